@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "platform/base/Clock.h"
+#include "platform/base/Numbers.h"
+#include "platform/base/Sets.h"
+#include "platform/base/Types.h"
+
+using namespace win;
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(vcl::Round(2.5), 2);
+  EXPECT_EQ(vcl::Round(3.5), 4);
+  EXPECT_EQ(vcl::Round(-2.5), -2);
+  EXPECT_EQ(vcl::Round(-3.5), -4);
+  EXPECT_EQ(vcl::Round(2.4999), 2);
+  EXPECT_EQ(vcl::Round(0.5), 0);
+  EXPECT_EQ(vcl::Trunc(-2.9), -2);
+  EXPECT_EQ(vcl::Trunc(2.9), 2);
+}
+
+TEST(Rounding, MulDivRoundsHalfAwayFromZeroAndRefusesZero) {
+  EXPECT_EQ(MulDiv(10, 3, 4), 8);    // 7.5 -> 8
+  EXPECT_EQ(MulDiv(-10, 3, 4), -8);  // -7.5 -> -8
+  EXPECT_EQ(MulDiv(10, 1, 3), 3);
+  EXPECT_EQ(MulDiv(1 << 30, 8, 16), 1 << 29);  // the product needs 64 bits
+  EXPECT_EQ(MulDiv(5, 5, 0), -1);
+}
+
+TEST(Rects, PlatformHelpers) {
+  RECT a{0, 0, 10, 10}, b{5, 5, 20, 20}, r;
+  EXPECT_TRUE(IntersectRect(&r, &a, &b));
+  EXPECT_EQ(r, (RECT{5, 5, 10, 10}));
+  RECT c{20, 20, 30, 30};
+  EXPECT_FALSE(IntersectRect(&r, &a, &c));
+  EXPECT_EQ(r, RECT{});
+  EXPECT_TRUE(UnionRect(&r, &a, &c));
+  EXPECT_EQ(r, (RECT{0, 0, 30, 30}));
+  EXPECT_TRUE(PtInRect(&a, {0, 0}));
+  EXPECT_FALSE(PtInRect(&a, {10, 5}));  // right edge is exclusive
+  RECT half{0, 0, 5, 10};
+  EXPECT_TRUE(SubtractRect(&r, &a, &half));
+  EXPECT_EQ(r, (RECT{5, 0, 10, 10}));
+  RECT inner{2, 2, 4, 4};
+  SubtractRect(&r, &a, &inner);  // not a whole side: unchanged
+  EXPECT_EQ(r, a);
+  EXPECT_EQ(Bounds(3, 4, 10, 20), (RECT{3, 4, 13, 24}));
+  EXPECT_EQ(GET_X_LPARAM(MAKELPARAM(static_cast<WORD>(-5), 7)), -5);
+}
+
+enum TColorKind : uint8_t { ckRed, ckGreen, ckBlue, ckLast = 63 };
+
+TEST(Sets, BehaveLikePascalSets) {
+  vcl::TSet<TColorKind> s{ckRed, ckBlue};
+  EXPECT_TRUE(s.contains(ckRed));
+  EXPECT_FALSE(s.contains(ckGreen));
+  s += ckLast;
+  EXPECT_TRUE(s.contains(ckLast));
+  EXPECT_EQ(s - vcl::TSet<TColorKind>{ckRed}, (vcl::TSet<TColorKind>{ckBlue, ckLast}));
+  EXPECT_TRUE((vcl::TSet<TColorKind>{ckRed}) <= s);
+  EXPECT_TRUE((s * vcl::TSet<TColorKind>{ckGreen}).empty());
+}
+
+TEST(Clock, VirtualClockMovesOnlyWhenAdvanced) {
+  TVirtualClockScope scope;
+  TClock& clock = CurrentClock();
+  ASSERT_TRUE(clock.IsVirtual());
+  const uint64_t t0 = clock.Milliseconds();
+  const double now0 = clock.Now();
+  scope.Clock().Advance(1500);
+  clock.Sleep(500);
+  EXPECT_EQ(clock.Milliseconds(), t0 + 2000);
+  EXPECT_NEAR(clock.Now() - now0, 2.0 / 86400.0, 1e-9);
+  scope.Clock().SetNow(40000.25);
+  EXPECT_DOUBLE_EQ(clock.Now(), 40000.25);
+}

@@ -1,0 +1,26 @@
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace testsupport {
+
+TempDir::TempDir() {
+  namespace fs = std::filesystem;
+  const char* base = std::getenv("ZYL_TEST_TMP");
+  fs::path root = base && *base ? fs::path(base) : fs::temp_directory_path();
+  fs::create_directories(root);
+  std::string pattern = (root / "zylXXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string SourceDir() { return ZYL_SOURCE_DIR; }
+
+}  // namespace testsupport

@@ -1,0 +1,25 @@
+// A fresh temporary folder per test, removed afterwards.
+#pragma once
+
+#include <string>
+
+namespace testsupport {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& Path() const { return path_; }
+  // Path of a file inside the folder.
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// The folder of the project's sources (for fixtures under tests/ and examples/).
+std::string SourceDir();
+
+}  // namespace testsupport
