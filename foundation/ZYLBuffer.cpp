@@ -1,0 +1,210 @@
+#include "foundation/ZYLBuffer.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+const char* const ZYLBufferStreamSignature = "@ZYLBufferStream-V0.1@";
+
+struct TZYLBufferNode {
+  void* Item;
+  TZYLBufferNode* Older;
+  TZYLBufferNode* Newer;
+};
+
+ZYL_CLASS_IMPL(TZYLCustomBuffer) {}
+ZYL_CLASS_IMPL(TZYLDynLIFOBuffer) {}
+
+namespace {
+
+void WriteInt32(vcl::TStream* s, int32_t v) {
+  uint8_t b[4];
+  for (int k = 0; k < 4; ++k) b[k] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * k));
+  s->WriteBuffer(b, 4);
+}
+
+int32_t ReadInt32(vcl::TStream* s) {
+  uint8_t b[4];
+  if (s->Read(b, 4) != 4) throw EZYLBufferError("Buffer stream ends early");
+  return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                              (static_cast<uint32_t>(b[2]) << 16) |
+                              (static_cast<uint32_t>(b[3]) << 24));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TZYLCustomBuffer
+
+void* TZYLCustomBuffer::AllocEntry(size_t Size) {
+  void* p = std::malloc(Size == 0 ? 1 : Size);
+  if (!p) throw vcl::EOutOfMemory("Out of memory");
+  return p;
+}
+
+void TZYLCustomBuffer::DisposeEntry(void* Entry) { std::free(Entry); }
+
+void TZYLCustomBuffer::DropEntry(void* Entry) {
+  if (FOnEntryDestroy) {
+    FOnEntryDestroy(this, Entry);
+  } else if (FOwnsItems) {
+    DisposeEntry(Entry);
+  }
+}
+
+void TZYLCustomBuffer::SetMaxCount(int32_t Value) { FMaxCount = Value < 0 ? -1 : Value; }
+
+void TZYLCustomBuffer::WriteItem(vcl::TStream* Stream, void* Item) {
+  Stream->WriteBuffer(Item, FItemSize);
+}
+
+void* TZYLCustomBuffer::ReadItem(vcl::TStream* Stream) {
+  void* item = AllocEntry(static_cast<size_t>(FItemSize));
+  if (Stream->Read(item, FItemSize) != FItemSize) {
+    DisposeEntry(item);
+    throw EZYLBufferError("Buffer stream ends early");
+  }
+  return item;
+}
+
+void TZYLCustomBuffer::SaveToStream(vcl::TStream* Stream) {
+  if (FCount > 0 && FItemSize <= 0) {
+    throw EZYLBufferError("The entries of this buffer cannot be streamed");
+  }
+  WriteInt32(Stream, ZYLBufferStreamSignatureSize);
+  Stream->WriteBuffer(ZYLBufferStreamSignature, ZYLBufferStreamSignatureSize);
+  WriteInt32(Stream, FCount);
+  WriteInt32(Stream, FItemSize);
+  std::vector<void*> entries(static_cast<size_t>(FCount));
+  GetEntriesOldestFirst(entries.data());
+  for (void* e : entries) WriteItem(Stream, e);
+}
+
+void TZYLCustomBuffer::LoadFromStream(vcl::TStream* Stream) {
+  if (ReadInt32(Stream) != ZYLBufferStreamSignatureSize) {
+    throw EZYLBufferError("Not a buffer stream");
+  }
+  char sig[ZYLBufferStreamSignatureSize];
+  if (Stream->Read(sig, ZYLBufferStreamSignatureSize) != ZYLBufferStreamSignatureSize ||
+      std::memcmp(sig, ZYLBufferStreamSignature, ZYLBufferStreamSignatureSize) != 0) {
+    throw EZYLBufferError("Not a buffer stream");
+  }
+  const int32_t count = ReadInt32(Stream);
+  const int32_t itemSize = ReadInt32(Stream);
+  if (count < 0) throw EZYLBufferError("Buffer stream has a negative entry count");
+  if (count > 0 && (itemSize <= 0 || itemSize != FItemSize)) {
+    throw EZYLBufferError("Buffer stream entries do not fit this buffer");
+  }
+  // The count must be backed by bytes present in the stream before anything is allocated.
+  if (static_cast<int64_t>(count) * itemSize > Stream->Remaining()) {
+    throw EZYLBufferError("Buffer stream ends early");
+  }
+  std::vector<void*> items;
+  items.reserve(static_cast<size_t>(count));
+  try {
+    for (int32_t i = 0; i < count; ++i) items.push_back(ReadItem(Stream));
+  } catch (...) {
+    for (void* e : items) DropEntry(e);
+    throw;
+  }
+  const bool updating = FUpdate;
+  FUpdate = true;  // one change for the whole load
+  Clear();
+  const int32_t keep = FMaxCount;
+  FMaxCount = -1;
+  for (void* e : items) Put(e);
+  FMaxCount = keep;
+  if (FMaxCount >= 0) SetMaxCount(FMaxCount);
+  FUpdate = updating;
+  Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLDynLIFOBuffer
+
+TZYLDynLIFOBuffer::~TZYLDynLIFOBuffer() {
+  FOnChange.Clear();
+  Clear();
+}
+
+TZYLBufferNode* TZYLDynLIFOBuffer::FirstNode() { return FTop; }
+
+TZYLBufferNode* TZYLDynLIFOBuffer::NextNode(TZYLBufferNode* Node) {
+  return Node ? Node->Older : nullptr;
+}
+
+void* TZYLDynLIFOBuffer::GetItem(TZYLBufferNode* Node) { return Node ? Node->Item : nullptr; }
+
+void TZYLDynLIFOBuffer::DropOldest() {
+  TZYLBufferNode* node = FBottom;
+  if (!node) return;
+  FBottom = node->Newer;
+  if (FBottom) FBottom->Older = nullptr;
+  else FTop = nullptr;
+  --FCount;
+  void* item = node->Item;
+  delete node;
+  DropEntry(item);
+}
+
+void TZYLDynLIFOBuffer::Put(void* Item) {
+  if (FMaxCount == 0) {
+    DropEntry(Item);
+    return;
+  }
+  while (isFull() && FCount > 0) DropOldest();
+  auto* node = new TZYLBufferNode{Item, FTop, nullptr};
+  if (FTop) FTop->Newer = node;
+  else FBottom = node;
+  FTop = node;
+  ++FCount;
+  Change();
+}
+
+void* TZYLDynLIFOBuffer::Get() {
+  TZYLBufferNode* node = FTop;
+  if (!node) return nullptr;
+  FTop = node->Older;
+  if (FTop) FTop->Newer = nullptr;
+  else FBottom = nullptr;
+  --FCount;
+  void* item = node->Item;
+  delete node;
+  Change();
+  return item;
+}
+
+void TZYLDynLIFOBuffer::Clear() {
+  if (FCount == 0) return;
+  // Newest first, as the entries would be popped.
+  while (FTop) {
+    TZYLBufferNode* node = FTop;
+    FTop = node->Older;
+    void* item = node->Item;
+    delete node;
+    --FCount;
+    DropEntry(item);
+  }
+  FBottom = nullptr;
+  FCount = 0;
+  Change();
+}
+
+void TZYLDynLIFOBuffer::SetMaxCount(int32_t Value) {
+  TZYLCustomBuffer::SetMaxCount(Value);
+  if (FMaxCount < 0 || FCount <= FMaxCount) return;
+  while (FCount > FMaxCount) DropOldest();
+  Change();
+}
+
+void TZYLDynLIFOBuffer::GetEntriesOldestFirst(void** Entries) {
+  int i = 0;
+  for (TZYLBufferNode* n = FBottom; n; n = n->Newer) Entries[i++] = n->Item;
+}
+
+}  // namespace zyl

@@ -1,0 +1,38 @@
+// TZYLObject: the root of the library's settings and paint objects. A setter of a descendant
+// compares, stores a changed value and calls Change, which fires OnChange (with the object as
+// Sender) unless an update is in progress. Owners point OnChange at their own change handler
+// and clear it before freeing the object.
+#pragma once
+
+#include <string>
+
+#include "platform/classes/Events.h"
+#include "platform/classes/Persistent.h"
+
+namespace zyl {
+
+class TZYLObject : public vcl::TPersistent {
+  ZYL_CLASS(TZYLObject, vcl::TPersistent)
+  TZYLObject() = default;
+
+  const vcl::TNotifyEvent& OnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
+  // The update flag: a Boolean, not a counter.
+  bool Updating() const { return FUpdate; }
+
+  // Fires OnChange with the object as Sender unless the update flag is set.
+  virtual void Change();
+  // The handler that owned sub-objects point their OnChange at; runs Change.
+  virtual void GetChange(vcl::TObject* Sender);
+  void BeginUpdate() { FUpdate = true; }
+  // Clears the update flag and, when DoChange is true, calls Change.
+  void EndUpdate(bool DoChange);
+  // The short summary in braces that the designers show; "{}" for an object that has none.
+  virtual std::string GetSetStr();
+
+ protected:
+  vcl::TNotifyEvent FOnChange;
+  bool FUpdate = false;
+};
+
+}  // namespace zyl

@@ -1,0 +1,283 @@
+#include "platform/classes/Component.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/classes/TypeInfo.h"
+
+namespace vcl {
+
+ZYL_CLASS_IMPL(TComponent) {
+  b.Prop("Name", &TComponent::Name, &TComponent::SetName).Stored(false)
+   .Prop("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);
+}
+
+namespace {
+
+std::string LowerKey(const std::string& s) {
+  std::string k = s;
+  for (char& c : k)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return k;
+}
+
+bool SameText(const std::string& a, const std::string& b) { return LowerKey(a) == LowerKey(b); }
+
+[[noreturn]] void ListIndexError(int index) {
+  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+}  // namespace
+
+// Owned components by lower-case name, so that name checks stay constant-time for large forms.
+struct TComponent::TNameIndex {
+  std::unordered_multimap<std::string, TComponent*> Map;
+};
+
+bool IsValidIdent(const std::string& ident) {
+  if (ident.empty()) return false;
+  auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (!alpha(ident[0])) return false;
+  for (char c : ident)
+    if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+  return true;
+}
+
+TComponent::TComponent(TComponent* AOwner) {
+  if (AOwner) AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  Destroying();
+  // Everyone linked to this component hears of its end; their link back is dropped first so
+  // that a Notification override that forgets `inherited` leaves nothing dangling.
+  while (!freeNotifies_.empty()) {
+    TComponent* other = freeNotifies_.back();
+    freeNotifies_.pop_back();
+    other->RemoveNotification(this);
+    other->Notification(this, opRemove);
+  }
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+TComponent* TComponent::Components(int index) const {
+  if (index < 0 || index >= ComponentCount()) ListIndexError(index);
+  return components_[static_cast<size_t>(index)];
+}
+
+int TComponent::ComponentIndex() const {
+  if (!owner_) return -1;
+  auto& list = owner_->components_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TComponent::SetComponentIndex(int value) {
+  if (!owner_) return;
+  auto& list = owner_->components_;
+  int cur = ComponentIndex();
+  if (cur < 0) return;
+  const int count = static_cast<int>(list.size());
+  if (value < 0) value = 0;
+  if (value >= count) value = count - 1;
+  if (value == cur) return;
+  list.erase(list.begin() + cur);
+  list.insert(list.begin() + value, this);
+}
+
+TComponent* TComponent::FindComponent(const std::string& AName) const {
+  if (AName.empty() || !names_) return nullptr;
+  auto range = names_->Map.equal_range(LowerKey(AName));
+  if (range.first == range.second) return nullptr;
+  // With several (possible while renaming) the first in list order wins.
+  TComponent* best = range.first->second;
+  if (std::next(range.first) == range.second) return best;
+  for (auto it = std::next(range.first); it != range.second; ++it)
+    if (std::find(components_.begin(), components_.end(), it->second) <
+        std::find(components_.begin(), components_.end(), best))
+      best = it->second;
+  return best;
+}
+
+void TComponent::IndexName(TComponent* AComponent, bool add) {
+  if (AComponent->name_.empty()) return;
+  const std::string key = LowerKey(AComponent->name_);
+  if (add) {
+    if (!names_) names_ = std::make_unique<TNameIndex>();
+    names_->Map.emplace(key, AComponent);
+  } else if (names_) {
+    auto range = names_->Map.equal_range(key);
+    for (auto it = range.first; it != range.second; ++it)
+      if (it->second == AComponent) {
+        names_->Map.erase(it);
+        break;
+      }
+  }
+}
+
+void TComponent::SetName(const std::string& NewName) {
+  if (name_ == NewName) return;
+  if (!NewName.empty() && !IsValidIdent(NewName))
+    throw EComponentError("'" + NewName + "' is not a valid component name.");
+  if (owner_) owner_->ValidateRename(this, name_, NewName);
+  else ValidateRename(nullptr, name_, NewName);
+  const std::string oldName = name_;
+  SetReference(false);
+  ChangeName(NewName);
+  try {
+    SetReference(true);
+  } catch (...) {
+    // The owner's field of that name holds another class: keep the old name.
+    ChangeName(oldName);
+    SetReference(true);
+    throw;
+  }
+}
+
+void TComponent::ChangeName(const std::string& NewName) {
+  if (owner_) owner_->IndexName(this, false);
+  name_ = NewName;
+  if (owner_) owner_->IndexName(this, true);
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
+                                const std::string& NewName) {
+  if (AComponent && !SameText(CurName, NewName) && FindComponent(NewName))
+    throw EComponentError("A component named " + NewName + " already exists.");
+}
+
+void TComponent::ValidateContainer(TComponent* AContainer) { AContainer->ValidateInsert(this); }
+
+
+void TComponent::ValidateInsert(TComponent*) {}
+
+void TComponent::SetReference(bool Enable) {
+  if (owner_ && !name_.empty()) owner_->SetFieldValue(name_, Enable ? this : nullptr);
+}
+
+void TComponent::Insert(TComponent* AComponent) {
+  components_.push_back(AComponent);
+  AComponent->owner_ = this;
+  IndexName(AComponent, true);
+}
+
+void TComponent::Remove(TComponent* AComponent) {
+  IndexName(AComponent, false);
+  // Components leave mostly from the end (DestroyComponents), so search backwards.
+  for (size_t i = components_.size(); i-- > 0;)
+    if (components_[i] == AComponent) {
+      components_.erase(components_.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+  AComponent->owner_ = nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* AComponent) {
+  if (!AComponent) return;
+  AComponent->ValidateContainer(this);
+  ValidateRename(AComponent, std::string(), AComponent->name_);
+  if (AComponent->owner_) AComponent->owner_->RemoveComponent(AComponent);
+  Insert(AComponent);
+  AComponent->SetReference(true);
+  if (state_.contains(csDesigning)) AComponent->SetDesigning(true);
+  Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent) {
+  if (!AComponent || AComponent->owner_ != this) return;
+  Notification(AComponent, opRemove);
+  AComponent->SetReference(false);
+  Remove(AComponent);
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty()) {
+    TComponent* instance = components_.back();
+    Remove(instance);
+    delete instance;
+  }
+}
+
+void TComponent::Destroying() {
+  if (state_.contains(csDestroying)) return;
+  state_ += csDestroying;
+  for (TComponent* c : components_) c->Destroying();
+}
+
+void TComponent::RemoveNotification(TComponent* AComponent) {
+  auto it = std::find(freeNotifies_.begin(), freeNotifies_.end(), AComponent);
+  if (it != freeNotifies_.end()) freeNotifies_.erase(it);
+}
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (!AComponent || AComponent == this) return;
+  if (!owner_ || AComponent->owner_ != owner_) {
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), AComponent) == freeNotifies_.end()) {
+      freeNotifies_.push_back(AComponent);
+      AComponent->FreeNotification(this);
+    }
+  }
+  state_ += csFreeNotification;
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  if (!AComponent) return;
+  RemoveNotification(AComponent);
+  AComponent->RemoveNotification(this);
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent) RemoveNotification(AComponent);
+  // Index loop: a handler may free components while the broadcast runs.
+  for (size_t i = 0; i < components_.size(); ++i) components_[i]->Notification(AComponent, Operation);
+}
+
+void TComponent::Loaded() { state_ -= csLoading; }
+
+void TComponent::SetDesigning(bool Value, bool SetChildren) {
+  if (Value) state_ += csDesigning;
+  else state_ -= csDesigning;
+  if (SetChildren)
+    for (TComponent* c : components_) c->SetDesigning(Value, true);
+}
+
+void TComponent::SetAncestor(bool Value) {
+  if (Value) state_ += csAncestor;
+  else state_ -= csAncestor;
+  for (TComponent* c : components_) c->SetAncestor(Value);
+}
+
+void TComponent::SetInline(bool Value) {
+  if (Value) state_ += csInline;
+  else state_ -= csInline;
+}
+
+void TComponent::Updating() { state_ += csUpdating; }
+void TComponent::Updated() { state_ -= csUpdating; }
+
+void TComponent::SetComponentStateFlag(TComponentStateItem item, bool on) {
+  if (on) state_ += item;
+  else state_ -= item;
+}
+
+void TComponent::GetChildren(const TGetChildProc&, TComponent*) {}
+TComponent* TComponent::GetChildOwner() { return nullptr; }
+TComponent* TComponent::GetChildParent() { return this; }
+void TComponent::SetChildOrder(TComponent*, int) {}
+bool TComponent::HasParent() const { return false; }
+TComponent* TComponent::GetParentComponent() const { return nullptr; }
+void TComponent::SetParentComponent(TComponent*) {}
+
+std::string TComponent::GetNamePath() { return name_; }
+TPersistent* TComponent::GetOwner() { return owner_; }
+
+// Stand-ins until the form streams are linked: Filer.cpp defines the real ones, which win.
+__attribute__((weak)) void TComponent::ReadState(TReader*) {
+  throw EFilerError("Form streams are not available");
+}
+__attribute__((weak)) void TComponent::WriteState(TWriter*) {
+  throw EFilerError("Form streams are not available");
+}
+
+}  // namespace vcl

@@ -1,0 +1,139 @@
+// TComponent: named objects in an ownership tree. An owner frees its components; components
+// are told (Notification) when others are inserted or removed, and free notifications link
+// components of different owners so that references can be cleared.
+//
+// Destruction: the destructor announces csDestroying, tells every component linked by free
+// notification, frees the owned components (last first) and leaves its owner. Notification
+// calls made from there reach the TComponent level of this object only (the derived parts
+// are already gone), so a class whose own Notification matters while its components are
+// freed calls Destroying() and DestroyComponents() at the start of its own destructor.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/classes/Persistent.h"
+
+namespace vcl {
+
+enum TComponentStateItem : uint8_t {
+  csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating, csFixups,
+  csFreeNotification, csInline, csDesignInstance
+};
+using TComponentState = TSet<TComponentStateItem>;
+
+enum TComponentStyleItem : uint8_t { csInheritable, csCheckPropAvail, csSubComponent, csTransient };
+using TComponentStyle = TSet<TComponentStyleItem>;
+
+enum TOperation : uint8_t { opInsert, opRemove };
+
+using TGetChildProc = std::function<void(TComponent* Child)>;
+
+// True for Pascal identifiers: a letter or '_' followed by letters, digits or '_'.
+bool IsValidIdent(const std::string& ident);
+
+class TComponent : public TPersistent {
+  ZYL_CLASS(TComponent, TPersistent)
+  explicit TComponent(TComponent* AOwner);
+  ~TComponent() override;
+
+  TComponent* Owner() const { return owner_; }
+  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  // Raises EListError "List index out of bounds (%d)" outside 0..ComponentCount-1.
+  TComponent* Components(int index) const;
+  // Position in the owner's list (-1 without owner); setting it moves the component.
+  int ComponentIndex() const;
+  void SetComponentIndex(int value);
+  // Owned component by name, case-insensitive; nullptr for "" or when absent.
+  TComponent* FindComponent(const std::string& AName) const;
+
+  const std::string& Name() const { return name_; }
+  // Validates: "'%s' is not a valid component name." and, among the owner's components,
+  // "A component named %s already exists." (both EComponentError).
+  virtual void SetName(const std::string& NewName);
+  int32_t Tag() const { return tag_; }
+  void SetTag(int32_t value) { tag_ = value; }
+  // Design position of non-visual components: left in the low word, top in the high word.
+  int32_t DesignInfo() const { return designInfo_; }
+  void SetDesignInfo(int32_t value) { designInfo_ = value; }
+
+  TComponentState ComponentState() const { return state_; }
+  TComponentStyle ComponentStyle() const { return style_; }
+
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+  // Frees the owned components, the last first.
+  void DestroyComponents();
+  // Enters csDestroying for this component and its owned components.
+  void Destroying();
+
+  // Links this component and AComponent so that each hears of the other's destruction
+  // (opRemove). Within one owner the owner's broadcast suffices.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // Called after the whole form stream is read; clears csLoading.
+  virtual void Loaded();
+  void SetDesigning(bool Value, bool SetChildren = true);
+  void SetAncestor(bool Value);
+  void SetInline(bool Value);
+  // Updating/Updated bracket csUpdating.
+  virtual void Updating();
+  virtual void Updated();
+
+  // Streaming of one component (defined with the form streams in Filer.cpp).
+  virtual void ReadState(TReader* Reader);
+  virtual void WriteState(TWriter* Writer);
+  // The components a writer writes as this component's children (none by default; roots
+  // such as forms and data modules list their owned components).
+  virtual void GetChildren(const TGetChildProc& Proc, TComponent* Root);
+  // The owner and parent given to children read from a stream.
+  virtual TComponent* GetChildOwner();
+  virtual TComponent* GetChildParent();
+  virtual void SetChildOrder(TComponent* Child, int Order);
+  virtual bool HasParent() const;
+  virtual TComponent* GetParentComponent() const;
+  virtual void SetParentComponent(TComponent* Value);
+
+  std::string GetNamePath() override;
+  TPersistent* GetOwner() override;
+
+  // State changes used by the form streams.
+  void SetComponentStateFlag(TComponentStateItem item, bool on);
+  void SetComponentStyle(TComponentStyle style) { style_ = style; }
+
+ protected:
+  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,
+                              const std::string& NewName);
+  // Insertion checks: the component asks the container (ValidateContainer), which may refuse
+  // by raising in ValidateInsert.
+  virtual void ValidateContainer(TComponent* AContainer);
+  virtual void ValidateInsert(TComponent* AComponent);
+  virtual void ChangeName(const std::string& NewName);
+  // Points the owner's published field named like this component at it (or clears it).
+  void SetReference(bool Enable);
+
+ private:
+  struct TNameIndex;
+  void Insert(TComponent* AComponent);
+  void Remove(TComponent* AComponent);
+  void RemoveNotification(TComponent* AComponent);
+  void IndexName(TComponent* AComponent, bool add);
+
+  TComponent* owner_ = nullptr;
+  std::string name_;
+  int32_t tag_ = 0;
+  int32_t designInfo_ = 0;
+  TComponentState state_;
+  TComponentStyle style_ = {csInheritable};
+  std::vector<TComponent*> components_;
+  std::vector<TComponent*> freeNotifies_;
+  std::unique_ptr<TNameIndex> names_;
+};
+
+using TComponentClass = TClass;
+
+}  // namespace vcl

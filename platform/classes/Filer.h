@@ -1,0 +1,299 @@
+// Form streams: the binary component format read and written by TReader and TWriter.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/Exceptions.h"
+#include "platform/base/Sets.h"
+#include "platform/classes/Component.h"
+
+namespace vcl {
+
+// The tag byte in front of every value of a form stream.
+enum TValueType : uint8_t {
+  vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
+  vaBinary, vaSet, vaLString, vaNil, vaCollection, vaSingle, vaCurrency, vaDate, vaWString,
+  vaInt64
+};
+constexpr uint8_t vaLastValueType = vaInt64;
+
+// Flags of a component header; written as one byte 0xF0 | flags in front of the class name.
+enum TFilerFlag : uint8_t { ffInherited, ffChildPos, ffInline };
+using TFilerFlags = TSet<TFilerFlag>;
+
+// The four bytes that open every binary form stream.
+constexpr char FilerSignature[5] = "TPF0";
+
+// The 10-byte extended float of the streams (64-bit mantissa with explicit integer bit,
+// 15-bit exponent, sign), little endian.
+struct TExtended10 {
+  uint8_t Bytes[10] = {};
+};
+// Exact where the value fits a double; larger values become infinities, tiny ones denormals
+// or zero (rounded to nearest); NaNs stay NaNs.
+double ExtendedToDouble(const TExtended10& x);
+// Exact for every double.
+TExtended10 DoubleToExtended(double v);
+// The same through long double, which holds every extended value exactly on this target.
+long double ExtendedToLongDouble(const TExtended10& x);
+TExtended10 LongDoubleToExtended(long double v);
+
+class TStream;
+struct TMethodCode;
+
+using TReaderProc = std::function<void(TReader* Reader)>;
+using TWriterProc = std::function<void(TWriter* Writer)>;
+using TStreamProc = std::function<void(TStream* Stream)>;
+
+// What the readers and writers share: the stream, the root and the ancestor, and the extra
+// properties a class declares in DefineProperties.
+class TFiler : public TObject {
+  ZYL_CLASS(TFiler, TObject)
+  // BufSize: bytes buffered between the filer and the stream.
+  TFiler(TStream* Stream, int BufSize);
+  ~TFiler() override;
+
+  // Declares an extra property. A reader calls ReadData when the property being read has this
+  // name; a writer calls WriteData when HasData is true (the value differs from the ancestor's
+  // or from the default).
+  virtual void DefineProperty(const std::string& Name, const TReaderProc& ReadData,
+                              const TWriterProc& WriteData, bool HasData) = 0;
+  // The same for a block of bytes: the callbacks read or write a memory stream.
+  virtual void DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData,
+                                    const TStreamProc& WriteData, bool HasData) = 0;
+  // Hands buffered bytes to the stream (writer) or gives back unread ones (reader).
+  virtual void FlushBuffer() = 0;
+
+  TStream* Stream() const { return stream_; }
+  TComponent* Root() const { return root_; }
+  virtual void SetRoot(TComponent* Value) { root_ = Value; }
+  // The root the names of references are relative to (an inline frame while it is written).
+  TComponent* LookupRoot() const { return lookupRoot_; }
+  // While writing a descendant: the ancestor object of the one being written.
+  TPersistent* Ancestor() const { return ancestor_; }
+  void SetAncestor(TPersistent* Value) { ancestor_ = Value; }
+  bool IgnoreChildren() const { return ignoreChildren_; }
+  void SetIgnoreChildren(bool Value) { ignoreChildren_ = Value; }
+
+ protected:
+  TStream* stream_;
+  std::vector<uint8_t> buffer_;
+  size_t bufPos_ = 0;
+  size_t bufEnd_ = 0;
+  TComponent* root_ = nullptr;
+  TComponent* lookupRoot_ = nullptr;
+  TPersistent* ancestor_ = nullptr;
+  bool ignoreChildren_ = false;
+};
+
+// Hooks of the reader, as the framework's reader events.
+using TReaderError = std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
+using TFindMethodEvent = std::function<void(TReader* Reader, const std::string& MethodName,
+                                            const TMethodCode*& Address, bool& Error)>;
+using TSetNameEvent = std::function<void(TReader* Reader, TComponent* Component, std::string& Name)>;
+using TFindComponentClassEvent =
+    std::function<void(TReader* Reader, const std::string& ClassName, TClass& ComponentClass)>;
+using TCreateComponentEvent =
+    std::function<void(TReader* Reader, TClass ComponentClass, TComponent*& Component)>;
+
+// Reads a binary form stream. Corrupt or truncated data raises EReadError (or EClassNotFound
+// for an unknown class); no length is trusted beyond the bytes the stream still holds.
+class TReader : public TFiler {
+  ZYL_CLASS(TReader, TFiler)
+  TReader(TStream* Stream, int BufSize = 4096);
+  // Gives unread buffered bytes back to the stream, so that its position follows the data read.
+  ~TReader() override;
+
+  void DefineProperty(const std::string& Name, const TReaderProc& ReadData,
+                      const TWriterProc& WriteData, bool HasData) override;
+  void DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData,
+                            const TStreamProc& WriteData, bool HasData) override;
+  void FlushBuffer() override;
+
+  // Whole components. ReadRootComponent reads the signature and a root (creating it from the
+  // registered class when Root is null), fixes up references and calls Loaded on every
+  // component read. ReadComponent reads one component header and body: into Component when
+  // given, else into a new component owned by Owner (or the ancestor's existing one when the
+  // header says "inherited").
+  TComponent* ReadRootComponent(TComponent* Root);
+  TComponent* ReadComponent(TComponent* Component);
+  // Reads the properties and children of Instance (TComponent::ReadState calls this).
+  void ReadData(TComponent* Instance);
+  void ReadSignature();
+  void ReadPrefix(TFilerFlags& Flags, int32_t& AChildPos);
+  void ReadProperty(TPersistent* AInstance);
+  void ReadCollection(TCollection* Collection);
+
+  // Values.
+  TValueType ReadValue();
+  TValueType NextValue();
+  void CheckValue(TValueType Value);
+  bool EndOfList();
+  void ReadListBegin();
+  void ReadListEnd();
+  void SkipValue();
+  int32_t ReadInteger();
+  int64_t ReadInt64();
+  bool ReadBoolean();
+  char ReadChar();
+  double ReadFloat();
+  float ReadSingle();
+  double ReadDate();
+  // Currency as its count of ten-thousandths.
+  int64_t ReadCurrency();
+  std::string ReadString();
+  std::u16string ReadWideString();
+  // Identifiers; also "False", "True", "nil" and "Null" for those value types.
+  std::string ReadIdent();
+  // A short string without value type (names in headers and property names).
+  std::string ReadStr();
+  // Set of the elements of `elementType` (an enumeration) as bits.
+  uint64_t ReadSet(const TTypeInfo* elementType);
+  // Raw bytes; EReadError "Stream read error" when the stream ends first.
+  void Read(void* Buf, size_t Count);
+  // Bytes left in the buffer and the stream.
+  int64_t BytesLeft();
+
+  // Called with a message about an unknown property (and the like); returns true when the
+  // error is handled, and reading goes on. The default asks OnError.
+  virtual bool Error(const std::string& Message);
+  virtual const TMethodCode* FindMethod(TComponent* Root, const std::string& MethodName);
+  virtual void SetName(TComponent* Component, std::string& Name);
+  virtual TClass FindComponentClass(const std::string& ClassName);
+
+  TComponent* Owner() const { return owner_; }
+  void SetOwner(TComponent* Value) { owner_ = Value; }
+  // The parent given to the children read (the control layer gives it meaning).
+  TComponent* Parent() const { return parent_; }
+  void SetParent(TComponent* Value) { parent_ = Value; }
+  // The name of the property being read (while DefineProperties runs).
+  const std::string& PropName() const { return propName_; }
+
+  TReaderError OnError;
+  TFindMethodEvent OnFindMethod;
+  TSetNameEvent OnSetName;
+  TFindComponentClassEvent OnFindComponentClass;
+  TCreateComponentEvent OnCreateComponent;
+
+ private:
+  struct TLoadedList;
+  void ReadDataInner(TComponent* Instance);
+  void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
+  void PropertyError(const std::string& Name);
+  [[noreturn]] void PropValueError();
+  void SkipSetBody();
+  void SkipProperty();
+  void SkipComponent(bool SkipHeader);
+  void DoFixupReferences();
+  void AddLoaded(TComponent* Component);
+  size_t CheckedLength(uint64_t Count, size_t UnitSize);
+  uint8_t ReadByte();
+  uint8_t PeekByte();
+  void FillBuffer();
+
+  TComponent* owner_ = nullptr;
+  TComponent* parent_ = nullptr;
+  TComponent* current_ = nullptr;  // the component whose properties are being read
+  std::string propName_;
+  int nesting_ = 0;
+  TLoadedList* loaded_ = nullptr;
+  bool fixupsPending_ = false;
+};
+
+// Hooks of the writer.
+using TFindAncestorEvent = std::function<void(TWriter* Writer, TComponent* Component,
+                                              const std::string& Name, TComponent*& Ancestor,
+                                              TComponent*& RootAncestor)>;
+
+// Writes a binary form stream: published properties that differ from their default (or, for
+// a descendant, from the ancestor), then DefineProperties, then the children.
+class TWriter : public TFiler {
+  ZYL_CLASS(TWriter, TFiler)
+  TWriter(TStream* Stream, int BufSize = 4096);
+  // Flushes the buffered bytes.
+  ~TWriter() override;
+
+  void DefineProperty(const std::string& Name, const TReaderProc& ReadData,
+                      const TWriterProc& WriteData, bool HasData) override;
+  void DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData,
+                            const TStreamProc& WriteData, bool HasData) override;
+  void FlushBuffer() override;
+
+  void WriteRootComponent(TComponent* Root);
+  // Writes Root with only what differs from Ancestor (an instance of Root's ancestor class).
+  void WriteDescendent(TComponent* Root, TComponent* Ancestor);
+  void WriteComponent(TComponent* Component);
+  // Header, properties and children of Instance (TComponent::WriteState calls this).
+  void WriteData(TComponent* Instance);
+  void WriteSignature();
+  void WritePrefix(TFilerFlags Flags, int32_t AChildPos);
+  void WriteProperties(TPersistent* Instance);
+  void WriteProperty(TPersistent* Instance, const TPropInfo* Prop);
+  void WriteCollection(TCollection* Value);
+
+  // Values, each with the smallest fitting encoding.
+  void WriteValue(TValueType Value);
+  void WriteListBegin();
+  void WriteListEnd();
+  void WriteInteger(int64_t Value);
+  void WriteBoolean(bool Value);
+  void WriteChar(char Value);
+  void WriteFloat(double Value);
+  void WriteSingle(float Value);
+  void WriteDate(double Value);
+  void WriteCurrency(int64_t TenThousandths);
+  void WriteString(const std::string& Value);
+  void WriteWideString(const std::u16string& Value);
+  // Identifiers; "False", "True", "nil" and "Null" (any case) become those value types.
+  void WriteIdent(const std::string& Ident);
+  void WriteStr(const std::string& Value);
+  void WriteSet(const TTypeInfo* elementType, uint64_t Bits);
+  void WriteBinary(const TStreamProc& WriteData);
+  void Write(const void* Buf, size_t Count);
+
+  // Position in the stream, buffered bytes included.
+  int64_t Position();
+  TComponent* RootAncestor() const { return rootAncestor_; }
+
+  TFindAncestorEvent OnFindAncestor;
+
+ private:
+  struct TAncestorList;
+  void WritePropName(const std::string& Name);
+  std::string ComponentReference(TComponent* Component);
+  bool SameComponentReference(TComponent* a, TComponent* b);
+  bool SameObjects(TCollection* a, TCollection* b);
+
+  std::string propPath_;
+  TComponent* rootAncestor_ = nullptr;
+  TAncestorList* ancestorList_ = nullptr;
+  int childPos_ = 0;
+};
+
+// References between components are resolved after a root is read. References into another
+// root ("Form2.Edit1") wait on a global list until that root can be found through the
+// registered finders; GlobalFixupReferences retries them.
+using TFindGlobalComponent = TComponent* (*)(const std::string& Name);
+void RegisterFindGlobalComponentProc(TFindGlobalComponent Proc);
+void UnregisterFindGlobalComponentProc(TFindGlobalComponent Proc);
+TComponent* FindGlobalComponent(const std::string& Name);
+void GlobalFixupReferences();
+// Forgets pending references held by Instance (null: every one of Root), e.g. before it is
+// freed; RootName restricts to references into that root.
+void RemoveFixupReferences(TComponent* Root, const std::string& RootName);
+void RemoveFixups(TPersistent* Instance);
+// Number of references still waiting (for tests and diagnostics).
+int PendingFixupCount();
+// A component by a dotted path below Root ("Panel1.Button1"; "Owner" is Root itself).
+TComponent* FindNestedComponent(TComponent* Root, const std::string& NamePath);
+
+// Reads a component from a whole binary stream held in memory (Instance may be null) and
+// writes one into a byte string: shorthands of TStream::ReadComponent/WriteComponent.
+TComponent* ReadComponentFromBytes(const std::string& Bytes, TComponent* Instance);
+std::string WriteComponentToBytes(TComponent* Instance, TComponent* Ancestor = nullptr);
+
+}  // namespace vcl

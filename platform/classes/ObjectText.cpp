@@ -1,0 +1,1029 @@
+#include "platform/classes/ObjectText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
+
+namespace vcl {
+namespace {
+
+// Nesting of components, lists and collections deeper than this is taken as corrupt input.
+constexpr int kMaxNesting = 200;
+// Strings are split into pieces of at most this many characters per text line.
+constexpr size_t kLineLength = 64;
+// Binary values are written with this many bytes (twice as many hex digits) per text line.
+constexpr size_t kBytesPerLine = 32;
+
+const char kReadErrorText[] = "Stream read error";
+const char kInvalidValueText[] = "Invalid property value";
+const char kInvalidFormatText[] = "Invalid stream format";
+
+// ---------------------------------------------------------------------------------------------
+// Bounded reading of a binary form.
+
+class TBinarySource {
+ public:
+  TBinarySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+  size_t Position() const { return pos_; }
+  size_t Remaining() const { return size_ - pos_; }
+  void Need(size_t n) const {
+    if (n > Remaining()) throw EReadError(kReadErrorText);
+  }
+  uint8_t Byte() {
+    Need(1);
+    return data_[pos_++];
+  }
+  uint8_t Peek() const {
+    Need(1);
+    return data_[pos_];
+  }
+  uint64_t Unsigned(size_t bytes) {
+    Need(bytes);
+    uint64_t v = 0;
+    for (size_t i = 0; i < bytes; ++i) v |= static_cast<uint64_t>(data_[pos_ + i]) << (8 * i);
+    pos_ += bytes;
+    return v;
+  }
+  std::string Bytes(size_t n) {
+    Need(n);
+    std::string s(reinterpret_cast<const char*>(data_ + pos_), n);
+    pos_ += n;
+    return s;
+  }
+  std::string ShortString() { return Bytes(Byte()); }
+  void ReadRaw(void* dst, size_t n) {
+    Need(n);
+    std::memcpy(dst, data_ + pos_, n);
+    pos_ += n;
+  }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  size_t pos_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Number formatting shared by both directions.
+
+// The framework's general float format: `precision` significant digits, exponent form
+// ("1.5E-10", "1E20") when the decimal exponent is 15 or more or below -4. Trailing zeros
+// are dropped unless `keepZeros`.
+std::string GeneralFloat(long double v, int precision, bool keepZeros = false) {
+  const bool negative = std::signbit(v);
+  if (v == 0) return negative ? "-0" : "0";
+  char buf[80];
+  std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, std::fabs(v));
+  // buf is "d.ddddde+XX" (or "de+XX" for one digit).
+  std::string digits;
+  const char* p = buf;
+  for (; *p && *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+  if (!keepZeros)
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string s = negative ? "-" : "";
+  if (exponent >= 15 || exponent < -4) {
+    s += digits[0];
+    if (digits.size() > 1) s += "." + digits.substr(1);
+    s += "E" + std::to_string(exponent);
+  } else if (exponent >= 0) {
+    const size_t intDigits = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= intDigits) {
+      s += digits + std::string(intDigits - digits.size(), '0');
+    } else {
+      s += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+    }
+  } else {
+    s += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  }
+  return s;
+}
+
+// Significant digits of a number's text, trailing zeros included: up to 17 the text is read
+// as a double, beyond that as a full extended value.
+size_t SignificantDigits(const std::string& s) {
+  size_t n = 0;
+  for (char c : s) {
+    if (c == 'e' || c == 'E') break;
+    if (c >= '1' && c <= '9') ++n;
+    else if (c == '0' && n > 0) ++n;
+  }
+  return n;
+}
+
+constexpr size_t kDoubleDigits = 17;
+
+// The extended value of an unsuffixed float of the text form.
+long double ParseExtendedText(const std::string& s) {
+  if (SignificantDigits(s) <= kDoubleDigits) return std::strtod(s.c_str(), nullptr);
+  return std::strtold(s.c_str(), nullptr);
+}
+
+std::string NonFiniteText(long double v) {
+  const char* sign = std::signbit(v) ? "-" : "+";
+  return std::string(sign) + (std::isnan(v) ? "NAN" : "INF");
+}
+
+bool SameExtended(long double a, long double b) {
+  const TExtended10 x = LongDoubleToExtended(a), y = LongDoubleToExtended(b);
+  return std::memcmp(x.Bytes, y.Bytes, sizeof x.Bytes) == 0;
+}
+
+// The framework writes 15 significant digits; more are written only where the value would
+// not read back exactly. Values that a double holds need at most 17; others get 18 to 21
+// digits with their trailing zeros, which marks them as full extended values.
+std::string ExtendedText(const TExtended10& x) {
+  const long double v = ExtendedToLongDouble(x);
+  if (!std::isfinite(v)) return NonFiniteText(v);
+  std::string s;
+  const bool isDouble = static_cast<long double>(static_cast<double>(v)) == v;
+  for (int precision = isDouble ? 15 : 18; precision <= 21; ++precision) {
+    s = GeneralFloat(v, precision, !isDouble);
+    if (SameExtended(ParseExtendedText(s), v)) break;
+  }
+  // A float must not read back as an integer.
+  if (s.find_first_of(".E") == std::string::npos) s += ".0";
+  return s;
+}
+
+std::string SingleText(float f) {
+  if (!std::isfinite(f)) return NonFiniteText(f) + "s";
+  std::string s;
+  for (int precision = 15; precision <= 17; ++precision) {
+    s = GeneralFloat(f, precision);
+    const float g = std::strtof(s.c_str(), nullptr);
+    if (std::memcmp(&g, &f, sizeof f) == 0) break;
+  }
+  return s + "s";
+}
+
+std::string DateText(double d) {
+  if (!std::isfinite(d)) return NonFiniteText(d) + "d";
+  std::string s;
+  for (int precision = 15; precision <= 17; ++precision) {
+    s = GeneralFloat(d, precision);
+    const double e = std::strtod(s.c_str(), nullptr);
+    if (std::memcmp(&e, &d, sizeof d) == 0) break;
+  }
+  return s + "d";
+}
+
+// ---------------------------------------------------------------------------------------------
+// Binary to text.
+
+bool PrintableInQuotes(uint32_t c) { return c >= 32 && c <= 126 && c != '\''; }
+
+class TBinaryToText {
+ public:
+  TBinaryToText(TBinarySource& in, std::string& out) : in_(in), out_(out) {}
+
+  void Run() {
+    if (in_.Remaining() < 4 || in_.Bytes(4) != std::string(FilerSignature, 4))
+      throw EReadError(kInvalidFormatText);
+    ConvertObject(0);
+  }
+
+ private:
+  void NewLine() {
+    out_ += "\r\n";
+    WriteIndent();
+  }
+  void WriteIndent() { out_.append(static_cast<size_t>(nesting_) * 2, ' '); }
+  bool EndOfList() const { return in_.Peek() == vaNull; }
+  void ReadListEnd() {
+    if (in_.Byte() != vaNull) throw EReadError(kInvalidFormatText);
+  }
+  static void CheckDepth(int depth) {
+    if (depth > kMaxNesting) throw EReadError("Stream nesting too deep");
+  }
+
+  int64_t ReadInteger() {
+    switch (in_.Byte()) {
+      case vaInt8: return static_cast<int8_t>(in_.Unsigned(1));
+      case vaInt16: return static_cast<int16_t>(in_.Unsigned(2));
+      case vaInt32: return static_cast<int32_t>(in_.Unsigned(4));
+      default: throw EReadError(kInvalidValueText);
+    }
+  }
+
+  void ConvertObject(int depth) {
+    CheckDepth(depth);
+    TFilerFlags flags;
+    int64_t position = 0;
+    if ((in_.Peek() & 0xF0) == 0xF0) {
+      flags = TFilerFlags::FromBits(in_.Byte() & 0x0F);
+      if (flags.contains(ffChildPos)) position = ReadInteger();
+    }
+    const std::string className = in_.ShortString();
+    const std::string objectName = in_.ShortString();
+    WriteIndent();
+    if (flags.contains(ffInherited))
+      out_ += "inherited ";
+    else if (flags.contains(ffInline))
+      out_ += "inline ";
+    else
+      out_ += "object ";
+    if (!objectName.empty()) out_ += objectName + ": ";
+    out_ += className;
+    if (flags.contains(ffChildPos)) out_ += " [" + std::to_string(position) + "]";
+    out_ += "\r\n";
+    ++nesting_;
+    while (!EndOfList()) ConvertProperty(depth);
+    ReadListEnd();
+    while (!EndOfList()) ConvertObject(depth + 1);
+    ReadListEnd();
+    --nesting_;
+    WriteIndent();
+    out_ += "end\r\n";
+  }
+
+  void ConvertProperty(int depth) {
+    const std::string name = in_.ShortString();
+    WriteIndent();
+    out_ += name + " = ";
+    ConvertValue(depth + 1);
+    out_ += "\r\n";
+  }
+
+  // Writes code units (bytes or UTF-16 units) with the framework's quoting and line splits.
+  template <class Units>
+  void WriteQuoted(const Units& s) {
+    const size_t length = s.size();
+    if (length == 0) {
+      out_ += "''";
+      return;
+    }
+    ++nesting_;
+    if (length > kLineLength) NewLine();
+    size_t i = 0, lineStart = 0;
+    do {
+      bool lineBreak = false;
+      const uint32_t c = static_cast<std::make_unsigned_t<typename Units::value_type>>(s[i]);
+      if (PrintableInQuotes(c)) {
+        const size_t j = i;
+        do {
+          ++i;
+        } while (i < length &&
+                 PrintableInQuotes(static_cast<std::make_unsigned_t<typename Units::value_type>>(s[i])) &&
+                 i - lineStart < kLineLength);
+        if (i - lineStart >= kLineLength) lineBreak = true;
+        out_ += '\'';
+        for (size_t k = j; k < i; ++k) out_ += static_cast<char>(s[k]);
+        out_ += '\'';
+      } else {
+        out_ += '#' + std::to_string(c);
+        ++i;
+        if (i - lineStart >= kLineLength) lineBreak = true;
+      }
+      if (lineBreak && i < length) {
+        out_ += " +";
+        NewLine();
+        lineStart = i;
+      }
+    } while (i < length);
+    --nesting_;
+  }
+
+  void ConvertBinary() {
+    size_t count = in_.Unsigned(4);
+    in_.Need(count);
+    static const char hex[] = "0123456789ABCDEF";
+    out_ += '{';
+    ++nesting_;
+    while (count > 0) {
+      NewLine();
+      const size_t n = count < kBytesPerLine ? count : kBytesPerLine;
+      for (size_t k = 0; k < n; ++k) {
+        const uint8_t b = in_.Byte();
+        out_ += hex[b >> 4];
+        out_ += hex[b & 15];
+      }
+      count -= n;
+    }
+    --nesting_;
+    out_ += '}';
+  }
+
+  void ConvertValue(int depth) {
+    CheckDepth(depth);
+    const uint8_t tag = in_.Byte();
+    switch (tag) {
+      case vaNull: out_ += "Null"; break;
+      case vaList:
+        out_ += '(';
+        ++nesting_;
+        while (!EndOfList()) {
+          NewLine();
+          ConvertValue(depth + 1);
+        }
+        ReadListEnd();
+        --nesting_;
+        out_ += ')';
+        break;
+      case vaInt8: out_ += std::to_string(static_cast<int8_t>(in_.Unsigned(1))); break;
+      case vaInt16: out_ += std::to_string(static_cast<int16_t>(in_.Unsigned(2))); break;
+      case vaInt32: out_ += std::to_string(static_cast<int32_t>(in_.Unsigned(4))); break;
+      case vaInt64: out_ += std::to_string(static_cast<int64_t>(in_.Unsigned(8))); break;
+      case vaExtended: {
+        TExtended10 x;
+        in_.ReadRaw(x.Bytes, sizeof x.Bytes);
+        out_ += ExtendedText(x);
+        break;
+      }
+      case vaSingle: {
+        const uint32_t bits = static_cast<uint32_t>(in_.Unsigned(4));
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        out_ += SingleText(f);
+        break;
+      }
+      case vaDate: {
+        const uint64_t bits = in_.Unsigned(8);
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        out_ += DateText(d);
+        break;
+      }
+      case vaCurrency: out_ += std::to_string(static_cast<int64_t>(in_.Unsigned(8))) + "c"; break;
+      case vaString: WriteQuoted(in_.ShortString()); break;
+      case vaLString: {
+        const size_t n = in_.Unsigned(4);
+        WriteQuoted(in_.Bytes(n));
+        break;
+      }
+      case vaWString: {
+        const size_t n = in_.Unsigned(4);
+        in_.Need(n * 2);
+        std::u16string w(n, u'\0');
+        for (size_t k = 0; k < n; ++k) w[k] = static_cast<char16_t>(in_.Unsigned(2));
+        WriteQuoted(w);
+        break;
+      }
+      case vaIdent: out_ += in_.ShortString(); break;
+      case vaFalse: out_ += "False"; break;
+      case vaTrue: out_ += "True"; break;
+      case vaNil: out_ += "nil"; break;
+      case vaBinary: ConvertBinary(); break;
+      case vaSet: {
+        out_ += '[';
+        bool first = true;
+        for (;;) {
+          const std::string name = in_.ShortString();
+          if (name.empty()) break;
+          if (!first) out_ += ", ";
+          out_ += name;
+          first = false;
+        }
+        out_ += ']';
+        break;
+      }
+      case vaCollection:
+        out_ += '<';
+        ++nesting_;
+        while (!EndOfList()) {
+          NewLine();
+          out_ += "item";
+          const uint8_t next = in_.Peek();
+          if (next == vaInt8 || next == vaInt16 || next == vaInt32)
+            out_ += " [" + std::to_string(ReadInteger()) + "]";
+          if (in_.Byte() != vaList) throw EReadError(kInvalidValueText);
+          out_ += "\r\n";
+          ++nesting_;
+          while (!EndOfList()) ConvertProperty(depth + 1);
+          ReadListEnd();
+          --nesting_;
+          WriteIndent();
+          out_ += "end";
+        }
+        ReadListEnd();
+        --nesting_;
+        out_ += '>';
+        break;
+      default: throw EReadError(kInvalidValueText);
+    }
+  }
+
+  TBinarySource& in_;
+  std::string& out_;
+  int nesting_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Text to binary.
+
+enum : int { toEOF = 0, toSymbol = 1, toString = 2, toInteger = 3, toFloat = 4, toWString = 5 };
+
+bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+bool SameTextAscii(const std::string& a, const char* b) {
+  const size_t n = std::strlen(b);
+  if (a.size() != n) return false;
+  for (size_t i = 0; i < n; ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+class TTextParser {
+ public:
+  explicit TTextParser(const std::string& text) : s_(text) { NextToken(); }
+
+  int Token() const { return token_; }
+  const std::string& TokenString() const { return tokenString_; }
+  const std::u16string& TokenWide() const { return tokenWide_; }
+  int64_t TokenInt() const { return tokenInt_; }
+  long double TokenFloat() const { return tokenFloat_; }
+  char FloatType() const { return floatType_; }
+  // The float token was "+INF", "-INF", "+NAN" or "-NAN".
+  bool SpecialFloat() const { return special_; }
+  size_t Position() const { return pos_; }
+
+  [[noreturn]] void Error(const std::string& message) const {
+    throw EParserError(message + " on line " + std::to_string(line_));
+  }
+  void CheckToken(int t) const {
+    if (token_ == t) return;
+    switch (t) {
+      case toSymbol: Error("Identifier expected");
+      case toString: Error("String expected");
+      case toInteger:
+      case toFloat: Error("Number expected");
+      default: Error(std::string("'") + static_cast<char>(t) + "' expected");
+    }
+  }
+  bool TokenSymbolIs(const char* name) const {
+    return token_ == toSymbol && SameTextAscii(tokenString_, name);
+  }
+  void CheckTokenSymbol(const char* name) const {
+    if (!TokenSymbolIs(name)) Error(std::string("'") + name + "' expected");
+  }
+  // A dotted name ("Form1.Button1"), starting at the current symbol.
+  std::string ComponentIdent() {
+    CheckToken(toSymbol);
+    std::string name = tokenString_;
+    while (Peek() == '.') {
+      ++pos_;
+      NextToken();
+      CheckToken(toSymbol);
+      name += "." + tokenString_;
+    }
+    return name;
+  }
+
+  // Reads the hex digits of a binary value after '{' up to and including '}'.
+  std::string HexToBinary() {
+    std::string bytes;
+    int high = -1;
+    for (;;) {
+      if (pos_ >= s_.size() || s_[pos_] == '\0') Error("Invalid binary value");
+      const char c = s_[pos_++];
+      if (c == '}') break;
+      if (c == '\n') ++line_;
+      if (static_cast<unsigned char>(c) <= ' ') continue;
+      const int h = HexValue(c);
+      if (h < 0) Error("Invalid binary value");
+      if (high < 0) {
+        high = h;
+      } else {
+        bytes += static_cast<char>(high * 16 + h);
+        high = -1;
+      }
+    }
+    if (high >= 0) Error("Invalid binary value");
+    NextToken();
+    return bytes;
+  }
+
+  int NextToken() {
+    SkipBlanks();
+    tokenString_.clear();
+    tokenWide_.clear();
+    floatType_ = 0;
+    special_ = false;
+    if (pos_ >= s_.size() || s_[pos_] == '\0') return token_ = toEOF;
+    const char c = s_[pos_];
+    if (IsIdentStart(c)) {
+      const size_t start = pos_;
+      while (pos_ < s_.size() && IsIdentChar(s_[pos_])) ++pos_;
+      tokenString_ = s_.substr(start, pos_ - start);
+      return token_ = toSymbol;
+    }
+    if (c == '\'' || c == '#') return token_ = ReadString();
+    if (c == '$') return token_ = ReadHex();
+    if ((c == '+' || c == '-') && pos_ + 3 < s_.size() &&
+        (SameTextAscii(s_.substr(pos_ + 1, 3), "INF") || SameTextAscii(s_.substr(pos_ + 1, 3), "NAN"))) {
+      const bool nan = SameTextAscii(s_.substr(pos_ + 1, 3), "NAN");
+      long double v = nan ? std::nanl("") : HUGE_VALL;
+      if (c == '-') v = -v;
+      tokenFloat_ = v;
+      special_ = true;
+      pos_ += 4;
+      ReadFloatType();
+      return token_ = toFloat;
+    }
+    if (c == '-' || IsDigit(c)) return token_ = ReadNumber();
+    ++pos_;
+    tokenString_ = std::string(1, c);
+    return token_ = static_cast<unsigned char>(c);
+  }
+
+ private:
+  char Peek() const { return pos_ < s_.size() ? s_[pos_] : '\0'; }
+
+  void SkipBlanks() {
+    while (pos_ < s_.size()) {
+      const unsigned char c = static_cast<unsigned char>(s_[pos_]);
+      if (c == 0 || c > ' ') break;
+      if (c == '\n') ++line_;
+      ++pos_;
+    }
+  }
+
+  void ReadFloatType() {
+    const char t = Peek();
+    if (t == 's' || t == 'S' || t == 'c' || t == 'C' || t == 'd' || t == 'D') {
+      floatType_ = static_cast<char>(t | 0x20);
+      ++pos_;
+    }
+  }
+
+  int ReadString() {
+    std::u16string units;
+    bool wide = false;
+    for (;;) {
+      const char c = Peek();
+      if (c == '\'') {
+        ++pos_;
+        for (;;) {
+          if (pos_ >= s_.size() || s_[pos_] == '\0' || s_[pos_] == '\r' || s_[pos_] == '\n')
+            Error("Unterminated string");
+          const char d = s_[pos_++];
+          if (d == '\'') {
+            if (Peek() != '\'') break;
+            ++pos_;
+          }
+          units += static_cast<char16_t>(static_cast<unsigned char>(d));
+        }
+      } else if (c == '#') {
+        ++pos_;
+        uint32_t code = 0;
+        bool any = false;
+        if (Peek() == '$') {
+          ++pos_;
+          while (HexValue(Peek()) >= 0) {
+            code = code * 16 + static_cast<uint32_t>(HexValue(s_[pos_++]));
+            any = true;
+            if (code > 0xFFFF) Error("Invalid character code");
+          }
+        } else {
+          while (IsDigit(Peek())) {
+            code = code * 10 + static_cast<uint32_t>(s_[pos_++] - '0');
+            any = true;
+            if (code > 0xFFFF) Error("Invalid character code");
+          }
+        }
+        if (!any) Error("Invalid character code");
+        if (code > 255) wide = true;
+        units += static_cast<char16_t>(code);
+      } else {
+        break;
+      }
+    }
+    if (wide) {
+      tokenWide_ = units;
+      return toWString;
+    }
+    tokenString_.resize(units.size());
+    for (size_t i = 0; i < units.size(); ++i) tokenString_[i] = static_cast<char>(units[i]);
+    return toString;
+  }
+
+  int ReadHex() {
+    const size_t start = pos_++;
+    uint64_t v = 0;
+    int digits = 0;
+    while (HexValue(Peek()) >= 0) {
+      v = v * 16 + static_cast<uint64_t>(HexValue(s_[pos_++]));
+      if (++digits > 16) Error("Integer value out of range");
+    }
+    if (digits == 0) Error("Number expected");
+    tokenString_ = s_.substr(start, pos_ - start);
+    tokenInt_ = static_cast<int64_t>(v);
+    return toInteger;
+  }
+
+  int ReadNumber() {
+    const size_t start = pos_;
+    ++pos_;
+    while (IsDigit(Peek())) ++pos_;
+    int result = toInteger;
+    while (IsDigit(Peek()) || Peek() == '.' || Peek() == 'e' || Peek() == 'E' || Peek() == '+' ||
+           Peek() == '-') {
+      ++pos_;
+      result = toFloat;
+    }
+    tokenString_ = s_.substr(start, pos_ - start);
+    ReadFloatType();
+    if (floatType_) result = toFloat;
+    if (tokenString_ == "-") Error("Number expected");
+    if (result == toInteger || (floatType_ == 'c' && tokenString_.find_first_of(".eE") == std::string::npos)) {
+      errno = 0;
+      char* end = nullptr;
+      const long long v = std::strtoll(tokenString_.c_str(), &end, 10);
+      if (errno == ERANGE || *end) Error("Integer value out of range");
+      tokenInt_ = v;
+      tokenFloat_ = static_cast<long double>(v);
+      return result;
+    }
+    char* end = nullptr;
+    tokenFloat_ = std::strtold(tokenString_.c_str(), &end);
+    if (end == tokenString_.c_str() || *end) Error("Invalid floating point number '" + tokenString_ + "'");
+    return result;
+  }
+
+  const std::string& s_;
+  size_t pos_ = 0;
+  int line_ = 1;
+  int token_ = toEOF;
+  std::string tokenString_;
+  std::u16string tokenWide_;
+  int64_t tokenInt_ = 0;
+  long double tokenFloat_ = 0;
+  char floatType_ = 0;
+  bool special_ = false;
+};
+
+class TBinarySink {
+ public:
+  explicit TBinarySink(std::string& out) : out_(out) {}
+  void Value(uint8_t tag) { out_ += static_cast<char>(tag); }
+  void Raw(const void* p, size_t n) { out_.append(static_cast<const char*>(p), n); }
+  void Unsigned(uint64_t v, size_t bytes) {
+    for (size_t i = 0; i < bytes; ++i) out_ += static_cast<char>((v >> (8 * i)) & 0xFF);
+  }
+  void ShortString(const std::string& s, const TTextParser& parser) {
+    if (s.size() > 255) parser.Error("Name too long");
+    out_ += static_cast<char>(s.size());
+    out_ += s;
+  }
+  void Integer(int64_t v) {
+    if (v >= -128 && v <= 127) {
+      Value(vaInt8);
+      Unsigned(static_cast<uint64_t>(v), 1);
+    } else if (v >= -32768 && v <= 32767) {
+      Value(vaInt16);
+      Unsigned(static_cast<uint64_t>(v), 2);
+    } else if (v >= INT32_MIN && v <= INT32_MAX) {
+      Value(vaInt32);
+      Unsigned(static_cast<uint64_t>(v), 4);
+    } else {
+      Value(vaInt64);
+      Unsigned(static_cast<uint64_t>(v), 8);
+    }
+  }
+  void String(const std::string& s) {
+    if (s.size() <= 255) {
+      Value(vaString);
+      out_ += static_cast<char>(s.size());
+    } else {
+      Value(vaLString);
+      Unsigned(s.size(), 4);
+    }
+    out_ += s;
+  }
+  void WideString(const std::u16string& w) {
+    Value(vaWString);
+    Unsigned(w.size(), 4);
+    for (char16_t c : w) Unsigned(c, 2);
+  }
+
+ private:
+  std::string& out_;
+};
+
+class TTextToBinary {
+ public:
+  TTextToBinary(TTextParser& parser, std::string& out) : p_(parser), w_(out) {}
+
+  void Run() {
+    w_.Raw(FilerSignature, 4);
+    ConvertObject(0);
+  }
+
+ private:
+  void CheckDepth(int depth) const {
+    if (depth > kMaxNesting) p_.Error("Nesting too deep");
+  }
+
+  bool AtObjectKeyword() const {
+    return p_.TokenSymbolIs("OBJECT") || p_.TokenSymbolIs("INHERITED") || p_.TokenSymbolIs("INLINE");
+  }
+
+  void ConvertObject(int depth) {
+    CheckDepth(depth);
+    if (!AtObjectKeyword()) p_.Error("'object' expected");
+    const bool isInherited = p_.TokenSymbolIs("INHERITED");
+    const bool isInline = p_.TokenSymbolIs("INLINE");
+    p_.NextToken();
+    p_.CheckToken(toSymbol);
+    std::string className = p_.TokenString(), objectName;
+    if (p_.NextToken() == ':') {
+      p_.NextToken();
+      p_.CheckToken(toSymbol);
+      objectName = className;
+      className = p_.TokenString();
+      p_.NextToken();
+    }
+    TFilerFlags flags;
+    if (isInherited) flags += ffInherited;
+    if (isInline) flags += ffInline;
+    int64_t position = 0;
+    if (p_.Token() == '[') {
+      p_.NextToken();
+      p_.CheckToken(toInteger);
+      position = p_.TokenInt();
+      p_.NextToken();
+      p_.CheckToken(']');
+      p_.NextToken();
+      flags += ffChildPos;
+    }
+    if (!flags.empty()) {
+      w_.Value(static_cast<uint8_t>(0xF0 | flags.Bits()));
+      if (flags.contains(ffChildPos)) w_.Integer(position);
+    }
+    w_.ShortString(className, p_);
+    w_.ShortString(objectName, p_);
+    while (!p_.TokenSymbolIs("END") && !AtObjectKeyword()) ConvertProperty(depth);
+    w_.Value(vaNull);
+    while (!p_.TokenSymbolIs("END")) ConvertObject(depth + 1);
+    w_.Value(vaNull);
+    p_.NextToken();
+  }
+
+  void ConvertProperty(int depth) {
+    p_.CheckToken(toSymbol);
+    std::string name = p_.TokenString();
+    p_.NextToken();
+    while (p_.Token() == '.') {
+      p_.NextToken();
+      p_.CheckToken(toSymbol);
+      name += "." + p_.TokenString();
+      p_.NextToken();
+    }
+    w_.ShortString(name, p_);
+    p_.CheckToken('=');
+    p_.NextToken();
+    ConvertValue(depth + 1);
+  }
+
+  void ConvertValue(int depth) {
+    CheckDepth(depth);
+    const int token = p_.Token();
+    if (token == toString || token == toWString) {
+      // Pieces joined with '+'; one wide piece makes the whole value a wide string.
+      std::u16string units;
+      bool isWide = false;
+      for (;;) {
+        if (p_.Token() == toString) {
+          for (char c : p_.TokenString()) units += static_cast<char16_t>(static_cast<unsigned char>(c));
+        } else {
+          isWide = true;
+          units += p_.TokenWide();
+        }
+        p_.NextToken();
+        if (p_.Token() != '+') break;
+        p_.NextToken();
+        if (p_.Token() != toString && p_.Token() != toWString) p_.Error("String expected");
+      }
+      if (isWide) {
+        w_.WideString(units);
+      } else {
+        std::string narrow(units.size(), '\0');
+        for (size_t i = 0; i < units.size(); ++i) narrow[i] = static_cast<char>(units[i]);
+        w_.String(narrow);
+      }
+      return;
+    }
+    switch (token) {
+      case toSymbol: {
+        const std::string ident = p_.ComponentIdent();
+        if (SameTextAscii(ident, "False"))
+          w_.Value(vaFalse);
+        else if (SameTextAscii(ident, "True"))
+          w_.Value(vaTrue);
+        else if (SameTextAscii(ident, "Null"))
+          w_.Value(vaNull);
+        else if (SameTextAscii(ident, "nil"))
+          w_.Value(vaNil);
+        else {
+          w_.Value(vaIdent);
+          w_.ShortString(ident, p_);
+        }
+        p_.NextToken();
+        break;
+      }
+      case toInteger:
+        w_.Integer(p_.TokenInt());
+        p_.NextToken();
+        break;
+      case toFloat: ConvertFloat(); break;
+      case '[': {
+        p_.NextToken();
+        w_.Value(vaSet);
+        if (p_.Token() != ']') {
+          for (;;) {
+            if (p_.Token() != toInteger) p_.CheckToken(toSymbol);
+            w_.ShortString(p_.TokenString(), p_);
+            if (p_.NextToken() == ']') break;
+            p_.CheckToken(',');
+            p_.NextToken();
+          }
+        }
+        w_.ShortString("", p_);
+        p_.NextToken();
+        break;
+      }
+      case '(':
+        p_.NextToken();
+        w_.Value(vaList);
+        while (p_.Token() != ')') ConvertValue(depth + 1);
+        w_.Value(vaNull);
+        p_.NextToken();
+        break;
+      case '{': {
+        const std::string bytes = p_.HexToBinary();
+        w_.Value(vaBinary);
+        w_.Unsigned(bytes.size(), 4);
+        w_.Raw(bytes.data(), bytes.size());
+        break;
+      }
+      case '<':
+        p_.NextToken();
+        w_.Value(vaCollection);
+        while (p_.Token() != '>') {
+          p_.CheckTokenSymbol("item");
+          p_.NextToken();
+          if (p_.Token() == '[') {
+            p_.NextToken();
+            p_.CheckToken(toInteger);
+            w_.Integer(p_.TokenInt());
+            p_.NextToken();
+            p_.CheckToken(']');
+            p_.NextToken();
+          }
+          w_.Value(vaList);
+          while (!p_.TokenSymbolIs("END")) ConvertProperty(depth + 1);
+          w_.Value(vaNull);
+          p_.NextToken();
+        }
+        w_.Value(vaNull);
+        p_.NextToken();
+        break;
+      default: p_.Error(kInvalidValueText);
+    }
+  }
+
+  void ConvertFloat() {
+    const long double v = p_.TokenFloat();
+    const std::string& text = p_.TokenString();
+    const bool special = p_.SpecialFloat();
+    switch (p_.FloatType()) {
+      case 's': {
+        const float f = special ? static_cast<float>(v) : std::strtof(text.c_str(), nullptr);
+        uint32_t bits;
+        std::memcpy(&bits, &f, sizeof f);
+        w_.Value(vaSingle);
+        w_.Unsigned(bits, 4);
+        break;
+      }
+      case 'd': {
+        const double d = special ? static_cast<double>(v) : std::strtod(text.c_str(), nullptr);
+        uint64_t bits;
+        std::memcpy(&bits, &d, sizeof d);
+        w_.Value(vaDate);
+        w_.Unsigned(bits, 8);
+        break;
+      }
+      case 'c': {
+        int64_t raw;
+        if (!special && text.find_first_of(".eE") == std::string::npos) {
+          raw = p_.TokenInt();
+        } else {
+          const long double r = std::nearbyint(v);
+          if (!(std::fabs(r) < 9.2233720368547758e18L)) p_.Error("Currency value out of range");
+          raw = static_cast<int64_t>(r);
+        }
+        w_.Value(vaCurrency);
+        w_.Unsigned(static_cast<uint64_t>(raw), 8);
+        break;
+      }
+      default: {
+        const TExtended10 x = LongDoubleToExtended(special ? v : ParseExtendedText(text));
+        w_.Value(vaExtended);
+        w_.Raw(x.Bytes, sizeof x.Bytes);
+      }
+    }
+    p_.NextToken();
+  }
+
+  TTextParser& p_;
+  TBinarySink w_;
+};
+
+// Reads everything from the stream's position to its end.
+std::string ReadRest(TStream* stream) {
+  const int64_t rest = stream->Remaining();
+  std::string bytes(rest > 0 ? static_cast<size_t>(rest) : 0, '\0');
+  constexpr size_t kChunk = size_t{1} << 30;
+  for (size_t done = 0; done < bytes.size();) {
+    const size_t n = std::min(kChunk, bytes.size() - done);
+    stream->ReadBuffer(bytes.data() + done, static_cast<int32_t>(n));
+    done += n;
+  }
+  return bytes;
+}
+
+void WriteAll(TStream* stream, const std::string& bytes) {
+  constexpr size_t kChunk = size_t{1} << 30;
+  for (size_t done = 0; done < bytes.size();) {
+    const size_t n = std::min(kChunk, bytes.size() - done);
+    stream->WriteBuffer(bytes.data() + done, static_cast<int32_t>(n));
+    done += n;
+  }
+}
+
+}  // namespace
+
+std::string ObjectBinaryToTextString(const std::string& binary) {
+  TBinarySource in(reinterpret_cast<const uint8_t*>(binary.data()), binary.size());
+  std::string text;
+  TBinaryToText(in, text).Run();
+  return text;
+}
+
+std::string ObjectTextToBinaryString(const std::string& text) {
+  TTextParser parser(text);
+  std::string binary;
+  TTextToBinary(parser, binary).Run();
+  return binary;
+}
+
+void ObjectBinaryToText(TStream* Input, TStream* Output) {
+  const int64_t start = Input->Position();
+  const std::string bytes = ReadRest(Input);
+  TBinarySource in(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  std::string text;
+  TBinaryToText(in, text).Run();
+  Input->Seek(start + static_cast<int64_t>(in.Position()), soBeginning);
+  WriteAll(Output, text);
+}
+
+void ObjectTextToBinary(TStream* Input, TStream* Output) {
+  const std::string text = ReadRest(Input);
+  TTextParser parser(text);
+  std::string binary;
+  TTextToBinary(parser, binary).Run();
+  WriteAll(Output, binary);
+}
+
+TStreamOriginalFormat TestStreamFormatString(const std::string& bytes) {
+  if (bytes.size() >= 4 && bytes.compare(0, 4, FilerSignature) == 0) return sofBinary;
+  size_t i = 0;
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= ' ' && bytes[i] != '\0') ++i;
+  size_t j = i;
+  while (j < bytes.size() && IsIdentChar(bytes[j])) ++j;
+  const std::string word = bytes.substr(i, j - i);
+  if (SameTextAscii(word, "object") || SameTextAscii(word, "inherited") || SameTextAscii(word, "inline"))
+    return sofText;
+  return sofUnknown;
+}
+
+TStreamOriginalFormat TestStreamFormat(TStream* Stream) {
+  const int64_t start = Stream->Position();
+  std::string head(32, '\0');
+  const int32_t n = Stream->Read(head.data(), static_cast<int32_t>(head.size()));
+  Stream->Seek(start, soBeginning);
+  head.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return TestStreamFormatString(head);
+}
+
+}  // namespace vcl

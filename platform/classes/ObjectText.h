@@ -1,0 +1,34 @@
+// Conversion of form streams between the binary format and the readable text format
+// ("object Name: TClass" ... "end").
+#pragma once
+
+#include <string>
+
+#include "platform/base/Exceptions.h"
+
+namespace vcl {
+
+class TStream;
+
+// Raised for malformed text forms; the message ends with " on line N".
+ZYL_DECLARE_EXCEPTION(EParserError, Exception);
+
+// Reads one binary component (with its "TPF0" signature) from the input's position and
+// appends its text form to the output. Corrupt or truncated input raises EReadError; the
+// input is left after the component.
+void ObjectBinaryToText(TStream* Input, TStream* Output);
+// Reads one text component from the input's position and appends the binary form, with its
+// signature. Malformed text raises EParserError.
+void ObjectTextToBinary(TStream* Input, TStream* Output);
+
+// The same conversions on whole byte strings.
+std::string ObjectBinaryToTextString(const std::string& binary);
+std::string ObjectTextToBinaryString(const std::string& text);
+
+enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
+// Tells a binary form ("TPF0") from a text form ("object", "inherited" or "inline" after
+// optional blanks) by the first bytes; the stream position is restored.
+TStreamOriginalFormat TestStreamFormat(TStream* Stream);
+TStreamOriginalFormat TestStreamFormatString(const std::string& bytes);
+
+}  // namespace vcl

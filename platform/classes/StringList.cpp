@@ -1,0 +1,514 @@
+#include "platform/classes/StringList.h"
+
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace vcl {
+
+ZYL_CLASS_IMPL(TStrings) {}
+ZYL_CLASS_IMPL(TStringList) {}
+
+namespace {
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TStrings
+
+void TStrings::Error(const char* Msg, int Data) const {
+  std::string m = Msg;
+  const size_t at = m.find("%d");
+  if (at != std::string::npos) m.replace(at, 2, std::to_string(Data));
+  throw EStringListError(m);
+}
+
+TObject* TStrings::GetObject(int) const { return nullptr; }
+
+void TStrings::Put(int Index, const std::string& S) {
+  TObject* obj = GetObject(Index);
+  Delete(Index);
+  InsertObject(Index, S, obj);
+}
+
+void TStrings::PutObject(int, TObject*) {}
+
+int TStrings::Add(const std::string& S) {
+  const int index = GetCount();
+  Insert(index, S);
+  return index;
+}
+
+int TStrings::AddObject(const std::string& S, TObject* AObject) {
+  const int index = Add(S);
+  PutObject(index, AObject);
+  return index;
+}
+
+void TStrings::AddStrings(TStrings* Strings) {
+  if (!Strings) return;
+  BeginUpdate();
+  try {
+    const int n = Strings->Count();  // fixed first: adding a list to itself doubles it once
+    for (int i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
+  Insert(Index, S);
+  PutObject(Index, AObject);
+}
+
+void TStrings::Exchange(int Index1, int Index2) {
+  BeginUpdate();
+  try {
+    std::string s = Get(Index1);
+    TObject* o = GetObject(Index1);
+    Put(Index1, Get(Index2));
+    PutObject(Index1, GetObject(Index2));
+    Put(Index2, s);
+    PutObject(Index2, o);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TStrings::Move(int CurIndex, int NewIndex) {
+  if (CurIndex == NewIndex) return;
+  BeginUpdate();
+  try {
+    std::string s = Get(CurIndex);
+    TObject* o = GetObject(CurIndex);
+    Delete(CurIndex);
+    InsertObject(NewIndex, s, o);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+int TStrings::CompareStrings(const std::string& S1, const std::string& S2) const {
+  return AnsiCompareText(S1, S2);
+}
+
+int TStrings::IndexOf(const std::string& S) const {
+  const int n = GetCount();
+  for (int i = 0; i < n; ++i)
+    if (CompareStrings(Get(i), S) == 0) return i;
+  return -1;
+}
+
+int TStrings::IndexOfName(const std::string& Name) const {
+  const int n = GetCount();
+  for (int i = 0; i < n; ++i) {
+    const std::string s = Get(i);
+    const size_t p = s.find(nameValueSeparator_);
+    if (p != std::string::npos && CompareStrings(s.substr(0, p), Name) == 0) return i;
+  }
+  return -1;
+}
+
+int TStrings::IndexOfObject(TObject* AObject) const {
+  const int n = GetCount();
+  for (int i = 0; i < n; ++i)
+    if (GetObject(i) == AObject) return i;
+  return -1;
+}
+
+bool TStrings::Equals(TStrings* Strings) const {
+  if (!Strings) return false;
+  const int n = GetCount();
+  if (n != Strings->GetCount()) return false;
+  for (int i = 0; i < n; ++i)
+    if (Get(i) != Strings->Get(i)) return false;
+  return true;
+}
+
+void TStrings::Assign(TPersistent* Source) {
+  if (auto* src = dynamic_cast<TStrings*>(Source)) {
+    if (src == this) return;
+    BeginUpdate();
+    try {
+      Clear();
+      AddStrings(src);
+    } catch (...) {
+      EndUpdate();
+      throw;
+    }
+    EndUpdate();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TStrings::Names(int Index) const {
+  const std::string s = Get(Index);
+  const size_t p = s.find(nameValueSeparator_);
+  return p == std::string::npos ? std::string() : s.substr(0, p);
+}
+
+std::string TStrings::Values(const std::string& Name) const {
+  const int i = IndexOfName(Name);
+  if (i < 0) return std::string();
+  const std::string s = Get(i);
+  return s.size() > Name.size() + 1 ? s.substr(Name.size() + 1) : std::string();
+}
+
+void TStrings::SetValues(const std::string& Name, const std::string& Value) {
+  int i = IndexOfName(Name);
+  if (!Value.empty()) {
+    if (i < 0) i = Add(std::string());
+    Put(i, Name + nameValueSeparator_ + Value);
+  } else if (i >= 0) {
+    Delete(i);
+  }
+}
+
+std::string TStrings::ValueFromIndex(int Index) const {
+  if (Index < 0) return std::string();
+  const std::string s = Get(Index);
+  const size_t p = s.find(nameValueSeparator_);
+  return p == std::string::npos ? std::string() : s.substr(p + 1);
+}
+
+void TStrings::SetValueFromIndex(int Index, const std::string& Value) {
+  if (!Value.empty()) {
+    if (Index < 0) Index = Add(std::string());
+    Put(Index, Names(Index) + nameValueSeparator_ + Value);
+  } else if (Index >= 0) {
+    Delete(Index);
+  }
+}
+
+std::string TStrings::Text() const {
+  std::string r;
+  const int n = GetCount();
+  for (int i = 0; i < n; ++i) {
+    r += Get(i);
+    r += "\r\n";
+  }
+  return r;
+}
+
+void TStrings::SetText(const std::string& Value) {
+  BeginUpdate();
+  try {
+    Clear();
+    const char* p = Value.c_str();
+    while (*p) {
+      const char* start = p;
+      while (*p && *p != '\n' && *p != '\r') ++p;
+      Add(std::string(start, p));
+      if (*p == '\r') ++p;
+      if (*p == '\n') ++p;
+    }
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+std::string TStrings::Delimited(char delimiter, char quote) const {
+  const int n = GetCount();
+  if (n == 1 && Get(0).empty()) return std::string(2, quote);
+  std::string r;
+  for (int i = 0; i < n; ++i) {
+    std::string s = Get(i);
+    // Quoted when a blank, control character, quote or delimiter comes before any NUL.
+    bool quoteIt = false;
+    for (char c : s) {
+      if (c == '\0') break;
+      if (IsBlankOrControl(c) || c == quote || c == delimiter) {
+        quoteIt = true;
+        break;
+      }
+    }
+    if (quoteIt) s = AnsiQuotedStr(s, quote);
+    if (i > 0) r += delimiter;
+    r += s;
+  }
+  return r;
+}
+
+void TStrings::SetDelimited(const std::string& value, char delimiter, char quote) {
+  BeginUpdate();
+  try {
+    Clear();
+    const char* p = value.c_str();
+    auto blank = [](char c) { return c != '\0' && IsBlankOrControl(c); };
+    while (blank(*p)) ++p;
+    while (*p) {
+      std::string s;
+      if (*p == quote) {
+        s = AnsiExtractQuotedStr(p, quote);
+      } else {
+        const char* start = p;
+        while (*p && !IsBlankOrControl(*p) && *p != delimiter) ++p;
+        s.assign(start, p);
+      }
+      Add(s);
+      while (blank(*p)) ++p;
+      if (*p == delimiter) {
+        if (p[1] == '\0') Add(std::string());
+        do {
+          ++p;
+        } while (blank(*p));
+      }
+    }
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+std::string TStrings::DelimitedText() const { return Delimited(delimiter_, quoteChar_); }
+void TStrings::SetDelimitedText(const std::string& Value) {
+  SetDelimited(Value, delimiter_, quoteChar_);
+}
+std::string TStrings::CommaText() const { return Delimited(',', '"'); }
+void TStrings::SetCommaText(const std::string& Value) { SetDelimited(Value, ',', '"'); }
+
+void TStrings::BeginUpdate() {
+  if (updateCount_ == 0) SetUpdateState(true);
+  ++updateCount_;
+}
+
+void TStrings::EndUpdate() {
+  if (updateCount_ <= 0) return;
+  --updateCount_;
+  if (updateCount_ == 0) SetUpdateState(false);
+}
+
+void TStrings::SetUpdateState(bool) {}
+
+void TStrings::LoadFromStream(TStream* Stream) {
+  BeginUpdate();
+  try {
+    const int64_t size = Stream->Size() - Stream->Position();
+    std::string s;
+    if (size > 0) {
+      if (size > INT32_MAX) throw EReadError("Stream read error");
+      s.resize(static_cast<size_t>(size));
+      Stream->ReadBuffer(s.data(), static_cast<int32_t>(size));
+    }
+    SetText(s);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TStrings::SaveToStream(TStream* Stream) const {
+  const std::string s = Text();
+  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError("Stream write error");
+  Stream->WriteBuffer(s.data(), static_cast<int32_t>(s.size()));
+}
+
+void TStrings::LoadFromFile(const std::string& FileName) {
+  TFileStream f(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(&f);
+}
+
+void TStrings::SaveToFile(const std::string& FileName) const {
+  TFileStream f(FileName, fmCreate);
+  SaveToStream(&f);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TStringList
+
+TStringList::~TStringList() {
+  onChange_.Clear();
+  onChanging_.Clear();
+}
+
+void TStringList::CheckIndex(int Index) const {
+  if (Index < 0 || Index >= GetCount()) Error("List index out of bounds (%d)", Index);
+}
+
+void TStringList::Changed() {
+  if (UpdateCount() == 0) onChange_(this);
+}
+
+void TStringList::Changing() {
+  if (UpdateCount() == 0) onChanging_(this);
+}
+
+void TStringList::SetUpdateState(bool Updating) {
+  if (Updating) Changing();
+  else Changed();
+}
+
+std::string TStringList::Get(int Index) const {
+  CheckIndex(Index);
+  return items_[static_cast<size_t>(Index)].S;
+}
+
+TObject* TStringList::GetObject(int Index) const {
+  CheckIndex(Index);
+  return items_[static_cast<size_t>(Index)].Obj;
+}
+
+void TStringList::Put(int Index, const std::string& S) {
+  if (sorted_) Error("Operation not allowed on sorted list", 0);
+  CheckIndex(Index);
+  Changing();
+  items_[static_cast<size_t>(Index)].S = S;
+  Changed();
+}
+
+void TStringList::PutObject(int Index, TObject* AObject) {
+  CheckIndex(Index);
+  Changing();
+  items_[static_cast<size_t>(Index)].Obj = AObject;
+  Changed();
+}
+
+void TStringList::InsertItem(int Index, const std::string& S, TObject* AObject) {
+  Changing();
+  items_.insert(items_.begin() + Index, TItem{S, AObject});
+  Changed();
+}
+
+void TStringList::Insert(int Index, const std::string& S) {
+  if (sorted_) Error("Operation not allowed on sorted list", 0);
+  if (Index < 0 || Index > GetCount()) Error("List index out of bounds (%d)", Index);
+  InsertItem(Index, S, nullptr);
+}
+
+void TStringList::Delete(int Index) {
+  CheckIndex(Index);
+  Changing();
+  items_.erase(items_.begin() + Index);
+  Changed();
+}
+
+void TStringList::Clear() {
+  if (items_.empty()) return;
+  Changing();
+  items_.clear();
+  items_.shrink_to_fit();
+  Changed();
+}
+
+void TStringList::SetCapacity(int NewCapacity) {
+  if (NewCapacity < GetCount()) Error("List capacity out of bounds (%d)", NewCapacity);
+  items_.reserve(static_cast<size_t>(NewCapacity));
+}
+
+int TStringList::Add(const std::string& S) { return AddObject(S, nullptr); }
+
+int TStringList::AddObject(const std::string& S, TObject* AObject) {
+  int index = GetCount();
+  if (sorted_ && Find(S, index)) {
+    if (duplicates_ == dupIgnore) return index;
+    if (duplicates_ == dupError) Error("String list does not allow duplicates", 0);
+  }
+  InsertItem(index, S, AObject);
+  return index;
+}
+
+void TStringList::Exchange(int Index1, int Index2) {
+  CheckIndex(Index1);
+  CheckIndex(Index2);
+  Changing();
+  std::swap(items_[static_cast<size_t>(Index1)], items_[static_cast<size_t>(Index2)]);
+  Changed();
+}
+
+int TStringList::CompareStrings(const std::string& S1, const std::string& S2) const {
+  return caseSensitive_ ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
+}
+
+bool TStringList::Find(const std::string& S, int& Index) const {
+  bool found = false;
+  int l = 0, h = GetCount() - 1;
+  while (l <= h) {
+    const int i = (l + h) >> 1;
+    const int c = CompareStrings(items_[static_cast<size_t>(i)].S, S);
+    if (c < 0) {
+      l = i + 1;
+    } else {
+      h = i - 1;
+      if (c == 0) {
+        found = true;
+        if (duplicates_ != dupAccept) l = i;
+      }
+    }
+  }
+  Index = l;
+  return found;
+}
+
+int TStringList::IndexOf(const std::string& S) const {
+  if (!sorted_) return inherited::IndexOf(S);
+  int index;
+  return Find(S, index) ? index : -1;
+}
+
+void TStringList::QuickSort(int L, int R, TStringListSortCompare Compare) {
+  int i;
+  do {
+    i = L;
+    int j = R;
+    int p = (L + R) >> 1;
+    do {
+      while (i < R && Compare(this, i, p) < 0) ++i;
+      while (j > L && Compare(this, j, p) > 0) --j;
+      if (i <= j) {
+        std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+        if (p == i) p = j;
+        else if (p == j) p = i;
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (L < j) QuickSort(L, j, Compare);
+    L = i;
+  } while (i < R);
+}
+
+void TStringList::CustomSort(TStringListSortCompare Compare) {
+  if (!sorted_ && GetCount() > 1 && Compare) {
+    Changing();
+    QuickSort(0, GetCount() - 1, Compare);
+    Changed();
+  }
+}
+
+void TStringList::Sort() {
+  CustomSort([](TStringList* list, int a, int b) {
+    return list->CompareStrings(list->items_[static_cast<size_t>(a)].S,
+                                list->items_[static_cast<size_t>(b)].S);
+  });
+}
+
+void TStringList::SetSorted(bool Value) {
+  if (sorted_ == Value) return;
+  if (Value) Sort();
+  sorted_ = Value;
+}
+
+void TStringList::SetCaseSensitive(bool Value) {
+  if (caseSensitive_ == Value) return;
+  caseSensitive_ = Value;
+  if (sorted_) {
+    sorted_ = false;
+    Sort();
+    sorted_ = true;
+  }
+}
+
+}  // namespace vcl

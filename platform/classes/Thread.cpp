@@ -1,0 +1,299 @@
+#include "platform/classes/Thread.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/classes/TypeInfo.h"
+
+namespace vcl {
+
+ZYL_CLASS_IMPL(TThread) {}
+
+namespace {
+
+uint64_t IdOf(std::thread::id id) { return static_cast<uint64_t>(std::hash<std::thread::id>()(id)); }
+
+// Static initialisation runs on the main thread.
+const std::thread::id gMainThread = std::this_thread::get_id();
+
+struct TSyncRequest {
+  std::function<void()> Proc;
+  std::exception_ptr Error;
+  bool Done = false;
+};
+
+struct TSyncQueue {
+  std::mutex Mutex;
+  std::condition_variable Queued;  // a request arrived (or a pending start)
+  std::condition_variable Served;  // a request was run
+  std::deque<TSyncRequest*> Requests;
+  std::vector<TThread*> PendingStarts;
+  std::function<void()> Wake;
+};
+
+TSyncQueue& Queue() {
+  static auto* q = new TSyncQueue;
+  return *q;
+}
+
+void WakeHook() {
+  std::function<void()> wake;
+  {
+    std::lock_guard<std::mutex> lock(Queue().Mutex);
+    wake = Queue().Wake;
+  }
+  if (wake) wake();
+}
+
+void RunOnMainThread(const std::function<void()>& proc) {
+  if (IsMainThread()) {
+    proc();
+    return;
+  }
+  TSyncRequest request;
+  request.Proc = proc;
+  TSyncQueue& q = Queue();
+  {
+    std::lock_guard<std::mutex> lock(q.Mutex);
+    q.Requests.push_back(&request);
+  }
+  q.Queued.notify_all();
+  WakeHook();
+  std::unique_lock<std::mutex> lock(q.Mutex);
+  q.Served.wait(lock, [&] { return request.Done; });
+  if (request.Error) std::rethrow_exception(request.Error);
+}
+
+}  // namespace
+
+bool IsMainThread() { return std::this_thread::get_id() == gMainThread; }
+uint64_t MainThreadID() { return IdOf(gMainThread); }
+uint64_t GetCurrentThreadID() { return IdOf(std::this_thread::get_id()); }
+
+void SetWakeMainThread(std::function<void()> Hook) {
+  std::lock_guard<std::mutex> lock(Queue().Mutex);
+  Queue().Wake = std::move(Hook);
+}
+
+bool CheckSynchronize(int TimeoutMs) {
+  if (!IsMainThread()) return false;
+  TSyncQueue& q = Queue();
+  std::vector<TThread*> starts;
+  std::deque<TSyncRequest*> batch;
+  {
+    std::unique_lock<std::mutex> lock(q.Mutex);
+    if (q.Requests.empty() && q.PendingStarts.empty() && TimeoutMs > 0)
+      q.Queued.wait_for(lock, std::chrono::milliseconds(TimeoutMs),
+                        [&] { return !q.Requests.empty() || !q.PendingStarts.empty(); });
+    starts.swap(q.PendingStarts);
+    batch.swap(q.Requests);
+  }
+  for (TThread* t : starts) t->Start();
+  for (TSyncRequest* r : batch) {
+    try {
+      r->Proc();
+    } catch (...) {
+      r->Error = std::current_exception();
+    }
+    {
+      std::lock_guard<std::mutex> lock(q.Mutex);
+      r->Done = true;
+    }
+    q.Served.notify_all();
+  }
+  return !batch.empty();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TThread
+
+struct TThread::TState {
+  std::mutex Mutex;
+  std::condition_variable Changed;
+  bool Started = false;
+  bool Finished = false;
+  bool Terminated = false;
+  bool Pending = false;  // created running, start not yet taken
+  std::thread::id Id;
+  std::exception_ptr Fatal;
+};
+
+TThread::TThread(bool CreateSuspended) : state_(std::make_shared<TState>()) {
+  if (!CreateSuspended) {
+    state_->Pending = true;
+    {
+      std::lock_guard<std::mutex> lock(Queue().Mutex);
+      Queue().PendingStarts.push_back(this);
+    }
+    Queue().Queued.notify_all();
+    WakeHook();
+  }
+}
+
+TThread::~TThread() {
+  {
+    std::lock_guard<std::mutex> lock(Queue().Mutex);
+    auto& p = Queue().PendingStarts;
+    for (auto it = p.begin(); it != p.end(); ++it)
+      if (*it == this) {
+        p.erase(it);
+        break;
+      }
+  }
+  bool running;
+  {
+    std::lock_guard<std::mutex> lock(state_->Mutex);
+    running = state_->Started && !state_->Finished && state_->Id != std::this_thread::get_id();
+    state_->Terminated = true;
+  }
+  if (running) WaitFor();
+}
+
+void TThread::Start() {
+  {
+    std::lock_guard<std::mutex> lock(state_->Mutex);
+    if (state_->Started) return;
+    state_->Started = true;
+    state_->Pending = false;
+  }
+  {
+    std::lock_guard<std::mutex> lock(Queue().Mutex);
+    auto& p = Queue().PendingStarts;
+    for (auto it = p.begin(); it != p.end(); ++it)
+      if (*it == this) {
+        p.erase(it);
+        break;
+      }
+  }
+  std::thread t(&TThread::Run, this, state_);
+  {
+    std::lock_guard<std::mutex> lock(state_->Mutex);
+    state_->Id = t.get_id();
+  }
+  t.detach();
+}
+
+void TThread::Run(TThread* self, std::shared_ptr<TState> state) {
+  {
+    std::lock_guard<std::mutex> lock(state->Mutex);
+    state->Id = std::this_thread::get_id();
+  }
+  try {
+    self->Execute();
+  } catch (...) {
+    std::lock_guard<std::mutex> lock(state->Mutex);
+    state->Fatal = std::current_exception();
+  }
+  bool freeIt = self->freeOnTerminate_;
+  try {
+    self->DoTerminate();
+  } catch (...) {
+  }
+  {
+    std::lock_guard<std::mutex> lock(state->Mutex);
+    state->Finished = true;
+  }
+  state->Changed.notify_all();
+  {
+    // A main thread waiting in WaitFor sleeps on the queue's condition.
+    std::lock_guard<std::mutex> lock(Queue().Mutex);
+  }
+  Queue().Queued.notify_all();
+  if (freeIt) delete self;
+}
+
+void TThread::DoTerminate() {
+  if (onTerminate_.Assigned()) Synchronize(TThreadMethod(this, &TThread::CallOnTerminate));
+}
+
+void TThread::Terminate() {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  state_->Terminated = true;
+}
+
+bool TThread::Terminated() const {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  return state_->Terminated;
+}
+
+bool TThread::Suspended() const {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  return !state_->Started;
+}
+
+bool TThread::Finished() const {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  return state_->Finished;
+}
+
+uint64_t TThread::ThreadID() const {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  return state_->Started ? IdOf(state_->Id) : 0;
+}
+
+std::exception_ptr TThread::FatalException() const {
+  std::lock_guard<std::mutex> lock(state_->Mutex);
+  return state_->Fatal;
+}
+
+int TThread::WaitFor() {
+  std::shared_ptr<TState> state = state_;
+  {
+    std::lock_guard<std::mutex> lock(state->Mutex);
+    if (state->Started && state->Id == std::this_thread::get_id())
+      throw EThread("Thread cannot wait for itself");
+  }
+  Start();  // a thread created running whose start is still pending
+  if (IsMainThread()) {
+    // Serve Synchronize requests while waiting, or the worker could wait for us forever.
+    TSyncQueue& q = Queue();
+    for (;;) {
+      {
+        std::lock_guard<std::mutex> lock(state->Mutex);
+        if (state->Finished) break;
+      }
+      std::deque<TSyncRequest*> batch;
+      {
+        std::unique_lock<std::mutex> lock(q.Mutex);
+        q.Queued.wait_for(lock, std::chrono::milliseconds(20), [&] {
+          if (!q.Requests.empty()) return true;
+          std::lock_guard<std::mutex> l2(state->Mutex);
+          return state->Finished;
+        });
+        batch.swap(q.Requests);
+      }
+      for (TSyncRequest* r : batch) {
+        try {
+          r->Proc();
+        } catch (...) {
+          r->Error = std::current_exception();
+        }
+        {
+          std::lock_guard<std::mutex> lock(q.Mutex);
+          r->Done = true;
+        }
+        q.Served.notify_all();
+      }
+    }
+  } else {
+    std::unique_lock<std::mutex> lock(state->Mutex);
+    state->Changed.wait(lock, [&] { return state->Finished; });
+  }
+  return returnValue_;
+}
+
+void TThread::Synchronize(const TThreadMethod& Method) {
+  RunOnMainThread([&Method] { Method(); });
+}
+
+void TThread::Synchronize(TThread*, const TThreadMethod& Method) {
+  RunOnMainThread([&Method] { Method(); });
+}
+
+void TThread::Synchronize(const std::function<void()>& Proc) { RunOnMainThread(Proc); }
+
+}  // namespace vcl

@@ -1,0 +1,91 @@
+// TThread and the main-thread synchronisation queue.
+//
+// A thread runs Execute once started. TThread(true) creates it suspended: Start() (or
+// Resume()) runs it. TThread(false) runs it as soon as the object is fully built, which in C++
+// is only known to the creator: it starts at the first Start/Resume/WaitFor or when the main
+// thread next drains the synchronisation queue (CheckSynchronize), whichever comes first.
+//
+// Synchronize(method) called from a worker queues the method for the main thread and waits
+// until the main thread has run it (CheckSynchronize, which the message loop calls); an
+// exception raised by the method is raised again in the worker. Called on the main thread,
+// the method runs at once. The hook set with SetWakeMainThread is called whenever a method is
+// queued, so that a waiting message loop wakes up.
+//
+// A derived class whose Execute uses its own members stops the thread (Terminate and WaitFor)
+// in its own destructor: the TThread destructor waits too, but the derived part is gone by then.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "platform/classes/Events.h"
+
+namespace vcl {
+
+enum TThreadPriority : uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+using TThreadMethod = TEvent<void()>;
+
+class TThread : public TObject {
+  ZYL_CLASS(TThread, TObject)
+  explicit TThread(bool CreateSuspended);
+  ~TThread() override;
+
+  void Start();
+  void Resume() { Start(); }
+  // Asks Execute to end (it polls Terminated()).
+  void Terminate();
+  bool Terminated() const;
+  // Waits for Execute to end and returns ReturnValue. On the main thread, queued Synchronize
+  // calls keep being served meanwhile. Raises EThread when called from the thread itself.
+  int WaitFor();
+
+  bool Suspended() const;
+  bool Finished() const;
+  bool FreeOnTerminate() const { return freeOnTerminate_; }
+  void SetFreeOnTerminate(bool Value) { freeOnTerminate_ = Value; }
+  // Stored and reported; the host's scheduler is not changed.
+  TThreadPriority Priority() const { return priority_; }
+  void SetPriority(TThreadPriority Value) { priority_ = Value; }
+  int ReturnValue() const { return returnValue_; }
+  uint64_t ThreadID() const;
+  // The exception that ended Execute, if one did.
+  std::exception_ptr FatalException() const;
+  // Called on the main thread (through Synchronize) after Execute ends.
+  const TNotifyEvent& OnTerminate() const { return onTerminate_; }
+  void SetOnTerminate(const TNotifyEvent& Value) { onTerminate_ = Value; }
+
+  void Synchronize(const TThreadMethod& Method);
+  static void Synchronize(TThread* Thread, const TThreadMethod& Method);
+  // Queues a plain function the same way (for code without an object at hand).
+  static void Synchronize(const std::function<void()>& Proc);
+
+ protected:
+  virtual void Execute() = 0;
+  virtual void DoTerminate();
+  void SetReturnValue(int Value) { returnValue_ = Value; }
+
+ private:
+  struct TState;
+  void CallOnTerminate() { onTerminate_(this); }
+  static void Run(TThread* self, std::shared_ptr<TState> state);
+  std::shared_ptr<TState> state_;
+  bool freeOnTerminate_ = false;
+  TThreadPriority priority_ = tpNormal;
+  int returnValue_ = 0;
+  TNotifyEvent onTerminate_;
+};
+
+// Runs the queued Synchronize methods (on the main thread only; elsewhere does nothing).
+// Waits up to TimeoutMs for a first request when none is queued (0: does not wait). Returns
+// true when at least one method ran. Also starts threads created with TThread(false).
+bool CheckSynchronize(int TimeoutMs = 0);
+// Called (from any thread) whenever a Synchronize request is queued.
+void SetWakeMainThread(std::function<void()> Hook);
+bool IsMainThread();
+uint64_t MainThreadID();
+uint64_t GetCurrentThreadID();
+
+}  // namespace vcl

@@ -1,0 +1,365 @@
+#include "platform/classes/TypeInfo.h"
+
+#include <map>
+#include <mutex>
+
+namespace vcl {
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool SameIdent(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+[[noreturn]] void RaiseInvalidType(const TPropInfo* prop) {
+  throw EPropertyError("Invalid property type: " + (prop->PropType ? prop->PropType->Name() : std::string("?")));
+}
+
+[[noreturn]] void RaiseInvalidElement(const std::string& element) {
+  throw EPropertyError("Invalid property element: " + element);
+}
+
+const TPropInfo* Checked(const TPropInfo* prop) {
+  if (!prop || !prop->Access) throw EPropertyError("Property does not exist");
+  return prop;
+}
+
+void CheckKind(const TPropInfo* prop, std::initializer_list<TTypeKind> kinds) {
+  Checked(prop);
+  for (TTypeKind k : kinds)
+    if (prop->Kind() == k) return;
+  RaiseInvalidType(prop);
+}
+
+TPropValue Read(TObject* obj, const TPropInfo* prop) {
+  if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+  TPropValue v;
+  prop->Access->Get(*prop, obj, v);
+  return v;
+}
+
+void Write(TObject* obj, const TPropInfo* prop, const TPropValue& v) {
+  if (!obj) throw EPropertyError("Cannot write property " + prop->Name + " of nil");
+  if (!prop->Access->CanWrite()) typeinfo_detail::RaiseReadOnly(*prop);
+  prop->Access->Set(*prop, obj, v);
+}
+
+constexpr std::initializer_list<TTypeKind> kOrdinal = {tkInteger, tkChar, tkEnumeration, tkSet,
+                                                       tkWChar};
+
+const TTypeInfo* SetElementType(const TTypeInfo* setType) {
+  if (!setType) return nullptr;
+  return setType->Kind == tkSet ? setType->CompType : setType;
+}
+
+std::mutex& IdentMutex() {
+  static std::mutex m;
+  return m;
+}
+std::map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>>& IdentMaps() {
+  static auto* maps = new std::map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>>;
+  return *maps;
+}
+
+}  // namespace
+
+namespace typeinfo_detail {
+void RaiseInvalidClass(const TPropInfo& prop) {
+  throw EInvalidCast("Invalid class typecast for property " + prop.Name);
+}
+void RaiseReadOnly(const TPropInfo& prop) {
+  throw EPropertyError("Property " + prop.Name + " is read-only");
+}
+}  // namespace typeinfo_detail
+
+// ---------------------------------------------------------------------------------------------
+// Lookup
+
+const TPropInfo* GetPropInfo(TClass cls, const std::string& name) {
+  return cls ? cls->FindProp(name) : nullptr;
+}
+
+const TPropInfo* GetPropInfo(const TObject* obj, const std::string& name) {
+  return obj ? obj->ClassType()->FindProp(name) : nullptr;
+}
+
+const TPropInfo* FindPropInfo(const TObject* obj, const std::string& name) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  if (!p) throw EPropertyError("Property " + name + " does not exist");
+  return p;
+}
+
+std::vector<const TPropInfo*> GetPropList(TClass cls) {
+  std::vector<TClass> chain;
+  for (TClass c = cls; c; c = c->ClassParent()) chain.push_back(c);
+  std::vector<const TPropInfo*> list;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    for (const TPropInfo* p : (*it)->OwnProps()) {
+      bool replaced = false;
+      for (auto& q : list)
+        if (SameIdent(q->Name, p->Name)) {
+          q = p;
+          replaced = true;
+          break;
+        }
+      if (!replaced) list.push_back(p);
+    }
+  }
+  return list;
+}
+
+std::vector<const TPropInfo*> GetPropList(const TObject* obj) {
+  return obj ? GetPropList(obj->ClassType()) : std::vector<const TPropInfo*>();
+}
+
+std::vector<const TPropInfo*> GetPropList(TClass cls, TSet<TTypeKind> kinds) {
+  std::vector<const TPropInfo*> all = GetPropList(cls), result;
+  for (const TPropInfo* p : all)
+    if (kinds.contains(p->Kind())) result.push_back(p);
+  return result;
+}
+
+bool IsPublishedProp(const TObject* obj, const std::string& name) {
+  return GetPropInfo(obj, name) != nullptr;
+}
+
+bool PropIsType(const TObject* obj, const std::string& name, TTypeKind kind) {
+  return FindPropInfo(obj, name)->Kind() == kind;
+}
+
+TTypeKind PropType(const TObject* obj, const std::string& name) {
+  return FindPropInfo(obj, name)->Kind();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Access by property information
+
+int64_t GetOrdProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, kOrdinal);
+  return Read(obj, prop).Ord;
+}
+
+void SetOrdProp(TObject* obj, const TPropInfo* prop, int64_t value) {
+  CheckKind(prop, kOrdinal);
+  TPropValue v;
+  v.Ord = value;
+  Write(obj, prop, v);
+}
+
+int64_t GetInt64Prop(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkInt64, tkInteger});
+  return Read(obj, prop).Ord;
+}
+
+void SetInt64Prop(TObject* obj, const TPropInfo* prop, int64_t value) {
+  CheckKind(prop, {tkInt64, tkInteger});
+  TPropValue v;
+  v.Ord = value;
+  Write(obj, prop, v);
+}
+
+double GetFloatProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkFloat});
+  return Read(obj, prop).Float;
+}
+
+void SetFloatProp(TObject* obj, const TPropInfo* prop, double value) {
+  CheckKind(prop, {tkFloat});
+  TPropValue v;
+  v.Float = value;
+  Write(obj, prop, v);
+}
+
+std::string GetStrProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkLString, tkString, tkWString});
+  return Read(obj, prop).Str;
+}
+
+void SetStrProp(TObject* obj, const TPropInfo* prop, const std::string& value) {
+  CheckKind(prop, {tkLString, tkString, tkWString});
+  TPropValue v;
+  v.Str = value;
+  Write(obj, prop, v);
+}
+
+TObject* GetObjectProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkClass});
+  return Read(obj, prop).Obj;
+}
+
+void SetObjectProp(TObject* obj, const TPropInfo* prop, TObject* value) {
+  CheckKind(prop, {tkClass});
+  if (value) {
+    TClass expected = prop->PropType->ClassType();
+    if (expected && !value->InheritsFrom(expected)) typeinfo_detail::RaiseInvalidClass(*prop);
+  }
+  TPropValue v;
+  v.Obj = value;
+  Write(obj, prop, v);
+}
+
+TMethod GetMethodProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkMethod});
+  return Read(obj, prop).Method;
+}
+
+void SetMethodProp(TObject* obj, const TPropInfo* prop, const TMethod& value) {
+  CheckKind(prop, {tkMethod});
+  TPropValue v;
+  v.Method = value;
+  Write(obj, prop, v);
+}
+
+std::string GetEnumProp(TObject* obj, const TPropInfo* prop) {
+  CheckKind(prop, {tkEnumeration});
+  return GetEnumName(prop->PropType, Read(obj, prop).Ord);
+}
+
+void SetEnumProp(TObject* obj, const TPropInfo* prop, const std::string& value) {
+  CheckKind(prop, {tkEnumeration});
+  int64_t n = GetEnumValue(prop->PropType, value);
+  if (n < 0) RaiseInvalidElement(value);
+  TPropValue v;
+  v.Ord = n;
+  Write(obj, prop, v);
+}
+
+std::string GetSetProp(TObject* obj, const TPropInfo* prop, bool brackets) {
+  CheckKind(prop, {tkSet});
+  return SetToString(prop->PropType, static_cast<uint64_t>(Read(obj, prop).Ord), brackets);
+}
+
+void SetSetProp(TObject* obj, const TPropInfo* prop, const std::string& value) {
+  CheckKind(prop, {tkSet});
+  TPropValue v;
+  v.Ord = static_cast<int64_t>(StringToSet(prop->PropType, value));
+  Write(obj, prop, v);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Access by name
+
+int64_t GetOrdProp(TObject* obj, const std::string& name) { return GetOrdProp(obj, FindPropInfo(obj, name)); }
+void SetOrdProp(TObject* obj, const std::string& name, int64_t value) { SetOrdProp(obj, FindPropInfo(obj, name), value); }
+int64_t GetInt64Prop(TObject* obj, const std::string& name) { return GetInt64Prop(obj, FindPropInfo(obj, name)); }
+void SetInt64Prop(TObject* obj, const std::string& name, int64_t value) { SetInt64Prop(obj, FindPropInfo(obj, name), value); }
+double GetFloatProp(TObject* obj, const std::string& name) { return GetFloatProp(obj, FindPropInfo(obj, name)); }
+void SetFloatProp(TObject* obj, const std::string& name, double value) { SetFloatProp(obj, FindPropInfo(obj, name), value); }
+std::string GetStrProp(TObject* obj, const std::string& name) { return GetStrProp(obj, FindPropInfo(obj, name)); }
+void SetStrProp(TObject* obj, const std::string& name, const std::string& value) { SetStrProp(obj, FindPropInfo(obj, name), value); }
+TObject* GetObjectProp(TObject* obj, const std::string& name) { return GetObjectProp(obj, FindPropInfo(obj, name)); }
+void SetObjectProp(TObject* obj, const std::string& name, TObject* value) { SetObjectProp(obj, FindPropInfo(obj, name), value); }
+TMethod GetMethodProp(TObject* obj, const std::string& name) { return GetMethodProp(obj, FindPropInfo(obj, name)); }
+void SetMethodProp(TObject* obj, const std::string& name, const TMethod& value) { SetMethodProp(obj, FindPropInfo(obj, name), value); }
+std::string GetEnumProp(TObject* obj, const std::string& name) { return GetEnumProp(obj, FindPropInfo(obj, name)); }
+void SetEnumProp(TObject* obj, const std::string& name, const std::string& value) { SetEnumProp(obj, FindPropInfo(obj, name), value); }
+std::string GetSetProp(TObject* obj, const std::string& name, bool brackets) { return GetSetProp(obj, FindPropInfo(obj, name), brackets); }
+void SetSetProp(TObject* obj, const std::string& name, const std::string& value) { SetSetProp(obj, FindPropInfo(obj, name), value); }
+
+// ---------------------------------------------------------------------------------------------
+// Sets as text
+
+std::string SetToString(const TTypeInfo* setType, uint64_t bits, bool brackets) {
+  const TTypeInfo* elem = SetElementType(setType);
+  std::string s;
+  for (int i = 0; i < 64; ++i) {
+    if (!(bits & (uint64_t{1} << i))) continue;
+    std::string name = GetEnumName(elem, i);
+    if (name.empty()) name = std::to_string(i);
+    if (!s.empty()) s += ',';
+    s += name;
+  }
+  return brackets ? "[" + s + "]" : s;
+}
+
+uint64_t StringToSet(const TTypeInfo* setType, const std::string& text) {
+  const TTypeInfo* elem = SetElementType(setType);
+  std::string t = text;
+  size_t b = t.find_first_not_of(" \t");
+  size_t e = t.find_last_not_of(" \t");
+  t = b == std::string::npos ? std::string() : t.substr(b, e - b + 1);
+  if (!t.empty() && t.front() == '[') {
+    if (t.size() < 2 || t.back() != ']') RaiseInvalidElement(text);
+    t = t.substr(1, t.size() - 2);
+  }
+  uint64_t bits = 0;
+  size_t start = 0;
+  while (start <= t.size()) {
+    size_t comma = t.find(',', start);
+    if (comma == std::string::npos) comma = t.size();
+    std::string name = t.substr(start, comma - start);
+    size_t nb = name.find_first_not_of(" \t");
+    size_t ne = name.find_last_not_of(" \t");
+    name = nb == std::string::npos ? std::string() : name.substr(nb, ne - nb + 1);
+    if (!name.empty()) {
+      int64_t v = GetEnumValue(elem, name);
+      if (v < 0 || v >= 64) RaiseInvalidElement(name);
+      bits |= uint64_t{1} << v;
+    } else if (comma < t.size()) {
+      RaiseInvalidElement(text);  // an empty element between commas
+    }
+    start = comma + 1;
+  }
+  return bits;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Stored and default rules
+
+bool IsStoredProp(TObject* obj, const TPropInfo* prop) {
+  Checked(prop);
+  switch (prop->StoredRule) {
+    case srAlways: return true;
+    case srNever: return false;
+    case srPredicate: return prop->StoredFunc ? prop->StoredFunc->IsStored(obj) : true;
+  }
+  return true;
+}
+
+bool IsStoredProp(TObject* obj, const std::string& name) {
+  return IsStoredProp(obj, FindPropInfo(obj, name));
+}
+
+bool IsDefaultPropValue(TObject* obj, const TPropInfo* prop) {
+  Checked(prop);
+  TPropValue v = Read(obj, prop);
+  switch (prop->Kind()) {
+    case tkInteger: case tkChar: case tkEnumeration: case tkSet: case tkWChar:
+      return prop->HasDefault() && v.Ord == prop->Default;
+    case tkInt64:
+      return prop->HasDefault() ? v.Ord == prop->Default : v.Ord == 0;
+    case tkFloat: return v.Float == 0;
+    case tkString: case tkLString: case tkWString: return v.Str.empty();
+    case tkClass: return v.Obj == nullptr;
+    case tkMethod: return !v.Method.Assigned();
+    default: return false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Identifier maps of integer types
+
+void RegisterIntegerConsts(const TTypeInfo* intType, TIdentToInt identToInt,
+                           TIntToIdent intToIdent) {
+  std::lock_guard<std::mutex> lock(IdentMutex());
+  IdentMaps()[intType] = {identToInt, intToIdent};
+}
+
+TIdentToInt FindIdentToInt(const TTypeInfo* intType) {
+  std::lock_guard<std::mutex> lock(IdentMutex());
+  auto it = IdentMaps().find(intType);
+  return it == IdentMaps().end() ? nullptr : it->second.first;
+}
+
+TIntToIdent FindIntToIdent(const TTypeInfo* intType) {
+  std::lock_guard<std::mutex> lock(IdentMutex());
+  auto it = IdentMaps().find(intType);
+  return it == IdentMaps().end() ? nullptr : it->second.second;
+}
+
+}  // namespace vcl

@@ -1,0 +1,71 @@
+// The framework's resource strings that reach the user verbatim (error texts, button and
+// dialog captions, editor placeholders). Texts with "%s"/"%d" are Format patterns.
+#pragma once
+
+namespace vcl {
+
+// Run-time library.
+constexpr const char SInvalidInteger[] = "'%s' is not a valid integer value";
+constexpr const char SInvalidFloat[] = "'%s' is not a valid floating point value";
+constexpr const char SInvalidCurrency[] = "'%s' is not a valid currency value";
+constexpr const char SInvalidBoolean[] = "'%s' is not a valid boolean value";
+constexpr const char SInvalidDate[] = "'%s' is not a valid date";
+constexpr const char SInvalidTime[] = "'%s' is not a valid time";
+constexpr const char SInvalidDateTime[] = "'%s' is not a valid date and time";
+constexpr const char SDateEncodeError[] = "Invalid argument to date encode";
+constexpr const char STimeEncodeError[] = "Invalid argument to time encode";
+constexpr const char SInvalidFormat[] = "Format '%s' invalid or incompatible with argument";
+constexpr const char SCannotCreateDir[] = "Unable to create directory";
+constexpr const char SOutOfMemory[] = "Out of memory";
+constexpr const char SZeroDivide[] = "Floating point division by zero";
+constexpr const char SOverflow[] = "Floating point overflow";
+
+// Classes and streams.
+constexpr const char SFOpenError[] = "Cannot open file %s";
+constexpr const char SFCreateError[] = "Cannot create file %s";
+constexpr const char SReadError[] = "Stream read error";
+constexpr const char SWriteError[] = "Stream write error";
+constexpr const char SInvalidImage[] = "Invalid stream format";
+constexpr const char SClassNotFound[] = "Class %s not found";
+constexpr const char SDuplicateName[] = "A component named %s already exists";
+constexpr const char SInvalidPropertyValue[] = "Invalid property value";
+constexpr const char SListIndexError[] = "List index out of bounds (%d)";
+constexpr const char SListCapacityError[] = "List capacity out of bounds (%d)";
+constexpr const char SListCountError[] = "List count out of bounds (%d)";
+constexpr const char SDuplicateString[] = "String list does not allow duplicates";
+constexpr const char SSortedListError[] = "Operation not allowed on sorted string list";
+
+// Editors and dialogs.
+constexpr const char srNone[] = "(None)";
+constexpr const char srUnknown[] = "(Unknown)";
+constexpr const char SOKButton[] = "OK";
+constexpr const char SCancelButton[] = "Cancel";
+constexpr const char SYesButton[] = "&Yes";
+constexpr const char SNoButton[] = "&No";
+constexpr const char SHelpButton[] = "&Help";
+constexpr const char SCloseButton[] = "&Close";
+constexpr const char SIgnoreButton[] = "&Ignore";
+constexpr const char SRetryButton[] = "&Retry";
+constexpr const char SAbortButton[] = "Abort";
+constexpr const char SAllButton[] = "&All";
+constexpr const char SMsgDlgWarning[] = "Warning";
+constexpr const char SMsgDlgError[] = "Error";
+constexpr const char SMsgDlgInformation[] = "Information";
+constexpr const char SMsgDlgConfirm[] = "Confirm";
+constexpr const char SMsgDlgYes[] = "&Yes";
+constexpr const char SMsgDlgNo[] = "&No";
+constexpr const char SMsgDlgOK[] = "OK";
+constexpr const char SMsgDlgCancel[] = "Cancel";
+constexpr const char SMsgDlgHelp[] = "&Help";
+constexpr const char SMsgDlgAbort[] = "&Abort";
+constexpr const char SMsgDlgRetry[] = "&Retry";
+constexpr const char SMsgDlgIgnore[] = "&Ignore";
+constexpr const char SMsgDlgAll[] = "&All";
+constexpr const char SMsgDlgNoToAll[] = "N&o to All";
+constexpr const char SMsgDlgYesToAll[] = "Yes to &All";
+
+// Colour dialog: the 16 custom colours are stored as "ColorA" .. "ColorP".
+constexpr const char SColorPrefix[] = "Color";
+constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";
+
+}  // namespace vcl

@@ -1,0 +1,70 @@
+// The text model of an INI file, shared by TIniFile and TMemIniFile.
+//
+// Every line of the file is kept, so that rewriting keeps comments, blank lines and lines that
+// mean nothing. The rules:
+// - Lines are split at CR LF, LF or CR; written back with CR LF.
+// - "[name]" (blanks around and inside the brackets trimmed) starts a section; text after the
+//   ']' is ignored; a '[' line without ']' means nothing.
+// - In a section, "key=value": the key is the text before the first '=', the value the text
+//   after it, both with surrounding blanks and tabs trimmed. A line starting with ';' is a
+//   comment; lines without '=' or with an empty key, and lines before the first section, mean
+//   nothing (they are kept but never read).
+// - Section and key names compare case-insensitively (code page 1252). When a key occurs twice,
+//   the first occurrence wins; a section that occurs twice reads as one (the first occurrence
+//   wins per key).
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vcl {
+
+class TIniText {
+ public:
+  void Parse(const std::string& text);
+  std::string Text() const;
+  void Clear() { lines_.clear(); }
+  bool Empty() const { return lines_.empty(); }
+
+  // The raw lines, without line ends.
+  std::vector<std::string> Lines() const;
+  void SetLines(const std::vector<std::string>& lines);
+
+  bool Read(const std::string& section, const std::string& key, std::string& value) const;
+  // Replaces the value of the key's first occurrence (keeping the spelling of its name), or
+  // appends the key to the section's first occurrence (after its last key), or appends the
+  // section at the end of the file, after a blank line.
+  void Write(const std::string& section, const std::string& key, const std::string& value);
+  // Section names, each once, in file order (sections without keys included).
+  std::vector<std::string> Sections() const;
+  // Key names of a section, each once, in file order.
+  std::vector<std::string> Keys(const std::string& section) const;
+  // Key and value pairs of a section (first occurrences), in file order.
+  std::vector<std::pair<std::string, std::string>> Values(const std::string& section) const;
+  bool HasSection(const std::string& section) const;
+  // Removes every occurrence of the section with all its lines; false if there was none.
+  bool EraseSection(const std::string& section);
+  // Removes every occurrence of the key in the section; false if there was none.
+  bool DeleteKey(const std::string& section, const std::string& key);
+
+ private:
+  enum TKind { lkOther, lkComment, lkSection, lkKey };
+  struct TLine {
+    TKind Kind = lkOther;
+    std::string Raw;
+    std::string Name;  // section or key name, trimmed
+    std::string Value;
+  };
+  static TLine Classify(const std::string& raw);
+  // Calls f(index) for every key line of every occurrence of `section`.
+  template <class F>
+  void ForKeys(const std::string& section, F f) const;
+
+  std::vector<TLine> lines_;
+};
+
+// Case-insensitive comparison of names in code page 1252.
+bool SameIniName(const std::string& a, const std::string& b);
+
+}  // namespace vcl

@@ -1,0 +1,58 @@
+// Package loading: unit tables with per-unit counters, and run-time packages as shared
+// libraries.
+//
+// A package is a shared library that exports `extern "C" void Initialize()` and
+// `extern "C" void Finalize()`. Its Initialize hands the package's unit table to
+// InitializePackage, its Finalize to FinalizePackage. A unit's initialization runs when its
+// counter goes from zero to one, its finalization when the counter returns to zero, so loading
+// a package twice runs nothing the second time. Counters belong to unit names
+// (case-insensitive): a unit is initialized once per process whichever table lists it.
+//
+// The loader's functions live in the host program, which must export its symbols to the
+// packages it loads (link with -rdynamic; CMake: ENABLE_EXPORTS).
+#pragma once
+
+#include <string>
+
+#include "platform/base/Types.h"
+
+namespace vcl {
+
+using TUnitProc = void (*)();
+
+struct TUnitEntry {
+  const char* Name;
+  TUnitProc Init;   // may be null
+  TUnitProc FInit;  // may be null
+};
+
+struct TPackageUnitTable {
+  int UnitCount;
+  const TUnitEntry* Units;
+};
+
+// Runs, in table order, the initialization of every unit whose counter was zero and counts
+// each unit once more. When an initialization raises, the units initialized by this call are
+// finalized again (in reverse order), every counter taken by this call is given back, and the
+// exception passes on.
+void InitializePackage(const TPackageUnitTable& table);
+// Counts each unit of the table once less, in reverse table order, running the finalization
+// of every unit whose counter returns to zero. Units not counted are skipped. An exception of
+// a finalization is passed on after the remaining units were finalized.
+void FinalizePackage(const TPackageUnitTable& table);
+// The counter of a unit (0 for an unknown unit).
+int UnitInitCount(const std::string& unitName);
+
+// Opens the shared library `name` (dlopen; a name with a folder follows the layer's path
+// policy, a bare name is searched for by the system's loader) and calls its Initialize. Raises EPackageError
+// "Can't load package %s.\n%s" when the library cannot be opened, "Invalid package file '%s'"
+// when it exports no Initialize; an exception of Initialize closes the library again and
+// passes on.
+win::HMODULE LoadPackage(const std::string& name);
+// Calls the package's Finalize, if any, and closes the library.
+void UnloadPackage(win::HMODULE module);
+// Calls the exported Initialize / Finalize of a loaded module.
+void InitializePackage(win::HMODULE module);
+void FinalizePackage(win::HMODULE module);
+
+}  // namespace vcl

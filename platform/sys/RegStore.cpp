@@ -1,0 +1,826 @@
+#include "platform/sys/RegStore.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+
+#include "platform/base/Exceptions.h"
+#include "platform/sys/WinReg.h"
+
+namespace win::regstore {
+
+namespace {
+
+using vcl::ERegistryException;
+
+// Hive files larger than this are refused rather than read into memory.
+constexpr off_t kMaxHiveSize = off_t{64} * 1024 * 1024;
+constexpr size_t kMaxKeyNameLen = 255;
+constexpr size_t kMaxValueNameLen = 16383;
+
+struct Node {
+  std::string name;  // as created
+  std::map<std::string, std::unique_ptr<Node>> subkeys;  // by folded name: sorted order
+  std::vector<std::pair<std::string, TValue>> values;    // creation order
+
+  TValue* FindValue(const std::string& n) {
+    const std::string f = FoldCase(n);
+    for (auto& v : values)
+      if (FoldCase(v.first) == f) return &v.second;
+    return nullptr;
+  }
+  Node* Sub(const std::string& n) {
+    auto it = subkeys.find(FoldCase(n));
+    return it == subkeys.end() ? nullptr : it->second.get();
+  }
+};
+
+std::unique_ptr<Node> CloneNode(const Node& n) {
+  auto c = std::make_unique<Node>();
+  c->name = n.name;
+  c->values = n.values;
+  for (const auto& [k, s] : n.subkeys) c->subkeys.emplace(k, CloneNode(*s));
+  return c;
+}
+
+struct Stamp {
+  bool exists = false;
+  dev_t dev = 0;
+  ino_t ino = 0;
+  off_t size = 0;
+  long long sec = 0;
+  long nsec = 0;
+  bool operator==(const Stamp&) const = default;
+};
+
+Stamp StampOf(const struct stat& st) {
+  Stamp s;
+  s.exists = true;
+  s.dev = st.st_dev;
+  s.ino = st.st_ino;
+  s.size = st.st_size;
+  s.sec = st.st_mtim.tv_sec;
+  s.nsec = st.st_mtim.tv_nsec;
+  return s;
+}
+
+struct CachedHive {
+  Stamp stamp;
+  std::unique_ptr<Node> root;
+};
+
+struct HandleEntry {
+  HKEY root;
+  std::string path;
+  DWORD access;
+};
+
+std::mutex g_mutex;
+std::map<std::string, CachedHive> g_cache;  // by hive file path
+std::map<uintptr_t, HandleEntry> g_handles;
+uintptr_t g_nextHandle = 0x10000;
+
+const char* HiveName(HKEY root) {
+  switch (reinterpret_cast<uintptr_t>(root)) {
+    case 0x80000000: return "HKEY_CLASSES_ROOT";
+    case 0x80000001: return "HKEY_CURRENT_USER";
+    case 0x80000002: return "HKEY_LOCAL_MACHINE";
+    case 0x80000003: return "HKEY_USERS";
+    case 0x80000005: return "HKEY_CURRENT_CONFIG";
+    default: return nullptr;
+  }
+}
+
+std::string ErrnoText(int err) { return std::strerror(err); }
+
+[[noreturn]] void Corrupt(const std::string& file, size_t line, const std::string& what) {
+  throw EHiveCorrupt("Registry hive '" + file + "' is corrupt at line " +
+                           std::to_string(line) + ": " + what);
+}
+
+// ---- Paths ---------------------------------------------------------------------------------
+
+std::vector<std::string> SplitPath(const std::string& path) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) parts.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+bool ValidPath(const std::string& path) {
+  for (const auto& p : SplitPath(path))
+    if (p.size() > kMaxKeyNameLen) return false;
+  return true;
+}
+
+Node* FindNode(Node& root, const std::string& path) {
+  Node* n = &root;
+  for (const auto& p : SplitPath(path)) {
+    n = n->Sub(p);
+    if (!n) return nullptr;
+  }
+  return n;
+}
+
+// ---- The hive file format --------------------------------------------------------------------
+//
+//   ZYLREG 1
+//   K :<key path>                       one line per key, parents first; the root is "K :"
+//   V <type> :<value name> <data>       values of the key above, in creation order
+//   END <number of K and V lines>
+//
+// Names escape bytes up to the blank, '%' and DEL as %XX. Data is "s:<escaped text>" (a string
+// with one terminating zero), "d:<decimal>" (a 4-byte DWORD) or "x:<hex bytes>".
+
+const char kHeader[] = "ZYLREG 1";
+
+std::string Escape(const std::string& s) {
+  static const char hex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(s.size());
+  for (unsigned char c : s) {
+    if (c <= 0x20 || c == '%' || c == 0x7F) {
+      out += '%';
+      out += hex[c >> 4];
+      out += hex[c & 15];
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+bool Unescape(const std::string& s, std::string& out) {
+  out.clear();
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '%') {
+      out += s[i];
+      continue;
+    }
+    if (i + 2 >= s.size()) return false;
+    const int h = HexDigit(s[i + 1]), l = HexDigit(s[i + 2]);
+    if (h < 0 || l < 0) return false;
+    out += static_cast<char>(h * 16 + l);
+    i += 2;
+  }
+  return true;
+}
+
+std::string EncodeData(const TValue& v) {
+  const std::string& d = v.Data;
+  if ((v.Type == REG_SZ || v.Type == REG_EXPAND_SZ) && !d.empty() && d.back() == '\0' &&
+      d.find('\0') == d.size() - 1)
+    return "s:" + Escape(d.substr(0, d.size() - 1));
+  if (v.Type == REG_DWORD && d.size() == 4) {
+    uint32_t x = 0;
+    for (int i = 3; i >= 0; --i) x = (x << 8) | static_cast<unsigned char>(d[i]);
+    return "d:" + std::to_string(x);
+  }
+  static const char hex[] = "0123456789abcdef";
+  std::string out = "x:";
+  for (unsigned char c : d) {
+    out += hex[c >> 4];
+    out += hex[c & 15];
+  }
+  return out;
+}
+
+bool DecodeData(const std::string& tok, std::string& out) {
+  out.clear();
+  if (tok.size() < 2 || tok[1] != ':') return false;
+  const std::string body = tok.substr(2);
+  switch (tok[0]) {
+    case 's':
+      if (!Unescape(body, out)) return false;
+      out += '\0';
+      return true;
+    case 'd': {
+      if (body.empty() || body.size() > 10) return false;
+      uint64_t x = 0;
+      for (char c : body) {
+        if (c < '0' || c > '9') return false;
+        x = x * 10 + static_cast<uint64_t>(c - '0');
+      }
+      if (x > 0xFFFFFFFFu) return false;
+      for (int i = 0; i < 4; ++i) out += static_cast<char>((x >> (8 * i)) & 0xFF);
+      return true;
+    }
+    case 'x':
+      if (body.size() % 2) return false;
+      for (size_t i = 0; i < body.size(); i += 2) {
+        const int h = HexDigit(body[i]), l = HexDigit(body[i + 1]);
+        if (h < 0 || l < 0) return false;
+        out += static_cast<char>(h * 16 + l);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SerializeNode(const Node& n, const std::string& path, std::string& out, size_t& records) {
+  out += "K :" + Escape(path) + "\n";
+  ++records;
+  for (const auto& [name, v] : n.values) {
+    out += "V " + std::to_string(v.Type) + " :" + Escape(name) + " " + EncodeData(v) + "\n";
+    ++records;
+  }
+  for (const auto& [k, s] : n.subkeys)
+    SerializeNode(*s, path.empty() ? s->name : path + "\\" + s->name, out, records);
+}
+
+std::string Serialize(const Node& root) {
+  std::string out = std::string(kHeader) + "\n";
+  size_t records = 0;
+  SerializeNode(root, "", out, records);
+  out += "END " + std::to_string(records) + "\n";
+  return out;
+}
+
+std::vector<std::string> SplitBlanks(const std::string& line) {
+  std::vector<std::string> t;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i >= line.size()) break;
+    size_t j = line.find(' ', i);
+    if (j == std::string::npos) j = line.size();
+    t.push_back(line.substr(i, j - i));
+    i = j;
+  }
+  return t;
+}
+
+std::unique_ptr<Node> Parse(const std::string& text, const std::string& file) {
+  auto root = std::make_unique<Node>();
+  std::set<std::string> declared;
+  Node* current = nullptr;
+  size_t lineNo = 0, records = 0;
+  bool header = false, ended = false;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t eol = text.find('\n', pos);
+    if (eol == std::string::npos) eol = text.size();
+    std::string line = text.substr(pos, eol - pos);
+    pos = eol + 1;
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\0') != std::string::npos) Corrupt(file, lineNo, "zero byte");
+    if (!header) {
+      if (line != kHeader) Corrupt(file, lineNo, "not a registry hive (bad header)");
+      header = true;
+      continue;
+    }
+    if (line.empty()) continue;
+    if (ended) Corrupt(file, lineNo, "text after the end marker");
+    const auto tok = SplitBlanks(line);
+    if (tok[0] == "K") {
+      std::string path;
+      if (tok.size() != 2 || tok[1][0] != ':' || !Unescape(tok[1].substr(1), path))
+        Corrupt(file, lineNo, "bad key line");
+      const std::string folded = FoldCase(path);
+      for (const auto& part : SplitPath(path))
+        if (part.size() > kMaxKeyNameLen) Corrupt(file, lineNo, "key name too long");
+      if (!path.empty() && (path.front() == '\\' || path.back() == '\\' ||
+                            path.find("\\\\") != std::string::npos))
+        Corrupt(file, lineNo, "bad key path");
+      if (!declared.insert(folded).second) Corrupt(file, lineNo, "key listed twice");
+      Node* n = root.get();
+      for (const auto& part : SplitPath(path)) {
+        Node* s = n->Sub(part);
+        if (!s) {
+          auto fresh = std::make_unique<Node>();
+          fresh->name = part;
+          s = fresh.get();
+          n->subkeys.emplace(FoldCase(part), std::move(fresh));
+        }
+        n = s;
+      }
+      current = n;
+      ++records;
+    } else if (tok[0] == "V") {
+      if (!current) Corrupt(file, lineNo, "value before any key");
+      if (tok.size() != 4 || tok[2][0] != ':') Corrupt(file, lineNo, "bad value line");
+      const std::string& t = tok[1];
+      if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos ||
+          std::stoull(t) > 0xFFFFFFFFull)
+        Corrupt(file, lineNo, "bad value type");
+      std::string name;
+      TValue v;
+      v.Type = static_cast<DWORD>(std::stoull(t));
+      if (!Unescape(tok[2].substr(1), name) || !DecodeData(tok[3], v.Data))
+        Corrupt(file, lineNo, "bad value data");
+      if (current->FindValue(name)) Corrupt(file, lineNo, "value listed twice");
+      current->values.emplace_back(std::move(name), std::move(v));
+      ++records;
+    } else if (tok[0] == "END") {
+      if (tok.size() != 2 || tok[1] != std::to_string(records))
+        Corrupt(file, lineNo, "record count does not match the end marker");
+      ended = true;
+    } else {
+      Corrupt(file, lineNo, "unknown record");
+    }
+  }
+  if (!header) Corrupt(file, lineNo, "empty file");
+  if (!ended) Corrupt(file, lineNo, "no end marker (truncated file)");
+  return root;
+}
+
+// ---- Files ----------------------------------------------------------------------------------
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  int release() {
+    int f = fd_;
+    fd_ = -1;
+    return f;
+  }
+
+ private:
+  int fd_;
+};
+
+// Reads the hive file; false when it does not exist.
+bool LoadFile(const std::string& file, std::string& text, Stamp& stamp) {
+  Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (errno == ENOENT) return false;
+    throw ERegistryException("Cannot open registry hive '" + file + "': " + ErrnoText(errno));
+  }
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0)
+    throw ERegistryException("Cannot read registry hive '" + file + "': " + ErrnoText(errno));
+  if (!S_ISREG(st.st_mode)) throw ERegistryException("Registry hive '" + file + "' is not a file");
+  if (st.st_size > kMaxHiveSize)
+    throw ERegistryException("Registry hive '" + file + "' is too large");
+  text.assign(static_cast<size_t>(st.st_size), '\0');
+  size_t got = 0;
+  while (got < text.size()) {
+    ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0)
+      throw ERegistryException("Cannot read registry hive '" + file + "': " + ErrnoText(errno));
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  text.resize(got);
+  stamp = StampOf(st);
+  return true;
+}
+
+std::unique_ptr<Node> LoadTree(const std::string& file, Stamp& stamp) {
+  std::string text;
+  if (!LoadFile(file, text, stamp)) {
+    stamp = Stamp{};
+    return std::make_unique<Node>();
+  }
+  return Parse(text, file);
+}
+
+void MakeFolder(const std::string& folder) {
+  std::string cur;
+  for (size_t i = 0; i <= folder.size(); ++i) {
+    if (i == folder.size() || (folder[i] == '/' && i > 0)) {
+      cur = folder.substr(0, i);
+      if (::mkdir(cur.c_str(), 0700) != 0 && errno != EEXIST)
+        throw ERegistryException("Cannot create the registry folder '" + cur +
+                                 "': " + ErrnoText(errno));
+    }
+  }
+}
+
+void WriteAll(int fd, const std::string& data, const std::string& file) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0)
+      throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
+    done += static_cast<size_t>(n);
+  }
+}
+
+// Writes the tree to a temporary file and renames it over the hive; answers the new stamp.
+Stamp SaveTree(const std::string& file, const Node& root) {
+  const std::string tmp = file + ".tmp" + std::to_string(::getpid());
+  const std::string data = Serialize(root);
+  Fd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  if (fd.get() < 0)
+    throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
+  try {
+    WriteAll(fd.get(), data, file);
+    if (::fdatasync(fd.get()) != 0)
+      throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
+  } catch (...) {
+    ::unlink(tmp.c_str());
+    throw;
+  }
+  struct stat st;
+  ::fstat(fd.get(), &st);
+  ::close(fd.release());
+  if (::rename(tmp.c_str(), file.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(tmp.c_str());
+    throw ERegistryException("Cannot replace registry hive '" + file + "': " + ErrnoText(err));
+  }
+  return StampOf(st);
+}
+
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path)
+      : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+    if (fd_.get() < 0)
+      throw ERegistryException("Cannot open registry lock '" + path + "': " + ErrnoText(errno));
+    while (::flock(fd_.get(), LOCK_EX) != 0) {
+      if (errno != EINTR)
+        throw ERegistryException("Cannot lock registry hive '" + path + "': " + ErrnoText(errno));
+    }
+  }
+  ~FileLock() { ::flock(fd_.get(), LOCK_UN); }
+
+ private:
+  Fd fd_;
+};
+
+// ---- Operations -------------------------------------------------------------------------------
+
+struct Target {
+  std::string file;
+  std::string keyPath;  // the handle's key
+  std::string path;     // the addressed key (handle's key + sub)
+  DWORD access = 0;
+};
+
+// Caller holds g_mutex.
+LONG ResolveLocked(HKEY key, const std::string& sub, Target& t) {
+  HKEY root = nullptr;
+  if (IsPredefinedKey(key)) {
+    root = key;
+    t.keyPath.clear();
+    t.access = KEY_ALL_ACCESS;
+  } else {
+    auto it = g_handles.find(reinterpret_cast<uintptr_t>(key));
+    if (it == g_handles.end()) return regerr::kInvalidHandle;
+    root = it->second.root;
+    t.keyPath = it->second.path;
+    t.access = it->second.access;
+  }
+  if (!ValidPath(sub)) return regerr::kInvalidParameter;
+  t.file = HiveFile(root);
+  t.path = JoinPath(t.keyPath, sub);
+  return regerr::kSuccess;
+}
+
+// Runs `f(const Node& root)` on the current tree of the hive.
+template <class F>
+LONG ReadOp(HKEY key, const std::string& sub, F f) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  Target t;
+  if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
+  CachedHive& c = g_cache[t.file];
+  struct stat st;
+  Stamp now;
+  if (::stat(t.file.c_str(), &st) == 0) now = StampOf(st);
+  if (!c.root || !(now == c.stamp)) {
+    c.root.reset();
+    Stamp s;
+    auto tree = LoadTree(t.file, s);
+    c.root = std::move(tree);
+    c.stamp = s;
+  }
+  if (!FindNode(*c.root, t.keyPath)) return regerr::kKeyDeleted;
+  return f(*c.root, t);
+}
+
+// Runs `f(Node& root, const Target&, bool& changed)` on a fresh copy of the hive under the hive
+// lock and writes the result back when it changed.
+template <class F>
+LONG WriteOp(HKEY key, const std::string& sub, DWORD needed, F f) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  Target t;
+  if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
+  if ((t.access & needed) != needed) return regerr::kAccessDenied;
+  const std::string folder = Folder();
+  MakeFolder(folder);
+  FileLock lock(t.file + ".lock");
+  Stamp stamp;
+  auto tree = LoadTree(t.file, stamp);
+  CachedHive& c = g_cache[t.file];
+  if (!FindNode(*tree, t.keyPath)) {
+    c.root = std::move(tree);
+    c.stamp = stamp;
+    return regerr::kKeyDeleted;
+  }
+  bool changed = false;
+  LONG rc = f(*tree, t, changed);
+  if (rc == regerr::kSuccess && changed) stamp = SaveTree(t.file, *tree);
+  c.root = std::move(tree);
+  c.stamp = stamp;
+  return rc;
+}
+
+}  // namespace
+
+// ---- Public functions ---------------------------------------------------------------------
+
+std::string FoldCase(const std::string& s) {
+  std::string r = s;
+  for (char& ch : r) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    if (c >= 'a' && c <= 'z') c -= 32;
+    else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c -= 32;
+    else if (c == 0x9A || c == 0x9C || c == 0x9E) c -= 0x10;
+    else if (c == 0xFF) c = 0x9F;
+    ch = static_cast<char>(c);
+  }
+  return r;
+}
+
+std::string Folder() {
+  if (const char* d = std::getenv("ZYL_REGISTRY_DIR"); d && *d) return d;
+  std::string base;
+  if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) {
+    base = x;
+  } else if (const char* h = std::getenv("HOME"); h && *h) {
+    base = std::string(h) + "/.config";
+  } else {
+    base = ".";
+  }
+  return base + "/zyl-registry";
+}
+
+bool IsPredefinedKey(HKEY key) { return HiveName(key) != nullptr; }
+
+std::string HiveFile(HKEY root) {
+  const char* n = HiveName(root);
+  return n ? Folder() + "/" + n + ".hive" : std::string();
+}
+
+std::string JoinPath(const std::string& path, const std::string& sub) {
+  std::string r;
+  for (const auto* s : {&path, &sub})
+    for (const auto& p : SplitPath(*s)) {
+      if (!r.empty()) r += '\\';
+      r += p;
+    }
+  return r;
+}
+
+HKEY OpenHandle(HKEY base, const std::string& path, DWORD access) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  HandleEntry e;
+  if (IsPredefinedKey(base)) {
+    e.root = base;
+    e.path = JoinPath("", path);
+  } else {
+    auto it = g_handles.find(reinterpret_cast<uintptr_t>(base));
+    if (it == g_handles.end()) return nullptr;
+    e.root = it->second.root;
+    e.path = JoinPath(it->second.path, path);
+  }
+  e.access = access;
+  const uintptr_t id = g_nextHandle;
+  g_nextHandle += 8;
+  g_handles.emplace(id, std::move(e));
+  return reinterpret_cast<HKEY>(id);
+}
+
+bool CloseHandle(HKEY key) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  if (IsPredefinedKey(key)) return true;
+  return g_handles.erase(reinterpret_cast<uintptr_t>(key)) > 0;
+}
+
+bool Resolve(HKEY key, HKEY& root, std::string& path, DWORD& access) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  if (IsPredefinedKey(key)) {
+    root = key;
+    path.clear();
+    access = KEY_ALL_ACCESS;
+    return true;
+  }
+  auto it = g_handles.find(reinterpret_cast<uintptr_t>(key));
+  if (it == g_handles.end()) return false;
+  root = it->second.root;
+  path = it->second.path;
+  access = it->second.access;
+  return true;
+}
+
+LONG KeyExists(HKEY key, const std::string& sub) {
+  return ReadOp(key, sub, [](Node& root, const Target& t) {
+    return FindNode(root, t.path) ? regerr::kSuccess : regerr::kFileNotFound;
+  });
+}
+
+LONG CreateKey(HKEY key, const std::string& sub, bool* created) {
+  if (created) *created = false;
+  // An existing key opens without write access.
+  if (KeyExists(key, sub) == regerr::kSuccess) return regerr::kSuccess;
+  return WriteOp(key, sub, KEY_CREATE_SUB_KEY, [&](Node& root, const Target& t, bool& changed) {
+    Node* n = &root;
+    for (const auto& part : SplitPath(t.path)) {
+      Node* s = n->Sub(part);
+      if (!s) {
+        auto fresh = std::make_unique<Node>();
+        fresh->name = part;
+        s = fresh.get();
+        n->subkeys.emplace(FoldCase(part), std::move(fresh));
+        changed = true;
+      }
+      n = s;
+    }
+    if (created) *created = changed;
+    return regerr::kSuccess;
+  });
+}
+
+LONG DeleteKey(HKEY key, const std::string& sub, bool recursive) {
+  return WriteOp(key, sub, KEY_SET_VALUE, [&](Node& root, const Target& t, bool& changed) {
+    auto parts = SplitPath(t.path);
+    if (parts.empty()) return regerr::kAccessDenied;  // a root key cannot be deleted
+    const std::string last = parts.back();
+    parts.pop_back();
+    Node* parent = &root;
+    for (const auto& p : parts) {
+      parent = parent->Sub(p);
+      if (!parent) return regerr::kFileNotFound;
+    }
+    auto it = parent->subkeys.find(FoldCase(last));
+    if (it == parent->subkeys.end()) return regerr::kFileNotFound;
+    if (!recursive && !it->second->subkeys.empty()) return regerr::kAccessDenied;
+    parent->subkeys.erase(it);
+    changed = true;
+    return regerr::kSuccess;
+  });
+}
+
+LONG QueryValue(HKEY key, const std::string& sub, const std::string& name, TValue& value) {
+  return ReadOp(key, sub, [&](Node& root, const Target& t) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    const TValue* v = n->FindValue(name);
+    if (!v) return regerr::kFileNotFound;
+    value = *v;
+    return regerr::kSuccess;
+  });
+}
+
+LONG SetValue(HKEY key, const std::string& sub, const std::string& name, const TValue& value) {
+  if (name.size() > kMaxValueNameLen) return regerr::kInvalidParameter;
+  return WriteOp(key, sub, KEY_SET_VALUE, [&](Node& root, const Target& t, bool& changed) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    if (TValue* v = n->FindValue(name)) {
+      if (v->Type == value.Type && v->Data == value.Data) return regerr::kSuccess;
+      *v = value;
+    } else {
+      n->values.emplace_back(name, value);
+    }
+    changed = true;
+    return regerr::kSuccess;
+  });
+}
+
+LONG DeleteValue(HKEY key, const std::string& sub, const std::string& name) {
+  return WriteOp(key, sub, KEY_SET_VALUE, [&](Node& root, const Target& t, bool& changed) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    const std::string f = FoldCase(name);
+    for (auto it = n->values.begin(); it != n->values.end(); ++it)
+      if (FoldCase(it->first) == f) {
+        n->values.erase(it);
+        changed = true;
+        return regerr::kSuccess;
+      }
+    return regerr::kFileNotFound;
+  });
+}
+
+LONG RenameValue(HKEY key, const std::string& oldName, const std::string& newName) {
+  if (newName.size() > kMaxValueNameLen) return regerr::kInvalidParameter;
+  return WriteOp(key, "", KEY_SET_VALUE, [&](Node& root, const Target& t, bool& changed) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    const std::string fo = FoldCase(oldName), fn = FoldCase(newName);
+    auto it = n->values.begin();
+    for (; it != n->values.end(); ++it)
+      if (FoldCase(it->first) == fo) break;
+    if (it == n->values.end()) return regerr::kFileNotFound;
+    if (fo != fn)
+      for (const auto& v : n->values)
+        if (FoldCase(v.first) == fn) return regerr::kAccessDenied;
+    it->first = newName;
+    changed = true;
+    return regerr::kSuccess;
+  });
+}
+
+LONG SubKeyNames(HKEY key, const std::string& sub, std::vector<std::string>& names) {
+  names.clear();
+  return ReadOp(key, sub, [&](Node& root, const Target& t) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    for (const auto& [k, s] : n->subkeys) names.push_back(s->name);
+    return regerr::kSuccess;
+  });
+}
+
+LONG ValueNames(HKEY key, const std::string& sub, std::vector<std::string>& names) {
+  names.clear();
+  return ReadOp(key, sub, [&](Node& root, const Target& t) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    for (const auto& v : n->values) names.push_back(v.first);
+    return regerr::kSuccess;
+  });
+}
+
+LONG QueryInfo(HKEY key, const std::string& sub, TKeyInfo& info) {
+  info = TKeyInfo{};
+  return ReadOp(key, sub, [&](Node& root, const Target& t) {
+    Node* n = FindNode(root, t.path);
+    if (!n) return regerr::kFileNotFound;
+    info.SubKeys = static_cast<DWORD>(n->subkeys.size());
+    info.Values = static_cast<DWORD>(n->values.size());
+    for (const auto& [k, s] : n->subkeys)
+      info.MaxSubKeyLen = std::max<DWORD>(info.MaxSubKeyLen, static_cast<DWORD>(s->name.size()));
+    for (const auto& [name, v] : n->values) {
+      info.MaxValueNameLen = std::max<DWORD>(info.MaxValueNameLen, static_cast<DWORD>(name.size()));
+      info.MaxValueLen = std::max<DWORD>(info.MaxValueLen, static_cast<DWORD>(v.Data.size()));
+    }
+    return regerr::kSuccess;
+  });
+}
+
+LONG CopyKey(HKEY key, const std::string& source, const std::string& target, bool deleteSource) {
+  if (!ValidPath(source) || !ValidPath(target)) return regerr::kInvalidParameter;
+  return WriteOp(key, "", KEY_CREATE_SUB_KEY | KEY_SET_VALUE,
+                 [&](Node& root, const Target& t, bool& changed) {
+    const std::string src = JoinPath(t.path, source), dst = JoinPath(t.path, target);
+    const std::string fs = FoldCase(src), fd = FoldCase(dst);
+    if (src.empty() || dst.empty() || fs == fd ||
+        (fd.size() > fs.size() && fd.compare(0, fs.size(), fs) == 0 && fd[fs.size()] == '\\'))
+      return regerr::kInvalidParameter;
+    Node* from = FindNode(root, src);
+    if (!from) return regerr::kFileNotFound;
+    if (FindNode(root, dst)) return regerr::kAccessDenied;
+    auto copy = CloneNode(*from);
+    auto parts = SplitPath(dst);
+    copy->name = parts.back();
+    parts.pop_back();
+    Node* n = &root;
+    for (const auto& part : parts) {
+      Node* s = n->Sub(part);
+      if (!s) {
+        auto fresh = std::make_unique<Node>();
+        fresh->name = part;
+        s = fresh.get();
+        n->subkeys.emplace(FoldCase(part), std::move(fresh));
+      }
+      n = s;
+    }
+    n->subkeys.emplace(FoldCase(copy->name), std::move(copy));
+    if (deleteSource) {
+      auto sp = SplitPath(src);
+      const std::string last = sp.back();
+      sp.pop_back();
+      Node* parent = &root;
+      for (const auto& p : sp) parent = parent->Sub(p);
+      if (parent) parent->subkeys.erase(FoldCase(last));
+    }
+    changed = true;
+    return regerr::kSuccess;
+  });
+}
+
+}  // namespace win::regstore

@@ -1,0 +1,34 @@
+// Whole-file reading and atomic rewriting for the settings files of this module, with names
+// under the layer's path policy (platform/rtl/FileUtils.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vcl::sysfiles {
+
+// Identifies one version of a file on disk (Exists false: no file).
+struct TFileStamp {
+  bool Exists = false;
+  uint64_t Dev = 0, Ino = 0, Size = 0;
+  int64_t Sec = 0, Nsec = 0;
+  bool operator==(const TFileStamp&) const = default;
+};
+
+// Files larger than this are refused rather than read into memory.
+constexpr uint64_t kMaxFileSize = uint64_t{64} * 1024 * 1024;
+
+// The stamp of the file now (Exists false when it does not exist or its drive is unmapped).
+TFileStamp StampOf(const std::string& name);
+// Reads the whole file: 0, or ENOENT when there is no such file (or its drive is not mapped),
+// EISDIR for something that is not a regular file, EFBIG above kMaxFileSize, else the errno
+// of the failure. `stamp` is the stamp of the text read.
+int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp);
+// Replaces the file's contents through a temporary file in the same folder that is renamed
+// over it (keeping the mode of an existing file and writing through symbolic links). False
+// with errno set on failure, leaving the old file as it was.
+bool WriteWholeFile(const std::string& name, const std::string& text);
+// The system's text for an error code of the functions above.
+std::string ErrorText(int code);
+
+}  // namespace vcl::sysfiles

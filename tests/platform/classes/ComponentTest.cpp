@@ -1,0 +1,276 @@
+#include "platform/classes/Component.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+
+using namespace vcl;
+
+namespace comp_test {
+
+// Records notifications and keeps a reference to a watched component, cleared on removal.
+class TWatcher : public TComponent {
+  ZYL_CLASS(TWatcher, TComponent)
+  explicit TWatcher(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TWatcher() override {
+    Destroying();
+    DestroyComponents();
+  }
+  TComponent* Target() const { return target_; }
+  void SetTarget(TComponent* c) {
+    if (target_) target_->RemoveFreeNotification(this);
+    target_ = c;
+    if (c) c->FreeNotification(this);
+  }
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    log.push_back((Operation == opInsert ? "+" : "-") + AComponent->Name());
+    if (Operation == opRemove && AComponent == target_) target_ = nullptr;
+  }
+  std::vector<std::string> log;
+  TComponent* target_ = nullptr;
+};
+
+// Counts destructions through a shared counter.
+class TCounted : public TComponent {
+  ZYL_CLASS(TCounted, TComponent)
+  TCounted(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TCounted() override {
+    if (counter) ++*counter;
+  }
+  int* counter = nullptr;
+};
+
+class TFormLike : public TComponent {
+  ZYL_CLASS(TFormLike, TComponent)
+  explicit TFormLike(TComponent* AOwner) : TComponent(AOwner) {}
+  TComponent* Button1 = nullptr;
+  TWatcher* Watcher1 = nullptr;
+};
+
+ZYL_CLASS_IMPL(TWatcher) {}
+ZYL_CLASS_IMPL(TCounted) {}
+ZYL_CLASS_IMPL(TFormLike) {
+  b.Field("Button1", &TFormLike::Button1).Field("Watcher1", &TFormLike::Watcher1);
+}
+
+}  // namespace comp_test
+
+using namespace comp_test;
+
+TEST(Component, OwnerFreesItsComponents) {
+  int destroyed = 0;
+  auto* owner = new TComponent(nullptr);
+  auto* a = new TCounted(owner);
+  auto* b = new TCounted(owner);
+  auto* c = new TCounted(a);  // grandchild
+  a->counter = b->counter = c->counter = &destroyed;
+  EXPECT_EQ(owner->ComponentCount(), 2);
+  EXPECT_EQ(owner->Components(1), b);
+  EXPECT_EQ(b->Owner(), owner);
+  EXPECT_EQ(b->ComponentIndex(), 1);
+  EXPECT_THROW(owner->Components(2), EListError);
+  try {
+    owner->Components(-1);
+  } catch (const EListError& e) {
+    EXPECT_EQ(e.Message(), "List index out of bounds (-1)");
+  }
+  delete b;  // leaves its owner
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(owner->ComponentCount(), 1);
+  delete owner;
+  EXPECT_EQ(destroyed, 3);
+}
+
+TEST(Component, InsertRemoveAndIndex) {
+  TComponent owner(nullptr), other(nullptr);
+  auto* a = new TComponent(&owner);
+  auto* b = new TComponent(&owner);
+  auto* c = new TComponent(&owner);
+  c->SetComponentIndex(0);
+  EXPECT_EQ(owner.Components(0), c);
+  EXPECT_EQ(owner.Components(1), a);
+  c->SetComponentIndex(99);
+  EXPECT_EQ(owner.Components(2), c);
+  // Moving to another owner takes the component out of the first.
+  other.InsertComponent(b);
+  EXPECT_EQ(b->Owner(), &other);
+  EXPECT_EQ(owner.ComponentCount(), 2);
+  other.RemoveComponent(b);
+  EXPECT_EQ(b->Owner(), nullptr);
+  EXPECT_EQ(b->ComponentIndex(), -1);
+  delete b;
+}
+
+TEST(Component, NameValidationAndUniqueness) {
+  TComponent owner(nullptr);
+  auto* a = new TComponent(&owner);
+  auto* b = new TComponent(&owner);
+  a->SetName("Button1");
+  EXPECT_EQ(owner.FindComponent("BUTTON1"), a);
+  EXPECT_EQ(owner.FindComponent(""), nullptr);
+  for (const char* bad : {"1abc", "a b", "a-b", "ä", " "}) {
+    try {
+      b->SetName(bad);
+      ADD_FAILURE() << bad;
+    } catch (const EComponentError& e) {
+      EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid component name.");
+    }
+  }
+  try {
+    b->SetName("button1");
+    ADD_FAILURE();
+  } catch (const EComponentError& e) {
+    EXPECT_EQ(e.Message(), "A component named button1 already exists.");
+  }
+  EXPECT_EQ(b->Name(), "");
+  // Renaming a component to another case of its own name is allowed.
+  a->SetName("BUTTON1");
+  EXPECT_EQ(a->Name(), "BUTTON1");
+  b->SetName("_x9");
+  a->SetName("");
+  EXPECT_EQ(owner.FindComponent("button1"), nullptr);
+  b->SetName("Button1");  // the old name is free again
+  EXPECT_EQ(owner.FindComponent("Button1"), b);
+  // Empty names never clash, names without owner never clash.
+  new TComponent(&owner);
+  new TComponent(&owner);
+  TComponent free1(nullptr), free2(nullptr);
+  free1.SetName("Same");
+  free2.SetName("Same");
+  // Inserting a component whose name is taken is refused and leaves it outside.
+  auto* dup = new TComponent(nullptr);
+  dup->SetName("Button1");
+  EXPECT_THROW(owner.InsertComponent(dup), EComponentError);
+  EXPECT_EQ(dup->Owner(), nullptr);
+  delete dup;
+}
+
+TEST(Component, NotificationsReachOwnerAndSiblings) {
+  auto* owner = new TWatcher(nullptr);
+  auto* sibling = new TWatcher(owner);
+  sibling->SetName("Sibling");
+  auto* x = new TComponent(nullptr);
+  x->SetName("X");
+  owner->InsertComponent(x);
+  // The sibling was announced while still unnamed.
+  EXPECT_EQ(owner->log, (std::vector<std::string>{"+", "+X"}));
+  EXPECT_EQ(sibling->log, (std::vector<std::string>{"+X"}));
+  delete x;
+  EXPECT_EQ(owner->log.back(), "-X");
+  EXPECT_EQ(sibling->log.back(), "-X");
+  delete owner;
+}
+
+TEST(Component, FreeNotificationClearsReferencesAcrossOwners) {
+  auto* formA = new TComponent(nullptr);
+  auto* formB = new TComponent(nullptr);
+  auto* watcher = new TWatcher(formA);
+  auto* target = new TComponent(formB);
+  target->SetName("Target");
+  watcher->SetTarget(target);
+  EXPECT_TRUE(target->ComponentState().contains(csFreeNotification));
+  delete formB;  // frees the target
+  EXPECT_EQ(watcher->Target(), nullptr);
+  EXPECT_EQ(watcher->log.back(), "-Target");
+
+  // Removing the link stops the notice; the watcher's end unlinks it from the target.
+  auto* t2 = new TComponent(nullptr);
+  watcher->SetTarget(t2);
+  watcher->SetTarget(nullptr);
+  size_t before = watcher->log.size();
+  delete t2;
+  EXPECT_EQ(watcher->log.size(), before);
+  auto* t3 = new TComponent(nullptr);
+  watcher->SetTarget(t3);
+  delete formA;  // the watcher dies first; t3 must not keep a dangling link
+  delete t3;
+}
+
+TEST(Component, StateDesigningAndLoaded) {
+  TComponent owner(nullptr);
+  auto* child = new TComponent(&owner);
+  owner.SetDesigning(true);
+  EXPECT_TRUE(child->ComponentState().contains(csDesigning));
+  auto* late = new TComponent(&owner);
+  EXPECT_TRUE(late->ComponentState().contains(csDesigning));  // inherits on insertion
+  owner.SetComponentStateFlag(csLoading, true);
+  owner.Loaded();
+  EXPECT_FALSE(owner.ComponentState().contains(csLoading));
+  owner.Updating();
+  EXPECT_TRUE(owner.ComponentState().contains(csUpdating));
+  owner.Updated();
+  EXPECT_TRUE(owner.ComponentStyle().contains(csInheritable));
+}
+
+TEST(Component, PublishedFieldsFollowNames) {
+  TFormLike form(nullptr);
+  auto* button = new TComponent(&form);
+  button->SetName("Button1");
+  EXPECT_EQ(form.Button1, button);
+  button->SetName("Other");
+  EXPECT_EQ(form.Button1, nullptr);
+  button->SetName("Button1");
+  delete button;
+  EXPECT_EQ(form.Button1, nullptr);
+  // A component of the wrong class for the field is refused.
+  auto* plain = new TComponent(&form);
+  EXPECT_THROW(plain->SetName("Watcher1"), EInvalidCast);
+  auto* w = new TWatcher(&form);
+  w->SetName("Watcher1");
+  EXPECT_EQ(form.Watcher1, w);
+}
+
+TEST(Component, NamePathAndTagProperties) {
+  TComponent owner(nullptr);
+  auto* c = new TComponent(&owner);
+  c->SetName("Edit1");
+  EXPECT_EQ(c->GetNamePath(), "Edit1");
+  SetStrProp(c, "Name", "Edit2");
+  EXPECT_EQ(c->Name(), "Edit2");
+  EXPECT_FALSE(IsStoredProp(c, "Name"));
+  SetOrdProp(c, "Tag", 7);
+  EXPECT_EQ(c->Tag(), 7);
+  EXPECT_THROW(SetStrProp(c, "Name", "not valid"), EComponentError);
+}
+
+TEST(ClassRegistry, FindGetAndVirtualConstruction) {
+  RegisterClasses({TWatcher::StaticClass(), TCounted::StaticClass()});
+  RegisterClass(TWatcher::StaticClass());  // twice is harmless
+  EXPECT_EQ(GetClass("twatcher"), TWatcher::StaticClass());
+  EXPECT_EQ(GetClass("TNothing"), nullptr);
+  try {
+    FindClass("TNothing");
+    ADD_FAILURE();
+  } catch (const EClassNotFound& e) {
+    EXPECT_EQ(e.Message(), "Class TNothing not found");
+  }
+  TComponent owner(nullptr);
+  TComponent* made = FindClass("TWatcher")->Create(&owner);
+  EXPECT_EQ(made->ClassName(), "TWatcher");
+  EXPECT_EQ(made->Owner(), &owner);
+  EXPECT_NE(dynamic_cast<TWatcher*>(made), nullptr);
+  RegisterClassAlias(TCounted::StaticClass(), "TOldCounted");
+  EXPECT_EQ(FindClass("TOldCounted"), TCounted::StaticClass());
+  UnRegisterClass(TCounted::StaticClass());
+  EXPECT_EQ(GetClass("TCounted"), nullptr);
+  EXPECT_EQ(GetClass("TOldCounted"), nullptr);
+  UnRegisterClass(TWatcher::StaticClass());
+}
+
+TEST(Persistent, AssignErrorsNameTheClasses) {
+  TComponent a(nullptr), b(nullptr);
+  try {
+    a.Assign(&b);
+    ADD_FAILURE();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), "Cannot assign a TComponent to a TComponent");
+  }
+  try {
+    a.Assign(nullptr);
+    ADD_FAILURE();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), "Cannot assign a nil to a TComponent");
+  }
+}

@@ -1,0 +1,534 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/Streams.h"
+#include "tests/platform/classes/FilerTestClasses.h"
+#include "tests/platform/classes/FilerTestSupport.h"
+
+using namespace vcl;
+using namespace filertest;
+
+namespace {
+
+class FilerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterFilerTestClasses();
+    TWidget::LoadedOrder().clear();
+  }
+  void TearDown() override { RemoveFixupReferences(nullptr, std::string()); }
+
+  // A form with widgets of every property kind, a panel with children, references (one to a
+  // widget written later), an event, a settings object, a collection and extra properties.
+  static std::unique_ptr<TTestForm> MakeRichForm() {
+    auto form = std::make_unique<TTestForm>(nullptr);
+    form->SetName("Form1");
+    form->SetTag2(7);
+    auto* w1 = new TWidget(form.get());
+    w1->SetName("Widget1");
+    w1->SetWidth(300);
+    w1->SetLook(lkSunken);
+    w1->SetSides({sdTop, sdBottom});
+    w1->SetRatio(0.1);
+    w1->SetScale(2.5f);
+    w1->SetCaption("It's a \"test\"\r\n" + std::string(100, 'x'));
+    w1->SetLetter('Q');
+    w1->SetBig(int64_t{1} << 40);
+    w1->SetEnabled(false);
+    w1->SetColor(clTestRed);
+    w1->SetOnClick(TNotifyEvent(form.get(), &TTestForm::WidgetClick));
+    w1->Style()->SetSize(12);
+    w1->Style()->SetFaceName("Arial");
+    w1->Style()->SetBold({sdRight});
+    w1->internal_ = "global:7";
+    w1->blob_ = std::string("\x00\x01\xFE\xFF", 4) + std::string(70, 'b');
+    auto* panel = new TWidget(form.get());
+    panel->SetName("Panel1");
+    panel->SetColor(12345678);
+    auto* c1 = new TWidget(form.get());
+    c1->SetName("Child1");
+    c1->SetParentWidget(panel);
+    auto* c2 = new TWidget(form.get());
+    c2->SetName("Child2");
+    c2->SetParentWidget(panel);
+    c2->SetBuddy(c1);
+    auto* tab = static_cast<TTab*>(panel->Tabs()->Add());
+    tab->SetText("First");
+    tab->SetTarget(c2);
+    static_cast<TTab*>(panel->Tabs()->Add())->SetWidth(80);
+    w1->SetBuddy(c2);  // written before Child2 exists on reading
+    return form;
+  }
+};
+
+void ExpectSameWidget(TWidget* a, TWidget* b) {
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(a->Name(), b->Name());
+  EXPECT_EQ(a->Width(), b->Width());
+  EXPECT_EQ(a->Look(), b->Look());
+  EXPECT_EQ(a->Sides(), b->Sides());
+  EXPECT_EQ(a->Ratio(), b->Ratio());
+  EXPECT_EQ(a->Scale(), b->Scale());
+  EXPECT_EQ(a->Caption(), b->Caption());
+  EXPECT_EQ(a->Letter(), b->Letter());
+  EXPECT_EQ(a->Big(), b->Big());
+  EXPECT_EQ(a->Enabled(), b->Enabled());
+  EXPECT_EQ(a->Color(), b->Color());
+  EXPECT_EQ(a->Buddy() ? a->Buddy()->Name() : "", b->Buddy() ? b->Buddy()->Name() : "");
+  EXPECT_EQ(a->Style()->Size(), b->Style()->Size());
+  EXPECT_EQ(a->Style()->FaceName(), b->Style()->FaceName());
+  EXPECT_EQ(a->Style()->Bold(), b->Style()->Bold());
+  EXPECT_EQ(a->internal_, b->internal_);
+  EXPECT_EQ(a->blob_, b->blob_);
+  ASSERT_EQ(a->Tabs()->Count(), b->Tabs()->Count());
+  for (int i = 0; i < a->Tabs()->Count(); ++i) {
+    auto* ta = static_cast<TTab*>(a->Tabs()->Items(i));
+    auto* tb = static_cast<TTab*>(b->Tabs()->Items(i));
+    EXPECT_EQ(ta->Text(), tb->Text());
+    EXPECT_EQ(ta->Width(), tb->Width());
+    EXPECT_EQ(ta->Target() ? ta->Target()->Name() : "", tb->Target() ? tb->Target()->Name() : "");
+  }
+  ASSERT_EQ(a->Children().size(), b->Children().size());
+  for (size_t i = 0; i < a->Children().size(); ++i) EXPECT_EQ(a->Children()[i]->Name(), b->Children()[i]->Name());
+}
+
+void ExpectSameForm(TTestForm* a, TTestForm* b) {
+  EXPECT_EQ(a->Name(), b->Name());
+  EXPECT_EQ(a->Tag2(), b->Tag2());
+  ASSERT_EQ(a->ComponentCount(), b->ComponentCount());
+  for (int i = 0; i < a->ComponentCount(); ++i)
+    ExpectSameWidget(static_cast<TWidget*>(a->Components(i)), static_cast<TWidget*>(b->FindComponent(a->Components(i)->Name())));
+}
+
+}  // namespace
+
+TEST_F(FilerTest, RichFormRoundTripsThroughBinaryAndText) {
+  auto form = MakeRichForm();
+  const std::string bytes = WriteRoot(form.get());
+  std::unique_ptr<TTestForm> back(static_cast<TTestForm*>(ReadRoot(bytes)));
+  ASSERT_NE(back, nullptr);
+  ExpectSameForm(form.get(), back.get());
+  // References point into the new tree; the event is bound on the new root.
+  auto* w1 = static_cast<TWidget*>(back->FindComponent("Widget1"));
+  EXPECT_EQ(w1->Buddy(), back->FindComponent("Child2"));
+  EXPECT_EQ(back->Widget1, w1);  // the root's published field
+  auto* panel = static_cast<TWidget*>(back->FindComponent("Panel1"));
+  EXPECT_EQ(panel->Children()[0]->ParentWidget(), panel);
+  EXPECT_EQ(static_cast<TTab*>(panel->Tabs()->Items(0))->Target(), back->FindComponent("Child2"));
+  w1->OnClick()(w1);
+  EXPECT_EQ(back->lastClick, w1);
+  EXPECT_EQ(PendingFixupCount(), 0);
+  // Writing what was read gives the same bytes, and so does the way through text.
+  EXPECT_EQ(WriteRoot(back.get()), bytes);
+  const std::string text = ObjectBinaryToTextString(bytes);
+  EXPECT_EQ(ObjectTextToBinaryString(text), bytes);
+  for (const char* line : {"object Form1: TTestForm\r\n", "  Tag2 = 7\r\n", "    Look = lkSunken\r\n",
+                           "    Sides = [sdTop, sdBottom]\r\n", "    Ratio = 0.1\r\n", "    Scale = 2.5s\r\n",
+                           "    Letter = 'Q'\r\n", "    Big = 1099511627776\r\n", "    Enabled = False\r\n",
+                           "    Color = clRed\r\n", "    Buddy = Child2\r\n", "    OnClick = WidgetClick\r\n",
+                           "    Style.Size = 12\r\n", "    Style.FaceName = 'Arial'\r\n", "    Style.Bold = [sdRight]\r\n",
+                           "    Internal = 'global:7'\r\n", "    Blob = {\r\n", "    Color = 12345678\r\n",
+                           "    Tabs = <\r\n      item\r\n        Text = 'First'\r\n        Target = Child2\r\n      end\r\n"
+                           "      item\r\n        Width = 80\r\n      end>\r\n",
+                           "    object Child1: TWidget\r\n      Style.FaceName"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  }
+}
+
+TEST_F(FilerTest, DefaultsAreNotWritten) {
+  TTestForm form(nullptr);
+  form.SetName("Form1");
+  auto* w = new TWidget(&form);
+  w->SetName("W");
+  TFormBytes expected;
+  expected.Signature().Header("TTestForm", "Form1").End();
+  // Strings are written unless empty; the empty collection is still written, as "<>".
+  expected.Header("TWidget", "W").Prop("Style.FaceName").Str("Tahoma").Prop("Tabs").Value(vaCollection).End().End().End();
+  expected.End();
+  EXPECT_EQ(WriteRoot(&form), expected.Bytes());
+}
+
+TEST_F(FilerTest, HandWrittenStreamReads) {
+  TFormBytes b;
+  b.Signature().Header("TTestForm", "MyForm").Prop("Tag2").Int32(-70000).End();
+  b.Header("TWidget", "W1");
+  b.Prop("Width").Int16(1000).Prop("Look").Ident("LKRAISED").Prop("Sides").Value(vaSet).Short("sdRight").Short("sdTop").Short("");
+  b.Prop("Ratio").Extended(-2.75).Prop("Scale").Single(0.5f).Prop("Caption").LStr("long caption");
+  b.Prop("Letter").Str("Z").Prop("Big").Int64(INT64_MIN).Prop("Enabled").Value(vaFalse);
+  b.Prop("Color").Ident("clRed").Prop("Buddy").Ident("W2").Prop("OnClick").Ident("OtherClick");
+  b.Prop("Style.Size").Int8(-3).Prop("Style.FaceName").WStr(u"Wide").Prop("OldWidth").Int8(21);
+  b.Prop("Tabs").Value(vaCollection).Int8(0).Value(vaList).Prop("Text").Str("t").End().Value(vaList).End().End();
+  b.End().End();
+  b.Header("TWidget", "W2").Prop("Ratio").Int8(3).Prop("Scale").Date(1.25).End().End();
+  b.End();
+  std::unique_ptr<TTestForm> form(static_cast<TTestForm*>(ReadRoot(b)));
+  EXPECT_EQ(form->Name(), "MyForm");
+  EXPECT_EQ(form->Tag2(), -70000);
+  auto* w1 = static_cast<TWidget*>(form->FindComponent("W1"));
+  auto* w2 = static_cast<TWidget*>(form->FindComponent("W2"));
+  ASSERT_TRUE(w1 && w2);
+  EXPECT_EQ(w1->Width(), 42);  // OldWidth came after Width
+  EXPECT_EQ(w1->Look(), lkRaised);
+  EXPECT_EQ(w1->Sides(), (TSides{sdRight, sdTop}));
+  EXPECT_EQ(w1->Ratio(), -2.75);
+  EXPECT_EQ(w1->Scale(), 0.5f);
+  EXPECT_EQ(w1->Caption(), "long caption");
+  EXPECT_EQ(w1->Letter(), 'Z');
+  EXPECT_EQ(w1->Big(), INT64_MIN);
+  EXPECT_FALSE(w1->Enabled());
+  EXPECT_EQ(w1->Color(), clTestRed);
+  EXPECT_EQ(w1->Buddy(), w2);
+  EXPECT_EQ(w1->Style()->Size(), -3);
+  EXPECT_EQ(w1->Style()->FaceName(), "Wide");
+  ASSERT_EQ(w1->Tabs()->Count(), 2);
+  EXPECT_EQ(static_cast<TTab*>(w1->Tabs()->Items(0))->Text(), "t");
+  w1->OnClick()(w1);
+  EXPECT_EQ(form->lastOther, w1);
+  EXPECT_EQ(w2->Ratio(), 3.0);   // integers and other float kinds read as floats
+  EXPECT_EQ(w2->Scale(), 1.25f);
+}
+
+TEST_F(FilerTest, LoadedComesAfterTheWholeTreeAndTheFixups) {
+  auto form = MakeRichForm();
+  const std::string bytes = WriteRoot(form.get());
+  std::unique_ptr<TTestForm> back(static_cast<TTestForm*>(ReadRoot(bytes)));
+  EXPECT_EQ(back->loadedCalls_, 1);
+  EXPECT_FALSE(back->ComponentState().contains(csLoading));
+  for (int i = 0; i < back->ComponentCount(); ++i) {
+    auto* w = static_cast<TWidget*>(back->Components(i));
+    EXPECT_EQ(w->loadedCalls_, 1) << w->Name();
+    EXPECT_TRUE(w->wasLoadingAtLoaded_);
+    EXPECT_FALSE(w->stillReadingAtLoaded_);
+    EXPECT_FALSE(w->ComponentState().contains(csLoading));
+  }
+  // Widget1 refers forward to Child2, which is read later: fixed before Loaded.
+  EXPECT_TRUE(static_cast<TWidget*>(back->FindComponent("Widget1"))->buddyKnownAtLoaded_);
+  // A component joins the list once its children are read.
+  const std::vector<std::string> order = {"Widget1", "Child1", "Child2", "Panel1"};
+  EXPECT_EQ(TWidget::LoadedOrder(), order);
+}
+
+TEST_F(FilerTest, ReadingIntoAnExistingRootAndTheStreamPosition) {
+  auto form = MakeRichForm();
+  std::string bytes = WriteRoot(form.get());
+  TStringStream stream(bytes + "after");
+  TTestForm target(nullptr);
+  {
+    TReader reader(&stream, 16);  // a small buffer: refills across every value
+    EXPECT_EQ(reader.ReadRootComponent(&target), &target);
+  }
+  EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()));
+  ExpectSameForm(form.get(), &target);
+}
+
+TEST_F(FilerTest, UnknownPropertiesGoToTheErrorHandlerAndAreSkipped) {
+  TFormBytes b;
+  b.Signature().Header("TTestForm", "F").End();
+  b.Header("TWidget", "W").Prop("Bogus").Value(vaList).Value(vaCollection).Value(vaList).Prop("X").Binary("zz").End().End()
+      .Str("s").End();
+  b.Prop("Style.Nothing").Int8(1).Prop("Caption.Sub").Int8(1).Prop("Width").Int8(77).End().End().End();
+  {
+    TStringStream stream(b.Bytes());
+    TReader reader(&stream);
+    std::vector<std::string> messages;
+    reader.OnError = [&](TReader*, const std::string& message, bool& handled) {
+      messages.push_back(message);
+      handled = true;
+    };
+    TTestForm form(nullptr);
+    reader.ReadRootComponent(&form);
+    EXPECT_EQ(static_cast<TWidget*>(form.FindComponent("W"))->Width(), 77);
+    const std::vector<std::string> expected = {"Property Bogus does not exist", "Property Nothing does not exist",
+                                               "Property Caption does not exist"};
+    EXPECT_EQ(messages, expected);
+  }
+  TStringStream stream(b.Bytes());
+  TTestForm form(nullptr);
+  try {
+    stream.ReadComponent(&form);
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_NE(e.Message().find("Property Bogus does not exist"), std::string::npos);
+  }
+}
+
+TEST_F(FilerTest, BadValuesRaiseReadErrors) {
+  auto withProp = [](const std::string& name, const std::string& value) {
+    TFormBytes b;
+    b.Signature().Header("TTestForm", "F").End().Header("TWidget", "W").Prop(name).Raw(value).End().End().End();
+    return b.Bytes();
+  };
+  const std::pair<const char*, std::string> cases[] = {
+      {"Look", TFormBytes().Ident("lkNone")},         {"Look", TFormBytes().Int8(1)},
+      {"Sides", TFormBytes().Value(vaSet).Short("x").Short("")},
+      {"Width", TFormBytes().Str("12")},              {"Width", TFormBytes().Ident("clNothing")},
+      {"Enabled", TFormBytes().Ident("Maybe")},       {"Letter", TFormBytes().Str("ab")},
+      {"Caption", TFormBytes().Int8(1)},              {"OnClick", TFormBytes().Ident("NoSuchHandler")},
+      {"Tabs", TFormBytes().Value(vaCollection).Int8(1).End()},
+      {"Style", TFormBytes().Value(vaCollection).End()},
+      {"Ratio", TFormBytes().Str("1.5")},
+      {"Blob", TFormBytes().Str("not binary")},
+  };
+  for (const auto& [name, value] : cases) {
+    std::unique_ptr<TComponent> made;
+    EXPECT_THROW(made.reset(ReadRoot(withProp(name, value))), EReadError) << name;
+  }
+  EXPECT_EQ(PendingFixupCount(), 0);
+  // Invalid and duplicate component names are read errors too.
+  TFormBytes dup;
+  dup.Signature().Header("TTestForm", "F").End().Header("TWidget", "A").End().End().Header("TWidget", "a").End().End().End();
+  EXPECT_THROW(ReadRoot(dup), EReadError);
+  TFormBytes bad;
+  bad.Signature().Header("TTestForm", "F").End().Header("TWidget", "1x").End().End().End();
+  EXPECT_THROW(ReadRoot(bad), EReadError);
+  // Unknown classes raise EClassNotFound unless the error handler skips the component.
+  TFormBytes unknown;
+  unknown.Signature().Header("TTestForm", "F").End();
+  unknown.Header("TMissing", "M").Prop("X").Int8(1).End().Header("TWidget", "Inner").End().End().End();
+  unknown.Header("TWidget", "After").End().End().End();
+  try {
+    ReadRoot(unknown);
+    FAIL();
+  } catch (const EClassNotFound& e) {
+    EXPECT_EQ(e.Message(), "Class TMissing not found");
+  }
+  TStringStream stream(unknown.Bytes());
+  TReader reader(&stream);
+  reader.OnError = [](TReader*, const std::string&, bool& handled) { handled = true; };
+  TTestForm form(nullptr);
+  reader.ReadRootComponent(&form);
+  EXPECT_EQ(form.ComponentCount(), 1);
+  EXPECT_NE(form.FindComponent("After"), nullptr);
+  EXPECT_THROW(ReadRoot(std::string("TPF0") + TFormBytes().Header("TStream", "S").End().End().Bytes()), EFilerError);
+}
+
+TEST_F(FilerTest, ReaderHooks) {
+  TFormBytes b;
+  b.Signature().Header("TTestForm", "F").End();
+  b.Header("TOldWidget", "W").Prop("OnClick").Ident("Renamed").End().End();
+  b.Header("TWidget", "Made").End().End();
+  b.End();
+  TStringStream stream(b.Bytes());
+  TReader reader(&stream);
+  TTestForm form(nullptr);
+  TWidget* supplied = nullptr;
+  reader.OnFindComponentClass = [](TReader*, const std::string& name, TClass& cls) {
+    if (name == "TOldWidget") cls = TWidget::StaticClass();
+  };
+  reader.OnSetName = [](TReader*, TComponent*, std::string& name) { name += "_x"; };
+  reader.OnFindMethod = [](TReader*, const std::string& name, const TMethodCode*& code, bool& error) {
+    if (name == "Renamed") {
+      code = TTestForm::StaticClass()->MethodAddress("OtherClick");
+      error = false;
+    }
+  };
+  reader.OnCreateComponent = [&](TReader* r, TClass, TComponent*& made) {
+    if (!supplied) {
+      made = supplied = new TWidget(r->Owner());
+      supplied->SetTag(99);
+    }
+  };
+  reader.ReadRootComponent(&form);
+  auto* w = static_cast<TWidget*>(form.FindComponent("W_x"));
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w, supplied);
+  EXPECT_EQ(w->Tag(), 99);
+  w->OnClick()(w);
+  EXPECT_EQ(form.lastOther, w);
+  EXPECT_NE(form.FindComponent("Made_x"), nullptr);
+}
+
+TEST_F(FilerTest, DescendantsWriteOnlyWhatDiffersFromTheAncestor) {
+  auto ancestor = MakeRichForm();
+  auto descendant = MakeRichForm();
+  auto* w1 = static_cast<TWidget*>(descendant->FindComponent("Widget1"));
+  w1->SetWidth(301);
+  w1->Style()->SetSize(8);  // back to the default, but the ancestor has 12
+  w1->internal_ = "changed";
+  w1->SetOnClick(TNotifyEvent(descendant.get(), &TTestForm::OtherClick));
+  static_cast<TWidget*>(descendant->FindComponent("Child2"))->SetBuddy(nullptr);
+  auto* extra = new TWidget(descendant.get());
+  extra->SetName("Extra");
+  extra->SetWidth(5);
+  // Child2 before Child1 in the panel: a different child order.
+  auto* panel = static_cast<TWidget*>(descendant->FindComponent("Panel1"));
+  panel->SetChildOrder(descendant->FindComponent("Child2"), 0);
+
+  const std::string bytes = WriteRoot(descendant.get(), ancestor.get());
+  TFormBytes expected;
+  expected.Signature().Byte(0xF1).Header("TTestForm", "Form1").End();
+  expected.Byte(0xF1).Header("TWidget", "Widget1").Prop("Width").Int16(301).Prop("OnClick").Ident("OtherClick");
+  expected.Prop("Style.Size").Int8(8).Prop("Internal").Str("changed").End().End();
+  expected.Byte(0xF1).Header("TWidget", "Panel1").End();
+  expected.Byte(0xF3).Int8(0).Header("TWidget", "Child2").Prop("Buddy").Value(vaNil).End().End();
+  expected.Byte(0xF3).Int8(1).Header("TWidget", "Child1").End().End();
+  expected.End();
+  expected.Header("TWidget", "Extra").Prop("Width").Int8(5).Prop("Style.FaceName").Str("Tahoma").Prop("Tabs").Value(vaCollection).End().End().End();
+  expected.End();
+  EXPECT_EQ(bytes, expected.Bytes()) << ObjectBinaryToTextString(bytes);
+  EXPECT_EQ(ObjectTextToBinaryString(ObjectBinaryToTextString(bytes)), bytes);
+
+  // Read over a fresh copy of the ancestor, the descendant's values land on the inherited
+  // components and the new one is created.
+  auto target = MakeRichForm();
+  ReadRoot(bytes, target.get());
+  auto* tw1 = static_cast<TWidget*>(target->FindComponent("Widget1"));
+  EXPECT_EQ(tw1->Width(), 301);
+  EXPECT_EQ(tw1->Style()->Size(), 8);
+  EXPECT_EQ(tw1->internal_, "changed");
+  EXPECT_EQ(tw1->Caption(), w1->Caption());  // untouched: from the ancestor
+  EXPECT_EQ(static_cast<TWidget*>(target->FindComponent("Child2"))->Buddy(), nullptr);
+  ASSERT_NE(target->FindComponent("Extra"), nullptr);
+  EXPECT_EQ(static_cast<TWidget*>(target->FindComponent("Extra"))->Width(), 5);
+  auto* tpanel = static_cast<TWidget*>(target->FindComponent("Panel1"));
+  EXPECT_EQ(tpanel->Children()[0]->Name(), "Child2");
+  // Inherited components missing from the target are an error.
+  TTestForm empty(nullptr);
+  EXPECT_THROW(ReadRoot(bytes, &empty), EReadError);
+  // The same form against itself as ancestor: nothing but headers.
+  auto same = MakeRichForm();
+  const std::string none = WriteRoot(same.get(), MakeRichForm().get());
+  EXPECT_EQ(ObjectBinaryToTextString(none).find(" = "), std::string::npos) << ObjectBinaryToTextString(none);
+}
+
+TEST_F(FilerTest, ReferencesAcrossRootsWaitForTheirRoot) {
+  static TTestForm* other = nullptr;
+  TTestForm formB(nullptr);
+  formB.SetName("FormB");
+  auto* target = new TWidget(&formB);
+  target->SetName("Target");
+  TTestForm formA(nullptr);
+  formA.SetName("FormA");
+  auto* w = new TWidget(&formA);
+  w->SetName("W");
+  w->SetBuddy(target);
+  const std::string bytes = WriteRoot(&formA);
+  EXPECT_NE(ObjectBinaryToTextString(bytes).find("Buddy = FormB.Target"), std::string::npos);
+
+  EXPECT_EQ(PendingFixupCount(), 0);
+  std::unique_ptr<TTestForm> readA(static_cast<TTestForm*>(ReadRoot(bytes)));
+  auto* readW = static_cast<TWidget*>(readA->FindComponent("W"));
+  EXPECT_EQ(readW->Buddy(), nullptr);
+  EXPECT_EQ(PendingFixupCount(), 1);
+  EXPECT_TRUE(readA->ComponentState().contains(csFixups));
+  auto finder = [](const std::string& name) -> TComponent* {
+    return other && name == other->Name() ? other : nullptr;
+  };
+  RegisterFindGlobalComponentProc(finder);
+  other = &formB;
+  GlobalFixupReferences();
+  EXPECT_EQ(readW->Buddy(), target);
+  EXPECT_EQ(PendingFixupCount(), 0);
+  EXPECT_FALSE(readA->ComponentState().contains(csFixups));
+  // With the other root findable, a second read resolves at once.
+  std::unique_ptr<TTestForm> again(static_cast<TTestForm*>(ReadRoot(bytes)));
+  EXPECT_EQ(static_cast<TWidget*>(again->FindComponent("W"))->Buddy(), target);
+  // A root read without an instance gets a free global name when its own is taken.
+  formB.SetName("FormA");
+  std::unique_ptr<TTestForm> renamed(static_cast<TTestForm*>(ReadRoot(bytes)));
+  EXPECT_EQ(renamed->Name(), "FormA_1");
+  EXPECT_EQ(PendingFixupCount(), 1);  // "FormB" is gone now
+  RemoveFixups(renamed.get());
+  EXPECT_EQ(PendingFixupCount(), 0);
+  UnregisterFindGlobalComponentProc(finder);
+  other = nullptr;
+  // Pending references of a root can be dropped.
+  std::unique_ptr<TTestForm> pending(static_cast<TTestForm*>(ReadRoot(bytes)));
+  EXPECT_EQ(PendingFixupCount(), 1);
+  RemoveFixupReferences(pending.get(), "FormC");  // only references into FormC
+  EXPECT_EQ(PendingFixupCount(), 1);
+  RemoveFixupReferences(pending.get(), "formb");
+  EXPECT_EQ(PendingFixupCount(), 0);
+}
+
+TEST_F(FilerTest, NestedReferencesAndTheRootItself) {
+  TTestForm form(nullptr);
+  form.SetName("Form1");
+  auto* holder = new TLabeledWidget(&form);
+  holder->SetName("Holder");
+  auto* w = new TWidget(&form);
+  w->SetName("W");
+  w->SetBuddy(holder->Label());  // owned by Holder: "Holder.SubLabel"
+  auto* tab = static_cast<TTab*>(w->Tabs()->Add());
+  tab->SetTarget(&form);  // the root: "Owner"
+  holder->Label()->SetCaption("label text");
+  holder->Label()->SetWidth(33);
+  const std::string bytes = WriteRoot(&form);
+  const std::string text = ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("Buddy = Holder.SubLabel"), std::string::npos) << text;
+  EXPECT_NE(text.find("Target = Owner"), std::string::npos);
+  EXPECT_NE(text.find("SubLabel = {"), std::string::npos);
+  std::unique_ptr<TTestForm> back(static_cast<TTestForm*>(ReadRoot(bytes)));
+  auto* bh = static_cast<TLabeledWidget*>(back->FindComponent("Holder"));
+  auto* bw = static_cast<TWidget*>(back->FindComponent("W"));
+  EXPECT_EQ(bw->Buddy(), bh->Label());
+  EXPECT_EQ(static_cast<TTab*>(bw->Tabs()->Items(0))->Target(), back.get());
+  // The sub-component was read into the existing label from the binary property.
+  EXPECT_EQ(bh->Label()->Caption(), "label text");
+  EXPECT_EQ(bh->Label()->Width(), 33);
+  EXPECT_EQ(bh->Label()->Name(), "SubLabel");
+  EXPECT_EQ(bh->Label()->loadedCalls_, 1);
+  EXPECT_EQ(FindNestedComponent(back.get(), "Holder.SubLabel"), bh->Label());
+  EXPECT_EQ(FindNestedComponent(back.get(), "Holder.Owner"), bh);
+  EXPECT_EQ(FindNestedComponent(back.get(), "Holder.None"), nullptr);
+}
+
+TEST_F(FilerTest, ValuePrimitivesOfReaderAndWriter) {
+  TStringStream stream;
+  {
+    TWriter w(&stream, 8);
+    w.WriteInteger(5);
+    w.WriteInteger(-200);
+    w.WriteInteger(70000);
+    w.WriteInteger(int64_t{1} << 33);
+    w.WriteFloat(-0.0);
+    w.WriteSingle(1.5f);
+    w.WriteDate(2.25);
+    w.WriteCurrency(-12345);
+    w.WriteString(std::string(300, 'L'));
+    w.WriteWideString(u"\u00E9\u4E2D");
+    w.WriteIdent("tRUE");
+    w.WriteIdent("nil");
+    w.WriteIdent("Something");
+    w.WriteBoolean(false);
+    w.WriteChar('c');
+    w.WriteListBegin();
+    w.WriteListEnd();
+    w.WriteStr(std::string(300, 's'));  // short strings are cut at 255
+    w.FlushBuffer();
+    EXPECT_EQ(w.Position(), stream.Size());
+  }
+  stream.SetPosition(0);
+  TReader r(&stream, 8);
+  EXPECT_EQ(r.NextValue(), vaInt8);
+  EXPECT_EQ(r.ReadInteger(), 5);
+  EXPECT_EQ(r.NextValue(), vaInt16);
+  EXPECT_EQ(r.ReadInteger(), -200);
+  EXPECT_EQ(r.ReadInt64(), 70000);
+  EXPECT_EQ(r.NextValue(), vaInt64);
+  EXPECT_EQ(r.ReadInt64(), int64_t{1} << 33);
+  EXPECT_TRUE(std::signbit(r.ReadFloat()));
+  EXPECT_EQ(r.ReadSingle(), 1.5f);
+  EXPECT_EQ(r.ReadDate(), 2.25);
+  EXPECT_EQ(r.ReadCurrency(), -12345);
+  EXPECT_EQ(r.NextValue(), vaLString);
+  EXPECT_EQ(r.ReadString(), std::string(300, 'L'));
+  EXPECT_EQ(r.ReadWideString(), u"\u00E9\u4E2D");
+  EXPECT_EQ(r.ReadIdent(), "True");
+  EXPECT_EQ(r.ReadIdent(), "nil");
+  EXPECT_EQ(r.ReadIdent(), "Something");
+  EXPECT_FALSE(r.ReadBoolean());
+  EXPECT_EQ(r.ReadChar(), 'c');
+  r.ReadListBegin();
+  EXPECT_TRUE(r.EndOfList());
+  r.ReadListEnd();
+  EXPECT_EQ(r.ReadStr(), std::string(255, 's'));
+  EXPECT_EQ(r.BytesLeft(), 0);
+  EXPECT_THROW(r.ReadValue(), EReadError);
+}

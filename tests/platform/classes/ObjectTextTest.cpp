@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Streams.h"
+#include "tests/platform/classes/FilerTestSupport.h"
+
+using namespace vcl;
+using filertest::TFormBytes;
+
+namespace {
+
+std::string ToText(const std::string& binary) { return ObjectBinaryToTextString(binary); }
+std::string ToBinary(const std::string& text) { return ObjectTextToBinaryString(text); }
+
+// One property of a root component holding `value` (the bytes of one tagged value).
+std::string OneProperty(const std::string& value) {
+  TFormBytes b;
+  b.Signature().Header("TThing", "Thing1").Prop("P").Raw(value).End().End();
+  return b.Bytes();
+}
+
+// The text of the value of property P in a converted one-property form.
+std::string ValueText(const std::string& value) {
+  const std::string text = ToText(OneProperty(value));
+  const std::string head = "object Thing1: TThing\r\n  P = ";
+  EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
+  const std::string tail = "\r\nend\r\n";
+  EXPECT_GE(text.size(), head.size() + tail.size());
+  return text.substr(head.size(), text.size() - head.size() - tail.size());
+}
+
+void ExpectRoundTrip(const std::string& binary) {
+  const std::string text = ToText(binary);
+  EXPECT_EQ(ToBinary(text), binary) << text;
+}
+
+}  // namespace
+
+TEST(ObjectText, HandWrittenStreamGivesTheFrameworkText) {
+  TFormBytes b;
+  b.Signature().Header("TForm1", "Form1");
+  b.Prop("Left").Int8(12).Prop("Width").Int16(400).Prop("Tag").Int32(100000);
+  b.Prop("Caption").Str("Hello").Prop("Visible").Value(vaFalse);
+  b.Prop("Font.Style").Value(vaSet).Short("fsBold").Short("fsItalic").Short("");
+  b.Prop("Align").Ident("alClient").Prop("PopupMenu").Value(vaNil);
+  b.Prop("Items.Strings").Value(vaList).Str("a").Str("b").End();
+  b.Prop("Panels").Value(vaCollection);
+  b.Value(vaList).Prop("Width").Int8(50).End();
+  b.Int8(3).Value(vaList).Prop("Text").Str("x").End();
+  b.End();
+  b.End();  // end of properties
+  b.Byte(0xF0 | 2 | 1).Int8(1).Header("TButton", "Button1").Prop("OnClick").Ident("Button1Click").End().End();
+  b.Header("TPanel", "").End().End();
+  b.End();  // end of children
+  const std::string expected =
+      "object Form1: TForm1\r\n"
+      "  Left = 12\r\n"
+      "  Width = 400\r\n"
+      "  Tag = 100000\r\n"
+      "  Caption = 'Hello'\r\n"
+      "  Visible = False\r\n"
+      "  Font.Style = [fsBold, fsItalic]\r\n"
+      "  Align = alClient\r\n"
+      "  PopupMenu = nil\r\n"
+      "  Items.Strings = (\r\n"
+      "    'a'\r\n"
+      "    'b')\r\n"
+      "  Panels = <\r\n"
+      "    item\r\n"
+      "      Width = 50\r\n"
+      "    end\r\n"
+      "    item [3]\r\n"
+      "      Text = 'x'\r\n"
+      "    end>\r\n"
+      "  inherited Button1: TButton [1]\r\n"
+      "    OnClick = Button1Click\r\n"
+      "  end\r\n"
+      "  object TPanel\r\n"
+      "  end\r\n"
+      "end\r\n";
+  EXPECT_EQ(ToText(b), expected);
+  EXPECT_EQ(ToBinary(expected), b.Bytes());
+}
+
+TEST(ObjectText, IntegersUseTheSmallestEncodingBackFromText) {
+  EXPECT_EQ(ValueText(TFormBytes().Int8(-128)), "-128");
+  EXPECT_EQ(ValueText(TFormBytes().Int16(-32768)), "-32768");
+  EXPECT_EQ(ValueText(TFormBytes().Int32(INT32_MIN)), "-2147483648");
+  EXPECT_EQ(ValueText(TFormBytes().Int64(INT64_MIN)), "-9223372036854775808");
+  for (int64_t v : {int64_t{0}, int64_t{127}, int64_t{128}, int64_t{-129}, int64_t{32767}, int64_t{32768},
+                    int64_t{INT32_MAX}, int64_t{INT32_MAX} + 1, int64_t{INT64_MAX}}) {
+    TFormBytes b;
+    if (v >= -128 && v <= 127) b.Int8(static_cast<int8_t>(v));
+    else if (v >= -32768 && v <= 32767) b.Int16(static_cast<int16_t>(v));
+    else if (v >= INT32_MIN && v <= INT32_MAX) b.Int32(static_cast<int32_t>(v));
+    else b.Int64(v);
+    ExpectRoundTrip(OneProperty(b));
+  }
+  // Hex integers of the text form.
+  EXPECT_EQ(ToBinary("object A: TA\r\n  P = $FF\r\nend"),
+            TFormBytes().Signature().Header("TA", "A").Prop("P").Int16(255).End().End().Bytes());
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 99999999999999999999\r\nend"), EParserError);
+}
+
+TEST(ObjectText, FloatsKeepEveryBitThroughText) {
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5)), "1.5");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1.0)), "1.0");  // must not come back as an integer
+  EXPECT_EQ(ValueText(TFormBytes().Extended(-0.0)), "-0.0");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1e20)), "1E20");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5e-10)), "1.5E-10");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001)), "0.0001");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(0.1)), "0.1");
+  // Values beyond a double's precision are written with enough digits to mark them.
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)),
+            "0.100000000000000000");
+  EXPECT_EQ(ValueText(TFormBytes().Single(0.1f)), "0.100000001490116s");
+  EXPECT_EQ(ValueText(TFormBytes().Date(36526.5)), "36526.5d");
+  EXPECT_EQ(ValueText(TFormBytes().Currency(15000)), "15000c");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(INFINITY)), "+INF");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(-INFINITY)), "-INF");
+  const double samples[] = {0.1, 1.0 / 3, 123456789012345678.0, 5e-324, 2.2250738585072014e-308,
+                            1.7976931348623157e308, -2.5, 3.0, 1e15, 1e-5};
+  for (double v : samples) {
+    ExpectRoundTrip(OneProperty(TFormBytes().Extended(v)));
+    ExpectRoundTrip(OneProperty(TFormBytes().Date(v)));
+    ExpectRoundTrip(OneProperty(TFormBytes().Single(static_cast<float>(v))));
+  }
+  ExpectRoundTrip(OneProperty(TFormBytes().Single(std::numeric_limits<float>::denorm_min())));
+  ExpectRoundTrip(OneProperty(TFormBytes().Extended(INFINITY)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Date(-INFINITY)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Currency(INT64_MIN)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Currency(INT64_MAX)));
+  // Extended values beyond double: the largest and the smallest denormal, kept exactly.
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(~0ull, 8).Le(0x7FFE, 2)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(1, 8).Le(0, 2)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(0xC000000000000000ull, 8).Le(0xFFFF, 2)));
+  // Currency written as a float is rounded to whole ten-thousandths, halves to even.
+  EXPECT_EQ(ToBinary("object A: TA\r\n  P = 2.5c\r\nend"),
+            TFormBytes().Signature().Header("TA", "A").Prop("P").Currency(2).End().End().Bytes());
+}
+
+TEST(ObjectText, ExtendedConversionsToDouble) {
+  const double values[] = {0.0, -0.0, 1.0, -1.5, 0.1, 5e-324, 1.7976931348623157e308, INFINITY, -INFINITY};
+  for (double v : values) {
+    const double back = ExtendedToDouble(DoubleToExtended(v));
+    EXPECT_EQ(std::memcmp(&back, &v, sizeof v), 0) << v;
+  }
+  EXPECT_TRUE(std::isnan(ExtendedToDouble(DoubleToExtended(NAN))));
+  // Too large for a double: infinity; too small: zero; the integer bit is explicit.
+  TExtended10 big;
+  std::memset(big.Bytes, 0xFF, 8);
+  big.Bytes[8] = 0xFE;
+  big.Bytes[9] = 0x7F;
+  EXPECT_TRUE(std::isinf(ExtendedToDouble(big)));
+  TExtended10 tiny;
+  tiny.Bytes[0] = 1;
+  EXPECT_EQ(ExtendedToDouble(tiny), 0.0);
+  const TExtended10 one = DoubleToExtended(1.0);
+  const uint8_t expectedOne[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F};
+  EXPECT_EQ(std::memcmp(one.Bytes, expectedOne, 10), 0);
+}
+
+TEST(ObjectText, StringsAreQuotedAndSplitAsTheFrameworkDoes) {
+  EXPECT_EQ(ValueText(TFormBytes().Str("")), "''");
+  EXPECT_EQ(ValueText(TFormBytes().Str("It's")), "'It'#39's'");
+  EXPECT_EQ(ValueText(TFormBytes().Str("a\r\nb")), "'a'#13#10'b'");
+  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4" "x")), "#228'x'");
+  // Longer than 64 characters: starts on its own line, pieces of 64 joined with " +".
+  const std::string s70(70, 'x');
+  EXPECT_EQ(ValueText(TFormBytes().Str(s70)),
+            "\r\n    '" + std::string(64, 'x') + "' +\r\n    'xxxxxx'");
+  // Exactly 64: one piece on the property's line.
+  EXPECT_EQ(ValueText(TFormBytes().Str(std::string(64, 'y'))), "'" + std::string(64, 'y') + "'");
+  // Character codes count towards the 64 of a line too.
+  const std::string coded(66, '\x01');
+  const std::string text = ValueText(TFormBytes().Str(coded));
+  EXPECT_EQ(text.substr(0, 8), "\r\n    #1");
+  EXPECT_EQ(text.substr(text.size() - 12), " +\r\n    #1#1");
+  ExpectRoundTrip(OneProperty(TFormBytes().Str(coded)));
+  // A string over 255 characters becomes a long string.
+  std::string longText;
+  for (int i = 0; i < 300; ++i) longText += static_cast<char>(i % 256);
+  ExpectRoundTrip(OneProperty(TFormBytes().LStr(longText)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Str(std::string(255, '\''))));
+  // Wide strings: code units above 255 as #nnnn.
+  EXPECT_EQ(ValueText(TFormBytes().WStr(u"A\u20AC")), "'A'#8364");
+  ExpectRoundTrip(OneProperty(TFormBytes().WStr(u"\u0100xyz'\u4E2D")));
+}
+
+TEST(ObjectText, TextPiecesAndCodesJoinIntoOneString) {
+  const std::string text =
+      "object A: TA\r\n"
+      "  P = 'ab' +\r\n"
+      "    'c'#$41#66''''\r\n"
+      "  Q = #8364 + 'x'\r\n"
+      "end\r\n";
+  TFormBytes expected;
+  expected.Signature().Header("TA", "A").Prop("P").Str("abcAB'").Prop("Q").WStr(u"\u20ACx").End().End();
+  EXPECT_EQ(ToBinary(text), expected.Bytes());
+}
+
+TEST(ObjectText, BinaryIsHexInLinesOf64Digits) {
+  std::string bytes;
+  for (int i = 0; i < 40; ++i) bytes += static_cast<char>(i * 7);
+  const std::string text = ValueText(TFormBytes().Binary(bytes));
+  EXPECT_EQ(text.substr(0, 3), "{\r\n");
+  const size_t firstLine = text.find("\r\n", 3);
+  EXPECT_EQ(firstLine - 3, 4u + 64u);  // indent + 32 bytes
+  EXPECT_EQ(text.substr(3, 12), "    00070E15");
+  EXPECT_EQ(text.back(), '}');
+  ExpectRoundTrip(OneProperty(TFormBytes().Binary(bytes)));
+  EXPECT_EQ(ValueText(TFormBytes().Binary("")), "{}");
+  ExpectRoundTrip(OneProperty(TFormBytes().Binary("")));
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = {ABC}\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = {ABXY}\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = {AB"), EParserError);
+}
+
+TEST(ObjectText, IdentifiersReferencesAndSpecialNames) {
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaTrue)), "True");
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaNull)), "Null");
+  EXPECT_EQ(ValueText(TFormBytes().Ident("Form2.Edit1")), "Form2.Edit1");
+  ExpectRoundTrip(OneProperty(TFormBytes().Ident("Form2.Edit1")));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaNull)));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaSet).Short("")));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaList).End()));
+  ExpectRoundTrip(OneProperty(TFormBytes().Value(vaCollection).End()));
+  // Nested lists and collections inside collections.
+  ExpectRoundTrip(OneProperty(TFormBytes()
+                                  .Value(vaCollection)
+                                  .Int16(1000)
+                                  .Value(vaList)
+                                  .Prop("Sub")
+                                  .Value(vaCollection)
+                                  .Value(vaList)
+                                  .Prop("L")
+                                  .Value(vaList)
+                                  .Value(vaList)
+                                  .End()
+                                  .Str("z")
+                                  .End()
+                                  .End()
+                                  .End()
+                                  .End()
+                                  .End()));
+}
+
+TEST(ObjectText, StreamVersionsConvertOneComponentAndDetectTheFormat) {
+  TFormBytes b;
+  b.Signature().Header("TA", "A").End().End();
+  TMemoryStream in, out, back;
+  in.WriteBuffer(b.Bytes().data(), static_cast<int32_t>(b.Bytes().size()));
+  in.WriteBuffer("tail", 4);
+  in.SetPosition(0);
+  EXPECT_EQ(TestStreamFormat(&in), sofBinary);
+  EXPECT_EQ(in.Position(), 0);
+  ObjectBinaryToText(&in, &out);
+  EXPECT_EQ(in.Position(), static_cast<int64_t>(b.Bytes().size()));  // left after the component
+  out.SetPosition(0);
+  EXPECT_EQ(TestStreamFormat(&out), sofText);
+  ObjectTextToBinary(&out, &back);
+  std::string bytes(static_cast<size_t>(back.Size()), '\0');
+  back.SetPosition(0);
+  back.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  EXPECT_EQ(bytes, b.Bytes());
+  EXPECT_EQ(TestStreamFormatString("  \r\n inherited X: TX"), sofText);
+  EXPECT_EQ(TestStreamFormatString("objects"), sofUnknown);
+  EXPECT_EQ(TestStreamFormatString("TPF"), sofUnknown);
+}
+
+TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
+  TFormBytes b;
+  b.Signature().Header("TForm1", "Form1").Prop("Caption").Str("Hello").Prop("Data").Binary("abc");
+  b.Prop("L").Value(vaList).Int32(5).Extended(2.5).End().End();
+  b.Header("TButton", "B").End().End().End();
+  // Every truncation is a read error, never an over-read.
+  for (size_t n = 0; n < b.Bytes().size(); ++n)
+    EXPECT_THROW(ToText(b.Bytes().substr(0, n)), EReadError) << n;
+  EXPECT_NO_THROW(ToText(b));
+  try {
+    ToText("TPF1");
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message(), "Invalid stream format");
+  }
+  try {
+    ToText(OneProperty(std::string(1, '\x7F')));
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message(), "Invalid property value");
+  }
+  // Lengths far beyond the data are refused before anything is allocated.
+  EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaBinary).Le(0xFFFFFFFF, 4))), EReadError);
+  EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaLString).Le(0xFFFFFFF0, 4))), EReadError);
+  EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaWString).Le(0x7FFFFFFF, 4))), EReadError);
+  // Deep nesting is refused instead of exhausting the stack.
+  TFormBytes deep;
+  deep.Signature().Header("TA", "A").Prop("P");
+  for (int i = 0; i < 100000; ++i) deep.Value(vaList);
+  EXPECT_THROW(ToText(deep), EReadError);
+  TFormBytes deepObjects;
+  deepObjects.Signature();
+  for (int i = 0; i < 100000; ++i) deepObjects.Header("TA", "").End();
+  EXPECT_THROW(ToText(deepObjects), EReadError);
+  // An item of a collection must be a list.
+  EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaCollection).Int8(1).Int8(2))), EReadError);
+}
+
+TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
+  try {
+    ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n");
+    FAIL();
+  } catch (const EParserError& e) {
+    EXPECT_EQ(e.Message(), "'=' expected on line 3");
+  }
+  EXPECT_THROW(ToBinary(""), EParserError);
+  EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 2"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = [a b]\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = <item\r\n"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = #70000\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 1.2.3\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = -\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = )\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA [x]\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend"), EParserError);
+  std::string deep = "object A: TA\r\n  P = ";
+  for (int i = 0; i < 100000; ++i) deep += '(';
+  EXPECT_THROW(ToBinary(deep), EParserError);
+}

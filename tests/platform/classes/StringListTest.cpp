@@ -1,0 +1,295 @@
+#include "platform/classes/StringList.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/Streams.h"
+#include "tests/support/TempDir.h"
+
+using namespace vcl;
+
+namespace {
+
+std::string Join(const TStrings& s) {
+  std::string r;
+  for (int i = 0; i < s.Count(); ++i) r += (i ? "|" : "") + s.Strings(i);
+  return r;
+}
+
+TObject* Tag(intptr_t v) { return reinterpret_cast<TObject*>(v); }
+
+class TChangeCounter : public TObject {
+ public:
+  void Changed(TObject*) { ++changed; }
+  void Changing(TObject*) { ++changing; }
+  int changed = 0;
+  int changing = 0;
+};
+
+}  // namespace
+
+TEST(StringList, BasicEditingAndErrors) {
+  TStringList l;
+  l.Add("one");
+  l.AddObject("two", Tag(2));
+  l.Insert(0, "zero");
+  l.Append("three");
+  EXPECT_EQ(Join(l), "zero|one|two|three");
+  EXPECT_EQ(l.Objects(2), Tag(2));
+  EXPECT_EQ(l.IndexOfObject(Tag(2)), 2);
+  EXPECT_EQ(l.IndexOf("TWO"), 2);  // case-insensitive
+  EXPECT_EQ(l.IndexOf("four"), -1);
+  l.Exchange(0, 3);
+  EXPECT_EQ(Join(l), "three|one|two|zero");
+  l.Move(3, 0);
+  EXPECT_EQ(Join(l), "zero|three|one|two");
+  EXPECT_EQ(l.Objects(3), Tag(2));  // objects move with their strings
+  l.SetStrings(1, "THREE");
+  l.Delete(0);
+  EXPECT_EQ(Join(l), "THREE|one|two");
+  try {
+    l.Strings(3);
+    FAIL();
+  } catch (const EStringListError& e) {
+    EXPECT_EQ(e.Message(), "List index out of bounds (3)");
+  }
+  EXPECT_THROW(l.Delete(-1), EStringListError);
+  EXPECT_THROW(l.Insert(5, "x"), EStringListError);
+  EXPECT_THROW(l.SetObjects(9, nullptr), EStringListError);
+  l.Clear();
+  EXPECT_EQ(l.Count(), 0);
+}
+
+TEST(StringList, SortedDuplicatesAndCase) {
+  TStringList l;
+  for (const char* s : {"pear", "Apple", "banana", "apple"}) l.Add(s);
+  l.SetSorted(true);
+  EXPECT_EQ(l.Strings(0).substr(1), "pple");
+  EXPECT_EQ(l.Strings(1).substr(1), "pple");
+  EXPECT_EQ(l.Strings(2), "banana");
+  EXPECT_EQ(l.Strings(3), "pear");
+  // dupIgnore: an existing string (any case) is not added again.
+  EXPECT_EQ(l.Add("PEAR"), 3);
+  EXPECT_EQ(l.Count(), 4);
+  EXPECT_EQ(l.Add("cherry"), 3);
+  EXPECT_EQ(Join(l).substr(12), "banana|cherry|pear");
+  l.SetDuplicates(dupError);
+  try {
+    l.Add("Cherry");
+    FAIL();
+  } catch (const EStringListError& e) {
+    EXPECT_EQ(e.Message(), "String list does not allow duplicates");
+  }
+  l.SetDuplicates(dupAccept);
+  EXPECT_EQ(l.Add("BANANA"), 2);  // goes before the equal ones
+  EXPECT_EQ(l.Count(), 6);
+  try {
+    l.Insert(0, "x");
+    FAIL();
+  } catch (const EStringListError& e) {
+    EXPECT_EQ(e.Message(), "Operation not allowed on sorted list");
+  }
+  EXPECT_THROW(l.SetStrings(0, "x"), EStringListError);
+  int index = -1;
+  EXPECT_TRUE(l.Find("Banana", index));
+  EXPECT_EQ(index, 2);
+  EXPECT_FALSE(l.Find("blueberry", index));
+  EXPECT_EQ(index, 4);  // where it would go
+  EXPECT_EQ(l.IndexOf("PEAR"), 5);
+
+  // Case-sensitive lists tell "a" and "A" apart and re-sort when switched.
+  TStringList c;
+  c.SetCaseSensitive(true);
+  c.SetSorted(true);
+  c.Add("b");
+  c.Add("a");
+  c.Add("A");
+  EXPECT_EQ(c.Count(), 3);
+  EXPECT_EQ(c.IndexOf("a"), c.IndexOf("a"));
+  EXPECT_NE(c.IndexOf("a"), c.IndexOf("A"));
+  EXPECT_EQ(c.Strings(2), "b");
+  c.SetCaseSensitive(false);
+  EXPECT_EQ(c.Strings(2), "b");
+  EXPECT_TRUE(c.Find("B", index));
+}
+
+TEST(StringList, CustomSortAndUnsortedIndexOf) {
+  TStringList l;
+  for (const char* s : {"ccc", "a", "bb", "dddd"}) l.Add(s);
+  l.CustomSort([](TStringList* list, int a, int b) {
+    return static_cast<int>(list->Strings(b).size()) - static_cast<int>(list->Strings(a).size());
+  });
+  EXPECT_EQ(Join(l), "dddd|ccc|bb|a");
+  l.Sort();
+  EXPECT_EQ(Join(l), "a|bb|ccc|dddd");
+}
+
+TEST(StringList, NamesAndValues) {
+  TStringList l;
+  l.SetText("Width=10\r\nname=Fred=Smith\r\nplain\r\n=empty name\r\n");
+  EXPECT_EQ(l.Names(0), "Width");
+  EXPECT_EQ(l.Names(1), "name");
+  EXPECT_EQ(l.Names(2), "");
+  EXPECT_EQ(l.Values("WIDTH"), "10");
+  EXPECT_EQ(l.Values("Name"), "Fred=Smith");  // after the first separator
+  EXPECT_EQ(l.Values("plain"), "");
+  EXPECT_EQ(l.Values(""), "empty name");
+  EXPECT_EQ(l.ValueFromIndex(1), "Fred=Smith");
+  EXPECT_EQ(l.ValueFromIndex(2), "");
+  EXPECT_EQ(l.IndexOfName("name"), 1);
+  EXPECT_EQ(l.IndexOfName("plain"), -1);
+  l.SetValues("Width", "20");
+  EXPECT_EQ(l.Strings(0), "Width=20");
+  l.SetValues("Height", "5");
+  EXPECT_EQ(l.Strings(4), "Height=5");
+  l.SetValues("width", "");  // empty value deletes the line
+  EXPECT_EQ(l.IndexOfName("Width"), -1);
+  l.SetValueFromIndex(0, "Joe");
+  EXPECT_EQ(l.Strings(0), "name=Joe");
+  l.SetValueFromIndex(-1, "new");
+  EXPECT_EQ(l.Strings(l.Count() - 1), "=new");
+  l.SetNameValueSeparator(':');
+  l.Add("key:v");
+  EXPECT_EQ(l.Values("key"), "v");
+}
+
+TEST(StringList, TextLineEndings) {
+  TStringList l;
+  l.SetText("a\r\nb\nc\rd");
+  EXPECT_EQ(Join(l), "a|b|c|d");
+  EXPECT_EQ(l.Text(), "a\r\nb\r\nc\r\nd\r\n");
+  l.SetText("a\n\rb");  // LF then CR: an empty line between
+  EXPECT_EQ(Join(l), "a||b");
+  l.SetText("x\r\n\r\n");
+  EXPECT_EQ(l.Count(), 2);
+  EXPECT_EQ(l.Strings(1), "");
+  l.SetText("");
+  EXPECT_EQ(l.Count(), 0);
+  EXPECT_EQ(l.Text(), "");
+  l.SetText(std::string("ab\0cd", 5));  // the text ends at a NUL
+  EXPECT_EQ(Join(l), "ab");
+  l.SetText("\r\n");
+  EXPECT_EQ(l.Count(), 1);
+  EXPECT_EQ(l.Text(), "\r\n");
+}
+
+TEST(StringList, CommaTextQuoting) {
+  TStringList l;
+  l.Add("plain");
+  l.Add("with space");
+  l.Add("with,comma");
+  l.Add("say \"hi\"");
+  l.Add("");
+  l.Add("tab\there");
+  EXPECT_EQ(l.CommaText(), "plain,\"with space\",\"with,comma\",\"say \"\"hi\"\"\",,\"tab\there\"");
+  TStringList back;
+  back.SetCommaText(l.CommaText());
+  EXPECT_EQ(Join(back), Join(l));
+  // One empty string is written as "" so that it survives the round trip.
+  TStringList one;
+  one.Add("");
+  EXPECT_EQ(one.CommaText(), "\"\"");
+  back.SetCommaText("\"\"");
+  EXPECT_EQ(back.Count(), 1);
+  EXPECT_EQ(back.Strings(0), "");
+  TStringList none;
+  EXPECT_EQ(none.CommaText(), "");
+  back.SetCommaText("");
+  EXPECT_EQ(back.Count(), 0);
+}
+
+TEST(StringList, CommaTextParsingEdgeCases) {
+  TStringList l;
+  l.SetCommaText("a b,c");  // unquoted blanks separate items too
+  EXPECT_EQ(Join(l), "a|b|c");
+  l.SetCommaText("  a ,  b  ");
+  EXPECT_EQ(Join(l), "a|b");
+  l.SetCommaText("a,,b");
+  EXPECT_EQ(Join(l), "a||b");
+  l.SetCommaText("a,");  // a trailing delimiter adds an empty item
+  EXPECT_EQ(l.Count(), 2);
+  EXPECT_EQ(l.Strings(1), "");
+  l.SetCommaText("a, ");
+  EXPECT_EQ(l.Count(), 1);
+  l.SetCommaText("\"x, y\"z,w");  // text right after a closing quote starts a new item
+  EXPECT_EQ(Join(l), "x, y|z|w");
+  l.SetCommaText("\"a\"\"b\"");
+  EXPECT_EQ(Join(l), "a\"b");
+  l.SetCommaText(",");
+  EXPECT_EQ(Join(l), "|");
+}
+
+TEST(StringList, DelimitedTextWithOtherCharacters) {
+  TStringList l;
+  l.SetDelimiter(';');
+  l.SetQuoteChar('\'');
+  l.SetDelimitedText("a;'b;c';'it''s'");
+  EXPECT_EQ(Join(l), "a|b;c|it's");
+  EXPECT_EQ(l.DelimitedText(), "a;'b;c';'it''s'");
+  l.Add("x,y");  // commas need no quotes here
+  EXPECT_EQ(l.DelimitedText(), "a;'b;c';'it''s';x,y");
+  EXPECT_EQ(l.CommaText(), "a,b;c,it's,\"x,y\"");
+}
+
+TEST(StringList, UpdateBracketsAnnounceOnce) {
+  TStringList l;
+  TChangeCounter counter;
+  l.SetOnChange(TNotifyEvent(&counter, &TChangeCounter::Changed));
+  l.SetOnChanging(TNotifyEvent(&counter, &TChangeCounter::Changing));
+  l.Add("a");
+  EXPECT_EQ(counter.changed, 1);
+  EXPECT_EQ(counter.changing, 1);
+  l.BeginUpdate();
+  l.BeginUpdate();
+  l.Add("b");
+  l.Delete(0);
+  l.Add("c");
+  l.EndUpdate();
+  EXPECT_EQ(counter.changed, 1);
+  l.EndUpdate();
+  EXPECT_EQ(counter.changed, 2);
+  EXPECT_EQ(counter.changing, 2);
+  l.SetText("x\ny\nz");  // one bracket for the whole text
+  EXPECT_EQ(counter.changed, 3);
+  l.EndUpdate();  // unbalanced: ignored
+  EXPECT_EQ(counter.changed, 3);
+}
+
+TEST(StringList, AssignEqualsAndAddStrings) {
+  TStringList a, b;
+  a.SetText("x\ny");
+  a.SetObjects(1, Tag(5));
+  b.Assign(&a);
+  EXPECT_TRUE(b.Equals(&a));
+  EXPECT_EQ(b.Objects(1), Tag(5));
+  b.SetStrings(0, "X");
+  EXPECT_FALSE(b.Equals(&a));  // case matters for Equals
+  b.AddStrings(&b);
+  EXPECT_EQ(Join(b), "X|y|X|y");
+  TComponent notStrings(nullptr);
+  EXPECT_THROW(b.Assign(&notStrings), EConvertError);
+  // A sorted list sorts what is assigned to it.
+  TStringList sorted;
+  sorted.SetSorted(true);
+  sorted.Assign(&b);
+  EXPECT_EQ(Join(sorted), "X|y");
+}
+
+TEST(StringList, StreamsAndFiles) {
+  testsupport::TempDir dir;
+  TStringList l;
+  l.SetText("first\nsecond");
+  l.SaveToFile(dir.File("list.txt"));
+  TMemoryStream m;
+  m.LoadFromFile(dir.File("list.txt"));
+  EXPECT_EQ(m.Size(), 15);
+  TStringList r;
+  r.LoadFromFile(dir.File("list.txt"));
+  EXPECT_EQ(Join(r), "first|second");
+  // Loading from a stream reads from its position on.
+  TStringStream s("skip\r\nrest\r\n");
+  s.SetPosition(6);
+  r.LoadFromStream(&s);
+  EXPECT_EQ(Join(r), "rest");
+  EXPECT_THROW(r.LoadFromFile(dir.File("missing.txt")), EFOpenError);
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Locale.h"
+
+using namespace vcl;
+using namespace win;
+
+TEST(Locale, EnglishUsItems) {
+  const LCID lcid = GetThreadLocale();
+  EXPECT_EQ(lcid, 0x0409u);
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_ICURRDIGITS, "x"), "2");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_ICURRENCY, "x"), "0");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_INEGCURR, "x"), "0");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SCURRENCY, "x"), "$");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SDECIMAL, "x"), ".");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SMONGROUPING, "x"), "3;0");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SMONTHOUSANDSEP, "x"), ",");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SDAYNAME1, "x"), "Monday");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SABBREVMONTHNAME12, "x"), "Dec");
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_SPOSITIVESIGN, "x"), "");  // present but empty
+  EXPECT_EQ(GetLocaleStr(lcid, 0, "Hallo"), "Hallo");              // no item 0
+  EXPECT_EQ(GetLocaleStr(lcid, LOCALE_ICALENDARTYPE | LOCALE_NOUSEROVERRIDE, "x"), "1");
+  EXPECT_EQ(GetLocaleChar(lcid, LOCALE_STHOUSAND, '?'), ',');
+}
+
+TEST(Locale, GetLocaleInfoBufferRules) {
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, nullptr, 0), 2);
+  char buf[4];
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buf, sizeof buf), 0);  // too small
+  char big[64];
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, big, sizeof big), 9);
+  EXPECT_STREQ(big, "M/d/yyyy");
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, 0x7777, big, sizeof big), 0);
+}
+
+TEST(Locale, SettingItemsAndReloadingTheSettings) {
+  {
+    TFormatSettingsScope scope;
+    EXPECT_TRUE(SetLocaleInfoA(GetThreadLocale(), LOCALE_SDECIMAL, ","));
+    EXPECT_TRUE(SetLocaleInfoA(GetThreadLocale(), LOCALE_ITIME, "1"));
+    EXPECT_TRUE(SetLocaleInfoA(GetThreadLocale(), LOCALE_ITLZERO, "1"));
+    EXPECT_FALSE(SetLocaleInfoA(GetThreadLocale(), LOCALE_SDAYNAME1, "Lundi"));
+    EXPECT_FALSE(SetLocaleInfoA(GetThreadLocale(), LOCALE_SDECIMAL, nullptr));
+    EXPECT_EQ(GetLocaleStr(GetThreadLocale(), LOCALE_SDECIMAL, ""), ",");
+    EXPECT_EQ(FormatSettings.DecimalSeparator, '.');  // until the settings are reloaded
+    GetFormatSettings();
+    EXPECT_EQ(FormatSettings.DecimalSeparator, ',');
+    EXPECT_EQ(FormatSettings.LongTimeFormat, "hh:mm:ss");
+  }
+  EXPECT_EQ(GetLocaleStr(GetThreadLocale(), LOCALE_SDECIMAL, ""), ".");
+  EXPECT_EQ(FormatSettings.DecimalSeparator, '.');
+}
+
+TEST(Locale, DefaultFormatSettings) {
+  const TFormatSettings f = FormatSettingsFromLocale();
+  EXPECT_EQ(f.ShortDayNames[1], "Sun");
+  EXPECT_EQ(f.LongDayNames[7], "Saturday");
+  EXPECT_EQ(f.ShortMonthNames[1], "Jan");
+  EXPECT_EQ(f.LongMonthNames[12], "December");
+  EXPECT_EQ(f.ShortDateFormat, "M/d/yyyy");
+  EXPECT_EQ(f.LongDateFormat, "dddd, MMMM dd, yyyy");
+  EXPECT_EQ(f.ShortTimeFormat, "h:mm AMPM");
+  EXPECT_EQ(f.LongTimeFormat, "h:mm:ss AMPM");
+  EXPECT_EQ(f.TimeAMString, "AM");
+  EXPECT_EQ(f.CurrencyString, "$");
+  EXPECT_EQ(f.CurrencyDecimals, 2);
+  EXPECT_EQ(f.TwoDigitYearCenturyWindow, 0);
+  EXPECT_EQ(f.ListSeparator, ',');
+}
+
+TEST(CompareString, FlagsAndResults) {
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, "abc", -1, "ABC", -1), CSTR_EQUAL);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, "abc", -1, "ABC", -1), CSTR_LESS_THAN);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, "abcd", 3, "abc", -1), CSTR_EQUAL);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORENONSPACE, "\xE9", -1, "e", -1), CSTR_EQUAL);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORESYMBOLS, "a.b", -1, "ab", -1), CSTR_EQUAL);
+  // Word sort ignores the hyphen at first; string sort weighs it as a symbol.
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, "b-c", -1, "ba", -1), CSTR_GREATER_THAN);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, SORT_STRINGSORT, "b-c", -1, "ba", -1), CSTR_LESS_THAN);
+  EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, nullptr, -1, "a", -1), 0);
+}
+
+TEST(CodePage, ClassificationIn1252) {
+  EXPECT_TRUE(IsCharAlphaA('a'));
+  EXPECT_TRUE(IsCharAlphaA('\xE9'));
+  EXPECT_TRUE(IsCharAlphaA('\x8A'));
+  EXPECT_FALSE(IsCharAlphaA('1'));
+  EXPECT_FALSE(IsCharAlphaA('\xD7'));  // multiplication sign
+  EXPECT_FALSE(IsCharAlphaA('\xA9'));
+  EXPECT_TRUE(IsCharAlphaNumericA('7'));
+  EXPECT_TRUE(IsCharAlphaNumericA('\xF1'));
+  EXPECT_FALSE(IsCharAlphaNumericA('_'));
+  EXPECT_TRUE(IsCharUpperA('\xC0'));
+  EXPECT_FALSE(IsCharUpperA('\xE0'));
+  EXPECT_TRUE(IsCharLowerA('\xDF'));
+  EXPECT_TRUE(IsCharLowerA('\xFF'));
+  EXPECT_FALSE(IsCharLowerA('\xF7'));  // division sign
+  char s[] = "\xE0-\xFFz";
+  CharUpperA(s);
+  EXPECT_STREQ(s, "\xC0-\x9FZ");
+  CharLowerBuffA(s, 2);
+  EXPECT_STREQ(s, "\xE0-\x9FZ");
+}
+
+TEST(CodePage, OemRoundTripIsLossyOutsideThePage) {
+  char oem[16], back[16];
+  CharToOemA("\xE9\xE0\xFC", oem);  // present in page 437
+  EXPECT_STREQ(oem, "\x82\x85\x81");
+  OemToCharA(oem, back);
+  EXPECT_STREQ(back, "\xE9\xE0\xFC");
+  CharToOemA("\xC0\xA9\x80", oem);  // capital A grave, copyright, euro: absent
+  EXPECT_STREQ(oem, "Ac?");
+  OemToCharA(oem, back);
+  EXPECT_STREQ(back, "Ac?");
+  // Page 850 has them.
+  ASSERT_TRUE(SetOemCodePage(850));
+  CharToOemA("\xC0\xA9", oem);
+  EXPECT_STREQ(oem, "\xB7\xB8");
+  OemToCharA(oem, back);
+  EXPECT_STREQ(back, "\xC0\xA9");
+  EXPECT_FALSE(SetOemCodePage(1250));
+  EXPECT_EQ(GetOEMCP(), 850u);
+  ASSERT_TRUE(SetOemCodePage(437));
+  // In place, with box characters coming back as look-alikes or '?'.
+  char buf[] = "\xB3";
+  OemToCharA(buf, buf);
+  EXPECT_STREQ(buf, "?");
+  EXPECT_EQ(GetACP(), 1252u);
+}
+
+TEST(CodePage, Utf8Edges) {
+  EXPECT_EQ(AnsiToUtf8("a\xE9\x80"), "a\xC3\xA9\xE2\x82\xAC");
+  EXPECT_EQ(Utf8ToAnsi("a\xC3\xA9\xE2\x82\xAC"), "a\xE9\x80");
+  EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");           // not in the page
+  EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");                   // truncated sequence
+  EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");              // overlong form
+  EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80!"), "?!");     // outside the BMP
+  for (int c = 1; c < 256; ++c) {
+    const std::string s(1, static_cast<char>(c));
+    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(s)), s) << c;
+  }
+}

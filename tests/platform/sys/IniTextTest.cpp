@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "platform/sys/IniText.h"
+
+using namespace vcl;
+
+namespace {
+
+using Strs = std::vector<std::string>;
+
+std::string Get(const TIniText& t, const char* s, const char* k) {
+  std::string v;
+  return t.Read(s, k, v) ? v : "<none>";
+}
+
+TEST(IniText, KeysAndSectionsAreCaseInsensitiveAndTrimmed) {
+  TIniText t;
+  t.Parse("  [ Main ]  \r\n\tName =  a = b  \r\nEmpty=\r\n[other]\nname=2\n");
+  EXPECT_EQ(Get(t, "MAIN", "NAME"), "a = b");  // value after the first '=', blanks trimmed
+  EXPECT_EQ(Get(t, "main", "empty"), "");
+  EXPECT_EQ(Get(t, "Other", "Name"), "2");
+  EXPECT_EQ(Get(t, "Main", "Missing"), "<none>");
+  EXPECT_EQ(Get(t, "Nowhere", "Name"), "<none>");
+  EXPECT_EQ(t.Sections(), (Strs{"Main", "other"}));
+  EXPECT_EQ(t.Keys("MAIN"), (Strs{"Name", "Empty"}));
+  // Case folding covers the code page's accented letters.
+  t.Parse("[\xC4rger]\n\xE9t\xE9=1\n");
+  EXPECT_EQ(Get(t, "\xE4RGER", "\xC9T\xC9"), "1");
+}
+
+TEST(IniText, LineEndsCommentsAndMeaninglessLines) {
+  TIniText t;
+  t.Parse("stray=before any section\r[S]\r; a=comment\rjunk line\r=no key\r[broken\rk=v\r\n");
+  EXPECT_EQ(Get(t, "S", "k"), "v");
+  EXPECT_EQ(Get(t, "S", "; a"), "<none>");
+  EXPECT_EQ(Get(t, "S", ""), "<none>");
+  EXPECT_EQ(t.Keys("S"), (Strs{"k"}));
+  EXPECT_EQ(t.Sections(), (Strs{"S"}));
+  // Everything is written back, with CR LF.
+  EXPECT_EQ(t.Text(), "stray=before any section\r\n[S]\r\n; a=comment\r\njunk line\r\n=no key\r\n"
+                      "[broken\r\nk=v\r\n");
+  // No final line end, and an empty text.
+  t.Parse("[A]\nx=1");
+  EXPECT_EQ(t.Text(), "[A]\r\nx=1\r\n");
+  t.Parse("");
+  EXPECT_TRUE(t.Empty());
+  EXPECT_EQ(t.Text(), "");
+}
+
+TEST(IniText, DuplicatesFirstWinsAndRepeatedSectionsReadAsOne) {
+  TIniText t;
+  t.Parse("[S]\nk=first\nK=second\n[T]\nx=1\n[s]\nk=third\nlate=4\n");
+  EXPECT_EQ(Get(t, "S", "k"), "first");
+  EXPECT_EQ(Get(t, "S", "late"), "4");
+  EXPECT_EQ(t.Keys("S"), (Strs{"k", "late"}));
+  EXPECT_EQ(t.Sections(), (Strs{"S", "T"}));
+  auto vals = t.Values("s");
+  ASSERT_EQ(vals.size(), 2u);
+  EXPECT_EQ(vals[0], (std::pair<std::string, std::string>{"k", "first"}));
+  // Deleting removes every occurrence, so the key is really gone.
+  EXPECT_TRUE(t.DeleteKey("S", "K"));
+  EXPECT_EQ(Get(t, "S", "k"), "<none>");
+  EXPECT_FALSE(t.DeleteKey("S", "k"));
+  EXPECT_TRUE(t.EraseSection("s"));
+  EXPECT_EQ(t.Text(), "[T]\r\nx=1\r\n");
+  EXPECT_FALSE(t.EraseSection("s"));
+}
+
+TEST(IniText, WritesReplaceInPlaceOrAppendKeepingComments) {
+  TIniText t;
+  t.Parse("; header comment\n[A]\n  Key = old ; not a comment\n\n; about B\n[B]\n");
+  t.Write("a", "KEY", "new");
+  t.Write("A", "second", " spaced ");
+  t.Write("b", "x", "1");
+  t.Write("C", "y", "2");
+  EXPECT_EQ(t.Text(),
+            "; header comment\r\n[A]\r\nKey=new\r\nsecond= spaced \r\n\r\n; about B\r\n[B]\r\n"
+            "x=1\r\n\r\n[C]\r\ny=2\r\n");
+  EXPECT_EQ(Get(t, "A", "second"), "spaced");
+  // A key found only in a later occurrence of the section is updated there.
+  t.Parse("[S]\na=1\n[T]\n[S]\nb=2\n");
+  t.Write("S", "b", "3");
+  t.Write("S", "c", "4");
+  EXPECT_EQ(t.Text(), "[S]\r\na=1\r\nc=4\r\n[T]\r\n[S]\r\nb=3\r\n");
+  // Writing into an empty text starts without a blank line.
+  TIniText e;
+  e.Write("New", "k", "v");
+  EXPECT_EQ(e.Text(), "[New]\r\nk=v\r\n");
+}
+
+TEST(IniText, EmptySectionsAreListedButHaveNoKeys) {
+  TIniText t;
+  t.Parse("[Empty]\n[Full]\na=1\n[Comments only]\n; x=1\n");
+  EXPECT_EQ(t.Sections(), (Strs{"Empty", "Full", "Comments only"}));
+  EXPECT_TRUE(t.HasSection("EMPTY"));
+  EXPECT_TRUE(t.Keys("Empty").empty());
+  EXPECT_TRUE(t.Keys("Comments only").empty());
+  EXPECT_FALSE(t.HasSection("None"));
+}
+
+TEST(IniText, LinesRoundTrip) {
+  TIniText t;
+  t.SetLines({"[S]", "a=1", "; c", "b=2\r\nc=3"});
+  EXPECT_EQ(t.Lines(), (Strs{"[S]", "a=1", "; c", "b=2", "c=3"}));
+  EXPECT_EQ(Get(t, "S", "c"), "3");
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// formconv: converts a form file between the binary and the text form.
+//
+//   formconv <in> [<out>]
+//
+// A file starting with "TPF0" is binary and becomes text; anything else is read as text and
+// becomes binary. Without <out> the result goes beside the input, with the extension ".txt"
+// for text and ".dfm" for binary. Exit codes: 0 done, 1 conversion or file error, 2 usage.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "platform/base/Exceptions.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Streams.h"
+
+namespace {
+
+std::string WithExtension(const std::string& path, const std::string& ext) {
+  const size_t slash = path.find_last_of('/');
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
+      dot == (slash == std::string::npos ? 0 : slash + 1))
+    return path + ext;
+  return path.substr(0, dot) + ext;
+}
+
+std::string ReadFile(const std::string& path) {
+  vcl::TFileStream file(path, vcl::fmOpenRead | vcl::fmShareDenyWrite);
+  std::string bytes(static_cast<size_t>(file.Size()), '\0');
+  if (!bytes.empty()) file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  vcl::TFileStream file(path, vcl::fmCreate);
+  if (!bytes.empty()) file.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: formconv <in> [<out>]\n"
+                         "  converts a binary form (starting with TPF0) to text, or text to binary\n");
+    return 2;
+  }
+  const std::string in = argv[1];
+  try {
+    const std::string input = ReadFile(in);
+    const bool binary = vcl::TestStreamFormatString(input) == vcl::sofBinary;
+    const std::string out = argc == 3 ? argv[2] : WithExtension(in, binary ? ".txt" : ".dfm");
+    if (out == in) {
+      std::fprintf(stderr, "formconv: %s: the output would replace the input\n", in.c_str());
+      return 1;
+    }
+    const std::string output = binary ? vcl::ObjectBinaryToTextString(input)
+                                      : vcl::ObjectTextToBinaryString(input);
+    WriteFile(out, output);
+    return 0;
+  } catch (const vcl::Exception& e) {
+    std::fprintf(stderr, "formconv: %s: %s: %s\n", in.c_str(), e.ClassName(), e.Message().c_str());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "formconv: %s: %s\n", in.c_str(), e.what());
+  }
+  return 1;
+}

@@ -1,0 +1,4 @@
+# Command-line tools of the project.
+add_executable(formconv ${CMAKE_SOURCE_DIR}/tools/formconv.cpp)
+target_link_libraries(formconv PRIVATE platform_classes)
+set_target_properties(formconv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
