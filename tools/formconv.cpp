@@ -5,6 +5,7 @@
 // A file starting with "TPF0" is binary and becomes text; anything else is read as text and
 // becomes binary. Without <out> the result goes beside the input, with the extension ".txt"
 // for text and ".dfm" for binary. Exit codes: 0 done, 1 conversion or file error, 2 usage.
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -26,6 +27,7 @@ std::string WithExtension(const std::string& path, const std::string& ext) {
 
 std::string ReadFile(const std::string& path) {
   vcl::TFileStream file(path, vcl::fmOpenRead | vcl::fmShareDenyWrite);
+  if (file.Size() > INT32_MAX) throw vcl::EReadError("File too large for a form");
   std::string bytes(static_cast<size_t>(file.Size()), '\0');
   if (!bytes.empty()) file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
   return bytes;

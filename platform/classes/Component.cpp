@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 
 namespace vcl {
@@ -48,6 +49,8 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
+  // References of a stream that still wait for another root must not outlive this one.
+  if (state_.contains(csFixups)) RemoveFixups(this);
   Destroying();
   // Everyone linked to this component hears of its end; their link back is dropped first so
   // that a Notification override that forgets `inherited` leaves nothing dangling.
@@ -272,12 +275,33 @@ void TComponent::SetParentComponent(TComponent*) {}
 std::string TComponent::GetNamePath() { return name_; }
 TPersistent* TComponent::GetOwner() { return owner_; }
 
-// Stand-ins until the form streams are linked: Filer.cpp defines the real ones, which win.
-__attribute__((weak)) void TComponent::ReadState(TReader*) {
-  throw EFilerError("Form streams are not available");
+namespace {
+uint16_t LoWord(int32_t v) { return static_cast<uint16_t>(v & 0xFFFF); }
+uint16_t HiWord(int32_t v) { return static_cast<uint16_t>((static_cast<uint32_t>(v) >> 16) & 0xFFFF); }
+int32_t MakeLong(uint16_t lo, uint16_t hi) {
+  return static_cast<int32_t>(static_cast<uint32_t>(lo) | (static_cast<uint32_t>(hi) << 16));
 }
-__attribute__((weak)) void TComponent::WriteState(TWriter*) {
-  throw EFilerError("Form streams are not available");
+}  // namespace
+
+void TComponent::DefineProperties(TFiler* Filer) {
+  int32_t info = 0;
+  if (auto* ancestor = dynamic_cast<TComponent*>(Filer->Ancestor())) info = ancestor->designInfo_;
+  Filer->DefineProperty(
+      "Left",
+      [this](TReader* r) {
+        designInfo_ = MakeLong(static_cast<uint16_t>(r->ReadInteger()), HiWord(designInfo_));
+      },
+      [this](TWriter* w) { w->WriteInteger(LoWord(designInfo_)); },
+      LoWord(designInfo_) != LoWord(info));
+  Filer->DefineProperty(
+      "Top",
+      [this](TReader* r) {
+        designInfo_ = MakeLong(LoWord(designInfo_), static_cast<uint16_t>(r->ReadInteger()));
+      },
+      [this](TWriter* w) { w->WriteInteger(HiWord(designInfo_)); },
+      HiWord(designInfo_) != HiWord(info));
 }
+
+// ReadState and WriteState are defined with the form streams (Filer.cpp).
 
 }  // namespace vcl

@@ -100,6 +100,10 @@ class TComponent : public TPersistent {
 
   std::string GetNamePath() override;
   TPersistent* GetOwner() override;
+  // Streams the design position as "Left" and "Top" (the words of DesignInfo) where they
+  // differ from the ancestor's (or from 0). Controls, which publish their own Left and Top,
+  // override this without calling it.
+  void DefineProperties(TFiler* Filer) override;
 
   // State changes used by the form streams.
   void SetComponentStateFlag(TComponentStateItem item, bool on);

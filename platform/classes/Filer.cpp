@@ -130,9 +130,15 @@ std::mutex& FixupMutex() {
   static std::mutex m;
   return m;
 }
-std::vector<TPropFixup>& GlobalFixupList() {
-  static std::vector<TPropFixup> list;
-  return list;
+// Waiting references by the root they were read into, so that fixing up one root costs only
+// its own references; Cross counts those into other roots.
+struct TFixupBucket {
+  std::vector<TPropFixup> Items;
+  size_t Cross = 0;
+};
+std::unordered_map<TComponent*, TFixupBucket>& GlobalFixups() {
+  static std::unordered_map<TComponent*, TFixupBucket> fixups;
+  return fixups;
 }
 std::mutex& FinderMutex() {
   static std::mutex m;
@@ -145,14 +151,22 @@ std::vector<TFindGlobalComponent>& GlobalFinders() {
 
 void AddFixup(TPropFixup fixup) {
   std::lock_guard<std::mutex> lock(FixupMutex());
-  GlobalFixupList().push_back(std::move(fixup));
+  TFixupBucket& bucket = GlobalFixups()[fixup.InstanceRoot];
+  if (!fixup.RootName.empty()) ++bucket.Cross;
+  bucket.Items.push_back(std::move(fixup));
 }
 
 template <class Pred>
 void RemoveFixupsIf(Pred pred) {
   std::lock_guard<std::mutex> lock(FixupMutex());
-  auto& list = GlobalFixupList();
-  list.erase(std::remove_if(list.begin(), list.end(), pred), list.end());
+  auto& fixups = GlobalFixups();
+  for (auto it = fixups.begin(); it != fixups.end();) {
+    auto& items = it->second.Items;
+    items.erase(std::remove_if(items.begin(), items.end(), pred), items.end());
+    it->second.Cross = static_cast<size_t>(
+        std::count_if(items.begin(), items.end(), [](const TPropFixup& f) { return !f.RootName.empty(); }));
+    it = items.empty() ? fixups.erase(it) : std::next(it);
+  }
 }
 
 // Every component owned (directly or not) by c, and c.
@@ -185,38 +199,55 @@ void ApplyFixup(const TPropFixup& f, TComponent* target) {
   }
 }
 
-// Resolves the fixups selected by `select` (under the lock), then assigns them (outside it, as
-// setters may run arbitrary code). Unresolvable ones are dropped when `dropUnresolved` says so.
-template <class Select, class Drop>
-void ResolveFixups(Select select, Drop dropUnresolved) {
+// Resolves the waiting references of one root, or (crossOnly) those into other roots of every
+// root; the lookups run under the lock, the assignments outside it (setters may run any code).
+// Unresolved ones are dropped when `dropUnresolved` says so.
+template <class Drop>
+void ResolveFixups(TComponent* root, bool crossOnly, Drop dropUnresolved) {
   std::vector<std::pair<TPropFixup, TComponent*>> resolved;
   {
     std::lock_guard<std::mutex> lock(FixupMutex());
-    auto& list = GlobalFixupList();
-    std::vector<TPropFixup> keep;
-    keep.reserve(list.size());
-    for (TPropFixup& f : list) {
-      if (!select(f)) {
-        keep.push_back(std::move(f));
-        continue;
+    auto& fixups = GlobalFixups();
+    auto visit = [&](TFixupBucket& bucket) {
+      std::vector<TPropFixup> keep;
+      size_t cross = 0;
+      for (TPropFixup& f : bucket.Items) {
+        TComponent* target = crossOnly && f.RootName.empty() ? nullptr : ResolveFixup(f);
+        if (target) {
+          resolved.emplace_back(std::move(f), target);
+        } else if ((crossOnly && f.RootName.empty()) || !dropUnresolved(f)) {
+          if (!f.RootName.empty()) ++cross;
+          keep.push_back(std::move(f));
+        }
       }
-      TComponent* target = ResolveFixup(f);
-      if (target) resolved.emplace_back(std::move(f), target);
-      else if (!dropUnresolved(f)) keep.push_back(std::move(f));
+      bucket.Items.swap(keep);
+      bucket.Cross = cross;
+    };
+    if (crossOnly) {
+      for (auto it = fixups.begin(); it != fixups.end();) {
+        if (it->second.Cross > 0) visit(it->second);
+        it = it->second.Items.empty() ? fixups.erase(it) : std::next(it);
+      }
+    } else if (auto it = fixups.find(root); it != fixups.end()) {
+      visit(it->second);
+      if (it->second.Items.empty()) fixups.erase(it);
     }
-    list.swap(keep);
   }
   std::unordered_set<TComponent*> touched;
   for (auto& [f, target] : resolved) {
     ApplyFixup(f, target);
     if (f.InstanceRoot) touched.insert(f.InstanceRoot);
   }
-  // Roots whose references are all resolved leave the csFixups state.
-  if (!touched.empty()) {
+  // Roots with no reference left waiting for another root leave the csFixups state.
+  std::vector<TComponent*> done;
+  {
     std::lock_guard<std::mutex> lock(FixupMutex());
-    for (const TPropFixup& f : GlobalFixupList()) touched.erase(f.InstanceRoot);
+    for (TComponent* r : touched) {
+      auto it = GlobalFixups().find(r);
+      if (it == GlobalFixups().end() || it->second.Cross == 0) done.push_back(r);
+    }
   }
-  for (TComponent* root : touched) root->SetComponentStateFlag(csFixups, false);
+  for (TComponent* r : done) r->SetComponentStateFlag(csFixups, false);
 }
 
 // Collections are reached through these few calls only.
@@ -256,8 +287,7 @@ TComponent* FindGlobalComponent(const std::string& Name) {
 }
 
 void GlobalFixupReferences() {
-  ResolveFixups([](const TPropFixup& f) { return !f.RootName.empty(); },
-                [](const TPropFixup&) { return false; });
+  ResolveFixups(nullptr, true, [](const TPropFixup&) { return false; });
 }
 
 void RemoveFixupReferences(TComponent* Root, const std::string& RootName) {
@@ -276,7 +306,9 @@ void RemoveFixups(TPersistent* Instance) {
 
 int PendingFixupCount() {
   std::lock_guard<std::mutex> lock(FixupMutex());
-  return static_cast<int>(GlobalFixupList().size());
+  size_t n = 0;
+  for (const auto& entry : GlobalFixups()) n += entry.second.Items.size();
+  return static_cast<int>(n);
 }
 
 TComponent* FindNestedComponent(TComponent* Root, const std::string& NamePath) {
@@ -455,7 +487,6 @@ char TReader::ReadChar() {
 }
 
 double TReader::ReadFloat() {
-  uint8_t b[10];
   switch (NextValue()) {
     case vaExtended: {
       ReadValue();
@@ -470,7 +501,7 @@ double TReader::ReadFloat() {
     case vaInt16:
     case vaInt32:
     case vaInt64: return static_cast<double>(ReadInt64());
-    default: (void)b; PropValueError();
+    default: PropValueError();
   }
 }
 
@@ -939,8 +970,7 @@ void TReader::ReadDataInner(TComponent* Instance) {
 void TReader::DoFixupReferences() {
   TComponent* const root = root_;
   std::vector<TComponent*> waiting;
-  ResolveFixups([root](const TPropFixup& f) { return f.InstanceRoot == root; },
-                [&waiting](const TPropFixup& f) {
+  ResolveFixups(root, false, [&waiting](const TPropFixup& f) {
                   // A name not found in its own root stays unresolved; references into other
                   // roots wait for them.
                   if (f.RootName.empty()) return true;
@@ -982,6 +1012,16 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     lookupRoot_ = oldLookupRoot;
     if (ownLoadedList) loaded_ = nullptr;
   };
+  // On failure a component made here goes, with the references waiting on it.
+  auto discard = [&] {
+    if (created) {
+      std::unordered_set<TComponent*> gone;
+      CollectOwned(result, gone);
+      RemoveFixupsIf([&](const TPropFixup& f) { return gone.count(f.Component) != 0; });
+      delete result;
+    }
+    restore();
+  };
   try {
     if (!result) {
       if (flags.contains(ffInherited)) {
@@ -1022,24 +1062,15 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     if (!flags.contains(ffInherited) || result->ComponentState().contains(csInline))
       AddLoaded(result);
   } catch (const EFilerError&) {
-    if (created) {
-      std::unordered_set<TComponent*> gone;
-      CollectOwned(result, gone);
-      RemoveFixupsIf([&](const TPropFixup& f) { return gone.count(f.Component) != 0; });
-      delete result;
-    }
-    restore();
+    discard();
     throw;
   } catch (const Exception& e) {
-    if (created) {
-      std::unordered_set<TComponent*> gone;
-      CollectOwned(result, gone);
-      RemoveFixupsIf([&](const TPropFixup& f) { return gone.count(f.Component) != 0; });
-      delete result;
-    }
-    restore();
+    discard();
     // Errors of the component itself (an invalid or duplicate name) become read errors.
     throw EReadError(e.Message());
+  } catch (...) {
+    discard();
+    throw;
   }
   restore();
   if (ownLoadedList) {
@@ -1097,6 +1128,11 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     if (created) delete result;
     if (dynamic_cast<const EFilerError*>(&e)) throw;
     throw EReadError(e.Message());
+  } catch (...) {
+    loaded_ = nullptr;
+    if (result) RemoveFixupReferences(result, std::string());
+    if (created) delete result;
+    throw;
   }
   GlobalFixupReferences();
   return result;

@@ -70,7 +70,11 @@ class TFiler : public TObject {
 
   TStream* Stream() const { return stream_; }
   TComponent* Root() const { return root_; }
-  virtual void SetRoot(TComponent* Value) { root_ = Value; }
+  // Also the lookup root.
+  virtual void SetRoot(TComponent* Value) {
+    root_ = Value;
+    lookupRoot_ = Value;
+  }
   // The root the names of references are relative to (an inline frame while it is written).
   TComponent* LookupRoot() const { return lookupRoot_; }
   // While writing a descendant: the ancestor object of the one being written.

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <unordered_map>
 
 #include "platform/classes/TypeInfo.h"
 
@@ -11,6 +12,12 @@ namespace vcl {
 namespace {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+std::string LowerKey(const std::string& s) {
+  std::string k = s;
+  for (char& c : k) c = LowerAscii(c);
+  return k;
+}
 
 bool SameIdent(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -214,11 +221,46 @@ TObject* TClassInfo::CreateInstance() const {
   return factory_(nullptr);
 }
 
+// The chain's properties, with a case-insensitive index; class information never changes once
+// built, so this is made once and kept.
+struct TClassInfo::TCache {
+  std::vector<const TPropInfo*> All;
+  std::unordered_map<std::string, const TPropInfo*> ByName;
+};
+
+const TClassInfo::TCache& TClassInfo::Cache() const {
+  if (const TCache* c = cache_.load(std::memory_order_acquire)) return *c;
+  static std::mutex buildMutex;
+  std::lock_guard<std::mutex> lock(buildMutex);
+  if (const TCache* c = cache_.load(std::memory_order_acquire)) return *c;
+  auto* cache = new TCache;
+  std::vector<TClass> chain;
+  for (TClass c = this; c; c = c->parent_) chain.push_back(c);
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    for (const TPropInfo* p : (*it)->props_) {
+      const std::string key = LowerKey(p->Name);
+      auto found = cache->ByName.find(key);
+      if (found != cache->ByName.end()) {
+        // A redeclared property keeps its ancestor's place.
+        for (auto& q : cache->All)
+          if (q == found->second) q = p;
+        found->second = p;
+      } else {
+        cache->All.push_back(p);
+        cache->ByName.emplace(key, p);
+      }
+    }
+  }
+  cache_.store(cache, std::memory_order_release);
+  return *cache;
+}
+
+const std::vector<const TPropInfo*>& TClassInfo::AllProps() const { return Cache().All; }
+
 const TPropInfo* TClassInfo::FindProp(const std::string& name) const {
-  for (TClass c = this; c; c = c->parent_)
-    for (const TPropInfo* p : c->props_)
-      if (SameIdent(p->Name, name)) return p;
-  return nullptr;
+  const TCache& c = Cache();
+  auto it = c.ByName.find(LowerKey(name));
+  return it == c.ByName.end() ? nullptr : it->second;
 }
 
 const TMethodCode* TClassInfo::MethodAddress(const std::string& name) const {

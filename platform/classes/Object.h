@@ -24,6 +24,7 @@
 // registry), Streams.h, List.h, StringList.h, Collection.h, Thread.h, Resources.h.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -188,6 +189,8 @@ class TClassInfo {
   // Published properties of this class alone, in declaration order (GetPropList gives the
   // whole chain).
   const std::vector<const TPropInfo*>& OwnProps() const { return props_; }
+  // Every published property of the chain in GetPropList's order (built once, on first use).
+  const std::vector<const TPropInfo*>& AllProps() const;
   // Published property by name, searched up the chain (case-insensitive); nullptr if none.
   const TPropInfo* FindProp(const std::string& name) const;
   // Published methods by name, searched up the chain (case-insensitive).
@@ -223,6 +226,9 @@ class TClassInfo {
   std::vector<const TPropInfo*> props_;
   std::vector<TMethodEntry> methods_;
   std::vector<TFieldEntry> fields_;
+  struct TCache;
+  const TCache& Cache() const;
+  mutable std::atomic<const TCache*> cache_{nullptr};
 };
 
 // ---------------------------------------------------------------------------------------------

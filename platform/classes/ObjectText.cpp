@@ -124,7 +124,11 @@ constexpr size_t kDoubleDigits = 17;
 
 // The extended value of an unsuffixed float of the text form.
 long double ParseExtendedText(const std::string& s) {
-  if (SignificantDigits(s) <= kDoubleDigits) return std::strtod(s.c_str(), nullptr);
+  if (SignificantDigits(s) <= kDoubleDigits) {
+    const double d = std::strtod(s.c_str(), nullptr);
+    // Beyond a double's range ("1E400") the value is still an extended one.
+    if (!std::isinf(d)) return d;
+  }
   return std::strtold(s.c_str(), nullptr);
 }
 

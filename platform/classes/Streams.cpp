@@ -37,6 +37,27 @@ int32_t Available(int64_t pos, int64_t size, int32_t count) {
   return static_cast<int32_t>(std::min<int64_t>(count, size - pos));
 }
 
+// The position after writing `count` bytes at `pos`.
+int64_t EndOfWrite(int64_t pos, int32_t count) {
+  if (pos > INT64_MAX - count) throw EWriteError("Stream write error");
+  return pos + count;
+}
+
+// Resizes a memory buffer (new bytes zero), turning allocation failures into stream errors.
+// As on the platform, memory streams hold at most 2 GiB - 1 bytes.
+template <class Buffer>
+void Grow(Buffer& buffer, int64_t size) {
+  if (size > INT32_MAX || static_cast<uint64_t>(size) > buffer.max_size())
+    throw EStreamError("Out of memory while expanding memory stream");
+  try {
+    buffer.resize(static_cast<size_t>(size));
+  } catch (const std::bad_alloc&) {
+    throw EStreamError("Out of memory while expanding memory stream");
+  } catch (const std::length_error&) {
+    throw EStreamError("Out of memory while expanding memory stream");
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -128,11 +149,8 @@ void TMemoryStream::Sync() { SetPointer(data_.data(), static_cast<int64_t>(data_
 
 int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
   if (count <= 0) return 0;
-  const int64_t end = position_ + count;
-  if (end > static_cast<int64_t>(data_.size())) {
-    if (static_cast<uint64_t>(end) > data_.max_size()) throw EOutOfMemory("Out of memory");
-    data_.resize(static_cast<size_t>(end));
-  }
+  const int64_t end = EndOfWrite(position_, count);
+  if (end > static_cast<int64_t>(data_.size())) Grow(data_, end);
   std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
   position_ = end;
   Sync();
@@ -141,13 +159,7 @@ int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
 
 void TMemoryStream::SetSize(int64_t newSize) {
   if (newSize < 0) throw EStreamError("Invalid stream size");
-  try {
-    data_.resize(static_cast<size_t>(newSize));
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory("Out of memory while expanding memory stream");
-  } catch (const std::length_error&) {
-    throw EOutOfMemory("Out of memory while expanding memory stream");
-  }
+  Grow(data_, newSize);
   Sync();
   if (position_ > newSize) position_ = newSize;
 }
@@ -339,8 +351,8 @@ int32_t TStringStream::Read(void* buffer, int32_t count) {
 
 int32_t TStringStream::Write(const void* buffer, int32_t count) {
   if (count <= 0) return 0;
-  const int64_t end = position_ + count;
-  if (end > static_cast<int64_t>(data_.size())) data_.resize(static_cast<size_t>(end), '\0');
+  const int64_t end = EndOfWrite(position_, count);
+  if (end > static_cast<int64_t>(data_.size())) Grow(data_, end);
   std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
   position_ = end;
   return count;
@@ -353,7 +365,7 @@ int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
 
 void TStringStream::SetSize(int64_t newSize) {
   if (newSize < 0) throw EStreamError("Invalid stream size");
-  data_.resize(static_cast<size_t>(newSize), '\0');
+  Grow(data_, newSize);
   if (position_ > newSize) position_ = newSize;
 }
 

@@ -2,7 +2,8 @@
 //
 // Positions and sizes are 64-bit; one Read/Write moves at most a 32-bit count. Seeking past the
 // end is allowed: reading there returns 0 bytes, writing there fills the gap with zeros
-// (memory streams) or extends the file.
+// (memory streams) or extends the file. Memory and string streams hold at most 2 GiB - 1 bytes
+// (EStreamError "Out of memory while expanding memory stream" beyond).
 #pragma once
 
 #include <cstdint>

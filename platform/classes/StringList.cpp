@@ -1,5 +1,6 @@
 #include "platform/classes/StringList.h"
 
+#include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/StrUtils.h"
@@ -148,6 +149,38 @@ void TStrings::Assign(TPersistent* Source) {
     return;
   }
   inherited::Assign(Source);
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  bool hasData;
+  if (TPersistent* ancestor = Filer->Ancestor()) {
+    auto* strings = dynamic_cast<TStrings*>(ancestor);
+    hasData = strings ? !Equals(strings) : true;
+  } else {
+    hasData = GetCount() > 0;
+  }
+  Filer->DefineProperty(
+      "Strings",
+      [this](TReader* reader) {
+        reader->ReadListBegin();
+        BeginUpdate();
+        try {
+          Clear();
+          while (!reader->EndOfList()) Add(reader->ReadString());
+        } catch (...) {
+          EndUpdate();
+          throw;
+        }
+        EndUpdate();
+        reader->ReadListEnd();
+      },
+      [this](TWriter* writer) {
+        writer->WriteListBegin();
+        const int n = GetCount();
+        for (int i = 0; i < n; ++i) writer->WriteString(Get(i));
+        writer->WriteListEnd();
+      },
+      hasData);
 }
 
 std::string TStrings::Names(int Index) const {

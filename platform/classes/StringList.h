@@ -50,6 +50,9 @@ class TStrings : public TPersistent {
   bool Equals(TStrings* Strings) const;
 
   void Assign(TPersistent* Source) override;
+  // Streams the lines as the extra property "Strings" (a list of strings), written when the
+  // list differs from the ancestor's (without one: when it is not empty).
+  void DefineProperties(TFiler* Filer) override;
 
   // "name=value" lines. Names(i) is the text before the first separator ("" without one);
   // SetValues with "" deletes the line.

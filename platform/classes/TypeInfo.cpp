@@ -3,18 +3,15 @@
 #include <map>
 #include <mutex>
 
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/StrUtils.h"
+
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/StrUtils.h"
+
 namespace vcl {
 
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-bool SameIdent(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
 
 [[noreturn]] void RaiseInvalidType(const TPropInfo* prop) {
   throw EPropertyError("Invalid property type: " + (prop->PropType ? prop->PropType->Name() : std::string("?")));
@@ -95,22 +92,7 @@ const TPropInfo* FindPropInfo(const TObject* obj, const std::string& name) {
 }
 
 std::vector<const TPropInfo*> GetPropList(TClass cls) {
-  std::vector<TClass> chain;
-  for (TClass c = cls; c; c = c->ClassParent()) chain.push_back(c);
-  std::vector<const TPropInfo*> list;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    for (const TPropInfo* p : (*it)->OwnProps()) {
-      bool replaced = false;
-      for (auto& q : list)
-        if (SameIdent(q->Name, p->Name)) {
-          q = p;
-          replaced = true;
-          break;
-        }
-      if (!replaced) list.push_back(p);
-    }
-  }
-  return list;
+  return cls ? cls->AllProps() : std::vector<const TPropInfo*>();
 }
 
 std::vector<const TPropInfo*> GetPropList(const TObject* obj) {
@@ -118,8 +100,9 @@ std::vector<const TPropInfo*> GetPropList(const TObject* obj) {
 }
 
 std::vector<const TPropInfo*> GetPropList(TClass cls, TSet<TTypeKind> kinds) {
-  std::vector<const TPropInfo*> all = GetPropList(cls), result;
-  for (const TPropInfo* p : all)
+  std::vector<const TPropInfo*> result;
+  if (!cls) return result;
+  for (const TPropInfo* p : cls->AllProps())
     if (kinds.contains(p->Kind())) result.push_back(p);
   return result;
 }
@@ -260,6 +243,64 @@ std::string GetEnumProp(TObject* obj, const std::string& name) { return GetEnumP
 void SetEnumProp(TObject* obj, const std::string& name, const std::string& value) { SetEnumProp(obj, FindPropInfo(obj, name), value); }
 std::string GetSetProp(TObject* obj, const std::string& name, bool brackets) { return GetSetProp(obj, FindPropInfo(obj, name), brackets); }
 void SetSetProp(TObject* obj, const std::string& name, const std::string& value) { SetSetProp(obj, FindPropInfo(obj, name), value); }
+
+// ---------------------------------------------------------------------------------------------
+// Values as text
+
+std::string GetPropValue(TObject* obj, const TPropInfo* prop) {
+  Checked(prop);
+  switch (prop->Kind()) {
+    case tkInteger: case tkInt64: return IntToStr(Read(obj, prop).Ord);
+    case tkChar: case tkWChar: return std::string(1, static_cast<char>(Read(obj, prop).Ord));
+    case tkEnumeration: return GetEnumName(prop->PropType, Read(obj, prop).Ord);
+    case tkSet: return SetToString(prop->PropType, static_cast<uint64_t>(Read(obj, prop).Ord), true);
+    case tkFloat: return FloatToStr(Read(obj, prop).Float);
+    case tkString: case tkLString: case tkWString: return Read(obj, prop).Str;
+    default: RaiseInvalidType(prop);
+  }
+}
+
+void SetPropValue(TObject* obj, const TPropInfo* prop, const std::string& value) {
+  Checked(prop);
+  TPropValue v;
+  switch (prop->Kind()) {
+    case tkInteger: {
+      int32_t n = 0;
+      TIdentToInt identToInt = FindIdentToInt(prop->PropType);
+      if (!(identToInt && identToInt(value, n))) n = StrToInt(value);
+      v.Ord = n;
+      break;
+    }
+    case tkInt64: v.Ord = StrToInt64(value); break;
+    case tkChar: case tkWChar:
+      if (value.size() > 1) RaiseInvalidElement(value);
+      v.Ord = value.empty() ? 0 : static_cast<unsigned char>(value[0]);
+      break;
+    case tkEnumeration: {
+      int64_t n = GetEnumValue(prop->PropType, value);
+      int32_t number = 0;
+      if (n < 0 && TryStrToInt(value, number) && number >= prop->PropType->MinValue &&
+          number <= prop->PropType->MaxValue)
+        n = number;
+      if (n < 0) RaiseInvalidElement(value);
+      v.Ord = n;
+      break;
+    }
+    case tkSet: v.Ord = static_cast<int64_t>(StringToSet(prop->PropType, value)); break;
+    case tkFloat: v.Float = StrToFloat(value); break;
+    case tkString: case tkLString: case tkWString: v.Str = value; break;
+    default: RaiseInvalidType(prop);
+  }
+  Write(obj, prop, v);
+}
+
+std::string GetPropValue(TObject* obj, const std::string& name) {
+  return GetPropValue(obj, FindPropInfo(obj, name));
+}
+
+void SetPropValue(TObject* obj, const std::string& name, const std::string& value) {
+  SetPropValue(obj, FindPropInfo(obj, name), value);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Sets as text

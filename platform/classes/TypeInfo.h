@@ -338,6 +338,17 @@ void SetEnumProp(TObject* obj, const std::string& name, const std::string& value
 std::string GetSetProp(TObject* obj, const std::string& name, bool brackets = false);
 void SetSetProp(TObject* obj, const std::string& name, const std::string& value);
 
+// Any simple property as text, for settings storage and editors: integers and Int64 in
+// decimal, chars as themselves, enumerations (Boolean included) by name, sets as "[a,b]",
+// floats with FloatToStr, strings as they are. Setting accepts the same (integers also as
+// identifiers of their type's identifier map, enumerations also as numbers in range); bad
+// text raises EConvertError or EPropertyError. Class and method properties raise
+// EPropertyError.
+std::string GetPropValue(TObject* obj, const TPropInfo* prop);
+void SetPropValue(TObject* obj, const TPropInfo* prop, const std::string& value);
+std::string GetPropValue(TObject* obj, const std::string& name);
+void SetPropValue(TObject* obj, const std::string& name, const std::string& value);
+
 // Set text conversions over a set type (or directly its element enumeration).
 std::string SetToString(const TTypeInfo* setType, uint64_t bits, bool brackets = false);
 uint64_t StringToSet(const TTypeInfo* setType, const std::string& text);

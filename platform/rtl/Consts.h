@@ -17,6 +17,7 @@ constexpr const char STimeEncodeError[] = "Invalid argument to time encode";
 constexpr const char SInvalidFormat[] = "Format '%s' invalid or incompatible with argument";
 constexpr const char SCannotCreateDir[] = "Unable to create directory";
 constexpr const char SOutOfMemory[] = "Out of memory";
+constexpr const char SOperationAborted[] = "Operation aborted";
 constexpr const char SZeroDivide[] = "Floating point division by zero";
 constexpr const char SOverflow[] = "Floating point overflow";
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Numbers.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
-#include "platform/base/Numbers.h"
 #include "platform/rtl/Locale.h"
 
 namespace vcl {
@@ -85,7 +85,7 @@ bool TryStrToCurr(const std::string& s, Currency& value) {
   std::string digits;
   long intCount = -1;
   int count = 0;
-  const char dec = FormatSettings.DecimalSeparator;
+  const char dec = ActiveFormatSettings().DecimalSeparator;
   for (; i < n; ++i) {
     const char c = s[i];
     if (c >= '0' && c <= '9') {
@@ -158,6 +158,31 @@ Currency StrToCurr(const std::string& s) {
 Currency StrToCurrDef(const std::string& s, Currency def) {
   Currency c;
   return TryStrToCurr(s, c) ? c : def;
+}
+
+std::string CurrToStr(Currency value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return CurrToStr(value);
+}
+
+std::string CurrToStrF(Currency value, TFloatFormat format, int digits, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return CurrToStrF(value, format, digits);
+}
+
+std::string FormatCurr(const std::string& format, Currency value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return FormatCurr(format, value);
+}
+
+Currency StrToCurr(const std::string& s, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToCurr(s);
+}
+
+bool TryStrToCurr(const std::string& s, Currency& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TryStrToCurr(s, value);
 }
 
 }  // namespace vcl

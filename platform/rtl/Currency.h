@@ -9,6 +9,8 @@
 
 namespace vcl {
 
+struct TFormatSettings;
+
 struct Currency {
   int64_t Value = 0;  // units of 1/10000
 
@@ -52,5 +54,12 @@ bool TryFloatToCurr(double value, Currency& result);
 Currency StrToCurr(const std::string& s);
 Currency StrToCurrDef(const std::string& s, Currency def);
 bool TryStrToCurr(const std::string& s, Currency& value);
+
+// The same with the given settings instead of FormatSettings.
+std::string CurrToStr(Currency value, const TFormatSettings& settings);
+std::string CurrToStrF(Currency value, TFloatFormat format, int digits, const TFormatSettings& settings);
+std::string FormatCurr(const std::string& format, Currency value, const TFormatSettings& settings);
+Currency StrToCurr(const std::string& s, const TFormatSettings& settings);
+bool TryStrToCurr(const std::string& s, Currency& value, const TFormatSettings& settings);
 
 }  // namespace vcl

@@ -5,9 +5,9 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Numbers.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
-#include "platform/base/Numbers.h"
 #include "platform/rtl/Locale.h"
 
 namespace vcl {
@@ -185,7 +185,7 @@ struct Parts {
 };
 
 void AppendFormat(std::string& out, const std::string& f, const Parts& p, int level) {
-  const TFormatSettings& fs = FormatSettings;
+  const TFormatSettings& fs = ActiveFormatSettings();
   const size_t n = f.size();
   size_t i = 0;
   char lastToken = ' ';
@@ -383,7 +383,7 @@ TDateOrder GetDateOrder(const std::string& f) {
 }
 
 bool ScanDate(const std::string& s, size_t& pos, TDateTime& date) {
-  const TFormatSettings& fs = FormatSettings;
+  const TFormatSettings& fs = ActiveFormatSettings();
   int n1, n2, n3, l1, l2, l3;
   const TDateOrder order = GetDateOrder(fs.ShortDateFormat);
   if (!(ScanNumber(s, pos, n1, l1) && ScanChar(s, pos, fs.DateSeparator) && ScanNumber(s, pos, n2, l2))) return false;
@@ -417,7 +417,7 @@ bool ScanDate(const std::string& s, size_t& pos, TDateTime& date) {
 }
 
 int ScanAmPm(const std::string& s, size_t& pos) {
-  const TFormatSettings& fs = FormatSettings;
+  const TFormatSettings& fs = ActiveFormatSettings();
   if (ScanString(s, pos, fs.TimeAMString) || ScanString(s, pos, "AM")) return 0;
   if (ScanString(s, pos, fs.TimePMString) || ScanString(s, pos, "PM")) return 12;
   size_t p = pos;
@@ -431,7 +431,7 @@ int ScanAmPm(const std::string& s, size_t& pos) {
 }
 
 bool ScanTime(const std::string& s, size_t& pos, TDateTime& time) {
-  const TFormatSettings& fs = FormatSettings;
+  const TFormatSettings& fs = ActiveFormatSettings();
   int base = ScanAmPm(s, pos);
   int hour, min = 0, sec = 0, msec = 0, len;
   if (!ScanNumber(s, pos, hour, len)) return false;
@@ -497,5 +497,56 @@ TDateTime StrToDateTime(const std::string& s) {
   if (!TryStrToDateTime(s, v)) throw EConvertError(Format(SInvalidDateTime, {s}));
   return v;
 }
+
+std::string FormatDateTime(const std::string& format, TDateTime dateTime, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return FormatDateTime(format, dateTime);
+}
+
+std::string DateToStr(TDateTime date, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return DateToStr(date);
+}
+
+std::string TimeToStr(TDateTime time, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TimeToStr(time);
+}
+
+std::string DateTimeToStr(TDateTime dateTime, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return DateTimeToStr(dateTime);
+}
+
+TDateTime StrToDate(const std::string& s, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToDate(s);
+}
+
+TDateTime StrToTime(const std::string& s, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToTime(s);
+}
+
+TDateTime StrToDateTime(const std::string& s, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToDateTime(s);
+}
+
+bool TryStrToDate(const std::string& s, TDateTime& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TryStrToDate(s, value);
+}
+
+bool TryStrToTime(const std::string& s, TDateTime& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TryStrToTime(s, value);
+}
+
+bool TryStrToDateTime(const std::string& s, TDateTime& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TryStrToDateTime(s, value);
+}
+
 
 }  // namespace vcl

@@ -7,6 +7,8 @@
 
 namespace vcl {
 
+struct TFormatSettings;
+
 using TDateTime = double;
 
 constexpr int HoursPerDay = 24;
@@ -69,5 +71,17 @@ TDateTime StrToDateTime(const std::string& s);
 bool TryStrToDate(const std::string& s, TDateTime& value);
 bool TryStrToTime(const std::string& s, TDateTime& value);
 bool TryStrToDateTime(const std::string& s, TDateTime& value);
+
+// The same with the given settings instead of FormatSettings.
+std::string FormatDateTime(const std::string& format, TDateTime dateTime, const TFormatSettings& settings);
+std::string DateToStr(TDateTime date, const TFormatSettings& settings);
+std::string TimeToStr(TDateTime time, const TFormatSettings& settings);
+std::string DateTimeToStr(TDateTime dateTime, const TFormatSettings& settings);
+TDateTime StrToDate(const std::string& s, const TFormatSettings& settings);
+TDateTime StrToTime(const std::string& s, const TFormatSettings& settings);
+TDateTime StrToDateTime(const std::string& s, const TFormatSettings& settings);
+bool TryStrToDate(const std::string& s, TDateTime& value, const TFormatSettings& settings);
+bool TryStrToTime(const std::string& s, TDateTime& value, const TFormatSettings& settings);
+bool TryStrToDateTime(const std::string& s, TDateTime& value, const TFormatSettings& settings);
 
 }  // namespace vcl

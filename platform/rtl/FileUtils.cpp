@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -14,11 +15,13 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
-#include "platform/rtl/Consts.h"
 #include "platform/rtl/CodePage.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
+
+using namespace win;
 
 namespace {
 
@@ -27,6 +30,40 @@ inline bool IsDelim(char c) { return c == '\\' || c == '/'; }
 bool HasDrive(const std::string& s) {
   return s.size() >= 2 && s[1] == ':' && ((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z'));
 }
+
+}  // namespace
+
+int ErrorCodeFromErrno(int e) {
+  switch (e) {
+    case 0: return 0;
+    case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR: case ENAMETOOLONG: case ELOOP: return ERROR_PATH_NOT_FOUND;
+    case EACCES: case EPERM: case EROFS: case EISDIR: return ERROR_ACCESS_DENIED;
+    case EBADF: return ERROR_INVALID_HANDLE;
+    case EEXIST: return ERROR_ALREADY_EXISTS;
+    case ENOSPC: return ERROR_DISK_FULL;
+    case EINVAL: return ERROR_INVALID_PARAMETER;
+    default: return ERROR_GEN_FAILURE;
+  }
+}
+
+std::string SysErrorMessage(int code) {
+  switch (code) {
+    case 0: return "The operation completed successfully.";
+    case ERROR_FILE_NOT_FOUND: return "The system cannot find the file specified.";
+    case ERROR_PATH_NOT_FOUND: return "The system cannot find the path specified.";
+    case ERROR_ACCESS_DENIED: return "Access is denied.";
+    case ERROR_INVALID_HANDLE: return "The handle is invalid.";
+    case ERROR_NO_MORE_FILES: return "There are no more files.";
+    case ERROR_GEN_FAILURE: return "A device attached to the system is not functioning.";
+    case ERROR_INVALID_PARAMETER: return "The parameter is incorrect.";
+    case ERROR_DISK_FULL: return "There is not enough space on the disk.";
+    case ERROR_ALREADY_EXISTS: return "Cannot create a file when that file already exists.";
+    default: return "Unknown error " + std::to_string(code) + ".";
+  }
+}
+
+namespace {
 
 bool IsUnc(const std::string& s) { return s.size() >= 2 && IsDelim(s[0]) && IsDelim(s[1]); }
 
@@ -196,6 +233,86 @@ std::string ExpandFileName(const std::string& name) {
   }
   if (trailing && !parts.empty()) out += sep;
   return out;
+}
+
+int AnsiCompareFileName(const std::string& a, const std::string& b) {
+  return AnsiCompareStr(AnsiLowerCase(a), AnsiLowerCase(b));
+}
+
+bool SameFileName(const std::string& a, const std::string& b) { return AnsiCompareFileName(a, b) == 0; }
+
+namespace {
+
+std::vector<std::string> SplitFolders(const std::string& path) {
+  std::vector<std::string> parts;
+  std::string cur;
+  for (char c : path) {
+    if (IsDelim(c)) {
+      if (!cur.empty()) parts.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) parts.push_back(cur);
+  return parts;
+}
+
+}  // namespace
+
+std::string ExtractRelativePath(const std::string& baseName, const std::string& destName) {
+  const std::string basePath = ExtractFilePath(baseName), destPath = ExtractFilePath(destName);
+  if (!SameFileName(ExtractFileDrive(basePath), ExtractFileDrive(destPath))) return destName;
+  const std::string drive = ExtractFileDrive(basePath);
+  const auto base = SplitFolders(basePath.substr(drive.size()));
+  const auto dest = SplitFolders(destPath.substr(drive.size()));
+  size_t common = 0;
+  while (common < base.size() && common < dest.size() && SameFileName(base[common], dest[common])) ++common;
+  const char sep = StyleOf(destName);
+  std::string r;
+  for (size_t i = common; i < base.size(); ++i) r += std::string("..") + sep;
+  for (size_t i = common; i < dest.size(); ++i) r += dest[i] + sep;
+  return r + ExtractFileName(destName);
+}
+
+std::string FileSearch(const std::string& name, const std::string& dirList) {
+  if (FileExists(name)) return name;
+  size_t start = 0;
+  while (start <= dirList.size()) {
+    size_t end = dirList.find(PathSep, start);
+    if (end == std::string::npos) end = dirList.size();
+    const std::string dir = Trim(dirList.substr(start, end - start));
+    if (!dir.empty()) {
+      const std::string candidate = IncludeTrailingBackslash(dir) + name;
+      if (FileExists(candidate)) return candidate;
+    }
+    start = end + 1;
+  }
+  return std::string();
+}
+
+namespace {
+
+bool DiskStat(uint8_t drive, struct statvfs& st) {
+  std::string root;
+  if (drive == 0) root = ".";
+  else if (drive <= 26) root = NativeFileName(std::string(1, static_cast<char>('A' + drive - 1)) + ":\\");
+  if (root.empty()) return false;
+  return statvfs(root.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+int64_t DiskFree(uint8_t drive) {
+  struct statvfs st;
+  if (!DiskStat(drive, st)) return -1;
+  return static_cast<int64_t>(st.f_bavail) * static_cast<int64_t>(st.f_frsize);
+}
+
+int64_t DiskSize(uint8_t drive) {
+  struct statvfs st;
+  if (!DiskStat(drive, st)) return -1;
+  return static_cast<int64_t>(st.f_blocks) * static_cast<int64_t>(st.f_frsize);
 }
 
 namespace {
@@ -397,9 +514,9 @@ int32_t FileGetDate(int handle) {
 
 int FileSetDate(int handle, int32_t age) {
   time_t t;
-  if (!TimeOfStamp(age, t)) return 87;  // invalid parameter
+  if (!TimeOfStamp(age, t)) return ERROR_INVALID_PARAMETER;
   const struct timespec times[2] = {{t, 0}, {t, 0}};
-  return futimens(handle, times) == 0 ? 0 : errno;
+  return futimens(handle, times) == 0 ? 0 : ErrorCodeFromErrno(errno);
 }
 
 int FileSetDate(const std::string& name, int32_t age) {
@@ -429,7 +546,7 @@ int FileSetAttr(const std::string& name, int32_t attr) {
   mode_t mode = st.st_mode & 07777;
   if (attr & faReadOnly) mode &= ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH);
   else mode |= S_IWUSR;
-  return chmod(n.c_str(), mode) == 0 ? 0 : errno;
+  return chmod(n.c_str(), mode) == 0 ? 0 : ErrorCodeFromErrno(errno);
 }
 
 // ---- Search -------------------------------------------------------------------------------

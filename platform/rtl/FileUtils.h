@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/WinError.h"
 
 namespace vcl {
 
@@ -40,6 +41,20 @@ std::string ChangeFileExt(const std::string& name, const std::string& ext);
 // The full name: relative names against the current folder, "." and ".." resolved, one
 // separator style throughout ('\' for names with a drive or a leading '\', else '/').
 std::string ExpandFileName(const std::string& name);
+
+// File names compare without regard to case.
+int AnsiCompareFileName(const std::string& a, const std::string& b);
+bool SameFileName(const std::string& a, const std::string& b);
+// The name of `destName` relative to the folder of `baseName` ("..\" for each level up);
+// `destName` itself when the drives differ.
+std::string ExtractRelativePath(const std::string& baseName, const std::string& destName);
+// The first of `name`, then `name` in each folder of the ';'-separated `dirList`, that exists;
+// empty when none does.
+std::string FileSearch(const std::string& name, const std::string& dirList);
+// Free and total bytes of a drive (0 = the current folder's, 1 = A:, 3 = C:, ...); -1 when
+// the drive is not mapped.
+int64_t DiskFree(uint8_t drive);
+int64_t DiskSize(uint8_t drive);
 
 bool FileExists(const std::string& name);
 bool DirectoryExists(const std::string& name);
@@ -96,10 +111,10 @@ int32_t FileGetAttr(const std::string& name);
 // Only faReadOnly can be changed; 0 on success, else an error code.
 int FileSetAttr(const std::string& name, int32_t attr);
 
-// Error codes of the file search.
-constexpr int ERROR_FILE_NOT_FOUND = 2;
-constexpr int ERROR_PATH_NOT_FOUND = 3;
-constexpr int ERROR_NO_MORE_FILES = 18;
+// The platform's error code (win::ERROR_*) for a C library errno value.
+int ErrorCodeFromErrno(int e);
+// The platform's English text of an error code.
+std::string SysErrorMessage(int code);
 
 struct TFindState;
 struct TSearchRec {

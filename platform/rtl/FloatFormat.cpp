@@ -105,14 +105,17 @@ Raw RoundRaw(const Raw& raw, int precision, int decimals) {
   return r;
 }
 
-char DecSep() { return FormatSettings.DecimalSeparator; }
+char DecSep() { return ActiveFormatSettings().DecimalSeparator; }
 
 std::string SpecialText(const Raw& r) {
   if (r.special == 2) return "NAN";
   return r.neg ? "-INF" : "INF";
 }
 
-std::string GeneralText(const Raw& r, int precision) {
+std::string PaddedNumber(int v, int minDigits);
+
+// `expDigits` is the minimum number of exponent digits when the scientific form is used.
+std::string GeneralText(const Raw& r, int precision, int expDigits = 0) {
   if (r.special) return SpecialText(r);
   if (r.digits.empty()) return "0";
   std::string s = r.neg ? "-" : "";
@@ -126,7 +129,7 @@ std::string GeneralText(const Raw& r, int precision) {
     const int e = r.exp - 1;
     s += 'E';
     if (e < 0) s += '-';
-    s += std::to_string(std::abs(e));
+    s += PaddedNumber(std::abs(e), expDigits);
     return s;
   }
   if (r.exp <= 0) {
@@ -178,7 +181,7 @@ char DigitAt(const Raw& r, long pos) {
 }
 
 std::string GroupThousands(const std::string& ip) {
-  const char sep = FormatSettings.ThousandSeparator;
+  const char sep = ActiveFormatSettings().ThousandSeparator;
   if (!sep) return ip;
   std::string s;
   const size_t n = ip.size();
@@ -207,16 +210,16 @@ std::string FixedBody(const Raw& r, int decimals, bool thousands) {
 }
 
 std::string CurrencyWrap(const std::string& body, bool negative) {
-  const std::string& c = FormatSettings.CurrencyString;
+  const std::string& c = ActiveFormatSettings().CurrencyString;
   if (!negative) {
-    switch (FormatSettings.CurrencyFormat) {
+    switch (ActiveFormatSettings().CurrencyFormat) {
       case 1: return body + c;
       case 2: return c + " " + body;
       case 3: return body + " " + c;
       default: return c + body;
     }
   }
-  switch (FormatSettings.NegCurrFormat) {
+  switch (ActiveFormatSettings().NegCurrFormat) {
     case 1: return "-" + c + body;
     case 2: return c + "-" + body;
     case 3: return c + body + "-";
@@ -259,7 +262,7 @@ std::string TextOf(const Raw& raw, TFloatFormat format, int precision, int digit
     }
     case ffGeneral:
     default:
-      return GeneralText(RoundRaw(raw, precision, kNoDecimals), precision);
+      return GeneralText(RoundRaw(raw, precision, kNoDecimals), precision, std::clamp(digits, 0, 4));
   }
 }
 
@@ -376,7 +379,7 @@ std::string ApplySection(const Raw& raw, const Section& s, bool withSign, int ma
   std::string out = withSign ? "-" : "";
   const int nInt = static_cast<int>(ip.size());
   const int p = s.intDigits;
-  const char sep = FormatSettings.ThousandSeparator;
+  const char sep = ActiveFormatSettings().ThousandSeparator;
   auto emitInt = [&](int j) {
     out += ip[static_cast<size_t>(j)];
     const int left = nInt - 1 - j;
@@ -480,7 +483,7 @@ bool TextToFloat(const std::string& s, double& value) {
     if (s[i] == '-') buf += '-';
     ++i;
   }
-  const char dec = FormatSettings.DecimalSeparator;
+  const char dec = ActiveFormatSettings().DecimalSeparator;
   bool point = false;
   int digits = 0;
   long magnitude = 0;  // decimal exponent of the first significant digit, roughly
@@ -541,6 +544,41 @@ double StrToFloat(const std::string& s) {
 double StrToFloatDef(const std::string& s, double def) {
   double v;
   return TextToFloat(s, v) ? v : def;
+}
+
+std::string FloatToStr(double value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return FloatToStr(value);
+}
+
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return FloatToStrF(value, format, precision, digits);
+}
+
+std::string FormatFloat(const std::string& format, double value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return FormatFloat(format, value);
+}
+
+bool TextToFloat(const std::string& s, double& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TextToFloat(s, value);
+}
+
+bool TryStrToFloat(const std::string& s, double& value, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return TextToFloat(s, value);
+}
+
+double StrToFloat(const std::string& s, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToFloat(s);
+}
+
+double StrToFloatDef(const std::string& s, double def, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return StrToFloatDef(s, def);
 }
 
 }  // namespace vcl

@@ -8,6 +8,8 @@
 
 namespace vcl {
 
+struct TFormatSettings;
+
 enum TFloatFormat : uint8_t { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 
 // Decimal digits of a value: value = 0.Digits * 10^Exponent. Digits holds '0'..'9' without
@@ -26,7 +28,7 @@ void FloatToDecimal(TFloatRec& result, double value, int precision, int decimals
 // General format with 15 digits.
 std::string FloatToStr(double value);
 // ffGeneral: precision significant digits, scientific when the exponent exceeds the precision
-//   or the value is below 0.0001; ffExponent: "-d.dddE+dddd", `digits` = minimum exponent
+//   or the value is below 0.0001, with at least `digits` (0..4) exponent digits; ffExponent: "-d.dddE+dddd", `digits` = minimum exponent
 //   digits (0..4); ffFixed/ffNumber: `digits` decimals (0..18), ffNumber with thousand
 //   separators, both fall back to general when the integer part needs more than `precision`
 //   digits; ffCurrency: CurrencyString, CurrencyFormat and NegCurrFormat with `digits` decimals.
@@ -50,5 +52,14 @@ double StrToFloatDef(const std::string& s, double def);
 void CurrencyToDecimal(TFloatRec& result, int64_t scaled, int precision, int decimals);
 std::string CurrencyToStrF(int64_t scaled, TFloatFormat format, int digits);
 std::string FormatCurrencyScaled(const std::string& format, int64_t scaled);
+
+// The same with the given settings instead of FormatSettings.
+std::string FloatToStr(double value, const TFormatSettings& settings);
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings);
+std::string FormatFloat(const std::string& format, double value, const TFormatSettings& settings);
+bool TextToFloat(const std::string& s, double& value, const TFormatSettings& settings);
+bool TryStrToFloat(const std::string& s, double& value, const TFormatSettings& settings);
+double StrToFloat(const std::string& s, const TFormatSettings& settings);
+double StrToFloatDef(const std::string& s, double def, const TFormatSettings& settings);
 
 }  // namespace vcl

@@ -140,14 +140,14 @@ std::string DoFormat(const std::string& format, const TVarRec* args, size_t coun
             break;
           case 'g':
             s = currency ? CurrencyToStrF(a.VInt, ffGeneral, 0)
-                         : FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 3);
+                         : FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 0);
             break;
           case 'n':
             s = currency ? CurrencyToStrF(a.VInt, ffNumber, precision < 0 ? 2 : precision)
                          : FloatToStrF(v, ffNumber, 18, precision < 0 ? 2 : precision);
             break;
           default: {
-            const int d = precision < 0 ? FormatSettings.CurrencyDecimals : precision;
+            const int d = precision < 0 ? ActiveFormatSettings().CurrencyDecimals : precision;
             s = currency ? CurrencyToStrF(a.VInt, ffCurrency, d) : FloatToStrF(v, ffCurrency, 18, d);
             break;
           }
@@ -186,6 +186,16 @@ std::string Format(const std::string& format, const std::vector<TVarRec>& args) 
 
 void FmtStr(std::string& result, const std::string& format, std::initializer_list<TVarRec> args) {
   result = Format(format, args);
+}
+
+std::string Format(const std::string& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return DoFormat(format, args.begin(), args.size());
+}
+
+std::string Format(const std::string& format, const std::vector<TVarRec>& args, const TFormatSettings& settings) {
+  const TActiveFormatSettings active(settings);
+  return DoFormat(format, args.data(), args.size());
 }
 
 }  // namespace vcl

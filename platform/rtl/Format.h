@@ -25,6 +25,8 @@
 
 namespace vcl {
 
+struct TFormatSettings;
+
 // One element of an "array of const" argument list.
 struct TVarRec {
   enum TKind : uint8_t { vtInteger, vtInt64, vtExtended, vtString, vtChar, vtPointer, vtCurrency, vtBoolean };
@@ -53,5 +55,9 @@ struct TVarRec {
 std::string Format(const std::string& format, std::initializer_list<TVarRec> args);
 std::string Format(const std::string& format, const std::vector<TVarRec>& args);
 void FmtStr(std::string& result, const std::string& format, std::initializer_list<TVarRec> args);
+
+// The same with the given settings instead of FormatSettings.
+std::string Format(const std::string& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings);
+std::string Format(const std::string& format, const std::vector<TVarRec>& args, const TFormatSettings& settings);
 
 }  // namespace vcl

@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -149,8 +148,8 @@ int LetterWeight(char base) { return kLetterBase + (base - 'a') * 4; }
 
 // Appends the weights of one character; letters with diacritics share the primary weight of
 // their base letter, ligatures expand to two letters.
-void AddWeights(unsigned char c, bool stringSort, bool ignoreSymbols, std::vector<Weight>& out,
-                std::vector<unsigned char>& ignored) {
+template <class Weights, class Ignored>
+void AddWeights(unsigned char c, bool stringSort, bool ignoreSymbols, Weights& out, Ignored& ignored) {
   static const char kBase[] =
       "aaaaaaaceeeeiiii"   // C0..CF
       "dnooooo\0ouuuuy\0s"  // D0..DF  (D7 symbol, DE thorn, DF sharp s)
@@ -209,12 +208,56 @@ void AddWeights(unsigned char c, bool stringSort, bool ignoreSymbols, std::vecto
 
 int Sign(int v) { return v < 0 ? -1 : v > 0 ? 1 : 0; }
 
-int CompareWeights(const std::vector<Weight>& a, const std::vector<Weight>& b, int Weight::*field) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i)
-    if (a[i].*field != b[i].*field) return Sign(a[i].*field - b[i].*field);
-  return Sign(static_cast<int>(a.size()) - static_cast<int>(b.size()));
+// The weights of one character (at most two: ligatures expand).
+struct CharWeights {
+  Weight w[2];
+  int n = 0;
+  void push_back(const Weight& x) { w[n++] = x; }
+};
+
+// Records whether the character was one of those that only break ties.
+struct TieBreaker {
+  bool hit = false;
+  void push_back(unsigned char) { hit = true; }
+};
+
+// Walks the weights of a string without storing them.
+class WeightCursor {
+ public:
+  WeightCursor(const char* s, size_t n, bool stringSort, bool ignoreSymbols)
+      : p_(s), end_(s + n), stringSort_(stringSort), ignoreSymbols_(ignoreSymbols) {}
+  bool Next(Weight& w) {
+    while (i_ >= cur_.n) {
+      if (p_ == end_) return false;
+      cur_ = CharWeights();
+      TieBreaker tie;
+      AddWeights(static_cast<unsigned char>(*p_++), stringSort_, ignoreSymbols_, cur_, tie);
+      i_ = 0;
+    }
+    w = cur_.w[i_++];
+    return true;
+  }
+
+ private:
+  const char* p_;
+  const char* end_;
+  bool stringSort_, ignoreSymbols_;
+  CharWeights cur_;
+  int i_ = 0;
+};
+
+int ComparePass(const char* s1, size_t n1, const char* s2, size_t n2, bool stringSort, bool ignoreSymbols,
+                int Weight::*field) {
+  WeightCursor a(s1, n1, stringSort, ignoreSymbols), b(s2, n2, stringSort, ignoreSymbols);
+  Weight wa{}, wb{};
+  while (true) {
+    const bool ha = a.Next(wa), hb = b.Next(wb);
+    if (!ha || !hb) return static_cast<int>(ha) - static_cast<int>(hb);
+    if (wa.*field != wb.*field) return Sign(wa.*field - wb.*field);
+  }
 }
+
+bool TieOnly(unsigned char c) { return c == '-' || c == '\''; }
 
 }  // namespace
 
@@ -249,17 +292,23 @@ int CompareStringA(LCID, DWORD flags, LPCSTR s1, int len1, LPCSTR s2, int len2) 
   const size_t n2 = len2 < 0 ? std::strlen(s2) : static_cast<size_t>(len2);
   const bool stringSort = (flags & SORT_STRINGSORT) != 0;
   const bool ignoreSymbols = (flags & NORM_IGNORESYMBOLS) != 0;
-  std::vector<Weight> w1, w2;
-  std::vector<unsigned char> i1, i2;
-  for (size_t i = 0; i < n1; ++i) AddWeights(static_cast<unsigned char>(s1[i]), stringSort, ignoreSymbols, w1, i1);
-  for (size_t i = 0; i < n2; ++i) AddWeights(static_cast<unsigned char>(s2[i]), stringSort, ignoreSymbols, w2, i2);
-  int r = CompareWeights(w1, w2, &Weight::primary);
-  if (r == 0 && !(flags & NORM_IGNORENONSPACE)) r = CompareWeights(w1, w2, &Weight::secondary);
-  if (r == 0 && !(flags & NORM_IGNORECASE)) r = CompareWeights(w1, w2, &Weight::tertiary);
-  if (r == 0 && !ignoreSymbols) {
-    // Hyphens and apostrophes only break ties: fewer of them sorts first.
-    r = Sign(static_cast<int>(i1.size()) - static_cast<int>(i2.size()));
-    for (size_t i = 0; r == 0 && i < i1.size(); ++i) r = Sign(i1[i] - i2[i]);
+  int r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::primary);
+  if (r == 0 && !(flags & NORM_IGNORENONSPACE))
+    r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::secondary);
+  if (r == 0 && !(flags & NORM_IGNORECASE))
+    r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::tertiary);
+  if (r == 0 && !ignoreSymbols && !stringSort) {
+    // Hyphens and apostrophes only break ties: fewer of them sorts first, then their order.
+    size_t c1 = 0, c2 = 0;
+    for (size_t i = 0; i < n1; ++i) c1 += TieOnly(static_cast<unsigned char>(s1[i]));
+    for (size_t i = 0; i < n2; ++i) c2 += TieOnly(static_cast<unsigned char>(s2[i]));
+    r = c1 < c2 ? -1 : c1 > c2 ? 1 : 0;
+    for (size_t i = 0, j = 0; r == 0; ++i, ++j) {
+      while (i < n1 && !TieOnly(static_cast<unsigned char>(s1[i]))) ++i;
+      while (j < n2 && !TieOnly(static_cast<unsigned char>(s2[j]))) ++j;
+      if (i >= n1 || j >= n2) break;
+      r = Sign(static_cast<unsigned char>(s1[i]) - static_cast<unsigned char>(s2[j]));
+    }
   }
   return r < 0 ? CSTR_LESS_THAN : r > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL;
 }
@@ -329,6 +378,18 @@ TFormatSettings FormatSettingsFromLocale(win::LCID lcid) {
 }
 
 TFormatSettings FormatSettings = FormatSettingsFromLocale();
+
+namespace {
+thread_local const TFormatSettings* t_active = nullptr;
+}  // namespace
+
+const TFormatSettings& ActiveFormatSettings() { return t_active ? *t_active : FormatSettings; }
+
+TActiveFormatSettings::TActiveFormatSettings(const TFormatSettings& settings) : previous_(t_active) {
+  t_active = &settings;
+}
+
+TActiveFormatSettings::~TActiveFormatSettings() { t_active = previous_; }
 
 void GetFormatSettings() { FormatSettings = FormatSettingsFromLocale(); }
 

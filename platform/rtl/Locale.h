@@ -153,8 +153,26 @@ struct TFormatSettings {
   uint16_t TwoDigitYearCenturyWindow = 0;
 };
 
-// The settings every routine of the layer reads.
+// The settings every routine of the layer reads (unless given others). Not for use while
+// static objects are being constructed.
 extern TFormatSettings FormatSettings;
+
+// The settings the formatting and parsing routines of this thread use: those passed to the
+// running routine's overload that takes a TFormatSettings, else FormatSettings.
+const TFormatSettings& ActiveFormatSettings();
+
+// Makes `settings` the active ones of this thread for its lifetime (used by the overloads
+// taking a TFormatSettings; nests).
+class TActiveFormatSettings {
+ public:
+  explicit TActiveFormatSettings(const TFormatSettings& settings);
+  ~TActiveFormatSettings();
+  TActiveFormatSettings(const TActiveFormatSettings&) = delete;
+  TActiveFormatSettings& operator=(const TActiveFormatSettings&) = delete;
+
+ private:
+  const TFormatSettings* previous_;
+};
 
 // Settings read from the locale table (what the framework does at start-up).
 TFormatSettings FormatSettingsFromLocale(win::LCID locale = win::LOCALE_USER_DEFAULT);

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "platform/base/Exceptions.h"
+#include "platform/rtl/CodePage.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
-#include "platform/rtl/CodePage.h"
 #include "platform/rtl/Locale.h"
 
 namespace vcl {
@@ -272,6 +272,8 @@ bool ParseInt(const std::string& s, bool is64, int64_t& out) {
 
 std::string IntToHex(int32_t value, int digits) { return Hex(static_cast<uint32_t>(value), digits); }
 std::string IntToHex(int64_t value, int digits) { return Hex(static_cast<uint64_t>(value), digits); }
+std::string IntToHex(uint32_t value, int digits) { return Hex(value, digits); }
+std::string IntToHex(uint64_t value, int digits) { return Hex(value, digits); }
 
 bool TryStrToInt(const std::string& s, int32_t& value) {
   int64_t v;
@@ -323,6 +325,95 @@ bool StrToBool(const std::string& s) {
   int64_t v;
   if (TryStrToInt64(s, v)) return v != 0;
   throw EConvertError(Format(SInvalidBoolean, {s}));
+}
+
+size_t StrLen(const char* s) { return s ? std::strlen(s) : 0; }
+
+char* StrEnd(char* s) { return s ? s + std::strlen(s) : s; }
+
+char* StrCopy(char* dest, const char* source) {
+  const size_t n = StrLen(source);
+  if (n) std::memcpy(dest, source, n);
+  dest[n] = 0;
+  return dest;
+}
+
+char* StrLCopy(char* dest, const char* source, size_t maxLen) {
+  size_t n = 0;
+  if (source)
+    while (n < maxLen && source[n]) ++n;
+  if (n) std::memcpy(dest, source, n);
+  dest[n] = 0;
+  return dest;
+}
+
+char* StrPCopy(char* dest, const std::string& source) { return StrLCopy(dest, source.c_str(), source.size()); }
+
+char* StrPLCopy(char* dest, const std::string& source, size_t maxLen) {
+  return StrLCopy(dest, source.c_str(), std::min(maxLen, source.size()));
+}
+
+std::string StrPas(const char* s) { return s ? std::string(s) : std::string(); }
+
+namespace {
+
+int CompareC(const char* a, const char* b, size_t maxLen, bool ignoreCase) {
+  if (!a) a = "";
+  if (!b) b = "";
+  for (size_t i = 0; i < maxLen; ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (ignoreCase) {
+      if (x >= 'a' && x <= 'z') x -= 32;
+      if (y >= 'a' && y <= 'z') y -= 32;
+    }
+    if (x != y) return x - y;
+    if (x == 0) return 0;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int StrComp(const char* a, const char* b) { return CompareC(a, b, SIZE_MAX, false); }
+int StrIComp(const char* a, const char* b) { return CompareC(a, b, SIZE_MAX, true); }
+int StrLComp(const char* a, const char* b, size_t maxLen) { return CompareC(a, b, maxLen, false); }
+int StrLIComp(const char* a, const char* b, size_t maxLen) { return CompareC(a, b, maxLen, true); }
+
+const char* StrScan(const char* s, char ch) {
+  if (!s) return nullptr;
+  return ch == 0 ? s + std::strlen(s) : std::strchr(s, ch);
+}
+
+const char* StrRScan(const char* s, char ch) {
+  if (!s) return nullptr;
+  return ch == 0 ? s + std::strlen(s) : std::strrchr(s, ch);
+}
+
+const char* StrPos(const char* s, const char* sub) {
+  if (!s || !sub || !*sub) return nullptr;
+  return std::strstr(s, sub);
+}
+
+const char* PCharOrNull(const std::string& s) { return s.empty() ? nullptr : s.c_str(); }
+
+char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+bool SameStr(const std::string& a, const std::string& b) { return a == b; }
+
+std::string AdjustLineBreaks(const std::string& s) {
+  std::string r;
+  r.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '\r' || c == '\n') {
+      r += "\r\n";
+      // A pair of different break characters is one break.
+      if (i + 1 < s.size() && (s[i + 1] == '\r' || s[i + 1] == '\n') && s[i + 1] != c) ++i;
+    } else {
+      r += c;
+    }
+  }
+  return r;
 }
 
 }  // namespace vcl

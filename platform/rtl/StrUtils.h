@@ -68,6 +68,8 @@ std::string IntToStr(int64_t value);
 // 32-bit pattern, a negative 64-bit value its 64-bit pattern.
 std::string IntToHex(int32_t value, int digits);
 std::string IntToHex(int64_t value, int digits);
+std::string IntToHex(uint32_t value, int digits);
+std::string IntToHex(uint64_t value, int digits);
 // Text to integers: optional blanks, a sign, decimal digits or hexadecimal after "$", "0x"
 // or "0X". Anything else, or a value out of range, raises EConvertError
 // "'<text>' is not a valid integer value".
@@ -77,6 +79,30 @@ bool TryStrToInt(const std::string& s, int32_t& value);
 int64_t StrToInt64(const std::string& s);
 int64_t StrToInt64Def(const std::string& s, int64_t def);
 bool TryStrToInt64(const std::string& s, int64_t& value);
+
+// Zero-terminated strings (PChar); null pointers count as empty where the framework allows.
+size_t StrLen(const char* s);
+char* StrEnd(char* s);
+char* StrCopy(char* dest, const char* source);
+// Copies at most maxLen characters and always terminates (dest holds maxLen + 1).
+char* StrLCopy(char* dest, const char* source, size_t maxLen);
+char* StrPCopy(char* dest, const std::string& source);
+char* StrPLCopy(char* dest, const std::string& source, size_t maxLen);
+std::string StrPas(const char* s);
+int StrComp(const char* a, const char* b);
+int StrIComp(const char* a, const char* b);
+int StrLComp(const char* a, const char* b, size_t maxLen);
+int StrLIComp(const char* a, const char* b, size_t maxLen);
+const char* StrScan(const char* s, char ch);
+const char* StrRScan(const char* s, char ch);
+const char* StrPos(const char* s, const char* sub);
+// The framework's PChar of a string: null for an empty one.
+const char* PCharOrNull(const std::string& s);
+
+char UpCase(char c);
+bool SameStr(const std::string& a, const std::string& b);
+// Every line break (CR, LF, LF CR or CR LF) becomes CR LF.
+std::string AdjustLineBreaks(const std::string& s);
 
 // "True"/"False" or "-1"/"0".
 std::string BoolToStr(bool b, bool useBoolStrs = false);

@@ -8,6 +8,7 @@
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Currency.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Errors.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/FloatFormat.h"
@@ -15,3 +16,4 @@
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/Memory.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/WinError.h"

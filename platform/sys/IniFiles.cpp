@@ -160,13 +160,15 @@ void TCustomIniFile::WriteBinaryStream(const std::string& Section, const std::st
 }
 
 bool TCustomIniFile::SectionExists(const std::string& Section) {
-  return !Model().Keys(Section).empty();
+  TStringList keys;
+  ReadSection(Section, &keys);
+  return keys.Count() > 0;
 }
 
 bool TCustomIniFile::ValueExists(const std::string& Section, const std::string& Ident) {
-  for (const auto& k : Model().Keys(Section))
-    if (SameIniName(k, Ident)) return true;
-  return false;
+  TStringList keys;
+  ReadSection(Section, &keys);
+  return keys.IndexOf(Ident) >= 0;
 }
 
 void TIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
@@ -223,12 +225,17 @@ const TIniText& TIniFile::Model() {
   return text_;
 }
 
-void TIniFile::Save() {
-  if (!sysfiles::WriteWholeFile(FileName(), text_.Text())) {
-    loaded_ = false;  // read the file again next time
-    throw EIniFileException("Unable to write to " + FileName());
-  }
-  loaded_ = false;  // the next read takes the new stamp (and sees later writers)
+template <class F>
+void TIniFile::Change(F f) {
+  const int rc = sysfiles::UpdateWholeFile(FileName(), [&](std::string& text, bool exists) {
+    TIniText model;
+    if (exists) model.Parse(text);
+    if (!f(model)) return false;
+    text = model.Text();
+    return true;
+  });
+  loaded_ = false;  // the next read takes the file as it is now
+  if (rc != 0) throw EIniFileException("Unable to write to " + FileName());
 }
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
@@ -239,19 +246,18 @@ std::string TIniFile::ReadString(const std::string& Section, const std::string& 
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident,
                            const std::string& Value) {
-  Model();
-  text_.Write(Section, Ident, Value);
-  Save();
+  Change([&](TIniText& model) {
+    model.Write(Section, Ident, Value);
+    return true;
+  });
 }
 
 void TIniFile::EraseSection(const std::string& Section) {
-  Model();
-  if (text_.EraseSection(Section)) Save();
+  Change([&](TIniText& model) { return model.EraseSection(Section); });
 }
 
 void TIniFile::DeleteKey(const std::string& Section, const std::string& Ident) {
-  Model();
-  if (text_.DeleteKey(Section, Ident)) Save();
+  Change([&](TIniText& model) { return model.DeleteKey(Section, Ident); });
 }
 
 // ---- TMemIniFile ------------------------------------------------------------------------------

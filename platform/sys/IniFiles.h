@@ -6,8 +6,10 @@
 //
 // TIniFile writes through: every Write*, EraseSection and DeleteKey rewrites the file before it
 // returns (to a temporary file renamed over the old one), so nothing waits for the destructor
-// or for the end of the process, and UpdateFile has nothing left to do. Reads see changes that
-// other writers made to the file. A missing file reads as empty and is created by the first
+// or for the end of the process, and UpdateFile has nothing left to do. Each change is a
+// read-modify-write of the current file under an advisory lock of its folder, so TIniFile
+// writers in several threads or processes lose nothing; reads see changes that other writers
+// made to the file. A missing file reads as empty and is created by the first
 // write (its folder must exist); a write that fails raises EIniFileException "Unable to write
 // to %s", a file that exists but cannot be read EIniFileException "Cannot read file %s: <why>".
 //
@@ -77,15 +79,13 @@ class TCustomIniFile : public TObject {
   virtual void DeleteKey(const std::string& Section, const std::string& Ident) = 0;
   virtual void UpdateFile() = 0;
 
-  // True when the section has at least one key (a section without keys does not count, as
+  // True when ReadSection finds at least one key (a section without keys does not count, as
   // in the framework).
   bool SectionExists(const std::string& Section);
   bool ValueExists(const std::string& Section, const std::string& Ident);
 
  protected:
   void SetFileName(const std::string& FileName) { fileName_ = FileName; }
-  // The model behind the file, for the shared read and list functions.
-  virtual const TIniText& Model() = 0;
 
  private:
   std::string fileName_;
@@ -107,11 +107,13 @@ class TIniFile : public TCustomIniFile {
   // Every change is already in the file.
   void UpdateFile() override {}
 
- protected:
-  const TIniText& Model() override;
-
  private:
-  void Save();
+  // The text of the file, read again when the file changed.
+  const TIniText& Model();
+  // Applies f(TIniText&) -> bool (changed) to the file's current text under the folder lock
+  // and writes the result back.
+  template <class F>
+  void Change(F f);
   TIniText text_;
   sysfiles::TFileStamp stamp_;
   bool loaded_ = false;
@@ -143,9 +145,6 @@ class TMemIniFile : public TCustomIniFile {
   // Changes the file name; with Reload the text is read again from the new file (empty when
   // it does not exist).
   void Rename(const std::string& FileName, bool Reload);
-
- protected:
-  const TIniText& Model() override { return text_; }
 
  private:
   void Load();

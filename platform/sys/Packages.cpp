@@ -16,7 +16,10 @@ namespace vcl {
 namespace {
 
 // Initializations may load further packages: the lock is recursive.
-std::recursive_mutex g_mutex;
+std::recursive_mutex& Mutex() {
+  static std::recursive_mutex m;
+  return m;
+}
 
 std::map<std::string, int>& Counters() {
   static std::map<std::string, int> counters;
@@ -51,13 +54,13 @@ std::string ModuleName(win::HMODULE module) {
 }  // namespace
 
 int UnitInitCount(const std::string& unitName) {
-  std::lock_guard<std::recursive_mutex> guard(g_mutex);
+  std::lock_guard<std::recursive_mutex> guard(Mutex());
   auto it = Counters().find(Key(unitName.c_str()));
   return it == Counters().end() ? 0 : it->second;
 }
 
 void InitializePackage(const TPackageUnitTable& table) {
-  std::lock_guard<std::recursive_mutex> guard(g_mutex);
+  std::lock_guard<std::recursive_mutex> guard(Mutex());
   auto& counters = Counters();
   // Units counted by this call, and which of them this call initialized.
   std::vector<std::pair<const TUnitEntry*, bool>> done;
@@ -91,7 +94,7 @@ void InitializePackage(const TPackageUnitTable& table) {
 }
 
 void FinalizePackage(const TPackageUnitTable& table) {
-  std::lock_guard<std::recursive_mutex> guard(g_mutex);
+  std::lock_guard<std::recursive_mutex> guard(Mutex());
   auto& counters = Counters();
   std::exception_ptr first;
   for (int i = table.UnitCount - 1; i >= 0; --i) {
@@ -122,7 +125,7 @@ void FinalizePackage(win::HMODULE module) {
 }
 
 win::HMODULE LoadPackage(const std::string& name) {
-  std::lock_guard<std::recursive_mutex> guard(g_mutex);
+  std::lock_guard<std::recursive_mutex> guard(Mutex());
   // Names with a folder follow the layer's path policy; bare names are searched for by the
   // system's loader.
   const bool hasFolder = name.find_first_of("\\/") != std::string::npos ||
@@ -151,7 +154,7 @@ win::HMODULE LoadPackage(const std::string& name) {
 
 void UnloadPackage(win::HMODULE module) {
   if (!module) return;
-  std::lock_guard<std::recursive_mutex> guard(g_mutex);
+  std::lock_guard<std::recursive_mutex> guard(Mutex());
   struct Closer {
     void* h;
     ~Closer() { ::dlclose(h); }

@@ -6,11 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <random>
 #include <set>
 
 #include "platform/base/Exceptions.h"
@@ -59,6 +61,7 @@ struct Stamp {
   off_t size = 0;
   long long sec = 0;
   long nsec = 0;
+  std::string token;  // the header's save token ("" for files this store did not write)
   bool operator==(const Stamp&) const = default;
 };
 
@@ -84,9 +87,19 @@ struct HandleEntry {
   DWORD access;
 };
 
-std::mutex g_mutex;
-std::map<std::string, CachedHive> g_cache;  // by hive file path
-std::map<uintptr_t, HandleEntry> g_handles;
+// Function-local statics, so that the store also works from static initializers.
+std::mutex& Mutex() {
+  static std::mutex m;
+  return m;
+}
+std::map<std::string, CachedHive>& Cache() {  // by hive file path
+  static std::map<std::string, CachedHive> c;
+  return c;
+}
+std::map<uintptr_t, HandleEntry>& Handles() {
+  static std::map<uintptr_t, HandleEntry> h;
+  return h;
+}
 uintptr_t g_nextHandle = 0x10000;
 
 const char* HiveName(HKEY root) {
@@ -95,7 +108,9 @@ const char* HiveName(HKEY root) {
     case 0x80000001: return "HKEY_CURRENT_USER";
     case 0x80000002: return "HKEY_LOCAL_MACHINE";
     case 0x80000003: return "HKEY_USERS";
+    case 0x80000004: return "HKEY_PERFORMANCE_DATA";
     case 0x80000005: return "HKEY_CURRENT_CONFIG";
+    case 0x80000006: return "HKEY_DYN_DATA";
     default: return nullptr;
   }
 }
@@ -138,7 +153,7 @@ Node* FindNode(Node& root, const std::string& path) {
 
 // ---- The hive file format --------------------------------------------------------------------
 //
-//   ZYLREG 1
+//   ZYLREG 1 <token>                     the token changes with every save
 //   K :<key path>                       one line per key, parents first; the root is "K :"
 //   V <type> :<value name> <data>       values of the key above, in creation order
 //   END <number of K and V lines>
@@ -250,8 +265,8 @@ void SerializeNode(const Node& n, const std::string& path, std::string& out, siz
     SerializeNode(*s, path.empty() ? s->name : path + "\\" + s->name, out, records);
 }
 
-std::string Serialize(const Node& root) {
-  std::string out = std::string(kHeader) + "\n";
+std::string Serialize(const Node& root, const std::string& token) {
+  std::string out = std::string(kHeader) + " " + token + "\n";
   size_t records = 0;
   SerializeNode(root, "", out, records);
   out += "END " + std::to_string(records) + "\n";
@@ -272,7 +287,18 @@ std::vector<std::string> SplitBlanks(const std::string& line) {
   return t;
 }
 
-std::unique_ptr<Node> Parse(const std::string& text, const std::string& file) {
+// The token of a header line; false when the line is no header.
+bool HeaderToken(const std::string& line, std::string& token) {
+  const size_t n = sizeof kHeader - 1;
+  token.clear();
+  if (line.compare(0, n, kHeader) != 0) return false;
+  if (line.size() == n) return true;
+  if (line[n] != ' ' || line.size() == n + 1) return false;
+  token = line.substr(n + 1);
+  return token.find(' ') == std::string::npos;
+}
+
+std::unique_ptr<Node> Parse(const std::string& text, const std::string& file, std::string& token) {
   auto root = std::make_unique<Node>();
   std::set<std::string> declared;
   Node* current = nullptr;
@@ -288,7 +314,7 @@ std::unique_ptr<Node> Parse(const std::string& text, const std::string& file) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find('\0') != std::string::npos) Corrupt(file, lineNo, "zero byte");
     if (!header) {
-      if (line != kHeader) Corrupt(file, lineNo, "not a registry hive (bad header)");
+      if (!HeaderToken(line, token)) Corrupt(file, lineNo, "not a registry hive (bad header)");
       header = true;
       continue;
     }
@@ -402,7 +428,36 @@ std::unique_ptr<Node> LoadTree(const std::string& file, Stamp& stamp) {
     stamp = Stamp{};
     return std::make_unique<Node>();
   }
-  return Parse(text, file);
+  return Parse(text, file, stamp.token);
+}
+
+// The save token in the header of the hive file ("" when there is none or no file).
+std::string ReadToken(const std::string& file) {
+  Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return "";
+  char buf[80];
+  ssize_t n;
+  do {
+    n = ::read(fd.get(), buf, sizeof buf);
+  } while (n < 0 && errno == EINTR);
+  if (n <= 0) return "";
+  std::string line(buf, static_cast<size_t>(n));
+  const size_t eol = line.find('\n');
+  if (eol == std::string::npos) return "";
+  line.resize(eol);
+  std::string token;
+  return HeaderToken(line, token) ? token : "";
+}
+
+// A token no other save of any process is likely to repeat: the process and a random number.
+std::string NewToken() {
+  static std::mt19937_64 rng(std::random_device{}() ^
+                             static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static const char hex[] = "0123456789abcdef";
+  std::string t = std::to_string(::getpid()) + "-";
+  uint64_t r = rng();
+  for (int i = 0; i < 16; ++i, r >>= 4) t += hex[r & 15];
+  return t;
 }
 
 void MakeFolder(const std::string& folder) {
@@ -431,7 +486,10 @@ void WriteAll(int fd, const std::string& data, const std::string& file) {
 // Writes the tree to a temporary file and renames it over the hive; answers the new stamp.
 Stamp SaveTree(const std::string& file, const Node& root) {
   const std::string tmp = file + ".tmp" + std::to_string(::getpid());
-  const std::string data = Serialize(root);
+  const std::string token = NewToken();
+  const std::string data = Serialize(root, token);
+  if (static_cast<off_t>(data.size()) > kMaxHiveSize)
+    throw ERegistryException("Registry hive '" + file + "' would grow beyond its size limit");
   Fd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
   if (fd.get() < 0)
     throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
@@ -451,7 +509,9 @@ Stamp SaveTree(const std::string& file, const Node& root) {
     ::unlink(tmp.c_str());
     throw ERegistryException("Cannot replace registry hive '" + file + "': " + ErrnoText(err));
   }
-  return StampOf(st);
+  Stamp stamp = StampOf(st);
+  stamp.token = token;
+  return stamp;
 }
 
 class FileLock {
@@ -480,7 +540,7 @@ struct Target {
   DWORD access = 0;
 };
 
-// Caller holds g_mutex.
+// Caller holds Mutex().
 LONG ResolveLocked(HKEY key, const std::string& sub, Target& t) {
   HKEY root = nullptr;
   if (IsPredefinedKey(key)) {
@@ -488,8 +548,8 @@ LONG ResolveLocked(HKEY key, const std::string& sub, Target& t) {
     t.keyPath.clear();
     t.access = KEY_ALL_ACCESS;
   } else {
-    auto it = g_handles.find(reinterpret_cast<uintptr_t>(key));
-    if (it == g_handles.end()) return regerr::kInvalidHandle;
+    auto it = Handles().find(reinterpret_cast<uintptr_t>(key));
+    if (it == Handles().end()) return regerr::kInvalidHandle;
     root = it->second.root;
     t.keyPath = it->second.path;
     t.access = it->second.access;
@@ -503,14 +563,23 @@ LONG ResolveLocked(HKEY key, const std::string& sub, Target& t) {
 // Runs `f(const Node& root)` on the current tree of the hive.
 template <class F>
 LONG ReadOp(HKEY key, const std::string& sub, F f) {
-  std::lock_guard<std::mutex> guard(g_mutex);
+  std::lock_guard<std::mutex> guard(Mutex());
   Target t;
   if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
-  CachedHive& c = g_cache[t.file];
+  CachedHive& c = Cache()[t.file];
   struct stat st;
   Stamp now;
   if (::stat(t.file.c_str(), &st) == 0) now = StampOf(st);
-  if (!c.root || !(now == c.stamp)) {
+  // Same file facts are not enough (inode numbers are reused, times are coarse): the save
+  // token must match too, and files without one are always read again.
+  bool fresh = false;
+  if (c.root && now.exists && !c.stamp.token.empty()) {
+    now.token = c.stamp.token;
+    fresh = now == c.stamp && ReadToken(t.file) == c.stamp.token;
+  } else if (c.root && !now.exists && !c.stamp.exists) {
+    fresh = true;
+  }
+  if (!fresh) {
     c.root.reset();
     Stamp s;
     auto tree = LoadTree(t.file, s);
@@ -525,7 +594,7 @@ LONG ReadOp(HKEY key, const std::string& sub, F f) {
 // lock and writes the result back when it changed.
 template <class F>
 LONG WriteOp(HKEY key, const std::string& sub, DWORD needed, F f) {
-  std::lock_guard<std::mutex> guard(g_mutex);
+  std::lock_guard<std::mutex> guard(Mutex());
   Target t;
   if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
   if ((t.access & needed) != needed) return regerr::kAccessDenied;
@@ -534,7 +603,7 @@ LONG WriteOp(HKEY key, const std::string& sub, DWORD needed, F f) {
   FileLock lock(t.file + ".lock");
   Stamp stamp;
   auto tree = LoadTree(t.file, stamp);
-  CachedHive& c = g_cache[t.file];
+  CachedHive& c = Cache()[t.file];
   if (!FindNode(*tree, t.keyPath)) {
     c.root = std::move(tree);
     c.stamp = stamp;
@@ -596,40 +665,40 @@ std::string JoinPath(const std::string& path, const std::string& sub) {
 }
 
 HKEY OpenHandle(HKEY base, const std::string& path, DWORD access) {
-  std::lock_guard<std::mutex> guard(g_mutex);
+  std::lock_guard<std::mutex> guard(Mutex());
   HandleEntry e;
   if (IsPredefinedKey(base)) {
     e.root = base;
     e.path = JoinPath("", path);
   } else {
-    auto it = g_handles.find(reinterpret_cast<uintptr_t>(base));
-    if (it == g_handles.end()) return nullptr;
+    auto it = Handles().find(reinterpret_cast<uintptr_t>(base));
+    if (it == Handles().end()) return nullptr;
     e.root = it->second.root;
     e.path = JoinPath(it->second.path, path);
   }
   e.access = access;
   const uintptr_t id = g_nextHandle;
   g_nextHandle += 8;
-  g_handles.emplace(id, std::move(e));
+  Handles().emplace(id, std::move(e));
   return reinterpret_cast<HKEY>(id);
 }
 
 bool CloseHandle(HKEY key) {
-  std::lock_guard<std::mutex> guard(g_mutex);
+  std::lock_guard<std::mutex> guard(Mutex());
   if (IsPredefinedKey(key)) return true;
-  return g_handles.erase(reinterpret_cast<uintptr_t>(key)) > 0;
+  return Handles().erase(reinterpret_cast<uintptr_t>(key)) > 0;
 }
 
 bool Resolve(HKEY key, HKEY& root, std::string& path, DWORD& access) {
-  std::lock_guard<std::mutex> guard(g_mutex);
+  std::lock_guard<std::mutex> guard(Mutex());
   if (IsPredefinedKey(key)) {
     root = key;
     path.clear();
     access = KEY_ALL_ACCESS;
     return true;
   }
-  auto it = g_handles.find(reinterpret_cast<uintptr_t>(key));
-  if (it == g_handles.end()) return false;
+  auto it = Handles().find(reinterpret_cast<uintptr_t>(key));
+  if (it == Handles().end()) return false;
   root = it->second.root;
   path = it->second.path;
   access = it->second.access;

@@ -5,7 +5,9 @@
 // with. Every change is a read-modify-write of the hive file under an exclusive advisory lock
 // (flock on "<hive>.lock"), written to a temporary file and renamed over the hive, so that
 // writers in several threads or processes never lose each other's changes and readers always see
-// a complete file. Reads use the last loaded tree while the file is unchanged on disk.
+// a complete file. Reads use the last loaded tree while the file is unchanged on disk: same
+// inode, size and time, and the same save token in its header (every save writes a new one;
+// a file without a token is read again every time).
 //
 // A hive file that cannot be parsed raises ERegistryException naming the file and the line;
 // the file is left as it is (writes to that hive fail the same way until it is repaired).

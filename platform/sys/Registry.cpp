@@ -298,6 +298,18 @@ void TRegistry::WriteFloat(const std::string& Name, double Value) {
   PutData(Name, &Value, sizeof Value, rdBinary);
 }
 
+Currency TRegistry::ReadCurrency(const std::string& Name) {
+  int64_t v = 0;
+  TRegDataType t;
+  const int32_t len = GetData(Name, &v, sizeof v, t);
+  if (t != rdBinary || len != static_cast<int32_t>(sizeof v)) ReadError(Name);
+  return Currency::FromScaled(v);
+}
+
+void TRegistry::WriteCurrency(const std::string& Name, Currency Value) {
+  PutData(Name, &Value.Value, sizeof Value.Value, rdBinary);
+}
+
 int32_t TRegistry::ReadBinaryData(const std::string& Name, void* Buffer, int32_t BufSize) {
   TRegDataInfo info;
   if (!GetDataInfo(Name, info)) return 0;

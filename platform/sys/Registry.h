@@ -10,7 +10,7 @@
 //   '%s'" or "Failed to get data for '%s'" (a value longer than the type, as the framework).
 // - ReadBinaryData of a missing value answers 0.
 // Writing without an open key, or through a key opened read-only, raises "Failed to set data
-// for '%s'". Floats and dates are stored as 8-byte binary values. A corrupt hive file raises
+// for '%s'". Floats, dates and currency values are stored as 8-byte binary values. A corrupt hive file raises
 // ERegistryException naming the file when the key is opened.
 //
 // Every change reaches the hive file before the call returns, so LazyWrite changes nothing.
@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/classes/Object.h"
+#include "platform/rtl/Currency.h"
 #include "platform/sys/WinReg.h"
 
 namespace vcl {
@@ -95,6 +96,9 @@ class TRegistry : public TObject {
   void WriteDate(const std::string& Name, double Value) { WriteFloat(Name, Value); }
   void WriteDateTime(const std::string& Name, double Value) { WriteFloat(Name, Value); }
   void WriteTime(const std::string& Name, double Value) { WriteFloat(Name, Value); }
+  // 8-byte binary values (the count of 1/10000).
+  Currency ReadCurrency(const std::string& Name);
+  void WriteCurrency(const std::string& Name, Currency Value);
   // Copies the value into Buffer and answers its size; 0 for a missing value; raises "Invalid
   // data type" for a value that is neither binary nor of an unknown type, or larger than BufSize.
   int32_t ReadBinaryData(const std::string& Name, void* Buffer, int32_t BufSize);

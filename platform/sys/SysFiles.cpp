@@ -1,6 +1,7 @@
 #include "platform/sys/SysFiles.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,6 +98,33 @@ bool WriteWholeFile(const std::string& name, const std::string& text) {
     errno = err;
   }
   return ok;
+}
+
+int UpdateWholeFile(const std::string& name,
+                    const std::function<bool(std::string& text, bool exists)>& change) {
+  std::string native = NativeFileName(name);
+  if (native.empty()) return ENOENT;
+  char resolved[PATH_MAX];
+  if (::realpath(native.c_str(), resolved)) native = resolved;
+  const size_t slash = native.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : native.substr(0, slash);
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return errno;
+  struct Unlock {
+    int fd;
+    ~Unlock() {
+      ::flock(fd, LOCK_UN);
+      ::close(fd);
+    }
+  } unlock{dir};
+  while (::flock(dir, LOCK_EX) != 0)
+    if (errno != EINTR) return errno;
+  std::string text;
+  TFileStamp stamp;
+  const int rc = ReadWholeFile(name, text, stamp);
+  if (rc != 0 && rc != ENOENT) return rc;
+  if (!change(text, rc == 0)) return 0;
+  return WriteWholeFile(name, text) ? 0 : errno;
 }
 
 std::string ErrorText(int code) {

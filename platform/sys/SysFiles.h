@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vcl::sysfiles {
@@ -28,6 +29,12 @@ int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp)
 // over it (keeping the mode of an existing file and writing through symbolic links). False
 // with errno set on failure, leaving the old file as it was.
 bool WriteWholeFile(const std::string& name, const std::string& text);
+// Read-modify-write of a file under an exclusive advisory lock (flock) of its folder, so that
+// writers in other threads and processes that use this function lose nothing: `change` gets
+// the current text (`exists` false for no file) and answers whether to write it back. Answers
+// 0, or an error code as ReadWholeFile does (ENOENT also for a missing folder).
+int UpdateWholeFile(const std::string& name,
+                    const std::function<bool(std::string& text, bool exists)>& change);
 // The system's text for an error code of the functions above.
 std::string ErrorText(int code);
 

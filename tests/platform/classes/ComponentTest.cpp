@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 
 using namespace vcl;
@@ -273,4 +275,27 @@ TEST(Persistent, AssignErrorsNameTheClasses) {
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), "Cannot assign a nil to a TComponent");
   }
+}
+
+TEST(Component, DesignPositionStreamsAsLeftAndTop) {
+  TComponent c(nullptr);
+  c.SetName("Timer1");
+  c.SetDesignInfo((65000 << 16) | 24);  // left 24, top 65000 (hidden)
+  TMemoryStream m;
+  m.WriteComponent(&c);
+  const std::string bytes(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  const std::string text = ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("Left = 24"), std::string::npos) << text;
+  EXPECT_NE(text.find("Top = 65000"), std::string::npos) << text;
+  TComponent back(nullptr);
+  m.SetPosition(0);
+  m.ReadComponent(&back);
+  EXPECT_EQ(back.DesignInfo(), c.DesignInfo());
+  EXPECT_EQ(back.Name(), "Timer1");
+  // A zero position writes nothing.
+  TComponent plain(nullptr);
+  TMemoryStream m2;
+  m2.WriteComponent(&plain);
+  const std::string bytes2(static_cast<const char*>(m2.Memory()), static_cast<size_t>(m2.Size()));
+  EXPECT_EQ(ObjectBinaryToTextString(bytes2).find("Left"), std::string::npos);
 }

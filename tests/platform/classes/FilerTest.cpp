@@ -532,3 +532,32 @@ TEST_F(FilerTest, ValuePrimitivesOfReaderAndWriter) {
   EXPECT_EQ(r.BytesLeft(), 0);
   EXPECT_THROW(r.ReadValue(), EReadError);
 }
+
+TEST_F(FilerTest, SingleComponentsWithoutSignature) {
+  TTestForm source(nullptr);
+  source.SetName("Source");
+  auto* w = new TWidget(&source);
+  w->SetName("Lone");
+  w->SetWidth(64);
+  w->SetOnClick(TNotifyEvent(&source, &TTestForm::WidgetClick));
+  TStringStream stream;
+  {
+    TWriter writer(&stream);
+    writer.SetRoot(&source);
+    writer.WriteComponent(w);
+  }
+  EXPECT_EQ(stream.DataString().substr(0, 8), "\x07TWidget");
+  stream.SetPosition(0);
+  TTestForm target(nullptr);
+  TReader reader(&stream);
+  reader.SetRoot(&target);
+  reader.SetOwner(&target);
+  auto* read = static_cast<TWidget*>(reader.ReadComponent(nullptr));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Owner(), &target);
+  EXPECT_EQ(read->Name(), "Lone");
+  EXPECT_EQ(read->Width(), 64);
+  EXPECT_EQ(read->loadedCalls_, 1);  // read on its own: Loaded at its end
+  read->OnClick()(read);
+  EXPECT_EQ(target.lastClick, read);
+}

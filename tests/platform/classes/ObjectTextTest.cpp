@@ -7,6 +7,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestSupport.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using filertest::TFormBytes;
@@ -138,6 +139,12 @@ TEST(ObjectText, FloatsKeepEveryBitThroughText) {
   ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(~0ull, 8).Le(0x7FFE, 2)));
   ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(1, 8).Le(0, 2)));
   ExpectRoundTrip(OneProperty(TFormBytes().Value(vaExtended).Le(0xC000000000000000ull, 8).Le(0xFFFF, 2)));
+  // Typed by hand beyond a double's range: still the extended value.
+  const std::string big = ToBinary("object A: TA\r\n  P = 1E400\r\nend");
+  TExtended10 x;
+  std::memcpy(x.Bytes, big.data() + big.size() - 12, 10);
+  EXPECT_EQ(x.Bytes[9] & 0x7F, 0x45);  // exponent 0x4530 for 2^1328
+  EXPECT_TRUE(std::isfinite(ExtendedToLongDouble(x)));
   // Currency written as a float is rounded to whole ten-thousandths, halves to even.
   EXPECT_EQ(ToBinary("object A: TA\r\n  P = 2.5c\r\nend"),
             TFormBytes().Signature().Header("TA", "A").Prop("P").Currency(2).End().End().Bytes());
@@ -332,4 +339,34 @@ TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
   std::string deep = "object A: TA\r\n  P = ";
   for (int i = 0; i < 100000; ++i) deep += '(';
   EXPECT_THROW(ToBinary(deep), EParserError);
+}
+
+TEST(ObjectText, InlineAndKeywordsInAnyCase) {
+  TFormBytes b;
+  b.Signature().Header("TForm1", "Form1").End();
+  b.Byte(0xF4).Header("TFrame1", "Frame1").Prop("Tag").Int8(1).End();
+  b.Byte(0xF6).Int16(-300).Header("TButton", "B").End().End();
+  b.End();
+  b.End();
+  const std::string text = ToText(b);
+  EXPECT_NE(text.find("  inline Frame1: TFrame1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("    inline B: TButton [-300]\r\n"), std::string::npos) << text;
+  EXPECT_EQ(ToBinary(text), b.Bytes());
+  EXPECT_EQ(ToBinary("OBJECT Form1: TForm1\n  INLINE Frame1: TFrame1\n  Tag = 1\n  End\nEND"),
+            TFormBytes().Signature().Header("TForm1", "Form1").End().Byte(0xF4).Header("TFrame1", "Frame1")
+                .Prop("Tag").Int8(1).End().End().End().Bytes());
+}
+
+TEST(ObjectText, TheExampleFormPairMatches) {
+  auto load = [](const std::string& name) {
+    TMemoryStream m;
+    m.LoadFromFile(testsupport::SourceDir() + "/examples/" + name);
+    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  };
+  const std::string text = load("sample.txt");
+  const std::string binary = load("sample.dfm");
+  EXPECT_EQ(TestStreamFormatString(binary), sofBinary);
+  EXPECT_EQ(TestStreamFormatString(text), sofText);
+  EXPECT_EQ(ObjectTextToBinaryString(text), binary);
+  EXPECT_EQ(ObjectBinaryToTextString(binary), text);
 }

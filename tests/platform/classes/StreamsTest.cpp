@@ -155,3 +155,17 @@ TEST(FileStream, WindowsStyleNamesFollowThePathPolicy) {
   // A drive that maps nowhere cannot hold files.
   EXPECT_THROW(TFileStream("Q:\\nowhere\\x.bin", fmCreate), EFCreateError);
 }
+
+TEST(MemoryStream, HugeSizesAndPositionsFailCleanly) {
+  TMemoryStream m;
+  EXPECT_THROW(m.SetSize(INT64_MAX), EStreamError);
+  EXPECT_THROW(m.SetSize(int64_t{INT32_MAX} + 1), EStreamError);
+  EXPECT_EQ(m.Size(), 0);
+  m.Seek(INT64_MAX - 1, soBeginning);
+  EXPECT_THROW(m.WriteBuffer("abc", 3), EStreamError);
+  EXPECT_THROW(m.Seek(10, soCurrent), EStreamError);  // past the largest position
+  TStringStream s;
+  s.Seek(INT64_MAX - 2, soBeginning);
+  EXPECT_THROW(s.WriteString("abcd"), EStreamError);
+  EXPECT_EQ(s.DataString(), "");
+}

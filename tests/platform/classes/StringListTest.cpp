@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
@@ -292,4 +294,45 @@ TEST(StringList, StreamsAndFiles) {
   r.LoadFromStream(&s);
   EXPECT_EQ(Join(r), "rest");
   EXPECT_THROW(r.LoadFromFile(dir.File("missing.txt")), EFOpenError);
+}
+
+namespace sl_test {
+
+class TMemoLike : public TComponent {
+  ZYL_CLASS(TMemoLike, TComponent)
+  explicit TMemoLike(TComponent* AOwner) : TComponent(AOwner), lines_(new TStringList) {}
+  ~TMemoLike() override { delete lines_; }
+  TStrings* Lines() const { return lines_; }
+  void SetLines(TStrings* value) { lines_->Assign(value); }
+
+ private:
+  TStringList* lines_;
+};
+
+ZYL_CLASS_IMPL(TMemoLike) { b.Prop("Lines", &TMemoLike::Lines, &TMemoLike::SetLines); }
+
+}  // namespace sl_test
+
+TEST(StringList, StreamsAsTheStringsPropertyOfAForm) {
+  sl_test::TMemoLike memo(nullptr);
+  memo.SetName("Memo1");
+  memo.Lines()->SetText("first line\r\nit's\r\n");
+  TMemoryStream m;
+  m.WriteComponent(&memo);
+  const std::string text = ObjectBinaryToTextString(
+      std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size())));
+  EXPECT_NE(text.find("Lines.Strings = (\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("'it'#39's')"), std::string::npos) << text;
+  sl_test::TMemoLike back(nullptr);
+  back.Lines()->Add("old");
+  m.SetPosition(0);
+  m.ReadComponent(&back);
+  EXPECT_EQ(Join(*back.Lines()), "first line|it's");
+  // An empty list writes nothing.
+  sl_test::TMemoLike empty(nullptr);
+  TMemoryStream m2;
+  m2.WriteComponent(&empty);
+  const std::string text2 = ObjectBinaryToTextString(
+      std::string(static_cast<const char*>(m2.Memory()), static_cast<size_t>(m2.Size())));
+  EXPECT_EQ(text2.find("Lines"), std::string::npos) << text2;
 }

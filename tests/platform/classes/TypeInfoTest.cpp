@@ -54,9 +54,30 @@ class TBigGadget : public TGadget {
   std::string Extra() const { return extra_; }
   void SetExtra(std::string s) { extra_ = std::move(s); }
   void Ping(TObject* sender) { pinged = sender; }
+  void SetLevel(int32_t v) { level_ = v; }
   std::string extra_;
   TObject* pinged = nullptr;
+  int32_t level_ = 0;
 };
+
+bool ShadeToIdent(int32_t v, std::string& s) {
+  if (v != 255) return false;
+  s = "maxShade";
+  return true;
+}
+bool IdentToShade(const std::string& s, int32_t& v) {
+  if (s != "maxShade") return false;
+  v = 255;
+  return true;
+}
+const TTypeInfo* LevelTypeInfo() {
+  static const TTypeInfo* t = [] {
+    const TTypeInfo* level = MakeIntegerTypeInfo("TLevel", 0, 255);
+    RegisterIntegerConsts(level, &IdentToShade, &ShadeToIdent);
+    return level;
+  }();
+  return t;
+}
 
 ZYL_CLASS_IMPL(TGadget) {
   b.Prop("Width", &TGadget::Width, &TGadget::SetWidth).Default(10)
@@ -77,7 +98,8 @@ ZYL_CLASS_IMPL(TGadget) {
 ZYL_CLASS_IMPL(TBigGadget) {
   b.Prop("Extra", &TBigGadget::Extra, &TBigGadget::SetExtra)
    .Prop("Width", &TGadget::Width, &TGadget::SetWidth).Default(50)  // redeclared default
-   .Method("Ping", &TBigGadget::Ping);
+   .Method("Ping", &TBigGadget::Ping)
+   .Prop("Level", &TBigGadget::level_, &TBigGadget::SetLevel, LevelTypeInfo());
 }
 
 }  // namespace ti_test
@@ -137,7 +159,7 @@ TEST(TypeInfo, PropListOrderAndKinds) {
   for (auto* p : list) names.push_back(p->Name);
   std::vector<std::string> expected = {"Width", "Shade", "Edges", "Ratio", "Caption",
                                        "Letter", "Big", "Buddy", "OnPing", "Visible",
-                                       "Locked", "Version", "Counter", "Extra"};
+                                       "Locked", "Version", "Counter", "Extra", "Level"};
   EXPECT_EQ(names, expected);
   EXPECT_EQ(list[0]->OwnerClass, TBigGadget::StaticClass());  // the redeclaration wins
   EXPECT_EQ(list[0]->Default, 50);
@@ -255,24 +277,13 @@ TEST(TypeInfo, StoredAndDefaultRules) {
   EXPECT_TRUE(IsStoredProp(&g, "Width"));
 }
 
-namespace {
-bool ShadeToIdent(int32_t v, std::string& s) {
-  if (v != 255) return false;
-  s = "maxShade";
-  return true;
-}
-bool IdentToShade(const std::string& s, int32_t& v) {
-  if (s != "maxShade") return false;
-  v = 255;
-  return true;
-}
-}  // namespace
-
 TEST(TypeInfo, NamedIntegerTypesAndIdentifierMaps) {
-  const TTypeInfo* level = MakeIntegerTypeInfo("TLevel", 0, 255);
+  const TTypeInfo* level = LevelTypeInfo();
   EXPECT_EQ(level->Kind, tkInteger);
-  EXPECT_EQ(FindIntToIdent(level), nullptr);
-  RegisterIntegerConsts(level, &IdentToShade, &ShadeToIdent);
+  EXPECT_EQ(level->Name(), "TLevel");
+  EXPECT_EQ(FindIntToIdent(MakeIntegerTypeInfo("TOther")), nullptr);
+  TBigGadget g;
+  EXPECT_EQ(GetPropInfo(&g, "Level")->PropType, level);
   std::string name;
   ASSERT_NE(FindIntToIdent(level), nullptr);
   EXPECT_TRUE(FindIntToIdent(level)(255, name));
@@ -281,4 +292,44 @@ TEST(TypeInfo, NamedIntegerTypesAndIdentifierMaps) {
   EXPECT_TRUE(FindIdentToInt(level)("maxShade", v));
   EXPECT_EQ(v, 255);
   EXPECT_EQ(FindIdentToInt(TypeInfoOf<int32_t>()), nullptr);
+}
+
+TEST(TypeInfo, ValuesAsText) {
+  TBigGadget g;
+  EXPECT_EQ(GetPropValue(&g, "Width"), "10");
+  EXPECT_EQ(GetPropValue(&g, "Shade"), "shMedium");
+  EXPECT_EQ(GetPropValue(&g, "Edges"), "[edLeft,edTop]");
+  EXPECT_EQ(GetPropValue(&g, "Letter"), "a");
+  EXPECT_EQ(GetPropValue(&g, "Visible"), "False");
+  SetPropValue(&g, "Width", "-7");
+  EXPECT_EQ(g.Width(), -7);
+  SetPropValue(&g, "Width", "$10");
+  EXPECT_EQ(g.Width(), 16);
+  EXPECT_THROW(SetPropValue(&g, "Width", "ten"), EConvertError);
+  SetPropValue(&g, "Shade", "shdark");
+  EXPECT_EQ(g.Shade(), shDark);
+  SetPropValue(&g, "Shade", "0");  // a number in range
+  EXPECT_EQ(g.Shade(), shLight);
+  EXPECT_THROW(SetPropValue(&g, "Shade", "3"), EPropertyError);
+  SetPropValue(&g, "Edges", "[edBottom]");
+  EXPECT_EQ(g.Edges(), TEdges{edBottom});
+  SetPropValue(&g, "Ratio", "0.25");
+  EXPECT_DOUBLE_EQ(g.Ratio(), 0.25);
+  EXPECT_EQ(GetPropValue(&g, "Ratio"), "0.25");
+  SetPropValue(&g, "Big", "1099511627776");
+  EXPECT_EQ(g.Big(), int64_t{1} << 40);
+  SetPropValue(&g, "Visible", "true");
+  EXPECT_EQ(g.flags_, 1);
+  SetPropValue(&g, "Letter", "Z");
+  EXPECT_EQ(g.Letter(), 'Z');
+  EXPECT_THROW(SetPropValue(&g, "Letter", "ZZ"), EPropertyError);
+  SetPropValue(&g, "Caption", "  spaced  ");
+  EXPECT_EQ(GetPropValue(&g, "Caption"), "  spaced  ");
+  EXPECT_THROW(GetPropValue(&g, "Buddy"), EPropertyError);
+  EXPECT_THROW(SetPropValue(&g, "OnPing", "Ping"), EPropertyError);
+  // Named integer types take their identifiers too.
+  SetPropValue(&g, "Level", "maxShade");
+  EXPECT_EQ(g.level_, 255);
+  SetPropValue(&g, "Level", "12");
+  EXPECT_EQ(GetPropValue(&g, "Level"), "12");
 }

@@ -50,6 +50,20 @@ TEST(Calendar, EncodeAndDecode) {
   EXPECT_EQ(h + mi + s + ms, 0);
 }
 
+TEST(Calendar, TimeStamps) {
+  const TTimeStamp ts = DateTimeToTimeStamp(At(2000, 1, 1, 12));
+  EXPECT_EQ(ts.Date, DateDelta + 36526);
+  EXPECT_EQ(ts.Time, MSecsPerDay / 2);
+  EXPECT_DOUBLE_EQ(TimeStampToDateTime(ts), At(2000, 1, 1, 12));
+  EXPECT_DOUBLE_EQ(TimeStampToDateTime(DateTimeToTimeStamp(-1.25)), -1.25);
+  EXPECT_EQ(DateTimeToTimeStamp(EncodeDate(1, 1, 1)).Date, 1);
+  TDateTime d = At(2024, 5, 6, 7, 8);
+  ReplaceTime(d, EncodeTime(18, 0, 0, 0));
+  EXPECT_DOUBLE_EQ(d, At(2024, 5, 6, 18));
+  ReplaceDate(d, EncodeDate(1999, 1, 2));
+  EXPECT_DOUBLE_EQ(d, At(1999, 1, 2, 18));
+}
+
 TEST(Calendar, InvalidPartsRaise) {
   EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
   EXPECT_THROW(EncodeDate(0, 1, 1), EConvertError);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -11,6 +12,7 @@
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
+using namespace win;
 
 namespace {
 constexpr uint32_t kOpenRead = 0;  // the framework's fmOpenRead
@@ -230,4 +232,39 @@ TEST(Files, TemporaryNames) {
   EXPECT_EQ(GetTempPath(), tmp.Path() + "/");
   if (saved) setenv("TMP", keep.c_str(), 1);
   else unsetenv("TMP");
+}
+
+TEST(Paths, RelativeNamesAndComparisons) {
+  EXPECT_TRUE(SameFileName("C:\\Dir\\File.TXT", "c:\\dir\\file.txt"));
+  EXPECT_TRUE(SameFileName("\xC9t\xE9", "\xE9T\xC9"));
+  EXPECT_FALSE(SameFileName("a.txt", "b.txt"));
+  EXPECT_LT(AnsiCompareFileName("a.txt", "B.txt"), 0);
+  EXPECT_EQ(ExtractRelativePath("C:\\a\\b\\base.txt", "C:\\a\\c\\d\\dest.txt"), "..\\c\\d\\dest.txt");
+  EXPECT_EQ(ExtractRelativePath("C:\\a\\b\\", "C:\\A\\B\\x.txt"), "x.txt");
+  EXPECT_EQ(ExtractRelativePath("C:\\a\\b\\", "D:\\x.txt"), "D:\\x.txt");
+  EXPECT_EQ(ExtractRelativePath("/srv/a/b/", "/srv/x/y.txt"), "../../x/y.txt");
+}
+
+TEST(Files, SearchAndDiskSpace) {
+  testsupport::TempDir a, b;
+  std::ofstream(b.File("tool.cfg")) << "x";
+  EXPECT_EQ(FileSearch("tool.cfg", a.Path() + ";" + b.Path()), b.Path() + "/tool.cfg");
+  EXPECT_EQ(FileSearch("tool.cfg", a.Path()), "");
+  EXPECT_EQ(FileSearch(b.File("tool.cfg"), ""), b.File("tool.cfg"));
+  EXPECT_GT(DiskSize(0), 0);
+  EXPECT_GE(DiskFree(0), 0);
+  EXPECT_LE(DiskFree(3), DiskSize(3));
+  unsetenv("ZYL_DRIVE_Q");
+  EXPECT_EQ(DiskFree(17), -1);  // Q: is not mapped
+  EXPECT_EQ(DiskSize(200), -1);
+}
+
+TEST(Files, ErrorCodesAndTexts) {
+  EXPECT_EQ(ErrorCodeFromErrno(ENOENT), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(ErrorCodeFromErrno(EACCES), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(ErrorCodeFromErrno(0), 0);
+  EXPECT_EQ(SysErrorMessage(ERROR_FILE_NOT_FOUND), "The system cannot find the file specified.");
+  EXPECT_EQ(SysErrorMessage(ERROR_ACCESS_DENIED), "Access is denied.");
+  EXPECT_EQ(SysErrorMessage(9999), "Unknown error 9999.");
+  EXPECT_EQ(FileSetDate(-1, DateTimeToFileDate(EncodeDate(2020, 1, 1))), ERROR_INVALID_HANDLE);
 }

@@ -40,6 +40,9 @@ TEST(FloatToStrF, GeneralAndExponent) {
   EXPECT_EQ(FloatToStrF(-0.00123, ffExponent, 3, 0), "-1.23E-3");
   EXPECT_EQ(FloatToStrF(0, ffExponent, 4, 2), "0.000E+00");
   EXPECT_EQ(FloatToStrF(9.99, ffExponent, 2, 1), "1.0E+1");  // carry into a new digit
+  EXPECT_EQ(FloatToStrF(1e20, ffGeneral, 15, 3), "1E020");      // digits: minimum exponent digits
+  EXPECT_EQ(FloatToStrF(1.5e-7, ffGeneral, 15, 2), "1.5E-07");
+  EXPECT_EQ(FloatToStrF(1.5, ffGeneral, 15, 4), "1.5");
 }
 
 TEST(FloatToStrF, FixedNumberAndRounding) {

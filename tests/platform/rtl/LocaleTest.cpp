@@ -2,7 +2,12 @@
 
 #include <cstring>
 
+#include "platform/base/Exceptions.h"
 #include "platform/rtl/CodePage.h"
+#include "platform/rtl/Currency.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Locale.h"
 
 using namespace vcl;
@@ -142,4 +147,41 @@ TEST(CodePage, Utf8Edges) {
     const std::string s(1, static_cast<char>(c));
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(s)), s) << c;
   }
+}
+
+TEST(Locale, ExplicitSettingsLeaveTheGlobalOnesAlone) {
+  TFormatSettings german = FormatSettingsFromLocale();
+  german.DecimalSeparator = ',';
+  german.ThousandSeparator = '.';
+  german.DateSeparator = '.';
+  german.ShortDateFormat = "dd/mm/yyyy";
+  german.CurrencyString = "DM";
+  german.CurrencyFormat = 3;
+  EXPECT_EQ(FloatToStr(2.5, german), "2,5");
+  EXPECT_EQ(FloatToStrF(1234.5, ffNumber, 15, 1, german), "1.234,5");
+  EXPECT_EQ(FormatFloat("#,##0.00", 1234.5, german), "1.234,50");
+  EXPECT_EQ(Format("%n|%m|%s", {1234.5, 2.0, "x"}, german), "1.234,50|2,00 DM|x");
+  EXPECT_EQ(CurrToStrF(Currency::FromScaled(15000), ffCurrency, 2, german), "1,50 DM");
+  EXPECT_DOUBLE_EQ(StrToFloat("1,25", german), 1.25);
+  EXPECT_EQ(StrToCurr("1,25", german).Value, 12500);
+  EXPECT_EQ(DateToStr(EncodeDate(2024, 3, 5), german), "05.03.2024");
+  EXPECT_EQ(StrToDate("05.03.2024", german), EncodeDate(2024, 3, 5));
+  TDateTime d;
+  EXPECT_FALSE(TryStrToDate("3/5/2024", d, german));
+  // An exception leaves the thread's settings as they were.
+  EXPECT_THROW(StrToFloat("x", german), EConvertError);
+  EXPECT_EQ(FloatToStr(2.5), "2.5");
+  EXPECT_EQ(DateToStr(EncodeDate(2024, 3, 5)), "3/5/2024");
+  EXPECT_EQ(&ActiveFormatSettings(), &FormatSettings);
+  {
+    const TActiveFormatSettings outer(german);
+    TFormatSettings plain = german;
+    plain.DecimalSeparator = '.';
+    {
+      const TActiveFormatSettings inner(plain);
+      EXPECT_EQ(FloatToStr(0.5), "0.5");
+    }
+    EXPECT_EQ(FloatToStr(0.5), "0,5");
+  }
+  EXPECT_EQ(FloatToStr(0.5), "0.5");
 }

@@ -129,6 +129,8 @@ TEST(IntegerText, IntToStrAndHex) {
   EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFF");
   EXPECT_EQ(IntToHex(int64_t{-1}, 2), "FFFFFFFFFFFFFFFF");
   EXPECT_EQ(IntToHex(0x1234, 2), "1234");
+  EXPECT_EQ(IntToHex(0xFFu, 1), "FF");
+  EXPECT_EQ(IntToHex(size_t{0xABCDEF012}, 12), "000ABCDEF012");
 }
 
 TEST(IntegerText, StrToIntAcceptsTheFrameworkSyntax) {
@@ -173,4 +175,37 @@ TEST(Booleans, TextForms) {
   EXPECT_FALSE(StrToBool("0"));
   EXPECT_THROW(StrToBool("yes"), EConvertError);
   EXPECT_TRUE(StrToBoolDef("yes", true));
+}
+
+TEST(PChar, ZeroTerminatedRoutines) {
+  char buf[8];
+  EXPECT_STREQ(StrPLCopy(buf, "Notification tip", 7), "Notific");
+  EXPECT_STREQ(StrPCopy(buf, "abc"), "abc");
+  EXPECT_EQ(StrLen(buf), 3u);
+  EXPECT_EQ(StrLen(nullptr), 0u);
+  EXPECT_EQ(StrEnd(buf) - buf, 3);
+  EXPECT_STREQ(StrLCopy(buf, nullptr, 5), "");
+  EXPECT_EQ(StrPas(nullptr), "");
+  EXPECT_LT(StrComp("a", "b"), 0);
+  EXPECT_EQ(StrComp(nullptr, ""), 0);
+  EXPECT_EQ(StrIComp("abc", "ABC"), 0);
+  EXPECT_EQ(StrLComp("abcx", "abcy", 3), 0);
+  EXPECT_NE(StrLIComp("abcx", "ABCY", 4), 0);
+  const char* s = "a.b.c";
+  EXPECT_EQ(StrScan(s, '.'), s + 1);
+  EXPECT_EQ(StrRScan(s, '.'), s + 3);
+  EXPECT_EQ(StrScan(s, 'x'), nullptr);
+  EXPECT_EQ(StrPos(s, "b.c"), s + 2);
+  EXPECT_EQ(StrPos(s, ""), nullptr);
+  EXPECT_EQ(PCharOrNull(""), nullptr);
+  const std::string t = "x";
+  EXPECT_EQ(PCharOrNull(t), t.c_str());
+}
+
+TEST(LineBreaks, AdjustedToCrLf) {
+  EXPECT_EQ(AdjustLineBreaks("a\nb\rc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\ne");
+  EXPECT_EQ(AdjustLineBreaks("\n\n"), "\r\n\r\n");
+  EXPECT_EQ(AdjustLineBreaks(""), "");
+  EXPECT_EQ(UpCase('q'), 'Q');
+  EXPECT_EQ(UpCase('\xE9'), '\xE9');
 }

@@ -1,10 +1,14 @@
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
@@ -103,6 +107,51 @@ TEST_F(IniFilesTest, WritesGoThroughAndOtherWritersAreSeen) {
   EXPECT_EQ(first.ReadString("S", "a", ""), "changed outside");
   first.UpdateFile();  // nothing pending
   EXPECT_EQ(Read("w.ini"), "[S]\na=changed outside\n");
+}
+
+TEST_F(IniFilesTest, ConcurrentWritersLoseNothing) {
+  const std::string name = dir_.File("shared.ini");
+  Write("shared.ini", "; shared settings\n");
+  constexpr int kWriters = 3, kKeys = 12;
+  std::vector<pid_t> kids;
+  for (int p = 0; p < kWriters; ++p) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      int rc = 0;
+      try {
+        TIniFile ini(name);
+        for (int i = 0; i < kKeys; ++i) ini.WriteInteger("P" + std::to_string(p), "k" + std::to_string(i), i);
+      } catch (...) {
+        rc = 3;
+      }
+      _exit(rc);
+    }
+    kids.push_back(pid);
+  }
+  // Threads of this process write at the same time.
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 2; ++t)
+    threads.emplace_back([&name, t] {
+      TIniFile ini(name);
+      for (int i = 0; i < kKeys; ++i) ini.WriteString("Threads", "t" + std::to_string(t) + "_" + std::to_string(i), "x");
+    });
+  for (auto& th : threads) th.join();
+  for (pid_t pid : kids) {
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  TMemIniFile ini(name);
+  TStringList keys;
+  for (int p = 0; p < kWriters; ++p) {
+    ini.ReadSection("P" + std::to_string(p), &keys);
+    EXPECT_EQ(keys.Count(), kKeys);
+    EXPECT_EQ(ini.ReadInteger("P" + std::to_string(p), "k11", -1), 11);
+  }
+  ini.ReadSection("Threads", &keys);
+  EXPECT_EQ(keys.Count(), 2 * kKeys);
+  EXPECT_EQ(Read("shared.ini").rfind("; shared settings\r\n", 0), 0u);
 }
 
 TEST_F(IniFilesTest, TypedValuesAndBadTextGiveTheDefault) {

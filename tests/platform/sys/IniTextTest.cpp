@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/sys/IniText.h"
 
 using namespace vcl;
@@ -103,6 +105,31 @@ TEST(IniText, LinesRoundTrip) {
   t.SetLines({"[S]", "a=1", "; c", "b=2\r\nc=3"});
   EXPECT_EQ(t.Lines(), (Strs{"[S]", "a=1", "; c", "b=2", "c=3"}));
   EXPECT_EQ(Get(t, "S", "c"), "3");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(IniText, RandomBytesParseWithoutHarm) {
+  std::mt19937 rng(99);
+  for (int round = 0; round < 200; ++round) {
+    std::string text(rng() % 200, '\0');
+    for (char& c : text) c = "[]=; \t\r\nab\0\xff"[rng() % 12];
+    TIniText t;
+    t.Parse(text);
+    for (const auto& s : t.Sections()) {
+      for (const auto& k : t.Keys(s)) {
+        std::string v;
+        EXPECT_TRUE(t.Read(s, k, v));
+      }
+    }
+    // Writing keeps the text readable: the new key is found again.
+    t.Write("Fuzz", "key", "value");
+    std::string v;
+    EXPECT_TRUE(t.Read("Fuzz", "key", v));
+    EXPECT_EQ(v, "value");
+  }
 }
 
 }  // namespace

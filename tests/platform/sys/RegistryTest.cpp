@@ -43,6 +43,7 @@ TEST_F(RegistryTest, EveryValueTypeRoundTrips) {
   reg.WriteBool("No", false);
   reg.WriteFloat("Flt", 3.25);
   reg.WriteDateTime("When", 36526.5);
+  reg.WriteCurrency("Money", Currency::FromScaled(-123456789));
   const unsigned char bytes[] = {1, 0, 255, 7};
   reg.WriteBinaryData("Bin", bytes, sizeof bytes);
 
@@ -53,6 +54,8 @@ TEST_F(RegistryTest, EveryValueTypeRoundTrips) {
   EXPECT_FALSE(reg.ReadBool("No"));
   EXPECT_EQ(reg.ReadFloat("Flt"), 3.25);
   EXPECT_EQ(reg.ReadDateTime("When"), 36526.5);
+  EXPECT_EQ(reg.ReadCurrency("Money").Value, -123456789);
+  EXPECT_EQ(reg.GetDataSize("Money"), 8);
   unsigned char got[8] = {};
   EXPECT_EQ(reg.ReadBinaryData("Bin", got, sizeof got), 4);
   EXPECT_EQ(0, std::memcmp(got, bytes, 4));
@@ -66,7 +69,7 @@ TEST_F(RegistryTest, EveryValueTypeRoundTrips) {
   EXPECT_EQ(reg.GetDataSize("Int"), 4);
   EXPECT_EQ(reg.GetDataSize("Flt"), 8);
   EXPECT_EQ(reg.GetDataSize("Missing"), -1);
-  EXPECT_EQ(reg.ValueNames(), (Strs{"Str", "Exp", "Int", "Yes", "No", "Flt", "When", "Bin"}));
+  EXPECT_EQ(reg.ValueNames(), (Strs{"Str", "Exp", "Int", "Yes", "No", "Flt", "When", "Money", "Bin"}));
   // Overwriting may change the type.
   reg.WriteInteger("Str", 7);
   EXPECT_EQ(reg.GetDataType("Str"), rdInteger);
@@ -98,6 +101,7 @@ TEST_F(RegistryTest, MissingValuesAndWrongTypes) {
   reg.WriteBinaryData("Six", six, 6);
   EXPECT_EQ(ErrorOf([&] { reg.ReadBinaryData("Six", buf, 4); }), "Invalid data type for 'Six'");
   EXPECT_EQ(ErrorOf([&] { reg.ReadFloat("Six"); }), "Invalid data type for 'Six'");
+  EXPECT_EQ(ErrorOf([&] { reg.ReadCurrency("Int"); }), "Invalid data type for 'Int'");
   try {
     reg.ReadInteger("Short");
   } catch (const Exception& e) {
@@ -397,6 +401,9 @@ TEST_F(RegistryTest, RegIniFileSectionLists) {
   EXPECT_EQ(Items(list), (Strs{"ColorA=FFFFFF", "ColorB=255"}));
   ini.ReadSectionValues("Missing", &list);
   EXPECT_EQ(list.Count(), 0);
+  // Callers tell the INI kinds apart by class.
+  EXPECT_EQ(ini.ClassName(), "TRegIniFile");
+  EXPECT_TRUE(ini.InheritsFrom(TRegistry::StaticClass()));
 }
 
 }  // namespace

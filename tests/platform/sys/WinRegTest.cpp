@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 
 #include "platform/sys/RegStore.h"
@@ -139,7 +140,7 @@ TEST_F(WinRegTest, HiveFileIsReadableTextAndRoundTripsOddNames) {
   EXPECT_EQ(RegSetValueExA(k, "empty", 0, REG_BINARY, nullptr, 0), 0);
   RegCloseKey(k);
   const std::string text = HiveText();
-  EXPECT_EQ(text.rfind("ZYLREG 1\n", 0), 0u);
+  EXPECT_EQ(text.rfind("ZYLREG 1 ", 0), 0u);  // then the save token
   EXPECT_NE(text.find("K :Odd%20key%25\\Sub\n"), std::string::npos);
   EXPECT_NE(text.find("V 1 :raw x:6162\n"), std::string::npos);
 
@@ -197,6 +198,47 @@ TEST_F(WinRegTest, CorruptHiveAnswersBadDbAndIsKeptUntouched) {
   RegCloseKey(k);
 }
 
+TEST_F(WinRegTest, MutatedHiveFilesNeverCrash) {
+  HKEY k;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Fuzz\\Sub key", &k), 0);
+  EXPECT_EQ(SetStr(k, "name", "some text"), 0);
+  DWORD dw = 7;
+  EXPECT_EQ(RegSetValueExA(k, "n", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dw), 4), 0);
+  RegCloseKey(k);
+  const std::string good = HiveText();
+  std::mt19937 rng(12345);
+  int parsed = 0, refused = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::string text = good;
+    const int edits = 1 + static_cast<int>(rng() % 4);
+    for (int e = 0; e < edits; ++e) {
+      const size_t at = rng() % text.size();
+      switch (rng() % 3) {
+        case 0: text[at] = static_cast<char>(rng() % 256); break;
+        case 1: text.erase(at, 1 + rng() % 8); break;
+        default: text.insert(at, 1, static_cast<char>(rng() % 256)); break;
+      }
+      if (text.empty()) text = "x";
+    }
+    WriteHive(text);
+    const LONG rc = RegOpenKeyA(HKEY_CURRENT_USER, "Fuzz\\Sub key", &k);
+    if (rc == regerr::kBadDb) {
+      ++refused;
+      EXPECT_EQ(HiveText(), text);  // a refused file is never rewritten
+    } else {
+      ++parsed;
+      if (rc == 0) {
+        char buf[64];
+        DWORD size = sizeof buf;
+        RegQueryValueExA(k, "name", nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
+        RegCloseKey(k);
+      }
+    }
+  }
+  EXPECT_GT(refused, 200);  // almost every change is caught (the end marker counts records)
+  EXPECT_EQ(parsed + refused, 300);
+}
+
 TEST_F(WinRegTest, ChangesByAnotherWriterAreSeen) {
   HKEY k;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "S", &k), 0);
@@ -205,6 +247,20 @@ TEST_F(WinRegTest, ChangesByAnotherWriterAreSeen) {
   // Another process replaced the file: the next read reloads it.
   WriteHive("ZYLREG 1\nK :\nK :S\nV 1 :v s:two\nEND 3\n");
   EXPECT_EQ(GetStr(k, "v"), "two");
+  // Rewritten in place with the same size (and, likely, the same time stamp): still seen.
+  WriteHive("ZYLREG 1\nK :\nK :S\nV 1 :v s:six\nEND 3\n");
+  EXPECT_EQ(GetStr(k, "v"), "six");
+  // Every save writes a new token into the header.
+  EXPECT_EQ(SetStr(k, "v", "x"), 0);
+  const std::string first = HiveText().substr(0, HiveText().find('\n'));
+  EXPECT_EQ(SetStr(k, "v", "y"), 0);
+  const std::string second = HiveText().substr(0, HiveText().find('\n'));
+  EXPECT_GT(first.size(), 10u);
+  EXPECT_NE(first, second);
+  // A header token with a blank or an empty one is refused.
+  WriteHive("ZYLREG 1 a b\nK :\nEND 1\n");
+  EXPECT_EQ(GetStr(k, "v"), "<missing>");
+  EXPECT_THROW(regstore::KeyExists(HKEY_CURRENT_USER, ""), vcl::ERegistryException);
   RegCloseKey(k);
 }
 

@@ -1,0 +1,586 @@
+// Device contexts: creation, attributes, SaveDC/RestoreDC, selection and clipping.
+#include <algorithm>
+
+#include "platform/gdi/GdiPrivate.h"
+
+namespace win::gdi {
+
+DCObj::~DCObj() {
+  if (S.Bitmap) --S.Bitmap->SelectedIn;
+  for (const DCState& st : Saved)
+    if (st.Bitmap) --st.Bitmap->SelectedIn;
+}
+
+Surface* DCObj::Target() const {
+  if (External) return External.get();
+  return S.Bitmap && S.Bitmap->Surf ? S.Bitmap->Surf.get() : nullptr;
+}
+
+const Region& DCObj::ClipRegion() {
+  if (clipValid_) return clip_;
+  Surface* s = Target();
+  Region r(s ? s->BoundsRect() : TRect{});
+  if (HasVisible) r = Region::Combine(r, Visible, RGN_AND);
+  if (S.HasClip) {
+    Region c = S.Clip;
+    c.Offset(SurfaceOrigin.X, SurfaceOrigin.Y);
+    r = Region::Combine(r, c, RGN_AND);
+  }
+  clip_ = std::move(r);
+  clipValid_ = true;
+  return clip_;
+}
+
+namespace {
+
+std::shared_ptr<DCObj> NewDC() {
+  auto dc = std::make_shared<DCObj>();
+  InitDCState(dc->S);
+  return dc;
+}
+
+void SetBitmap(DCObj& dc, std::shared_ptr<BitmapObj> bm) {
+  if (dc.S.Bitmap) --dc.S.Bitmap->SelectedIn;
+  dc.S.Bitmap = std::move(bm);
+  if (dc.S.Bitmap) ++dc.S.Bitmap->SelectedIn;
+  dc.InvalidateClip();
+}
+
+}  // namespace
+
+HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, POINT origin, const Region* visible) {
+  if (!surface) return nullptr;
+  auto dc = NewDC();
+  dc->External = std::move(surface);
+  dc->SurfaceOrigin = origin;
+  if (visible) {
+    dc->HasVisible = true;
+    dc->Visible = *visible;
+  }
+  return static_cast<HDC>(AddObject(dc));
+}
+
+void SetSurfaceDCOrigin(HDC h, POINT origin, const Region* visible) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return;
+  dc->SurfaceOrigin = origin;
+  dc->HasVisible = visible != nullptr;
+  dc->Visible = visible ? *visible : Region();
+  dc->InvalidateClip();
+}
+
+void ResetDCState(HDC h) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return;
+  auto bm = dc->S.Bitmap;
+  InitDCState(dc->S);
+  dc->S.Bitmap = bm;  // a memory DC keeps its bitmap
+  for (const DCState& st : dc->Saved)
+    if (st.Bitmap) --st.Bitmap->SelectedIn;
+  dc->Saved.clear();
+  dc->CurPath.reset();
+  dc->PathOpen = false;
+  dc->InvalidateClip();
+}
+
+std::shared_ptr<Surface> DCSurface(HDC h) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return nullptr;
+  if (dc->External) return dc->External;
+  return dc->S.Bitmap ? dc->S.Bitmap->Surf : nullptr;
+}
+
+std::shared_ptr<Surface> BitmapSurface(HBITMAP h) {
+  BitmapObj* b = LookupBitmap(h);
+  return b ? b->Surf : nullptr;
+}
+
+}  // namespace win::gdi
+
+// =============================================================================================
+namespace win {
+
+using namespace gdi;
+
+HDC CreateCompatibleDC(HDC) {
+  auto dc = std::make_shared<DCObj>();
+  InitDCState(dc->S);
+  dc->Type = OBJ_MEMDC;
+  dc->IsMemoryDC = true;
+  dc->S.Bitmap = DefaultBitmap();
+  ++dc->S.Bitmap->SelectedIn;
+  return static_cast<HDC>(AddObject(dc));
+}
+
+BOOL DeleteDC(HDC h) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return FALSE;
+  // The table's reference goes; selected objects are released with the DC.
+  auto keep = SharedObject(h);  // released (with its selections) when this returns
+  RemoveObject(h);
+  return TRUE;
+}
+
+int SaveDC(HDC h) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return 0;
+  dc->Saved.push_back(dc->S);
+  if (dc->S.Bitmap) ++dc->S.Bitmap->SelectedIn;  // the saved state holds it too
+  return int(dc->Saved.size());
+}
+
+BOOL RestoreDC(HDC h, int saved) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return FALSE;
+  const int n = int(dc->Saved.size());
+  const int target = saved < 0 ? n + saved + 1 : saved;
+  if (target < 1 || target > n) return FALSE;
+  // Drop the states above the target, then take the target's.
+  while (int(dc->Saved.size()) > target) {
+    if (dc->Saved.back().Bitmap) --dc->Saved.back().Bitmap->SelectedIn;
+    dc->Saved.pop_back();
+  }
+  DCState st = std::move(dc->Saved.back());
+  dc->Saved.pop_back();
+  if (dc->S.Bitmap) --dc->S.Bitmap->SelectedIn;
+  dc->S = std::move(st);  // the saved reference count moves with it
+  dc->InvalidateClip();
+  return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC h, HGDIOBJ obj) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return nullptr;
+  auto o = SharedObject(obj);
+  if (!o) return nullptr;
+  switch (o->Type) {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: {
+      HGDIOBJ old = dc->S.Pen ? dc->S.Pen->Handle : nullptr;
+      dc->S.Pen = std::static_pointer_cast<PenObj>(o);
+      return old;
+    }
+    case OBJ_BRUSH: {
+      HGDIOBJ old = dc->S.Brush ? dc->S.Brush->Handle : nullptr;
+      dc->S.Brush = std::static_pointer_cast<BrushObj>(o);
+      return old;
+    }
+    case OBJ_FONT: {
+      HGDIOBJ old = dc->S.Font ? dc->S.Font->Handle : nullptr;
+      dc->S.Font = std::static_pointer_cast<FontObj>(o);
+      return old;
+    }
+    case OBJ_BITMAP: {
+      if (!dc->IsMemoryDC) return nullptr;
+      auto bm = std::static_pointer_cast<BitmapObj>(o);
+      if (bm == dc->S.Bitmap) return obj;
+      // A bitmap is selected into one DC at a time (the stock bitmap into any number).
+      if (bm->SelectedIn > 0 && !bm->Stock) return nullptr;
+      HGDIOBJ old = dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+      SetBitmap(*dc, bm);
+      return old;
+    }
+    case OBJ_REGION: {
+      const int r = SelectClipRgn(h, static_cast<HRGN>(obj));
+      return reinterpret_cast<HGDIOBJ>(intptr_t(r));
+    }
+    case OBJ_PAL: return nullptr;  // palettes go through SelectPalette
+    default: return nullptr;
+  }
+}
+
+HGDIOBJ GetCurrentObject(HDC h, UINT type) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return nullptr;
+  switch (type) {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: return dc->S.Pen ? dc->S.Pen->Handle : nullptr;
+    case OBJ_BRUSH: return dc->S.Brush ? dc->S.Brush->Handle : nullptr;
+    case OBJ_FONT: return dc->S.Font ? dc->S.Font->Handle : nullptr;
+    case OBJ_PAL: return dc->S.Palette ? dc->S.Palette->Handle : nullptr;
+    case OBJ_BITMAP: return dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+    default: return nullptr;
+  }
+}
+
+HPALETTE SelectPalette(HDC h, HPALETTE pal, BOOL) {
+  DCObj* dc = LookupDC(h);
+  auto p = SharedObject(pal);
+  if (!dc || !p || p->Type != OBJ_PAL) return nullptr;
+  HPALETTE old = dc->S.Palette ? static_cast<HPALETTE>(dc->S.Palette->Handle) : nullptr;
+  dc->S.Palette = std::static_pointer_cast<PaletteObj>(p);
+  return old;
+}
+
+UINT RealizePalette(HDC h) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return GDI_ERROR;
+  // True-colour surfaces need no mapping; report no entries changed.
+  return 0;
+}
+
+COLORREF SetDCBrushColor(HDC h, COLORREF c) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return CLR_INVALID;
+  const COLORREF old = dc->S.DcBrushColor;
+  dc->S.DcBrushColor = c;
+  return old;
+}
+COLORREF SetDCPenColor(HDC h, COLORREF c) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return CLR_INVALID;
+  const COLORREF old = dc->S.DcPenColor;
+  dc->S.DcPenColor = c;
+  return old;
+}
+COLORREF GetDCBrushColor(HDC h) {
+  DCObj* dc = LookupDC(h);
+  return dc ? dc->S.DcBrushColor : CLR_INVALID;
+}
+COLORREF GetDCPenColor(HDC h) {
+  DCObj* dc = LookupDC(h);
+  return dc ? dc->S.DcPenColor : CLR_INVALID;
+}
+
+BOOL GdiFlush() {
+  // Drawing is synchronous; DIB section bits are written back by every call.
+  return TRUE;
+}
+
+int GetDeviceCaps(HDC h, int index) {
+  DCObj* dc = LookupDC(h);
+  if (!dc) return 0;
+  Surface* s = dc->Target();
+  const bool mono = s && s->Monochrome;
+  switch (index) {
+    case DRIVERVERSION: return 0x4000;
+    case TECHNOLOGY: return DT_RASDISPLAY;
+    case HORZRES: return s ? s->Width : 0;
+    case VERTRES: return s ? s->Height : 0;
+    case HORZSIZE: return s ? (s->Width * 254 + 480) / 960 : 0;
+    case VERTSIZE: return s ? (s->Height * 254 + 480) / 960 : 0;
+    case BITSPIXEL: return mono ? 1 : 32;
+    case PLANES: return 1;
+    case NUMBRUSHES:
+    case NUMPENS:
+    case NUMCOLORS: return mono ? 2 : -1;
+    case NUMFONTS: return 0;
+    case CURVECAPS: return 0xFF;
+    case LINECAPS: return 0xFE;
+    case POLYGONALCAPS: return 0xFF;
+    case TEXTCAPS: return 0x7E00;
+    case CLIPCAPS: return 1;
+    case RASTERCAPS:
+      return RC_BITBLT | RC_BITMAP64 | RC_GDI20_OUTPUT | RC_DI_BITMAP | RC_DIBTODEV |
+             RC_BIGFONT | RC_STRETCHBLT | RC_FLOODFILL | RC_STRETCHDIB;
+    case ASPECTX:
+    case ASPECTY: return 36;
+    case ASPECTXY: return 51;
+    case LOGPIXELSX:
+    case LOGPIXELSY: return 96;
+    case SIZEPALETTE:
+    case NUMRESERVED: return 0;
+    case COLORRES: return 24;
+    case VREFRESH: return 60;
+    case DESKTOPHORZRES: return s ? s->Width : 0;
+    case DESKTOPVERTRES: return s ? s->Height : 0;
+    case BLTALIGNMENT: return 0;
+    case SHADEBLENDCAPS: return 0x3F;
+    default: return 0;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Attributes
+
+#define ZYL_DC_OR(ret) \
+  DCObj* dc = LookupDC(h); \
+  if (!dc) return ret
+
+int SetMapMode(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode != MM_TEXT) return 0;  // only MM_TEXT is supported
+  const int old = dc->S.MapMode;
+  dc->S.MapMode = mode;
+  return old;
+}
+int GetMapMode(HDC h) { ZYL_DC_OR(0); return dc->S.MapMode; }
+int SetGraphicsMode(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode != GM_COMPATIBLE && mode != GM_ADVANCED) return 0;
+  const int old = dc->S.GraphicsMode;
+  dc->S.GraphicsMode = mode;
+  return old;
+}
+int GetGraphicsMode(HDC h) { ZYL_DC_OR(0); return dc->S.GraphicsMode; }
+
+BOOL SetWindowOrgEx(HDC h, int x, int y, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.WindowOrg;
+  dc->S.WindowOrg = {x, y};
+  return TRUE;
+}
+BOOL GetWindowOrgEx(HDC h, LPPOINT org) {
+  ZYL_DC_OR(FALSE);
+  if (org) *org = dc->S.WindowOrg;
+  return TRUE;
+}
+BOOL OffsetWindowOrgEx(HDC h, int dx, int dy, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.WindowOrg;
+  dc->S.WindowOrg.X += dx;
+  dc->S.WindowOrg.Y += dy;
+  return TRUE;
+}
+BOOL SetViewportOrgEx(HDC h, int x, int y, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.ViewportOrg;
+  dc->S.ViewportOrg = {x, y};
+  return TRUE;
+}
+BOOL GetViewportOrgEx(HDC h, LPPOINT org) {
+  ZYL_DC_OR(FALSE);
+  if (org) *org = dc->S.ViewportOrg;
+  return TRUE;
+}
+BOOL OffsetViewportOrgEx(HDC h, int dx, int dy, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.ViewportOrg;
+  dc->S.ViewportOrg.X += dx;
+  dc->S.ViewportOrg.Y += dy;
+  return TRUE;
+}
+BOOL GetWindowExtEx(HDC h, LPSIZE size) {
+  ZYL_DC_OR(FALSE);
+  if (size) *size = {1, 1};
+  return TRUE;
+}
+BOOL GetViewportExtEx(HDC h, LPSIZE size) {
+  ZYL_DC_OR(FALSE);
+  if (size) *size = {1, 1};
+  return TRUE;
+}
+BOOL LPtoDP(HDC h, LPPOINT pts, int count) {
+  ZYL_DC_OR(FALSE);
+  for (int i = 0; pts && i < count; ++i) {
+    pts[i].X += dc->DeviceOffsetX();
+    pts[i].Y += dc->DeviceOffsetY();
+  }
+  return TRUE;
+}
+BOOL DPtoLP(HDC h, LPPOINT pts, int count) {
+  ZYL_DC_OR(FALSE);
+  for (int i = 0; pts && i < count; ++i) {
+    pts[i].X -= dc->DeviceOffsetX();
+    pts[i].Y -= dc->DeviceOffsetY();
+  }
+  return TRUE;
+}
+BOOL GetDCOrgEx(HDC h, LPPOINT org) {
+  ZYL_DC_OR(FALSE);
+  if (org) *org = dc->SurfaceOrigin;
+  return TRUE;
+}
+BOOL SetBrushOrgEx(HDC h, int x, int y, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.BrushOrg;
+  dc->S.BrushOrg = {x, y};
+  return TRUE;
+}
+BOOL GetBrushOrgEx(HDC h, LPPOINT org) {
+  ZYL_DC_OR(FALSE);
+  if (org) *org = dc->S.BrushOrg;
+  return TRUE;
+}
+int SetROP2(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode < R2_BLACK || mode > R2_WHITE) return 0;
+  const int old = dc->S.Rop2;
+  dc->S.Rop2 = mode;
+  return old;
+}
+int GetROP2(HDC h) { ZYL_DC_OR(0); return dc->S.Rop2; }
+int SetBkMode(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+  const int old = dc->S.BkMode;
+  dc->S.BkMode = mode;
+  return old;
+}
+int GetBkMode(HDC h) { ZYL_DC_OR(0); return dc->S.BkMode; }
+COLORREF SetBkColor(HDC h, COLORREF c) {
+  ZYL_DC_OR(CLR_INVALID);
+  const COLORREF old = dc->S.BkColor;
+  dc->S.BkColor = c;
+  return old;
+}
+COLORREF GetBkColor(HDC h) { ZYL_DC_OR(CLR_INVALID); return dc->S.BkColor; }
+COLORREF SetTextColor(HDC h, COLORREF c) {
+  ZYL_DC_OR(CLR_INVALID);
+  const COLORREF old = dc->S.TextColor;
+  dc->S.TextColor = c;
+  return old;
+}
+COLORREF GetTextColor(HDC h) { ZYL_DC_OR(CLR_INVALID); return dc->S.TextColor; }
+UINT SetTextAlign(HDC h, UINT align) {
+  ZYL_DC_OR(GDI_ERROR);
+  const UINT old = dc->S.TextAlign;
+  dc->S.TextAlign = align;
+  return old;
+}
+UINT GetTextAlign(HDC h) { ZYL_DC_OR(GDI_ERROR); return dc->S.TextAlign; }
+int SetTextCharacterExtra(HDC h, int extra) {
+  ZYL_DC_OR(int(0x80000000));
+  const int old = dc->S.CharExtra;
+  dc->S.CharExtra = extra;
+  return old;
+}
+int GetTextCharacterExtra(HDC h) { ZYL_DC_OR(int(0x80000000)); return dc->S.CharExtra; }
+int SetPolyFillMode(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode != ALTERNATE && mode != WINDING) return 0;
+  const int old = dc->S.PolyFillMode;
+  dc->S.PolyFillMode = mode;
+  return old;
+}
+int GetPolyFillMode(HDC h) { ZYL_DC_OR(0); return dc->S.PolyFillMode; }
+int SetStretchBltMode(HDC h, int mode) {
+  ZYL_DC_OR(0);
+  if (mode < BLACKONWHITE || mode > HALFTONE) return 0;
+  const int old = dc->S.StretchMode;
+  dc->S.StretchMode = mode;
+  return old;
+}
+int GetStretchBltMode(HDC h) { ZYL_DC_OR(0); return dc->S.StretchMode; }
+int SetArcDirection(HDC h, int dir) {
+  ZYL_DC_OR(0);
+  if (dir != AD_COUNTERCLOCKWISE && dir != AD_CLOCKWISE) return 0;
+  const int old = dc->S.ArcDirection;
+  dc->S.ArcDirection = dir;
+  return old;
+}
+int GetArcDirection(HDC h) { ZYL_DC_OR(0); return dc->S.ArcDirection; }
+BOOL GetCurrentPositionEx(HDC h, LPPOINT pos) {
+  ZYL_DC_OR(FALSE);
+  if (pos) *pos = dc->S.CurrentPos;
+  return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Clipping
+
+int SelectClipRgn(HDC h, HRGN rgn) { return ExtSelectClipRgn(h, rgn, RGN_COPY); }
+
+namespace {
+int ClipResult(DCObj* dc) { return dc->ClipRegion().Complexity(); }
+}  // namespace
+
+int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
+  ZYL_DC_OR(ERROR);
+  if (!rgn) {
+    if (mode != RGN_COPY) return ERROR;
+    dc->S.HasClip = false;
+    dc->S.Clip = Region();
+    dc->InvalidateClip();
+    return ClipResult(dc);
+  }
+  RegionObj* r = LookupRegion(rgn);
+  if (!r || mode < RGN_AND || mode > RGN_COPY) return ERROR;
+  if (mode == RGN_COPY) {
+    dc->S.Clip = r->Rgn;
+  } else {
+    Region current = dc->S.HasClip ? dc->S.Clip : Region();
+    if (!dc->S.HasClip) {
+      // Without a clip region the whole device counts as the current clip.
+      Surface* s = dc->Target();
+      current = Region(s ? TRect{-dc->SurfaceOrigin.X, -dc->SurfaceOrigin.Y,
+                                 s->Width - dc->SurfaceOrigin.X, s->Height - dc->SurfaceOrigin.Y}
+                         : TRect{});
+    }
+    dc->S.Clip = Region::Combine(current, r->Rgn, mode);
+  }
+  dc->S.HasClip = true;
+  dc->InvalidateClip();
+  return ClipResult(dc);
+}
+
+int IntersectClipRect(HDC h, int l, int t, int r, int b) {
+  ZYL_DC_OR(ERROR);
+  TRect rc{l + dc->DeviceOffsetX(), t + dc->DeviceOffsetY(), r + dc->DeviceOffsetX(),
+           b + dc->DeviceOffsetY()};
+  if (!dc->S.HasClip) {
+    dc->S.Clip = Region(rc);
+  } else {
+    dc->S.Clip = dc->S.Clip.Intersected(rc);
+  }
+  dc->S.HasClip = true;
+  dc->InvalidateClip();
+  return ClipResult(dc);
+}
+
+int ExcludeClipRect(HDC h, int l, int t, int r, int b) {
+  ZYL_DC_OR(ERROR);
+  TRect rc{l + dc->DeviceOffsetX(), t + dc->DeviceOffsetY(), r + dc->DeviceOffsetX(),
+           b + dc->DeviceOffsetY()};
+  if (!dc->S.HasClip) {
+    Surface* s = dc->Target();
+    dc->S.Clip = Region(s ? TRect{-dc->SurfaceOrigin.X, -dc->SurfaceOrigin.Y,
+                                  s->Width - dc->SurfaceOrigin.X, s->Height - dc->SurfaceOrigin.Y}
+                          : TRect{});
+  }
+  dc->S.Clip = Region::Combine(dc->S.Clip, Region(rc), RGN_DIFF);
+  dc->S.HasClip = true;
+  dc->InvalidateClip();
+  return ClipResult(dc);
+}
+
+int OffsetClipRgn(HDC h, int dx, int dy) {
+  ZYL_DC_OR(ERROR);
+  if (dc->S.HasClip) {
+    dc->S.Clip.Offset(dx, dy);
+    dc->InvalidateClip();
+  }
+  return ClipResult(dc);
+}
+
+int GetClipBox(HDC h, LPRECT r) {
+  ZYL_DC_OR(ERROR);
+  if (!r) return ERROR;
+  const Region& c = dc->ClipRegion();
+  if (c.IsEmpty()) {
+    *r = TRect{};
+    return NULLREGION;
+  }
+  TRect b = c.Bounds();
+  const int ox = dc->SurfaceOrigin.X + dc->DeviceOffsetX();
+  const int oy = dc->SurfaceOrigin.Y + dc->DeviceOffsetY();
+  *r = {b.Left - ox, b.Top - oy, b.Right - ox, b.Bottom - oy};
+  return c.Complexity();
+}
+
+int GetClipRgn(HDC h, HRGN rgn) {
+  ZYL_DC_OR(-1);
+  RegionObj* r = LookupRegion(rgn);
+  if (!r) return -1;
+  if (!dc->S.HasClip) return 0;
+  r->Rgn = dc->S.Clip;
+  return 1;
+}
+
+BOOL PtVisible(HDC h, int x, int y) {
+  ZYL_DC_OR(FALSE);
+  return dc->ClipRegion().Contains(dc->ToSurfaceX(x), dc->ToSurfaceY(y)) ? TRUE : FALSE;
+}
+
+BOOL RectVisible(HDC h, const RECT* r) {
+  ZYL_DC_OR(FALSE);
+  if (!r) return FALSE;
+  TRect s = dc->ToSurface(*r);
+  if (s.Left > s.Right) std::swap(s.Left, s.Right);
+  if (s.Top > s.Bottom) std::swap(s.Top, s.Bottom);
+  return dc->ClipRegion().Intersects(s) ? TRUE : FALSE;
+}
+
+#undef ZYL_DC_OR
+
+}  // namespace win

@@ -1,0 +1,108 @@
+// Helpers shared by the raster engine's own files (not used outside platform/gdi).
+#pragma once
+
+#include <unordered_map>
+
+#include "platform/gdi/GdiInternal.h"
+
+namespace win::gdi {
+
+// A DIB's pixel layout.
+struct DibFormat {
+  int BitCount = 32;
+  DWORD Compression = BI_RGB;
+  DWORD Masks[3] = {0, 0, 0};  // red, green, blue (16 and 32 bits)
+  std::vector<RGBQUAD> Table;  // 1, 4 and 8 bits
+  bool IsStandard32() const;
+};
+
+// Parses a BITMAPINFO (header + colour table or masks); false for unsupported or bad input.
+// `pal` (optional) resolves DIB_PAL_COLORS tables.
+bool ParseDibFormat(const BITMAPINFO* info, UINT usage, const PaletteObj* pal, DibFormat& fmt,
+                    int& width, int& height, bool& topDown);
+// Bytes of one row (padded to four bytes); 0 on overflow.
+size_t DibRowBytes(int width, int bitCount);
+
+// Converting rows between a DIB format and the 32-bit working pixels.
+void DecodeRow(const DibFormat& fmt, const uint8_t* src, uint32_t* dst, int width);
+class Encoder {
+ public:
+  explicit Encoder(const DibFormat& fmt) : fmt_(fmt) {}
+  void Row(const uint32_t* src, uint8_t* dst, int width);
+
+ private:
+  int Nearest(uint32_t pixel);
+  const DibFormat& fmt_;
+  std::unordered_map<uint32_t, int> cache_;
+};
+
+// The caller-visible bits of a DIB section whose declared format is not the working one.
+struct NativeDib {
+  DibFormat Fmt;
+  int Width = 0, Height = 0;
+  bool TopDown = false;
+  size_t RowBytes = 0;
+  uint8_t* Bits = nullptr;      // owned by Storage
+  std::vector<uint8_t> Storage;
+  std::vector<uint8_t> Shadow;  // the bits as last synchronised
+  uint8_t* RowPtr(int y) { return Bits + size_t(TopDown ? y : Height - 1 - y) * RowBytes; }
+};
+
+// Drops a handle from the table (the object lives on while something holds it).
+void RemoveObject(HGDIOBJ h);
+
+// Stock objects and defaults.
+std::shared_ptr<GdiObject> StockShared(int index);
+std::shared_ptr<BitmapObj> DefaultBitmap();  // the 1x1 monochrome bitmap of new memory DCs
+void InitDCState(DCState& s);
+
+// Drawing helpers (Raster.cpp).
+void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t pat, int count, uint8_t rop3);
+// A brush realised on one DC (colours resolved, pattern tile aligned to the brush origin).
+class BrushCache {
+ public:
+  BrushCache(DCObj& dc, const BrushObj* brush);
+  ~BrushCache();
+  BrushCache(const BrushCache&) = delete;
+  BrushCache& operator=(const BrushCache&) = delete;
+  bool Null() const;
+  bool Solid() const;
+  uint32_t Pixel() const;
+  bool Masked() const;  // hatch backgrounds in transparent mode are not painted
+  // Pattern pixels of surface row y, columns x..x+n-1; `paint` (optional) says which paint.
+  void Row(int x, int y, int n, uint32_t* out, uint8_t* paint) const;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+uint8_t Rop2ToRop3(int rop2);
+// Paints one row span (surface coordinates, already clipped) with a constant pen pixel.
+void PenSpan(Surface* s, int y, int x0, int x1, uint32_t pixel, uint8_t rop3);
+// Fills a region (surface coordinates, already clipped) with a constant pixel.
+void FillRegionPixel(Surface* s, const Region& r, uint32_t pixel, uint8_t rop3);
+// The pen's pixel on this DC's surface (resolved and mapped for monochrome surfaces).
+uint32_t PenPixel(DCObj& dc, const PenObj* pen);
+// A pixel for a colour on the DC's surface.
+uint32_t SurfacePixel(DCObj& dc, COLORREF c);
+
+// Block transfers (Blit.cpp). The source rectangle is in source-surface coordinates, the
+// destination in the destination DC's logical coordinates; negative extents mirror.
+struct BlitSource {
+  Surface* Surf = nullptr;
+  COLORREF BkColor = 0xFFFFFF;  // the source DC's background (colour to monochrome rule)
+};
+bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* src, int xs,
+                 int ys, int ws, int hs, uint8_t rop3);
+// Stroking (Draw.cpp), surface coordinates.
+void StrokeSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
+Region WidenSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
+// The pixels a pen of `width` covers along a polyline (round or PS_ENDCAP_* caps).
+Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT cap);
+// The pixels of a one-pixel line (without its last point).
+std::vector<POINT> LinePixels(POINT a, POINT b);
+
+// Default colour tables of DIBs read back from device bitmaps.
+std::vector<RGBQUAD> DefaultColorTable(int bitCount);
+
+}  // namespace win::gdi

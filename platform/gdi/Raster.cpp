@@ -1,0 +1,350 @@
+// Raster operations over pixel rows, brush patterns and the basic fill helpers.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/gdi/GdiPrivate.h"
+
+namespace win::gdi {
+
+uint32_t RopPixel(uint32_t p, uint32_t s, uint32_t d, uint8_t rop3) {
+  uint32_t r = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (!((rop3 >> i) & 1)) continue;
+    const uint32_t tp = (i & 4) ? p : ~p;
+    const uint32_t ts = (i & 2) ? s : ~s;
+    const uint32_t td = (i & 1) ? d : ~d;
+    r |= tp & ts & td;
+  }
+  return r;
+}
+
+namespace {
+
+inline uint32_t Mask(uint8_t rop3, int bit) { return ((rop3 >> bit) & 1) ? ~0u : 0u; }
+
+// The general case. For one pattern value p the operation is a two-input function of (s, d)
+// whose truth table, bit by bit, is Mk = p ? m(4+k) : m(k); it is evaluated as two
+// multiplexers: t1 = s ? M3 : M1, t0 = s ? M2 : M0, result = d ? t1 : t0. Four pixels go
+// through at a time as one 128-bit vector (the compiler's generic vectors, any target).
+typedef uint32_t V4 __attribute__((vector_size(16)));
+
+inline V4 Load(const uint32_t* p) {
+  V4 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline void Store(uint32_t* p, V4 v) { std::memcpy(p, &v, sizeof v); }
+
+template <class T>
+inline T Eval(T p, T s, T d, const uint32_t (&m)[8]) {
+  const T m0 = (p & m[4]) | (~p & m[0]), m1 = (p & m[5]) | (~p & m[1]);
+  const T m2 = (p & m[6]) | (~p & m[2]), m3 = (p & m[7]) | (~p & m[3]);
+  const T t1 = m1 ^ (s & (m3 ^ m1));
+  const T t0 = m0 ^ (s & (m2 ^ m0));
+  return t0 ^ (d & (t1 ^ t0));
+}
+
+void GenericRow(uint32_t* dst, const uint32_t* src, const uint32_t* pat, uint32_t patConst,
+                int n, uint8_t rop3) {
+  uint32_t m[8];
+  for (int k = 0; k < 8; ++k) m[k] = Mask(rop3, k);
+  static const uint32_t kZero[4] = {0, 0, 0, 0};
+  int i = 0;
+  const V4 pc = {patConst, patConst, patConst, patConst};
+  for (; i + 4 <= n; i += 4) {
+    const V4 s = src ? Load(src + i) : Load(kZero);
+    const V4 p = pat ? Load(pat + i) : pc;
+    Store(dst + i, Eval<V4>(p, s, Load(dst + i), m));
+  }
+  for (; i < n; ++i)
+    dst[i] = Eval<uint32_t>(pat ? pat[i] : patConst, src ? src[i] : 0u, dst[i], m);
+}
+
+template <class PatFn>
+void RopRowT(uint32_t* d, const uint32_t* s, PatFn P, int n, uint8_t rop3,
+             const uint32_t* patArr, uint32_t patConst) {
+  switch (rop3) {
+    case 0x00: std::fill(d, d + n, 0u); return;
+    case 0xFF: std::fill(d, d + n, ~0u); return;
+    case 0xAA: return;
+    case 0xCC: std::memmove(d, s, size_t(n) * 4); return;
+    case 0x33: for (int i = 0; i < n; ++i) d[i] = ~s[i]; return;
+    case 0x55: for (int i = 0; i < n; ++i) d[i] = ~d[i]; return;
+    case 0x66: for (int i = 0; i < n; ++i) d[i] ^= s[i]; return;
+    case 0x88: for (int i = 0; i < n; ++i) d[i] &= s[i]; return;
+    case 0xEE: for (int i = 0; i < n; ++i) d[i] |= s[i]; return;
+    case 0x44: for (int i = 0; i < n; ++i) d[i] = s[i] & ~d[i]; return;
+    case 0x11: for (int i = 0; i < n; ++i) d[i] = ~(s[i] | d[i]); return;
+    case 0xBB: for (int i = 0; i < n; ++i) d[i] |= ~s[i]; return;
+    case 0x22: for (int i = 0; i < n; ++i) d[i] &= ~s[i]; return;
+    case 0xF0: for (int i = 0; i < n; ++i) d[i] = P(i); return;
+    case 0x0F: for (int i = 0; i < n; ++i) d[i] = ~P(i); return;
+    case 0x5A: for (int i = 0; i < n; ++i) d[i] ^= P(i); return;
+    case 0xA0: for (int i = 0; i < n; ++i) d[i] &= P(i); return;
+    case 0xFA: for (int i = 0; i < n; ++i) d[i] |= P(i); return;
+    case 0xC0: for (int i = 0; i < n; ++i) d[i] = P(i) & s[i]; return;
+    case 0xB8: for (int i = 0; i < n; ++i) d[i] = (d[i] & s[i]) | (P(i) & ~s[i]); return;
+    case 0xE2: for (int i = 0; i < n; ++i) d[i] = (P(i) & s[i]) | (d[i] & ~s[i]); return;
+    case 0xFB: for (int i = 0; i < n; ++i) d[i] |= P(i) | ~s[i]; return;
+    default: GenericRow(d, s, patArr, patConst, n, rop3);
+  }
+}
+
+}  // namespace
+
+void RopRow(uint32_t* dst, const uint32_t* src, const uint32_t* pat, int count, uint8_t rop3) {
+  if (count <= 0) return;
+  if (pat) RopRowT(dst, src, [pat](int i) { return pat[i]; }, count, rop3, pat, 0);
+  else RopRowT(dst, src, [](int) { return 0u; }, count, rop3, nullptr, 0);
+}
+
+void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t p, int count,
+                        uint8_t rop3) {
+  if (count <= 0) return;
+  RopRowT(dst, src, [p](int) { return p; }, count, rop3, nullptr, p);
+}
+
+uint8_t Rop2ToRop3(int rop2) {
+  const int t = (rop2 - 1) & 0xF;  // truth table over (pen, destination)
+  uint8_t r = 0;
+  for (int i = 0; i < 8; ++i) {
+    const int p = (i >> 2) & 1, d = i & 1;
+    if ((t >> ((p << 1) | d)) & 1) r |= uint8_t(1 << i);
+  }
+  return r;
+}
+
+void PenSpan(Surface* s, int y, int x0, int x1, uint32_t pixel, uint8_t rop3) {
+  if (x0 >= x1) return;
+  RopRowConst(s->Row(y) + x0, nullptr, pixel, x1 - x0, rop3);
+  s->Touch({x0, y, x1, y + 1});
+}
+
+void FillRegionPixel(Surface* s, const Region& r, uint32_t pixel, uint8_t rop3) {
+  for (const TRect& q : r.Rects()) {
+    for (int y = q.Top; y < q.Bottom; ++y)
+      RopRowConst(s->Row(y) + q.Left, nullptr, pixel, q.Right - q.Left, rop3);
+    s->Touch(q);
+  }
+}
+
+uint32_t SurfacePixel(DCObj& dc, COLORREF c) {
+  uint32_t p = ColorToPixel(ResolveColor(&dc, c));
+  Surface* s = dc.Target();
+  if (s && s->Monochrome) p = MonoPixelOf(p);
+  return p;
+}
+
+uint32_t PenPixel(DCObj& dc, const PenObj* pen) {
+  if (!pen) return 0;
+  COLORREF c = pen->Color;
+  if (pen == StockShared(DC_PEN).get()) c = dc.S.DcPenColor;
+  return SurfacePixel(dc, c);
+}
+
+// ---------------------------------------------------------------------------------------------
+// DrawScope
+
+DrawScope::DrawScope(DCObj& dc) : target_(dc.Target()) {
+  if (target_) target_->SyncIn();
+}
+DrawScope::~DrawScope() {
+  if (target_) target_->SyncOut();
+}
+
+void FillSurfaceRect(DCObj& dc, const TRect& r, COLORREF color) {
+  Surface* s = dc.Target();
+  if (!s) return;
+  const Region clip = dc.ClipRegion().Intersected(r);
+  FillRegionPixel(s, clip, SurfacePixel(dc, color), 0xF0);
+}
+
+void PaintCoverage(DCObj& dc, int x, int y, const uint8_t* mask, int width, int height,
+                   ptrdiff_t maskStride, COLORREF color) {
+  Surface* s = dc.Target();
+  if (!s || !mask || width <= 0 || height <= 0) return;
+  const uint32_t c = SurfacePixel(dc, color);
+  const uint32_t cr = (c >> 16) & 0xFF, cg = (c >> 8) & 0xFF, cb = c & 0xFF;
+  const Region clip = dc.ClipRegion().Intersected({x, y, x + width, y + height});
+  for (const TRect& q : clip.Rects()) {
+    for (int yy = q.Top; yy < q.Bottom; ++yy) {
+      const uint8_t* m = mask + (yy - y) * maskStride;
+      uint32_t* d = s->Row(yy);
+      for (int xx = q.Left; xx < q.Right; ++xx) {
+        const uint32_t a = m[xx - x];
+        if (a == 0) continue;
+        if (a == 255 || s->Monochrome) {
+          if (a >= 128 || !s->Monochrome) d[xx] = c;
+          continue;
+        }
+        const uint32_t o = d[xx];
+        const uint32_t ia = 255 - a;
+        const uint32_t r = (cr * a + ((o >> 16) & 0xFF) * ia + 127) / 255;
+        const uint32_t g = (cg * a + ((o >> 8) & 0xFF) * ia + 127) / 255;
+        const uint32_t b = (cb * a + (o & 0xFF) * ia + 127) / 255;
+        d[xx] = (o & 0xFF000000u) | (r << 16) | (g << 8) | b;
+      }
+    }
+    s->Touch(q);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Brush patterns
+
+namespace {
+
+// Hatch rows, bit 7 = leftmost pixel; a set bit is a line pixel.
+const uint8_t kHatch[6][8] = {
+    {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF},  // horizontal
+    {0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01},  // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // forward diagonal (\)
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // backward diagonal (/)
+    {0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xFF},  // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
+};
+
+// A brush realised for one DC: either a constant pixel or a tile (with an optional mask of
+// the pixels it paints).
+struct Realized {
+  bool Null = false;
+  bool Solid = true;
+  uint32_t Pixel = 0;
+  int W = 0, H = 0;
+  std::vector<uint32_t> Tile;
+  std::vector<uint8_t> Paint;  // empty: every pixel paints
+  int OrgX = 0, OrgY = 0;      // surface coordinates of the tile's origin
+};
+
+Realized Realize(DCObj& dc, const BrushObj* b) {
+  Realized r;
+  if (!b || b->Style == BS_NULL) {
+    r.Null = true;
+    return r;
+  }
+  Surface* target = dc.Target();
+  const bool mono = target && target->Monochrome;
+  auto map = [&](uint32_t p) { return mono ? MonoPixelOf(p) : p; };
+  if (b->Style == BS_SOLID) {
+    r.Pixel = SurfacePixel(dc, b->DcBrush ? dc.S.DcBrushColor : b->Color);
+    return r;
+  }
+  r.Solid = false;
+  r.OrgX = dc.S.BrushOrg.X + dc.SurfaceOrigin.X;
+  r.OrgY = dc.S.BrushOrg.Y + dc.SurfaceOrigin.Y;
+  if (b->Style == BS_HATCHED) {
+    r.W = r.H = 8;
+    r.Tile.resize(64);
+    const uint32_t fg = SurfacePixel(dc, b->Color), bg = SurfacePixel(dc, dc.S.BkColor);
+    const bool opaque = dc.S.BkMode == OPAQUE;
+    if (!opaque) r.Paint.resize(64);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const bool line = (kHatch[b->Hatch][y] >> (7 - x)) & 1;
+        r.Tile[y * 8 + x] = line ? fg : bg;
+        if (!opaque) r.Paint[y * 8 + x] = line;
+      }
+    return r;
+  }
+  const Surface* pat = b->Pattern.get();
+  if (!pat) {
+    r.Null = true;
+    return r;
+  }
+  r.W = pat->Width;
+  r.H = pat->Height;
+  r.Tile.resize(size_t(r.W) * r.H);
+  const uint32_t fg = SurfacePixel(dc, dc.S.TextColor), bg = SurfacePixel(dc, dc.S.BkColor);
+  for (int y = 0; y < r.H; ++y)
+    for (int x = 0; x < r.W; ++x) {
+      const uint32_t p = pat->Row(y)[x];
+      r.Tile[size_t(y) * r.W + x] = pat->Monochrome ? ((p & 0xFFFFFF) ? bg : fg) : map(p);
+    }
+  return r;
+}
+
+inline int Mod(int a, int m) {
+  const int r = a % m;
+  return r < 0 ? r + m : r;
+}
+
+// Fills buf[0..n) with the tile row for surface row y starting at surface column x.
+void TileRow(const Realized& r, int x, int y, int n, uint32_t* buf, uint8_t* paint) {
+  const int ty = Mod(y - r.OrgY, r.H);
+  const uint32_t* row = r.Tile.data() + size_t(ty) * r.W;
+  const uint8_t* prow = r.Paint.empty() ? nullptr : r.Paint.data() + size_t(ty) * r.W;
+  int tx = Mod(x - r.OrgX, r.W);
+  int i = 0;
+  while (i < n) {
+    const int len = std::min(n - i, r.W - tx);
+    std::memcpy(buf + i, row + tx, size_t(len) * 4);
+    if (prow && paint) std::memcpy(paint + i, prow + tx, size_t(len));
+    i += len;
+    tx = 0;
+  }
+}
+
+thread_local std::vector<uint32_t> tPat, tTmp;
+thread_local std::vector<uint8_t> tMask;
+
+}  // namespace
+
+void FillRegionWithBrush(DCObj& dc, const Region& surfaceRegion, const BrushObj* brush,
+                         uint8_t rop3) {
+  Surface* s = dc.Target();
+  if (!s) return;
+  const bool usesP = (rop3 >> 4) != (rop3 & 0xF);
+  Realized r;
+  if (usesP) {
+    r = Realize(dc, brush);
+    if (r.Null) return;
+  }
+  const Region clip = Region::Combine(surfaceRegion, dc.ClipRegion(), RGN_AND);
+  if (!usesP || r.Solid) {
+    FillRegionPixel(s, clip, r.Pixel, rop3);
+    return;
+  }
+  for (const TRect& q : clip.Rects()) {
+    const int n = q.Right - q.Left;
+    if (tPat.size() < size_t(n)) tPat.resize(n);
+    if (!r.Paint.empty()) {
+      if (tTmp.size() < size_t(n)) tTmp.resize(n);
+      if (tMask.size() < size_t(n)) tMask.resize(n);
+    }
+    for (int y = q.Top; y < q.Bottom; ++y) {
+      uint32_t* d = s->Row(y) + q.Left;
+      TileRow(r, q.Left, y, n, tPat.data(), r.Paint.empty() ? nullptr : tMask.data());
+      if (r.Paint.empty()) {
+        RopRow(d, nullptr, tPat.data(), n, rop3);
+      } else {
+        std::memcpy(tTmp.data(), d, size_t(n) * 4);
+        RopRow(tTmp.data(), nullptr, tPat.data(), n, rop3);
+        for (int i = 0; i < n; ++i)
+          if (tMask[i]) d[i] = tTmp[i];
+      }
+    }
+    s->Touch(q);
+  }
+}
+
+// A realised brush kept for the rows of one block transfer.
+struct BrushCache::Impl {
+  Realized R;
+};
+BrushCache::BrushCache(DCObj& dc, const BrushObj* brush) : impl_(new Impl{Realize(dc, brush)}) {}
+BrushCache::~BrushCache() { delete impl_; }
+bool BrushCache::Null() const { return impl_->R.Null; }
+bool BrushCache::Solid() const { return impl_->R.Solid; }
+uint32_t BrushCache::Pixel() const { return impl_->R.Pixel; }
+bool BrushCache::Masked() const { return !impl_->R.Paint.empty(); }
+void BrushCache::Row(int x, int y, int n, uint32_t* out, uint8_t* paint) const {
+  if (impl_->R.Solid) {
+    std::fill(out, out + n, impl_->R.Pixel);
+    if (paint) std::fill(paint, paint + n, uint8_t(1));
+    return;
+  }
+  TileRow(impl_->R, x, y, n, out, paint);
+  if (paint && impl_->R.Paint.empty()) std::fill(paint, paint + n, uint8_t(1));
+}
+
+}  // namespace win::gdi

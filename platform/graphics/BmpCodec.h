@@ -1,0 +1,44 @@
+// Reading and writing the BMP file format and packed device-independent bitmaps (used by
+// TBitmap, TIcon and bitmap resources). Internal to the graphics module.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+
+namespace vcl::bmp {
+
+// Largest image accepted, in pixels.
+constexpr int64_t kMaxPixels = 64ll * 1024 * 1024;
+
+// An uncompressed image in DIB layout: bottom-up rows padded to four bytes.
+struct TDibImage {
+  int Width = 0;
+  int Height = 0;
+  int BitCount = 32;              // 1, 4, 8, 16, 24 or 32
+  uint32_t Masks[3] = {0, 0, 0};  // 16 and 32 bits: red, green, blue (all 0 = the default)
+  std::vector<win::RGBQUAD> Table;  // 1, 4 and 8 bits: 2^BitCount entries
+  std::vector<uint8_t> Bits;
+
+  size_t RowBytes() const { return RowBytesOf(Width, BitCount); }
+  static size_t RowBytesOf(int width, int bitCount) {
+    return ((size_t(width) * size_t(bitCount) + 31) / 32) * 4;
+  }
+  // A BITMAPINFO (header, then colour table or masks) describing the image.
+  std::vector<uint8_t> Info() const;
+};
+
+// A whole BMP file ("BM" header); raises EInvalidGraphic("Bitmap image is not valid") on
+// anything malformed or truncated.
+TDibImage ReadBmpFile(const uint8_t* data, size_t size);
+// A packed DIB (info header, colour table, bits). `heightDoubled`: the header counts the
+// rows of an icon's colour and mask images together; only the colour image is read, and
+// `maskOffset` (when given) receives the offset of the mask rows behind it.
+TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled = false,
+                        size_t* maskOffset = nullptr);
+// The BMP file of an image.
+std::vector<uint8_t> WriteBmpFile(const TDibImage& image);
+
+}  // namespace vcl::bmp

@@ -1,0 +1,271 @@
+#include "platform/graphics/Icon.h"
+
+#include <cstring>
+
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/BmpCodec.h"
+#include "platform/graphics/Canvas.h"
+
+namespace vcl {
+
+namespace {
+
+[[noreturn]] void InvalidIcon() { throw EInvalidGraphic("Icon image is not valid"); }
+
+uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t U32(const uint8_t* p) {
+  return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+void Put16(std::vector<uint8_t>& v, uint16_t x) {
+  v.push_back(uint8_t(x));
+  v.push_back(uint8_t(x >> 8));
+}
+void Put32(std::vector<uint8_t>& v, uint32_t x) {
+  for (int i = 0; i < 4; ++i) v.push_back(uint8_t(x >> (8 * i)));
+}
+
+struct TDecoded {
+  bmp::TDibImage Color;
+  std::vector<uint8_t> Mask;  // bottom-up 1-bit rows padded to four bytes
+};
+
+TDecoded DecodeImage(const uint8_t* p, size_t size) {
+  TDecoded d;
+  size_t maskAt = 0;
+  // Icon images are never compressed (compressed ones would not carry a mask).
+  if (size < 40 || (U32(p + 16) != win::BI_RGB && U32(p + 16) != win::BI_BITFIELDS)) InvalidIcon();
+  try {
+    d.Color = bmp::ReadPackedDib(p, size, true, &maskAt);
+  } catch (const EInvalidGraphic&) {
+    InvalidIcon();
+  }
+  const size_t maskBytes = bmp::TDibImage::RowBytesOf(d.Color.Width, 1) * size_t(d.Color.Height);
+  if (maskAt == 0 || maskAt > size || size - maskAt < maskBytes) InvalidIcon();
+  d.Mask.assign(p + maskAt, p + maskAt + maskBytes);
+  return d;
+}
+
+}  // namespace
+
+ZYL_CLASS_IMPL(TIcon) {}
+
+TIcon::TIcon() { SetTransparent(true); }
+
+TIcon::~TIcon() { Clear(); }
+
+void TIcon::Clear() {
+  if (handle_) win::DestroyIcon(handle_);
+  handle_ = nullptr;
+  data_.clear();
+  imageOffset_ = imageSize_ = 0;
+  imageCount_ = 0;
+  width_ = height_ = 0;
+}
+
+bool TIcon::Empty() { return !handle_ && data_.empty(); }
+int TIcon::Width() { return width_; }
+int TIcon::Height() { return height_; }
+
+void TIcon::SetWidth(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
+void TIcon::SetHeight(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
+
+void TIcon::Parse(std::vector<uint8_t> data) {
+  const size_t size = data.size();
+  if (size < 6 || U16(data.data()) != 0 || U16(data.data() + 2) != 1) InvalidIcon();
+  const int count = U16(data.data() + 4);
+  if (count == 0 || 6 + size_t(count) * 16 > size) InvalidIcon();
+  int chosen = -1;
+  int chosenBits = -1;
+  for (int i = 0; i < count; ++i) {
+    const uint8_t* e = data.data() + 6 + size_t(i) * 16;
+    const uint32_t bytes = U32(e + 8), offset = U32(e + 12);
+    if (offset < 6 + size_t(count) * 16 || offset > size || bytes > size - offset || bytes < 40)
+      InvalidIcon();
+    // Every image must be readable, not only the one shown.
+    const TDecoded img = DecodeImage(data.data() + offset, bytes);
+    const bool standard = img.Color.Width == 32 && img.Color.Height == 32;
+    const int score = (standard ? 1000 : 0) + img.Color.BitCount;
+    if (chosen < 0 || (standard && score > chosenBits)) {
+      chosen = i;
+      chosenBits = score;
+      imageOffset_ = offset;
+      imageSize_ = bytes;
+      width_ = img.Color.Width;
+      height_ = img.Color.Height;
+    }
+  }
+  imageCount_ = count;
+  data_ = std::move(data);
+}
+
+void TIcon::LoadFromStream(TStream* Stream) {
+  const int64_t left = Stream->Remaining();
+  if (left > INT32_MAX) InvalidIcon();
+  std::vector<uint8_t> data(static_cast<size_t>(left));
+  if (left > 0) Stream->ReadBuffer(data.data(), static_cast<int32_t>(left));
+  TIcon tmp;
+  tmp.Parse(std::move(data));
+  Clear();
+  data_ = std::move(tmp.data_);
+  imageOffset_ = tmp.imageOffset_;
+  imageSize_ = tmp.imageSize_;
+  imageCount_ = tmp.imageCount_;
+  width_ = tmp.width_;
+  height_ = tmp.height_;
+  Changed(this);
+}
+
+win::HICON TIcon::Handle() {
+  if (!handle_ && !data_.empty()) {
+    const TDecoded img = DecodeImage(data_.data() + imageOffset_, imageSize_);
+    const std::vector<uint8_t> info = img.Color.Info();
+    void* bits = nullptr;
+    win::HBITMAP color = win::CreateDIBSection(
+        nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()), win::DIB_RGB_COLORS, &bits,
+        nullptr, 0);
+    if (!color || !bits) throw EOutOfResources("Out of system resources");
+    std::memcpy(bits, img.Color.Bits.data(), img.Color.Bits.size());
+    win::HBITMAP mask = win::CreateBitmap(width_, height_, 1, 1, nullptr);
+    bmp::TDibImage m;
+    m.Width = width_;
+    m.Height = height_;
+    m.BitCount = 1;
+    m.Table = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    const std::vector<uint8_t> minfo = m.Info();
+    win::SetDIBits(nullptr, mask, 0, win::UINT(height_), img.Mask.data(),
+                   reinterpret_cast<const win::BITMAPINFO*>(minfo.data()), win::DIB_RGB_COLORS);
+    win::ICONINFO ii;
+    ii.fIcon = win::TRUE;
+    ii.hbmColor = color;
+    ii.hbmMask = mask;
+    handle_ = win::CreateIconIndirect(&ii);
+    win::DeleteObject(color);
+    win::DeleteObject(mask);
+    if (!handle_) throw EOutOfResources("Out of system resources");
+  }
+  return handle_;
+}
+
+void TIcon::SetHandle(win::HICON Value) {
+  if (Value == handle_) return;
+  int w = 0, h = 0;
+  if (Value) {
+    win::ICONINFO ii;
+    if (!win::GetIconInfo(Value, &ii)) throw EInvalidGraphicOperation("Invalid icon handle");
+    win::BITMAP bm;
+    if (ii.hbmColor && win::GetObjectA(ii.hbmColor, sizeof bm, &bm) >= int(sizeof bm)) {
+      w = bm.bmWidth;
+      h = bm.bmHeight;
+    } else if (ii.hbmMask && win::GetObjectA(ii.hbmMask, sizeof bm, &bm) >= int(sizeof bm)) {
+      w = bm.bmWidth;
+      h = bm.bmHeight / 2;
+    }
+    if (ii.hbmColor) win::DeleteObject(ii.hbmColor);
+    if (ii.hbmMask) win::DeleteObject(ii.hbmMask);
+  }
+  Clear();
+  handle_ = Value;
+  width_ = w;
+  height_ = h;
+  imageCount_ = Value ? 1 : 0;
+  Changed(this);
+}
+
+win::HICON TIcon::ReleaseHandle() {
+  win::HICON h = Handle();
+  handle_ = nullptr;
+  return h;
+}
+
+std::vector<uint8_t> TIcon::BuildFromHandle() {
+  win::ICONINFO ii;
+  if (!handle_ || !win::GetIconInfo(handle_, &ii)) return {};
+  bmp::TDibImage color;
+  color.Width = width_;
+  color.Height = height_;
+  color.BitCount = 32;
+  color.Bits.assign(color.RowBytes() * size_t(height_), 0);
+  bmp::TDibImage mask;
+  mask.Width = width_;
+  mask.Height = height_;
+  mask.BitCount = 1;
+  mask.Table = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+  mask.Bits.assign(mask.RowBytes() * size_t(height_), 0);
+  auto read = [](win::HBITMAP bm, bmp::TDibImage& img) {
+    std::vector<uint8_t> info = img.Info();
+    info.resize(info.size() + 16);
+    win::GetDIBits(nullptr, bm, 0, win::UINT(img.Height), img.Bits.data(),
+                   reinterpret_cast<win::BITMAPINFO*>(info.data()), win::DIB_RGB_COLORS);
+  };
+  if (ii.hbmColor) read(ii.hbmColor, color);
+  if (ii.hbmMask) read(ii.hbmMask, mask);
+  if (ii.hbmColor) win::DeleteObject(ii.hbmColor);
+  if (ii.hbmMask) win::DeleteObject(ii.hbmMask);
+
+  std::vector<uint8_t> image = color.Info();
+  image[8] = uint8_t(height_ * 2);  // the header counts colour and mask rows
+  image[9] = uint8_t((height_ * 2) >> 8);
+  image[10] = uint8_t((height_ * 2) >> 16);
+  image[11] = uint8_t((height_ * 2) >> 24);
+  image.insert(image.end(), color.Bits.begin(), color.Bits.end());
+  image.insert(image.end(), mask.Bits.begin(), mask.Bits.end());
+
+  std::vector<uint8_t> out;
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, 1);
+  out.push_back(uint8_t(width_ >= 256 ? 0 : width_));
+  out.push_back(uint8_t(height_ >= 256 ? 0 : height_));
+  out.push_back(0);
+  out.push_back(0);
+  Put16(out, 1);
+  Put16(out, 32);
+  Put32(out, uint32_t(image.size()));
+  Put32(out, 6 + 16);
+  out.insert(out.end(), image.begin(), image.end());
+  return out;
+}
+
+void TIcon::SaveToStream(TStream* Stream) {
+  const std::vector<uint8_t> bytes = data_.empty() ? BuildFromHandle() : data_;
+  if (!bytes.empty()) Stream->WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+void TIcon::Draw(TCanvas* ACanvas, const TRect& Rect) {
+  if (!ACanvas || Empty()) return;
+  win::DrawIconEx(ACanvas->Handle(), Rect.Left, Rect.Top, Handle(), Rect.Width(), Rect.Height(), 0,
+                  nullptr, win::DI_NORMAL);
+}
+
+void TIcon::Assign(TPersistent* Source) {
+  if (!Source) {
+    Clear();
+    Changed(this);
+    return;
+  }
+  auto* src = dynamic_cast<TIcon*>(Source);
+  if (!src) {
+    inherited::Assign(Source);
+    return;
+  }
+  if (src == this) return;
+  Clear();
+  if (!src->data_.empty()) {
+    data_ = src->data_;
+    imageOffset_ = src->imageOffset_;
+    imageSize_ = src->imageSize_;
+    imageCount_ = src->imageCount_;
+    width_ = src->width_;
+    height_ = src->height_;
+  } else if (src->handle_) {
+    handle_ = win::CopyIcon(src->handle_);
+    width_ = src->width_;
+    height_ = src->height_;
+    imageCount_ = 1;
+  }
+  Changed(this);
+}
+
+}  // namespace vcl

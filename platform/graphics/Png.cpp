@@ -1,0 +1,69 @@
+#include "platform/graphics/Png.h"
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include "platform/base/Exceptions.h"
+#include "platform/classes/Streams.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
+
+namespace vcl {
+
+void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
+              const std::string& FileName) {
+  if (!Pixels || Width <= 0 || Height <= 0)
+    throw EInvalidGraphicOperation("Cannot write an empty picture");
+  const std::string native = StreamFileName(FileName);
+  FILE* f = native.empty() ? nullptr : std::fopen(native.c_str(), "wb");
+  if (!f) throw EFCreateError("Cannot create file " + FileName);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  std::vector<png_byte> row(size_t(Width) * 3);
+  volatile bool ok = png && info;
+  if (ok) {
+    if (setjmp(png_jmpbuf(png))) {
+      ok = false;
+    } else {
+      png_init_io(png, f);
+      png_set_IHDR(png, info, png_uint_32(Width), png_uint_32(Height), 8, PNG_COLOR_TYPE_RGB,
+                   PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+      png_write_info(png, info);
+      for (int y = 0; y < Height; ++y) {
+        const uint32_t* src = Pixels + y * Stride;
+        for (int x = 0; x < Width; ++x) {
+          row[size_t(x) * 3] = png_byte((src[x] >> 16) & 0xFF);
+          row[size_t(x) * 3 + 1] = png_byte((src[x] >> 8) & 0xFF);
+          row[size_t(x) * 3 + 2] = png_byte(src[x] & 0xFF);
+        }
+        png_write_row(png, row.data());
+      }
+      png_write_end(png, nullptr);
+    }
+  }
+  png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
+  const bool closed = std::fclose(f) == 0;
+  if (!ok || !closed) throw EFCreateError("Cannot create file " + FileName);
+}
+
+void WritePng(TBitmap* Bitmap, const std::string& FileName) {
+  if (!Bitmap || Bitmap->Empty()) throw EInvalidGraphicOperation("Cannot write an empty picture");
+  const int w = Bitmap->Width(), h = Bitmap->Height();
+  // The pixels as 32-bit top-down rows, whatever the bitmap's format.
+  win::BITMAPINFO bi{};
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  std::vector<uint32_t> pixels(size_t(w) * size_t(h));
+  Bitmap->FreeContext();
+  if (win::GetDIBits(nullptr, Bitmap->Handle(), 0, win::UINT(h), pixels.data(), &bi,
+                     win::DIB_RGB_COLORS) != h)
+    throw EInvalidGraphicOperation("Cannot read the picture's pixels");
+  WritePng(pixels.data(), w, h, w, FileName);
+}
+
+}  // namespace vcl

@@ -1,0 +1,559 @@
+// Sent and posted messages, the per-thread queues, paint and timer synthesis, time.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstring>
+
+#include "platform/base/Clock.h"
+#include "platform/user/UserInternal.h"
+
+namespace win::user {
+
+namespace {
+
+std::atomic<MessageLoopHook> g_loopHook{nullptr};
+
+bool InRange(UINT msg, UINT lo, UINT hi) {
+  if (lo == 0 && hi == 0) return true;
+  if (lo <= hi) return msg >= lo && msg <= hi;
+  return msg >= lo || msg <= hi;  // an inverted range excludes the middle
+}
+
+bool MatchesWindow(HWND msgHwnd, HWND filter) {
+  if (!filter) return true;
+  if (filter == reinterpret_cast<HWND>(-1)) return msgHwnd == nullptr;
+  return msgHwnd == filter || IsChild(filter, msgHwnd);
+}
+
+bool IsInputMessage(UINT m) {
+  return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_KEYFIRST && m <= WM_KEYLAST) ||
+         (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
+}
+
+uint64_t NowMs() { return CurrentClock().Milliseconds(); }
+
+// Finds the earliest due timer of the queue matching the filter; system timers (the caret's)
+// run here and are never handed out.
+Timer* DueTimer(ThreadQueue& q, HWND filter, bool remove) {
+  const uint64_t now = NowMs();
+  for (;;) {
+    Timer* best = nullptr;
+    {
+      std::lock_guard lock(q.Mutex);
+      for (Timer& t : q.Timers) {
+        if (t.Due > now) continue;
+        if (!t.System && !MatchesWindow(t.Hwnd, filter)) continue;
+        if (!best || t.Due < best->Due || (t.Due == best->Due && t.Serial < best->Serial)) best = &t;
+      }
+      if (best && best->System) best->Due = now + best->Elapse;
+    }
+    if (!best) return nullptr;
+    if (best->System) {
+      CaretBlinkTick();
+      continue;
+    }
+    if (remove) best->Due = now + best->Elapse;  // pending periods coalesce into one message
+    return best;
+  }
+}
+
+}  // namespace
+
+void KillWindowTimers(HWND h) {
+  State& s = S();
+  std::lock_guard lock(s.TableMutex);
+  for (auto& [id, q] : s.Queues) {
+    std::lock_guard ql(q->Mutex);
+    auto& v = q->Timers;
+    v.erase(std::remove_if(v.begin(), v.end(), [h](const Timer& t) { return t.Hwnd == h; }), v.end());
+    // Messages posted to the window are dropped with it.
+    auto& p = q->Posted;
+    p.erase(std::remove_if(p.begin(), p.end(), [h](const MSG& m) { return m.hwnd == h; }), p.end());
+  }
+}
+
+static bool PostTo(DWORD threadId, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  ThreadQueue& q = QueueOf(threadId);
+  MSG m;
+  m.hwnd = hwnd;
+  m.message = msg;
+  m.wParam = wp;
+  m.lParam = lp;
+  m.time = static_cast<DWORD>(NowMs());
+  m.pt = S().Cursor;
+  {
+    std::lock_guard lock(q.Mutex);
+    if (q.Posted.size() >= 100000) return FALSE;  // the platform's queue limit, roughly
+    q.Posted.push_back(m);
+  }
+  q.Wake.notify_all();
+  return true;
+}
+
+bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front) {
+  Wnd* w = W(hwnd);
+  if (!w) return false;
+  ThreadQueue& q = QueueOf(w->ThreadId);
+  MSG m;
+  m.hwnd = hwnd;
+  m.message = msg;
+  m.wParam = wp;
+  m.lParam = lp;
+  m.time = static_cast<DWORD>(NowMs());
+  m.pt = pt;
+  {
+    std::lock_guard lock(q.Mutex);
+    if (msg == WM_MOUSEMOVE && !q.Posted.empty()) {
+      // Mouse moves coalesce: a newer position replaces an unread one at the queue's end.
+      MSG& last = q.Posted.back();
+      if (last.message == WM_MOUSEMOVE && last.hwnd == hwnd) {
+        last = m;
+        return true;
+      }
+    }
+    if (front)
+      q.Posted.push_front(m);
+    else
+      q.Posted.push_back(m);
+  }
+  q.Wake.notify_all();
+  return true;
+}
+
+// Looks for a message; the heart of PeekMessage and GetMessage.
+bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
+  EnsureInit();
+  if (MessageLoopHook hook = g_loopHook.load()) hook();
+  const DWORD tid = CurrentThread();
+  ThreadQueue& q = QueueOf(tid);
+  const bool remove = (flags & PM_REMOVE) != 0;
+  CheckHover();
+  for (;;) {
+    MSG m;
+    bool found = false;
+    {
+      std::lock_guard lock(q.Mutex);
+      for (auto it = q.Posted.begin(); it != q.Posted.end(); ++it) {
+        if (!InRange(it->message, lo, hi) || !MatchesWindow(it->hwnd, filter)) continue;
+        m = *it;
+        if (remove) q.Posted.erase(it);
+        found = true;
+        break;
+      }
+    }
+    if (!found) break;
+    if (remove && IsInputMessage(m.message) && !PreprocessInput(m)) continue;  // eaten
+    q.LastTime = m.time;
+    q.LastPos = m.pt;
+    *out = m;
+    return true;
+  }
+  {
+    std::lock_guard lock(q.Mutex);
+    if (q.QuitPosted && InRange(WM_QUIT, lo, hi)) {
+      MSG m;
+      m.message = WM_QUIT;
+      m.wParam = static_cast<WPARAM>(q.QuitCode);
+      m.time = static_cast<DWORD>(NowMs());
+      m.pt = S().Cursor;
+      if (remove) q.QuitPosted = false;
+      *out = m;
+      return true;
+    }
+  }
+  if (InRange(WM_PAINT, lo, hi)) {
+    Wnd* w = nullptr;
+    if (AnyPaintPending(tid, filter, &w) && w) {
+      MSG m;
+      m.hwnd = w->Handle;
+      m.message = WM_PAINT;
+      m.time = static_cast<DWORD>(NowMs());
+      m.pt = S().Cursor;
+      if (remove && w->Update.IsEmpty() && !w->NcPaint) w->InternalPaint = false;
+      *out = m;
+      return true;
+    }
+  }
+  if (InRange(WM_TIMER, lo, hi)) {
+    if (Timer* t = DueTimer(q, filter, remove)) {
+      MSG m;
+      m.hwnd = t->Hwnd;
+      m.message = WM_TIMER;
+      m.wParam = t->Id;
+      m.lParam = reinterpret_cast<LPARAM>(t->Proc);
+      m.time = static_cast<DWORD>(NowMs());
+      m.pt = S().Cursor;
+      *out = m;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Blocks until something may have arrived, or the next timer falls due (moving a virtual
+// clock on instead of waiting), or `limitMs` passes. Answers false on time-out.
+static bool WaitForWork(uint64_t limitMs) {
+  const DWORD tid = CurrentThread();
+  ThreadQueue& q = QueueOf(tid);
+  uint64_t nextDue = UINT64_MAX;
+  {
+    std::lock_guard lock(q.Mutex);
+    for (const Timer& t : q.Timers) nextDue = std::min(nextDue, t.Due);
+  }
+  const uint64_t now = NowMs();
+  const uint64_t deadline = limitMs == INFINITE ? UINT64_MAX : now + limitMs;
+  const uint64_t until = std::min(nextDue, deadline);
+  TClock& clock = CurrentClock();
+  std::unique_lock lock(q.Mutex);
+  auto ready = [&] {
+    if (q.WakeRequested) {
+      q.WakeRequested = false;
+      return true;
+    }
+    return !q.Posted.empty() || q.QuitPosted;
+  };
+  if (ready()) return true;
+  if (clock.IsVirtual()) {
+    if (until == UINT64_MAX) {
+      // Only another thread can post now.
+      q.Wake.wait(lock, ready);
+      return true;
+    }
+    lock.unlock();
+    if (until > now) clock.Sleep(static_cast<uint32_t>(std::min<uint64_t>(until - now, 0x7FFFFFFF)));
+    return until != deadline || nextDue <= deadline;
+  }
+  if (until == UINT64_MAX) {
+    q.Wake.wait(lock, ready);
+    return true;
+  }
+  const auto wait = std::chrono::milliseconds(until > now ? until - now : 0);
+  const bool woke = q.Wake.wait_for(lock, wait, ready);
+  return woke || nextDue <= deadline;
+}
+
+}  // namespace win::user
+
+namespace win {
+
+using namespace user;
+
+MessageLoopHook SetMessageLoopHook(MessageLoopHook hook) { return g_loopHook.exchange(hook); }
+
+void WakeMessageLoop(DWORD threadId) {
+  ThreadQueue& q = QueueOf(threadId);
+  {
+    std::lock_guard lock(q.Mutex);
+    q.WakeRequested = true;
+  }
+  q.Wake.notify_all();
+}
+
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (hwnd == HWND_BROADCAST) {
+    std::vector<HWND> tops;
+    for (Wnd* t : S().Desktop->Children) tops.push_back(t->Handle);
+    for (HWND t : tops)
+      if (Wnd* w = W(t)) Send(w, msg, wParam, lParam);
+    return 0;
+  }
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  return Send(w, msg, wParam, lParam);
+}
+
+LRESULT SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT,
+                            DWORD_PTR* result) {
+  if (!W(hwnd) && hwnd != HWND_BROADCAST) return 0;
+  const LRESULT r = SendMessageA(hwnd, msg, wParam, lParam);
+  if (result) *result = static_cast<DWORD_PTR>(r);
+  return 1;
+}
+
+BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Wnd* w = W(hwnd);
+  if (!w && hwnd != HWND_BROADCAST) return FALSE;
+  if (w && w->ThreadId != CurrentThread()) return PostMessageA(hwnd, msg, wParam, lParam);
+  SendMessageA(hwnd, msg, wParam, lParam);
+  return TRUE;
+}
+
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  EnsureInit();
+  if (!hwnd) return PostThreadMessageA(CurrentThread(), msg, wParam, lParam);
+  if (hwnd == HWND_BROADCAST) {
+    std::vector<std::pair<HWND, DWORD>> tops;
+    {
+      std::lock_guard lock(S().TableMutex);
+      for (Wnd* t : S().Desktop->Children) tops.emplace_back(t->Handle, t->ThreadId);
+    }
+    for (auto& [h, tid] : tops) PostTo(tid, h, msg, wParam, lParam);
+    return TRUE;
+  }
+  DWORD tid;
+  {
+    std::lock_guard lock(S().TableMutex);
+    Wnd* w = W(hwnd);
+    if (!w) return FALSE;
+    tid = w->ThreadId;
+  }
+  return PostTo(tid, hwnd, msg, wParam, lParam) ? TRUE : FALSE;
+}
+
+BOOL PostThreadMessageA(DWORD threadId, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (threadId == 0) return FALSE;
+  return PostTo(threadId, nullptr, msg, wParam, lParam) ? TRUE : FALSE;
+}
+
+void PostQuitMessage(int exitCode) {
+  ThreadQueue& q = QueueOf(CurrentThread());
+  {
+    std::lock_guard lock(q.Mutex);
+    q.QuitPosted = true;
+    q.QuitCode = exitCode;
+  }
+  q.Wake.notify_all();
+}
+
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
+  MSG m;
+  if (!Retrieve(&m, hwnd, filterMin, filterMax, removeFlags)) return FALSE;
+  if (msg) *msg = m;
+  return TRUE;
+}
+
+BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+  MSG m;
+  for (;;) {
+    if (Retrieve(&m, hwnd, filterMin, filterMax, PM_REMOVE)) break;
+    WaitForWork(INFINITE);
+  }
+  if (msg) *msg = m;
+  return m.message == WM_QUIT ? FALSE : TRUE;
+}
+
+BOOL WaitMessage() {
+  MSG m;
+  while (!Retrieve(&m, nullptr, 0, 0, PM_NOREMOVE)) WaitForWork(INFINITE);
+  return TRUE;
+}
+
+DWORD MsgWaitForMultipleObjects(DWORD count, const HANDLE*, BOOL, DWORD ms, DWORD) {
+  // Waiting on kernel objects is not modelled: only the queue wakes the caller.
+  MSG m;
+  const uint64_t start = CurrentClock().Milliseconds();
+  for (;;) {
+    if (Retrieve(&m, nullptr, 0, 0, PM_NOREMOVE)) return WAIT_OBJECT_0 + count;
+    const uint64_t now = CurrentClock().Milliseconds();
+    if (ms != INFINITE && now - start >= ms) return WAIT_TIMEOUT;
+    const uint64_t left = ms == INFINITE ? INFINITE : ms - (now - start);
+    if (!WaitForWork(left) && ms != INFINITE && CurrentClock().Milliseconds() - start >= ms) {
+      if (Retrieve(&m, nullptr, 0, 0, PM_NOREMOVE)) return WAIT_OBJECT_0 + count;
+      return WAIT_TIMEOUT;
+    }
+  }
+}
+
+DWORD GetQueueStatus(UINT flags) {
+  ThreadQueue& q = QueueOf(CurrentThread());
+  DWORD status = 0;
+  {
+    std::lock_guard lock(q.Mutex);
+    for (const MSG& m : q.Posted) {
+      if (m.message >= WM_KEYFIRST && m.message <= WM_KEYLAST)
+        status |= QS_KEY;
+      else if (m.message == WM_MOUSEMOVE || m.message == WM_NCMOUSEMOVE)
+        status |= QS_MOUSEMOVE;
+      else if (IsInputMessage(m.message))
+        status |= QS_MOUSEBUTTON;
+      else if (m.message == WM_HOTKEY)
+        status |= QS_HOTKEY;
+      else
+        status |= QS_POSTMESSAGE | QS_ALLPOSTMESSAGE;
+    }
+    const uint64_t now = NowMs();
+    for (const Timer& t : q.Timers)
+      if (!t.System && t.Due <= now) status |= QS_TIMER;
+  }
+  Wnd* w = nullptr;
+  if (AnyPaintPending(CurrentThread(), nullptr, &w)) status |= QS_PAINT;
+  status &= flags;
+  return MAKELONG(static_cast<WORD>(status), static_cast<WORD>(status));
+}
+
+BOOL GetInputState() {
+  return (HIWORD(GetQueueStatus(QS_INPUT)) != 0) ? TRUE : FALSE;
+}
+
+BOOL TranslateMessage(const MSG* msg);  // Input.cpp
+
+LRESULT DispatchMessageA(const MSG* msg) {
+  if (!msg) return 0;
+  if (msg->message == WM_TIMER && msg->lParam) {
+    // Only procedures of live timers are called.
+    ThreadQueue& q = QueueOf(CurrentThread());
+    TIMERPROC proc = nullptr;
+    {
+      std::lock_guard lock(q.Mutex);
+      for (const Timer& t : q.Timers)
+        if (t.Hwnd == msg->hwnd && t.Id == msg->wParam &&
+            reinterpret_cast<LPARAM>(t.Proc) == msg->lParam)
+          proc = t.Proc;
+    }
+    if (proc) proc(msg->hwnd, WM_TIMER, msg->wParam, GetTickCount());
+    return 0;
+  }
+  Wnd* w = W(msg->hwnd);
+  if (!w) return 0;
+  const LRESULT r = Send(w, msg->message, msg->wParam, msg->lParam);
+  if (msg->message == WM_PAINT && (w = W(msg->hwnd))) {
+    // A procedure that painted nothing would get WM_PAINT for ever: the area counts as done,
+    // but a frame still waiting for WM_NCPAINT gets it now.
+    if (w->NcPaint) {
+      w->NcPaint = false;
+      Send(w, WM_NCPAINT, 1, 0);
+      if (!(w = W(msg->hwnd))) return r;
+    }
+    if (!w->Update.IsEmpty()) {
+      w->Update = Region();
+      w->Erase = false;
+    }
+    w->InternalPaint = false;
+  }
+  return r;
+}
+
+UINT RegisterWindowMessageA(LPCSTR name) {
+  if (!name || !*name) return 0;
+  State& s = S();
+  std::lock_guard lock(s.TableMutex);
+  auto eq = [](const std::string& a, const char* b) {
+    if (a.size() != std::strlen(b)) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+        return false;
+    return true;
+  };
+  for (size_t i = 0; i < s.MessageNames.size(); ++i)
+    if (eq(s.MessageNames[i], name)) return static_cast<UINT>(0xC000 + i);
+  if (s.MessageNames.size() >= 0x3FFF) return 0;
+  s.MessageNames.emplace_back(name);
+  return static_cast<UINT>(0xC000 + s.MessageNames.size() - 1);
+}
+
+BOOL InSendMessage() { return FALSE; }  // messages are never marshalled between threads
+
+DWORD GetMessageTime() { return QueueOf(CurrentThread()).LastTime; }
+
+DWORD GetMessagePos() {
+  const POINT p = QueueOf(CurrentThread()).LastPos;
+  return MAKELONG(static_cast<WORD>(p.X), static_cast<WORD>(p.Y));
+}
+
+LPARAM GetMessageExtraInfo() { return 0; }
+
+// ---- Timers ----
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+  EnsureInit();
+  DWORD tid = CurrentThread();
+  if (hwnd) {
+    Wnd* w = W(hwnd);
+    if (!w) return 0;
+    tid = w->ThreadId;
+  }
+  elapse = std::clamp<UINT>(elapse, 10, 0x7FFFFFFF);
+  ThreadQueue& q = QueueOf(tid);
+  std::lock_guard lock(q.Mutex);
+  if (!hwnd) {
+    bool exists = false;
+    for (const Timer& t : q.Timers)
+      if (!t.Hwnd && t.Id == id && id != 0) exists = true;
+    if (!exists) {
+      // A fresh identifier for a window-less timer.
+      static UINT_PTR next = 0x7F00;
+      id = ++next;
+    }
+  }
+  for (Timer& t : q.Timers)
+    if (t.Hwnd == hwnd && t.Id == id && !t.System) {
+      t.Elapse = elapse;
+      t.Proc = proc;
+      t.Due = NowMs() + elapse;
+      return hwnd ? (id ? id : 1) : id;
+    }
+  Timer t;
+  t.Hwnd = hwnd;
+  t.Id = id;
+  t.Elapse = elapse;
+  t.Proc = proc;
+  t.Due = NowMs() + elapse;
+  t.Serial = ++q.TimerSerial;
+  q.Timers.push_back(t);
+  return hwnd ? (id ? id : 1) : id;
+}
+
+BOOL KillTimer(HWND hwnd, UINT_PTR id) {
+  DWORD tid = CurrentThread();
+  if (hwnd) {
+    Wnd* w = W(hwnd);
+    if (!w) return FALSE;
+    tid = w->ThreadId;
+  }
+  ThreadQueue& q = QueueOf(tid);
+  bool found = false;
+  {
+    std::lock_guard lock(q.Mutex);
+    auto& v = q.Timers;
+    auto it = std::remove_if(v.begin(), v.end(), [&](const Timer& t) {
+      return t.Hwnd == hwnd && t.Id == id && !t.System;
+    });
+    found = it != v.end();
+    v.erase(it, v.end());
+    // A WM_TIMER already in the queue is removed as well.
+    auto& p = q.Posted;
+    p.erase(std::remove_if(p.begin(), p.end(), [&](const MSG& m) {
+              return m.message == WM_TIMER && m.hwnd == hwnd && m.wParam == id;
+            }),
+            p.end());
+  }
+  return found ? TRUE : FALSE;
+}
+
+DWORD GetTickCount() { return static_cast<DWORD>(CurrentClock().Milliseconds()); }
+uint64_t GetTickCount64() { return CurrentClock().Milliseconds(); }
+
+BOOL QueryPerformanceCounter(int64_t* count) {
+  if (!count) return FALSE;
+  *count = CurrentClock().PerformanceCounter();
+  return TRUE;
+}
+
+BOOL QueryPerformanceFrequency(int64_t* frequency) {
+  if (!frequency) return FALSE;
+  *frequency = TClock::PerformanceFrequency;
+  return TRUE;
+}
+
+void Sleep(DWORD ms) { CurrentClock().Sleep(ms); }
+
+}  // namespace win
+
+namespace win::user {
+
+// Internal system timer (the caret's blink) on the current thread.
+void SetSystemTimer(UINT elapse, bool on) {
+  ThreadQueue& q = QueueOf(CurrentThread());
+  std::lock_guard lock(q.Mutex);
+  auto& v = q.Timers;
+  v.erase(std::remove_if(v.begin(), v.end(), [](const Timer& t) { return t.System; }), v.end());
+  if (!on) return;
+  Timer t;
+  t.System = true;
+  t.Elapse = std::max<UINT>(elapse, 10);
+  t.Due = NowMs() + t.Elapse;
+  t.Serial = ++q.TimerSerial;
+  v.push_back(t);
+}
+
+}  // namespace win::user

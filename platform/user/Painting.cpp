@@ -1,0 +1,818 @@
+// The virtual screen, visible regions, update regions, window DCs, scrolling and the caret.
+//
+// Every window draws straight into one screen surface through a DC whose visible region is
+// computed from the window tree (WS_CLIPCHILDREN, WS_CLIPSIBLINGS, z-order, window regions).
+#include <algorithm>
+#include <cstring>
+
+#include "platform/user/UserInternal.h"
+
+namespace win::user {
+
+namespace {
+
+Region ShapeOnScreen(const Wnd* w) {
+  const TRect r = ScreenWindowRect(w);
+  if (!w->HasWindowRgn) return Region(r);
+  Region shape = w->WindowRgn;
+  shape.Offset(r.Left, r.Top);
+  return Region::Combine(shape, Region(r), RGN_AND);
+}
+
+Region Minus(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_DIFF); }
+Region And(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_AND); }
+Region Or(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_OR); }
+
+bool Locked(const Wnd* w) {
+  const HWND l = S().LockedUpdate;
+  if (!l) return false;
+  for (; w; w = w->Parent)
+    if (w->Handle == l) return true;
+  return false;
+}
+
+}  // namespace
+
+Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings) {
+  if (!ReallyVisible(w)) return Region();
+  const TRect base = client ? ScreenClientRect(w) : ScreenWindowRect(w);
+  if (base.Width() <= 0 || base.Height() <= 0) return Region();
+  Region rgn(base);
+  if (w->HasWindowRgn) rgn = And(rgn, ShapeOnScreen(w));
+  const Wnd* c = w;
+  for (const Wnd* p = w->Parent; p; c = p, p = p->Parent) {
+    if (p->IsDesktop()) {
+      rgn = rgn.Intersected(p->Rect);
+    } else {
+      rgn = rgn.Intersected(ScreenClientRect(p));
+      if (p->HasWindowRgn) rgn = And(rgn, ShapeOnScreen(p));
+    }
+    if (rgn.IsEmpty()) return rgn;
+    bool clip = c == w ? (clipSiblings || c->IsTopLevel()) : ((c->Style & WS_CLIPSIBLINGS) || c->IsTopLevel());
+    if (p->IsDesktop() && S().Isolated == c) clip = false;
+    if (clip) {
+      // Siblings above: their rectangles are collected and taken away in one operation.
+      const POINT po = p->IsDesktop() ? POINT{0, 0} : ClientOrigin(p);
+      const TRect bounds = rgn.Bounds();
+      std::vector<TRect> cover;
+      for (const Wnd* s : p->Children) {
+        if (s == c) break;
+        if (!(s->Style & WS_VISIBLE)) continue;
+        const TRect sr = {s->Rect.Left + po.X, s->Rect.Top + po.Y, s->Rect.Right + po.X, s->Rect.Bottom + po.Y};
+        if (sr.Left >= bounds.Right || sr.Right <= bounds.Left || sr.Top >= bounds.Bottom ||
+            sr.Bottom <= bounds.Top || sr.Left >= sr.Right || sr.Top >= sr.Bottom)
+          continue;
+        if (!rgn.Intersects(sr)) continue;
+        if (s->HasWindowRgn)
+          rgn = Minus(rgn, ShapeOnScreen(s));
+        else
+          cover.push_back(sr);
+      }
+      if (!cover.empty()) rgn = Minus(rgn, Region::FromRects(cover));
+    }
+  }
+  if (clipChildren && !rgn.IsEmpty()) {
+    const POINT co = ClientOrigin(w);
+    const TRect bounds = rgn.Bounds();
+    std::vector<TRect> cover;
+    for (const Wnd* k : w->Children) {
+      if (!(k->Style & WS_VISIBLE)) continue;
+      const TRect kr = {k->Rect.Left + co.X, k->Rect.Top + co.Y, k->Rect.Right + co.X, k->Rect.Bottom + co.Y};
+      if (kr.Left >= bounds.Right || kr.Right <= bounds.Left || kr.Top >= bounds.Bottom ||
+          kr.Bottom <= bounds.Top || kr.Left >= kr.Right || kr.Top >= kr.Bottom)
+        continue;
+      if (k->HasWindowRgn)
+        rgn = Minus(rgn, ShapeOnScreen(k));
+      else
+        cover.push_back(kr);
+    }
+    if (!cover.empty()) rgn = Minus(rgn, Region::FromRects(cover));
+  }
+  return rgn;
+}
+
+void PaintDesktop(const Region& screenRgn) {
+  State& s = S();
+  if (!s.Screen || !s.Desktop) return;
+  Region vis = VisibleRegion(s.Desktop, true, true, false);
+  vis = And(vis, screenRgn);
+  if (vis.IsEmpty()) return;
+  HDC dc = gdi::CreateSurfaceDC(s.Screen, {0, 0}, &vis);
+  if (!dc) return;
+  RECT r = vis.Bounds();
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BACKGROUND));
+  DeleteDC(dc);
+}
+
+void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
+  if (!w || !ReallyVisible(w)) return;
+  if (w->IsDesktop()) {
+    Region r = windowRgn ? *windowRgn : Region(w->Rect);
+    if (flags & RDW_INVALIDATE) PaintDesktop(r);
+    if (flags & RDW_ALLCHILDREN) InvalidateScreenArea(w, r, false);
+    return;
+  }
+  const TRect whole = {0, 0, w->Rect.Width(), w->Rect.Height()};
+  Region r;
+  if (windowRgn)
+    r = windowRgn->Intersected(whole);
+  else
+    r = Region((flags & RDW_FRAME) ? whole : w->Client);
+  if (r.IsEmpty() && !(flags & (RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))) return;
+  const Region clientPart = r.Intersected(w->Client);
+  const bool touchesFrame = !Minus(r, Region(w->Client)).IsEmpty();
+  if (flags & RDW_INVALIDATE) {
+    if (!clientPart.IsEmpty()) {
+      w->Update = w->Update.IsEmpty() ? clientPart : Or(w->Update, clientPart);
+      if ((flags & RDW_ERASE) && !(flags & RDW_NOERASE)) w->Erase = true;
+    }
+    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = true;
+  } else if (flags & RDW_VALIDATE) {
+    if (!w->Update.IsEmpty()) w->Update = Minus(w->Update, clientPart);
+    if (w->Update.IsEmpty()) w->Erase = false;
+    if ((flags & RDW_NOFRAME) || ((flags & RDW_FRAME) && touchesFrame)) {
+      if (!(flags & RDW_NOFRAME) || windowRgn == nullptr) w->NcPaint = w->NcPaint && !(flags & RDW_FRAME);
+    }
+    if (flags & RDW_NOERASE) w->Erase = false;
+  }
+  if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
+  if (flags & RDW_NOINTERNALPAINT) w->InternalPaint = false;
+  if (!w->InPaintList && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
+    w->InPaintList = true;
+    S().PaintCandidates.push_back(w->Handle);
+  }
+  const bool kids = (flags & RDW_ALLCHILDREN) ||
+                    (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
+  if (!kids || clientPart.IsEmpty()) return;
+  for (Wnd* c : w->Children) {
+    if (!(c->Style & WS_VISIBLE)) continue;
+    const TRect cr = Bounds(w->Client.Left + c->Rect.Left, w->Client.Top + c->Rect.Top,
+                            c->Rect.Width(), c->Rect.Height());
+    if (!clientPart.Intersects(cr)) continue;
+    Region cp = clientPart.Intersected(cr);
+    cp.Offset(-cr.Left, -cr.Top);
+    InvalidateWnd(c, &cp, (flags | RDW_FRAME) & ~RDW_NOFRAME);
+  }
+}
+
+void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot) {
+  if (!root || screenRgn.IsEmpty()) return;
+  if (root->IsDesktop()) {
+    if (includeRoot) PaintDesktop(screenRgn);
+    for (Wnd* t : std::vector<Wnd*>(root->Children)) {
+      if (!(t->Style & WS_VISIBLE)) continue;
+      const TRect tr = ScreenWindowRect(t);
+      if (!screenRgn.Intersects(tr)) continue;
+      Region r = screenRgn.Intersected(tr);
+      r.Offset(-tr.Left, -tr.Top);
+      InvalidateWnd(t, &r, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+    return;
+  }
+  const POINT o = WindowOrigin(root);
+  Region r = screenRgn;
+  r.Offset(-o.X, -o.Y);
+  if (includeRoot) {
+    InvalidateWnd(root, &r, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return;
+  }
+  for (Wnd* c : root->Children) {
+    if (!(c->Style & WS_VISIBLE)) continue;
+    const TRect cr = ScreenWindowRect(c);
+    if (!screenRgn.Intersects(cr)) continue;
+    Region cp = screenRgn.Intersected(cr);
+    cp.Offset(-cr.Left, -cr.Top);
+    InvalidateWnd(c, &cp, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+}
+
+static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
+  for (Wnd* c : w->Children) {
+    if (!(c->Style & WS_VISIBLE)) continue;
+    if (c->ThreadId == tid && (!c->Update.IsEmpty() || c->NcPaint || c->InternalPaint) &&
+        (!filter || c->Handle == filter || IsChild(filter, c->Handle)))
+      return c;
+    if (Wnd* d = FindPaint(c, tid, filter)) return d;
+  }
+  return nullptr;
+}
+
+static bool NeedsPaint(const Wnd* w) { return !w->Update.IsEmpty() || w->NcPaint || w->InternalPaint; }
+
+bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
+  State& s = S();
+  if (!s.Desktop) return false;
+  if (filter == reinterpret_cast<HWND>(-1)) {
+    if (found) *found = nullptr;
+    return false;  // thread messages only: WM_PAINT always has a window
+  }
+  if (filter) {
+    Wnd* w = FindPaint(s.Desktop, threadId, filter);
+    if (found) *found = w;
+    return w != nullptr;
+  }
+  // The candidates list: stale entries (destroyed, painted, hidden) drop out on the way; a
+  // window's highest invalid ancestor paints first, so parents always come before children.
+  auto& list = s.PaintCandidates;
+  for (size_t i = 0; i < list.size();) {
+    Wnd* w = W(list[i]);
+    if (!w || !NeedsPaint(w) || !ReallyVisible(w)) {
+      if (w) w->InPaintList = false;
+      list.erase(list.begin() + static_cast<ptrdiff_t>(i));
+      continue;
+    }
+    if (w->ThreadId != threadId) {
+      ++i;
+      continue;
+    }
+    for (Wnd* a = w->Parent; a && !a->IsDesktop(); a = a->Parent)
+      if (a->ThreadId == threadId && NeedsPaint(a)) w = a;
+    if (found) *found = w;
+    return true;
+  }
+  if (found) *found = nullptr;
+  return false;
+}
+
+void ForgetWindowPaint(Wnd* w) {
+  w->Update = Region();
+  w->NcPaint = w->Erase = w->InternalPaint = false;
+}
+
+void PaintNow(Wnd* w, bool children) {
+  const HWND h = w->Handle;
+  if (ReallyVisible(w) && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
+    Send(w, WM_PAINT, 0, 0);
+    if (!(w = W(h))) return;
+    if (!w->Update.IsEmpty() || w->NcPaint) ForgetWindowPaint(w);
+    w->InternalPaint = false;
+  }
+  if (!children) return;
+  std::vector<HWND> kids;
+  for (Wnd* c : w->Children) kids.push_back(c->Handle);
+  for (HWND k : kids)
+    if (Wnd* c = W(k)) PaintNow(c, true);
+}
+
+void ReleaseWindowDCs(Wnd* w) {
+  State& s = S();
+  for (auto it = s.WindowDCs.begin(); it != s.WindowDCs.end();) {
+    if (it->second == w->Handle) {
+      DeleteDC(it->first);
+      it = s.WindowDCs.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  w->OwnDC = nullptr;
+}
+
+// A DC on the screen for a window's client or whole area.
+static HDC MakeDC(Wnd* w, HRGN clip, DWORD flags) {
+  State& s = S();
+  EnsureInit();
+  const bool window = (flags & DCX_WINDOW) != 0;
+  bool clipChildren = (flags & DCX_CLIPCHILDREN) || (w->Style & WS_CLIPCHILDREN);
+  bool clipSiblings = (flags & DCX_CLIPSIBLINGS) || (w->Style & WS_CLIPSIBLINGS);
+  const Wnd* visOf = w;
+  bool visClient = !window;
+  if (!window && (w->Class->Style & CS_PARENTDC) && w->Parent && !w->Parent->IsDesktop()) {
+    // Parent DC: the child may draw anywhere on its parent's client area.
+    visOf = w->Parent;
+    clipChildren = false;
+    clipSiblings = (w->Parent->Style & WS_CLIPSIBLINGS) != 0;
+  }
+  Region vis = w->IsDesktop() ? Region(s.Desktop->Rect)
+                              : VisibleRegion(visOf, visClient, clipChildren, clipSiblings);
+  if (Locked(w)) vis = Region();
+  if (clip && (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN))) {
+    if (gdi::RegionObj* r = gdi::LookupRegion(clip))
+      vis = Region::Combine(vis, r->Rgn, (flags & DCX_INTERSECTRGN) ? RGN_AND : RGN_DIFF);
+  }
+  if (flags & DCX_INTERSECTUPDATE) {
+    Region u = w->Update;
+    const POINT o = WindowOrigin(w);
+    u.Offset(o.X, o.Y);
+    vis = And(vis, u);
+    if (flags & DCX_VALIDATE) ForgetWindowPaint(w);
+  }
+  const POINT origin = window ? WindowOrigin(w) : ClientOrigin(w);
+  const bool own = (w->Class->Style & (CS_OWNDC | CS_CLASSDC)) && !w->IsDesktop();
+  if (own && !(flags & DCX_CACHE)) {
+    if (w->OwnDC && gdi::DCSurface(w->OwnDC) != s.Screen) {
+      // The screen surface was replaced (a window rendered alone): the own DC follows it.
+      s.WindowDCs.erase(w->OwnDC);
+      DeleteDC(w->OwnDC);
+      w->OwnDC = nullptr;
+    }
+    if (!w->OwnDC) {
+      w->OwnDC = gdi::CreateSurfaceDC(s.Screen, origin, &vis);
+      if (w->OwnDC) s.WindowDCs[w->OwnDC] = w->Handle;
+    } else {
+      gdi::SetSurfaceDCOrigin(w->OwnDC, origin, &vis);
+    }
+    return w->OwnDC;
+  }
+  HDC dc = gdi::CreateSurfaceDC(s.Screen, origin, &vis);
+  if (dc) s.WindowDCs[dc] = w->Handle;
+  return dc;
+}
+
+static HRGN ScreenRegionHandle(const Region& r) {
+  HRGN h = CreateRectRgn(0, 0, 0, 0);
+  if (gdi::RegionObj* o = gdi::LookupRegion(h)) o->Rgn = r;
+  return h;
+}
+
+}  // namespace win::user
+
+namespace win {
+
+using namespace user;
+
+HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
+  EnsureInit();
+  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  if (!w) return nullptr;
+  return MakeDC(w, clip, flags);
+}
+
+HDC GetDC(HWND hwnd) { return GetDCEx(hwnd, nullptr, 0); }
+
+HDC GetWindowDC(HWND hwnd) { return GetDCEx(hwnd, nullptr, DCX_WINDOW); }
+
+int ReleaseDC(HWND hwnd, HDC dc) {
+  (void)hwnd;
+  State& s = S();
+  auto it = s.WindowDCs.find(dc);
+  if (it == s.WindowDCs.end()) return 0;
+  Wnd* w = W(it->second);
+  if (w && w->OwnDC == dc) return 1;  // class and own DCs stay with their window
+  DeleteDC(dc);
+  s.WindowDCs.erase(it);
+  return 1;
+}
+
+HWND WindowFromDC(HDC dc) {
+  State& s = S();
+  auto it = s.WindowDCs.find(dc);
+  return it == s.WindowDCs.end() ? nullptr : it->second;
+}
+
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
+  Wnd* w = W(hwnd);
+  if (!w || !ps) return nullptr;
+  if (w->NcPaint) {
+    w->NcPaint = false;
+    Region nc = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
+    const POINT o = WindowOrigin(w);
+    nc.Offset(o.X, o.Y);
+    HRGN h = ScreenRegionHandle(nc);
+    Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h), 0);
+    DeleteObject(h);
+    if (!(w = W(hwnd))) return nullptr;
+  }
+  CaretHideForPaint(hwnd, true);
+  Region upd = w->Update.Intersected(w->Client);
+  const bool erase = w->Erase;
+  w->Update = Region();
+  w->Erase = false;
+  w->InternalPaint = false;
+  upd.Offset(-w->Client.Left, -w->Client.Top);
+  const POINT co = ClientOrigin(w);
+  Region screenUpd = upd;
+  screenUpd.Offset(co.X, co.Y);
+  HRGN clip = ScreenRegionHandle(screenUpd);
+  HDC dc = MakeDC(w, clip, DCX_INTERSECTRGN);
+  DeleteObject(clip);
+  ps->hdc = dc;
+  ps->fRestore = FALSE;
+  ps->fIncUpdate = FALSE;
+  ps->rcPaint = upd.IsEmpty() ? TRect{} : upd.Bounds();
+  ps->fErase = FALSE;
+  if (erase && dc) {
+    const LRESULT done = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ps->fErase = done ? FALSE : TRUE;
+  }
+  return dc;
+}
+
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+  if (ps && ps->hdc) ReleaseDC(hwnd, ps->hdc);
+  CaretHideForPaint(hwnd, false);
+  return TRUE;
+}
+
+static Region ClientToWindowRegion(Wnd* w, const RECT* rect) {
+  if (!rect) return Region(w->Client);
+  TRect r = *rect;
+  OffsetRect(&r, w->Client.Left, w->Client.Top);
+  return Region(r).Intersected(w->Client);
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+  EnsureInit();
+  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  if (!w) return FALSE;
+  if (w->IsDesktop()) {
+    InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    return TRUE;
+  }
+  Region r = ClientToWindowRegion(w, rect);
+  InvalidateWnd(w, &r, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+  return TRUE;
+}
+
+BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  if (!rgn) return InvalidateRect(hwnd, nullptr, erase);
+  gdi::RegionObj* o = gdi::LookupRegion(rgn);
+  if (!o) return FALSE;
+  Region r = o->Rgn;
+  r.Offset(w->Client.Left, w->Client.Top);
+  r = r.Intersected(w->Client);
+  InvalidateWnd(w, &r, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+  return TRUE;
+}
+
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  Region r = ClientToWindowRegion(w, rect);
+  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_NOCHILDREN);
+  return TRUE;
+}
+
+BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  if (!rgn) return ValidateRect(hwnd, nullptr);
+  gdi::RegionObj* o = gdi::LookupRegion(rgn);
+  if (!o) return FALSE;
+  Region r = o->Rgn;
+  r.Offset(w->Client.Left, w->Client.Top);
+  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_NOCHILDREN);
+  return TRUE;
+}
+
+static void EraseNow(Wnd* w, bool children) {
+  const HWND h = w->Handle;
+  if (w->NcPaint) {
+    w->NcPaint = false;
+    Send(w, WM_NCPAINT, 1, 0);
+    if (!(w = W(h))) return;
+  }
+  if (w->Erase) {
+    w->Erase = false;
+    Region upd = w->Update;
+    const POINT o = WindowOrigin(w);
+    upd.Offset(o.X, o.Y);
+    HRGN clip = ScreenRegionHandle(upd);
+    HDC dc = MakeDC(w, clip, DCX_INTERSECTRGN);
+    DeleteObject(clip);
+    Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(h, dc);
+    if (!(w = W(h))) return;
+  }
+  if (!children) return;
+  std::vector<HWND> kids;
+  for (Wnd* c : w->Children) kids.push_back(c->Handle);
+  for (HWND k : kids)
+    if (Wnd* c = W(k)) EraseNow(c, true);
+}
+
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  if (erase && (w->Erase || w->NcPaint)) {
+    EraseNow(w, false);
+    if (!(w = W(hwnd))) return FALSE;
+  }
+  Region u = w->Update.Intersected(w->Client);
+  u.Offset(-w->Client.Left, -w->Client.Top);
+  if (rect) *rect = u.IsEmpty() ? TRect{} : u.Bounds();
+  return u.IsEmpty() ? FALSE : TRUE;
+}
+
+int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
+  Wnd* w = W(hwnd);
+  gdi::RegionObj* o = gdi::LookupRegion(rgn);
+  if (!w || !o) return ERROR;
+  if (erase && (w->Erase || w->NcPaint)) {
+    EraseNow(w, false);
+    if (!(w = W(hwnd))) return ERROR;
+  }
+  Region u = w->Update.Intersected(w->Client);
+  u.Offset(-w->Client.Left, -w->Client.Top);
+  o->Rgn = u;
+  return u.Complexity();
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  PaintNow(w, false);
+  return TRUE;
+}
+
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
+  EnsureInit();
+  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  if (!w) return FALSE;
+  Region r;
+  const Region* rp = nullptr;
+  if (rgn) {
+    gdi::RegionObj* o = gdi::LookupRegion(rgn);
+    if (!o) return FALSE;
+    r = o->Rgn;
+    r.Offset(w->Client.Left, w->Client.Top);
+    rp = &r;
+  } else if (rect) {
+    TRect rr = *rect;
+    OffsetRect(&rr, w->Client.Left, w->Client.Top);
+    r = Region(rr);
+    rp = &r;
+  } else if (flags & RDW_FRAME) {
+    r = Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()});
+    rp = &r;
+  }
+  if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
+    InvalidateWnd(w, rp, flags);
+  const bool kids = (flags & RDW_ALLCHILDREN) != 0 || (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
+  if (flags & RDW_UPDATENOW) {
+    if (w->IsDesktop()) {
+      for (Wnd* t : std::vector<Wnd*>(w->Children)) PaintNow(t, true);
+    } else {
+      PaintNow(w, kids);
+    }
+  } else if (flags & RDW_ERASENOW) {
+    if (!w->IsDesktop()) EraseNow(w, kids);
+  }
+  return TRUE;
+}
+
+BOOL LockWindowUpdate(HWND hwnd) {
+  State& s = S();
+  if (hwnd) {
+    if (s.LockedUpdate || !W(hwnd)) return FALSE;
+    s.LockedUpdate = hwnd;
+    return TRUE;
+  }
+  const HWND was = s.LockedUpdate;
+  s.LockedUpdate = nullptr;
+  if (Wnd* w = W(was)) InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  return TRUE;
+}
+
+// Copies screen pixels of `dst` (screen coordinates) from the same region shifted by -d.
+static void CopyScreen(const Region& dst, int dx, int dy) {
+  State& s = S();
+  gdi::Surface* surf = s.Screen.get();
+  if (!surf || dst.IsEmpty()) return;
+  const TRect b = dst.Bounds();
+  const int bw = b.Width(), bh = b.Height();
+  std::vector<uint32_t> tmp(static_cast<size_t>(bw) * static_cast<size_t>(bh));
+  for (int y = 0; y < bh; ++y)
+    for (int x = 0; x < bw; ++x) {
+      const int sx = b.Left + x - dx, sy = b.Top + y - dy;
+      tmp[static_cast<size_t>(y) * bw + x] =
+          (sx >= 0 && sy >= 0 && sx < surf->Width && sy < surf->Height) ? surf->Row(sy)[sx] : 0;
+    }
+  for (const TRect& r : dst.Rects()) {
+    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, surf->Height); ++y) {
+      for (int x = std::max(r.Left, 0); x < std::min(r.Right, surf->Width); ++x)
+        surf->Row(y)[x] = tmp[static_cast<size_t>(y - b.Top) * bw + (x - b.Left)];
+    }
+    surf->Touch(r);
+  }
+}
+
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+                   LPRECT updateRect, UINT flags) {
+  Wnd* w = W(hwnd);
+  if (!w) return ERROR;
+  CaretHideForPaint(hwnd, true);
+  const TRect client = {0, 0, w->Client.Width(), w->Client.Height()};
+  TRect src = scroll ? *scroll : client;
+  IntersectRect(&src, &src, &client);
+  TRect clipR = clip ? *clip : client;
+  IntersectRect(&clipR, &clipR, &client);
+  const POINT co = ClientOrigin(w);
+  // In client coordinates.
+  Region vis = VisibleRegion(w, true, (w->Style & WS_CLIPCHILDREN) != 0, (w->Style & WS_CLIPSIBLINGS) != 0);
+  if (Locked(w)) vis = Region();
+  vis.Offset(-co.X, -co.Y);
+  Region moved = vis.Intersected(src);
+  moved.Offset(dx, dy);
+  moved = And(moved.Intersected(clipR), vis);
+  Region movedScreen = moved;
+  movedScreen.Offset(co.X, co.Y);
+  CopyScreen(movedScreen, dx, dy);
+  TRect shifted = src;
+  OffsetRect(&shifted, dx, dy);
+  Region affected = Or(Region(src), Region(shifted)).Intersected(clipR);
+  Region inval = Minus(affected, moved);
+  // The pending update region moves with the pixels.
+  if (!w->Update.IsEmpty()) {
+    Region u = w->Update;
+    u.Offset(-w->Client.Left, -w->Client.Top);
+    Region inside = u.Intersected(src).Intersected(clipR);
+    if (!inside.IsEmpty()) {
+      Region rest = Minus(u, inside);
+      inside.Offset(dx, dy);
+      u = Or(rest, inside.Intersected(clipR));
+      u.Offset(w->Client.Left, w->Client.Top);
+      w->Update = u;
+    }
+  }
+  if (flags & SW_SCROLLCHILDREN) {
+    std::vector<HWND> kids;
+    for (Wnd* c : w->Children) {
+      const TRect cr = c->Rect;
+      TRect tmp;
+      if (!scroll || IntersectRect(&tmp, &cr, &src)) kids.push_back(c->Handle);
+    }
+    for (HWND k : kids)
+      if (Wnd* c = W(k))
+        SetWindowPos(k, nullptr, c->Rect.Left + dx, c->Rect.Top + dy, 0, 0,
+                     SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!(w = W(hwnd))) return ERROR;
+  }
+  if (flags & (SW_INVALIDATE | SW_ERASE)) {
+    Region r = inval;
+    r.Offset(w->Client.Left, w->Client.Top);
+    InvalidateWnd(w, &r, RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) |
+                             ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
+  }
+  if (update)
+    if (gdi::RegionObj* o = gdi::LookupRegion(update)) o->Rgn = inval;
+  if (updateRect) *updateRect = inval.IsEmpty() ? TRect{} : inval.Bounds();
+  CaretHideForPaint(hwnd, false);
+  return inval.IsEmpty() ? NULLREGION : inval.Complexity();
+}
+
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip) {
+  return ScrollWindowEx(hwnd, dx, dy, scroll, clip, nullptr, nullptr,
+                        SW_INVALIDATE | SW_ERASE | (scroll ? 0 : SW_SCROLLCHILDREN)) != ERROR;
+}
+
+BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+              LPRECT updateRect) {
+  gdi::DCObj* d = gdi::LookupDC(dc);
+  if (!d) return FALSE;
+  TRect box;
+  GetClipBox(dc, &box);
+  TRect src = scroll ? *scroll : box;
+  TRect clipR = clip ? *clip : box;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, clipR.Left, clipR.Top, clipR.Right, clipR.Bottom);
+  BitBlt(dc, src.Left + dx, src.Top + dy, src.Width(), src.Height(), dc, src.Left, src.Top, SRCCOPY);
+  RestoreDC(dc, saved);
+  TRect shifted = src;
+  OffsetRect(&shifted, dx, dy);
+  Region inval = Minus(Or(Region(src), Region(shifted)).Intersected(clipR), Region(shifted).Intersected(clipR));
+  if (update)
+    if (gdi::RegionObj* o = gdi::LookupRegion(update)) o->Rgn = inval;
+  if (updateRect) *updateRect = inval.IsEmpty() ? TRect{} : inval.Bounds();
+  return TRUE;
+}
+
+BOOL GdiFlushUser() { return TRUE; }
+
+// ---- Caret ----
+
+static void CaretInvert() {
+  State& s = S();
+  CaretState& c = s.Caret;
+  Wnd* w = W(c.Owner);
+  if (!w) return;
+  Region vis = VisibleRegion(w, true, (w->Style & WS_CLIPCHILDREN) != 0, (w->Style & WS_CLIPSIBLINGS) != 0);
+  const POINT o = ClientOrigin(w);
+  HDC dc = gdi::CreateSurfaceDC(s.Screen, o, &vis);
+  if (!dc) return;
+  const int cw = c.Width > 0 ? c.Width : GetSystemMetrics(SM_CXBORDER);
+  const int ch = c.Height > 0 ? c.Height : GetSystemMetrics(SM_CYBORDER);
+  if (c.Bitmap && c.Bitmap != reinterpret_cast<HBITMAP>(1)) {
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, c.Bitmap);
+    BitBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, mem, 0, 0, SRCINVERT);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+  } else if (c.Bitmap) {
+    HGDIOBJ old = SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    PatBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, PATINVERT);
+    SelectObject(dc, old);
+  } else {
+    PatBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, DSTINVERT);
+  }
+  DeleteDC(dc);
+  c.On = !c.On;
+}
+
+void user::CaretErase() {
+  if (S().Caret.On) CaretInvert();
+}
+
+void user::CaretBlinkTick() {
+  CaretState& c = S().Caret;
+  if (!c.Owner || c.HideCount > 0) return;
+  CaretInvert();
+}
+
+void user::CaretOnDestroy(HWND h) {
+  if (S().Caret.Owner == h) DestroyCaret();
+}
+
+void user::CaretHideForPaint(HWND h, bool hide) {
+  if (S().Caret.Owner != h) return;
+  if (hide)
+    HideCaret(h);
+  else
+    ShowCaret(h);
+}
+
+BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  DestroyCaret();
+  CaretState& c = S().Caret;
+  c.Owner = hwnd;
+  c.Bitmap = bitmap;
+  if (bitmap && bitmap != reinterpret_cast<HBITMAP>(1)) {
+    BITMAP bm;
+    if (GetObjectA(bitmap, sizeof bm, &bm)) {
+      width = bm.bmWidth;
+      height = bm.bmHeight;
+    }
+  }
+  c.Width = width;
+  c.Height = height;
+  c.Pos = {0, 0};
+  c.HideCount = 1;
+  c.On = false;
+  return TRUE;
+}
+
+BOOL DestroyCaret() {
+  State& s = S();
+  if (!s.Caret.Owner) return FALSE;
+  CaretErase();
+  s.Caret = CaretState();
+  SetSystemTimer(0, false);
+  return TRUE;
+}
+
+BOOL ShowCaret(HWND hwnd) {
+  CaretState& c = S().Caret;
+  if (!c.Owner || (hwnd && hwnd != c.Owner)) return FALSE;
+  if (c.HideCount == 0) return TRUE;
+  if (--c.HideCount == 0) {
+    if (!c.On) CaretInvert();
+    const UINT blink = S().CaretBlink;
+    SetSystemTimer(blink, blink != INFINITE);
+  }
+  return TRUE;
+}
+
+BOOL HideCaret(HWND hwnd) {
+  CaretState& c = S().Caret;
+  if (!c.Owner || (hwnd && hwnd != c.Owner)) return FALSE;
+  if (c.HideCount++ == 0) {
+    CaretErase();
+    SetSystemTimer(0, false);
+  }
+  return TRUE;
+}
+
+BOOL SetCaretPos(int x, int y) {
+  CaretState& c = S().Caret;
+  if (!c.Owner) return FALSE;
+  const bool shown = c.On;
+  if (shown) CaretInvert();
+  c.Pos = {x, y};
+  if (c.HideCount == 0) {
+    // Moving restarts the blink with the caret on.
+    CaretInvert();
+    const UINT blink = S().CaretBlink;
+    SetSystemTimer(blink, blink != INFINITE);
+  }
+  return TRUE;
+}
+
+BOOL GetCaretPos(LPPOINT pt) {
+  if (!pt) return FALSE;
+  *pt = S().Caret.Pos;
+  return TRUE;
+}
+
+UINT GetCaretBlinkTime() { return S().CaretBlink; }
+
+BOOL SetCaretBlinkTime(UINT ms) {
+  State& s = S();
+  s.CaretBlink = ms;
+  if (s.Caret.Owner && s.Caret.HideCount == 0) SetSystemTimer(ms, ms != INFINITE);
+  return TRUE;
+}
+
+}  // namespace win

@@ -1,0 +1,382 @@
+#include "platform/user/TestKit.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "platform/base/Exceptions.h"
+#include "platform/user/UserInternal.h"
+
+namespace win::testkit {
+
+using namespace win::user;
+
+COLORREF TCapture::Color(int x, int y) const {
+  const uint32_t p = Pixel(x, y);
+  return RGB(static_cast<BYTE>((p >> 16) & 0xFF), static_cast<BYTE>((p >> 8) & 0xFF),
+             static_cast<BYTE>(p & 0xFF));
+}
+
+TSession::TSession(int screenWidth, int screenHeight) {
+  if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
+    throw vcl::EInvalidOperation("screen size out of range");
+  ResetAll(screenWidth, screenHeight);
+}
+
+TSession::~TSession() { ResetAll(S().ScreenWidth, S().ScreenHeight); }
+
+int RunUntilIdle(int limit) {
+  int n = 0;
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      // Keeps the quit request for the code that asked for it.
+      PostQuitMessage(static_cast<int>(m.wParam));
+      break;
+    }
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+    if (++n >= limit) throw vcl::EInvalidOperation("the message loop does not go idle");
+  }
+  return n;
+}
+
+void AdvanceClock(uint64_t ms) {
+  auto* clock = dynamic_cast<TVirtualClock*>(&CurrentClock());
+  if (!clock) throw vcl::EInvalidOperation("AdvanceClock needs a virtual clock");
+  const uint64_t target = clock->Milliseconds() + ms;
+  RunUntilIdle();
+  for (int guard = 0; guard < 1000000; ++guard) {
+    uint64_t next = UINT64_MAX;
+    {
+      ThreadQueue& q = QueueOf(CurrentThread());
+      std::lock_guard lock(q.Mutex);
+      for (const Timer& t : q.Timers) next = std::min(next, t.Due);
+    }
+    const MouseTrack& tr = S().Track;
+    if (tr.Hwnd && (tr.Flags & TME_HOVER)) next = std::min<uint64_t>(next, tr.HoverStart + tr.HoverTime);
+    const uint64_t now = clock->Milliseconds();
+    if (next > target) break;
+    if (next > now) clock->Advance(next - now);
+    RunUntilIdle();
+  }
+  const uint64_t now = clock->Milliseconds();
+  if (target > now) clock->Advance(target - now);
+  RunUntilIdle();
+}
+
+void MouseMove(int x, int y) {
+  InjectMouseMove(x, y);
+  RunUntilIdle();
+}
+
+void MouseDown(int x, int y, int button) {
+  InjectMouseMove(x, y);
+  InjectMouseButton(button, true);
+  RunUntilIdle();
+}
+
+void MouseUp(int x, int y, int button) {
+  InjectMouseMove(x, y);
+  InjectMouseButton(button, false);
+  RunUntilIdle();
+}
+
+void Click(int x, int y, int button) {
+  MouseDown(x, y, button);
+  MouseUp(x, y, button);
+}
+
+void DoubleClick(int x, int y, int button) {
+  Click(x, y, button);
+  Click(x, y, button);
+}
+
+void Drag(POINT from, POINT to, int steps, int button) {
+  MouseDown(from.X, from.Y, button);
+  steps = std::max(steps, 1);
+  for (int i = 1; i <= steps; ++i)
+    MouseMove(from.X + (to.X - from.X) * i / steps, from.Y + (to.Y - from.Y) * i / steps);
+  MouseUp(to.X, to.Y, button);
+}
+
+void Wheel(int delta) {
+  InjectMouseWheel(delta);
+  RunUntilIdle();
+}
+
+void QueueKey(BYTE vk, bool down) { InjectKey(vk, down); }
+
+void KeyDown(BYTE vk) {
+  InjectKey(vk, true);
+  RunUntilIdle();
+}
+
+void KeyUp(BYTE vk) {
+  InjectKey(vk, false);
+  RunUntilIdle();
+}
+
+void KeyPress(BYTE vk) {
+  KeyDown(vk);
+  KeyUp(vk);
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    const SHORT scan = VkKeyScanA(c);
+    if (scan == -1) continue;
+    const BYTE vk = LOBYTE(static_cast<WORD>(scan));
+    const BYTE mods = HIBYTE(static_cast<WORD>(scan));
+    const bool shiftWas = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool needShift = (mods & 1) != 0;
+    if (needShift && !shiftWas) InjectKey(VK_SHIFT, true);
+    if (!needShift && shiftWas) InjectKey(VK_SHIFT, false);
+    if (mods & 2) InjectKey(VK_CONTROL, true);
+    InjectKey(vk, true);
+    InjectKey(vk, false);
+    if (mods & 2) InjectKey(VK_CONTROL, false);
+    if (needShift && !shiftWas) InjectKey(VK_SHIFT, false);
+    if (!needShift && shiftWas) InjectKey(VK_SHIFT, true);
+    RunUntilIdle();
+  }
+}
+
+void SetShiftState(bool shift, bool ctrl, bool alt) {
+  auto set = [](BYTE vk, bool on) {
+    const bool is = (GetAsyncKeyState(vk) & 0x8000) != 0;
+    if (is != on) InjectKey(vk, on);
+  };
+  set(VK_SHIFT, shift);
+  set(VK_CONTROL, ctrl);
+  set(VK_MENU, alt);
+  RunUntilIdle();
+}
+
+POINT ScreenPoint(HWND hwnd, int clientX, int clientY) {
+  POINT p{clientX, clientY};
+  ClientToScreen(hwnd, &p);
+  return p;
+}
+
+static TCapture CaptureRect(const TRect& r) {
+  TCapture c;
+  EnsureInit();
+  gdi::Surface* s = S().Screen.get();
+  if (!s || r.Width() <= 0 || r.Height() <= 0) return c;
+  if (static_cast<int64_t>(r.Width()) * r.Height() > gdi::kMaxSurfacePixels) return c;  // too large
+  c.Width = r.Width();
+  c.Height = r.Height();
+  c.Pixels.assign(static_cast<size_t>(c.Width) * c.Height, 0);
+  for (int y = 0; y < c.Height; ++y) {
+    const int sy = r.Top + y;
+    if (sy < 0 || sy >= s->Height) continue;
+    const uint32_t* row = s->Row(sy);
+    for (int x = 0; x < c.Width; ++x) {
+      const int sx = r.Left + x;
+      if (sx >= 0 && sx < s->Width) c.Pixels[static_cast<size_t>(y) * c.Width + x] = row[sx] & 0xFFFFFF;
+    }
+  }
+  return c;
+}
+
+TCapture CaptureScreen() {
+  EnsureInit();
+  return CaptureRect({0, 0, S().ScreenWidth, S().ScreenHeight});
+}
+
+TCapture CaptureWindow(HWND hwnd, bool nonClient) {
+  Wnd* w = W(hwnd);
+  if (!w) return TCapture();
+  return CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
+}
+
+TCapture RenderWindow(HWND hwnd, bool nonClient) {
+  RunUntilIdle();
+  Wnd* w = W(hwnd);
+  if (!w || !ReallyVisible(w)) return TCapture();
+  Wnd* root = w;
+  while (root->IsChild()) root = root->Parent;
+  State& s = S();
+  auto real = s.Screen;
+  auto scratch = gdi::Surface::Create(real->Width, real->Height);
+  if (!scratch) return TCapture();
+  const uint32_t bg = gdi::ColorToPixel(GetSysColor(COLOR_BACKGROUND));
+  for (int y = 0; y < scratch->Height; ++y) std::fill(scratch->Row(y), scratch->Row(y) + scratch->Width, bg);
+  const bool caretWasOn = s.Caret.On;
+  s.Caret.On = false;  // the caret is not part of the rendering
+  const int hideWas = s.Caret.HideCount;
+  s.Caret.HideCount = 1 << 20;
+  s.Screen = scratch;
+  s.Isolated = root;
+  TCapture out;
+  try {
+    InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    PaintNow(root, true);
+    if ((w = W(hwnd))) out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
+  } catch (...) {
+    s.Screen = real;
+    s.Isolated = nullptr;
+    throw;
+  }
+  s.Screen = real;
+  s.Isolated = nullptr;
+  s.Caret.On = caretWasOn;
+  s.Caret.HideCount = hideWas;
+  return out;
+}
+
+int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance) {
+  if (a.Width != b.Width || a.Height != b.Height)
+    return std::max<int64_t>(static_cast<int64_t>(a.Width) * a.Height, static_cast<int64_t>(b.Width) * b.Height);
+  int64_t n = 0;
+  for (size_t i = 0; i < a.Pixels.size(); ++i) {
+    const uint32_t p = a.Pixels[i], q = b.Pixels[i];
+    if (p == q) continue;
+    for (int sh = 0; sh < 24; sh += 8) {
+      if (std::abs(static_cast<int>((p >> sh) & 0xFF) - static_cast<int>((q >> sh) & 0xFF)) > tolerance) {
+        ++n;
+        break;
+      }
+    }
+  }
+  return n;
+}
+
+bool WritePng(const TCapture& capture, const std::string& path) {
+  if (capture.Width <= 0 || capture.Height <= 0) return false;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!png || !info) {
+    if (png) png_destroy_write_struct(&png, nullptr);
+    std::fclose(f);
+    return false;
+  }
+  std::vector<uint8_t> row(static_cast<size_t>(capture.Width) * 3);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(f);
+    return false;
+  }
+  png_init_io(png, f);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(capture.Width), static_cast<png_uint_32>(capture.Height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < capture.Height; ++y) {
+    for (int x = 0; x < capture.Width; ++x) {
+      const uint32_t p = capture.Pixel(x, y);
+      row[static_cast<size_t>(x) * 3] = static_cast<uint8_t>((p >> 16) & 0xFF);
+      row[static_cast<size_t>(x) * 3 + 1] = static_cast<uint8_t>((p >> 8) & 0xFF);
+      row[static_cast<size_t>(x) * 3 + 2] = static_cast<uint8_t>(p & 0xFF);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(f) == 0;
+}
+
+std::vector<UINT> Beeps() { return S().Beeps; }
+
+// ---- Message recorder ----
+
+namespace {
+
+struct Hook {
+  TMessageRecorder* Recorder;
+  WNDPROC Previous;
+};
+
+std::map<HWND, Hook>& Hooks() {
+  static std::map<HWND, Hook> hooks;
+  return hooks;
+}
+
+LRESULT RecorderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto it = Hooks().find(hwnd);
+  if (it == Hooks().end()) return DefWindowProcA(hwnd, msg, wp, lp);
+  const Hook h = it->second;
+  h.Recorder->Record({hwnd, msg, wp, lp});
+  if (msg == WM_NCDESTROY) Hooks().erase(hwnd);
+  return CallWindowProcA(h.Previous, hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+TMessageRecorder::~TMessageRecorder() {
+  for (HWND h : std::vector<HWND>(windows_)) Detach(h);
+}
+
+void TMessageRecorder::Attach(HWND hwnd) {
+  if (!IsWindow(hwnd) || Hooks().count(hwnd)) return;
+  Hook h{this, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC))};
+  Hooks()[hwnd] = h;
+  SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecorderProc));
+  windows_.push_back(hwnd);
+}
+
+void TMessageRecorder::Detach(HWND hwnd) {
+  auto it = Hooks().find(hwnd);
+  if (it != Hooks().end() && it->second.Recorder == this) {
+    if (IsWindow(hwnd) &&
+        GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RecorderProc))
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.Previous));
+    Hooks().erase(it);
+  }
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), hwnd), windows_.end());
+}
+
+std::vector<UINT> TMessageRecorder::Messages(const std::vector<UINT>& only) const {
+  std::vector<UINT> out;
+  for (const Entry& e : entries_)
+    if (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end()) out.push_back(e.Msg);
+  return out;
+}
+
+std::vector<UINT> TMessageRecorder::MessagesOf(HWND hwnd, const std::vector<UINT>& only) const {
+  std::vector<UINT> out;
+  for (const Entry& e : entries_)
+    if (e.Hwnd == hwnd && (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end()))
+      out.push_back(e.Msg);
+  return out;
+}
+
+int TMessageRecorder::Count(UINT msg) const {
+  return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [msg](const Entry& e) { return e.Msg == msg; }));
+}
+
+std::string MessageName(UINT msg) {
+  static const std::map<UINT, const char*> names = {
+      {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"},
+      {WM_SIZE, "WM_SIZE"}, {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"},
+      {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"},
+      {WM_GETTEXT, "WM_GETTEXT"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
+      {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_CANCELMODE, "WM_CANCELMODE"},
+      {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+      {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+      {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"},
+      {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+      {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"}, {WM_NCACTIVATE, "WM_NCACTIVATE"},
+      {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"},
+      {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_SYSCHAR, "WM_SYSCHAR"},
+      {WM_TIMER, "WM_TIMER"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+      {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
+      {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
+      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_MOUSEHOVER, "WM_MOUSEHOVER"},
+      {WM_MOUSELEAVE, "WM_MOUSELEAVE"}, {WM_HOTKEY, "WM_HOTKEY"}, {WM_STYLECHANGING, "WM_STYLECHANGING"},
+      {WM_STYLECHANGED, "WM_STYLECHANGED"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_USER, "WM_USER"}};
+  auto it = names.find(msg);
+  if (it != names.end()) return it->second;
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%04X", msg);
+  return buf;
+}
+
+}  // namespace win::testkit

@@ -1,0 +1,120 @@
+// The headless test kit: a fresh window system per test on a virtual clock, running the
+// message loop until idle, input injection through the real input path, screen and window
+// captures, bitmap comparison and PNG output, and a message recorder for asserting order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/base/Clock.h"
+#include "platform/user/WinUser.h"
+
+namespace win::testkit {
+
+// A 32-bit capture: pixels 0x00RRGGBB, row-major, top-down.
+struct TCapture {
+  int Width = 0;
+  int Height = 0;
+  std::vector<uint32_t> Pixels;
+  uint32_t Pixel(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+  // The pixel as a COLORREF (0x00BBGGRR).
+  COLORREF Color(int x, int y) const;
+};
+
+// A fresh window system (all windows, classes, queues and input state reset) on a screen of
+// the given size, with a virtual clock installed for the session's lifetime.
+class TSession {
+ public:
+  explicit TSession(int screenWidth = 1024, int screenHeight = 768);
+  ~TSession();
+  TSession(const TSession&) = delete;
+  TSession& operator=(const TSession&) = delete;
+  TVirtualClock& Clock() { return clock_.Clock(); }
+
+ private:
+  TVirtualClockScope clock_;
+};
+
+// Processes posted messages, input, due timers and paints of the calling thread until none is
+// left (translating key messages as a message loop does). Answers the number of messages
+// dispatched; throws vcl::Exception after `limit` messages (a loop that never goes idle).
+int RunUntilIdle(int limit = 100000);
+// Moves the virtual clock on by `ms`, stopping at every timer's due time on the way so each
+// one fires in order of due time, and running until idle at every stop.
+void AdvanceClock(uint64_t ms);
+
+// Input, in screen coordinates, followed by RunUntilIdle.
+void MouseMove(int x, int y);
+void MouseDown(int x, int y, int button = 0);  // 0 left, 1 right, 2 middle
+void MouseUp(int x, int y, int button = 0);
+void Click(int x, int y, int button = 0);
+void DoubleClick(int x, int y, int button = 0);
+// Presses at `from`, moves in `steps` steps to `to`, releases there.
+void Drag(POINT from, POINT to, int steps = 4, int button = 0);
+void Wheel(int delta);
+// Feeds a key event into the input path without running the loop.
+void QueueKey(BYTE vk, bool down);
+void KeyDown(BYTE vk);
+void KeyUp(BYTE vk);
+void KeyPress(BYTE vk);
+// Types the characters (US layout), pressing shift where needed.
+void TypeText(const std::string& text);
+// Holds or releases shift, control and alt.
+void SetShiftState(bool shift, bool ctrl, bool alt);
+// A client point of a window in screen coordinates.
+POINT ScreenPoint(HWND hwnd, int clientX, int clientY);
+
+// Captures.
+TCapture CaptureScreen();
+// What the screen shows of a window (its whole area, or the client area only).
+TCapture CaptureWindow(HWND hwnd, bool nonClient = true);
+// Number of pixels that differ by more than `tolerance` in any channel (sizes must match;
+// differing sizes count every pixel of the larger one).
+// Renders a visible window (with its children) alone, as if no other top-level window
+// covered it, on a scratch screen filled with the desktop colour; the real screen is left
+// as it is. Runs the loop until idle first, so no pending paint is lost to the scratch screen.
+TCapture RenderWindow(HWND hwnd, bool nonClient = true);
+int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance = 0);
+// Writes a capture as a PNG file; false on failure.
+bool WritePng(const TCapture& capture, const std::string& path);
+
+// Beeps recorded by MessageBeep.
+std::vector<UINT> Beeps();
+
+// Records the messages a window receives, by subclassing it (one recorder per window).
+class TMessageRecorder {
+ public:
+  struct Entry {
+    HWND Hwnd;
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+  };
+  TMessageRecorder() = default;
+  explicit TMessageRecorder(HWND hwnd) { Attach(hwnd); }
+  ~TMessageRecorder();
+  TMessageRecorder(const TMessageRecorder&) = delete;
+  TMessageRecorder& operator=(const TMessageRecorder&) = delete;
+
+  // Several windows may share a recorder; entries keep the order across them.
+  void Attach(HWND hwnd);
+  void Detach(HWND hwnd);
+  void Clear() { entries_.clear(); }
+  const std::vector<Entry>& Entries() const { return entries_; }
+  // The message numbers received, optionally limited to a set of interesting ones.
+  std::vector<UINT> Messages(const std::vector<UINT>& only = {}) const;
+  // Messages of one window only.
+  std::vector<UINT> MessagesOf(HWND hwnd, const std::vector<UINT>& only = {}) const;
+  int Count(UINT msg) const;
+  void Record(const Entry& e) { entries_.push_back(e); }
+
+ private:
+  std::vector<HWND> windows_;
+  std::vector<Entry> entries_;
+};
+
+// The name of a message ("WM_PAINT") for readable failures; hex for unknown ones.
+std::string MessageName(UINT msg);
+
+}  // namespace win::testkit

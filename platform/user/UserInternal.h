@@ -1,0 +1,273 @@
+// The window manager's internal model, shared by its implementation files and the test kit.
+//
+// Coordinates: a window's `Rect` is in its parent's client coordinates (screen coordinates for
+// top-level windows, whose parent is the desktop); `Client` is the client area relative to the
+// window's top-left corner. Update regions are kept relative to the window's top-left corner
+// and cover the non-client area too. Visible regions are screen coordinates.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/gdi/GdiInternal.h"
+#include "platform/user/WinUser.h"
+
+namespace win::user {
+
+using gdi::Region;
+
+struct WndClass {
+  ATOM Atom = 0;
+  std::string Name;
+  UINT Style = 0;
+  WNDPROC Proc = nullptr;
+  int ClsExtra = 0;
+  int WndExtra = 0;
+  HINSTANCE Instance = nullptr;
+  HICON Icon = nullptr;
+  HICON IconSm = nullptr;
+  HCURSOR Cursor = nullptr;
+  HBRUSH Background = nullptr;
+  std::string MenuName;
+  std::vector<uint8_t> Extra;
+  int Windows = 0;  // live windows of the class
+  bool System = false;
+};
+
+struct Wnd {
+  HWND Handle = nullptr;
+  DWORD ThreadId = 0;
+  WndClass* Class = nullptr;
+  WNDPROC Proc = nullptr;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  std::string Text;
+  Wnd* Parent = nullptr;  // the desktop for top-level windows
+  Wnd* Owner = nullptr;
+  std::vector<Wnd*> Children;  // z-order, topmost first
+  TRect Rect;                  // parent client coordinates
+  TRect Client;                // relative to the window's top-left corner
+  LONG_PTR Id = 0;
+  LONG_PTR UserData = 0;
+  HINSTANCE Instance = nullptr;
+  std::vector<uint8_t> Extra;
+  std::vector<std::pair<std::string, HANDLE>> Props;
+
+  // Painting state.
+  Region Update;  // window coordinates
+  bool Erase = false;
+  bool NcPaint = false;
+  bool InternalPaint = false;
+  bool InPaintList = false;  // listed in State::PaintCandidates
+  bool HasWindowRgn = false;
+  Region WindowRgn;  // window coordinates
+  HDC OwnDC = nullptr;
+
+  // Placement.
+  TRect NormalRect;  // parent client coordinates
+  POINT MinPosition{-1, -1};
+  POINT MaxPosition{-1, -1};
+  bool RestoreToMaximized = false;
+
+  // Life cycle.
+  bool Destroying = false;
+  bool DestroySent = false;  // WM_DESTROY went out
+  bool Dead = false;  // after WM_NCDESTROY: waiting for running procedures to return
+  int Busy = 0;
+  bool Flashed = false;
+  int FlashCount = 0;
+
+  bool IsDesktop() const { return Parent == nullptr; }
+  bool IsChild() const { return (Style & WS_CHILD) != 0 && Parent && !Parent->IsDesktop(); }
+  bool IsTopLevel() const { return Parent && Parent->IsDesktop(); }
+};
+
+struct Timer {
+  HWND Hwnd = nullptr;
+  UINT_PTR Id = 0;
+  UINT Elapse = 0;
+  TIMERPROC Proc = nullptr;
+  uint64_t Due = 0;
+  uint64_t Serial = 0;
+  bool System = false;  // internal (caret blink)
+};
+
+// One queue per thread that has windows or posted messages.
+struct ThreadQueue {
+  DWORD ThreadId = 0;
+  std::mutex Mutex;
+  std::condition_variable Wake;
+  std::deque<MSG> Posted;  // posted messages and input, in arrival order
+  bool QuitPosted = false;
+  int QuitCode = 0;
+  bool WakeRequested = false;  // WakeMessageLoop: run the loop hook without a message
+  std::vector<Timer> Timers;
+  uint64_t TimerSerial = 0;
+  // Last retrieved message (GetMessageTime/Pos).
+  DWORD LastTime = 0;
+  POINT LastPos;
+};
+
+struct HotKey {
+  HWND Hwnd = nullptr;
+  DWORD ThreadId = 0;
+  int Id = 0;
+  UINT Modifiers = 0;
+  UINT Vk = 0;
+};
+
+struct CaretState {
+  HWND Owner = nullptr;
+  HBITMAP Bitmap = nullptr;
+  int Width = 0;
+  int Height = 0;
+  POINT Pos;
+  int HideCount = 1;  // created hidden
+  bool On = false;    // currently drawn inverted on the screen
+  TRect DrawnRect;    // screen coordinates of the drawn caret
+};
+
+struct MouseTrack {
+  HWND Hwnd = nullptr;
+  DWORD Flags = 0;
+  DWORD HoverTime = 400;
+  uint64_t HoverStart = 0;
+  POINT HoverPoint;
+};
+
+// Everything the window manager knows, behind one lock for the parts other threads touch
+// (handle table, queues). Window structures themselves are touched by their thread only.
+struct State {
+  std::recursive_mutex TableMutex;
+  std::unordered_map<uintptr_t, Wnd*> Handles;
+  uintptr_t NextHandle = 0x10010;
+  std::vector<std::unique_ptr<WndClass>> Classes;
+  ATOM NextAtom = 0xC000;
+  std::vector<std::string> MessageNames;  // RegisterWindowMessage, from 0xC000
+  std::unordered_map<DWORD, std::shared_ptr<ThreadQueue>> Queues;
+
+  Wnd* Desktop = nullptr;
+  std::shared_ptr<gdi::Surface> Screen;
+  const Wnd* Isolated = nullptr;  // a top-level window rendered alone (others do not clip it)
+  int ScreenWidth = 1024;
+  int ScreenHeight = 768;
+
+  HWND Focus = nullptr;
+  HWND Active = nullptr;
+  HWND Foreground = nullptr;
+  HWND Capture = nullptr;
+  HWND LockedUpdate = nullptr;
+  CaretState Caret;
+  UINT CaretBlink = 530;
+  UINT DoubleClickTime = 500;
+  int DoubleClickWidth = 4;
+  int DoubleClickHeight = 4;
+
+  // Input.
+  POINT Cursor{512, 384};
+  TRect CursorClip;
+  bool HasCursorClip = false;
+  HCURSOR CurrentCursor = nullptr;
+  int CursorCount = 0;
+  BYTE AsyncKeys[256] = {};  // bit 0x80 down, 0x01 toggled
+  BYTE ThreadKeys[256] = {};
+  bool SwapButtons = false;
+  // Double-click detection.
+  UINT LastDownMsg = 0;
+  HWND LastDownHwnd = nullptr;
+  uint64_t LastDownTime = 0;
+  POINT LastDownPt;
+  bool LastWasDouble = false;
+  MouseTrack Track;
+  HWND LastMouseHwnd = nullptr;
+  std::vector<HotKey> HotKeys;
+  std::vector<UINT> Beeps;
+  std::vector<std::pair<DWORD, DWORD>> Tones;
+
+  // Windows that may need painting, in the order they became invalid.
+  std::deque<HWND> PaintCandidates;
+  // Handed-out window DCs: DC -> window.
+  std::unordered_map<HDC, HWND> WindowDCs;
+  // Settings SystemParametersInfo may change.
+  TRect WorkArea;
+  UINT KeyboardDelay = 1;
+  UINT KeyboardSpeed = 31;
+  UINT WheelLines = 3;
+  BOOL DragFullWindows = TRUE;
+  BOOL FontSmoothing = TRUE;
+};
+
+State& S();
+// Creates the desktop and the screen on first use.
+void EnsureInit();
+// Destroys every window, class, queue and setting (the test kit's fresh start).
+void ResetAll(int screenWidth, int screenHeight);
+
+DWORD CurrentThread();
+ThreadQueue& QueueOf(DWORD threadId);
+Wnd* FromHandle(HWND h);  // null for stale or foreign handles
+inline Wnd* W(HWND h) { return FromHandle(h); }
+
+// Calls a window's procedure, keeping the structure alive meanwhile.
+LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp);
+
+// Geometry helpers (screen coordinates).
+POINT WindowOrigin(const Wnd* w);   // top-left corner of the window
+POINT ClientOrigin(const Wnd* w);   // top-left corner of the client area
+TRect ScreenWindowRect(const Wnd* w);
+TRect ScreenClientRect(const Wnd* w);
+bool ReallyVisible(const Wnd* w);   // the window and every ancestor visible
+// Non-client geometry from styles (client rect inside the window rect).
+TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild);
+void NonClientMetrics(DWORD style, DWORD exStyle, bool isChild, int& border, int& caption);
+
+// Visible region (screen coordinates) of a window's whole area or its client area.
+Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings);
+
+// Painting.
+void InvalidateWnd(Wnd* w, const Region* windowCoordsRgn, UINT flags);
+void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot);
+bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found);
+void PaintDesktop(const Region& screenRgn);
+void ForgetWindowPaint(Wnd* w);
+void ReleaseWindowDCs(Wnd* w);
+void CaretOnDestroy(HWND h);
+void CaretHideForPaint(HWND h, bool hide);
+void CaretBlinkTick();
+void CaretErase();
+
+// Focus, activation and capture bookkeeping when windows go away or hide.
+void OnWindowDestroying(Wnd* w);
+void OnWindowHidden(Wnd* w);
+void ActivateWindow(Wnd* w, WORD how);
+void KillWindowTimers(HWND h);
+void RemoveWindowHotKeys(HWND h);
+
+HWND HitTestScreen(POINT screen, LRESULT* hit);
+bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front);
+bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags);
+void SetSystemTimer(UINT elapse, bool on);
+void PaintNow(Wnd* w, bool children);
+WNDPROC ResolveProc(WNDPROC p);
+
+// Input processing at retrieval time (mouse activation, cursor).
+bool PreprocessInput(MSG& msg);
+void CheckHover();
+// The input path: real events (keybd_event, mouse_event, SendInput) and the test kit's.
+void InjectMouseMove(int x, int y);
+void InjectMouseButton(int button, bool down);  // 0 left, 1 right, 2 middle
+void InjectMouseWheel(int delta);
+void InjectKey(BYTE vk, bool down);
+void ResetInputState();
+
+// Non-client painting with the default look.
+void DefaultNcPaint(Wnd* w, HRGN rgn);
+LRESULT DefaultNcHitTest(Wnd* w, POINT screenPt);
+
+}  // namespace win::user

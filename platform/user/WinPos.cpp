@@ -1,0 +1,704 @@
+// Window positions, sizes, z-order and visibility; activation and focus.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/user/UserInternal.h"
+
+namespace win::user {
+
+namespace {
+
+// Moves `w` in its parent's z-order after `after` (or to a named place).
+bool ApplyZOrder(Wnd* w, HWND after) {
+  auto& v = w->Parent->Children;
+  auto pos = std::find(v.begin(), v.end(), w);
+  if (pos == v.end()) return false;
+  const size_t oldIndex = static_cast<size_t>(pos - v.begin());
+  v.erase(pos);
+  size_t index = 0;
+  const bool top = w->IsTopLevel();
+  if (after == HWND_TOPMOST) {
+    if (top) w->ExStyle |= WS_EX_TOPMOST;
+    index = 0;
+  } else if (after == HWND_NOTOPMOST) {
+    if (top) w->ExStyle &= ~WS_EX_TOPMOST;
+    while (index < v.size() && (v[index]->ExStyle & WS_EX_TOPMOST)) ++index;
+  } else if (after == HWND_TOP) {
+    if (top && !(w->ExStyle & WS_EX_TOPMOST))
+      while (index < v.size() && (v[index]->ExStyle & WS_EX_TOPMOST)) ++index;
+  } else if (after == HWND_BOTTOM) {
+    if (top) w->ExStyle &= ~WS_EX_TOPMOST;
+    index = v.size();
+  } else {
+    Wnd* a = W(after);
+    auto it = a ? std::find(v.begin(), v.end(), a) : v.end();
+    if (it == v.end()) {
+      index = oldIndex;
+    } else {
+      index = static_cast<size_t>(it - v.begin()) + 1;
+      if (top) {
+        // Keep the bands: a normal window never goes above a topmost one and vice versa.
+        if (w->ExStyle & WS_EX_TOPMOST) {
+          if (!(a->ExStyle & WS_EX_TOPMOST)) w->ExStyle &= ~WS_EX_TOPMOST;
+        } else {
+          while (index < v.size() && (v[index]->ExStyle & WS_EX_TOPMOST)) ++index;
+        }
+      }
+    }
+  }
+  if (index > v.size()) index = v.size();
+  v.insert(v.begin() + static_cast<ptrdiff_t>(index), w);
+  return index != oldIndex;
+}
+
+void FillMinMax(Wnd* w, MINMAXINFO& mmi) {
+  State& s = S();
+  int border, caption;
+  NonClientMetrics(w->Style, w->ExStyle, false, border, caption);
+  mmi.ptMaxSize = {s.WorkArea.Width() + 2 * border, s.WorkArea.Height() + 2 * border};
+  mmi.ptMaxPosition = {s.WorkArea.Left - border, s.WorkArea.Top - border};
+  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+}
+
+Wnd* RootOf(Wnd* w) {
+  while (w && w->IsChild()) w = w->Parent;
+  return w;
+}
+
+// The window that becomes active when `gone` is hidden or destroyed.
+Wnd* NextActivation(Wnd* gone) {
+  State& s = S();
+  Wnd* o = gone->Owner;
+  if (o && (o->Style & WS_VISIBLE) && !(o->Style & WS_DISABLED) && !o->Destroying) return o;
+  for (Wnd* t : s.Desktop->Children) {
+    if (t == gone || t->Destroying || !(t->Style & WS_VISIBLE) || (t->Style & WS_DISABLED)) continue;
+    if (t->ExStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)) continue;
+    if (t->Style & WS_MINIMIZE) continue;
+    return t;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void ActivateWindow(Wnd* w, WORD how) {
+  State& s = S();
+  Wnd* old = W(s.Active);
+  if (old == w) return;
+  const HWND oldH = old ? old->Handle : nullptr;
+  const HWND newH = w ? w->Handle : nullptr;
+  if (old) {
+    Send(old, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(newH));
+    if ((old = W(oldH)))
+      Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (old->Style & WS_MINIMIZE) ? 1 : 0),
+           reinterpret_cast<LPARAM>(newH));
+  }
+  s.Active = newH;
+  s.Foreground = newH;
+  // The application loses or gains activation as a whole.
+  if (!oldH || !newH) {
+    std::vector<HWND> tops;
+    for (Wnd* t : s.Desktop->Children)
+      if (t->ThreadId == CurrentThread()) tops.push_back(t->Handle);
+    for (HWND t : tops)
+      if (Wnd* tw = W(t)) Send(tw, WM_ACTIVATEAPP, newH ? TRUE : FALSE, 0);
+  }
+  if (!newH) {
+    if (s.Focus) SetFocus(nullptr);
+    return;
+  }
+  if (!(w = W(newH))) return;
+  if (!(w->Style & WS_MINIMIZE) && !w->Parent->Children.empty() && w->Parent->Children.front() != w)
+    SetWindowPos(newH, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!(w = W(newH))) return;
+  Send(w, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(oldH));
+  if (!(w = W(newH))) return;
+  Send(w, WM_ACTIVATE, MAKEWPARAM(how, (w->Style & WS_MINIMIZE) ? 1 : 0),
+       reinterpret_cast<LPARAM>(oldH));
+  // Focus left in another top-level window is taken away.
+  if (s.Active == newH && s.Focus) {
+    Wnd* f = W(s.Focus);
+    if (!f || RootOf(f)->Handle != newH) SetFocus(nullptr);
+  }
+}
+
+void OnWindowHidden(Wnd* w) {
+  State& s = S();
+  if (w->IsTopLevel() && s.Active == w->Handle) {
+    Wnd* next = NextActivation(w);
+    ActivateWindow(next, WA_ACTIVE);
+  }
+}
+
+void OnWindowDestroying(Wnd* w) {
+  State& s = S();
+  const HWND h = w->Handle;
+  if (s.Active == h) ActivateWindow(NextActivation(w), WA_ACTIVE);
+  if (s.Focus && (s.Focus == h || IsChild(h, s.Focus))) {
+    const HWND f = s.Focus;
+    s.Focus = nullptr;
+    if (Wnd* fw = W(f)) Send(fw, WM_KILLFOCUS, 0, 0);
+  }
+  if (s.Capture && (s.Capture == h || IsChild(h, s.Capture))) ReleaseCapture();
+}
+
+}  // namespace win::user
+
+namespace win {
+
+using namespace user;
+
+BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
+  Wnd* w = W(hwnd);
+  if (!w || !rect) return FALSE;
+  *rect = ScreenWindowRect(w);
+  return TRUE;
+}
+
+BOOL GetClientRect(HWND hwnd, LPRECT rect) {
+  Wnd* w = W(hwnd);
+  if (!w || !rect) return FALSE;
+  *rect = {0, 0, w->Client.Width(), w->Client.Height()};
+  return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, LPPOINT pt) {
+  Wnd* w = W(hwnd);
+  if (!w || !pt) return FALSE;
+  const POINT o = ClientOrigin(w);
+  pt->X += o.X;
+  pt->Y += o.Y;
+  return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, LPPOINT pt) {
+  Wnd* w = W(hwnd);
+  if (!w || !pt) return FALSE;
+  const POINT o = ClientOrigin(w);
+  pt->X -= o.X;
+  pt->Y -= o.Y;
+  return TRUE;
+}
+
+int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
+  POINT a{0, 0}, b{0, 0};
+  if (from) {
+    Wnd* w = W(from);
+    if (!w) return 0;
+    a = ClientOrigin(w);
+  }
+  if (to) {
+    Wnd* w = W(to);
+    if (!w) return 0;
+    b = ClientOrigin(w);
+  }
+  const int dx = a.X - b.X, dy = a.Y - b.Y;
+  for (UINT i = 0; points && i < count; ++i) {
+    points[i].X += dx;
+    points[i].Y += dy;
+  }
+  return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
+}
+
+BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
+  if (!rect) return FALSE;
+  int border, caption;
+  NonClientMetrics(style, exStyle, (style & WS_CHILD) != 0, border, caption);
+  InflateRect(rect, border, border);
+  rect->Top -= caption;
+  if (menu) rect->Top -= GetSystemMetrics(SM_CYMENU);
+  if (exStyle & WS_EX_CLIENTEDGE) InflateRect(rect, GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE));
+  if (exStyle & WS_EX_STATICEDGE) InflateRect(rect, 1, 1);
+  return TRUE;
+}
+
+BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) {
+  return AdjustWindowRectEx(rect, style, menu, 0);
+}
+
+BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return FALSE;
+  State& s = S();
+  if (insertAfter == hwnd) flags |= SWP_NOZORDER;
+  if (!w->IsTopLevel()) flags |= SWP_NOACTIVATE;
+  if ((w->Style & WS_VISIBLE) && (flags & SWP_SHOWWINDOW)) flags &= ~SWP_SHOWWINDOW;
+  if (!(w->Style & WS_VISIBLE) && (flags & SWP_HIDEWINDOW)) flags &= ~SWP_HIDEWINDOW;
+  if (flags & SWP_NOSIZE) {
+    cx = w->Rect.Width();
+    cy = w->Rect.Height();
+  }
+  if (flags & SWP_NOMOVE) {
+    x = w->Rect.Left;
+    y = w->Rect.Top;
+  }
+  if (cx < 0) cx = 0;
+  if (cy < 0) cy = 0;
+  if (w->IsTopLevel() && !(flags & SWP_NOSIZE) && !(w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) &&
+      (cx != w->Rect.Width() || cy != w->Rect.Height()) && (w->Style & WS_THICKFRAME)) {
+    MINMAXINFO mmi;
+    FillMinMax(w, mmi);
+    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    if (!(w = W(hwnd))) return FALSE;
+    cx = std::clamp(cx, std::min(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X), mmi.ptMaxTrackSize.X);
+    cy = std::clamp(cy, std::min(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y), mmi.ptMaxTrackSize.Y);
+  }
+  WINDOWPOS wp;
+  wp.hwnd = hwnd;
+  wp.hwndInsertAfter = insertAfter;
+  wp.x = x;
+  wp.y = y;
+  wp.cx = cx;
+  wp.cy = cy;
+  wp.flags = flags;
+  if (!(flags & SWP_NOSENDCHANGING)) {
+    Send(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
+    if (!(w = W(hwnd))) return FALSE;
+    flags = wp.flags;
+  }
+  const TRect oldRect = w->Rect;
+  const TRect oldScreen = ScreenWindowRect(w);
+  const TRect oldClient = w->Client;
+  const bool wasVisible = ReallyVisible(w);
+  const Region oldVisible = wasVisible ? VisibleRegion(w, false, false, true) : Region();
+  TRect newRect = Bounds((flags & SWP_NOMOVE) ? oldRect.Left : wp.x,
+                         (flags & SWP_NOMOVE) ? oldRect.Top : wp.y,
+                         (flags & SWP_NOSIZE) ? oldRect.Width() : std::max(0, wp.cx),
+                         (flags & SWP_NOSIZE) ? oldRect.Height() : std::max(0, wp.cy));
+  const bool moved = newRect.Left != oldRect.Left || newRect.Top != oldRect.Top;
+  const bool sized = newRect.Width() != oldRect.Width() || newRect.Height() != oldRect.Height();
+  if (!moved) flags |= SWP_NOMOVE;
+  if (!sized) flags |= SWP_NOSIZE;
+
+  TRect newClient = oldClient;
+  if (sized || moved || (flags & SWP_FRAMECHANGED)) {
+    if (sized || (flags & SWP_FRAMECHANGED)) {
+      NCCALCSIZE_PARAMS p;
+      p.rgrc[0] = newRect;
+      p.rgrc[1] = oldRect;
+      p.rgrc[2] = Rect(oldRect.Left + oldClient.Left, oldRect.Top + oldClient.Top,
+                       oldRect.Left + oldClient.Right, oldRect.Top + oldClient.Bottom);
+      WINDOWPOS copy = wp;
+      copy.flags = flags;
+      p.lppos = &copy;
+      Send(w, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
+      if (!(w = W(hwnd))) return FALSE;
+      newClient = Rect(p.rgrc[0].Left - newRect.Left, p.rgrc[0].Top - newRect.Top,
+                       p.rgrc[0].Right - newRect.Left, p.rgrc[0].Bottom - newRect.Top);
+    }
+    w->Rect = newRect;
+    w->Client = newClient;
+    if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = newRect;
+  }
+  bool zChanged = false;
+  if (!(flags & SWP_NOZORDER)) zChanged = ApplyZOrder(w, wp.hwndInsertAfter);
+  if (flags & SWP_SHOWWINDOW) w->Style |= WS_VISIBLE;
+  if (flags & SWP_HIDEWINDOW) w->Style &= ~WS_VISIBLE;
+  const bool nowVisible = ReallyVisible(w);
+
+  // Repainting what changed.
+  if (!(flags & SWP_NOREDRAW) || (flags & SWP_HIDEWINDOW)) {
+    Region exposed = oldVisible;
+    if (nowVisible) exposed = Region::Combine(exposed, VisibleRegion(w, false, false, true), RGN_DIFF);
+    if (!exposed.IsEmpty()) InvalidateScreenArea(w->Parent, exposed, true);
+    if (nowVisible && (!wasVisible || moved || zChanged || (flags & SWP_FRAMECHANGED))) {
+      InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    } else if (nowVisible && sized) {
+      const UINT cs = w->Class->Style;
+      const bool wider = newRect.Width() != oldRect.Width();
+      const bool taller = newRect.Height() != oldRect.Height();
+      if ((wider && (cs & CS_HREDRAW)) || (taller && (cs & CS_VREDRAW))) {
+        InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      } else {
+        // The frame moves with the size; the client area keeps its old pixels.
+        Region whole(TRect{0, 0, newRect.Width(), newRect.Height()});
+        Region keep(Rect(newClient.Left, newClient.Top,
+                         newClient.Left + std::min(oldClient.Width(), newClient.Width()),
+                         newClient.Top + std::min(oldClient.Height(), newClient.Height())));
+        Region frame = Region::Combine(whole, keep, RGN_DIFF);
+        InvalidateWnd(w, &frame, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      }
+    }
+  }
+  (void)oldScreen;
+  if ((flags & SWP_HIDEWINDOW) && W(hwnd)) OnWindowHidden(w);
+  if (!(w = W(hwnd))) return TRUE;
+  // Activation of top-level windows being shown or raised.
+  if (w->IsTopLevel() && !(flags & SWP_NOACTIVATE) && (w->Style & WS_VISIBLE) &&
+      !(w->ExStyle & WS_EX_NOACTIVATE) && ((flags & SWP_SHOWWINDOW) || !(flags & SWP_NOZORDER)) &&
+      s.Active != hwnd) {
+    ActivateWindow(w, WA_ACTIVE);
+    if (!(w = W(hwnd))) return TRUE;
+  }
+  wp.flags = flags;
+  wp.x = w->Rect.Left;
+  wp.y = w->Rect.Top;
+  wp.cx = w->Rect.Width();
+  wp.cy = w->Rect.Height();
+  Send(w, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+  return TRUE;
+}
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+  return SetWindowPos(hwnd, nullptr, x, y, width, height,
+                      SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
+}
+
+BOOL BringWindowToTop(HWND hwnd) {
+  return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+static TRect MaximizedRect(Wnd* w) {
+  if (w->IsTopLevel()) {
+    MINMAXINFO mmi;
+    FillMinMax(w, mmi);
+    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    return Bounds(mmi.ptMaxPosition.X, mmi.ptMaxPosition.Y, mmi.ptMaxSize.X, mmi.ptMaxSize.Y);
+  }
+  int border, caption;
+  NonClientMetrics(w->Style, w->ExStyle, true, border, caption);
+  TRect r = {0, 0, w->Parent->Client.Width(), w->Parent->Client.Height()};
+  InflateRect(&r, border, border);
+  r.Top -= caption;
+  return r;
+}
+
+static TRect MinimizedRect(Wnd* w) {
+  if (w->IsTopLevel()) return Bounds(-32000, -32000, GetSystemMetrics(SM_CXMINIMIZED), GetSystemMetrics(SM_CYMINIMIZED));
+  const int h = w->Parent->Client.Height();
+  return Bounds(0, h - GetSystemMetrics(SM_CYMINIMIZED), GetSystemMetrics(SM_CXMINIMIZED),
+                GetSystemMetrics(SM_CYMINIMIZED));
+}
+
+BOOL ShowWindow(HWND hwnd, int cmd) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return FALSE;
+  const BOOL wasVisible = (w->Style & WS_VISIBLE) ? TRUE : FALSE;
+  UINT swp = SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
+  bool show = true;
+  bool activate = true;
+  TRect target;
+  bool changeRect = false;
+  DWORD setState = w->Style & (WS_MINIMIZE | WS_MAXIMIZE);
+  switch (cmd) {
+    case SW_HIDE:
+      if (!wasVisible) return FALSE;
+      show = false;
+      activate = false;
+      break;
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+      activate = false;
+      [[fallthrough]];
+    case SW_SHOW:
+      break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+    case SW_SHOWDEFAULT:
+      if (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) {
+        if ((w->Style & WS_MINIMIZE) && w->RestoreToMaximized && cmd == SW_RESTORE) {
+          setState = WS_MAXIMIZE;
+          target = MaximizedRect(w);
+        } else {
+          setState = 0;
+          target = w->NormalRect;
+        }
+        changeRect = true;
+      }
+      break;
+    case SW_SHOWMAXIMIZED:
+      setState = WS_MAXIMIZE;
+      if (!(w->Style & WS_MAXIMIZE)) {
+        target = MaximizedRect(w);
+        changeRect = true;
+      }
+      break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+    case SW_FORCEMINIMIZE:
+      activate = false;
+      [[fallthrough]];
+    case SW_SHOWMINIMIZED:
+      setState = WS_MINIMIZE;
+      if (!(w->Style & WS_MINIMIZE)) {
+        w->RestoreToMaximized = (w->Style & WS_MAXIMIZE) != 0;
+        target = MinimizedRect(w);
+        changeRect = true;
+      }
+      break;
+    default:
+      return wasVisible;
+  }
+  if (show != (wasVisible != 0)) {
+    Send(w, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+    if (!(w = W(hwnd))) return wasVisible;
+  }
+  if (changeRect) {
+    if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = w->Rect;
+    w->Style = (w->Style & ~(WS_MINIMIZE | WS_MAXIMIZE)) | setState;
+    swp &= ~(SWP_NOMOVE | SWP_NOSIZE);
+    swp |= SWP_FRAMECHANGED;
+  }
+  if (show)
+    swp |= SWP_SHOWWINDOW;
+  else
+    swp |= SWP_HIDEWINDOW;
+  if (!activate || !w->IsTopLevel())
+    swp |= SWP_NOACTIVATE;
+  else
+    swp &= ~SWP_NOZORDER;
+  const HWND active = S().Active;
+  SetWindowPos(hwnd, HWND_TOP, target.Left, target.Top, target.Width(), target.Height(), swp);
+  if (!(w = W(hwnd))) return wasVisible;
+  if (setState == WS_MINIMIZE && changeRect && active == hwnd) {
+    // A minimised window gives activation away.
+    OnWindowHidden(w);
+  }
+  if (changeRect && (swp & SWP_NOSIZE) == 0) {
+    // WM_SIZE reports the new state even when the rectangle happened to stay the same.
+  }
+  return wasVisible;
+}
+
+BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  std::vector<HWND> owned;
+  for (Wnd* t : S().Desktop->Children)
+    if (t->Owner == w) owned.push_back(t->Handle);
+  for (HWND o : owned) ShowWindow(o, show ? SW_SHOWNA : SW_HIDE);
+  return TRUE;
+}
+
+BOOL OpenIcon(HWND hwnd) { return W(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
+BOOL CloseWindow(HWND hwnd) { return W(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE; }
+
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
+  Wnd* w = W(hwnd);
+  if (!w || !wp) return FALSE;
+  wp->length = sizeof(WINDOWPLACEMENT);
+  wp->flags = w->RestoreToMaximized && (w->Style & WS_MINIMIZE) ? WPF_RESTORETOMAXIMIZED : 0;
+  if (!(w->Style & WS_VISIBLE))
+    wp->showCmd = SW_HIDE;
+  else if (w->Style & WS_MINIMIZE)
+    wp->showCmd = SW_SHOWMINIMIZED;
+  else if (w->Style & WS_MAXIMIZE)
+    wp->showCmd = SW_SHOWMAXIMIZED;
+  else
+    wp->showCmd = SW_SHOWNORMAL;
+  wp->ptMinPosition = w->MinPosition;
+  wp->ptMaxPosition = w->MaxPosition;
+  wp->rcNormalPosition = (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) ? w->NormalRect : w->Rect;
+  if (w->IsTopLevel()) {
+    // Top-level normal positions are in work-area coordinates.
+    OffsetRect(&wp->rcNormalPosition, -S().WorkArea.Left, -S().WorkArea.Top);
+  }
+  return TRUE;
+}
+
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
+  Wnd* w = W(hwnd);
+  if (!w || !wp) return FALSE;
+  TRect normal = wp->rcNormalPosition;
+  if (w->IsTopLevel()) OffsetRect(&normal, S().WorkArea.Left, S().WorkArea.Top);
+  w->MinPosition = wp->ptMinPosition;
+  w->MaxPosition = wp->ptMaxPosition;
+  if (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) {
+    w->NormalRect = normal;
+  } else {
+    SetWindowPos(hwnd, nullptr, normal.Left, normal.Top, normal.Width(), normal.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!(w = W(hwnd))) return FALSE;
+  }
+  w->RestoreToMaximized = (wp->flags & WPF_RESTORETOMAXIMIZED) != 0;
+  ShowWindow(hwnd, static_cast<int>(wp->showCmd));
+  return TRUE;
+}
+
+// ---- Hit testing ----
+
+static bool InWindowShape(const Wnd* w, POINT screen) {
+  const TRect r = ScreenWindowRect(w);
+  if (!PtInRect(&r, screen)) return false;
+  if (w->HasWindowRgn && !w->WindowRgn.Contains(screen.X - r.Left, screen.Y - r.Top)) return false;
+  return true;
+}
+
+// The deepest visible, enabled-or-not window under a screen point, asking WM_NCHITTEST of
+// windows of the calling thread (HTTRANSPARENT passes the point to the windows below).
+static Wnd* WindowFromPointIn(Wnd* parent, POINT screen, LRESULT* hitOut) {
+  for (Wnd* c : std::vector<Wnd*>(parent->Children)) {
+    if (!(c->Style & WS_VISIBLE) || !InWindowShape(c, screen)) continue;
+    Wnd* found = c;
+    if (!(c->Style & WS_DISABLED) && !(c->Style & WS_MINIMIZE)) {
+      const TRect cr = ScreenClientRect(c);
+      if (PtInRect(&cr, screen)) {
+        LRESULT hit = HTCLIENT;
+        if (Wnd* deeper = WindowFromPointIn(c, screen, &hit)) {
+          if (hitOut) *hitOut = hit;
+          return deeper;
+        }
+      }
+    }
+    const HWND h = found->Handle;
+    LRESULT hit = Send(found, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(screen.X), static_cast<WORD>(screen.Y)));
+    if (!W(h)) continue;
+    if (hit == HTTRANSPARENT) continue;
+    if (hitOut) *hitOut = hit;
+    return found;
+  }
+  return nullptr;
+}
+
+}  // namespace win
+
+namespace win::user {
+HWND HitTestScreen(POINT screen, LRESULT* hit) {
+  EnsureInit();
+  LRESULT h = HTNOWHERE;
+  Wnd* w = win::WindowFromPointIn(S().Desktop, screen, &h);
+  if (hit) *hit = w ? h : HTNOWHERE;
+  return w ? w->Handle : nullptr;
+}
+}  // namespace win::user
+
+namespace win {
+
+HWND WindowFromPoint(POINT pt) { return HitTestScreen(pt, nullptr); }
+
+HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags) {
+  Wnd* p = W(parent);
+  if (!p) return nullptr;
+  TRect cr = {0, 0, p->Client.Width(), p->Client.Height()};
+  if (!p->IsDesktop() && !PtInRect(&cr, pt)) return nullptr;
+  const POINT o = ClientOrigin(p);
+  const POINT screen{pt.X + o.X, pt.Y + o.Y};
+  for (Wnd* c : p->Children) {
+    if ((flags & CWP_SKIPINVISIBLE) && !(c->Style & WS_VISIBLE)) continue;
+    if ((flags & CWP_SKIPDISABLED) && (c->Style & WS_DISABLED)) continue;
+    if ((flags & CWP_SKIPTRANSPARENT) && (c->ExStyle & WS_EX_TRANSPARENT)) continue;
+    if (InWindowShape(c, screen)) return c->Handle;
+  }
+  return parent;
+}
+
+HWND ChildWindowFromPoint(HWND parent, POINT pt) { return ChildWindowFromPointEx(parent, pt, CWP_ALL); }
+
+HWND RealChildWindowFromPoint(HWND parent, POINT pt) {
+  return ChildWindowFromPointEx(parent, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+}
+
+int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  const Region before = ReallyVisible(w) ? VisibleRegion(w, false, false, true) : Region();
+  if (rgn) {
+    gdi::RegionObj* r = gdi::LookupRegion(rgn);
+    if (!r) return 0;
+    w->WindowRgn = r->Rgn;
+    w->HasWindowRgn = true;
+    DeleteObject(rgn);  // the system owns the region from now on
+  } else {
+    w->HasWindowRgn = false;
+    w->WindowRgn = Region();
+  }
+  if (redraw && ReallyVisible(w)) {
+    InvalidateScreenArea(w->Parent, before, true);
+    InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  return 1;
+}
+
+int GetWindowRgn(HWND hwnd, HRGN rgn) {
+  Wnd* w = W(hwnd);
+  gdi::RegionObj* r = gdi::LookupRegion(rgn);
+  if (!w || !r || !w->HasWindowRgn) return ERROR;
+  r->Rgn = w->WindowRgn;
+  return r->Rgn.Complexity();
+}
+
+BOOL FlashWindow(HWND hwnd, BOOL invert) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  const BOOL was = S().Active == hwnd ? TRUE : FALSE;
+  if (invert) {
+    w->Flashed = !w->Flashed;
+    w->FlashCount++;
+    Send(w, WM_NCACTIVATE, w->Flashed ? !was : was, 0);
+  }
+  return was;
+}
+
+BOOL FlashWindowEx(const FLASHWINFO* info) {
+  if (!info) return FALSE;
+  Wnd* w = W(info->hwnd);
+  if (!w) return FALSE;
+  w->FlashCount += static_cast<int>(info->uCount ? info->uCount : 1);
+  w->Flashed = info->dwFlags != FLASHW_STOP;
+  return S().Active == info->hwnd ? TRUE : FALSE;
+}
+
+// ---- Focus and activation ----
+
+HWND SetFocus(HWND hwnd) {
+  State& s = S();
+  const HWND old = s.Focus;
+  if (!hwnd) {
+    if (old) {
+      s.Focus = nullptr;
+      if (Wnd* o = W(old)) Send(o, WM_KILLFOCUS, 0, 0);
+    }
+    return old;
+  }
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return nullptr;
+  if (hwnd == old) return old;
+  // Focus cannot go into a minimised or disabled top-level window.
+  Wnd* root = w;
+  while (root->IsChild()) root = root->Parent;
+  if (root->Style & (WS_MINIMIZE | WS_DISABLED)) return nullptr;
+  if (s.Active != root->Handle) {
+    ActivateWindow(root, WA_ACTIVE);
+    if (!(w = W(hwnd))) return nullptr;
+    if (s.Focus == hwnd) return old;
+  }
+  const HWND prev = s.Focus;
+  s.Focus = hwnd;
+  if (prev)
+    if (Wnd* o = W(prev)) Send(o, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+  if (s.Focus != hwnd || !(w = W(hwnd))) return prev;
+  Send(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(prev), 0);
+  return prev;
+}
+
+HWND GetFocus() { return S().Focus; }
+
+HWND SetActiveWindow(HWND hwnd) {
+  State& s = S();
+  const HWND old = s.Active;
+  if (!hwnd) {
+    ActivateWindow(nullptr, WA_INACTIVE);
+    return old;
+  }
+  Wnd* w = W(hwnd);
+  if (!w) return nullptr;
+  while (w->IsChild()) w = w->Parent;
+  ActivateWindow(w, WA_ACTIVE);
+  return old;
+}
+
+HWND GetActiveWindow() { return S().Active; }
+
+BOOL SetForegroundWindow(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  while (w->IsChild()) w = w->Parent;
+  ActivateWindow(w, WA_ACTIVE);
+  S().Foreground = w->Handle;
+  return TRUE;
+}
+
+HWND GetForegroundWindow() { return S().Foreground; }
+
+}  // namespace win

@@ -1,0 +1,1167 @@
+// Window classes, the window tree, creation and destruction, window longs, text and properties.
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+#include "platform/user/UserInternal.h"
+
+namespace win::user {
+
+namespace {
+
+bool SameText(const std::string& a, const char* b) {
+  const size_t n = std::strlen(b);
+  if (a.size() != n) return false;
+  for (size_t i = 0; i < n; ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'a' && x <= 'z') x -= 32;
+    if (y >= 'a' && y <= 'z') y -= 32;
+    if (x != y) return false;
+  }
+  return true;
+}
+
+LRESULT DesktopProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ERASEBKGND) return 1;  // the desktop is painted directly by PaintDesktop
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+std::atomic<DWORD> g_nextThreadId{1};
+thread_local DWORD t_threadId = 0;
+
+}  // namespace
+
+State& S() {
+  static State* state = new State();  // never destroyed: windows may outlive static objects
+  return *state;
+}
+
+DWORD CurrentThread() {
+  if (t_threadId == 0) t_threadId = g_nextThreadId++;
+  return t_threadId;
+}
+
+ThreadQueue& QueueOf(DWORD threadId) {
+  State& s = S();
+  std::lock_guard lock(s.TableMutex);
+  auto& q = s.Queues[threadId];
+  if (!q) {
+    q = std::make_shared<ThreadQueue>();
+    q->ThreadId = threadId;
+  }
+  return *q;
+}
+
+Wnd* FromHandle(HWND h) {
+  if (!h) return nullptr;
+  State& s = S();
+  std::lock_guard lock(s.TableMutex);
+  auto it = s.Handles.find(reinterpret_cast<uintptr_t>(h));
+  if (it == s.Handles.end() || it->second->Dead) return nullptr;
+  return it->second;
+}
+
+static void CreateDesktop(State& s) {
+  auto cls = std::make_unique<WndClass>();
+  cls->Atom = 32769;
+  cls->Name = "#32769";
+  cls->Proc = DesktopProc;
+  cls->System = true;
+  WndClass* c = cls.get();
+  s.Classes.push_back(std::move(cls));
+  Wnd* d = new Wnd();
+  d->Handle = reinterpret_cast<HWND>(s.NextHandle);
+  s.NextHandle += 4;
+  d->Class = c;
+  d->Proc = DesktopProc;
+  d->Style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  d->Rect = {0, 0, s.ScreenWidth, s.ScreenHeight};
+  d->Client = d->Rect;
+  s.Handles[reinterpret_cast<uintptr_t>(d->Handle)] = d;
+  s.Desktop = d;
+  s.Screen = gdi::Surface::Create(s.ScreenWidth, s.ScreenHeight);
+  s.WorkArea = {0, 0, s.ScreenWidth, s.ScreenHeight - 30};
+  PaintDesktop(Region(d->Rect));
+}
+
+void EnsureInit() {
+  State& s = S();
+  if (s.Desktop) return;
+  std::lock_guard lock(s.TableMutex);
+  if (!s.Desktop) CreateDesktop(s);
+}
+
+void ResetAll(int screenWidth, int screenHeight) {
+  State& s = S();
+  EnsureInit();
+  // Destroy every top-level window (children go with them).
+  for (int guard = 0; guard < 100000; ++guard) {
+    Wnd* d = s.Desktop;
+    if (d->Children.empty()) break;
+    Wnd* w = d->Children.back();
+    const size_t before = d->Children.size();
+    DestroyWindow(w->Handle);
+    if (d->Children.size() == before) {
+      // A window that refuses to go away (destroyed from another thread's view): unlink it.
+      d->Children.pop_back();
+    }
+  }
+  std::lock_guard lock(s.TableMutex);
+  for (auto& [dc, hwnd] : s.WindowDCs) DeleteDC(dc);
+  s.WindowDCs.clear();
+  delete s.Desktop;
+  s.Handles.clear();
+  s.PaintCandidates.clear();
+  s.Desktop = nullptr;
+  s.Classes.clear();
+  s.NextAtom = 0xC000;
+  s.MessageNames.clear();
+  s.Queues.clear();
+  s.Focus = s.Active = s.Foreground = s.Capture = s.LockedUpdate = nullptr;
+  s.Caret = CaretState();
+  s.CaretBlink = 530;
+  s.DoubleClickTime = 500;
+  s.DoubleClickWidth = s.DoubleClickHeight = 4;
+  s.HotKeys.clear();
+  s.Beeps.clear();
+  s.Tones.clear();
+  s.KeyboardDelay = 1;
+  s.KeyboardSpeed = 31;
+  s.WheelLines = 3;
+  s.DragFullWindows = TRUE;
+  s.FontSmoothing = TRUE;
+  s.ScreenWidth = screenWidth;
+  s.ScreenHeight = screenHeight;
+  ResetInputState();
+  CreateDesktop(s);
+}
+
+LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (!w || w->Dead) return 0;
+  WNDPROC proc = w->Proc;
+  if (!proc) return DefWindowProcA(w->Handle, msg, wp, lp);
+  ++w->Busy;
+  LRESULT r;
+  try {
+    r = proc(w->Handle, msg, wp, lp);
+  } catch (...) {
+    if (--w->Busy == 0 && w->Dead) delete w;
+    throw;
+  }
+  if (--w->Busy == 0 && w->Dead) delete w;
+  return r;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Geometry
+
+POINT WindowOrigin(const Wnd* w) {
+  if (!w->Parent) return {w->Rect.Left, w->Rect.Top};
+  POINT p = ClientOrigin(w->Parent);
+  return {p.X + w->Rect.Left, p.Y + w->Rect.Top};
+}
+
+POINT ClientOrigin(const Wnd* w) {
+  POINT p = WindowOrigin(w);
+  return {p.X + w->Client.Left, p.Y + w->Client.Top};
+}
+
+TRect ScreenWindowRect(const Wnd* w) {
+  POINT p = WindowOrigin(w);
+  return Bounds(p.X, p.Y, w->Rect.Width(), w->Rect.Height());
+}
+
+TRect ScreenClientRect(const Wnd* w) {
+  POINT p = ClientOrigin(w);
+  return Bounds(p.X, p.Y, w->Client.Width(), w->Client.Height());
+}
+
+bool ReallyVisible(const Wnd* w) {
+  for (; w; w = w->Parent)
+    if (!(w->Style & WS_VISIBLE)) return false;
+  return true;
+}
+
+void NonClientMetrics(DWORD style, DWORD exStyle, bool isChild, int& border, int& caption) {
+  (void)isChild;
+  border = 0;
+  const bool thick =
+      (style & WS_THICKFRAME) && !((style & (WS_DLGFRAME | WS_BORDER)) == WS_DLGFRAME);
+  const bool dlg = (exStyle & WS_EX_DLGMODALFRAME) ||
+                   ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME));
+  if (thick)
+    border = GetSystemMetrics(SM_CXFRAME);
+  else if (dlg)
+    border = GetSystemMetrics(SM_CXDLGFRAME);
+  else if (style & WS_BORDER)
+    border = GetSystemMetrics(SM_CXBORDER);
+  caption = 0;
+  if ((style & WS_CAPTION) == WS_CAPTION)
+    caption = GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+}
+
+TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild) {
+  int border, caption;
+  NonClientMetrics(style, exStyle, isChild, border, caption);
+  TRect r = window;
+  InflateRect(&r, -border, -border);
+  r.Top += caption;
+  if (exStyle & WS_EX_CLIENTEDGE) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+  if (exStyle & WS_EX_STATICEDGE) InflateRect(&r, -1, -1);
+  if (style & WS_VSCROLL) {
+    if (exStyle & WS_EX_LEFTSCROLLBAR)
+      r.Left += GetSystemMetrics(SM_CXVSCROLL);
+    else
+      r.Right -= GetSystemMetrics(SM_CXVSCROLL);
+  }
+  if (style & WS_HSCROLL) r.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  if (r.Right < r.Left) r.Right = r.Left;
+  if (r.Bottom < r.Top) r.Bottom = r.Top;
+  return r;
+}
+
+}  // namespace win::user
+
+// =============================================================================================
+namespace win {
+
+using namespace user;
+
+DWORD GetCurrentThreadId() { return CurrentThread(); }
+DWORD GetCurrentProcessId() { return 4242; }
+
+// ---- Classes ----
+
+static WndClass* FindClass(LPCSTR name) {
+  State& s = S();
+  const uintptr_t v = reinterpret_cast<uintptr_t>(name);
+  if (!name) return nullptr;
+  for (auto& c : s.Classes) {
+    if (IS_INTRESOURCE(v)) {
+      if (c->Atom == v) return c.get();
+    } else if (SameText(c->Name, name)) {
+      return c.get();
+    }
+  }
+  return nullptr;
+}
+
+static ATOM RegisterClassImpl(UINT style, WNDPROC proc, int clsExtra, int wndExtra,
+                              HINSTANCE inst, HICON icon, HCURSOR cursor, HBRUSH bg,
+                              LPCSTR menu, LPCSTR name, HICON iconSm) {
+  EnsureInit();
+  State& s = S();
+  if (!name || clsExtra < 0 || wndExtra < 0 || clsExtra > 40000 || wndExtra > 40000) return 0;
+  if (IS_INTRESOURCE(reinterpret_cast<uintptr_t>(name))) return 0;
+  if (!*name || std::strlen(name) > 255) return 0;
+  if (FindClass(name)) return 0;  // already registered
+  auto c = std::make_unique<WndClass>();
+  c->Atom = s.NextAtom++;
+  c->Name = name;
+  c->Style = style;
+  c->Proc = proc;
+  c->ClsExtra = clsExtra;
+  c->WndExtra = wndExtra;
+  c->Instance = inst;
+  c->Icon = icon;
+  c->IconSm = iconSm;
+  c->Cursor = cursor;
+  c->Background = bg;
+  if (menu && !IS_INTRESOURCE(reinterpret_cast<uintptr_t>(menu))) c->MenuName = menu;
+  c->Extra.assign(static_cast<size_t>(clsExtra), 0);
+  const ATOM a = c->Atom;
+  s.Classes.push_back(std::move(c));
+  return a;
+}
+
+ATOM RegisterClassA(const WNDCLASSA* wc) {
+  if (!wc) return 0;
+  return RegisterClassImpl(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra,
+                           wc->hInstance, wc->hIcon, wc->hCursor, wc->hbrBackground,
+                           wc->lpszMenuName, wc->lpszClassName, nullptr);
+}
+
+ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
+  if (!wc || wc->cbSize != sizeof(WNDCLASSEXA)) return 0;
+  return RegisterClassImpl(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra,
+                           wc->hInstance, wc->hIcon, wc->hCursor, wc->hbrBackground,
+                           wc->lpszMenuName, wc->lpszClassName, wc->hIconSm);
+}
+
+BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
+  EnsureInit();
+  WndClass* c = FindClass(className);
+  if (!c || c->System || c->Windows > 0) return FALSE;
+  auto& v = S().Classes;
+  v.erase(std::remove_if(v.begin(), v.end(), [c](auto& p) { return p.get() == c; }), v.end());
+  return TRUE;
+}
+
+BOOL GetClassInfoExA(HINSTANCE, LPCSTR className, WNDCLASSEXA* wc) {
+  EnsureInit();
+  WndClass* c = FindClass(className);
+  if (!c || !wc) return FALSE;
+  wc->style = c->Style;
+  wc->lpfnWndProc = c->Proc;
+  wc->cbClsExtra = c->ClsExtra;
+  wc->cbWndExtra = c->WndExtra;
+  wc->hInstance = c->Instance;
+  wc->hIcon = c->Icon;
+  wc->hCursor = c->Cursor;
+  wc->hbrBackground = c->Background;
+  wc->lpszMenuName = c->MenuName.empty() ? nullptr : c->MenuName.c_str();
+  wc->lpszClassName = c->Name.c_str();
+  wc->hIconSm = c->IconSm;
+  return TRUE;
+}
+
+BOOL GetClassInfoA(HINSTANCE inst, LPCSTR className, WNDCLASSA* wc) {
+  WNDCLASSEXA ex;
+  if (!wc || !GetClassInfoExA(inst, className, &ex)) return FALSE;
+  wc->style = ex.style;
+  wc->lpfnWndProc = ex.lpfnWndProc;
+  wc->cbClsExtra = ex.cbClsExtra;
+  wc->cbWndExtra = ex.cbWndExtra;
+  wc->hInstance = ex.hInstance;
+  wc->hIcon = ex.hIcon;
+  wc->hCursor = ex.hCursor;
+  wc->hbrBackground = ex.hbrBackground;
+  wc->lpszMenuName = ex.lpszMenuName;
+  wc->lpszClassName = ex.lpszClassName;
+  return TRUE;
+}
+
+int GetClassNameA(HWND hwnd, LPSTR buffer, int maxCount) {
+  Wnd* w = W(hwnd);
+  if (!w || !buffer || maxCount <= 0) return 0;
+  const int n = std::min<int>(static_cast<int>(w->Class->Name.size()), maxCount - 1);
+  std::memcpy(buffer, w->Class->Name.data(), static_cast<size_t>(n));
+  buffer[n] = 0;
+  return n;
+}
+
+uintptr_t GetClassLongPtrA(HWND hwnd, int index) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  WndClass* c = w->Class;
+  if (index >= 0) {
+    if (static_cast<size_t>(index) + sizeof(LONG_PTR) > c->Extra.size()) return 0;
+    uintptr_t v;
+    std::memcpy(&v, c->Extra.data() + index, sizeof v);
+    return v;
+  }
+  switch (index) {
+    case GCL_MENUNAME: return reinterpret_cast<uintptr_t>(c->MenuName.c_str());
+    case GCL_HBRBACKGROUND: return reinterpret_cast<uintptr_t>(c->Background);
+    case GCL_HCURSOR: return reinterpret_cast<uintptr_t>(c->Cursor);
+    case GCL_HICON: return reinterpret_cast<uintptr_t>(c->Icon);
+    case GCL_HICONSM: return reinterpret_cast<uintptr_t>(c->IconSm);
+    case GCL_HMODULE: return reinterpret_cast<uintptr_t>(c->Instance);
+    case GCL_CBWNDEXTRA: return static_cast<uintptr_t>(c->WndExtra);
+    case GCL_CBCLSEXTRA: return static_cast<uintptr_t>(c->ClsExtra);
+    case GCL_WNDPROC: return reinterpret_cast<uintptr_t>(c->Proc);
+    case GCL_STYLE: return c->Style;
+    case GCW_ATOM: return c->Atom;
+    default: return 0;
+  }
+}
+
+uintptr_t SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  WndClass* c = w->Class;
+  const uintptr_t old = GetClassLongPtrA(hwnd, index);
+  if (index >= 0) {
+    if (static_cast<size_t>(index) + sizeof(LONG_PTR) > c->Extra.size()) return 0;
+    std::memcpy(c->Extra.data() + index, &value, sizeof value);
+    return old;
+  }
+  switch (index) {
+    case GCL_HBRBACKGROUND: c->Background = reinterpret_cast<HBRUSH>(value); break;
+    case GCL_HCURSOR: c->Cursor = reinterpret_cast<HCURSOR>(value); break;
+    case GCL_HICON: c->Icon = reinterpret_cast<HICON>(value); break;
+    case GCL_HICONSM: c->IconSm = reinterpret_cast<HICON>(value); break;
+    case GCL_WNDPROC: c->Proc = reinterpret_cast<WNDPROC>(value); break;
+    case GCL_STYLE: c->Style = static_cast<UINT>(value); break;
+    default: return 0;
+  }
+  return old;
+}
+
+DWORD GetClassLongA(HWND hwnd, int index) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  if (index >= 0) {
+    if (static_cast<size_t>(index) + 4 > w->Class->Extra.size()) return 0;
+    DWORD v;
+    std::memcpy(&v, w->Class->Extra.data() + index, 4);
+    return v;
+  }
+  return static_cast<DWORD>(GetClassLongPtrA(hwnd, index));
+}
+
+DWORD SetClassLongA(HWND hwnd, int index, LONG value) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  if (index >= 0) {
+    if (static_cast<size_t>(index) + 4 > w->Class->Extra.size()) return 0;
+    DWORD old;
+    std::memcpy(&old, w->Class->Extra.data() + index, 4);
+    std::memcpy(w->Class->Extra.data() + index, &value, 4);
+    return old;
+  }
+  return static_cast<DWORD>(SetClassLongPtrA(hwnd, index, value));
+}
+
+// ---- Creation and destruction ----
+
+static void LinkChild(Wnd* parent, Wnd* w, bool top) {
+  auto& v = parent->Children;
+  if (top) {
+    // Top-level windows start at the top of their band (topmost windows above the rest).
+    auto it = v.begin();
+    if (!(w->ExStyle & WS_EX_TOPMOST))
+      while (it != v.end() && ((*it)->ExStyle & WS_EX_TOPMOST)) ++it;
+    v.insert(it, w);
+  } else {
+    v.push_back(w);
+  }
+}
+
+static void UnlinkChild(Wnd* w) {
+  if (!w->Parent) return;
+  auto& v = w->Parent->Children;
+  v.erase(std::remove(v.begin(), v.end(), w), v.end());
+}
+
+static void NotifyParents(Wnd* w, UINT event) {
+  if (!(w->Style & WS_CHILD) || (w->ExStyle & WS_EX_NOPARENTNOTIFY)) return;
+  for (Wnd* p = w->Parent; p && !p->IsDesktop(); p = p->Parent) {
+    Send(p, WM_PARENTNOTIFY, MAKEWPARAM(static_cast<WORD>(event), static_cast<WORD>(w->Id)),
+         reinterpret_cast<LPARAM>(w->Handle));
+    if (!(p->Style & WS_CHILD) || (p->ExStyle & WS_EX_NOPARENTNOTIFY)) break;
+  }
+}
+
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE inst,
+                     LPVOID param) {
+  EnsureInit();
+  State& s = S();
+  WndClass* cls = FindClass(className);
+  if (!cls || cls->System) return nullptr;
+  Wnd* parentW = nullptr;
+  Wnd* ownerW = nullptr;
+  if (parent == HWND_MESSAGE) parent = nullptr;
+  if (style & WS_CHILD) {
+    parentW = W(parent);
+    if (!parentW) return nullptr;
+  } else {
+    parentW = s.Desktop;
+    if (parent) {
+      ownerW = W(parent);
+      if (!ownerW) return nullptr;
+      while (ownerW->IsChild()) ownerW = ownerW->Parent;
+    }
+  }
+  if (width < 0 && width != CW_USEDEFAULT) width = 0;
+  if (height < 0 && height != CW_USEDEFAULT) height = 0;
+  // Default positions and sizes.
+  if (!(style & (WS_CHILD | WS_POPUP))) {
+    static int cascade = 0;
+    const TRect& wa = s.WorkArea;
+    if (x == CW_USEDEFAULT) {
+      const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+      x = y = wa.Left + (cascade++ % 8) * step;
+    }
+    if (width == CW_USEDEFAULT) {
+      width = wa.Width() * 3 / 4;
+      height = wa.Height() * 3 / 4;
+    }
+  }
+  if (x == CW_USEDEFAULT) x = y = 0;
+  if (width == CW_USEDEFAULT) width = height = 0;
+  if (height == CW_USEDEFAULT) height = 0;
+
+  Wnd* w = new Wnd();
+  {
+    std::lock_guard lock(s.TableMutex);
+    w->Handle = reinterpret_cast<HWND>(s.NextHandle);
+    s.NextHandle += 4;
+    s.Handles[reinterpret_cast<uintptr_t>(w->Handle)] = w;
+  }
+  w->ThreadId = CurrentThread();
+  w->Class = cls;
+  cls->Windows++;
+  w->Proc = cls->Proc;
+  w->Style = style & ~WS_VISIBLE;
+  w->ExStyle = exStyle;
+  if (!(style & WS_CHILD)) w->Style |= WS_CLIPSIBLINGS;
+  if ((style & WS_CAPTION) == WS_CAPTION || (exStyle & WS_EX_DLGMODALFRAME) || (style & WS_THICKFRAME))
+    w->ExStyle |= WS_EX_WINDOWEDGE;
+  w->Parent = parentW;
+  w->Owner = ownerW;
+  w->Instance = inst;
+  w->Id = (style & WS_CHILD) ? reinterpret_cast<LONG_PTR>(menu) : 0;
+  w->Extra.assign(static_cast<size_t>(cls->WndExtra), 0);
+  w->Rect = Bounds(x, y, width, height);
+  w->NormalRect = w->Rect;
+  w->Client = {0, 0, width, height};
+  LinkChild(parentW, w, parentW->IsDesktop());
+  QueueOf(w->ThreadId);
+
+  CREATESTRUCTA cs;
+  cs.lpCreateParams = param;
+  cs.hInstance = inst;
+  cs.hMenu = menu;
+  cs.hwndParent = parent;
+  cs.cx = width;
+  cs.cy = height;
+  cs.x = x;
+  cs.y = y;
+  cs.style = static_cast<LONG>(style);
+  cs.lpszName = windowName;
+  cs.lpszClass = className;
+  cs.dwExStyle = exStyle;
+  const HWND h = w->Handle;
+
+  if (!(style & WS_CHILD)) {
+    MINMAXINFO mmi;
+    int border, caption;
+    NonClientMetrics(w->Style, w->ExStyle, false, border, caption);
+    mmi.ptMaxSize = {s.WorkArea.Width() + 2 * border, s.WorkArea.Height() + 2 * border};
+    mmi.ptMaxPosition = {s.WorkArea.Left - border, s.WorkArea.Top - border};
+    mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    if (!W(h)) return nullptr;
+    if (w->Style & WS_THICKFRAME) {  // only sizeable windows keep to the tracking limits
+      if (w->Rect.Width() > mmi.ptMaxTrackSize.X) w->Rect.Right = w->Rect.Left + mmi.ptMaxTrackSize.X;
+      if (w->Rect.Height() > mmi.ptMaxTrackSize.Y) w->Rect.Bottom = w->Rect.Top + mmi.ptMaxTrackSize.Y;
+    }
+    w->NormalRect = w->Rect;
+  }
+  if (!Send(w, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
+    if (W(h)) DestroyWindow(h);
+    return nullptr;
+  }
+  if (!W(h)) return nullptr;
+  {
+    TRect r = w->Rect;
+    Send(w, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
+    if (!W(h)) return nullptr;
+    w->Client = Rect(r.Left - w->Rect.Left, r.Top - w->Rect.Top, r.Right - w->Rect.Left,
+                     r.Bottom - w->Rect.Top);
+  }
+  if (Send(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+    if (W(h)) DestroyWindow(h);
+    return nullptr;
+  }
+  if (!W(h)) return nullptr;
+  Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(w->Client.Width()),
+                                             static_cast<WORD>(w->Client.Height())));
+  if (!W(h)) return nullptr;
+  Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
+                                 static_cast<WORD>(w->Rect.Top + w->Client.Top)));
+  if (!W(h)) return nullptr;
+  NotifyParents(w, WM_CREATE);
+  if (!W(h)) return nullptr;
+  if (style & WS_VISIBLE) {
+    if (style & WS_MAXIMIZE)
+      ShowWindow(h, SW_SHOWMAXIMIZED);
+    else if (style & WS_MINIMIZE)
+      ShowWindow(h, SW_SHOWMINIMIZED);
+    else
+      ShowWindow(h, SW_SHOW);
+  }
+  return W(h) ? h : nullptr;
+}
+
+HWND CreateWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                   int height, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param) {
+  return CreateWindowExA(0, className, windowName, style, x, y, width, height, parent, menu,
+                         inst, param);
+}
+
+static void MarkDestroying(Wnd* w) {
+  w->Destroying = true;
+  for (Wnd* c : w->Children) MarkDestroying(c);
+}
+
+static void SendDestroyTree(Wnd* w) {
+  const HWND h = w->Handle;
+  w->Destroying = true;
+  if (!w->DestroySent) {
+    w->DestroySent = true;
+    Send(w, WM_DESTROY, 0, 0);
+    if (!W(h)) return;
+  }
+  std::vector<HWND> kids;
+  for (Wnd* c : w->Children) kids.push_back(c->Handle);
+  for (HWND k : kids)
+    if (Wnd* c = W(k)) SendDestroyTree(c);
+}
+
+static void FreeTree(Wnd* w) {
+  std::vector<HWND> kids;
+  for (Wnd* c : w->Children) kids.push_back(c->Handle);
+  for (HWND k : kids)
+    if (Wnd* c = W(k)) FreeTree(c);
+  const HWND h = w->Handle;
+  if (!W(h)) return;
+  Send(w, WM_NCDESTROY, 0, 0);
+  State& s = S();
+  if (s.Focus == h) s.Focus = nullptr;
+  if (s.Active == h) s.Active = nullptr;
+  if (s.Foreground == h) s.Foreground = nullptr;
+  if (s.Capture == h) s.Capture = nullptr;
+  if (s.LockedUpdate == h) s.LockedUpdate = nullptr;
+  if (s.LastMouseHwnd == h) s.LastMouseHwnd = nullptr;
+  if (s.Track.Hwnd == h) s.Track = MouseTrack();
+  KillWindowTimers(h);
+  RemoveWindowHotKeys(h);
+  CaretOnDestroy(h);
+  ReleaseWindowDCs(w);
+  // Owned windows lose their owner.
+  for (Wnd* t : s.Desktop->Children)
+    if (t->Owner == w) t->Owner = nullptr;
+  UnlinkChild(w);
+  w->Class->Windows--;
+  {
+    std::lock_guard lock(s.TableMutex);
+    s.Handles.erase(reinterpret_cast<uintptr_t>(h));
+  }
+  w->Dead = true;
+  w->Children.clear();
+  if (w->Busy == 0) delete w;
+}
+
+BOOL DestroyWindow(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return FALSE;
+  if (w->Destroying) return TRUE;
+  w->Destroying = true;
+  State& s = S();
+  // Hide it first: the area it covered is repainted and activation moves on.
+  if (w->Style & WS_VISIBLE) {
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                     (s.Active == hwnd ? 0 : SWP_NOACTIVATE));
+    if (!W(hwnd)) return TRUE;
+  }
+  // Owned top-level windows go first.
+  if (!w->IsChild()) {
+    std::vector<HWND> owned;
+    for (Wnd* t : s.Desktop->Children)
+      if (t->Owner == w) owned.push_back(t->Handle);
+    for (HWND o : owned) DestroyWindow(o);
+    if (!W(hwnd)) return TRUE;
+  }
+  OnWindowDestroying(w);
+  if (!(w = W(hwnd))) return TRUE;
+  NotifyParents(w, WM_DESTROY);
+  if (!(w = W(hwnd))) return TRUE;
+  // From here on nothing in the tree can start another destruction of itself.
+  MarkDestroying(w);
+  SendDestroyTree(w);
+  if (Wnd* again = W(hwnd)) FreeTree(again);
+  return TRUE;
+}
+
+BOOL IsWindow(HWND hwnd) { return W(hwnd) ? TRUE : FALSE; }
+
+BOOL IsWindowVisible(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  return w && ReallyVisible(w) ? TRUE : FALSE;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  return w && !(w->Style & WS_DISABLED) ? TRUE : FALSE;
+}
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+  Wnd* w = W(hwnd);
+  if (!w) return FALSE;
+  const BOOL wasDisabled = (w->Style & WS_DISABLED) ? TRUE : FALSE;
+  if (enable && wasDisabled) {
+    w->Style &= ~WS_DISABLED;
+    Send(w, WM_ENABLE, TRUE, 0);
+  } else if (!enable && !wasDisabled) {
+    Send(w, WM_CANCELMODE, 0, 0);
+    if (!W(hwnd)) return FALSE;
+    w->Style |= WS_DISABLED;
+    State& s = S();
+    if (s.Focus && (s.Focus == hwnd || IsChild(hwnd, s.Focus))) SetFocus(nullptr);
+    if (s.Capture == hwnd) ReleaseCapture();
+    if (W(hwnd)) Send(w, WM_ENABLE, FALSE, 0);
+  }
+  return wasDisabled;
+}
+
+BOOL IsChild(HWND parent, HWND hwnd) {
+  Wnd* p = W(parent);
+  Wnd* w = W(hwnd);
+  if (!p || !w) return FALSE;
+  while (w->IsChild()) {
+    w = w->Parent;
+    if (w == p) return TRUE;
+  }
+  return FALSE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  return w && (w->Style & WS_MINIMIZE) ? TRUE : FALSE;
+}
+
+BOOL IsZoomed(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  return w && (w->Style & WS_MAXIMIZE) ? TRUE : FALSE;
+}
+
+HWND GetDesktopWindow() {
+  EnsureInit();
+  return S().Desktop->Handle;
+}
+
+HWND GetParent(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  if (!w) return nullptr;
+  if (w->Style & WS_CHILD) return w->Parent && !w->Parent->IsDesktop() ? w->Parent->Handle : nullptr;
+  if ((w->Style & WS_POPUP) && w->Owner) return w->Owner->Handle;
+  return nullptr;
+}
+
+HWND GetAncestor(HWND hwnd, UINT flags) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return nullptr;
+  switch (flags) {
+    case GA_PARENT: return w->Parent ? w->Parent->Handle : nullptr;
+    case GA_ROOT:
+      while (w->IsChild()) w = w->Parent;
+      return w->Handle;
+    case GA_ROOTOWNER: {
+      while (w->IsChild()) w = w->Parent;
+      while (w->Owner) w = w->Owner;
+      return w->Handle;
+    }
+    default: return nullptr;
+  }
+}
+
+HWND SetParent(HWND hwnd, HWND newParent) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return nullptr;
+  Wnd* p = newParent ? W(newParent) : S().Desktop;
+  if (!p) return nullptr;
+  for (Wnd* a = p; a; a = a->Parent)
+    if (a == w) return nullptr;  // would make a cycle
+  Wnd* old = w->Parent;
+  const HWND oldH = old ? old->Handle : nullptr;
+  const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
+  if (wasVisible) ShowWindow(hwnd, SW_HIDE);
+  if (!W(hwnd)) return nullptr;
+  UnlinkChild(w);
+  w->Parent = p;
+  if (p->IsDesktop()) {
+    // Keeps the top-left corner at the same place in the new parent's coordinates.
+    LinkChild(p, w, true);
+  } else {
+    // Platform rule: a window moved under a new parent goes to the top of its siblings.
+    p->Children.insert(p->Children.begin(), w);
+  }
+  if (wasVisible) ShowWindow(hwnd, SW_SHOWNA);
+  return oldH;
+}
+
+HWND GetWindow(HWND hwnd, UINT cmd) {
+  Wnd* w = W(hwnd);
+  if (!w) return nullptr;
+  auto siblings = [&]() -> const std::vector<Wnd*>* {
+    return w->Parent ? &w->Parent->Children : nullptr;
+  };
+  switch (cmd) {
+    case GW_CHILD: return w->Children.empty() ? nullptr : w->Children.front()->Handle;
+    case GW_OWNER: return w->Owner ? w->Owner->Handle : nullptr;
+    case GW_HWNDFIRST: {
+      auto* v = siblings();
+      return v && !v->empty() ? v->front()->Handle : hwnd;
+    }
+    case GW_HWNDLAST: {
+      auto* v = siblings();
+      return v && !v->empty() ? v->back()->Handle : hwnd;
+    }
+    case GW_HWNDNEXT:
+    case GW_HWNDPREV: {
+      auto* v = siblings();
+      if (!v) return nullptr;
+      auto it = std::find(v->begin(), v->end(), w);
+      if (it == v->end()) return nullptr;
+      if (cmd == GW_HWNDNEXT) return ++it == v->end() ? nullptr : (*it)->Handle;
+      return it == v->begin() ? nullptr : (*--it)->Handle;
+    }
+    case GW_ENABLEDPOPUP: {
+      for (Wnd* t : S().Desktop->Children)
+        if (t->Owner == w && (t->Style & WS_VISIBLE) && !(t->Style & WS_DISABLED)) return t->Handle;
+      return nullptr;
+    }
+    default: return nullptr;
+  }
+}
+
+HWND GetTopWindow(HWND hwnd) {
+  Wnd* w = hwnd ? W(hwnd) : (EnsureInit(), S().Desktop);
+  if (!w || w->Children.empty()) return nullptr;
+  return w->Children.front()->Handle;
+}
+
+HWND GetNextWindow(HWND hwnd, UINT cmd) { return GetWindow(hwnd, cmd); }
+
+HWND GetLastActivePopup(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  if (!w) return nullptr;
+  Wnd* a = W(S().Active);
+  if (a && a->Owner == w) return a->Handle;
+  return hwnd;
+}
+
+static bool MatchesFind(Wnd* w, LPCSTR className, LPCSTR windowName) {
+  if (className) {
+    const uintptr_t v = reinterpret_cast<uintptr_t>(className);
+    if (IS_INTRESOURCE(v) ? w->Class->Atom != v : !SameText(w->Class->Name, className)) return false;
+  }
+  if (windowName && w->Text != windowName) return false;
+  return true;
+}
+
+HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR windowName) {
+  EnsureInit();
+  Wnd* p = parent ? W(parent) : S().Desktop;
+  if (!p) return nullptr;
+  bool started = childAfter == nullptr;
+  for (Wnd* c : p->Children) {
+    if (!started) {
+      if (c->Handle == childAfter) started = true;
+      continue;
+    }
+    if (MatchesFind(c, className, windowName)) return c->Handle;
+  }
+  return nullptr;
+}
+
+HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
+  return FindWindowExA(nullptr, nullptr, className, windowName);
+}
+
+static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
+  std::vector<HWND> out;
+  out.reserve(v.size());
+  for (Wnd* w : v) out.push_back(w->Handle);
+  return out;
+}
+
+BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
+  EnsureInit();
+  if (!proc) return FALSE;
+  for (HWND h : Snapshot(S().Desktop->Children))
+    if (W(h) && !proc(h, lParam)) return FALSE;
+  return TRUE;
+}
+
+static bool EnumChildrenRec(Wnd* p, WNDENUMPROC proc, LPARAM lParam) {
+  for (HWND h : Snapshot(p->Children)) {
+    Wnd* c = W(h);
+    if (!c) continue;
+    if (!proc(h, lParam)) return false;
+    if ((c = W(h)) && !EnumChildrenRec(c, proc, lParam)) return false;
+  }
+  return true;
+}
+
+BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
+  EnsureInit();
+  Wnd* p = parent ? W(parent) : S().Desktop;
+  if (!p || !proc) return FALSE;
+  return EnumChildrenRec(p, proc, lParam) ? TRUE : FALSE;
+}
+
+BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
+  EnsureInit();
+  if (!proc) return FALSE;
+  for (HWND h : Snapshot(S().Desktop->Children)) {
+    Wnd* w = W(h);
+    if (w && w->ThreadId == threadId && !proc(h, lParam)) return FALSE;
+  }
+  return TRUE;
+}
+
+DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  if (processId) *processId = GetCurrentProcessId();
+  return w->ThreadId;
+}
+
+int GetDlgCtrlID(HWND hwnd) {
+  Wnd* w = W(hwnd);
+  return w && w->IsChild() ? static_cast<int>(w->Id) : 0;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  Wnd* p = W(dialog);
+  if (!p) return nullptr;
+  for (Wnd* c : p->Children)
+    if (c->Id == id) return c->Handle;
+  return nullptr;
+}
+
+// ---- Window longs ----
+//
+// On this 64-bit build a window procedure does not fit the 32-bit LONG of GetWindowLongA; as
+// the platform does for procedures it cannot hand out directly, GWL_WNDPROC answers a small
+// cookie that SetWindowLongA and CallWindowProcA turn back into the procedure.
+
+static std::vector<WNDPROC>& ProcCookies() {
+  static std::vector<WNDPROC> v;
+  return v;
+}
+constexpr uintptr_t kCookieBase = 0xFFFF0000u;
+
+static LONG ProcToLong(WNDPROC p) {
+  const uintptr_t v = reinterpret_cast<uintptr_t>(p);
+  if (v <= 0x7FFFFFFF) return static_cast<LONG>(v);
+  auto& c = ProcCookies();
+  auto it = std::find(c.begin(), c.end(), p);
+  size_t idx = static_cast<size_t>(it - c.begin());
+  if (it == c.end()) {
+    if (c.size() >= 0xFFFF) return 0;
+    c.push_back(p);
+  }
+  return static_cast<LONG>(static_cast<DWORD>(kCookieBase + idx));
+}
+
+WNDPROC user::ResolveProc(WNDPROC p) {
+  const uintptr_t v = reinterpret_cast<uintptr_t>(p) & 0xFFFFFFFFu;
+  if (reinterpret_cast<uintptr_t>(p) >> 32 == 0 && v >= kCookieBase) {
+    auto& c = ProcCookies();
+    const size_t idx = v - kCookieBase;
+    return idx < c.size() ? c[idx] : nullptr;
+  }
+  return p;
+}
+
+static LONG_PTR ReadExtra(Wnd* w, int index, size_t size) {
+  if (index < 0 || static_cast<size_t>(index) + size > w->Extra.size()) return 0;
+  if (size == 4) {
+    LONG v;
+    std::memcpy(&v, w->Extra.data() + index, 4);
+    return v;
+  }
+  LONG_PTR v;
+  std::memcpy(&v, w->Extra.data() + index, sizeof v);
+  return v;
+}
+
+static bool WriteExtra(Wnd* w, int index, size_t size, LONG_PTR value) {
+  if (index < 0 || static_cast<size_t>(index) + size > w->Extra.size()) return false;
+  if (size == 4) {
+    const LONG v = static_cast<LONG>(value);
+    std::memcpy(w->Extra.data() + index, &v, 4);
+  } else {
+    std::memcpy(w->Extra.data() + index, &value, sizeof value);
+  }
+  return true;
+}
+
+static LONG_PTR GetLongImpl(HWND hwnd, int index, bool ptr) {
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  if (index >= 0) return ReadExtra(w, index, ptr ? sizeof(LONG_PTR) : 4);
+  switch (index) {
+    case GWL_WNDPROC:
+      return ptr ? reinterpret_cast<LONG_PTR>(w->Proc) : ProcToLong(w->Proc);
+    case GWL_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->Instance);
+    case GWL_HWNDPARENT: return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
+    case GWL_ID: return w->Id;
+    case GWL_STYLE: return ptr ? static_cast<LONG_PTR>(w->Style) : static_cast<LONG>(w->Style);
+    case GWL_EXSTYLE: return ptr ? static_cast<LONG_PTR>(w->ExStyle) : static_cast<LONG>(w->ExStyle);
+    case GWL_USERDATA: return w->UserData;
+    default: return 0;
+  }
+}
+
+static LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, bool ptr) {
+  Wnd* w = W(hwnd);
+  if (!w || w->IsDesktop()) return 0;
+  const LONG_PTR old = GetLongImpl(hwnd, index, ptr);
+  if (index >= 0) {
+    WriteExtra(w, index, ptr ? sizeof(LONG_PTR) : 4, value);
+    return old;
+  }
+  switch (index) {
+    case GWL_WNDPROC: {
+      WNDPROC p = ptr ? reinterpret_cast<WNDPROC>(value)
+                      : ResolveProc(reinterpret_cast<WNDPROC>(static_cast<uintptr_t>(static_cast<DWORD>(value))));
+      w->Proc = p;
+      break;
+    }
+    case GWL_HINSTANCE: w->Instance = reinterpret_cast<HINSTANCE>(value); break;
+    case GWL_HWNDPARENT:
+      if (!w->IsChild()) w->Owner = W(reinterpret_cast<HWND>(value));
+      break;
+    case GWL_ID: w->Id = value; break;
+    case GWL_USERDATA: w->UserData = value; break;
+    case GWL_STYLE:
+    case GWL_EXSTYLE: {
+      STYLESTRUCT ss;
+      ss.styleOld = index == GWL_STYLE ? w->Style : w->ExStyle;
+      ss.styleNew = static_cast<DWORD>(value);
+      if (index == GWL_EXSTYLE)  // top-most is changed through SetWindowPos only
+        ss.styleNew = (ss.styleNew & ~WS_EX_TOPMOST) | (w->ExStyle & WS_EX_TOPMOST);
+      Send(w, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
+      if (!W(hwnd)) return old;
+      if (index == GWL_STYLE)
+        w->Style = ss.styleNew;
+      else
+        w->ExStyle = ss.styleNew;
+      Send(w, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
+      break;
+    }
+    default: return 0;
+  }
+  return old;
+}
+
+LONG GetWindowLongA(HWND hwnd, int index) { return static_cast<LONG>(GetLongImpl(hwnd, index, false)); }
+LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
+  return static_cast<LONG>(SetLongImpl(hwnd, index, value, false));
+}
+LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) { return GetLongImpl(hwnd, index, true); }
+LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
+  return SetLongImpl(hwnd, index, value, true);
+}
+
+WORD GetWindowWord(HWND hwnd, int index) {
+  Wnd* w = W(hwnd);
+  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
+  WORD v;
+  std::memcpy(&v, w->Extra.data() + index, 2);
+  return v;
+}
+
+WORD SetWindowWord(HWND hwnd, int index, WORD value) {
+  Wnd* w = W(hwnd);
+  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
+  WORD old;
+  std::memcpy(&old, w->Extra.data() + index, 2);
+  std::memcpy(w->Extra.data() + index, &value, 2);
+  return old;
+}
+
+LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  proc = ResolveProc(proc);
+  if (!proc) return 0;
+  Wnd* w = W(hwnd);
+  if (!w) return proc(hwnd, msg, wParam, lParam);
+  ++w->Busy;
+  LRESULT r;
+  try {
+    r = proc(hwnd, msg, wParam, lParam);
+  } catch (...) {
+    if (--w->Busy == 0 && w->Dead) delete w;
+    throw;
+  }
+  if (--w->Busy == 0 && w->Dead) delete w;
+  return r;
+}
+
+// ---- Text ----
+
+int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount) {
+  if (!buffer || maxCount <= 0) return 0;
+  buffer[0] = 0;
+  Wnd* w = W(hwnd);
+  if (!w) return 0;
+  return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                       reinterpret_cast<LPARAM>(buffer)));
+}
+
+int GetWindowTextLengthA(HWND hwnd) {
+  return W(hwnd) ? static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
+}
+
+BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
+  if (!W(hwnd)) return FALSE;
+  return SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
+}
+
+int InternalGetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
+  Wnd* w = W(hwnd);
+  if (!w || !buffer || maxCount <= 0) return 0;
+  const int n = std::min<int>(static_cast<int>(w->Text.size()), maxCount - 1);
+  std::memcpy(buffer, w->Text.data(), static_cast<size_t>(n));
+  buffer[n] = 0;
+  return n;
+}
+
+// ---- Properties ----
+
+static std::string PropKey(LPCSTR name) {
+  const uintptr_t v = reinterpret_cast<uintptr_t>(name);
+  if (IS_INTRESOURCE(v)) return "#" + std::to_string(v);
+  std::string k = name;
+  for (char& c : k)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return k;
+}
+
+BOOL SetPropA(HWND hwnd, LPCSTR name, HANDLE data) {
+  Wnd* w = W(hwnd);
+  if (!w || !name) return FALSE;
+  const std::string k = PropKey(name);
+  for (auto& p : w->Props)
+    if (p.first == k) {
+      p.second = data;
+      return TRUE;
+    }
+  w->Props.emplace_back(k, data);
+  return TRUE;
+}
+
+HANDLE GetPropA(HWND hwnd, LPCSTR name) {
+  Wnd* w = W(hwnd);
+  if (!w || !name) return nullptr;
+  const std::string k = PropKey(name);
+  for (auto& p : w->Props)
+    if (p.first == k) return p.second;
+  return nullptr;
+}
+
+HANDLE RemovePropA(HWND hwnd, LPCSTR name) {
+  Wnd* w = W(hwnd);
+  if (!w || !name) return nullptr;
+  const std::string k = PropKey(name);
+  for (auto it = w->Props.begin(); it != w->Props.end(); ++it)
+    if (it->first == k) {
+      HANDLE d = it->second;
+      w->Props.erase(it);
+      return d;
+    }
+  return nullptr;
+}
+
+int EnumPropsA(HWND hwnd, PROPENUMPROCA proc) {
+  Wnd* w = W(hwnd);
+  if (!w || !proc) return -1;
+  auto copy = w->Props;
+  int last = -1;
+  for (auto& p : copy) {
+    last = proc(hwnd, p.first.c_str(), p.second);
+    if (!last) break;
+  }
+  return last;
+}
+
+}  // namespace win

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiInternal.h"
+#include "tests/platform/gdi/GdiTestUtil.h"
+
+using namespace win;
+using namespace gditest;
+
+namespace {
+// The truth-table definition of a ternary operation, bit by bit.
+uint32_t Reference(uint32_t p, uint32_t s, uint32_t d, uint8_t rop) {
+  uint32_t r = 0;
+  for (int bit = 0; bit < 32; ++bit) {
+    const int idx = (((p >> bit) & 1) << 2) | (((s >> bit) & 1) << 1) | ((d >> bit) & 1);
+    r |= uint32_t((rop >> idx) & 1) << bit;
+  }
+  return r;
+}
+}  // namespace
+
+TEST(TernaryRops, EveryCodeMatchesItsTruthTable) {
+  std::mt19937 rng(7);
+  constexpr int n = 67;  // odd length exercises any unrolled tails
+  std::vector<uint32_t> p(n), s(n), d(n), out(n);
+  for (int rop = 0; rop < 256; ++rop) {
+    for (int i = 0; i < n; ++i) { p[i] = rng(); s[i] = rng(); d[i] = rng(); }
+    out = d;
+    gdi::RopRow(out.data(), s.data(), p.data(), n, uint8_t(rop));
+    for (int i = 0; i < n; ++i) {
+      ASSERT_EQ(out[i], Reference(p[i], s[i], d[i], uint8_t(rop))) << "rop " << rop;
+      ASSERT_EQ(gdi::RopPixel(p[i], s[i], d[i], uint8_t(rop)), out[i]) << "rop " << rop;
+    }
+  }
+}
+
+TEST(TernaryRops, BitBltAppliesEachCodeWithBrushAndSource) {
+  std::mt19937 rng(11);
+  Canvas src(9, 3), dst(9, 3);
+  for (int rop = 0; rop < 256; ++rop) {
+    std::vector<uint32_t> before(27);
+    for (int i = 0; i < 27; ++i) {
+      src.bits()[i] = rng() & 0xFFFFFF;
+      dst.bits()[i] = before[i] = rng() & 0xFFFFFF;
+    }
+    const COLORREF brush = rng() & 0xFFFFFF;
+    HBRUSH b = CreateSolidBrush(brush);
+    HGDIOBJ old = SelectObject(dst.dc(), b);
+    const DWORD code = DWORD(rop) << 16;
+    ASSERT_TRUE(BitBlt(dst.dc(), 0, 0, 9, 3, src.dc(), 0, 0, code));
+    const uint32_t pp = gdi::ColorToPixel(brush);
+    for (int i = 0; i < 27; ++i)
+      ASSERT_EQ(dst.bits()[i], Reference(pp, src.bits()[i], before[i], uint8_t(rop))) << rop;
+    SelectObject(dst.dc(), old);
+    DeleteObject(b);
+  }
+}
+
+TEST(TernaryRops, PatAndDarkensThroughAPatternBrush) {
+  // The 8x8 checker (white and grey cells) ANDed onto a coloured area: white cells keep the
+  // destination, grey cells darken it.
+  Canvas c(8, 8, RGB(200, 100, 50));
+  BITMAPINFO bi{};
+  bi.bmiHeader.biWidth = 8;
+  bi.bmiHeader.biHeight = 8;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits;
+  HBITMAP pat = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  for (int i = 0; i < 64; ++i)
+    static_cast<uint32_t*>(bits)[i] = ((i / 8 + i % 8) % 2) ? 0xFFFFFF : 0x808080;
+  HBRUSH b = CreatePatternBrush(pat);
+  SelectObject(c.dc(), b);
+  PatBlt(c.dc(), 0, 0, 8, 8, 0x00A000C9);
+  int kept = 0, dark = 0;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      if (c.At(x, y) == RGB(200, 100, 50)) ++kept;
+      if (c.At(x, y) == RGB(200 & 128, 100 & 128, 50 & 128)) ++dark;
+    }
+  EXPECT_EQ(kept, 32);
+  EXPECT_EQ(dark, 32);
+  SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+  DeleteObject(b);
+  DeleteObject(pat);
+}
+
+TEST(MonoBlits, MonochromeSourceTakesTextAndBackgroundColours) {
+  const BYTE rows[4] = {0xF0, 0, 0x0F, 0};  // rows padded to 16 bits; 1 bits = white
+  HBITMAP mono = CreateBitmap(8, 2, 1, 1, rows);
+  HDC mem = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(mem, mono);
+  Canvas c(8, 2);
+  SetTextColor(c.dc(), kRed);
+  SetBkColor(c.dc(), kBlue);
+  BitBlt(c.dc(), 0, 0, 8, 2, mem, 0, 0, SRCCOPY);
+  EXPECT_EQ(c.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"bbbbrrrr", "rrrrbbbb"}));
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  DeleteObject(mono);
+}
+
+TEST(MonoBlits, ColourToMonochromeMakesTheBackgroundColourWhite) {
+  Canvas c(4, 1);
+  c.bits()[0] = 0x00FF00;  // green
+  c.bits()[1] = 0xFF0000;  // red
+  c.bits()[2] = 0x00FF00;
+  c.bits()[3] = 0xFFFFFF;
+  SetBkColor(c.dc(), kGreen);
+  HBITMAP mono = CreateBitmap(4, 1, 1, 1, nullptr);
+  HDC mem = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(mem, mono);
+  EXPECT_EQ(GetDeviceCaps(mem, BITSPIXEL), 1);
+  BitBlt(mem, 0, 0, 4, 1, c.dc(), 0, 0, SRCCOPY);
+  EXPECT_EQ(GetPixel(mem, 0, 0), kWhite);
+  EXPECT_EQ(GetPixel(mem, 1, 0), kBlack);
+  EXPECT_EQ(GetPixel(mem, 2, 0), kWhite);
+  EXPECT_EQ(GetPixel(mem, 3, 0), kBlack);  // white is not the background colour
+  // Drawing colours onto a monochrome bitmap picks black or white by brightness.
+  EXPECT_EQ(SetPixel(mem, 0, 0, RGB(200, 200, 200)), kWhite);
+  EXPECT_EQ(SetPixel(mem, 1, 0, RGB(40, 40, 40)), kBlack);
+  BYTE bits[2] = {0, 0};
+  EXPECT_EQ(GetBitmapBits(mono, 2, bits), 2);
+  EXPECT_EQ(bits[0], 0xA0);  // 1010 0000: pixels 0 and 2 white
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  DeleteObject(mono);
+}
+
+TEST(Blits, OverlappingCopyWithinOneSurface) {
+  Canvas c(6, 1);
+  for (int i = 0; i < 6; ++i) c.bits()[i] = uint32_t(i + 1);
+  BitBlt(c.dc(), 1, 0, 5, 1, c.dc(), 0, 0, SRCCOPY);
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(c.bits()[i], uint32_t(i));
+  BitBlt(c.dc(), 0, 0, 5, 1, c.dc(), 1, 0, SRCCOPY);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(c.bits()[i], uint32_t(i + 1));
+}
+
+TEST(Blits, StretchModesWhenShrinking) {
+  Canvas src(4, 1), dst(2, 1);
+  src.bits()[0] = 0x000000; src.bits()[1] = 0xFFFFFF;
+  src.bits()[2] = 0x404040; src.bits()[3] = 0x808080;
+  SetStretchBltMode(dst.dc(), BLACKONWHITE);
+  StretchBlt(dst.dc(), 0, 0, 2, 1, src.dc(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(dst.bits()[0], 0x000000u);  // AND keeps black
+  EXPECT_EQ(dst.bits()[1], 0x000000u);  // 0x40 & 0x80
+  SetStretchBltMode(dst.dc(), WHITEONBLACK);
+  StretchBlt(dst.dc(), 0, 0, 2, 1, src.dc(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(dst.bits()[0], 0xFFFFFFu);
+  EXPECT_EQ(dst.bits()[1], 0xC0C0C0u);
+  SetStretchBltMode(dst.dc(), HALFTONE);
+  StretchBlt(dst.dc(), 0, 0, 2, 1, src.dc(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(dst.bits()[0], 0x808080u);
+  EXPECT_EQ(dst.bits()[1], 0x606060u);
+  // Enlarging repeats pixels; a negative width mirrors.
+  Canvas big(8, 1);
+  StretchBlt(big.dc(), 0, 0, 8, 1, src.dc(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(big.bits()[0], big.bits()[1]);
+  EXPECT_EQ(big.bits()[6], 0x808080u);
+  StretchBlt(big.dc(), 7, 0, -8, 1, src.dc(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(big.bits()[0], 0x808080u);
+  EXPECT_EQ(big.bits()[7], 0x000000u);
+}
+
+TEST(Blits, ClipLimitsTheCopy) {
+  Canvas src(4, 4, kRed), dst(4, 4);
+  HRGN clip = CreateRectRgn(1, 1, 3, 3);
+  SelectClipRgn(dst.dc(), clip);
+  BitBlt(dst.dc(), 0, 0, 4, 4, src.dc(), 0, 0, SRCCOPY);
+  EXPECT_EQ(dst.Count(kRed), 4);
+  EXPECT_EQ(dst.At(1, 1), kRed);
+  EXPECT_EQ(dst.At(0, 0), kWhite);
+  DeleteObject(clip);
+}
+
+TEST(Blits, MaskBltPicksForegroundWhereTheMaskIsSet) {
+  Canvas src(4, 1, kRed), dst(4, 1, kBlue);
+  const BYTE bits[2] = {0xA0, 0};  // 1010
+  HBITMAP mask = CreateBitmap(4, 1, 1, 1, bits);
+  ASSERT_TRUE(MaskBlt(dst.dc(), 0, 0, 4, 1, src.dc(), 0, 0, mask, 0, 0,
+                      MAKEROP4(SRCCOPY, 0x00AA0029)));
+  EXPECT_EQ(dst.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"rbrb"}));
+  DeleteObject(mask);
+}
+
+TEST(Blits, TransparentBltSkipsTheKeyColour) {
+  Canvas src(3, 1), dst(6, 2, kBlue);
+  src.bits()[0] = 0xFF0000;  // red
+  src.bits()[1] = 0x00FF00;  // green = key
+  src.bits()[2] = 0xFF0000;
+  ASSERT_TRUE(TransparentBlt(dst.dc(), 0, 0, 6, 2, src.dc(), 0, 0, 3, 1, kGreen));
+  EXPECT_EQ(dst.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"rrbbrr", "rrbbrr"}));
+  EXPECT_FALSE(TransparentBlt(dst.dc(), 0, 0, 6, 2, src.dc(), 0, 0, 4, 1, kGreen));
+}
+
+TEST(Blits, AlphaBlendConstantAndPerPixel) {
+  Canvas src(2, 1), dst(2, 1);
+  dst.bits()[0] = dst.bits()[1] = 0x000000;
+  src.bits()[0] = 0xFFFFFF;
+  src.bits()[1] = 0xFFFFFF;
+  BLENDFUNCTION bf{AC_SRC_OVER, 0, 128, 0};
+  ASSERT_TRUE(AlphaBlend(dst.dc(), 0, 0, 2, 1, src.dc(), 0, 0, 2, 1, bf));
+  EXPECT_EQ(dst.At(0, 0), RGB(128, 128, 128));
+  // Premultiplied: a half-transparent grey over white.
+  dst.bits()[0] = 0xFFFFFF;
+  src.bits()[0] = 0x80404040;  // alpha 128, colour premultiplied
+  bf = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  ASSERT_TRUE(AlphaBlend(dst.dc(), 0, 0, 1, 1, src.dc(), 0, 0, 1, 1, bf));
+  EXPECT_EQ(dst.At(0, 0), RGB(64 + 127, 64 + 127, 64 + 127));
+  // Source rectangles outside the source fail.
+  EXPECT_FALSE(AlphaBlend(dst.dc(), 0, 0, 1, 1, src.dc(), 1, 0, 2, 1, bf));
+}
+
+TEST(Blits, GradientFillRectanglesAndTriangles) {
+  Canvas c(5, 3);
+  TRIVERTEX v[2] = {{0, 0, 0, 0, 0, 0}, {5, 3, 0xFF00, 0, 0, 0}};
+  GRADIENT_RECT gr{0, 1};
+  ASSERT_TRUE(GradientFill(c.dc(), v, 2, &gr, 1, GRADIENT_FILL_RECT_H));
+  EXPECT_EQ(c.At(0, 1), RGB(0, 0, 0));
+  EXPECT_EQ(c.At(4, 1), RGB(255, 0, 0));
+  EXPECT_LT(GetRValue(c.At(1, 0)), GetRValue(c.At(2, 0)));
+  EXPECT_EQ(c.At(2, 0), c.At(2, 2));
+  Canvas t(20, 20);
+  TRIVERTEX tv[3] = {{0, 0, 0xFF00, 0, 0, 0}, {20, 0, 0, 0xFF00, 0, 0}, {0, 20, 0, 0, 0xFF00, 0}};
+  GRADIENT_TRIANGLE tri{0, 1, 2};
+  ASSERT_TRUE(GradientFill(t.dc(), tv, 3, &tri, 1, GRADIENT_FILL_TRIANGLE));
+  EXPECT_GT(GetRValue(t.At(1, 1)), 200);
+  EXPECT_EQ(t.At(18, 18), kWhite);  // outside the triangle
+  EXPECT_FALSE(GradientFill(t.dc(), tv, 2, &tri, 1, GRADIENT_FILL_TRIANGLE));
+}

@@ -1,0 +1,153 @@
+// System metrics and parameters, and bad input to the window manager's entry points.
+#include <cstring>
+
+#include "platform/base/Exceptions.h"
+
+#include "UserTestSupport.h"
+
+namespace usertest {
+namespace {
+
+class MetricsTest : public UserTest {};
+
+TEST_F(MetricsTest, TheClassicTableAnswers) {
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
+  EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), 16);
+  EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
+  EXPECT_EQ(GetSystemMetrics(SM_CXBORDER), 1);
+  EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
+  EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), 4);
+  EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), 3);
+  EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), 16);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSMCAPTION), 15);
+  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 19);
+  EXPECT_EQ(GetSystemMetrics(SM_CXDOUBLECLK), 4);
+  EXPECT_EQ(GetSystemMetrics(SM_CXDRAG), 4);
+  EXPECT_EQ(GetSystemMetrics(SM_MOUSEWHEELPRESENT), 1);
+  EXPECT_EQ(GetSystemMetrics(-5), 0);
+  EXPECT_EQ(GetSystemMetrics(100000), 0);
+  EXPECT_EQ(GetDoubleClickTime(), 500u);
+  SetDoubleClickTime(300);
+  EXPECT_EQ(GetDoubleClickTime(), 300u);
+  SetDoubleClickTime(0);  // back to the default
+  EXPECT_EQ(GetDoubleClickTime(), 500u);
+}
+
+TEST_F(MetricsTest, ParametersComeFromTheSameTable) {
+  RECT wa;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0));
+  EXPECT_EQ(wa, (RECT{0, 0, 1024, 738}));  // a 30-pixel task bar at the bottom
+  NONCLIENTMETRICSA ncm;
+  EXPECT_EQ(ncm.cbSize, 340u);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0));
+  EXPECT_EQ(ncm.iCaptionHeight + 1, GetSystemMetrics(SM_CYCAPTION));
+  EXPECT_EQ(ncm.iSmCaptionHeight + 1, GetSystemMetrics(SM_CYSMCAPTION));
+  EXPECT_EQ(ncm.iScrollWidth, GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_STREQ(ncm.lfCaptionFont.lfFaceName, "Tahoma");
+  EXPECT_EQ(ncm.lfCaptionFont.lfHeight, -11);
+  EXPECT_EQ(ncm.lfCaptionFont.lfWeight, FW_BOLD);
+  EXPECT_EQ(ncm.lfMessageFont.lfWeight, FW_NORMAL);
+  ncm.cbSize = 100;  // a wrong size is refused
+  EXPECT_FALSE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 0, &ncm, 0));
+  LOGFONTA lf;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0));
+  EXPECT_EQ(lf.lfHeight, -11);
+  EXPECT_FALSE(SystemParametersInfoA(SPI_GETICONTITLELOGFONT, 4, &lf, 0));
+  int lines = 0;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
+  EXPECT_EQ(lines, 3);
+  BOOL on = FALSE;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETFONTSMOOTHING, 0, &on, 0));
+  EXPECT_TRUE(on);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &on, 0));
+  EXPECT_TRUE(on);
+  int delay = -1, speed = -1;
+  SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+  SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+  EXPECT_EQ(delay, 1);
+  EXPECT_EQ(speed, 31);
+  // Settings a test changes stay until the next session.
+  SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 5, nullptr, 0);
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  EXPECT_EQ(lines, 5);
+  RECT small = {0, 0, 800, 600};
+  ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &small, 0));
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
+  EXPECT_EQ(wa, small);
+  EXPECT_FALSE(SystemParametersInfoA(SPI_GETWORKAREA, 0, nullptr, 0));
+  EXPECT_FALSE(SystemParametersInfoA(0xFFFF, 0, &lines, 0));
+}
+
+TEST(MetricsSessionTest, ScreenSizeIsConfigurable) {
+  testkit::TSession session(640, 480);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
+  RECT wa;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
+  EXPECT_EQ(wa.Bottom, 450);
+  EXPECT_EQ(testkit::CaptureScreen().Width, 640);
+  RECT r;
+  GetWindowRect(GetDesktopWindow(), &r);
+  EXPECT_EQ(r, (RECT{0, 0, 640, 480}));
+  EXPECT_THROW(testkit::TSession(0, 10), vcl::Exception);
+}
+
+TEST_F(MetricsTest, BadInputIsRefusedWithoutHarm) {
+  EXPECT_EQ(RegisterClassA(nullptr), 0);
+  WNDCLASSA wc;
+  wc.lpfnWndProc = PlainProc;
+  EXPECT_EQ(RegisterClassA(&wc), 0);  // no name
+  wc.lpszClassName = "";
+  EXPECT_EQ(RegisterClassA(&wc), 0);
+  wc.lpszClassName = "Huge";
+  wc.cbWndExtra = -4;
+  EXPECT_EQ(RegisterClassA(&wc), 0);
+  wc.cbWndExtra = 1 << 30;
+  EXPECT_EQ(RegisterClassA(&wc), 0);
+  WNDCLASSEXA ex;
+  ex.cbSize = 12;
+  ex.lpszClassName = "X";
+  EXPECT_EQ(RegisterClassExA(&ex), 0);
+
+  HWND w = CreateWindowExA(0, "PlainWnd", "t", WS_POPUP | WS_VISIBLE, -50000, -50000, 100000, 100000,
+                           nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(w, nullptr);
+  testkit::RunUntilIdle();  // paints a window far larger than the screen
+  EXPECT_EQ(testkit::CaptureScreen().Color(10, 10), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(testkit::CaptureWindow(w).Width, 0);  // too large to capture
+  DestroyWindow(w);
+  HWND n = CreateWindowExA(0, "PlainWnd", "t", WS_POPUP, 0, 0, -10, -10, nullptr, nullptr, nullptr, nullptr);
+  RECT r;
+  GetWindowRect(n, &r);
+  EXPECT_EQ(r, (RECT{0, 0, 0, 0}));
+  char buf[4] = "abc";
+  EXPECT_EQ(GetWindowTextA(n, buf, 0), 0);
+  EXPECT_EQ(GetWindowTextA(n, nullptr, 10), 0);
+  EXPECT_EQ(GetClassNameA(n, buf, -1), 0);
+  EXPECT_EQ(SendMessageA(n, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buf)), 0);
+  EXPECT_FALSE(GetWindowPlacement(n, nullptr));
+  EXPECT_FALSE(GetClientRect(n, nullptr));
+  EXPECT_FALSE(TrackMouseEvent(nullptr));
+  TRACKMOUSEEVENT tme;
+  tme.cbSize = 3;
+  EXPECT_FALSE(TrackMouseEvent(&tme));
+  EXPECT_EQ(GetKeyState(-1), 0);
+  EXPECT_EQ(GetKeyState(300), 0);
+  EXPECT_FALSE(GetKeyboardState(nullptr));
+  EXPECT_EQ(SendInput(1, nullptr, sizeof(INPUT)), 0u);
+  INPUT in;
+  EXPECT_EQ(SendInput(1, &in, 3), 0u);
+  EXPECT_FALSE(SetWindowRgn(n, reinterpret_cast<HRGN>(GetStockObject(WHITE_BRUSH)), TRUE));
+  EXPECT_EQ(ScrollWindowEx(nullptr, 1, 1, nullptr, nullptr, nullptr, nullptr, 0), ERROR);
+  EXPECT_EQ(BeginPaint(n, nullptr), nullptr);
+  EXPECT_FALSE(ClipCursor(&r));  // an empty rectangle
+  EXPECT_EQ(LoadCursorA(nullptr, "NotAResource"), nullptr);
+  EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCE(IDC_ARROW)), nullptr);
+  EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCE(IDC_IBEAM)), LoadCursorA(nullptr, MAKEINTRESOURCE(IDC_ARROW)));
+}
+
+}  // namespace
+}  // namespace usertest

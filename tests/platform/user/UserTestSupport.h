@@ -1,0 +1,58 @@
+// Shared helpers of the window manager's tests: a window class whose windows paint their
+// client area in the colour kept in GWLP_USERDATA.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/user/TestKit.h"
+#include "platform/user/WinUser.h"
+
+namespace usertest {
+
+using namespace win;
+
+inline LRESULT ColorProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    const COLORREF c = static_cast<COLORREF>(GetWindowLongPtrA(h, GWLP_USERDATA));
+    HBRUSH b = CreateSolidBrush(c);
+    RECT r;
+    GetClientRect(h, &r);
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+    EndPaint(h, &ps);
+    return 0;
+  }
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+inline LRESULT PlainProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(h, msg, wp, lp); }
+
+inline void RegisterTestClasses() {
+  WNDCLASSA wc;
+  wc.lpfnWndProc = ColorProc;
+  wc.lpszClassName = "ColorWnd";
+  wc.style = CS_DBLCLKS;
+  RegisterClassA(&wc);
+  WNDCLASSA pc;
+  pc.lpfnWndProc = PlainProc;
+  pc.lpszClassName = "PlainWnd";
+  pc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
+  RegisterClassA(&pc);
+}
+
+inline HWND ColorWindow(HWND parent, DWORD style, int x, int y, int w, int h, COLORREF c, DWORD ex = 0) {
+  HWND hwnd = CreateWindowExA(ex, "ColorWnd", "", style, x, y, w, h, parent, nullptr, nullptr, nullptr);
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c));
+  return hwnd;
+}
+
+// A test fixture with a fresh session and the test classes.
+class UserTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RegisterTestClasses(); }
+  testkit::TSession session_;
+};
+
+}  // namespace usertest
