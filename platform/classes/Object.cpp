@@ -5,6 +5,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/classes/Collection.h"
+#include "platform/classes/Component.h"
 #include "platform/classes/TypeInfo.h"
 
 namespace vcl {
@@ -206,14 +208,13 @@ bool TClassInfo::InheritsFrom(TClass ancestor) const {
 TComponent* TClassInfo::Create(TComponent* AOwner) const {
   if (factoryKind_ != fkComponent || !factory_)
     throw EInvalidOperation("Cannot create an instance of " + name_ + " as a component");
-  // The factory built a component of this class, which derives from TComponent.
-  return reinterpret_cast<TComponent*>(factory_(AOwner));
+  return static_cast<TComponent*>(factory_(AOwner));
 }
 
 TCollectionItem* TClassInfo::CreateItem(TCollection* ACollection) const {
   if (factoryKind_ != fkCollectionItem || !factory_)
     throw EInvalidOperation("Cannot create an instance of " + name_ + " as a collection item");
-  return reinterpret_cast<TCollectionItem*>(factory_(ACollection));
+  return static_cast<TCollectionItem*>(factory_(ACollection));
 }
 
 TObject* TClassInfo::CreateInstance() const {

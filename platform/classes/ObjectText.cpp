@@ -32,7 +32,8 @@ class TBinarySource {
  public:
   TBinarySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
-  size_t Position() const { return pos_; }
+  // Where the current token starts (the text's end at the end).
+  size_t TokenStart() const { return tokenStart_; }
   size_t Remaining() const { return size_ - pos_; }
   void Need(size_t n) const {
     if (n > Remaining()) throw EReadError(kReadErrorText);
@@ -459,7 +460,8 @@ class TTextParser {
   char FloatType() const { return floatType_; }
   // The float token was "+INF", "-INF", "+NAN" or "-NAN".
   bool SpecialFloat() const { return special_; }
-  size_t Position() const { return pos_; }
+  // Where the current token starts (the text's end at the end).
+  size_t TokenStart() const { return tokenStart_; }
 
   [[noreturn]] void Error(const std::string& message) const {
     throw EParserError(message + " on line " + std::to_string(line_));
@@ -519,6 +521,7 @@ class TTextParser {
 
   int NextToken() {
     SkipBlanks();
+    tokenStart_ = pos_;
     tokenString_.clear();
     tokenWide_.clear();
     floatType_ = 0;
@@ -666,6 +669,7 @@ class TTextParser {
 
   const std::string& s_;
   size_t pos_ = 0;
+  size_t tokenStart_ = 0;
   int line_ = 1;
   int token_ = toEOF;
   std::string tokenString_;
@@ -1002,10 +1006,13 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
 }
 
 void ObjectTextToBinary(TStream* Input, TStream* Output) {
+  const int64_t start = Input->Position();
   const std::string text = ReadRest(Input);
   TTextParser parser(text);
   std::string binary;
   TTextToBinary(parser, binary).Run();
+  // The input stays at what follows the component's "end".
+  Input->Seek(start + static_cast<int64_t>(parser.TokenStart()), soBeginning);
   WriteAll(Output, binary);
 }
 

@@ -18,7 +18,8 @@ ZYL_DECLARE_EXCEPTION(EParserError, Exception);
 // input is left after the component.
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 // Reads one text component from the input's position and appends the binary form, with its
-// signature. Malformed text raises EParserError.
+// signature; the input is left at the first token after the component's "end". Malformed text
+// raises EParserError.
 void ObjectTextToBinary(TStream* Input, TStream* Output);
 
 // The same conversions on whole byte strings.

@@ -33,8 +33,15 @@ void CheckKind(const TPropInfo* prop, std::initializer_list<TTypeKind> kinds) {
   RaiseInvalidType(prop);
 }
 
+// A property of another class would be called on the wrong object.
+void CheckOwner(TObject* obj, const TPropInfo* prop) {
+  if (prop->OwnerClass && !obj->InheritsFrom(prop->OwnerClass))
+    throw EPropertyError("Property " + prop->Name + " does not belong to " + obj->ClassName());
+}
+
 TPropValue Read(TObject* obj, const TPropInfo* prop) {
   if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+  CheckOwner(obj, prop);
   TPropValue v;
   prop->Access->Get(*prop, obj, v);
   return v;
@@ -42,6 +49,7 @@ TPropValue Read(TObject* obj, const TPropInfo* prop) {
 
 void Write(TObject* obj, const TPropInfo* prop, const TPropValue& v) {
   if (!obj) throw EPropertyError("Cannot write property " + prop->Name + " of nil");
+  CheckOwner(obj, prop);
   if (!prop->Access->CanWrite()) typeinfo_detail::RaiseReadOnly(*prop);
   prop->Access->Set(*prop, obj, v);
 }
@@ -354,6 +362,10 @@ uint64_t StringToSet(const TTypeInfo* setType, const std::string& text) {
 
 bool IsStoredProp(TObject* obj, const TPropInfo* prop) {
   Checked(prop);
+  if (prop->StoredRule == srPredicate) {
+    if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+    CheckOwner(obj, prop);
+  }
   switch (prop->StoredRule) {
     case srAlways: return true;
     case srNever: return false;

@@ -17,6 +17,10 @@
 // also be a data member pointer; a setter may be nullptr (read-only). When the getter and setter
 // take an int first, the property is indexed and passes its Index.
 //
+// Factories come from the constructors: (TComponent* AOwner) makes a component class,
+// (TCollection*) a collection item class, a default constructor a plain class; abstract
+// classes get none. Other shapes (e.g. settings objects built with an owner) call Factory().
+//
 // Default rules: ordinal and set properties are stored unless a Default is given and the value
 // equals it; strings are stored unless empty, floats and Int64 unless zero, events when
 // assigned, objects when not null.

@@ -124,12 +124,15 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
     if (brush->Null()) brush.reset();  // a null brush reads as black
   }
 
-  // Source column for each destination column of the destination rectangle.
+  // Source column for each destination column the clip lets through (index x - mapLeft).
+  const int mapLeft = clip.Bounds().Left;
   if (scaled) {
-    tXMap.resize(size_t(wd) + 1);
-    for (int i = 0; i <= wd; ++i) {
-      const int k = mirrorX ? wd - 1 - i : i;
-      tXMap[i] = xs + int(((2 * int64_t(k) + 1) * ws) / (2 * int64_t(wd)));
+    const int cols = clip.Bounds().Right - mapLeft;
+    tXMap.resize(size_t(cols));
+    for (int c = 0; c < cols; ++c) {
+      const int64_t i = int64_t(mapLeft) + c - dx0;
+      const int64_t k = mirrorX ? wd - 1 - i : i;
+      tXMap[c] = int(std::clamp<int64_t>(xs + ((2 * k + 1) * ws) / (2 * int64_t(wd)), -1, INT32_MAX));
     }
   }
   for (const TRect& q : clip.Rects()) {
@@ -144,17 +147,20 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
       if (useS) {
         int sy;
         const int ky = mirrorY ? hd - 1 - (y - dy0) : (y - dy0);
-        if (!scaled) sy = ys + (y - dy0);
-        else sy = ys + int(((2 * int64_t(ky) + 1) * hs) / (2 * int64_t(hd)));
+        if (!scaled) {
+          const int64_t v = int64_t(ys) + (y - int64_t(dy0));
+          sy = v < 0 || v >= sSurf->Height ? -1 : int(v);
+        }
+        else sy = int(std::clamp<int64_t>(ys + ((2 * int64_t(ky) + 1) * hs) / (2 * int64_t(hd)), -1, INT32_MAX));
         if (sy < 0 || sy >= sSurf->Height) continue;
         if (!scaled) {
           // Unscaled: the source row is a straight slice; columns outside the source stay.
-          const int sx0 = xs + (x0 - dx0);
-          if (sx0 < 0) x0 += -sx0;
-          const int sx1 = xs + (x1 - dx0);
-          if (sx1 > sSurf->Width) x1 -= sx1 - sSurf->Width;
+          const int64_t sx0 = int64_t(xs) + (x0 - int64_t(dx0));
+          if (sx0 < 0) x0 = int(std::min<int64_t>(x1, x0 - sx0));
+          const int64_t sx1 = int64_t(xs) + (x1 - int64_t(dx0));
+          if (sx1 > sSurf->Width) x1 = int(std::max<int64_t>(x0, x1 - (sx1 - sSurf->Width)));
           if (x0 >= x1) continue;
-          srow = sSurf->Row(sy) + xs + (x0 - dx0);
+          srow = sSurf->Row(sy) + (int64_t(xs) + x0 - dx0);
           if (conv.Kind) {
             std::memcpy(tSrc.data(), srow, size_t(x1 - x0) * 4);
             conv.Apply(tSrc.data(), x1 - x0);
@@ -164,7 +170,7 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
           // Enlarged or same-size rows: gather by the column map; repeated rows reuse it.
           if (sy != cachedSy) {
             const uint32_t* row = sSurf->Row(sy);
-            const int* map = tXMap.data() + (q.Left - dx0);
+            const int* map = tXMap.data() + (q.Left - mapLeft);
             const int sw = sSurf->Width;
             for (int i = 0; i < n; ++i) {
               const int sx = map[i];
@@ -182,7 +188,7 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
             sy1 = std::clamp(ys + int(int64_t(ky + 1) * hs / hd), sy0 + 1, sSurf->Height);
           }
           for (int x = q.Left, m = 0; x < q.Right; ++x, ++m) {
-            const int sx = tXMap[x - dx0];
+            const int sx = tXMap[x - mapLeft];
             if (sx < 0 || sx >= sSurf->Width) {
               tSrc[m] = 0;
               continue;
@@ -288,9 +294,20 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
   if (!ds) return FALSE;
   DrawScope scope(*d);
   m->Surf->SyncIn();
-  // Render both operations into copies of the destination area, then pick per mask bit.
-  const TRect area{d->ToSurfaceX(xd), d->ToSurfaceY(yd), d->ToSurfaceX(xd) + w,
-                   d->ToSurfaceY(yd) + h};
+  // Render both operations into copies of the visible part of the destination area, then
+  // pick per mask bit.
+  const TRect full{d->ToSurfaceX(xd), d->ToSurfaceY(yd), int(std::min<int64_t>(int64_t(d->ToSurfaceX(xd)) + w, 1 << 30)),
+                   int(std::min<int64_t>(int64_t(d->ToSurfaceY(yd)) + h, 1 << 30))};
+  TRect area;
+  const TRect cb = d->ClipRegion().Bounds();
+  if (!IntersectRect(&area, &full, &cb)) return TRUE;
+  const int ox = area.Left - full.Left, oy = area.Top - full.Top;
+  xs += ox;
+  ys += oy;
+  xm += ox;
+  ym += oy;
+  w = area.Right - area.Left;
+  h = area.Bottom - area.Top;
   auto fg = Surface::Create(w, h, ds->Monochrome);
   auto bg = Surface::Create(w, h, ds->Monochrome);
   if (!fg || !bg) return FALSE;
@@ -465,7 +482,8 @@ BOOL GradientFill(HDC dc, TRIVERTEX* v, ULONG nv, void* mesh, ULONG nm, ULONG mo
       POINT pts[3];
       for (int k = 0; k < 3; ++k) pts[k] = d->ToSurface(POINT{v[idx[k]].x, v[idx[k]].y});
       int three = 3;
-      const Region shape = PolygonRegion(pts, &three, 1, ALTERNATE);
+      const TRect window = d->ClipRegion().Bounds();
+      const Region shape = PolygonRegion(pts, &three, 1, ALTERNATE, &window);
       const Region clip = Region::Combine(shape, d->ClipRegion(), RGN_AND);
       const double x1 = pts[0].X, y1 = pts[0].Y, x2 = pts[1].X, y2 = pts[1].Y, x3 = pts[2].X,
                    y3 = pts[2].Y;

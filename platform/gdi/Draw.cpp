@@ -532,9 +532,9 @@ Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT 
   pen.Cap = cap;
   return WideStroke(pts, closed, pen, {-(1 << 24), -(1 << 24), 1 << 24, 1 << 24});
 }
-std::vector<POINT> LinePixels(POINT a, POINT b) {
+std::vector<POINT> LinePixels(POINT a, POINT b, const TRect* window) {
   std::vector<POINT> out;
-  StepLine(a.X, a.Y, b.X, b.Y, nullptr, [&](int x, int y) { out.push_back({x, y}); },
+  StepLine(a.X, a.Y, b.X, b.Y, window, [&](int x, int y) { out.push_back({x, y}); },
            [](int64_t) {});
   return out;
 }

@@ -347,8 +347,11 @@ void DiagonalEdge(DCObj& dc, TRect r, UINT flags, const EdgeColors& c) {
     int n = 3;
     PaintColor(dc, PolygonRegion(tri, &n, 1, ALTERNATE).Intersected(r), Sc(COLOR_BTNFACE));
   }
+  TRect window;
+  const TRect clipBox = dc.ClipRegion().Bounds();
+  if (!IntersectRect(&window, &r, &clipBox)) return;
   auto line = [&](POINT p, POINT q, COLORREF col) {
-    std::vector<POINT> px = LinePixels(p, q);
+    std::vector<POINT> px = LinePixels(p, q, &window);
     px.push_back(q);
     std::vector<POINT> in;
     for (const POINT& k : px)
@@ -636,6 +639,8 @@ BOOL DrawFrameControl(HDC h, LPRECT rc, UINT type, UINT state) {
   DrawScope scope(*dc);
   TRect r = SurfaceRect(*dc, *rc);
   if (r.Left >= r.Right || r.Top >= r.Bottom) return FALSE;
+  // Glyphs are built for control-sized rectangles; absurd sizes are refused.
+  if (r.Right - r.Left > (1 << 15) || r.Bottom - r.Top > (1 << 15)) return FALSE;
   switch (type) {
     case DFC_BUTTON:
       if (state & DFCS_BUTTONPUSH) {

@@ -99,8 +99,9 @@ void StrokeSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed
 Region WidenSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
 // The pixels a pen of `width` covers along a polyline (round or PS_ENDCAP_* caps).
 Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT cap);
-// The pixels of a one-pixel line (without its last point).
-std::vector<POINT> LinePixels(POINT a, POINT b);
+// The pixels of a one-pixel line (without its last point); with a window, only the stretch
+// that can reach it.
+std::vector<POINT> LinePixels(POINT a, POINT b, const TRect* window = nullptr);
 
 // Default colour tables of DIBs read back from device bitmaps.
 std::vector<RGBQUAD> DefaultColorTable(int bitCount);

@@ -40,6 +40,15 @@ struct WndClass {
   bool System = false;
 };
 
+struct ScrollState {
+  int Min = 0;
+  int Max = 100;
+  UINT Page = 0;
+  int Pos = 0;
+  int TrackPos = 0;
+  UINT Disabled = 0;  // ESB_ flags
+};
+
 struct Wnd {
   HWND Handle = nullptr;
   DWORD ThreadId = 0;
@@ -58,6 +67,8 @@ struct Wnd {
   HINSTANCE Instance = nullptr;
   std::vector<uint8_t> Extra;
   std::vector<std::pair<std::string, HANDLE>> Props;
+
+  ScrollState Scroll[2];  // SB_HORZ, SB_VERT
 
   // Painting state.
   Region Update;  // window coordinates
@@ -265,6 +276,10 @@ void InjectMouseButton(int button, bool down);  // 0 left, 1 right, 2 middle
 void InjectMouseWheel(int delta);
 void InjectKey(BYTE vk, bool down);
 void ResetInputState();
+
+// Scroll bar geometry: the thumb's offset and length along a bar of `length` pixels whose
+// arrows are `arrow` pixels long; false when the bar has no thumb.
+bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& size);
 
 // Non-client painting with the default look.
 void DefaultNcPaint(Wnd* w, HRGN rgn);

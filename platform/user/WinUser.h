@@ -157,6 +157,17 @@ struct INPUT {
   INPUT() : mi() {}
 };
 
+struct SCROLLINFO {
+  UINT cbSize = sizeof(SCROLLINFO);
+  UINT fMask = 0;
+  int nMin = 0;
+  int nMax = 0;
+  UINT nPage = 0;
+  int nPos = 0;
+  int nTrackPos = 0;
+};
+using LPSCROLLINFO = SCROLLINFO*;
+
 struct FLASHWINFO {
   UINT cbSize = sizeof(FLASHWINFO);
   HWND hwnd = nullptr;
@@ -279,6 +290,17 @@ int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw);
 int GetWindowRgn(HWND hwnd, HRGN rgn);
 BOOL FlashWindow(HWND hwnd, BOOL invert);
 BOOL FlashWindowEx(const FLASHWINFO* info);
+
+// Standard scroll bars of a window (SB_HORZ, SB_VERT; SB_CTL is not supported). Setting a
+// range a bar does not need hides it, unless SIF_DISABLENOSCROLL asks to keep it.
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO si);
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
+int GetScrollPos(HWND hwnd, int bar);
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 
 // ---- Window procedures and messages ----
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

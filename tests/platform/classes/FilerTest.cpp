@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -278,6 +279,13 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
   for (const auto& [name, value] : cases) {
     std::unique_ptr<TComponent> made;
     EXPECT_THROW(made.reset(ReadRoot(withProp(name, value))), EReadError) << name;
+  }
+  // Read-only properties are neither written nor read.
+  try {
+    ReadRoot(withProp("Version", TFormBytes().Int8(4)));
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_NE(e.Message().find("Property Version is read-only"), std::string::npos) << e.Message();
   }
   EXPECT_EQ(PendingFixupCount(), 0);
   // Invalid and duplicate component names are read errors too.
@@ -560,4 +568,68 @@ TEST_F(FilerTest, SingleComponentsWithoutSignature) {
   EXPECT_EQ(read->loadedCalls_, 1);  // read on its own: Loaded at its end
   read->OnClick()(read);
   EXPECT_EQ(target.lastClick, read);
+}
+
+TEST_F(FilerTest, RandomPropertyValuesSurviveWriteReadAndText) {
+  std::mt19937 rng(31337);
+  auto bits64 = [&] { return (static_cast<uint64_t>(rng()) << 32) | rng(); };
+  auto text = [&](size_t max) {
+    std::string s(rng() % (max + 1), '\0');
+    for (char& c : s) c = static_cast<char>(rng());
+    return s;
+  };
+  for (int round = 0; round < 150; ++round) {
+    TTestForm form(nullptr);
+    form.SetName("Form" + std::to_string(round));
+    form.SetTag2(static_cast<int32_t>(rng()));
+    const int count = 1 + static_cast<int>(rng() % 4);
+    std::vector<TWidget*> widgets;
+    for (int i = 0; i < count; ++i) {
+      auto* w = new TWidget(&form);
+      w->SetName("W" + std::to_string(i));
+      w->SetWidth(static_cast<int32_t>(rng()) >> (rng() % 32));
+      w->SetLook(static_cast<TLook>(rng() % 3));
+      w->SetSides(TSides::FromBits(rng() % 16));
+      double d;
+      const uint64_t db = bits64();
+      std::memcpy(&d, &db, 8);
+      w->SetRatio(std::isnan(d) ? 0.25 : d);
+      float f;
+      const uint32_t fb = rng();
+      std::memcpy(&f, &fb, 4);
+      w->SetScale(std::isnan(f) ? 0.5f : f);
+      w->SetCaption(text(rng() % 2 ? 40 : 700));
+      w->SetLetter(static_cast<char>(rng()));
+      w->SetBig(static_cast<int64_t>(bits64()) >> (rng() % 64));
+      w->SetEnabled(rng() % 2);
+      const int32_t colors[] = {clTestRed, clTestFace, static_cast<int32_t>(rng())};
+      w->SetColor(colors[rng() % 3]);
+      w->Style()->SetSize(static_cast<int32_t>(rng() % 200) - 100);
+      // Not empty: an empty string is not written and the constructor's name would stay.
+      w->Style()->SetFaceName("F" + text(30));
+      w->Style()->SetBold(TSides::FromBits(rng() % 16));
+      w->internal_ = text(20);
+      w->blob_ = text(rng() % 3 ? 10 : 300);
+      for (int t = static_cast<int>(rng() % 3); t > 0; --t) {
+        auto* tab = static_cast<TTab*>(w->Tabs()->Add());
+        tab->SetText(text(10));
+        tab->SetWidth(static_cast<int32_t>(rng() % 1000));
+      }
+      if (rng() % 2) w->SetOnClick(TNotifyEvent(&form, rng() % 2 ? &TTestForm::WidgetClick : &TTestForm::OtherClick));
+      widgets.push_back(w);
+    }
+    for (TWidget* w : widgets)
+      if (rng() % 2) w->SetBuddy(widgets[rng() % widgets.size()]);
+    const std::string bytes = WriteRoot(&form);
+    std::unique_ptr<TTestForm> back(static_cast<TTestForm*>(ReadRoot(bytes)));
+    ExpectSameForm(&form, back.get());
+    for (int i = 0; i < count; ++i) {
+      auto* a = widgets[static_cast<size_t>(i)];
+      auto* b = static_cast<TWidget*>(back->Components(i));
+      EXPECT_EQ(a->OnClick().Assigned(), b->OnClick().Assigned());
+      EXPECT_EQ(std::signbit(a->Ratio()), std::signbit(b->Ratio()));
+    }
+    ASSERT_EQ(WriteRoot(back.get()), bytes) << round;
+    ASSERT_EQ(ObjectTextToBinaryString(ObjectBinaryToTextString(bytes)), bytes) << round;
+  }
 }

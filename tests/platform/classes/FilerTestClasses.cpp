@@ -70,7 +70,8 @@ ZYL_CLASS_IMPL(TWidget) {
    .Prop("Buddy", &TWidget::Buddy, &TWidget::SetBuddy)
    .Prop("OnClick", &TWidget::OnClick, &TWidget::SetOnClick)
    .Prop("Style", &TWidget::Style, &TWidget::SetStyle)
-   .Prop("Tabs", &TWidget::Tabs, &TWidget::SetTabs);
+   .Prop("Tabs", &TWidget::Tabs, &TWidget::SetTabs)
+   .Prop("Version", &TWidget::Version, nullptr).Default(0);
 }
 
 TWidget::TWidget(TComponent* AOwner)

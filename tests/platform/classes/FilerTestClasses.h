@@ -88,6 +88,7 @@ class TWidget : public vcl::TComponent {
   void SetOnClick(vcl::TNotifyEvent v) { onClick_ = v; }
   TStyleInfo* Style() const { return style_; }
   void SetStyle(TStyleInfo* v) { style_->Assign(v); }
+  int32_t Version() const { return 3; }
   vcl::TOwnedCollection* Tabs() const { return tabs_; }
   void SetTabs(vcl::TOwnedCollection* v) { tabs_->Assign(v); }
 

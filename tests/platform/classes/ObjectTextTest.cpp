@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -274,6 +277,14 @@ TEST(ObjectText, StreamVersionsConvertOneComponentAndDetectTheFormat) {
   back.SetPosition(0);
   back.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
   EXPECT_EQ(bytes, b.Bytes());
+  // Two text components in one stream are read one after the other.
+  TStringStream texts("object A: TA\r\nend\r\n  object B: TB\r\nend\r\n");
+  TStringStream first, second;
+  ObjectTextToBinary(&texts, &first);
+  EXPECT_EQ(texts.Position(), 21);
+  ObjectTextToBinary(&texts, &second);
+  EXPECT_EQ(first.DataString(), TFormBytes().Signature().Header("TA", "A").End().End().Bytes());
+  EXPECT_EQ(second.DataString(), TFormBytes().Signature().Header("TB", "B").End().End().Bytes());
   EXPECT_EQ(TestStreamFormatString("  \r\n inherited X: TX"), sofText);
   EXPECT_EQ(TestStreamFormatString("objects"), sofUnknown);
   EXPECT_EQ(TestStreamFormatString("TPF"), sofUnknown);
@@ -369,4 +380,164 @@ TEST(ObjectText, TheExampleFormPairMatches) {
   EXPECT_EQ(TestStreamFormatString(text), sofText);
   EXPECT_EQ(ObjectTextToBinaryString(text), binary);
   EXPECT_EQ(ObjectBinaryToTextString(binary), text);
+}
+
+namespace {
+
+// Random well-formed binary forms in the writer's canonical encodings.
+class TRandomForm {
+ public:
+  explicit TRandomForm(uint32_t seed) : rng_(seed) {}
+
+  std::string Make() {
+    TFormBytes b;
+    b.Signature();
+    Component(b, 0);
+    return b.Bytes();
+  }
+
+ private:
+  size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); }
+
+  std::string Ident() {
+    static const char first[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_";
+    static const char rest[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_0123456789";
+    for (;;) {
+      std::string s(1, first[Pick(sizeof first - 1)]);
+      const size_t n = Pick(12);
+      for (size_t i = 0; i < n; ++i) s += rest[Pick(sizeof rest - 1)];
+      // Names the text form reads as keywords or special values are avoided.
+      std::string lower = s;
+      for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (lower != "true" && lower != "false" && lower != "nil" && lower != "null" && lower != "end" &&
+          lower != "object" && lower != "inherited" && lower != "inline" && lower != "item")
+        return s;
+    }
+  }
+
+  std::string Bytes(size_t n) {
+    std::string s(n, '\0');
+    for (char& c : s) c = static_cast<char>(Pick(4) == 0 ? Pick(256) : 32 + Pick(95));
+    return s;
+  }
+
+  void Integer(TFormBytes& b, int64_t v) {
+    if (v >= -128 && v <= 127) b.Int8(static_cast<int8_t>(v));
+    else if (v >= -32768 && v <= 32767) b.Int16(static_cast<int16_t>(v));
+    else if (v >= INT32_MIN && v <= INT32_MAX) b.Int32(static_cast<int32_t>(v));
+    else b.Int64(v);
+  }
+
+  uint64_t Bits64() { return (static_cast<uint64_t>(rng_()) << 32) | rng_(); }
+
+  // A Null inside a list would end the list: only property values may be Null.
+  void Value(TFormBytes& b, int depth, bool inList = false) {
+    switch (Pick(depth > 3 ? 15 : 18)) {
+      case 0: Integer(b, static_cast<int8_t>(rng_())); break;
+      case 1: Integer(b, static_cast<int32_t>(rng_()) >> Pick(32)); break;
+      case 2: Integer(b, static_cast<int64_t>(Bits64())); break;
+      case 3: {  // any canonical extended, from raw bits
+        TExtended10 x;
+        const uint64_t m = Bits64();
+        std::memcpy(x.Bytes, &m, 8);
+        x.Bytes[8] = static_cast<uint8_t>(rng_());
+        x.Bytes[9] = static_cast<uint8_t>(rng_());
+        const TExtended10 c = LongDoubleToExtended(ExtendedToLongDouble(x));
+        b.Value(vaExtended).Raw(std::string(reinterpret_cast<const char*>(c.Bytes), 10));
+        break;
+      }
+      case 4: b.Extended(std::ldexp(static_cast<double>(rng_()), static_cast<int>(Pick(80)) - 40)); break;
+      case 5: {
+        uint32_t bits = rng_();
+        float f;
+        std::memcpy(&f, &bits, 4);
+        b.Single(std::isnan(f) ? 1.0f : f);
+        break;
+      }
+      case 6: {
+        const uint64_t bits = Bits64();
+        double d;
+        std::memcpy(&d, &bits, 8);
+        b.Date(std::isnan(d) ? 0.5 : d);
+        break;
+      }
+      case 7: b.Currency(static_cast<int64_t>(Bits64()) >> Pick(64)); break;
+      case 8: b.Str(Bytes(Pick(140))); break;
+      case 9: b.LStr(Bytes(256 + Pick(300))); break;
+      case 10: {
+        std::u16string w(1 + Pick(80), u'x');
+        for (char16_t& c : w) c = static_cast<char16_t>(Pick(3) == 0 ? 256 + Pick(65000) : 32 + Pick(95));
+        w[Pick(w.size())] = u'\u0394';
+        b.WStr(w);
+        break;
+      }
+      case 11: {
+        std::string name = Ident();
+        if (Pick(3) == 0) name += "." + Ident();
+        b.Ident(name);
+        break;
+      }
+      case 12: b.Value(static_cast<TValueType>(vaFalse + Pick(2))); break;
+      case 13: b.Value(Pick(2) || inList ? vaNil : vaNull); break;
+      case 14: {
+        b.Value(vaSet);
+        for (size_t i = Pick(5); i > 0; --i) b.Short(Ident());
+        b.Short("");
+        break;
+      }
+      case 15: b.Binary(Bytes(Pick(100))); break;
+      case 16:
+        b.Value(vaList);
+        for (size_t i = Pick(4); i > 0; --i) Value(b, depth + 1, true);
+        b.End();
+        break;
+      default:
+        b.Value(vaCollection);
+        for (size_t i = Pick(3); i > 0; --i) {
+          if (Pick(2)) Integer(b, static_cast<int16_t>(rng_()));
+          b.Value(vaList);
+          for (size_t k = Pick(3); k > 0; --k) {
+            b.Prop(Ident());
+            Value(b, depth + 1);
+          }
+          b.End();
+        }
+        b.End();
+    }
+  }
+
+  void Component(TFormBytes& b, int depth) {
+    static const uint8_t prefixes[] = {0, 0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF6};
+    const uint8_t prefix = prefixes[Pick(sizeof prefixes)];
+    if (prefix) {
+      b.Byte(prefix);
+      if (prefix & 2) Integer(b, static_cast<int16_t>(rng_()));
+    }
+    b.Header("T" + Ident(), Pick(5) ? Ident() : "");
+    for (size_t i = Pick(6); i > 0; --i) {
+      std::string name = Ident();
+      if (Pick(4) == 0) name += "." + Ident();
+      b.Prop(name);
+      Value(b, 0);
+    }
+    b.End();
+    for (size_t i = depth < 3 ? Pick(3) : 0; i > 0; --i) Component(b, depth + 1);
+    b.End();
+  }
+
+  std::mt19937 rng_;
+};
+
+}  // namespace
+
+TEST(ObjectText, RandomWellFormedFormsRoundTripByteForByte) {
+  TRandomForm forms(424242);
+  for (int i = 0; i < 500; ++i) {
+    const std::string binary = forms.Make();
+    std::string text;
+    ASSERT_NO_THROW(text = ToText(binary)) << i;
+    std::string back;
+    ASSERT_NO_THROW(back = ToBinary(text)) << text;
+    ASSERT_EQ(back, binary) << text;
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -163,28 +164,29 @@ namespace {
 
 class TSelfFreeing : public TThread {
  public:
-  explicit TSelfFreeing(std::atomic<int>* destroyed) : TThread(true), destroyed_(destroyed) {
+  explicit TSelfFreeing(std::promise<void>* destroyed) : TThread(true), destroyed_(destroyed) {
     SetFreeOnTerminate(true);
   }
-  ~TSelfFreeing() override { ++*destroyed_; }
+  ~TSelfFreeing() override { destroyed_->set_value(); }
 
  protected:
   void Execute() override { Synchronize([] {}); }
 
  private:
-  std::atomic<int>* destroyed_;
+  std::promise<void>* destroyed_;
 };
 
 }  // namespace
 
 TEST(Thread, FreeOnTerminateDeletesTheThread) {
   TWakeSignal wake;
-  std::atomic<int> destroyed{0};
+  std::promise<void> destroyed;
+  std::future<void> done = destroyed.get_future();
   auto* t = new TSelfFreeing(&destroyed);
   t->Start();
   wake.WaitForWake();
   EXPECT_TRUE(CheckSynchronize());
-  // The thread deletes itself after its last request; wait on the hook-free path.
-  while (destroyed.load() == 0) std::this_thread::yield();
-  EXPECT_EQ(destroyed.load(), 1);
+  // The thread deletes itself after its last request.
+  done.get();
+  SUCCEED();
 }

@@ -333,3 +333,19 @@ TEST(TypeInfo, ValuesAsText) {
   SetPropValue(&g, "Level", "12");
   EXPECT_EQ(GetPropValue(&g, "Level"), "12");
 }
+
+TEST(TypeInfo, MisusedPropertyInformationIsRefused) {
+  TGadget small;
+  TBigGadget big;
+  const TPropInfo* extra = GetPropInfo(&big, "Extra");
+  ASSERT_NE(extra, nullptr);
+  EXPECT_THROW(GetStrProp(&small, extra), EPropertyError);  // not a TBigGadget
+  EXPECT_THROW(SetStrProp(&small, extra, "x"), EPropertyError);
+  EXPECT_THROW(GetStrProp(nullptr, extra), EPropertyError);
+  EXPECT_THROW(GetOrdProp(&small, static_cast<const TPropInfo*>(nullptr)), EPropertyError);
+  EXPECT_THROW(IsStoredProp(&small, GetPropInfo(&big, "Nothing")), EPropertyError);
+  const TPropInfo* caption = GetPropInfo(&small, "Caption");
+  EXPECT_THROW(IsStoredProp(nullptr, caption), EPropertyError);  // its rule asks the object
+  EXPECT_EQ(GetPropInfo(static_cast<TObject*>(nullptr), "Width"), nullptr);
+  EXPECT_TRUE(GetPropList(static_cast<TClass>(nullptr)).empty());
+}

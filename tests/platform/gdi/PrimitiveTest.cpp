@@ -526,3 +526,44 @@ TEST(Brushes, HatchBackgroundFollowsTheBackgroundMode) {
   SelectObject(c.dc(), old);
   DeleteObject(h);
 }
+
+TEST(Curves, RoundRectAndInsideFrameEllipseStayInTheirBox) {
+  Canvas c(16, 12);
+  {
+    PenBrush pb(c.dc(), CreatePen(PS_SOLID, 1, kBlack), CreateSolidBrush(kRed));
+    RoundRect(c.dc(), 1, 1, 15, 11, 8, 6);
+  }
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 16; ++x) {
+      EXPECT_EQ(c.At(x, y), c.At(15 - x, y)) << x << "," << y;
+      EXPECT_EQ(c.At(x, y), c.At(x, 11 - y)) << x << "," << y;
+      if (x == 0 || y == 0 || x == 15 || y == 11) {
+        EXPECT_EQ(c.At(x, y), kWhite);
+      }
+    }
+  EXPECT_EQ(c.At(1, 1), kWhite);  // rounded corner
+  EXPECT_EQ(c.At(7, 1), kBlack);  // straight top edge
+  EXPECT_EQ(c.At(1, 5), kBlack);  // straight left edge
+  EXPECT_EQ(c.At(7, 5), kRed);
+  // A wide inside-frame pen keeps the ellipse within the box; a centred one spills over.
+  Canvas d(20, 20), e(20, 20);
+  {
+    PenBrush pb(d.dc(), CreatePen(PS_INSIDEFRAME, 4, kBlack), CreateSolidBrush(kRed));
+    Ellipse(d.dc(), 4, 4, 16, 16);
+  }
+  {
+    PenBrush pb(e.dc(), CreatePen(PS_SOLID, 4, kBlack), CreateSolidBrush(kRed));
+    Ellipse(e.dc(), 4, 4, 16, 16);
+  }
+  int outsideD = 0, outsideE = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      const bool out = x < 4 || y < 4 || x >= 16 || y >= 16;
+      if (out && d.At(x, y) != kWhite) ++outsideD;
+      if (out && e.At(x, y) != kWhite) ++outsideE;
+    }
+  EXPECT_EQ(outsideD, 0);
+  EXPECT_GT(outsideE, 0);
+  EXPECT_EQ(d.At(10, 10), kRed);
+  EXPECT_EQ(d.At(4, 10), kBlack);
+}

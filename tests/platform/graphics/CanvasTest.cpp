@@ -321,3 +321,34 @@ TEST(Canvas, LockIsRecursiveAndExcludesOtherThreads) {
   again.join();
   EXPECT_EQ(result.load(), 1);
 }
+
+TEST(Canvas, MonochromeBitmapsDrawBlackAndWhiteAndLeaveTheTextColour) {
+  std::unique_ptr<TBitmap> mono(NewBitmap(4, 4, pf1bit, clWhite));
+  mono->Canvas()->SetPixels(1, 1, clBlack);
+  std::unique_ptr<TBitmap> dst(NewBitmap(40, 20, pf32bit, clYellow));
+  TCanvas* c = dst->Canvas();
+  c->Font()->SetColor(clRed);
+  c->Brush()->SetStyle(bsClear);
+  c->TextOut(10, 2, "I");  // the font is selected with its colour
+  c->Draw(0, 0, mono.get());
+  EXPECT_EQ(At(dst.get(), 1, 1), clBlack);
+  EXPECT_EQ(At(dst.get(), 0, 0), clWhite);
+  c->TextOut(20, 2, "WWW");
+  EXPECT_GT(CountColor(dst.get(), clRed, Rect(20, 0, 40, 20)), 0);
+  EXPECT_EQ(CountColor(dst.get(), clBlack, Rect(20, 0, 40, 20)), 0);
+}
+
+TEST(Canvas, PatternBrushesTileTheBitmap) {
+  std::unique_ptr<TBitmap> pattern(NewBitmap(2, 2, pf24bit, clRed));
+  pattern->Canvas()->SetPixels(1, 0, clBlue);
+  pattern->Canvas()->SetPixels(0, 1, clBlue);
+  std::unique_ptr<TBitmap> dst(NewBitmap(6, 6));
+  dst->Canvas()->Brush()->SetBitmap(pattern.get());
+  dst->Canvas()->FillRect(Rect(0, 0, 6, 6));
+  EXPECT_EQ(At(dst.get(), 0, 0), clRed);
+  EXPECT_EQ(At(dst.get(), 1, 0), clBlue);
+  EXPECT_EQ(At(dst.get(), 4, 4), clRed);
+  EXPECT_EQ(At(dst.get(), 5, 4), clBlue);
+  EXPECT_EQ(CountColor(dst.get(), clRed, Rect(0, 0, 6, 6)), 18);
+  dst->Canvas()->Brush()->SetBitmap(nullptr);
+}

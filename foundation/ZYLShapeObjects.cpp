@@ -1,0 +1,282 @@
+#include "foundation/ZYLShapeObjects.h"
+
+#include <algorithm>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+using vcl::TColor;
+
+namespace {
+
+template <class T>
+bool Store(T& Field, T Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
+
+template <class E>
+std::string EnumName(E Value) {
+  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TZYLSimpleBevel
+
+ZYL_CLASS_IMPL(TZYLSimpleBevel) {
+  b.Prop("Color", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor, vcl::ColorTypeInfo())
+      .Index(2)
+      .Default(vcl::clBlack)
+      .Prop("LightColor", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor,
+            vcl::ColorTypeInfo())
+      .Index(0)
+      .Default(vcl::clBtnHighlight)
+      .Prop("ShadowColor", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor,
+            vcl::ColorTypeInfo())
+      .Index(1)
+      .Default(vcl::clBtnShadow)
+      .Prop("Style", &TZYLSimpleBevel::Style, &TZYLSimpleBevel::SetStyle)
+      .Default(sbNormal)
+      .Prop("Width", &TZYLSimpleBevel::Width, &TZYLSimpleBevel::SetWidth)
+      .Default(2);
+}
+
+void TZYLSimpleBevel::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLSimpleBevel*>(Source)) {
+    FWidth = s->FWidth;
+    FStyle = s->FStyle;
+    FColor = s->FColor;
+    FLightColor = s->FLightColor;
+    FShadowColor = s->FShadowColor;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLSimpleBevel::GetSetStr() {
+  return "{" + EnumName(FStyle) + ", " + std::to_string(FWidth) + "}";
+}
+
+TColor TZYLSimpleBevel::GetColor(int Index) const {
+  return Index == 0 ? FLightColor : Index == 1 ? FShadowColor : FColor;
+}
+
+void TZYLSimpleBevel::SetColor(int Index, TColor Value) {
+  TColor& field = Index == 0 ? FLightColor : Index == 1 ? FShadowColor : FColor;
+  if (Store(field, Value)) Change();
+}
+
+void TZYLSimpleBevel::SetWidth(uint8_t Value) {
+  if (Store(FWidth, Value)) Change();
+}
+
+void TZYLSimpleBevel::SetStyle(TZYLSimpleBevelStyle Value) {
+  if (Store(FStyle, Value)) Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLShadow
+
+ZYL_CLASS_IMPL(TZYLShadow) {
+  b.Prop("Color", &TZYLShadow::Color, &TZYLShadow::SetColor, vcl::ColorTypeInfo())
+      .Default(vcl::clBtnShadow)
+      .Prop("Depth", &TZYLShadow::Depth, &TZYLShadow::SetDepth)
+      .Default(6)
+      .Prop("Style", &TZYLShadow::Style, &TZYLShadow::SetStyle)
+      .Default(hssSolid);
+}
+
+void TZYLShadow::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLShadow*>(Source)) {
+    FColor = s->FColor;
+    FDepth = s->FDepth;
+    FStyle = s->FStyle;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLShadow::GetSetStr() {
+  return "{" + EnumName(FStyle) + ", " + std::to_string(FDepth) + "}";
+}
+
+void TZYLShadow::SetColor(TColor Value) {
+  if (Store(FColor, Value)) Change();
+}
+
+void TZYLShadow::SetDepth(uint8_t Value) {
+  if (Store(FDepth, std::min<uint8_t>(Value, 40))) Change();
+}
+
+void TZYLShadow::SetStyle(TZYLShadowStyle Value) {
+  if (Store(FStyle, Value)) Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLTeeth
+
+ZYL_CLASS_IMPL(TZYLTeeth) {
+  b.Prop("Count", &TZYLTeeth::Count, &TZYLTeeth::SetCount)
+      .Default(10)
+      .Prop("Direction", &TZYLTeeth::Direction, &TZYLTeeth::SetDirection)
+      .Default(tdRight)
+      .Prop("Height", &TZYLTeeth::GetInteger, &TZYLTeeth::SetInteger)
+      .Index(1)
+      .Default(0)
+      .Prop("Offset", &TZYLTeeth::GetBoolean, &TZYLTeeth::SetBoolean)
+      .Index(0)
+      .Default(true)
+      .Prop("SetPerCount", &TZYLTeeth::GetBoolean, &TZYLTeeth::SetBoolean)
+      .Index(1)
+      .Default(true)
+      .Prop("Width", &TZYLTeeth::GetInteger, &TZYLTeeth::SetInteger)
+      .Index(0)
+      .Default(10);
+}
+
+void TZYLTeeth::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLTeeth*>(Source)) {
+    FCount = s->FCount;
+    FWidth = s->FWidth;
+    FHeight = s->FHeight;
+    FOffset = s->FOffset;
+    FSetPerCount = s->FSetPerCount;
+    FDirection = s->FDirection;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLTeeth::GetSetStr() {
+  return "{" + EnumName(FDirection) + ", " + std::to_string(FCount) + "}";
+}
+
+void TZYLTeeth::SetBoolean(int Index, bool Value) {
+  if (Store(Index == 0 ? FOffset : FSetPerCount, Value)) Change();
+}
+
+void TZYLTeeth::SetCount(int32_t Value) {
+  if (Store(FCount, std::clamp<int32_t>(Value, 0, 50))) Change();
+}
+
+void TZYLTeeth::SetDirection(TZYLDirection Value) {
+  if (Store(FDirection, Value)) Change();
+}
+
+void TZYLTeeth::SetInteger(int Index, int32_t Value) {
+  if (Store(Index == 0 ? FWidth : FHeight, Value)) Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLPointList
+
+ZYL_CLASS_IMPL(TZYLPointList) {}
+
+void* TZYLPointList::PackPoint(const vcl::TPoint& P) {
+  const uint32_t packed = (static_cast<uint32_t>(static_cast<uint16_t>(P.X))) |
+                          (static_cast<uint32_t>(static_cast<uint16_t>(P.Y)) << 16);
+  return reinterpret_cast<void*>(static_cast<uintptr_t>(packed));
+}
+
+vcl::TPoint TZYLPointList::UnpackPoint(const void* Item) {
+  const uint32_t packed = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(Item));
+  return vcl::TPoint{static_cast<int16_t>(packed & 0xFFFF), static_cast<int16_t>(packed >> 16)};
+}
+
+int TZYLPointList::AddPoint(const vcl::TPoint& P) { return Add(PackPoint(P)); }
+
+bool TZYLPointList::GetPoint(int Index, vcl::TPoint& P) const {
+  if (Index < 0 || Index >= Count()) return false;
+  P = UnpackPoint(Items(Index));
+  return true;
+}
+
+vcl::TPoint TZYLPointList::Point(int Index) const { return UnpackPoint(Items(Index)); }
+
+void TZYLPointList::PutPoint(int Index, const vcl::TPoint& P) {
+  SetItems(Index, PackPoint(P));
+  Change();
+}
+
+void TZYLPointList::Clear() {
+  const bool had = Count() > 0;
+  BeginUpdate();
+  inherited::Clear();
+  EndUpdate(had);
+}
+
+void TZYLPointList::Assign(const TZYLPointList& Source) {
+  if (&Source == this) return;
+  BeginUpdate();
+  inherited::Clear();
+  SetCapacity(Source.Count());
+  for (int i = 0; i < Source.Count(); ++i) Add(Source.Items(i));
+  EndUpdate(true);
+}
+
+bool TZYLPointList::Equals(const TZYLPointList& Other) const {
+  if (Count() != Other.Count()) return false;
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i) != Other.Items(i)) return false;
+  return true;
+}
+
+void TZYLPointList::EndUpdate(bool DoChange) {
+  if (FUpdateCount > 0) --FUpdateCount;
+  if (DoChange) Change();
+}
+
+void TZYLPointList::Change() {
+  if (FUpdateCount == 0 && OnChange) OnChange(this);
+}
+
+void TZYLPointList::Notify(void* Item, vcl::TListNotification Action) {
+  inherited::Notify(Item, Action);
+  Change();
+}
+
+void TZYLPointList::ReadData(vcl::TReader* Reader) {
+  BeginUpdate();
+  try {
+    inherited::Clear();
+    Reader->ReadListBegin();
+    while (!Reader->EndOfList()) {
+      const int32_t x = Reader->ReadInteger();
+      if (Reader->EndOfList()) throw vcl::EReadError("Invalid point list: odd number of values");
+      const int32_t y = Reader->ReadInteger();
+      AddPoint(vcl::TPoint{x, y});
+    }
+    Reader->ReadListEnd();
+  } catch (...) {
+    inherited::Clear();
+    EndUpdate(false);
+    throw;
+  }
+  EndUpdate(true);
+}
+
+void TZYLPointList::WriteData(vcl::TWriter* Writer) const {
+  Writer->WriteListBegin();
+  for (int i = 0; i < Count(); ++i) {
+    const vcl::TPoint p = Point(i);
+    Writer->WriteInteger(p.X);
+    Writer->WriteInteger(p.Y);
+  }
+  Writer->WriteListEnd();
+}
+
+void TZYLPointList::DefineProperties(vcl::TFiler* Filer) {
+  Filer->DefineProperty(
+      "PointList", [this](vcl::TReader* r) { ReadData(r); },
+      [this](vcl::TWriter* w) { WriteData(w); }, Count() > 0);
+}
+
+}  // namespace zyl

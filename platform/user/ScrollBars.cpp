@@ -1,0 +1,164 @@
+// The standard scroll bars of windows (WS_HSCROLL, WS_VSCROLL): ranges, pages, positions,
+// showing and hiding. Their drawing and clicks live with the default non-client handling.
+#include <algorithm>
+
+#include "platform/user/UserInternal.h"
+
+namespace win::user {
+
+bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& size) {
+  const int track = length - 2 * arrow;
+  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
+  if (track <= 0 || range <= 0 || (s.Page > 0 && s.Page >= range) || s.Disabled == ESB_DISABLE_BOTH)
+    return false;
+  const int minThumb = std::min(track, 8);
+  size = s.Page > 0 ? static_cast<int>(static_cast<int64_t>(track) * s.Page / range) : arrow;
+  size = std::clamp(size, minThumb, track);
+  const int64_t span = range - std::max<int64_t>(static_cast<int64_t>(s.Page), 1);
+  offset = arrow + (span > 0 ? static_cast<int>((track - size) * (static_cast<int64_t>(s.Pos) - s.Min) / span) : 0);
+  return true;
+}
+
+}  // namespace win::user
+
+namespace win {
+
+using namespace user;
+
+namespace {
+
+ScrollState* StateOf(HWND hwnd, int bar, Wnd** out) {
+  Wnd* w = W(hwnd);
+  if (!w || (bar != SB_HORZ && bar != SB_VERT)) return nullptr;
+  if (out) *out = w;
+  return &w->Scroll[bar];
+}
+
+void Clamp(ScrollState& s) {
+  if (s.Max < s.Min) s.Max = s.Min;
+  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
+  if (s.Page > range) s.Page = static_cast<UINT>(range);
+  const int64_t top = static_cast<int64_t>(s.Max) - std::max<int64_t>(static_cast<int64_t>(s.Page) - 1, 0);
+  s.Pos = static_cast<int>(std::clamp<int64_t>(s.Pos, s.Min, std::max<int64_t>(s.Min, top)));
+}
+
+bool Needed(const ScrollState& s) {
+  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
+  return s.Max > s.Min && (s.Page == 0 || s.Page < range);
+}
+
+void SetBarVisible(Wnd* w, int bar, bool show) {
+  const DWORD bit = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
+  if (((w->Style & bit) != 0) == show) return;
+  if (show)
+    w->Style |= bit;
+  else
+    w->Style &= ~bit;
+  SetWindowPos(w->Handle, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RedrawFrame(Wnd* w) {
+  if (ReallyVisible(w)) DefaultNcPaint(w, nullptr);
+}
+
+}  // namespace
+
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw) {
+  Wnd* w = nullptr;
+  ScrollState* s = StateOf(hwnd, bar, &w);
+  if (!s || !si || (si->cbSize != sizeof(SCROLLINFO) && si->cbSize != sizeof(SCROLLINFO) - 4)) return 0;
+  if (si->fMask & SIF_RANGE) {
+    s->Min = si->nMin;
+    s->Max = si->nMax;
+  }
+  if (si->fMask & SIF_PAGE) s->Page = si->nPage;
+  if (si->fMask & SIF_POS) s->Pos = si->nPos;
+  Clamp(*s);
+  const int pos = s->Pos;
+  if (si->fMask & (SIF_RANGE | SIF_PAGE)) {
+    const bool need = Needed(*s);
+    if (need || !(si->fMask & SIF_DISABLENOSCROLL)) {
+      SetBarVisible(w, bar, need);
+      if (!(w = W(hwnd))) return pos;
+    }
+    s->Disabled = need ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
+  }
+  if (redraw) RedrawFrame(w);
+  return pos;
+}
+
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO si) {
+  Wnd* w = nullptr;
+  ScrollState* s = StateOf(hwnd, bar, &w);
+  if (!s || !si) return FALSE;
+  if (si->fMask & SIF_RANGE) {
+    si->nMin = s->Min;
+    si->nMax = s->Max;
+  }
+  if (si->fMask & SIF_PAGE) si->nPage = s->Page;
+  if (si->fMask & SIF_POS) si->nPos = s->Pos;
+  if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->TrackPos;
+  return TRUE;
+}
+
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+  Wnd* w = nullptr;
+  ScrollState* s = StateOf(hwnd, bar, &w);
+  if (!s) return 0;
+  const int old = s->Pos;
+  s->Pos = pos;
+  Clamp(*s);
+  if (redraw) RedrawFrame(w);
+  return old;
+}
+
+int GetScrollPos(HWND hwnd, int bar) {
+  ScrollState* s = StateOf(hwnd, bar, nullptr);
+  return s ? s->Pos : 0;
+}
+
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE;
+  si.nMin = minPos;
+  si.nMax = maxPos;
+  if (!StateOf(hwnd, bar, nullptr) || static_cast<int64_t>(maxPos) - minPos > 0x7FFFFFFF) return FALSE;
+  SetScrollInfo(hwnd, bar, &si, redraw);
+  return TRUE;
+}
+
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos) {
+  ScrollState* s = StateOf(hwnd, bar, nullptr);
+  if (!s || !minPos || !maxPos) return FALSE;
+  *minPos = s->Min;
+  *maxPos = s->Max;
+  return TRUE;
+}
+
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+  Wnd* w = W(hwnd);
+  if (!w || bar < SB_HORZ || bar > SB_BOTH || bar == SB_CTL) return FALSE;
+  if (bar == SB_BOTH) {
+    const DWORD bits = WS_HSCROLL | WS_VSCROLL;
+    const DWORD before = w->Style;
+    w->Style = show ? (w->Style | bits) : (w->Style & ~bits);
+    if (w->Style != before)
+      SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+  }
+  SetBarVisible(w, bar, show != 0);
+  return TRUE;
+}
+
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
+  Wnd* w = W(hwnd);
+  if (!w || bar == static_cast<UINT>(SB_CTL) || bar > static_cast<UINT>(SB_BOTH)) return FALSE;
+  for (int b = SB_HORZ; b <= SB_VERT; ++b)
+    if (bar == static_cast<UINT>(SB_BOTH) || bar == static_cast<UINT>(b)) w->Scroll[b].Disabled = arrows & ESB_DISABLE_BOTH;
+  RedrawFrame(w);
+  return TRUE;
+}
+
+}  // namespace win

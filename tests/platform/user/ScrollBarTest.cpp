@@ -1,0 +1,124 @@
+// Standard scroll bars: ranges, pages and positions, automatic showing and hiding, drawing
+// of the thumb and clicks on the bar.
+#include "UserTestSupport.h"
+
+namespace usertest {
+namespace {
+
+using namespace testkit;
+
+class ScrollBarTest : public UserTest {
+ protected:
+  HWND Window(DWORD extra = 0) {
+    HWND w = CreateWindowExA(0, "PlainWnd", "", WS_POPUP | WS_VISIBLE | extra, 100, 100, 200, 150, nullptr,
+                             nullptr, nullptr, nullptr);
+    RunUntilIdle();
+    return w;
+  }
+};
+
+TEST_F(ScrollBarTest, PositionsStayInsideRangeAndPage) {
+  HWND w = Window(WS_VSCROLL);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMin = 0;
+  si.nMax = 99;
+  si.nPage = 10;
+  si.nPos = 500;
+  EXPECT_EQ(SetScrollInfo(w, SB_VERT, &si, TRUE), 90);  // the last page starts at 90
+  SCROLLINFO got;
+  got.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(w, SB_VERT, &got));
+  EXPECT_EQ(got.nMin, 0);
+  EXPECT_EQ(got.nMax, 99);
+  EXPECT_EQ(got.nPage, 10u);
+  EXPECT_EQ(got.nPos, 90);
+  EXPECT_EQ(SetScrollPos(w, SB_VERT, -5, TRUE), 90);
+  EXPECT_EQ(GetScrollPos(w, SB_VERT), 0);
+  int lo, hi;
+  ASSERT_TRUE(GetScrollRange(w, SB_VERT, &lo, &hi));
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 99);
+  EXPECT_EQ(SetScrollInfo(w, SB_CTL, &si, TRUE), 0);
+  EXPECT_EQ(SetScrollInfo(w, 7, &si, TRUE), 0);
+  si.cbSize = 5;
+  EXPECT_EQ(SetScrollInfo(w, SB_VERT, &si, TRUE), 0);
+}
+
+TEST_F(ScrollBarTest, BarsAppearWhenNeededAndGoAwayWhenNot) {
+  HWND w = Window();
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.Right, 200);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE;
+  si.nMax = 299;
+  si.nPage = 150;
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.Right, 200 - GetSystemMetrics(SM_CXVSCROLL));
+  si.nPage = 300;  // everything fits
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
+  si.fMask |= SIF_DISABLENOSCROLL;  // kept, but disabled
+  ShowScrollBar(w, SB_VERT, TRUE);
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
+  ShowScrollBar(w, SB_BOTH, FALSE);
+  EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+  ShowScrollBar(w, SB_HORZ, TRUE);
+  GetClientRect(w, &client);
+  EXPECT_EQ(client.Bottom, 150 - GetSystemMetrics(SM_CYHSCROLL));
+}
+
+TEST_F(ScrollBarTest, TheThumbFollowsThePosition) {
+  HWND w = Window(WS_VSCROLL);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMax = 99;
+  si.nPage = 50;
+  si.nPos = 0;
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  // The bar: x 284..299, arrows 16 pixels at each end, a track of 118 and a thumb of 59.
+  const int x = 100 + 200 - 8;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF track = GetSysColor(COLOR_SCROLLBAR);
+  TCapture c = CaptureScreen();
+  EXPECT_EQ(c.Color(x, 100 + 16 + 30), face);
+  EXPECT_EQ(c.Color(x, 100 + 150 - 16 - 30), track);
+  SetScrollPos(w, SB_VERT, 50, TRUE);
+  c = CaptureScreen();
+  EXPECT_EQ(c.Color(x, 100 + 16 + 30), track);
+  EXPECT_EQ(c.Color(x, 100 + 150 - 16 - 30), face);
+}
+
+TEST_F(ScrollBarTest, ClicksOnTheBarSendScrollMessages) {
+  HWND w = Window(WS_VSCROLL);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMax = 99;
+  si.nPage = 50;
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  TMessageRecorder rec(w);
+  const int x = 100 + 200 - 8;
+  Click(x, 100 + 150 - 5);  // the down arrow
+  session_.Clock().Advance(1000);
+  Click(x, 100 + 150 - 16 - 10);  // the track below the thumb
+  session_.Clock().Advance(1000);
+  Click(x, 100 + 5);  // the up arrow
+  std::vector<WPARAM> codes;
+  for (auto& e : rec.Entries()) {
+    if (e.Msg == WM_VSCROLL) codes.push_back(e.WParam);
+  }
+  EXPECT_EQ(codes, (std::vector<WPARAM>{SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL}));
+  // A disabled bar stays silent.
+  EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH);
+  rec.Clear();
+  session_.Clock().Advance(1000);
+  Click(x, 100 + 150 - 5);
+  EXPECT_EQ(rec.Count(WM_VSCROLL), 0);
+}
+
+}  // namespace
+}  // namespace usertest
