@@ -82,6 +82,8 @@ ZYL_ENUM(TZYLIniTarget, itIniFile, itRegistry, itAuto)
 ZYL_ENUM(TZYLRegRootKey, rpClassesRoot, rpCurrentUser, rpLocalMachine, rpUsers,
          rpCurrentConfig, rpDynData)
 ZYL_ENUM(TZYLIniUse, ioUseLink, ioUseGlobal, ioNone)
+// The pixel format a picture is stored in (list items, region-mask bitmaps).
+ZYL_ENUM(TZYLSavePixelFormat, spfDefault, spfMono, spf4bit, spf8bit, spf16bit)
 // The kinds of container items and their list files.
 ZYL_ENUM(TZYLListItemClassType, icImageList, icBitmap, icWave, icStringList, icGeneric, icRTF)
 

@@ -202,8 +202,11 @@ bool TZYLPointList::GetPoint(int Index, vcl::TPoint& P) const {
 vcl::TPoint TZYLPointList::Point(int Index) const { return UnpackPoint(Items(Index)); }
 
 void TZYLPointList::PutPoint(int Index, const vcl::TPoint& P) {
+  if (Index < 0 || Index >= Count())
+    throw vcl::EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  BeginUpdate();
   SetItems(Index, PackPoint(P));
-  Change();
+  EndUpdate(true);
 }
 
 void TZYLPointList::Clear() {

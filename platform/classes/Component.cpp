@@ -1,6 +1,7 @@
 #include "platform/classes/Component.h"
 
 #include <algorithm>
+#include <typeinfo>
 #include <unordered_map>
 
 #include "platform/classes/Filer.h"
@@ -87,6 +88,7 @@ void TComponent::SetComponentIndex(int value) {
   if (value == cur) return;
   list.erase(list.begin() + cur);
   list.insert(list.begin() + value, this);
+  owner_->RebuildNotifyList();
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
@@ -160,9 +162,42 @@ void TComponent::SetReference(bool Enable) {
 }
 
 void TComponent::Insert(TComponent* AComponent) {
+  const bool first = components_.empty();
   components_.push_back(AComponent);
   AComponent->owner_ = this;
   IndexName(AComponent, true);
+  AComponent->listed_ = AComponent->NeedsBroadcast();
+  if (AComponent->listed_) notifyList_.push_back(AComponent);
+  if (first) EnsureListed();
+}
+
+void TComponent::RebuildNotifyList() {
+  notifyList_.clear();
+  for (TComponent* c : components_) {
+    c->listed_ = c->NeedsBroadcast();
+    if (c->listed_) notifyList_.push_back(c);
+  }
+}
+
+void TComponent::EnsureListed() {
+  if (owner_ && !listed_) owner_->RebuildNotifyList();
+}
+
+void TComponent::AfterConstruction() {
+  inherited::AfterConstruction();
+  // Only the exact class the information was built for is known to keep the base
+  // Notification; a subclass that does not declare itself might override it.
+  TClass cls = ClassType();
+  quiet_ = cls->CppType() && typeid(*this) == *cls->CppType() && !cls->OverridesNotification();
+  if (owner_ && listed_ && !NeedsBroadcast()) {
+    auto& list = owner_->notifyList_;
+    for (size_t i = list.size(); i-- > 0;)
+      if (list[i] == this) {
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+    listed_ = false;
+  }
 }
 
 void TComponent::Remove(TComponent* AComponent) {
@@ -173,6 +208,14 @@ void TComponent::Remove(TComponent* AComponent) {
       components_.erase(components_.begin() + static_cast<std::ptrdiff_t>(i));
       break;
     }
+  if (AComponent->listed_) {
+    for (size_t i = notifyList_.size(); i-- > 0;)
+      if (notifyList_[i] == AComponent) {
+        notifyList_.erase(notifyList_.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+    AComponent->listed_ = false;
+  }
   AComponent->owner_ = nullptr;
 }
 
@@ -218,6 +261,7 @@ void TComponent::FreeNotification(TComponent* AComponent) {
   if (!owner_ || AComponent->owner_ != owner_) {
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), AComponent) == freeNotifies_.end()) {
       freeNotifies_.push_back(AComponent);
+      if (freeNotifies_.size() == 1) EnsureListed();
       AComponent->FreeNotification(this);
     }
   }
@@ -231,9 +275,9 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent) RemoveNotification(AComponent);
+  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   // Index loop: a handler may free components while the broadcast runs.
-  for (size_t i = 0; i < components_.size(); ++i) components_[i]->Notification(AComponent, Operation);
+  for (size_t i = 0; i < notifyList_.size(); ++i) notifyList_[i]->Notification(AComponent, Operation);
 }
 
 void TComponent::Loaded() { state_ -= csLoading; }

@@ -74,7 +74,13 @@ class TComponent : public TPersistent {
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
 
+  // Sent by an owner to its components (and on to theirs) when a component is inserted or
+  // removed, and to the components linked by FreeNotification. Owners skip components that
+  // cannot react: fully built (AfterConstruction ran, as the class factories do), of a class
+  // declared with ZYL_CLASS that keeps this base Notification, with no components and no free
+  // notifications. Everything else hears every broadcast, as the framework does.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
+  void AfterConstruction() override;
   // Called after the whole form stream is read; clears csLoading.
   virtual void Loaded();
   void SetDesigning(bool Value, bool SetChildren = true);
@@ -126,6 +132,10 @@ class TComponent : public TPersistent {
   void Remove(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);
   void IndexName(TComponent* AComponent, bool add);
+  bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
+  void RebuildNotifyList();
+  // Puts this component back into its owner's broadcast list when it starts to need it.
+  void EnsureListed();
 
   TComponent* owner_ = nullptr;
   std::string name_;
@@ -135,6 +145,9 @@ class TComponent : public TPersistent {
   TComponentStyle style_ = {csInheritable};
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;
+  std::vector<TComponent*> notifyList_;  // the components that hear broadcasts, in list order
+  bool quiet_ = false;
+  bool listed_ = false;  // in the owner's notifyList_
   std::unique_ptr<TNameIndex> names_;
 };
 

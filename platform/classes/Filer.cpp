@@ -119,11 +119,12 @@ bool SameText(const std::string& a, const std::string& b) {
 
 struct TPropFixup {
   TPersistent* Instance;
-  TComponent* InstanceRoot;
+  TComponent* InstanceRoot;  // the root names are relative to (an inline frame, or the root)
   TComponent* Component;  // the component being read when the reference was met
   const TPropInfo* Prop;
   std::string RootName;
   std::string Name;
+  TComponent* Root = nullptr;  // the root of the stream (when InstanceRoot is a frame in it)
 };
 
 std::mutex& FixupMutex() {
@@ -179,11 +180,10 @@ void CollectOwned(TComponent* c, std::unordered_set<TComponent*>& out) {
 TComponent* ResolveFixup(const TPropFixup& f) {
   if (f.RootName.empty()) return FindNestedComponent(f.InstanceRoot, f.Name);
   // "Frame1.Button1" may name a component below the root itself.
-  if (f.InstanceRoot) {
-    if (SameText(f.RootName, f.InstanceRoot->Name()))
-      return FindNestedComponent(f.InstanceRoot, f.Name);
-    if (TComponent* local = f.InstanceRoot->FindComponent(f.RootName))
-      return FindNestedComponent(local, f.Name);
+  for (TComponent* root : {f.InstanceRoot, f.Root}) {
+    if (!root) continue;
+    if (SameText(f.RootName, root->Name())) return FindNestedComponent(root, f.Name);
+    if (TComponent* local = root->FindComponent(f.RootName)) return FindNestedComponent(local, f.Name);
   }
   TComponent* other = FindGlobalComponent(f.RootName);
   return other ? FindNestedComponent(other, f.Name) : nullptr;
@@ -344,7 +344,36 @@ ZYL_CLASS_IMPL(TReader) {}
 struct TReader::TLoadedList {
   std::vector<TComponent*> Items;
   std::unordered_set<TComponent*> Seen;
+  void Forget(const std::unordered_set<TComponent*>& gone) {
+    Items.erase(std::remove_if(Items.begin(), Items.end(), [&](TComponent* c) { return gone.count(c) != 0; }),
+                Items.end());
+    for (TComponent* c : gone) Seen.erase(c);
+  }
 };
+
+namespace {
+// The lists of global loading, innermost last (per thread, as reading is).
+thread_local std::vector<std::unique_ptr<TReader::TLoadedList>> globalLoading;
+}  // namespace
+
+TReader::TLoadedList* TReader::GlobalLoadedList() {
+  return globalLoading.empty() ? nullptr : globalLoading.back().get();
+}
+
+void BeginGlobalLoading() { globalLoading.push_back(std::make_unique<TReader::TLoadedList>()); }
+
+void NotifyGlobalLoading() {
+  if (globalLoading.empty()) return;
+  // Loaded may read further streams: work on a copy.
+  const std::vector<TComponent*> items = globalLoading.back()->Items;
+  globalLoading.back()->Items.clear();
+  globalLoading.back()->Seen.clear();
+  for (TComponent* c : items) c->Loaded();
+}
+
+void EndGlobalLoading() {
+  if (!globalLoading.empty()) globalLoading.pop_back();
+}
 
 namespace {
 
@@ -384,6 +413,7 @@ void TReader::FlushBuffer() {
 }
 
 void TReader::FillBuffer() {
+  bufBase_ = stream_->Position();
   const int32_t n = stream_->Read(buffer_.data(), static_cast<int32_t>(buffer_.size()));
   bufPos_ = 0;
   bufEnd_ = n > 0 ? static_cast<size_t>(n) : 0;
@@ -768,12 +798,23 @@ void TReader::DefineBinaryProperty(const std::string& Name, const TStreamProc& R
 
 void TReader::PropertyError(const std::string& Name) {
   SkipValue();
-  const std::string message = "Property " + Name + " does not exist";
-  if (!Error(message)) throw EReadError(message);
+  throw EReadError("Property " + Name + " does not exist");
+}
+
+int64_t TReader::Position() {
+  return bufEnd_ > 0 ? bufBase_ + static_cast<int64_t>(bufPos_) : stream_->Position();
+}
+
+void TReader::SetPosition(int64_t Value) {
+  stream_->Seek(Value, soBeginning);
+  bufPos_ = bufEnd_ = 0;
 }
 
 void TReader::ReadProperty(TPersistent* AInstance) {
   const std::string path = ReadStr();
+  const int64_t valueStart = Position();
+  // An error inside DefineProperties leaves the stream at an unknown place: no recovery.
+  bool canRecover = true;
   try {
     TPersistent* instance = AInstance;
     size_t start = 0;
@@ -784,31 +825,40 @@ void TReader::ReadProperty(TPersistent* AInstance) {
       const TPropInfo* prop = GetPropInfo(instance, propName_);
       TPersistent* next = nullptr;
       if (prop && prop->Kind() == tkClass) next = dynamic_cast<TPersistent*>(GetObjectProp(instance, prop));
-      if (!next) {
-        PropertyError(propName_);
-        propName_.clear();
-        return;
-      }
+      if (!next) PropertyError(propName_);
       instance = next;
       start = dot + 1;
     }
     if (const TPropInfo* prop = GetPropInfo(instance, propName_)) {
       ReadPropValue(instance, prop);
     } else {
+      canRecover = false;
       instance->DefineProperties(this);
+      canRecover = true;
       if (!propName_.empty()) PropertyError(propName_);
     }
     propName_.clear();
-  } catch (const EFilerError&) {
-    propName_.clear();
-    throw;
   } catch (const Exception& e) {
-    // Errors of the objects being filled (names, conversions, casts) become read errors.
     propName_.clear();
-    std::string owner;
-    if (auto* c = dynamic_cast<TComponent*>(AInstance)) owner = c->Name();
-    if (owner.empty()) owner = AInstance->ClassName();
-    throw EReadError("Error reading " + owner + "." + path + ": " + e.Message());
+    const bool filerError = dynamic_cast<const EFilerError*>(&e) != nullptr;
+    std::string message = e.Message();
+    if (!filerError) {
+      // Errors of the objects being filled (names, conversions, casts) become read errors.
+      std::string owner;
+      if (auto* c = dynamic_cast<TComponent*>(AInstance)) owner = c->Name();
+      if (owner.empty()) owner = AInstance->ClassName();
+      message = "Error reading " + owner + "." + path + ": " + message;
+    }
+    // Damaged data (the stream ends, nesting too deep) cannot be stepped over.
+    const bool damaged = message == kReadErrorText || message == "Stream nesting too deep";
+    if (canRecover && !damaged && Error(message)) {
+      // Handled: the value is skipped from its start and reading goes on.
+      SetPosition(valueStart);
+      SkipValue();
+      return;
+    }
+    if (filerError) throw;
+    throw EReadError(message);
   }
 }
 
@@ -865,7 +915,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         const std::string ident = ReadIdent();
         if (!Prop->IsWritable()) PropValueError();
         const size_t dot = ident.find('.');
-        TPropFixup fixup{Instance, root_, current_, Prop, std::string(), ident};
+        TPropFixup fixup{Instance, lookupRoot_ ? lookupRoot_ : root_, current_, Prop, std::string(), ident, root_};
         if (dot != std::string::npos) {
           fixup.RootName = ident.substr(0, dot);
           fixup.Name = ident.substr(dot + 1);
@@ -968,20 +1018,24 @@ void TReader::ReadDataInner(TComponent* Instance) {
 }
 
 void TReader::DoFixupReferences() {
-  TComponent* const root = root_;
-  std::vector<TComponent*> waiting;
-  ResolveFixups(root, false, [&waiting](const TPropFixup& f) {
-                  // A name not found in its own root stays unresolved; references into other
-                  // roots wait for them.
-                  if (f.RootName.empty()) return true;
-                  waiting.push_back(f.Component);
-                  return false;
-                });
-  if (waiting.empty()) return;
-  // csFixups marks the components whose references wait (they must be forgotten if freed).
-  if (root) root->SetComponentStateFlag(csFixups, true);
-  for (TComponent* c : waiting)
-    if (c) c->SetComponentStateFlag(csFixups, true);
+  // The root's references, then those of the inline frames read below it.
+  std::vector<TComponent*> roots = {root_};
+  roots.insert(roots.end(), inlineRoots_.begin(), inlineRoots_.end());
+  inlineRoots_.clear();
+  for (TComponent* root : roots) {
+    std::vector<TComponent*> waiting;
+    ResolveFixups(root, false, [&waiting](const TPropFixup& f) {
+      // A name not found in its own root is dropped; references into other roots wait.
+      if (f.RootName.empty()) return true;
+      waiting.push_back(f.Component);
+      return false;
+    });
+    if (waiting.empty()) continue;
+    // csFixups marks the components whose references wait (they must be forgotten if freed).
+    if (root) root->SetComponentStateFlag(csFixups, true);
+    for (TComponent* c : waiting)
+      if (c) c->SetComponentStateFlag(csFixups, true);
+  }
 }
 
 TComponent* TReader::ReadComponent(TComponent* Component) {
@@ -1001,7 +1055,8 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
   }
   TLoadedList localLoaded;
   const bool ownLoadedList = loaded_ == nullptr;
-  if (ownLoadedList) loaded_ = &localLoaded;
+  TLoadedList* const global = ownLoadedList ? GlobalLoadedList() : nullptr;
+  if (ownLoadedList) loaded_ = global ? global : &localLoaded;
 
   TComponent* const oldParent = parent_;
   TComponent* const oldLookupRoot = lookupRoot_;
@@ -1017,7 +1072,13 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     if (created) {
       std::unordered_set<TComponent*> gone;
       CollectOwned(result, gone);
-      RemoveFixupsIf([&](const TPropFixup& f) { return gone.count(f.Component) != 0; });
+      RemoveFixupsIf([&](const TPropFixup& f) {
+        return gone.count(f.Component) != 0 || gone.count(f.InstanceRoot) != 0;
+      });
+      inlineRoots_.erase(std::remove_if(inlineRoots_.begin(), inlineRoots_.end(),
+                                        [&](TComponent* c) { return gone.count(c) != 0; }),
+                         inlineRoots_.end());
+      if (loaded_) loaded_->Forget(gone);
       delete result;
     }
     restore();
@@ -1054,13 +1115,17 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
       std::string name = compName;
       SetName(result, name);
     }
-    if (result->ComponentState().contains(csInline)) lookupRoot_ = result;
+    if (result->ComponentState().contains(csInline)) {
+      // Names inside an inline frame are relative to the frame.
+      lookupRoot_ = result;
+      inlineRoots_.push_back(result);
+    }
     result->SetComponentStateFlag(csReading, true);
     result->ReadState(this);
     result->SetComponentStateFlag(csReading, false);
     if (flags.contains(ffChildPos) && parent_) parent_->SetChildOrder(result, position);
-    if (!flags.contains(ffInherited) || result->ComponentState().contains(csInline))
-      AddLoaded(result);
+    // Inherited components were loading again as well: every component read gets Loaded.
+    AddLoaded(result);
   } catch (const EFilerError&) {
     discard();
     throw;
@@ -1073,9 +1138,7 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     throw;
   }
   restore();
-  if (ownLoadedList) {
-    for (TComponent* c : localLoaded.Items) c->Loaded();
-  }
+  for (TComponent* c : localLoaded.Items) c->Loaded();
   return result;
 }
 
@@ -1083,7 +1146,23 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
   ReadSignature();
   TComponent* result = nullptr;
   bool created = false;
-  TLoadedList loaded;
+  // Between BeginGlobalLoading and NotifyGlobalLoading, Loaded waits for the last stream.
+  TLoadedList* const global = GlobalLoadedList();
+  TLoadedList local;
+  auto fail = [&] {
+    loaded_ = nullptr;
+    for (TComponent* frame : inlineRoots_) RemoveFixupReferences(frame, std::string());
+    inlineRoots_.clear();
+    if (result) {
+      RemoveFixupReferences(result, std::string());
+      if (global && created) {
+        std::unordered_set<TComponent*> gone;
+        CollectOwned(result, gone);
+        global->Forget(gone);
+      }
+    }
+    if (created) delete result;
+  };
   try {
     TFilerFlags flags;
     int32_t position;
@@ -1113,7 +1192,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     }
     root_ = result;
     lookupRoot_ = result;
-    loaded_ = &loaded;
+    loaded_ = global ? global : &local;
     AddLoaded(result);
     owner_ = result;
     result->SetComponentStateFlag(csLoading, true);
@@ -1121,17 +1200,14 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     result->ReadState(this);
     result->SetComponentStateFlag(csReading, false);
     loaded_ = nullptr;
-    for (TComponent* c : loaded.Items) c->Loaded();
+    if (!global)
+      for (TComponent* c : local.Items) c->Loaded();
   } catch (const Exception& e) {
-    loaded_ = nullptr;
-    if (result) RemoveFixupReferences(result, std::string());
-    if (created) delete result;
+    fail();
     if (dynamic_cast<const EFilerError*>(&e)) throw;
     throw EReadError(e.Message());
   } catch (...) {
-    loaded_ = nullptr;
-    if (result) RemoveFixupReferences(result, std::string());
-    if (created) delete result;
+    fail();
     throw;
   }
   GlobalFixupReferences();
@@ -1330,6 +1406,7 @@ void TWriter::WriteDescendent(TComponent* Root, TComponent* AAncestor) {
   ancestor_ = AAncestor;
   root_ = Root;
   lookupRoot_ = Root;
+  streamRoot_ = Root;
   WriteSignature();
   WriteComponent(Root);
   FlushBuffer();
@@ -1373,11 +1450,19 @@ void TWriter::WriteData(TComponent* Instance) {
   WritePrefix(flags, childPos_);
   WriteStr(Instance->ClassName());
   WriteStr(Instance->Name());
+  // Names inside an inline frame (its references and children) are relative to the frame.
+  TComponent* const oldLookupRoot = lookupRoot_;
+  if (Instance->ComponentState().contains(csInline)) lookupRoot_ = Instance;
   if (ancestorList_ && ancestorList_->Pos < ancestorList_->Items.size()) {
     if (ancestor_) ++ancestorList_->Pos;
     ++childPos_;
   }
-  WriteProperties(Instance);
+  try {
+    WriteProperties(Instance);
+  } catch (...) {
+    lookupRoot_ = oldLookupRoot;
+    throw;
+  }
   WriteListEnd();
 
   TAncestorList* const oldList = ancestorList_;
@@ -1392,6 +1477,7 @@ void TWriter::WriteData(TComponent* Instance) {
     childPos_ = oldChildPos;
     root_ = oldRoot;
     rootAncestor_ = oldRootAncestor;
+    lookupRoot_ = oldLookupRoot;
   };
   try {
     if (!ignoreChildren_) {
@@ -1545,7 +1631,9 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
     }
     case tkMethod: {
       const TMethod m = GetMethodProp(Instance, Prop);
-      const std::string name = m.Code && lookupRoot_ ? lookupRoot_->MethodName(m.Code) : std::string();
+      // Handlers are methods of the stream's root, where the reader binds them.
+      TComponent* const methodRoot = streamRoot_ ? streamRoot_ : lookupRoot_;
+      const std::string name = m.Code && methodRoot ? methodRoot->MethodName(m.Code) : std::string();
       if (ancestor) {
         const TMethod am = GetMethodProp(ancestor, Prop);
         const std::string ancestorName =

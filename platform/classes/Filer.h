@@ -1,4 +1,17 @@
 // Form streams: the binary component format read and written by TReader and TWriter.
+//
+// A stream is "TPF0" and one component. A component is an optional prefix byte 0xF0 | flags
+// (ffInherited 1, ffChildPos 2 followed by the child position as an integer value, ffInline 4),
+// the class name and the instance name as short strings (length byte + bytes), its properties
+// (a short-string name, "Font.Size" for owned objects, then a tagged value) ended by a zero
+// byte, then its children ended by a zero byte. Values start with a TValueType tag: integers in
+// the smallest of 1, 2, 4 or 8 bytes, little endian; floats as 10-byte extended, 4-byte single,
+// 8-byte date or 8-byte currency (ten-thousandths); strings as short (<= 255), long (4-byte
+// length) or wide (4-byte count of UTF-16 units); identifiers (enumeration values, named
+// integers such as colours, component references "Edit1" / "Form2.Edit1", event handler names)
+// as short strings; booleans and nil as bare tags; sets as names ended by an empty name; lists
+// as values ended by vaNull; collections as items, each an optional order integer, vaList, the
+// item's properties and a zero byte, ended by vaNull; binary data with a 4-byte length.
 #pragma once
 
 #include <cstdint>
@@ -161,9 +174,14 @@ class TReader : public TFiler {
   void Read(void* Buf, size_t Count);
   // Bytes left in the buffer and the stream.
   int64_t BytesLeft();
+  // Position of the next byte to read, in the stream.
+  int64_t Position();
+  void SetPosition(int64_t Value);
 
-  // Called with a message about an unknown property (and the like); returns true when the
-  // error is handled, and reading goes on. The default asks OnError.
+  // Called with the message of an error met while reading a property (unknown property,
+  // invalid value, a setter's exception); returns true when the error is handled: the value is
+  // skipped and reading goes on. Also asked about components of unknown classes, which are then
+  // skipped. The default asks OnError.
   virtual bool Error(const std::string& Message);
   virtual const TMethodCode* FindMethod(TComponent* Root, const std::string& MethodName);
   virtual void SetName(TComponent* Component, std::string& Name);
@@ -177,6 +195,9 @@ class TReader : public TFiler {
   // The name of the property being read (while DefineProperties runs).
   const std::string& PropName() const { return propName_; }
 
+  // Components waiting for Loaded (opaque).
+  struct TLoadedList;
+
   TReaderError OnError;
   TFindMethodEvent OnFindMethod;
   TSetNameEvent OnSetName;
@@ -184,7 +205,7 @@ class TReader : public TFiler {
   TCreateComponentEvent OnCreateComponent;
 
  private:
-  struct TLoadedList;
+  static TLoadedList* GlobalLoadedList();
   void ReadDataInner(TComponent* Instance);
   void ReadPropValue(TPersistent* Instance, const TPropInfo* Prop);
   void PropertyError(const std::string& Name);
@@ -195,6 +216,7 @@ class TReader : public TFiler {
   void DoFixupReferences();
   void AddLoaded(TComponent* Component);
   size_t CheckedLength(uint64_t Count, size_t UnitSize);
+  int64_t bufBase_ = 0;  // stream position of the buffer's first byte
   uint8_t ReadByte();
   uint8_t PeekByte();
   void FillBuffer();
@@ -202,6 +224,7 @@ class TReader : public TFiler {
   TComponent* owner_ = nullptr;
   TComponent* parent_ = nullptr;
   TComponent* current_ = nullptr;  // the component whose properties are being read
+  std::vector<TComponent*> inlineRoots_;  // inline frames read since the last fixup
   std::string propName_;
   int nesting_ = 0;
   TLoadedList* loaded_ = nullptr;
@@ -274,9 +297,18 @@ class TWriter : public TFiler {
 
   std::string propPath_;
   TComponent* rootAncestor_ = nullptr;
+  TComponent* streamRoot_ = nullptr;  // the root given to WriteDescendent
   TAncestorList* ancestorList_ = nullptr;
   int childPos_ = 0;
 };
+
+// Global loading, for a root read from several streams (one per ancestor class): between
+// BeginGlobalLoading and EndGlobalLoading, ReadRootComponent collects the components read
+// instead of calling Loaded; NotifyGlobalLoading then calls Loaded once on each, in reading
+// order. Per thread; brackets nest.
+void BeginGlobalLoading();
+void NotifyGlobalLoading();
+void EndGlobalLoading();
 
 // References between components are resolved after a root is read. References into another
 // root ("Form2.Edit1") wait on a global list until that root can be found through the

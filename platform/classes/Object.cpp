@@ -340,6 +340,7 @@ TClass TObject::StaticClass() {
   static const TClass info = [] {
     auto* i = new TClassInfo("TObject", nullptr);
     i->SetClassTypeInfo(TypeInfoOf<TObject*>());
+    i->SetCppType(&typeid(TObject), false);
     return i;
   }();
   return info;
@@ -359,6 +360,8 @@ std::string TObject::MethodName(const TMethodCode* code) const {
 bool TObject::SetFieldValue(const std::string& name, TObject* value) {
   return ClassType()->SetField(this, name, value);
 }
+
+void TObject::AfterConstruction() {}
 
 void TObject::Dispatch(void* Message) { DefaultHandler(Message); }
 void TObject::DefaultHandler(void*) {}

@@ -29,6 +29,7 @@
 #include <cstring>
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/base/Exceptions.h"
@@ -198,10 +199,18 @@ class TClassInfo {
   std::string MethodName(const TMethodCode* code) const;
   // Published component fields (the reader assigns a root's field named like a component).
   bool HasField(const std::string& name) const;
+  // The C++ class the information was built for, and whether that class or an ancestor below
+  // TComponent declares its own Notification (owners skip the others in their broadcasts).
+  const std::type_info* CppType() const { return cppType_; }
+  bool OverridesNotification() const { return overridesNotification_; }
 
   // Used by the class builder (TypeInfo.h) while the class information is made.
   void SetFactory(TFactoryKind kind, TFactory factory);
   void SetClassTypeInfo(const TTypeInfo* info) { typeInfo_ = info; }
+  void SetCppType(const std::type_info* type, bool overridesNotification) {
+    cppType_ = type;
+    overridesNotification_ = overridesNotification;
+  }
   void AddProp(TPropInfo* prop);
   void AddMethod(const std::string& name, const TMethodCode* code);
   using TFieldSetter = void (*)(TObject* self, TObject* value, const void* member);
@@ -221,6 +230,8 @@ class TClassInfo {
   std::string name_;
   TClass parent_;
   const TTypeInfo* typeInfo_ = nullptr;
+  const std::type_info* cppType_ = nullptr;
+  bool overridesNotification_ = true;
   TFactoryKind factoryKind_ = fkNone;
   TFactory factory_ = nullptr;
   std::vector<const TPropInfo*> props_;
@@ -258,6 +269,10 @@ class TObject {
   // Assigns the published component field `name` (see TClassBuilder::Field); false if the
   // class has no such field.
   bool SetFieldValue(const std::string& name, TObject* value);
+
+  // Called by the class factories (TClass::Create, CreateItem, CreateInstance) once the
+  // object is fully built; code that builds objects with `new` may call it too.
+  virtual void AfterConstruction();
 
   // Message dispatch: Dispatch hands the message to the class's handler; the root passes it
   // to DefaultHandler. Windowed classes override both.

@@ -32,8 +32,7 @@ class TBinarySource {
  public:
   TBinarySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
-  // Where the current token starts (the text's end at the end).
-  size_t TokenStart() const { return tokenStart_; }
+  size_t Position() const { return pos_; }
   size_t Remaining() const { return size_ - pos_; }
   void Need(size_t n) const {
     if (n > Remaining()) throw EReadError(kReadErrorText);
@@ -803,7 +802,8 @@ class TTextToBinary {
     ConvertValue(depth + 1);
   }
 
-  void ConvertValue(int depth) {
+  // In a list a Null would end the list: it is refused there.
+  void ConvertValue(int depth, bool inList = false) {
     CheckDepth(depth);
     const int token = p_.Token();
     if (token == toString || token == toWString) {
@@ -838,8 +838,10 @@ class TTextToBinary {
           w_.Value(vaFalse);
         else if (SameTextAscii(ident, "True"))
           w_.Value(vaTrue);
-        else if (SameTextAscii(ident, "Null"))
+        else if (SameTextAscii(ident, "Null") && !inList)
           w_.Value(vaNull);
+        else if (SameTextAscii(ident, "Null"))
+          p_.Error(kInvalidValueText);
         else if (SameTextAscii(ident, "nil"))
           w_.Value(vaNil);
         else {
@@ -873,7 +875,7 @@ class TTextToBinary {
       case '(':
         p_.NextToken();
         w_.Value(vaList);
-        while (p_.Token() != ')') ConvertValue(depth + 1);
+        while (p_.Token() != ')') ConvertValue(depth + 1, true);
         w_.Value(vaNull);
         p_.NextToken();
         break;

@@ -247,6 +247,11 @@ int TThread::WaitFor() {
     if (state->Started && state->Id == std::this_thread::get_id())
       throw EThread("Thread cannot wait for itself");
   }
+  {
+    std::lock_guard<std::mutex> lock(state->Mutex);
+    if (!state->Started && !state->Pending)
+      throw EThread("Cannot wait for a suspended thread");
+  }
   Start();  // a thread created running whose start is still pending
   if (IsMainThread()) {
     // Serve Synchronize requests while waiting, or the worker could wait for us forever.

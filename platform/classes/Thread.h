@@ -11,6 +11,7 @@
 // the method runs at once. The hook set with SetWakeMainThread is called whenever a method is
 // queued, so that a waiting message loop wakes up.
 //
+// Freeing a thread that never started does not run Execute.
 // A derived class whose Execute uses its own members stops the thread (Terminate and WaitFor)
 // in its own destructor: the TThread destructor waits too, but the derived part is gone by then.
 #pragma once
@@ -39,7 +40,8 @@ class TThread : public TObject {
   void Terminate();
   bool Terminated() const;
   // Waits for Execute to end and returns ReturnValue. On the main thread, queued Synchronize
-  // calls keep being served meanwhile. Raises EThread when called from the thread itself.
+  // calls keep being served meanwhile. Raises EThread when called from the thread itself or
+  // for a suspended thread that was never started (which would wait forever).
   int WaitFor();
 
   bool Suspended() const;

@@ -6,11 +6,14 @@
 //     b.Prop("Style", &TFoo::Style, &TFoo::SetStyle).Default(bsLowered)
 //      .Prop("Caption", &TFoo::Caption, &TFoo::SetCaption).Stored(&TFoo::IsCaptionStored)
 //      .Prop("Flat", &TFoo::GetBoolean, &TFoo::SetBoolean).Index(3).Default(false)
-//      .Prop("Color", &TFoo::Color, &TFoo::SetColor, TypeInfoOf<TColor>()).Default(clBtnFace)
+//      .Prop("Color", &TFoo::Color, &TFoo::SetColor, ColorTypeInfo()).Default(clBtnFace)
 //      .Prop("OnClick", &TFoo::OnClick, &TFoo::SetOnClick)
 //      .Method("ButtonClick", &TFoo::ButtonClick)
 //      .Field("Button1", &TFoo::Button1);
 //   }
+//
+// A named integer type (TColor, TCursor: aliases of int32_t) is passed explicitly, as its
+// MakeIntegerTypeInfo result, so that its identifier map applies.
 //
 // The value type of a property is the getter's result: integers, char, bool, enumerations,
 // double/float, std::string, TSet<E>, pointers to TObject classes and TEvent<...>. A getter may
@@ -177,7 +180,7 @@ using GetterResult = std::decay_t<typename std::conditional_t<std::is_invocable_
                                                      std::invoke_result<G, C*>>::type>;
 
 template <class C>
-TObject* CreateOf(void* arg) {
+C* NewOf(void* arg) {
   if constexpr (std::is_constructible_v<C, TComponent*>) {
     return new C(static_cast<TComponent*>(arg));
   } else if constexpr (std::is_constructible_v<C, TCollection*>) {
@@ -185,6 +188,42 @@ TObject* CreateOf(void* arg) {
   } else {
     (void)arg;
     return new C();
+  }
+}
+
+template <class C>
+TObject* CreateOf(void* arg) {
+  C* obj = NewOf<C>(arg);
+  try {
+    obj->AfterConstruction();
+  } catch (...) {
+    delete obj;
+    throw;
+  }
+  return obj;
+}
+
+// The class that declares a member function.
+template <class M>
+struct MemberOwner {
+  using type = void;
+};
+template <class R, class K, class... A>
+struct MemberOwner<R (K::*)(A...)> {
+  using type = K;
+};
+
+// Whether C itself declares Notification (TComponent's own does not count). When the name
+// cannot be taken (overloaded, not accessible) the answer is yes, which is always safe.
+template <class C>
+constexpr bool DeclaresNotification() {
+  if constexpr (!std::is_base_of_v<TComponent, C>) {
+    return false;
+  } else if constexpr (requires { &C::Notification; }) {
+    return std::is_same_v<typename MemberOwner<decltype(&C::Notification)>::type, C> &&
+           !std::is_same_v<typename C::inherited, TPersistent>;
+  } else {
+    return true;
   }
 }
 
@@ -208,13 +247,19 @@ class TClassBuilder {
     p->Access = new typeinfo_detail::TAccess<C, T, G, S>(getter, setter);
     info_->AddProp(p);
     last_ = p;
+    // Defaults are kept as the getter's type reads them (0x8000000F given for an int32_t
+    // property is the negative number the property returns).
+    if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>)
+      normalize_ = [](int64_t v) { return static_cast<int64_t>(static_cast<T>(v)); };
+    else
+      normalize_ = nullptr;
     return *this;
   }
   // Modifiers of the last property.
   template <class V>
   TClassBuilder& Default(V value) {
     if constexpr (typeinfo_detail::IsSet<V>::value) last_->Default = static_cast<int64_t>(value.Bits());
-    else last_->Default = static_cast<int64_t>(value);
+    else last_->Default = normalize_ ? normalize_(static_cast<int64_t>(value)) : static_cast<int64_t>(value);
     return *this;
   }
   TClassBuilder& NoDefault() {
@@ -260,6 +305,9 @@ class TClassBuilder {
   static TClass Build(const char* qualifiedName) {
     TClassInfo* info = typeinfo_detail::NewClassInfo(qualifiedName, C::inherited::StaticClass());
     info->SetClassTypeInfo(TypeInfoOf<C*>());
+    TClass parent = C::inherited::StaticClass();
+    info->SetCppType(&typeid(C), typeinfo_detail::DeclaresNotification<C>() ||
+                                     (parent && parent->OverridesNotification()));
     if constexpr (!std::is_abstract_v<C>) {
       if constexpr (std::is_constructible_v<C, TComponent*>) {
         info->SetFactory(fkComponent, &typeinfo_detail::CreateOf<C>);
@@ -284,6 +332,7 @@ class TClassBuilder {
 
   TClassInfo* info_;
   TPropInfo* last_ = nullptr;
+  int64_t (*normalize_)(int64_t) = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -151,7 +151,7 @@ class TControl : public TComponent {
 
   // ---- State ----
   bool Visible() const { return visible_; }
-  void SetVisible(bool Value);
+  virtual void SetVisible(bool Value);
   void Show();
   void Hide();
   bool Enabled() const { return enabled_; }
@@ -257,20 +257,19 @@ class TControl : public TComponent {
   // Asks the parent to realign this control (alignment and size changes).
   void RequestAlign();
   virtual void AdjustSize() {}
-  // The parent's client area changed: aligned controls follow it.
-  virtual void SetParentComponentState() {}
+  // Copies a new name into the caption while they were equal (csSetCaption).
+  void SetName(const std::string& NewName) override;
   // Scales position and size (and the font unless parent font) by M / D.
   virtual void ChangeScale(int M, int D);
   // The form that holds the control, or null.
   TCustomForm* GetParentForm() const;
 
  protected:
-  virtual void SetText(const TCaption& Value, bool notify);
-  virtual void SetName(const std::string& NewName) override;
+  // Stores the text (WM_SETTEXT ends here).
+  virtual void StoreText(const TCaption& Value);
   virtual void VisibleChanging() {}
   virtual void UpdateBoundsRect(const TRect& R);
   virtual bool CanResize(int& /*NewWidth*/, int& /*NewHeight*/) { return true; }
-  virtual TPalette* GetPalette() { return nullptr; }
   // Windows to invalidate in for this control (the parent's window for graphic controls).
   void InvalidateControl(bool IsVisible, bool IsOpaque);
   virtual void FontChanged(TObject* Sender);
@@ -359,7 +358,7 @@ class TWinControl : public TControl {
   static TWinControl* FindControl(win::HWND Handle);
 
   // ---- Children ----
-  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  int ControlCount() const { return static_cast<int>(controls_.size() + winControls_.size()); }
   TControl* Controls(int Index) const;
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
@@ -468,7 +467,7 @@ class TWinControl : public TControl {
   bool DoKeyPress(TWMKey& Message);
   void FontChanged(TObject* Sender) override;
   void UpdateBoundsRect(const TRect& R) override;
-  void SetText(const TCaption& Value, bool notify) override;
+  void StoreText(const TCaption& Value) override;
   void SetZOrderPosition(TControl* AControl, int Position);
   // Saved while the window is recreated.
   struct TSavedState;
@@ -523,7 +522,9 @@ class TWinControl : public TControl {
   bool doubleBuffered_ = false;
   bool showing_ = false;
   TBrush* brush_;
-  TPoint designSize_;
+  int32_t pendingTabOrder_ = 0;
+  // Set while CreateParams only serves to measure the frame (no windows are made then).
+  bool paramsForMetrics_ = false;
 
   friend class TControl;
   friend class TCustomForm;

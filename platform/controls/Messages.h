@@ -25,7 +25,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/classes/Object.h"
-#include "platform/user/WinUserConsts.h"
+#include "platform/user/WinUser.h"
 
 namespace vcl {
 

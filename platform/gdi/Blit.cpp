@@ -87,12 +87,18 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
   bool mirrorX = false, mirrorY = false;
   int dx0 = dst.ToSurfaceX(xd), dy0 = dst.ToSurfaceY(yd);
   // A negative extent runs from the given pixel backwards (x + w + 1 .. x).
+  // Extents beyond 2^30 are cut (nothing drawable lies that far).
+  constexpr int kLim = 1 << 30;
+  wd = std::clamp(wd, -kLim, kLim);
+  hd = std::clamp(hd, -kLim, kLim);
+  ws = std::clamp(ws, -kLim, kLim);
+  hs = std::clamp(hs, -kLim, kLim);
   if (wd < 0) { dx0 += wd + 1; wd = -wd; mirrorX = !mirrorX; }
   if (hd < 0) { dy0 += hd + 1; hd = -hd; mirrorY = !mirrorY; }
   if (ws < 0) { xs += ws + 1; ws = -ws; mirrorX = !mirrorX; }
   if (hs < 0) { ys += hs + 1; hs = -hs; mirrorY = !mirrorY; }
   if (!useS) { ws = wd; hs = hd; mirrorX = mirrorY = false; }
-  const TRect destRect{dx0, dy0, dx0 + wd, dy0 + hd};
+  const TRect destRect = ExtentRect(dx0, dy0, wd, hd);
   Region clip = dst.ClipRegion().Intersected(destRect);
   if (clip.IsEmpty()) return true;
 
@@ -184,8 +190,8 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
           // Shrinking with BLACKONWHITE, WHITEONBLACK or HALFTONE: combine each block.
           int sy0 = sy, sy1 = sy + 1;
           if (hs > hd) {
-            sy0 = std::clamp(ys + int(int64_t(ky) * hs / hd), 0, sSurf->Height - 1);
-            sy1 = std::clamp(ys + int(int64_t(ky + 1) * hs / hd), sy0 + 1, sSurf->Height);
+            sy0 = int(std::clamp<int64_t>(ys + int64_t(ky) * hs / hd, 0, sSurf->Height - 1));
+            sy1 = int(std::clamp<int64_t>(ys + int64_t(ky + 1) * hs / hd, sy0 + 1, sSurf->Height));
           }
           for (int x = q.Left, m = 0; x < q.Right; ++x, ++m) {
             const int sx = tXMap[x - mapLeft];
@@ -196,8 +202,8 @@ bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* s
             const int kx = mirrorX ? wd - 1 - (x - dx0) : (x - dx0);
             int sx0 = sx, sx1 = sx + 1;
             if (ws > wd) {
-              sx0 = std::clamp(xs + int(int64_t(kx) * ws / wd), 0, sSurf->Width - 1);
-              sx1 = std::clamp(xs + int(int64_t(kx + 1) * ws / wd), sx0 + 1, sSurf->Width);
+              sx0 = int(std::clamp<int64_t>(xs + int64_t(kx) * ws / wd, 0, sSurf->Width - 1));
+              sx1 = int(std::clamp<int64_t>(xs + int64_t(kx + 1) * ws / wd, sx0 + 1, sSurf->Width));
             }
             tSrc[m] = Reduce(sSurf, sx0, sx1, sy0, sy1, mode);
           }
@@ -235,10 +241,11 @@ BOOL PatBlt(HDC dc, int x, int y, int w, int h, DWORD rop) {
   if (!d) return FALSE;
   const uint8_t rop3 = uint8_t(rop >> 16);
   if (UsesS(rop3)) return FALSE;
-  if (w < 0) { x += w; w = -w; }
-  if (h < 0) { y += h; h = -h; }
+  int64_t x0 = d->ToSurfaceX(x), y0 = d->ToSurfaceY(y), ww = w, hh = h;
+  if (ww < 0) { x0 += ww; ww = -ww; }
+  if (hh < 0) { y0 += hh; hh = -hh; }
   DrawScope scope(*d);
-  const TRect r{d->ToSurfaceX(x), d->ToSurfaceY(y), d->ToSurfaceX(x) + w, d->ToSurfaceY(y) + h};
+  const TRect r = ExtentRect(x0, y0, ww, hh);
   if (UsesP(rop3)) {
     BrushObj* b = d->S.Brush.get();
     if (!b || b->Style == BS_NULL) {
@@ -296,16 +303,15 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
   m->Surf->SyncIn();
   // Render both operations into copies of the visible part of the destination area, then
   // pick per mask bit.
-  const TRect full{d->ToSurfaceX(xd), d->ToSurfaceY(yd), int(std::min<int64_t>(int64_t(d->ToSurfaceX(xd)) + w, 1 << 30)),
-                   int(std::min<int64_t>(int64_t(d->ToSurfaceY(yd)) + h, 1 << 30))};
+  const TRect full = ExtentRect(d->ToSurfaceX(xd), d->ToSurfaceY(yd), w, h);
   TRect area;
   const TRect cb = d->ClipRegion().Bounds();
   if (!IntersectRect(&area, &full, &cb)) return TRUE;
-  const int ox = area.Left - full.Left, oy = area.Top - full.Top;
-  xs += ox;
-  ys += oy;
-  xm += ox;
-  ym += oy;
+  const int64_t ox = int64_t(area.Left) - full.Left, oy = int64_t(area.Top) - full.Top;
+  xs = DCObj::Clamp30(xs + ox);
+  ys = DCObj::Clamp30(ys + oy);
+  xm = DCObj::Clamp30(xm + ox);
+  ym = DCObj::Clamp30(ym + oy);
   w = area.Right - area.Left;
   h = area.Bottom - area.Top;
   auto fg = Surface::Create(w, h, ds->Monochrome);
@@ -340,9 +346,9 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
   const Region clip = d->ClipRegion().Intersected(area);
   for (const TRect& q : clip.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y) {
-      const int my = ym + (y - area.Top);
+      const int64_t my = int64_t(ym) + (y - area.Top);
       for (int x = q.Left; x < q.Right; ++x) {
-        const int mx = xm + (x - area.Left);
+        const int64_t mx = int64_t(xm) + (x - area.Left);
         const bool bit = mx >= 0 && my >= 0 && mx < m->Surf->Width && my < m->Surf->Height &&
                          (m->Surf->Row(my)[mx] & 0xFFFFFF) != 0;
         ds->Row(y)[x] = (bit ? fg : bg)->Row(y - area.Top)[x - area.Left];
@@ -364,12 +370,13 @@ BOOL TransparentBlt(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, i
   DrawScope scope(*d);
   ss->SyncIn();
   const int sx0 = s->ToSurfaceX(xs), sy0 = s->ToSurfaceY(ys);
-  if (sx0 < 0 || sy0 < 0 || sx0 + ws > ss->Width || sy0 + hs > ss->Height) return FALSE;
+  if (sx0 < 0 || sy0 < 0 || int64_t(sx0) + ws > ss->Width || int64_t(sy0) + hs > ss->Height)
+    return FALSE;
   const uint32_t key = ColorToPixel(ResolveColor(s, transparent));
   BlitSource bs{ss, s->S.BkColor};
   const Convert conv = MakeConvert(*d, &bs);
   const int dx0 = d->ToSurfaceX(xd), dy0 = d->ToSurfaceY(yd);
-  const Region clip = d->ClipRegion().Intersected({dx0, dy0, dx0 + wd, dy0 + hd});
+  const Region clip = d->ClipRegion().Intersected(ExtentRect(dx0, dy0, wd, hd));
   for (const TRect& q : clip.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y) {
       const int sy = sy0 + int((2 * int64_t(y - dy0) + 1) * hs / (2 * int64_t(hd)));
@@ -395,7 +402,8 @@ BOOL AlphaBlend(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, int y
   Surface* ss = s->Target();
   Surface* ds = d->Target();
   const int sx0 = s->ToSurfaceX(xs), sy0 = s->ToSurfaceY(ys);
-  if (sx0 < 0 || sy0 < 0 || sx0 + ws > ss->Width || sy0 + hs > ss->Height) return FALSE;
+  if (sx0 < 0 || sy0 < 0 || int64_t(sx0) + ws > ss->Width || int64_t(sy0) + hs > ss->Height)
+    return FALSE;
   if (wd == 0 || hd == 0 || ws == 0 || hs == 0) return TRUE;
   DrawScope scope(*d);
   ss->SyncIn();
@@ -403,7 +411,7 @@ BOOL AlphaBlend(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, int y
   const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
   auto mul = [](uint32_t a, uint32_t b) { return (a * b + 127) / 255; };
   const int dx0 = d->ToSurfaceX(xd), dy0 = d->ToSurfaceY(yd);
-  const Region clip = d->ClipRegion().Intersected({dx0, dy0, dx0 + wd, dy0 + hd});
+  const Region clip = d->ClipRegion().Intersected(ExtentRect(dx0, dy0, wd, hd));
   for (const TRect& q : clip.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y) {
       const int sy = sy0 + int((2 * int64_t(y - dy0) + 1) * hs / (2 * int64_t(hd)));
@@ -457,11 +465,11 @@ BOOL GradientFill(HDC dc, TRIVERTEX* v, ULONG nv, void* mesh, ULONG nm, ULONG mo
                     d->ToSurfaceY(b.y)};
       const Region clip = d->ClipRegion().Intersected(r);
       const bool h = mode == GRADIENT_FILL_RECT_H;
-      const int len = h ? r.Right - r.Left : r.Bottom - r.Top;
+      const int64_t len = h ? int64_t(r.Right) - r.Left : int64_t(r.Bottom) - r.Top;
       for (const TRect& q : clip.Rects()) {
         for (int y = q.Top; y < q.Bottom; ++y)
           for (int x = q.Left; x < q.Right; ++x) {
-            const int k = h ? x - r.Left : y - r.Top;
+            const int64_t k = h ? int64_t(x) - r.Left : int64_t(y) - r.Top;
             const double t = len > 1 ? double(k) / (len - 1) : 0.0;
             const TRIVERTEX& p = v[rects[i].UpperLeft];
             const TRIVERTEX& e = v[rects[i].LowerRight];

@@ -363,16 +363,16 @@ BOOL GetViewportExtEx(HDC h, LPSIZE size) {
 BOOL LPtoDP(HDC h, LPPOINT pts, int count) {
   ZYL_DC_OR(FALSE);
   for (int i = 0; pts && i < count; ++i) {
-    pts[i].X += dc->DeviceOffsetX();
-    pts[i].Y += dc->DeviceOffsetY();
+    pts[i].X = DCObj::Clamp30(int64_t(pts[i].X) + dc->DeviceOffsetX());
+    pts[i].Y = DCObj::Clamp30(int64_t(pts[i].Y) + dc->DeviceOffsetY());
   }
   return TRUE;
 }
 BOOL DPtoLP(HDC h, LPPOINT pts, int count) {
   ZYL_DC_OR(FALSE);
   for (int i = 0; pts && i < count; ++i) {
-    pts[i].X -= dc->DeviceOffsetX();
-    pts[i].Y -= dc->DeviceOffsetY();
+    pts[i].X = DCObj::Clamp30(int64_t(pts[i].X) - dc->DeviceOffsetX());
+    pts[i].Y = DCObj::Clamp30(int64_t(pts[i].Y) - dc->DeviceOffsetY());
   }
   return TRUE;
 }
@@ -473,6 +473,12 @@ int SelectClipRgn(HDC h, HRGN rgn) { return ExtSelectClipRgn(h, rgn, RGN_COPY); 
 
 namespace {
 int ClipResult(DCObj* dc) { return dc->ClipRegion().Complexity(); }
+// A logical rectangle in device coordinates (kept within +-2^30).
+TRect DeviceRect(const DCObj& dc, int l, int t, int r, int b) {
+  const int64_t ox = dc.DeviceOffsetX(), oy = dc.DeviceOffsetY();
+  return {DCObj::Clamp30(l + ox), DCObj::Clamp30(t + oy), DCObj::Clamp30(r + ox),
+          DCObj::Clamp30(b + oy)};
+}
 }  // namespace
 
 int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
@@ -506,8 +512,7 @@ int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
 
 int IntersectClipRect(HDC h, int l, int t, int r, int b) {
   ZYL_DC_OR(ERROR);
-  TRect rc{l + dc->DeviceOffsetX(), t + dc->DeviceOffsetY(), r + dc->DeviceOffsetX(),
-           b + dc->DeviceOffsetY()};
+  const TRect rc = DeviceRect(*dc, l, t, r, b);
   if (!dc->S.HasClip) {
     dc->S.Clip = Region(rc);
   } else {
@@ -520,8 +525,7 @@ int IntersectClipRect(HDC h, int l, int t, int r, int b) {
 
 int ExcludeClipRect(HDC h, int l, int t, int r, int b) {
   ZYL_DC_OR(ERROR);
-  TRect rc{l + dc->DeviceOffsetX(), t + dc->DeviceOffsetY(), r + dc->DeviceOffsetX(),
-           b + dc->DeviceOffsetY()};
+  const TRect rc = DeviceRect(*dc, l, t, r, b);
   if (!dc->S.HasClip) {
     Surface* s = dc->Target();
     dc->S.Clip = Region(s ? TRect{-dc->SurfaceOrigin.X, -dc->SurfaceOrigin.Y,
@@ -552,9 +556,10 @@ int GetClipBox(HDC h, LPRECT r) {
     return NULLREGION;
   }
   TRect b = c.Bounds();
-  const int ox = dc->SurfaceOrigin.X + dc->DeviceOffsetX();
-  const int oy = dc->SurfaceOrigin.Y + dc->DeviceOffsetY();
-  *r = {b.Left - ox, b.Top - oy, b.Right - ox, b.Bottom - oy};
+  const int64_t ox = int64_t(dc->SurfaceOrigin.X) + dc->DeviceOffsetX();
+  const int64_t oy = int64_t(dc->SurfaceOrigin.Y) + dc->DeviceOffsetY();
+  *r = {DCObj::Clamp30(b.Left - ox), DCObj::Clamp30(b.Top - oy), DCObj::Clamp30(b.Right - ox),
+        DCObj::Clamp30(b.Bottom - oy)};
   return c.Complexity();
 }
 

@@ -38,7 +38,7 @@ PenInfo RealizePen(DCObj& dc) {
   const PenObj* pen = dc.S.Pen.get();
   if (!pen || pen->Style == PS_NULL) return p;
   p.Null = false;
-  p.Width = std::max(1, pen->Width);
+  p.Width = std::clamp(pen->Width, 1, 1 << 16);  // wider pens draw as 65536 pixels
   p.Wide = p.Width > 1;
   p.Pixel = PenPixel(dc, pen);
   p.BkPixel = SurfacePixel(dc, dc.S.BkColor);
@@ -392,8 +392,11 @@ void DrawClosedCurve(DCObj& dc, TRect box, ShapeKind kind, int ew, int eh) {
   box = Normalized(box);
   const TRect window = Reach(dc, pen.Width + 2);
   auto shape = [&](const TRect& r, int dw, int dh) {
+    auto corner = [](int e, int d) {
+      return int(std::clamp<int64_t>(int64_t(e) - d, INT32_MIN, INT32_MAX));
+    };
     return kind == ShapeKind::Ellipse ? EllipseRegion(r, &window)
-                                      : RoundRectRegion(r, ew - dw, eh - dh, &window);
+                                      : RoundRectRegion(r, corner(ew, dw), corner(eh, dh), &window);
   };
   if (pen.Null) {
     FillShape(dc, shape({box.Left, box.Top, box.Right - 1, box.Bottom - 1}, 0, 0));
@@ -425,7 +428,7 @@ enum class ArcKind { Arc, Pie, Chord };
 void DrawArcShape(DCObj& dc, TRect box, POINT s, POINT e, ArcKind kind) {
   const PenInfo pen = RealizePen(dc);
   box = Normalized(box);
-  if (box.Right - box.Left < 1 || box.Bottom - box.Top < 1) return;
+  if (box.Right <= box.Left || box.Bottom <= box.Top) return;
   const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
   const double ra = (double(box.Right) - box.Left) / 2, rb = (double(box.Bottom) - box.Top) / 2;
   double a0, sweep;
@@ -440,7 +443,6 @@ void DrawArcShape(DCObj& dc, TRect box, POINT s, POINT e, ArcKind kind) {
     const double ca = a0, cb = a0 + sweep;
     sx = cx + ra * std::cos(ca); sy = cy - rb * std::sin(ca);
     ex = cx + ra * std::cos(cb); ey = cy - rb * std::sin(cb);
-    (void)RayPoint;
     const double mid = a0 + sweep / 2;
     const double mx = cx + ra * std::cos(mid), my = cy - rb * std::sin(mid);
     const double side = (ex - sx) * (my - sy) - (ey - sy) * (mx - sx);
@@ -501,8 +503,10 @@ std::vector<POINT> ToSurfacePoints(DCObj& dc, const POINT* pts, size_t n) {
   return out;
 }
 
-// Ellipse outline as a polygon (for paths).
-std::vector<POINT> EllipsePolygon(const TRect& b) {
+// Ellipse outline as a polygon through the centres of the bounding pixels (for paths).
+std::vector<POINT> EllipsePolygon(TRect b) {
+  --b.Right;
+  --b.Bottom;
   std::vector<POINT> pts;
   const double cx = (double(b.Left) + b.Right) / 2, cy = (double(b.Top) + b.Bottom) / 2;
   const double a = (double(b.Right) - b.Left) / 2, c = (double(b.Bottom) - b.Top) / 2;
@@ -511,6 +515,52 @@ std::vector<POINT> EllipsePolygon(const TRect& b) {
     const double t = 2 * kPi * i / n;
     pts.push_back({int(std::lround(cx + a * std::cos(t))), int(std::lround(cy - c * std::sin(t)))});
   }
+  return pts;
+}
+
+// Points along an arc (surface coordinates) from the start ray to the end ray, in the DC's
+// arc direction, for paths.
+std::vector<POINT> ArcPolyline(DCObj& dc, TRect box, POINT s, POINT e) {
+  // Path outlines run through the centres of the bounding pixels, as Rectangle's does.
+  box = Normalized(box);
+  --box.Right;
+  --box.Bottom;
+  std::vector<POINT> pts;
+  const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
+  const double a = (double(box.Right) - box.Left) / 2, b = (double(box.Bottom) - box.Top) / 2;
+  if (a <= 0 || b <= 0) return pts;
+  double a0, sweep;
+  ArcAngles(dc, cx, cy, s, e, a0, sweep);
+  const bool cw = dc.S.ArcDirection == AD_CLOCKWISE;
+  const int n = std::clamp(int(sweep * (a + b) / 4), 4, 720);
+  for (int i = 0; i <= n; ++i) {
+    // Clockwise arcs run from the start ray backwards (ArcAngles swapped the rays).
+    const double t = cw ? a0 + sweep - sweep * i / n : a0 + sweep * i / n;
+    double x, y;
+    RayPoint(cx, cy, a, b, {int(std::lround(cx + 1000 * std::cos(t))), int(std::lround(cy - 1000 * std::sin(t)))},
+             x, y);
+    const POINT p{int(std::lround(x)), int(std::lround(y))};
+    if (pts.empty() || !(pts.back() == p)) pts.push_back(p);
+  }
+  return pts;
+}
+
+// A rounded rectangle's outline as a polygon (for paths).
+std::vector<POINT> RoundRectPolygon(TRect b, int ew, int eh) {
+  b = Normalized(b);
+  const double rx = std::min(std::abs(double(ew)) / 2.0, (double(b.Right) - b.Left) / 2);
+  const double ry = std::min(std::abs(double(eh)) / 2.0, (double(b.Bottom) - b.Top) / 2);
+  std::vector<POINT> pts;
+  const double corners[4][3] = {{b.Right - 1 - rx, b.Top + ry, 0},
+                                {b.Left + rx, b.Top + ry, kPi / 2},
+                                {b.Left + rx, b.Bottom - 1 - ry, kPi},
+                                {b.Right - 1 - rx, b.Bottom - 1 - ry, 3 * kPi / 2}};
+  for (const auto& c : corners)
+    for (int i = 0; i <= 8; ++i) {
+      const double t = c[2] + kPi / 2 * i / 8;
+      const POINT p{int(std::lround(c[0] + rx * std::cos(t))), int(std::lround(c[1] - ry * std::sin(t)))};
+      if (pts.empty() || !(pts.back() == p)) pts.push_back(p);
+    }
   return pts;
 }
 
@@ -674,7 +724,7 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
     FillShape(*dc, Region(TRect{box.Left, box.Top, box.Right - 1, box.Bottom - 1}));
     return TRUE;
   }
-  if (box.Right - box.Left < 1 || box.Bottom - box.Top < 1) return TRUE;
+  if (box.Right <= box.Left || box.Bottom <= box.Top) return TRUE;
   const int w = pen.Width;
   TRect outer = box;
   if (!pen.InsideFrame && w > 1) {
@@ -696,8 +746,7 @@ BOOL RoundRect(HDC h, int l, int t, int r, int b, int w, int hh) {
   ZYL_DRAW_DC(FALSE);
   const TRect box = Normalized(dc->ToSurface(TRect{l, t, r, b}));
   if (Recording(*dc)) {
-    PathPolygon(*dc, {{box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1},
-                      {box.Left, box.Bottom - 1}});
+    PathPolygon(*dc, RoundRectPolygon(box, w, hh));
     return TRUE;
   }
   DrawClosedCurve(*dc, box, ShapeKind::RoundRect, w, hh);
@@ -717,7 +766,14 @@ BOOL Ellipse(HDC h, int l, int t, int r, int b) {
 
 BOOL Arc(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
-  if (Recording(*dc)) return TRUE;
+  if (Recording(*dc)) {
+    const auto pts = ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
+                                 dc->ToSurface(POINT{xe, ye}));
+    if (pts.empty()) return TRUE;
+    PathMove(*dc, pts[0]);
+    for (size_t i = 1; i < pts.size(); ++i) PathLine(*dc, pts[i]);
+    return TRUE;
+  }
   DrawArcShape(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
                dc->ToSurface(POINT{xe, ye}), ArcKind::Arc);
   return TRUE;
@@ -758,7 +814,14 @@ BOOL AngleArc(HDC h, int x, int y, DWORD radius, float startAngle, float sweepAn
 
 BOOL Pie(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
-  if (Recording(*dc)) return TRUE;
+  if (Recording(*dc)) {
+    auto pts = ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
+                           dc->ToSurface(POINT{xe, ye}));
+    const TRect box = Normalized(dc->ToSurface(TRect{l, t, r, b}));
+    pts.push_back({(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2});
+    PathPolygon(*dc, pts);
+    return TRUE;
+  }
   DrawArcShape(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
                dc->ToSurface(POINT{xe, ye}), ArcKind::Pie);
   return TRUE;
@@ -766,7 +829,11 @@ BOOL Pie(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
 
 BOOL Chord(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
-  if (Recording(*dc)) return TRUE;
+  if (Recording(*dc)) {
+    PathPolygon(*dc, ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
+                                 dc->ToSurface(POINT{xe, ye})));
+    return TRUE;
+  }
   DrawArcShape(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
                dc->ToSurface(POINT{xe, ye}), ArcKind::Chord);
   return TRUE;

@@ -79,6 +79,12 @@ const BrushObj* BrushArg(HBRUSH h) {
 
 TRect SurfaceRect(DCObj& dc, const RECT& r) { return dc.ToSurface(r); }
 
+// Surface <-> logical rectangles without overflow.
+TRect Shifted(const TRect& r, int64_t dx, int64_t dy) {
+  return {DCObj::Clamp30(r.Left + dx), DCObj::Clamp30(r.Top + dy), DCObj::Clamp30(r.Right + dx),
+          DCObj::Clamp30(r.Bottom + dy)};
+}
+
 // Paints a surface region in one colour through the clip.
 void PaintColor(DCObj& dc, const Region& r, COLORREF c) {
   Surface* s = dc.Target();
@@ -181,7 +187,7 @@ BOOL DrawFocusRect(HDC h, const RECT* r) {
   for (const TRect& q : clip.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y)
       for (int x = q.Left; x < q.Right; ++x)
-        if (((x - s.Left) + (y - s.Top)) % 2 == 0) surf->Row(y)[x] ^= 0xFFFFFF;
+        if (((int64_t(x) - s.Left) + (int64_t(y) - s.Top)) % 2 == 0) surf->Row(y)[x] ^= 0xFFFFFF;
     surf->Touch(q);
   }
   return TRUE;
@@ -323,8 +329,7 @@ TRect Shrink(const TRect& r, UINT flags) {
 // and BF_MIDDLE fills the triangle on that side. ENDTOPRIGHT and ENDBOTTOMRIGHT lines take the
 // top-left colours, the other two the bottom-right ones. BF_ADJUST leaves the rectangle as it is.
 void DiagonalEdge(DCObj& dc, TRect r, UINT flags, const EdgeColors& c) {
-  const int w = r.Right - r.Left - 1, h = r.Bottom - r.Top - 1;
-  if (w < 0 || h < 0) return;
+  if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   POINT a, b;
   POINT step;  // toward the faced side
   const UINT end = flags & (BF_RECT);
@@ -389,7 +394,7 @@ BOOL DrawEdge(HDC h, LPRECT rc, UINT edge, UINT flags) {
     PaintRect(*dc, r, (flags & BF_MONO) ? Sc(COLOR_WINDOW) : Sc(COLOR_BTNFACE));
   if (flags & BF_ADJUST) {
     const int dx = dc->ToSurfaceX(0), dy = dc->ToSurfaceY(0);
-    *rc = {r.Left - dx, r.Top - dy, r.Right - dx, r.Bottom - dy};
+    *rc = Shifted(r, -int64_t(dx), -int64_t(dy));
   }
   return TRUE;
 }
@@ -469,21 +474,21 @@ void ButtonFace(DCObj& dc, TRect& r, UINT state, bool soft) {
   else if (state & DFCS_FLAT) flags |= BF_FLAT;
   const UINT edge = (state & (DFCS_PUSHED | DFCS_CHECKED)) ? EDGE_SUNKEN : EDGE_RAISED;
   const int dx = dc.ToSurfaceX(0), dy = dc.ToSurfaceY(0);
-  RECT lr{r.Left - dx, r.Top - dy, r.Right - dx, r.Bottom - dy};
+  RECT lr = Shifted(r, -int64_t(dx), -int64_t(dy));
   DrawEdge(static_cast<HDC>(dc.Handle), &lr, edge, flags);
-  r = {lr.Left + dx, lr.Top + dy, lr.Right + dx, lr.Bottom + dy};
+  r = Shifted(lr, dx, dy);
 }
 
 void DrawCheckBox(DCObj& dc, const TRect& rect, UINT state) {
   const TRect box = Square(rect, true);
   TRect in = box;
   const int dx = dc.ToSurfaceX(0), dy = dc.ToSurfaceY(0);
-  RECT lr{box.Left - dx, box.Top - dy, box.Right - dx, box.Bottom - dy};
+  RECT lr = Shifted(box, -int64_t(dx), -int64_t(dy));
   UINT flags = BF_RECT | BF_ADJUST;
   if (state & DFCS_MONO) flags |= BF_MONO;
   else if (state & DFCS_FLAT) flags |= BF_FLAT;
   DrawEdge(static_cast<HDC>(dc.Handle), &lr, EDGE_SUNKEN, flags);
-  in = {lr.Left + dx, lr.Top + dy, lr.Right + dx, lr.Bottom + dy};
+  in = Shifted(lr, dx, dy);
   const bool grayed = (state & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
   const bool faceBack = (state & (DFCS_PUSHED | DFCS_INACTIVE)) || grayed;
   PaintRect(dc, in, faceBack ? Sc(COLOR_BTNFACE) : Sc(COLOR_WINDOW));
@@ -640,7 +645,7 @@ BOOL DrawFrameControl(HDC h, LPRECT rc, UINT type, UINT state) {
   TRect r = SurfaceRect(*dc, *rc);
   if (r.Left >= r.Right || r.Top >= r.Bottom) return FALSE;
   // Glyphs are built for control-sized rectangles; absurd sizes are refused.
-  if (r.Right - r.Left > (1 << 15) || r.Bottom - r.Top > (1 << 15)) return FALSE;
+  if (int64_t(r.Right) - r.Left > (1 << 15) || int64_t(r.Bottom) - r.Top > (1 << 15)) return FALSE;
   switch (type) {
     case DFC_BUTTON:
       if (state & DFCS_BUTTONPUSH) {
@@ -660,7 +665,7 @@ BOOL DrawFrameControl(HDC h, LPRECT rc, UINT type, UINT state) {
         }
         if (state & DFCS_ADJUSTRECT) {
           const int dx = dc->ToSurfaceX(0), dy = dc->ToSurfaceY(0);
-          *rc = {inner.Left - dx, inner.Top - dy, inner.Right - dx, inner.Bottom - dy};
+          *rc = Shifted(inner, -int64_t(dx), -int64_t(dy));
         }
         return TRUE;
       }

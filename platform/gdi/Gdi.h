@@ -4,6 +4,12 @@
 //
 // Names, signatures and constant values follow the platform. Coordinates are MM_TEXT only.
 // Text output (TextOut, ExtTextOut, DrawText, text metrics) is declared by platform/text.
+//
+// Where this engine settles a detail itself: styled lines exist one pixel wide (wider styled
+// pens draw solid); paths record every line and shape call, curves flattened to polygons;
+// DrawFrameControl refuses rectangles
+// larger than 32768 pixels; palettes are kept and consulted for PALETTEINDEX colours, but
+// surfaces are true colour (RealizePalette maps nothing).
 #pragma once
 
 #include <cstddef>

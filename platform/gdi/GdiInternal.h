@@ -2,8 +2,8 @@
 //
 // Pixels: every drawing surface is 32 bits per pixel, one uint32_t per pixel holding
 // 0xAARRGGBB (bytes B, G, R, A in memory), rows `Stride` pixels apart (Stride may be negative
-// for a bottom-up 32-bit DIB section drawn in place). Monochrome surfaces hold only 0x000000
-// and 0xFFFFFF.
+// for a bottom-up 32-bit DIB section drawn in place). On monochrome surfaces the colour bits
+// are 0x000000 or 0xFFFFFF (the alpha byte means nothing there).
 //
 // Coordinates: "logical" are the caller's (MM_TEXT: device = logical - window origin +
 // viewport origin); "device" are relative to the DC's origin (a window's client corner);
@@ -14,6 +14,9 @@
 // Every drawing entry point wraps its work in a DrawScope, which brings the working pixels of
 // a DIB section in sync with its caller-visible bits before drawing and writes the touched rows
 // back afterwards.
+//
+// Threads: the handle table is guarded; one DC (and one surface) is drawn on by one thread at
+// a time.
 #pragma once
 
 #include <cstddef>
@@ -49,7 +52,8 @@ class Region {
   explicit Region(const TRect& r);
   // The union of arbitrary (possibly overlapping or empty) rectangles.
   static Region FromRects(const std::vector<TRect>& rects);
-  // One row's spans (x1 exclusive) for rows y0..y1-1, as a scanline converter emits them.
+  // One pixel row's span [X0, X1) on row Y, as a scanline converter emits them (in any order,
+  // overlapping allowed).
   struct Span {
     int32_t Y, X0, X1;
   };
@@ -279,9 +283,9 @@ struct DCObj : GdiObject {
   TRect ToSurface(const TRect& r) const {
     return {ToSurfaceX(r.Left), ToSurfaceY(r.Top), ToSurfaceX(r.Right), ToSurfaceY(r.Bottom)};
   }
-  // Logical -> device.
-  int DeviceOffsetX() const { return S.ViewportOrg.X - S.WindowOrg.X; }
-  int DeviceOffsetY() const { return S.ViewportOrg.Y - S.WindowOrg.Y; }
+  // Logical -> device offset (kept within +-2^30).
+  int DeviceOffsetX() const { return Clamp30(int64_t(S.ViewportOrg.X) - S.WindowOrg.X); }
+  int DeviceOffsetY() const { return Clamp30(int64_t(S.ViewportOrg.Y) - S.WindowOrg.Y); }
 
  private:
   Region clip_;

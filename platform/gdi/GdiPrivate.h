@@ -94,6 +94,15 @@ struct BlitSource {
 };
 bool StretchCore(DCObj& dst, int xd, int yd, int wd, int hd, const BlitSource* src, int xs,
                  int ys, int ws, int hs, uint8_t rop3);
+// A rectangle from a corner and extents computed without overflow, kept within +-2^30.
+inline TRect ExtentRect(int64_t x, int64_t y, int64_t w, int64_t h) {
+  auto c = [](int64_t v) {
+    constexpr int64_t lim = int64_t(1) << 30;
+    return int32_t(v < -lim ? -lim : (v > lim ? lim : v));
+  };
+  return {c(x), c(y), c(x + w), c(y + h)};
+}
+
 // Stroking (Draw.cpp), surface coordinates.
 void StrokeSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
 Region WidenSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);

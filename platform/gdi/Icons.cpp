@@ -98,7 +98,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON h, int w, int hh, UINT, HBRUSH brush
   if (hh == 0) hh = (flags & DI_DEFAULTSIZE) ? 32 : size.cy;
   if ((flags & DI_NORMAL) == 0) flags |= DI_NORMAL;
   if (brush) {
-    RECT r{x, y, x + w, y + hh};
+    const RECT r = ExtentRect(x, y, w, hh);
     FillRect(dc, &r, brush);
   }
   HDC mem = CreateCompatibleDC(dc);

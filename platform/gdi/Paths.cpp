@@ -1,6 +1,5 @@
-// Paths: figures recorded between BeginPath and EndPath (lines, polylines, polygons, Bezier
-// curves, rectangles and ellipses; arcs, pies, chords and rounded rectangles are not recorded),
-// then turned into a region, stroked or filled.
+// Paths: figures recorded between BeginPath and EndPath (every line and shape call, curves
+// flattened to polygons), then turned into a region, stroked or filled.
 #include <algorithm>
 
 #include "platform/gdi/GdiPrivate.h"

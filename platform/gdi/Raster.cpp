@@ -152,11 +152,34 @@ DrawScope::~DrawScope() {
   if (target_) target_->SyncOut();
 }
 
+namespace {
+// Calls f for each part of `area` inside the DC's clip (the clip's rectangles are disjoint, so
+// no region needs building).
+template <class F>
+void ForClipped(DCObj& dc, const TRect& area, F&& f) {
+  const Region& clip = dc.ClipRegion();
+  if (area.Left >= area.Right || area.Top >= area.Bottom) return;
+  const TRect& b = clip.Bounds();
+  if (clip.IsEmpty() || area.Right <= b.Left || area.Left >= b.Right || area.Bottom <= b.Top ||
+      area.Top >= b.Bottom)
+    return;
+  for (const TRect& r : clip.Rects()) {
+    if (r.Top >= area.Bottom) break;
+    TRect q;
+    if (IntersectRect(&q, &r, &area)) f(q);
+  }
+}
+
+}  // namespace
+
 void FillSurfaceRect(DCObj& dc, const TRect& r, COLORREF color) {
   Surface* s = dc.Target();
   if (!s) return;
-  const Region clip = dc.ClipRegion().Intersected(r);
-  FillRegionPixel(s, clip, SurfacePixel(dc, color), 0xF0);
+  const uint32_t p = SurfacePixel(dc, color);
+  ForClipped(dc, r, [&](const TRect& q) {
+    for (int y = q.Top; y < q.Bottom; ++y) std::fill(s->Row(y) + q.Left, s->Row(y) + q.Right, p);
+    s->Touch(q);
+  });
 }
 
 void PaintCoverage(DCObj& dc, int x, int y, const uint8_t* mask, int width, int height,
@@ -164,29 +187,38 @@ void PaintCoverage(DCObj& dc, int x, int y, const uint8_t* mask, int width, int 
   Surface* s = dc.Target();
   if (!s || !mask || width <= 0 || height <= 0) return;
   const uint32_t c = SurfacePixel(dc, color);
-  const uint32_t cr = (c >> 16) & 0xFF, cg = (c >> 8) & 0xFF, cb = c & 0xFF;
-  const Region clip = dc.ClipRegion().Intersected({x, y, x + width, y + height});
-  for (const TRect& q : clip.Rects()) {
+  const uint64_t c64 = (c & 0xFF00FFu) | (uint64_t(c & 0xFF00u) << 24);
+  const bool mono = s->Monochrome;
+  ForClipped(dc, {x, y, x + width, y + height}, [&](const TRect& q) {
     for (int yy = q.Top; yy < q.Bottom; ++yy) {
-      const uint8_t* m = mask + (yy - y) * maskStride;
-      uint32_t* d = s->Row(yy);
-      for (int xx = q.Left; xx < q.Right; ++xx) {
-        const uint32_t a = m[xx - x];
+      const uint8_t* m = mask + (yy - y) * maskStride + (q.Left - x);
+      uint32_t* d = s->Row(yy) + q.Left;
+      const int n = q.Right - q.Left;
+      for (int i = 0; i < n; ++i) {
+        // Glyph masks are mostly empty: step over eight clear bytes at a time.
+        while (i + 8 <= n) {
+          uint64_t w8;
+          std::memcpy(&w8, m + i, 8);
+          if (w8 != 0) break;
+          i += 8;
+        }
+        if (i >= n) break;
+        const uint32_t a = m[i];
         if (a == 0) continue;
-        if (a == 255 || s->Monochrome) {
-          if (a >= 128 || !s->Monochrome) d[xx] = c;
+        if (a == 255 || mono) {
+          if (a >= 128) d[i] = c;
           continue;
         }
-        const uint32_t o = d[xx];
-        const uint32_t ia = 255 - a;
-        const uint32_t r = (cr * a + ((o >> 16) & 0xFF) * ia + 127) / 255;
-        const uint32_t g = (cg * a + ((o >> 8) & 0xFF) * ia + 127) / 255;
-        const uint32_t b = (cb * a + (o & 0xFF) * ia + 127) / 255;
-        d[xx] = (o & 0xFF000000u) | (r << 16) | (g << 8) | b;
+        // The three channels in 16-bit lanes of one 64-bit word: blue, red, green.
+        const uint32_t o = d[i];
+        const uint64_t o64 = (o & 0xFF00FFu) | (uint64_t(o & 0xFF00u) << 24);
+        uint64_t v = c64 * a + o64 * (255 - a) + 0x0000008000800080ull;
+        v = ((v + ((v >> 8) & 0x000000FF00FF00FFull)) >> 8) & 0x000000FF00FF00FFull;
+        d[i] = (o & 0xFF000000u) | uint32_t(v & 0xFF00FFu) | uint32_t((v >> 24) & 0xFF00u);
       }
     }
     s->Touch(q);
-  }
+  });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -313,6 +345,10 @@ void FillRegionWithBrush(DCObj& dc, const Region& surfaceRegion, const BrushObj*
     }
     for (int y = q.Top; y < q.Bottom; ++y) {
       uint32_t* d = s->Row(y) + q.Left;
+      if (rop3 == 0xF0 && r.Paint.empty()) {  // a plain pattern copy tiles straight in
+        TileRow(r, q.Left, y, n, d, nullptr);
+        continue;
+      }
       TileRow(r, q.Left, y, n, tPat.data(), r.Paint.empty() ? nullptr : tMask.data());
       if (r.Paint.empty()) {
         RopRow(d, nullptr, tPat.data(), n, rop3);

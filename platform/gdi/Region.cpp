@@ -142,9 +142,9 @@ Region Region::FromRects(const std::vector<TRect>& input) {
 }
 
 Region Region::FromSpans(std::vector<Span> spans) {
-  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
-    return a.Y != b.Y ? a.Y < b.Y : a.X0 < b.X0;
-  });
+  auto before = [](const Span& a, const Span& b) { return a.Y != b.Y ? a.Y < b.Y : a.X0 < b.X0; };
+  // Scan converters emit rows in order; sort only when they did not.
+  if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
   std::vector<Band> bands;
   size_t i = 0;
   while (i < spans.size()) {
@@ -222,10 +222,12 @@ Region Region::Combine(const Region& a, const Region& b, int mode) {
     return Region(r);
   }
   const std::vector<Band> ba = ToBands(a.rects_), bb = ToBands(b.rects_);
-  std::vector<int32_t> ys;
-  for (const Band& x : ba) { ys.push_back(x.Top); ys.push_back(x.Bottom); }
-  for (const Band& x : bb) { ys.push_back(x.Top); ys.push_back(x.Bottom); }
-  std::sort(ys.begin(), ys.end());
+  // Band edges of each region are already in order: merge them.
+  std::vector<int32_t> ya, yb, ys;
+  for (const Band& x : ba) { ya.push_back(x.Top); ya.push_back(x.Bottom); }
+  for (const Band& x : bb) { yb.push_back(x.Top); yb.push_back(x.Bottom); }
+  ys.resize(ya.size() + yb.size());
+  std::merge(ya.begin(), ya.end(), yb.begin(), yb.end(), ys.begin());
   ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
   std::vector<Band> out;
   const SpanList empty;
@@ -357,8 +359,8 @@ Region RoundRectRegion(const TRect& box, int ellipseWidth, int ellipseHeight,
   if (b.Left > b.Right) std::swap(b.Left, b.Right);
   if (b.Top > b.Bottom) std::swap(b.Top, b.Bottom);
   if (b.Left == b.Right || b.Top == b.Bottom) return Region();
-  const double rx = std::min(std::abs(ellipseWidth) / 2.0, (double(b.Right) - b.Left) / 2);
-  const double ry = std::min(std::abs(ellipseHeight) / 2.0, (double(b.Bottom) - b.Top) / 2);
+  const double rx = std::min(std::abs(double(ellipseWidth)) / 2.0, (double(b.Right) - b.Left) / 2);
+  const double ry = std::min(std::abs(double(ellipseHeight)) / 2.0, (double(b.Bottom) - b.Top) / 2);
   if (rx <= 0 || ry <= 0) return window ? Region(b).Intersected(*window) : Region(b);
   std::vector<Region::Span> spans;
   int64_t top = b.Top, bottom = b.Bottom;

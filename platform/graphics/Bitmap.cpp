@@ -138,10 +138,10 @@ TDibImage ReadImage(win::HBITMAP h, win::HDC held = nullptr);
 
 // Brings the drawing pixels of a DIB section whose format holds fewer colours than the
 // drawing surface back to what its bits hold (after a picture was copied into it).
-void Requantize(win::HBITMAP h) {
+void Requantize(win::HBITMAP h, win::HDC held = nullptr) {
   win::DIBSECTION ds;
   if (!GetDib(h, ds) || ds.dsBmih.biBitCount >= 24) return;
-  const TDibImage img = ReadImage(h);
+  const TDibImage img = ReadImage(h, held);
   const std::vector<uint8_t> info = img.Info();
   win::SetDIBits(nullptr, h, 0, win::UINT(img.Height), img.Bits.data(),
                  reinterpret_cast<const win::BITMAPINFO*>(info.data()), win::DIB_RGB_COLORS);
@@ -336,7 +336,11 @@ TCanvas* TBitmap::Canvas() {
   return canvas_;
 }
 
-void TBitmap::CanvasChanged(TObject*) { Changed(this); }
+void TBitmap::CanvasChanged(TObject*) {
+  // What was drawn reads back in the colours the pixel format holds.
+  if (handle_) Requantize(handle_, HeldDC());
+  Changed(this);
+}
 
 void TBitmap::CanvasChanging(TObject*) { dormant_.clear(); }
 

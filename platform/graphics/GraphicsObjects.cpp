@@ -88,7 +88,23 @@ const TTypeInfo* FontCharsetTypeInfo() {
 
 ZYL_CLASS_IMPL(TGraphicsObject) {}
 
-void TGraphicsObject::Changed() { OnChange(this); }
+TGraphicsObject::~TGraphicsObject() {
+  if (retired_) win::DeleteObject(retired_);
+}
+
+void TGraphicsObject::Retire(win::HGDIOBJ handle) {
+  if (!handle) return;
+  if (retired_) win::DeleteObject(retired_);
+  retired_ = handle;
+}
+
+void TGraphicsObject::Changed() {
+  OnChange(this);
+  if (retired_) {
+    win::DeleteObject(retired_);
+    retired_ = nullptr;
+  }
+}
 void TGraphicsObject::Changing() { OnChanging(this); }
 
 // ---------------------------------------------------------------------------------------------
@@ -111,7 +127,7 @@ TFont::TFont() = default;
 TFont::~TFont() { FreeHandle(); }
 
 void TFont::FreeHandle() {
-  if (handle_) win::DeleteObject(handle_);
+  Retire(handle_);
   handle_ = nullptr;
 }
 
@@ -249,7 +265,7 @@ ZYL_CLASS_IMPL(TPen) {
 TPen::~TPen() { FreeHandle(); }
 
 void TPen::FreeHandle() {
-  if (handle_) win::DeleteObject(handle_);
+  Retire(handle_);
   handle_ = nullptr;
 }
 
@@ -339,7 +355,7 @@ ZYL_CLASS_IMPL(TBrush) {
 TBrush::~TBrush() { FreeHandle(); }
 
 void TBrush::FreeHandle() {
-  if (handle_) win::DeleteObject(handle_);
+  Retire(handle_);
   handle_ = nullptr;
 }
 

@@ -48,8 +48,15 @@ class TGraphicsObject : public TPersistent {
   TNotifyEvent OnChanging;
 
  protected:
+  ~TGraphicsObject() override;
+  // Runs OnChange, then deletes the handle Retire put aside (so that whoever listens can
+  // deselect it from a device context first).
   virtual void Changed();
   virtual void Changing();
+  void Retire(win::HGDIOBJ handle);
+
+ private:
+  win::HGDIOBJ retired_ = nullptr;
 };
 
 class TFont : public TGraphicsObject {

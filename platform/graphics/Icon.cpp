@@ -153,7 +153,10 @@ void TIcon::SetHandle(win::HICON Value) {
   int w = 0, h = 0;
   if (Value) {
     win::ICONINFO ii;
-    if (!win::GetIconInfo(Value, &ii)) throw EInvalidGraphicOperation("Invalid icon handle");
+    // Shared icons of the window system are not raster objects: they get the standard
+    // icon size.
+    if (!win::GetIconInfo(Value, &ii)) ii = win::ICONINFO{};
+    w = h = 32;
     win::BITMAP bm;
     if (ii.hbmColor && win::GetObjectA(ii.hbmColor, sizeof bm, &bm) >= int(sizeof bm)) {
       w = bm.bmWidth;

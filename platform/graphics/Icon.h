@@ -24,7 +24,8 @@ class TIcon : public TGraphic {
 
   // The icon of the image chosen from the file (32 x 32 when there is one, else the first).
   win::HICON Handle();
-  // Takes over the icon handle (the previous one is destroyed).
+  // Takes over the icon handle (the previous one is destroyed). Handles the raster engine
+  // does not know (the window system's shared icons) are taken as 32 x 32.
   void SetHandle(win::HICON Value);
   win::HICON ReleaseHandle();
   bool HandleAllocated() const { return handle_ != nullptr; }

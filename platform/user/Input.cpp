@@ -113,7 +113,6 @@ int KeyChar(UINT vk, const BYTE* keys) {
       case VK_ESCAPE: return 27;
       case VK_SPACE: return ' ';
       case VK_CANCEL: return 3;
-      case '2': return shift ? 0 : 0;  // Ctrl+@ gives NUL, which is not posted
       case '6': return shift ? 30 : 0;
       case VK_OEM_MINUS: return shift ? 31 : 0;
       default: return 0;

@@ -61,8 +61,14 @@ Timer* DueTimer(ThreadQueue& q, HWND filter, bool remove) {
 
 void KillWindowTimers(HWND h) {
   State& s = S();
-  std::lock_guard lock(s.TableMutex);
-  for (auto& [id, q] : s.Queues) {
+  // Queue locks are never taken while holding the table lock (retrieval takes them the other
+  // way round).
+  std::vector<std::shared_ptr<ThreadQueue>> queues;
+  {
+    std::lock_guard lock(s.TableMutex);
+    for (auto& [id, q] : s.Queues) queues.push_back(q);
+  }
+  for (auto& q : queues) {
     std::lock_guard ql(q->Mutex);
     auto& v = q->Timers;
     v.erase(std::remove_if(v.begin(), v.end(), [h](const Timer& t) { return t.Hwnd == h; }), v.end());
@@ -120,6 +126,38 @@ bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front) 
   return true;
 }
 
+thread_local int t_inInterThreadSend = 0;
+
+// Runs the messages other threads sent to this thread's windows.
+static void RunSentMessages(ThreadQueue& q) {
+  for (;;) {
+    std::shared_ptr<SentMessage> sm;
+    {
+      std::lock_guard lock(q.Mutex);
+      if (q.Sent.empty()) return;
+      sm = q.Sent.front();
+      q.Sent.pop_front();
+    }
+    LRESULT r = 0;
+    if (Wnd* w = W(sm->Hwnd)) {
+      ++t_inInterThreadSend;
+      try {
+        r = Send(w, sm->Msg, sm->WParam, sm->LParam);
+      } catch (...) {
+        r = 0;  // an exception does not cross threads; the sender gets 0
+      }
+      --t_inInterThreadSend;
+    }
+    ThreadQueue& sender = QueueOf(sm->Sender);
+    {
+      std::lock_guard lock(sender.Mutex);
+      sm->Result = r;
+      sm->Done = true;
+    }
+    sender.Wake.notify_all();
+  }
+}
+
 // Looks for a message; the heart of PeekMessage and GetMessage.
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
   EnsureInit();
@@ -127,6 +165,7 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
   const DWORD tid = CurrentThread();
   ThreadQueue& q = QueueOf(tid);
   const bool remove = (flags & PM_REMOVE) != 0;
+  RunSentMessages(q);
   CheckHover();
   for (;;) {
     MSG m;
@@ -210,7 +249,7 @@ static bool WaitForWork(uint64_t limitMs) {
       q.WakeRequested = false;
       return true;
     }
-    return !q.Posted.empty() || q.QuitPosted;
+    return !q.Posted.empty() || q.QuitPosted || !q.Sent.empty();
   };
   if (ready()) return true;
   if (clock.IsVirtual()) {
@@ -257,9 +296,39 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (Wnd* w = W(t)) Send(w, msg, wParam, lParam);
     return 0;
   }
-  Wnd* w = W(hwnd);
-  if (!w) return 0;
-  return Send(w, msg, wParam, lParam);
+  DWORD target;
+  {
+    std::lock_guard lock(S().TableMutex);
+    Wnd* w = W(hwnd);
+    if (!w) return 0;
+    target = w->ThreadId;
+  }
+  const DWORD me = CurrentThread();
+  if (target == me) return Send(W(hwnd), msg, wParam, lParam);
+  // Another thread's window: the message waits in that thread's queue and runs when the
+  // thread looks for messages; meanwhile this thread runs what is sent to it.
+  auto sm = std::make_shared<SentMessage>();
+  sm->Hwnd = hwnd;
+  sm->Msg = msg;
+  sm->WParam = wParam;
+  sm->LParam = lParam;
+  sm->Sender = me;
+  ThreadQueue& tq = QueueOf(target);
+  {
+    std::lock_guard lock(tq.Mutex);
+    tq.Sent.push_back(sm);
+  }
+  tq.Wake.notify_all();
+  ThreadQueue& mine = QueueOf(me);
+  for (;;) {
+    RunSentMessages(mine);
+    std::unique_lock lock(mine.Mutex);
+    if (sm->Done) return sm->Result;
+    mine.Wake.wait_for(lock, std::chrono::milliseconds(50), [&] { return sm->Done || !mine.Sent.empty(); });
+    if (sm->Done) return sm->Result;
+    lock.unlock();
+    if (!IsWindow(hwnd)) return 0;  // the window went away before its thread ran the message
+  }
 }
 
 LRESULT SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT,
@@ -385,8 +454,6 @@ BOOL GetInputState() {
   return (HIWORD(GetQueueStatus(QS_INPUT)) != 0) ? TRUE : FALSE;
 }
 
-BOOL TranslateMessage(const MSG* msg);  // Input.cpp
-
 LRESULT DispatchMessageA(const MSG* msg) {
   if (!msg) return 0;
   if (msg->message == WM_TIMER && msg->lParam) {
@@ -441,7 +508,7 @@ UINT RegisterWindowMessageA(LPCSTR name) {
   return static_cast<UINT>(0xC000 + s.MessageNames.size() - 1);
 }
 
-BOOL InSendMessage() { return FALSE; }  // messages are never marshalled between threads
+BOOL InSendMessage() { return t_inInterThreadSend > 0 ? TRUE : FALSE; }
 
 DWORD GetMessageTime() { return QueueOf(CurrentThread()).LastTime; }
 

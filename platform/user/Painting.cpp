@@ -130,9 +130,7 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
   } else if (flags & RDW_VALIDATE) {
     if (!w->Update.IsEmpty()) w->Update = Minus(w->Update, clientPart);
     if (w->Update.IsEmpty()) w->Erase = false;
-    if ((flags & RDW_NOFRAME) || ((flags & RDW_FRAME) && touchesFrame)) {
-      if (!(flags & RDW_NOFRAME) || windowRgn == nullptr) w->NcPaint = w->NcPaint && !(flags & RDW_FRAME);
-    }
+    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = false;
     if (flags & RDW_NOERASE) w->Erase = false;
   }
   if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
@@ -566,7 +564,7 @@ BOOL LockWindowUpdate(HWND hwnd) {
 }
 
 // Copies screen pixels of `dst` (screen coordinates) from the same region shifted by -d.
-static void CopyScreen(const Region& dst, int dx, int dy) {
+void user::CopyScreen(const Region& dst, int dx, int dy) {
   State& s = S();
   gdi::Surface* surf = s.Screen.get();
   if (!surf || dst.IsEmpty()) return;
@@ -677,8 +675,6 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
   if (updateRect) *updateRect = inval.IsEmpty() ? TRect{} : inval.Bounds();
   return TRUE;
 }
-
-BOOL GdiFlushUser() { return TRUE; }
 
 // ---- Caret ----
 

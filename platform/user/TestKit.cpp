@@ -3,6 +3,8 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -279,6 +281,18 @@ bool WritePng(const TCapture& capture, const std::string& path) {
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return std::fclose(f) == 0;
+}
+
+std::string WriteFailurePng(const TCapture& capture, const std::string& name) {
+  const char* dir = std::getenv("ZYL_TEST_TMP");
+  std::string folder = dir && *dir ? dir : "/tmp";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  std::string safe;
+  for (char c : name) safe.push_back((std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') ? c : '_');
+  if (safe.empty()) safe = "capture";
+  const std::string path = folder + "/" + safe + ".png";
+  return WritePng(capture, path) ? path : std::string();
 }
 
 std::vector<UINT> Beeps() { return S().Beeps; }

@@ -79,6 +79,10 @@ int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance
 // Writes a capture as a PNG file; false on failure.
 bool WritePng(const TCapture& capture, const std::string& path);
 
+// Writes what a failing test saw as "<name>.png" into the tests' scratch folder ($ZYL_TEST_TMP,
+// else the system's temporary folder) and answers the path ("" on failure).
+std::string WriteFailurePng(const TCapture& capture, const std::string& name);
+
 // Beeps recorded by MessageBeep.
 std::vector<UINT> Beeps();
 

@@ -109,12 +109,24 @@ struct Timer {
   bool System = false;  // internal (caret blink)
 };
 
+// A message sent to a window of another thread, waiting for that thread to run it.
+struct SentMessage {
+  HWND Hwnd = nullptr;
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+  bool Done = false;
+  DWORD Sender = 0;
+};
+
 // One queue per thread that has windows or posted messages.
 struct ThreadQueue {
   DWORD ThreadId = 0;
   std::mutex Mutex;
   std::condition_variable Wake;
   std::deque<MSG> Posted;  // posted messages and input, in arrival order
+  std::deque<std::shared_ptr<SentMessage>> Sent;  // from other threads, run before anything else
   bool QuitPosted = false;
   int QuitCode = 0;
   bool WakeRequested = false;  // WakeMessageLoop: run the loop hook without a message
@@ -214,6 +226,11 @@ struct State {
   BOOL FontSmoothing = TRUE;
 };
 
+// Window coordinates and sizes are kept within this range, so that no sum of them overflows.
+constexpr int kMaxCoord = 1 << 24;
+inline int ClampCoord(int v) { return v < -kMaxCoord ? -kMaxCoord : v > kMaxCoord ? kMaxCoord : v; }
+inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; }
+
 State& S();
 // Creates the desktop and the screen on first use.
 void EnsureInit();
@@ -246,6 +263,8 @@ void InvalidateWnd(Wnd* w, const Region* windowCoordsRgn, UINT flags);
 void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot);
 bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found);
 void PaintDesktop(const Region& screenRgn);
+// Copies the screen pixels of `dst` (screen coordinates) from the same area shifted by -d.
+void CopyScreen(const Region& dst, int dx, int dy);
 void ForgetWindowPaint(Wnd* w);
 void ReleaseWindowDCs(Wnd* w);
 void CaretOnDestroy(HWND h);

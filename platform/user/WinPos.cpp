@@ -233,8 +233,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     x = w->Rect.Left;
     y = w->Rect.Top;
   }
-  if (cx < 0) cx = 0;
-  if (cy < 0) cy = 0;
+  x = ClampCoord(x);
+  y = ClampCoord(y);
+  cx = ClampSize(cx);
+  cy = ClampSize(cy);
   if (w->IsTopLevel() && !(flags & SWP_NOSIZE) && !(w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) &&
       (cx != w->Rect.Width() || cy != w->Rect.Height()) && (w->Style & WS_THICKFRAME)) {
     MINMAXINFO mmi;
@@ -262,10 +264,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   const TRect oldClient = w->Client;
   const bool wasVisible = ReallyVisible(w);
   const Region oldVisible = wasVisible ? VisibleRegion(w, false, false, true) : Region();
-  TRect newRect = Bounds((flags & SWP_NOMOVE) ? oldRect.Left : wp.x,
-                         (flags & SWP_NOMOVE) ? oldRect.Top : wp.y,
-                         (flags & SWP_NOSIZE) ? oldRect.Width() : std::max(0, wp.cx),
-                         (flags & SWP_NOSIZE) ? oldRect.Height() : std::max(0, wp.cy));
+  TRect newRect = Bounds((flags & SWP_NOMOVE) ? oldRect.Left : ClampCoord(wp.x),
+                         (flags & SWP_NOMOVE) ? oldRect.Top : ClampCoord(wp.y),
+                         (flags & SWP_NOSIZE) ? oldRect.Width() : ClampSize(wp.cx),
+                         (flags & SWP_NOSIZE) ? oldRect.Height() : ClampSize(wp.cy));
   const bool moved = newRect.Left != oldRect.Left || newRect.Top != oldRect.Top;
   const bool sized = newRect.Width() != oldRect.Width() || newRect.Height() != oldRect.Height();
   if (!moved) flags |= SWP_NOMOVE;
@@ -299,10 +301,29 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 
   // Repainting what changed.
   if (!(flags & SWP_NOREDRAW) || (flags & SWP_HIDEWINDOW)) {
-    Region exposed = oldVisible;
-    if (nowVisible) exposed = Region::Combine(exposed, VisibleRegion(w, false, false, true), RGN_DIFF);
+    const Region newVisible = nowVisible ? VisibleRegion(w, false, false, true) : Region();
+    // A window that only moves takes its pixels along; what could not be copied repaints.
+    const bool copyBits = wasVisible && nowVisible && moved && !sized && !zChanged &&
+                          !(flags & (SWP_NOCOPYBITS | SWP_FRAMECHANGED | SWP_SHOWWINDOW));
+    Region copied;
+    if (copyBits) {
+      const TRect nowScreen = ScreenWindowRect(w);
+      const int dx = nowScreen.Left - oldScreen.Left, dy = nowScreen.Top - oldScreen.Top;
+      Region src = oldVisible;
+      src.Offset(dx, dy);
+      copied = Region::Combine(src, newVisible, RGN_AND);
+      CopyScreen(copied, dx, dy);
+    }
+    const Region exposed = Region::Combine(oldVisible, newVisible, RGN_DIFF);
     if (!exposed.IsEmpty()) InvalidateScreenArea(w->Parent, exposed, true);
-    if (nowVisible && (!wasVisible || moved || zChanged || (flags & SWP_FRAMECHANGED))) {
+    if (copyBits) {
+      Region rest = Region::Combine(newVisible, copied, RGN_DIFF);
+      if (!rest.IsEmpty()) {
+        const POINT o = WindowOrigin(w);
+        rest.Offset(-o.X, -o.Y);
+        InvalidateWnd(w, &rest, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      }
+    } else if (nowVisible && (!wasVisible || moved || zChanged || (flags & SWP_FRAMECHANGED))) {
       InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     } else if (nowVisible && sized) {
       const UINT cs = w->Class->Style;
@@ -321,7 +342,6 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
       }
     }
   }
-  (void)oldScreen;
   if ((flags & SWP_HIDEWINDOW) && W(hwnd)) OnWindowHidden(w);
   if (!(w = W(hwnd))) return TRUE;
   // Activation of top-level windows being shown or raised.
@@ -455,9 +475,6 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     // A minimised window gives activation away.
     OnWindowHidden(w);
   }
-  if (changeRect && (swp & SWP_NOSIZE) == 0) {
-    // WM_SIZE reports the new state even when the rectangle happened to stay the same.
-  }
   return wasVisible;
 }
 
@@ -530,6 +547,7 @@ static bool InWindowShape(const Wnd* w, POINT screen) {
 static Wnd* WindowFromPointIn(Wnd* parent, POINT screen, LRESULT* hitOut) {
   for (Wnd* c : std::vector<Wnd*>(parent->Children)) {
     if (!(c->Style & WS_VISIBLE) || !InWindowShape(c, screen)) continue;
+    if (c->IsChild() && (c->Style & WS_DISABLED)) continue;  // its parent takes the point
     Wnd* found = c;
     if (!(c->Style & WS_DISABLED) && !(c->Style & WS_MINIMIZE)) {
       const TRect cr = ScreenClientRect(c);

@@ -2,9 +2,10 @@
 // input, focus and activation, caret, timers, hot keys and system metrics, with the platform's
 // names and signatures (the A variants where strings are involved, plus unsuffixed aliases).
 //
-// Threads: every window belongs to the thread that created it. Functions that change windows,
-// send messages or paint must be called on that thread; PostMessageA, PostThreadMessageA and
-// IsWindow are safe from any thread.
+// Threads: every window belongs to the thread that created it. Functions that change windows
+// or paint must be called on that thread. SendMessageA to another thread's window waits until
+// that thread looks for messages and runs it (the waiting thread meanwhile runs what is sent
+// to it); PostMessageA, PostThreadMessageA, SendMessageA and IsWindow are safe from any thread.
 #pragma once
 
 #include "platform/base/Types.h"
@@ -349,7 +350,6 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
 BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
               LPRECT updateRect);
 BOOL LockWindowUpdate(HWND hwnd);
-BOOL GdiFlushUser();
 
 // ---- Input ----
 HWND SetCapture(HWND hwnd);

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <thread>
 
 #include "platform/user/UserInternal.h"
 
@@ -483,6 +482,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   if (x == CW_USEDEFAULT) x = y = 0;
   if (width == CW_USEDEFAULT) width = height = 0;
   if (height == CW_USEDEFAULT) height = 0;
+  x = ClampCoord(x);
+  y = ClampCoord(y);
+  width = ClampSize(width);
+  height = ClampSize(height);
 
   Wnd* w = new Wnd();
   {

@@ -299,3 +299,73 @@ TEST(Component, DesignPositionStreamsAsLeftAndTop) {
   const std::string bytes2(static_cast<const char*>(m2.Memory()), static_cast<size_t>(m2.Size()));
   EXPECT_EQ(ObjectBinaryToTextString(bytes2).find("Left"), std::string::npos);
 }
+
+namespace comp_test {
+
+// Overrides Notification without declaring itself: the class information is its parent's.
+class TUndeclaredListener : public TComponent {
+ public:
+  explicit TUndeclaredListener(TComponent* AOwner) : TComponent(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    ++heard;
+  }
+  int heard = 0;
+};
+
+}  // namespace comp_test
+
+TEST(Component, BroadcastsReachEveryComponentThatCanReact) {
+  TComponent owner(nullptr);
+  TClass plain = TComponent::StaticClass();
+  TClass watcher = TWatcher::StaticClass();
+  EXPECT_FALSE(plain->OverridesNotification());
+  EXPECT_TRUE(watcher->OverridesNotification());
+  // Factory-built components, as a form reader makes them.
+  TComponent* quiet = plain->Create(&owner);
+  auto* w = static_cast<TWatcher*>(watcher->Create(&owner));
+  auto* undeclared = new TUndeclaredListener(&owner);
+  undeclared->AfterConstruction();
+  for (int i = 0; i < 50; ++i) plain->Create(&owner);
+  EXPECT_EQ(w->log.size(), 51u);  // the undeclared listener and the 50
+  EXPECT_EQ(undeclared->heard, 50);
+  // A quiet component that gains components passes broadcasts on to them.
+  auto* nested = new TWatcher(quiet);
+  size_t before = nested->log.size();
+  auto* extra = plain->Create(&owner);
+  extra->SetName("Extra");
+  EXPECT_EQ(nested->log.size(), before + 1);
+  // Order of the broadcast follows the component order, also after moves.
+  auto* w2 = static_cast<TWatcher*>(watcher->Create(&owner));
+  w2->SetComponentIndex(0);
+  std::vector<TComponent*> heardBy;
+  struct TOrder : public TComponent {
+    explicit TOrder(TComponent* o, std::vector<TComponent*>* log) : TComponent(o), log_(log) {}
+    void Notification(TComponent* c, TOperation op) override {
+      TComponent::Notification(c, op);
+      if (op == opRemove) log_->push_back(this);
+    }
+    std::vector<TComponent*>* log_;
+  };
+  auto* o1 = new TOrder(&owner, &heardBy);
+  auto* o2 = new TOrder(&owner, &heardBy);
+  o2->SetComponentIndex(1);
+  delete extra;
+  ASSERT_EQ(heardBy.size(), 2u);
+  EXPECT_EQ(heardBy[0], o2);
+  EXPECT_EQ(heardBy[1], o1);
+}
+
+// A removal notice drops a free-notification link on both sides; dropping it on one side only
+// would leave x pointing at the freed y.
+TEST(Component, RemovalDropsFreeNotificationLinksBothWays) {
+  TComponent formA(nullptr), formB(nullptr);
+  TComponent* y = TComponent::StaticClass()->Create(&formA);
+  auto* x = new TComponent(&formB);
+  y->FreeNotification(x);  // different owners: linked both ways
+  formB.RemoveComponent(x);
+  formA.InsertComponent(x);  // now siblings, still linked
+  formA.RemoveComponent(x);  // the broadcast reaches y, which drops the link
+  delete y;
+  delete x;  // would tell the freed y if the link survived on x's side
+}

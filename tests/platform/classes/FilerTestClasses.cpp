@@ -34,14 +34,14 @@ const TTypeInfo* TestColorType() {
   return type;
 }
 
-ZYL_CLASS_IMPL(TStyleInfo) {
-  b.Prop("Size", &TStyleInfo::Size, &TStyleInfo::SetSize).Default(8)
-   .Prop("FaceName", &TStyleInfo::FaceName, &TStyleInfo::SetFaceName)
-   .Prop("Bold", &TStyleInfo::Bold, &TStyleInfo::SetBold).Default(TSides{});
+ZYL_CLASS_IMPL(TStreamStyle) {
+  b.Prop("Size", &TStreamStyle::Size, &TStreamStyle::SetSize).Default(8)
+   .Prop("FaceName", &TStreamStyle::FaceName, &TStreamStyle::SetFaceName)
+   .Prop("Bold", &TStreamStyle::Bold, &TStreamStyle::SetBold).Default(TSides{});
 }
 
-void TStyleInfo::Assign(TPersistent* Source) {
-  if (auto* s = dynamic_cast<TStyleInfo*>(Source)) {
+void TStreamStyle::Assign(TPersistent* Source) {
+  if (auto* s = dynamic_cast<TStreamStyle*>(Source)) {
     size_ = s->size_;
     faceName_ = s->faceName_;
     bold_ = s->bold_;
@@ -50,60 +50,60 @@ void TStyleInfo::Assign(TPersistent* Source) {
   inherited::Assign(Source);
 }
 
-ZYL_CLASS_IMPL(TTab) {
-  b.Prop("Text", &TTab::Text, &TTab::SetText)
-   .Prop("Width", &TTab::Width, &TTab::SetWidth).Default(50)
-   .Prop("Target", &TTab::Target, &TTab::SetTarget);
+ZYL_CLASS_IMPL(TStreamTab) {
+  b.Prop("Text", &TStreamTab::Text, &TStreamTab::SetText)
+   .Prop("Width", &TStreamTab::Width, &TStreamTab::SetWidth).Default(50)
+   .Prop("Target", &TStreamTab::Target, &TStreamTab::SetTarget);
 }
 
-ZYL_CLASS_IMPL(TWidget) {
-  b.Prop("Width", &TWidget::Width, &TWidget::SetWidth).Default(10)
-   .Prop("Look", &TWidget::Look, &TWidget::SetLook).Default(lkFlat)
-   .Prop("Sides", &TWidget::Sides, &TWidget::SetSides).Default(TSides{sdLeft})
-   .Prop("Ratio", &TWidget::Ratio, &TWidget::SetRatio)
-   .Prop("Scale", &TWidget::Scale, &TWidget::SetScale)
-   .Prop("Caption", &TWidget::Caption, &TWidget::SetCaption)
-   .Prop("Letter", &TWidget::Letter, &TWidget::SetLetter).Default('a')
-   .Prop("Big", &TWidget::Big, &TWidget::SetBig)
-   .Prop("Enabled", &TWidget::Enabled, &TWidget::SetEnabled).Default(true)
-   .Prop("Color", &TWidget::Color, &TWidget::SetColor, TestColorType()).Default(clTestFace)
-   .Prop("Buddy", &TWidget::Buddy, &TWidget::SetBuddy)
-   .Prop("OnClick", &TWidget::OnClick, &TWidget::SetOnClick)
-   .Prop("Style", &TWidget::Style, &TWidget::SetStyle)
-   .Prop("Tabs", &TWidget::Tabs, &TWidget::SetTabs)
-   .Prop("Version", &TWidget::Version, nullptr).Default(0);
+ZYL_CLASS_IMPL(TStreamWidget) {
+  b.Prop("Width", &TStreamWidget::Width, &TStreamWidget::SetWidth).Default(10)
+   .Prop("Look", &TStreamWidget::Look, &TStreamWidget::SetLook).Default(lkFlat)
+   .Prop("Sides", &TStreamWidget::Sides, &TStreamWidget::SetSides).Default(TSides{sdLeft})
+   .Prop("Ratio", &TStreamWidget::Ratio, &TStreamWidget::SetRatio)
+   .Prop("Scale", &TStreamWidget::Scale, &TStreamWidget::SetScale)
+   .Prop("Caption", &TStreamWidget::Caption, &TStreamWidget::SetCaption)
+   .Prop("Letter", &TStreamWidget::Letter, &TStreamWidget::SetLetter).Default('a')
+   .Prop("Big", &TStreamWidget::Big, &TStreamWidget::SetBig)
+   .Prop("Enabled", &TStreamWidget::Enabled, &TStreamWidget::SetEnabled).Default(true)
+   .Prop("Color", &TStreamWidget::Color, &TStreamWidget::SetColor, TestColorType()).Default(clTestFace)
+   .Prop("Buddy", &TStreamWidget::Buddy, &TStreamWidget::SetBuddy)
+   .Prop("OnClick", &TStreamWidget::OnClick, &TStreamWidget::SetOnClick)
+   .Prop("Style", &TStreamWidget::Style, &TStreamWidget::SetStyle)
+   .Prop("Tabs", &TStreamWidget::Tabs, &TStreamWidget::SetTabs)
+   .Prop("Version", &TStreamWidget::Version, nullptr).Default(0);
 }
 
-TWidget::TWidget(TComponent* AOwner)
-    : inherited(AOwner), style_(new TStyleInfo), tabs_(new TOwnedCollection(this, TTab::StaticClass())) {}
+TStreamWidget::TStreamWidget(TComponent* AOwner)
+    : inherited(AOwner), style_(new TStreamStyle), tabs_(new TOwnedCollection(this, TStreamTab::StaticClass())) {}
 
-TWidget::~TWidget() {
+TStreamWidget::~TStreamWidget() {
   Destroying();
   SetParentWidget(nullptr);
-  for (TWidget* c : children_) c->parentWidget_ = nullptr;
+  for (TStreamWidget* c : children_) c->parentWidget_ = nullptr;
   DestroyComponents();
   delete tabs_;
   delete style_;
 }
 
-void TWidget::SetBuddy(TWidget* v) {
+void TStreamWidget::SetBuddy(TStreamWidget* v) {
   if (buddy_ == v) return;
   if (buddy_) buddy_->RemoveFreeNotification(this);
   buddy_ = v;
   if (buddy_) buddy_->FreeNotification(this);
 }
 
-void TWidget::Notification(TComponent* AComponent, TOperation Operation) {
+void TStreamWidget::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == buddy_) buddy_ = nullptr;
   for (int i = 0; i < tabs_->Count(); ++i) {
-    auto* tab = static_cast<TTab*>(tabs_->Items(i));
+    auto* tab = static_cast<TStreamTab*>(tabs_->Items(i));
     if (tab->Target() == AComponent) tab->SetTarget(nullptr);
   }
 }
 
-void TWidget::SetParentWidget(TWidget* p) {
+void TStreamWidget::SetParentWidget(TStreamWidget* p) {
   if (parentWidget_ == p) return;
   if (parentWidget_) {
     auto& list = parentWidget_->children_;
@@ -113,20 +113,20 @@ void TWidget::SetParentWidget(TWidget* p) {
   if (p) p->children_.push_back(this);
 }
 
-void TWidget::SetChildOrder(TComponent* Child, int Order) {
+void TStreamWidget::SetChildOrder(TComponent* Child, int Order) {
   auto it = std::find(children_.begin(), children_.end(), Child);
   if (it == children_.end()) return;
   children_.erase(it);
   Order = std::clamp(Order, 0, static_cast<int>(children_.size()));
-  children_.insert(children_.begin() + Order, static_cast<TWidget*>(Child));
+  children_.insert(children_.begin() + Order, static_cast<TStreamWidget*>(Child));
 }
 
-std::vector<std::string>& TWidget::LoadedOrder() {
+std::vector<std::string>& TStreamWidget::LoadedOrder() {
   static std::vector<std::string> order;
   return order;
 }
 
-void TWidget::Loaded() {
+void TStreamWidget::Loaded() {
   ++loadedCalls_;
   wasLoadingAtLoaded_ = ComponentState().contains(csLoading);
   stillReadingAtLoaded_ = ComponentState().contains(csReading);
@@ -135,15 +135,15 @@ void TWidget::Loaded() {
   inherited::Loaded();
 }
 
-void TWidget::ReadState(TReader* Reader) {
+void TStreamWidget::ReadState(TReader* Reader) {
   // As controls do: the reader's parent becomes the parent widget.
-  if (auto* p = dynamic_cast<TWidget*>(Reader->Parent()); p && p != this) SetParentWidget(p);
+  if (auto* p = dynamic_cast<TStreamWidget*>(Reader->Parent()); p && p != this) SetParentWidget(p);
   inherited::ReadState(Reader);
 }
 
-void TWidget::DefineProperties(TFiler* Filer) {
+void TStreamWidget::DefineProperties(TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  auto* ancestor = dynamic_cast<TWidget*>(Filer->Ancestor());
+  auto* ancestor = dynamic_cast<TStreamWidget*>(Filer->Ancestor());
   Filer->DefineProperty(
       "Internal", [this](TReader* r) { internal_ = r->ReadString(); },
       [this](TWriter* w) { w->WriteString(internal_); },
@@ -161,47 +161,54 @@ void TWidget::DefineProperties(TFiler* Filer) {
   Filer->DefineProperty("OldWidth", [this](TReader* r) { SetWidth(r->ReadInteger() * 2); }, nullptr, false);
 }
 
-void TWidget::GetChildren(const TGetChildProc& Proc, TComponent*) {
-  const std::vector<TWidget*> children = children_;
-  for (TWidget* c : children) Proc(c);
+void TStreamWidget::GetChildren(const TGetChildProc& Proc, TComponent*) {
+  const std::vector<TStreamWidget*> children = children_;
+  for (TStreamWidget* c : children) Proc(c);
 }
 
-ZYL_CLASS_IMPL(TLabeledWidget) {}
+ZYL_CLASS_IMPL(TLabeledStreamWidget) {}
 
-TLabeledWidget::TLabeledWidget(TComponent* AOwner) : inherited(AOwner), label_(new TWidget(this)) {
+TLabeledStreamWidget::TLabeledStreamWidget(TComponent* AOwner) : inherited(AOwner), label_(new TStreamWidget(this)) {
   label_->SetName("SubLabel");
 }
 
-void TLabeledWidget::DefineProperties(TFiler* Filer) {
+void TLabeledStreamWidget::DefineProperties(TFiler* Filer) {
   inherited::DefineProperties(Filer);
   Filer->DefineBinaryProperty(
       "SubLabel", [this](TStream* s) { s->ReadComponent(label_); },
       [this](TStream* s) { s->WriteComponent(label_); }, true);
 }
 
-ZYL_CLASS_IMPL(TTestForm) {
-  b.Prop("Tag2", &TTestForm::Tag2, &TTestForm::SetTag2).Default(0)
-   .Method("WidgetClick", &TTestForm::WidgetClick)
-   .Method("OtherClick", &TTestForm::OtherClick)
-   .Field("Widget1", &TTestForm::Widget1);
+ZYL_CLASS_IMPL(TStreamForm) {
+  b.Prop("Tag2", &TStreamForm::Tag2, &TStreamForm::SetTag2).Default(0)
+   .Method("WidgetClick", &TStreamForm::WidgetClick)
+   .Method("OtherClick", &TStreamForm::OtherClick)
+   .Field("Widget1", &TStreamForm::Widget1);
 }
 
-void TTestForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
+void TStreamForm::GetChildren(const TGetChildProc& Proc, TComponent*) {
   for (int i = 0; i < ComponentCount(); ++i) {
-    auto* w = dynamic_cast<TWidget*>(Components(i));
+    auto* w = dynamic_cast<TStreamWidget*>(Components(i));
     if (!w || !w->ParentWidget()) Proc(Components(i));
   }
 }
 
-void TTestForm::Loaded() {
+void TStreamForm::Loaded() {
   ++loadedCalls_;
   inherited::Loaded();
+}
+
+ZYL_CLASS_IMPL(TStreamFrame) {}
+
+void TStreamFrame::GetChildren(const TGetChildProc& Proc, TComponent*) {
+  for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
 }
 
 void RegisterFilerTestClasses() {
   static std::once_flag once;
   std::call_once(once, [] {
-    RegisterClasses({TWidget::StaticClass(), TLabeledWidget::StaticClass(), TTestForm::StaticClass()});
+    RegisterClasses({TStreamWidget::StaticClass(), TLabeledStreamWidget::StaticClass(), TStreamForm::StaticClass(),
+                     TStreamFrame::StaticClass()});
   });
 }
 

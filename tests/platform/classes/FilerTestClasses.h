@@ -24,9 +24,9 @@ const vcl::TTypeInfo* TestColorType();
 constexpr int32_t clTestRed = 0x0000FF;
 constexpr int32_t clTestFace = static_cast<int32_t>(0x8000000F);
 
-class TStyleInfo : public vcl::TPersistent {
-  ZYL_CLASS(TStyleInfo, vcl::TPersistent)
-  TStyleInfo() = default;
+class TStreamStyle : public vcl::TPersistent {
+  ZYL_CLASS(TStreamStyle, vcl::TPersistent)
+  TStreamStyle() = default;
   void Assign(vcl::TPersistent* Source) override;
   int32_t Size() const { return size_; }
   void SetSize(int32_t v) { size_ = v; }
@@ -41,9 +41,9 @@ class TStyleInfo : public vcl::TPersistent {
   TSides bold_;
 };
 
-class TTab : public vcl::TCollectionItem {
-  ZYL_CLASS(TTab, vcl::TCollectionItem)
-  explicit TTab(vcl::TCollection* Collection) : inherited(Collection) {}
+class TStreamTab : public vcl::TCollectionItem {
+  ZYL_CLASS(TStreamTab, vcl::TCollectionItem)
+  explicit TStreamTab(vcl::TCollection* Collection) : inherited(Collection) {}
   const std::string& Text() const { return text_; }
   void SetText(const std::string& v) { text_ = v; }
   int32_t Width() const { return width_; }
@@ -57,10 +57,10 @@ class TTab : public vcl::TCollectionItem {
   vcl::TComponent* target_ = nullptr;
 };
 
-class TWidget : public vcl::TComponent {
-  ZYL_CLASS(TWidget, vcl::TComponent)
-  explicit TWidget(vcl::TComponent* AOwner);
-  ~TWidget() override;
+class TStreamWidget : public vcl::TComponent {
+  ZYL_CLASS(TStreamWidget, vcl::TComponent)
+  explicit TStreamWidget(vcl::TComponent* AOwner);
+  ~TStreamWidget() override;
 
   int32_t Width() const { return width_; }
   void SetWidth(int32_t v) { width_ = v; }
@@ -82,12 +82,12 @@ class TWidget : public vcl::TComponent {
   void SetEnabled(bool v) { enabled_ = v; }
   int32_t Color() const { return color_; }
   void SetColor(int32_t v) { color_ = v; }
-  TWidget* Buddy() const { return buddy_; }
-  void SetBuddy(TWidget* v);
+  TStreamWidget* Buddy() const { return buddy_; }
+  void SetBuddy(TStreamWidget* v);
   vcl::TNotifyEvent OnClick() const { return onClick_; }
   void SetOnClick(vcl::TNotifyEvent v) { onClick_ = v; }
-  TStyleInfo* Style() const { return style_; }
-  void SetStyle(TStyleInfo* v) { style_->Assign(v); }
+  TStreamStyle* Style() const { return style_; }
+  void SetStyle(TStreamStyle* v) { style_->Assign(v); }
   int32_t Version() const { return 3; }
   vcl::TOwnedCollection* Tabs() const { return tabs_; }
   void SetTabs(vcl::TOwnedCollection* v) { tabs_->Assign(v); }
@@ -98,9 +98,9 @@ class TWidget : public vcl::TComponent {
   std::string blob_;
 
   // The control-like parent: children are written by their parent widget.
-  TWidget* ParentWidget() const { return parentWidget_; }
-  void SetParentWidget(TWidget* p);
-  const std::vector<TWidget*>& Children() const { return children_; }
+  TStreamWidget* ParentWidget() const { return parentWidget_; }
+  void SetParentWidget(TStreamWidget* p);
+  const std::vector<TStreamWidget*>& Children() const { return children_; }
 
   // What Loaded saw.
   int loadedCalls_ = 0;
@@ -129,29 +129,29 @@ class TWidget : public vcl::TComponent {
   int64_t big_ = 0;
   bool enabled_ = true;
   int32_t color_ = clTestFace;
-  TWidget* buddy_ = nullptr;
+  TStreamWidget* buddy_ = nullptr;
   vcl::TNotifyEvent onClick_;
-  TStyleInfo* style_;
+  TStreamStyle* style_;
   vcl::TOwnedCollection* tabs_;
-  TWidget* parentWidget_ = nullptr;
-  std::vector<TWidget*> children_;
+  TStreamWidget* parentWidget_ = nullptr;
+  std::vector<TStreamWidget*> children_;
 };
 
 // A widget that owns a label widget and streams it whole as the binary property "SubLabel".
-class TLabeledWidget : public TWidget {
-  ZYL_CLASS(TLabeledWidget, TWidget)
-  explicit TLabeledWidget(vcl::TComponent* AOwner);
-  TWidget* Label() const { return label_; }
+class TLabeledStreamWidget : public TStreamWidget {
+  ZYL_CLASS(TLabeledStreamWidget, TStreamWidget)
+  explicit TLabeledStreamWidget(vcl::TComponent* AOwner);
+  TStreamWidget* Label() const { return label_; }
   void DefineProperties(vcl::TFiler* Filer) override;
 
  private:
-  TWidget* label_;
+  TStreamWidget* label_;
 };
 
 // The root: lists its components without a parent widget, publishes handlers and fields.
-class TTestForm : public vcl::TComponent {
-  ZYL_CLASS(TTestForm, vcl::TComponent)
-  explicit TTestForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+class TStreamForm : public vcl::TComponent {
+  ZYL_CLASS(TStreamForm, vcl::TComponent)
+  explicit TStreamForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
   void GetChildren(const vcl::TGetChildProc& Proc, vcl::TComponent* Root) override;
   void WidgetClick(vcl::TObject* Sender) { lastClick = Sender; }
   void OtherClick(vcl::TObject* Sender) { lastOther = Sender; }
@@ -162,10 +162,18 @@ class TTestForm : public vcl::TComponent {
 
   vcl::TObject* lastClick = nullptr;
   vcl::TObject* lastOther = nullptr;
-  TWidget* Widget1 = nullptr;
+  TStreamWidget* Widget1 = nullptr;
 
  private:
   int32_t tag2_ = 0;
+};
+
+// A frame: it owns the components it contains and is placed inline in a form.
+class TStreamFrame : public vcl::TComponent {
+  ZYL_CLASS(TStreamFrame, vcl::TComponent)
+  explicit TStreamFrame(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  void GetChildren(const vcl::TGetChildProc& Proc, vcl::TComponent* Root) override;
+  vcl::TComponent* GetChildOwner() override { return this; }
 };
 
 // Registers the classes above once.

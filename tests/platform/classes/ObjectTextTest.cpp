@@ -345,6 +345,7 @@ TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = 1.2.3\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = -\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = )\r\nend"), EParserError);
+  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 Null 2)\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA [x]\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend"), EParserError);
   std::string deep = "object A: TA\r\n  P = ";

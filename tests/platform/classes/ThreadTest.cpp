@@ -81,6 +81,7 @@ TEST(Thread, SynchronizeRunsOnTheMainThreadWhenDrained) {
   TWakeSignal wake;
   TWorker w(true);
   EXPECT_TRUE(w.Suspended());
+  EXPECT_THROW(w.WaitFor(), EThread);  // never started: waiting would never end
   EXPECT_EQ(w.Priority(), tpNormal);
   w.SetPriority(tpHigher);
   EXPECT_EQ(w.Priority(), tpHigher);
@@ -189,4 +190,30 @@ TEST(Thread, FreeOnTerminateDeletesTheThread) {
   // The thread deletes itself after its last request.
   done.get();
   SUCCEED();
+}
+
+namespace {
+
+class TSelfWaiter : public TThread {
+ public:
+  TSelfWaiter() : TThread(true) {}
+  bool refused = false;
+
+ protected:
+  void Execute() override {
+    try {
+      WaitFor();
+    } catch (const EThread&) {
+      refused = true;
+    }
+  }
+};
+
+}  // namespace
+
+TEST(Thread, AThreadCannotWaitForItself) {
+  TSelfWaiter t;
+  t.Start();
+  t.WaitFor();
+  EXPECT_TRUE(t.refused);
 }

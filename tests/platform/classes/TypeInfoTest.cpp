@@ -55,6 +55,9 @@ class TBigGadget : public TGadget {
   void SetExtra(std::string s) { extra_ = std::move(s); }
   void Ping(TObject* sender) { pinged = sender; }
   void SetLevel(int32_t v) { level_ = v; }
+  int32_t Mask() const { return mask_; }
+  void SetMask(int32_t v) { mask_ = v; }
+  int32_t mask_ = static_cast<int32_t>(0x8000000F);
   std::string extra_;
   TObject* pinged = nullptr;
   int32_t level_ = 0;
@@ -99,7 +102,8 @@ ZYL_CLASS_IMPL(TBigGadget) {
   b.Prop("Extra", &TBigGadget::Extra, &TBigGadget::SetExtra)
    .Prop("Width", &TGadget::Width, &TGadget::SetWidth).Default(50)  // redeclared default
    .Method("Ping", &TBigGadget::Ping)
-   .Prop("Level", &TBigGadget::level_, &TBigGadget::SetLevel, LevelTypeInfo());
+   .Prop("Level", &TBigGadget::level_, &TBigGadget::SetLevel, LevelTypeInfo())
+   .Prop("Mask", &TBigGadget::Mask, &TBigGadget::SetMask).Default(0x8000000F);
 }
 
 }  // namespace ti_test
@@ -159,7 +163,7 @@ TEST(TypeInfo, PropListOrderAndKinds) {
   for (auto* p : list) names.push_back(p->Name);
   std::vector<std::string> expected = {"Width", "Shade", "Edges", "Ratio", "Caption",
                                        "Letter", "Big", "Buddy", "OnPing", "Visible",
-                                       "Locked", "Version", "Counter", "Extra", "Level"};
+                                       "Locked", "Version", "Counter", "Extra", "Level", "Mask"};
   EXPECT_EQ(names, expected);
   EXPECT_EQ(list[0]->OwnerClass, TBigGadget::StaticClass());  // the redeclaration wins
   EXPECT_EQ(list[0]->Default, 50);
@@ -275,6 +279,9 @@ TEST(TypeInfo, StoredAndDefaultRules) {
   EXPECT_FALSE(IsStoredProp(&g, "Caption"));
   EXPECT_FALSE(IsStoredProp(&g, "Version"));
   EXPECT_TRUE(IsStoredProp(&g, "Width"));
+  // A default given as an unsigned literal compares as the property's own type reads it.
+  EXPECT_TRUE(IsDefaultPropValue(&g, prop("Mask")));
+  EXPECT_EQ(prop("Mask")->Default, static_cast<int32_t>(0x8000000F));
 }
 
 TEST(TypeInfo, NamedIntegerTypesAndIdentifierMaps) {

@@ -375,3 +375,45 @@ TEST(DeviceContexts, DcBrushAndPenFollowTheirColours) {
   DPtoLP(c.dc(), pts, 2);
   EXPECT_EQ(pts[1], Point(5, 5));
 }
+
+TEST(SurfaceDCs, CoverageBlendRoundsLikeTheFormula) {
+  Canvas c(256, 1, RGB(10, 200, 255));
+  std::vector<uint8_t> mask(256);
+  for (int i = 0; i < 256; ++i) mask[i] = uint8_t(i);
+  gdi::DCObj* d = gdi::LookupDC(c.dc());
+  {
+    gdi::DrawScope scope(*d);
+    gdi::PaintCoverage(*d, 0, 0, mask.data(), 256, 1, 256, RGB(250, 3, 128));
+  }
+  auto blend = [](int fg, int bg, int a) { return (fg * a + bg * (255 - a) + 127) / 255; };
+  for (int a = 0; a < 256; ++a) {
+    const COLORREF p = c.At(a, 0);
+    EXPECT_EQ(GetRValue(p), blend(250, 10, a)) << a;
+    EXPECT_EQ(GetGValue(p), blend(3, 200, a)) << a;
+    EXPECT_EQ(GetBValue(p), blend(128, 255, a)) << a;
+  }
+}
+
+TEST(Icons, MonochromeIconsUseADoubleHeightMask) {
+  // AND rows above XOR rows: pixel 0 transparent, 1 black, 2 white, 3 inverted.
+  //             AND: 1 0 0 1   XOR: 0 0 1 1
+  const BYTE bits[4] = {0x90, 0, 0x30, 0};
+  HBITMAP mask = CreateBitmap(4, 2, 1, 1, bits);
+  ICONINFO ii{FALSE, 1, 1, mask, nullptr};
+  HICON cursor = CreateIconIndirect(&ii);
+  ASSERT_NE(cursor, nullptr);
+  DeleteObject(mask);
+  Canvas c(4, 1, kRed);
+  ASSERT_TRUE(DrawIconEx(c.dc(), 0, 0, cursor, 0, 0, 0, nullptr, DI_NORMAL));
+  EXPECT_EQ(c.At(0, 0), kRed);
+  EXPECT_EQ(c.At(1, 0), kBlack);
+  EXPECT_EQ(c.At(2, 0), kWhite);
+  EXPECT_EQ(c.At(3, 0), RGB(0, 255, 255));
+  ICONINFO back;
+  ASSERT_TRUE(GetIconInfo(cursor, &back));
+  EXPECT_FALSE(back.fIcon);
+  EXPECT_EQ(back.xHotspot, 1u);
+  EXPECT_EQ(back.hbmColor, nullptr);
+  DeleteObject(back.hbmMask);
+  DestroyIcon(cursor);
+}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <random>
 
 #include "platform/gdi/Gdi.h"
@@ -12,7 +13,7 @@ using namespace win;
 using namespace gditest;
 
 TEST(Robustness, RandomCallsWithExtremeArguments) {
-  std::mt19937 rng(99);
+  std::mt19937 rng(std::getenv("ZYL_GDI_FUZZ_SEED") ? unsigned(std::atoi(std::getenv("ZYL_GDI_FUZZ_SEED"))) : 99u);
   auto coord = [&]() -> int {
     switch (rng() % 8) {
       case 0: return INT_MIN;

@@ -567,3 +567,36 @@ TEST(Curves, RoundRectAndInsideFrameEllipseStayInTheirBox) {
   EXPECT_EQ(d.At(10, 10), kRed);
   EXPECT_EQ(d.At(4, 10), kBlack);
 }
+
+TEST(Paths, CurvesAreRecordedFlattened) {
+  Canvas c(50, 50);
+  BeginPath(c.dc());
+  Pie(c.dc(), 0, 0, 41, 41, 40, 20, 20, 0);  // the top-right quarter
+  EndPath(c.dc());
+  HRGN rgn = PathToRegion(c.dc());
+  ASSERT_NE(rgn, nullptr);
+  EXPECT_TRUE(PtInRegion(rgn, 28, 12));
+  EXPECT_FALSE(PtInRegion(rgn, 12, 12));
+  EXPECT_FALSE(PtInRegion(rgn, 28, 28));
+  DeleteObject(rgn);
+  BeginPath(c.dc());
+  Arc(c.dc(), 0, 0, 41, 41, 40, 20, 20, 0);
+  EndPath(c.dc());
+  const int n = GetPath(c.dc(), nullptr, nullptr, 0);
+  ASSERT_GT(n, 4);
+  std::vector<POINT> pts(n);
+  std::vector<BYTE> types(n);
+  GetPath(c.dc(), pts.data(), types.data(), n);
+  EXPECT_EQ(pts.front(), Point(40, 20));  // counter-clockwise from 3 o'clock ...
+  EXPECT_EQ(pts.back(), Point(20, 0));    // ... to 12 o'clock
+  EXPECT_LT(pts[n / 2].Y, 20);
+  EXPECT_GT(pts[n / 2].X, 20);
+  AbortPath(c.dc());
+  BeginPath(c.dc());
+  RoundRect(c.dc(), 0, 0, 20, 10, 6, 6);
+  EndPath(c.dc());
+  rgn = PathToRegion(c.dc());
+  EXPECT_TRUE(PtInRegion(rgn, 10, 5));
+  EXPECT_FALSE(PtInRegion(rgn, 0, 0));
+  DeleteObject(rgn);
+}

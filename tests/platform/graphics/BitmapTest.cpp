@@ -425,3 +425,18 @@ TEST(BitmapFiles, FilesAndResources) {
   UnregisterResource(HInstance, RT_BITMAP, "TEALDIB");
   UnregisterResource(HInstance, RT_BITMAP, ResourceId(77));
 }
+
+TEST(Bitmap, DrawingOnIndexedFormatsReadsBackInTheirColours) {
+  std::unique_ptr<TBitmap> b8(NewBitmap(4, 4, pf8bit, clWhite));
+  b8->Canvas()->SetPixels(1, 1, win::RGB(1, 2, 3));
+  EXPECT_EQ(At(b8.get(), 1, 1), clBlack);
+  b8->Canvas()->Brush()->SetColor(win::RGB(250, 5, 5));
+  b8->Canvas()->FillRect(Rect(2, 2, 4, 4));
+  EXPECT_EQ(At(b8.get(), 3, 3), clRed);
+  std::unique_ptr<TBitmap> b1(NewBitmap(4, 4, pf1bit, clBlack));
+  b1->Canvas()->SetPixels(0, 0, win::RGB(230, 230, 230));
+  EXPECT_EQ(At(b1.get(), 0, 0), clWhite);
+  std::unique_ptr<TBitmap> b15(NewBitmap(2, 2, pf15bit, clBlack));
+  b15->Canvas()->SetPixels(0, 0, win::RGB(255, 255, 255));
+  EXPECT_EQ(At(b15.get(), 0, 0), clWhite);
+}

@@ -246,3 +246,17 @@ TEST(GraphicsStreams, CorruptPictureDataRaisesReadErrors) {
       "end\n";
   EXPECT_THROW(ReadComponentFromBytes(ObjectTextToBinaryString(unknown), &h), EReadError);
 }
+
+TEST(Icon, SharedSystemIconHandlesAreAccepted) {
+  // The window system hands out shared icons the raster engine does not hold.
+  const auto shared = reinterpret_cast<win::HICON>(uintptr_t(0x00020000u | 32512u));
+  TIcon icon;
+  icon.SetHandle(shared);
+  EXPECT_FALSE(icon.Empty());
+  EXPECT_EQ(icon.Width(), 32);
+  EXPECT_EQ(icon.Height(), 32);
+  EXPECT_EQ(icon.Handle(), shared);
+  std::unique_ptr<TBitmap> dst(NewBitmap(8, 8));
+  dst->Canvas()->Draw(0, 0, &icon);  // nothing to draw, and no failure
+  EXPECT_EQ(icon.ReleaseHandle(), shared);
+}

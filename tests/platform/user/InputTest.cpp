@@ -335,7 +335,8 @@ TEST_F(InputTest, DisabledChildrenPassMouseInputToTheirParent) {
   Click(p.X, p.Y);
   EXPECT_EQ(rec.MessagesOf(dis, {WM_LBUTTONDOWN}).size(), 0u);
   EXPECT_EQ(rec.MessagesOf(inner, {WM_LBUTTONDOWN}).size(), 1u);
-  EXPECT_EQ(WindowFromPoint(p), dis);  // WindowFromPoint still names the disabled window
+  EXPECT_EQ(WindowFromPoint(p), inner);  // disabled children are passed over
+  EXPECT_EQ(ChildWindowFromPoint(inner, POINT{15, 15}), dis);  // unless asked without restriction
 }
 
 TEST_F(InputTest, WheelGoesToTheFocusWindowAndUpToItsParents) {

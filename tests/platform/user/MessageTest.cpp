@@ -172,6 +172,43 @@ TEST_F(MessageTest, OtherThreadsPostSafely) {
   EXPECT_EQ(m.message, WM_USER + 1);
 }
 
+DWORD g_ranOn = 0;
+BOOL g_inSend = FALSE;
+LRESULT CrossProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_USER) {
+    g_ranOn = GetCurrentThreadId();
+    g_inSend = InSendMessage();
+    return 42 + static_cast<LRESULT>(w);
+  }
+  return DefWindowProcA(h, m, w, l);
+}
+
+TEST_F(MessageTest, SendingToAnotherThreadsWindowRunsOnThatThread) {
+  WNDCLASSA wc;
+  wc.lpfnWndProc = CrossProc;
+  wc.lpszClassName = "Cross";
+  RegisterClassA(&wc);
+  HWND w = CreateWindowExA(0, "Cross", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  std::atomic<LRESULT> got{0};
+  std::thread t([&] {
+    got = SendMessageA(w, WM_USER, 1, 0);
+    PostMessageA(w, WM_USER + 1, 0, 0);
+  });
+  MSG m;
+  while (GetMessageA(&m, nullptr, 0, 0)) {
+    if (m.message == WM_USER + 1) break;
+    DispatchMessageA(&m);
+  }
+  t.join();
+  EXPECT_EQ(got.load(), 43);
+  EXPECT_EQ(g_ranOn, GetCurrentThreadId());
+  EXPECT_TRUE(g_inSend);
+  EXPECT_FALSE(InSendMessage());
+  // Same thread: called directly.
+  EXPECT_EQ(SendMessageA(w, WM_USER, 2, 0), 44);
+  EXPECT_FALSE(g_inSend);
+}
+
 TEST_F(MessageTest, GetMessageWaitsForAMessageFromAnotherThread) {
   const DWORD me = GetCurrentThreadId();
   std::thread t([me] { PostThreadMessageA(me, WM_USER + 7, 0, 0); });

@@ -119,6 +119,17 @@ TEST_F(MetricsTest, BadInputIsRefusedWithoutHarm) {
   EXPECT_EQ(testkit::CaptureScreen().Color(10, 10), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(testkit::CaptureWindow(w).Width, 0);  // too large to capture
   DestroyWindow(w);
+  // Extreme coordinates are kept in a range where no sum overflows.
+  HWND far = CreateWindowExA(0, "PlainWnd", "", WS_POPUP | WS_VISIBLE, 0x7FFFFFF0, 0x7FFFFFF0, 0x7FFFFFFF, 100,
+                             nullptr, nullptr, nullptr, nullptr);
+  RECT fr;
+  GetWindowRect(far, &fr);
+  EXPECT_GT(fr.Right, fr.Left);
+  MoveWindow(far, -0x7FFFFFFF, 0, 0x7FFFFFFF, 0x7FFFFFFF, TRUE);
+  GetWindowRect(far, &fr);
+  EXPECT_GE(fr.Right, fr.Left);
+  testkit::RunUntilIdle();
+  DestroyWindow(far);
   HWND n = CreateWindowExA(0, "PlainWnd", "t", WS_POPUP, 0, 0, -10, -10, nullptr, nullptr, nullptr, nullptr);
   RECT r;
   GetWindowRect(n, &r);

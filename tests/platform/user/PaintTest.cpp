@@ -93,6 +93,37 @@ TEST_F(PaintTest, TopLevelWindowsAlwaysClipEachOther) {
   EXPECT_EQ(At(250, 250), kRed);
 }
 
+TEST_F(PaintTest, MovedWindowsTakeTheirPixelsAlong) {
+  HWND p = ColorWindow(nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 300, 300, kRed);
+  HWND c = ColorWindow(p, WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, kGreen);
+  RunUntilIdle();
+  // Paint a mark the window's own painting would not restore.
+  HDC dc = GetDC(c);
+  SetPixelV(dc, 5, 5, kYellow);
+  ReleaseDC(c, dc);
+  TMessageRecorder rec;
+  rec.Attach(p);
+  rec.Attach(c);
+  MoveWindow(c, 100, 120, 50, 50, TRUE);
+  RunUntilIdle();
+  EXPECT_EQ(At(105, 125), kYellow);  // copied, not repainted
+  EXPECT_EQ(rec.MessagesOf(c, {WM_PAINT}).size(), 0u);
+  EXPECT_EQ(rec.MessagesOf(p, {WM_PAINT}).size(), 1u);  // the uncovered area
+  EXPECT_EQ(At(15, 15), kRed);
+  // Moving partly off the parent and back: the part that was clipped repaints.
+  MoveWindow(c, 280, 120, 50, 50, TRUE);
+  MoveWindow(c, 100, 120, 50, 50, TRUE);
+  rec.Clear();
+  RunUntilIdle();
+  EXPECT_EQ(rec.MessagesOf(c, {WM_PAINT}).size(), 1u);
+  EXPECT_EQ(At(145, 125), kGreen);
+  EXPECT_EQ(At(105, 125), kYellow);  // still the copied pixels
+  // SWP_NOCOPYBITS repaints the whole window.
+  SetWindowPos(c, nullptr, 50, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOCOPYBITS);
+  RunUntilIdle();
+  EXPECT_EQ(At(55, 55), kGreen);
+}
+
 TEST_F(PaintTest, BeginPaintReportsTheUpdateAreaAndClipsToIt) {
   static RECT paintRect;
   static BOOL paintErase;
@@ -420,6 +451,10 @@ TEST_F(PaintTest, CapturesComparisonAndPng) {
   EXPECT_EQ(std::string(sig + 1, 3), "PNG");
   std::remove(path.c_str());
   EXPECT_FALSE(WritePng(TCapture(), path));
+  const std::string failure = WriteFailurePng(whole, "what/the test saw");
+  ASSERT_FALSE(failure.empty());
+  EXPECT_NE(failure.find("what_the_test_saw.png"), std::string::npos);
+  std::remove(failure.c_str());
   EXPECT_FALSE(WritePng(whole, "/nonexistent-dir/x.png"));
 }
 

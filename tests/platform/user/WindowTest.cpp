@@ -397,6 +397,19 @@ TEST_F(WindowTest, NonClientAreasShrinkTheClientArea) {
   EXPECT_EQ(client, (RECT{0, 0, 100 - GetSystemMetrics(SM_CXVSCROLL), 100 - GetSystemMetrics(SM_CYHSCROLL)}));
 }
 
+TEST_F(WindowTest, FrameChangesRecalculateTheClientArea) {
+  HWND w = CreateWindowExA(0, "LogWnd", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr, nullptr, nullptr);
+  SetWindowLongA(w, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+  RECT r;
+  GetClientRect(w, &r);
+  EXPECT_EQ(r, (RECT{0, 0, 100, 80}));  // a style alone changes nothing yet
+  g_log.clear();
+  SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  GetClientRect(w, &r);
+  EXPECT_EQ(r, (RECT{0, 0, 96, 76}));
+  EXPECT_EQ(LogOf(w, {WM_NCCALCSIZE, WM_SIZE}), (std::vector<UINT>{WM_NCCALCSIZE, WM_SIZE}));
+}
+
 TEST_F(WindowTest, CoordinatesMapBetweenWindows) {
   HWND top = CreateWindowExA(0, "PlainWnd", "", WS_POPUP | WS_BORDER, 100, 50, 300, 300, nullptr, nullptr, nullptr, nullptr);
   HWND child = CreateWindowExA(0, "PlainWnd", "", WS_CHILD, 20, 30, 50, 50, top, nullptr, nullptr, nullptr);
@@ -516,6 +529,31 @@ TEST_F(WindowTest, ShowWindowStatesAndPlacement) {
   ShowWindow(w, SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_EQ(LogOf(w, {WM_SHOWWINDOW}), std::vector<UINT>{WM_SHOWWINDOW});
+}
+
+TEST_F(WindowTest, SizeMessagesReportTheShowState) {
+  HWND w = CreateWindowExA(0, "PlainWnd", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  TMessageRecorder rec(w);
+  auto lastSize = [&]() -> std::pair<WPARAM, LPARAM> {
+    std::pair<WPARAM, LPARAM> r{99, 0};
+    for (auto& e : rec.Entries()) {
+      if (e.Msg == WM_SIZE) r = {e.WParam, e.LParam};
+    }
+    return r;
+  };
+  ShowWindow(w, SW_MAXIMIZE);
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_EQ(lastSize(), (std::pair<WPARAM, LPARAM>{SIZE_MAXIMIZED, MAKELPARAM(client.Right, client.Bottom)}));
+  ShowWindow(w, SW_MINIMIZE);
+  EXPECT_EQ(lastSize().first, SIZE_MINIMIZED);
+  EXPECT_NE(GetActiveWindow(), w);  // minimising gives activation away
+  rec.Clear();
+  ShowWindow(w, SW_SHOWNORMAL);
+  EXPECT_EQ(lastSize(), (std::pair<WPARAM, LPARAM>{SIZE_RESTORED, MAKELPARAM(300 - 8, 200 - 27)}));
+  // WM_WINDOWPOSCHANGED comes before the WM_SIZE and WM_MOVE it causes.
+  EXPECT_EQ(rec.Messages({WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}),
+            (std::vector<UINT>{WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}));
 }
 
 TEST_F(WindowTest, EnableWindowSendsEnableAndBlocksFocus) {

@@ -1,0 +1,380 @@
+// Image lists and the global container: list items (image strips, bitmaps, string lists,
+// waves), the containers that hold them with their list files, and the global container
+// whose lists controls refer to by identifier in form streams.
+//
+// List file: the 9-byte signature of the item kind (a length byte 8 and "ZYLIML30" ...), then
+// the container stream:
+//   uint8 version (1), uint8 DefaultCompressed, uint8 DefaultPixelFormat, int32 item count,
+//   per item: uint16 Ident, uint8 compressed, uint8 pixel format, int32 + bytes Description,
+//   int32 + bytes of the item's data (a block-compressed stream of it when compressed).
+// All integers little-endian. Reading checks every length against the bytes that remain.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/ZYLBaseController.h"
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLGraph.h"
+#include "platform/base/Types.h"
+#include "platform/classes/Persistent.h"
+
+namespace vcl {
+class TBitmap;
+class TCanvas;
+class TStream;
+class TStrings;
+class TStringList;
+class TReader;
+class TWriter;
+}  // namespace vcl
+
+namespace zyl {
+
+// The 8-character signature of a list kind ("ZYLIML30", "ZYLBML30", "ZYLWVL30", "ZYLSLL30",
+// "ZYLGLL50", "ZYLRTL50").
+std::string ZYLListSignature(TZYLListItemClassType Kind);
+
+// ---------------------------------------------------------------------------------------------
+// Items
+
+class TZYLListItem : public vcl::TPersistent {
+ public:
+  TZYLListItem() = default;
+  virtual TZYLListItemClassType ItemClassType() const { return icGeneric; }
+  virtual bool GetEmpty() const { return true; }
+  // The item's own data, without the header fields.
+  virtual void WriteData(vcl::TStream* Stream) const;
+  virtual void ReadData(vcl::TStream* Stream, int64_t Size);
+  // Copies the header fields (and, in descendants, the data) of an item of the same kind.
+  void Assign(vcl::TPersistent* Source) override;
+
+  std::string Description;
+  uint16_t Ident = 0;
+  bool Compressed = false;
+  TZYLSavePixelFormat PixelFormat = spfDefault;
+};
+
+// A strip of equally sized images with optional masks (white = see-through).
+class TZYLImageListItem : public TZYLListItem {
+ public:
+  explicit TZYLImageListItem(vcl::TComponent* AOwner = nullptr);
+  ~TZYLImageListItem() override;
+  TZYLListItemClassType ItemClassType() const override { return icImageList; }
+  bool GetEmpty() const override { return FImages.empty(); }
+  void WriteData(vcl::TStream* Stream) const override;
+  void ReadData(vcl::TStream* Stream, int64_t Size) override;
+  void Assign(vcl::TPersistent* Source) override;
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  // Index 0 Width, 1 Height; a changed size clears the strip (images no longer fit).
+  void SetInteger(int Index, int Value);
+  bool Masked() const { return FMasked; }
+  // Switching masks on makes each image's mask from its bottom-left pixel; off drops them.
+  void SetMaskedState(bool Value);
+  int AllocBy = 4;
+
+  int GetCount() const { return static_cast<int>(FImages.size()); }
+  // Appends a copy of Image (and of Mask, or a mask from the image's bottom-left pixel when
+  // masked and Mask is nil); -1 when Image is nil or not Width x Height.
+  int Add(vcl::TBitmap* Image, vcl::TBitmap* Mask);
+  int AddMasked(vcl::TBitmap* Image, vcl::TColor TransparentColor);
+  void AddImages(const TZYLImageListItem* Other);
+  void InsertImages(int Index, const TZYLImageListItem* Other);
+  void Delete(int Index);
+  void Move(int From, int To);
+  void Clear();
+  // Copy image Index (its mask) into Bitmap; false for an index out of range.
+  bool GetBitmap(int Index, vcl::TBitmap* Bitmap) const;
+  bool GetMaskBitmap(int Index, vcl::TBitmap* Bitmap) const;
+  // A new bitmap with all images side by side (the caller frees it).
+  vcl::TBitmap* GetImageBitmap() const;
+  // Loads a bitmap file and cuts it into Count images of its width / Count.
+  void LoadFromBitmap(const std::string& FileName, int Count, bool Masked);
+  void LoadFromFile(const std::string& FileName);
+  void SaveToFile(const std::string& FileName) const;
+  // Draws image Index into Rect through ZYLBmpDrawExt; with dsfTransparent a masked strip
+  // draws through the image's mask. Returns the painted rectangle (empty: nothing drawn).
+  win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
+                     int Index) const;
+
+ private:
+  void MakeMask(int Index);
+  int FWidth = 16;
+  int FHeight = 16;
+  bool FMasked = false;
+  std::vector<std::unique_ptr<vcl::TBitmap>> FImages;
+  std::vector<std::unique_ptr<vcl::TBitmap>> FMasks;
+};
+
+class TZYLBitmapListItem : public TZYLListItem {
+ public:
+  TZYLBitmapListItem();
+  ~TZYLBitmapListItem() override;
+  TZYLListItemClassType ItemClassType() const override { return icBitmap; }
+  bool GetEmpty() const override;
+  void WriteData(vcl::TStream* Stream) const override;
+  void ReadData(vcl::TStream* Stream, int64_t Size) override;
+  void Assign(vcl::TPersistent* Source) override;
+  vcl::TBitmap* GetBitmap() const { return FBitmap.get(); }
+  void SetBitmap(vcl::TBitmap* Value);
+
+ private:
+  std::unique_ptr<vcl::TBitmap> FBitmap;
+};
+
+class TZYLStringListItem : public TZYLListItem {
+ public:
+  TZYLStringListItem();
+  ~TZYLStringListItem() override;
+  TZYLListItemClassType ItemClassType() const override { return icStringList; }
+  bool GetEmpty() const override;
+  void WriteData(vcl::TStream* Stream) const override;
+  void ReadData(vcl::TStream* Stream, int64_t Size) override;
+  // From a TStrings: the lines only; from a string-list item: header and lines.
+  void Assign(vcl::TPersistent* Source) override;
+  vcl::TStrings* GetList() const;
+  void SetList(vcl::TStrings* Value);
+
+ private:
+  std::unique_ptr<vcl::TStringList> FList;
+};
+
+ZYL_ENUM(TZYLWaveFormat, wfUnknown, wfPCM)
+ZYL_ENUM(TZYLChannelMode, cmUnknown, cmMono, cmStereo)
+
+// Wave data: the whole RIFF image of a wave file. There is no sound device here: Play records
+// the data it would play (ZYLPlayedWaves).
+class TZYLWave : public vcl::TPersistent {
+ public:
+  TZYLWave() = default;
+  bool GetEmpty() const { return FData.empty(); }
+  int GetSize() const { return static_cast<int>(FData.size()); }
+  TZYLWaveFormat GetFormat() const;
+  TZYLChannelMode GetChannelMode() const;
+  int GetSampleRate() const;
+  int GetBits() const;
+  const std::vector<uint8_t>& Data() const { return FData; }
+  // Takes a RIFF image; EInvalidWave (data unchanged) unless it holds RIFF, WAVE and fmt.
+  void SetData(std::vector<uint8_t> Data);
+  void FreeWave();
+  void LoadFromFile(const std::string& FileName);
+  void SaveToFile(const std::string& FileName) const;
+  // The stream form: a 4-byte length and the RIFF image (length 0 = empty).
+  void LoadFromStream(vcl::TStream* Stream);
+  void SaveToStream(vcl::TStream* Stream) const;
+  void Play() const;
+  void Stop() const;
+  void Assign(vcl::TPersistent* Source) override;
+  // True when Data is a RIFF image with "WAVE" and a complete "fmt " chunk.
+  static bool IsValidWave(const std::vector<uint8_t>& Data);
+
+ private:
+  const uint8_t* FmtChunk() const;  // the fmt chunk's body (16+ bytes) or nil
+  std::vector<uint8_t> FData;
+};
+
+// What the stand-in sound output was asked to play, oldest first; ClearPlayed empties it.
+const std::vector<std::vector<uint8_t>>& ZYLPlayedWaves();
+void ZYLClearPlayedWaves();
+// True when the file exists and holds valid wave data (Channels, SampleRate, Bits filled).
+struct TZYLWaveInfo {
+  TZYLWaveFormat Format = wfUnknown;
+  TZYLChannelMode Channels = cmUnknown;
+  int SampleRate = 0;
+  int Bits = 0;
+  int Size = 0;
+};
+bool ZYLGetWaveFileInfo(const std::string& FileName, TZYLWaveInfo& Info);
+
+class TZYLWaveListItem : public TZYLListItem {
+ public:
+  TZYLWaveListItem();
+  ~TZYLWaveListItem() override;
+  TZYLListItemClassType ItemClassType() const override { return icWave; }
+  bool GetEmpty() const override;
+  void WriteData(vcl::TStream* Stream) const override;
+  void ReadData(vcl::TStream* Stream, int64_t Size) override;
+  void Assign(vcl::TPersistent* Source) override;
+  TZYLWave* Wave() const { return FWave.get(); }
+  void SetWave(TZYLWave* Value);
+
+ private:
+  std::unique_ptr<TZYLWave> FWave;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Containers
+
+class TZYLCustomContainer : public TZYLBaseController {
+  ZYL_CLASS(TZYLCustomContainer, TZYLBaseController)
+  explicit TZYLCustomContainer(vcl::TComponent* AOwner);
+  ~TZYLCustomContainer() override;
+
+  virtual TZYLListItemClassType ItemClassType() const { return icGeneric; }
+  virtual TZYLListItem* NewItem() const { return new TZYLListItem(); }
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  bool Empty() const { return FItems.empty(); }
+  // EListError for an index out of range.
+  TZYLListItem* Item(int Index) const;
+  // Appends Item (taking it over) or a new empty item; returns its index.
+  int Add(TZYLListItem* Item = nullptr);
+  void Insert(int Index, TZYLListItem* Item = nullptr);
+  void Delete(int Index);
+  void Move(int From, int To);
+  void Clear();
+  void AddList(const TZYLCustomContainer* Other);
+  void Assign(vcl::TPersistent* Source) override;
+
+  bool DefaultCompressed() const { return FDefaultCompressed; }
+  void SetDefaultCompressed(bool Value) { FDefaultCompressed = Value; }
+  TZYLSavePixelFormat DefaultPixelFormat() const { return FDefaultPixelFormat; }
+  void SetDefaultPixelFormat(TZYLSavePixelFormat Value) { FDefaultPixelFormat = Value; }
+
+  // The container stream (see the file comment). Reading builds the new items first: on any
+  // error (EReadError, EZYLCompressError, EInvalidWave, ...) the container stays as it was.
+  void SaveToStream(vcl::TStream* Stream) const;
+  void LoadFromStream(vcl::TStream* Stream);
+  void SaveToFile(const std::string& FileName) const;
+  // A foreign or short signature raises EFOpenError "Cannot open file <name>: <ClassName>".
+  void LoadFromFile(const std::string& FileName);
+
+ protected:
+  void CheckIndex(int Index) const;
+  std::vector<std::unique_ptr<TZYLListItem>> FItems;
+  bool FDefaultCompressed = false;
+  TZYLSavePixelFormat FDefaultPixelFormat = spfDefault;
+};
+
+// An image list: a container with the picker's queries (list index = item, index = image).
+class TZYLCustomImageList : public TZYLCustomContainer {
+  ZYL_CLASS(TZYLCustomImageList, TZYLCustomContainer)
+  explicit TZYLCustomImageList(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  virtual int ItemCount(int ListIndex) const;
+  virtual bool IsValidItem(int ListIndex, int Index) const;
+  // Width (Height false) or height of the images of item ListIndex; 0 for a bad index.
+  virtual int Dimensions(int ListIndex, bool Height) const;
+  virtual win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
+                             TZYLDrawStyleFlags Flags, int ListIndex, int Index) const;
+};
+
+class TZYLImageList : public TZYLCustomImageList {
+  ZYL_CLASS(TZYLImageList, TZYLCustomImageList)
+  explicit TZYLImageList(vcl::TComponent* AOwner = nullptr) : inherited(AOwner) {}
+  TZYLListItemClassType ItemClassType() const override { return icImageList; }
+  TZYLListItem* NewItem() const override;
+  TZYLImageListItem* GetArrayItem(int Index) const;
+  int ItemCount(int ListIndex) const override;
+  bool IsValidItem(int ListIndex, int Index) const override;
+  int Dimensions(int ListIndex, bool Height) const override;
+  win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
+                     int ListIndex, int Index) const override;
+};
+
+class TZYLBitmapList : public TZYLCustomImageList {
+  ZYL_CLASS(TZYLBitmapList, TZYLCustomImageList)
+  explicit TZYLBitmapList(vcl::TComponent* AOwner = nullptr) : inherited(AOwner) {}
+  TZYLListItemClassType ItemClassType() const override { return icBitmap; }
+  TZYLListItem* NewItem() const override;
+  TZYLBitmapListItem* GetArrayItem(int Index) const;
+  int ItemCount(int ListIndex) const override;
+  bool IsValidItem(int ListIndex, int Index) const override;
+  int Dimensions(int ListIndex, bool Height) const override;
+  // Draws bitmap ListIndex (Index is not used) with its transparent colour.
+  win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
+                     int ListIndex, int Index) const override;
+};
+
+class TZYLStringList : public TZYLCustomContainer {
+  ZYL_CLASS(TZYLStringList, TZYLCustomContainer)
+  explicit TZYLStringList(vcl::TComponent* AOwner = nullptr) : inherited(AOwner) {}
+  TZYLListItemClassType ItemClassType() const override { return icStringList; }
+  TZYLListItem* NewItem() const override { return new TZYLStringListItem(); }
+  TZYLStringListItem* GetArrayItem(int Index) const;
+};
+
+class TZYLWaveList : public TZYLCustomContainer {
+  ZYL_CLASS(TZYLWaveList, TZYLCustomContainer)
+  explicit TZYLWaveList(vcl::TComponent* AOwner = nullptr) : inherited(AOwner) {}
+  TZYLListItemClassType ItemClassType() const override { return icWave; }
+  TZYLListItem* NewItem() const override { return new TZYLWaveListItem(); }
+  TZYLWaveListItem* GetArrayItem(int Index) const;
+};
+
+// A component owning a wave.
+class TZYLWaveComp : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLWaveComp, TZYLCustomComponent)
+  explicit TZYLWaveComp(vcl::TComponent* AOwner = nullptr);
+  ~TZYLWaveComp() override;
+  TZYLWave* Wave() const { return FWave.get(); }
+  void SetWave(TZYLWave* Value);
+
+ private:
+  std::unique_ptr<TZYLWave> FWave;
+};
+
+// Feeds the images of an image list to another list-consuming object: a plain forwarder of
+// the list's change notification.
+class TZYLImageListConnector : public TZYLBaseController {
+  ZYL_CLASS(TZYLImageListConnector, TZYLBaseController)
+  explicit TZYLImageListConnector(vcl::TComponent* AOwner = nullptr);
+  ~TZYLImageListConnector() override;
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TZYLCustomImageList* Value);
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+ private:
+  void ListChanged(vcl::TObject* Sender);
+  TZYLCustomImageList* FImageList = nullptr;
+  std::unique_ptr<TZYLChangeLink> FLink;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The global container
+
+class TZYLContainer : public vcl::TObject {
+ public:
+  TZYLContainer();
+  ~TZYLContainer() override;
+  TZYLBitmapList* BitmapList() const { return FBitmapList.get(); }
+  TZYLImageList* ImageList() const { return FImageList.get(); }
+  TZYLStringList* StringList() const { return FStringList.get(); }
+  TZYLWaveList* WaveList() const { return FWaveList.get(); }
+
+ private:
+  std::unique_ptr<TZYLBitmapList> FBitmapList;
+  std::unique_ptr<TZYLImageList> FImageList;
+  std::unique_ptr<TZYLStringList> FStringList;
+  std::unique_ptr<TZYLWaveList> FWaveList;
+};
+
+// The global container (nil until the unit's initialization created it).
+TZYLContainer* ZYLContainer();
+void ZYLContainerInit();
+void ZYLContainerDone();
+
+// The container control: its own container at design time, the global one at run time.
+class TZYLContainerCtrl : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLContainerCtrl, TZYLCustomComponent)
+  explicit TZYLContainerCtrl(vcl::TComponent* AOwner = nullptr);
+  ~TZYLContainerCtrl() override;
+  TZYLContainer* Container();
+
+ private:
+  std::unique_ptr<TZYLContainer> FOwn;
+};
+
+bool ZYLIsGlobalIdent(const TZYLCustomImageList* List);
+// The list's signature; empty for a list outside the global container.
+std::string ZYLGlobalIdent(const TZYLCustomImageList* List);
+// The global list of a signature; nil for any other text.
+TZYLCustomImageList* ZYLGlobalList(const std::string& Ident);
+void ZYLWriteGlobalIdent(vcl::TWriter* Writer, const TZYLCustomImageList* List);
+TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader);
+bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List);
+
+}  // namespace zyl

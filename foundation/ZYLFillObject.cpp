@@ -1,0 +1,359 @@
+#include "foundation/ZYLFillObject.h"
+
+#include "platform/classes/TypeInfo.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+
+namespace zyl {
+
+using vcl::TColor;
+using vcl::TPoint;
+using vcl::TRect;
+
+namespace {
+
+template <class T>
+bool Store(T& Field, T Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
+
+template <class E>
+std::string EnumName(E Value) {
+  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
+}
+
+bool HasPicture(vcl::TBitmap* B) { return B && !B->Empty() && B->Width() > 0 && B->Height() > 0; }
+
+// Floor division for tile origins left of or above the rectangle.
+int32_t FloorDiv(int32_t a, int32_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+void Tile(vcl::TCanvas* Canvas, const TRect& Rect, vcl::TBitmap* B, const TPoint& Origin) {
+  const int32_t tw = B->Width(), th = B->Height();
+  const int32_t x0 = Origin.X + FloorDiv(Rect.Left - Origin.X, tw) * tw;
+  const int32_t y0 = Origin.Y + FloorDiv(Rect.Top - Origin.Y, th) * th;
+  for (int32_t y = y0; y < Rect.Bottom; y += th)
+    for (int32_t x = x0; x < Rect.Right; x += tw) Canvas->Draw(x, y, B);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TZYLShapeFill
+
+ZYL_CLASS_IMPL(TZYLShapeFill) {
+  b.Prop("Bitmap", &TZYLShapeFill::Bitmap, &TZYLShapeFill::SetBitmap)
+      .Stored(&TZYLShapeFill::HasBitmapData)
+      .Prop("Gradient", &TZYLShapeFill::Gradient, &TZYLShapeFill::SetGradient)
+      .Prop("Style", &TZYLShapeFill::Style, &TZYLShapeFill::SetFillStyle)
+      .Default(sfBrush)
+      .Prop("TileMode", &TZYLShapeFill::TileMode, &TZYLShapeFill::SetTileMode)
+      .Default(tmTile);
+}
+
+TZYLShapeFill::TZYLShapeFill() {
+  FBitmap = new vcl::TBitmap();
+  FBitmap->OnChange = vcl::TNotifyEvent(this, &TZYLShapeFill::BitmapChanged);
+  FGradient = new TZYLGradient();
+  FGradient->SetOnChange(vcl::TNotifyEvent(this, &TZYLShapeFill::GetChange));
+}
+
+TZYLShapeFill::~TZYLShapeFill() {
+  FGradient->SetOnChange(nullptr);
+  delete FGradient;
+  FBitmap->OnChange = nullptr;
+  delete FBitmap;
+  delete FListBitmap;
+}
+
+bool TZYLShapeFill::HasBitmapData() const { return HasPicture(FBitmap); }
+
+void TZYLShapeFill::BitmapChanged(vcl::TObject* /*Sender*/) { Change(); }
+
+void TZYLShapeFill::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLShapeFill*>(Source)) {
+    const bool wasUpdating = FUpdate;
+    FUpdate = true;
+    FStyle = s->FStyle;
+    FTileMode = s->FTileMode;
+    FBitmap->Assign(s->FBitmap);
+    SetListBitmap(s->FListBitmap);
+    FGradient->Assign(s->FGradient);
+    FUpdate = wasUpdating;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLShapeFill::GetSetStr() {
+  std::string s = "{" + EnumName(FStyle);
+  if (FStyle == sfBitmap || FStyle == sfBitmapList) s += ", " + EnumName(FTileMode);
+  if (FStyle == sfGradient) s += ", " + EnumName(FGradient->Style());
+  return s + "}";
+}
+
+void TZYLShapeFill::SetFillStyle(TZYLFillStyle Value) {
+  if (Store(FStyle, Value)) Change();
+}
+
+void TZYLShapeFill::SetTileMode(TZYLTileMode Value) {
+  if (Store(FTileMode, Value)) Change();
+}
+
+void TZYLShapeFill::SetBitmap(vcl::TBitmap* Value) {
+  if (Value == FBitmap) return;
+  // The bitmap's own change signal is held back: one change for the whole assignment.
+  const bool wasUpdating = FUpdate;
+  FUpdate = true;
+  if (Value) FBitmap->Assign(Value);
+  else {
+    vcl::TBitmap empty;
+    FBitmap->Assign(&empty);
+  }
+  FUpdate = wasUpdating;
+  Change();
+}
+
+void TZYLShapeFill::SetListBitmap(vcl::TBitmap* Value) {
+  if (Value == FListBitmap) return;
+  if (!Value) {
+    if (!FListBitmap) return;
+    vcl::FreeAndNil(FListBitmap);
+  } else {
+    if (!FListBitmap) FListBitmap = new vcl::TBitmap();
+    FListBitmap->Assign(Value);
+  }
+  Change();
+}
+
+void TZYLShapeFill::SetGradient(TZYLGradient* Value) {
+  if (Value && Value != FGradient) FGradient->Assign(Value);
+}
+
+vcl::TBitmap* TZYLShapeFill::GetBitmap() const {
+  return (FStyle == sfBitmap || FStyle == sfBrushBitmap) ? FBitmap : FListBitmap;
+}
+
+bool TZYLShapeFill::GetEmpty() const {
+  switch (FStyle) {
+    case sfNone:
+      return true;
+    case sfBitmap:
+    case sfBrushBitmap:
+      return !HasPicture(FBitmap);
+    case sfBitmapList:
+      return !HasPicture(FListBitmap);
+    default:
+      return false;
+  }
+}
+
+win::HPALETTE TZYLShapeFill::GetPalette() const {
+  switch (FStyle) {
+    case sfBrushBitmap:
+    case sfBitmap:
+      return HasPicture(FBitmap) ? FBitmap->Palette() : nullptr;
+    case sfBitmapList:
+      return HasPicture(FListBitmap) ? FListBitmap->Palette() : nullptr;
+    case sfGradient:
+      return FGradient->Palette();
+    default:
+      return nullptr;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLFillObject
+
+ZYL_CLASS_IMPL(TZYLFillObject) {
+  b.Prop("Alignment", &TZYLFillObject::Alignment, &TZYLFillObject::SetAlignment)
+      .Default(agTopLeft)
+      .Prop("Brush", &TZYLFillObject::Brush, &TZYLFillObject::SetBrush)
+      .Prop("OffsetX", &TZYLFillObject::GetOffset, &TZYLFillObject::SetOffset)
+      .Index(0)
+      .Default(0)
+      .Prop("OffsetY", &TZYLFillObject::GetOffset, &TZYLFillObject::SetOffset)
+      .Index(1)
+      .Default(0)
+      .Prop("Options", &TZYLFillObject::Options, &TZYLFillObject::SetOptions)
+      .Default(TZYLFillOptions{foFillInner, foGrUseBitmap})
+      .Prop("Style", &TZYLFillObject::Style, &TZYLFillObject::SetFillStyle)
+      .Default(sfNone);
+}
+
+TZYLFillObject::TZYLFillObject() {
+  FStyle = sfNone;
+  FBrush = new vcl::TBrush();
+  FBrush->OnChange = vcl::TNotifyEvent(this, &TZYLFillObject::BrushChanged);
+}
+
+TZYLFillObject::~TZYLFillObject() {
+  FBrush->OnChange = nullptr;
+  delete FBrush;
+}
+
+void TZYLFillObject::BrushChanged(vcl::TObject* /*Sender*/) { Change(); }
+
+void TZYLFillObject::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLFillObject*>(Source)) {
+    const bool wasUpdating = FUpdate;
+    FUpdate = true;
+    FBrush->Assign(s->FBrush);
+    FAlignment = s->FAlignment;
+    FOffsetX = s->FOffsetX;
+    FOffsetY = s->FOffsetY;
+    FOptions = s->FOptions;
+    inherited::Assign(Source);
+    FUpdate = wasUpdating;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+void TZYLFillObject::SetBrush(vcl::TBrush* Value) {
+  if (Value && Value != FBrush) FBrush->Assign(Value);
+}
+
+void TZYLFillObject::SetAlignment(TZYLAlignment Value) {
+  if (Store(FAlignment, Value)) Change();
+}
+
+void TZYLFillObject::SetOffset(int Index, int16_t Value) {
+  if (Store(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+}
+
+void TZYLFillObject::SetOptions(TZYLFillOptions Value) {
+  if (Store(FOptions, Value)) Change();
+}
+
+bool TZYLFillObject::GetTransparent() const {
+  switch (FStyle) {
+    case sfNone:
+      return true;
+    case sfBrush:
+      return FBrush->Style() != vcl::bsSolid && !FOptions.contains(foFillInner);
+    case sfBitmap:
+    case sfBitmapList:
+      return FTileMode != tmTile && !FOptions.contains(foFillInner);
+    default:
+      return false;
+  }
+}
+
+bool TZYLFillObject::GetMustRedraw() const {
+  switch (FStyle) {
+    case sfGradient:
+      return true;
+    case sfBitmap:
+    case sfBitmapList:
+      return FTileMode != tmTile;
+    default:
+      return false;
+  }
+}
+
+bool TZYLFillObject::FillCanvas(vcl::TCanvas* Canvas, const TRect& Rect, TColor BackColor) {
+  return DoFill(Canvas, Rect, BackColor, Rect.TopLeft());
+}
+
+bool TZYLFillObject::ClipFill(vcl::TCanvas* Canvas, const TRect& Rect, TColor BackColor,
+                              int32_t Offset) {
+  if (!Canvas) return false;
+  const TPoint origin =
+      Offset == 0 ? Rect.TopLeft()
+                  : TPoint{-static_cast<int16_t>(Offset & 0xFFFF),
+                           -static_cast<int16_t>((static_cast<uint32_t>(Offset) >> 16) & 0xFFFF)};
+  if (FStyle == sfGradient && FOptions.contains(foGrUseBitmap))
+    return DoFill(Canvas, Rect, BackColor, origin);
+  win::HDC dc = Canvas->Handle();
+  const int saved = win::SaveDC(dc);
+  win::IntersectClipRect(dc, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+  bool painted = false;
+  try {
+    painted = DoFill(Canvas, Rect, BackColor, origin);
+  } catch (...) {
+    win::RestoreDC(dc, saved);
+    throw;
+  }
+  win::RestoreDC(dc, saved);
+  return painted;
+}
+
+bool TZYLFillObject::DoFill(vcl::TCanvas* Canvas, const TRect& Rect, TColor BackColor,
+                            const TPoint& Origin) {
+  if (!Canvas || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top || GetEmpty()) return false;
+  vcl::TBrush* brush = Canvas->Brush();
+  const TColor oldColor = brush->Color();
+  const vcl::TBrushStyle oldStyle = brush->Style();
+  auto fillBack = [&] {
+    brush->SetStyle(vcl::bsSolid);
+    brush->SetColor(BackColor);
+    Canvas->FillRect(Rect);
+  };
+  // Bitmaps are drawn under a clip of Rect so that tiles and placed pictures stay inside.
+  auto clipped = [&](auto&& paint) {
+    win::HDC dc = Canvas->Handle();
+    const int saved = win::SaveDC(dc);
+    win::IntersectClipRect(dc, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
+    try {
+      paint();
+    } catch (...) {
+      win::RestoreDC(dc, saved);
+      throw;
+    }
+    win::RestoreDC(dc, saved);
+  };
+  switch (FStyle) {
+    case sfNone:
+      return false;
+    case sfBrush:
+      if (FBrush->Style() != vcl::bsSolid && FBrush->Style() != vcl::bsClear &&
+          FOptions.contains(foFillInner))
+        fillBack();
+      if (FBrush->Style() != vcl::bsClear) {
+        brush->Assign(FBrush);
+        Canvas->FillRect(Rect);
+      }
+      break;
+    case sfBrushBitmap:
+      clipped([&] { Tile(Canvas, Rect, FBitmap, Origin); });
+      break;
+    case sfBitmap:
+    case sfBitmapList: {
+      vcl::TBitmap* bmp = GetBitmap();
+      if (FTileMode == tmTile) {
+        clipped([&] { Tile(Canvas, Rect, bmp, Origin); });
+        break;
+      }
+      if (FOptions.contains(foFillInner)) fillBack();
+      if (FTileMode == tmStretch) {
+        Canvas->StretchDraw(Rect, bmp);
+        break;
+      }
+      const int32_t w = bmp->Width(), h = bmp->Height();
+      int32_t x = Rect.Left, y = Rect.Top;
+      TZYLAlignment a = FTileMode == tmCenter ? agCenter : FAlignment;
+      const int col = a % 3, row = a / 3;
+      if (col == 1) x = Rect.Left + (Rect.Width() - w) / 2;
+      else if (col == 2) x = Rect.Right - w;
+      if (row == 1) y = Rect.Top + (Rect.Height() - h) / 2;
+      else if (row == 2) y = Rect.Bottom - h;
+      x += FOffsetX;
+      y += FOffsetY;
+      clipped([&] { Canvas->Draw(x, y, bmp); });
+      break;
+    }
+    case sfGradient:
+      FGradient->PaintGradient(Canvas, Rect);
+      break;
+  }
+  brush->SetColor(oldColor);
+  brush->SetStyle(oldStyle);
+  return true;
+}
+
+}  // namespace zyl

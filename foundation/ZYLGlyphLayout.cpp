@@ -1,0 +1,133 @@
+#include "foundation/ZYLGlyphLayout.h"
+
+#include <algorithm>
+
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+namespace {
+
+template <class T>
+bool Store(T& Field, T Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
+
+template <class E>
+std::string EnumName(E Value) {
+  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
+}
+
+}  // namespace
+
+ZYL_CLASS_IMPL(TZYLGlyphTextLayout) {
+  b.Prop("Alignment", &TZYLGlyphTextLayout::Alignment, &TZYLGlyphTextLayout::SetAlignment)
+      .Default(agTopLeft)
+      .Prop("AlignText2Glyph", &TZYLGlyphTextLayout::AlignText2Glyph,
+            &TZYLGlyphTextLayout::SetAlignText2Glyph)
+      .Default(taRight)
+      .Prop("OffsetX", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
+      .Index(0)
+      .Default(0)
+      .Prop("OffsetY", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
+      .Index(1)
+      .Default(0)
+      .Prop("Spacing", &TZYLGlyphTextLayout::Spacing, &TZYLGlyphTextLayout::SetSpacing)
+      .Default(2);
+}
+
+void TZYLGlyphTextLayout::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLGlyphTextLayout*>(Source)) {
+    FAlignment = s->FAlignment;
+    FAlignText2Glyph = s->FAlignText2Glyph;
+    FOffsetX = s->FOffsetX;
+    FOffsetY = s->FOffsetY;
+    FSpacing = s->FSpacing;
+    Change();
+    return;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLGlyphTextLayout::GetSetStr() {
+  return "{" + EnumName(FAlignment) + ", " + EnumName(FAlignText2Glyph) + "}";
+}
+
+void TZYLGlyphTextLayout::SetAlignment(TZYLAlignment Value) {
+  if (Store(FAlignment, Value)) Change();
+}
+
+void TZYLGlyphTextLayout::SetAlignText2Glyph(TZYLTextArrange Value) {
+  if (Store(FAlignText2Glyph, Value)) Change();
+}
+
+void TZYLGlyphTextLayout::SetOffset(int Index, int16_t Value) {
+  if (Store(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+}
+
+void TZYLGlyphTextLayout::SetSpacing(uint8_t Value) {
+  if (Store(FSpacing, Value)) Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ZYL_CLASS_IMPL(TZYLButtonLayout) {
+  b.Prop("Alignment", &TZYLButtonLayout::Alignment, &TZYLButtonLayout::SetAlignment)
+      .Default(agCenter)
+      .Prop("Arrow", &TZYLButtonLayout::Arrow, &TZYLButtonLayout::SetArrow)
+      .Default(false)
+      .Prop("ArrowColor", &TZYLButtonLayout::ArrowColor, &TZYLButtonLayout::SetArrowColor,
+            vcl::ColorTypeInfo())
+      .Default(vcl::clBlack)
+      .Prop("ArrowIndent", &TZYLButtonLayout::GetInteger, &TZYLButtonLayout::SetInteger)
+      .Index(0)
+      .Default(3)
+      .Prop("ArrowPosition", &TZYLButtonLayout::ArrowPosition,
+            &TZYLButtonLayout::SetArrowPosition)
+      .Default(apRightText)
+      .Prop("ArrowSize", &TZYLButtonLayout::ArrowSize, &TZYLButtonLayout::SetArrowSize)
+      .Default(3);
+}
+
+TZYLButtonLayout::TZYLButtonLayout() { FAlignment = agCenter; }
+
+void TZYLButtonLayout::Assign(vcl::TPersistent* Source) {
+  if (auto* s = dynamic_cast<TZYLButtonLayout*>(Source)) {
+    FArrow = s->FArrow;
+    FArrowColor = s->FArrowColor;
+    FArrowIndent = s->FArrowIndent;
+    FArrowPosition = s->FArrowPosition;
+    FArrowSize = s->FArrowSize;
+  }
+  inherited::Assign(Source);
+}
+
+std::string TZYLButtonLayout::GetSetStr() {
+  std::string s = inherited::GetSetStr();
+  if (FArrow) s.insert(s.size() - 1, ", Arrow");
+  return s;
+}
+
+void TZYLButtonLayout::SetArrow(bool Value) {
+  if (Store(FArrow, Value)) Change();
+}
+
+void TZYLButtonLayout::SetArrowColor(vcl::TColor Value) {
+  if (Store(FArrowColor, Value)) Change();
+}
+
+void TZYLButtonLayout::SetArrowPosition(TZYLArrowPosition Value) {
+  if (Store(FArrowPosition, Value)) Change();
+}
+
+void TZYLButtonLayout::SetArrowSize(int8_t Value) {
+  if (Store(FArrowSize, std::clamp<int8_t>(Value, 2, 10))) Change();
+}
+
+void TZYLButtonLayout::SetInteger(int Index, int32_t Value) {
+  if (Index == 0 && Store(FArrowIndent, Value)) Change();
+}
+
+}  // namespace zyl

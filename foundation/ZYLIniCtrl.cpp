@@ -1,0 +1,403 @@
+#include "foundation/ZYLIniCtrl.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/base/Exceptions.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Environment.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/sys/IniFiles.h"
+#include "platform/sys/Registry.h"
+#include "platform/sys/WinReg.h"
+
+namespace zyl {
+
+namespace {
+TZYLIniCtrl* globalIni = nullptr;
+
+win::HKEY RootOf(TZYLRegRootKey r) {
+  switch (r) {
+    case rpClassesRoot: return win::HKEY_CLASSES_ROOT;
+    case rpLocalMachine: return win::HKEY_LOCAL_MACHINE;
+    case rpUsers: return win::HKEY_USERS;
+    case rpCurrentConfig: return win::HKEY_CURRENT_CONFIG;
+    case rpDynData: return win::HKEY_DYN_DATA;
+    default: return win::HKEY_CURRENT_USER;
+  }
+}
+
+std::string Trimmed(const std::string& s) {
+  const size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
+  return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+}  // namespace
+
+TZYLIniCtrl* ZYLGlobalIniCtrl() { return globalIni; }
+void ZYLSetGlobalIniCtrl(TZYLIniCtrl* Value) { globalIni = Value; }
+
+// One opened storage: an INI file or registry keys per section.
+class TZYLIniStore {
+ public:
+  virtual ~TZYLIniStore() = default;
+  virtual bool Read(const std::string& Section, const std::string& Key, std::string& V) = 0;
+  virtual void Write(const std::string& Section, const std::string& Key,
+                     const std::string& V) = 0;
+  virtual void Delete(const std::string& Section, const std::string& Key) = 0;
+  virtual void Erase(const std::string& Section) = 0;
+  virtual void Keys(const std::string& Section, vcl::TStrings* Keys) = 0;
+};
+
+namespace {
+
+class TIniStore : public TZYLIniStore {
+ public:
+  explicit TIniStore(const std::string& Name) : ini_(Name) {}
+  bool Read(const std::string& S, const std::string& K, std::string& V) override {
+    if (!ini_.ValueExists(S, K)) return false;
+    V = ini_.ReadString(S, K, "");
+    return true;
+  }
+  void Write(const std::string& S, const std::string& K, const std::string& V) override {
+    ini_.WriteString(S, K, V);
+  }
+  void Delete(const std::string& S, const std::string& K) override { ini_.DeleteKey(S, K); }
+  void Erase(const std::string& S) override { ini_.EraseSection(S); }
+  void Keys(const std::string& S, vcl::TStrings* L) override { ini_.ReadSection(S, L); }
+
+ private:
+  vcl::TIniFile ini_;
+};
+
+class TRegStore : public TZYLIniStore {
+ public:
+  TRegStore(win::HKEY Root, const std::string& Path) : path_(Path) { reg_.SetRootKey(Root); }
+  bool Read(const std::string& S, const std::string& K, std::string& V) override {
+    if (!reg_.OpenKeyReadOnly(KeyOf(S))) return false;
+    bool found = false;
+    if (reg_.ValueExists(K)) {
+      try {
+        V = reg_.ReadString(K);
+        found = true;
+      } catch (const vcl::Exception&) {
+        found = false;  // a value of another type counts as missing
+      }
+    }
+    reg_.CloseKey();
+    return found;
+  }
+  void Write(const std::string& S, const std::string& K, const std::string& V) override {
+    if (!reg_.OpenKey(KeyOf(S), true))
+      throw vcl::Exception("Cannot open registry key " + KeyOf(S));
+    reg_.WriteString(K, V);
+    reg_.CloseKey();
+  }
+  void Delete(const std::string& S, const std::string& K) override {
+    if (reg_.OpenKey(KeyOf(S), false)) {
+      reg_.DeleteValue(K);
+      reg_.CloseKey();
+    }
+  }
+  void Erase(const std::string& S) override { reg_.DeleteKey(KeyOf(S)); }
+  void Keys(const std::string& S, vcl::TStrings* L) override {
+    L->Clear();
+    if (reg_.OpenKeyReadOnly(KeyOf(S))) {
+      reg_.GetValueNames(L);
+      reg_.CloseKey();
+    }
+  }
+
+ private:
+  std::string KeyOf(const std::string& S) const {
+    std::string p = path_;
+    while (!p.empty() && p.back() == '\\') p.pop_back();
+    return p.empty() ? S : p + "\\" + S;
+  }
+  vcl::TRegistry reg_;
+  std::string path_;
+};
+
+}  // namespace
+
+ZYL_CLASS_IMPL(TZYLIniCtrl) {
+  b.Prop("Target", &TZYLIniCtrl::Target, &TZYLIniCtrl::SetTarget).Default(itIniFile)
+      .Prop("IniFile", &TZYLIniCtrl::IniFile, &TZYLIniCtrl::SetIniFile)
+      .Prop("RegPath", &TZYLIniCtrl::RegPath, &TZYLIniCtrl::SetRegPath)
+      .Prop("RegRoot", &TZYLIniCtrl::RegRoot, &TZYLIniCtrl::SetRegRoot).Default(rpCurrentUser)
+      .Prop("Encoded", &TZYLIniCtrl::Encoded, &TZYLIniCtrl::SetEncoded).Default(false);
+}
+
+TZYLIniCtrl::TZYLIniCtrl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+TZYLIniCtrl::~TZYLIniCtrl() {
+  if (globalIni == this) globalIni = nullptr;
+}
+
+bool TZYLIniCtrl::UsesRegistry() const {
+  return FTarget == itRegistry || (FTarget == itAuto && !FRegPath.empty());
+}
+
+std::unique_ptr<TZYLIniStore> TZYLIniCtrl::Open() {
+  if (UsesRegistry()) return std::make_unique<TRegStore>(RootOf(FRegRoot), FRegPath);
+  std::string name = FIniFile;
+  if (name.empty()) name = vcl::ChangeFileExt(vcl::ParamStr(0), ".INI");
+  return std::make_unique<TIniStore>(name);
+}
+
+bool TZYLIniCtrl::ReadRaw(const std::string& Section, const std::string& Key,
+                          std::string& Value) {
+  return Open()->Read(Section, Key, Value);
+}
+
+std::string TZYLIniCtrl::EncodeString(const std::string& S) {
+  static const char hex[] = "0123456789ABCDEF";
+  std::string r = "~";
+  uint8_t key = 0x5A;
+  for (unsigned char c : S) {
+    const uint8_t e = c ^ key;
+    r += hex[e >> 4];
+    r += hex[e & 15];
+    key = static_cast<uint8_t>(key * 5 + 7 + e);
+  }
+  return r;
+}
+
+std::string TZYLIniCtrl::DecodeString(const std::string& S) {
+  if (S.empty() || S[0] != '~') return S;
+  if ((S.size() - 1) % 2 != 0) throw vcl::EConvertError("Invalid encoded value");
+  auto nib = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    throw vcl::EConvertError("Invalid encoded value");
+  };
+  std::string r;
+  uint8_t key = 0x5A;
+  for (size_t i = 1; i < S.size(); i += 2) {
+    const uint8_t e = static_cast<uint8_t>(nib(S[i]) * 16 + nib(S[i + 1]));
+    r += static_cast<char>(e ^ key);
+    key = static_cast<uint8_t>(key * 5 + 7 + e);
+  }
+  return r;
+}
+
+std::string TZYLIniCtrl::ReadString(const std::string& Section, const std::string& Key,
+                                    const std::string& Default) {
+  std::string v;
+  if (!ReadRaw(Section, Key, v)) return Default;
+  if (!v.empty() && v[0] == '~') {
+    try {
+      return DecodeString(v);
+    } catch (const vcl::EConvertError&) {
+      return v;  // plain text that happens to start with "~"
+    }
+  }
+  return v;
+}
+
+void TZYLIniCtrl::WriteString(const std::string& Section, const std::string& Key,
+                              const std::string& Value) {
+  // A plain value starting with "~" is encoded too, so that it reads back unchanged.
+  Open()->Write(Section, Key,
+                FEncoded || (!Value.empty() && Value[0] == '~') ? EncodeString(Value) : Value);
+}
+
+int32_t TZYLIniCtrl::ReadInteger(const std::string& Section, const std::string& Key,
+                                 int32_t Default) {
+  std::string v;
+  if (!ReadRaw(Section, Key, v)) return Default;
+  v = Trimmed(v);
+  if (v.empty()) return Default;
+  char* end = nullptr;
+  const bool hex = v[0] == '$';
+  errno = 0;
+  const long long n = std::strtoll(v.c_str() + (hex ? 1 : 0), &end, hex ? 16 : 10);
+  if (errno || *end || end == v.c_str() + (hex ? 1 : 0) || n < INT32_MIN ||
+      n > (hex ? int64_t(UINT32_MAX) : int64_t(INT32_MAX)))
+    return Default;
+  return static_cast<int32_t>(n);
+}
+
+void TZYLIniCtrl::WriteInteger(const std::string& Section, const std::string& Key,
+                               int32_t Value) {
+  Open()->Write(Section, Key, std::to_string(Value));
+}
+
+bool TZYLIniCtrl::ReadBool(const std::string& Section, const std::string& Key, bool Default) {
+  return ReadInteger(Section, Key, Default ? 1 : 0) != 0;
+}
+
+void TZYLIniCtrl::WriteBool(const std::string& Section, const std::string& Key, bool Value) {
+  WriteInteger(Section, Key, Value ? 1 : 0);
+}
+
+double TZYLIniCtrl::ReadFloat(const std::string& Section, const std::string& Key,
+                              double Default) {
+  std::string v;
+  if (!ReadRaw(Section, Key, v)) return Default;
+  v = Trimmed(v);
+  if (v.empty()) return Default;
+  char* end = nullptr;
+  const double d = std::strtod(v.c_str(), &end);
+  return *end ? Default : d;
+}
+
+void TZYLIniCtrl::WriteFloat(const std::string& Section, const std::string& Key, double Value) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", Value);
+  Open()->Write(Section, Key, buf);
+}
+
+vcl::TColor TZYLIniCtrl::ReadColor(const std::string& Section, const std::string& Key,
+                                   vcl::TColor Default) {
+  return ReadInteger(Section, Key, Default);
+}
+
+void TZYLIniCtrl::WriteColor(const std::string& Section, const std::string& Key,
+                             vcl::TColor Value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "$%.8X", static_cast<uint32_t>(Value));
+  Open()->Write(Section, Key, buf);
+}
+
+void TZYLIniCtrl::DeleteKey(const std::string& Section, const std::string& Key) {
+  Open()->Delete(Section, Key);
+}
+
+void TZYLIniCtrl::EraseSection(const std::string& Section) { Open()->Erase(Section); }
+
+bool TZYLIniCtrl::ValueExists(const std::string& Section, const std::string& Key) {
+  std::string v;
+  return ReadRaw(Section, Key, v);
+}
+
+void TZYLIniCtrl::ReadSection(const std::string& Section, vcl::TStrings* Keys) {
+  Open()->Keys(Section, Keys);
+}
+
+void TZYLIniCtrl::ReadStringsExt(const std::string& Section, const std::string& Ident,
+                                 vcl::TStrings* Strings, int MaxEntries) {
+  if (!Strings) return;
+  vcl::TStringList fresh;
+  for (int i = 0; MaxEntries < 0 || i < MaxEntries; ++i) {
+    const std::string key = Ident + std::to_string(i);
+    if (!ValueExists(Section, key)) break;
+    fresh.Add(ReadString(Section, key, ""));
+  }
+  Strings->Assign(&fresh);
+}
+
+void TZYLIniCtrl::WriteStringsExt(const std::string& Section, const std::string& Ident,
+                                  vcl::TStrings* Strings, int MaxEntries) {
+  EraseSection(Section);
+  if (!Strings) return;
+  const int n = MaxEntries < 0 ? Strings->Count() : std::min(Strings->Count(), MaxEntries);
+  for (int i = 0; i < n; ++i) WriteString(Section, Ident + std::to_string(i), Strings->Strings(i));
+}
+
+namespace {
+bool Storable(const vcl::TPropInfo* p) {
+  const auto k = p->Kind();
+  return k != vcl::tkClass && k != vcl::tkMethod && k != vcl::tkInterface && k != vcl::tkArray &&
+         k != vcl::tkRecord && k != vcl::tkDynArray && k != vcl::tkUnknown && p->Access;
+}
+}  // namespace
+
+void TZYLIniCtrl::WriteObject(const std::string& Section, vcl::TObject* Obj) {
+  if (!Obj) return;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(Obj))
+    if (Storable(p)) WriteString(Section, p->Name, vcl::GetPropValue(Obj, p));
+}
+
+void TZYLIniCtrl::ReadObject(const std::string& Section, vcl::TObject* Obj) {
+  if (!Obj) return;
+  std::vector<std::pair<const vcl::TPropInfo*, std::string>> undo;
+  try {
+    for (const vcl::TPropInfo* p : vcl::GetPropList(Obj)) {
+      if (!Storable(p) || !ValueExists(Section, p->Name)) continue;
+      const std::string old = vcl::GetPropValue(Obj, p);
+      const std::string v = ReadString(Section, p->Name, old);
+      if (v == old) continue;
+      vcl::SetPropValue(Obj, p, v);
+      undo.emplace_back(p, old);
+    }
+  } catch (...) {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
+      try {
+        vcl::SetPropValue(Obj, it->first, it->second);
+      } catch (...) {
+      }
+    }
+    throw;
+  }
+}
+
+void ZYLSaveCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+                            vcl::TStrings* Colors) {
+  if (!Ini || !Colors) return;
+  for (int i = 0; i < 16; ++i) {
+    const std::string key = std::string("Color") + char('A' + i);
+    std::string v = Colors->Values(key);
+    if (v.empty()) v = "FFFFFF";
+    Ini->WriteString(Section, key, v);
+  }
+}
+
+void ZYLLoadCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+                            vcl::TStrings* Colors) {
+  if (!Ini || !Colors) return;
+  vcl::TStringList fresh;
+  for (int i = 0; i < 16; ++i) {
+    const std::string key = std::string("Color") + char('A' + i);
+    std::string v = Trimmed(Ini->ReadString(Section, key, "FFFFFF"));
+    const bool hex = v.size() == 6 && v.find_first_not_of("0123456789abcdefABCDEF") ==
+                                          std::string::npos;
+    fresh.Add(key + "=" + (hex ? v : std::string("FFFFFF")));
+  }
+  Colors->Assign(&fresh);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLCustomIniComponent
+
+ZYL_CLASS_IMPL(TZYLCustomIniComponent) {
+  b.Prop("IniUse", &TZYLCustomIniComponent::IniUse, &TZYLCustomIniComponent::SetIniUse)
+      .Default(ioUseLink)
+      .Prop("Section", &TZYLCustomIniComponent::Section, &TZYLCustomIniComponent::SetSection);
+}
+
+TZYLCustomIniComponent::TZYLCustomIniComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+void TZYLCustomIniComponent::SetIniLink(TZYLIniCtrl* Value) {
+  if (FIniLink == Value) return;
+  if (FIniLink) FIniLink->RemoveFreeNotification(this);
+  FIniLink = Value;
+  if (FIniLink) FIniLink->FreeNotification(this);
+}
+
+void TZYLCustomIniComponent::CreateSectionDefault(std::string& Section) {
+  Section = Name().empty() ? std::string("Common") : Name();
+}
+
+void TZYLCustomIniComponent::SetSectionDefault() {
+  if (FSection.empty()) CreateSectionDefault(FSection);
+}
+
+TZYLIniCtrl* TZYLCustomIniComponent::IniCtrl() const {
+  switch (FIniUse) {
+    case ioUseLink: return FIniLink;
+    case ioUseGlobal: return ZYLGlobalIniCtrl();
+    default: return nullptr;
+  }
+}
+
+void TZYLCustomIniComponent::Notification(vcl::TComponent* AComponent,
+                                          vcl::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == vcl::opRemove && AComponent == FIniLink) FIniLink = nullptr;
+  if (Operation == vcl::opInsert && !FIniLink)
+    if (auto* ini = dynamic_cast<TZYLIniCtrl*>(AComponent)) SetIniLink(ini);
+}
+
+}  // namespace zyl

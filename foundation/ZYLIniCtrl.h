@@ -1,0 +1,127 @@
+// Settings storage: typed values, numbered string lists and the published properties of an
+// object, kept in an INI file or below a registry key.
+//
+// INI target: file IniFile (default: the program's name with ".INI"), section as given.
+// Registry target: key RegPath + "\" + section below the root RegRoot; every value is kept as
+// a string value (the same text an INI file holds).
+// Encoding (Encoded true): string values are stored as "~" and two hex digits per byte of the
+// text mixed with a running key, so that they are not readable at a glance; reading decodes
+// "~" values and takes any other text as it is.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "foundation/ZYLCustomComponent.h"
+#include "platform/graphics/Colors.h"
+
+namespace vcl {
+class TStrings;
+class TObject;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLIniStore;
+
+class TZYLIniCtrl : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLIniCtrl, TZYLCustomComponent)
+  explicit TZYLIniCtrl(vcl::TComponent* AOwner = nullptr);
+  ~TZYLIniCtrl() override;
+
+  TZYLIniTarget Target() const { return FTarget; }
+  void SetTarget(TZYLIniTarget Value) { FTarget = Value; }
+  const std::string& IniFile() const { return FIniFile; }
+  void SetIniFile(const std::string& Value) { FIniFile = Value; }
+  const std::string& RegPath() const { return FRegPath; }
+  void SetRegPath(const std::string& Value) { FRegPath = Value; }
+  TZYLRegRootKey RegRoot() const { return FRegRoot; }
+  void SetRegRoot(TZYLRegRootKey Value) { FRegRoot = Value; }
+  bool Encoded() const { return FEncoded; }
+  void SetEncoded(bool Value) { FEncoded = Value; }
+  // The target in use: itAuto means the registry when RegPath is set, else the INI file.
+  bool UsesRegistry() const;
+
+  std::string ReadString(const std::string& Section, const std::string& Key,
+                         const std::string& Default);
+  void WriteString(const std::string& Section, const std::string& Key, const std::string& Value);
+  // Missing or malformed values give Default.
+  int32_t ReadInteger(const std::string& Section, const std::string& Key, int32_t Default);
+  void WriteInteger(const std::string& Section, const std::string& Key, int32_t Value);
+  bool ReadBool(const std::string& Section, const std::string& Key, bool Default);
+  void WriteBool(const std::string& Section, const std::string& Key, bool Value);
+  double ReadFloat(const std::string& Section, const std::string& Key, double Default);
+  void WriteFloat(const std::string& Section, const std::string& Key, double Value);
+  vcl::TColor ReadColor(const std::string& Section, const std::string& Key, vcl::TColor Default);
+  void WriteColor(const std::string& Section, const std::string& Key, vcl::TColor Value);
+  void DeleteKey(const std::string& Section, const std::string& Key);
+  void EraseSection(const std::string& Section);
+  bool ValueExists(const std::string& Section, const std::string& Key);
+  // The key names of a section.
+  void ReadSection(const std::string& Section, vcl::TStrings* Keys);
+
+  // Strings becomes the values Ident0, Ident1, ... of the section (up to the first missing
+  // one, at most MaxEntries; MaxEntries < 0: no limit).
+  void ReadStringsExt(const std::string& Section, const std::string& Ident,
+                      vcl::TStrings* Strings, int MaxEntries);
+  // Erases the section, then writes Strings[0 .. min(Count, MaxEntries) - 1] as Ident0, ...
+  void WriteStringsExt(const std::string& Section, const std::string& Ident,
+                       vcl::TStrings* Strings, int MaxEntries);
+
+  // The published simple properties of Obj (class and method properties are skipped), one
+  // value per property name. Reading sets only the properties found; a bad value raises
+  // EConvertError (or EPropertyError) after every property read so far was put back.
+  void WriteObject(const std::string& Section, vcl::TObject* Obj);
+  void ReadObject(const std::string& Section, vcl::TObject* Obj);
+
+  static std::string EncodeString(const std::string& S);
+  // Raises EConvertError for a malformed "~" text.
+  static std::string DecodeString(const std::string& S);
+
+ private:
+  std::unique_ptr<TZYLIniStore> Open();
+  bool ReadRaw(const std::string& Section, const std::string& Key, std::string& Value);
+  TZYLIniTarget FTarget = itIniFile;
+  std::string FIniFile;
+  std::string FRegPath;
+  TZYLRegRootKey FRegRoot = rpCurrentUser;
+  bool FEncoded = false;
+};
+
+// The 16 custom colours of the colour dialog as "ColorA=RRGGBB" .. "ColorP=..." lines, kept
+// in Section of the ini control.
+void ZYLSaveCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+                            vcl::TStrings* Colors);
+void ZYLLoadCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+                            vcl::TStrings* Colors);
+
+// Settings storage for components: IniLink, IniUse and Section.
+class TZYLCustomIniComponent : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLCustomIniComponent, TZYLCustomComponent)
+  explicit TZYLCustomIniComponent(vcl::TComponent* AOwner);
+  TZYLIniCtrl* IniLink() const { return FIniLink; }
+  void SetIniLink(TZYLIniCtrl* Value);
+  TZYLIniUse IniUse() const { return FIniUse; }
+  void SetIniUse(TZYLIniUse Value) { FIniUse = Value; }
+  const std::string& Section() const { return FSection; }
+  void SetSection(const std::string& Value) { FSection = Value; }
+  std::string GetSection() const { return FSection; }
+  void SetSectionDefault();
+  // The ini control in use (the link, the global one, or nil).
+  TZYLIniCtrl* IniCtrl() const;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+ protected:
+  virtual void CreateSectionDefault(std::string& Section);
+
+ private:
+  TZYLIniCtrl* FIniLink = nullptr;
+  TZYLIniUse FIniUse = ioUseLink;
+  std::string FSection;
+};
+
+// The ini control of the application object (set by ZYLApplication); nil before.
+TZYLIniCtrl* ZYLGlobalIniCtrl();
+void ZYLSetGlobalIniCtrl(TZYLIniCtrl* Value);
+
+}  // namespace zyl

@@ -1,0 +1,449 @@
+// Forms, the application object, the screen and hint windows.
+//
+// A form made in code: `auto* f = new TForm(nullptr)` (no form stream is read). A form class
+// with a form stream registered as an RT_RCDATA resource named like the class is made with
+// Application->CreateForm(...) or CreateFormFromResource<T>(Owner), which read the stream into
+// the new instance and then call OnCreate. ReadForm reads any form stream (binary or text)
+// into a form instance.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/controls/Controls.h"
+#include "platform/graphics/Icon.h"
+
+namespace vcl {
+
+class TStream;
+class THintWindow;
+
+ZYL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+using TBorderStyle = TFormBorderStyle;
+ZYL_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+using TBorderIcons = TSet<TBorderIcon>;
+ZYL_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+ZYL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+         poDesktopCenter)
+ZYL_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+ZYL_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+ZYL_ENUM(TFormStateItem, fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated)
+using TFormState = TSet<TFormStateItem>;
+
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrAll = 8;
+constexpr TModalResult mrNoToAll = 9;
+constexpr TModalResult mrYesToAll = 10;
+
+using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+  ZYL_CLASS(TCustomForm, TWinControl)
+  ZYL_MESSAGES(TCustomForm)
+  // A form without a form stream (the framework's CreateNew).
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  // Reads the form streams of the class chain (resources named like the classes, the oldest
+  // ancestor first) and then calls OnCreate. Answers whether a stream was found.
+  bool InitFromResources();
+  // Calls OnCreate (after the form's stream has been read).
+  void DoCreate();
+
+  // ---- Showing and closing ----
+  void Show();
+  void Hide();
+  void Close();
+  bool CloseQuery();
+  // Shows the form modally and runs a message loop until ModalResult is set; answers it.
+  virtual TModalResult ShowModal();
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult Value) { modalResult_ = Value; }
+  // Frees the form once the messages now queued are handled.
+  void Release();
+  void SetVisible(bool Value) override;
+  TFormState FormState() const { return formState_; }
+  bool Active() const { return active_; }
+
+  // ---- Look and placement ----
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons Value);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle Value);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition Value) { position_ = Value; }
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState Value);
+  bool Scaled() const { return scaled_; }
+  void SetScaled(bool Value) { scaled_ = Value; }
+  int32_t PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int32_t Value) { pixelsPerInch_ = Value; }
+  void ScaleBy(int M, int D);
+  TCanvas* Canvas() const { return canvas_; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+  void SetClientWidthProp(int32_t Value);
+  void SetClientHeightProp(int32_t Value);
+  int32_t ClientWidthProp() { return ClientWidth(); }
+  int32_t ClientHeightProp() { return ClientHeight(); }
+
+  // ---- Focus ----
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* Control);
+  void FocusControl(TWinControl* Control);
+  // Called by a control that gets the focus: sends CM_EXIT / CM_ENTER along the way from the
+  // old focused control to the new one. False when the focus moved elsewhere meanwhile.
+  bool SetFocusedControl(TWinControl* Control);
+  void DefocusControl(TWinControl* Control, bool Removing);
+  TWinControl* FocusedControl() const { return focusedControl_; }
+  bool CanFocus() override { return visible_ && enabled_; }
+  void SetFocus() override;
+
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+  TComponent* GetChildOwner() override { return this; }
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void ReadState(TReader* Reader) override;
+
+
+  // ---- Events ----
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnPaint;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+  void SetOnCreate(const TNotifyEvent& E) { OnCreate = E; }
+  void SetOnDestroy(const TNotifyEvent& E) { OnDestroy = E; }
+  void SetOnShow(const TNotifyEvent& E) { OnShow = E; }
+  void SetOnHide(const TNotifyEvent& E) { OnHide = E; }
+  void SetOnActivate(const TNotifyEvent& E) { OnActivate = E; }
+  void SetOnDeactivate(const TNotifyEvent& E) { OnDeactivate = E; }
+  void SetOnPaint(const TNotifyEvent& E) { OnPaint = E; }
+  void SetOnClose(const TCloseEvent& E) { OnClose = E; }
+  void SetOnCloseQuery(const TCloseQueryEvent& E) { OnCloseQuery = E; }
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  virtual void Paint();
+  void PaintWindow(win::HDC DC) override;
+  virtual void Activate();
+  virtual void Deactivate();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  void SetActive(bool Value);
+  void SetWindowFocus();
+  void CloseModal();
+  void UpdateWindowState();
+
+  void WMPaint(TWMPaint& Message);
+  void WMActivate(TWMActivate& Message);
+  void WMClose(TMessage& Message);
+  void WMSize(TWMSize& Message);
+  void WMSetFocus(TWMSetFocus& Message);
+  void CMActivate(TMessage& Message);
+  void CMDeactivate(TMessage& Message);
+  void CMDialogKey(TCMDialogKey& Message);
+  void CMShowingChanged(TMessage& Message);
+  void CMRelease(TMessage& Message);
+  void CMVisibleChanged(TMessage& Message);
+
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
+  TFormStyle formStyle_ = fsNormal;
+  TPosition position_ = poDesigned;
+  TWindowState windowState_ = wsNormal;
+  TFormState formState_;
+  bool scaled_ = true;
+  int32_t pixelsPerInch_ = 96;
+  bool keyPreview_ = false;
+  bool active_ = false;
+  TModalResult modalResult_ = mrNone;
+  TWinControl* activeControl_ = nullptr;
+  TWinControl* focusedControl_ = nullptr;
+  TControlCanvas* canvas_;
+  int focusCount_ = 0;
+
+  friend class TWinControl;
+  friend class TApplication;
+  friend class TScreen;
+};
+
+class TForm : public TCustomForm {
+  ZYL_CLASS(TForm, TCustomForm)
+  explicit TForm(TComponent* AOwner);
+};
+
+// Reads a form stream (binary, or text converted on the way) into Instance: the root's
+// properties, its components created by class name, events bound to Instance's published
+// methods by name. With IgnoreMissingMethods, a handler the class lacks leaves the event
+// empty instead of failing. Calls OnCreate afterwards.
+void ReadForm(TStream* Stream, TCustomForm* Instance, bool IgnoreMissingMethods = false);
+// Reads the resource-stored form streams of Instance's class chain; false when none.
+bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);
+
+template <class T>
+T* CreateFormFromResource(TComponent* Owner) {
+  T* f = new T(Owner);
+  try {
+    f->InitFromResources();
+  } catch (...) {
+    delete f;
+    throw;
+  }
+  return f;
+}
+
+// Tests answer modal forms: the handler gets each form as its modal loop starts (and again
+// whenever the loop goes idle without an answer while the clock is virtual) and may set its
+// ModalResult, click its buttons and so on. Returns the previous handler.
+using TModalFormHandler = std::function<void(TCustomForm* Form)>;
+TModalFormHandler SetModalFormHandler(TModalFormHandler Handler);
+
+// ---------------------------------------------------------------------------------------------
+// Hints
+
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TPoint HintPos;
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;
+  TPoint CursorPos;
+  int ReshowTimeout = 0;
+  int HideTimeout = 0;
+  std::string HintStr;
+};
+
+class THintWindow : public TCustomControl {
+  ZYL_CLASS(THintWindow, TCustomControl)
+  explicit THintWindow(TComponent* AOwner);
+
+  virtual void ActivateHint(TRect Rect, const std::string& AHint);
+  // The size the hint text needs within MaxWidth: DrawText's calculated rectangle plus 6
+  // pixels across and 2 down.
+  virtual TRect CalcHintRect(int MaxWidth, const std::string& AHint, void* AData);
+  // Whether a message closes the hint (mouse buttons and keys do).
+  virtual bool IsHintMsg(const win::MSG& Msg);
+  void ReleaseHandle();
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The application
+
+using TMessageEvent = TEvent<void(win::MSG& Msg, bool& Handled)>;
+using TExceptionEvent = TEvent<void(TObject* Sender, Exception& E)>;
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+using TShowHintEvent = TEvent<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+using THelpEvent = TEvent<bool(uint16_t Command, int32_t Data, bool& CallHelp)>;
+
+class TApplication : public TComponent {
+  ZYL_CLASS(TApplication, TComponent)
+  ZYL_MESSAGES(TApplication)
+  explicit TApplication(TComponent* AOwner);
+  ~TApplication() override;
+
+  void Dispatch(void* Message) override;
+
+  void Initialize() {}
+  // Creates a form of InstanceClass owned by the application, reads its form stream when one
+  // is registered, and makes the first form made the main form.
+  TCustomForm* CreateForm(TClass InstanceClass);
+  template <class T>
+  void CreateForm(T*& Reference) {
+    Reference = static_cast<T*>(CreateForm(T::StaticClass()));
+  }
+  // Shows the main form and runs the message loop until Terminate.
+  void Run();
+  void ProcessMessages();
+  // Handles one message, or goes idle (and waits) when there is none.
+  void HandleMessage();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool Value) { showMainForm_ = Value; }
+
+  TCustomForm* MainForm() const { return mainForm_; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& Value);
+  TIcon* Icon() const { return icon_; }
+  std::string ExeName() const;
+  // The hidden application window.
+  win::HWND Handle();
+  bool Active() const { return active_; }
+
+  // ---- Exceptions ----
+  void HandleException(TObject* Sender);
+  void ShowException(Exception& E);
+  // Whether exceptions in window procedures are handled here (true once Run started, or when
+  // OnException is assigned); otherwise they propagate to the caller.
+  bool HandlesExceptions() const { return running_ || OnException.Assigned(); }
+  // The messages ShowException would have shown (there is no screen to show them on).
+  const std::vector<std::string>& ShownExceptions() const { return shownExceptions_; }
+
+  // ---- Window state ----
+  void Minimize();
+  void Restore();
+  void BringToFront();
+
+  // ---- Help ----
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
+  bool HelpContext(int32_t Context);
+  bool HelpCommand(uint16_t Command, int32_t Data);
+  // The last help request that reached the help system (command, data).
+  uint16_t LastHelpCommand() const { return lastHelpCommand_; }
+  int32_t LastHelpData() const { return lastHelpData_; }
+
+  // ---- Hints ----
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool Value);
+  TColor HintColor() const { return hintColor_; }
+  void SetHintColor(TColor Value);
+  int32_t HintPause() const { return hintPause_; }
+  void SetHintPause(int32_t Value) { hintPause_ = Value; }
+  int32_t HintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int32_t Value) { hintShortPause_ = Value; }
+  int32_t HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int32_t Value) { hintHidePause_ = Value; }
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& Value);
+  void CancelHint();
+  void HintMouseMessage(TControl* Control, TMessage& Message);
+  THintWindow* HintWindow() const { return hintWindow_; }
+  // The class of the hint window (THintWindow or a descendant).
+  static TClass HintWindowClass;
+
+  // Forgets a form being destroyed.
+  void FormDestroyed(TCustomForm* Form) {
+    if (mainForm_ == Form) mainForm_ = nullptr;
+  }
+  // Forgets the application window of a window system that was reset (tests).
+  void ResetHandle();
+
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
+  TIdleEvent OnIdle;
+  TMessageEvent OnMessage;
+  TExceptionEvent OnException;
+  TNotifyEvent OnHint;
+  TShowHintEvent OnShowHint;
+  THelpEvent OnHelp;
+
+  // Handles one message; false when the queue is empty.
+  bool ProcessMessage(win::MSG& Msg);
+  void Idle(const win::MSG& Msg);
+  void WndProc(TMessage& Message);
+
+ private:
+  void CreateHandle();
+  void ActivateHint(const TPoint& CursorPos);
+  void HintTimerExpired();
+  void StartHintTimer(int Value, int Kind);
+  void StopHintTimer();
+  static win::LRESULT AppWndProc(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
+
+  win::HWND handle_ = nullptr;
+  TCustomForm* mainForm_ = nullptr;
+  std::string title_;
+  TIcon* icon_;
+  bool terminated_ = false;
+  bool running_ = false;
+  bool showMainForm_ = true;
+  bool active_ = false;
+  std::string helpFile_;
+  uint16_t lastHelpCommand_ = 0;
+  int32_t lastHelpData_ = 0;
+  bool showHint_ = true;
+  TColor hintColor_ = clInfoBk;
+  int32_t hintPause_ = 500;
+  int32_t hintShortPause_ = 50;
+  int32_t hintHidePause_ = 2500;
+  std::string hint_;
+  THintWindow* hintWindow_ = nullptr;
+  TControl* hintControl_ = nullptr;
+  bool hintActive_ = false;
+  int hintTimerKind_ = 0;
+  std::vector<std::string> shownExceptions_;
+  std::vector<TCustomForm*> minimizedDisabled_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The screen
+
+class TScreen : public TComponent {
+  ZYL_CLASS(TScreen, TComponent)
+  explicit TScreen(TComponent* AOwner);
+  ~TScreen() override;
+
+  int Width();
+  int Height();
+  TRect WorkAreaRect();
+  int PixelsPerInch() const { return 96; }
+  int FormCount() const { return static_cast<int>(forms_.size()); }
+  TCustomForm* Forms(int Index) const;
+  TCustomForm* ActiveForm() const { return activeForm_; }
+  TWinControl* ActiveControl() const { return activeControl_; }
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor Value);
+  win::HCURSOR Cursors(int Index);
+  void SetCursors(int Index, win::HCURSOR Handle);
+  // The installed font families, sorted.
+  const std::vector<std::string>& Fonts();
+  TFont* HintFont() const { return hintFont_; }
+  TFont* MenuFont() const { return menuFont_; }
+  TFont* IconFont() const { return iconFont_; }
+  // Takes the hint, menu and icon fonts from the system settings (status, menu and icon
+  // title fonts).
+  void UpdateSystemFonts();
+
+  TNotifyEvent OnActiveFormChange;
+  TNotifyEvent OnActiveControlChange;
+
+  void AddForm(TCustomForm* Form);
+  void RemoveForm(TCustomForm* Form);
+  void SetFocusedForm(TCustomForm* Form) { focusedForm_ = Form; }
+  TCustomForm* FocusedForm() const { return focusedForm_; }
+  void UpdateActive(TCustomForm* Form, TWinControl* Control);
+
+ private:
+  std::vector<TCustomForm*> forms_;
+  TCustomForm* activeForm_ = nullptr;
+  TCustomForm* focusedForm_ = nullptr;
+  TWinControl* activeControl_ = nullptr;
+  TCursor cursor_ = crDefault;
+  std::vector<std::pair<int, win::HCURSOR>> cursors_;
+  std::vector<std::string> fonts_;
+  bool fontsLoaded_ = false;
+  TFont* hintFont_;
+  TFont* menuFont_;
+  TFont* iconFont_;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;
+
+}  // namespace vcl

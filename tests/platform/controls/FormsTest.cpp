@@ -1,0 +1,516 @@
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/Resources.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace vcl::testing {
+namespace {
+
+// A form class with a form stream, its components as published fields and its handlers as
+// published methods.
+class TTestForm : public TForm {
+  ZYL_CLASS(TTestForm, TForm)
+  explicit TTestForm(TComponent* AOwner) : TForm(AOwner) {}
+  TPanel* Panel1 = nullptr;
+  TLabel* Label1 = nullptr;
+  TButton* Button1 = nullptr;
+  TButton* Button2 = nullptr;
+  TTimer* Timer1 = nullptr;
+  std::vector<std::string> Log;
+  void FormCreate(TObject*) { Log.push_back("create"); }
+  void FormShow(TObject*) { Log.push_back("show"); }
+  void FormActivate(TObject*) { Log.push_back("activate"); }
+  void ButtonClick(TObject* Sender) { Log.push_back("click " + static_cast<TComponent*>(Sender)->Name()); }
+  void TimerTick(TObject*) { Log.push_back("tick"); }
+};
+
+ZYL_CLASS_IMPL(TTestForm) {
+  b.Field("Panel1", &TTestForm::Panel1)
+      .Field("Label1", &TTestForm::Label1)
+      .Field("Button1", &TTestForm::Button1)
+      .Field("Button2", &TTestForm::Button2)
+      .Field("Timer1", &TTestForm::Timer1)
+      .Method("FormCreate", &TTestForm::FormCreate)
+      .Method("FormShow", &TTestForm::FormShow)
+      .Method("FormActivate", &TTestForm::FormActivate)
+      .Method("ButtonClick", &TTestForm::ButtonClick)
+      .Method("TimerTick", &TTestForm::TimerTick);
+}
+
+const char* const kTestFormText = R"(object TestForm: TTestForm
+  Left = 100
+  Top = 80
+  Width = 300
+  Height = 200
+  Caption = 'Stream form'
+  Color = clBtnFace
+  Font.Height = -13
+  Font.Name = 'Arial'
+  OnActivate = FormActivate
+  OnCreate = FormCreate
+  OnShow = FormShow
+  PixelsPerInch = 96
+  object Panel1: TPanel
+    Left = 0
+    Top = 0
+    Width = 292
+    Height = 41
+    Align = alTop
+    Caption = 'Top'
+    TabOrder = 1
+    object Label1: TLabel
+      Left = 8
+      Top = 8
+      Width = 40
+      Height = 13
+      Caption = '&Name'
+      FocusControl = Button2
+    end
+  end
+  object Button1: TButton
+    Left = 10
+    Top = 60
+    Caption = 'OK'
+    Default = True
+    ModalResult = 1
+    TabOrder = 0
+    OnClick = ButtonClick
+  end
+  object Button2: TButton
+    Left = 100
+    Top = 60
+    Caption = 'Cancel'
+    Cancel = True
+    ModalResult = 2
+    TabOrder = 2
+    OnClick = ButtonClick
+  end
+  object Timer1: TTimer
+    Interval = 100
+    OnTimer = TimerTick
+  end
+end
+)";
+
+class FormsTest : public ControlsTest {
+ protected:
+  FormsTest() {
+    RegisterClass(TTestForm::StaticClass());
+    const std::string binary = ObjectTextToBinaryString(kTestFormText);
+    RegisterResource(HInstance, RT_RCDATA, "TTestForm", binary.data(), binary.size());
+  }
+  ~FormsTest() override { UnregisterResource(HInstance, RT_RCDATA, "TTestForm"); }
+};
+
+TEST_F(FormsTest, AFormIsReadFromItsStreamWithChildrenAndEventsBound) {
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  EXPECT_EQ(f->Caption(), "Stream form");
+  EXPECT_EQ(f->BoundsRect(), Rect(100, 80, 400, 280));
+  ASSERT_NE(f->Panel1, nullptr);
+  ASSERT_NE(f->Label1, nullptr);
+  ASSERT_NE(f->Button1, nullptr);
+  ASSERT_NE(f->Timer1, nullptr);
+  EXPECT_EQ(f->Panel1->Parent(), f.get());
+  EXPECT_EQ(f->Label1->Parent(), f->Panel1);
+  EXPECT_EQ(f->Label1->Owner(), f.get());
+  EXPECT_EQ(f->Button1->Parent(), f.get());
+  EXPECT_EQ(f->Timer1->Owner(), f.get());
+  // Aligned to the top of the client area; the label's font comes from the form.
+  EXPECT_EQ(f->Panel1->Top(), 0);
+  EXPECT_EQ(f->Panel1->Width(), f->ClientWidth());
+  EXPECT_EQ(f->Label1->Font()->Name(), "Arial");
+  EXPECT_EQ(f->Label1->Font()->Height(), -13);
+  EXPECT_TRUE(f->Label1->ParentFont());
+  // A forward reference resolved after reading.
+  EXPECT_EQ(f->Label1->FocusControl(), f->Button2);
+  // Tab order as stored, whatever the reading order.
+  EXPECT_EQ(f->Button1->TabOrder(), 0);
+  EXPECT_EQ(f->Panel1->TabOrder(), 1);
+  EXPECT_EQ(f->Button2->TabOrder(), 2);
+  // OnCreate ran once the stream was read; events are bound by name.
+  EXPECT_EQ(f->Log, (std::vector<std::string>{"create"}));
+  EXPECT_EQ(GetMethodProp(f->Button1, "OnClick").Data, f.get());
+  EXPECT_EQ(f->MethodName(GetMethodProp(f->Button1, "OnClick").Code), "ButtonClick");
+  f->Button1->Click();
+  EXPECT_EQ(f->Log.back(), "click Button1");
+  EXPECT_FALSE(f->Visible());
+}
+
+TEST_F(FormsTest, ShowingRunsTheFormEventsAndTimersFire) {
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  f->Show();
+  Idle();
+  EXPECT_EQ(f->Log, (std::vector<std::string>{"create", "show", "activate"}));
+  EXPECT_TRUE(f->Button1->Focused());
+  EXPECT_EQ(Screen->ActiveForm(), f.get());
+  EXPECT_EQ(Screen->ActiveControl(), f->Button1);
+  f->Log.clear();
+  win::testkit::AdvanceClock(250);
+  EXPECT_EQ(f->Log, (std::vector<std::string>{"tick", "tick"}));
+  f->Timer1->SetEnabled(false);
+  f->Log.clear();
+  win::testkit::AdvanceClock(500);
+  EXPECT_TRUE(f->Log.empty());
+}
+
+TEST_F(FormsTest, TheAcceleratorOfALabelFocusesItsControl) {
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  f->Show();
+  Idle();
+  ASSERT_TRUE(f->Button1->Focused());
+  win::testkit::SetShiftState(false, false, true);
+  win::testkit::KeyPress('N');
+  win::testkit::SetShiftState(false, false, false);
+  Idle();
+  EXPECT_TRUE(f->Button2->Focused());
+}
+
+TEST_F(FormsTest, ModalFormsAreAnsweredByTheHandler) {
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  int calls = 0;
+  // Return presses the default button.
+  SetModalFormHandler([&](TCustomForm* form) {
+    ++calls;
+    EXPECT_EQ(form, f.get());
+    EXPECT_TRUE(form->FormState().contains(fsModal));
+    EXPECT_TRUE(form->Visible());
+    win::testkit::KeyPress(win::VK_RETURN);
+  });
+  EXPECT_EQ(f->ShowModal(), mrOk);
+  EXPECT_EQ(calls, 1);
+  EXPECT_FALSE(f->Visible());
+  EXPECT_FALSE(f->FormState().contains(fsModal));
+  EXPECT_EQ(f->Log.back(), "click Button1");
+  // Escape presses the cancel button.
+  SetModalFormHandler([&](TCustomForm*) { win::testkit::KeyPress(win::VK_ESCAPE); });
+  EXPECT_EQ(f->ShowModal(), mrCancel);
+  EXPECT_EQ(f->Log.back(), "click Button2");
+  // A mouse click on a button with a modal result.
+  SetModalFormHandler([&](TCustomForm*) {
+    TPoint p = f->Button2->ClientToScreen({5, 5});
+    win::testkit::Click(p.X, p.Y);
+  });
+  EXPECT_EQ(f->ShowModal(), mrCancel);
+  // Setting the result directly.
+  SetModalFormHandler([&](TCustomForm* form) { form->SetModalResult(mrRetry); });
+  EXPECT_EQ(f->ShowModal(), mrRetry);
+  // Closing a modal form answers Cancel.
+  SetModalFormHandler([&](TCustomForm* form) { form->Close(); });
+  EXPECT_EQ(f->ShowModal(), mrCancel);
+}
+
+TEST_F(FormsTest, OtherFormsAreDisabledWhileOneIsModal) {
+  auto* main = new TForm(nullptr);
+  main->Show();
+  Idle();
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  bool mainEnabled = true;
+  SetModalFormHandler([&](TCustomForm* form) {
+    mainEnabled = win::IsWindowEnabled(main->Handle());
+    form->SetModalResult(mrOk);
+  });
+  EXPECT_EQ(f->ShowModal(), mrOk);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
+  // A visible form cannot be made modal.
+  EXPECT_THROW(main->ShowModal(), EInvalidOperation);
+  delete main;
+}
+
+TEST_F(FormsTest, AModalFormLeftUnansweredFailsInsteadOfHanging) {
+  std::unique_ptr<TForm> f(new TForm(nullptr));
+  f->SetName("Lonely");
+  EXPECT_THROW(f->ShowModal(), EInvalidOperation);
+  EXPECT_FALSE(f->Visible());
+  EXPECT_FALSE(f->FormState().contains(fsModal));
+}
+
+TEST_F(FormsTest, CloseQueryCanRefuseAndModalAnswersWaitForIt) {
+  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
+  struct TQ : TObject {
+    int Asked = 0;
+    void Query(TObject*, bool& can) { can = ++Asked > 1; }
+  } q;
+  f->OnCloseQuery = TCloseQueryEvent(&q, &TQ::Query);
+  int answers = 0;
+  SetModalFormHandler([&](TCustomForm* form) {
+    ++answers;
+    form->SetModalResult(mrOk);  // the first is refused by OnCloseQuery
+  });
+  EXPECT_EQ(f->ShowModal(), mrOk);
+  EXPECT_EQ(q.Asked, 2);
+  EXPECT_EQ(answers, 2);  // asked again when the loop went idle
+}
+
+TEST_F(FormsTest, CloseActionsHideOrFreeTheForm) {
+  struct TC : TObject {
+    TCloseAction Action = caHide;
+    std::vector<std::string> Log;
+    void OnClose(TObject*, TCloseAction& a) {
+      Log.push_back("close");
+      a = Action;
+    }
+    void OnHide(TObject*) { Log.push_back("hide"); }
+    void OnDestroy(TObject*) { Log.push_back("destroy"); }
+  } c;
+  auto* f = new TForm(nullptr);
+  f->OnClose = TCloseEvent(&c, &TC::OnClose);
+  f->OnHide = TNotifyEvent(&c, &TC::OnHide);
+  f->OnDestroy = TNotifyEvent(&c, &TC::OnDestroy);
+  f->Show();
+  Idle();
+  f->Close();
+  EXPECT_EQ(c.Log, (std::vector<std::string>{"close", "hide"}));
+  EXPECT_FALSE(f->Visible());
+  c.Log.clear();
+  c.Action = caNone;
+  f->Show();
+  win::SendMessageA(f->Handle(), win::WM_CLOSE, 0, 0);
+  EXPECT_TRUE(f->Visible());
+  c.Action = caFree;
+  int before = Screen->FormCount();
+  f->Close();
+  EXPECT_EQ(Screen->FormCount(), before);  // freed only once the queue is handled
+  Idle();
+  EXPECT_EQ(Screen->FormCount(), before - 1);
+  EXPECT_EQ(c.Log, (std::vector<std::string>{"close", "close", "destroy"}));
+}
+
+TEST_F(FormsTest, ApplicationCreatesTheMainFormAndRunsUntilItCloses) {
+  TTestForm* f = nullptr;
+  Application->CreateForm(f);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(Application->MainForm(), f);
+  EXPECT_EQ(f->Owner(), Application);
+  EXPECT_TRUE(f->HandleAllocated());
+  struct TCloser : TObject {
+    TCustomForm* F;
+    int Ticks = 0;
+    void Tick(TObject*) {
+      if (++Ticks == 3) F->Close();
+    }
+  } closer;
+  closer.F = f;
+  f->Timer1->SetOnTimer(TNotifyEvent(&closer, &TCloser::Tick));
+  Application->Run();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(closer.Ticks, 3);
+  EXPECT_TRUE(f->Log.size() >= 2 && f->Log[1] == "show");
+  delete f;
+  EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+TEST_F(FormsTest, ApplicationMessagesAndExceptions) {
+  auto* form = new TForm(nullptr);
+  struct TA : TObject {
+    std::vector<UINT> Seen;
+    std::vector<std::string> Errors;
+    void Msg(win::MSG& m, bool& handled) {
+      if (m.message >= win::WM_USER) {
+        Seen.push_back(m.message);
+        handled = m.message == win::WM_USER + 1;
+      }
+    }
+    void Err(TObject*, Exception& e) { Errors.push_back(e.Message()); }
+  } a;
+  Application->OnMessage = TMessageEvent(&a, &TA::Msg);
+  win::PostMessageA(form->Handle(), win::WM_USER + 1, 0, 0);
+  win::PostMessageA(form->Handle(), win::WM_USER + 2, 0, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(a.Seen, (std::vector<UINT>{win::WM_USER + 1, win::WM_USER + 2}));
+  Application->OnMessage = nullptr;
+
+  // An exception raised in a handler reaches OnException, or is recorded by ShowException.
+  struct TThrower : TObject {
+    void Click(TObject*) { throw EConvertError("bad value"); }
+  } thrower;
+  auto* b = new TButton(form);
+  b->SetParent(form);
+  b->OnClick = TNotifyEvent(&thrower, &TThrower::Click);
+  form->Show();
+  Idle();
+  Application->OnException = TExceptionEvent(&a, &TA::Err);
+  TPoint p = b->ClientToScreen({3, 3});
+  win::testkit::Click(p.X, p.Y);
+  EXPECT_EQ(a.Errors, (std::vector<std::string>{"bad value"}));
+  Application->OnException = nullptr;
+  Application->HandleException(nullptr);  // outside a handler: nothing to do
+  try {
+    throw EConvertError("shown");
+  } catch (...) {
+    Application->HandleException(nullptr);
+  }
+  ASSERT_FALSE(Application->ShownExceptions().empty());
+  EXPECT_EQ(Application->ShownExceptions().back(), "shown.");
+  delete form;
+}
+
+TEST_F(FormsTest, HintsShowAfterThePauseAndHideAfterTheirTime) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(50, 50, 300, 200);
+  auto* b = new TButton(form);
+  b->SetParent(form);
+  b->SetBounds(20, 20, 80, 25);
+  b->SetHint("Press me|Presses the button");
+  b->SetShowHint(true);
+  std::string hinted;
+  struct TH : TObject {
+    std::string* Out;
+    void Show(std::string& s, bool&, THintInfo& info) { *Out = s + "@" + info.HintControl->ClassName(); }
+  } h;
+  h.Out = &hinted;
+  Application->OnShowHint = TShowHintEvent(&h, &TH::Show);
+  form->Show();
+  Idle();
+  TPoint p = b->ClientToScreen({10, 10});
+  win::testkit::MouseMove(p.X, p.Y);
+  win::testkit::AdvanceClock(Application->HintPause() - 10);
+  EXPECT_TRUE(!Application->HintWindow() || !Application->HintWindow()->HandleAllocated());
+  win::testkit::AdvanceClock(20);
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_TRUE(Application->HintWindow()->HandleAllocated());
+  EXPECT_TRUE(win::IsWindowVisible(Application->HintWindow()->Handle()));
+  EXPECT_EQ(Application->HintWindow()->Caption(), "Press me");
+  EXPECT_EQ(hinted, "Press me@TButton");
+  TRect need = Application->HintWindow()->CalcHintRect(300, "Press me", nullptr);
+  EXPECT_EQ(Application->HintWindow()->Width(), need.Width());
+  win::testkit::AdvanceClock(Application->HintHidePause() + 10);
+  EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
+  Application->OnShowHint = nullptr;
+  delete form;
+}
+
+TEST_F(FormsTest, ScreenTracksFormsAndTheActiveForm) {
+  const int before = Screen->FormCount();
+  auto* a = new TForm(nullptr);
+  auto* b = new TForm(nullptr);
+  EXPECT_EQ(Screen->FormCount(), before + 2);
+  int changes = 0;
+  struct TS : TObject {
+    int* N;
+    void Changed(TObject*) { ++*N; }
+  } s;
+  s.N = &changes;
+  Screen->OnActiveFormChange = TNotifyEvent(&s, &TS::Changed);
+  a->Show();
+  Idle();
+  EXPECT_EQ(Screen->ActiveForm(), a);
+  b->Show();
+  Idle();
+  EXPECT_EQ(Screen->ActiveForm(), b);
+  EXPECT_GE(changes, 2);
+  EXPECT_EQ(Screen->Width(), 800);
+  EXPECT_EQ(Screen->Height(), 600);
+  EXPECT_THROW(Screen->Forms(-1), EListError);
+  Screen->OnActiveFormChange = nullptr;
+  delete b;
+  delete a;
+  EXPECT_EQ(Screen->FormCount(), before);
+}
+
+TEST_F(FormsTest, CorruptFormStreamsRaiseWithoutLeavingComponents) {
+  std::unique_ptr<TForm> f(new TForm(nullptr));
+  TStringStream bad(std::string("TPF0\xF0garbage", 12));
+  EXPECT_THROW(ReadForm(&bad, f.get()), EFilerError);
+  TStringStream text(std::string("object F: TForm\n  Caption = 'x'\n  object B: TNoSuchClass\n  end\nend\n"));
+  EXPECT_THROW(ReadForm(&text, f.get()), Exception);
+  EXPECT_EQ(f->ControlCount(), 0);
+  // Unknown handlers are either an error or, when asked, left empty.
+  TStringStream handlers(std::string("object F: TForm\n  OnShow = NoSuchMethod\nend\n"));
+  EXPECT_THROW(ReadForm(&handlers, f.get()), Exception);
+  handlers.SetPosition(0);
+  ReadForm(&handlers, f.get(), true);
+  EXPECT_FALSE(f->OnShow.Assigned());
+}
+
+}  // namespace
+}  // namespace vcl::testing
+
+namespace vcl::testing {
+namespace {
+
+// A control that decides about its own hints through CM_HINTSHOW.
+class THintedBox : public TCustomControl {
+  ZYL_CLASS(THintedBox, TCustomControl)
+  ZYL_MESSAGES(THintedBox)
+  explicit THintedBox(TComponent* AOwner) : TCustomControl(AOwner) {}
+  bool Suppress = false;
+  int Asked = 0;
+
+ protected:
+  void CMHintShow(TCMHintShow& M) {
+    ++Asked;
+    if (Suppress) M.Result = 1;
+    else M.HintInfo()->HintStr += " (" + std::to_string(M.HintInfo()->CursorPos.X) + ")";
+  }
+};
+ZYL_MESSAGE_MAP(THintedBox) { m.On(CM_HINTSHOW, &THintedBox::CMHintShow); }
+ZYL_CLASS_IMPL(THintedBox) {}
+
+using HintTest = ControlsTest;
+
+TEST_F(HintTest, ControlsAnswerCMHintShowAndTheApplicationCanTurnHintsOff) {
+  auto* form = new TForm(nullptr);
+  form->SetBounds(0, 0, 300, 200);
+  form->SetShowHint(true);  // children inherit it
+  auto* box = new THintedBox(form);
+  box->SetBounds(10, 10, 100, 50);
+  box->SetParent(form);
+  box->SetHint("Box");
+  EXPECT_TRUE(box->ShowHint());
+  form->Show();
+  Idle();
+  TPoint p = box->ClientToScreen({7, 7});
+  win::testkit::MouseMove(p.X, p.Y);
+  win::testkit::AdvanceClock(Application->HintPause() + 1);
+  EXPECT_EQ(box->Asked, 1);
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->Caption(), "Box (7)");
+  // Leaving the control cancels the hint.
+  win::testkit::MouseMove(p.X + 200, p.Y + 100);
+  Idle();
+  EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
+
+  box->Suppress = true;
+  win::testkit::MouseMove(p.X + 1, p.Y);
+  win::testkit::AdvanceClock(Application->HintPause() + 1);
+  EXPECT_EQ(box->Asked, 2);
+  EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
+
+  box->Suppress = false;
+  win::testkit::MouseMove(p.X + 200, p.Y + 100);
+  Application->SetShowHint(false);
+  win::testkit::MouseMove(p.X, p.Y);
+  win::testkit::AdvanceClock(Application->HintPause() * 2);
+  EXPECT_EQ(box->Asked, 2);
+  Application->SetShowHint(true);
+  delete form;
+}
+
+TEST_F(HintTest, FormsReportResizes) {
+  auto* form = new TForm(nullptr);
+  int resized = 0;
+  struct TR : TObject {
+    int* N;
+    void On(TObject*) { ++*N; }
+  } r;
+  r.N = &resized;
+  form->OnResize = TNotifyEvent(&r, &TR::On);
+  form->Show();
+  Idle();
+  resized = 0;
+  form->SetBounds(10, 10, 400, 300);
+  EXPECT_EQ(resized, 1);
+  form->SetBounds(20, 20, 400, 300);  // a move is no resize
+  EXPECT_EQ(resized, 1);
+  win::MoveWindow(form->Handle(), 20, 20, 350, 250, win::TRUE);
+  EXPECT_EQ(resized, 2);
+  EXPECT_EQ(form->Width(), 350);
+  delete form;
+}
+
+}  // namespace
+}  // namespace vcl::testing

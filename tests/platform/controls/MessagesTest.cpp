@@ -1,0 +1,187 @@
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/TypeInfo.h"
+
+namespace vcl::testing {
+namespace {
+
+// The platform numbers that other code and stored data depend on.
+TEST(MessageNumbers, ControlMessagesKeepTheirPlatformValues) {
+  EXPECT_EQ(CM_ACTIVATE, 0xB000u);
+  EXPECT_EQ(CM_DIALOGKEY, 0xB005u);
+  EXPECT_EQ(CM_DIALOGCHAR, 0xB006u);
+  EXPECT_EQ(CM_VISIBLECHANGED, 0xB00Bu);
+  EXPECT_EQ(CM_ENABLEDCHANGED, 0xB00Cu);
+  EXPECT_EQ(CM_COLORCHANGED, 0xB00Du);
+  EXPECT_EQ(CM_FONTCHANGED, 0xB00Eu);
+  EXPECT_EQ(CM_CURSORCHANGED, 0xB00Fu);
+  EXPECT_EQ(CM_TEXTCHANGED, 0xB012u);
+  EXPECT_EQ(CM_MOUSEENTER, 0xB013u);
+  EXPECT_EQ(CM_MOUSELEAVE, 0xB014u);
+  EXPECT_EQ(CM_BUTTONPRESSED, 0xB018u);
+  EXPECT_EQ(CM_ENTER, 0xB01Au);
+  EXPECT_EQ(CM_EXIT, 0xB01Bu);
+  EXPECT_EQ(CM_HINTSHOW, 0xB030u);
+  EXPECT_EQ(CM_RECREATEWND, 0xB033u);
+  EXPECT_EQ(CM_MOUSEWHEEL, 0xB043u);
+}
+
+TEST(MessageNumbers, ReflectedNotificationsAreOffsetWindowMessages) {
+  EXPECT_EQ(CN_BASE, 0xBC00u);
+  EXPECT_EQ(CN_COMMAND, 0xBC00u + 0x0111u);
+  EXPECT_EQ(CN_DRAWITEM, 0xBC00u + 0x002Bu);
+  EXPECT_EQ(CN_KEYDOWN, 0xBC00u + 0x0100u);
+  EXPECT_EQ(CN_CHAR, 0xBC00u + 0x0102u);
+  EXPECT_EQ(CN_NOTIFY, 0xBC00u + 0x004Eu);
+}
+
+TEST(MessageRecords, TypedRecordsReadTheirFields) {
+  TWMMouse m;
+  m.WParam = win::MK_LBUTTON;
+  m.LParam = win::MAKELPARAM(static_cast<uint16_t>(-5), 300);
+  EXPECT_EQ(m.XPos(), -5);
+  EXPECT_EQ(m.YPos(), 300);
+  EXPECT_EQ(m.Keys(), win::MK_LBUTTON);
+  TWMMouseWheel w;
+  w.WParam = win::MAKEWPARAM(0, static_cast<uint16_t>(-120));
+  EXPECT_EQ(w.WheelDelta(), -120);
+  TWMKey k;
+  k.WParam = 'A';
+  k.LParam = 0x20000000;
+  EXPECT_EQ(k.CharCode(), 'A');
+  EXPECT_TRUE(KeyDataToShiftState(k.KeyData()).contains(ssAlt));
+}
+
+// A class chain with handlers at two levels, one passing on to its ancestor.
+class TBaseProbe : public TGraphicControl {
+  ZYL_CLASS(TBaseProbe, TGraphicControl)
+  ZYL_MESSAGES(TBaseProbe)
+  explicit TBaseProbe(TComponent* AOwner) : TGraphicControl(AOwner) {}
+  std::vector<std::string> Log;
+  void DefaultHandler(void* Message) override {
+    Log.push_back("default " + std::to_string(static_cast<TMessage*>(Message)->Msg));
+    TGraphicControl::DefaultHandler(Message);
+  }
+
+ protected:
+  void UserA(TMessage& M) {
+    Log.push_back("base A");
+    M.Result = 1;
+  }
+  void UserB(TMessage& M) {
+    Log.push_back("base B");
+    M.Result = 2;
+  }
+};
+
+class TDerivedProbe : public TBaseProbe {
+  ZYL_CLASS(TDerivedProbe, TBaseProbe)
+  ZYL_MESSAGES(TDerivedProbe)
+  explicit TDerivedProbe(TComponent* AOwner) : TBaseProbe(AOwner) {}
+
+ protected:
+  void UserA(TMessage& M) {
+    Log.push_back("derived A");
+    ZYL_INHERITED(M);
+    M.Result += 10;
+  }
+  void UserC(TMessage& M) {
+    Log.push_back("derived C");
+    ZYL_INHERITED(M);
+  }
+};
+
+ZYL_MESSAGE_MAP(TBaseProbe) {
+  m.On(win::WM_USER + 1, &TBaseProbe::UserA).On(win::WM_USER + 2, &TBaseProbe::UserB);
+}
+ZYL_CLASS_IMPL(TBaseProbe) {}
+ZYL_MESSAGE_MAP(TDerivedProbe) {
+  m.On(win::WM_USER + 1, &TDerivedProbe::UserA).On(win::WM_USER + 3, &TDerivedProbe::UserC);
+}
+ZYL_CLASS_IMPL(TDerivedProbe) {}
+
+TEST(MessageMaps, DispatchFindsTheNearestHandlerAndInheritedReachesTheAncestor) {
+  TDerivedProbe p(nullptr);
+  EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
+  p.Log.clear();
+  // Only the base handles B.
+  EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"base B"}));
+  p.Log.clear();
+  // C's inherited call finds no ancestor handler and ends in DefaultHandler.
+  p.Perform(win::WM_USER + 3, 0, 0);
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived C", "default " + std::to_string(win::WM_USER + 3)}));
+  p.Log.clear();
+  // Unhandled messages go straight to DefaultHandler.
+  EXPECT_EQ(p.Perform(win::WM_USER + 9, 0, 0), 0);
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 9)}));
+  EXPECT_TRUE(HandlesMessage(TDerivedProbe::StaticClass(), win::WM_USER + 2));
+  EXPECT_FALSE(HandlesMessage(TBaseProbe::StaticClass(), win::WM_USER + 3));
+}
+
+TEST(MessageMaps, AnObjectOfTheBaseClassIgnoresTheDerivedMap) {
+  TBaseProbe p(nullptr);
+  p.Perform(win::WM_USER + 3, 0, 0);
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 3)}));
+}
+
+// A hook that replaces WindowProc and chains to the saved one, as form hooks do.
+class THook : public TObject {
+ public:
+  TWndMethod Saved;
+  std::vector<UINT> Seen;
+  void Proc(TMessage& M) {
+    Seen.push_back(M.Msg);
+    if (M.Msg == win::WM_USER + 2) {
+      M.Result = 99;  // swallowed
+      return;
+    }
+    Saved(M);
+  }
+};
+
+TEST(MessageMaps, ReplacedWindowProcSeesMessagesAndChains) {
+  TDerivedProbe p(nullptr);
+  THook hook;
+  hook.Saved = p.WindowProc();
+  p.SetWindowProc(TWndMethod(&hook, &THook::Proc));
+  EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
+  EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 99);
+  EXPECT_EQ(hook.Seen, (std::vector<UINT>{win::WM_USER + 1, win::WM_USER + 2}));
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
+  p.SetWindowProc(hook.Saved);
+  EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
+}
+
+TEST(MessageMaps, TextMessagesOfAGraphicControlAnswerFromItsCaption) {
+  TLabel l(nullptr);
+  l.SetCaption("Hello");
+  EXPECT_EQ(l.Perform(win::WM_GETTEXTLENGTH, 0, 0), 5);
+  char buf[4];
+  EXPECT_EQ(l.Perform(win::WM_GETTEXT, sizeof buf, PtrToLParam(buf)), 3);
+  EXPECT_STREQ(buf, "Hel");
+  l.Perform(win::WM_SETTEXT, 0, PtrToLParam("World"));
+  EXPECT_EQ(l.Caption(), "World");
+}
+
+TEST(PublishedProperties, ControlsDescribeTheirStreamedProperties) {
+  TPanel p(nullptr);
+  p.SetBounds(1, 2, 30, 40);
+  EXPECT_EQ(GetOrdProp(&p, "Left"), 1);
+  EXPECT_EQ(GetOrdProp(&p, "Height"), 40);
+  EXPECT_EQ(GetEnumProp(&p, "Align"), "alNone");
+  SetEnumProp(&p, "Align", "alClient");
+  EXPECT_EQ(p.Align(), alClient);
+  SetPropValue(&p, "Color", "clRed");
+  EXPECT_EQ(p.Color(), clRed);
+  EXPECT_FALSE(p.ParentColor());
+  EXPECT_TRUE(IsPublishedProp(&p, "OnClick"));
+  EXPECT_TRUE(IsPublishedProp(&p, "TabOrder"));
+  TForm f(nullptr);
+  EXPECT_EQ(GetEnumProp(&f, "BorderStyle"), "bsSizeable");
+  EXPECT_EQ(GetSetProp(&f, "BorderIcons"), "biSystemMenu,biMinimize,biMaximize");
+}
+
+}  // namespace
+}  // namespace vcl::testing
