@@ -33,10 +33,11 @@ TModalFormHandler& ModalHandler() {
 }
 
 // Sends a focus message; false when the focus moved again while it was handled.
-bool SendFocusMessage(TCustomForm* form, int& focusCount, HWND window, UINT msg) {
+int g_focusCount = 0;
+
+bool SendFocusMessage(int& focusCount, HWND window, UINT msg) {
   const int count = focusCount;
   SendMessageA(window, msg, 0, 0);
-  (void)form;
   return focusCount == count;
 }
 
@@ -135,12 +136,8 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   }
 }
 
-void TCustomForm::CreateWnd() {
-  TWinControl::CreateWnd();
-  if (windowState_ != wsNormal && !visible_) {
-    // Applied when shown.
-  }
-}
+// The window state is applied when the form is shown (CMShowingChanged).
+void TCustomForm::CreateWnd() { TWinControl::CreateWnd(); }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (borderStyle_ == Value) return;
@@ -386,8 +383,6 @@ TModalResult TCustomForm::ShowModal() {
     }
     result = modalResult_;
     if (handle_) SendMessageA(handle_, CM_DEACTIVATE, 0, 0);
-    if (IsWindow(activeWindow)) {
-    }
     Hide();
   } catch (...) {
     try {
@@ -449,11 +444,9 @@ void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* Control) {
-  ++focusCount_;
-  struct TDec {
-    int& n;
-    ~TDec() { --n; }
-  } dec{focusCount_};
+  // Every focus change counts, so a change made while a focus message is handled is noticed
+  // by the one that was under way, which then stops.
+  ++g_focusCount;
   activeControl_ = Control != this ? Control : nullptr;
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;
@@ -465,23 +458,23 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Screen && Screen->FocusedForm() != this) {
     if (TCustomForm* old = Screen->FocusedForm()) {
       Screen->SetFocusedForm(nullptr);
-      if (old->handle_ && !SendFocusMessage(this, focusCount_, old->handle_, CM_DEACTIVATE)) return false;
+      if (old->handle_ && !SendFocusMessage(g_focusCount, old->handle_, CM_DEACTIVATE)) return false;
     }
     Screen->SetFocusedForm(this);
-    if (!SendFocusMessage(this, focusCount_, Handle(), CM_ACTIVATE)) return false;
+    if (!SendFocusMessage(g_focusCount, Handle(), CM_ACTIVATE)) return false;
   }
   if (!focusedControl_) focusedControl_ = this;
   if (focusedControl_ != Control) {
     while (focusedControl_ && !focusedControl_->ContainsControl(Control)) {
       HWND h = focusedControl_->Handle();
       focusedControl_ = focusedControl_->Parent();
-      if (!SendFocusMessage(this, focusCount_, h, CM_EXIT)) return false;
+      if (!SendFocusMessage(g_focusCount, h, CM_EXIT)) return false;
     }
     while (focusedControl_ != Control) {
       TWinControl* temp = Control;
       while (temp->Parent() != focusedControl_) temp = temp->Parent();
       focusedControl_ = temp;
-      if (!SendFocusMessage(this, focusCount_, temp->Handle(), CM_ENTER)) return false;
+      if (!SendFocusMessage(g_focusCount, temp->Handle(), CM_ENTER)) return false;
     }
     Perform(CM_FOCUSCHANGED, 0, PtrToLParam(Control));
   }

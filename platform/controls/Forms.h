@@ -179,7 +179,6 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   TControlCanvas* canvas_;
-  int focusCount_ = 0;
 
   friend class TWinControl;
   friend class TApplication;

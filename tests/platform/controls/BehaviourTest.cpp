@@ -265,3 +265,133 @@ TEST_F(BehaviourTest, AFormWrittenToAStreamReadsBackTheSame) {
 
 }  // namespace
 }  // namespace vcl::testing
+
+namespace vcl::testing {
+namespace {
+
+TEST_F(BehaviourTest, TheCursorFollowsTheControlUnderTheMouse) {
+  auto* form = new TForm(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(0, 0, 200, 100);
+  auto* label = new TLabel(form);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 50, 20);
+  label->SetCursor(crHandPoint);
+  label->SetParent(form);
+  auto* panel = new TPanel(form);
+  panel->SetBounds(100, 10, 50, 50);
+  panel->SetCursor(crIBeam);
+  panel->SetParent(form);
+  form->Show();
+  Idle();
+  win::testkit::MouseMove(20, 20);
+  EXPECT_EQ(win::GetCursor(), Screen->Cursors(crHandPoint));
+  win::testkit::MouseMove(110, 20);
+  EXPECT_EQ(win::GetCursor(), Screen->Cursors(crIBeam));
+  // The screen's cursor overrides every control's.
+  Screen->SetCursor(crHourGlass);
+  win::testkit::MouseMove(21, 20);
+  EXPECT_EQ(win::GetCursor(), Screen->Cursors(crHourGlass));
+  Screen->SetCursor(crDefault);
+  delete form;
+}
+
+TEST_F(BehaviourTest, FormsPaintThroughOnPaintOnTheirCanvas) {
+  auto* form = new TForm(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(0, 0, 100, 60);
+  struct TP : TObject {
+    TForm* F;
+    int Calls = 0;
+    void Paint(TObject*) {
+      ++Calls;
+      F->Canvas()->Brush()->SetColor(clFuchsia);
+      F->Canvas()->FillRect(Rect(10, 10, 30, 30));
+    }
+  } p;
+  p.F = form;
+  form->OnPaint = TNotifyEvent(&p, &TP::Paint);
+  form->Show();
+  Idle();
+  EXPECT_GE(p.Calls, 1);
+  auto cap = win::testkit::CaptureWindow(form->Handle(), false);
+  EXPECT_EQ(cap.Color(15, 15), static_cast<win::COLORREF>(clFuchsia));
+  EXPECT_EQ(cap.Color(50, 50), static_cast<win::COLORREF>(ColorToRGB(clBtnFace)));
+  const int before = p.Calls;
+  form->Invalidate();
+  EXPECT_EQ(p.Calls, before);  // painting waits for the loop
+  Idle();
+  EXPECT_EQ(p.Calls, before + 1);
+  delete form;
+}
+
+}  // namespace
+}  // namespace vcl::testing
+
+namespace vcl::testing {
+namespace {
+
+TEST_F(BehaviourTest, FocusMovedFromOnEnterWins) {
+  auto* form = new TForm(nullptr);
+  auto* a = new TButton(form);
+  a->SetName("A");
+  a->SetParent(form);
+  auto* b = new TButton(form);
+  b->SetName("B");
+  b->SetParent(form);
+  auto* c = new TButton(form);
+  c->SetName("C");
+  c->SetParent(form);
+  struct TR : TObject {
+    TButton* Target;
+    std::vector<std::string> Log;
+    void Enter(TObject* s) {
+      Log.push_back("enter " + static_cast<TComponent*>(s)->Name());
+      if (s != Target) Target->SetFocus();
+    }
+  } r;
+  r.Target = c;
+  form->Show();
+  Idle();
+  ASSERT_TRUE(a->Focused());
+  b->OnEnter = TNotifyEvent(&r, &TR::Enter);
+  c->OnEnter = TNotifyEvent(&r, &TR::Enter);
+  win::testkit::KeyPress(win::VK_TAB);
+  EXPECT_TRUE(c->Focused());
+  EXPECT_EQ(form->ActiveControl(), c);
+  EXPECT_EQ(Screen->ActiveControl(), c);
+  EXPECT_EQ(r.Log, (std::vector<std::string>{"enter B", "enter C"}));
+  delete form;
+}
+
+}  // namespace
+}  // namespace vcl::testing
+
+namespace vcl::testing {
+namespace {
+
+TEST_F(BehaviourTest, WheelMessagesRiseToTheFirstControlThatTakesThem) {
+  auto* form = new TForm(nullptr);
+  auto* b = new TButton(form);
+  b->SetParent(form);
+  struct TW : TObject {
+    std::vector<std::string> Log;
+    bool Take = false;
+    void Wheel(TObject* s, TShiftState, int delta, TPoint, bool& handled) {
+      Log.push_back(static_cast<TComponent*>(s)->ClassName() + " " + std::to_string(delta));
+      handled = Take && s->ClassNameIs("TForm");
+    }
+  } w;
+  b->OnMouseWheel = TMouseWheelEvent(&w, &TW::Wheel);
+  form->OnMouseWheel = TMouseWheelEvent(&w, &TW::Wheel);
+  form->Show();
+  Idle();
+  ASSERT_TRUE(b->Focused());
+  w.Take = true;
+  win::testkit::Wheel(-120);
+  EXPECT_EQ(w.Log, (std::vector<std::string>{"TButton -120", "TForm -120"}));
+  delete form;
+}
+
+}  // namespace
+}  // namespace vcl::testing

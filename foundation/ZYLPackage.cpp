@@ -1,0 +1,20 @@
+#include "foundation/ZYLPackage.h"
+
+#include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLXPStyles.h"
+
+namespace zyl {
+
+namespace {
+const vcl::TUnitEntry units[] = {
+    {"ZYLXPStyles", &ZYLXPStylesInit, &ZYLXPStylesDone},
+    {"ZYLApplication", &ZYLApplicationInit, &ZYLApplicationDone},
+    {"ZYLCont", &ZYLContainerInit, &ZYLContainerDone},
+};
+const vcl::TPackageUnitTable table = {static_cast<int>(sizeof units / sizeof units[0]), units};
+}  // namespace
+
+const vcl::TPackageUnitTable& ZYLPackageUnitTable() { return table; }
+
+}  // namespace zyl

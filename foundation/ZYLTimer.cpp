@@ -1,0 +1,305 @@
+#include "foundation/ZYLTimer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "platform/base/Clock.h"
+#include "platform/classes/Thread.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/user/WinUser.h"
+#include "platform/user/WinUserConsts.h"
+
+namespace zyl {
+
+namespace {
+const char* const TimerWindowClass = "TZYLTimerWindow";
+TZYLTimerPool* globalPool = nullptr;
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TZYLTimerWindow
+
+win::LRESULT TZYLTimerWindow::WndProc(win::HWND h, win::UINT msg, win::WPARAM w, win::LPARAM l) {
+  if (msg == win::WM_TIMER && w == 1) {
+    auto* self =
+        reinterpret_cast<TZYLTimerWindow*>(win::GetWindowLongPtr(h, win::GWLP_USERDATA));
+    if (self && self->OnTick) self->OnTick(nullptr);
+    return 0;
+  }
+  return win::DefWindowProc(h, msg, w, l);
+}
+
+TZYLTimerWindow::TZYLTimerWindow() {
+  win::WNDCLASSA wc;
+  wc.lpfnWndProc = &TZYLTimerWindow::WndProc;
+  wc.lpszClassName = TimerWindowClass;
+  win::RegisterClassA(&wc);  // fails harmlessly when the class exists
+  FHandle = win::CreateWindowEx(0, TimerWindowClass, "", win::WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, nullptr, nullptr);
+  if (FHandle)
+    win::SetWindowLongPtr(FHandle, win::GWLP_USERDATA, reinterpret_cast<win::LONG_PTR>(this));
+}
+
+TZYLTimerWindow::~TZYLTimerWindow() {
+  Stop();
+  if (FHandle) {
+    win::SetWindowLongPtr(FHandle, win::GWLP_USERDATA, 0);
+    win::DestroyWindow(FHandle);
+  }
+}
+
+void TZYLTimerWindow::Start(uint32_t Interval) {
+  if (Interval == 0) {
+    Stop();
+    return;
+  }
+  FRunning = win::SetTimer(FHandle, 1, Interval, nullptr) != 0;
+}
+
+void TZYLTimerWindow::Stop() {
+  if (FRunning) win::KillTimer(FHandle, 1);
+  FRunning = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLTimerPool
+
+ZYL_CLASS_IMPL(TZYLTimerPool) {}
+
+TZYLTimerPool::TZYLTimerPool(vcl::TComponent* AOwner)
+    : inherited(AOwner), FWindow(std::make_unique<TZYLTimerWindow>()) {
+  FWindow->OnTick = vcl::TNotifyEvent(this, &TZYLTimerPool::Tick);
+}
+
+TZYLTimerPool::~TZYLTimerPool() {
+  for (TZYLTimer* t : FItems) t->FGlobal = false, t->FEnabled = false;
+  FItems.clear();
+  if (globalPool == this) globalPool = nullptr;
+}
+
+void TZYLTimerPool::AddItem(TZYLTimer* Item) {
+  if (!Item || std::find(FItems.begin(), FItems.end(), Item) != FItems.end()) return;
+  Item->FCounter = 0;
+  FItems.push_back(Item);
+  UpdateTimer();
+}
+
+void TZYLTimerPool::RemoveItem(TZYLTimer* Item) {
+  auto it = std::find(FItems.begin(), FItems.end(), Item);
+  if (it == FItems.end()) return;
+  *it = nullptr;  // compacted after a tick in progress
+  if (!FInTick) FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+  UpdateTimer();
+}
+
+void TZYLTimerPool::UpdateTimer() {
+  const bool any = std::any_of(FItems.begin(), FItems.end(),
+                               [](TZYLTimer* t) { return t && t->FEnabled; });
+  if (any && !FWindow->Running())
+    FWindow->Start(BaseInterval);
+  else if (!any && FWindow->Running())
+    FWindow->Stop();
+}
+
+void TZYLTimerPool::Tick(vcl::TObject*) {
+  FInTick = true;
+  try {
+    // Items added during the tick wait for the next one.
+    const size_t n = FItems.size();
+    for (size_t i = 0; i < n; ++i) {
+      TZYLTimer* t = FItems[i];
+      if (!t || !t->FEnabled) continue;
+      if (++t->FCounter >= t->PoolTicks()) {
+        t->FCounter = 0;
+        if (t->OnTimer) t->OnTimer(t);
+      }
+    }
+  } catch (...) {
+    FInTick = false;
+    FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+    throw;
+  }
+  FInTick = false;
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+  UpdateTimer();
+}
+
+TZYLTimerPool* ZYLTimerPool() {
+  if (!globalPool) globalPool = new TZYLTimerPool(nullptr);
+  return globalPool;
+}
+
+void ZYLTimerPoolDone() {
+  delete globalPool;
+  globalPool = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLTimer
+
+TZYLTimer::TZYLTimer(TZYLTimerInterval Interval, vcl::TNotifyEvent AOnTimer, bool Enabled,
+                     bool Global)
+    : OnTimer(AOnTimer),
+      FInterval(std::clamp(Interval, 1, 65535)),
+      FEnabled(Enabled),
+      FGlobal(Global) {
+  Attach();
+}
+
+TZYLTimer::~TZYLTimer() { Detach(); }
+
+int TZYLTimer::PoolTicks() const { return std::max(1, FInterval / TZYLTimerPool::BaseInterval); }
+
+void TZYLTimer::Attach() {
+  if (FGlobal) {
+    ZYLTimerPool()->AddItem(this);
+  } else {
+    if (!FOwn) {
+      FOwn = std::make_unique<TZYLTimerWindow>();
+      FOwn->OnTick = vcl::TNotifyEvent(this, &TZYLTimer::OwnTick);
+    }
+    if (FEnabled)
+      FOwn->Start(static_cast<uint32_t>(FInterval));
+    else
+      FOwn->Stop();
+  }
+}
+
+void TZYLTimer::Detach() {
+  if (globalPool) globalPool->RemoveItem(this);
+  FOwn.reset();
+}
+
+void TZYLTimer::OwnTick(vcl::TObject*) {
+  if (FEnabled && OnTimer) OnTimer(this);
+}
+
+void TZYLTimer::SetInterval(TZYLTimerInterval Value) {
+  Value = std::clamp(Value, 1, 65535);
+  if (Value == FInterval) return;
+  FInterval = Value;
+  FCounter = 0;
+  if (!FGlobal && FOwn && FEnabled) FOwn->Start(static_cast<uint32_t>(FInterval));
+}
+
+void TZYLTimer::SetEnabled(bool Value) {
+  if (Value == FEnabled) return;
+  FEnabled = Value;
+  FCounter = 0;
+  if (FGlobal) {
+    ZYLTimerPool()->UpdateTimer();
+  } else if (FOwn) {
+    if (Value)
+      FOwn->Start(static_cast<uint32_t>(FInterval));
+    else
+      FOwn->Stop();
+  }
+}
+
+void TZYLTimer::SetGlobal(bool Value) {
+  if (Value == FGlobal) return;
+  Detach();
+  FGlobal = Value;
+  Attach();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TZYLHiTimer
+
+// Watches the current clock and queues a tick to the main thread whenever one is due.
+class TZYLHiTimer::TWorker {
+ public:
+  TWorker(TZYLHiTimer* Owner, uint32_t Interval)
+      : owner_(Owner), interval_(Interval),
+        next_(win::CurrentClock().Milliseconds() + Interval),
+        thread_([this] { Run(); }) {}
+  ~TWorker() {
+    stop_ = true;
+    // The worker may wait in Synchronize for the main thread: keep running the queue.
+    while (!done_) vcl::CheckSynchronize(1);
+    thread_.join();
+  }
+
+ private:
+  void Run() {
+    while (!stop_) {
+      const uint64_t now = win::CurrentClock().Milliseconds();
+      if (now >= next_) {
+        next_ += interval_;
+        if (next_ <= now) next_ = now + interval_;  // skip ticks missed while blocked
+        owner_->FPending++;
+        vcl::TThread::Synchronize([this] {
+          if (!stop_) owner_->RunQueuedTick();
+        });
+      } else {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
+    }
+    done_ = true;
+  }
+  TZYLHiTimer* owner_;
+  uint32_t interval_;
+  uint64_t next_;
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
+
+ZYL_CLASS_IMPL(TZYLHiTimer) {
+  b.Prop("Interval", &TZYLHiTimer::Interval, &TZYLHiTimer::SetInterval).Default(1000)
+      .Prop("Enabled", &TZYLHiTimer::Enabled, &TZYLHiTimer::SetEnabled).Default(true)
+      .Prop("UseThread", &TZYLHiTimer::UseThread, &TZYLHiTimer::SetUseThread).Default(false);
+}
+
+TZYLHiTimer::TZYLHiTimer(vcl::TComponent* AOwner) : inherited(AOwner) { Restart(); }
+
+TZYLHiTimer::~TZYLHiTimer() { StopAll(); }
+
+void TZYLHiTimer::StopAll() {
+  FWorker.reset();
+  FWindow.reset();
+  FPending = 0;
+}
+
+void TZYLHiTimer::Restart() {
+  StopAll();
+  if (!FEnabled || ComponentState().contains(vcl::csDesigning)) return;
+  if (FUseThread) {
+    FWorker = std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval));
+  } else {
+    FWindow = std::make_unique<TZYLTimerWindow>();
+    FWindow->OnTick = vcl::TNotifyEvent(this, &TZYLHiTimer::DoTick);
+    FWindow->Start(static_cast<uint32_t>(FInterval));
+  }
+}
+
+void TZYLHiTimer::SetInterval(TZYLTimerInterval Value) {
+  Value = std::clamp(Value, 1, 65535);
+  if (Value == FInterval) return;
+  FInterval = Value;
+  Restart();
+}
+
+void TZYLHiTimer::SetEnabled(bool Value) {
+  if (Value == FEnabled) return;
+  FEnabled = Value;
+  Restart();
+}
+
+void TZYLHiTimer::SetUseThread(bool Value) {
+  if (Value == FUseThread) return;
+  FUseThread = Value;
+  Restart();
+}
+
+void TZYLHiTimer::RunQueuedTick() {
+  if (FPending > 0) --FPending;
+  DoTick(this);
+}
+
+void TZYLHiTimer::DoTick(vcl::TObject*) {
+  if (FEnabled && OnTimer) OnTimer(this);
+}
+
+}  // namespace zyl

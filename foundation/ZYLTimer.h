@@ -1,0 +1,128 @@
+// Timers: the shared timer pool (one hidden window, one system timer with id 1 at a base
+// interval of 50 ms, each item fired every (Interval div 50) base ticks), the light timer
+// object that lives either on the global pool or on a system timer of its own, and the
+// high-resolution timer that ticks from a window timer or from a worker thread that hands
+// every tick to the main thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "foundation/ZYLCustomComponent.h"
+#include "platform/base/Types.h"
+#include "platform/classes/Events.h"
+
+namespace zyl {
+
+// A hidden window with one system timer (id 1) that calls OnTick on each WM_TIMER.
+class TZYLTimerWindow {
+ public:
+  TZYLTimerWindow();
+  ~TZYLTimerWindow();
+  win::HWND Handle() const { return FHandle; }
+  // Starts (or restarts) timer 1 at Interval ms; 0 stops it.
+  void Start(uint32_t Interval);
+  void Stop();
+  bool Running() const { return FRunning; }
+  vcl::TNotifyEvent OnTick;
+
+ private:
+  static win::LRESULT WndProc(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
+  win::HWND FHandle = nullptr;
+  bool FRunning = false;
+};
+
+class TZYLTimer;
+
+// The shared pool of light timers.
+class TZYLTimerPool : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLTimerPool, TZYLCustomComponent)
+  static constexpr int BaseInterval = 50;
+  explicit TZYLTimerPool(vcl::TComponent* AOwner = nullptr);
+  ~TZYLTimerPool() override;
+  // Items are not owned; an enabled item keeps the system timer running.
+  void AddItem(TZYLTimer* Item);
+  void RemoveItem(TZYLTimer* Item);
+  int ItemCount() const { return static_cast<int>(FItems.size()); }
+  bool Running() const { return FWindow->Running(); }
+  win::HWND Handle() const { return FWindow->Handle(); }
+  // Called on every base tick (public for the window).
+  void Tick(vcl::TObject* Sender);
+  void UpdateTimer();
+
+ private:
+  std::unique_ptr<TZYLTimerWindow> FWindow;
+  std::vector<TZYLTimer*> FItems;
+  bool FInTick = false;
+};
+
+// The global pool (created with the application object; created on demand otherwise).
+TZYLTimerPool* ZYLTimerPool();
+void ZYLTimerPoolDone();
+
+class TZYLTimer : public vcl::TObject {
+ public:
+  TZYLTimer(TZYLTimerInterval Interval, vcl::TNotifyEvent OnTimer, bool Enabled, bool Global);
+  ~TZYLTimer() override;
+  TZYLTimerInterval Interval() const { return FInterval; }
+  // Values outside 1 .. 65535 are clamped.
+  void SetInterval(TZYLTimerInterval Value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  bool Global() const { return FGlobal; }
+  // Moves the timer between the pool and a system timer of its own.
+  void SetGlobal(bool Value);
+  vcl::TNotifyEvent OnTimer;
+  // The number of base ticks between two events on the pool (at least 1).
+  int PoolTicks() const;
+
+ private:
+  friend class TZYLTimerPool;
+  void Attach();
+  void Detach();
+  void OwnTick(vcl::TObject*);
+  TZYLTimerInterval FInterval;
+  bool FEnabled;
+  bool FGlobal;
+  int FCounter = 0;
+  std::unique_ptr<TZYLTimerWindow> FOwn;
+};
+
+// A high-resolution timer: with UseThread a worker thread watches the clock and queues each
+// tick to the main thread (run by CheckSynchronize, which the message loop calls); otherwise
+// a window timer of Interval ms.
+class TZYLHiTimer : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLHiTimer, TZYLCustomComponent)
+  explicit TZYLHiTimer(vcl::TComponent* AOwner = nullptr);
+  ~TZYLHiTimer() override;
+  TZYLTimerInterval Interval() const { return FInterval; }
+  void SetInterval(TZYLTimerInterval Value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  bool UseThread() const { return FUseThread; }
+  void SetUseThread(bool Value);
+  int ThreadPriority() const { return FPriority; }
+  void SetThreadPriority(int Value) { FPriority = Value; }
+  vcl::TNotifyEvent OnTimer;
+  void SetOnTimer(vcl::TNotifyEvent Value) { OnTimer = Value; }
+  // Ticks the worker found due but the main thread has not run yet.
+  int PendingTicks() const { return FPending.load(); }
+
+ private:
+  class TWorker;
+  void Restart();
+  void StopAll();
+  void DoTick(vcl::TObject*);
+  void RunQueuedTick();
+  TZYLTimerInterval FInterval = 1000;
+  bool FEnabled = true;
+  bool FUseThread = false;
+  int FPriority = 3;
+  std::unique_ptr<TZYLTimerWindow> FWindow;
+  std::unique_ptr<TWorker> FWorker;
+  std::atomic<int> FPending{0};
+};
+
+}  // namespace zyl
