@@ -1,13 +1,30 @@
 #!/usr/bin/env bash
-# The main job: builds, then converts every example form file between its binary and text
-# forms into out/.
+# The main job: builds, then takes every form file in examples/ (binary .dfm or text .txt):
+# converts it to its other form and renders it headless as a PNG, both into out/.
+# A form whose classes the library does not know yet is converted but not rendered.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 mkdir -p out
 shopt -s nullglob
+status=0
 for f in examples/*.dfm examples/*.txt; do
   name=$(basename "$f")
-  build/tools/formconv "$f" "out/${name%.*}.converted"
-  echo "converted $f -> out/${name%.*}.converted"
+  base=${name%.*}
+  case "$name" in
+    *.dfm) conv="out/$base.txt" ;;
+    *) conv="out/$base.dfm" ;;
+  esac
+  if build/tools/formconv "$f" "$conv"; then
+    echo "converted $f -> $conv"
+  else
+    status=1
+  fi
+  if build/tools/formview "$f" "out/$base.png" 2>"out/$base.err"; then
+    echo "rendered  $f -> out/$base.png"
+    rm -f "out/$base.err"
+  else
+    echo "not rendered: $f ($(head -n 1 "out/$base.err"))"
+  fi
 done
+exit $status

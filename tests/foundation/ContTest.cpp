@@ -36,7 +36,9 @@ std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, s
     d.push_back(uint8_t(v));
     d.push_back(uint8_t(v >> 8));
   };
-  auto tag = [&](const char* t) { d.insert(d.end(), t, t + 4); };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) d.push_back(static_cast<uint8_t>(t[i]));
+  };
   tag("RIFF");
   put32(uint32_t(36 + samples));
   tag("WAVE");
@@ -461,5 +463,29 @@ TEST(GlobalContainer, IdentsResolveToTheGlobalLists) {
   EXPECT_EQ(ZYLGlobalList(""), nullptr);
   TZYLContainerCtrl ctrl;
   EXPECT_EQ(ctrl.Container(), c);
+  if (!had) ZYLContainerDone();
+}
+
+TEST(GlobalContainer, IdentThroughFormStreamReadsBackTheSameList) {
+  const bool had = ZYLContainer() != nullptr;
+  ZYLContainerInit();
+  TZYLContainer* c = ZYLContainer();
+  vcl::TMemoryStream m;
+  {
+    vcl::TWriter w(&m);
+    ZYLWriteGlobalIdent(&w, c->ImageList());
+    ZYLWriteGlobalIdent(&w, c->BitmapList());
+    TZYLImageList local;
+    ZYLWriteGlobalIdent(&w, &local);  // not global: an empty identifier
+    w.WriteString("ZYLWVL30");        // a wave list is no image list
+  }
+  m.SetPosition(0);
+  {
+    vcl::TReader r(&m);
+    EXPECT_EQ(ZYLReadGlobalIdent(&r), c->ImageList());
+    EXPECT_EQ(ZYLReadGlobalIdent(&r), c->BitmapList());
+    EXPECT_EQ(ZYLReadGlobalIdent(&r), nullptr);
+    EXPECT_EQ(ZYLReadGlobalIdent(&r), nullptr);
+  }
   if (!had) ZYLContainerDone();
 }
