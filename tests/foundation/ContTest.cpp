@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
