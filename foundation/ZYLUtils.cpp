@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Locale.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace zyl {
 
@@ -85,6 +88,48 @@ std::string ZYLICGetSuffix(TZYLListItemClassType Kind, bool WithDot) {
   const int k = static_cast<int>(Kind);
   if (k >= static_cast<int>(sizeof(suffixes) / sizeof(suffixes[0]))) return {};
   return (WithDot ? "." : "") + std::string(suffixes[k]);
+}
+
+namespace {
+
+const vcl::TFontStyle kFontFlags[] = {vcl::fsBold, vcl::fsItalic, vcl::fsUnderline, vcl::fsStrikeOut};
+
+}  // namespace
+
+std::string ZYLFontToString(const vcl::TFont* Font) {
+  if (!Font) return std::string();
+  std::string s = Font->Name() + "," + vcl::IntToStr(Font->Size()) + "," + vcl::ColorToString(Font->Color());
+  for (vcl::TFontStyle flag : kFontFlags) s += Font->Style().contains(flag) ? ",1" : ",0";
+  return s;
+}
+
+bool ZYLStringToFont(const std::string& Text, vcl::TFont* Font) {
+  if (!Font) return false;
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = Text.find(',', start);
+    fields.push_back(Text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  if (fields.size() != 7) return false;
+  // Everything is read before anything changes, so a bad field leaves the font as it was.
+  int32_t size = 0;
+  int32_t color = 0;
+  if (!vcl::TryStrToInt(fields[1], size)) return false;
+  if (!vcl::IdentToColor(fields[2], color) && !vcl::TryStrToInt(fields[2], color)) return false;
+  vcl::TFontStyles style;
+  for (int i = 0; i < 4; ++i) {
+    const std::string& f = fields[3 + i];
+    if (f == "1") style.Include(kFontFlags[i]);
+    else if (f != "0") return false;
+  }
+  Font->SetName(fields[0]);
+  Font->SetSize(size);
+  Font->SetColor(color);
+  Font->SetStyle(style);
+  return true;
 }
 
 }  // namespace zyl

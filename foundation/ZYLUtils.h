@@ -10,6 +10,10 @@
 #include "foundation/ZYLClass.h"
 #include "platform/base/Types.h"
 
+namespace vcl {
+class TFont;
+}
+
 namespace zyl {
 
 // The smallest and the largest value; 0 for an empty list.
@@ -44,5 +48,12 @@ std::string ZYLGetLocalInfo(int Index);
 // The list-file suffix of a container kind ("iml", "bml", "wvl", "sll", "gll", "rtl"), with a
 // dot in front when WithDot is set; empty for an unknown kind.
 std::string ZYLICGetSuffix(TZYLListItemClassType Kind, bool WithDot);
+
+// A font as text: name, size, colour name, then the bold, italic, underline and strike-out
+// flags as 0 or 1, separated by ",". Reading a text that does not have exactly these seven
+// fields, or whose size, colour or flags do not read, leaves the font unchanged and answers
+// false.
+std::string ZYLFontToString(const vcl::TFont* Font);
+bool ZYLStringToFont(const std::string& Text, vcl::TFont* Font);
 
 }  // namespace zyl

@@ -2,6 +2,8 @@
 
 #include "foundation/ZYLStrings.h"
 #include "foundation/ZYLUtils.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/classes/StringList.h"
 
 using namespace zyl;
@@ -273,4 +275,36 @@ TEST(StringLists, DividerList) {
   EXPECT_EQ(Lines(l), (V{"1", "2", "4", "8"}));
   ZYLGetDivider(&l, 1);
   EXPECT_EQ(l.Count(), 0);
+}
+
+TEST(Strings, FontTextRoundTripsAndBadTextLeavesTheFont) {
+  vcl::TFont font;
+  font.SetName("Arial");
+  font.SetSize(12);
+  font.SetColor(vcl::clRed);
+  font.SetStyle({vcl::fsBold, vcl::fsStrikeOut});
+  const std::string text = ZYLFontToString(&font);
+  EXPECT_EQ(text, "Arial,12,clRed,1,0,0,1");
+
+  vcl::TFont copy;
+  ASSERT_TRUE(ZYLStringToFont(text, &copy));
+  EXPECT_EQ(copy.Name(), "Arial");
+  EXPECT_EQ(copy.Size(), 12);
+  EXPECT_EQ(copy.Color(), vcl::clRed);
+  EXPECT_EQ(copy.Style(), (vcl::TFontStyles{vcl::fsBold, vcl::fsStrikeOut}));
+
+  // A colour without a name travels as its number.
+  font.SetColor(0x123456);
+  ASSERT_TRUE(ZYLStringToFont(ZYLFontToString(&font), &copy));
+  EXPECT_EQ(copy.Color(), 0x123456);
+
+  // Another field count, or a field that does not read, changes nothing.
+  const std::string before = ZYLFontToString(&copy);
+  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,0,0,0", &copy));
+  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,0,0,0,0,0", &copy));
+  EXPECT_FALSE(ZYLStringToFont("Tahoma,ten,clBlue,0,0,0,0", &copy));
+  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clNoSuchColour,0,0,0,0", &copy));
+  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,2,0,0,0", &copy));
+  EXPECT_FALSE(ZYLStringToFont("", &copy));
+  EXPECT_EQ(ZYLFontToString(&copy), before);
 }
