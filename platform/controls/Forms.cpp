@@ -605,6 +605,8 @@ ZYL_CLASS_IMPL(TForm) {
       .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
       .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
       .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
+      .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
+      .Prop("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
       .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
       .Prop("OnActivate", &TForm::OnActivate, &TForm::SetOnActivate)
       .Prop("OnClose", &TForm::OnClose, &TForm::SetOnClose)

@@ -90,6 +90,11 @@ class TCustomForm : public TWinControl {
   void SetScaled(bool Value) { scaled_ = Value; }
   int32_t PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int32_t Value) { pixelsPerInch_ = Value; }
+  // Kept for the form files of the framework, which always carry them.
+  bool OldCreateOrder() const { return oldCreateOrder_; }
+  void SetOldCreateOrder(bool Value) { oldCreateOrder_ = Value; }
+  int32_t TextHeight() const { return textHeight_; }
+  void SetTextHeight(int32_t Value) { textHeight_ = Value; }
   void ScaleBy(int M, int D);
   TCanvas* Canvas() const { return canvas_; }
   bool KeyPreview() const { return keyPreview_; }
@@ -173,6 +178,8 @@ class TCustomForm : public TWinControl {
   TFormState formState_;
   bool scaled_ = true;
   int32_t pixelsPerInch_ = 96;
+  bool oldCreateOrder_ = false;
+  int32_t textHeight_ = 13;
   bool keyPreview_ = false;
   bool active_ = false;
   TModalResult modalResult_ = mrNone;

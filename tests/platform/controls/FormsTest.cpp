@@ -52,7 +52,9 @@ const char* const kTestFormText = R"(object TestForm: TTestForm
   OnActivate = FormActivate
   OnCreate = FormCreate
   OnShow = FormShow
+  OldCreateOrder = True
   PixelsPerInch = 96
+  TextHeight = 16
   object Panel1: TPanel
     Left = 0
     Top = 0
@@ -109,6 +111,9 @@ TEST_F(FormsTest, AFormIsReadFromItsStreamWithChildrenAndEventsBound) {
   std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
   EXPECT_EQ(f->Caption(), "Stream form");
   EXPECT_EQ(f->BoundsRect(), Rect(100, 80, 400, 280));
+  // The framework's form files always carry these two.
+  EXPECT_TRUE(f->OldCreateOrder());
+  EXPECT_EQ(f->TextHeight(), 16);
   ASSERT_NE(f->Panel1, nullptr);
   ASSERT_NE(f->Label1, nullptr);
   ASSERT_NE(f->Button1, nullptr);
