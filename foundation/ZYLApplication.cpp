@@ -89,6 +89,7 @@ void TZYLInstanceLock::Release() {
 TZYLApplication::TZYLApplication(bool HostIsApplication)
     : FCheckBitmap(BuiltInCheckBitmap()), FIniCtrl(std::make_unique<TZYLIniCtrl>(nullptr)) {
   FTimerFrequency = static_cast<double>(win::TClock::PerformanceFrequency);
+  FOwnsPool = !ZYLTimerPoolExists();
   ZYLTimerPool();
   if (!ZYLGlobalIniCtrl()) ZYLSetGlobalIniCtrl(FIniCtrl.get());
   ZYLSetThemeQuery([] { return globalApp && globalApp->GetUseXPThemes(); });
@@ -102,6 +103,7 @@ TZYLApplication::TZYLApplication(bool HostIsApplication)
 
 TZYLApplication::~TZYLApplication() {
   if (ZYLGlobalIniCtrl() == FIniCtrl.get()) ZYLSetGlobalIniCtrl(nullptr);
+  if (FOwnsPool) ZYLTimerPoolDone();
 }
 
 void TZYLApplication::SetUseXPThemes(bool Value) {
@@ -220,7 +222,6 @@ void ZYLApplicationInit() {
 void ZYLApplicationDone() {
   delete globalApp;
   globalApp = nullptr;
-  ZYLTimerPoolDone();
 }
 
 }  // namespace zyl

@@ -78,6 +78,7 @@ class TZYLApplication : public vcl::TObject {
   void SetCheckBitmap(vcl::TBitmap* Value);
 
   double GetTimerFrequency() const { return FTimerFrequency; }
+  // The global timer pool; an application object that created it frees it again.
   TZYLTimerPool* TimerPool() const;
   TZYLIniCtrl* IniCtrl() const { return FIniCtrl.get(); }
   bool PrevInstance() const { return FPrevInstance; }
@@ -122,6 +123,7 @@ class TZYLApplication : public vcl::TObject {
   std::unique_ptr<TZYLIniCtrl> FIniCtrl;
   std::unique_ptr<TZYLInstanceLock> FLock;
   bool FPrevInstance = false;
+  bool FOwnsPool = false;
 };
 
 // The application object (nil until the unit's initialization created it).

@@ -96,12 +96,26 @@ void WriteBitmap(TStream* s, const TBitmap* b, TZYLSavePixelFormat f) {
   WriteI32(s, static_cast<int32_t>(m.Size()));
   s->WriteBuffer(m.Memory(), static_cast<int32_t>(m.Size()));
 }
-std::unique_ptr<TBitmap> ReadBitmap(TStream* s) {
+// ExpectWidth / ExpectHeight (when positive): the size the BMP header must give, checked
+// before the picture is decoded.
+std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
+                                    int64_t ExpectHeight = 0) {
   const int32_t n = ReadLength(s);
   if (n == 0) return nullptr;
   vcl::TMemoryStream m;
   m.SetSize(n);
   s->ReadBuffer(m.Memory(), n);
+  if (ExpectWidth > 0) {
+    const auto* p = static_cast<const uint8_t*>(m.Memory());
+    if (n < 26 || p[0] != 'B' || p[1] != 'M') throw vcl::EReadError("Invalid bitmap in list");
+    auto le = [p](int o) {
+      return static_cast<int32_t>(uint32_t(p[o]) | (uint32_t(p[o + 1]) << 8) |
+                                  (uint32_t(p[o + 2]) << 16) | (uint32_t(p[o + 3]) << 24));
+    };
+    const int64_t w = le(18), h = le(22);
+    if (w != ExpectWidth || (h != ExpectHeight && -h != ExpectHeight))
+      throw vcl::EReadError("Invalid bitmap in list");
+  }
   m.SetPosition(0);
   auto b = std::make_unique<TBitmap>();
   b->LoadFromStream(&m);
@@ -323,8 +337,8 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     throw vcl::EReadError("Invalid image strip");
   std::unique_ptr<TBitmap> strip, maskStrip;
   if (n > 0) {
-    strip = ReadBitmap(s);
-    if (masked) maskStrip = ReadBitmap(s);
+    strip = ReadBitmap(s, int64_t(w) * n, h);
+    if (masked) maskStrip = ReadBitmap(s, int64_t(w) * n, h);
     const auto fits = [&](const std::unique_ptr<TBitmap>& b) {
       return b && int64_t(b->Width()) == int64_t(w) * n && b->Height() == h;
     };

@@ -130,6 +130,8 @@ TZYLTimerPool* ZYLTimerPool() {
   return globalPool;
 }
 
+bool ZYLTimerPoolExists() { return globalPool != nullptr; }
+
 void ZYLTimerPoolDone() {
   delete globalPool;
   globalPool = nullptr;

@@ -60,6 +60,7 @@ class TZYLTimerPool : public TZYLCustomComponent {
 
 // The global pool (created with the application object; created on demand otherwise).
 TZYLTimerPool* ZYLTimerPool();
+bool ZYLTimerPoolExists();
 void ZYLTimerPoolDone();
 
 class TZYLTimer : public vcl::TObject {

@@ -54,9 +54,11 @@ TEST(Application, BrushBitmapIsACachedCheckerboard) {
 
 TEST(Application, SwitchesCheckBitmapAndFrequency) {
   win::testkit::TSession session;
+  ASSERT_FALSE(ZYLTimerPoolExists());
   TZYLApplication app(false);
   EXPECT_FALSE(app.PrevInstance());
   EXPECT_DOUBLE_EQ(app.GetTimerFrequency(), 1000000.0);
+  EXPECT_TRUE(ZYLTimerPoolExists());
   ASSERT_NE(app.CheckBitmap(), nullptr);
   EXPECT_EQ(app.CheckBitmap()->Width(), 13);
   vcl::TBitmap mine;
@@ -87,7 +89,6 @@ TEST(Application, SwitchesCheckBitmapAndFrequency) {
   EXPECT_EQ(app.DefaultRegPath("Corp\\", "T", ""), "Software\\Corp\\T\\");
   EXPECT_NE(app.TimerPool(), nullptr);
   EXPECT_EQ(ZYLGlobalIniCtrl(), app.IniCtrl());
-  ZYLTimerPoolDone();
 }
 
 TEST(Application, LogFileEntries) {
@@ -156,7 +157,6 @@ TEST(Application, InstanceLockSeenBySecondHolder) {
     TZYLApplication a(true), b(true);
     EXPECT_FALSE(a.PrevInstance());
     EXPECT_TRUE(b.PrevInstance());
-    ZYLTimerPoolDone();
   }
   unsetenv("XDG_RUNTIME_DIR");
 }
@@ -228,6 +228,7 @@ TEST(Package, StartUpRunsEachUnitOnceAndFinalizesInReverse) {
   vcl::FinalizePackage(table);
   EXPECT_EQ(ZYLApplication(), nullptr);
   EXPECT_EQ(ZYLContainer(), nullptr);
+  EXPECT_FALSE(ZYLTimerPoolExists());
   EXPECT_FALSE(XPThemesAvailable);
   EXPECT_EQ(vcl::UnitInitCount("ZYLXPStyles"), 0);
 }

@@ -490,3 +490,22 @@ TEST(GlobalContainer, IdentThroughFormStreamReadsBackTheSameList) {
   }
   if (!had) ZYLContainerDone();
 }
+
+TEST(ImageListConnector, ForwardsChangesAndForgetsAFreedList) {
+  vcl::TComponent owner(nullptr);
+  auto* list = new TZYLImageList(&owner);
+  TZYLImageListConnector conn(nullptr);
+  struct Counter : vcl::TObject {
+    int n = 0;
+    void Hit(vcl::TObject*) { ++n; }
+  } c;
+  conn.OnChange = vcl::TNotifyEvent(&c, &Counter::Hit);
+  conn.SetImageList(list);
+  EXPECT_EQ(c.n, 1);
+  EXPECT_EQ(list->LinkCount(), 1);
+  list->Add();
+  EXPECT_EQ(c.n, 2);
+  delete list;  // free notification clears the reference
+  EXPECT_EQ(conn.ImageList(), nullptr);
+  EXPECT_EQ(c.n, 3);
+}

@@ -1,0 +1,372 @@
+#include "foundation/ZYLControl.h"
+
+#include "foundation/ZYLApplication.h"
+#include "foundation/ZYLBaseController.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+
+namespace zyl {
+
+using vcl::TPoint;
+using vcl::TRect;
+
+// ---- Background routines ----
+
+IZYLBackground* ZYLBackSupplier(vcl::TControl* Control) {
+  if (!Control || !Control->Parent()) return nullptr;
+  vcl::TWinControl* parent = Control->Parent();
+  IZYLBackground* intf = nullptr;
+  if (ZYLSupports(parent, intf)) return intf;
+  if (dynamic_cast<vcl::TCustomForm*>(parent)) {
+    for (int i = 0; i < parent->ComponentCount(); ++i) {
+      vcl::TComponent* c = parent->Components(i);
+      // Controls supply their background to their own children only (and two sibling
+      // controls asking each other would never end).
+      if (dynamic_cast<vcl::TControl*>(c)) continue;
+      if (ZYLSupports(c, intf)) return intf;
+    }
+  }
+  return nullptr;
+}
+
+vcl::TBitmap* ZYLBackBitmap(vcl::TControl* Control) {
+  IZYLBackground* s = ZYLBackSupplier(Control);
+  return s ? s->BackBitmap() : nullptr;
+}
+
+bool ZYLBackBitmapCheck(vcl::TControl* Control) {
+  IZYLBackground* s = ZYLBackSupplier(Control);
+  if (!s || !s->BackBitmapCheck()) return false;
+  vcl::TBitmap* b = s->BackBitmap();
+  return b && b->Width() > 0 && b->Height() > 0;
+}
+
+TPoint ZYLBackMapPoint(vcl::TControl* Control, const TPoint& Point) {
+  if (!Control) return Point;
+  TPoint p{Point.X + Control->Left(), Point.Y + Control->Top()};
+  IZYLBackground* s = ZYLBackSupplier(Control);
+  return s ? s->BackMapPoint(p) : p;
+}
+
+win::HPALETTE ZYLBackBitmapPalette(vcl::TControl* Control) {
+  if (!ZYLBackBitmapCheck(Control)) return nullptr;
+  return ZYLBackBitmap(Control)->Palette();
+}
+
+// ---- TZYLControl ----
+
+ZYL_MESSAGE_MAP(TZYLControl) {
+  m.On(vcl::CM_MOUSEENTER, &TZYLControl::CMMouseEnter)
+      .On(vcl::CM_MOUSELEAVE, &TZYLControl::CMMouseLeave);
+}
+
+ZYL_CLASS_IMPL(TZYLControl) {
+  b.Prop("CtlXP", &TZYLControl::GetCtlXP, &TZYLControl::SetCtlXP)
+      .Default(true)
+      .Prop("OnBoundsChange", &TZYLControl::GetOnBoundsChange, &TZYLControl::SetOnBoundsChange)
+      .Prop("OnMouseEnter", &TZYLControl::GetOnMouseEnter, &TZYLControl::SetOnMouseEnter)
+      .Prop("OnMouseExit", &TZYLControl::GetOnMouseExit, &TZYLControl::SetOnMouseExit);
+}
+
+TZYLControl::TZYLControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+TZYLControl::~TZYLControl() = default;
+
+void TZYLControl::SetCtlXP(bool Value) {
+  if (FCtlXP == Value) return;
+  FCtlXP = Value;
+  DoThemeChanged();
+}
+
+bool TZYLControl::UseXP() const {
+  TZYLApplication* app = ZYLApplication();
+  return ControlSupportsXP() && app && app->GetUseXPThemes() && FCtlXP;
+}
+
+void TZYLControl::DoThemeChanged() {
+  if (ControlSupportsXP()) Invalidate();
+}
+
+void TZYLControl::EndUpdate(bool Repaint) {
+  if (FUpdateCount > 0) --FUpdateCount;
+  if (FUpdateCount == 0 && Repaint) GetChange(nullptr);
+}
+
+void TZYLControl::GetChange(vcl::TObject* /*Sender*/) {
+  if (!IsUpdating()) Invalidate();
+}
+
+void TZYLControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const int l = Left(), t = Top(), w = Width(), h = Height();
+  inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
+  TZYLBoundsChangeStates state;
+  if (Width() != w || Height() != h) state.Include(bcSize);
+  if (Left() != l || Top() != t) state.Include(bcPos);
+  if (!state.empty()) BoundsChange(state);
+}
+
+void TZYLControl::BoundsChange(TZYLBoundsChangeStates State) {
+  if (OnBoundsChange) OnBoundsChange(this, State);
+}
+
+void TZYLControl::MouseEnter() {
+  FMouseAbove = true;
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TZYLControl::MouseExit() {
+  FMouseAbove = false;
+  if (OnMouseExit) OnMouseExit(this);
+}
+
+void TZYLControl::CMMouseEnter(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  MouseEnter();
+}
+
+void TZYLControl::CMMouseLeave(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  MouseExit();
+}
+
+void TZYLControl::FillControl() {
+  vcl::TCanvas* c = Canvas();
+  c->Brush()->SetStyle(vcl::bsSolid);
+  c->Brush()->SetColor(Color());
+  c->Pen()->SetStyle(vcl::psClear);
+  c->FillRect(ClientRect());
+}
+
+void TZYLControl::DrawDashedFrame() {
+  vcl::TCanvas* c = Canvas();
+  c->Pen()->SetStyle(vcl::psDot);
+  c->Pen()->SetColor(vcl::clBlack);
+  c->Brush()->SetStyle(vcl::bsClear);
+  c->Rectangle(ClientRect());
+}
+
+vcl::TBitmap* TZYLControl::BackBitmap() { return ZYLBackBitmap(this); }
+bool TZYLControl::BackBitmapCheck() { return ZYLBackBitmapCheck(this); }
+
+TPoint TZYLControl::BackMapPoint(const TPoint& Point) {
+  if (!BackBitmapCheck()) return Point;
+  return ZYLBackMapPoint(this, Point);
+}
+
+bool TZYLControl::BackDrawArea(vcl::TCanvas* Canvas, const TRect& DestRect, const TPoint& Source,
+                               uint16_t /*Flags*/) {
+  vcl::TBitmap* bmp = BackBitmap();
+  if (!bmp || !Canvas) return true;
+  const TPoint p = ZYLBackMapPoint(this, Source);
+  const int w = DestRect.Right - DestRect.Left, h = DestRect.Bottom - DestRect.Top;
+  Canvas->CopyRect(DestRect, bmp->Canvas(), TRect{p.X, p.Y, p.X + w, p.Y + h});
+  return true;
+}
+
+// ---- TZYLBaseControl ----
+
+ZYL_CLASS_IMPL(TZYLBaseControl) {
+  b.Prop("BackFX", &TZYLBaseControl::BackFX, &TZYLBaseControl::SetBackFX)
+      .Prop("ImageIndex", &TZYLBaseControl::GetIndex, &TZYLBaseControl::SetIndex)
+      .Index(0)
+      .Default(0)
+      .Prop("ImageList", &TZYLBaseControl::ImageList, &TZYLBaseControl::SetImageList)
+      .Stored(&TZYLBaseControl::IsImageListStored)
+      .Prop("ListIndex", &TZYLBaseControl::GetIndex, &TZYLBaseControl::SetIndex)
+      .Index(1)
+      .Default(0);
+}
+
+TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FChangeLink = new TZYLChangeLink();
+  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange);
+  FBackFX = new TZYLBitmapEffectObject();
+  FBackFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
+}
+
+TZYLBaseControl::~TZYLBaseControl() {
+  FChangeLink->OnChange = nullptr;
+  delete FChangeLink;  // unregisters itself from the list
+  FChangeLink = nullptr;
+  FBackFX->SetOnChange(nullptr);
+  delete FBackFX;
+  FBackFX = nullptr;
+  if (FImageList) FImageList->RemoveFreeNotification(this);
+}
+
+bool TZYLBaseControl::IsImageListStored() const {
+  return FImageList && !ZYLIsGlobalIdent(FImageList);
+}
+
+void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
+  if (FImageList == Value) return;
+  if (FImageList) {
+    FImageList->UnRegisterChanges(FChangeLink);
+    FImageList->RemoveFreeNotification(this);
+  }
+  FImageList = Value;
+  if (FImageList) {
+    FImageList->RegisterChanges(FChangeLink);
+    FImageList->FreeNotification(this);
+  }
+  GetIMLChange(FImageList);
+}
+
+void TZYLBaseControl::SetIndex(int Index, int Value) {
+  int& field = Index == 0 ? FImageIndex : FListIndex;
+  if (field == Value) return;
+  field = Value;
+  GetIMLChange(this);
+}
+
+void TZYLBaseControl::SetBackFX(TZYLBitmapEffectObject* Value) {
+  if (Value) FBackFX->Assign(Value);
+}
+
+bool TZYLBaseControl::IMLEmpty() const {
+  return !FImageList || !FImageList->IsValidItem(FListIndex, FImageIndex);
+}
+
+TRect TZYLBaseControl::GetScreenRect(const TRect& Rect) {
+  const TPoint tl = ClientToScreen({Rect.Left, Rect.Top});
+  return TRect{tl.X, tl.Y, tl.X + (Rect.Right - Rect.Left), tl.Y + (Rect.Bottom - Rect.Top)};
+}
+
+void TZYLBaseControl::BackUpdate() {
+  if (!Visible()) return;
+  if (!ComponentState().contains(vcl::csLoading) && CheckOptimized()) GetChange(nullptr);
+  FBackFX->DestroyBuffer();
+}
+
+void TZYLBaseControl::GetIMLChange(vcl::TObject* Sender) { GetChange(Sender); }
+
+void TZYLBaseControl::Loaded() {
+  inherited::Loaded();
+  GetIMLChange(FImageList);
+}
+
+void TZYLBaseControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == vcl::opRemove && AComponent &&
+      AComponent == static_cast<vcl::TComponent*>(FImageList)) {
+    FImageList->UnRegisterChanges(FChangeLink);
+    FImageList = nullptr;
+  }
+}
+
+void TZYLBaseControl::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "Internal",
+      [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
+      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
+      FImageList && ZYLIsGlobalIdent(FImageList));
+}
+
+// ---- TZYLBaseGraphicControl ----
+
+ZYL_MESSAGE_MAP(TZYLBaseGraphicControl) {
+  m.On(CM_ZYLTRANSPARENTCHANGED, &TZYLBaseGraphicControl::CMTransparentChanged);
+}
+
+ZYL_CLASS_IMPL(TZYLBaseGraphicControl) {
+  b.Prop("Transparent", &TZYLBaseGraphicControl::Transparent,
+         &TZYLBaseGraphicControl::SetTransparent)
+      .Default(true);
+}
+
+TZYLBaseGraphicControl::TZYLBaseGraphicControl(vcl::TComponent* AOwner) : inherited(AOwner) {
+  vcl::TControlStyle s = ControlStyle();
+  s.Exclude(vcl::csOpaque);
+  SetControlStyle(s);
+  SetBounds(Left(), Top(), 30, 30);
+}
+
+void TZYLBaseGraphicControl::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
+  FTransparent = Value;
+  vcl::TControlStyle s = ControlStyle();
+  if (Value)
+    s.Exclude(vcl::csOpaque);
+  else
+    s.Include(vcl::csOpaque);
+  SetControlStyle(s);
+  Perform(CM_ZYLTRANSPARENTCHANGED, 0, 0);
+}
+
+void TZYLBaseGraphicControl::CMTransparentChanged(vcl::TMessage& /*Message*/) {
+  if (Visible()) Invalidate();
+}
+
+void TZYLBaseGraphicControl::DisableTransMode() {
+  FTransparent = false;
+  vcl::TControlStyle s = ControlStyle();
+  s.Include(vcl::csOpaque);
+  SetControlStyle(s);
+}
+
+void TZYLBaseGraphicControl::InvalidateControl() {
+  if (IsUpdating()) return;
+  if (FTransparent || !Parent() || !Parent()->HandleAllocated() || !IsVisibleOnScreen()) {
+    Invalidate();
+  } else {
+    Paint();
+  }
+}
+
+void TZYLBaseGraphicControl::GetChange(vcl::TObject* /*Sender*/) { InvalidateControl(); }
+
+bool TZYLBaseGraphicControl::CheckOptimized() { return FTransparent && BackBitmapCheck(); }
+
+void TZYLBaseGraphicControl::Paint() {
+  if (ComponentState().contains(vcl::csDesigning)) DrawDashedFrame();
+}
+
+// ---- TZYLGraphicControl ----
+
+ZYL_CLASS_IMPL(TZYLGraphicControl) {
+  b.Prop("Bevel", &TZYLGraphicControl::Bevel, &TZYLGraphicControl::SetBevel);
+}
+
+TZYLGraphicControl::TZYLGraphicControl(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FBevel = new TZYLBevel();
+  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLGraphicControl::GetChange));
+}
+
+TZYLGraphicControl::~TZYLGraphicControl() {
+  FBevel->SetOnChange(nullptr);
+  delete FBevel;
+  FBevel = nullptr;
+}
+
+void TZYLGraphicControl::SetBevel(TZYLBevel* Value) {
+  if (Value) FBevel->Assign(Value);
+}
+
+int TZYLGraphicControl::BevelExt() const { return FBevel->GetBevelExtend(); }
+
+TRect TZYLGraphicControl::BeveledRect() { return FBevel->ClientRect(ClientRect()); }
+
+void TZYLGraphicControl::PaintBackground() {
+  if (FTransparent) {
+    if (CheckOptimized()) BackDrawArea(Canvas(), ClientRect(), TPoint{0, 0}, 0);
+  } else {
+    FillControl();
+  }
+}
+
+void TZYLGraphicControl::Paint() {
+  if (ComponentState().contains(vcl::csLoading)) return;
+  PaintBackground();
+  if (FBevel->GetBevelExtend() > 0)
+    FBevel->PaintBevel(Canvas(), ClientRect(), FTransparent);
+  else
+    inherited::Paint();
+}
+
+}  // namespace zyl

@@ -1,0 +1,146 @@
+// TZYLCustomControl: the base of the library's windowed controls. Transparency (drawing the
+// background its parent supplies), the flat border look, the themes switch, an image list
+// reference with back effect, focus and mouse-above state, and an update counter. It is also a
+// background supplier (IZYLBackground) for transparent children, forwarding to its own parent.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYLClass.h"
+#include "platform/controls/Controls.h"
+
+namespace zyl {
+
+class TZYLBitmapEffectObject;
+class TZYLChangeLink;
+class TZYLCustomImageList;
+class TZYLFillObject;
+
+class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, public IZYLThemes {
+  ZYL_CLASS(TZYLCustomControl, vcl::TCustomControl)
+  ZYL_MESSAGES(TZYLCustomControl)
+  explicit TZYLCustomControl(vcl::TComponent* AOwner);
+  ~TZYLCustomControl() override;
+
+  void Assign(vcl::TPersistent* Source) override;
+
+  bool Transparent() const { return FTransparent; }
+  bool GetTransparent() const { return FTransparent; }
+  // Stores the value, clears or sets csOpaque and sends CM_ZYLTRANSPARENTCHANGED to itself.
+  void SetTransparent(bool Value);
+  bool Flat() const { return FFlat; }
+  // A changed value calls DoFlatChanged, then repaints the border (back look when flat).
+  void SetFlat(bool Value);
+  bool GetCtlXP() const override { return FCtlXP; }
+  void SetCtlXP(bool Value) override;
+  bool ControlSupportsXP() const override { return false; }
+  // Themed painting: ControlSupportsXP, the application's theme switch and support, and
+  // GetBorderCtlXP all hold.
+  bool UseXP() const;
+  // The focus-state flag; turning it off on a flat control restores the normal border.
+  bool FocusState() const { return FFocused; }
+  void SetBoolean(bool Value);
+  bool MouseAbove() const { return FMouseAbove; }
+
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TZYLCustomImageList* Value);
+  // Index 0 ImageIndex, 1 ListIndex; a changed value runs the image-list change handler.
+  int GetIndex(int Index) const { return Index == 0 ? FImageIndex : FListIndex; }
+  void SetIndex(int Index, int Value);
+  int ImageIndex() const { return FImageIndex; }
+  int ListIndex() const { return FListIndex; }
+  bool IMLEmpty() const;
+  bool IsImageListStored() const;
+  TZYLBitmapEffectObject* BackFX() const { return FBackFX; }
+  void SetBackFX(TZYLBitmapEffectObject* Value);
+
+  void BeginUpdate() { ++FUpdateCount; }
+  // Decrements the counter (not below 0); at 0 with Repaint, calls GetChange(nullptr).
+  void EndUpdate(bool Repaint);
+  bool IsUpdating() const { return FUpdateCount > 0; }
+
+  // The background colour: Color (a face controller would give its state's colour).
+  virtual vcl::TColor GetBackColor() { return Color(); }
+  // The fill object for the current state; none in the base.
+  virtual TZYLFillObject* GetFillObject() { return nullptr; }
+  // Transparent and the parent's background is usable.
+  virtual bool CheckOptimized();
+  // The change handler of owned objects: repaints (unless updating).
+  virtual void GetChange(vcl::TObject* Sender);
+  // The theme class, part and state of the themed frame: "EDIT", part 1, state 1, then 5
+  // when focused, 2 when the mouse is above, 6 when read-only, 4 when disabled.
+  virtual void GetXPBevelParams(std::string& ClassName, int& Part, int& State);
+  virtual bool GetReadOnly() { return false; }
+  // Draws the themed frame and background into Rect with GetXPBevelParams' class, part and
+  // state (nothing without the theme functions).
+  void BevelXP(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
+  // The theme handle of the main theme class (null until created).
+  void* ThemeHandle() const { return FTheme; }
+
+  // IZYLBackground, forwarding to this control's own parent.
+  vcl::TBitmap* BackBitmap() override;
+  bool BackBitmapCheck() override;
+  // Draws nothing and answers false in the base.
+  bool BackDrawArea(vcl::TCanvas* Canvas, const vcl::TRect& DestRect, const vcl::TPoint& Source,
+                    uint16_t Flags) override;
+  bool isTransparentSet() override { return FTransparent; }
+  vcl::TPoint BackMapPoint(const vcl::TPoint& Point) override;
+  win::HPALETTE BackBitmapPalette() override;
+  void BackUpdate() override {}
+  vcl::TControl* BackControl(int) override { return nullptr; }
+  int BackControlCount() override { return 0; }
+
+  vcl::TNotifyEvent OnMouseEnter;
+  vcl::TNotifyEvent OnMouseExit;
+  const vcl::TNotifyEvent& GetOnMouseEnter() const { return OnMouseEnter; }
+  void SetOnMouseEnter(const vcl::TNotifyEvent& E) { OnMouseEnter = E; }
+  const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
+  void SetOnMouseExit(const vcl::TNotifyEvent& E) { OnMouseExit = E; }
+
+ protected:
+  // Paints the common background over the client rectangle: the parent's background for a
+  // transparent control, otherwise the fill object or the background colour.
+  void FillControl();
+  // Frees and re-creates the theme handles, invalidates, passes CM_ZYLTHEMECHANGED on.
+  virtual void DoThemeChanged();
+  virtual std::string GetXPMainThemeClass() { return "EDIT"; }
+  // Opens the handle for the main theme class (when the theme functions are there).
+  virtual void CreateXPThemeHandles();
+  virtual void FreeXPThemeHandles();
+  virtual void DoFlatChanged() {}
+  virtual bool GetBorderCtlXP() const { return FCtlXP; }
+  virtual void GetIMLChange(vcl::TObject* Sender) { GetChange(Sender); }
+  virtual void RestoreBorderFront() {}
+  virtual void RestoreBorderBack() {}
+  virtual void MouseEnter();
+  virtual void MouseExit();
+  void DoEnter() override;
+  void DoExit() override;
+  void Loaded() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  void DefineProperties(vcl::TFiler* Filer) override;
+
+  void WMSETFOCUS(vcl::TWMSetFocus& Message);
+  void WMKILLFOCUS(vcl::TWMKillFocus& Message);
+  void CMMouseEnter(vcl::TMessage& Message);
+  void CMMouseLeave(vcl::TMessage& Message);
+  void CMTransparentChanged(vcl::TMessage& Message);
+
+  bool FTransparent = false;
+  bool FFlat = false;
+  bool FCtlXP = true;
+  bool FFocused = false;
+  bool FMouseAbove = false;
+  int FUpdateCount = 0;
+  TZYLCustomImageList* FImageList = nullptr;
+  TZYLChangeLink* FChangeLink = nullptr;
+  TZYLBitmapEffectObject* FBackFX = nullptr;
+  int FImageIndex = 0;
+  int FListIndex = 0;
+  void* FTheme = nullptr;
+  std::string FThemeClass;
+};
+
+}  // namespace zyl
