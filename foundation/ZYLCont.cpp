@@ -952,7 +952,7 @@ void TZYLImageListConnector::Notification(vcl::TComponent* AComponent,
                                           vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == vcl::opRemove && AComponent == FImageList) {
-    FImageList->UnRegisterChanges(FLink.get());
+    // The list is being destroyed: its controller part has already unhooked the link.
     FImageList = nullptr;
     Change();
   }

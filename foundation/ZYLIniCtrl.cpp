@@ -396,7 +396,10 @@ void TZYLCustomIniComponent::Notification(vcl::TComponent* AComponent,
                                           vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == vcl::opRemove && AComponent == FIniLink) FIniLink = nullptr;
-  if (Operation == vcl::opInsert && !FIniLink)
+}
+
+void TZYLCustomIniComponent::NotificationStandard(vcl::TComponent* AComponent) {
+  if (!FIniLink)
     if (auto* ini = dynamic_cast<TZYLIniCtrl*>(AComponent)) SetIniLink(ini);
 }
 

@@ -110,6 +110,9 @@ class TZYLCustomIniComponent : public TZYLCustomComponent {
   // The ini control in use (the link, the global one, or nil).
   TZYLIniCtrl* IniCtrl() const;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  // Links a newly placed ini control when none is linked yet (called once the control is
+  // fully constructed; the insert notification comes too early for that).
+  void NotificationStandard(vcl::TComponent* AComponent);
 
  protected:
   virtual void CreateSectionDefault(std::string& Section);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -508,4 +509,33 @@ TEST(ImageListConnector, ForwardsChangesAndForgetsAFreedList) {
   delete list;  // free notification clears the reference
   EXPECT_EQ(conn.ImageList(), nullptr);
   EXPECT_EQ(c.n, 3);
+}
+
+TEST(ImageListItem, DrawExtPlacesByEveryFlag) {
+  TZYLImageListItem strip;
+  strip.SetInteger(0, 4);
+  strip.SetInteger(1, 3);
+  strip.AddMasked(Solid(4, 3, vcl::clRed, vcl::clBlue).get(), vcl::clRed);
+  TBitmap target;
+  target.SetPixelFormat(vcl::pf24bit);
+  target.SetSize(40, 30);
+  const win::TRect dest(5, 5, 35, 25);
+  const TZYLDrawStyleFlags placements[] = {0, dsfCenter, dsfStretch, dsfTile, dsfScaleWidth,
+                                           dsfScaleHeight, dsfKeepAspect};
+  const TZYLDrawStyleFlags looks[] = {0, dsfTransparent, dsfBrushCopy};
+  for (auto place : placements) {
+    for (auto look : looks) {
+      const auto flags = static_cast<TZYLDrawStyleFlags>(place | look);
+      const auto pieces = ZYLBmpPlacement(dest, 4, 3, flags);
+      ASSERT_FALSE(pieces.empty());
+      win::TRect expect = pieces[0].Dest;
+      for (const auto& p : pieces) {
+        expect.Left = std::min(expect.Left, p.Dest.Left);
+        expect.Top = std::min(expect.Top, p.Dest.Top);
+        expect.Right = std::max(expect.Right, p.Dest.Right);
+        expect.Bottom = std::max(expect.Bottom, p.Dest.Bottom);
+      }
+      EXPECT_EQ(strip.DrawExt(target.Canvas(), dest, flags, 0), expect) << flags;
+    }
+  }
 }

@@ -188,7 +188,10 @@ TEST(IniCtrl, IniComponentFollowsItsLink) {
   vcl::TComponent owner(nullptr);
   auto* comp = new TZYLCustomIniComponent(&owner);
   auto* ini = new TZYLIniCtrl(&owner);
-  comp->SetIniLink(ini);
+  comp->NotificationStandard(&owner);  // not an ini control: nothing
+  EXPECT_EQ(comp->IniLink(), nullptr);
+  comp->NotificationStandard(ini);
+  EXPECT_EQ(comp->IniLink(), ini);
   EXPECT_EQ(comp->IniCtrl(), ini);
   comp->SetIniUse(ioNone);
   EXPECT_EQ(comp->IniCtrl(), nullptr);
