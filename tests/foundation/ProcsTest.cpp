@@ -300,12 +300,18 @@ TEST(ZYLProcsGlyph, EightArrangements) {
         EXPECT_EQ(r.Text.Top, r.Glyph.Bottom + sp);
         break;
     }
-    if (arr == taLeftTop || arr == taRightTop) EXPECT_EQ(r.Glyph.Top, r.Text.Top);
-    if (arr == taLeft || arr == taRight)
+    if (arr == taLeftTop || arr == taRightTop) {
+      EXPECT_EQ(r.Glyph.Top, r.Text.Top);
+    }
+    if (arr == taLeft || arr == taRight) {
       EXPECT_EQ(r.Text.Top - r.Glyph.Top, (gh - th) / 2);
-    if (arr == taTopLeft || arr == taBottomLeft) EXPECT_EQ(r.Glyph.Left, r.Text.Left);
-    if (arr == taTop || arr == taBottom)
+    }
+    if (arr == taTopLeft || arr == taBottomLeft) {
+      EXPECT_EQ(r.Glyph.Left, r.Text.Left);
+    }
+    if (arr == taTop || arr == taBottom) {
       EXPECT_EQ(r.Text.Left - r.Glyph.Left, (gw - tw) / 2);
+    }
     // The block lies at the top-left corner.
     EXPECT_EQ(std::min(r.Glyph.Left, r.Text.Left), 0);
     EXPECT_EQ(std::min(r.Glyph.Top, r.Text.Top), 0);

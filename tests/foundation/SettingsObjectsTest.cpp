@@ -657,9 +657,10 @@ TEST(SettingsStreams, ChangedValuesRoundTrip) {
   const auto src = h.All(), dst = back.All();
   for (size_t i = 0; i < src.size(); ++i)
     for (const vcl::TPropInfo* p : vcl::GetPropList(src[i]))
-      if (IsOrdinal(p))
+      if (IsOrdinal(p)) {
         EXPECT_EQ(vcl::GetOrdProp(dst[i], p), vcl::GetOrdProp(src[i], p))
             << src[i]->ClassName() << "." << p->Name;
+      }
   EXPECT_EQ(back.Fill->Gradient()->Style(), gstElliptic);
   EXPECT_EQ(back.Fill->Brush()->Color(), vcl::clAqua);
   EXPECT_EQ(back.BackFX->Alpha()->Alpha(), 100);

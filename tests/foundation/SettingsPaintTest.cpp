@@ -59,7 +59,9 @@ void CheckBevel(TZYLBevel& B, bool FullBand, const std::string& What) {
       else bandUnpainted += !painted;
     }
   EXPECT_EQ(stray, 0);
-  if (FullBand) EXPECT_EQ(bandUnpainted, 0);
+  if (FullBand) {
+    EXPECT_EQ(bandUnpainted, 0);
+  }
 }
 
 }  // namespace
@@ -116,7 +118,9 @@ TEST(BevelPaint, StandardAndWindowsModesEveryFrame) {
       b.SetMode(mode);
       b.SetStyle(static_cast<TZYLBorderStyle>(st));
       EXPECT_EQ(b.GetBevelExtend(), TZYLBevel::StdFrameWidth(static_cast<TZYLBorderStyle>(st)));
-      if (st != lsNone) EXPECT_GT(b.GetBevelExtend(), 0) << st;
+      if (st != lsNone) {
+        EXPECT_GT(b.GetBevelExtend(), 0) << st;
+      }
       CheckBevel(b, true, "mode " + std::to_string(mode) + " frame " + std::to_string(st));
     }
 }
@@ -464,7 +468,9 @@ TEST(FillPaint, ClipFillOffsetMovesOnlyPatterns) {
     for (int y = 0; y < 11; ++y)
       for (int x = 0; x < 14; ++x) {
         ASSERT_EQ(a.At(x, y), b.At(x, y)) << st.Style << "/" << st.Tile << " " << x << "," << y;
-        if (!Inside(r, x, y)) ASSERT_EQ(b.At(x, y), Sentinel);
+        if (!Inside(r, x, y)) {
+          ASSERT_EQ(b.At(x, y), Sentinel);
+        }
       }
   }
 }
