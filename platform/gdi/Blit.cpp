@@ -294,7 +294,12 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
   if (!mask) return BitBlt(dest, xd, yd, w, h, src, xs, ys, rop & 0x00FFFFFF);
   DCObj* d = LookupDC(dest);
   BitmapObj* m = LookupBitmap(mask);
-  if (!d || !m || !m->Surf || !m->Surf->Monochrome || w <= 0 || h <= 0) return FALSE;
+  // Any one-bit bitmap serves as the mask: a monochrome device bitmap or a 1-bit DIB section
+  // (whose bits are read as they are, whatever its colour table says).
+  if (!d || !m || !m->Surf || !(m->Surf->Monochrome || m->BitsPixel == 1) || w <= 0 || h <= 0)
+    return FALSE;
+  NativeDib* maskBits = m->Surf->Native();
+  if (maskBits && maskBits->Fmt.BitCount != 1) maskBits = nullptr;
   DCObj* s = src ? LookupDC(src) : nullptr;
   if ((UsesS(fore) || UsesS(back)) && (!s || !s->Target())) return FALSE;
   Surface* ds = d->Target();
@@ -349,8 +354,11 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
       const int64_t my = int64_t(ym) + (y - area.Top);
       for (int x = q.Left; x < q.Right; ++x) {
         const int64_t mx = int64_t(xm) + (x - area.Left);
-        const bool bit = mx >= 0 && my >= 0 && mx < m->Surf->Width && my < m->Surf->Height &&
-                         (m->Surf->Row(my)[mx] & 0xFFFFFF) != 0;
+        bool bit = mx >= 0 && my >= 0 && mx < m->Surf->Width && my < m->Surf->Height;
+        if (bit && maskBits)
+          bit = (maskBits->RowPtr(int(my))[mx / 8] >> (7 - mx % 8)) & 1;
+        else if (bit)
+          bit = (m->Surf->Row(int(my))[mx] & 0xFFFFFF) != 0;
         ds->Row(y)[x] = (bit ? fg : bg)->Row(y - area.Top)[x - area.Left];
       }
     }

@@ -229,3 +229,35 @@ TEST(Blits, GradientFillRectanglesAndTriangles) {
   EXPECT_EQ(t.At(18, 18), kWhite);  // outside the triangle
   EXPECT_FALSE(GradientFill(t.dc(), tv, 2, &tri, 1, GRADIENT_FILL_TRIANGLE));
 }
+
+TEST(Blits, MaskBltTakesOneBitDibSectionsAsMasks) {
+  // The same mask (1010) as a device bitmap and as a 1-bit DIB section with a colour table
+  // whose entries are not black and white.
+  const BYTE ddbBits[2] = {0xA0, 0};
+  HBITMAP ddb = CreateBitmap(4, 1, 1, 1, ddbBits);
+  struct {
+    BITMAPINFOHEADER h;
+    RGBQUAD colors[2];
+  } info{};
+  info.h.biWidth = 4;
+  info.h.biHeight = 1;
+  info.h.biBitCount = 1;
+  info.colors[0] = {0, 0, 255, 0};
+  info.colors[1] = {255, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                 &bits, nullptr, 0);
+  ASSERT_NE(dib, nullptr);
+  static_cast<BYTE*>(bits)[0] = 0xA0;
+  Canvas src(4, 1, kRed), a(4, 1, kBlue), b(4, 1, kBlue);
+  ASSERT_TRUE(MaskBlt(a.dc(), 0, 0, 4, 1, src.dc(), 0, 0, ddb, 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029)));
+  ASSERT_TRUE(MaskBlt(b.dc(), 0, 0, 4, 1, src.dc(), 0, 0, dib, 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029)));
+  EXPECT_EQ(a.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"rbrb"}));
+  EXPECT_EQ(b.Map({{kRed, 'r'}, {kBlue, 'b'}}), a.Map({{kRed, 'r'}, {kBlue, 'b'}}));
+  // A colour bitmap is no mask.
+  HBITMAP colour = CreateCompatibleBitmap(nullptr, 4, 1);
+  EXPECT_FALSE(MaskBlt(a.dc(), 0, 0, 4, 1, src.dc(), 0, 0, colour, 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029)));
+  DeleteObject(colour);
+  DeleteObject(ddb);
+  DeleteObject(dib);
+}
