@@ -8,7 +8,9 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLChangeLink) {}
 
-TZYLChangeLink::~TZYLChangeLink() {
+TZYLChangeLink::~TZYLChangeLink() { Unregister(); }
+
+void TZYLChangeLink::Unregister() {
   if (FController) FController->UnRegisterChanges(this);
 }
 

@@ -22,6 +22,9 @@ class TZYLChangeLink : public vcl::TObject {
   void SetSender(vcl::TObject* Value) { FSender = Value; }
   vcl::TNotifyEvent OnChange;
   virtual void Change();
+  // Leaves the controller the link is registered with, if any. Safe while that controller is
+  // being destroyed: its destructor has unregistered every link by then.
+  void Unregister();
 
  private:
   friend class TZYLBaseController;

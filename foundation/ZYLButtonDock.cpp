@@ -1,11 +1,30 @@
 #include "foundation/ZYLButtonDock.h"
 
+#include <memory>
+
 #include "platform/classes/Filer.h"
+#include "platform/classes/Resources.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/controls/Controls.h"
 
 namespace zyl {
 
 using namespace vcl;
+
+void ZYLGetGlyphKind(TBitmap* Bitmap, TZYLGlyphKind Kind) {
+  if (!Bitmap || Kind == gkCustom) return;
+  auto strip = std::make_unique<TBitmap>();
+  strip->LoadFromResourceName(HInstance, "ZYLBMPGLYPH");
+  const int cell = static_cast<int>(Kind) - 1;
+  const int left = cell * ZYLGlyphCellWidth;
+  if (left + ZYLGlyphCellWidth > strip->Width())
+    throw Exception("The glyph strip has no cell " + std::to_string(cell));
+  const int h = strip->Height();
+  Bitmap->SetSize(ZYLGlyphCellWidth, h);
+  Bitmap->Canvas()->CopyRect(Rect(0, 0, ZYLGlyphCellWidth, h), strip->Canvas(),
+                             Rect(left, 0, left + ZYLGlyphCellWidth, h));
+}
 
 void ZYLButtonReadExtStyle(TReader* Reader, TZYLUserButtonStyle& Style, bool& CtlXP) {
   if (!Reader) throw EReadError("No reader for the button style");

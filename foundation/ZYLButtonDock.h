@@ -5,12 +5,23 @@
 #include "foundation/ZYLClass.h"
 
 namespace vcl {
+class TBitmap;
 class TComponent;
 class TControl;
 class TReader;
 }  // namespace vcl
 
 namespace zyl {
+
+// The width and height of one cell of the built-in glyph strip (the bitmap resource
+// "ZYLBMPGLYPH", cell 0 holding gkEllipsis).
+constexpr int ZYLGlyphCellWidth = 13;
+constexpr int ZYLGlyphCellHeight = 14;
+
+// Fills Bitmap with the built-in glyph of Kind: the strip's cell Kind - 1, 13 pixels wide.
+// Nothing for a null bitmap or gkCustom. EResNotFound when the strip is not registered; an
+// Exception when the strip has no such cell.
+void ZYLGetGlyphKind(vcl::TBitmap* Bitmap, TZYLGlyphKind Kind);
 
 // Reads a button-style identifier. The retired names "ubsWinXP", "ubsWinXPCombo" and
 // "ubsWinXPTool" give ubsWin40, ubsCombo and ubsExplorer and set CtlXP; other names must be

@@ -292,7 +292,9 @@ void TZYLCustomControl::Notification(vcl::TComponent* AComponent, vcl::TOperatio
   inherited::Notification(AComponent, Operation);
   if (Operation == vcl::opRemove && AComponent &&
       AComponent == static_cast<vcl::TComponent*>(FImageList)) {
-    FImageList->UnRegisterChanges(FChangeLink);
+    // A list being freed is no longer a controller here: only the link knows whether it is
+    // still registered.
+    FChangeLink->Unregister();
     FImageList = nullptr;
   }
 }

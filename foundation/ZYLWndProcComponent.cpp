@@ -1,5 +1,9 @@
 #include "foundation/ZYLWndProcComponent.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
@@ -8,6 +12,18 @@
 namespace zyl {
 
 using namespace vcl;
+
+namespace {
+
+// The hooks installed on each control, oldest first. Each hook calls the method it replaced;
+// when a hook in the middle of a chain goes, the one installed after it takes over what it
+// had replaced, so that no hook keeps calling a freed one.
+std::map<TWinControl*, std::vector<TZYLWndProcComponent*>>& HookChains() {
+  static std::map<TWinControl*, std::vector<TZYLWndProcComponent*>> chains;
+  return chains;
+}
+
+}  // namespace
 
 TZYLWndProcComponent::TZYLWndProcComponent(TComponent* AOwner) : inherited(AOwner) {
   if (auto* form = dynamic_cast<TCustomForm*>(AOwner)) {
@@ -77,23 +93,43 @@ void TZYLWndProcComponent::NewWndProc() {
   // The hook needs the owner's window; this creates it when it is not there yet.
   if (!ctl->Handle()) return;
   FSuspended = false;
-  // The stand-in application has no separate main-window hook chain; HandleApp descendants
-  // receive the application's messages through AppWndProc only where they forward them.
+  // The application window offers no hook chain here, so HandleApp installs nothing there;
+  // AppWndProc stays for descendants that forward the application's messages themselves.
+  // The hook always replaces the WindowProc method (there is no MDI client window to
+  // subclass).
   FPrevWindowProc = ctl->WindowProc();
   ctl->SetWindowProc(FOwnWindowProc);
   FHookedControl = ctl;
   FHooked = true;
+  HookChains()[ctl].push_back(this);
 }
 
 void TZYLWndProcComponent::RestoreWndProc() {
-  if (!FSilentRemove && FHooked && FHookedControl &&
-      !FHookedControl->ComponentState().contains(csDestroying)) {
-    // Only put the previous method back when ours is still the one in place; a later hook
-    // chained over ours keeps calling us, and we then pass straight through.
+  // A form frees its components while it is still whole, so its WindowProc can be put back
+  // even while it is being destroyed; other controls free them after their control part is
+  // gone, and are left alone then.
+  const bool ownerWhole =
+      FHookedControl && (dynamic_cast<TCustomForm*>(FHookedControl) ||
+                         !FHookedControl->ComponentState().contains(csDestroying));
+  if (!FSilentRemove && FHooked && ownerWhole) {
+    // Only put the previous method back when ours is still the one in place; otherwise the
+    // chain below takes this hook out.
     if (FHookedControl->WindowProc() == FOwnWindowProc)
       FHookedControl->SetWindowProc(FPrevWindowProc);
-    else
-      FSuspended = false;
+  }
+  if (FHooked && FHookedControl) {
+    auto& chains = HookChains();
+    auto it = chains.find(FHookedControl);
+    if (it != chains.end()) {
+      auto& chain = it->second;
+      auto self = std::find(chain.begin(), chain.end(), this);
+      if (self != chain.end()) {
+        // The hook installed after this one now calls what this one replaced.
+        if (self + 1 != chain.end()) (*(self + 1))->FPrevWindowProc = FPrevWindowProc;
+        chain.erase(self);
+      }
+      if (chain.empty()) chains.erase(it);
+    }
   }
   FHooked = false;
   FHookedControl = nullptr;
@@ -105,12 +141,7 @@ void TZYLWndProcComponent::RestoreWndProc() {
 void TZYLWndProcComponent::RestoreState() { RestoreWndProc(); }
 
 void TZYLWndProcComponent::CallPrevWndProc(TMessage& Message) {
-  if (FPrevWindowProc) {
-    FPrevWindowProc(Message);
-  } else if (auto* ctl = dynamic_cast<TWinControl*>(Owner())) {
-    // Unhooked (a later hook still chains through us): the owner's own procedure.
-    if (!ctl->ComponentState().contains(csDestroying)) ctl->WndProc(Message);
-  }
+  if (FPrevWindowProc) FPrevWindowProc(Message);
 }
 
 bool TZYLWndProcComponent::AppWndProc(TMessage&) { return false; }
