@@ -1,0 +1,103 @@
+// TZYLCaret: the caret settings of an own-drawn windowed control and the system caret built
+// from them. The caret is created for the owner's window in the shape its Style asks for; while
+// it exists the system blink time is the caret's BlinkRate, and the previous blink time comes
+// back when the caret is hidden or destroyed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLObject.h"
+
+namespace vcl {
+class TBitmap;
+}
+
+namespace zyl {
+
+class TZYLCustomControl;
+class TZYLCustomImageList;
+
+class TZYLCaret : public TZYLObject {
+  ZYL_CLASS(TZYLCaret, TZYLObject)
+  explicit TZYLCaret(TZYLCustomControl* Owner);
+  ~TZYLCaret() override;
+
+  TZYLCustomControl* Owner() const { return FOwner; }
+
+  // Blink period in milliseconds; taken from the system at construction.
+  uint32_t BlinkRate() const { return FBlinkRate; }
+  void SetBlinkRate(uint32_t Value);
+  TZYLCaretStyles Style() const { return FStyle; }
+  void SetStyle(TZYLCaretStyles Value);
+  TZYLCaretBitmap CaretBmpMode() const { return FCaretBmpMode; }
+  void SetCaretBmpMode(TZYLCaretBitmap Value);
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TZYLCustomImageList* Value);
+  // The own picture (never null); SetBitmap assigns a copy, null empties it.
+  vcl::TBitmap* Bitmap() const { return FBitmap.get(); }
+  void SetBitmap(vcl::TBitmap* Value);
+  // Bitmap is written to form files only when it holds a picture.
+  bool HasBitmap() const;
+
+  // Index 0 Width, 1 Height, 2 ImageIndex, 3 ListIndex, 4 the row height of the default caret.
+  uint16_t GetWord(int Index) const;
+  void SetWord(int Index, uint16_t Value);
+  uint16_t Width() const { return FWidth; }
+  uint16_t Height() const { return FHeight; }
+  uint16_t ImageIndex() const { return FImageIndex; }
+  uint16_t ListIndex() const { return FListIndex; }
+  uint16_t RowHeight() const { return FRowHeight; }
+
+  // Index 0 X, 1 Y of the caret position (client coordinates of the owner).
+  int GetPos(int Index) const { return Index == 0 ? FX : FY; }
+  void SetPos(int Index, int Value);
+
+  // Switched off, Enable does nothing (a control that takes no typing keeps its caret off).
+  bool CaretOn() const { return FCaretOn; }
+  void SetCaretOn(bool Value) { FCaretOn = Value; }
+  // True while the caret is shown.
+  bool Enabled() const { return FEnabled; }
+  // True while a system caret built by this object exists.
+  bool Built() const { return FBuilt; }
+
+  // Destroys the old system caret and creates one for the owner's window by Style, at the
+  // stored position, and sets the blink time; a caret that was shown is shown again. Does
+  // nothing without an owner window.
+  void BuildCaret();
+  // Shows the caret (building it first when needed) when switched on and not designing.
+  void Enable();
+  // Hides the caret and restores the blink time.
+  void Disable();
+  // Destroys the system caret when the owner's window exists and restores the blink time.
+  void DestroyCaret();
+  // Stores the position and moves the system caret when the caret is enabled.
+  void SetCaretPos(int X, int Y);
+
+ protected:
+  void RestoreBlinkTime();
+  void MakeBitmapCaret(int& W, int& H);
+
+  TZYLCustomControl* FOwner = nullptr;
+  uint32_t FBlinkRate = 0;
+  uint32_t FSavedBlink = 0;
+  bool FBlinkSaved = false;
+  TZYLCaretStyles FStyle = csDefault;
+  TZYLCaretBitmap FCaretBmpMode = cbBmpSize;
+  TZYLCustomImageList* FImageList = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBitmap;
+  std::unique_ptr<vcl::TBitmap> FCaretBmp;  // the picture the system caret holds
+  uint16_t FWidth = 2;
+  uint16_t FHeight = 10;
+  uint16_t FImageIndex = 0;
+  uint16_t FListIndex = 0;
+  uint16_t FRowHeight = 0;
+  int FX = 0;
+  int FY = 0;
+  bool FCaretOn = true;
+  bool FEnabled = false;
+  bool FBuilt = false;
+};
+
+}  // namespace zyl

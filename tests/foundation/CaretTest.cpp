@@ -1,0 +1,394 @@
+// The caret object: the system caret built in the shape of its style, shown, hidden, moved and
+// destroyed for its owner window, the blink time taken and given back, and its change signal.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "foundation/ZYLCaret.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLCustomControl.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/user/TestKit.h"
+
+namespace zyl {
+namespace {
+
+// A white control, so the inverted caret shows as black pixels.
+class TWhiteControl : public TZYLCustomControl {
+  ZYL_CLASS(TWhiteControl, TZYLCustomControl)
+  explicit TWhiteControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(vcl::clWhite);
+    Canvas()->FillRect(vcl::TRect{0, 0, Width(), Height()});
+  }
+};
+ZYL_CLASS_IMPL(TWhiteControl) {}
+
+// Counts OnChange calls and remembers the last sender.
+class TChangeCounter : public vcl::TObject {
+ public:
+  int Count = 0;
+  vcl::TObject* Last = nullptr;
+  void Changed(vcl::TObject* Sender) {
+    ++Count;
+    Last = Sender;
+  }
+};
+
+struct Box {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;  // Right/Bottom exclusive; empty when equal
+  int Count = 0;
+  int W() const { return Right - Left; }
+  int H() const { return Bottom - Top; }
+};
+
+class CaretTest : public ::testing::Test {
+ protected:
+  CaretTest() : session_(400, 300) {
+    vcl::ResetControlsGlobals();
+    systemBlink_ = win::GetCaretBlinkTime();
+    form_ = std::make_unique<vcl::TForm>(nullptr);
+    form_->SetBorderStyle(vcl::bsNone);
+    form_->SetBounds(0, 0, 200, 120);
+    ctl_ = new TWhiteControl(form_.get());
+    ctl_->SetBounds(20, 10, 120, 80);
+    ctl_->SetParent(form_.get());
+    form_->Show();
+    Idle();
+  }
+  ~CaretTest() override {
+    form_.reset();
+    vcl::ResetControlsGlobals();
+  }
+  static void Idle() { win::testkit::RunUntilIdle(); }
+
+  // The black pixels inside the control, in its client coordinates.
+  Box Inverted() {
+    win::POINT o{0, 0};
+    win::ClientToScreen(ctl_->Handle(), &o);
+    const win::testkit::TCapture cap = win::testkit::CaptureScreen();
+    Box b{1 << 20, 1 << 20, -1, -1, 0};
+    for (int y = 0; y < ctl_->Height(); ++y)
+      for (int x = 0; x < ctl_->Width(); ++x)
+        if ((cap.Pixel(o.X + x, o.Y + y) & 0xFFFFFF) == 0) {
+          ++b.Count;
+          b.Left = std::min(b.Left, x);
+          b.Top = std::min(b.Top, y);
+          b.Right = std::max(b.Right, x + 1);
+          b.Bottom = std::max(b.Bottom, y + 1);
+        }
+    if (b.Count == 0) b = Box{};
+    return b;
+  }
+
+  // Builds and shows a caret of the given style at (5, 7) and answers what is drawn.
+  Box Shown(TZYLCaret& c, TZYLCaretStyles style) {
+    c.SetStyle(style);
+    c.SetCaretPos(5, 7);
+    c.BuildCaret();
+    c.Enable();
+    return Inverted();
+  }
+
+  win::testkit::TSession session_;
+  unsigned systemBlink_ = 0;
+  std::unique_ptr<vcl::TForm> form_;
+  TWhiteControl* ctl_ = nullptr;
+};
+
+TEST_F(CaretTest, DefaultsAndTypeInformation) {
+  win::SetCaretBlinkTime(410);
+  TZYLCaret c(ctl_);
+  EXPECT_EQ(c.BlinkRate(), 410u);
+  EXPECT_EQ(c.Style(), csDefault);
+  EXPECT_EQ(c.Width(), 2);
+  EXPECT_EQ(c.Height(), 10);
+  EXPECT_EQ(c.CaretBmpMode(), cbBmpSize);
+  EXPECT_FALSE(c.Enabled());
+  EXPECT_FALSE(c.Built());
+  ASSERT_NE(c.Bitmap(), nullptr);
+  EXPECT_TRUE(c.Bitmap()->Empty());
+  for (const char* name : {"BlinkRate", "Style", "Width", "Height", "ImageList", "ImageIndex",
+                           "ListIndex", "CaretBmpMode", "Bitmap"})
+    EXPECT_TRUE(vcl::IsPublishedProp(&c, name)) << name;
+  EXPECT_EQ(vcl::GetPropInfo(&c, "Width")->Default, 2);
+  EXPECT_EQ(vcl::GetPropInfo(&c, "Height")->Default, 10);
+  EXPECT_EQ(vcl::GetPropInfo(&c, "Style")->Default, csDefault);
+  EXPECT_EQ(vcl::GetPropInfo(&c, "CaretBmpMode")->Default, cbBmpSize);
+  // The blink rate comes from the system, so it has no default and is always written.
+  EXPECT_FALSE(vcl::GetPropInfo(&c, "BlinkRate")->HasDefault());
+  EXPECT_FALSE(c.HasBitmap());
+  // Width through the type information goes to the same setter.
+  vcl::SetOrdProp(&c, vcl::GetPropInfo(&c, "Width"), 9);
+  EXPECT_EQ(c.Width(), 9);
+  win::SetCaretBlinkTime(systemBlink_);
+}
+
+TEST_F(CaretTest, ShapePerStyle) {
+  TZYLCaret c(ctl_);
+  c.SetWord(0, 6);   // Width
+  c.SetWord(1, 12);  // Height
+  c.SetWord(4, 15);  // row height of the default caret
+
+  Box b = Shown(c, csDefault);
+  EXPECT_EQ(b.W(), 1);
+  EXPECT_EQ(b.H(), 15);
+  EXPECT_EQ(b.Left, 5);
+  EXPECT_EQ(b.Top, 7);
+
+  for (TZYLCaretStyles s : {csBlock, csUnderBlock}) {
+    b = Shown(c, s);
+    EXPECT_EQ(b.W(), 6) << int(s);
+    EXPECT_EQ(b.H(), 12) << int(s);
+    EXPECT_EQ(b.Count, 72) << int(s);
+  }
+  for (TZYLCaretStyles s : {csUnder, csOver}) {
+    b = Shown(c, s);
+    EXPECT_EQ(b.W(), 6) << int(s);
+    EXPECT_EQ(b.H(), 1) << int(s);
+  }
+}
+
+TEST_F(CaretTest, BitmapCaretPlacedByMode) {
+  // A 3 x 2 picture: white (inverts to black) except one black pixel that leaves white.
+  vcl::TBitmap pic;
+  pic.SetSize(3, 2);
+  pic.Canvas()->Brush()->SetColor(vcl::clWhite);
+  pic.Canvas()->FillRect(vcl::TRect{0, 0, 3, 2});
+  pic.Canvas()->SetPixels(1, 0, vcl::clBlack);
+
+  TZYLCaret c(ctl_);
+  c.SetBitmap(&pic);
+  c.SetWord(0, 7);
+  c.SetWord(1, 4);
+
+  Box b = Shown(c, csBitmap);  // cbBmpSize: the picture's own size
+  EXPECT_EQ(b.W(), 3);
+  EXPECT_EQ(b.H(), 2);
+  EXPECT_EQ(b.Count, 5);
+
+  // Tiled over Width x Height: tiles start at x 0, 3, 6 and y 0, 2; the dark pixel of the
+  // tiles at x 6 falls outside, so 2 x 2 pixels stay unlit.
+  c.SetCaretBmpMode(cbTile);
+  b = Shown(c, csBitmap);
+  EXPECT_EQ(b.W(), 7);
+  EXPECT_EQ(b.H(), 4);
+  EXPECT_EQ(b.Count, 28 - 4);
+
+  c.SetCaretBmpMode(cbStretch);  // one picture over the whole area: one dark patch
+  b = Shown(c, csBitmap);
+  EXPECT_EQ(b.W(), 7);
+  EXPECT_EQ(b.H(), 4);
+  EXPECT_GT(b.Count, 28 - 3 * 2 * 2);
+  EXPECT_LT(b.Count, 28);
+
+  // Without any picture a caret still stands (the window system's thinnest one).
+  c.SetBitmap(nullptr);
+  EXPECT_TRUE(c.Bitmap()->Empty());
+  b = Shown(c, csBitmap);
+  EXPECT_TRUE(c.Built());
+  EXPECT_LE(b.Count, 1);
+}
+
+TEST_F(CaretTest, BitmapCaretFromImageList) {
+  vcl::TBitmap dark, light;
+  dark.SetSize(4, 3);
+  dark.Canvas()->Brush()->SetColor(vcl::clBlack);
+  dark.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
+  light.SetSize(4, 3);
+  light.Canvas()->Brush()->SetColor(vcl::clWhite);
+  light.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
+  TZYLImageList list(nullptr);
+  list.Add();
+  TZYLImageListItem* strip = list.GetArrayItem(0);
+  strip->SetMaskedState(false);
+  strip->SetInteger(0, 4);
+  strip->SetInteger(1, 3);
+  ASSERT_EQ(strip->Add(&dark, nullptr), 0);
+  ASSERT_EQ(strip->Add(&light, nullptr), 1);
+
+  TZYLCaret c(ctl_);
+  c.SetImageList(&list);
+  c.SetWord(2, 1);  // ImageIndex: the light picture inverts to black
+  Box b = Shown(c, csBitmap);
+  EXPECT_EQ(b.W(), 4);
+  EXPECT_EQ(b.H(), 3);
+  EXPECT_EQ(b.Count, 12);
+
+  c.SetWord(2, 0);  // the dark picture leaves the control untouched
+  EXPECT_EQ(Shown(c, csBitmap).Count, 0);
+
+  // The own bitmap wins over the list.
+  c.SetBitmap(&light);
+  c.SetWord(2, 1);
+  EXPECT_EQ(Shown(c, csBitmap).Count, 12);
+
+  // A list index or image index out of range gives no picture, and no fault.
+  c.SetBitmap(nullptr);
+  c.SetWord(3, 5);
+  EXPECT_LE(Shown(c, csBitmap).Count, 1);
+  c.SetWord(3, 0);
+  c.SetWord(2, 9);
+  EXPECT_LE(Shown(c, csBitmap).Count, 1);
+  c.DestroyCaret();
+  c.SetImageList(nullptr);
+}
+
+TEST_F(CaretTest, ShowHideMoveAndDestroy) {
+  TZYLCaret c(ctl_);
+  c.SetWord(0, 4);
+  c.SetWord(1, 5);
+  c.SetStyle(csBlock);
+
+  c.SetCaretPos(30, 20);  // not enabled: only stored
+  EXPECT_EQ(c.GetPos(0), 30);
+  EXPECT_EQ(c.GetPos(1), 20);
+  EXPECT_EQ(Inverted().Count, 0);
+
+  c.Enable();  // builds when needed
+  EXPECT_TRUE(c.Built());
+  EXPECT_TRUE(c.Enabled());
+  Box b = Inverted();
+  EXPECT_EQ(b.Left, 30);
+  EXPECT_EQ(b.Top, 20);
+
+  c.SetCaretPos(50, 40);
+  b = Inverted();
+  EXPECT_EQ(b.Left, 50);
+  EXPECT_EQ(b.Top, 40);
+  EXPECT_EQ(b.Count, 20);  // the old place was given back
+
+  c.Enable();  // a second Enable does not nest the show count
+  c.Disable();
+  EXPECT_FALSE(c.Enabled());
+  EXPECT_EQ(Inverted().Count, 0);
+  c.Enable();
+  EXPECT_EQ(Inverted().Count, 20);
+
+  // Rebuilding a shown caret keeps it shown with the new shape.
+  c.SetWord(1, 9);
+  c.BuildCaret();
+  EXPECT_TRUE(c.Enabled());
+  EXPECT_EQ(Inverted().H(), 9);
+
+  c.DestroyCaret();
+  EXPECT_FALSE(c.Built());
+  EXPECT_FALSE(c.Enabled());
+  EXPECT_EQ(Inverted().Count, 0);
+  c.SetCaretPos(1, 1);  // no caret: stored only, nothing drawn
+  EXPECT_EQ(Inverted().Count, 0);
+}
+
+TEST_F(CaretTest, RetakesTheSystemCaretFromAnotherWindow) {
+  auto* other = new TWhiteControl(form_.get());
+  other->SetBounds(150, 10, 30, 30);
+  other->SetParent(form_.get());
+  Idle();
+  TZYLCaret mine(ctl_), theirs(other);
+  mine.SetStyle(csBlock);
+  mine.Enable();
+  mine.Disable();
+  theirs.Enable();  // the one caret of the thread moves to the other window
+  EXPECT_EQ(Inverted().Count, 0);
+  theirs.Disable();
+  mine.Enable();
+  EXPECT_TRUE(mine.Enabled());
+  EXPECT_EQ(Inverted().Count, 20);
+}
+
+TEST_F(CaretTest, SwitchedOffOrDesigningNeverShows) {
+  TZYLCaret c(ctl_);
+  c.SetStyle(csBlock);
+  c.SetCaretOn(false);
+  c.Enable();
+  EXPECT_FALSE(c.Enabled());
+  EXPECT_EQ(Inverted().Count, 0);
+
+  c.SetCaretOn(true);
+  ctl_->SetDesigning(true);
+  c.Enable();
+  EXPECT_FALSE(c.Enabled());
+  EXPECT_EQ(Inverted().Count, 0);
+}
+
+TEST_F(CaretTest, WithoutWindowNothingHappens) {
+  TZYLCaret orphan(nullptr);
+  EXPECT_NO_THROW(orphan.BuildCaret());
+  EXPECT_NO_THROW(orphan.Enable());
+  EXPECT_NO_THROW(orphan.Disable());
+  EXPECT_NO_THROW(orphan.DestroyCaret());
+  EXPECT_FALSE(orphan.Built());
+
+  auto* unparented = new TWhiteControl(form_.get());  // no window yet
+  TZYLCaret c(unparented);
+  c.BuildCaret();
+  EXPECT_FALSE(c.Built());
+  EXPECT_FALSE(unparented->HandleAllocated());
+}
+
+TEST_F(CaretTest, BlinkTimeSetAndRestored) {
+  win::SetCaretBlinkTime(500);
+  TZYLCaret c(ctl_);
+  c.SetBlinkRate(120);
+  EXPECT_EQ(win::GetCaretBlinkTime(), 500u);  // not built: the system value stays
+  c.Enable();
+  EXPECT_EQ(win::GetCaretBlinkTime(), 120u);
+  c.Disable();
+  EXPECT_EQ(win::GetCaretBlinkTime(), 500u);
+
+  c.Enable();
+  c.SetBlinkRate(90);  // a built caret takes a new rate at once
+  EXPECT_EQ(win::GetCaretBlinkTime(), 90u);
+  c.DestroyCaret();
+  EXPECT_EQ(win::GetCaretBlinkTime(), 500u);
+
+  // The object going away while its caret stands gives the blink time back too.
+  {
+    TZYLCaret d(ctl_);
+    d.SetBlinkRate(77);
+    d.Enable();
+    EXPECT_EQ(win::GetCaretBlinkTime(), 77u);
+  }
+  EXPECT_EQ(win::GetCaretBlinkTime(), 500u);
+  EXPECT_EQ(Inverted().Count, 0);
+  win::SetCaretBlinkTime(systemBlink_);
+}
+
+TEST_F(CaretTest, ChangeSignalledOncePerRealChange) {
+  TZYLCaret c(ctl_);
+  TChangeCounter counter;
+  int& changes = counter.Count;
+  c.SetOnChange(vcl::TNotifyEvent(&counter, &TChangeCounter::Changed));
+  c.SetStyle(csBlock);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(counter.Last, &c);
+  c.SetStyle(csBlock);
+  c.SetWord(0, 2);  // Width already 2
+  c.SetWord(1, 10);
+  c.SetPos(0, 44);   // position is not a setting
+  c.SetWord(4, 18);  // nor is the row height
+  EXPECT_EQ(changes, 1);
+  c.SetWord(0, 3);
+  c.SetWord(1, 11);
+  c.SetWord(2, 1);
+  c.SetWord(3, 2);
+  c.SetCaretBmpMode(cbTile);
+  EXPECT_EQ(changes, 6);
+  c.SetWord(9, 1);  // unknown index: ignored
+  EXPECT_EQ(changes, 6);
+  c.BeginUpdate();
+  c.SetStyle(csOver);
+  EXPECT_EQ(changes, 6);
+  c.EndUpdate(true);
+  EXPECT_EQ(changes, 7);
+}
+
+}  // namespace
+}  // namespace zyl
