@@ -935,27 +935,13 @@ TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)
 TZYLImageListConnector::~TZYLImageListConnector() { SetImageList(nullptr); }
 
 void TZYLImageListConnector::SetImageList(TZYLCustomImageList* Value) {
-  if (FImageList == Value) return;
-  if (FImageList) {
-    FImageList->UnRegisterChanges(FLink.get());
-    FImageList->RemoveFreeNotification(this);
-  }
-  FImageList = Value;
-  if (FImageList) {
-    FImageList->RegisterChanges(FLink.get());
-    FImageList->FreeNotification(this);
-  }
-  Change();
+  if (ZYLLinkImageList(this, FLink.get(), FImageList, Value)) Change();
 }
 
 void TZYLImageListConnector::Notification(vcl::TComponent* AComponent,
                                           vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == vcl::opRemove && AComponent == FImageList) {
-    // The list is being destroyed: its controller part has already unhooked the link.
-    FImageList = nullptr;
-    Change();
-  }
+  if (ZYLImageListRemoved(FLink.get(), FImageList, AComponent, Operation)) Change();
 }
 
 void TZYLImageListConnector::ListChanged(vcl::TObject*) { Change(); }
@@ -1017,6 +1003,31 @@ TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader) {
 
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List) {
   return dynamic_cast<const TZYLBitmapList*>(List) != nullptr;
+}
+
+bool ZYLLinkImageList(vcl::TComponent* Client, TZYLChangeLink* Link, TZYLCustomImageList*& Slot,
+                      TZYLCustomImageList* Value) {
+  if (Slot == Value) return false;
+  if (Slot) {
+    Slot->UnRegisterChanges(Link);
+    Slot->RemoveFreeNotification(Client);
+  }
+  Slot = Value;
+  if (Slot) {
+    Slot->RegisterChanges(Link);
+    Slot->FreeNotification(Client);
+  }
+  return true;
+}
+
+bool ZYLImageListRemoved(TZYLChangeLink* Link, TZYLCustomImageList*& Slot,
+                         vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  if (Operation != vcl::opRemove || !AComponent || !Slot ||
+      AComponent != static_cast<vcl::TComponent*>(Slot))
+    return false;
+  Link->Unregister();
+  Slot = nullptr;
+  return true;
 }
 
 }  // namespace zyl

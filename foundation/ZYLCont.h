@@ -377,4 +377,15 @@ void ZYLWriteGlobalIdent(vcl::TWriter* Writer, const TZYLCustomImageList* List);
 TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader);
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List);
 
+// How a component holds an image list: `Slot` is its reference, `Link` its change link.
+// ZYLLinkImageList moves the link and the free notification of `Client` from the list in Slot
+// to `Value` and stores Value; false when Value is already there.
+bool ZYLLinkImageList(vcl::TComponent* Client, TZYLChangeLink* Link, TZYLCustomImageList*& Slot,
+                      TZYLCustomImageList* Value);
+// For the client's Notification: when a removed component is the list in Slot, leaves it
+// through the link (a list being freed is no longer a controller by then), clears Slot and
+// answers true.
+bool ZYLImageListRemoved(TZYLChangeLink* Link, TZYLCustomImageList*& Slot,
+                         vcl::TComponent* AComponent, vcl::TOperation Operation);
+
 }  // namespace zyl

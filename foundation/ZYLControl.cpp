@@ -204,17 +204,7 @@ bool TZYLBaseControl::IsImageListStored() const {
 }
 
 void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
-  if (FImageList == Value) return;
-  if (FImageList) {
-    FImageList->UnRegisterChanges(FChangeLink);
-    FImageList->RemoveFreeNotification(this);
-  }
-  FImageList = Value;
-  if (FImageList) {
-    FImageList->RegisterChanges(FChangeLink);
-    FImageList->FreeNotification(this);
-  }
-  GetIMLChange(FImageList);
+  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(FImageList);
 }
 
 void TZYLBaseControl::SetIndex(int Index, int Value) {
@@ -252,13 +242,7 @@ void TZYLBaseControl::Loaded() {
 
 void TZYLBaseControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == vcl::opRemove && AComponent &&
-      AComponent == static_cast<vcl::TComponent*>(FImageList)) {
-    // A list being freed is no longer a controller here: only the link knows whether it is
-    // still registered.
-    FChangeLink->Unregister();
-    FImageList = nullptr;
-  }
+  ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
 }
 
 void TZYLBaseControl::DefineProperties(vcl::TFiler* Filer) {

@@ -158,17 +158,7 @@ void TZYLCustomControl::SetBoolean(bool Value) {
 }
 
 void TZYLCustomControl::SetImageList(TZYLCustomImageList* Value) {
-  if (FImageList == Value) return;
-  if (FImageList) {
-    FImageList->UnRegisterChanges(FChangeLink);
-    FImageList->RemoveFreeNotification(this);
-  }
-  FImageList = Value;
-  if (FImageList) {
-    FImageList->RegisterChanges(FChangeLink);
-    FImageList->FreeNotification(this);
-  }
-  GetIMLChange(FImageList);
+  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(FImageList);
 }
 
 void TZYLCustomControl::SetIndex(int Index, int Value) {
@@ -290,13 +280,7 @@ void TZYLCustomControl::Loaded() {
 
 void TZYLCustomControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == vcl::opRemove && AComponent &&
-      AComponent == static_cast<vcl::TComponent*>(FImageList)) {
-    // A list being freed is no longer a controller here: only the link knows whether it is
-    // still registered.
-    FChangeLink->Unregister();
-    FImageList = nullptr;
-  }
+  ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
 }
 
 void TZYLCustomControl::DefineProperties(vcl::TFiler* Filer) {
