@@ -369,14 +369,14 @@ TEST(ObjectText, InlineAndKeywordsInAnyCase) {
                 .Prop("Tag").Int8(1).End().End().End().Bytes());
 }
 
-TEST(ObjectText, TheExampleFormPairMatches) {
+TEST(ObjectText, TheSampleFormPairMatches) {
   auto load = [](const std::string& name) {
     TMemoryStream m;
-    m.LoadFromFile(testsupport::SourceDir() + "/examples/" + name);
+    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
     return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
   };
-  const std::string text = load("sample.txt");
-  const std::string binary = load("sample.dfm");
+  const std::string text = load("format_sample.txt");
+  const std::string binary = load("format_sample.dfm");
   EXPECT_EQ(TestStreamFormatString(binary), sofBinary);
   EXPECT_EQ(TestStreamFormatString(text), sofText);
   EXPECT_EQ(ObjectTextToBinaryString(text), binary);
