@@ -190,13 +190,13 @@ TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner) : inherited(AOwner) {
 }
 
 TZYLBaseControl::~TZYLBaseControl() {
+  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
   FChangeLink->OnChange = nullptr;
-  delete FChangeLink;  // unregisters itself from the list
+  delete FChangeLink;
   FChangeLink = nullptr;
   FBackFX->SetOnChange(nullptr);
   delete FBackFX;
   FBackFX = nullptr;
-  if (FImageList) FImageList->RemoveFreeNotification(this);
 }
 
 bool TZYLBaseControl::IsImageListStored() const {

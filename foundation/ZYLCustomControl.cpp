@@ -55,13 +55,13 @@ TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner
 }
 
 TZYLCustomControl::~TZYLCustomControl() {
+  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
   FChangeLink->OnChange = nullptr;
-  delete FChangeLink;  // unregisters itself from the list
+  delete FChangeLink;
   FChangeLink = nullptr;
   FBackFX->SetOnChange(nullptr);
   delete FBackFX;
   FBackFX = nullptr;
-  if (FImageList) FImageList->RemoveFreeNotification(this);
   FreeXPThemeHandles();
 }
 
