@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job: builds, then takes every form file in examples/ (binary .dfm or text .txt):
 # converts it to its other form and renders it headless as a PNG, both into out/.
-# A form whose classes the library does not know yet is converted but not rendered.
+# The viewer loads the library's run-time package, so forms may hold the library's components;
+# a form whose classes are unknown is converted but not rendered.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -20,7 +21,8 @@ for f in examples/*.dfm examples/*.txt; do
   else
     status=1
   fi
-  if build/tools/formview "$f" "out/$base.png" 2>"out/$base.err"; then
+  if build/tools/formview "$f" "out/$base.png" --package build/packages/zyl70se_B5.so \
+      2>"out/$base.err"; then
     echo "rendered  $f -> out/$base.png"
     rm -f "out/$base.err"
   else

@@ -1,9 +1,13 @@
 // formview: shows a form file (binary or text form stream) on the headless screen and writes
 // a PNG of its window, and optionally of the whole screen.
 //
-//   formview FORM.dfm OUT.png [--screen SCREEN.png] [--size WIDTHxHEIGHT] [--client]
+//   formview FORM.dfm OUT.png [--package PACKAGE.so]... [--screen SCREEN.png]
+//            [--size WIDTHxHEIGHT] [--client]
 //
-// The form's classes must be among the registered control classes; event handlers named in
+// The form's classes must be among the registered control classes: the framework's standard
+// controls, and those the given run-time packages register when they are loaded (they are
+// loaded after the headless screen is up and unloaded in reverse order at the end). Event
+// handlers named in
 // the file are ignored (the form has no code behind it). Exit code 0 on success, 1 on a bad
 // command line, 2 when the form cannot be read or the picture cannot be written.
 #include <cstdio>
@@ -12,18 +16,21 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/classes/Streams.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/sys/Packages.h"
 #include "platform/user/TestKit.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: formview FORM OUT.png [--screen SCREEN.png] [--size WxH] [--client]\n");
+               "usage: formview FORM OUT.png [--package PACKAGE]... [--screen SCREEN.png] "
+               "[--size WxH] [--client]\n");
   return 1;
 }
 
@@ -33,9 +40,12 @@ int main(int argc, char** argv) {
   std::string formFile, outFile, screenFile;
   int width = 1024, height = 768;
   bool clientOnly = false;
+  std::vector<std::string> packageFiles;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--screen" && i + 1 < argc) {
+    if (a == "--package" && i + 1 < argc) {
+      packageFiles.push_back(argv[++i]);
+    } else if (a == "--screen" && i + 1 < argc) {
       screenFile = argv[++i];
     } else if (a == "--size" && i + 1 < argc) {
       if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width < 64 || height < 64 ||
@@ -66,6 +76,18 @@ int main(int argc, char** argv) {
   win::testkit::TSession session(width, height);
   vcl::ResetControlsGlobals();
   vcl::RegisterStandardControls();
+  std::vector<win::HMODULE> packages;
+  auto unloadPackages = [&packages] {
+    for (auto it = packages.rbegin(); it != packages.rend(); ++it) vcl::UnloadPackage(*it);
+    packages.clear();
+  };
+  try {
+    for (const std::string& p : packageFiles) packages.push_back(vcl::LoadPackage(p));
+  } catch (const vcl::Exception& e) {
+    std::fprintf(stderr, "formview: %s\n", e.Message().c_str());
+    unloadPackages();
+    return 2;
+  }
   vcl::TForm* form = new vcl::TForm(nullptr);
   try {
     vcl::TStringStream stream(bytes.str());
@@ -74,6 +96,8 @@ int main(int argc, char** argv) {
     win::testkit::RunUntilIdle();
   } catch (const vcl::Exception& e) {
     std::fprintf(stderr, "formview: %s: %s\n", formFile.c_str(), e.Message().c_str());
+    delete form;
+    unloadPackages();
     return 2;
   }
   int rc = 0;
@@ -87,6 +111,7 @@ int main(int argc, char** argv) {
     rc = 2;
   }
   delete form;
+  unloadPackages();
   vcl::ResetControlsGlobals();
   return rc;
 }

@@ -163,3 +163,12 @@ void UnloadPackage(win::HMODULE module) {
 }
 
 }  // namespace vcl
+
+namespace win {
+
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
+  if (!hModule || !lpProcName) return nullptr;
+  return vcl::Export(hModule, lpProcName);
+}
+
+}  // namespace win

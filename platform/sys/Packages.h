@@ -56,3 +56,11 @@ void InitializePackage(win::HMODULE module);
 void FinalizePackage(win::HMODULE module);
 
 }  // namespace vcl
+
+namespace win {
+
+// The address of an exported function of a loaded module (null when it exports no such name).
+using FARPROC = void (*)();
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+
+}  // namespace win

@@ -1,0 +1,100 @@
+// The library's package loaded by a host through the platform's package loader.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLTimer.h"
+#include "foundation/ZYLXPStyles.h"
+#include "platform/classes/Registry.h"
+#include "platform/controls/Controls.h"
+#include "platform/sys/Packages.h"
+#include "platform/user/TestKit.h"
+
+namespace {
+
+using TInfoProc = const vcl::TPackageUnitTable* (*)();
+
+std::vector<std::string> UnitNames(win::HMODULE module) {
+  auto info = reinterpret_cast<TInfoProc>(win::GetProcAddress(module, "GetPackageInfoTable"));
+  std::vector<std::string> names;
+  if (!info) return names;
+  const vcl::TPackageUnitTable* table = info();
+  for (int i = 0; i < table->UnitCount; ++i) names.push_back(table->Units[i].Name);
+  return names;
+}
+
+class LibraryPackage : public ::testing::Test {
+ protected:
+  void SetUp() override { vcl::ResetControlsGlobals(); }
+  void TearDown() override { vcl::ResetControlsGlobals(); }
+  win::testkit::TSession session_;
+};
+
+TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
+  ASSERT_EQ(zyl::ZYLApplication(), nullptr);
+  ASSERT_EQ(zyl::ZYLContainer(), nullptr);
+
+  win::HMODULE first = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+  ASSERT_NE(first, nullptr);
+  const std::vector<std::string> units = UnitNames(first);
+  ASSERT_GE(units.size(), 3u);
+  // The theme binding, the application object and the global container come first.
+  EXPECT_EQ(units[0], "ZYLXPStyles");
+  EXPECT_EQ(units[1], "ZYLApplication");
+  EXPECT_EQ(units[2], "ZYLCont");
+  for (const std::string& u : units) EXPECT_EQ(vcl::UnitInitCount(u), 1) << u;
+
+  zyl::TZYLApplication* app = zyl::ZYLApplication();
+  zyl::TZYLContainer* cont = zyl::ZYLContainer();
+  ASSERT_NE(app, nullptr);
+  ASSERT_NE(cont, nullptr);
+  EXPECT_NE(cont->BitmapList(), nullptr);
+  EXPECT_NE(cont->ImageList(), nullptr);
+  EXPECT_NE(cont->StringList(), nullptr);
+  EXPECT_NE(cont->WaveList(), nullptr);
+  EXPECT_TRUE(zyl::ZYLTimerPoolExists());
+
+  // A second load is counted but runs nothing again.
+  win::HMODULE second = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(zyl::ZYLApplication(), app);
+  EXPECT_EQ(zyl::ZYLContainer(), cont);
+  for (const std::string& u : units) EXPECT_EQ(vcl::UnitInitCount(u), 2) << u;
+
+  vcl::UnloadPackage(second);
+  EXPECT_EQ(zyl::ZYLApplication(), app);
+  for (const std::string& u : units) EXPECT_EQ(vcl::UnitInitCount(u), 1) << u;
+
+  vcl::UnloadPackage(first);
+  for (const std::string& u : units) EXPECT_EQ(vcl::UnitInitCount(u), 0) << u;
+  EXPECT_EQ(zyl::ZYLApplication(), nullptr);
+  EXPECT_EQ(zyl::ZYLContainer(), nullptr);
+  EXPECT_FALSE(zyl::ZYLTimerPoolExists());
+  EXPECT_FALSE(zyl::XPThemesAvailable);
+}
+
+TEST_F(LibraryPackage, ReloadingStartsTheUnitsAfresh) {
+  win::HMODULE m = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+  ASSERT_NE(zyl::ZYLApplication(), nullptr);
+  vcl::UnloadPackage(m);
+  ASSERT_EQ(zyl::ZYLApplication(), nullptr);
+  m = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+  EXPECT_NE(zyl::ZYLApplication(), nullptr);
+  EXPECT_NE(zyl::ZYLContainer(), nullptr);
+  EXPECT_TRUE(zyl::ZYLTimerPoolExists());
+  vcl::UnloadPackage(m);
+  EXPECT_EQ(zyl::ZYLApplication(), nullptr);
+}
+
+TEST_F(LibraryPackage, AModuleThatIsNoPackageExportsNoTable) {
+  win::HMODULE m = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+  EXPECT_EQ(win::GetProcAddress(m, "NoSuchExport"), nullptr);
+  EXPECT_EQ(win::GetProcAddress(nullptr, "Initialize"), nullptr);
+  EXPECT_NE(win::GetProcAddress(m, "Finalize"), nullptr);
+  vcl::UnloadPackage(m);
+}
+
+}  // namespace
