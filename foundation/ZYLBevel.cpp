@@ -13,18 +13,6 @@ using vcl::TRect;
 
 namespace {
 
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-template <class E>
-std::string EnumName(E Value) {
-  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
-}
-
 const TZYLFrameSides AllSides{fsBottom, fsLeft, fsRight, fsTop};
 
 const win::UINT EdgeStyles[] = {win::BDR_RAISEDINNER, win::BDR_RAISEDOUTER, win::BDR_SUNKENINNER,
@@ -134,11 +122,11 @@ void TZYLBevel::Assign(vcl::TPersistent* Source) {
 std::string TZYLBevel::GetSetStr() {
   switch (FMode) {
     case bmCustom:
-      return "{bmCustom, " + EnumName(FStyleOuter) + ", " + EnumName(FStyleInner) + "}";
+      return "{bmCustom, " + ZYLEnumName(FStyleOuter) + ", " + ZYLEnumName(FStyleInner) + "}";
     case bmEdge:
-      return "{bmEdge, " + EnumName(FEdgeStyle) + "}";
+      return "{bmEdge, " + ZYLEnumName(FEdgeStyle) + "}";
     default:
-      return "{" + EnumName(FMode) + ", " + EnumName(FStandardStyle) + "}";
+      return "{" + ZYLEnumName(FMode) + ", " + ZYLEnumName(FStandardStyle) + "}";
   }
 }
 
@@ -264,47 +252,47 @@ TColor TZYLBevel::GetColor(int Index) const {
 }
 
 void TZYLBevel::SetColor(int Index, TColor Value) {
-  if (Store(Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor, Value)) Change();
+  if (ZYLStoreValue(Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor, Value)) Change();
 }
 
 void TZYLBevel::SetBevelStyleInner(TZYLBevelStyle Value) {
-  if (Store(FStyleInner, Value)) Change();
+  if (ZYLStoreValue(FStyleInner, Value)) Change();
 }
 
 void TZYLBevel::SetBevelStyleOuter(TZYLBevelStyle Value) {
-  if (Store(FStyleOuter, Value)) Change();
+  if (ZYLStoreValue(FStyleOuter, Value)) Change();
 }
 
 void TZYLBevel::SetBevelWidthInner(uint8_t Value) {
-  if (Store(FWidthInner, Value)) Change();
+  if (ZYLStoreValue(FWidthInner, Value)) Change();
 }
 
 void TZYLBevel::SetBevelWidthOuter(uint8_t Value) {
-  if (Store(FWidthOuter, Value)) Change();
+  if (ZYLStoreValue(FWidthOuter, Value)) Change();
 }
 
 void TZYLBevel::SetBorderSides(TZYLFrameSides Value) {
-  if (Store(FBorderSides, Value)) Change();
+  if (ZYLStoreValue(FBorderSides, Value)) Change();
 }
 
 void TZYLBevel::SetBorderWidth(uint8_t Value) {
-  if (Store(FBorderWidth, Value)) Change();
+  if (ZYLStoreValue(FBorderWidth, Value)) Change();
 }
 
 void TZYLBevel::SetBorderSpace(uint8_t Value) {
-  if (Store(FBorderInnerWidth, Value)) Change();
+  if (ZYLStoreValue(FBorderInnerWidth, Value)) Change();
 }
 
 void TZYLBevel::SetEdgeStyle(TZYLEdgeStyle Value) {
-  if (Store(FEdgeStyle, Value)) Change();
+  if (ZYLStoreValue(FEdgeStyle, Value)) Change();
 }
 
 void TZYLBevel::SetMode(TZYLBevelMode Value) {
-  if (Store(FMode, Value)) Change();
+  if (ZYLStoreValue(FMode, Value)) Change();
 }
 
 void TZYLBevel::SetStyle(TZYLBorderStyle Value) {
-  if (!Store(FStandardStyle, Value)) return;
+  if (!ZYLStoreValue(FStandardStyle, Value)) return;
   if (FMode == bmStandard || FMode == bmWindows) Change();
   else FExtent = ComputeExtent();
 }

@@ -14,13 +14,6 @@ using vcl::TColor;
 
 namespace {
 
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
 int R(TColor c) { return c & 0xFF; }
 int G(TColor c) { return (c >> 8) & 0xFF; }
 int B(TColor c) { return (c >> 16) & 0xFF; }
@@ -52,11 +45,11 @@ std::string TZYLTransparent::GetSetStr() {
 }
 
 void TZYLTransparent::SetColor(TColor Value) {
-  if (Store(FColor, Value)) Change();
+  if (ZYLStoreValue(FColor, Value)) Change();
 }
 
 void TZYLTransparent::SetStyle(TZYLTransparentMode Value) {
-  if (Store(FMode, Value)) Change();
+  if (ZYLStoreValue(FMode, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -86,15 +79,15 @@ std::string TZYLAlphaObject::GetSetStr() {
 }
 
 void TZYLAlphaObject::SetActive(bool Value) {
-  if (Store(FActive, Value)) Change();
+  if (ZYLStoreValue(FActive, Value)) Change();
 }
 
 void TZYLAlphaObject::SetAlpha(uint8_t Value) {
-  if (Store(FAlpha, Value)) Change();
+  if (ZYLStoreValue(FAlpha, Value)) Change();
 }
 
 void TZYLAlphaObject::SetColor(TColor Value) {
-  if (Store(FColor, Value)) Change();
+  if (ZYLStoreValue(FColor, Value)) Change();
 }
 
 TColor TZYLAlphaObject::Blend(TColor Pixel) const {
@@ -196,11 +189,11 @@ bool TZYLBitmapEffectObject::GetBoolean(int Index) const {
 void TZYLBitmapEffectObject::SetBoolean(int Index, bool Value) {
   bool* f = Index == 0 ? &FFlipH : Index == 1 ? &FFlipV : Index == 2 ? &FGray
           : Index == 3 ? &FInvert : &FBuffered;
-  if (Store(*f, Value)) Change();
+  if (ZYLStoreValue(*f, Value)) Change();
 }
 
 void TZYLBitmapEffectObject::SetBrightness(int8_t Value) {
-  if (Store(FBrightness, std::clamp<int8_t>(Value, -100, 100))) Change();
+  if (ZYLStoreValue(FBrightness, std::clamp<int8_t>(Value, -100, 100))) Change();
 }
 
 void TZYLBitmapEffectObject::SetAlpha(TZYLAlphaObject* Value) {

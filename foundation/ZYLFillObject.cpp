@@ -13,18 +13,6 @@ using vcl::TRect;
 
 namespace {
 
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-template <class E>
-std::string EnumName(E Value) {
-  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
-}
-
 bool HasPicture(vcl::TBitmap* B) { return B && !B->Empty() && B->Width() > 0 && B->Height() > 0; }
 
 // Floor division for tile origins left of or above the rectangle.
@@ -89,18 +77,18 @@ void TZYLShapeFill::Assign(vcl::TPersistent* Source) {
 }
 
 std::string TZYLShapeFill::GetSetStr() {
-  std::string s = "{" + EnumName(FStyle);
-  if (FStyle == sfBitmap || FStyle == sfBitmapList) s += ", " + EnumName(FTileMode);
-  if (FStyle == sfGradient) s += ", " + EnumName(FGradient->Style());
+  std::string s = "{" + ZYLEnumName(FStyle);
+  if (FStyle == sfBitmap || FStyle == sfBitmapList) s += ", " + ZYLEnumName(FTileMode);
+  if (FStyle == sfGradient) s += ", " + ZYLEnumName(FGradient->Style());
   return s + "}";
 }
 
 void TZYLShapeFill::SetFillStyle(TZYLFillStyle Value) {
-  if (Store(FStyle, Value)) Change();
+  if (ZYLStoreValue(FStyle, Value)) Change();
 }
 
 void TZYLShapeFill::SetTileMode(TZYLTileMode Value) {
-  if (Store(FTileMode, Value)) Change();
+  if (ZYLStoreValue(FTileMode, Value)) Change();
 }
 
 void TZYLShapeFill::SetBitmap(vcl::TBitmap* Value) {
@@ -219,15 +207,15 @@ void TZYLFillObject::SetBrush(vcl::TBrush* Value) {
 }
 
 void TZYLFillObject::SetAlignment(TZYLAlignment Value) {
-  if (Store(FAlignment, Value)) Change();
+  if (ZYLStoreValue(FAlignment, Value)) Change();
 }
 
 void TZYLFillObject::SetOffset(int Index, int16_t Value) {
-  if (Store(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+  if (ZYLStoreValue(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
 }
 
 void TZYLFillObject::SetOptions(TZYLFillOptions Value) {
-  if (Store(FOptions, Value)) Change();
+  if (ZYLStoreValue(FOptions, Value)) Change();
 }
 
 bool TZYLFillObject::GetTransparent() const {

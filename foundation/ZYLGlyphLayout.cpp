@@ -6,22 +6,6 @@
 
 namespace zyl {
 
-namespace {
-
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-template <class E>
-std::string EnumName(E Value) {
-  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
-}
-
-}  // namespace
-
 ZYL_CLASS_IMPL(TZYLGlyphTextLayout) {
   b.Prop("Alignment", &TZYLGlyphTextLayout::Alignment, &TZYLGlyphTextLayout::SetAlignment)
       .Default(agTopLeft)
@@ -52,23 +36,23 @@ void TZYLGlyphTextLayout::Assign(vcl::TPersistent* Source) {
 }
 
 std::string TZYLGlyphTextLayout::GetSetStr() {
-  return "{" + EnumName(FAlignment) + ", " + EnumName(FAlignText2Glyph) + "}";
+  return "{" + ZYLEnumName(FAlignment) + ", " + ZYLEnumName(FAlignText2Glyph) + "}";
 }
 
 void TZYLGlyphTextLayout::SetAlignment(TZYLAlignment Value) {
-  if (Store(FAlignment, Value)) Change();
+  if (ZYLStoreValue(FAlignment, Value)) Change();
 }
 
 void TZYLGlyphTextLayout::SetAlignText2Glyph(TZYLTextArrange Value) {
-  if (Store(FAlignText2Glyph, Value)) Change();
+  if (ZYLStoreValue(FAlignText2Glyph, Value)) Change();
 }
 
 void TZYLGlyphTextLayout::SetOffset(int Index, int16_t Value) {
-  if (Store(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+  if (ZYLStoreValue(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
 }
 
 void TZYLGlyphTextLayout::SetSpacing(uint8_t Value) {
-  if (Store(FSpacing, Value)) Change();
+  if (ZYLStoreValue(FSpacing, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -111,23 +95,23 @@ std::string TZYLButtonLayout::GetSetStr() {
 }
 
 void TZYLButtonLayout::SetArrow(bool Value) {
-  if (Store(FArrow, Value)) Change();
+  if (ZYLStoreValue(FArrow, Value)) Change();
 }
 
 void TZYLButtonLayout::SetArrowColor(vcl::TColor Value) {
-  if (Store(FArrowColor, Value)) Change();
+  if (ZYLStoreValue(FArrowColor, Value)) Change();
 }
 
 void TZYLButtonLayout::SetArrowPosition(TZYLArrowPosition Value) {
-  if (Store(FArrowPosition, Value)) Change();
+  if (ZYLStoreValue(FArrowPosition, Value)) Change();
 }
 
 void TZYLButtonLayout::SetArrowSize(int8_t Value) {
-  if (Store(FArrowSize, std::clamp<int8_t>(Value, 2, 10))) Change();
+  if (ZYLStoreValue(FArrowSize, std::clamp<int8_t>(Value, 2, 10))) Change();
 }
 
 void TZYLButtonLayout::SetInteger(int Index, int32_t Value) {
-  if (Index == 0 && Store(FArrowIndent, Value)) Change();
+  if (Index == 0 && ZYLStoreValue(FArrowIndent, Value)) Change();
 }
 
 }  // namespace zyl

@@ -17,13 +17,6 @@ using vcl::TRect;
 
 namespace {
 
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
 constexpr int32_t MaxSteps = 256;
 
 // The step (0 .. n-1) of the pixel (x, y) of a w x h rectangle (coordinates relative to it).
@@ -269,27 +262,27 @@ void TZYLGradient::SetColorList(const std::vector<TColor>& Value) {
 }
 
 void TZYLGradient::SetColor(TColor Value) {
-  if (Store(FColor, Value)) Rebuild();
+  if (ZYLStoreValue(FColor, Value)) Rebuild();
 }
 
 void TZYLGradient::SetEndColor(TColor Value) {
-  if (Store(FEndColor, Value)) Rebuild();
+  if (ZYLStoreValue(FEndColor, Value)) Rebuild();
 }
 
 void TZYLGradient::SetColorCount(int32_t Value) {
-  if (Store(FColorCount, std::clamp<int32_t>(Value, 2, MaxSteps))) Rebuild();
+  if (ZYLStoreValue(FColorCount, std::clamp<int32_t>(Value, 2, MaxSteps))) Rebuild();
 }
 
 void TZYLGradient::SetStyle(TZYLGradientStyle Value) {
-  if (Store(FStyle, Value)) Rebuild();
+  if (ZYLStoreValue(FStyle, Value)) Rebuild();
 }
 
 void TZYLGradient::SetPaletteRealize(bool Value) {
-  if (Store(FPaletteRealize, Value)) Rebuild();
+  if (ZYLStoreValue(FPaletteRealize, Value)) Rebuild();
 }
 
 void TZYLGradient::SetTwoColors(bool Value) {
-  if (Store(FTwoColors, Value)) Rebuild();
+  if (ZYLStoreValue(FTwoColors, Value)) Rebuild();
 }
 
 }  // namespace zyl

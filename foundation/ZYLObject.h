@@ -35,4 +35,18 @@ class TZYLObject : public vcl::TPersistent {
   bool FUpdate = false;
 };
 
+// Helpers of the settings objects' setters and summaries.
+// Stores Value into Field; true when the value changed (the setter then signals).
+template <class T>
+bool ZYLStoreValue(T& Field, T Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
+// The name of an enumeration value as the type information gives it ("bvLowered").
+template <class E>
+std::string ZYLEnumName(E Value) {
+  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
+}
+
 }  // namespace zyl

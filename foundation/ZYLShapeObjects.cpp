@@ -9,22 +9,6 @@ namespace zyl {
 
 using vcl::TColor;
 
-namespace {
-
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-template <class E>
-std::string EnumName(E Value) {
-  return vcl::GetEnumName(vcl::TypeInfoOf<E>(), Value);
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------------------------
 // TZYLSimpleBevel
 
@@ -60,7 +44,7 @@ void TZYLSimpleBevel::Assign(vcl::TPersistent* Source) {
 }
 
 std::string TZYLSimpleBevel::GetSetStr() {
-  return "{" + EnumName(FStyle) + ", " + std::to_string(FWidth) + "}";
+  return "{" + ZYLEnumName(FStyle) + ", " + std::to_string(FWidth) + "}";
 }
 
 TColor TZYLSimpleBevel::GetColor(int Index) const {
@@ -69,15 +53,15 @@ TColor TZYLSimpleBevel::GetColor(int Index) const {
 
 void TZYLSimpleBevel::SetColor(int Index, TColor Value) {
   TColor& field = Index == 0 ? FLightColor : Index == 1 ? FShadowColor : FColor;
-  if (Store(field, Value)) Change();
+  if (ZYLStoreValue(field, Value)) Change();
 }
 
 void TZYLSimpleBevel::SetWidth(uint8_t Value) {
-  if (Store(FWidth, Value)) Change();
+  if (ZYLStoreValue(FWidth, Value)) Change();
 }
 
 void TZYLSimpleBevel::SetStyle(TZYLSimpleBevelStyle Value) {
-  if (Store(FStyle, Value)) Change();
+  if (ZYLStoreValue(FStyle, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -104,19 +88,19 @@ void TZYLShadow::Assign(vcl::TPersistent* Source) {
 }
 
 std::string TZYLShadow::GetSetStr() {
-  return "{" + EnumName(FStyle) + ", " + std::to_string(FDepth) + "}";
+  return "{" + ZYLEnumName(FStyle) + ", " + std::to_string(FDepth) + "}";
 }
 
 void TZYLShadow::SetColor(TColor Value) {
-  if (Store(FColor, Value)) Change();
+  if (ZYLStoreValue(FColor, Value)) Change();
 }
 
 void TZYLShadow::SetDepth(uint8_t Value) {
-  if (Store(FDepth, std::min<uint8_t>(Value, 40))) Change();
+  if (ZYLStoreValue(FDepth, std::min<uint8_t>(Value, 40))) Change();
 }
 
 void TZYLShadow::SetStyle(TZYLShadowStyle Value) {
-  if (Store(FStyle, Value)) Change();
+  if (ZYLStoreValue(FStyle, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -156,23 +140,23 @@ void TZYLTeeth::Assign(vcl::TPersistent* Source) {
 }
 
 std::string TZYLTeeth::GetSetStr() {
-  return "{" + EnumName(FDirection) + ", " + std::to_string(FCount) + "}";
+  return "{" + ZYLEnumName(FDirection) + ", " + std::to_string(FCount) + "}";
 }
 
 void TZYLTeeth::SetBoolean(int Index, bool Value) {
-  if (Store(Index == 0 ? FOffset : FSetPerCount, Value)) Change();
+  if (ZYLStoreValue(Index == 0 ? FOffset : FSetPerCount, Value)) Change();
 }
 
 void TZYLTeeth::SetCount(int32_t Value) {
-  if (Store(FCount, std::clamp<int32_t>(Value, 0, 50))) Change();
+  if (ZYLStoreValue(FCount, std::clamp<int32_t>(Value, 0, 50))) Change();
 }
 
 void TZYLTeeth::SetDirection(TZYLDirection Value) {
-  if (Store(FDirection, Value)) Change();
+  if (ZYLStoreValue(FDirection, Value)) Change();
 }
 
 void TZYLTeeth::SetInteger(int Index, int32_t Value) {
-  if (Store(Index == 0 ? FWidth : FHeight, Value)) Change();
+  if (ZYLStoreValue(Index == 0 ? FWidth : FHeight, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------
