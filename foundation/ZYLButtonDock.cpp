@@ -19,7 +19,8 @@ void ZYLGetGlyphKind(TBitmap* Bitmap, TZYLGlyphKind Kind) {
   const int cell = static_cast<int>(Kind) - 1;
   const int left = cell * ZYLGlyphCellWidth;
   if (left + ZYLGlyphCellWidth > strip->Width())
-    throw Exception("The glyph strip has no cell " + std::to_string(cell));
+    throw Exception("The glyph strip has no cell " + std::to_string(cell) +
+                    " (the built-in one has " + std::to_string(ZYLGlyphStripCells()) + ")");
   const int h = strip->Height();
   Bitmap->SetSize(ZYLGlyphCellWidth, h);
   Bitmap->Canvas()->CopyRect(Rect(0, 0, ZYLGlyphCellWidth, h), strip->Canvas(),

@@ -23,6 +23,15 @@ constexpr int ZYLGlyphCellHeight = 14;
 // Exception when the strip has no such cell.
 void ZYLGetGlyphKind(vcl::TBitmap* Bitmap, TZYLGlyphKind Kind);
 
+// The built-in strip: eight cells, gkEllipsis to gkFont, a 16-colour bitmap whose background
+// (the bottom-left pixel of every cell, magenta) is the transparent colour. It is registered at
+// start-up; ZYLRegisterGlyphStrip registers it again (after a test replaced it, say).
+void ZYLRegisterGlyphStrip();
+// The number of cells of the built-in strip.
+int ZYLGlyphStripCells();
+// The colour (a TColor) of the built-in strip at X, Y; -1 outside the strip.
+int32_t ZYLGlyphStripPixel(int X, int Y);
+
 // Reads a button-style identifier. The retired names "ubsWinXP", "ubsWinXPCombo" and
 // "ubsWinXPTool" give ubsWin40, ubsCombo and ubsExplorer and set CtlXP; other names must be
 // values of TZYLUserButtonStyle (EReadError otherwise; CtlXP is then left alone).

@@ -10,6 +10,21 @@
 
 namespace zyl {
 
+// A settings object cannot take free notifications itself: this component, owned by the
+// caret, takes them for it and hands the freed list back.
+class TZYLCaretListWatch : public vcl::TComponent {
+ public:
+  explicit TZYLCaretListWatch(TZYLCaret* Caret) : vcl::TComponent(nullptr), FCaret(Caret) {}
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override {
+    vcl::TComponent::Notification(AComponent, Operation);
+    if (ZYLImageListRemoved(FCaret->FListLink.get(), FCaret->FImageList, AComponent, Operation))
+      FCaret->ImageListFreed();
+  }
+
+ private:
+  TZYLCaret* FCaret;
+};
+
 ZYL_CLASS_IMPL(TZYLCaret) {
   b.Prop("BlinkRate", &TZYLCaret::BlinkRate, &TZYLCaret::SetBlinkRate)
       .Prop("Style", &TZYLCaret::Style, &TZYLCaret::SetStyle)
@@ -36,12 +51,16 @@ ZYL_CLASS_IMPL(TZYLCaret) {
 TZYLCaret::TZYLCaret(TZYLCustomControl* Owner)
     : FOwner(Owner),
       FBlinkRate(win::GetCaretBlinkTime()),
-      FBitmap(std::make_unique<vcl::TBitmap>()) {}
+      FBitmap(std::make_unique<vcl::TBitmap>()) {
+  FListWatch = std::make_unique<TZYLCaretListWatch>(this);
+  FListLink = std::make_unique<TZYLChangeLink>();
+}
 
 TZYLCaret::~TZYLCaret() {
   // A caret still standing on the owner's window would keep our picture's handle.
   if (FBuilt && FOwner && FOwner->HandleAllocated()) DestroyCaret();
   else RestoreBlinkTime();
+  ZYLLinkImageList(FListWatch.get(), FListLink.get(), FImageList, nullptr);
 }
 
 void TZYLCaret::SetBlinkRate(uint32_t Value) {
@@ -64,8 +83,11 @@ void TZYLCaret::SetCaretBmpMode(TZYLCaretBitmap Value) {
 }
 
 void TZYLCaret::SetImageList(TZYLCustomImageList* Value) {
-  if (FImageList == Value) return;
-  FImageList = Value;
+  if (ZYLLinkImageList(FListWatch.get(), FListLink.get(), FImageList, Value)) Change();
+}
+
+void TZYLCaret::ImageListFreed() {
+  // A shown bitmap caret keeps its own copy of the picture; only the reference goes.
   Change();
 }
 

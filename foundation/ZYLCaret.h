@@ -12,10 +12,12 @@
 
 namespace vcl {
 class TBitmap;
-}
+class TComponent;
+}  // namespace vcl
 
 namespace zyl {
 
+class TZYLChangeLink;
 class TZYLCustomControl;
 class TZYLCustomImageList;
 
@@ -33,6 +35,7 @@ class TZYLCaret : public TZYLObject {
   void SetStyle(TZYLCaretStyles Value);
   TZYLCaretBitmap CaretBmpMode() const { return FCaretBmpMode; }
   void SetCaretBmpMode(TZYLCaretBitmap Value);
+  // The caret asks the list for a free notification: a freed list is forgotten (a change).
   TZYLCustomImageList* ImageList() const { return FImageList; }
   void SetImageList(TZYLCustomImageList* Value);
   // The own picture (never null); SetBitmap assigns a copy, null empties it.
@@ -78,6 +81,9 @@ class TZYLCaret : public TZYLObject {
  protected:
   void RestoreBlinkTime();
   void MakeBitmapCaret(int& W, int& H);
+  // The list in ImageList is being freed.
+  void ImageListFreed();
+  friend class TZYLCaretListWatch;
 
   TZYLCustomControl* FOwner = nullptr;
   uint32_t FBlinkRate = 0;
@@ -86,6 +92,9 @@ class TZYLCaret : public TZYLObject {
   TZYLCaretStyles FStyle = csDefault;
   TZYLCaretBitmap FCaretBmpMode = cbBmpSize;
   TZYLCustomImageList* FImageList = nullptr;
+  // The component that receives the list's free notification, and the link the list holds.
+  std::unique_ptr<vcl::TComponent> FListWatch;
+  std::unique_ptr<TZYLChangeLink> FListLink;
   std::unique_ptr<vcl::TBitmap> FBitmap;
   std::unique_ptr<vcl::TBitmap> FCaretBmp;  // the picture the system caret holds
   uint16_t FWidth = 2;

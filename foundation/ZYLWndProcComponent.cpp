@@ -93,8 +93,11 @@ void TZYLWndProcComponent::NewWndProc() {
   // The hook needs the owner's window; this creates it when it is not there yet.
   if (!ctl->Handle()) return;
   FSuspended = false;
-  // The application window offers no hook chain here, so HandleApp installs nothing there;
-  // AppWndProc stays for descendants that forward the application's messages themselves.
+  if (FHandleApp && Application && !FAppHooked) {
+    Application->HookMainWindow(TWindowHook(this, &TZYLWndProcComponent::AppWndProc));
+    FHookedApp = Application;
+    FAppHooked = true;
+  }
   // The hook always replaces the WindowProc method (there is no MDI client window to
   // subclass).
   FPrevWindowProc = ctl->WindowProc();
@@ -130,6 +133,13 @@ void TZYLWndProcComponent::RestoreWndProc() {
       }
       if (chain.empty()) chains.erase(it);
     }
+  }
+  if (FAppHooked) {
+    // Only the application hooked into is asked; one that replaced it never knew this hook.
+    if (Application && Application == FHookedApp)
+      Application->UnhookMainWindow(TWindowHook(this, &TZYLWndProcComponent::AppWndProc));
+    FAppHooked = false;
+    FHookedApp = nullptr;
   }
   FHooked = false;
   FHookedControl = nullptr;

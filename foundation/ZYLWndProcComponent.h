@@ -11,8 +11,9 @@
 #include "platform/controls/Controls.h"
 
 namespace vcl {
+class TApplication;
 class TCustomForm;
-}
+}  // namespace vcl
 
 namespace zyl {
 
@@ -33,6 +34,8 @@ class TZYLWndProcComponent : public TZYLCustomComponent {
   uint8_t FormKind() const { return FFormKind; }
   // Whether the hook is in place.
   bool Hooked() const { return FHooked; }
+  // Whether AppWndProc is hooked into the application window (HandleApp).
+  bool AppHooked() const { return FAppHooked; }
   // While suspended, WndProc passes nothing on.
   bool Suspended() const { return FSuspended; }
   void SetSuspended(bool Value) { FSuspended = Value; }
@@ -57,7 +60,9 @@ class TZYLWndProcComponent : public TZYLCustomComponent {
   // the hook, CM_RECREATEWND is passed on and the hook installed again on the new window;
   // everything else is passed on.
   virtual void WndProc(vcl::TMessage& Message);
-  // The application-window hook of descendants that set HandleApp; false: not handled.
+  // With HandleApp the hook also sees every message of the application window first (before
+  // the application handles it); true: handled, the application does nothing more with it.
+  // The base answers false.
   virtual bool AppWndProc(vcl::TMessage& Message);
   virtual void DesignEnabledChanged() {}
   virtual void EnabledChanged() {}
@@ -76,6 +81,8 @@ class TZYLWndProcComponent : public TZYLCustomComponent {
   bool FDesignEnabled = false;
   bool FHandleApp = false;
   bool FHooked = false;
+  bool FAppHooked = false;
+  vcl::TApplication* FHookedApp = nullptr;  // the application AppWndProc is hooked into
   bool FSuspended = false;
   uint8_t FFormKind = 0;
   vcl::TWinControl* FHookedControl = nullptr;

@@ -816,8 +816,19 @@ HWND TApplication::Handle() {
   return handle_;
 }
 
+void TApplication::HookMainWindow(const TWindowHook& Hook) {
+  if (Hook) windowHooks_.insert(windowHooks_.begin(), Hook);
+}
+
+void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
+  auto it = std::find(windowHooks_.begin(), windowHooks_.end(), Hook);
+  if (it != windowHooks_.end()) windowHooks_.erase(it);
+}
+
 void TApplication::ResetHandle() {
   handle_ = nullptr;
+  // The hooks' owners belonged to the window system that went away.
+  windowHooks_.clear();
   if (hintWindow_) {
     hintWindow_->handle_ = nullptr;
     delete hintWindow_;
@@ -1102,6 +1113,16 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
 }
 
 void TApplication::WndProc(TMessage& Message) {
+  Message.Result = 0;
+  if (!windowHooks_.empty()) {
+    // A hook may unhook itself or others while it runs: walk a copy and skip the removed ones.
+    const std::vector<TWindowHook> hooks = windowHooks_;
+    for (const TWindowHook& hook : hooks) {
+      if (std::find(windowHooks_.begin(), windowHooks_.end(), hook) == windowHooks_.end())
+        continue;
+      if (hook(Message)) return;
+    }
+  }
   switch (Message.Msg) {
     case WM_TIMER:
       if (Message.WParam == HintTimerId) {

@@ -263,6 +263,8 @@ using TExceptionEvent = TEvent<void(TObject* Sender, Exception& E)>;
 using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
 using TShowHintEvent = TEvent<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 using THelpEvent = TEvent<bool(uint16_t Command, int32_t Data, bool& CallHelp)>;
+// A hook of the application window: true when it handled the message.
+using TWindowHook = TEvent<bool(TMessage& Message)>;
 
 class TApplication : public TComponent {
   ZYL_CLASS(TApplication, TComponent)
@@ -345,6 +347,12 @@ class TApplication : public TComponent {
   void FormDestroyed(TCustomForm* Form) {
     if (mainForm_ == Form) mainForm_ = nullptr;
   }
+  // Hooks of the application window: every message to it goes to the hooks first, the one
+  // hooked last first, until one answers true (the message is then handled, with the Result
+  // the hook left). The same hook may be added more than once; Unhook removes one entry.
+  void HookMainWindow(const TWindowHook& Hook);
+  void UnhookMainWindow(const TWindowHook& Hook);
+  int WindowHookCount() const { return static_cast<int>(windowHooks_.size()); }
   // Forgets the application window of a window system that was reset (tests).
   void ResetHandle();
 
@@ -395,6 +403,7 @@ class TApplication : public TComponent {
   int hintTimerKind_ = 0;
   std::vector<std::string> shownExceptions_;
   std::vector<TCustomForm*> minimizedDisabled_;
+  std::vector<TWindowHook> windowHooks_;  // the one hooked last first
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -390,5 +390,56 @@ TEST_F(CaretTest, ChangeSignalledOncePerRealChange) {
   EXPECT_EQ(changes, 7);
 }
 
+// A list of one 4 x 3 white picture: shown as a caret it inverts to 12 black pixels.
+TZYLImageList* WhiteList(vcl::TComponent* Owner) {
+  vcl::TBitmap light;
+  light.SetSize(4, 3);
+  light.Canvas()->Brush()->SetColor(vcl::clWhite);
+  light.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
+  auto* list = new TZYLImageList(Owner);
+  list->Add();
+  TZYLImageListItem* strip = list->GetArrayItem(0);
+  strip->SetMaskedState(false);
+  strip->SetInteger(0, 4);
+  strip->SetInteger(1, 3);
+  strip->Add(&light, nullptr);
+  return list;
+}
+
+TEST_F(CaretTest, FreedImageListIsForgotten) {
+  TZYLImageList* list = WhiteList(nullptr);
+  TZYLCaret c(ctl_);
+  c.SetImageList(list);
+  EXPECT_EQ(Shown(c, csBitmap).Count, 12);
+  TChangeCounter counter;
+  c.SetOnChange(vcl::TNotifyEvent(&counter, &TChangeCounter::Changed));
+  delete list;
+  EXPECT_EQ(c.ImageList(), nullptr);
+  EXPECT_EQ(counter.Count, 1);
+  // The caret on the window keeps its own copy of the picture.
+  EXPECT_EQ(Inverted().Count, 12);
+  // Built again there is no picture left, and the freed list is not touched.
+  EXPECT_LE(Shown(c, csBitmap).Count, 1);
+  c.SetStyle(csBlock);
+  c.SetWord(0, 3);
+  c.SetWord(1, 5);
+  EXPECT_EQ(Shown(c, csBlock).Count, 15);
+  c.DestroyCaret();
+}
+
+TEST_F(CaretTest, ACaretFreedBeforeItsListLeavesIt) {
+  // The list belongs to the form, as one dropped on it would.
+  TZYLImageList* list = WhiteList(form_.get());
+  {
+    TZYLCaret c(ctl_);
+    c.SetImageList(list);
+    EXPECT_EQ(list->LinkCount(), 1);
+  }
+  EXPECT_EQ(list->LinkCount(), 0);
+  // Changes and the list's own end reach no freed caret.
+  list->Add();
+  delete list;
+}
+
 }  // namespace
 }  // namespace zyl

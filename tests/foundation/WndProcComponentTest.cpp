@@ -363,6 +363,84 @@ TEST_F(WndProcComponentTest, DockQueryFindsTheAttachedComponent) {
   delete f;
 }
 
+// ---- The application window (HandleApp) ----
+
+namespace {
+
+constexpr win::UINT WM_APPPROBE = win::WM_USER + 78;
+
+// Answers WM_APPPROBE sent to the application window with 99 and counts it.
+class TAppProbe : public TZYLWndProcComponent {
+ public:
+  using TZYLWndProcComponent::TZYLWndProcComponent;
+  int AppProbes = 0;
+  bool Answer = true;
+  bool AppWndProc(vcl::TMessage& Message) override {
+    if (Message.Msg != WM_APPPROBE) return false;
+    ++AppProbes;
+    if (Answer) Message.Result = 99;
+    return Answer;
+  }
+  // As a form stream sets it: while loading.
+  void LoadWithHandleApp() {
+    SetComponentStateFlag(vcl::csLoading, true);
+    SetHandleApp(true);
+    SetComponentStateFlag(vcl::csLoading, false);
+    Loaded();
+  }
+};
+
+win::LRESULT SendToApp(win::UINT Msg) {
+  return win::SendMessageA(vcl::Application->Handle(), Msg, 0, 0);
+}
+
+}  // namespace
+
+TEST_F(WndProcComponentTest, HandleAppHooksTheApplicationWindow) {
+  vcl::TForm* f = MakeForm();
+  auto* h = new TAppProbe(f);
+  h->LoadWithHandleApp();
+  ASSERT_TRUE(h->Hooked());
+  EXPECT_TRUE(h->AppHooked());
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 99);
+  EXPECT_EQ(h->AppProbes, 1);
+  // Messages it does not answer go on to the application; the form's hook is not involved.
+  h->Answer = false;
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
+  EXPECT_EQ(h->AppProbes, 2);
+  EXPECT_EQ(TextLength(f), 6);
+  h->Init();  // hooks nothing twice
+  EXPECT_EQ(vcl::Application->WindowHookCount(), 1);
+  // Disabled, it leaves the application window too.
+  h->SetEnabled(false);
+  EXPECT_EQ(vcl::Application->WindowHookCount(), 0);
+  h->SetEnabled(true);
+  h->Answer = true;
+  // A second component, hooked last, is asked first; freeing one leaves the other.
+  auto* g = new TAppProbe(f);
+  g->LoadWithHandleApp();
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 99);
+  EXPECT_EQ(g->AppProbes, 1);
+  EXPECT_EQ(h->AppProbes, 2);
+  delete g;
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 99);
+  EXPECT_EQ(h->AppProbes, 3);
+  delete f;  // frees the component with the form
+  EXPECT_EQ(vcl::Application->WindowHookCount(), 0);
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
+}
+
+TEST_F(WndProcComponentTest, WithoutHandleAppTheApplicationWindowIsLeftAlone) {
+  vcl::TForm* f = MakeForm();
+  auto* plain = new TAppProbe(f);
+  plain->Loaded();
+  EXPECT_TRUE(plain->Hooked());
+  EXPECT_FALSE(plain->AppHooked());
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
+  EXPECT_EQ(plain->AppProbes, 0);
+  delete f;
+}
+
 // ---- Built-in glyphs ----
 
 namespace {
@@ -385,7 +463,8 @@ class TGlyphStrip {
     vcl::RegisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH", data.Memory(),
                           static_cast<size_t>(data.Size()));
   }
-  ~TGlyphStrip() { vcl::UnregisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH"); }
+  // The built-in strip comes back for the tests that follow.
+  ~TGlyphStrip() { ZYLRegisterGlyphStrip(); }
   static vcl::TColor CellColor(int i) { return 0x000010 * (i + 1) + 0x200000; }
 };
 
@@ -412,7 +491,11 @@ TEST_F(WndProcComponentTest, GlyphKindCutsItsCell) {
 
 TEST_F(WndProcComponentTest, GlyphKindWithoutStripOrCell) {
   vcl::TBitmap bmp;
-  EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkFile), vcl::Exception);
+  {
+    TGlyphStrip none(1);  // puts the built-in strip back when it goes
+    vcl::UnregisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH");
+    EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkFile), vcl::EResNotFound);
+  }
   TGlyphStrip shortStrip(2);
   EXPECT_NO_THROW(ZYLGetGlyphKind(&bmp, gkFile));
   EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkSearch), vcl::Exception);

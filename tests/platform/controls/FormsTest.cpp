@@ -517,5 +517,98 @@ TEST_F(HintTest, FormsReportResizes) {
   delete form;
 }
 
+
+// ---- Hooks of the application window ----
+
+// Logs its name for WM_USER + 5 and WM_SYSCOMMAND; answers them (true) when Answer is set.
+struct TAppHook : TObject {
+  TAppHook(std::string N, std::vector<std::string>* L) : Name(std::move(N)), Log(L) {}
+  std::string Name;
+  std::vector<std::string>* Log = nullptr;
+  LRESULT Answer = 0;
+  bool Hook(TMessage& m) {
+    if (m.Msg != win::WM_USER + 5 && m.Msg != win::WM_SYSCOMMAND) return false;
+    Log->push_back(Name);
+    if (Answer) m.Result = Answer;
+    return Answer != 0;
+  }
+  TWindowHook Method() { return TWindowHook(this, &TAppHook::Hook); }
+};
+
+LRESULT SendToApp(UINT Msg, WPARAM W = 0) {
+  return win::SendMessageA(Application->Handle(), Msg, W, 0);
+}
+
+TEST_F(FormsTest, MainWindowHooksRunLastHookedFirstUntilOneHandles) {
+  constexpr UINT WM_APPPROBE = win::WM_USER + 5;
+  std::vector<std::string> log;
+  TAppHook a("a", &log), b("b", &log);
+  Application->HookMainWindow(a.Method());
+  Application->HookMainWindow(b.Method());
+  // Neither answers: both see it, and the application's default handling gives 0.
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"b", "a"}));
+  // The first hook that answers true ends the chain with its result.
+  log.clear();
+  b.Answer = 7;
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 7);
+  EXPECT_EQ(log, (std::vector<std::string>{"b"}));
+  // Unhooking removes exactly that hook; an unknown hook changes nothing.
+  log.clear();
+  a.Answer = 9;
+  Application->UnhookMainWindow(b.Method());
+  Application->UnhookMainWindow(b.Method());
+  EXPECT_EQ(Application->WindowHookCount(), 1);
+  EXPECT_EQ(SendToApp(WM_APPPROBE), 9);
+  EXPECT_EQ(log, (std::vector<std::string>{"a"}));
+
+  // A handled message never reaches the application's own handling.
+  int minimized = 0;
+  struct TM : TObject {
+    int* N;
+    void On(TObject*) { ++*N; }
+  } m;
+  m.N = &minimized;
+  Application->OnMinimize = TNotifyEvent(&m, &TM::On);
+  SendToApp(win::WM_SYSCOMMAND, win::SC_MINIMIZE);
+  EXPECT_EQ(minimized, 0);
+  Application->UnhookMainWindow(a.Method());
+  EXPECT_EQ(Application->WindowHookCount(), 0);
+  SendToApp(win::WM_SYSCOMMAND, win::SC_MINIMIZE);
+  EXPECT_EQ(minimized, 1);
+  Application->Restore();
+  Application->OnMinimize = nullptr;
+}
+
+TEST_F(FormsTest, AHookMayUnhookItselfOrOthersWhileItRuns) {
+  std::vector<std::string> log;
+  TAppHook a("a", &log), c("c", &log);
+  // Hooked last, so it runs first: it takes itself and "a" out.
+  struct TRemover : TObject {
+    TWindowHook Self, Other;
+    bool Hook(TMessage&) {
+      Application->UnhookMainWindow(Self);
+      Application->UnhookMainWindow(Other);
+      return false;
+    }
+  } r;
+  r.Self = TWindowHook(&r, &TRemover::Hook);
+  r.Other = a.Method();
+  Application->HookMainWindow(c.Method());
+  Application->HookMainWindow(a.Method());
+  Application->HookMainWindow(r.Self);
+  SendToApp(win::WM_USER + 5);
+  EXPECT_EQ(log, (std::vector<std::string>{"c"}));
+  EXPECT_EQ(Application->WindowHookCount(), 1);
+  // The same hook twice runs twice; one unhook leaves one.
+  Application->HookMainWindow(c.Method());
+  log.clear();
+  SendToApp(win::WM_USER + 5);
+  EXPECT_EQ(log, (std::vector<std::string>{"c", "c"}));
+  // A reset window system forgets the hooks with the window.
+  ResetControlsGlobals();
+  EXPECT_EQ(Application->WindowHookCount(), 0);
+}
+
 }  // namespace
 }  // namespace vcl::testing
