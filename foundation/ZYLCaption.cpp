@@ -87,10 +87,9 @@ uint32_t TZYLCaption::TextFlags() const {
 
 void TZYLCaption::DrawCaption(vcl::TCanvas* Canvas, const std::string& Text,
                               const vcl::TRect& Rect, TZYLDrawTextStyles Styles,
-                              vcl::TColor Color, int32_t Offset) {
+                              vcl::TColor /*Color*/, int32_t Offset) {
   if (!Canvas) return;
   Canvas->SetFont(FFont);
-  Canvas->Font()->SetColor(Color);
   vcl::TRect clip = Rect;
   if (Offset != 0) {
     const win::TPoint d = ZYLUnpackOffset(Offset);

@@ -41,9 +41,11 @@ class TZYLCaption : public TZYLObject {
   // The DrawText flags of Alignment and MultiLine (single lines are centred vertically as
   // Alignment says; multi-line text breaks words).
   uint32_t TextFlags() const;
-  // Draws Text into Rect with Font (in Color) and FontFX by the style set; with dtClip the
-  // text is clipped to Rect moved by the packed Offset (low word x, high word y), to Rect
-  // itself when Offset is 0.
+  // Draws Text into Rect with Font and FontFX by the style set; with dtClip the text is
+  // clipped to Rect moved by the packed Offset (low word x, high word y), to Rect itself when
+  // Offset is 0. Color is the colour of the ground the text stands on (callers pass the
+  // control's colour or brush colour); the text keeps the font's own colour, so it never
+  // vanishes into its ground.
   void DrawCaption(vcl::TCanvas* Canvas, const std::string& Text, const vcl::TRect& Rect,
                    TZYLDrawTextStyles Styles, vcl::TColor Color, int32_t Offset);
 

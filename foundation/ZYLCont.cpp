@@ -191,6 +191,7 @@ int TZYLImageListItem::Add(TBitmap* Image, TBitmap* Mask) {
   if (!Image || Image->Width() != FWidth || Image->Height() != FHeight) return -1;
   if (Mask && (Mask->Width() != FWidth || Mask->Height() != FHeight)) return -1;
   FImages.push_back(CopyBitmap(Image));
+  FStrip.reset();
   FMasks.emplace_back();
   const int i = GetCount() - 1;
   if (FMasked) {
@@ -237,6 +238,7 @@ void TZYLImageListItem::InsertImages(int Index, const TZYLImageListItem* Other) 
   }
   FImages.insert(FImages.begin() + Index, std::make_move_iterator(imgs.begin()),
                  std::make_move_iterator(imgs.end()));
+  FStrip.reset();
   FMasks.insert(FMasks.begin() + Index, std::make_move_iterator(masks.begin()),
                 std::make_move_iterator(masks.end()));
 }
@@ -244,6 +246,7 @@ void TZYLImageListItem::InsertImages(int Index, const TZYLImageListItem* Other) 
 void TZYLImageListItem::Delete(int Index) {
   if (Index < 0 || Index >= GetCount()) throw vcl::EListError("List index out of bounds");
   FImages.erase(FImages.begin() + Index);
+  FStrip.reset();
   FMasks.erase(FMasks.begin() + Index);
 }
 
@@ -256,11 +259,13 @@ void TZYLImageListItem::Move(int From, int To) {
   FImages.erase(FImages.begin() + From);
   FMasks.erase(FMasks.begin() + From);
   FImages.insert(FImages.begin() + To, std::move(img));
+  FStrip.reset();
   FMasks.insert(FMasks.begin() + To, std::move(msk));
 }
 
 void TZYLImageListItem::Clear() {
   FImages.clear();
+  FStrip.reset();
   FMasks.clear();
 }
 
@@ -274,6 +279,12 @@ bool TZYLImageListItem::GetMaskBitmap(int Index, TBitmap* Bitmap) const {
   if (!Bitmap || Index < 0 || Index >= GetCount() || !FMasks[Index]) return false;
   Bitmap->Assign(FMasks[Index].get());
   return true;
+}
+
+vcl::TCanvas* TZYLImageListItem::StripCanvas() const {
+  if (FImages.empty()) return nullptr;
+  if (!FStrip) FStrip.reset(GetImageBitmap());
+  return FStrip->Canvas();
 }
 
 TBitmap* TZYLImageListItem::GetImageBitmap() const {
@@ -307,6 +318,7 @@ void TZYLImageListItem::LoadFromBitmap(const std::string& FileName, int Count, b
   FHeight = h;
   FMasked = Masked;
   FImages = std::move(fresh.FImages);
+  FStrip.reset();
   FMasks = std::move(fresh.FMasks);
 }
 
@@ -363,6 +375,7 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
   FMasked = masked;
   AllocBy = allocBy;
   FImages = std::move(imgs);
+  FStrip.reset();
   FMasks = std::move(masks);
   s->SetPosition(end);
 }
@@ -415,6 +428,7 @@ void TZYLImageListItem::LoadFromFile(const std::string& FileName) {
   FMasked = fresh.FMasked;
   AllocBy = fresh.AllocBy;
   FImages = std::move(fresh.FImages);
+  FStrip.reset();
   FMasks = std::move(fresh.FMasks);
 }
 
@@ -846,6 +860,34 @@ win::TRect TZYLCustomImageList::DrawExt(vcl::TCanvas*, const win::TRect&, TZYLDr
                                         int, int) const {
   return win::TRect();
 }
+vcl::TCanvas* TZYLCustomImageList::BmpCanvas(int) const { return nullptr; }
+win::TRect TZYLCustomImageList::ItemRect(int, int) const { return win::TRect(); }
+win::HPALETTE TZYLCustomImageList::Palette(int) const { return nullptr; }
+
+bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
+  vcl::TCanvas* src = Bitmap && IsValidItem(ListIndex, Index) ? BmpCanvas(ListIndex) : nullptr;
+  const win::TRect r = ItemRect(ListIndex, Index);
+  if (!src || r.Right <= r.Left || r.Bottom <= r.Top) return false;
+  Bitmap->SetSize(r.Right - r.Left, r.Bottom - r.Top);
+  Bitmap->Canvas()->CopyRect(win::TRect(0, 0, r.Right - r.Left, r.Bottom - r.Top), src, r);
+  return true;
+}
+
+vcl::TColor TZYLCustomImageList::TransparentColor(int ListIndex, int Index) const {
+  vcl::TCanvas* src = IsValidItem(ListIndex, Index) ? BmpCanvas(ListIndex) : nullptr;
+  const win::TRect r = ItemRect(ListIndex, Index);
+  if (!src || r.Right <= r.Left || r.Bottom <= r.Top) return vcl::clNone;
+  return src->Pixels(r.Left, r.Bottom - 1);
+}
+
+void TZYLCustomImageList::ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect, uint16_t Flags,
+                                   int32_t Offset, vcl::TColor TransparentColor, int ListIndex,
+                                   int Index) const {
+  vcl::TCanvas* src = Canvas && IsValidItem(ListIndex, Index) ? BmpCanvas(ListIndex) : nullptr;
+  if (!src) return;
+  ZYLBmpClipDrawExt(Canvas, Rect, src, ItemRect(ListIndex, Index),
+                    static_cast<TZYLDrawStyleFlags>(Flags), Offset, TransparentColor);
+}
 
 ZYL_CLASS_IMPL(TZYLImageList) {
   b.Prop("DefaultPixelFormat", &TZYLImageList::DefaultPixelFormat,
@@ -871,6 +913,26 @@ int TZYLImageList::Dimensions(int ListIndex, bool Height) const {
   if (ListIndex < 0 || ListIndex >= Count()) return 0;
   auto* it = GetArrayItem(ListIndex);
   return Height ? it->Height() : it->Width();
+}
+
+vcl::TCanvas* TZYLImageList::BmpCanvas(int ListIndex) const {
+  if (ListIndex < 0 || ListIndex >= Count()) return nullptr;
+  return GetArrayItem(ListIndex)->StripCanvas();
+}
+
+win::TRect TZYLImageList::ItemRect(int ListIndex, int Index) const {
+  if (!IsValidItem(ListIndex, Index)) return win::TRect();
+  auto* it = GetArrayItem(ListIndex);
+  return win::TRect(Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height());
+}
+
+bool TZYLImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
+  if (ListIndex < 0 || ListIndex >= Count()) return false;
+  return GetArrayItem(ListIndex)->GetBitmap(Index, Bitmap);
+}
+
+bool TZYLImageList::Masked(int ListIndex) const {
+  return ListIndex >= 0 && ListIndex < Count() && GetArrayItem(ListIndex)->Masked();
 }
 
 win::TRect TZYLImageList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
@@ -903,6 +965,31 @@ int TZYLBitmapList::Dimensions(int ListIndex, bool Height) const {
   return Height ? b->Height() : b->Width();
 }
 
+vcl::TCanvas* TZYLBitmapList::BmpCanvas(int ListIndex) const {
+  return IsValidItem(ListIndex, 0) ? GetArrayItem(ListIndex)->GetBitmap()->Canvas() : nullptr;
+}
+
+win::TRect TZYLBitmapList::ItemRect(int ListIndex, int) const {
+  if (!IsValidItem(ListIndex, 0)) return win::TRect();
+  TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
+  return win::TRect(0, 0, b->Width(), b->Height());
+}
+
+bool TZYLBitmapList::GetBitmapItem(int ListIndex, int, TBitmap* Bitmap) const {
+  if (!Bitmap || !IsValidItem(ListIndex, 0)) return false;
+  Bitmap->Assign(GetArrayItem(ListIndex)->GetBitmap());
+  return true;
+}
+
+win::HPALETTE TZYLBitmapList::Palette(int ListIndex) const {
+  return IsValidItem(ListIndex, 0) ? GetArrayItem(ListIndex)->GetBitmap()->Palette() : nullptr;
+}
+
+vcl::TColor TZYLBitmapList::TransparentColor(int ListIndex, int) const {
+  return IsValidItem(ListIndex, 0) ? GetArrayItem(ListIndex)->GetBitmap()->TransparentColor()
+                                   : vcl::clNone;
+}
+
 win::TRect TZYLBitmapList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                    TZYLDrawStyleFlags Flags, int ListIndex, int) const {
   if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect();
@@ -927,7 +1014,9 @@ TZYLWaveComp::TZYLWaveComp(vcl::TComponent* AOwner)
 TZYLWaveComp::~TZYLWaveComp() = default;
 void TZYLWaveComp::SetWave(TZYLWave* Value) { FWave->Assign(Value); }
 
-ZYL_CLASS_IMPL(TZYLImageListConnector) {}
+ZYL_CLASS_IMPL(TZYLImageListConnector) {
+  b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList);
+}
 TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)
     : inherited(AOwner), FLink(std::make_unique<TZYLChangeLink>()) {
   FLink->OnChange = vcl::TNotifyEvent(this, &TZYLImageListConnector::ListChanged);
@@ -935,7 +1024,49 @@ TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)
 TZYLImageListConnector::~TZYLImageListConnector() { SetImageList(nullptr); }
 
 void TZYLImageListConnector::SetImageList(TZYLCustomImageList* Value) {
+  // A connector must not show itself, directly or through other connectors.
+  for (TZYLCustomImageList* l = Value; l;) {
+    if (l == this) throw vcl::EInvalidOperation("An image list connector cannot show itself");
+    auto* c = dynamic_cast<TZYLImageListConnector*>(l);
+    l = c ? c->FImageList : nullptr;
+  }
   if (ZYLLinkImageList(this, FLink.get(), FImageList, Value)) Change();
+}
+
+int TZYLImageListConnector::GetCount() const { return FImageList ? FImageList->GetCount() : 0; }
+int TZYLImageListConnector::ItemCount(int L) const {
+  return FImageList ? FImageList->ItemCount(L) : 0;
+}
+bool TZYLImageListConnector::IsValidItem(int L, int I) const {
+  return FImageList && FImageList->IsValidItem(L, I);
+}
+int TZYLImageListConnector::Dimensions(int L, bool Height) const {
+  return FImageList ? FImageList->Dimensions(L, Height) : 0;
+}
+vcl::TCanvas* TZYLImageListConnector::BmpCanvas(int L) const {
+  return FImageList ? FImageList->BmpCanvas(L) : nullptr;
+}
+win::TRect TZYLImageListConnector::ItemRect(int L, int I) const {
+  return FImageList ? FImageList->ItemRect(L, I) : win::TRect();
+}
+bool TZYLImageListConnector::GetBitmapItem(int L, int I, TBitmap* Bitmap) const {
+  return FImageList && FImageList->GetBitmapItem(L, I, Bitmap);
+}
+bool TZYLImageListConnector::Masked(int L) const { return FImageList && FImageList->Masked(L); }
+win::HPALETTE TZYLImageListConnector::Palette(int L) const {
+  return FImageList ? FImageList->Palette(L) : nullptr;
+}
+vcl::TColor TZYLImageListConnector::TransparentColor(int L, int I) const {
+  return FImageList ? FImageList->TransparentColor(L, I) : vcl::clNone;
+}
+win::TRect TZYLImageListConnector::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
+                                           TZYLDrawStyleFlags Flags, int L, int I) const {
+  return FImageList ? FImageList->DrawExt(Canvas, Rect, Flags, L, I) : win::TRect();
+}
+void TZYLImageListConnector::ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect,
+                                      uint16_t Flags, int32_t Offset, vcl::TColor TC, int L,
+                                      int I) const {
+  if (FImageList) FImageList->ClipDraw(Canvas, Rect, Flags, Offset, TC, L, I);
 }
 
 void TZYLImageListConnector::Notification(vcl::TComponent* AComponent,

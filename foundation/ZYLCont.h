@@ -92,6 +92,9 @@ class TZYLImageListItem : public TZYLListItem {
   bool GetMaskBitmap(int Index, vcl::TBitmap* Bitmap) const;
   // A new bitmap with all images side by side (the caller frees it).
   vcl::TBitmap* GetImageBitmap() const;
+  // The canvas of the strip of all images side by side, image i at (i * Width, 0); built on
+  // demand and kept until the images change. Null while the item holds no image.
+  vcl::TCanvas* StripCanvas() const;
   // Loads a bitmap file and cuts it into Count images of its width / Count.
   void LoadFromBitmap(const std::string& FileName, int Count, bool Masked);
   void LoadFromFile(const std::string& FileName);
@@ -108,6 +111,7 @@ class TZYLImageListItem : public TZYLListItem {
   bool FMasked = false;
   std::vector<std::unique_ptr<vcl::TBitmap>> FImages;
   std::vector<std::unique_ptr<vcl::TBitmap>> FMasks;
+  mutable std::unique_ptr<vcl::TBitmap> FStrip;  // what StripCanvas shows; reset on a change
 };
 
 class TZYLBitmapListItem : public TZYLListItem {
@@ -251,15 +255,35 @@ class TZYLCustomContainer : public TZYLBaseController {
 };
 
 // An image list: a container with the picker's queries (list index = item, index = image).
+// Every image is addressed by a list index (the entry) and an image index; a bitmap list is
+// addressed by (bitmap, 0). A bad address draws and copies nothing.
 class TZYLCustomImageList : public TZYLCustomContainer {
   ZYL_CLASS(TZYLCustomImageList, TZYLCustomContainer)
   explicit TZYLCustomImageList(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  // The number of entries.
+  virtual int GetCount() const { return Count(); }
+  // The number of images of entry ListIndex.
   virtual int ItemCount(int ListIndex) const;
   virtual bool IsValidItem(int ListIndex, int Index) const;
   // Width (Height false) or height of the images of item ListIndex; 0 for a bad index.
   virtual int Dimensions(int ListIndex, bool Height) const;
+  // The canvas the images of entry ListIndex lie on (null for a bad or empty entry), and the
+  // rectangle of image Index on it (empty for a bad address).
+  virtual vcl::TCanvas* BmpCanvas(int ListIndex) const;
+  virtual win::TRect ItemRect(int ListIndex, int Index) const;
+  // Copies the image into Bitmap; false, and Bitmap untouched, for a bad address.
+  virtual bool GetBitmapItem(int ListIndex, int Index, vcl::TBitmap* Bitmap) const;
+  virtual bool Masked(int ListIndex) const { return false; }
+  virtual win::HPALETTE Palette(int ListIndex) const;
+  // The see-through colour of the image: its bottom-left pixel unless the list knows better.
+  virtual vcl::TColor TransparentColor(int ListIndex, int Index) const;
   virtual win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                              TZYLDrawStyleFlags Flags, int ListIndex, int Index) const;
+  // Draws the image into Rect by the drawing-style word with TransparentColor, clipped as
+  // dsfClip says to Rect moved by the packed Offset (low word x, high word y).
+  virtual void ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect, uint16_t Flags,
+                        int32_t Offset, vcl::TColor TransparentColor, int ListIndex,
+                        int Index) const;
 };
 
 class TZYLImageList : public TZYLCustomImageList {
@@ -271,6 +295,10 @@ class TZYLImageList : public TZYLCustomImageList {
   int ItemCount(int ListIndex) const override;
   bool IsValidItem(int ListIndex, int Index) const override;
   int Dimensions(int ListIndex, bool Height) const override;
+  vcl::TCanvas* BmpCanvas(int ListIndex) const override;
+  win::TRect ItemRect(int ListIndex, int Index) const override;
+  bool GetBitmapItem(int ListIndex, int Index, vcl::TBitmap* Bitmap) const override;
+  bool Masked(int ListIndex) const override;
   win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
                      int ListIndex, int Index) const override;
 };
@@ -284,6 +312,13 @@ class TZYLBitmapList : public TZYLCustomImageList {
   int ItemCount(int ListIndex) const override;
   bool IsValidItem(int ListIndex, int Index) const override;
   int Dimensions(int ListIndex, bool Height) const override;
+  // The bitmap's own canvas; its one image covers it whole (Index is not used).
+  vcl::TCanvas* BmpCanvas(int ListIndex) const override;
+  win::TRect ItemRect(int ListIndex, int Index) const override;
+  bool GetBitmapItem(int ListIndex, int Index, vcl::TBitmap* Bitmap) const override;
+  win::HPALETTE Palette(int ListIndex) const override;
+  // The bitmap's TransparentColor.
+  vcl::TColor TransparentColor(int ListIndex, int Index) const override;
   // Draws bitmap ListIndex (Index is not used) with its transparent colour.
   win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
                      int ListIndex, int Index) const override;
@@ -319,13 +354,30 @@ class TZYLWaveComp : public TZYLCustomComponent {
 
 // Feeds the images of an image list to another list-consuming object: a plain forwarder of
 // the list's change notification.
-class TZYLImageListConnector : public TZYLBaseController {
-  ZYL_CLASS(TZYLImageListConnector, TZYLBaseController)
+// An image list that shows another one: every query and drawing goes to ImageList (nothing
+// without one), and every change of that list is passed on to this one's links.
+class TZYLImageListConnector : public TZYLCustomImageList {
+  ZYL_CLASS(TZYLImageListConnector, TZYLCustomImageList)
   explicit TZYLImageListConnector(vcl::TComponent* AOwner = nullptr);
   ~TZYLImageListConnector() override;
   TZYLCustomImageList* ImageList() const { return FImageList; }
   void SetImageList(TZYLCustomImageList* Value);
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+  int GetCount() const override;
+  int ItemCount(int ListIndex) const override;
+  bool IsValidItem(int ListIndex, int Index) const override;
+  int Dimensions(int ListIndex, bool Height) const override;
+  vcl::TCanvas* BmpCanvas(int ListIndex) const override;
+  win::TRect ItemRect(int ListIndex, int Index) const override;
+  bool GetBitmapItem(int ListIndex, int Index, vcl::TBitmap* Bitmap) const override;
+  bool Masked(int ListIndex) const override;
+  win::HPALETTE Palette(int ListIndex) const override;
+  vcl::TColor TransparentColor(int ListIndex, int Index) const override;
+  win::TRect DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect, TZYLDrawStyleFlags Flags,
+                     int ListIndex, int Index) const override;
+  void ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect, uint16_t Flags, int32_t Offset,
+                vcl::TColor TransparentColor, int ListIndex, int Index) const override;
 
  private:
   void ListChanged(vcl::TObject* Sender);

@@ -539,3 +539,121 @@ TEST(ImageListItem, DrawExtPlacesByEveryFlag) {
     }
   }
 }
+
+namespace {
+
+// An image list with one entry of three 4 x 3 images: red, green and blue, each with a white
+// dot at (1,1); the bottom-left pixel is the image's colour.
+std::unique_ptr<TZYLImageList> ThreeImages() {
+  auto list = std::make_unique<TZYLImageList>();
+  list->Add();
+  auto* item = list->GetArrayItem(0);
+  item->SetInteger(0, 4);
+  item->SetInteger(1, 3);
+  for (vcl::TColor c : {vcl::clRed, vcl::clLime, vcl::clBlue})
+    EXPECT_EQ(item->Add(Solid(4, 3, c, vcl::clWhite).get(), nullptr), item->GetCount());
+  return list;
+}
+
+}  // namespace
+
+TEST(ImageListInterface, ImagesLieOnTheEntrysCanvasAndFollowChanges) {
+  auto list = ThreeImages();
+  ASSERT_EQ(list->GetCount(), 1);
+  vcl::TCanvas* canvas = list->BmpCanvas(0);
+  ASSERT_NE(canvas, nullptr);
+  EXPECT_EQ(list->ItemRect(0, 2), win::TRect(8, 0, 12, 3));
+  EXPECT_EQ(canvas->Pixels(8, 0), vcl::clBlue);
+  EXPECT_EQ(canvas->Pixels(9, 1), vcl::clWhite);
+  EXPECT_EQ(list->TransparentColor(0, 1), vcl::clLime);
+  EXPECT_FALSE(list->Masked(0));
+  // Bad addresses give nothing.
+  EXPECT_EQ(list->BmpCanvas(1), nullptr);
+  EXPECT_EQ(list->BmpCanvas(-1), nullptr);
+  EXPECT_EQ(list->ItemRect(0, 3), win::TRect());
+  EXPECT_EQ(list->TransparentColor(0, 3), vcl::clNone);
+  TBitmap copy;
+  copy.SetSize(2, 2);
+  EXPECT_FALSE(list->GetBitmapItem(0, 3, &copy));
+  EXPECT_EQ(copy.Width(), 2);
+  EXPECT_FALSE(list->GetBitmapItem(0, 0, nullptr));
+  // The strip follows a change of the images.
+  list->GetArrayItem(0)->Delete(0);
+  canvas = list->BmpCanvas(0);
+  ASSERT_NE(canvas, nullptr);
+  EXPECT_EQ(canvas->Pixels(0, 0), vcl::clLime);
+  EXPECT_EQ(list->ItemRect(0, 2), win::TRect());
+  list->GetArrayItem(0)->Clear();
+  EXPECT_EQ(list->BmpCanvas(0), nullptr);
+}
+
+TEST(ImageListInterface, CopiesAndClippedDrawingOfOneImage) {
+  auto list = ThreeImages();
+  TBitmap copy;
+  ASSERT_TRUE(list->GetBitmapItem(0, 1, &copy));
+  EXPECT_EQ(copy.Width(), 4);
+  EXPECT_EQ(copy.Height(), 3);
+  EXPECT_EQ(copy.Canvas()->Pixels(0, 0), vcl::clLime);
+  EXPECT_EQ(copy.Canvas()->Pixels(1, 1), vcl::clWhite);
+
+  auto target = Solid(20, 10, vcl::clBlack, vcl::clBlack);
+  // Stretched over 0..8 x 0..6 but clipped to that rectangle moved by the offset (2, 1).
+  const int32_t offset = (1 << 16) | 2;
+  list->ClipDraw(target->Canvas(), win::TRect(0, 0, 8, 6),
+                 static_cast<uint16_t>(dsfStretch | dsfClip), offset, vcl::clNone, 0, 2);
+  EXPECT_EQ(target->Canvas()->Pixels(0, 0), vcl::clBlack);  // outside the moved clip
+  EXPECT_EQ(target->Canvas()->Pixels(7, 5), vcl::clBlue);
+  EXPECT_EQ(target->Canvas()->Pixels(9, 5), vcl::clBlack);  // outside the drawn rectangle
+  // A bad address draws nothing.
+  auto untouched = Solid(20, 10, vcl::clBlack, vcl::clBlack);
+  list->ClipDraw(untouched->Canvas(), win::TRect(0, 0, 8, 6), 0, 0, vcl::clNone, 0, 7);
+  EXPECT_EQ(untouched->Canvas()->Pixels(3, 3), vcl::clBlack);
+}
+
+TEST(ImageListInterface, ABitmapListIsAddressedByBitmapAndZero) {
+  TZYLBitmapList list;
+  auto* item = static_cast<TZYLBitmapListItem*>(list.Item(list.Add()));
+  auto pic = Solid(5, 4, vcl::clYellow, vcl::clRed);
+  pic->SetTransparentColor(vcl::clRed);
+  item->SetBitmap(pic.get());
+  ASSERT_NE(list.BmpCanvas(0), nullptr);
+  EXPECT_EQ(list.BmpCanvas(0)->Pixels(1, 1), vcl::clRed);
+  EXPECT_EQ(list.ItemRect(0, 0), win::TRect(0, 0, 5, 4));
+  EXPECT_EQ(list.TransparentColor(0, 0) & 0xFFFFFF, vcl::clRed);
+  TBitmap copy;
+  ASSERT_TRUE(list.GetBitmapItem(0, 0, &copy));
+  EXPECT_EQ(copy.Width(), 5);
+  EXPECT_EQ(copy.Canvas()->Pixels(0, 0), vcl::clYellow);
+  EXPECT_EQ(list.BmpCanvas(1), nullptr);
+  EXPECT_FALSE(list.GetBitmapItem(1, 0, &copy));
+}
+
+TEST(ImageListInterface, TheConnectorAnswersForItsListAndRefusesALoop) {
+  auto list = ThreeImages();
+  TZYLImageListConnector conn(nullptr);
+  EXPECT_EQ(conn.GetCount(), 0);
+  EXPECT_EQ(conn.BmpCanvas(0), nullptr);
+  EXPECT_FALSE(conn.IsValidItem(0, 0));
+  conn.SetImageList(list.get());
+  EXPECT_EQ(conn.GetCount(), 1);
+  EXPECT_EQ(conn.ItemCount(0), 3);
+  EXPECT_EQ(conn.Dimensions(0, true), 3);
+  EXPECT_EQ(conn.BmpCanvas(0), list->BmpCanvas(0));
+  EXPECT_EQ(conn.ItemRect(0, 1), win::TRect(4, 0, 8, 3));
+  EXPECT_EQ(conn.TransparentColor(0, 2), vcl::clBlue);
+  TBitmap copy;
+  ASSERT_TRUE(conn.GetBitmapItem(0, 2, &copy));
+  EXPECT_EQ(copy.Canvas()->Pixels(0, 0), vcl::clBlue);
+  auto target = Solid(4, 3, vcl::clBlack, vcl::clBlack);
+  conn.ClipDraw(target->Canvas(), win::TRect(0, 0, 4, 3), 0, 0, vcl::clNone, 0, 0);
+  EXPECT_EQ(target->Canvas()->Pixels(0, 0), vcl::clRed);
+
+  // A connector showing a connector works; one that would show itself is refused.
+  TZYLImageListConnector outer(nullptr);
+  outer.SetImageList(&conn);
+  EXPECT_EQ(outer.ItemCount(0), 3);
+  EXPECT_THROW(conn.SetImageList(&outer), vcl::EInvalidOperation);
+  EXPECT_THROW(conn.SetImageList(&conn), vcl::EInvalidOperation);
+  EXPECT_EQ(conn.ImageList(), list.get());
+  outer.SetImageList(nullptr);
+}

@@ -441,6 +441,24 @@ TEST(CaptionPaint, DrawsTextInsideTheRectangle) {
   EXPECT_EQ(outside, 0);
 }
 
+TEST(CaptionPaint, TextKeepsTheFontColourOverItsGround) {
+  // Callers pass the colour of the ground (the control's colour); drawing the text in it
+  // would make it vanish.
+  TZYLCaption c;
+  c.Font()->SetColor(vcl::clRed);
+  TSurface s(60, 30);
+  c.DrawCaption(s.Canvas(), "WWW", TRect{0, 0, 60, 30}, TZYLDrawTextStyles{dtEnabled},
+                vcl::clWhite, 0);
+  int red = 0, white = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 60; ++x) {
+      if (s.At(x, y) == 0x0000FF) ++red;
+      if (s.At(x, y) == 0xFFFFFF) ++white;
+    }
+  EXPECT_GT(red, 0);
+  EXPECT_EQ(white, 0);
+}
+
 TEST(FillPaint, ClipFillOffsetMovesOnlyPatterns) {
   // Placed, centred and stretched pictures, brushes and gradients look the same with and
   // without an offset; ClipFill keeps every one of them inside the rectangle.
