@@ -1,0 +1,145 @@
+// TZYLBaseShape: a graphic control that draws one geometric shape (TZYLShapeType) with a simple
+// bevel, a drop shadow, an optional toothed edge, a brush or a fill (bitmap, image-list bitmap,
+// gradient) and a caption. The computed outline is kept between paints; the fill modes render
+// the fill into a cached off-screen bitmap.
+#pragma once
+
+#include <string>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLControl.h"
+#include "platform/base/Types.h"
+#include "platform/graphics/Colors.h"
+
+namespace vcl {
+class TBitmap;
+class TBrush;
+class TCanvas;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLCaption;
+class TZYLPointList;
+class TZYLShadow;
+class TZYLShapeFill;
+class TZYLSimpleBevel;
+class TZYLTeeth;
+
+// Fast modes draw the shape with the brush straight onto the canvas; fill modes draw it with
+// the fill of ShapeFill through an off-screen bitmap. The teeth modes give the shape its
+// toothed edge.
+ZYL_ENUM(TZYLShapeControlMode, scmShapeFast, scmShapeFill, scmTeethFast, scmTeethFill)
+
+class TZYLBaseShape : public TZYLBaseGraphicControl {
+  ZYL_CLASS(TZYLBaseShape, TZYLBaseGraphicControl)
+  explicit TZYLBaseShape(vcl::TComponent* AOwner);
+  ~TZYLBaseShape() override;
+
+  // ---- Settings (object setters assign into the owned object) ----
+  TZYLSimpleBevel* Bevel() const { return FBevel; }
+  void SetBevel(TZYLSimpleBevel* Value);
+  vcl::TBrush* Brush() const { return FBrush; }
+  void SetBrush(vcl::TBrush* Value);
+  vcl::TColor BrushBackColor() const { return FBrushBackColor; }
+  void SetBrushBackColor(vcl::TColor Value);
+  TZYLCaption* Caption() const { return FCaption; }
+  void SetCaption(TZYLCaption* Value);
+  bool CaptionClip() const { return FCaptionClip; }
+  void SetCaptionClip(bool Value);
+  // 0 .. 100; values outside are limited to the range.
+  TZYLPercent RoundPercent() const { return FRoundPercent; }
+  void SetRoundPercent(TZYLPercent Value);
+  TZYLShadow* Shadow() const { return FShadow; }
+  void SetShadow(TZYLShadow* Value);
+  TZYLShapeType Shape() const { return FShape; }
+  void SetShape(TZYLShapeType Value);
+  bool Square() const { return FSquare; }
+  void SetSquare(bool Value);
+  TZYLTeeth* Teeth() const { return FTeeth; }
+  void SetTeeth(TZYLTeeth* Value);
+  TZYLShapeControlMode Mode() const { return FMode; }
+  void SetMode(TZYLShapeControlMode Value);
+  TZYLShapeFill* ShapeFill() const { return FShapeFill; }
+  void SetShapeFill(TZYLShapeFill* Value);
+
+  // Teeth in the teeth modes, otherwise null.
+  TZYLTeeth* ActiveTeeth() const { return FActiveTeeth; }
+  bool IsFillMode() const { return FMode == scmShapeFill || FMode == scmTeethFill; }
+  // The outline the last calculation produced.
+  TZYLPointList* Outline() const { return FPointList; }
+  bool OutlineStale() const { return FOutlineStale; }
+  // The cached rendering of the fill (null in the fast modes and before the first render).
+  vcl::TBitmap* FillBitmap() const { return FFillBitmap; }
+
+  // The change handler of the owned objects: recomputes the outline (not for a caption
+  // change), drops the cached fill and repaints.
+  void GetChange(vcl::TObject* Sender) override;
+  // Frees the cached fill; the fill modes get a new, empty one.
+  void GetShapeChange();
+  // The fill's palette in the fill modes, else 0.
+  virtual win::HPALETTE GetPalette();
+  // Paints the whole control onto Canvas (the control's own canvas, or a bitmap's).
+  void PaintToCanvas(vcl::TCanvas* Canvas);
+  // Paints the control into a bitmap of its size and saves it as a bitmap file.
+  void SaveToFile(const std::string& FileName);
+
+  // Published pass-throughs.
+  TZYLAboutVar About() const { return {}; }
+  void SetAbout(const TZYLAboutVar&) {}
+  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
+  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
+  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
+  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
+
+ protected:
+  // Draws the caption text into Rect less the bevel (every side) and the shadow (right and
+  // bottom).
+  virtual void DrawCaption(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
+  // The area a fill is rendered for: the client rectangle.
+  virtual vcl::TRect GetGradientRect();
+  // The caption object's text.
+  virtual std::string GetLabelText();
+
+  void Paint() override;
+  void BoundsChange(TZYLBoundsChangeStates State) override;
+  void GetIMLChange(vcl::TObject* Sender) override;
+
+  // Renders the fill into the fill bitmap, for GetGradientRect.
+  void OffscreenPaint();
+  // Rect shrunk on the teeth side by the teeth (in scmTeethFill only).
+  vcl::TRect TeethShrunk(const vcl::TRect& Rect) const;
+  // Fills Rect of Canvas with the control's colour.
+  void FillBack(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
+  // Whether painting is suppressed (loading or reading).
+  bool PaintSuppressed() const;
+  void UpdateActiveTeeth();
+  void FreeFillBitmap();
+
+  TZYLSimpleBevel* FBevel = nullptr;
+  vcl::TBrush* FBrush = nullptr;
+  vcl::TColor FBrushBackColor = vcl::clBtnFace;
+  TZYLCaption* FCaption = nullptr;
+  bool FCaptionClip = false;
+  TZYLPointList* FPointList = nullptr;
+  TZYLPercent FRoundPercent = 33;
+  TZYLShadow* FShadow = nullptr;
+  TZYLShapeType FShape = stRectangle;
+  bool FSquare = false;
+  TZYLTeeth* FTeeth = nullptr;
+  TZYLTeeth* FActiveTeeth = nullptr;
+  TZYLShapeControlMode FMode = scmShapeFast;
+  bool FOutlineStale = true;
+  TZYLShapeFill* FShapeFill = nullptr;
+  vcl::TBitmap* FFillBitmap = nullptr;
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLBaseShapeInit();
+void ZYLBaseShapeDone();
+
+}  // namespace zyl

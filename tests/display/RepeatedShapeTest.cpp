@@ -1,0 +1,368 @@
+// The repeated shape: its grid (cells per count or of a fixed size, with gaps), the cell the
+// fill is rendered for, opaque copying and transparent tiling of the cell, limits of the
+// settings, repaints, streams; and the example form of the shape controls.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "display/ZYLRepeatedShape.h"
+#include "display/ZYLShapeControl.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/TestKit.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+using vcl::TColor;
+using vcl::TRect;
+
+class TCountingRepeated : public TZYLRepeatedShape {
+  ZYL_CLASS(TCountingRepeated, TZYLRepeatedShape)
+  explicit TCountingRepeated(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  int Paints = 0;
+
+ protected:
+  void Paint() override {
+    ++Paints;
+    inherited::Paint();
+  }
+};
+ZYL_CLASS_IMPL(TCountingRepeated) {}
+
+class RepeatedShapeTest : public ::testing::Test {
+ protected:
+  RepeatedShapeTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
+  ~RepeatedShapeTest() override { vcl::ResetControlsGlobals(); }
+  static void Idle() { win::testkit::RunUntilIdle(); }
+
+  static std::unique_ptr<vcl::TForm> MakeForm(TColor c = vcl::clLime, int w = 240, int h = 160) {
+    auto form = std::make_unique<vcl::TForm>(nullptr);
+    form->SetBorderStyle(vcl::bsNone);
+    form->SetBounds(0, 0, w, h);
+    form->SetColor(c);
+    return form;
+  }
+  // A plain red rectangle shape at (0, 0) on a lime form, painted and captured.
+  TZYLRepeatedShape* Place(vcl::TForm* form, int w, int h) {
+    auto* s = new TZYLRepeatedShape(form);
+    s->SetBounds(0, 0, w, h);
+    s->Bevel()->SetWidth(0);
+    s->Shadow()->SetStyle(hssNone);
+    s->Brush()->SetColor(vcl::clRed);
+    s->SetColor(vcl::clWhite);
+    s->SetParent(form);
+    return s;
+  }
+  static win::testkit::TCapture Show(vcl::TForm* form) {
+    form->Show();
+    Idle();
+    return win::testkit::CaptureWindow(form->Handle(), false);
+  }
+  static TColor At(const win::testkit::TCapture& c, int x, int y) {
+    return static_cast<TColor>(c.Color(x, y));
+  }
+
+ private:
+  win::testkit::TSession session_;
+};
+
+TEST_F(RepeatedShapeTest, Defaults) {
+  TZYLRepeatedShape s(nullptr);
+  EXPECT_EQ(s.Mode(), scmShapeFill);
+  EXPECT_TRUE(s.IsFillMode());
+  EXPECT_EQ(s.ShapeWidth(), 0);
+  EXPECT_EQ(s.ShapeHeight(), 0);
+  EXPECT_EQ(s.HorOffset(), 0);
+  EXPECT_EQ(s.VerOffset(), 0);
+  EXPECT_EQ(s.HorCount(), 5);
+  EXPECT_EQ(s.VerCount(), 5);
+  EXPECT_TRUE(s.SetPerCount());
+  EXPECT_EQ(s.GetPalette(), s.ShapeFill()->GetPalette());
+  EXPECT_FALSE(vcl::IsPublishedProp(&s, "Mode"));
+  EXPECT_FALSE(vcl::IsPublishedProp(&s, "Teeth"));
+}
+
+TEST_F(RepeatedShapeTest, IndexedSettersAndLimits) {
+  TZYLRepeatedShape s(nullptr);
+  for (int i = 0; i < 6; ++i) s.SetInteger(i, 7 + i);
+  EXPECT_EQ((std::vector<int>{s.ShapeWidth(), s.ShapeHeight(), s.HorOffset(), s.VerOffset(),
+                              s.HorCount(), s.VerCount()}),
+            (std::vector<int>{7, 8, 9, 10, 11, 12}));
+  // Counts divide the control: never below one; sizes and gaps never negative.
+  s.SetInteger(4, 0);
+  EXPECT_EQ(s.HorCount(), 1);
+  s.SetInteger(5, -3);
+  EXPECT_EQ(s.VerCount(), 1);
+  s.SetInteger(0, -5);
+  EXPECT_EQ(s.ShapeWidth(), 0);
+  s.SetInteger(2, -1);
+  EXPECT_EQ(s.HorOffset(), 0);
+  s.SetInteger(1, 1 << 30);
+  EXPECT_EQ(s.ShapeHeight(), TZYLRepeatedShape::MaxExtent);
+  s.SetInteger(9, 4);  // unknown index: nothing
+  EXPECT_EQ(s.GetInteger(9), 0);
+}
+
+TEST_F(RepeatedShapeTest, CellsPerCount) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 100, 50);
+  Show(form.get());
+  EXPECT_EQ(s->ShapeWidth(), 20);
+  EXPECT_EQ(s->ShapeHeight(), 10);
+  auto g = s->PaintGrid();
+  EXPECT_EQ(g.CellWidth, 20);
+  EXPECT_EQ(g.Columns, 5);
+  EXPECT_EQ(g.Rows, 5);
+
+  // Width 103 with gaps of 2: both the paint (Trunc) and the fill (Round) take 19.
+  s->SetBounds(0, 0, 103, 50);
+  s->SetInteger(2, 2);
+  Idle();
+  EXPECT_EQ(s->PaintGrid().CellWidth, 19);
+  ASSERT_NE(s->FillBitmap(), nullptr);
+  EXPECT_EQ(s->FillBitmap()->Width(), 19);
+
+  // Width 104, no gaps: cells of Trunc(20.8) = 20 and a fill of Round(20.8) = 21.
+  s->SetInteger(2, 0);
+  s->SetBounds(0, 0, 104, 50);
+  Idle();
+  EXPECT_EQ(s->PaintGrid().CellWidth, 20);
+  EXPECT_EQ(s->ShapeWidth(), 20);
+  ASSERT_NE(s->FillBitmap(), nullptr);
+  EXPECT_EQ(s->FillBitmap()->Width(), 21);
+}
+
+TEST_F(RepeatedShapeTest, OpaqueGridKeepsTheGapsInTheBackground) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 104, 50);
+  s->SetTransparent(false);
+  s->SetInteger(2, 2);  // HorOffset
+  s->SetInteger(3, 1);  // VerOffset
+  auto cap = Show(form.get());
+  // Cells of Trunc((104 - 8) / 5) = 19 x Trunc((50 - 4) / 5) = 9, every 21 x 10 pixels.
+  ASSERT_EQ(s->PaintGrid().CellWidth, 19);
+  ASSERT_EQ(s->PaintGrid().CellHeight, 9);
+  for (int col = 0; col < 5; ++col) {
+    const int x = col * 21;
+    EXPECT_EQ(At(cap, x, 0), vcl::clRed) << col;
+    EXPECT_EQ(At(cap, x + 18, 8), vcl::clRed) << col;
+    EXPECT_EQ(At(cap, x + 19, 4), vcl::clWhite) << col;  // the gap
+    if (col < 4) {
+      EXPECT_EQ(At(cap, x + 20, 4), vcl::clWhite) << col;
+    }
+  }
+  EXPECT_EQ(At(cap, 10, 9), vcl::clWhite);  // the row gap
+  EXPECT_EQ(At(cap, 10, 10), vcl::clRed);   // the second row
+  EXPECT_EQ(At(cap, 10, 49), vcl::clWhite);  // below the fifth row (ends at 49)
+  EXPECT_EQ(At(cap, 103, 10), vcl::clWhite);  // beyond the fifth column (ends at 103)
+  EXPECT_EQ(At(cap, 110, 10), vcl::clLime);   // the form beside the control
+  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_opaque");
+}
+
+TEST_F(RepeatedShapeTest, TransparentPerCountTilesOnlyTheGrid) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 104, 50);
+  auto cap = Show(form.get());
+  // Five 20-pixel cells cover 100 pixels; the last 4 show the form.
+  EXPECT_EQ(At(cap, 0, 0), vcl::clRed);
+  EXPECT_EQ(At(cap, 99, 49), vcl::clRed);
+  EXPECT_EQ(At(cap, 101, 20), vcl::clLime);
+  // An ellipse lets the form show at each cell's corners.
+  s->SetShape(stEllipse);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 20, 0), vcl::clLime);
+  EXPECT_EQ(At(cap, 30, 5), vcl::clRed);
+  EXPECT_EQ(At(cap, 50, 25), vcl::clRed);
+  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_transparent");
+}
+
+TEST_F(RepeatedShapeTest, FixedCellSize) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 100, 40);
+  s->SetSetPerCount(false);
+  s->SetInteger(0, 30);
+  s->SetInteger(1, 15);
+  s->SetInteger(2, 5);
+  s->SetTransparent(false);
+  auto g = s->PaintGrid();
+  EXPECT_EQ(g.Columns, 4);  // 100 div 30, one more when opaque
+  EXPECT_EQ(g.Rows, 3);
+  auto cap = Show(form.get());
+  EXPECT_EQ(s->ShapeWidth(), 30);  // a fixed size is kept
+  EXPECT_EQ(At(cap, 0, 0), vcl::clRed);
+  EXPECT_EQ(At(cap, 31, 5), vcl::clWhite);  // gap 30..34
+  EXPECT_EQ(At(cap, 35, 5), vcl::clRed);    // second column at 35
+  EXPECT_EQ(At(cap, 70, 5), vcl::clRed);    // third column at 70, cut at the edge
+  EXPECT_EQ(At(cap, 99, 5), vcl::clRed);
+  EXPECT_EQ(At(cap, 5, 15), vcl::clRed);    // rows every 15 (no vertical gap)
+  // Transparent: tiled over the whole control with the gaps see-through.
+  s->SetTransparent(true);
+  EXPECT_EQ(s->PaintGrid().Columns, 3);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 31, 5), vcl::clLime);
+  EXPECT_EQ(At(cap, 35, 5), vcl::clRed);
+  EXPECT_EQ(At(cap, 99, 35), vcl::clRed);
+  // Small cells (3 x 2 every 4 x 3) keep their period over the whole control.
+  s->SetBounds(0, 0, 230, 150);
+  s->SetInteger(0, 3);
+  s->SetInteger(1, 2);
+  s->SetInteger(2, 1);
+  s->SetInteger(3, 1);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 4 * 50, 3 * 40), vcl::clRed);
+  EXPECT_EQ(At(cap, 4 * 50 + 2, 3 * 40 + 1), vcl::clRed);
+  EXPECT_EQ(At(cap, 4 * 50 + 3, 3 * 40), vcl::clLime);
+  EXPECT_EQ(At(cap, 4 * 50, 3 * 40 + 2), vcl::clLime);
+  EXPECT_EQ(At(cap, 228, 147), vcl::clRed);
+  // No cell size: nothing to repeat, and no failure.
+  s->SetInteger(0, 0);
+  EXPECT_EQ(s->PaintGrid().Columns, 0);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 5, 5), vcl::clLime);
+  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_fixed");
+}
+
+TEST_F(RepeatedShapeTest, BitmapFillIsRenderedOncePerCell) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 100, 40);
+  s->SetTransparent(false);
+  s->SetInteger(4, 2);
+  s->SetInteger(5, 1);
+  // A picture half blue, half yellow, stretched over one 50 x 40 cell.
+  auto pic = std::make_unique<vcl::TBitmap>();
+  pic->SetSize(2, 1);
+  pic->Canvas()->SetPixels(0, 0, vcl::clBlue);
+  pic->Canvas()->SetPixels(1, 0, vcl::clYellow);
+  s->ShapeFill()->SetBitmap(pic.get());
+  s->ShapeFill()->SetTileMode(tmStretch);
+  s->ShapeFill()->SetFillStyle(sfBitmap);
+  auto cap = Show(form.get());
+  EXPECT_EQ(At(cap, 10, 20), vcl::clBlue);
+  EXPECT_EQ(At(cap, 40, 20), vcl::clYellow);
+  EXPECT_EQ(At(cap, 60, 20), vcl::clBlue);  // the second cell starts the picture again
+  EXPECT_EQ(At(cap, 90, 20), vcl::clYellow);
+  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_bitmap");
+}
+
+TEST_F(RepeatedShapeTest, HugeSettingsStayBounded) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 60, 40);
+  s->SetSetPerCount(false);
+  s->SetInteger(0, 1 << 30);
+  s->SetInteger(1, 1 << 30);
+  s->SetInteger(2, 1 << 30);
+  s->ShapeFill()->SetFillStyle(sfGradient);
+  auto cap = Show(form.get());
+  ASSERT_NE(s->FillBitmap(), nullptr);
+  EXPECT_LE(s->FillBitmap()->Width(), 60);  // no larger than the control shows
+  EXPECT_NE(At(cap, 5, 5), vcl::clLime);   // one giant cell covers the control
+  s->SetSetPerCount(true);
+  s->SetInteger(4, 1 << 30);  // far more columns than pixels
+  EXPECT_NO_THROW(Show(form.get()));
+}
+
+TEST_F(RepeatedShapeTest, EachSettingChangeRepaintsOnce) {
+  auto form = MakeForm();
+  auto* s = new TCountingRepeated(form.get());
+  s->SetBounds(0, 0, 80, 60);
+  s->SetParent(form.get());
+  Show(form.get());
+  for (int i = 0; i < 6; ++i) {
+    const int before = s->Paints;
+    s->SetInteger(i, s->GetInteger(i) + 1);
+    Idle();
+    EXPECT_EQ(s->Paints, before + 1) << i;
+    s->SetInteger(i, s->GetInteger(i));  // unchanged
+    Idle();
+    EXPECT_EQ(s->Paints, before + 1) << i;
+  }
+  const int before = s->Paints;
+  s->SetSetPerCount(false);
+  Idle();
+  EXPECT_EQ(s->Paints, before + 1);
+}
+
+TEST_F(RepeatedShapeTest, FormStreamRoundTrip) {
+  ZYLRepeatedShapeInit();
+  TZYLRepeatedShape s(nullptr);
+  s.SetName("Rep1");
+  s.SetInteger(4, 3);
+  s.SetInteger(3, 4);
+  s.SetSetPerCount(false);
+  s.SetInteger(0, 12);
+  s.SetShape(stOctagon);
+  const std::string bytes = vcl::WriteComponentToBytes(&s);
+  const std::string text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* present : {"HorCount = 3", "VerOffset = 4", "SetPerCount = False",
+                              "ShapeWidth = 12", "Shape = stOctagon"})
+    EXPECT_NE(text.find(present), std::string::npos) << present << "\n" << text;
+  for (const char* absent : {"VerCount", "HorOffset", "ShapeHeight", "Mode"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
+  TZYLRepeatedShape r(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &r);
+  EXPECT_EQ(vcl::WriteComponentToBytes(&r), bytes);
+  EXPECT_EQ(r.Mode(), scmShapeFill);
+  // Out-of-range values in a stream are limited as the setters do.
+  const std::string bad = vcl::ObjectTextToBinaryString(
+      "object Rep2: TZYLRepeatedShape\n  HorCount = 0\n  ShapeWidth = -9\nend\n");
+  TZYLRepeatedShape r2(nullptr);
+  vcl::ReadComponentFromBytes(bad, &r2);
+  EXPECT_EQ(r2.HorCount(), 1);
+  EXPECT_EQ(r2.ShapeWidth(), 0);
+  ZYLRepeatedShapeDone();
+}
+
+// ---- The example form ----
+
+TEST_F(RepeatedShapeTest, ExampleFormCreatesEveryComponentAndPaints) {
+  ZYLBaseShapeInit();
+  ZYLShapeControlInit();
+  ZYLRepeatedShapeInit();
+  std::ifstream in(testsupport::SourceDir() + "/examples/shapes.txt", std::ios::binary);
+  ASSERT_TRUE(in) << "examples/shapes.txt";
+  std::stringstream ss;
+  ss << in.rdbuf();
+  const std::string text = ss.str();
+  int declared = 0;
+  for (size_t at = text.find("object "); at != std::string::npos; at = text.find("object ", at + 1))
+    ++declared;
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  vcl::TStringStream stream(vcl::ObjectTextToBinaryString(text));
+  vcl::ReadForm(&stream, form.get());
+  EXPECT_EQ(form->ComponentCount(), declared - 1);  // every object but the form itself
+  int shapes = 0, repeated = 0;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    vcl::TComponent* c = form->Components(i);
+    if (dynamic_cast<TZYLRepeatedShape*>(c)) ++repeated;
+    else if (dynamic_cast<TZYLShapeControl*>(c)) ++shapes;
+  }
+  EXPECT_GE(shapes, 8);
+  EXPECT_GE(repeated, 2);
+  EXPECT_GE(form->Width(), 400);
+  EXPECT_LE(form->Width(), 700);
+  form->Show();
+  EXPECT_NO_THROW(Idle());
+  auto cap = win::testkit::CaptureWindow(form->Handle(), false);
+  if (const char* out = std::getenv("ZYL_SHAPES_PNG")) win::testkit::WritePng(cap, out);
+  form.reset();
+  ZYLRepeatedShapeDone();
+  ZYLShapeControlDone();
+  ZYLBaseShapeDone();
+}
+
+}  // namespace
+}  // namespace zyl
