@@ -2,17 +2,29 @@
 // Initialize and Finalize hand it to the host's package loader, which runs each unit's
 // initialization once, in table order, and finalizes in reverse order. GetPackageInfoTable
 // lets a host look at the table.
+#include <iterator>
 #include <vector>
 
+#include "display/ZYLBaseShape.h"
+#include "display/ZYLRepeatedShape.h"
+#include "display/ZYLShapeControl.h"
 #include "foundation/ZYLPackage.h"
 
 namespace {
 
+// The display controls' units, after the foundation's.
+const vcl::TUnitEntry displayUnits[] = {
+    {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
+    {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
+    {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
+};
+
 const vcl::TPackageUnitTable& PackageTable() {
   static const std::vector<vcl::TUnitEntry> units = [] {
     std::vector<vcl::TUnitEntry> all;
-    for (const vcl::TPackageUnitTable* part : {&zyl::ZYLPackageUnitTable()})
-      all.insert(all.end(), part->Units, part->Units + part->UnitCount);
+    const vcl::TPackageUnitTable& foundation = zyl::ZYLPackageUnitTable();
+    all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
+    all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
     return all;
   }();
   static const vcl::TPackageUnitTable table{static_cast<int>(units.size()), units.data()};

@@ -56,6 +56,8 @@ TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
   EXPECT_NE(cont->StringList(), nullptr);
   EXPECT_NE(cont->WaveList(), nullptr);
   EXPECT_TRUE(zyl::ZYLTimerPoolExists());
+  // Units that declare components make them known to the form reader.
+  EXPECT_NE(vcl::GetClass("TZYLShapeControl"), nullptr);
 
   // A second load is counted but runs nothing again.
   win::HMODULE second = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
@@ -74,6 +76,7 @@ TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
   EXPECT_EQ(zyl::ZYLContainer(), nullptr);
   EXPECT_FALSE(zyl::ZYLTimerPoolExists());
   EXPECT_FALSE(zyl::XPThemesAvailable);
+  EXPECT_EQ(vcl::GetClass("TZYLShapeControl"), nullptr);
 }
 
 TEST_F(LibraryPackage, ReloadingStartsTheUnitsAfresh) {
