@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "display/ZYLBaseShape.h"
+#include "display/ZYLDrawEdge.h"
+#include "display/ZYLFill.h"
 #include "display/ZYLRepeatedShape.h"
+#include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
 #include "foundation/ZYLPackage.h"
 
@@ -17,6 +20,9 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
+    {"ZYLFill", &zyl::ZYLFillInit, &zyl::ZYLFillDone},
+    {"ZYLShadowFill", &zyl::ZYLShadowFillInit, &zyl::ZYLShadowFillDone},
+    {"ZYLDrawEdge", &zyl::ZYLDrawEdgeInit, &zyl::ZYLDrawEdgeDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

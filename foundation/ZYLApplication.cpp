@@ -133,6 +133,14 @@ vcl::TBitmap* TZYLApplication::GetBrushBitmap(vcl::TColor Color) {
   return FBrushBitmap.get();
 }
 
+vcl::TBitmap* TZYLApplication::GetBitmap() {
+  if (!FBitmap) {
+    FBitmap = std::make_unique<vcl::TBitmap>();
+    FBitmap->Assign(GetBrushBitmap(0));
+  }
+  return FBitmap.get();
+}
+
 void TZYLApplication::SetCheckBitmap(vcl::TBitmap* Value) {
   if (!Value || Value->Empty()) {
     FCheckBitmap = BuiltInCheckBitmap();

@@ -72,6 +72,9 @@ class TZYLApplication : public vcl::TObject {
   // An owned 8 x 8 checkerboard of Color and white, rebuilt only when Color changes.
   vcl::TBitmap* GetBrushBitmap(vcl::TColor Color);
   int BrushBitmapBuilds() const { return FBrushBuilds; }
+  // The black checker: an owned copy of GetBrushBitmap(0), made on first use and kept whatever
+  // GetBrushBitmap is later asked for.
+  vcl::TBitmap* GetBitmap();
   // The check-box bitmap: the built-in one, or a copy of what SetCheckBitmap received (nil
   // restores the built-in one).
   vcl::TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
@@ -116,6 +119,7 @@ class TZYLApplication : public vcl::TObject {
   bool FUseXPThemes = true;
   TZYLEditModes FEditMode;
   std::unique_ptr<vcl::TBitmap> FBrushBitmap;
+  std::unique_ptr<vcl::TBitmap> FBitmap;  // GetBitmap's black checker
   vcl::TColor FBrushColor = 0;
   int FBrushBuilds = 0;
   std::unique_ptr<vcl::TBitmap> FCheckBitmap;

@@ -147,13 +147,7 @@ void TZYLCaret::MakeBitmapCaret(int& W, int& H) {
   auto src = std::make_unique<vcl::TBitmap>();
   if (!FBitmap->Empty()) {
     src->Assign(FBitmap.get());
-  } else if (FImageList && FImageList->IsValidItem(FListIndex, FImageIndex)) {
-    const int iw = FImageList->Dimensions(FListIndex, false);
-    const int ih = FImageList->Dimensions(FListIndex, true);
-    if (iw <= 0 || ih <= 0) return;
-    src->SetSize(iw, ih);
-    FImageList->DrawExt(src->Canvas(), win::TRect{0, 0, iw, ih}, 0, FListIndex, FImageIndex);
-  } else {
+  } else if (!FImageList || !FImageList->GetBitmapItem(FListIndex, FImageIndex, src.get())) {
     return;
   }
   const int sw = src->Width(), sh = src->Height();

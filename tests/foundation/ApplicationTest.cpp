@@ -50,6 +50,14 @@ TEST(Application, BrushBitmapIsACachedCheckerboard) {
   EXPECT_EQ(app.BrushBitmapBuilds(), 2);
   EXPECT_EQ(g->Canvas()->Pixels(0, 0), vcl::clGreen);
   EXPECT_EQ(g->Canvas()->Pixels(1, 0), vcl::clWhite);
+  // The black checker is the application's own copy: later brush colours leave it alone.
+  vcl::TBitmap* black = app.GetBitmap();
+  ASSERT_NE(black, nullptr);
+  EXPECT_NE(black, app.GetBrushBitmap(vcl::clBlue));
+  EXPECT_EQ(app.GetBitmap(), black);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      ASSERT_EQ(black->Canvas()->Pixels(x, y), (x + y) % 2 ? vcl::clWhite : vcl::clBlack);
 }
 
 TEST(Application, SwitchesCheckBitmapAndFrequency) {

@@ -1,0 +1,138 @@
+#include "display/ZYLFill.h"
+
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGraph.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+namespace zyl {
+
+using vcl::TRect;
+
+ZYL_CLASS_IMPL(TZYLFill) {
+  b.Prop("About", &TZYLFill::About, &TZYLFill::SetAbout)
+      .Stored(false)
+      .Prop("Align", &TZYLFill::Align, &TZYLFill::SetAlign)
+      .Default(vcl::alNone)
+      .Prop("Caption", &TZYLFill::Caption, &TZYLFill::SetCaption)
+      .Prop("Color", &TZYLFill::Color, &TZYLFill::SetColor, vcl::ColorTypeInfo())
+      .Default(vcl::clWindow)
+      .Stored(&TZYLFill::IsColorStored)
+      .Prop("DragCursor", &TZYLFill::DragCursor, &TZYLFill::SetDragCursor, vcl::CursorTypeInfo())
+      .Default(vcl::crDrag)
+      .Prop("DragMode", &TZYLFill::DragMode, &TZYLFill::SetDragMode)
+      .Default(vcl::dmManual)
+      .Prop("Enabled", &TZYLFill::Enabled, &TZYLFill::SetEnabled)
+      .Default(true)
+      .Prop("FillObject", &TZYLFill::FillObject, &TZYLFill::SetFillObject)
+      .Prop("ParentColor", &TZYLFill::ParentColor, &TZYLFill::SetParentColor)
+      .Default(true)
+      .Prop("ParentShowHint", &TZYLFill::ParentShowHint, &TZYLFill::SetParentShowHint)
+      .Default(true)
+      .Prop("PopupMenu", &TZYLFill::PopupMenu, &TZYLFill::SetPopupMenu)
+      .Prop("ShowHint", &TZYLFill::ShowHint, &TZYLFill::SetShowHint)
+      .Stored(&TZYLFill::IsShowHintStored)
+      // Transparency follows the fill and is never written.
+      .Prop("Transparent", &TZYLFill::Transparent, &TZYLFill::SetTransparent)
+      .Stored(false)
+      .Prop("Visible", &TZYLFill::Visible, &TZYLFill::SetVisible)
+      .Default(true)
+      .Prop("OnClick", &TZYLFill::GetOnClick, &TZYLFill::SetOnClick)
+      .Prop("OnDblClick", &TZYLFill::GetOnDblClick, &TZYLFill::SetOnDblClick)
+      .Prop("OnDragDrop", &TZYLFill::GetOnDragDrop, &TZYLFill::SetOnDragDrop)
+      .Prop("OnDragOver", &TZYLFill::GetOnDragOver, &TZYLFill::SetOnDragOver)
+      .Prop("OnEndDrag", &TZYLFill::GetOnEndDrag, &TZYLFill::SetOnEndDrag)
+      .Prop("OnMouseDown", &TZYLFill::GetOnMouseDown, &TZYLFill::SetOnMouseDown)
+      .Prop("OnMouseMove", &TZYLFill::GetOnMouseMove, &TZYLFill::SetOnMouseMove)
+      .Prop("OnMouseUp", &TZYLFill::GetOnMouseUp, &TZYLFill::SetOnMouseUp)
+      .Prop("OnStartDrag", &TZYLFill::GetOnStartDrag, &TZYLFill::SetOnStartDrag);
+}
+
+TZYLFill::TZYLFill(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FCaption = new TZYLCaption();
+  FCaption->SetOnChange(vcl::TNotifyEvent(this, &TZYLFill::GetChange));
+  FFillObject = new TZYLFillObject();
+  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLFill::GetChange));
+  // The new fill (sfNone) leaves everything visible: the control starts transparent.
+  if (FFillObject->GetTransparent() != Transparent()) SetTransparent(FFillObject->GetTransparent());
+}
+
+TZYLFill::~TZYLFill() {
+  FCaption->SetOnChange(nullptr);
+  FFillObject->SetOnChange(nullptr);
+  delete FCaption;
+  FCaption = nullptr;
+  delete FFillObject;
+  FFillObject = nullptr;
+}
+
+void TZYLFill::SetCaption(TZYLCaption* Value) {
+  if (Value) FCaption->Assign(Value);
+}
+
+void TZYLFill::SetFillObject(TZYLFillObject* Value) {
+  if (Value) FFillObject->Assign(Value);
+}
+
+bool TZYLFill::GetEmpty() {
+  return FFillObject->GetEmpty() && BevelExt() == 0 && FCaption->Caption().empty();
+}
+
+void TZYLFill::GetChange(vcl::TObject* Sender) {
+  if (Sender && Sender == FFillObject) {
+    const bool t = FFillObject->GetTransparent();
+    if (t != Transparent()) {
+      // The transparency message repaints the control; a second paint is not needed.
+      SetTransparent(t);
+      return;
+    }
+  }
+  InvalidateControl();
+}
+
+win::HPALETTE TZYLFill::GetPalette() {
+  return Transparent() ? nullptr : FFillObject->GetPalette();
+}
+
+void TZYLFill::GetIMLChange(vcl::TObject* Sender) {
+  if (FFillObject) {
+    vcl::TBitmap item;
+    const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
+    // The list bitmap changes quietly: the inherited step below repaints once.
+    FFillObject->BeginUpdate();
+    FFillObject->SetListBitmap(found ? &item : nullptr);
+    FFillObject->EndUpdate(false);
+  }
+  inherited::GetIMLChange(Sender);
+}
+
+void TZYLFill::Paint() {
+  if (ComponentState().contains(vcl::csLoading)) return;
+  if (GetEmpty()) {
+    inherited::Paint();
+    return;
+  }
+  vcl::TCanvas* c = Canvas();
+  try {
+    const TRect r = FBevel->PaintBevel(c, ClientRect(), Transparent());
+    const int32_t offset = ZYLPackOffset(Left(), Top());
+    FFillObject->ClipFill(c, r, Color(), offset);
+    if (!FCaption->Caption().empty()) {
+      TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dtClip};
+      FCaption->DrawCaption(c, FCaption->Caption(), r, styles, c->Brush()->Color(), offset);
+    }
+  } catch (const vcl::Exception&) {
+    // A fill or caption that cannot be drawn leaves the control as far as it got.
+  }
+}
+
+void ZYLFillInit() { vcl::RegisterClasses({TZYLFill::StaticClass()}); }
+void ZYLFillDone() { vcl::UnRegisterClasses({TZYLFill::StaticClass()}); }
+
+}  // namespace zyl

@@ -1,0 +1,62 @@
+// TZYLFill: a graphic control that covers its area with a fill object (brush, pattern,
+// bitmap, image-list bitmap or gradient) inside its bevel and writes a caption over it. The
+// control is transparent exactly when its fill leaves background visible.
+#pragma once
+
+#include <string>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLControl.h"
+
+namespace zyl {
+
+class TZYLCaption;
+class TZYLFillObject;
+
+class TZYLFill : public TZYLGraphicControl {
+  ZYL_CLASS(TZYLFill, TZYLGraphicControl)
+  explicit TZYLFill(vcl::TComponent* AOwner);
+  ~TZYLFill() override;
+
+  // The owned caption and fill; the setters assign into them.
+  TZYLCaption* Caption() const { return FCaption; }
+  void SetCaption(TZYLCaption* Value);
+  TZYLFillObject* FillObject() const { return FFillObject; }
+  void SetFillObject(TZYLFillObject* Value);
+
+  // Empty: no fill, no bevel and no caption text.
+  bool GetEmpty() override;
+  // A change of the fill makes the control as transparent as the fill; then repaints.
+  void GetChange(vcl::TObject* Sender) override;
+  // The fill's palette when the control is opaque.
+  virtual win::HPALETTE GetPalette();
+
+  TZYLAboutVar About() const { return {}; }
+  void SetAbout(const TZYLAboutVar&) {}
+
+  // Accessors of the inherited drag events for the type information.
+  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
+  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
+  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
+  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
+
+ protected:
+  void Paint() override;
+  // Copies the image-list item at ListIndex / ImageIndex into the fill's list bitmap (clears
+  // it when there is none), then repaints.
+  void GetIMLChange(vcl::TObject* Sender) override;
+
+ private:
+  TZYLCaption* FCaption = nullptr;
+  TZYLFillObject* FFillObject = nullptr;
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLFillInit();
+void ZYLFillDone();
+
+}  // namespace zyl

@@ -1,0 +1,278 @@
+// The fill control: transparency that follows the fill, what it paints (bevel, fill lined up
+// with the parent, clipped caption), the image-list bitmap, repaints and streaming.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "display/ZYLFill.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGradient.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/FillTestHost.h"
+
+namespace zyl {
+namespace {
+
+using filltest::At;
+using filltest::TPicturePanel;
+using vcl::TRect;
+
+class TCountingFill : public TZYLFill {
+  ZYL_CLASS(TCountingFill, TZYLFill)
+  explicit TCountingFill(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  int Paints = 0;
+
+ protected:
+  void Paint() override {
+    ++Paints;
+    inherited::Paint();
+  }
+};
+ZYL_CLASS_IMPL(TCountingFill) {}
+
+class FillTest : public ::testing::Test {
+ protected:
+  filltest::THostSession host_;
+  static void Idle() { filltest::THostSession::Idle(); }
+  static win::testkit::TCapture Capture(TPicturePanel* p) {
+    return filltest::THostSession::Capture(p);
+  }
+  // Pixels of the panel's area R that differ from Expected(x, y).
+  template <class F>
+  static int Mismatches(const win::testkit::TCapture& cap, const TRect& R, F Expected) {
+    int n = 0;
+    for (int y = R.Top; y < R.Bottom; ++y)
+      for (int x = R.Left; x < R.Right; ++x)
+        if (At(cap, x, y) != filltest::RGBOf(Expected(x, y))) ++n;
+    return n;
+  }
+};
+
+TEST_F(FillTest, EmptinessAndTransparencyFollowTheParts) {
+  TZYLFill f(nullptr);
+  EXPECT_EQ(f.FillObject()->Style(), sfNone);
+  EXPECT_EQ(f.Color(), vcl::clWindow);
+  EXPECT_TRUE(f.Transparent());
+  EXPECT_TRUE(f.GetEmpty());
+  f.Caption()->SetCaption("x");
+  EXPECT_FALSE(f.GetEmpty());
+  f.Caption()->SetCaption("");
+  f.Bevel()->SetBorderWidth(1);
+  EXPECT_FALSE(f.GetEmpty());
+  f.Bevel()->SetBorderWidth(0);
+  f.FillObject()->SetFillStyle(sfBitmap);  // no picture: still empty
+  EXPECT_TRUE(f.GetEmpty());
+
+  f.FillObject()->SetFillStyle(sfBrush);  // the fill's own brush is solid
+  EXPECT_FALSE(f.Transparent());
+  EXPECT_TRUE(f.ControlStyle().contains(vcl::csOpaque));
+  f.FillObject()->Brush()->SetStyle(vcl::bsHorizontal);  // hatched, the back filled
+  EXPECT_FALSE(f.Transparent());
+  f.FillObject()->SetOptions({});  // hatched over the parent
+  EXPECT_TRUE(f.Transparent());
+  EXPECT_FALSE(f.ControlStyle().contains(vcl::csOpaque));
+  TZYLFillObject gradient;
+  gradient.SetFillStyle(sfGradient);
+  gradient.Gradient()->SetPaletteRealize(true);
+  f.SetFillObject(&gradient);
+  EXPECT_FALSE(f.Transparent());
+  EXPECT_NE(f.GetPalette(), nullptr);  // the fill's palette while opaque
+  EXPECT_EQ(f.GetPalette(), f.FillObject()->GetPalette());
+  f.Bevel()->SetBevelStyleOuter(bvRaised);  // other parts leave transparency alone
+  EXPECT_FALSE(f.Transparent());
+  f.FillObject()->SetFillStyle(sfNone);
+  EXPECT_TRUE(f.Transparent());
+  EXPECT_EQ(f.GetPalette(), nullptr);
+}
+
+TEST_F(FillTest, EmptyFillLeavesTheParentAlone) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* f = new TCountingFill(form.get());
+  f->SetBounds(30, 20, 50, 40);
+  f->SetParent(panel);
+  form->Show();
+  Idle();
+  ASSERT_GE(f->Paints, 1);
+  EXPECT_EQ(Mismatches(Capture(panel), TRect{0, 0, 160, 120},
+                       [&](int x, int y) { return panel->Back->Canvas()->Pixels(x, y); }),
+            0);
+}
+
+TEST_F(FillTest, FillInsideTheBevelAndACaptionClippedToIt) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* f = new TZYLFill(form.get());
+  f->SetBounds(20, 10, 80, 50);
+  f->FillObject()->SetFillStyle(sfBrush);
+  f->FillObject()->Brush()->SetColor(vcl::clRed);
+  f->Bevel()->SetBevelStyleOuter(bvRaised);
+  f->Bevel()->SetBevelWidthOuter(2);
+  f->SetParent(panel);
+  form->Show();
+  Idle();
+  // The reference: the same bevel over the parent's picture, red inside it.
+  vcl::TBitmap ref;
+  ref.SetSize(80, 50);
+  ref.Canvas()->CopyRect(TRect{0, 0, 80, 50}, panel->Back->Canvas(), TRect{20, 10, 100, 60});
+  TZYLBevel bevel;
+  bevel.Assign(f->Bevel());
+  ASSERT_EQ(bevel.PaintBevel(ref.Canvas(), TRect{0, 0, 80, 50}, false), (TRect{2, 2, 78, 48}));
+  ref.Canvas()->Brush()->SetColor(vcl::clRed);
+  ref.Canvas()->FillRect(TRect{2, 2, 78, 48});
+  auto fromRef = [&](int x, int y) { return ref.Canvas()->Pixels(x - 20, y - 10); };
+  EXPECT_EQ(Mismatches(Capture(panel), TRect{20, 10, 100, 60}, fromRef), 0);
+
+  // A caption too wide for the area: in its font's colour, never over the bevel.
+  f->Caption()->Font()->SetColor(vcl::clBlue);
+  f->Caption()->Font()->SetSize(16);
+  f->Caption()->SetCaption("WWWWWWWWWWWWWWWWWWWW");
+  Idle();
+  auto cap = Capture(panel);
+  const TRect inner{22, 12, 98, 58};
+  const int area = inner.Width() * inner.Height();
+  EXPECT_GT(area - Mismatches(cap, inner, [](int, int) { return vcl::clBlue; }), 50);
+  EXPECT_EQ(Mismatches(cap, TRect{20, 10, 100, 60}, fromRef),
+            Mismatches(cap, inner, fromRef));  // nothing over the bevel
+
+  // Disabled: the disabled look instead of the font colour.
+  f->SetEnabled(false);
+  f->Invalidate();
+  Idle();
+  cap = Capture(panel);
+  EXPECT_EQ(Mismatches(cap, inner, [](int, int) { return vcl::clBlue; }), area);
+  EXPECT_GT(Mismatches(cap, inner, [](int, int) { return vcl::clRed; }), 50);
+}
+
+TEST_F(FillTest, TiledBitmapLinesUpWithTheParent) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto tile = filltest::Pattern(13, 7);
+  const TRect bounds[] = {{10, 10, 40, 30}, {37, 22, 90, 61}};
+  for (const TRect& b : bounds) {
+    auto* f = new TZYLFill(form.get());
+    f->SetBounds(b.Left, b.Top, b.Width(), b.Height());
+    f->FillObject()->SetFillStyle(sfBitmap);
+    f->FillObject()->SetBitmap(tile.get());
+    f->SetParent(panel);
+  }
+  form->Show();
+  Idle();
+  auto cap = Capture(panel);
+  for (const TRect& b : bounds)
+    EXPECT_EQ(Mismatches(cap, b, [&](int x, int y) { return tile->Canvas()->Pixels(x % 13, y % 7); }), 0);
+}
+
+TEST_F(FillTest, ImageListItemBecomesTheListBitmap) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* list = new TZYLImageList(form.get());
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(0, 4);
+  item->SetInteger(1, 4);
+  auto red = filltest::Plain(4, 4, vcl::clRed), lime = filltest::Plain(4, 4, vcl::clLime);
+  item->Add(red.get(), nullptr);
+  item->Add(lime.get(), nullptr);
+  auto* f = new TCountingFill(form.get());
+  f->SetBounds(10, 10, 30, 30);
+  f->FillObject()->SetFillStyle(sfBitmapList);
+  f->SetParent(panel);
+  f->SetImageList(list);
+  ASSERT_FALSE(f->FillObject()->GetEmpty());
+  EXPECT_EQ(f->FillObject()->ListBitmap()->Width(), 4);
+  form->Show();
+  Idle();
+  EXPECT_EQ(At(Capture(panel), 20, 20), vcl::clRed);
+
+  // Another image: one repaint (opaque, so at once).
+  const int before = f->Paints;
+  f->SetIndex(0, 1);
+  Idle();
+  EXPECT_EQ(f->Paints, before + 1);
+  EXPECT_EQ(At(Capture(panel), 20, 20), vcl::clLime);
+  // No such image, or no list: the list bitmap is cleared.
+  f->SetIndex(0, 7);
+  EXPECT_TRUE(f->FillObject()->GetEmpty());
+  f->SetIndex(0, 0);
+  EXPECT_FALSE(f->FillObject()->GetEmpty());
+  delete list;
+  EXPECT_EQ(f->ImageList(), nullptr);
+  f->SetIndex(0, 1);
+  EXPECT_TRUE(f->FillObject()->GetEmpty());
+}
+
+TEST_F(FillTest, OneRepaintPerSettingsChange) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* f = new TCountingFill(form.get());
+  f->SetBounds(10, 10, 60, 40);
+  f->SetParent(panel);
+  form->Show();
+  Idle();
+  auto paints = [&](auto change) {
+    const int before = f->Paints;
+    change();
+    Idle();
+    return f->Paints - before;
+  };
+  EXPECT_EQ(paints([&] { f->Caption()->SetCaption("A"); }), 1);
+  EXPECT_EQ(paints([&] { f->Caption()->SetCaption("A"); }), 0);
+  EXPECT_EQ(paints([&] { f->Caption()->FontFX()->SetStyle(tdRaised); }), 1);
+  EXPECT_EQ(paints([&] { f->Bevel()->SetBevelStyleOuter(bvLowered); }), 1);
+  EXPECT_EQ(paints([&] { f->FillObject()->SetFillStyle(sfGradient); }), 1);  // becomes opaque
+  EXPECT_EQ(paints([&] { f->FillObject()->Gradient()->SetStyle(gstElliptic); }), 1);
+  EXPECT_EQ(paints([&] {
+              f->BeginUpdate();
+              f->Caption()->SetCaption("B");
+              f->Bevel()->SetBevelWidthOuter(3);
+              Idle();
+              f->EndUpdate(true);
+            }),
+            1);
+}
+
+TEST_F(FillTest, StreamRoundTripWritesOnlyNonDefaults) {
+  TZYLFill a(nullptr);
+  a.Caption()->SetCaption("Fill");
+  a.Caption()->FontFX()->SetStyle(tdRaised);
+  a.FillObject()->SetFillStyle(sfGradient);
+  a.FillObject()->Gradient()->SetStyle(gstElliptic);
+  a.Bevel()->SetBevelStyleOuter(bvLowered);
+  a.SetColor(vcl::clRed);
+  a.SetIndex(0, 3);
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  const std::string text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* want : {"Caption.Caption = 'Fill'", "Caption.FontFX.Style = tdRaised",
+                           "FillObject.Style = sfGradient", "FillObject.Gradient.Style = gstElliptic",
+                           "Bevel.StyleOuter = bvLowered", "  Color = clRed", "ImageIndex = 3"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+  for (const char* absent : {"Transparent", "About", "Enabled", "Visible", "Align", "DragMode",
+                             "ListIndex", "FillObject.Options", "Caption.Alignment"})
+    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
+
+  ZYLFillInit();
+  ASSERT_EQ(vcl::GetClass("TZYLFill"), TZYLFill::StaticClass());
+  TZYLFill b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  ZYLFillDone();
+  EXPECT_EQ(vcl::GetClass("TZYLFill"), nullptr);
+  EXPECT_EQ(b.Caption()->Caption(), "Fill");
+  EXPECT_EQ(b.Caption()->FontFX()->Style(), tdRaised);
+  EXPECT_EQ(b.FillObject()->Gradient()->Style(), gstElliptic);
+  EXPECT_EQ(b.Bevel()->StyleOuter(), bvLowered);
+  EXPECT_EQ(b.Color(), vcl::clRed);
+  EXPECT_EQ(b.ImageIndex(), 3);
+  EXPECT_FALSE(b.Transparent());  // from the fill that was read
+}
+
+}  // namespace
+}  // namespace zyl

@@ -1,0 +1,49 @@
+// The host of the fill, shadow and edge control tests: a borderless form holding a windowed
+// panel that paints a known picture, on which graphic controls are placed and captured.
+#pragma once
+
+#include <memory>
+
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/user/TestKit.h"
+
+namespace filltest {
+
+class TPicturePanel : public vcl::TCustomControl {
+  ZYL_CLASS(TPicturePanel, vcl::TCustomControl)
+  explicit TPicturePanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  std::unique_ptr<vcl::TBitmap> Back;
+
+ protected:
+  void Paint() override;
+};
+
+// A picture whose neighbouring pixels all differ (a shifted copy shows), and a plain one.
+std::unique_ptr<vcl::TBitmap> Pattern(int w, int h);
+std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor Color);
+
+// A window session with the controls' globals reset and the application object present.
+class THostSession {
+ public:
+  THostSession();
+  ~THostSession();
+  // A borderless w x h form at (0, 0) with a picture panel (Pattern) filling it.
+  vcl::TForm* MakeHost(TPicturePanel*& Panel, int w = 160, int h = 120);
+  static void Idle() { win::testkit::RunUntilIdle(); }
+  static win::testkit::TCapture Capture(TPicturePanel* Panel) {
+    return win::testkit::CaptureWindow(Panel->Handle(), false);
+  }
+
+ private:
+  win::testkit::TSession session_;
+  bool ownsApp_ = false;
+};
+
+inline vcl::TColor At(const win::testkit::TCapture& c, int x, int y) {
+  return static_cast<vcl::TColor>(c.Color(x, y));
+}
+inline vcl::TColor RGBOf(vcl::TColor c) { return vcl::ColorToRGB(c); }
+
+}  // namespace filltest
