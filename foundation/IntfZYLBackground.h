@@ -1,6 +1,8 @@
 // The interfaces of the library: IZYLBackground, through which a parent supplies its
-// background to transparent children, and IZYLThemes, of controls that switch themed drawing.
-// Both are abstract classes; ZYLSupports asks an object for one.
+// background to transparent children, IZYLThemes, of controls that switch themed drawing,
+// IZYLControlPosSize (position and size locking) and the state queries of the face controller
+// (IZYLFaceController, IZYLFaceControllerEditable, IZYLFaceControllerPressable). All are
+// abstract classes; ZYLSupports asks an object for one.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +44,52 @@ class IZYLThemes {
   virtual bool GetCtlXP() const = 0;
   virtual void SetCtlXP(bool Value) = 0;
   virtual bool ControlSupportsXP() const = 0;
+};
+
+// The identifiers of the interfaces, as their GUID strings.
+inline constexpr const char* IID_IZYLControlPosSize = "{6C0E4A51-93D2-4B7F-8A15-2F1D0B7C3E41}";
+inline constexpr const char* IID_IZYLFaceController = "{6C0E4A52-93D2-4B7F-8A15-2F1D0B7C3E41}";
+inline constexpr const char* IID_IZYLFaceControllerEditable =
+    "{6C0E4A53-93D2-4B7F-8A15-2F1D0B7C3E41}";
+inline constexpr const char* IID_IZYLFaceControllerPressable =
+    "{6C0E4A54-93D2-4B7F-8A15-2F1D0B7C3E41}";
+
+// Position and size locking of controls that the user may move or size at run time.
+// ControlLocked overrides both permissions.
+class IZYLControlPosSize {
+ public:
+  virtual ~IZYLControlPosSize() = default;
+  virtual bool GetAllowMoving() const = 0;
+  virtual void SetAllowMoving(bool Value) = 0;
+  virtual bool GetAllowSizing() const = 0;
+  virtual void SetAllowSizing(bool Value) = 0;
+  virtual bool GetControlLocked() const = 0;
+  virtual void SetControlLocked(bool Value) = 0;
+};
+
+// The state queries a face controller asks of a registered control.
+class IZYLFaceController {
+ public:
+  virtual ~IZYLFaceController() = default;
+  virtual bool fcGetFocused() = 0;
+  virtual bool fcGetMouseAbove() = 0;
+  virtual bool fcGetEnabled() = 0;
+};
+
+// Further queries of controls that edit a value.
+class IZYLFaceControllerEditable {
+ public:
+  virtual ~IZYLFaceControllerEditable() = default;
+  virtual bool fcGetModified() = 0;
+  virtual bool fcGetReadOnly() = 0;
+  virtual bool fcGetInvalidData() = 0;
+};
+
+// The query of controls that can be pressed.
+class IZYLFaceControllerPressable {
+ public:
+  virtual ~IZYLFaceControllerPressable() = default;
+  virtual bool fcGetDown() = 0;
 };
 
 // Whether Obj implements the interface I (false for null); on success Intf points at it.

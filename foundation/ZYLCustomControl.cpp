@@ -1,10 +1,14 @@
 #include "foundation/ZYLCustomControl.h"
 
+#include <algorithm>
+
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLBevel.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLFaceController.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/Filer.h"
@@ -29,6 +33,8 @@ ZYL_CLASS_IMPL(TZYLCustomControl) {
   b.Prop("BackFX", &TZYLCustomControl::BackFX, &TZYLCustomControl::SetBackFX)
       .Prop("CtlXP", &TZYLCustomControl::GetCtlXP, &TZYLCustomControl::SetCtlXP)
       .Default(true)
+      .Prop("FaceController", &TZYLCustomControl::FaceController,
+            &TZYLCustomControl::SetFaceController)
       .Prop("Flat", &TZYLCustomControl::Flat, &TZYLCustomControl::SetFlat)
       .Default(false)
       .Prop("ImageIndex", &TZYLCustomControl::GetIndex, &TZYLCustomControl::SetIndex)
@@ -52,13 +58,28 @@ TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner
   FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomControl::GetIMLChange);
   FBackFX = new TZYLBitmapEffectObject();
   FBackFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomControl::GetChange));
+  FFaceLink = new TZYLChangeLink();
+  FFaceLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomControl::FaceControllerChange);
 }
 
 TZYLCustomControl::~TZYLCustomControl() {
+  // A list or controller freed first (siblings on one owner are freed without notices) has
+  // unregistered the link already: the reference must not be followed then.
+  if (FImageList && FChangeLink->Sender() != static_cast<vcl::TObject*>(FImageList))
+    FImageList = nullptr;
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
   FChangeLink->OnChange = nullptr;
   delete FChangeLink;
   FChangeLink = nullptr;
+  if (TZYLFaceController* fc = FaceController()) {
+    fc->UnRegisterChanges(FFaceLink);
+    fc->LeaveHot(this);
+    fc->RemoveFreeNotification(this);
+  }
+  FFaceController = nullptr;
+  FFaceLink->OnChange = nullptr;
+  delete FFaceLink;
+  FFaceLink = nullptr;
   FBackFX->SetOnChange(nullptr);
   delete FBackFX;
   FBackFX = nullptr;
@@ -74,6 +95,10 @@ void TZYLCustomControl::Assign(vcl::TPersistent* Source) {
     SetIndex(0, src->FImageIndex);
     SetIndex(1, src->FListIndex);
     FBackFX->Assign(src->FBackFX);
+    SetFaceController(src->FaceController());
+    FAllowMoving = src->FAllowMoving;
+    FAllowSizing = src->FAllowSizing;
+    SetControlLocked(src->FControlLocked);
     return;
   }
   inherited::Assign(Source);
@@ -229,13 +254,30 @@ void TZYLCustomControl::FillControl() {
 }
 
 void TZYLCustomControl::MouseEnter() {
+  TZYLFaceController* fc = FaceController();
+  if (fc) {
+    fc->EnterHot(this);
+    RecreateWnd();
+  }
   FMouseAbove = true;
   if (OnMouseEnter) OnMouseEnter(this);
 }
 
 void TZYLCustomControl::MouseExit() {
+  TZYLFaceController* fc = FaceController();
   FMouseAbove = false;
   if (FFlat && !FFocused) RestoreBorderBack();
+  if (fc) {
+    // A leave announced while the cursor is still over the control (a re-created window)
+    // keeps the hot state.
+    win::POINT p{0, 0};
+    win::GetCursorPos(&p);
+    const TPoint c = ScreenToClient(TPoint{p.X, p.Y});
+    if (c.X < 0 || c.Y < 0 || c.X >= Width() || c.Y >= Height()) {
+      fc->LeaveHot(this);
+      Invalidate();
+    }
+  }
   if (OnMouseExit) OnMouseExit(this);
 }
 
@@ -252,12 +294,14 @@ void TZYLCustomControl::CMMouseLeave(vcl::TMessage& Message) {
 void TZYLCustomControl::DoEnter() {
   inherited::DoEnter();
   FFocused = true;
-  if (FFlat) RestoreBorderFront();
+  if (FFlat || FaceController()) RestoreBorderFront();
+  if (FaceController()) Invalidate();
 }
 
 void TZYLCustomControl::DoExit() {
   FFocused = false;
   RestoreBorderBack();
+  if (FaceController()) Invalidate();
   inherited::DoExit();
 }
 
@@ -281,6 +325,120 @@ void TZYLCustomControl::Loaded() {
 void TZYLCustomControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
+  if (Operation == vcl::opRemove && AComponent && FFaceController &&
+      AComponent == static_cast<vcl::TComponent*>(FFaceController)) {  // compared, not followed
+    FFaceLink->Unregister();
+    FFaceController = nullptr;
+    if (!ComponentState().contains(vcl::csDestroying)) Invalidate();
+  }
+}
+
+// ---- Face controller ----
+
+TZYLFaceController* TZYLCustomControl::FaceController() const {
+  // The controller unregisters every link when it is freed; a link without it as Sender means
+  // the reference is stale.
+  return FFaceController && FFaceLink->Sender() == static_cast<vcl::TObject*>(FFaceController)
+             ? FFaceController
+             : nullptr;
+}
+
+void TZYLCustomControl::SetFaceController(TZYLFaceController* Value) {
+  TZYLFaceController* old = FaceController();
+  if (old == Value) {
+    FFaceController = Value;
+    return;
+  }
+  if (old) {
+    old->UnRegisterChanges(FFaceLink);
+    old->LeaveHot(this);
+    old->RemoveFreeNotification(this);
+  }
+  FFaceController = Value;
+  if (FFaceController) {
+    FFaceController->RegisterChanges(FFaceLink);
+    FFaceController->FreeNotification(this);
+  }
+  FaceControllerChange(FFaceController);
+}
+
+void TZYLCustomControl::FaceControllerChange(vcl::TObject* Sender) { GetChange(Sender); }
+
+vcl::TColor TZYLCustomControl::GetBackColor() {
+  TZYLFaceController* fc = FaceController();
+  return fc ? fc->GetBackColor(this, Color()) : Color();
+}
+
+TZYLFillObject* TZYLCustomControl::GetFillObject() {
+  TZYLFaceController* fc = FaceController();
+  return fc ? fc->GetFillObject(this) : nullptr;
+}
+
+TZYLBevel* TZYLCustomControl::GetFaceBevel() {
+  TZYLFaceController* fc = FaceController();
+  return fc ? fc->GetBevel(this) : nullptr;
+}
+
+vcl::TColor TZYLCustomControl::GetFaceFontColor() {
+  const vcl::TColor own = Font()->Color();
+  TZYLFaceController* fc = FaceController();
+  return fc ? fc->GetFontColor(this, own) : own;
+}
+
+bool TZYLCustomControl::GetBorderCtlXP() const {
+  TZYLFaceController* fc = FaceController();
+  if (!fc) return FCtlXP;
+  return fc->GetCtlXP(const_cast<TZYLCustomControl*>(this));
+}
+
+// ---- Run-time moving and sizing ----
+
+void TZYLCustomControl::SetControlLocked(bool Value) {
+  FControlLocked = Value;
+  if (Value && FPosSizeDrag != psdNone) FinishPosSizeDrag();
+}
+
+void TZYLCustomControl::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseDown(Button, Shift, X, Y);
+  if (Button != vcl::mbLeft || FControlLocked || FPosSizeDrag != psdNone ||
+      ComponentState().contains(vcl::csDesigning))
+    return;
+  const bool inGrip = X >= Width() - SizeGripSize && Y >= Height() - SizeGripSize;
+  if (FAllowSizing && inGrip)
+    FPosSizeDrag = psdSize;
+  else if (FAllowMoving)
+    FPosSizeDrag = psdMove;
+  else
+    return;
+  FDragStart = ClientToScreen(TPoint{X, Y});
+  FDragBounds = BoundsRect();
+  SetMouseCapture(true);
+}
+
+void TZYLCustomControl::MouseMove(vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseMove(Shift, X, Y);
+  if (FPosSizeDrag == psdNone) return;
+  const TPoint p = ClientToScreen(TPoint{X, Y});
+  const int dx = p.X - FDragStart.X, dy = p.Y - FDragStart.Y;
+  const TRect& b = FDragBounds;
+  if (FPosSizeDrag == psdMove)
+    SetBounds(b.Left + dx, b.Top + dy, b.Right - b.Left, b.Bottom - b.Top);
+  else
+    SetBounds(b.Left, b.Top, std::max(1, b.Right - b.Left + dx), std::max(1, b.Bottom - b.Top + dy));
+}
+
+void TZYLCustomControl::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  if (Button == vcl::mbLeft && FPosSizeDrag != psdNone) {
+    MouseMove(Shift, X, Y);
+    FinishPosSizeDrag();
+  }
+  inherited::MouseUp(Button, Shift, X, Y);
+}
+
+void TZYLCustomControl::FinishPosSizeDrag() {
+  FPosSizeDrag = psdNone;
+  if (MouseCapture()) SetMouseCapture(false);
+  if (BoundsRect() != FDragBounds && OnMove) OnMove(this);
 }
 
 void TZYLCustomControl::DefineProperties(vcl::TFiler* Filer) {

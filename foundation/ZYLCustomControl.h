@@ -2,6 +2,17 @@
 // background its parent supplies), the flat border look, the themes switch, an image list
 // reference with back effect, focus and mouse-above state, and an update counter. It is also a
 // background supplier (IZYLBackground) for transparent children, forwarding to its own parent.
+//
+// A face controller (TZYLFaceController) may give the control its look by state: the fill
+// object, background colour, bevel, font colour and themed-border switch of the state the
+// controller picks from the control's answers to IZYLFaceController. A change of the
+// controller's settings repaints the control.
+//
+// Run-time moving and sizing (IZYLControlPosSize): with AllowMoving, dragging the control with
+// the left button moves it inside its parent; with AllowSizing, dragging the grip at the
+// bottom-right corner (SizeGripSize pixels square) sizes it. ControlLocked forbids both.
+// OnMove fires once after a drag that changed the position or size. Not at design time. These
+// are public, not published: descendants that stream them publish them.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +24,18 @@
 
 namespace zyl {
 
+class TZYLBevel;
 class TZYLBitmapEffectObject;
 class TZYLChangeLink;
+class TZYLFaceController;
 class TZYLCustomImageList;
 class TZYLFillObject;
 
-class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, public IZYLThemes {
+class TZYLCustomControl : public vcl::TCustomControl,
+                          public IZYLBackground,
+                          public IZYLThemes,
+                          public IZYLFaceController,
+                          public IZYLControlPosSize {
   ZYL_CLASS(TZYLCustomControl, vcl::TCustomControl)
   ZYL_MESSAGES(TZYLCustomControl)
   explicit TZYLCustomControl(vcl::TComponent* AOwner);
@@ -61,10 +78,35 @@ class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, pub
   void EndUpdate(bool Repaint);
   bool IsUpdating() const { return FUpdateCount > 0; }
 
-  // The background colour: Color (a face controller would give its state's colour).
-  virtual vcl::TColor GetBackColor() { return Color(); }
-  // The fill object for the current state; none in the base.
-  virtual TZYLFillObject* GetFillObject() { return nullptr; }
+  // The face controller; setting it moves the control's change link from the old controller
+  // to the new one (with a free notification) and repaints.
+  TZYLFaceController* FaceController() const;
+  void SetFaceController(TZYLFaceController* Value);
+  // The background colour: Color, or with a face controller its current state's colour.
+  virtual vcl::TColor GetBackColor();
+  // The face controller's fill object for the current state; null without a controller.
+  virtual TZYLFillObject* GetFillObject();
+  // The face controller's bevel for the current state; null without a controller.
+  TZYLBevel* GetFaceBevel();
+  // The font colour: Font's, or with a face controller its current state's colour.
+  vcl::TColor GetFaceFontColor();
+
+  // IZYLFaceController: the state queries the controller asks.
+  bool fcGetFocused() override { return FFocused; }
+  bool fcGetMouseAbove() override { return FMouseAbove; }
+  bool fcGetEnabled() override { return Enabled(); }
+
+  // IZYLControlPosSize.
+  static constexpr int SizeGripSize = 8;
+  bool GetAllowMoving() const override { return FAllowMoving; }
+  void SetAllowMoving(bool Value) override { FAllowMoving = Value; }
+  bool GetAllowSizing() const override { return FAllowSizing; }
+  void SetAllowSizing(bool Value) override { FAllowSizing = Value; }
+  bool GetControlLocked() const override { return FControlLocked; }
+  void SetControlLocked(bool Value) override;
+  vcl::TNotifyEvent OnMove;
+  const vcl::TNotifyEvent& GetOnMove() const { return OnMove; }
+  void SetOnMove(const vcl::TNotifyEvent& E) { OnMove = E; }
   // Transparent and the parent's background is usable.
   virtual bool CheckOptimized();
   // The change handler of owned objects: repaints (unless updating).
@@ -110,7 +152,10 @@ class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, pub
   virtual void CreateXPThemeHandles();
   virtual void FreeXPThemeHandles();
   virtual void DoFlatChanged() {}
-  virtual bool GetBorderCtlXP() const { return FCtlXP; }
+  // CtlXP, or with a face controller its current state's setting.
+  virtual bool GetBorderCtlXP() const;
+  // The face controller's change link calls this: repaints.
+  virtual void FaceControllerChange(vcl::TObject* Sender);
   virtual void GetIMLChange(vcl::TObject* Sender) { GetChange(Sender); }
   virtual void RestoreBorderFront() {}
   virtual void RestoreBorderBack() {}
@@ -121,6 +166,9 @@ class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, pub
   void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void DefineProperties(vcl::TFiler* Filer) override;
+  void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+  void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
 
   void WMSETFOCUS(vcl::TWMSetFocus& Message);
   void WMKILLFOCUS(vcl::TWMKillFocus& Message);
@@ -141,6 +189,20 @@ class TZYLCustomControl : public vcl::TCustomControl, public IZYLBackground, pub
   int FListIndex = 0;
   void* FTheme = nullptr;
   std::string FThemeClass;
+  // Read it through FaceController(), which drops a reference the controller outlived.
+  TZYLFaceController* FFaceController = nullptr;
+  TZYLChangeLink* FFaceLink = nullptr;
+  bool FAllowMoving = false;
+  bool FAllowSizing = false;
+  bool FControlLocked = false;
+
+ private:
+  // The drag in progress: none, moving or sizing, from the screen point and bounds at its start.
+  enum TPosSizeDrag : uint8_t { psdNone, psdMove, psdSize };
+  TPosSizeDrag FPosSizeDrag = psdNone;
+  vcl::TPoint FDragStart{0, 0};
+  vcl::TRect FDragBounds{};
+  void FinishPosSizeDrag();
 };
 
 }  // namespace zyl

@@ -2,6 +2,7 @@
 
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLFaceController.h"
 #include "foundation/ZYLXPStyles.h"
 
 namespace zyl {
@@ -11,6 +12,7 @@ const vcl::TUnitEntry units[] = {
     {"ZYLXPStyles", &ZYLXPStylesInit, &ZYLXPStylesDone},
     {"ZYLApplication", &ZYLApplicationInit, &ZYLApplicationDone},
     {"ZYLCont", &ZYLContainerInit, &ZYLContainerDone},
+    {"ZYLFaceController", &ZYLFaceControllerInit, &ZYLFaceControllerDone},
 };
 const vcl::TPackageUnitTable table = {static_cast<int>(sizeof units / sizeof units[0]), units};
 }  // namespace

@@ -11,6 +11,7 @@
 #include "foundation/ZYLTimer.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/Component.h"
+#include "platform/classes/Registry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/user/TestKit.h"
@@ -209,8 +210,9 @@ TEST(Package, StartUpRunsEachUnitOnceAndFinalizesInReverse) {
   ASSERT_EQ(ZYLApplication(), nullptr);
   ASSERT_EQ(ZYLContainer(), nullptr);
   const auto& table = ZYLPackageUnitTable();
-  ASSERT_EQ(table.UnitCount, 3);
+  ASSERT_EQ(table.UnitCount, 4);
   EXPECT_STREQ(table.Units[0].Name, "ZYLXPStyles");
+  EXPECT_STREQ(table.Units[3].Name, "ZYLFaceController");
   vcl::InitializePackage(table);
   TZYLApplication* app = ZYLApplication();
   TZYLContainer* cont = ZYLContainer();
@@ -221,6 +223,7 @@ TEST(Package, StartUpRunsEachUnitOnceAndFinalizesInReverse) {
   EXPECT_NE(cont->StringList(), nullptr);
   EXPECT_NE(cont->WaveList(), nullptr);
   EXPECT_EQ(vcl::UnitInitCount("ZYLCont"), 1);
+  EXPECT_NE(vcl::GetClass("TZYLFaceSetting"), nullptr);
   // A second load runs nothing.
   vcl::InitializePackage(table);
   EXPECT_EQ(ZYLApplication(), app);
