@@ -240,7 +240,12 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     TComponent* instance = components_.back();
-    Remove(instance);
+    // A component others asked to hear of (FreeNotification) goes with the owner's broadcast,
+    // as when it is freed alone, so that siblings holding it let go before it is freed.
+    if (instance->state_.contains(csFreeNotification))
+      RemoveComponent(instance);
+    else
+      Remove(instance);
     delete instance;
   }
 }

@@ -190,6 +190,29 @@ TEST(Component, FreeNotificationClearsReferencesAcrossOwners) {
   delete t3;
 }
 
+TEST(Component, FreeingTheOwnerTellsSiblingsOfAWatchedComponent) {
+  // The owner frees its components last to first; the watcher, created first, is still alive
+  // when its watched sibling goes and must hear of it. A sibling nobody watches goes quietly.
+  struct TRecorder : TWatcher {
+    std::vector<std::string>* out;
+    TRecorder(TComponent* o, std::vector<std::string>* v) : TWatcher(o), out(v) {}
+    void Notification(TComponent* c, TOperation op) override {
+      TWatcher::Notification(c, op);
+      if (op == opRemove) out->push_back(c->Name() + (target_ ? " still held" : " let go"));
+    }
+  };
+  std::vector<std::string> seen;
+  auto* form = new TComponent(nullptr);
+  auto* watcher = new TRecorder(form, &seen);
+  auto* target = new TComponent(form);
+  target->SetName("Target");
+  auto* plain = new TComponent(form);
+  plain->SetName("Plain");
+  watcher->SetTarget(target);
+  delete form;
+  EXPECT_EQ(seen, std::vector<std::string>{"Target let go"});
+}
+
 TEST(Component, StateDesigningAndLoaded) {
   TComponent owner(nullptr);
   auto* child = new TComponent(&owner);
