@@ -352,8 +352,6 @@ class TZYLWaveComp : public TZYLCustomComponent {
   std::unique_ptr<TZYLWave> FWave;
 };
 
-// Feeds the images of an image list to another list-consuming object: a plain forwarder of
-// the list's change notification.
 // An image list that shows another one: every query and drawing goes to ImageList (nothing
 // without one), and every change of that list is passed on to this one's links.
 class TZYLImageListConnector : public TZYLCustomImageList {
