@@ -8,6 +8,8 @@
 #include "display/ZYLBaseShape.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLProgress.h"
+#include "display/ZYLProgressFill.h"
 #include "display/ZYLRepeatedShape.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
@@ -23,6 +25,8 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLFill", &zyl::ZYLFillInit, &zyl::ZYLFillDone},
     {"ZYLShadowFill", &zyl::ZYLShadowFillInit, &zyl::ZYLShadowFillDone},
     {"ZYLDrawEdge", &zyl::ZYLDrawEdgeInit, &zyl::ZYLDrawEdgeDone},
+    {"ZYLProgress", &zyl::ZYLProgressInit, &zyl::ZYLProgressDone},
+    {"ZYLProgressFill", &zyl::ZYLProgressFillInit, &zyl::ZYLProgressFillDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

@@ -273,7 +273,7 @@ class TZYLCustomImageList : public TZYLCustomContainer {
   virtual win::TRect ItemRect(int ListIndex, int Index) const;
   // Copies the image into Bitmap; false, and Bitmap untouched, for a bad address.
   virtual bool GetBitmapItem(int ListIndex, int Index, vcl::TBitmap* Bitmap) const;
-  virtual bool Masked(int ListIndex) const { return false; }
+  virtual bool Masked(int /*ListIndex*/) const { return false; }
   virtual win::HPALETTE Palette(int ListIndex) const;
   // The see-through colour of the image: its bottom-left pixel unless the list knows better.
   virtual vcl::TColor TransparentColor(int ListIndex, int Index) const;

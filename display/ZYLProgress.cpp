@@ -1,0 +1,21 @@
+#include "display/ZYLProgress.h"
+
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLProgress) {
+  using C = TZYLProgress;
+  b.Prop("Step", &C::Step, &C::SetStep)
+      .Default(10)
+      .Prop("Position", &C::Position, &C::SetPosition)
+      .Default(0)
+      .Prop("UserValue", &C::UserValue, &C::SetUserValue)
+      .Default(0);
+}
+
+void ZYLProgressInit() { vcl::RegisterClasses({TZYLProgress::StaticClass()}); }
+void ZYLProgressDone() { vcl::UnRegisterClasses({TZYLProgress::StaticClass()}); }
+
+}  // namespace zyl
