@@ -472,10 +472,12 @@ LRESULT DispatchMessageA(const MSG* msg) {
   }
   Wnd* w = W(msg->hwnd);
   if (!w) return 0;
+  const unsigned serial = w->PaintSerial;
   const LRESULT r = Send(w, msg->message, msg->wParam, msg->lParam);
-  if (msg->message == WM_PAINT && (w = W(msg->hwnd))) {
+  if (msg->message == WM_PAINT && (w = W(msg->hwnd)) && w->PaintSerial == serial) {
     // A procedure that painted nothing would get WM_PAINT for ever: the area counts as done,
-    // but a frame still waiting for WM_NCPAINT gets it now.
+    // but a frame still waiting for WM_NCPAINT gets it now. (One that painted took its area
+    // in BeginPaint; what was invalidated while it painted waits for the next WM_PAINT.)
     if (w->NcPaint) {
       w->NcPaint = false;
       Send(w, WM_NCPAINT, 1, 0);

@@ -371,6 +371,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     if (!(w = W(hwnd))) return nullptr;
   }
   CaretHideForPaint(hwnd, true);
+  ++w->PaintSerial;
   Region upd = w->Update.Intersected(w->Client);
   const bool erase = w->Erase;
   w->Update = Region();

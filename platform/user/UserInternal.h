@@ -75,6 +75,8 @@ struct Wnd {
   bool Erase = false;
   bool NcPaint = false;
   bool InternalPaint = false;
+  // Counts BeginPaint calls: DispatchMessage sees whether a WM_PAINT was answered by painting.
+  unsigned PaintSerial = 0;
   bool InPaintList = false;  // listed in State::PaintCandidates
   bool HasWindowRgn = false;
   Region WindowRgn;  // window coordinates

@@ -106,6 +106,42 @@ TEST_F(MessageTest, InvisibleWindowsAndValidatedAreasGetNoPaint) {
   EXPECT_EQ(rec.Count(WM_PAINT), 1);  // the internal paint request alone
 }
 
+// Paints through BeginPaint; the first paint invalidates a part again, as a control that
+// changes its size while painting does.
+LRESULT RepaintingProc(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+  if (m != WM_PAINT) return DefWindowProcA(h, m, wp, lp);
+  PAINTSTRUCT ps;
+  BeginPaint(h, &ps);
+  const LONG_PTR paints = GetWindowLongPtrA(h, GWLP_USERDATA) + 1;
+  SetWindowLongPtrA(h, GWLP_USERDATA, paints);
+  if (paints == 1) {
+    RECT r = {0, 0, 5, 5};
+    InvalidateRect(h, &r, FALSE);
+  }
+  EndPaint(h, &ps);
+  return 0;
+}
+
+TEST_F(MessageTest, AnAreaInvalidatedWhilePaintingIsPaintedNext) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = RepaintingProc;
+  wc.lpszClassName = "RepaintingWnd";
+  RegisterClassA(&wc);
+  HWND w = CreateWindowExA(0, "RepaintingWnd", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                           nullptr, nullptr, nullptr);
+  RunUntilIdle();
+  EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 2);
+  RECT upd;
+  EXPECT_FALSE(GetUpdateRect(w, &upd, FALSE));
+  // A procedure that does not paint still gets its area taken once (no endless WM_PAINT).
+  HWND plain = Top();
+  TMessageRecorder rec(plain);
+  InvalidateRect(plain, nullptr, FALSE);
+  RunUntilIdle();
+  EXPECT_LE(rec.Count(WM_PAINT), 1);
+  EXPECT_FALSE(GetUpdateRect(plain, &upd, FALSE));
+}
+
 TEST_F(MessageTest, SendMessageIsSynchronousAndReentrant) {
   static int depth = 0, maxDepth = 0;
   struct P {
