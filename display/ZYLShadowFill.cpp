@@ -17,6 +17,10 @@ ZYL_CLASS_IMPL(TZYLShadowFill) {
       .Stored(false)
       .Prop("Align", &TZYLShadowFill::Align, &TZYLShadowFill::SetAlign)
       .Default(vcl::alNone)
+      .Prop("Anchors", &TZYLShadowFill::Anchors, &TZYLShadowFill::SetAnchors)
+      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
+      .Stored(&TZYLShadowFill::IsAnchorsStored)
+      .Prop("Constraints", &TZYLShadowFill::Constraints, &TZYLShadowFill::SetConstraints)
       .Prop("ParentShowHint", &TZYLShadowFill::ParentShowHint,
             &TZYLShadowFill::SetParentShowHint)
       .Default(true)

@@ -8,6 +8,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/text/Text.h"
 
 namespace vcl {
 
@@ -163,6 +164,76 @@ void ResetControlsGlobals() {
   if (Screen) Screen->UpdateSystemFonts();
 }
 
+TAnchors AnchorAlign(TAlign Value) {
+  switch (Value) {
+    case alTop: return {akLeft, akTop, akRight};
+    case alBottom: return {akLeft, akRight, akBottom};
+    case alLeft: return {akLeft, akTop, akBottom};
+    case alRight: return {akRight, akTop, akBottom};
+    case alClient: return {akLeft, akTop, akRight, akBottom};
+    default: return {akLeft, akTop};
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// TSizeConstraints
+
+void TSizeConstraints::SetConstraints(int Index, int32_t Value) {
+  if (Value < 0) throw ERangeError("Size constraint out of range: " + std::to_string(Value));
+  switch (Index) {
+    case 0:
+      if (Value == maxHeight_) return;
+      maxHeight_ = Value;
+      if (Value > 0 && Value < minHeight_) minHeight_ = Value;
+      break;
+    case 1:
+      if (Value == maxWidth_) return;
+      maxWidth_ = Value;
+      if (Value > 0 && Value < minWidth_) minWidth_ = Value;
+      break;
+    case 2:
+      if (Value == minHeight_) return;
+      minHeight_ = Value;
+      if (maxHeight_ > 0 && Value > maxHeight_) maxHeight_ = Value;
+      break;
+    case 3:
+      if (Value == minWidth_) return;
+      minWidth_ = Value;
+      if (maxWidth_ > 0 && Value > maxWidth_) maxWidth_ = Value;
+      break;
+    default:
+      throw ERangeError("Size constraint index out of range: " + std::to_string(Index));
+  }
+  Change();
+}
+
+void TSizeConstraints::Assign(TPersistent* Source) {
+  auto* src = dynamic_cast<TSizeConstraints*>(Source);
+  if (!src) {
+    inherited::Assign(Source);
+    return;
+  }
+  minHeight_ = src->minHeight_;
+  maxHeight_ = src->maxHeight_;
+  minWidth_ = src->minWidth_;
+  maxWidth_ = src->maxWidth_;
+  Change();
+}
+
+void TSizeConstraints::Change() {
+  if (OnChange) OnChange(this);
+}
+
+ZYL_CLASS_IMPL(TSizeConstraints) {
+  using C = TSizeConstraints;
+  b.Prop("MaxHeight", &C::MaxHeight, &C::SetConstraints).Index(0).Default(0)
+      .Prop("MaxWidth", &C::MaxWidth, &C::SetConstraints).Index(1).Default(0)
+      .Prop("MinHeight", &C::MinHeight, &C::SetConstraints).Index(2).Default(0)
+      .Prop("MinWidth", &C::MinWidth, &C::SetConstraints).Index(3).Default(0);
+}
+
+ZYL_CLASS_IMPL(TDragDockObject) {}
+
 // ---------------------------------------------------------------------------------------------
 // TControlCanvas
 
@@ -215,6 +286,8 @@ void TControlCanvas::CreateHandle() {
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   font_ = new TFont;
   font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+  constraints_ = new TSizeConstraints(this);
+  constraints_->SetOnChange(TNotifyEvent(this, &TControl::DoConstraintsChange));
   windowProc_ = TWndMethod(this, &TControl::WndProc);
 }
 
@@ -222,6 +295,8 @@ TControl::~TControl() {
   if (g_mouseControl == this) g_mouseControl = nullptr;
   if (g_captureControl == this) g_captureControl = nullptr;
   if (parent_) parent_->RemoveControl(this);
+  constraints_->SetOnChange(TNotifyEvent());
+  delete constraints_;
   delete font_;
 }
 
@@ -286,7 +361,10 @@ void TControl::SetParent(TWinControl* AParent) {
   if (parent_ == AParent) return;
   if (AParent == this) throw EInvalidOperation("A control cannot have itself as its parent");
   if (parent_) parent_->RemoveControl(this);
-  if (AParent) AParent->InsertControl(this);
+  if (AParent) {
+    AParent->InsertControl(this);
+    UpdateAnchorRules();
+  }
 }
 
 bool TControl::HasParent() const { return true; }
@@ -304,10 +382,18 @@ void TControl::ReadState(TReader* Reader) {
     Perform(CM_PARENTCOLORCHANGED, 0, 0);
     Perform(CM_PARENTFONTCHANGED, 0, 0);
     Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   }
 }
 
-void TControl::Loaded() { inherited::Loaded(); }
+void TControl::Loaded() {
+  inherited::Loaded();
+  // What was read while loading is settled now: the size limits, then the anchor rules.
+  int w = width_, h = height_;
+  DoConstrainedResize(w, h);
+  if (w != width_ || h != height_) SetBounds(left_, top_, w, h);
+  UpdateAnchorRules();
+}
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
@@ -315,17 +401,67 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  DoConstrainedResize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   if (!CanResize(AWidth, AHeight)) return;
+  DoConstrainedResize(AWidth, AHeight);
   InvalidateControl(visible_, false);
   left_ = ALeft;
   top_ = ATop;
   width_ = AWidth;
   height_ = AHeight;
+  UpdateAnchorRules();
   Invalidate();
   Perform(WM_WINDOWPOSCHANGED, 0, 0);
   RequestAlign();
   if (!ComponentState().contains(csLoading)) Resize();
+}
+
+void TControl::ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight) {
+  MinWidth = constraints_->MinWidth();
+  MinHeight = constraints_->MinHeight();
+  MaxWidth = constraints_->MaxWidth();
+  MaxHeight = constraints_->MaxHeight();
+}
+
+void TControl::DoConstrainedResize(int& NewWidth, int& NewHeight) {
+  int minW = 0, minH = 0, maxW = 0, maxH = 0;
+  ConstrainedResize(minW, minH, maxW, maxH);
+  if (maxW > 0 && NewWidth > maxW) NewWidth = maxW;
+  else if (minW > 0 && NewWidth < minW) NewWidth = minW;
+  if (maxH > 0 && NewHeight > maxH) NewHeight = maxH;
+  else if (minH > 0 && NewHeight < minH) NewHeight = minH;
+}
+
+void TControl::DoConstraintsChange(TObject*) {
+  if (!ComponentState().contains(csLoading)) SetBounds(left_, top_, width_, height_);
+}
+
+void TControl::SetAnchors(TAnchors Value) {
+  if (anchors_ == Value) return;
+  anchors_ = Value;
+  UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+  if (anchorMove_ || ComponentState().contains(csLoading)) return;
+  // Only controls without alignment follow their anchors (SetAlign resets them anyway).
+  if (anchors_ == TAnchors{akLeft, akTop} || align_ != alNone) {
+    originalParentSize_ = {0, 0};
+    return;
+  }
+  if (anchors_.contains(akRight))
+    anchorRules_.X = anchors_.contains(akLeft) ? width_ : left_;
+  else
+    anchorRules_.X = left_ + width_ / 2;
+  if (anchors_.contains(akBottom))
+    anchorRules_.Y = anchors_.contains(akTop) ? height_ : top_;
+  else
+    anchorRules_.Y = top_ + height_ / 2;
+  if (parent_) {
+    const TRect r = parent_->GetClientRect();
+    originalParentSize_ = {r.Right, r.Bottom};
+  }
 }
 
 void TControl::UpdateBoundsRect(const TRect& R) {
@@ -360,6 +496,7 @@ void TControl::SetAlign(TAlign Value) {
   if (align_ == Value) return;
   TAlign old = align_;
   align_ = Value;
+  SetAnchors(AnchorAlign(Value));
   if (!ComponentState().contains(csLoading) && parent_) {
     const bool oldHorz = old == alTop || old == alBottom;
     const bool newVert = Value == alLeft || Value == alRight;
@@ -447,6 +584,33 @@ void TControl::SetParentShowHint(bool Value) {
   if (parentShowHint_ == Value) return;
   parentShowHint_ = Value;
   if (parent_ && !ComponentState().contains(csReading)) Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  if (biDiMode_ == Value) return;
+  biDiMode_ = Value;
+  parentBiDiMode_ = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  if (parentBiDiMode_ == Value) return;
+  parentBiDiMode_ = Value;
+  if (parent_ && !ComponentState().contains(csReading)) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+uint32_t TControl::DrawTextBiDiModeFlags(uint32_t Flags) const {
+  uint32_t result = Flags;
+  // Centred text stays centred.
+  if (UseRightToLeftAlignment()) {
+    if ((result & DT_RIGHT) == DT_RIGHT) result &= ~DT_RIGHT;
+    else if ((result & DT_CENTER) != DT_CENTER) result |= DT_RIGHT;
+  }
+  return result | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+uint32_t TControl::DrawTextBiDiModeFlagsReadingOnly() const {
+  return UseRightToLeftReading() ? DT_RTLREADING : 0;
 }
 
 void TControl::SetPopupMenu(TComponent* Value) {
@@ -720,6 +884,16 @@ void TControl::CMParentShowHintChanged(TMessage&) {
   parentShowHint_ = true;
 }
 
+void TControl::CMBiDiModeChanged(TMessage& Message) {
+  if (Message.WParam == 0) Invalidate();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+  if (!parentBiDiMode_ || !parent_) return;
+  SetBiDiMode(parent_->biDiMode_);
+  parentBiDiMode_ = true;
+}
+
 void TControl::CMHitTest(TCMHitTest& Message) { Message.Result = HTCLIENT; }
 
 // The parent hears of the mouse entering or leaving a child: LParam names the child.
@@ -752,6 +926,8 @@ ZYL_MESSAGE_MAP(TControl) {
       .On(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged)
       .On(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged)
       .On(CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged)
+      .On(CM_BIDIMODECHANGED, &TControl::CMBiDiModeChanged)
+      .On(CM_PARENTBIDIMODECHANGED, &TControl::CMParentBiDiModeChanged)
       .On(CM_HITTEST, &TControl::CMHitTest)
       .On(CM_MOUSEENTER, &TControl::CMMouseEnter)
       .On(CM_MOUSELEAVE, &TControl::CMMouseLeave)
@@ -1035,6 +1211,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
       AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
       w->UpdateControlState();
@@ -1060,6 +1237,8 @@ void TWinControl::RemoveControl(TControl* AControl) {
   }
   if (g_captureControl == AControl) g_captureControl = nullptr;
   AControl->parent_ = nullptr;
+  // The anchor rules belonged to this parent; the next one takes its own.
+  AControl->originalParentSize_ = {0, 0};
   Perform(CM_CONTROLLISTCHANGE, PtrToWParam(AControl), 0);
   if (!ComponentState().contains(csDestroying)) Realign();
 }
@@ -1236,13 +1415,50 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     }
     for (TControl* c : list) doPosition(c, a);
   }
+  // Controls that are not aligned follow their anchors.
+  TPoint parentSize{-1, -1};
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (c->align_ != alNone || c->originalParentSize_.X == 0 || c->originalParentSize_.Y == 0 ||
+        c->ComponentState().contains(csLoading))
+      continue;
+    if (parentSize.X < 0) {
+      const TRect r = GetClientRect();
+      parentSize = {r.Right, r.Bottom};
+    }
+    const TPoint& ops = c->originalParentSize_;
+    const TPoint& rules = c->anchorRules_;
+    int newLeft = c->left_, newTop = c->top_, newWidth = c->width_, newHeight = c->height_;
+    if (c->anchors_.contains(akRight)) {
+      if (c->anchors_.contains(akLeft)) newWidth = parentSize.X - (ops.X - rules.X);
+      else newLeft = parentSize.X - (ops.X - rules.X);
+    } else if (!c->anchors_.contains(akLeft)) {
+      newLeft = MulDiv(rules.X, parentSize.X, ops.X) - newWidth / 2;
+    }
+    if (c->anchors_.contains(akBottom)) {
+      if (c->anchors_.contains(akTop)) newHeight = parentSize.Y - (ops.Y - rules.Y);
+      else newTop = parentSize.Y - (ops.Y - rules.Y);
+    } else if (!c->anchors_.contains(akTop)) {
+      newTop = MulDiv(rules.Y, parentSize.Y, ops.Y) - newHeight / 2;
+    }
+    c->anchorMove_ = true;
+    try {
+      c->SetBounds(newLeft, newTop, std::max(0, newWidth), std::max(0, newHeight));
+    } catch (...) {
+      c->anchorMove_ = false;
+      throw;
+    }
+    c->anchorMove_ = false;
+  }
 }
 
 // ---- Geometry ----
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  DoConstrainedResize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   if (!CanResize(AWidth, AHeight)) return;
+  DoConstrainedResize(AWidth, AHeight);
   if (handle_ && !IsIconic(handle_)) {
     SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     // The window may refuse or adjust; the bounds follow what it did.
@@ -1257,6 +1473,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     top_ = ATop;
     width_ = AWidth;
     height_ = AHeight;
+    UpdateAnchorRules();
     RequestAlign();
     if (sized) {
       Realign();
@@ -1270,6 +1487,7 @@ void TWinControl::UpdateBoundsRect(const TRect& R) {
   const bool sized = R.Width() != width_ || R.Height() != height_;
   if (!moved && !sized) return;
   TControl::UpdateBoundsRect(R);
+  UpdateAnchorRules();
   RequestAlign();
   if (sized) {
     Realign();
@@ -1371,6 +1589,22 @@ void TWinControl::CMParentCtl3DChanged(TMessage& Message) {
 }
 
 void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+
+void TWinControl::CMBiDiModeChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
+}
+
+// A top-level window resized by the window system keeps to the constraints too.
+void TWinControl::WMGetMinMaxInfo(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  auto* mmi = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+  if (!mmi) return;
+  if (constraints_->MinWidth() > 0) mmi->ptMinTrackSize.X = constraints_->MinWidth();
+  if (constraints_->MinHeight() > 0) mmi->ptMinTrackSize.Y = constraints_->MinHeight();
+  if (constraints_->MaxWidth() > 0) mmi->ptMaxTrackSize.X = constraints_->MaxWidth();
+  if (constraints_->MaxHeight() > 0) mmi->ptMaxTrackSize.Y = constraints_->MaxHeight();
+}
 
 void TWinControl::CMSysColorChange(TMessage&) {
   brush_->SetColor(color_);
@@ -1896,6 +2130,8 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(CM_CTL3DCHANGED, &TWinControl::CMCtl3DChanged)
       .On(CM_PARENTCTL3DCHANGED, &TWinControl::CMParentCtl3DChanged)
       .On(CM_SHOWHINTCHANGED, &TWinControl::CMShowHintChanged)
+      .On(CM_BIDIMODECHANGED, &TWinControl::CMBiDiModeChanged)
+      .On(WM_GETMINMAXINFO, &TWinControl::WMGetMinMaxInfo)
       .On(CM_SYSCOLORCHANGE, &TWinControl::CMSysColorChange)
       .On(CM_RECREATEWND, &TWinControl::CMRecreateWnd)
       .On(CM_TEXTCHANGED, &TWinControl::CMTextChanged)

@@ -30,6 +30,10 @@ using TShiftState = TSet<TShiftStateItem>;
 ZYL_ENUM(TDragMode, dmManual, dmAutomatic)
 ZYL_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 ZYL_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+ZYL_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
+using TAnchors = TSet<TAnchorKind>;
+ZYL_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+ZYL_ENUM(TDragKind, dkDrag, dkDock)
 ZYL_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive,
          csClickEvents, csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth,
          csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage,
@@ -55,8 +59,61 @@ using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int 
 using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
 using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 using TStartDragEvent = TEvent<void(TObject* Sender, TObject*& DragObject)>;
+class TDragDockObject;
+using TStartDockEvent = TEvent<void(TObject* Sender, TDragDockObject*& DragObject)>;
+// Docking ends with the same arguments as dragging: the target (or null) and the position.
+using TEndDockEvent = TEndDragEvent;
 // The window procedure of a control: its WindowProc, which may be replaced and chained.
 using TWndMethod = TEvent<void(TMessage& Message)>;
+
+// The anchors an alignment implies: the sides an aligned control keeps at the parent's edges.
+TAnchors AnchorAlign(TAlign Value);
+
+// What a dock operation would carry. There is no docking here: the class exists for the
+// signature of OnStartDock, whose handlers may hand one out.
+class TDragDockObject : public TObject {
+  ZYL_CLASS(TDragDockObject, TObject)
+  explicit TDragDockObject(TControl* AControl) : control_(AControl) {}
+  TControl* Control() const { return control_; }
+
+ private:
+  TControl* control_;
+};
+
+// The size limits of a control (0 = no limit), published as "Constraints". Setting a maximum
+// below the minimum lowers the minimum, and a minimum above the maximum raises the maximum.
+// Negative sizes raise ERangeError. Every change fires OnChange (the control re-applies them).
+class TSizeConstraints : public TPersistent {
+  ZYL_CLASS(TSizeConstraints, TPersistent)
+  explicit TSizeConstraints(TControl* Control = nullptr) : control_(Control) {}
+
+  TControl* Control() const { return control_; }
+  int32_t MaxHeight() const { return maxHeight_; }
+  int32_t MaxWidth() const { return maxWidth_; }
+  int32_t MinHeight() const { return minHeight_; }
+  int32_t MinWidth() const { return minWidth_; }
+  // Index 0 MaxHeight, 1 MaxWidth, 2 MinHeight, 3 MinWidth.
+  void SetConstraints(int Index, int32_t Value);
+  void SetMaxHeight(int32_t Value) { SetConstraints(0, Value); }
+  void SetMaxWidth(int32_t Value) { SetConstraints(1, Value); }
+  void SetMinHeight(int32_t Value) { SetConstraints(2, Value); }
+  void SetMinWidth(int32_t Value) { SetConstraints(3, Value); }
+  void Assign(TPersistent* Source) override;
+
+  TNotifyEvent OnChange;
+  const TNotifyEvent& GetOnChange() const { return OnChange; }
+  void SetOnChange(const TNotifyEvent& E) { OnChange = E; }
+
+ protected:
+  virtual void Change();
+
+ private:
+  TControl* control_;
+  int32_t maxHeight_ = 0;
+  int32_t maxWidth_ = 0;
+  int32_t minHeight_ = 0;
+  int32_t minWidth_ = 0;
+};
 
 // Shift state from the key flags of a mouse message, and from the keyboard.
 TShiftState KeysToShiftState(uint32_t Keys);
@@ -139,7 +196,25 @@ class TControl : public TComponent {
   TPoint ClientToScreen(const TPoint& P);
   TPoint ScreenToClient(const TPoint& P);
   TAlign Align() const { return align_; }
+  // Also sets Anchors to what the alignment implies.
   void SetAlign(TAlign Value);
+  // The sides kept at their distance from the parent's edges when the parent is resized
+  // (alNone controls): both sides of an axis stretch the control, one side keeps that side's
+  // distance, none keeps the control's centre at the same relative position.
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors Value);
+  // Anchors are stored when they differ from what the alignment implies.
+  bool IsAnchorsStored() const { return anchors_ != AnchorAlign(align_); }
+  // Takes the anchor rules from the present bounds and the parent's client size (not while
+  // loading: Loaded takes them, nor while the anchors themselves move the control). Aligned
+  // controls and those with the default anchors have none.
+  void UpdateAnchorRules();
+  // The parent's client size the rules were taken with ((0, 0) = no rules), and the rules:
+  // per axis the width (both sides), the near edge (far side only) or the centre (neither).
+  TPoint OriginalParentSize() const { return originalParentSize_; }
+  TPoint AnchorRules() const { return anchorRules_; }
+  TSizeConstraints* Constraints() const { return constraints_; }
+  void SetConstraints(TSizeConstraints* Value) { constraints_->Assign(Value); }
   void BringToFront();
   void SendToBack();
   void SetZOrder(bool TopMost);
@@ -191,6 +266,30 @@ class TControl : public TComponent {
   void SetDragMode(TDragMode Value) { dragMode_ = Value; }
   TCursor DragCursor() const { return dragCursor_; }
   void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+  // Stored only: there is no docking, so dkDock drags like dkDrag.
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+
+  // ---- Bidirectional mode ----
+  // Stored and passed to children (ParentBiDiMode); nothing is drawn right to left, but the
+  // questions below answer by the mode for code that adapts its layout.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool Value);
+  bool IsBiDiModeStored() const { return !parentBiDiMode_; }
+  bool UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft; }
+  bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
+  bool UseRightToLeftScrollBar() const {
+    return biDiMode_ == bdRightToLeft || biDiMode_ == bdRightToLeftNoAlign;
+  }
+  bool IsRightToLeft() const {
+    return UseRightToLeftAlignment() || UseRightToLeftReading() || UseRightToLeftScrollBar();
+  }
+  // DrawText flags adapted to the mode: DT_LEFT and DT_RIGHT swapped when the alignment is
+  // right to left, DT_RTLREADING added when the reading is.
+  uint32_t DrawTextBiDiModeFlags(uint32_t Flags) const;
+  uint32_t DrawTextBiDiModeFlagsReadingOnly() const;
   bool MouseCapture();
   void SetMouseCapture(bool Value);
 
@@ -218,6 +317,9 @@ class TControl : public TComponent {
   TEndDragEvent OnEndDrag;
   TStartDragEvent OnStartDrag;
   TMouseWheelEvent OnMouseWheel;
+  // Stored and bound from form streams; never fired (there is no docking).
+  TStartDockEvent OnStartDock;
+  TEndDockEvent OnEndDock;
 
   // Event setters for the type information.
   const TNotifyEvent& GetOnClick() const { return OnClick; }
@@ -232,6 +334,18 @@ class TControl : public TComponent {
   void SetOnMouseUp(const TMouseEvent& E) { OnMouseUp = E; }
   const TNotifyEvent& GetOnResize() const { return OnResize; }
   void SetOnResize(const TNotifyEvent& E) { OnResize = E; }
+  const TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(const TDragOverEvent& E) { OnDragOver = E; }
+  const TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(const TDragDropEvent& E) { OnDragDrop = E; }
+  const TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(const TEndDragEvent& E) { OnEndDrag = E; }
+  const TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(const TStartDragEvent& E) { OnStartDrag = E; }
+  const TStartDockEvent& GetOnStartDock() const { return OnStartDock; }
+  void SetOnStartDock(const TStartDockEvent& E) { OnStartDock = E; }
+  const TEndDockEvent& GetOnEndDock() const { return OnEndDock; }
+  void SetOnEndDock(const TEndDockEvent& E) { OnEndDock = E; }
 
   // Whether font, colour and hint settings are streamed (not when inherited from the parent).
   bool IsFontStored() const { return !parentFont_; }
@@ -270,6 +384,12 @@ class TControl : public TComponent {
   virtual void VisibleChanging() {}
   virtual void UpdateBoundsRect(const TRect& R);
   virtual bool CanResize(int& /*NewWidth*/, int& /*NewHeight*/) { return true; }
+  // The limits applied to a new size: Constraints by default.
+  virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
+  // Limits a new size by ConstrainedResize (0 = no limit; a maximum wins over a minimum).
+  void DoConstrainedResize(int& NewWidth, int& NewHeight);
+  // OnChange of Constraints: applies them to the present size.
+  void DoConstraintsChange(TObject* Sender);
   // Windows to invalidate in for this control (the parent's window for graphic controls).
   void InvalidateControl(bool IsVisible, bool IsOpaque);
   virtual void FontChanged(TObject* Sender);
@@ -295,6 +415,8 @@ class TControl : public TComponent {
   void CMParentColorChanged(TMessage& Message);
   void CMParentFontChanged(TMessage& Message);
   void CMParentShowHintChanged(TMessage& Message);
+  void CMBiDiModeChanged(TMessage& Message);
+  void CMParentBiDiModeChanged(TMessage& Message);
   void CMHitTest(TCMHitTest& Message);
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);
@@ -322,6 +444,14 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   TCursor dragCursor_ = crDrag;
   TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  TAnchors anchors_ = {akLeft, akTop};
+  TPoint anchorRules_{0, 0};
+  TPoint originalParentSize_{0, 0};
+  bool anchorMove_ = false;
+  TSizeConstraints* constraints_;
   int32_t helpContext_ = 0;
   TControlStyle controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState controlState_;
@@ -502,6 +632,8 @@ class TWinControl : public TControl {
   void CMCtl3DChanged(TMessage& Message);
   void CMParentCtl3DChanged(TMessage& Message);
   void CMShowHintChanged(TMessage& Message);
+  void CMBiDiModeChanged(TMessage& Message);
+  void WMGetMinMaxInfo(TMessage& Message);
   void CMSysColorChange(TMessage& Message);
   void CMRecreateWnd(TMessage& Message);
   void CMTextChanged(TMessage& Message);

@@ -171,12 +171,21 @@ ZYL_CLASS_IMPL(TCustomLabel) {}
 ZYL_CLASS_IMPL(TLabel) {
   b.Prop("Align", &TLabel::Align, &TLabel::SetAlign).Default(alNone)
       .Prop("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify)
+      .Prop("Anchors", &TLabel::Anchors, &TLabel::SetAnchors)
+          .Default(TAnchors{akLeft, akTop}).Stored(&TLabel::IsAnchorsStored)
       .Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true)
+      .Prop("BiDiMode", &TLabel::BiDiMode, &TLabel::SetBiDiMode).Stored(&TLabel::IsBiDiModeStored)
       .Prop("Caption", &TLabel::Caption, &TLabel::SetCaption)
       .Prop("Color", &TLabel::Color, &TLabel::SetColor, ColorTypeInfo()).Stored(&TLabel::IsColorStored)
+      .Prop("Constraints", &TLabel::Constraints, &TLabel::SetConstraints)
+      .Prop("DragCursor", &TLabel::DragCursor, &TLabel::SetDragCursor, CursorTypeInfo())
+          .Default(crDrag)
+      .Prop("DragKind", &TLabel::DragKind, &TLabel::SetDragKind).Default(dkDrag)
+      .Prop("DragMode", &TLabel::DragMode, &TLabel::SetDragMode).Default(dmManual)
       .Prop("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true)
       .Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
       .Prop("Font", &TLabel::Font, &TLabel::SetFont).Stored(&TLabel::IsFontStored)
+      .Prop("ParentBiDiMode", &TLabel::ParentBiDiMode, &TLabel::SetParentBiDiMode).Default(true)
       .Prop("Layout", &TLabel::Layout, &TLabel::SetLayout).Default(tlTop)
       .Prop("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true)
       .Prop("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(true)
@@ -188,9 +197,15 @@ ZYL_CLASS_IMPL(TLabel) {
       .Prop("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false)
       .Prop("OnClick", &TLabel::GetOnClick, &TLabel::SetOnClick)
       .Prop("OnDblClick", &TLabel::GetOnDblClick, &TLabel::SetOnDblClick)
+      .Prop("OnDragDrop", &TLabel::GetOnDragDrop, &TLabel::SetOnDragDrop)
+      .Prop("OnDragOver", &TLabel::GetOnDragOver, &TLabel::SetOnDragOver)
+      .Prop("OnEndDock", &TLabel::GetOnEndDock, &TLabel::SetOnEndDock)
+      .Prop("OnEndDrag", &TLabel::GetOnEndDrag, &TLabel::SetOnEndDrag)
       .Prop("OnMouseDown", &TLabel::GetOnMouseDown, &TLabel::SetOnMouseDown)
       .Prop("OnMouseMove", &TLabel::GetOnMouseMove, &TLabel::SetOnMouseMove)
-      .Prop("OnMouseUp", &TLabel::GetOnMouseUp, &TLabel::SetOnMouseUp);
+      .Prop("OnMouseUp", &TLabel::GetOnMouseUp, &TLabel::SetOnMouseUp)
+      .Prop("OnStartDock", &TLabel::GetOnStartDock, &TLabel::SetOnStartDock)
+      .Prop("OnStartDrag", &TLabel::GetOnStartDrag, &TLabel::SetOnStartDrag);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -338,11 +353,21 @@ ZYL_MESSAGE_MAP(TButton) {
 
 ZYL_CLASS_IMPL(TButton) {
   b.Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
+      .Prop("Anchors", &TButton::Anchors, &TButton::SetAnchors)
+          .Default(TAnchors{akLeft, akTop}).Stored(&TButton::IsAnchorsStored)
+      .Prop("BiDiMode", &TButton::BiDiMode, &TButton::SetBiDiMode)
+          .Stored(&TButton::IsBiDiModeStored)
       .Prop("Caption", &TButton::Caption, &TButton::SetCaption)
+      .Prop("Constraints", &TButton::Constraints, &TButton::SetConstraints)
       .Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false)
+      .Prop("DragCursor", &TButton::DragCursor, &TButton::SetDragCursor, CursorTypeInfo())
+          .Default(crDrag)
+      .Prop("DragKind", &TButton::DragKind, &TButton::SetDragKind).Default(dkDrag)
+      .Prop("DragMode", &TButton::DragMode, &TButton::SetDragMode).Default(dmManual)
       .Prop("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true)
       .Prop("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored)
       .Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0)
+      .Prop("ParentBiDiMode", &TButton::ParentBiDiMode, &TButton::SetParentBiDiMode).Default(true)
       .Prop("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true)
       .Prop("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint).Default(true)
       .Prop("ShowHint", &TButton::ShowHint, &TButton::SetShowHint).Stored(&TButton::IsShowHintStored)
@@ -350,6 +375,10 @@ ZYL_CLASS_IMPL(TButton) {
       .Prop("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true)
       .Prop("Visible", &TButton::Visible, &TButton::SetVisible).Default(true)
       .Prop("OnClick", &TButton::GetOnClick, &TButton::SetOnClick)
+      .Prop("OnDragDrop", &TButton::GetOnDragDrop, &TButton::SetOnDragDrop)
+      .Prop("OnDragOver", &TButton::GetOnDragOver, &TButton::SetOnDragOver)
+      .Prop("OnEndDock", &TButton::GetOnEndDock, &TButton::SetOnEndDock)
+      .Prop("OnEndDrag", &TButton::GetOnEndDrag, &TButton::SetOnEndDrag)
       .Prop("OnEnter", &TButton::GetOnEnter, &TButton::SetOnEnter)
       .Prop("OnExit", &TButton::GetOnExit, &TButton::SetOnExit)
       .Prop("OnKeyDown", &TButton::GetOnKeyDown, &TButton::SetOnKeyDown)
@@ -357,7 +386,9 @@ ZYL_CLASS_IMPL(TButton) {
       .Prop("OnKeyUp", &TButton::GetOnKeyUp, &TButton::SetOnKeyUp)
       .Prop("OnMouseDown", &TButton::GetOnMouseDown, &TButton::SetOnMouseDown)
       .Prop("OnMouseMove", &TButton::GetOnMouseMove, &TButton::SetOnMouseMove)
-      .Prop("OnMouseUp", &TButton::GetOnMouseUp, &TButton::SetOnMouseUp);
+      .Prop("OnMouseUp", &TButton::GetOnMouseUp, &TButton::SetOnMouseUp)
+      .Prop("OnStartDock", &TButton::GetOnStartDock, &TButton::SetOnStartDock)
+      .Prop("OnStartDrag", &TButton::GetOnStartDrag, &TButton::SetOnStartDrag);
 }
 
 void RegisterStandardControls() {
