@@ -5,6 +5,7 @@
 
 #include "foundation/ZYLStreamUtils.h"
 #include "platform/classes/Filer.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -794,6 +795,13 @@ void TZYLCustomContainer::SaveToStream(TStream* s) const {
   }
 }
 
+void TZYLCustomContainer::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Bitmap", [this](TStream* s) { LoadFromStream(s); },
+      [this](TStream* s) { SaveToStream(s); }, !FItems.empty());
+}
+
 void TZYLCustomContainer::LoadFromStream(TStream* s) {
   const uint8_t version = ReadU8(s);
   if (version != 1) throw vcl::EReadError("Unknown list stream version");
@@ -1013,6 +1021,12 @@ TZYLWaveComp::TZYLWaveComp(vcl::TComponent* AOwner)
     : inherited(AOwner), FWave(std::make_unique<TZYLWave>()) {}
 TZYLWaveComp::~TZYLWaveComp() = default;
 void TZYLWaveComp::SetWave(TZYLWave* Value) { FWave->Assign(Value); }
+void TZYLWaveComp::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Data", [this](TStream* s) { FWave->LoadFromStream(s); },
+      [this](TStream* s) { FWave->SaveToStream(s); }, !FWave->GetEmpty());
+}
 
 ZYL_CLASS_IMPL(TZYLImageListConnector) {
   b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList);
@@ -1088,10 +1102,21 @@ TZYLContainer::TZYLContainer()
 TZYLContainer::~TZYLContainer() = default;
 
 TZYLContainer* ZYLContainer() { return globalContainer; }
+namespace {
+std::vector<vcl::TClass> ContainerClasses() {
+  return {TZYLImageList::StaticClass(),  TZYLBitmapList::StaticClass(),
+          TZYLStringList::StaticClass(), TZYLWaveList::StaticClass(),
+          TZYLWaveComp::StaticClass(),   TZYLImageListConnector::StaticClass(),
+          TZYLContainerCtrl::StaticClass()};
+}
+}  // namespace
+
 void ZYLContainerInit() {
   if (!globalContainer) globalContainer = new TZYLContainer();
+  for (vcl::TClass c : ContainerClasses()) vcl::RegisterClass(c);
 }
 void ZYLContainerDone() {
+  for (vcl::TClass c : ContainerClasses()) vcl::UnRegisterClass(c);
   delete globalContainer;
   globalContainer = nullptr;
 }

@@ -248,6 +248,9 @@ class TZYLCustomContainer : public TZYLBaseController {
   void LoadFromFile(const std::string& FileName);
 
  protected:
+  // The items go to form streams as the binary property "Bitmap" holding the container stream
+  // (written when there are items); a damaged one raises and leaves the container as it was.
+  void DefineProperties(vcl::TFiler* Filer) override;
   void CheckIndex(int Index) const;
   std::vector<std::unique_ptr<TZYLListItem>> FItems;
   bool FDefaultCompressed = false;
@@ -348,6 +351,11 @@ class TZYLWaveComp : public TZYLCustomComponent {
   TZYLWave* Wave() const { return FWave.get(); }
   void SetWave(TZYLWave* Value);
 
+ protected:
+  // The wave goes to form streams as the binary property "Data" (its stream form: a 4-byte
+  // length and the RIFF image), written when there is one.
+  void DefineProperties(vcl::TFiler* Filer) override;
+
  private:
   std::unique_ptr<TZYLWave> FWave;
 };
@@ -402,7 +410,8 @@ class TZYLContainer : public vcl::TObject {
   std::unique_ptr<TZYLWaveList> FWaveList;
 };
 
-// The global container (nil until the unit's initialization created it).
+// The global container (nil until the unit's initialization created it). The unit's
+// initialization also registers the container components for streaming.
 TZYLContainer* ZYLContainer();
 void ZYLContainerInit();
 void ZYLContainerDone();

@@ -657,3 +657,59 @@ TEST(ImageListInterface, TheConnectorAnswersForItsListAndRefusesALoop) {
   EXPECT_EQ(conn.ImageList(), list.get());
   outer.SetImageList(nullptr);
 }
+
+TEST(ContainerFormStream, ItemsTravelAsTheBitmapPropertyAndWavesAsData) {
+  auto list = ThreeImages();
+  list->GetArrayItem(0)->Description = "frames";
+  vcl::TMemoryStream m;
+  m.WriteComponent(list.get());
+  // An empty list writes no "Bitmap" at all.
+  TZYLImageList empty;
+  vcl::TMemoryStream e;
+  e.WriteComponent(&empty);
+  const std::string bytes(static_cast<const char*>(m.Memory()), size_t(m.Size()));
+  const std::string none(static_cast<const char*>(e.Memory()), size_t(e.Size()));
+  EXPECT_NE(bytes.find("Bitmap"), std::string::npos);
+  EXPECT_EQ(none.find("Bitmap"), std::string::npos);
+
+  m.SetPosition(0);
+  TZYLImageList back;
+  m.ReadComponent(&back);
+  ASSERT_EQ(back.GetCount(), 1);
+  EXPECT_EQ(back.GetArrayItem(0)->Description, "frames");
+  ASSERT_EQ(back.ItemCount(0), 3);
+  TBitmap img;
+  ASSERT_TRUE(back.GetBitmapItem(0, 2, &img));
+  EXPECT_EQ(img.Canvas()->Pixels(0, 0), vcl::clBlue);
+  EXPECT_EQ(img.Canvas()->Pixels(1, 1), vcl::clWhite);
+
+  TZYLWaveComp wave(nullptr);
+  wave.Wave()->SetData(MakeWave(1, 8000, 8, 20));
+  vcl::TMemoryStream w;
+  w.WriteComponent(&wave);
+  w.SetPosition(0);
+  TZYLWaveComp wave2(nullptr);
+  w.ReadComponent(&wave2);
+  EXPECT_EQ(wave2.Wave()->Data(), wave.Wave()->Data());
+}
+
+TEST(ContainerFormStream, DamagedItemsRaiseAndKeepTheList) {
+  auto list = ThreeImages();
+  vcl::TMemoryStream m;
+  m.WriteComponent(list.get());
+  // Damage the container stream inside the "Bitmap" property: its item count.
+  std::string bytes(static_cast<const char*>(m.Memory()), size_t(m.Size()));
+  const size_t at = bytes.find("Bitmap");
+  ASSERT_NE(at, std::string::npos);
+  // Name, value type (binary), 4-byte length, then version, compressed, format, count.
+  const size_t count = at + 6 + 1 + 4 + 3;
+  ASSERT_LT(count + 4, bytes.size());
+  bytes[count + 3] = '\x7F';
+  vcl::TMemoryStream bad;
+  bad.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  bad.SetPosition(0);
+  auto target = ThreeImages();
+  target->GetArrayItem(0)->Delete(0);
+  EXPECT_THROW(bad.ReadComponent(target.get()), vcl::EReadError);
+  EXPECT_EQ(target->ItemCount(0), 2);
+}

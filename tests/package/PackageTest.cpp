@@ -58,6 +58,8 @@ TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
   EXPECT_TRUE(zyl::ZYLTimerPoolExists());
   // Units that declare components make them known to the form reader.
   EXPECT_NE(vcl::GetClass("TZYLShapeControl"), nullptr);
+  EXPECT_NE(vcl::GetClass("TZYLImageList"), nullptr);
+  EXPECT_NE(vcl::GetClass("TZYLFaceController"), nullptr);
 
   // A second load is counted but runs nothing again.
   win::HMODULE second = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
