@@ -5,9 +5,15 @@
 #include <iterator>
 #include <vector>
 
+#include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
+#include "display/ZYLClock.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLLED.h"
+#include "display/ZYLLEDLabel.h"
+#include "display/ZYLLImage.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
 #include "display/ZYLRepeatedShape.h"
@@ -27,6 +33,12 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLDrawEdge", &zyl::ZYLDrawEdgeInit, &zyl::ZYLDrawEdgeDone},
     {"ZYLProgress", &zyl::ZYLProgressInit, &zyl::ZYLProgressDone},
     {"ZYLProgressFill", &zyl::ZYLProgressFillInit, &zyl::ZYLProgressFillDone},
+    {"ZYLLImage", &zyl::ZYLLImageInit, &zyl::ZYLLImageDone},
+    {"ZYLNImage", &zyl::ZYLNImageInit, &zyl::ZYLNImageDone},
+    {"ZYLAniCtrl", &zyl::ZYLAniCtrlInit, &zyl::ZYLAniCtrlDone},
+    {"ZYLLED", &zyl::ZYLLEDInit, &zyl::ZYLLEDDone},
+    {"ZYLLEDLabel", &zyl::ZYLLEDLabelInit, &zyl::ZYLLEDLabelDone},
+    {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

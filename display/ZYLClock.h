@@ -1,0 +1,276 @@
+// TZYLClock: a bevelled graphic control that shows the time as an analog face with hands
+// and/or as a segment display, driven by a one-second timer; with a date mode, a stop watch, a
+// countdown and an alarm that flashes the display. Also its settings objects: the clock hand,
+// the countdown interval and the time offset.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLControl.h"
+#include "foundation/ZYLObject.h"
+
+namespace vcl {
+class TBitmap;
+class TCanvas;
+class TPen;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLDateTime;
+class TZYLFillObject;
+class TZYLLED;
+class TZYLTimer;
+
+ZYL_ENUM(TZYLClockMode, cmNormal, cmDate, cmStopwatch, cmCountdown, cmAlarm)
+ZYL_ENUM(TZYLClockStyle, csSimple, csWin95)
+ZYL_ENUM(TZYLClockOption, coShowDigital, coShowAnalog, coEnableAlarm, co24Hour, coFixed, coOffset,
+         coShowSecCircle)
+using TZYLClockOptions = vcl::TSet<TZYLClockOption>;
+ZYL_ENUM(TZYLClockFill, fmControl, fmClock)
+
+// The message of the options that would show neither display.
+extern const char* const SZYLClockNoStyle;
+
+// One hand: colour, pen width and visibility. The owner gives each hand its own defaults; a
+// value is written to a form when it differs from the hand's own default.
+class TZYLClockHand : public TZYLObject {
+  ZYL_CLASS(TZYLClockHand, TZYLObject)
+  TZYLClockHand() = default;
+  TZYLClockHand(vcl::TColor Color, uint8_t Thickness);
+
+  void Assign(vcl::TPersistent* Source) override;
+  vcl::TColor Color() const { return FColor; }
+  void SetColor(vcl::TColor Value);
+  uint8_t Thickness() const { return FThickness; }
+  void SetThickness(uint8_t Value);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  bool IsColorStored() const { return FColor != FDefColor; }
+  bool IsThicknessStored() const { return FThickness != FDefThickness; }
+
+ private:
+  vcl::TColor FColor = 0;
+  uint8_t FThickness = 2;
+  bool FVisible = true;
+  vcl::TColor FDefColor = 0;
+  uint8_t FDefThickness = 2;
+};
+
+// A countdown length. Changing the length or Enabled restarts it: EndTime := Now + length.
+class TZYLTimeInterval : public TZYLObject {
+  ZYL_CLASS(TZYLTimeInterval, TZYLObject)
+  // 0:01:00, ending one minute from now.
+  TZYLTimeInterval();
+
+  void Assign(vcl::TPersistent* Source) override;
+  // Index 1 Hour, 2 Minute, 3 Second.
+  uint16_t GetTime(int Index) const;
+  void SetTime(int Index, uint16_t Value);
+  uint16_t Hour() const { return FHour; }
+  uint16_t Minute() const { return FMinute; }
+  uint16_t Second() const { return FSecond; }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  double EndTime() const { return FEndTime; }
+  // A future end takes the remaining time as its length; a past one resets to one minute.
+  void SetEndtime(double Value);
+  // The length in days.
+  double Length() const;
+
+ private:
+  void Restart();
+  uint16_t FHour = 0;
+  uint16_t FMinute = 1;
+  uint16_t FSecond = 0;
+  bool FEnabled = false;
+  double FEndTime = 0;
+};
+
+// Days, hours, minutes and seconds added to the shown time.
+class TZYLTimeOffset : public TZYLObject {
+  ZYL_CLASS(TZYLTimeOffset, TZYLObject)
+  TZYLTimeOffset() = default;
+
+  void Assign(vcl::TPersistent* Source) override;
+  // Index 0 Days, 1 Hours, 2 Minutes, 3 Seconds.
+  int32_t GetValue(int Index) const;
+  void SetValue(int Index, int32_t Value);
+  void Offset(double& DateTime) const;
+
+ private:
+  int32_t FValues[4] = {0, 0, 0, 0};
+};
+
+class TZYLClock : public TZYLGraphicControl {
+  ZYL_CLASS(TZYLClock, TZYLGraphicControl)
+  ZYL_MESSAGES(TZYLClock)
+  explicit TZYLClock(vcl::TComponent* AOwner);
+  ~TZYLClock() override;
+
+  // The text of the segment display for the mode.
+  virtual std::string GetDigitalText();
+  // Now, or the fixed time with coFixed; plus the offset with coOffset.
+  virtual double GetTime();
+  // Starts a ringing alarm: flashes the display and fires OnAlarm.
+  virtual void Alarm();
+  void EndAlarm();
+  bool AlarmActive() const { return FAlarmActive; }
+  int AlarmCounter() const { return FAlarmCounter; }
+
+  void StartStpWatch();
+  void EndStpWatch();
+  bool StopwatchRunning() const { return FStopwatchRunning; }
+  double Stopwatch() const { return FStopwatch; }
+  void StartCountdown();
+  void EndCountdown();
+  TZYLTimeInterval* Countdown() const { return FCountdown; }
+  double AlarmTime() const { return FAlarmTime; }
+  void SetAlarmTime(double Value) { FAlarmTime = Value; }
+
+  // One timer tick (public for the timer and for callers that drive the clock).
+  void OnTimer(vcl::TObject* Sender);
+  TZYLTimer* Timer() const { return FTimer; }
+
+  // Marks the face dirty for the fill, bevel, hands, second circle or nil; then paints.
+  void GetChange(vcl::TObject* Sender) override;
+  void BackUpdate() override;
+  bool FaceDirty() const { return FFaceDirty; }
+
+  // ---- Properties ----
+  TZYLLED* Digital() const { return FDigital; }
+  void SetDigital(TZYLLED* Value);
+  // Index 0 DigitalOnly, 1 DigitalShowSecs, 2 UseCustomDateTime.
+  bool GetBoolean(int Index) const;
+  void SetBoolean(int Index, bool Value);
+  bool DigitalOnly() const { return FDigitalOnly; }
+  bool DigitalShowSecs() const { return FDigitalShowSecs; }
+  bool UseCustomDateTime() const { return FUseCustomDateTime; }
+  const std::string& CustomDateTimeFormat() const { return FCustomDateTimeFormat; }
+  void SetDateTimeFormat(const std::string& Value);
+  bool IsFormatStored() const { return FCustomDateTimeFormat != "hh:nn:ss"; }
+  TZYLClockHand* HourHand() const { return FHands[0]; }
+  TZYLClockHand* MinuteHand() const { return FHands[1]; }
+  TZYLClockHand* SecondHand() const { return FHands[2]; }
+  void SetHourHand(TZYLClockHand* Value);
+  void SetMinuteHand(TZYLClockHand* Value);
+  void SetSecondHand(TZYLClockHand* Value);
+  TZYLClockMode Mode() const { return FMode; }
+  void SetMode(TZYLClockMode Value);
+  // Index 0 DigitalPosX, 1 DigitalPosY; -1 places the display automatically.
+  int32_t GetPos(int Index) const { return Index == 0 ? FDigitalPosX : FDigitalPosY; }
+  void SetPos(int Index, int32_t Value);
+  TZYLClockStyle Style() const { return FStyle; }
+  void SetStyle(TZYLClockStyle Value);
+  // Index 0 ColorSmallTick, 1 ColorSmallTickShade, 2 ColorBigTick, 3 ColorBigTickShade,
+  // 4 DigitalColor.
+  vcl::TColor GetFaceColors(int Index) const;
+  void SetFaceColors(int Index, vcl::TColor Value);
+  TZYLClockOptions Options() const { return FOptions; }
+  // Raises an Exception (options unchanged) for a set without either display.
+  void SetClockOptions(TZYLClockOptions Value);
+  uint16_t RepeatAlarm() const { return FRepeatAlarm; }
+  void SetRepeatAlarm(uint16_t Value);
+  TZYLDateTime* FixedTime() const { return FFixedTime; }
+  void SetFixed(TZYLDateTime* Value);
+  TZYLTimeOffset* TimeOffset() const { return FTimeOffset; }
+  void SetOffset(TZYLTimeOffset* Value);
+  TZYLFillObject* FillObject() const { return FFillObject; }
+  void SetFillObject(TZYLFillObject* Value);
+  TZYLClockFill FillMode() const { return FFillMode; }
+  void SetFillMode(TZYLClockFill Value);
+  vcl::TPen* SecondCircle() const { return FSecondCircle; }
+  void SetCirclePen(vcl::TPen* Value);
+  bool UseGlobalTimer() const { return FUseGlobalTimer; }
+  void SetUseGlobalTimer(bool Value);
+
+  vcl::TNotifyEvent OnAlarm;
+  vcl::TNotifyEvent OnCountdownStart;
+  vcl::TNotifyEvent OnCountdownEnd;
+  vcl::TNotifyEvent OnStopWatchStart;
+  vcl::TNotifyEvent OnStopWatchEnd;
+  const vcl::TNotifyEvent& GetOnAlarm() const { return OnAlarm; }
+  void SetOnAlarm(const vcl::TNotifyEvent& E) { OnAlarm = E; }
+  const vcl::TNotifyEvent& GetOnCountdownStart() const { return OnCountdownStart; }
+  void SetOnCountdownStart(const vcl::TNotifyEvent& E) { OnCountdownStart = E; }
+  const vcl::TNotifyEvent& GetOnCountdownEnd() const { return OnCountdownEnd; }
+  void SetOnCountdownEnd(const vcl::TNotifyEvent& E) { OnCountdownEnd = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchStart() const { return OnStopWatchStart; }
+  void SetOnStopWatchStart(const vcl::TNotifyEvent& E) { OnStopWatchStart = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return OnStopWatchEnd; }
+  void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { OnStopWatchEnd = E; }
+
+  TZYLAboutVar About() const { return {}; }
+  void SetAbout(const TZYLAboutVar&) {}
+  int32_t GetListIndex() const { return FListIndex; }
+  void SetListIndex(int32_t Value) { SetIndex(1, Value); }
+  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
+  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
+  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
+  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  void BoundsChange(TZYLBoundsChangeStates State) override;
+  void GetIMLChange(vcl::TObject* Sender) override;
+  void CMColorChanged(vcl::TMessage& Message);
+  void CMEnabledChanged(vcl::TMessage& Message);
+  // With DigitalOnly: sizes the control to the display; true when the size changed.
+  bool CorrectBounds();
+  void PaintAnalog(vcl::TCanvas* Canvas);
+  void PaintHands(vcl::TCanvas* Canvas);
+  void PaintDigital(vcl::TCanvas* Canvas);
+
+ private:
+  // Paints at once when the control is on screen, otherwise asks for a paint.
+  void PaintNow();
+  // The scale's margin and radius for the current size.
+  int Radius() const;
+  std::string NormalFormat() const;
+
+  bool FAlarmActive = false;
+  bool FFaceDirty = true;
+  TZYLLED* FDigital = nullptr;
+  bool FUseCustomDateTime = false;
+  bool FDigitalOnly = false;
+  bool FDigitalShowSecs = true;
+  std::string FInternalFormat = "hh:nn:ss";
+  TZYLClockHand* FHands[3] = {nullptr, nullptr, nullptr};
+  TZYLTimer* FTimer = nullptr;
+  double FAlarmTime = 0;
+  double FStopwatch = 0;
+  TZYLClockMode FMode = cmNormal;
+  TZYLTimeInterval* FCountdown = nullptr;
+  bool FStopwatchRunning = false;
+  int32_t FDigitalPosY = -1;
+  int32_t FDigitalPosX = -1;
+  TZYLClockStyle FStyle = csWin95;
+  vcl::TColor FFaceColors[5];
+  TZYLClockOptions FOptions{coShowAnalog, co24Hour};
+  vcl::TBitmap* FFace = nullptr;
+  uint16_t FRepeatAlarm = 10;
+  int FAlarmCounter = 10;
+  std::string FCustomDateTimeFormat = "hh:nn:ss";
+  TZYLDateTime* FFixedTime = nullptr;
+  TZYLTimeOffset* FTimeOffset = nullptr;
+  TZYLFillObject* FFillObject = nullptr;
+  TZYLClockFill FFillMode = fmControl;
+  vcl::TPen* FSecondCircle = nullptr;
+  int FCirclePhase = 0;
+  int FLastSecond = -1;
+  bool FUseGlobalTimer = false;
+  bool FPainting = false;
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLClockInit();
+void ZYLClockDone();
+
+}  // namespace zyl

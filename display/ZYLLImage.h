@@ -1,0 +1,22 @@
+// TZYLLImage: the published image-list image.
+#pragma once
+
+#include "display/ZYLCustomLImage.h"
+
+namespace zyl {
+
+class TZYLLImage : public TZYLCustomLImage {
+  ZYL_CLASS(TZYLLImage, TZYLCustomLImage)
+  explicit TZYLLImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+ protected:
+  // Background, bevel, then the image inside the bevel; over the parent's background through
+  // a working bitmap when moving silently.
+  void Paint() override;
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLLImageInit();
+void ZYLLImageDone();
+
+}  // namespace zyl

@@ -1,0 +1,460 @@
+// The clock: its settings objects, the option rule, the digital texts of every mode, the timer
+// driving countdown, stop watch and alarm, what it paints (hands, scale, second circle,
+// digital-only size), the face cache and streaming.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "display/ZYLClock.h"
+#include "display/ZYLLED.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLTimer.h"
+#include "platform/base/Clock.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/rtl/DateTime.h"
+#include "tests/display/FillTestHost.h"
+
+namespace zyl {
+namespace {
+
+using filltest::At;
+using filltest::TPicturePanel;
+using vcl::TRect;
+
+struct TEvents : vcl::TObject {
+  int Alarms = 0, CountdownEnds = 0, CountdownStarts = 0, WatchStarts = 0, WatchEnds = 0;
+  void Alarm(vcl::TObject*) { ++Alarms; }
+  void CEnd(vcl::TObject*) { ++CountdownEnds; }
+  void CStart(vcl::TObject*) { ++CountdownStarts; }
+  void WStart(vcl::TObject*) { ++WatchStarts; }
+  void WEnd(vcl::TObject*) { ++WatchEnds; }
+};
+
+class ClockTest : public ::testing::Test {
+ protected:
+  filltest::THostSession host_;
+  static void Idle() { filltest::THostSession::Idle(); }
+  static win::TVirtualClock& Time() {
+    return dynamic_cast<win::TVirtualClock&>(win::CurrentClock());
+  }
+  static double Secs(double s) { return s / 86400.0; }
+  // A shown clock of the given size on a picture panel.
+  TZYLClock* Place(std::unique_ptr<vcl::TForm>& form, int w, int h) {
+    TPicturePanel* panel = nullptr;
+    form.reset(host_.MakeHost(panel, 240, 200));
+    panel_ = panel;
+    auto* c = new TZYLClock(form.get());
+    c->SetBounds(10, 10, w, h);
+    c->SetParent(panel);
+    form->Show();
+    Idle();
+    return c;
+  }
+  // Whether a pixel of the colour lies within Radius of (x, y) on the panel.
+  bool Near(const win::testkit::TCapture& cap, int x, int y, vcl::TColor C, int Radius = 1) {
+    for (int dy = -Radius; dy <= Radius; ++dy)
+      for (int dx = -Radius; dx <= Radius; ++dx)
+        if (At(cap, x + dx, y + dy) == C) return true;
+    return false;
+  }
+  TPicturePanel* panel_ = nullptr;
+};
+
+TEST_F(ClockTest, SettingsObjects) {
+  // Hands keep their owner's defaults: a value equal to the class's own is still written.
+  TZYLClock c(nullptr);
+  EXPECT_EQ(c.HourHand()->Thickness(), 5);
+  EXPECT_EQ(c.HourHand()->Color(), 0xFFFF00);
+  EXPECT_EQ(c.MinuteHand()->Thickness(), 3);
+  EXPECT_EQ(c.SecondHand()->Color(), 0);
+  EXPECT_FALSE(c.HourHand()->IsThicknessStored());
+  c.HourHand()->SetThickness(2);
+  EXPECT_TRUE(c.HourHand()->IsThicknessStored());
+
+  // The interval: 0:01:00 ending a minute from now; each change restarts it.
+  TZYLTimeInterval t;
+  const double now = vcl::Now();
+  EXPECT_EQ(t.Minute(), 1);
+  EXPECT_FALSE(t.Enabled());
+  EXPECT_NEAR(t.EndTime(), now + Secs(60), Secs(0.01));
+  Time().Advance(5000);
+  t.SetTime(3, 30);
+  EXPECT_NEAR(t.EndTime(), now + Secs(5 + 90), Secs(0.01));
+  t.SetEndtime(vcl::Now() + Secs(2 * 3600 + 3 * 60 + 4));
+  EXPECT_EQ(t.Hour(), 2);
+  EXPECT_EQ(t.Minute(), 3);
+  EXPECT_EQ(t.Second(), 4);
+  t.SetEndtime(vcl::Now() + 30);  // beyond the day: hours keep counting
+  EXPECT_EQ(t.Hour(), 720);
+  t.SetEndtime(vcl::Now() - Secs(10));  // already over: back to one minute
+  EXPECT_EQ(t.Minute(), 1);
+  EXPECT_NEAR(t.EndTime(), vcl::Now() + t.Length(), Secs(0.01));
+
+  TZYLTimeOffset o;
+  o.SetValue(0, 1);
+  o.SetValue(1, 2);
+  o.SetValue(2, -30);
+  o.SetValue(3, 90);
+  double d = 10.0;
+  o.Offset(d);
+  EXPECT_NEAR(d, 11.0 + Secs(2 * 3600 - 1800 + 90), Secs(0.001));
+  TZYLTimeOffset p;
+  p.Assign(&o);
+  EXPECT_EQ(p.GetValue(2), -30);
+}
+
+TEST_F(ClockTest, OptionsNeedOneDisplay) {
+  TZYLClock c(nullptr);
+  EXPECT_EQ(c.Options(), (TZYLClockOptions{coShowAnalog, co24Hour}));
+  try {
+    c.SetClockOptions({co24Hour});
+    FAIL() << "no exception";
+  } catch (const vcl::Exception& e) {
+    EXPECT_EQ(e.Message(), "One clock style must be active!");
+  }
+  EXPECT_EQ(c.Options(), (TZYLClockOptions{coShowAnalog, co24Hour}));
+  EXPECT_EQ(c.GetPos(0), -1);
+  c.SetClockOptions({coShowDigital, coShowAnalog});
+  EXPECT_EQ(c.GetPos(1), -1);  // the analog face stays: automatic placing too
+  c.SetClockOptions({coShowDigital});
+  EXPECT_EQ(c.GetPos(0), 0);
+  EXPECT_EQ(c.GetPos(1), 0);
+}
+
+TEST_F(ClockTest, DigitalTextOfEveryMode) {
+  TZYLClock c(nullptr);  // the virtual clock: 2000-01-01 12:00:00, a Saturday
+  EXPECT_EQ(c.GetDigitalText(), "12:00:00");
+  c.SetBoolean(1, false);
+  EXPECT_EQ(c.GetDigitalText(), "12:00");
+  c.SetClockOptions({coShowAnalog});
+  EXPECT_EQ(c.GetDigitalText(), "12:00 p");
+  c.SetDateTimeFormat("nn-hh");
+  EXPECT_EQ(c.GetDigitalText(), "12:00 p");  // the custom format waits for its switch
+  c.SetBoolean(2, true);
+  EXPECT_EQ(c.GetDigitalText(), "00-12 p");
+  c.SetClockOptions({coShowAnalog, co24Hour, coOffset});
+  c.TimeOffset()->SetValue(1, 3);
+  EXPECT_EQ(c.GetDigitalText(), "00-15");
+  c.SetClockOptions({coShowAnalog, co24Hour, coFixed});
+  c.FixedTime()->SetHour(7);
+  c.FixedTime()->SetMinute(45);
+  EXPECT_EQ(c.GetDigitalText(), "45-07");
+  c.SetBoolean(2, false);
+  c.SetClockOptions({coShowAnalog, co24Hour});
+
+  c.SetMode(cmDate);
+  EXPECT_EQ(c.GetDigitalText(), "Sat 1/1/2000");
+  c.SetMode(cmAlarm);
+  EXPECT_EQ(c.GetDigitalText(), "NA 00:00");  // alarm time: today's date
+  c.SetClockOptions({coShowAnalog, co24Hour, coEnableAlarm});
+  c.SetAlarmTime(vcl::Date() + Secs(6 * 3600 + 30 * 60));
+  EXPECT_EQ(c.GetDigitalText(), "A 06:30");
+  c.SetMode(cmCountdown);
+  EXPECT_EQ(c.GetDigitalText(), "C 00:01:00");  // not started: the whole length
+  Time().Advance(1000);
+  c.StartCountdown();
+  EXPECT_EQ(c.GetDigitalText(), "C 00:01:00");
+  Time().Advance(60500);  // no timer here: the text alone runs out
+  EXPECT_EQ(c.GetDigitalText(), "C 00:00:00");
+  c.StartStpWatch();
+  Time().Advance(65000);
+  EXPECT_EQ(c.GetDigitalText(), "S " + vcl::TimeToStr(Secs(65)));
+  c.EndStpWatch();
+  Time().Advance(5000);
+  EXPECT_EQ(c.GetDigitalText(), "S " + vcl::TimeToStr(Secs(65)));
+  EXPECT_NEAR(c.Stopwatch(), Secs(65), Secs(0.01));
+  c.SetEnabled(false);
+  EXPECT_EQ(c.GetDigitalText(), "--- NA ---");
+}
+
+TEST_F(ClockTest, CountdownEndsOnTheTimerAndRaisesTheAlarm) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 120, 120);
+  TEvents ev;
+  c->OnCountdownStart = vcl::TNotifyEvent(&ev, &TEvents::CStart);
+  c->OnCountdownEnd = vcl::TNotifyEvent(&ev, &TEvents::CEnd);
+  c->OnAlarm = vcl::TNotifyEvent(&ev, &TEvents::Alarm);
+  c->SetClockOptions({coShowAnalog, coShowDigital, co24Hour, coEnableAlarm});
+  Time().Advance(500);  // half-way between two ticks
+  c->StartCountdown();
+  EXPECT_EQ(ev.CountdownStarts, 1);
+  EXPECT_EQ(c->Mode(), cmCountdown);
+  win::testkit::AdvanceClock(1000);
+  EXPECT_EQ(c->GetDigitalText(), "C 00:00:59");
+  win::testkit::AdvanceClock(58000);
+  EXPECT_EQ(c->GetDigitalText(), "C 00:00:01");
+  win::testkit::AdvanceClock(1000);  // a tick half a second before the end
+  EXPECT_EQ(ev.CountdownEnds, 0);
+  EXPECT_EQ(ev.Alarms, 0);
+  win::testkit::AdvanceClock(1000);
+  EXPECT_EQ(ev.CountdownEnds, 1);
+  EXPECT_EQ(ev.Alarms, 1);
+  EXPECT_EQ(c->Mode(), cmNormal);
+  EXPECT_FALSE(c->Countdown()->Enabled());
+  EXPECT_TRUE(c->AlarmActive());
+  EXPECT_TRUE(c->Digital()->Flashing());
+  win::testkit::AdvanceClock(1000);  // the ringing alarm goes on: one OnAlarm per tick
+  EXPECT_EQ(ev.Alarms, 2);
+  form.reset();
+}
+
+TEST_F(ClockTest, AlarmFlashesForRepeatAlarmTicksThenReturnsToNormal) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 160, 120);
+  TEvents ev;
+  c->OnAlarm = vcl::TNotifyEvent(&ev, &TEvents::Alarm);
+  c->SetClockOptions({coShowDigital, co24Hour, coEnableAlarm});
+  c->SetTransparent(false);
+  c->SetAlarmTime(vcl::Now() + Secs(1.5));
+  c->SetMode(cmAlarm);
+  win::testkit::AdvanceClock(1000);
+  EXPECT_FALSE(c->AlarmActive());
+  win::testkit::AdvanceClock(1000);
+  ASSERT_TRUE(c->AlarmActive());
+  EXPECT_EQ(ev.Alarms, 1);
+  // The display alternates between lit and dark frames while ringing.
+  int ticks = 1, litFrames = 0, darkFrames = 0;
+  while (c->AlarmActive() && ticks < 30) {
+    (c->Digital()->FlashDark() ? darkFrames : litFrames)++;
+    win::testkit::AdvanceClock(1000);
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 11);  // the first ring and ten counted ticks
+  EXPECT_GT(litFrames, 0);
+  EXPECT_GT(darkFrames, 0);
+  EXPECT_EQ(ev.Alarms, 11);
+  EXPECT_EQ(c->Mode(), cmNormal);
+  EXPECT_FALSE(c->Digital()->Flashing());
+  EXPECT_EQ(c->AlarmCounter(), 10);
+  win::testkit::AdvanceClock(3000);
+  EXPECT_EQ(ev.Alarms, 11);  // cmNormal does not ring again
+  form.reset();
+}
+
+TEST_F(ClockTest, DisabledClockShowsNoTimeAndHandsAtTwelve) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 121, 121);
+  c->SetTransparent(false);
+  c->SetColor(vcl::clWhite);
+  c->SetClockOptions({coShowAnalog, co24Hour});
+  c->SetEnabled(false);
+  EXPECT_FALSE(c->Timer()->Enabled());
+  Idle();
+  auto cap = filltest::THostSession::Capture(panel_);
+  const int cx = 10 + 60, cy = 10 + 60;
+  const int R = 60 - 4;  // no bevel: margin 4
+  // All three hands point up; the second hand (black) lies on top along the centre line.
+  EXPECT_EQ(At(cap, cx, cy - R * 6 / 10), vcl::clBlack);
+  EXPECT_EQ(At(cap, cx + 2, cy - R * 3 / 10), 0xFFFF00);  // the hour hand's edge
+  EXPECT_EQ(At(cap, cx + 1, cy - R * 55 / 100), 0x808000);  // the minute hand beyond it
+  // Nothing to the right of the centre but the face.
+  EXPECT_EQ(At(cap, cx + R / 3, cy), vcl::clWhite);
+  // The scale: big marks at 12 and 3 o'clock, small ones between, in the csWin95 colours.
+  EXPECT_TRUE(Near(cap, cx, cy - R, 0x808000, 2));
+  EXPECT_TRUE(Near(cap, cx + R, cy, 0x808000, 2));
+  const int sx = cx + static_cast<int>(std::lround(R * std::sin(0.10472)));
+  const int sy = cy - static_cast<int>(std::lround(R * std::cos(0.10472)));
+  EXPECT_FALSE(Near(cap, sx, sy, 0x808000, 1));  // a small mark at one minute
+  EXPECT_TRUE(Near(cap, sx, sy, filltest::RGBOf(vcl::clBtnFace), 1));
+  c->SetEnabled(true);
+  c->SetStyle(csSimple);
+  Idle();
+  cap = filltest::THostSession::Capture(panel_);
+  EXPECT_FALSE(Near(cap, cx + R, cy, 0x808000, 2));
+  EXPECT_TRUE(Near(cap, cx + R * 85 / 100, cy, vcl::clBlack, 1));  // a big mark's line
+  // 12:00:00: the hands still point up, now from the time.
+  EXPECT_EQ(At(cap, cx, cy - R * 6 / 10), vcl::clBlack);
+  form.reset();
+}
+
+TEST_F(ClockTest, SecondCircleGrowsAndShrinksByPhase) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 121, 121);
+  c->SetTransparent(false);
+  c->SetColor(vcl::clWhite);
+  c->SecondCircle()->SetColor(vcl::clRed);
+  c->SetClockOptions({coShowAnalog, co24Hour, coShowSecCircle});
+  const int cx = 10 + 60, cy = 10 + 60;
+  const int rc = 60 - 4 - 1 + 1 + 2;  // R (margin 4 + pen width 1) + pen width + 2
+  auto redAt = [&](double deg) {
+    auto cap = filltest::THostSession::Capture(panel_);
+    const double a = deg * 3.14159265358979 / 180;
+    return Near(cap, cx + static_cast<int>(std::lround(rc * std::sin(a))),
+                cy - static_cast<int>(std::lround(rc * std::cos(a))), vcl::clRed);
+  };
+  // 12:00:15 in the first phase: from the second clockwise round to 12 o'clock.
+  win::testkit::AdvanceClock(15000);
+  Idle();
+  EXPECT_FALSE(redAt(45));
+  EXPECT_TRUE(redAt(180));
+  EXPECT_TRUE(redAt(300));
+  // The minute turns over: the other phase, from 12 o'clock to the second.
+  win::testkit::AdvanceClock(60000);
+  Idle();
+  EXPECT_TRUE(redAt(45));
+  EXPECT_FALSE(redAt(180));
+  EXPECT_FALSE(redAt(300));
+  form.reset();
+}
+
+TEST_F(ClockTest, DigitalOnlySizesToItsTextAndFaceIsCached) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 150, 150);
+  c->SetTransparent(false);
+  Idle();
+  EXPECT_FALSE(c->FaceDirty());
+  c->Digital()->SetColor(0, vcl::clRed);  // the display is not part of the face
+  EXPECT_FALSE(c->FaceDirty());
+  c->SecondHand()->SetVisible(false);
+  c->BeginUpdate();  // hold the repaint to see the flag
+  c->MinuteHand()->SetColor(vcl::clBlue);
+  EXPECT_TRUE(c->FaceDirty());
+  c->EndUpdate(true);
+  EXPECT_FALSE(c->FaceDirty());
+  c->BeginUpdate();
+  c->Bevel()->SetBorderWidth(3);
+  EXPECT_TRUE(c->FaceDirty());  // the bevel is part of the face
+  c->EndUpdate(true);
+  EXPECT_FALSE(c->FaceDirty());
+
+  c->SetClockOptions({coShowDigital, co24Hour});
+  c->SetBoolean(0, true);
+  Idle();
+  const int e = c->BevelExt();
+  ASSERT_GT(e, 0);
+  EXPECT_EQ(c->Width(), 8 * 19 + 2 * e);
+  EXPECT_EQ(c->Height(), 28 + 2 * e);
+  c->SetBoolean(1, false);  // "hh:nn"
+  Idle();
+  EXPECT_EQ(c->Width(), 5 * 19 + 2 * e);
+  auto cap = filltest::THostSession::Capture(panel_);
+  // "12:00": the first cell's middle verticals lit.
+  EXPECT_EQ(At(cap, 10 + e + 9, 10 + e + 8), vcl::clRed);
+  form.reset();
+}
+
+TEST_F(ClockTest, ModeChangesStopCountdownAndStopWatch) {
+  TZYLClock c(nullptr);
+  TEvents ev;
+  c.OnStopWatchStart = vcl::TNotifyEvent(&ev, &TEvents::WStart);
+  c.OnStopWatchEnd = vcl::TNotifyEvent(&ev, &TEvents::WEnd);
+  c.StartCountdown();
+  EXPECT_TRUE(c.Countdown()->Enabled());
+  c.SetMode(cmNormal);
+  EXPECT_FALSE(c.Countdown()->Enabled());
+  c.StartStpWatch();
+  EXPECT_EQ(ev.WatchStarts, 1);
+  EXPECT_EQ(c.Mode(), cmStopwatch);
+  EXPECT_TRUE(c.StopwatchRunning());
+  c.SetMode(cmDate);
+  EXPECT_FALSE(c.StopwatchRunning());
+  // A stop watch stopped at once (or with a clock set back) shows zero, never a negative time.
+  c.SetClockOptions({coShowAnalog, co24Hour, coOffset});
+  c.StartStpWatch();
+  c.TimeOffset()->SetValue(1, -1);
+  c.EndStpWatch();
+  EXPECT_EQ(ev.WatchEnds, 1);
+  EXPECT_EQ(c.Stopwatch(), 0);
+  // The alarm ends in cmNormal with the display steady.
+  c.SetMode(cmAlarm);
+  c.Alarm();
+  EXPECT_TRUE(c.Digital()->Flashing());
+  c.EndAlarm();
+  EXPECT_FALSE(c.AlarmActive());
+  EXPECT_FALSE(c.Digital()->Flashing());
+  EXPECT_EQ(c.Mode(), cmNormal);
+}
+
+TEST_F(ClockTest, TinyAndEmptySizesPaintWithoutFault) {
+  std::unique_ptr<vcl::TForm> form;
+  TZYLClock* c = Place(form, 6, 6);
+  c->SetClockOptions({coShowAnalog, coShowDigital, coShowSecCircle, co24Hour});
+  c->FillObject()->SetFillStyle(sfGradient);
+  c->SetFillMode(fmClock);
+  win::testkit::AdvanceClock(2000);
+  c->SetBounds(10, 10, 0, 0);
+  win::testkit::AdvanceClock(1000);
+  // A display of empty cells: digital-only sizes to the bevel alone.
+  c->Digital()->SetByte(1, 0);
+  c->Digital()->SetByte(2, 0);
+  c->Digital()->SetByte(3, 0);
+  c->Bevel()->SetBorderWidth(2);
+  c->SetBoolean(0, true);
+  Idle();
+  EXPECT_EQ(c->Width(), 2 * c->BevelExt());
+  EXPECT_EQ(c->Height(), 2 * c->BevelExt());
+  form.reset();
+}
+
+TEST_F(ClockTest, TimerFollowsEnabledAndThePool) {
+  TZYLClock c(nullptr);
+  EXPECT_TRUE(c.Timer()->Enabled());
+  EXPECT_EQ(c.Timer()->Interval(), 1000);
+  EXPECT_FALSE(c.Timer()->Global());
+  c.SetUseGlobalTimer(true);
+  EXPECT_TRUE(c.Timer()->Global());
+  EXPECT_EQ(c.Timer()->Interval(), 500);
+  c.SetUseGlobalTimer(false);
+  EXPECT_EQ(c.Timer()->Interval(), 1000);
+  c.SetEnabled(false);
+  EXPECT_FALSE(c.Timer()->Enabled());
+  c.SetEnabled(true);
+  EXPECT_TRUE(c.Timer()->Enabled());
+}
+
+TEST_F(ClockTest, StreamsOnlyNonDefaultsAndReadsThemBack) {
+  TZYLClock a(nullptr);
+  a.SetName("Clock1");
+  a.SetClockOptions({coShowDigital, coShowAnalog, co24Hour});
+  a.SetStyle(csSimple);
+  a.SetPos(0, 12);
+  a.SetFaceColors(4, vcl::clNavy);
+  a.SetRepeatAlarm(3);
+  a.HourHand()->SetThickness(2);  // the class default, not this hand's
+  a.SecondHand()->SetColor(vcl::clRed);
+  a.Digital()->SetByte(1, 7);
+  a.TimeOffset()->SetValue(1, 2);
+  a.SetDateTimeFormat("hh");
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  const std::string text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* want :
+       {"Options = [coShowDigital, coShowAnalog, co24Hour]", "Style = csSimple", "DigitalPosX = 12",
+        "DigitalColor = clNavy", "RepeatAlarm = 3", "HourHand.Thickness = 2",
+        "SecondHand.Color = clRed", "Digital.Horzsize = 7", "TimeOffset.Hours = 2",
+        "CustomDateTimeFormat = 'hh'"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+  for (const char* absent : {"MinuteHand.", "HourHand.Color", "DigitalPosY", "Mode =",
+                             "FillMode", "ColorBigTick", "DigitalShowSecs", "Transparent"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
+
+  ZYLClockInit();
+  ASSERT_EQ(vcl::GetClass("TZYLClock"), TZYLClock::StaticClass());
+  TZYLClock b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  ZYLClockDone();
+  EXPECT_EQ(vcl::GetClass("TZYLClock"), nullptr);
+  EXPECT_EQ(b.Options(), (TZYLClockOptions{coShowDigital, coShowAnalog, co24Hour}));
+  EXPECT_EQ(b.Style(), csSimple);
+  EXPECT_EQ(b.GetPos(0), 12);
+  EXPECT_EQ(b.GetFaceColors(4), vcl::clNavy);
+  EXPECT_EQ(b.RepeatAlarm(), 3);
+  EXPECT_EQ(b.AlarmCounter(), 3);
+  EXPECT_EQ(b.HourHand()->Thickness(), 2);
+  EXPECT_EQ(b.HourHand()->Color(), 0xFFFF00);
+  EXPECT_EQ(b.SecondHand()->Color(), vcl::clRed);
+  EXPECT_EQ(b.Digital()->Horzsize(), 7);
+  EXPECT_EQ(b.TimeOffset()->GetValue(1), 2);
+  EXPECT_EQ(b.CustomDateTimeFormat(), "hh");
+}
+
+}  // namespace
+}  // namespace zyl
