@@ -19,6 +19,7 @@
 #include "display/ZYLRepeatedShape.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLPackage.h"
 
 namespace {
@@ -39,6 +40,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLED", &zyl::ZYLLEDInit, &zyl::ZYLLEDDone},
     {"ZYLLEDLabel", &zyl::ZYLLEDLabelInit, &zyl::ZYLLEDLabelDone},
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
+    {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

@@ -1,0 +1,614 @@
+// The technical line: defaults, where each line type puts its line and signs, the arrow turns of
+// Arrowed, the sign shapes, shadow and fill, repaints per setter, clicks restricted to the
+// shape, streaming and the example form.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "display/ZYLTechnicalLine.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLObject.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/FillTestHost.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+using vcl::TRect;
+
+class TCountingLine : public TZYLTechnicalLine {
+  ZYL_CLASS(TCountingLine, TZYLTechnicalLine)
+  explicit TCountingLine(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  int Paints = 0;
+
+ protected:
+  void Paint() override {
+    ++Paints;
+    inherited::Paint();
+  }
+};
+ZYL_CLASS_IMPL(TCountingLine) {}
+
+// A white bitmap of the given size.
+std::unique_ptr<vcl::TBitmap> White(int w, int h) { return filltest::Plain(w, h, vcl::clWhite); }
+
+vcl::TColor Px(vcl::TBitmap* b, int x, int y) { return b->Canvas()->Pixels(x, y); }
+
+// Paints the line's drawing (no bevel, no background) onto a white bitmap of its size.
+std::unique_ptr<vcl::TBitmap> Render(TZYLTechnicalLine& l) {
+  auto b = White(l.Width(), l.Height());
+  l.PaintIt(b->Canvas(), TRect{0, 0, l.Width(), l.Height()});
+  return b;
+}
+
+int CountSigns(const std::vector<TZYLTechLineStep>& steps, TZYLTechLineStepKind kind) {
+  int n = 0;
+  for (const auto& s : steps) n += s.Kind == kind;
+  return n;
+}
+
+// ---- Model ----
+
+TEST(TechnicalLineModel, DefaultsOfTheConstructor) {
+  TZYLTechnicalLine l(nullptr);
+  EXPECT_EQ(l.Width(), 130);
+  EXPECT_EQ(l.Height(), 45);
+  EXPECT_EQ(l.LineType(), lsStraightLeftToRight);
+  EXPECT_EQ(l.LineEndingsign(), leClosedArrowRight);
+  EXPECT_EQ(l.LineStartSign(), leNothing);
+  EXPECT_EQ(l.SignPlaces(), spEnd);
+  EXPECT_EQ(l.SignSize(), 40);
+  EXPECT_EQ(l.ShadowDepth(), 6);
+  EXPECT_EQ(l.ShadowColor(), vcl::clBtnShadow);
+  EXPECT_EQ(l.FillColor(), vcl::clNone);
+  EXPECT_FALSE(l.Arrowed());
+  EXPECT_FALSE(l.ShapeOnly());
+  EXPECT_FALSE(l.ShadowVisible());
+  EXPECT_TRUE(l.Transparent());
+  EXPECT_FALSE(l.GetEmpty());
+  EXPECT_EQ(l.ShapeRegion(), nullptr);
+  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
+  l.SetShapeOnly(true);  // no region before the first paint: clicks are not filtered
+  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
+  ASSERT_NE(l.LineSettings(), nullptr);
+  EXPECT_EQ(l.LineSettings()->Color(), vcl::clBlack);
+  EXPECT_EQ(l.LineSettings()->Width(), 1);
+  EXPECT_EQ(l.LineSettings()->Style(), vcl::psSolid);
+}
+
+TEST(TechnicalLineModel, DefaultLayoutMatchesTheWorkingRectangle) {
+  // 130 x 45 less one pixel on every side: the line to the arrow box at the right end.
+  const auto steps = ZYLTechLineLayout(lsStraightLeftToRight, spEnd, {128, 43, 0, 0, 40});
+  ASSERT_EQ(steps.size(), 2u);
+  EXPECT_EQ(steps[0].Kind, tskLine);
+  EXPECT_EQ((std::vector<int>(steps[0].C, steps[0].C + 4)), (std::vector<int>{0, 21, 88, 21}));
+  EXPECT_EQ(steps[1].Kind, tskEndSign);
+  EXPECT_EQ((std::vector<int>(steps[1].C, steps[1].C + 4)), (std::vector<int>{88, 1, 128, 41}));
+
+  // A start sign comes before the line in some types and after it in others.
+  const TZYLTechLineMetrics m{128, 43, 0, 0, 40};
+  EXPECT_EQ(ZYLTechLineLayout(lsStraightLeftToRight, spStart, m).front().Kind, tskStartSign);
+  EXPECT_EQ(ZYLTechLineLayout(lsTopLeftEdge, spStart, m).back().Kind, tskStartSign);
+  EXPECT_EQ(ZYLTechLineLayout(lsBottomLeftEdge, spEnd, m).front().Kind, tskEndSign);
+  EXPECT_EQ(ZYLTechLineLayout(lsTopRightCurve, spEnd, m).back().Kind, tskEndSign);
+}
+
+TEST(TechnicalLineModel, EveryLayoutCarriesTheSignsOfItsPlaces) {
+  const TZYLTechLineMetrics m{200, 150, 1, 6, 30};
+  const int S = 36;
+  for (int t = lsStraightLeftToRight; t <= lsBottomRightCurve; ++t) {
+    const auto type = static_cast<TZYLTechnicalLineTypes>(t);
+    const bool straight = type == lsStraightLeftToRight || type == lsStraightTopToBottom;
+    for (int p = spEnd; p <= spNoWhere; ++p) {
+      const auto places = static_cast<TZYLSignPlaces>(p);
+      const auto steps = ZYLTechLineLayout(type, places, m);
+      SCOPED_TRACE(ZYLEnumName(type) + " " + ZYLEnumName(places));
+      EXPECT_EQ(CountSigns(steps, tskStartSign), places == spStart || places == spBoth);
+      EXPECT_EQ(CountSigns(steps, tskEndSign), places == spEnd || places == spBoth);
+      const bool curve = type >= lsTopLeftCurve;
+      EXPECT_EQ(CountSigns(steps, tskArc), curve ? 1 : 0);
+      for (const auto& s : steps) {
+        if (s.Kind != tskStartSign && s.Kind != tskEndSign) continue;
+        // Boxes are S by S (2 * (S div 2) across a straight line) and lie in the area.
+        EXPECT_EQ(s.C[2] - s.C[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
+        EXPECT_EQ(s.C[3] - s.C[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
+        EXPECT_GE(s.C[0], 0);
+        EXPECT_GE(s.C[1], 0);
+        EXPECT_LE(s.C[2], m.W);
+        EXPECT_LE(s.C[3], m.H);
+      }
+      if (places == spNoWhere && !curve) {
+        // Without signs the line and its shadow stay inside the area.
+        for (const auto& s : steps)
+          for (int i = 0; i < 4; ++i) {
+            EXPECT_GE(s.C[i], 0);
+            EXPECT_LE(s.C[i] + m.SD + (straight ? m.P : 0), i % 2 ? m.H : m.W);
+          }
+      }
+    }
+  }
+}
+
+TEST(TechnicalLineModel, ArrowedTurnsArrowSignsWithTheLineType) {
+  TZYLTechnicalLine l(nullptr);
+  l.SetLineStart(leOpenArrowLeft);
+  l.SetArrowed(true);
+  l.SetTechnicalLineType(lsStraightTopToBottom);
+  EXPECT_EQ(l.LineEndingsign(), leClosedArrowDown);
+  EXPECT_EQ(l.LineStartSign(), leOpenArrowUp);
+  l.SetLineStart(leCircle);
+  l.SetTechnicalLineType(lsBottomRightCurve);
+  EXPECT_EQ(l.LineStartSign(), leCircle);  // not an arrow: left alone
+  EXPECT_EQ(l.LineEndingsign(), leClosedArrowLeft);
+
+  // Without Arrowed the signs stay as they are.
+  l.SetArrowed(false);
+  l.SetTechnicalLineType(lsTopLeftEdge);
+  EXPECT_EQ(l.LineEndingsign(), leClosedArrowLeft);
+
+  // The whole direction table, for open and closed arrows.
+  const struct {
+    TZYLTechnicalLineTypes Type;
+    TZYLLineEndings OpenStart, ClosedEnd;
+  } table[] = {{lsStraightLeftToRight, leOpenArrowLeft, leClosedArrowRight},
+               {lsTopLeftToBottomRight, leOpenArrowLeft, leClosedArrowRight},
+               {lsBottomLeftToTopRight, leOpenArrowLeft, leClosedArrowRight},
+               {lsStraightTopToBottom, leOpenArrowUp, leClosedArrowDown},
+               {lsTopLeftEdge, leOpenArrowDown, leClosedArrowRight},
+               {lsTopLeftCurve, leOpenArrowDown, leClosedArrowRight},
+               {lsBottomLeftEdge, leOpenArrowRight, leClosedArrowUp},
+               {lsBottomLeftCurve, leOpenArrowRight, leClosedArrowUp},
+               {lsTopRightEdge, leOpenArrowLeft, leClosedArrowDown},
+               {lsTopRightCurve, leOpenArrowLeft, leClosedArrowDown},
+               {lsBottomRightEdge, leOpenArrowUp, leClosedArrowLeft},
+               {lsBottomRightCurve, leOpenArrowUp, leClosedArrowLeft}};
+  for (const auto& r : table) {
+    EXPECT_EQ(ZYLTurnStartArrow(r.Type, leOpenArrowDown), r.OpenStart) << ZYLEnumName(r.Type);
+    EXPECT_EQ(ZYLTurnEndArrow(r.Type, leClosedArrowUp), r.ClosedEnd) << ZYLEnumName(r.Type);
+    EXPECT_EQ(ZYLTurnEndArrow(r.Type, leDiamond), leDiamond);
+    EXPECT_EQ(ZYLTurnStartArrow(r.Type, leNothing), leNothing);
+  }
+}
+
+// ---- Drawing ----
+
+TEST(TechnicalLineDrawing, DefaultLineAndHollowArrow) {
+  TZYLTechnicalLine l(nullptr);
+  auto b = Render(l);
+  // The line from (1, 22) to (89, 22), the arrow's back edge at x = 89.
+  EXPECT_EQ(Px(b.get(), 1, 22), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 60, 22), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 0, 22), vcl::clWhite);
+  EXPECT_EQ(Px(b.get(), 60, 21), vcl::clWhite);
+  EXPECT_EQ(Px(b.get(), 89, 10), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 89, 35), vcl::clBlack);
+  // Without a fill colour the arrow is an outline.
+  EXPECT_EQ(Px(b.get(), 100, 22), vcl::clWhite);
+
+  l.SetFillColor(vcl::clRed);
+  b = Render(l);
+  EXPECT_EQ(Px(b.get(), 100, 22), vcl::clRed);
+  EXPECT_EQ(Px(b.get(), 89, 22), vcl::clBlack);  // the outline in the pen
+  EXPECT_EQ(Px(b.get(), 100, 4), vcl::clWhite);   // beside the arrow
+
+  // spNoWhere: the line reaches the right end less the (absent) shadow.
+  l.SetSignPlaces(spNoWhere);
+  b = Render(l);
+  EXPECT_EQ(Px(b.get(), 127, 22), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 100, 30), vcl::clWhite);
+}
+
+TEST(TechnicalLineDrawing, ShadowLiesRightAndBelowInShadowColour) {
+  TZYLTechnicalLine l(nullptr);
+  l.SetShadowVisible(true);
+  l.SetShadowColor(vcl::clBlue);
+  l.SetFillColor(vcl::clRed);
+  auto b = Render(l);
+  // S = 46, hd = 3: the line at y 1 + 18, its shadow 6 below.
+  EXPECT_EQ(Px(b.get(), 41, 19), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 41, 25), vcl::clBlue);
+  EXPECT_EQ(Px(b.get(), 41, 22), vcl::clWhite);
+  // The shadow triangle (89, 5)-(129, 25)-(89, 45) filled in the shadow colour where the
+  // sign (83, -1)-(123, 19)-(83, 39) does not cover it.
+  EXPECT_EQ(Px(b.get(), 101, 37), vcl::clBlue);
+  EXPECT_EQ(Px(b.get(), 91, 16), vcl::clRed);
+  EXPECT_EQ(Px(b.get(), 126, 8), vcl::clWhite);
+
+  // Without a fill colour both are outlines.
+  l.SetFillColor(vcl::clNone);
+  b = Render(l);
+  EXPECT_EQ(Px(b.get(), 101, 37), vcl::clWhite);
+  EXPECT_EQ(Px(b.get(), 91, 16), vcl::clWhite);
+}
+
+TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
+  const TRect box{10, 10, 50, 50};  // mx = my = 30
+  auto draw = [&](TZYLLineEndings sign) {
+    auto b = White(60, 60);
+    vcl::TCanvas* c = b->Canvas();
+    c->Pen()->SetColor(vcl::clBlack);
+    c->Brush()->SetColor(vcl::clRed);
+    ZYLDrawLineSign(c, sign, box);
+    return b;
+  };
+  // Filled shapes cover the centre; open arrows and nothing do not.
+  for (int s = leClosedArrowUp; s <= leHalfCircleDown; ++s) {
+    auto b = draw(static_cast<TZYLLineEndings>(s));
+    // The centre lies on the flat edge of a half circle: look a little inside it.
+    const int x = 30 + (s == leHalfCircleLeft ? -4 : s == leHalfCircleRight ? 4 : 0);
+    const int y = 30 + (s == leHalfCircleUp ? 4 : s == leHalfCircleDown ? -4 : 0);
+    EXPECT_EQ(Px(b.get(), x, y), vcl::clRed) << ZYLEnumName(static_cast<TZYLLineEndings>(s));
+  }
+  for (int s = leNothing; s <= leOpenArrowLeft; ++s) {
+    auto b = draw(static_cast<TZYLLineEndings>(s));
+    EXPECT_EQ(Px(b.get(), 30, 30), vcl::clWhite) << s;
+  }
+  // Halves: each on its own side.
+  auto left = draw(leHalfCircleLeft);
+  EXPECT_EQ(Px(left.get(), 16, 30), vcl::clRed);
+  EXPECT_EQ(Px(left.get(), 44, 30), vcl::clWhite);
+  auto right = draw(leHalfCircleRight);
+  EXPECT_EQ(Px(right.get(), 44, 30), vcl::clRed);
+  EXPECT_EQ(Px(right.get(), 16, 30), vcl::clWhite);
+  auto up = draw(leHalfCircleUp);  // flat edge at the top
+  EXPECT_EQ(Px(up.get(), 30, 44), vcl::clRed);
+  EXPECT_EQ(Px(up.get(), 30, 16), vcl::clWhite);
+  auto down = draw(leHalfCircleDown);
+  EXPECT_EQ(Px(down.get(), 30, 16), vcl::clRed);
+  EXPECT_EQ(Px(down.get(), 30, 44), vcl::clWhite);
+  // Arrows point their way.
+  auto au = draw(leClosedArrowUp);
+  EXPECT_EQ(Px(au.get(), 14, 46), vcl::clRed);
+  EXPECT_EQ(Px(au.get(), 14, 14), vcl::clWhite);
+  auto ad = draw(leClosedArrowDown);
+  EXPECT_EQ(Px(ad.get(), 14, 14), vcl::clRed);
+  EXPECT_EQ(Px(ad.get(), 14, 46), vcl::clWhite);
+  auto al = draw(leClosedArrowLeft);
+  EXPECT_EQ(Px(al.get(), 46, 14), vcl::clRed);
+  EXPECT_EQ(Px(al.get(), 14, 14), vcl::clWhite);
+  auto ar = draw(leClosedArrowRight);
+  EXPECT_EQ(Px(ar.get(), 14, 14), vcl::clRed);
+  EXPECT_EQ(Px(ar.get(), 46, 14), vcl::clWhite);
+  auto ou = draw(leOpenArrowUp);
+  EXPECT_EQ(Px(ou.get(), 30, 10), vcl::clBlack);  // the tip
+  // Corners: the parallelogram leaves the top left and bottom right, the comb all four.
+  auto pg = draw(leParallelogramm);
+  EXPECT_EQ(Px(pg.get(), 13, 12), vcl::clWhite);
+  EXPECT_EQ(Px(pg.get(), 46, 47), vcl::clWhite);
+  EXPECT_EQ(Px(pg.get(), 46, 13), vcl::clRed);
+  auto comb = draw(leComb);
+  for (auto [x, y] : {std::pair{12, 12}, {47, 12}, {12, 47}, {47, 47}})
+    EXPECT_EQ(Px(comb.get(), x, y), vcl::clWhite) << x << "," << y;
+  auto rect = draw(leRectangle);
+  EXPECT_EQ(Px(rect.get(), 11, 11), vcl::clRed);
+  auto round = draw(leRoundRect);
+  EXPECT_EQ(Px(round.get(), 10, 10), vcl::clWhite);
+}
+
+TEST(TechnicalLineDrawing, WidePenShrinksTheSignBox) {
+  auto b = White(60, 60);
+  vcl::TCanvas* c = b->Canvas();
+  c->Pen()->SetWidth(5);
+  c->Brush()->SetStyle(vcl::bsClear);
+  ZYLDrawLineSign(c, leRectangle, TRect{10, 10, 50, 50});
+  // The outline centred on x = 12 covers 10 .. 14: inside the box, nothing left of it.
+  EXPECT_EQ(Px(b.get(), 10, 30), vcl::clBlack);
+  EXPECT_EQ(Px(b.get(), 9, 30), vcl::clWhite);
+  EXPECT_EQ(Px(b.get(), 30, 30), vcl::clWhite);
+}
+
+TEST(TechnicalLineDrawing, CurvesAreDrawnOnTheSideOfTheirCorner) {
+  // The quarter between the ends bulges past the straight line joining them, toward the
+  // corner the name gives; nothing is drawn on the other side of that line.
+  const struct {
+    TZYLTechnicalLineTypes Type;
+    bool Left, Top;
+  } cases[] = {{lsTopLeftCurve, true, true}, {lsBottomLeftCurve, true, false},
+               {lsTopRightCurve, false, true}, {lsBottomRightCurve, false, false}};
+  for (const auto& c : cases) {
+    TZYLTechnicalLine l(nullptr);
+    l.SetBounds(0, 0, 102, 62);  // working area 100 x 60 from (1, 1)
+    l.SetSignPlaces(spNoWhere);
+    l.SetTechnicalLineType(c.Type);
+    auto b = Render(l);
+    int corner = 0, opposite = 0;
+    for (int y = 1; y < 61; ++y)
+      for (int x = 1; x < 101; ++x) {
+        if (Px(b.get(), x, y) != vcl::clBlack) continue;
+        const double u = (c.Left ? x - 1 : 101 - x) / 100.0, v = (c.Top ? y - 1 : 61 - y) / 60.0;
+        if (u + v < 0.9) ++corner;
+        if (u + v > 1.1) ++opposite;
+      }
+    EXPECT_GT(corner, 60) << ZYLEnumName(c.Type);
+    EXPECT_EQ(opposite, 0) << ZYLEnumName(c.Type);
+  }
+}
+
+TEST(TechnicalLineDrawing, EveryTypeAndPlaceDrawsInsideItsArea) {
+  // Odd sizes, zero and negative signs: something is drawn, nothing crashes.
+  const int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  for (int sign : {0, -5, 12, 300, kMax, kMin}) {
+    TZYLTechnicalLine l(nullptr);
+    l.SetBounds(0, 0, 91, 67);
+    l.SetSignSize(sign);
+    l.SetShadowVisible(true);
+    l.SetShadowDepth(sign > 1000 ? kMin : sign < -1000 ? kMax : 6);
+    l.SetFillColor(vcl::clLime);
+    l.SetLineStart(leComb);
+    for (int t = lsStraightLeftToRight; t <= lsBottomRightCurve; ++t)
+      for (int p = spEnd; p <= spNoWhere; ++p) {
+        l.SetTechnicalLineType(static_cast<TZYLTechnicalLineTypes>(t));
+        l.SetSignPlaces(static_cast<TZYLSignPlaces>(p));
+        auto b = Render(l);
+        int dark = 0;
+        for (int y = 0; y < 67; ++y)
+          for (int x = 0; x < 91; ++x) dark += Px(b.get(), x, y) != vcl::clWhite;
+        // A sign larger than the area lies mostly outside it (clipped away).
+        if (sign >= -5 && sign < 100) {
+          EXPECT_GT(dark, 10) << t << "/" << p << " sign " << sign;
+        }
+      }
+  }
+  // An area too small for the pen draws nothing, not even outside itself.
+  TZYLTechnicalLine l(nullptr);
+  l.SetBounds(0, 0, 0, 0);
+  auto b = White(4, 4);
+  l.PaintIt(b->Canvas(), TRect{0, 0, 0, 0});
+  EXPECT_EQ(Px(b.get(), 0, 0), vcl::clWhite);
+}
+
+// ---- In a window ----
+
+class TechnicalLineWindowTest : public ::testing::Test {
+ protected:
+  filltest::THostSession host_;
+  static void Idle() { filltest::THostSession::Idle(); }
+};
+
+TEST_F(TechnicalLineWindowTest, OneRepaintPerChangeAndNoneForAHiddenEnd) {
+  filltest::TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* l = new TCountingLine(form.get());
+  l->SetBounds(10, 10, 130, 45);
+  l->SetParent(panel);
+  form->Show();
+  Idle();
+  ASSERT_GE(l->Paints, 1);
+  auto repaints = [&](auto change) {
+    const int before = l->Paints;
+    change();
+    Idle();
+    return l->Paints - before;
+  };
+  EXPECT_EQ(repaints([&] { l->SetSignSize(30); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetSignSize(30); }), 0);
+  EXPECT_EQ(repaints([&] { l->SetFillColor(vcl::clRed); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetShadowColor(vcl::clGreen); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetShadowVisible(true); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetShadowDepth(3); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetArrowed(true); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetTechnicalLineType(lsTopLeftCurve); }), 1);
+  EXPECT_EQ(repaints([&] { l->LineSettings()->SetWidth(3); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetLineEnding(leDiamond); }), 1);
+  // The start carries no sign at spEnd: stored without a repaint, shown with the places.
+  EXPECT_EQ(repaints([&] { l->SetLineStart(leCircle); }), 0);
+  EXPECT_EQ(l->LineStartSign(), leCircle);
+  EXPECT_EQ(repaints([&] { l->SetSignPlaces(spStart); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetLineEnding(leRectangle); }), 0);
+  EXPECT_EQ(repaints([&] { l->SetLineStart(leComb); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetShapeOnly(true); }), 0);  // stored only
+}
+
+TEST_F(TechnicalLineWindowTest, OpaqueControlFillsAndBevelMovesTheLine) {
+  filltest::TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* l = new TZYLTechnicalLine(form.get());
+  l->SetBounds(10, 10, 130, 45);
+  l->SetTransparent(false);
+  l->SetColor(vcl::clYellow);
+  l->SetSignPlaces(spNoWhere);
+  l->Bevel()->SetBorderWidth(2);
+  l->Bevel()->SetColor(0, vcl::clBlue);
+  l->SetParent(panel);
+  form->Show();
+  Idle();
+  auto cap = filltest::THostSession::Capture(panel);
+  using filltest::At;
+  EXPECT_EQ(At(cap, 10, 30), vcl::clBlue);  // the border
+  EXPECT_EQ(At(cap, 14, 14), vcl::clYellow);
+  // Inside the 2-pixel border the working rectangle is (3, 3, 127, 42) of the control:
+  // the line runs at y = 3 + 39 div 2 = 22 from x = 3.
+  EXPECT_EQ(At(cap, 10 + 3, 10 + 22), vcl::clBlack);
+  EXPECT_EQ(At(cap, 10 + 2, 10 + 22), vcl::clYellow);
+  EXPECT_EQ(At(cap, 10 + 1, 10 + 22), vcl::clBlue);
+  EXPECT_EQ(At(cap, 10 + 60, 10 + 21), vcl::clYellow);
+}
+
+TEST_F(TechnicalLineWindowTest, ShapeOnlyAcceptsClicksOnTheShapeOnly) {
+  filltest::TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 300, 200));
+  auto* l = new TZYLTechnicalLine(form.get());
+  l->SetBounds(20, 30, 130, 45);
+  l->LineSettings()->SetWidth(3);
+  int clicks = 0, downs = 0;
+  struct TSink : vcl::TObject {
+    int* C;
+    int* D;
+    void Click(vcl::TObject*) { ++*C; }
+    void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) { ++*D; }
+  } sink;
+  sink.C = &clicks;
+  sink.D = &downs;
+  l->SetOnClick(vcl::TNotifyEvent(&sink, &TSink::Click));
+  l->SetOnMouseDown(vcl::TMouseEvent(&sink, &TSink::Down));
+  l->SetParent(panel);
+  form->Show();
+  Idle();
+  auto click = [&](int x, int y) {
+    const auto p = win::testkit::ScreenPoint(panel->Handle(), 20 + x, 30 + y);
+    win::testkit::Click(p.X, p.Y);
+    Idle();
+    win::testkit::AdvanceClock(2000);  // the next click is not a double click
+  };
+  // Not shape-only: a click in the empty part counts.
+  click(40, 5);
+  EXPECT_EQ(clicks, 1);
+
+  l->SetShapeOnly(true);
+  l->Invalidate();
+  Idle();
+  ASSERT_NE(l->ShapeRegion(), nullptr);
+  // p = 1: the working rectangle is (2, 2, 128, 43), the line at y 2 + 20 up to x 2 + 86,
+  // the closed arrow in (88, 2, 128, 42) of the control.
+  click(40, 5);  // empty part
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(downs, 1);
+  click(40, 22);  // on the line
+  EXPECT_EQ(clicks, 2);
+  click(40, 23);  // within the pen's width
+  EXPECT_EQ(clicks, 3);
+  click(100, 22);  // inside the hollow arrow
+  EXPECT_EQ(clicks, 4);
+  click(125, 6);  // beside the arrow's slope
+  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(downs, 4);
+
+  // Pressed on the line, released beside it: no click, and the control is not left pressed.
+  const auto on = win::testkit::ScreenPoint(panel->Handle(), 20 + 40, 30 + 22);
+  const auto off = win::testkit::ScreenPoint(panel->Handle(), 20 + 40, 30 + 5);
+  win::testkit::MouseDown(on.X, on.Y);
+  Idle();
+  win::testkit::MouseMove(off.X, off.Y);
+  win::testkit::MouseUp(off.X, off.Y);
+  Idle();
+  win::testkit::AdvanceClock(2000);
+  EXPECT_EQ(clicks, 4);
+  EXPECT_FALSE(l->ControlState().contains(vcl::csClicked));
+  EXPECT_FALSE(l->MouseCapture());
+  click(40, 22);
+  EXPECT_EQ(clicks, 5);
+}
+
+TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
+  // Painted on a bitmap far from the control's place, the region still fits the control.
+  TZYLTechnicalLine l(nullptr);
+  l.SetBounds(200, 100, 130, 45);
+  l.SetShapeOnly(true);
+  l.SetSignPlaces(spNoWhere);
+  l.SetTechnicalLineType(lsStraightTopToBottom);
+  filltest::TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 400, 200));
+  l.SetParent(panel);
+  form->Show();
+  Idle();
+  ASSERT_NE(l.ShapeRegion(), nullptr);
+  // The vertical line at x = 1 + 64.
+  EXPECT_TRUE(l.AcceptsClickAt(65, 20));
+  EXPECT_FALSE(l.AcceptsClickAt(60, 20));
+  EXPECT_FALSE(l.AcceptsClickAt(265, 120));
+  l.SetShapeOnly(false);  // the region stays but no longer filters
+  EXPECT_TRUE(l.AcceptsClickAt(60, 20));
+  l.SetParent(nullptr);
+}
+
+// ---- Streaming ----
+
+TEST(TechnicalLineStream, RoundTripWritesOnlyNonDefaults) {
+  TZYLTechnicalLine a(nullptr);
+  a.SetTechnicalLineType(lsBottomLeftCurve);
+  a.SetSignPlaces(spBoth);
+  a.SetLineStart(leDiamond);
+  a.SetLineEnding(leOpenArrowUp);
+  a.SetSignSize(24);
+  a.SetShadowVisible(true);
+  a.SetShadowDepth(3);
+  a.SetShadowColor(vcl::clGray);
+  a.SetFillColor(vcl::clAqua);
+  a.SetArrowed(true);
+  a.SetShapeOnly(true);
+  a.LineSettings()->SetWidth(3);
+  a.LineSettings()->SetColor(vcl::clNavy);
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  const std::string text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* want :
+       {"LineType = lsBottomLeftCurve", "SignPlaces = spBoth", "LineStartSign = leDiamond",
+        "LineEndingsign = leOpenArrowUp", "SignSize = 24", "ShadowVisible = True",
+        "ShadowDepth = 3", "ShadowColor = clGray", "FillColor = clAqua", "Arrowed = True",
+        "ShapeOnly = True", "LineSettings.Width = 3", "LineSettings.Color = clNavy"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+  TZYLTechnicalLine d(nullptr);
+  const std::string plain = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
+  for (const char* absent : {"LineType", "SignPlaces", "LineStartSign", "LineEndingsign",
+                             "SignSize", "Shadow", "FillColor", "Arrowed", "ShapeOnly",
+                             "Transparent", "About", "LineSettings"})
+    EXPECT_EQ(plain.find(absent), std::string::npos) << absent << "\n" << plain;
+
+  ZYLTechnicalLineInit();
+  ASSERT_EQ(vcl::GetClass("TZYLTechnicalLine"), TZYLTechnicalLine::StaticClass());
+  TZYLTechnicalLine b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  ZYLTechnicalLineDone();
+  EXPECT_EQ(vcl::GetClass("TZYLTechnicalLine"), nullptr);
+  EXPECT_EQ(b.LineType(), lsBottomLeftCurve);
+  EXPECT_EQ(b.SignPlaces(), spBoth);
+  EXPECT_EQ(b.LineStartSign(), leDiamond);
+  EXPECT_EQ(b.LineEndingsign(), leOpenArrowUp);
+  EXPECT_EQ(b.SignSize(), 24);
+  EXPECT_TRUE(b.ShadowVisible());
+  EXPECT_EQ(b.ShadowDepth(), 3);
+  EXPECT_EQ(b.ShadowColor(), vcl::clGray);
+  EXPECT_EQ(b.FillColor(), vcl::clAqua);
+  EXPECT_TRUE(b.Arrowed());
+  EXPECT_TRUE(b.ShapeOnly());
+  EXPECT_EQ(b.LineSettings()->Width(), 3);
+  EXPECT_EQ(b.LineSettings()->Color(), vcl::clNavy);
+}
+
+TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
+  filltest::THostSession host;
+  ZYLTechnicalLineInit();
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  {
+    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/techlines.txt", vcl::fmOpenRead);
+    vcl::ReadForm(&stream, form.get());
+  }
+  ZYLTechnicalLineDone();
+  std::map<std::string, int> count;
+  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  EXPECT_EQ(count["TZYLTechnicalLine"], 24);
+  std::map<int, int> types, places;
+  for (int i = 0; i < form->ComponentCount(); ++i)
+    if (auto* l = dynamic_cast<TZYLTechnicalLine*>(form->Components(i))) {
+      ++types[l->LineType()];
+      ++places[l->SignPlaces()];
+    }
+  EXPECT_EQ(types.size(), 12u);  // every line type
+  EXPECT_EQ(places.size(), 4u);  // every place
+  auto* shadow = dynamic_cast<TZYLTechnicalLine*>(form->FindComponent("ShadowFilled"));
+  ASSERT_NE(shadow, nullptr);
+  EXPECT_TRUE(shadow->ShadowVisible());
+  EXPECT_EQ(shadow->LineSettings()->Width(), 2);
+  form->Show();
+  filltest::THostSession::Idle();
+  auto cap = win::testkit::CaptureWindow(form->Handle(), false);
+  std::map<uint32_t, int> colours;
+  for (uint32_t p : cap.Pixels) ++colours[p];
+  EXPECT_GT(colours.size(), 5u);
+  form.reset();
+}
+
+}  // namespace
+}  // namespace zyl
