@@ -373,6 +373,12 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
       .Default(true)
       .Prop("Visible", &C::Visible, &C::SetVisible)
       .Default(true)
+      .Prop("Anchors", &C::Anchors, &C::SetAnchors)
+      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
+      .Stored(&C::IsAnchorsStored)
+      .Prop("DragKind", &C::DragKind, &C::SetDragKind)
+      .Default(vcl::dkDrag)
+      .Prop("Constraints", &C::Constraints, &C::SetConstraints)
       .Prop("OnClick", &C::GetOnClick, &C::SetOnClick)
       .Prop("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
       .Prop("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
@@ -383,7 +389,9 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
       .Prop("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit)
       .Prop("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
       .Prop("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
-      .Prop("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag);
+      .Prop("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag)
+      .Prop("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
+      .Prop("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock);
 }
 
 TZYLTechnicalLine::TZYLTechnicalLine(vcl::TComponent* AOwner) : inherited(AOwner) {
