@@ -25,7 +25,7 @@
 
 namespace vcl {
 
-enum TThreadPriority : uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+ZYL_ENUM(TThreadPriority, tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical)
 
 using TThreadMethod = TEvent<void()>;
 
