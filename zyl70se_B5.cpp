@@ -17,6 +17,7 @@
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
 #include "display/ZYLRepeatedShape.h"
+#include "display/ZYLScrollText.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLTechnicalLine.h"
@@ -41,6 +42,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLEDLabel", &zyl::ZYLLEDLabelInit, &zyl::ZYLLEDLabelDone},
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
+    {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {
