@@ -33,16 +33,6 @@ class TZYLBaseImage : public TZYLGraphicControl {
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
 
-  // Accessors of the inherited drag events for the type information of descendants.
-  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
-  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
-  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
-  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
-  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
-  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
-  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
-  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
-
  protected:
   // Selects Palette into Canvas as a background palette and realises it (nothing for 0).
   static void RealizeIn(vcl::TCanvas* Canvas, win::HPALETTE Palette);

@@ -87,14 +87,6 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   // Published pass-throughs.
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
-  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
-  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
-  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
-  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
-  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
-  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
-  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
-  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
 
  protected:
   // Draws the caption text into Rect less the bevel (every side) and the shadow (right and

@@ -206,14 +206,6 @@ class TZYLClock : public TZYLGraphicControl {
   void SetAbout(const TZYLAboutVar&) {}
   int32_t GetListIndex() const { return FListIndex; }
   void SetListIndex(int32_t Value) { SetIndex(1, Value); }
-  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
-  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
-  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
-  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
-  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
-  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
-  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
-  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
 
  protected:
   void Loaded() override;

@@ -9,12 +9,18 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLCustomLImage) {
   b.Prop("Align", &TZYLCustomLImage::Align, &TZYLCustomLImage::SetAlign)
       .Default(vcl::alNone)
+      .Prop("Anchors", &TZYLCustomLImage::Anchors, &TZYLCustomLImage::SetAnchors)
+      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
+      .Stored(&TZYLCustomLImage::IsAnchorsStored)
       .Prop("Color", &TZYLCustomLImage::Color, &TZYLCustomLImage::SetColor, vcl::ColorTypeInfo())
       .Default(vcl::clWindow)
       .Stored(&TZYLCustomLImage::IsColorStored)
+      .Prop("Constraints", &TZYLCustomLImage::Constraints, &TZYLCustomLImage::SetConstraints)
       .Prop("DragCursor", &TZYLCustomLImage::DragCursor, &TZYLCustomLImage::SetDragCursor,
             vcl::CursorTypeInfo())
       .Default(vcl::crDrag)
+      .Prop("DragKind", &TZYLCustomLImage::DragKind, &TZYLCustomLImage::SetDragKind)
+      .Default(vcl::dkDrag)
       .Prop("DragMode", &TZYLCustomLImage::DragMode, &TZYLCustomLImage::SetDragMode)
       .Default(vcl::dmManual)
       .Prop("ParentColor", &TZYLCustomLImage::ParentColor, &TZYLCustomLImage::SetParentColor)
@@ -33,10 +39,12 @@ ZYL_CLASS_IMPL(TZYLCustomLImage) {
       .Prop("OnDblClick", &TZYLCustomLImage::GetOnDblClick, &TZYLCustomLImage::SetOnDblClick)
       .Prop("OnDragDrop", &TZYLCustomLImage::GetOnDragDrop, &TZYLCustomLImage::SetOnDragDrop)
       .Prop("OnDragOver", &TZYLCustomLImage::GetOnDragOver, &TZYLCustomLImage::SetOnDragOver)
+      .Prop("OnEndDock", &TZYLCustomLImage::GetOnEndDock, &TZYLCustomLImage::SetOnEndDock)
       .Prop("OnEndDrag", &TZYLCustomLImage::GetOnEndDrag, &TZYLCustomLImage::SetOnEndDrag)
       .Prop("OnMouseDown", &TZYLCustomLImage::GetOnMouseDown, &TZYLCustomLImage::SetOnMouseDown)
       .Prop("OnMouseMove", &TZYLCustomLImage::GetOnMouseMove, &TZYLCustomLImage::SetOnMouseMove)
       .Prop("OnMouseUp", &TZYLCustomLImage::GetOnMouseUp, &TZYLCustomLImage::SetOnMouseUp)
+      .Prop("OnStartDock", &TZYLCustomLImage::GetOnStartDock, &TZYLCustomLImage::SetOnStartDock)
       .Prop("OnStartDrag", &TZYLCustomLImage::GetOnStartDrag, &TZYLCustomLImage::SetOnStartDrag);
 }
 

@@ -16,12 +16,18 @@ using vcl::TRect;
 ZYL_CLASS_IMPL(TZYLCustomNImage) {
   b.Prop("Align", &TZYLCustomNImage::Align, &TZYLCustomNImage::SetAlign)
       .Default(vcl::alNone)
+      .Prop("Anchors", &TZYLCustomNImage::Anchors, &TZYLCustomNImage::SetAnchors)
+      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
+      .Stored(&TZYLCustomNImage::IsAnchorsStored)
       .Prop("Color", &TZYLCustomNImage::Color, &TZYLCustomNImage::SetColor, vcl::ColorTypeInfo())
       .Default(vcl::clWindow)
       .Stored(&TZYLCustomNImage::IsColorStored)
+      .Prop("Constraints", &TZYLCustomNImage::Constraints, &TZYLCustomNImage::SetConstraints)
       .Prop("DragCursor", &TZYLCustomNImage::DragCursor, &TZYLCustomNImage::SetDragCursor,
             vcl::CursorTypeInfo())
       .Default(vcl::crDrag)
+      .Prop("DragKind", &TZYLCustomNImage::DragKind, &TZYLCustomNImage::SetDragKind)
+      .Default(vcl::dkDrag)
       .Prop("DragMode", &TZYLCustomNImage::DragMode, &TZYLCustomNImage::SetDragMode)
       .Default(vcl::dmManual)
       .Prop("ParentColor", &TZYLCustomNImage::ParentColor, &TZYLCustomNImage::SetParentColor)
@@ -46,10 +52,12 @@ ZYL_CLASS_IMPL(TZYLCustomNImage) {
       .Prop("OnDblClick", &TZYLCustomNImage::GetOnDblClick, &TZYLCustomNImage::SetOnDblClick)
       .Prop("OnDragDrop", &TZYLCustomNImage::GetOnDragDrop, &TZYLCustomNImage::SetOnDragDrop)
       .Prop("OnDragOver", &TZYLCustomNImage::GetOnDragOver, &TZYLCustomNImage::SetOnDragOver)
+      .Prop("OnEndDock", &TZYLCustomNImage::GetOnEndDock, &TZYLCustomNImage::SetOnEndDock)
       .Prop("OnEndDrag", &TZYLCustomNImage::GetOnEndDrag, &TZYLCustomNImage::SetOnEndDrag)
       .Prop("OnMouseDown", &TZYLCustomNImage::GetOnMouseDown, &TZYLCustomNImage::SetOnMouseDown)
       .Prop("OnMouseMove", &TZYLCustomNImage::GetOnMouseMove, &TZYLCustomNImage::SetOnMouseMove)
       .Prop("OnMouseUp", &TZYLCustomNImage::GetOnMouseUp, &TZYLCustomNImage::SetOnMouseUp)
+      .Prop("OnStartDock", &TZYLCustomNImage::GetOnStartDock, &TZYLCustomNImage::SetOnStartDock)
       .Prop("OnStartDrag", &TZYLCustomNImage::GetOnStartDrag, &TZYLCustomNImage::SetOnStartDrag);
 }
 

@@ -34,16 +34,6 @@ class TZYLFill : public TZYLGraphicControl {
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
 
-  // Accessors of the inherited drag events for the type information.
-  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
-  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
-  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
-  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
-  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
-  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
-  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
-  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
-
  protected:
   void Paint() override;
   // Copies the image-list item at ListIndex / ImageIndex into the fill's list bitmap (clears

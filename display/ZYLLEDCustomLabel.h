@@ -46,14 +46,6 @@ class TZYLLEDCustomLabel : public TZYLGraphicControl {
 
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
-  const vcl::TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
-  void SetOnDragDrop(const vcl::TDragDropEvent& E) { OnDragDrop = E; }
-  const vcl::TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
-  void SetOnDragOver(const vcl::TDragOverEvent& E) { OnDragOver = E; }
-  const vcl::TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
-  void SetOnEndDrag(const vcl::TEndDragEvent& E) { OnEndDrag = E; }
-  const vcl::TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
-  void SetOnStartDrag(const vcl::TStartDragEvent& E) { OnStartDrag = E; }
 
  protected:
   void Loaded() override;
