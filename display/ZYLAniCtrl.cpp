@@ -21,12 +21,6 @@ using vcl::TRect;
 
 namespace {
 
-const vcl::TTypeInfo* ThreadPriorityInfo() {
-  static const vcl::TTypeInfo* const info = vcl::MakeEnumTypeInfo(
-      "TThreadPriority", "tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical");
-  return info;
-}
-
 bool IsLoading(const vcl::TComponent* C) { return C->ComponentState().contains(vcl::csLoading); }
 
 }  // namespace
@@ -70,8 +64,7 @@ ZYL_CLASS_IMPL(TZYLAniCtrl) {
       .Prop("StopFrame", &TZYLAniCtrl::StopFrame, &TZYLAniCtrl::SetStopFrame)
       .Prop("Style", &TZYLAniCtrl::Style, &TZYLAniCtrl::SetStyle)
       .Default(sbNone)
-      .Prop("ThreadPriority", &TZYLAniCtrl::GetPriorityOrd, &TZYLAniCtrl::SetPriorityOrd,
-            ThreadPriorityInfo())
+      .Prop("ThreadPriority", &TZYLAniCtrl::ThreadPriority, &TZYLAniCtrl::SetThreadPriority)
       .Default(vcl::tpNormal)
       .Prop("TimerMode", &TZYLAniCtrl::TimerMode, &TZYLAniCtrl::SetTimerMode)
       .Default(tmNormal)
@@ -192,10 +185,6 @@ void TZYLAniCtrl::SetStopFrame(int32_t Value) {
     FImageIndex = FStartFrame;
   }
   InvalidateControl();
-}
-
-void TZYLAniCtrl::SetPriorityOrd(uint8_t Value) {
-  if (Value <= vcl::tpTimeCritical) FThreadPriority = static_cast<vcl::TThreadPriority>(Value);
 }
 
 void TZYLAniCtrl::SetTimerMode(TZYLTimerMode Value) {

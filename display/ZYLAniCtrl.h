@@ -95,8 +95,6 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
 
   // The priority as its ordinal, for the type information.
-  uint8_t GetPriorityOrd() const { return FThreadPriority; }
-  void SetPriorityOrd(uint8_t Value);
 
  protected:
   void Loaded() override;

@@ -28,12 +28,6 @@ using vcl::TRect;
 
 namespace {
 
-const vcl::TTypeInfo* ThreadPriorityInfo() {
-  static const vcl::TTypeInfo* const info = vcl::MakeEnumTypeInfo(
-      "TThreadPriority", "tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical");
-  return info;
-}
-
 bool IsLoading(const vcl::TComponent* C) { return C->ComponentState().contains(vcl::csLoading); }
 
 constexpr int32_t kTextFlags = win::DT_SINGLELINE | win::DT_NOPREFIX;
@@ -150,7 +144,7 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
       .Stored(&C::IsShowHintStored)
       .Prop("Steps", &C::Steps, &C::SetSteps)
       .Default(100)
-      .Prop("ThreadPriority", &C::GetPriorityOrd, &C::SetPriorityOrd, ThreadPriorityInfo())
+      .Prop("ThreadPriority", &C::ThreadPriority, &C::SetThreadPriority)
       .Default(vcl::tpNormal)
       .Prop("TimerMode", &C::TimerMode, &C::SetTimerMode)
       .Default(tmNormal)
@@ -294,10 +288,6 @@ vcl::TStrings* TZYLScrollText::Lines() const { return FLines; }
 
 void TZYLScrollText::SetLines(vcl::TStrings* Value) {
   if (Value) FLines->Assign(Value);
-}
-
-void TZYLScrollText::SetPriorityOrd(uint8_t Value) {
-  if (Value <= vcl::tpTimeCritical) FThreadPriority = static_cast<vcl::TThreadPriority>(Value);
 }
 
 void TZYLScrollText::SetTimerMode(TZYLTimerMode Value) {

@@ -134,8 +134,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
   // The priority as its ordinal, for the type information.
-  uint8_t GetPriorityOrd() const { return FThreadPriority; }
-  void SetPriorityOrd(uint8_t Value);
 
  protected:
   void Loaded() override;
