@@ -10,6 +10,7 @@
 #include "display/ZYLClock.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
@@ -43,6 +44,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
     {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
+    {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

@@ -1,0 +1,321 @@
+// The graphic label: defaults, repaints per change (and none where a setting is not in use),
+// AutoSize from the measured layout, Assign, painting with and without a fill, streaming.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "display/ZYLGraphicLabel.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLFillObject.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/FillTestHost.h"
+
+namespace zyl {
+namespace {
+
+using namespace ZYLGrlf;
+using filltest::At;
+using filltest::TPicturePanel;
+using vcl::TRect;
+
+class TCountingLabel : public TZYLGraphicLabel {
+  ZYL_CLASS(TCountingLabel, TZYLGraphicLabel)
+  explicit TCountingLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  int Paints = 0;
+
+ protected:
+  void Paint() override {
+    ++Paints;
+    inherited::Paint();
+  }
+};
+ZYL_CLASS_IMPL(TCountingLabel) {}
+
+class GraphicLabelTest : public ::testing::Test {
+ protected:
+  filltest::THostSession host_;
+  static void Idle() { filltest::THostSession::Idle(); }
+  TCountingLabel* MakeLabel(vcl::TForm* form, TPicturePanel* panel) {
+    auto* l = new TCountingLabel(form);
+    l->SetBounds(10, 10, 200, 80);
+    l->SetParent(panel);
+    form->Show();
+    Idle();
+    return l;
+  }
+  static int Count(const win::testkit::TCapture& cap, const TRect& r, vcl::TColor c) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += At(cap, x, y) == c;
+    return n;
+  }
+};
+
+TEST_F(GraphicLabelTest, Defaults) {
+  TZYLGraphicLabel l(nullptr);
+  EXPECT_EQ(l.Toggle(), 0);
+  EXPECT_EQ(l.PerspectiveDepth(), 5);
+  EXPECT_EQ(l.Factor(), 5);
+  EXPECT_EQ(l.Transform(), tmWave);
+  EXPECT_EQ(l.Attributes(), TZYLTransLabelAttr{taAutoToggled});
+  EXPECT_EQ(l.Perspective(), tpBird);
+  EXPECT_FALSE(l.InvertCaption());
+  EXPECT_FALSE(l.AutoSize());
+  EXPECT_EQ(l.BrushBackColor(), vcl::clBtnFace);
+  EXPECT_FALSE(l.Transparent());
+  EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));
+  EXPECT_TRUE(l.ControlStyle().contains(vcl::csOpaque));
+  EXPECT_EQ(l.Font()->Name(), "Arial");
+  EXPECT_EQ(l.Font()->Size(), 24);
+  ASSERT_NE(l.FontFX(), nullptr);
+  ASSERT_NE(l.FillObject(), nullptr);
+  EXPECT_TRUE(l.FillObject()->GetEmpty());
+  // Toggle stays within a half turn either way.
+  l.SetToggle(500);
+  EXPECT_EQ(l.Toggle(), 180);
+  l.SetToggle(-999);
+  EXPECT_EQ(l.Toggle(), -180);
+}
+
+TEST_F(GraphicLabelTest, OneRepaintPerChangeAndNoneForUnusedSettings) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 240, 120));
+  auto* l = MakeLabel(form.get(), panel);
+  l->SetCaption("Wave");
+  Idle();
+  auto repaints = [&](auto change) {
+    Idle();
+    const int before = l->Paints;
+    change();
+    Idle();
+    return l->Paints - before;
+  };
+  EXPECT_EQ(repaints([&] { l->SetToggle(30); }), 0);  // taToggled is off
+  EXPECT_EQ(repaints([&] { l->SetPerspectiveDepth(8); }), 0);  // taPerspective is off
+  EXPECT_EQ(repaints([&] { l->SetTransAttr({taToggled, taPerspective}); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetToggle(45); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetToggle(45); }), 0);  // unchanged
+  EXPECT_EQ(repaints([&] { l->SetPerspectiveDepth(3); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetFactor(20); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetTransform(tmArrow); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetPerspective(tpFrog); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetInvertCaption(true); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetBrushBack(vcl::clRed); }), 1);
+  EXPECT_EQ(repaints([&] { l->FontFX()->SetAngle(10); }), 1);
+  EXPECT_EQ(repaints([&] { l->FillObject()->SetFillStyle(sfBrush); }), 1);
+  EXPECT_EQ(repaints([&] { l->Font()->SetColor(vcl::clBlue); }), 1);
+  EXPECT_EQ(repaints([&] { l->SetCaption("Arrow"); }), 1);
+  EXPECT_EQ(l->Toggle(), 45);
+  EXPECT_EQ(l->PerspectiveDepth(), 3);
+}
+
+TEST_F(GraphicLabelTest, AutoSizeTakesTheMeasuredLayoutPlusTheBevel) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 400, 200));
+  auto* l = MakeLabel(form.get(), panel);
+  l->Bevel()->SetBorderWidth(3);
+  ASSERT_EQ(l->BevelExt(), 3);
+  l->SetTransform(tmArrow);
+  l->SetFactor(4);
+  l->SetAutoSize(true);
+  l->SetCaption("Arrow!");
+  auto measure = [&] {
+    vcl::TBitmap b;
+    b.SetSize(1, 1);
+    TRect r;
+    CalcSize(b.Canvas(), r, l->Font(), l->FontFX(), l->Caption(), l->Transform(), l->Toggle(),
+             l->Factor(), false, l->Perspective(), l->PerspectiveDepth(), l->Attributes());
+    return r;
+  };
+  TRect r = measure();
+  ASSERT_GT(r.Right, 0);
+  EXPECT_EQ(l->Width(), r.Right + 6);
+  EXPECT_EQ(l->Height(), r.Bottom + 6);
+  EXPECT_EQ(l->Left(), 10);
+  const int wide = l->Width();
+  l->SetCaption("Ar");
+  r = measure();
+  EXPECT_EQ(l->Width(), r.Right + 6);
+  EXPECT_LT(l->Width(), wide);
+  // A font change measures again.
+  l->Font()->SetSize(40);
+  r = measure();
+  EXPECT_EQ(l->Height(), r.Bottom + 6);
+}
+
+TEST_F(GraphicLabelTest, NoAutoSizeWithoutParent) {
+  TZYLGraphicLabel l(nullptr);
+  l.SetBounds(0, 0, 7, 9);
+  l.SetAutoSize(true);
+  l.SetCaption("Hello");
+  EXPECT_EQ(l.Width(), 7);
+  EXPECT_EQ(l.Height(), 9);
+}
+
+TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 400, 200));
+  TZYLGraphicLabel src(nullptr);
+  src.SetTransform(tmHalfmoon);
+  src.SetTransAttr({taToggled, taEqualLetters});
+  src.SetPerspective(tpFrog);
+  src.SetPerspectiveDepth(9);
+  src.SetToggle(-20);
+  src.SetFactor(33);
+  src.SetInvertCaption(true);
+  src.SetAutoSize(true);
+  src.FontFX()->SetAngle(15);
+  src.FillObject()->SetFillStyle(sfGradient);
+  src.Font()->SetSize(30);
+  auto* dst = MakeLabel(form.get(), panel);
+  dst->SetCaption("Copy");
+  dst->Assign(&src);
+  EXPECT_EQ(dst->Transform(), tmHalfmoon);
+  EXPECT_EQ(dst->Attributes(), (TZYLTransLabelAttr{taToggled, taEqualLetters}));
+  EXPECT_EQ(dst->Perspective(), tpFrog);
+  EXPECT_EQ(dst->PerspectiveDepth(), 9);
+  EXPECT_EQ(dst->Toggle(), -20);
+  EXPECT_EQ(dst->Factor(), 33);
+  EXPECT_TRUE(dst->InvertCaption());
+  EXPECT_TRUE(dst->AutoSize());
+  EXPECT_EQ(dst->FontFX()->Angle(), 15);
+  EXPECT_EQ(dst->FillObject()->Style(), sfGradient);
+  EXPECT_EQ(dst->Font()->Size(), 30);
+  EXPECT_EQ(dst->Caption(), "Copy");
+  // AutoSize came last: the size fits the copied layout.
+  vcl::TBitmap b;
+  b.SetSize(1, 1);
+  TRect r;
+  CalcSize(b.Canvas(), r, dst->Font(), dst->FontFX(), "Copy", tmHalfmoon, -20, 33, true, tpFrog,
+           9, {taToggled, taEqualLetters});
+  EXPECT_EQ(dst->Width(), r.Right + dst->DblBevelExt());
+  EXPECT_EQ(dst->Height(), r.Bottom + dst->DblBevelExt());
+}
+
+TEST_F(GraphicLabelTest, PaintsLettersInFontColourOrThroughTheFill) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 240, 120));
+  auto* l = MakeLabel(form.get(), panel);
+  l->SetColor(vcl::clWhite);
+  l->Font()->SetColor(vcl::clRed);
+  l->SetTransform(ZYLGrlf::tmNone);
+  l->SetCaption("HHH");
+  Idle();
+  const TRect area{10, 10, 210, 90};
+  auto cap = filltest::THostSession::Capture(panel);
+  EXPECT_GT(Count(cap, area, vcl::clRed), 20);
+  EXPECT_EQ(At(cap, 12, 12), vcl::clWhite);  // opaque background
+
+  l->FillObject()->SetFillStyle(sfBrush);
+  l->FillObject()->Brush()->SetColor(vcl::clLime);
+  Idle();
+  cap = filltest::THostSession::Capture(panel);
+  EXPECT_GT(Count(cap, area, vcl::clLime), 20);
+  EXPECT_EQ(Count(cap, area, vcl::clRed), 0);
+  EXPECT_EQ(At(cap, 12, 12), vcl::clWhite);
+
+  // A one-letter caption leaves only the background.
+  l->SetCaption("H");
+  Idle();
+  cap = filltest::THostSession::Capture(panel);
+  EXPECT_EQ(Count(cap, area, vcl::clWhite), 200 * 80);
+}
+
+TEST_F(GraphicLabelTest, ImageListItemFillsTheLetters) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 240, 120));
+  auto* list = new TZYLImageList(form.get());
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(0, 4);
+  item->SetInteger(1, 4);
+  auto lime = filltest::Plain(4, 4, vcl::clLime), blue = filltest::Plain(4, 4, vcl::clBlue);
+  item->Add(lime.get(), nullptr);
+  item->Add(blue.get(), nullptr);
+  auto* l = MakeLabel(form.get(), panel);
+  l->SetColor(vcl::clWhite);
+  l->Font()->SetColor(vcl::clRed);
+  l->SetTransform(ZYLGrlf::tmNone);
+  l->SetCaption("HHH");
+  l->FillObject()->SetFillStyle(sfBitmapList);
+  l->SetImageList(list);
+  ASSERT_FALSE(l->FillObject()->GetEmpty());
+  Idle();
+  const TRect area{10, 10, 210, 90};
+  auto cap = filltest::THostSession::Capture(panel);
+  EXPECT_GT(Count(cap, area, vcl::clLime), 20);
+  EXPECT_EQ(Count(cap, area, vcl::clRed), 0);
+
+  const int before = l->Paints;
+  l->SetIndex(0, 1);
+  Idle();
+  EXPECT_EQ(l->Paints, before + 1);
+  cap = filltest::THostSession::Capture(panel);
+  EXPECT_GT(Count(cap, area, vcl::clBlue), 20);
+  EXPECT_EQ(Count(cap, area, vcl::clLime), 0);
+  // No such image: the list bitmap is cleared and the letters take the font colour again.
+  l->SetIndex(0, 9);
+  Idle();
+  EXPECT_TRUE(l->FillObject()->GetEmpty());
+  cap = filltest::THostSession::Capture(panel);
+  EXPECT_GT(Count(cap, area, vcl::clRed), 20);
+}
+
+TEST_F(GraphicLabelTest, StreamRoundTripWritesOnlyNonDefaults) {
+  TZYLGraphicLabel a(nullptr);
+  a.SetCaption("Stream");
+  a.SetTransform(tmCube);
+  a.SetTransAttr({taPerspective, taToggled});
+  a.SetPerspective(tpFrog);
+  a.SetPerspectiveDepth(7);
+  a.SetToggle(-15);
+  a.SetFactor(12);
+  a.SetInvertCaption(true);
+  a.SetBrushBack(vcl::clYellow);
+  a.FontFX()->SetStyle(tdShadow);
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  const std::string text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* want :
+       {"Caption = 'Stream'", "Transform = tmCube", "Attributes = [taPerspective, taToggled]",
+        "Perspective = tpFrog", "PerspectiveDepth = 7", "Toggle = -15", "Factor = 12",
+        "InvertCaption = True", "BrushBackColor = clYellow", "FontFX.Style = tdShadow",
+        "Font.Name = 'Arial'"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+  for (const char* absent : {"AutoSize", "Transparent", "About", "Enabled", "Visible",
+                             "ImageIndex", "ListIndex", "Align"})
+    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
+
+  TZYLGraphicLabel d(nullptr);
+  const std::string defaults = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
+  for (const char* absent : {"Transform", "Attributes", "Perspective", "Toggle", "Factor",
+                             "BrushBackColor", "InvertCaption"})
+    EXPECT_EQ(defaults.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
+
+  ZYLGraphicLabelInit();
+  EXPECT_EQ(vcl::GetClass("TZYLGraphicLabel"), TZYLGraphicLabel::StaticClass());
+  TZYLGraphicLabel b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  ZYLGraphicLabelDone();
+  EXPECT_EQ(vcl::GetClass("TZYLGraphicLabel"), nullptr);
+  EXPECT_EQ(b.Caption(), "Stream");
+  EXPECT_EQ(b.Transform(), tmCube);
+  EXPECT_EQ(b.Attributes(), (TZYLTransLabelAttr{taPerspective, taToggled}));
+  EXPECT_EQ(b.Perspective(), tpFrog);
+  EXPECT_EQ(b.PerspectiveDepth(), 7);
+  EXPECT_EQ(b.Toggle(), -15);
+  EXPECT_EQ(b.Factor(), 12);
+  EXPECT_TRUE(b.InvertCaption());
+  EXPECT_EQ(b.BrushBackColor(), vcl::clYellow);
+  EXPECT_EQ(b.FontFX()->Style(), tdShadow);
+}
+
+}  // namespace
+}  // namespace zyl
