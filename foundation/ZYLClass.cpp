@@ -23,4 +23,6 @@ ZYLEOneInstError::ZYLEOneInstError(const std::string& Text, int Kind)
                      ? std::string(SZYLAlreadyOne) + Text + SZYLControlInProject
                      : std::string(SZYLInvalidOwner))) {}
 
+const char* const TZYLNormalBtnStyleString[3] = {"", "nbsWin31", "nbsWin40"};
+
 }  // namespace zyl

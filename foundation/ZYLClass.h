@@ -65,6 +65,13 @@ ZYL_ENUM(TZYLUserButtonStyle, ubsWin31, ubsWin40, ubsVorlix, ubsVorlixFlat, ubsF
 ZYL_ENUM(TZYLGlyphKind, gkCustom, gkEllipsis, gkFile, gkFolder, gkCalculator, gkCalender,
          gkSearch, gkColor, gkFont)
 ZYL_ENUM(TZYLDockPosition, dpBottom, dpLeft, dpRight, dpTop)
+// Predefined pairs of a lit and an unlit colour (LED displays).
+ZYL_ENUM(TZYLLightColor, lcNone, lcBlue, lcRed, lcGreen, lcYellow, lcMarine, lcPurple)
+// The standard entries of a window's system menu.
+ZYL_ENUM(TZYLSysMenuEntry, smRestore, smMove, smSize, smMinimize, smMaximize, smClose, smSwitch)
+using TZYLSysMenuEntries = vcl::TSet<TZYLSysMenuEntry>;
+// The old button-style names that readers of the retired property "ButtonStyle" meet.
+extern const char* const TZYLNormalBtnStyleString[3];
 ZYL_ENUM(TZYLButtonState, bsUp, bsDisabledUp, bsMouseOver, bsOptionSet, bsDown, bsDragOver,
          bsDropDownOpen, bsDisabledDown, bsDefaultEd)
 ZYL_ENUM(TZYLInfoType, itUser, itWinDir, itCurrentDir32, itCurrentDiskFree32,

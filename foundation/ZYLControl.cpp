@@ -1,5 +1,8 @@
 #include "foundation/ZYLControl.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLBevel.h"
@@ -166,6 +169,24 @@ bool TZYLControl::BackDrawArea(vcl::TCanvas* Canvas, const TRect& DestRect, cons
   const int w = DestRect.Right - DestRect.Left, h = DestRect.Bottom - DestRect.Top;
   Canvas->CopyRect(DestRect, bmp->Canvas(), TRect{p.X, p.Y, p.X + w, p.Y + h});
   return true;
+}
+
+void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
+  std::vector<vcl::TControl*> asked;
+  auto ask = [&](vcl::TControl* c) {
+    IZYLBackground* b = nullptr;
+    if (!c || c == Control || std::find(asked.begin(), asked.end(), c) != asked.end()) return;
+    if (!ZYLSupports(c, b) || static_cast<void*>(b) == static_cast<void*>(Provider)) return;
+    asked.push_back(c);
+    b->BackUpdate();
+  };
+  if (Provider)
+    for (int i = 0; i < Provider->BackControlCount(); ++i) ask(Provider->BackControl(i));
+  if (Control)
+    for (int i = 0; i < Control->ControlCount(); ++i) {
+      vcl::TControl* c = Control->Controls(i);
+      if (ZYLBackSupplier(c) == Provider) ask(c);
+    }
 }
 
 // ---- TZYLBaseControl ----

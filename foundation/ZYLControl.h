@@ -35,6 +35,10 @@ bool ZYLBackBitmapCheck(vcl::TControl* Control);
 vcl::TPoint ZYLBackMapPoint(vcl::TControl* Control, const vcl::TPoint& Point);
 // The palette of the supplier's bitmap; 0 when ZYLBackBitmapCheck fails.
 win::HPALETTE ZYLBackBitmapPalette(vcl::TControl* Control);
+// Asks every control that takes its background from Provider to refresh it: the controls
+// Provider lists (BackControl), and the children of Control (the provider's own window
+// control) that take their background from their parent. Control itself is not asked.
+void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control);
 
 // ---- TZYLControl ----
 class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public IZYLThemes {

@@ -8,6 +8,7 @@
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/user/WinUser.h"
 
@@ -917,6 +918,41 @@ void ZYLShapeDraw(const TRect& Rect, vcl::TCanvas* Canvas, TZYLShapeType ShapeTy
   ZYLShapePaint(Rect, Canvas,
                 ZYLShapeParams(ShapeType, Teeth, Square, RoundPercent, SimpleBevel, Shadow),
                 outline, Brush, Bitmap, Color, BackColor, Flags);
+}
+
+void ZYLBitmap2Icon(vcl::TBitmap* Bitmap, win::HICON& Icon, int Width, int Height) {
+  Icon = nullptr;
+  if (!Bitmap || Bitmap->Empty() || Width < 1 || Height < 1) return;
+  vcl::TBitmap colour;
+  colour.SetPixelFormat(vcl::pf24bit);
+  colour.SetSize(Width, Height);
+  colour.Canvas()->StretchDraw(win::TRect{0, 0, Width, Height}, Bitmap);
+  vcl::TBitmap mask;
+  mask.Assign(&colour);
+  mask.Mask(Bitmap->TransparentColor() & 0xFFFFFF);
+  // The icon shows the colour image where the mask is black and the screen where it is white:
+  // the see-through pixels of the colour image become black so they add nothing.
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x)
+      if (mask.Canvas()->Pixels(x, y) != vcl::clBlack) colour.Canvas()->SetPixels(x, y, vcl::clBlack);
+  // The engine reads the bitmaps unselected from any device context.
+  colour.FreeContext();
+  mask.FreeContext();
+  win::ICONINFO info;
+  info.fIcon = win::TRUE;
+  info.hbmMask = mask.Handle();
+  info.hbmColor = colour.Handle();
+  Icon = win::CreateIconIndirect(&info);
+}
+
+void ZYLIcon2Bitmap(vcl::TBitmap* Bitmap, vcl::TIcon* Icon, vcl::TColor Color) {
+  if (!Bitmap || !Icon) return;
+  Bitmap->SetSize(Icon->Width(), Icon->Height());
+  vcl::TCanvas* c = Bitmap->Canvas();
+  c->Brush()->SetStyle(vcl::bsSolid);
+  c->Brush()->SetColor(Color);
+  c->FillRect(win::TRect{0, 0, Bitmap->Width(), Bitmap->Height()});
+  c->Draw(0, 0, Icon);
 }
 
 }  // namespace zyl

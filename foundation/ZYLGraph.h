@@ -14,6 +14,7 @@ namespace vcl {
 class TCanvas;
 class TBitmap;
 class TBrush;
+class TIcon;
 }  // namespace vcl
 
 namespace zyl {
@@ -90,6 +91,13 @@ win::TRect ZYLBmpClipDrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
 // Sizes Bitmap to the rectangle and fills it with Color; nothing for a nil bitmap or an
 // empty rectangle.
 void ZYLBmpCreateFromRect(vcl::TBitmap* Bitmap, const win::TRect& Rect, vcl::TColor Color);
+// A new icon handle of Width x Height from the bitmap (stretched to that size) with a
+// monochrome mask of the bitmap's transparent colour; the caller destroys it. Icon is null
+// for a nil or empty bitmap or a size below 1.
+void ZYLBitmap2Icon(vcl::TBitmap* Bitmap, win::HICON& Icon, int Width, int Height);
+// Sizes the bitmap to the icon, fills it with Color and draws the icon at 0, 0; nothing for
+// a nil bitmap or icon.
+void ZYLIcon2Bitmap(vcl::TBitmap* Bitmap, vcl::TIcon* Icon, vcl::TColor Color);
 // Sizes Picture and Mask to Rect, copies Rect of Canvas into both and turns Mask into the
 // monochrome mask of TransparentColor; nothing for a nil mask or picture.
 void ZYLBmpCreateMasksExt(vcl::TCanvas* Canvas, const win::TRect& Rect, vcl::TBitmap* Mask,

@@ -337,6 +337,18 @@ std::string GetSystemInfoString(TZYLInfoType Kind, int32_t Divider, const std::s
   return {};
 }
 
+uintptr_t ZYLSHGetFileInfo(const std::string& Path, uint32_t Attributes, win::SHFILEINFOA& Info,
+                           uint32_t Flags) {
+  return win::SHGetFileInfoA(Path.c_str(), Attributes, &Info, sizeof(Info), Flags);
+}
+
+uintptr_t ZYLSISystemIconListHandle(bool Large) {
+  win::SHFILEINFOA info;
+  return ZYLSHGetFileInfo("C:\\", 0, info,
+                          win::SHGFI_SYSICONINDEX |
+                              (Large ? win::SHGFI_LARGEICON : win::SHGFI_SMALLICON));
+}
+
 vcl::TRect ZYLDlgGetTargetRect(TZYLDlgPosRel PosRel) {
   const vcl::TRect screen = vcl::Rect(0, 0, win::GetSystemMetrics(win::SM_CXSCREEN),
                                       win::GetSystemMetrics(win::SM_CYSCREEN));

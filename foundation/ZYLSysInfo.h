@@ -13,6 +13,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "platform/base/Types.h"
+#include "platform/sys/ShellIcons.h"
 
 namespace vcl {
 class TStrings;
@@ -103,6 +104,13 @@ std::string ZYLSIDriveTypeStr(uint32_t Type);
 // (values below 1 count as 1); Format is the date-time format of itCurrentDateTime (empty:
 // the short date and long time format).
 std::string GetSystemInfoString(TZYLInfoType Kind, int32_t Divider, const std::string& Format);
+
+// ---- Shell ----
+// SHGetFileInfoA with the size of the information record.
+uintptr_t ZYLSHGetFileInfo(const std::string& Path, uint32_t Attributes, win::SHFILEINFOA& Info,
+                           uint32_t Flags);
+// The handle of the shell's system image list of large or small icons.
+uintptr_t ZYLSISystemIconListHandle(bool Large);
 
 // ---- Dialog placement ----
 // The rectangle a dialog is placed relative to: the screen, its work area, the main form's

@@ -1,0 +1,266 @@
+// File times, attributes and the shell's file operations and file information.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/sys/ShellFiles.h"
+#include "platform/sys/ShellIcons.h"
+#include "tests/platform/sys/RegistryFixture.h"
+#include "tests/support/TempDir.h"
+
+using namespace win;
+
+namespace {
+
+void WriteFile(const std::string& name, const std::string& text) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+FILETIME Make(uint64_t v) {
+  FILETIME t;
+  t.dwLowDateTime = static_cast<DWORD>(v);
+  t.dwHighDateTime = static_cast<DWORD>(v >> 32);
+  return t;
+}
+
+uint64_t Value(const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
+
+// Sets TZ for the lifetime of the object.
+class TimeZone {
+ public:
+  explicit TimeZone(const char* tz) {
+    if (const char* old = std::getenv("TZ")) old_ = old, had_ = true;
+    setenv("TZ", tz, 1);
+    tzset();
+  }
+  ~TimeZone() {
+    if (had_)
+      setenv("TZ", old_.c_str(), 1);
+    else
+      unsetenv("TZ");
+    tzset();
+  }
+
+ private:
+  std::string old_;
+  bool had_ = false;
+};
+
+// Shell queries read the registry: each test gets its own.
+class ShellRegistryTest : public RegistryTest {};
+
+}  // namespace
+
+TEST(ShellFileTimes, SystemTimeConversions) {
+  SYSTEMTIME st;
+  // 1601-01-01 is tick zero; 1970-01-01 lies 11644473600 seconds later.
+  FILETIME t = Make(0);
+  ASSERT_TRUE(FileTimeToSystemTime(&t, &st));
+  EXPECT_EQ(st.wYear, 1601);
+  EXPECT_EQ(st.wMonth, 1);
+  EXPECT_EQ(st.wDay, 1);
+  EXPECT_EQ(st.wDayOfWeek, 1);  // a Monday
+  t = Make(uint64_t{11644473600} * 10000000 + 12345678);
+  ASSERT_TRUE(FileTimeToSystemTime(&t, &st));
+  EXPECT_EQ(st.wYear, 1970);
+  EXPECT_EQ(st.wDayOfWeek, 4);
+  EXPECT_EQ(st.wSecond, 1);
+  EXPECT_EQ(st.wMilliseconds, 234);
+
+  SYSTEMTIME leap{2024, 2, 0, 29, 23, 59, 59, 999};
+  FILETIME back;
+  ASSERT_TRUE(SystemTimeToFileTime(&leap, &back));
+  SYSTEMTIME again;
+  ASSERT_TRUE(FileTimeToSystemTime(&back, &again));
+  EXPECT_EQ(again.wYear, 2024);
+  EXPECT_EQ(again.wMonth, 2);
+  EXPECT_EQ(again.wDay, 29);
+  EXPECT_EQ(again.wHour, 23);
+  EXPECT_EQ(again.wMilliseconds, 999);
+
+  for (SYSTEMTIME bad : {SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0}, SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0},
+                         SYSTEMTIME{2000, 13, 0, 1, 0, 0, 0, 0}, SYSTEMTIME{2000, 1, 0, 0, 0, 0, 0, 0},
+                         SYSTEMTIME{2000, 1, 0, 1, 24, 0, 0, 0}, SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 1000}})
+    EXPECT_FALSE(SystemTimeToFileTime(&bad, &back)) << bad.wYear << "-" << bad.wMonth;
+  t = Make(uint64_t{1} << 63);
+  EXPECT_FALSE(FileTimeToSystemTime(&t, &st));
+  EXPECT_FALSE(FileTimeToSystemTime(nullptr, &st));
+}
+
+TEST(ShellFileTimes, LocalTimeFollowsTheZoneAndItsDaylightRule) {
+  TimeZone tz("CET-1CEST,M3.5.0,M10.5.0/3");
+  const uint64_t hour = uint64_t{3600} * 10000000;
+  SYSTEMTIME winter{2020, 1, 0, 15, 12, 0, 0, 0}, summer{2020, 7, 0, 15, 12, 0, 0, 0};
+  FILETIME w, s, lw, ls, uw, us;
+  ASSERT_TRUE(SystemTimeToFileTime(&winter, &w));
+  ASSERT_TRUE(SystemTimeToFileTime(&summer, &s));
+  ASSERT_TRUE(FileTimeToLocalFileTime(&w, &lw));
+  ASSERT_TRUE(FileTimeToLocalFileTime(&s, &ls));
+  EXPECT_EQ(Value(lw) - Value(w), hour);
+  EXPECT_EQ(Value(ls) - Value(s), 2 * hour);
+  ASSERT_TRUE(LocalFileTimeToFileTime(&lw, &uw));
+  ASSERT_TRUE(LocalFileTimeToFileTime(&ls, &us));
+  EXPECT_EQ(Value(uw), Value(w));
+  EXPECT_EQ(Value(us), Value(s));
+  FILETIME zero = Make(0), out;
+  EXPECT_FALSE(LocalFileTimeToFileTime(&zero, &out));  // before the first representable time
+}
+
+TEST(ShellFileTimes, HandlesAttributesAndSizes) {
+  testsupport::TempDir dir;
+  const std::string f = dir.File("f.bin");
+  WriteFile(f, std::string(1000, 'x'));
+  const int h = vcl::FileOpen(f, 2);
+  ASSERT_GE(h, 0);
+  DWORD high = 7;
+  EXPECT_EQ(GetFileSize(h, &high), 1000u);
+  EXPECT_EQ(high, 0u);
+  FILETIME c, a, w;
+  ASSERT_TRUE(GetFileTime(h, &c, &a, &w));
+  const FILETIME set = Make(Value(w) - uint64_t{86400} * 10000000);
+  EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &set));
+  FILETIME w2;
+  ASSERT_TRUE(GetFileTime(h, nullptr, nullptr, &w2));
+  EXPECT_EQ(Value(w2), Value(set));
+  EXPECT_FALSE(SetFileTime(h, &set, nullptr, nullptr));  // creation times are not kept
+  vcl::FileClose(h);
+  EXPECT_EQ(GetFileSize(-1, nullptr), INVALID_FILE_SIZE);
+  EXPECT_FALSE(GetFileTime(-1, &c, nullptr, nullptr));
+
+  EXPECT_EQ(GetFileAttributesA(f.c_str()), FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(GetFileAttributesA(dir.Path().c_str()), FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(GetFileAttributesA(dir.File("none").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(nullptr), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_EQ(GetFileAttributesA(f.c_str()), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(SetFileAttributesA(dir.File("none").c_str(), 0));
+}
+
+TEST(ShellFileOperation, BadRequestsChangeNothing) {
+  testsupport::TempDir dir;
+  const std::string a = dir.File("a");
+  WriteFile(a, "a");
+  const std::string from = a + '\0';
+  SHFILEOPSTRUCTA op;
+  op.wFunc = 9;
+  op.pFrom = from.c_str();
+  op.pTo = from.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(SHLastFileOperation().Func, 9u);
+  op.wFunc = FO_COPY;
+  op.pTo = nullptr;
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  op.pFrom = "";
+  op.pTo = from.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(SHFileOperationA(nullptr), ERROR_INVALID_PARAMETER);
+  const std::string star = dir.File("*") + '\0';
+  op.pFrom = from.c_str();
+  op.pTo = star.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  EXPECT_FALSE(vcl::FileExists(dir.File("*")));
+  // A name on a drive that is not mapped names nothing.
+  const std::string q = std::string("Q:\\nowhere\\x") + '\0';
+  op.pFrom = q.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_FILE_NOT_FOUND);
+  // Moving onto itself leaves the file where it is.
+  op.wFunc = FO_MOVE;
+  op.pFrom = from.c_str();
+  op.pTo = from.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), 0);
+  EXPECT_TRUE(vcl::FileExists(a));
+  // Copying onto itself makes a copy beside it.
+  op.wFunc = FO_COPY;
+  EXPECT_EQ(SHFileOperationA(&op), 0);
+  EXPECT_TRUE(vcl::FileExists(dir.File("Copy of a")));
+}
+
+TEST(ShellFileOperation, MultipleDestinationsAndFolders) {
+  testsupport::TempDir dir;
+  WriteFile(dir.File("a"), "A");
+  WriteFile(dir.File("b"), "B");
+  ASSERT_TRUE(vcl::ForceDirectories(dir.File("tree/deep")));
+  WriteFile(dir.File("tree/deep/leaf"), "L");
+  const std::string from = dir.File("a") + '\0' + dir.File("b") + '\0' + dir.File("tree") + '\0';
+  const std::string to = dir.File("x") + '\0' + dir.File("y") + '\0' + dir.File("z") + '\0';
+  SHFILEOPSTRUCTA op;
+  op.wFunc = FO_COPY;
+  op.fFlags = FOF_MULTIDESTFILES;
+  op.pFrom = from.c_str();
+  op.pTo = to.c_str();
+  ASSERT_EQ(SHFileOperationA(&op), 0);
+  EXPECT_TRUE(vcl::FileExists(dir.File("x")));
+  EXPECT_TRUE(vcl::FileExists(dir.File("y")));
+  EXPECT_TRUE(vcl::FileExists(dir.File("z/deep/leaf")));
+  // A folder cannot be moved into its own subfolder.
+  const std::string tree = dir.File("tree") + '\0', deep = dir.File("tree/deep/sub") + '\0';
+  op.wFunc = FO_MOVE;
+  op.fFlags = 0;
+  op.pFrom = tree.c_str();
+  op.pTo = deep.c_str();
+  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  EXPECT_TRUE(vcl::FileExists(dir.File("tree/deep/leaf")));
+}
+
+TEST_F(ShellRegistryTest, FileInfoTypeNamesIconsAndBadArguments) {
+  testsupport::TempDir dir;
+  const std::string f = dir.File("plain.qqq");
+  WriteFile(f, "");
+  SHFILEINFOA info;
+  EXPECT_EQ(SHGetFileInfoA(dir.File("none").c_str(), 0, &info, sizeof info, SHGFI_TYPENAME), 0u);
+  EXPECT_EQ(SHGetFileInfoA(f.c_str(), 0, &info, sizeof info - 1, SHGFI_TYPENAME), 0u);
+  EXPECT_EQ(SHGetFileInfoA(f.c_str(), 0, nullptr, sizeof info, SHGFI_TYPENAME), 0u);
+  EXPECT_EQ(SHGetFileInfoA(f.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME | SHGFI_DISPLAYNAME), 1u);
+  EXPECT_STREQ(info.szTypeName, "");
+  EXPECT_STREQ(info.szDisplayName, "plain.qqq");
+  EXPECT_EQ(SHGetFileInfoA(dir.Path().c_str(), 0, &info, sizeof info, SHGFI_TYPENAME), 1u);
+  EXPECT_STREQ(info.szTypeName, "File Folder");
+  EXPECT_EQ(SHGetFileInfoA(dir.Path().c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX),
+            kSystemLargeIconList);
+  EXPECT_EQ(info.iIcon, 3);
+  EXPECT_EQ(SHGetFileInfoA(f.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON),
+            kSystemSmallIconList);
+  EXPECT_EQ(info.iIcon, 0);
+  ASSERT_EQ(SHGetFileInfoA(f.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON), 1u);
+  ASSERT_NE(info.hIcon, nullptr);
+  ICONINFO ii;
+  ASSERT_TRUE(GetIconInfo(info.hIcon, &ii));
+  BITMAP bm;
+  ASSERT_GT(GetObjectA(ii.hbmColor, sizeof bm, &bm), 0);
+  EXPECT_EQ(bm.bmWidth, 16);
+  EXPECT_TRUE(DestroyIcon(info.hIcon));
+
+  EXPECT_EQ(ExtractIconExA(f.c_str(), -1, nullptr, nullptr, 0), 0u);
+  EXPECT_EQ(ExtractIconExA(nullptr, -1, nullptr, nullptr, 0), 0u);
+  HICON h = nullptr;
+  EXPECT_EQ(ExtractIconExA(f.c_str(), 0, &h, nullptr, 1), 0u);
+  EXPECT_EQ(h, nullptr);
+  // An icon file whose directory claims more images than it holds holds no icons.
+  std::string ico(22, '\0');
+  ico[2] = 1;
+  ico[4] = 100;
+  WriteFile(dir.File("lying.ico"), ico);
+  EXPECT_EQ(ExtractIconExA(dir.File("lying.ico").c_str(), -1, nullptr, nullptr, 0), 0u);
+}
+
+TEST_F(ShellRegistryTest, ExecutablesOfMissingAndUnassociatedFiles) {
+  testsupport::TempDir dir;
+  char buffer[260] = "junk";
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(FindExecutableA(dir.File("none").c_str(), nullptr, buffer)),
+            uintptr_t{2});
+  EXPECT_STREQ(buffer, "");
+  WriteFile(dir.File("run.exe"), "");
+  EXPECT_GT(reinterpret_cast<uintptr_t>(FindExecutableA("run.exe", dir.Path().c_str(), buffer)),
+            uintptr_t{32});
+  EXPECT_EQ(std::string(buffer), dir.File("run.exe"));
+  WriteFile(dir.File("x.unknownext"), "");
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(FindExecutableA(dir.File("x.unknownext").c_str(), nullptr, buffer)),
+            uintptr_t{SE_ERR_NOASSOC});
+}
