@@ -23,6 +23,14 @@
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLPackage.h"
+#include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLFileCtrl.h"
+#include "system/ZYLHint.h"
+#include "system/ZYLMessageHint.h"
+#include "system/ZYLOneInstance.h"
+#include "system/ZYLShapeHint.h"
+#include "system/ZYLStopWatch.h"
+#include "system/ZYLSysInfo.h"
 
 namespace {
 
@@ -47,12 +55,25 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
+// The system components' units.
+const vcl::TUnitEntry systemUnits[] = {
+    {"ZYLHint", &zyl::ZYLHintInit, &zyl::ZYLHintDone},
+    {"ZYLShapeHint", &zyl::ZYLShapeHintInit, &zyl::ZYLShapeHintDone},
+    {"ZYLMessageHint", &zyl::ZYLMessageHintInit, &zyl::ZYLMessageHintDone},
+    {"ZYLApplicationCtrl", &zyl::ZYLApplicationCtrlInit, &zyl::ZYLApplicationCtrlDone},
+    {"ZYLOneInstance", &zyl::ZYLOneInstanceInit, &zyl::ZYLOneInstanceDone},
+    {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
+    {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
+    {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
+};
+
 const vcl::TPackageUnitTable& PackageTable() {
   static const std::vector<vcl::TUnitEntry> units = [] {
     std::vector<vcl::TUnitEntry> all;
     const vcl::TPackageUnitTable& foundation = zyl::ZYLPackageUnitTable();
     all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
     all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
+    all.insert(all.end(), std::begin(systemUnits), std::end(systemUnits));
     return all;
   }();
   static const vcl::TPackageUnitTable table{static_cast<int>(units.size()), units.data()};

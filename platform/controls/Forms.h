@@ -366,6 +366,12 @@ class TApplication : public TComponent {
   TNotifyEvent OnHint;
   TShowHintEvent OnShowHint;
   THelpEvent OnHelp;
+  // Action routing (the action is passed as a TObject) and the switches that let the
+  // application take new system metrics and locale formats when the system announces them.
+  TEvent<void(TObject* Action, bool& Handled)> OnActionExecute;
+  TEvent<void(TObject* Action, bool& Handled)> OnActionUpdate;
+  bool UpdateMetricSettings = true;
+  bool UpdateFormatSettings = true;
 
   // Handles one message; false when the queue is empty.
   bool ProcessMessage(win::MSG& Msg);

@@ -107,6 +107,11 @@ int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR data, int size);
 // Changes an item the user may set (separators, formats, currency, AM/PM, ...); FALSE for
 // the fixed items (names of days, months, language, ...) and for a null value.
 BOOL SetLocaleInfoA(LCID locale, LCTYPE type, LPCSTR data);
+// The name of a language identifier ("English (United States)"); unknown identifiers give
+// "Language Neutral". Copies at most size - 1 characters and a terminating zero into
+// `buffer`; returns the characters copied (without the zero), or the name's length when
+// `buffer` is null or `size` is 0.
+DWORD VerLanguageNameA(DWORD lang, LPSTR buffer, DWORD size);
 
 // Comparison flags and results of CompareStringA.
 constexpr DWORD NORM_IGNORECASE = 0x00000001;

@@ -1,4 +1,5 @@
 // System metrics and parameters from one fixed table (the classic scheme at 96 dots per inch).
+#include <algorithm>
 #include <cstring>
 
 #include "platform/user/UserInternal.h"
@@ -141,7 +142,8 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
     return TRUE;
   };
   switch (action) {
-    case SPI_GETBEEP: return setBool(TRUE);
+    case SPI_GETBEEP: return setBool(s.WarningBeep);
+    case SPI_SETBEEP: s.WarningBeep = uiParam ? TRUE : FALSE; return TRUE;
     case SPI_GETMOUSE: {
       if (!pv) return FALSE;
       int* v = static_cast<int*>(pv);
@@ -156,7 +158,18 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
     case SPI_ICONHORIZONTALSPACING:
     case SPI_ICONVERTICALSPACING: return pv ? setInt(75) : TRUE;
     case SPI_GETSCREENSAVETIMEOUT: return setInt(900);
-    case SPI_GETSCREENSAVEACTIVE: return setBool(FALSE);
+    case SPI_GETSCREENSAVEACTIVE: return setBool(s.ScreenSaveActive);
+    case SPI_SETSCREENSAVEACTIVE: s.ScreenSaveActive = uiParam ? TRUE : FALSE; return TRUE;
+    case SPI_SETDESKWALLPAPER:
+      s.Wallpaper = pv ? static_cast<const char*>(pv) : "";
+      return TRUE;
+    case SPI_GETDESKWALLPAPER: {
+      if (!pv || uiParam == 0) return FALSE;
+      const size_t n = std::min<size_t>(s.Wallpaper.size(), uiParam - 1);
+      std::memcpy(pv, s.Wallpaper.data(), n);
+      static_cast<char*>(pv)[n] = 0;
+      return TRUE;
+    }
     case SPI_GETKEYBOARDDELAY: return setInt(static_cast<int>(s.KeyboardDelay));
     case SPI_SETKEYBOARDDELAY: s.KeyboardDelay = uiParam > 3 ? 3 : uiParam; return TRUE;
     case SPI_GETICONTITLEWRAP: return setBool(TRUE);
@@ -198,7 +211,16 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
     case SPI_GETSCREENREADER: return setBool(FALSE);
     case SPI_GETFONTSMOOTHING: return setBool(s.FontSmoothing);
     case SPI_SETFONTSMOOTHING: s.FontSmoothing = uiParam ? TRUE : FALSE; return TRUE;
-    case SPI_GETSNAPTODEFBUTTON: return setBool(FALSE);
+    case SPI_GETSNAPTODEFBUTTON: return setBool(s.SnapToDefButton);
+    case SPI_SETSNAPTODEFBUTTON: s.SnapToDefButton = uiParam ? TRUE : FALSE; return TRUE;
+    case SPI_GETANIMATION:
+    case SPI_SETANIMATION: {
+      auto* ai = static_cast<ANIMATIONINFO*>(pv);
+      if (!ai || ai->cbSize != sizeof(ANIMATIONINFO) || uiParam != sizeof(ANIMATIONINFO)) return FALSE;
+      if (action == SPI_GETANIMATION) ai->iMinAnimate = s.MinAnimate;
+      else s.MinAnimate = ai->iMinAnimate ? 1 : 0;
+      return TRUE;
+    }
     case SPI_GETMOUSEHOVERWIDTH:
     case SPI_GETMOUSEHOVERHEIGHT: return setInt(4);
     case SPI_GETMOUSEHOVERTIME: return setInt(400);

@@ -226,6 +226,12 @@ struct State {
   UINT WheelLines = 3;
   BOOL DragFullWindows = TRUE;
   BOOL FontSmoothing = TRUE;
+  BOOL WarningBeep = TRUE;
+  BOOL ScreenSaveActive = FALSE;
+  BOOL SnapToDefButton = FALSE;
+  int MinAnimate = 1;
+  // The wallpaper's file name: recorded only, nothing paints it.
+  std::string Wallpaper;
 };
 
 // Window coordinates and sizes are kept within this range, so that no sum of them overflows.

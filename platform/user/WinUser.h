@@ -177,6 +177,12 @@ struct FLASHWINFO {
   DWORD dwTimeout = 0;
 };
 
+// SPI_GETANIMATION / SPI_SETANIMATION (8 bytes).
+struct ANIMATIONINFO {
+  UINT cbSize = sizeof(ANIMATIONINFO);
+  int iMinAnimate = 0;
+};
+
 // SPI_GETNONCLIENTMETRICS (340 bytes, as the platform's).
 struct NONCLIENTMETRICSA {
   UINT cbSize = sizeof(NONCLIENTMETRICSA);
@@ -381,6 +387,12 @@ void mouse_event(DWORD flags, DWORD dx, DWORD dy, DWORD data, uintptr_t extraInf
 UINT SendInput(UINT count, const INPUT* inputs, int size);
 BOOL RegisterHotKey(HWND hwnd, int id, UINT modifiers, UINT vk);
 BOOL UnregisterHotKey(HWND hwnd, int id);
+// Global atoms (platform/user/Atoms.cpp): names of up to 255 characters, case-insensitive,
+// reference counted; "#<n>" is the integer atom n (1 .. 0xBFFF). Delete answers 0 on success.
+ATOM GlobalAddAtomA(LPCSTR name);
+ATOM GlobalFindAtomA(LPCSTR name);
+ATOM GlobalDeleteAtom(ATOM atom);
+UINT GlobalGetAtomNameA(ATOM atom, LPSTR buffer, int size);
 BOOL MessageBeep(UINT type);
 BOOL Beep(DWORD frequency, DWORD duration);
 

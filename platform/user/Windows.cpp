@@ -130,6 +130,11 @@ void ResetAll(int screenWidth, int screenHeight) {
   s.WheelLines = 3;
   s.DragFullWindows = TRUE;
   s.FontSmoothing = TRUE;
+  s.WarningBeep = TRUE;
+  s.ScreenSaveActive = FALSE;
+  s.SnapToDefButton = FALSE;
+  s.MinAnimate = 1;
+  s.Wallpaper.clear();
   s.ScreenWidth = screenWidth;
   s.ScreenHeight = screenHeight;
   ResetInputState();

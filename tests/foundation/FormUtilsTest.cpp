@@ -10,7 +10,7 @@
 #include "foundation/ZYLCustomControl.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLGraph.h"
-#include "foundation/ZYLSysInfo.h"
+#include "foundation/ZYLSysUtils.h"
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"

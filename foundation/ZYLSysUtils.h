@@ -1,4 +1,4 @@
-// ZYLSysInfo: the system, shell and dialog-placement routines of the library, and the
+// ZYLSysUtils: the system, shell and dialog-placement routines of the library, and the
 // ZYLSI... queries of the running system.
 //
 // The library runs on the headless stand-in window system on Linux. Each query answers from

@@ -1,4 +1,4 @@
-#include "foundation/ZYLSysInfo.h"
+#include "foundation/ZYLSysUtils.h"
 
 #include <pwd.h>
 #include <sys/resource.h>

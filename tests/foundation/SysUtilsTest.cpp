@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "foundation/ZYLSysInfo.h"
+#include "foundation/ZYLSysUtils.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/user/TestKit.h"

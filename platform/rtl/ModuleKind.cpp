@@ -1,0 +1,7 @@
+#include "platform/rtl/ModuleKind.h"
+
+namespace vcl {
+
+bool IsLibrary = false;
+
+}  // namespace vcl

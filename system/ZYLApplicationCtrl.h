@@ -1,0 +1,204 @@
+// TZYLApplicationCtrl: the application-wide settings on a form, for the designer. Nothing acts
+// at design time; when the component is loaded at run time it copies everything once into the
+// framework's application and screen objects and into the library's application object
+// (ZYLApplication) and its settings storage. Later changes wait for the next load.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "foundation/ZYLCustomComponent.h"
+#include "platform/controls/Forms.h"
+
+namespace vcl {
+class TBitmap;
+class TFont;
+class TIcon;
+}  // namespace vcl
+
+namespace zyl {
+
+// The component's own option and log types; the application object's narrower ones carry the
+// same names in the foundation, so this unit keeps its declarations in its own namespace.
+namespace ZYLApplicationCtrl {
+
+ZYL_ENUM(TZYLApplicationOption, aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear,
+         aoLogException, aoLogHeader, aoLogNr, aoLogTime, aoLogDate)
+using TZYLApplicationOptions = vcl::TSet<TZYLApplicationOption>;
+ZYL_ENUM(TZYLLogAction, laNone, laClearLog, laBackupLog)
+ZYL_ENUM(TZYLPathPrefix, ppWindows, ppSystem, ppProgram, ppFixed)
+ZYL_ENUM(TZYLSystemOption, soSetHintFont, soSetIconFont, soSetMenuFont)
+using TZYLSystemOptions = vcl::TSet<TZYLSystemOption>;
+
+using TZYLExceptionEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, const std::exception& E, bool& Cancel)>;
+using TZYLMaxLogSizeEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, const std::string& LogName, bool& Cancel)>;
+// The handler appends its own header lines to Target.
+using TZYLOnHeaderWrite = vcl::TEvent<void(vcl::TObject* Sender, std::string& Target)>;
+using TActionEvent = vcl::TEvent<void(vcl::TObject* Action, bool& Handled)>;
+
+// The folder a path prefix stands for ("" for ppFixed).
+std::string PrefixFolder(TZYLPathPrefix Prefix);
+// Name placed in the prefix's folder when it has no folder of its own.
+std::string PrefixedName(TZYLPathPrefix Prefix, const std::string& Name);
+
+}  // namespace ZYLApplicationCtrl
+
+class TZYLApplicationCtrl : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLApplicationCtrl, TZYLCustomComponent)
+
+ public:
+  using TOptions = ZYLApplicationCtrl::TZYLApplicationOptions;
+  using TLogAction = ZYLApplicationCtrl::TZYLLogAction;
+  using TPathPrefix = ZYLApplicationCtrl::TZYLPathPrefix;
+  using TSystemOptions = ZYLApplicationCtrl::TZYLSystemOptions;
+
+  // Raises ZYLEOneInstError at design time when the owner is no form or already holds one.
+  explicit TZYLApplicationCtrl(vcl::TComponent* AOwner);
+  ~TZYLApplicationCtrl() override;
+
+  vcl::TBitmap* CheckBitmap() const { return FCheckBitmap; }
+  void SetCheckBitmap(vcl::TBitmap* Value);
+  const std::string& Company() const { return FCompany; }
+  void SetCompany(const std::string& Value) { FCompany = Value; }
+  TOptions Options() const { return FOptions; }
+  void SetOptions(TOptions Value) { FOptions = Value; }
+  const std::string& Version() const { return FVersion; }
+  void SetVersion(const std::string& Value) { FVersion = Value; }
+  TLogAction LogMaxAction() const { return FLogMaxAction; }
+  void SetLogMaxAction(TLogAction Value) { FLogMaxAction = Value; }
+  int32_t LogMaxsize() const { return FLogMaxsize; }
+  void SetLogMaxsize(int32_t Value) { FLogMaxsize = Value; }
+  TPathPrefix LogPrefix() const { return FLogPrefix; }
+  void SetLogPrefix(TPathPrefix Value) { FLogPrefix = Value; }
+  const std::string& LogName() const { return FLogName; }
+  // A non-empty name without extension gets ".LOG".
+  void SetLogName(const std::string& Value);
+  uint8_t DlgEffectDelay() const { return FDlgEffectDelay; }
+  void SetDlgEffectDelay(uint8_t Value) { FDlgEffectDelay = Value; }
+  const std::string& IniFile() const { return FIniFile; }
+  void SetIniFile(const std::string& Value) { FIniFile = Value; }
+  TPathPrefix IniPrefix() const { return FIniPrefix; }
+  void SetIniPrefix(TPathPrefix Value) { FIniPrefix = Value; }
+  const std::string& RegPath() const { return FRegPath; }
+  void SetRegPath(const std::string& Value) { FRegPath = Value; }
+  TZYLRegRootKey RegRoot() const { return FRegRoot; }
+  void SetRegRoot(TZYLRegRootKey Value) { FRegRoot = Value; }
+  TZYLIniTarget IniTarget() const { return FIniTarget; }
+  void SetIniTarget(TZYLIniTarget Value) { FIniTarget = Value; }
+
+  vcl::TColor HintColor() const { return FHintColor; }
+  void SetHintColor(vcl::TColor Value) { FHintColor = Value; }
+  int32_t HintPause() const { return FHintPause; }
+  void SetHintPause(int32_t Value) { FHintPause = Value; }
+  int32_t HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int32_t Value) { FHintHidePause = Value; }
+  int32_t HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int32_t Value) { FHintShortPause = Value; }
+  // The icon stays readable after Loaded handed it to the application.
+  vcl::TIcon* Icon() const { return FIcon; }
+  void SetIcon(vcl::TIcon* Value);
+  const std::string& HelpFile() const { return FHelpFile; }
+  void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value) { FShowHint = Value; }
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& Value) { FTitle = Value; }
+  bool UpdateMetricSettings() const { return FUpdateMetricSettings; }
+  void SetUpdateMetricSettings(bool Value) { FUpdateMetricSettings = Value; }
+  bool UpdateFormatSettings() const { return FUpdateFormatSettings; }
+  void SetUpdateFormatSettings(bool Value) { FUpdateFormatSettings = Value; }
+  // Index 0 HintFont, 1 IconFont, 2 MenuFont; the setter copies.
+  vcl::TFont* GetFont(int Index) const;
+  void SetFont(int Index, vcl::TFont* Value);
+  vcl::TFont* HintFont() const { return FHintFont; }
+  vcl::TFont* IconFont() const { return FIconFont; }
+  vcl::TFont* MenuFont() const { return FMenuFont; }
+  TSystemOptions SystemOptions() const { return FSystemOptions; }
+  void SetSystemOptions(TSystemOptions Value) { FSystemOptions = Value; }
+
+  // Events, handed over at load when assigned.
+  ZYLApplicationCtrl::TZYLExceptionEvent OnException;
+  ZYLApplicationCtrl::TZYLMaxLogSizeEvent OnMaxLogSize;
+  ZYLApplicationCtrl::TZYLOnHeaderWrite OnHeaderWrite;
+  vcl::TNotifyEvent OnActivate, OnDeactivate, OnMinimize, OnRestore, OnHint;
+  vcl::THelpEvent OnHelp;
+  vcl::TIdleEvent OnIdle;
+  vcl::TMessageEvent OnMessage;
+  vcl::TShowHintEvent OnShowHint;
+  ZYLApplicationCtrl::TActionEvent OnActionExecute, OnActionUpdate;
+  vcl::TNotifyEvent OnActiveFormChange, OnActiveControlChange;
+  vcl::TNotifyEvent OnEditModeChange;
+
+  // Fires OnEditModeChange (the application object's edit-mode notification ends here).
+  void DoEditModeChange(vcl::TObject* Sender);
+  void Loaded() override;
+
+  // Accessors the type information uses for the events.
+#define ZYL_APPCTRL_EVENT(Type, Name) \
+  const Type& Get##Name() const { return Name; } \
+  void Set##Name(const Type& Value) { Name = Value; }
+  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLExceptionEvent, OnException)
+  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLMaxLogSizeEvent, OnMaxLogSize)
+  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLOnHeaderWrite, OnHeaderWrite)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActivate)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnDeactivate)
+  ZYL_APPCTRL_EVENT(vcl::THelpEvent, OnHelp)
+  ZYL_APPCTRL_EVENT(vcl::TIdleEvent, OnIdle)
+  ZYL_APPCTRL_EVENT(vcl::TMessageEvent, OnMessage)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnMinimize)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnHint)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnRestore)
+  ZYL_APPCTRL_EVENT(vcl::TShowHintEvent, OnShowHint)
+  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TActionEvent, OnActionExecute)
+  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TActionEvent, OnActionUpdate)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveFormChange)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveControlChange)
+  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnEditModeChange)
+#undef ZYL_APPCTRL_EVENT
+
+ private:
+  // Adapters between the application objects' handler types and this component's events.
+  void AppException(vcl::TObject* Sender, vcl::Exception& E);
+  void ZylException(vcl::TObject* Sender, const std::exception& E);
+  void ZylMaxLogSize(vcl::TObject* Sender);
+  void ZylHeaderWrite(vcl::TObject* Sender);
+  void Detach();
+
+  vcl::TBitmap* FCheckBitmap;
+  std::string FCompany;
+  TOptions FOptions;
+  std::string FVersion;
+  TLogAction FLogMaxAction = ZYLApplicationCtrl::laNone;
+  int32_t FLogMaxsize = -1;
+  TPathPrefix FLogPrefix = ZYLApplicationCtrl::ppProgram;
+  std::string FLogName;
+  uint8_t FDlgEffectDelay = 3;
+  std::string FIniFile;
+  TPathPrefix FIniPrefix = ZYLApplicationCtrl::ppWindows;
+  std::string FRegPath;
+  TZYLRegRootKey FRegRoot = rpCurrentUser;
+  TZYLIniTarget FIniTarget = itAuto;
+  vcl::TColor FHintColor;
+  int32_t FHintPause = 500;
+  int32_t FHintHidePause = 2500;
+  int32_t FHintShortPause = 50;
+  vcl::TIcon* FIcon;
+  std::string FHelpFile;
+  bool FShowHint = true;
+  std::string FTitle;
+  bool FUpdateMetricSettings = true;
+  bool FUpdateFormatSettings = true;
+  vcl::TFont* FHintFont;
+  vcl::TFont* FIconFont;
+  vcl::TFont* FMenuFont;
+  TSystemOptions FSystemOptions;
+};
+
+// Register / unregister the unit's component for streaming.
+void ZYLApplicationCtrlInit();
+void ZYLApplicationCtrlDone();
+
+}  // namespace zyl

@@ -1,0 +1,84 @@
+#include "system/ZYLCustomHint.h"
+
+#include <cstdlib>
+
+#include "foundation/ZYL3DCaption.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/WinUser.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLCustomHint) {}
+
+TZYLCustomHint::TZYLCustomHint(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FFont = new vcl::TFont();
+  FFont->SetName("MS Sans Serif");
+  FFont->SetSize(8);
+  FFont->SetColor(vcl::clInfoText);
+  FFont3D = new TZYL3DCaption();
+}
+
+TZYLCustomHint::~TZYLCustomHint() {
+  delete FFont3D;
+  delete FFont;
+}
+
+void TZYLCustomHint::SetFont(vcl::TFont* Value) {
+  if (Value) FFont->Assign(Value);
+}
+
+void TZYLCustomHint::SetFont3D(TZYL3DCaption* Value) {
+  if (Value) FFont3D->Assign(Value);
+}
+
+int32_t TZYLCustomHint::WrapWidth() const {
+  int32_t w = FMaxWidth;
+  if (w < 0) {
+    const int32_t screen =
+        vcl::Screen ? vcl::Screen->Width() : win::GetSystemMetrics(win::SM_CXSCREEN);
+    // -2^31 has no positive counterpart: widen before taking the absolute value.
+    w = static_cast<int32_t>(screen / std::llabs(static_cast<long long>(w)));
+  }
+  return w < 1 ? 1 : w;
+}
+
+void TZYLCustomHint::SetEnabled(bool Value) {
+  FEnabled = Value;
+  if (ComponentState().contains(vcl::csDesigning)) return;
+  vcl::TApplication::HintWindowClass =
+      FEnabled && FHintWindowClass ? FHintWindowClass : vcl::THintWindow::StaticClass();
+  // The application recreates its hint window on each change of ShowHint: toggling it twice
+  // brings up a window of the new class at once.
+  if (!vcl::Application) return;
+  const bool show = vcl::Application->ShowHint();
+  vcl::Application->SetShowHint(!show);
+  vcl::Application->SetShowHint(show);
+}
+
+void TZYLCustomHint::Loaded() {
+  inherited::Loaded();
+  if (FEnabled) SetEnabled(true);
+}
+
+bool ZYLHintCheckForSameClass(vcl::TComponent* Owner, vcl::TClass ComponentClass,
+                              bool AllowDataModule) {
+  if (!ComponentClass) return false;
+  if (!Owner) return true;
+  bool ownerOk = Owner->InheritsFrom(vcl::TCustomForm::StaticClass());
+  if (!ownerOk && AllowDataModule) {
+    for (vcl::TClass c = Owner->ClassType(); c && !ownerOk; c = c->ClassParent())
+      ownerOk = c->ClassName() == "TDataModule";
+  }
+  if (!ownerOk) return true;
+  int count = 0;
+  for (int i = 0; i < Owner->ComponentCount(); ++i)
+    if (Owner->Components(i)->InheritsFrom(ComponentClass)) ++count;
+  return count >= 2;
+}
+
+void ZYLCustomHintInit() {}
+void ZYLCustomHintDone() {}
+
+}  // namespace zyl

@@ -1,0 +1,70 @@
+// TZYLCustomHint: the shared base of the hint components. It holds the look every hint of the
+// application takes (colour, font, 3D text, wrap width) and switches the application's
+// hint-window class to the class its concrete component names.
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/ZYLCustomComponent.h"
+#include "platform/graphics/Colors.h"
+
+namespace vcl {
+class TFont;
+}
+
+namespace zyl {
+
+class TZYL3DCaption;
+
+class TZYLCustomHint : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLCustomHint, TZYLCustomComponent)
+  explicit TZYLCustomHint(vcl::TComponent* AOwner);
+  ~TZYLCustomHint() override;
+
+  vcl::TColor Color() const { return FColor; }
+  void SetColor(vcl::TColor Value) { FColor = Value; }
+  bool Enabled() const { return FEnabled; }
+  // Stores the value; at run time installs the hint-window class (or the plain one) and
+  // makes the application recreate its hint window so that the change shows at the next hint.
+  virtual void SetEnabled(bool Value);
+  // The owned font and 3D text; the setters copy the given ones. A change is read at the next
+  // hint shown.
+  vcl::TFont* Font() const { return FFont; }
+  void SetFont(vcl::TFont* Value);
+  TZYL3DCaption* Font3D() const { return FFont3D; }
+  void SetFont3D(TZYL3DCaption* Value);
+  // Positive: the wrap width in pixels; negative -n: the screen width divided by n.
+  int32_t MaxWidth() const { return FMaxWidth; }
+  void SetMaxWidth(int32_t Value) { FMaxWidth = Value; }
+  // The wrap width MaxWidth gives on the current screen, at least 1.
+  int32_t WrapWidth() const;
+
+  // The window class the application's hint machinery creates while this one is enabled.
+  vcl::TClass HintWindowClass() const { return FHintWindowClass; }
+
+  void Loaded() override;
+
+ protected:
+  // Stores Enabled without touching the application's hint machinery.
+  void StoreEnabled(bool Value) { FEnabled = Value; }
+
+  vcl::TClass FHintWindowClass = nullptr;
+
+ private:
+  vcl::TColor FColor = vcl::clInfoBk;
+  bool FEnabled = true;
+  vcl::TFont* FFont = nullptr;
+  TZYL3DCaption* FFont3D = nullptr;
+  int32_t FMaxWidth = -4;
+};
+
+// Whether Owner may not take another component of ComponentClass: Owner is neither a form
+// nor (when AllowDataModule) a data module, or it already holds two or more of them, the new
+// one included. False for a nil class.
+bool ZYLHintCheckForSameClass(vcl::TComponent* Owner, vcl::TClass ComponentClass,
+                              bool AllowDataModule);
+
+void ZYLCustomHintInit();
+void ZYLCustomHintDone();
+
+}  // namespace zyl

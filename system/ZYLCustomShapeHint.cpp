@@ -1,0 +1,43 @@
+#include "system/ZYLCustomShapeHint.h"
+
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLCustomShapeHint) {
+  using C = TZYLCustomShapeHint;
+  b.Prop("About", &C::About, &C::SetAbout)
+      .Stored(false)
+      .Prop("BorderColor", &C::BorderColor, &C::SetBorderColor, vcl::ColorTypeInfo())
+      .Default(0)
+      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
+      .Default(vcl::clInfoBk)
+      .Prop("Font", &C::Font, &C::SetFont)
+      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
+      .Prop("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
+      .Default(-4)
+      .Prop("Position", &C::Position, &C::SetPosition)
+      .Default(hpAboveRight)
+      .Prop("Shadow", &C::Shadow, &C::SetShadow)
+      .Prop("Style", &C::Style, &C::SetStyle)
+      .Default(hsNoseRoundRect)
+      .Prop("OnCloseHintWindow", &C::GetOnCloseHintWindow, &C::SetOnCloseHintWindow);
+}
+
+TZYLCustomShapeHint::TZYLCustomShapeHint(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FShadow = new TZYLShadow();
+}
+
+TZYLCustomShapeHint::~TZYLCustomShapeHint() { delete FShadow; }
+
+void TZYLCustomShapeHint::SetShadow(TZYLShadow* Value) {
+  if (Value) FShadow->Assign(Value);
+}
+
+void ZYLCustomShapeHintInit() {}
+void ZYLCustomShapeHintDone() {}
+
+}  // namespace zyl

@@ -1,0 +1,70 @@
+#include "system/ZYLHint.h"
+
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "system/ZYLHintWindow.h"
+
+namespace zyl {
+
+TZYLHint* HintControl = nullptr;
+
+ZYL_CLASS_IMPL(TZYLHint) {
+  using C = TZYLHint;
+  b.Prop("About", &C::About, &C::SetAbout)
+      .Stored(false)
+      .Prop("Bevel", &C::Bevel, &C::SetBevel)
+      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
+      .Default(vcl::clInfoBk)
+      .Prop("Enabled", &C::Enabled, &C::SetEnabled)
+      .Default(true)
+      .Prop("Font", &C::Font, &C::SetFont)
+      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
+      .Prop("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
+      .Default(-4);
+}
+
+TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FHintWindowClass = TZYLHintWindow::StaticClass();
+  FBevel = new TZYLBevel();
+  FBevel->SetBevelStyleOuter(bvLowered);
+  if (ComponentState().contains(vcl::csDesigning) &&
+      ZYLHintCheckForSameClass(AOwner, ClassType(), true)) {
+    // This class's destructor does not run for a constructor that throws: free the bevel.
+    delete FBevel;
+    FBevel = nullptr;
+    throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okSecondInstance);
+  }
+}
+
+TZYLHint::~TZYLHint() {
+  if (HintControl == this) HintControl = nullptr;
+  delete FBevel;
+}
+
+void TZYLHint::SetBevel(TZYLBevel* Value) {
+  if (Value) FBevel->Assign(Value);
+}
+
+void TZYLHint::SetEnabled(bool Value) {
+  // Disabling a component while another one is the current HintControl must not take the
+  // hint-window class away from that one.
+  if (!Value && HintControl && HintControl != this &&
+      !ComponentState().contains(vcl::csDesigning)) {
+    StoreEnabled(false);
+    return;
+  }
+  inherited::SetEnabled(Value);
+  if (ComponentState().contains(vcl::csDesigning)) return;
+  if (Enabled())
+    HintControl = this;
+  else if (HintControl == this)
+    HintControl = nullptr;
+}
+
+void ZYLHintInit() { vcl::RegisterClasses({TZYLHint::StaticClass()}); }
+void ZYLHintDone() { vcl::UnRegisterClasses({TZYLHint::StaticClass()}); }
+
+}  // namespace zyl

@@ -1,0 +1,86 @@
+#include "system/ZYLShapeHint.h"
+
+#include "platform/base/Clock.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/user/WinUser.h"
+#include "system/ZYLShapeHintWindow.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLShapeHint) {
+  using C = TZYLShapeHint;
+  b.Prop("Enabled", &C::Enabled, &C::SetEnabled).Default(true);
+}
+
+TZYLShapeHint::TZYLShapeHint(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FHintWindowClass = TZYLShapeHintWindow::StaticClass();
+  if (ComponentState().contains(vcl::csDesigning) &&
+      ZYLHintCheckForSameClass(AOwner, ClassType(), false))
+    throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okSecondInstance);
+}
+
+TZYLShapeHint::~TZYLShapeHint() {
+  if (ShapeHintControl == this) ShapeHintControl = nullptr;
+}
+
+void TZYLShapeHint::SetEnabled(bool Value) {
+  // Disabling a component while another one is current leaves that one's window class alone.
+  if (!Value && ShapeHintControl && ShapeHintControl != this &&
+      !ComponentState().contains(vcl::csDesigning)) {
+    StoreEnabled(false);
+    return;
+  }
+  inherited::SetEnabled(Value);
+  if (ComponentState().contains(vcl::csDesigning)) return;
+  if (Enabled())
+    ShapeHintControl = this;
+  else if (ShapeHintControl == this)
+    ShapeHintControl = nullptr;
+}
+
+void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint16_t Time) {
+  auto* w = new TZYLShapeHintWindow(this);
+  try {
+    w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
+    ZYLHintWait(Time);
+  } catch (...) {
+    delete w;
+    throw;
+  }
+  delete w;
+}
+
+void TZYLShapeHint::ShowControlHint(const std::string& Text, vcl::TControl* Control,
+                                    uint16_t Time) {
+  if (!Control || !Control->Visible() || !Control->Parent()) return;
+  const vcl::TPoint p = ZYLControlCentre(Control);
+  ShowHint(Text.empty() ? Control->Hint() : Text, p.X, p.Y, Time);
+}
+
+void ZYLHintWait(uint32_t Milliseconds) {
+  if (Milliseconds == 0) return;
+  const uint64_t end = win::CurrentClock().Milliseconds() + Milliseconds;
+  for (;;) {
+    if (vcl::Application) {
+      vcl::Application->ProcessMessages();
+      if (vcl::Application->Terminated()) return;
+    }
+    const uint64_t now = win::CurrentClock().Milliseconds();
+    if (now >= end) return;
+    win::MsgWaitForMultipleObjects(0, nullptr, win::FALSE, static_cast<win::DWORD>(end - now),
+                                   win::QS_ALLINPUT);
+  }
+}
+
+vcl::TPoint ZYLControlCentre(vcl::TControl* Control) {
+  const vcl::TPoint tl = Control->Parent()->ClientToScreen({Control->Left(), Control->Top()});
+  return {tl.X + Control->Width() / 2, tl.Y + Control->Height() / 2};
+}
+
+void ZYLShapeHintInit() { vcl::RegisterClasses({TZYLShapeHint::StaticClass()}); }
+void ZYLShapeHintDone() { vcl::UnRegisterClasses({TZYLShapeHint::StaticClass()}); }
+
+}  // namespace zyl

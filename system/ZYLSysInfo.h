@@ -1,0 +1,101 @@
+// TZYLSysInfo: facts about the machine and the logged-on user as published properties, read
+// at each access from the system-information routines (foundation/ZYLSysUtils.h) and the
+// window system; some of them (lock keys, desktop settings, keyboard, locale items) can be
+// written back to the system.
+//
+// The properties describe the machine the program runs on, not the form: none of them is
+// written to a form stream, and values that a stream still carries are not applied while
+// the component is being read, so loading a form never changes the user's system settings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/ZYLCustomComponent.h"
+#include "platform/base/Types.h"
+
+namespace vcl {
+class TStrings;
+class TStringList;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLCPUInfoObject;
+
+class TZYLSysInfo : public TZYLCustomComponent {
+  ZYL_CLASS(TZYLSysInfo, TZYLCustomComponent)
+  explicit TZYLSysInfo(vcl::TComponent* AOwner);
+  ~TZYLSysInfo() override;
+
+  // Strings: 0 CurrentUser, 1 RegisteredCompany, 2 RegisteredOwner, 3 VersionWIN, 4 WinPath,
+  // 5 WinSysPath, 6 FreeGdiRes, 7 FreeUsrRes, 8 FreeSysRes, 9 MemoryLoaded, 10 Platform,
+  // 11 TempPath, 12 Computername, 13 ProcessorType, 14 DefaultLanguageString, 15 TimeZone.
+  std::string GetInfoString(int Index);
+  void SetInfoString(int, std::string) {}
+  // Integers: 0 BuildNumber, 7 ScreenSaverDelay, 8 DefaultLanguageID, 9 TimeZoneDiff,
+  // 10 ScreenWidth, 11 ScreenHeight, 12 ScreenPPi; others 0.
+  int32_t GetInfoLongInt(int Index);
+  void SetInfoLongInt(int, int32_t) {}
+  // Memory in kilobytes: 1 MemPhysTotal, 2 MemPhysFree, 3 MemVirtTotal, 4 MemVirtFree,
+  // 5 MemPageTotal, 6 MemPageFree, 7 MemVirtExtended; others 0.
+  int64_t GetInfoLongLongInt(int Index);
+  void SetInfoLongLongInt(int, int64_t) {}
+  // 0 NumLockState, 1 CapsLockState, 2 ScrollLockState, 3 WindowAnimation, 4 WarningBeep,
+  // 5 ScreenSaveActive, 6 FontSmoothing, 7 DragFullWindows, 8 SnapToDefaultButton,
+  // 9 PlusAvailable. Writing the current value does nothing.
+  bool GetInfoBool(int Index);
+  void SetInfoBool(int Index, bool Value);
+  // Locale items 0..27 of the thread's locale ("Hallo" when an item cannot be read).
+  std::string GetLocalInfo(int Index);
+  void SetLocalInfo(int Index, std::string Value);
+  // The locale item type behind a locale property index (0 for an index out of range).
+  static uint32_t LocaleTypeOf(int Index);
+
+  // The screen's fonts and the printers, as sorted lists (owned by the component).
+  vcl::TStrings* GetFonts();
+  vcl::TStrings* GetPrinters();
+  // The environment, one "NAME=value" line each, refilled at each read.
+  vcl::TStrings* GetEnvString();
+  void SetStrings(vcl::TStrings*) {}
+  int32_t GetProcessorNumber();
+  int32_t GetColorDepth();
+  void SetInteger(int32_t) {}
+  TZYLCPUInfoObject* ProcessorInfo() const { return FProcessorInfo; }
+  int32_t KeyboardDelay();
+  void SetKeyboardDelay(int32_t Value);
+  int32_t KeyboardSpeed();
+  void SetKeyboardSpeed(int32_t Value);
+
+  // Expands the environment variables ("%NAME%") of Name; an empty string when nothing was
+  // expanded.
+  std::string GetEnvironmentValue(const std::string& Name);
+  bool SetEnvironmentValue(const std::string& Name, const std::string& Value);
+  // A new empty temporary file's name (empty on failure).
+  std::string GetFileName();
+  void GetDriveList(vcl::TStrings* List);
+  uint32_t GetDriveInfo(char Drive);
+  std::string GetDriveTypeString(uint32_t Type);
+  bool SetDesktopWallpaper(const std::string& FileName);
+  vcl::TRect GetScreenRect();
+  vcl::TRect GetWorkRect();
+  // Free resources of the old 16-bit heaps in percent: 0 on the NT line.
+  int32_t FreeGDI();
+  int32_t FreeUSR();
+  int32_t FreeSys();
+
+ private:
+  // True while a stream is being read into the component: writes are not applied then.
+  bool Reading() const;
+  void SetLockKey(uint8_t VirtualKey, bool Value);
+
+  vcl::TStringList* FEnvironment;
+  vcl::TStringList* FFonts;
+  vcl::TStringList* FPrinters;
+  TZYLCPUInfoObject* FProcessorInfo;
+};
+
+void ZYLSysInfoInit();
+void ZYLSysInfoDone();
+
+}  // namespace zyl

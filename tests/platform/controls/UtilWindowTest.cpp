@@ -1,0 +1,99 @@
+// Hidden utility windows, shortcuts and recorded message dialogs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/controls/Dialogs.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/UtilWindow.h"
+#include "platform/user/TestKit.h"
+#include "platform/user/WndProcThunk.h"
+
+using namespace vcl;
+
+namespace {
+
+class Receiver : public TObject {
+ public:
+  std::vector<win::UINT> Msgs;
+  void WndProc(TMessage& M) {
+    Msgs.push_back(M.Msg);
+    M.Result = M.Msg == win::WM_USER ? 1234 : win::DefWindowProcA(nullptr, M.Msg, M.WParam, M.LParam);
+  }
+};
+
+}  // namespace
+
+TEST(UtilWindow, MessagesReachTheMethodAndDeallocationFreesAll) {
+  win::testkit::TSession session;
+  const size_t freeProcs = win::FreeWndProcCount();
+  Receiver r;
+  win::HWND h = AllocateHWnd(TWndMethod(&r, &Receiver::WndProc));
+  ASSERT_NE(h, nullptr);
+  EXPECT_EQ(win::FreeWndProcCount(), freeProcs - 1);
+  EXPECT_FALSE(win::IsWindowVisible(h));
+  EXPECT_EQ(win::GetParent(h), nullptr);
+  EXPECT_EQ(win::SendMessageA(h, win::WM_USER, 0, 0), 1234);
+  win::PostMessageA(h, win::WM_USER + 1, 0, 0);
+  win::testkit::RunUntilIdle();
+  ASSERT_GE(r.Msgs.size(), 2u);
+  EXPECT_EQ(r.Msgs.back(), win::WM_USER + 1u);
+  DeallocateHWnd(h);
+  EXPECT_FALSE(win::IsWindow(h));
+  EXPECT_EQ(win::FreeWndProcCount(), freeProcs);
+  DeallocateHWnd(h);        // twice: nothing
+  DeallocateHWnd(nullptr);  // nil: nothing
+  EXPECT_EQ(AllocateHWnd(TWndMethod()), nullptr);
+}
+
+TEST(UtilWindow, ForeignWindowsAreLeftAlone) {
+  win::testkit::TSession session;
+  Receiver r;
+  win::HWND mine = AllocateHWnd(TWndMethod(&r, &Receiver::WndProc));
+  win::HWND other = AllocateHWnd(TWndMethod(&r, &Receiver::WndProc));
+  DeallocateHWnd(other);
+  EXPECT_TRUE(win::IsWindow(mine));
+  EXPECT_EQ(win::SendMessageA(mine, win::WM_USER, 0, 0), 1234);
+  DeallocateHWnd(mine);
+}
+
+TEST(ShortCuts, KeyAndShiftRoundTrip) {
+  const TShortCut s = ShortCut(win::VK_F1, {ssCtrl, ssShift});
+  EXPECT_EQ(s, win::VK_F1 | scCtrl | scShift);
+  uint16_t key = 0;
+  TShiftState shift;
+  ShortCutToKey(s, key, shift);
+  EXPECT_EQ(key, win::VK_F1);
+  EXPECT_EQ(shift, (TShiftState{ssCtrl, ssShift}));
+  ShortCutToKey(ShortCut('Q', {ssAlt}), key, shift);
+  EXPECT_EQ(key, 'Q');
+  EXPECT_EQ(shift, TShiftState{ssAlt});
+  ShortCutToKey(0, key, shift);
+  EXPECT_EQ(key, 0);
+  EXPECT_EQ(shift, TShiftState{});
+  EXPECT_EQ(ShortCut(0x1FF, {ssCtrl}), 0);  // not a key code
+  // Mouse and double-click states are no modifiers.
+  EXPECT_EQ(ShortCut('A', {ssLeft, ssDouble}), 'A');
+}
+
+TEST(MessageDialogs, AreRecordedAndAnswered) {
+  ClearMessageDlgLog();
+  EXPECT_EQ(MessageDlg("Sure?", mtConfirmation, {mbNo, mbYes}, 7), mrYes);
+  EXPECT_EQ(MessageDlg("Note", mtInformation, {mbOK}, 0), mrOk);
+  EXPECT_EQ(MessageDlg("Nothing", mtCustom, {}, 0), mrNone);
+  ASSERT_EQ(MessageDlgLog().size(), 3u);
+  EXPECT_EQ(MessageDlgLog()[0].Msg, "Sure?");
+  EXPECT_EQ(MessageDlgLog()[0].DlgType, mtConfirmation);
+  EXPECT_EQ(MessageDlgLog()[0].Buttons, (TMsgDlgButtons{mbYes, mbNo}));
+  EXPECT_EQ(MessageDlgLog()[0].HelpCtx, 7);
+  auto old = SetMessageDlgHandler([](const TMessageDlgRecord& d) {
+    return d.Buttons.contains(mbCancel) ? mrCancel : mrNone;
+  });
+  EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrCancel);
+  SetMessageDlgHandler(old);
+  EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrOk);
+  ClearMessageDlgLog();
+  EXPECT_TRUE(MessageDlgLog().empty());
+}

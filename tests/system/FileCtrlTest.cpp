@@ -1,0 +1,537 @@
+// TZYLFileCtrl: file name, attributes, time stamps, type names, programs, icons and the
+// shell's file operations on real files in temporary folders.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "foundation/ZYLCont.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/sys/ShellFiles.h"
+#include "platform/sys/WinReg.h"
+#include "system/ZYLFileCtrl.h"
+#include "tests/platform/sys/RegistryFixture.h"
+#include "tests/support/TempDir.h"
+
+using namespace zyl;
+
+namespace {
+
+void WriteFile(const std::string& name, const std::string& text) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+bool Exists(const std::string& name) {
+  struct stat st;
+  return lstat(name.c_str(), &st) == 0;
+}
+
+// An icon file with one 32-bit image of each given size.
+std::string MakeIco(const std::vector<int>& sizes) {
+  std::string head, body;
+  auto put16 = [](std::string& s, uint32_t v) { s += char(v & 0xFF); s += char(v >> 8 & 0xFF); };
+  auto put32 = [&](std::string& s, uint32_t v) { put16(s, v & 0xFFFF); put16(s, v >> 16); };
+  put16(head, 0);
+  put16(head, 1);
+  put16(head, static_cast<uint32_t>(sizes.size()));
+  size_t offset = 6 + 16 * sizes.size();
+  for (int w : sizes) {
+    std::string img;
+    put32(img, 40);
+    put32(img, w);
+    put32(img, 2 * w);
+    put16(img, 1);
+    put16(img, 32);
+    for (int i = 0; i < 6; ++i) put32(img, 0);
+    for (int i = 0; i < w * w; ++i) put32(img, 0xFF2040C0u);
+    img.append(size_t((w + 31) / 32 * 4) * w, '\0');
+    head += char(w);
+    head += char(w);
+    head += '\0';
+    head += '\0';
+    put16(head, 1);
+    put16(head, 32);
+    put32(head, static_cast<uint32_t>(img.size()));
+    put32(head, static_cast<uint32_t>(offset));
+    offset += img.size();
+    body += img;
+  }
+  return head + body;
+}
+
+class FileCtrlTest : public RegistryTest {
+ protected:
+  void SetUp() override {
+    RegistryTest::SetUp();
+    const char* old = std::getenv("ZYL_RECYCLE_BIN");
+    hadBin_ = old != nullptr;
+    if (old) oldBin_ = old;
+    bin_ = tmp_.File("bin");
+    setenv("ZYL_RECYCLE_BIN", bin_.c_str(), 1);
+  }
+  void TearDown() override {
+    if (hadBin_)
+      setenv("ZYL_RECYCLE_BIN", oldBin_.c_str(), 1);
+    else
+      unsetenv("ZYL_RECYCLE_BIN");
+    RegistryTest::TearDown();
+  }
+  // Associates an extension with a class, its type name, program and icon.
+  void Associate(const std::string& ext, const std::string& cls, const std::string& type,
+                 const std::string& command, const std::string& icon) {
+    SetDefault(ext, cls);
+    SetDefault(cls, type);
+    SetDefault(cls + "\\shell\\open\\command", command);
+    SetDefault(cls + "\\DefaultIcon", icon);
+  }
+  void SetDefault(const std::string& key, const std::string& value) {
+    win::HKEY k = nullptr;
+    ASSERT_EQ(win::RegCreateKeyExA(win::HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0,
+                                   win::KEY_ALL_ACCESS, nullptr, &k, nullptr),
+              0);
+    win::RegSetValueExA(k, nullptr, 0, win::REG_SZ,
+                        reinterpret_cast<const win::BYTE*>(value.c_str()),
+                        static_cast<win::DWORD>(value.size() + 1));
+    win::RegCloseKey(k);
+  }
+
+  testsupport::TempDir tmp_;
+  std::string bin_, oldBin_;
+  bool hadBin_ = false;
+};
+
+}  // namespace
+
+TEST_F(FileCtrlTest, DefaultsAndNoFile) {
+  TZYLFileCtrl c(nullptr);
+  EXPECT_EQ(c.FileName(), "");
+  EXPECT_EQ(c.Options(), (TZYLFileOpFlags{ffFilesOnly, ffUseRecycleBin}));
+  EXPECT_EQ(c.FileStampFormat(), "");
+  EXPECT_EQ(c.Attributes(), TZYLFileCtrlAttributes{});
+  EXPECT_EQ(c.FileSize(), 0);
+  EXPECT_EQ(c.FileWriteStamp(), "");
+  EXPECT_EQ(c.FileType(), "");
+  EXPECT_EQ(c.GetShortAttrib(), "----");
+  EXPECT_EQ(c.GetExecuteable(), "");
+  EXPECT_FALSE(c.GetFileExist());
+  EXPECT_EQ(c.GetIconNum(), 0);
+  c.SetAttributes({fcaReadonly});  // nothing to change: no failure
+  c.SetFileWriteStamp("not a date");  // no file: the text is not even read
+}
+
+TEST_F(FileCtrlTest, FileNameAcceptsOnlyExistingFilesExpanded) {
+  const std::string a = tmp_.File("a.txt");
+  WriteFile(a, "hello");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(a);
+  EXPECT_EQ(c.FileName(), a);
+  c.SetFileName(tmp_.File("missing.txt"));
+  EXPECT_EQ(c.FileName(), a);
+  c.SetFileName(tmp_.Path());  // a folder is no file
+  EXPECT_EQ(c.FileName(), a);
+  c.SetFileName("");
+  EXPECT_EQ(c.FileName(), a);
+
+  const std::string cwd = vcl::GetCurrentDir();
+  ASSERT_TRUE(vcl::SetCurrentDir(tmp_.Path()));
+  WriteFile(tmp_.File("b.txt"), "x");
+  c.SetFileName("b.txt");
+  vcl::SetCurrentDir(cwd);
+  EXPECT_EQ(c.FileName(), tmp_.File("b.txt"));
+  EXPECT_EQ(c.GetFilePath(), tmp_.Path() + "/");
+  EXPECT_EQ(c.FileSize(), 1);
+}
+
+TEST_F(FileCtrlTest, NameParts) {
+  const std::string f = tmp_.File("archive.tar.gz");
+  WriteFile(f, "12345");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(f);
+  EXPECT_EQ(c.GetFileNameOnly(), "archive");
+  EXPECT_EQ(c.GetFileExtension(), ".gz");
+  EXPECT_TRUE(c.GetFileExist());
+  EXPECT_EQ(c.FileSize(), 5);
+  c.SetFileSize(99);
+  EXPECT_EQ(c.FileSize(), 5);
+  // The file vanishing under the component: everything answers "no file".
+  std::remove(f.c_str());
+  EXPECT_FALSE(c.GetFileExist());
+  EXPECT_EQ(c.FileSize(), 0);
+  EXPECT_EQ(c.FileType(), "");
+  EXPECT_EQ(c.FileAccessStamp(), "");
+  EXPECT_EQ(c.Attributes(), TZYLFileCtrlAttributes{});
+}
+
+TEST_F(FileCtrlTest, AttributesReadAndWrite) {
+  const std::string f = tmp_.File("data.bin");
+  WriteFile(f, "x");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(f);
+  EXPECT_EQ(c.Attributes(), TZYLFileCtrlAttributes{fcaArchive});
+  EXPECT_EQ(c.GetShortAttrib(), "a---");
+
+  c.SetAttributes({fcaArchive, fcaReadonly, fcaCompressed});
+  struct stat st;
+  ASSERT_EQ(stat(f.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & S_IWUSR, 0u);
+  EXPECT_EQ(c.Attributes(), (TZYLFileCtrlAttributes{fcaArchive, fcaReadonly}));
+  EXPECT_EQ(c.GetShortAttrib(), "a-r-");
+
+  c.SetAttributes({});
+  ASSERT_EQ(stat(f.c_str(), &st), 0);
+  EXPECT_NE(st.st_mode & S_IWUSR, 0u);
+  EXPECT_EQ(c.GetShortAttrib(), "a---");
+
+  const std::string hidden = tmp_.File(".secret");
+  WriteFile(hidden, "");
+  c.SetFileName(hidden);
+  EXPECT_EQ(c.GetShortAttrib(), "ah--");
+}
+
+TEST_F(FileCtrlTest, AttributeAndFlagTables) {
+  EXPECT_EQ(ZYLFileAttributesToWin({fcaArchive, fcaDirectory, fcaHidden, fcaNormal, fcaOffline,
+                                    fcaReadonly, fcaSystem, fcaTemporary}),
+            0x20u | 0x10 | 0x2 | 0x80 | 0x1000 | 0x1 | 0x4 | 0x100);
+  EXPECT_EQ(ZYLFileAttributesToWin({fcaCompressed}), 0u);
+  EXPECT_EQ(ZYLFileAttributesFromWin(0x800 | 0x4 | 0x1),
+            (TZYLFileCtrlAttributes{fcaCompressed, fcaSystem, fcaReadonly}));
+  EXPECT_EQ(ZYLFileAttributesFromWin(win::INVALID_FILE_ATTRIBUTES), TZYLFileCtrlAttributes{});
+  EXPECT_EQ(ZYLFileOpFlagsToWin({ffFilesOnly, ffUseRecycleBin}), 0xC0);
+  EXPECT_EQ(ZYLFileOpFlagsToWin({ffFilesOnly, ffNoActionConfirm, ffNoMKDIRConfirm,
+                                 ffRenameFileOnCollision, ffShowNoErrors, ffShowNoProgress,
+                                 ffSimpleProgress, ffUseRecycleBin}),
+            0x80 | 0x10 | 0x200 | 0x8 | 0x400 | 0x4 | 0x100 | 0x40);
+  EXPECT_EQ(ZYLFileOperationToWin(foCopy), 2u);
+  EXPECT_EQ(ZYLFileOperationToWin(foRename), 4u);
+  EXPECT_EQ(ZYLFileOperationToWin(foMove), 1u);
+  EXPECT_EQ(ZYLFileOperationToWin(foDelete), 3u);
+}
+
+TEST_F(FileCtrlTest, TimeStampsInLocalTime) {
+  const std::string f = tmp_.File("stamp.txt");
+  WriteFile(f, "x");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(f);
+  const vcl::TDateTime when = vcl::EncodeDate(2003, 7, 14) + vcl::EncodeTime(15, 16, 17, 0);
+  c.SetFileWriteStamp(vcl::DateTimeToStr(when));
+  EXPECT_EQ(c.FileWriteStamp(), vcl::DateTimeToStr(when));
+  // The file holds the moment in UTC: the C library's local time of it gives the fields back.
+  struct stat st;
+  ASSERT_EQ(stat(f.c_str(), &st), 0);
+  tm local{};
+  localtime_r(&st.st_mtime, &local);
+  EXPECT_EQ(local.tm_year + 1900, 2003);
+  EXPECT_EQ(local.tm_mon + 1, 7);
+  EXPECT_EQ(local.tm_mday, 14);
+  EXPECT_EQ(local.tm_hour, 15);
+  EXPECT_EQ(local.tm_min, 16);
+  EXPECT_EQ(local.tm_sec, 17);
+
+  c.SetFileStampFormat("yyyy");
+  EXPECT_EQ(c.FileWriteStamp(), "2003");
+  c.SetFileStampFormat("");
+
+  const vcl::TDateTime earlier = vcl::EncodeDate(1999, 12, 31) + vcl::EncodeTime(23, 59, 58, 0);
+  c.SetFileAccessStamp(vcl::DateTimeToStr(earlier));
+  EXPECT_EQ(c.FileAccessStamp(), vcl::DateTimeToStr(earlier));
+  EXPECT_EQ(c.FileWriteStamp(), vcl::DateTimeToStr(when));  // the other time stays
+  EXPECT_FALSE(c.FileCreateStamp().empty());
+}
+
+TEST_F(FileCtrlTest, BadStampTextsAndRefusedStampsRaise) {
+  const std::string f = tmp_.File("stamp.txt");
+  WriteFile(f, "x");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(f);
+  const std::string before = c.FileWriteStamp();
+  EXPECT_THROW(c.SetFileWriteStamp("31.31.31 99:99"), vcl::EConvertError);
+  EXPECT_THROW(c.SetFileWriteStamp(""), vcl::EConvertError);
+  EXPECT_EQ(c.FileWriteStamp(), before);
+  // The creation time cannot be changed here: the failure is reported, not swallowed.
+  EXPECT_THROW(c.SetFileCreateStamp(vcl::DateTimeToStr(vcl::EncodeDate(2001, 1, 1))),
+               EZYLFileCtrlError);
+}
+
+TEST_F(FileCtrlTest, TypeNames) {
+  const std::string f = tmp_.File("Notes.Abc");
+  WriteFile(f, "");
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(f);
+  EXPECT_EQ(c.FileType(), ".ABC-Files");
+  c.SetFileType("ignored");
+  EXPECT_EQ(c.FileType(), ".ABC-Files");
+  Associate(".abc", "abcfile", "Abc Document", "\"/opt/abc edit/abc\" \"%1\"", "/opt/abc.ico,3");
+  EXPECT_EQ(c.FileType(), "Abc Document");
+  EXPECT_EQ(c.GetExecuteable(), "/opt/abc edit/abc");
+  EXPECT_EQ(c.GetFileIconPath(), "/opt/abc.ico");
+  // A type name longer than the shell's 80 characters is cut to 79.
+  SetDefault("abcfile", std::string(100, 'T'));
+  EXPECT_EQ(c.FileType(), std::string(79, 'T'));
+}
+
+TEST_F(FileCtrlTest, ExecutablesFindThemselves) {
+  const std::string tool = tmp_.File("tool");
+  WriteFile(tool, "#!/bin/sh\n");
+  chmod(tool.c_str(), 0755);
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(tool);
+  EXPECT_EQ(c.GetExecuteable(), tool);
+  EXPECT_EQ(c.GetFileIconIndex(), 2);
+  const std::string doc = tmp_.File("plain.zzz");
+  WriteFile(doc, "");
+  c.SetFileName(doc);
+  EXPECT_EQ(c.GetExecuteable(), "");
+  EXPECT_EQ(c.GetFileIconIndex(), 0);
+  EXPECT_EQ(c.GetFileIconPath(), "");
+}
+
+TEST_F(FileCtrlTest, IconsOfIconFilesAndOfTheShell) {
+  const std::string ico = tmp_.File("two.ico");
+  WriteFile(ico, MakeIco({16, 32}));
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(ico);
+  EXPECT_EQ(c.GetIconNum(), 1);
+  EXPECT_EQ(c.GetFileIconPath(), ico);
+  vcl::TIcon large, small, none;
+  c.GetLargeIconFromFile(0, &large);
+  c.GetSmallIconFromFile(0, &small);
+  ASSERT_TRUE(large.HandleAllocated());
+  ASSERT_TRUE(small.HandleAllocated());
+  EXPECT_EQ(large.Width(), 32);
+  EXPECT_EQ(small.Width(), 16);
+  c.GetLargeIconFromFile(1, &none);
+  c.GetLargeIconFromFile(-1, &none);
+  EXPECT_FALSE(none.HandleAllocated());
+  c.GetLargeIconFromFile(0, nullptr);
+
+  std::vector<vcl::TIcon*> icons;
+  EXPECT_EQ(c.ExtractIconsFromFile(icons, false), 1);
+  ASSERT_EQ(icons.size(), 1u);
+  EXPECT_EQ(icons[0]->Height(), 16);
+  for (vcl::TIcon* i : icons) delete i;
+
+  // A damaged icon file holds no icons.
+  const std::string bad = tmp_.File("bad.ico");
+  std::string bytes = MakeIco({32});
+  WriteFile(bad, bytes.substr(0, bytes.size() / 2));
+  c.SetFileName(bad);
+  EXPECT_EQ(c.GetIconNum(), 0);
+  c.GetLargeIconFromFile(0, &none);
+  EXPECT_FALSE(none.HandleAllocated());
+  bytes[2] = 2;  // a cursor file, not an icon file
+  WriteFile(bad, bytes);
+  EXPECT_EQ(c.GetIconNum(), 0);
+
+  // Every file gets an icon of the shell in the system's sizes.
+  const std::string doc = tmp_.File("doc.txt");
+  WriteFile(doc, "");
+  c.SetFileName(doc);
+  vcl::TIcon shellLarge, shellSmall;
+  c.GetLargeFileIcon(&shellLarge);
+  c.GetSmallFileIcon(&shellSmall);
+  ASSERT_TRUE(shellLarge.HandleAllocated());
+  EXPECT_EQ(shellLarge.Width(), 32);
+  EXPECT_EQ(shellSmall.Width(), 16);
+  EXPECT_EQ(c.GetLargeIconWidth(), 32);
+  EXPECT_EQ(c.GetSmallIconHeight(), 16);
+  EXPECT_NE(c.GetLargeIconListHandle(), 0u);
+  EXPECT_NE(c.GetSmallIconListHandle(), 0u);
+  EXPECT_NE(c.GetLargeIconListHandle(), c.GetSmallIconListHandle());
+}
+
+TEST_F(FileCtrlTest, IconsIntoAnImageListEntry) {
+  const std::string ico = tmp_.File("one.ico");
+  WriteFile(ico, MakeIco({32}));
+  TZYLFileCtrl c(nullptr);
+  c.SetFileName(ico);
+  TZYLImageListItem item;
+  item.SetInteger(0, 32);
+  item.SetInteger(1, 32);
+  EXPECT_EQ(c.ExtractIconsFromFile(&item, true), 1);
+  ASSERT_EQ(item.GetCount(), 1);
+  vcl::TBitmap bmp;
+  ASSERT_TRUE(item.GetBitmap(0, &bmp));
+  EXPECT_EQ(bmp.Width(), 32);
+  // The icon's blue-ish pixels (red 0x20, green 0x40, blue 0xC0) fill the image.
+  EXPECT_EQ(bmp.Canvas()->Pixels(16, 16), 0xC04020);
+  EXPECT_EQ(c.ExtractIconsFromFile(static_cast<TZYLImageListItem*>(nullptr), true), 0);
+  const std::string txt = tmp_.File("no.txt");
+  WriteFile(txt, "");
+  c.SetFileName(txt);
+  EXPECT_EQ(c.ExtractIconsFromFile(&item, true), 0);
+  EXPECT_EQ(item.GetCount(), 1);
+}
+
+TEST_F(FileCtrlTest, CopyMoveRename) {
+  const std::string a = tmp_.File("a.txt"), b = tmp_.File("b.txt");
+  WriteFile(a, "alpha");
+  TZYLFileCtrl c(nullptr);
+  EXPECT_TRUE(c.CopyFiles(a, b));
+  EXPECT_EQ(ReadFile(b), "alpha");
+  EXPECT_EQ(ReadFile(a), "alpha");
+  const win::TShellFileOpRecord& rec = win::SHLastFileOperation();
+  EXPECT_EQ(rec.Func, win::FO_COPY);
+  EXPECT_EQ(rec.Flags, 0xC0);
+  EXPECT_EQ(rec.From, std::vector<std::string>{a});
+  EXPECT_EQ(rec.To, std::vector<std::string>{b});
+
+  const std::string sub = tmp_.File("sub");
+  ASSERT_TRUE(vcl::CreateDir(sub));
+  EXPECT_TRUE(c.MoveFiles(b, sub));
+  EXPECT_FALSE(Exists(b));
+  EXPECT_EQ(ReadFile(sub + "/b.txt"), "alpha");
+
+  EXPECT_TRUE(c.RenameFiles(sub + "/b.txt", sub + "/c.txt"));
+  EXPECT_EQ(ReadFile(sub + "/c.txt"), "alpha");
+  // Renaming onto an existing name fails and keeps both files.
+  WriteFile(sub + "/d.txt", "delta");
+  EXPECT_FALSE(c.RenameFiles(sub + "/c.txt", sub + "/d.txt"));
+  EXPECT_EQ(ReadFile(sub + "/c.txt"), "alpha");
+  EXPECT_EQ(ReadFile(sub + "/d.txt"), "delta");
+
+  // Relative names are expanded against the current folder.
+  const std::string cwd = vcl::GetCurrentDir();
+  ASSERT_TRUE(vcl::SetCurrentDir(tmp_.Path()));
+  const bool ok = c.CopyFiles("a.txt", "e.txt");
+  vcl::SetCurrentDir(cwd);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(ReadFile(tmp_.File("e.txt")), "alpha");
+}
+
+TEST_F(FileCtrlTest, FailuresAreReported) {
+  TZYLFileCtrl c(nullptr);
+  const int calls = win::SHLastFileOperation().Calls;
+  EXPECT_FALSE(c.CopyFiles("", tmp_.File("x")));
+  EXPECT_FALSE(c.DeleteFiles(""));
+  EXPECT_EQ(win::SHLastFileOperation().Calls, calls);  // the shell was not asked
+  const std::string a = tmp_.File("a.txt");
+  WriteFile(a, "alpha");
+  EXPECT_FALSE(c.CopyFiles(a, ""));  // no destination: nothing is copied anywhere
+  EXPECT_EQ(win::SHLastFileOperation().Calls, calls);
+  EXPECT_FALSE(c.CopyFiles(tmp_.File("missing.txt"), tmp_.File("y.txt")));
+  EXPECT_FALSE(Exists(tmp_.File("y.txt")));
+  // One missing name in a list stops the whole operation before anything changes.
+  const std::string list = a + '\0' + tmp_.File("missing.txt") + '\0';
+  EXPECT_FALSE(c.DeleteFiles(list));
+  EXPECT_TRUE(Exists(a));
+  // A folder cannot be copied into itself.
+  const std::string d = tmp_.File("d");
+  ASSERT_TRUE(vcl::CreateDir(d));
+  c.SetOptions({});
+  EXPECT_FALSE(c.CopyFiles(d, d + "/inner"));
+  EXPECT_FALSE(Exists(d + "/inner"));
+}
+
+TEST_F(FileCtrlTest, DeleteGoesToRecycleBinByDefault) {
+  const std::string a = tmp_.File("gone.txt");
+  WriteFile(a, "bye");
+  TZYLFileCtrl c(nullptr);
+  EXPECT_TRUE(c.DeleteFiles(a));
+  EXPECT_FALSE(Exists(a));
+  EXPECT_EQ(ReadFile(bin_ + "/gone.txt"), "bye");
+  const win::TShellFileOpRecord& rec = win::SHLastFileOperation();
+  EXPECT_EQ(rec.Func, win::FO_DELETE);
+  EXPECT_EQ(rec.Flags & win::FOF_ALLOWUNDO, win::FOF_ALLOWUNDO);
+  EXPECT_EQ(rec.To, rec.From);  // the delete passes its list as destination too
+  // A second file of the same name keeps the first one in the bin.
+  WriteFile(a, "again");
+  EXPECT_TRUE(c.DeleteFiles(a));
+  EXPECT_EQ(ReadFile(bin_ + "/gone.txt"), "bye");
+  EXPECT_EQ(ReadFile(bin_ + "/gone.txt (2)"), "again");
+
+  c.SetOptions({ffFilesOnly});
+  WriteFile(a, "final");
+  EXPECT_TRUE(c.DeleteFiles(a));
+  EXPECT_FALSE(Exists(a));
+  EXPECT_FALSE(Exists(bin_ + "/gone.txt (3)"));
+}
+
+TEST_F(FileCtrlTest, ListsWildcardsAndCollisions) {
+  const std::string a = tmp_.File("one.txt"), b = tmp_.File("two.txt"), out = tmp_.File("out");
+  WriteFile(a, "1");
+  WriteFile(b, "2");
+  TZYLFileCtrl c(nullptr);
+  c.SetOptions({ffRenameFileOnCollision});
+  // A ready list without its closing zero is closed by the component.
+  EXPECT_TRUE(c.CopyFiles(a + '\0' + b, out));
+  EXPECT_EQ(ReadFile(out + "/one.txt"), "1");
+  EXPECT_EQ(ReadFile(out + "/two.txt"), "2");
+  EXPECT_EQ(win::SHLastFileOperation().From.size(), 2u);
+  // Copying onto an existing file under ffRenameFileOnCollision keeps both.
+  EXPECT_TRUE(c.CopyFiles(a, out + "/two.txt"));
+  EXPECT_EQ(ReadFile(out + "/two.txt"), "2");
+  EXPECT_EQ(ReadFile(out + "/Copy of two.txt"), "1");
+  // Without it the copy replaces the file.
+  c.SetOptions({ffNoActionConfirm});
+  EXPECT_TRUE(c.CopyFiles(a, out + "/two.txt"));
+  EXPECT_EQ(ReadFile(out + "/two.txt"), "1");
+
+  // Wildcards with ffFilesOnly leave folders alone.
+  ASSERT_TRUE(vcl::CreateDir(tmp_.File("x.txt.d")));
+  c.SetOptions({ffFilesOnly});
+  EXPECT_TRUE(c.MoveFiles(tmp_.File("*.t*"), tmp_.File("moved")));
+  EXPECT_TRUE(Exists(tmp_.File("moved/one.txt")));
+  EXPECT_TRUE(Exists(tmp_.File("moved/two.txt")));
+  EXPECT_FALSE(Exists(a));
+  EXPECT_TRUE(Exists(tmp_.File("x.txt.d")));
+  EXPECT_FALSE(Exists(tmp_.File("moved/x.txt.d")));
+}
+
+TEST_F(FileCtrlTest, StreamRoundTripWritesOnlyNonDefaults) {
+  const std::string f = tmp_.File("s.txt");
+  WriteFile(f, "x");
+  TZYLFileCtrl plain(nullptr);
+  plain.SetFileName(f);
+  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&plain));
+  for (const char* absent : {"Options", "FileStampFormat", "Attributes", "FileSize", "Stamp",
+                             "FileType", "About"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
+  EXPECT_NE(text.find("FileName"), std::string::npos) << text;
+
+  TZYLFileCtrl a(nullptr);
+  a.SetFileName(f);
+  a.SetOptions({ffShowNoErrors, ffUseRecycleBin});
+  a.SetFileStampFormat("yyyy-mm-dd");
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  text = vcl::ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("Options = [ffShowNoErrors, ffUseRecycleBin]"), std::string::npos) << text;
+  TZYLFileCtrl b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  EXPECT_EQ(b.FileName(), f);
+  EXPECT_EQ(b.Options(), (TZYLFileOpFlags{ffShowNoErrors, ffUseRecycleBin}));
+  EXPECT_EQ(b.FileStampFormat(), "yyyy-mm-dd");
+  // A stream naming a file that is gone leaves the name empty.
+  std::remove(f.c_str());
+  TZYLFileCtrl d(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &d);
+  EXPECT_EQ(d.FileName(), "");
+}
+
+TEST_F(FileCtrlTest, UnitRegistersItsClassForStreaming) {
+  ZYLFileCtrlInit();
+  EXPECT_EQ(vcl::GetClass("TZYLFileCtrl"), TZYLFileCtrl::StaticClass());
+  ZYLFileCtrlDone();
+  EXPECT_EQ(vcl::GetClass("TZYLFileCtrl"), nullptr);
+}

@@ -1,0 +1,358 @@
+// The hint component, its shared base and the hint window it installs.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLSysUtils.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/TestKit.h"
+#include "platform/user/WinUser.h"
+#include "system/ZYLHint.h"
+#include "system/ZYLHintWindow.h"
+
+using namespace zyl;
+namespace tk = win::testkit;
+
+namespace {
+
+// A colour as the captures report it.
+win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorToRGB(c)); }
+
+class HintTest : public ::testing::Test {
+ protected:
+  HintTest() : session_(1024, 768) {
+    vcl::ResetControlsGlobals();
+    vcl::TApplication::HintWindowClass = nullptr;
+    HintControl = nullptr;
+  }
+  ~HintTest() override {
+    vcl::TApplication::HintWindowClass = nullptr;
+    HintControl = nullptr;
+    vcl::ResetControlsGlobals();
+  }
+  // The class of the hint window the application holds now (nil: none).
+  static vcl::TClass AppHintClass() {
+    vcl::THintWindow* w = vcl::Application->HintWindow();
+    return w ? w->ClassType() : nullptr;
+  }
+  static win::RECT WindowRect(vcl::TWinControl* w) {
+    win::RECT r{};
+    win::GetWindowRect(w->Handle(), &r);
+    return r;
+  }
+
+ private:
+  tk::TSession session_;
+};
+
+TEST_F(HintTest, DefaultsOfANewComponent) {
+  TZYLHint h(nullptr);
+  EXPECT_EQ(h.Color(), vcl::clInfoBk);
+  EXPECT_TRUE(h.Enabled());
+  EXPECT_EQ(h.MaxWidth(), -4);
+  EXPECT_EQ(h.Font()->Name(), "MS Sans Serif");
+  EXPECT_EQ(h.Font()->Size(), 8);
+  EXPECT_EQ(h.Font()->Color(), vcl::clInfoText);
+  EXPECT_EQ(h.Bevel()->StyleOuter(), bvLowered);
+  EXPECT_EQ(h.HintWindowClass(), TZYLHintWindow::StaticClass());
+  // Constructing installs nothing; only enabling (or loading) does.
+  EXPECT_EQ(HintControl, nullptr);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, nullptr);
+}
+
+TEST_F(HintTest, SettersCopyTheGivenObjects) {
+  TZYLHint h(nullptr);
+  vcl::TFont f;
+  f.SetName("Arial");
+  f.SetSize(12);
+  h.SetFont(&f);
+  EXPECT_NE(h.Font(), &f);
+  EXPECT_EQ(h.Font()->Name(), "Arial");
+  EXPECT_EQ(h.Font()->Size(), 12);
+  TZYLBevel b;
+  b.SetBevelStyleOuter(bvRaised);
+  h.SetBevel(&b);
+  EXPECT_NE(h.Bevel(), &b);
+  EXPECT_EQ(h.Bevel()->StyleOuter(), bvRaised);
+  // A nil value leaves the owned objects as they are.
+  h.SetFont(nullptr);
+  h.SetBevel(nullptr);
+  h.SetFont3D(nullptr);
+  EXPECT_EQ(h.Font()->Name(), "Arial");
+  EXPECT_EQ(h.Bevel()->StyleOuter(), bvRaised);
+}
+
+TEST_F(HintTest, WrapWidthFollowsMaxWidthAndTheScreen) {
+  TZYLHint h(nullptr);
+  EXPECT_EQ(h.WrapWidth(), 256);  // a quarter of 1024
+  h.SetMaxWidth(-1);
+  EXPECT_EQ(h.WrapWidth(), 1024);
+  h.SetMaxWidth(-3);
+  EXPECT_EQ(h.WrapWidth(), 341);
+  h.SetMaxWidth(300);
+  EXPECT_EQ(h.WrapWidth(), 300);
+  h.SetMaxWidth(0);
+  EXPECT_EQ(h.WrapWidth(), 1);
+  h.SetMaxWidth(-5000);  // more parts than pixels
+  EXPECT_EQ(h.WrapWidth(), 1);
+  h.SetMaxWidth(INT_MIN);
+  EXPECT_EQ(h.WrapWidth(), 1);
+}
+
+TEST_F(HintTest, EnablingInstallsTheHintWindowAndDisablingRestoresThePlainOne) {
+  auto* form = new vcl::TForm(nullptr);
+  auto* h = new TZYLHint(form);
+  h->SetEnabled(true);
+  EXPECT_EQ(HintControl, h);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+  EXPECT_TRUE(vcl::Application->ShowHint());
+  // The application made a new window of the new class at once.
+  EXPECT_EQ(AppHintClass(), TZYLHintWindow::StaticClass());
+
+  h->SetEnabled(false);
+  EXPECT_FALSE(h->Enabled());
+  EXPECT_EQ(HintControl, nullptr);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, vcl::THintWindow::StaticClass());
+  EXPECT_EQ(AppHintClass(), vcl::THintWindow::StaticClass());
+  EXPECT_TRUE(vcl::Application->ShowHint());
+  delete form;
+}
+
+TEST_F(HintTest, ShowHintOffStaysOffWhileSwitching) {
+  vcl::Application->SetShowHint(false);
+  TZYLHint h(nullptr);
+  h.SetEnabled(true);
+  EXPECT_FALSE(vcl::Application->ShowHint());
+  EXPECT_EQ(vcl::Application->HintWindow(), nullptr);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+  vcl::Application->SetShowHint(true);
+  EXPECT_EQ(AppHintClass(), TZYLHintWindow::StaticClass());
+}
+
+TEST_F(HintTest, TheLastEnabledWinsAndDestructionClearsOnlyItself) {
+  auto* a = new TZYLHint(nullptr);
+  auto* b = new TZYLHint(nullptr);
+  a->SetEnabled(true);
+  b->SetEnabled(true);
+  EXPECT_EQ(HintControl, b);
+  a->SetEnabled(false);  // not the current one: b and its window class stay
+  EXPECT_FALSE(a->Enabled());
+  EXPECT_EQ(HintControl, b);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+  EXPECT_EQ(AppHintClass(), TZYLHintWindow::StaticClass());
+  delete a;
+  EXPECT_EQ(HintControl, b);
+  delete b;
+  EXPECT_EQ(HintControl, nullptr);
+  // The class stays installed; its windows then behave as plain hint windows.
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+}
+
+TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
+  auto* form = new vcl::TForm(nullptr);
+  form->SetDesigning(true);
+  auto* h = new TZYLHint(form);
+  h->SetEnabled(false);
+  h->SetEnabled(true);
+  EXPECT_TRUE(h->Enabled());
+  EXPECT_EQ(HintControl, nullptr);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, nullptr);
+  try {
+    new TZYLHint(form);
+    FAIL() << "a second hint on a designed form";
+  } catch (const ZYLEOneInstError& e) {
+    EXPECT_NE(std::string(e.what()).find("Already one TZYLHint"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(form->ComponentCount(), 1);  // the rejected one left the owner
+  delete form;
+
+  // An owner that is no form is rejected at design time.
+  vcl::TComponent owner(nullptr);
+  owner.SetDesigning(true);
+  EXPECT_THROW(new TZYLHint(&owner), ZYLEOneInstError);
+  EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
+TEST_F(HintTest, RunTimeAllowsASecondInstance) {
+  auto* form = new vcl::TForm(nullptr);
+  new TZYLHint(form);
+  EXPECT_NO_THROW(new TZYLHint(form));
+  EXPECT_EQ(form->ComponentCount(), 2);
+  delete form;
+}
+
+TEST_F(HintTest, SameClassCheck) {
+  auto* form = new vcl::TForm(nullptr);
+  EXPECT_FALSE(ZYLHintCheckForSameClass(form, nullptr, true));
+  EXPECT_TRUE(ZYLHintCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
+  new TZYLHint(form);
+  EXPECT_FALSE(ZYLHintCheckForSameClass(form, TZYLHint::StaticClass(), false));
+  new TZYLHint(form);
+  EXPECT_TRUE(ZYLHintCheckForSameClass(form, TZYLHint::StaticClass(), false));
+  vcl::TComponent plain(nullptr);
+  EXPECT_TRUE(ZYLHintCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
+  delete form;
+}
+
+TEST_F(HintTest, StreamRoundTripWritesOnlyChangesAndLoadingInstalls) {
+  TZYLHint a(nullptr);
+  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
+  for (const char* absent : {"  Color =", "Enabled =", "MaxWidth =", "About ="})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
+
+  a.SetColor(vcl::clYellow);
+  a.SetMaxWidth(200);
+  a.Font()->SetColor(vcl::clRed);
+  a.Bevel()->SetBevelStyleOuter(bvRaised);
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  text = vcl::ObjectBinaryToTextString(bytes);
+  for (const char* want : {"Color = clYellow", "MaxWidth = 200", "Font.Color = clRed",
+                           "Bevel.StyleOuter = bvRaised"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+
+  ZYLHintInit();
+  EXPECT_EQ(vcl::GetClass("TZYLHint"), TZYLHint::StaticClass());
+  TZYLHint b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  ZYLHintDone();
+  EXPECT_EQ(vcl::GetClass("TZYLHint"), nullptr);
+  EXPECT_EQ(b.Color(), vcl::clYellow);
+  EXPECT_EQ(b.MaxWidth(), 200);
+  EXPECT_EQ(b.Font()->Color(), vcl::clRed);
+  EXPECT_EQ(b.Bevel()->StyleOuter(), bvRaised);
+  // Loaded with Enabled true installs the component.
+  EXPECT_EQ(HintControl, &b);
+  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+
+  // A disabled one read from a stream installs nothing.
+  HintControl = nullptr;
+  vcl::TApplication::HintWindowClass = nullptr;
+  TZYLHint c(nullptr);
+  c.SetEnabled(false);
+  const std::string off = vcl::WriteComponentToBytes(&c);
+  EXPECT_NE(vcl::ObjectBinaryToTextString(off).find("Enabled = False"), std::string::npos);
+  TZYLHint d(nullptr);
+  vcl::ReadComponentFromBytes(off, &d);
+  EXPECT_FALSE(d.Enabled());
+  EXPECT_EQ(HintControl, nullptr);
+}
+
+// Shows the creation parameters the window asks for.
+class TParamsProbe : public TZYLHintWindow {
+ public:
+  using TZYLHintWindow::TZYLHintWindow;
+  vcl::TCreateParams Params() {
+    vcl::TCreateParams p{};
+    CreateParams(p);
+    return p;
+  }
+};
+
+TEST_F(HintTest, WindowStyleIsADisabledPopupWithShadowOnNewerSystems) {
+  const bool xp = ZYLSIWindowsXP;
+  for (bool flag : {false, true}) {
+    ZYLSIWindowsXP = flag;
+    TParamsProbe w(nullptr);
+    const vcl::TCreateParams p = w.Params();
+    EXPECT_EQ(p.Style, win::WS_POPUP | win::WS_DISABLED);  // no border of the plain window
+    EXPECT_EQ((p.WindowClass.style & win::CS_DROPSHADOW) != 0, flag);
+  }
+  ZYLSIWindowsXP = xp;
+  TZYLHintWindow w(nullptr);
+  const auto style = static_cast<uint32_t>(win::GetWindowLongA(w.Handle(), win::GWL_STYLE));
+  EXPECT_EQ(style & (win::WS_POPUP | win::WS_DISABLED | win::WS_BORDER),
+            win::WS_POPUP | win::WS_DISABLED);
+}
+
+TEST_F(HintTest, WithoutHintControlTheWindowIsAPlainHintWindow) {
+  TZYLHintWindow w(nullptr);
+  w.ActivateHint(vcl::TRect{100, 50, 180, 70}, "plain");
+  win::RECT r = WindowRect(&w);
+  EXPECT_EQ(r.Left, 100);
+  EXPECT_EQ(r.Top, 50);
+  EXPECT_EQ(r.Right, 180);
+  EXPECT_EQ(r.Bottom, 70);
+  w.SetColor(vcl::clLime);
+  w.Invalidate();
+  tk::TCapture cap = tk::RenderWindow(w.Handle());
+  EXPECT_EQ(cap.Color(cap.Width - 3, cap.Height - 3), Rgb(vcl::clLime));
+}
+
+TEST_F(HintTest, ActivateSizesTheWindowFromHintControl) {
+  TZYLHint h(nullptr);
+  h.SetEnabled(true);
+  h.SetColor(vcl::clYellow);
+  TZYLHintWindow w(nullptr);
+  const std::string text = "one two three";
+  w.ActivateHint(vcl::TRect{200, 100, 201, 101}, text);
+  win::RECT wide = WindowRect(&w);
+  EXPECT_EQ(wide.Left, 200);
+  EXPECT_EQ(wide.Top, 100);
+  EXPECT_EQ(w.Color(), vcl::clYellow);
+  EXPECT_TRUE(win::IsWindowVisible(w.Handle()));
+  const int lineHeight = wide.Bottom - wide.Top;
+
+  // MaxWidth 0 wraps at one pixel: one word per line, as wide as the widest word.
+  h.SetMaxWidth(0);
+  w.ActivateHint(vcl::TRect{200, 100, 201, 101}, text);
+  win::RECT narrow = WindowRect(&w);
+  EXPECT_LT(narrow.Right - narrow.Left, wide.Right - wide.Left);
+  const int extra = narrow.Bottom - narrow.Top - lineHeight;
+  EXPECT_GT(extra, 0);
+  EXPECT_EQ(narrow.Bottom - narrow.Top, lineHeight + 2 * (extra / 2));  // two more lines
+
+  // The bevel's band widens and heightens the window on each side.
+  h.SetMaxWidth(-4);
+  const int extent = h.Bevel()->GetBevelExtend();
+  h.Bevel()->SetBorderWidth(5);
+  const int grown = h.Bevel()->GetBevelExtend() - extent;
+  EXPECT_GT(grown, 0);
+  w.ActivateHint(vcl::TRect{200, 100, 201, 101}, text);
+  win::RECT bevelled = WindowRect(&w);
+  EXPECT_EQ(bevelled.Right - bevelled.Left, wide.Right - wide.Left + 2 * grown);
+  EXPECT_EQ(bevelled.Bottom - bevelled.Top, wide.Bottom - wide.Top + 2 * grown);
+}
+
+TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
+  TZYLHint h(nullptr);
+  h.SetEnabled(true);
+  h.SetColor(vcl::clYellow);
+  h.Font()->SetColor(vcl::clRed);
+  TZYLHintWindow w(nullptr);
+  w.ActivateHint(vcl::TRect{300, 300, 301, 301}, "Hint text");
+  tk::TCapture cap = tk::RenderWindow(w.Handle());
+  ASSERT_GT(cap.Width, 10);
+  ASSERT_GT(cap.Height, 6);
+  const uint32_t yellow = Rgb(vcl::clYellow);
+  const uint32_t red = Rgb(vcl::clRed);
+  // The lowered bevel's dark edge runs along the top.
+  EXPECT_EQ(cap.Color(cap.Width / 2, 0), Rgb(vcl::clBtnShadow));
+  EXPECT_EQ(cap.Color(cap.Width - 2, cap.Height - 2), yellow);
+  int redPixels = 0;
+  for (int y = 0; y < cap.Height; ++y)
+    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
+  EXPECT_GT(redPixels, 10);
+  if (HasFailure()) tk::WriteFailurePng(cap, "HintPaint");
+
+  // Once the component is gone the same window paints as a plain hint window.
+  h.SetEnabled(false);
+  w.SetColor(vcl::clAqua);
+  w.Invalidate();
+  cap = tk::RenderWindow(w.Handle());
+  EXPECT_EQ(cap.Color(cap.Width / 2, 1), Rgb(vcl::clAqua));
+  redPixels = 0;
+  for (int y = 0; y < cap.Height; ++y)
+    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
+  EXPECT_EQ(redPixels, 0);
+}
+
+}  // namespace

@@ -1,0 +1,246 @@
+// The stop watch on the virtual clock: elapsed seconds, the caption and enabled state of the
+// control it reports to, the wait cursor, repeated stops, the control's destruction and
+// streaming.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "foundation/ZYLApplication.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/rtl/Locale.h"
+#include "platform/user/TestKit.h"
+#include "system/ZYLStopWatch.h"
+
+namespace zyl {
+namespace {
+
+// A control that publishes no Caption (its text is reachable only through code).
+class TPlainControl : public vcl::TGraphicControl {
+  ZYL_CLASS(TPlainControl, vcl::TGraphicControl)
+  explicit TPlainControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TPlainControl) {}
+
+// A control whose published Caption is an object, not a text.
+class TObjectCaptionControl : public vcl::TGraphicControl {
+  ZYL_CLASS(TObjectCaptionControl, vcl::TGraphicControl)
+  explicit TObjectCaptionControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  ~TObjectCaptionControl() override { delete FLines; }
+  vcl::TStringList* Lines() const { return FLines; }
+  void SetLines(vcl::TStringList* Value) { FLines->Assign(Value); }
+
+ private:
+  vcl::TStringList* FLines = new vcl::TStringList();
+};
+ZYL_CLASS_IMPL(TObjectCaptionControl) {
+  b.Prop("Caption", &TObjectCaptionControl::Lines, &TObjectCaptionControl::SetLines);
+}
+
+class StopWatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override { vcl::ResetControlsGlobals(); }
+  void TearDown() override {
+    vcl::Screen->SetCursor(vcl::crDefault);
+    vcl::ResetControlsGlobals();
+  }
+  void Advance(uint64_t ms) { session_.Clock().Advance(ms); }
+
+  win::testkit::TSession session_;
+  vcl::TFormatSettingsScope formats_;
+};
+
+TEST_F(StopWatchTest, Defaults) {
+  TZYLStopWatch w(nullptr);
+  EXPECT_EQ(w.Caption(), "Time: ");
+  EXPECT_EQ(w.Digits(), 2);
+  EXPECT_EQ(w.Suffix(), "");
+  EXPECT_FALSE(w.WaitCursor());
+  EXPECT_FALSE(w.Active());
+  EXPECT_EQ(w.Control(), nullptr);
+  EXPECT_EQ(w.ElapsedTime(), 0.0);
+  EXPECT_EQ(w.GetTimeString(), "0.00");
+  EXPECT_EQ(w.GetDisplayCaption(), "Time: 0.00");
+}
+
+TEST_F(StopWatchTest, MeasuresOnTheCounterAndShowsTheResultInTheControl) {
+  TZYLStopWatch w(nullptr);
+  vcl::TButton button(nullptr);
+  button.SetCaption("Run");
+  w.SetControl(&button);
+  w.Start();
+  EXPECT_TRUE(w.Active());
+  EXPECT_EQ(button.Caption(), "Time: ");  // the text alone while running
+  EXPECT_FALSE(button.Enabled());
+  Advance(1500);
+  EXPECT_DOUBLE_EQ(w.Stop(), 1.5);
+  EXPECT_DOUBLE_EQ(w.ElapsedTime(), 1.5);
+  EXPECT_EQ(button.Caption(), "Time: 1.50");
+  EXPECT_TRUE(button.Enabled());
+  // Microseconds count: the counter, not the millisecond ticks, is read.
+  w.Start();
+  session_.Clock().AdvanceMicroseconds(1234);
+  EXPECT_NEAR(w.Stop(), 0.001234, 1e-12);
+}
+
+TEST_F(StopWatchTest, TimeStringFollowsDigitsAndTheLocaleNumberFormat) {
+  TZYLStopWatch w(nullptr);
+  w.Start();
+  Advance(1234567);
+  w.Stop();
+  EXPECT_EQ(w.GetTimeString(), "1,234.57");
+  w.SetDigits(0);
+  EXPECT_EQ(w.GetTimeString(), "1,235");
+  w.SetDigits(3);
+  w.SetSuffix(" s");
+  w.SetCaption("Took ");
+  EXPECT_EQ(w.GetDisplayCaption(), "Took 1,234.567 s");
+  // The locale's separators apply.
+  vcl::FormatSettings.DecimalSeparator = ',';
+  vcl::FormatSettings.ThousandSeparator = '.';
+  EXPECT_EQ(w.GetTimeString(), "1.234,567");
+  // Digits beyond what the number format offers do not fail.
+  w.SetDigits(255);
+  EXPECT_EQ(w.GetTimeString().substr(0, 9), "1.234,567");
+}
+
+TEST_F(StopWatchTest, StopWithoutStartChangesNothing) {
+  TZYLStopWatch w(nullptr);
+  vcl::TButton button(nullptr);
+  button.SetCaption("Idle");
+  w.SetControl(&button);
+  w.SetWaitCursor(true);
+  vcl::Screen->SetCursor(vcl::crCross);
+  EXPECT_EQ(w.Stop(), 0.0);
+  w.SetActive(false);
+  EXPECT_FALSE(w.Active());
+  EXPECT_EQ(button.Caption(), "Idle");
+  EXPECT_TRUE(button.Enabled());
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crCross);
+}
+
+TEST_F(StopWatchTest, StaysActiveSoLaterStopsMeasureFromTheSameStart) {
+  TZYLStopWatch w(nullptr);
+  w.SetActive(true);
+  Advance(1000);
+  EXPECT_DOUBLE_EQ(w.Stop(), 1.0);
+  EXPECT_TRUE(w.Active());
+  Advance(500);
+  EXPECT_DOUBLE_EQ(w.Stop(), 1.5);
+  // Start again: the running measurement is stopped first, then timing restarts at zero.
+  vcl::TButton button(nullptr);
+  w.SetControl(&button);
+  Advance(500);
+  w.Start();
+  EXPECT_EQ(w.ElapsedTime(), 0.0);
+  EXPECT_EQ(button.Caption(), "Time: ");
+  Advance(250);
+  EXPECT_DOUBLE_EQ(w.Stop(), 0.25);
+}
+
+TEST_F(StopWatchTest, WaitCursorWhileRunning) {
+  TZYLStopWatch w(nullptr);
+  w.SetWaitCursor(true);
+  w.Start();
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crHourGlass);
+  Advance(10);
+  w.Stop();
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crDefault);
+  // Without the option the cursor is left alone.
+  w.SetWaitCursor(false);
+  vcl::Screen->SetCursor(vcl::crCross);
+  w.Start();
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crCross);
+  w.Stop();
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crCross);
+}
+
+TEST_F(StopWatchTest, ControlsWithoutATextCaptionAreOnlyDisabledAndEnabled) {
+  TZYLStopWatch w(nullptr);
+  TPlainControl plain(nullptr);
+  plain.SetText("untouched");
+  w.SetControl(&plain);
+  w.Start();
+  EXPECT_FALSE(plain.Enabled());
+  Advance(100);
+  w.Stop();
+  EXPECT_TRUE(plain.Enabled());
+  EXPECT_EQ(plain.Text(), "untouched");
+
+  TObjectCaptionControl other(nullptr);
+  other.Lines()->Add("kept");
+  w.SetControl(&other);
+  w.Start();
+  EXPECT_FALSE(other.Enabled());
+  w.Stop();
+  EXPECT_TRUE(other.Enabled());
+  ASSERT_EQ(other.Lines()->Count(), 1);
+  EXPECT_EQ(other.Lines()->Get(0), "kept");
+}
+
+TEST_F(StopWatchTest, ForgetsTheControlWhenItIsDestroyed) {
+  TZYLStopWatch w(nullptr);
+  auto* label = new vcl::TLabel(nullptr);
+  w.SetControl(label);
+  w.Start();
+  delete label;
+  EXPECT_EQ(w.Control(), nullptr);
+  Advance(20);
+  EXPECT_DOUBLE_EQ(w.Stop(), 0.02);  // no access to the freed control
+  // A control that outlives the watch does not call back into it.
+  auto* button = new vcl::TButton(nullptr);
+  {
+    TZYLStopWatch w2(nullptr);
+    w2.SetControl(button);
+  }
+  delete button;
+  SUCCEED();
+}
+
+TEST_F(StopWatchTest, UsesTheApplicationObjectsCounterFrequency) {
+  ZYLApplicationInit();
+  ASSERT_NE(ZYLApplication(), nullptr);
+  TZYLStopWatch w(nullptr);
+  w.Start();
+  Advance(2000);
+  EXPECT_DOUBLE_EQ(w.Stop(), 2.0);
+  ZYLApplicationDone();
+}
+
+TEST_F(StopWatchTest, StreamWritesDigitsCaptionAndSuffixAndReadsThemBack) {
+  ZYLStopWatchInit();
+  ASSERT_EQ(vcl::GetClass("TZYLStopWatch"), TZYLStopWatch::StaticClass());
+  TZYLStopWatch a(nullptr);
+  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
+  // No stored defaults for Digits and Caption: even their initial values are written.
+  EXPECT_NE(text.find("Digits = 2"), std::string::npos) << text;
+  EXPECT_NE(text.find("Caption = 'Time: '"), std::string::npos) << text;
+  for (const char* absent : {"WaitCursor", "About", "Suffix", "Control"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
+
+  a.SetDigits(0);
+  a.SetSuffix(" sec");
+  a.SetWaitCursor(true);
+  a.SetCaption("");  // an empty caption must survive the round trip
+  const std::string bytes = vcl::WriteComponentToBytes(&a);
+  text = vcl::ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("Caption = ''"), std::string::npos) << text;
+  TZYLStopWatch b(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &b);
+  EXPECT_EQ(b.Digits(), 0);
+  EXPECT_EQ(b.Suffix(), " sec");
+  EXPECT_TRUE(b.WaitCursor());
+  EXPECT_EQ(b.Caption(), "");
+  ZYLStopWatchDone();
+  EXPECT_EQ(vcl::GetClass("TZYLStopWatch"), nullptr);
+}
+
+}  // namespace
+}  // namespace zyl
