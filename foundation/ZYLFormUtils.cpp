@@ -107,7 +107,7 @@ void ZYLActivatePrevInstance() {
   // The own application window gives up its title so that the search finds the other one.
   if (win::HWND own = vcl::Application->Handle()) win::SetWindowTextA(own, "");
   win::HWND other = win::FindWindowA("TApplication", title.c_str());
-  if (!other) return;
+  if (!other || other == vcl::Application->Handle()) return;
   if (win::IsIconic(other))
     win::ShowWindow(other, win::SW_RESTORE);
   else
@@ -122,7 +122,10 @@ void ZYLWait(uint32_t Milliseconds) {
     if (vcl::Application && vcl::Application->Terminated()) return;
     const uint64_t passed = win::GetTickCount64() - start;
     if (passed >= Milliseconds) return;
-    win::Sleep(static_cast<win::DWORD>(std::min<uint64_t>(Milliseconds - passed, 10)));
+    // Wakes for input or when the rest of the time has passed.
+    win::MsgWaitForMultipleObjects(0, nullptr, win::FALSE,
+                                   static_cast<win::DWORD>(Milliseconds - passed),
+                                   win::QS_ALLINPUT);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Registry.h"
@@ -41,17 +42,6 @@ namespace ac = ZYLApplicationCtrl;
 namespace {
 
 bool Designing(const vcl::TComponent* c) { return c->ComponentState().contains(vcl::csDesigning); }
-
-// True (a violation) when Owner is no form or already holds two or more components of Cls,
-// the new one included.
-bool CheckForSameClass(vcl::TComponent* Owner, vcl::TClass Cls) {
-  if (!Cls) return false;
-  if (!dynamic_cast<vcl::TForm*>(Owner)) return true;
-  int n = 0;
-  for (int i = 0; i < Owner->ComponentCount(); ++i)
-    if (Owner->Components(i)->InheritsFrom(Cls)) ++n;
-  return n >= 2;
-}
 
 const vcl::TColor DefaultHintColor = vcl::clInfoBk;
 
@@ -145,7 +135,7 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
     FUpdateFormatSettings = vcl::Application->UpdateFormatSettings;
     FUpdateMetricSettings = vcl::Application->UpdateMetricSettings;
   }
-  if (Designing(this) && CheckForSameClass(AOwner, ClassType())) {
+  if (Designing(this) && ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     const std::string name = ClassName();
     Detach();
     delete FCheckBitmap;

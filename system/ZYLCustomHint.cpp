@@ -62,22 +62,6 @@ void TZYLCustomHint::Loaded() {
   if (FEnabled) SetEnabled(true);
 }
 
-bool ZYLHintCheckForSameClass(vcl::TComponent* Owner, vcl::TClass ComponentClass,
-                              bool AllowDataModule) {
-  if (!ComponentClass) return false;
-  if (!Owner) return true;
-  bool ownerOk = Owner->InheritsFrom(vcl::TCustomForm::StaticClass());
-  if (!ownerOk && AllowDataModule) {
-    for (vcl::TClass c = Owner->ClassType(); c && !ownerOk; c = c->ClassParent())
-      ownerOk = c->ClassName() == "TDataModule";
-  }
-  if (!ownerOk) return true;
-  int count = 0;
-  for (int i = 0; i < Owner->ComponentCount(); ++i)
-    if (Owner->Components(i)->InheritsFrom(ComponentClass)) ++count;
-  return count >= 2;
-}
-
 void ZYLCustomHintInit() {}
 void ZYLCustomHintDone() {}
 

@@ -58,11 +58,6 @@ class TZYLCustomHint : public TZYLCustomComponent {
   int32_t FMaxWidth = -4;
 };
 
-// Whether Owner may not take another component of ComponentClass: Owner is neither a form
-// nor (when AllowDataModule) a data module, or it already holds two or more of them, the new
-// one included. False for a nil class.
-bool ZYLHintCheckForSameClass(vcl::TComponent* Owner, vcl::TClass ComponentClass,
-                              bool AllowDataModule);
 
 void ZYLCustomHintInit();
 void ZYLCustomHintDone();

@@ -120,11 +120,6 @@ uint32_t ZYLFileOperationToWin(TZYLFileOperation Value) {
   return 0;
 }
 
-uintptr_t ZYLSystemIconListHandle(bool Large) {
-  win::SHFILEINFOA info;
-  return win::SHGetFileInfoA("C:\\", 0, &info, sizeof info,
-                             win::SHGFI_SYSICONINDEX | (Large ? win::SHGFI_LARGEICON : win::SHGFI_SMALLICON));
-}
 
 TZYLFileCtrl::TZYLFileCtrl(vcl::TComponent* AOwner) : inherited(AOwner) {}
 

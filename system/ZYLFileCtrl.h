@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLSysUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Sets.h"
 
@@ -43,8 +44,6 @@ TZYLFileCtrlAttributes ZYLFileAttributesFromWin(uint32_t Value);
 // The shell's FOF_ bits of a set of options, and its FO_ function of an operation.
 uint16_t ZYLFileOpFlagsToWin(TZYLFileOpFlags Value);
 uint32_t ZYLFileOperationToWin(TZYLFileOperation Value);
-// The handle of the shell's system image list of large or small icons.
-uintptr_t ZYLSystemIconListHandle(bool Large);
 
 class TZYLFileCtrl : public TZYLCustomComponent {
   ZYL_CLASS(TZYLFileCtrl, TZYLCustomComponent)
@@ -102,8 +101,8 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   std::string GetExecuteable() const;
   std::string GetFileIconPath() const;
   int32_t GetFileIconIndex() const;
-  uintptr_t GetSmallIconListHandle() const { return ZYLSystemIconListHandle(false); }
-  uintptr_t GetLargeIconListHandle() const { return ZYLSystemIconListHandle(true); }
+  uintptr_t GetSmallIconListHandle() const { return ZYLSISystemIconListHandle(false); }
+  uintptr_t GetLargeIconListHandle() const { return ZYLSISystemIconListHandle(true); }
   int32_t GetSmallIconWidth() const;
   int32_t GetSmallIconHeight() const;
   int32_t GetLargeIconWidth() const;

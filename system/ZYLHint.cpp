@@ -2,6 +2,7 @@
 
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLFormUtils.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -31,7 +32,7 @@ TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FBevel = new TZYLBevel();
   FBevel->SetBevelStyleOuter(bvLowered);
   if (ComponentState().contains(vcl::csDesigning) &&
-      ZYLHintCheckForSameClass(AOwner, ClassType(), true)) {
+      ZYLCheckForSameClass(AOwner, ClassType(), true)) {
     // This class's destructor does not run for a constructor that throws: free the bevel.
     delete FBevel;
     FBevel = nullptr;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLFormUtils.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
@@ -26,20 +27,6 @@ bool Designing(const vcl::TComponent* c) { return c->ComponentState().contains(v
 
 int ZYLOneInstanceCount() { return InstanceCounter; }
 
-bool ZYLActivatePrevInstanceWindow() {
-  TZYLApplication* app = ZYLApplication();
-  if (!app || !app->PrevInstance() || !vcl::Application) return false;
-  const std::string title = vcl::Application->Title();
-  // Blank our own window's text first so that the search finds the other instance.
-  win::SetWindowTextA(vcl::Application->Handle(), "");
-  win::HWND prev = win::FindWindowA("TApplication", title.c_str());
-  if (!prev || prev == vcl::Application->Handle()) return false;
-  if (win::IsIconic(prev))
-    win::ShowWindow(prev, win::SW_RESTORE);
-  else
-    win::SetForegroundWindow(prev);
-  return true;
-}
 
 // ---------------------------------------------------------------------------------------------
 // TZYLOneInstance
@@ -75,20 +62,20 @@ void TZYLOneInstance::Loaded() {
   if (!FEnabled || Designing(this) || vcl::IsLibrary || !app || !app->PrevInstance()) return;
   switch (FMode) {
     case oiActivateOnly:
-      ZYLActivatePrevInstanceWindow();
+      ZYLActivatePrevInstance();
       break;
     case oiDefaultMessage: {
       const std::string title = vcl::Application ? vcl::Application->Title() : std::string();
       vcl::MessageDlg("\"" + title + "\" " + SZYLAlreadyStarted, vcl::mtInformation,
                       vcl::TMsgDlgButtons{vcl::mbOK}, 0);
-      ZYLActivatePrevInstanceWindow();
+      ZYLActivatePrevInstance();
       break;
     }
     case oiCustom:
       if (FOnCustom)
         FOnCustom(this);
       else
-        ZYLActivatePrevInstanceWindow();
+        ZYLActivatePrevInstance();
       break;
   }
   if (vcl::Application) vcl::Application->Terminate();

@@ -41,11 +41,6 @@ class TZYLOneInstance : public TZYLCustomComponent {
 // The number of TZYLOneInstance components alive in the program.
 int ZYLOneInstanceCount();
 
-// Brings the earlier instance forward when the application object reports one: blanks the
-// own application window's text, finds the top-level "TApplication" window with this
-// application's title and restores it when minimized, otherwise makes it the foreground
-// window. False when there is no earlier instance or its window was not found.
-bool ZYLActivatePrevInstanceWindow();
 
 // The RegisterHotKey modifiers of a shortcut's shift state (MOD_CONTROL, MOD_ALT, MOD_SHIFT).
 win::UINT ZYLHotKeyModifiers(vcl::TShortCut HotKey);

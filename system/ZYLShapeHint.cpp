@@ -1,5 +1,6 @@
 #include "system/ZYLShapeHint.h"
 
+#include "foundation/ZYLFormUtils.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -18,7 +19,7 @@ ZYL_CLASS_IMPL(TZYLShapeHint) {
 TZYLShapeHint::TZYLShapeHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FHintWindowClass = TZYLShapeHintWindow::StaticClass();
   if (ComponentState().contains(vcl::csDesigning) &&
-      ZYLHintCheckForSameClass(AOwner, ClassType(), false))
+      ZYLCheckForSameClass(AOwner, ClassType(), false))
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okSecondInstance);
 }
 
@@ -45,7 +46,7 @@ void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint
   auto* w = new TZYLShapeHintWindow(this);
   try {
     w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
-    ZYLHintWait(Time);
+    ZYLWait(Time);
   } catch (...) {
     delete w;
     throw;
@@ -60,20 +61,6 @@ void TZYLShapeHint::ShowControlHint(const std::string& Text, vcl::TControl* Cont
   ShowHint(Text.empty() ? Control->Hint() : Text, p.X, p.Y, Time);
 }
 
-void ZYLHintWait(uint32_t Milliseconds) {
-  if (Milliseconds == 0) return;
-  const uint64_t end = win::CurrentClock().Milliseconds() + Milliseconds;
-  for (;;) {
-    if (vcl::Application) {
-      vcl::Application->ProcessMessages();
-      if (vcl::Application->Terminated()) return;
-    }
-    const uint64_t now = win::CurrentClock().Milliseconds();
-    if (now >= end) return;
-    win::MsgWaitForMultipleObjects(0, nullptr, win::FALSE, static_cast<win::DWORD>(end - now),
-                                   win::QS_ALLINPUT);
-  }
-}
 
 vcl::TPoint ZYLControlCentre(vcl::TControl* Control) {
   const vcl::TPoint tl = Control->Parent()->ClientToScreen({Control->Left(), Control->Top()});

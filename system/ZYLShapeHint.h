@@ -30,8 +30,6 @@ class TZYLShapeHint : public TZYLCustomShapeHint {
   void ShowControlHint(const std::string& Text, vcl::TControl* Control, uint16_t Time);
 };
 
-// Processes messages until Milliseconds have passed or the application terminates.
-void ZYLHintWait(uint32_t Milliseconds);
 // The centre of a control in screen co-ordinates.
 vcl::TPoint ZYLControlCentre(vcl::TControl* Control);
 

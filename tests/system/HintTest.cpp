@@ -7,6 +7,7 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -192,14 +193,14 @@ TEST_F(HintTest, RunTimeAllowsASecondInstance) {
 
 TEST_F(HintTest, SameClassCheck) {
   auto* form = new vcl::TForm(nullptr);
-  EXPECT_FALSE(ZYLHintCheckForSameClass(form, nullptr, true));
-  EXPECT_TRUE(ZYLHintCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
+  EXPECT_FALSE(ZYLCheckForSameClass(form, nullptr, true));
+  EXPECT_TRUE(ZYLCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
   new TZYLHint(form);
-  EXPECT_FALSE(ZYLHintCheckForSameClass(form, TZYLHint::StaticClass(), false));
+  EXPECT_FALSE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
   new TZYLHint(form);
-  EXPECT_TRUE(ZYLHintCheckForSameClass(form, TZYLHint::StaticClass(), false));
+  EXPECT_TRUE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
   vcl::TComponent plain(nullptr);
-  EXPECT_TRUE(ZYLHintCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
+  EXPECT_TRUE(ZYLCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
   delete form;
 }
 

@@ -237,7 +237,6 @@ TEST_F(InstanceFixture, FirstInstanceRunsNormally) {
   c.Loaded();
   EXPECT_TRUE(vcl::MessageDlgLog().empty());
   EXPECT_FALSE(vcl::Application->Terminated());
-  EXPECT_FALSE(ZYLActivatePrevInstanceWindow());
 }
 
 TEST_F(InstanceFixture, OneInstanceStreamsOnlyChangedValues) {
