@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLApplication.h"
@@ -173,6 +174,44 @@ void ZYLNCCalcDrawingArea(win::HWND Window, win::TRect& CaptionRect, win::TRect&
     TextRect.Right -= 2;
   }
   if (TextRect.Right < TextRect.Left) TextRect.Right = TextRect.Left;
+}
+
+void ZYLCheckSystemMenu(TZYLSysMenuEntries Entries, win::HMENU Menu, bool ApplicationMenu) {
+  if (win::GetMenuItemCount(Menu) < 0) return;
+  // The standard layout, top down; a separator is marked by Separator.
+  struct Slot {
+    TZYLSysMenuEntry Entry;
+    bool Separator;
+  };
+  std::vector<Slot> layout;
+  layout.push_back({smRestore, false});
+  layout.push_back({smMove, false});
+  if (!ApplicationMenu) layout.push_back({smSize, false});
+  layout.push_back({smMinimize, false});
+  if (!ApplicationMenu) layout.push_back({smMaximize, false});
+  layout.push_back({smClose, true});
+  layout.push_back({smClose, false});
+  if (!vcl::NewStyleControls) {
+    layout.push_back({smSwitch, true});
+    layout.push_back({smSwitch, false});
+  }
+  // Bottom up, so the positions of the entries still to look at stay valid.
+  for (int pos = static_cast<int>(layout.size()) - 1; pos >= 0; --pos) {
+    const Slot& slot = layout[static_cast<size_t>(pos)];
+    if (!slot.Separator && !Entries.contains(slot.Entry))
+      win::DeleteMenu(Menu, static_cast<win::UINT>(pos), win::MF_BYPOSITION);
+  }
+  // Separators with nothing on one side, or doubled, are dropped (again bottom up).
+  for (int pos = win::GetMenuItemCount(Menu) - 1; pos >= 0; --pos) {
+    const auto isSeparator = [Menu](int p) {
+      const win::UINT state = win::GetMenuState(Menu, static_cast<win::UINT>(p), win::MF_BYPOSITION);
+      return state != static_cast<win::UINT>(-1) && (state & win::MF_SEPARATOR) != 0;
+    };
+    if (!isSeparator(pos)) continue;
+    const int count = win::GetMenuItemCount(Menu);
+    if (pos == 0 || pos == count - 1 || isSeparator(pos + 1))
+      win::DeleteMenu(Menu, static_cast<win::UINT>(pos), win::MF_BYPOSITION);
+  }
 }
 
 }  // namespace zyl

@@ -63,4 +63,11 @@ constexpr uint32_t ZYL_NC_SINGLEBORDER = 0x20;
 void ZYLNCCalcDrawingArea(win::HWND Window, win::TRect& CaptionRect, win::TRect& TextRect,
                           uint32_t& Flags);
 
+// Trims a system menu to Entries: deletes by position, from the bottom up, the standard entries
+// not in Entries. The positions follow the standard layout: Restore, Move, Size, Minimize,
+// Maximize, a separator and Close (an application window's menu has no Size nor Maximize);
+// without vcl::NewStyleControls a separator and "Switch To..." (smSwitch) follow. Separators
+// left at either end or next to another separator go too. Nothing for a null or dead menu.
+void ZYLCheckSystemMenu(TZYLSysMenuEntries Entries, win::HMENU Menu, bool ApplicationMenu);
+
 }  // namespace zyl

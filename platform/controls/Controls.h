@@ -707,6 +707,10 @@ TCustomForm* GetParentForm(const TControl* Control);
 void UpdateMouseControl();
 TControl* MouseControl();
 
+// True when the platform's controls and menus have the newer look (the system menu then has
+// no "Switch To..." entry); always so here.
+inline bool NewStyleControls = true;
+
 // Tests and tools: forget the framework's global state tied to the current window system
 // (window classes, the mouse control) before a new window system is started.
 void ResetControlsGlobals();

@@ -286,6 +286,9 @@ void OnWindowHidden(Wnd* w);
 void ActivateWindow(Wnd* w, WORD how);
 void KillWindowTimers(HWND h);
 void RemoveWindowHotKeys(HWND h);
+// Menus: destroys the menus that belong to a window; forgets every menu (fresh start).
+void DestroyWindowMenus(HWND h);
+void ResetMenus();
 
 HWND HitTestScreen(POINT screen, LRESULT* hit);
 bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front);

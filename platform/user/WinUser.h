@@ -427,6 +427,27 @@ void Sleep(DWORD ms);
 int GetSystemMetrics(int index);
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
 
+// ---- Menus ----
+// Menus hold items only: nothing draws or tracks them. A window's system menu is its own copy
+// of the standard one, made on first request and destroyed with the window.
+HMENU CreateMenu();
+HMENU CreatePopupMenu();
+BOOL DestroyMenu(HMENU menu);
+BOOL IsMenu(HMENU menu);
+BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR newItem);
+BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR newItem);
+BOOL DeleteMenu(HMENU menu, UINT position, UINT flags);
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags);
+int GetMenuItemCount(HMENU menu);
+UINT GetMenuItemID(HMENU menu, int pos);
+HMENU GetSubMenu(HMENU menu, int pos);
+int GetMenuStringA(HMENU menu, UINT idItem, LPSTR buffer, int maxCount, UINT flags);
+UINT GetMenuState(HMENU menu, UINT id, UINT flags);
+DWORD CheckMenuItem(HMENU menu, UINT idCheckItem, UINT check);
+BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable);
+BOOL DrawMenuBar(HWND hwnd);
+HMENU GetSystemMenu(HWND hwnd, BOOL revert);
+
 // ---- Seams (not platform functions) ----
 // The framework's thread synchronisation hooks in here: the hook runs whenever a message loop
 // looks for messages (PeekMessageA, GetMessageA, WaitMessage); WakeMessageLoop wakes a thread
@@ -473,6 +494,13 @@ inline HWND FindWindow(LPCSTR c, LPCSTR n) { return FindWindowA(c, n); }
 inline HCURSOR LoadCursor(HINSTANCE i, LPCSTR n) { return LoadCursorA(i, n); }
 inline HICON LoadIcon(HINSTANCE i, LPCSTR n) { return LoadIconA(i, n); }
 inline UINT MapVirtualKey(UINT c, UINT t) { return MapVirtualKeyA(c, t); }
+inline BOOL AppendMenu(HMENU m, UINT f, UINT_PTR id, LPCSTR t) { return AppendMenuA(m, f, id, t); }
+inline BOOL InsertMenu(HMENU m, UINT p, UINT f, UINT_PTR id, LPCSTR t) {
+  return InsertMenuA(m, p, f, id, t);
+}
+inline int GetMenuString(HMENU m, UINT id, LPSTR b, int n, UINT f) {
+  return GetMenuStringA(m, id, b, n, f);
+}
 inline BOOL SystemParametersInfo(UINT a, UINT u, LPVOID p, UINT w) {
   return SystemParametersInfoA(a, u, p, w);
 }

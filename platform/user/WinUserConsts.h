@@ -206,6 +206,35 @@ constexpr WPARAM SC_CONTEXTHELP = 0xF180;
 constexpr WPARAM SC_ICON = SC_MINIMIZE;
 constexpr WPARAM SC_ZOOM = SC_MAXIMIZE;
 
+// Menu item flags (AppendMenu, InsertMenu, DeleteMenu, GetMenuState, CheckMenuItem, ...).
+constexpr UINT MF_INSERT = 0x0000;
+constexpr UINT MF_CHANGE = 0x0080;
+constexpr UINT MF_APPEND = 0x0100;
+constexpr UINT MF_DELETE = 0x0200;
+constexpr UINT MF_REMOVE = 0x1000;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_BYPOSITION = 0x0400;
+constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
+constexpr UINT MF_DISABLED = 0x0002;
+constexpr UINT MF_UNCHECKED = 0x0000;
+constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MF_USECHECKBITMAPS = 0x0200;
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_BITMAP = 0x0004;
+constexpr UINT MF_OWNERDRAW = 0x0100;
+constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_MENUBARBREAK = 0x0020;
+constexpr UINT MF_MENUBREAK = 0x0040;
+constexpr UINT MF_UNHILITE = 0x0000;
+constexpr UINT MF_HILITE = 0x0080;
+constexpr UINT MF_DEFAULT = 0x1000;
+constexpr UINT MF_SYSMENU = 0x2000;
+constexpr UINT MF_HELP = 0x4000;
+constexpr UINT MF_RIGHTJUSTIFY = 0x4000;
+constexpr UINT MF_MOUSESELECT = 0x8000;
+
 // ---- Window styles ----
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_POPUP = 0x80000000;

@@ -123,6 +123,7 @@ void ResetAll(int screenWidth, int screenHeight) {
   s.DoubleClickTime = 500;
   s.DoubleClickWidth = s.DoubleClickHeight = 4;
   s.HotKeys.clear();
+  ResetMenus();
   s.Beeps.clear();
   s.Tones.clear();
   s.KeyboardDelay = 1;
@@ -629,6 +630,7 @@ static void FreeTree(Wnd* w) {
   if (s.Track.Hwnd == h) s.Track = MouseTrack();
   KillWindowTimers(h);
   RemoveWindowHotKeys(h);
+  DestroyWindowMenus(h);
   CaretOnDestroy(h);
   ReleaseWindowDCs(w);
   // Owned windows lose their owner.

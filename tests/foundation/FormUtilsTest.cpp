@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLClass.h"
@@ -252,6 +253,112 @@ TEST_F(FormUtilsTest, BackgroundRefreshReachesTheControlsOfTheSupplier) {
   EXPECT_EQ(b->Updates, 1);
   EXPECT_EQ(elsewhere->Updates, 0);
   ZYLBackUpdate(nullptr, nullptr);
+}
+
+// The command ids of a menu, top down (0 for a separator).
+std::vector<win::UINT> MenuIds(win::HMENU m) {
+  std::vector<win::UINT> ids;
+  for (int i = 0; i < win::GetMenuItemCount(m); ++i) ids.push_back(win::GetMenuItemID(m, i));
+  return ids;
+}
+
+// A fresh system menu of a real window for each trimming.
+class SystemMenuTrimTest : public FormUtilsTest {
+ protected:
+  void SetUp() override {
+    win::WNDCLASSA wc;
+    wc.lpfnWndProc = win::DefWindowProcA;
+    wc.lpszClassName = "ZYLSysMenuWnd";
+    ASSERT_NE(win::RegisterClassA(&wc), 0);
+  }
+  void TearDown() override { vcl::NewStyleControls = true; }
+  // The standard menu; for the application window's layout without Size and Maximize, and
+  // for the old style with a separator and "Switch To..." at the end.
+  win::HMENU FreshMenu(bool application, bool oldStyle) {
+    win::HWND h = win::CreateWindowExA(0, "ZYLSysMenuWnd", "W", win::WS_OVERLAPPEDWINDOW, 0, 0,
+                                       100, 100, nullptr, nullptr, nullptr, nullptr);
+    win::HMENU m = win::GetSystemMenu(h, win::FALSE);
+    if (application) {
+      win::DeleteMenu(m, win::SC_SIZE, win::MF_BYCOMMAND);
+      win::DeleteMenu(m, win::SC_MAXIMIZE, win::MF_BYCOMMAND);
+    }
+    if (oldStyle) {
+      win::AppendMenuA(m, win::MF_SEPARATOR, 0, nullptr);
+      win::AppendMenuA(m, win::MF_STRING, win::SC_TASKLIST, "&Switch To...");
+    }
+    return m;
+  }
+};
+
+using Ids = std::vector<win::UINT>;
+constexpr win::UINT kSep = 0;
+
+TEST_F(SystemMenuTrimTest, NewStyleWindowMenusLoseTheEntriesLeftOut) {
+  const TZYLSysMenuEntries all = {smRestore, smMove, smSize, smMinimize, smMaximize, smClose,
+                                  smSwitch};
+  win::HMENU m = FreshMenu(false, false);
+  ZYLCheckSystemMenu(all, m, false);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_SIZE, win::SC_MINIMIZE,
+                             win::SC_MAXIMIZE, kSep, win::SC_CLOSE}));
+  m = FreshMenu(false, false);
+  ZYLCheckSystemMenu({smRestore, smMove, smMinimize, smClose}, m, false);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_MINIMIZE, kSep,
+                             win::SC_CLOSE}));
+  // Without Close, the separator would end the menu; with Close alone, it would start it.
+  m = FreshMenu(false, false);
+  ZYLCheckSystemMenu(all - smClose, m, false);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_SIZE, win::SC_MINIMIZE,
+                             win::SC_MAXIMIZE}));
+  m = FreshMenu(false, false);
+  ZYLCheckSystemMenu({smClose}, m, false);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_CLOSE}));
+  m = FreshMenu(false, false);
+  ZYLCheckSystemMenu({}, m, false);
+  EXPECT_EQ(win::GetMenuItemCount(m), 0);
+}
+
+TEST_F(SystemMenuTrimTest, TheApplicationsMenuHasItsOwnPositions) {
+  // Restore 0, Move 1, Minimize 2, separator 3, Close 4: the window layout would take
+  // position 4 for Maximize and delete Close here.
+  win::HMENU m = FreshMenu(true, false);
+  ZYLCheckSystemMenu({smRestore, smClose}, m, true);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, kSep, win::SC_CLOSE}));
+  // Size and Maximize mean nothing there.
+  m = FreshMenu(true, false);
+  ZYLCheckSystemMenu({smMove, smSize, smMaximize, smClose}, m, true);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_MOVE, kSep, win::SC_CLOSE}));
+}
+
+TEST_F(SystemMenuTrimTest, OldStyleMenusEndWithSwitchTo) {
+  vcl::NewStyleControls = false;
+  const TZYLSysMenuEntries all = {smRestore, smMove, smSize, smMinimize, smMaximize, smClose,
+                                  smSwitch};
+  // Without Close the two separators meet: one goes.
+  win::HMENU m = FreshMenu(false, true);
+  ZYLCheckSystemMenu(all - smClose, m, false);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_SIZE, win::SC_MINIMIZE,
+                             win::SC_MAXIMIZE, kSep, win::SC_TASKLIST}));
+  m = FreshMenu(false, true);
+  ZYLCheckSystemMenu(all - smSwitch, m, false);
+  EXPECT_EQ(win::GetMenuItemCount(m), 7);
+  EXPECT_EQ(win::GetMenuItemID(m, 6), win::SC_CLOSE);
+  // The application's old-style menu: Switch To sits at 6.
+  m = FreshMenu(true, true);
+  ZYLCheckSystemMenu({smMinimize, smSwitch}, m, true);
+  EXPECT_EQ(MenuIds(m), (Ids{win::SC_MINIMIZE, kSep, win::SC_TASKLIST}));
+  // New style on the same menu: positions 7 and 8 are not its business.
+  vcl::NewStyleControls = true;
+  m = FreshMenu(false, true);
+  ZYLCheckSystemMenu(all - smSwitch, m, false);
+  EXPECT_EQ(win::GetMenuItemCount(m), 9);
+}
+
+TEST_F(SystemMenuTrimTest, NullAndDeadMenusAreLeftAlone) {
+  ZYLCheckSystemMenu({}, nullptr, false);
+  win::HMENU m = FreshMenu(false, false);
+  win::DestroyMenu(m);
+  ZYLCheckSystemMenu({}, m, true);
+  EXPECT_FALSE(win::IsMenu(m));
 }
 
 }  // namespace
