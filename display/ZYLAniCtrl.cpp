@@ -202,42 +202,12 @@ void TZYLAniCtrl::SetTimerMode(TZYLTimerMode Value) {
 // ---- Timers ----
 
 void TZYLAniCtrl::ActivateTimer() {
-  const vcl::TNotifyEvent tick(this, &TZYLAniCtrl::GetTimer);
-  if (FTimerMode == tmNormal || FTimerMode == tmGlobalTimer) {
-    FTimer = new TZYLTimer(FInterval, tick, false, FTimerMode == tmGlobalTimer);
-  } else {
-    FHiTimer = new TZYLHiTimer(nullptr);
-    // A new high-resolution timer runs at once; it waits here until Play.
-    FHiTimer->SetEnabled(false);
-    FHiTimer->SetOnTimer(tick);
-    FHiTimer->SetUseThread(FTimerMode == tmThreaded);
-  }
+  FTimers.Create(FTimerMode, FInterval, vcl::TNotifyEvent(this, &TZYLAniCtrl::GetTimer));
 }
 
-void TZYLAniCtrl::DeActivateTimer(TZYLTimerMode Mode) {
-  if (Mode == tmNormal || Mode == tmGlobalTimer) {
-    delete FTimer;
-    FTimer = nullptr;
-  } else {
-    delete FHiTimer;
-    FHiTimer = nullptr;
-  }
-}
+void TZYLAniCtrl::DeActivateTimer(TZYLTimerMode) { FTimers.Free(); }
 
-void TZYLAniCtrl::EnableTimer(bool On) {
-  if (FTimerMode == tmNormal || FTimerMode == tmGlobalTimer) {
-    if (!FTimer) return;
-    if (On) FTimer->SetInterval(FInterval);
-    FTimer->SetEnabled(On);
-  } else {
-    if (!FHiTimer) return;
-    if (On) {
-      FHiTimer->SetInterval(FInterval);
-      FHiTimer->SetThreadPriority(FThreadPriority);
-    }
-    FHiTimer->SetEnabled(On);
-  }
-}
+void TZYLAniCtrl::EnableTimer(bool On) { FTimers.Enable(On, FInterval, FThreadPriority); }
 
 // ---- Running ----
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "display/ZYLCustomLImage.h"
+#include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
 
 namespace vcl {
@@ -15,8 +16,6 @@ class TBitmap;
 
 namespace zyl {
 
-class TZYLTimer;
-class TZYLHiTimer;
 
 // What happens when the running frame reaches the end it runs towards, and on Stop:
 // asLoop         jump to the other end        / show the first frame
@@ -78,8 +77,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void BackUpdate() override;
 
   // The timers of the current mode (exactly one exists); for inspection.
-  TZYLTimer* Timer() const { return FTimer; }
-  TZYLHiTimer* HiTimer() const { return FHiTimer; }
+  TZYLTimer* Timer() const { return FTimers.Timer(); }
+  TZYLHiTimer* HiTimer() const { return FTimers.HiTimer(); }
   vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
   // The timer handler: one step of the animation.
   void GetTimer(vcl::TObject* Sender);
@@ -132,9 +131,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   int32_t FStopFrame = 0;
   uint8_t FRepetitions = 1;
   uint8_t FPassCount = 0;
-  TZYLTimer* FTimer = nullptr;
+  TZYLModeTimer FTimers;  // the timer of TimerMode
   TZYLTimerMode FTimerMode = tmNormal;
-  TZYLHiTimer* FHiTimer = nullptr;
   vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
   int FFrameListIndex = 0;  // the entry the frames were last taken from
   bool FInLoaded = false;

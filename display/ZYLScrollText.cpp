@@ -305,42 +305,12 @@ void TZYLScrollText::SetTimerMode(TZYLTimerMode Value) {
 // ---- Timers ----
 
 void TZYLScrollText::ActivateTimer() {
-  const vcl::TNotifyEvent tick(this, &TZYLScrollText::GetTimer);
-  if (FTimerMode == tmNormal || FTimerMode == tmGlobalTimer) {
-    FTimer = new TZYLTimer(FInterval, tick, false, FTimerMode == tmGlobalTimer);
-  } else {
-    FHiTimer = new TZYLHiTimer(nullptr);
-    // A new high-resolution timer runs at once; it waits here until a start.
-    FHiTimer->SetEnabled(false);
-    FHiTimer->SetOnTimer(tick);
-    FHiTimer->SetUseThread(FTimerMode == tmThreaded);
-  }
+  FTimers.Create(FTimerMode, FInterval, vcl::TNotifyEvent(this, &TZYLScrollText::GetTimer));
 }
 
-void TZYLScrollText::DeActivateTimer(TZYLTimerMode Mode) {
-  if (Mode == tmNormal || Mode == tmGlobalTimer) {
-    delete FTimer;
-    FTimer = nullptr;
-  } else {
-    delete FHiTimer;
-    FHiTimer = nullptr;
-  }
-}
+void TZYLScrollText::DeActivateTimer(TZYLTimerMode) { FTimers.Free(); }
 
-void TZYLScrollText::EnableTimer(bool On) {
-  if (FTimerMode == tmNormal || FTimerMode == tmGlobalTimer) {
-    if (!FTimer) return;
-    if (On) FTimer->SetInterval(FInterval);
-    FTimer->SetEnabled(On);
-  } else {
-    if (!FHiTimer) return;
-    if (On) {
-      FHiTimer->SetInterval(FInterval);
-      FHiTimer->SetThreadPriority(FThreadPriority);
-    }
-    FHiTimer->SetEnabled(On);
-  }
-}
+void TZYLScrollText::EnableTimer(bool On) { FTimers.Enable(On, FInterval, FThreadPriority); }
 
 // ---- Running ----
 

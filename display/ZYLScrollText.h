@@ -11,6 +11,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
 
 namespace vcl {
@@ -22,8 +23,6 @@ class TStringList;
 namespace zyl {
 
 class TZYL3DCaption;
-class TZYLTimer;
-class TZYLHiTimer;
 
 ZYL_ENUM(TZYLScrollDirection, sdBottomToTop, sdLeftToRight, sdRightToLeft, sdTopToBottom)
 // At the end of a pass: start again, turn round, or stop.
@@ -104,8 +103,8 @@ class TZYLScrollText : public TZYLGraphicControl {
   vcl::TPoint TextOrigin() const;
   vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
   bool BackRefresh() const { return FBackRefresh; }
-  TZYLTimer* Timer() const { return FTimer; }
-  TZYLHiTimer* HiTimer() const { return FHiTimer; }
+  TZYLTimer* Timer() const { return FTimers.Timer(); }
+  TZYLHiTimer* HiTimer() const { return FTimers.HiTimer(); }
 
   // One drawn piece of text: its text, bold state and left edge inside the working bitmap.
   struct TRun {
@@ -163,7 +162,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   bool FScroll = false;
   TZYLScrollStyle FScrollStyle = ssLoop;
   TZYLScrollMode FScrollMode = smMarquee;
-  TZYLTimer* FTimer = nullptr;
+  TZYLModeTimer FTimers;  // the timer of TimerMode
   bool FTransparentOwn = false;
   int32_t FSteps = 100;
   int32_t FInnerWidth = 0;
@@ -175,7 +174,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t FXOffset = 0;
   int32_t FYOffset = 0;
   TZYLTimerMode FTimerMode = tmNormal;
-  TZYLHiTimer* FHiTimer = nullptr;
   vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
   TRunHook FRunHook = nullptr;
   void* FRunHookData = nullptr;

@@ -304,4 +304,38 @@ void TZYLHiTimer::DoTick(vcl::TObject*) {
   if (FEnabled && OnTimer) OnTimer(this);
 }
 
+void TZYLModeTimer::Create(TZYLTimerMode Mode, TZYLTimerInterval Interval,
+                           const vcl::TNotifyEvent& OnTimer) {
+  Free();
+  if (Mode == tmNormal || Mode == tmGlobalTimer) {
+    FTimer = new TZYLTimer(Interval, OnTimer, false, Mode == tmGlobalTimer);
+  } else {
+    FHiTimer = new TZYLHiTimer(nullptr);
+    // A new high-resolution timer runs at once; it waits here until it is enabled.
+    FHiTimer->SetEnabled(false);
+    FHiTimer->SetOnTimer(OnTimer);
+    FHiTimer->SetUseThread(Mode == tmThreaded);
+  }
+}
+
+void TZYLModeTimer::Free() {
+  delete FTimer;
+  FTimer = nullptr;
+  delete FHiTimer;
+  FHiTimer = nullptr;
+}
+
+void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval, int ThreadPriority) {
+  if (FTimer) {
+    if (On) FTimer->SetInterval(Interval);
+    FTimer->SetEnabled(On);
+  } else if (FHiTimer) {
+    if (On) {
+      FHiTimer->SetInterval(Interval);
+      FHiTimer->SetThreadPriority(ThreadPriority);
+    }
+    FHiTimer->SetEnabled(On);
+  }
+}
+
 }  // namespace zyl

@@ -126,4 +126,26 @@ class TZYLHiTimer : public TZYLCustomComponent {
   std::atomic<int> FPending{0};
 };
 
+// The timer of a control that offers the four timer modes: a TZYLTimer of its own or on the
+// pool (tmNormal, tmGlobalTimer), or a TZYLHiTimer by window timer or worker thread
+// (tmHiTimer, tmThreaded). It holds at most one of them.
+class TZYLModeTimer {
+ public:
+  TZYLModeTimer() = default;
+  TZYLModeTimer(const TZYLModeTimer&) = delete;
+  TZYLModeTimer& operator=(const TZYLModeTimer&) = delete;
+  ~TZYLModeTimer() { Free(); }
+  // Frees the timer it holds and makes the mode's timer, stopped, ticking into OnTimer.
+  void Create(TZYLTimerMode Mode, TZYLTimerInterval Interval, const vcl::TNotifyEvent& OnTimer);
+  void Free();
+  // Starts the timer with Interval (a high-resolution one also with ThreadPriority), or stops it.
+  void Enable(bool On, TZYLTimerInterval Interval, int ThreadPriority);
+  TZYLTimer* Timer() const { return FTimer; }
+  TZYLHiTimer* HiTimer() const { return FHiTimer; }
+
+ private:
+  TZYLTimer* FTimer = nullptr;
+  TZYLHiTimer* FHiTimer = nullptr;
+};
+
 }  // namespace zyl

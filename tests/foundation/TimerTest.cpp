@@ -131,3 +131,36 @@ TEST_F(TimerTest, HiTimerThreadHandsTicksToTheMainThread) {
   t.SetUseThread(false);  // stops the worker cleanly
   EXPECT_EQ(t.PendingTicks(), 0);
 }
+
+TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
+  Recorder r;
+  TZYLModeTimer m;
+  m.Enable(true, 20, 0);  // nothing to start yet
+  m.Create(tmGlobalTimer, 100, r.Event());
+  ASSERT_NE(m.Timer(), nullptr);
+  EXPECT_EQ(m.HiTimer(), nullptr);
+  EXPECT_TRUE(m.Timer()->Global());
+  EXPECT_FALSE(m.Timer()->Enabled());
+  m.Enable(true, 200, 0);
+  EXPECT_EQ(m.Timer()->Interval(), 200);
+  tk::AdvanceClock(400);
+  EXPECT_EQ(r.times.size(), 2u);
+  m.Create(tmThreaded, 30, r.Event());  // the pool timer goes, a threaded one comes
+  EXPECT_EQ(m.Timer(), nullptr);
+  ASSERT_NE(m.HiTimer(), nullptr);
+  EXPECT_TRUE(m.HiTimer()->UseThread());
+  EXPECT_FALSE(m.HiTimer()->Enabled());
+  m.Create(tmHiTimer, 30, r.Event());
+  ASSERT_NE(m.HiTimer(), nullptr);
+  EXPECT_FALSE(m.HiTimer()->UseThread());
+  m.Enable(true, 20, 3);
+  EXPECT_EQ(m.HiTimer()->Interval(), 20);
+  EXPECT_EQ(m.HiTimer()->ThreadPriority(), 3);
+  tk::AdvanceClock(100);
+  EXPECT_EQ(r.times.size(), 7u);
+  m.Enable(false, 20, 3);
+  tk::AdvanceClock(100);
+  EXPECT_EQ(r.times.size(), 7u);
+  m.Free();
+  EXPECT_EQ(m.HiTimer(), nullptr);
+}
