@@ -47,6 +47,24 @@ class TZYLCustomHint : public TZYLCustomComponent {
  protected:
   // Stores Enabled without touching the application's hint machinery.
   void StoreEnabled(bool Value) { FEnabled = Value; }
+  // Enabling for a kind of hint component of which one at a time is the application's
+  // current one, kept in Current: at run time an enabled component becomes current and a
+  // disabled current one leaves the place empty; disabling another than the current one only
+  // stores the flag, so the current one keeps its window class.
+  template <class T>
+  void SetEnabledAsCurrent(bool Value, T*& Current) {
+    const bool designing = ComponentState().contains(vcl::csDesigning);
+    if (!Value && Current && Current != this && !designing) {
+      StoreEnabled(false);
+      return;
+    }
+    TZYLCustomHint::SetEnabled(Value);
+    if (designing) return;
+    if (Enabled())
+      Current = static_cast<T*>(this);
+    else if (Current == this)
+      Current = nullptr;
+  }
 
   vcl::TClass FHintWindowClass = nullptr;
 

@@ -49,21 +49,7 @@ void TZYLHint::SetBevel(TZYLBevel* Value) {
   if (Value) FBevel->Assign(Value);
 }
 
-void TZYLHint::SetEnabled(bool Value) {
-  // Disabling a component while another one is the current HintControl must not take the
-  // hint-window class away from that one.
-  if (!Value && HintControl && HintControl != this &&
-      !ComponentState().contains(vcl::csDesigning)) {
-    StoreEnabled(false);
-    return;
-  }
-  inherited::SetEnabled(Value);
-  if (ComponentState().contains(vcl::csDesigning)) return;
-  if (Enabled())
-    HintControl = this;
-  else if (HintControl == this)
-    HintControl = nullptr;
-}
+void TZYLHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, HintControl); }
 
 void ZYLHintInit() { vcl::RegisterClasses({TZYLHint::StaticClass()}); }
 void ZYLHintDone() { vcl::UnRegisterClasses({TZYLHint::StaticClass()}); }

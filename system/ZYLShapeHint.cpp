@@ -27,20 +27,7 @@ TZYLShapeHint::~TZYLShapeHint() {
   if (ShapeHintControl == this) ShapeHintControl = nullptr;
 }
 
-void TZYLShapeHint::SetEnabled(bool Value) {
-  // Disabling a component while another one is current leaves that one's window class alone.
-  if (!Value && ShapeHintControl && ShapeHintControl != this &&
-      !ComponentState().contains(vcl::csDesigning)) {
-    StoreEnabled(false);
-    return;
-  }
-  inherited::SetEnabled(Value);
-  if (ComponentState().contains(vcl::csDesigning)) return;
-  if (Enabled())
-    ShapeHintControl = this;
-  else if (ShapeHintControl == this)
-    ShapeHintControl = nullptr;
-}
+void TZYLShapeHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, ShapeHintControl); }
 
 void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint16_t Time) {
   auto* w = new TZYLShapeHintWindow(this);
