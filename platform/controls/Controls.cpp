@@ -1767,28 +1767,33 @@ void TWinControl::KeyPress(char& Key) {
   if (OnKeyPress) OnKeyPress(this, Key);
 }
 
-bool TWinControl::DoKeyDown(TWMKey& Message) {
-  TCustomForm* form = vcl::GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && form->DoKeyDown(Message)) return true;
-  if (!controlStyle_.contains(csNoStdEvents)) {
+namespace {
+
+// A key-down or key-up message: the form sees it first when it previews keys, then the
+// control's handler, which may swallow the key by setting it to 0.
+bool DoKeyMessage(TWinControl* Control, TWMKey& Message, bool (TWinControl::*Preview)(TWMKey&),
+                  void (TWinControl::*Handler)(uint16_t&, TShiftState), bool StdEvents) {
+  TCustomForm* form = vcl::GetParentForm(Control);
+  if (form && form != Control && form->KeyPreview() && (form->*Preview)(Message)) return true;
+  if (StdEvents) {
     uint16_t key = Message.CharCode();
-    KeyDown(key, KeyDataToShiftState(Message.KeyData()));
+    (Control->*Handler)(key, KeyDataToShiftState(Message.KeyData()));
     Message.SetCharCode(key);
     if (key == 0) return true;
   }
   return false;
 }
 
+}  // namespace
+
+bool TWinControl::DoKeyDown(TWMKey& Message) {
+  return DoKeyMessage(this, Message, &TWinControl::DoKeyDown, &TWinControl::KeyDown,
+                      !controlStyle_.contains(csNoStdEvents));
+}
+
 bool TWinControl::DoKeyUp(TWMKey& Message) {
-  TCustomForm* form = vcl::GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && form->DoKeyUp(Message)) return true;
-  if (!controlStyle_.contains(csNoStdEvents)) {
-    uint16_t key = Message.CharCode();
-    KeyUp(key, KeyDataToShiftState(Message.KeyData()));
-    Message.SetCharCode(key);
-    if (key == 0) return true;
-  }
-  return false;
+  return DoKeyMessage(this, Message, &TWinControl::DoKeyUp, &TWinControl::KeyUp,
+                      !controlStyle_.contains(csNoStdEvents));
 }
 
 bool TWinControl::DoKeyPress(TWMKey& Message) {
