@@ -1,5 +1,3 @@
-// bench-deps: platform_gdi
-//
 // Large raster operations on a 1920x1080 32-bit surface: FillRect, PatBlt, a BitBlt copy, a
 // ternary raster operation without a dedicated path (0x96, P xor S xor D) and a StretchBlt
 // doubling a 960x540 image. Each reports its time as a multiple of memset (fills) or memcpy
