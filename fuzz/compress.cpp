@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   });
   // One block: the first two bytes give the size it must decode to.
   if (size >= 2) {
-    const size_t destSize = (size_t(data[0]) | size_t(data[1]) << 8) % (zyl::ZYLCompressBlockSize + 1);
+    const size_t destSize =
+        (size_t(data[0]) | size_t(data[1]) << 8) % (zyl::ZYLCompressBlockSize + 1);
     std::vector<uint8_t> dest(destSize);
     fuzz::Expect([&] { zyl::ZYLDecompressBlock(data + 2, size - 2, dest.data(), destSize); });
   }

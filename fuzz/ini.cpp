@@ -13,8 +13,9 @@ void Query(vcl::TCustomIniFile& ini) {
   ini.ReadSections(&sections);
   for (int i = 0; i < sections.Count() && i < 32; ++i) {
     const std::string section = sections.Strings(i);
-    if (!ini.SectionExists(section)) std::abort();
     ini.ReadSection(section, &keys);
+    // A section exists when it has keys (a listed section may have none).
+    if (ini.SectionExists(section) != (keys.Count() > 0)) std::abort();
     ini.ReadSectionValues(section, &values);
     for (int k = 0; k < keys.Count() && k < 32; ++k) {
       if (!ini.ValueExists(section, keys.Strings(k))) std::abort();
