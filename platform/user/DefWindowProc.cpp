@@ -301,7 +301,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       if ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
       if (lParam & PRF_ERASEBKGND) Send(w, WM_ERASEBKGND, wParam, 0);
-      if ((lParam & PRF_CLIENT) && FromHandle(hwnd)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
+      if ((lParam & PRF_CLIENT) && FromHandle(hwnd))
+        Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
       return 0;
     }
     case WM_SETTEXT: {

@@ -560,7 +560,8 @@ BOOL LockWindowUpdate(HWND hwnd) {
   }
   const HWND was = s.LockedUpdate;
   s.LockedUpdate = nullptr;
-  if (Wnd* w = FromHandle(was)) InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (Wnd* w = FromHandle(was))
+    InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return TRUE;
 }
 

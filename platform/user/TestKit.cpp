@@ -217,7 +217,8 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
   try {
     InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     PaintNow(root, true);
-    if ((w = FromHandle(hwnd))) out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
+    if ((w = FromHandle(hwnd)))
+      out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
   } catch (...) {
     s.Screen = real;
     s.Isolated = nullptr;

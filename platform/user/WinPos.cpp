@@ -489,7 +489,9 @@ BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
 }
 
 BOOL OpenIcon(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
-BOOL CloseWindow(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE; }
+BOOL CloseWindow(HWND hwnd) {
+  return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE;
+}
 
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
   Wnd* w = FromHandle(hwnd);
