@@ -199,7 +199,7 @@ TEST_F(RegistryTest, RootsAreSeparateHivesAndChangingRootClosesTheKey) {
   ASSERT_TRUE(reg.OpenKey("Shared", false));
   EXPECT_EQ(reg.ReadString("who"), "user");
   EXPECT_NE(HiveText("HKEY_LOCAL_MACHINE").find("s:machine"), std::string::npos);
-  EXPECT_NE(HiveText("HKEY_CLASSES_ROOT").find("K :.txt\nV 1 : s:txtfile\n"), std::string::npos);
+  EXPECT_NE(HiveText("HKEY_CLASSES_ROOT").find("K 1 :.txt\nV 1 : s:txtfile\n"), std::string::npos);
 }
 
 TEST_F(RegistryTest, ValuesPersistAcrossInstancesWithTheirCase) {
