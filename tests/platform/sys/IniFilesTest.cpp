@@ -318,15 +318,4 @@ TEST_F(IniFilesTest, WindowsStyleNamesFollowThePathPolicy) {
   unsetenv("ZYL_DRIVE_Q");
 }
 
-TEST_F(IniFilesTest, ObjectModelNames) {
-  TMemIniFile mem(dir_.File("x.ini"));
-  TIniFile file(dir_.File("x.ini"));
-  EXPECT_EQ(mem.ClassName(), "TMemIniFile");
-  EXPECT_EQ(file.ClassName(), "TIniFile");
-  EXPECT_TRUE(file.InheritsFrom(TCustomIniFile::StaticClass()));
-  TCustomIniFile* base = &mem;
-  base->WriteString("S", "k", "v");
-  EXPECT_EQ(base->ReadString("S", "k", ""), "v");
-}
-
 }  // namespace

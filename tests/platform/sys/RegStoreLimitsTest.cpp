@@ -60,12 +60,27 @@ TEST_P(CorruptHive, IsRefusedAndKept) {
   EXPECT_THROW(regstore::CreateKey(HKEY_CURRENT_USER, "New", nullptr), regstore::EHiveCorrupt);
   HKEY k = nullptr;
   EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "", &k), regerr::kBadDb);
+  EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "New", &k), regerr::kBadDb);
   EXPECT_EQ(HiveText(), GetParam());
+  // Hives are independent: another root still works.
+  EXPECT_EQ(regstore::CreateKey(HKEY_LOCAL_MACHINE, "Fine", nullptr), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CorruptHive,
-    ::testing::Values("ZYLREG 1\n \n",                          // a line of blanks
+    ::testing::Values("",                                        // empty file
+                      "garbage\n",                               // no header
+                      "ZYLREG 1 a b\nK :\nEND 1\n",             // a blank in the token
+                      "ZYLREG 1\nK :\nV 1 :a s:x\n",             // truncated: no end marker
+                      "ZYLREG 1\nK :\nEND 2\n",                  // wrong count
+                      "ZYLREG 1\nV 1 :a s:x\nEND 1\n",           // value before a key
+                      "ZYLREG 1\nK :\nV 1 :a s:%4\nEND 2\n",     // bad escape
+                      "ZYLREG 1\nK :\nV 1 :a x:abc\nEND 2\n",    // odd hex
+                      "ZYLREG 1\nK :\nV 4 :a d:99999999999\nEND 2\n",  // dword out of range
+                      "ZYLREG 1\nK :\nEND 1\nK :B\n",            // text after the end
+                      "ZYLREG 1\nK :\nQ 1\nEND 2\n",             // unknown record
+                      "ZYLREG 1\nK :A\nK :a\nEND 2\n",           // key listed twice
+                      "ZYLREG 1\n \n",                          // a line of blanks
                       "ZYLREG 1\nK 0 :\n \t \nEND 1\n",          // blanks and a tab
                       "ZYLREG 1\nK 0 :\n   \nEND 1\n",           // only blanks, mid-file
                       "ZYLREG 1\nK 0 :x\nEND 1\n",               // root with a name
