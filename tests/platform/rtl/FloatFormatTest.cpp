@@ -6,6 +6,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Locale.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
 
@@ -149,12 +150,8 @@ TEST(StrToFloat, Parsing) {
     EXPECT_FALSE(TryStrToFloat(bad, v)) << bad;
   }
   EXPECT_EQ(StrToFloatDef("x", 2.5), 2.5);
-  try {
-    StrToFloat("1,5");
-    FAIL() << "no exception";
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'1,5' is not a valid floating point value");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EConvertError>([] { StrToFloat("1,5"); }),
+            "'1,5' is not a valid floating point value");
 }
 
 TEST(StrToFloat, FollowsTheDecimalSeparator) {

@@ -16,6 +16,7 @@
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/Memory.h"
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
 
@@ -126,13 +127,7 @@ TEST(Robustness, PathRoutines) {
 }
 
 TEST(ResourceStrings, AbortRaisesTheSilentException) {
-  try {
-    Abort();
-    FAIL() << "no exception";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.ClassName(), "EAbort");
-    EXPECT_EQ(e.Message(), "Operation aborted");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EAbort>([] { Abort(); }), "Operation aborted");
 }
 
 TEST(Memory, BlocksAndErrors) {

@@ -2,6 +2,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
 
@@ -158,12 +159,8 @@ TEST(IntegerText, JunkAndOverflowRaise) {
   int64_t v64;
   EXPECT_FALSE(TryStrToInt64("9223372036854775808", v64));
   EXPECT_EQ(StrToInt64Def("x", 5), 5);
-  try {
-    StrToInt("abc");
-    FAIL() << "no exception";
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EConvertError>([] { StrToInt("abc"); }),
+            "'abc' is not a valid integer value");
   EXPECT_THROW(StrToInt64("1e3"), EConvertError);
 }
 

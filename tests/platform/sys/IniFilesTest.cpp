@@ -15,6 +15,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/sys/IniFiles.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
 using Strs = std::vector<std::string>;
@@ -214,12 +215,8 @@ TEST_F(IniFilesTest, BinaryStreamsAsHexText) {
 TEST_F(IniFilesTest, FailedWritesAndUnreadableFilesRaise) {
   TIniFile ini(dir_.File("no/such/folder/x.ini"));
   EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
-  try {
-    ini.WriteString("S", "k", "v");
-    FAIL() << "no exception";
-  } catch (const EIniFileException& e) {
-    EXPECT_EQ(e.Message(), "Unable to write to " + dir_.File("no/such/folder/x.ini"));
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EIniFileException>([&] { ini.WriteString("S", "k", "v"); }),
+            "Unable to write to " + dir_.File("no/such/folder/x.ini"));
   // A folder where the file should be.
   ::mkdir(dir_.File("dir.ini").c_str(), 0700);
   TIniFile dirIni(dir_.File("dir.ini"));
@@ -227,12 +224,8 @@ TEST_F(IniFilesTest, FailedWritesAndUnreadableFilesRaise) {
   EXPECT_THROW(TMemIniFile{dir_.File("dir.ini")}, EFOpenError);
   TMemIniFile mem(dir_.File("no/such/folder/m.ini"));
   mem.WriteString("S", "k", "v");
-  try {
-    mem.UpdateFile();
-    FAIL() << "no exception";
-  } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file " + dir_.File("no/such/folder/m.ini"));
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EFCreateError>([&] { mem.UpdateFile(); }),
+            "Cannot create file " + dir_.File("no/such/folder/m.ini"));
 }
 
 TEST_F(IniFilesTest, MemIniFileKeepsChangesUntilUpdateFile) {
