@@ -160,12 +160,9 @@ TEST_F(IniFilesTest, TypedValuesAndBadTextGiveTheDefault) {
         "[N]\nhex=$1F\nchex=0x10\nneg=-5\njunk=12abc\nblank=\nbig=99999999999\n"
         "zero=0\ntwo=2\nword=yes\nf=2.5\nfbad=2,5x\ndbad=31/31/2000\n");
   TIniFile ini(dir_.File("t.ini"));
-  EXPECT_EQ(ini.ReadInteger("N", "hex", 0), 31);
-  EXPECT_EQ(ini.ReadInteger("N", "chex", 0), 16);
-  EXPECT_EQ(ini.ReadInteger("N", "neg", 0), -5);
-  EXPECT_EQ(ini.ReadInteger("N", "junk", 7), 7);
-  EXPECT_EQ(ini.ReadInteger("N", "blank", 7), 7);
-  EXPECT_EQ(ini.ReadInteger("N", "big", 7), 7);
+  const std::pair<const char*, int> integers[] = {{"hex", 31}, {"chex", 16}, {"neg", -5},
+                                                  {"junk", 7}, {"blank", 7}, {"big", 7}};
+  for (const auto& [key, value] : integers) EXPECT_EQ(ini.ReadInteger("N", key, 7), value) << key;
   EXPECT_FALSE(ini.ReadBool("N", "zero", true));
   EXPECT_TRUE(ini.ReadBool("N", "two", false));
   EXPECT_TRUE(ini.ReadBool("N", "word", true));  // not a number: the default

@@ -51,20 +51,21 @@ TEST_F(RegistryTest, EveryValueTypeRoundTrips) {
   EXPECT_EQ(reg.ReadFloat("Flt"), 3.25);
   EXPECT_EQ(reg.ReadDateTime("When"), 36526.5);
   EXPECT_EQ(reg.ReadCurrency("Money").Value, -123456789);
-  EXPECT_EQ(reg.GetDataSize("Money"), 8);
   unsigned char got[8] = {};
   EXPECT_EQ(reg.ReadBinaryData("Bin", got, sizeof got), 4);
   EXPECT_EQ(0, std::memcmp(got, bytes, 4));
 
-  EXPECT_EQ(reg.GetDataType("Str"), rdString);
-  EXPECT_EQ(reg.GetDataType("Exp"), rdExpandString);
-  EXPECT_EQ(reg.GetDataType("Int"), rdInteger);
-  EXPECT_EQ(reg.GetDataType("Flt"), rdBinary);
-  EXPECT_EQ(reg.GetDataType("Missing"), rdUnknown);
-  EXPECT_EQ(reg.GetDataSize("Str"), 5);  // with the terminating zero
-  EXPECT_EQ(reg.GetDataSize("Int"), 4);
-  EXPECT_EQ(reg.GetDataSize("Flt"), 8);
-  EXPECT_EQ(reg.GetDataSize("Missing"), -1);
+  const struct {
+    const char* name;
+    TRegDataType type;
+    int size;
+  } kinds[] = {{"Str", rdString, 5},  // with the terminating zero
+               {"Exp", rdExpandString, 9}, {"Int", rdInteger, 4}, {"Flt", rdBinary, 8},
+               {"Money", rdBinary, 8},      {"Missing", rdUnknown, -1}};
+  for (const auto& k : kinds) {
+    EXPECT_EQ(reg.GetDataType(k.name), k.type) << k.name;
+    EXPECT_EQ(reg.GetDataSize(k.name), k.size) << k.name;
+  }
   EXPECT_EQ(reg.ValueNames(), (Strs{"Str", "Exp", "Int", "Yes", "No", "Flt", "When", "Money", "Bin"}));
   // Overwriting may change the type.
   reg.WriteInteger("Str", 7);
