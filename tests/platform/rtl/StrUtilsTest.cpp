@@ -7,15 +7,14 @@
 using namespace vcl;
 
 TEST(Copy, ClampsOutOfRangeParts) {
-  EXPECT_EQ(Copy("Hello", 2, 3), "ell");
-  EXPECT_EQ(Copy("Hello", 0, 2), "He");     // index below 1 counts as 1, count unchanged
-  EXPECT_EQ(Copy("Hello", -5, 2), "He");
-  EXPECT_EQ(Copy("Hello", 4, 100), "lo");
-  EXPECT_EQ(Copy("Hello", 6, 1), "");
-  EXPECT_EQ(Copy("Hello", 5, 0), "");
-  EXPECT_EQ(Copy("Hello", 2, -1), "");
+  // An index below 1 counts as 1 with the count unchanged; parts beyond the end are dropped.
+  const struct {
+    int64_t index, count;
+    const char* part;
+  } cases[] = {{2, 3, "ell"}, {0, 2, "He"}, {-5, 2, "He"}, {4, 100, "lo"},
+               {6, 1, ""},    {5, 0, ""},   {2, -1, ""},   {1, INT64_MAX, "Hello"}};
+  for (const auto& c : cases) EXPECT_EQ(Copy("Hello", c.index, c.count), c.part) << c.index;
   EXPECT_EQ(Copy("", 1, 1), "");
-  EXPECT_EQ(Copy("Hello", 1, INT64_MAX), "Hello");
 }
 
 TEST(PosInsertDelete, OneBasedPositions) {
@@ -135,16 +134,12 @@ TEST(IntegerText, IntToStrAndHex) {
 }
 
 TEST(IntegerText, StrToIntAcceptsTheFrameworkSyntax) {
-  EXPECT_EQ(StrToInt("123"), 123);
-  EXPECT_EQ(StrToInt("  -42"), -42);
-  EXPECT_EQ(StrToInt("+7"), 7);
-  EXPECT_EQ(StrToInt("$FF"), 255);
-  EXPECT_EQ(StrToInt("0x1f"), 31);
-  EXPECT_EQ(StrToInt("0XFF"), 255);
-  EXPECT_EQ(StrToInt("-$10"), -16);
-  EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);  // hexadecimal spells the bit pattern
-  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
-  EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+  // Hexadecimal spells the bit pattern: $FFFFFFFF is -1.
+  const std::pair<const char*, int32_t> cases[] = {
+      {"123", 123},   {"  -42", -42}, {"+7", 7},          {"$FF", 255},
+      {"0x1f", 31},   {"0XFF", 255},  {"-$10", -16},      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},     {"-2147483648", INT32_MIN}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(StrToInt(text), value) << text;
   EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
   EXPECT_EQ(StrToInt64("$7FFFFFFFFFFFFFFF"), INT64_MAX);
 }
