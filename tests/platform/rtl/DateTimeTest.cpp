@@ -9,6 +9,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Locale.h"
+#include "tests/support/Cases.h"
 
 using namespace vcl;
 
@@ -147,16 +148,13 @@ TEST(FormatDateTime, DateAndTimeTokens) {
 
 TEST(FormatDateTime, CombinedLiteralsAndSeparators) {
   const TDateTime t = At(2024, 3, 5, 14, 7, 9);
-  EXPECT_EQ(FormatDateTime("c", t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("c", EncodeDate(2024, 3, 5)), "3/5/2024");
-  EXPECT_EQ(FormatDateTime("", t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("\"Today is\" dddd", t), "Today is Tuesday");
-  EXPECT_EQ(FormatDateTime("'d' d", t), "d 5");
-  EXPECT_EQ(FormatDateTime("'unterminated", t), "unterminated");
-  EXPECT_EQ(FormatDateTime("[x] d#", t), "[x] 5#");
-  EXPECT_EQ(DateTimeToStr(t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(DateToStr(t), "3/5/2024");
-  EXPECT_EQ(TimeToStr(t), "2:07:09 PM");
+  testsupport::ExpectCases({
+      {FormatDateTime("c", t), "3/5/2024 2:07:09 PM"}, {FormatDateTime("c", EncodeDate(2024, 3, 5)), "3/5/2024"},
+      {FormatDateTime("", t), "3/5/2024 2:07:09 PM"},  {FormatDateTime("\"Today is\" dddd", t), "Today is Tuesday"},
+      {FormatDateTime("'d' d", t), "d 5"},             {FormatDateTime("'unterminated", t), "unterminated"},
+      {FormatDateTime("[x] d#", t), "[x] 5#"},         {DateTimeToStr(t), "3/5/2024 2:07:09 PM"},
+      {DateToStr(t), "3/5/2024"},                      {TimeToStr(t), "2:07:09 PM"},
+  });
   TFormatSettingsScope scope;
   FormatSettings.DateSeparator = '.';
   FormatSettings.TimeSeparator = '-';

@@ -2,9 +2,11 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 
 using namespace vcl;
+using testsupport::ExpectCases;
 
 TEST(Copy, ClampsOutOfRangeParts) {
   // An index below 1 counts as 1 with the count unchanged; parts beyond the end are dropped.
@@ -105,12 +107,14 @@ TEST(Quoting, QuotedAndExtracted) {
 }
 
 TEST(StringReplace, FlagsAsSet) {
-  EXPECT_EQ(StringReplace("aXbXc", "X", "--", {}), "a--bXc");
-  EXPECT_EQ(StringReplace("aXbXc", "X", "--", {rfReplaceAll}), "a--b--c");
-  EXPECT_EQ(StringReplace("axbXc", "X", "", {rfReplaceAll, rfIgnoreCase}), "abc");
-  EXPECT_EQ(StringReplace("\xE9t\xC9", "\xC9", "e", {rfReplaceAll, rfIgnoreCase}), "ete");
-  EXPECT_EQ(StringReplace("aaa", "aa", "a", {rfReplaceAll}), "aa");  // no rescanning of output
-  EXPECT_EQ(StringReplace("abc", "", "x", {rfReplaceAll}), "abc");
+  const TReplaceFlags all = {rfReplaceAll}, allNoCase = {rfReplaceAll, rfIgnoreCase};
+  ExpectCases({
+      {StringReplace("aXbXc", "X", "--", {}), "a--bXc"}, {StringReplace("aXbXc", "X", "--", all), "a--b--c"},
+      {StringReplace("axbXc", "X", "", allNoCase), "abc"},
+      {StringReplace("\xE9t\xC9", "\xC9", "e", allNoCase), "ete"},
+      {StringReplace("aaa", "aa", "a", all), "aa"},  // no rescanning of output
+      {StringReplace("abc", "", "x", all), "abc"},
+  });
 }
 
 TEST(Delimiters, LastAndIs) {
@@ -121,16 +125,13 @@ TEST(Delimiters, LastAndIs) {
 }
 
 TEST(IntegerText, IntToStrAndHex) {
-  EXPECT_EQ(IntToStr(0), "0");
-  EXPECT_EQ(IntToStr(-2147483648LL), "-2147483648");
-  EXPECT_EQ(IntToStr(INT64_MIN), "-9223372036854775808");
-  EXPECT_EQ(IntToHex(255, 4), "00FF");
-  EXPECT_EQ(IntToHex(0, 0), "0");
-  EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFF");
-  EXPECT_EQ(IntToHex(int64_t{-1}, 2), "FFFFFFFFFFFFFFFF");
-  EXPECT_EQ(IntToHex(0x1234, 2), "1234");
-  EXPECT_EQ(IntToHex(0xFFu, 1), "FF");
-  EXPECT_EQ(IntToHex(size_t{0xABCDEF012}, 12), "000ABCDEF012");
+  ExpectCases({
+      {IntToStr(0), "0"},                {IntToStr(-2147483648LL), "-2147483648"},
+      {IntToStr(INT64_MIN), "-9223372036854775808"},  {IntToHex(255, 4), "00FF"},
+      {IntToHex(0, 0), "0"},             {IntToHex(-1, 2), "FFFFFFFF"},
+      {IntToHex(int64_t{-1}, 2), "FFFFFFFFFFFFFFFF"}, {IntToHex(0x1234, 2), "1234"},
+      {IntToHex(0xFFu, 1), "FF"},        {IntToHex(size_t{0xABCDEF012}, 12), "000ABCDEF012"},
+  });
 }
 
 TEST(IntegerText, StrToIntAcceptsTheFrameworkSyntax) {
