@@ -80,8 +80,9 @@ TEST(Calendar, TimeStamps) {
 }
 
 TEST(Calendar, InvalidPartsRaise) {
-  for (auto [y, m, d] : {std::array{2023, 2, 29}, {0, 1, 1}, {10000, 1, 1}, {2000, 13, 1}})
-    EXPECT_EQ(ConvertError([&] { EncodeDate(y, m, d); }), "Invalid argument to date encode") << y;
+  for (const auto& ymd : {std::array{2023, 2, 29}, {0, 1, 1}, {10000, 1, 1}, {2000, 13, 1}})
+    EXPECT_EQ(ConvertError([&] { EncodeDate(ymd[0], ymd[1], ymd[2]); }),
+              "Invalid argument to date encode") << ymd[0];
   for (auto [h, m, s, ms] : {std::array{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 0, 1000}})
     EXPECT_THROW(EncodeTime(h, m, s, ms), EConvertError) << h << m << ms;
   TDateTime d = 5;
