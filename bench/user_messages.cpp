@@ -12,7 +12,7 @@
 #include <deque>
 #include <memory>
 
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace {

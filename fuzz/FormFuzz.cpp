@@ -9,15 +9,14 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/sys/Packages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
 
 namespace fuzz {
 
 void ReadIntoForm(const std::string& bytes) {
   // Kept for the whole run: the screen, and the classes the units registered.
-  static win::testkit::TSession* session = [] {
-    auto* s = new win::testkit::TSession(640, 480);
-    vcl::ResetControlsGlobals();
+  static vcl::testkit::TControlsSession* session = [] {
+    auto* s = new vcl::testkit::TControlsSession(640, 480);
     vcl::RegisterStandardControls();
     vcl::InitializePackage(zyl::ZYLPackageUnitTable());
     return s;

@@ -16,7 +16,7 @@ set(zyl_fuzz_targets
   reghive=platform_sys)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
-target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation)
+target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)
 if(NOT ZYL_FUZZ)
   add_library(zyl_fuzzreplay STATIC ${CMAKE_SOURCE_DIR}/fuzz/ReplayMain.cpp)
   target_link_libraries(zyl_fuzzreplay PUBLIC zyl_options)
