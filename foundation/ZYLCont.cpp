@@ -97,8 +97,32 @@ void WriteBitmap(TStream* s, const TBitmap* b, TZYLSavePixelFormat f) {
   WriteI32(s, static_cast<int32_t>(m.Size()));
   s->WriteBuffer(m.Memory(), static_cast<int32_t>(m.Size()));
 }
-// ExpectWidth / ExpectHeight (when positive): the size the BMP header must give, checked
-// before the picture is decoded.
+[[noreturn]] void TooLarge() {
+  throw vcl::EReadError("List item pictures exceed the size a list item may hold");
+}
+
+// The width and height a BMP file's header declares (the height without its sign); false
+// when the bytes do not start like a BMP file.
+bool DeclaredSize(const uint8_t* p, int32_t n, int64_t& Width, int64_t& Height) {
+  if (n < 26 || p[0] != 'B' || p[1] != 'M') return false;
+  auto le = [p](int o, int bytes) {
+    uint32_t v = 0;
+    for (int k = bytes - 1; k >= 0; --k) v = (v << 8) | p[o + k];
+    return v;
+  };
+  if (le(14, 4) == 12) {  // the old core header: 16-bit sizes
+    Width = le(18, 2);
+    Height = static_cast<int16_t>(le(20, 2));
+  } else {
+    Width = static_cast<int32_t>(le(18, 4));
+    Height = static_cast<int32_t>(le(22, 4));
+  }
+  if (Height < 0) Height = -Height;
+  return true;
+}
+
+// ExpectWidth / ExpectHeight (when positive): the size the BMP header must give. Either way
+// the declared size is checked against ZYLMaxListItemPixels before the picture is decoded.
 std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
                                     int64_t ExpectHeight = 0) {
   const int32_t n = ReadLength(s);
@@ -106,20 +130,33 @@ std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
   vcl::TMemoryStream m;
   m.SetSize(n);
   s->ReadBuffer(m.Memory(), n);
-  if (ExpectWidth > 0) {
-    const auto* p = static_cast<const uint8_t*>(m.Memory());
-    if (n < 26 || p[0] != 'B' || p[1] != 'M') throw vcl::EReadError("Invalid bitmap in list");
-    auto le = [p](int o) {
-      return static_cast<int32_t>(uint32_t(p[o]) | (uint32_t(p[o + 1]) << 8) |
-                                  (uint32_t(p[o + 2]) << 16) | (uint32_t(p[o + 3]) << 24));
-    };
-    const int64_t w = le(18), h = le(22);
-    if (w != ExpectWidth || (h != ExpectHeight && -h != ExpectHeight))
-      throw vcl::EReadError("Invalid bitmap in list");
-  }
+  int64_t w = 0, h = 0;
+  const bool known = DeclaredSize(static_cast<const uint8_t*>(m.Memory()), n, w, h);
+  if (ExpectWidth > 0 && (!known || w != ExpectWidth || h != ExpectHeight))
+    throw vcl::EReadError("Invalid bitmap in list");
+  if (known && w > 0 && h > 0 && w * h > ZYLMaxListItemPixels) TooLarge();
   m.SetPosition(0);
   auto b = std::make_unique<TBitmap>();
   b->LoadFromStream(&m);
+  return b;
+}
+
+// A device bitmap with the picture of b. Copying out of a DIB section brings all of its
+// pixels in sync first, so images are cut from such a copy, never from the DIB itself.
+std::unique_ptr<TBitmap> DeviceCopy(TBitmap* b) {
+  auto d = std::make_unique<TBitmap>();
+  d->SetSize(b->Width(), b->Height());
+  const win::TRect all(0, 0, b->Width(), b->Height());
+  d->Canvas()->CopyRect(all, b->Canvas(), all);
+  return d;
+}
+
+// Image i of a strip of w x h images.
+std::unique_ptr<TBitmap> CutImage(TBitmap* Strip, int i, int w, int h) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(w, h);
+  b->Canvas()->CopyRect(win::TRect(0, 0, w, h), Strip->Canvas(),
+                        win::TRect(i * w, 0, (i + 1) * w, h));
   return b;
 }
 
@@ -298,23 +335,18 @@ TBitmap* TZYLImageListItem::GetImageBitmap() const {
 }
 
 void TZYLImageListItem::LoadFromBitmap(const std::string& FileName, int Count, bool Masked) {
-  TBitmap src;
-  src.LoadFromFile(FileName);
-  if (Count < 1 || src.Width() < Count || src.Height() < 1)
+  TBitmap file;
+  file.LoadFromFile(FileName);
+  if (Count < 1 || file.Width() < Count || file.Height() < 1)
     throw EZYLWrongBmpSize("The bitmap cannot be cut into the images");
-  const int w = src.Width() / Count;
-  const int h = src.Height();
+  const int w = file.Width() / Count;
+  const int h = file.Height();
+  const std::unique_ptr<TBitmap> src = DeviceCopy(&file);
   TZYLImageListItem fresh;
   fresh.FWidth = w;
   fresh.FHeight = h;
   fresh.FMasked = Masked;
-  for (int i = 0; i < Count; ++i) {
-    TBitmap part;
-    part.SetSize(w, h);
-    part.Canvas()->CopyRect(win::TRect(0, 0, w, h), src.Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
-    fresh.Add(&part, nullptr);
-  }
+  for (int i = 0; i < Count; ++i) fresh.Add(CutImage(src.get(), i, w, h).get(), nullptr);
   FWidth = w;
   FHeight = h;
   FMasked = Masked;
@@ -348,6 +380,7 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
   const int32_t allocBy = ReadI32(s);
   if (w < 1 || h < 1 || w > 32767 || h > 32767 || n < 0 || n > 65535)
     throw vcl::EReadError("Invalid image strip");
+  if (int64_t(w) * h * n > ZYLMaxListItemPixels) TooLarge();
   std::unique_ptr<TBitmap> strip, maskStrip;
   if (n > 0) {
     strip = ReadBitmap(s, int64_t(w) * n, h);
@@ -357,19 +390,14 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     };
     if (!fits(strip) || (masked && !fits(maskStrip)))
       throw vcl::EReadError("Invalid image strip");
+    strip = DeviceCopy(strip.get());
+    if (masked) maskStrip = DeviceCopy(maskStrip.get());
   }
   if (s->Position() > end) throw vcl::EReadError("Invalid image strip");
   std::vector<std::unique_ptr<TBitmap>> imgs, masks;
   for (int i = 0; i < n; ++i) {
-    auto cut = [&](TBitmap* from) {
-      auto b = std::make_unique<TBitmap>();
-      b->SetSize(w, h);
-      b->Canvas()->CopyRect(win::TRect(0, 0, w, h), from->Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
-      return b;
-    };
-    imgs.push_back(cut(strip.get()));
-    masks.push_back(masked ? cut(maskStrip.get()) : nullptr);
+    imgs.push_back(CutImage(strip.get(), i, w, h));
+    masks.push_back(masked ? CutImage(maskStrip.get(), i, w, h) : nullptr);
   }
   FWidth = w;
   FHeight = h;
