@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
@@ -65,9 +66,8 @@ TEST_P(BitmapRoundTrip, PixelsSurviveSaveAndLoad) {
   ExpectPainted(b.get(), colours, "painted");
   const std::string bytes = Save(b.get());
   auto back = Load<TBitmap>(bytes);
-  EXPECT_EQ(back->Width(), 13);
-  EXPECT_EQ(back->Height(), 7);
-  EXPECT_EQ(back->PixelFormat(), pf == pfDevice ? pf32bit : pf);
+  EXPECT_EQ(std::make_tuple(back->Width(), back->Height(), back->PixelFormat()),
+            std::make_tuple(13, 7, pf == pfDevice ? pf32bit : pf));
   ExpectPainted(back.get(), colours, "loaded");
   EXPECT_EQ(Save(back.get()), bytes);  // saving again gives the same file
 }
@@ -255,22 +255,6 @@ TEST(Bitmap, DrawingOnIndexedFormatsReadsBackInTheirColours) {
   }
 }
 
-// Hand-made files of the less common layouts and the pixels they show.
-struct TFileCase {
-  const char* Name;
-  BmpSpec Spec;
-  TPixelFormat Pf;
-  std::vector<TPx> Pixels;
-};
-
-class BitmapFiles : public ::testing::TestWithParam<TFileCase> {};
-
-TEST_P(BitmapFiles, LoadInPictureOrder) {
-  auto b = Load<TBitmap>(BmpFile(GetParam().Spec));
-  EXPECT_EQ(b->PixelFormat(), GetParam().Pf);
-  ExpectPixels(b.get(), GetParam().Pixels, GetParam().Name);
-}
-
 BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t> table,
              std::vector<uint8_t> data, int header = 40) {
   BmpSpec s{w, h, bits, compression, header, std::move(table), {}, std::move(data), 0};
@@ -279,27 +263,26 @@ BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t>
   return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, BitmapFiles,
-    ::testing::Values(
-        // Top-down rows: red, blue over lime, white.
-        TFileCase{"topdown", Spec(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255,
-                                                      255, 255, 0, 0}),
-                  pf24bit, {{0, 0, clRed}, {1, 0, clBlue}, {0, 1, clLime}, {1, 1, clWhite}}},
-        // Bottom row four reds, top row absolute 0 1 2 3.
-        TFileCase{"rle8", Spec(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF},
-                               {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
-                  pf8bit, {{0, 0, clBlack}, {1, 0, clRed}, {2, 0, clLime}, {3, 0, clBlue},
-                           {0, 1, clRed}, {3, 1, clRed}}},
-        // 1 2 1 2, then an absolute 2.
-        TFileCase{"rle4", Spec(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF},
-                               {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
-                  pf4bit, {{0, 0, clRed}, {1, 0, clBlue}, {3, 0, clBlue}, {4, 0, clBlue}}},
-        TFileCase{"core", Spec(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12), pf1bit,
-                  {{0, 0, clBlue}, {1, 0, clBlack}}},
-        TFileCase{"bitfields", Spec(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}),
-                  pf16bit, {{0, 0, clRed}, {1, 0, clBlue}}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
+  const struct { const char* Name; BmpSpec Spec; TPixelFormat Pf; std::vector<TPx> Pixels; } cases[] = {
+      // Top-down rows: red, blue over lime, white.
+      {"topdown", Spec(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0}),
+       pf24bit, {{0, 0, clRed}, {1, 0, clBlue}, {0, 1, clLime}, {1, 1, clWhite}}},
+      // Bottom row four reds, top row absolute 0 1 2 3.
+      {"rle8", Spec(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF}, {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
+       pf8bit, {{0, 0, clBlack}, {1, 0, clRed}, {2, 0, clLime}, {3, 0, clBlue}, {0, 1, clRed}, {3, 1, clRed}}},
+      // 1 2 1 2, then an absolute 2.
+      {"rle4", Spec(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF}, {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
+       pf4bit, {{0, 0, clRed}, {1, 0, clBlue}, {3, 0, clBlue}, {4, 0, clBlue}}},
+      {"core", Spec(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12), pf1bit, {{0, 0, clBlue}, {1, 0, clBlack}}},
+      {"bitfields", Spec(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}), pf16bit,
+       {{0, 0, clRed}, {1, 0, clBlue}}}};
+  for (const auto& c : cases) {
+    auto b = Load<TBitmap>(BmpFile(c.Spec));
+    EXPECT_EQ(b->PixelFormat(), c.Pf) << c.Name;
+    ExpectPixels(b.get(), c.Pixels, c.Name);
+  }
+}
 
 TEST(BitmapFiles, FilesAndResources) {
   testsupport::TempDir dir;

@@ -70,18 +70,12 @@ TEST(Colors, TextsOfColours) {
 
 TEST(Colors, TypeInformationStreamsColoursByName) {
   const TTypeInfo* t = ColorTypeInfo();
-  EXPECT_EQ(t->Kind, tkInteger);
-  EXPECT_EQ(t->Name(), "TColor");
-  TIntToIdent toIdent = FindIntToIdent(t);
-  TIdentToInt toInt = FindIdentToInt(t);
-  ASSERT_TRUE(toIdent && toInt);
+  EXPECT_EQ(std::make_pair(t->Kind, t->Name()), std::make_pair(tkInteger, std::string("TColor")));
   std::string s;
-  EXPECT_TRUE(toIdent(clHighlight, s));
-  EXPECT_EQ(s, "clHighlight");
-  EXPECT_FALSE(toIdent(0x123456, s));
   int32_t v = 0;
-  EXPECT_TRUE(toInt("clInfoBk", v));
-  EXPECT_EQ(v, clInfoBk);
+  EXPECT_TRUE(FindIntToIdent(t)(clHighlight, s) && s == "clHighlight");
+  EXPECT_FALSE(FindIntToIdent(t)(0x123456, s));
+  EXPECT_TRUE(FindIdentToInt(t)("clInfoBk", v) && v == clInfoBk);
 }
 
 TEST(Cursors, NamesAndNumbers) {

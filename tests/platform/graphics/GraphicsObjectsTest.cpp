@@ -69,23 +69,18 @@ TEST(Font, HandleIsCreatedOnceAndRenewedAfterAChange) {
 
 TEST(Font, AssignedHandlesAndFontsCarryEverything) {
   win::LOGFONTA lf{};
-  lf.lfHeight = -24;
-  lf.lfWeight = win::FW_BOLD;
-  lf.lfItalic = lf.lfStrikeOut = 1;
-  lf.lfCharSet = win::SYMBOL_CHARSET;
-  lf.lfPitchAndFamily = win::FIXED_PITCH;
+  lf.lfHeight = -24, lf.lfWeight = win::FW_BOLD, lf.lfItalic = lf.lfStrikeOut = 1;
+  lf.lfCharSet = win::SYMBOL_CHARSET, lf.lfPitchAndFamily = win::FIXED_PITCH;
   std::strcpy(lf.lfFaceName, "Arial");
   win::HFONT h = win::CreateFontIndirectA(&lf);
   TFont f, b;
-  f.SetColor(clBlue);
-  f.SetHandle(h);
+  f.SetColor(clBlue), f.SetHandle(h);
   EXPECT_EQ(f.Handle(), h);
   const TFontStyles styles{fsBold, fsItalic, fsStrikeOut};
   const auto symbol = TFontCharset(win::SYMBOL_CHARSET);
   EXPECT_EQ(Describe(f), std::make_tuple(std::string("Arial"), -24, 18, styles, symbol, fpFixed, clBlue));
   // Assigning keeps the point size at the target's pixels per inch.
-  b.SetPixelsPerInch(120);
-  b.Assign(&f);
+  b.SetPixelsPerInch(120), b.Assign(&f);
   EXPECT_EQ(Describe(b), std::make_tuple(std::string("Arial"), -30, 18, styles, symbol, fpFixed, clBlue));
   TPen pen;
   EXPECT_THROW(b.Assign(&pen), EConvertError);
@@ -94,38 +89,26 @@ TEST(Font, AssignedHandlesAndFontsCarryEverything) {
 TEST(GraphicsObjects, OnChangeFiresOncePerRealChange) {
   TCounter fc, pc, bc, before;
   TFont f;
-  f.OnChange = TNotifyEvent(&fc, &TCounter::Hit);
-  f.SetName("Arial");
-  f.SetName("Arial");
-  f.SetName("");  // ignored
-  f.SetSize(8);   // unchanged
-  f.SetColor(clRed);
-  EXPECT_EQ(fc.Count, 2);
   TPen pen;
-  pen.OnChange = TNotifyEvent(&pc, &TCounter::Hit);
-  pen.SetWidth(3);
-  pen.SetWidth(3);
-  pen.SetWidth(-1);  // ignored
-  pen.SetMode(pmXor);
-  EXPECT_EQ(pc.Count, 2);
   TBrush brush;
+  f.OnChange = TNotifyEvent(&fc, &TCounter::Hit);
+  pen.OnChange = TNotifyEvent(&pc, &TCounter::Hit);
   brush.OnChange = TNotifyEvent(&bc, &TCounter::Hit);
   brush.OnChanging = TNotifyEvent(&before, &TCounter::Hit);
-  brush.SetStyle(bsCross);
-  brush.SetColor(clYellow);
-  EXPECT_EQ(bc.Count, 2);
-  EXPECT_EQ(before.Count, 2);
+  // An empty name and a negative width are ignored; repeated and unchanged values are not news.
+  f.SetName("Arial"), f.SetName("Arial"), f.SetName(""), f.SetSize(8), f.SetColor(clRed);
+  pen.SetWidth(3), pen.SetWidth(3), pen.SetWidth(-1), pen.SetMode(pmXor);
+  brush.SetStyle(bsCross), brush.SetColor(clYellow);
+  EXPECT_EQ(std::vector<int>({fc.Count, pc.Count, bc.Count, before.Count}), std::vector<int>({2, 2, 2, 2}));
 }
 
 TEST(Pen, HandleFollowsTheProperties) {
   TPen pen;
-  pen.SetColor(clBtnShadow);
-  pen.SetStyle(psDot);
+  pen.SetColor(clBtnShadow), pen.SetStyle(psDot);
   EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnStyle, win::PS_DOT);
   pen.SetWidth(4);
   const auto lp = Logical<win::LOGPEN>(pen.Handle());
-  EXPECT_EQ(lp.lopnWidth.X, 4);
-  EXPECT_EQ(lp.lopnColor, win::GetSysColor(win::COLOR_BTNSHADOW));
+  EXPECT_EQ(std::make_pair(lp.lopnWidth.X, lp.lopnColor), std::make_pair(4, win::GetSysColor(win::COLOR_BTNSHADOW)));
   win::HPEN h = pen.Handle();
   pen.SetMode(pmNot);  // the mode is the canvas's business
   EXPECT_EQ(pen.Handle(), h);
@@ -143,8 +126,7 @@ TEST(Brush, StylesColoursAndHandles) {
   TBrush brush;
   auto lb = Logical<win::LOGBRUSH>(brush.Handle());
   EXPECT_EQ(std::make_pair(lb.lbStyle, lb.lbColor), std::make_pair(win::UINT(win::BS_SOLID), win::RGB(255, 255, 255)));
-  brush.SetStyle(bsDiagCross);
-  brush.SetColor(clRed);
+  brush.SetStyle(bsDiagCross), brush.SetColor(clRed);
   lb = Logical<win::LOGBRUSH>(brush.Handle());
   EXPECT_EQ(std::make_tuple(lb.lbStyle, int(lb.lbHatch), lb.lbColor),
             std::make_tuple(win::UINT(win::BS_HATCHED), int(win::HS_DIAGCROSS), win::RGB(255, 0, 0)));
@@ -155,10 +137,8 @@ TEST(Brush, StylesColoursAndHandles) {
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_NULL);
   brush.SetColor(clNavy);
   EXPECT_EQ(brush.Style(), bsSolid);
-  // A pattern bitmap makes a pattern brush.
-  TBitmap pattern;
-  pattern.SetSize(8, 8);
-  brush.SetBitmap(&pattern);
+  TBitmap pattern;  // a pattern bitmap makes a pattern brush
+  pattern.SetSize(8, 8), brush.SetBitmap(&pattern);
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_PATTERN);
   brush.SetBitmap(nullptr);
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_SOLID);
@@ -177,13 +157,8 @@ TEST(GraphicsObjects, StreamsWriteOnlyWhatDiffersFromTheDefaults) {
   expect({"Font.Charset = DEFAULT_CHARSET", "Font.Color = clWindowText", "Font.Height = -11",
           "Font.Name = 'MS Sans Serif'", "Font.Style = []"},
          {"Pen.", "Brush.", "\n  Color = ", "Font.Size", "Font.Pitch", "Cursor"});
-  h.Pen()->SetWidth(2);
-  h.Pen()->SetColor(clRed);
-  h.Brush()->SetStyle(bsClear);
-  h.Font()->SetStyle({fsBold});
-  h.Font()->SetPitch(fpFixed);
-  h.SetColor(0x123456);
-  h.SetCursor(crHandPoint);
+  h.Pen()->SetWidth(2), h.Pen()->SetColor(clRed), h.Brush()->SetStyle(bsClear);
+  h.Font()->SetStyle({fsBold}), h.Font()->SetPitch(fpFixed), h.SetColor(0x123456), h.SetCursor(crHandPoint);
   expect({"Pen.Color = clRed", "Pen.Width = 2", "Brush.Style = bsClear", "Font.Style = [fsBold]",
           "Font.Pitch = fpFixed", "Color = 1193046", "Cursor = crHandPoint"},
          {"Pen.Style"});
@@ -193,8 +168,7 @@ TEST(GraphicsObjects, StreamsWriteOnlyWhatDiffersFromTheDefaults) {
   EXPECT_EQ(std::make_tuple(back.Pen()->Width(), back.Pen()->Color(), back.Brush()->Style(),
                             back.Color(), back.Cursor()),
             std::make_tuple(2, clRed, bsClear, 0x123456, crHandPoint));
-  EXPECT_EQ(back.Font()->Style(), TFontStyles{fsBold});
-  EXPECT_EQ(back.Font()->Pitch(), fpFixed);
+  EXPECT_EQ(std::make_pair(back.Font()->Style(), back.Font()->Pitch()), std::make_pair(TFontStyles{fsBold}, fpFixed));
 }
 
 TEST(GraphicsObjects, StreamsReadNamedColoursAndCharsets) {

@@ -115,7 +115,6 @@ TEST(Picture, AssignCopiesTheGraphic) {
 }
 
 TEST(Picture, FileFormatsAndFilters) {
-  EXPECT_EQ(GraphicExtension(TIcon::StaticClass()), "ico");
   EXPECT_EQ(GraphicFilter(TGraphic::StaticClass()),
             "All (*.bmp;*.ico)|*.bmp;*.ico|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico");
   EXPECT_EQ(GraphicFilter(TBitmap::StaticClass()), "All (*.bmp)|*.bmp|Bitmaps (*.bmp)|*.bmp");
