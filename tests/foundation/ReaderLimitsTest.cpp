@@ -128,8 +128,10 @@ TEST_P(ListLimits, PicturesBeyondTheLimitAreRefusedBeforeDecoding) {
   const TListCase& c = GetParam();
   std::string s = Regress(c.Target, c.Name);
   std::unique_ptr<TZYLCustomContainer> list;
-  if (c.BitmapList) list = std::make_unique<TZYLBitmapList>();
-  else list = std::make_unique<TZYLImageList>();
+  if (c.BitmapList)
+    list = std::make_unique<TZYLBitmapList>();
+  else
+    list = std::make_unique<TZYLImageList>();
   list->Add();
   const uint64_t decoded = vcl::bmp::DecodedImageCount();
   if (std::string(c.Target) == "listfile") {
@@ -147,10 +149,9 @@ TEST_P(ListLimits, PicturesBeyondTheLimitAreRefusedBeforeDecoding) {
   EXPECT_EQ(list->Count(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kept, ListLimits,
-    ::testing::Values(TListCase{"imagelist", "strip-65535-images", false},
-                      TListCase{"listfile", "bitmap-25m-pixels", true}));
+INSTANTIATE_TEST_SUITE_P(Kept, ListLimits,
+                         ::testing::Values(TListCase{"imagelist", "strip-65535-images", false},
+                                           TListCase{"listfile", "bitmap-25m-pixels", true}));
 
 TEST(ListLimits, ABigStripIsCutImageByImage) {
   // The kept stream made 4,096 images of 1 x 2,048 pixels: cutting each image out of the
@@ -163,7 +164,8 @@ TEST(ListLimits, ABigStripIsCutImageByImage) {
   Put32(s, 62, 2048);
   // Replace the strip's pixels ("end of bitmap") with: skip to column 4,094, one red pixel.
   std::string run;
-  for (int left = 4094; left > 0; left -= 255) run += std::string{0, 2, char(std::min(left, 255)), 0};
+  for (int left = 4094; left > 0; left -= 255)
+    run += std::string{0, 2, char(std::min(left, 255)), 0};
   run += std::string{1, 1, 0, 1};
   s.replace(s.size() - 2, 2, run);
   auto grow = [&](size_t at) {

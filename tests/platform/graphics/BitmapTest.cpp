@@ -22,18 +22,22 @@ namespace {
 std::vector<TColor> ColoursFor(TPixelFormat pf) {
   switch (pf) {
     case pf1bit: return {clBlack, clWhite};
-    case pf4bit: return {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clSilver,
-                         clGray, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
-    case pf8bit: return {clBlack, clWhite, clRed, clLime, clBlue, win::RGB(51, 102, 153),
-                         win::RGB(204, 0, 255)};
+    case pf4bit:
+      return {clBlack, clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clSilver,
+              clGray,  clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
+    case pf8bit:
+      return {
+          clBlack, clWhite, clRed, clLime, clBlue, win::RGB(51, 102, 153), win::RGB(204, 0, 255)};
     case pf15bit:
     case pf16bit: return {clBlack, clWhite, clRed, clLime, clBlue, clYellow, clAqua};
-    default: return {clBlack, clWhite, win::RGB(1, 2, 3), win::RGB(250, 128, 7),
-                     win::RGB(17, 200, 99)};
+    default:
+      return {clBlack, clWhite, win::RGB(1, 2, 3), win::RGB(250, 128, 7), win::RGB(17, 200, 99)};
   }
 }
 
-TColor Pattern(const std::vector<TColor>& c, int x, int y) { return c[size_t(x + 2 * y) % c.size()]; }
+TColor Pattern(const std::vector<TColor>& c, int x, int y) {
+  return c[size_t(x + 2 * y) % c.size()];
+}
 
 void Paint(TBitmap* b, const std::vector<TColor>& c) {
   for (int y = 0; y < b->Height(); ++y)
@@ -41,7 +45,8 @@ void Paint(TBitmap* b, const std::vector<TColor>& c) {
 }
 
 void ExpectPainted(TBitmap* b, const std::vector<TColor>& c, const char* what) {
-  ExpectEveryPixel(b, [&](int x, int y) { return Pattern(c, x, y); }, what);
+  ExpectEveryPixel(
+      b, [&](int x, int y) { return Pattern(c, x, y); }, what);
 }
 
 }  // namespace
@@ -78,9 +83,11 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, BitmapRoundTrip,
 
 TEST(Bitmap, FileHeadersOfTheFormats) {
   // Format, bits per pixel, compression, colour table entries; 3 x 2 pixels, bottom-up.
-  const struct { TPixelFormat Pf; uint32_t Bits, Compression, Table; } cases[] = {
-      {pf1bit, 1, 0, 2},   {pf4bit, 4, 0, 16},  {pf8bit, 8, 0, 256}, {pf15bit, 16, 0, 0},
-      {pf16bit, 16, 3, 0}, {pf24bit, 24, 0, 0}, {pf32bit, 32, 0, 0}};
+  const struct {
+    TPixelFormat Pf;
+    uint32_t Bits, Compression, Table;
+  } cases[] = {{pf1bit, 1, 0, 2},   {pf4bit, 4, 0, 16},  {pf8bit, 8, 0, 256}, {pf15bit, 16, 0, 0},
+               {pf16bit, 16, 3, 0}, {pf24bit, 24, 0, 0}, {pf32bit, 32, 0, 0}};
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(3, 2, c.Pf));
     const std::string f = Save(b.get());
@@ -116,20 +123,27 @@ TEST(Bitmap, PixelFormatConversionsKeepThePicture) {
 
 TEST(Bitmap, ScanLinesAreTopDownInTheFormatsLayout) {
   // Format, fill, one pixel set, then the bytes of its scan line from an offset.
-  const struct { TPixelFormat Pf; TColor Fill; int X, Y; TColor Set; size_t At; std::vector<uint8_t> Bytes; } cases[] = {
-      {pf24bit, clWhite, 0, 0, win::RGB(1, 2, 3), 0, {3, 2, 1}},
-      {pf24bit, clWhite, 3, 2, win::RGB(10, 20, 30), 9, {30, 20, 10}},
-      {pf32bit, clWhite, 1, 0, win::RGB(7, 8, 9), 4, {9, 8, 7}},
-      {pf16bit, clBlack, 1, 0, clRed, 2, {0x00, 0xF8}},
-      {pf15bit, clBlack, 0, 0, clLime, 0, {0xE0, 0x03}},
-      {pf1bit, clBlack, 0, 1, clWhite, 0, {0x80}},
-      {pf1bit, clBlack, 9, 1, clWhite, 1, {0x40}},
-      {pfDevice, clRed, 0, 0, clRed, 0, {0, 0, 0xFF}}};  // becomes a 32-bit DIB
+  const struct {
+    TPixelFormat Pf;
+    TColor Fill;
+    int X, Y;
+    TColor Set;
+    size_t At;
+    std::vector<uint8_t> Bytes;
+  } cases[] = {{pf24bit, clWhite, 0, 0, win::RGB(1, 2, 3), 0, {3, 2, 1}},
+               {pf24bit, clWhite, 3, 2, win::RGB(10, 20, 30), 9, {30, 20, 10}},
+               {pf32bit, clWhite, 1, 0, win::RGB(7, 8, 9), 4, {9, 8, 7}},
+               {pf16bit, clBlack, 1, 0, clRed, 2, {0x00, 0xF8}},
+               {pf15bit, clBlack, 0, 0, clLime, 0, {0xE0, 0x03}},
+               {pf1bit, clBlack, 0, 1, clWhite, 0, {0x80}},
+               {pf1bit, clBlack, 9, 1, clWhite, 1, {0x40}},
+               {pfDevice, clRed, 0, 0, clRed, 0, {0, 0, 0xFF}}};  // becomes a 32-bit DIB
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(10, 3, c.Pf, c.Fill));
     b->Canvas()->SetPixels(c.X, c.Y, c.Set);
     const uint8_t* row = static_cast<const uint8_t*>(b->ScanLine(c.Y)) + c.At;
-    EXPECT_EQ(std::vector<uint8_t>(row, row + c.Bytes.size()), c.Bytes) << int(c.Pf) << " at " << c.X;
+    EXPECT_EQ(std::vector<uint8_t>(row, row + c.Bytes.size()), c.Bytes)
+        << int(c.Pf) << " at " << c.X;
   }
   // Writing a scan line shows in the next drawing call.
   std::unique_ptr<TBitmap> b(NewBitmap(4, 3, pf32bit));
@@ -166,7 +180,8 @@ TEST(Bitmap, MasksMarkTheKeyColourWhite) {
   TBitmap mask;
   mask.SetHandle(b->ReleaseMaskHandle());
   EXPECT_TRUE(mask.Monochrome());
-  ExpectEveryPixel(&mask, [](int x, int y) { return x == y + 1 ? clWhite : clBlack; }, "mask");
+  ExpectEveryPixel(
+      &mask, [](int x, int y) { return x == y + 1 ? clWhite : clBlack; }, "mask");
   b->Mask(clGreen);
   EXPECT_EQ(b->PixelFormat(), pf1bit);
   ExpectPixels(b.get(), {{0, 0, clWhite}, {1, 0, clBlack}}, "masked");
@@ -192,14 +207,16 @@ TEST(Bitmap, ResizingKeepsTheTopLeftAndFillsWithTheBrushColour) {
   b->Canvas()->Brush()->SetColor(clBlue);
   b->SetSize(6, 2);
   EXPECT_EQ(b->PixelFormat(), pf24bit);
-  ExpectEveryPixel(b.get(), [](int x, int) { return x < 4 ? clRed : clBlue; }, "resized");
+  ExpectEveryPixel(
+      b.get(), [](int x, int) { return x < 4 ? clRed : clBlue; }, "resized");
   b->SetWidth(0);
   EXPECT_TRUE(b->Empty());
   EXPECT_EQ(b->Height(), 2);
 }
 
 TEST(Bitmap, AssignCopiesPixelsAndSettings) {
-  std::unique_ptr<TBitmap> a(NewBitmap(3, 3, pf8bit, clRed)), dev(NewBitmap(2, 2, pfDevice, clLime));
+  std::unique_ptr<TBitmap> a(NewBitmap(3, 3, pf8bit, clRed)),
+      dev(NewBitmap(2, 2, pfDevice, clLime));
   a->SetTransparent(true);
   a->SetTransparentColor(clRed);
   TBitmap b;
@@ -241,16 +258,21 @@ TEST(Bitmap, PaletteOfIndexedFormats) {
 
 TEST(Bitmap, DrawingOnIndexedFormatsReadsBackInTheirColours) {
   // Format, fill, colour drawn (by a pixel, or by filling), colour read back.
-  const struct { TPixelFormat Pf; TColor Fill, Drawn, Read; bool Filled; } cases[] = {
-      {pf8bit, clWhite, win::RGB(1, 2, 3), clBlack, false},
-      {pf8bit, clWhite, win::RGB(250, 5, 5), clRed, true},
-      {pf1bit, clBlack, win::RGB(230, 230, 230), clWhite, false},
-      {pf15bit, clBlack, win::RGB(255, 255, 255), clWhite, false}};
+  const struct {
+    TPixelFormat Pf;
+    TColor Fill, Drawn, Read;
+    bool Filled;
+  } cases[] = {{pf8bit, clWhite, win::RGB(1, 2, 3), clBlack, false},
+               {pf8bit, clWhite, win::RGB(250, 5, 5), clRed, true},
+               {pf1bit, clBlack, win::RGB(230, 230, 230), clWhite, false},
+               {pf15bit, clBlack, win::RGB(255, 255, 255), clWhite, false}};
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(4, 4, c.Pf, c.Fill));
     b->Canvas()->Brush()->SetColor(c.Drawn);
-    if (c.Filled) b->Canvas()->FillRect(Rect(2, 2, 4, 4));
-    else b->Canvas()->SetPixels(3, 3, c.Drawn);
+    if (c.Filled)
+      b->Canvas()->FillRect(Rect(2, 2, 4, 4));
+    else
+      b->Canvas()->SetPixels(3, 3, c.Drawn);
     ExpectPixels(b.get(), {{3, 3, c.Read}}, "indexed");
   }
 }
@@ -264,18 +286,40 @@ BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t>
 }
 
 TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
-  const struct { const char* Name; BmpSpec Spec; TPixelFormat Pf; std::vector<TPx> Pixels; } cases[] = {
+  const struct {
+    const char* Name;
+    BmpSpec Spec;
+    TPixelFormat Pf;
+    std::vector<TPx> Pixels;
+  } cases[] = {
       // Top-down rows: red, blue over lime, white.
-      {"topdown", Spec(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0}),
-       pf24bit, {{0, 0, clRed}, {1, 0, clBlue}, {0, 1, clLime}, {1, 1, clWhite}}},
+      {"topdown",
+       Spec(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0}),
+       pf24bit,
+       {{0, 0, clRed}, {1, 0, clBlue}, {0, 1, clLime}, {1, 1, clWhite}}},
       // Bottom row four reds, top row absolute 0 1 2 3.
-      {"rle8", Spec(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF}, {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
-       pf8bit, {{0, 0, clBlack}, {1, 0, clRed}, {2, 0, clLime}, {3, 0, clBlue}, {0, 1, clRed}, {3, 1, clRed}}},
+      {"rle8",
+       Spec(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF},
+            {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
+       pf8bit,
+       {{0, 0, clBlack},
+        {1, 0, clRed},
+        {2, 0, clLime},
+        {3, 0, clBlue},
+        {0, 1, clRed},
+        {3, 1, clRed}}},
       // 1 2 1 2, then an absolute 2.
-      {"rle4", Spec(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF}, {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
-       pf4bit, {{0, 0, clRed}, {1, 0, clBlue}, {3, 0, clBlue}, {4, 0, clBlue}}},
-      {"core", Spec(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12), pf1bit, {{0, 0, clBlue}, {1, 0, clBlack}}},
-      {"bitfields", Spec(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}), pf16bit,
+      {"rle4",
+       Spec(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF}, {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
+       pf4bit,
+       {{0, 0, clRed}, {1, 0, clBlue}, {3, 0, clBlue}, {4, 0, clBlue}}},
+      {"core",
+       Spec(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12),
+       pf1bit,
+       {{0, 0, clBlue}, {1, 0, clBlack}}},
+      {"bitfields",
+       Spec(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}),
+       pf16bit,
        {{0, 0, clRed}, {1, 0, clBlue}}}};
   for (const auto& c : cases) {
     auto b = Load<TBitmap>(BmpFile(c.Spec));
@@ -297,7 +341,8 @@ TEST(BitmapFiles, FilesAndResources) {
   RegisterResource(HInstance, RT_BITMAP, ResourceId(77), file.data(), file.size());
   r.LoadFromResourceName(HInstance, "tealdib");
   r2.LoadFromResourceID(HInstance, 77);
-  EXPECT_EQ(std::vector<TColor>({At(&c, 2, 2), At(&r, 1, 1), At(&r2, 0, 0)}), std::vector<TColor>(3, clTeal));
+  EXPECT_EQ(std::vector<TColor>({At(&c, 2, 2), At(&r, 1, 1), At(&r2, 0, 0)}),
+            std::vector<TColor>(3, clTeal));
   EXPECT_THROW(r2.LoadFromResourceName(HInstance, "NOSUCHBITMAP"), EResNotFound);
   UnregisterResource(HInstance, RT_BITMAP, "TEALDIB");
   UnregisterResource(HInstance, RT_BITMAP, ResourceId(77));

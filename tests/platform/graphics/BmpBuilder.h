@@ -12,7 +12,7 @@ struct BmpSpec {
   int Height = 1;  // negative: top-down
   int BitCount = 24;
   uint32_t Compression = 0;
-  int HeaderSize = 40;  // 12 for the old core header
+  int HeaderSize = 40;          // 12 for the old core header
   std::vector<uint32_t> Table;  // 0x00RRGGBB entries
   std::vector<uint32_t> Masks;  // BI_BITFIELDS
   std::vector<uint8_t> Bits;
@@ -40,7 +40,8 @@ inline std::string PackedDib(const BmpSpec& b) {
 inline std::string BmpFile(const BmpSpec& b) {
   const std::string dib = PackedDib(b);
   std::string s = "BM";
-  Put(s, uint32_t(14 + dib.size()), 4), Put(s, 0, 4), Put(s, uint32_t(14 + dib.size() - b.Bits.size()), 4);
+  Put(s, uint32_t(14 + dib.size()), 4), Put(s, 0, 4),
+      Put(s, uint32_t(14 + dib.size() - b.Bits.size()), 4);
   return s + dib;
 }
 

@@ -15,12 +15,27 @@ using namespace gfxtest;
 namespace {
 
 // A colour count inside a rectangle (a negative N: at least one).
-struct TCount { TRect R; TColor Color; int N; };
+struct TCount {
+  TRect R;
+  TColor Color;
+  int N;
+};
 
-// Drawing on a W x H bitmap filled with Fill, then the pixels and counts it must show.
-struct TDrawCase { const char* Name; int W, H; TColor Fill; void (*Draw)(TCanvas*); std::vector<TPx> Pixels; std::vector<TCount> Counts; };
-
-class CanvasDrawing : public ::testing::TestWithParam<TDrawCase> {};
+// Draws on a w x h bitmap filled with `fill`, then checks the pixels and counts it shows.
+// `pixels`: x, y, colour triples.
+void ExpectDrawing(const char* name, int w, int h, TColor fill, const std::vector<TColor>& pixels,
+                   const std::vector<TCount>& counts, void (*draw)(TCanvas*)) {
+  std::unique_ptr<TBitmap> b(NewBitmap(w, h, pf32bit, fill));
+  draw(b->Canvas());
+  std::vector<TPx> want;
+  for (size_t i = 0; i + 2 < pixels.size(); i += 3)
+    want.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
+  ExpectPixels(b.get(), want, name);
+  for (const TCount& n : counts) {
+    const int got = CountColor(b.get(), n.Color, n.R);
+    EXPECT_EQ(n.N < 0 ? -int(got > 0) : got, n.N) << name;
+  }
+}
 
 // An 8 x 8 source of one colour with a dot at the top left; a 6 x 6 fuchsia glyph with a
 // 4 x 4 navy square inside.
@@ -31,111 +46,146 @@ std::unique_ptr<TBitmap> Source(TColor fill, TColor dot) {
 }
 std::unique_ptr<TBitmap> Glyph() {
   std::unique_ptr<TBitmap> b(NewBitmap(6, 6, pf24bit, clFuchsia));
-  b->Canvas()->Brush()->SetColor(clNavy), b->Canvas()->FillRect(Rect(1, 1, 5, 5));
+  b->Canvas()->Brush()->SetColor(clNavy);
+  b->Canvas()->FillRect(Rect(1, 1, 5, 5));
   return b;
 }
 
 }  // namespace
 
-TEST_P(CanvasDrawing, PixelsLandWhereExpected) {
-  const TDrawCase& c = GetParam();
-  std::unique_ptr<TBitmap> b(NewBitmap(c.W, c.H, pf32bit, c.Fill));
-  c.Draw(b->Canvas());
-  ExpectPixels(b.get(), c.Pixels, c.Name);
-  for (const TCount& n : c.Counts)
-    EXPECT_EQ(n.N < 0 ? -(CountColor(b.get(), n.Color, n.R) > 0) : CountColor(b.get(), n.Color, n.R), n.N) << c.Name;
+TEST(CanvasDrawing, PenChangesTakeEffectAndTheLastPointIsLeft) {
+  ExpectDrawing("pen", 20, 8, clWhite, {10, 2, clWhite},
+                {{Rect(0, 2, 10, 3), clRed, 10},
+                 {Rect(0, 4, 10, 5), clBlue, 10},
+                 {Rect(0, 6, 10, 7), clBlack, 10}},
+                [](TCanvas* c) {
+                  c->Pen()->SetColor(clRed);
+                  c->MoveTo(0, 2);
+                  c->LineTo(10, 2);
+                  c->Pen()->SetColor(clBlue);
+                  c->MoveTo(0, 4);
+                  c->LineTo(10, 4);
+                  c->Pen()->SetMode(pmNot);
+                  c->MoveTo(0, 6);
+                  c->LineTo(10, 6);
+                });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, CanvasDrawing,
-    ::testing::Values(
-        // A pen change after drawing takes effect; pmNot inverts; the last point is left.
-        TDrawCase{"pen", 20, 8, clWhite, [](TCanvas* c) {
-                    c->Pen()->SetColor(clRed), c->MoveTo(0, 2), c->LineTo(10, 2);
-                    c->Pen()->SetColor(clBlue), c->MoveTo(0, 4), c->LineTo(10, 4);
-                    c->Pen()->SetMode(pmNot), c->MoveTo(0, 6), c->LineTo(10, 6);
-                  }, {{10, 2, clWhite}},
-                  {{Rect(0, 2, 10, 3), clRed, 10}, {Rect(0, 4, 10, 5), clBlue, 10},
-                   {Rect(0, 6, 10, 7), clBlack, 10}}},
-        TDrawCase{"rectangle", 12, 12, clWhite, [](TCanvas* c) {
-                    c->Pen()->SetColor(clRed), c->Brush()->SetColor(clLime);
-                    c->Rectangle(Rect(2, 2, 10, 8));
-                  }, {{1, 1, clWhite}, {2, 2, clRed}, {9, 7, clRed}, {10, 8, clWhite}},
-                  {{Rect(3, 3, 9, 7), clLime, 24}, {Rect(0, 0, 12, 12), clRed, 24}}},
-        TDrawCase{"clear brush", 12, 12, clYellow, [](TCanvas* c) {
-                    c->Brush()->SetStyle(bsClear), c->Pen()->SetColor(clNavy);
-                    c->Rectangle(1, 1, 11, 11);
-                  }, {{1, 1, clNavy}}, {{Rect(2, 2, 10, 10), clYellow, 64}}},
-        TDrawCase{"fill and frame", 10, 10, clWhite, [](TCanvas* c) {
-                    c->Brush()->SetColor(clMaroon), c->FillRect(Rect(1, 1, 4, 4));
-                    c->FrameRect(Rect(5, 5, 9, 9));
-                  }, {{6, 6, clWhite}}, {{Rect(0, 0, 10, 10), clMaroon, 9 + 12}}},
-        TDrawCase{"shapes", 30, 30, clWhite, [](TCanvas* c) {
-                    c->Brush()->SetColor(clRed), c->Pen()->SetStyle(psClear);
-                    c->Ellipse(Rect(0, 0, 20, 20));
-                    c->Brush()->SetColor(clBlue);
-                    c->Polygon({Point(20, 20), Point(29, 20), Point(29, 29)});
-                    c->Pen()->SetStyle(psSolid), c->Pen()->SetColor(clGreen);
-                    c->Polyline({Point(0, 25), Point(10, 25), Point(10, 29)});
-                    c->Brush()->SetColor(clLime), c->RoundRect(21, 1, 29, 9, 3, 3);
-                    c->Pie(0, 0, 30, 30, 30, 15, 15, 0);  // the quarter towards the top right
-                  }, {{10, 10, clRed}, {0, 0, clWhite}, {27, 22, clBlue}, {21, 28, clWhite},
-                      {5, 25, clGreen}, {10, 27, clGreen}, {10, 29, clWhite}, {25, 5, clLime},
-                      {22, 8, clLime}, {8, 22, clWhite}}, {}},
-        TDrawCase{"flood fill", 20, 20, clWhite, [](TCanvas* c) {
-                    c->Brush()->SetStyle(bsClear), c->Rectangle(2, 2, 12, 12);
-                    c->Brush()->SetColor(clRed), c->FloodFill(5, 5, clBlack, fsBorder);
-                    c->Brush()->SetColor(clBlue), c->FloodFill(0, 0, clWhite, fsSurface);
-                  }, {{15, 15, clBlue}}, {{Rect(0, 0, 20, 20), clRed, 64}}},
-        TDrawCase{"copy modes", 16, 16, clWhite, [](TCanvas* c) {
-                    auto src = Source(clRed, clBlue);
-                    c->CopyRect(Rect(8, 8, 16, 16), src->Canvas(), Rect(0, 0, 8, 8));
-                    c->CopyRect(Rect(0, 0, 8, 8), src->Canvas(), Rect(0, 0, 4, 4));  // doubled
-                    c->SetCopyMode(cmNotSrcCopy);  // not red: aqua
-                    c->CopyRect(Rect(4, 0, 8, 4), src->Canvas(), Rect(4, 4, 8, 8));
-                    c->SetCopyMode(cmSrcInvert);  // aqua xor red: white
-                    c->CopyRect(Rect(6, 0, 8, 2), src->Canvas(), Rect(4, 4, 6, 6));
-                    c->SetCopyMode(cmBlackness);
-                    c->CopyRect(Rect(0, 6, 2, 8), src->Canvas(), Rect(0, 0, 2, 2));
-                  }, {{8, 8, clBlue}, {15, 15, clRed}, {1, 1, clBlue}, {2, 2, clRed},
-                      {4, 0, clAqua}, {6, 0, clWhite}, {1, 7, clBlack}, {7, 8, clWhite}}, {}},
-        TDrawCase{"transparent draw", 16, 10, clYellow, [](TCanvas* c) {
-                    auto glyph = Glyph();
-                    c->Draw(10, 0, glyph.get());  // opaque: the key colour is drawn
-                    glyph->SetTransparent(true), c->Draw(0, 2, glyph.get());
-                  }, {{10, 0, clFuchsia}, {11, 1, clNavy}, {0, 2, clYellow}, {1, 3, clNavy}},
-                  {{Rect(0, 0, 8, 10), clNavy, 16}, {Rect(0, 0, 8, 10), clYellow, 64}}},
-        TDrawCase{"stretched transparent draw", 10, 10, clYellow, [](TCanvas* c) {
-                    auto glyph = Glyph();
-                    glyph->SetTransparent(true), c->StretchDraw(Rect(0, 0, 10, 10), glyph.get());
-                  }, {{5, 5, clNavy}, {0, 0, clYellow}}, {}},
-        TDrawCase{"brush copy", 8, 8, clWhite, [](TCanvas* c) {
-                    auto src = Source(clLime, clRed);
-                    c->Brush()->SetColor(clBlue);
-                    c->BrushCopy(Rect(2, 2, 6, 6), src.get(), Rect(0, 0, 4, 4), clLime);
-                  }, {{2, 2, clRed}, {3, 3, clBlue}, {1, 1, clWhite}},
-                  {{Rect(0, 0, 8, 8), clBlue, 15}}},
-        TDrawCase{"pattern brush", 6, 6, clWhite, [](TCanvas* c) {
-                    std::unique_ptr<TBitmap> pattern(NewBitmap(2, 2, pf24bit, clRed));
-                    pattern->Canvas()->SetPixels(1, 0, clBlue), pattern->Canvas()->SetPixels(0, 1, clBlue);
-                    c->Brush()->SetBitmap(pattern.get()), c->FillRect(Rect(0, 0, 6, 6));
-                    c->Brush()->SetBitmap(nullptr);
-                  }, {{0, 0, clRed}, {1, 0, clBlue}, {4, 4, clRed}, {5, 4, clBlue}},
-                  {{Rect(0, 0, 6, 6), clRed, 18}}},
-        // A monochrome bitmap draws black and white, and leaves the font's colour alone.
-        TDrawCase{"monochrome", 40, 20, clYellow, [](TCanvas* c) {
-                    std::unique_ptr<TBitmap> mono(NewBitmap(4, 4, pf1bit, clWhite));
-                    mono->Canvas()->SetPixels(1, 1, clBlack);
-                    c->Font()->SetColor(clRed), c->Brush()->SetStyle(bsClear);
-                    c->TextOut(10, 2, "I"), c->Draw(0, 0, mono.get()), c->TextOut(20, 2, "WWW");
-                  }, {{1, 1, clBlack}, {0, 0, clWhite}},
-                  {{Rect(20, 0, 40, 20), clBlack, 0}, {Rect(20, 0, 40, 20), clRed, -1}}}),
-    [](const auto& info) {
-      std::string n = info.param.Name;
-      for (char& ch : n)
-        if (ch == ' ') ch = '_';
-      return n;
-    });
+TEST(CanvasDrawing, RectanglesOutlineWithThePenAndFillWithTheBrush) {
+  ExpectDrawing("rectangle", 12, 12, clWhite,
+                {1, 1, clWhite, 2, 2, clRed, 9, 7, clRed, 10, 8, clWhite},
+                {{Rect(3, 3, 9, 7), clLime, 24}, {Rect(0, 0, 12, 12), clRed, 24}}, [](TCanvas* c) {
+                  c->Pen()->SetColor(clRed);
+                  c->Brush()->SetColor(clLime);
+                  c->Rectangle(Rect(2, 2, 10, 8));
+                });
+  ExpectDrawing("clear brush", 12, 12, clYellow, {1, 1, clNavy},
+                {{Rect(2, 2, 10, 10), clYellow, 64}}, [](TCanvas* c) {
+                  c->Brush()->SetStyle(bsClear);
+                  c->Pen()->SetColor(clNavy);
+                  c->Rectangle(1, 1, 11, 11);
+                });
+  ExpectDrawing("fill and frame", 10, 10, clWhite, {6, 6, clWhite},
+                {{Rect(0, 0, 10, 10), clMaroon, 9 + 12}}, [](TCanvas* c) {
+                  c->Brush()->SetColor(clMaroon);
+                  c->FillRect(Rect(1, 1, 4, 4));
+                  c->FrameRect(Rect(5, 5, 9, 9));
+                });
+}
+
+TEST(CanvasDrawing, ShapesAndFloodFills) {
+  ExpectDrawing("shapes", 30, 30, clWhite,
+                {10, 10, clRed,   0,  0,  clWhite, 27, 22, clBlue, 21, 28, clWhite, 5, 25, clGreen,
+                 10, 27, clGreen, 10, 29, clWhite, 25, 5,  clLime, 22, 8,  clLime,  8, 22, clWhite},
+                {}, [](TCanvas* c) {
+                  c->Brush()->SetColor(clRed);
+                  c->Pen()->SetStyle(psClear);
+                  c->Ellipse(Rect(0, 0, 20, 20));
+                  c->Brush()->SetColor(clBlue);
+                  c->Polygon({Point(20, 20), Point(29, 20), Point(29, 29)});
+                  c->Pen()->SetStyle(psSolid);
+                  c->Pen()->SetColor(clGreen);
+                  c->Polyline({Point(0, 25), Point(10, 25), Point(10, 29)});
+                  c->Brush()->SetColor(clLime);
+                  c->RoundRect(21, 1, 29, 9, 3, 3);
+                  c->Pie(0, 0, 30, 30, 30, 15, 15, 0);  // the quarter towards the top right
+                });
+  ExpectDrawing("flood fill", 20, 20, clWhite, {15, 15, clBlue}, {{Rect(0, 0, 20, 20), clRed, 64}},
+                [](TCanvas* c) {
+                  c->Brush()->SetStyle(bsClear);
+                  c->Rectangle(2, 2, 12, 12);
+                  c->Brush()->SetColor(clRed);
+                  c->FloodFill(5, 5, clBlack, fsBorder);
+                  c->Brush()->SetColor(clBlue);
+                  c->FloodFill(0, 0, clWhite, fsSurface);
+                });
+}
+
+TEST(CanvasDrawing, BlocksFollowTheCopyMode) {
+  ExpectDrawing("copy modes", 16, 16, clWhite,
+                {8, 8, clBlue, 15, 15, clRed,   1, 1, clBlue,  2, 2, clRed,
+                 4, 0, clAqua, 6,  0,  clWhite, 1, 7, clBlack, 7, 8, clWhite},
+                {}, [](TCanvas* c) {
+                  auto src = Source(clRed, clBlue);
+                  c->CopyRect(Rect(8, 8, 16, 16), src->Canvas(), Rect(0, 0, 8, 8));
+                  c->CopyRect(Rect(0, 0, 8, 8), src->Canvas(), Rect(0, 0, 4, 4));  // doubled
+                  c->SetCopyMode(cmNotSrcCopy);                                    // not red: aqua
+                  c->CopyRect(Rect(4, 0, 8, 4), src->Canvas(), Rect(4, 4, 8, 8));
+                  c->SetCopyMode(cmSrcInvert);  // aqua xor red: white
+                  c->CopyRect(Rect(6, 0, 8, 2), src->Canvas(), Rect(4, 4, 6, 6));
+                  c->SetCopyMode(cmBlackness);
+                  c->CopyRect(Rect(0, 6, 2, 8), src->Canvas(), Rect(0, 0, 2, 2));
+                });
+  ExpectDrawing("brush copy", 8, 8, clWhite, {2, 2, clRed, 3, 3, clBlue, 1, 1, clWhite},
+                {{Rect(0, 0, 8, 8), clBlue, 15}}, [](TCanvas* c) {
+                  auto src = Source(clLime, clRed);
+                  c->Brush()->SetColor(clBlue);
+                  c->BrushCopy(Rect(2, 2, 6, 6), src.get(), Rect(0, 0, 4, 4), clLime);
+                });
+}
+
+TEST(CanvasDrawing, TransparentBitmapsKeepTheDestinationUnderTheKeyColour) {
+  ExpectDrawing("transparent draw", 16, 10, clYellow,
+                {10, 0, clFuchsia, 11, 1, clNavy, 0, 2, clYellow, 1, 3, clNavy},
+                {{Rect(0, 0, 8, 10), clNavy, 16}, {Rect(0, 0, 8, 10), clYellow, 64}},
+                [](TCanvas* c) {
+                  auto glyph = Glyph();
+                  c->Draw(10, 0, glyph.get());  // opaque: the key colour is drawn
+                  glyph->SetTransparent(true);
+                  c->Draw(0, 2, glyph.get());
+                });
+  ExpectDrawing("stretched transparent draw", 10, 10, clYellow, {5, 5, clNavy, 0, 0, clYellow}, {},
+                [](TCanvas* c) {
+                  auto glyph = Glyph();
+                  glyph->SetTransparent(true);
+                  c->StretchDraw(Rect(0, 0, 10, 10), glyph.get());
+                });
+}
+
+TEST(CanvasDrawing, PatternBrushesAndMonochromeBitmaps) {
+  ExpectDrawing("pattern brush", 6, 6, clWhite,
+                {0, 0, clRed, 1, 0, clBlue, 4, 4, clRed, 5, 4, clBlue},
+                {{Rect(0, 0, 6, 6), clRed, 18}}, [](TCanvas* c) {
+                  std::unique_ptr<TBitmap> pattern(NewBitmap(2, 2, pf24bit, clRed));
+                  pattern->Canvas()->SetPixels(1, 0, clBlue);
+                  pattern->Canvas()->SetPixels(0, 1, clBlue);
+                  c->Brush()->SetBitmap(pattern.get());
+                  c->FillRect(Rect(0, 0, 6, 6));
+                  c->Brush()->SetBitmap(nullptr);
+                });
+  // A monochrome bitmap draws black and white, and leaves the font's colour alone.
+  ExpectDrawing("monochrome", 40, 20, clYellow, {1, 1, clBlack, 0, 0, clWhite},
+                {{Rect(20, 0, 40, 20), clBlack, 0}, {Rect(20, 0, 40, 20), clRed, -1}},
+                [](TCanvas* c) {
+                  std::unique_ptr<TBitmap> mono(NewBitmap(4, 4, pf1bit, clWhite));
+                  mono->Canvas()->SetPixels(1, 1, clBlack);
+                  c->Font()->SetColor(clRed);
+                  c->Brush()->SetStyle(bsClear);
+                  c->TextOut(10, 2, "I");
+                  c->Draw(0, 0, mono.get());
+                  c->TextOut(20, 2, "WWW");
+                });
+}
 
 TEST(Canvas, ToolsAreSelectedOnlyWhenADrawingCallNeedsThem) {
   std::unique_ptr<TBitmap> b(NewBitmap(20, 20));
@@ -158,7 +208,9 @@ TEST(Canvas, ToolsAreSelectedOnlyWhenADrawingCallNeedsThem) {
 TEST(Canvas, TextLandsInItsCellWithOrWithoutBackground) {
   std::unique_ptr<TBitmap> b(NewBitmap(80, 24, pf32bit, clYellow));
   TCanvas* c = b->Canvas();
-  c->Font()->SetColor(clBlue), c->Brush()->SetStyle(bsClear), c->TextOut(3, 2, "Hello");
+  c->Font()->SetColor(clBlue);
+  c->Brush()->SetStyle(bsClear);
+  c->TextOut(3, 2, "Hello");
   const TSize ext = c->TextExtent("Hello");
   EXPECT_GT(ext.cx, 10);
   EXPECT_EQ((TSize{c->TextWidth("Hello"), c->TextHeight("Hello")}), ext);
@@ -168,7 +220,8 @@ TEST(Canvas, TextLandsInItsCellWithOrWithoutBackground) {
   // Nothing outside the text's cell.
   EXPECT_EQ(CountColor(b.get(), clYellow, Rect(0, 0, 80, 24)) - CountColor(b.get(), clYellow, cell),
             80 * 24 - cell.Width() * cell.Height());
-  c->Brush()->SetColor(clWhite), c->TextOut(3, 2, "Hello");  // a solid brush paints the cell
+  c->Brush()->SetColor(clWhite);  // a solid brush paints the cell
+  c->TextOut(3, 2, "Hello");
   EXPECT_EQ(CountColor(b.get(), clYellow, Rect(3, 2, 3 + ext.cx, 2 + ext.cy)), 0);
 }
 
@@ -207,9 +260,11 @@ TEST(Canvas, ChangeEventsAndHandleHandOver) {
   win::HDC dc = win::CreateCompatibleDC(nullptr);
   win::HGDIOBJ old = win::SelectObject(dc, b->ReleaseHandle());
   c.SetHandle(dc);
-  c.Brush()->SetColor(clRed), c.FillRect(Rect(0, 0, 5, 5));
+  c.Brush()->SetColor(clRed);
+  c.FillRect(Rect(0, 0, 5, 5));
   EXPECT_EQ(win::GetPixel(dc, 2, 2), win::RGB(255, 0, 0));
-  EXPECT_EQ(std::make_pair(changed.Count, changing.Count), std::make_pair(1, 2));  // refused: announced
+  EXPECT_EQ(std::make_pair(changed.Count, changing.Count),
+            std::make_pair(1, 2));  // refused: announced
   // Handing the DC back deselects the canvas's tools from it.
   c.SetHandle(nullptr);
   EXPECT_EQ(win::GetCurrentObject(dc, win::OBJ_BRUSH), win::GetStockObject(win::HOLLOW_BRUSH));
@@ -221,13 +276,17 @@ TEST(Canvas, LockIsRecursiveAndExcludesOtherThreads) {
   TCanvas c;
   auto otherGetsIt = [&] {
     std::atomic<bool> got{false};
-    std::thread([&] { if ((got = c.TryLock())) c.Unlock(); }).join();
+    std::thread([&] {
+      if ((got = c.TryLock())) c.Unlock();
+    }).join();
     return got.load();
   };
-  c.Lock(), c.Lock();
+  c.Lock();
+  c.Lock();
   EXPECT_EQ(c.LockCount(), 2);
   EXPECT_FALSE(otherGetsIt());
-  c.Unlock(), c.Unlock();
+  c.Unlock();
+  c.Unlock();
   EXPECT_EQ(c.LockCount(), 0);
   EXPECT_TRUE(otherGetsIt());
 }

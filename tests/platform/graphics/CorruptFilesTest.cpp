@@ -77,11 +77,14 @@ TEST(CorruptBitmaps, BadHeadersRaise) {
   const std::string good = Save(b.get());
   // Field offset, value, bytes: signature, header size, width, height, planes, bit count,
   // compression (unknown, RLE8 and bit fields on 24 bits), huge sizes, a big colour count.
-  const struct { size_t At; uint32_t Value; int Bytes; } cases[] = {
-      {0, 'X', 1},       {14, 39, 4},       {14, 0xFFFFFFFF, 4}, {18, 0, 4},
-      {18, 0x80000000, 4}, {22, 0x80000000, 4}, {26, 2, 2},      {28, 7, 2},
-      {30, 9, 4},        {30, 1, 4},        {30, 3, 4},          {18, 100000, 4},
-      {22, 100000, 4}};
+  const struct {
+    size_t At;
+    uint32_t Value;
+    int Bytes;
+  } cases[] = {{0, 'X', 1},         {14, 39, 4},         {14, 0xFFFFFFFF, 4}, {18, 0, 4},
+               {18, 0x80000000, 4}, {22, 0x80000000, 4}, {26, 2, 2},          {28, 7, 2},
+               {30, 9, 4},          {30, 1, 4},          {30, 3, 4},          {18, 100000, 4},
+               {22, 100000, 4}};
   for (const auto& c : cases)
     EXPECT_FALSE(Loads<TBitmap>(With(good, c.At, c.Value, c.Bytes))) << c.At << "=" << c.Value;
   const std::string wide = With(good, 18, 0x7FFFFFFF);
@@ -106,11 +109,13 @@ TEST(CorruptBitmaps, BrokenRunLengthDataRaisesOrStaysInside) {
   BmpSpec s{3, 2, 8, 1, 40, {0, 0xFF}, {}, {}, 2};
   // An absolute run longer than the data; a delta without its two bytes; runs and deltas far
   // past the picture (clipped); data without an end mark (accepted as far as it goes).
-  const struct { std::vector<uint8_t> Bits; bool Loads; } cases[] = {
-      {{0, 40, 1, 1}, false},
-      {{0, 2, 1}, false},
-      {{255, 1, 0, 2, 200, 200, 255, 1, 0, 0, 0, 1}, true},
-      {{3, 1}, true}};
+  const struct {
+    std::vector<uint8_t> Bits;
+    bool Loads;
+  } cases[] = {{{0, 40, 1, 1}, false},
+               {{0, 2, 1}, false},
+               {{255, 1, 0, 2, 200, 200, 255, 1, 0, 0, 0, 1}, true},
+               {{3, 1}, true}};
   for (const auto& c : cases) {
     s.Bits = c.Bits;
     EXPECT_EQ(Loads<TBitmap>(BmpFile(s)), c.Loads) << c.Bits.size();
@@ -123,8 +128,15 @@ TEST(CorruptBitmaps, MutatedFilesNeverCrash) {
     std::unique_ptr<TBitmap> b(NewBitmap(7, 5, pf, clRed));
     seeds.push_back(Save(b.get()));
   }
-  seeds.push_back(BmpFile(BmpSpec{6, 4, 8, 1, 40, {0, 0xFF, 0xFF00}, {},
-                                  {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1}, 3}));
+  seeds.push_back(BmpFile(BmpSpec{6,
+                                  4,
+                                  8,
+                                  1,
+                                  40,
+                                  {0, 0xFF, 0xFF00},
+                                  {},
+                                  {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1},
+                                  3}));
   Mutate<TBitmap>(seeds, 1500, 12345, 54);
 }
 
@@ -134,9 +146,9 @@ TEST(CorruptIcons, TruncationsAndBadDirectoriesRaise) {
   for (size_t n = 1; n < good.size(); n += (n < 200 ? 1 : 37))
     EXPECT_FALSE(Loads<TIcon>(good.substr(0, n))) << n;
   // A cursor file, no images, an offset or a size far outside, 65,282 entries claimed.
-  for (const std::string& s : {With(good, 2, 2, 1), With(good, 4, 0, 1),
-                               With(good, 6 + 12, 0xFFFFFFF0), With(good, 6 + 8, 0x7FFFFFFF),
-                               With(good, 5, 0xFF, 1)})
+  for (const std::string& s :
+       {With(good, 2, 2, 1), With(good, 4, 0, 1), With(good, 6 + 12, 0xFFFFFFF0),
+        With(good, 6 + 8, 0x7FFFFFFF), With(good, 5, 0xFF, 1)})
     EXPECT_FALSE(Loads<TIcon>(s));
 }
 

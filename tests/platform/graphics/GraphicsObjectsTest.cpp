@@ -35,14 +35,20 @@ auto Describe(const TFont& f) {
 
 TEST(Font, SizeAndHeightConvertThroughPixelsPerInch) {
   // Pixels per inch, size set -> height, or height set -> size (points round half away).
-  const struct { int Ppi; bool SetSize; int Value, Expect; } cases[] = {
-      {96, true, 8, -11},   {96, true, 10, -13}, {96, true, 12, -16}, {96, false, -15, 11},
-      {96, false, -14, 11}, {96, false, 20, -15}, {120, true, 9, -15}};
+  const struct {
+    int Ppi;
+    bool SetSize;
+    int Value, Expect;
+  } cases[] = {{96, true, 8, -11},   {96, true, 10, -13},  {96, true, 12, -16},
+               {96, false, -15, 11}, {96, false, -14, 11}, {96, false, 20, -15},
+               {120, true, 9, -15}};
   for (const auto& c : cases) {
     TFont f;
     f.SetPixelsPerInch(c.Ppi);
-    if (c.SetSize) f.SetSize(c.Value);
-    else f.SetHeight(c.Value);
+    if (c.SetSize)
+      f.SetSize(c.Value);
+    else
+      f.SetHeight(c.Value);
     EXPECT_EQ(c.SetSize ? f.Height() : f.Size(), c.Expect) << c.Ppi << " " << c.Value;
   }
   TFont f;
@@ -69,19 +75,26 @@ TEST(Font, HandleIsCreatedOnceAndRenewedAfterAChange) {
 
 TEST(Font, AssignedHandlesAndFontsCarryEverything) {
   win::LOGFONTA lf{};
-  lf.lfHeight = -24, lf.lfWeight = win::FW_BOLD, lf.lfItalic = lf.lfStrikeOut = 1;
-  lf.lfCharSet = win::SYMBOL_CHARSET, lf.lfPitchAndFamily = win::FIXED_PITCH;
+  lf.lfHeight = -24;
+  lf.lfWeight = win::FW_BOLD;
+  lf.lfItalic = lf.lfStrikeOut = 1;
+  lf.lfCharSet = win::SYMBOL_CHARSET;
+  lf.lfPitchAndFamily = win::FIXED_PITCH;
   std::strcpy(lf.lfFaceName, "Arial");
   win::HFONT h = win::CreateFontIndirectA(&lf);
   TFont f, b;
-  f.SetColor(clBlue), f.SetHandle(h);
+  f.SetColor(clBlue);
+  f.SetHandle(h);
   EXPECT_EQ(f.Handle(), h);
   const TFontStyles styles{fsBold, fsItalic, fsStrikeOut};
   const auto symbol = TFontCharset(win::SYMBOL_CHARSET);
-  EXPECT_EQ(Describe(f), std::make_tuple(std::string("Arial"), -24, 18, styles, symbol, fpFixed, clBlue));
+  EXPECT_EQ(Describe(f),
+            std::make_tuple(std::string("Arial"), -24, 18, styles, symbol, fpFixed, clBlue));
   // Assigning keeps the point size at the target's pixels per inch.
-  b.SetPixelsPerInch(120), b.Assign(&f);
-  EXPECT_EQ(Describe(b), std::make_tuple(std::string("Arial"), -30, 18, styles, symbol, fpFixed, clBlue));
+  b.SetPixelsPerInch(120);
+  b.Assign(&f);
+  EXPECT_EQ(Describe(b),
+            std::make_tuple(std::string("Arial"), -30, 18, styles, symbol, fpFixed, clBlue));
   TPen pen;
   EXPECT_THROW(b.Assign(&pen), EConvertError);
 }
@@ -96,40 +109,55 @@ TEST(GraphicsObjects, OnChangeFiresOncePerRealChange) {
   brush.OnChange = TNotifyEvent(&bc, &TCounter::Hit);
   brush.OnChanging = TNotifyEvent(&before, &TCounter::Hit);
   // An empty name and a negative width are ignored; repeated and unchanged values are not news.
-  f.SetName("Arial"), f.SetName("Arial"), f.SetName(""), f.SetSize(8), f.SetColor(clRed);
-  pen.SetWidth(3), pen.SetWidth(3), pen.SetWidth(-1), pen.SetMode(pmXor);
-  brush.SetStyle(bsCross), brush.SetColor(clYellow);
-  EXPECT_EQ(std::vector<int>({fc.Count, pc.Count, bc.Count, before.Count}), std::vector<int>({2, 2, 2, 2}));
+  f.SetName("Arial");
+  f.SetName("Arial");
+  f.SetName("");
+  f.SetSize(8);
+  f.SetColor(clRed);
+  pen.SetWidth(3);
+  pen.SetWidth(3);
+  pen.SetWidth(-1);
+  pen.SetMode(pmXor);
+  brush.SetStyle(bsCross);
+  brush.SetColor(clYellow);
+  EXPECT_EQ(std::vector<int>({fc.Count, pc.Count, bc.Count, before.Count}),
+            std::vector<int>({2, 2, 2, 2}));
 }
 
 TEST(Pen, HandleFollowsTheProperties) {
   TPen pen;
-  pen.SetColor(clBtnShadow), pen.SetStyle(psDot);
+  pen.SetColor(clBtnShadow);
+  pen.SetStyle(psDot);
   EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnStyle, win::PS_DOT);
   pen.SetWidth(4);
   const auto lp = Logical<win::LOGPEN>(pen.Handle());
-  EXPECT_EQ(std::make_pair(lp.lopnWidth.X, lp.lopnColor), std::make_pair(4, win::GetSysColor(win::COLOR_BTNSHADOW)));
+  EXPECT_EQ(std::make_pair(lp.lopnWidth.X, lp.lopnColor),
+            std::make_pair(4, win::GetSysColor(win::COLOR_BTNSHADOW)));
   win::HPEN h = pen.Handle();
   pen.SetMode(pmNot);  // the mode is the canvas's business
   EXPECT_EQ(pen.Handle(), h);
   pen.SetStyle(psInsideFrame);
   EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnStyle, win::PS_INSIDEFRAME);
   const std::pair<TPenMode, int> rops[] = {
-      {pmBlack, win::R2_BLACK}, {pmWhite, win::R2_WHITE},     {pmNop, win::R2_NOP},
-      {pmNot, win::R2_NOT},     {pmCopy, win::R2_COPYPEN},    {pmMask, win::R2_MASKPEN},
-      {pmMerge, win::R2_MERGEPEN}, {pmXor, win::R2_XORPEN}, {pmNotXor, win::R2_NOTXORPEN},
-      {pmMaskPenNot, win::R2_MASKPENNOT}};
+      {pmBlack, win::R2_BLACK},      {pmWhite, win::R2_WHITE},
+      {pmNop, win::R2_NOP},          {pmNot, win::R2_NOT},
+      {pmCopy, win::R2_COPYPEN},     {pmMask, win::R2_MASKPEN},
+      {pmMerge, win::R2_MERGEPEN},   {pmXor, win::R2_XORPEN},
+      {pmNotXor, win::R2_NOTXORPEN}, {pmMaskPenNot, win::R2_MASKPENNOT}};
   for (const auto& [mode, rop] : rops) EXPECT_EQ(PenModeToRop2(mode), rop) << int(mode);
 }
 
 TEST(Brush, StylesColoursAndHandles) {
   TBrush brush;
   auto lb = Logical<win::LOGBRUSH>(brush.Handle());
-  EXPECT_EQ(std::make_pair(lb.lbStyle, lb.lbColor), std::make_pair(win::UINT(win::BS_SOLID), win::RGB(255, 255, 255)));
-  brush.SetStyle(bsDiagCross), brush.SetColor(clRed);
+  EXPECT_EQ(std::make_pair(lb.lbStyle, lb.lbColor),
+            std::make_pair(win::UINT(win::BS_SOLID), win::RGB(255, 255, 255)));
+  brush.SetStyle(bsDiagCross);
+  brush.SetColor(clRed);
   lb = Logical<win::LOGBRUSH>(brush.Handle());
-  EXPECT_EQ(std::make_tuple(lb.lbStyle, int(lb.lbHatch), lb.lbColor),
-            std::make_tuple(win::UINT(win::BS_HATCHED), int(win::HS_DIAGCROSS), win::RGB(255, 0, 0)));
+  EXPECT_EQ(
+      std::make_tuple(lb.lbStyle, int(lb.lbHatch), lb.lbColor),
+      std::make_tuple(win::UINT(win::BS_HATCHED), int(win::HS_DIAGCROSS), win::RGB(255, 0, 0)));
   EXPECT_EQ(brush.Style(), bsDiagCross);
   // A clear brush forgets its colour; giving it a colour makes it solid again.
   brush.SetStyle(bsClear);
@@ -138,7 +166,8 @@ TEST(Brush, StylesColoursAndHandles) {
   brush.SetColor(clNavy);
   EXPECT_EQ(brush.Style(), bsSolid);
   TBitmap pattern;  // a pattern bitmap makes a pattern brush
-  pattern.SetSize(8, 8), brush.SetBitmap(&pattern);
+  pattern.SetSize(8, 8);
+  brush.SetBitmap(&pattern);
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_PATTERN);
   brush.SetBitmap(nullptr);
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_SOLID);
@@ -157,8 +186,13 @@ TEST(GraphicsObjects, StreamsWriteOnlyWhatDiffersFromTheDefaults) {
   expect({"Font.Charset = DEFAULT_CHARSET", "Font.Color = clWindowText", "Font.Height = -11",
           "Font.Name = 'MS Sans Serif'", "Font.Style = []"},
          {"Pen.", "Brush.", "\n  Color = ", "Font.Size", "Font.Pitch", "Cursor"});
-  h.Pen()->SetWidth(2), h.Pen()->SetColor(clRed), h.Brush()->SetStyle(bsClear);
-  h.Font()->SetStyle({fsBold}), h.Font()->SetPitch(fpFixed), h.SetColor(0x123456), h.SetCursor(crHandPoint);
+  h.Pen()->SetWidth(2);
+  h.Pen()->SetColor(clRed);
+  h.Brush()->SetStyle(bsClear);
+  h.Font()->SetStyle({fsBold});
+  h.Font()->SetPitch(fpFixed);
+  h.SetColor(0x123456);
+  h.SetCursor(crHandPoint);
   expect({"Pen.Color = clRed", "Pen.Width = 2", "Brush.Style = bsClear", "Font.Style = [fsBold]",
           "Font.Pitch = fpFixed", "Color = 1193046", "Cursor = crHandPoint"},
          {"Pen.Style"});
@@ -168,7 +202,8 @@ TEST(GraphicsObjects, StreamsWriteOnlyWhatDiffersFromTheDefaults) {
   EXPECT_EQ(std::make_tuple(back.Pen()->Width(), back.Pen()->Color(), back.Brush()->Style(),
                             back.Color(), back.Cursor()),
             std::make_tuple(2, clRed, bsClear, 0x123456, crHandPoint));
-  EXPECT_EQ(std::make_pair(back.Font()->Style(), back.Font()->Pitch()), std::make_pair(TFontStyles{fsBold}, fpFixed));
+  EXPECT_EQ(std::make_pair(back.Font()->Style(), back.Font()->Pitch()),
+            std::make_pair(TFontStyles{fsBold}, fpFixed));
 }
 
 TEST(GraphicsObjects, StreamsReadNamedColoursAndCharsets) {
@@ -185,8 +220,8 @@ TEST(GraphicsObjects, StreamsReadNamedColoursAndCharsets) {
                                                   "end\n"),
                          &h);
   EXPECT_EQ(h.Color(), clInfoBk);
-  EXPECT_EQ(Describe(*h.Font()), std::make_tuple(std::string("Arial"), -13, 10,
-                                                 TFontStyles{fsItalic, fsStrikeOut},
-                                                 TFontCharset(0), fpDefault, TColor(0x00ABCDEF)));
+  EXPECT_EQ(Describe(*h.Font()),
+            std::make_tuple(std::string("Arial"), -13, 10, TFontStyles{fsItalic, fsStrikeOut},
+                            TFontCharset(0), fpDefault, TColor(0x00ABCDEF)));
   EXPECT_EQ(h.Pen()->Mode(), pmXor);
 }

@@ -31,9 +31,10 @@ std::string TwoImageIcon() {
 void ExpectIconPicture(TGraphic* icon) {
   std::unique_ptr<TBitmap> dst(NewBitmap(40, 40, pf32bit, clYellow));
   dst->Canvas()->Draw(4, 4, icon);
-  ExpectEveryPixel(dst.get(), [](int x, int y) {
-    return x >= 4 && x < 36 && y >= 20 && y < 36 ? clRed : clYellow;
-  }, "icon");
+  ExpectEveryPixel(
+      dst.get(),
+      [](int x, int y) { return x >= 4 && x < 36 && y >= 20 && y < 36 ? clRed : clYellow; },
+      "icon");
 }
 
 }  // namespace
@@ -102,7 +103,8 @@ TEST(Picture, LoadsByExtensionAndReportsChanges) {
 
 TEST(Picture, AssignCopiesTheGraphic) {
   TPicture a, b;
-  a.Bitmap()->SetSize(3, 3), a.Bitmap()->Canvas()->SetPixels(1, 1, clBlue);
+  a.Bitmap()->SetSize(3, 3);
+  a.Bitmap()->Canvas()->SetPixels(1, 1, clBlue);
   b.Assign(&a);
   ASSERT_NE(b.Graphic(), a.Graphic());
   a.Bitmap()->Canvas()->SetPixels(1, 1, clRed);
@@ -111,7 +113,8 @@ TEST(Picture, AssignCopiesTheGraphic) {
   b.Assign(g.get());
   EXPECT_EQ(At(b.Bitmap(), 0, 0), clGreen);
   b.Assign(nullptr);
-  EXPECT_EQ(std::make_pair(b.Graphic(), b.Width()), std::make_pair(static_cast<TGraphic*>(nullptr), 0));
+  EXPECT_EQ(std::make_pair(b.Graphic(), b.Width()),
+            std::make_pair(static_cast<TGraphic*>(nullptr), 0));
 }
 
 TEST(Picture, FileFormatsAndFilters) {
@@ -155,8 +158,8 @@ TEST(GraphicsStreams, CorruptPictureDataRaisesReadErrors) {
   RegisterClass(TGfxHolder::StaticClass());
   TGfxHolder h(nullptr);
   for (const char* data : {"07544269746D617004000000424D0000", "0454474946"}) {
-    const std::string text = std::string("object Holder: TGfxHolder\n  Picture.Data = {") + data +
-                             "}\nend\n";
+    const std::string text =
+        std::string("object Holder: TGfxHolder\n  Picture.Data = {") + data + "}\nend\n";
     EXPECT_THROW(ReadComponentFromBytes(ObjectTextToBinaryString(text), &h), EReadError) << data;
   }
 }

@@ -24,7 +24,8 @@ std::vector<TColor> ReadPng(const std::string& path, int& width) {
   const bool ok = png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
   png_image_free(&image);
   std::vector<TColor> out;
-  for (size_t i = 0; ok && i < rgb.size(); i += 3) out.push_back(win::RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+  for (size_t i = 0; ok && i < rgb.size(); i += 3)
+    out.push_back(win::RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
   return out;
 }
 

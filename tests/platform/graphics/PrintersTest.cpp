@@ -29,7 +29,7 @@ TEST(Printers, GlobalObjectIsCreatedOnceAndCanBeReplaced) {
   std::unique_ptr<vcl::TPrinter> old(vcl::SetPrinter(mine));
   EXPECT_EQ(old.get(), first);
   EXPECT_EQ(vcl::Printer(), mine);
-  delete vcl::SetPrinter(nullptr);  // gives back mine
+  delete vcl::SetPrinter(nullptr);                    // gives back mine
   EXPECT_EQ(vcl::Printer()->Printers()->Count(), 0);  // a fresh one
   delete vcl::SetPrinter(old.release());
   EXPECT_EQ(vcl::Printer(), first);
