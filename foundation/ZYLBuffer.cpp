@@ -109,21 +109,17 @@ void TZYLCustomBuffer::LoadFromStream(vcl::TStream* Stream) {
   for (int32_t i = 0; i < count; ++i) loaded.Entries.push_back(ReadItem(Stream));
   const bool updating = FUpdate;
   FUpdate = true;  // one change for the whole load
-  TakeLoadedEntries(loaded.Entries);
-  FUpdate = updating;
-  Change();
-}
-
-void TZYLCustomBuffer::TakeLoadedEntries(std::deque<void*>& Entries) {
   Clear();
   const int32_t keep = FMaxCount;
   FMaxCount = -1;
-  while (!Entries.empty()) {
-    Put(Entries.front());
-    Entries.pop_front();
+  while (!loaded.Entries.empty()) {
+    Put(loaded.Entries.front());
+    loaded.Entries.pop_front();
   }
   FMaxCount = keep;
   if (FMaxCount >= 0) SetMaxCount(FMaxCount);
+  FUpdate = updating;
+  Change();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -196,20 +192,6 @@ void TZYLDynLIFOBuffer::SetMaxCount(int32_t Value) {
 void TZYLDynLIFOBuffer::GetEntriesOldestFirst(void** Entries) {
   int i = 0;
   for (const TZYLBufferNode& n : FNodes) Entries[i++] = n.Item;
-}
-
-void TZYLDynLIFOBuffer::TakeLoadedEntries(std::deque<void*>& Entries) {
-  Clear();
-  // Only the newest MaxCount entries stay.
-  while (FMaxCount >= 0 && Entries.size() > size_t(FMaxCount)) {
-    DropEntry(Entries.front());
-    Entries.pop_front();
-  }
-  while (!Entries.empty()) {
-    FNodes.push_back({Entries.front(), FFirstSeq + FNodes.size()});
-    Entries.pop_front();
-    ++FCount;
-  }
 }
 
 }  // namespace zyl

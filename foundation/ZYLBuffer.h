@@ -33,7 +33,8 @@ using vcl::EReadError;
 ZYL_DECLARE_EXCEPTION(EZYLBufferError, EReadError);
 
 class TZYLCustomBuffer;
-// One entry of a buffer, handed out by FirstNode and NextNode; the fields are the buffer's.
+// One entry of a buffer, handed out by FirstNode and NextNode; its fields are the buffer's
+// bookkeeping.
 struct TZYLBufferNode {
   void* Item;
   uint64_t Seq;  // position in the buffer's order of arrival
@@ -84,9 +85,6 @@ class TZYLCustomBuffer : public TZYLObject {
   void DropEntry(void* Entry);
   // Entries oldest first, as the stream holds them.
   virtual void GetEntriesOldestFirst(void** Entries) = 0;
-  // Takes over entries read from a stream, oldest first, replacing the present ones (which are
-  // dropped); the base puts them one by one.
-  virtual void TakeLoadedEntries(std::deque<void*>& Entries);
   virtual void WriteItem(vcl::TStream* Stream, void* Item);
   virtual void* ReadItem(vcl::TStream* Stream);
 
@@ -116,7 +114,6 @@ class TZYLDynLIFOBuffer : public TZYLCustomBuffer {
 
  protected:
   void GetEntriesOldestFirst(void** Entries) override;
-  void TakeLoadedEntries(std::deque<void*>& Entries) override;
 
  private:
   void DropOldest();
