@@ -14,28 +14,28 @@ using namespace gfxtest;
 
 namespace {
 
-// A colour count inside a rectangle (a negative N: at least one).
-struct TCount {
-  TRect R;
-  TColor Color;
-  int N;
-};
-
-// Draws on a w x h bitmap filled with `fill`, then checks the pixels and counts it shows.
-// `pixels`: x, y, colour triples.
-void ExpectDrawing(const char* name, int w, int h, TColor fill, const std::vector<TColor>& pixels,
-                   const std::vector<TCount>& counts, void (*draw)(TCanvas*)) {
-  std::unique_ptr<TBitmap> b(NewBitmap(w, h, pf32bit, fill));
-  draw(b->Canvas());
-  std::vector<TPx> want;
-  for (size_t i = 0; i + 2 < pixels.size(); i += 3)
-    want.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
-  ExpectPixels(b.get(), want, name);
-  for (const TCount& n : counts) {
-    const int got = CountColor(b.get(), n.Color, n.R);
-    EXPECT_EQ(n.N < 0 ? -int(got > 0) : got, n.N) << name;
+// A w x h bitmap filled with a colour to draw on, then checks of what it shows: pixels as
+// x, y, colour triples, and colour counts inside rectangles (a negative count: at least one).
+class TDrawing {
+ public:
+  TDrawing(const char* name, int w, int h, TColor fill)
+      : name_(name), b_(NewBitmap(w, h, pf32bit, fill)) {}
+  TCanvas* Canvas() { return b_->Canvas(); }
+  void Expect(const std::vector<TColor>& triples) {
+    std::vector<TPx> want;
+    for (size_t i = 0; i + 2 < triples.size(); i += 3)
+      want.push_back({triples[i], triples[i + 1], triples[i + 2]});
+    ExpectPixels(b_.get(), want, name_);
   }
-}
+  void Count(const TRect& r, TColor c, int n) {
+    const int got = CountColor(b_.get(), c, r);
+    EXPECT_EQ(n < 0 ? -int(got > 0) : got, n) << name_ << " " << std::hex << c;
+  }
+
+ private:
+  const char* name_;
+  std::unique_ptr<TBitmap> b_;
+};
 
 // An 8 x 8 source of one colour with a dot at the top left; a 6 x 6 fuchsia glyph with a
 // 4 x 4 navy square inside.
@@ -54,137 +54,131 @@ std::unique_ptr<TBitmap> Glyph() {
 }  // namespace
 
 TEST(CanvasDrawing, PenChangesTakeEffectAndTheLastPointIsLeft) {
-  ExpectDrawing("pen", 20, 8, clWhite, {10, 2, clWhite},
-                {{Rect(0, 2, 10, 3), clRed, 10},
-                 {Rect(0, 4, 10, 5), clBlue, 10},
-                 {Rect(0, 6, 10, 7), clBlack, 10}},
-                [](TCanvas* c) {
-                  c->Pen()->SetColor(clRed);
-                  c->MoveTo(0, 2);
-                  c->LineTo(10, 2);
-                  c->Pen()->SetColor(clBlue);
-                  c->MoveTo(0, 4);
-                  c->LineTo(10, 4);
-                  c->Pen()->SetMode(pmNot);
-                  c->MoveTo(0, 6);
-                  c->LineTo(10, 6);
-                });
+  TDrawing d("pen", 20, 8, clWhite);
+  TCanvas* c = d.Canvas();
+  c->Pen()->SetColor(clRed);
+  c->MoveTo(0, 2);
+  c->LineTo(10, 2);
+  c->Pen()->SetColor(clBlue);
+  c->MoveTo(0, 4);
+  c->LineTo(10, 4);
+  c->Pen()->SetMode(pmNot);  // white inverted: black
+  c->MoveTo(0, 6);
+  c->LineTo(10, 6);
+  d.Expect({10, 2, clWhite});
+  d.Count(Rect(0, 2, 10, 3), clRed, 10);
+  d.Count(Rect(0, 4, 10, 5), clBlue, 10);
+  d.Count(Rect(0, 6, 10, 7), clBlack, 10);
 }
 
 TEST(CanvasDrawing, RectanglesOutlineWithThePenAndFillWithTheBrush) {
-  ExpectDrawing("rectangle", 12, 12, clWhite,
-                {1, 1, clWhite, 2, 2, clRed, 9, 7, clRed, 10, 8, clWhite},
-                {{Rect(3, 3, 9, 7), clLime, 24}, {Rect(0, 0, 12, 12), clRed, 24}}, [](TCanvas* c) {
-                  c->Pen()->SetColor(clRed);
-                  c->Brush()->SetColor(clLime);
-                  c->Rectangle(Rect(2, 2, 10, 8));
-                });
-  ExpectDrawing("clear brush", 12, 12, clYellow, {1, 1, clNavy},
-                {{Rect(2, 2, 10, 10), clYellow, 64}}, [](TCanvas* c) {
-                  c->Brush()->SetStyle(bsClear);
-                  c->Pen()->SetColor(clNavy);
-                  c->Rectangle(1, 1, 11, 11);
-                });
-  ExpectDrawing("fill and frame", 10, 10, clWhite, {6, 6, clWhite},
-                {{Rect(0, 0, 10, 10), clMaroon, 9 + 12}}, [](TCanvas* c) {
-                  c->Brush()->SetColor(clMaroon);
-                  c->FillRect(Rect(1, 1, 4, 4));
-                  c->FrameRect(Rect(5, 5, 9, 9));
-                });
+  TDrawing d("rectangle", 12, 12, clWhite);
+  d.Canvas()->Pen()->SetColor(clRed);
+  d.Canvas()->Brush()->SetColor(clLime);
+  d.Canvas()->Rectangle(Rect(2, 2, 10, 8));
+  d.Expect({1, 1, clWhite, 2, 2, clRed, 9, 7, clRed, 10, 8, clWhite});
+  d.Count(Rect(3, 3, 9, 7), clLime, 24);
+  d.Count(Rect(0, 0, 12, 12), clRed, 24);
+  TDrawing clear("clear brush", 12, 12, clYellow);
+  clear.Canvas()->Brush()->SetStyle(bsClear);
+  clear.Canvas()->Pen()->SetColor(clNavy);
+  clear.Canvas()->Rectangle(1, 1, 11, 11);
+  clear.Expect({1, 1, clNavy});
+  clear.Count(Rect(2, 2, 10, 10), clYellow, 64);
+  TDrawing fill("fill and frame", 10, 10, clWhite);
+  fill.Canvas()->Brush()->SetColor(clMaroon);
+  fill.Canvas()->FillRect(Rect(1, 1, 4, 4));
+  fill.Canvas()->FrameRect(Rect(5, 5, 9, 9));
+  fill.Expect({6, 6, clWhite});
+  fill.Count(Rect(0, 0, 10, 10), clMaroon, 9 + 12);
 }
 
 TEST(CanvasDrawing, ShapesAndFloodFills) {
-  ExpectDrawing("shapes", 30, 30, clWhite,
-                {10, 10, clRed,   0,  0,  clWhite, 27, 22, clBlue, 21, 28, clWhite, 5, 25, clGreen,
-                 10, 27, clGreen, 10, 29, clWhite, 25, 5,  clLime, 22, 8,  clLime,  8, 22, clWhite},
-                {}, [](TCanvas* c) {
-                  c->Brush()->SetColor(clRed);
-                  c->Pen()->SetStyle(psClear);
-                  c->Ellipse(Rect(0, 0, 20, 20));
-                  c->Brush()->SetColor(clBlue);
-                  c->Polygon({Point(20, 20), Point(29, 20), Point(29, 29)});
-                  c->Pen()->SetStyle(psSolid);
-                  c->Pen()->SetColor(clGreen);
-                  c->Polyline({Point(0, 25), Point(10, 25), Point(10, 29)});
-                  c->Brush()->SetColor(clLime);
-                  c->RoundRect(21, 1, 29, 9, 3, 3);
-                  c->Pie(0, 0, 30, 30, 30, 15, 15, 0);  // the quarter towards the top right
-                });
-  ExpectDrawing("flood fill", 20, 20, clWhite, {15, 15, clBlue}, {{Rect(0, 0, 20, 20), clRed, 64}},
-                [](TCanvas* c) {
-                  c->Brush()->SetStyle(bsClear);
-                  c->Rectangle(2, 2, 12, 12);
-                  c->Brush()->SetColor(clRed);
-                  c->FloodFill(5, 5, clBlack, fsBorder);
-                  c->Brush()->SetColor(clBlue);
-                  c->FloodFill(0, 0, clWhite, fsSurface);
-                });
+  TDrawing d("shapes", 30, 30, clWhite);
+  TCanvas* c = d.Canvas();
+  c->Brush()->SetColor(clRed);
+  c->Pen()->SetStyle(psClear);
+  c->Ellipse(Rect(0, 0, 20, 20));
+  c->Brush()->SetColor(clBlue);
+  c->Polygon({Point(20, 20), Point(29, 20), Point(29, 29)});
+  c->Pen()->SetStyle(psSolid);
+  c->Pen()->SetColor(clGreen);
+  c->Polyline({Point(0, 25), Point(10, 25), Point(10, 29)});
+  c->Brush()->SetColor(clLime);
+  c->RoundRect(21, 1, 29, 9, 3, 3);
+  c->Pie(0, 0, 30, 30, 30, 15, 15, 0);  // the quarter towards the top right
+  d.Expect({10, 10, clRed,   0,  0,  clWhite, 27, 22, clBlue, 21, 28, clWhite, 5, 25, clGreen,
+            10, 27, clGreen, 10, 29, clWhite, 25, 5,  clLime, 22, 8,  clLime,  8, 22, clWhite});
+  TDrawing f("flood fill", 20, 20, clWhite);
+  f.Canvas()->Brush()->SetStyle(bsClear);
+  f.Canvas()->Rectangle(2, 2, 12, 12);
+  f.Canvas()->Brush()->SetColor(clRed);
+  f.Canvas()->FloodFill(5, 5, clBlack, fsBorder);
+  f.Canvas()->Brush()->SetColor(clBlue);
+  f.Canvas()->FloodFill(0, 0, clWhite, fsSurface);
+  f.Expect({15, 15, clBlue});
+  f.Count(Rect(0, 0, 20, 20), clRed, 64);
 }
 
 TEST(CanvasDrawing, BlocksFollowTheCopyMode) {
-  ExpectDrawing("copy modes", 16, 16, clWhite,
-                {8, 8, clBlue, 15, 15, clRed,   1, 1, clBlue,  2, 2, clRed,
-                 4, 0, clAqua, 6,  0,  clWhite, 1, 7, clBlack, 7, 8, clWhite},
-                {}, [](TCanvas* c) {
-                  auto src = Source(clRed, clBlue);
-                  c->CopyRect(Rect(8, 8, 16, 16), src->Canvas(), Rect(0, 0, 8, 8));
-                  c->CopyRect(Rect(0, 0, 8, 8), src->Canvas(), Rect(0, 0, 4, 4));  // doubled
-                  c->SetCopyMode(cmNotSrcCopy);                                    // not red: aqua
-                  c->CopyRect(Rect(4, 0, 8, 4), src->Canvas(), Rect(4, 4, 8, 8));
-                  c->SetCopyMode(cmSrcInvert);  // aqua xor red: white
-                  c->CopyRect(Rect(6, 0, 8, 2), src->Canvas(), Rect(4, 4, 6, 6));
-                  c->SetCopyMode(cmBlackness);
-                  c->CopyRect(Rect(0, 6, 2, 8), src->Canvas(), Rect(0, 0, 2, 2));
-                });
-  ExpectDrawing("brush copy", 8, 8, clWhite, {2, 2, clRed, 3, 3, clBlue, 1, 1, clWhite},
-                {{Rect(0, 0, 8, 8), clBlue, 15}}, [](TCanvas* c) {
-                  auto src = Source(clLime, clRed);
-                  c->Brush()->SetColor(clBlue);
-                  c->BrushCopy(Rect(2, 2, 6, 6), src.get(), Rect(0, 0, 4, 4), clLime);
-                });
+  TDrawing d("copy modes", 16, 16, clWhite);
+  TCanvas* c = d.Canvas();
+  auto src = Source(clRed, clBlue);
+  c->CopyRect(Rect(8, 8, 16, 16), src->Canvas(), Rect(0, 0, 8, 8));
+  c->CopyRect(Rect(0, 0, 8, 8), src->Canvas(), Rect(0, 0, 4, 4));  // doubled
+  c->SetCopyMode(cmNotSrcCopy);                                    // not red: aqua
+  c->CopyRect(Rect(4, 0, 8, 4), src->Canvas(), Rect(4, 4, 8, 8));
+  c->SetCopyMode(cmSrcInvert);  // aqua xor red: white
+  c->CopyRect(Rect(6, 0, 8, 2), src->Canvas(), Rect(4, 4, 6, 6));
+  c->SetCopyMode(cmBlackness);
+  c->CopyRect(Rect(0, 6, 2, 8), src->Canvas(), Rect(0, 0, 2, 2));
+  d.Expect({8, 8, clBlue, 15, 15, clRed,   1, 1, clBlue,  2, 2, clRed,
+            4, 0, clAqua, 6,  0,  clWhite, 1, 7, clBlack, 7, 8, clWhite});
+  TDrawing bc("brush copy", 8, 8, clWhite);
+  auto lime = Source(clLime, clRed);
+  bc.Canvas()->Brush()->SetColor(clBlue);
+  bc.Canvas()->BrushCopy(Rect(2, 2, 6, 6), lime.get(), Rect(0, 0, 4, 4), clLime);
+  bc.Expect({2, 2, clRed, 3, 3, clBlue, 1, 1, clWhite});
+  bc.Count(Rect(0, 0, 8, 8), clBlue, 15);
 }
 
 TEST(CanvasDrawing, TransparentBitmapsKeepTheDestinationUnderTheKeyColour) {
-  ExpectDrawing("transparent draw", 16, 10, clYellow,
-                {10, 0, clFuchsia, 11, 1, clNavy, 0, 2, clYellow, 1, 3, clNavy},
-                {{Rect(0, 0, 8, 10), clNavy, 16}, {Rect(0, 0, 8, 10), clYellow, 64}},
-                [](TCanvas* c) {
-                  auto glyph = Glyph();
-                  c->Draw(10, 0, glyph.get());  // opaque: the key colour is drawn
-                  glyph->SetTransparent(true);
-                  c->Draw(0, 2, glyph.get());
-                });
-  ExpectDrawing("stretched transparent draw", 10, 10, clYellow, {5, 5, clNavy, 0, 0, clYellow}, {},
-                [](TCanvas* c) {
-                  auto glyph = Glyph();
-                  glyph->SetTransparent(true);
-                  c->StretchDraw(Rect(0, 0, 10, 10), glyph.get());
-                });
+  TDrawing d("transparent draw", 16, 10, clYellow);
+  auto glyph = Glyph();
+  d.Canvas()->Draw(10, 0, glyph.get());  // opaque: the key colour is drawn
+  glyph->SetTransparent(true);
+  d.Canvas()->Draw(0, 2, glyph.get());
+  d.Expect({10, 0, clFuchsia, 11, 1, clNavy, 0, 2, clYellow, 1, 3, clNavy});
+  d.Count(Rect(0, 0, 8, 10), clNavy, 16);
+  d.Count(Rect(0, 0, 8, 10), clYellow, 64);
+  TDrawing s("stretched transparent draw", 10, 10, clYellow);
+  s.Canvas()->StretchDraw(Rect(0, 0, 10, 10), glyph.get());
+  s.Expect({5, 5, clNavy, 0, 0, clYellow});
 }
 
 TEST(CanvasDrawing, PatternBrushesAndMonochromeBitmaps) {
-  ExpectDrawing("pattern brush", 6, 6, clWhite,
-                {0, 0, clRed, 1, 0, clBlue, 4, 4, clRed, 5, 4, clBlue},
-                {{Rect(0, 0, 6, 6), clRed, 18}}, [](TCanvas* c) {
-                  std::unique_ptr<TBitmap> pattern(NewBitmap(2, 2, pf24bit, clRed));
-                  pattern->Canvas()->SetPixels(1, 0, clBlue);
-                  pattern->Canvas()->SetPixels(0, 1, clBlue);
-                  c->Brush()->SetBitmap(pattern.get());
-                  c->FillRect(Rect(0, 0, 6, 6));
-                  c->Brush()->SetBitmap(nullptr);
-                });
+  TDrawing d("pattern brush", 6, 6, clWhite);
+  std::unique_ptr<TBitmap> pattern(NewBitmap(2, 2, pf24bit, clRed));
+  pattern->Canvas()->SetPixels(1, 0, clBlue);
+  pattern->Canvas()->SetPixels(0, 1, clBlue);
+  d.Canvas()->Brush()->SetBitmap(pattern.get());
+  d.Canvas()->FillRect(Rect(0, 0, 6, 6));
+  d.Canvas()->Brush()->SetBitmap(nullptr);
+  d.Expect({0, 0, clRed, 1, 0, clBlue, 4, 4, clRed, 5, 4, clBlue});
+  d.Count(Rect(0, 0, 6, 6), clRed, 18);
   // A monochrome bitmap draws black and white, and leaves the font's colour alone.
-  ExpectDrawing("monochrome", 40, 20, clYellow, {1, 1, clBlack, 0, 0, clWhite},
-                {{Rect(20, 0, 40, 20), clBlack, 0}, {Rect(20, 0, 40, 20), clRed, -1}},
-                [](TCanvas* c) {
-                  std::unique_ptr<TBitmap> mono(NewBitmap(4, 4, pf1bit, clWhite));
-                  mono->Canvas()->SetPixels(1, 1, clBlack);
-                  c->Font()->SetColor(clRed);
-                  c->Brush()->SetStyle(bsClear);
-                  c->TextOut(10, 2, "I");
-                  c->Draw(0, 0, mono.get());
-                  c->TextOut(20, 2, "WWW");
-                });
+  TDrawing m("monochrome", 40, 20, clYellow);
+  std::unique_ptr<TBitmap> mono(NewBitmap(4, 4, pf1bit, clWhite));
+  mono->Canvas()->SetPixels(1, 1, clBlack);
+  TCanvas* c = m.Canvas();
+  c->Font()->SetColor(clRed);
+  c->Brush()->SetStyle(bsClear);
+  c->TextOut(10, 2, "I");
+  c->Draw(0, 0, mono.get());
+  c->TextOut(20, 2, "WWW");
+  m.Expect({1, 1, clBlack, 0, 0, clWhite});
+  m.Count(Rect(20, 0, 40, 20), clBlack, 0);
+  m.Count(Rect(20, 0, 40, 20), clRed, -1);
 }
 
 TEST(Canvas, ToolsAreSelectedOnlyWhenADrawingCallNeedsThem) {
