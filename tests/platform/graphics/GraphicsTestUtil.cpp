@@ -27,17 +27,18 @@ int CountColor(vcl::TBitmap* b, vcl::TColor c, const vcl::TRect& r) {
   return n;
 }
 
+win::testkit::TCapture Capture(vcl::TBitmap* b) {
+  return win::testkit::MakeCapture(b->Width(), b->Height(),
+                                   [b](int x, int y) { return win::COLORREF(At(b, x, y)); });
+}
+
 void ExpectPixels(vcl::TBitmap* b, const std::vector<TPx>& want, const std::string& what) {
   for (const TPx& p : want) {
     const vcl::TColor got = At(b, p.X, p.Y);
     if (got == p.Color) continue;
-    const std::string path = "graphics-" + what + ".png";
-    try {
-      vcl::WritePng(b, path);
-    } catch (const vcl::Exception&) {
-    }
     ADD_FAILURE() << what << ": pixel " << p.X << "," << p.Y << " is " << std::hex << got
-                  << ", not " << p.Color << " (picture written to " << path << ")";
+                  << ", not " << p.Color << "; saw "
+                  << win::testkit::WriteFailurePng(Capture(b), what);
     return;
   }
 }

@@ -9,6 +9,7 @@
 
 #include "platform/classes/Component.h"
 #include "platform/graphics/Graphics.h"
+#include "tests/support/PixelCheck.h"
 
 namespace gfxtest {
 
@@ -20,8 +21,11 @@ vcl::TBitmap* NewBitmap(int w, int h, vcl::TPixelFormat pf = vcl::pf32bit,
 inline vcl::TColor At(vcl::TBitmap* b, int x, int y) { return b->Canvas()->Pixels(x, y); }
 int CountColor(vcl::TBitmap* b, vcl::TColor c, const vcl::TRect& r);
 
-// Expected colours at points; a mismatch fails with the first wrong pixel and writes what the
-// test saw to graphics-<what>.png beside the test binary.
+// What a bitmap shows, for the test kit's pixel checks (tests/support/PixelCheck.h).
+win::testkit::TCapture Capture(vcl::TBitmap* b);
+
+// Expected colours at points: a mismatch fails with the first wrong pixel and writes what the
+// test saw through the test kit.
 struct TPx {
   int X, Y;
   vcl::TColor Color;
@@ -30,10 +34,8 @@ void ExpectPixels(vcl::TBitmap* b, const std::vector<TPx>& want, const std::stri
 // Every pixel of b: `want(x, y)`.
 template <class F>
 void ExpectEveryPixel(vcl::TBitmap* b, F want, const std::string& what) {
-  std::vector<TPx> all;
-  for (int y = 0; y < b->Height(); ++y)
-    for (int x = 0; x < b->Width(); ++x) all.push_back({x, y, want(x, y)});
-  ExpectPixels(b, all, what);
+  EXPECT_TRUE(win::testkit::PixelsMatch(
+      Capture(b), [&](int x, int y) { return win::COLORREF(want(x, y)); }, what));
 }
 
 std::string Save(vcl::TGraphic* g);

@@ -44,7 +44,9 @@ TEST(Png, BitmapsOfAnyFormatAreWrittenAsTheyLook) {
     const std::vector<TColor> px = ReadPng(dir.File("shot.png"), width);
     ASSERT_EQ(px.size(), 35u);
     ASSERT_EQ(width, 7);
-    for (int i = 0; i < 35; ++i) EXPECT_EQ(px[size_t(i)], b->Canvas()->Pixels(i % 7, i / 7)) << i;
+    const auto read = win::testkit::MakeCapture(
+        7, 5, [&](int x, int y) { return win::COLORREF(px[size_t(y * 7 + x)]); });
+    EXPECT_TRUE(win::testkit::SamePixels(read, gfxtest::Capture(b.get()), "png"));
   }
 }
 
