@@ -31,32 +31,28 @@ struct TDecoded {
   std::vector<uint8_t> Mask;  // bottom-up 1-bit rows padded to four bytes
 };
 
-// Checks an icon image (colour rows, then the mask rows) without decoding its pixels, or
-// decodes it into `decoded`.
-bmp::TDibImage ReadImage(const uint8_t* p, size_t size, TDecoded* decoded) {
+// Checks an icon image (colour rows, then the mask rows) and answers its colour image: without
+// `mask` the headers only (no pixels decoded), with it the pixels too, the mask rows in `mask`.
+bmp::TDibImage ReadImage(const uint8_t* p, size_t size, std::vector<uint8_t>* mask) {
   size_t maskAt = 0;
   // Icon images are never compressed (compressed ones would not carry a mask).
   if (size < 40 || (U32(p + 16) != win::BI_RGB && U32(p + 16) != win::BI_BITFIELDS)) InvalidIcon();
   bmp::TDibImage color;
   try {
-    color = decoded ? bmp::ReadPackedDib(p, size, true, &maskAt)
-                    : bmp::CheckPackedDib(p, size, true, &maskAt);
+    color = mask ? bmp::ReadPackedDib(p, size, true, &maskAt)
+                 : bmp::CheckPackedDib(p, size, true, &maskAt);
   } catch (const EInvalidGraphic&) {
     InvalidIcon();
   }
   const size_t maskBytes = bmp::TDibImage::RowBytesOf(color.Width, 1) * size_t(color.Height);
   if (maskAt == 0 || maskAt > size || size - maskAt < maskBytes) InvalidIcon();
-  if (decoded) {
-    decoded->Mask.assign(p + maskAt, p + maskAt + maskBytes);
-    decoded->Color = std::move(color);
-    return decoded->Color;
-  }
+  if (mask) mask->assign(p + maskAt, p + maskAt + maskBytes);
   return color;
 }
 
 TDecoded DecodeImage(const uint8_t* p, size_t size) {
   TDecoded d;
-  ReadImage(p, size, &d);
+  d.Color = ReadImage(p, size, &d.Mask);
   return d;
 }
 
