@@ -8,6 +8,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Colors.h"
+#include "tests/support/Cases.h"
 
 using namespace vcl;
 
@@ -52,22 +53,20 @@ TEST(Colors, ColorToRGBResolvesSystemColoursOnly) {
 }
 
 TEST(Colors, TextsOfColours) {
+  using testsupport::ExpectCases;
   // Unnamed colours: eight upper-case hex digits.
-  const std::pair<TColor, const char*> out[] = {{0x00ABCDEF, "$00ABCDEF"},
-                                                {0x123456, "$00123456"},
-                                                {static_cast<TColor>(0x80000019), "$80000019"},
-                                                {-2, "$FFFFFFFE"},
-                                                {clBtnFace, "clBtnFace"}};
-  for (const auto& [c, s] : out) EXPECT_EQ(ColorToString(c), s);
-  // Names in any case and numbers in hex or decimal.
-  const std::pair<const char*, TColor> in[] = {{"clred", clRed},
-                                               {"CLBTNFACE", clBtnFace},
-                                               {"$00ABCDEF", 0x00ABCDEF},
-                                               {"$abcdef", 0x00ABCDEF},
-                                               {"$8000000F", clBtnFace},
-                                               {"255", clRed},
-                                               {"-1", -1}};
-  for (const auto& [s, c] : in) EXPECT_EQ(StringToColor(s), c) << s;
+  ExpectCases({{ColorToString(0x00ABCDEF), "$00ABCDEF"},
+               {ColorToString(0x123456), "$00123456"},
+               {ColorToString(static_cast<TColor>(0x80000019)), "$80000019"},
+               {ColorToString(-2), "$FFFFFFFE"},
+               {ColorToString(clBtnFace), "clBtnFace"},
+               // Names in any case and numbers in hex or decimal, read and written again.
+               {ColorToString(StringToColor("clred")), "clRed"},
+               {ColorToString(StringToColor("CLBTNFACE")), "clBtnFace"},
+               {ColorToString(StringToColor("$abcdef")), "$00ABCDEF"},
+               {ColorToString(StringToColor("$8000000F")), "clBtnFace"},
+               {ColorToString(StringToColor("255")), "clRed"},
+               {ColorToString(StringToColor("-1")), "$FFFFFFFF"}});
   for (const char* junk : {"", "clPink", "red", "$", "$123456789", "12abc", "$GG"})
     EXPECT_THROW(StringToColor(junk), EConvertError) << junk;
 }

@@ -8,6 +8,7 @@
 #include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
 #include "platform/graphics/BmpCodec.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
 using namespace gfxtest;
@@ -19,11 +20,8 @@ namespace {
 template <class G>
 bool Loads(const std::string& bytes) {
   G g;
-  try {
-    LoadInto(&g, bytes);
-  } catch (const EInvalidGraphic&) {
+  if (testsupport::ErrorOf<EInvalidGraphic>([&] { LoadInto(&g, bytes); }) != "<no error>")
     return false;
-  }
   std::unique_ptr<TBitmap> target(NewBitmap(8, 8));
   target->Canvas()->Draw(0, 0, &g);
   Save(&g);
