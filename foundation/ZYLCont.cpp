@@ -146,7 +146,7 @@ std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
 std::unique_ptr<TBitmap> DeviceCopy(TBitmap* b) {
   auto d = std::make_unique<TBitmap>();
   d->SetSize(b->Width(), b->Height());
-  const win::TRect all(0, 0, b->Width(), b->Height());
+  const win::TRect all{0, 0, b->Width(), b->Height()};
   d->Canvas()->CopyRect(all, b->Canvas(), all);
   return d;
 }
@@ -155,8 +155,8 @@ std::unique_ptr<TBitmap> DeviceCopy(TBitmap* b) {
 std::unique_ptr<TBitmap> CutImage(TBitmap* Strip, int i, int w, int h) {
   auto b = std::make_unique<TBitmap>();
   b->SetSize(w, h);
-  b->Canvas()->CopyRect(win::TRect(0, 0, w, h), Strip->Canvas(),
-                        win::TRect(i * w, 0, (i + 1) * w, h));
+  b->Canvas()->CopyRect(win::TRect{0, 0, w, h}, Strip->Canvas(),
+                        win::TRect{i * w, 0, (i + 1) * w, h});
   return b;
 }
 
@@ -329,8 +329,8 @@ TBitmap* TZYLImageListItem::GetImageBitmap() const {
   auto* strip = new TBitmap();
   strip->SetSize(FWidth * GetCount(), FHeight);
   for (int i = 0; i < GetCount(); ++i)
-    strip->Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                              FImages[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+    strip->Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                              FImages[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
   return strip;
 }
 
@@ -367,8 +367,8 @@ void TZYLImageListItem::WriteData(TStream* s) const {
     TBitmap maskStrip;
     maskStrip.SetSize(FWidth * GetCount(), FHeight);
     for (int i = 0; i < GetCount(); ++i)
-      maskStrip.Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                                   FMasks[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+      maskStrip.Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                                   FMasks[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
     WriteBitmap(s, &maskStrip, spfMono);
   }
 }
@@ -463,9 +463,9 @@ void TZYLImageListItem::LoadFromFile(const std::string& FileName) {
 
 win::TRect TZYLImageListItem::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                       TZYLDrawStyleFlags Flags, int Index) const {
-  if (!Canvas || Index < 0 || Index >= GetCount()) return win::TRect();
+  if (!Canvas || Index < 0 || Index >= GetCount()) return win::TRect{};
   TBitmap* img = FImages[Index].get();
-  const win::TRect src(0, 0, FWidth, FHeight);
+  const win::TRect src{0, 0, FWidth, FHeight};
   win::HBITMAP mask = nullptr;
   vcl::TColor tc = img->Canvas()->Pixels(0, FHeight - 1);
   if ((Flags & dsfTransparent) && FMasked && FMasks[Index]) {
@@ -894,10 +894,10 @@ bool TZYLCustomImageList::IsValidItem(int, int) const { return false; }
 int TZYLCustomImageList::Dimensions(int, bool) const { return 0; }
 win::TRect TZYLCustomImageList::DrawExt(vcl::TCanvas*, const win::TRect&, TZYLDrawStyleFlags,
                                         int, int) const {
-  return win::TRect();
+  return win::TRect{};
 }
 vcl::TCanvas* TZYLCustomImageList::BmpCanvas(int) const { return nullptr; }
-win::TRect TZYLCustomImageList::ItemRect(int, int) const { return win::TRect(); }
+win::TRect TZYLCustomImageList::ItemRect(int, int) const { return win::TRect{}; }
 win::HPALETTE TZYLCustomImageList::Palette(int) const { return nullptr; }
 
 bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
@@ -905,7 +905,7 @@ bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitma
   const win::TRect r = ItemRect(ListIndex, Index);
   if (!src || r.Right <= r.Left || r.Bottom <= r.Top) return false;
   Bitmap->SetSize(r.Right - r.Left, r.Bottom - r.Top);
-  Bitmap->Canvas()->CopyRect(win::TRect(0, 0, r.Right - r.Left, r.Bottom - r.Top), src, r);
+  Bitmap->Canvas()->CopyRect(win::TRect{0, 0, r.Right - r.Left, r.Bottom - r.Top}, src, r);
   return true;
 }
 
@@ -957,9 +957,9 @@ vcl::TCanvas* TZYLImageList::BmpCanvas(int ListIndex) const {
 }
 
 win::TRect TZYLImageList::ItemRect(int ListIndex, int Index) const {
-  if (!IsValidItem(ListIndex, Index)) return win::TRect();
+  if (!IsValidItem(ListIndex, Index)) return win::TRect{};
   auto* it = GetArrayItem(ListIndex);
-  return win::TRect(Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height());
+  return win::TRect{Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height()};
 }
 
 bool TZYLImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
@@ -973,7 +973,7 @@ bool TZYLImageList::Masked(int ListIndex) const {
 
 win::TRect TZYLImageList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                   TZYLDrawStyleFlags Flags, int ListIndex, int Index) const {
-  if (ListIndex < 0 || ListIndex >= Count()) return win::TRect();
+  if (ListIndex < 0 || ListIndex >= Count()) return win::TRect{};
   return GetArrayItem(ListIndex)->DrawExt(Canvas, Rect, Flags, Index);
 }
 
@@ -1006,9 +1006,9 @@ vcl::TCanvas* TZYLBitmapList::BmpCanvas(int ListIndex) const {
 }
 
 win::TRect TZYLBitmapList::ItemRect(int ListIndex, int) const {
-  if (!IsValidItem(ListIndex, 0)) return win::TRect();
+  if (!IsValidItem(ListIndex, 0)) return win::TRect{};
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return win::TRect(0, 0, b->Width(), b->Height());
+  return win::TRect{0, 0, b->Width(), b->Height()};
 }
 
 bool TZYLBitmapList::GetBitmapItem(int ListIndex, int, TBitmap* Bitmap) const {
@@ -1028,9 +1028,9 @@ vcl::TColor TZYLBitmapList::TransparentColor(int ListIndex, int) const {
 
 win::TRect TZYLBitmapList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                    TZYLDrawStyleFlags Flags, int ListIndex, int) const {
-  if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect();
+  if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect{};
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect(0, 0, b->Width(), b->Height()),
+  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect{0, 0, b->Width(), b->Height()},
                        Flags, b->TransparentColor());
 }
 
@@ -1089,7 +1089,7 @@ vcl::TCanvas* TZYLImageListConnector::BmpCanvas(int L) const {
   return FImageList ? FImageList->BmpCanvas(L) : nullptr;
 }
 win::TRect TZYLImageListConnector::ItemRect(int L, int I) const {
-  return FImageList ? FImageList->ItemRect(L, I) : win::TRect();
+  return FImageList ? FImageList->ItemRect(L, I) : win::TRect{};
 }
 bool TZYLImageListConnector::GetBitmapItem(int L, int I, TBitmap* Bitmap) const {
   return FImageList && FImageList->GetBitmapItem(L, I, Bitmap);
@@ -1103,7 +1103,7 @@ vcl::TColor TZYLImageListConnector::TransparentColor(int L, int I) const {
 }
 win::TRect TZYLImageListConnector::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                            TZYLDrawStyleFlags Flags, int L, int I) const {
-  return FImageList ? FImageList->DrawExt(Canvas, Rect, Flags, L, I) : win::TRect();
+  return FImageList ? FImageList->DrawExt(Canvas, Rect, Flags, L, I) : win::TRect{};
 }
 void TZYLImageListConnector::ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                       uint16_t Flags, int32_t Offset, vcl::TColor TC, int L,
