@@ -133,8 +133,7 @@ TEST_F(DrawTextTest, Alignment) {
       {DT_VCENTER | DT_SINGLELINE, {10, y0, 10 + w, y0 + tm.tmHeight}, y0 - 10 + tm.tmHeight},
       {DT_BOTTOM | DT_SINGLELINE, {10, 110 - tm.tmHeight, 10 + w, 110}, 100},
       // Vertical alignment only for single lines.
-      {DT_VCENTER | DT_BOTTOM, {10, 10, 10 + w, 10 + tm.tmHeight}, tm.tmHeight},
-  };
+      {DT_VCENTER | DT_BOTTOM, {10, 10, 10 + w, 10 + tm.tmHeight}, tm.tmHeight}};
   for (const auto& k : cases) {
     EXPECT_EQ(Draw("Text", {10, 10, 210, 110}, k.Flags), k.Height) << k.Flags;
     EXPECT_TRUE(InkWithin(c, k.Ink)) << k.Flags;

@@ -56,27 +56,26 @@ TEST(FontCatalogue, PinnedFacesFromThePackageFoldersOnlyInAStableOrder) {
 }
 
 TEST(FontSubstitution, MapsKnownAndUnknownNamesOntoPinnedFaces) {
+  // Case does not matter; the empty name is the dialog face; unknown names go by family and
+  // pitch.
   const struct {
     const char* From;
     uint8_t PitchAndFamily;
     const char* To;
-  } cases[] = {
-      {"Arial", 0, "Arial"},
-      {"arial", 0, "Arial"},  // case does not matter
-      {"Helv", 0, "MS Sans Serif"},
-      {"Verdana", 0, "Tahoma"},
-      {"MS Serif", 0, "Times New Roman"},
-      {"Times", 0, "Times New Roman"},
-      {"Lucida Console", 0, "Courier New"},
-      {"Arial Black", 0, "Arial"},
-      {"Wingdings", 0, "Wingdings"},
-      {"Symbol", 0, "Symbol"},
-      // The empty name is the dialog face; unknown names go by family and pitch.
-      {"", 0, "MS Sans Serif"},
-      {"DejaVu Sans", 0, "Arial"},
-      {"No Such Face", FF_ROMAN, "Times New Roman"},
-      {"No Such Face", FF_MODERN | FIXED_PITCH, "Courier New"},
-  };
+  } cases[] = {{"Arial", 0, "Arial"},
+               {"arial", 0, "Arial"},
+               {"Helv", 0, "MS Sans Serif"},
+               {"Verdana", 0, "Tahoma"},
+               {"MS Serif", 0, "Times New Roman"},
+               {"Times", 0, "Times New Roman"},
+               {"Lucida Console", 0, "Courier New"},
+               {"Arial Black", 0, "Arial"},
+               {"Wingdings", 0, "Wingdings"},
+               {"Symbol", 0, "Symbol"},
+               {"", 0, "MS Sans Serif"},
+               {"DejaVu Sans", 0, "Arial"},
+               {"No Such Face", FF_ROMAN, "Times New Roman"},
+               {"No Such Face", FF_MODERN | FIXED_PITCH, "Courier New"}};
   for (const auto& k : cases)
     EXPECT_EQ(ResolveFaceName(k.From, k.PitchAndFamily, 0), k.To) << k.From;
   // Every substituted name lands on a face of the catalogue.
@@ -93,12 +92,11 @@ TEST(FontRealisation, RasterStrikesAndFixedMetricsFromTheFontTables) {
   const struct {
     const char* Face;
     int Height, Ascent, Descent, Leading, Average;
-  } cases[] = {
-      {"MS Sans Serif", 13, 11, 2, 2, 5},  // the strike
-      {"Tahoma", 13, 11, 2, 2, 5},         // the dialog face at 8 points
-      {"Arial", 12, 10, 2, 1, 5},         {"Times New Roman", 12, 10, 2, 1, 4},
-      {"Courier New", 12, 9, 3, 1, 7},
-  };
+  } cases[] = {{"MS Sans Serif", 13, 11, 2, 2, 5},  // the strike
+               {"Tahoma", 13, 11, 2, 2, 5},         // the dialog face at 8 points
+               {"Arial", 12, 10, 2, 1, 5},
+               {"Times New Roman", 12, 10, 2, 1, 4},
+               {"Courier New", 12, 9, 3, 1, 7}};
   for (const auto& k : cases) {
     const TFontMetrics& m = Realize(k.Face, -11)->Metrics();
     EXPECT_EQ((std::vector<int>{m.Height, m.Ascent, m.Descent, m.InternalLeading, m.AveCharWidth}),

@@ -150,13 +150,11 @@ TEST(TextOut, AlignmentToTheReferencePoint) {
     int X, Y;
     RECT Ink;
     int Bottom;  // exact bottom of the ink, -1: not checked
-  } cases[] = {
-      {TA_RIGHT | TA_TOP, 200, 10, {200 - w, 10, 200, 10 + a}, -1},
-      {TA_CENTER | TA_TOP, 150, 10, {150 - w / 2, 10, 150 - w / 2 + w, 10 + a}, -1},
-      {TA_LEFT | TA_BASELINE, 10, 60, {10, 60 - a, 10 + w, 60}, 60},
-      {TA_LEFT | TA_BOTTOM, 10, 60, {10, 60 - a - d, 10 + w, 60 - d}, 60 - d},
-      {TA_LEFT | TA_TOP, 10, 60, {10, 60, 10 + w, 60 + a}, 60 + a},
-  };
+  } cases[] = {{TA_RIGHT | TA_TOP, 200, 10, {200 - w, 10, 200, 10 + a}, -1},
+               {TA_CENTER | TA_TOP, 150, 10, {150 - w / 2, 10, 150 - w / 2 + w, 10 + a}, -1},
+               {TA_LEFT | TA_BASELINE, 10, 60, {10, 60 - a, 10 + w, 60}, 60},
+               {TA_LEFT | TA_BOTTOM, 10, 60, {10, 60 - a - d, 10 + w, 60 - d}, 60 - d},
+               {TA_LEFT | TA_TOP, 10, 60, {10, 60, 10 + w, 60 + a}, 60 + a}};
   for (const auto& k : cases) {
     c.Clear();
     SetTextAlign(c.DC(), k.Align);
