@@ -76,6 +76,21 @@ class BrushCache {
   struct Impl;
   Impl* impl_;
 };
+// Paints row spans (surface coordinates) through the DC's clip with a brush or a constant
+// pixel and a ternary raster operation; marks what it painted when it goes.
+class SpanPainter {
+ public:
+  SpanPainter(DCObj& dc, const BrushObj* brush, uint8_t rop3);
+  SpanPainter(DCObj& dc, uint32_t pixel, uint8_t rop3);
+  ~SpanPainter();
+  SpanPainter(const SpanPainter&) = delete;
+  SpanPainter& operator=(const SpanPainter&) = delete;
+  void Span(int y, int x0, int x1);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
 uint8_t Rop2ToRop3(int rop2);
 // Paints one row span (surface coordinates, already clipped) with a constant pen pixel.
 void PenSpan(Surface* s, int y, int x0, int x1, uint32_t pixel, uint8_t rop3);
@@ -108,8 +123,7 @@ void StrokeSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed
 Region WidenSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
 // The pixels a pen of `width` covers along a polyline (round or PS_ENDCAP_* caps).
 Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT cap);
-// The pixels of a one-pixel line (without its last point); with a window, only the stretch
-// that can reach it.
+// The pixels of a one-pixel line (without its last point); with a window, only those inside it.
 std::vector<POINT> LinePixels(POINT a, POINT b, const TRect* window = nullptr);
 
 // Default colour tables of DIBs read back from device bitmaps.
