@@ -617,14 +617,41 @@ void DrawClosedCurve(DCObj& dc, TRect box, ShapeKind kind, int ew, int eh) {
                                                : RoundRectRows(r, corner(ew, dw), corner(eh, dh), &window));
   };
   std::optional<SpanPainter> brush = BrushPainter(dc);
+  auto rows = [&](const TRect& r) {
+    return kind == ShapeKind::Ellipse ? EllipseRows(r, &window) : RoundRectRows(r, ew, eh, &window);
+  };
   if (pen.Null) {
-    PaintRows(shape({box.Left, box.Top, box.Right - 1, box.Bottom - 1}, 0, 0), nullptr,
-              brush ? &*brush : nullptr);
+    if (!brush) return;
+    const ShapeRows s = rows({box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+    for (size_t i = 0; i < s.X0.size(); ++i) brush->Span(s.Top + int(i), s.X0[i], s.X1[i]);
     return;
   }
   SpanPainter penPainter(dc, pen.Pixel, pen.Rop);
   if (!pen.Wide) {
-    PaintRows(shape(box, 0, 0), &penPainter, brush ? &*brush : nullptr);
+    // One span a row: the interior is what lies inside the row less its end pixels and
+    // inside both neighbouring rows.
+    const ShapeRows s = rows(box);
+    const size_t n = s.X0.size();
+    for (size_t i = 0; i < n; ++i) {
+      const int32_t a = s.X0[i], b = s.X1[i];
+      if (a >= b) continue;
+      const int y = s.Top + int(i);
+      int32_t ia = a + 1, ib = b - 1;
+      if (i == 0 || i + 1 == n) {
+        ia = ib;
+      } else {
+        ia = std::max({ia, s.X0[i - 1], s.X0[i + 1]});
+        ib = std::min({ib, s.X1[i - 1], s.X1[i + 1]});
+        if (s.X0[i - 1] >= s.X1[i - 1] || s.X0[i + 1] >= s.X1[i + 1]) ib = ia;
+      }
+      if (ia < ib) {
+        if (brush) brush->Span(y, ia, ib);
+        penPainter.Span(y, a, ia);
+        penPainter.Span(y, ib, b);
+      } else {
+        penPainter.Span(y, a, b);
+      }
+    }
     return;
   }
   const int w = pen.Width;

@@ -57,6 +57,15 @@ std::shared_ptr<BitmapObj> DefaultBitmap();  // the 1x1 monochrome bitmap of new
 void InitDCState(DCState& s);
 
 // Drawing helpers (Raster.cpp).
+// Stores v in d[0..n) at the speed of a byte fill.
+void FillWide(uint32_t* d, int n, uint32_t v);
+inline void FillPixels(uint32_t* d, int n, uint32_t v) {
+  if (n >= 16) {
+    FillWide(d, n, v);
+    return;
+  }
+  for (int i = 0; i < n; ++i) d[i] = v;
+}
 void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t pat, int count, uint8_t rop3);
 // A brush realised on one DC (colours resolved, pattern tile aligned to the brush origin).
 class BrushCache {
@@ -85,11 +94,32 @@ class SpanPainter {
   ~SpanPainter();
   SpanPainter(const SpanPainter&) = delete;
   SpanPainter& operator=(const SpanPainter&) = delete;
-  void Span(int y, int x0, int x1);
+  void Span(int y, int x0, int x1) {
+    if (!fast_) {
+      SlowSpan(y, x0, x1);
+      return;
+    }
+    // A solid copy through one clip rectangle.
+    if (y < clip_.Top || y >= clip_.Bottom) return;
+    if (x0 < clip_.Left) x0 = clip_.Left;
+    if (x1 > clip_.Right) x1 = clip_.Right;
+    if (x0 >= x1) return;
+    FillPixels(row0_ + y * stride_ + x0, x1 - x0, pixel_);
+    if (y < top_) top_ = y;
+    if (y >= bottom_) bottom_ = y + 1;
+  }
 
  private:
+  void SlowSpan(int y, int x0, int x1);
+  void UseFastPath();
   struct Impl;
   std::unique_ptr<Impl> impl_;
+  bool fast_ = false;
+  TRect clip_;
+  uint32_t* row0_ = nullptr;
+  ptrdiff_t stride_ = 0;
+  uint32_t pixel_ = 0;
+  int top_ = INT32_MAX, bottom_ = INT32_MIN;
 };
 uint8_t Rop2ToRop3(int rop2);
 // Paints one row span (surface coordinates, already clipped) with a constant pen pixel.

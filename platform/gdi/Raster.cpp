@@ -18,6 +18,27 @@ uint32_t RopPixel(uint32_t p, uint32_t s, uint32_t d, uint8_t rop3) {
   return r;
 }
 
+void FillWide(uint32_t* d, int n, uint32_t v) {
+  if (n >= 256 && (v & 0xFF) * 0x01010101u == v) {  // four equal bytes: a byte fill
+    std::memset(d, int(v & 0xFF), size_t(n) * 4);
+    return;
+  }
+  // Sixteen-byte stores, four to a step.
+  typedef uint32_t V4 __attribute__((vector_size(16)));
+  const V4 w = {v, v, v, v};
+  int i = 0;
+  for (; i < n && (reinterpret_cast<uintptr_t>(d + i) & 15); ++i) d[i] = v;
+  for (; i + 16 <= n; i += 16) {
+    V4* q = reinterpret_cast<V4*>(d + i);
+    q[0] = w;
+    q[1] = w;
+    q[2] = w;
+    q[3] = w;
+  }
+  for (; i + 4 <= n; i += 4) *reinterpret_cast<V4*>(d + i) = w;
+  for (; i < n; ++i) d[i] = v;
+}
+
 namespace {
 
 inline uint32_t Mask(uint8_t rop3, int bit) { return ((rop3 >> bit) & 1) ? ~0u : 0u; }
@@ -64,8 +85,8 @@ template <class PatFn>
 void RopRowT(uint32_t* d, const uint32_t* s, PatFn P, int n, uint8_t rop3,
              const uint32_t* patArr, uint32_t patConst) {
   switch (rop3) {
-    case 0x00: std::fill(d, d + n, 0u); return;
-    case 0xFF: std::fill(d, d + n, ~0u); return;
+    case 0x00: FillPixels(d, n, 0u); return;
+    case 0xFF: FillPixels(d, n, ~0u); return;
     case 0xAA: return;
     case 0xCC: std::memmove(d, s, size_t(n) * 4); return;
     case 0x33: for (int i = 0; i < n; ++i) d[i] = ~s[i]; return;
@@ -101,6 +122,10 @@ void RopRow(uint32_t* dst, const uint32_t* src, const uint32_t* pat, int count, 
 void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t p, int count,
                         uint8_t rop3) {
   if (count <= 0) return;
+  if (rop3 == 0xF0) {
+    FillPixels(dst, count, p);
+    return;
+  }
   RopRowT(dst, src, [p](int) { return p; }, count, rop3, nullptr, p);
 }
 
@@ -177,7 +202,7 @@ void FillSurfaceRect(DCObj& dc, const TRect& r, COLORREF color) {
   if (!s) return;
   const uint32_t p = SurfacePixel(dc, color);
   ForClipped(dc, r, [&](const TRect& q) {
-    for (int y = q.Top; y < q.Bottom; ++y) std::fill(s->Row(y) + q.Left, s->Row(y) + q.Right, p);
+    for (int y = q.Top; y < q.Bottom; ++y) FillPixels(s->Row(y) + q.Left, q.Right - q.Left, p);
     s->Touch(q);
   });
 }
@@ -338,7 +363,7 @@ void PaintSegment(Surface* s, const Realized& r, int y, int x0, int x1, uint8_t 
   const int n = x1 - x0;
   uint32_t* d = s->Row(y) + x0;
   if (r.Solid) {
-    if (rop3 == 0xF0) std::fill(d, d + n, r.Pixel);
+    if (rop3 == 0xF0) FillPixels(d, n, r.Pixel);
     else RopRowConst(d, nullptr, r.Pixel, n, rop3);
     return;
   }
@@ -424,6 +449,17 @@ SpanPainter::SpanPainter(DCObj& dc, const BrushObj* brush, uint8_t rop3) : impl_
   const bool usesP = (rop3 >> 4) != (rop3 & 0xF);
   if (usesP) impl_->R = Realize(dc, brush);
   impl_->Active = impl_->S && !impl_->Clip->IsEmpty() && !impl_->R.Null;
+  UseFastPath();
+}
+
+void SpanPainter::UseFastPath() {
+  const Impl& m = *impl_;
+  fast_ = m.Active && m.R.Solid && m.Rop == 0xF0 && m.Clip->Rects().size() == 1;
+  if (!fast_) return;
+  clip_ = m.Clip->Bounds();
+  row0_ = m.S->Pixels;
+  stride_ = m.S->Stride;
+  pixel_ = m.R.Pixel;
 }
 
 SpanPainter::SpanPainter(DCObj& dc, uint32_t pixel, uint8_t rop3) : impl_(std::make_unique<Impl>()) {
@@ -432,18 +468,29 @@ SpanPainter::SpanPainter(DCObj& dc, uint32_t pixel, uint8_t rop3) : impl_(std::m
   impl_->Rop = rop3;
   impl_->R.Pixel = pixel;
   impl_->Active = impl_->S && !impl_->Clip->IsEmpty();
+  UseFastPath();
 }
 
 SpanPainter::~SpanPainter() {
   if (impl_->Active && impl_->Dirty.Left < impl_->Dirty.Right) impl_->S->Touch(impl_->Dirty);
+  if (fast_ && top_ < bottom_) impl_->S->Touch({clip_.Left, top_, clip_.Right, bottom_});
 }
 
-void SpanPainter::Span(int y, int x0, int x1) {
+void SpanPainter::SlowSpan(int y, int x0, int x1) {
   Impl& m = *impl_;
   if (!m.Active || x0 >= x1) return;
   const TRect& b = m.Clip->Bounds();
   if (y < b.Top || y >= b.Bottom || x1 <= b.Left || x0 >= b.Right) return;
   const auto& rects = m.Clip->Rects();
+  if (rects.size() == 1) {
+    x0 = std::max(x0, b.Left);
+    x1 = std::min(x1, b.Right);
+    if (m.R.Solid && m.Rop == 0xF0) FillPixels(m.S->Row(y) + x0, x1 - x0, m.R.Pixel);
+    else PaintSegment(m.S, m.R, y, x0, x1, m.Rop);
+    m.Dirty = {std::min(m.Dirty.Left, x0), std::min(m.Dirty.Top, y), std::max(m.Dirty.Right, x1),
+               std::max(m.Dirty.Bottom, y + 1)};
+    return;
+  }
   auto it = rects.size() == 1 ? rects.begin()
                               : std::lower_bound(rects.begin(), rects.end(), y,
                                                  [](const TRect& q, int yy) { return q.Bottom <= yy; });
@@ -468,7 +515,7 @@ uint32_t BrushCache::Pixel() const { return impl_->R.Pixel; }
 bool BrushCache::Masked() const { return !impl_->R.Paint.empty(); }
 void BrushCache::Row(int x, int y, int n, uint32_t* out, uint8_t* paint) const {
   if (impl_->R.Solid) {
-    std::fill(out, out + n, impl_->R.Pixel);
+    FillPixels(out, n, impl_->R.Pixel);
     if (paint) std::fill(paint, paint + n, uint8_t(1));
     return;
   }
