@@ -6,7 +6,22 @@
 // bytes of one 1024x768 surface times the scale, measured in the same run ("vs_memset" /
 // "vs_memcpy"), so the numbers compare across machines.
 //
-// RESULTS
+// Processor time per run (ms) on the development machine, shared with other builds, before
+// and after the engine's rework (banded regions combined in one pass, shapes painted as row
+// spans, edge-table polygons, error-term lines, wide stores for fills, tile rows built once);
+// scale 1 | scale 10:
+//   FillRect solid        0.46 -> 0.08  (5.7x)  |   3.3 ->   3.1  (1.1x, memory-bound)
+//   PatBlt hatch          0.47 -> 0.10  (4.6x)  |   5.5 ->   3.4  (1.6x)
+//   10,000 LineTo          106 -> 11    (9.3x)  |  1225 ->   156  (7.9x)
+//   1,000 Rectangle        9.8 -> 4.7   (2.1x)  |    94 ->    53  (1.8x)
+//   1,000 Ellipse          151 -> 6.5    (23x)  |  1805 ->    65   (28x)
+//   1,000 RoundRect         45 -> 5.5   (8.1x)  |   404 ->    43  (9.4x)
+//   1,000 Pie              515 -> 24     (22x)  |  4286 ->   246   (17x)
+//   star Polygon           2.2 -> 1.1   (2.0x)  |    27 ->   8.1  (3.3x)
+//   FillRgn 200 rects     0.33 -> 0.13  (2.5x)  |   2.7 ->   1.4  (1.9x)
+//   1,000 DrawEdge         9.7 -> 6.9   (1.4x)  |    86 ->    48  (1.8x)
+// BitBlt, the generic ternary operation, StretchBlt and text kept their speed (within the
+// machine's noise).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
