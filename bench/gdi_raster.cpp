@@ -17,7 +17,7 @@
 //   1,000 Ellipse          151 -> 6.5    (23x)  |  1805 ->    65   (28x)
 //   1,000 RoundRect         45 -> 5.5   (8.1x)  |   404 ->    43  (9.4x)
 //   1,000 Pie              515 -> 24     (22x)  |  4286 ->   246   (17x)
-//   star Polygon           2.2 -> 1.1   (2.0x)  |    27 ->   8.1  (3.3x)
+//   star Polygon           2.2 -> 0.86  (2.5x)  |    26 ->   9.0  (2.8x)
 //   FillRgn 200 rects     0.33 -> 0.13  (2.5x)  |   2.7 ->   1.4  (1.9x)
 //   1,000 DrawEdge         9.7 -> 6.9   (1.4x)  |    86 ->    48  (1.8x)
 // BitBlt, the generic ternary operation, StretchBlt and text kept their speed (within the

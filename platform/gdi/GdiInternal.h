@@ -91,6 +91,9 @@ ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
                         const TRect* window = nullptr);
 Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int fillMode,
                      const TRect* window = nullptr);
+// The same as row spans, in order (disjoint within a row).
+std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
+                                       int fillMode, const TRect* window = nullptr);
 Region EllipseRegion(const TRect& box, const TRect* window = nullptr);
 Region RoundRectRegion(const TRect& box, int ellipseWidth, int ellipseHeight,
                        const TRect* window = nullptr);

@@ -277,6 +277,11 @@ void RowRange(int64_t& top, int64_t& bottom, const TRect* window) {
 
 Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int fillMode,
                      const TRect* window) {
+  return Region::FromSpans(PolygonSpans(points, counts, polyCount, fillMode, window));
+}
+
+std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
+                                       int fillMode, const TRect* window) {
   // Pixel (x, y) is inside when the point (x, y) itself is: edges hold the rows from their
   // top end up to, not including, their bottom end, and a row's span between crossings xa
   // and xb holds the pixels xa <= x < xb. Each edge's crossing steps down the rows as an
@@ -310,9 +315,9 @@ Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int 
     }
     p += n;
   }
-  if (edges.empty()) return Region();
+  if (edges.empty()) return {};
   RowRange(top, bottom, window);
-  if (top >= bottom) return Region();
+  if (top >= bottom) return {};
   auto floorDiv = [](int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.Top < b.Top; });
   std::vector<Edge*> active;
@@ -371,7 +376,7 @@ Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int 
       }
     }
   }
-  return Region::FromSpans(std::move(spans));
+  return spans;
 }
 
 namespace {
