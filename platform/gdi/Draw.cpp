@@ -1,11 +1,14 @@
 // Lines, curves and filled shapes with the platform's pixel rules.
 //
 // Rules kept here: right and bottom edges are exclusive; a line does not paint its last point;
-// one-pixel pens step with a midpoint rule whose ties round toward the start's row (or column);
+// one-pixel pens step with a midpoint rule whose ties depend on the direction (see LineGeom);
 // wider pens are centred on the path, with round caps and joins (odd widths centre on the pixel,
-// even widths on its top-left corner); PS_INSIDEFRAME keeps the pen inside the bounding box;
-// filled shapes paint the brush first, the pen on top; without a pen, Rectangle, Ellipse and
-// RoundRect fill one pixel less to the right and bottom.
+// even widths on its top-left corner), Rectangle's corners included from three pixels up;
+// PS_INSIDEFRAME keeps the pen inside the bounding box; a styled Rectangle's path starts at the
+// top-right corner and runs counter-clockwise; polygons fill the pixels whose integer point is
+// inside; filled shapes paint the brush and the pen side by side; without a pen, Rectangle,
+// Ellipse and RoundRect fill one pixel less to the right and bottom. Curves are painted row by
+// row as spans, without building regions.
 #include <algorithm>
 #include <cmath>
 #include <optional>

@@ -1,4 +1,5 @@
-// The region engine: banded rectangle lists, boolean combinations and shape scan conversion.
+// The region engine: banded rectangle lists (one flat array, bands in y-x order), boolean
+// combinations in one pass over both band lists, and shape scan conversion.
 #include <algorithm>
 #include <cmath>
 
