@@ -83,7 +83,7 @@ const EdgeCase kEdges[] = {
 class EdgePictures : public Edges, public testing::WithParamInterface<EdgeCase> {};
 
 TEST_P(EdgePictures, FollowTheEdgeRules) {
-  EXPECT_EQ(Edge(GetParam().Edge, GetParam().Flags, GetParam().W, GetParam().H), Joined(GetParam().Rows));
+  EXPECT_EQ(Edge(GetParam().Edge, GetParam().Flags, GetParam().W, GetParam().H), Rows(GetParam().Rows));
 }
 INSTANTIATE_TEST_SUITE_P(Edges, EdgePictures, testing::ValuesIn(kEdges));
 

@@ -103,18 +103,31 @@ struct PenBrush {
 };
 
 // Joins rows into a map string.
-inline std::string Rows(std::initializer_list<const char*> rows) {
+inline std::string Rows(const std::vector<const char*>& rows) {
   std::string s;
-  for (const char* r : rows) {
-    s += r;
-    s += '\n';
-  }
+  for (const char* r : rows) (s += r) += '\n';
   return s;
 }
 
-}  // namespace gditest
+// A memory DC holding `obj` (a bitmap, usually) for a scope; deletes the DC, and the object
+// too when `owned`.
+struct MemDC {
+  explicit MemDC(win::HGDIOBJ obj, bool owned = true)
+      : dc(win::CreateCompatibleDC(nullptr)), obj_(obj), owned_(owned), old_(win::SelectObject(dc, obj)) {}
+  ~MemDC() {
+    win::SelectObject(dc, old_);
+    win::DeleteDC(dc);
+    if (owned_) win::DeleteObject(obj_);
+  }
+  MemDC(const MemDC&) = delete;
+  MemDC& operator=(const MemDC&) = delete;
+  win::HDC dc;
 
-namespace gditest {
+ private:
+  win::HGDIOBJ obj_;
+  bool owned_;
+  win::HGDIOBJ old_;
+};
 
 // A small picture drawn by `draw` on a white canvas, expected as rows of legend characters.
 struct Picture {
@@ -127,11 +140,6 @@ inline std::string Drawn(const Picture& p, const std::map<win::COLORREF, char>& 
   Canvas c(p.W, p.H);
   p.Draw(c.dc());
   return c.Map(legend);
-}
-inline std::string Joined(const std::vector<const char*>& rows) {
-  std::string s;
-  for (const char* r : rows) (s += r) += '\n';
-  return s;
 }
 inline std::string PictureName(const testing::TestParamInfo<Picture>& info) { return info.param.Name; }
 

@@ -132,7 +132,7 @@ const Picture kPictures[] = {
 class Pictures : public testing::TestWithParam<Picture> {};
 
 TEST_P(Pictures, AreDrawnByTheRules) {
-  EXPECT_EQ(Drawn(GetParam(), kBW), Joined(GetParam().Expected));
+  EXPECT_EQ(Drawn(GetParam(), kBW), Rows(GetParam().Expected));
 }
 INSTANTIATE_TEST_SUITE_P(Primitives, Pictures, testing::ValuesIn(kPictures), PictureName);
 
