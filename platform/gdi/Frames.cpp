@@ -340,12 +340,15 @@ void DiagonalEdge(DCObj& dc, TRect r, UINT flags, const EdgeColors& c) {
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   // The line runs at 45 degrees from its starting corner, as long as the shorter side: the
   // square of that side at the starting corner.
-  const int n = std::min(r.Right - r.Left, r.Bottom - r.Top);
+  // (Each corner lies within the rectangle: computed wide, it fits again.)
+  const int64_t n = std::min(int64_t(r.Right) - r.Left, int64_t(r.Bottom) - r.Top);
+  const int32_t sl = int32_t(r.Right - n), st = int32_t(r.Bottom - n);
+  const int32_t sr = int32_t(r.Left + n), sb = int32_t(r.Top + n);
   switch (flags & BF_RECT) {
-    case BF_TOP | BF_RIGHT: r = {r.Left, r.Bottom - n, r.Left + n, r.Bottom}; break;
-    case BF_TOP | BF_LEFT: r = {r.Right - n, r.Bottom - n, r.Right, r.Bottom}; break;
-    case BF_BOTTOM | BF_LEFT: r = {r.Right - n, r.Top, r.Right, r.Top + n}; break;
-    default: r = {r.Left, r.Top, r.Left + n, r.Top + n}; break;
+    case BF_TOP | BF_RIGHT: r = {r.Left, st, sr, r.Bottom}; break;
+    case BF_TOP | BF_LEFT: r = {sl, st, r.Right, r.Bottom}; break;
+    case BF_BOTTOM | BF_LEFT: r = {sl, r.Top, r.Right, sb}; break;
+    default: r = {r.Left, r.Top, sr, sb}; break;
   }
   POINT a, b;
   POINT step;  // toward the faced side

@@ -91,6 +91,11 @@ TEST_F(Edges, DiagonalMiddleFillsTheFacedSide) {
   const std::string m = Edge(BDR_RAISEDOUTER, BF_DIAGONAL_ENDTOPRIGHT | BF_MIDDLE, 5, 5);
   EXPECT_EQ(m[4 * 6 + 4], 'F');  // bottom-right corner
   EXPECT_EQ(m[0], '.');          // top-left corner untouched
+  // A rectangle as wide as the coordinate space: the square at its corner, without overflow.
+  Canvas c(4, 4, kBack);
+  RECT huge{-(1 << 30), -(1 << 30), 1 << 30, 2};
+  EXPECT_TRUE(DrawEdge(c.dc(), &huge, BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMRIGHT));
+  EXPECT_EQ(c.Map(kLegend), Rows({"S...", ".S..", "....", "...."}));
 }
 
 TEST_F(Edges, AdjustShrinksByTheDrawnBorders) {
