@@ -115,16 +115,10 @@ TEST(DeviceContexts, MixModesFollowTheirTruthTables) {
   const uint32_t dst = 0x00C3A55A, pen = 0x00F00F66;  // pixels
   for (int mode = R2_BLACK; mode <= R2_WHITE; ++mode) {
     c.bits()[mode - 1] = dst;
-  }
-  const COLORREF penColor = gdi::PixelToColor(pen);
-  for (int mode = R2_BLACK; mode <= R2_WHITE; ++mode) {
-    HPEN p = CreatePen(PS_SOLID, 1, penColor);
-    HGDIOBJ old = SelectObject(c.dc(), p);
+    PenBrush pb(c.dc(), CreatePen(PS_SOLID, 1, gdi::PixelToColor(pen)), nullptr);
     SetROP2(c.dc(), mode);
     MoveToEx(c.dc(), mode - 1, 0, nullptr);
     LineTo(c.dc(), mode, 0);
-    SelectObject(c.dc(), old);
-    DeleteObject(p);
     uint32_t expect = 0;
     for (int bit = 0; bit < 24; ++bit) {
       const int idx = (((pen >> bit) & 1) << 1) | ((dst >> bit) & 1);
@@ -154,13 +148,12 @@ TEST(Objects, StockObjectsAndDeletion) {
   EXPECT_EQ(lf.lfHeight, -11);
   // Objects created and deleted leave nothing behind; a pen deleted while selected stays
   // usable by its DC.
-  HDC dc = CreateCompatibleDC(nullptr);
-  HPEN p = CreatePen(PS_SOLID, 1, kRed);
-  HGDIOBJ old = SelectObject(dc, p);
-  EXPECT_TRUE(DeleteObject(p));
-  EXPECT_EQ(GetObjectType(p), 0u);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    HPEN p = CreatePen(PS_SOLID, 1, kRed);
+    MemDC dc(p, false);
+    EXPECT_TRUE(DeleteObject(p));
+    EXPECT_EQ(GetObjectType(p), 0u);
+  }
   EXPECT_EQ(gdi::LiveObjectCount(), live);
   EXPECT_FALSE(DeleteObject(nullptr));
   EXPECT_EQ(SelectObject(nullptr, GetStockObject(WHITE_PEN)), nullptr);
@@ -305,12 +298,11 @@ TEST(Icons, MaskAndImageCombine) {
   const BYTE maskBits[2] = {0x40, 0};
   HBITMAP mask = CreateBitmap(2, 1, 1, 1, maskBits);
   HBITMAP color = CreateCompatibleBitmap(nullptr, 2, 1);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, color);
-  SetPixel(mem, 0, 0, kRed);
-  SetPixel(mem, 1, 0, kBlack);
-  SelectObject(mem, old);
-  DeleteDC(mem);
+  {
+    MemDC mem(color, false);
+    SetPixel(mem.dc, 0, 0, kRed);
+    SetPixel(mem.dc, 1, 0, kBlack);
+  }
   ICONINFO ii{TRUE, 0, 0, mask, color};
   HICON icon = CreateIconIndirect(&ii);
   ASSERT_NE(icon, nullptr);
