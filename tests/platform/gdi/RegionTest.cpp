@@ -109,14 +109,20 @@ TEST(Regions, DataRoundTripKeepsTheRectangles) {
 }
 
 // Elliptic and rounded regions leave out the box's right column and bottom row: they hold
-// the pixels Ellipse and RoundRect fill without a pen.
+// the pixels Ellipse and RoundRect fill without a pen. Polygon regions hold what Polygon and
+// PolyPolygon fill, in both fill modes.
 TEST(Regions, ShapesAreOnePixelSmallerThanTheirBox) {
   struct Case {
     HRGN Rgn;
     std::function<void(HDC)> Fill;
   };
   const RECT er{0, 0, 21, 13};
+  static const POINT star[] = {{10, 0}, {16, 15}, {1, 5}, {19, 5}, {4, 15}, {2, 2}, {8, 2}, {5, 12}};
+  static const INT counts[] = {5, 3};
   const Case cases[] = {
+      {CreatePolygonRgn(star, 5, ALTERNATE), [](HDC dc) { Polygon(dc, star, 5); }},
+      {CreatePolyPolygonRgn(star, counts, 2, WINDING),
+       [](HDC dc) { SetPolyFillMode(dc, WINDING); PolyPolygon(dc, star, counts, 2); }},
       {CreateEllipticRgn(0, 0, 21, 13), [](HDC dc) { Ellipse(dc, 0, 0, 21, 13); }},
       {CreateEllipticRgnIndirect(&er), [](HDC dc) { Ellipse(dc, 0, 0, 21, 13); }},
       {CreateRoundRectRgn(0, 0, 21, 13, 8, 6), [](HDC dc) { RoundRect(dc, 0, 0, 21, 13, 8, 6); }},
