@@ -452,7 +452,12 @@ ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
     double dy = 0;
     if (py < b.Top + ry) dy = (b.Top + ry - py) / ry;
     else if (py > b.Bottom - ry) dy = (py - (b.Bottom - ry)) / ry;
-    const double inset = dy > 0 ? rx - rx * std::sqrt(std::max(0.0, 1 - dy * dy)) : 0;
+    if (dy <= 0) {  // between the corners: the full width
+      rows.X0[i] = b.Left;
+      rows.X1[i] = b.Right;
+      continue;
+    }
+    const double inset = rx - rx * std::sqrt(std::max(0.0, 1 - dy * dy));
     RowExtent(rows, i, b.Left + inset, b.Right - inset);
   }
   return rows;
