@@ -158,8 +158,8 @@ class DashCursor {
   explicit DashCursor(const std::vector<int>& dashes) : d_(dashes) {
     for (int v : d_) period_ += v;
   }
-  // Only for patterns with dashes.
-  // Places the cursor `pos` pixels into the pattern.
+  // Places the cursor `pos` pixels into the pattern (which has dashes, each at least one
+  // pixel long).
   void Seek(int64_t pos) {
     int64_t n = pos % period_;
     index_ = 0;
