@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/gdi/Gdi.h"
@@ -72,40 +73,39 @@ TEST(DeviceContexts, SaveAndRestoreIncludingNegativeLevels) {
 TEST(DeviceContexts, ClippingCalls) {
   Canvas c(20, 20);
   HDC dc = c.dc();
-  RECT box;
-  EXPECT_EQ(GetClipBox(dc, &box), SIMPLEREGION);
-  EXPECT_EQ(box, Rect(0, 0, 20, 20));
+  auto clipBox = [&](int kind) {
+    RECT box;
+    EXPECT_EQ(GetClipBox(dc, &box), kind);
+    return box;
+  };
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 20, 20));
   EXPECT_EQ(IntersectClipRect(dc, 2, 2, 12, 12), SIMPLEREGION);
   EXPECT_EQ(ExcludeClipRect(dc, 4, 4, 6, 6), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(2, 2, 12, 12));
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(2, 2, 12, 12));
   EXPECT_FALSE(PtVisible(dc, 5, 5));
   EXPECT_TRUE(PtVisible(dc, 3, 5));
   RECT probe{4, 4, 6, 6};
   EXPECT_FALSE(RectVisible(dc, &probe));
   EXPECT_EQ(OffsetClipRgn(dc, 5, 0), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(7, 2, 17, 12));
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(7, 2, 17, 12));
+  HRGN r = CreateRectRgn(0, 0, 0, 0), extra = CreateRectRgn(0, 0, 10, 10);
   EXPECT_EQ(GetClipRgn(dc, r), 1);
   EXPECT_TRUE(PtInRegion(r, 7, 2));
   // ExtSelectClipRgn combines with the current clip.
-  HRGN extra = CreateRectRgn(0, 0, 10, 10);
   EXPECT_EQ(ExtSelectClipRgn(dc, extra, RGN_AND), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(7, 2, 10, 10));
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(7, 2, 10, 10));
   EXPECT_EQ(SelectClipRgn(dc, nullptr), SIMPLEREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(0, 0, 20, 20));
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 20, 20));
   EXPECT_EQ(ExtSelectClipRgn(dc, nullptr, RGN_AND), ERROR);
-  // Clip rectangles are logical; the clip region stays in device coordinates.
+  // Clip rectangles are logical; the clip region stays in device coordinates; the clip box is
+  // answered in logical coordinates.
   SetViewportOrgEx(dc, 3, 0, nullptr);
   IntersectClipRect(dc, 0, 0, 2, 2);
   GetClipRgn(dc, r);
+  RECT box;
   GetRgnBox(r, &box);
   EXPECT_EQ(box, Rect(3, 0, 5, 2));
-  GetClipBox(dc, &box);  // answered in logical coordinates
-  EXPECT_EQ(box, Rect(0, 0, 2, 2));
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 2, 2));
   DeleteObject(r);
   DeleteObject(extra);
 }
@@ -249,9 +249,11 @@ TEST(SurfaceDCs, OriginAndVisibleRegionLimitDrawing) {
   RECT box;
   EXPECT_EQ(GetClipBox(dc, &box), COMPLEXREGION);
   EXPECT_EQ(box, Rect(0, 0, 10, 10));
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) screen->Row(y)[x] = 0xFFFFFF;
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  auto fill = [&] {
+    for (int y = 0; y < 20; ++y) std::fill(screen->Row(y), screen->Row(y) + 30, 0xFFFFFFu);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  };
+  fill();
   EXPECT_EQ(at(10, 5), 0u);
   EXPECT_EQ(at(9, 5), 0xFFFFFFu);
   EXPECT_EQ(at(16, 6), 0xFFFFFFu);  // cut out of the visible region
@@ -260,9 +262,7 @@ TEST(SurfaceDCs, OriginAndVisibleRegionLimitDrawing) {
   // The application's clip region is relative to the DC origin.
   HRGN clip = CreateRectRgn(0, 0, 1, 1);
   SelectClipRgn(dc, clip);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) screen->Row(y)[x] = 0xFFFFFF;
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  fill();
   EXPECT_EQ(at(10, 5), 0u);
   EXPECT_EQ(at(11, 5), 0xFFFFFFu);
   // Moving the origin moves the clip with it.
