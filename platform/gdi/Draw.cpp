@@ -1017,7 +1017,19 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
     PaintPenRegion(*dc, pen, ring);
     return TRUE;
   }
-  PaintPenRegion(*dc, pen, Region::Combine(Region(outer), Region(inner), RGN_DIFF));
+  // The ring between the outer and inner rectangles, row by row.
+  SpanPainter ring(*dc, pen.Pixel, pen.Rop);
+  const bool hollow = inner.Left < inner.Right && inner.Top < inner.Bottom;
+  for (int64_t y = std::max<int64_t>(outer.Top, dc->ClipRegion().Bounds().Top),
+               end = std::min<int64_t>(outer.Bottom, dc->ClipRegion().Bounds().Bottom);
+       y < end; ++y) {
+    if (hollow && y >= inner.Top && y < inner.Bottom) {
+      ring.Span(int(y), outer.Left, inner.Left);
+      ring.Span(int(y), inner.Right, outer.Right);
+    } else {
+      ring.Span(int(y), outer.Left, outer.Right);
+    }
+  }
   return TRUE;
 }
 
