@@ -81,19 +81,8 @@ class Region {
 // Shape regions with the platform's pixel rules (used by the CreateXxxRgn functions and by the
 // filled primitives). `window`, when given, limits the rows (and columns) computed; without it
 // at most 65536 rows from the top are converted.
-// Convex shapes row by row: row Top + i holds the pixels [X0[i], X1[i]) (none when X0 >= X1).
-struct ShapeRows {
-  int32_t Top = 0;
-  std::vector<int32_t> X0, X1;
-};
-ShapeRows EllipseRows(const TRect& box, const TRect* window = nullptr);
-ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
-                        const TRect* window = nullptr);
 Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int fillMode,
                      const TRect* window = nullptr);
-// The same as row spans, in order (disjoint within a row).
-std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
-                                       int fillMode, const TRect* window = nullptr);
 Region EllipseRegion(const TRect& box, const TRect* window = nullptr);
 Region RoundRectRegion(const TRect& box, int ellipseWidth, int ellipseHeight,
                        const TRect* window = nullptr);

@@ -56,6 +56,19 @@ std::shared_ptr<GdiObject> StockShared(int index);
 std::shared_ptr<BitmapObj> DefaultBitmap();  // the 1x1 monochrome bitmap of new memory DCs
 void InitDCState(DCState& s);
 
+// Shape scan conversion (Region.cpp).
+// Convex shapes row by row: row Top + i holds the pixels [X0[i], X1[i]) (none when X0 >= X1).
+struct ShapeRows {
+  int32_t Top = 0;
+  std::vector<int32_t> X0, X1;
+};
+ShapeRows EllipseRows(const TRect& box, const TRect* window = nullptr);
+ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
+                        const TRect* window = nullptr);
+// A polygon's pixels as row spans, in order (disjoint within a row).
+std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
+                                       int fillMode, const TRect* window = nullptr);
+
 // Drawing helpers (Raster.cpp).
 // Stores v in d[0..n) at the speed of a byte fill.
 void FillWide(uint32_t* d, int n, uint32_t v);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/gdi/GdiInternal.h"
+#include "platform/gdi/GdiPrivate.h"
 
 namespace win::gdi {
 
