@@ -807,15 +807,14 @@ void TCustomListBox::CNMeasureItem(TMessage& Message) {
   Message.Result = 1;
 }
 
-void TCustomListBox::WMLButtonDown(TMessage& Message) {
-  // Dragging starts only over an item.
-  ZYL_INHERITED(Message);
-}
+// The list's window answers which keys it keeps (the arrows and characters).
+void TCustomListBox::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
 
 ZYL_MESSAGE_MAP(TCustomListBox) {
   m.On(CN_COMMAND, &TCustomListBox::CNCommand)
       .On(CN_DRAWITEM, &TCustomListBox::CNDrawItem)
-      .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem);
+      .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem)
+      .On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
 }
 
 ZYL_CLASS_IMPL(TCustomListBox) {}

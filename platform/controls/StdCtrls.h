@@ -189,7 +189,7 @@ class TCustomListBox : public TWinControl {
   void CNCommand(TWMCommand& Message);
   void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
-  void WMLButtonDown(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
 
   TStrings* items_ = nullptr;
   TStringList* saved_ = nullptr;  // the items while there is no window
