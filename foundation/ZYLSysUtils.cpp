@@ -18,6 +18,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Locale.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 
 extern char** environ;
@@ -238,11 +239,9 @@ int32_t ZYLSIScreenSaverDelay() {
 }
 
 int32_t ZYLSIColorDepth() {
-  win::HDC dc = win::GetDC(nullptr);
+  win::TWindowDC dc(nullptr);
   if (!dc) return 0;
-  const int32_t depth = win::GetDeviceCaps(dc, win::PLANES) * win::GetDeviceCaps(dc, win::BITSPIXEL);
-  win::ReleaseDC(nullptr, dc);
-  return depth;
+  return win::GetDeviceCaps(dc, win::PLANES) * win::GetDeviceCaps(dc, win::BITSPIXEL);
 }
 
 bool ZYLSINumLock() { return (win::GetKeyState(win::VK_NUMLOCK) & 1) != 0; }

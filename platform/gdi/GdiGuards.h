@@ -47,6 +47,12 @@ class TOwnedObject {
   }
   H Get() const { return h_; }
   operator H() const { return h_; }
+  // Hands the object over to the caller, who deletes it.
+  H Release() {
+    H h = h_;
+    h_ = nullptr;
+    return h;
+  }
   explicit operator bool() const { return h_ != nullptr; }
   TOwnedObject(const TOwnedObject&) = delete;
   TOwnedObject& operator=(const TOwnedObject&) = delete;
@@ -69,6 +75,33 @@ class TMemoryDC {
 
  private:
   HDC dc_;
+};
+
+// Keeps the clip region of a DC and selects it back at the end. Intersect narrows the clip to
+// a region (device coordinates, still the caller's) within the kept one.
+class TSavedClip {
+ public:
+  explicit TSavedClip(HDC dc) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
+    had_ = GetClipRgn(dc_, saved_) == 1;
+  }
+  ~TSavedClip() {
+    SelectClipRgn(dc_, had_ ? saved_ : nullptr);
+    DeleteObject(saved_);
+  }
+  void Intersect(HRGN rgn) {
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(r, rgn, nullptr, RGN_COPY);
+    if (had_) CombineRgn(r, r, saved_, RGN_AND);
+    SelectClipRgn(dc_, r);
+    DeleteObject(r);
+  }
+  TSavedClip(const TSavedClip&) = delete;
+  TSavedClip& operator=(const TSavedClip&) = delete;
+
+ private:
+  HDC dc_;
+  HRGN saved_;
+  bool had_ = false;
 };
 
 }  // namespace win

@@ -188,7 +188,6 @@ TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, PaintGuardTest,
     ::testing::Values(TPaintCase{"GraphicChildOfPanel", TCulprit::Graphic, TVia::HostPaintMessage},
-                      TPaintCase{"CustomChildOfPanel", TCulprit::Custom, TVia::HostPaintMessage},
                       TPaintCase{"GraphicChildPaintTo", TCulprit::Graphic, TVia::HostPaintTo},
                       TPaintCase{"CustomChildPaintTo", TCulprit::Custom, TVia::HostPaintTo},
                       TPaintCase{"FormOnPaint", TCulprit::Form, TVia::FormPaintMessage},
