@@ -9,6 +9,8 @@ namespace win {
 class TWindowDC {
  public:
   explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  // Takes over a DC already had for the window (GetDCEx, GetWindowDC).
+  TWindowDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
   ~TWindowDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }

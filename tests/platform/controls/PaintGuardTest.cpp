@@ -39,6 +39,18 @@ class TThrowingCustom : public TCustomControl {
   void Paint() override { DrawThenThrow(Canvas()); }
 };
 
+// Throws from its background erase, which the window system sends from BeginPaint.
+class TThrowingEraser : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_ERASEBKGND && g_armed) throw EInvalidOperation("erase failed");
+    TCustomControl::WndProc(Message);
+  }
+};
+
 class TThrowingHandler : public TObject {
  public:
   void Paint(TObject* Sender) { DrawThenThrow(static_cast<TCustomForm*>(Sender)->Canvas()); }
@@ -68,8 +80,8 @@ TDCState StateOf(HDC dc) {
 }
 
 // Which control throws, and how the paint reaches it.
-enum class TCulprit { Graphic, Custom, Form };
-enum class TVia { HostPaintMessage, HostPaintTo, FormPaintMessage, OwnPaintMessage, DoubleBuffered };
+enum class TCulprit { Graphic, Custom, Form, Eraser };
+enum class TVia { HostPaintMessage, HostPaintTo, FormPaintMessage, OwnPaintMessage, DoubleBuffered, Window };
 
 struct TPaintCase {
   const char* Name;
@@ -102,14 +114,22 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
         canvas_ = c->Canvas();
         break;
       }
+      case TCulprit::Eraser: {
+        auto* c = new TThrowingEraser(form_.get());
+        c->SetBounds(10, 10, 40, 30);
+        c->SetParent(host_);
+        culprit_ = c;
+        canvas_ = c->Canvas();
+        break;
+      }
       case TCulprit::Form:
         form_->SetOnPaint(TNotifyEvent(&handler_, &TThrowingHandler::Paint));
         culprit_ = form_.get();
         canvas_ = form_->Canvas();
         break;
     }
-    if (GetParam().Via == TVia::DoubleBuffered) {
-      host_->SetDoubleBuffered(true);
+    if (GetParam().Via == TVia::DoubleBuffered || GetParam().Via == TVia::Window) {
+      host_->SetDoubleBuffered(GetParam().Via == TVia::DoubleBuffered);
       form_->Show();
       Idle();
     }
@@ -138,6 +158,10 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
       case TVia::DoubleBuffered:
         host_->Invalidate();
         EXPECT_THROW(host_->Update(), EInvalidOperation);
+        break;
+      case TVia::Window:
+        static_cast<TWinControl*>(culprit_)->Invalidate();
+        EXPECT_THROW(static_cast<TWinControl*>(culprit_)->Update(), EInvalidOperation);
         break;
     }
   }
@@ -175,7 +199,10 @@ TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
     EXPECT_FALSE(c->ControlState().contains(csPaintCopy));
     EXPECT_FALSE(c->ControlState().contains(csCustomPaint));
   }
-  if (GetParam().Via == TVia::DoubleBuffered) {
+  if (auto* w = dynamic_cast<TWinControl*>(culprit_); w && GetParam().Via == TVia::Window) {
+    RECT r;
+    EXPECT_FALSE(GetUpdateRect(w->Handle(), &r, FALSE)) << "the paint was not ended";
+  } else if (GetParam().Via == TVia::DoubleBuffered) {
     RECT r;
     EXPECT_FALSE(GetUpdateRect(host_->Handle(), &r, FALSE)) << "the paint was not ended";
   }
@@ -193,7 +220,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TPaintCase{"FormOnPaint", TCulprit::Form, TVia::FormPaintMessage},
                       TPaintCase{"GraphicAlone", TCulprit::Graphic, TVia::OwnPaintMessage},
                       TPaintCase{"CustomAlone", TCulprit::Custom, TVia::OwnPaintMessage},
-                      TPaintCase{"DoubleBufferedPanel", TCulprit::Graphic, TVia::DoubleBuffered}),
+                      TPaintCase{"DoubleBufferedPanel", TCulprit::Graphic, TVia::DoubleBuffered},
+                      TPaintCase{"CustomWindow", TCulprit::Custom, TVia::Window},
+                      TPaintCase{"ErasingWindow", TCulprit::Eraser, TVia::Window}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
