@@ -83,6 +83,21 @@ T* Find(TComponent* owner, const char* name) {
   return dynamic_cast<T*>(owner->FindComponent(name));
 }
 
+// An object of a form's text: "Name: Class", its property lines ("Left = 0"), its children.
+struct TObj {
+  std::string Head;
+  std::vector<std::string> Props;
+  std::vector<TObj> Children;
+};
+
+// The text form of an object tree, as the form reader takes it.
+inline std::string ObjectText(const TObj& o, const std::string& indent = "") {
+  std::string s = indent + "object " + o.Head + "\n";
+  for (const std::string& p : o.Props) s += indent + "  " + p + "\n";
+  for (const TObj& c : o.Children) s += ObjectText(c, indent + "  ");
+  return s + indent + "end\n";
+}
+
 // The colour a capture shows for a framework colour.
 inline win::COLORREF Rgb(TColor c) { return static_cast<win::COLORREF>(ColorToRGB(c)); }
 
