@@ -30,10 +30,12 @@ TPanel* AddAnchored(TWinControl* host, TAnchors anchors, int l, int t, int w, in
 }
 
 TEST_F(AnchorsTest, AnchorsFollowTheAlignmentAndAreStoredOnlyWhenTheyDiffer) {
-  const std::pair<TAlign, TAnchors> implied[] = {
-      {alNone, {akLeft, akTop}},          {alTop, {akLeft, akTop, akRight}},
-      {alBottom, {akLeft, akRight, akBottom}}, {alLeft, {akLeft, akTop, akBottom}},
-      {alRight, {akTop, akRight, akBottom}},   {alClient, {akLeft, akTop, akRight, akBottom}}};
+  const std::pair<TAlign, TAnchors> implied[] = {{alNone, {akLeft, akTop}},
+                                                 {alTop, {akLeft, akTop, akRight}},
+                                                 {alBottom, {akLeft, akRight, akBottom}},
+                                                 {alLeft, {akLeft, akTop, akBottom}},
+                                                 {alRight, {akTop, akRight, akBottom}},
+                                                 {alClient, {akLeft, akTop, akRight, akBottom}}};
   for (const auto& [align, anchors] : implied) EXPECT_EQ(AnchorAlign(align), anchors) << align;
 
   TPanel p(nullptr);
@@ -178,7 +180,8 @@ TEST_F(AnchorsTest, AFormReadFromAStreamThenResizedKeepsItsAnchors) {
   // centred label and a top-aligned panel. Rules are taken once the form has been read.
   const TObj kAnchoredForm{
       "AnchorForm: TForm",
-      {"Left = 0", "Top = 0", "BorderStyle = bsSizeable", "ClientHeight = 300", "ClientWidth = 400"},
+      {"Left = 0", "Top = 0", "BorderStyle = bsSizeable", "ClientHeight = 300",
+       "ClientWidth = 400"},
       {{"Panel1: TPanel",
         {"Left = 10", "Top = 10", "Width = 380", "Height = 240",
          "Anchors = [akLeft, akTop, akRight, akBottom]", "BevelOuter = bvNone"},
@@ -188,7 +191,8 @@ TEST_F(AnchorsTest, AFormReadFromAStreamThenResizedKeepsItsAnchors) {
        {"Button1: TButton",
         {"Left = 315", "Top = 265", "Width = 75", "Height = 25", "Anchors = [akRight, akBottom]"}},
        {"Centre: TLabel",
-        {"Left = 180", "Top = 260", "Width = 40", "Height = 20", "Anchors = []", "AutoSize = False"}},
+        {"Left = 180", "Top = 260", "Width = 40", "Height = 20", "Anchors = []",
+         "AutoSize = False"}},
        {"Top1: TPanel", {"Left = 0", "Top = 0", "Width = 400", "Height = 5", "Align = alTop"}}}};
   RegisterStandardControls();
   auto form = std::make_unique<TForm>(nullptr);

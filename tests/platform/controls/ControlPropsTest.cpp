@@ -137,11 +137,12 @@ TEST_F(ConstraintsTest, AnchoredAndAlignedControlsAreLimitedAndTheOthersTakeTheR
 }
 
 TObj ConstrainedForm(const char* panelMaxWidth) {
-  return {"ConstrainedForm: TForm",
-          {"Left = 0", "Top = 0", "Width = 300", "Height = 200", "Constraints.MinWidth = 200"},
-          {{"Panel1: TPanel",
-            {"Left = 0", "Top = 0", "Width = 180", "Height = 60",
-             std::string("Constraints.MaxWidth = ") + panelMaxWidth, "Constraints.MaxHeight = 50"}}}};
+  return {
+      "ConstrainedForm: TForm",
+      {"Left = 0", "Top = 0", "Width = 300", "Height = 200", "Constraints.MinWidth = 200"},
+      {{"Panel1: TPanel",
+        {"Left = 0", "Top = 0", "Width = 180", "Height = 60",
+         std::string("Constraints.MaxWidth = ") + panelMaxWidth, "Constraints.MaxHeight = 50"}}}};
 }
 
 TEST_F(ConstraintsTest, StreamsCarryOnlySetLimitsAndLoadingAppliesThem) {
@@ -196,14 +197,13 @@ struct TBiDiCase {
 TEST_F(BiDiModeTest, LayoutQuestionsAndTextFlagsAnswerByTheMode) {
   // Left and right swap only when the alignment is mirrored; reading order is added for any
   // right-to-left mode.
-  const TBiDiCase cases[] = {
-      {bdLeftToRight, false, false, false, DT_LEFT, DT_RIGHT, DT_CENTER},
-      {bdRightToLeft, true, true, true, DT_RIGHT | DT_RTLREADING, DT_LEFT | DT_RTLREADING,
-       DT_CENTER | DT_RTLREADING},
-      {bdRightToLeftNoAlign, false, true, true, DT_LEFT | DT_RTLREADING,
-       DT_RIGHT | DT_RTLREADING, DT_CENTER | DT_RTLREADING},
-      {bdRightToLeftReadingOnly, false, true, false, DT_LEFT | DT_RTLREADING,
-       DT_RIGHT | DT_RTLREADING, DT_CENTER | DT_RTLREADING}};
+  const TBiDiCase cases[] = {{bdLeftToRight, false, false, false, DT_LEFT, DT_RIGHT, DT_CENTER},
+                             {bdRightToLeft, true, true, true, DT_RIGHT | DT_RTLREADING,
+                              DT_LEFT | DT_RTLREADING, DT_CENTER | DT_RTLREADING},
+                             {bdRightToLeftNoAlign, false, true, true, DT_LEFT | DT_RTLREADING,
+                              DT_RIGHT | DT_RTLREADING, DT_CENTER | DT_RTLREADING},
+                             {bdRightToLeftReadingOnly, false, true, false, DT_LEFT | DT_RTLREADING,
+                              DT_RIGHT | DT_RTLREADING, DT_CENTER | DT_RTLREADING}};
   TLabel l(nullptr);
   for (const TBiDiCase& c : cases) {
     l.SetBiDiMode(c.Mode);
@@ -220,16 +220,15 @@ TEST_F(BiDiModeTest, LayoutQuestionsAndTextFlagsAnswerByTheMode) {
 }
 
 TEST_F(BiDiModeTest, FormStreamsStoreTheModeWhereItIsNotInherited) {
-  const TObj kBiDiForm{
-      "BiDiForm: TForm",
-      {"Left = 0", "Top = 0", "Width = 200", "Height = 100", "BiDiMode = bdRightToLeft",
-       "ParentBiDiMode = False"},
-      {{"Panel1: TPanel",
-        {"Left = 0", "Top = 0", "Width = 100", "Height = 50"},
-        {{"Label1: TLabel", {"Left = 1", "Top = 1", "Caption = 'x'"}}}},
-       {"Label2: TLabel",
-        {"Left = 1", "Top = 60", "BiDiMode = bdLeftToRight", "ParentBiDiMode = False",
-         "Caption = 'y'"}}}};
+  const TObj kBiDiForm{"BiDiForm: TForm",
+                       {"Left = 0", "Top = 0", "Width = 200", "Height = 100",
+                        "BiDiMode = bdRightToLeft", "ParentBiDiMode = False"},
+                       {{"Panel1: TPanel",
+                         {"Left = 0", "Top = 0", "Width = 100", "Height = 50"},
+                         {{"Label1: TLabel", {"Left = 1", "Top = 1", "Caption = 'x'"}}}},
+                        {"Label2: TLabel",
+                         {"Left = 1", "Top = 60", "BiDiMode = bdLeftToRight",
+                          "ParentBiDiMode = False", "Caption = 'y'"}}}};
   auto form = ReadText(kBiDiForm);
   auto* panel = Find<TPanel>(form.get(), "Panel1");
   auto* label1 = Find<TLabel>(form.get(), "Label1");

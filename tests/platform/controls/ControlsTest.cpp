@@ -134,30 +134,18 @@ TEST_F(PropagationTest, ReparentingPicksUpTheNewParentsSettings) {
 
 TEST_F(PropagationTest, NotificationsReachControlsInOrder) {
   TForm form(nullptr);
-  std::vector<UINT> seen;
-  struct TSpy : TObject {
-    std::vector<UINT>* Seen;
-    TWndMethod Old;
-    void Proc(TMessage& m) {
-      if (m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100) Seen->push_back(m.Msg);
-      Old(m);
-    }
-  } spy;
-  spy.Seen = &seen;
-  spy.Old = form.WindowProc();
-  form.SetWindowProc(TWndMethod(&spy, &TSpy::Proc));
+  TMessageSpy spy(&form, CM_BASE, CM_BASE + 0xFF);
   auto* p = Place<TPanel>(&form, 0, 0, 10, 10);
   p->SetEnabled(false);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_CONTROLLISTCHANGE, CM_CONTROLCHANGE}));
-  seen.clear();
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_CONTROLLISTCHANGE, CM_CONTROLCHANGE}));
+  spy.Msgs.clear();
   form.SetCaption("x");
   form.SetEnabled(false);
   form.SetVisible(false);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_TEXTCHANGED, CM_ENABLEDCHANGED}));
-  seen.clear();
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_TEXTCHANGED, CM_ENABLEDCHANGED}));
+  spy.Msgs.clear();
   p->SetParent(nullptr);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_CONTROLCHANGE, CM_CONTROLLISTCHANGE}));
-  form.SetWindowProc(spy.Old);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_CONTROLCHANGE, CM_CONTROLLISTCHANGE}));
   delete p;
 }
 
@@ -170,8 +158,10 @@ class TSwatch : public TGraphicControl {
   TColor Fill = clRed;
   TLines* Log = nullptr;
   void SetOpaque(bool v) {
-    if (v) controlStyle_ += csOpaque;
-    else controlStyle_ -= csOpaque;
+    if (v)
+      controlStyle_ += csOpaque;
+    else
+      controlStyle_ -= csOpaque;
   }
 
  protected:
@@ -222,7 +212,9 @@ TEST_F(PaintTest, GraphicControlsPaintInZOrderBelowWindowedSiblings) {
   EXPECT_EQ(cap.Color(50, 30), Rgb(clLime));  // B over A
   EXPECT_EQ(cap.Color(95, 35), Rgb(clBlue));  // the window over B
   EXPECT_EQ(cap.Color(5, 5), Rgb(clWhite));
-  auto pos = [&](const std::string& n) { return std::find(log.begin(), log.end(), n) - log.begin(); };
+  auto pos = [&](const std::string& n) {
+    return std::find(log.begin(), log.end(), n) - log.begin();
+  };
   EXPECT_LT(pos("A"), pos("B"));
   EXPECT_LT(pos("B"), std::ssize(log));
 
@@ -249,8 +241,8 @@ TEST_F(PaintTest, GraphicControlsPaintInZOrderBelowWindowedSiblings) {
 TEST_F(PaintTest, OpaqueGraphicChildrenAreClippedOutOfTheParentsPaint) {
   auto host = FramelessForm(200, 100);
   auto* back = Place<TBackdrop>(host.get(), 0, 0, 200, 100);  // paints blue everywhere it may
-  back->SetColor(clYellow);                                    // its erase colour
-  AddSwatch(back, 10, 10, 40, 40, clNone)->SetOpaque(true);    // paints nothing itself
+  back->SetColor(clYellow);                                   // its erase colour
+  AddSwatch(back, 10, 10, 40, 40, clNone)->SetOpaque(true);   // paints nothing itself
   AddSwatch(back, 100, 10, 40, 40, clNone)->SetOpaque(false);
   ShowNow(host.get());
   auto cap = win::testkit::CaptureWindow(back->Handle(), false);
@@ -357,7 +349,9 @@ TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {
       Add(static_cast<TComponent*>(s)->ClassName() + " down " + std::to_string(key));
       if (key == 'Q') key = 0;  // eaten
     }
-    void Press(TObject* s, char& key) { Add(static_cast<TComponent*>(s)->ClassName() + " press " + key); }
+    void Press(TObject* s, char& key) {
+      Add(static_cast<TComponent*>(s)->ClassName() + " press " + key);
+    }
   } log;
   b->OnKeyDown = TKeyEvent(&log, &TKeys::Down);
   b->OnKeyPress = TKeyPressEvent(&log, &TKeys::Press);
@@ -379,21 +373,6 @@ TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {
 
 using MouseTest = ControlsTest;
 
-// Logs the CM_MOUSEENTER / CM_MOUSELEAVE a control hears ("<control> enter <child or ->").
-class TTracker : public TObject {
- public:
-  TLines Log;
-  TWndMethod Old;
-  TControl* C = nullptr;
-  void Proc(TMessage& m) {
-    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
-      std::string who = m.LParam ? reinterpret_cast<TControl*>(m.LParam)->Name() : "-";
-      Log.push_back(C->Name() + (m.Msg == CM_MOUSEENTER ? " enter " : " leave ") + who);
-    }
-    Old(m);
-  }
-};
-
 TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
   auto form = FramelessForm(300, 200, 100, 100);
   form->SetName("F");
@@ -401,44 +380,47 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
   auto* label = FixedLabel(panel, 10, 10, 50, 20, "L", form.get());
   auto* button = Place<TButton>(panel, 100, 10, 60, 30, "B", form.get());
   ShowNow(form.get());
-  const std::vector<TControl*> all{form.get(), panel, label, button};
-  std::vector<std::unique_ptr<TTracker>> trackers;
-  for (TControl* c : all) {
-    auto& t = trackers.emplace_back(std::make_unique<TTracker>());
-    t->C = c;
-    t->Old = c->WindowProc();
-    c->SetWindowProc(TWndMethod(t.get(), &TTracker::Proc));
-  }
+  std::vector<std::unique_ptr<TMessageSpy>> spies;
+  for (TControl* c : std::initializer_list<TControl*>{form.get(), panel, label, button})
+    spies.push_back(std::make_unique<TMessageSpy>(c, CM_MOUSEENTER, CM_MOUSELEAVE));
   auto moveTo = [&](TControl* c, int x, int y) {
-    for (auto& t : trackers) t->Log.clear();
+    for (auto& s : spies) s->Clear();
     MoveTo(c, x, y);
   };
-  auto logOf = [&](size_t i) { return trackers[i]->Log; };
+  // "enter" or "leave", and the child the mouse went to or came from ("-": the control).
+  auto logOf = [&](size_t i) {
+    TLines log;
+    for (size_t k = 0; k < spies[i]->Msgs.size(); ++k) {
+      const LPARAM child = spies[i]->Params[k];
+      log.push_back(std::string(spies[i]->Msgs[k] == CM_MOUSEENTER ? "enter " : "leave ") +
+                    (child ? reinterpret_cast<TControl*>(child)->Name() : "-"));
+    }
+    return log;
+  };
 
   moveTo(form.get(), 5, 5);
   EXPECT_EQ(MouseControl(), form.get());
-  EXPECT_EQ(logOf(0), (TLines{"F enter -"}));
+  EXPECT_EQ(logOf(0), (TLines{"enter -"}));
   moveTo(panel, 5, 5);  // into the panel
   EXPECT_EQ(MouseControl(), panel);
-  EXPECT_EQ(logOf(0), (TLines{"F leave -", "F enter P"}));
-  EXPECT_EQ(logOf(1), (TLines{"P enter -"}));
+  EXPECT_EQ(logOf(0), (TLines{"leave -", "enter P"}));
+  EXPECT_EQ(logOf(1), (TLines{"enter -"}));
   moveTo(label, 5, 5);  // a graphic control inside the panel
   EXPECT_EQ(MouseControl(), label);
-  EXPECT_EQ(logOf(1), (TLines{"P leave -", "P enter L"}));
-  EXPECT_EQ(logOf(2), (TLines{"L enter -"}));
-  EXPECT_EQ(logOf(0), (TLines{"F leave P", "F enter L"}));
+  EXPECT_EQ(logOf(1), (TLines{"leave -", "enter L"}));
+  EXPECT_EQ(logOf(2), (TLines{"enter -"}));
+  EXPECT_EQ(logOf(0), (TLines{"leave P", "enter L"}));
   moveTo(button, 5, 5);  // straight from the label to the button
   EXPECT_EQ(MouseControl(), button);
-  EXPECT_EQ(logOf(2), (TLines{"L leave -"}));
-  EXPECT_EQ(logOf(3), (TLines{"B enter -"}));
-  EXPECT_EQ(logOf(1), (TLines{"P leave L", "P enter B"}));
+  EXPECT_EQ(logOf(2), (TLines{"leave -"}));
+  EXPECT_EQ(logOf(3), (TLines{"enter -"}));
+  EXPECT_EQ(logOf(1), (TLines{"leave L", "enter B"}));
   moveTo(button, 6, 6);  // moving within the same control sends nothing
-  for (auto& t : trackers) EXPECT_TRUE(t->Log.empty());
+  for (auto& s : spies) EXPECT_TRUE(s->Msgs.empty());
   win::testkit::MouseMove(5, 5);  // off the form altogether
   Idle();
   EXPECT_EQ(MouseControl(), nullptr);
-  EXPECT_EQ(logOf(3), (TLines{"B leave -"}));
-  for (TControl* c : all) c->SetWindowProc(TWndMethod(c, &TControl::WndProc));
+  EXPECT_EQ(logOf(3), (TLines{"leave -"}));
 }
 
 TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
@@ -474,8 +456,8 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
   log.Clear();
   Session().Clock().Advance(1000);
   win::testkit::DoubleClick(p.X, p.Y);
-  EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6", "dblclick",
-                                 "down 0 5,6 double", "up 0 5,6"}));
+  EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6", "dblclick", "down 0 5,6 double",
+                                 "up 0 5,6"}));
 }
 
 // ---- Windows ----
@@ -493,19 +475,10 @@ TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
   inner->SetFocus();
   Idle();
   const win::HWND oldPanel = panel->Handle(), oldInner = inner->Handle();
-  struct TSpy : TObject {
-    int Recreated = 0;
-    TWndMethod Old;
-    void Proc(TMessage& m) {
-      if (m.Msg == CM_RECREATEWND) ++Recreated;
-      Old(m);
-    }
-  } spy;
-  spy.Old = panel->WindowProc();
-  panel->SetWindowProc(TWndMethod(&spy, &TSpy::Proc));
+  TMessageSpy spy(panel, CM_RECREATEWND, CM_RECREATEWND);
   panel->SetBorderStyle(bsSingle);  // a style change re-creates the window
   Idle();
-  EXPECT_EQ(spy.Recreated, 1);
+  EXPECT_EQ(spy.Msgs.size(), 1u);
   EXPECT_NE(panel->Handle(), oldPanel);
   EXPECT_FALSE(win::IsWindow(oldPanel));
   EXPECT_FALSE(win::IsWindow(oldInner));
@@ -523,7 +496,6 @@ TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
   EXPECT_EQ(FindDragTarget(ScreenOf(&form, 205, 25), false), after);
   EXPECT_EQ(FindControl(panel->Handle()), panel);
   EXPECT_EQ(FindControl(oldPanel), nullptr);
-  panel->SetWindowProc(spy.Old);
 }
 
 TEST_F(WindowTest, HandlesAreMadeOnDemandWithOneClassPerFrameworkClass) {

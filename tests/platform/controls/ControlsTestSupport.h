@@ -59,8 +59,8 @@ T* Place(TWinControl* parent, int x, int y, int w, int h, const char* name = nul
 }
 
 // A label of a fixed size (not sized to its caption).
-inline TLabel* FixedLabel(TWinControl* parent, int x, int y, int w, int h, const char* name = nullptr,
-                          TComponent* owner = nullptr) {
+inline TLabel* FixedLabel(TWinControl* parent, int x, int y, int w, int h,
+                          const char* name = nullptr, TComponent* owner = nullptr) {
   auto* l = new TLabel(owner ? owner : parent);
   if (name) l->SetName(name);
   l->SetAutoSize(false);
@@ -82,6 +82,35 @@ template <class T>
 T* Find(TComponent* owner, const char* name) {
   return dynamic_cast<T*>(owner->FindComponent(name));
 }
+
+// Hooks a control's WindowProc while it lives: records the messages numbered First..Last (and
+// their LParam) the control receives, then passes every message on.
+class TMessageSpy : public TObject {
+ public:
+  TMessageSpy(TControl* c, UINT first, UINT last)
+      : control_(c), first_(first), last_(last), old_(c->WindowProc()) {
+    c->SetWindowProc(TWndMethod(this, &TMessageSpy::Proc));
+  }
+  ~TMessageSpy() override { control_->SetWindowProc(old_); }
+  std::vector<UINT> Msgs;
+  std::vector<LPARAM> Params;
+  void Clear() {
+    Msgs.clear();
+    Params.clear();
+  }
+
+ private:
+  void Proc(TMessage& m) {
+    if (m.Msg >= first_ && m.Msg <= last_) {
+      Msgs.push_back(m.Msg);
+      Params.push_back(m.LParam);
+    }
+    old_(m);
+  }
+  TControl* control_;
+  UINT first_, last_;
+  TWndMethod old_;
+};
 
 // An object of a form's text: "Name: Class", its property lines ("Left = 0"), its children.
 struct TObj {

@@ -88,7 +88,8 @@ TEST_F(FormStyleTest, AFormStoredAtAnotherResolutionIsScaled) {
   EXPECT_EQ(f.ClientHeight(), 96);
   EXPECT_EQ(f.Font()->Size(), 9);
   // Unscaled forms keep what they stored.
-  TStringStream kept("object F: TForm\n  Scaled = False\n  PixelsPerInch = 120\n  Width = 240\nend\n");
+  TStringStream kept(
+      "object F: TForm\n  Scaled = False\n  PixelsPerInch = 120\n  Width = 240\nend\n");
   ReadForm(&kept, &g);
   EXPECT_EQ(g.Width(), 240);
   EXPECT_EQ(g.PixelsPerInch(), 120);
@@ -132,8 +133,10 @@ TEST_F(FormStyleTest, HintWindowMeasuresAndRecognisesClosingMessages) {
   EXPECT_GT(wide.Right, small.Right);
   TRect wrapped = h.CalcHintRect(60, "A much longer hint text", nullptr);
   EXPECT_GT(wrapped.Bottom, wide.Bottom);
-  for (const auto& [msg, closes] : {std::pair{win::WM_KEYDOWN, true}, {win::WM_LBUTTONDOWN, true},
-                                     {win::WM_MOUSEMOVE, false}, {win::WM_PAINT, false}}) {
+  for (const auto& [msg, closes] : {std::pair{win::WM_KEYDOWN, true},
+                                    {win::WM_LBUTTONDOWN, true},
+                                    {win::WM_MOUSEMOVE, false},
+                                    {win::WM_PAINT, false}}) {
     win::MSG m;
     m.message = msg;
     EXPECT_EQ(h.IsHintMsg(m), closes) << msg;

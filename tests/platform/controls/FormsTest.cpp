@@ -23,7 +23,9 @@ class TTestForm : public TForm {
   void FormCreate(TObject*) { Log.push_back("create"); }
   void FormShow(TObject*) { Log.push_back("show"); }
   void FormActivate(TObject*) { Log.push_back("activate"); }
-  void ButtonClick(TObject* Sender) { Log.push_back("click " + static_cast<TComponent*>(Sender)->Name()); }
+  void ButtonClick(TObject* Sender) {
+    Log.push_back("click " + static_cast<TComponent*>(Sender)->Name());
+  }
   void TimerTick(TObject*) { Log.push_back("tick"); }
 };
 
@@ -334,7 +336,9 @@ TEST_F(FormsTest, HintsShowAfterThePauseAndHideAfterTheirTime) {
   b->SetHint("Press me|Presses the button");
   b->SetShowHint(true);
   struct TH : TLog {
-    void Show(std::string& s, bool&, THintInfo& info) { Add(s + "@" + info.HintControl->ClassName()); }
+    void Show(std::string& s, bool&, THintInfo& info) {
+      Add(s + "@" + info.HintControl->ClassName());
+    }
   } h;
   Application->OnShowHint = TShowHintEvent(&h, &TH::Show);
   ShowNow(&form);
@@ -377,7 +381,8 @@ TEST_F(FormsTest, CorruptFormStreamsRaiseWithoutLeavingComponents) {
   TForm f(nullptr);
   TStringStream bad(std::string("TPF0\xF0garbage", 12));
   EXPECT_THROW(ReadForm(&bad, &f), EFilerError);
-  TStringStream text(std::string("object F: TForm\n  Caption = 'x'\n  object B: TNoSuchClass\n  end\nend\n"));
+  TStringStream text(
+      std::string("object F: TForm\n  Caption = 'x'\n  object B: TNoSuchClass\n  end\nend\n"));
   EXPECT_THROW(ReadForm(&text, &f), Exception);
   EXPECT_EQ(f.ControlCount(), 0);
   // Unknown handlers are either an error or, when asked, left empty.
@@ -399,8 +404,10 @@ class THintedBox : public TCustomControl {
  protected:
   void CMHintShow(TCMHintShow& M) {
     ++Asked;
-    if (Suppress) M.Result = 1;
-    else M.HintInfo()->HintStr += " (" + std::to_string(M.HintInfo()->CursorPos.X) + ")";
+    if (Suppress)
+      M.Result = 1;
+    else
+      M.HintInfo()->HintStr += " (" + std::to_string(M.HintInfo()->CursorPos.X) + ")";
   }
 };
 ZYL_MESSAGE_MAP(THintedBox) { m.On(CM_HINTSHOW, &THintedBox::CMHintShow); }

@@ -11,15 +11,16 @@ namespace {
 // the window messages offset by CN_BASE.
 TEST(MessageNumbers, ControlMessagesKeepTheirPlatformValues) {
   const std::pair<UINT, UINT> numbers[] = {
-      {CM_ACTIVATE, 0xB000},      {CM_DIALOGKEY, 0xB005},     {CM_DIALOGCHAR, 0xB006},
+      {CM_ACTIVATE, 0xB000},       {CM_DIALOGKEY, 0xB005},      {CM_DIALOGCHAR, 0xB006},
       {CM_VISIBLECHANGED, 0xB00B}, {CM_ENABLEDCHANGED, 0xB00C}, {CM_COLORCHANGED, 0xB00D},
-      {CM_FONTCHANGED, 0xB00E},   {CM_CURSORCHANGED, 0xB00F}, {CM_TEXTCHANGED, 0xB012},
-      {CM_MOUSEENTER, 0xB013},    {CM_MOUSELEAVE, 0xB014},    {CM_BUTTONPRESSED, 0xB018},
-      {CM_ENTER, 0xB01A},         {CM_EXIT, 0xB01B},          {CM_HINTSHOW, 0xB030},
-      {CM_RECREATEWND, 0xB033},   {CM_MOUSEWHEEL, 0xB043},    {CN_BASE, 0xBC00},
-      {CN_COMMAND, 0xBD11},       {CN_DRAWITEM, 0xBC2B},      {CN_KEYDOWN, 0xBD00},
-      {CN_CHAR, 0xBD02},          {CN_NOTIFY, 0xBC4E}};
-  for (const auto& [actual, expected] : numbers) EXPECT_EQ(actual, expected) << std::hex << expected;
+      {CM_FONTCHANGED, 0xB00E},    {CM_CURSORCHANGED, 0xB00F},  {CM_TEXTCHANGED, 0xB012},
+      {CM_MOUSEENTER, 0xB013},     {CM_MOUSELEAVE, 0xB014},     {CM_BUTTONPRESSED, 0xB018},
+      {CM_ENTER, 0xB01A},          {CM_EXIT, 0xB01B},           {CM_HINTSHOW, 0xB030},
+      {CM_RECREATEWND, 0xB033},    {CM_MOUSEWHEEL, 0xB043},     {CN_BASE, 0xBC00},
+      {CN_COMMAND, 0xBD11},        {CN_DRAWITEM, 0xBC2B},       {CN_KEYDOWN, 0xBD00},
+      {CN_CHAR, 0xBD02},           {CN_NOTIFY, 0xBC4E}};
+  for (const auto& [actual, expected] : numbers)
+    EXPECT_EQ(actual, expected) << std::hex << expected;
 }
 
 TEST(MessageRecords, TypedRecordsReadTheirFields) {
@@ -98,7 +99,8 @@ TEST(MessageMaps, DispatchFindsTheNearestHandlerAndInheritedReachesTheAncestor) 
   p.Log.clear();
   // C's inherited call finds no ancestor handler and ends in DefaultHandler.
   p.Perform(win::WM_USER + 3, 0, 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived C", "default " + std::to_string(win::WM_USER + 3)}));
+  EXPECT_EQ(p.Log,
+            (std::vector<std::string>{"derived C", "default " + std::to_string(win::WM_USER + 3)}));
   p.Log.clear();
   // Unhandled messages go straight to DefaultHandler.
   EXPECT_EQ(p.Perform(win::WM_USER + 9, 0, 0), 0);

@@ -23,20 +23,14 @@ void DrawThenThrow(TCanvas* c) {
   if (g_armed) throw EInvalidOperation("paint failed");
 }
 
-class TThrowingGraphic : public TGraphicControl {
+// A graphic or windowed control whose Paint throws when armed.
+template <class Base>
+class TThrowing : public Base {
  public:
-  using TGraphicControl::TGraphicControl;
+  using Base::Base;
 
  protected:
-  void Paint() override { DrawThenThrow(Canvas()); }
-};
-
-class TThrowingCustom : public TCustomControl {
- public:
-  using TCustomControl::TCustomControl;
-
- protected:
-  void Paint() override { DrawThenThrow(Canvas()); }
+  void Paint() override { DrawThenThrow(this->Canvas()); }
 };
 
 // Throws from its background erase, which the window system sends from BeginPaint.
@@ -67,21 +61,23 @@ struct TDCState {
 
 TDCState StateOf(HDC dc) {
   TDCState s{GetCurrentObject(dc, OBJ_PEN), GetCurrentObject(dc, OBJ_BRUSH),
-              GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP), 0, {}, {}};
-  s.Level = SaveDC(dc) - 1;
+             GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP), SaveDC(dc) - 1};
   RestoreDC(dc, -1);
-  POINT org;
-  GetWindowOrgEx(dc, &org);
-  s.Org = {org.X, org.Y};
-  RECT clip;
-  GetClipBox(dc, &clip);
-  s.Clip = clip;
+  GetWindowOrgEx(dc, &s.Org);
+  GetClipBox(dc, &s.Clip);
   return s;
 }
 
 // Which control throws, and how the paint reaches it.
 enum class TCulprit { Graphic, Custom, Form, Eraser };
-enum class TVia { HostPaintMessage, HostPaintTo, FormPaintMessage, OwnPaintMessage, DoubleBuffered, Window };
+enum class TVia {
+  HostPaintMessage,
+  HostPaintTo,
+  FormPaintMessage,
+  OwnPaintMessage,
+  DoubleBuffered,
+  Window
+};
 
 struct TPaintCase {
   const char* Name;
@@ -94,38 +90,14 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
   void SetUp() override {
     form_.reset(new TForm(nullptr));
     form_->SetBounds(10, 10, 200, 150);
-    host_ = new TPanel(form_.get());
-    host_->SetBounds(5, 5, 150, 100);
-    host_->SetParent(form_.get());
+    host_ = Place<TPanel>(form_.get(), 5, 5, 150, 100);
     switch (GetParam().Culprit) {
-      case TCulprit::Graphic: {
-        auto* g = new TThrowingGraphic(form_.get());
-        g->SetBounds(10, 10, 40, 30);
-        g->SetParent(host_);
-        culprit_ = g;
-        canvas_ = g->Canvas();
-        break;
-      }
-      case TCulprit::Custom: {
-        auto* c = new TThrowingCustom(form_.get());
-        c->SetBounds(10, 10, 40, 30);
-        c->SetParent(host_);
-        culprit_ = c;
-        canvas_ = c->Canvas();
-        break;
-      }
-      case TCulprit::Eraser: {
-        auto* c = new TThrowingEraser(form_.get());
-        c->SetBounds(10, 10, 40, 30);
-        c->SetParent(host_);
-        culprit_ = c;
-        canvas_ = c->Canvas();
-        break;
-      }
+      case TCulprit::Graphic: Use(Place<TThrowing<TGraphicControl>>(host_, 10, 10, 40, 30)); break;
+      case TCulprit::Custom: Use(Place<TThrowing<TCustomControl>>(host_, 10, 10, 40, 30)); break;
+      case TCulprit::Eraser: Use(Place<TThrowingEraser>(host_, 10, 10, 40, 30)); break;
       case TCulprit::Form:
         form_->SetOnPaint(TNotifyEvent(&handler_, &TThrowingHandler::Paint));
-        culprit_ = form_.get();
-        canvas_ = form_->Canvas();
+        Use(form_.get());
         break;
     }
     if (GetParam().Via == TVia::DoubleBuffered || GetParam().Via == TVia::Window) {
@@ -134,6 +106,15 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
       Idle();
     }
     form_->HandleNeeded();
+  }
+  // The window a window-system paint goes to.
+  TWinControl* Painted() const {
+    return GetParam().Via == TVia::Window ? static_cast<TWinControl*>(culprit_) : host_;
+  }
+  template <class T>
+  void Use(T* c) {
+    culprit_ = c;
+    canvas_ = c->Canvas();
   }
   void TearDown() override {
     g_armed = false;
@@ -146,9 +127,7 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
       case TVia::HostPaintMessage:
         EXPECT_THROW(host_->Perform(WM_PAINT, PtrToWParam(dc), 0), EInvalidOperation);
         break;
-      case TVia::HostPaintTo:
-        EXPECT_THROW(host_->PaintTo(dc, 3, 4), EInvalidOperation);
-        break;
+      case TVia::HostPaintTo: EXPECT_THROW(host_->PaintTo(dc, 3, 4), EInvalidOperation); break;
       case TVia::FormPaintMessage:
         EXPECT_THROW(form_->Perform(WM_PAINT, PtrToWParam(dc), 0), EInvalidOperation);
         break;
@@ -156,12 +135,9 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
         EXPECT_THROW(culprit_->Perform(WM_PAINT, PtrToWParam(dc), 0), EInvalidOperation);
         break;
       case TVia::DoubleBuffered:
-        host_->Invalidate();
-        EXPECT_THROW(host_->Update(), EInvalidOperation);
-        break;
       case TVia::Window:
-        static_cast<TWinControl*>(culprit_)->Invalidate();
-        EXPECT_THROW(static_cast<TWinControl*>(culprit_)->Update(), EInvalidOperation);
+        Painted()->Invalidate();
+        EXPECT_THROW(Painted()->Update(), EInvalidOperation);
         break;
     }
   }
@@ -174,14 +150,12 @@ class PaintGuardTest : public ControlsTest, public ::testing::WithParamInterface
 };
 
 TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
+  // A caller's own bitmap, tools and settings, which the paint must give back.
   TOwnedObject<HBITMAP> bmp(CreateBitmap(200, 150, 1, 32, nullptr));
+  TOwnedObject<HPEN> pen(CreatePen(PS_SOLID, 3, RGB(1, 2, 3)));
+  TOwnedObject<HBRUSH> brush(CreateSolidBrush(RGB(4, 5, 6)));
   TMemoryDC dc;
-  TSelectedObject selected(dc, bmp);
-  // A caller's own tools and settings, which the paint must give back.
-  HPEN pen = CreatePen(PS_SOLID, 3, RGB(1, 2, 3));
-  HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
-  SelectObject(dc, pen);
-  SelectObject(dc, brush);
+  TSelectedObject selected(dc, bmp), usePen(dc, pen), useBrush(dc, brush);
   SetWindowOrgEx(dc, 2, 1, nullptr);
   IntersectClipRect(dc, 0, 0, 180, 120);
 
@@ -189,7 +163,7 @@ TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
   PaintOnce(dc);  // the first paint makes the cached handles of fonts and tools
   const size_t live = gdi::LiveObjectCount();
   const TDCState before = StateOf(dc);
-  ASSERT_EQ(before.Pen, pen);
+  ASSERT_EQ(before.Pen, pen.Get());
   PaintOnce(dc);
   EXPECT_EQ(StateOf(dc), before);
   EXPECT_EQ(gdi::LiveObjectCount(), live);
@@ -199,17 +173,10 @@ TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
     EXPECT_FALSE(c->ControlState().contains(csPaintCopy));
     EXPECT_FALSE(c->ControlState().contains(csCustomPaint));
   }
-  if (auto* w = dynamic_cast<TWinControl*>(culprit_); w && GetParam().Via == TVia::Window) {
+  if (GetParam().Via == TVia::DoubleBuffered || GetParam().Via == TVia::Window) {
     RECT r;
-    EXPECT_FALSE(GetUpdateRect(w->Handle(), &r, FALSE)) << "the paint was not ended";
-  } else if (GetParam().Via == TVia::DoubleBuffered) {
-    RECT r;
-    EXPECT_FALSE(GetUpdateRect(host_->Handle(), &r, FALSE)) << "the paint was not ended";
+    EXPECT_FALSE(GetUpdateRect(Painted()->Handle(), &r, FALSE)) << "the paint was not ended";
   }
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  SelectObject(dc, GetStockObject(WHITE_BRUSH));
-  DeleteObject(pen);
-  DeleteObject(brush);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -20,7 +20,8 @@ class Receiver : public TObject {
   std::vector<win::UINT> Msgs;
   void WndProc(TMessage& M) {
     Msgs.push_back(M.Msg);
-    M.Result = M.Msg == win::WM_USER ? 1234 : win::DefWindowProcA(nullptr, M.Msg, M.WParam, M.LParam);
+    M.Result =
+        M.Msg == win::WM_USER ? 1234 : win::DefWindowProcA(nullptr, M.Msg, M.WParam, M.LParam);
   }
 };
 
@@ -88,9 +89,8 @@ TEST(MessageDialogs, AreRecordedAndAnswered) {
   EXPECT_EQ(MessageDlgLog()[0].DlgType, mtConfirmation);
   EXPECT_EQ(MessageDlgLog()[0].Buttons, (TMsgDlgButtons{mbYes, mbNo}));
   EXPECT_EQ(MessageDlgLog()[0].HelpCtx, 7);
-  auto old = SetMessageDlgHandler([](const TMessageDlgRecord& d) {
-    return d.Buttons.contains(mbCancel) ? mrCancel : mrNone;
-  });
+  auto old = SetMessageDlgHandler(
+      [](const TMessageDlgRecord& d) { return d.Buttons.contains(mbCancel) ? mrCancel : mrNone; });
   EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrCancel);
   SetMessageDlgHandler(old);
   EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrOk);
