@@ -42,60 +42,27 @@ ZYL_CLASS_IMPL(TTestForm) {
       .Method("TimerTick", &TTestForm::TimerTick);
 }
 
-const char* const kTestFormText = R"(object TestForm: TTestForm
-  Left = 100
-  Top = 80
-  Width = 300
-  Height = 200
-  Caption = 'Stream form'
-  Font.Height = -13
-  Font.Name = 'Arial'
-  OnActivate = FormActivate
-  OnCreate = FormCreate
-  OnShow = FormShow
-  OldCreateOrder = True
-  PixelsPerInch = 96
-  TextHeight = 16
-  object Panel1: TPanel
-    Height = 41
-    Align = alTop
-    Caption = 'Top'
-    TabOrder = 1
-    object Label1: TLabel
-      Caption = '&Name'
-      FocusControl = Button2
-    end
-  end
-  object Button1: TButton
-    Left = 10
-    Top = 60
-    Caption = 'OK'
-    Default = True
-    ModalResult = 1
-    TabOrder = 0
-    OnClick = ButtonClick
-  end
-  object Button2: TButton
-    Left = 100
-    Top = 60
-    Caption = 'Cancel'
-    Cancel = True
-    ModalResult = 2
-    TabOrder = 2
-    OnClick = ButtonClick
-  end
-  object Timer1: TTimer
-    Interval = 100
-    OnTimer = TimerTick
-  end
-end
-)";
+const TObj kTestForm{"TestForm: TTestForm",
+                     {"Left = 100", "Top = 80", "Width = 300", "Height = 200",
+                      "Caption = 'Stream form'", "Font.Height = -13", "Font.Name = 'Arial'",
+                      "OnActivate = FormActivate", "OnCreate = FormCreate", "OnShow = FormShow",
+                      "OldCreateOrder = True", "PixelsPerInch = 96", "TextHeight = 16"},
+                     {{"Panel1: TPanel",
+                       {"Height = 41", "Align = alTop", "TabOrder = 1"},
+                       {{"Label1: TLabel", {"Caption = '&Name'", "FocusControl = Button2"}}}},
+                      {"Button1: TButton",
+                       {"Left = 10", "Top = 60", "Caption = 'OK'", "Default = True",
+                        "ModalResult = 1", "TabOrder = 0", "OnClick = ButtonClick"}},
+                      {"Button2: TButton",
+                       {"Left = 100", "Top = 60", "Caption = 'Cancel'", "Cancel = True",
+                        "ModalResult = 2", "TabOrder = 2", "OnClick = ButtonClick"}},
+                      {"Timer1: TTimer", {"Interval = 100", "OnTimer = TimerTick"}}}};
 
 class FormsTest : public ControlsTest {
  protected:
   FormsTest() {
     RegisterClass(TTestForm::StaticClass());
-    const std::string binary = ObjectTextToBinaryString(kTestFormText);
+    const std::string binary = ObjectTextToBinaryString(ObjectText(kTestForm));
     RegisterResource(HInstance, RT_RCDATA, "TTestForm", binary.data(), binary.size());
   }
   ~FormsTest() override { UnregisterResource(HInstance, RT_RCDATA, "TTestForm"); }
