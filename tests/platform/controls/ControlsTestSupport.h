@@ -12,7 +12,8 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace vcl::testing {
 
@@ -36,15 +37,14 @@ inline void MoveTo(TControl* c, int x, int y) {
 
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() : session_(800, 600) { ResetControlsGlobals(); }
+  ControlsTest() : session_(800, 600) {}
   ~ControlsTest() override {
     SetModalFormHandler(nullptr);
-    ResetControlsGlobals();
   }
   win::testkit::TSession& Session() { return session_; }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // A control of class T owned by the parent (or by owner), named, and placed in the parent.
