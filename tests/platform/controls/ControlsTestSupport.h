@@ -38,9 +38,7 @@ inline void MoveTo(TControl* c, int x, int y) {
 class ControlsTest : public ::testing::Test {
  protected:
   ControlsTest() : session_(800, 600) {}
-  ~ControlsTest() override {
-    SetModalFormHandler(nullptr);
-  }
+  ~ControlsTest() override { SetModalFormHandler(nullptr); }
   win::testkit::TSession& Session() { return session_; }
 
  private:
