@@ -25,7 +25,8 @@ class TSavedDC {
 // Selects a pen, brush, font or bitmap into a DC and selects the previous one back at the end.
 class TSelectedObject {
  public:
-  TSelectedObject(HDC dc, HGDIOBJ obj) : dc_(dc), old_(dc && obj ? SelectObject(dc, obj) : nullptr) {}
+  TSelectedObject(HDC dc, HGDIOBJ obj)
+      : dc_(dc), old_(dc && obj ? SelectObject(dc, obj) : nullptr) {}
   ~TSelectedObject() {
     if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
   }
