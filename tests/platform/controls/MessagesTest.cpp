@@ -45,7 +45,7 @@ class TBaseProbe : public TGraphicControl {
   ZYL_CLASS(TBaseProbe, TGraphicControl)
   ZYL_MESSAGES(TBaseProbe)
   explicit TBaseProbe(TComponent* AOwner) : TGraphicControl(AOwner) {}
-  std::vector<std::string> Log;
+  TLines Log;
   void DefaultHandler(void* Message) override {
     Log.push_back("default " + std::to_string(static_cast<TMessage*>(Message)->Msg));
     TGraphicControl::DefaultHandler(Message);
@@ -89,30 +89,26 @@ ZYL_MESSAGE_MAP(TDerivedProbe) {
 ZYL_CLASS_IMPL(TDerivedProbe) {}
 
 TEST(MessageMaps, DispatchFindsTheNearestHandlerAndInheritedReachesTheAncestor) {
-  TDerivedProbe p(nullptr);
-  EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
-  p.Log.clear();
-  // Only the base handles B.
-  EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"base B"}));
-  p.Log.clear();
-  // C's inherited call finds no ancestor handler and ends in DefaultHandler.
-  p.Perform(win::WM_USER + 3, 0, 0);
-  EXPECT_EQ(p.Log,
-            (std::vector<std::string>{"derived C", "default " + std::to_string(win::WM_USER + 3)}));
-  p.Log.clear();
-  // Unhandled messages go straight to DefaultHandler.
-  EXPECT_EQ(p.Perform(win::WM_USER + 9, 0, 0), 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 9)}));
+  struct TCase {
+    bool Derived;
+    UINT Msg;
+    LRESULT Result;
+    TLines Log;
+  };
+  const TCase cases[] = {
+      {true, win::WM_USER + 1, 11, {"derived A", "base A"}},
+      {true, win::WM_USER + 2, 2, {"base B"}},  // only the base handles B
+      // C's inherited call finds no ancestor handler and ends in DefaultHandler.
+      {true, win::WM_USER + 3, 0, {"derived C", "default 1027"}},
+      {true, win::WM_USER + 9, 0, {"default 1033"}},  // unhandled: straight to DefaultHandler
+      {false, win::WM_USER + 3, 0, {"default 1027"}}};  // the base ignores the derived map
+  for (const TCase& c : cases) {
+    std::unique_ptr<TBaseProbe> p(c.Derived ? new TDerivedProbe(nullptr) : new TBaseProbe(nullptr));
+    EXPECT_EQ(p->Perform(c.Msg, 0, 0), c.Result) << c.Msg;
+    EXPECT_EQ(p->Log, c.Log) << c.Msg;
+  }
   EXPECT_TRUE(HandlesMessage(TDerivedProbe::StaticClass(), win::WM_USER + 2));
   EXPECT_FALSE(HandlesMessage(TBaseProbe::StaticClass(), win::WM_USER + 3));
-}
-
-TEST(MessageMaps, AnObjectOfTheBaseClassIgnoresTheDerivedMap) {
-  TBaseProbe p(nullptr);
-  p.Perform(win::WM_USER + 3, 0, 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 3)}));
 }
 
 // A hook that replaces WindowProc and chains to the saved one, as form hooks do.
@@ -138,7 +134,7 @@ TEST(MessageMaps, ReplacedWindowProcSeesMessagesAndChains) {
   EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
   EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 99);
   EXPECT_EQ(hook.Seen, (std::vector<UINT>{win::WM_USER + 1, win::WM_USER + 2}));
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
+  EXPECT_EQ(p.Log, (TLines{"derived A", "base A"}));
   p.SetWindowProc(hook.Saved);
   EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
 }
