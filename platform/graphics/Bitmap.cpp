@@ -564,7 +564,7 @@ void TBitmap::Mask(TColor TransparentColor) {
   const bool dib = HandleType() == bmDIB;
   const TColor key = ColorToRGB(TransparentColor) & 0xFFFFFF;
   FreeContext();
-  win::HBITMAP mono = win::CreateBitmap(width_, height_, 1, 1, nullptr);
+  win::TOwnedObject<win::HBITMAP> mono(win::CreateBitmap(width_, height_, 1, 1, nullptr));
   {
     TSelectedDC src(handle_);
     TSelectedDC dst(mono);
@@ -577,7 +577,7 @@ void TBitmap::Mask(TColor TransparentColor) {
     img.Height = height_;
     img.BitCount = 1;
     img.Table = DefaultTable(1);
-    win::HBITMAP h = CreateFromImage(img);
+    win::TOwnedObject<win::HBITMAP> h(CreateFromImage(img));
     {
       TSelectedDC src(mono);
       TSelectedDC dst(h);
@@ -585,10 +585,10 @@ void TBitmap::Mask(TColor TransparentColor) {
       win::SetBkColor(dst.DC(), 0xFFFFFF);
       win::BitBlt(dst.DC(), 0, 0, width_, height_, src.DC(), 0, 0, win::SRCCOPY);
     }
-    win::DeleteObject(mono);
-    mono = h;
+    Replace(h.Release(), width_, height_);
+  } else {
+    Replace(mono.Release(), width_, height_);
   }
-  Replace(mono, width_, height_);
   format_ = dib ? pf1bit : pfDevice;
   mono_ = true;
   Changed(this);
