@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
-#include "platform/gdi/GdiGuards.h"
-#include "platform/graphics/CanvasGuards.h"
 #include "platform/text/Text.h"
-#include "platform/user/DCGuards.h"
 
 namespace vcl {
 

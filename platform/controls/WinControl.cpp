@@ -1,7 +1,6 @@
 #include "platform/controls/WinControl.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
@@ -9,10 +8,6 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
-#include "platform/gdi/GdiGuards.h"
-#include "platform/graphics/CanvasGuards.h"
-#include "platform/text/Text.h"
-#include "platform/user/DCGuards.h"
 
 namespace vcl {
 

@@ -5,14 +5,10 @@
 #include <optional>
 
 #include "platform/base/Finally.h"
-#include "platform/base/Numbers.h"
-#include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
 #include "platform/gdi/GdiGuards.h"
-#include "platform/graphics/CanvasGuards.h"
-#include "platform/text/Text.h"
 #include "platform/user/DCGuards.h"
 
 namespace vcl {
