@@ -691,6 +691,9 @@ TEST(ContainerFormStream, ItemsTravelAsTheBitmapPropertyAndWavesAsData) {
   TZYLWaveComp wave2(nullptr);
   w.ReadComponent(&wave2);
   EXPECT_EQ(wave2.Wave()->Data(), wave.Wave()->Data());
+  // The wave is the published property Wave, its bytes the binary sub-property "Data".
+  const std::string waveBytes(static_cast<const char*>(w.Memory()), size_t(w.Size()));
+  EXPECT_NE(waveBytes.find("\x09Wave.Data"), std::string::npos);
 }
 
 TEST(ContainerFormStream, DamagedItemsRaiseAndKeepTheList) {

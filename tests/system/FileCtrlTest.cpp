@@ -269,9 +269,14 @@ TEST_F(FileCtrlTest, BadStampTextsAndRefusedStampsRaise) {
   EXPECT_THROW(c.SetFileWriteStamp("31.31.31 99:99"), vcl::EConvertError);
   EXPECT_THROW(c.SetFileWriteStamp(""), vcl::EConvertError);
   EXPECT_EQ(c.FileWriteStamp(), before);
-  // The creation time cannot be changed here: the failure is reported, not swallowed.
-  EXPECT_THROW(c.SetFileCreateStamp(vcl::DateTimeToStr(vcl::EncodeDate(2001, 1, 1))),
-               EZYLFileCtrlError);
+  // The creation time is kept where the file system keeps one (the temporary folder's does),
+  // independent of the other two.
+  const std::string created = vcl::DateTimeToStr(vcl::EncodeDate(2001, 1, 1));
+  c.SetFileCreateStamp(created);
+  EXPECT_EQ(c.FileCreateStamp(), created);
+  EXPECT_EQ(c.FileWriteStamp(), before);
+  c.SetFileWriteStamp(vcl::DateTimeToStr(vcl::EncodeDate(2002, 2, 2)));
+  EXPECT_EQ(c.FileCreateStamp(), created);
 }
 
 TEST_F(FileCtrlTest, TypeNames) {
@@ -428,8 +433,14 @@ TEST_F(FileCtrlTest, FailuresAreReported) {
   EXPECT_EQ(win::SHLastFileOperation().Calls, calls);  // the shell was not asked
   const std::string a = tmp_.File("a.txt");
   WriteFile(a, "alpha");
-  EXPECT_FALSE(c.CopyFiles(a, ""));  // no destination: nothing is copied anywhere
-  EXPECT_EQ(win::SHLastFileOperation().Calls, calls);
+  // An empty destination is the current folder.
+  testsupport::TempDir here;
+  const std::string cwd = vcl::GetCurrentDir();
+  ASSERT_TRUE(vcl::SetCurrentDir(here.Path()));
+  const bool copied = c.CopyFiles(a, "");
+  vcl::SetCurrentDir(cwd);
+  EXPECT_TRUE(copied);
+  EXPECT_EQ(ReadFile(here.File("a.txt")), "alpha");
   EXPECT_FALSE(c.CopyFiles(tmp_.File("missing.txt"), tmp_.File("y.txt")));
   EXPECT_FALSE(Exists(tmp_.File("y.txt")));
   // One missing name in a list stops the whole operation before anything changes.
