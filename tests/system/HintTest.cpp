@@ -55,21 +55,6 @@ class HintTest : public ::testing::Test {
   tk::TSession session_;
 };
 
-TEST_F(HintTest, DefaultsOfANewComponent) {
-  TZYLHint h(nullptr);
-  EXPECT_EQ(h.Color(), vcl::clInfoBk);
-  EXPECT_TRUE(h.Enabled());
-  EXPECT_EQ(h.MaxWidth(), -4);
-  EXPECT_EQ(h.Font()->Name(), "MS Sans Serif");
-  EXPECT_EQ(h.Font()->Size(), 8);
-  EXPECT_EQ(h.Font()->Color(), vcl::clInfoText);
-  EXPECT_EQ(h.Bevel()->StyleOuter(), bvLowered);
-  EXPECT_EQ(h.HintWindowClass(), TZYLHintWindow::StaticClass());
-  // Constructing installs nothing; only enabling (or loading) does.
-  EXPECT_EQ(HintControl, nullptr);
-  EXPECT_EQ(vcl::TApplication::HintWindowClass, nullptr);
-}
-
 TEST_F(HintTest, SettersCopyTheGivenObjects) {
   TZYLHint h(nullptr);
   vcl::TFont f;
@@ -202,49 +187,6 @@ TEST_F(HintTest, SameClassCheck) {
   vcl::TComponent plain(nullptr);
   EXPECT_TRUE(ZYLCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
   delete form;
-}
-
-TEST_F(HintTest, StreamRoundTripWritesOnlyChangesAndLoadingInstalls) {
-  TZYLHint a(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
-  for (const char* absent : {"  Color =", "Enabled =", "MaxWidth =", "About ="})
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-
-  a.SetColor(vcl::clYellow);
-  a.SetMaxWidth(200);
-  a.Font()->SetColor(vcl::clRed);
-  a.Bevel()->SetBevelStyleOuter(bvRaised);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Color = clYellow", "MaxWidth = 200", "Font.Color = clRed",
-                           "Bevel.StyleOuter = bvRaised"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-
-  ZYLHintInit();
-  EXPECT_EQ(vcl::GetClass("TZYLHint"), TZYLHint::StaticClass());
-  TZYLHint b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLHintDone();
-  EXPECT_EQ(vcl::GetClass("TZYLHint"), nullptr);
-  EXPECT_EQ(b.Color(), vcl::clYellow);
-  EXPECT_EQ(b.MaxWidth(), 200);
-  EXPECT_EQ(b.Font()->Color(), vcl::clRed);
-  EXPECT_EQ(b.Bevel()->StyleOuter(), bvRaised);
-  // Loaded with Enabled true installs the component.
-  EXPECT_EQ(HintControl, &b);
-  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
-
-  // A disabled one read from a stream installs nothing.
-  HintControl = nullptr;
-  vcl::TApplication::HintWindowClass = nullptr;
-  TZYLHint c(nullptr);
-  c.SetEnabled(false);
-  const std::string off = vcl::WriteComponentToBytes(&c);
-  EXPECT_NE(vcl::ObjectBinaryToTextString(off).find("Enabled = False"), std::string::npos);
-  TZYLHint d(nullptr);
-  vcl::ReadComponentFromBytes(off, &d);
-  EXPECT_FALSE(d.Enabled());
-  EXPECT_EQ(HintControl, nullptr);
 }
 
 // Shows the creation parameters the window asks for.

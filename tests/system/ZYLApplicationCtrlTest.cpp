@@ -312,42 +312,6 @@ TEST_F(AppCtrlTest, DesignTimeActsOnNothingAndAllowsOnePerForm) {
   delete form;
 }
 
-TEST_F(AppCtrlTest, StreamsOnlyChangedValues) {
-  std::string bytes;
-  {
-    TZYLApplicationCtrl a(nullptr);
-    const std::string plain = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
-    for (const char* absent : {"Options", "LogMaxsize", "DlgEffectDelay", "HintPause", "ShowHint",
-                               "IniTarget", "RegRoot", "SystemOptions", "LogPrefix", "About"})
-      EXPECT_EQ(plain.find(std::string(absent) + " = "), std::string::npos) << absent << plain;
-    a.SetLogName("trace");
-    a.SetLogMaxsize(100);
-    a.SetOptions({aoLogTime});
-    a.SetSystemOptions({soSetMenuFont});
-    a.SetIniPrefix(ppSystem);
-    a.SetTitle("Streamed");
-    bytes = vcl::WriteComponentToBytes(&a);
-  }
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"LogName = 'trace.LOG'", "LogMaxsize = 100", "Options = [aoLogTime]",
-                           "SystemOptions = [soSetMenuFont]", "IniPrefix = ppSystem",
-                           "Title = 'Streamed'"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  ZYLApplicationCtrlInit();
-  EXPECT_EQ(vcl::GetClass("TZYLApplicationCtrl"), TZYLApplicationCtrl::StaticClass());
-  TZYLApplicationCtrl b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLApplicationCtrlDone();
-  EXPECT_EQ(vcl::GetClass("TZYLApplicationCtrl"), nullptr);
-  EXPECT_EQ(b.LogName(), "trace.LOG");
-  EXPECT_EQ(b.LogMaxsize(), 100);
-  EXPECT_EQ(b.Options(), TZYLApplicationCtrl::TOptions{aoLogTime});
-  EXPECT_EQ(b.SystemOptions(), TZYLApplicationCtrl::TSystemOptions{soSetMenuFont});
-  EXPECT_EQ(b.IniPrefix(), ppSystem);
-  // Reading the stream loads the component: the title went to the application.
-  EXPECT_EQ(vcl::Application->Title(), "Streamed");
-}
-
 namespace {
 
 class LogSink : public vcl::TObject {

@@ -239,32 +239,6 @@ TEST_F(InstanceFixture, FirstInstanceRunsNormally) {
   EXPECT_FALSE(vcl::Application->Terminated());
 }
 
-TEST_F(InstanceFixture, OneInstanceStreamsOnlyChangedValues) {
-  StartApplication(false);
-  std::string bytes;
-  {
-    TZYLOneInstance a(nullptr);
-    EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a)).find(" = "),
-              std::string::npos);
-    a.SetMode(oiCustom);
-    a.SetEnabled(false);
-    bytes = vcl::WriteComponentToBytes(&a);
-  }
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  EXPECT_NE(text.find("Mode = oiCustom"), std::string::npos) << text;
-  EXPECT_NE(text.find("Enabled = False"), std::string::npos) << text;
-  EXPECT_EQ(text.find("About"), std::string::npos) << text;
-  ZYLOneInstanceInit();
-  EXPECT_EQ(vcl::GetClass("TZYLOneInstance"), TZYLOneInstance::StaticClass());
-  EXPECT_EQ(vcl::GetClass("TZYLGlobalHotKey"), TZYLGlobalHotKey::StaticClass());
-  TZYLOneInstance b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLOneInstanceDone();
-  EXPECT_EQ(vcl::GetClass("TZYLOneInstance"), nullptr);
-  EXPECT_EQ(b.Mode(), oiCustom);
-  EXPECT_FALSE(b.Enabled());
-}
-
 // ---------------------------------------------------------------------------------------------
 // Global hot key
 
