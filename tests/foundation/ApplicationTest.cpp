@@ -18,7 +18,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -126,7 +127,7 @@ class LogTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(dir_.File(name)) << text;
   }
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   testsupport::TempDir dir_;
   TZYLApplication app_{false};
 };
@@ -266,7 +267,6 @@ TEST_F(LogTest, LogPrefixPlacesABareNameAndErrorsRaise) {
 }
 
 TEST_F(LogTest, ExceptionsAreLoggedAndShownUnlessTheHandlerCancels) {
-  vcl::ResetControlsGlobals();
   Handlers h;
   app_.Options = {aoLogException};
   app_.OnException = TZYLExceptionEvent(&h, &Handlers::Exception);
@@ -285,7 +285,6 @@ TEST_F(LogTest, ExceptionsAreLoggedAndShownUnlessTheHandlerCancels) {
   app_.HandleException(&comp, e);
   EXPECT_EQ(Log().size(), 1u);
   EXPECT_EQ(vcl::Application->ShownExceptions().size(), shown + 1);
-  vcl::ResetControlsGlobals();
 }
 
 TEST(Application, InstanceLockSeenBySecondHolder) {
@@ -377,8 +376,7 @@ TEST(Package, StartUpRunsEachUnitOnceAndFinalizesInReverse) {
 
 // Every component class of the foundation loads from a form once the package has started.
 TEST(Package, AFormWithTheFoundationsComponentsLoads) {
-  win::testkit::TSession session;
-  vcl::ResetControlsGlobals();
+  vcl::testkit::TControlsSession session;
   vcl::InitializePackage(ZYLPackageUnitTable());
   const char* const text =
       "object F: TForm\n"
@@ -408,5 +406,4 @@ TEST(Package, AFormWithTheFoundationsComponentsLoads) {
     EXPECT_EQ(ini->IniPrefix(), ppFixed);
   }
   vcl::FinalizePackage(ZYLPackageUnitTable());
-  vcl::ResetControlsGlobals();
 }

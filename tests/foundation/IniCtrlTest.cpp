@@ -17,7 +17,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -244,8 +244,7 @@ struct FormEvents : vcl::TObject {
 }  // namespace
 
 TEST(IniComponent, OwnerMustBeAFormAndTheLinkIsFollowed) {
-  win::testkit::TSession session;
-  vcl::ResetControlsGlobals();
+  vcl::testkit::TControlsSession session;
   vcl::TComponent plain(nullptr);
   for (vcl::TComponent* owner : {static_cast<vcl::TComponent*>(nullptr), &plain}) {
     try {
@@ -276,14 +275,12 @@ TEST(IniComponent, OwnerMustBeAFormAndTheLinkIsFollowed) {
     comp->SetSectionDefault();
     EXPECT_EQ(comp->Section(), "Mine");
   }
-  vcl::ResetControlsGlobals();
 }
 
 // At run time the owner form's creation restores and its destruction saves every ini
 // component, around the form's own handlers, also after one component went early.
 TEST(IniComponent, TheOwnerFormCallsRestoreAndSaveState) {
-  win::testkit::TSession session;
-  vcl::ResetControlsGlobals();
+  vcl::testkit::TControlsSession session;
   std::vector<std::string> calls;
   FormEvents events;
   events.Calls = &calls;
@@ -312,5 +309,4 @@ TEST(IniComponent, TheOwnerFormCallsRestoreAndSaveState) {
   d.Loaded();
   designed.DoCreate();
   EXPECT_TRUE(calls.empty());
-  vcl::ResetControlsGlobals();
 }
