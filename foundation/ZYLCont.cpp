@@ -1030,6 +1030,11 @@ TZYLWaveComp::TZYLWaveComp(vcl::TComponent* AOwner)
     : inherited(AOwner), FWave(std::make_unique<TZYLWave>()) {}
 TZYLWaveComp::~TZYLWaveComp() = default;
 void TZYLWaveComp::SetWave(TZYLWave* Value) { FWave->Assign(Value); }
+void TZYLWaveComp::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Data", [this](TStream* s) { FWave->LoadFromStream(s); }, nullptr, false);
+}
 
 ZYL_CLASS_IMPL(TZYLImageListConnector) {
   b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList);

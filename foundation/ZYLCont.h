@@ -356,6 +356,10 @@ class TZYLWaveComp : public TZYLCustomComponent {
   TZYLWave* Wave() const { return FWave.get(); }
   void SetWave(TZYLWave* Value);
 
+ protected:
+  // Older form files kept the wave as the component's own "Data"; it is read, never written.
+  void DefineProperties(vcl::TFiler* Filer) override;
+
  private:
   std::unique_ptr<TZYLWave> FWave;
 };

@@ -694,6 +694,15 @@ TEST(ContainerFormStream, ItemsTravelAsTheBitmapPropertyAndWavesAsData) {
   // The wave is the published property Wave, its bytes the binary sub-property "Data".
   const std::string waveBytes(static_cast<const char*>(w.Memory()), size_t(w.Size()));
   EXPECT_NE(waveBytes.find("\x09Wave.Data"), std::string::npos);
+  // An older stream with the wave as the component's own "Data" still reads.
+  std::string old = waveBytes;
+  old.replace(old.find("\x09Wave.Data"), 10, std::string("\x04" "Data"));
+  vcl::TMemoryStream o;
+  o.WriteBuffer(old.data(), int64_t(old.size()));
+  o.SetPosition(0);
+  TZYLWaveComp wave3(nullptr);
+  o.ReadComponent(&wave3);
+  EXPECT_EQ(wave3.Wave()->Data(), wave.Wave()->Data());
 }
 
 TEST(ContainerFormStream, DamagedItemsRaiseAndKeepTheList) {
