@@ -244,7 +244,9 @@ TEST_P(LogMaxSize, ActionUnlessTheHandlerCancels) {
     EXPECT_EQ(l[before.size() - 1], "first");
   }
   EXPECT_EQ(vcl::FileExists(dir_.File("app.BAK")), c.backup);
-  if (c.backup) EXPECT_EQ(Lines(dir_.File("app.BAK")), before);
+  if (c.backup) {
+    EXPECT_EQ(Lines(dir_.File("app.BAK")), before);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, LogMaxSize,
