@@ -18,6 +18,7 @@
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -246,14 +247,9 @@ struct FormEvents : vcl::TObject {
 TEST(IniComponent, OwnerMustBeAFormAndTheLinkIsFollowed) {
   vcl::testkit::TControlsSession session;
   vcl::TComponent plain(nullptr);
-  for (vcl::TComponent* owner : {static_cast<vcl::TComponent*>(nullptr), &plain}) {
-    try {
-      StateIni bad(owner);
-      ADD_FAILURE() << "an owner that is no form was accepted";
-    } catch (const ZYLEOneInstError& e) {
-      EXPECT_EQ(std::string(e.what()), std::string("StateIni:\r") + SZYLInvalidOwner);
-    }
-  }
+  for (vcl::TComponent* owner : {static_cast<vcl::TComponent*>(nullptr), &plain})
+    EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { StateIni bad(owner); }),
+              std::string("StateIni:\r") + SZYLInvalidOwner);
   EXPECT_EQ(plain.ComponentCount(), 0);
   {
     vcl::TForm form(nullptr);

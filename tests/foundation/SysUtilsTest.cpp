@@ -14,6 +14,7 @@
 #include "platform/classes/Resources.h"
 #include "platform/rtl/Environment.h"
 #include "platform/sys/VersionInfo.h"
+#include "tests/support/Cases.h"
 
 using namespace zyl;
 
@@ -291,13 +292,17 @@ TEST(SysUtils, VersionInfoComesFromTheProgramsVersionResource) {
       {"LegalTrademarks", "Ledger(tm)"}, {"FileDescription", "Books"},
       {"Comments", ""},                 {"FileVersion", "3.7.2"}};
   vcl::RegisterVersionInfo(vcl::HInstance, fixed, strings, 0x0407, 1252);
-  const std::pair<TZYLVersionInfoType, const char*> want[] = {
-      {viCompany, "Acme"},          {viName, "Ledger"},         {viVersion, "3.7"},
-      {viCopyright, "(c) Acme"},    {viTrademark, "Ledger(tm)"}, {viDescription, "Books"},
-      {viComments, ""},             {viFileVersion, "3.7.2"},   {viFileVersionFull, "3.7.2.412"},
-      {viFileVersionBuild, "412"}};
-  for (auto [field, text] : want) EXPECT_EQ(ZYLSIVersionInfo(field), text) << int(field);
-  EXPECT_EQ(GetSystemInfoString(itProgName, 1, ""), "Ledger");
+  testsupport::ExpectCases({{ZYLSIVersionInfo(viCompany), "Acme"},
+                            {ZYLSIVersionInfo(viName), "Ledger"},
+                            {ZYLSIVersionInfo(viVersion), "3.7"},
+                            {ZYLSIVersionInfo(viCopyright), "(c) Acme"},
+                            {ZYLSIVersionInfo(viTrademark), "Ledger(tm)"},
+                            {ZYLSIVersionInfo(viDescription), "Books"},
+                            {ZYLSIVersionInfo(viComments), ""},
+                            {ZYLSIVersionInfo(viFileVersion), "3.7.2"},
+                            {ZYLSIVersionInfo(viFileVersionFull), "3.7.2.412"},
+                            {ZYLSIVersionInfo(viFileVersionBuild), "412"},
+                            {GetSystemInfoString(itProgName, 1, ""), "Ledger"}});
   // The block answers only its own language and only names it holds.
   const std::string program = vcl::ParamStr(0);
   win::DWORD handle = 9;
@@ -318,5 +323,6 @@ TEST(SysUtils, VersionInfoComesFromTheProgramsVersionResource) {
   EXPECT_FALSE(win::VerQueryValueA(notABlock, "\\", &p, &len));
   EXPECT_EQ(win::GetFileVersionInfoSizeA("/no/such/program", &handle), 0u);
   vcl::UnregisterVersionInfo(vcl::HInstance);
-  for (auto [field, text] : want) EXPECT_EQ(ZYLSIVersionInfo(field), "") << text;
+  for (int f = viCompany; f <= viFileVersionBuild; ++f)
+    EXPECT_EQ(ZYLSIVersionInfo(TZYLVersionInfoType(f)), "") << f;
 }

@@ -22,6 +22,8 @@
 #include "tests/support/ControlsSession.h"
 #include "tests/support/TestKit.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -107,13 +109,14 @@ TEST_F(AppCtrlTest, StartValuesComeFromTheApplication) {
 
 TEST_F(AppCtrlTest, LogNameGetsAnExtensionOnlyWhenItHasNone) {
   TZYLApplicationCtrl c(nullptr);
-  for (auto [in, out] : {std::pair<const char*, const char*>{"trace", "trace.LOG"},
-                         {"trace.txt", "trace.txt"},
-                         {"logs.d\\trace", "logs.d\\trace.LOG"},
-                         {"", ""}}) {
+  auto named = [&](const std::string& in) {
     c.SetLogName(in);
-    EXPECT_EQ(c.LogName(), out) << in;
-  }
+    return c.LogName();
+  };
+  testsupport::ExpectCases({{named("trace"), "trace.LOG"},
+                            {named("trace.txt"), "trace.txt"},
+                            {named("logs.d\\trace"), "logs.d\\trace.LOG"},
+                            {named(""), ""}});
 }
 
 TEST_F(AppCtrlTest, LoadedCopiesIntoTheApplicationObjectAndItsStorage) {
@@ -294,12 +297,8 @@ TEST_F(AppCtrlTest, DesignTimeActsOnNothingAndAllowsOnePerForm) {
   c->SetTitle("Designed");
   c->Loaded();
   EXPECT_NE(vcl::Application->Title(), "Designed");
-  try {
-    new TZYLApplicationCtrl(form);
-    FAIL() << "a second component on the designed form was accepted";
-  } catch (const ZYLEOneInstError& e) {
-    EXPECT_EQ(std::string(e.what()), std::string("TZYLApplicationCtrl:\r") + SZYLInvalidOwner);
-  }
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLApplicationCtrl(form); }),
+            std::string("TZYLApplicationCtrl:\r") + SZYLInvalidOwner);
   EXPECT_EQ(form->ComponentCount(), 1);
   // A designed owner that is no form is refused as well.
   vcl::TComponent holder(nullptr);
