@@ -63,10 +63,3 @@ TEST(Enumerations, AlignmentFlagsAndInfoCaptions) {
   EXPECT_EQ(ZYLSIInfoToString(itCPUSpeed), "CPU Speed");
   EXPECT_EQ(ZYLSIInfoToString(static_cast<TZYLInfoType>(45)), "");
 }
-
-TEST(Messages, Numbers) {
-  EXPECT_EQ(CM_ZYLTRANSPARENTCHANGED, 0xB0CDu);
-  EXPECT_EQ(CM_ZYLBOUNDLABELCHANGE, 0xB0D9u);
-  EXPECT_EQ(CM_ZYLREDOCK, 0xB066u);
-  EXPECT_EQ(CM_ZYLSCROLLBOXSCROLLEVENT, 0xB0D4u);
-}
