@@ -7,12 +7,8 @@
 using namespace zyl;
 
 TEST(Exceptions, TextsAndClasses) {
-  try {
-    throw EZYLWrongPixelFormat("Glyph");
-  } catch (const vcl::Exception& e) {
-    EXPECT_EQ(e.Message(), "Wrong PixelFormat in Glyph bitmap!");
-    EXPECT_STREQ(e.ClassName(), "EZYLWrongPixelFormat");
-  }
+  EXPECT_EQ(EZYLWrongPixelFormat("Glyph").Message(), "Wrong PixelFormat in Glyph bitmap!");
+  EXPECT_STREQ(EZYLWrongPixelFormat("Glyph").ClassName(), "EZYLWrongPixelFormat");
   EXPECT_EQ(EZYLWrongPixelFormat("").Message(), "Wrong PixelFormat in  bitmap!");
 
   const ZYLEOneInstError second("TZYLFormStyler", ZYLEOneInstError::okSecondInstance);

@@ -11,6 +11,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -237,12 +238,9 @@ TEST(ImageList, SingleStripFileAndForeignFiles) {
   bl.SaveToFile(dir.File("b.bml"));
   TZYLImageList il;
   il.Add();
-  try {
-    il.LoadFromFile(dir.File("b.bml"));
-    FAIL() << "foreign file accepted";
-  } catch (const vcl::EFOpenError& e) {
-    EXPECT_NE(std::string(e.what()).find("b.bml: TZYLImageList"), std::string::npos) << e.what();
-  }
+  const std::string foreign =
+      testsupport::ErrorOf<vcl::EFOpenError>([&] { il.LoadFromFile(dir.File("b.bml")); });
+  EXPECT_NE(foreign.find("b.bml: TZYLImageList"), std::string::npos) << foreign;
   EXPECT_EQ(il.Count(), 1);
   EXPECT_THROW(back.LoadFromFile(dir.File("b.bml")), vcl::EFOpenError);
   EXPECT_EQ(back.GetCount(), 1);
@@ -402,12 +400,9 @@ TEST(Wave, InvalidDataRaisesAndKeepsTheWave) {
   EXPECT_EQ(w.GetChannelMode(), cmMono);
 
   WriteFile(dir.File("bad.wav"), std::vector<uint8_t>(good.begin(), good.begin() + 20));
-  try {
-    w.LoadFromFile(dir.File("bad.wav"));
-    FAIL();
-  } catch (const EInvalidWave& e) {
-    EXPECT_NE(std::string(e.what()).find("TZYLWave: "), std::string::npos);
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidWave>([&] { w.LoadFromFile(dir.File("bad.wav")); })
+                .rfind("TZYLWave: ", 0),
+            0u);
   EXPECT_EQ(w.Data(), good);
   TZYLWaveInfo info;
   EXPECT_FALSE(ZYLGetWaveFileInfo(dir.File("bad.wav"), info));

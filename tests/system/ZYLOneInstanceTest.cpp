@@ -16,6 +16,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/ModuleKind.h"
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
@@ -130,13 +131,8 @@ TEST_F(InstanceFixture, SecondComponentAnywhereInTheProgramIsRefused) {
   EXPECT_EQ(ZYLOneInstanceCount(), 1);
   EXPECT_EQ(first->Mode(), oiActivateOnly);
   EXPECT_TRUE(first->Enabled());
-  try {
-    new TZYLOneInstance(formB);
-    FAIL() << "a second instance was accepted";
-  } catch (const ZYLEOneInstError& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "TZYLOneInstance:\rAlready one TZYLOneInstance control in this project!");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLOneInstance(formB); }),
+            "TZYLOneInstance:\rAlready one TZYLOneInstance control in this project!");
   // The refused component leaves neither a count nor a component behind.
   EXPECT_EQ(ZYLOneInstanceCount(), 1);
   EXPECT_EQ(formB->ComponentCount(), 0);
