@@ -236,8 +236,9 @@ class TZYLHiTimer::TWorker {
           vcl::TThread::Synchronize([this] {
             if (!stop_) owner_->RunQueuedTick();
           });
-        } else {
-          owner_->DoTick(owner_);
+        } else if (owner_->OnTimer) {
+          // In the worker itself; stop_ (set before the worker is joined) ends the ticks.
+          owner_->OnTimer(owner_);
         }
       } else {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
