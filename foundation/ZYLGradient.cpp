@@ -141,7 +141,8 @@ void ZYLGradientPaint(vcl::TCanvas* Canvas, const TRect& Rect, TColor Color1, TC
                       int32_t Colors, TZYLGradientStyle Style, uint32_t Flags, int32_t /*Extra*/) {
   if (!Canvas) return;
   const std::vector<TColor> steps = ZYLGradientSteps(Color1, Color2, Colors);
-  win::TOwnedObject<win::HPALETTE> pal(Flags & ZYLGradientUsePalette ? MakePalette(steps) : nullptr);
+  win::TOwnedObject<win::HPALETTE> pal(Flags & ZYLGradientUsePalette ? MakePalette(steps)
+                                                                     : nullptr);
   win::HPALETTE old = nullptr;
   if (pal) {
     old = win::SelectPalette(Canvas->Handle(), pal, false);

@@ -9,8 +9,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Icon.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
 #include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 
@@ -658,7 +658,7 @@ win::HRGN OutlineRegion(const std::vector<TPoint>& pts) {
   }
   const TRect b = BoundsOf(pts);
   win::CombineRgn(rgn, rgn, win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&b)),
-                 win::RGN_AND);
+                  win::RGN_AND);
   return rgn;
 }
 

@@ -6,8 +6,8 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"
-#include "platform/classes/Thread.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"

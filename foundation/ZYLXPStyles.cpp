@@ -62,9 +62,11 @@ HRESULT DrawThemeBackground(HTHEME Theme, win::HDC DC, int, int State, const win
   win::TSavedDC saved(DC);
   if (ClipRect)
     win::IntersectClipRect(DC, ClipRect->Left, ClipRect->Top, ClipRect->Right, ClipRect->Bottom);
-  win::FillRect(DC, Rect, win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(ZYLThemeFaceColor(State))));
-  win::FrameRect(DC, Rect,
-                 win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(State == 4 ? 0xB0B0B0 : 0x7A7A7A)));
+  win::FillRect(DC, Rect,
+                win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(ZYLThemeFaceColor(State))));
+  win::FrameRect(
+      DC, Rect,
+      win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(State == 4 ? 0xB0B0B0 : 0x7A7A7A)));
   return ZYL_S_OK;
 }
 

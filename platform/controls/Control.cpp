@@ -34,8 +34,10 @@ TControl::~TControl() {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage m{Msg, WParam, LParam, 0};
-  if (windowProc_) windowProc_(m);
-  else WndProc(m);
+  if (windowProc_)
+    windowProc_(m);
+  else
+    WndProc(m);
   return m.Result;
 }
 
@@ -58,15 +60,12 @@ void TControl::DefaultHandler(void* Message) {
       m->Result = static_cast<LRESULT>(n);
       break;
     }
-    case WM_GETTEXTLENGTH:
-      m->Result = static_cast<LRESULT>(text_.size());
-      break;
+    case WM_GETTEXTLENGTH: m->Result = static_cast<LRESULT>(text_.size()); break;
     case WM_SETTEXT:
       StoreText(m->LParam ? reinterpret_cast<const char*>(m->LParam) : "");
       m->Result = 1;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -81,8 +80,8 @@ void TControl::SetText(const TCaption& Value) {
 }
 
 void TControl::SetName(const std::string& NewName) {
-  bool changeText = controlStyle_.contains(csSetCaption) &&
-                    !ComponentState().contains(csLoading) && Name() == text_ &&
+  bool changeText = controlStyle_.contains(csSetCaption) && !ComponentState().contains(csLoading) &&
+                    Name() == text_ &&
                     (!Owner() || !dynamic_cast<TControl*>(Owner()) ||
                      !Owner()->ComponentState().contains(csLoading));
   inherited::SetName(NewName);
@@ -159,10 +158,14 @@ void TControl::ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, i
 void TControl::DoConstrainedResize(int& NewWidth, int& NewHeight) {
   int minW = 0, minH = 0, maxW = 0, maxH = 0;
   ConstrainedResize(minW, minH, maxW, maxH);
-  if (maxW > 0 && NewWidth > maxW) NewWidth = maxW;
-  else if (minW > 0 && NewWidth < minW) NewWidth = minW;
-  if (maxH > 0 && NewHeight > maxH) NewHeight = maxH;
-  else if (minH > 0 && NewHeight < minH) NewHeight = minH;
+  if (maxW > 0 && NewWidth > maxW)
+    NewWidth = maxW;
+  else if (minW > 0 && NewWidth < minW)
+    NewWidth = minW;
+  if (maxH > 0 && NewHeight > maxH)
+    NewHeight = maxH;
+  else if (minH > 0 && NewHeight < minH)
+    NewHeight = minH;
 }
 
 void TControl::DoConstraintsChange(TObject*) {
@@ -335,8 +338,10 @@ uint32_t TControl::DrawTextBiDiModeFlags(uint32_t Flags) const {
   uint32_t result = Flags;
   // Centred text stays centred.
   if (UseRightToLeftAlignment()) {
-    if ((result & DT_RIGHT) == DT_RIGHT) result &= ~DT_RIGHT;
-    else if ((result & DT_CENTER) != DT_CENTER) result |= DT_RIGHT;
+    if ((result & DT_RIGHT) == DT_RIGHT)
+      result &= ~DT_RIGHT;
+    else if ((result & DT_CENTER) != DT_CENTER)
+      result |= DT_RIGHT;
   }
   return result | DrawTextBiDiModeFlagsReadingOnly();
 }
@@ -423,8 +428,10 @@ void TControl::EndDrag(bool Drop) {
     y = c.Y;
     bool accept = false;
     if (target->OnDragOver) target->OnDragOver(target, this, x, y, dsDragMove, accept);
-    if (accept) target->DragDrop(this, x, y);
-    else target = nullptr;
+    if (accept)
+      target->DragDrop(this, x, y);
+    else
+      target = nullptr;
   } else {
     target = nullptr;
   }
@@ -445,11 +452,8 @@ void TControl::WndProc(TMessage& Message) {
       switch (Message.Msg) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-          Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
-          break;
-        default:
-          break;
+        case WM_MBUTTONDBLCLK: Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN; break;
+        default: break;
       }
     }
     switch (Message.Msg) {
@@ -472,8 +476,7 @@ void TControl::WndProc(TMessage& Message) {
           return;
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
   Dispatch(&Message);
@@ -598,15 +601,19 @@ void TControl::CMColorChanged(TMessage&) { Invalidate(); }
 
 void TControl::CMParentColorChanged(TMessage& Message) {
   if (!parentColor_) return;
-  if (Message.WParam != 0) SetColor(static_cast<TColor>(Message.LParam));
-  else if (parent_) SetColor(parent_->color_);
+  if (Message.WParam != 0)
+    SetColor(static_cast<TColor>(Message.LParam));
+  else if (parent_)
+    SetColor(parent_->color_);
   parentColor_ = true;
 }
 
 void TControl::CMParentFontChanged(TMessage& Message) {
   if (!parentFont_) return;
-  if (Message.WParam != 0) SetFont(reinterpret_cast<TFont*>(Message.LParam));
-  else if (parent_) SetFont(parent_->font_);
+  if (Message.WParam != 0)
+    SetFont(reinterpret_cast<TFont*>(Message.LParam));
+  else if (parent_)
+    SetFont(parent_->font_);
   parentFont_ = true;
 }
 
@@ -630,10 +637,12 @@ void TControl::CMHitTest(TCMHitTest& Message) { Message.Result = HTCLIENT; }
 
 // The parent hears of the mouse entering or leaving a child: LParam names the child.
 void TControl::CMMouseEnter(TMessage& Message) {
-  if (parent_) parent_->Perform(CM_MOUSEENTER, 0, Message.LParam ? Message.LParam : PtrToLParam(this));
+  if (parent_)
+    parent_->Perform(CM_MOUSEENTER, 0, Message.LParam ? Message.LParam : PtrToLParam(this));
 }
 void TControl::CMMouseLeave(TMessage& Message) {
-  if (parent_) parent_->Perform(CM_MOUSELEAVE, 0, Message.LParam ? Message.LParam : PtrToLParam(this));
+  if (parent_)
+    parent_->Perform(CM_MOUSELEAVE, 0, Message.LParam ? Message.LParam : PtrToLParam(this));
 }
 
 void TControl::CMHintShow(TCMHintShow&) {}
@@ -671,9 +680,11 @@ ZYL_CLASS_IMPL(TControl) {
       .Prop("Top", &TControl::Top, &TControl::SetTop)
       .Prop("Width", &TControl::Width, &TControl::SetWidth)
       .Prop("Height", &TControl::Height, &TControl::SetHeight)
-      .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, CursorTypeInfo()).Default(crDefault)
+      .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, CursorTypeInfo())
+      .Default(crDefault)
       .Prop("Hint", &TControl::Hint, &TControl::SetHint)
-      .Prop("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
+      .Prop("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext)
+      .Default(0);
 }
 
 }  // namespace vcl

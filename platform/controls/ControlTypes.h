@@ -29,28 +29,28 @@ ZYL_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
 using TAnchors = TSet<TAnchorKind>;
 ZYL_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 ZYL_ENUM(TDragKind, dkDrag, dkDock)
-ZYL_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive,
-         csClickEvents, csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth,
-         csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage,
-         csReflector, csActionClient, csMenuEvents)
+ZYL_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents,
+         csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight,
+         csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector,
+         csActionClient, csMenuEvents)
 using TControlStyle = TSet<TControlStyleItem>;
-ZYL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState,
-         csAlignmentNeeded, csFocusing, csCreating, csPaintCopy, csCustomPaint,
-         csDestroyingHandle, csDocking)
+ZYL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
+         csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
 using TControlState = TSet<TControlStateItem>;
 
 using TCaption = std::string;
 using TModalResult = int32_t;
 
 // Event types of the controls.
-using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 using TMouseWheelEvent = TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta,
                                      TPoint MousePos, bool& Handled)>;
-using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y,
-                                   TDragState State, bool& Accept)>;
+using TDragOverEvent =
+    TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
 using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
 using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 using TStartDragEvent = TEvent<void(TObject* Sender, TObject*& DragObject)>;

@@ -867,8 +867,10 @@ void TApplication::Run() {
   running_ = true;
   TFinally stopped([this] { running_ = false; });
   if (mainForm_ && showMainForm_) {
-    if (mainForm_->WindowState() == wsMinimized) Minimize();
-    else mainForm_->SetVisible(true);
+    if (mainForm_->WindowState() == wsMinimized)
+      Minimize();
+    else
+      mainForm_->SetVisible(true);
   }
   while (!terminated_) {
     try {

@@ -33,8 +33,7 @@ void TSizeConstraints::SetConstraints(int Index, int32_t Value) {
       minWidth_ = Value;
       if (maxWidth_ > 0 && Value > maxWidth_) maxWidth_ = Value;
       break;
-    default:
-      throw ERangeError("Size constraint index out of range: " + std::to_string(Index));
+    default: throw ERangeError("Size constraint index out of range: " + std::to_string(Index));
   }
   Change();
 }
@@ -58,10 +57,18 @@ void TSizeConstraints::Change() {
 
 ZYL_CLASS_IMPL(TSizeConstraints) {
   using C = TSizeConstraints;
-  b.Prop("MaxHeight", &C::MaxHeight, &C::SetConstraints).Index(C::ciMaxHeight).Default(0)
-      .Prop("MaxWidth", &C::MaxWidth, &C::SetConstraints).Index(C::ciMaxWidth).Default(0)
-      .Prop("MinHeight", &C::MinHeight, &C::SetConstraints).Index(C::ciMinHeight).Default(0)
-      .Prop("MinWidth", &C::MinWidth, &C::SetConstraints).Index(C::ciMinWidth).Default(0);
+  b.Prop("MaxHeight", &C::MaxHeight, &C::SetConstraints)
+      .Index(C::ciMaxHeight)
+      .Default(0)
+      .Prop("MaxWidth", &C::MaxWidth, &C::SetConstraints)
+      .Index(C::ciMaxWidth)
+      .Default(0)
+      .Prop("MinHeight", &C::MinHeight, &C::SetConstraints)
+      .Index(C::ciMinHeight)
+      .Default(0)
+      .Prop("MinWidth", &C::MinWidth, &C::SetConstraints)
+      .Index(C::ciMinWidth)
+      .Default(0);
 }
 
 }  // namespace vcl

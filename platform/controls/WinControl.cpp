@@ -35,7 +35,8 @@ TWinControl::~TWinControl() {
   Destroying();
   if (g_mouseControl == this) g_mouseControl = nullptr;
   while (!controls_.empty() || !winControls_.empty()) {
-    TControl* c = !winControls_.empty() ? static_cast<TControl*>(winControls_.back()) : controls_.back();
+    TControl* c =
+        !winControls_.empty() ? static_cast<TControl*>(winControls_.back()) : controls_.back();
     RemoveControl(c);
     delete c;
   }
@@ -56,8 +57,10 @@ void TWinControl::DefaultHandler(void* Message) {
                                 m->WParam, m->LParam);
     return;
   }
-  if (m->Msg != WM_SETTEXT) TControl::DefaultHandler(Message);
-  else m->Result = 1;
+  if (m->Msg != WM_SETTEXT)
+    TControl::DefaultHandler(Message);
+  else
+    m->Result = 1;
 }
 
 void TWinControl::StoreText(const TCaption& Value) { text_ = Value; }
@@ -112,8 +115,10 @@ void TWinControl::CreateWnd() {
   CreateParams(params);
   if (!params.WndParent && (params.Style & WS_CHILD)) {
     auto* ownerWin = dynamic_cast<TWinControl*>(Owner());
-    if (ownerWin && Owner()->ComponentState().contains(csReading)) params.WndParent = ownerWin->Handle();
-    else throw EInvalidOperation(FormatName(SParentRequired, Name()));
+    if (ownerWin && Owner()->ComponentState().contains(csReading))
+      params.WndParent = ownerWin->Handle();
+    else
+      throw EInvalidOperation(FormatName(SParentRequired, Name()));
   }
   defWndProc_ = params.WindowClass.lpfnWndProc;
   WNDCLASSA existing;
@@ -133,7 +138,8 @@ void TWinControl::CreateWnd() {
   }
   if (!handle_) throw EOutOfResources("Error creating window for " + ClassName());
   if ((GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD) && GetWindowLongA(handle_, GWL_ID) == 0)
-    SetWindowLongA(handle_, GWL_ID, static_cast<LONG>(reinterpret_cast<uintptr_t>(handle_) & 0x7FFFFFFF));
+    SetWindowLongA(handle_, GWL_ID,
+                   static_cast<LONG>(reinterpret_cast<uintptr_t>(handle_) & 0x7FFFFFFF));
   // The window may have been placed elsewhere than asked (default positions of top-level windows).
   RECT r;
   GetWindowRect(handle_, &r);
@@ -169,8 +175,9 @@ void TWinControl::CreateHandle() {
     }
     SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  if (showing_) SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                             SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  if (showing_)
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void TWinControl::DestroyWnd() { DestroyWindowHandle(); }
@@ -293,7 +300,8 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (TCustomForm* f = vcl::GetParentForm(w)) f->DefocusControl(w, true);
     w->DestroyHandle();
     w->showing_ = false;
-    winControls_.erase(std::remove(winControls_.begin(), winControls_.end(), w), winControls_.end());
+    winControls_.erase(std::remove(winControls_.begin(), winControls_.end(), w),
+                       winControls_.end());
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
   } else {
     if (handle_) AControl->InvalidateControl(AControl->visible_, false);
@@ -359,7 +367,8 @@ TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool 
     if (c->ComponentState().contains(csDesigning))
       return c->visible_ || !c->controlStyle_.contains(csNoDesignVisible);
     return c->visible_ && (c->enabled_ || AllowDisabled) &&
-           c->Perform(CM_HITTEST, 0, MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y))) != 0;
+           c->Perform(CM_HITTEST, 0, MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y))) !=
+               0;
   };
   if (AllowWinControls)
     for (auto it = winControls_.rbegin(); it != winControls_.rend(); ++it)
@@ -372,8 +381,10 @@ TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool 
 void TWinControl::Broadcast(TMessage& Message) {
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
-    if (c->windowProc_) c->windowProc_(Message);
-    else c->WndProc(Message);
+    if (c->windowProc_)
+      c->windowProc_(Message);
+    else
+      c->WndProc(Message);
     if (Message.Result != 0) return;
   }
 }
@@ -416,7 +427,9 @@ void TWinControl::AlignControl(TControl* AControl) {
   AlignControls(AControl, r);
 }
 
-void TWinControl::AdjustClientRect(TRect& Rect) { InflateRect(&Rect, -borderWidth_, -borderWidth_); }
+void TWinControl::AdjustClientRect(TRect& Rect) {
+  InflateRect(&Rect, -borderWidth_, -borderWidth_);
+}
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
@@ -442,9 +455,15 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     int newLeft = Rect.Left, newTop = Rect.Top;
     switch (a) {
       case alTop: Rect.Top += newHeight; break;
-      case alBottom: Rect.Bottom -= newHeight; newTop = Rect.Bottom; break;
+      case alBottom:
+        Rect.Bottom -= newHeight;
+        newTop = Rect.Bottom;
+        break;
       case alLeft: Rect.Left += newWidth; break;
-      case alRight: Rect.Right -= newWidth; newLeft = Rect.Right; break;
+      case alRight:
+        Rect.Right -= newWidth;
+        newLeft = Rect.Right;
+        break;
       default: break;
     }
     c->SetBounds(newLeft, newTop, newWidth, newHeight);
@@ -490,14 +509,18 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     const TPoint& rules = c->anchorRules_;
     int newLeft = c->left_, newTop = c->top_, newWidth = c->width_, newHeight = c->height_;
     if (c->anchors_.contains(akRight)) {
-      if (c->anchors_.contains(akLeft)) newWidth = parentSize.X - (ops.X - rules.X);
-      else newLeft = parentSize.X - (ops.X - rules.X);
+      if (c->anchors_.contains(akLeft))
+        newWidth = parentSize.X - (ops.X - rules.X);
+      else
+        newLeft = parentSize.X - (ops.X - rules.X);
     } else if (!c->anchors_.contains(akLeft)) {
       newLeft = MulDiv(rules.X, parentSize.X, ops.X) - newWidth / 2;
     }
     if (c->anchors_.contains(akBottom)) {
-      if (c->anchors_.contains(akTop)) newHeight = parentSize.Y - (ops.Y - rules.Y);
-      else newTop = parentSize.Y - (ops.Y - rules.Y);
+      if (c->anchors_.contains(akTop))
+        newHeight = parentSize.Y - (ops.Y - rules.Y);
+      else
+        newTop = parentSize.Y - (ops.Y - rules.Y);
     } else if (!c->anchors_.contains(akTop)) {
       newTop = MulDiv(rules.Y, parentSize.Y, ops.Y) - newHeight / 2;
     }
@@ -583,9 +606,7 @@ void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& Message) {
   UpdateBoundsRect(r);
 }
 
-void TWinControl::WMSize(TWMSize& Message) {
-  ZYL_INHERITED(Message);
-}
+void TWinControl::WMSize(TWMSize& Message) { ZYL_INHERITED(Message); }
 
 // ---- State messages ----
 
@@ -635,8 +656,10 @@ void TWinControl::CMCtl3DChanged(TMessage&) {
 
 void TWinControl::CMParentCtl3DChanged(TMessage& Message) {
   if (!parentCtl3D_) return;
-  if (Message.WParam != 0) SetCtl3D(Message.LParam != 0);
-  else if (parent_) SetCtl3D(parent_->ctl3D_);
+  if (Message.WParam != 0)
+    SetCtl3D(Message.LParam != 0);
+  else if (parent_)
+    SetCtl3D(parent_->ctl3D_);
   parentCtl3D_ = true;
 }
 

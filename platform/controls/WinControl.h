@@ -188,7 +188,7 @@ class TWinControl : public TControl {
   win::HWND handle_ = nullptr;
   win::HWND parentWindow_ = nullptr;
   win::WNDPROC defWndProc_ = nullptr;
-  std::vector<TControl*> controls_;     // graphic children, in z-order (bottom first)
+  std::vector<TControl*> controls_;        // graphic children, in z-order (bottom first)
   std::vector<TWinControl*> winControls_;  // windowed children, in z-order
   std::vector<TWinControl*> tabList_;
   int alignLevel_ = 0;

@@ -259,7 +259,8 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_NCHITTEST: {
       TControl::WndProc(Message);
       if (Message.Result == HTTRANSPARENT &&
-          ControlAtPos(ScreenToClient({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}), false))
+          ControlAtPos(ScreenToClient({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}),
+                       false))
         Message.Result = HTCLIENT;
       return;
     }
@@ -274,14 +275,12 @@ void TWinControl::WndProc(TMessage& Message) {
       if (Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam) != 0) return;
       break;
     }
-    case WM_MOUSELEAVE:
-      break;
+    case WM_MOUSELEAVE: break;
     case WM_CANCELMODE:
       if (GetCapture() == handle_ && g_captureControl && g_captureControl->parent_ == this)
         g_captureControl->Perform(WM_CANCELMODE, 0, 0);
       break;
-    default:
-      break;
+    default: break;
   }
   if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST) {
     // Mouse messages over (or captured by) a graphic child go to that child.
@@ -410,8 +409,10 @@ void TWinControl::PaintHandler(TWMPaint& Message) {
 
 void TWinControl::WMPaint(TWMPaint& Message) {
   if (!doubleBuffered_ || Message.DC()) {
-    if (!controlState_.contains(csCustomPaint) && controls_.empty()) ZYL_INHERITED(Message);
-    else PaintHandler(Message);
+    if (!controlState_.contains(csCustomPaint) && controls_.empty())
+      ZYL_INHERITED(Message);
+    else
+      PaintHandler(Message);
     return;
   }
   // Double buffered: paint into a memory bitmap, then copy it in one go.

@@ -303,8 +303,9 @@ void TBitmap::NewImage(int width, int height, TPixelFormat format, bool mono, bo
     TSelectedDC dst(h);
     const TColor fill = canvas_ ? ColorToRGB(canvas_->Brush()->Color()) : clWhite;
     const TRect r{0, 0, width, height};
-    win::FillRect(dst.DC(), &r,
-                  win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(static_cast<win::COLORREF>(fill))));
+    win::FillRect(
+        dst.DC(), &r,
+        win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(static_cast<win::COLORREF>(fill))));
     if (keepPicture && handle_) {
       TSelectedDC src(handle_);
       win::BitBlt(dst.DC(), 0, 0, std::min(width, width_), std::min(height, height_), src.DC(), 0,

@@ -133,9 +133,9 @@ win::HICON TIcon::Handle() {
     const TDecoded img = DecodeImage(data_.data() + imageOffset_, imageSize_);
     const std::vector<uint8_t> info = img.Color.Info();
     void* bits = nullptr;
-    win::TOwnedObject<win::HBITMAP> color(win::CreateDIBSection(
-        nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()), win::DIB_RGB_COLORS, &bits,
-        nullptr, 0));
+    win::TOwnedObject<win::HBITMAP> color(
+        win::CreateDIBSection(nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()),
+                              win::DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!color || !bits) throw EOutOfResources("Out of system resources");
     std::memcpy(bits, img.Color.Bits.data(), img.Color.Bits.size());
     win::TOwnedObject<win::HBITMAP> mask(win::CreateBitmap(width_, height_, 1, 1, nullptr));

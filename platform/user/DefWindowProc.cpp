@@ -117,8 +117,8 @@ void PaintScrollArea(HDC dc, const TRect& area, bool vertical, const ScrollState
 void DefaultNcPaint(Wnd* w, HRGN rgn) {
   const HWND h = w->Handle;
   const TWindowDC dc(h, (rgn && rgn != reinterpret_cast<HRGN>(1))
-                          ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
-                          : GetWindowDC(h));
+                            ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
+                            : GetWindowDC(h));
   if (!dc) return;
   const NcLayout l = Layout(w);
   RECT r = {0, 0, w->Rect.Width(), w->Rect.Height()};
@@ -161,8 +161,8 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
     NONCLIENTMETRICSA ncm;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    const TOwnedObject<HFONT> font(
-        CreateFontIndirectA((w->ExStyle & WS_EX_TOOLWINDOW) ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont));
+    const TOwnedObject<HFONT> font(CreateFontIndirectA(
+        (w->ExStyle & WS_EX_TOOLWINDOW) ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont));
     TSelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));

@@ -671,7 +671,8 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
   {
     TSavedDC saved(dc);
     IntersectClipRect(dc, clipR.Left, clipR.Top, clipR.Right, clipR.Bottom);
-    BitBlt(dc, src.Left + dx, src.Top + dy, src.Width(), src.Height(), dc, src.Left, src.Top, SRCCOPY);
+    BitBlt(dc, src.Left + dx, src.Top + dy, src.Width(), src.Height(), dc, src.Left, src.Top,
+           SRCCOPY);
   }
   TRect shifted = src;
   OffsetRect(&shifted, dx, dy);

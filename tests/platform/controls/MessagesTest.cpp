@@ -100,7 +100,7 @@ TEST(MessageMaps, DispatchFindsTheNearestHandlerAndInheritedReachesTheAncestor) 
       {true, win::WM_USER + 2, 2, {"base B"}},  // only the base handles B
       // C's inherited call finds no ancestor handler and ends in DefaultHandler.
       {true, win::WM_USER + 3, 0, {"derived C", "default 1027"}},
-      {true, win::WM_USER + 9, 0, {"default 1033"}},  // unhandled: straight to DefaultHandler
+      {true, win::WM_USER + 9, 0, {"default 1033"}},    // unhandled: straight to DefaultHandler
       {false, win::WM_USER + 3, 0, {"default 1027"}}};  // the base ignores the derived map
   for (const TCase& c : cases) {
     std::unique_ptr<TBaseProbe> p(c.Derived ? new TDerivedProbe(nullptr) : new TBaseProbe(nullptr));
