@@ -205,7 +205,7 @@ class TZYLClock : public TZYLGraphicControl {
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
   int32_t GetListIndex() const { return FListIndex; }
-  void SetListIndex(int32_t Value) { SetIndex(1, Value); }
+  void SetListIndex(int32_t Value) { SetIndex(iiListIndex, Value); }
 
  protected:
   void Loaded() override;

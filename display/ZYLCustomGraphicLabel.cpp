@@ -67,8 +67,6 @@ void TZYLCustomGraphicLabel::Assign(vcl::TPersistent* Source) {
   FPerspectiveDepth = src->FPerspectiveDepth;
   FToggle = src->FToggle;
   FFactor = src->FFactor;
-  FInvertCaption = src->FInvertCaption;
-  FBrushBackColor = src->FBrushBackColor;
   FAutoSize = src->FAutoSize;
   GetChange(nullptr);
 }

@@ -11,27 +11,21 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLDrawEdge) {
   b.Prop("About", &TZYLDrawEdge::About, &TZYLDrawEdge::SetAbout)
       .Stored(false)
-      .Prop("Align", &TZYLDrawEdge::Align, &TZYLDrawEdge::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLDrawEdge::Anchors, &TZYLDrawEdge::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLDrawEdge::IsAnchorsStored)
-      .Prop("Constraints", &TZYLDrawEdge::Constraints, &TZYLDrawEdge::SetConstraints)
+      .Publish("Align")
+      .Publish("Anchors")
+      .Publish("Constraints")
       .Prop("DiagonalStyle", &TZYLDrawEdge::DiagonalStyle, &TZYLDrawEdge::SetDiagonal)
       .Default(dsEndBottomLeft)
       .Prop("EdgeStyle", &TZYLDrawEdge::EdgeStyle, &TZYLDrawEdge::SetEdgeStyle)
       .Default(etEtched)
-      .Prop("Enabled", &TZYLDrawEdge::Enabled, &TZYLDrawEdge::SetEnabled)
-      .Default(true)
+      .Publish("Enabled")
       .Prop("Filled", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
       .Index(0)
       .Default(false)
       .Prop("FrameSides", &TZYLDrawEdge::FrameSides, &TZYLDrawEdge::SetFrame)
       .Default(TZYLFrameSides{fsBottom, fsLeft, fsRight, fsTop})
-      .Prop("ParentShowHint", &TZYLDrawEdge::ParentShowHint, &TZYLDrawEdge::SetParentShowHint)
-      .Default(true)
-      .Prop("ShowHint", &TZYLDrawEdge::ShowHint, &TZYLDrawEdge::SetShowHint)
-      .Stored(&TZYLDrawEdge::IsShowHintStored)
+      .Publish("ParentShowHint")
+      .Publish("ShowHint")
       .Prop("Soft", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
       .Index(1)
       .Default(false)
@@ -39,8 +33,7 @@ ZYL_CLASS_IMPL(TZYLDrawEdge) {
       .Default(lsSingleLowered)
       .Prop("Style", &TZYLDrawEdge::Style, &TZYLDrawEdge::SetStyle)
       .Default(esEdge)
-      .Prop("Visible", &TZYLDrawEdge::Visible, &TZYLDrawEdge::SetVisible)
-      .Default(true);
+      .Publish("Visible");
 }
 
 TZYLDrawEdge::TZYLDrawEdge(vcl::TComponent* AOwner) : inherited(AOwner) {

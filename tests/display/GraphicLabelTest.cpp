@@ -172,6 +172,7 @@ TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
   src.SetToggle(-20);
   src.SetFactor(33);
   src.SetInvertCaption(true);
+  src.SetBrushBack(vcl::clRed);
   src.SetAutoSize(true);
   src.FontFX()->SetAngle(15);
   src.FillObject()->SetFillStyle(sfGradient);
@@ -185,7 +186,9 @@ TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
   EXPECT_EQ(dst->PerspectiveDepth(), 9);
   EXPECT_EQ(dst->Toggle(), -20);
   EXPECT_EQ(dst->Factor(), 33);
-  EXPECT_TRUE(dst->InvertCaption());
+  // The inversion and the brush background are the control's own, not part of the layout.
+  EXPECT_FALSE(dst->InvertCaption());
+  EXPECT_EQ(dst->BrushBackColor(), vcl::clBtnFace);
   EXPECT_TRUE(dst->AutoSize());
   EXPECT_EQ(dst->FontFX()->Angle(), 15);
   EXPECT_EQ(dst->FillObject()->Style(), sfGradient);

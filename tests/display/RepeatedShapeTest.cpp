@@ -102,7 +102,7 @@ TEST_F(RepeatedShapeTest, IndexedSettersAndLimits) {
   EXPECT_EQ((std::vector<int>{s.ShapeWidth(), s.ShapeHeight(), s.HorOffset(), s.VerOffset(),
                               s.HorCount(), s.VerCount()}),
             (std::vector<int>{7, 8, 9, 10, 11, 12}));
-  // Counts divide the control: never below one; sizes and gaps never negative.
+  // Counts divide the control: never below one; sizes never negative; negative gaps overlap.
   s.SetInteger(4, 0);
   EXPECT_EQ(s.HorCount(), 1);
   s.SetInteger(5, -3);
@@ -110,7 +110,9 @@ TEST_F(RepeatedShapeTest, IndexedSettersAndLimits) {
   s.SetInteger(0, -5);
   EXPECT_EQ(s.ShapeWidth(), 0);
   s.SetInteger(2, -1);
-  EXPECT_EQ(s.HorOffset(), 0);
+  EXPECT_EQ(s.HorOffset(), -1);
+  s.SetInteger(3, -(1 << 30));
+  EXPECT_EQ(s.VerOffset(), -TZYLRepeatedShape::MaxExtent);
   s.SetInteger(1, 1 << 30);
   EXPECT_EQ(s.ShapeHeight(), TZYLRepeatedShape::MaxExtent);
   s.SetInteger(9, 4);  // unknown index: nothing

@@ -94,9 +94,9 @@ TEST(TechnicalLineModel, DefaultLayoutMatchesTheWorkingRectangle) {
   const auto steps = ZYLTechLineLayout(lsStraightLeftToRight, spEnd, {128, 43, 0, 0, 40});
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].Kind, tskLine);
-  EXPECT_EQ((std::vector<int>(steps[0].C, steps[0].C + 4)), (std::vector<int>{0, 21, 88, 21}));
+  EXPECT_EQ((std::vector<int>(steps[0].Coords, steps[0].Coords + 4)), (std::vector<int>{0, 21, 88, 21}));
   EXPECT_EQ(steps[1].Kind, tskEndSign);
-  EXPECT_EQ((std::vector<int>(steps[1].C, steps[1].C + 4)), (std::vector<int>{88, 1, 128, 41}));
+  EXPECT_EQ((std::vector<int>(steps[1].Coords, steps[1].Coords + 4)), (std::vector<int>{88, 1, 128, 41}));
 
   // A start sign comes before the line in some types and after it in others.
   const TZYLTechLineMetrics m{128, 43, 0, 0, 40};
@@ -123,19 +123,19 @@ TEST(TechnicalLineModel, EveryLayoutCarriesTheSignsOfItsPlaces) {
       for (const auto& s : steps) {
         if (s.Kind != tskStartSign && s.Kind != tskEndSign) continue;
         // Boxes are S by S (2 * (S div 2) across a straight line) and lie in the area.
-        EXPECT_EQ(s.C[2] - s.C[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
-        EXPECT_EQ(s.C[3] - s.C[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
-        EXPECT_GE(s.C[0], 0);
-        EXPECT_GE(s.C[1], 0);
-        EXPECT_LE(s.C[2], m.W);
-        EXPECT_LE(s.C[3], m.H);
+        EXPECT_EQ(s.Coords[2] - s.Coords[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
+        EXPECT_EQ(s.Coords[3] - s.Coords[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
+        EXPECT_GE(s.Coords[0], 0);
+        EXPECT_GE(s.Coords[1], 0);
+        EXPECT_LE(s.Coords[2], m.Width);
+        EXPECT_LE(s.Coords[3], m.Height);
       }
       if (places == spNoWhere && !curve) {
         // Without signs the line and its shadow stay inside the area.
         for (const auto& s : steps)
           for (int i = 0; i < 4; ++i) {
-            EXPECT_GE(s.C[i], 0);
-            EXPECT_LE(s.C[i] + m.SD + (straight ? m.P : 0), i % 2 ? m.H : m.W);
+            EXPECT_GE(s.Coords[i], 0);
+            EXPECT_LE(s.Coords[i] + m.ShadowDepth + (straight ? m.HalfPen : 0), i % 2 ? m.Height : m.Width);
           }
       }
     }

@@ -82,7 +82,7 @@ class TFaceControl : public TZYLCustomControl, public IZYLFaceControllerEditable
   void RestoreBorderFront() override { Log.push_back("front"); }
   void RestoreBorderBack() override { Log.push_back("back"); }
 };
-ZYL_CLASS_IMPL(TFaceControl) {}
+ZYL_CLASS_IMPL(TFaceControl) { b.Publish("FaceController"); }
 
 class TMoveSink : public vcl::TObject {
  public:

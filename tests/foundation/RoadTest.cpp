@@ -53,7 +53,7 @@ class TRoadButton : public TZYLGraphicControl {
     inherited::Loaded();
   }
 };
-ZYL_CLASS_IMPL(TRoadButton) {}
+ZYL_CLASS_IMPL(TRoadButton) { b.Publish({"ImageIndex", "ImageList", "ListIndex", "Transparent"}); }
 
 constexpr int kGlyphW = 8;
 constexpr int kGlyphH = 6;
