@@ -22,8 +22,7 @@ ZYL_CLASS_IMPL(TZYLBaseShape) {
   using C = TZYLBaseShape;
   b.Prop("About", &C::About, &C::SetAbout)
       .Stored(false)
-      .Publish("Align")
-      .Publish("Anchors")
+      .Publish({"Align", "Anchors"})
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish("BiDiMode")
       .Prop("Brush", &C::Brush, &C::SetBrush)
@@ -32,15 +31,8 @@ ZYL_CLASS_IMPL(TZYLBaseShape) {
       .Prop("Caption", &C::Caption, &C::SetCaption)
       .Prop("CaptionClip", &C::CaptionClip, &C::SetCaptionClip)
       .Default(false)
-      .Publish("Color")
-      .Publish("Constraints")
-      .Publish("DragCursor")
-      .Publish("DragMode")
-      .Publish("ParentBiDiMode")
-      .Publish("ParentColor")
-      .Publish("ParentFont")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
+      .Publish({"Color", "Constraints", "DragCursor", "DragMode", "ParentBiDiMode", "ParentColor",
+                "ParentFont", "ParentShowHint", "PopupMenu"})
       .Prop("RoundPercent", &C::RoundPercent, &C::SetRoundPercent)
       .Default(33)
       .Prop("Shadow", &C::Shadow, &C::SetShadow)
@@ -50,20 +42,10 @@ ZYL_CLASS_IMPL(TZYLBaseShape) {
       .Publish("ShowHint")
       .Prop("Square", &C::Square, &C::SetSquare)
       .Default(false)
-      .Publish("Transparent")
-      .Publish("Visible")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnMouseDown")
+      .Publish({"Transparent", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown"})
       .Publish({"OnMouseEnter", "OnMouseExit"})
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag");
+      .Publish({"OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 TZYLBaseShape::TZYLBaseShape(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -7,31 +7,13 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomLImage) {
-  b.Publish("Align")
-      .Publish("Anchors")
-      .Publish("Color")
-      .Publish("Constraints")
-      .Publish("DragCursor")
-      .Publish("DragKind")
-      .Publish("DragMode")
-      .Publish("ParentColor")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
+  b.Publish({"Align", "Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode",
+            "ParentColor", "ParentShowHint", "PopupMenu"})
       .Prop("QuickDraw", &TZYLCustomLImage::QuickDraw, &TZYLCustomLImage::SetQuickDraw)
       .Default(true)
-      .Publish("ShowHint")
-      .Publish("Visible")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag");
+      .Publish({"ShowHint", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 TZYLCustomLImage::TZYLCustomLImage(vcl::TComponent* AOwner) : inherited(AOwner) {}

@@ -14,17 +14,8 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomNImage) {
-  b.Publish("Align")
-      .Publish("Anchors")
-      .Publish("BackFX")
-      .Publish("Color")
-      .Publish("Constraints")
-      .Publish("DragCursor")
-      .Publish("DragKind")
-      .Publish("DragMode")
-      .Publish("ParentColor")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
+  b.Publish({"Align", "Anchors", "BackFX", "Color", "Constraints", "DragCursor", "DragKind",
+            "DragMode", "ParentColor", "ParentShowHint", "PopupMenu"})
       .Prop("QuickDraw", &TZYLCustomNImage::QuickDraw, &TZYLCustomNImage::SetQuickDraw)
       .Default(true)
       .Publish("ShowHint")
@@ -32,19 +23,9 @@ ZYL_CLASS_IMPL(TZYLCustomNImage) {
       .Default(sbNone)
       .Prop("TransparentStyle", &TZYLCustomNImage::TransparentStyle,
             &TZYLCustomNImage::SetTransparentStyle)
-      .Publish("Transparent")
-      .Publish("Visible")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag");
+      .Publish({"Transparent", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 TZYLCustomNImage::TZYLCustomNImage(vcl::TComponent* AOwner) : inherited(AOwner) {

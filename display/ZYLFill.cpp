@@ -18,36 +18,16 @@ using vcl::TRect;
 ZYL_CLASS_IMPL(TZYLFill) {
   b.Prop("About", &TZYLFill::About, &TZYLFill::SetAbout)
       .Stored(false)
-      .Publish("Align")
-      .Publish("Anchors")
-      .Publish("BiDiMode")
+      .Publish({"Align", "Anchors", "BiDiMode"})
       .Prop("Caption", &TZYLFill::Caption, &TZYLFill::SetCaption)
-      .Publish("Color")
-      .Publish("Constraints")
-      .Publish("DragCursor")
-      .Publish("DragKind")
-      .Publish("DragMode")
-      .Publish("Enabled")
+      .Publish({"Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("FillObject", &TZYLFill::FillObject, &TZYLFill::SetFillObject)
       .Publish({"ImageList", "ImageIndex", "ListIndex"})
-      .Publish("ParentBiDiMode")
-      .Publish("ParentColor")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
-      .Publish("ShowHint")
-      .Publish("Visible")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnMouseDown")
+      .Publish({"ParentBiDiMode", "ParentColor", "ParentShowHint", "PopupMenu", "ShowHint",
+                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown"})
       .Publish({"OnMouseEnter", "OnMouseExit"})
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag");
+      .Publish({"OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 TZYLFill::TZYLFill(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -26,26 +26,10 @@ ZYL_CLASS_IMPL(TZYLLEDLabel) {
       .Publish("Transparent").Default(false)
       .Prop("Value", &C::Value, &C::SetValue)
       .Default(0)
-      .Publish("Visible")
-      .Publish("DragCursor")
-      .Publish("DragMode")
-      .Publish("DragKind")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
-      .Publish("ShowHint")
-      .Publish("Anchors")
-      .Publish("Constraints")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDrag")
-      .Publish("OnStartDrag")
-      .Publish("OnEndDock")
-      .Publish("OnStartDock")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp");
+      .Publish({"Visible", "DragCursor", "DragMode", "DragKind", "ParentShowHint", "PopupMenu",
+                "ShowHint", "Anchors", "Constraints", "OnClick", "OnDblClick", "OnDragDrop",
+                "OnDragOver", "OnEndDrag", "OnStartDrag", "OnEndDock", "OnStartDock", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp"});
 }
 
 void ZYLLEDLabelInit() {

@@ -15,10 +15,7 @@ using vcl::TRect;
 ZYL_CLASS_IMPL(TZYLShadowFill) {
   b.Prop("About", &TZYLShadowFill::About, &TZYLShadowFill::SetAbout)
       .Stored(false)
-      .Publish("Align")
-      .Publish("Anchors")
-      .Publish("Constraints")
-      .Publish("ParentShowHint")
+      .Publish({"Align", "Anchors", "Constraints", "ParentShowHint"})
       .Prop("ShadowColor", &TZYLShadowFill::ShadowColor, &TZYLShadowFill::SetShadowColor,
             vcl::ColorTypeInfo())
       .Default(0)

@@ -330,18 +330,12 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
   using C = TZYLTechnicalLine;
   b.Prop("About", &C::About, &C::SetAbout)
       .Stored(false)
-      .Publish("Align")
-      .Publish("Color")
-      .Publish("DragCursor")
-      .Publish("DragMode")
+      .Publish({"Align", "Color", "DragCursor", "DragMode"})
       .Prop("LineType", &C::LineType, &C::SetTechnicalLineType)
       .Default(lsStraightLeftToRight)
       .Prop("LineEndingsign", &C::LineEndingsign, &C::SetLineEnding)
       .Default(leClosedArrowRight)
-      .Publish("ParentColor")
-      .Publish("ParentShowHint")
-      .Publish("PopupMenu")
-      .Publish("ShowHint")
+      .Publish({"ParentColor", "ParentShowHint", "PopupMenu", "ShowHint"})
       .Prop("SignSize", &C::SignSize, &C::SetSignSize)
       .Default(40)
       .Prop("SignPlaces", &C::SignPlaces, &C::SetSignPlaces)
@@ -361,24 +355,10 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
       .Default(false)
       .Prop("ShapeOnly", &C::ShapeOnly, &C::SetShapeOnly)
       .Default(false)
-      .Publish("Transparent")
-      .Publish("Visible")
-      .Publish("Anchors")
-      .Publish("DragKind")
-      .Publish("Constraints")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDrag")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseEnter")
-      .Publish("OnMouseExit")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDrag")
-      .Publish("OnEndDock")
-      .Publish("OnStartDock");
+      .Publish({"Transparent", "Visible", "Anchors", "DragKind", "Constraints", "OnClick",
+                "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
+                "OnMouseEnter", "OnMouseExit", "OnMouseMove", "OnMouseUp", "OnStartDrag",
+                "OnEndDock", "OnStartDock"});
 }
 
 TZYLTechnicalLine::TZYLTechnicalLine(vcl::TComponent* AOwner) : inherited(AOwner) {

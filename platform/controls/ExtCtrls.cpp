@@ -125,39 +125,15 @@ ZYL_CLASS_IMPL(TPanel) {
       .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1)
       .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0)
       .Prop("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle).Default(bsNone)
-      .Publish("BiDiMode")
-      .Publish("Caption")
+      .Publish({"BiDiMode", "Caption"})
       .Publish("Color").NoDefault()
-      .Publish("Constraints")
-      .Publish("Ctl3D")
-      .Publish("DragCursor")
-      .Publish("DragKind")
-      .Publish("DragMode")
-      .Publish("Enabled")
-      .Publish("Font")
-      .Publish("ParentBiDiMode")
+      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                "ParentBiDiMode"})
       .Publish("ParentColor").Default(false)
-      .Publish("ParentCtl3D")
-      .Publish("ParentFont")
-      .Publish("ParentShowHint")
-      .Publish("ShowHint")
-      .Publish("TabOrder")
-      .Publish("TabStop")
-      .Publish("Visible")
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnEndDrag")
-      .Publish("OnEnter")
-      .Publish("OnExit")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnStartDrag")
-      .Publish("OnResize");
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
+                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                "OnStartDock", "OnStartDrag", "OnResize"});
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -585,18 +585,15 @@ ZYL_CLASS_IMPL(TCustomForm) {}
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  b.Publish("Caption")
-      .Publish("BiDiMode")
+  b.Publish({"Caption", "BiDiMode"})
       .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp).Stored(false)
       .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp).Stored(false)
       .Publish("Color").Default(clBtnFace).Stored(true)
       .Publish("Constraints")
       .Publish("Ctl3D").Default(true).Stored(true)
-      .Publish("DragKind")
-      .Publish("DragMode")
+      .Publish({"DragKind", "DragMode"})
       .Publish("Font").Stored(true)
-      .Publish("Enabled")
-      .Publish("ParentBiDiMode")
+      .Publish({"Enabled", "ParentBiDiMode"})
       .Publish("ParentFont").Default(false)
       .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false)
       .Publish("Visible").Default(false)
@@ -622,19 +619,9 @@ ZYL_CLASS_IMPL(TForm) {
       .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
       .Prop("OnPaint", &TForm::OnPaint, &TForm::SetOnPaint)
       .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
-      .Publish("OnClick")
-      .Publish("OnDblClick")
-      .Publish("OnDragDrop")
-      .Publish("OnDragOver")
-      .Publish("OnEndDock")
-      .Publish("OnMouseDown")
-      .Publish("OnMouseMove")
-      .Publish("OnMouseUp")
-      .Publish("OnStartDock")
-      .Publish("OnResize")
-      .Publish("OnKeyDown")
-      .Publish("OnKeyPress")
-      .Publish("OnKeyUp");
+      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnResize", "OnKeyDown", "OnKeyPress",
+                "OnKeyUp"});
 }
 
 // ---------------------------------------------------------------------------------------------
