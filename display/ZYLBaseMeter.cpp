@@ -43,7 +43,7 @@ TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseMeter::GetChange));
   // The meter's own bevel default, set quietly.
   FBevel->BeginUpdate();
-  FBevel->SetBevelStyleOuter(bvLowered);
+  FBevel->SetDefaultStyleOuter(bvLowered);
   FBevel->EndUpdate(false);
   SetBounds(Left(), Top(), 80, 20);
 }

@@ -36,7 +36,10 @@ ZYL_CLASS_IMPL(TZYLGraphicLabel) {
       .Prop("InvertCaption", &C::GetBoolean, &C::SetBoolean)
       .Index(2)
       .Default(false)
-      .Publish({"ListIndex", "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint"})
+      .Publish({"ListIndex", "ParentBiDiMode", "ParentColor"})
+      // A new label has its own font, so the parent's font is what a stream must mention.
+      .Publish("ParentFont").Default(false)
+      .Publish("ParentShowHint")
       .Prop("Perspective", &C::Perspective, &C::SetPerspective)
       .Default(ZYLGrlf::tpBird)
       .Prop("PerspectiveDepth", &C::GetInteger, &C::SetInteger)

@@ -30,7 +30,7 @@ ZYL_CLASS_IMPL(TZYLHint) {
 TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FHintWindowClass = TZYLHintWindow::StaticClass();
   FBevel = new TZYLBevel();
-  FBevel->SetBevelStyleOuter(bvLowered);
+  FBevel->SetDefaultStyleOuter(bvLowered);
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), true)) {
     // This class's destructor does not run for a constructor that throws: free the bevel.

@@ -107,10 +107,21 @@ void CheckSettingsObject(std::set<std::string> skip = {}) {
 
 }  // namespace
 
+TEST(SettingsObjects, BevelOuterStyleIsLeftOutWhenItIsTheOwnersDefault) {
+  TZYLBevel bevel;
+  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+  bevel.SetDefaultStyleOuter(bvLowered);
+  EXPECT_EQ(bevel.StyleOuter(), bvLowered);
+  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+  bevel.SetBevelStyleOuter(bvNone);
+  EXPECT_TRUE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+}
+
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYL3DCaption>();
   CheckSettingsObject<TZYLFxCaption>();
-  CheckSettingsObject<TZYLBevel>({"StandardStyle"});
+  // The outer style's default is the owner's (see below).
+  CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter"});
   CheckSettingsObject<TZYLGlyphTextLayout>();
   CheckSettingsObject<TZYLButtonLayout>();
   CheckSettingsObject<TZYLShapeFill>();
