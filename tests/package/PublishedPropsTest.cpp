@@ -18,7 +18,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
 
 namespace {
 
@@ -64,7 +64,6 @@ std::string Describe(vcl::TClass cls) {
 class PackageClasses : public ::testing::Test {
  protected:
   void SetUp() override {
-    vcl::ResetControlsGlobals();
     const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
     module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
     ASSERT_NE(module_, nullptr);
@@ -73,9 +72,8 @@ class PackageClasses : public ::testing::Test {
   }
   void TearDown() override {
     if (module_) vcl::UnloadPackage(module_);
-    vcl::ResetControlsGlobals();
   }
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   win::HMODULE module_ = nullptr;
   std::vector<vcl::TClass> classes_;
 };
