@@ -187,32 +187,5 @@ TEST_F(DrawEdgeTest, TinyAndEmptySizesPaintOnlyTheirArea) {
   EXPECT_EQ(outside, 0);
 }
 
-TEST_F(DrawEdgeTest, StreamRoundTripWritesOnlyNonDefaults) {
-  TZYLDrawEdge plain(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&plain));
-  for (const char* absent : {"Diagonal", "Edge", "Filled", "Frame", "Soft", "Style", "Enabled"})
-    EXPECT_EQ(text.find(std::string("\n  ") + absent), std::string::npos) << absent << "\n" << text;
-  TZYLDrawEdge a(nullptr);
-  a.SetStyle(esDiagonal);
-  a.SetDiagonal(dsEndTopRight);
-  a.SetFrame({fsTop, fsBottom});
-  a.SetBoolean(1, true);
-  a.SetShape(lsRaised);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"  Style = esDiagonal", "DiagonalStyle = dsEndTopRight",
-                           "FrameSides = [fsBottom, fsTop]", "Soft = True", "StandardStyle = lsRaised"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  EXPECT_EQ(text.find("Filled"), std::string::npos);
-  TZYLDrawEdge b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  EXPECT_EQ(b.Style(), esDiagonal);
-  EXPECT_EQ(b.DiagonalStyle(), dsEndTopRight);
-  EXPECT_EQ(b.FrameSides(), (TZYLFrameSides{fsTop, fsBottom}));
-  EXPECT_TRUE(b.Soft());
-  EXPECT_FALSE(b.Filled());
-  EXPECT_EQ(b.StandardStyle(), lsRaised);
-}
-
 }  // namespace
 }  // namespace zyl

@@ -80,22 +80,6 @@ class RepeatedShapeTest : public ::testing::Test {
   vcl::testkit::TControlsSession session_;
 };
 
-TEST_F(RepeatedShapeTest, Defaults) {
-  TZYLRepeatedShape s(nullptr);
-  EXPECT_EQ(s.Mode(), scmShapeFill);
-  EXPECT_TRUE(s.IsFillMode());
-  EXPECT_EQ(s.ShapeWidth(), 0);
-  EXPECT_EQ(s.ShapeHeight(), 0);
-  EXPECT_EQ(s.HorOffset(), 0);
-  EXPECT_EQ(s.VerOffset(), 0);
-  EXPECT_EQ(s.HorCount(), 5);
-  EXPECT_EQ(s.VerCount(), 5);
-  EXPECT_TRUE(s.SetPerCount());
-  EXPECT_EQ(s.GetPalette(), s.ShapeFill()->GetPalette());
-  EXPECT_FALSE(vcl::IsPublishedProp(&s, "Mode"));
-  EXPECT_FALSE(vcl::IsPublishedProp(&s, "Teeth"));
-}
-
 TEST_F(RepeatedShapeTest, IndexedSettersAndLimits) {
   TZYLRepeatedShape s(nullptr);
   for (int i = 0; i < 6; ++i) s.SetInteger(i, 7 + i);
@@ -173,6 +157,22 @@ TEST_F(RepeatedShapeTest, OpaqueGridKeepsTheGapsInTheBackground) {
   EXPECT_EQ(At(cap, 103, 10), vcl::clWhite);  // beyond the fifth column (ends at 103)
   EXPECT_EQ(At(cap, 110, 10), vcl::clLime);   // the form beside the control
   if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_opaque");
+}
+
+TEST_F(RepeatedShapeTest, NegativeOffsetsOverlapTheCells) {
+  auto form = MakeForm();
+  auto* s = Place(form.get(), 100, 50);
+  s->SetTransparent(false);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, -27);
+  auto cap = Show(form.get());
+  // Cells of Trunc((100 + 4 * 27) / 5) = 41 pixels every 14: the last ends at 56 + 41 = 97.
+  EXPECT_EQ(s->PaintGrid().CellWidth, 41);
+  EXPECT_EQ(At(cap, 96, 20), vcl::clRed);
+  EXPECT_EQ(At(cap, 98, 20), vcl::clWhite);
+  // Cells that overlap entirely still step on, and the paint ends.
+  s->SetInteger(TZYLRepeatedShape::ipVerOffset, -TZYLRepeatedShape::MaxExtent);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 50, 49), vcl::clRed);
 }
 
 TEST_F(RepeatedShapeTest, TransparentPerCountTilesOnlyTheGrid) {
@@ -296,36 +296,6 @@ TEST_F(RepeatedShapeTest, EachSettingChangeRepaintsOnce) {
   s->SetSetPerCount(false);
   Idle();
   EXPECT_EQ(s->Paints, before + 1);
-}
-
-TEST_F(RepeatedShapeTest, FormStreamRoundTrip) {
-  ZYLRepeatedShapeInit();
-  TZYLRepeatedShape s(nullptr);
-  s.SetName("Rep1");
-  s.SetInteger(4, 3);
-  s.SetInteger(3, 4);
-  s.SetSetPerCount(false);
-  s.SetInteger(0, 12);
-  s.SetShape(stOctagon);
-  const std::string bytes = vcl::WriteComponentToBytes(&s);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* present : {"HorCount = 3", "VerOffset = 4", "SetPerCount = False",
-                              "ShapeWidth = 12", "Shape = stOctagon"})
-    EXPECT_NE(text.find(present), std::string::npos) << present << "\n" << text;
-  for (const char* absent : {"VerCount", "HorOffset", "ShapeHeight", "Mode"})
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-  TZYLRepeatedShape r(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &r);
-  EXPECT_EQ(vcl::WriteComponentToBytes(&r), bytes);
-  EXPECT_EQ(r.Mode(), scmShapeFill);
-  // Out-of-range values in a stream are limited as the setters do.
-  const std::string bad = vcl::ObjectTextToBinaryString(
-      "object Rep2: TZYLRepeatedShape\n  HorCount = 0\n  ShapeWidth = -9\nend\n");
-  TZYLRepeatedShape r2(nullptr);
-  vcl::ReadComponentFromBytes(bad, &r2);
-  EXPECT_EQ(r2.HorCount(), 1);
-  EXPECT_EQ(r2.ShapeWidth(), 0);
-  ZYLRepeatedShapeDone();
 }
 
 // ---- The example form ----

@@ -164,23 +164,5 @@ TEST_F(ShadowFillTest, OneRepaintPerChange) {
   EXPECT_EQ(paints([&] { s->Bevel()->SetBorderWidth(2); }), 1);
 }
 
-TEST_F(ShadowFillTest, StreamRoundTrip) {
-  TZYLShadowFill plain(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&plain));
-  for (const char* absent : {"ShadowColor", "Style", "Transparent"})
-    EXPECT_EQ(text.find(absent), std::string::npos) << text;
-  TZYLShadowFill a(nullptr);
-  a.SetShadowColor(vcl::clMaroon);
-  a.SetShadowMode(sf::sfFullShadow);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  EXPECT_NE(text.find("ShadowColor = clMaroon"), std::string::npos) << text;
-  EXPECT_NE(text.find("Style = sfFullShadow"), std::string::npos) << text;
-  TZYLShadowFill b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  EXPECT_EQ(b.Style(), sf::sfFullShadow);
-  EXPECT_EQ(b.Pattern()->Canvas()->Pixels(0, 0), vcl::clMaroon);
-}
-
 }  // namespace
 }  // namespace zyl

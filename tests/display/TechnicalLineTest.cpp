@@ -62,33 +62,6 @@ int CountSigns(const std::vector<TZYLTechLineStep>& steps, TZYLTechLineStepKind 
 
 // ---- Model ----
 
-TEST(TechnicalLineModel, DefaultsOfTheConstructor) {
-  TZYLTechnicalLine l(nullptr);
-  EXPECT_EQ(l.Width(), 130);
-  EXPECT_EQ(l.Height(), 45);
-  EXPECT_EQ(l.LineType(), lsStraightLeftToRight);
-  EXPECT_EQ(l.LineEndingsign(), leClosedArrowRight);
-  EXPECT_EQ(l.LineStartSign(), leNothing);
-  EXPECT_EQ(l.SignPlaces(), spEnd);
-  EXPECT_EQ(l.SignSize(), 40);
-  EXPECT_EQ(l.ShadowDepth(), 6);
-  EXPECT_EQ(l.ShadowColor(), vcl::clBtnShadow);
-  EXPECT_EQ(l.FillColor(), vcl::clNone);
-  EXPECT_FALSE(l.Arrowed());
-  EXPECT_FALSE(l.ShapeOnly());
-  EXPECT_FALSE(l.ShadowVisible());
-  EXPECT_TRUE(l.Transparent());
-  EXPECT_FALSE(l.GetEmpty());
-  EXPECT_EQ(l.ShapeRegion(), nullptr);
-  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
-  l.SetShapeOnly(true);  // no region before the first paint: clicks are not filtered
-  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
-  ASSERT_NE(l.LineSettings(), nullptr);
-  EXPECT_EQ(l.LineSettings()->Color(), vcl::clBlack);
-  EXPECT_EQ(l.LineSettings()->Width(), 1);
-  EXPECT_EQ(l.LineSettings()->Style(), vcl::psSolid);
-}
-
 TEST(TechnicalLineModel, DefaultLayoutMatchesTheWorkingRectangle) {
   // 130 x 45 less one pixel on every side: the line to the arrow box at the right end.
   const auto steps = ZYLTechLineLayout(lsStraightLeftToRight, spEnd, {128, 43, 0, 0, 40});
@@ -525,57 +498,6 @@ TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
 }
 
 // ---- Streaming ----
-
-TEST(TechnicalLineStream, RoundTripWritesOnlyNonDefaults) {
-  TZYLTechnicalLine a(nullptr);
-  a.SetTechnicalLineType(lsBottomLeftCurve);
-  a.SetSignPlaces(spBoth);
-  a.SetLineStart(leDiamond);
-  a.SetLineEnding(leOpenArrowUp);
-  a.SetSignSize(24);
-  a.SetShadowVisible(true);
-  a.SetShadowDepth(3);
-  a.SetShadowColor(vcl::clGray);
-  a.SetFillColor(vcl::clAqua);
-  a.SetArrowed(true);
-  a.SetShapeOnly(true);
-  a.LineSettings()->SetWidth(3);
-  a.LineSettings()->SetColor(vcl::clNavy);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want :
-       {"LineType = lsBottomLeftCurve", "SignPlaces = spBoth", "LineStartSign = leDiamond",
-        "LineEndingsign = leOpenArrowUp", "SignSize = 24", "ShadowVisible = True",
-        "ShadowDepth = 3", "ShadowColor = clGray", "FillColor = clAqua", "Arrowed = True",
-        "ShapeOnly = True", "LineSettings.Width = 3", "LineSettings.Color = clNavy"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  TZYLTechnicalLine d(nullptr);
-  const std::string plain = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
-  for (const char* absent : {"LineType", "SignPlaces", "LineStartSign", "LineEndingsign",
-                             "SignSize", "Shadow", "FillColor", "Arrowed", "ShapeOnly",
-                             "Transparent", "About", "LineSettings"})
-    EXPECT_EQ(plain.find(absent), std::string::npos) << absent << "\n" << plain;
-
-  ZYLTechnicalLineInit();
-  ASSERT_EQ(vcl::GetClass("TZYLTechnicalLine"), TZYLTechnicalLine::StaticClass());
-  TZYLTechnicalLine b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLTechnicalLineDone();
-  EXPECT_EQ(vcl::GetClass("TZYLTechnicalLine"), nullptr);
-  EXPECT_EQ(b.LineType(), lsBottomLeftCurve);
-  EXPECT_EQ(b.SignPlaces(), spBoth);
-  EXPECT_EQ(b.LineStartSign(), leDiamond);
-  EXPECT_EQ(b.LineEndingsign(), leOpenArrowUp);
-  EXPECT_EQ(b.SignSize(), 24);
-  EXPECT_TRUE(b.ShadowVisible());
-  EXPECT_EQ(b.ShadowDepth(), 3);
-  EXPECT_EQ(b.ShadowColor(), vcl::clGray);
-  EXPECT_EQ(b.FillColor(), vcl::clAqua);
-  EXPECT_TRUE(b.Arrowed());
-  EXPECT_TRUE(b.ShapeOnly());
-  EXPECT_EQ(b.LineSettings()->Width(), 3);
-  EXPECT_EQ(b.LineSettings()->Color(), vcl::clNavy);
-}
 
 TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   filltest::THostSession host;
