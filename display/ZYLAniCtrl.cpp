@@ -31,27 +31,27 @@ ZYL_MESSAGE_MAP(TZYLAniCtrl) {
 
 ZYL_CLASS_IMPL(TZYLAniCtrl) {
   b.Prop("Animate", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(0)
+      .Index(abAnimate)
       .Stored(false)
       .Prop("AnimationStyle", &TZYLAniCtrl::AnimationStyle, &TZYLAniCtrl::SetAniStyle)
       .Default(asLoop)
       .Prop("ForceTransparent", &TZYLAniCtrl::GetBool, &TZYLAniCtrl::SetBool)
-      .Index(0)
+      .Index(bpForceTransparent)
       .Default(true)
       .Publish("ImageList")
       .Prop("Interval", &TZYLAniCtrl::Interval, &TZYLAniCtrl::SetInterval)
       .Default(200)
       .Publish("ListIndex")
       .Prop("MakeVisible", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(1)
+      .Index(abMakeVisible)
       .Default(true)
       .Prop("Repetitions", &TZYLAniCtrl::Repetitions, &TZYLAniCtrl::SetRepetitions)
       .Default(1)
       .Prop("Reverse", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(3)
+      .Index(abReverse)
       .Default(false)
       .Prop("SilentMove", &TZYLAniCtrl::GetBool, &TZYLAniCtrl::SetBool)
-      .Index(1)
+      .Index(bpSilentMove)
       .Default(false)
       .Prop("StartFrame", &TZYLAniCtrl::StartFrame, &TZYLAniCtrl::SetStartFrame)
       .Prop("StopFrame", &TZYLAniCtrl::StopFrame, &TZYLAniCtrl::SetStopFrame)
@@ -63,7 +63,7 @@ ZYL_CLASS_IMPL(TZYLAniCtrl) {
       .Default(tmNormal)
       .Publish("Transparent").Default(false)
       .Prop("UseBitmap", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(2)
+      .Index(abUseBitmap)
       .Default(true)
       .Prop("OnAnimate", &TZYLAniCtrl::GetOnAnimate, &TZYLAniCtrl::SetOnAnimate)
       .Prop("OnStart", &TZYLAniCtrl::GetOnStart, &TZYLAniCtrl::SetOnStart)
@@ -89,11 +89,11 @@ TZYLAniCtrl::~TZYLAniCtrl() {
 
 bool TZYLAniCtrl::GetAniBool(int Index) const {
   switch (Index) {
-    case 0:
+    case abAnimate:
       return FAnimate;
-    case 1:
+    case abMakeVisible:
       return FMakeVisible;
-    case 2:
+    case abUseBitmap:
       return FUseBitmap;
     default:
       return FReverse;
@@ -102,7 +102,7 @@ bool TZYLAniCtrl::GetAniBool(int Index) const {
 
 void TZYLAniCtrl::SetAniBool(int Index, bool Value) {
   switch (Index) {
-    case 0:
+    case abAnimate:
       if (Value == FAnimate) return;
       if (IsLoading(this)) {
         FAnimate = Value;  // Loaded starts it
@@ -112,10 +112,10 @@ void TZYLAniCtrl::SetAniBool(int Index, bool Value) {
         Stop();
       }
       break;
-    case 1:
+    case abMakeVisible:
       FMakeVisible = Value;
       break;
-    case 2:
+    case abUseBitmap:
       if (ZYLStoreValue(FUseBitmap, Value)) GetChange(nullptr);
       break;
     default:

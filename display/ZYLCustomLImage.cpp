@@ -19,7 +19,7 @@ ZYL_CLASS_IMPL(TZYLCustomLImage) {
 TZYLCustomLImage::TZYLCustomLImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
 void TZYLCustomLImage::SetBool(int Index, bool Value) {
-  bool& field = Index == 0 ? FForceTransparent : FSilentMove;
+  bool& field = Index == bpForceTransparent ? FForceTransparent : FSilentMove;
   if (!ZYLStoreValue(field, Value)) return;
   InvalidateControl();
 }

@@ -18,13 +18,13 @@ ZYL_CLASS_IMPL(TZYLDrawEdge) {
       .Default(etEtched)
       .Publish("Enabled")
       .Prop("Filled", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
-      .Index(0)
+      .Index(bpFilled)
       .Default(false)
       .Prop("FrameSides", &TZYLDrawEdge::FrameSides, &TZYLDrawEdge::SetFrame)
       .Default(TZYLFrameSides{fsBottom, fsLeft, fsRight, fsTop})
       .Publish({"ParentShowHint", "ShowHint"})
       .Prop("Soft", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
-      .Index(1)
+      .Index(bpSoft)
       .Default(false)
       .Prop("StandardStyle", &TZYLDrawEdge::StandardStyle, &TZYLDrawEdge::SetShape)
       .Default(lsSingleLowered)
@@ -71,7 +71,7 @@ void TZYLDrawEdge::SetStyle(TZYLDrawEdgeStyle Value) {
 }
 
 void TZYLDrawEdge::SetBoolean(int Index, bool Value) {
-  bool& field = Index == 0 ? FFilled : FSoft;
+  bool& field = Index == bpFilled ? FFilled : FSoft;
   if (field == Value) return;
   field = Value;
   Invalidate();

@@ -15,11 +15,11 @@ using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLLImage) {
   b.Prop("ForceTransparent", &TZYLLImage::GetBool, &TZYLLImage::SetBool)
-      .Index(0)
+      .Index(bpForceTransparent)
       .Default(false)
       .Publish({"ImageList", "ImageIndex", "ListIndex"})
       .Prop("SilentMove", &TZYLLImage::GetBool, &TZYLLImage::SetBool)
-      .Index(1)
+      .Index(bpSilentMove)
       .Default(false)
       .Prop("Style", &TZYLLImage::Style, &TZYLLImage::SetStyle)
       .Default(sbNone)
