@@ -108,11 +108,11 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
       .Default(100)
       .Prop("Lines", &C::Lines, &C::SetLines)
       .Prop("MakeVisible", &C::GetBool, &C::SetBool)
-      .Index(0)
+      .Index(bpMakeVisible)
       .Default(true)
       .Publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"})
       .Prop("Scroll", &C::GetBool, &C::SetBool)
-      .Index(1)
+      .Index(bpScroll)
       .Stored(false)
       .Prop("ScrollMode", &C::ScrollMode, &C::SetMode)
       .Default(smMarquee)
@@ -126,7 +126,7 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
       .Prop("TimerMode", &C::TimerMode, &C::SetTimerMode)
       .Default(tmNormal)
       .Prop("Transparent", &C::GetBool, &C::SetBool)
-      .Index(2)
+      .Index(bpTransparent)
       .Default(false)
       .Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
                 "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
@@ -168,9 +168,9 @@ TZYLScrollText::~TZYLScrollText() {
 
 bool TZYLScrollText::GetBool(int Index) const {
   switch (Index) {
-    case 0:
+    case bpMakeVisible:
       return FMakeVisible;
-    case 1:
+    case bpScroll:
       return FScroll;
     default:
       return FTransparentOwn;
@@ -179,10 +179,10 @@ bool TZYLScrollText::GetBool(int Index) const {
 
 void TZYLScrollText::SetBool(int Index, bool Value) {
   switch (Index) {
-    case 0:
+    case bpMakeVisible:
       FMakeVisible = Value;
       break;
-    case 1:
+    case bpScroll:
       if (Value == FScroll) return;
       if (Value) {
         Execute();
