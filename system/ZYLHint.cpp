@@ -17,14 +17,7 @@ ZYL_CLASS_IMPL(TZYLHint) {
   b.Prop("About", &C::About, &C::SetAbout)
       .Stored(false)
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clInfoBk)
-      .Prop("Enabled", &C::Enabled, &C::SetEnabled)
-      .Default(true)
-      .Prop("Font", &C::Font, &C::SetFont)
-      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
-      .Prop("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
-      .Default(-4);
+      .Publish({"Color", "Enabled", "Font", "Font3D", "MaxWidth"});
 }
 
 TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
