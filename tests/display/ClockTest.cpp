@@ -15,8 +15,6 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"

@@ -7,8 +7,6 @@
 
 #include "display/ZYLDrawEdge.h"
 #include "foundation/ZYLGraph.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Canvas.h"
@@ -74,13 +72,11 @@ class DrawEdgeTest : public ::testing::Test {
   win::testkit::TCapture cap_;
 };
 
-TEST_F(DrawEdgeTest, DefaultsEdgeValuesAndFlags) {
+TEST_F(DrawEdgeTest, EdgeValuesAndFlags) {
   TZYLDrawEdge e(nullptr);
   EXPECT_EQ(e.Width(), 40);
   EXPECT_EQ(e.Height(), 40);
   EXPECT_TRUE(e.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_EQ(e.Style(), esEdge);
-  EXPECT_EQ(e.StandardStyle(), lsSingleLowered);
   EXPECT_EQ(e.EdgeFlags(), 0x000Fu);  // all four sides
   const uint32_t kinds[] = {4, 1, 8, 2, 9, 6, 5, 10};
   for (int s = etRaisedInner; s <= etSunken; ++s)

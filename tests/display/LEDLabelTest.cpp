@@ -8,9 +8,6 @@
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "foundation/ZYLBevel.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/display/FillTestHost.h"
@@ -52,12 +49,8 @@ class LEDLabelTest : public ::testing::Test {
   }
 };
 
-TEST_F(LEDLabelTest, DefaultsAndValueText) {
+TEST_F(LEDLabelTest, StyleAndValueText) {
   TZYLLEDLabel l(nullptr);
-  EXPECT_FALSE(l.AutoSize());
-  EXPECT_EQ(l.Digits(), 2);
-  EXPECT_EQ(l.Style(), lsString);
-  EXPECT_EQ(l.Value(), 0);
   EXPECT_FALSE(l.Transparent());
   EXPECT_EQ(l.Color(), 0);
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));

@@ -8,9 +8,6 @@
 #include "display/ZYLLImage.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/display/ImageTestSupport.h"
 

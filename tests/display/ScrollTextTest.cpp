@@ -16,8 +16,6 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"

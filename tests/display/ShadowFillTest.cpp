@@ -8,8 +8,6 @@
 #include "display/ZYLShadowFill.h"
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBevel.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/display/FillTestHost.h"

@@ -12,8 +12,6 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLObject.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
