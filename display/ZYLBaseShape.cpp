@@ -20,8 +20,7 @@ using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLBaseShape) {
   using C = TZYLBaseShape;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors"})
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish("BiDiMode")

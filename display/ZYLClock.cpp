@@ -209,8 +209,7 @@ ZYL_MESSAGE_MAP(TZYLClock) {
 
 ZYL_CLASS_IMPL(TZYLClock) {
   using C = TZYLClock;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish("Color")
       .Prop("ColorBigTick", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())

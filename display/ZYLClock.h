@@ -208,8 +208,6 @@ class TZYLClock : public TZYLGraphicControl {
   const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return OnStopWatchEnd; }
   void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { OnStopWatchEnd = E; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
   int32_t GetListIndex() const { return FListIndex; }
   void SetListIndex(int32_t Value) { SetIndex(iiListIndex, Value); }
 

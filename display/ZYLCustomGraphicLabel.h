@@ -69,8 +69,6 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
   // The text drawn: the Caption.
   virtual std::string GetLabelText();
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

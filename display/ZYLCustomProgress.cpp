@@ -25,8 +25,7 @@ bool IsEmpty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
 ZYL_CLASS_IMPL(TZYLCustomProgress) {
   using C = TZYLCustomProgress;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish("Align")
       .Prop("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(vcl::taCenter)

@@ -15,8 +15,7 @@ using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomProgressFill) {
   using C = TZYLCustomProgressFill;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish("Align")
       .Prop("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(vcl::taCenter)

@@ -9,8 +9,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLDrawEdge) {
-  b.Prop("About", &TZYLDrawEdge::About, &TZYLDrawEdge::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors", "Constraints"})
       .Prop("DiagonalStyle", &TZYLDrawEdge::DiagonalStyle, &TZYLDrawEdge::SetDiagonal)
       .Default(dsEndBottomLeft)

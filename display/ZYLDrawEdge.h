@@ -40,8 +40,6 @@ class TZYLDrawEdge : public TZYLControl {
   static uint32_t EdgeKind(TZYLEdgeStyle Style);
   uint32_t EdgeFlags() const;
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

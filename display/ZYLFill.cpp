@@ -16,8 +16,7 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLFill) {
-  b.Prop("About", &TZYLFill::About, &TZYLFill::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors", "BiDiMode"})
       .Prop("Caption", &TZYLFill::Caption, &TZYLFill::SetCaption)
       .Publish({"Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})

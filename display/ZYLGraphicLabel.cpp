@@ -11,8 +11,7 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLGraphicLabel) {
   using C = TZYLGraphicLabel;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors"})
       .Prop("Attributes", &C::Attributes, &C::SetTransAttr)
       .Default(TZYLTransLabelAttr{ZYLGrlf::taAutoToggled})

@@ -9,8 +9,7 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLLEDLabel) {
   using C = TZYLLEDLabel;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish("Align")
       .Prop("AutoSize", &C::AutoSize, &C::SetAutosize)
       .Default(false)

@@ -94,8 +94,7 @@ ZYL_MESSAGE_MAP(TZYLScrollText) { m.On(vcl::CM_FONTCHANGED, &TZYLScrollText::CMF
 
 ZYL_CLASS_IMPL(TZYLScrollText) {
   using C = TZYLScrollText;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors"})
       .Prop("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(vcl::taCenter)

@@ -132,8 +132,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
   void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
   // The priority as its ordinal, for the type information.
 
  protected:

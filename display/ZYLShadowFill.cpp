@@ -13,8 +13,7 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLShadowFill) {
-  b.Prop("About", &TZYLShadowFill::About, &TZYLShadowFill::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Anchors", "Constraints", "ParentShowHint"})
       .Prop("ShadowColor", &TZYLShadowFill::ShadowColor, &TZYLShadowFill::SetShadowColor,
             vcl::ColorTypeInfo())

@@ -328,8 +328,7 @@ ZYL_MESSAGE_MAP(TZYLTechnicalLine) {
 
 ZYL_CLASS_IMPL(TZYLTechnicalLine) {
   using C = TZYLTechnicalLine;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Publish({"Align", "Color", "DragCursor", "DragMode"})
       .Prop("LineType", &C::LineType, &C::SetTechnicalLineType)
       .Default(lsStraightLeftToRight)

@@ -104,8 +104,6 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   // Draws line, shadow and signs into Rect of Canvas (what Paint does inside the bevel).
   void PaintIt(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

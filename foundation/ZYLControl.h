@@ -50,6 +50,9 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
   bool GetCtlXP() const override { return FCtlXP; }
   void SetCtlXP(bool Value) override;
   bool ControlSupportsXP() const override { return false; }
+  // The About property the controls publish; it holds nothing.
+  TZYLAboutVar About() const { return {}; }
+  void SetAbout(const TZYLAboutVar&) {}
   bool UseXP() const;
 
   void BeginUpdate() { ++FUpdateCount; }

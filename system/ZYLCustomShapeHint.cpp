@@ -9,8 +9,7 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomShapeHint) {
   using C = TZYLCustomShapeHint;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("BorderColor", &C::BorderColor, &C::SetBorderColor, vcl::ColorTypeInfo())
       .Default(0)
       .Publish({"Color", "Font", "Font3D", "MaxWidth"})

@@ -14,8 +14,7 @@ TZYLHint* HintControl = nullptr;
 
 ZYL_CLASS_IMPL(TZYLHint) {
   using C = TZYLHint;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish({"Color", "Enabled", "Font", "Font3D", "MaxWidth"});
 }
