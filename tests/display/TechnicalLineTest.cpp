@@ -227,32 +227,20 @@ TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
     auto b = draw(static_cast<TZYLLineEndings>(s));
     EXPECT_EQ(Px(b.get(), 30, 30), vcl::clWhite) << s;
   }
-  // Halves: each on its own side.
-  auto left = draw(leHalfCircleLeft);
-  EXPECT_EQ(Px(left.get(), 16, 30), vcl::clRed);
-  EXPECT_EQ(Px(left.get(), 44, 30), vcl::clWhite);
-  auto right = draw(leHalfCircleRight);
-  EXPECT_EQ(Px(right.get(), 44, 30), vcl::clRed);
-  EXPECT_EQ(Px(right.get(), 16, 30), vcl::clWhite);
-  auto up = draw(leHalfCircleUp);  // flat edge at the top
-  EXPECT_EQ(Px(up.get(), 30, 44), vcl::clRed);
-  EXPECT_EQ(Px(up.get(), 30, 16), vcl::clWhite);
-  auto down = draw(leHalfCircleDown);
-  EXPECT_EQ(Px(down.get(), 30, 16), vcl::clRed);
-  EXPECT_EQ(Px(down.get(), 30, 44), vcl::clWhite);
-  // Arrows point their way.
-  auto au = draw(leClosedArrowUp);
-  EXPECT_EQ(Px(au.get(), 14, 46), vcl::clRed);
-  EXPECT_EQ(Px(au.get(), 14, 14), vcl::clWhite);
-  auto ad = draw(leClosedArrowDown);
-  EXPECT_EQ(Px(ad.get(), 14, 14), vcl::clRed);
-  EXPECT_EQ(Px(ad.get(), 14, 46), vcl::clWhite);
-  auto al = draw(leClosedArrowLeft);
-  EXPECT_EQ(Px(al.get(), 46, 14), vcl::clRed);
-  EXPECT_EQ(Px(al.get(), 14, 14), vcl::clWhite);
-  auto ar = draw(leClosedArrowRight);
-  EXPECT_EQ(Px(ar.get(), 14, 14), vcl::clRed);
-  EXPECT_EQ(Px(ar.get(), 46, 14), vcl::clWhite);
+  // Halves lie on their own side (Up: the flat edge at the top); arrows point their way: a
+  // filled point and an empty one for each.
+  const struct {
+    TZYLLineEndings Sign;
+    int FilledX, FilledY, EmptyX, EmptyY;
+  } sides[] = {{leHalfCircleLeft, 16, 30, 44, 30}, {leHalfCircleRight, 44, 30, 16, 30},
+               {leHalfCircleUp, 30, 44, 30, 16},   {leHalfCircleDown, 30, 16, 30, 44},
+               {leClosedArrowUp, 14, 46, 14, 14},  {leClosedArrowDown, 14, 14, 14, 46},
+               {leClosedArrowLeft, 46, 14, 14, 14}, {leClosedArrowRight, 14, 14, 46, 14}};
+  for (const auto& c : sides) {
+    auto b = draw(c.Sign);
+    EXPECT_EQ(Px(b.get(), c.FilledX, c.FilledY), vcl::clRed) << ZYLEnumName(c.Sign);
+    EXPECT_EQ(Px(b.get(), c.EmptyX, c.EmptyY), vcl::clWhite) << ZYLEnumName(c.Sign);
+  }
   auto ou = draw(leOpenArrowUp);
   EXPECT_EQ(Px(ou.get(), 30, 10), vcl::clBlack);  // the tip
   // Corners: the parallelogram leaves the top left and bottom right, the comb all four.
