@@ -187,13 +187,24 @@ void TZYLRepeatedShape::Paint() {
     if (style == sfGradient) FShapeFill->Gradient()->SetRealPalette(canvas);
 
     if (!FTransparent) {
+      // Overlapping cells: the next cell covers all of one but its first pitch pixels, so only
+      // that part is copied (the last column and row whole): the same picture at a cost bounded
+      // by the control's area.
       for (int32_t row = 0; row < grid.Rows; ++row) {
         const int64_t y = pitchY * row;
         if (y >= client.Height()) break;
+        const bool lastRow = row + 1 == grid.Rows || y + pitchY >= client.Height();
+        const int h = !lastRow && pitchY < ch ? static_cast<int>(pitchY) : ch;
         for (int32_t col = 0; col < grid.Columns; ++col) {
           const int64_t x = pitchX * col;
           if (x >= client.Width()) break;
-          canvas->Draw(static_cast<int>(x), static_cast<int>(y), &cell);
+          const bool lastCol = col + 1 == grid.Columns || x + pitchX >= client.Width();
+          const int w = !lastCol && pitchX < cw ? static_cast<int>(pitchX) : cw;
+          const int cx = static_cast<int>(x), cy = static_cast<int>(y);
+          if (w == cw && h == ch)
+            canvas->Draw(cx, cy, &cell);
+          else
+            canvas->CopyRect(TRect{cx, cy, cx + w, cy + h}, cc, TRect{0, 0, w, h});
         }
       }
     } else {

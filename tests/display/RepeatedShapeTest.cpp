@@ -169,7 +169,16 @@ TEST_F(RepeatedShapeTest, NegativeOffsetsOverlapTheCells) {
   EXPECT_EQ(s->PaintGrid().CellWidth, 41);
   EXPECT_EQ(At(cap, 96, 20), vcl::clRed);
   EXPECT_EQ(At(cap, 98, 20), vcl::clWhite);
-  // Cells that overlap entirely still step on, and the paint ends.
+  // An ellipse: each cell shows its left part up to the next; the last one whole.
+  s->SetShape(stEllipse);
+  cap = Show(form.get());
+  EXPECT_EQ(At(cap, 14, 2), vcl::clWhite);  // the second cell's corner lies over the first
+  EXPECT_EQ(At(cap, 76, 5), vcl::clRed);   // inside the last cell, beyond the fourth
+  // Many cells that overlap almost entirely step on by one pixel, and the paint ends.
+  s->SetShape(stRectangle);
+  s->SetInteger(TZYLRepeatedShape::ipHorCount, 3000);
+  s->SetInteger(TZYLRepeatedShape::ipVerCount, 3000);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, -TZYLRepeatedShape::MaxExtent);
   s->SetInteger(TZYLRepeatedShape::ipVerOffset, -TZYLRepeatedShape::MaxExtent);
   cap = Show(form.get());
   EXPECT_EQ(At(cap, 50, 49), vcl::clRed);
