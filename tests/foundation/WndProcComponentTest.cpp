@@ -7,16 +7,13 @@
 #include "foundation/ZYLButtonDock.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/Resources.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
-#include "tests/support/ErrorOf.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 
@@ -424,64 +421,4 @@ TEST_F(WndProcComponentTest, WithoutHandleAppTheApplicationWindowIsLeftAlone) {
   EXPECT_FALSE(plain->AppHooked());
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
   EXPECT_EQ(plain->AppProbes, 0);
-}
-
-// ---- Built-in glyphs ----
-
-namespace {
-
-// Registers a glyph strip of `cells` cells, cell i filled with colour CellColor(i), for the
-// test's lifetime.
-class TGlyphStrip {
- public:
-  explicit TGlyphStrip(int cells) {
-    vcl::TBitmap strip;
-    strip.SetPixelFormat(vcl::pf24bit);
-    strip.SetSize(cells * ZYLGlyphCellWidth, ZYLGlyphCellHeight);
-    for (int i = 0; i < cells; ++i) {
-      strip.Canvas()->Brush()->SetColor(CellColor(i));
-      strip.Canvas()->FillRect(vcl::Rect(i * ZYLGlyphCellWidth, 0, (i + 1) * ZYLGlyphCellWidth,
-                                         ZYLGlyphCellHeight));
-    }
-    vcl::TMemoryStream data;
-    strip.SaveToStream(&data);
-    vcl::RegisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH", data.Memory(),
-                          static_cast<size_t>(data.Size()));
-  }
-  // The built-in strip comes back for the tests that follow.
-  ~TGlyphStrip() { ZYLRegisterGlyphStrip(); }
-  static vcl::TColor CellColor(int i) { return 0x000010 * (i + 1) + 0x200000; }
-};
-
-}  // namespace
-
-TEST_F(WndProcComponentTest, GlyphKindCutsItsCell) {
-  TGlyphStrip strip(8);
-  vcl::TBitmap bmp;
-  ZYLGetGlyphKind(&bmp, gkEllipsis);
-  EXPECT_EQ(bmp.Width(), ZYLGlyphCellWidth);
-  EXPECT_EQ(bmp.Height(), ZYLGlyphCellHeight);
-  EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), TGlyphStrip::CellColor(0));
-  ZYLGetGlyphKind(&bmp, gkFont);  // the last cell
-  EXPECT_EQ(bmp.Width(), ZYLGlyphCellWidth);
-  EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), TGlyphStrip::CellColor(7));
-  EXPECT_EQ(bmp.Canvas()->Pixels(12, 13), TGlyphStrip::CellColor(7));
-  ZYLGetGlyphKind(&bmp, gkFolder);
-  EXPECT_EQ(bmp.Canvas()->Pixels(6, 7), TGlyphStrip::CellColor(2));
-  // gkCustom and a null bitmap change nothing.
-  ZYLGetGlyphKind(&bmp, gkCustom);
-  EXPECT_EQ(bmp.Canvas()->Pixels(6, 7), TGlyphStrip::CellColor(2));
-  ZYLGetGlyphKind(nullptr, gkFile);
-}
-
-TEST_F(WndProcComponentTest, GlyphKindWithoutStripOrCell) {
-  vcl::TBitmap bmp;
-  {
-    TGlyphStrip none(1);  // puts the built-in strip back when it goes
-    vcl::UnregisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH");
-    EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkFile), vcl::EResNotFound);
-  }
-  TGlyphStrip shortStrip(2);
-  EXPECT_NO_THROW(ZYLGetGlyphKind(&bmp, gkFile));
-  EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkSearch), vcl::Exception);
 }
