@@ -41,8 +41,18 @@ std::unique_ptr<vcl::TBitmap> Pattern(int w, int h) {
   return b;
 }
 
+// The parts of the background interface the suppliers here answer alike.
+struct TBackStub : IZYLBackground {
+  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
+  bool isTransparentSet() override { return false; }
+  win::HPALETTE BackBitmapPalette() override { return nullptr; }
+  void BackUpdate() override {}
+  vcl::TControl* BackControl(int) override { return nullptr; }
+  int BackControlCount() override { return 0; }
+};
+
 // A windowed parent that paints its background bitmap (from Offset) and supplies it.
-class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
+class TBackPanel : public vcl::TCustomControl, public TBackStub {
   ZYL_CLASS(TBackPanel, vcl::TCustomControl)
   explicit TBackPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
   std::unique_ptr<vcl::TBitmap> Bmp;
@@ -51,13 +61,7 @@ class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
 
   vcl::TBitmap* BackBitmap() override { return Bmp.get(); }
   bool BackBitmapCheck() override { return Usable && Bmp; }
-  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
-  bool isTransparentSet() override { return false; }
   TPoint BackMapPoint(const TPoint& P) override { return {P.X + Offset.X, P.Y + Offset.Y}; }
-  win::HPALETTE BackBitmapPalette() override { return nullptr; }
-  void BackUpdate() override {}
-  vcl::TControl* BackControl(int) override { return nullptr; }
-  int BackControlCount() override { return 0; }
 
  protected:
   void Paint() override {
@@ -69,19 +73,13 @@ class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
 ZYL_CLASS_IMPL(TBackPanel) {}
 
 // A non-visual supplier placed on a form.
-class TBackComp : public vcl::TComponent, public IZYLBackground {
+class TBackComp : public vcl::TComponent, public TBackStub {
   ZYL_CLASS(TBackComp, vcl::TComponent)
   explicit TBackComp(vcl::TComponent* AOwner) : inherited(AOwner) { Bmp = Pattern(8, 8); }
   std::unique_ptr<vcl::TBitmap> Bmp;
   vcl::TBitmap* BackBitmap() override { return Bmp.get(); }
   bool BackBitmapCheck() override { return true; }
-  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
-  bool isTransparentSet() override { return false; }
   TPoint BackMapPoint(const TPoint& P) override { return {P.X + 100, P.Y + 200}; }
-  win::HPALETTE BackBitmapPalette() override { return nullptr; }
-  void BackUpdate() override {}
-  vcl::TControl* BackControl(int) override { return nullptr; }
-  int BackControlCount() override { return 0; }
 };
 ZYL_CLASS_IMPL(TBackComp) {}
 
