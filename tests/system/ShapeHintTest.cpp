@@ -74,11 +74,12 @@ class ShapeHintTest : public ::testing::Test {
     m.Shadow()->SetStyle(hssNone);
     m.Shadow()->SetDepth(0);
   }
-  static int CountColor(const tk::TCapture& c, vcl::TColor color) {
-    const win::COLORREF want = Rgb(color);
+  // The pixels of `color` in the capture, or in `area` of it.
+  static int CountColor(const tk::TCapture& c, vcl::TColor color, vcl::TRect area = {}) {
+    if (area.Right <= area.Left) area = {0, 0, c.Width, c.Height};
     int n = 0;
-    for (int y = 0; y < c.Height; ++y)
-      for (int x = 0; x < c.Width; ++x) n += c.Color(x, y) == want;
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x) n += c.Color(x, y) == Rgb(color);
     return n;
   }
 
@@ -257,13 +258,10 @@ TEST_F(ShapeHintTest, ATracingShadowMasksTheScreenWithAChecker) {
     tk::TCapture cap = tk::CaptureWindow(m.MessageWindow()->Handle());
     // Lime AND blue is black: the shadow band on the right alternates black and lime with the
     // application's checker, and is all black with the solid fallback.
-    int black = 0, lime = 0;
     // (a shape drawn without pen leaves its last column and row out)
-    for (int y = 10; y < cap.Height - 2; ++y)
-      for (int x = cap.Width - 8; x < cap.Width - 1; ++x) {
-        black += cap.Color(x, y) == 0;
-        lime += cap.Color(x, y) == Rgb(vcl::clLime);
-      }
+    const vcl::TRect band{cap.Width - 8, 10, cap.Width - 1, cap.Height - 2};
+    const int black = CountColor(cap, vcl::clBlack, band),
+              lime = CountColor(cap, vcl::clLime, band);
     EXPECT_GT(black, 20) << withApp;
     if (withApp)
       EXPECT_GT(lime, 20);
@@ -324,7 +322,6 @@ TEST_F(ShapeHintTest, EllipseNosesPointAtTheTipOnEverySide) {
   m.SetBorderColor(vcl::clBlack);
   const auto yellow = Rgb(vcl::clYellow);
   m.Font()->SetColor(vcl::clRed);
-  const auto black = Rgb(vcl::clBlack);
   for (TZYLHintPosition pos : {hpAboveLeft, hpAboveRight, hpBelowLeft, hpBelowRight}) {
     m.SetPosition(pos);
     m.ShowMessage("An ellipse balloon", 500, 380);
@@ -340,17 +337,15 @@ TEST_F(ShapeHintTest, EllipseNosesPointAtTheTipOnEverySide) {
         nose += cap.Color(left ? W - 1 - x : x, above ? H - 1 - y : y) == yellow;
     EXPECT_GT(nose, 3) << int(pos);
     // No outline crosses the ellipse's inner part.
-    int inner = 0;
-    for (int y = e.Top + e.Height() / 4; y < e.Bottom - e.Height() / 4; ++y)
-      for (int x = e.Left + e.Width() / 4; x < e.Right - e.Width() / 4; ++x)
-        inner += cap.Color(x, y) == black;
-    EXPECT_EQ(inner, 0) << int(pos);
+    const int qw = e.Width() / 4, qh = e.Height() / 4, cy = (e.Top + e.Bottom) / 2;
+    EXPECT_EQ(CountColor(cap, vcl::clBlack, {e.Left + qw, e.Top + qh, e.Right - qw, e.Bottom - qh}),
+              0)
+        << int(pos);
     // The outline runs round the ellipse: both ends of its middle row are drawn.
-    int edge = 0;
-    const int cy = (e.Top + e.Bottom) / 2;
-    for (int x = e.Left; x < e.Left + 3; ++x) edge += cap.Color(x, cy) == black;
-    for (int x = e.Right - 3; x < e.Right; ++x) edge += cap.Color(x, cy) == black;
-    EXPECT_GE(edge, 2) << int(pos);
+    EXPECT_GE(CountColor(cap, vcl::clBlack, {e.Left, cy, e.Left + 3, cy + 1}) +
+                  CountColor(cap, vcl::clBlack, {e.Right - 3, cy, e.Right, cy + 1}),
+              2)
+        << int(pos);
     if (HasFailure()) {
       tk::WriteFailurePng(cap, "EllipseNose" + std::to_string(int(pos)));
       break;
