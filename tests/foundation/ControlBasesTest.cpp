@@ -340,6 +340,12 @@ class TEventSink : public vcl::TObject {
   TZYLBoundsChangeStates Last;
   void OnEnter(vcl::TObject*) { ++Enter; }
   void OnExit(vcl::TObject*) { ++Exit; }
+  // Listens to the mouse entering and leaving `c`.
+  template <class C>
+  void Watch(C* c) {
+    c->SetOnMouseEnter(vcl::TNotifyEvent(this, &TEventSink::OnEnter));
+    c->SetOnMouseExit(vcl::TNotifyEvent(this, &TEventSink::OnExit));
+  }
   void OnBounds(vcl::TObject*, TZYLBoundsChangeStates s) {
     ++Bounds;
     Last = s;
@@ -351,8 +357,7 @@ TEST_F(ControlBasesTest, MouseAndBoundsEvents) {
   auto* c = new TZYLGraphicControl(form);
   c->SetParent(form);
   TEventSink sink;
-  c->SetOnMouseEnter(vcl::TNotifyEvent(&sink, &TEventSink::OnEnter));
-  c->SetOnMouseExit(vcl::TNotifyEvent(&sink, &TEventSink::OnExit));
+  sink.Watch(c);
   c->SetOnBoundsChange(TZYLBoundsChangeEvent(&sink, &TEventSink::OnBounds));
   c->Perform(vcl::CM_MOUSEENTER, 0, 0);
   EXPECT_EQ(sink.Enter, 1);
@@ -517,25 +522,21 @@ TEST_F(ControlBasesTest, WindowedMouseStateAndThemeParams) {
   auto* c = new TTestCustom(form);
   c->SetParent(form);
   TEventSink sink;
-  c->SetOnMouseEnter(vcl::TNotifyEvent(&sink, &TEventSink::OnEnter));
-  c->SetOnMouseExit(vcl::TNotifyEvent(&sink, &TEventSink::OnExit));
+  sink.Watch(c);
   std::string cls;
   int part = 0, state = 0;
-  c->GetXPBevelParams(cls, part, state);
+  auto stateNow = [&] { return c->GetXPBevelParams(cls, part, state), state; };
+  EXPECT_EQ(stateNow(), 1);
   EXPECT_EQ(cls, "EDIT");
   EXPECT_EQ(part, 1);
-  EXPECT_EQ(state, 1);
   c->Perform(vcl::CM_MOUSEENTER, 0, 0);
   EXPECT_EQ(sink.Enter, 1);
   EXPECT_TRUE(c->MouseAbove());
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 2);
+  EXPECT_EQ(stateNow(), 2);
   c->ReadOnly = true;
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 6);
+  EXPECT_EQ(stateNow(), 6);
   c->SetEnabled(false);
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 4);  // the last test wins
+  EXPECT_EQ(stateNow(), 4);  // the last test wins
   c->SetFlat(true);
   c->Log.clear();
   c->Perform(vcl::CM_MOUSELEAVE, 0, 0);
