@@ -36,7 +36,9 @@ std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, s
   auto put = [&](uint32_t v, int n) {
     for (int i = 0; i < n; ++i) d.push_back(uint8_t(v >> (8 * i)));
   };
-  auto tag = [&](const char* t) { d.insert(d.end(), t, t + 4); };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) d.push_back(uint8_t(t[i]));
+  };
   tag("RIFF"), put(uint32_t(36 + samples), 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2);
   put(channels, 2), put(rate, 4), put(rate * channels * bits / 8, 4);
   put(channels * bits / 8, 2), put(bits, 2), tag("data"), put(uint32_t(samples), 4);

@@ -536,10 +536,6 @@ ZYL_CLASS_IMPL(TSettingsHolder) {
                                   HOLDER_PROP(Dates, TZYLDateList);
 }
 
-std::string AsText(vcl::TComponent* c) {
-  return vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(c));
-}
-
 }  // namespace
 
 TEST(SettingsStreams, CorruptExtraPropertiesRaise) {

@@ -71,8 +71,9 @@ void CheckBevel(TZYLBevel& B, bool FullBand, const std::string& What) {
   EXPECT_EQ(B.ClientRect(rect), inner);
   auto inBand = [&](int x, int y) { return Inside(rect, x, y) && !Inside(inner, x, y); };
   EXPECT_EQ(s.Count([&](TColor c, int x, int y) { return c != Sentinel && !inBand(x, y); }), 0);
-  if (FullBand)
+  if (FullBand) {
     EXPECT_EQ(s.Count([&](TColor c, int x, int y) { return c == Sentinel && inBand(x, y); }), 0);
+  }
 }
 
 }  // namespace
