@@ -73,6 +73,7 @@ TEST_F(FormUtilsTest, OneInstanceCheckWantsAFormAndOneComponentOfTheClass) {
   new TPlainWinControl(&form);
   EXPECT_TRUE(ZYLCheckForSameClass(&form, TPlainWinControl::StaticClass(), false));
   EXPECT_FALSE(ZYLCheckForSameClass(&form, nullptr, false));
+  EXPECT_FALSE(ZYLCheckForSameClass(&form, nullptr, true));
   // An owner that is no form (nor a data module) is a violation even for the first one.
   vcl::TComponent plain(nullptr);
   EXPECT_TRUE(ZYLCheckForSameClass(&plain, TPlainWinControl::StaticClass(), true));

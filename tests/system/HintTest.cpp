@@ -9,7 +9,6 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
-#include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -17,12 +16,12 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ErrorOf.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -176,18 +175,6 @@ TEST_F(HintTest, RunTimeAllowsASecondInstance) {
   new TZYLHint(form);
   EXPECT_NO_THROW(new TZYLHint(form));
   EXPECT_EQ(form->ComponentCount(), 2);
-}
-
-TEST_F(HintTest, SameClassCheck) {
-  auto* form = Form();
-  EXPECT_FALSE(ZYLCheckForSameClass(form, nullptr, true));
-  EXPECT_TRUE(ZYLCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
-  new TZYLHint(form);
-  EXPECT_FALSE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  new TZYLHint(form);
-  EXPECT_TRUE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  vcl::TComponent plain(nullptr);
-  EXPECT_TRUE(ZYLCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
 }
 
 // Shows the creation parameters the window asks for.
