@@ -494,6 +494,17 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(CN_SYSCHAR, &TWinControl::CNChar);
 }
 
-ZYL_CLASS_IMPL(TWinControl) {}
+ZYL_CLASS_IMPL(TWinControl) {
+  using C = TWinControl;
+  b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D).Stored(&C::IsCtl3DStored)
+      .Declare("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D).Default(true)
+      .Declare("TabOrder", &C::TabOrder, &C::SetTabOrder)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop).Default(false)
+      .Declare("OnEnter", &C::GetOnEnter, &C::SetOnEnter)
+      .Declare("OnExit", &C::GetOnExit, &C::SetOnExit)
+      .Declare("OnKeyDown", &C::GetOnKeyDown, &C::SetOnKeyDown)
+      .Declare("OnKeyPress", &C::GetOnKeyPress, &C::SetOnKeyPress)
+      .Declare("OnKeyUp", &C::GetOnKeyUp, &C::SetOnKeyUp);
+}
 
 }  // namespace vcl
