@@ -496,10 +496,13 @@ ZYL_MESSAGE_MAP(TWinControl) {
 
 ZYL_CLASS_IMPL(TWinControl) {
   using C = TWinControl;
-  b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D).Stored(&C::IsCtl3DStored)
-      .Declare("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D).Default(true)
+  b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
+      .Stored(&C::IsCtl3DStored)
+      .Declare("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D)
+      .Default(true)
       .Declare("TabOrder", &C::TabOrder, &C::SetTabOrder)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop).Default(false)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(false)
       .Declare("OnEnter", &C::GetOnEnter, &C::SetOnEnter)
       .Declare("OnExit", &C::GetOnExit, &C::SetOnExit)
       .Declare("OnKeyDown", &C::GetOnKeyDown, &C::SetOnKeyDown)
