@@ -5,15 +5,19 @@
 #include <memory>
 
 #include "platform/base/Clock.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/gdi/GdiGuards.h"
+#include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Icon.h"
 #include "platform/rtl/Environment.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 
 namespace vcl {
 
@@ -185,17 +189,12 @@ void TCustomForm::ScaleBy(int M, int D) {
 
 void TCustomForm::ReadState(TReader* Reader) {
   DisableAlign();
-  try {
-    TWinControl::ReadState(Reader);
-  } catch (...) {
-    EnableAlign();
-    throw;
-  }
+  TFinally enable([this] { EnableAlign(); });
+  TWinControl::ReadState(Reader);
   if (scaled_ && Screen && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
   }
-  EnableAlign();
 }
 
 void TCustomForm::Loaded() {
@@ -347,6 +346,7 @@ TModalResult TCustomForm::ShowModal() {
     formState_ -= fsModal;
     if (activeWindow && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
   };
+  TFinally restored(restore);
   TModalResult result = mrNone;
   try {
     Show();
@@ -389,10 +389,8 @@ TModalResult TCustomForm::ShowModal() {
       Hide();
     } catch (...) {
     }
-    restore();
     throw;
   }
-  restore();
   return result;
 }
 
@@ -541,29 +539,17 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::PaintWindow(HDC DC) {
-  canvas_->Lock();
+  TSavedDC saved(DC);
+  TCanvasLock lock(canvas_);
   canvas_->FreeHandle();
-  canvas_->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  TCanvasBinding bound(canvas_, DC);
+  Paint();
 }
 
 void TCustomForm::WMPaint(TWMPaint& Message) {
   controlState_ += csCustomPaint;
-  try {
-    ZYL_INHERITED(Message);
-  } catch (...) {
-    controlState_ -= csCustomPaint;
-    throw;
-  }
-  controlState_ -= csCustomPaint;
+  TFinally done([this] { controlState_ -= csCustomPaint; });
+  ZYL_INHERITED(Message);
 }
 
 ZYL_MESSAGE_MAP(TCustomForm) {
@@ -585,21 +571,18 @@ ZYL_CLASS_IMPL(TCustomForm) {}
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  b.Prop("Caption", &TForm::Caption, &TForm::SetCaption)
-      .Prop("BiDiMode", &TForm::BiDiMode, &TForm::SetBiDiMode).Stored(&TForm::IsBiDiModeStored)
+  b.Publish({"Caption", "BiDiMode"})
       .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp).Stored(false)
       .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp).Stored(false)
-      .Prop("Color", &TForm::Color, &TForm::SetColor, ColorTypeInfo()).Default(clBtnFace)
-      .Prop("Constraints", &TForm::Constraints, &TForm::SetConstraints)
-      .Prop("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true)
-      .Prop("DragKind", &TForm::DragKind, &TForm::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TForm::DragMode, &TForm::SetDragMode).Default(dmManual)
-      .Prop("Font", &TForm::Font, &TForm::SetFont)
-      .Prop("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true)
-      .Prop("ParentBiDiMode", &TForm::ParentBiDiMode, &TForm::SetParentBiDiMode).Default(true)
-      .Prop("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false)
+      .Publish("Color").Default(clBtnFace).Stored(true)
+      .Publish("Constraints")
+      .Publish("Ctl3D").Default(true).Stored(true)
+      .Publish({"DragKind", "DragMode"})
+      .Publish("Font").Stored(true)
+      .Publish({"Enabled", "ParentBiDiMode"})
+      .Publish("ParentFont").Default(false)
       .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false)
-      .Prop("Visible", &TForm::Visible, &TForm::SetVisible).Default(false)
+      .Publish("Visible").Default(false)
       .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
       .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
           .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -622,19 +605,9 @@ ZYL_CLASS_IMPL(TForm) {
       .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
       .Prop("OnPaint", &TForm::OnPaint, &TForm::SetOnPaint)
       .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
-      .Prop("OnClick", &TForm::GetOnClick, &TForm::SetOnClick)
-      .Prop("OnDblClick", &TForm::GetOnDblClick, &TForm::SetOnDblClick)
-      .Prop("OnDragDrop", &TForm::GetOnDragDrop, &TForm::SetOnDragDrop)
-      .Prop("OnDragOver", &TForm::GetOnDragOver, &TForm::SetOnDragOver)
-      .Prop("OnEndDock", &TForm::GetOnEndDock, &TForm::SetOnEndDock)
-      .Prop("OnMouseDown", &TForm::GetOnMouseDown, &TForm::SetOnMouseDown)
-      .Prop("OnMouseMove", &TForm::GetOnMouseMove, &TForm::SetOnMouseMove)
-      .Prop("OnMouseUp", &TForm::GetOnMouseUp, &TForm::SetOnMouseUp)
-      .Prop("OnStartDock", &TForm::GetOnStartDock, &TForm::SetOnStartDock)
-      .Prop("OnResize", &TForm::GetOnResize, &TForm::SetOnResize)
-      .Prop("OnKeyDown", &TForm::GetOnKeyDown, &TForm::SetOnKeyDown)
-      .Prop("OnKeyPress", &TForm::GetOnKeyPress, &TForm::SetOnKeyPress)
-      .Prop("OnKeyUp", &TForm::GetOnKeyUp, &TForm::SetOnKeyUp);
+      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnResize", "OnKeyDown", "OnKeyPress",
+                "OnKeyUp"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -717,11 +690,11 @@ void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {
   TRect r = Rect(0, 0, MaxWidth, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font_->Handle());
-  DrawTextA(dc, AHint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  TMemoryDC dc;
+  {
+    TSelectedObject font(dc, font_->Handle());
+    DrawTextA(dc, AHint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   r.Right += 6;
   r.Bottom += 2;
   return r;
@@ -867,12 +840,9 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
     delete c;
     throw EInvalidCast("Invalid class typecast");
   }
-  try {
-    form->InitFromResources();
-  } catch (...) {
-    delete form;
-    throw;
-  }
+  std::unique_ptr<TCustomForm> made(form);
+  form->InitFromResources();
+  made.release();
   if (!mainForm_) {
     form->HandleNeeded();
     mainForm_ = form;
@@ -882,23 +852,20 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
 
 void TApplication::Run() {
   running_ = true;
-  try {
-    if (mainForm_ && showMainForm_) {
-      if (mainForm_->WindowState() == wsMinimized) Minimize();
-      else mainForm_->SetVisible(true);
-    }
-    while (!terminated_) {
-      try {
-        HandleMessage();
-      } catch (Exception&) {
-        HandleException(this);
-      }
-    }
-  } catch (...) {
-    running_ = false;
-    throw;
+  TFinally stopped([this] { running_ = false; });
+  if (mainForm_ && showMainForm_) {
+    if (mainForm_->WindowState() == wsMinimized)
+      Minimize();
+    else
+      mainForm_->SetVisible(true);
   }
-  running_ = false;
+  while (!terminated_) {
+    try {
+      HandleMessage();
+    } catch (Exception&) {
+      HandleException(this);
+    }
+  }
 }
 
 bool TApplication::ProcessMessage(MSG& Msg) {
@@ -1280,9 +1247,10 @@ int CALLBACK_AddFont(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM data)
 
 const std::vector<std::string>& TScreen::Fonts() {
   if (!fontsLoaded_) {
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesA(dc, nullptr, &CALLBACK_AddFont, reinterpret_cast<LPARAM>(&fonts_));
-    ReleaseDC(nullptr, dc);
+    {
+      TWindowDC dc(nullptr);
+      EnumFontFamiliesA(dc, nullptr, &CALLBACK_AddFont, reinterpret_cast<LPARAM>(&fonts_));
+    }
     std::sort(fonts_.begin(), fonts_.end());
     fontsLoaded_ = true;
   }

@@ -7,6 +7,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/text/Text.h"
 
@@ -131,15 +132,15 @@ void TCustomLabel::AdjustBounds() {
   if (ComponentState().contains(csReading) || ComponentState().contains(csLoading) || !autoSize_)
     return;
   TRect r = GetClientRect();
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font_->Handle());
-  std::string text = text_;
-  if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0) |
-                (showAccelChar_ ? 0 : DT_NOPREFIX));
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    TMemoryDC dc;
+    TSelectedObject font(dc, font_->Handle());
+    std::string text = text_;
+    if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0) |
+                  (showAccelChar_ ? 0 : DT_NOPREFIX));
+  }
   int x = left_;
   if (alignment_ == taRightJustify) x += width_ - r.Right;
   SetBounds(x, top_, r.Right, r.Bottom);
@@ -171,43 +172,24 @@ ZYL_MESSAGE_MAP(TCustomLabel) {
 ZYL_CLASS_IMPL(TCustomLabel) {}
 
 ZYL_CLASS_IMPL(TLabel) {
-  b.Prop("Align", &TLabel::Align, &TLabel::SetAlign).Default(alNone)
+  b.Publish("Align")
       .Prop("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify)
-      .Prop("Anchors", &TLabel::Anchors, &TLabel::SetAnchors)
-          .Default(TAnchors{akLeft, akTop}).Stored(&TLabel::IsAnchorsStored)
+      .Publish("Anchors")
       .Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true)
-      .Prop("BiDiMode", &TLabel::BiDiMode, &TLabel::SetBiDiMode).Stored(&TLabel::IsBiDiModeStored)
-      .Prop("Caption", &TLabel::Caption, &TLabel::SetCaption)
-      .Prop("Color", &TLabel::Color, &TLabel::SetColor, ColorTypeInfo()).Stored(&TLabel::IsColorStored)
-      .Prop("Constraints", &TLabel::Constraints, &TLabel::SetConstraints)
-      .Prop("DragCursor", &TLabel::DragCursor, &TLabel::SetDragCursor, CursorTypeInfo())
-          .Default(crDrag)
-      .Prop("DragKind", &TLabel::DragKind, &TLabel::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TLabel::DragMode, &TLabel::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true)
+      .Publish({"BiDiMode", "Caption"})
+      .Publish("Color").NoDefault()
+      .Publish({"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
-      .Prop("Font", &TLabel::Font, &TLabel::SetFont).Stored(&TLabel::IsFontStored)
-      .Prop("ParentBiDiMode", &TLabel::ParentBiDiMode, &TLabel::SetParentBiDiMode).Default(true)
+      .Publish({"Font", "ParentBiDiMode"})
       .Prop("Layout", &TLabel::Layout, &TLabel::SetLayout).Default(tlTop)
-      .Prop("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true)
-      .Prop("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(true)
-      .Prop("ParentShowHint", &TLabel::ParentShowHint, &TLabel::SetParentShowHint).Default(true)
+      .Publish({"ParentColor", "ParentFont", "ParentShowHint"})
       .Prop("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(true)
-      .Prop("ShowHint", &TLabel::ShowHint, &TLabel::SetShowHint).Stored(&TLabel::IsShowHintStored)
+      .Publish("ShowHint")
       .Prop("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false)
-      .Prop("Visible", &TLabel::Visible, &TLabel::SetVisible).Default(true)
+      .Publish("Visible")
       .Prop("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false)
-      .Prop("OnClick", &TLabel::GetOnClick, &TLabel::SetOnClick)
-      .Prop("OnDblClick", &TLabel::GetOnDblClick, &TLabel::SetOnDblClick)
-      .Prop("OnDragDrop", &TLabel::GetOnDragDrop, &TLabel::SetOnDragDrop)
-      .Prop("OnDragOver", &TLabel::GetOnDragOver, &TLabel::SetOnDragOver)
-      .Prop("OnEndDock", &TLabel::GetOnEndDock, &TLabel::SetOnEndDock)
-      .Prop("OnEndDrag", &TLabel::GetOnEndDrag, &TLabel::SetOnEndDrag)
-      .Prop("OnMouseDown", &TLabel::GetOnMouseDown, &TLabel::SetOnMouseDown)
-      .Prop("OnMouseMove", &TLabel::GetOnMouseMove, &TLabel::SetOnMouseMove)
-      .Prop("OnMouseUp", &TLabel::GetOnMouseUp, &TLabel::SetOnMouseUp)
-      .Prop("OnStartDock", &TLabel::GetOnStartDock, &TLabel::SetOnStartDock)
-      .Prop("OnStartDrag", &TLabel::GetOnStartDrag, &TLabel::SetOnStartDrag);
+      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -355,42 +337,15 @@ ZYL_MESSAGE_MAP(TButton) {
 
 ZYL_CLASS_IMPL(TButton) {
   b.Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
-      .Prop("Anchors", &TButton::Anchors, &TButton::SetAnchors)
-          .Default(TAnchors{akLeft, akTop}).Stored(&TButton::IsAnchorsStored)
-      .Prop("BiDiMode", &TButton::BiDiMode, &TButton::SetBiDiMode)
-          .Stored(&TButton::IsBiDiModeStored)
-      .Prop("Caption", &TButton::Caption, &TButton::SetCaption)
-      .Prop("Constraints", &TButton::Constraints, &TButton::SetConstraints)
+      .Publish({"Anchors", "BiDiMode", "Caption", "Constraints"})
       .Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false)
-      .Prop("DragCursor", &TButton::DragCursor, &TButton::SetDragCursor, CursorTypeInfo())
-          .Default(crDrag)
-      .Prop("DragKind", &TButton::DragKind, &TButton::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TButton::DragMode, &TButton::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true)
-      .Prop("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored)
+      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font"})
       .Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0)
-      .Prop("ParentBiDiMode", &TButton::ParentBiDiMode, &TButton::SetParentBiDiMode).Default(true)
-      .Prop("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true)
-      .Prop("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint).Default(true)
-      .Prop("ShowHint", &TButton::ShowHint, &TButton::SetShowHint).Stored(&TButton::IsShowHintStored)
-      .Prop("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder)
-      .Prop("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true)
-      .Prop("Visible", &TButton::Visible, &TButton::SetVisible).Default(true)
-      .Prop("OnClick", &TButton::GetOnClick, &TButton::SetOnClick)
-      .Prop("OnDragDrop", &TButton::GetOnDragDrop, &TButton::SetOnDragDrop)
-      .Prop("OnDragOver", &TButton::GetOnDragOver, &TButton::SetOnDragOver)
-      .Prop("OnEndDock", &TButton::GetOnEndDock, &TButton::SetOnEndDock)
-      .Prop("OnEndDrag", &TButton::GetOnEndDrag, &TButton::SetOnEndDrag)
-      .Prop("OnEnter", &TButton::GetOnEnter, &TButton::SetOnEnter)
-      .Prop("OnExit", &TButton::GetOnExit, &TButton::SetOnExit)
-      .Prop("OnKeyDown", &TButton::GetOnKeyDown, &TButton::SetOnKeyDown)
-      .Prop("OnKeyPress", &TButton::GetOnKeyPress, &TButton::SetOnKeyPress)
-      .Prop("OnKeyUp", &TButton::GetOnKeyUp, &TButton::SetOnKeyUp)
-      .Prop("OnMouseDown", &TButton::GetOnMouseDown, &TButton::SetOnMouseDown)
-      .Prop("OnMouseMove", &TButton::GetOnMouseMove, &TButton::SetOnMouseMove)
-      .Prop("OnMouseUp", &TButton::GetOnMouseUp, &TButton::SetOnMouseUp)
-      .Prop("OnStartDock", &TButton::GetOnStartDock, &TButton::SetOnStartDock)
-      .Prop("OnStartDrag", &TButton::GetOnStartDrag, &TButton::SetOnStartDrag);
+      .Publish({"ParentBiDiMode", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder"})
+      .Publish("TabStop").Default(true)
+      .Publish({"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------

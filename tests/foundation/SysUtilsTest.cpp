@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLSysUtils.h"
@@ -11,6 +12,10 @@
 #include "tests/support/ControlsSession.h"
 #include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "platform/classes/Resources.h"
+#include "platform/rtl/Environment.h"
+#include "platform/sys/VersionInfo.h"
+#include "tests/support/Cases.h"
 
 using namespace zyl;
 
@@ -20,13 +25,13 @@ class SysInfoTest : public ::testing::Test {
  protected:
   SysInfoTest() : session_(800, 600) {}
 
-  // A borderless form of the given size.
-  static vcl::TForm* MakeForm(int w, int h) {
-    auto* f = new vcl::TForm(nullptr);
-    f->SetBorderStyle(vcl::bsNone);
-    f->SetBounds(10, 10, w, h);
-    f->HandleNeeded();
-    return f;
+  // A borderless form of the given size, freed by the fixture.
+  vcl::TForm* MakeForm(int w, int h) {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBorderStyle(vcl::bsNone);
+    form_->SetBounds(10, 10, w, h);
+    form_->HandleNeeded();
+    return form_.get();
   }
   static vcl::TRect WindowRect(vcl::TForm* f) {
     vcl::TRect r;
@@ -36,6 +41,7 @@ class SysInfoTest : public ::testing::Test {
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 // Restores an environment variable (and the C library's time-zone state) on scope exit.
@@ -85,7 +91,6 @@ TEST_F(SysInfoTest, PositionWindowPlacesAtEveryPosition) {
     ZYLPositionWindow(f->Handle(), target, c.Pos, true);
     EXPECT_EQ(WindowRect(f), r);
   }
-  delete f;
 }
 
 TEST_F(SysInfoTest, PositionWindowCentresRoundingTowardZero) {
@@ -96,7 +101,6 @@ TEST_F(SysInfoTest, PositionWindowCentresRoundingTowardZero) {
   // One pixel wider: 1 / 2 gives 0 as well.
   ZYLPositionWindow(f->Handle(), vcl::Rect(200, 200, 301, 251), bpCenter, false);
   EXPECT_EQ(WindowRect(f).TopLeft(), vcl::Point(200, 200));
-  delete f;
 }
 
 TEST_F(SysInfoTest, PositionWindowStaysOnTheDesktop) {
@@ -115,22 +119,17 @@ TEST_F(SysInfoTest, PositionWindowStaysOnTheDesktop) {
   // A missing window is ignored.
   ZYLPositionWindow(nullptr, vcl::Rect(0, 0, 10, 10), bpCenter, false);
   EXPECT_EQ(WindowRect(f).TopLeft(), vcl::Point(0, 0));
-  delete f;
 }
 
 // ---- Target rectangles ----
 
-TEST_F(SysInfoTest, TargetRectScreenAndWorkArea) {
-  EXPECT_EQ(ZYLDlgGetTargetRect(brScreen), vcl::Rect(0, 0, 800, 600));
+TEST_F(SysInfoTest, TargetRectScreenWorkAreaAndFallBackToScreen) {
+  // Neither a main form nor an active form: the screen.
+  for (TZYLDlgPosRel b : {brScreen, brMainForm, brActiveWindow})
+    EXPECT_EQ(ZYLDlgGetTargetRect(b), vcl::Rect(0, 0, 800, 600)) << int(b);
   vcl::TRect work = vcl::Rect(0, 0, 800, 560);
   ASSERT_TRUE(win::SystemParametersInfoA(win::SPI_SETWORKAREA, 0, &work, 0));
   EXPECT_EQ(ZYLDlgGetTargetRect(brScreenWorkArea), work);
-}
-
-TEST_F(SysInfoTest, TargetRectFormsFallBackToScreen) {
-  // Neither a main form nor an active form: the screen.
-  EXPECT_EQ(ZYLDlgGetTargetRect(brMainForm), vcl::Rect(0, 0, 800, 600));
-  EXPECT_EQ(ZYLDlgGetTargetRect(brActiveWindow), vcl::Rect(0, 0, 800, 600));
 }
 
 TEST_F(SysInfoTest, TargetRectMainAndActiveForm) {
@@ -211,7 +210,6 @@ TEST_F(SysInfoTest, KeyboardTogglesFollowTheWindowSystem) {
   const bool caps = ZYLSICapsLock();
   win::testkit::KeyPress(win::VK_CAPITAL);
   EXPECT_NE(ZYLSICapsLock(), caps);
-  delete f;
 }
 
 TEST_F(SysInfoTest, ScreenAndMetrics) {
@@ -275,4 +273,50 @@ TEST_F(SysInfoTest, DrivesFollowTheMapping) {
   EXPECT_EQ(ZYLSIDriveTypeStr(3), "Fixed");
   EXPECT_EQ(ZYLSIDriveTypeStr(6), "RAM disk");
   EXPECT_EQ(ZYLSIDriveTypeStr(99), "Unknown");
+}
+
+// The running program's version resource answers every field; without one they are empty.
+TEST(SysUtils, VersionInfoComesFromTheProgramsVersionResource) {
+  win::VS_FIXEDFILEINFO fixed;
+  fixed.dwFileVersionMS = win::MAKELONG(7, 3);  // 3.7
+  fixed.dwFileVersionLS = win::MAKELONG(412, 2);  // .2.412
+  const std::vector<std::pair<std::string, std::string>> strings = {
+      {"CompanyName", "Acme"},          {"ProductName", "Ledger"},
+      {"ProductVersion", "3.7"},        {"LegalCopyright", "(c) Acme"},
+      {"LegalTrademarks", "Ledger(tm)"}, {"FileDescription", "Books"},
+      {"Comments", ""},                 {"FileVersion", "3.7.2"}};
+  vcl::RegisterVersionInfo(vcl::HInstance, fixed, strings, 0x0407, 1252);
+  testsupport::ExpectCases({{ZYLSIVersionInfo(viCompany), "Acme"},
+                            {ZYLSIVersionInfo(viName), "Ledger"},
+                            {ZYLSIVersionInfo(viVersion), "3.7"},
+                            {ZYLSIVersionInfo(viCopyright), "(c) Acme"},
+                            {ZYLSIVersionInfo(viTrademark), "Ledger(tm)"},
+                            {ZYLSIVersionInfo(viDescription), "Books"},
+                            {ZYLSIVersionInfo(viComments), ""},
+                            {ZYLSIVersionInfo(viFileVersion), "3.7.2"},
+                            {ZYLSIVersionInfo(viFileVersionFull), "3.7.2.412"},
+                            {ZYLSIVersionInfo(viFileVersionBuild), "412"},
+                            {GetSystemInfoString(itProgName, 1, ""), "Ledger"}});
+  // The block answers only its own language and only names it holds.
+  const std::string program = vcl::ParamStr(0);
+  win::DWORD handle = 9;
+  const win::DWORD size = win::GetFileVersionInfoSizeA(program.c_str(), &handle);
+  ASSERT_GT(size, 0u);
+  EXPECT_EQ(handle, 0u);
+  std::vector<char> block(size);
+  EXPECT_FALSE(win::GetFileVersionInfoA(program.c_str(), 0, size - 1, block.data()));
+  ASSERT_TRUE(win::GetFileVersionInfoA(program.c_str(), 0, size, block.data()));
+  void* p = nullptr;
+  win::UINT len = 0;
+  EXPECT_TRUE(win::VerQueryValueA(block.data(), "\\stringfileinfo\\040704e4\\productname", &p, &len));
+  EXPECT_EQ(len, 7u);
+  for (const char* bad : {"\\StringFileInfo\\040904e4\\ProductName",
+                          "\\StringFileInfo\\040704e4\\Missing", "\\StringFileInfo\\040704e4", ""})
+    EXPECT_FALSE(win::VerQueryValueA(block.data(), bad, &p, &len)) << bad;
+  const char notABlock[16] = "VS_VERSION_INFO";
+  EXPECT_FALSE(win::VerQueryValueA(notABlock, "\\", &p, &len));
+  EXPECT_EQ(win::GetFileVersionInfoSizeA("/no/such/program", &handle), 0u);
+  vcl::UnregisterVersionInfo(vcl::HInstance);
+  for (int f = viCompany; f <= viFileVersionBuild; ++f)
+    EXPECT_EQ(ZYLSIVersionInfo(TZYLVersionInfoType(f)), "") << f;
 }

@@ -1,13 +1,14 @@
 // The hint component, its shared base and the hint window it installs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
-#include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -15,11 +16,12 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -49,25 +51,22 @@ class HintTest : public ::testing::Test {
     win::GetWindowRect(w->Handle(), &r);
     return r;
   }
+  static int CountColor(const tk::TCapture& cap, vcl::TColor c) {
+    int n = 0;
+    for (int y = 0; y < cap.Height; ++y)
+      for (int x = 0; x < cap.Width; ++x) n += cap.Color(x, y) == Rgb(c);
+    return n;
+  }
+  // A form freed by the fixture.
+  vcl::TForm* Form() {
+    form_.reset(new vcl::TForm(nullptr));
+    return form_.get();
+  }
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
-
-TEST_F(HintTest, DefaultsOfANewComponent) {
-  TZYLHint h(nullptr);
-  EXPECT_EQ(h.Color(), vcl::clInfoBk);
-  EXPECT_TRUE(h.Enabled());
-  EXPECT_EQ(h.MaxWidth(), -4);
-  EXPECT_EQ(h.Font()->Name(), "MS Sans Serif");
-  EXPECT_EQ(h.Font()->Size(), 8);
-  EXPECT_EQ(h.Font()->Color(), vcl::clInfoText);
-  EXPECT_EQ(h.Bevel()->StyleOuter(), bvLowered);
-  EXPECT_EQ(h.HintWindowClass(), TZYLHintWindow::StaticClass());
-  // Constructing installs nothing; only enabling (or loading) does.
-  EXPECT_EQ(HintControl, nullptr);
-  EXPECT_EQ(vcl::TApplication::HintWindowClass, nullptr);
-}
 
 TEST_F(HintTest, SettersCopyTheGivenObjects) {
   TZYLHint h(nullptr);
@@ -94,22 +93,17 @@ TEST_F(HintTest, SettersCopyTheGivenObjects) {
 TEST_F(HintTest, WrapWidthFollowsMaxWidthAndTheScreen) {
   TZYLHint h(nullptr);
   EXPECT_EQ(h.WrapWidth(), 256);  // a quarter of 1024
-  h.SetMaxWidth(-1);
-  EXPECT_EQ(h.WrapWidth(), 1024);
-  h.SetMaxWidth(-3);
-  EXPECT_EQ(h.WrapWidth(), 341);
-  h.SetMaxWidth(300);
-  EXPECT_EQ(h.WrapWidth(), 300);
-  h.SetMaxWidth(0);
-  EXPECT_EQ(h.WrapWidth(), 1);
-  h.SetMaxWidth(-5000);  // more parts than pixels
-  EXPECT_EQ(h.WrapWidth(), 1);
-  h.SetMaxWidth(INT_MIN);
-  EXPECT_EQ(h.WrapWidth(), 1);
+  // Negative: that part of the screen; 0 and more parts than pixels wrap at one pixel.
+  const std::pair<int, int> cases[] = {{-1, 1024}, {-3, 341},  {300, 300},
+                                       {0, 1},     {-5000, 1}, {INT_MIN, 1}};
+  for (const auto& [max, wrap] : cases) {
+    h.SetMaxWidth(max);
+    EXPECT_EQ(h.WrapWidth(), wrap) << max;
+  }
 }
 
 TEST_F(HintTest, EnablingInstallsTheHintWindowAndDisablingRestoresThePlainOne) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* h = new TZYLHint(form);
   h->SetEnabled(true);
   EXPECT_EQ(HintControl, h);
@@ -124,7 +118,6 @@ TEST_F(HintTest, EnablingInstallsTheHintWindowAndDisablingRestoresThePlainOne) {
   EXPECT_EQ(vcl::TApplication::HintWindowClass, vcl::THintWindow::StaticClass());
   EXPECT_EQ(AppHintClass(), vcl::THintWindow::StaticClass());
   EXPECT_TRUE(vcl::Application->ShowHint());
-  delete form;
 }
 
 TEST_F(HintTest, ShowHintOffStaysOffWhileSwitching) {
@@ -158,7 +151,7 @@ TEST_F(HintTest, TheLastEnabledWinsAndDestructionClearsOnlyItself) {
 }
 
 TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   form->SetDesigning(true);
   auto* h = new TZYLHint(form);
   h->SetEnabled(false);
@@ -166,14 +159,9 @@ TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
   EXPECT_TRUE(h->Enabled());
   EXPECT_EQ(HintControl, nullptr);
   EXPECT_EQ(vcl::TApplication::HintWindowClass, nullptr);
-  try {
-    new TZYLHint(form);
-    FAIL() << "a second hint on a designed form";
-  } catch (const ZYLEOneInstError& e) {
-    EXPECT_NE(std::string(e.what()).find("Already one TZYLHint"), std::string::npos) << e.what();
-  }
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLHint(form); }),
+            "TZYLHint:\rAlready one TZYLHint control in this project!");
   EXPECT_EQ(form->ComponentCount(), 1);  // the rejected one left the owner
-  delete form;
 
   // An owner that is no form is rejected at design time.
   vcl::TComponent owner(nullptr);
@@ -183,67 +171,10 @@ TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
 }
 
 TEST_F(HintTest, RunTimeAllowsASecondInstance) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   new TZYLHint(form);
   EXPECT_NO_THROW(new TZYLHint(form));
   EXPECT_EQ(form->ComponentCount(), 2);
-  delete form;
-}
-
-TEST_F(HintTest, SameClassCheck) {
-  auto* form = new vcl::TForm(nullptr);
-  EXPECT_FALSE(ZYLCheckForSameClass(form, nullptr, true));
-  EXPECT_TRUE(ZYLCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
-  new TZYLHint(form);
-  EXPECT_FALSE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  new TZYLHint(form);
-  EXPECT_TRUE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  vcl::TComponent plain(nullptr);
-  EXPECT_TRUE(ZYLCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
-  delete form;
-}
-
-TEST_F(HintTest, StreamRoundTripWritesOnlyChangesAndLoadingInstalls) {
-  TZYLHint a(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
-  for (const char* absent : {"  Color =", "Enabled =", "MaxWidth =", "About ="})
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-
-  a.SetColor(vcl::clYellow);
-  a.SetMaxWidth(200);
-  a.Font()->SetColor(vcl::clRed);
-  a.Bevel()->SetBevelStyleOuter(bvRaised);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Color = clYellow", "MaxWidth = 200", "Font.Color = clRed",
-                           "Bevel.StyleOuter = bvRaised"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-
-  ZYLHintInit();
-  EXPECT_EQ(vcl::GetClass("TZYLHint"), TZYLHint::StaticClass());
-  TZYLHint b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLHintDone();
-  EXPECT_EQ(vcl::GetClass("TZYLHint"), nullptr);
-  EXPECT_EQ(b.Color(), vcl::clYellow);
-  EXPECT_EQ(b.MaxWidth(), 200);
-  EXPECT_EQ(b.Font()->Color(), vcl::clRed);
-  EXPECT_EQ(b.Bevel()->StyleOuter(), bvRaised);
-  // Loaded with Enabled true installs the component.
-  EXPECT_EQ(HintControl, &b);
-  EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
-
-  // A disabled one read from a stream installs nothing.
-  HintControl = nullptr;
-  vcl::TApplication::HintWindowClass = nullptr;
-  TZYLHint c(nullptr);
-  c.SetEnabled(false);
-  const std::string off = vcl::WriteComponentToBytes(&c);
-  EXPECT_NE(vcl::ObjectBinaryToTextString(off).find("Enabled = False"), std::string::npos);
-  TZYLHint d(nullptr);
-  vcl::ReadComponentFromBytes(off, &d);
-  EXPECT_FALSE(d.Enabled());
-  EXPECT_EQ(HintControl, nullptr);
 }
 
 // Shows the creation parameters the window asks for.
@@ -276,11 +207,8 @@ TEST_F(HintTest, WindowStyleIsADisabledPopupWithShadowOnNewerSystems) {
 TEST_F(HintTest, WithoutHintControlTheWindowIsAPlainHintWindow) {
   TZYLHintWindow w(nullptr);
   w.ActivateHint(vcl::TRect{100, 50, 180, 70}, "plain");
-  win::RECT r = WindowRect(&w);
-  EXPECT_EQ(r.Left, 100);
-  EXPECT_EQ(r.Top, 50);
-  EXPECT_EQ(r.Right, 180);
-  EXPECT_EQ(r.Bottom, 70);
+  const win::RECT r = WindowRect(&w);
+  EXPECT_EQ((std::array{r.Left, r.Top, r.Right, r.Bottom}), (std::array{100, 50, 180, 70}));
   w.SetColor(vcl::clLime);
   w.Invalidate();
   tk::TCapture cap = tk::RenderWindow(w.Handle());
@@ -333,14 +261,10 @@ TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
   ASSERT_GT(cap.Width, 10);
   ASSERT_GT(cap.Height, 6);
   const uint32_t yellow = Rgb(vcl::clYellow);
-  const uint32_t red = Rgb(vcl::clRed);
   // The lowered bevel's dark edge runs along the top.
   EXPECT_EQ(cap.Color(cap.Width / 2, 0), Rgb(vcl::clBtnShadow));
   EXPECT_EQ(cap.Color(cap.Width - 2, cap.Height - 2), yellow);
-  int redPixels = 0;
-  for (int y = 0; y < cap.Height; ++y)
-    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
-  EXPECT_GT(redPixels, 10);
+  EXPECT_GT(CountColor(cap, vcl::clRed), 10);
   if (HasFailure()) tk::WriteFailurePng(cap, "HintPaint");
 
   // Once the component is gone the same window paints as a plain hint window.
@@ -349,10 +273,7 @@ TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
   w.Invalidate();
   cap = tk::RenderWindow(w.Handle());
   EXPECT_EQ(cap.Color(cap.Width / 2, 1), Rgb(vcl::clAqua));
-  redPixels = 0;
-  for (int y = 0; y < cap.Height; ++y)
-    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
-  EXPECT_EQ(redPixels, 0);
+  EXPECT_EQ(CountColor(cap, vcl::clRed), 0);
 }
 
 }  // namespace
