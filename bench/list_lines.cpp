@@ -8,15 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "tests/support/TestKit.h"
 
 namespace {
 
 using namespace win;
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+double Seconds(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double>(b - a).count();
+}
 
 void BM_ListLines(benchmark::State& state) {
   testkit::TSession session;
@@ -27,9 +29,10 @@ void BM_ListLines(benchmark::State& state) {
   double self = 0, ref = 0;
   for (auto _ : state) {
     auto t0 = Clock::now();
-    HWND h = CreateWindowExA(0, "ListBox", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0, 200, 300,
-                             nullptr, nullptr, nullptr, nullptr);
-    for (const std::string& s : texts) SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    HWND h = CreateWindowExA(0, "ListBox", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0,
+                             0, 200, 300, nullptr, nullptr, nullptr, nullptr);
+    for (const std::string& s : texts)
+      SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
     SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(lines - 1), 0);
     testkit::RunUntilIdle();
     auto t1 = Clock::now();

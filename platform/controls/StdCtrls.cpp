@@ -406,7 +406,8 @@ int TListBoxStrings::Add(const std::string& S) {
     listBox_->saved_->Insert(i, S);
     return i;
   }
-  const LRESULT r = SendMessageA(listBox_->Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(S)));
+  const LRESULT r =
+      SendMessageA(listBox_->Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(S)));
   if (r < 0) throw EOutOfResources("List box is out of space");
   return static_cast<int>(r);
 }
@@ -494,8 +495,10 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   if (!integralHeight_) Params.Style |= LBS_NOINTEGRALHEIGHT;
   if (columns_ > 0) Params.Style |= LBS_MULTICOLUMN;
   if (borderStyle_ == bsSingle) {
-    if (Ctl3D()) Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else Params.Style |= WS_BORDER;
+    if (Ctl3D())
+      Params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      Params.Style |= WS_BORDER;
   }
 }
 
@@ -509,10 +512,12 @@ void TCustomListBox::CreateWnd() {
     SendMessageA(h, LB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
     for (int i = 0; i < saved_->Count(); ++i) {
       const std::string s = saved_->Get(i);
-      const LRESULT k = SendMessageA(h, sorted_ ? LB_ADDSTRING : LB_INSERTSTRING,
-                                     static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
+      const LRESULT k =
+          SendMessageA(h, sorted_ ? LB_ADDSTRING : LB_INSERTSTRING,
+                       static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
       if (k >= 0)
-        SendMessageA(h, LB_SETITEMDATA, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(saved_->Objects(i)));
+        SendMessageA(h, LB_SETITEMDATA, static_cast<WPARAM>(k),
+                     reinterpret_cast<LPARAM>(saved_->Objects(i)));
     }
     for (size_t i = 0; i < savedSel_.size(); ++i)
       if (savedSel_[i]) SendMessageA(h, LB_SETSEL, 1, static_cast<LPARAM>(i));
@@ -532,7 +537,9 @@ void TCustomListBox::DestroyWnd() {
     savedSel_.assign(static_cast<size_t>(n), false);
     for (int i = 0; i < n; ++i) {
       saved_->AddObject(items_->Get(i), items_->Objects(i));
-      if (multiSelect_) savedSel_[static_cast<size_t>(i)] = SendMessageA(handle_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+      if (multiSelect_)
+        savedSel_[static_cast<size_t>(i)] =
+            SendMessageA(handle_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
     }
     savedIndex_ = multiSelect_ ? -1 : static_cast<int>(SendMessageA(handle_, LB_GETCURSEL, 0, 0));
     savedTop_ = static_cast<int>(SendMessageA(handle_, LB_GETTOPINDEX, 0, 0));
@@ -555,7 +562,8 @@ void TCustomListBox::SetItemIndex(int Value) {
     return;
   }
   if (multiSelect_) {
-    if (Value >= 0 && Value < items_->Count()) SendMessageA(handle_, LB_SETCARETINDEX, static_cast<WPARAM>(Value), 0);
+    if (Value >= 0 && Value < items_->Count())
+      SendMessageA(handle_, LB_SETCARETINDEX, static_cast<WPARAM>(Value), 0);
     return;
   }
   SendMessageA(handle_, LB_SETCURSEL, static_cast<WPARAM>(Value), 0);
@@ -576,8 +584,9 @@ void TCustomListBox::SetExtendedSelect(bool Value) {
 bool TCustomListBox::Selected(int Index) {
   CheckIndex(Index, items_->Count());
   if (!HandleAllocated())
-    return multiSelect_ ? Index < static_cast<int>(savedSel_.size()) && savedSel_[static_cast<size_t>(Index)]
-                        : Index == savedIndex_;
+    return multiSelect_
+               ? Index < static_cast<int>(savedSel_.size()) && savedSel_[static_cast<size_t>(Index)]
+               : Index == savedIndex_;
   return SendMessageA(handle_, LB_GETSEL, static_cast<WPARAM>(Index), 0) > 0;
 }
 
@@ -594,14 +603,18 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
     }
     return;
   }
-  if (multiSelect_) SendMessageA(handle_, LB_SETSEL, Value ? 1 : 0, Index);
-  else if (Value) SetItemIndex(Index);
-  else if (ItemIndex() == Index) SetItemIndex(-1);
+  if (multiSelect_)
+    SendMessageA(handle_, LB_SETSEL, Value ? 1 : 0, Index);
+  else if (Value)
+    SetItemIndex(Index);
+  else if (ItemIndex() == Index)
+    SetItemIndex(-1);
 }
 
 int TCustomListBox::SelCount() {
   if (!multiSelect_) return -1;
-  if (!HandleAllocated()) return static_cast<int>(std::count(savedSel_.begin(), savedSel_.end(), true));
+  if (!HandleAllocated())
+    return static_cast<int>(std::count(savedSel_.begin(), savedSel_.end(), true));
   return static_cast<int>(SendMessageA(handle_, LB_GETSELCOUNT, 0, 0));
 }
 
@@ -643,8 +656,9 @@ void TCustomListBox::SetSorted(bool Value) {
     TStringList* s = saved_;
     std::vector<std::pair<std::string, TObject*>> all;
     for (int i = 0; i < s->Count(); ++i) all.emplace_back(s->Get(i), s->Objects(i));
-    std::stable_sort(all.begin(), all.end(),
-                     [](const auto& a, const auto& b) { return AnsiCompareText(a.first, b.first) < 0; });
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+      return AnsiCompareText(a.first, b.first) < 0;
+    });
     s->Clear();
     for (auto& [t, o] : all) s->AddObject(t, o);
   }
@@ -674,13 +688,15 @@ TRect TCustomListBox::ItemRect(int Index) {
   const int count = items_->Count();
   if (Index == 0 || Index < count) {
     RECT r{};
-    SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&r));
+    SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(Index),
+                 reinterpret_cast<LPARAM>(&r));
     return r;
   }
   if (Index == count) {
     // Where a new item would go: below the last one.
     RECT r{};
-    SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(Index - 1), reinterpret_cast<LPARAM>(&r));
+    SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(Index - 1),
+                 reinterpret_cast<LPARAM>(&r));
     const int h = r.Bottom - r.Top;
     return TRect{r.Left, r.Bottom, r.Right, r.Bottom + h};
   }
@@ -708,7 +724,8 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
     return;
   }
   canvas_->FillRect(Rect);
-  if (Index >= 0 && Index < items_->Count()) canvas_->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
+  if (Index >= 0 && Index < items_->Count())
+    canvas_->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
 }
 
 void TCustomListBox::MeasureItem(int Index, int& Height) {
@@ -721,11 +738,8 @@ void TCustomListBox::CNCommand(TWMCommand& Message) {
       Changed();
       Click();
       break;
-    case LBN_DBLCLK:
-      DblClick();
-      break;
-    default:
-      break;
+    case LBN_DBLCLK: DblClick(); break;
+    default: break;
   }
 }
 
@@ -746,8 +760,10 @@ void TCustomListBox::CNDrawItem(TMessage& Message) {
     canvas_->Font()->SetColor(clHighlightText);
   }
   const TRect r = dis->rcItem;
-  if (static_cast<int>(dis->itemID) >= 0) DrawItem(static_cast<int>(dis->itemID), r, state);
-  else canvas_->FillRect(r);
+  if (static_cast<int>(dis->itemID) >= 0)
+    DrawItem(static_cast<int>(dis->itemID), r, state);
+  else
+    canvas_->FillRect(r);
   if (state.contains(odFocused)) DrawFocusRect(dis->hDC, &dis->rcItem);
   canvas_->SetHandle(nullptr);
   Message.Result = 1;
@@ -775,37 +791,63 @@ ZYL_MESSAGE_MAP(TCustomListBox) {
 ZYL_CLASS_IMPL(TCustomListBox) {}
 
 ZYL_CLASS_IMPL(TListBox) {
-  b.Prop("Align", &TListBox::Align, &TListBox::SetAlign).Default(alNone)
+  b.Prop("Align", &TListBox::Align, &TListBox::SetAlign)
+      .Default(alNone)
       .Prop("Anchors", &TListBox::Anchors, &TListBox::SetAnchors)
-          .Default(TAnchors{akLeft, akTop}).Stored(&TListBox::IsAnchorsStored)
-      .Prop("BiDiMode", &TListBox::BiDiMode, &TListBox::SetBiDiMode).Stored(&TListBox::IsBiDiModeStored)
-      .Prop("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle).Default(bsSingle)
-      .Prop("Color", &TListBox::Color, &TListBox::SetColor, ColorTypeInfo()).Stored(&TListBox::IsColorStored)
-      .Prop("Columns", &TListBox::Columns, &TListBox::SetColumns).Default(0)
+      .Default(TAnchors{akLeft, akTop})
+      .Stored(&TListBox::IsAnchorsStored)
+      .Prop("BiDiMode", &TListBox::BiDiMode, &TListBox::SetBiDiMode)
+      .Stored(&TListBox::IsBiDiModeStored)
+      .Prop("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle)
+      .Default(bsSingle)
+      .Prop("Color", &TListBox::Color, &TListBox::SetColor, ColorTypeInfo())
+      .Stored(&TListBox::IsColorStored)
+      .Prop("Columns", &TListBox::Columns, &TListBox::SetColumns)
+      .Default(0)
       .Prop("Constraints", &TListBox::Constraints, &TListBox::SetConstraints)
-      .Prop("Ctl3D", &TListBox::Ctl3D, &TListBox::SetCtl3D).Stored(&TListBox::IsCtl3DStored)
-      .Prop("DragCursor", &TListBox::DragCursor, &TListBox::SetDragCursor, CursorTypeInfo()).Default(crDrag)
-      .Prop("DragKind", &TListBox::DragKind, &TListBox::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TListBox::DragMode, &TListBox::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled).Default(true)
-      .Prop("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true)
-      .Prop("Font", &TListBox::Font, &TListBox::SetFont).Stored(&TListBox::IsFontStored)
-      .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(false)
-      .Prop("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16)
+      .Prop("Ctl3D", &TListBox::Ctl3D, &TListBox::SetCtl3D)
+      .Stored(&TListBox::IsCtl3DStored)
+      .Prop("DragCursor", &TListBox::DragCursor, &TListBox::SetDragCursor, CursorTypeInfo())
+      .Default(crDrag)
+      .Prop("DragKind", &TListBox::DragKind, &TListBox::SetDragKind)
+      .Default(dkDrag)
+      .Prop("DragMode", &TListBox::DragMode, &TListBox::SetDragMode)
+      .Default(dmManual)
+      .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled)
+      .Default(true)
+      .Prop("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect)
+      .Default(true)
+      .Prop("Font", &TListBox::Font, &TListBox::SetFont)
+      .Stored(&TListBox::IsFontStored)
+      .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight)
+      .Default(false)
+      .Prop("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
+      .Default(16)
       .Prop("Items", &TListBox::Items, &TListBox::SetItems)
-      .Prop("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false)
-      .Prop("ParentBiDiMode", &TListBox::ParentBiDiMode, &TListBox::SetParentBiDiMode).Default(true)
-      .Prop("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false)
-      .Prop("ParentCtl3D", &TListBox::ParentCtl3D, &TListBox::SetParentCtl3D).Default(true)
-      .Prop("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont).Default(true)
-      .Prop("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint).Default(true)
+      .Prop("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect)
+      .Default(false)
+      .Prop("ParentBiDiMode", &TListBox::ParentBiDiMode, &TListBox::SetParentBiDiMode)
+      .Default(true)
+      .Prop("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor)
+      .Default(false)
+      .Prop("ParentCtl3D", &TListBox::ParentCtl3D, &TListBox::SetParentCtl3D)
+      .Default(true)
+      .Prop("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont)
+      .Default(true)
+      .Prop("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint)
+      .Default(true)
       .Prop("PopupMenu", &TListBox::PopupMenu, &TListBox::SetPopupMenu)
-      .Prop("ShowHint", &TListBox::ShowHint, &TListBox::SetShowHint).Stored(&TListBox::IsShowHintStored)
-      .Prop("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false)
-      .Prop("Style", &TListBox::Style, &TListBox::SetStyle).Default(lbStandard)
+      .Prop("ShowHint", &TListBox::ShowHint, &TListBox::SetShowHint)
+      .Stored(&TListBox::IsShowHintStored)
+      .Prop("Sorted", &TListBox::Sorted, &TListBox::SetSorted)
+      .Default(false)
+      .Prop("Style", &TListBox::Style, &TListBox::SetStyle)
+      .Default(lbStandard)
       .Prop("TabOrder", &TListBox::TabOrder, &TListBox::SetTabOrder)
-      .Prop("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(true)
-      .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible).Default(true)
+      .Prop("TabStop", &TListBox::TabStop, &TListBox::SetTabStop)
+      .Default(true)
+      .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible)
+      .Default(true)
       .Prop("OnClick", &TListBox::GetOnClick, &TListBox::SetOnClick)
       .Prop("OnDblClick", &TListBox::GetOnDblClick, &TListBox::SetOnDblClick)
       .Prop("OnDragDrop", &TListBox::GetOnDragDrop, &TListBox::SetOnDragDrop)

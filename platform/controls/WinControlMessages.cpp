@@ -247,7 +247,8 @@ void TWinControl::WMCommand(TWMCommand& Message) {
 // CN_MEASUREITEM); the measuring window is found by its control ID.
 void TWinControl::WMDrawItem(TMessage& Message) {
   auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-  if (TWinControl* c = dis && dis->CtlType != ODT_MENU ? FindControl(dis->hwndItem) : nullptr; c && c != this)
+  if (TWinControl* c = dis && dis->CtlType != ODT_MENU ? FindControl(dis->hwndItem) : nullptr;
+      c && c != this)
     Message.Result = c->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
   else
     ZYL_INHERITED(Message);

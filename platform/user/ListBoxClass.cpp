@@ -38,7 +38,8 @@ struct ListBox {
   bool Focused = false;
   bool Tracking = false;
   bool ExtendOn = true;
-  bool WantV = false;  // created with a vertical scroll bar  // value of the item the drag started on (multiple selection)
+  bool WantV = false;  // created with a vertical scroll bar  // value of the item the drag started
+                       // on (multiple selection)
   HFONT Font = nullptr;
 };
 
@@ -134,7 +135,8 @@ void UpdateScroll(ListBox& lb) {
   const DWORD st = StyleOf(lb.Hwnd);
   if (!lb.WantV) return;
   SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((st & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
+  si.fMask =
+      SIF_RANGE | SIF_PAGE | SIF_POS | ((st & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
   const int n = Count(lb);
   const int page = Variable(st) ? MaxTop(lb) == 0 ? n : PageFrom(lb, MaxTop(lb)) : PageFrom(lb, 0);
   si.nMin = 0;
@@ -315,8 +317,9 @@ LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   }
   const int n = Count(lb);
   if (sortIt && (st & LBS_SORT) && HasStrings(st)) {
-    auto pos = std::upper_bound(lb.Items.begin(), lb.Items.end(), it.Text,
-                                [](const std::string& t, const Item& x) { return CompareNoCase(t, x.Text) < 0; });
+    auto pos = std::upper_bound(
+        lb.Items.begin(), lb.Items.end(), it.Text,
+        [](const std::string& t, const Item& x) { return CompareNoCase(t, x.Text) < 0; });
     index = static_cast<int>(pos - lb.Items.begin());
   } else if (index < 0 || index > n) {
     if (index != -1 && index > n) return LB_ERR;
@@ -349,8 +352,10 @@ LRESULT Delete(ListBox& lb, int index) {
   }
   lb.Items.erase(lb.Items.begin() + index);
   auto fix = [&](int& v) {
-    if (v == index) v = -1;
-    else if (v > index) --v;
+    if (v == index)
+      v = -1;
+    else if (v > index)
+      --v;
   };
   fix(lb.Cur);
   if (lb.Caret > index || (lb.Caret == index && lb.Caret >= Count(lb))) --lb.Caret;
@@ -453,7 +458,8 @@ void KeyDown(ListBox& lb, WPARAM vk) {
     case VK_END: to = n - 1; break;
     case VK_SPACE:
       if (Multi(st)) {
-        const bool changed = UserSelect(lb, from, Extended(st) && shift, !Extended(st) || ctrl, true);
+        const bool changed =
+            UserSelect(lb, from, Extended(st) && shift, !Extended(st) || ctrl, true);
         if (changed) NotifyIf(lb, LBN_SELCHANGE);
       }
       return;
@@ -462,7 +468,8 @@ void KeyDown(ListBox& lb, WPARAM vk) {
     default: return;
   }
   // With nothing selected yet, the first arrow selects the focused item itself.
-  if (!Multi(st) && lb.Cur < 0 && (vk == VK_UP || vk == VK_DOWN || vk == VK_LEFT || vk == VK_RIGHT)) to = from;
+  if (!Multi(st) && lb.Cur < 0 && (vk == VK_UP || vk == VK_DOWN || vk == VK_LEFT || vk == VK_RIGHT))
+    to = from;
   to = std::clamp(to, 0, n - 1);
   if (to == from && lb.Caret >= 0 && (Multi(st) || lb.Cur == to)) return;
   // In a multiple-selection list the arrows move the focus only.
@@ -482,7 +489,8 @@ void CharTyped(ListBox& lb, WPARAM ch) {
   const DWORD st = StyleOf(lb.Hwnd);
   if (!HasStrings(st) || ch < 32) return;
   const std::string s(1, static_cast<char>(ch));
-  const LRESULT i = Find(lb, static_cast<WPARAM>(lb.Caret), reinterpret_cast<LPARAM>(s.c_str()), false);
+  const LRESULT i =
+      Find(lb, static_cast<WPARAM>(lb.Caret), reinterpret_cast<LPARAM>(s.c_str()), false);
   if (i < 0) return;
   if (UserSelect(lb, static_cast<int>(i), false, false, false)) NotifyIf(lb, LBN_SELCHANGE);
 }
@@ -524,7 +532,8 @@ void DrawItem(ListBox& lb, HDC dc, int i, const RECT& r, bool enabled) {
     dis.CtlID = static_cast<UINT>(GetDlgCtrlID(lb.Hwnd));
     dis.itemID = static_cast<UINT>(i);
     dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = (sel ? ODS_SELECTED : 0) | (focus ? ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
+    dis.itemState =
+        (sel ? ODS_SELECTED : 0) | (focus ? ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
     dis.hwndItem = lb.Hwnd;
     dis.hDC = dc;
     dis.rcItem = r;
@@ -562,7 +571,8 @@ void Paint(ListBox& lb) {
   HGDIOBJ oldFont = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
   HBRUSH brush = nullptr;
   if (HWND parent = GetParent(lb.Hwnd))
-    brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+    brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORLISTBOX,
+                                                  reinterpret_cast<WPARAM>(dc),
                                                   reinterpret_cast<LPARAM>(lb.Hwnd)));
   if (!brush) brush = GetSysColorBrush(COLOR_WINDOW);
   FillRect(dc, &ps.rcPaint, brush);
@@ -669,14 +679,9 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (st & LBS_OWNERDRAWFIXED) lb.ItemHeight = MeasureItem(lb, 0, 0);
       UpdateScroll(lb);
       return 0;
-    case WM_NCDESTROY:
-      Table().erase(found);
-      return DefWindowProcA(hwnd, msg, wp, lp);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(lb);
-      return 0;
+    case WM_NCDESTROY: Table().erase(found); return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(lb); return 0;
     case WM_SIZE:
       lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));
       UpdateScroll(lb);
@@ -689,13 +694,9 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       UpdateScroll(lb);
       if (LOWORD(lp)) InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(lb.Font);
-    case WM_ENABLE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(lb.Font);
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
       lb.Focused = true;
       if (lb.Caret < 0 && Count(lb) > 0) lb.Caret = Multi(st) ? 0 : std::max(lb.Cur, 0);
@@ -711,12 +712,8 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       lb.Tracking = false;
       NotifyIf(lb, LBN_KILLFOCUS);
       return 0;
-    case WM_KEYDOWN:
-      KeyDown(lb, wp);
-      return 0;
-    case WM_CHAR:
-      CharTyped(lb, wp);
-      return 0;
+    case WM_KEYDOWN: KeyDown(lb, wp); return 0;
+    case WM_CHAR: CharTyped(lb, wp); return 0;
     case WM_LBUTTONDOWN:
       if (GetFocus() != hwnd) SetFocus(hwnd);
       if (!IsWindow(hwnd) || Table().find(hwnd) == Table().end()) return 0;
@@ -736,37 +733,24 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (GetCapture() == hwnd) ReleaseCapture();
       }
       return 0;
-    case WM_CAPTURECHANGED:
-      lb.Tracking = false;
-      return 0;
+    case WM_CAPTURECHANGED: lb.Tracking = false; return 0;
     case WM_MOUSEWHEEL: {
       const int delta = static_cast<short>(HIWORD(wp));
       SetTop(lb, lb.Top - delta / WHEEL_DELTA * 3);
       return 0;
     }
-    case WM_VSCROLL:
-      Scroll(lb, LOWORD(wp));
-      return 0;
-    case WM_HSCROLL:
-      HScroll(lb, LOWORD(wp));
-      return 0;
+    case WM_VSCROLL: Scroll(lb, LOWORD(wp)); return 0;
+    case WM_HSCROLL: HScroll(lb, LOWORD(wp)); return 0;
 
-    case LB_ADDSTRING:
-      return Insert(lb, -1, lp, true);
-    case LB_INSERTSTRING:
-      return Insert(lb, index, lp, false);
-    case LB_DELETESTRING:
-      return Delete(lb, index);
-    case LB_RESETCONTENT:
-      Reset(lb);
-      return 0;
+    case LB_ADDSTRING: return Insert(lb, -1, lp, true);
+    case LB_INSERTSTRING: return Insert(lb, index, lp, false);
+    case LB_DELETESTRING: return Delete(lb, index);
+    case LB_RESETCONTENT: Reset(lb); return 0;
     case LB_INITSTORAGE:
       lb.Items.reserve(lb.Items.size() + wp);
       return static_cast<LRESULT>(lb.Items.capacity());
-    case LB_SETCOUNT:
-      return LB_ERR;  // the data-less lists are not supported
-    case LB_GETCOUNT:
-      return Count(lb);
+    case LB_SETCOUNT: return LB_ERR;  // the data-less lists are not supported
+    case LB_GETCOUNT: return Count(lb);
     case LB_GETTEXTLEN:
       if (!Valid(lb, index)) return LB_ERR;
       return HasStrings(st) ? static_cast<LRESULT>(lb.Items[static_cast<size_t>(index)].Text.size())
@@ -782,7 +766,8 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return static_cast<LRESULT>(it.Text.size());
     }
     case LB_GETITEMDATA:
-      return Valid(lb, index) ? static_cast<LRESULT>(lb.Items[static_cast<size_t>(index)].Data) : LB_ERR;
+      return Valid(lb, index) ? static_cast<LRESULT>(lb.Items[static_cast<size_t>(index)].Data)
+                              : LB_ERR;
     case LB_SETITEMDATA:
       if (!Valid(lb, index)) return LB_ERR;
       lb.Items[static_cast<size_t>(index)].Data = static_cast<UINT_PTR>(lp);
@@ -797,8 +782,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SetCaret(lb, index);
       MakeVisible(lb, index);
       return index;
-    case LB_GETCURSEL:
-      return Multi(st) ? (Count(lb) ? std::max(lb.Caret, 0) : LB_ERR) : lb.Cur;
+    case LB_GETCURSEL: return Multi(st) ? (Count(lb) ? std::max(lb.Caret, 0) : LB_ERR) : lb.Cur;
     case LB_SETSEL: {
       if (!Multi(st)) return LB_ERR;
       const int i = static_cast<int>(lp);
@@ -834,21 +818,24 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case LB_SELITEMRANGEEX: {
       if (!Multi(st)) return LB_ERR;
       const int first = index, last = static_cast<int>(lp);
-      if (first <= last) SelectRange(lb, first, last, true);
-      else SelectRange(lb, last, first, false);
+      if (first <= last)
+        SelectRange(lb, first, last, true);
+      else
+        SelectRange(lb, last, first, false);
       return LB_OKAY;
     }
     case LB_SETTOPINDEX:
       if (!Valid(lb, index) && !(index == 0 && Count(lb) == 0)) return LB_ERR;
       SetTop(lb, index);
       return LB_OKAY;
-    case LB_GETTOPINDEX:
-      return lb.Top;
+    case LB_GETTOPINDEX: return lb.Top;
     case LB_SETCARETINDEX:
       if (!Valid(lb, index)) return LB_ERR;
       SetCaret(lb, index);
-      if (!LOWORD(lp)) MakeVisible(lb, index);
-      else if (index < lb.Top || index >= lb.Top + PageFrom(lb, lb.Top)) MakeVisible(lb, index);
+      if (!LOWORD(lp))
+        MakeVisible(lb, index);
+      else if (index < lb.Top || index >= lb.Top + PageFrom(lb, lb.Top))
+        MakeVisible(lb, index);
       return LB_OKAY;
     case LB_GETCARETINDEX:
       return Count(lb) == 0 ? LB_ERR : std::max(lb.Caret, Multi(st) ? 0 : lb.Cur < 0 ? 0 : lb.Cur);
@@ -856,8 +843,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!Valid(lb, index)) return LB_ERR;
       lb.Anchor = index;
       return LB_OKAY;
-    case LB_GETANCHORINDEX:
-      return lb.Anchor;
+    case LB_GETANCHORINDEX: return lb.Anchor;
     case LB_GETITEMRECT: {
       if (!lp) return LB_ERR;
       if (!Valid(lb, index) && !(index == 0 && Count(lb) == 0)) return LB_ERR;
@@ -870,7 +856,8 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT c;
       GetClientRect(hwnd, &c);
       const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
-      if (x < 0 || x >= c.Right || y < 0 || y >= c.Bottom) outside = true;
+      if (x < 0 || x >= c.Right || y < 0 || y >= c.Bottom)
+        outside = true;
       else if (i >= 0) {
         const RECT r = ItemRect(lb, i);
         outside = y >= r.Bottom || y < r.Top;
@@ -894,10 +881,8 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case LB_GETITEMHEIGHT:
       if (Variable(st)) return Valid(lb, index) ? HeightOf(lb, index) : LB_ERR;
       return lb.ItemHeight;
-    case LB_FINDSTRING:
-      return Find(lb, wp, lp, false);
-    case LB_FINDSTRINGEXACT:
-      return Find(lb, wp, lp, true);
+    case LB_FINDSTRING: return Find(lb, wp, lp, false);
+    case LB_FINDSTRINGEXACT: return Find(lb, wp, lp, true);
     case LB_SELECTSTRING: {
       const LRESULT i = Find(lb, wp, lp, false);
       if (i < 0) return LB_ERR;
@@ -911,24 +896,15 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       return i;
     }
-    case LB_SETCOLUMNWIDTH:
-      lb.ColumnWidth = index;
-      return LB_OKAY;
-    case LB_SETHORIZONTALEXTENT:
-      SetHExtent(lb, index);
-      return 0;
-    case LB_GETHORIZONTALEXTENT:
-      return lb.HExtent;
-    case LB_SETTABSTOPS:
-      return TRUE;
+    case LB_SETCOLUMNWIDTH: lb.ColumnWidth = index; return LB_OKAY;
+    case LB_SETHORIZONTALEXTENT: SetHExtent(lb, index); return 0;
+    case LB_GETHORIZONTALEXTENT: return lb.HExtent;
+    case LB_SETTABSTOPS: return TRUE;
     case LB_SETLOCALE:
-    case LB_GETLOCALE:
-      return 0x0409;
+    case LB_GETLOCALE: return 0x0409;
     case LB_DIR:
-    case LB_ADDFILE:
-      return LB_ERR;
-    default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
+    case LB_ADDFILE: return LB_ERR;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
   }
 }
 

@@ -82,9 +82,12 @@ TEST_F(ListBoxTest, ItemsAndSelectionSurviveTheWindowComingAndGoing) {
   EXPECT_TRUE(list_->Selected(2));
   EXPECT_FALSE(list_->Selected(1));
   EXPECT_EQ(list_->SelCount(), 3);
-  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Selected(4); }), "List index out of bounds (4)");
-  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Items()->Delete(-1); }), "List index out of bounds (-1)");
-  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Items()->Get(9); }), "List index out of bounds (9)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Selected(4); }),
+            "List index out of bounds (4)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Items()->Delete(-1); }),
+            "List index out of bounds (-1)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Items()->Get(9); }),
+            "List index out of bounds (9)");
   list_->Clear();
   EXPECT_EQ(list_->Items()->Count(), 0);
 }
@@ -104,7 +107,8 @@ TEST_F(ListBoxTest, ClicksAndKeysReachTheEvents) {
   const TRect r = list_->ItemRect(list_->ItemIndex());
   const TPoint p = ScreenOf(list_, 10, r.Top + 2);
   win::testkit::DoubleClick(p.X, p.Y);
-  EXPECT_EQ(ev.Log.Entries, (std::vector<std::string>{"click 3", "click 4", "click 19", "dblclick"}));
+  EXPECT_EQ(ev.Log.Entries,
+            (std::vector<std::string>{"click 3", "click 4", "click 19", "dblclick"}));
   EXPECT_GT(list_->TopIndex(), 0);
   EXPECT_EQ(list_->ItemAtPos(list_->ItemRect(19).TopLeft(), true), 19);
   EXPECT_EQ(list_->ItemAtPos({5, list_->ClientHeight() + 5}, true), -1);
@@ -130,10 +134,17 @@ TEST_F(ListBoxTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheEvents) {
   }));
   // What the events painted is on the screen, with the focus rectangle dotted round item 1.
   const auto cap = win::testkit::CaptureWindow(list_->Handle(), false);
-  const auto colours = [](int, int y) { return static_cast<win::COLORREF>(y >= 20 && y < 60 ? clRed : y < 80 ? clLime : ColorToRGB(clWindow)); };
-  EXPECT_TRUE(win::testkit::PixelsMatch(cap, colours, "owner_drawn_rows", win::RECT{1, 0, 100, 19}));
-  EXPECT_TRUE(win::testkit::PixelsMatch(cap, colours, "owner_drawn_selected", win::RECT{1, 21, 100, 59}));
-  EXPECT_TRUE(win::testkit::PixelsMatch(cap, colours, "owner_drawn_rest", win::RECT{1, 60, 100, 110}));
+  const auto colours = [](int, int y) {
+    return static_cast<win::COLORREF>(y >= 20 && y < 60 ? clRed
+                                      : y < 80          ? clLime
+                                                        : ColorToRGB(clWindow));
+  };
+  EXPECT_TRUE(
+      win::testkit::PixelsMatch(cap, colours, "owner_drawn_rows", win::RECT{1, 0, 100, 19}));
+  EXPECT_TRUE(
+      win::testkit::PixelsMatch(cap, colours, "owner_drawn_selected", win::RECT{1, 21, 100, 59}));
+  EXPECT_TRUE(
+      win::testkit::PixelsMatch(cap, colours, "owner_drawn_rest", win::RECT{1, 60, 100, 110}));
 }
 
 constexpr const char* kListForm = R"(object ListForm: TForm

@@ -30,9 +30,7 @@ struct Seen {
 
 LRESULT ParentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_COMMAND:
-      seen.Codes.push_back(HIWORD(wp));
-      return 0;
+    case WM_COMMAND: seen.Codes.push_back(HIWORD(wp)); return 0;
     case WM_MEASUREITEM: {
       auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
       seen.Measured.push_back(mis->itemID);
@@ -43,11 +41,11 @@ LRESULT ParentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
       seen.Drawn.push_back(dis->itemID);
       if (dis->itemState & ODS_SELECTED) seen.DrawnSelected.push_back(dis->itemID);
-      FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(dis->itemState & ODS_SELECTED ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+      FillRect(dis->hDC, &dis->rcItem,
+               GetSysColorBrush(dis->itemState & ODS_SELECTED ? COLOR_HIGHLIGHT : COLOR_WINDOW));
       return TRUE;
     }
-    default:
-      return DefWindowProcA(h, msg, wp, lp);
+    default: return DefWindowProcA(h, msg, wp, lp);
   }
 }
 
@@ -60,13 +58,13 @@ class ListBoxTest : public UserTest {
     wc.lpfnWndProc = ParentProc;
     wc.lpszClassName = "ListParent";
     RegisterClassA(&wc);
-    parent_ = CreateWindowExA(0, "ListParent", "", WS_POPUP | WS_VISIBLE, 50, 50, 300, 300, nullptr, nullptr,
-                              nullptr, nullptr);
+    parent_ = CreateWindowExA(0, "ListParent", "", WS_POPUP | WS_VISIBLE, 50, 50, 300, 300, nullptr,
+                              nullptr, nullptr, nullptr);
   }
   // A list of 120 x 100 client pixels at (10, 10) with items "Item 0".. of the given count.
   HWND List(DWORD style, int items = 0) {
-    HWND h = CreateWindowExA(0, "listbox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | style, 10, 10, 120, 100,
-                             parent_, reinterpret_cast<HMENU>(7), nullptr, nullptr);
+    HWND h = CreateWindowExA(0, "listbox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | style, 10, 10,
+                             120, 100, parent_, reinterpret_cast<HMENU>(7), nullptr, nullptr);
     for (int i = 0; i < items; ++i) Add(h, "Item " + std::to_string(i));
     RunUntilIdle();
     seen.Codes.clear();
@@ -76,8 +74,10 @@ class ListBoxTest : public UserTest {
     return SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
   }
   static std::string Text(HWND h, int i) {
-    std::string s(static_cast<size_t>(std::max<LRESULT>(SendMessageA(h, LB_GETTEXTLEN, i, 0), 0)) + 1, '\0');
-    s.resize(static_cast<size_t>(std::max<LRESULT>(SendMessageA(h, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data())), 0)));
+    std::string s(
+        static_cast<size_t>(std::max<LRESULT>(SendMessageA(h, LB_GETTEXTLEN, i, 0), 0)) + 1, '\0');
+    s.resize(static_cast<size_t>(
+        std::max<LRESULT>(SendMessageA(h, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data())), 0)));
     return s;
   }
   static int Count(HWND h) { return static_cast<int>(SendMessageA(h, LB_GETCOUNT, 0, 0)); }
@@ -89,7 +89,9 @@ class ListBoxTest : public UserTest {
     const POINT p = ScreenPoint(h, 20, (r.Top + r.Bottom) / 2);
     Click(p.X, p.Y);
   }
-  int SelChanges() const { return static_cast<int>(std::count(seen.Codes.begin(), seen.Codes.end(), LBN_SELCHANGE)); }
+  int SelChanges() const {
+    return static_cast<int>(std::count(seen.Codes.begin(), seen.Codes.end(), LBN_SELCHANGE));
+  }
 
   HWND parent_ = nullptr;
 };
@@ -172,10 +174,14 @@ TEST_P(ListBoxKeys, KeysMoveTheCaretAndTheSelection) {
   RunUntilIdle();
   seen.Codes.clear();
   for (BYTE vk : k.Keys) {
-    if (vk == VK_SHIFT) SetShiftState(true, false, false);
-    else if (vk == VK_CONTROL) SetShiftState(false, true, false);
-    else if (vk == 0) SetShiftState(false, false, false);
-    else KeyPress(vk);
+    if (vk == VK_SHIFT)
+      SetShiftState(true, false, false);
+    else if (vk == VK_CONTROL)
+      SetShiftState(false, true, false);
+    else if (vk == 0)
+      SetShiftState(false, false, false);
+    else
+      KeyPress(vk);
   }
   SetShiftState(false, false, false);
   EXPECT_EQ(SendMessageA(h, LB_GETCARETINDEX, 0, 0), k.Caret);
@@ -196,10 +202,30 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"SingleDown", 0, {VK_DOWN, VK_DOWN, VK_DOWN}, 2, {2}, 3},
         KeyCase{"SingleEndHome", 0, {VK_END, VK_UP, VK_HOME, VK_HOME}, 0, {0}, 3},
         KeyCase{"SinglePageDown", 0, {VK_DOWN, VK_NEXT}, 0 + 100 / 16 - 1, {100 / 16 - 1}, 2},
-        KeyCase{"MultiArrowsMoveOnlyTheCaret", LBS_MULTIPLESEL, {VK_DOWN, VK_DOWN, VK_SPACE, VK_DOWN, VK_SPACE, VK_UP, VK_SPACE}, 2, {3}, 3},
-        KeyCase{"ExtendedShiftExtends", LBS_EXTENDEDSEL, {VK_DOWN, VK_SHIFT, VK_DOWN, VK_DOWN}, 3, {1, 2, 3}, 3},
-        KeyCase{"ExtendedCtrlMovesCaretAndSpaceAdds", LBS_EXTENDEDSEL, {VK_DOWN, VK_CONTROL, VK_DOWN, VK_DOWN, VK_SPACE}, 3, {1, 3}, 2},
-        KeyCase{"ExtendedEndSelectsOnlyTheLast", LBS_EXTENDEDSEL, {VK_DOWN, VK_SHIFT, VK_DOWN, 0, VK_END}, 29, {29}, 3}),
+        KeyCase{"MultiArrowsMoveOnlyTheCaret",
+                LBS_MULTIPLESEL,
+                {VK_DOWN, VK_DOWN, VK_SPACE, VK_DOWN, VK_SPACE, VK_UP, VK_SPACE},
+                2,
+                {3},
+                3},
+        KeyCase{"ExtendedShiftExtends",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_SHIFT, VK_DOWN, VK_DOWN},
+                3,
+                {1, 2, 3},
+                3},
+        KeyCase{"ExtendedCtrlMovesCaretAndSpaceAdds",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_CONTROL, VK_DOWN, VK_DOWN, VK_SPACE},
+                3,
+                {1, 3},
+                2},
+        KeyCase{"ExtendedEndSelectsOnlyTheLast",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_SHIFT, VK_DOWN, 0, VK_END},
+                29,
+                {29},
+                3}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ListBoxTest, ClicksSelectAndDoubleClicksNotify) {
@@ -225,9 +251,9 @@ TEST_F(ListBoxTest, ClicksSelectAndDoubleClicksNotify) {
   ClickItem(ext, 2);
   SetShiftState(false, false, false);
   ExpectAnswers({{SendMessageA(ext, LB_GETSEL, 1, 0), 1},
-                        {SendMessageA(ext, LB_GETSEL, 2, 0), 0},
-                        {SendMessageA(ext, LB_GETSEL, 3, 0), 1},
-                        {SendMessageA(ext, LB_GETCARETINDEX, 0, 0), 2}});
+                 {SendMessageA(ext, LB_GETSEL, 2, 0), 0},
+                 {SendMessageA(ext, LB_GETSEL, 3, 0), 1},
+                 {SendMessageA(ext, LB_GETCARETINDEX, 0, 0), 2}});
   // Dragging in a single-selection list follows the mouse.
   DestroyWindow(ext);
   ShowWindow(single, SW_SHOW);
