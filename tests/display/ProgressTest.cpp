@@ -26,7 +26,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/ImageTestSupport.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TempDir.h"
+#include "tests/display/ExampleForm.h"
 
 namespace zyl {
 namespace {
@@ -458,15 +458,10 @@ TEST(MetersExampleTest, EveryProgressBarIsReadAndPaints) {
   vcl::RegisterStandardControls();
   ZYLProgressInit();
   ZYLProgressFillInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/meters.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("meters.txt");
   ZYLProgressFillDone();
   ZYLProgressDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLProgress"], 10);
   EXPECT_EQ(count["TZYLProgressFill"], 5);
   auto* vertical = dynamic_cast<TZYLProgress*>(form->FindComponent("SegmentsUp"));
@@ -485,9 +480,7 @@ TEST(MetersExampleTest, EveryProgressBarIsReadAndPaints) {
   filltest::THostSession::Idle();
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
   EXPECT_EQ(At(cap, solid->Left() + 4, solid->Top() + 4), filltest::RGBOf(solid->BarColor()));
-  std::map<uint32_t, int> colours;
-  for (uint32_t px : cap.Pixels) ++colours[px];
-  EXPECT_GT(colours.size(), 30u);
+  EXPECT_GT(exampletest::ColourCount(cap), 30u);
   form.reset();
 }
 

@@ -21,7 +21,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/ImageTestSupport.h"
-#include "tests/support/TempDir.h"
+#include "tests/display/ExampleForm.h"
 
 namespace zyl {
 namespace {
@@ -655,12 +655,7 @@ TEST_F(ScrollTextTest, TransparentOverASuppliedBackgroundLinesUpInsideTheBevel) 
 
 TEST_F(ScrollTextTest, ExampleFormReadsEveryControlAndPaints) {
   ZYLScrollTextInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/scrolltext.txt",
-                            vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("scrolltext.txt");
   ZYLScrollTextDone();
   std::map<std::string, int> count;
   std::vector<TZYLScrollText*> texts;

@@ -22,7 +22,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
+#include "tests/display/ExampleForm.h"
 
 namespace zyl {
 namespace {
@@ -498,14 +498,9 @@ TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
 TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   filltest::THostSession host;
   ZYLTechnicalLineInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/techlines.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("techlines.txt");
   ZYLTechnicalLineDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLTechnicalLine"], 24);
   std::map<int, int> types, places;
   for (int i = 0; i < form->ComponentCount(); ++i)
@@ -522,9 +517,7 @@ TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   form->Show();
   filltest::THostSession::Idle();
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
-  std::map<uint32_t, int> colours;
-  for (uint32_t p : cap.Pixels) ++colours[p];
-  EXPECT_GT(colours.size(), 5u);
+  EXPECT_GT(exampletest::ColourCount(cap), 5u);
   form.reset();
 }
 
