@@ -21,12 +21,13 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/display/FillTestHost.h"
 #include "tests/display/ExampleForm.h"
+#include "tests/display/FillTestHost.h"
 
 namespace zyl {
 namespace {
 
+using filltest::ExpectPixels;
 using vcl::TRect;
 
 class TCountingLine : public TZYLTechnicalLine {
@@ -46,15 +47,6 @@ ZYL_CLASS_IMPL(TCountingLine) {}
 std::unique_ptr<vcl::TBitmap> White(int w, int h) { return filltest::Plain(w, h, vcl::clWhite); }
 
 vcl::TColor Px(vcl::TBitmap* b, int x, int y) { return b->Canvas()->Pixels(x, y); }
-
-// Points of a picture and the colour each should have.
-using Points = std::initializer_list<std::tuple<int, int, vcl::TColor>>;
-void ExpectPixels(const std::function<vcl::TColor(int, int)>& at, Points points) {
-  for (auto [x, y, c] : points) EXPECT_EQ(at(x, y), c) << x << "," << y;
-}
-void ExpectPixels(vcl::TBitmap* b, Points points) {
-  ExpectPixels([b](int x, int y) { return Px(b, x, y); }, points);
-}
 
 // Paints the line's drawing (no bevel, no background) onto a white bitmap of its size.
 std::unique_ptr<vcl::TBitmap> Render(TZYLTechnicalLine& l) {
@@ -177,13 +169,11 @@ TEST(TechnicalLineDrawing, DefaultLineAndHollowArrow) {
   auto b = Render(l);
   // The line from (1, 22) to (89, 22), the arrow's back edge at x = 89; without a fill colour
   // the arrow is an outline.
-  ExpectPixels(b.get(), {{1, 22, vcl::clBlack},
-                         {60, 22, vcl::clBlack},
-                         {0, 22, vcl::clWhite},
-                         {60, 21, vcl::clWhite},
-                         {89, 10, vcl::clBlack},
-                         {89, 35, vcl::clBlack},
-                         {100, 22, vcl::clWhite}});
+  const filltest::TPoints want = {{1, 22, vcl::clBlack},  {60, 22, vcl::clBlack},
+                                  {0, 22, vcl::clWhite},  {60, 21, vcl::clWhite},
+                                  {89, 10, vcl::clBlack}, {89, 35, vcl::clBlack},
+                                  {100, 22, vcl::clWhite}};
+  ExpectPixels(b.get(), want);
 
   l.SetFillColor(vcl::clRed);
   // Filled, the outline in the pen, nothing beside the arrow.
@@ -203,12 +193,10 @@ TEST(TechnicalLineDrawing, ShadowLiesRightAndBelowInShadowColour) {
   // S = 46, hd = 3: the line at y 1 + 18, its shadow 6 below. The shadow triangle (89, 5)-
   // (129, 25)-(89, 45) is filled in the shadow colour where the sign (83, -1)-(123, 19)-(83, 39)
   // does not cover it.
-  ExpectPixels(Render(l).get(), {{41, 19, vcl::clBlack},
-                                 {41, 25, vcl::clBlue},
-                                 {41, 22, vcl::clWhite},
-                                 {101, 37, vcl::clBlue},
-                                 {91, 16, vcl::clRed},
-                                 {126, 8, vcl::clWhite}});
+  const filltest::TPoints want = {{41, 19, vcl::clBlack}, {41, 25, vcl::clBlue},
+                                  {41, 22, vcl::clWhite}, {101, 37, vcl::clBlue},
+                                  {91, 16, vcl::clRed},   {126, 8, vcl::clWhite}};
+  ExpectPixels(Render(l).get(), want);
   // Without a fill colour both are outlines.
   l.SetFillColor(vcl::clNone);
   ExpectPixels(Render(l).get(), {{101, 37, vcl::clWhite}, {91, 16, vcl::clWhite}});
@@ -254,10 +242,11 @@ TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
   // Corners: the parallelogram leaves the top left and bottom right, the comb all four.
   ExpectPixels(draw(leParallelogramm).get(),
                {{13, 12, vcl::clWhite}, {46, 47, vcl::clWhite}, {46, 13, vcl::clRed}});
-  ExpectPixels(draw(leComb).get(), {{12, 12, vcl::clWhite},
-                                    {47, 12, vcl::clWhite},
-                                    {12, 47, vcl::clWhite},
-                                    {47, 47, vcl::clWhite}});
+  const filltest::TPoints want = {{12, 12, vcl::clWhite},
+                                  {47, 12, vcl::clWhite},
+                                  {12, 47, vcl::clWhite},
+                                  {47, 47, vcl::clWhite}};
+  ExpectPixels(draw(leComb).get(), want);
   ExpectPixels(draw(leRectangle).get(), {{11, 11, vcl::clRed}});
   ExpectPixels(draw(leRoundRect).get(), {{10, 10, vcl::clWhite}});
 }
@@ -397,13 +386,10 @@ TEST_F(TechnicalLineWindowTest, OpaqueControlFillsAndBevelMovesTheLine) {
   auto cap = filltest::THostSession::Capture(panel);
   // The border; inside it the working rectangle is (3, 3, 127, 42) of the control: the line runs
   // at y = 3 + 39 div 2 = 22 from x = 3.
-  ExpectPixels([&](int x, int y) { return filltest::At(cap, 10 + x, 10 + y); },
-               {{0, 20, vcl::clBlue},
-                {4, 4, vcl::clYellow},
-                {3, 22, vcl::clBlack},
-                {2, 22, vcl::clYellow},
-                {1, 22, vcl::clBlue},
-                {60, 21, vcl::clYellow}});
+  const filltest::TPoints want = {{0, 20, vcl::clBlue},  {4, 4, vcl::clYellow},
+                                  {3, 22, vcl::clBlack}, {2, 22, vcl::clYellow},
+                                  {1, 22, vcl::clBlue},  {60, 21, vcl::clYellow}};
+  ExpectPixels(cap, want, 10, 10);
 }
 
 TEST_F(TechnicalLineWindowTest, ShapeOnlyAcceptsClicksOnTheShapeOnly) {
