@@ -63,8 +63,11 @@ void ExpectPixels(vcl::TBitmap* b, TPoints Points) {
   ExpectPixels([b](int x, int y) { return b->Canvas()->Pixels(x, y); }, Points);
 }
 
-void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx, int dy) {
+void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx, int dy,
+                  const char* Name) {
+  const bool failedBefore = ::testing::Test::HasFailure();
   ExpectPixels([&](int x, int y) { return At(c, dx + x, dy + y); }, Points);
+  if (!failedBefore && ::testing::Test::HasFailure()) win::testkit::WriteFailurePng(c, Name);
 }
 
 }  // namespace filltest

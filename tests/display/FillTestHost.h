@@ -53,8 +53,10 @@ inline vcl::TColor RGBOf(vcl::TColor c) { return vcl::ColorToRGB(c); }
 using TPoints = std::initializer_list<std::tuple<int, int, vcl::TColor>>;
 // Expects each point's colour (system colours resolved) from at(x, y).
 void ExpectPixels(const std::function<vcl::TColor(int, int)>& at, TPoints Points);
-// The same on a bitmap, or on a capture with the points offset by (dx, dy).
+// The same on a bitmap, or on a capture with the points offset by (dx, dy); a capture that
+// fails is written out as <Name>.png.
 void ExpectPixels(vcl::TBitmap* b, TPoints Points);
-void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx = 0, int dy = 0);
+void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx = 0, int dy = 0,
+                  const char* Name = "points");
 
 }  // namespace filltest
