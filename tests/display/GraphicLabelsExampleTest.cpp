@@ -10,8 +10,8 @@
 #include "foundation/ZYLFillObject.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/display/FillTestHost.h"
 #include "tests/display/ExampleForm.h"
+#include "tests/display/FillTestHost.h"
 
 namespace zyl {
 namespace {

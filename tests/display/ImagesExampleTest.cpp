@@ -13,8 +13,8 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
-#include "tests/display/ImageTestSupport.h"
 #include "tests/display/ExampleForm.h"
+#include "tests/display/ImageTestSupport.h"
 
 namespace zyl {
 namespace {

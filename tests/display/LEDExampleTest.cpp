@@ -11,8 +11,8 @@
 #include "foundation/ZYLDateTime.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
-#include "tests/display/FillTestHost.h"
 #include "tests/display/ExampleForm.h"
+#include "tests/display/FillTestHost.h"
 
 namespace zyl {
 namespace {

@@ -24,9 +24,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/display/ExampleForm.h"
 
 namespace zyl {
 namespace {

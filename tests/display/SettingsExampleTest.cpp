@@ -14,8 +14,8 @@
 #include "platform/classes/Streams.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
-#include "tests/display/FillTestHost.h"
 #include "tests/display/ExampleForm.h"
+#include "tests/display/FillTestHost.h"
 
 namespace zyl {
 namespace {
