@@ -82,7 +82,9 @@ BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
     switch (message) {
       case NIM_ADD:
         if (icon) return Fail(ERROR_INVALID_PARAMETER);
-        T().Icons.push_back(TTrayIcon{data->hWnd, data->uID});
+        T().Icons.emplace_back();
+        T().Icons.back().Wnd = data->hWnd;
+        T().Icons.back().ID = data->uID;
         Apply(T().Icons.back(), *data);
         balloonShown = !T().Icons.back().BalloonText.empty();
         break;

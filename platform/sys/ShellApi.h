@@ -107,7 +107,6 @@ void DragFinish(HDROP drop);
 BOOL ShellDropFiles(POINT screen, const std::vector<std::string>& files);
 
 // ---- Processes ----
-constexpr DWORD WAIT_FAILED = 0xFFFFFFFFu;
 constexpr DWORD STILL_ACTIVE = 259;
 
 struct STARTUPINFOA {

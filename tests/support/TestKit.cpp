@@ -10,6 +10,7 @@
 #include <map>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/LastError.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::testkit {
@@ -84,6 +85,31 @@ void MouseDown(int x, int y, int button) {
 void MouseUp(int x, int y, int button) {
   InjectMouseMove(x, y);
   InjectMouseButton(button, false);
+  RunUntilIdle();
+}
+
+std::vector<TTrayIcon> TrayIcons() { return ShellTrayIcons(); }
+
+void ClickTrayIcon(HWND wnd, UINT id, int button, bool doubleClick) {
+  const UINT down = button == 1 ? WM_RBUTTONDOWN : button == 2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+  if (!ShellTrayNotify(wnd, id, down)) throw vcl::Exception("No such tray icon");
+  ShellTrayNotify(wnd, id, down + 1);  // the button's up message
+  if (doubleClick) ShellTrayNotify(wnd, id, down + 2);
+  RunUntilIdle();
+}
+
+void ClickTrayBalloon(HWND wnd, UINT id) {
+  if (!ShellTrayBalloonDone(wnd, id, true)) throw vcl::Exception("No balloon on that tray icon");
+  RunUntilIdle();
+}
+
+void DropFiles(HWND hwnd, int clientX, int clientY, const std::vector<std::string>& files) {
+  if (!ShellDropFiles(ScreenPoint(hwnd, clientX, clientY), files)) {
+    const DWORD e = GetLastError();
+    throw vcl::Exception(e == 2    ? "A dropped file does not exist"
+                         : e == 5  ? "The window does not accept files"
+                                   : "Nothing to drop");
+  }
   RunUntilIdle();
 }
 
