@@ -58,6 +58,8 @@ TClipboard::~TClipboard() {
 
 void TClipboard::Open() {
   if (openCount_ == 0) {
+    ComponentFormat();
+    PictureFormat();
     if (!win::OpenClipboard(nullptr)) throw Exception("Cannot open clipboard");
     emptied_ = false;
   }

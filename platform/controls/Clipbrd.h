@@ -13,7 +13,8 @@ namespace vcl {
 
 class TComponent;
 
-// The registered formats of components and of pictures other than bitmaps.
+// The registered formats of components and of pictures other than bitmaps (registered again
+// whenever the clipboard object opens, should the window system have started afresh).
 extern win::UINT CF_COMPONENT;
 extern win::UINT CF_PICTURE;
 
