@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <map>
 
+#include <unistd.h>
+
 #include "platform/base/Exceptions.h"
 #include "platform/base/LastError.h"
 #include "platform/user/UserInternal.h"
@@ -26,6 +28,14 @@ COLORREF TCapture::Color(int x, int y) const {
 TSession::TSession(int screenWidth, int screenHeight) {
   if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
     throw vcl::EInvalidOperation("screen size out of range");
+  // What the system shares between programs (the clipboard, the registry of top-level
+  // windows) stays between this test program and the programs it starts itself.
+  const char* tmp = std::getenv("ZYL_TEST_TMP");
+  const std::string own = std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
+  std::error_code ignored;
+  std::filesystem::create_directories(own, ignored);
+  setenv("ZYL_CLIPBOARD_FILE", (own + "/clipboard").c_str(), 0);
+  setenv("ZYL_WINDOW_REGISTRY_DIR", (own + "/windows").c_str(), 0);
   ResetAll(screenWidth, screenHeight);
 }
 

@@ -24,7 +24,9 @@ struct TCapture {
 };
 
 // A fresh window system (all windows, classes, queues and input state reset) on a screen of
-// the given size, with a virtual clock installed for the session's lifetime.
+// the given size, with a virtual clock installed for the session's lifetime. Unless the
+// environment names them already, the clipboard file and the window registry folder are
+// private to this test program (and the programs it starts).
 class TSession {
  public:
   explicit TSession(int screenWidth = 1024, int screenHeight = 768);
