@@ -24,6 +24,8 @@ namespace win::user {
 namespace {
 
 std::atomic<bool> g_dirty{false};
+// The thread that changed the windows last publishes them: it is the one walking the tree.
+std::atomic<DWORD> g_changer{0};
 std::mutex g_writeMutex;
 std::string g_written;  // what the own file holds ("" = no file)
 std::string g_writtenPath;
@@ -79,9 +81,13 @@ void RemoveOwnFile() {
 
 }  // namespace
 
-void MarkTopLevelWindowsChanged() { g_dirty.store(true, std::memory_order_relaxed); }
+void MarkTopLevelWindowsChanged() {
+  g_changer.store(CurrentThread(), std::memory_order_relaxed);
+  g_dirty.store(true, std::memory_order_release);
+}
 
 void PublishTopLevelWindows() {
+  if (!g_dirty.load(std::memory_order_acquire) || g_changer.load() != CurrentThread()) return;
   if (!g_dirty.exchange(false)) return;
   std::string list;
   {
