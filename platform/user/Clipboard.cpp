@@ -147,7 +147,7 @@ constexpr int kMaxEntries = 4096;
 
 std::string RegisteredName(UINT format) {
   if (format < 0xC000 || format > 0xFFFF) return {};
-  auto& s = user::S();
+  auto& s = user::UserState();
   std::lock_guard lock(s.TableMutex);
   const size_t i = format - 0xC000;
   return i < s.MessageNames.size() ? s.MessageNames[i] : std::string();

@@ -91,7 +91,7 @@ void PublishTopLevelWindows() {
   if (!g_dirty.exchange(false)) return;
   std::string list;
   {
-    State& s = S();
+    State& s = UserState();
     if (!s.Desktop) return;
     for (Wnd* w : s.Desktop->Children) {
       if (w->Dead || w->Destroying) continue;
