@@ -28,17 +28,39 @@ TSession::TSession(int screenWidth, int screenHeight) {
   if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
     throw vcl::EInvalidOperation("screen size out of range");
   // What the system shares between programs (the clipboard, the registry of top-level
-  // windows) stays between this test program and the programs it starts itself.
+  // windows) stays between this test program and the programs it starts itself. The session
+  // that chose the folder removes it at its end.
   const char* tmp = std::getenv("ZYL_TEST_TMP");
   const std::string own = std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
-  std::error_code ignored;
-  std::filesystem::create_directories(own, ignored);
-  setenv("ZYL_CLIPBOARD_FILE", (own + "/clipboard").c_str(), 0);
-  setenv("ZYL_WINDOW_REGISTRY_DIR", (own + "/windows").c_str(), 0);
+  for (const auto& [name, path] : {std::pair<const char*, std::string>{"ZYL_CLIPBOARD_FILE", own + "/clipboard"},
+                                   {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"}}) {
+    if (std::getenv(name)) continue;
+    setenv(name, path.c_str(), 1);
+    sharedVars_.push_back(name);
+  }
+  if (!sharedVars_.empty()) {
+    sharedFolder_ = own;
+    std::error_code ignored;
+    std::filesystem::create_directories(own, ignored);
+    // Also for a session that is never destroyed (kept for the whole program).
+    static const bool cleanup = (std::atexit([] {
+      const char* t = std::getenv("ZYL_TEST_TMP");
+      std::error_code e;
+      std::filesystem::remove_all(std::string(t && *t ? t : "/tmp") + "/zyl-shared-" + std::to_string(getpid()), e);
+    }), true);
+    (void)cleanup;
+  }
   ResetAll(screenWidth, screenHeight);
 }
 
-TSession::~TSession() { ResetAll(UserState().ScreenWidth, UserState().ScreenHeight); }
+TSession::~TSession() {
+  ResetAll(UserState().ScreenWidth, UserState().ScreenHeight);
+  for (const char* name : sharedVars_) unsetenv(name);
+  if (!sharedFolder_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(sharedFolder_, ignored);
+  }
+}
 
 int RunUntilIdle(int limit) {
   int n = 0;

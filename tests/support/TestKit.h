@@ -37,6 +37,8 @@ class TSession {
 
  private:
   TVirtualClockScope clock_;
+  std::vector<const char*> sharedVars_;  // set by this session
+  std::string sharedFolder_;
 };
 
 // Processes posted messages, input, due timers and paints of the calling thread until none is
