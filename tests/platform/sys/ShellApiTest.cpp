@@ -217,7 +217,8 @@ TEST_F(ShellTest, ProcessesRunWaitAndEnd) {
   PROCESS_INFORMATION pi;
   ASSERT_TRUE(CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &pi));
   EXPECT_NE(pi.dwProcessId, 0u);
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, INFINITE), WAIT_OBJECT_0);
+  // A limited wait returns as soon as the process ends.
+  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 600000), WAIT_OBJECT_0);
   DWORD code = 0;
   ASSERT_TRUE(GetExitCodeProcess(pi.hProcess, &code));
   EXPECT_EQ(code, 7u);
@@ -226,17 +227,19 @@ TEST_F(ShellTest, ProcessesRunWaitAndEnd) {
   EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), WAIT_FAILED);
   EXPECT_FALSE(GetExitCodeProcess(pi.hProcess, &code));
 
-  // A process that would run on is ended by hand with the code given.
-  char cat[] = "/bin/sh -c \"read line\"";
-  ASSERT_TRUE(CreateProcessA(nullptr, cat, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &pi));
+  // A process that would run on (waiting for a writer to a pipe that never comes) is ended
+  // by hand with the code given.
+  const std::string fifo = dir_.File("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string waiter = "/bin/sh -c \"read line < '" + fifo + "'\"";
+  ASSERT_TRUE(CreateProcessA(nullptr, waiter.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &pi));
   ASSERT_TRUE(GetExitCodeProcess(pi.hProcess, &code));
-  if (code == STILL_ACTIVE) {  // stdin may already be at its end
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), WAIT_TIMEOUT);
-    EXPECT_TRUE(TerminateProcess(pi.hProcess, 33));
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, INFINITE), WAIT_OBJECT_0);
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 33u);
-  }
+  EXPECT_EQ(code, STILL_ACTIVE);
+  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), WAIT_TIMEOUT);
+  EXPECT_TRUE(TerminateProcess(pi.hProcess, 33));
+  EXPECT_EQ(WaitForSingleObject(pi.hProcess, INFINITE), WAIT_OBJECT_0);
+  GetExitCodeProcess(pi.hProcess, &code);
+  EXPECT_EQ(code, 33u);
   EXPECT_FALSE(TerminateProcess(pi.hProcess, 1));  // already ended
   CloseHandle(pi.hProcess);
 }
