@@ -284,10 +284,7 @@ class TClassBuilder {
   // A published method (an event handler the form streams bind by name).
   template <class M, class R, class... Args>
   TClassBuilder& Method(const char* name, R (M::*method)(Args...)) {
-    const TMethodCode* code = InternMethodCode(
-        &method, sizeof(method), TEvent<R(Args...)>::SignatureId(),
-        reinterpret_cast<void (*)()>(&InvokeMethod<M, R, Args...>));
-    info_->AddMethod(name, code);
+    info_->AddMethod(name, MethodCodeOf(method));
     return *this;
   }
   // A published component field, assigned by the reader to the component of that name.
@@ -323,13 +320,6 @@ class TClassBuilder {
   }
 
  private:
-  template <class M, class R, class... Args>
-  static R InvokeMethod(const TMethodCode* code, TObject* data, Args... args) {
-    R (M::*method)(Args...);
-    std::memcpy(&method, code->Bytes, sizeof(method));
-    return (static_cast<M*>(data)->*method)(std::forward<Args>(args)...);
-  }
-
   TClassInfo* info_;
   TPropInfo* last_ = nullptr;
   int64_t (*normalize_)(int64_t) = nullptr;

@@ -28,13 +28,43 @@ constexpr const char SReadError[] = "Stream read error";
 constexpr const char SWriteError[] = "Stream write error";
 constexpr const char SInvalidImage[] = "Invalid stream format";
 constexpr const char SClassNotFound[] = "Class %s not found";
-constexpr const char SDuplicateName[] = "A component named %s already exists";
+constexpr const char SNotComponentClass[] = "Class %s is not a component class";
+constexpr const char SDuplicateName[] = "A component named %s already exists.";
+constexpr const char SInvalidName[] = "'%s' is not a valid component name";
 constexpr const char SInvalidPropertyValue[] = "Invalid property value";
+constexpr const char SInvalidPropertyPath[] = "Invalid property path";
+constexpr const char SUnknownProperty[] = "Property %s does not exist";
+constexpr const char SReadOnlyProperty[] = "Property %s is read-only";
+constexpr const char SInvalidPropertyReference[] = "Invalid property value: %s (%s)";
+constexpr const char SPropertyReadError[] = "Error reading %s.%s: %s";
+constexpr const char SAncestorNotFound[] = "Ancestor for '%s' not found";
+constexpr const char SStreamNestingTooDeep[] = "Stream nesting too deep";
+constexpr const char SStringTooLong[] = "String too long";
+constexpr const char SBinaryTooLarge[] = "Binary value too large";
+constexpr const char SEventSignatureMismatch[] =
+    "Invalid class typecast: the handler has another signature";
+constexpr const char SEventObjectMismatch[] =
+    "Invalid class typecast: the handler is not a method of %s";
 constexpr const char SListIndexError[] = "List index out of bounds (%d)";
 constexpr const char SListCapacityError[] = "List capacity out of bounds (%d)";
 constexpr const char SListCountError[] = "List count out of bounds (%d)";
 constexpr const char SDuplicateString[] = "String list does not allow duplicates";
 constexpr const char SSortedListError[] = "Operation not allowed on sorted string list";
+
+// Text form of form streams; the parser adds " on line N".
+constexpr const char SParseError[] = "%s on line %d";
+constexpr const char SIdentifierExpected[] = "Identifier expected";
+constexpr const char SStringExpected[] = "String expected";
+constexpr const char SNumberExpected[] = "Number expected";
+constexpr const char SCharExpected[] = "'%s' expected";
+constexpr const char SInvalidBinary[] = "Invalid binary value";
+constexpr const char SUnterminatedString[] = "Unterminated string";
+constexpr const char SInvalidCharCode[] = "Invalid character code";
+constexpr const char SIntegerOutOfRange[] = "Integer value out of range";
+constexpr const char SInvalidFloatText[] = "Invalid floating point number '%s'";
+constexpr const char SCurrencyOutOfRange[] = "Currency value out of range";
+constexpr const char SNameTooLong[] = "Name too long";
+constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 
 // Editors and dialogs.
 constexpr const char srNone[] = "(None)";

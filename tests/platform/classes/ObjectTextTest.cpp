@@ -115,12 +115,13 @@ TEST(ObjectText, FloatsKeepEveryBitThroughText) {
   EXPECT_EQ(ValueText(TFormBytes().Extended(1.0)), "1.0");  // must not come back as an integer
   EXPECT_EQ(ValueText(TFormBytes().Extended(-0.0)), "-0.0");
   EXPECT_EQ(ValueText(TFormBytes().Extended(1e20)), "1E20");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5e-10)), "1.5E-10");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001)), "0.0001");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(0.1)), "0.1");
-  // Values beyond a double's precision are written with enough digits to mark them.
-  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)),
-            "0.100000000000000000");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5e-10L)), "1.5E-10");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001L)), "0.0001");
+  // The extended value nearest to 0.1 is written as 0.1; a double's 0.1 widened is another
+  // extended value and gets the digits that tell it apart.
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)), "0.1");
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCD000ull, 8).Le(0x3FFB, 2)),
+            "0.10000000000000000555");
   EXPECT_EQ(ValueText(TFormBytes().Single(0.1f)), "0.100000001490116s");
   EXPECT_EQ(ValueText(TFormBytes().Date(36526.5)), "36526.5d");
   EXPECT_EQ(ValueText(TFormBytes().Currency(15000)), "15000c");
@@ -178,7 +179,7 @@ TEST(ObjectText, StringsAreQuotedAndSplitAsTheFrameworkDoes) {
   EXPECT_EQ(ValueText(TFormBytes().Str("")), "''");
   EXPECT_EQ(ValueText(TFormBytes().Str("It's")), "'It'#39's'");
   EXPECT_EQ(ValueText(TFormBytes().Str("a\r\nb")), "'a'#13#10'b'");
-  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4" "x")), "#228'x'");
+  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4" "x")), "'\xE4x'");
   // Longer than 64 characters: starts on its own line, pieces of 64 joined with " +".
   const std::string s70(70, 'x');
   EXPECT_EQ(ValueText(TFormBytes().Str(s70)),
