@@ -543,3 +543,84 @@ TEST(ObjectText, RandomWellFormedFormsRoundTripByteForByte) {
     ASSERT_EQ(back, binary) << text;
   }
 }
+
+namespace {
+
+// Values as the IDE writes them in form texts, the bytes its rules give and the text written back.
+struct TIdeValue {
+  const char* Text;
+  std::string Bytes;
+  const char* TextBack;
+};
+
+std::string Ext(uint64_t mantissa, uint16_t exponent) {
+  return TFormBytes().Value(vaExtended).Le(mantissa, 8).Le(exponent, 2);
+}
+
+std::string ResourceHeader(const std::string& name, size_t size) {
+  return TFormBytes().Byte(0xFF).Byte(0x0A).Byte(0).Raw(name).Byte(0).Byte(0x30).Byte(0x10).Le(size, 4);
+}
+
+}  // namespace
+
+TEST(ObjectText, ValuesAsTheIdeWritesThem) {
+  const std::string line32(32, 'b');
+  const TIdeValue cases[] = {
+      // Decimal texts are the nearest extended value, not a double's.
+      {"6.4", Ext(0xCCCCCCCCCCCCCCCDull, 0x4001), "6.4"},
+      {"0.005000000000000000", Ext(0xA3D70A3D70A3D70Aull, 0x3FF7), "0.005"},
+      // Binary data shorter than a line stays on the property's line.
+      {"{0754FF}", TFormBytes().Binary("\x07\x54\xFF"), "{0754FF}"},
+      // Characters of the code page stand between the quotes.
+      {"'Caf\xE9 \xA0\xFF'", TFormBytes().Str("Caf\xE9 \xA0\xFF"), "'Caf\xE9 \xA0\xFF'"},
+      {"'a'#127", TFormBytes().Str("a\x7F"), "'a'#127"},
+  };
+  for (const TIdeValue& c : cases) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(ToBinary(std::string("object Thing1: TThing\r\n  P = ") + c.Text + "\r\nend\r\n"),
+              OneProperty(c.Bytes));
+    EXPECT_EQ(ValueText(c.Bytes), c.TextBack);
+  }
+  std::string hex32;
+  for (int i = 0; i < 32; ++i) hex32 += "62";
+  EXPECT_EQ(ValueText(TFormBytes().Binary(line32)), "{\r\n    " + hex32 + "}");
+}
+
+TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
+  const std::string bare = OneProperty(TFormBytes().Int8(5));
+  const std::string file = ResourceHeader("THING1", bare.size()) + bare;
+  EXPECT_EQ(BinaryFormFile(bare), file);
+  EXPECT_EQ(TestStreamFormatString(file), sofBinary);
+  EXPECT_EQ(ToText(file), ToText(bare));
+  // Damaged headers: another resource type, a size beyond the data, a name without its end.
+  const std::string damaged[] = {
+      TFormBytes().Byte(0xFF).Byte(0x0B).Byte(0).Raw("A").Byte(0).Byte(0x30).Byte(0x10).Le(bare.size(), 4).Raw(bare),
+      ResourceHeader("THING1", bare.size() + 1) + bare,
+      ResourceHeader("THING1", bare.size()).substr(0, 9),
+      "\xFF\x0A" + std::string(1, '\0') + std::string(300, 'N'),
+  };
+  for (const std::string& d : damaged) {
+    EXPECT_THROW(ToText(d), EReadError);
+    TStringStream stream(d);
+    EXPECT_THROW(TReader(&stream).ReadRootComponent(nullptr), EReadError);
+  }
+}
+
+TEST(ObjectText, NamesTheTextCannotHoldAreRefused) {
+  auto form = [](const std::string& cls, const std::string& name, const std::string& prop, const std::string& value) {
+    return TFormBytes().Signature().Header(cls, name).Prop(prop).Raw(value).End().End().Bytes();
+  };
+  const std::string good = TFormBytes().Int8(1);
+  EXPECT_NO_THROW(ToText(form("TThing", "", "Font.Size", TFormBytes().Ident("Form2.Edit1"))));
+  const std::string refused[] = {
+      form("T Thing", "A", "P", good),
+      form("TThing", "1A", "P", good),
+      form("TThing", "A", "P Q", good),
+      form("TThing", "A", "Font..Size", good),
+      form("TThing", "A", "end", good),
+      form("TThing", "A", "P", TFormBytes().Ident("a b")),
+      form("TThing", "A", "P", TFormBytes().Ident("True")),
+      form("TThing", "A", "P", TFormBytes().Value(vaSet).Short("x-y").Short("")),
+  };
+  for (const std::string& r : refused) EXPECT_THROW(ToText(r), EReadError) << r;
+}
