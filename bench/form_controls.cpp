@@ -1,4 +1,4 @@
-// bench-deps: platform_controls
+// bench-deps: platform_controls zyl_testkit
 //
 // A form of 1,000 controls (100 panels, each holding 4 labels and 5 buttons): creating it in
 // code, reading it from its form stream, and showing and painting it on the headless screen.
@@ -17,7 +17,8 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace bench_controls {
 
@@ -74,8 +75,7 @@ void Report(benchmark::State& state, double seconds, double reference) {
 }
 
 void BM_CreateForm(benchmark::State& state) {
-  win::testkit::TSession session(1024, 768);
-  ResetControlsGlobals();
+  vcl::testkit::TControlsSession session(1024, 768);
   double seconds = 0, reference = 0;
   for (auto _ : state) {
     reference += ReferenceSeconds();
@@ -84,12 +84,10 @@ void BM_CreateForm(benchmark::State& state) {
     seconds += Now() - t0;
   }
   Report(state, seconds, reference);
-  ResetControlsGlobals();
 }
 
 void BM_ReadForm(benchmark::State& state) {
-  win::testkit::TSession session(1024, 768);
-  ResetControlsGlobals();
+  vcl::testkit::TControlsSession session(1024, 768);
   std::unique_ptr<TForm> source(MakeForm());
   const std::string bytes = WriteComponentToBytes(source.get());
   source.reset();
@@ -104,12 +102,10 @@ void BM_ReadForm(benchmark::State& state) {
     delete form;
   }
   Report(state, seconds, reference);
-  ResetControlsGlobals();
 }
 
 void BM_ShowAndPaintForm(benchmark::State& state) {
-  win::testkit::TSession session(1024, 768);
-  ResetControlsGlobals();
+  vcl::testkit::TControlsSession session(1024, 768);
   double seconds = 0, reference = 0;
   for (auto _ : state) {
     reference += ReferenceSeconds();
@@ -122,7 +118,6 @@ void BM_ShowAndPaintForm(benchmark::State& state) {
     win::testkit::RunUntilIdle();
   }
   Report(state, seconds, reference);
-  ResetControlsGlobals();
 }
 
 BENCHMARK(BM_CreateForm)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-// bench-deps: platform_user
+// bench-deps: platform_user zyl_testkit
 //
 // The window manager's message paths and repainting. Each benchmark measures a reference in
 // the same run and reports its own cost as a multiple of it ("vs_ref"), so results compare
@@ -14,7 +14,7 @@
 #include <deque>
 #include <memory>
 
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace {

@@ -23,7 +23,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/sys/Packages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace {
 
@@ -73,8 +74,7 @@ int main(int argc, char** argv) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
 
-  win::testkit::TSession session(width, height);
-  vcl::ResetControlsGlobals();
+  vcl::testkit::TControlsSession session(width, height);
   vcl::RegisterStandardControls();
   std::vector<win::HMODULE> packages;
   auto unloadPackages = [&packages] {
@@ -112,6 +112,5 @@ int main(int argc, char** argv) {
   }
   delete form;
   unloadPackages();
-  vcl::ResetControlsGlobals();
   return rc;
 }

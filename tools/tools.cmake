@@ -2,7 +2,9 @@
 add_executable(formconv ${CMAKE_SOURCE_DIR}/tools/formconv.cpp)
 target_link_libraries(formconv PRIVATE platform_classes)
 set_target_properties(formconv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp)
-# The viewer shares the platform with the packages it loads.
-target_link_libraries(formview PRIVATE platform_rt)
+# The viewer renders through the test kit's headless session; it shares the platform with the
+# packages it loads, so the kit is compiled into it against the shared platform library.
+add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
+target_link_libraries(formview PRIVATE platform_rt PNG::PNG)
 set_target_properties(formview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -3,7 +3,7 @@
 
 #include "display/ZYLLImage.h"
 #include "foundation/ZYLBevel.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {

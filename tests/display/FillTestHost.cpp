@@ -3,6 +3,7 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/ControlsSession.h"
 
 namespace filltest {
 
@@ -32,14 +33,12 @@ std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor Color) {
 }
 
 THostSession::THostSession() : session_(800, 600) {
-  vcl::ResetControlsGlobals();
   ownsApp_ = !zyl::ZYLApplication();
   if (ownsApp_) zyl::ZYLApplicationInit();
 }
 
 THostSession::~THostSession() {
   if (ownsApp_) zyl::ZYLApplicationDone();
-  vcl::ResetControlsGlobals();
 }
 
 vcl::TForm* THostSession::MakeHost(TPicturePanel*& Panel, int w, int h) {

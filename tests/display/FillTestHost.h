@@ -7,7 +7,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
 
 namespace filltest {
 
@@ -37,7 +37,7 @@ class THostSession {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   bool ownsApp_ = false;
 };
 

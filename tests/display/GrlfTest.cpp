@@ -15,7 +15,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {

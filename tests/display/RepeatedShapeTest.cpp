@@ -21,7 +21,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -45,8 +46,7 @@ ZYL_CLASS_IMPL(TCountingRepeated) {}
 
 class RepeatedShapeTest : public ::testing::Test {
  protected:
-  RepeatedShapeTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~RepeatedShapeTest() override { vcl::ResetControlsGlobals(); }
+  RepeatedShapeTest() : session_(800, 600) {}
   static void Idle() { win::testkit::RunUntilIdle(); }
 
   static std::unique_ptr<vcl::TForm> MakeForm(TColor c = vcl::clLime, int w = 240, int h = 160) {
@@ -77,7 +77,7 @@ class RepeatedShapeTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 TEST_F(RepeatedShapeTest, Defaults) {

@@ -21,7 +21,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -98,8 +99,7 @@ int CountColor(vcl::TBitmap& b, const TRect& r, TColor c) {
 
 class ShapeTest : public ::testing::Test {
  protected:
-  ShapeTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~ShapeTest() override { vcl::ResetControlsGlobals(); }
+  ShapeTest() : session_(800, 600) {}
   static void Idle() { win::testkit::RunUntilIdle(); }
 
   // A borderless form of one colour.
@@ -118,7 +118,7 @@ class ShapeTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // ---- Defaults and published properties ----

@@ -14,7 +14,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;

@@ -13,7 +13,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
@@ -52,7 +53,6 @@ struct Box {
 class CaretTest : public ::testing::Test {
  protected:
   CaretTest() : session_(400, 300) {
-    vcl::ResetControlsGlobals();
     systemBlink_ = win::GetCaretBlinkTime();
     form_ = std::make_unique<vcl::TForm>(nullptr);
     form_->SetBorderStyle(vcl::bsNone);
@@ -65,7 +65,6 @@ class CaretTest : public ::testing::Test {
   }
   ~CaretTest() override {
     form_.reset();
-    vcl::ResetControlsGlobals();
   }
   static void Idle() { win::testkit::RunUntilIdle(); }
 
@@ -97,7 +96,7 @@ class CaretTest : public ::testing::Test {
     return Inverted();
   }
 
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   unsigned systemBlink_ = 0;
   std::unique_ptr<vcl::TForm> form_;
   TWhiteControl* ctl_ = nullptr;

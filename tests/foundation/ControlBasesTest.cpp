@@ -19,7 +19,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
@@ -98,8 +99,7 @@ ZYL_CLASS_IMPL(TCountingControl) {}
 
 class ControlBasesTest : public ::testing::Test {
  protected:
-  ControlBasesTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~ControlBasesTest() override { vcl::ResetControlsGlobals(); }
+  ControlBasesTest() : session_(800, 600) {}
   static void Idle() { win::testkit::RunUntilIdle(); }
 
   // A borderless form with a background panel filling it.
@@ -115,7 +115,7 @@ class ControlBasesTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // ---- Background routines ----

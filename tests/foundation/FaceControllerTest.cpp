@@ -22,7 +22,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Graphics.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -153,14 +154,12 @@ std::string Payload(F write) {
 class FaceControllerTest : public ::testing::Test {
  protected:
   FaceControllerTest() : session_(800, 600) {
-    vcl::ResetControlsGlobals();
     ZYLFaceControllerInit();
     vcl::RegisterClass(TFaceControl::StaticClass());
   }
   ~FaceControllerTest() override {
     vcl::UnRegisterClass(TFaceControl::StaticClass());
     ZYLFaceControllerDone();
-    vcl::ResetControlsGlobals();
   }
   static void Idle() { win::testkit::RunUntilIdle(); }
 
@@ -185,7 +184,7 @@ class FaceControllerTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // ---- State selection ----

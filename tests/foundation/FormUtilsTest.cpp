@@ -18,7 +18,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Icon.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/support/TempDir.h"
@@ -28,9 +29,8 @@ namespace {
 
 class FormUtilsTest : public ::testing::Test {
  protected:
-  FormUtilsTest() { vcl::ResetControlsGlobals(); }
-  ~FormUtilsTest() override { vcl::ResetControlsGlobals(); }
-  win::testkit::TSession session_;
+  FormUtilsTest() {}
+  vcl::testkit::TControlsSession session_;
 };
 
 // A graphic control that counts the background refreshes it is asked for.

@@ -21,7 +21,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/sys/Packages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
@@ -133,7 +134,6 @@ std::unique_ptr<vcl::TForm> ReadRoadForm(const std::string& text) {
 class RoadTest : public ::testing::Test {
  protected:
   RoadTest() : session_(800, 600) {
-    vcl::ResetControlsGlobals();
     vcl::RegisterClass(TRoadButton::StaticClass());
     vcl::InitializePackage(ZYLPackageUnitTable());
     started_ = true;
@@ -141,7 +141,6 @@ class RoadTest : public ::testing::Test {
   ~RoadTest() override {
     StopPackage();
     vcl::UnRegisterClass(TRoadButton::StaticClass());
-    vcl::ResetControlsGlobals();
   }
   void StopPackage() {
     if (started_) vcl::FinalizePackage(ZYLPackageUnitTable());
@@ -162,7 +161,7 @@ class RoadTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   bool started_ = false;
 };
 

@@ -8,7 +8,8 @@
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 using namespace zyl;
@@ -17,8 +18,7 @@ namespace {
 
 class SysInfoTest : public ::testing::Test {
  protected:
-  SysInfoTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~SysInfoTest() override { vcl::ResetControlsGlobals(); }
+  SysInfoTest() : session_(800, 600) {}
 
   // A borderless form of the given size.
   static vcl::TForm* MakeForm(int w, int h) {
@@ -35,7 +35,7 @@ class SysInfoTest : public ::testing::Test {
   }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // Restores an environment variable (and the C library's time-zone state) on scope exit.

@@ -5,7 +5,7 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Thread.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;

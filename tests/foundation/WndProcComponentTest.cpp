@@ -12,7 +12,8 @@
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 using namespace zyl;
@@ -42,8 +43,7 @@ class TProbeHook : public TZYLWndProcComponent {
 
 class WndProcComponentTest : public ::testing::Test {
  protected:
-  WndProcComponentTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~WndProcComponentTest() override { vcl::ResetControlsGlobals(); }
+  WndProcComponentTest() : session_(800, 600) {}
 
   static vcl::TForm* MakeForm() {
     auto* f = new vcl::TForm(nullptr);
@@ -56,7 +56,7 @@ class WndProcComponentTest : public ::testing::Test {
   static win::LRESULT TextLength(vcl::TForm* f) { return f->Perform(win::WM_GETTEXTLENGTH, 0, 0); }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 }  // namespace

@@ -11,7 +11,8 @@
 #include "platform/classes/Registry.h"
 #include "platform/controls/Controls.h"
 #include "platform/sys/Packages.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace {
 
@@ -28,9 +29,8 @@ std::vector<std::string> UnitNames(win::HMODULE module) {
 
 class LibraryPackage : public ::testing::Test {
  protected:
-  void SetUp() override { vcl::ResetControlsGlobals(); }
-  void TearDown() override { vcl::ResetControlsGlobals(); }
-  win::testkit::TSession session_;
+  void TearDown() override {}
+  vcl::testkit::TControlsSession session_;
 };
 
 TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {

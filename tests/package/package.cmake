@@ -1,7 +1,9 @@
 # The library's package seen from a host: the test program shares platform_rt with the package
 # and is linked against the package, as an application built with run-time packages is.
-add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp)
-target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport GTest::gtest_main)
+# The test kit is compiled into it against the shared platform library.
+add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
+target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport PNG::PNG GTest::gtest_main)
 target_compile_definitions(test_package PRIVATE
   ZYL_LIBRARY_PACKAGE="$<TARGET_FILE:zyl70se_B5>")
 gtest_discover_tests(test_package DISCOVERY_MODE PRE_TEST

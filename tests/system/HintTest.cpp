@@ -15,7 +15,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
@@ -31,14 +32,12 @@ win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorT
 class HintTest : public ::testing::Test {
  protected:
   HintTest() : session_(1024, 768) {
-    vcl::ResetControlsGlobals();
     vcl::TApplication::HintWindowClass = nullptr;
     HintControl = nullptr;
   }
   ~HintTest() override {
     vcl::TApplication::HintWindowClass = nullptr;
     HintControl = nullptr;
-    vcl::ResetControlsGlobals();
   }
   // The class of the hint window the application holds now (nil: none).
   static vcl::TClass AppHintClass() {
@@ -52,7 +51,7 @@ class HintTest : public ::testing::Test {
   }
 
  private:
-  tk::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 TEST_F(HintTest, DefaultsOfANewComponent) {

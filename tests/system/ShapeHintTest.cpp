@@ -13,7 +13,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
@@ -30,14 +31,12 @@ win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorT
 class ShapeHintTest : public ::testing::Test {
  protected:
   ShapeHintTest() : session_(1024, 768) {
-    vcl::ResetControlsGlobals();
     vcl::TApplication::HintWindowClass = nullptr;
     ShapeHintControl = nullptr;
   }
   ~ShapeHintTest() override {
     vcl::TApplication::HintWindowClass = nullptr;
     ShapeHintControl = nullptr;
-    vcl::ResetControlsGlobals();
   }
   static win::RECT WindowRect(vcl::TWinControl* w) {
     win::RECT r{};
@@ -62,7 +61,7 @@ class ShapeHintTest : public ::testing::Test {
     return n;
   }
 
-  tk::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // Counts close notifications.

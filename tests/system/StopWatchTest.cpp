@@ -16,7 +16,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Locale.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "system/ZYLStopWatch.h"
 
 namespace zyl {
@@ -46,14 +47,12 @@ ZYL_CLASS_IMPL(TObjectCaptionControl) {
 
 class StopWatchTest : public ::testing::Test {
  protected:
-  void SetUp() override { vcl::ResetControlsGlobals(); }
   void TearDown() override {
     vcl::Screen->SetCursor(vcl::crDefault);
-    vcl::ResetControlsGlobals();
   }
   void Advance(uint64_t ms) { session_.Clock().Advance(ms); }
 
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   vcl::TFormatSettingsScope formats_;
 };
 

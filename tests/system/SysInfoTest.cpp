@@ -18,7 +18,8 @@
 #include "platform/graphics/Printers.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/Locale.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLCPUInfoObject.h"
 #include "system/ZYLSysInfo.h"
@@ -45,13 +46,11 @@ class SysInfoTest : public ::testing::Test {
  protected:
   SysInfoTest() : session_(800, 600) {}
   void SetUp() override {
-    vcl::ResetControlsGlobals();
     info_ = std::make_unique<TZYLSysInfo>(nullptr);
   }
   void TearDown() override {
     info_.reset();
     if (focus_) win::DestroyWindow(focus_);
-    vcl::ResetControlsGlobals();
   }
   // A focused window, so that simulated key presses reach a message queue.
   win::HWND FocusWindow() {
@@ -71,7 +70,7 @@ class SysInfoTest : public ::testing::Test {
     return v;
   }
 
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   vcl::TFormatSettingsScope locale_;
   std::unique_ptr<TZYLSysInfo> info_;
   win::HWND focus_ = nullptr;

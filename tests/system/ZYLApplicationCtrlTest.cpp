@@ -19,7 +19,8 @@
 #include "platform/graphics/Icon.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "tests/support/TempDir.h"
 
@@ -31,7 +32,6 @@ namespace {
 class AppCtrlTest : public ::testing::Test {
  protected:
   AppCtrlTest() : session_(800, 600) {
-    vcl::ResetControlsGlobals();
     ownsApp_ = !ZYLApplication();
     if (ownsApp_) ZYLApplicationInit();
     Save();
@@ -39,7 +39,6 @@ class AppCtrlTest : public ::testing::Test {
   ~AppCtrlTest() override {
     Restore();
     if (ownsApp_) ZYLApplicationDone();
-    vcl::ResetControlsGlobals();
   }
 
  private:
@@ -78,7 +77,7 @@ class AppCtrlTest : public ::testing::Test {
   bool showHint_ = true, metrics_ = true, formats_ = true;
   vcl::TColor color_ = 0;
   int32_t pause_ = 0, shortPause_ = 0, hidePause_ = 0;
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   bool ownsApp_ = false;
 };
 

@@ -16,7 +16,8 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/ModuleKind.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLOneInstance.h"
 #include "tests/support/TempDir.h"
@@ -49,7 +50,6 @@ class InstanceFixture : public ::testing::Test {
     // running at the same time neither hold it nor see it.
     if (const char* d = std::getenv("XDG_RUNTIME_DIR")) savedRuntimeDir_ = d, hadRuntimeDir_ = true;
     ::setenv("XDG_RUNTIME_DIR", lockDir_.Path().c_str(), 1);
-    vcl::ResetControlsGlobals();
     vcl::ClearMessageDlgLog();
     vcl::IsLibrary = false;
     if (ZYLApplication()) {
@@ -68,7 +68,6 @@ class InstanceFixture : public ::testing::Test {
     if (savedApp_) ZYLApplicationInit();
     vcl::IsLibrary = false;
     vcl::ClearMessageDlgLog();
-    vcl::ResetControlsGlobals();
   }
 
   void StartApplication(bool EarlierInstance) {
@@ -100,7 +99,7 @@ class InstanceFixture : public ::testing::Test {
   testsupport::TempDir lockDir_;
   std::string savedRuntimeDir_;
   bool hadRuntimeDir_ = false;
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
   std::unique_ptr<TZYLInstanceLock> lock_;
   bool savedApp_ = false;
 };
@@ -285,8 +284,7 @@ class KeyHandler : public vcl::TObject {
 
 class HotKeyTest : public ::testing::Test {
  protected:
-  HotKeyTest() : session_(800, 600) { vcl::ResetControlsGlobals(); }
-  ~HotKeyTest() override { vcl::ResetControlsGlobals(); }
+  HotKeyTest() : session_(800, 600) {}
 
   static void Press(uint8_t Vk, bool Ctrl, bool Alt = false, bool Shift = false) {
     win::testkit::SetShiftState(Shift, Ctrl, Alt);
@@ -299,7 +297,7 @@ class HotKeyTest : public ::testing::Test {
   const vcl::TShortCut CtrlF2 = vcl::ShortCut(win::VK_F2, {vcl::ssCtrl});
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 }  // namespace

@@ -12,16 +12,16 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
 
 namespace vcl::testing {
 
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() : session_(800, 600) { ResetControlsGlobals(); }
+  ControlsTest() : session_(800, 600) {}
   ~ControlsTest() override {
     SetModalFormHandler(nullptr);
-    ResetControlsGlobals();
   }
   win::testkit::TSession& Session() { return session_; }
   static void Idle() { win::testkit::RunUntilIdle(); }
@@ -29,7 +29,7 @@ class ControlsTest : public ::testing::Test {
   static TPoint ScreenOf(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
 
  private:
-  win::testkit::TSession session_;
+  vcl::testkit::TControlsSession session_;
 };
 
 // Records event and message names in order.

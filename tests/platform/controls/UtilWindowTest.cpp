@@ -8,7 +8,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/UtilWindow.h"
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WndProcThunk.h"
 
 using namespace vcl;

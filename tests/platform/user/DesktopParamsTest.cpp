@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace usertest {

@@ -1,4 +1,4 @@
-#include "platform/user/TestKit.h"
+#include "tests/support/TestKit.h"
 
 #include <png.h>
 

@@ -1,0 +1,14 @@
+#include "tests/support/ControlsSession.h"
+
+#include "platform/controls/Controls.h"
+
+namespace vcl::testkit {
+
+TControlsSession::TControlsSession(int screenWidth, int screenHeight)
+    : TSession(screenWidth, screenHeight) {
+  ResetControlsGlobals();
+}
+
+TControlsSession::~TControlsSession() { ResetControlsGlobals(); }
+
+}  // namespace vcl::testkit
