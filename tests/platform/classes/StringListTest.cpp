@@ -155,70 +155,56 @@ TEST(StringList, NamesAndValues) {
   EXPECT_EQ(l.Values("key"), "v");
 }
 
-TEST(StringList, TextLineEndings) {
-  TStringList l;
-  l.SetText("a\r\nb\nc\rd");
-  EXPECT_EQ(Join(l), "a|b|c|d");
-  EXPECT_EQ(l.Text(), "a\r\nb\r\nc\r\nd\r\n");
-  l.SetText("a\n\rb");  // LF then CR: an empty line between
-  EXPECT_EQ(Join(l), "a||b");
-  l.SetText("x\r\n\r\n");
-  EXPECT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Strings(1), "");
-  l.SetText("");
-  EXPECT_EQ(l.Count(), 0);
-  EXPECT_EQ(l.Text(), "");
-  l.SetText(std::string("ab\0cd", 5));  // the text ends at a NUL
-  EXPECT_EQ(Join(l), "ab");
-  l.SetText("\r\n");
-  EXPECT_EQ(l.Count(), 1);
-  EXPECT_EQ(l.Text(), "\r\n");
-}
+// How texts split into lines, and how comma texts split into items (joined with "|").
+struct TSplitCase {
+  bool Comma;
+  std::string Input;
+  const char* Items;
+  int Count;
+};
 
-TEST(StringList, CommaTextQuoting) {
+TEST(StringList, TextsAndCommaTextsSplitIntoItems) {
+  const TSplitCase cases[] = {
+      {false, "a\r\nb\nc\rd", "a|b|c|d", 4},
+      {false, "a\n\rb", "a||b", 3},  // LF then CR: an empty line between
+      {false, "x\r\n\r\n", "x|", 2},
+      {false, "", "", 0},
+      {false, std::string("ab\0cd", 5), "ab", 1},  // the text ends at a NUL
+      {false, "\r\n", "", 1},
+      {true, "a b,c", "a|b|c", 3},  // unquoted blanks separate items too
+      {true, "  a ,  b  ", "a|b", 2},
+      {true, "a,,b", "a||b", 3},
+      {true, "a,", "a|", 2},  // a trailing delimiter adds an empty item
+      {true, "a, ", "a", 1},
+      {true, "\"x, y\"z,w", "x, y|z|w", 3},  // text right after a closing quote starts an item
+      {true, "\"a\"\"b\"", "a\"b", 1},
+      {true, ",", "|", 2},
+      {true, "\"\"", "", 1},
+      {true, "", "", 0},
+  };
+  for (const TSplitCase& c : cases) {
+    TStringList l;
+    if (c.Comma) l.SetCommaText(c.Input);
+    else l.SetText(c.Input);
+    EXPECT_EQ(Join(l), c.Items) << c.Input;
+    EXPECT_EQ(l.Count(), c.Count) << c.Input;
+  }
   TStringList l;
-  l.Add("plain");
-  l.Add("with space");
-  l.Add("with,comma");
-  l.Add("say \"hi\"");
-  l.Add("");
-  l.Add("tab\there");
-  EXPECT_EQ(l.CommaText(), "plain,\"with space\",\"with,comma\",\"say \"\"hi\"\"\",,\"tab\there\"");
-  TStringList back;
+  l.SetText("a\nb");
+  EXPECT_EQ(l.Text(), "a\r\nb\r\n");
+  l.SetText("\r\n");
+  EXPECT_EQ(l.Text(), "\r\n");
+  // Quoting: blanks, commas and quotes need it; one empty string is "" to survive.
+  for (const char* s : {"plain", "with space", "with,comma", "say \"hi\"", "", "tab\there"}) l.Add(s);
+  l.Delete(0);
+  l.Delete(0);
+  EXPECT_EQ(l.CommaText(), "plain,\"with space\",\"with,comma\",\"say \"\"hi\"\"\"\",,\"tab\there\"");
+  TStringList back, one, none;
   back.SetCommaText(l.CommaText());
   EXPECT_EQ(Join(back), Join(l));
-  // One empty string is written as "" so that it survives the round trip.
-  TStringList one;
   one.Add("");
   EXPECT_EQ(one.CommaText(), "\"\"");
-  back.SetCommaText("\"\"");
-  EXPECT_EQ(back.Count(), 1);
-  EXPECT_EQ(back.Strings(0), "");
-  TStringList none;
   EXPECT_EQ(none.CommaText(), "");
-  back.SetCommaText("");
-  EXPECT_EQ(back.Count(), 0);
-}
-
-TEST(StringList, CommaTextParsingEdgeCases) {
-  TStringList l;
-  l.SetCommaText("a b,c");  // unquoted blanks separate items too
-  EXPECT_EQ(Join(l), "a|b|c");
-  l.SetCommaText("  a ,  b  ");
-  EXPECT_EQ(Join(l), "a|b");
-  l.SetCommaText("a,,b");
-  EXPECT_EQ(Join(l), "a||b");
-  l.SetCommaText("a,");  // a trailing delimiter adds an empty item
-  EXPECT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Strings(1), "");
-  l.SetCommaText("a, ");
-  EXPECT_EQ(l.Count(), 1);
-  l.SetCommaText("\"x, y\"z,w");  // text right after a closing quote starts a new item
-  EXPECT_EQ(Join(l), "x, y|z|w");
-  l.SetCommaText("\"a\"\"b\"");
-  EXPECT_EQ(Join(l), "a\"b");
-  l.SetCommaText(",");
-  EXPECT_EQ(Join(l), "|");
 }
 
 TEST(StringList, DelimitedTextWithOtherCharacters) {
