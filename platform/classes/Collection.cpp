@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -44,7 +46,7 @@ void TCollectionItem::SetIndex(int Value) {
   if (cur < 0 || cur == Value) return;
   auto& items = collection_->items_;
   if (Value < 0 || Value >= static_cast<int>(items.size()))
-    throw EListError("List index out of bounds (" + std::to_string(Value) + ")");
+    throw EListError(Format(SListIndexError, {Value}));
   items.erase(items.begin() + cur);
   items.insert(items.begin() + Value, this);
   Changed(true);
@@ -77,7 +79,7 @@ TCollection::~TCollection() {
 
 TCollectionItem* TCollection::Items(int Index) const {
   if (Index < 0 || Index >= Count())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw EListError(Format(SListIndexError, {Index}));
   return items_[static_cast<size_t>(Index)];
 }
 

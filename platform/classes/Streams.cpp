@@ -12,6 +12,8 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -39,7 +41,7 @@ int32_t Available(int64_t pos, int64_t size, int32_t count) {
 
 // The position after writing `count` bytes at `pos`.
 int64_t EndOfWrite(int64_t pos, int32_t count) {
-  if (pos > INT64_MAX - count) throw EWriteError("Stream write error");
+  if (pos > INT64_MAX - count) throw EWriteError(SWriteError);
   return pos + count;
 }
 
@@ -79,13 +81,13 @@ int64_t TStream::Remaining() {
 }
 
 void TStream::ReadBuffer(void* buffer, int32_t count) {
-  if (count < 0) throw EReadError("Stream read error");
-  if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
+  if (count < 0) throw EReadError(SReadError);
+  if (count != 0 && Read(buffer, count) != count) throw EReadError(SReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, int32_t count) {
-  if (count < 0) throw EWriteError("Stream write error");
-  if (count != 0 && Write(buffer, count) != count) throw EWriteError("Stream write error");
+  if (count < 0) throw EWriteError(SWriteError);
+  if (count != 0 && Write(buffer, count) != count) throw EWriteError(SWriteError);
 }
 
 int64_t TStream::CopyFrom(TStream* source, int64_t count) {
@@ -94,7 +96,7 @@ int64_t TStream::CopyFrom(TStream* source, int64_t count) {
     source->SetPosition(0);
     count = source->Size();
   }
-  if (count < 0) throw EReadError("Stream read error");
+  if (count < 0) throw EReadError(SReadError);
   const int64_t total = count;
   std::vector<uint8_t> buf(static_cast<size_t>(std::min<int64_t>(count, 0xF000)));
   while (count > 0) {
@@ -133,7 +135,7 @@ int32_t TCustomMemoryStream::Write(const void*, int32_t) {
 }
 
 void TCustomMemoryStream::SaveToStream(TStream* stream) {
-  if (size_ > INT32_MAX) throw EWriteError("Stream write error");
+  if (size_ > INT32_MAX) throw EWriteError(SWriteError);
   if (size_ > 0) stream->WriteBuffer(memory_, static_cast<int32_t>(size_));
 }
 
@@ -175,7 +177,7 @@ void TMemoryStream::LoadFromStream(TStream* stream) {
   stream->SetPosition(0);
   int64_t count = stream->Size();
   SetSize(count);
-  if (count > INT32_MAX) throw EReadError("Stream read error");
+  if (count > INT32_MAX) throw EReadError(SReadError);
   if (count > 0) stream->ReadBuffer(data_.data(), static_cast<int32_t>(count));
   position_ = 0;
 }
@@ -243,20 +245,20 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
   const std::string path = StreamFileName(fileName);
   const bool create = mode == fmCreate;
   if (path.empty()) {
-    if (create) throw EFCreateError("Cannot create file " + fileName);
-    throw EFOpenError("Cannot open file " + fileName);
+    if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+    throw EFOpenError(Format(SFOpenError, {fileName}));
   }
   const TOpenFile info = ModeInfo(mode);
   const uint16_t access = mode & 3;
-  if (!create && access == 3) throw EFOpenError("Cannot open file " + fileName);
+  if (!create && access == 3) throw EFOpenError(Format(SFOpenError, {fileName}));
   std::lock_guard<std::mutex> lock(OpenMutex());
   std::string key = FileKey(path);
   if (!key.empty()) {
     auto range = OpenFiles().equal_range(key);
     for (auto it = range.first; it != range.second; ++it) {
       if (Conflicts(it->second, info)) {
-        if (create) throw EFCreateError("Cannot create file " + fileName);
-        throw EFOpenError("Cannot open file " + fileName);
+        if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+        throw EFOpenError(Format(SFOpenError, {fileName}));
       }
     }
   }
@@ -274,8 +276,8 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
     }
   }
   if (fd_ < 0) {
-    if (create) throw EFCreateError("Cannot create file " + fileName);
-    throw EFOpenError("Cannot open file " + fileName);
+    if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+    throw EFOpenError(Format(SFOpenError, {fileName}));
   }
   key_ = FileKey(path);
   OpenFiles().emplace(key_, info);
@@ -377,7 +379,7 @@ std::string TStringStream::ReadString(int32_t count) {
 }
 
 void TStringStream::WriteString(const std::string& s) {
-  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError("Stream write error");
+  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError(SWriteError);
   Write(s.data(), static_cast<int32_t>(s.size()));
 }
 

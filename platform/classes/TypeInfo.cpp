@@ -8,6 +8,8 @@
 
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -78,7 +80,7 @@ void RaiseInvalidClass(const TPropInfo& prop) {
   throw EInvalidCast("Invalid class typecast for property " + prop.Name);
 }
 void RaiseReadOnly(const TPropInfo& prop) {
-  throw EPropertyError("Property " + prop.Name + " is read-only");
+  throw EPropertyError(Format(SReadOnlyProperty, {prop.Name}));
 }
 }  // namespace typeinfo_detail
 
@@ -95,7 +97,7 @@ const TPropInfo* GetPropInfo(const TObject* obj, const std::string& name) {
 
 const TPropInfo* FindPropInfo(const TObject* obj, const std::string& name) {
   const TPropInfo* p = GetPropInfo(obj, name);
-  if (!p) throw EPropertyError("Property " + name + " does not exist");
+  if (!p) throw EPropertyError(Format(SUnknownProperty, {name}));
   return p;
 }
 

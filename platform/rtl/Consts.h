@@ -30,10 +30,11 @@ constexpr const char SInvalidImage[] = "Invalid stream format";
 constexpr const char SClassNotFound[] = "Class %s not found";
 constexpr const char SNotComponentClass[] = "Class %s is not a component class";
 constexpr const char SDuplicateName[] = "A component named %s already exists.";
-constexpr const char SInvalidName[] = "'%s' is not a valid component name";
+constexpr const char SInvalidName[] = "'%s' is not a valid component name.";
 constexpr const char SInvalidPropertyValue[] = "Invalid property value";
 constexpr const char SInvalidPropertyPath[] = "Invalid property path";
 constexpr const char SUnknownProperty[] = "Property %s does not exist";
+constexpr const char SDuplicateClass[] = "Class %s already registered";
 constexpr const char SReadOnlyProperty[] = "Property %s is read-only";
 constexpr const char SInvalidPropertyReference[] = "Invalid property value: %s (%s)";
 constexpr const char SPropertyReadError[] = "Error reading %s.%s: %s";
@@ -49,7 +50,7 @@ constexpr const char SListIndexError[] = "List index out of bounds (%d)";
 constexpr const char SListCapacityError[] = "List capacity out of bounds (%d)";
 constexpr const char SListCountError[] = "List count out of bounds (%d)";
 constexpr const char SDuplicateString[] = "String list does not allow duplicates";
-constexpr const char SSortedListError[] = "Operation not allowed on sorted string list";
+constexpr const char SSortedListError[] = "Operation not allowed on sorted list";
 
 // Text form of form streams; the parser adds " on line N".
 constexpr const char SParseError[] = "%s on line %d";
