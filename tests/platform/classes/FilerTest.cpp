@@ -10,8 +10,10 @@
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestClasses.h"
 #include "tests/platform/classes/FilerTestSupport.h"
+#include "tests/platform/classes/MessageOf.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 using namespace filertest;
 
 namespace {
@@ -217,12 +219,7 @@ TEST_F(FilerTest, UnknownPropertiesGoToTheErrorHandlerAndAreSkipped) {
   }
   TStringStream stream(b.Bytes());
   TStreamForm form(nullptr);
-  try {
-    stream.ReadComponent(&form);
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_NE(e.Message().find("Property Bogus does not exist"), std::string::npos);
-  }
+  EXPECT_NE(MessageOf<EReadError>([&] { stream.ReadComponent(&form); }).find("Property Bogus does not exist"), std::string::npos);
 }
 
 TEST_F(FilerTest, BadValuesRaiseReadErrors) {
@@ -270,12 +267,7 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
     EXPECT_EQ(static_cast<TStreamWidget*>(form.FindComponent("W"))->Caption(), "after") << name;
   }
   // Read-only properties are neither written nor read.
-  try {
-    ReadRoot(withProp("Version", TFormBytes().Int8(4)));
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_NE(e.Message().find("Property Version is read-only"), std::string::npos) << e.Message();
-  }
+  EXPECT_NE(MessageOf<EReadError>([&] { ReadRoot(withProp("Version", TFormBytes().Int8(4))); }).find("Property Version is read-only"), std::string::npos);
   EXPECT_EQ(PendingFixupCount(), 0);
   // Invalid and duplicate component names are read errors too.
   TFormBytes dup;
@@ -289,12 +281,7 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
   unknown.Signature().Header("TStreamForm", "F").End();
   unknown.Header("TMissing", "M").Prop("X").Int8(1).End().Header("TStreamWidget", "Inner").End().End().End();
   unknown.Header("TStreamWidget", "After").End().End().End();
-  try {
-    ReadRoot(unknown);
-    FAIL();
-  } catch (const EClassNotFound& e) {
-    EXPECT_EQ(e.Message(), "Class TMissing not found");
-  }
+  EXPECT_EQ(MessageOf<EClassNotFound>([&] { ReadRoot(unknown); }), "Class TMissing not found");
   TStringStream stream(unknown.Bytes());
   TReader reader(&stream);
   reader.OnError = [](TReader*, const std::string&, bool& handled) { handled = true; };

@@ -11,8 +11,10 @@
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestSupport.h"
 #include "tests/support/TempDir.h"
+#include "tests/platform/classes/MessageOf.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 using filertest::TFormBytes;
 
 namespace {
@@ -300,18 +302,8 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
   for (size_t n = 0; n < b.Bytes().size(); ++n)
     EXPECT_THROW(ToText(b.Bytes().substr(0, n)), EReadError) << n;
   EXPECT_NO_THROW(ToText(b));
-  try {
-    ToText("TPF1");
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Invalid stream format");
-  }
-  try {
-    ToText(OneProperty(std::string(1, '\x7F')));
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Invalid property value");
-  }
+  EXPECT_EQ(MessageOf<EReadError>([&] { ToText("TPF1"); }), "Invalid stream format");
+  EXPECT_EQ(MessageOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }), "Invalid property value");
   // Lengths far beyond the data are refused before anything is allocated.
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaBinary).Le(0xFFFFFFFF, 4))), EReadError);
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaLString).Le(0xFFFFFFF0, 4))), EReadError);
@@ -330,12 +322,7 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
 }
 
 TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
-  try {
-    ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n");
-    FAIL();
-  } catch (const EParserError& e) {
-    EXPECT_EQ(e.Message(), "'=' expected on line 3");
-  }
+  EXPECT_EQ(MessageOf<EParserError>([&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }), "'=' expected on line 3");
   EXPECT_THROW(ToBinary(""), EParserError);
   EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);

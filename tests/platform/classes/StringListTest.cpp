@@ -7,8 +7,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/support/TempDir.h"
+#include "tests/platform/classes/MessageOf.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace {
 
@@ -49,12 +51,7 @@ TEST(StringList, BasicEditingAndErrors) {
   l.SetStrings(1, "THREE");
   l.Delete(0);
   EXPECT_EQ(Join(l), "THREE|one|two");
-  try {
-    l.Strings(3);
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "List index out of bounds (3)");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Strings(3); }), "List index out of bounds (3)");
   EXPECT_THROW(l.Delete(-1), EStringListError);
   EXPECT_THROW(l.Insert(5, "x"), EStringListError);
   EXPECT_THROW(l.SetObjects(9, nullptr), EStringListError);
@@ -76,21 +73,11 @@ TEST(StringList, SortedDuplicatesAndCase) {
   EXPECT_EQ(l.Add("cherry"), 3);
   EXPECT_EQ(Join(l).substr(12), "banana|cherry|pear");
   l.SetDuplicates(dupError);
-  try {
-    l.Add("Cherry");
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "String list does not allow duplicates");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Add("Cherry"); }), "String list does not allow duplicates");
   l.SetDuplicates(dupAccept);
   EXPECT_EQ(l.Add("BANANA"), 2);  // goes before the equal ones
   EXPECT_EQ(l.Count(), 6);
-  try {
-    l.Insert(0, "x");
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "Operation not allowed on sorted list");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Insert(0, "x"); }), "Operation not allowed on sorted list");
   EXPECT_THROW(l.SetStrings(0, "x"), EStringListError);
   int index = -1;
   EXPECT_TRUE(l.Find("Banana", index));
