@@ -1,5 +1,6 @@
-// The framework's resource strings that reach the user verbatim (error texts, button and
-// dialog captions, editor placeholders). Texts with "%s"/"%d" are Format patterns.
+// The framework's resource strings that reach the user verbatim: error texts (every throw
+// site takes its text from here) and the names the colour dialog stores. Texts with "%s"/"%d"
+// are Format patterns.
 #pragma once
 
 namespace vcl {
@@ -66,35 +67,6 @@ constexpr const char SInvalidFloatText[] = "Invalid floating point number '%s'";
 constexpr const char SCurrencyOutOfRange[] = "Currency value out of range";
 constexpr const char SNameTooLong[] = "Name too long";
 constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
-
-// Editors and dialogs.
-constexpr const char srNone[] = "(None)";
-constexpr const char srUnknown[] = "(Unknown)";
-constexpr const char SOKButton[] = "OK";
-constexpr const char SCancelButton[] = "Cancel";
-constexpr const char SYesButton[] = "&Yes";
-constexpr const char SNoButton[] = "&No";
-constexpr const char SHelpButton[] = "&Help";
-constexpr const char SCloseButton[] = "&Close";
-constexpr const char SIgnoreButton[] = "&Ignore";
-constexpr const char SRetryButton[] = "&Retry";
-constexpr const char SAbortButton[] = "Abort";
-constexpr const char SAllButton[] = "&All";
-constexpr const char SMsgDlgWarning[] = "Warning";
-constexpr const char SMsgDlgError[] = "Error";
-constexpr const char SMsgDlgInformation[] = "Information";
-constexpr const char SMsgDlgConfirm[] = "Confirm";
-constexpr const char SMsgDlgYes[] = "&Yes";
-constexpr const char SMsgDlgNo[] = "&No";
-constexpr const char SMsgDlgOK[] = "OK";
-constexpr const char SMsgDlgCancel[] = "Cancel";
-constexpr const char SMsgDlgHelp[] = "&Help";
-constexpr const char SMsgDlgAbort[] = "&Abort";
-constexpr const char SMsgDlgRetry[] = "&Retry";
-constexpr const char SMsgDlgIgnore[] = "&Ignore";
-constexpr const char SMsgDlgAll[] = "&All";
-constexpr const char SMsgDlgNoToAll[] = "N&o to All";
-constexpr const char SMsgDlgYesToAll[] = "Yes to &All";
 
 // Colour dialog: the 16 custom colours are stored as "ColorA" .. "ColorP".
 constexpr const char SColorPrefix[] = "Color";
