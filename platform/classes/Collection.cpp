@@ -28,8 +28,7 @@ TCollectionItem::~TCollectionItem() {
 void TCollectionItem::SetCollection(TCollection* Value) {
   if (collection_ == Value) return;
   if (Value && Value->itemClass_ && !InheritsFrom(Value->itemClass_))
-    throw EListError("Invalid property value: " + ClassName() + " is not a " +
-                     Value->itemClass_->ClassName());
+    throw EListError(Format(SItemClassMismatch, {ClassName(), Value->itemClass_->ClassName()}));
   if (collection_) collection_->RemoveItem(this);
   if (Value) Value->InsertItem(this, true);
 }
@@ -86,7 +85,7 @@ TCollectionItem* TCollection::Items(int Index) const {
 void TCollection::SetItems(int Index, TCollectionItem* Value) { Items(Index)->Assign(Value); }
 
 TCollectionItem* TCollection::Add() {
-  if (!itemClass_) throw EInvalidOperation("Collection has no item class");
+  if (!itemClass_) throw EInvalidOperation(SNoItemClass);
   return itemClass_->CreateItem(this);
 }
 
@@ -160,8 +159,7 @@ void TCollection::SetItemName(TCollectionItem*) {}
 
 void TCollection::InsertItem(TCollectionItem* Item, bool checkClass) {
   if (checkClass && itemClass_ && !Item->InheritsFrom(itemClass_))
-    throw EListError("Invalid property value: " + Item->ClassName() + " is not a " +
-                     itemClass_->ClassName());
+    throw EListError(Format(SItemClassMismatch, {Item->ClassName(), itemClass_->ClassName()}));
   items_.push_back(Item);
   Item->collection_ = this;
   Item->id_ = nextID_++;

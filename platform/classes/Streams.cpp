@@ -25,7 +25,7 @@ ZYL_CLASS_IMPL(TStringStream) {}
 
 namespace {
 
-[[noreturn]] void RaiseBadPosition() { throw EStreamError("Invalid stream position"); }
+[[noreturn]] void RaiseBadPosition() { throw EStreamError(SInvalidStreamPosition); }
 
 int64_t NewPosition(int64_t offset, TSeekOrigin origin, int64_t current, int64_t size) {
   int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? current : size;
@@ -50,13 +50,13 @@ int64_t EndOfWrite(int64_t pos, int32_t count) {
 template <class Buffer>
 void Grow(Buffer& buffer, int64_t size) {
   if (size > INT32_MAX || static_cast<uint64_t>(size) > buffer.max_size())
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   try {
     buffer.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   } catch (const std::length_error&) {
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   }
 }
 
@@ -72,7 +72,7 @@ int64_t TStream::Size() {
   return size;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
+void TStream::SetSize(int64_t) { throw EStreamError(SStreamSizeFixed); }
 
 int64_t TStream::Remaining() {
   int64_t pos = Position();
@@ -91,7 +91,7 @@ void TStream::WriteBuffer(const void* buffer, int32_t count) {
 }
 
 int64_t TStream::CopyFrom(TStream* source, int64_t count) {
-  if (!source) throw EStreamError("No source stream");
+  if (!source) throw EStreamError(SNoSourceStream);
   if (count == 0) {
     source->SetPosition(0);
     count = source->Size();
@@ -131,7 +131,7 @@ int64_t TCustomMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 int32_t TCustomMemoryStream::Write(const void*, int32_t) {
-  throw EStreamError("Can't write to a read-only memory stream");
+  throw EStreamError(SCantWriteMemoryStream);
 }
 
 void TCustomMemoryStream::SaveToStream(TStream* stream) {
@@ -160,7 +160,7 @@ int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
 }
 
 void TMemoryStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Invalid stream size");
+  if (newSize < 0) throw EStreamError(SInvalidStreamSize);
   Grow(data_, newSize);
   Sync();
   if (position_ > newSize) position_ = newSize;
@@ -333,7 +333,7 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
 
 void TFileStream::SetSize(int64_t newSize) {
   if (newSize < 0 || ::ftruncate(fd_, static_cast<off_t>(newSize)) != 0)
-    throw EStreamError("Cannot set the size of file " + fileName_);
+    throw EStreamError(Format(SFileSizeError, {fileName_}));
   if (Position() > newSize) SetPosition(newSize);
 }
 
@@ -366,7 +366,7 @@ int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TStringStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Invalid stream size");
+  if (newSize < 0) throw EStreamError(SInvalidStreamSize);
   Grow(data_, newSize);
   if (position_ > newSize) position_ = newSize;
 }

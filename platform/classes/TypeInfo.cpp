@@ -16,15 +16,15 @@ namespace vcl {
 namespace {
 
 [[noreturn]] void RaiseInvalidType(const TPropInfo* prop) {
-  throw EPropertyError("Invalid property type: " + (prop->PropType ? prop->PropType->Name() : std::string("?")));
+  throw EPropertyError(Format(SInvalidPropertyType, {prop->PropType ? prop->PropType->Name() : std::string("?")}));
 }
 
 [[noreturn]] void RaiseInvalidElement(const std::string& element) {
-  throw EPropertyError("Invalid property element: " + element);
+  throw EPropertyError(Format(SInvalidPropertyElement, {element}));
 }
 
 const TPropInfo* Checked(const TPropInfo* prop) {
-  if (!prop || !prop->Access) throw EPropertyError("Property does not exist");
+  if (!prop || !prop->Access) throw EPropertyError(SNoProperty);
   return prop;
 }
 
@@ -38,11 +38,11 @@ void CheckKind(const TPropInfo* prop, std::initializer_list<TTypeKind> kinds) {
 // A property of another class would be called on the wrong object.
 void CheckOwner(TObject* obj, const TPropInfo* prop) {
   if (prop->OwnerClass && !obj->InheritsFrom(prop->OwnerClass))
-    throw EPropertyError("Property " + prop->Name + " does not belong to " + obj->ClassName());
+    throw EPropertyError(Format(SPropertyOfOtherClass, {prop->Name, obj->ClassName()}));
 }
 
 TPropValue Read(TObject* obj, const TPropInfo* prop) {
-  if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+  if (!obj) throw EPropertyError(Format(SReadPropertyOfNil, {prop->Name}));
   CheckOwner(obj, prop);
   TPropValue v;
   prop->Access->Get(*prop, obj, v);
@@ -50,7 +50,7 @@ TPropValue Read(TObject* obj, const TPropInfo* prop) {
 }
 
 void Write(TObject* obj, const TPropInfo* prop, const TPropValue& v) {
-  if (!obj) throw EPropertyError("Cannot write property " + prop->Name + " of nil");
+  if (!obj) throw EPropertyError(Format(SWritePropertyOfNil, {prop->Name}));
   CheckOwner(obj, prop);
   if (!prop->Access->CanWrite()) typeinfo_detail::RaiseReadOnly(*prop);
   prop->Access->Set(*prop, obj, v);
@@ -77,7 +77,7 @@ std::map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>>& IdentMaps() {
 
 namespace typeinfo_detail {
 void RaiseInvalidClass(const TPropInfo& prop) {
-  throw EInvalidCast("Invalid class typecast for property " + prop.Name);
+  throw EInvalidCast(Format(SPropertyTypecast, {prop.Name}));
 }
 void RaiseReadOnly(const TPropInfo& prop) {
   throw EPropertyError(Format(SReadOnlyProperty, {prop.Name}));
@@ -365,7 +365,7 @@ uint64_t StringToSet(const TTypeInfo* setType, const std::string& text) {
 bool IsStoredProp(TObject* obj, const TPropInfo* prop) {
   Checked(prop);
   if (prop->StoredRule == srPredicate) {
-    if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+    if (!obj) throw EPropertyError(Format(SReadPropertyOfNil, {prop->Name}));
     CheckOwner(obj, prop);
   }
   switch (prop->StoredRule) {

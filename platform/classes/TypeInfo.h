@@ -38,6 +38,7 @@
 
 #include "platform/classes/Events.h"
 #include "platform/classes/Object.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 
@@ -169,7 +170,7 @@ void SetFieldOf(TObject* self, TObject* value, const void* member) {
   T* typed = nullptr;
   if (value) {
     typed = dynamic_cast<T*>(value);
-    if (!typed) throw EInvalidCast("Invalid class typecast");
+    if (!typed) throw EInvalidCast(SInvalidCast);
   }
   static_cast<C*>(self)->*field = typed;
 }

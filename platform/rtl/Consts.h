@@ -53,6 +53,33 @@ constexpr const char SListCountError[] = "List count out of bounds (%d)";
 constexpr const char SDuplicateString[] = "String list does not allow duplicates";
 constexpr const char SSortedListError[] = "Operation not allowed on sorted list";
 
+// Object model, streams and threads.
+constexpr const char SItemClassMismatch[] = "Invalid property value: %s is not a %s";
+constexpr const char SNoItemClass[] = "Collection has no item class";
+constexpr const char SNotAComponentClass[] = "Cannot create an instance of %s as a component";
+constexpr const char SNotAnItemClass[] = "Cannot create an instance of %s as a collection item";
+constexpr const char SAbstractClass[] = "Cannot create an instance of abstract class %s";
+constexpr const char SAssignError[] = "Cannot assign a %s to a %s";
+constexpr const char SResNotFound[] = "Resource %s not found";
+constexpr const char SCantWriteResourceStream[] = "Can't write to a read-only resource stream";
+constexpr const char SCantWriteMemoryStream[] = "Can't write to a read-only memory stream";
+constexpr const char SInvalidStreamPosition[] = "Invalid stream position";
+constexpr const char SInvalidStreamSize[] = "Invalid stream size";
+constexpr const char SMemoryStreamError[] = "Out of memory while expanding memory stream";
+constexpr const char SStreamSizeFixed[] = "Stream size cannot be changed";
+constexpr const char SNoSourceStream[] = "No source stream";
+constexpr const char SFileSizeError[] = "Cannot set the size of file %s";
+constexpr const char SThreadWaitsForItself[] = "Thread cannot wait for itself";
+constexpr const char SThreadSuspended[] = "Cannot wait for a suspended thread";
+constexpr const char SInvalidPropertyType[] = "Invalid property type: %s";
+constexpr const char SInvalidPropertyElement[] = "Invalid property element: %s";
+constexpr const char SNoProperty[] = "Property does not exist";
+constexpr const char SPropertyOfOtherClass[] = "Property %s does not belong to %s";
+constexpr const char SReadPropertyOfNil[] = "Cannot read property %s of nil";
+constexpr const char SWritePropertyOfNil[] = "Cannot write property %s of nil";
+constexpr const char SInvalidCast[] = "Invalid class typecast";
+constexpr const char SPropertyTypecast[] = "Invalid class typecast for property %s";
+
 // Text form of form streams; the parser adds " on line N".
 constexpr const char SParseError[] = "%s on line %d";
 constexpr const char SIdentifierExpected[] = "Identifier expected";
