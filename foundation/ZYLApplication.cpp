@@ -37,7 +37,7 @@ std::unique_ptr<vcl::TBitmap> BuiltInCheckBitmap() {
   b->SetSize(13, 13);
   vcl::TCanvas* c = b->Canvas();
   c->Brush()->SetColor(vcl::clWhite);
-  c->FillRect(win::TRect(0, 0, 13, 13));
+  c->FillRect(win::TRect{0, 0, 13, 13});
   for (int i = 0; i < 13; ++i) {
     c->SetPixels(i, 0, vcl::clGray);
     c->SetPixels(0, i, vcl::clGray);

@@ -292,8 +292,8 @@ TBitmap* TZYLImageListItem::GetImageBitmap() const {
   auto* strip = new TBitmap();
   strip->SetSize(FWidth * GetCount(), FHeight);
   for (int i = 0; i < GetCount(); ++i)
-    strip->Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                              FImages[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+    strip->Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                              FImages[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
   return strip;
 }
 
@@ -311,8 +311,8 @@ void TZYLImageListItem::LoadFromBitmap(const std::string& FileName, int Count, b
   for (int i = 0; i < Count; ++i) {
     TBitmap part;
     part.SetSize(w, h);
-    part.Canvas()->CopyRect(win::TRect(0, 0, w, h), src.Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
+    part.Canvas()->CopyRect(win::TRect{0, 0, w, h}, src.Canvas(),
+                            win::TRect{i * w, 0, (i + 1) * w, h});
     fresh.Add(&part, nullptr);
   }
   FWidth = w;
@@ -335,8 +335,8 @@ void TZYLImageListItem::WriteData(TStream* s) const {
     TBitmap maskStrip;
     maskStrip.SetSize(FWidth * GetCount(), FHeight);
     for (int i = 0; i < GetCount(); ++i)
-      maskStrip.Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                                   FMasks[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+      maskStrip.Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                                   FMasks[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
     WriteBitmap(s, &maskStrip, spfMono);
   }
 }
@@ -364,8 +364,8 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     auto cut = [&](TBitmap* from) {
       auto b = std::make_unique<TBitmap>();
       b->SetSize(w, h);
-      b->Canvas()->CopyRect(win::TRect(0, 0, w, h), from->Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
+      b->Canvas()->CopyRect(win::TRect{0, 0, w, h}, from->Canvas(),
+                            win::TRect{i * w, 0, (i + 1) * w, h});
       return b;
     };
     imgs.push_back(cut(strip.get()));
@@ -437,7 +437,7 @@ win::TRect TZYLImageListItem::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Re
                                       TZYLDrawStyleFlags Flags, int Index) const {
   if (!Canvas || Index < 0 || Index >= GetCount()) return win::TRect();
   TBitmap* img = FImages[Index].get();
-  const win::TRect src(0, 0, FWidth, FHeight);
+  const win::TRect src{0, 0, FWidth, FHeight};
   win::HBITMAP mask = nullptr;
   vcl::TColor tc = img->Canvas()->Pixels(0, FHeight - 1);
   if ((Flags & dsfTransparent) && FMasked && FMasks[Index]) {
@@ -877,7 +877,7 @@ bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitma
   const win::TRect r = ItemRect(ListIndex, Index);
   if (!src || r.Right <= r.Left || r.Bottom <= r.Top) return false;
   Bitmap->SetSize(r.Right - r.Left, r.Bottom - r.Top);
-  Bitmap->Canvas()->CopyRect(win::TRect(0, 0, r.Right - r.Left, r.Bottom - r.Top), src, r);
+  Bitmap->Canvas()->CopyRect(win::TRect{0, 0, r.Right - r.Left, r.Bottom - r.Top}, src, r);
   return true;
 }
 
@@ -931,7 +931,7 @@ vcl::TCanvas* TZYLImageList::BmpCanvas(int ListIndex) const {
 win::TRect TZYLImageList::ItemRect(int ListIndex, int Index) const {
   if (!IsValidItem(ListIndex, Index)) return win::TRect();
   auto* it = GetArrayItem(ListIndex);
-  return win::TRect(Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height());
+  return win::TRect{Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height()};
 }
 
 bool TZYLImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
@@ -980,7 +980,7 @@ vcl::TCanvas* TZYLBitmapList::BmpCanvas(int ListIndex) const {
 win::TRect TZYLBitmapList::ItemRect(int ListIndex, int) const {
   if (!IsValidItem(ListIndex, 0)) return win::TRect();
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return win::TRect(0, 0, b->Width(), b->Height());
+  return win::TRect{0, 0, b->Width(), b->Height()};
 }
 
 bool TZYLBitmapList::GetBitmapItem(int ListIndex, int, TBitmap* Bitmap) const {
@@ -1002,7 +1002,7 @@ win::TRect TZYLBitmapList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                    TZYLDrawStyleFlags Flags, int ListIndex, int) const {
   if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect();
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect(0, 0, b->Width(), b->Height()),
+  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect{0, 0, b->Width(), b->Height()},
                        Flags, b->TransparentColor());
 }
 
