@@ -7,7 +7,9 @@
 //   uint8 version (1), uint8 DefaultCompressed, uint8 DefaultPixelFormat, int32 item count,
 //   per item: uint16 Ident, uint8 compressed, uint8 pixel format, int32 + bytes Description,
 //   int32 + bytes of the item's data (a block-compressed stream of it when compressed).
-// All integers little-endian. Reading checks every length against the bytes that remain.
+// All integers little-endian. Reading checks every length against the bytes that remain, and
+// refuses with EReadError, before allocating any pixel, an item whose pictures hold more than
+// ZYLMaxListItemPixels pixels: an image strip's images together, or an item's bitmap.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +34,9 @@ class TWriter;
 }  // namespace vcl
 
 namespace zyl {
+
+// The most pixels the pictures of one list item hold when read from a stream (4096 x 4096).
+constexpr int64_t ZYLMaxListItemPixels = int64_t(16) << 20;
 
 // The 8-character signature of a list kind ("ZYLIML30", "ZYLBML30", "ZYLWVL30", "ZYLSLL30",
 // "ZYLGLL50", "ZYLRTL50").
@@ -152,8 +157,10 @@ ZYL_ENUM(TZYLChannelMode, cmUnknown, cmMono, cmStereo)
 
 // Wave data: the whole RIFF image of a wave file. There is no sound device here: Play records
 // the data it would play (ZYLPlayedWaves).
+// In form streams a wave is the binary property "Data" (its stream form: a 4-byte length and
+// the RIFF image), written when there is one.
 class TZYLWave : public vcl::TPersistent {
- public:
+  ZYL_CLASS(TZYLWave, vcl::TPersistent)
   TZYLWave() = default;
   bool GetEmpty() const { return FData.empty(); }
   int GetSize() const { return static_cast<int>(FData.size()); }
@@ -175,6 +182,9 @@ class TZYLWave : public vcl::TPersistent {
   void Assign(vcl::TPersistent* Source) override;
   // True when Data is a RIFF image with "WAVE" and a complete "fmt " chunk.
   static bool IsValidWave(const std::vector<uint8_t>& Data);
+
+ protected:
+  void DefineProperties(vcl::TFiler* Filer) override;
 
  private:
   const uint8_t* FmtChunk() const;  // the fmt chunk's body (16+ bytes) or nil
@@ -343,7 +353,7 @@ class TZYLWaveList : public TZYLCustomContainer {
   TZYLWaveListItem* GetArrayItem(int Index) const;
 };
 
-// A component owning a wave.
+// A component owning a wave, published as Wave.
 class TZYLWaveComp : public TZYLCustomComponent {
   ZYL_CLASS(TZYLWaveComp, TZYLCustomComponent)
   explicit TZYLWaveComp(vcl::TComponent* AOwner = nullptr);
@@ -352,8 +362,7 @@ class TZYLWaveComp : public TZYLCustomComponent {
   void SetWave(TZYLWave* Value);
 
  protected:
-  // The wave goes to form streams as the binary property "Data" (its stream form: a 4-byte
-  // length and the RIFF image), written when there is one.
+  // Older form files kept the wave as the component's own "Data"; it is read, never written.
   void DefineProperties(vcl::TFiler* Filer) override;
 
  private:

@@ -160,25 +160,30 @@ void TCustomIniFile::WriteBinaryStream(const std::string& Section, const std::st
 }
 
 bool TCustomIniFile::SectionExists(const std::string& Section) {
+  if (const TIniText* text = Model()) return text->KeyCount(Section) > 0;
   TStringList keys;
   ReadSection(Section, &keys);
   return keys.Count() > 0;
 }
 
 bool TCustomIniFile::ValueExists(const std::string& Section, const std::string& Ident) {
+  if (const TIniText* text = Model()) {
+    std::string value;
+    return text->Read(Section, Ident, value);
+  }
   TStringList keys;
   ReadSection(Section, &keys);
   return keys.IndexOf(Ident) >= 0;
 }
 
 void TIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, Model().Keys(Section));
+  Fill(Strings, Model()->Keys(Section));
 }
 
-void TIniFile::ReadSections(TStrings* Strings) { Fill(Strings, Model().Sections()); }
+void TIniFile::ReadSections(TStrings* Strings) { Fill(Strings, Model()->Sections()); }
 
 void TIniFile::ReadSectionValues(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, ValueLines(Model(), Section));
+  Fill(Strings, ValueLines(*Model(), Section));
 }
 
 void TMemIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
@@ -212,9 +217,9 @@ void TMemIniFile::SetStrings(TStrings* List) {
 
 // ---- TIniFile ---------------------------------------------------------------------------------
 
-const TIniText& TIniFile::Model() {
+const TIniText* TIniFile::Model() {
   const sysfiles::TFileStamp now = sysfiles::StampOf(FileName());
-  if (loaded_ && now == stamp_) return text_;
+  if (loaded_ && now == stamp_) return &text_;
   std::string text;
   sysfiles::TFileStamp stamp;
   text_.Clear();
@@ -222,7 +227,7 @@ const TIniText& TIniFile::Model() {
     text_.Parse(text);
   stamp_ = stamp;
   loaded_ = true;
-  return text_;
+  return &text_;
 }
 
 template <class F>
@@ -241,7 +246,7 @@ void TIniFile::Change(F f) {
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
                                  const std::string& Default) {
   std::string v;
-  return Model().Read(Section, Ident, v) ? v : Default;
+  return Model()->Read(Section, Ident, v) ? v : Default;
 }
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident,

@@ -86,6 +86,9 @@ class TCustomIniFile : public TObject {
 
  protected:
   void SetFileName(const std::string& FileName) { fileName_ = FileName; }
+  // The indexed text behind the reads, for classes that keep one: SectionExists and
+  // ValueExists then look names up instead of listing the section.
+  virtual const TIniText* Model() { return nullptr; }
 
  private:
   std::string fileName_;
@@ -109,7 +112,7 @@ class TIniFile : public TCustomIniFile {
 
  private:
   // The text of the file, read again when the file changed.
-  const TIniText& Model();
+  const TIniText* Model() override;
   // Applies f(TIniText&) -> bool (changed) to the file's current text under the folder lock
   // and writes the result back.
   template <class F>
@@ -147,6 +150,7 @@ class TMemIniFile : public TCustomIniFile {
   void Rename(const std::string& FileName, bool Reload);
 
  private:
+  const TIniText* Model() override { return &text_; }
   void Load();
   TIniText text_;
 };

@@ -49,7 +49,39 @@ TIniText::TLine TIniText::Classify(const std::string& raw) {
   return l;
 }
 
+void TIniText::Clear() {
+  lines_.clear();
+  Changed();
+}
+
+void TIniText::Index() const {
+  using win::regstore::FoldCase;
+  if (!indexed_) {
+    sections_.clear();
+    byName_.clear();
+    TSection* cur = nullptr;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+      const TLine& l = lines_[i];
+      if (l.Kind == lkSection) {
+        auto [it, fresh] = byName_.try_emplace(FoldCase(l.Name), sections_.size());
+        if (fresh) sections_.push_back(TSection{l.Name, i, {}, {}});
+        cur = &sections_[it->second];
+      } else if (cur && l.Kind == lkKey) {
+        if (cur->ByKey.try_emplace(FoldCase(l.Name), i).second) cur->Keys.push_back(i);
+      }
+    }
+    indexed_ = true;
+  }
+}
+
+const TIniText::TSection* TIniText::Find(const std::string& section) const {
+  Index();
+  auto it = byName_.find(win::regstore::FoldCase(section));
+  return it == byName_.end() ? nullptr : &sections_[it->second];
+}
+
 void TIniText::Parse(const std::string& text) {
+  Changed();
   lines_.clear();
   size_t start = 0;
   const size_t n = text.size();
@@ -79,6 +111,7 @@ std::vector<std::string> TIniText::Lines() const {
 }
 
 void TIniText::SetLines(const std::vector<std::string>& lines) {
+  Changed();
   lines_.clear();
   for (const auto& raw : lines) {
     // A string holding several lines is split as a file would be.
@@ -106,40 +139,36 @@ void TIniText::ForKeys(const std::string& section, F f) const {
 }
 
 bool TIniText::Read(const std::string& section, const std::string& key, std::string& value) const {
-  bool found = false;
-  ForKeys(section, [&](size_t i) {
-    if (!SameIniName(lines_[i].Name, key)) return true;
-    value = lines_[i].Value;
-    found = true;
-    return false;
-  });
-  return found;
+  const TSection* sec = Find(section);
+  if (!sec) return false;
+  auto it = sec->ByKey.find(win::regstore::FoldCase(key));
+  if (it == sec->ByKey.end()) return false;
+  value = lines_[it->second].Value;
+  return true;
 }
 
 void TIniText::Write(const std::string& section, const std::string& key, const std::string& value) {
   const std::string k = Trim(key);
-  size_t hit = lines_.size();
-  ForKeys(section, [&](size_t i) {
-    if (!SameIniName(lines_[i].Name, k)) return true;
-    hit = i;
-    return false;
-  });
-  if (hit < lines_.size()) {
-    TLine& l = lines_[hit];
-    l.Raw = l.Name + "=" + value;
-    l.Value = Trim(value);
-    return;
+  const TSection* sec = Find(section);
+  if (sec) {
+    auto it = sec->ByKey.find(win::regstore::FoldCase(k));
+    if (it != sec->ByKey.end()) {  // the lines keep their places: the index stays true
+      TLine& l = lines_[it->second];
+      l.Raw = l.Name + "=" + value;
+      l.Value = Trim(value);
+      return;
+    }
   }
   TLine line;
   line.Kind = lkKey;
   line.Name = k;
   line.Value = Trim(value);
   line.Raw = k + "=" + value;
+  Changed();
   // The section's first occurrence: insert after its last key, or right after its header.
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].Kind != lkSection || !SameIniName(lines_[i].Name, section)) continue;
-    size_t at = i + 1;
-    for (size_t j = i + 1; j < lines_.size() && lines_[j].Kind != lkSection; ++j)
+  if (sec) {
+    size_t at = sec->Header + 1;
+    for (size_t j = at; j < lines_.size() && lines_[j].Kind != lkSection; ++j)
       if (lines_[j].Kind == lkKey) at = j + 1;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
     return;
@@ -154,37 +183,32 @@ void TIniText::Write(const std::string& section, const std::string& key, const s
 }
 
 std::vector<std::string> TIniText::Sections() const {
+  Index();
   std::vector<std::string> r;
-  for (const auto& l : lines_) {
-    if (l.Kind != lkSection) continue;
-    bool seen = false;
-    for (const auto& s : r) seen = seen || SameIniName(s, l.Name);
-    if (!seen) r.push_back(l.Name);
-  }
+  r.reserve(sections_.size());
+  for (const auto& s : sections_) r.push_back(s.Name);
   return r;
 }
 
 std::vector<std::pair<std::string, std::string>> TIniText::Values(const std::string& section) const {
   std::vector<std::pair<std::string, std::string>> r;
-  ForKeys(section, [&](size_t i) {
-    for (const auto& kv : r)
-      if (SameIniName(kv.first, lines_[i].Name)) return true;
-    r.emplace_back(lines_[i].Name, lines_[i].Value);
-    return true;
-  });
+  if (const TSection* sec = Find(section))
+    for (size_t i : sec->Keys) r.emplace_back(lines_[i].Name, lines_[i].Value);
   return r;
 }
 
 std::vector<std::string> TIniText::Keys(const std::string& section) const {
   std::vector<std::string> r;
-  for (auto& kv : Values(section)) r.push_back(std::move(kv.first));
+  if (const TSection* sec = Find(section))
+    for (size_t i : sec->Keys) r.push_back(lines_[i].Name);
   return r;
 }
 
-bool TIniText::HasSection(const std::string& section) const {
-  for (const auto& l : lines_)
-    if (l.Kind == lkSection && SameIniName(l.Name, section)) return true;
-  return false;
+bool TIniText::HasSection(const std::string& section) const { return Find(section) != nullptr; }
+
+size_t TIniText::KeyCount(const std::string& section) const {
+  const TSection* sec = Find(section);
+  return sec ? sec->Keys.size() : 0;
 }
 
 bool TIniText::EraseSection(const std::string& section) {
@@ -199,6 +223,7 @@ bool TIniText::EraseSection(const std::string& section) {
     if (!in) kept.push_back(std::move(l));
   }
   lines_ = std::move(kept);
+  Changed();
   return erased;
 }
 
@@ -208,9 +233,21 @@ bool TIniText::DeleteKey(const std::string& section, const std::string& key) {
     if (SameIniName(lines_[i].Name, key)) hits.push_back(i);
     return true;
   });
-  for (auto it = hits.rbegin(); it != hits.rend(); ++it)
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*it));
-  return !hits.empty();
+  if (hits.empty()) return false;
+  // One pass that drops the hit lines keeps this linear however many there are.
+  std::vector<TLine> kept;
+  kept.reserve(lines_.size() - hits.size());
+  size_t h = 0;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    if (h < hits.size() && hits[h] == i) {
+      ++h;
+      continue;
+    }
+    kept.push_back(std::move(lines_[i]));
+  }
+  lines_ = std::move(kept);
+  Changed();
+  return true;
 }
 
 }  // namespace vcl

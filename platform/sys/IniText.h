@@ -12,9 +12,15 @@
 // - Section and key names compare case-insensitively (code page 1252). When a key occurs twice,
 //   the first occurrence wins; a section that occurs twice reads as one (the first occurrence
 //   wins per key).
+//
+// Reads go through an index of sections and keys, built once after the text changed shape
+// (parsing, adding or removing lines), so reading a whole file costs time in proportion to
+// its size.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,7 +30,7 @@ class TIniText {
  public:
   void Parse(const std::string& text);
   std::string Text() const;
-  void Clear() { lines_.clear(); }
+  void Clear();
   bool Empty() const { return lines_.empty(); }
 
   // The raw lines, without line ends.
@@ -43,6 +49,8 @@ class TIniText {
   // Key and value pairs of a section (first occurrences), in file order.
   std::vector<std::pair<std::string, std::string>> Values(const std::string& section) const;
   bool HasSection(const std::string& section) const;
+  // The number of distinct keys of a section (0 for a missing one).
+  size_t KeyCount(const std::string& section) const;
   // Removes every occurrence of the section with all its lines; false if there was none.
   bool EraseSection(const std::string& section);
   // Removes every occurrence of the key in the section; false if there was none.
@@ -56,12 +64,27 @@ class TIniText {
     std::string Name;  // section or key name, trimmed
     std::string Value;
   };
+  // A section as the reads see it: every occurrence merged, the first occurrence of a key wins.
+  struct TSection {
+    std::string Name;           // as first spelled
+    size_t Header = 0;          // line of the first occurrence
+    std::vector<size_t> Keys;   // line of each distinct key, in file order
+    std::unordered_map<std::string, size_t> ByKey;  // folded key name -> line
+  };
   static TLine Classify(const std::string& raw);
+  // Builds the index when the text changed shape since the last build.
+  void Index() const;
+  // The section of that name from the index, or nullptr.
+  const TSection* Find(const std::string& section) const;
+  void Changed() { indexed_ = false; }
   // Calls f(index) for every key line of every occurrence of `section`.
   template <class F>
   void ForKeys(const std::string& section, F f) const;
 
   std::vector<TLine> lines_;
+  mutable std::vector<TSection> sections_;  // file order of first occurrences
+  mutable std::unordered_map<std::string, size_t> byName_;  // folded name -> sections_ index
+  mutable bool indexed_ = false;
 };
 
 // Case-insensitive comparison of names in code page 1252.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -13,7 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <random>
-#include <set>
+#include <unordered_map>
 
 #include "platform/base/Exceptions.h"
 #include "platform/sys/WinReg.h"
@@ -28,30 +29,86 @@ using vcl::ERegistryException;
 constexpr off_t kMaxHiveSize = off_t{64} * 1024 * 1024;
 constexpr size_t kMaxKeyNameLen = 255;
 constexpr size_t kMaxValueNameLen = 16383;
+// Keys nest at most this many levels below a root key.
+constexpr size_t kMaxDepth = 512;
 
 struct Node {
   std::string name;  // as created
   std::map<std::string, std::unique_ptr<Node>> subkeys;  // by folded name: sorted order
   std::vector<std::pair<std::string, TValue>> values;    // creation order
+  std::unordered_map<std::string, size_t> valueIndex;    // folded name -> position in values
+  bool listed = false;  // while parsing: the hive named this key already
+
+  Node() = default;
+  Node(const Node&) = delete;
+  Node& operator=(const Node&) = delete;
+  // Frees the subtree with a work list: a tree may be as deep as the hive allows.
+  ~Node() {
+    std::vector<std::unique_ptr<Node>> pending;
+    auto take = [&](Node& n) {
+      for (auto& [k, s] : n.subkeys)
+        if (s) pending.push_back(std::move(s));
+      n.subkeys.clear();
+    };
+    take(*this);
+    while (!pending.empty()) {
+      std::unique_ptr<Node> n = std::move(pending.back());
+      pending.pop_back();
+      take(*n);
+    }
+  }
 
   TValue* FindValue(const std::string& n) {
-    const std::string f = FoldCase(n);
-    for (auto& v : values)
-      if (FoldCase(v.first) == f) return &v.second;
-    return nullptr;
+    auto it = valueIndex.find(FoldCase(n));
+    return it == valueIndex.end() ? nullptr : &values[it->second].second;
+  }
+  // False when a value of that name exists already.
+  bool AddValue(std::string n, TValue v) {
+    if (!valueIndex.emplace(FoldCase(n), values.size()).second) return false;
+    values.emplace_back(std::move(n), std::move(v));
+    return true;
+  }
+  bool EraseValue(const std::string& n) {
+    auto it = valueIndex.find(FoldCase(n));
+    if (it == valueIndex.end()) return false;
+    const size_t pos = it->second;
+    valueIndex.erase(it);
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(pos));
+    for (auto& [k, i] : valueIndex)
+      if (i > pos) --i;
+    return true;
   }
   Node* Sub(const std::string& n) {
     auto it = subkeys.find(FoldCase(n));
     return it == subkeys.end() ? nullptr : it->second.get();
   }
+  // The subkey of that name, created when missing (`created` tells).
+  Node* SubOrNew(const std::string& n, bool* created = nullptr) {
+    auto [it, fresh] = subkeys.try_emplace(FoldCase(n));
+    if (fresh) {
+      it->second = std::make_unique<Node>();
+      it->second->name = n;
+      if (created) *created = true;
+    }
+    return it->second.get();
+  }
 };
 
+// Copies a subtree; recursion is bounded by the depth limit of paths.
 std::unique_ptr<Node> CloneNode(const Node& n) {
   auto c = std::make_unique<Node>();
   c->name = n.name;
   c->values = n.values;
+  c->valueIndex = n.valueIndex;
   for (const auto& [k, s] : n.subkeys) c->subkeys.emplace(k, CloneNode(*s));
   return c;
+}
+
+// The number of levels of a subtree below its root (0 for a key without subkeys).
+size_t Height(const Node& n) {
+  size_t h = 0;
+  for (const auto& [k, s] : n.subkeys) h = std::max(h, 1 + Height(*s));
+  return h;
 }
 
 struct Stamp {
@@ -154,10 +211,14 @@ Node* FindNode(Node& root, const std::string& path) {
 // ---- The hive file format --------------------------------------------------------------------
 //
 //   ZYLREG 1 <token>                     the token changes with every save
-//   K :<key path>                       one line per key, parents first; the root is "K :"
-//   V <type> :<value name> <data>       values of the key above, in creation order
+//   K <depth> :<key name>                one line per key, parents first (depth-first, subkeys in
+//                                        sorted order); the root is "K 0 :", a key of depth d
+//                                        is a subkey of the last key of depth d - 1 above it
+//   V <type> :<value name> <data>        values of the key above, in creation order
 //   END <number of K and V lines>
 //
+// Older files name each key by its whole path instead ("K :<key path>", the root "K :"); both
+// forms are read, the first is written (its size grows with the depth, not its square).
 // Names escape bytes up to the blank, '%' and DEL as %XX. Data is "s:<escaped text>" (a string
 // with one terminating zero), "d:<decimal>" (a 4-byte DWORD) or "x:<hex bytes>".
 
@@ -254,21 +315,23 @@ bool DecodeData(const std::string& tok, std::string& out) {
   }
 }
 
-void SerializeNode(const Node& n, const std::string& path, std::string& out, size_t& records) {
-  out += "K :" + Escape(path) + "\n";
-  ++records;
-  for (const auto& [name, v] : n.values) {
-    out += "V " + std::to_string(v.Type) + " :" + Escape(name) + " " + EncodeData(v) + "\n";
-    ++records;
-  }
-  for (const auto& [k, s] : n.subkeys)
-    SerializeNode(*s, path.empty() ? s->name : path + "\\" + s->name, out, records);
-}
-
 std::string Serialize(const Node& root, const std::string& token) {
   std::string out = std::string(kHeader) + " " + token + "\n";
   size_t records = 0;
-  SerializeNode(root, "", out, records);
+  // Depth-first with a work list; subkeys are pushed in reverse to come out in sorted order.
+  std::vector<std::pair<const Node*, size_t>> pending{{&root, 0}};
+  while (!pending.empty()) {
+    const auto [n, depth] = pending.back();
+    pending.pop_back();
+    out += "K " + std::to_string(depth) + " :" + Escape(depth ? n->name : std::string()) + "\n";
+    ++records;
+    for (const auto& [name, v] : n->values) {
+      out += "V " + std::to_string(v.Type) + " :" + Escape(name) + " " + EncodeData(v) + "\n";
+      ++records;
+    }
+    for (auto it = n->subkeys.rbegin(); it != n->subkeys.rend(); ++it)
+      pending.emplace_back(it->second.get(), depth + 1);
+  }
   out += "END " + std::to_string(records) + "\n";
   return out;
 }
@@ -298,12 +361,20 @@ bool HeaderToken(const std::string& line, std::string& token) {
   return token.find(' ') == std::string::npos;
 }
 
+// A decimal number of at most `digits` digits; false for anything else.
+bool ParseNumber(const std::string& t, size_t digits, uint64_t& x) {
+  if (t.empty() || t.size() > digits || t.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  x = std::stoull(t);
+  return true;
+}
+
 std::unique_ptr<Node> Parse(const std::string& text, const std::string& file, std::string& token) {
   auto root = std::make_unique<Node>();
-  std::set<std::string> declared;
-  Node* current = nullptr;
+  // chain[d] is the last key read at depth d; the key a value line belongs to is chain.back().
+  std::vector<Node*> chain{root.get()};
   size_t lineNo = 0, records = 0;
-  bool header = false, ended = false;
+  bool header = false, ended = false, keyRead = false;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t eol = text.find('\n', pos);
@@ -321,44 +392,58 @@ std::unique_ptr<Node> Parse(const std::string& text, const std::string& file, st
     if (line.empty()) continue;
     if (ended) Corrupt(file, lineNo, "text after the end marker");
     const auto tok = SplitBlanks(line);
+    if (tok.empty()) Corrupt(file, lineNo, "line of blanks");
     if (tok[0] == "K") {
-      std::string path;
-      if (tok.size() != 2 || tok[1][0] != ':' || !Unescape(tok[1].substr(1), path))
-        Corrupt(file, lineNo, "bad key line");
-      const std::string folded = FoldCase(path);
-      for (const auto& part : SplitPath(path))
-        if (part.size() > kMaxKeyNameLen) Corrupt(file, lineNo, "key name too long");
-      if (!path.empty() && (path.front() == '\\' || path.back() == '\\' ||
-                            path.find("\\\\") != std::string::npos))
-        Corrupt(file, lineNo, "bad key path");
-      if (!declared.insert(folded).second) Corrupt(file, lineNo, "key listed twice");
-      Node* n = root.get();
-      for (const auto& part : SplitPath(path)) {
-        Node* s = n->Sub(part);
-        if (!s) {
-          auto fresh = std::make_unique<Node>();
-          fresh->name = part;
-          s = fresh.get();
-          n->subkeys.emplace(FoldCase(part), std::move(fresh));
+      std::vector<std::string> parts;  // names below the key's parent
+      Node* parent = root.get();
+      std::string name;
+      if (tok.size() == 2 && tok[1][0] == ':') {  // whole path
+        std::string path;
+        if (!Unescape(tok[1].substr(1), path)) Corrupt(file, lineNo, "bad key line");
+        if (!path.empty() && (path.front() == '\\' || path.back() == '\\' ||
+                              path.find("\\\\") != std::string::npos))
+          Corrupt(file, lineNo, "bad key path");
+        parts = SplitPath(path);
+        chain.assign(1, root.get());
+      } else if (tok.size() == 3 && tok[2][0] == ':') {  // depth and name
+        uint64_t depth = 0;
+        if (!ParseNumber(tok[1], 4, depth) || !Unescape(tok[2].substr(1), name) ||
+            (depth == 0) != name.empty() || name.find('\\') != std::string::npos)
+          Corrupt(file, lineNo, "bad key line");
+        if (depth > kMaxDepth) Corrupt(file, lineNo, "key nested too deep");
+        if (depth > chain.size()) Corrupt(file, lineNo, "key without its parent");
+        if (depth) {
+          parent = chain[depth - 1];
+          parts.push_back(name);
         }
-        n = s;
+        chain.resize(depth ? depth : 1);
+      } else {
+        Corrupt(file, lineNo, "bad key line");
       }
-      current = n;
+      if (chain.size() - 1 + parts.size() > kMaxDepth) Corrupt(file, lineNo, "key nested too deep");
+      Node* n = parent;
+      for (const auto& part : parts) {
+        if (part.size() > kMaxKeyNameLen) Corrupt(file, lineNo, "key name too long");
+        n = n->SubOrNew(part);
+        chain.push_back(n);
+      }
+      if (n->listed) Corrupt(file, lineNo, "key listed twice");
+      n->listed = true;
+      keyRead = true;
       ++records;
     } else if (tok[0] == "V") {
-      if (!current) Corrupt(file, lineNo, "value before any key");
+      if (!keyRead) Corrupt(file, lineNo, "value before any key");
       if (tok.size() != 4 || tok[2][0] != ':') Corrupt(file, lineNo, "bad value line");
-      const std::string& t = tok[1];
-      if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos ||
-          std::stoull(t) > 0xFFFFFFFFull)
+      uint64_t type = 0;
+      if (!ParseNumber(tok[1], 10, type) || type > 0xFFFFFFFFull)
         Corrupt(file, lineNo, "bad value type");
       std::string name;
       TValue v;
-      v.Type = static_cast<DWORD>(std::stoull(t));
+      v.Type = static_cast<DWORD>(type);
       if (!Unescape(tok[2].substr(1), name) || !DecodeData(tok[3], v.Data))
         Corrupt(file, lineNo, "bad value data");
-      if (current->FindValue(name)) Corrupt(file, lineNo, "value listed twice");
-      current->values.emplace_back(std::move(name), std::move(v));
+      if (!chain.back()->AddValue(std::move(name), std::move(v)))
+        Corrupt(file, lineNo, "value listed twice");
       ++records;
     } else if (tok[0] == "END") {
       if (tok.size() != 2 || tok[1] != std::to_string(records))
@@ -560,38 +645,63 @@ LONG ResolveLocked(HKEY key, const std::string& sub, Target& t) {
   return regerr::kSuccess;
 }
 
-// Runs `f(const Node& root)` on the current tree of the hive.
-template <class F>
-LONG ReadOp(HKEY key, const std::string& sub, F f) {
-  std::lock_guard<std::mutex> guard(Mutex());
-  Target t;
-  if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
-  CachedHive& c = Cache()[t.file];
+// The current tree of the hive: the loaded one while the file is unchanged, else the file read
+// again. Caller holds Mutex().
+CachedHive& CurrentTree(const std::string& file) {
+  CachedHive& c = Cache()[file];
   struct stat st;
   Stamp now;
-  if (::stat(t.file.c_str(), &st) == 0) now = StampOf(st);
+  if (::stat(file.c_str(), &st) == 0) now = StampOf(st);
   // Same file facts are not enough (inode numbers are reused, times are coarse): the save
   // token must match too, and files without one are always read again.
   bool fresh = false;
   if (c.root && now.exists && !c.stamp.token.empty()) {
     now.token = c.stamp.token;
-    fresh = now == c.stamp && ReadToken(t.file) == c.stamp.token;
+    fresh = now == c.stamp && ReadToken(file) == c.stamp.token;
   } else if (c.root && !now.exists && !c.stamp.exists) {
     fresh = true;
   }
   if (!fresh) {
     c.root.reset();
     Stamp s;
-    auto tree = LoadTree(t.file, s);
+    auto tree = LoadTree(file, s);
     c.root = std::move(tree);
     c.stamp = s;
   }
-  if (!FindNode(*c.root, t.keyPath)) return regerr::kKeyDeleted;
-  return f(*c.root, t);
+  return c;
 }
 
-// Runs `f(Node& root, const Target&, bool& changed)` on a fresh copy of the hive under the hive
-// lock and writes the result back when it changed.
+// Runs `f(const Node& root)` on the current tree of the hive.
+template <class F>
+LONG ReadOp(HKEY key, const std::string& sub, F f) {
+  std::lock_guard<std::mutex> guard(Mutex());
+  Target t;
+  if (LONG rc = ResolveLocked(key, sub, t); rc != regerr::kSuccess) return rc;
+  Node& root = *CurrentTree(t.file).root;
+  if (!FindNode(root, t.keyPath)) return regerr::kKeyDeleted;
+  return f(root, t);
+}
+
+// Forgets a loaded tree that a failed change may have left different from its file.
+class DropUnlessKept {
+ public:
+  explicit DropUnlessKept(CachedHive& c) : c_(c) {}
+  ~DropUnlessKept() {
+    if (!kept_) {
+      c_.root.reset();
+      c_.stamp = Stamp{};
+    }
+  }
+  void Keep() { kept_ = true; }
+
+ private:
+  CachedHive& c_;
+  bool kept_ = false;
+};
+
+// Runs `f(Node& root, const Target&, bool& changed)` on the hive's current tree under the hive
+// lock (the file is read again only when another writer changed it) and writes the result back
+// when it changed. `f` changes the tree only when it sets `changed`.
 template <class F>
 LONG WriteOp(HKEY key, const std::string& sub, DWORD needed, F f) {
   std::lock_guard<std::mutex> guard(Mutex());
@@ -601,19 +711,13 @@ LONG WriteOp(HKEY key, const std::string& sub, DWORD needed, F f) {
   const std::string folder = Folder();
   MakeFolder(folder);
   FileLock lock(t.file + ".lock");
-  Stamp stamp;
-  auto tree = LoadTree(t.file, stamp);
-  CachedHive& c = Cache()[t.file];
-  if (!FindNode(*tree, t.keyPath)) {
-    c.root = std::move(tree);
-    c.stamp = stamp;
-    return regerr::kKeyDeleted;
-  }
+  CachedHive& c = CurrentTree(t.file);
+  if (!FindNode(*c.root, t.keyPath)) return regerr::kKeyDeleted;
+  DropUnlessKept drop(c);
   bool changed = false;
-  LONG rc = f(*tree, t, changed);
-  if (rc == regerr::kSuccess && changed) stamp = SaveTree(t.file, *tree);
-  c.root = std::move(tree);
-  c.stamp = stamp;
+  LONG rc = f(*c.root, t, changed);
+  if (rc == regerr::kSuccess && changed) c.stamp = SaveTree(t.file, *c.root);
+  drop.Keep();
   return rc;
 }
 
@@ -716,18 +820,10 @@ LONG CreateKey(HKEY key, const std::string& sub, bool* created) {
   // An existing key opens without write access.
   if (KeyExists(key, sub) == regerr::kSuccess) return regerr::kSuccess;
   return WriteOp(key, sub, KEY_CREATE_SUB_KEY, [&](Node& root, const Target& t, bool& changed) {
+    const auto parts = SplitPath(t.path);
+    if (parts.size() > kMaxDepth) return regerr::kInvalidParameter;
     Node* n = &root;
-    for (const auto& part : SplitPath(t.path)) {
-      Node* s = n->Sub(part);
-      if (!s) {
-        auto fresh = std::make_unique<Node>();
-        fresh->name = part;
-        s = fresh.get();
-        n->subkeys.emplace(FoldCase(part), std::move(fresh));
-        changed = true;
-      }
-      n = s;
-    }
+    for (const auto& part : parts) n = n->SubOrNew(part, &changed);
     if (created) *created = changed;
     return regerr::kSuccess;
   });
@@ -773,7 +869,7 @@ LONG SetValue(HKEY key, const std::string& sub, const std::string& name, const T
       if (v->Type == value.Type && v->Data == value.Data) return regerr::kSuccess;
       *v = value;
     } else {
-      n->values.emplace_back(name, value);
+      n->AddValue(name, value);
     }
     changed = true;
     return regerr::kSuccess;
@@ -784,14 +880,9 @@ LONG DeleteValue(HKEY key, const std::string& sub, const std::string& name) {
   return WriteOp(key, sub, KEY_SET_VALUE, [&](Node& root, const Target& t, bool& changed) {
     Node* n = FindNode(root, t.path);
     if (!n) return regerr::kFileNotFound;
-    const std::string f = FoldCase(name);
-    for (auto it = n->values.begin(); it != n->values.end(); ++it)
-      if (FoldCase(it->first) == f) {
-        n->values.erase(it);
-        changed = true;
-        return regerr::kSuccess;
-      }
-    return regerr::kFileNotFound;
+    if (!n->EraseValue(name)) return regerr::kFileNotFound;
+    changed = true;
+    return regerr::kSuccess;
   });
 }
 
@@ -801,14 +892,15 @@ LONG RenameValue(HKEY key, const std::string& oldName, const std::string& newNam
     Node* n = FindNode(root, t.path);
     if (!n) return regerr::kFileNotFound;
     const std::string fo = FoldCase(oldName), fn = FoldCase(newName);
-    auto it = n->values.begin();
-    for (; it != n->values.end(); ++it)
-      if (FoldCase(it->first) == fo) break;
-    if (it == n->values.end()) return regerr::kFileNotFound;
-    if (fo != fn)
-      for (const auto& v : n->values)
-        if (FoldCase(v.first) == fn) return regerr::kAccessDenied;
-    it->first = newName;
+    auto it = n->valueIndex.find(fo);
+    if (it == n->valueIndex.end()) return regerr::kFileNotFound;
+    const size_t pos = it->second;
+    if (fo != fn) {
+      if (n->valueIndex.count(fn)) return regerr::kAccessDenied;
+      n->valueIndex.erase(it);
+      n->valueIndex.emplace(fn, pos);
+    }
+    n->values[pos].first = newName;
     changed = true;
     return regerr::kSuccess;
   });
@@ -863,21 +955,13 @@ LONG CopyKey(HKEY key, const std::string& source, const std::string& target, boo
     Node* from = FindNode(root, src);
     if (!from) return regerr::kFileNotFound;
     if (FindNode(root, dst)) return regerr::kAccessDenied;
-    auto copy = CloneNode(*from);
     auto parts = SplitPath(dst);
+    if (parts.size() + Height(*from) > kMaxDepth) return regerr::kInvalidParameter;
+    auto copy = CloneNode(*from);
     copy->name = parts.back();
     parts.pop_back();
     Node* n = &root;
-    for (const auto& part : parts) {
-      Node* s = n->Sub(part);
-      if (!s) {
-        auto fresh = std::make_unique<Node>();
-        fresh->name = part;
-        s = fresh.get();
-        n->subkeys.emplace(FoldCase(part), std::move(fresh));
-      }
-      n = s;
-    }
+    for (const auto& part : parts) n = n->SubOrNew(part);
     n->subkeys.emplace(FoldCase(copy->name), std::move(copy));
     if (deleteSource) {
       auto sp = SplitPath(src);

@@ -9,6 +9,11 @@
 // inode, size and time, and the same save token in its header (every save writes a new one;
 // a file without a token is read again every time).
 //
+// Key names are at most 255 bytes and keys nest at most 512 levels below a root key: CreateKey
+// and CopyKey answer regerr::kInvalidParameter for a deeper key, and a hive file naming one is
+// corrupt. Values of a key are found by name through an index, so reading a hive and each
+// change cost time in proportion to the hive's size.
+//
 // A hive file that cannot be parsed raises ERegistryException naming the file and the line;
 // the file is left as it is (writes to that hive fail the same way until it is repaired).
 //

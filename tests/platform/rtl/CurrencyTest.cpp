@@ -5,6 +5,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/Currency.h"
 #include "platform/rtl/Locale.h"
+#include "tests/support/Cases.h"
 
 using namespace vcl;
 
@@ -38,16 +39,17 @@ TEST(Currency, Arithmetic) {
 }
 
 TEST(Currency, Text) {
-  EXPECT_EQ(CurrToStr(Currency::FromScaled(12345)), "1.2345");
-  EXPECT_EQ(CurrToStr(Currency::FromScaled(-10000)), "-1");
-  EXPECT_EQ(CurrToStr(Currency()), "0");
-  EXPECT_EQ(CurrToStr(MaxCurrency), "922337203685477.5807");  // all 19 digits, exactly
-  EXPECT_EQ(CurrToStr(MinCurrency), "-922337203685477.5808");
-  EXPECT_EQ(CurrToStrF(Currency::FromScaled(12345), ffFixed, 2), "1.23");
-  EXPECT_EQ(CurrToStrF(Currency::FromScaled(12350), ffFixed, 2), "1.24");  // on digits: away from zero
-  EXPECT_EQ(CurrToStrF(Currency::FromInt(1234567), ffNumber, 2), "1,234,567.00");
-  EXPECT_EQ(CurrToStrF(Currency::FromInt(-5), ffCurrency, 2), "($5.00)");
-  EXPECT_EQ(FormatCurr("#,##0.00;(#,##0.00)", Currency::FromScaled(-12345678)), "(1,234.57)");
+  const auto scaled = [](int64_t v) { return Currency::FromScaled(v); };
+  testsupport::ExpectCases({
+      {CurrToStr(scaled(12345)), "1.2345"},  {CurrToStr(scaled(-10000)), "-1"},  {CurrToStr(Currency()), "0"},
+      {CurrToStr(MaxCurrency), "922337203685477.5807"},  // all 19 digits, exactly
+      {CurrToStr(MinCurrency), "-922337203685477.5808"},
+      {CurrToStrF(scaled(12345), ffFixed, 2), "1.23"},
+      {CurrToStrF(scaled(12350), ffFixed, 2), "1.24"},  // on digits: away from zero
+      {CurrToStrF(Currency::FromInt(1234567), ffNumber, 2), "1,234,567.00"},
+      {CurrToStrF(Currency::FromInt(-5), ffCurrency, 2), "($5.00)"},
+      {FormatCurr("#,##0.00;(#,##0.00)", scaled(-12345678)), "(1,234.57)"},
+  });
 }
 
 TEST(Currency, ParsingIsExact) {

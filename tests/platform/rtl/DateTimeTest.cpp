@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <array>
+#include <functional>
+#include <string>
+
 #include "platform/base/Clock.h"
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Locale.h"
+#include "tests/support/Cases.h"
 
 using namespace vcl;
 
@@ -11,6 +17,26 @@ namespace {
 
 TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
   return EncodeDate(y, mo, d) + EncodeTime(h, mi, s, ms);
+}
+
+// "y-m-d h:m:s.ms" from DecodeDate and DecodeTime.
+std::string Parts(TDateTime t) {
+  uint16_t y, mo, d, h, mi, s, ms;
+  DecodeDate(t, y, mo, d);
+  DecodeTime(t, h, mi, s, ms);
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%d-%d-%d %d:%d:%d.%d", y, mo, d, h, mi, s, ms);
+  return buf;
+}
+
+// The message of the EConvertError that f raises.
+std::string ConvertError(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const EConvertError& e) {
+    return e.Message();
+  }
+  return "<no error>";
 }
 
 }  // namespace
@@ -28,26 +54,15 @@ TEST(Calendar, EncodeAndDecode) {
     DecodeDate(d, y, m, dd);
     EXPECT_EQ(EncodeDate(y, m, dd), d) << d;
   }
-  uint16_t y, m, d, h, mi, s, ms;
-  DecodeDate(EncodeDate(2024, 2, 29), y, m, d);
-  EXPECT_EQ(y, 2024);
-  EXPECT_EQ(m, 2);
-  EXPECT_EQ(d, 29);
-  DecodeTime(At(2024, 2, 29, 23, 59, 59, 999), h, mi, s, ms);
-  EXPECT_EQ(h, 23);
-  EXPECT_EQ(mi, 59);
-  EXPECT_EQ(s, 59);
-  EXPECT_EQ(ms, 999);
+  EXPECT_EQ(Parts(At(2024, 2, 29, 23, 59, 59, 999)), "2024-2-29 23:59:59.999");
   // A negative value counts days back from 1899-12-30; its fraction is still the time.
-  DecodeDate(-1.25, y, m, d);
-  DecodeTime(-1.25, h, mi, s, ms);
-  EXPECT_EQ(d, 29);
-  EXPECT_EQ(h, 6);
+  EXPECT_EQ(Parts(-1.25), "1899-12-29 6:0:0.0");
   // The time rounds to the nearest millisecond, carrying into the next day.
-  DecodeDate(0.9999999999, y, m, d);
-  DecodeTime(0.9999999999, h, mi, s, ms);
-  EXPECT_EQ(d, 31);
-  EXPECT_EQ(h + mi + s + ms, 0);
+  EXPECT_EQ(Parts(0.9999999999), "1899-12-31 0:0:0.0");
+  // Out-of-range values decode as zeros instead of crashing.
+  uint16_t y = 1, m, d;
+  DecodeDate(1e300, y, m, d);
+  EXPECT_EQ(y, 0);
 }
 
 TEST(Calendar, TimeStamps) {
@@ -65,26 +80,15 @@ TEST(Calendar, TimeStamps) {
 }
 
 TEST(Calendar, InvalidPartsRaise) {
-  EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
-  EXPECT_THROW(EncodeDate(0, 1, 1), EConvertError);
-  EXPECT_THROW(EncodeDate(10000, 1, 1), EConvertError);
-  EXPECT_THROW(EncodeDate(2000, 13, 1), EConvertError);
-  EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
-  EXPECT_THROW(EncodeTime(0, 60, 0, 0), EConvertError);
-  EXPECT_THROW(EncodeTime(0, 0, 0, 1000), EConvertError);
-  try {
-    EncodeDate(2001, 2, 29);
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "Invalid argument to date encode");
-  }
+  for (const auto& ymd : {std::array{2023, 2, 29}, {0, 1, 1}, {10000, 1, 1}, {2000, 13, 1}})
+    EXPECT_EQ(ConvertError([&] { EncodeDate(ymd[0], ymd[1], ymd[2]); }),
+              "Invalid argument to date encode") << ymd[0];
+  for (auto [h, m, s, ms] : {std::array{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 0, 1000}})
+    EXPECT_THROW(EncodeTime(h, m, s, ms), EConvertError) << h << m << ms;
   TDateTime d = 5;
   EXPECT_FALSE(TryEncodeDate(1900, 2, 29, d));
   EXPECT_EQ(d, 5);
   EXPECT_TRUE(TryEncodeDate(2000, 2, 29, d));
-  // Out-of-range values decode as zeros instead of crashing.
-  uint16_t y, m, dd;
-  DecodeDate(1e300, y, m, dd);
-  EXPECT_EQ(y, 0);
 }
 
 TEST(Calendar, LeapYearsWeekdaysAndMonths) {
@@ -117,50 +121,41 @@ TEST(Clock, NowComesFromTheOneClock) {
   EXPECT_EQ(CurrentYear(), 2024);
 }
 
-TEST(FormatDateTime, DateTokens) {
+TEST(FormatDateTime, DateAndTimeTokens) {
   const TDateTime t = At(2024, 3, 5, 14, 7, 9, 45);  // a Tuesday
-  EXPECT_EQ(FormatDateTime("d dd ddd dddd", t), "5 05 Tue Tuesday");
-  EXPECT_EQ(FormatDateTime("m mm mmm mmmm", t), "3 03 Mar March");
-  EXPECT_EQ(FormatDateTime("yy yyyy y yyy", t), "24 2024 24 2024");
-  EXPECT_EQ(FormatDateTime("ddddd", t), "3/5/2024");
-  EXPECT_EQ(FormatDateTime("dddddd", t), "Tuesday, March 05, 2024");
-  EXPECT_EQ(FormatDateTime("dd/mm/yyyy", t), "05/03/2024");
-  EXPECT_EQ(FormatDateTime("YYYY-MM-DD", t), "2024-03-05");
-  EXPECT_EQ(FormatDateTime("yyyy", EncodeDate(5, 1, 1)), "0005");
-}
-
-TEST(FormatDateTime, TimeTokens) {
-  const TDateTime t = At(2024, 3, 5, 14, 7, 9, 45);
-  EXPECT_EQ(FormatDateTime("h hh n nn s ss z zzz", t), "14 14 7 07 9 09 45 045");
-  EXPECT_EQ(FormatDateTime("h:m", t), "14:7");      // m after h means minutes
-  EXPECT_EQ(FormatDateTime("hh:mm:ss", t), "14:07:09");
-  EXPECT_EQ(FormatDateTime("hh mm", t), "14 07");
-  EXPECT_EQ(FormatDateTime("mm hh", t), "03 14");   // before h it is the month
-  EXPECT_EQ(FormatDateTime("t", t), "2:07 PM");
-  EXPECT_EQ(FormatDateTime("tt", t), "2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("h am/pm", t), "2 pm");
-  EXPECT_EQ(FormatDateTime("h AM/PM", At(2024, 1, 1, 9)), "9 AM");
-  EXPECT_EQ(FormatDateTime("h Am/pM", t), "2 pM");  // the case as written
-  EXPECT_EQ(FormatDateTime("hh:nn a/p", t), "02:07 p");
-  EXPECT_EQ(FormatDateTime("hh:nn A/P", At(2024, 1, 1, 0, 30)), "12:30 A");
-  EXPECT_EQ(FormatDateTime("h ampm", At(2024, 1, 1, 12)), "12 PM");
-  EXPECT_EQ(FormatDateTime("h ampm", At(2024, 1, 1, 0)), "12 AM");
-  EXPECT_EQ(FormatDateTime("h 'h' ampm", t), "2 h PM");  // quoted text does not stop the scan
-  EXPECT_EQ(FormatDateTime("h h ampm", t), "14 2 PM");   // only the hour right before it
+  const struct {
+    const char* format;
+    TDateTime when;
+    const char* text;
+  } cases[] = {
+      {"d dd ddd dddd", t, "5 05 Tue Tuesday"},  {"m mm mmm mmmm", t, "3 03 Mar March"},
+      {"yy yyyy y yyy", t, "24 2024 24 2024"},   {"ddddd", t, "3/5/2024"},
+      {"dddddd", t, "Tuesday, March 05, 2024"},  {"dd/mm/yyyy", t, "05/03/2024"},
+      {"YYYY-MM-DD", t, "2024-03-05"},           {"yyyy", EncodeDate(5, 1, 1), "0005"},
+      {"h hh n nn s ss z zzz", t, "14 14 7 07 9 09 45 045"},
+      {"h:m", t, "14:7"},  // m after h means minutes
+      {"hh:mm:ss", t, "14:07:09"},               {"hh mm", t, "14 07"},
+      {"mm hh", t, "03 14"},  // before h it is the month
+      {"t", t, "2:07 PM"},                       {"tt", t, "2:07:09 PM"},
+      {"h am/pm", t, "2 pm"},                    {"h AM/PM", At(2024, 1, 1, 9), "9 AM"},
+      {"h Am/pM", t, "2 pM"},  // the case as written
+      {"hh:nn a/p", t, "02:07 p"},               {"hh:nn A/P", At(2024, 1, 1, 0, 30), "12:30 A"},
+      {"h ampm", At(2024, 1, 1, 12), "12 PM"},   {"h ampm", At(2024, 1, 1, 0), "12 AM"},
+      {"h 'h' ampm", t, "2 h PM"},  // quoted text does not stop the scan
+      {"h h ampm", t, "14 2 PM"},   // only the hour right before it
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.format, c.when), c.text) << c.format;
 }
 
 TEST(FormatDateTime, CombinedLiteralsAndSeparators) {
   const TDateTime t = At(2024, 3, 5, 14, 7, 9);
-  EXPECT_EQ(FormatDateTime("c", t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("c", EncodeDate(2024, 3, 5)), "3/5/2024");
-  EXPECT_EQ(FormatDateTime("", t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("\"Today is\" dddd", t), "Today is Tuesday");
-  EXPECT_EQ(FormatDateTime("'d' d", t), "d 5");
-  EXPECT_EQ(FormatDateTime("'unterminated", t), "unterminated");
-  EXPECT_EQ(FormatDateTime("[x] d#", t), "[x] 5#");
-  EXPECT_EQ(DateTimeToStr(t), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(DateToStr(t), "3/5/2024");
-  EXPECT_EQ(TimeToStr(t), "2:07:09 PM");
+  testsupport::ExpectCases({
+      {FormatDateTime("c", t), "3/5/2024 2:07:09 PM"}, {FormatDateTime("c", EncodeDate(2024, 3, 5)), "3/5/2024"},
+      {FormatDateTime("", t), "3/5/2024 2:07:09 PM"},  {FormatDateTime("\"Today is\" dddd", t), "Today is Tuesday"},
+      {FormatDateTime("'d' d", t), "d 5"},             {FormatDateTime("'unterminated", t), "unterminated"},
+      {FormatDateTime("[x] d#", t), "[x] 5#"},         {DateTimeToStr(t), "3/5/2024 2:07:09 PM"},
+      {DateToStr(t), "3/5/2024"},                      {TimeToStr(t), "2:07:09 PM"},
+  });
   TFormatSettingsScope scope;
   FormatSettings.DateSeparator = '.';
   FormatSettings.TimeSeparator = '-';
@@ -207,12 +202,7 @@ TEST(ParseDate, BadDatesRaiseWithTheFrameworkText) {
     TDateTime v;
     EXPECT_FALSE(TryStrToDate(bad, v)) << bad;
   }
-  try {
-    StrToDate("2/30/2024");
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'2/30/2024' is not a valid date");
-  }
+  EXPECT_EQ(ConvertError([] { StrToDate("2/30/2024"); }), "'2/30/2024' is not a valid date");
 }
 
 TEST(ParseTime, HoursMinutesSecondsAndAmPm) {
@@ -228,16 +218,7 @@ TEST(ParseTime, HoursMinutesSecondsAndAmPm) {
     TDateTime v;
     EXPECT_FALSE(TryStrToTime(bad, v)) << bad;
   }
-  EXPECT_THROW(
-      {
-        try {
-          StrToTime("25:00");
-        } catch (const EConvertError& e) {
-          EXPECT_EQ(e.Message(), "'25:00' is not a valid time");
-          throw;
-        }
-      },
-      EConvertError);
+  EXPECT_EQ(ConvertError([] { StrToTime("25:00"); }), "'25:00' is not a valid time");
 }
 
 TEST(ParseDateTime, DateThenOptionalTime) {
@@ -246,12 +227,8 @@ TEST(ParseDateTime, DateThenOptionalTime) {
   EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(At(2001, 12, 24, 18, 30))), At(2001, 12, 24, 18, 30));
   // Before 1899-12-30 the time is subtracted from the (negative) day count.
   EXPECT_DOUBLE_EQ(StrToDateTime("12/29/1899 6:00"), -1.25);
-  try {
-    StrToDateTime("3/5/2024 25:00");
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'3/5/2024 25:00' is not a valid date and time");
-  }
+  EXPECT_EQ(ConvertError([] { StrToDateTime("3/5/2024 25:00"); }),
+            "'3/5/2024 25:00' is not a valid date and time");
   TDateTime v;
   EXPECT_FALSE(TryStrToDateTime("14:00", v));
 }

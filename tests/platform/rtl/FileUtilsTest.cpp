@@ -9,68 +9,59 @@
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FileUtils.h"
+#include "tests/support/Cases.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
 using namespace win;
+using testsupport::ExpectCases;
 
 namespace {
 constexpr uint32_t kOpenRead = 0;  // the framework's fmOpenRead
 }  // namespace
 
 TEST(Paths, ExtractPartsWithBothSeparators) {
-  EXPECT_EQ(ExtractFilePath("C:\\dir\\name.ext"), "C:\\dir\\");
-  EXPECT_EQ(ExtractFileDir("C:\\dir\\name.ext"), "C:\\dir");
-  EXPECT_EQ(ExtractFileName("C:\\dir\\name.ext"), "name.ext");
-  EXPECT_EQ(ExtractFileExt("C:\\dir\\name.ext"), ".ext");
-  EXPECT_EQ(ExtractFileDrive("C:\\dir\\name.ext"), "C:");
-  EXPECT_EQ(ExtractFilePath("/usr/lib/x.so"), "/usr/lib/");
-  EXPECT_EQ(ExtractFileDir("/usr/lib/x.so"), "/usr/lib");
-  EXPECT_EQ(ExtractFileName("a/b\\c"), "c");
-  EXPECT_EQ(ExtractFileDrive("/usr"), "");
-  EXPECT_EQ(ExtractFileDrive("\\\\server\\share\\dir\\f"), "\\\\server\\share");
-}
-
-TEST(Paths, EdgeCases) {
-  EXPECT_EQ(ExtractFilePath("name"), "");
-  EXPECT_EQ(ExtractFilePath("C:name"), "C:");
-  EXPECT_EQ(ExtractFileName("C:name"), "name");
-  EXPECT_EQ(ExtractFileDir("C:\\name"), "C:\\");   // the root keeps its separator
-  EXPECT_EQ(ExtractFileDir("\\name"), "\\");
-  EXPECT_EQ(ExtractFileDir("/name"), "/");
-  EXPECT_EQ(ExtractFileDir("a\\\\b"), "a\\\\");     // a doubled separator stays
-  EXPECT_EQ(ExtractFileExt("dir.d\\name"), "");     // a dot in a folder is no extension
-  EXPECT_EQ(ExtractFileExt("archive.tar.gz"), ".gz");
-  EXPECT_EQ(ExtractFileExt("name."), ".");
-  EXPECT_EQ(ExtractFileExt(".profile"), ".profile");
-  EXPECT_EQ(ExtractFileName("C:\\dir\\"), "");
-  EXPECT_EQ(ChangeFileExt("a\\b.txt", ".bak"), "a\\b.bak");
-  EXPECT_EQ(ChangeFileExt("a.d/b", ".txt"), "a.d/b.txt");
-  EXPECT_EQ(ChangeFileExt("b.txt", ""), "b");
+  const std::string full = "C:\\dir\\name.ext";
+  ExpectCases({
+      {ExtractFilePath(full), "C:\\dir\\"},   {ExtractFileDir(full), "C:\\dir"},
+      {ExtractFileName(full), "name.ext"},     {ExtractFileExt(full), ".ext"},
+      {ExtractFileDrive(full), "C:"},          {ExtractFilePath("/usr/lib/x.so"), "/usr/lib/"},
+      {ExtractFileDir("/usr/lib/x.so"), "/usr/lib"},  {ExtractFileName("a/b\\c"), "c"},
+      {ExtractFileDrive("/usr"), ""},
+      {ExtractFileDrive("\\\\server\\share\\dir\\f"), "\\\\server\\share"},
+      // Edge cases: the root keeps its separator, a doubled separator stays, a dot in a folder
+      // is no extension.
+      {ExtractFilePath("name"), ""},           {ExtractFilePath("C:name"), "C:"},
+      {ExtractFileName("C:name"), "name"},     {ExtractFileDir("C:\\name"), "C:\\"},
+      {ExtractFileDir("\\name"), "\\"},        {ExtractFileDir("/name"), "/"},
+      {ExtractFileDir("a\\\\b"), "a\\\\"},    {ExtractFileExt("dir.d\\name"), ""},
+      {ExtractFileExt("archive.tar.gz"), ".gz"},  {ExtractFileExt("name."), "."},
+      {ExtractFileExt(".profile"), ".profile"},   {ExtractFileName("C:\\dir\\"), ""},
+      {ChangeFileExt("a\\b.txt", ".bak"), "a\\b.bak"},  {ChangeFileExt("a.d/b", ".txt"), "a.d/b.txt"},
+      {ChangeFileExt("b.txt", ""), "b"},
+  });
 }
 
 TEST(Paths, TrailingDelimitersKeepTheStyle) {
-  EXPECT_EQ(IncludeTrailingBackslash("C:\\dir"), "C:\\dir\\");
-  EXPECT_EQ(IncludeTrailingBackslash("/tmp"), "/tmp/");
-  EXPECT_EQ(IncludeTrailingBackslash("/tmp/"), "/tmp/");
-  EXPECT_EQ(IncludeTrailingBackslash("dir"), "dir\\");
-  EXPECT_EQ(IncludeTrailingBackslash(""), "\\");
-  EXPECT_EQ(IncludeTrailingPathDelimiter("a/b\\c"), "a/b\\c/");  // the first separator decides
-  EXPECT_EQ(ExcludeTrailingBackslash("C:\\"), "C:");
-  EXPECT_EQ(ExcludeTrailingBackslash("/tmp/"), "/tmp");
-  EXPECT_EQ(ExcludeTrailingPathDelimiter("x"), "x");
+  ExpectCases({
+      {IncludeTrailingBackslash("C:\\dir"), "C:\\dir\\"},  {IncludeTrailingBackslash("/tmp"), "/tmp/"},
+      {IncludeTrailingBackslash("/tmp/"), "/tmp/"},        {IncludeTrailingBackslash("dir"), "dir\\"},
+      {IncludeTrailingBackslash(""), "\\"},
+      {IncludeTrailingPathDelimiter("a/b\\c"), "a/b\\c/"},  // the first separator decides
+      {ExcludeTrailingBackslash("C:\\"), "C:"},          {ExcludeTrailingBackslash("/tmp/"), "/tmp"},
+      {ExcludeTrailingPathDelimiter("x"), "x"},
+  });
   EXPECT_TRUE(IsPathDelimiter("a/", 2));
   EXPECT_FALSE(IsPathDelimiter("a/", 3));
 }
 
 TEST(Paths, ExpandFileName) {
-  EXPECT_EQ(ExpandFileName("C:\\a\\.\\b\\..\\c.txt"), "C:\\a\\c.txt");
-  EXPECT_EQ(ExpandFileName("C:\\..\\..\\x"), "C:\\x");
-  EXPECT_EQ(ExpandFileName("c:/a//b/"), "c:/a/b/");
-  EXPECT_EQ(ExpandFileName("C:"), "C:\\");
-  EXPECT_EQ(ExpandFileName("/a/b/../c"), "/a/c");
-  EXPECT_EQ(ExpandFileName("\\a\\b"), "\\a\\b");
-  EXPECT_EQ(ExpandFileName(""), "");
+  ExpectCases({
+      {ExpandFileName("C:\\a\\.\\b\\..\\c.txt"), "C:\\a\\c.txt"}, {ExpandFileName("C:\\..\\..\\x"), "C:\\x"},
+      {ExpandFileName("c:/a//b/"), "c:/a/b/"},  {ExpandFileName("C:"), "C:\\"},
+      {ExpandFileName("/a/b/../c"), "/a/c"},    {ExpandFileName("\\a\\b"), "\\a\\b"},
+      {ExpandFileName(""), ""},
+  });
   testsupport::TempDir tmp;
   const std::string saved = GetCurrentDir();
   ASSERT_TRUE(SetCurrentDir(tmp.Path()));

@@ -6,62 +6,51 @@
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Locale.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
+using testsupport::ExpectCases;
 
-TEST(FloatToStr, FifteenSignificantDigits) {
-  EXPECT_EQ(FloatToStr(0), "0");
-  EXPECT_EQ(FloatToStr(-0.0), "0");
-  EXPECT_EQ(FloatToStr(0.1), "0.1");
-  EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
-  EXPECT_EQ(FloatToStr(1.0 / 3), "0.333333333333333");
-  EXPECT_EQ(FloatToStr(2.0 / 3), "0.666666666666667");
-  EXPECT_EQ(FloatToStr(-1.5), "-1.5");
-  EXPECT_EQ(FloatToStr(123456789012345.0), "123456789012345");
-  EXPECT_EQ(FloatToStr(1234567890123456.0), "1.23456789012346E15");
-  EXPECT_EQ(FloatToStr(1e20), "1E20");
-  EXPECT_EQ(FloatToStr(0.0001), "0.0001");
-  EXPECT_EQ(FloatToStr(0.00001), "1E-5");
-  EXPECT_EQ(FloatToStr(-1.25e-10), "-1.25E-10");
-  EXPECT_EQ(FloatToStr(100), "100");
+TEST(FloatToStr, FifteenSignificantDigitsAndSpecialValues) {
+  const double inf = std::numeric_limits<double>::infinity();
+  ExpectCases({
+      {FloatToStr(0), "0"},          {FloatToStr(-0.0), "0"},           {FloatToStr(0.1), "0.1"},
+      {FloatToStr(0.1 + 0.2), "0.3"}, {FloatToStr(1.0 / 3), "0.333333333333333"},
+      {FloatToStr(2.0 / 3), "0.666666666666667"},                       {FloatToStr(-1.5), "-1.5"},
+      {FloatToStr(123456789012345.0), "123456789012345"},
+      {FloatToStr(1234567890123456.0), "1.23456789012346E15"},          {FloatToStr(1e20), "1E20"},
+      {FloatToStr(0.0001), "0.0001"}, {FloatToStr(0.00001), "1E-5"},    {FloatToStr(-1.25e-10), "-1.25E-10"},
+      {FloatToStr(100), "100"},      {FloatToStr(inf), "INF"},          {FloatToStr(-inf), "-INF"},
+      {FloatToStr(std::nan("")), "NAN"},
+  });
 }
 
-TEST(FloatToStr, SpecialValues) {
-  EXPECT_EQ(FloatToStr(std::numeric_limits<double>::infinity()), "INF");
-  EXPECT_EQ(FloatToStr(-std::numeric_limits<double>::infinity()), "-INF");
-  EXPECT_EQ(FloatToStr(std::nan("")), "NAN");
-}
-
-TEST(FloatToStrF, GeneralAndExponent) {
-  EXPECT_EQ(FloatToStrF(1234.5678, ffGeneral, 6, 0), "1234.57");
-  EXPECT_EQ(FloatToStrF(1234.5678, ffGeneral, 3, 0), "1.23E3");
-  EXPECT_EQ(FloatToStrF(12345.678, ffExponent, 5, 2), "1.2346E+04");
-  EXPECT_EQ(FloatToStrF(1000.0, ffExponent, 15, 3), "1.00000000000000E+003");
-  EXPECT_EQ(FloatToStrF(-0.00123, ffExponent, 3, 0), "-1.23E-3");
-  EXPECT_EQ(FloatToStrF(0, ffExponent, 4, 2), "0.000E+00");
-  EXPECT_EQ(FloatToStrF(9.99, ffExponent, 2, 1), "1.0E+1");  // carry into a new digit
-  EXPECT_EQ(FloatToStrF(1e20, ffGeneral, 15, 3), "1E020");      // digits: minimum exponent digits
-  EXPECT_EQ(FloatToStrF(1.5e-7, ffGeneral, 15, 2), "1.5E-07");
-  EXPECT_EQ(FloatToStrF(1.5, ffGeneral, 15, 4), "1.5");
-}
-
-TEST(FloatToStrF, FixedNumberAndRounding) {
-  EXPECT_EQ(FloatToStrF(3.14159, ffFixed, 15, 2), "3.14");
-  EXPECT_EQ(FloatToStrF(2.5, ffFixed, 15, 0), "3");        // half away from zero, not to even
-  EXPECT_EQ(FloatToStrF(-2.5, ffFixed, 15, 0), "-3");
-  EXPECT_EQ(FloatToStrF(0.125, ffFixed, 15, 2), "0.13");
-  EXPECT_EQ(FloatToStrF(1.005, ffFixed, 15, 2), "1.00");    // the double lies just below 1.005
-  EXPECT_EQ(FloatToStrF(1.375, ffFixed, 15, 2), "1.38");    // an exact half rounds away from zero
-  EXPECT_EQ(FloatToStrF(-0.001, ffFixed, 15, 2), "0.00");   // a zero result has no sign
-  EXPECT_EQ(FloatToStrF(0.5, ffFixed, 15, 0), "1");
-  EXPECT_EQ(FloatToStrF(0.004, ffFixed, 15, 2), "0.00");
-  EXPECT_EQ(FloatToStrF(123.456, ffFixed, 4, 2), "123.50");  // precision limits the digits
-  EXPECT_EQ(FloatToStrF(123456, ffFixed, 4, 2), "1.235E5");  // integer part beyond precision
-  EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1,234,567.89");
-  EXPECT_EQ(FloatToStrF(-999.999, ffNumber, 15, 2), "-1,000.00");
-  EXPECT_EQ(FloatToStrF(12, ffNumber, 15, 0), "12");
-  EXPECT_EQ(FloatToStrF(1234.5, ffNumber, 16, 3), "1,234.500");
-  EXPECT_EQ(FloatToStrF(0.5, ffFixed, 15, 25), "0.500000000000000000");  // decimals capped at 18
+TEST(FloatToStrF, GeneralExponentFixedAndNumber) {
+  const auto f = [](double v, TFloatFormat format, int precision, int digits) {
+    return FloatToStrF(v, format, precision, digits);
+  };
+  ExpectCases({
+      {f(1234.5678, ffGeneral, 6, 0), "1234.57"},  {f(1234.5678, ffGeneral, 3, 0), "1.23E3"},
+      {f(12345.678, ffExponent, 5, 2), "1.2346E+04"},
+      {f(1000.0, ffExponent, 15, 3), "1.00000000000000E+003"},
+      {f(-0.00123, ffExponent, 3, 0), "-1.23E-3"}, {f(0, ffExponent, 4, 2), "0.000E+00"},
+      {f(9.99, ffExponent, 2, 1), "1.0E+1"},  // carry into a new digit
+      {f(1e20, ffGeneral, 15, 3), "1E020"},   // digits: minimum exponent digits
+      {f(1.5e-7, ffGeneral, 15, 2), "1.5E-07"},    {f(1.5, ffGeneral, 15, 4), "1.5"},
+      {f(3.14159, ffFixed, 15, 2), "3.14"},
+      {f(2.5, ffFixed, 15, 0), "3"},  // half away from zero, not to even
+      {f(-2.5, ffFixed, 15, 0), "-3"},             {f(0.125, ffFixed, 15, 2), "0.13"},
+      {f(1.005, ffFixed, 15, 2), "1.00"},  // the double lies just below 1.005
+      {f(1.375, ffFixed, 15, 2), "1.38"},  // an exact half rounds away from zero
+      {f(-0.001, ffFixed, 15, 2), "0.00"},  // a zero result has no sign
+      {f(0.5, ffFixed, 15, 0), "1"},               {f(0.004, ffFixed, 15, 2), "0.00"},
+      {f(123.456, ffFixed, 4, 2), "123.50"},  // precision limits the digits
+      {f(123456, ffFixed, 4, 2), "1.235E5"},  // integer part beyond precision
+      {f(1234567.891, ffNumber, 15, 2), "1,234,567.89"}, {f(-999.999, ffNumber, 15, 2), "-1,000.00"},
+      {f(12, ffNumber, 15, 0), "12"},              {f(1234.5, ffNumber, 16, 3), "1,234.500"},
+      {f(0.5, ffFixed, 15, 25), "0.500000000000000000"},  // decimals capped at 18
+  });
 }
 
 TEST(FloatToStrF, CurrencyFormats) {
@@ -97,36 +86,25 @@ TEST(FloatToDecimal, DigitsAndExponent) {
   EXPECT_EQ(r.Exponent, 4);
 }
 
-TEST(FormatFloat, PlaceholdersAndSeparators) {
-  EXPECT_EQ(FormatFloat("0.00", 3.14159), "3.14");
-  EXPECT_EQ(FormatFloat("#.##", 0.5), ".5");
-  EXPECT_EQ(FormatFloat("0.##", 1), "1");
-  EXPECT_EQ(FormatFloat("0.0#", 1.5), "1.5");
-  EXPECT_EQ(FormatFloat("0.0#", 1.257), "1.26");
-  EXPECT_EQ(FormatFloat("000", 7), "007");
-  EXPECT_EQ(FormatFloat("#", 0), "");
-  EXPECT_EQ(FormatFloat("#,##0.00", 1234567.891), "1,234,567.89");
-  EXPECT_EQ(FormatFloat("#,##0", 999), "999");
-  EXPECT_EQ(FormatFloat("0", 12345), "12345");  // extra digits go to the first placeholder
-  EXPECT_EQ(FormatFloat("00-00", 1234), "12-34");
-  EXPECT_EQ(FormatFloat("0", 2.5), "3");
-  EXPECT_EQ(FormatFloat("", 2.5), "2.5");
-  EXPECT_EQ(FormatFloat("0.00", -1.5), "-1.50");
-}
-
-TEST(FormatFloat, SectionsQuotesAndScientific) {
-  EXPECT_EQ(FormatFloat("0.00;(0.00);zero", 5), "5.00");
-  EXPECT_EQ(FormatFloat("0.00;(0.00);zero", -5), "(5.00)");
-  EXPECT_EQ(FormatFloat("0.00;(0.00);zero", 0), "zero");
-  EXPECT_EQ(FormatFloat("0.00;(0.00);zero", 0.001), "zero");  // rounds to zero
-  EXPECT_EQ(FormatFloat("0.00;;zero", -5), "-5.00");           // empty section: the first one
-  EXPECT_EQ(FormatFloat("\"$\"#,##0.00", 1234.5), "$1,234.50");
-  EXPECT_EQ(FormatFloat("'x;y' 0", 3), "x;y 3");
-  EXPECT_EQ(FormatFloat("0.00E+00", 12345), "1.23E+04");
-  EXPECT_EQ(FormatFloat("0.00E-00", 12345), "1.23E04");
-  EXPECT_EQ(FormatFloat("0.00e-0", 0.00012345), "1.23e-4");
-  EXPECT_EQ(FormatFloat("0.###E+0", 1000), "1E+3");
-  EXPECT_EQ(FormatFloat("0.0E+00", 0), "0.0E+00");
+TEST(FormatFloat, PlaceholdersSectionsQuotesAndScientific) {
+  const char* sections = "0.00;(0.00);zero";
+  ExpectCases({
+      {FormatFloat("0.00", 3.14159), "3.14"},  {FormatFloat("#.##", 0.5), ".5"},
+      {FormatFloat("0.##", 1), "1"},           {FormatFloat("0.0#", 1.5), "1.5"},
+      {FormatFloat("0.0#", 1.257), "1.26"},    {FormatFloat("000", 7), "007"},
+      {FormatFloat("#", 0), ""},               {FormatFloat("#,##0.00", 1234567.891), "1,234,567.89"},
+      {FormatFloat("#,##0", 999), "999"},
+      {FormatFloat("0", 12345), "12345"},  // extra digits go to the first placeholder
+      {FormatFloat("00-00", 1234), "12-34"},   {FormatFloat("0", 2.5), "3"},
+      {FormatFloat("", 2.5), "2.5"},           {FormatFloat("0.00", -1.5), "-1.50"},
+      {FormatFloat(sections, 5), "5.00"},      {FormatFloat(sections, -5), "(5.00)"},
+      {FormatFloat(sections, 0), "zero"},      {FormatFloat(sections, 0.001), "zero"},  // rounds to 0
+      {FormatFloat("0.00;;zero", -5), "-5.00"},  // an empty section: the first one
+      {FormatFloat("\"$\"#,##0.00", 1234.5), "$1,234.50"},  {FormatFloat("'x;y' 0", 3), "x;y 3"},
+      {FormatFloat("0.00E+00", 12345), "1.23E+04"},         {FormatFloat("0.00E-00", 12345), "1.23E04"},
+      {FormatFloat("0.00e-0", 0.00012345), "1.23e-4"},      {FormatFloat("0.###E+0", 1000), "1E+3"},
+      {FormatFloat("0.0E+00", 0), "0.0E+00"},
+  });
 }
 
 TEST(FormatFloat, UsesTheDecimalAndThousandSeparators) {
@@ -149,12 +127,8 @@ TEST(StrToFloat, Parsing) {
     EXPECT_FALSE(TryStrToFloat(bad, v)) << bad;
   }
   EXPECT_EQ(StrToFloatDef("x", 2.5), 2.5);
-  try {
-    StrToFloat("1,5");
-    FAIL() << "no exception";
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'1,5' is not a valid floating point value");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EConvertError>([] { StrToFloat("1,5"); }),
+            "'1,5' is not a valid floating point value");
 }
 
 TEST(StrToFloat, FollowsTheDecimalSeparator) {

@@ -2,19 +2,21 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
+using testsupport::ExpectCases;
 
 TEST(Copy, ClampsOutOfRangeParts) {
-  EXPECT_EQ(Copy("Hello", 2, 3), "ell");
-  EXPECT_EQ(Copy("Hello", 0, 2), "He");     // index below 1 counts as 1, count unchanged
-  EXPECT_EQ(Copy("Hello", -5, 2), "He");
-  EXPECT_EQ(Copy("Hello", 4, 100), "lo");
-  EXPECT_EQ(Copy("Hello", 6, 1), "");
-  EXPECT_EQ(Copy("Hello", 5, 0), "");
-  EXPECT_EQ(Copy("Hello", 2, -1), "");
+  // An index below 1 counts as 1 with the count unchanged; parts beyond the end are dropped.
+  const struct {
+    int64_t index, count;
+    const char* part;
+  } cases[] = {{2, 3, "ell"}, {0, 2, "He"}, {-5, 2, "He"}, {4, 100, "lo"},
+               {6, 1, ""},    {5, 0, ""},   {2, -1, ""},   {1, INT64_MAX, "Hello"}};
+  for (const auto& c : cases) EXPECT_EQ(Copy("Hello", c.index, c.count), c.part) << c.index;
   EXPECT_EQ(Copy("", 1, 1), "");
-  EXPECT_EQ(Copy("Hello", 1, INT64_MAX), "Hello");
 }
 
 TEST(PosInsertDelete, OneBasedPositions) {
@@ -105,12 +107,14 @@ TEST(Quoting, QuotedAndExtracted) {
 }
 
 TEST(StringReplace, FlagsAsSet) {
-  EXPECT_EQ(StringReplace("aXbXc", "X", "--", {}), "a--bXc");
-  EXPECT_EQ(StringReplace("aXbXc", "X", "--", {rfReplaceAll}), "a--b--c");
-  EXPECT_EQ(StringReplace("axbXc", "X", "", {rfReplaceAll, rfIgnoreCase}), "abc");
-  EXPECT_EQ(StringReplace("\xE9t\xC9", "\xC9", "e", {rfReplaceAll, rfIgnoreCase}), "ete");
-  EXPECT_EQ(StringReplace("aaa", "aa", "a", {rfReplaceAll}), "aa");  // no rescanning of output
-  EXPECT_EQ(StringReplace("abc", "", "x", {rfReplaceAll}), "abc");
+  const TReplaceFlags all = {rfReplaceAll}, allNoCase = {rfReplaceAll, rfIgnoreCase};
+  ExpectCases({
+      {StringReplace("aXbXc", "X", "--", {}), "a--bXc"}, {StringReplace("aXbXc", "X", "--", all), "a--b--c"},
+      {StringReplace("axbXc", "X", "", allNoCase), "abc"},
+      {StringReplace("\xE9t\xC9", "\xC9", "e", allNoCase), "ete"},
+      {StringReplace("aaa", "aa", "a", all), "aa"},  // no rescanning of output
+      {StringReplace("abc", "", "x", all), "abc"},
+  });
 }
 
 TEST(Delimiters, LastAndIs) {
@@ -121,29 +125,22 @@ TEST(Delimiters, LastAndIs) {
 }
 
 TEST(IntegerText, IntToStrAndHex) {
-  EXPECT_EQ(IntToStr(0), "0");
-  EXPECT_EQ(IntToStr(-2147483648LL), "-2147483648");
-  EXPECT_EQ(IntToStr(INT64_MIN), "-9223372036854775808");
-  EXPECT_EQ(IntToHex(255, 4), "00FF");
-  EXPECT_EQ(IntToHex(0, 0), "0");
-  EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFF");
-  EXPECT_EQ(IntToHex(int64_t{-1}, 2), "FFFFFFFFFFFFFFFF");
-  EXPECT_EQ(IntToHex(0x1234, 2), "1234");
-  EXPECT_EQ(IntToHex(0xFFu, 1), "FF");
-  EXPECT_EQ(IntToHex(size_t{0xABCDEF012}, 12), "000ABCDEF012");
+  ExpectCases({
+      {IntToStr(0), "0"},                {IntToStr(-2147483648LL), "-2147483648"},
+      {IntToStr(INT64_MIN), "-9223372036854775808"},  {IntToHex(255, 4), "00FF"},
+      {IntToHex(0, 0), "0"},             {IntToHex(-1, 2), "FFFFFFFF"},
+      {IntToHex(int64_t{-1}, 2), "FFFFFFFFFFFFFFFF"}, {IntToHex(0x1234, 2), "1234"},
+      {IntToHex(0xFFu, 1), "FF"},        {IntToHex(size_t{0xABCDEF012}, 12), "000ABCDEF012"},
+  });
 }
 
 TEST(IntegerText, StrToIntAcceptsTheFrameworkSyntax) {
-  EXPECT_EQ(StrToInt("123"), 123);
-  EXPECT_EQ(StrToInt("  -42"), -42);
-  EXPECT_EQ(StrToInt("+7"), 7);
-  EXPECT_EQ(StrToInt("$FF"), 255);
-  EXPECT_EQ(StrToInt("0x1f"), 31);
-  EXPECT_EQ(StrToInt("0XFF"), 255);
-  EXPECT_EQ(StrToInt("-$10"), -16);
-  EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);  // hexadecimal spells the bit pattern
-  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
-  EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+  // Hexadecimal spells the bit pattern: $FFFFFFFF is -1.
+  const std::pair<const char*, int32_t> cases[] = {
+      {"123", 123},   {"  -42", -42}, {"+7", 7},          {"$FF", 255},
+      {"0x1f", 31},   {"0XFF", 255},  {"-$10", -16},      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},     {"-2147483648", INT32_MIN}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(StrToInt(text), value) << text;
   EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
   EXPECT_EQ(StrToInt64("$7FFFFFFFFFFFFFFF"), INT64_MAX);
 }
@@ -158,12 +155,8 @@ TEST(IntegerText, JunkAndOverflowRaise) {
   int64_t v64;
   EXPECT_FALSE(TryStrToInt64("9223372036854775808", v64));
   EXPECT_EQ(StrToInt64Def("x", 5), 5);
-  try {
-    StrToInt("abc");
-    FAIL() << "no exception";
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
-  }
+  EXPECT_EQ(testsupport::ErrorOf<EConvertError>([] { StrToInt("abc"); }),
+            "'abc' is not a valid integer value");
   EXPECT_THROW(StrToInt64("1e3"), EConvertError);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <random>
 
 #include "platform/sys/IniText.h"
@@ -98,6 +100,34 @@ TEST(IniText, EmptySectionsAreListedButHaveNoKeys) {
   EXPECT_TRUE(t.Keys("Empty").empty());
   EXPECT_TRUE(t.Keys("Comments only").empty());
   EXPECT_FALSE(t.HasSection("None"));
+}
+
+// Reads after every kind of change see the text as it is now, not as it was indexed.
+TEST(IniText, ReadsFollowChangesOfShape) {
+  TIniText t;
+  t.Parse("[A]\na=1\n[B]\nb=1\n[a]\nc=1\n");
+  const struct {
+    std::function<void(TIniText&)> change;
+    Strs sections, keysOfA;
+    const char* bValue;
+  } steps[] = {
+      {[](TIniText&) {}, {"A", "B"}, {"a", "c"}, "1"},
+      {[](TIniText& x) { x.Write("A", "n", "2"); }, {"A", "B"}, {"a", "n", "c"}, "1"},
+      {[](TIniText& x) { x.Write("B", "b", "7"); }, {"A", "B"}, {"a", "n", "c"}, "7"},
+      {[](TIniText& x) { x.DeleteKey("A", "a"); }, {"A", "B"}, {"n", "c"}, "7"},
+      {[](TIniText& x) { x.EraseSection("B"); }, {"A"}, {"n", "c"}, "<none>"},
+      {[](TIniText& x) { x.Write("B", "b", "9"); }, {"A", "B"}, {"n", "c"}, "9"},
+      {[](TIniText& x) { x.SetLines({"[B]", "b=3"}); }, {"B"}, {}, "3"},
+      {[](TIniText& x) { x.Clear(); }, {}, {}, "<none>"},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE(i);
+    steps[i].change(t);
+    EXPECT_EQ(t.Sections(), steps[i].sections);
+    EXPECT_EQ(t.Keys("a"), steps[i].keysOfA);
+    EXPECT_EQ(t.KeyCount("A"), steps[i].keysOfA.size());
+    EXPECT_EQ(Get(t, "b", "B"), steps[i].bValue);
+  }
 }
 
 TEST(IniText, LinesRoundTrip) {

@@ -6,8 +6,10 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/sys/Packages.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
+using testsupport::ErrorOf;
 
 namespace {
 std::vector<std::string> g_trace;
@@ -133,21 +135,12 @@ TEST_F(PackagesTest, WindowsStyleNamesFollowThePathPolicy) {
   UnloadPackage(m);
   EXPECT_EQ(g_trace.size(), 5u);
   unsetenv("ZYL_DRIVE_R");
-  try {
-    LoadPackage("R:\\pkg.bpl");
-    FAIL() << "no exception";
-  } catch (const EPackageError& e) {
-    EXPECT_EQ(e.Message().rfind("Can't load package R:\\pkg.bpl.\n", 0), 0u) << e.Message();
-  }
+  const std::string error = ErrorOf<EPackageError>([] { LoadPackage("R:\\pkg.bpl"); });
+  EXPECT_EQ(error.rfind("Can't load package R:\\pkg.bpl.\n", 0), 0u) << error;
 }
 
 TEST_F(PackagesTest, PackageWhoseInitializationFailsIsClosedAgain) {
-  try {
-    LoadPackage(ZYL_TEST_PACKAGE_FAILING);
-    FAIL() << "no exception";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Beta cannot start");
-  }
+  EXPECT_EQ(ErrorOf<Exception>([] { LoadPackage(ZYL_TEST_PACKAGE_FAILING); }), "Beta cannot start");
   EXPECT_EQ(g_trace, (Trace{"init Alpha", "fin Alpha"}));
   EXPECT_EQ(UnitInitCount("PkgAlpha"), 0);
   EXPECT_FALSE(IsLoaded(ZYL_TEST_PACKAGE_FAILING));
@@ -155,21 +148,12 @@ TEST_F(PackagesTest, PackageWhoseInitializationFailsIsClosedAgain) {
 #endif
 
 TEST_F(PackagesTest, MissingOrInvalidPackagesRaisePackageErrors) {
-  try {
-    LoadPackage("/nonexistent/zylpkg.so");
-    FAIL() << "no exception";
-  } catch (const EPackageError& e) {
-    EXPECT_EQ(e.Message().rfind("Can't load package /nonexistent/zylpkg.so.\n", 0), 0u) << e.Message();
-    EXPECT_GT(e.Message().size(), 45u);  // the loader's reason follows
-    EXPECT_STREQ(e.ClassName(), "EPackageError");
-  }
+  const std::string error = ErrorOf<EPackageError>([] { LoadPackage("/nonexistent/zylpkg.so"); });
+  EXPECT_EQ(error.rfind("Can't load package /nonexistent/zylpkg.so.\n", 0), 0u) << error;
+  EXPECT_GT(error.size(), 45u);  // the loader's reason follows
   // A shared library that is no package.
-  try {
-    LoadPackage("libm.so.6");
-    FAIL() << "no exception";
-  } catch (const EPackageError& e) {
-    EXPECT_EQ(e.Message(), "Invalid package file 'libm.so.6'");
-  }
+  EXPECT_EQ(ErrorOf<EPackageError>([] { LoadPackage("libm.so.6"); }),
+            "Invalid package file 'libm.so.6'");
   UnloadPackage(nullptr);  // tolerated
 }
 

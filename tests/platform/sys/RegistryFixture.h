@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -32,6 +33,7 @@ class RegistryTest : public ::testing::Test {
     return ss.str();
   }
   void WriteHive(const std::string& text, const char* name = "HKEY_CURRENT_USER") const {
+    std::filesystem::create_directories(folder_);
     std::ofstream out(folder_ + "/" + name + ".hive", std::ios::binary | std::ios::trunc);
     out << text;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -32,6 +33,16 @@ FILETIME Make(uint64_t v) {
 
 uint64_t Value(const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
 
+// "y-m-d (weekday) h:m:s.ms" of a file time, "<none>" when it does not convert.
+std::string Text(const FILETIME& t) {
+  SYSTEMTIME st;
+  if (!FileTimeToSystemTime(&t, &st)) return "<none>";
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%d-%d-%d (%d) %d:%d:%d.%d", st.wYear, st.wMonth, st.wDay,
+                st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+  return buf;
+}
+
 // Sets TZ for the lifetime of the object.
 class TimeZone {
  public:
@@ -59,38 +70,19 @@ class ShellRegistryTest : public RegistryTest {};
 }  // namespace
 
 TEST(ShellFileTimes, SystemTimeConversions) {
-  SYSTEMTIME st;
-  // 1601-01-01 is tick zero; 1970-01-01 lies 11644473600 seconds later.
-  FILETIME t = Make(0);
-  ASSERT_TRUE(FileTimeToSystemTime(&t, &st));
-  EXPECT_EQ(st.wYear, 1601);
-  EXPECT_EQ(st.wMonth, 1);
-  EXPECT_EQ(st.wDay, 1);
-  EXPECT_EQ(st.wDayOfWeek, 1);  // a Monday
-  t = Make(uint64_t{11644473600} * 10000000 + 12345678);
-  ASSERT_TRUE(FileTimeToSystemTime(&t, &st));
-  EXPECT_EQ(st.wYear, 1970);
-  EXPECT_EQ(st.wDayOfWeek, 4);
-  EXPECT_EQ(st.wSecond, 1);
-  EXPECT_EQ(st.wMilliseconds, 234);
-
+  // 1601-01-01 (a Monday) is tick zero; 1970-01-01 (a Thursday) lies 11644473600 s later.
+  EXPECT_EQ(Text(Make(0)), "1601-1-1 (1) 0:0:0.0");
+  EXPECT_EQ(Text(Make(uint64_t{11644473600} * 10000000 + 12345678)), "1970-1-1 (4) 0:0:1.234");
   SYSTEMTIME leap{2024, 2, 0, 29, 23, 59, 59, 999};
   FILETIME back;
   ASSERT_TRUE(SystemTimeToFileTime(&leap, &back));
-  SYSTEMTIME again;
-  ASSERT_TRUE(FileTimeToSystemTime(&back, &again));
-  EXPECT_EQ(again.wYear, 2024);
-  EXPECT_EQ(again.wMonth, 2);
-  EXPECT_EQ(again.wDay, 29);
-  EXPECT_EQ(again.wHour, 23);
-  EXPECT_EQ(again.wMilliseconds, 999);
-
+  EXPECT_EQ(Text(back), "2024-2-29 (4) 23:59:59.999");
   for (SYSTEMTIME bad : {SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0}, SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0},
                          SYSTEMTIME{2000, 13, 0, 1, 0, 0, 0, 0}, SYSTEMTIME{2000, 1, 0, 0, 0, 0, 0, 0},
                          SYSTEMTIME{2000, 1, 0, 1, 24, 0, 0, 0}, SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 1000}})
     EXPECT_FALSE(SystemTimeToFileTime(&bad, &back)) << bad.wYear << "-" << bad.wMonth;
-  t = Make(uint64_t{1} << 63);
-  EXPECT_FALSE(FileTimeToSystemTime(&t, &st));
+  EXPECT_EQ(Text(Make(uint64_t{1} << 63)), "<none>");
+  SYSTEMTIME st;
   EXPECT_FALSE(FileTimeToSystemTime(nullptr, &st));
 }
 
@@ -129,7 +121,14 @@ TEST(ShellFileTimes, HandlesAttributesAndSizes) {
   FILETIME w2;
   ASSERT_TRUE(GetFileTime(h, nullptr, nullptr, &w2));
   EXPECT_EQ(Value(w2), Value(set));
-  EXPECT_FALSE(SetFileTime(h, &set, nullptr, nullptr));  // creation times are not kept
+  // A creation time is kept beside the file and read back (the temporary folder's file system
+  // keeps extended attributes).
+  const FILETIME born = Make(Value(w) - uint64_t{86400} * 20000000);
+  EXPECT_TRUE(SetFileTime(h, &born, nullptr, nullptr));
+  FILETIME c2;
+  ASSERT_TRUE(GetFileTime(h, &c2, nullptr, &w2));
+  EXPECT_EQ(Value(c2), Value(born));
+  EXPECT_EQ(Value(w2), Value(set));
   vcl::FileClose(h);
   EXPECT_EQ(GetFileSize(-1, nullptr), INVALID_FILE_SIZE);
   EXPECT_FALSE(GetFileTime(-1, &c, nullptr, nullptr));
@@ -147,38 +146,32 @@ TEST(ShellFileOperation, BadRequestsChangeNothing) {
   testsupport::TempDir dir;
   const std::string a = dir.File("a");
   WriteFile(a, "a");
-  const std::string from = a + '\0';
-  SHFILEOPSTRUCTA op;
-  op.wFunc = 9;
-  op.pFrom = from.c_str();
-  op.pTo = from.c_str();
-  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(SHLastFileOperation().Func, 9u);
-  op.wFunc = FO_COPY;
-  op.pTo = nullptr;
-  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
-  op.pFrom = "";
-  op.pTo = from.c_str();
-  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
+  const std::string from = a + '\0', star = dir.File("*") + '\0';
+  const std::string q = std::string("Q:\\nowhere\\x") + '\0';  // a drive that is not mapped
+  const struct {
+    UINT func;
+    const char *from, *to;
+    int result;
+  } requests[] = {
+      {9, from.c_str(), from.c_str(), ERROR_INVALID_PARAMETER},  // no such operation
+      {FO_COPY, from.c_str(), nullptr, ERROR_INVALID_PARAMETER},
+      {FO_COPY, "", from.c_str(), ERROR_INVALID_PARAMETER},
+      {FO_COPY, from.c_str(), star.c_str(), ERROR_INVALID_PARAMETER},
+      {FO_COPY, q.c_str(), star.c_str(), ERROR_FILE_NOT_FOUND},
+      {FO_MOVE, from.c_str(), from.c_str(), 0},  // onto itself: stays where it is
+      {FO_COPY, from.c_str(), from.c_str(), 0},  // onto itself: a copy beside it
+  };
+  for (const auto& r : requests) {
+    SHFILEOPSTRUCTA op;
+    op.wFunc = r.func;
+    op.pFrom = r.from;
+    op.pTo = r.to;
+    EXPECT_EQ(SHFileOperationA(&op), r.result) << r.func << " " << (r.from ? r.from : "");
+    EXPECT_EQ(SHLastFileOperation().Func, r.func);
+  }
   EXPECT_EQ(SHFileOperationA(nullptr), ERROR_INVALID_PARAMETER);
-  const std::string star = dir.File("*") + '\0';
-  op.pFrom = from.c_str();
-  op.pTo = star.c_str();
-  EXPECT_EQ(SHFileOperationA(&op), ERROR_INVALID_PARAMETER);
   EXPECT_FALSE(vcl::FileExists(dir.File("*")));
-  // A name on a drive that is not mapped names nothing.
-  const std::string q = std::string("Q:\\nowhere\\x") + '\0';
-  op.pFrom = q.c_str();
-  EXPECT_EQ(SHFileOperationA(&op), ERROR_FILE_NOT_FOUND);
-  // Moving onto itself leaves the file where it is.
-  op.wFunc = FO_MOVE;
-  op.pFrom = from.c_str();
-  op.pTo = from.c_str();
-  EXPECT_EQ(SHFileOperationA(&op), 0);
   EXPECT_TRUE(vcl::FileExists(a));
-  // Copying onto itself makes a copy beside it.
-  op.wFunc = FO_COPY;
-  EXPECT_EQ(SHFileOperationA(&op), 0);
   EXPECT_TRUE(vcl::FileExists(dir.File("Copy of a")));
 }
 
