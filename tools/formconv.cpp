@@ -48,16 +48,18 @@ int main(int argc, char** argv) {
   const bool bare = !args.empty() && args[0] == "--bare";
   if (bare) args.erase(args.begin());
   if (args.empty() || args.size() > 2 || args[0].empty() || args[0][0] == '-') {
-    std::fprintf(stderr, "usage: formconv [--bare] <in> [<out>]\n"
-                         "  converts a binary form to text, or text to a binary form file\n"
-                         "  (--bare: the TPF0 stream without the resource header)\n");
+    std::fprintf(stderr,
+                 "usage: formconv [--bare] <in> [<out>]\n"
+                 "  converts a binary form to text, or text to a binary form file\n"
+                 "  (--bare: the TPF0 stream without the resource header)\n");
     return 2;
   }
   const std::string in = args[0];
   try {
     const std::string input = ReadFile(in);
     const bool binary = vcl::TestStreamFormatString(input) == vcl::sofBinary;
-    const std::string out = args.size() == 2 ? args[1] : WithExtension(in, binary ? ".txt" : ".dfm");
+    const std::string out =
+        args.size() == 2 ? args[1] : WithExtension(in, binary ? ".txt" : ".dfm");
     if (out == in) {
       std::fprintf(stderr, "formconv: %s: the output would replace the input\n", in.c_str());
       return 1;

@@ -77,8 +77,7 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Items(int Index) const {
-  if (Index < 0 || Index >= Count())
-    throw EListError(Format(SListIndexError, {Index}));
+  if (Index < 0 || Index >= Count()) throw EListError(Format(SListIndexError, {Index}));
   return items_[static_cast<size_t>(Index)];
 }
 

@@ -27,9 +27,7 @@ std::string LowerKey(const std::string& s) {
 
 bool SameText(const std::string& a, const std::string& b) { return LowerKey(a) == LowerKey(b); }
 
-[[noreturn]] void ListIndexError(int index) {
-  throw EListError(Format(SListIndexError, {index}));
-}
+[[noreturn]] void ListIndexError(int index) { throw EListError(Format(SListIndexError, {index})); }
 
 }  // namespace
 

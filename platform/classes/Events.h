@@ -68,9 +68,10 @@ R InvokeMember(const TMethodCode* code, TObject* data, Args... args) {
 template <class C, class R, class... Args>
 const TMethodCode* MethodCodeOf(R (C::*method)(Args...)) {
   static_assert(sizeof(method) <= sizeof(TMethodCode::Bytes), "member pointer too large");
-  return InternMethodCode(&method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
-                          &events_detail::IsInstanceOf<C>,
-                          reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
+  return InternMethodCode(
+      &method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
+      &events_detail::IsInstanceOf<C>,
+      reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
 }
 
 template <class Sig>

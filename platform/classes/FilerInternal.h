@@ -37,7 +37,7 @@ bool SameText(const std::string& a, const std::string& b);
 struct TPropFixup {
   TPersistent* Instance;
   TComponent* InstanceRoot;  // the root names are relative to (an inline frame, or the root)
-  TComponent* Component;  // the component being read when the reference was met
+  TComponent* Component;     // the component being read when the reference was met
   const TPropInfo* Prop;
   std::string RootName;
   std::string Name;

@@ -45,7 +45,8 @@ TComponent* ResolveFixup(const TPropFixup& f) {
   for (TComponent* root : {f.InstanceRoot, f.Root}) {
     if (!root) continue;
     if (SameText(f.RootName, root->Name())) return FindNestedComponent(root, f.Name);
-    if (TComponent* local = root->FindComponent(f.RootName)) return FindNestedComponent(local, f.Name);
+    if (TComponent* local = root->FindComponent(f.RootName))
+      return FindNestedComponent(local, f.Name);
   }
   TComponent* other = FindGlobalComponent(f.RootName);
   return other ? FindNestedComponent(other, f.Name) : nullptr;
@@ -76,8 +77,8 @@ void RemoveFixupsIf(const std::function<bool(const TPropFixup&)>& pred) {
   for (auto it = fixups.begin(); it != fixups.end();) {
     auto& items = it->second.Items;
     items.erase(std::remove_if(items.begin(), items.end(), pred), items.end());
-    it->second.Cross = static_cast<size_t>(
-        std::count_if(items.begin(), items.end(), [](const TPropFixup& f) { return !f.RootName.empty(); }));
+    it->second.Cross = static_cast<size_t>(std::count_if(
+        items.begin(), items.end(), [](const TPropFixup& f) { return !f.RootName.empty(); }));
     it = items.empty() ? fixups.erase(it) : std::next(it);
   }
 }
@@ -191,7 +192,8 @@ TComponent* FindNestedComponent(TComponent* Root, const std::string& NamePath) {
   size_t start = 0;
   while (result) {
     const size_t dot = NamePath.find('.', start);
-    const std::string name = NamePath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+    const std::string name =
+        NamePath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
     TComponent* next = result->FindComponent(name);
     if (!next && SameText(name, "Owner")) next = result;
     result = next;

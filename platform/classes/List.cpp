@@ -25,8 +25,7 @@ void TList::CheckIndex(int index) const {
 }
 
 void TList::SetCapacity(int newCapacity) {
-  if (newCapacity < Count() || newCapacity > kMaxListSize)
-    Error(SListCapacityError, newCapacity);
+  if (newCapacity < Count() || newCapacity > kMaxListSize) Error(SListCapacityError, newCapacity);
   capacity_ = newCapacity;
   items_.reserve(static_cast<size_t>(newCapacity));
 }

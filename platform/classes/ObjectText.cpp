@@ -24,7 +24,6 @@ constexpr size_t kLineLength = 64;
 // Binary values are written with this many bytes (twice as many hex digits) per text line.
 constexpr size_t kBytesPerLine = 32;
 
-
 // ---------------------------------------------------------------------------------------------
 // Bounded reading of a binary form.
 
@@ -244,7 +243,8 @@ class TBinaryToText {
     const std::string objectName = in_.ShortString();
     // The text has no way to write other names: they would not read back.
     if (!IsIdent(className)) throw EReadError(Format(SInvalidName, {className}));
-    if (!objectName.empty() && !IsIdent(objectName)) throw EReadError(Format(SInvalidName, {objectName}));
+    if (!objectName.empty() && !IsIdent(objectName))
+      throw EReadError(Format(SInvalidName, {objectName}));
     WriteIndent();
     if (flags.contains(ffInherited))
       out_ += "inherited ";
@@ -269,7 +269,8 @@ class TBinaryToText {
   void ConvertProperty(int depth) {
     const std::string name = in_.ShortString();
     // A first part that is a keyword of the text would be read as that keyword.
-    if (!IsDottedIdent(name) || IsOneOf(name.substr(0, name.find('.')), {"object", "inherited", "inline", "end"}))
+    if (!IsDottedIdent(name) ||
+        IsOneOf(name.substr(0, name.find('.')), {"object", "inherited", "inline", "end"}))
       throw EReadError(SInvalidPropertyPath);
     WriteIndent();
     out_ += name + " = ";
@@ -1048,7 +1049,8 @@ void ObjectTextToBinary(TStream* Input, TStream* Output) {
 
 TStreamOriginalFormat TestStreamFormatString(const std::string& bytes) {
   if (bytes.size() >= 4 && bytes.compare(0, 4, FilerSignature) == 0) return sofBinary;
-  if (bytes.size() >= 3 && bytes.compare(0, 3, std::string("\xFF\x0A\x00", 3)) == 0) return sofBinary;
+  if (bytes.size() >= 3 && bytes.compare(0, 3, std::string("\xFF\x0A\x00", 3)) == 0)
+    return sofBinary;
   size_t i = 0;
   while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= ' ' && bytes[i] != '\0') ++i;
   size_t j = i;
@@ -1070,7 +1072,8 @@ TStreamOriginalFormat TestStreamFormat(TStream* Stream) {
 
 std::string BinaryFormFile(const std::string& binary) {
   TBinarySource in(reinterpret_cast<const uint8_t*>(binary.data()), binary.size());
-  if (in.Remaining() < 4 || in.Bytes(4) != std::string(FilerSignature, 4)) throw EReadError(SInvalidImage);
+  if (in.Remaining() < 4 || in.Bytes(4) != std::string(FilerSignature, 4))
+    throw EReadError(SInvalidImage);
   if ((in.Peek() & 0xF0) == 0xF0 && (in.Byte() & (1 << ffChildPos)) != 0) {
     const uint8_t tag = in.Byte();
     if (tag < vaInt8 || tag > vaInt32) throw EReadError(SInvalidPropertyValue);

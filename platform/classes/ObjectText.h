@@ -19,8 +19,8 @@ ZYL_DECLARE_EXCEPTION(EParserError, Exception);
 
 // Reads one binary component (with its "TPF0" signature) from the input's position and
 // appends its text form to the output. Names the text cannot hold (class, component and
-// property names that are not identifiers) raise EReadError. Corrupt or truncated input raises EReadError; the
-// input is left after the component.
+// property names that are not identifiers) raise EReadError. Corrupt or truncated input raises
+// EReadError; the input is left after the component.
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 // Reads one text component from the input's position and appends the binary form, with its
 // signature; the input is left at the first token after the component's "end". Malformed text
@@ -36,8 +36,8 @@ std::string ObjectTextToBinaryString(const std::string& text);
 std::string BinaryFormFile(const std::string& binary);
 
 enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
-// Tells a binary form ("TPF0" or the resource header) from a text form ("object", "inherited" or "inline" after
-// optional blanks) by the first bytes; the stream position is restored.
+// Tells a binary form ("TPF0" or the resource header) from a text form ("object", "inherited" or
+// "inline" after optional blanks) by the first bytes; the stream position is restored.
 TStreamOriginalFormat TestStreamFormat(TStream* Stream);
 TStreamOriginalFormat TestStreamFormatString(const std::string& bytes);
 

@@ -29,7 +29,8 @@ struct TReader::TLoadedList {
   std::vector<TComponent*> Items;
   std::unordered_set<TComponent*> Seen;
   void Forget(const std::unordered_set<TComponent*>& gone) {
-    Items.erase(std::remove_if(Items.begin(), Items.end(), [&](TComponent* c) { return gone.count(c) != 0; }),
+    Items.erase(std::remove_if(Items.begin(), Items.end(),
+                               [&](TComponent* c) { return gone.count(c) != 0; }),
                 Items.end());
     for (TComponent* c : gone) Seen.erase(c);
   }
@@ -513,7 +514,8 @@ void TReader::ReadProperty(TPersistent* AInstance) {
       if (dot == std::string::npos) break;
       const TPropInfo* prop = GetPropInfo(instance, propName_);
       TPersistent* next = nullptr;
-      if (prop && prop->Kind() == tkClass) next = dynamic_cast<TPersistent*>(GetObjectProp(instance, prop));
+      if (prop && prop->Kind() == tkClass)
+        next = dynamic_cast<TPersistent*>(GetObjectProp(instance, prop));
       if (!next) PropertyError(propName_);
       instance = next;
       start = dot + 1;
@@ -604,7 +606,9 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         const std::string ident = ReadIdent();
         if (!Prop->IsWritable()) PropValueError();
         const size_t dot = ident.find('.');
-        TPropFixup fixup{Instance, lookupRoot_ ? lookupRoot_ : root_, current_, Prop, std::string(), ident, root_};
+        TPropFixup fixup{
+            Instance, lookupRoot_ ? lookupRoot_ : root_, current_, Prop, std::string(), ident,
+            root_};
         if (dot != std::string::npos) {
           fixup.RootName = ident.substr(0, dot);
           fixup.Name = ident.substr(dot + 1);
@@ -639,7 +643,8 @@ void TReader::ReadCollection(TCollection* Collection) {
       // References waiting to be set on the items that go away are forgotten with them.
       std::unordered_set<const TPersistent*> items;
       for (int i = 0; i < Collection->Count(); ++i) items.insert(Collection->Items(i));
-      if (!items.empty()) RemoveFixupsIf([&](const TPropFixup& f) { return items.count(f.Instance) != 0; });
+      if (!items.empty())
+        RemoveFixupsIf([&](const TPropFixup& f) { return items.count(f.Instance) != 0; });
       Collection->Clear();
     }
     while (!EndOfList()) {

@@ -29,8 +29,7 @@ std::map<std::string, TClass>& Classes() {
 void Add(const std::string& name, TClass AClass) {
   std::lock_guard<std::mutex> lock(RegistryMutex());
   auto [it, inserted] = Classes().emplace(Key(name), AClass);
-  if (!inserted && it->second != AClass)
-    throw EFilerError(Format(SDuplicateClass, {name}));
+  if (!inserted && it->second != AClass) throw EFilerError(Format(SDuplicateClass, {name}));
 }
 
 }  // namespace

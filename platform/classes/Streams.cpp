@@ -11,8 +11,8 @@
 #include <mutex>
 
 #include "platform/classes/TypeInfo.h"
-#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
 
 namespace vcl {

@@ -251,8 +251,7 @@ int TThread::WaitFor() {
   }
   {
     std::lock_guard<std::mutex> lock(state->Mutex);
-    if (!state->Started && !state->Pending)
-      throw EThread(SThreadSuspended);
+    if (!state->Started && !state->Pending) throw EThread(SThreadSuspended);
   }
   Start();  // a thread created running whose start is still pending
   if (IsMainThread()) {

@@ -6,17 +6,18 @@
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/StrUtils.h"
 
-#include "platform/rtl/FloatFormat.h"
-#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 
 namespace {
 
 [[noreturn]] void RaiseInvalidType(const TPropInfo* prop) {
-  throw EPropertyError(Format(SInvalidPropertyType, {prop->PropType ? prop->PropType->Name() : std::string("?")}));
+  throw EPropertyError(
+      Format(SInvalidPropertyType, {prop->PropType ? prop->PropType->Name() : std::string("?")}));
 }
 
 [[noreturn]] void RaiseInvalidElement(const std::string& element) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -158,10 +158,14 @@ void TWriter::WriteWideString(const std::u16string& Value) {
 }
 
 void TWriter::WriteIdent(const std::string& Ident) {
-  if (SameText(Ident, "False")) WriteValue(vaFalse);
-  else if (SameText(Ident, "True")) WriteValue(vaTrue);
-  else if (SameText(Ident, "Null")) WriteValue(vaNull);
-  else if (SameText(Ident, "nil")) WriteValue(vaNil);
+  if (SameText(Ident, "False"))
+    WriteValue(vaFalse);
+  else if (SameText(Ident, "True"))
+    WriteValue(vaTrue);
+  else if (SameText(Ident, "Null"))
+    WriteValue(vaNull);
+  else if (SameText(Ident, "nil"))
+    WriteValue(vaNil);
   else {
     WriteValue(vaIdent);
     WriteStr(Ident);
@@ -436,8 +440,10 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
         case ftSingle: WriteSingle(static_cast<float>(v)); break;
         case ftCurr: WriteCurrency(Round(v * 10000.0)); break;
         default:
-          if (Prop->PropType->Name() == "TDateTime") WriteDate(v);
-          else WriteFloat(v);
+          if (Prop->PropType->Name() == "TDateTime")
+            WriteDate(v);
+          else
+            WriteFloat(v);
       }
       break;
     }
@@ -454,7 +460,8 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
       const TMethod m = GetMethodProp(Instance, Prop);
       // Handlers are methods of the stream's root, where the reader binds them.
       TComponent* const methodRoot = streamRoot_ ? streamRoot_ : lookupRoot_;
-      const std::string name = m.Code && methodRoot ? methodRoot->MethodName(m.Code) : std::string();
+      const std::string name =
+          m.Code && methodRoot ? methodRoot->MethodName(m.Code) : std::string();
       if (ancestor) {
         const TMethod am = GetMethodProp(ancestor, Prop);
         const std::string ancestorName =

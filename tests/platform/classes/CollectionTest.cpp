@@ -168,7 +168,8 @@ TEST(Collection, AssignIsItemWise) {
   // Assigning an item of another class fails with the class names.
   TCollection others(TOtherItem::StaticClass());
   others.Add();
-  EXPECT_EQ(MessageOf<EConvertError>([&] { dst.Assign(&others); }), "Cannot assign a TOtherItem to a TButtonItem");
+  EXPECT_EQ(MessageOf<EConvertError>([&] { dst.Assign(&others); }),
+            "Cannot assign a TOtherItem to a TButtonItem");
 }
 
 TEST(Collection, NamePathsFollowTheOwner) {

@@ -122,7 +122,8 @@ TEST(Component, NameValidationAndUniqueness) {
       EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid component name.");
     }
   }
-  EXPECT_EQ(MessageOf<EComponentError>([&] { b->SetName("button1"); }), "A component named button1 already exists.");
+  EXPECT_EQ(MessageOf<EComponentError>([&] { b->SetName("button1"); }),
+            "A component named button1 already exists.");
   EXPECT_EQ(b->Name(), "");
   // Renaming a component to another case of its own name is allowed.
   a->SetName("BUTTON1");
@@ -278,8 +279,10 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
 
 TEST(Persistent, AssignErrorsNameTheClasses) {
   TComponent a(nullptr), b(nullptr);
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(&b); }), "Cannot assign a TComponent to a TComponent");
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(nullptr); }), "Cannot assign a nil to a TComponent");
+  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(&b); }),
+            "Cannot assign a TComponent to a TComponent");
+  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(nullptr); }),
+            "Cannot assign a nil to a TComponent");
 }
 
 TEST(Component, DesignPositionStreamsAsLeftAndTop) {

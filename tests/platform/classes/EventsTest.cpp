@@ -165,7 +165,8 @@ ZYL_CLASS_IMPL(TPingFormA) { b.Method("Ping", &TPingFormA::Ping); }
 ZYL_CLASS_IMPL(TPingFormB) { b.Method("Ping", &TPingFormB::Ping); }
 
 std::string PingForm(const std::string& cls) {
-  return ObjectTextToBinaryString("object F: " + cls + "\r\n object H: TPingHolder\r\n OnPing = Ping\r\n end\r\nend\r\n");
+  return ObjectTextToBinaryString(
+      "object F: " + cls + "\r\n object H: TPingHolder\r\n OnPing = Ping\r\n end\r\nend\r\n");
 }
 
 }  // namespace ev_test
@@ -188,7 +189,8 @@ TEST(Events, HandlersBoundByNameInFormsOfDifferentClassesCallTheirOwnClass) {
   TPingFormA c(nullptr);
   TStringStream stream(PingForm("TPingFormA"));
   TReader reader(&stream);
-  reader.OnFindMethod = [&](TReader*, const std::string&, const TMethodCode*& address, bool& error) {
+  reader.OnFindMethod = [&](TReader*, const std::string&, const TMethodCode*& address,
+                            bool& error) {
     address = b.MethodAddress("Ping");
     error = false;
   };

@@ -189,7 +189,8 @@ TEST(FilerFuzz, KeptInputsConvertBothWaysOrRaiseTheReadersErrors) {
   for (const char* target : {"form_binary", "form_text"}) {
     for (const auto& entry : std::filesystem::directory_iterator(root + target + "/regress")) {
       std::ifstream in(entry.path(), std::ios::binary);
-      const std::string input((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      const std::string input((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
       SCOPED_TRACE(entry.path().string());
       const bool binary = std::string(target) == "form_binary";
       std::string text;

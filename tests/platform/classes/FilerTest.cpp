@@ -219,7 +219,10 @@ TEST_F(FilerTest, UnknownPropertiesGoToTheErrorHandlerAndAreSkipped) {
   }
   TStringStream stream(b.Bytes());
   TStreamForm form(nullptr);
-  EXPECT_NE(MessageOf<EReadError>([&] { stream.ReadComponent(&form); }).find("Property Bogus does not exist"), std::string::npos);
+  EXPECT_NE(MessageOf<EReadError>([&] {
+              stream.ReadComponent(&form);
+            }).find("Property Bogus does not exist"),
+            std::string::npos);
 }
 
 TEST_F(FilerTest, BadValuesRaiseReadErrors) {
@@ -267,7 +270,10 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
     EXPECT_EQ(static_cast<TStreamWidget*>(form.FindComponent("W"))->Caption(), "after") << name;
   }
   // Read-only properties are neither written nor read.
-  EXPECT_NE(MessageOf<EReadError>([&] { ReadRoot(withProp("Version", TFormBytes().Int8(4))); }).find("Property Version is read-only"), std::string::npos);
+  EXPECT_NE(MessageOf<EReadError>([&] {
+              ReadRoot(withProp("Version", TFormBytes().Int8(4)));
+            }).find("Property Version is read-only"),
+            std::string::npos);
   EXPECT_EQ(PendingFixupCount(), 0);
   // Invalid and duplicate component names are read errors too.
   TFormBytes dup;

@@ -10,8 +10,8 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestSupport.h"
-#include "tests/support/TempDir.h"
 #include "tests/platform/classes/MessageOf.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using classestest::MessageOf;
@@ -121,7 +121,8 @@ TEST(ObjectText, FloatsKeepEveryBitThroughText) {
   EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001L)), "0.0001");
   // The extended value nearest to 0.1 is written as 0.1; a double's 0.1 widened is another
   // extended value and gets the digits that tell it apart.
-  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)), "0.1");
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)),
+            "0.1");
   EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCD000ull, 8).Le(0x3FFB, 2)),
             "0.10000000000000000555");
   EXPECT_EQ(ValueText(TFormBytes().Single(0.1f)), "0.100000001490116s");
@@ -181,7 +182,9 @@ TEST(ObjectText, StringsAreQuotedAndSplitAsTheFrameworkDoes) {
   EXPECT_EQ(ValueText(TFormBytes().Str("")), "''");
   EXPECT_EQ(ValueText(TFormBytes().Str("It's")), "'It'#39's'");
   EXPECT_EQ(ValueText(TFormBytes().Str("a\r\nb")), "'a'#13#10'b'");
-  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4" "x")), "'\xE4x'");
+  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4"
+                                       "x")),
+            "'\xE4x'");
   // Longer than 64 characters: starts on its own line, pieces of 64 joined with " +".
   const std::string s70(70, 'x');
   EXPECT_EQ(ValueText(TFormBytes().Str(s70)),
@@ -303,7 +306,8 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
     EXPECT_THROW(ToText(b.Bytes().substr(0, n)), EReadError) << n;
   EXPECT_NO_THROW(ToText(b));
   EXPECT_EQ(MessageOf<EReadError>([&] { ToText("TPF1"); }), "Invalid stream format");
-  EXPECT_EQ(MessageOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }), "Invalid property value");
+  EXPECT_EQ(MessageOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }),
+            "Invalid property value");
   // Lengths far beyond the data are refused before anything is allocated.
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaBinary).Le(0xFFFFFFFF, 4))), EReadError);
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaLString).Le(0xFFFFFFF0, 4))), EReadError);
@@ -322,7 +326,9 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
 }
 
 TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
-  EXPECT_EQ(MessageOf<EParserError>([&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }), "'=' expected on line 3");
+  EXPECT_EQ(MessageOf<EParserError>(
+                [&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }),
+            "'=' expected on line 3");
   EXPECT_THROW(ToBinary(""), EParserError);
   EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);
@@ -545,7 +551,8 @@ std::string Ext(uint64_t mantissa, uint16_t exponent) {
 }
 
 std::string ResourceHeader(const std::string& name, size_t size) {
-  return TFormBytes().Byte(0xFF).Byte(0x0A).Byte(0).Raw(name).Byte(0).Byte(0x30).Byte(0x10).Le(size, 4);
+  return TFormBytes().Byte(0xFF).Byte(0x0A).Byte(0).Raw(name).Byte(0).Byte(0x30).Byte(0x10).Le(size,
+                                                                                               4);
 }
 
 }  // namespace
@@ -581,7 +588,16 @@ TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
   EXPECT_EQ(ToText(file), ToText(bare));
   // Damaged headers: another resource type, a size beyond the data, a name without its end.
   const std::string damaged[] = {
-      TFormBytes().Byte(0xFF).Byte(0x0B).Byte(0).Raw("A").Byte(0).Byte(0x30).Byte(0x10).Le(bare.size(), 4).Raw(bare),
+      TFormBytes()
+          .Byte(0xFF)
+          .Byte(0x0B)
+          .Byte(0)
+          .Raw("A")
+          .Byte(0)
+          .Byte(0x30)
+          .Byte(0x10)
+          .Le(bare.size(), 4)
+          .Raw(bare),
       ResourceHeader("THING1", bare.size() + 1) + bare,
       ResourceHeader("THING1", bare.size()).substr(0, 9),
       "\xFF\x0A" + std::string(1, '\0') + std::string(300, 'N'),
@@ -594,7 +610,8 @@ TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
 }
 
 TEST(ObjectText, NamesTheTextCannotHoldAreRefused) {
-  auto form = [](const std::string& cls, const std::string& name, const std::string& prop, const std::string& value) {
+  auto form = [](const std::string& cls, const std::string& name, const std::string& prop,
+                 const std::string& value) {
     return TFormBytes().Signature().Header(cls, name).Prop(prop).Raw(value).End().End().Bytes();
   };
   const std::string good = TFormBytes().Int8(1);

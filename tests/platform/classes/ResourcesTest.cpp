@@ -32,7 +32,8 @@ TEST(Resources, NumericIdsReplacementAndMissing) {
   TResourceStream s2(HInstance, 7, RT_BITMAP);
   EXPECT_EQ(s2.Size(), 4);
   EXPECT_TRUE(UnregisterResource(HInstance, RT_BITMAP, "#7"));
-  EXPECT_EQ(MessageOf<EResNotFound>([&] { TResourceStream missing(HInstance, 7, RT_BITMAP); }), "Resource #7 not found");
+  EXPECT_EQ(MessageOf<EResNotFound>([&] { TResourceStream missing(HInstance, 7, RT_BITMAP); }),
+            "Resource #7 not found");
   // Another module's resources are separate.
   auto other = reinterpret_cast<win::HINSTANCE>(0x1000);
   EXPECT_THROW(TResourceStream(other, "TESTDATA", RT_RCDATA), EResNotFound);

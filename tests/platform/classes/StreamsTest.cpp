@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "tests/support/TempDir.h"
 #include "tests/platform/classes/MessageOf.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using classestest::MessageOf;
@@ -116,7 +116,8 @@ TEST(FileStream, OpenErrors) {
   EXPECT_THROW(TFileStream(dir.File("missing.bin"), fmOpenRead), EFOpenError);
   EXPECT_THROW(TFileStream(dir.File("no/such/folder/x.bin"), fmCreate), EFCreateError);
   EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);  // a folder
-  EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream f(dir.File("missing.bin"), fmOpenRead); }), "Cannot open file " + dir.File("missing.bin"));
+  EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream f(dir.File("missing.bin"), fmOpenRead); }),
+            "Cannot open file " + dir.File("missing.bin"));
 }
 
 TEST(FileStream, ShareModesBetweenStreams) {

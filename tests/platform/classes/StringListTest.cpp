@@ -6,8 +6,8 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
-#include "tests/support/TempDir.h"
 #include "tests/platform/classes/MessageOf.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using classestest::MessageOf;
@@ -73,11 +73,13 @@ TEST(StringList, SortedDuplicatesAndCase) {
   EXPECT_EQ(l.Add("cherry"), 3);
   EXPECT_EQ(Join(l).substr(12), "banana|cherry|pear");
   l.SetDuplicates(dupError);
-  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Add("Cherry"); }), "String list does not allow duplicates");
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Add("Cherry"); }),
+            "String list does not allow duplicates");
   l.SetDuplicates(dupAccept);
   EXPECT_EQ(l.Add("BANANA"), 2);  // goes before the equal ones
   EXPECT_EQ(l.Count(), 6);
-  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Insert(0, "x"); }), "Operation not allowed on sorted list");
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Insert(0, "x"); }),
+            "Operation not allowed on sorted list");
   EXPECT_THROW(l.SetStrings(0, "x"), EStringListError);
   int index = -1;
   EXPECT_TRUE(l.Find("Banana", index));
@@ -171,8 +173,10 @@ TEST(StringList, TextsAndCommaTextsSplitIntoItems) {
   };
   for (const TSplitCase& c : cases) {
     TStringList l;
-    if (c.Comma) l.SetCommaText(c.Input);
-    else l.SetText(c.Input);
+    if (c.Comma)
+      l.SetCommaText(c.Input);
+    else
+      l.SetText(c.Input);
     EXPECT_EQ(Join(l), c.Items) << c.Input;
     EXPECT_EQ(l.Count(), c.Count) << c.Input;
   }
@@ -183,7 +187,8 @@ TEST(StringList, TextsAndCommaTextsSplitIntoItems) {
   EXPECT_EQ(l.Text(), "\r\n");
   l.Clear();
   // Quoting: blanks, commas and quotes need it; one empty string is "" to survive.
-  for (const char* s : {"plain", "with space", "with,comma", "say \"hi\"", "", "tab\there"}) l.Add(s);
+  for (const char* s : {"plain", "with space", "with,comma", "say \"hi\"", "", "tab\there"})
+    l.Add(s);
   EXPECT_EQ(l.CommaText(), "plain,\"with space\",\"with,comma\",\"say \"\"hi\"\"\",,\"tab\there\"");
   TStringList back, one, none;
   back.SetCommaText(l.CommaText());
