@@ -14,6 +14,8 @@
 #include "platform/graphics/Icon.h"
 #include "platform/rtl/Environment.h"
 #include "platform/text/Text.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -1208,7 +1210,7 @@ TRect TScreen::WorkAreaRect() {
 
 TCustomForm* TScreen::Forms(int Index) const {
   if (Index < 0 || Index >= FormCount())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw EListError(Format(SListIndexError, {Index}));
   return forms_[Index];
 }
 

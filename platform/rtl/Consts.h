@@ -33,6 +33,7 @@ constexpr const char SNotComponentClass[] = "Class %s is not a component class";
 constexpr const char SDuplicateName[] = "A component named %s already exists.";
 constexpr const char SInvalidName[] = "'%s' is not a valid component name.";
 constexpr const char SInvalidPropertyValue[] = "Invalid property value";
+constexpr const char SInvalidPropertyReadError[] = "Invalid property value: %s";
 constexpr const char SInvalidPropertyPath[] = "Invalid property path";
 constexpr const char SUnknownProperty[] = "Property %s does not exist";
 constexpr const char SDuplicateClass[] = "Class %s already registered";

@@ -9,6 +9,8 @@
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/SysFiles.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -295,7 +297,7 @@ void TMemIniFile::DeleteKey(const std::string& Section, const std::string& Ident
 
 void TMemIniFile::UpdateFile() {
   if (!sysfiles::WriteWholeFile(FileName(), text_.Text()))
-    throw EFCreateError("Cannot create file " + FileName());
+    throw EFCreateError(Format(SFCreateError, {FileName()}));
 }
 
 void TMemIniFile::Rename(const std::string& FileName, bool Reload) {
