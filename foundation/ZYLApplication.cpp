@@ -16,12 +16,12 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/rtl/Consts.h"
 
 namespace zyl {
 
@@ -259,7 +259,9 @@ void TZYLApplication::Log(const std::string& Text) {
         std::ifstream from(native, std::ios::binary);
         std::ofstream to(backup, std::ios::binary | std::ios::trunc);
         to << from.rdbuf();
-        if (!to) throw vcl::EFCreateError(vcl::Format(vcl::SFCreateError, {vcl::ChangeFileExt(file, ".BAK")}));
+        if (!to)
+          throw vcl::EFCreateError(
+              vcl::Format(vcl::SFCreateError, {vcl::ChangeFileExt(file, ".BAK")}));
       }
       restart = !cancel && LogMaxAction != laNone;
     }

@@ -4,9 +4,9 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/Resources.h"
+#include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/controls/Controls.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 

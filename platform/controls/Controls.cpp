@@ -8,9 +8,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
-#include "platform/text/Text.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/text/Text.h"
 
 namespace vcl {
 
@@ -1195,8 +1195,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
 
 TControl* TWinControl::Controls(int Index) const {
   const int n = static_cast<int>(controls_.size());
-  if (Index < 0 || Index >= ControlCount())
-    throw EListError(Format(SListIndexError, {Index}));
+  if (Index < 0 || Index >= ControlCount()) throw EListError(Format(SListIndexError, {Index}));
   return Index < n ? controls_[Index] : winControls_[Index - n];
 }
 

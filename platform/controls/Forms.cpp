@@ -12,10 +12,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Icon.h"
-#include "platform/rtl/Environment.h"
-#include "platform/text/Text.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/Environment.h"
 #include "platform/rtl/Format.h"
+#include "platform/text/Text.h"
 
 namespace vcl {
 
@@ -1209,8 +1209,7 @@ TRect TScreen::WorkAreaRect() {
 }
 
 TCustomForm* TScreen::Forms(int Index) const {
-  if (Index < 0 || Index >= FormCount())
-    throw EListError(Format(SListIndexError, {Index}));
+  if (Index < 0 || Index >= FormCount()) throw EListError(Format(SListIndexError, {Index}));
   return forms_[Index];
 }
 

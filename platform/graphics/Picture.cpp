@@ -7,10 +7,10 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
-#include "platform/rtl/FileUtils.h"
-#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 

@@ -5,12 +5,12 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/SysFiles.h"
-#include "platform/rtl/Consts.h"
-#include "platform/rtl/Format.h"
 
 namespace vcl {
 
