@@ -107,8 +107,7 @@ TPropInfo* Republish(TClassInfo* info, const char* name) {
         if (SameText(p->Name, name)) found = p;
   }
   if (!found)
-    throw EInvalidOperation("Class " + info->ClassName() + " cannot publish " + name +
-                            ": no ancestor has that property");
+    throw EInvalidOperation(Format(SCannotRepublish, {info->ClassName(), name}));
   auto* copy = new TPropInfo(*found);
   info->AddProp(copy);
   return copy;
