@@ -106,8 +106,7 @@ TPropInfo* Republish(TClassInfo* info, const char* name) {
       for (const TPropInfo* p : it->second)
         if (SameText(p->Name, name)) found = p;
   }
-  if (!found)
-    throw EInvalidOperation(Format(SCannotRepublish, {info->ClassName(), name}));
+  if (!found) throw EInvalidOperation(Format(SCannotRepublish, {info->ClassName(), name}));
   auto* copy = new TPropInfo(*found);
   info->AddProp(copy);
   return copy;

@@ -266,8 +266,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
 
 TControl* TWinControl::Controls(int Index) const {
   const int n = static_cast<int>(controls_.size());
-  if (Index < 0 || Index >= ControlCount())
-    throw EListError(Format(SListIndexError, {Index}));
+  if (Index < 0 || Index >= ControlCount()) throw EListError(Format(SListIndexError, {Index}));
   return Index < n ? controls_[Index] : winControls_[Index - n];
 }
 

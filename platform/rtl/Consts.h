@@ -79,7 +79,8 @@ constexpr const char SPropertyOfOtherClass[] = "Property %s does not belong to %
 constexpr const char SReadPropertyOfNil[] = "Cannot read property %s of nil";
 constexpr const char SWritePropertyOfNil[] = "Cannot write property %s of nil";
 constexpr const char SInvalidCast[] = "Invalid class typecast";
-constexpr const char SCannotRepublish[] = "Class %s cannot publish %s: no ancestor has that property";
+constexpr const char SCannotRepublish[] =
+    "Class %s cannot publish %s: no ancestor has that property";
 constexpr const char SPropertyTypecast[] = "Invalid class typecast for property %s";
 
 // Text form of form streams; the parser adds " on line N".
