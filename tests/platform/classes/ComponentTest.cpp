@@ -6,10 +6,11 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace comp_test {
 
@@ -122,7 +123,7 @@ TEST(Component, NameValidationAndUniqueness) {
       EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid component name.");
     }
   }
-  EXPECT_EQ(MessageOf<EComponentError>([&] { b->SetName("button1"); }),
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { b->SetName("button1"); }),
             "A component named button1 already exists.");
   EXPECT_EQ(b->Name(), "");
   // Renaming a component to another case of its own name is allowed.
@@ -263,7 +264,7 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
   RegisterClass(TWatcher::StaticClass());  // twice is harmless
   EXPECT_EQ(GetClass("twatcher"), TWatcher::StaticClass());
   EXPECT_EQ(GetClass("TNothing"), nullptr);
-  EXPECT_EQ(MessageOf<EClassNotFound>([&] { FindClass("TNothing"); }), "Class TNothing not found");
+  EXPECT_EQ(ErrorOf<EClassNotFound>([&] { FindClass("TNothing"); }), "Class TNothing not found");
   TComponent owner(nullptr);
   TComponent* made = FindClass("TWatcher")->Create(&owner);
   EXPECT_EQ(made->ClassName(), "TWatcher");
@@ -279,9 +280,9 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
 
 TEST(Persistent, AssignErrorsNameTheClasses) {
   TComponent a(nullptr), b(nullptr);
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(&b); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { a.Assign(&b); }),
             "Cannot assign a TComponent to a TComponent");
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(nullptr); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { a.Assign(nullptr); }),
             "Cannot assign a nil to a TComponent");
 }
 
