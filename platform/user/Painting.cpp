@@ -120,17 +120,28 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
     r = Region((flags & RDW_FRAME) ? whole : w->Client);
   if (r.IsEmpty() && !(flags & (RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))) return;
   const Region clientPart = r.Intersected(w->Client);
-  const bool touchesFrame = !Minus(r, Region(w->Client)).IsEmpty();
+  // The frame part; a rectangle inside the client area has none.
+  const TRect rb = r.Bounds();
+  const bool inClient = r.IsEmpty() || (rb.Left >= w->Client.Left && rb.Top >= w->Client.Top &&
+                                        rb.Right <= w->Client.Right && rb.Bottom <= w->Client.Bottom);
+  const Region framePart = inClient ? Region() : Minus(r, Region(w->Client));
+  if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) w->PaintRepeats = 0;
   if (flags & RDW_INVALIDATE) {
     if (!clientPart.IsEmpty()) {
       w->Update = w->Update.IsEmpty() ? clientPart : Or(w->Update, clientPart);
       if ((flags & RDW_ERASE) && !(flags & RDW_NOERASE)) w->Erase = true;
     }
-    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = true;
+    if ((flags & RDW_FRAME) && !framePart.IsEmpty()) {
+      w->NcUpdate = w->NcPaint ? Or(w->NcUpdate, framePart) : framePart;
+      w->NcPaint = true;
+    }
   } else if (flags & RDW_VALIDATE) {
     if (!w->Update.IsEmpty()) w->Update = Minus(w->Update, clientPart);
     if (w->Update.IsEmpty()) w->Erase = false;
-    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = false;
+    if ((flags & RDW_FRAME) && !framePart.IsEmpty() && w->NcPaint) {
+      w->NcUpdate = Minus(w->NcUpdate, framePart);
+      w->NcPaint = !w->NcUpdate.IsEmpty();
+    }
     if (flags & RDW_NOERASE) w->Erase = false;
   }
   if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
@@ -187,7 +198,7 @@ void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot) 
 static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
   for (Wnd* c : w->Children) {
     if (!(c->Style & WS_VISIBLE)) continue;
-    if (c->ThreadId == tid && (!c->Update.IsEmpty() || c->NcPaint || c->InternalPaint) &&
+    if (c->ThreadId == tid && (!c->Update.IsEmpty() || c->NcPaint || c->InternalPaint) && !c->PaintStuck() &&
         (!filter || c->Handle == filter || IsChild(filter, c->Handle)))
       return c;
     if (Wnd* d = FindPaint(c, tid, filter)) return d;
@@ -195,7 +206,9 @@ static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
   return nullptr;
 }
 
-static bool NeedsPaint(const Wnd* w) { return !w->Update.IsEmpty() || w->NcPaint || w->InternalPaint; }
+static bool NeedsPaint(const Wnd* w) {
+  return (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint) && !w->PaintStuck();
+}
 
 bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
   State& s = S();
@@ -234,16 +247,42 @@ bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
 
 void ForgetWindowPaint(Wnd* w) {
   w->Update = Region();
+  w->NcUpdate = Region();
   w->NcPaint = w->Erase = w->InternalPaint = false;
+  w->PaintRepeats = 0;
+}
+
+// Takes the frame's pending WM_NCPAINT: 1 when the whole frame is invalid, else a region
+// handle in screen coordinates (the caller deletes it).
+static HRGN TakeNcPaintRegion(Wnd* w) {
+  w->NcPaint = false;
+  Region frame = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
+  Region part = And(w->NcUpdate, frame);
+  w->NcUpdate = Region();
+  if (Minus(frame, part).IsEmpty()) return reinterpret_cast<HRGN>(1);
+  const POINT o = WindowOrigin(w);
+  part.Offset(o.X, o.Y);
+  HRGN h = CreateRectRgn(0, 0, 0, 0);
+  if (gdi::RegionObj* obj = gdi::LookupRegion(h)) obj->Rgn = part;
+  return h;
+}
+
+// Sends a pending WM_NCPAINT; false when the window went away meanwhile.
+static bool SendNcPaint(Wnd* w) {
+  const HWND h = w->Handle;
+  HRGN rgn = TakeNcPaintRegion(w);
+  Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(rgn), 0);
+  if (rgn != reinterpret_cast<HRGN>(1)) DeleteObject(rgn);
+  return W(h) != nullptr;
 }
 
 void PaintNow(Wnd* w, bool children) {
   const HWND h = w->Handle;
   if (ReallyVisible(w) && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
+    // One WM_PAINT: what the procedure leaves invalid waits for the message loop.
+    w->InternalPaint = false;
     Send(w, WM_PAINT, 0, 0);
     if (!(w = W(h))) return;
-    if (!w->Update.IsEmpty() || w->NcPaint) ForgetWindowPaint(w);
-    w->InternalPaint = false;
   }
   if (!children) return;
   std::vector<HWND> kids;
@@ -361,17 +400,11 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   Wnd* w = W(hwnd);
   if (!w || !ps) return nullptr;
   if (w->NcPaint) {
-    w->NcPaint = false;
-    Region nc = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
-    const POINT o = WindowOrigin(w);
-    nc.Offset(o.X, o.Y);
-    HRGN h = ScreenRegionHandle(nc);
-    Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h), 0);
-    DeleteObject(h);
-    if (!(w = W(hwnd))) return nullptr;
+    if (!SendNcPaint(w)) return nullptr;
+    w = W(hwnd);
   }
   CaretHideForPaint(hwnd, true);
-  ++w->PaintSerial;
+  w->PaintRepeats = 0;
   Region upd = w->Update.Intersected(w->Client);
   const bool erase = w->Erase;
   w->Update = Region();
@@ -458,9 +491,8 @@ BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
 static void EraseNow(Wnd* w, bool children) {
   const HWND h = w->Handle;
   if (w->NcPaint) {
-    w->NcPaint = false;
-    Send(w, WM_NCPAINT, 1, 0);
-    if (!(w = W(h))) return;
+    if (!SendNcPaint(w)) return;
+    w = W(h);
   }
   if (w->Erase) {
     w->Erase = false;
@@ -511,7 +543,7 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
 BOOL UpdateWindow(HWND hwnd) {
   Wnd* w = W(hwnd);
   if (!w) return FALSE;
-  PaintNow(w, false);
+  PaintNow(w, true);  // invalid children paint too
   return TRUE;
 }
 
@@ -538,15 +570,15 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
   }
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
     InvalidateWnd(w, rp, flags);
-  const bool kids = (flags & RDW_ALLCHILDREN) != 0 || (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
+  // Updating paints every invalid child; erasing reaches children only when asked to.
   if (flags & RDW_UPDATENOW) {
     if (w->IsDesktop()) {
       for (Wnd* t : std::vector<Wnd*>(w->Children)) PaintNow(t, true);
     } else {
-      PaintNow(w, kids);
+      PaintNow(w, !(flags & RDW_NOCHILDREN));
     }
   } else if (flags & RDW_ERASENOW) {
-    if (!w->IsDesktop()) EraseNow(w, kids);
+    if (!w->IsDesktop()) EraseNow(w, (flags & RDW_ALLCHILDREN) != 0);
   }
   return TRUE;
 }
