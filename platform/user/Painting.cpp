@@ -33,6 +33,31 @@ bool Locked(const Wnd* w) {
 
 }  // namespace
 
+void UpdateRegion::Add(const Region& part) {
+  if (part.IsEmpty()) return;
+  if (IsEmpty()) {
+    rgn_ = part;
+    return;
+  }
+  // Inside what one rectangle of the region already covers: nothing changes.
+  const TRect& b = part.Bounds();
+  if (pending_.empty() && rgn_.Rects().size() == 1) {
+    const TRect& r = rgn_.Rects().front();
+    if (b.Left >= r.Left && b.Top >= r.Top && b.Right <= r.Right && b.Bottom <= r.Bottom) return;
+  }
+  pending_.insert(pending_.end(), part.Rects().begin(), part.Rects().end());
+  // Joined now and then, so the list stays in proportion to the region.
+  if (pending_.size() > 4 * rgn_.Rects().size() + 256) Flush();
+}
+
+void UpdateRegion::Flush() const {
+  if (pending_.empty()) return;
+  std::vector<TRect> all = rgn_.Rects();
+  all.insert(all.end(), pending_.begin(), pending_.end());
+  pending_.clear();
+  rgn_ = Region::FromRects(all);
+}
+
 Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings) {
   if (!ReallyVisible(w)) return Region();
   const TRect base = client ? ScreenClientRect(w) : ScreenWindowRect(w);
@@ -128,7 +153,7 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) w->PaintRepeats = 0;
   if (flags & RDW_INVALIDATE) {
     if (!clientPart.IsEmpty()) {
-      w->Update = w->Update.IsEmpty() ? clientPart : Or(w->Update, clientPart);
+      w->Update.Add(clientPart);
       if ((flags & RDW_ERASE) && !(flags & RDW_NOERASE)) w->Erase = true;
     }
     if ((flags & RDW_FRAME) && !framePart.IsEmpty()) {
@@ -136,7 +161,7 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
       w->NcPaint = true;
     }
   } else if (flags & RDW_VALIDATE) {
-    if (!w->Update.IsEmpty()) w->Update = Minus(w->Update, clientPart);
+    if (!w->Update.IsEmpty()) w->Update.Set(Minus(w->Update.Get(), clientPart));
     if (w->Update.IsEmpty()) w->Erase = false;
     if ((flags & RDW_FRAME) && !framePart.IsEmpty() && w->NcPaint) {
       w->NcUpdate = Minus(w->NcUpdate, framePart);
@@ -246,7 +271,7 @@ bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
 }
 
 void ForgetWindowPaint(Wnd* w) {
-  w->Update = Region();
+  w->Update.Set(Region());
   w->NcUpdate = Region();
   w->NcPaint = w->Erase = w->InternalPaint = false;
   w->PaintRepeats = 0;
@@ -327,7 +352,7 @@ static HDC MakeDC(Wnd* w, HRGN clip, DWORD flags) {
       vis = Region::Combine(vis, r->Rgn, (flags & DCX_INTERSECTRGN) ? RGN_AND : RGN_DIFF);
   }
   if (flags & DCX_INTERSECTUPDATE) {
-    Region u = w->Update;
+    Region u = w->Update.Get();
     const POINT o = WindowOrigin(w);
     u.Offset(o.X, o.Y);
     vis = And(vis, u);
@@ -405,9 +430,9 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   }
   CaretHideForPaint(hwnd, true);
   w->PaintRepeats = 0;
-  Region upd = w->Update.Intersected(w->Client);
+  Region upd = w->Update.Get().Intersected(w->Client);
   const bool erase = w->Erase;
-  w->Update = Region();
+  w->Update.Set(Region());
   w->Erase = false;
   w->InternalPaint = false;
   upd.Offset(-w->Client.Left, -w->Client.Top);
@@ -496,7 +521,7 @@ static void EraseNow(Wnd* w, bool children) {
   }
   if (w->Erase) {
     w->Erase = false;
-    Region upd = w->Update;
+    Region upd = w->Update.Get();
     const POINT o = WindowOrigin(w);
     upd.Offset(o.X, o.Y);
     HRGN clip = ScreenRegionHandle(upd);
@@ -520,7 +545,7 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
     EraseNow(w, false);
     if (!(w = W(hwnd))) return FALSE;
   }
-  Region u = w->Update.Intersected(w->Client);
+  Region u = w->Update.Get().Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
   if (rect) *rect = u.IsEmpty() ? TRect{} : u.Bounds();
   return u.IsEmpty() ? FALSE : TRUE;
@@ -534,7 +559,7 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
     EraseNow(w, false);
     if (!(w = W(hwnd))) return ERROR;
   }
-  Region u = w->Update.Intersected(w->Client);
+  Region u = w->Update.Get().Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
   o->Rgn = u;
   return u.Complexity();
@@ -646,7 +671,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
   Region inval = Minus(affected, moved);
   // The pending update region moves with the pixels.
   if (!w->Update.IsEmpty()) {
-    Region u = w->Update;
+    Region u = w->Update.Get();
     u.Offset(-w->Client.Left, -w->Client.Top);
     Region inside = u.Intersected(src).Intersected(clipR);
     if (!inside.IsEmpty()) {
@@ -654,7 +679,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
       inside.Offset(dx, dy);
       u = Or(rest, inside.Intersected(clipR));
       u.Offset(w->Client.Left, w->Client.Top);
-      w->Update = u;
+      w->Update.Set(u);
     }
   }
   if (flags & SW_SCROLLCHILDREN) {

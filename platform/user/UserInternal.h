@@ -49,6 +49,28 @@ struct ScrollState {
   UINT Disabled = 0;  // ESB_ flags
 };
 
+// A window's update region. Many small invalidations are gathered as rectangles and joined
+// in one pass when the region is read, so invalidating n areas costs about n log n instead of
+// n combinations of a growing region.
+class UpdateRegion {
+ public:
+  bool IsEmpty() const { return rgn_.IsEmpty() && pending_.empty(); }
+  const Region& Get() const {
+    Flush();
+    return rgn_;
+  }
+  void Set(Region r) {
+    rgn_ = std::move(r);
+    pending_.clear();
+  }
+  void Add(const Region& part);
+
+ private:
+  void Flush() const;
+  mutable Region rgn_;
+  mutable std::vector<TRect> pending_;
+};
+
 struct Wnd {
   HWND Handle = nullptr;
   DWORD ThreadId = 0;
@@ -71,7 +93,7 @@ struct Wnd {
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
 
   // Painting state.
-  Region Update;  // window coordinates
+  UpdateRegion Update;  // window coordinates
   bool Erase = false;
   bool NcPaint = false;
   bool InternalPaint = false;
