@@ -48,6 +48,30 @@ inline HWND ColorWindow(HWND parent, DWORD style, int x, int y, int w, int h, CO
   return hwnd;
 }
 
+// A window of a registered class (a child when `style` has WS_CHILD, else owned by `parent`).
+inline HWND Make(const char* cls, DWORD style, HWND parent = nullptr, int x = 0, int y = 0, int w = 10,
+                 int h = 10, const char* text = "", DWORD ex = 0) {
+  return CreateWindowExA(ex, cls, text, style, x, y, w, h, parent, nullptr, nullptr, nullptr);
+}
+inline ATOM RegisterProc(const char* name, WNDPROC proc, UINT style = 0, int wndExtra = 0) {
+  WNDCLASSA wc;
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  wc.style = style;
+  wc.cbWndExtra = wndExtra;
+  return RegisterClassA(&wc);
+}
+inline RECT WindowRect(HWND h) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  return r;
+}
+inline RECT ClientRect(HWND h) {
+  RECT r{};
+  GetClientRect(h, &r);
+  return r;
+}
+
 // A test fixture with a fresh session and the test classes.
 class UserTest : public ::testing::Test {
  protected:
