@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
@@ -70,6 +73,20 @@ inline RECT ClientRect(HWND h) {
   RECT r{};
   GetClientRect(h, &r);
   return r;
+}
+
+// The recorded messages (of one window, when given) among `only`, as names: "WM_A WM_B".
+inline std::string Names(const testkit::TMessageRecorder& rec, const std::vector<UINT>& only, HWND of = nullptr) {
+  std::string out;
+  for (UINT m : of ? rec.MessagesOf(of, only) : rec.Messages(only)) out += (out.empty() ? "" : " ") + testkit::MessageName(m);
+  return out;
+}
+// The first recorded `msg` of `h`; a failure and an empty entry when there is none.
+inline testkit::TMessageRecorder::Entry First(const testkit::TMessageRecorder& rec, HWND h, UINT msg) {
+  for (const auto& e : rec.Entries())
+    if (e.Hwnd == h && e.Msg == msg) return e;
+  ADD_FAILURE() << "no " << testkit::MessageName(msg);
+  return {h, msg, 0, 0};
 }
 
 // A test fixture with a fresh session and the test classes.
