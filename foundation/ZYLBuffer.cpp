@@ -11,12 +11,6 @@ namespace zyl {
 
 const char* const ZYLBufferStreamSignature = "@ZYLBufferStream-V0.1@";
 
-struct TZYLBufferNode {
-  void* Item;
-  TZYLBufferNode* Older;
-  TZYLBufferNode* Newer;
-};
-
 ZYL_CLASS_IMPL(TZYLCustomBuffer) {}
 ZYL_CLASS_IMPL(TZYLDynLIFOBuffer) {}
 
@@ -104,20 +98,24 @@ void TZYLCustomBuffer::LoadFromStream(vcl::TStream* Stream) {
   if (static_cast<int64_t>(count) * itemSize > Stream->Remaining()) {
     throw EZYLBufferError("Buffer stream ends early");
   }
-  std::vector<void*> items;
-  items.reserve(static_cast<size_t>(count));
-  try {
-    for (int32_t i = 0; i < count; ++i) items.push_back(ReadItem(Stream));
-  } catch (...) {
-    for (void* e : items) DropEntry(e);
-    throw;
-  }
+  // Entries read so far; dropped again when the stream fails.
+  struct TLoaded {
+    TZYLCustomBuffer* Buffer;
+    std::deque<void*> Entries;
+    ~TLoaded() {
+      for (void* e : Entries) Buffer->DropEntry(e);
+    }
+  } loaded{this, {}};
+  for (int32_t i = 0; i < count; ++i) loaded.Entries.push_back(ReadItem(Stream));
   const bool updating = FUpdate;
   FUpdate = true;  // one change for the whole load
   Clear();
   const int32_t keep = FMaxCount;
   FMaxCount = -1;
-  for (void* e : items) Put(e);
+  while (!loaded.Entries.empty()) {
+    Put(loaded.Entries.front());
+    loaded.Entries.pop_front();
+  }
   FMaxCount = keep;
   if (FMaxCount >= 0) SetMaxCount(FMaxCount);
   FUpdate = updating;
@@ -132,23 +130,22 @@ TZYLDynLIFOBuffer::~TZYLDynLIFOBuffer() {
   Clear();
 }
 
-TZYLBufferNode* TZYLDynLIFOBuffer::FirstNode() { return FTop; }
+TZYLBufferNode* TZYLDynLIFOBuffer::FirstNode() { return FNodes.empty() ? nullptr : &FNodes.back(); }
 
 TZYLBufferNode* TZYLDynLIFOBuffer::NextNode(TZYLBufferNode* Node) {
-  return Node ? Node->Older : nullptr;
+  if (!Node || Node->Seq <= FFirstSeq) return nullptr;
+  const uint64_t i = Node->Seq - FFirstSeq;
+  return i <= FNodes.size() ? &FNodes[size_t(i - 1)] : nullptr;
 }
 
 void* TZYLDynLIFOBuffer::GetItem(TZYLBufferNode* Node) { return Node ? Node->Item : nullptr; }
 
 void TZYLDynLIFOBuffer::DropOldest() {
-  TZYLBufferNode* node = FBottom;
-  if (!node) return;
-  FBottom = node->Newer;
-  if (FBottom) FBottom->Older = nullptr;
-  else FTop = nullptr;
+  if (FNodes.empty()) return;
+  void* item = FNodes.front().Item;
+  FNodes.pop_front();
+  ++FFirstSeq;
   --FCount;
-  void* item = node->Item;
-  delete node;
   DropEntry(item);
 }
 
@@ -158,23 +155,16 @@ void TZYLDynLIFOBuffer::Put(void* Item) {
     return;
   }
   while (isFull() && FCount > 0) DropOldest();
-  auto* node = new TZYLBufferNode{Item, FTop, nullptr};
-  if (FTop) FTop->Newer = node;
-  else FBottom = node;
-  FTop = node;
+  FNodes.push_back({Item, FFirstSeq + FNodes.size()});
   ++FCount;
   Change();
 }
 
 void* TZYLDynLIFOBuffer::Get() {
-  TZYLBufferNode* node = FTop;
-  if (!node) return nullptr;
-  FTop = node->Older;
-  if (FTop) FTop->Newer = nullptr;
-  else FBottom = nullptr;
+  if (FNodes.empty()) return nullptr;
+  void* item = FNodes.back().Item;
+  FNodes.pop_back();
   --FCount;
-  void* item = node->Item;
-  delete node;
   Change();
   return item;
 }
@@ -182,15 +172,12 @@ void* TZYLDynLIFOBuffer::Get() {
 void TZYLDynLIFOBuffer::Clear() {
   if (FCount == 0) return;
   // Newest first, as the entries would be popped.
-  while (FTop) {
-    TZYLBufferNode* node = FTop;
-    FTop = node->Older;
-    void* item = node->Item;
-    delete node;
+  while (!FNodes.empty()) {
+    void* item = FNodes.back().Item;
+    FNodes.pop_back();
     --FCount;
     DropEntry(item);
   }
-  FBottom = nullptr;
   FCount = 0;
   Change();
 }
@@ -204,7 +191,7 @@ void TZYLDynLIFOBuffer::SetMaxCount(int32_t Value) {
 
 void TZYLDynLIFOBuffer::GetEntriesOldestFirst(void** Entries) {
   int i = 0;
-  for (TZYLBufferNode* n = FBottom; n; n = n->Newer) Entries[i++] = n->Item;
+  for (const TZYLBufferNode& n : FNodes) Entries[i++] = n.Item;
 }
 
 }  // namespace zyl

@@ -9,10 +9,15 @@
 // Buffer stream: the Int32 23, the text "@ZYLBufferStream-V0.1@" with its terminating zero,
 // then the items: the Int32 entry count, the Int32 size of one entry, and the entries from the
 // oldest to the newest, each as WriteItem writes it (the base: the entry's bytes).
+//
+// Memory: besides each entry's own allocation, a buffer keeps 16 bytes per entry in blocks
+// (no allocation per entry); loading a stream of n entries allocates the n entries, their
+// bookkeeping and nothing else per entry.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 
 #include "foundation/ZYLObject.h"
 #include "platform/base/Exceptions.h"
@@ -28,8 +33,12 @@ using vcl::EReadError;
 ZYL_DECLARE_EXCEPTION(EZYLBufferError, EReadError);
 
 class TZYLCustomBuffer;
-// One entry of a buffer, handed out by FirstNode and NextNode; opaque to the callers.
-struct TZYLBufferNode;
+// One entry of a buffer, handed out by FirstNode and NextNode; its fields are the buffer's
+// bookkeeping.
+struct TZYLBufferNode {
+  void* Item;
+  uint64_t Seq;  // position in the buffer's order of arrival
+};
 using TZYLBufferEntryDestroy = vcl::TEvent<void(TZYLCustomBuffer* Buffer, void* Entry)>;
 
 extern const char* const ZYLBufferStreamSignature;  // "@ZYLBufferStream-V0.1@"
@@ -108,8 +117,9 @@ class TZYLDynLIFOBuffer : public TZYLCustomBuffer {
 
  private:
   void DropOldest();
-  TZYLBufferNode* FTop = nullptr;     // newest
-  TZYLBufferNode* FBottom = nullptr;  // oldest
+  // Oldest first; entries come and go only at the ends, so nodes never move.
+  std::deque<TZYLBufferNode> FNodes;
+  uint64_t FFirstSeq = 0;  // Seq of FNodes.front()
 };
 
 }  // namespace zyl

@@ -1,7 +1,7 @@
 // Block compression of the library.
 //
 // Stream layout (all integers little-endian Int32):
-//   total    the number of source bytes, 0 or more
+//   total    the number of source bytes, 0 to ZYLMaxExpandedSize
 //   then, for each block of up to 32781 source bytes (every block is full but the last):
 //     length   the number of payload bytes that follow, 1 .. block size + 1
 //     payload  a method byte, then the block's data:
@@ -34,7 +34,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace zyl {
 
@@ -280,9 +279,7 @@ void ZYLDecompressBlock(const uint8_t* payload, size_t payloadSize, uint8_t* des
 }
 
 std::vector<uint8_t> ZYLCompressBytes(const void* data, size_t count) {
-  if (count > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
-    throw EZYLCompressError("Data too large for a compressed stream");
-  }
+  if (count > ZYLMaxExpandedSize) throw EZYLCompressError("Data too large for a compressed stream");
   const auto* src = static_cast<const uint8_t*>(data);
   std::vector<uint8_t> out;
   out.reserve(4 + count / 2 + 16);
@@ -301,6 +298,7 @@ std::vector<uint8_t> ZYLDecompressBytes(const void* data, size_t count) {
   if (count < 4) Corrupt("missing total length");
   const int32_t total = GetInt32(in);
   if (total < 0) Corrupt("negative total length");
+  if (static_cast<size_t>(total) > ZYLMaxExpandedSize) Corrupt("total length beyond the limit");
   size_t ip = 4;
   std::vector<uint8_t> out;
   const size_t want = static_cast<size_t>(total);

@@ -97,8 +97,32 @@ void WriteBitmap(TStream* s, const TBitmap* b, TZYLSavePixelFormat f) {
   WriteI32(s, static_cast<int32_t>(m.Size()));
   s->WriteBuffer(m.Memory(), static_cast<int32_t>(m.Size()));
 }
-// ExpectWidth / ExpectHeight (when positive): the size the BMP header must give, checked
-// before the picture is decoded.
+[[noreturn]] void TooLarge() {
+  throw vcl::EReadError("List item pictures exceed the size a list item may hold");
+}
+
+// The width and height a BMP file's header declares (the height without its sign); false
+// when the bytes do not start like a BMP file.
+bool DeclaredSize(const uint8_t* p, int32_t n, int64_t& Width, int64_t& Height) {
+  if (n < 26 || p[0] != 'B' || p[1] != 'M') return false;
+  auto le = [p](int o, int bytes) {
+    uint32_t v = 0;
+    for (int k = bytes - 1; k >= 0; --k) v = (v << 8) | p[o + k];
+    return v;
+  };
+  if (le(14, 4) == 12) {  // the old core header: 16-bit sizes
+    Width = le(18, 2);
+    Height = static_cast<int16_t>(le(20, 2));
+  } else {
+    Width = static_cast<int32_t>(le(18, 4));
+    Height = static_cast<int32_t>(le(22, 4));
+  }
+  if (Height < 0) Height = -Height;
+  return true;
+}
+
+// ExpectWidth / ExpectHeight (when positive): the size the BMP header must give. Either way
+// the declared size is checked against ZYLMaxListItemPixels before the picture is decoded.
 std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
                                     int64_t ExpectHeight = 0) {
   const int32_t n = ReadLength(s);
@@ -106,20 +130,33 @@ std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
   vcl::TMemoryStream m;
   m.SetSize(n);
   s->ReadBuffer(m.Memory(), n);
-  if (ExpectWidth > 0) {
-    const auto* p = static_cast<const uint8_t*>(m.Memory());
-    if (n < 26 || p[0] != 'B' || p[1] != 'M') throw vcl::EReadError("Invalid bitmap in list");
-    auto le = [p](int o) {
-      return static_cast<int32_t>(uint32_t(p[o]) | (uint32_t(p[o + 1]) << 8) |
-                                  (uint32_t(p[o + 2]) << 16) | (uint32_t(p[o + 3]) << 24));
-    };
-    const int64_t w = le(18), h = le(22);
-    if (w != ExpectWidth || (h != ExpectHeight && -h != ExpectHeight))
-      throw vcl::EReadError("Invalid bitmap in list");
-  }
+  int64_t w = 0, h = 0;
+  const bool known = DeclaredSize(static_cast<const uint8_t*>(m.Memory()), n, w, h);
+  if (ExpectWidth > 0 && (!known || w != ExpectWidth || h != ExpectHeight))
+    throw vcl::EReadError("Invalid bitmap in list");
+  if (known && w > 0 && h > 0 && w * h > ZYLMaxListItemPixels) TooLarge();
   m.SetPosition(0);
   auto b = std::make_unique<TBitmap>();
   b->LoadFromStream(&m);
+  return b;
+}
+
+// A device bitmap with the picture of b. Copying out of a DIB section brings all of its
+// pixels in sync first, so images are cut from such a copy, never from the DIB itself.
+std::unique_ptr<TBitmap> DeviceCopy(TBitmap* b) {
+  auto d = std::make_unique<TBitmap>();
+  d->SetSize(b->Width(), b->Height());
+  const win::TRect all{0, 0, b->Width(), b->Height()};
+  d->Canvas()->CopyRect(all, b->Canvas(), all);
+  return d;
+}
+
+// Image i of a strip of w x h images.
+std::unique_ptr<TBitmap> CutImage(TBitmap* Strip, int i, int w, int h) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetSize(w, h);
+  b->Canvas()->CopyRect(win::TRect{0, 0, w, h}, Strip->Canvas(),
+                        win::TRect{i * w, 0, (i + 1) * w, h});
   return b;
 }
 
@@ -292,29 +329,24 @@ TBitmap* TZYLImageListItem::GetImageBitmap() const {
   auto* strip = new TBitmap();
   strip->SetSize(FWidth * GetCount(), FHeight);
   for (int i = 0; i < GetCount(); ++i)
-    strip->Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                              FImages[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+    strip->Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                              FImages[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
   return strip;
 }
 
 void TZYLImageListItem::LoadFromBitmap(const std::string& FileName, int Count, bool Masked) {
-  TBitmap src;
-  src.LoadFromFile(FileName);
-  if (Count < 1 || src.Width() < Count || src.Height() < 1)
+  TBitmap file;
+  file.LoadFromFile(FileName);
+  if (Count < 1 || file.Width() < Count || file.Height() < 1)
     throw EZYLWrongBmpSize("The bitmap cannot be cut into the images");
-  const int w = src.Width() / Count;
-  const int h = src.Height();
+  const int w = file.Width() / Count;
+  const int h = file.Height();
+  const std::unique_ptr<TBitmap> src = DeviceCopy(&file);
   TZYLImageListItem fresh;
   fresh.FWidth = w;
   fresh.FHeight = h;
   fresh.FMasked = Masked;
-  for (int i = 0; i < Count; ++i) {
-    TBitmap part;
-    part.SetSize(w, h);
-    part.Canvas()->CopyRect(win::TRect(0, 0, w, h), src.Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
-    fresh.Add(&part, nullptr);
-  }
+  for (int i = 0; i < Count; ++i) fresh.Add(CutImage(src.get(), i, w, h).get(), nullptr);
   FWidth = w;
   FHeight = h;
   FMasked = Masked;
@@ -335,8 +367,8 @@ void TZYLImageListItem::WriteData(TStream* s) const {
     TBitmap maskStrip;
     maskStrip.SetSize(FWidth * GetCount(), FHeight);
     for (int i = 0; i < GetCount(); ++i)
-      maskStrip.Canvas()->CopyRect(win::TRect(i * FWidth, 0, (i + 1) * FWidth, FHeight),
-                                   FMasks[i]->Canvas(), win::TRect(0, 0, FWidth, FHeight));
+      maskStrip.Canvas()->CopyRect(win::TRect{i * FWidth, 0, (i + 1) * FWidth, FHeight},
+                                   FMasks[i]->Canvas(), win::TRect{0, 0, FWidth, FHeight});
     WriteBitmap(s, &maskStrip, spfMono);
   }
 }
@@ -348,6 +380,7 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
   const int32_t allocBy = ReadI32(s);
   if (w < 1 || h < 1 || w > 32767 || h > 32767 || n < 0 || n > 65535)
     throw vcl::EReadError("Invalid image strip");
+  if (int64_t(w) * h * n > ZYLMaxListItemPixels) TooLarge();
   std::unique_ptr<TBitmap> strip, maskStrip;
   if (n > 0) {
     strip = ReadBitmap(s, int64_t(w) * n, h);
@@ -357,19 +390,14 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     };
     if (!fits(strip) || (masked && !fits(maskStrip)))
       throw vcl::EReadError("Invalid image strip");
+    strip = DeviceCopy(strip.get());
+    if (masked) maskStrip = DeviceCopy(maskStrip.get());
   }
   if (s->Position() > end) throw vcl::EReadError("Invalid image strip");
   std::vector<std::unique_ptr<TBitmap>> imgs, masks;
   for (int i = 0; i < n; ++i) {
-    auto cut = [&](TBitmap* from) {
-      auto b = std::make_unique<TBitmap>();
-      b->SetSize(w, h);
-      b->Canvas()->CopyRect(win::TRect(0, 0, w, h), from->Canvas(),
-                            win::TRect(i * w, 0, (i + 1) * w, h));
-      return b;
-    };
-    imgs.push_back(cut(strip.get()));
-    masks.push_back(masked ? cut(maskStrip.get()) : nullptr);
+    imgs.push_back(CutImage(strip.get(), i, w, h));
+    masks.push_back(masked ? CutImage(maskStrip.get(), i, w, h) : nullptr);
   }
   FWidth = w;
   FHeight = h;
@@ -435,9 +463,9 @@ void TZYLImageListItem::LoadFromFile(const std::string& FileName) {
 
 win::TRect TZYLImageListItem::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                       TZYLDrawStyleFlags Flags, int Index) const {
-  if (!Canvas || Index < 0 || Index >= GetCount()) return win::TRect();
+  if (!Canvas || Index < 0 || Index >= GetCount()) return win::TRect{};
   TBitmap* img = FImages[Index].get();
-  const win::TRect src(0, 0, FWidth, FHeight);
+  const win::TRect src{0, 0, FWidth, FHeight};
   win::HBITMAP mask = nullptr;
   vcl::TColor tc = img->Canvas()->Pixels(0, FHeight - 1);
   if ((Flags & dsfTransparent) && FMasked && FMasks[Index]) {
@@ -866,10 +894,10 @@ bool TZYLCustomImageList::IsValidItem(int, int) const { return false; }
 int TZYLCustomImageList::Dimensions(int, bool) const { return 0; }
 win::TRect TZYLCustomImageList::DrawExt(vcl::TCanvas*, const win::TRect&, TZYLDrawStyleFlags,
                                         int, int) const {
-  return win::TRect();
+  return win::TRect{};
 }
 vcl::TCanvas* TZYLCustomImageList::BmpCanvas(int) const { return nullptr; }
-win::TRect TZYLCustomImageList::ItemRect(int, int) const { return win::TRect(); }
+win::TRect TZYLCustomImageList::ItemRect(int, int) const { return win::TRect{}; }
 win::HPALETTE TZYLCustomImageList::Palette(int) const { return nullptr; }
 
 bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
@@ -877,7 +905,7 @@ bool TZYLCustomImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitma
   const win::TRect r = ItemRect(ListIndex, Index);
   if (!src || r.Right <= r.Left || r.Bottom <= r.Top) return false;
   Bitmap->SetSize(r.Right - r.Left, r.Bottom - r.Top);
-  Bitmap->Canvas()->CopyRect(win::TRect(0, 0, r.Right - r.Left, r.Bottom - r.Top), src, r);
+  Bitmap->Canvas()->CopyRect(win::TRect{0, 0, r.Right - r.Left, r.Bottom - r.Top}, src, r);
   return true;
 }
 
@@ -929,9 +957,9 @@ vcl::TCanvas* TZYLImageList::BmpCanvas(int ListIndex) const {
 }
 
 win::TRect TZYLImageList::ItemRect(int ListIndex, int Index) const {
-  if (!IsValidItem(ListIndex, Index)) return win::TRect();
+  if (!IsValidItem(ListIndex, Index)) return win::TRect{};
   auto* it = GetArrayItem(ListIndex);
-  return win::TRect(Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height());
+  return win::TRect{Index * it->Width(), 0, (Index + 1) * it->Width(), it->Height()};
 }
 
 bool TZYLImageList::GetBitmapItem(int ListIndex, int Index, TBitmap* Bitmap) const {
@@ -945,7 +973,7 @@ bool TZYLImageList::Masked(int ListIndex) const {
 
 win::TRect TZYLImageList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                   TZYLDrawStyleFlags Flags, int ListIndex, int Index) const {
-  if (ListIndex < 0 || ListIndex >= Count()) return win::TRect();
+  if (ListIndex < 0 || ListIndex >= Count()) return win::TRect{};
   return GetArrayItem(ListIndex)->DrawExt(Canvas, Rect, Flags, Index);
 }
 
@@ -978,9 +1006,9 @@ vcl::TCanvas* TZYLBitmapList::BmpCanvas(int ListIndex) const {
 }
 
 win::TRect TZYLBitmapList::ItemRect(int ListIndex, int) const {
-  if (!IsValidItem(ListIndex, 0)) return win::TRect();
+  if (!IsValidItem(ListIndex, 0)) return win::TRect{};
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return win::TRect(0, 0, b->Width(), b->Height());
+  return win::TRect{0, 0, b->Width(), b->Height()};
 }
 
 bool TZYLBitmapList::GetBitmapItem(int ListIndex, int, TBitmap* Bitmap) const {
@@ -1000,9 +1028,9 @@ vcl::TColor TZYLBitmapList::TransparentColor(int ListIndex, int) const {
 
 win::TRect TZYLBitmapList::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                    TZYLDrawStyleFlags Flags, int ListIndex, int) const {
-  if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect();
+  if (!IsValidItem(ListIndex, 0) || !Canvas) return win::TRect{};
   TBitmap* b = GetArrayItem(ListIndex)->GetBitmap();
-  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect(0, 0, b->Width(), b->Height()),
+  return ZYLBmpDrawExt(Canvas, Rect, b->Canvas(), win::TRect{0, 0, b->Width(), b->Height()},
                        Flags, b->TransparentColor());
 }
 
@@ -1061,7 +1089,7 @@ vcl::TCanvas* TZYLImageListConnector::BmpCanvas(int L) const {
   return FImageList ? FImageList->BmpCanvas(L) : nullptr;
 }
 win::TRect TZYLImageListConnector::ItemRect(int L, int I) const {
-  return FImageList ? FImageList->ItemRect(L, I) : win::TRect();
+  return FImageList ? FImageList->ItemRect(L, I) : win::TRect{};
 }
 bool TZYLImageListConnector::GetBitmapItem(int L, int I, TBitmap* Bitmap) const {
   return FImageList && FImageList->GetBitmapItem(L, I, Bitmap);
@@ -1075,7 +1103,7 @@ vcl::TColor TZYLImageListConnector::TransparentColor(int L, int I) const {
 }
 win::TRect TZYLImageListConnector::DrawExt(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                            TZYLDrawStyleFlags Flags, int L, int I) const {
-  return FImageList ? FImageList->DrawExt(Canvas, Rect, Flags, L, I) : win::TRect();
+  return FImageList ? FImageList->DrawExt(Canvas, Rect, Flags, L, I) : win::TRect{};
 }
 void TZYLImageListConnector::ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect,
                                       uint16_t Flags, int32_t Offset, vcl::TColor TC, int L,

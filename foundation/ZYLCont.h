@@ -7,7 +7,9 @@
 //   uint8 version (1), uint8 DefaultCompressed, uint8 DefaultPixelFormat, int32 item count,
 //   per item: uint16 Ident, uint8 compressed, uint8 pixel format, int32 + bytes Description,
 //   int32 + bytes of the item's data (a block-compressed stream of it when compressed).
-// All integers little-endian. Reading checks every length against the bytes that remain.
+// All integers little-endian. Reading checks every length against the bytes that remain, and
+// refuses with EReadError, before allocating any pixel, an item whose pictures hold more than
+// ZYLMaxListItemPixels pixels: an image strip's images together, or an item's bitmap.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +34,9 @@ class TWriter;
 }  // namespace vcl
 
 namespace zyl {
+
+// The most pixels the pictures of one list item hold when read from a stream (4096 x 4096).
+constexpr int64_t ZYLMaxListItemPixels = int64_t(16) << 20;
 
 // The 8-character signature of a list kind ("ZYLIML30", "ZYLBML30", "ZYLWVL30", "ZYLSLL30",
 // "ZYLGLL50", "ZYLRTL50").

@@ -1,7 +1,6 @@
 #include "foundation/ZYLStreamUtils.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "foundation/ZYLCompress.h"
@@ -48,7 +47,7 @@ std::string ZYLStreamToString(vcl::TStream* Stream, int32_t Count) {
 
 void ZYLCompressStream(vcl::TStream* Source, vcl::TStream* Dest, int64_t Count) {
   if (Count < 0) Count = Source->Remaining();
-  if (Count > std::numeric_limits<int32_t>::max()) {
+  if (Count > static_cast<int64_t>(ZYLMaxExpandedSize)) {
     throw EZYLCompressError("Data too large for a compressed stream");
   }
   WriteInt32(Dest, static_cast<int32_t>(Count));
@@ -66,6 +65,8 @@ void ZYLCompressStream(vcl::TStream* Source, vcl::TStream* Dest, int64_t Count) 
 int64_t ZYLDecompressStream(vcl::TStream* Source, vcl::TStream* Dest) {
   const int32_t total = ReadInt32(Source, "missing total length");
   if (total < 0) throw EZYLCompressError("Compressed data is corrupt: negative total length");
+  if (static_cast<size_t>(total) > ZYLMaxExpandedSize)
+    throw EZYLCompressError("Compressed data is corrupt: total length beyond the limit");
   std::vector<uint8_t> payload(ZYLMaxBlockPayload);
   std::vector<uint8_t> block(ZYLCompressBlockSize);
   for (int64_t left = total; left > 0;) {

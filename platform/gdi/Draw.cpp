@@ -1,13 +1,17 @@
 // Lines, curves and filled shapes with the platform's pixel rules.
 //
 // Rules kept here: right and bottom edges are exclusive; a line does not paint its last point;
-// one-pixel pens step with a midpoint rule whose ties round toward the start's row (or column);
+// one-pixel pens step with a midpoint rule whose ties depend on the direction (see LineGeom);
 // wider pens are centred on the path, with round caps and joins (odd widths centre on the pixel,
-// even widths on its top-left corner); PS_INSIDEFRAME keeps the pen inside the bounding box;
-// filled shapes paint the brush first, the pen on top; without a pen, Rectangle, Ellipse and
-// RoundRect fill one pixel less to the right and bottom.
+// even widths on its top-left corner), Rectangle's corners included from three pixels up;
+// PS_INSIDEFRAME keeps the pen inside the bounding box; a styled Rectangle's path starts at the
+// top-right corner and runs counter-clockwise; polygons fill the pixels whose integer point is
+// inside; filled shapes paint the brush and the pen side by side; without a pen, Rectangle,
+// Ellipse and RoundRect fill one pixel less to the right and bottom. Curves are painted row by
+// row as spans, without building regions.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/gdi/GdiPrivate.h"
 
@@ -29,6 +33,7 @@ struct PenInfo {
   bool Opaque = false;
   uint8_t Rop = 0xF0;
   bool InsideFrame = false;
+  bool MiterJoin = false;  // geometric pens asking for square corners
   UINT Cap = PS_ENDCAP_ROUND;
   std::vector<int> Dashes;  // on/off run lengths; empty = solid
 };
@@ -46,6 +51,7 @@ PenInfo RealizePen(DCObj& dc) {
   p.Rop = Rop2ToRop3(dc.S.Rop2);
   p.InsideFrame = pen->Style == PS_INSIDEFRAME;
   p.Cap = pen->Geometric ? pen->EndCap : PS_ENDCAP_ROUND;
+  p.MiterJoin = pen->Geometric && pen->Join == PS_JOIN_MITER;
   if (!p.Wide) {
     switch (pen->Style) {
       case PS_DASH: p.Dashes = {18, 6}; break;
@@ -65,101 +71,203 @@ PenInfo RealizePen(DCObj& dc) {
 
 // ---------------------------------------------------------------------------------------------
 // One-pixel lines
+//
+// Pixel i of a line (0 <= i < Steps) sits at Major0 + S*i along its major axis and at
+// Minor0 + T*Off(i) along the minor one, Off(i) = floor((2*i*Min + Maj - Bias) / (2*Maj)):
+// the exact offset rounded, a half-way offset going toward the end point (Bias 0) for lines
+// running steeply down-left, shallowly or steeply up-left and shallowly up-right, and toward
+// the start point (Bias 1) in the other four directions. The end point is not painted.
 
-// Paints single pixels through the clip, with the dash state carried along a figure.
-class PixelPainter {
+struct LineGeom {
+  int X0, Y0;
+  bool XMajor;
+  int64_t Maj, Min;  // absolute extents along the major and minor axes
+  int S, T;          // steps along the major and minor axes (+1 or -1)
+  int Bias;
+  int64_t Steps;
+};
+
+LineGeom MakeLine(int x0, int y0, int x1, int y1) {
+  LineGeom g;
+  g.X0 = x0;
+  g.Y0 = y0;
+  const int64_t dx = int64_t(x1) - x0, dy = int64_t(y1) - y0;
+  const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  g.XMajor = adx >= ady;
+  g.Maj = g.XMajor ? adx : ady;
+  g.Min = g.XMajor ? ady : adx;
+  const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+  g.S = g.XMajor ? sx : sy;
+  g.T = g.XMajor ? sy : sx;
+  const bool left = dx < 0, up = dy < 0, steep = ady > adx;
+  const bool towardEnd = (left && (up || steep)) || (!left && up && !steep);
+  g.Bias = towardEnd ? 0 : 1;
+  g.Steps = g.Maj;
+  return g;
+}
+
+// Off(i), and the error term that goes with it (in [0, 2*Maj)).
+inline int64_t OffAt(const LineGeom& g, int64_t i, int64_t* err = nullptr) {
+  const __int128 num = 2 * __int128(i) * g.Min + g.Maj - g.Bias;
+  const int64_t off = int64_t(num / (2 * __int128(g.Maj)));
+  if (err) *err = int64_t(num - __int128(off) * 2 * g.Maj);
+  return off;
+}
+
+// The first step whose minor offset is at least k (Steps when none is).
+int64_t FirstOffAtLeast(const LineGeom& g, int64_t k) {
+  if (k <= 0) return 0;
+  if (g.Min == 0) return g.Steps;
+  const __int128 num = 2 * __int128(g.Maj) * k - g.Maj + g.Bias, den = 2 * __int128(g.Min);
+  const __int128 i = (num + den - 1) / den;
+  return i > g.Steps ? g.Steps : int64_t(i);
+}
+
+// The steps [i0, i1) whose pixels lie in r.
+void StepsIn(const LineGeom& g, const TRect& r, int64_t& i0, int64_t& i1) {
+  const int64_t m0 = g.XMajor ? g.X0 : g.Y0, n0 = g.XMajor ? g.Y0 : g.X0;
+  const int64_t mlo = g.XMajor ? r.Left : r.Top, mhi = g.XMajor ? r.Right : r.Bottom;
+  const int64_t nlo = g.XMajor ? r.Top : r.Left, nhi = g.XMajor ? r.Bottom : r.Right;
+  i0 = 0;
+  i1 = g.Steps;
+  if (g.S > 0) {
+    i0 = std::max(i0, mlo - m0);
+    i1 = std::min(i1, mhi - m0);
+  } else {
+    i0 = std::max(i0, m0 - mhi + 1);
+    i1 = std::min(i1, m0 - mlo + 1);
+  }
+  if (g.T > 0) {
+    i0 = std::max(i0, FirstOffAtLeast(g, nlo - n0));
+    i1 = std::min(i1, FirstOffAtLeast(g, nhi - n0));
+  } else {
+    i0 = std::max(i0, FirstOffAtLeast(g, n0 - nhi + 1));
+    i1 = std::min(i1, FirstOffAtLeast(g, n0 - nlo + 1));
+  }
+}
+
+POINT PixelAt(const LineGeom& g, int64_t i) {
+  const int64_t off = OffAt(g, i);
+  return g.XMajor ? POINT{int(g.X0 + g.S * i), int(g.Y0 + g.T * off)}
+                  : POINT{int(g.X0 + g.T * off), int(g.Y0 + g.S * i)};
+}
+
+// The on/off state of a dash pattern along a figure.
+class DashCursor {
  public:
-  PixelPainter(DCObj& dc, const PenInfo& pen) : dc_(dc), pen_(pen), s_(dc.Target()) {
-    clip_ = &dc.ClipRegion();
-    b_ = clip_->Bounds();
-    single_ = clip_->Rects().size() == 1;
+  explicit DashCursor(const std::vector<int>& dashes) : d_(dashes) {
+    for (int v : d_) period_ += v;
   }
-  // Moves the dash pattern on by n pixels.
-  void Skip(int64_t n) {
-    if (pen_.Dashes.empty() || n <= 0) return;
-    int64_t period = 0;
-    for (int d : pen_.Dashes) period += d;
-    n %= period;
-    while (n > 0) {
-      const int64_t left = pen_.Dashes[dashIndex_] - dashCount_;
-      if (n < left) {
-        dashCount_ += int(n);
-        break;
-      }
-      n -= left;
-      dashCount_ = 0;
-      dashIndex_ = (dashIndex_ + 1) % int(pen_.Dashes.size());
-    }
+  // Places the cursor `pos` pixels into the pattern (which has dashes, each at least one
+  // pixel long).
+  void Seek(int64_t pos) {
+    int64_t n = pos % period_;
+    index_ = 0;
+    while (n >= d_[index_]) n -= d_[index_++];
+    count_ = int(n);
   }
-  void Plot(int x, int y) {
-    bool on = true;
-    if (!pen_.Dashes.empty()) {
-      on = (dashIndex_ % 2) == 0;
-      if (++dashCount_ >= pen_.Dashes[dashIndex_]) {
-        dashCount_ = 0;
-        dashIndex_ = (dashIndex_ + 1) % int(pen_.Dashes.size());
-      }
-      if (!on && !pen_.Opaque) return;
+  bool Next() {
+    const bool on = (index_ & 1) == 0;
+    if (++count_ >= d_[index_]) {
+      count_ = 0;
+      if (++index_ == d_.size()) index_ = 0;
     }
-    if (x < b_.Left || x >= b_.Right || y < b_.Top || y >= b_.Bottom) return;
-    if (!single_ && !clip_->Contains(x, y)) return;
-    uint32_t& d = s_->Row(y)[x];
-    d = RopPixel(on ? pen_.Pixel : pen_.BkPixel, 0, d, pen_.Rop);
-    s_->Touch({x, y, x + 1, y + 1});
+    return on;
   }
 
  private:
-  DCObj& dc_;
-  const PenInfo& pen_;
-  Surface* s_;
-  const Region* clip_;
-  TRect b_;
-  bool single_;
-  int dashIndex_ = 0, dashCount_ = 0;
+  const std::vector<int>& d_;
+  int64_t period_ = 0;
+  size_t index_ = 0;
+  int count_ = 0;
 };
 
-// Steps from (x0,y0) toward (x1,y1), calling f for every pixel but the last. With a window,
-// only the steps whose major coordinate can reach it are taken (the pixels are the same as on
-// the full line), and skip(n) is told how many steps were left out before and after them.
-template <class F, class G>
-void StepLine(int x0, int y0, int x1, int y1, const TRect* window, F&& f, G&& skip) {
-  const int64_t dx = int64_t(x1) - x0, dy = int64_t(y1) - y0;
-  const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-  const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-  const bool xMajor = adx >= ady;
-  const int64_t steps = xMajor ? adx : ady;
-  int64_t i0 = 0, i1 = steps;
-  if (window) {
-    const int64_t start = xMajor ? x0 : y0;
-    const int s = xMajor ? sx : sy;
-    const int64_t lo = int64_t(xMajor ? window->Left : window->Top) - 1;
-    const int64_t hi = xMajor ? window->Right : window->Bottom;
-    if (s > 0) {
-      i0 = std::max<int64_t>(i0, lo - start);
-      i1 = std::min<int64_t>(i1, hi - start + 1);
-    } else {
-      i0 = std::max<int64_t>(i0, start - hi);
-      i1 = std::min<int64_t>(i1, start - lo + 1);
-    }
-    if (i0 >= i1) {
-      skip(steps);
-      return;
+// Walks n pixels from p, calling op on each, the pointer stepping with the error term.
+template <class Op>
+inline void Walk(uint32_t* p, ptrdiff_t majStep, ptrdiff_t minStep, int64_t n, int64_t e,
+                 int64_t twoMin, int64_t twoMaj, Op op) {
+  for (int64_t k = 0; k < n; ++k) {
+    op(p);
+    p += majStep;
+    e += twoMin;
+    if (e >= twoMaj) {
+      e -= twoMaj;
+      p += minStep;
     }
   }
-  skip(i0);
-  for (int64_t i = i0; i < i1; ++i) {
-    // Offset along the minor axis: i*minor/major rounded, halves toward the start.
-    // (128-bit products: both factors may approach 2^32.)
-    if (xMajor) {
-      const int64_t off = int64_t((2 * __int128(i) * ady + adx - 1) / (2 * __int128(adx)));
-      f(int(x0 + sx * i), int(y0 + sy * off));
-    } else {
-      const int64_t off = int64_t((2 * __int128(i) * adx + ady - 1) / (2 * __int128(ady)));
-      f(int(x0 + sx * off), int(y0 + sy * i));
-    }
-  }
-  skip(steps - i1);
 }
+
+// Paints one-pixel lines with the DC's pen through the clip, the dash pattern carried along a
+// figure.
+class LinePainter {
+ public:
+  LinePainter(DCObj& dc, const PenInfo& pen)
+      : pen_(pen), s_(dc.Target()), clip_(dc.ClipRegion()), dash_(pen.Dashes) {}
+  void Line(POINT a, POINT b) {
+    const LineGeom g = MakeLine(a.X, a.Y, b.X, b.Y);
+    if (g.Steps > 0 && !clip_.IsEmpty()) {
+      const TRect box{std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1,
+                      std::max(a.Y, b.Y) + 1};
+      // Only the clip rectangles of the bands the line crosses.
+      const auto& rects = clip_.Rects();
+      auto it = std::lower_bound(rects.begin(), rects.end(), box.Top,
+                                 [](const TRect& q, int y) { return q.Bottom <= y; });
+      for (; it != rects.end() && it->Top < box.Bottom; ++it) {
+        if (it->Right <= box.Left || it->Left >= box.Right) continue;
+        int64_t i0, i1;
+        StepsIn(g, *it, i0, i1);
+        if (i0 < i1) Range(g, i0, i1);
+      }
+    }
+    phase_ += g.Steps;
+  }
+
+ private:
+  void Range(const LineGeom& g, int64_t i0, int64_t i1) {
+    int64_t e;
+    const int64_t off = OffAt(g, i0, &e);
+    const POINT p0 = g.XMajor ? POINT{int(g.X0 + g.S * i0), int(g.Y0 + g.T * off)}
+                              : POINT{int(g.X0 + g.T * off), int(g.Y0 + g.S * i0)};
+    const POINT p1 = PixelAt(g, i1 - 1);
+    const ptrdiff_t stride = s_->Stride;
+    const ptrdiff_t majStep = g.XMajor ? g.S : g.S * stride;
+    const ptrdiff_t minStep = g.XMajor ? g.T * stride : g.T;
+    uint32_t* p = s_->Row(p0.Y) + p0.X;
+    const int64_t n = i1 - i0, twoMin = 2 * g.Min, twoMaj = 2 * g.Maj;
+    const uint32_t pix = pen_.Pixel, bk = pen_.BkPixel;
+    const uint8_t rop = pen_.Rop;
+    auto go = [&](auto op) {
+      if (pen_.Dashes.empty()) {
+        Walk(p, majStep, minStep, n, e, twoMin, twoMaj, [&](uint32_t* d) { op(d, pix); });
+        return;
+      }
+      dash_.Seek(phase_ + i0);
+      const bool opaque = pen_.Opaque;
+      Walk(p, majStep, minStep, n, e, twoMin, twoMaj, [&](uint32_t* d) {
+        if (dash_.Next()) op(d, pix);
+        else if (opaque) op(d, bk);
+      });
+    };
+    switch (rop) {
+      case 0xF0: go([](uint32_t* d, uint32_t c) { *d = c; }); break;
+      case 0x5A: go([](uint32_t* d, uint32_t c) { *d ^= c; }); break;
+      case 0x55: go([](uint32_t* d, uint32_t) { *d = ~*d; }); break;
+      case 0x00: go([](uint32_t* d, uint32_t) { *d = 0; }); break;
+      case 0xFF: go([](uint32_t* d, uint32_t) { *d = ~0u; }); break;
+      case 0xA0: go([](uint32_t* d, uint32_t c) { *d &= c; }); break;
+      case 0xFA: go([](uint32_t* d, uint32_t c) { *d |= c; }); break;
+      default: go([rop](uint32_t* d, uint32_t c) { *d = RopPixel(c, 0, *d, rop); });
+    }
+    s_->Touch({std::min(p0.X, p1.X), std::min(p0.Y, p1.Y), std::max(p0.X, p1.X) + 1,
+               std::max(p0.Y, p1.Y) + 1});
+  }
+
+  const PenInfo& pen_;
+  Surface* s_;
+  const Region& clip_;
+  DashCursor dash_;  // unused for solid pens
+  int64_t phase_ = 0;
+};
 
 // ---------------------------------------------------------------------------------------------
 // Wide strokes
@@ -201,11 +309,14 @@ void SegmentSpans(double ax, double ay, double bx, double by, double r, UINT cap
       }
     }
     if (round) {
+      // The pen's dot: pixel centres within the radius, less half a pixel squared (which
+      // takes the corners off the small dots: a plus for three pixels, 3-5-5-5-3 for five).
+      const double r2 = r * r - 0.5;
       for (int k = 0; k < 2; ++k) {
         const double qx = k ? bx : ax, qy = k ? by : ay;
         const double dy = py - qy;
-        if (dy * dy > r * r) continue;
-        const double h = std::sqrt(r * r - dy * dy);
+        if (dy * dy > r2) continue;
+        const double h = std::sqrt(r2 - dy * dy);
         lo = std::min(lo, qx - h);
         hi = std::max(hi, qx + h);
       }
@@ -258,14 +369,10 @@ void StrokePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed) {
     PaintPenRegion(dc, pen, WideStroke(pts, closed, pen, clipBox));
     return;
   }
-  PixelPainter painter(dc, pen);
+  LinePainter painter(dc, pen);
   const size_t n = pts.size();
   const size_t segs = closed ? n : n - 1;
-  for (size_t i = 0; i < segs; ++i) {
-    const POINT a = pts[i], b = pts[(i + 1) % n];
-    StepLine(a.X, a.Y, b.X, b.Y, &clipBox, [&](int x, int y) { painter.Plot(x, y); },
-             [&](int64_t k) { painter.Skip(k); });
-  }
+  for (size_t i = 0; i < segs; ++i) painter.Line(pts[i], pts[(i + 1) % n]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -308,7 +415,7 @@ void Flatten(POINT p0, POINT p1, POINT p2, POINT p3, std::vector<POINT>& out) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Shapes by membership
+// Shapes row by row
 
 TRect Normalized(TRect r) {
   if (r.Left > r.Right) std::swap(r.Left, r.Right);
@@ -316,40 +423,89 @@ TRect Normalized(TRect r) {
   return r;
 }
 
-// The one-pixel outline of a region: its pixels with a 4-neighbour outside it.
-Region Boundary(const Region& shape) {
-  Region inner = shape;
-  for (const auto& d : {POINT{1, 0}, POINT{-1, 0}, POINT{0, 1}, POINT{0, -1}}) {
-    Region moved = shape;
-    moved.Offset(d.X, d.Y);
-    inner = Region::Combine(inner, moved, RGN_AND);
+// A few sorted, disjoint spans of one row.
+struct Spans {
+  int N = 0;
+  int32_t X0[8], X1[8];
+  void Add(int32_t a, int32_t b) {
+    if (a >= b || N == 8) return;
+    if (N > 0 && a <= X1[N - 1]) {
+      X1[N - 1] = std::max(X1[N - 1], b);
+      return;
+    }
+    X0[N] = a;
+    X1[N++] = b;
   }
-  return Region::Combine(shape, inner, RGN_DIFF);
+};
+
+Spans Intersect(const Spans& a, const Spans& b) {
+  Spans out;
+  for (int i = 0, j = 0; i < a.N && j < b.N;) {
+    out.Add(std::max(a.X0[i], b.X0[j]), std::min(a.X1[i], b.X1[j]));
+    if (a.X1[i] < b.X1[j]) ++i;
+    else ++j;
+  }
+  return out;
 }
 
-// Pixels of `shape` whose centre's angle around (cx, cy) lies on the sweep from a0 going
-// counter-clockwise (screen view) by `sweep` radians.
-Region AngleFilter(const Region& shape, double cx, double cy, double a0, double sweep) {
-  std::vector<Region::Span> spans;
-  for (const TRect& q : shape.Rects())
-    for (int y = q.Top; y < q.Bottom; ++y) {
-      int runStart = INT32_MIN;
-      for (int x = q.Left; x <= q.Right; ++x) {
-        bool in = false;
-        if (x < q.Right) {
-          double a = std::atan2(-(y + 0.5 - cy), x + 0.5 - cx) - a0;
-          while (a < 0) a += 2 * kPi;
-          while (a >= 2 * kPi) a -= 2 * kPi;
-          in = a <= sweep + 1e-9;
-        }
-        if (in && runStart == INT32_MIN) runStart = x;
-        if (!in && runStart != INT32_MIN) {
-          spans.push_back({y, runStart, x});
-          runStart = INT32_MIN;
-        }
-      }
+Spans Subtract(const Spans& a, const Spans& b) {
+  Spans out;
+  int j = 0;
+  for (int i = 0; i < a.N; ++i) {
+    int32_t x = a.X0[i];
+    while (j < b.N && b.X1[j] <= x) ++j;
+    for (int k = j; k < b.N && b.X0[k] < a.X1[i]; ++k) {
+      out.Add(x, b.X0[k]);
+      x = std::max(x, b.X1[k]);
     }
-  return Region::FromSpans(std::move(spans));
+    out.Add(x, a.X1[i]);
+  }
+  return out;
+}
+
+// A shape as rows of spans, row Top + i in Row[i].
+struct RowShape {
+  int32_t Top = 0;
+  std::vector<Spans> Row;
+  Spans At(int64_t y) const {
+    const int64_t i = y - Top;
+    return i >= 0 && i < int64_t(Row.size()) ? Row[size_t(i)] : Spans{};
+  }
+};
+
+RowShape FromRows(const ShapeRows& r) {
+  RowShape s;
+  s.Top = r.Top;
+  s.Row.resize(r.X0.size());
+  for (size_t i = 0; i < r.X0.size(); ++i) s.Row[i].Add(r.X0[i], r.X1[i]);
+  return s;
+}
+
+// The pixels of row i with all four neighbours in the shape.
+Spans Interior(const RowShape& s, size_t i) {
+  const Spans& row = s.Row[i];
+  Spans in;
+  for (int k = 0; k < row.N; ++k) in.Add(row.X0[k] + 1, row.X1[k] - 1);
+  const int64_t y = s.Top + int64_t(i);
+  return Intersect(Intersect(in, s.At(y - 1)), s.At(y + 1));
+}
+
+// Paints a shape: its one-pixel outline with the pen (when given) and the rest with the brush.
+void PaintRows(const RowShape& s, SpanPainter* pen, SpanPainter* brush) {
+  for (size_t i = 0; i < s.Row.size(); ++i) {
+    const Spans& row = s.Row[i];
+    if (row.N == 0) continue;
+    const int y = s.Top + int(i);
+    if (!pen) {
+      if (brush)
+        for (int k = 0; k < row.N; ++k) brush->Span(y, row.X0[k], row.X1[k]);
+      continue;
+    }
+    const Spans in = Interior(s, i), ring = Subtract(row, in);
+    if (brush)
+      for (int k = 0; k < in.N; ++k) brush->Span(y, in.X0[k], in.X1[k]);
+    for (int k = 0; k < ring.N; ++k) pen->Span(y, ring.X0[k], ring.X1[k]);
+  }
 }
 
 // Start angle and counter-clockwise sweep of an arc, from its two rays.
@@ -363,6 +519,64 @@ void ArcAngles(DCObj& dc, double cx, double cy, POINT s, POINT e, double& a0, do
   a0 = as;
 }
 
+// The pixels of [x0, x1) on row y for which `in` holds, `in` being a half-plane test (true on
+// one side of a line only, so the pixels form one run at an end of the span).
+template <class In>
+Spans HalfPlaneRun(int y, int32_t x0, int32_t x1, In in) {
+  Spans out;
+  if (x0 >= x1) return out;
+  const bool first = in(x0, y), last = in(x1 - 1, y);
+  if (first && last) {
+    out.Add(x0, x1);
+    return out;
+  }
+  if (!first && !last) return out;
+  // Binary search for the change.
+  int32_t lo = x0, hi = x1 - 1;  // in(lo) == first, in(hi) == last
+  while (hi - lo > 1) {
+    const int32_t mid = lo + (hi - lo) / 2;
+    (in(mid, y) == first ? lo : hi) = mid;
+  }
+  if (first) out.Add(x0, hi);
+  else out.Add(hi, x1);
+  return out;
+}
+
+Spans Union(const Spans& a, const Spans& b) {
+  Spans out;
+  int i = 0, j = 0;
+  while (i < a.N || j < b.N) {
+    if (j >= b.N || (i < a.N && a.X0[i] < b.X0[j])) { out.Add(a.X0[i], a.X1[i]); ++i; }
+    else { out.Add(b.X0[j], b.X1[j]); ++j; }
+  }
+  return out;
+}
+
+// The pixels of a row span whose centres lie on the sweep from a0 going counter-clockwise
+// (screen view) by `sweep` radians around (cx, cy): the two rays' half-planes, both for
+// sweeps up to a half turn, either for wider ones.
+Spans SectorRun(int y, const Spans& row, double cx, double cy, double a0, double sweep) {
+  if (sweep >= 2 * kPi - 1e-12) return row;
+  const double ux = std::cos(a0), uy = std::sin(a0);
+  const double wx = std::cos(a0 + sweep), wy = std::sin(a0 + sweep);
+  auto afterStart = [&](int x, int yy) {
+    const double vx = x + 0.5 - cx, vy = -(yy + 0.5 - cy);
+    return ux * vy - uy * vx >= -1e-9;
+  };
+  auto beforeEnd = [&](int x, int yy) {
+    const double vx = x + 0.5 - cx, vy = -(yy + 0.5 - cy);
+    return vx * wy - vy * wx >= -1e-9;
+  };
+  Spans out;
+  for (int k = 0; k < row.N; ++k) {
+    const Spans a = HalfPlaneRun(y, row.X0[k], row.X1[k], afterStart);
+    const Spans b = HalfPlaneRun(y, row.X0[k], row.X1[k], beforeEnd);
+    const Spans part = sweep <= kPi ? Intersect(a, b) : Union(a, b);
+    for (int j = 0; j < part.N; ++j) out.Add(part.X0[j], part.X1[j]);
+  }
+  return out;
+}
+
 // Where a ray from the centre toward p meets the ellipse of half-axes (a, b).
 void RayPoint(double cx, double cy, double a, double b, POINT p, double& x, double& y) {
   const double dx = p.X - cx, dy = p.Y - cy;
@@ -372,7 +586,7 @@ void RayPoint(double cx, double cy, double a, double b, POINT p, double& x, doub
   y = cy + dy / k;
 }
 
-// A region limited to the area drawing can reach (keeps huge shapes cheap).
+// The area drawing can reach (keeps huge shapes cheap).
 TRect Reach(DCObj& dc, int margin) {
   TRect b = dc.ClipRegion().Bounds();
   return {b.Left - margin, b.Top - margin, b.Right + margin, b.Bottom + margin};
@@ -382,6 +596,13 @@ void FillShape(DCObj& dc, const Region& r) {
   const BrushObj* b = dc.S.Brush.get();
   if (!b || b->Style == BS_NULL) return;
   FillRegionWithBrush(dc, r, b, Rop2ToRop3(dc.S.Rop2));
+}
+
+// The DC's brush as a span painter, or null without one.
+std::optional<SpanPainter> BrushPainter(DCObj& dc) {
+  const BrushObj* b = dc.S.Brush.get();
+  if (!b || b->Style == BS_NULL) return std::nullopt;
+  return std::optional<SpanPainter>(std::in_place, dc, b, Rop2ToRop3(dc.S.Rop2));
 }
 
 enum class ShapeKind { Ellipse, RoundRect };
@@ -395,32 +616,63 @@ void DrawClosedCurve(DCObj& dc, TRect box, ShapeKind kind, int ew, int eh) {
     auto corner = [](int e, int d) {
       return int(std::clamp<int64_t>(int64_t(e) - d, INT32_MIN, INT32_MAX));
     };
-    return kind == ShapeKind::Ellipse ? EllipseRegion(r, &window)
-                                      : RoundRectRegion(r, corner(ew, dw), corner(eh, dh), &window);
+    return FromRows(kind == ShapeKind::Ellipse ? EllipseRows(r, &window)
+                                               : RoundRectRows(r, corner(ew, dw), corner(eh, dh), &window));
+  };
+  std::optional<SpanPainter> brush = BrushPainter(dc);
+  auto rows = [&](const TRect& r) {
+    return kind == ShapeKind::Ellipse ? EllipseRows(r, &window) : RoundRectRows(r, ew, eh, &window);
   };
   if (pen.Null) {
-    FillShape(dc, shape({box.Left, box.Top, box.Right - 1, box.Bottom - 1}, 0, 0));
+    if (!brush) return;
+    const ShapeRows s = rows({box.Left, box.Top, box.Right - 1, box.Bottom - 1});
+    for (size_t i = 0; i < s.X0.size(); ++i) brush->Span(s.Top + int(i), s.X0[i], s.X1[i]);
     return;
   }
-  Region ring, inner;
+  SpanPainter penPainter(dc, pen.Pixel, pen.Rop);
   if (!pen.Wide) {
-    const Region all = shape(box, 0, 0);
-    ring = Boundary(all);
-    inner = Region::Combine(all, ring, RGN_DIFF);
-  } else {
-    const int w = pen.Width;
-    TRect outer = box;
-    if (!pen.InsideFrame) {
-      const int d1 = w / 2, d2 = w - 1 - w / 2;
-      outer = {box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2};
+    // One span a row: the interior is what lies inside the row less its end pixels and
+    // inside both neighbouring rows.
+    const ShapeRows s = rows(box);
+    const size_t n = s.X0.size();
+    for (size_t i = 0; i < n; ++i) {
+      const int32_t a = s.X0[i], b = s.X1[i];
+      if (a >= b) continue;
+      const int y = s.Top + int(i);
+      int32_t ia = a + 1, ib = b - 1;
+      if (i == 0 || i + 1 == n) {
+        ia = ib;
+      } else {
+        ia = std::max({ia, s.X0[i - 1], s.X0[i + 1]});
+        ib = std::min({ib, s.X1[i - 1], s.X1[i + 1]});
+        if (s.X0[i - 1] >= s.X1[i - 1] || s.X0[i + 1] >= s.X1[i + 1]) ib = ia;
+      }
+      if (ia < ib) {
+        if (brush) brush->Span(y, ia, ib);
+        penPainter.Span(y, a, ia);
+        penPainter.Span(y, ib, b);
+      } else {
+        penPainter.Span(y, a, b);
+      }
     }
-    const TRect in{outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
-    const Region o = shape(outer, -(outer.Right - box.Right) * 2, -(outer.Bottom - box.Bottom) * 2);
-    inner = in.Left < in.Right && in.Top < in.Bottom ? shape(in, 2 * w, 2 * w) : Region();
-    ring = Region::Combine(o, inner, RGN_DIFF);
+    return;
   }
-  FillShape(dc, inner);
-  PaintPenRegion(dc, pen, ring);
+  const int w = pen.Width;
+  TRect outer = box;
+  if (!pen.InsideFrame) {
+    const int d1 = w / 2, d2 = w - 1 - w / 2;
+    outer = {box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2};
+  }
+  const TRect in{outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
+  const RowShape o = shape(outer, -(outer.Right - box.Right) * 2, -(outer.Bottom - box.Bottom) * 2);
+  const RowShape inner = in.Left < in.Right && in.Top < in.Bottom ? shape(in, 2 * w, 2 * w) : RowShape();
+  for (size_t i = 0; i < o.Row.size(); ++i) {
+    const int y = o.Top + int(i);
+    const Spans fill = inner.At(y), ring = Subtract(o.Row[i], fill);
+    if (brush)
+      for (int k = 0; k < fill.N; ++k) brush->Span(y, fill.X0[k], fill.X1[k]);
+    for (int k = 0; k < ring.N; ++k) penPainter.Span(y, ring.X0[k], ring.X1[k]);
+  }
 }
 
 enum class ArcKind { Arc, Pie, Chord };
@@ -434,67 +686,77 @@ void DrawArcShape(DCObj& dc, TRect box, POINT s, POINT e, ArcKind kind) {
   double a0, sweep;
   ArcAngles(dc, cx, cy, s, e, a0, sweep);
   const TRect window = Reach(dc, pen.Width + 2);
-  const Region all = EllipseRegion(box, &window);
-  Region shape;
+  if (kind == ArcKind::Arc) {
+    if (pen.Null) return;
+    // The ellipse's ring (the pen's width), cut to the sweep.
+    RowShape ring = FromRows(EllipseRows(box, &window));
+    if (!pen.Wide) {
+      RowShape edge = ring;
+      for (size_t i = 0; i < ring.Row.size(); ++i) edge.Row[i] = Subtract(ring.Row[i], Interior(ring, i));
+      ring = std::move(edge);
+    } else {
+      const int w = pen.Width, d1 = w / 2, d2 = w - 1 - w / 2;
+      ring = FromRows(EllipseRows({box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2}, &window));
+      const RowShape in = FromRows(EllipseRows(
+          {box.Left - d1 + w, box.Top - d1 + w, box.Right + d2 - w, box.Bottom + d2 - w}, &window));
+      for (size_t i = 0; i < ring.Row.size(); ++i)
+        ring.Row[i] = Subtract(ring.Row[i], in.At(ring.Top + int64_t(i)));
+    }
+    SpanPainter painter(dc, pen.Pixel, pen.Rop);
+    for (size_t i = 0; i < ring.Row.size(); ++i) {
+      const int y = ring.Top + int(i);
+      const Spans part = SectorRun(y, ring.Row[i], cx, cy, a0, sweep);
+      for (int k = 0; k < part.N; ++k) painter.Span(y, part.X0[k], part.X1[k]);
+    }
+    return;
+  }
+  RowShape shape = FromRows(EllipseRows(box, &window));
   if (kind == ArcKind::Pie) {
-    shape = AngleFilter(all, cx, cy, a0, sweep);
-  } else if (kind == ArcKind::Chord) {
-    double sx, sy, ex, ey;
-    const double ca = a0, cb = a0 + sweep;
-    sx = cx + ra * std::cos(ca); sy = cy - rb * std::sin(ca);
-    ex = cx + ra * std::cos(cb); ey = cy - rb * std::sin(cb);
+    for (size_t i = 0; i < shape.Row.size(); ++i)
+      shape.Row[i] = SectorRun(shape.Top + int(i), shape.Row[i], cx, cy, a0, sweep);
+  } else {
+    const double sx = cx + ra * std::cos(a0), sy = cy - rb * std::sin(a0);
+    const double ex = cx + ra * std::cos(a0 + sweep), ey = cy - rb * std::sin(a0 + sweep);
     const double mid = a0 + sweep / 2;
     const double mx = cx + ra * std::cos(mid), my = cy - rb * std::sin(mid);
     const double side = (ex - sx) * (my - sy) - (ey - sy) * (mx - sx);
-    std::vector<Region::Span> spans;
-    for (const TRect& q : all.Rects())
-      for (int y = q.Top; y < q.Bottom; ++y) {
-        int run = INT32_MIN;
-        for (int x = q.Left; x <= q.Right; ++x) {
-          bool in = false;
-          if (x < q.Right) {
-            const double v = (ex - sx) * (y + 0.5 - sy) - (ey - sy) * (x + 0.5 - sx);
-            in = (v * side) >= 0;
-          }
-          if (in && run == INT32_MIN) run = x;
-          if (!in && run != INT32_MIN) { spans.push_back({y, run, x}); run = INT32_MIN; }
-        }
+    auto in = [&](int x, int y) {
+      return ((ex - sx) * (y + 0.5 - sy) - (ey - sy) * (x + 0.5 - sx)) * side >= 0;
+    };
+    for (size_t i = 0; i < shape.Row.size(); ++i) {
+      const Spans row = shape.Row[i];
+      Spans cut;
+      for (int k = 0; k < row.N; ++k) {
+        const Spans part = HalfPlaneRun(shape.Top + int(i), row.X0[k], row.X1[k], in);
+        for (int j = 0; j < part.N; ++j) cut.Add(part.X0[j], part.X1[j]);
       }
-    shape = Region::FromSpans(std::move(spans));
-  }
-  if (kind == ArcKind::Arc) {
-    if (pen.Null) return;
-    Region ring;
-    if (!pen.Wide) {
-      ring = Boundary(EllipseRegion(box, &window));
-    } else {
-      const int w = pen.Width, d1 = w / 2, d2 = w - 1 - w / 2;
-      ring = Region::Combine(
-          EllipseRegion({box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2}, &window),
-          EllipseRegion({box.Left - d1 + w, box.Top - d1 + w, box.Right + d2 - w, box.Bottom + d2 - w},
-                        &window),
-          RGN_DIFF);
+      shape.Row[i] = cut;
     }
-    PaintPenRegion(dc, pen, AngleFilter(ring, cx, cy, a0, sweep));
-    return;
   }
+  std::optional<SpanPainter> brush = BrushPainter(dc);
   if (pen.Null) {
-    FillShape(dc, shape);
+    PaintRows(shape, nullptr, brush ? &*brush : nullptr);
     return;
   }
-  const Region outline = Boundary(shape);
-  FillShape(dc, Region::Combine(shape, outline, RGN_DIFF));
   if (!pen.Wide) {
-    PaintPenRegion(dc, pen, outline);
-  } else {
-    // Wide pens: the outline widened around its pixels.
-    std::vector<Region::Span> spans;
-    const int w = pen.Width, d1 = w / 2, d2 = w - 1 - w / 2;
-    for (const TRect& q : outline.Rects())
-      for (int y = q.Top; y < q.Bottom; ++y)
-        for (int k = -d1; k <= d2; ++k) spans.push_back({y + k, q.Left - d1, q.Right + d2});
-    PaintPenRegion(dc, pen, Region::FromSpans(std::move(spans)));
+    SpanPainter penPainter(dc, pen.Pixel, pen.Rop);
+    PaintRows(shape, &penPainter, brush ? &*brush : nullptr);
+    return;
   }
+  // Wide pens: the outline widened around its pixels, over the interior.
+  std::vector<Region::Span> spans;
+  const int w = pen.Width, d1 = w / 2, d2 = w - 1 - w / 2;
+  for (size_t i = 0; i < shape.Row.size(); ++i) {
+    const int y = shape.Top + int(i);
+    const Spans in = shape.Row[i].N ? Interior(shape, i) : Spans{};
+    const Spans ring = Subtract(shape.Row[i], in);
+    if (brush)
+      for (int k = 0; k < in.N; ++k) brush->Span(y, in.X0[k], in.X1[k]);
+    for (int k = 0; k < ring.N; ++k)
+      for (int j = -d1; j <= d2; ++j) spans.push_back({y + j, ring.X0[k] - d1, ring.X1[k] + d2});
+  }
+  brush.reset();
+  PaintPenRegion(dc, pen, Region::FromSpans(std::move(spans)));
 }
 
 std::vector<POINT> ToSurfacePoints(DCObj& dc, const POINT* pts, size_t n) {
@@ -583,9 +845,11 @@ Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT 
   return WideStroke(pts, closed, pen, {-(1 << 24), -(1 << 24), 1 << 24, 1 << 24});
 }
 std::vector<POINT> LinePixels(POINT a, POINT b, const TRect* window) {
+  const LineGeom g = MakeLine(a.X, a.Y, b.X, b.Y);
+  int64_t i0 = 0, i1 = g.Steps;
+  if (window) StepsIn(g, *window, i0, i1);
   std::vector<POINT> out;
-  StepLine(a.X, a.Y, b.X, b.Y, window, [&](int x, int y) { out.push_back({x, y}); },
-           [](int64_t) {});
+  for (int64_t i = i0; i < i1; ++i) out.push_back(PixelAt(g, i));
   return out;
 }
 
@@ -734,11 +998,38 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
   const TRect inner{outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
   if (inner.Left < inner.Right && inner.Top < inner.Bottom) FillShape(*dc, Region(inner));
   if (!pen.Wide && !pen.Dashes.empty()) {
-    StrokePolyline(*dc, {{box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1},
-                         {box.Left, box.Bottom - 1}}, true);
+    // The outline's path starts at the top-right corner and runs counter-clockwise; the dash
+    // pattern follows it round the corners.
+    StrokePolyline(*dc, {{box.Right - 1, box.Top}, {box.Left, box.Top}, {box.Left, box.Bottom - 1},
+                         {box.Right - 1, box.Bottom - 1}}, true);
     return TRUE;
   }
-  PaintPenRegion(*dc, pen, Region::Combine(Region(outer), Region(inner), RGN_DIFF));
+  if (w >= 3 && !pen.MiterJoin) {
+    // Round joins: the pen's circle swept along the outline's path (the centre line of the
+    // ring), the ring's square inner corners kept.
+    const TRect path{outer.Left + w / 2, outer.Top + w / 2, outer.Right - (w - 1 - w / 2),
+                     outer.Bottom - (w - 1 - w / 2)};
+    const std::vector<POINT> corners{{path.Left, path.Top}, {path.Right - 1, path.Top},
+                                     {path.Right - 1, path.Bottom - 1}, {path.Left, path.Bottom - 1}};
+    Region ring = WideStroke(corners, true, pen, Reach(*dc, w + 2));
+    if (inner.Left < inner.Right && inner.Top < inner.Bottom)
+      ring = Region::Combine(ring, Region(inner), RGN_DIFF);
+    PaintPenRegion(*dc, pen, ring);
+    return TRUE;
+  }
+  // The ring between the outer and inner rectangles, row by row.
+  SpanPainter ring(*dc, pen.Pixel, pen.Rop);
+  const bool hollow = inner.Left < inner.Right && inner.Top < inner.Bottom;
+  for (int64_t y = std::max<int64_t>(outer.Top, dc->ClipRegion().Bounds().Top),
+               end = std::min<int64_t>(outer.Bottom, dc->ClipRegion().Bounds().Bottom);
+       y < end; ++y) {
+    if (hollow && y >= inner.Top && y < inner.Bottom) {
+      ring.Span(int(y), outer.Left, inner.Left);
+      ring.Span(int(y), inner.Right, outer.Right);
+    } else {
+      ring.Span(int(y), outer.Left, outer.Right);
+    }
+  }
   return TRUE;
 }
 
@@ -857,7 +1148,9 @@ BOOL PolyPolygon(HDC h, const POINT* pts, const INT* counts, int polyCount) {
     return TRUE;
   }
   const TRect window = Reach(*dc, 1);
-  FillShape(*dc, PolygonRegion(sp.data(), counts, polyCount, dc->S.PolyFillMode, &window));
+  if (std::optional<SpanPainter> brush = BrushPainter(*dc))
+    for (const Region::Span& s : PolygonSpans(sp.data(), counts, polyCount, dc->S.PolyFillMode, &window))
+      brush->Span(s.Y, s.X0, s.X1);
   size_t k = 0;
   for (int i = 0; i < polyCount; ++i) {
     StrokePolyline(*dc, std::vector<POINT>(sp.begin() + k, sp.begin() + k + counts[i]), true);

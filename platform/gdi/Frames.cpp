@@ -301,15 +301,23 @@ EdgeColors EdgeColorsFor(UINT edge, UINT flags) {
     c.InnerTL = Sc(COLOR_3DDKSHADOW);
     c.InnerBR = Sc(COLOR_3DLIGHT);
   }
-  if ((flags & BF_SOFT) && c.HasOuter && c.HasInner) std::swap(c.OuterTL, c.InnerTL);
+  // Soft edges pick each level's top-left colour by its kind alone.
+  if (flags & BF_SOFT) {
+    if (outer & BDR_RAISEDOUTER) c.OuterTL = Sc(COLOR_BTNHIGHLIGHT);
+    else if (outer & BDR_SUNKENOUTER) c.OuterTL = Sc(COLOR_3DDKSHADOW);
+    if (inner & BDR_RAISEDINNER) c.InnerTL = Sc(COLOR_3DLIGHT);
+    else if (inner & BDR_SUNKENINNER) c.InnerTL = Sc(COLOR_BTNSHADOW);
+  }
   return c;
 }
 
 // One level of a rectangular edge on the given sides.
 void EdgeLevel(DCObj& dc, const TRect& r, UINT flags, COLORREF tl, COLORREF br) {
   if (r.Left >= r.Right || r.Top >= r.Bottom) return;
-  if (flags & BF_LEFT) PaintRect(dc, {r.Left, r.Top, r.Left + 1, r.Bottom - 1}, tl);
-  if (flags & BF_TOP) PaintRect(dc, {r.Left, r.Top, r.Right - 1, r.Top + 1}, tl);
+  // Without a bottom or right line there is no corner to leave to it.
+  const int cut = (flags & (BF_BOTTOM | BF_RIGHT)) ? 1 : 0;
+  if (flags & BF_LEFT) PaintRect(dc, {r.Left, r.Top, r.Left + 1, r.Bottom - cut}, tl);
+  if (flags & BF_TOP) PaintRect(dc, {r.Left, r.Top, r.Right - cut, r.Top + 1}, tl);
   if (flags & BF_BOTTOM) PaintRect(dc, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, br);
   if (flags & BF_RIGHT) PaintRect(dc, {r.Right - 1, r.Top, r.Right, r.Bottom}, br);
 }
@@ -323,13 +331,25 @@ TRect Shrink(const TRect& r, UINT flags) {
   return o;
 }
 
-// Diagonal edges: a line from corner to corner, ending at the corner the flag names. Each
+// Diagonal edges: a line from a corner toward the corner the flag names. Each
 // line faces one corner (bottom-right for ENDTOPRIGHT, bottom-left for ENDTOPLEFT, top-left
 // for ENDBOTTOMLEFT, top-right for ENDBOTTOMRIGHT); the inner level runs one pixel toward it
 // and BF_MIDDLE fills the triangle on that side. ENDTOPRIGHT and ENDBOTTOMRIGHT lines take the
 // top-left colours, the other two the bottom-right ones. BF_ADJUST leaves the rectangle as it is.
 void DiagonalEdge(DCObj& dc, TRect r, UINT flags, const EdgeColors& c) {
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+  // The line runs at 45 degrees from its starting corner, as long as the shorter side: the
+  // square of that side at the starting corner.
+  // (Each corner lies within the rectangle: computed wide, it fits again.)
+  const int64_t n = std::min(int64_t(r.Right) - r.Left, int64_t(r.Bottom) - r.Top);
+  const int32_t sl = int32_t(r.Right - n), st = int32_t(r.Bottom - n);
+  const int32_t sr = int32_t(r.Left + n), sb = int32_t(r.Top + n);
+  switch (flags & BF_RECT) {
+    case BF_TOP | BF_RIGHT: r = {r.Left, st, sr, r.Bottom}; break;
+    case BF_TOP | BF_LEFT: r = {sl, st, r.Right, r.Bottom}; break;
+    case BF_BOTTOM | BF_LEFT: r = {sl, r.Top, r.Right, sb}; break;
+    default: r = {r.Left, r.Top, sr, sb}; break;
+  }
   POINT a, b;
   POINT step;  // toward the faced side
   const UINT end = flags & (BF_RECT);
@@ -447,8 +467,11 @@ Region CheckMark(const TRect& box) {
   return Region::FromSpans(std::move(spans));
 }
 
-Region Triangle(const TRect& box, int dir) {  // 0 up, 1 down, 2 left, 3 right
-  const int size = std::min(box.Right - box.Left, box.Bottom - box.Top);
+// An arrow in `box` (the button inside its edges) whose size follows the whole button `cell`:
+// a quarter of the cell's shorter side in rows, twice that less one across (7x4 in a 16-pixel
+// cell).
+Region Triangle(const TRect& box, const TRect& cell, int dir) {  // 0 up, 1 down, 2 left, 3 right
+  const int size = std::min(cell.Right - cell.Left, cell.Bottom - cell.Top);
   const int half = std::max(1, size / 4);
   const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
   std::vector<Region::Span> spans;
@@ -554,7 +577,9 @@ void DrawScrollGlyph(DCObj& dc, TRect r, UINT state) {
     }
     return;
   }
-  ButtonFace(dc, r, state & ~DFCS_CHECKED, false);
+  const TRect cell = r;
+  // A pushed button sinks with the soft edge.
+  ButtonFace(dc, r, state & ~DFCS_CHECKED, (state & DFCS_PUSHED) != 0);
   int dir = 1;
   switch (kind) {
     case DFCS_SCROLLUP: dir = 0; break;
@@ -563,7 +588,7 @@ void DrawScrollGlyph(DCObj& dc, TRect r, UINT state) {
     case DFCS_SCROLLRIGHT: dir = 3; break;
     default: break;
   }
-  Region tri = Triangle(r, dir);
+  Region tri = Triangle(r, cell, dir);
   if (state & DFCS_PUSHED) tri.Offset(1, 1);
   Glyph(dc, tri.Intersected(r), Sc(COLOR_BTNTEXT), state & DFCS_INACTIVE);
 }
@@ -631,7 +656,7 @@ void DrawMenuGlyph(DCObj& dc, const TRect& r, UINT state) {
       shape = EllipseRegion({l, t, l + d, t + d});
       break;
     }
-    default: shape = Triangle(g, 3); break;
+    default: shape = Triangle(g, g, 3); break;
   }
   PaintColor(dc, shape.Intersected(r), RGB(0, 0, 0));
 }

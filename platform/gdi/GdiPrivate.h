@@ -56,7 +56,29 @@ std::shared_ptr<GdiObject> StockShared(int index);
 std::shared_ptr<BitmapObj> DefaultBitmap();  // the 1x1 monochrome bitmap of new memory DCs
 void InitDCState(DCState& s);
 
+// Shape scan conversion (Region.cpp).
+// Convex shapes row by row: row Top + i holds the pixels [X0[i], X1[i]) (none when X0 >= X1).
+struct ShapeRows {
+  int32_t Top = 0;
+  std::vector<int32_t> X0, X1;
+};
+ShapeRows EllipseRows(const TRect& box, const TRect* window = nullptr);
+ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
+                        const TRect* window = nullptr);
+// A polygon's pixels as row spans, in order (disjoint within a row).
+std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
+                                       int fillMode, const TRect* window = nullptr);
+
 // Drawing helpers (Raster.cpp).
+// Stores v in d[0..n) at the speed of a byte fill.
+void FillWide(uint32_t* d, int n, uint32_t v);
+inline void FillPixels(uint32_t* d, int n, uint32_t v) {
+  if (n >= 16) {
+    FillWide(d, n, v);
+    return;
+  }
+  for (int i = 0; i < n; ++i) d[i] = v;
+}
 void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t pat, int count, uint8_t rop3);
 // A brush realised on one DC (colours resolved, pattern tile aligned to the brush origin).
 class BrushCache {
@@ -75,6 +97,42 @@ class BrushCache {
  private:
   struct Impl;
   Impl* impl_;
+};
+// Paints row spans (surface coordinates) through the DC's clip with a brush or a constant
+// pixel and a ternary raster operation; marks what it painted when it goes.
+class SpanPainter {
+ public:
+  SpanPainter(DCObj& dc, const BrushObj* brush, uint8_t rop3);
+  SpanPainter(DCObj& dc, uint32_t pixel, uint8_t rop3);
+  ~SpanPainter();
+  SpanPainter(const SpanPainter&) = delete;
+  SpanPainter& operator=(const SpanPainter&) = delete;
+  void Span(int y, int x0, int x1) {
+    if (!fast_) {
+      SlowSpan(y, x0, x1);
+      return;
+    }
+    // A solid copy through one clip rectangle.
+    if (y < clip_.Top || y >= clip_.Bottom) return;
+    if (x0 < clip_.Left) x0 = clip_.Left;
+    if (x1 > clip_.Right) x1 = clip_.Right;
+    if (x0 >= x1) return;
+    FillPixels(row0_ + y * stride_ + x0, x1 - x0, pixel_);
+    if (y < top_) top_ = y;
+    if (y >= bottom_) bottom_ = y + 1;
+  }
+
+ private:
+  void SlowSpan(int y, int x0, int x1);
+  void UseFastPath();
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  bool fast_ = false;
+  TRect clip_;
+  uint32_t* row0_ = nullptr;
+  ptrdiff_t stride_ = 0;
+  uint32_t pixel_ = 0;
+  int top_ = INT32_MAX, bottom_ = INT32_MIN;
 };
 uint8_t Rop2ToRop3(int rop2);
 // Paints one row span (surface coordinates, already clipped) with a constant pen pixel.
@@ -108,8 +166,7 @@ void StrokeSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed
 Region WidenSurfacePolyline(DCObj& dc, const std::vector<POINT>& pts, bool closed);
 // The pixels a pen of `width` covers along a polyline (round or PS_ENDCAP_* caps).
 Region StrokeRegion(const std::vector<POINT>& pts, bool closed, int width, UINT cap);
-// The pixels of a one-pixel line (without its last point); with a window, only the stretch
-// that can reach it.
+// The pixels of a one-pixel line (without its last point); with a window, only those inside it.
 std::vector<POINT> LinePixels(POINT a, POINT b, const TRect* window = nullptr);
 
 // Default colour tables of DIBs read back from device bitmaps.

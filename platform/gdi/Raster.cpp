@@ -18,6 +18,27 @@ uint32_t RopPixel(uint32_t p, uint32_t s, uint32_t d, uint8_t rop3) {
   return r;
 }
 
+void FillWide(uint32_t* d, int n, uint32_t v) {
+  if (n >= 256 && (v & 0xFF) * 0x01010101u == v) {  // four equal bytes: a byte fill
+    std::memset(d, int(v & 0xFF), size_t(n) * 4);
+    return;
+  }
+  // Sixteen-byte stores, four to a step.
+  typedef uint32_t V4 __attribute__((vector_size(16)));
+  const V4 w = {v, v, v, v};
+  int i = 0;
+  for (; i < n && (reinterpret_cast<uintptr_t>(d + i) & 15); ++i) d[i] = v;
+  for (; i + 16 <= n; i += 16) {
+    V4* q = reinterpret_cast<V4*>(d + i);
+    q[0] = w;
+    q[1] = w;
+    q[2] = w;
+    q[3] = w;
+  }
+  for (; i + 4 <= n; i += 4) *reinterpret_cast<V4*>(d + i) = w;
+  for (; i < n; ++i) d[i] = v;
+}
+
 namespace {
 
 inline uint32_t Mask(uint8_t rop3, int bit) { return ((rop3 >> bit) & 1) ? ~0u : 0u; }
@@ -64,8 +85,8 @@ template <class PatFn>
 void RopRowT(uint32_t* d, const uint32_t* s, PatFn P, int n, uint8_t rop3,
              const uint32_t* patArr, uint32_t patConst) {
   switch (rop3) {
-    case 0x00: std::fill(d, d + n, 0u); return;
-    case 0xFF: std::fill(d, d + n, ~0u); return;
+    case 0x00: FillPixels(d, n, 0u); return;
+    case 0xFF: FillPixels(d, n, ~0u); return;
     case 0xAA: return;
     case 0xCC: std::memmove(d, s, size_t(n) * 4); return;
     case 0x33: for (int i = 0; i < n; ++i) d[i] = ~s[i]; return;
@@ -101,6 +122,10 @@ void RopRow(uint32_t* dst, const uint32_t* src, const uint32_t* pat, int count, 
 void RopRowConst(uint32_t* dst, const uint32_t* src, uint32_t p, int count,
                         uint8_t rop3) {
   if (count <= 0) return;
+  if (rop3 == 0xF0) {
+    FillPixels(dst, count, p);
+    return;
+  }
   RopRowT(dst, src, [p](int) { return p; }, count, rop3, nullptr, p);
 }
 
@@ -177,7 +202,7 @@ void FillSurfaceRect(DCObj& dc, const TRect& r, COLORREF color) {
   if (!s) return;
   const uint32_t p = SurfacePixel(dc, color);
   ForClipped(dc, r, [&](const TRect& q) {
-    for (int y = q.Top; y < q.Bottom; ++y) std::fill(s->Row(y) + q.Left, s->Row(y) + q.Right, p);
+    for (int y = q.Top; y < q.Bottom; ++y) FillPixels(s->Row(y) + q.Left, q.Right - q.Left, p);
     s->Touch(q);
   });
 }
@@ -228,11 +253,11 @@ namespace {
 
 // Hatch rows, bit 7 = leftmost pixel; a set bit is a line pixel.
 const uint8_t kHatch[6][8] = {
-    {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF},  // horizontal
-    {0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01},  // vertical
+    {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00},  // horizontal: row 3
+    {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // vertical: column 4
     {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // forward diagonal (\)
     {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // backward diagonal (/)
-    {0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xFF},  // cross
+    {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08},  // cross
     {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
 };
 
@@ -300,24 +325,84 @@ inline int Mod(int a, int m) {
   return r < 0 ? r + m : r;
 }
 
-// Fills buf[0..n) with the tile row for surface row y starting at surface column x.
+// Fills buf[0..n) with the tile row for surface row y starting at surface column x: one tile
+// width copied in, then the filled part doubled (it repeats with the tile's period).
 void TileRow(const Realized& r, int x, int y, int n, uint32_t* buf, uint8_t* paint) {
   const int ty = Mod(y - r.OrgY, r.H);
   const uint32_t* row = r.Tile.data() + size_t(ty) * r.W;
   const uint8_t* prow = r.Paint.empty() ? nullptr : r.Paint.data() + size_t(ty) * r.W;
-  int tx = Mod(x - r.OrgX, r.W);
-  int i = 0;
-  while (i < n) {
-    const int len = std::min(n - i, r.W - tx);
-    std::memcpy(buf + i, row + tx, size_t(len) * 4);
-    if (prow && paint) std::memcpy(paint + i, prow + tx, size_t(len));
-    i += len;
-    tx = 0;
+  const int tx = Mod(x - r.OrgX, r.W);
+  int len = std::min(n, r.W - tx);
+  std::memcpy(buf, row + tx, size_t(len) * 4);
+  if (prow && paint) std::memcpy(paint, prow + tx, size_t(len));
+  if (len < n) {
+    const int more = std::min(n - len, tx);
+    std::memcpy(buf + len, row, size_t(more) * 4);
+    if (prow && paint) std::memcpy(paint + len, prow, size_t(more));
+    len += more;
+  }
+  while (len < n) {
+    const int c = std::min(len, n - len);
+    std::memcpy(buf + len, buf, size_t(c) * 4);
+    if (prow && paint) std::memcpy(paint + len, paint, size_t(c));
+    len += c;
   }
 }
 
 thread_local std::vector<uint32_t> tPat, tTmp;
 thread_local std::vector<uint8_t> tMask;
+
+}  // namespace
+
+namespace {
+
+thread_local std::vector<uint32_t> tRows;
+
+// Paints surface row y, columns [x0, x1) (already clipped), with a realised brush.
+void PaintSegment(Surface* s, const Realized& r, int y, int x0, int x1, uint8_t rop3) {
+  const int n = x1 - x0;
+  uint32_t* d = s->Row(y) + x0;
+  if (r.Solid) {
+    if (rop3 == 0xF0) FillPixels(d, n, r.Pixel);
+    else RopRowConst(d, nullptr, r.Pixel, n, rop3);
+    return;
+  }
+  if (rop3 == 0xF0 && r.Paint.empty()) {  // a plain pattern copy tiles straight in
+    TileRow(r, x0, y, n, d, nullptr);
+    return;
+  }
+  if (tPat.size() < size_t(n)) tPat.resize(n);
+  if (tMask.size() < size_t(n)) tMask.resize(n);
+  TileRow(r, x0, y, n, tPat.data(), r.Paint.empty() ? nullptr : tMask.data());
+  if (r.Paint.empty()) {
+    RopRow(d, nullptr, tPat.data(), n, rop3);
+    return;
+  }
+  if (tTmp.size() < size_t(n)) tTmp.resize(n);
+  std::memcpy(tTmp.data(), d, size_t(n) * 4);
+  RopRow(tTmp.data(), nullptr, tPat.data(), n, rop3);
+  for (int i = 0; i < n; ++i)
+    if (tMask[i]) d[i] = tTmp[i];
+}
+
+// Fills a rectangle (already clipped) with a realised brush; a plain pattern copy builds the
+// tile's rows once at the rectangle's width and copies them down.
+void PaintBlock(Surface* s, const Realized& r, const TRect& q, uint8_t rop3) {
+  const int n = q.Right - q.Left;
+  const int rows = q.Bottom - q.Top;
+  if (!r.Solid && rop3 == 0xF0 && r.Paint.empty() && rows > r.H &&
+      size_t(r.H) * size_t(n) <= (size_t(1) << 22)) {
+    tRows.resize(std::max(tRows.size(), size_t(r.H) * n));
+    for (int k = 0; k < r.H; ++k) TileRow(r, q.Left, q.Top + k, n, tRows.data() + size_t(k) * n, nullptr);
+    for (int y = q.Top, k = 0; y < q.Bottom; ++y) {
+      std::memcpy(s->Row(y) + q.Left, tRows.data() + size_t(k) * n, size_t(n) * 4);
+      if (++k == r.H) k = 0;
+    }
+  } else {
+    for (int y = q.Top; y < q.Bottom; ++y) PaintSegment(s, r, y, q.Left, q.Right, rop3);
+  }
+  s->Touch(q);
+}
 
 }  // namespace
 
@@ -331,35 +416,90 @@ void FillRegionWithBrush(DCObj& dc, const Region& surfaceRegion, const BrushObj*
     r = Realize(dc, brush);
     if (r.Null) return;
   }
-  const Region clip = Region::Combine(surfaceRegion, dc.ClipRegion(), RGN_AND);
-  if (!usesP || r.Solid) {
-    FillRegionPixel(s, clip, r.Pixel, rop3);
+  const Region& clip = dc.ClipRegion();
+  if (surfaceRegion.Rects().size() == 1) {
+    // One rectangle: its parts in the clip, without building a region.
+    const TRect& area = surfaceRegion.Rects()[0];
+    auto it = std::lower_bound(clip.Rects().begin(), clip.Rects().end(), area.Top,
+                               [](const TRect& q, int y) { return q.Bottom <= y; });
+    for (; it != clip.Rects().end() && it->Top < area.Bottom; ++it) {
+      TRect q;
+      if (IntersectRect(&q, &*it, &area)) PaintBlock(s, r, q, rop3);
+    }
     return;
   }
-  for (const TRect& q : clip.Rects()) {
-    const int n = q.Right - q.Left;
-    if (tPat.size() < size_t(n)) tPat.resize(n);
-    if (!r.Paint.empty()) {
-      if (tTmp.size() < size_t(n)) tTmp.resize(n);
-      if (tMask.size() < size_t(n)) tMask.resize(n);
-    }
-    for (int y = q.Top; y < q.Bottom; ++y) {
-      uint32_t* d = s->Row(y) + q.Left;
-      if (rop3 == 0xF0 && r.Paint.empty()) {  // a plain pattern copy tiles straight in
-        TileRow(r, q.Left, y, n, d, nullptr);
-        continue;
-      }
-      TileRow(r, q.Left, y, n, tPat.data(), r.Paint.empty() ? nullptr : tMask.data());
-      if (r.Paint.empty()) {
-        RopRow(d, nullptr, tPat.data(), n, rop3);
-      } else {
-        std::memcpy(tTmp.data(), d, size_t(n) * 4);
-        RopRow(tTmp.data(), nullptr, tPat.data(), n, rop3);
-        for (int i = 0; i < n; ++i)
-          if (tMask[i]) d[i] = tTmp[i];
-      }
-    }
-    s->Touch(q);
+  const Region parts = Region::Combine(surfaceRegion, clip, RGN_AND);
+  for (const TRect& q : parts.Rects()) PaintBlock(s, r, q, rop3);
+}
+
+// Row spans painted through a DC's clip.
+struct SpanPainter::Impl {
+  Surface* S = nullptr;
+  const Region* Clip = nullptr;
+  Realized R;
+  uint8_t Rop = 0xF0;
+  bool Active = false;
+  TRect Dirty{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+};
+
+SpanPainter::SpanPainter(DCObj& dc, const BrushObj* brush, uint8_t rop3) : impl_(std::make_unique<Impl>()) {
+  impl_->S = dc.Target();
+  impl_->Clip = &dc.ClipRegion();
+  impl_->Rop = rop3;
+  const bool usesP = (rop3 >> 4) != (rop3 & 0xF);
+  if (usesP) impl_->R = Realize(dc, brush);
+  impl_->Active = impl_->S && !impl_->Clip->IsEmpty() && !impl_->R.Null;
+  UseFastPath();
+}
+
+void SpanPainter::UseFastPath() {
+  const Impl& m = *impl_;
+  fast_ = m.Active && m.R.Solid && m.Rop == 0xF0 && m.Clip->Rects().size() == 1;
+  if (!fast_) return;
+  clip_ = m.Clip->Bounds();
+  row0_ = m.S->Pixels;
+  stride_ = m.S->Stride;
+  pixel_ = m.R.Pixel;
+}
+
+SpanPainter::SpanPainter(DCObj& dc, uint32_t pixel, uint8_t rop3) : impl_(std::make_unique<Impl>()) {
+  impl_->S = dc.Target();
+  impl_->Clip = &dc.ClipRegion();
+  impl_->Rop = rop3;
+  impl_->R.Pixel = pixel;
+  impl_->Active = impl_->S && !impl_->Clip->IsEmpty();
+  UseFastPath();
+}
+
+SpanPainter::~SpanPainter() {
+  if (impl_->Active && impl_->Dirty.Left < impl_->Dirty.Right) impl_->S->Touch(impl_->Dirty);
+  if (fast_ && top_ < bottom_) impl_->S->Touch({clip_.Left, top_, clip_.Right, bottom_});
+}
+
+void SpanPainter::SlowSpan(int y, int x0, int x1) {
+  Impl& m = *impl_;
+  if (!m.Active || x0 >= x1) return;
+  const TRect& b = m.Clip->Bounds();
+  if (y < b.Top || y >= b.Bottom || x1 <= b.Left || x0 >= b.Right) return;
+  const auto& rects = m.Clip->Rects();
+  if (rects.size() == 1) {
+    x0 = std::max(x0, b.Left);
+    x1 = std::min(x1, b.Right);
+    if (m.R.Solid && m.Rop == 0xF0) FillPixels(m.S->Row(y) + x0, x1 - x0, m.R.Pixel);
+    else PaintSegment(m.S, m.R, y, x0, x1, m.Rop);
+    m.Dirty = {std::min(m.Dirty.Left, x0), std::min(m.Dirty.Top, y), std::max(m.Dirty.Right, x1),
+               std::max(m.Dirty.Bottom, y + 1)};
+    return;
+  }
+  auto it = rects.size() == 1 ? rects.begin()
+                              : std::lower_bound(rects.begin(), rects.end(), y,
+                                                 [](const TRect& q, int yy) { return q.Bottom <= yy; });
+  for (; it != rects.end() && it->Top <= y; ++it) {
+    const int a = std::max(x0, it->Left), c = std::min(x1, it->Right);
+    if (a >= c) continue;
+    PaintSegment(m.S, m.R, y, a, c, m.Rop);
+    m.Dirty = {std::min(m.Dirty.Left, a), std::min(m.Dirty.Top, y), std::max(m.Dirty.Right, c),
+               std::max(m.Dirty.Bottom, y + 1)};
   }
 }
 
@@ -375,7 +515,7 @@ uint32_t BrushCache::Pixel() const { return impl_->R.Pixel; }
 bool BrushCache::Masked() const { return !impl_->R.Paint.empty(); }
 void BrushCache::Row(int x, int y, int n, uint32_t* out, uint8_t* paint) const {
   if (impl_->R.Solid) {
-    std::fill(out, out + n, impl_->R.Pixel);
+    FillPixels(out, n, impl_->R.Pixel);
     if (paint) std::fill(paint, paint + n, uint8_t(1));
     return;
   }

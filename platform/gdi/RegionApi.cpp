@@ -28,12 +28,21 @@ HRGN CreateRectRgnIndirect(const RECT* r) {
   return CreateRectRgn(r->Left, r->Top, r->Right, r->Bottom);
 }
 
+// Elliptic and rounded regions leave out the box's right column and bottom row: they are the
+// shape of the box one pixel smaller there, as Ellipse and RoundRect fill it without a pen.
+static TRect ShapeBox(int l, int t, int r, int b) {
+  TRect box = Ordered(l, t, r, b);
+  if (box.Right > box.Left) --box.Right;
+  if (box.Bottom > box.Top) --box.Bottom;
+  return box;
+}
+
 HRGN CreateRoundRectRgn(int l, int t, int r, int b, int w, int h) {
-  return NewRegion(RoundRectRegion(Ordered(l, t, r, b), w, h));
+  return NewRegion(RoundRectRegion(ShapeBox(l, t, r, b), w, h));
 }
 
 HRGN CreateEllipticRgn(int l, int t, int r, int b) {
-  return NewRegion(EllipseRegion(Ordered(l, t, r, b)));
+  return NewRegion(EllipseRegion(ShapeBox(l, t, r, b)));
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* r) {

@@ -1,6 +1,7 @@
 #include "platform/graphics/BmpCodec.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include "platform/base/Exceptions.h"
@@ -78,10 +79,12 @@ void DecodeRle(const uint8_t* src, size_t size, TDibImage& img, bool four) {
   }
 }
 
+std::atomic<uint64_t> decodedImages{0};
+
 // Parses the info header at `data`; `bitsAt` is where the pixels start (0: right after the
-// colour table).
+// colour table). Without `decode` only the headers and the room for the pixels are checked.
 TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightDoubled,
-                   size_t* maskOffset) {
+                   size_t* maskOffset, bool decode) {
   if (size < 4) Invalid();
   const uint32_t hsize = U32(data);
   TDibImage img;
@@ -159,21 +162,23 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
   if (bitsAt > size) Invalid();
   const size_t rowBytes = img.RowBytes();
   const uint64_t total = uint64_t(rowBytes) * uint64_t(img.Height);
-  img.Bits.assign(size_t(total), 0);
   const uint8_t* src = data + bitsAt;
   const size_t avail = size - bitsAt;
-  if (compression == win::BI_RLE8 || compression == win::BI_RLE4) {
+  const bool rle = compression == win::BI_RLE8 || compression == win::BI_RLE4;
+  // Uncompressed rows must all be there before a byte is allocated for them.
+  if (!rle && total > avail) Invalid();
+  if (maskOffset && !rle) *maskOffset = bitsAt + size_t(total);
+  if (!decode) return img;
+  img.Bits.assign(size_t(total), 0);
+  decodedImages.fetch_add(1, std::memory_order_relaxed);
+  if (rle) {
     DecodeRle(src, avail, img, compression == win::BI_RLE4);
+  } else if (topDown) {
+    for (int y = 0; y < img.Height; ++y)
+      std::memcpy(img.Bits.data() + size_t(img.Height - 1 - y) * rowBytes,
+                  src + size_t(y) * rowBytes, rowBytes);
   } else {
-    if (total > avail) Invalid();
-    if (topDown) {
-      for (int y = 0; y < img.Height; ++y)
-        std::memcpy(img.Bits.data() + size_t(img.Height - 1 - y) * rowBytes,
-                    src + size_t(y) * rowBytes, rowBytes);
-    } else {
-      std::memcpy(img.Bits.data(), src, size_t(total));
-    }
-    if (maskOffset) *maskOffset = bitsAt + size_t(total);
+    std::memcpy(img.Bits.data(), src, size_t(total));
   }
   if (img.BitCount == 32 && compression == win::BI_BITFIELDS && img.Masks[0] == 0xFF0000 &&
       img.Masks[1] == 0xFF00 && img.Masks[2] == 0xFF)
@@ -222,13 +227,20 @@ TDibImage ReadBmpFile(const uint8_t* data, size_t size) {
   // The pixel offset is trusted only when it points behind the headers and into the data.
   size_t bitsAt = 0;
   if (offBits >= 14 + 12 && offBits < size) bitsAt = offBits - 14;
-  return ParseDib(dib, dibSize, bitsAt, false, nullptr);
+  return ParseDib(dib, dibSize, bitsAt, false, nullptr, true);
 }
 
 TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled, size_t* maskOffset) {
   if (!data) Invalid();
-  return ParseDib(data, size, 0, heightDoubled, maskOffset);
+  return ParseDib(data, size, 0, heightDoubled, maskOffset, true);
 }
+
+TDibImage CheckPackedDib(const uint8_t* data, size_t size, bool heightDoubled, size_t* maskOffset) {
+  if (!data) Invalid();
+  return ParseDib(data, size, 0, heightDoubled, maskOffset, false);
+}
+
+uint64_t DecodedImageCount() { return decodedImages.load(std::memory_order_relaxed); }
 
 std::vector<uint8_t> WriteBmpFile(const TDibImage& image) {
   const std::vector<uint8_t> info = image.Info();

@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiInternal.h"
 
 namespace vcl::bmp {
 
-// Largest image accepted, in pixels.
-constexpr int64_t kMaxPixels = 64ll * 1024 * 1024;
+// Largest image accepted, in pixels: what the raster engine can hold. Uncompressed images are
+// also checked against the bytes present, run-length coded ones only against this limit,
+// before their pixels are allocated.
+constexpr int64_t kMaxPixels = win::gdi::kMaxSurfacePixels;
 
 // An uncompressed image in DIB layout: bottom-up rows padded to four bytes.
 struct TDibImage {
@@ -40,5 +42,14 @@ TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled = f
                         size_t* maskOffset = nullptr);
 // The BMP file of an image.
 std::vector<uint8_t> WriteBmpFile(const TDibImage& image);
+
+// How many images ReadBmpFile and ReadPackedDib have decoded in this process (pixels
+// allocated and filled); readers that only need an image's size and soundness check it
+// without decoding.
+uint64_t DecodedImageCount();
+// Checks a packed DIB the way ReadPackedDib reads it, without decoding its pixels; returns
+// the image's width, height and bit count (Bits left empty) and the mask offset.
+TDibImage CheckPackedDib(const uint8_t* data, size_t size, bool heightDoubled = false,
+                         size_t* maskOffset = nullptr);
 
 }  // namespace vcl::bmp

@@ -31,19 +31,28 @@ struct TDecoded {
   std::vector<uint8_t> Mask;  // bottom-up 1-bit rows padded to four bytes
 };
 
-TDecoded DecodeImage(const uint8_t* p, size_t size) {
-  TDecoded d;
+// Checks an icon image (colour rows, then the mask rows) and answers its colour image: without
+// `mask` the headers only (no pixels decoded), with it the pixels too, the mask rows in `mask`.
+bmp::TDibImage ReadImage(const uint8_t* p, size_t size, std::vector<uint8_t>* mask) {
   size_t maskAt = 0;
   // Icon images are never compressed (compressed ones would not carry a mask).
   if (size < 40 || (U32(p + 16) != win::BI_RGB && U32(p + 16) != win::BI_BITFIELDS)) InvalidIcon();
+  bmp::TDibImage color;
   try {
-    d.Color = bmp::ReadPackedDib(p, size, true, &maskAt);
+    color = mask ? bmp::ReadPackedDib(p, size, true, &maskAt)
+                 : bmp::CheckPackedDib(p, size, true, &maskAt);
   } catch (const EInvalidGraphic&) {
     InvalidIcon();
   }
-  const size_t maskBytes = bmp::TDibImage::RowBytesOf(d.Color.Width, 1) * size_t(d.Color.Height);
+  const size_t maskBytes = bmp::TDibImage::RowBytesOf(color.Width, 1) * size_t(color.Height);
   if (maskAt == 0 || maskAt > size || size - maskAt < maskBytes) InvalidIcon();
-  d.Mask.assign(p + maskAt, p + maskAt + maskBytes);
+  if (mask) mask->assign(p + maskAt, p + maskAt + maskBytes);
+  return color;
+}
+
+TDecoded DecodeImage(const uint8_t* p, size_t size) {
+  TDecoded d;
+  d.Color = ReadImage(p, size, &d.Mask);
   return d;
 }
 
@@ -83,17 +92,18 @@ void TIcon::Parse(std::vector<uint8_t> data) {
     const uint32_t bytes = U32(e + 8), offset = U32(e + 12);
     if (offset < 6 + size_t(count) * 16 || offset > size || bytes > size - offset || bytes < 40)
       InvalidIcon();
-    // Every image must be readable, not only the one shown.
-    const TDecoded img = DecodeImage(data.data() + offset, bytes);
-    const bool standard = img.Color.Width == 32 && img.Color.Height == 32;
-    const int score = (standard ? 1000 : 0) + img.Color.BitCount;
+    // Every image must be readable, not only the one shown; only the shown one is decoded
+    // (when its handle is needed), so entries sharing one image cost a header check each.
+    const bmp::TDibImage img = ReadImage(data.data() + offset, bytes, nullptr);
+    const bool standard = img.Width == 32 && img.Height == 32;
+    const int score = (standard ? 1000 : 0) + img.BitCount;
     if (chosen < 0 || (standard && score > chosenBits)) {
       chosen = i;
       chosenBits = score;
       imageOffset_ = offset;
       imageSize_ = bytes;
-      width_ = img.Color.Width;
-      height_ = img.Color.Height;
+      width_ = img.Width;
+      height_ = img.Height;
     }
   }
   imageCount_ = count;

@@ -189,34 +189,32 @@ TEST(DibSections, EightBitDrawingPicksTheNearestTableEntry) {
 }
 
 TEST(Bitmaps, HugeOrInvalidSizesAreRefused) {
-  Info info = MakeInfo(100000, 100000, 32);
-  void* bits = reinterpret_cast<void*>(1);
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  EXPECT_EQ(bits, nullptr);
-  info = MakeInfo(INT_MAX, INT_MAX, 1);
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  info = MakeInfo(10, INT_MIN, 24);
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  // Sizes beyond the limit or the arithmetic, and bad headers: wrong size, zero planes, unknown
+  // depth, compressed, a zero mask.
+  struct Bad {
+    int W, H, Bpp;
+    DWORD Compression;
+    void (*Spoil)(Info&);
+  };
+  const Bad bad[] = {
+      {100000, 100000, 32, BI_RGB, nullptr}, {INT_MAX, INT_MAX, 1, BI_RGB, nullptr},
+      {10, INT_MIN, 24, BI_RGB, nullptr},    {4, 4, 24, BI_RGB, [](Info& i) { i.h.biSize = 12; }},
+      {4, 4, 24, BI_RGB, [](Info& i) { i.h.biPlanes = 0; }}, {4, 4, 7, BI_RGB, nullptr},
+      {4, 4, 8, BI_RLE8, nullptr}, {4, 4, 16, BI_BITFIELDS, [](Info& i) { reinterpret_cast<DWORD*>(i.colors)[1] = 0; }},
+  };
+  for (const Bad& k : bad) {
+    Info info = MakeInfo(k.W, k.H, k.Bpp, k.Compression);
+    if (k.Spoil) k.Spoil(info);
+    void* bits = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr) << k.W << " " << k.Bpp;
+    if (k.W == 100000) EXPECT_EQ(bits, nullptr);
+  }
   EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
   EXPECT_EQ(CreateCompatibleBitmap(nullptr, 70000, 70000), nullptr);
   EXPECT_EQ(CreateBitmap(-1, 5, 1, 1, nullptr), nullptr);
-  // Bad headers: wrong size, zero planes, unknown depth, compressed.
-  info = MakeInfo(4, 4, 24);
-  info.h.biSize = 12;
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  info = MakeInfo(4, 4, 24);
-  info.h.biPlanes = 0;
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  info = MakeInfo(4, 4, 7);
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  info = MakeInfo(4, 4, 8, BI_RLE8);
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
-  info = MakeInfo(4, 4, 16, BI_BITFIELDS);
-  reinterpret_cast<DWORD*>(info.colors)[1] = 0;
-  EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  Info info = MakeInfo(4, 4, 24);
   HBITMAP bm = CreateCompatibleBitmap(nullptr, 4, 4);
   std::vector<uint8_t> data(64);
-  info = MakeInfo(4, 4, 24);
   info.h.biSize = 0;
   EXPECT_EQ(SetDIBits(nullptr, bm, 0, 4, data.data(), info.get(), DIB_RGB_COLORS), 0);
   DeleteObject(bm);

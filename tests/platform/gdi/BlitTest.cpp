@@ -88,17 +88,12 @@ TEST(TernaryRops, PatAndDarkensThroughAPatternBrush) {
 
 TEST(MonoBlits, MonochromeSourceTakesTextAndBackgroundColours) {
   const BYTE rows[4] = {0xF0, 0, 0x0F, 0};  // rows padded to 16 bits; 1 bits = white
-  HBITMAP mono = CreateBitmap(8, 2, 1, 1, rows);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, mono);
+  MemDC mem(CreateBitmap(8, 2, 1, 1, rows));
   Canvas c(8, 2);
   SetTextColor(c.dc(), kRed);
   SetBkColor(c.dc(), kBlue);
-  BitBlt(c.dc(), 0, 0, 8, 2, mem, 0, 0, SRCCOPY);
+  BitBlt(c.dc(), 0, 0, 8, 2, mem.dc, 0, 0, SRCCOPY);
   EXPECT_EQ(c.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"bbbbrrrr", "rrrrbbbb"}));
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  DeleteObject(mono);
 }
 
 TEST(MonoBlits, ColourToMonochromeMakesTheBackgroundColourWhite) {
@@ -109,23 +104,18 @@ TEST(MonoBlits, ColourToMonochromeMakesTheBackgroundColourWhite) {
   c.bits()[3] = 0xFFFFFF;
   SetBkColor(c.dc(), kGreen);
   HBITMAP mono = CreateBitmap(4, 1, 1, 1, nullptr);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, mono);
-  EXPECT_EQ(GetDeviceCaps(mem, BITSPIXEL), 1);
-  BitBlt(mem, 0, 0, 4, 1, c.dc(), 0, 0, SRCCOPY);
-  EXPECT_EQ(GetPixel(mem, 0, 0), kWhite);
-  EXPECT_EQ(GetPixel(mem, 1, 0), kBlack);
-  EXPECT_EQ(GetPixel(mem, 2, 0), kWhite);
-  EXPECT_EQ(GetPixel(mem, 3, 0), kBlack);  // white is not the background colour
+  MemDC mem(mono);
+  EXPECT_EQ(GetDeviceCaps(mem.dc, BITSPIXEL), 1);
+  BitBlt(mem.dc, 0, 0, 4, 1, c.dc(), 0, 0, SRCCOPY);
+  // White is not the background colour: black.
+  const COLORREF want[] = {kWhite, kBlack, kWhite, kBlack};
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(GetPixel(mem.dc, x, 0), want[x]) << x;
   // Drawing colours onto a monochrome bitmap picks black or white by brightness.
-  EXPECT_EQ(SetPixel(mem, 0, 0, RGB(200, 200, 200)), kWhite);
-  EXPECT_EQ(SetPixel(mem, 1, 0, RGB(40, 40, 40)), kBlack);
+  EXPECT_EQ(SetPixel(mem.dc, 0, 0, RGB(200, 200, 200)), kWhite);
+  EXPECT_EQ(SetPixel(mem.dc, 1, 0, RGB(40, 40, 40)), kBlack);
   BYTE bits[2] = {0, 0};
   EXPECT_EQ(GetBitmapBits(mono, 2, bits), 2);
   EXPECT_EQ(bits[0], 0xA0);  // 1010 0000: pixels 0 and 2 white
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  DeleteObject(mono);
 }
 
 TEST(Blits, OverlappingCopyWithinOneSurface) {
@@ -174,16 +164,6 @@ TEST(Blits, ClipLimitsTheCopy) {
   DeleteObject(clip);
 }
 
-TEST(Blits, MaskBltPicksForegroundWhereTheMaskIsSet) {
-  Canvas src(4, 1, kRed), dst(4, 1, kBlue);
-  const BYTE bits[2] = {0xA0, 0};  // 1010
-  HBITMAP mask = CreateBitmap(4, 1, 1, 1, bits);
-  ASSERT_TRUE(MaskBlt(dst.dc(), 0, 0, 4, 1, src.dc(), 0, 0, mask, 0, 0,
-                      MAKEROP4(SRCCOPY, 0x00AA0029)));
-  EXPECT_EQ(dst.Map({{kRed, 'r'}, {kBlue, 'b'}}), Rows({"rbrb"}));
-  DeleteObject(mask);
-}
-
 TEST(Blits, TransparentBltSkipsTheKeyColour) {
   Canvas src(3, 1), dst(6, 2, kBlue);
   src.bits()[0] = 0xFF0000;  // red
@@ -230,6 +210,8 @@ TEST(Blits, GradientFillRectanglesAndTriangles) {
   EXPECT_FALSE(GradientFill(t.dc(), tv, 2, &tri, 1, GRADIENT_FILL_TRIANGLE));
 }
 
+// MaskBlt picks the foreground operation where the mask is set, from a device bitmap or a 1-bit
+// DIB section alike.
 TEST(Blits, MaskBltTakesOneBitDibSectionsAsMasks) {
   // The same mask (1010) as a device bitmap and as a 1-bit DIB section with a colour table
   // whose entries are not black and white.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/gdi/Gdi.h"
@@ -72,40 +73,39 @@ TEST(DeviceContexts, SaveAndRestoreIncludingNegativeLevels) {
 TEST(DeviceContexts, ClippingCalls) {
   Canvas c(20, 20);
   HDC dc = c.dc();
-  RECT box;
-  EXPECT_EQ(GetClipBox(dc, &box), SIMPLEREGION);
-  EXPECT_EQ(box, Rect(0, 0, 20, 20));
+  auto clipBox = [&](int kind) {
+    RECT box;
+    EXPECT_EQ(GetClipBox(dc, &box), kind);
+    return box;
+  };
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 20, 20));
   EXPECT_EQ(IntersectClipRect(dc, 2, 2, 12, 12), SIMPLEREGION);
   EXPECT_EQ(ExcludeClipRect(dc, 4, 4, 6, 6), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(2, 2, 12, 12));
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(2, 2, 12, 12));
   EXPECT_FALSE(PtVisible(dc, 5, 5));
   EXPECT_TRUE(PtVisible(dc, 3, 5));
   RECT probe{4, 4, 6, 6};
   EXPECT_FALSE(RectVisible(dc, &probe));
   EXPECT_EQ(OffsetClipRgn(dc, 5, 0), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(7, 2, 17, 12));
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(7, 2, 17, 12));
+  HRGN r = CreateRectRgn(0, 0, 0, 0), extra = CreateRectRgn(0, 0, 10, 10);
   EXPECT_EQ(GetClipRgn(dc, r), 1);
   EXPECT_TRUE(PtInRegion(r, 7, 2));
   // ExtSelectClipRgn combines with the current clip.
-  HRGN extra = CreateRectRgn(0, 0, 10, 10);
   EXPECT_EQ(ExtSelectClipRgn(dc, extra, RGN_AND), COMPLEXREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(7, 2, 10, 10));
+  EXPECT_EQ(clipBox(COMPLEXREGION), Rect(7, 2, 10, 10));
   EXPECT_EQ(SelectClipRgn(dc, nullptr), SIMPLEREGION);
-  GetClipBox(dc, &box);
-  EXPECT_EQ(box, Rect(0, 0, 20, 20));
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 20, 20));
   EXPECT_EQ(ExtSelectClipRgn(dc, nullptr, RGN_AND), ERROR);
-  // Clip rectangles are logical; the clip region stays in device coordinates.
+  // Clip rectangles are logical; the clip region stays in device coordinates; the clip box is
+  // answered in logical coordinates.
   SetViewportOrgEx(dc, 3, 0, nullptr);
   IntersectClipRect(dc, 0, 0, 2, 2);
   GetClipRgn(dc, r);
+  RECT box;
   GetRgnBox(r, &box);
   EXPECT_EQ(box, Rect(3, 0, 5, 2));
-  GetClipBox(dc, &box);  // answered in logical coordinates
-  EXPECT_EQ(box, Rect(0, 0, 2, 2));
+  EXPECT_EQ(clipBox(SIMPLEREGION), Rect(0, 0, 2, 2));
   DeleteObject(r);
   DeleteObject(extra);
 }
@@ -115,16 +115,10 @@ TEST(DeviceContexts, MixModesFollowTheirTruthTables) {
   const uint32_t dst = 0x00C3A55A, pen = 0x00F00F66;  // pixels
   for (int mode = R2_BLACK; mode <= R2_WHITE; ++mode) {
     c.bits()[mode - 1] = dst;
-  }
-  const COLORREF penColor = gdi::PixelToColor(pen);
-  for (int mode = R2_BLACK; mode <= R2_WHITE; ++mode) {
-    HPEN p = CreatePen(PS_SOLID, 1, penColor);
-    HGDIOBJ old = SelectObject(c.dc(), p);
+    PenBrush pb(c.dc(), CreatePen(PS_SOLID, 1, gdi::PixelToColor(pen)), nullptr);
     SetROP2(c.dc(), mode);
     MoveToEx(c.dc(), mode - 1, 0, nullptr);
     LineTo(c.dc(), mode, 0);
-    SelectObject(c.dc(), old);
-    DeleteObject(p);
     uint32_t expect = 0;
     for (int bit = 0; bit < 24; ++bit) {
       const int idx = (((pen >> bit) & 1) << 1) | ((dst >> bit) & 1);
@@ -154,13 +148,12 @@ TEST(Objects, StockObjectsAndDeletion) {
   EXPECT_EQ(lf.lfHeight, -11);
   // Objects created and deleted leave nothing behind; a pen deleted while selected stays
   // usable by its DC.
-  HDC dc = CreateCompatibleDC(nullptr);
-  HPEN p = CreatePen(PS_SOLID, 1, kRed);
-  HGDIOBJ old = SelectObject(dc, p);
-  EXPECT_TRUE(DeleteObject(p));
-  EXPECT_EQ(GetObjectType(p), 0u);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    HPEN p = CreatePen(PS_SOLID, 1, kRed);
+    MemDC dc(p, false);
+    EXPECT_TRUE(DeleteObject(p));
+    EXPECT_EQ(GetObjectType(p), 0u);
+  }
   EXPECT_EQ(gdi::LiveObjectCount(), live);
   EXPECT_FALSE(DeleteObject(nullptr));
   EXPECT_EQ(SelectObject(nullptr, GetStockObject(WHITE_PEN)), nullptr);
@@ -256,9 +249,11 @@ TEST(SurfaceDCs, OriginAndVisibleRegionLimitDrawing) {
   RECT box;
   EXPECT_EQ(GetClipBox(dc, &box), COMPLEXREGION);
   EXPECT_EQ(box, Rect(0, 0, 10, 10));
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) screen->Row(y)[x] = 0xFFFFFF;
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  auto fill = [&] {
+    for (int y = 0; y < 20; ++y) std::fill(screen->Row(y), screen->Row(y) + 30, 0xFFFFFFu);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  };
+  fill();
   EXPECT_EQ(at(10, 5), 0u);
   EXPECT_EQ(at(9, 5), 0xFFFFFFu);
   EXPECT_EQ(at(16, 6), 0xFFFFFFu);  // cut out of the visible region
@@ -267,9 +262,7 @@ TEST(SurfaceDCs, OriginAndVisibleRegionLimitDrawing) {
   // The application's clip region is relative to the DC origin.
   HRGN clip = CreateRectRgn(0, 0, 1, 1);
   SelectClipRgn(dc, clip);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) screen->Row(y)[x] = 0xFFFFFF;
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  fill();
   EXPECT_EQ(at(10, 5), 0u);
   EXPECT_EQ(at(11, 5), 0xFFFFFFu);
   // Moving the origin moves the clip with it.
@@ -305,12 +298,11 @@ TEST(Icons, MaskAndImageCombine) {
   const BYTE maskBits[2] = {0x40, 0};
   HBITMAP mask = CreateBitmap(2, 1, 1, 1, maskBits);
   HBITMAP color = CreateCompatibleBitmap(nullptr, 2, 1);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, color);
-  SetPixel(mem, 0, 0, kRed);
-  SetPixel(mem, 1, 0, kBlack);
-  SelectObject(mem, old);
-  DeleteDC(mem);
+  {
+    MemDC mem(color, false);
+    SetPixel(mem.dc, 0, 0, kRed);
+    SetPixel(mem.dc, 1, 0, kBlack);
+  }
   ICONINFO ii{TRUE, 0, 0, mask, color};
   HICON icon = CreateIconIndirect(&ii);
   ASSERT_NE(icon, nullptr);

@@ -37,35 +37,65 @@ class Edges : public testing::Test {
 
 }  // namespace
 
-TEST_F(Edges, TheFourEdgeStyles) {
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_RECT), Rows({"LLLLLD", "LHHHSD", "LH..SD", "LSSSSD", "DDDDDD"}));
-  EXPECT_EQ(Edge(EDGE_SUNKEN, BF_RECT), Rows({"SSSSSH", "SDDDLH", "SD..LH", "SLLLLH", "HHHHHH"}));
-  EXPECT_EQ(Edge(EDGE_ETCHED, BF_RECT), Rows({"SSSSSH", "SHHHSH", "SH..SH", "SSSSSH", "HHHHHH"}));
-  EXPECT_EQ(Edge(EDGE_BUMP, BF_RECT), Rows({"LLLLLD", "LDDDLD", "LD..LD", "LLLLLD", "DDDDDD"}));
-}
+// Edges in 6x5 boxes (unless sized): L 3D light, D dark shadow, H highlight, S shadow,
+// F face, K window frame, W window.
+struct EdgeCase {
+  UINT Edge, Flags;
+  std::vector<const char*> Rows;
+  int W = 6, H = 5;
+};
+const EdgeCase kEdges[] = {
+    {EDGE_RAISED, BF_RECT, {"LLLLLD", "LHHHSD", "LH..SD", "LSSSSD", "DDDDDD"}},
+    {EDGE_SUNKEN, BF_RECT, {"SSSSSH", "SDDDLH", "SD..LH", "SLLLLH", "HHHHHH"}},
+    {EDGE_ETCHED, BF_RECT, {"SSSSSH", "SHHHSH", "SH..SH", "SSSSSH", "HHHHHH"}},
+    {EDGE_BUMP, BF_RECT, {"LLLLLD", "LDDDLD", "LD..LD", "LLLLLD", "DDDDDD"}},
+    // One level sits at the outer position.
+    {BDR_RAISEDOUTER, BF_RECT, {"LLLLLD", "L....D", "L....D", "L....D", "DDDDDD"}},
+    {BDR_SUNKENINNER, BF_RECT, {"DDDDDL", "D....L", "D....L", "D....L", "LLLLLL"}},
+    // Soft: outer raised highlight, outer sunken dark shadow, inner raised 3D light, inner
+    // sunken shadow, whatever the other level.
+    {EDGE_RAISED, BF_RECT | BF_SOFT, {"HHHHHD", "HLLLSD", "HL..SD", "HSSSSD", "DDDDDD"}},
+    {EDGE_SUNKEN, BF_RECT | BF_SOFT, {"DDDDDH", "DSSSLH", "DS..LH", "DLLLLH", "HHHHHH"}},
+    {EDGE_ETCHED, BF_RECT | BF_SOFT, {"DDDDDH", "DLLLSH", "DL..SH", "DSSSSH", "HHHHHH"}},
+    {EDGE_BUMP, BF_RECT | BF_SOFT, {"HHHHHD", "HSSSLD", "HS..LD", "HLLLLD", "DDDDDD"}},
+    {BDR_RAISEDINNER, BF_RECT | BF_SOFT, {"LLLLLS", "L....S", "L....S", "L....S", "SSSSSS"}},
+    {BDR_SUNKENOUTER, BF_RECT | BF_SOFT, {"DDDDDH", "D....H", "D....H", "D....H", "HHHHHH"}},
+    {EDGE_RAISED, BF_RECT | BF_FLAT, {"SSSSSS", "SFFFFS", "SF..FS", "SFFFFS", "SSSSSS"}},
+    {EDGE_SUNKEN, BF_RECT | BF_MONO, {"KKKKKK", "KWWWWK", "KW..WK", "KWWWWK", "KKKKKK"}},
+    {EDGE_SUNKEN, BF_RECT | BF_MIDDLE, {"SSSSSH", "SDDDLH", "SDFFLH", "SLLLLH", "HHHHHH"}},
+    {BDR_RAISEDOUTER, BF_RECT | BF_MIDDLE | BF_MONO, {"KKKK", "KWWK", "KKKK"}, 4, 3},
+    // Without a bottom or right line the top and left ones run the full width and height.
+    {EDGE_RAISED, BF_TOPLEFT, {"LLLLLL", "LHHHHH", "LH....", "LH....", "LH...."}},
+    {BDR_SUNKENOUTER, BF_LEFT, {"S.....", "S.....", "S.....", "S.....", "S....."}},
+    // The inner level's right column starts at the unshrunk top.
+    {EDGE_RAISED, BF_BOTTOMRIGHT, {"....SD", "....SD", "....SD", "SSSSSD", "DDDDDD"}},
+    {BDR_SUNKENOUTER, BF_LEFT | BF_RIGHT, {"S....H", "S....H", "S....H", "S....H", ".....H"}},
+    {BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM, {"SSSSS.", "......", "......", "......", "HHHHHH"}},
+    // Diagonals: 45 degrees from the starting corner, as long as the shorter side.
+    {EDGE_RAISED, BF_DIAGONAL_ENDTOPRIGHT, {"....L", "...LH", "..LH.", ".LH..", "LH..."}, 5, 5},
+    {EDGE_RAISED, BF_DIAGONAL_ENDBOTTOMRIGHT, {"LH...", ".LH..", "..LH.", "...LH", "....L"}, 5, 5},
+    {BDR_SUNKENOUTER, BF_DIAGONAL_ENDTOPLEFT, {"H...", ".H..", "..H.", "...H"}, 4, 4},
+    {BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMRIGHT, {"S.....", ".S....", "..S...", "...S.."}, 6, 4},
+    {BDR_SUNKENOUTER, BF_DIAGONAL_ENDTOPRIGHT, {"...S..", "..S...", ".S....", "S....."}, 6, 4},
+    {BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMLEFT, {"..H", ".H.", "H..", "...", "..."}, 3, 5},
+};
 
-TEST_F(Edges, SingleBordersSitAtTheOuterPosition) {
-  EXPECT_EQ(Edge(BDR_RAISEDOUTER, BF_RECT), Rows({"LLLLLD", "L....D", "L....D", "L....D", "DDDDDD"}));
-  EXPECT_EQ(Edge(BDR_SUNKENOUTER, BF_RECT), Rows({"SSSSSH", "S....H", "S....H", "S....H", "HHHHHH"}));
-  EXPECT_EQ(Edge(BDR_RAISEDINNER, BF_RECT), Rows({"HHHHHS", "H....S", "H....S", "H....S", "SSSSSS"}));
-  EXPECT_EQ(Edge(BDR_SUNKENINNER, BF_RECT), Rows({"DDDDDL", "D....L", "D....L", "D....L", "LLLLLL"}));
-}
+class EdgePictures : public Edges, public testing::WithParamInterface<EdgeCase> {};
 
-TEST_F(Edges, SoftFlatMonoAndMiddle) {
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_RECT | BF_SOFT), Rows({"HHHHHD", "HLLLSD", "HL..SD", "HSSSSD", "DDDDDD"}));
-  EXPECT_EQ(Edge(EDGE_SUNKEN, BF_RECT | BF_SOFT), Rows({"DDDDDH", "DSSSLH", "DS..LH", "DLLLLH", "HHHHHH"}));
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_RECT | BF_FLAT), Rows({"SSSSSS", "SFFFFS", "SF..FS", "SFFFFS", "SSSSSS"}));
-  EXPECT_EQ(Edge(EDGE_SUNKEN, BF_RECT | BF_MONO), Rows({"KKKKKK", "KWWWWK", "KW..WK", "KWWWWK", "KKKKKK"}));
-  EXPECT_EQ(Edge(EDGE_SUNKEN, BF_RECT | BF_MIDDLE), Rows({"SSSSSH", "SDDDLH", "SDFFLH", "SLLLLH", "HHHHHH"}));
-  EXPECT_EQ(Edge(BDR_RAISEDOUTER, BF_RECT | BF_MIDDLE | BF_MONO, 4, 3), Rows({"KKKK", "KWWK", "KKKK"}));
+TEST_P(EdgePictures, FollowTheEdgeRules) {
+  EXPECT_EQ(Edge(GetParam().Edge, GetParam().Flags, GetParam().W, GetParam().H), Rows(GetParam().Rows));
 }
+INSTANTIATE_TEST_SUITE_P(Edges, EdgePictures, testing::ValuesIn(kEdges));
 
-TEST_F(Edges, PartialSidesKeepTheirCornerRules) {
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_TOPLEFT), Rows({"LLLLL.", "LHHHH.", "LH....", "LH....", "......"}));
-  // The inner level's right column starts at the unshrunk top.
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_BOTTOMRIGHT), Rows({"....SD", "....SD", "....SD", "SSSSSD", "DDDDDD"}));
-  EXPECT_EQ(Edge(BDR_SUNKENOUTER, BF_LEFT | BF_RIGHT), Rows({"S....H", "S....H", "S....H", "S....H", ".....H"}));
-  EXPECT_EQ(Edge(BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM), Rows({"SSSSS.", "......", "......", "......", "HHHHHH"}));
+TEST_F(Edges, DiagonalMiddleFillsTheFacedSide) {
+  const std::string m = Edge(BDR_RAISEDOUTER, BF_DIAGONAL_ENDTOPRIGHT | BF_MIDDLE, 5, 5);
+  EXPECT_EQ(m[4 * 6 + 4], 'F');  // bottom-right corner
+  EXPECT_EQ(m[0], '.');          // top-left corner untouched
+  // A rectangle as wide as the coordinate space: the square at its corner, without overflow.
+  Canvas c(4, 4, kBack);
+  RECT huge{-(1 << 30), -(1 << 30), 1 << 30, 2};
+  EXPECT_TRUE(DrawEdge(c.dc(), &huge, BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMRIGHT));
+  EXPECT_EQ(c.Map(kLegend), Rows({"S...", ".S..", "....", "...."}));
 }
 
 TEST_F(Edges, AdjustShrinksByTheDrawnBorders) {
@@ -85,17 +115,6 @@ TEST_F(Edges, AdjustShrinksByTheDrawnBorders) {
   EXPECT_EQ(r, Rect(1, 1, 9, 9));
 }
 
-TEST_F(Edges, DiagonalsRunCornerToCorner) {
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_DIAGONAL_ENDTOPRIGHT, 5, 5), Rows({"....L", "...LH", "..LH.", ".LH..", "LH..."}));
-  EXPECT_EQ(Edge(EDGE_RAISED, BF_DIAGONAL_ENDBOTTOMRIGHT, 5, 5), Rows({"LH...", ".LH..", "..LH.", "...LH", "....L"}));
-  EXPECT_EQ(Edge(BDR_SUNKENOUTER, BF_DIAGONAL_ENDTOPLEFT, 4, 4), Rows({"H...", ".H..", "..H.", "...H"}));
-  EXPECT_EQ(Edge(BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMLEFT, 4, 4), Rows({"...H", "..H.", ".H..", "H..."}));
-  // BF_MIDDLE fills the triangle on the faced side with the face colour.
-  const std::string m = Edge(BDR_RAISEDOUTER, BF_DIAGONAL_ENDTOPRIGHT | BF_MIDDLE, 5, 5);
-  EXPECT_EQ(m[4 * 6 + 4], 'F');  // bottom-right corner
-  EXPECT_EQ(m[0], '.');          // top-left corner untouched
-}
-
 TEST_F(Edges, EdgesFollowTheViewportAndClip) {
   Canvas c(8, 8, kBack);
   SetViewportOrgEx(c.dc(), 2, 2, nullptr);
@@ -106,99 +125,103 @@ TEST_F(Edges, EdgesFollowTheViewportAndClip) {
                                   "..DDD...", "........"}));
 }
 
-TEST_F(Edges, FrameControlCheckBoxes) {
+// Frame controls: pixels that tell each state apart.
+struct FrameCase {
+  UINT Type, State;
+  int W, H;
+  std::vector<std::pair<POINT, char>> Pixels;
+};
+const FrameCase kFrames[] = {
+    {DFC_BUTTON, DFCS_BUTTONCHECK, 13, 13, {{{0, 0}, 'S'}, {{1, 1}, 'D'}, {{6, 6}, 'W'}}},
+    {DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT, 13, 13, {{{0, 0}, 'S'}, {{12, 12}, 'S'}, {{1, 1}, 'F'}}},
+    {DFC_BUTTON, DFCS_BUTTON3STATE | DFCS_CHECKED, 13, 13, {{{3, 10}, 'F'}}},
+    {DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED, 13, 13,
+     {{{6, 6}, 'T'}, {{0, 0}, '.'}, {{6, 0}, 'S'}, {{6, 12}, 'H'}}},
+    {DFC_BUTTON, DFCS_BUTTONPUSH, 13, 13, {{{0, 0}, 'H'}, {{12, 0}, 'D'}, {{6, 6}, 'F'}}},
+    {DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED, 13, 13, {{{0, 0}, 'D'}, {{1, 1}, 'S'}}},
+    // A pushed scroll button sinks with the soft edge.
+    {DFC_SCROLL, DFCS_SCROLLUP | DFCS_PUSHED, 16, 16, {{{0, 0}, 'D'}, {{1, 1}, 'S'}, {{15, 15}, 'H'}}},
+    {DFC_SCROLL, DFCS_SCROLLUP, 16, 16, {{{0, 0}, 'L'}, {{1, 1}, 'H'}, {{15, 15}, 'D'}}},
+};
+
+class FramePixels : public Edges, public testing::WithParamInterface<FrameCase> {};
+
+TEST_P(FramePixels, TellTheStatesApart) {
+  Canvas c(GetParam().W, GetParam().H, kBack);
+  RECT r{0, 0, GetParam().W, GetParam().H};
+  ASSERT_TRUE(DrawFrameControl(c.dc(), &r, GetParam().Type, GetParam().State));
+  const std::string map = c.Map(kLegend);
+  for (const auto& [p, want] : GetParam().Pixels)
+    EXPECT_EQ(map[p.Y * (GetParam().W + 1) + p.X], want) << p.X << "," << p.Y;
+}
+INSTANTIATE_TEST_SUITE_P(Edges, FramePixels, testing::ValuesIn(kFrames));
+
+TEST_F(Edges, FrameControlMarksStayInsideTheBox) {
   Canvas c(13, 13, kBack);
   RECT r{0, 0, 13, 13};
   DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK);
-  EXPECT_EQ(c.At(0, 0), kS);  // sunken edge
-  EXPECT_EQ(c.At(1, 1), kD);
-  EXPECT_EQ(c.At(6, 6), kW);
   EXPECT_EQ(c.Count(kT), 0);
   DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
   EXPECT_GT(c.Count(kT), 10);
-  for (int i = 0; i < 13; ++i) {  // the mark stays inside the box's interior
-    EXPECT_NE(c.At(i, 0), kT);
-    EXPECT_NE(c.At(0, i), kT);
-    EXPECT_NE(c.At(12, i), kT);
-  }
+  for (int i = 0; i < 13; ++i) EXPECT_TRUE(c.At(i, 0) != kT && c.At(0, i) != kT && c.At(12, i) != kT);
   DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTON3STATE | DFCS_CHECKED);
   EXPECT_EQ(c.Count(kT), 0);
   EXPECT_GT(c.Count(kG), 10);  // grey mark on the face colour
-  EXPECT_EQ(c.At(3, 10), kF);
-  DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT);
-  EXPECT_EQ(c.At(0, 0), kS);
-  EXPECT_EQ(c.At(12, 12), kS);
-  EXPECT_EQ(c.At(1, 1), kF);
-}
-
-TEST_F(Edges, FrameControlRadioAndPush) {
-  Canvas c(13, 13, kBack);
-  RECT r{0, 0, 13, 13};
-  DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
-  EXPECT_EQ(c.At(6, 6), kT);
-  EXPECT_EQ(c.At(0, 0), kBack);  // round: corners untouched
-  EXPECT_EQ(c.At(6, 0), kS);     // upper half of the ring is shadow
-  EXPECT_EQ(c.At(6, 12), kH);    // lower half highlight
-  c.Fill(kBack);
-  DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONPUSH);
-  EXPECT_EQ(c.Map(kLegend).substr(0, 14), "HHHHHHHHHHHHD\n");
-  EXPECT_EQ(c.At(6, 6), kF);
-  DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
-  EXPECT_EQ(c.At(0, 0), kD);  // sunken soft
   RECT adj{0, 0, 13, 13};
   DrawFrameControl(c.dc(), &adj, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
   EXPECT_EQ(adj, Rect(2, 2, 11, 11));
+  Canvas m(12, 12, kBack);
+  DrawFrameControl(m.dc(), &r, DFC_MENU, DFCS_MENUCHECK);
+  EXPECT_GT(m.Count(kBlack), 5);
+  EXPECT_EQ(m.Count(kBlack) + m.Count(kWhite), 144);  // menu glyphs are masks
+  EXPECT_FALSE(DrawFrameControl(m.dc(), &r, 99, 0));
+  Canvas x(16, 14, kBack);
+  RECT xr{0, 0, 16, 14};
+  DrawFrameControl(x.dc(), &xr, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+  EXPECT_GT(x.Count(kT), 10);
 }
 
-TEST_F(Edges, FrameControlArrowsPointTheirWay) {
-  auto glyph = [](UINT state) {
-    Canvas c(16, 16, kBack);
-    RECT r{0, 0, 16, 16};
-    DrawFrameControl(c.dc(), &r, DFC_SCROLL, state);
-    std::vector<int> rowCounts(16), colCounts(16);
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 16; ++x)
-        if (c.At(x, y) == kT) { ++rowCounts[y]; ++colCounts[x]; }
-    return std::make_pair(rowCounts, colCounts);
+// Scroll arrows: a quarter of the cell high and twice that less one across (7x4 in a
+// 16-pixel cell), pointing their way; a pushed arrow moves one pixel down-right.
+TEST_F(Edges, ScrollArrowsHaveTheCellsSize) {
+  struct Arrow {
+    UINT State;
+    int Cell;
+    std::vector<int> Widths;  // glyph pixels per row (per column for left and right), in order
+    RECT Box;
   };
-  auto firstLast = [](const std::vector<int>& v) {
-    int f = -1, l = -1;
-    for (int i = 0; i < int(v.size()); ++i)
-      if (v[i]) { if (f < 0) f = i; l = i; }
-    return std::make_pair(v[f], v[l]);
+  const Arrow arrows[] = {
+      {DFCS_SCROLLDOWN, 16, {7, 5, 3, 1}, {5, 7, 12, 11}},
+      {DFCS_SCROLLUP, 16, {1, 3, 5, 7}, {5, 6, 12, 10}},
+      {DFCS_SCROLLRIGHT, 16, {7, 5, 3, 1}, {7, 5, 11, 12}},
+      {DFCS_SCROLLLEFT, 16, {1, 3, 5, 7}, {6, 5, 10, 12}},
+      {DFCS_SCROLLUP | DFCS_PUSHED, 16, {1, 3, 5, 7}, {6, 7, 13, 11}},
+      {DFCS_SCROLLDOWN, 20, {9, 7, 5, 3, 1}, {6, 8, 15, 13}},
   };
-  const auto up = glyph(DFCS_SCROLLUP), down = glyph(DFCS_SCROLLDOWN);
-  EXPECT_LT(firstLast(up.first).first, firstLast(up.first).second);      // widens downward
-  EXPECT_GT(firstLast(down.first).first, firstLast(down.first).second);  // narrows downward
-  const auto left = glyph(DFCS_SCROLLLEFT), right = glyph(DFCS_SCROLLRIGHT);
-  EXPECT_LT(firstLast(left.second).first, firstLast(left.second).second);
-  EXPECT_GT(firstLast(right.second).first, firstLast(right.second).second);
-  // Disabled arrows are drawn in shadow with a highlight copy.
-  Canvas c(16, 16, kBack);
+  for (const Arrow& a : arrows) {
+    Canvas c(a.Cell, a.Cell, kBack);
+    RECT r{0, 0, a.Cell, a.Cell};
+    DrawFrameControl(c.dc(), &r, DFC_SCROLL, a.State);
+    const bool across = (a.State & 0x1F) == DFCS_SCROLLLEFT || (a.State & 0x1F) == DFCS_SCROLLRIGHT;
+    std::vector<int> counts(a.Cell);
+    RECT box{99, 99, -1, -1};
+    for (int y = 0; y < a.Cell; ++y)
+      for (int x = 0; x < a.Cell; ++x)
+        if (c.At(x, y) == kT) {
+          ++counts[across ? x : y];
+          box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+        }
+    std::vector<int> widths;
+    for (int n : counts)
+      if (n) widths.push_back(n);
+    EXPECT_EQ(widths, a.Widths) << a.State;
+    EXPECT_EQ(box, a.Box) << a.State;
+  }
+  Canvas c(16, 16, kBack);  // disabled arrows: shadow over a highlight copy
   RECT r{0, 0, 16, 16};
   DrawFrameControl(c.dc(), &r, DFC_SCROLL, DFCS_SCROLLDOWN | DFCS_INACTIVE);
   EXPECT_EQ(c.Count(kT), 0);
-  EXPECT_GT(c.Count(kS), 0);
-}
-
-TEST_F(Edges, FrameControlCaptionAndMenuGlyphs) {
-  Canvas c(16, 14, kBack);
-  RECT r{0, 0, 16, 14};
-  DrawFrameControl(c.dc(), &r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
-  // The cross is symmetric left to right.
-  int n = 0;
-  for (int y = 0; y < 14; ++y)
-    for (int x = 0; x < 16; ++x)
-      if (c.At(x, y) == kT) {
-        ++n;
-      }
-  EXPECT_GT(n, 10);
-  Canvas m(12, 12, kBack);
-  RECT mr{0, 0, 12, 12};
-  DrawFrameControl(m.dc(), &mr, DFC_MENU, DFCS_MENUCHECK);
-  EXPECT_GT(m.Count(kBlack), 5);
-  EXPECT_EQ(m.Count(kBlack) + m.Count(kWhite), 144);
-  EXPECT_FALSE(DrawFrameControl(m.dc(), &mr, 99, 0));
+  EXPECT_EQ(c.Count(kS), 16 + 14 + 14 - 1);  // the glyph and the inner level's bottom and right
 }
 
 TEST(SysColors, ClassicSchemeAndChanges) {

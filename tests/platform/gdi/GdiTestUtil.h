@@ -2,8 +2,12 @@
 // pixel maps drawn as text.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
 
@@ -78,14 +82,65 @@ constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
 constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
 constexpr win::COLORREF kGreen = win::RGB(0, 255, 0);
 
-// Joins rows into a map string.
-inline std::string Rows(std::initializer_list<const char*> rows) {
-  std::string s;
-  for (const char* r : rows) {
-    s += r;
-    s += '\n';
+// Selects a pen and a brush (null: the NULL_ stock objects) for a scope, deleting them after.
+struct PenBrush {
+  PenBrush(win::HDC dc, win::HPEN pen, win::HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
+    oldPen_ = win::SelectObject(dc, pen ? pen : win::GetStockObject(win::NULL_PEN));
+    oldBrush_ = win::SelectObject(dc, brush ? brush : win::GetStockObject(win::NULL_BRUSH));
   }
+  ~PenBrush() {
+    win::SelectObject(dc_, oldPen_);
+    win::SelectObject(dc_, oldBrush_);
+    if (pen_) win::DeleteObject(pen_);
+    if (brush_) win::DeleteObject(brush_);
+  }
+  PenBrush(const PenBrush&) = delete;
+  PenBrush& operator=(const PenBrush&) = delete;
+  win::HDC dc_;
+  win::HPEN pen_;
+  win::HBRUSH brush_;
+  win::HGDIOBJ oldPen_, oldBrush_;
+};
+
+// Joins rows into a map string.
+inline std::string Rows(const std::vector<const char*>& rows) {
+  std::string s;
+  for (const char* r : rows) (s += r) += '\n';
   return s;
 }
+
+// A memory DC holding `obj` (a bitmap, usually) for a scope; deletes the DC, and the object
+// too when `owned`.
+struct MemDC {
+  explicit MemDC(win::HGDIOBJ obj, bool owned = true)
+      : dc(win::CreateCompatibleDC(nullptr)), obj_(obj), owned_(owned), old_(win::SelectObject(dc, obj)) {}
+  ~MemDC() {
+    win::SelectObject(dc, old_);
+    win::DeleteDC(dc);
+    if (owned_) win::DeleteObject(obj_);
+  }
+  MemDC(const MemDC&) = delete;
+  MemDC& operator=(const MemDC&) = delete;
+  win::HDC dc;
+
+ private:
+  win::HGDIOBJ obj_;
+  bool owned_;
+  win::HGDIOBJ old_;
+};
+
+// A small picture drawn by `draw` on a white canvas, expected as rows of legend characters.
+struct Picture {
+  const char* Name;
+  int W, H;
+  std::function<void(win::HDC)> Draw;
+  std::vector<const char*> Expected;
+};
+inline std::string Drawn(const Picture& p, const std::map<win::COLORREF, char>& legend) {
+  Canvas c(p.W, p.H);
+  p.Draw(c.dc());
+  return c.Map(legend);
+}
+inline std::string PictureName(const testing::TestParamInfo<Picture>& info) { return info.param.Name; }
 
 }  // namespace gditest

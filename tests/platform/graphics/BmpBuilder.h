@@ -1,4 +1,4 @@
-// Builds BMP files byte by byte for the loader tests.
+// Builds BMP and icon files byte by byte for the loader tests.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,7 @@ struct BmpSpec {
   int Height = 1;  // negative: top-down
   int BitCount = 24;
   uint32_t Compression = 0;
-  int HeaderSize = 40;  // 12 for the old core header
+  int HeaderSize = 40;          // 12 for the old core header
   std::vector<uint32_t> Table;  // 0x00RRGGBB entries
   std::vector<uint32_t> Masks;  // BI_BITFIELDS
   std::vector<uint8_t> Bits;
@@ -25,28 +25,14 @@ inline void Put(std::string& s, uint32_t v, int bytes) {
 
 inline std::string PackedDib(const BmpSpec& b) {
   std::string s;
-  if (b.HeaderSize == 12) {
-    Put(s, 12, 4);
-    Put(s, uint32_t(b.Width), 2);
-    Put(s, uint32_t(b.Height), 2);
-    Put(s, 1, 2);
-    Put(s, uint32_t(b.BitCount), 2);
-    for (uint32_t c : b.Table) Put(s, c, 3);
-  } else {
-    Put(s, 40, 4);
-    Put(s, uint32_t(b.Width), 4);
-    Put(s, uint32_t(b.Height), 4);
-    Put(s, 1, 2);
-    Put(s, uint32_t(b.BitCount), 2);
-    Put(s, b.Compression, 4);
-    Put(s, uint32_t(b.Bits.size()), 4);
-    Put(s, 0, 4);
-    Put(s, 0, 4);
-    Put(s, b.ClrUsed, 4);
-    Put(s, 0, 4);
+  const bool core = b.HeaderSize == 12;
+  Put(s, uint32_t(b.HeaderSize), 4), Put(s, uint32_t(b.Width), core ? 2 : 4);
+  Put(s, uint32_t(b.Height), core ? 2 : 4), Put(s, 1 | uint32_t(b.BitCount) << 16, 4);
+  if (!core) {
+    for (uint32_t v : {b.Compression, uint32_t(b.Bits.size()), 0u, 0u, b.ClrUsed, 0u}) Put(s, v, 4);
     for (uint32_t m : b.Masks) Put(s, m, 4);
-    for (uint32_t c : b.Table) Put(s, c, 4);
   }
+  for (uint32_t c : b.Table) Put(s, c, core ? 3 : 4);
   s.append(b.Bits.begin(), b.Bits.end());
   return s;
 }
@@ -54,10 +40,42 @@ inline std::string PackedDib(const BmpSpec& b) {
 inline std::string BmpFile(const BmpSpec& b) {
   const std::string dib = PackedDib(b);
   std::string s = "BM";
-  Put(s, uint32_t(14 + dib.size()), 4);
-  Put(s, 0, 4);
-  Put(s, uint32_t(14 + dib.size() - b.Bits.size()), 4);
+  Put(s, uint32_t(14 + dib.size()), 4), Put(s, 0, 4),
+      Put(s, uint32_t(14 + dib.size() - b.Bits.size()), 4);
   return s + dib;
+}
+
+// An icon image of size x size pixels: colour rows of `bits` bits filled with the byte
+// `fill`, then an all-opaque mask; `rows` (when given) replaces colour and mask rows.
+inline BmpSpec IconImage(int size, int bits, uint8_t fill, std::vector<uint8_t> rows = {}) {
+  BmpSpec s{size, size * 2, bits, 0, 40, {}, {}, std::move(rows), 0};
+  if (bits <= 8) s.Table.assign(size_t(1) << bits, 0), s.Table[1] = 0x0000FF;
+  if (s.Bits.empty()) {
+    s.Bits.assign(((size_t(size) * bits + 31) / 32) * 4 * size_t(size), fill);
+    s.Bits.insert(s.Bits.end(), ((size_t(size) + 31) / 32) * 4 * size_t(size), 0x00);
+  }
+  return s;
+}
+
+// An icon file with the images; `entries` directory entries, the ones past the images
+// pointing at the last image.
+inline std::string IconFile(const std::vector<BmpSpec>& images, size_t entries = 0) {
+  if (entries < images.size()) entries = images.size();
+  std::string f, data;
+  Put(f, 0x10000, 4), Put(f, uint32_t(entries), 2);
+  size_t offset = 6 + 16 * entries, size = 0;
+  for (size_t i = 0; i < entries; ++i) {
+    const BmpSpec& s = images[i < images.size() ? i : images.size() - 1];
+    if (i < images.size()) {
+      offset += size;
+      const std::string dib = PackedDib(s);
+      size = dib.size();
+      data += dib;
+    }
+    Put(f, uint32_t(s.Width & 0xFF) * 0x101, 4), Put(f, 1 | uint32_t(s.BitCount) << 16, 4);
+    Put(f, uint32_t(size), 4), Put(f, uint32_t(offset), 4);
+  }
+  return f + data;
 }
 
 }  // namespace gfxtest

@@ -1,4 +1,4 @@
-// Colour names, conversions and the colour identifiers of the type information.
+// Colour and cursor names, conversions and the identifiers of the type information.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,81 +8,42 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Colors.h"
+#include "tests/support/Cases.h"
 
 using namespace vcl;
 
-namespace {
-
-std::vector<std::string> AllColorNames() {
+TEST(Colors, EveryNameRoundTripsAndTheListIsInItsOrder) {
   std::vector<std::string> names;
   GetColorValues([&](const std::string& s) { names.push_back(s); });
-  return names;
-}
-
-}  // namespace
-
-TEST(Colors, EveryNameRoundTripsThroughValueAndText) {
-  const auto names = AllColorNames();
   std::set<int32_t> values;
   for (const auto& name : names) {
     int32_t v = 0;
-    ASSERT_TRUE(IdentToColor(name, v)) << name;
     std::string back;
+    ASSERT_TRUE(IdentToColor(name, v)) << name;
     ASSERT_TRUE(ColorToIdent(v, back)) << name;
     EXPECT_EQ(name, back);
-    EXPECT_EQ(name, ColorToString(v));
     EXPECT_EQ(v, StringToColor(name));
     values.insert(v);
   }
-  // No two names share a value (clLtGray and clDkGray are aliases outside the table).
-  EXPECT_EQ(values.size(), names.size());
-}
-
-TEST(Colors, GetColorValuesListsStandardColoursFirstThenSystemColours) {
-  const auto names = AllColorNames();
-  const std::vector<std::string> head = {
-      "clBlack", "clMaroon", "clGreen", "clOlive", "clNavy",   "clPurple", "clTeal",
-      "clGray",  "clSilver", "clRed",   "clLime",  "clYellow", "clBlue",   "clFuchsia",
-      "clAqua",  "clWhite",  "clMoneyGreen", "clSkyBlue", "clCream", "clMedGray"};
-  ASSERT_GT(names.size(), head.size());
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + head.size()), head);
-  // Then the system colours with clDefault and clNone, alphabetically except that the two
-  // 3D colours sit between clScrollBar and clWindow.
-  const std::vector<std::string> tail = {
-      "clActiveBorder", "clActiveCaption", "clAppWorkSpace", "clBackground", "clBtnFace",
-      "clBtnHighlight", "clBtnShadow", "clBtnText", "clCaptionText", "clDefault",
-      "clGradientActiveCaption", "clGradientInactiveCaption", "clGrayText", "clHighlight",
-      "clHighlightText", "clHotLight", "clInactiveBorder", "clInactiveCaption",
-      "clInactiveCaptionText", "clInfoBk", "clInfoText", "clMenu", "clMenuBar",
-      "clMenuHighlight", "clMenuText", "clNone", "clScrollBar", "cl3DDkShadow", "cl3DLight",
-      "clWindow", "clWindowFrame", "clWindowText"};
-  EXPECT_EQ(std::vector<std::string>(names.begin() + head.size(), names.end()), tail);
-  for (const auto& name : tail) {
-    int32_t v = 0;
-    IdentToColor(name, v);
-    EXPECT_TRUE(v < 0 || v == clNone || v == clDefault) << name;
-  }
-  EXPECT_EQ(names.front(), "clBlack");
-  EXPECT_EQ(names.back(), "clWindowText");
-}
-
-TEST(Colors, ValuesOfTheConstants) {
-  EXPECT_EQ(clRed, 0x0000FF);
-  EXPECT_EQ(clBlue, 0xFF0000);
-  EXPECT_EQ(clSilver, 0xC0C0C0);
-  EXPECT_EQ(static_cast<uint32_t>(clBtnFace), 0x8000000Fu);
-  EXPECT_EQ(static_cast<uint32_t>(clInfoBk), 0x80000018u);
-  EXPECT_EQ(static_cast<uint32_t>(clGradientInactiveCaption), 0x8000001Cu);
-  EXPECT_EQ(clNone, 0x1FFFFFFF);
-  EXPECT_EQ(clDefault, 0x20000000);
+  EXPECT_EQ(values.size(), names.size());  // no two names share a value
+  // Standard colours first, then the system colours with clDefault and clNone, alphabetically
+  // except that the two 3D colours sit between clScrollBar and clWindow.
+  std::string all;
+  for (const auto& name : names) all += name + " ";
+  EXPECT_EQ(all,
+            "clBlack clMaroon clGreen clOlive clNavy clPurple clTeal clGray clSilver clRed clLime "
+            "clYellow clBlue clFuchsia clAqua clWhite clMoneyGreen clSkyBlue clCream clMedGray "
+            "clActiveBorder clActiveCaption clAppWorkSpace clBackground clBtnFace clBtnHighlight "
+            "clBtnShadow clBtnText clCaptionText clDefault clGradientActiveCaption "
+            "clGradientInactiveCaption clGrayText clHighlight clHighlightText clHotLight "
+            "clInactiveBorder clInactiveCaption clInactiveCaptionText clInfoBk clInfoText clMenu "
+            "clMenuBar clMenuHighlight clMenuText clNone clScrollBar cl3DDkShadow cl3DLight "
+            "clWindow clWindowFrame clWindowText ");
 }
 
 TEST(Colors, ColorToRGBResolvesSystemColoursOnly) {
   EXPECT_EQ(ColorToRGB(clBtnFace), static_cast<TColor>(win::GetSysColor(win::COLOR_BTNFACE)));
-  EXPECT_EQ(ColorToRGB(clWindowText), static_cast<TColor>(win::GetSysColor(win::COLOR_WINDOWTEXT)));
-  EXPECT_EQ(ColorToRGB(clRed), clRed);
-  EXPECT_EQ(ColorToRGB(clNone), clNone);
-  EXPECT_EQ(ColorToRGB(clDefault), clDefault);
+  for (TColor c : {clRed, clNone, clDefault}) EXPECT_EQ(ColorToRGB(c), c);
   // A changed system colour is seen at once.
   const int idx = win::COLOR_INFOBK;
   const win::COLORREF pink = win::RGB(255, 192, 203);
@@ -91,49 +52,37 @@ TEST(Colors, ColorToRGBResolvesSystemColoursOnly) {
   win::ResetSysColors();
 }
 
-TEST(Colors, UnnamedColoursAreEightUpperCaseHexDigits) {
-  EXPECT_EQ(ColorToString(0x00ABCDEF), "$00ABCDEF");
-  EXPECT_EQ(ColorToString(0x123456), "$00123456");
-  EXPECT_EQ(ColorToString(static_cast<TColor>(0x80000019)), "$80000019");
-  EXPECT_EQ(ColorToString(-2), "$FFFFFFFE");
-}
-
-TEST(Colors, StringToColorAcceptsNamesAndNumbers) {
-  EXPECT_EQ(StringToColor("clred"), clRed);
-  EXPECT_EQ(StringToColor("CLBTNFACE"), clBtnFace);
-  EXPECT_EQ(StringToColor("$00ABCDEF"), 0x00ABCDEF);
-  EXPECT_EQ(StringToColor("$abcdef"), 0x00ABCDEF);
-  EXPECT_EQ(StringToColor("$8000000F"), clBtnFace);
-  EXPECT_EQ(StringToColor("255"), clRed);
-  EXPECT_EQ(StringToColor("-1"), -1);
-  EXPECT_EQ(StringToColor(ColorToString(0x00102030)), 0x00102030);
-}
-
-TEST(Colors, StringToColorRejectsJunk) {
+TEST(Colors, TextsOfColours) {
+  using testsupport::ExpectCases;
+  // Unnamed colours: eight upper-case hex digits.
+  ExpectCases({{ColorToString(0x00ABCDEF), "$00ABCDEF"},
+               {ColorToString(0x123456), "$00123456"},
+               {ColorToString(static_cast<TColor>(0x80000019)), "$80000019"},
+               {ColorToString(-2), "$FFFFFFFE"},
+               {ColorToString(clBtnFace), "clBtnFace"},
+               // Names in any case and numbers in hex or decimal, read and written again.
+               {ColorToString(StringToColor("clred")), "clRed"},
+               {ColorToString(StringToColor("CLBTNFACE")), "clBtnFace"},
+               {ColorToString(StringToColor("$abcdef")), "$00ABCDEF"},
+               {ColorToString(StringToColor("$8000000F")), "clBtnFace"},
+               {ColorToString(StringToColor("255")), "clRed"},
+               {ColorToString(StringToColor("-1")), "$FFFFFFFF"}});
   for (const char* junk : {"", "clPink", "red", "$", "$123456789", "12abc", "$GG"})
     EXPECT_THROW(StringToColor(junk), EConvertError) << junk;
 }
 
 TEST(Colors, TypeInformationStreamsColoursByName) {
   const TTypeInfo* t = ColorTypeInfo();
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->Kind, tkInteger);
-  EXPECT_EQ(t->Name(), "TColor");
-  TIntToIdent toIdent = FindIntToIdent(t);
-  TIdentToInt toInt = FindIdentToInt(t);
-  ASSERT_TRUE(toIdent && toInt);
+  EXPECT_EQ(std::make_pair(t->Kind, t->Name()), std::make_pair(tkInteger, std::string("TColor")));
   std::string s;
-  EXPECT_TRUE(toIdent(clHighlight, s));
-  EXPECT_EQ(s, "clHighlight");
-  EXPECT_FALSE(toIdent(0x123456, s));
   int32_t v = 0;
-  EXPECT_TRUE(toInt("clInfoBk", v));
-  EXPECT_EQ(v, clInfoBk);
+  EXPECT_TRUE(FindIntToIdent(t)(clHighlight, s) && s == "clHighlight");
+  EXPECT_FALSE(FindIntToIdent(t)(0x123456, s));
+  EXPECT_TRUE(FindIdentToInt(t)("clInfoBk", v) && v == clInfoBk);
 }
 
 TEST(Cursors, NamesAndNumbers) {
   EXPECT_EQ(CursorToString(crHourGlass), "crHourGlass");
-  EXPECT_EQ(CursorToString(crSizeAll), "crSizeAll");
   EXPECT_EQ(CursorToString(5), "5");
   EXPECT_EQ(StringToCursor("crhandpoint"), crHandPoint);
   EXPECT_EQ(StringToCursor("-3"), crCross);

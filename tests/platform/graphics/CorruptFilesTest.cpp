@@ -1,5 +1,5 @@
 // Corrupt, truncated and mutated BMP and icon files raise EInvalidGraphic and never crash,
-// over-read or allocate from sizes they do not hold.
+// over-read or allocate from sizes they do not hold; the kept fuzz inputs stay refused.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,44 +7,56 @@
 
 #include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
-#include "platform/classes/Streams.h"
+#include "platform/graphics/BmpCodec.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
-using gfxtest::BmpFile;
-using gfxtest::BmpSpec;
-using gfxtest::NewBitmap;
+using namespace gfxtest;
 
 namespace {
 
-std::string Save(TGraphic* g) {
-  TStringStream s;
-  g->SaveToStream(&s);
-  return s.DataString();
-}
-
-// Loads the bytes; true when they load, false when EInvalidGraphic is raised. Any other
-// exception fails the test.
+// True when the bytes load, false when EInvalidGraphic is raised (any other exception fails
+// the test); what loads can be drawn and saved.
 template <class G>
 bool Loads(const std::string& bytes) {
   G g;
-  TStringStream s(bytes);
-  try {
-    g.LoadFromStream(&s);
-  } catch (const EInvalidGraphic&) {
+  if (testsupport::ErrorOf<EInvalidGraphic>([&] { LoadInto(&g, bytes); }) != "<no error>")
     return false;
-  }
-  // What loaded can be drawn and saved.
   std::unique_ptr<TBitmap> target(NewBitmap(8, 8));
   target->Canvas()->Draw(0, 0, &g);
   Save(&g);
   return true;
 }
 
-std::string SampleIcon();
-
-void Set32(std::string& s, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s[at + i] = char((v >> (8 * i)) & 0xFF);
+std::string With(const std::string& in, size_t at, uint32_t v, int bytes = 4) {
+  std::string s = in;
+  for (int i = 0; i < bytes; ++i) s.at(at + size_t(i)) = char((v >> (8 * i)) & 0xFF);
+  return s;
 }
+
+// Applies random edits (overwrites, bit flips, truncations) to seeds; some must load, some not.
+template <class G>
+void Mutate(const std::vector<std::string>& seeds, int rounds, unsigned seed, size_t header) {
+  std::mt19937 rng(seed);
+  int loaded = 0, refused = 0;
+  for (int round = 0; round < rounds; ++round) {
+    std::string s = seeds[size_t(round) % seeds.size()];
+    for (int e = 1 + int(rng() % 5); e > 0; --e) {
+      const size_t at = rng() % (rng() % 2 ? std::min(header, s.size()) : s.size());
+      switch (rng() % 4) {
+        case 0: s[at] = char(rng()); break;
+        case 1: s[at] = char(s[at] ^ (1 << (rng() % 8))); break;
+        case 2: s.resize(at + 1); break;
+        default: s[at] = char(0xFF); break;
+      }
+    }
+    (Loads<G>(s) ? loaded : refused)++;
+  }
+  EXPECT_GT(loaded, 0);
+  EXPECT_GT(refused, 0);
+}
+
+std::string SampleIcon() { return IconFile({IconImage(16, 4, 0x11), IconImage(32, 32, 0x11)}); }
 
 }  // namespace
 
@@ -54,181 +66,104 @@ TEST(CorruptBitmaps, EveryTruncationRaises) {
     const std::string file = Save(b.get());
     ASSERT_TRUE(Loads<TBitmap>(file));
     for (size_t n = 1; n < file.size(); ++n)
-      EXPECT_FALSE(Loads<TBitmap>(file.substr(0, n))) << "format " << int(pf) << ", " << n << " bytes";
+      EXPECT_FALSE(Loads<TBitmap>(file.substr(0, n))) << "format " << int(pf) << ", " << n;
   }
 }
 
 TEST(CorruptBitmaps, BadHeadersRaise) {
-  std::unique_ptr<TBitmap> b(NewBitmap(4, 4, pf24bit));
+  std::unique_ptr<TBitmap> b(NewBitmap(4, 4, pf24bit)), p(NewBitmap(4, 4, pf8bit));
   const std::string good = Save(b.get());
-  auto with = [&](size_t at, uint32_t v, int bytes) {
-    std::string s = good;
-    for (int i = 0; i < bytes; ++i) s[at + i] = char((v >> (8 * i)) & 0xFF);
-    return s;
-  };
-  EXPECT_FALSE(Loads<TBitmap>(with(0, 'X', 1)));              // signature
-  EXPECT_FALSE(Loads<TBitmap>(with(14, 39, 4)));              // header size
-  EXPECT_FALSE(Loads<TBitmap>(with(14, 0xFFFFFFFF, 4)));
-  EXPECT_FALSE(Loads<TBitmap>(with(18, 0, 4)));               // width 0
-  EXPECT_FALSE(Loads<TBitmap>(with(18, 0x80000000, 4)));      // negative width
-  EXPECT_FALSE(Loads<TBitmap>(with(22, 0x80000000, 4)));      // height INT_MIN
-  EXPECT_FALSE(Loads<TBitmap>(with(26, 2, 2)));               // planes
-  EXPECT_FALSE(Loads<TBitmap>(with(28, 7, 2)));               // bit count
-  EXPECT_FALSE(Loads<TBitmap>(with(30, 9, 4)));               // compression
-  EXPECT_FALSE(Loads<TBitmap>(with(30, 1, 4)));               // RLE8 on 24 bits
-  EXPECT_FALSE(Loads<TBitmap>(with(30, 3, 4)));               // bit fields on 24 bits
-  // Huge sizes are refused before anything is allocated.
-  EXPECT_FALSE(Loads<TBitmap>(with(18, 100000, 4)));
-  EXPECT_FALSE(Loads<TBitmap>(with(22, 100000, 4)));
-  std::string huge = with(18, 0x7FFFFFFF, 4);
-  Set32(huge, 22, 0x7FFFFFFF);
-  EXPECT_FALSE(Loads<TBitmap>(huge));
-  // A colour count beyond 256.
-  std::unique_ptr<TBitmap> p(NewBitmap(4, 4, pf8bit));
-  std::string pal = Save(p.get());
-  Set32(pal, 46, 300);
-  EXPECT_FALSE(Loads<TBitmap>(pal));
+  // Field offset, value, bytes: signature, header size, width, height, planes, bit count,
+  // compression (unknown, RLE8 and bit fields on 24 bits), huge sizes, a big colour count.
+  const struct {
+    size_t At;
+    uint32_t Value;
+    int Bytes;
+  } cases[] = {{0, 'X', 1},         {14, 39, 4},         {14, 0xFFFFFFFF, 4}, {18, 0, 4},
+               {18, 0x80000000, 4}, {22, 0x80000000, 4}, {26, 2, 2},          {28, 7, 2},
+               {30, 9, 4},          {30, 1, 4},          {30, 3, 4},          {18, 100000, 4},
+               {22, 100000, 4}};
+  for (const auto& c : cases)
+    EXPECT_FALSE(Loads<TBitmap>(With(good, c.At, c.Value, c.Bytes))) << c.At << "=" << c.Value;
+  const std::string wide = With(good, 18, 0x7FFFFFFF);
+  EXPECT_FALSE(Loads<TBitmap>(With(wide, 22, 0x7FFFFFFF)));
+  EXPECT_FALSE(Loads<TBitmap>(With(Save(p.get()), 46, 300)));
   // An empty stream is an empty bitmap.
-  TBitmap e;
-  TStringStream none;
-  e.LoadFromStream(&none);
-  EXPECT_TRUE(e.Empty());
+  EXPECT_TRUE(Load<TBitmap>("")->Empty());
+}
+
+TEST(CorruptBitmaps, DeclaredSizesAreCheckedBeforeThePixelsAreAllocated) {
+  const uint64_t decoded = bmp::DecodedImageCount();
+  // 54 bytes declaring 8192 x 4096 pixels of 32 bits (128 MB) and holding none of them.
+  EXPECT_FALSE(Loads<TBitmap>(Regress("bmp", "header-only-32m-pixels")));
+  // Run-length data is bound by the raster engine's size: one row more than it holds.
+  EXPECT_FALSE(Loads<TBitmap>(Regress("bmp", "rle-beyond-raster-limit")));
+  EXPECT_EQ(bmp::DecodedImageCount(), decoded);
+  TBitmap b;
+  EXPECT_THROW(b.SetSize(8192, 4097), EOutOfResources);
 }
 
 TEST(CorruptBitmaps, BrokenRunLengthDataRaisesOrStaysInside) {
-  BmpSpec s;
-  s.Width = 3;
-  s.Height = 2;
-  s.BitCount = 8;
-  s.Compression = 1;
-  s.Table = {0, 0xFF};
-  s.ClrUsed = 2;
-  // An absolute run longer than the data.
-  s.Bits = {0, 40, 1, 1};
-  EXPECT_FALSE(Loads<TBitmap>(BmpFile(s)));
-  // A delta without its two bytes.
-  s.Bits = {0, 2, 1};
-  EXPECT_FALSE(Loads<TBitmap>(BmpFile(s)));
-  // Runs and deltas far past the picture are clipped.
-  s.Bits = {255, 1, 0, 2, 200, 200, 255, 1, 0, 0, 0, 1};
-  EXPECT_TRUE(Loads<TBitmap>(BmpFile(s)));
-  // Data without an end mark is accepted as far as it goes.
-  s.Bits = {3, 1};
-  EXPECT_TRUE(Loads<TBitmap>(BmpFile(s)));
+  BmpSpec s{3, 2, 8, 1, 40, {0, 0xFF}, {}, {}, 2};
+  // An absolute run longer than the data; a delta without its two bytes; runs and deltas far
+  // past the picture (clipped); data without an end mark (accepted as far as it goes).
+  const struct {
+    std::vector<uint8_t> Bits;
+    bool Loads;
+  } cases[] = {{{0, 40, 1, 1}, false},
+               {{0, 2, 1}, false},
+               {{255, 1, 0, 2, 200, 200, 255, 1, 0, 0, 0, 1}, true},
+               {{3, 1}, true}};
+  for (const auto& c : cases) {
+    s.Bits = c.Bits;
+    EXPECT_EQ(Loads<TBitmap>(BmpFile(s)), c.Loads) << c.Bits.size();
+  }
 }
 
 TEST(CorruptBitmaps, MutatedFilesNeverCrash) {
-  std::mt19937 rng(12345);
   std::vector<std::string> seeds;
   for (TPixelFormat pf : {pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit}) {
     std::unique_ptr<TBitmap> b(NewBitmap(7, 5, pf, clRed));
     seeds.push_back(Save(b.get()));
   }
-  BmpSpec rle;
-  rle.Width = 6;
-  rle.Height = 4;
-  rle.BitCount = 8;
-  rle.Compression = 1;
-  rle.Table = {0, 0xFF, 0xFF00};
-  rle.ClrUsed = 3;
-  rle.Bits = {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1};
-  seeds.push_back(BmpFile(rle));
-  int loaded = 0, refused = 0;
-  for (int round = 0; round < 1500; ++round) {
-    std::string s = seeds[size_t(round) % seeds.size()];
-    const int edits = 1 + int(rng() % 6);
-    for (int e = 0; e < edits; ++e) {
-      const size_t at = rng() % s.size();
-      switch (rng() % 4) {
-        case 0: s[at] = char(rng()); break;
-        case 1: s[at] = char(s[at] ^ (1 << (rng() % 8))); break;
-        case 2: s.resize(at + 1); break;
-        default: s[at] = char(0xFF); break;
-      }
-      // Header fields get the most attention.
-      if (rng() % 3 == 0 && s.size() > 54) s[14 + rng() % 40] = char(rng());
-    }
-    (Loads<TBitmap>(s) ? loaded : refused)++;
-  }
-  EXPECT_GT(loaded, 0);
-  EXPECT_GT(refused, 0);
+  seeds.push_back(BmpFile(BmpSpec{6,
+                                  4,
+                                  8,
+                                  1,
+                                  40,
+                                  {0, 0xFF, 0xFF00},
+                                  {},
+                                  {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1},
+                                  3}));
+  Mutate<TBitmap>(seeds, 1500, 12345, 54);
 }
-
-namespace {
-
-// A two-image icon: 16 x 16 at 4 bits and 32 x 32 at 32 bits.
-std::string SampleIcon() {
-  auto image = [](int size, int bits) {
-    BmpSpec s;
-    s.Width = size;
-    s.Height = size * 2;
-    s.BitCount = bits;
-    if (bits == 4) s.Table = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0, 0, 0, 0,
-                              0,        0,        0,        0,        0, 0, 0, 0xFFFFFF};
-    const size_t row = ((size_t(size) * bits + 31) / 32) * 4;
-    s.Bits.assign(row * size_t(size), 0x11);
-    const size_t maskRow = ((size_t(size) + 31) / 32) * 4;
-    s.Bits.insert(s.Bits.end(), maskRow * size_t(size), 0x00);
-    return gfxtest::PackedDib(s);
-  };
-  const std::string a = image(16, 4), b = image(32, 32);
-  std::string f;
-  gfxtest::Put(f, 0, 2);
-  gfxtest::Put(f, 1, 2);
-  gfxtest::Put(f, 2, 2);
-  auto entry = [&](int size, int bits, const std::string& img, size_t offset) {
-    f.push_back(char(size));
-    f.push_back(char(size));
-    f.push_back(0);
-    f.push_back(0);
-    gfxtest::Put(f, 1, 2);
-    gfxtest::Put(f, uint32_t(bits), 2);
-    gfxtest::Put(f, uint32_t(img.size()), 4);
-    gfxtest::Put(f, uint32_t(offset), 4);
-  };
-  entry(16, 4, a, 6 + 32);
-  entry(32, 32, b, 6 + 32 + a.size());
-  return f + a + b;
-}
-
-}  // namespace
 
 TEST(CorruptIcons, TruncationsAndBadDirectoriesRaise) {
   const std::string good = SampleIcon();
   ASSERT_TRUE(Loads<TIcon>(good));
   for (size_t n = 1; n < good.size(); n += (n < 200 ? 1 : 37))
     EXPECT_FALSE(Loads<TIcon>(good.substr(0, n))) << n;
-  std::string s = good;
-  s[2] = 2;  // a cursor file
-  EXPECT_FALSE(Loads<TIcon>(s));
-  s = good;
-  s[4] = 0;  // no images
-  EXPECT_FALSE(Loads<TIcon>(s));
-  s = good;
-  Set32(s, 6 + 12, 0xFFFFFFF0);  // offset far outside
-  EXPECT_FALSE(Loads<TIcon>(s));
-  s = good;
-  Set32(s, 6 + 8, 0x7FFFFFFF);  // size far outside
-  EXPECT_FALSE(Loads<TIcon>(s));
-  s = good;
-  s[5] = char(0xFF);  // 65280 + 2 entries claimed
-  EXPECT_FALSE(Loads<TIcon>(s));
+  // A cursor file, no images, an offset or a size far outside, 65,282 entries claimed.
+  for (const std::string& s :
+       {With(good, 2, 2, 1), With(good, 4, 0, 1), With(good, 6 + 12, 0xFFFFFFF0),
+        With(good, 6 + 8, 0x7FFFFFFF), With(good, 5, 0xFF, 1)})
+    EXPECT_FALSE(Loads<TIcon>(s));
 }
 
-TEST(CorruptIcons, MutatedFilesNeverCrash) {
-  std::mt19937 rng(777);
-  const std::string seed = SampleIcon();
-  int loaded = 0, refused = 0;
-  for (int round = 0; round < 600; ++round) {
-    std::string s = seed;
-    const int edits = 1 + int(rng() % 4);
-    for (int e = 0; e < edits; ++e) {
-      const size_t at = rng() % (rng() % 2 ? 80 : s.size());
-      if (rng() % 5 == 0) s.resize(at + 1);
-      else s[at] = char(rng());
-    }
-    (Loads<TIcon>(s) ? loaded : refused)++;
+TEST(CorruptIcons, EntriesSharingAnImageAreCheckedNotDecoded) {
+  const std::string kept = Regress("ico", "entries-sharing-one-image");
+  for (const std::string& file : {kept, IconFile({IconImage(16, 32, 0x40)}, 4096)}) {
+    const uint64_t decoded = bmp::DecodedImageCount();
+    auto icon = Load<TIcon>(file);
+    EXPECT_EQ(bmp::DecodedImageCount(), decoded);
+    EXPECT_NE(icon->Handle(), nullptr);  // the chosen image, decoded once
+    icon->Handle();
+    EXPECT_EQ(bmp::DecodedImageCount(), decoded + 1);
   }
-  EXPECT_GT(loaded, 0);
-  EXPECT_GT(refused, 0);
+  EXPECT_EQ(Load<TIcon>(IconFile({IconImage(16, 32, 0x40)}, 4096))->ImageCount(), 4096);
+  // A shared entry is still checked: a bad one among them refuses the file.
+  std::string bad = IconFile({IconImage(16, 32, 0x40)}, 3);
+  EXPECT_FALSE(Loads<TIcon>(With(bad, 6 + 32 + 8, 30)));
 }
+
+TEST(CorruptIcons, MutatedFilesNeverCrash) { Mutate<TIcon>({SampleIcon()}, 600, 777, 80); }

@@ -3,42 +3,38 @@
 
 #include <memory>
 
-#include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
-#include "platform/classes/Streams.h"
 #include "platform/gdi/GdiInternal.h"
 
 using namespace vcl;
-using gfxtest::NewBitmap;
+using namespace gfxtest;
 
 TEST(GraphicsLeaks, ObjectsGiveBackTheirHandles) {
   const size_t before = win::gdi::LiveObjectCount();
   {
-    std::unique_ptr<TBitmap> b(NewBitmap(8, 8, pf8bit, clRed));
-    b->Canvas()->Font()->SetStyle({fsBold});
-    b->Canvas()->Pen()->SetWidth(2);
-    b->Canvas()->Rectangle(0, 0, 8, 8);
-    b->Canvas()->TextOut(0, 0, "x");
+    std::unique_ptr<TBitmap> b(NewBitmap(8, 8, pf8bit, clRed)), target(NewBitmap(8, 8));
+    TCanvas* c = b->Canvas();
+    c->Font()->SetStyle({fsBold});
+    c->Pen()->SetWidth(2);
+    c->Rectangle(0, 0, 8, 8);
+    c->TextOut(0, 0, "x");
     b->SetTransparent(true);
     b->MaskHandle();
     b->Palette();
     b->SetPixelFormat(pf24bit);
     b->SetSize(4, 4);
     b->Dormant();
-    b->Canvas()->SetPixels(0, 0, clBlue);
-    std::unique_ptr<TBitmap> target(NewBitmap(8, 8));
-    target->Canvas()->Draw(0, 0, b.get());
-    target->Canvas()->BrushCopy(Rect(0, 0, 4, 4), b.get(), Rect(0, 0, 4, 4), clRed);
-    target->Canvas()->Brush()->SetBitmap(b.get());
-    target->Canvas()->FillRect(Rect(0, 0, 8, 8));
-    target->Canvas()->Brush()->SetBitmap(nullptr);
+    c->SetPixels(0, 0, clBlue);
+    TCanvas* t = target->Canvas();
+    t->Draw(0, 0, b.get());
+    t->BrushCopy(Rect(0, 0, 4, 4), b.get(), Rect(0, 0, 4, 4), clRed);
+    t->Brush()->SetBitmap(b.get());
+    t->FillRect(Rect(0, 0, 8, 8));
+    t->Brush()->SetBitmap(nullptr);
     TBitmap copy;
     copy.Assign(b.get());
     copy.Mask(clBlue);
-    TStringStream s;
-    b->SaveToStream(&s);
-    s.SetPosition(0);
-    copy.LoadFromStream(&s);
+    LoadInto(&copy, Save(b.get()));
     win::DeleteObject(copy.ReleaseHandle());
     TPicture p;
     p.Assign(b.get());
