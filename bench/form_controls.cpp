@@ -1,5 +1,3 @@
-// bench-deps: platform_controls zyl_testkit
-//
 // Forms of 1,000, 4,000 and 16,000 controls (panels, each holding 4 labels and 5 buttons):
 // creating one in code, reading it from its form stream, and showing and painting it on the
 // headless screen. Each phase is reported per control and beside a reference measured in the

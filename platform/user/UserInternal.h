@@ -272,7 +272,8 @@ constexpr int kMaxCoord = 1 << 24;
 inline int ClampCoord(int v) { return v < -kMaxCoord ? -kMaxCoord : v > kMaxCoord ? kMaxCoord : v; }
 inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; }
 
-State& S();
+// The window manager's whole state: windows, classes, queues, input, settings.
+State& UserState();
 // Creates the desktop and the screen on first use.
 void EnsureInit();
 // Destroys every window, class, queue and setting (the test kit's fresh start).
@@ -281,7 +282,6 @@ void ResetAll(int screenWidth, int screenHeight);
 DWORD CurrentThread();
 ThreadQueue& QueueOf(DWORD threadId);
 Wnd* FromHandle(HWND h);  // null for stale or foreign handles
-inline Wnd* W(HWND h) { return FromHandle(h); }
 
 // Calls a window's procedure, keeping the structure alive meanwhile.
 LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp);
