@@ -495,6 +495,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->Handle = reinterpret_cast<HWND>(s.NextHandle);
     s.NextHandle += 4;
     s.Handles[reinterpret_cast<uintptr_t>(w->Handle)] = w;
+    MarkTopLevelWindowsChanged();
   }
   w->ThreadId = CurrentThread();
   w->Class = cls;
@@ -639,6 +640,7 @@ static void FreeTree(Wnd* w) {
     std::lock_guard lock(s.TableMutex);
     s.Handles.erase(reinterpret_cast<uintptr_t>(h));
   }
+  MarkTopLevelWindowsChanged();
   w->Dead = true;
   w->Children.clear();
   if (w->Busy == 0) delete w;
@@ -776,6 +778,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   if (!(w = FromHandle(hwnd))) return nullptr;
   UnlinkChild(w);
   w->Parent = p;
+  MarkTopLevelWindowsChanged();
   // The window keeps its coordinates, now in the new parent's client area, and is placed on
   // top of its new siblings as a move: it hears WM_WINDOWPOSCHANGING/CHANGED, WM_MOVE and
   // (as a child) WM_CHILDACTIVATE.
@@ -861,7 +864,9 @@ HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR window
 }
 
 HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
-  return FindWindowExA(nullptr, nullptr, className, windowName);
+  if (HWND own = FindWindowExA(nullptr, nullptr, className, windowName)) return own;
+  // A top-level window of another program of this system.
+  return className || windowName ? FindForeignWindow(className, windowName) : nullptr;
 }
 
 static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
@@ -907,6 +912,7 @@ BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
+  if (ForeignWindowProcess(hwnd, processId)) return 0;
   Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (processId) *processId = GetCurrentProcessId();
