@@ -365,6 +365,59 @@ TEST(Component, BroadcastsReachEveryComponentThatCanReact) {
   EXPECT_EQ(heardBy[1], o1);
 }
 
+namespace comp_test {
+
+// Declares that its Notification ignores inserts; a subclass that declares its own without
+// saying so hears them again, and so does one whose parent hears them.
+class TRemovalsOnly : public TComponent {
+  ZYL_CLASS(TRemovalsOnly, TComponent)
+  explicit TRemovalsOnly(TComponent* AOwner) : TComponent(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    log += (Operation == opInsert ? "+" : "-") + AComponent->Name();
+  }
+  std::string log;
+};
+class TInsertsAgain : public TRemovalsOnly {
+  ZYL_CLASS(TInsertsAgain, TRemovalsOnly)
+  explicit TInsertsAgain(TComponent* AOwner) : TRemovalsOnly(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+  }
+};
+class TWatcherIgnoring : public TWatcher {
+  ZYL_CLASS(TWatcherIgnoring, TWatcher)
+  explicit TWatcherIgnoring(TComponent* AOwner) : TWatcher(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+  }
+};
+ZYL_CLASS_IMPL(TRemovalsOnly) { b.IgnoresInsertNotification(); }
+ZYL_CLASS_IMPL(TInsertsAgain) {}
+ZYL_CLASS_IMPL(TWatcherIgnoring) { b.IgnoresInsertNotification(); }
+
+}  // namespace comp_test
+
+TEST(Component, ClassesThatIgnoreInsertsHearOnlyRemovals) {
+  EXPECT_TRUE(TRemovalsOnly::StaticClass()->IgnoresInsertNotification());
+  EXPECT_FALSE(TInsertsAgain::StaticClass()->IgnoresInsertNotification());
+  EXPECT_FALSE(TWatcherIgnoring::StaticClass()->IgnoresInsertNotification());
+  TComponent owner(nullptr);
+  auto* deaf = static_cast<TRemovalsOnly*>(TRemovalsOnly::StaticClass()->Create(&owner));
+  auto* again = static_cast<TRemovalsOnly*>(TInsertsAgain::StaticClass()->Create(&owner));
+  auto* chain = static_cast<TWatcher*>(TWatcherIgnoring::StaticClass()->Create(&owner));
+  auto* holder = static_cast<TRemovalsOnly*>(TRemovalsOnly::StaticClass()->Create(&owner));
+  auto* held = new TWatcher(holder);  // an owner passes inserts on to what it owns
+  deaf->log = again->log = "";
+  chain->log.clear();
+  held->log.clear();
+  TComponent* x = TComponent::StaticClass()->Create(&owner);
+  x->SetName("X");
+  delete x;
+  EXPECT_EQ(deaf->log + "/" + again->log, "-X/+-X");
+  for (auto* w : {chain, held}) EXPECT_EQ(w->log, (std::vector<std::string>{"+", "-X"}));
+}
+
 // A removal notice drops a free-notification link on both sides; dropping it on one side only
 // would leave x pointing at the freed y.
 TEST(Component, RemovalDropsFreeNotificationLinksBothWays) {
