@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "platform/base/Finally.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::user {
@@ -147,15 +148,10 @@ LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp) {
   WNDPROC proc = w->Proc;
   if (!proc) return DefWindowProcA(w->Handle, msg, wp, lp);
   ++w->Busy;
-  LRESULT r;
-  try {
-    r = proc(w->Handle, msg, wp, lp);
-  } catch (...) {
+  vcl::TFinally release([w] {
     if (--w->Busy == 0 && w->Dead) delete w;
-    throw;
-  }
-  if (--w->Busy == 0 && w->Dead) delete w;
-  return r;
+  });
+  return proc(w->Handle, msg, wp, lp);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -499,6 +495,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->Handle = reinterpret_cast<HWND>(s.NextHandle);
     s.NextHandle += 4;
     s.Handles[reinterpret_cast<uintptr_t>(w->Handle)] = w;
+    MarkTopLevelWindowsChanged();
   }
   w->ThreadId = CurrentThread();
   w->Class = cls;
@@ -642,6 +639,7 @@ static void FreeTree(Wnd* w) {
     std::lock_guard lock(s.TableMutex);
     s.Handles.erase(reinterpret_cast<uintptr_t>(h));
   }
+  MarkTopLevelWindowsChanged();
   w->Dead = true;
   w->Children.clear();
   if (w->Busy == 0) delete w;
@@ -775,6 +773,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   if (!FromHandle(hwnd)) return nullptr;
   UnlinkChild(w);
   w->Parent = p;
+  MarkTopLevelWindowsChanged();
   if (p->IsDesktop()) {
     // Keeps the top-left corner at the same place in the new parent's coordinates.
     LinkChild(p, w, true);
@@ -862,7 +861,9 @@ HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR window
 }
 
 HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
-  return FindWindowExA(nullptr, nullptr, className, windowName);
+  if (HWND own = FindWindowExA(nullptr, nullptr, className, windowName)) return own;
+  // A top-level window of another program of this system.
+  return className || windowName ? FindForeignWindow(className, windowName) : nullptr;
 }
 
 static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
@@ -908,6 +909,7 @@ BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
+  if (ForeignWindowProcess(hwnd, processId)) return 0;
   Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (processId) *processId = GetCurrentProcessId();
@@ -1076,15 +1078,10 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   Wnd* w = FromHandle(hwnd);
   if (!w) return proc(hwnd, msg, wParam, lParam);
   ++w->Busy;
-  LRESULT r;
-  try {
-    r = proc(hwnd, msg, wParam, lParam);
-  } catch (...) {
+  vcl::TFinally release([w] {
     if (--w->Busy == 0 && w->Dead) delete w;
-    throw;
-  }
-  if (--w->Busy == 0 && w->Dead) delete w;
-  return r;
+  });
+  return proc(hwnd, msg, wParam, lParam);
 }
 
 // ---- Text ----
