@@ -162,6 +162,8 @@ class TWinControl : public TControl {
   void WMNCDestroy(TMessage& Message);
   void WMMouseLeave(TMessage& Message);
   void WMCommand(TWMCommand& Message);
+  void WMDrawItem(TMessage& Message);
+  void WMMeasureItem(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
   void CMEnter(TMessage& Message);
   void CMExit(TMessage& Message);

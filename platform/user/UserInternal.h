@@ -244,6 +244,8 @@ inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; 
 State& UserState();
 // Creates the desktop and the screen on first use.
 void EnsureInit();
+// Window procedures of the system's list classes (ListBoxClass.cpp).
+WNDPROC ListBoxClassProc();
 // Destroys every window, class, queue and setting (the test kit's fresh start).
 void ResetAll(int screenWidth, int screenHeight);
 

@@ -62,6 +62,23 @@ Wnd* FromHandle(HWND h) {
   return it->second;
 }
 
+// The system's list box class.
+static void AddListClasses(State& s) {
+  const struct {
+    const char* Name;
+    WNDPROC Proc;
+  } classes[] = {{"ListBox", ListBoxClassProc()}};
+  for (const auto& k : classes) {
+    auto sc = std::make_unique<WndClass>();
+    sc->Atom = s.NextAtom++;
+    sc->Name = k.Name;
+    sc->Proc = k.Proc;
+    sc->Style = CS_DBLCLKS;
+    sc->System = true;
+    s.Classes.push_back(std::move(sc));
+  }
+}
+
 static void CreateDesktop(State& s) {
   auto cls = std::make_unique<WndClass>();
   cls->Atom = 32769;
@@ -70,6 +87,7 @@ static void CreateDesktop(State& s) {
   cls->System = true;
   WndClass* c = cls.get();
   s.Classes.push_back(std::move(cls));
+  AddListClasses(s);
   Wnd* d = new Wnd();
   d->Handle = reinterpret_cast<HWND>(s.NextHandle);
   s.NextHandle += 4;
@@ -451,7 +469,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   EnsureInit();
   State& s = UserState();
   WndClass* cls = FindClass(className);
-  if (!cls || cls->System) return nullptr;
+  if (!cls || (cls->System && cls->Name.starts_with('#'))) return nullptr;
   Wnd* parentW = nullptr;
   Wnd* ownerW = nullptr;
   if (parent == HWND_MESSAGE) parent = nullptr;
