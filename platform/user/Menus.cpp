@@ -1,5 +1,5 @@
 // Menus: item lists behind HMENU handles, and each window's copy of the standard system menu.
-// Nothing draws or tracks a menu here; the functions keep and answer the items' state only.
+// The items' state is kept here; MenuTrack.cpp draws and tracks popup menus.
 //
 // Handles come from their own counter that never restarts, so a handle of a destroyed menu
 // (even one from an earlier fresh start) is refused, never mistaken for a newer menu.
@@ -329,10 +329,22 @@ void DestroyWindowMenus(HWND h) {
 }
 
 void ResetMenus() {
+  ResetMenuTracking();
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
   t.Menus.clear();
   t.SystemMenus.clear();
+}
+
+bool ReadMenu(HMENU menu, std::vector<MenuItemInfo>& items, bool* isSystem) {
+  MenuTable& t = T();
+  std::lock_guard lock(t.Mutex);
+  const Menu* m = Find(t, menu);
+  if (!m) return false;
+  items.clear();
+  for (const MenuItem& i : m->Items) items.push_back({i.Flags, i.Id, i.Text, i.SubMenu});
+  if (isSystem) *isSystem = m->SystemOwner != nullptr;
+  return true;
 }
 
 }  // namespace user

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -333,6 +334,34 @@ void RemoveWindowHotKeys(HWND h);
 // Menus: destroys the menus that belong to a window; forgets every menu (fresh start).
 void DestroyWindowMenus(HWND h);
 void ResetMenus();
+// One item of a menu as the tracker reads it.
+struct MenuItemInfo {
+  UINT Flags = 0;
+  UINT_PTR Id = 0;
+  std::string Text;
+  HMENU SubMenu = nullptr;
+};
+// The items of a menu; false for a stale handle. `isSystem` tells a window's system menu.
+bool ReadMenu(HMENU menu, std::vector<MenuItemInfo>& items, bool* isSystem = nullptr);
+
+// A popup menu on screen while a menu is tracked, outermost first.
+struct OpenMenuInfo {
+  HMENU Menu = nullptr;
+  HWND Window = nullptr;
+  int Highlighted = -1;
+  std::vector<MenuItemInfo> Items;
+  std::vector<RECT> Rects;  // screen rectangles of the items
+};
+std::vector<OpenMenuInfo> OpenMenus();
+// What a menu loop does when no input is left: the handler runs first (it may queue input or
+// end the menu); then, when `closeWhenIdle`, the menu is cancelled; else a virtual clock waits
+// a long while for input and then throws, so that a forgotten menu never hangs a test.
+struct MenuIdlePolicy {
+  std::function<void()> Handler;
+  bool CloseWhenIdle = false;
+};
+MenuIdlePolicy& MenuIdle();
+void ResetMenuTracking();
 
 HWND HitTestScreen(POINT screen, LRESULT* hit);
 bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front);

@@ -432,8 +432,8 @@ int GetSystemMetrics(int index);
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
 
 // ---- Menus ----
-// Menus hold items only: nothing draws or tracks them. A window's system menu is its own copy
-// of the standard one, made on first request and destroyed with the window.
+// A window's system menu is its own copy of the standard one, made on first request and
+// destroyed with the window. TrackPopupMenu(Ex) shows a popup menu and tracks it modally.
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
@@ -451,6 +451,19 @@ DWORD CheckMenuItem(HMENU menu, UINT idCheckItem, UINT check);
 BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable);
 BOOL DrawMenuBar(HWND hwnd);
 HMENU GetSystemMenu(HWND hwnd, BOOL revert);
+struct TPMPARAMS {
+  UINT cbSize = sizeof(TPMPARAMS);
+  RECT rcExclude{};  // screen area the menu must not cover
+};
+using LPTPMPARAMS = TPMPARAMS*;
+// Shows `menu` at (x, y) for `owner` and tracks the mouse and keyboard until an item is chosen
+// or the menu is cancelled. With TPM_RETURNCMD answers the chosen command (0 when cancelled);
+// otherwise posts WM_COMMAND (WM_SYSCOMMAND for a system menu) and answers TRUE when chosen.
+BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS params);
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
+                    const RECT* rect);
+// Cancels the menu being tracked, if any.
+BOOL EndMenu();
 
 // ---- Seams (not platform functions) ----
 // The framework's thread synchronisation hooks in here: the hook runs whenever a message loop

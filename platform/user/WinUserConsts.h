@@ -234,6 +234,29 @@ constexpr UINT MF_SYSMENU = 0x2000;
 constexpr UINT MF_HELP = 0x4000;
 constexpr UINT MF_RIGHTJUSTIFY = 0x4000;
 constexpr UINT MF_MOUSESELECT = 0x8000;
+// A checked item with this bit shows a radio dot in place of a check mark.
+constexpr UINT MFT_RADIOCHECK = 0x0200;
+
+// Answers to WM_MENUCHAR (in the high word).
+constexpr LRESULT MNC_IGNORE = 0;
+constexpr LRESULT MNC_CLOSE = 1;
+constexpr LRESULT MNC_EXECUTE = 2;
+constexpr LRESULT MNC_SELECT = 3;
+
+// TrackPopupMenu(Ex) flags.
+constexpr UINT TPM_LEFTBUTTON = 0x0000;
+constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+constexpr UINT TPM_LEFTALIGN = 0x0000;
+constexpr UINT TPM_CENTERALIGN = 0x0004;
+constexpr UINT TPM_RIGHTALIGN = 0x0008;
+constexpr UINT TPM_TOPALIGN = 0x0000;
+constexpr UINT TPM_VCENTERALIGN = 0x0010;
+constexpr UINT TPM_BOTTOMALIGN = 0x0020;
+constexpr UINT TPM_HORIZONTAL = 0x0000;
+constexpr UINT TPM_VERTICAL = 0x0040;
+constexpr UINT TPM_NONOTIFY = 0x0080;
+constexpr UINT TPM_RETURNCMD = 0x0100;
+constexpr UINT TPM_RECURSE = 0x0001;
 
 // ---- Window styles ----
 constexpr DWORD WS_OVERLAPPED = 0x00000000;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 
 #include <unistd.h>
 
@@ -168,6 +169,69 @@ void Wheel(int delta) {
 }
 
 void QueueKey(BYTE vk, bool down) { InjectKey(vk, down); }
+
+void QueueMouseMove(int x, int y) { InjectMouseMove(x, y); }
+
+void QueueClick(int x, int y, int button) {
+  InjectMouseMove(x, y);
+  InjectMouseButton(button, true);
+  InjectMouseButton(button, false);
+}
+
+namespace {
+
+std::string ShownMenuText(const std::string& text) {
+  std::string r;
+  const std::string label = text.substr(0, text.find('\t'));
+  for (size_t k = 0; k < label.size(); ++k) {
+    if (label[k] == '&' && k + 1 < label.size()) ++k;
+    else if (label[k] == '&') continue;
+    r += label[k];
+  }
+  return r;
+}
+
+}  // namespace
+
+int TOpenMenu::Find(const std::string& text) const {
+  for (size_t i = 0; i < Items.size(); ++i)
+    if (!(Items[i].Flags & MF_SEPARATOR) && ShownMenuText(Items[i].Text) == text)
+      return static_cast<int>(i);
+  return -1;
+}
+
+std::vector<TOpenMenu> OpenMenus() {
+  std::vector<TOpenMenu> r;
+  for (const OpenMenuInfo& o : win::user::OpenMenus()) {
+    TOpenMenu m;
+    m.Menu = o.Menu;
+    m.Window = o.Window;
+    m.Highlighted = o.Highlighted;
+    for (size_t i = 0; i < o.Items.size(); ++i)
+      m.Items.push_back({o.Items[i].Text, static_cast<UINT>(o.Items[i].Id), o.Items[i].Flags,
+                         o.Items[i].SubMenu, i < o.Rects.size() ? o.Rects[i] : RECT{}});
+    r.push_back(std::move(m));
+  }
+  return r;
+}
+
+void SetMenuHandler(std::function<void()> handler) { MenuIdle().Handler = std::move(handler); }
+
+void CloseMenusWhenIdle(bool on) { MenuIdle().CloseWhenIdle = on; }
+
+void ChooseMenuPath(const std::vector<std::string>& path) {
+  auto next = std::make_shared<size_t>(0);
+  SetMenuHandler([path, next] {
+    const std::vector<TOpenMenu> open = OpenMenus();
+    if (*next >= path.size() || open.empty()) return;
+    const TOpenMenu& top = open.back();
+    const int i = top.Find(path[*next]);
+    if (i < 0) throw vcl::EInvalidOperation("No menu item \"" + path[*next] + "\" is open");
+    const RECT r = top.Items[static_cast<size_t>(i)].Rect;
+    ++*next;
+    QueueClick((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  });
+}
 
 void KeyDown(BYTE vk) {
   InjectKey(vk, true);

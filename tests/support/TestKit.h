@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,38 @@ bool WritePng(const TCapture& capture, const std::string& path);
 // Writes what a failing test saw as "<name>.png" into the tests' scratch folder ($ZYL_TEST_TMP,
 // else the system's temporary folder) and answers the path ("" on failure).
 std::string WriteFailurePng(const TCapture& capture, const std::string& name);
+
+// Menus being tracked (TrackPopupMenuEx). A menu loop runs inside the call that opened it, so a
+// test either queues its input before opening the menu, or sets a handler that runs whenever
+// the open menu waits for input and queues input from there (the Queue* functions below).
+struct TMenuItemView {
+  std::string Text;  // as stored, '&' and tab included
+  UINT Id = 0;
+  UINT Flags = 0;
+  HMENU SubMenu = nullptr;
+  RECT Rect{};  // screen coordinates
+};
+struct TOpenMenu {
+  HMENU Menu = nullptr;
+  HWND Window = nullptr;
+  int Highlighted = -1;
+  std::vector<TMenuItemView> Items;
+  // The index of the item shown as `text` (without '&' and accelerator text); -1 if none.
+  int Find(const std::string& text) const;
+};
+// The open menus, outermost first; empty when no menu is tracked.
+std::vector<TOpenMenu> OpenMenus();
+// Runs `handler` each time an open menu waits for input (nullptr: none).
+void SetMenuHandler(std::function<void()> handler);
+// When on, an open menu with no input left (and nothing queued by the handler) is cancelled;
+// when off it waits a long virtual while and then throws, never hanging.
+void CloseMenusWhenIdle(bool on);
+// Sets a handler that clicks the items shown as path[0], path[1], ... one menu level at a
+// time, then leaves the menu alone. Throws (out of the menu call) when an item is missing.
+void ChooseMenuPath(const std::vector<std::string>& path);
+// Queue input without running the loop (for use inside a menu loop).
+void QueueMouseMove(int x, int y);
+void QueueClick(int x, int y, int button = 0);
 
 // The tray: its icons, and a user's click on one (button 0 left, 1 right; the icon's window
 // receives the callback message with the button's down and up messages, and the double-click
