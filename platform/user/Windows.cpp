@@ -69,6 +69,20 @@ static void CreateDesktop(State& s) {
   cls->System = true;
   WndClass* c = cls.get();
   s.Classes.push_back(std::move(cls));
+  // The system's control classes.
+  const struct {
+    const char* Name;
+    WNDPROC Proc;
+  } controls[] = {{"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
+  for (const auto& k : controls) {
+    auto sc = std::make_unique<WndClass>();
+    sc->Atom = s.NextAtom++;
+    sc->Name = k.Name;
+    sc->Proc = k.Proc;
+    sc->Style = CS_DBLCLKS;
+    sc->System = true;
+    s.Classes.push_back(std::move(sc));
+  }
   Wnd* d = new Wnd();
   d->Handle = reinterpret_cast<HWND>(s.NextHandle);
   s.NextHandle += 4;
