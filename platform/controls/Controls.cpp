@@ -1875,6 +1875,14 @@ void TWinControl::WMCommand(TWMCommand& Message) {
     ZYL_INHERITED(Message);
 }
 
+void TWinControl::WMCtlColor(TMessage& Message) {
+  HWND child = reinterpret_cast<HWND>(Message.LParam);
+  if (TWinControl* c = FindControl(child); c && child && c != this)
+    Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
+}
+
 // ---- Window procedure ----
 
 void TWinControl::WndProc(TMessage& Message) {
@@ -2120,6 +2128,9 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(WM_NCDESTROY, &TWinControl::WMNCDestroy)
       .On(WM_MOUSELEAVE, &TWinControl::WMMouseLeave)
       .On(WM_COMMAND, &TWinControl::WMCommand)
+      .On(WM_CTLCOLOREDIT, &TWinControl::WMCtlColor)
+      .On(WM_CTLCOLORSTATIC, &TWinControl::WMCtlColor)
+      .On(WM_CTLCOLORBTN, &TWinControl::WMCtlColor)
       .On(WM_GETDLGCODE, &TWinControl::WMGetDlgCode)
       .On(CM_ENTER, &TWinControl::CMEnter)
       .On(CM_EXIT, &TWinControl::CMExit)

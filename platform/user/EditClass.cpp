@@ -208,7 +208,7 @@ void UpdateScrollBars(Edit& e) {
   const DWORD s = StyleOf(e);
   if (s & WS_VSCROLL) {
     SCROLLINFO si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
     si.nMax = static_cast<int>(e.Lines.size()) - 1;
     si.nPage = static_cast<UINT>(VisibleLines(e));
@@ -219,7 +219,7 @@ void UpdateScrollBars(Edit& e) {
     int widest = 0;
     for (const Line& l : e.Lines) widest = std::max(widest, Width(e, l.Start, l.Length));
     SCROLLINFO si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
     si.nMax = widest + e.AveChar;
     si.nPage = static_cast<UINT>(FormatWidth(e));
