@@ -530,10 +530,10 @@ void Char(Edit& e, WPARAM ch) {
     MessageBeep(0);
     return;
   }
-  if (ch == 8) {  // backspace
+  if (ch == 8 || ch == 0x7F) {  // backspace; Ctrl+Backspace (0x7F) takes the word before
     if (SelMin(e) == SelMax(e)) {
       if (e.Caret == 0) return;
-      const size_t p = ctrl ? WordLeft(e, e.Caret)
+      const size_t p = (ctrl || ch == 0x7F) ? WordLeft(e, e.Caret)
                             : (e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2 : e.Caret - 1);
       e.Anchor = p;
     }

@@ -469,7 +469,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   EnsureInit();
   State& s = S();
   WndClass* cls = FindClass(className);
-  if (!cls || cls->System) return nullptr;
+  // The desktop's class ("#32769") makes no more windows; the system's control classes do.
+  if (!cls || (cls->System && cls->Name.starts_with('#'))) return nullptr;
   Wnd* parentW = nullptr;
   Wnd* ownerW = nullptr;
   if (parent == HWND_MESSAGE) parent = nullptr;
