@@ -615,7 +615,8 @@ void TCustomEdit::Change() {
 void TCustomEdit::CNCommand(TWMCommand& Message) {
   if (Message.NotifyCode() == EN_CHANGE && !creating_) {
     // The window holds the text; keep the control's copy in step.
-    const int n = GetWindowTextLengthA(handle_);
+    // Asked of the window procedure itself: the control's own handling answers from its copy.
+    const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
     std::string t(static_cast<size_t>(n) + 1, '\0');
     t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
                                                  static_cast<WPARAM>(n + 1),
@@ -889,7 +890,7 @@ TPoint TCustomMemo::CaretPos() {
 
 void TCustomMemo::KeyPress(char& Key) {
   TCustomEdit::KeyPress(Key);
-  if (Key == '\r' && !wantReturns_) Key = 0;
+  if ((Key == '\r' && !wantReturns_) || (Key == '\t' && !wantTabs_)) Key = 0;
 }
 
 void TCustomMemo::WMGetDlgCode(TMessage& Message) {
@@ -918,7 +919,8 @@ ZYL_CLASS_IMPL(TMemo) {
 // TButtonControl, TCustomCheckBox, TRadioButton
 
 TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
-  controlStyle_ = {csSetCaption, csDoubleClicks, csClickEvents};
+  // The window's BN_CLICKED clicks these controls, not the mouse handling of the framework.
+  controlStyle_ = {csSetCaption, csDoubleClicks};
   tabStop_ = true;
 }
 
