@@ -2,6 +2,7 @@
 // texts, bevels, shapes, images and paint boxes, on forms driven by the test kit.
 #include "ControlsTestSupport.h"
 
+#include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/support/Cases.h"
@@ -386,6 +387,140 @@ TEST_F(StdControlsTest, DisabledAndFocusedCheckBoxesLookDifferent) {
   EXPECT_GT(CountDifferentPixels(plain, focused), 0);
   EXPECT_TRUE(PixelsMatch(focused, [&](int x, int y) { return plain.Color(x, y); }, "focus_box", {0, 0, 13, 17}));
   EXPECT_GT(CountDifferentPixels(plain, disabled), 0);
+}
+
+struct ShapeCase {
+  const char* Name;
+  TShapeType Type;
+  // Points (in a 40 x 20 control) and whether the brush colour is there.
+  std::vector<std::pair<TPoint, bool>> Probes;
+};
+
+class ShapeKinds : public StdControlsTest, public ::testing::WithParamInterface<ShapeCase> {};
+
+TEST_P(ShapeKinds, FillWhereTheShapeIs) {
+  NewForm(100, 40);
+  form_->SetColor(clWhite);
+  auto* shape = Add<TShape>(0, 0, 40, 20);
+  shape->Brush()->SetColor(clRed);
+  shape->Pen()->SetColor(clRed);
+  shape->SetShape(GetParam().Type);
+  Show();
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  for (const auto& [p, inside] : GetParam().Probes)
+    EXPECT_EQ(cap.Color(p.X, p.Y), inside ? 0x0000FFu : 0xFFFFFFu) << p.X << "," << p.Y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ShapeKinds,
+    ::testing::Values(
+        ShapeCase{"Rectangle", stRectangle, {{{0, 0}, true}, {{39, 19}, true}, {{20, 10}, true}}},
+        // Squares and circles take the shorter side, centred along the longer one.
+        ShapeCase{"Square", stSquare, {{{10, 0}, true}, {{29, 19}, true}, {{5, 10}, false}, {{35, 10}, false}}},
+        ShapeCase{"Ellipse", stEllipse, {{{0, 0}, false}, {{39, 19}, false}, {{20, 10}, true}, {{1, 10}, true}}},
+        ShapeCase{"Circle", stCircle, {{{20, 10}, true}, {{5, 10}, false}, {{10, 0}, false}, {{20, 1}, true}}},
+        ShapeCase{"RoundRect", stRoundRect, {{{0, 0}, false}, {{20, 0}, true}, {{0, 10}, true}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct BevelCase {
+  const char* Name;
+  TBevelShape Shape;
+  TBevelStyle Style;
+  win::RECT Dark, Light;  // a stretch in the shadow colour and one in the highlight colour
+};
+
+class BevelKinds : public StdControlsTest, public ::testing::WithParamInterface<BevelCase> {};
+
+TEST_P(BevelKinds, DrawTheirLines) {
+  NewForm(100, 60);
+  auto* bevel = Add<TBevel>(0, 0, 40, 30);
+  bevel->SetShape(GetParam().Shape);
+  bevel->SetStyle(GetParam().Style);
+  Show();
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  const COLORREF shadow = static_cast<COLORREF>(ColorToRGB(clBtnShadow));
+  const COLORREF light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
+  EXPECT_TRUE(PixelsMatch(cap, [&](int, int) { return shadow; }, std::string("bevel_dark_") + GetParam().Name, GetParam().Dark));
+  EXPECT_TRUE(PixelsMatch(cap, [&](int, int) { return light; }, std::string("bevel_light_") + GetParam().Name, GetParam().Light));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bevels, BevelKinds,
+    ::testing::Values(BevelCase{"TopLowered", bsTopLine, bsLowered, {0, 0, 40, 1}, {0, 1, 40, 2}},
+                      BevelCase{"TopRaised", bsTopLine, bsRaised, {0, 1, 40, 2}, {0, 0, 40, 1}},
+                      BevelCase{"Bottom", bsBottomLine, bsLowered, {0, 28, 40, 29}, {0, 29, 40, 30}},
+                      BevelCase{"Left", bsLeftLine, bsLowered, {0, 0, 1, 30}, {1, 0, 2, 30}},
+                      BevelCase{"Right", bsRightLine, bsLowered, {38, 0, 39, 30}, {39, 0, 40, 30}},
+                      BevelCase{"BoxRaised", bsBox, bsRaised, {39, 1, 40, 30}, {0, 0, 39, 1}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(StdControlsTest, StaticTextSizesItselfAndFocusesItsControl) {
+  NewForm();
+  auto* edit = Add<TEdit>(100, 10, 100, 21);
+  auto* button = Add<TButton>(100, 40, 75, 25);
+  auto* text = Add<TStaticText>(10, 10, 10, 10);
+  text->SetCaption("&Name");
+  const int plain = text->Width();
+  EXPECT_GT(plain, 10);
+  text->SetBorderStyle(sbsSunken);
+  EXPECT_EQ(text->Width(), plain + 2);
+  text->SetAutoSize(false);
+  text->SetCaption("a much longer caption");
+  EXPECT_EQ(text->Width(), plain + 2);
+  text->SetCaption("&Name");
+  text->SetFocusControl(edit);
+  Show();
+  button->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('N');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(edit->Focused());
+  delete edit;
+  EXPECT_EQ(text->FocusControl(), nullptr);
+}
+
+TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
+  NewForm();
+  auto* group = Add<TGroupBox>(10, 10, 150, 100);
+  group->SetCaption("&Group");
+  auto* inner = new TEdit(form_.get());
+  inner->SetAlign(alClient);
+  inner->SetParent(group);
+  auto* other = Add<TButton>(200, 10, 75, 25);
+  Show();
+  EXPECT_GT(inner->Top(), 4);
+  EXPECT_GT(inner->Left(), 0);
+  EXPECT_LT(inner->Top() + inner->Height(), group->Height());
+  other->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('G');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(inner->Focused());
+}
+
+TEST_F(StdControlsTest, MemoLinesSurviveAFormStream) {
+  NewForm();
+  form_->SetName("Source");
+  auto* memo = Add<TMemo>(10, 10, 150, 80);
+  memo->SetName("Notes");
+  EXPECT_EQ(memo->Text(), "Notes");  // a new memo shows its name, as in the designer
+  memo->Lines()->Clear();
+  memo->Lines()->Add("first");
+  memo->Lines()->Add("second");
+  memo->SetScrollBars(ssBoth);
+  memo->SetWordWrap(false);
+  const std::string bytes = WriteComponentToBytes(form_.get());
+  std::unique_ptr<TForm> g(new TForm(nullptr));
+  TStringStream s(bytes);
+  ReadForm(&s, g.get());
+  auto* copy = dynamic_cast<TMemo*>(g->FindComponent("Notes"));
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->Text(), "first\r\nsecond");
+  EXPECT_EQ(copy->ScrollBars(), ssBoth);
+  EXPECT_FALSE(copy->WordWrap());
+  const win::LONG style = win::GetWindowLongA(copy->Handle(), win::GWL_STYLE);
+  EXPECT_TRUE(style & win::WS_VSCROLL);
+  EXPECT_TRUE(style & win::ES_AUTOHSCROLL);
 }
 
 }  // namespace

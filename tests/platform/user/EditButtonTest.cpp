@@ -1,5 +1,7 @@
 // The system's EDIT and BUTTON classes driven as a user would: keys, mouse, clipboard, and the
 // messages their callers send.
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -468,6 +470,93 @@ TEST_F(ControlClassTest, CheckBoxGlyphShowsTheState) {
   EXPECT_GT(CountDifferentPixels(off, on), 0);
   // Only the inside of the box changes.
   EXPECT_TRUE(PixelsMatch(on, [&](int x, int y) { return off.Color(x, y); }, "check_on_text", {13, 0, 120, 20}));
+}
+
+}  // namespace
+}  // namespace usertest
+
+namespace usertest {
+namespace {
+
+TEST_F(ControlClassTest, BadArgumentsAreRefusedQuietly) {
+  HWND e = Edit(kMulti, "abc\r\ndef", 200, 80);
+  char one[1] = {'x'};
+  EXPECT_EQ(SendMessageA(e, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(one)), 0);
+  EXPECT_EQ(one[0], 0);
+  EXPECT_EQ(SendMessageA(e, WM_GETTEXT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(e, EM_GETLINE, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(e, EM_GETLINE, 99, reinterpret_cast<LPARAM>(one)), 0);
+  SendMessageA(e, EM_REPLACESEL, TRUE, 0);
+  SendMessageA(e, EM_SETSEL, 5000, 9000);
+  EXPECT_EQ(Sel(e), std::make_pair(DWORD{8}, DWORD{8}));
+  // A selection edge is never left inside a line break.
+  SendMessageA(e, EM_SETSEL, 4, 4);
+  EXPECT_EQ(Sel(e), std::make_pair(DWORD{3}, DWORD{3}));
+  SendMessageA(e, EM_GETSEL, 0, 0);
+  EXPECT_EQ(SendMessageA(e, EM_LINEFROMCHAR, 9999, 0), 1);
+  EXPECT_EQ(SendMessageA(e, EM_LINELENGTH, 9999, 0), 0);
+  EXPECT_EQ(Text(e), "abc\r\ndef");
+  // Setting a null text empties the control.
+  SendMessageA(e, WM_SETTEXT, 0, 0);
+  EXPECT_EQ(Text(e), "");
+  EXPECT_EQ(SendMessageA(e, EM_GETLINECOUNT, 0, 0), 1);
+}
+
+TEST_F(ControlClassTest, AlignmentPlacesTheLine) {
+  HWND left = Edit(ES_MULTILINE, "ab", 200, 40);
+  HWND center = Edit(ES_MULTILINE | ES_CENTER, "ab", 200, 40);
+  HWND right = Edit(ES_MULTILINE | ES_RIGHT, "ab", 200, 40);
+  auto x = [](HWND h, WPARAM i) { return static_cast<int16_t>(LOWORD(SendMessageA(h, EM_POSFROMCHAR, i, 0))); };
+  const int width = x(left, 2) - x(left, 0);
+  EXPECT_GT(width, 0);
+  EXPECT_EQ(x(left, 0), 1);
+  RECT r;
+  SendMessageA(right, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(x(right, 2), r.Right);
+  EXPECT_EQ(x(center, 0), r.Left + (r.Right - r.Left - width) / 2);
+}
+
+TEST_F(ControlClassTest, TheClipboardHoldsBlocksWhileOpenedInTurn) {
+  EXPECT_EQ(SetClipboardData(CF_TEXT, GlobalAlloc(GMEM_MOVEABLE, 4)), nullptr);  // not open
+  ASSERT_TRUE(OpenClipboard(parent_));
+  EXPECT_FALSE(OpenClipboard(parent_));  // one opener at a time
+  EXPECT_TRUE(EmptyClipboard());
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 3);
+  std::memcpy(GlobalLock(mem), "hi", 3);
+  GlobalUnlock(mem);
+  EXPECT_EQ(SetClipboardData(0, mem), nullptr);
+  EXPECT_EQ(SetClipboardData(CF_TEXT, reinterpret_cast<HANDLE>(12345)), nullptr);
+  EXPECT_EQ(SetClipboardData(CF_TEXT, mem), mem);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))), "hi");
+  EXPECT_EQ(GetClipboardData(CF_OEMTEXT), nullptr);
+  EXPECT_TRUE(CloseClipboard());
+  EXPECT_FALSE(CloseClipboard());
+  EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);  // only while open
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+  // Emptying frees the blocks the clipboard owned.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  EXPECT_EQ(GlobalSize(mem), 0u);
+  EXPECT_EQ(GlobalFree(mem), mem);
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+}
+
+TEST_F(ControlClassTest, PushButtonsShowDefaultAndPressedFrames) {
+  HWND plain = Button(BS_PUSHBUTTON, "", 10, 60);
+  HWND def = Button(BS_DEFPUSHBUTTON, "", 40, 60);
+  const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(def), [&](int, int) { return frame; }, "default_frame", {0, 0, 60, 1}));
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return light; }, "raised_top", {1, 1, 57, 2}));
+  SendMessageA(plain, BM_SETSTATE, TRUE, 0);
+  RunUntilIdle();
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return shadow; }, "pressed_top", {0, 0, 60, 1}));
+  EXPECT_EQ(SendMessageA(plain, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
+  EXPECT_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+  SendMessageA(def, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  EXPECT_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
 }
 
 }  // namespace
