@@ -1,5 +1,3 @@
-// bench-deps: zyl_foundation
-//
 // Speed and ratio of the block compression on bitmap-like pixels and on text. Each benchmark
 // also copies the same bytes with memcpy in the same run and reports its own time as a
 // multiple of that copy ("vs_memcpy"), so results compare across machines; "ratio" is the

@@ -1,5 +1,3 @@
-// bench-deps: platform_controls zyl_testkit
-//
 // A form of 1,000 controls (100 panels, each holding 4 labels and 5 buttons): creating it in
 // code, reading it from its form stream, and showing and painting it on the headless screen.
 // Each phase is reported per control and beside a reference measured in the same run: making

@@ -1,5 +1,3 @@
-// bench-deps: platform_classes
-//
 // Reading and writing a binary form of 1,000 and 10,000 components (each with integers, an
 // enumeration, a string, a reference to another component and an event). Reported as
 // components per second, and beside a memcpy of the same bytes measured in the same run

@@ -1,5 +1,3 @@
-// bench-deps: platform_gdi platform_text
-//
 // The raster engine's workloads on 1024x768 32-bit surfaces (scale 1) and on surfaces of ten
 // times the pixels or ten times the primitives (scale 10), side by side. Each benchmark
 // reports its time as a multiple of memset (fills and drawing) or memcpy (transfers) of the

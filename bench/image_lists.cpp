@@ -1,5 +1,3 @@
-// bench-deps: zyl_foundation
-//
 // Image lists: drawing 10,000 masked 16 x 16 items onto a canvas, and loading a list file of
 // 1,000 images. Each benchmark measures a reference in the same run and reports its own time
 // as a multiple of it: drawing against plain CopyRect of the same cells ("vs_copyrect"),

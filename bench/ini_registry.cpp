@@ -1,5 +1,3 @@
-// bench-deps: platform_sys
-//
 // Reading an INI file and a registry hive with 1,000, 10,000 and 100,000 entries. Each run
 // reports the time per entry ("ns_per_entry"), which must stay flat as the count grows, and
 // its time as a multiple of a plain walk over the same bytes measured in the same run

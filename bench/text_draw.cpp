@@ -1,5 +1,3 @@
-// bench-deps: platform_text
-//
 // DrawText on a 1920x1080 32-bit DIB section, with the glyph cache warm and with the cache
 // emptied before every call (each glyph rendered again by FreeType). Each benchmark reports
 // its time per call as a multiple of the warm-cache call measured in the same run

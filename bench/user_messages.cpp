@@ -1,5 +1,3 @@
-// bench-deps: platform_user zyl_testkit
-//
 // The window manager's message paths and repainting. Each benchmark measures a reference in
 // the same run and reports its own cost as a multiple of it ("vs_ref"), so results compare
 // across machines:

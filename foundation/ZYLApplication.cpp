@@ -13,6 +13,7 @@
 #include "foundation/ZYLXPStyles.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Component.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/DateTime.h"
@@ -31,25 +32,41 @@ std::string LockFolder() {
   return "/tmp";
 }
 
-// The built-in 13 x 13 check-box bitmap: a white box with a dark frame and a tick.
+// The built-in check-box strip: six 13 x 13 cells (unchecked, checked, grayed, then the same
+// disabled): a box with a grey frame, white (light grey when disabled), a tick or a grey fill.
+constexpr int CheckCell = 13;
 std::unique_ptr<vcl::TBitmap> BuiltInCheckBitmap() {
   auto b = std::make_unique<vcl::TBitmap>();
-  b->SetSize(13, 13);
+  b->SetSize(6 * CheckCell, CheckCell);
   vcl::TCanvas* c = b->Canvas();
-  c->Brush()->SetColor(vcl::clWhite);
-  c->FillRect(win::TRect(0, 0, 13, 13));
-  for (int i = 0; i < 13; ++i) {
-    c->SetPixels(i, 0, vcl::clGray);
-    c->SetPixels(0, i, vcl::clGray);
-    c->SetPixels(i, 12, vcl::clGray);
-    c->SetPixels(12, i, vcl::clGray);
-  }
   const int tick[][2] = {{3, 6}, {4, 7}, {5, 8}, {6, 7}, {7, 6}, {8, 5}, {9, 4}};
-  for (auto& p : tick) {
-    c->SetPixels(p[0], p[1], vcl::clBlack);
-    c->SetPixels(p[0], p[1] + 1, vcl::clBlack);
+  for (int cell = 0; cell < 6; ++cell) {
+    const int x0 = cell * CheckCell, state = cell % 3;
+    const bool disabled = cell >= 3;
+    c->Brush()->SetColor(state == 2 ? vcl::clSilver : disabled ? vcl::clBtnFace : vcl::clWhite);
+    c->FillRect(win::Rect(x0, 0, x0 + CheckCell, CheckCell));
+    for (int i = 0; i < CheckCell; ++i) {
+      c->SetPixels(x0 + i, 0, vcl::clGray);
+      c->SetPixels(x0, i, vcl::clGray);
+      c->SetPixels(x0 + i, CheckCell - 1, vcl::clGray);
+      c->SetPixels(x0 + CheckCell - 1, i, vcl::clGray);
+    }
+    if (state == 0) continue;
+    for (auto& p : tick) {
+      const vcl::TColor ink = disabled ? vcl::clGray : vcl::clBlack;
+      c->SetPixels(x0 + p[0], p[1], ink);
+      c->SetPixels(x0 + p[0], p[1] + 1, ink);
+    }
   }
   return b;
+}
+
+// Whether a file exists, and its size.
+bool FileSizeOf(const std::string& Native, int64_t& Size) {
+  std::ifstream probe(Native, std::ios::binary | std::ios::ate);
+  if (!probe.good()) return false;
+  Size = static_cast<int64_t>(probe.tellg());
+  return true;
 }
 }  // namespace
 
@@ -94,7 +111,6 @@ TZYLApplication::TZYLApplication(bool HostIsApplication)
   if (!ZYLGlobalIniCtrl()) ZYLSetGlobalIniCtrl(FIniCtrl.get());
   ZYLSetThemeQuery([] { return globalApp && globalApp->GetUseXPThemes(); });
   const std::string program = vcl::ParamStr(0);
-  FLogName = vcl::ChangeFileExt(program, ".LOG");
   if (HostIsApplication) {
     FLock = std::make_unique<TZYLInstanceLock>(vcl::UpperCase(vcl::ExtractFileName(program)));
     FPrevInstance = !FLock->Acquire();
@@ -109,6 +125,12 @@ TZYLApplication::~TZYLApplication() {
 void TZYLApplication::SetUseXPThemes(bool Value) {
   if (Value == FUseXPThemes) return;
   FUseXPThemes = Value;
+  if (OnThemeChange) OnThemeChange(this);
+}
+
+void TZYLApplication::SetXPThemesOwnControlsOnly(bool Value) {
+  if (Value == FXPOwnControlsOnly) return;
+  FXPOwnControlsOnly = Value;
   if (OnThemeChange) OnThemeChange(this);
 }
 
@@ -151,6 +173,14 @@ void TZYLApplication::SetCheckBitmap(vcl::TBitmap* Value) {
   FCheckBitmap = std::move(b);
 }
 
+int TZYLApplication::GetCheckCustomWidth() const {
+  return FCheckBitmap ? FCheckBitmap->Width() / 6 : 0;
+}
+
+int TZYLApplication::GetCheckCustomHeight() const {
+  return FCheckBitmap ? FCheckBitmap->Height() : 0;
+}
+
 TZYLTimerPool* TZYLApplication::TimerPool() const { return ZYLTimerPool(); }
 
 std::string TZYLApplication::DefaultRegPath(const std::string& Part1, const std::string& Title,
@@ -163,62 +193,98 @@ std::string TZYLApplication::DefaultRegPath(const std::string& Part1, const std:
          part(Part2);
 }
 
-void TZYLApplication::WriteHeader(std::string& Out) {
+void TZYLApplication::SetLogName(const std::string& Value) {
+  if (Value == FLogName) return;
+  FLogName = Value;
+  FLogStarted = false;
+}
+
+void TZYLApplication::SetLogPrefix(TZYLPathPrefix Value) {
+  if (Value == FLogPrefix) return;
+  FLogPrefix = Value;
+  FLogStarted = false;
+}
+
+std::string TZYLApplication::LogFileName() const {
+  const std::string name = FLogName.empty()
+                               ? vcl::ExtractFileName(vcl::ChangeFileExt(vcl::ParamStr(0), ".LOG"))
+                               : FLogName;
+  return ZYLPrefixedName(FLogPrefix, name);
+}
+
+std::string TZYLApplication::HeaderBlock() {
   const std::string rule(60, '=');
-  Out += rule + "\n";
-  Out += FLogPrefix + "Log of " + vcl::ParamStr(0) + "\n";
-  Out += "Started: " + vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", win::CurrentClock().Now()) +
+  std::string out = rule + "\n";
+  out += "Log of " + vcl::ParamStr(0) + "\n";
+  out += "Started: " + vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", win::CurrentClock().Now()) +
          "\n";
-  Out += rule + "\n";
-  if (OnHeaderWrite) OnHeaderWrite(this);
+  out += rule + "\n";
+  if (OnHeaderWrite) {
+    std::string own;
+    OnHeaderWrite(this, own);
+    if (!own.empty() && own.back() != '\n') own += '\n';
+    out += own;
+  }
+  return out;
 }
 
 void TZYLApplication::Log(const std::string& Text) {
   std::string out;
   if (Text == "#Header") {
-    WriteHeader(out);
+    out = HeaderBlock();
   } else if (Text == "#Line") {
     out = std::string(60, '-') + "\n";
   } else if (Text == "#CR") {
     out = "\n";
   } else {
-    if (!FLogPrefix.empty()) out += FLogPrefix + " ";
-    if (Options.contains(aoLogNumbers)) out += vcl::Format("%.5d ", {++FLogNumber});
-    if (Options.contains(aoLogDateTime))
-      out += vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss ", win::CurrentClock().Now());
+    const vcl::TDateTime now = win::CurrentClock().Now();
+    if (Options.contains(aoLogNr)) out += vcl::Format("%.5d ", {++FLogNumber});
+    if (Options.contains(aoLogDate)) out += vcl::FormatDateTime("yyyy-mm-dd ", now);
+    if (Options.contains(aoLogTime)) out += vcl::FormatDateTime("hh:nn:ss ", now);
     out += Text + "\n";
   }
-  const std::string native = vcl::NativeFileName(FLogName);
-  if (native.empty()) throw vcl::EFCreateError("Cannot create file " + FLogName);
-  std::ifstream probe(native, std::ios::binary | std::ios::ate);
-  const bool exists = probe.good();
-  int64_t size = exists ? static_cast<int64_t>(probe.tellg()) : 0;
-  probe.close();
-  std::ios::openmode mode = std::ios::binary | std::ios::app;
-  if (LogMaxSize > 0 && size + int64_t(out.size()) > LogMaxSize) {
-    if (OnMaxLogSize) OnMaxLogSize(this);
-    if (LogMaxAction == laRestart) {
-      mode = std::ios::binary | std::ios::trunc;
-      size = 0;
+  const std::string file = LogFileName();
+  const std::string native = vcl::NativeFileName(file);
+  if (native.empty()) throw vcl::EFCreateError("Cannot create file " + file);
+  int64_t size = 0;
+  bool restart = false;
+  if (FileSizeOf(native, size)) {
+    if (!FLogStarted && Options.contains(aoLogAlwaysClear)) restart = true;
+    if (!restart && LogMaxSize > 0 && size + int64_t(out.size()) > LogMaxSize) {
+      bool cancel = false;
+      if (OnMaxLogSize) OnMaxLogSize(this, file, cancel);
+      if (!cancel && LogMaxAction == laBackupLog) {
+        const std::string backup = vcl::NativeFileName(vcl::ChangeFileExt(file, ".BAK"));
+        std::ifstream from(native, std::ios::binary);
+        std::ofstream to(backup, std::ios::binary | std::ios::trunc);
+        to << from.rdbuf();
+        if (!to) throw vcl::EFCreateError("Cannot create file " + vcl::ChangeFileExt(file, ".BAK"));
+      }
+      restart = !cancel && LogMaxAction != laNone;
     }
   }
+  if (restart) size = 0;
+  FLogStarted = true;
   std::string text;
-  if (size == 0 && Options.contains(aoLogHeader) && Text != "#Header") WriteHeader(text);
+  if (size == 0 && Options.contains(aoLogHeader) && Text != "#Header") text = HeaderBlock();
   text += out;
-  std::ofstream f(native, mode);
-  if (!f) throw vcl::EFCreateError("Cannot create file " + FLogName);
+  std::ofstream f(native, std::ios::binary | (restart ? std::ios::trunc : std::ios::app));
+  if (!f) throw vcl::EFCreateError("Cannot create file " + file);
   f << text;
   if (!f) throw vcl::EWriteError("Stream write error");
 }
 
-void TZYLApplication::HandleException(vcl::TObject* Sender, const std::exception& E) {
-  if (Options.contains(aoLogExceptions)) {
+void TZYLApplication::HandleException(vcl::TObject* Sender, vcl::Exception& E) {
+  bool cancel = false;
+  if (OnException) OnException(Sender, E, cancel);
+  if (cancel) return;
+  if (Options.contains(aoLogException)) {
     std::string name = "Application";
     if (auto* c = dynamic_cast<vcl::TComponent*>(Sender); c && !c->Name().empty())
       name = c->Name();
     Log(vcl::Format("%s, Address: %p", {name, static_cast<const void*>(&E)}) + " " + E.what());
   }
-  if (OnException) OnException(Sender, E);
+  if (vcl::Application) vcl::Application->ShowException(E);
 }
 
 TZYLApplication* ZYLApplication() { return globalApp; }

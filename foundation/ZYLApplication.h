@@ -1,12 +1,16 @@
-// The application object: theme switch, edit mode, the shared timer pool and settings
+// The application object: theme switches, edit mode, the shared timer pool and settings
 // storage, the previous-instance flag, the cached brush and check-box bitmaps and the log file.
 //
-// Log file (LogName, default: the program's name with ".LOG"): each Log call appends one line
-// "[<Prefix> ][<number %.5d> ][<yyyy-mm-dd hh:nn:ss> ]<text>" by LogOptions; the texts
-// "#Header", "#Line" and "#CR" write the header block (a line of "=", "<prefix>Log of
-// <program>", "Started: <date time>", a line of "="), a line of 60 "-" and an empty line.
-// When the file grows past LogMaxSize bytes (0: no limit) OnMaxLogSize runs and, with
-// LogMaxAction laRestart, the file starts again with the header block.
+// Log file: LogName (default: the program's file name with ".LOG") placed, when it names no
+// folder, in the folder of LogPrefix (default ppProgram). An entry is one line
+// "[<number %.5d> ][<yyyy-mm-dd> ][<hh:nn:ss> ]<text>" by aoLogNr, aoLogDate and aoLogTime; the
+// texts "#Header", "#Line" and "#CR" write the header block, a line of 60 "-" and an empty
+// line. The header block is a line of "=", "Log of <program>", "Started: <date time>", a line
+// of "=", then the lines OnHeaderWrite adds; with aoLogHeader it opens every new or restarted
+// file. With aoLogAlwaysClear the first entry of a run (or after LogName / LogPrefix changed)
+// starts the file afresh. When an entry would take the file past LogMaxSize bytes (0 or less:
+// no limit) OnMaxLogSize may cancel the LogMaxAction: laClearLog restarts the file,
+// laBackupLog first copies it to the same name with ".BAK", laNone lets it grow.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +18,7 @@
 #include <string>
 
 #include "foundation/ZYLClass.h"
+#include "platform/base/Exceptions.h"
 #include "platform/classes/Events.h"
 #include "platform/graphics/Colors.h"
 
@@ -26,12 +31,20 @@ namespace zyl {
 class TZYLTimerPool;
 class TZYLIniCtrl;
 
-ZYL_ENUM(TZYLApplicationOption, aoAutoRealizePalette, aoLogHeader, aoLogNumbers,
-         aoLogDateTime, aoLogExceptions)
+ZYL_ENUM(TZYLApplicationOption, aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear,
+         aoLogException, aoLogHeader, aoLogNr, aoLogTime, aoLogDate)
 using TZYLApplicationOptions = vcl::TSet<TZYLApplicationOption>;
-ZYL_ENUM(TZYLLogMaxAction, laNone, laRestart)
+ZYL_ENUM(TZYLLogAction, laNone, laClearLog, laBackupLog)
 
-using TZYLExceptionEvent = vcl::TEvent<void(vcl::TObject* Sender, const std::exception& E)>;
+// Cancel (false on entry) set by the handler skips the logging and the message of the caught
+// exception.
+using TZYLExceptionEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, const std::exception& E, bool& Cancel)>;
+// Cancel set by the handler keeps the log as it is (no LogMaxAction this time).
+using TZYLMaxLogSizeEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, const std::string& LogName, bool& Cancel)>;
+// The handler appends its own lines (each ended by a line break) to Target, the header block.
+using TZYLOnHeaderWrite = vcl::TEvent<void(vcl::TObject* Sender, std::string& Target)>;
 
 // A named lock that another process of the same program sees: flock on
 // "<dir>/zyl-<NAME>.lock" in $XDG_RUNTIME_DIR (else /tmp). Acquire answers false when another
@@ -57,9 +70,15 @@ class TZYLApplication : public vcl::TObject {
   explicit TZYLApplication(bool HostIsApplication = true);
   ~TZYLApplication() override;
 
-  // Theme switch and the answers that combine it with the theme binding.
+  // Theme switches and the answers that combine them with the theme binding. The second
+  // switch limits themed drawing to the library's own controls (the framework's controls
+  // never draw themed on this system, so it changes no picture here); the third one is never
+  // set by the library and stays false.
   bool UseXPThemes() const { return FUseXPThemes; }
   void SetUseXPThemes(bool Value);
+  bool XPThemesOwnControlsOnly() const { return FXPOwnControlsOnly; }
+  void SetXPThemesOwnControlsOnly(bool Value);
+  bool XPThemesReserved() const { return FXPReserved; }
   bool GetUseXPThemes() const;
   bool GetXPThemesSupported() const;
   vcl::TNotifyEvent OnThemeChange;
@@ -75,10 +94,17 @@ class TZYLApplication : public vcl::TObject {
   // The black checker: an owned copy of GetBrushBitmap(0), made on first use and kept whatever
   // GetBrushBitmap is later asked for.
   vcl::TBitmap* GetBitmap();
-  // The check-box bitmap: the built-in one, or a copy of what SetCheckBitmap received (nil
-  // restores the built-in one).
+  // The check-box bitmap: six cells side by side (unchecked, checked, grayed, then the same
+  // disabled). The built-in one has the system's 13 x 13 cells; SetCheckBitmap keeps a copy of
+  // its bitmap (nil or an empty one restores the built-in one).
   vcl::TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
   void SetCheckBitmap(vcl::TBitmap* Value);
+  // One cell of the check-box bitmap: width div 6, and the height (0 without a bitmap).
+  int GetCheckCustomWidth() const;
+  int GetCheckCustomHeight() const;
+  // The system's check box.
+  int SystemCheckWidth() const { return FSystemCheckWidth; }
+  int SystemCheckHeight() const { return FSystemCheckHeight; }
 
   double GetTimerFrequency() const { return FTimerFrequency; }
   // The global timer pool; an application object that created it frees it again.
@@ -89,40 +115,50 @@ class TZYLApplication : public vcl::TObject {
   std::string DefaultRegPath(const std::string& Part1, const std::string& Title,
                              const std::string& Part2) const;
 
-  TZYLApplicationOptions Options;
+  TZYLApplicationOptions Options{aoMouseCtrlActive, aoLogAlwaysClear, aoLogHeader, aoLogNr};
+  // Whether the mouse fencing and positioning components may act (aoMouseCtrlActive).
+  bool MouseCtrlActive() const { return Options.contains(aoMouseCtrlActive); }
   std::string Company;
   std::string Version;
-  int DlgEffectDelay = 0;
+  int DlgEffectDelay = 3;
   vcl::TObject* MessageBox = nullptr;
 
   // Log file.
   const std::string& LogName() const { return FLogName; }
-  void SetLogName(const std::string& Value) { FLogName = Value; }
-  const std::string& LogPrefix() const { return FLogPrefix; }
-  void SetLogPrefix(const std::string& Value) { FLogPrefix = Value; }
-  int64_t LogMaxSize = 0;
-  TZYLLogMaxAction LogMaxAction = laNone;
-  vcl::TNotifyEvent OnMaxLogSize;
-  vcl::TNotifyEvent OnHeaderWrite;
+  void SetLogName(const std::string& Value);
+  TZYLPathPrefix LogPrefix() const { return FLogPrefix; }
+  void SetLogPrefix(TZYLPathPrefix Value);
+  // The file the entries go to.
+  std::string LogFileName() const;
+  int64_t LogMaxSize = -1;
+  TZYLLogAction LogMaxAction = laNone;
+  TZYLMaxLogSizeEvent OnMaxLogSize;
+  TZYLOnHeaderWrite OnHeaderWrite;
   // Appends an entry; errors of the file system raise EFCreateError / EWriteError.
   void Log(const std::string& Text);
-  // Logs "<Sender name>, Address: <address>" and the message (with aoLogExceptions), then
-  // runs OnException.
-  void HandleException(vcl::TObject* Sender, const std::exception& E);
+  // The framework application's exception handler: OnException first; unless it cancels,
+  // with aoLogException "<Sender name>, Address: <address> <message>" goes to the log, then the
+  // framework application shows the message.
+  void HandleException(vcl::TObject* Sender, vcl::Exception& E);
   TZYLExceptionEvent OnException;
 
  private:
-  void WriteHeader(std::string& Out);
+  std::string HeaderBlock();
   std::string FLogName;
-  std::string FLogPrefix;
+  TZYLPathPrefix FLogPrefix = ppProgram;
   int FLogNumber = 0;
+  bool FLogStarted = false;
   bool FUseXPThemes = true;
+  bool FXPOwnControlsOnly = false;
+  bool FXPReserved = false;
   TZYLEditModes FEditMode;
   std::unique_ptr<vcl::TBitmap> FBrushBitmap;
   std::unique_ptr<vcl::TBitmap> FBitmap;  // GetBitmap's black checker
   vcl::TColor FBrushColor = 0;
   int FBrushBuilds = 0;
   std::unique_ptr<vcl::TBitmap> FCheckBitmap;
+  int FSystemCheckWidth = 13;
+  int FSystemCheckHeight = 13;
   double FTimerFrequency = 0;
   std::unique_ptr<TZYLIniCtrl> FIniCtrl;
   std::unique_ptr<TZYLInstanceLock> FLock;

@@ -86,6 +86,9 @@ ZYL_ENUM(TZYLInfoType, itUser, itWinDir, itCurrentDir32, itCurrentDiskFree32,
 ZYL_ENUM(TZYLVersionInfoType, viCompany, viName, viVersion, viCopyright, viTrademark,
          viDescription, viComments, viFileVersion, viFileVersionFull, viFileVersionBuild)
 ZYL_ENUM(TZYLIniTarget, itIniFile, itRegistry, itAuto)
+// The folder a file name without a folder of its own goes to: the Windows folder, the system
+// folder, the program's folder, or none (the name as given).
+ZYL_ENUM(TZYLPathPrefix, ppWindows, ppSystem, ppProgram, ppFixed)
 ZYL_ENUM(TZYLRegRootKey, rpClassesRoot, rpCurrentUser, rpLocalMachine, rpUsers,
          rpCurrentConfig, rpDynData)
 ZYL_ENUM(TZYLIniUse, ioUseLink, ioUseGlobal, ioNone)

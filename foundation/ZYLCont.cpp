@@ -660,6 +660,15 @@ void TZYLWave::Play() const {
 
 void TZYLWave::Stop() const {}
 
+ZYL_CLASS_IMPL(TZYLWave) {}
+
+void TZYLWave::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Data", [this](TStream* s) { LoadFromStream(s); },
+      [this](TStream* s) { SaveToStream(s); }, !GetEmpty());
+}
+
 void TZYLWave::Assign(vcl::TPersistent* Source) {
   if (auto* w = dynamic_cast<TZYLWave*>(Source)) {
     FData = w->FData;
@@ -1044,7 +1053,7 @@ TZYLWaveListItem* TZYLWaveList::GetArrayItem(int Index) const {
   return static_cast<TZYLWaveListItem*>(Item(Index));
 }
 
-ZYL_CLASS_IMPL(TZYLWaveComp) {}
+ZYL_CLASS_IMPL(TZYLWaveComp) { b.Prop("Wave", &TZYLWaveComp::Wave, &TZYLWaveComp::SetWave); }
 TZYLWaveComp::TZYLWaveComp(vcl::TComponent* AOwner)
     : inherited(AOwner), FWave(std::make_unique<TZYLWave>()) {}
 TZYLWaveComp::~TZYLWaveComp() = default;
@@ -1052,8 +1061,7 @@ void TZYLWaveComp::SetWave(TZYLWave* Value) { FWave->Assign(Value); }
 void TZYLWaveComp::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   Filer->DefineBinaryProperty(
-      "Data", [this](TStream* s) { FWave->LoadFromStream(s); },
-      [this](TStream* s) { FWave->SaveToStream(s); }, !FWave->GetEmpty());
+      "Data", [this](TStream* s) { FWave->LoadFromStream(s); }, nullptr, false);
 }
 
 ZYL_CLASS_IMPL(TZYLImageListConnector) {

@@ -157,8 +157,10 @@ ZYL_ENUM(TZYLChannelMode, cmUnknown, cmMono, cmStereo)
 
 // Wave data: the whole RIFF image of a wave file. There is no sound device here: Play records
 // the data it would play (ZYLPlayedWaves).
+// In form streams a wave is the binary property "Data" (its stream form: a 4-byte length and
+// the RIFF image), written when there is one.
 class TZYLWave : public vcl::TPersistent {
- public:
+  ZYL_CLASS(TZYLWave, vcl::TPersistent)
   TZYLWave() = default;
   bool GetEmpty() const { return FData.empty(); }
   int GetSize() const { return static_cast<int>(FData.size()); }
@@ -180,6 +182,9 @@ class TZYLWave : public vcl::TPersistent {
   void Assign(vcl::TPersistent* Source) override;
   // True when Data is a RIFF image with "WAVE" and a complete "fmt " chunk.
   static bool IsValidWave(const std::vector<uint8_t>& Data);
+
+ protected:
+  void DefineProperties(vcl::TFiler* Filer) override;
 
  private:
   const uint8_t* FmtChunk() const;  // the fmt chunk's body (16+ bytes) or nil
@@ -348,7 +353,7 @@ class TZYLWaveList : public TZYLCustomContainer {
   TZYLWaveListItem* GetArrayItem(int Index) const;
 };
 
-// A component owning a wave.
+// A component owning a wave, published as Wave.
 class TZYLWaveComp : public TZYLCustomComponent {
   ZYL_CLASS(TZYLWaveComp, TZYLCustomComponent)
   explicit TZYLWaveComp(vcl::TComponent* AOwner = nullptr);
@@ -357,8 +362,7 @@ class TZYLWaveComp : public TZYLCustomComponent {
   void SetWave(TZYLWave* Value);
 
  protected:
-  // The wave goes to form streams as the binary property "Data" (its stream form: a 4-byte
-  // length and the RIFF image), written when there is one.
+  // Older form files kept the wave as the component's own "Data"; it is read, never written.
   void DefineProperties(vcl::TFiler* Filer) override;
 
  private:

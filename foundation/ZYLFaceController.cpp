@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include <zlib.h>
+
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLFillObject.h"
@@ -23,18 +25,15 @@ constexpr uint8_t kVersion = 1;
 constexpr int kHeaderSize = 8 + 1 + 1 + 4 + 4;
 
 uint32_t Crc32(const uint8_t* Data, size_t Size) {
-  static const std::array<uint32_t, 256> table = [] {
-    std::array<uint32_t, 256> t{};
-    for (uint32_t i = 0; i < 256; ++i) {
-      uint32_t c = i;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
-    }
-    return t;
-  }();
-  uint32_t crc = 0xFFFFFFFFu;
-  for (size_t i = 0; i < Size; ++i) crc = table[(crc ^ Data[i]) & 0xFF] ^ (crc >> 8);
-  return crc ^ 0xFFFFFFFFu;
+  uLong crc = crc32(0L, Z_NULL, 0);
+  // zlib takes at most a uInt per call.
+  while (Size > 0) {
+    const uInt part = Size > 0x40000000u ? 0x40000000u : static_cast<uInt>(Size);
+    crc = crc32(crc, Data, part);
+    Data += part;
+    Size -= part;
+  }
+  return static_cast<uint32_t>(crc);
 }
 
 void PutU32(uint8_t* p, uint32_t v) {

@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "foundation/ZYLSysUtils.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
+#include "platform/controls/Forms.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
@@ -27,6 +30,13 @@ win::HKEY RootOf(TZYLRegRootKey r) {
     case rpDynData: return win::HKEY_DYN_DATA;
     default: return win::HKEY_CURRENT_USER;
   }
+}
+
+// The framework's data modules are known by their class name (the platform has none of its own).
+bool ZYLIsDataModule(const vcl::TObject* Obj) {
+  for (vcl::TClass c = Obj ? Obj->ClassType() : nullptr; c; c = c->ClassParent())
+    if (c->ClassName() == std::string("TDataModule")) return true;
+  return false;
 }
 
 std::string Trimmed(const std::string& s) {
@@ -124,6 +134,7 @@ class TRegStore : public TZYLIniStore {
 ZYL_CLASS_IMPL(TZYLIniCtrl) {
   b.Prop("Target", &TZYLIniCtrl::Target, &TZYLIniCtrl::SetTarget).Default(itIniFile)
       .Prop("IniFile", &TZYLIniCtrl::IniFile, &TZYLIniCtrl::SetIniFile)
+      .Prop("IniPrefix", &TZYLIniCtrl::IniPrefix, &TZYLIniCtrl::SetIniPrefix).Default(ppWindows)
       .Prop("RegPath", &TZYLIniCtrl::RegPath, &TZYLIniCtrl::SetRegPath)
       .Prop("RegRoot", &TZYLIniCtrl::RegRoot, &TZYLIniCtrl::SetRegRoot).Default(rpCurrentUser)
       .Prop("Encoded", &TZYLIniCtrl::Encoded, &TZYLIniCtrl::SetEncoded).Default(false);
@@ -134,15 +145,36 @@ TZYLIniCtrl::~TZYLIniCtrl() {
   if (globalIni == this) globalIni = nullptr;
 }
 
+std::string TZYLIniCtrl::IniFileName() const {
+  if (FIniFile.empty()) return vcl::ChangeFileExt(vcl::ParamStr(0), ".INI");
+  return ZYLPrefixedName(FIniPrefix, FIniFile);
+}
+
+std::string ZYLPathPrefixFolder(TZYLPathPrefix Prefix) {
+  switch (Prefix) {
+    case ppWindows: return ZYLSIWindowsDirectory();
+    case ppSystem: return ZYLSISystemDirectory();
+    case ppProgram:
+      return vcl::ExcludeTrailingPathDelimiter(vcl::ExtractFilePath(vcl::ParamStr(0)));
+    case ppFixed: return {};
+  }
+  return {};
+}
+
+std::string ZYLPrefixedName(TZYLPathPrefix Prefix, const std::string& Name) {
+  if (Name.empty() || !vcl::ExtractFilePath(Name).empty()) return Name;
+  const std::string folder = ZYLPathPrefixFolder(Prefix);
+  if (folder.empty()) return Name;
+  return vcl::IncludeTrailingPathDelimiter(folder) + Name;
+}
+
 bool TZYLIniCtrl::UsesRegistry() const {
   return FTarget == itRegistry || (FTarget == itAuto && !FRegPath.empty());
 }
 
 std::unique_ptr<TZYLIniStore> TZYLIniCtrl::Open() {
   if (UsesRegistry()) return std::make_unique<TRegStore>(RootOf(FRegRoot), FRegPath);
-  std::string name = FIniFile;
-  if (name.empty()) name = vcl::ChangeFileExt(vcl::ParamStr(0), ".INI");
-  return std::make_unique<TIniStore>(name);
+  return std::make_unique<TIniStore>(IniFileName());
 }
 
 bool TZYLIniCtrl::ReadRaw(const std::string& Section, const std::string& Key,
@@ -333,41 +365,60 @@ void TZYLIniCtrl::ReadObject(const std::string& Section, vcl::TObject* Obj) {
   }
 }
 
-void ZYLSaveCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+void ZYLSaveCustomColorList(vcl::TObject* IniObject, const std::string& Section,
                             vcl::TStrings* Colors) {
-  if (!Ini || !Colors) return;
-  for (int i = 0; i < 16; ++i) {
-    const std::string key = std::string("Color") + char('A' + i);
-    std::string v = Colors->Values(key);
-    if (v.empty()) v = "FFFFFF";
-    Ini->WriteString(Section, key, v);
+  if (!Colors) return;
+  auto* ini = dynamic_cast<vcl::TCustomIniFile*>(IniObject);
+  auto* reg = dynamic_cast<vcl::TRegIniFile*>(IniObject);
+  auto* ctrl = dynamic_cast<TZYLIniCtrl*>(IniObject);
+  for (int i = 0; i < Colors->Count(); ++i) {
+    const std::string name = Colors->Names(i);
+    if (name.empty()) continue;
+    const std::string value = Colors->ValueFromIndex(i);
+    if (ini) ini->WriteString(Section, name, value);
+    if (reg) reg->WriteString(Section, name, value);
+    if (ctrl) ctrl->WriteString(Section, name, value);
   }
+  if (ini) ini->UpdateFile();
 }
 
-void ZYLLoadCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+void ZYLLoadCustomColorList(vcl::TObject* IniObject, const std::string& Section,
                             vcl::TStrings* Colors) {
-  if (!Ini || !Colors) return;
-  vcl::TStringList fresh;
-  for (int i = 0; i < 16; ++i) {
-    const std::string key = std::string("Color") + char('A' + i);
-    std::string v = Trimmed(Ini->ReadString(Section, key, "FFFFFF"));
-    const bool hex = v.size() == 6 && v.find_first_not_of("0123456789abcdefABCDEF") ==
-                                          std::string::npos;
-    fresh.Add(key + "=" + (hex ? v : std::string("FFFFFF")));
+  if (!Colors) return;
+  auto* ini = dynamic_cast<vcl::TCustomIniFile*>(IniObject);
+  auto* reg = dynamic_cast<vcl::TRegIniFile*>(IniObject);
+  auto* ctrl = dynamic_cast<TZYLIniCtrl*>(IniObject);
+  if (!ini && !reg && !ctrl) return;
+  Colors->Clear();
+  if (ini) ini->ReadSectionValues(Section, Colors);
+  if (reg) reg->ReadSectionValues(Section, Colors);
+  if (ctrl) {
+    vcl::TStringList keys;
+    ctrl->ReadSection(Section, &keys);
+    for (int i = 0; i < keys.Count(); ++i)
+      Colors->Add(keys.Strings(i) + "=" + ctrl->ReadString(Section, keys.Strings(i), ""));
   }
-  Colors->Assign(&fresh);
 }
 
 // ---------------------------------------------------------------------------------------------
 // TZYLCustomIniComponent
 
 ZYL_CLASS_IMPL(TZYLCustomIniComponent) {
-  b.Prop("IniUse", &TZYLCustomIniComponent::IniUse, &TZYLCustomIniComponent::SetIniUse)
+  using C = TZYLCustomIniComponent;
+  b.Prop("IniLink", &C::IniLink, &C::SetIniLink)
+      .Prop("IniUse", &C::IniUse, &C::SetIniUse)
       .Default(ioUseLink)
-      .Prop("Section", &TZYLCustomIniComponent::Section, &TZYLCustomIniComponent::SetSection);
+      .Prop("Section", &C::Section, &C::SetSection);
 }
 
-TZYLCustomIniComponent::TZYLCustomIniComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}
+TZYLCustomIniComponent::TZYLCustomIniComponent(vcl::TComponent* AOwner, vcl::TClass Class)
+    : inherited(AOwner) {
+  if (!dynamic_cast<vcl::TCustomForm*>(AOwner) && !ZYLIsDataModule(AOwner))
+    throw ZYLEOneInstError(Class ? Class->ClassName() : ClassName(),
+                           ZYLEOneInstError::okInvalidOwner);
+}
+
+TZYLCustomIniComponent::~TZYLCustomIniComponent() { UnhookForm(); }
 
 void TZYLCustomIniComponent::SetIniLink(TZYLIniCtrl* Value) {
   if (FIniLink == Value) return;
@@ -402,5 +453,56 @@ void TZYLCustomIniComponent::NotificationStandard(vcl::TComponent* AComponent) {
   if (!FIniLink)
     if (auto* ini = dynamic_cast<TZYLIniCtrl*>(AComponent)) SetIniLink(ini);
 }
+
+void TZYLCustomIniComponent::Loaded() {
+  inherited::Loaded();
+  if (!ComponentState().contains(vcl::csDesigning)) HookForm();
+}
+
+// The form's creation and destruction events are chained: the previous handlers keep running
+// first (creation) or last (destruction).
+void TZYLCustomIniComponent::HookForm() {
+  auto* form = dynamic_cast<vcl::TCustomForm*>(Owner());
+  if (!form || FHookedForm) return;
+  FHookedForm = form;
+  FPrevCreate = form->OnCreate;
+  FPrevDestroy = form->OnDestroy;
+  form->OnCreate = vcl::TNotifyEvent(this, &TZYLCustomIniComponent::FormCreate);
+  form->OnDestroy = vcl::TNotifyEvent(this, &TZYLCustomIniComponent::FormDestroy);
+}
+
+// Takes this component out of the form's chains; another ini component that chained after it
+// takes over its predecessors.
+void TZYLCustomIniComponent::UnhookForm() {
+  vcl::TCustomForm* form = FHookedForm;
+  if (!form) return;
+  FHookedForm = nullptr;
+  const vcl::TNotifyEvent create(this, &TZYLCustomIniComponent::FormCreate);
+  const vcl::TNotifyEvent destroy(this, &TZYLCustomIniComponent::FormDestroy);
+  if (form->OnCreate == create) form->OnCreate = FPrevCreate;
+  if (form->OnDestroy == destroy) form->OnDestroy = FPrevDestroy;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    auto* other = dynamic_cast<TZYLCustomIniComponent*>(form->Components(i));
+    if (!other || other == this || other->FHookedForm != form) continue;
+    if (other->FPrevCreate == create) other->FPrevCreate = FPrevCreate;
+    if (other->FPrevDestroy == destroy) other->FPrevDestroy = FPrevDestroy;
+  }
+  FPrevCreate = nullptr;
+  FPrevDestroy = nullptr;
+}
+
+void TZYLCustomIniComponent::FormCreate(vcl::TObject* Sender) {
+  if (FPrevCreate) FPrevCreate(Sender);
+  RestoreState();
+}
+
+void TZYLCustomIniComponent::FormDestroy(vcl::TObject* Sender) {
+  SaveState();
+  if (FPrevDestroy) FPrevDestroy(Sender);
+}
+
+void ZYLIniCtrlInit() { vcl::RegisterClasses({TZYLIniCtrl::StaticClass()}); }
+
+void ZYLIniCtrlDone() { vcl::UnRegisterClasses({TZYLIniCtrl::StaticClass()}); }
 
 }  // namespace zyl

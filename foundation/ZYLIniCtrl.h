@@ -1,7 +1,9 @@
 // Settings storage: typed values, numbered string lists and the published properties of an
 // object, kept in an INI file or below a registry key.
 //
-// INI target: file IniFile (default: the program's name with ".INI"), section as given.
+// INI target: file IniFile (default: the program's full name with ".INI"); a name without a
+// folder of its own lies in the folder of IniPrefix (ppWindows: the Windows folder, ppSystem:
+// the system folder, ppProgram: the program's folder, ppFixed: as given).
 // Registry target: key RegPath + "\" + section below the root RegRoot; every value is kept as
 // a string value (the same text an INI file holds).
 // Encoding (Encoded true): string values are stored as "~" and two hex digits per byte of the
@@ -16,6 +18,7 @@
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
+class TCustomForm;
 class TStrings;
 class TObject;
 }  // namespace vcl
@@ -33,6 +36,10 @@ class TZYLIniCtrl : public TZYLCustomComponent {
   void SetTarget(TZYLIniTarget Value) { FTarget = Value; }
   const std::string& IniFile() const { return FIniFile; }
   void SetIniFile(const std::string& Value) { FIniFile = Value; }
+  TZYLPathPrefix IniPrefix() const { return FIniPrefix; }
+  void SetIniPrefix(TZYLPathPrefix Value) { FIniPrefix = Value; }
+  // The INI file the INI target uses.
+  std::string IniFileName() const;
   const std::string& RegPath() const { return FRegPath; }
   void SetRegPath(const std::string& Value) { FRegPath = Value; }
   TZYLRegRootKey RegRoot() const { return FRegRoot; }
@@ -83,22 +90,33 @@ class TZYLIniCtrl : public TZYLCustomComponent {
   bool ReadRaw(const std::string& Section, const std::string& Key, std::string& Value);
   TZYLIniTarget FTarget = itIniFile;
   std::string FIniFile;
+  TZYLPathPrefix FIniPrefix = ppWindows;
   std::string FRegPath;
   TZYLRegRootKey FRegRoot = rpCurrentUser;
   bool FEncoded = false;
 };
 
-// The 16 custom colours of the colour dialog as "ColorA=RRGGBB" .. "ColorP=..." lines, kept
-// in Section of the ini control.
-void ZYLSaveCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+// The folder a path prefix stands for ("" for ppFixed), and Name placed in it when Name has
+// no folder of its own.
+std::string ZYLPathPrefixFolder(TZYLPathPrefix Prefix);
+std::string ZYLPrefixedName(TZYLPathPrefix Prefix, const std::string& Name);
+
+// The custom colours of the colour dialog as the "name=value" lines of Section of an ini
+// object: an INI file (TCustomIniFile), the registry ini file (TRegIniFile) or a TZYLIniCtrl;
+// any other object (or nil) does nothing. Loading clears Colors first.
+void ZYLSaveCustomColorList(vcl::TObject* IniObject, const std::string& Section,
                             vcl::TStrings* Colors);
-void ZYLLoadCustomColorList(TZYLIniCtrl* Ini, const std::string& Section,
+void ZYLLoadCustomColorList(vcl::TObject* IniObject, const std::string& Section,
                             vcl::TStrings* Colors);
 
-// Settings storage for components: IniLink, IniUse and Section.
+// Settings storage for components: IniLink, IniUse and Section. The owner must be a form or
+// a data module (ZYLEOneInstError otherwise). At run time the owner form's creation (after its
+// OnCreate) calls RestoreState and its destruction (before its OnDestroy) SaveState.
 class TZYLCustomIniComponent : public TZYLCustomComponent {
   ZYL_CLASS(TZYLCustomIniComponent, TZYLCustomComponent)
-  explicit TZYLCustomIniComponent(vcl::TComponent* AOwner);
+  explicit TZYLCustomIniComponent(vcl::TComponent* AOwner)
+      : TZYLCustomIniComponent(AOwner, StaticClass()) {}
+  ~TZYLCustomIniComponent() override;
   TZYLIniCtrl* IniLink() const { return FIniLink; }
   void SetIniLink(TZYLIniCtrl* Value);
   TZYLIniUse IniUse() const { return FIniUse; }
@@ -113,15 +131,32 @@ class TZYLCustomIniComponent : public TZYLCustomComponent {
   // Links a newly placed ini control when none is linked yet (called once the control is
   // fully constructed; the insert notification comes too early for that).
   void NotificationStandard(vcl::TComponent* AComponent);
+  void Loaded() override;
+
+  // The hooks of the owner form's creation and destruction (nothing here).
+  virtual void RestoreState() {}
+  virtual void SaveState() {}
 
  protected:
+  // Class names the class in the invalid-owner error (descendants pass their own).
+  TZYLCustomIniComponent(vcl::TComponent* AOwner, vcl::TClass Class);
   virtual void CreateSectionDefault(std::string& Section);
 
  private:
+  void HookForm();
+  void UnhookForm();
+  void FormCreate(vcl::TObject* Sender);
+  void FormDestroy(vcl::TObject* Sender);
   TZYLIniCtrl* FIniLink = nullptr;
   TZYLIniUse FIniUse = ioUseLink;
   std::string FSection;
+  vcl::TCustomForm* FHookedForm = nullptr;
+  vcl::TNotifyEvent FPrevCreate, FPrevDestroy;
 };
+
+// The unit's initialization and finalization: register / unregister TZYLIniCtrl for streaming.
+void ZYLIniCtrlInit();
+void ZYLIniCtrlDone();
 
 // The ini control of the application object (set by ZYLApplication); nil before.
 TZYLIniCtrl* ZYLGlobalIniCtrl();

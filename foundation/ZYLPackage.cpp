@@ -3,6 +3,8 @@
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLFaceController.h"
+#include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLTimer.h"
 #include "foundation/ZYLXPStyles.h"
 
 namespace zyl {
@@ -10,6 +12,8 @@ namespace zyl {
 namespace {
 const vcl::TUnitEntry units[] = {
     {"ZYLXPStyles", &ZYLXPStylesInit, &ZYLXPStylesDone},
+    {"ZYLTimer", &ZYLTimerInit, &ZYLTimerDone},
+    {"ZYLIniCtrl", &ZYLIniCtrlInit, &ZYLIniCtrlDone},
     {"ZYLApplication", &ZYLApplicationInit, &ZYLApplicationDone},
     {"ZYLCont", &ZYLContainerInit, &ZYLContainerDone},
     {"ZYLFaceController", &ZYLFaceControllerInit, &ZYLFaceControllerDone},

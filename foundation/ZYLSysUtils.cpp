@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -17,7 +19,9 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Environment.h"
 #include "platform/rtl/Locale.h"
+#include "platform/sys/VersionInfo.h"
 #include "platform/user/WinUser.h"
 
 extern char** environ;
@@ -165,7 +169,39 @@ int32_t ZYLSIBuildNr() {
   return ReadNumber(r, pos);
 }
 
-std::string ZYLSIVersionInfo(TZYLVersionInfoType) { return {}; }
+std::string ZYLSIVersionInfo(TZYLVersionInfoType Field) {
+  const std::string program = vcl::ParamStr(0);
+  win::DWORD handle = 0;
+  const win::DWORD size = win::GetFileVersionInfoSizeA(program.c_str(), &handle);
+  if (size == 0) return {};
+  std::vector<char> block(size);
+  if (!win::GetFileVersionInfoA(program.c_str(), handle, size, block.data())) return {};
+  void* p = nullptr;
+  win::UINT len = 0;
+  if (Field == viFileVersionFull || Field == viFileVersionBuild) {
+    if (!win::VerQueryValueA(block.data(), "\\", &p, &len) || len < sizeof(win::VS_FIXEDFILEINFO))
+      return {};
+    const auto* f = static_cast<const win::VS_FIXEDFILEINFO*>(p);
+    if (Field == viFileVersionBuild) return std::to_string(f->dwFileVersionLS & 0xFFFF);
+    return std::to_string(f->dwFileVersionMS >> 16) + "." +
+           std::to_string(f->dwFileVersionMS & 0xFFFF) + "." +
+           std::to_string(f->dwFileVersionLS >> 16) + "." +
+           std::to_string(f->dwFileVersionLS & 0xFFFF);
+  }
+  static const char* const names[] = {"CompanyName",     "ProductName",    "ProductVersion",
+                                      "LegalCopyright",  "LegalTrademarks", "FileDescription",
+                                      "Comments",        "FileVersion"};
+  if (!win::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &p, &len) || len < 4)
+    return {};
+  win::DWORD tr = 0;
+  std::memcpy(&tr, p, sizeof tr);
+  char lang[9];
+  std::snprintf(lang, sizeof lang, "%04x%04x", tr & 0xFFFF, tr >> 16);
+  const std::string path =
+      std::string("\\StringFileInfo\\") + lang + "\\" + names[static_cast<int>(Field)];
+  if (!win::VerQueryValueA(block.data(), path.c_str(), &p, &len)) return {};
+  return static_cast<const char*>(p);
+}
 
 int32_t ZYLSIFreeGDIRes() { return 100; }
 int32_t ZYLSIFreeUserRes() { return 100; }

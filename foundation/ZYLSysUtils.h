@@ -48,8 +48,10 @@ std::string ZYLSIVersionStr();        // the kernel release ("6.1.0-...")
 std::string ZYLSIPlatformStr();       // the kernel name and machine ("Linux x86_64")
 int32_t ZYLSIMajorVersion();          // the kernel's major version
 int32_t ZYLSIBuildNr();               // the kernel's minor version
-// A field of the running program's version resource; programs built here carry none, so the
-// answer is empty.
+// A field of the running program's version resource (empty when it has none): the strings
+// CompanyName, ProductName, ProductVersion, LegalCopyright, LegalTrademarks, FileDescription,
+// Comments and FileVersion; viFileVersionFull the fixed file version "a.b.c.d" and
+// viFileVersionBuild its last number.
 std::string ZYLSIVersionInfo(TZYLVersionInfoType Field);
 
 // ---- Resources and memory ----

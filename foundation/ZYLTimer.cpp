@@ -6,6 +6,7 @@
 
 #include "platform/base/Clock.h"
 #include "platform/classes/Thread.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
@@ -230,10 +231,15 @@ class TZYLHiTimer::TWorker {
       if (now >= next_) {
         next_ += interval_;
         if (next_ <= now) next_ = now + interval_;  // skip ticks missed while blocked
-        owner_->FPending++;
-        vcl::TThread::Synchronize([this] {
-          if (!stop_) owner_->RunQueuedTick();
-        });
+        if (owner_->FSynchronize) {
+          owner_->FPending++;
+          vcl::TThread::Synchronize([this] {
+            if (!stop_) owner_->RunQueuedTick();
+          });
+        } else if (owner_->OnTimer) {
+          // In the worker itself; stop_ (set before the worker is joined) ends the ticks.
+          owner_->OnTimer(owner_);
+        }
       } else {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
       }
@@ -249,12 +255,16 @@ class TZYLHiTimer::TWorker {
 };
 
 ZYL_CLASS_IMPL(TZYLHiTimer) {
-  b.Prop("Interval", &TZYLHiTimer::Interval, &TZYLHiTimer::SetInterval).Default(1000)
-      .Prop("Enabled", &TZYLHiTimer::Enabled, &TZYLHiTimer::SetEnabled).Default(true)
-      .Prop("UseThread", &TZYLHiTimer::UseThread, &TZYLHiTimer::SetUseThread).Default(false);
+  using C = TZYLHiTimer;
+  b.Prop("Enabled", &C::Enabled, &C::SetEnabled).Default(false)
+      .Prop("Interval", &C::Interval, &C::SetInterval).Default(1000)
+      .Prop("Synchronize", &C::Synchronize, &C::SetSynchronize).Default(true)
+      .Prop("ThreadPriority", &C::ThreadPriority, &C::SetThreadPriority).Default(vcl::tpNormal)
+      .Prop("UseThread", &C::UseThread, &C::SetUseThread).Default(true)
+      .Prop("OnTimer", &C::GetOnTimer, &C::SetOnTimer);
 }
 
-TZYLHiTimer::TZYLHiTimer(vcl::TComponent* AOwner) : inherited(AOwner) { Restart(); }
+TZYLHiTimer::TZYLHiTimer(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
 TZYLHiTimer::~TZYLHiTimer() { StopAll(); }
 
@@ -266,7 +276,8 @@ void TZYLHiTimer::StopAll() {
 
 void TZYLHiTimer::Restart() {
   StopAll();
-  if (!FEnabled || ComponentState().contains(vcl::csDesigning)) return;
+  const vcl::TComponentState st = ComponentState();
+  if (!FEnabled || st.contains(vcl::csDesigning) || st.contains(vcl::csLoading)) return;
   if (FUseThread) {
     FWorker = std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval));
   } else {
@@ -295,6 +306,24 @@ void TZYLHiTimer::SetUseThread(bool Value) {
   Restart();
 }
 
+void TZYLHiTimer::SetSynchronize(bool Value) {
+  if (Value == FSynchronize) return;
+  FSynchronize = Value;
+  Restart();
+}
+
+void TZYLHiTimer::SetThreadPriority(vcl::TThreadPriority Value) {
+  if (Value == FPriority) return;
+  FPriority = Value;
+  Restart();
+}
+
+// Setters do not start the timer while the form is read; it starts here with all its values.
+void TZYLHiTimer::Loaded() {
+  inherited::Loaded();
+  Restart();
+}
+
 void TZYLHiTimer::RunQueuedTick() {
   if (FPending > 0) --FPending;
   DoTick(this);
@@ -310,9 +339,7 @@ void TZYLModeTimer::Create(TZYLTimerMode Mode, TZYLTimerInterval Interval,
   if (Mode == tmNormal || Mode == tmGlobalTimer) {
     FTimer = new TZYLTimer(Interval, OnTimer, false, Mode == tmGlobalTimer);
   } else {
-    FHiTimer = new TZYLHiTimer(nullptr);
-    // A new high-resolution timer runs at once; it waits here until it is enabled.
-    FHiTimer->SetEnabled(false);
+    FHiTimer = new TZYLHiTimer(nullptr);  // disabled until Enable
     FHiTimer->SetOnTimer(OnTimer);
     FHiTimer->SetUseThread(Mode == tmThreaded);
   }
@@ -325,7 +352,8 @@ void TZYLModeTimer::Free() {
   FHiTimer = nullptr;
 }
 
-void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval, int ThreadPriority) {
+void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval,
+                           vcl::TThreadPriority ThreadPriority) {
   if (FTimer) {
     if (On) FTimer->SetInterval(Interval);
     FTimer->SetEnabled(On);
@@ -336,6 +364,14 @@ void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval, int ThreadPriori
     }
     FHiTimer->SetEnabled(On);
   }
+}
+
+void ZYLTimerInit() {
+  vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
+}
+
+void ZYLTimerDone() {
+  vcl::UnRegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
 }
 
 }  // namespace zyl

@@ -13,6 +13,7 @@
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/base/Types.h"
 #include "platform/classes/Events.h"
+#include "platform/classes/Thread.h"
 
 namespace zyl {
 
@@ -63,6 +64,11 @@ TZYLTimerPool* ZYLTimerPool();
 bool ZYLTimerPoolExists();
 void ZYLTimerPoolDone();
 
+// The unit's initialization and finalization: register / unregister the timer components for
+// streaming.
+void ZYLTimerInit();
+void ZYLTimerDone();
+
 class TZYLTimer : public vcl::TObject {
  public:
   TZYLTimer(TZYLTimerInterval Interval, vcl::TNotifyEvent OnTimer, bool Enabled, bool Global);
@@ -91,25 +97,32 @@ class TZYLTimer : public vcl::TObject {
   std::unique_ptr<TZYLTimerWindow> FOwn;
 };
 
-// A high-resolution timer: with UseThread a worker thread watches the clock and queues each
-// tick to the main thread (run by CheckSynchronize, which the message loop calls); otherwise
-// a window timer of Interval ms.
+// A high-resolution timer. With UseThread a worker thread watches the clock and, with
+// Synchronize, queues each tick to the main thread (run by CheckSynchronize, which the message
+// loop calls); without Synchronize the tick runs in the worker itself. Without UseThread a
+// window timer of Interval ms ticks. A new timer is disabled, threaded and synchronized.
 class TZYLHiTimer : public TZYLCustomComponent {
   ZYL_CLASS(TZYLHiTimer, TZYLCustomComponent)
   explicit TZYLHiTimer(vcl::TComponent* AOwner = nullptr);
   ~TZYLHiTimer() override;
   TZYLTimerInterval Interval() const { return FInterval; }
+  // Clamped to the timer device's period range, 1 .. 65535 ms.
   void SetInterval(TZYLTimerInterval Value);
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);
   bool UseThread() const { return FUseThread; }
   void SetUseThread(bool Value);
-  int ThreadPriority() const { return FPriority; }
-  void SetThreadPriority(int Value) { FPriority = Value; }
+  bool Synchronize() const { return FSynchronize; }
+  void SetSynchronize(bool Value);
+  // Kept for the worker thread; the stand-in threads all run at the system's one priority.
+  vcl::TThreadPriority ThreadPriority() const { return FPriority; }
+  void SetThreadPriority(vcl::TThreadPriority Value);
   vcl::TNotifyEvent OnTimer;
-  void SetOnTimer(vcl::TNotifyEvent Value) { OnTimer = Value; }
+  const vcl::TNotifyEvent& GetOnTimer() const { return OnTimer; }
+  void SetOnTimer(const vcl::TNotifyEvent& Value) { OnTimer = Value; }
   // Ticks the worker found due but the main thread has not run yet.
   int PendingTicks() const { return FPending.load(); }
+  void Loaded() override;
 
  private:
   class TWorker;
@@ -118,9 +131,10 @@ class TZYLHiTimer : public TZYLCustomComponent {
   void DoTick(vcl::TObject*);
   void RunQueuedTick();
   TZYLTimerInterval FInterval = 1000;
-  bool FEnabled = true;
-  bool FUseThread = false;
-  int FPriority = 3;
+  bool FEnabled = false;
+  bool FUseThread = true;
+  bool FSynchronize = true;
+  vcl::TThreadPriority FPriority = vcl::tpNormal;
   std::unique_ptr<TZYLTimerWindow> FWindow;
   std::unique_ptr<TWorker> FWorker;
   std::atomic<int> FPending{0};
@@ -139,7 +153,7 @@ class TZYLModeTimer {
   void Create(TZYLTimerMode Mode, TZYLTimerInterval Interval, const vcl::TNotifyEvent& OnTimer);
   void Free();
   // Starts the timer with Interval (a high-resolution one also with ThreadPriority), or stops it.
-  void Enable(bool On, TZYLTimerInterval Interval, int ThreadPriority);
+  void Enable(bool On, TZYLTimerInterval Interval, vcl::TThreadPriority ThreadPriority);
   TZYLTimer* Timer() const { return FTimer; }
   TZYLHiTimer* HiTimer() const { return FHiTimer; }
 

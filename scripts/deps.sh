@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when missing (run as root on Debian 12).
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config ccache libgtest-dev googletest libbenchmark-dev
-      libfreetype-dev libfontconfig-dev libpng-dev fonts-wine fonts-liberation)
+      libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev clang-format fonts-wine
+      fonts-liberation)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

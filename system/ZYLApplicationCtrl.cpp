@@ -1,7 +1,5 @@
 #include "system/ZYLApplicationCtrl.h"
 
-#include <fstream>
-
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLIniCtrl.h"
@@ -15,29 +13,6 @@
 #include "platform/rtl/FileUtils.h"
 
 namespace zyl {
-
-namespace ZYLApplicationCtrl {
-
-std::string PrefixFolder(TZYLPathPrefix Prefix) {
-  switch (Prefix) {
-    case ppWindows: return ZYLSIWindowsDirectory();
-    case ppSystem: return ZYLSISystemDirectory();
-    case ppProgram: return vcl::ExcludeTrailingPathDelimiter(vcl::ExtractFilePath(vcl::ParamStr(0)));
-    case ppFixed: return {};
-  }
-  return {};
-}
-
-std::string PrefixedName(TZYLPathPrefix Prefix, const std::string& Name) {
-  if (Name.empty() || !vcl::ExtractFilePath(Name).empty()) return Name;
-  const std::string folder = PrefixFolder(Prefix);
-  if (folder.empty()) return Name;
-  return vcl::IncludeTrailingPathDelimiter(folder) + Name;
-}
-
-}  // namespace ZYLApplicationCtrl
-
-namespace ac = ZYLApplicationCtrl;
 
 namespace {
 
@@ -54,20 +29,20 @@ ZYL_CLASS_IMPL(TZYLApplicationCtrl) {
       .Prop("CheckBitmap", &C::CheckBitmap, &C::SetCheckBitmap)
       .Prop("Company", &C::Company, &C::SetCompany)
       .Prop("Options", &C::Options, &C::SetOptions)
-      .Default(TOptions{ac::aoMouseCtrlActive, ac::aoLogAlwaysClear, ac::aoLogHeader, ac::aoLogNr})
+      .Default(TOptions{aoMouseCtrlActive, aoLogAlwaysClear, aoLogHeader, aoLogNr})
       .Prop("Version", &C::Version, &C::SetVersion)
       .Prop("LogMaxAction", &C::LogMaxAction, &C::SetLogMaxAction)
-      .Default(ac::laNone)
+      .Default(laNone)
       .Prop("LogMaxsize", &C::LogMaxsize, &C::SetLogMaxsize)
       .Default(-1)
       .Prop("LogPrefix", &C::LogPrefix, &C::SetLogPrefix)
-      .Default(ac::ppProgram)
+      .Default(ppProgram)
       .Prop("LogName", &C::LogName, &C::SetLogName)
       .Prop("DlgEffectDelay", &C::DlgEffectDelay, &C::SetDlgEffectDelay)
       .Default(3)
       .Prop("IniFile", &C::IniFile, &C::SetIniFile)
       .Prop("IniPrefix", &C::IniPrefix, &C::SetIniPrefix)
-      .Default(ac::ppWindows)
+      .Default(ppWindows)
       .Prop("RegPath", &C::RegPath, &C::SetRegPath)
       .Prop("RegRoot", &C::RegRoot, &C::SetRegRoot)
       .Default(rpCurrentUser)
@@ -125,7 +100,7 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
       FHintFont(new vcl::TFont()),
       FIconFont(new vcl::TFont()),
       FMenuFont(new vcl::TFont()) {
-  FOptions = TOptions{ac::aoMouseCtrlActive, ac::aoLogAlwaysClear, ac::aoLogHeader, ac::aoLogNr};
+  FOptions = TOptions{aoMouseCtrlActive, aoLogAlwaysClear, aoLogHeader, aoLogNr};
   if (vcl::Application) {
     FShowHint = vcl::Application->ShowHint();
     FHintPause = vcl::Application->HintPause();
@@ -164,12 +139,6 @@ void TZYLApplicationCtrl::Detach() {
   if (TZYLApplication* app = ZYLApplication()) {
     if (app->OnEditModeChange == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
       app->OnEditModeChange = nullptr;
-    if (app->OnException == zyl::TZYLExceptionEvent(this, &TZYLApplicationCtrl::ZylException))
-      app->OnException = nullptr;
-    if (app->OnMaxLogSize == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::ZylMaxLogSize))
-      app->OnMaxLogSize = nullptr;
-    if (app->OnHeaderWrite == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::ZylHeaderWrite))
-      app->OnHeaderWrite = nullptr;
   }
   if (vcl::Application &&
       vcl::Application->OnException == vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException))
@@ -208,33 +177,6 @@ void TZYLApplicationCtrl::AppException(vcl::TObject* Sender, vcl::Exception& E) 
   if (TZYLApplication* app = ZYLApplication()) app->HandleException(Sender, E);
 }
 
-void TZYLApplicationCtrl::ZylException(vcl::TObject* Sender, const std::exception& E) {
-  bool cancel = false;
-  if (OnException) OnException(Sender, E, cancel);
-}
-
-void TZYLApplicationCtrl::ZylMaxLogSize(vcl::TObject* Sender) {
-  bool cancel = false;
-  TZYLApplication* app = ZYLApplication();
-  if (OnMaxLogSize && app) OnMaxLogSize(Sender, app->LogName(), cancel);
-}
-
-void TZYLApplicationCtrl::ZylHeaderWrite(vcl::TObject* Sender) {
-  std::string target;
-  if (OnHeaderWrite) OnHeaderWrite(Sender, target);
-  // The application object's hook runs while it composes the header and offers no access
-  // to it; logging through it from here would start a header again and recurse. The lines go
-  // straight into the log file instead.
-  if (target.empty()) return;
-  TZYLApplication* app = ZYLApplication();
-  if (!app) return;
-  const std::string native = vcl::NativeFileName(app->LogName());
-  if (native.empty()) return;
-  std::ofstream f(native, std::ios::binary | std::ios::app);
-  if (target.back() != '\n') target += '\n';
-  f << target;
-}
-
 void TZYLApplicationCtrl::Loaded() {
   inherited::Loaded();
   if (Designing(this)) return;
@@ -242,32 +184,27 @@ void TZYLApplicationCtrl::Loaded() {
   // 1. The library's application object and its settings storage.
   if (app) {
     if (FCheckBitmap && !FCheckBitmap->Empty()) app->SetCheckBitmap(FCheckBitmap);
-    zyl::TZYLApplicationOptions o;
-    if (FOptions.contains(ac::aoAutoRealizePalette)) o = o + zyl::TZYLApplicationOptions{zyl::aoAutoRealizePalette};
-    if (FOptions.contains(ac::aoLogHeader)) o = o + zyl::TZYLApplicationOptions{zyl::aoLogHeader};
-    if (FOptions.contains(ac::aoLogNr)) o = o + zyl::TZYLApplicationOptions{zyl::aoLogNumbers};
-    if (FOptions.contains(ac::aoLogTime) || FOptions.contains(ac::aoLogDate))
-      o = o + zyl::TZYLApplicationOptions{zyl::aoLogDateTime};
-    if (FOptions.contains(ac::aoLogException)) o = o + zyl::TZYLApplicationOptions{zyl::aoLogExceptions};
-    app->Options = o;
+    app->Options = FOptions;
     app->Company = FCompany;
     app->Version = FVersion;
     app->DlgEffectDelay = FDlgEffectDelay;
-    if (!FLogName.empty()) app->SetLogName(ac::PrefixedName(FLogPrefix, FLogName));
-    app->LogMaxSize = FLogMaxsize > 0 ? FLogMaxsize : 0;
-    app->LogMaxAction = FLogMaxAction == ac::laNone ? zyl::laNone : zyl::laRestart;
+    app->SetLogPrefix(FLogPrefix);
+    app->SetLogName(FLogName);
+    app->LogMaxSize = FLogMaxsize;
+    app->LogMaxAction = FLogMaxAction;
     if (TZYLIniCtrl* ini = app->IniCtrl()) {
-      if (!FIniFile.empty()) ini->SetIniFile(ac::PrefixedName(FIniPrefix, FIniFile));
+      ini->SetIniFile(FIniFile);
       ini->SetRegPath(FRegPath);
+      ini->SetIniPrefix(FIniPrefix);
       ini->SetRegRoot(FRegRoot);
       ini->SetTarget(FIniTarget);
     }
     // 2. Exceptions and the log events.
-    if (vcl::Application && (FOptions.contains(ac::aoLogException) || OnException))
+    if (vcl::Application && (FOptions.contains(aoLogException) || OnException))
       vcl::Application->OnException = vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException);
-    if (OnException) app->OnException = zyl::TZYLExceptionEvent(this, &TZYLApplicationCtrl::ZylException);
-    if (OnMaxLogSize) app->OnMaxLogSize = vcl::TNotifyEvent(this, &TZYLApplicationCtrl::ZylMaxLogSize);
-    if (OnHeaderWrite) app->OnHeaderWrite = vcl::TNotifyEvent(this, &TZYLApplicationCtrl::ZylHeaderWrite);
+    if (OnException) app->OnException = OnException;
+    if (OnMaxLogSize) app->OnMaxLogSize = OnMaxLogSize;
+    if (OnHeaderWrite) app->OnHeaderWrite = OnHeaderWrite;
   }
   vcl::TApplication* a = vcl::Application;
   if (a) {
@@ -304,9 +241,9 @@ void TZYLApplicationCtrl::Loaded() {
     if (OnActiveFormChange) s->OnActiveFormChange = OnActiveFormChange;
     if (OnActiveControlChange) s->OnActiveControlChange = OnActiveControlChange;
     // 7. The screen fonts chosen by SystemOptions.
-    if (FSystemOptions.contains(ac::soSetIconFont)) s->IconFont()->Assign(FIconFont);
-    if (FSystemOptions.contains(ac::soSetHintFont)) s->HintFont()->Assign(FHintFont);
-    if (FSystemOptions.contains(ac::soSetMenuFont)) s->MenuFont()->Assign(FMenuFont);
+    if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont);
+    if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont);
+    if (FSystemOptions.contains(soSetMenuFont)) s->MenuFont()->Assign(FMenuFont);
   }
 }
 

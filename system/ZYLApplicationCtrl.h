@@ -8,6 +8,7 @@
 #include <exception>
 #include <string>
 
+#include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Forms.h"
 
@@ -19,41 +20,18 @@ class TIcon;
 
 namespace zyl {
 
-// The component's own option and log types; the application object's narrower ones carry the
-// same names in the foundation, so this unit keeps its declarations in its own namespace.
-namespace ZYLApplicationCtrl {
-
-ZYL_ENUM(TZYLApplicationOption, aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear,
-         aoLogException, aoLogHeader, aoLogNr, aoLogTime, aoLogDate)
-using TZYLApplicationOptions = vcl::TSet<TZYLApplicationOption>;
-ZYL_ENUM(TZYLLogAction, laNone, laClearLog, laBackupLog)
-ZYL_ENUM(TZYLPathPrefix, ppWindows, ppSystem, ppProgram, ppFixed)
 ZYL_ENUM(TZYLSystemOption, soSetHintFont, soSetIconFont, soSetMenuFont)
 using TZYLSystemOptions = vcl::TSet<TZYLSystemOption>;
-
-using TZYLExceptionEvent =
-    vcl::TEvent<void(vcl::TObject* Sender, const std::exception& E, bool& Cancel)>;
-using TZYLMaxLogSizeEvent =
-    vcl::TEvent<void(vcl::TObject* Sender, const std::string& LogName, bool& Cancel)>;
-// The handler appends its own header lines to Target.
-using TZYLOnHeaderWrite = vcl::TEvent<void(vcl::TObject* Sender, std::string& Target)>;
 using TActionEvent = vcl::TEvent<void(vcl::TObject* Action, bool& Handled)>;
-
-// The folder a path prefix stands for ("" for ppFixed).
-std::string PrefixFolder(TZYLPathPrefix Prefix);
-// Name placed in the prefix's folder when it has no folder of its own.
-std::string PrefixedName(TZYLPathPrefix Prefix, const std::string& Name);
-
-}  // namespace ZYLApplicationCtrl
 
 class TZYLApplicationCtrl : public TZYLCustomComponent {
   ZYL_CLASS(TZYLApplicationCtrl, TZYLCustomComponent)
 
  public:
-  using TOptions = ZYLApplicationCtrl::TZYLApplicationOptions;
-  using TLogAction = ZYLApplicationCtrl::TZYLLogAction;
-  using TPathPrefix = ZYLApplicationCtrl::TZYLPathPrefix;
-  using TSystemOptions = ZYLApplicationCtrl::TZYLSystemOptions;
+  using TOptions = TZYLApplicationOptions;
+  using TLogAction = TZYLLogAction;
+  using TPathPrefix = TZYLPathPrefix;
+  using TSystemOptions = TZYLSystemOptions;
 
   // Raises ZYLEOneInstError at design time when the owner is no form or already holds one.
   explicit TZYLApplicationCtrl(vcl::TComponent* AOwner);
@@ -120,15 +98,15 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   void SetSystemOptions(TSystemOptions Value) { FSystemOptions = Value; }
 
   // Events, handed over at load when assigned.
-  ZYLApplicationCtrl::TZYLExceptionEvent OnException;
-  ZYLApplicationCtrl::TZYLMaxLogSizeEvent OnMaxLogSize;
-  ZYLApplicationCtrl::TZYLOnHeaderWrite OnHeaderWrite;
+  TZYLExceptionEvent OnException;
+  TZYLMaxLogSizeEvent OnMaxLogSize;
+  TZYLOnHeaderWrite OnHeaderWrite;
   vcl::TNotifyEvent OnActivate, OnDeactivate, OnMinimize, OnRestore, OnHint;
   vcl::THelpEvent OnHelp;
   vcl::TIdleEvent OnIdle;
   vcl::TMessageEvent OnMessage;
   vcl::TShowHintEvent OnShowHint;
-  ZYLApplicationCtrl::TActionEvent OnActionExecute, OnActionUpdate;
+  TActionEvent OnActionExecute, OnActionUpdate;
   vcl::TNotifyEvent OnActiveFormChange, OnActiveControlChange;
   vcl::TNotifyEvent OnEditModeChange;
 
@@ -140,9 +118,9 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
 #define ZYL_APPCTRL_EVENT(Type, Name) \
   const Type& Get##Name() const { return Name; } \
   void Set##Name(const Type& Value) { Name = Value; }
-  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLExceptionEvent, OnException)
-  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLMaxLogSizeEvent, OnMaxLogSize)
-  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TZYLOnHeaderWrite, OnHeaderWrite)
+  ZYL_APPCTRL_EVENT(TZYLExceptionEvent, OnException)
+  ZYL_APPCTRL_EVENT(TZYLMaxLogSizeEvent, OnMaxLogSize)
+  ZYL_APPCTRL_EVENT(TZYLOnHeaderWrite, OnHeaderWrite)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActivate)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnDeactivate)
   ZYL_APPCTRL_EVENT(vcl::THelpEvent, OnHelp)
@@ -152,32 +130,28 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnHint)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnRestore)
   ZYL_APPCTRL_EVENT(vcl::TShowHintEvent, OnShowHint)
-  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TActionEvent, OnActionExecute)
-  ZYL_APPCTRL_EVENT(ZYLApplicationCtrl::TActionEvent, OnActionUpdate)
+  ZYL_APPCTRL_EVENT(TActionEvent, OnActionExecute)
+  ZYL_APPCTRL_EVENT(TActionEvent, OnActionUpdate)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveFormChange)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveControlChange)
   ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnEditModeChange)
 #undef ZYL_APPCTRL_EVENT
 
  private:
-  // Adapters between the application objects' handler types and this component's events.
   void AppException(vcl::TObject* Sender, vcl::Exception& E);
-  void ZylException(vcl::TObject* Sender, const std::exception& E);
-  void ZylMaxLogSize(vcl::TObject* Sender);
-  void ZylHeaderWrite(vcl::TObject* Sender);
   void Detach();
 
   vcl::TBitmap* FCheckBitmap;
   std::string FCompany;
   TOptions FOptions;
   std::string FVersion;
-  TLogAction FLogMaxAction = ZYLApplicationCtrl::laNone;
+  TLogAction FLogMaxAction = laNone;
   int32_t FLogMaxsize = -1;
-  TPathPrefix FLogPrefix = ZYLApplicationCtrl::ppProgram;
+  TPathPrefix FLogPrefix = ppProgram;
   std::string FLogName;
   uint8_t FDlgEffectDelay = 3;
   std::string FIniFile;
-  TPathPrefix FIniPrefix = ZYLApplicationCtrl::ppWindows;
+  TPathPrefix FIniPrefix = ppWindows;
   std::string FRegPath;
   TZYLRegRootKey FRegRoot = rpCurrentUser;
   TZYLIniTarget FIniTarget = itAuto;

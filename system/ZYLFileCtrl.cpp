@@ -64,6 +64,7 @@ constexpr uint16_t kFlags[] = {win::FOF_FILESONLY,     win::FOF_NOCONFIRMATION,
 // A name as the shell's list wants it: a single name expanded and ended by a zero (the
 // shell adds the second); a ready list made sure to end in two zeros.
 std::string AsList(const std::string& Text) {
+  if (Text.empty()) return vcl::GetCurrentDir() + '\0';
   if (Text.find('\0') == std::string::npos) return vcl::ExpandFileName(Text) + '\0';
   std::string s = Text;
   if (s.back() != '\0') s += '\0';
@@ -184,8 +185,10 @@ void TZYLFileCtrl::SetFileStamp(int Index, const std::string& Value) {
   TOpenFile f(FFileName, vcl::fmOpenReadWrite | vcl::fmShareExclusive);
   const win::FILETIME* slot[3] = {nullptr, nullptr, nullptr};
   slot[Index] = &utc;
-  if (f.Handle() < 0 || !win::SetFileTime(f.Handle(), slot[0], slot[1], slot[2]))
-    throw EZYLFileCtrlError("Cannot set the time stamp of " + FFileName);
+  if (f.Handle() >= 0 && win::SetFileTime(f.Handle(), slot[0], slot[1], slot[2])) return;
+  if (Index == 0 && f.Handle() >= 0)
+    throw EZYLFileCtrlError("The file system of " + FFileName + " keeps no creation time");
+  throw EZYLFileCtrlError("Cannot set the time stamp of " + FFileName);
 }
 
 std::string TZYLFileCtrl::GetFileType() const {
@@ -201,8 +204,7 @@ std::string TZYLFileCtrl::GetFileType() const {
 bool TZYLFileCtrl::FileOps(const std::string& Source, const std::string& Dest,
                            TZYLFileOperation Operation) {
   if (Source.empty()) return false;
-  // Copying, moving or renaming needs a stated destination.
-  if (Operation != foDelete && Dest.empty()) return false;
+  // An empty destination expands to the current folder.
   const std::string from = AsList(Source);
   const std::string to = Operation == foDelete ? from : AsList(Dest);
   win::SHFILEOPSTRUCTA op;

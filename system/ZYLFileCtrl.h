@@ -72,7 +72,9 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   std::string GetFileStamp(int Index) const;
   // Reads Value as a local date-time (EConvertError for a bad text) and writes it into the
   // indexed time of the file; does nothing when the file does not exist and raises
-  // EZYLFileCtrlError when the system refuses the change.
+  // EZYLFileCtrlError when the system refuses the change. The creation time is kept where the
+  // file system keeps extended attributes; elsewhere setting it raises EZYLFileCtrlError
+  // "The file system of <name> keeps no creation time" and the other two stamps still work.
   void SetFileStamp(int Index, const std::string& Value);
   std::string FileCreateStamp() const { return GetFileStamp(0); }
   void SetFileCreateStamp(const std::string& Value) { SetFileStamp(0, Value); }
@@ -90,7 +92,8 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   void SetFileStampFormat(const std::string& Value) { FFileStampFormat = Value; }
 
   // ---- The shell's operations ----
-  // Source and Dest are one name each, or lists of names each ended by a zero character.
+  // Source and Dest are one name each, or lists of names each ended by a zero character; an
+  // empty Dest is the current folder.
   bool FileOps(const std::string& Source, const std::string& Dest, TZYLFileOperation Operation);
   bool CopyFiles(const std::string& Source, const std::string& Dest);
   bool MoveFiles(const std::string& Source, const std::string& Dest);

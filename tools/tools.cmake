@@ -6,5 +6,5 @@ set_target_properties(formconv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # packages it loads, so the kit is compiled into it against the shared platform library.
 add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
-target_link_libraries(formview PRIVATE platform_rt PNG::PNG)
+target_link_libraries(formview PRIVATE platform_rt zyl_options)
 set_target_properties(formview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

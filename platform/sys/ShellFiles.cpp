@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -153,9 +154,22 @@ DWORD GetFileSize(int file, DWORD* sizeHigh) {
   return static_cast<DWORD>(size & 0xFFFFFFFFu);
 }
 
+namespace {
+// A creation time set by SetFileTime, kept as the file's extended attribute (UTC ticks).
+const char* const kCreationAttribute = "user.zyl.creation";
+
+bool ReadCreationAttribute(int file, FILETIME& time) {
+  uint64_t ticks = 0;
+  if (fgetxattr(file, kCreationAttribute, &ticks, sizeof ticks) != sizeof ticks) return false;
+  time = FromTicks(ticks);
+  return true;
+}
+}  // namespace
+
 BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite) {
   struct stat st;
   if (file < 0 || fstat(file, &st) != 0) return FALSE;
+  if (creation && ReadCreationAttribute(file, *creation)) creation = nullptr;
   if (creation) {
     int64_t sec = st.st_ctim.tv_sec, nsec = st.st_ctim.tv_nsec;
 #ifdef STATX_BTIME
@@ -175,7 +189,11 @@ BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* l
 BOOL SetFileTime(int file, const FILETIME* creation, const FILETIME* lastAccess,
                  const FILETIME* lastWrite) {
   struct stat st;
-  if (file < 0 || fstat(file, &st) != 0 || creation) return FALSE;
+  if (file < 0 || fstat(file, &st) != 0) return FALSE;
+  if (creation) {
+    const uint64_t ticks = Ticks(*creation);
+    if (fsetxattr(file, kCreationAttribute, &ticks, sizeof ticks, 0) != 0) return FALSE;
+  }
   timespec ts[2];
   ts[0].tv_sec = ts[1].tv_sec = 0;
   ts[0].tv_nsec = ts[1].tv_nsec = UTIME_OMIT;

@@ -51,10 +51,12 @@ BOOL SetFileAttributesA(LPCSTR fileName, DWORD attributes);
 // The low 32 bits of the size (the high ones in *sizeHigh when given); INVALID_FILE_SIZE for
 // a bad handle.
 DWORD GetFileSize(int file, DWORD* sizeHigh);
-// Times in UTC; any pointer may be null. FALSE for a bad handle.
+// Times in UTC; any pointer may be null. FALSE for a bad handle. The creation time is the one
+// SetFileTime stored, else the file system's birth time, else its status-change time.
 BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite);
-// Sets the given last-access and last-write times (null ones stay). A creation time cannot
-// be set here: asking for one fails and changes nothing.
+// Sets the given times (null ones stay). Linux cannot change a file's birth time, so a
+// creation time is kept beside the file as its extended attribute "user.zyl.creation"; on a
+// file system without user extended attributes asking for one fails and changes nothing.
 BOOL SetFileTime(int file, const FILETIME* creation, const FILETIME* lastAccess,
                  const FILETIME* lastWrite);
 // Conversions between UTC and the local time zone (with its daylight rule at that moment).

@@ -69,7 +69,7 @@ NcLayout Layout(const Wnd* w) {
 bool IsActiveLook(const Wnd* w) {
   const Wnd* top = w;
   while (top->IsChild()) top = top->Parent;
-  return S().Active == top->Handle || w->Flashed;
+  return UserState().Active == top->Handle || w->Flashed;
 }
 
 bool In(const TRect& r, POINT p) { return !IsRectEmpty(&r) && PtInRect(&r, p); }
@@ -254,7 +254,7 @@ static HWND g_ncPressedHwnd = nullptr;
 static LRESULT g_ncPressedHit = HTNOWHERE;
 
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   switch (msg) {
     case WM_NCCREATE: {
@@ -275,10 +275,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (ReallyVisible(w) && (w->Style & WS_CAPTION) == WS_CAPTION) {
         // The caption is redrawn in its new state (lParam -1 asks for no redraw).
         if (lParam != -1) {
-          const HWND active = S().Active;
-          S().Active = wParam ? hwnd : (active == hwnd ? nullptr : active);
+          const HWND active = UserState().Active;
+          UserState().Active = wParam ? hwnd : (active == hwnd ? nullptr : active);
           DefaultNcPaint(w, nullptr);
-          if (W(hwnd)) S().Active = active;
+          if (FromHandle(hwnd)) UserState().Active = active;
         }
       }
       return TRUE;
@@ -301,7 +301,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       if ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
       if (lParam & PRF_ERASEBKGND) Send(w, WM_ERASEBKGND, wParam, 0);
-      if ((lParam & PRF_CLIENT) && W(hwnd)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
+      if ((lParam & PRF_CLIENT) && FromHandle(hwnd))
+        Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
       return 0;
     }
     case WM_SETTEXT: {
@@ -326,7 +327,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (w->IsChild()) {
         Wnd* p = w->Parent;
         if (Send(p, WM_SETCURSOR, wParam, lParam)) return TRUE;
-        if (!(w = W(hwnd))) return FALSE;
+        if (!(w = FromHandle(hwnd))) return FALSE;
       }
       const LRESULT hit = static_cast<SHORT>(LOWORD(lParam));
       if (hit == HTCLIENT) {
@@ -354,7 +355,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
       return 0;
     case WM_CANCELMODE:
-      if (S().Capture == hwnd) ReleaseCapture();
+      if (UserState().Capture == hwnd) ReleaseCapture();
       g_ncPressedHwnd = nullptr;
       return 0;
     case WM_NCLBUTTONDOWN: {
@@ -378,7 +379,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (code >= 0 && w->Scroll[vertical ? SB_VERT : SB_HORZ].Disabled != ESB_DISABLE_BOTH) {
           const UINT m = vertical ? WM_VSCROLL : WM_HSCROLL;
           Send(w, m, static_cast<WPARAM>(code), 0);
-          if ((w = W(hwnd))) Send(w, m, SB_ENDSCROLL, 0);
+          if ((w = FromHandle(hwnd))) Send(w, m, SB_ENDSCROLL, 0);
         }
         return 0;
       }
@@ -429,7 +430,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                                                        : SIZE_RESTORED;
         if (!(wp->flags & SWP_NOSIZE) || type != SIZE_RESTORED || (wp->flags & SWP_FRAMECHANGED))
           Send(w, WM_SIZE, type, MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
-        if (!(w = W(hwnd))) return 0;
+        if (!(w = FromHandle(hwnd))) return 0;
       }
       if (!(wp->flags & SWP_NOMOVE))
         Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),

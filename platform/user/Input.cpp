@@ -199,7 +199,7 @@ Wnd* Root(Wnd* w) {
 
 // Sends WM_MOUSELEAVE when the cursor is no longer over the tracked window (part).
 void CheckLeave(HWND under, LRESULT hit) {
-  State& s = S();
+  State& s = UserState();
   MouseTrack& t = s.Track;
   if (!t.Hwnd || !(t.Flags & TME_LEAVE)) return;
   const bool nc = (t.Flags & TME_NONCLIENT) != 0;
@@ -212,7 +212,7 @@ void CheckLeave(HWND under, LRESULT hit) {
 }  // namespace
 
 void ResetInputState() {
-  State& s = S();
+  State& s = UserState();
   std::memset(s.AsyncKeys, 0, sizeof s.AsyncKeys);
   std::memset(s.ThreadKeys, 0, sizeof s.ThreadKeys);
   s.Cursor = {s.ScreenWidth / 2, s.ScreenHeight / 2};
@@ -229,16 +229,16 @@ void ResetInputState() {
 }
 
 void RemoveWindowHotKeys(HWND h) {
-  auto& v = S().HotKeys;
+  auto& v = UserState().HotKeys;
   v.erase(std::remove_if(v.begin(), v.end(), [h](const HotKey& k) { return h && k.Hwnd == h; }), v.end());
 }
 
 void CheckHover() {
-  State& s = S();
+  State& s = UserState();
   MouseTrack& t = s.Track;
   if (!t.Hwnd || !(t.Flags & TME_HOVER)) return;
   if (CurrentClock().Milliseconds() - t.HoverStart < t.HoverTime) return;
-  Wnd* w = W(t.Hwnd);
+  Wnd* w = FromHandle(t.Hwnd);
   if (!w) {
     t = MouseTrack();
     return;
@@ -259,7 +259,7 @@ void CheckHover() {
 }
 
 bool PreprocessInput(MSG& msg) {
-  State& s = S();
+  State& s = UserState();
   const UINT m = msg.message;
   if (m >= WM_KEYFIRST && m <= WM_KEYLAST) {
     const int vk = static_cast<int>(msg.wParam & 0xFF);
@@ -267,9 +267,9 @@ bool PreprocessInput(MSG& msg) {
     if (m == WM_KEYUP || m == WM_SYSKEYUP) SetKeyPair(s.ThreadKeys, vk, false);
     return true;
   }
-  if (m == WM_MOUSEWHEEL) return W(msg.hwnd) != nullptr;
+  if (m == WM_MOUSEWHEEL) return FromHandle(msg.hwnd) != nullptr;
   if (!((m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || IsNcMouse(m))) return true;
-  Wnd* w = W(msg.hwnd);
+  Wnd* w = FromHandle(msg.hwnd);
   if (!w) return false;
   // Button states as the thread sees them.
   switch (m) {
@@ -298,7 +298,7 @@ bool PreprocessInput(MSG& msg) {
         pt.X -= o.X;
         pt.Y -= o.Y;
         Send(p, WM_PARENTNOTIFY, clientMsg, PackPoint(pt));
-        if (!(w = W(h))) return false;
+        if (!(w = FromHandle(h))) return false;
       }
     }
     Wnd* top = Root(w);
@@ -307,15 +307,15 @@ bool PreprocessInput(MSG& msg) {
       const LRESULT r = Send(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topH),
                              MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(clientMsg)));
       if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT || r == 0)
-        if (Wnd* t = W(topH)) ActivateWindow(t, WA_CLICKACTIVE);
+        if (Wnd* t = FromHandle(topH)) ActivateWindow(t, WA_CLICKACTIVE);
       if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) eat = true;
-      if (!(w = W(h))) return false;
+      if (!(w = FromHandle(h))) return false;
     }
   }
   if (!s.Capture) {
     Send(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(h),
          MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(clientMsg)));
-    if (!W(h)) return false;
+    if (!FromHandle(h)) return false;
   }
   return !eat;
 }
@@ -323,7 +323,7 @@ bool PreprocessInput(MSG& msg) {
 // Routes one mouse event at the current cursor position. `msg` is a client message
 // (WM_MOUSEMOVE, WM_xBUTTONDOWN/UP or WM_MOUSEWHEEL).
 void GenerateMouse(UINT msg, DWORD data) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   const POINT pt = s.Cursor;
   switch (msg) {
@@ -350,7 +350,7 @@ void GenerateMouse(UINT msg, DWORD data) {
   if (s.Capture) {
     target = s.Capture;
     hit = HTCLIENT;
-  } else if (Wnd* u = W(under)) {
+  } else if (Wnd* u = FromHandle(under)) {
     if (u->Style & WS_DISABLED) {
       // Disabled windows get no mouse input; a disabled child passes it to its parent.
       if (u->IsChild()) {
@@ -365,7 +365,7 @@ void GenerateMouse(UINT msg, DWORD data) {
       }
     }
   }
-  Wnd* w = W(target);
+  Wnd* w = FromHandle(target);
   if (!w) return;
   // Hover tracking restarts when the mouse moves out of the hover rectangle.
   MouseTrack& t = s.Track;
@@ -408,7 +408,7 @@ void GenerateMouse(UINT msg, DWORD data) {
 }
 
 void GenerateKey(BYTE vk, BYTE scan, DWORD flags) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   const ScanTable& tab = Scans();
   if (vk == 0 && scan != 0) vk = static_cast<BYTE>(MapVirtualKeyA(scan, MAPVK_VSC_TO_VK));
@@ -452,7 +452,7 @@ void GenerateKey(BYTE vk, BYTE scan, DWORD flags) {
 }
 
 void MoveCursorTo(POINT p) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   TRect clip = s.HasCursorClip ? s.CursorClip : TRect{0, 0, s.ScreenWidth, s.ScreenHeight};
   p.X = std::clamp(p.X, clip.Left, std::max(clip.Left, clip.Right - 1));
@@ -462,9 +462,9 @@ void MoveCursorTo(POINT p) {
 
 void InjectMouseMove(int x, int y) {
   EnsureInit();
-  const POINT before = S().Cursor;
+  const POINT before = UserState().Cursor;
   MoveCursorTo({x, y});
-  if (S().Cursor == before) return;  // the mouse did not move
+  if (UserState().Cursor == before) return;  // the mouse did not move
   GenerateMouse(WM_MOUSEMOVE, 0);
 }
 
@@ -472,7 +472,7 @@ void InjectMouseButton(int button, bool down) {
   static const UINT downs[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
   if (button < 0 || button > 2) return;
   int b = button;
-  if (S().SwapButtons && b < 2) b = 1 - b;
+  if (UserState().SwapButtons && b < 2) b = 1 - b;
   GenerateMouse(down ? downs[b] : downs[b] + 1, 0);
 }
 
@@ -487,30 +487,30 @@ namespace win {
 using namespace user;
 
 HWND SetCapture(HWND hwnd) {
-  State& s = S();
+  State& s = UserState();
   const HWND old = s.Capture;
-  if (!W(hwnd)) return old;
+  if (!FromHandle(hwnd)) return old;
   if (old == hwnd) return old;
   s.Capture = hwnd;
-  if (Wnd* o = W(old)) Send(o, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+  if (Wnd* o = FromHandle(old)) Send(o, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
   return old;
 }
 
 BOOL ReleaseCapture() {
-  State& s = S();
+  State& s = UserState();
   const HWND old = s.Capture;
   if (!old) return TRUE;
   s.Capture = nullptr;
-  if (Wnd* o = W(old)) Send(o, WM_CAPTURECHANGED, 0, 0);
+  if (Wnd* o = FromHandle(old)) Send(o, WM_CAPTURECHANGED, 0, 0);
   // The window under the cursor hears where the mouse is now.
   return TRUE;
 }
 
-HWND GetCapture() { return S().Capture; }
+HWND GetCapture() { return UserState().Capture; }
 
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
   if (!tme || tme->cbSize != sizeof(TRACKMOUSEEVENT)) return FALSE;
-  State& s = S();
+  State& s = UserState();
   MouseTrack& t = s.Track;
   if (tme->dwFlags & TME_QUERY) {
     tme->dwFlags = t.Hwnd ? t.Flags : 0;
@@ -518,7 +518,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
     tme->dwHoverTime = t.Hwnd ? t.HoverTime : 0;
     return TRUE;
   }
-  if (!W(tme->hwndTrack)) return FALSE;
+  if (!FromHandle(tme->hwndTrack)) return FALSE;
   if (tme->dwFlags & TME_CANCEL) {
     if (t.Hwnd == tme->hwndTrack) {
       t.Flags &= ~(tme->dwFlags & (TME_HOVER | TME_LEAVE));
@@ -549,7 +549,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
 BOOL GetCursorPos(LPPOINT pt) {
   if (!pt) return FALSE;
   EnsureInit();
-  *pt = S().Cursor;
+  *pt = UserState().Cursor;
   return TRUE;
 }
 
@@ -559,7 +559,7 @@ BOOL SetCursorPos(int x, int y) {
 }
 
 BOOL ClipCursor(const RECT* rect) {
-  State& s = S();
+  State& s = UserState();
   if (!rect) {
     s.HasCursorClip = false;
     return TRUE;
@@ -576,19 +576,19 @@ BOOL ClipCursor(const RECT* rect) {
 
 BOOL GetClipCursor(LPRECT rect) {
   if (!rect) return FALSE;
-  State& s = S();
+  State& s = UserState();
   *rect = s.HasCursorClip ? s.CursorClip : TRect{0, 0, s.ScreenWidth, s.ScreenHeight};
   return TRUE;
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {
-  State& s = S();
+  State& s = UserState();
   HCURSOR old = s.CurrentCursor;
   s.CurrentCursor = cursor;
   return old;
 }
 
-HCURSOR GetCursor() { return S().CurrentCursor; }
+HCURSOR GetCursor() { return UserState().CurrentCursor; }
 
 // The system's cursors and icons are identified by stable pseudo-handles (drawing them is not
 // supported).
@@ -605,19 +605,19 @@ HICON LoadIconA(HINSTANCE inst, LPCSTR name) {
 }
 
 int ShowCursor(BOOL show) {
-  State& s = S();
+  State& s = UserState();
   return show ? ++s.CursorCount : --s.CursorCount;
 }
 
-UINT GetDoubleClickTime() { return S().DoubleClickTime; }
+UINT GetDoubleClickTime() { return UserState().DoubleClickTime; }
 
 BOOL SetDoubleClickTime(UINT ms) {
-  S().DoubleClickTime = ms ? ms : 500;
+  UserState().DoubleClickTime = ms ? ms : 500;
   return TRUE;
 }
 
 BOOL SwapMouseButton(BOOL swap) {
-  State& s = S();
+  State& s = UserState();
   const BOOL old = s.SwapButtons ? TRUE : FALSE;
   s.SwapButtons = swap != 0;
   return old;
@@ -625,25 +625,25 @@ BOOL SwapMouseButton(BOOL swap) {
 
 SHORT GetKeyState(int vk) {
   if (vk < 0 || vk > 255) return 0;
-  const BYTE k = S().ThreadKeys[vk];
+  const BYTE k = UserState().ThreadKeys[vk];
   return static_cast<SHORT>(((k & 0x80) ? 0x8000 : 0) | (k & 1));
 }
 
 SHORT GetAsyncKeyState(int vk) {
   if (vk < 0 || vk > 255) return 0;
-  const BYTE k = S().AsyncKeys[vk];
+  const BYTE k = UserState().AsyncKeys[vk];
   return static_cast<SHORT>((k & 0x80) ? 0x8000 : 0);
 }
 
 BOOL GetKeyboardState(BYTE* state) {
   if (!state) return FALSE;
-  std::memcpy(state, S().ThreadKeys, 256);
+  std::memcpy(state, UserState().ThreadKeys, 256);
   return TRUE;
 }
 
 BOOL SetKeyboardState(const BYTE* state) {
   if (!state) return FALSE;
-  State& s = S();
+  State& s = UserState();
   std::memcpy(s.ThreadKeys, state, 256);
   for (int vk : {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL})
     s.AsyncKeys[vk] = static_cast<BYTE>((s.AsyncKeys[vk] & ~1) | (state[vk] & 1));
@@ -770,7 +770,7 @@ BOOL TranslateMessage(const MSG* msg) {
   if (m != WM_KEYDOWN && m != WM_SYSKEYDOWN) {
     return (m == WM_KEYUP || m == WM_SYSKEYUP) ? TRUE : FALSE;
   }
-  const int c = KeyChar(static_cast<UINT>(msg->wParam & 0xFF), S().ThreadKeys);
+  const int c = KeyChar(static_cast<UINT>(msg->wParam & 0xFF), UserState().ThreadKeys);
   if (c > 0) {
     // The character is the next message the thread reads.
     PostInput(msg->hwnd, m == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, static_cast<WPARAM>(c), msg->lParam,
@@ -782,7 +782,7 @@ BOOL TranslateMessage(const MSG* msg) {
 void keybd_event(BYTE vk, BYTE scan, DWORD flags, uintptr_t) { GenerateKey(vk, scan, flags); }
 
 void mouse_event(DWORD flags, DWORD dx, DWORD dy, DWORD data, uintptr_t) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   if (flags & MOUSEEVENTF_MOVE) {
     POINT p;
@@ -819,8 +819,8 @@ UINT SendInput(UINT count, const INPUT* inputs, int size) {
 }
 
 BOOL RegisterHotKey(HWND hwnd, int id, UINT modifiers, UINT vk) {
-  State& s = S();
-  if (hwnd && !W(hwnd)) return FALSE;
+  State& s = UserState();
+  if (hwnd && !FromHandle(hwnd)) return FALSE;
   for (const HotKey& k : s.HotKeys) {
     if (k.Vk == vk && (k.Modifiers & 0x0F) == (modifiers & 0x0F)) return FALSE;
     if (k.Hwnd == hwnd && k.Id == id && (hwnd || k.ThreadId == CurrentThread())) return FALSE;
@@ -836,7 +836,7 @@ BOOL RegisterHotKey(HWND hwnd, int id, UINT modifiers, UINT vk) {
 }
 
 BOOL UnregisterHotKey(HWND hwnd, int id) {
-  auto& v = S().HotKeys;
+  auto& v = UserState().HotKeys;
   const DWORD tid = CurrentThread();
   auto it = std::find_if(v.begin(), v.end(), [&](const HotKey& k) {
     return k.Hwnd == hwnd && k.Id == id && (hwnd || k.ThreadId == tid);
@@ -847,13 +847,13 @@ BOOL UnregisterHotKey(HWND hwnd, int id) {
 }
 
 BOOL MessageBeep(UINT type) {
-  S().Beeps.push_back(type);
+  UserState().Beeps.push_back(type);
   return TRUE;
 }
 
 BOOL Beep(DWORD frequency, DWORD duration) {
   if (frequency < 37 || frequency > 32767) return FALSE;
-  S().Tones.emplace_back(frequency, duration);
+  UserState().Tones.emplace_back(frequency, duration);
   return TRUE;
 }
 

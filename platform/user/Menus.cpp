@@ -291,7 +291,7 @@ BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable) {
 BOOL DrawMenuBar(HWND hwnd) { return IsWindow(hwnd); }
 
 HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
-  user::Wnd* w = user::W(hwnd);
+  user::Wnd* w = user::FromHandle(hwnd);
   if (!w || w->IsDesktop()) return nullptr;
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);

@@ -60,7 +60,7 @@ Timer* DueTimer(ThreadQueue& q, HWND filter, bool remove) {
 }  // namespace
 
 void KillWindowTimers(HWND h) {
-  State& s = S();
+  State& s = UserState();
   // Queue locks are never taken while holding the table lock (retrieval takes them the other
   // way round).
   std::vector<std::shared_ptr<ThreadQueue>> queues;
@@ -86,7 +86,7 @@ static bool PostTo(DWORD threadId, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   m.wParam = wp;
   m.lParam = lp;
   m.time = static_cast<DWORD>(NowMs());
-  m.pt = S().Cursor;
+  m.pt = UserState().Cursor;
   {
     std::lock_guard lock(q.Mutex);
     if (q.Posted.size() >= 100000) return FALSE;  // the platform's queue limit, roughly
@@ -97,7 +97,7 @@ static bool PostTo(DWORD threadId, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return false;
   ThreadQueue& q = QueueOf(w->ThreadId);
   MSG m;
@@ -139,7 +139,7 @@ static void RunSentMessages(ThreadQueue& q) {
       q.Sent.pop_front();
     }
     LRESULT r = 0;
-    if (Wnd* w = W(sm->Hwnd)) {
+    if (Wnd* w = FromHandle(sm->Hwnd)) {
       ++t_inInterThreadSend;
       try {
         r = Send(w, sm->Msg, sm->WParam, sm->LParam);
@@ -194,7 +194,7 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
       m.message = WM_QUIT;
       m.wParam = static_cast<WPARAM>(q.QuitCode);
       m.time = static_cast<DWORD>(NowMs());
-      m.pt = S().Cursor;
+      m.pt = UserState().Cursor;
       if (remove) q.QuitPosted = false;
       *out = m;
       return true;
@@ -207,7 +207,7 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
       m.hwnd = w->Handle;
       m.message = WM_PAINT;
       m.time = static_cast<DWORD>(NowMs());
-      m.pt = S().Cursor;
+      m.pt = UserState().Cursor;
       if (remove && w->Update.IsEmpty() && !w->NcPaint) w->InternalPaint = false;
       *out = m;
       return true;
@@ -221,7 +221,7 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
       m.wParam = t->Id;
       m.lParam = reinterpret_cast<LPARAM>(t->Proc);
       m.time = static_cast<DWORD>(NowMs());
-      m.pt = S().Cursor;
+      m.pt = UserState().Cursor;
       *out = m;
       return true;
     }
@@ -291,20 +291,20 @@ void WakeMessageLoop(DWORD threadId) {
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (hwnd == HWND_BROADCAST) {
     std::vector<HWND> tops;
-    for (Wnd* t : S().Desktop->Children) tops.push_back(t->Handle);
+    for (Wnd* t : UserState().Desktop->Children) tops.push_back(t->Handle);
     for (HWND t : tops)
-      if (Wnd* w = W(t)) Send(w, msg, wParam, lParam);
+      if (Wnd* w = FromHandle(t)) Send(w, msg, wParam, lParam);
     return 0;
   }
   DWORD target;
   {
-    std::lock_guard lock(S().TableMutex);
-    Wnd* w = W(hwnd);
+    std::lock_guard lock(UserState().TableMutex);
+    Wnd* w = FromHandle(hwnd);
     if (!w) return 0;
     target = w->ThreadId;
   }
   const DWORD me = CurrentThread();
-  if (target == me) return Send(W(hwnd), msg, wParam, lParam);
+  if (target == me) return Send(FromHandle(hwnd), msg, wParam, lParam);
   // Another thread's window: the message waits in that thread's queue and runs when the
   // thread looks for messages; meanwhile this thread runs what is sent to it.
   auto sm = std::make_shared<SentMessage>();
@@ -333,14 +333,14 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT,
                             DWORD_PTR* result) {
-  if (!W(hwnd) && hwnd != HWND_BROADCAST) return 0;
+  if (!FromHandle(hwnd) && hwnd != HWND_BROADCAST) return 0;
   const LRESULT r = SendMessageA(hwnd, msg, wParam, lParam);
   if (result) *result = static_cast<DWORD_PTR>(r);
   return 1;
 }
 
 BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w && hwnd != HWND_BROADCAST) return FALSE;
   if (w && w->ThreadId != CurrentThread()) return PostMessageA(hwnd, msg, wParam, lParam);
   SendMessageA(hwnd, msg, wParam, lParam);
@@ -353,16 +353,16 @@ BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (hwnd == HWND_BROADCAST) {
     std::vector<std::pair<HWND, DWORD>> tops;
     {
-      std::lock_guard lock(S().TableMutex);
-      for (Wnd* t : S().Desktop->Children) tops.emplace_back(t->Handle, t->ThreadId);
+      std::lock_guard lock(UserState().TableMutex);
+      for (Wnd* t : UserState().Desktop->Children) tops.emplace_back(t->Handle, t->ThreadId);
     }
     for (auto& [h, tid] : tops) PostTo(tid, h, msg, wParam, lParam);
     return TRUE;
   }
   DWORD tid;
   {
-    std::lock_guard lock(S().TableMutex);
-    Wnd* w = W(hwnd);
+    std::lock_guard lock(UserState().TableMutex);
+    Wnd* w = FromHandle(hwnd);
     if (!w) return FALSE;
     tid = w->ThreadId;
   }
@@ -470,18 +470,18 @@ LRESULT DispatchMessageA(const MSG* msg) {
     if (proc) proc(msg->hwnd, WM_TIMER, msg->wParam, GetTickCount());
     return 0;
   }
-  Wnd* w = W(msg->hwnd);
+  Wnd* w = FromHandle(msg->hwnd);
   if (!w) return 0;
   const unsigned serial = w->PaintSerial;
   const LRESULT r = Send(w, msg->message, msg->wParam, msg->lParam);
-  if (msg->message == WM_PAINT && (w = W(msg->hwnd)) && w->PaintSerial == serial) {
+  if (msg->message == WM_PAINT && (w = FromHandle(msg->hwnd)) && w->PaintSerial == serial) {
     // A procedure that painted nothing would get WM_PAINT for ever: the area counts as done,
     // but a frame still waiting for WM_NCPAINT gets it now. (One that painted took its area
     // in BeginPaint; what was invalidated while it painted waits for the next WM_PAINT.)
     if (w->NcPaint) {
       w->NcPaint = false;
       Send(w, WM_NCPAINT, 1, 0);
-      if (!(w = W(msg->hwnd))) return r;
+      if (!(w = FromHandle(msg->hwnd))) return r;
     }
     if (!w->Update.IsEmpty()) {
       w->Update = Region();
@@ -494,7 +494,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
 
 UINT RegisterWindowMessageA(LPCSTR name) {
   if (!name || !*name) return 0;
-  State& s = S();
+  State& s = UserState();
   std::lock_guard lock(s.TableMutex);
   auto eq = [](const std::string& a, const char* b) {
     if (a.size() != std::strlen(b)) return false;
@@ -527,7 +527,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
   EnsureInit();
   DWORD tid = CurrentThread();
   if (hwnd) {
-    Wnd* w = W(hwnd);
+    Wnd* w = FromHandle(hwnd);
     if (!w) return 0;
     tid = w->ThreadId;
   }
@@ -565,7 +565,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
   DWORD tid = CurrentThread();
   if (hwnd) {
-    Wnd* w = W(hwnd);
+    Wnd* w = FromHandle(hwnd);
     if (!w) return FALSE;
     tid = w->ThreadId;
   }

@@ -43,7 +43,7 @@ static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the platform's layout");
 
 int GetSystemMetrics(int index) {
   EnsureInit();
-  const State& s = S();
+  const State& s = UserState();
   const int cx = s.ScreenWidth, cy = s.ScreenHeight;
   switch (index) {
     case SM_CXSCREEN: return cx;
@@ -130,7 +130,7 @@ int GetSystemMetrics(int index) {
 
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
   EnsureInit();
-  State& s = S();
+  State& s = UserState();
   auto setInt = [&](int v) {
     if (!pv) return FALSE;
     *static_cast<int*>(pv) = v;

@@ -24,7 +24,7 @@ Region And(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_
 Region Or(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_OR); }
 
 bool Locked(const Wnd* w) {
-  const HWND l = S().LockedUpdate;
+  const HWND l = UserState().LockedUpdate;
   if (!l) return false;
   for (; w; w = w->Parent)
     if (w->Handle == l) return true;
@@ -49,7 +49,7 @@ Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSibl
     }
     if (rgn.IsEmpty()) return rgn;
     bool clip = c == w ? (clipSiblings || c->IsTopLevel()) : ((c->Style & WS_CLIPSIBLINGS) || c->IsTopLevel());
-    if (p->IsDesktop() && S().Isolated == c) clip = false;
+    if (p->IsDesktop() && UserState().Isolated == c) clip = false;
     if (clip) {
       // Siblings above: their rectangles are collected and taken away in one operation.
       const POINT po = p->IsDesktop() ? POINT{0, 0} : ClientOrigin(p);
@@ -92,7 +92,7 @@ Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSibl
 }
 
 void PaintDesktop(const Region& screenRgn) {
-  State& s = S();
+  State& s = UserState();
   if (!s.Screen || !s.Desktop) return;
   Region vis = VisibleRegion(s.Desktop, true, true, false);
   vis = And(vis, screenRgn);
@@ -137,7 +137,7 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
   if (flags & RDW_NOINTERNALPAINT) w->InternalPaint = false;
   if (!w->InPaintList && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
     w->InPaintList = true;
-    S().PaintCandidates.push_back(w->Handle);
+    UserState().PaintCandidates.push_back(w->Handle);
   }
   const bool kids = (flags & RDW_ALLCHILDREN) ||
                     (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
@@ -198,7 +198,7 @@ static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
 static bool NeedsPaint(const Wnd* w) { return !w->Update.IsEmpty() || w->NcPaint || w->InternalPaint; }
 
 bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
-  State& s = S();
+  State& s = UserState();
   if (!s.Desktop) return false;
   if (filter == reinterpret_cast<HWND>(-1)) {
     if (found) *found = nullptr;
@@ -213,7 +213,7 @@ bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
   // window's highest invalid ancestor paints first, so parents always come before children.
   auto& list = s.PaintCandidates;
   for (size_t i = 0; i < list.size();) {
-    Wnd* w = W(list[i]);
+    Wnd* w = FromHandle(list[i]);
     if (!w || !NeedsPaint(w) || !ReallyVisible(w)) {
       if (w) w->InPaintList = false;
       list.erase(list.begin() + static_cast<ptrdiff_t>(i));
@@ -241,7 +241,7 @@ void PaintNow(Wnd* w, bool children) {
   const HWND h = w->Handle;
   if (ReallyVisible(w) && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
     Send(w, WM_PAINT, 0, 0);
-    if (!(w = W(h))) return;
+    if (!(w = FromHandle(h))) return;
     if (!w->Update.IsEmpty() || w->NcPaint) ForgetWindowPaint(w);
     w->InternalPaint = false;
   }
@@ -249,11 +249,11 @@ void PaintNow(Wnd* w, bool children) {
   std::vector<HWND> kids;
   for (Wnd* c : w->Children) kids.push_back(c->Handle);
   for (HWND k : kids)
-    if (Wnd* c = W(k)) PaintNow(c, true);
+    if (Wnd* c = FromHandle(k)) PaintNow(c, true);
 }
 
 void ReleaseWindowDCs(Wnd* w) {
-  State& s = S();
+  State& s = UserState();
   for (auto it = s.WindowDCs.begin(); it != s.WindowDCs.end();) {
     if (it->second == w->Handle) {
       DeleteDC(it->first);
@@ -267,7 +267,7 @@ void ReleaseWindowDCs(Wnd* w) {
 
 // A DC on the screen for a window's client or whole area.
 static HDC MakeDC(Wnd* w, HRGN clip, DWORD flags) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   const bool window = (flags & DCX_WINDOW) != 0;
   bool clipChildren = (flags & DCX_CLIPCHILDREN) || (w->Style & WS_CLIPCHILDREN);
@@ -330,7 +330,7 @@ using namespace user;
 
 HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
   EnsureInit();
-  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  Wnd* w = hwnd ? FromHandle(hwnd) : UserState().Desktop;
   if (!w) return nullptr;
   return MakeDC(w, clip, flags);
 }
@@ -341,10 +341,10 @@ HDC GetWindowDC(HWND hwnd) { return GetDCEx(hwnd, nullptr, DCX_WINDOW); }
 
 int ReleaseDC(HWND hwnd, HDC dc) {
   (void)hwnd;
-  State& s = S();
+  State& s = UserState();
   auto it = s.WindowDCs.find(dc);
   if (it == s.WindowDCs.end()) return 0;
-  Wnd* w = W(it->second);
+  Wnd* w = FromHandle(it->second);
   if (w && w->OwnDC == dc) return 1;  // class and own DCs stay with their window
   DeleteDC(dc);
   s.WindowDCs.erase(it);
@@ -352,13 +352,13 @@ int ReleaseDC(HWND hwnd, HDC dc) {
 }
 
 HWND WindowFromDC(HDC dc) {
-  State& s = S();
+  State& s = UserState();
   auto it = s.WindowDCs.find(dc);
   return it == s.WindowDCs.end() ? nullptr : it->second;
 }
 
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !ps) return nullptr;
   if (w->NcPaint) {
     w->NcPaint = false;
@@ -368,7 +368,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     HRGN h = ScreenRegionHandle(nc);
     Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h), 0);
     DeleteObject(h);
-    if (!(w = W(hwnd))) return nullptr;
+    if (!(w = FromHandle(hwnd))) return nullptr;
   }
   CaretHideForPaint(hwnd, true);
   ++w->PaintSerial;
@@ -411,7 +411,7 @@ static Region ClientToWindowRegion(Wnd* w, const RECT* rect) {
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   EnsureInit();
-  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  Wnd* w = hwnd ? FromHandle(hwnd) : UserState().Desktop;
   if (!w) return FALSE;
   if (w->IsDesktop()) {
     InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
@@ -423,7 +423,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
 }
 
 BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   if (!rgn) return InvalidateRect(hwnd, nullptr, erase);
   gdi::RegionObj* o = gdi::LookupRegion(rgn);
@@ -436,7 +436,7 @@ BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
 }
 
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   Region r = ClientToWindowRegion(w, rect);
   InvalidateWnd(w, &r, RDW_VALIDATE | RDW_NOCHILDREN);
@@ -444,7 +444,7 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
 }
 
 BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   if (!rgn) return ValidateRect(hwnd, nullptr);
   gdi::RegionObj* o = gdi::LookupRegion(rgn);
@@ -460,7 +460,7 @@ static void EraseNow(Wnd* w, bool children) {
   if (w->NcPaint) {
     w->NcPaint = false;
     Send(w, WM_NCPAINT, 1, 0);
-    if (!(w = W(h))) return;
+    if (!(w = FromHandle(h))) return;
   }
   if (w->Erase) {
     w->Erase = false;
@@ -472,21 +472,21 @@ static void EraseNow(Wnd* w, bool children) {
     DeleteObject(clip);
     Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     ReleaseDC(h, dc);
-    if (!(w = W(h))) return;
+    if (!(w = FromHandle(h))) return;
   }
   if (!children) return;
   std::vector<HWND> kids;
   for (Wnd* c : w->Children) kids.push_back(c->Handle);
   for (HWND k : kids)
-    if (Wnd* c = W(k)) EraseNow(c, true);
+    if (Wnd* c = FromHandle(k)) EraseNow(c, true);
 }
 
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   if (erase && (w->Erase || w->NcPaint)) {
     EraseNow(w, false);
-    if (!(w = W(hwnd))) return FALSE;
+    if (!(w = FromHandle(hwnd))) return FALSE;
   }
   Region u = w->Update.Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
@@ -495,12 +495,12 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
 }
 
 int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   gdi::RegionObj* o = gdi::LookupRegion(rgn);
   if (!w || !o) return ERROR;
   if (erase && (w->Erase || w->NcPaint)) {
     EraseNow(w, false);
-    if (!(w = W(hwnd))) return ERROR;
+    if (!(w = FromHandle(hwnd))) return ERROR;
   }
   Region u = w->Update.Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
@@ -509,7 +509,7 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
 }
 
 BOOL UpdateWindow(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   PaintNow(w, false);
   return TRUE;
@@ -517,7 +517,7 @@ BOOL UpdateWindow(HWND hwnd) {
 
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
   EnsureInit();
-  Wnd* w = hwnd ? W(hwnd) : S().Desktop;
+  Wnd* w = hwnd ? FromHandle(hwnd) : UserState().Desktop;
   if (!w) return FALSE;
   Region r;
   const Region* rp = nullptr;
@@ -552,21 +552,22 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
 }
 
 BOOL LockWindowUpdate(HWND hwnd) {
-  State& s = S();
+  State& s = UserState();
   if (hwnd) {
-    if (s.LockedUpdate || !W(hwnd)) return FALSE;
+    if (s.LockedUpdate || !FromHandle(hwnd)) return FALSE;
     s.LockedUpdate = hwnd;
     return TRUE;
   }
   const HWND was = s.LockedUpdate;
   s.LockedUpdate = nullptr;
-  if (Wnd* w = W(was)) InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (Wnd* w = FromHandle(was))
+    InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return TRUE;
 }
 
 // Copies screen pixels of `dst` (screen coordinates) from the same region shifted by -d.
 void user::CopyScreen(const Region& dst, int dx, int dy) {
-  State& s = S();
+  State& s = UserState();
   gdi::Surface* surf = s.Screen.get();
   if (!surf || dst.IsEmpty()) return;
   const TRect b = dst.Bounds();
@@ -589,7 +590,7 @@ void user::CopyScreen(const Region& dst, int dx, int dy) {
 
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
                    LPRECT updateRect, UINT flags) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return ERROR;
   CaretHideForPaint(hwnd, true);
   const TRect client = {0, 0, w->Client.Width(), w->Client.Height()};
@@ -633,10 +634,10 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
       if (!scroll || IntersectRect(&tmp, &cr, &src)) kids.push_back(c->Handle);
     }
     for (HWND k : kids)
-      if (Wnd* c = W(k))
+      if (Wnd* c = FromHandle(k))
         SetWindowPos(k, nullptr, c->Rect.Left + dx, c->Rect.Top + dy, 0, 0,
                      SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (!(w = W(hwnd))) return ERROR;
+    if (!(w = FromHandle(hwnd))) return ERROR;
   }
   if (flags & (SW_INVALIDATE | SW_ERASE)) {
     Region r = inval;
@@ -680,9 +681,9 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
 // ---- Caret ----
 
 static void CaretInvert() {
-  State& s = S();
+  State& s = UserState();
   CaretState& c = s.Caret;
-  Wnd* w = W(c.Owner);
+  Wnd* w = FromHandle(c.Owner);
   if (!w) return;
   Region vis = VisibleRegion(w, true, (w->Style & WS_CLIPCHILDREN) != 0, (w->Style & WS_CLIPSIBLINGS) != 0);
   const POINT o = ClientOrigin(w);
@@ -708,21 +709,21 @@ static void CaretInvert() {
 }
 
 void user::CaretErase() {
-  if (S().Caret.On) CaretInvert();
+  if (UserState().Caret.On) CaretInvert();
 }
 
 void user::CaretBlinkTick() {
-  CaretState& c = S().Caret;
+  CaretState& c = UserState().Caret;
   if (!c.Owner || c.HideCount > 0) return;
   CaretInvert();
 }
 
 void user::CaretOnDestroy(HWND h) {
-  if (S().Caret.Owner == h) DestroyCaret();
+  if (UserState().Caret.Owner == h) DestroyCaret();
 }
 
 void user::CaretHideForPaint(HWND h, bool hide) {
-  if (S().Caret.Owner != h) return;
+  if (UserState().Caret.Owner != h) return;
   if (hide)
     HideCaret(h);
   else
@@ -730,10 +731,10 @@ void user::CaretHideForPaint(HWND h, bool hide) {
 }
 
 BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   DestroyCaret();
-  CaretState& c = S().Caret;
+  CaretState& c = UserState().Caret;
   c.Owner = hwnd;
   c.Bitmap = bitmap;
   if (bitmap && bitmap != reinterpret_cast<HBITMAP>(1)) {
@@ -752,7 +753,7 @@ BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height) {
 }
 
 BOOL DestroyCaret() {
-  State& s = S();
+  State& s = UserState();
   if (!s.Caret.Owner) return FALSE;
   CaretErase();
   s.Caret = CaretState();
@@ -761,19 +762,19 @@ BOOL DestroyCaret() {
 }
 
 BOOL ShowCaret(HWND hwnd) {
-  CaretState& c = S().Caret;
+  CaretState& c = UserState().Caret;
   if (!c.Owner || (hwnd && hwnd != c.Owner)) return FALSE;
   if (c.HideCount == 0) return TRUE;
   if (--c.HideCount == 0) {
     if (!c.On) CaretInvert();
-    const UINT blink = S().CaretBlink;
+    const UINT blink = UserState().CaretBlink;
     SetSystemTimer(blink, blink != INFINITE);
   }
   return TRUE;
 }
 
 BOOL HideCaret(HWND hwnd) {
-  CaretState& c = S().Caret;
+  CaretState& c = UserState().Caret;
   if (!c.Owner || (hwnd && hwnd != c.Owner)) return FALSE;
   if (c.HideCount++ == 0) {
     CaretErase();
@@ -783,7 +784,7 @@ BOOL HideCaret(HWND hwnd) {
 }
 
 BOOL SetCaretPos(int x, int y) {
-  CaretState& c = S().Caret;
+  CaretState& c = UserState().Caret;
   if (!c.Owner) return FALSE;
   const bool shown = c.On;
   if (shown) CaretInvert();
@@ -791,7 +792,7 @@ BOOL SetCaretPos(int x, int y) {
   if (c.HideCount == 0) {
     // Moving restarts the blink with the caret on.
     CaretInvert();
-    const UINT blink = S().CaretBlink;
+    const UINT blink = UserState().CaretBlink;
     SetSystemTimer(blink, blink != INFINITE);
   }
   return TRUE;
@@ -799,14 +800,14 @@ BOOL SetCaretPos(int x, int y) {
 
 BOOL GetCaretPos(LPPOINT pt) {
   if (!pt) return FALSE;
-  *pt = S().Caret.Pos;
+  *pt = UserState().Caret.Pos;
   return TRUE;
 }
 
-UINT GetCaretBlinkTime() { return S().CaretBlink; }
+UINT GetCaretBlinkTime() { return UserState().CaretBlink; }
 
 BOOL SetCaretBlinkTime(UINT ms) {
-  State& s = S();
+  State& s = UserState();
   s.CaretBlink = ms;
   if (s.Caret.Owner && s.Caret.HideCount == 0) SetSystemTimer(ms, ms != INFINITE);
   return TRUE;

@@ -28,7 +28,7 @@ using namespace user;
 namespace {
 
 ScrollState* StateOf(HWND hwnd, int bar, Wnd** out) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || (bar != SB_HORZ && bar != SB_VERT)) return nullptr;
   if (out) *out = w;
   return &w->Scroll[bar];
@@ -80,7 +80,7 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw) {
     const bool need = Needed(*s);
     if (need || !(si->fMask & SIF_DISABLENOSCROLL)) {
       SetBarVisible(w, bar, need);
-      if (!(w = W(hwnd))) return pos;
+      if (!(w = FromHandle(hwnd))) return pos;
     }
     s->Disabled = need ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
   }
@@ -137,7 +137,7 @@ BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos) {
 }
 
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || bar < SB_HORZ || bar > SB_BOTH || bar == SB_CTL) return FALSE;
   if (bar == SB_BOTH) {
     const DWORD bits = WS_HSCROLL | WS_VSCROLL;
@@ -153,7 +153,7 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
 }
 
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || bar == static_cast<UINT>(SB_CTL) || bar > static_cast<UINT>(SB_BOTH)) return FALSE;
   for (int b = SB_HORZ; b <= SB_VERT; ++b)
     if (bar == static_cast<UINT>(SB_BOTH) || bar == static_cast<UINT>(b)) w->Scroll[b].Disabled = arrows & ESB_DISABLE_BOTH;

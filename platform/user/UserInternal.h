@@ -239,7 +239,8 @@ constexpr int kMaxCoord = 1 << 24;
 inline int ClampCoord(int v) { return v < -kMaxCoord ? -kMaxCoord : v > kMaxCoord ? kMaxCoord : v; }
 inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; }
 
-State& S();
+// The window manager's whole state: windows, classes, queues, input, settings.
+State& UserState();
 // Creates the desktop and the screen on first use.
 void EnsureInit();
 // Window procedures of the system's control classes (EditClass.cpp, ButtonClass.cpp).
@@ -251,7 +252,6 @@ void ResetAll(int screenWidth, int screenHeight);
 DWORD CurrentThread();
 ThreadQueue& QueueOf(DWORD threadId);
 Wnd* FromHandle(HWND h);  // null for stale or foreign handles
-inline Wnd* W(HWND h) { return FromHandle(h); }
 
 // Calls a window's procedure, keeping the structure alive meanwhile.
 LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp);

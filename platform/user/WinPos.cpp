@@ -30,7 +30,7 @@ bool ApplyZOrder(Wnd* w, HWND after) {
     if (top) w->ExStyle &= ~WS_EX_TOPMOST;
     index = v.size();
   } else {
-    Wnd* a = W(after);
+    Wnd* a = FromHandle(after);
     auto it = a ? std::find(v.begin(), v.end(), a) : v.end();
     if (it == v.end()) {
       index = oldIndex;
@@ -52,7 +52,7 @@ bool ApplyZOrder(Wnd* w, HWND after) {
 }
 
 void FillMinMax(Wnd* w, MINMAXINFO& mmi) {
-  State& s = S();
+  State& s = UserState();
   int border, caption;
   NonClientMetrics(w->Style, w->ExStyle, false, border, caption);
   mmi.ptMaxSize = {s.WorkArea.Width() + 2 * border, s.WorkArea.Height() + 2 * border};
@@ -68,7 +68,7 @@ Wnd* RootOf(Wnd* w) {
 
 // The window that becomes active when `gone` is hidden or destroyed.
 Wnd* NextActivation(Wnd* gone) {
-  State& s = S();
+  State& s = UserState();
   Wnd* o = gone->Owner;
   if (o && (o->Style & WS_VISIBLE) && !(o->Style & WS_DISABLED) && !o->Destroying) return o;
   for (Wnd* t : s.Desktop->Children) {
@@ -83,14 +83,14 @@ Wnd* NextActivation(Wnd* gone) {
 }  // namespace
 
 void ActivateWindow(Wnd* w, WORD how) {
-  State& s = S();
-  Wnd* old = W(s.Active);
+  State& s = UserState();
+  Wnd* old = FromHandle(s.Active);
   if (old == w) return;
   const HWND oldH = old ? old->Handle : nullptr;
   const HWND newH = w ? w->Handle : nullptr;
   if (old) {
     Send(old, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(newH));
-    if ((old = W(oldH)))
+    if ((old = FromHandle(oldH)))
       Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (old->Style & WS_MINIMIZE) ? 1 : 0),
            reinterpret_cast<LPARAM>(newH));
   }
@@ -102,29 +102,29 @@ void ActivateWindow(Wnd* w, WORD how) {
     for (Wnd* t : s.Desktop->Children)
       if (t->ThreadId == CurrentThread()) tops.push_back(t->Handle);
     for (HWND t : tops)
-      if (Wnd* tw = W(t)) Send(tw, WM_ACTIVATEAPP, newH ? TRUE : FALSE, 0);
+      if (Wnd* tw = FromHandle(t)) Send(tw, WM_ACTIVATEAPP, newH ? TRUE : FALSE, 0);
   }
   if (!newH) {
     if (s.Focus) SetFocus(nullptr);
     return;
   }
-  if (!(w = W(newH))) return;
+  if (!(w = FromHandle(newH))) return;
   if (!(w->Style & WS_MINIMIZE) && !w->Parent->Children.empty() && w->Parent->Children.front() != w)
     SetWindowPos(newH, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  if (!(w = W(newH))) return;
+  if (!(w = FromHandle(newH))) return;
   Send(w, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(oldH));
-  if (!(w = W(newH))) return;
+  if (!(w = FromHandle(newH))) return;
   Send(w, WM_ACTIVATE, MAKEWPARAM(how, (w->Style & WS_MINIMIZE) ? 1 : 0),
        reinterpret_cast<LPARAM>(oldH));
   // Focus left in another top-level window is taken away.
   if (s.Active == newH && s.Focus) {
-    Wnd* f = W(s.Focus);
+    Wnd* f = FromHandle(s.Focus);
     if (!f || RootOf(f)->Handle != newH) SetFocus(nullptr);
   }
 }
 
 void OnWindowHidden(Wnd* w) {
-  State& s = S();
+  State& s = UserState();
   if (w->IsTopLevel() && s.Active == w->Handle) {
     Wnd* next = NextActivation(w);
     ActivateWindow(next, WA_ACTIVE);
@@ -132,13 +132,13 @@ void OnWindowHidden(Wnd* w) {
 }
 
 void OnWindowDestroying(Wnd* w) {
-  State& s = S();
+  State& s = UserState();
   const HWND h = w->Handle;
   if (s.Active == h) ActivateWindow(NextActivation(w), WA_ACTIVE);
   if (s.Focus && (s.Focus == h || IsChild(h, s.Focus))) {
     const HWND f = s.Focus;
     s.Focus = nullptr;
-    if (Wnd* fw = W(f)) Send(fw, WM_KILLFOCUS, 0, 0);
+    if (Wnd* fw = FromHandle(f)) Send(fw, WM_KILLFOCUS, 0, 0);
   }
   if (s.Capture && (s.Capture == h || IsChild(h, s.Capture))) ReleaseCapture();
 }
@@ -150,21 +150,21 @@ namespace win {
 using namespace user;
 
 BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !rect) return FALSE;
   *rect = ScreenWindowRect(w);
   return TRUE;
 }
 
 BOOL GetClientRect(HWND hwnd, LPRECT rect) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !rect) return FALSE;
   *rect = {0, 0, w->Client.Width(), w->Client.Height()};
   return TRUE;
 }
 
 BOOL ClientToScreen(HWND hwnd, LPPOINT pt) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !pt) return FALSE;
   const POINT o = ClientOrigin(w);
   pt->X += o.X;
@@ -173,7 +173,7 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT pt) {
 }
 
 BOOL ScreenToClient(HWND hwnd, LPPOINT pt) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !pt) return FALSE;
   const POINT o = ClientOrigin(w);
   pt->X -= o.X;
@@ -184,12 +184,12 @@ BOOL ScreenToClient(HWND hwnd, LPPOINT pt) {
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
   POINT a{0, 0}, b{0, 0};
   if (from) {
-    Wnd* w = W(from);
+    Wnd* w = FromHandle(from);
     if (!w) return 0;
     a = ClientOrigin(w);
   }
   if (to) {
-    Wnd* w = W(to);
+    Wnd* w = FromHandle(to);
     if (!w) return 0;
     b = ClientOrigin(w);
   }
@@ -218,9 +218,9 @@ BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) {
 }
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
-  State& s = S();
+  State& s = UserState();
   if (insertAfter == hwnd) flags |= SWP_NOZORDER;
   if (!w->IsTopLevel()) flags |= SWP_NOACTIVATE;
   if ((w->Style & WS_VISIBLE) && (flags & SWP_SHOWWINDOW)) flags &= ~SWP_SHOWWINDOW;
@@ -242,7 +242,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     MINMAXINFO mmi;
     FillMinMax(w, mmi);
     Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    if (!(w = W(hwnd))) return FALSE;
+    if (!(w = FromHandle(hwnd))) return FALSE;
     cx = std::clamp(cx, std::min(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X), mmi.ptMaxTrackSize.X);
     cy = std::clamp(cy, std::min(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y), mmi.ptMaxTrackSize.Y);
   }
@@ -256,7 +256,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   wp.flags = flags;
   if (!(flags & SWP_NOSENDCHANGING)) {
     Send(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
-    if (!(w = W(hwnd))) return FALSE;
+    if (!(w = FromHandle(hwnd))) return FALSE;
     flags = wp.flags;
   }
   const TRect oldRect = w->Rect;
@@ -285,7 +285,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
       copy.flags = flags;
       p.lppos = &copy;
       Send(w, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
-      if (!(w = W(hwnd))) return FALSE;
+      if (!(w = FromHandle(hwnd))) return FALSE;
       newClient = Rect(p.rgrc[0].Left - newRect.Left, p.rgrc[0].Top - newRect.Top,
                        p.rgrc[0].Right - newRect.Left, p.rgrc[0].Bottom - newRect.Top);
     }
@@ -342,14 +342,14 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
       }
     }
   }
-  if ((flags & SWP_HIDEWINDOW) && W(hwnd)) OnWindowHidden(w);
-  if (!(w = W(hwnd))) return TRUE;
+  if ((flags & SWP_HIDEWINDOW) && FromHandle(hwnd)) OnWindowHidden(w);
+  if (!(w = FromHandle(hwnd))) return TRUE;
   // Activation of top-level windows being shown or raised.
   if (w->IsTopLevel() && !(flags & SWP_NOACTIVATE) && (w->Style & WS_VISIBLE) &&
       !(w->ExStyle & WS_EX_NOACTIVATE) && ((flags & SWP_SHOWWINDOW) || !(flags & SWP_NOZORDER)) &&
       s.Active != hwnd) {
     ActivateWindow(w, WA_ACTIVE);
-    if (!(w = W(hwnd))) return TRUE;
+    if (!(w = FromHandle(hwnd))) return TRUE;
   }
   wp.flags = flags;
   wp.x = w->Rect.Left;
@@ -392,7 +392,7 @@ static TRect MinimizedRect(Wnd* w) {
 }
 
 BOOL ShowWindow(HWND hwnd, int cmd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
   const BOOL wasVisible = (w->Style & WS_VISIBLE) ? TRUE : FALSE;
   UINT swp = SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
@@ -452,7 +452,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
   }
   if (show != (wasVisible != 0)) {
     Send(w, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
-    if (!(w = W(hwnd))) return wasVisible;
+    if (!(w = FromHandle(hwnd))) return wasVisible;
   }
   if (changeRect) {
     if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = w->Rect;
@@ -468,9 +468,9 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     swp |= SWP_NOACTIVATE;
   else
     swp &= ~SWP_NOZORDER;
-  const HWND active = S().Active;
+  const HWND active = UserState().Active;
   SetWindowPos(hwnd, HWND_TOP, target.Left, target.Top, target.Width(), target.Height(), swp);
-  if (!(w = W(hwnd))) return wasVisible;
+  if (!(w = FromHandle(hwnd))) return wasVisible;
   if (setState == WS_MINIMIZE && changeRect && active == hwnd) {
     // A minimised window gives activation away.
     OnWindowHidden(w);
@@ -479,20 +479,22 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
 }
 
 BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   std::vector<HWND> owned;
-  for (Wnd* t : S().Desktop->Children)
+  for (Wnd* t : UserState().Desktop->Children)
     if (t->Owner == w) owned.push_back(t->Handle);
   for (HWND o : owned) ShowWindow(o, show ? SW_SHOWNA : SW_HIDE);
   return TRUE;
 }
 
-BOOL OpenIcon(HWND hwnd) { return W(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
-BOOL CloseWindow(HWND hwnd) { return W(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE; }
+BOOL OpenIcon(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
+BOOL CloseWindow(HWND hwnd) {
+  return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE;
+}
 
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !wp) return FALSE;
   wp->length = sizeof(WINDOWPLACEMENT);
   wp->flags = w->RestoreToMaximized && (w->Style & WS_MINIMIZE) ? WPF_RESTORETOMAXIMIZED : 0;
@@ -509,16 +511,16 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
   wp->rcNormalPosition = (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) ? w->NormalRect : w->Rect;
   if (w->IsTopLevel()) {
     // Top-level normal positions are in work-area coordinates.
-    OffsetRect(&wp->rcNormalPosition, -S().WorkArea.Left, -S().WorkArea.Top);
+    OffsetRect(&wp->rcNormalPosition, -UserState().WorkArea.Left, -UserState().WorkArea.Top);
   }
   return TRUE;
 }
 
 BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !wp) return FALSE;
   TRect normal = wp->rcNormalPosition;
-  if (w->IsTopLevel()) OffsetRect(&normal, S().WorkArea.Left, S().WorkArea.Top);
+  if (w->IsTopLevel()) OffsetRect(&normal, UserState().WorkArea.Left, UserState().WorkArea.Top);
   w->MinPosition = wp->ptMinPosition;
   w->MaxPosition = wp->ptMaxPosition;
   if (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) {
@@ -526,7 +528,7 @@ BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
   } else {
     SetWindowPos(hwnd, nullptr, normal.Left, normal.Top, normal.Width(), normal.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!(w = W(hwnd))) return FALSE;
+    if (!(w = FromHandle(hwnd))) return FALSE;
   }
   w->RestoreToMaximized = (wp->flags & WPF_RESTORETOMAXIMIZED) != 0;
   ShowWindow(hwnd, static_cast<int>(wp->showCmd));
@@ -561,7 +563,7 @@ static Wnd* WindowFromPointIn(Wnd* parent, POINT screen, LRESULT* hitOut) {
     }
     const HWND h = found->Handle;
     LRESULT hit = Send(found, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(screen.X), static_cast<WORD>(screen.Y)));
-    if (!W(h)) continue;
+    if (!FromHandle(h)) continue;
     if (hit == HTTRANSPARENT) continue;
     if (hitOut) *hitOut = hit;
     return found;
@@ -575,7 +577,7 @@ namespace win::user {
 HWND HitTestScreen(POINT screen, LRESULT* hit) {
   EnsureInit();
   LRESULT h = HTNOWHERE;
-  Wnd* w = win::WindowFromPointIn(S().Desktop, screen, &h);
+  Wnd* w = win::WindowFromPointIn(UserState().Desktop, screen, &h);
   if (hit) *hit = w ? h : HTNOWHERE;
   return w ? w->Handle : nullptr;
 }
@@ -586,7 +588,7 @@ namespace win {
 HWND WindowFromPoint(POINT pt) { return HitTestScreen(pt, nullptr); }
 
 HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags) {
-  Wnd* p = W(parent);
+  Wnd* p = FromHandle(parent);
   if (!p) return nullptr;
   TRect cr = {0, 0, p->Client.Width(), p->Client.Height()};
   if (!p->IsDesktop() && !PtInRect(&cr, pt)) return nullptr;
@@ -608,7 +610,7 @@ HWND RealChildWindowFromPoint(HWND parent, POINT pt) {
 }
 
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   const Region before = ReallyVisible(w) ? VisibleRegion(w, false, false, true) : Region();
   if (rgn) {
@@ -629,7 +631,7 @@ int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
 }
 
 int GetWindowRgn(HWND hwnd, HRGN rgn) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   gdi::RegionObj* r = gdi::LookupRegion(rgn);
   if (!w || !r || !w->HasWindowRgn) return ERROR;
   r->Rgn = w->WindowRgn;
@@ -637,9 +639,9 @@ int GetWindowRgn(HWND hwnd, HRGN rgn) {
 }
 
 BOOL FlashWindow(HWND hwnd, BOOL invert) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
-  const BOOL was = S().Active == hwnd ? TRUE : FALSE;
+  const BOOL was = UserState().Active == hwnd ? TRUE : FALSE;
   if (invert) {
     w->Flashed = !w->Flashed;
     w->FlashCount++;
@@ -650,26 +652,26 @@ BOOL FlashWindow(HWND hwnd, BOOL invert) {
 
 BOOL FlashWindowEx(const FLASHWINFO* info) {
   if (!info) return FALSE;
-  Wnd* w = W(info->hwnd);
+  Wnd* w = FromHandle(info->hwnd);
   if (!w) return FALSE;
   w->FlashCount += static_cast<int>(info->uCount ? info->uCount : 1);
   w->Flashed = info->dwFlags != FLASHW_STOP;
-  return S().Active == info->hwnd ? TRUE : FALSE;
+  return UserState().Active == info->hwnd ? TRUE : FALSE;
 }
 
 // ---- Focus and activation ----
 
 HWND SetFocus(HWND hwnd) {
-  State& s = S();
+  State& s = UserState();
   const HWND old = s.Focus;
   if (!hwnd) {
     if (old) {
       s.Focus = nullptr;
-      if (Wnd* o = W(old)) Send(o, WM_KILLFOCUS, 0, 0);
+      if (Wnd* o = FromHandle(old)) Send(o, WM_KILLFOCUS, 0, 0);
     }
     return old;
   }
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return nullptr;
   if (hwnd == old) return old;
   // Focus cannot go into a minimised or disabled top-level window.
@@ -678,45 +680,45 @@ HWND SetFocus(HWND hwnd) {
   if (root->Style & (WS_MINIMIZE | WS_DISABLED)) return nullptr;
   if (s.Active != root->Handle) {
     ActivateWindow(root, WA_ACTIVE);
-    if (!(w = W(hwnd))) return nullptr;
+    if (!(w = FromHandle(hwnd))) return nullptr;
     if (s.Focus == hwnd) return old;
   }
   const HWND prev = s.Focus;
   s.Focus = hwnd;
   if (prev)
-    if (Wnd* o = W(prev)) Send(o, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
-  if (s.Focus != hwnd || !(w = W(hwnd))) return prev;
+    if (Wnd* o = FromHandle(prev)) Send(o, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+  if (s.Focus != hwnd || !(w = FromHandle(hwnd))) return prev;
   Send(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(prev), 0);
   return prev;
 }
 
-HWND GetFocus() { return S().Focus; }
+HWND GetFocus() { return UserState().Focus; }
 
 HWND SetActiveWindow(HWND hwnd) {
-  State& s = S();
+  State& s = UserState();
   const HWND old = s.Active;
   if (!hwnd) {
     ActivateWindow(nullptr, WA_INACTIVE);
     return old;
   }
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return nullptr;
   while (w->IsChild()) w = w->Parent;
   ActivateWindow(w, WA_ACTIVE);
   return old;
 }
 
-HWND GetActiveWindow() { return S().Active; }
+HWND GetActiveWindow() { return UserState().Active; }
 
 BOOL SetForegroundWindow(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   while (w->IsChild()) w = w->Parent;
   ActivateWindow(w, WA_ACTIVE);
-  S().Foreground = w->Handle;
+  UserState().Foreground = w->Handle;
   return TRUE;
 }
 
-HWND GetForegroundWindow() { return S().Foreground; }
+HWND GetForegroundWindow() { return UserState().Foreground; }
 
 }  // namespace win

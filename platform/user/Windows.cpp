@@ -31,7 +31,7 @@ thread_local DWORD t_threadId = 0;
 
 }  // namespace
 
-State& S() {
+State& UserState() {
   static State* state = new State();  // never destroyed: windows may outlive static objects
   return *state;
 }
@@ -42,7 +42,7 @@ DWORD CurrentThread() {
 }
 
 ThreadQueue& QueueOf(DWORD threadId) {
-  State& s = S();
+  State& s = UserState();
   std::lock_guard lock(s.TableMutex);
   auto& q = s.Queues[threadId];
   if (!q) {
@@ -54,7 +54,7 @@ ThreadQueue& QueueOf(DWORD threadId) {
 
 Wnd* FromHandle(HWND h) {
   if (!h) return nullptr;
-  State& s = S();
+  State& s = UserState();
   std::lock_guard lock(s.TableMutex);
   auto it = s.Handles.find(reinterpret_cast<uintptr_t>(h));
   if (it == s.Handles.end() || it->second->Dead) return nullptr;
@@ -99,14 +99,14 @@ static void CreateDesktop(State& s) {
 }
 
 void EnsureInit() {
-  State& s = S();
+  State& s = UserState();
   if (s.Desktop) return;
   std::lock_guard lock(s.TableMutex);
   if (!s.Desktop) CreateDesktop(s);
 }
 
 void ResetAll(int screenWidth, int screenHeight) {
-  State& s = S();
+  State& s = UserState();
   EnsureInit();
   // Destroy every top-level window (children go with them).
   for (int guard = 0; guard < 100000; ++guard) {
@@ -253,7 +253,7 @@ DWORD GetCurrentProcessId() { return 4242; }
 // ---- Classes ----
 
 static WndClass* FindClass(LPCSTR name) {
-  State& s = S();
+  State& s = UserState();
   const uintptr_t v = reinterpret_cast<uintptr_t>(name);
   if (!name) return nullptr;
   for (auto& c : s.Classes) {
@@ -270,7 +270,7 @@ static ATOM RegisterClassImpl(UINT style, WNDPROC proc, int clsExtra, int wndExt
                               HINSTANCE inst, HICON icon, HCURSOR cursor, HBRUSH bg,
                               LPCSTR menu, LPCSTR name, HICON iconSm) {
   EnsureInit();
-  State& s = S();
+  State& s = UserState();
   if (!name || clsExtra < 0 || wndExtra < 0 || clsExtra > 40000 || wndExtra > 40000) return 0;
   if (IS_INTRESOURCE(reinterpret_cast<uintptr_t>(name))) return 0;
   if (!*name || std::strlen(name) > 255) return 0;
@@ -312,7 +312,7 @@ BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
   EnsureInit();
   WndClass* c = FindClass(className);
   if (!c || c->System || c->Windows > 0) return FALSE;
-  auto& v = S().Classes;
+  auto& v = UserState().Classes;
   v.erase(std::remove_if(v.begin(), v.end(), [c](auto& p) { return p.get() == c; }), v.end());
   return TRUE;
 }
@@ -352,7 +352,7 @@ BOOL GetClassInfoA(HINSTANCE inst, LPCSTR className, WNDCLASSA* wc) {
 }
 
 int GetClassNameA(HWND hwnd, LPSTR buffer, int maxCount) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !buffer || maxCount <= 0) return 0;
   const int n = std::min<int>(static_cast<int>(w->Class->Name.size()), maxCount - 1);
   std::memcpy(buffer, w->Class->Name.data(), static_cast<size_t>(n));
@@ -361,7 +361,7 @@ int GetClassNameA(HWND hwnd, LPSTR buffer, int maxCount) {
 }
 
 uintptr_t GetClassLongPtrA(HWND hwnd, int index) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   WndClass* c = w->Class;
   if (index >= 0) {
@@ -387,7 +387,7 @@ uintptr_t GetClassLongPtrA(HWND hwnd, int index) {
 }
 
 uintptr_t SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   WndClass* c = w->Class;
   const uintptr_t old = GetClassLongPtrA(hwnd, index);
@@ -409,7 +409,7 @@ uintptr_t SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value) {
 }
 
 DWORD GetClassLongA(HWND hwnd, int index) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (index >= 0) {
     if (static_cast<size_t>(index) + 4 > w->Class->Extra.size()) return 0;
@@ -421,7 +421,7 @@ DWORD GetClassLongA(HWND hwnd, int index) {
 }
 
 DWORD SetClassLongA(HWND hwnd, int index, LONG value) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (index >= 0) {
     if (static_cast<size_t>(index) + 4 > w->Class->Extra.size()) return 0;
@@ -467,7 +467,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE inst,
                      LPVOID param) {
   EnsureInit();
-  State& s = S();
+  State& s = UserState();
   WndClass* cls = FindClass(className);
   // The desktop's class ("#32769") makes no more windows; the system's control classes do.
   if (!cls || (cls->System && cls->Name.starts_with('#'))) return nullptr;
@@ -475,12 +475,12 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   Wnd* ownerW = nullptr;
   if (parent == HWND_MESSAGE) parent = nullptr;
   if (style & WS_CHILD) {
-    parentW = W(parent);
+    parentW = FromHandle(parent);
     if (!parentW) return nullptr;
   } else {
     parentW = s.Desktop;
     if (parent) {
-      ownerW = W(parent);
+      ownerW = FromHandle(parent);
       if (!ownerW) return nullptr;
       while (ownerW->IsChild()) ownerW = ownerW->Parent;
     }
@@ -559,7 +559,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    if (!W(h)) return nullptr;
+    if (!FromHandle(h)) return nullptr;
     if (w->Style & WS_THICKFRAME) {  // only sizeable windows keep to the tracking limits
       if (w->Rect.Width() > mmi.ptMaxTrackSize.X) w->Rect.Right = w->Rect.Left + mmi.ptMaxTrackSize.X;
       if (w->Rect.Height() > mmi.ptMaxTrackSize.Y) w->Rect.Bottom = w->Rect.Top + mmi.ptMaxTrackSize.Y;
@@ -567,30 +567,30 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->NormalRect = w->Rect;
   }
   if (!Send(w, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
-    if (W(h)) DestroyWindow(h);
+    if (FromHandle(h)) DestroyWindow(h);
     return nullptr;
   }
-  if (!W(h)) return nullptr;
+  if (!FromHandle(h)) return nullptr;
   {
     TRect r = w->Rect;
     Send(w, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
-    if (!W(h)) return nullptr;
+    if (!FromHandle(h)) return nullptr;
     w->Client = Rect(r.Left - w->Rect.Left, r.Top - w->Rect.Top, r.Right - w->Rect.Left,
                      r.Bottom - w->Rect.Top);
   }
   if (Send(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
-    if (W(h)) DestroyWindow(h);
+    if (FromHandle(h)) DestroyWindow(h);
     return nullptr;
   }
-  if (!W(h)) return nullptr;
+  if (!FromHandle(h)) return nullptr;
   Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(w->Client.Width()),
                                              static_cast<WORD>(w->Client.Height())));
-  if (!W(h)) return nullptr;
+  if (!FromHandle(h)) return nullptr;
   Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
                                  static_cast<WORD>(w->Rect.Top + w->Client.Top)));
-  if (!W(h)) return nullptr;
+  if (!FromHandle(h)) return nullptr;
   NotifyParents(w, WM_CREATE);
-  if (!W(h)) return nullptr;
+  if (!FromHandle(h)) return nullptr;
   if (style & WS_VISIBLE) {
     if (style & WS_MAXIMIZE)
       ShowWindow(h, SW_SHOWMAXIMIZED);
@@ -599,7 +599,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     else
       ShowWindow(h, SW_SHOW);
   }
-  return W(h) ? h : nullptr;
+  return FromHandle(h) ? h : nullptr;
 }
 
 HWND CreateWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
@@ -619,23 +619,23 @@ static void SendDestroyTree(Wnd* w) {
   if (!w->DestroySent) {
     w->DestroySent = true;
     Send(w, WM_DESTROY, 0, 0);
-    if (!W(h)) return;
+    if (!FromHandle(h)) return;
   }
   std::vector<HWND> kids;
   for (Wnd* c : w->Children) kids.push_back(c->Handle);
   for (HWND k : kids)
-    if (Wnd* c = W(k)) SendDestroyTree(c);
+    if (Wnd* c = FromHandle(k)) SendDestroyTree(c);
 }
 
 static void FreeTree(Wnd* w) {
   std::vector<HWND> kids;
   for (Wnd* c : w->Children) kids.push_back(c->Handle);
   for (HWND k : kids)
-    if (Wnd* c = W(k)) FreeTree(c);
+    if (Wnd* c = FromHandle(k)) FreeTree(c);
   const HWND h = w->Handle;
-  if (!W(h)) return;
+  if (!FromHandle(h)) return;
   Send(w, WM_NCDESTROY, 0, 0);
-  State& s = S();
+  State& s = UserState();
   if (s.Focus == h) s.Focus = nullptr;
   if (s.Active == h) s.Active = nullptr;
   if (s.Foreground == h) s.Foreground = nullptr;
@@ -663,17 +663,17 @@ static void FreeTree(Wnd* w) {
 }
 
 BOOL DestroyWindow(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
   if (w->Destroying) return TRUE;
   w->Destroying = true;
-  State& s = S();
+  State& s = UserState();
   // Hide it first: the area it covered is repainted and activation moves on.
   if (w->Style & WS_VISIBLE) {
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
                      (s.Active == hwnd ? 0 : SWP_NOACTIVATE));
-    if (!W(hwnd)) return TRUE;
+    if (!FromHandle(hwnd)) return TRUE;
   }
   // Owned top-level windows go first.
   if (!w->IsChild()) {
@@ -681,33 +681,33 @@ BOOL DestroyWindow(HWND hwnd) {
     for (Wnd* t : s.Desktop->Children)
       if (t->Owner == w) owned.push_back(t->Handle);
     for (HWND o : owned) DestroyWindow(o);
-    if (!W(hwnd)) return TRUE;
+    if (!FromHandle(hwnd)) return TRUE;
   }
   OnWindowDestroying(w);
-  if (!(w = W(hwnd))) return TRUE;
+  if (!(w = FromHandle(hwnd))) return TRUE;
   NotifyParents(w, WM_DESTROY);
-  if (!(w = W(hwnd))) return TRUE;
+  if (!(w = FromHandle(hwnd))) return TRUE;
   // From here on nothing in the tree can start another destruction of itself.
   MarkDestroying(w);
   SendDestroyTree(w);
-  if (Wnd* again = W(hwnd)) FreeTree(again);
+  if (Wnd* again = FromHandle(hwnd)) FreeTree(again);
   return TRUE;
 }
 
-BOOL IsWindow(HWND hwnd) { return W(hwnd) ? TRUE : FALSE; }
+BOOL IsWindow(HWND hwnd) { return FromHandle(hwnd) ? TRUE : FALSE; }
 
 BOOL IsWindowVisible(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   return w && ReallyVisible(w) ? TRUE : FALSE;
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   return w && !(w->Style & WS_DISABLED) ? TRUE : FALSE;
 }
 
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   const BOOL wasDisabled = (w->Style & WS_DISABLED) ? TRUE : FALSE;
   if (enable && wasDisabled) {
@@ -715,19 +715,19 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
     Send(w, WM_ENABLE, TRUE, 0);
   } else if (!enable && !wasDisabled) {
     Send(w, WM_CANCELMODE, 0, 0);
-    if (!W(hwnd)) return FALSE;
+    if (!FromHandle(hwnd)) return FALSE;
     w->Style |= WS_DISABLED;
-    State& s = S();
+    State& s = UserState();
     if (s.Focus && (s.Focus == hwnd || IsChild(hwnd, s.Focus))) SetFocus(nullptr);
     if (s.Capture == hwnd) ReleaseCapture();
-    if (W(hwnd)) Send(w, WM_ENABLE, FALSE, 0);
+    if (FromHandle(hwnd)) Send(w, WM_ENABLE, FALSE, 0);
   }
   return wasDisabled;
 }
 
 BOOL IsChild(HWND parent, HWND hwnd) {
-  Wnd* p = W(parent);
-  Wnd* w = W(hwnd);
+  Wnd* p = FromHandle(parent);
+  Wnd* w = FromHandle(hwnd);
   if (!p || !w) return FALSE;
   while (w->IsChild()) {
     w = w->Parent;
@@ -737,22 +737,22 @@ BOOL IsChild(HWND parent, HWND hwnd) {
 }
 
 BOOL IsIconic(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   return w && (w->Style & WS_MINIMIZE) ? TRUE : FALSE;
 }
 
 BOOL IsZoomed(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   return w && (w->Style & WS_MAXIMIZE) ? TRUE : FALSE;
 }
 
 HWND GetDesktopWindow() {
   EnsureInit();
-  return S().Desktop->Handle;
+  return UserState().Desktop->Handle;
 }
 
 HWND GetParent(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return nullptr;
   if (w->Style & WS_CHILD) return w->Parent && !w->Parent->IsDesktop() ? w->Parent->Handle : nullptr;
   if ((w->Style & WS_POPUP) && w->Owner) return w->Owner->Handle;
@@ -760,7 +760,7 @@ HWND GetParent(HWND hwnd) {
 }
 
 HWND GetAncestor(HWND hwnd, UINT flags) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return nullptr;
   switch (flags) {
     case GA_PARENT: return w->Parent ? w->Parent->Handle : nullptr;
@@ -777,9 +777,9 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
 }
 
 HWND SetParent(HWND hwnd, HWND newParent) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return nullptr;
-  Wnd* p = newParent ? W(newParent) : S().Desktop;
+  Wnd* p = newParent ? FromHandle(newParent) : UserState().Desktop;
   if (!p) return nullptr;
   for (Wnd* a = p; a; a = a->Parent)
     if (a == w) return nullptr;  // would make a cycle
@@ -787,7 +787,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   const HWND oldH = old ? old->Handle : nullptr;
   const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
   if (wasVisible) ShowWindow(hwnd, SW_HIDE);
-  if (!W(hwnd)) return nullptr;
+  if (!FromHandle(hwnd)) return nullptr;
   UnlinkChild(w);
   w->Parent = p;
   if (p->IsDesktop()) {
@@ -802,7 +802,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
 }
 
 HWND GetWindow(HWND hwnd, UINT cmd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return nullptr;
   auto siblings = [&]() -> const std::vector<Wnd*>* {
     return w->Parent ? &w->Parent->Children : nullptr;
@@ -828,7 +828,7 @@ HWND GetWindow(HWND hwnd, UINT cmd) {
       return it == v->begin() ? nullptr : (*--it)->Handle;
     }
     case GW_ENABLEDPOPUP: {
-      for (Wnd* t : S().Desktop->Children)
+      for (Wnd* t : UserState().Desktop->Children)
         if (t->Owner == w && (t->Style & WS_VISIBLE) && !(t->Style & WS_DISABLED)) return t->Handle;
       return nullptr;
     }
@@ -837,7 +837,7 @@ HWND GetWindow(HWND hwnd, UINT cmd) {
 }
 
 HWND GetTopWindow(HWND hwnd) {
-  Wnd* w = hwnd ? W(hwnd) : (EnsureInit(), S().Desktop);
+  Wnd* w = hwnd ? FromHandle(hwnd) : (EnsureInit(), UserState().Desktop);
   if (!w || w->Children.empty()) return nullptr;
   return w->Children.front()->Handle;
 }
@@ -845,9 +845,9 @@ HWND GetTopWindow(HWND hwnd) {
 HWND GetNextWindow(HWND hwnd, UINT cmd) { return GetWindow(hwnd, cmd); }
 
 HWND GetLastActivePopup(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return nullptr;
-  Wnd* a = W(S().Active);
+  Wnd* a = FromHandle(UserState().Active);
   if (a && a->Owner == w) return a->Handle;
   return hwnd;
 }
@@ -863,7 +863,7 @@ static bool MatchesFind(Wnd* w, LPCSTR className, LPCSTR windowName) {
 
 HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR windowName) {
   EnsureInit();
-  Wnd* p = parent ? W(parent) : S().Desktop;
+  Wnd* p = parent ? FromHandle(parent) : UserState().Desktop;
   if (!p) return nullptr;
   bool started = childAfter == nullptr;
   for (Wnd* c : p->Children) {
@@ -890,24 +890,24 @@ static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
   EnsureInit();
   if (!proc) return FALSE;
-  for (HWND h : Snapshot(S().Desktop->Children))
-    if (W(h) && !proc(h, lParam)) return FALSE;
+  for (HWND h : Snapshot(UserState().Desktop->Children))
+    if (FromHandle(h) && !proc(h, lParam)) return FALSE;
   return TRUE;
 }
 
 static bool EnumChildrenRec(Wnd* p, WNDENUMPROC proc, LPARAM lParam) {
   for (HWND h : Snapshot(p->Children)) {
-    Wnd* c = W(h);
+    Wnd* c = FromHandle(h);
     if (!c) continue;
     if (!proc(h, lParam)) return false;
-    if ((c = W(h)) && !EnumChildrenRec(c, proc, lParam)) return false;
+    if ((c = FromHandle(h)) && !EnumChildrenRec(c, proc, lParam)) return false;
   }
   return true;
 }
 
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
   EnsureInit();
-  Wnd* p = parent ? W(parent) : S().Desktop;
+  Wnd* p = parent ? FromHandle(parent) : UserState().Desktop;
   if (!p || !proc) return FALSE;
   return EnumChildrenRec(p, proc, lParam) ? TRUE : FALSE;
 }
@@ -915,27 +915,27 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
   EnsureInit();
   if (!proc) return FALSE;
-  for (HWND h : Snapshot(S().Desktop->Children)) {
-    Wnd* w = W(h);
+  for (HWND h : Snapshot(UserState().Desktop->Children)) {
+    Wnd* w = FromHandle(h);
     if (w && w->ThreadId == threadId && !proc(h, lParam)) return FALSE;
   }
   return TRUE;
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (processId) *processId = GetCurrentProcessId();
   return w->ThreadId;
 }
 
 int GetDlgCtrlID(HWND hwnd) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   return w && w->IsChild() ? static_cast<int>(w->Id) : 0;
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-  Wnd* p = W(dialog);
+  Wnd* p = FromHandle(dialog);
   if (!p) return nullptr;
   for (Wnd* c : p->Children)
     if (c->Id == id) return c->Handle;
@@ -1001,7 +1001,7 @@ static bool WriteExtra(Wnd* w, int index, size_t size, LONG_PTR value) {
 }
 
 static LONG_PTR GetLongImpl(HWND hwnd, int index, bool ptr) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (index >= 0) return ReadExtra(w, index, ptr ? sizeof(LONG_PTR) : 4);
   switch (index) {
@@ -1018,7 +1018,7 @@ static LONG_PTR GetLongImpl(HWND hwnd, int index, bool ptr) {
 }
 
 static LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, bool ptr) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return 0;
   const LONG_PTR old = GetLongImpl(hwnd, index, ptr);
   if (index >= 0) {
@@ -1034,7 +1034,7 @@ static LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, bool ptr) {
     }
     case GWL_HINSTANCE: w->Instance = reinterpret_cast<HINSTANCE>(value); break;
     case GWL_HWNDPARENT:
-      if (!w->IsChild()) w->Owner = W(reinterpret_cast<HWND>(value));
+      if (!w->IsChild()) w->Owner = FromHandle(reinterpret_cast<HWND>(value));
       break;
     case GWL_ID: w->Id = value; break;
     case GWL_USERDATA: w->UserData = value; break;
@@ -1046,7 +1046,7 @@ static LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, bool ptr) {
       if (index == GWL_EXSTYLE)  // top-most is changed through SetWindowPos only
         ss.styleNew = (ss.styleNew & ~WS_EX_TOPMOST) | (w->ExStyle & WS_EX_TOPMOST);
       Send(w, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
-      if (!W(hwnd)) return old;
+      if (!FromHandle(hwnd)) return old;
       if (index == GWL_STYLE)
         w->Style = ss.styleNew;
       else
@@ -1069,7 +1069,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
 }
 
 WORD GetWindowWord(HWND hwnd, int index) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
   WORD v;
   std::memcpy(&v, w->Extra.data() + index, 2);
@@ -1077,7 +1077,7 @@ WORD GetWindowWord(HWND hwnd, int index) {
 }
 
 WORD SetWindowWord(HWND hwnd, int index, WORD value) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
   WORD old;
   std::memcpy(&old, w->Extra.data() + index, 2);
@@ -1088,7 +1088,7 @@ WORD SetWindowWord(HWND hwnd, int index, WORD value) {
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   proc = ResolveProc(proc);
   if (!proc) return 0;
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return proc(hwnd, msg, wParam, lParam);
   ++w->Busy;
   LRESULT r;
@@ -1107,23 +1107,23 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount) {
   if (!buffer || maxCount <= 0) return 0;
   buffer[0] = 0;
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
                                        reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthA(HWND hwnd) {
-  return W(hwnd) ? static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
+  return FromHandle(hwnd) ? static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
 }
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
-  if (!W(hwnd)) return FALSE;
+  if (!FromHandle(hwnd)) return FALSE;
   return SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
 }
 
 int InternalGetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !buffer || maxCount <= 0) return 0;
   const int n = std::min<int>(static_cast<int>(w->Text.size()), maxCount - 1);
   std::memcpy(buffer, w->Text.data(), static_cast<size_t>(n));
@@ -1143,7 +1143,7 @@ static std::string PropKey(LPCSTR name) {
 }
 
 BOOL SetPropA(HWND hwnd, LPCSTR name, HANDLE data) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !name) return FALSE;
   const std::string k = PropKey(name);
   for (auto& p : w->Props)
@@ -1156,7 +1156,7 @@ BOOL SetPropA(HWND hwnd, LPCSTR name, HANDLE data) {
 }
 
 HANDLE GetPropA(HWND hwnd, LPCSTR name) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !name) return nullptr;
   const std::string k = PropKey(name);
   for (auto& p : w->Props)
@@ -1165,7 +1165,7 @@ HANDLE GetPropA(HWND hwnd, LPCSTR name) {
 }
 
 HANDLE RemovePropA(HWND hwnd, LPCSTR name) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !name) return nullptr;
   const std::string k = PropKey(name);
   for (auto it = w->Props.begin(); it != w->Props.end(); ++it)
@@ -1178,7 +1178,7 @@ HANDLE RemovePropA(HWND hwnd, LPCSTR name) {
 }
 
 int EnumPropsA(HWND hwnd, PROPENUMPROCA proc) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !proc) return -1;
   auto copy = w->Props;
   int last = -1;

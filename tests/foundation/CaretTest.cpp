@@ -102,34 +102,6 @@ class CaretTest : public ::testing::Test {
   TWhiteControl* ctl_ = nullptr;
 };
 
-TEST_F(CaretTest, DefaultsAndTypeInformation) {
-  win::SetCaretBlinkTime(410);
-  TZYLCaret c(ctl_);
-  EXPECT_EQ(c.BlinkRate(), 410u);
-  EXPECT_EQ(c.Style(), csDefault);
-  EXPECT_EQ(c.Width(), 2);
-  EXPECT_EQ(c.Height(), 10);
-  EXPECT_EQ(c.CaretBmpMode(), cbBmpSize);
-  EXPECT_FALSE(c.Enabled());
-  EXPECT_FALSE(c.Built());
-  ASSERT_NE(c.Bitmap(), nullptr);
-  EXPECT_TRUE(c.Bitmap()->Empty());
-  for (const char* name : {"BlinkRate", "Style", "Width", "Height", "ImageList", "ImageIndex",
-                           "ListIndex", "CaretBmpMode", "Bitmap"})
-    EXPECT_TRUE(vcl::IsPublishedProp(&c, name)) << name;
-  EXPECT_EQ(vcl::GetPropInfo(&c, "Width")->Default, 2);
-  EXPECT_EQ(vcl::GetPropInfo(&c, "Height")->Default, 10);
-  EXPECT_EQ(vcl::GetPropInfo(&c, "Style")->Default, csDefault);
-  EXPECT_EQ(vcl::GetPropInfo(&c, "CaretBmpMode")->Default, cbBmpSize);
-  // The blink rate comes from the system, so it has no default and is always written.
-  EXPECT_FALSE(vcl::GetPropInfo(&c, "BlinkRate")->HasDefault());
-  EXPECT_FALSE(c.HasBitmap());
-  // Width through the type information goes to the same setter.
-  vcl::SetOrdProp(&c, vcl::GetPropInfo(&c, "Width"), 9);
-  EXPECT_EQ(c.Width(), 9);
-  win::SetCaretBlinkTime(systemBlink_);
-}
-
 TEST_F(CaretTest, ShapePerStyle) {
   TZYLCaret c(ctl_);
   c.SetWord(0, 6);   // Width

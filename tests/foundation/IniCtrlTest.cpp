@@ -2,11 +2,23 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <vector>
 #include <sstream>
 
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLConst.h"
+#include "foundation/ZYLSysUtils.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/Environment.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/sys/IniFiles.h"
+#include "platform/sys/Registry.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -157,9 +169,39 @@ TEST_P(IniTargets, ObjectPropertiesRoundTripAndBadValuesRollBack) {
   EXPECT_EQ(d.StyleOuter(), bvNone);
 }
 
+// The colour list reads the section's lines from any ini object of the target: the framework's
+// INI file or registry ini file, or the ini control.
+TEST_P(IniTargets, CustomColorListsGoThroughAnyIniObject) {
+  std::unique_ptr<vcl::TObject> own;
+  if (GetParam() == itIniFile)
+    own = std::make_unique<vcl::TIniFile>(dir_.File("colors.ini"));
+  else
+    own = std::make_unique<vcl::TRegIniFile>("Software\\ZYLTest\\Colors");
+  for (vcl::TObject* store : {own.get(), static_cast<vcl::TObject*>(&ini_)}) {
+    vcl::TStringList colors;
+    colors.Add("ColorA=FF0000");
+    colors.Add("no separator");
+    colors.Add("ColorC=00FF00");
+    ZYLSaveCustomColorList(store, "Colors", &colors);
+    vcl::TStringList back;
+    back.Add("stale");
+    ZYLLoadCustomColorList(store, "Colors", &back);
+    ASSERT_EQ(back.Count(), 2) << back.Text();
+    EXPECT_EQ(back.Values("ColorA"), "FF0000");
+    EXPECT_EQ(back.Values("ColorC"), "00FF00");
+  }
+  // Any other object is no ini object: the list stays as it is.
+  vcl::TStringList kept;
+  kept.Add("ColorA=123456");
+  vcl::TStringList other;
+  ZYLLoadCustomColorList(&other, "Colors", &kept);
+  ZYLLoadCustomColorList(nullptr, "Colors", &kept);
+  EXPECT_EQ(kept.Count(), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Targets, IniTargets, ::testing::Values(itIniFile, itRegistry));
 
-TEST(IniCtrl, CustomColorsAndTargets) {
+TEST(IniCtrl, TargetsAndThePrefixOfABareFileName) {
   testsupport::TempDir dir;
   TZYLIniCtrl ini;
   ini.SetIniFile(dir.File("c.ini"));
@@ -168,39 +210,99 @@ TEST(IniCtrl, CustomColorsAndTargets) {
   EXPECT_FALSE(ini.UsesRegistry());
   ini.SetRegPath("Software\\X");
   EXPECT_TRUE(ini.UsesRegistry());
-  ini.SetTarget(itIniFile);
-  vcl::TStringList colors;
-  colors.Add("ColorA=FF0000");
-  colors.Add("ColorC=00FF00");
-  ZYLSaveCustomColorList(&ini, "Colors", &colors);
-  ini.WriteString("Colors", "ColorD", "garbage");
-  vcl::TStringList back;
-  ZYLLoadCustomColorList(&ini, "Colors", &back);
-  ASSERT_EQ(back.Count(), 16);
-  EXPECT_EQ(back.Values("ColorA"), "FF0000");
-  EXPECT_EQ(back.Values("ColorB"), "FFFFFF");
-  EXPECT_EQ(back.Values("ColorC"), "00FF00");
-  EXPECT_EQ(back.Values("ColorD"), "FFFFFF");
-  EXPECT_EQ(back.Values("ColorP"), "FFFFFF");
+  // A name with a folder stays; a bare one goes to the prefix's folder.
+  EXPECT_EQ(ini.IniFileName(), dir.File("c.ini"));
+  ini.SetIniFile("app.ini");
+  EXPECT_EQ(ini.IniPrefix(), ppWindows);
+  EXPECT_EQ(ini.IniFileName(), ZYLSIWindowsDirectory() + "/app.ini");
+  ini.SetIniPrefix(ppSystem);
+  EXPECT_EQ(ini.IniFileName(), ZYLSISystemDirectory() + "/app.ini");
+  ini.SetIniPrefix(ppProgram);
+  EXPECT_EQ(ini.IniFileName(), vcl::ExtractFilePath(vcl::ParamStr(0)) + "app.ini");
+  ini.SetIniPrefix(ppFixed);
+  EXPECT_EQ(ini.IniFileName(), "app.ini");
+  ini.SetIniFile("");
+  EXPECT_EQ(ini.IniFileName(), vcl::ChangeFileExt(vcl::ParamStr(0), ".INI"));
 }
 
-TEST(IniCtrl, IniComponentFollowsItsLink) {
-  vcl::TComponent owner(nullptr);
-  auto* comp = new TZYLCustomIniComponent(&owner);
-  auto* ini = new TZYLIniCtrl(&owner);
-  comp->NotificationStandard(&owner);  // not an ini control: nothing
-  EXPECT_EQ(comp->IniLink(), nullptr);
-  comp->NotificationStandard(ini);
-  EXPECT_EQ(comp->IniLink(), ini);
-  EXPECT_EQ(comp->IniCtrl(), ini);
-  comp->SetIniUse(ioNone);
-  EXPECT_EQ(comp->IniCtrl(), nullptr);
-  comp->SetIniUse(ioUseLink);
-  delete ini;
-  EXPECT_EQ(comp->IniLink(), nullptr);
-  comp->SetSectionDefault();
-  EXPECT_EQ(comp->GetSection(), "Common");
-  comp->SetSection("Mine");
-  comp->SetSectionDefault();
-  EXPECT_EQ(comp->Section(), "Mine");
+namespace {
+
+class StateIni : public TZYLCustomIniComponent {
+  ZYL_CLASS(StateIni, TZYLCustomIniComponent)
+  explicit StateIni(vcl::TComponent* AOwner) : TZYLCustomIniComponent(AOwner, StaticClass()) {}
+  std::vector<std::string>* Calls = nullptr;
+  void RestoreState() override { Calls->push_back(Name() + ".Restore"); }
+  void SaveState() override { Calls->push_back(Name() + ".Save"); }
+};
+ZYL_CLASS_IMPL(StateIni) {}
+
+struct FormEvents : vcl::TObject {
+  std::vector<std::string>* Calls = nullptr;
+  void Create(vcl::TObject*) { Calls->push_back("OnCreate"); }
+  void Destroy(vcl::TObject*) { Calls->push_back("OnDestroy"); }
+};
+
+}  // namespace
+
+TEST(IniComponent, OwnerMustBeAFormAndTheLinkIsFollowed) {
+  vcl::testkit::TControlsSession session;
+  vcl::TComponent plain(nullptr);
+  for (vcl::TComponent* owner : {static_cast<vcl::TComponent*>(nullptr), &plain})
+    EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { StateIni bad(owner); }),
+              std::string("StateIni:\r") + SZYLInvalidOwner);
+  EXPECT_EQ(plain.ComponentCount(), 0);
+  {
+    vcl::TForm form(nullptr);
+    auto* comp = new TZYLCustomIniComponent(&form);
+    auto* ini = new TZYLIniCtrl(&form);
+    comp->NotificationStandard(&form);  // not an ini control: nothing
+    EXPECT_EQ(comp->IniLink(), nullptr);
+    comp->NotificationStandard(ini);
+    EXPECT_EQ(comp->IniCtrl(), ini);
+    EXPECT_NE(vcl::GetPropInfo(comp, "IniLink"), nullptr);  // published
+    comp->SetIniUse(ioNone);
+    EXPECT_EQ(comp->IniCtrl(), nullptr);
+    comp->SetIniUse(ioUseLink);
+    delete ini;
+    EXPECT_EQ(comp->IniLink(), nullptr);
+    comp->SetSectionDefault();
+    EXPECT_EQ(comp->GetSection(), "Common");
+    comp->SetSection("Mine");
+    comp->SetSectionDefault();
+    EXPECT_EQ(comp->Section(), "Mine");
+  }
+}
+
+// At run time the owner form's creation restores and its destruction saves every ini
+// component, around the form's own handlers, also after one component went early.
+TEST(IniComponent, TheOwnerFormCallsRestoreAndSaveState) {
+  vcl::testkit::TControlsSession session;
+  std::vector<std::string> calls;
+  FormEvents events;
+  events.Calls = &calls;
+  auto* form = new vcl::TForm(nullptr);
+  form->OnCreate = vcl::TNotifyEvent(&events, &FormEvents::Create);
+  form->OnDestroy = vcl::TNotifyEvent(&events, &FormEvents::Destroy);
+  StateIni* parts[3];
+  for (int i = 0; i < 3; ++i) {
+    parts[i] = new StateIni(form);
+    parts[i]->SetName("S" + std::to_string(i));
+    parts[i]->Calls = &calls;
+    parts[i]->Loaded();
+  }
+  form->DoCreate();
+  EXPECT_EQ(calls, (std::vector<std::string>{"OnCreate", "S0.Restore", "S1.Restore", "S2.Restore"}));
+  calls.clear();
+  delete parts[1];
+  delete form;
+  EXPECT_EQ(calls, (std::vector<std::string>{"S2.Save", "S0.Save", "OnDestroy"}));
+  // A designed component hooks nothing.
+  calls.clear();
+  vcl::TForm designed(nullptr);
+  designed.SetDesigning(true);
+  StateIni d(&designed);
+  d.Calls = &calls;
+  d.Loaded();
+  designed.DoCreate();
+  EXPECT_TRUE(calls.empty());
 }

@@ -5,151 +5,130 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/classes/StringList.h"
+#include "tests/support/Cases.h"
 
 using namespace zyl;
 
-TEST(Strings, CopyIsOneBasedAndClamps) {
-  EXPECT_EQ(ZYLCopy("Hello", 1, 3), "Hel");
-  EXPECT_EQ(ZYLCopy("Hello", 4, 10), "lo");
-  EXPECT_EQ(ZYLCopy("Hello", 5, 1), "o");
-  EXPECT_EQ(ZYLCopy("Hello", 6, 1), "");
-  EXPECT_EQ(ZYLCopy("Hello", 0, 2), "He");
-  EXPECT_EQ(ZYLCopy("Hello", -5, 2), "He");
-  EXPECT_EQ(ZYLCopy("Hello", 2, 0), "");
-  EXPECT_EQ(ZYLCopy("Hello", 2, -1), "");
-  EXPECT_EQ(ZYLCopy("", 1, 1), "");
-  EXPECT_EQ(ZYLCopy("Hello", 2147483647, 2147483647), "");
-}
-
-TEST(Strings, InsertAtEdges) {
-  std::string s = "ace";
-  ZYLInsert("b", s, 2);
-  EXPECT_EQ(s, "abce");
-  ZYLInsert("<", s, 0);
-  EXPECT_EQ(s, "<abce");
-  ZYLInsert(">", s, 6);
-  EXPECT_EQ(s, "<abce>");
-  ZYLInsert("!", s, 100);
-  EXPECT_EQ(s, "<abce>!");
-  std::string e;
-  ZYLInsert("x", e, 1);
-  EXPECT_EQ(e, "x");
-  ZYLInsert("", e, 1);
-  EXPECT_EQ(e, "x");
-}
-
-TEST(Strings, FillTrimAndEmpty) {
-  EXPECT_EQ(ZYLFillString(3, '*'), "***");
-  EXPECT_EQ(ZYLFillString(0, '*'), "");
-  EXPECT_EQ(ZYLFillString(-2, '*'), "");
-  EXPECT_EQ(ZYLTrim("  a b \t\r\n"), "a b");
-  EXPECT_EQ(ZYLTrim("   "), "");
-  EXPECT_EQ(ZYLTrim(""), "");
-  EXPECT_EQ(ZYLTrim("\xA0x\xA0"), "\xA0x\xA0");  // a no-break space is no blank
+// The text routines, each case a pair of what the routine gave and what it should give.
+TEST(Strings, CopyFillTrimFieldsAndCase) {
+  const std::string coded = "a;;c;";
+  testsupport::ExpectCases({
+      {ZYLCopy("Hello", 1, 3), "Hel"},
+      {ZYLCopy("Hello", 4, 10), "lo"},
+      {ZYLCopy("Hello", 5, 1), "o"},
+      {ZYLCopy("Hello", 6, 1), ""},
+      {ZYLCopy("Hello", 0, 2), "He"},
+      {ZYLCopy("Hello", -5, 2), "He"},
+      {ZYLCopy("Hello", 2, 0), ""},
+      {ZYLCopy("Hello", 2, -1), ""},
+      {ZYLCopy("", 1, 1), ""},
+      {ZYLCopy("Hello", 2147483647, 2147483647), ""},
+      {ZYLFillString(3, '*'), "***"},
+      {ZYLFillString(0, '*'), ""},
+      {ZYLFillString(-2, '*'), ""},
+      {ZYLTrim("  a b \t\r\n"), "a b"},
+      {ZYLTrim("   "), ""},
+      {ZYLTrim(""), ""},
+      {ZYLTrim("\xA0x\xA0"), "\xA0x\xA0"},  // a no-break space is no blank
+      {ZYLGetFirstString("name=value=x", '='), "name"},
+      {ZYLGetSecondString("name=value=x", '='), "value=x"},
+      {ZYLGetFirstString("novalue", '='), "novalue"},
+      {ZYLGetSecondString("novalue", '='), "novalue"},
+      {ZYLGetFirstString("=v", '='), ""},
+      {ZYLGetSecondString("k=", '='), ""},
+      {ZYLGetFirstString("", '='), ""},
+      {ZYLCodeString({"a", "", "c"}, ';'), "a;;c"},
+      {ZYLCodeString({}, ';'), ""},
+      {ZYLCodeString({""}, ';'), ""},
+      {ZYLGetCodedString(coded, ';', 0), "a"},
+      {ZYLGetCodedString(coded, ';', 1), ""},
+      {ZYLGetCodedString(coded, ';', 2), "c"},
+      {ZYLGetCodedString(coded, ';', 3), ""},
+      {ZYLGetCodedString(coded, ';', 4), ""},
+      {ZYLGetCodedString(coded, ';', -1), ""},
+      {ZYLGetCodedString("whole", ';', 0), "whole"},
+      {ZYLGetCodedString("whole", ';', 1), ""},
+      {ZYLUpperCase("abc\xE4\xFF\x9A xyz!"), "ABC\xC4\x9F\x8A XYZ!"},
+      {ZYLLowerCase("ABC\xC4\x9F\x8A XYZ!"), "abc\xE4\xFF\x9A xyz!"},
+      {ZYLUpperCase("\xF7\xDF"), "\xF7\xDF"},  // division sign and sharp s stay
+      {ZYLReplaceChar("a.b.c", '.', '\\'), "a\\b\\c"},
+      {ZYLAddSlash("C:\\dir"), "C:\\dir\\"},
+      {ZYLAddSlash("C:\\dir\\"), "C:\\dir\\"},
+      {ZYLAddSlash(""), "\\"},
+      {ZYLSlashAdd("  "), "  \\"},
+      {ZYLSlashAdd("x\\"), "x\\"},
+  });
   EXPECT_TRUE(ZYLEmpty(""));
   EXPECT_TRUE(ZYLEmpty(" \t "));
   EXPECT_FALSE(ZYLEmpty(" a "));
+  EXPECT_EQ(int_Ref(""), nullptr);
+  const std::string s = "abc";
+  EXPECT_EQ(int_Ref(s), s.c_str());
 }
 
-TEST(Strings, FirstAndSecondString) {
-  EXPECT_EQ(ZYLGetFirstString("name=value=x", '='), "name");
-  EXPECT_EQ(ZYLGetSecondString("name=value=x", '='), "value=x");
-  EXPECT_EQ(ZYLGetFirstString("novalue", '='), "novalue");
-  EXPECT_EQ(ZYLGetSecondString("novalue", '='), "novalue");
-  EXPECT_EQ(ZYLGetFirstString("=v", '='), "");
-  EXPECT_EQ(ZYLGetSecondString("k=", '='), "");
-  EXPECT_EQ(ZYLGetFirstString("", '='), "");
-}
-
-TEST(Strings, CodedFields) {
-  EXPECT_EQ(ZYLCodeString({"a", "", "c"}, ';'), "a;;c");
-  EXPECT_EQ(ZYLCodeString({}, ';'), "");
-  EXPECT_EQ(ZYLCodeString({""}, ';'), "");
-
-  const std::string s = "a;;c;";
-  EXPECT_EQ(ZYLGetCodedString(s, ';', 0), "a");
-  EXPECT_EQ(ZYLGetCodedString(s, ';', 1), "");
-  EXPECT_EQ(ZYLGetCodedString(s, ';', 2), "c");
-  EXPECT_EQ(ZYLGetCodedString(s, ';', 3), "");
-  EXPECT_EQ(ZYLGetCodedString(s, ';', 4), "");
-  EXPECT_EQ(ZYLGetCodedString(s, ';', -1), "");
-  EXPECT_EQ(ZYLGetCodedString("whole", ';', 0), "whole");
-  EXPECT_EQ(ZYLGetCodedString("whole", ';', 1), "");
-}
-
-TEST(Strings, SetCodedFieldAppendsSeparators) {
-  std::string s = "a;b;c";
-  ZYLSetCodedString(s, "B", ';', 1);
-  EXPECT_EQ(s, "a;B;c");
-  ZYLSetCodedString(s, "first", ';', 0);
-  EXPECT_EQ(s, "first;B;c");
-  ZYLSetCodedString(s, "", ';', 2);
-  EXPECT_EQ(s, "first;B;");
-  ZYLSetCodedString(s, "e", ';', 4);
-  EXPECT_EQ(s, "first;B;;;e");
-  ZYLSetCodedString(s, "x", ';', -1);
-  EXPECT_EQ(s, "first;B;;;e");
-  std::string e;
-  ZYLSetCodedString(e, "z", ',', 2);
-  EXPECT_EQ(e, ",,z");
+// Each step edits the text the step before left.
+TEST(Strings, InsertAndSetCodedFieldEditInPlace) {
+  std::string s = "ace", f = "a;b;c", e;
+  auto ins = [&](const char* what, int at) {
+    ZYLInsert(what, s, at);
+    return s;
+  };
+  auto set = [&](std::string& t, const char* v, char sep, int n) {
+    ZYLSetCodedString(t, v, sep, n);
+    return t;
+  };
+  testsupport::ExpectCases({
+      {ins("b", 2), "abce"},
+      {ins("<", 0), "<abce"},
+      {ins(">", 6), "<abce>"},
+      {ins("!", 100), "<abce>!"},
+      {ins("", 1), "<abce>!"},
+      {set(f, "B", ';', 1), "a;B;c"},
+      {set(f, "first", ';', 0), "first;B;c"},
+      {set(f, "", ';', 2), "first;B;"},
+      {set(f, "e", ';', 4), "first;B;;;e"},
+      {set(f, "x", ';', -1), "first;B;;;e"},
+      {set(e, "z", ',', 2), ",,z"},
+  });
   EXPECT_EQ(ZYLGetCodedString(e, ',', 2), "z");
 }
 
 TEST(Strings, SplitIgnoresOneTrailingSeparator) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(ZYLSplitString("a,b,c", ','), (V{"a", "b", "c"}));
-  EXPECT_EQ(ZYLSplitString("a,b,", ','), (V{"a", "b"}));
-  EXPECT_EQ(ZYLSplitString("a,,b", ','), (V{"a", "", "b"}));
-  EXPECT_EQ(ZYLSplitString(",a", ','), (V{"", "a"}));
-  EXPECT_EQ(ZYLSplitString(",", ','), (V{""}));
-  EXPECT_EQ(ZYLSplitString("a,,", ','), (V{"a", ""}));
-  EXPECT_EQ(ZYLSplitString("", ','), V{});
+  const std::pair<const char*, V> cases[] = {{"a,b,c", {"a", "b", "c"}}, {"a,b,", {"a", "b"}},
+                                             {"a,,b", {"a", "", "b"}},    {",a", {"", "a"}},
+                                             {",", {""}},                 {"a,,", {"a", ""}},
+                                             {"", {}}};
+  for (const auto& [text, parts] : cases) EXPECT_EQ(ZYLSplitString(text, ','), parts) << text;
 }
 
 TEST(Strings, CodeIntAndDivisors) {
   const int32_t v[] = {44, -1, 0, 2147483647};
-  EXPECT_EQ(ZYLCodeInt(v, 3, ','), "44,-1,0,2147483647");
-  EXPECT_EQ(ZYLCodeInt(v, 0, ','), "44");
-  EXPECT_EQ(ZYLCodeInt(v, -1, ','), "");
-  EXPECT_EQ(ZYLCodeInt(nullptr, 3, ','), "");
+  testsupport::ExpectCases({{ZYLCodeInt(v, 3, ','), "44,-1,0,2147483647"},
+                            {ZYLCodeInt(v, 0, ','), "44"},
+                            {ZYLCodeInt(v, -1, ','), ""},
+                            {ZYLCodeInt(nullptr, 3, ','), ""}});
   EXPECT_EQ(ZYLDivisors(12), (std::vector<int>{1, 2, 3, 4, 6}));
   EXPECT_EQ(ZYLDivisors(7), (std::vector<int>{1}));
-  EXPECT_TRUE(ZYLDivisors(1).empty());
-  EXPECT_TRUE(ZYLDivisors(0).empty());
-  EXPECT_TRUE(ZYLDivisors(-4).empty());
-}
-
-TEST(Strings, IntRefAndCase) {
-  EXPECT_EQ(int_Ref(""), nullptr);
-  const std::string s = "abc";
-  EXPECT_EQ(int_Ref(s), s.c_str());
-  EXPECT_EQ(ZYLUpperCase("abc\xE4\xFF\x9A xyz!"), "ABC\xC4\x9F\x8A XYZ!");
-  EXPECT_EQ(ZYLLowerCase("ABC\xC4\x9F\x8A XYZ!"), "abc\xE4\xFF\x9A xyz!");
-  EXPECT_EQ(ZYLUpperCase("\xF7\xDF"), "\xF7\xDF");  // division sign and sharp s stay
-  EXPECT_EQ(ZYLReplaceChar("a.b.c", '.', '\\'), "a\\b\\c");
-}
-
-TEST(Strings, Slashes) {
-  EXPECT_EQ(ZYLAddSlash("C:\\dir"), "C:\\dir\\");
-  EXPECT_EQ(ZYLAddSlash("C:\\dir\\"), "C:\\dir\\");
-  EXPECT_EQ(ZYLAddSlash(""), "\\");
-  EXPECT_EQ(ZYLSlashAdd("  "), "  \\");
-  EXPECT_EQ(ZYLSlashAdd("x\\"), "x\\");
+  for (int n : {1, 0, -4}) EXPECT_TRUE(ZYLDivisors(n).empty()) << n;
 }
 
 TEST(Strings, ShrunkFileName) {
   const std::string p = "C:\\Programs\\Vendor\\Product\\Data\\file.txt";
-  EXPECT_EQ(ZYLShrunkFileName(p, 100), p);
-  EXPECT_EQ(ZYLShrunkFileName(p, static_cast<int>(p.size())), p);
-  EXPECT_EQ(ZYLShrunkFileName(p, 36), "C:\\...\\Vendor\\Product\\Data\\file.txt");
-  EXPECT_EQ(ZYLShrunkFileName(p, 28), "C:\\...\\Product\\Data\\file.txt");
-  EXPECT_EQ(ZYLShrunkFileName(p, 27), "C:\\...\\Data\\file.txt");
-  EXPECT_EQ(ZYLShrunkFileName(p, 19), "C:\\...\\file.txt");
-  EXPECT_EQ(ZYLShrunkFileName(p, 3), "C:\\...\\file.txt");  // cannot get shorter
-  EXPECT_EQ(ZYLShrunkFileName("\\\\srv\\share\\a\\b\\name.ext", 22), "\\\\srv\\share\\...\\name.ext");
-  EXPECT_EQ(ZYLShrunkFileName("file.txt", 3), "file.txt");
-  EXPECT_EQ(ZYLShrunkFileName("C:\\file.txt", 3), "C:\\file.txt");
-  EXPECT_EQ(ZYLShrunkFileName("", 0), "");
+  testsupport::ExpectCases({
+      {ZYLShrunkFileName(p, 100), p},
+      {ZYLShrunkFileName(p, static_cast<int>(p.size())), p},
+      {ZYLShrunkFileName(p, 36), "C:\\...\\Vendor\\Product\\Data\\file.txt"},
+      {ZYLShrunkFileName(p, 28), "C:\\...\\Product\\Data\\file.txt"},
+      {ZYLShrunkFileName(p, 27), "C:\\...\\Data\\file.txt"},
+      {ZYLShrunkFileName(p, 19), "C:\\...\\file.txt"},
+      {ZYLShrunkFileName(p, 3), "C:\\...\\file.txt"},  // cannot get shorter
+      {ZYLShrunkFileName("\\\\srv\\share\\a\\b\\name.ext", 22),
+       "\\\\srv\\share\\...\\name.ext"},
+      {ZYLShrunkFileName("file.txt", 3), "file.txt"},
+      {ZYLShrunkFileName("C:\\file.txt", 3), "C:\\file.txt"},
+      {ZYLShrunkFileName("", 0), ""},
+  });
   EXPECT_LE(ZYLShrunkFileName(p, 30).size(), 30u);
 }
 
@@ -177,24 +156,24 @@ TEST(Utils, MinMaxMidAndOffsets) {
   EXPECT_EQ(r, (win::TRect{1, 2, 8, 3}));
 }
 
-TEST(Utils, ListFileSuffixes) {
-  EXPECT_EQ(ZYLICGetSuffix(icImageList, false), "iml");
-  EXPECT_EQ(ZYLICGetSuffix(icImageList, true), ".iml");
-  EXPECT_EQ(ZYLICGetSuffix(icBitmap, true), ".bml");
-  EXPECT_EQ(ZYLICGetSuffix(icWave, false), "wvl");
-  EXPECT_EQ(ZYLICGetSuffix(icStringList, false), "sll");
-  EXPECT_EQ(ZYLICGetSuffix(icGeneric, false), "gll");
-  EXPECT_EQ(ZYLICGetSuffix(icRTF, true), ".rtl");
-  EXPECT_EQ(ZYLICGetSuffix(static_cast<TZYLListItemClassType>(6), true), "");
-}
-
-TEST(Utils, LocalInfoOfTheDefaultLocale) {
-  EXPECT_EQ(ZYLGetLocalInfo(13), "$");
-  EXPECT_EQ(ZYLGetLocalInfo(15), ".");
-  EXPECT_EQ(ZYLGetLocalInfo(21), ",");
-  EXPECT_EQ(ZYLGetLocalInfo(1), "2");
-  EXPECT_EQ(ZYLGetLocalInfo(3), "");
-  EXPECT_EQ(ZYLGetLocalInfo(-1), "");
+TEST(Utils, ListFileSuffixesAndLocalInfo) {
+  testsupport::ExpectCases({
+      {ZYLICGetSuffix(icImageList, false), "iml"},
+      {ZYLICGetSuffix(icImageList, true), ".iml"},
+      {ZYLICGetSuffix(icBitmap, true), ".bml"},
+      {ZYLICGetSuffix(icWave, false), "wvl"},
+      {ZYLICGetSuffix(icStringList, false), "sll"},
+      {ZYLICGetSuffix(icGeneric, false), "gll"},
+      {ZYLICGetSuffix(icRTF, true), ".rtl"},
+      {ZYLICGetSuffix(static_cast<TZYLListItemClassType>(6), true), ""},
+      // The thread's locale is the default one.
+      {ZYLGetLocalInfo(13), "$"},
+      {ZYLGetLocalInfo(15), "."},
+      {ZYLGetLocalInfo(21), ","},
+      {ZYLGetLocalInfo(1), "2"},
+      {ZYLGetLocalInfo(3), ""},
+      {ZYLGetLocalInfo(-1), ""},
+  });
 }
 
 TEST(Utils, ButtonFaces) {
@@ -300,11 +279,9 @@ TEST(Strings, FontTextRoundTripsAndBadTextLeavesTheFont) {
 
   // Another field count, or a field that does not read, changes nothing.
   const std::string before = ZYLFontToString(&copy);
-  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,0,0,0", &copy));
-  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,0,0,0,0,0", &copy));
-  EXPECT_FALSE(ZYLStringToFont("Tahoma,ten,clBlue,0,0,0,0", &copy));
-  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clNoSuchColour,0,0,0,0", &copy));
-  EXPECT_FALSE(ZYLStringToFont("Tahoma,10,clBlue,2,0,0,0", &copy));
-  EXPECT_FALSE(ZYLStringToFont("", &copy));
+  for (const char* bad : {"Tahoma,10,clBlue,0,0,0", "Tahoma,10,clBlue,0,0,0,0,0",
+                          "Tahoma,ten,clBlue,0,0,0,0", "Tahoma,10,clNoSuchColour,0,0,0,0",
+                          "Tahoma,10,clBlue,2,0,0,0", ""})
+    EXPECT_FALSE(ZYLStringToFont(bad, &copy)) << bad;
   EXPECT_EQ(ZYLFontToString(&copy), before);
 }

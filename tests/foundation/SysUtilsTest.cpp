@@ -11,6 +11,10 @@
 #include "tests/support/ControlsSession.h"
 #include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "platform/classes/Resources.h"
+#include "platform/rtl/Environment.h"
+#include "platform/sys/VersionInfo.h"
+#include "tests/support/Cases.h"
 
 using namespace zyl;
 
@@ -275,4 +279,50 @@ TEST_F(SysInfoTest, DrivesFollowTheMapping) {
   EXPECT_EQ(ZYLSIDriveTypeStr(3), "Fixed");
   EXPECT_EQ(ZYLSIDriveTypeStr(6), "RAM disk");
   EXPECT_EQ(ZYLSIDriveTypeStr(99), "Unknown");
+}
+
+// The running program's version resource answers every field; without one they are empty.
+TEST(SysUtils, VersionInfoComesFromTheProgramsVersionResource) {
+  win::VS_FIXEDFILEINFO fixed;
+  fixed.dwFileVersionMS = win::MAKELONG(7, 3);  // 3.7
+  fixed.dwFileVersionLS = win::MAKELONG(412, 2);  // .2.412
+  const std::vector<std::pair<std::string, std::string>> strings = {
+      {"CompanyName", "Acme"},          {"ProductName", "Ledger"},
+      {"ProductVersion", "3.7"},        {"LegalCopyright", "(c) Acme"},
+      {"LegalTrademarks", "Ledger(tm)"}, {"FileDescription", "Books"},
+      {"Comments", ""},                 {"FileVersion", "3.7.2"}};
+  vcl::RegisterVersionInfo(vcl::HInstance, fixed, strings, 0x0407, 1252);
+  testsupport::ExpectCases({{ZYLSIVersionInfo(viCompany), "Acme"},
+                            {ZYLSIVersionInfo(viName), "Ledger"},
+                            {ZYLSIVersionInfo(viVersion), "3.7"},
+                            {ZYLSIVersionInfo(viCopyright), "(c) Acme"},
+                            {ZYLSIVersionInfo(viTrademark), "Ledger(tm)"},
+                            {ZYLSIVersionInfo(viDescription), "Books"},
+                            {ZYLSIVersionInfo(viComments), ""},
+                            {ZYLSIVersionInfo(viFileVersion), "3.7.2"},
+                            {ZYLSIVersionInfo(viFileVersionFull), "3.7.2.412"},
+                            {ZYLSIVersionInfo(viFileVersionBuild), "412"},
+                            {GetSystemInfoString(itProgName, 1, ""), "Ledger"}});
+  // The block answers only its own language and only names it holds.
+  const std::string program = vcl::ParamStr(0);
+  win::DWORD handle = 9;
+  const win::DWORD size = win::GetFileVersionInfoSizeA(program.c_str(), &handle);
+  ASSERT_GT(size, 0u);
+  EXPECT_EQ(handle, 0u);
+  std::vector<char> block(size);
+  EXPECT_FALSE(win::GetFileVersionInfoA(program.c_str(), 0, size - 1, block.data()));
+  ASSERT_TRUE(win::GetFileVersionInfoA(program.c_str(), 0, size, block.data()));
+  void* p = nullptr;
+  win::UINT len = 0;
+  EXPECT_TRUE(win::VerQueryValueA(block.data(), "\\stringfileinfo\\040704e4\\productname", &p, &len));
+  EXPECT_EQ(len, 7u);
+  for (const char* bad : {"\\StringFileInfo\\040904e4\\ProductName",
+                          "\\StringFileInfo\\040704e4\\Missing", "\\StringFileInfo\\040704e4", ""})
+    EXPECT_FALSE(win::VerQueryValueA(block.data(), bad, &p, &len)) << bad;
+  const char notABlock[16] = "VS_VERSION_INFO";
+  EXPECT_FALSE(win::VerQueryValueA(notABlock, "\\", &p, &len));
+  EXPECT_EQ(win::GetFileVersionInfoSizeA("/no/such/program", &handle), 0u);
+  vcl::UnregisterVersionInfo(vcl::HInstance);
+  for (int f = viCompany; f <= viFileVersionBuild; ++f)
+    EXPECT_EQ(ZYLSIVersionInfo(TZYLVersionInfoType(f)), "") << f;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "foundation/ZYLTimer.h"
@@ -99,7 +101,13 @@ TEST_F(TimerTest, DeletingATimerInsideItsHandlerIsSafe) {
 TEST_F(TimerTest, HiTimerWindowMode) {
   Recorder r;
   TZYLHiTimer t(nullptr);
+  // A new timer waits, threaded and synchronized, until it is enabled.
+  EXPECT_FALSE(t.Enabled());
+  EXPECT_TRUE(t.UseThread());
+  EXPECT_TRUE(t.Synchronize());
   t.SetOnTimer(r.Event());
+  t.SetUseThread(false);
+  t.SetEnabled(true);
   t.SetInterval(20);
   tk::AdvanceClock(100);
   EXPECT_EQ(r.times.size(), 5u);
@@ -111,10 +119,8 @@ TEST_F(TimerTest, HiTimerWindowMode) {
 TEST_F(TimerTest, HiTimerThreadHandsTicksToTheMainThread) {
   Recorder r;
   TZYLHiTimer t(nullptr);
-  t.SetEnabled(false);
   t.SetOnTimer(r.Event());
   t.SetInterval(10);
-  t.SetUseThread(true);
   t.SetEnabled(true);
   // Nothing runs before the clock moves and the main thread drains its queue.
   vcl::CheckSynchronize(0);
@@ -132,16 +138,39 @@ TEST_F(TimerTest, HiTimerThreadHandsTicksToTheMainThread) {
   EXPECT_EQ(t.PendingTicks(), 0);
 }
 
+TEST_F(TimerTest, HiTimerWithoutSynchronizeTicksInTheWorker) {
+  struct Worker : vcl::TObject {
+    std::atomic<int> hits{0};
+    std::atomic<bool> onMain{false};
+    std::thread::id main = std::this_thread::get_id();
+    void Hit(vcl::TObject*) {
+      if (std::this_thread::get_id() == main) onMain = true;
+      ++hits;
+    }
+  } w;
+  TZYLHiTimer t(nullptr);
+  t.SetSynchronize(false);
+  t.SetOnTimer(vcl::TNotifyEvent(&w, &Worker::Hit));
+  t.SetInterval(10);
+  t.SetEnabled(true);
+  session_.Clock().Advance(10);
+  for (int i = 0; i < 2000 && w.hits == 0; ++i) vcl::CheckSynchronize(5);
+  t.SetEnabled(false);
+  EXPECT_GE(w.hits.load(), 1);
+  EXPECT_FALSE(w.onMain);
+  EXPECT_EQ(t.PendingTicks(), 0);  // nothing was queued to the main thread
+}
+
 TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
   Recorder r;
   TZYLModeTimer m;
-  m.Enable(true, 20, 0);  // nothing to start yet
+  m.Enable(true, 20, vcl::tpNormal);  // nothing to start yet
   m.Create(tmGlobalTimer, 100, r.Event());
   ASSERT_NE(m.Timer(), nullptr);
   EXPECT_EQ(m.HiTimer(), nullptr);
   EXPECT_TRUE(m.Timer()->Global());
   EXPECT_FALSE(m.Timer()->Enabled());
-  m.Enable(true, 200, 0);
+  m.Enable(true, 200, vcl::tpNormal);
   EXPECT_EQ(m.Timer()->Interval(), 200);
   tk::AdvanceClock(400);
   EXPECT_EQ(r.times.size(), 2u);
@@ -153,12 +182,12 @@ TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
   m.Create(tmHiTimer, 30, r.Event());
   ASSERT_NE(m.HiTimer(), nullptr);
   EXPECT_FALSE(m.HiTimer()->UseThread());
-  m.Enable(true, 20, 3);
+  m.Enable(true, 20, vcl::tpHigher);
   EXPECT_EQ(m.HiTimer()->Interval(), 20);
-  EXPECT_EQ(m.HiTimer()->ThreadPriority(), 3);
+  EXPECT_EQ(m.HiTimer()->ThreadPriority(), vcl::tpHigher);
   tk::AdvanceClock(100);
   EXPECT_EQ(r.times.size(), 7u);
-  m.Enable(false, 20, 3);
+  m.Enable(false, 20, vcl::tpHigher);
   tk::AdvanceClock(100);
   EXPECT_EQ(r.times.size(), 7u);
   m.Free();

@@ -40,11 +40,14 @@ TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
   win::HMODULE first = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
   ASSERT_NE(first, nullptr);
   const std::vector<std::string> units = UnitNames(first);
-  ASSERT_GE(units.size(), 3u);
-  // The theme binding, the application object and the global container come first.
+  ASSERT_GE(units.size(), 5u);
+  // The theme binding, the timers and the settings storage, the application object and the
+  // global container come first.
   EXPECT_EQ(units[0], "ZYLXPStyles");
-  EXPECT_EQ(units[1], "ZYLApplication");
-  EXPECT_EQ(units[2], "ZYLCont");
+  EXPECT_EQ(units[1], "ZYLTimer");
+  EXPECT_EQ(units[2], "ZYLIniCtrl");
+  EXPECT_EQ(units[3], "ZYLApplication");
+  EXPECT_EQ(units[4], "ZYLCont");
   for (const std::string& u : units) EXPECT_EQ(vcl::UnitInitCount(u), 1) << u;
 
   zyl::TZYLApplication* app = zyl::ZYLApplication();
@@ -60,6 +63,8 @@ TEST_F(LibraryPackage, LoadingRunsEachUnitOnceAndUnloadingFinalizesThem) {
   EXPECT_NE(vcl::GetClass("TZYLShapeControl"), nullptr);
   EXPECT_NE(vcl::GetClass("TZYLImageList"), nullptr);
   EXPECT_NE(vcl::GetClass("TZYLFaceController"), nullptr);
+  for (const char* name : {"TZYLTimerPool", "TZYLHiTimer", "TZYLIniCtrl", "TZYLWaveComp"})
+    EXPECT_NE(vcl::GetClass(name), nullptr) << name;
 
   // A second load is counted but runs nothing again.
   win::HMODULE second = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);

@@ -3,7 +3,7 @@
 # The test kit is compiled into it against the shared platform library.
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
-target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport PNG::PNG GTest::gtest_main)
+target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport GTest::gtest_main)
 target_compile_definitions(test_package PRIVATE
   ZYL_LIBRARY_PACKAGE="$<TARGET_FILE:zyl70se_B5>")
 gtest_discover_tests(test_package DISCOVERY_MODE PRE_TEST

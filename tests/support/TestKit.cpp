@@ -1,7 +1,5 @@
 #include "tests/support/TestKit.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include <map>
 
 #include "platform/base/Exceptions.h"
+#include "platform/graphics/Png.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::testkit {
@@ -28,7 +27,7 @@ TSession::TSession(int screenWidth, int screenHeight) {
   ResetAll(screenWidth, screenHeight);
 }
 
-TSession::~TSession() { ResetAll(S().ScreenWidth, S().ScreenHeight); }
+TSession::~TSession() { ResetAll(UserState().ScreenWidth, UserState().ScreenHeight); }
 
 int RunUntilIdle(int limit) {
   int n = 0;
@@ -58,7 +57,7 @@ void AdvanceClock(uint64_t ms) {
       std::lock_guard lock(q.Mutex);
       for (const Timer& t : q.Timers) next = std::min(next, t.Due);
     }
-    const MouseTrack& tr = S().Track;
+    const MouseTrack& tr = UserState().Track;
     if (tr.Hwnd && (tr.Flags & TME_HOVER)) next = std::min<uint64_t>(next, tr.HoverStart + tr.HoverTime);
     const uint64_t now = clock->Milliseconds();
     if (next > target) break;
@@ -167,7 +166,7 @@ POINT ScreenPoint(HWND hwnd, int clientX, int clientY) {
 static TCapture CaptureRect(const TRect& r) {
   TCapture c;
   EnsureInit();
-  gdi::Surface* s = S().Screen.get();
+  gdi::Surface* s = UserState().Screen.get();
   if (!s || r.Width() <= 0 || r.Height() <= 0) return c;
   if (static_cast<int64_t>(r.Width()) * r.Height() > gdi::kMaxSurfacePixels) return c;  // too large
   c.Width = r.Width();
@@ -187,22 +186,22 @@ static TCapture CaptureRect(const TRect& r) {
 
 TCapture CaptureScreen() {
   EnsureInit();
-  return CaptureRect({0, 0, S().ScreenWidth, S().ScreenHeight});
+  return CaptureRect({0, 0, UserState().ScreenWidth, UserState().ScreenHeight});
 }
 
 TCapture CaptureWindow(HWND hwnd, bool nonClient) {
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w) return TCapture();
   return CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
 }
 
 TCapture RenderWindow(HWND hwnd, bool nonClient) {
   RunUntilIdle();
-  Wnd* w = W(hwnd);
+  Wnd* w = FromHandle(hwnd);
   if (!w || !ReallyVisible(w)) return TCapture();
   Wnd* root = w;
   while (root->IsChild()) root = root->Parent;
-  State& s = S();
+  State& s = UserState();
   auto real = s.Screen;
   auto scratch = gdi::Surface::Create(real->Width, real->Height);
   if (!scratch) return TCapture();
@@ -218,7 +217,8 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
   try {
     InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     PaintNow(root, true);
-    if ((w = W(hwnd))) out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
+    if ((w = FromHandle(hwnd)))
+      out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
   } catch (...) {
     s.Screen = real;
     s.Isolated = nullptr;
@@ -249,38 +249,15 @@ int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance
 }
 
 bool WritePng(const TCapture& capture, const std::string& path) {
-  if (capture.Width <= 0 || capture.Height <= 0) return false;
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!png || !info) {
-    if (png) png_destroy_write_struct(&png, nullptr);
-    std::fclose(f);
+  if (capture.Width <= 0 || capture.Height <= 0 ||
+      capture.Pixels.size() != static_cast<size_t>(capture.Width) * capture.Height)
+    return false;
+  try {
+    vcl::WritePng(capture.Pixels.data(), capture.Width, capture.Height, capture.Width, path);
+    return true;
+  } catch (const std::exception&) {
     return false;
   }
-  std::vector<uint8_t> row(static_cast<size_t>(capture.Width) * 3);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return false;
-  }
-  png_init_io(png, f);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(capture.Width), static_cast<png_uint_32>(capture.Height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < capture.Height; ++y) {
-    for (int x = 0; x < capture.Width; ++x) {
-      const uint32_t p = capture.Pixel(x, y);
-      row[static_cast<size_t>(x) * 3] = static_cast<uint8_t>((p >> 16) & 0xFF);
-      row[static_cast<size_t>(x) * 3 + 1] = static_cast<uint8_t>((p >> 8) & 0xFF);
-      row[static_cast<size_t>(x) * 3 + 2] = static_cast<uint8_t>(p & 0xFF);
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(f) == 0;
 }
 
 std::string WriteFailurePng(const TCapture& capture, const std::string& name) {
@@ -295,7 +272,7 @@ std::string WriteFailurePng(const TCapture& capture, const std::string& name) {
   return WritePng(capture, path) ? path : std::string();
 }
 
-std::vector<UINT> Beeps() { return S().Beeps; }
+std::vector<UINT> Beeps() { return UserState().Beeps; }
 
 // ---- Message recorder ----
 

@@ -74,62 +74,6 @@ struct TCloseProbe : vcl::TObject {
   }
 };
 
-TEST_F(ShapeHintTest, Defaults) {
-  TZYLShapeHint s(nullptr);
-  EXPECT_EQ(s.BorderColor(), 0);
-  EXPECT_EQ(s.Color(), vcl::clInfoBk);
-  EXPECT_EQ(s.MaxWidth(), -4);
-  EXPECT_EQ(s.Position(), hpAboveRight);
-  EXPECT_EQ(s.Style(), hsNoseRoundRect);
-  EXPECT_EQ(s.Shadow()->Style(), hssSolid);
-  EXPECT_TRUE(s.Enabled());
-  EXPECT_EQ(s.Font()->Color(), vcl::clInfoText);
-  EXPECT_EQ(s.HintWindowClass(), TZYLShapeHintWindow::StaticClass());
-  EXPECT_EQ(ShapeHintControl, nullptr);
-  TZYLMessageHint m(nullptr);
-  EXPECT_TRUE(m.SetCapture());
-  EXPECT_FALSE(m.GetState());
-  EXPECT_EQ(m.MessageWindow(), nullptr);
-}
-
-TEST_F(ShapeHintTest, StreamsWriteOnlyChanges) {
-  TZYLShapeHint s(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&s));
-  for (const char* absent : {"Position =", "  Style =", "BorderColor =", "Enabled =", "  Color ="})
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-  s.SetPosition(hpBelowLeft);
-  s.SetStyle(hsEllipse);
-  s.SetBorderColor(vcl::clNavy);
-  s.Shadow()->SetStyle(hssTracing);
-  s.SetEnabled(false);
-  const std::string bytes = vcl::WriteComponentToBytes(&s);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Position = hpBelowLeft", "Style = hsEllipse", "BorderColor = clNavy",
-                           "Shadow.Style = hssTracing", "Enabled = False"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  ZYLShapeHintInit();
-  EXPECT_EQ(vcl::GetClass("TZYLShapeHint"), TZYLShapeHint::StaticClass());
-  ZYLShapeHintDone();
-  TZYLShapeHint t(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &t);
-  EXPECT_EQ(t.Position(), hpBelowLeft);
-  EXPECT_EQ(t.Style(), hsEllipse);
-  EXPECT_EQ(t.BorderColor(), vcl::clNavy);
-  EXPECT_EQ(t.Shadow()->Style(), hssTracing);
-  EXPECT_FALSE(t.Enabled());
-  EXPECT_EQ(ShapeHintControl, nullptr);
-
-  TZYLMessageHint m(nullptr);
-  EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&m)).find("SetCapture"),
-            std::string::npos);
-  m.SetSetCapture(false);
-  const std::string mb = vcl::WriteComponentToBytes(&m);
-  EXPECT_NE(vcl::ObjectBinaryToTextString(mb).find("SetCapture = False"), std::string::npos);
-  TZYLMessageHint n(nullptr);
-  vcl::ReadComponentFromBytes(mb, &n);
-  EXPECT_FALSE(n.SetCapture());
-}
-
 TEST_F(ShapeHintTest, EnablingAndTheMessageHintLeavingTheHintMachineryAlone) {
   auto* a = new TZYLShapeHint(nullptr);
   auto* b = new TZYLShapeHint(nullptr);

@@ -56,19 +56,6 @@ class StopWatchTest : public ::testing::Test {
   vcl::TFormatSettingsScope formats_;
 };
 
-TEST_F(StopWatchTest, Defaults) {
-  TZYLStopWatch w(nullptr);
-  EXPECT_EQ(w.Caption(), "Time: ");
-  EXPECT_EQ(w.Digits(), 2);
-  EXPECT_EQ(w.Suffix(), "");
-  EXPECT_FALSE(w.WaitCursor());
-  EXPECT_FALSE(w.Active());
-  EXPECT_EQ(w.Control(), nullptr);
-  EXPECT_EQ(w.ElapsedTime(), 0.0);
-  EXPECT_EQ(w.GetTimeString(), "0.00");
-  EXPECT_EQ(w.GetDisplayCaption(), "Time: 0.00");
-}
-
 TEST_F(StopWatchTest, MeasuresOnTheCounterAndShowsTheResultInTheControl) {
   TZYLStopWatch w(nullptr);
   vcl::TButton button(nullptr);
@@ -211,34 +198,6 @@ TEST_F(StopWatchTest, UsesTheApplicationObjectsCounterFrequency) {
   Advance(2000);
   EXPECT_DOUBLE_EQ(w.Stop(), 2.0);
   ZYLApplicationDone();
-}
-
-TEST_F(StopWatchTest, StreamWritesDigitsCaptionAndSuffixAndReadsThemBack) {
-  ZYLStopWatchInit();
-  ASSERT_EQ(vcl::GetClass("TZYLStopWatch"), TZYLStopWatch::StaticClass());
-  TZYLStopWatch a(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&a));
-  // No stored defaults for Digits and Caption: even their initial values are written.
-  EXPECT_NE(text.find("Digits = 2"), std::string::npos) << text;
-  EXPECT_NE(text.find("Caption = 'Time: '"), std::string::npos) << text;
-  for (const char* absent : {"WaitCursor", "About", "Suffix", "Control"})
-    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-
-  a.SetDigits(0);
-  a.SetSuffix(" sec");
-  a.SetWaitCursor(true);
-  a.SetCaption("");  // an empty caption must survive the round trip
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  EXPECT_NE(text.find("Caption = ''"), std::string::npos) << text;
-  TZYLStopWatch b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  EXPECT_EQ(b.Digits(), 0);
-  EXPECT_EQ(b.Suffix(), " sec");
-  EXPECT_TRUE(b.WaitCursor());
-  EXPECT_EQ(b.Caption(), "");
-  ZYLStopWatchDone();
-  EXPECT_EQ(vcl::GetClass("TZYLStopWatch"), nullptr);
 }
 
 }  // namespace

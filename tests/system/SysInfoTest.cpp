@@ -76,26 +76,6 @@ class SysInfoTest : public ::testing::Test {
   win::HWND focus_ = nullptr;
 };
 
-TEST_F(SysInfoTest, PublishesSeventySevenPropertiesAndRegisters) {
-  int own = 0;
-  for (const vcl::TPropInfo* p : vcl::GetPropList(info_.get()))
-    own += p->OwnerClass == TZYLSysInfo::StaticClass() ? 1 : 0;
-  EXPECT_EQ(own, 77);
-  for (const char* name : {"CurrentUser", "TimeZone", "BuildNumber", "ScreenPPi", "MemPhysTotal",
-                           "MemVirtExtended", "NumLockState", "PlusAvailable", "LocaleCalendarType",
-                           "LocaleShortTimeFormat", "AllFonts", "AllPrinters", "Environment",
-                           "ProcessorNumber", "ColorDepth", "ProcessorInfo", "KeyboardDelay",
-                           "KeyboardSpeed", "About"})
-    EXPECT_TRUE(vcl::IsPublishedProp(info_.get(), name)) << name;
-  EXPECT_EQ(vcl::PropType(info_.get(), "MemPhysTotal"), vcl::tkInt64);
-  EXPECT_EQ(vcl::GetObjectProp(info_.get(), "ProcessorInfo"), info_->ProcessorInfo());
-  ASSERT_EQ(vcl::GetClass("TZYLSysInfo"), nullptr);
-  ZYLSysInfoInit();
-  EXPECT_EQ(vcl::GetClass("TZYLSysInfo"), TZYLSysInfo::StaticClass());
-  ZYLSysInfoDone();
-  EXPECT_EQ(vcl::GetClass("TZYLSysInfo"), nullptr);
-}
-
 TEST_F(SysInfoTest, StringsAndPercentages) {
   TZYLSysInfo& s = *info_;
   EXPECT_EQ(vcl::GetStrProp(&s, "DefaultLanguageString"), "English (United States)");

@@ -7,18 +7,12 @@
 
 using namespace win;
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(vcl::Round(2.5), 2);
-  EXPECT_EQ(vcl::Round(3.5), 4);
-  EXPECT_EQ(vcl::Round(-2.5), -2);
-  EXPECT_EQ(vcl::Round(-3.5), -4);
-  EXPECT_EQ(vcl::Round(2.4999), 2);
-  EXPECT_EQ(vcl::Round(0.5), 0);
+TEST(Rounding, RoundHalvesToEvenTruncTowardZeroMulDivHalvesAwayFromZero) {
+  for (auto [x, rounded] :
+       {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {0.5, 0}})
+    EXPECT_EQ(vcl::Round(x), rounded) << x;
   EXPECT_EQ(vcl::Trunc(-2.9), -2);
   EXPECT_EQ(vcl::Trunc(2.9), 2);
-}
-
-TEST(Rounding, MulDivRoundsHalfAwayFromZeroAndRefusesZero) {
   EXPECT_EQ(MulDiv(10, 3, 4), 8);    // 7.5 -> 8
   EXPECT_EQ(MulDiv(-10, 3, 4), -8);  // -7.5 -> -8
   EXPECT_EQ(MulDiv(10, 1, 3), 3);
@@ -27,20 +21,19 @@ TEST(Rounding, MulDivRoundsHalfAwayFromZeroAndRefusesZero) {
 }
 
 TEST(Rects, PlatformHelpers) {
-  RECT a{0, 0, 10, 10}, b{5, 5, 20, 20}, r;
+  const RECT a{0, 0, 10, 10}, b{5, 5, 20, 20}, c{20, 20, 30, 30}, half{0, 0, 5, 10};
+  RECT r;
   EXPECT_TRUE(IntersectRect(&r, &a, &b));
   EXPECT_EQ(r, (RECT{5, 5, 10, 10}));
-  RECT c{20, 20, 30, 30};
   EXPECT_FALSE(IntersectRect(&r, &a, &c));
   EXPECT_EQ(r, RECT{});
   EXPECT_TRUE(UnionRect(&r, &a, &c));
   EXPECT_EQ(r, (RECT{0, 0, 30, 30}));
   EXPECT_TRUE(PtInRect(&a, {0, 0}));
   EXPECT_FALSE(PtInRect(&a, {10, 5}));  // right edge is exclusive
-  RECT half{0, 0, 5, 10};
   EXPECT_TRUE(SubtractRect(&r, &a, &half));
   EXPECT_EQ(r, (RECT{5, 0, 10, 10}));
-  RECT inner{2, 2, 4, 4};
+  const RECT inner{2, 2, 4, 4};
   SubtractRect(&r, &a, &inner);  // not a whole side: unchanged
   EXPECT_EQ(r, a);
   EXPECT_EQ(Bounds(3, 4, 10, 20), (RECT{3, 4, 13, 24}));
@@ -50,14 +43,15 @@ TEST(Rects, PlatformHelpers) {
 enum TColorKind : uint8_t { ckRed, ckGreen, ckBlue, ckLast = 63 };
 
 TEST(Sets, BehaveLikePascalSets) {
-  vcl::TSet<TColorKind> s{ckRed, ckBlue};
+  using TKinds = vcl::TSet<TColorKind>;
+  TKinds s{ckRed, ckBlue};
   EXPECT_TRUE(s.contains(ckRed));
   EXPECT_FALSE(s.contains(ckGreen));
   s += ckLast;
   EXPECT_TRUE(s.contains(ckLast));
-  EXPECT_EQ(s - vcl::TSet<TColorKind>{ckRed}, (vcl::TSet<TColorKind>{ckBlue, ckLast}));
-  EXPECT_TRUE((vcl::TSet<TColorKind>{ckRed}) <= s);
-  EXPECT_TRUE((s * vcl::TSet<TColorKind>{ckGreen}).empty());
+  EXPECT_EQ(s - TKinds{ckRed}, (TKinds{ckBlue, ckLast}));
+  EXPECT_TRUE(TKinds{ckRed} <= s);
+  EXPECT_TRUE((s * TKinds{ckGreen}).empty());
 }
 
 TEST(Clock, VirtualClockMovesOnlyWhenAdvanced) {

@@ -9,76 +9,56 @@ namespace {
 
 using namespace win;
 using texttest::Canvas;
+using texttest::InkWithin;
 
-struct TFontCase {
-  const char* Face;
-  int Height;
-  int Weight;
-  bool Underline;
-  bool StrikeOut;
-};
-
-TEST(TextMetrics, DcReportsTheSelectedFont) {
-  Canvas c(50, 50);
-  ASSERT_TRUE(c.Valid());
-  // The default font of a new DC is the system font.
-  char name[LF_FACESIZE];
-  EXPECT_EQ(GetTextFaceA(c.DC(), LF_FACESIZE, name), 7);
-  EXPECT_STREQ(name, "System");
-  c.SelectFont("MS Sans Serif", -11);
-  TEXTMETRICA tm = c.Metrics();
-  EXPECT_EQ(tm.tmHeight, 13);
-  EXPECT_EQ(tm.tmAscent, 11);
-  EXPECT_EQ(tm.tmDescent, 2);
-  EXPECT_EQ(tm.tmInternalLeading, 2);
-  EXPECT_EQ(tm.tmAveCharWidth, 5);
-  EXPECT_EQ(tm.tmWeight, 400);
-  EXPECT_EQ(tm.tmPitchAndFamily & TMPF_TRUETYPE, 0);
-  EXPECT_EQ(tm.tmCharSet, ANSI_CHARSET);
-  c.SelectFont("Arial", -11, FW_BOLD, true, true, true);
-  tm = c.Metrics();
-  EXPECT_NE(tm.tmPitchAndFamily & TMPF_TRUETYPE, 0);
-  EXPECT_EQ(tm.tmWeight, 700);
-  EXPECT_EQ(tm.tmItalic, 1);
-  EXPECT_EQ(tm.tmUnderlined, 1);
-  EXPECT_EQ(tm.tmStruckOut, 1);
-  EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+std::string Face(HDC dc, int size = LF_FACESIZE) {
+  char name[LF_FACESIZE] = {};
+  GetTextFaceA(dc, size, name);
+  return name;
 }
 
-TEST(TextMetrics, FaceNamesAfterSubstitution) {
-  Canvas c(10, 10);
+TEST(TextMetrics, DcReportsTheSelectedFontAfterSubstitution) {
+  Canvas c(50, 50);
+  ASSERT_TRUE(c.Valid());
   char name[LF_FACESIZE];
+  EXPECT_EQ(GetTextFaceA(c.DC(), LF_FACESIZE, name), 7);
+  EXPECT_STREQ(name, "System");  // the default font of a new DC
+  c.SelectFont("Arial", -11, FW_BOLD, true, true, true);
+  TEXTMETRICA tm = c.Metrics();
+  EXPECT_NE(tm.tmPitchAndFamily & TMPF_TRUETYPE, 0);
+  EXPECT_EQ((std::vector<int>{tm.tmWeight, tm.tmItalic, tm.tmUnderlined, tm.tmStruckOut}),
+            (std::vector<int>{700, 1, 1, 1}));
+  EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+  EXPECT_EQ(tm.tmCharSet, ANSI_CHARSET);
   c.SelectFont("Helv", -11);
-  GetTextFaceA(c.DC(), LF_FACESIZE, name);
-  EXPECT_STREQ(name, "MS Sans Serif");
+  EXPECT_EQ(Face(c.DC()), "MS Sans Serif");
+  tm = c.Metrics();  // the strike's own metrics
+  EXPECT_EQ((std::vector<int>{tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading,
+                              tm.tmAveCharWidth, tm.tmWeight}),
+            (std::vector<int>{13, 11, 2, 2, 5, 400}));
+  EXPECT_EQ(tm.tmPitchAndFamily & TMPF_TRUETYPE, 0);
   c.SelectFont("Some Host Font That Does Not Exist", -11);
-  GetTextFaceA(c.DC(), LF_FACESIZE, name);
-  EXPECT_STREQ(name, "Arial");
+  EXPECT_EQ(Face(c.DC()), "Arial");
   // Null buffer: the size needed; short buffer: truncated and terminated.
   EXPECT_EQ(GetTextFaceA(c.DC(), 0, nullptr), 6);
-  char small[4];
-  EXPECT_EQ(GetTextFaceA(c.DC(), 4, small), 4);
-  EXPECT_STREQ(small, "Ari");
+  EXPECT_EQ(GetTextFaceA(c.DC(), 4, std::vector<char>(4).data()), 4);
+  EXPECT_EQ(Face(c.DC(), 4), "Ari");
 }
 
 TEST(TextMetrics, ExtentsWidthsAndCharacterExtra) {
   Canvas c(10, 10);
   c.SelectFont("Arial", -13);
-  SIZE plain = c.Extent("Hello, World");
-  TEXTMETRICA tm = c.Metrics();
-  EXPECT_EQ(plain.cy, tm.tmHeight);
-  int widths[256];
+  const std::string text = "Hello, World";
+  SIZE plain = c.Extent(text);
+  EXPECT_EQ(plain.cy, c.Metrics().tmHeight);
+  int widths[256], sum = 0;
   ASSERT_TRUE(GetCharWidthA(c.DC(), 0, 255, widths));
-  int sum = 0;
-  for (char ch : std::string("Hello, World")) sum += widths[static_cast<uint8_t>(ch)];
+  for (char ch : text) sum += widths[static_cast<uint8_t>(ch)];
   EXPECT_EQ(plain.cx, sum);
-  // Character extra comes after every character.
-  SetTextCharacterExtra(c.DC(), 3);
-  EXPECT_EQ(c.Extent("Hello, World").cx, plain.cx + 12 * 3);
+  SetTextCharacterExtra(c.DC(), 3);  // after every character
+  EXPECT_EQ(c.Width(text), plain.cx + 12 * 3);
   SetTextCharacterExtra(c.DC(), 0);
-  // Zero characters: no width, still the cell height.
-  EXPECT_EQ(c.Extent("").cx, 0);
-  EXPECT_EQ(c.Extent("").cy, tm.tmHeight);
+  EXPECT_EQ(c.Extent(""), (SIZE{0, plain.cy}));  // no width, still the cell height
   // ABC widths add up to the advance for an outline font, and are refused for raster fonts.
   ABC abc[26];
   ASSERT_TRUE(GetCharABCWidthsA(c.DC(), 'a', 'z', abc));
@@ -87,81 +67,61 @@ TEST(TextMetrics, ExtentsWidthsAndCharacterExtra) {
   c.SelectFont("MS Sans Serif", -11);
   EXPECT_FALSE(GetCharABCWidthsA(c.DC(), 'a', 'z', abc));
   // Bad ranges and arguments fail cleanly.
+  SIZE sz;
   EXPECT_FALSE(GetCharWidthA(c.DC(), 10, 5, widths));
   EXPECT_FALSE(GetCharWidthA(c.DC(), 0, 256, widths));
-  SIZE sz;
   EXPECT_FALSE(GetTextExtentPoint32A(c.DC(), "abc", -1, &sz));
   EXPECT_FALSE(GetTextExtentPoint32A(c.DC(), nullptr, 3, &sz));
   EXPECT_FALSE(GetTextExtentPoint32A(nullptr, "abc", 3, &sz));
   EXPECT_FALSE(GetTextMetricsA(nullptr, nullptr));
-}
-
-TEST(TextMetrics, ExtentExReportsFitAndRunningWidths) {
-  Canvas c(10, 10);
-  c.SelectFont("Courier New", -13);  // fixed pitch keeps the arithmetic plain
-  int w = c.Extent("x").cx;
-  int fit = -1;
-  int dx[6];
-  SIZE sz;
+  // The fit and the running widths (fixed pitch keeps the arithmetic plain).
+  c.SelectFont("Courier New", -13);
+  const int w = c.Width("x");
+  int fit = -1, dx[6];
   ASSERT_TRUE(GetTextExtentExPointA(c.DC(), "abcdef", 6, w * 3 + 1, &fit, dx, &sz));
   EXPECT_EQ(fit, 3);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(dx[i], w * (i + 1));
+  EXPECT_EQ(std::vector<int>(dx, dx + 6), (std::vector<int>{w, 2 * w, 3 * w, 4 * w, 5 * w, 6 * w}));
   EXPECT_EQ(sz.cx, w * 6);
   ASSERT_TRUE(GetTextExtentExPointA(c.DC(), "abcdef", 6, 0, &fit, nullptr, &sz));
   EXPECT_EQ(fit, 0);
 }
 
-TEST(TextOut, InkLiesWithinTheMeasuredExtent) {
-  const TFontCase cases[] = {
-      {"MS Sans Serif", -11, 400, false, false}, {"MS Sans Serif", -11, 700, false, false},
-      {"MS Sans Serif", -13, 400, true, false},   {"Small Fonts", -9, 400, false, false},
-      {"Arial", -11, 400, false, false},         {"Arial", -16, 700, false, false},
-      {"Arial", -13, 400, true, true},           {"Times New Roman", -16, 400, false, false},
-      {"Courier New", -13, 400, false, false},   {"Tahoma", -11, 400, false, false},
-      {"Tahoma", -20, 700, false, false},        {"Courier", -13, 400, false, false},
-  };
-  for (const TFontCase& fc : cases) {
+TEST(TextOut, InkLiesWithinTheMeasuredExtentAndUsesIt) {
+  const struct {
+    const char* Face;
+    int Height, Weight;
+    bool Italic, Underline, StrikeOut;
+  } cases[] = {{"MS Sans Serif", -11, 400, 0, 0, 0},   {"MS Sans Serif", -11, 700, 0, 0, 0},
+               {"MS Sans Serif", -13, 400, 0, 1, 0},   {"MS Sans Serif", -11, 400, 1, 0, 0},
+               {"Small Fonts", -9, 400, 0, 0, 0},      {"Arial", -11, 400, 0, 0, 0},
+               {"Arial", -16, 700, 0, 0, 0},           {"Arial", -13, 400, 0, 1, 1},
+               {"Times New Roman", -16, 400, 0, 0, 0}, {"Courier New", -13, 400, 0, 0, 0},
+               {"Tahoma", -11, 400, 0, 0, 0},          {"Tahoma", -20, 700, 0, 0, 0},
+               {"Courier", -13, 400, 0, 0, 0}};
+  for (const auto& k : cases) {
     for (int extra : {0, 2}) {
       Canvas c(400, 80);
-      ASSERT_TRUE(c.Valid());
-      c.SelectFont(fc.Face, fc.Height, fc.Weight, false, fc.Underline, fc.StrikeOut);
+      c.SelectFont(k.Face, k.Height, k.Weight, k.Italic, k.Underline, k.StrikeOut);
       SetTextCharacterExtra(c.DC(), extra);
-      const std::string text = "Hello World 0123 AWMV";
-      SIZE sz = c.Extent(text);
+      const std::string text = k.Italic ? "Italic HIJ" : "Hello World 0123 AWMV";
+      const SIZE sz = c.Extent(text);
+      const TEXTMETRICA tm = c.Metrics();
       ASSERT_TRUE(TextOutA(c.DC(), 20, 20, text.data(), static_cast<int>(text.size())));
-      RECT ink = c.InkBox();
-      SCOPED_TRACE(std::string(fc.Face) + " " + std::to_string(fc.Height) + " w" + std::to_string(fc.Weight) +
-                   " extra " + std::to_string(extra));
-      ASSERT_GT(ink.Right, ink.Left);
-      EXPECT_GE(ink.Left, 20);
-      EXPECT_GE(ink.Top, 20);
-      EXPECT_LE(ink.Right, 20 + sz.cx);
-      EXPECT_LE(ink.Bottom, 20 + sz.cy);
-      // And the text really uses the extent (no large unpainted tail).
-      EXPECT_GE(ink.Right, 20 + sz.cx - 2 * c.Metrics().tmMaxCharWidth);
+      SCOPED_TRACE(std::string(k.Face) + " " + std::to_string(k.Height) + " extra " +
+                   std::to_string(extra));
+      // Synthetic italic spills only by the overhang; no large unpainted tail.
+      EXPECT_TRUE(!k.Italic || tm.tmOverhang > 0);
+      EXPECT_TRUE(InkWithin(c, {20, 20, 20 + sz.cx + (k.Italic ? tm.tmOverhang : 0), 20 + sz.cy}));
+      EXPECT_GE(c.InkBox().Right, 20 + sz.cx - 2 * tm.tmMaxCharWidth);
     }
   }
-}
-
-TEST(TextOut, SyntheticItalicSpillsOnlyByTheOverhang) {
-  Canvas c(300, 40);
-  c.SelectFont("MS Sans Serif", -11, FW_NORMAL, true);
-  TEXTMETRICA tm = c.Metrics();
-  EXPECT_GT(tm.tmOverhang, 0);
-  const std::string text = "Italic HIJ";
-  SIZE sz = c.Extent(text);
-  TextOutA(c.DC(), 10, 10, text.data(), static_cast<int>(text.size()));
-  RECT ink = c.InkBox();
-  EXPECT_GE(ink.Left, 10);
-  EXPECT_LE(ink.Right, 10 + sz.cx + tm.tmOverhang);
-  EXPECT_LE(ink.Bottom, 10 + sz.cy);
 }
 
 TEST(TextOut, UnderlineAndStrikeOutAreLinesAcrossTheText) {
   Canvas c(200, 40);
   c.SelectFont("Arial", -16, FW_NORMAL, false, true);
-  TEXTMETRICA tm = c.Metrics();
-  SIZE sz = c.Extent("a b");
+  const TEXTMETRICA tm = c.Metrics();
+  const SIZE sz = c.Extent("a b");
   TextOutA(c.DC(), 10, 5, "a b", 3);
   // Some row below the baseline is inked along the whole width, including under the blank.
   bool fullRow = false;
@@ -174,151 +134,110 @@ TEST(TextOut, UnderlineAndStrikeOutAreLinesAcrossTheText) {
   c.Clear();
   c.SelectFont("Arial", -16, FW_NORMAL, false, false, true);
   TextOutA(c.DC(), 10, 5, "a b", 3);
-  bool strikeRow = false;
+  bool strikeRow = false;  // the blank in the middle is struck through
   for (int y = 5; y < 5 + tm.tmAscent; ++y) strikeRow = strikeRow || c.Inked(10 + sz.cx / 2, y);
-  EXPECT_TRUE(strikeRow);  // the blank in the middle is struck through
+  EXPECT_TRUE(strikeRow);
 }
 
-TEST(TextOut, AlignmentLeftCenterRightAndBaseline) {
+TEST(TextOut, AlignmentToTheReferencePoint) {
   Canvas c(300, 100);
   c.SelectFont("Arial", -20);
-  TEXTMETRICA tm = c.Metrics();
-  const char* text = "HHHH";
-  SIZE sz = c.Extent(text);
-
-  SetTextAlign(c.DC(), TA_RIGHT | TA_TOP);
-  TextOutA(c.DC(), 200, 10, text, 4);
-  RECT ink = c.InkBox();
-  EXPECT_LE(ink.Right, 200);
-  EXPECT_GE(ink.Left, 200 - sz.cx);
-  EXPECT_GE(ink.Right, 200 - 3);
-
-  c.Clear();
-  SetTextAlign(c.DC(), TA_CENTER | TA_TOP);
-  TextOutA(c.DC(), 150, 10, text, 4);
-  ink = c.InkBox();
-  EXPECT_GE(ink.Left, 150 - sz.cx / 2);
-  EXPECT_LE(ink.Right, 150 - sz.cx / 2 + sz.cx);
-  EXPECT_NEAR((ink.Left + ink.Right) / 2.0, 150.0, 2.0);
-
-  // "H" sits on the baseline: its lowest row is the one just above y.
-  c.Clear();
-  SetTextAlign(c.DC(), TA_LEFT | TA_BASELINE);
-  TextOutA(c.DC(), 10, 60, text, 4);
-  ink = c.InkBox();
-  EXPECT_EQ(ink.Bottom, 60);
-  EXPECT_GE(ink.Top, 60 - tm.tmAscent);
-
-  c.Clear();
-  SetTextAlign(c.DC(), TA_LEFT | TA_BOTTOM);
-  TextOutA(c.DC(), 10, 60, text, 4);
-  ink = c.InkBox();
-  EXPECT_EQ(ink.Bottom, 60 - tm.tmDescent);
-
-  c.Clear();
-  SetTextAlign(c.DC(), TA_LEFT | TA_TOP);
-  TextOutA(c.DC(), 10, 60, text, 4);
-  ink = c.InkBox();
-  EXPECT_EQ(ink.Bottom, 60 + tm.tmAscent);
+  const TEXTMETRICA tm = c.Metrics();
+  const int w = c.Width("HHHH"), a = tm.tmAscent, d = tm.tmDescent;
+  // "H" sits on the baseline: its lowest row is the one just above the baseline.
+  const struct {
+    UINT Align;
+    int X, Y;
+    RECT Ink;
+    int Bottom;  // exact bottom of the ink, -1: not checked
+  } cases[] = {{TA_RIGHT | TA_TOP, 200, 10, {200 - w, 10, 200, 10 + a}, -1},
+               {TA_CENTER | TA_TOP, 150, 10, {150 - w / 2, 10, 150 - w / 2 + w, 10 + a}, -1},
+               {TA_LEFT | TA_BASELINE, 10, 60, {10, 60 - a, 10 + w, 60}, 60},
+               {TA_LEFT | TA_BOTTOM, 10, 60, {10, 60 - a - d, 10 + w, 60 - d}, 60 - d},
+               {TA_LEFT | TA_TOP, 10, 60, {10, 60, 10 + w, 60 + a}, 60 + a}};
+  for (const auto& k : cases) {
+    c.Clear();
+    SetTextAlign(c.DC(), k.Align);
+    TextOutA(c.DC(), k.X, k.Y, "HHHH", 4);
+    EXPECT_TRUE(InkWithin(c, k.Ink)) << k.Align;
+    const RECT ink = c.InkBox();
+    EXPECT_TRUE(k.Bottom < 0 || ink.Bottom == k.Bottom) << k.Align << ": " << ink.Bottom;
+    EXPECT_TRUE((k.Align & TA_CENTER) != TA_RIGHT || ink.Right >= k.X - 3) << ink.Right;
+    EXPECT_TRUE((k.Align & TA_CENTER) != TA_CENTER || std::abs(ink.Left + ink.Right - 2 * k.X) <= 4)
+        << ink.Left << " " << ink.Right;
+  }
 }
 
 TEST(TextOut, UpdateCpAdvancesTheCurrentPosition) {
   Canvas c(300, 60);
   c.SelectFont("Arial", -13);
-  SIZE sz = c.Extent("abc");
+  const SIZE sz = c.Extent("abc");
   MoveToEx(c.DC(), 5, 10, nullptr);
   SetTextAlign(c.DC(), TA_UPDATECP);
   TextOutA(c.DC(), 100, 100, "abc", 3);  // x and y are ignored
   TextOutA(c.DC(), 100, 100, "abc", 3);
   POINT p;
   GetCurrentPositionEx(c.DC(), &p);
-  EXPECT_EQ(p.X, 5 + 2 * sz.cx);
-  EXPECT_EQ(p.Y, 10);
-  RECT ink = c.InkBox();
-  EXPECT_GE(ink.Left, 5);
-  EXPECT_LE(ink.Right, 5 + 2 * sz.cx);
-  EXPECT_LT(ink.Bottom, 10 + sz.cy + 1);
+  EXPECT_EQ(p, (POINT{5 + 2 * sz.cx, 10}));
+  EXPECT_TRUE(InkWithin(c, {5, 10, 5 + 2 * sz.cx, 10 + sz.cy}));
 }
 
-TEST(TextOut, RotatedTextRunsUpwards) {
-  Canvas c(120, 300);
-  c.SelectFont("Arial", -16, FW_NORMAL, false, false, false, 900);
+TEST(TextOut, RotatedText) {
   const char* text = "Rotated text";
-  SIZE sz = c.Extent(text);
-  TEXTMETRICA tm = c.Metrics();
-  SetTextAlign(c.DC(), TA_LEFT | TA_BASELINE);
-  TextOutA(c.DC(), 60, 250, text, 12);
-  RECT ink = c.InkBox();
-  ASSERT_GT(ink.Bottom, ink.Top);
-  EXPECT_GT(ink.Height(), ink.Width());  // 90 degrees: taller than wide
-  EXPECT_LE(ink.Bottom, 250 + 1);
-  EXPECT_GE(ink.Top, 250 - sz.cx - 1);
-  // The ascent side of the letters faces left.
-  EXPECT_GE(ink.Left, 60 - tm.tmAscent - 1);
-  EXPECT_LE(ink.Right, 60 + tm.tmDescent + 1);
-
-  // 180 degrees: upside down, running to the left.
-  Canvas d(300, 100);
-  d.SelectFont("Arial", -16, FW_NORMAL, false, false, false, 1800);
-  SetTextAlign(d.DC(), TA_LEFT | TA_BASELINE);
-  TextOutA(d.DC(), 250, 50, text, 12);
-  ink = d.InkBox();
-  EXPECT_GT(ink.Width(), ink.Height());
-  EXPECT_LE(ink.Right, 250 + 1);
-  EXPECT_GE(ink.Left, 250 - sz.cx - 1);
-  EXPECT_GE(ink.Top, 50 - tm.tmDescent - 1);
-}
-
-TEST(TextOut, RotatedDrawTextTurnsAboutTheTopLeft) {
+  const struct {
+    int Escapement, Width, Height, X, Y;
+    bool Tall;
+  } cases[] = {{900, 120, 300, 60, 250, true}, {1800, 300, 100, 250, 50, false}};
+  for (const auto& k : cases) {
+    Canvas c(k.Width, k.Height);
+    c.SelectFont("Arial", -16, FW_NORMAL, false, false, false, k.Escapement);
+    const SIZE sz = c.Extent(text);
+    const TEXTMETRICA tm = c.Metrics();
+    SetTextAlign(c.DC(), TA_LEFT | TA_BASELINE);
+    TextOutA(c.DC(), k.X, k.Y, text, 12);
+    const RECT ink = c.InkBox();
+    EXPECT_EQ(ink.Height() > ink.Width(), k.Tall) << k.Escapement;
+    // 90 degrees runs upwards, the ascent side facing left; 180 degrees runs to the left,
+    // upside down.
+    const RECT bounds =
+        k.Tall ? RECT{k.X - tm.tmAscent - 1, k.Y - sz.cx - 1, k.X + tm.tmDescent + 1, k.Y + 1}
+               : RECT{k.X - sz.cx - 1, k.Y - tm.tmDescent - 1, k.X + 1, k.Height};
+    EXPECT_TRUE(InkWithin(c, bounds)) << k.Escapement;
+  }
+  // DrawText turns about the rectangle's top-left corner: right of x = 50, above y = 250.
   Canvas c(120, 300);
   c.SelectFont("Arial", -16, FW_NORMAL, false, false, false, 900);
-  TEXTMETRICA tm = c.Metrics();
   RECT r{50, 250, 120, 300};
   DrawTextA(c.DC(), "Upwards", -1, &r, DT_NOCLIP | DT_SINGLELINE);
-  RECT ink = c.InkBox();
-  ASSERT_GT(ink.Bottom, ink.Top);
-  EXPECT_GT(ink.Height(), ink.Width());
-  // Turned about (50, 250): the letters stand right of x = 50 and rise above y = 250.
-  EXPECT_GE(ink.Left, 50 - 1);
-  EXPECT_LE(ink.Right, 50 + tm.tmHeight + 1);
-  EXPECT_LE(ink.Bottom, 250 + 1);
+  EXPECT_GT(c.InkBox().Height(), c.InkBox().Width());
+  EXPECT_TRUE(InkWithin(c, {49, 0, 50 + c.Metrics().tmHeight + 1, 251}));
 }
 
-TEST(TextOut, ClipRegionsAndClippedRectangles) {
+TEST(TextOut, ClipRegionsClippedAndOpaqueRectangles) {
   Canvas c(300, 60);
   c.SelectFont("Arial", -20);
   const char* text = "WWWWWWWWWWWWWWWW";
   IntersectClipRect(c.DC(), 30, 10, 90, 25);
   TextOutA(c.DC(), 5, 5, text, 16);
-  RECT ink = c.InkBox();
-  ASSERT_GT(ink.Right, ink.Left);
-  EXPECT_GE(ink.Left, 30);
-  EXPECT_GE(ink.Top, 10);
-  EXPECT_LE(ink.Right, 90);
-  EXPECT_LE(ink.Bottom, 25);
+  EXPECT_TRUE(InkWithin(c, {30, 10, 90, 25}));
   SelectClipRgn(c.DC(), nullptr);
-
   // ETO_CLIPPED limits the text to the rectangle; ETO_OPAQUE fills it with the bk colour.
   c.Clear();
-  RECT r{40, 0, 100, 60};
+  const RECT r{40, 0, 100, 60};
   SetBkColor(c.DC(), RGB(255, 0, 0));
   ExtTextOutA(c.DC(), 5, 5, ETO_CLIPPED | ETO_OPAQUE, &r, text, 16, nullptr);
-  ink = c.InkBox();
-  EXPECT_EQ(ink, r);
+  EXPECT_EQ(c.InkBox(), r);
   EXPECT_EQ(c.Pixel(41, 59), 0xFF0000u);
-  // Without ETO_CLIPPED the text runs beyond the rectangle.
-  c.Clear();
+  c.Clear();  // without ETO_CLIPPED the text runs beyond it
   ExtTextOutA(c.DC(), 5, 5, ETO_OPAQUE, &r, text, 16, nullptr);
   EXPECT_LT(c.InkBox().Left, 40);
   EXPECT_GT(c.InkBox().Right, 100);
-}
-
-TEST(TextOut, OpaqueModeFillsTheTextCell) {
-  Canvas c(200, 40);
+  // The opaque mode fills the text's cell.
+  c.Clear();
   c.SelectFont("MS Sans Serif", -11);
   SetBkMode(c.DC(), OPAQUE);
   SetBkColor(c.DC(), RGB(0, 0, 255));
-  SIZE sz = c.Extent("Hi there");
+  const SIZE sz = c.Extent("Hi there");
   TextOutA(c.DC(), 10, 10, "Hi there", 8);
   EXPECT_EQ(c.InkBox(), (RECT{10, 10, 10 + sz.cx, 10 + sz.cy}));
   int blue = 0;
@@ -327,63 +246,38 @@ TEST(TextOut, OpaqueModeFillsTheTextCell) {
   EXPECT_GT(blue, sz.cx * sz.cy / 2);
 }
 
-TEST(TextOut, DxArraySpacesTheCharacters) {
+TEST(TextOut, DxArrayAndWindowOriginPlaceTheCharacters) {
   Canvas c(200, 40);
   c.SelectFont("Arial", -13);
   const INT dx[3] = {30, 30, 30};
   ExtTextOutA(c.DC(), 10, 5, 0, nullptr, "lll", 3, dx);
-  // Three separate strokes 30 pixels apart.
-  std::vector<int> columns;
-  for (int x = 0; x < 200; ++x) {
-    bool any = false;
-    for (int y = 0; y < 40; ++y) any = any || c.Inked(x, y);
-    if (any && (columns.empty() || x > columns.back() + 5)) columns.push_back(x);
-  }
-  ASSERT_EQ(columns.size(), 3u);
-  EXPECT_EQ(columns[1] - columns[0], 30);
-  EXPECT_EQ(columns[2] - columns[1], 30);
-}
-
-TEST(TextOut, WindowOriginMovesTheText) {
-  Canvas c(200, 40);
-  c.SelectFont("Arial", -13);
+  std::vector<int> strokes;  // three separate strokes 30 pixels apart
+  for (int x = 0; x < 200; ++x)
+    if (c.ColumnInked(x) && (strokes.empty() || x > strokes.back() + 5)) strokes.push_back(x);
+  ASSERT_EQ(strokes.size(), 3u);
+  EXPECT_EQ(strokes[1] - strokes[0], 30);
+  EXPECT_EQ(strokes[2] - strokes[1], 30);
+  c.Clear();
   TextOutA(c.DC(), 20, 5, "Origin", 6);
-  RECT a = c.InkBox();
+  const RECT a = c.InkBox();
   c.Clear();
   SetWindowOrgEx(c.DC(), 15, -3, nullptr);
   TextOutA(c.DC(), 20, 5, "Origin", 6);
-  RECT b = c.InkBox();
-  EXPECT_EQ(b.Left, a.Left - 15);
-  EXPECT_EQ(b.Top, a.Top + 3);
+  EXPECT_EQ(c.InkBox(), (RECT{a.Left - 15, a.Top + 3, a.Right - 15, a.Bottom + 3}));
 }
 
 TEST(TextOut, MonochromeBitmapsGetCrispText) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP mono = CreateBitmap(120, 30, 1, 1, nullptr);
-  HGDIOBJ oldBitmap = SelectObject(dc, mono);
-  PatBlt(dc, 0, 0, 120, 30, WHITENESS);
-  LOGFONTA lf;
-  lf.lfHeight = -16;
-  std::memcpy(lf.lfFaceName, "Arial", 6);  // antialiased on colour surfaces
-  HFONT font = CreateFontIndirectA(&lf);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  TextOutA(dc, 2, 2, "Mono", 4);
-  auto surface = gdi::BitmapSurface(mono);
-  ASSERT_TRUE(surface);
-  int black = 0;
+  Canvas c(120, 30, 1);
+  c.SelectFont("Arial", -16);  // antialiased on colour surfaces
+  TextOutA(c.DC(), 2, 2, "Mono", 4);
+  int black = 0, grey = 0;
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 120; ++x) {
-      uint32_t p = surface->Row(y)[x] & 0xFFFFFF;
-      EXPECT_TRUE(p == 0 || p == 0xFFFFFF);
-      black += p == 0;
+      black += c.Pixel(x, y) == 0;
+      grey += c.Pixel(x, y) != 0 && c.Pixel(x, y) != 0xFFFFFF;
     }
+  EXPECT_EQ(grey, 0);
   EXPECT_GT(black, 20);
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(mono);
-  DeleteDC(dc);
 }
 
 TEST(TextOut, BadArgumentsFailWithoutPainting) {
@@ -395,9 +289,9 @@ TEST(TextOut, BadArgumentsFailWithoutPainting) {
   EXPECT_TRUE(TextOutA(c.DC(), 0, 0, "", 0));
   // Far outside the bitmap: accepted, nothing painted, nothing allocated for it.
   EXPECT_TRUE(TextOutA(c.DC(), 1000000000, -1000000000, "abc", 3));
-  EXPECT_TRUE(TextOutA(c.DC(), INT32_MAX, INT32_MIN, "abc", 3));
   const INT wide[3] = {INT32_MAX, INT32_MAX, INT32_MIN};
   EXPECT_TRUE(ExtTextOutA(c.DC(), 0, 0, 0, nullptr, "abc", 3, wide));
+  EXPECT_TRUE(TextOutA(c.DC(), INT32_MAX, INT32_MIN, "abc", 3));
   SetTextCharacterExtra(c.DC(), INT32_MAX);
   SIZE sz;
   EXPECT_TRUE(GetTextExtentPoint32A(c.DC(), "abcd", 4, &sz));

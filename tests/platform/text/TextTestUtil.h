@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -15,24 +17,23 @@ namespace texttest {
 
 using namespace win;
 
-// A white canvas of the given size with black text on it, transparent background.
+// A white canvas of the given size (and bits per pixel) with black text on it, transparent
+// background.
 class Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateBitmap(width, height, 1, 32, nullptr);
-    surface_ = gdi::BitmapSurface(bitmap_);
-    bits_ = surface_ ? surface_->Pixels : nullptr;
-    old_ = SelectObject(dc_, bitmap_);
+  Canvas(int width, int height, int bits = 32)
+      : width_(width),
+        height_(height),
+        dc_(CreateCompatibleDC(nullptr)),
+        bitmap_(CreateBitmap(width, height, 1, bits, nullptr)),
+        surface_(gdi::BitmapSurface(bitmap_)),
+        old_(SelectObject(dc_, bitmap_)) {
     Clear();
     SetBkMode(dc_, TRANSPARENT);
     SetTextColor(dc_, RGB(0, 0, 0));
   }
   ~Canvas() {
-    if (font_) {
-      SelectObject(dc_, oldFont_);
-      DeleteObject(font_);
-    }
+    if (font_) DeleteObject(SelectObject(dc_, oldFont_));
     SelectObject(dc_, old_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
@@ -41,67 +42,50 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC DC() const { return dc_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  bool Valid() const { return dc_ && bitmap_ && bits_; }
-
-  void Clear(uint32_t pixel = 0xFFFFFF) {
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) surface_->Row(y)[x] = pixel;
-  }
+  bool Valid() const { return dc_ && bitmap_ && surface_ && surface_->Pixels; }
+  void Clear() { PatBlt(dc_, 0, 0, width_, height_, WHITENESS); }
   // 0x00RRGGBB
   uint32_t Pixel(int x, int y) const { return surface_->Row(y)[x] & 0xFFFFFF; }
-  bool Inked(int x, int y) const { return Pixel(x, y) != background_; }
+  bool Inked(int x, int y) const { return Pixel(x, y) != 0xFFFFFF; }
 
   // Selects a new font (the previous one created here is deleted).
   void SelectFont(const char* face, int height, int weight = FW_NORMAL, bool italic = false,
-                  bool underline = false, bool strikeOut = false, int escapement = 0,
-                  BYTE quality = DEFAULT_QUALITY) {
+                  bool underline = false, bool strikeOut = false, int escapement = 0) {
     LOGFONTA lf;
     lf.lfHeight = height;
     lf.lfWeight = weight;
     lf.lfItalic = italic;
     lf.lfUnderline = underline;
     lf.lfStrikeOut = strikeOut;
-    lf.lfEscapement = escapement;
-    lf.lfOrientation = escapement;
-    lf.lfQuality = quality;
+    lf.lfEscapement = lf.lfOrientation = escapement;
     std::memcpy(lf.lfFaceName, face, strnlen(face, LF_FACESIZE - 1));
-    HFONT f = CreateFontIndirectA(&lf);
-    HGDIOBJ prev = SelectObject(dc_, f);
-    if (font_) {
-      DeleteObject(font_);
-    } else {
+    HGDIOBJ prev = SelectObject(dc_, CreateFontIndirectA(&lf));
+    if (font_)
+      DeleteObject(prev);
+    else
       oldFont_ = prev;
-    }
-    font_ = f;
+    font_ = true;
   }
 
-  // Bounding box of every pixel that differs from the background (empty rect when none).
+  // Bounding box of every inked pixel (empty rect when none), and their number.
   RECT InkBox() const {
     RECT r{width_, height_, 0, 0};
     for (int y = 0; y < height_; ++y)
       for (int x = 0; x < width_; ++x)
-        if (Inked(x, y)) {
-          r.Left = std::min(r.Left, x);
-          r.Top = std::min(r.Top, y);
-          r.Right = std::max(r.Right, x + 1);
-          r.Bottom = std::max(r.Bottom, y + 1);
-        }
-    if (r.Left >= r.Right) return {0, 0, 0, 0};
-    return r;
+        if (Inked(x, y))
+          r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1),
+               std::max(r.Bottom, y + 1)};
+    return r.Left < r.Right ? r : RECT{};
   }
-  int InkCount() const {
+  // Inked pixels in [x0, x1) x [y0, y1), by default the whole canvas.
+  int InkCount(int x0 = 0, int y0 = 0, int x1 = INT_MAX, int y1 = INT_MAX) const {
     int n = 0;
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) n += Inked(x, y) ? 1 : 0;
+    for (int y = y0; y < std::min(y1, height_); ++y)
+      for (int x = x0; x < std::min(x1, width_); ++x) n += Inked(x, y);
     return n;
   }
-  bool RowInked(int y, int x0, int x1) const {
-    for (int x = x0; x < x1; ++x)
-      if (Inked(x, y)) return true;
-    return false;
-  }
+  bool RowInked(int y, int x0, int x1) const { return InkCount(x0, y, x1, y + 1) > 0; }
+  bool ColumnInked(int x) const { return InkCount(x, 0, x + 1) > 0; }
   TEXTMETRICA Metrics() const {
     TEXTMETRICA tm;
     GetTextMetricsA(dc_, &tm);
@@ -112,17 +96,28 @@ class Canvas {
     GetTextExtentPoint32A(dc_, s.data(), static_cast<int>(s.size()), &sz);
     return sz;
   }
+  int Width(const std::string& s) const { return Extent(s).cx; }
 
  private:
   int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  HFONT font_ = nullptr;
-  HGDIOBJ oldFont_ = nullptr;
+  HDC dc_;
+  HBITMAP bitmap_;
   std::shared_ptr<gdi::Surface> surface_;
-  uint32_t* bits_ = nullptr;
-  uint32_t background_ = 0xFFFFFF;
+  HGDIOBJ old_;
+  bool font_ = false;
+  HGDIOBJ oldFont_ = nullptr;
 };
+
+// Something is inked, and every inked pixel lies inside `bounds`.
+inline ::testing::AssertionResult InkWithin(const Canvas& c, RECT bounds) {
+  const RECT ink = c.InkBox();
+  if (ink.Left < ink.Right && ink.Left >= bounds.Left && ink.Top >= bounds.Top &&
+      ink.Right <= bounds.Right && ink.Bottom <= bounds.Bottom)
+    return ::testing::AssertionSuccess();
+  auto text = [](RECT r) {
+    return ::testing::PrintToString(std::vector<int>{r.Left, r.Top, r.Right, r.Bottom});
+  };
+  return ::testing::AssertionFailure() << "ink " << text(ink) << " not inside " << text(bounds);
+}
 
 }  // namespace texttest

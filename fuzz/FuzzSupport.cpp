@@ -1,0 +1,37 @@
+#include "fuzz/FuzzSupport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace fuzz {
+
+const std::string& ScratchFolder() {
+  static const std::string folder = [] {
+    const char* tmp = std::getenv("ZYL_TEST_TMP");
+    std::filesystem::path base = tmp && *tmp ? tmp : std::filesystem::temp_directory_path();
+    const auto dir = base / ("zyl-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    static const std::string removeAtExit = dir.string();
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(removeAtExit, ec);
+    });
+    return dir.string();
+  }();
+  return folder;
+}
+
+std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size) {
+  const std::string path = ScratchFolder() + "/" + name;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) throw std::runtime_error("cannot write " + path);
+  const bool ok = std::fwrite(data, 1, size, f) == size;
+  if (std::fclose(f) != 0 || !ok) throw std::runtime_error("cannot write " + path);
+  return path;
+}
+
+}  // namespace fuzz
