@@ -202,13 +202,19 @@ TEST_F(StdControlsTest, MemoReturnsAndTabsFollowWantReturnsAndWantTabs) {
   KeyPress(win::VK_RETURN);
   EXPECT_EQ(memo->Text(), "a\r\nb");
   EXPECT_EQ(n.Clicks, 1);  // the default button took it
+  // Ctrl+Enter still breaks the line.
+  SetShiftState(false, true, false);
+  KeyPress(win::VK_RETURN);
+  SetShiftState(false, false, false);
+  EXPECT_EQ(memo->Text(), "a\r\nb\r\n");
+  EXPECT_EQ(n.Clicks, 1);
   KeyPress(win::VK_TAB);
   EXPECT_TRUE(next->Focused());
   memo->SetWantTabs(true);
   memo->SetFocus();
   KeyPress(win::VK_TAB);
   EXPECT_TRUE(memo->Focused());
-  EXPECT_EQ(memo->Text(), "a\r\nb\t");
+  EXPECT_EQ(memo->Text(), "a\r\nb\r\n\t");
 }
 
 TEST_F(StdControlsTest, CheckBoxClicksCycleItsState) {
