@@ -327,7 +327,7 @@ TEST_F(StdControlsTest, ShapesAndBevelsPaint) {
   form_->SetColor(clWhite);
   auto* shape = Add<TShape>(10, 10, 30, 20);
   shape->Brush()->SetColor(clRed);
-  auto* bevel = Add<TBevel>(60, 10, 30, 20);
+  Add<TBevel>(60, 10, 30, 20);  // a lowered box, the default
   Show();
   const TCapture cap = CaptureWindow(form_->Handle(), false);
   // A black one-pixel outline around a red inside.
