@@ -22,7 +22,6 @@ int FontHeight(TFont* Font) {
 }
 }  // namespace
 
-
 using namespace win;
 
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
@@ -278,39 +277,39 @@ ZYL_CLASS_IMPL(TTimer) {
 
 // ---------------------------------------------------------------------------------------------
 // Properties every graphic control of this unit publishes.
-#define ZYL_GRAPHIC_COMMON(T)                                                                  \
-  .Prop("Align", &T::Align, &T::SetAlign)                                                      \
-      .Default(alNone)                                                                         \
-      .Prop("Anchors", &T::Anchors, &T::SetAnchors)                                            \
-      .Default(TAnchors{akLeft, akTop})                                                        \
-      .Stored(&T::IsAnchorsStored)                                                             \
-      .Prop("Constraints", &T::Constraints, &T::SetConstraints)                                \
-      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint)                       \
-      .Default(true)                                                                           \
-      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                                         \
-      .Stored(&T::IsShowHintStored)                                                            \
-      .Prop("Visible", &T::Visible, &T::SetVisible)                                            \
+#define ZYL_GRAPHIC_COMMON(T)                                            \
+  .Prop("Align", &T::Align, &T::SetAlign)                                \
+      .Default(alNone)                                                   \
+      .Prop("Anchors", &T::Anchors, &T::SetAnchors)                      \
+      .Default(TAnchors{akLeft, akTop})                                  \
+      .Stored(&T::IsAnchorsStored)                                       \
+      .Prop("Constraints", &T::Constraints, &T::SetConstraints)          \
+      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint) \
+      .Default(true)                                                     \
+      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                   \
+      .Stored(&T::IsShowHintStored)                                      \
+      .Prop("Visible", &T::Visible, &T::SetVisible)                      \
       .Default(true)
 
-#define ZYL_GRAPHIC_MOUSE(T)                                                                   \
-  .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo())                     \
-      .Default(crDrag)                                                                         \
-      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                                         \
-      .Default(dkDrag)                                                                         \
-      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                                         \
-      .Default(dmManual)                                                                       \
-      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                                            \
-      .Default(true)                                                                           \
-      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                                         \
-      .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)                                \
-      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)                                \
-      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)                                \
-      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)                                   \
-      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)                                   \
-      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)                             \
-      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)                             \
-      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)                                   \
-      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)                             \
+#define ZYL_GRAPHIC_MOUSE(T)                                               \
+  .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo()) \
+      .Default(crDrag)                                                     \
+      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                     \
+      .Default(dkDrag)                                                     \
+      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                     \
+      .Default(dmManual)                                                   \
+      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                        \
+      .Default(true)                                                       \
+      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                     \
+      .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)            \
+      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)            \
+      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)            \
+      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)               \
+      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)               \
+      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)         \
+      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)         \
+      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)               \
+      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)         \
       .Prop("OnStartDrag", &T::GetOnStartDrag, &T::SetOnStartDrag)
 
 // ---------------------------------------------------------------------------------------------
@@ -386,9 +385,10 @@ void TBevel::Paint() {
 }
 
 ZYL_CLASS_IMPL(TBevel) {
-  b.Prop("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
-      .Prop("Style", &TBevel::Style, &TBevel::SetStyle).Default(bsLowered)
-      ZYL_GRAPHIC_COMMON(TBevel);
+  b.Prop("Shape", &TBevel::Shape, &TBevel::SetShape)
+      .Default(bsBox)
+      .Prop("Style", &TBevel::Style, &TBevel::SetStyle)
+      .Default(bsLowered) ZYL_GRAPHIC_COMMON(TBevel);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -458,13 +458,17 @@ void TShape::Paint() {
 
 ZYL_CLASS_IMPL(TShape) {
   b.Prop("Brush", &TShape::Brush, &TShape::SetBrush)
-      .Prop("DragCursor", &TShape::DragCursor, &TShape::SetDragCursor, CursorTypeInfo()).Default(crDrag)
-      .Prop("DragKind", &TShape::DragKind, &TShape::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TShape::DragMode, &TShape::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TShape::Enabled, &TShape::SetEnabled).Default(true)
+      .Prop("DragCursor", &TShape::DragCursor, &TShape::SetDragCursor, CursorTypeInfo())
+      .Default(crDrag)
+      .Prop("DragKind", &TShape::DragKind, &TShape::SetDragKind)
+      .Default(dkDrag)
+      .Prop("DragMode", &TShape::DragMode, &TShape::SetDragMode)
+      .Default(dmManual)
+      .Prop("Enabled", &TShape::Enabled, &TShape::SetEnabled)
+      .Default(true)
       .Prop("Pen", &TShape::Pen, &TShape::SetPen)
-      .Prop("Shape", &TShape::Shape, &TShape::SetShape).Default(stRectangle)
-      ZYL_GRAPHIC_COMMON(TShape)
+      .Prop("Shape", &TShape::Shape, &TShape::SetShape)
+      .Default(stRectangle) ZYL_GRAPHIC_COMMON(TShape)
       .Prop("OnDragDrop", &TShape::GetOnDragDrop, &TShape::SetOnDragDrop)
       .Prop("OnDragOver", &TShape::GetOnDragOver, &TShape::SetOnDragOver)
       .Prop("OnEndDock", &TShape::GetOnEndDock, &TShape::SetOnEndDock)
@@ -520,7 +524,8 @@ void TImage::SetTransparent(bool Value) {
 void TImage::PictureChanged(TObject*) {
   if (TGraphic* g = picture_->Graphic()) {
     if (transparent_ != g->Transparent()) g->SetTransparent(transparent_);
-    if (autoSize_ && g->Width() > 0 && g->Height() > 0) SetBounds(left_, top_, g->Width(), g->Height());
+    if (autoSize_ && g->Width() > 0 && g->Height() > 0)
+      SetBounds(left_, top_, g->Width(), g->Height());
   }
   Invalidate();
 }
@@ -545,15 +550,18 @@ void TImage::Paint() {
 }
 
 ZYL_CLASS_IMPL(TImage) {
-  b.Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false)
-      .Prop("Center", &TImage::Center, &TImage::SetCenter).Default(false)
-      .Prop("IncrementalDisplay", &TImage::IncrementalDisplay, &TImage::SetIncrementalDisplay).Default(false)
+  b.Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
+      .Default(false)
+      .Prop("Center", &TImage::Center, &TImage::SetCenter)
+      .Default(false)
+      .Prop("IncrementalDisplay", &TImage::IncrementalDisplay, &TImage::SetIncrementalDisplay)
+      .Default(false)
       .Prop("Picture", &TImage::Picture, &TImage::SetPicture)
       .Prop("PopupMenu", &TImage::PopupMenu, &TImage::SetPopupMenu)
-      .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false)
-      .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false)
-      ZYL_GRAPHIC_COMMON(TImage)
-      ZYL_GRAPHIC_MOUSE(TImage);
+      .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch)
+      .Default(false)
+      .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent)
+      .Default(false) ZYL_GRAPHIC_COMMON(TImage) ZYL_GRAPHIC_MOUSE(TImage);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -577,13 +585,16 @@ void TPaintBox::Paint() {
 }
 
 ZYL_CLASS_IMPL(TPaintBox) {
-  b.Prop("Color", &TPaintBox::Color, &TPaintBox::SetColor, ColorTypeInfo()).Stored(&TPaintBox::IsColorStored)
-      .Prop("Font", &TPaintBox::Font, &TPaintBox::SetFont).Stored(&TPaintBox::IsFontStored)
-      .Prop("ParentColor", &TPaintBox::ParentColor, &TPaintBox::SetParentColor).Default(true)
-      .Prop("ParentFont", &TPaintBox::ParentFont, &TPaintBox::SetParentFont).Default(true)
+  b.Prop("Color", &TPaintBox::Color, &TPaintBox::SetColor, ColorTypeInfo())
+      .Stored(&TPaintBox::IsColorStored)
+      .Prop("Font", &TPaintBox::Font, &TPaintBox::SetFont)
+      .Stored(&TPaintBox::IsFontStored)
+      .Prop("ParentColor", &TPaintBox::ParentColor, &TPaintBox::SetParentColor)
+      .Default(true)
+      .Prop("ParentFont", &TPaintBox::ParentFont, &TPaintBox::SetParentFont)
+      .Default(true)
       .Prop("PopupMenu", &TPaintBox::PopupMenu, &TPaintBox::SetPopupMenu)
-      ZYL_GRAPHIC_COMMON(TPaintBox)
-      ZYL_GRAPHIC_MOUSE(TPaintBox)
+          ZYL_GRAPHIC_COMMON(TPaintBox) ZYL_GRAPHIC_MOUSE(TPaintBox)
       .Prop("OnPaint", &TPaintBox::GetOnPaint, &TPaintBox::SetOnPaint);
 }
 
@@ -683,8 +694,9 @@ void TCustomRadioGroup::ArrangeButtons() {
   for (size_t i = 0; i < buttons_.size(); ++i) {
     const int col = static_cast<int>(i) / rows;
     const int row = static_cast<int>(i) % rows;
-    buttons_[i]->SetBounds(col * colWidth + 8, top + gap + row * rowHeight + (rowHeight - 17) / 2 + 1,
-                           colWidth - 8, 17);
+    buttons_[i]->SetBounds(col * colWidth + 8,
+                           top + gap + row * rowHeight + (rowHeight - 17) / 2 + 1, colWidth - 8,
+                           17);
     buttons_[i]->SetVisible(true);
   }
 }
@@ -722,32 +734,52 @@ ZYL_MESSAGE_MAP(TCustomRadioGroup) {
 ZYL_CLASS_IMPL(TCustomRadioGroup) {}
 
 ZYL_CLASS_IMPL(TRadioGroup) {
-  b.Prop("Align", &TRadioGroup::Align, &TRadioGroup::SetAlign).Default(alNone)
+  b.Prop("Align", &TRadioGroup::Align, &TRadioGroup::SetAlign)
+      .Default(alNone)
       .Prop("Anchors", &TRadioGroup::Anchors, &TRadioGroup::SetAnchors)
-          .Default(TAnchors{akLeft, akTop}).Stored(&TRadioGroup::IsAnchorsStored)
-      .Prop("BiDiMode", &TRadioGroup::BiDiMode, &TRadioGroup::SetBiDiMode).Stored(&TRadioGroup::IsBiDiModeStored)
+      .Default(TAnchors{akLeft, akTop})
+      .Stored(&TRadioGroup::IsAnchorsStored)
+      .Prop("BiDiMode", &TRadioGroup::BiDiMode, &TRadioGroup::SetBiDiMode)
+      .Stored(&TRadioGroup::IsBiDiModeStored)
       .Prop("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption)
-      .Prop("Color", &TRadioGroup::Color, &TRadioGroup::SetColor, ColorTypeInfo()).Stored(&TRadioGroup::IsColorStored)
-      .Prop("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1)
-      .Prop("Ctl3D", &TRadioGroup::Ctl3D, &TRadioGroup::SetCtl3D).Stored(&TRadioGroup::IsCtl3DStored)
-      .Prop("DragCursor", &TRadioGroup::DragCursor, &TRadioGroup::SetDragCursor, CursorTypeInfo()).Default(crDrag)
-      .Prop("DragKind", &TRadioGroup::DragKind, &TRadioGroup::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TRadioGroup::DragMode, &TRadioGroup::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled).Default(true)
-      .Prop("Font", &TRadioGroup::Font, &TRadioGroup::SetFont).Stored(&TRadioGroup::IsFontStored)
-      .Prop("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1)
+      .Prop("Color", &TRadioGroup::Color, &TRadioGroup::SetColor, ColorTypeInfo())
+      .Stored(&TRadioGroup::IsColorStored)
+      .Prop("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns)
+      .Default(1)
+      .Prop("Ctl3D", &TRadioGroup::Ctl3D, &TRadioGroup::SetCtl3D)
+      .Stored(&TRadioGroup::IsCtl3DStored)
+      .Prop("DragCursor", &TRadioGroup::DragCursor, &TRadioGroup::SetDragCursor, CursorTypeInfo())
+      .Default(crDrag)
+      .Prop("DragKind", &TRadioGroup::DragKind, &TRadioGroup::SetDragKind)
+      .Default(dkDrag)
+      .Prop("DragMode", &TRadioGroup::DragMode, &TRadioGroup::SetDragMode)
+      .Default(dmManual)
+      .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled)
+      .Default(true)
+      .Prop("Font", &TRadioGroup::Font, &TRadioGroup::SetFont)
+      .Stored(&TRadioGroup::IsFontStored)
+      .Prop("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex)
+      .Default(-1)
       .Prop("Items", &TRadioGroup::Items, &TRadioGroup::SetItems)
       .Prop("Constraints", &TRadioGroup::Constraints, &TRadioGroup::SetConstraints)
-      .Prop("ParentBiDiMode", &TRadioGroup::ParentBiDiMode, &TRadioGroup::SetParentBiDiMode).Default(true)
-      .Prop("ParentColor", &TRadioGroup::ParentColor, &TRadioGroup::SetParentColor).Default(true)
-      .Prop("ParentCtl3D", &TRadioGroup::ParentCtl3D, &TRadioGroup::SetParentCtl3D).Default(true)
-      .Prop("ParentFont", &TRadioGroup::ParentFont, &TRadioGroup::SetParentFont).Default(true)
-      .Prop("ParentShowHint", &TRadioGroup::ParentShowHint, &TRadioGroup::SetParentShowHint).Default(true)
+      .Prop("ParentBiDiMode", &TRadioGroup::ParentBiDiMode, &TRadioGroup::SetParentBiDiMode)
+      .Default(true)
+      .Prop("ParentColor", &TRadioGroup::ParentColor, &TRadioGroup::SetParentColor)
+      .Default(true)
+      .Prop("ParentCtl3D", &TRadioGroup::ParentCtl3D, &TRadioGroup::SetParentCtl3D)
+      .Default(true)
+      .Prop("ParentFont", &TRadioGroup::ParentFont, &TRadioGroup::SetParentFont)
+      .Default(true)
+      .Prop("ParentShowHint", &TRadioGroup::ParentShowHint, &TRadioGroup::SetParentShowHint)
+      .Default(true)
       .Prop("PopupMenu", &TRadioGroup::PopupMenu, &TRadioGroup::SetPopupMenu)
-      .Prop("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint).Stored(&TRadioGroup::IsShowHintStored)
+      .Prop("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint)
+      .Stored(&TRadioGroup::IsShowHintStored)
       .Prop("TabOrder", &TRadioGroup::TabOrder, &TRadioGroup::SetTabOrder)
-      .Prop("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop).Default(true)
-      .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible).Default(true)
+      .Prop("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop)
+      .Default(true)
+      .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible)
+      .Default(true)
       .Prop("OnClick", &TRadioGroup::GetOnClick, &TRadioGroup::SetOnClick)
       .Prop("OnDragDrop", &TRadioGroup::GetOnDragDrop, &TRadioGroup::SetOnDragDrop)
       .Prop("OnDragOver", &TRadioGroup::GetOnDragOver, &TRadioGroup::SetOnDragOver)

@@ -451,8 +451,10 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (!hideSelection_) Params.Style |= ES_NOHIDESEL;
   if (oemConvert_) Params.Style |= ES_OEMCONVERT;
   if (borderStyle_ == bsSingle) {
-    if (ctl3D_) Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else Params.Style |= WS_BORDER;
+    if (ctl3D_)
+      Params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      Params.Style |= WS_BORDER;
   }
 }
 
@@ -468,9 +470,11 @@ void TCustomEdit::CreateWnd() {
   HWND h = handle_;
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
   SendMessageA(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
-  if (passwordChar_) SendMessageA(h, EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+  if (passwordChar_)
+    SendMessageA(h, EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
   SendMessageA(h, EM_SETMODIFY, modified_ ? 1 : 0, 0);
-  SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(selStart_), static_cast<LPARAM>(selStart_ + selLength_));
+  SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(selStart_),
+               static_cast<LPARAM>(selStart_ + selLength_));
 }
 
 void TCustomEdit::DestroyWnd() {
@@ -485,8 +489,10 @@ void TCustomEdit::DestroyWnd() {
 void TCustomEdit::SetAutoSize(bool Value) {
   if (autoSize_ == Value) return;
   autoSize_ = Value;
-  if (Value) controlStyle_ += csFixedHeight;
-  else controlStyle_ -= csFixedHeight;
+  if (Value)
+    controlStyle_ += csFixedHeight;
+  else
+    controlStyle_ -= csFixedHeight;
   AdjustHeight();
 }
 
@@ -572,7 +578,8 @@ void TCustomEdit::SetSelStart(int Value) {
   Value = std::clamp(Value, 0, static_cast<int>(text_.size()));
   selStart_ = Value;
   selLength_ = 0;
-  if (handle_) SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(Value), static_cast<LPARAM>(Value));
+  if (handle_)
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(Value), static_cast<LPARAM>(Value));
 }
 
 int TCustomEdit::SelLength() {
@@ -586,7 +593,8 @@ void TCustomEdit::SetSelLength(int Value) {
   const int start = SelStart();
   const int end = std::clamp(start + Value, 0, static_cast<int>(text_.size()));
   selLength_ = end - start;
-  if (handle_) SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  if (handle_)
+    SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
 std::string TCustomEdit::SelText() {
@@ -660,83 +668,85 @@ ZYL_MESSAGE_MAP(TCustomEdit) {
 ZYL_CLASS_IMPL(TCustomEdit) {}
 
 // Properties every windowed standard control publishes.
-#define ZYL_WIN_COMMON(T)                                                                      \
-  .Prop("Anchors", &T::Anchors, &T::SetAnchors)                                                \
-      .Default(TAnchors{akLeft, akTop})                                                        \
-      .Stored(&T::IsAnchorsStored)                                                             \
-      .Prop("BiDiMode", &T::BiDiMode, &T::SetBiDiMode)                                         \
-      .Stored(&T::IsBiDiModeStored)                                                            \
-      .Prop("Constraints", &T::Constraints, &T::SetConstraints)                                \
-      .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo())                 \
-      .Default(crDrag)                                                                         \
-      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                                         \
-      .Default(dkDrag)                                                                         \
-      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                                         \
-      .Default(dmManual)                                                                       \
-      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                                            \
-      .Default(true)                                                                           \
-      .Prop("Font", &T::Font, &T::SetFont)                                                     \
-      .Stored(&T::IsFontStored)                                                                \
-      .Prop("ParentBiDiMode", &T::ParentBiDiMode, &T::SetParentBiDiMode)                       \
-      .Default(true)                                                                           \
-      .Prop("ParentFont", &T::ParentFont, &T::SetParentFont)                                   \
-      .Default(true)                                                                           \
-      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint)                       \
-      .Default(true)                                                                           \
-      .Prop("PopupMenu", &T::PopupMenu, &T::SetPopupMenu)                                      \
-      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                                         \
-      .Stored(&T::IsShowHintStored)                                                            \
-      .Prop("TabOrder", &T::TabOrder, &T::SetTabOrder)                                         \
-      .Prop("Visible", &T::Visible, &T::SetVisible)                                            \
-      .Default(true)                                                                           \
-      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                                         \
-      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)                                \
-      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)                                \
-      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)                                   \
-      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)                                   \
-      .Prop("OnEnter", &T::GetOnEnter, &T::SetOnEnter)                                         \
-      .Prop("OnExit", &T::GetOnExit, &T::SetOnExit)                                            \
-      .Prop("OnKeyDown", &T::GetOnKeyDown, &T::SetOnKeyDown)                                   \
-      .Prop("OnKeyPress", &T::GetOnKeyPress, &T::SetOnKeyPress)                                \
-      .Prop("OnKeyUp", &T::GetOnKeyUp, &T::SetOnKeyUp)                                         \
-      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)                             \
-      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)                             \
-      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)                                   \
-      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)                             \
+#define ZYL_WIN_COMMON(T)                                                      \
+  .Prop("Anchors", &T::Anchors, &T::SetAnchors)                                \
+      .Default(TAnchors{akLeft, akTop})                                        \
+      .Stored(&T::IsAnchorsStored)                                             \
+      .Prop("BiDiMode", &T::BiDiMode, &T::SetBiDiMode)                         \
+      .Stored(&T::IsBiDiModeStored)                                            \
+      .Prop("Constraints", &T::Constraints, &T::SetConstraints)                \
+      .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo()) \
+      .Default(crDrag)                                                         \
+      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                         \
+      .Default(dkDrag)                                                         \
+      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                         \
+      .Default(dmManual)                                                       \
+      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                            \
+      .Default(true)                                                           \
+      .Prop("Font", &T::Font, &T::SetFont)                                     \
+      .Stored(&T::IsFontStored)                                                \
+      .Prop("ParentBiDiMode", &T::ParentBiDiMode, &T::SetParentBiDiMode)       \
+      .Default(true)                                                           \
+      .Prop("ParentFont", &T::ParentFont, &T::SetParentFont)                   \
+      .Default(true)                                                           \
+      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint)       \
+      .Default(true)                                                           \
+      .Prop("PopupMenu", &T::PopupMenu, &T::SetPopupMenu)                      \
+      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                         \
+      .Stored(&T::IsShowHintStored)                                            \
+      .Prop("TabOrder", &T::TabOrder, &T::SetTabOrder)                         \
+      .Prop("Visible", &T::Visible, &T::SetVisible)                            \
+      .Default(true)                                                           \
+      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                         \
+      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)                \
+      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)                \
+      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)                   \
+      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)                   \
+      .Prop("OnEnter", &T::GetOnEnter, &T::SetOnEnter)                         \
+      .Prop("OnExit", &T::GetOnExit, &T::SetOnExit)                            \
+      .Prop("OnKeyDown", &T::GetOnKeyDown, &T::SetOnKeyDown)                   \
+      .Prop("OnKeyPress", &T::GetOnKeyPress, &T::SetOnKeyPress)                \
+      .Prop("OnKeyUp", &T::GetOnKeyUp, &T::SetOnKeyUp)                         \
+      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)             \
+      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)             \
+      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)                   \
+      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)             \
       .Prop("OnStartDrag", &T::GetOnStartDrag, &T::SetOnStartDrag)
 
-#define ZYL_EDIT_COMMON(T)                                                                     \
-  .Prop("BorderStyle", &T::BorderStyle, &T::SetBorderStyle)                                    \
-      .Default(bsSingle)                                                                       \
-      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())                                 \
-      .Stored(&T::IsColorStored)                                                               \
-      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                                                  \
-      .Stored(&T::IsCtl3DStored)                                                               \
-      .Prop("HideSelection", &T::HideSelection, &T::SetHideSelection)                          \
-      .Default(true)                                                                           \
-      .Prop("MaxLength", &T::MaxLength, &T::SetMaxLength)                                      \
-      .Default(0)                                                                              \
-      .Prop("OEMConvert", &T::OEMConvert, &T::SetOEMConvert)                                   \
-      .Default(false)                                                                          \
-      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor)                                \
-      .Default(false)                                                                          \
-      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D)                                \
-      .Default(true)                                                                           \
-      .Prop("ReadOnly", &T::ReadOnly, &T::SetReadOnly)                                         \
-      .Default(false)                                                                          \
-      .Prop("TabStop", &T::TabStop, &T::SetTabStop)                                            \
-      .Default(true)                                                                           \
-      .Prop("OnChange", &T::GetOnChange, &T::SetOnChange)                                      \
+#define ZYL_EDIT_COMMON(T)                                            \
+  .Prop("BorderStyle", &T::BorderStyle, &T::SetBorderStyle)           \
+      .Default(bsSingle)                                              \
+      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())        \
+      .Stored(&T::IsColorStored)                                      \
+      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                         \
+      .Stored(&T::IsCtl3DStored)                                      \
+      .Prop("HideSelection", &T::HideSelection, &T::SetHideSelection) \
+      .Default(true)                                                  \
+      .Prop("MaxLength", &T::MaxLength, &T::SetMaxLength)             \
+      .Default(0)                                                     \
+      .Prop("OEMConvert", &T::OEMConvert, &T::SetOEMConvert)          \
+      .Default(false)                                                 \
+      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor)       \
+      .Default(false)                                                 \
+      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D)       \
+      .Default(true)                                                  \
+      .Prop("ReadOnly", &T::ReadOnly, &T::SetReadOnly)                \
+      .Default(false)                                                 \
+      .Prop("TabStop", &T::TabStop, &T::SetTabStop)                   \
+      .Default(true)                                                  \
+      .Prop("OnChange", &T::GetOnChange, &T::SetOnChange)             \
       .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)
 
 ZYL_CLASS_IMPL(TEdit) {
-  b.Prop("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).Default(true)
-      .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize).Default(true)
-      .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase).Default(ecNormal)
-      .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar).Default('\0')
-      .Prop("Text", &TEdit::Text, &TEdit::SetText)
-      ZYL_EDIT_COMMON(TEdit)
-      ZYL_WIN_COMMON(TEdit);
+  b.Prop("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect)
+      .Default(true)
+      .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize)
+      .Default(true)
+      .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase)
+      .Default(ecNormal)
+      .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar)
+      .Default('\0')
+      .Prop("Text", &TEdit::Text, &TEdit::SetText) ZYL_EDIT_COMMON(TEdit) ZYL_WIN_COMMON(TEdit);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -774,7 +784,8 @@ void TMemoStrings::Join(const std::vector<std::string>& Lines) {
 
 std::string TMemoStrings::Get(int Index) const {
   const auto lines = Split();
-  if (Index < 0 || Index >= static_cast<int>(lines.size())) Error("List index out of bounds (%d)", Index);
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
   return lines[static_cast<size_t>(Index)];
 }
 
@@ -784,26 +795,30 @@ int TMemoStrings::GetCount() const {
 
 void TMemoStrings::Put(int Index, const std::string& S) {
   auto lines = Split();
-  if (Index < 0 || Index >= static_cast<int>(lines.size())) Error("List index out of bounds (%d)", Index);
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
   lines[static_cast<size_t>(Index)] = S;
   Join(lines);
 }
 
 void TMemoStrings::Insert(int Index, const std::string& S) {
   if (updating_) {
-    if (Index < 0 || Index > static_cast<int>(pending_.size())) Error("List index out of bounds (%d)", Index);
+    if (Index < 0 || Index > static_cast<int>(pending_.size()))
+      Error("List index out of bounds (%d)", Index);
     pending_.insert(pending_.begin() + Index, S);
     return;
   }
   auto lines = Split();
-  if (Index < 0 || Index > static_cast<int>(lines.size())) Error("List index out of bounds (%d)", Index);
+  if (Index < 0 || Index > static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
   lines.insert(lines.begin() + Index, S);
   Join(lines);
 }
 
 void TMemoStrings::Delete(int Index) {
   auto lines = Split();
-  if (Index < 0 || Index >= static_cast<int>(lines.size())) Error("List index out of bounds (%d)", Index);
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
   lines.erase(lines.begin() + Index);
   Join(lines);
 }
@@ -856,7 +871,8 @@ void TCustomMemo::CreateParams(TCreateParams& Params) {
   TCustomEdit::CreateParams(Params);
   Params.Style |= ES_MULTILINE | bars[scrollBars_] | aligns[alignment_];
   // Word wrap leaves out sideways scrolling (unless there is a horizontal scroll bar).
-  if (wordWrap_ && scrollBars_ != ssHorizontal && scrollBars_ != ssBoth) Params.Style &= ~ES_AUTOHSCROLL;
+  if (wordWrap_ && scrollBars_ != ssHorizontal && scrollBars_ != ssBoth)
+    Params.Style &= ~ES_AUTOHSCROLL;
 }
 
 void TCustomMemo::SetAlignment(TAlignment Value) {
@@ -895,8 +911,10 @@ void TCustomMemo::KeyPress(char& Key) {
 
 void TCustomMemo::WMGetDlgCode(TMessage& Message) {
   DefaultHandler(&Message);
-  if (wantTabs_) Message.Result |= DLGC_WANTTAB;
-  else Message.Result &= ~DLGC_WANTTAB;
+  if (wantTabs_)
+    Message.Result |= DLGC_WANTTAB;
+  else
+    Message.Result &= ~DLGC_WANTTAB;
   if (!wantReturns_) Message.Result &= ~DLGC_WANTALLKEYS;
 }
 
@@ -904,15 +922,19 @@ ZYL_MESSAGE_MAP(TCustomMemo) { m.On(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode); 
 ZYL_CLASS_IMPL(TCustomMemo) {}
 
 ZYL_CLASS_IMPL(TMemo) {
-  b.Prop("Align", &TMemo::Align, &TMemo::SetAlign).Default(alNone)
-      .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment).Default(taLeftJustify)
+  b.Prop("Align", &TMemo::Align, &TMemo::SetAlign)
+      .Default(alNone)
+      .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment)
+      .Default(taLeftJustify)
       .Prop("Lines", &TMemo::Lines, &TMemo::SetLines)
-      .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone)
-      .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true)
-      .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false)
-      .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(true)
-      ZYL_EDIT_COMMON(TMemo)
-      ZYL_WIN_COMMON(TMemo);
+      .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars)
+      .Default(ssNone)
+      .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns)
+      .Default(true)
+      .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs)
+      .Default(false)
+      .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
+      .Default(true) ZYL_EDIT_COMMON(TMemo) ZYL_WIN_COMMON(TMemo);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1016,26 +1038,28 @@ ZYL_MESSAGE_MAP(TCustomCheckBox) {
 }
 ZYL_CLASS_IMPL(TCustomCheckBox) {}
 
-#define ZYL_BUTTONCONTROL_COMMON(T)                                                            \
-  .Prop("Caption", &T::Caption, &T::SetCaption)                                                \
-      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())                                 \
-      .Stored(&T::IsColorStored)                                                               \
-      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                                                  \
-      .Stored(&T::IsCtl3DStored)                                                               \
-      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor)                                \
-      .Default(true)                                                                           \
-      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D)                                \
-      .Default(true)                                                                           \
-      .Prop("TabStop", &T::TabStop, &T::SetTabStop)                                            \
+#define ZYL_BUTTONCONTROL_COMMON(T)                             \
+  .Prop("Caption", &T::Caption, &T::SetCaption)                 \
+      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())  \
+      .Stored(&T::IsColorStored)                                \
+      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                   \
+      .Stored(&T::IsCtl3DStored)                                \
+      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor) \
+      .Default(true)                                            \
+      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D) \
+      .Default(true)                                            \
+      .Prop("TabStop", &T::TabStop, &T::SetTabStop)             \
       .Default(true)
 
 ZYL_CLASS_IMPL(TCheckBox) {
-  b.Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
-      .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(false)
-      .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Stored(false)
-      .Prop("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked)
-      ZYL_BUTTONCONTROL_COMMON(TCheckBox)
-      ZYL_WIN_COMMON(TCheckBox);
+  b.Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment)
+      .Default(taRightJustify)
+      .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+      .Default(false)
+      .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
+      .Stored(false)
+      .Prop("State", &TCheckBox::State, &TCheckBox::SetState)
+      .Default(cbUnchecked) ZYL_BUTTONCONTROL_COMMON(TCheckBox) ZYL_WIN_COMMON(TCheckBox);
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
@@ -1070,15 +1094,18 @@ void TRadioButton::SetChecked(bool Value) {
   if (Value) {
     if (parent_) {
       for (int i = 0; i < parent_->ControlCount(); ++i)
-        if (auto* r = dynamic_cast<TRadioButton*>(parent_->Controls(i)); r && r != this) r->SetChecked(false);
+        if (auto* r = dynamic_cast<TRadioButton*>(parent_->Controls(i)); r && r != this)
+          r->SetChecked(false);
     }
     if (!clicksDisabled_) Click();
   }
 }
 
 void TRadioButton::CNCommand(TWMCommand& Message) {
-  if (Message.NotifyCode() == BN_CLICKED) SetChecked(true);
-  else if (Message.NotifyCode() == BN_DOUBLECLICKED) DblClick();
+  if (Message.NotifyCode() == BN_CLICKED)
+    SetChecked(true);
+  else if (Message.NotifyCode() == BN_DOUBLECLICKED)
+    DblClick();
 }
 
 void TRadioButton::CMDialogChar(TCMDialogChar& Message) {
@@ -1096,10 +1123,10 @@ ZYL_MESSAGE_MAP(TRadioButton) {
 }
 
 ZYL_CLASS_IMPL(TRadioButton) {
-  b.Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment).Default(taRightJustify)
-      .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false)
-      ZYL_BUTTONCONTROL_COMMON(TRadioButton)
-      ZYL_WIN_COMMON(TRadioButton)
+  b.Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
+      .Default(taRightJustify)
+      .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
+      .Default(false) ZYL_BUTTONCONTROL_COMMON(TRadioButton) ZYL_WIN_COMMON(TRadioButton)
       .Prop("OnDblClick", &TRadioButton::GetOnDblClick, &TRadioButton::SetOnDblClick);
 }
 
@@ -1107,8 +1134,8 @@ ZYL_CLASS_IMPL(TRadioButton) {
 // TCustomGroupBox
 
 TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TCustomControl(AOwner) {
-  controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks,
-                   csReplicatable};
+  controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                   csSetCaption,      csDoubleClicks, csReplicatable};
   width_ = 185;
   height_ = 105;
 }
@@ -1143,7 +1170,8 @@ void TCustomGroupBox::Paint() {
   if (!text_.empty()) {
     c->RequiredState({csHandleValid, csFontValid});
     RECT calc{0, 0, 0, 0};
-    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &calc,
+              DT_SINGLELINE | DT_CALCRECT);
     TRect t{8, 0, 8 + calc.Right - calc.Left, h};
     c->Brush()->SetColor(color_);
     c->Brush()->SetStyle(bsSolid);
@@ -1153,12 +1181,14 @@ void TCustomGroupBox::Paint() {
       TRect o = t;
       OffsetRect(&o, 1, 1);
       SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
-      DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &o, DT_SINGLELINE | DT_LEFT);
+      DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &o,
+                DT_SINGLELINE | DT_LEFT);
       SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
     } else {
       SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(font_->Color())));
     }
-    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &t, DT_SINGLELINE | DT_LEFT);
+    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &t,
+              DT_SINGLELINE | DT_LEFT);
   }
 }
 
@@ -1183,19 +1213,25 @@ void TCustomGroupBox::CMDialogChar(TCMDialogChar& Message) {
 }
 
 ZYL_MESSAGE_MAP(TCustomGroupBox) {
-  m.On(CM_TEXTCHANGED, &TCustomGroupBox::CMTextChanged).On(CM_DIALOGCHAR, &TCustomGroupBox::CMDialogChar);
+  m.On(CM_TEXTCHANGED, &TCustomGroupBox::CMTextChanged)
+      .On(CM_DIALOGCHAR, &TCustomGroupBox::CMDialogChar);
 }
 ZYL_CLASS_IMPL(TCustomGroupBox) {}
 
 ZYL_CLASS_IMPL(TGroupBox) {
-  b.Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign).Default(alNone)
+  b.Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign)
+      .Default(alNone)
       .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
-      .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor, ColorTypeInfo()).Stored(&TGroupBox::IsColorStored)
-      .Prop("Ctl3D", &TGroupBox::Ctl3D, &TGroupBox::SetCtl3D).Stored(&TGroupBox::IsCtl3DStored)
-      .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor).Default(true)
-      .Prop("ParentCtl3D", &TGroupBox::ParentCtl3D, &TGroupBox::SetParentCtl3D).Default(true)
-      .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop).Default(false)
-      ZYL_WIN_COMMON(TGroupBox)
+      .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor, ColorTypeInfo())
+      .Stored(&TGroupBox::IsColorStored)
+      .Prop("Ctl3D", &TGroupBox::Ctl3D, &TGroupBox::SetCtl3D)
+      .Stored(&TGroupBox::IsCtl3DStored)
+      .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor)
+      .Default(true)
+      .Prop("ParentCtl3D", &TGroupBox::ParentCtl3D, &TGroupBox::SetParentCtl3D)
+      .Default(true)
+      .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop)
+      .Default(false) ZYL_WIN_COMMON(TGroupBox)
       .Prop("OnDblClick", &TGroupBox::GetOnDblClick, &TGroupBox::SetOnDblClick);
 }
 
@@ -1203,15 +1239,18 @@ ZYL_CLASS_IMPL(TGroupBox) {
 // TCustomStaticText
 
 TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TCustomControl(AOwner) {
-  controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csReplicatable, csDoubleClicks};
+  controlStyle_ = {csCaptureMouse, csClickEvents,  csSetCaption,
+                   csOpaque,       csReplicatable, csDoubleClicks};
   width_ = 65;
   height_ = 17;
 }
 
 void TCustomStaticText::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  if (borderStyle_ == sbsSingle) Params.Style |= WS_BORDER;
-  else if (borderStyle_ == sbsSunken) Params.ExStyle |= WS_EX_STATICEDGE;
+  if (borderStyle_ == sbsSingle)
+    Params.Style |= WS_BORDER;
+  else if (borderStyle_ == sbsSunken)
+    Params.ExStyle |= WS_EX_STATICEDGE;
 }
 
 void TCustomStaticText::SetAlignment(TAlignment Value) {
@@ -1256,7 +1295,8 @@ void TCustomStaticText::Loaded() {
 }
 
 void TCustomStaticText::AdjustBounds() {
-  if (!autoSize_ || ComponentState().contains(csLoading) || ComponentState().contains(csReading)) return;
+  if (!autoSize_ || ComponentState().contains(csLoading) || ComponentState().contains(csReading))
+    return;
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font_->Handle());
   std::string t = text_.empty() ? " " : text_;
@@ -1279,7 +1319,8 @@ void TCustomStaticText::Paint() {
   canvas_->RequiredState({csHandleValid, csFontValid});
   HDC dc = canvas_->Handle();
   SetBkMode(dc, TRANSPARENT);
-  const uint32_t flags = DT_SINGLELINE | alignments[alignment_] | (showAccelChar_ ? 0 : DT_NOPREFIX);
+  const uint32_t flags =
+      DT_SINGLELINE | alignments[alignment_] | (showAccelChar_ ? 0 : DT_NOPREFIX);
   if (!enabled_) {
     TRect o = r;
     OffsetRect(&o, 1, 1);
@@ -1321,17 +1362,24 @@ ZYL_MESSAGE_MAP(TCustomStaticText) {
 ZYL_CLASS_IMPL(TCustomStaticText) {}
 
 ZYL_CLASS_IMPL(TStaticText) {
-  b.Prop("Align", &TStaticText::Align, &TStaticText::SetAlign).Default(alNone)
-      .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment).Default(taLeftJustify)
-      .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize).Default(true)
-      .Prop("BorderStyle", &TStaticText::BorderStyle, &TStaticText::SetBorderStyle).Default(sbsNone)
+  b.Prop("Align", &TStaticText::Align, &TStaticText::SetAlign)
+      .Default(alNone)
+      .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment)
+      .Default(taLeftJustify)
+      .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize)
+      .Default(true)
+      .Prop("BorderStyle", &TStaticText::BorderStyle, &TStaticText::SetBorderStyle)
+      .Default(sbsNone)
       .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption)
-      .Prop("Color", &TStaticText::Color, &TStaticText::SetColor, ColorTypeInfo()).Stored(&TStaticText::IsColorStored)
+      .Prop("Color", &TStaticText::Color, &TStaticText::SetColor, ColorTypeInfo())
+      .Stored(&TStaticText::IsColorStored)
       .Prop("FocusControl", &TStaticText::FocusControl, &TStaticText::SetFocusControl)
-      .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor).Default(true)
-      .Prop("ShowAccelChar", &TStaticText::ShowAccelChar, &TStaticText::SetShowAccelChar).Default(true)
-      .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop).Default(false)
-      ZYL_WIN_COMMON(TStaticText)
+      .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor)
+      .Default(true)
+      .Prop("ShowAccelChar", &TStaticText::ShowAccelChar, &TStaticText::SetShowAccelChar)
+      .Default(true)
+      .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop)
+      .Default(false) ZYL_WIN_COMMON(TStaticText)
       .Prop("OnDblClick", &TStaticText::GetOnDblClick, &TStaticText::SetOnDblClick);
 }
 
@@ -1339,9 +1387,9 @@ void RegisterStandardControls() {
   RegisterClasses({TLabel::StaticClass(), TButton::StaticClass(), TPanel::StaticClass(),
                    TTimer::StaticClass(), TForm::StaticClass(), TEdit::StaticClass(),
                    TMemo::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(),
-                   TGroupBox::StaticClass(), TStaticText::StaticClass(),
-                   TRadioGroup::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(),
-                   TImage::StaticClass(), TPaintBox::StaticClass()});
+                   TGroupBox::StaticClass(), TStaticText::StaticClass(), TRadioGroup::StaticClass(),
+                   TBevel::StaticClass(), TShape::StaticClass(), TImage::StaticClass(),
+                   TPaintBox::StaticClass()});
 }
 
 namespace {

@@ -23,7 +23,8 @@ ZYL_ENUM(TStaticBorderStyle, sbsNone, sbsSingle, sbsSunken)
 
 // Registers the framework's control classes for form streams (TForm, TPanel, TLabel,
 // TButton, TTimer, the edits, check boxes, radio buttons, group boxes, static texts, radio
-// groups, bevels, shapes, images and paint boxes). Done at start-up as well; calling it again is harmless.
+// groups, bevels, shapes, images and paint boxes). Done at start-up as well; calling it again is
+// harmless.
 void RegisterStandardControls();
 
 // True when Str marks Key as its accelerator ("&x", case-insensitive).

@@ -88,8 +88,10 @@ void UncheckGroup(HWND self) {
 
 void Click(Button& b) {
   const DWORD k = Kind(b.Hwnd);
-  if (k == BS_AUTOCHECKBOX) SetCheck(b, b.Check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
-  else if (k == BS_AUTO3STATE) SetCheck(b, (b.Check + 1) % 3);
+  if (k == BS_AUTOCHECKBOX)
+    SetCheck(b, b.Check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  else if (k == BS_AUTO3STATE)
+    SetCheck(b, (b.Check + 1) % 3);
   else if (k == BS_AUTORADIOBUTTON) {
     UncheckGroup(b.Hwnd);
     SetCheck(b, BST_CHECKED);
@@ -137,14 +139,17 @@ void Paint(Button& b) {
   const std::string text = TextOf(b.Hwnd);
   TEXTMETRICA tm;
   GetTextMetricsA(dc, &tm);
-  const UINT hAlign = (style & BS_CENTER) == BS_CENTER ? DT_CENTER : (style & BS_RIGHT) ? DT_RIGHT : DT_LEFT;
+  const UINT hAlign = (style & BS_CENTER) == BS_CENTER ? DT_CENTER
+                      : (style & BS_RIGHT)             ? DT_RIGHT
+                                                       : DT_LEFT;
   if (k == BS_GROUPBOX) {
     RECT frame = client;
     frame.Top += tm.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!text.empty()) {
       RECT calc{0, 0, 0, 0};
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc,
+                DT_SINGLELINE | DT_CALCRECT);
       RECT tr{8, 0, 8 + calc.Right + 2, tm.tmHeight};
       FillRect(dc, &tr, brush);
       tr.Left += 1;
@@ -155,23 +160,28 @@ void Paint(Button& b) {
     const int boxY = (client.Bottom - kBox) / 2;
     RECT box{leftText ? client.Right - kBox : 0, boxY, 0, boxY + kBox};
     box.Right = box.Left + kBox;
-    UINT state = IsRadio(k) ? DFCS_BUTTONRADIO : (k == BS_3STATE || k == BS_AUTO3STATE) && b.Check == BST_INDETERMINATE
-                                                      ? DFCS_BUTTON3STATE | DFCS_CHECKED
-                                                      : DFCS_BUTTONCHECK;
+    UINT state = IsRadio(k) ? DFCS_BUTTONRADIO
+                 : (k == BS_3STATE || k == BS_AUTO3STATE) && b.Check == BST_INDETERMINATE
+                     ? DFCS_BUTTON3STATE | DFCS_CHECKED
+                     : DFCS_BUTTONCHECK;
     if (b.Check == BST_CHECKED) state |= DFCS_CHECKED;
     if (b.Pushed) state |= DFCS_PUSHED;
     if (!enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
     RECT tr = client;
-    if (leftText) tr.Right -= kBox + kGap;
-    else tr.Left += kBox + kGap;
-    const UINT flags = ((style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER) | hAlign;
+    if (leftText)
+      tr.Right -= kBox + kGap;
+    else
+      tr.Left += kBox + kGap;
+    const UINT flags =
+        ((style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER) | hAlign;
     DrawLabel(dc, text, tr, flags, enabled, textColor);
     if (b.Focused && !text.empty()) {
       RECT calc = tr;
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, flags | DT_CALCRECT);
       const int h = calc.Bottom - calc.Top;
-      RECT f{tr.Left - 1, (client.Bottom - h) / 2 - 1, tr.Left + (calc.Right - calc.Left) + 1, (client.Bottom - h) / 2 + h + 1};
+      RECT f{tr.Left - 1, (client.Bottom - h) / 2 - 1, tr.Left + (calc.Right - calc.Left) + 1,
+             (client.Bottom - h) / 2 + h + 1};
       if (style & BS_MULTILINE) f.Top = tr.Top, f.Bottom = tr.Top + h + 1;
       f.Top = std::max(f.Top, client.Top);
       f.Bottom = std::min(f.Bottom, client.Bottom);
@@ -215,28 +225,20 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Button& b = *it->second;
   const DWORD k = Kind(hwnd);
   switch (msg) {
-    case WM_NCDESTROY:
-      Table().erase(it);
-      return DefWindowProcA(hwnd, msg, wp, lp);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(b);
-      return 0;
+    case WM_NCDESTROY: Table().erase(it); return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(b); return 0;
     case WM_SETFONT:
       b.Font = reinterpret_cast<HFONT>(wp);
       if (LOWORD(lp)) InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(b.Font);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(b.Font);
     case WM_SETTEXT: {
       const LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
       InvalidateRect(hwnd, nullptr, TRUE);
       return r;
     }
-    case WM_ENABLE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
     case WM_GETDLGCODE:
       if (k == BS_GROUPBOX) return DLGC_STATIC;
       if (IsRadio(k)) return DLGC_BUTTON | DLGC_RADIOBUTTON;
@@ -305,16 +307,12 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       return DefWindowProcA(hwnd, msg, wp, lp);
-    case BM_GETCHECK:
-      return IsCheck(k) || IsRadio(k) ? static_cast<LRESULT>(b.Check) : 0;
-    case BM_SETCHECK:
-      SetCheck(b, wp);
-      return 0;
+    case BM_GETCHECK: return IsCheck(k) || IsRadio(k) ? static_cast<LRESULT>(b.Check) : 0;
+    case BM_SETCHECK: SetCheck(b, wp); return 0;
     case BM_GETSTATE:
-      return static_cast<LRESULT>(b.Check) | (b.Pushed ? BST_PUSHED : 0) | (b.Focused ? BST_FOCUS : 0);
-    case BM_SETSTATE:
-      SetPushed(b, wp != 0);
-      return 0;
+      return static_cast<LRESULT>(b.Check) | (b.Pushed ? BST_PUSHED : 0) |
+             (b.Focused ? BST_FOCUS : 0);
+    case BM_SETSTATE: SetPushed(b, wp != 0); return 0;
     case BM_SETSTYLE: {
       LONG st = GetWindowLongA(hwnd, GWL_STYLE);
       st = (st & ~0xFFFF) | static_cast<LONG>(wp & 0xFFFF);
@@ -325,8 +323,7 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case BM_CLICK:
       if (IsWindowEnabled(hwnd) && k != BS_GROUPBOX) Click(b);
       return 0;
-    default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
   }
 }
 

@@ -108,7 +108,8 @@ int Width(const Edit& e, size_t start, size_t len) {
 
 int FormatWidth(const Edit& e) { return std::max<int>(0, e.Format.Right - e.Format.Left); }
 int VisibleLines(const Edit& e) {
-  return std::max(1, static_cast<int>((e.Format.Bottom - e.Format.Top) / std::max(1, e.LineHeight)));
+  return std::max(1,
+                  static_cast<int>((e.Format.Bottom - e.Format.Top) / std::max(1, e.LineHeight)));
 }
 
 void Layout(Edit& e) {
@@ -181,8 +182,9 @@ POINT PosOf(const Edit& e, size_t pos) {
 
 // The character position nearest to a client point.
 size_t PosFrom(const Edit& e, int x, int y) {
-  long li = static_cast<long>(e.FirstLine) +
-            (y < e.Format.Top ? -1 - (e.Format.Top - y - 1) / e.LineHeight : (y - e.Format.Top) / e.LineHeight);
+  long li = static_cast<long>(e.FirstLine) + (y < e.Format.Top
+                                                  ? -1 - (e.Format.Top - y - 1) / e.LineHeight
+                                                  : (y - e.Format.Top) / e.LineHeight);
   li = std::clamp<long>(li, 0, static_cast<long>(e.Lines.size()) - 1);
   const Line& l = e.Lines[static_cast<size_t>(li)];
   const int rel = x - e.Format.Left - AlignOffset(e, l) + e.XOffset;
@@ -244,15 +246,19 @@ void ScrollToCaret(Edit& e) {
   if (Multi(e)) {
     const size_t li = LineOf(e, e.Caret);
     const size_t rows = static_cast<size_t>(VisibleLines(e));
-    if (li < e.FirstLine) e.FirstLine = li;
-    else if (li >= e.FirstLine + rows) e.FirstLine = li - rows + 1;
+    if (li < e.FirstLine)
+      e.FirstLine = li;
+    else if (li >= e.FirstLine + rows)
+      e.FirstLine = li - rows + 1;
   }
   if (!Wraps(e)) {
     const Line& l = e.Lines[LineOf(e, e.Caret)];
     const int x = AlignOffset(e, l) + Width(e, l.Start, std::min(e.Caret - l.Start, l.Length));
     const int w = FormatWidth(e);
-    if (x < e.XOffset) e.XOffset = std::max(0, x - w / 4);
-    else if (x > e.XOffset + w - 1) e.XOffset = x - w + 1 + w / 4;
+    if (x < e.XOffset)
+      e.XOffset = std::max(0, x - w / 4);
+    else if (x > e.XOffset + w - 1)
+      e.XOffset = x - w + 1 + w / 4;
   } else {
     e.XOffset = 0;
   }
@@ -263,7 +269,9 @@ void SetSelection(Edit& e, size_t anchor, size_t caret) {
   anchor = std::min(anchor, e.Text.size());
   caret = std::min(caret, e.Text.size());
   // Never split a line break.
-  auto fix = [&](size_t p) { return (p > 0 && p < e.Text.size() && e.Text[p - 1] == '\r' && e.Text[p] == '\n') ? p - 1 : p; };
+  auto fix = [&](size_t p) {
+    return (p > 0 && p < e.Text.size() && e.Text[p - 1] == '\r' && e.Text[p] == '\n') ? p - 1 : p;
+  };
   anchor = fix(anchor);
   caret = fix(caret);
   if (anchor == e.Anchor && caret == e.Caret) return;
@@ -302,8 +310,10 @@ std::string Filter(const Edit& e, std::string s) {
   }
   for (char& c : s) {
     const unsigned char u = static_cast<unsigned char>(c);
-    if (st & ES_UPPERCASE) c = static_cast<char>(std::toupper(u));
-    else if (st & ES_LOWERCASE) c = static_cast<char>(std::tolower(u));
+    if (st & ES_UPPERCASE)
+      c = static_cast<char>(std::toupper(u));
+    else if (st & ES_LOWERCASE)
+      c = static_cast<char>(std::tolower(u));
   }
   return s;
 }
@@ -449,14 +459,21 @@ void KeyDown(Edit& e, WPARAM vk) {
   const Line& l = e.Lines[li];
   switch (vk) {
     case VK_LEFT:
-      if (!shift && SelMin(e) != SelMax(e) && !ctrl) MoveTo(e, SelMin(e), false);
-      else if (ctrl) MoveTo(e, WordLeft(e, e.Caret), shift);
+      if (!shift && SelMin(e) != SelMax(e) && !ctrl)
+        MoveTo(e, SelMin(e), false);
+      else if (ctrl)
+        MoveTo(e, WordLeft(e, e.Caret), shift);
       else if (e.Caret > 0)
-        MoveTo(e, e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2 : e.Caret - 1, shift);
+        MoveTo(
+            e,
+            e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2 : e.Caret - 1,
+            shift);
       break;
     case VK_RIGHT:
-      if (!shift && SelMin(e) != SelMax(e) && !ctrl) MoveTo(e, SelMax(e), false);
-      else if (ctrl) MoveTo(e, WordRight(e, e.Caret), shift);
+      if (!shift && SelMin(e) != SelMax(e) && !ctrl)
+        MoveTo(e, SelMax(e), false);
+      else if (ctrl)
+        MoveTo(e, WordRight(e, e.Caret), shift);
       else if (e.Caret < e.Text.size())
         MoveTo(e, e.Text.compare(e.Caret, 2, "\r\n") == 0 ? e.Caret + 2 : e.Caret + 1, shift);
       break;
@@ -478,22 +495,20 @@ void KeyDown(Edit& e, WPARAM vk) {
         break;
       }
       if (vk == VK_PRIOR || vk == VK_NEXT) {
-        const long first = std::clamp<long>(static_cast<long>(e.FirstLine) + dir * step, 0,
-                                            std::max<long>(0, static_cast<long>(e.Lines.size()) - VisibleLines(e)));
+        const long first = std::clamp<long>(
+            static_cast<long>(e.FirstLine) + dir * step, 0,
+            std::max<long>(0, static_cast<long>(e.Lines.size()) - VisibleLines(e)));
         e.FirstLine = static_cast<size_t>(first);
       }
       POINT p = PosOf(e, e.Caret);
-      const int y = e.Format.Top + (static_cast<int>(target) - static_cast<int>(e.FirstLine)) * e.LineHeight;
+      const int y =
+          e.Format.Top + (static_cast<int>(target) - static_cast<int>(e.FirstLine)) * e.LineHeight;
       MoveTo(e, PosFrom(e, p.X, y), shift);
       Redraw(e);
       break;
     }
-    case VK_HOME:
-      MoveTo(e, ctrl ? 0 : l.Start, shift);
-      break;
-    case VK_END:
-      MoveTo(e, ctrl ? e.Text.size() : l.Start + l.Length, shift);
-      break;
+    case VK_HOME: MoveTo(e, ctrl ? 0 : l.Start, shift); break;
+    case VK_END: MoveTo(e, ctrl ? e.Text.size() : l.Start + l.Length, shift); break;
     case VK_DELETE:
       if (ReadOnly(e)) break;
       if (shift) {  // Shift+Del cuts
@@ -508,11 +523,12 @@ void KeyDown(Edit& e, WPARAM vk) {
       }
       break;
     case VK_INSERT:
-      if (ctrl) Copy(e);
-      else if (shift) Paste(e);
+      if (ctrl)
+        Copy(e);
+      else if (shift)
+        Paste(e);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -520,10 +536,15 @@ void Char(Edit& e, WPARAM ch) {
   const DWORD s = StyleOf(e);
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   switch (ch) {
-    case 3: Copy(e); return;                                             // Ctrl+C
-    case 0x16: Paste(e); return;                                         // Ctrl+V
-    case 0x18: if (!ReadOnly(e)) { Copy(e); Clear(e); } return;          // Ctrl+X
-    case 0x1A: Undo(e); return;                                          // Ctrl+Z
+    case 3: Copy(e); return;      // Ctrl+C
+    case 0x16: Paste(e); return;  // Ctrl+V
+    case 0x18:
+      if (!ReadOnly(e)) {
+        Copy(e);
+        Clear(e);
+      }
+      return;                    // Ctrl+X
+    case 0x1A: Undo(e); return;  // Ctrl+Z
     default: break;
   }
   if (ReadOnly(e)) {
@@ -533,8 +554,11 @@ void Char(Edit& e, WPARAM ch) {
   if (ch == 8 || ch == 0x7F) {  // backspace; Ctrl+Backspace (0x7F) takes the word before
     if (SelMin(e) == SelMax(e)) {
       if (e.Caret == 0) return;
-      const size_t p = (ctrl || ch == 0x7F) ? WordLeft(e, e.Caret)
-                            : (e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2 : e.Caret - 1);
+      const size_t p =
+          (ctrl || ch == 0x7F)
+              ? WordLeft(e, e.Caret)
+              : (e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2
+                                                                             : e.Caret - 1);
       e.Anchor = p;
     }
     Replace(e, "", true, false);
@@ -589,7 +613,9 @@ void Paint(Edit& e) {
       const size_t abs = l.Start + i;
       const bool sel = showSel && abs >= SelMin(e) && abs < SelMax(e);
       size_t j = i + 1;
-      while (j < l.Length && (showSel && l.Start + j >= SelMin(e) && l.Start + j < SelMax(e)) == sel) ++j;
+      while (j < l.Length &&
+             (showSel && l.Start + j >= SelMin(e) && l.Start + j < SelMax(e)) == sel)
+        ++j;
       const int x0 = p.X + Width(e, l.Start, i);
       const int x1 = p.X + Width(e, l.Start, j);
       if (sel) {
@@ -637,11 +663,13 @@ void UpdateFormat(Edit& e) {
   if (!e.CustomRect) {
     RECT c;
     GetClientRect(e.Hwnd, &c);
-    e.Format = {c.Left + e.LeftMargin, c.Top, std::max(c.Left + e.LeftMargin, c.Right - e.RightMargin), c.Bottom};
+    e.Format = {c.Left + e.LeftMargin, c.Top,
+                std::max(c.Left + e.LeftMargin, c.Right - e.RightMargin), c.Bottom};
     if (!Multi(e)) {
       // A single line sits at the top, one line high (less if the control is lower).
       e.Format.Bottom = std::min(c.Bottom, c.Top + e.LineHeight);
-      if (e.Format.Bottom < e.Format.Top + e.LineHeight) e.Format.Bottom = e.Format.Top + e.LineHeight;
+      if (e.Format.Bottom < e.Format.Top + e.LineHeight)
+        e.Format.Bottom = e.Format.Top + e.LineHeight;
     }
   }
   Layout(e);
@@ -652,7 +680,8 @@ void UpdateFormat(Edit& e) {
 void Scroll(Edit& e, long lines, int pixels) {
   if (Multi(e) && lines) {
     const long maxFirst = std::max<long>(0, static_cast<long>(e.Lines.size()) - 1);
-    e.FirstLine = static_cast<size_t>(std::clamp<long>(static_cast<long>(e.FirstLine) + lines, 0, maxFirst));
+    e.FirstLine =
+        static_cast<size_t>(std::clamp<long>(static_cast<long>(e.FirstLine) + lines, 0, maxFirst));
   }
   if (pixels && !Wraps(e)) e.XOffset = std::max(0, e.XOffset + pixels);
   UpdateScrollBars(e);
@@ -727,11 +756,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       if (LOWORD(lp)) Redraw(e);
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(e.Font);
-    case WM_SETTEXT:
-      SetText(e, lp ? reinterpret_cast<const char*>(lp) : "");
-      return TRUE;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(e.Font);
+    case WM_SETTEXT: SetText(e, lp ? reinterpret_cast<const char*>(lp) : ""); return TRUE;
     case WM_GETTEXT: {
       if (wp == 0 || !lp) return 0;
       const size_t n = std::min<size_t>(e.Text.size(), wp - 1);
@@ -739,8 +765,7 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       reinterpret_cast<char*>(lp)[n] = 0;
       return static_cast<LRESULT>(n);
     }
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(e.Text.size());
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(e.Text.size());
     case WM_GETDLGCODE: {
       LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
       if (Multi(e)) code |= DLGC_WANTALLKEYS;
@@ -761,20 +786,11 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Redraw(e);
       Notify(e, EN_KILLFOCUS);
       return 0;
-    case WM_ENABLE:
-      Redraw(e);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT fills the whole client area
-    case WM_PAINT:
-      Paint(e);
-      return 0;
-    case WM_KEYDOWN:
-      KeyDown(e, wp);
-      return 0;
-    case WM_CHAR:
-      Char(e, wp & 0xFF);
-      return 0;
+    case WM_ENABLE: Redraw(e); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole client area
+    case WM_PAINT: Paint(e); return 0;
+    case WM_KEYDOWN: KeyDown(e, wp); return 0;
+    case WM_CHAR: Char(e, wp & 0xFF); return 0;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {
         SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_IBEAM)));
@@ -830,9 +846,7 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (GetCapture() == hwnd) ReleaseCapture();
       }
       return 0;
-    case WM_CAPTURECHANGED:
-      e.Tracking = false;
-      return 0;
+    case WM_CAPTURECHANGED: e.Tracking = false; return 0;
     case WM_MOUSEWHEEL:
       if (Multi(e)) {
         Scroll(e, -3 * static_cast<int16_t>(HIWORD(wp)) / 120, 0);
@@ -844,7 +858,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Notify(e, EN_VSCROLL);
       return 0;
     case WM_HSCROLL:
-      Scroll(e, 0, static_cast<int>(ScrollCode(e, LOWORD(wp), static_cast<int16_t>(HIWORD(wp)), false)));
+      Scroll(e, 0,
+             static_cast<int>(ScrollCode(e, LOWORD(wp), static_cast<int16_t>(HIWORD(wp)), false)));
       Notify(e, EN_HSCROLL);
       return 0;
     case WM_CUT:
@@ -853,23 +868,16 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Clear(e);
       }
       return 0;
-    case WM_COPY:
-      Copy(e);
-      return 0;
-    case WM_PASTE:
-      Paste(e);
-      return 0;
-    case WM_CLEAR:
-      Clear(e);
-      return 0;
+    case WM_COPY: Copy(e); return 0;
+    case WM_PASTE: Paste(e); return 0;
+    case WM_CLEAR: Clear(e); return 0;
     case WM_UNDO:
     case EM_UNDO: {
       const bool could = e.CanUndo && !ReadOnly(e);
       Undo(e);
       return could ? TRUE : FALSE;
     }
-    case EM_CANUNDO:
-      return e.CanUndo ? TRUE : FALSE;
+    case EM_CANUNDO: return e.CanUndo ? TRUE : FALSE;
     case EM_EMPTYUNDOBUFFER:
       e.CanUndo = false;
       e.Typing = false;
@@ -878,7 +886,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       const size_t a = SelMin(e), b = SelMax(e);
       if (wp) *reinterpret_cast<DWORD*>(wp) = static_cast<DWORD>(a);
       if (lp) *reinterpret_cast<DWORD*>(lp) = static_cast<DWORD>(b);
-      return MAKELONG(static_cast<WORD>(std::min<size_t>(a, 0xFFFF)), static_cast<WORD>(std::min<size_t>(b, 0xFFFF)));
+      return MAKELONG(static_cast<WORD>(std::min<size_t>(a, 0xFFFF)),
+                      static_cast<WORD>(std::min<size_t>(b, 0xFFFF)));
     }
     case EM_SETSEL: {
       const long s = static_cast<long>(static_cast<int32_t>(wp));
@@ -897,11 +906,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_REPLACESEL:
       if (lp) Replace(e, reinterpret_cast<const char*>(lp), wp != 0, false);
       return 0;
-    case EM_LIMITTEXT:
-      e.Limit = wp == 0 ? kMaxLimit : std::min<size_t>(wp, kMaxLimit);
-      return 0;
-    case EM_GETLIMITTEXT:
-      return static_cast<LRESULT>(e.Limit);
+    case EM_LIMITTEXT: e.Limit = wp == 0 ? kMaxLimit : std::min<size_t>(wp, kMaxLimit); return 0;
+    case EM_GETLIMITTEXT: return static_cast<LRESULT>(e.Limit);
     case EM_SETREADONLY: {
       DWORD st = StyleOf(e);
       st = wp ? (st | ES_READONLY) : (st & ~ES_READONLY);
@@ -920,15 +926,10 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       Redraw(e);
       return 0;
     }
-    case EM_GETPASSWORDCHAR:
-      return static_cast<unsigned char>(e.Password);
-    case EM_GETMODIFY:
-      return e.Modified ? TRUE : FALSE;
-    case EM_SETMODIFY:
-      e.Modified = wp != 0;
-      return 0;
-    case EM_GETLINECOUNT:
-      return static_cast<LRESULT>(e.Lines.size());
+    case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(e.Password);
+    case EM_GETMODIFY: return e.Modified ? TRUE : FALSE;
+    case EM_SETMODIFY: e.Modified = wp != 0; return 0;
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(e.Lines.size());
     case EM_LINEINDEX: {
       const long li = static_cast<long>(static_cast<int32_t>(wp));
       const size_t line = li < 0 ? LineOf(e, e.Caret) : static_cast<size_t>(li);
@@ -940,14 +941,16 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // Unselected characters on the lines the selection touches.
         const Line& a = e.Lines[LineOf(e, SelMin(e))];
         const Line& b = e.Lines[LineOf(e, SelMax(e))];
-        return static_cast<LRESULT>((SelMin(e) - a.Start) + (b.Start + b.Length - std::min(SelMax(e), b.Start + b.Length)));
+        return static_cast<LRESULT>((SelMin(e) - a.Start) +
+                                    (b.Start + b.Length - std::min(SelMax(e), b.Start + b.Length)));
       }
       if (static_cast<size_t>(p) > e.Text.size()) return 0;
       return static_cast<LRESULT>(e.Lines[LineOf(e, static_cast<size_t>(p))].Length);
     }
     case EM_LINEFROMCHAR: {
       const long p = static_cast<long>(static_cast<int32_t>(wp));
-      const size_t pos = p < 0 ? SelMin(e) : std::min<size_t>(static_cast<size_t>(p), e.Text.size());
+      const size_t pos =
+          p < 0 ? SelMin(e) : std::min<size_t>(static_cast<size_t>(p), e.Text.size());
       return static_cast<LRESULT>(LineOf(e, pos));
     }
     case EM_GETLINE: {
@@ -970,7 +973,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case EM_LINESCROLL:
       if (!Multi(e)) return FALSE;
-      Scroll(e, static_cast<long>(static_cast<int32_t>(lp)), static_cast<int>(static_cast<int32_t>(wp)) * e.AveChar);
+      Scroll(e, static_cast<long>(static_cast<int32_t>(lp)),
+             static_cast<int>(static_cast<int32_t>(wp)) * e.AveChar);
       return TRUE;
     case EM_SCROLL: {
       if (!Multi(e)) return FALSE;
@@ -979,8 +983,7 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       const long moved = static_cast<long>(e.FirstLine) - static_cast<long>(before);
       return MAKELONG(static_cast<WORD>(moved), TRUE);
     }
-    case EM_GETTHUMB:
-      return Multi(e) ? static_cast<LRESULT>(e.FirstLine) : 0;
+    case EM_GETTHUMB: return Multi(e) ? static_cast<LRESULT>(e.FirstLine) : 0;
     case EM_GETRECT:
       if (lp) *reinterpret_cast<RECT*>(lp) = e.Format;
       return 0;
@@ -998,7 +1001,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_SETMARGINS: {
       const int fontMargin = std::max(1, e.AveChar / 3);
       if (wp & EC_LEFTMARGIN) e.LeftMargin = LOWORD(lp) == EC_USEFONTINFO ? fontMargin : LOWORD(lp);
-      if (wp & EC_RIGHTMARGIN) e.RightMargin = HIWORD(lp) == EC_USEFONTINFO ? fontMargin : HIWORD(lp);
+      if (wp & EC_RIGHTMARGIN)
+        e.RightMargin = HIWORD(lp) == EC_USEFONTINFO ? fontMargin : HIWORD(lp);
       UpdateFormat(e);
       Redraw(e);
       return 0;
@@ -1015,12 +1019,9 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return MAKELONG(static_cast<WORD>(std::min<size_t>(p, 0xFFFF)),
                       static_cast<WORD>(std::min<size_t>(LineOf(e, p), 0xFFFF)));
     }
-    case EM_FMTLINES:
-      return wp ? TRUE : FALSE;
-    case EM_SETTABSTOPS:
-      return TRUE;
-    default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
+    case EM_FMTLINES: return wp ? TRUE : FALSE;
+    case EM_SETTABSTOPS: return TRUE;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
   }
 }
 

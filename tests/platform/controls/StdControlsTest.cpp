@@ -148,14 +148,16 @@ TEST_P(MemoLines, EditLinesAsAList) {
   GetParam().Do(memo->Lines());
   EXPECT_EQ(memo->Text(), GetParam().Text);
   EXPECT_EQ(memo->Lines()->Count(), GetParam().Count);
-  EXPECT_EQ(win::SendMessageA(memo->Handle(), win::EM_GETLINECOUNT, 0, 0), std::max(1, GetParam().Count));
+  EXPECT_EQ(win::SendMessageA(memo->Handle(), win::EM_GETLINECOUNT, 0, 0),
+            std::max(1, GetParam().Count));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Memo, MemoLines,
     ::testing::Values(
         LinesCase{"Add", [](TStrings* l) { l->Add("four"); }, "one\r\ntwo\r\nthree\r\nfour", 4},
-        LinesCase{"InsertFirst", [](TStrings* l) { l->Insert(0, "zero"); }, "zero\r\none\r\ntwo\r\nthree", 4},
+        LinesCase{"InsertFirst", [](TStrings* l) { l->Insert(0, "zero"); },
+                  "zero\r\none\r\ntwo\r\nthree", 4},
         LinesCase{"DeleteMiddle", [](TStrings* l) { l->Delete(1); }, "one\r\nthree", 2},
         LinesCase{"Put", [](TStrings* l) { l->SetStrings(2, "3"); }, "one\r\ntwo\r\n3", 3},
         LinesCase{"Clear", [](TStrings* l) { l->Clear(); }, "", 0},
@@ -291,7 +293,8 @@ TEST_F(StdControlsTest, RadioGroupMakesAButtonPerItem) {
   EXPECT_GT(group->Buttons(2)->Left(), group->Buttons(0)->Left());
   group->Items()->Delete(3);
   group->Items()->Delete(2);
-  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { group->Buttons(2); }), "List index out of bounds (2)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { group->Buttons(2); }),
+            "List index out of bounds (2)");
   group->SetItemIndex(7);
   EXPECT_EQ(group->ItemIndex(), 1);
 }
@@ -331,18 +334,22 @@ TEST_F(StdControlsTest, ShapesAndBevelsPaint) {
   Show();
   const TCapture cap = CaptureWindow(form_->Handle(), false);
   // A black one-pixel outline around a red inside.
-  EXPECT_TRUE(PixelsMatch(cap, [](int x, int y) {
-    const bool edge = x == 10 || x == 39 || y == 10 || y == 29;
-    return static_cast<COLORREF>(edge ? 0x000000 : 0x0000FF);
-  }, "shape_rectangle", {10, 10, 40, 30}));
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [](int x, int y) {
+                            const bool edge = x == 10 || x == 39 || y == 10 || y == 29;
+                            return static_cast<COLORREF>(edge ? 0x000000 : 0x0000FF);
+                          },
+                          "shape_rectangle", {10, 10, 40, 30}));
   // A lowered box: shadow top and left, highlight bottom and right, inside untouched.
   const COLORREF shadow = static_cast<COLORREF>(ColorToRGB(clBtnShadow));
   const COLORREF light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
-  EXPECT_TRUE(PixelsMatch(cap, [&](int x, int y) {
-    if (y == 29 || x == 89) return light;
-    if (y == 10 || x == 60) return shadow;
-    return static_cast<COLORREF>(0xFFFFFF);
-  }, "bevel_box", {60, 10, 90, 30}));
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [&](int x, int y) {
+                            if (y == 29 || x == 89) return light;
+                            if (y == 10 || x == 60) return shadow;
+                            return static_cast<COLORREF>(0xFFFFFF);
+                          },
+                          "bevel_box", {60, 10, 90, 30}));
 }
 
 TEST_F(StdControlsTest, ImagesDrawTheirPictureAndPaintBoxesCallOnPaint) {
@@ -363,11 +370,14 @@ TEST_F(StdControlsTest, ImagesDrawTheirPictureAndPaintBoxesCallOnPaint) {
   EXPECT_GE(n.Paints, 1);
   const TCapture cap = CaptureWindow(form_->Handle(), false);
   EXPECT_EQ(image->DestRect(), (TRect{16, 17, 24, 23}));
-  EXPECT_TRUE(PixelsMatch(cap, [](int x, int y) {
-    const bool in = x >= 26 && x < 34 && y >= 27 && y < 33;
-    return static_cast<COLORREF>(in ? 0xFF0000 : 0xFFFFFF);
-  }, "image_centred", {10, 10, 50, 50}));
-  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return static_cast<COLORREF>(0x00FF00); }, "paintbox", {100, 10, 110, 20}));
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [](int x, int y) {
+                            const bool in = x >= 26 && x < 34 && y >= 27 && y < 33;
+                            return static_cast<COLORREF>(in ? 0xFF0000 : 0xFFFFFF);
+                          },
+                          "image_centred", {10, 10, 50, 50}));
+  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return static_cast<COLORREF>(0x00FF00); }, "paintbox",
+                          {100, 10, 110, 20}));
   image->SetAutoSize(true);
   EXPECT_EQ(image->Width(), 8);
   EXPECT_EQ(image->Height(), 6);
@@ -391,7 +401,8 @@ TEST_F(StdControlsTest, DisabledAndFocusedCheckBoxesLookDifferent) {
   const TCapture disabled = CaptureWindow(a->Handle());
   // The focus rectangle is around the text only; the box stays as it was.
   EXPECT_GT(CountDifferentPixels(plain, focused), 0);
-  EXPECT_TRUE(PixelsMatch(focused, [&](int x, int y) { return plain.Color(x, y); }, "focus_box", {0, 0, 13, 17}));
+  EXPECT_TRUE(PixelsMatch(focused, [&](int x, int y) { return plain.Color(x, y); }, "focus_box",
+                          {0, 0, 13, 17}));
   EXPECT_GT(CountDifferentPixels(plain, disabled), 0);
 }
 
@@ -422,9 +433,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ShapeCase{"Rectangle", stRectangle, {{{0, 0}, true}, {{39, 19}, true}, {{20, 10}, true}}},
         // Squares and circles take the shorter side, centred along the longer one.
-        ShapeCase{"Square", stSquare, {{{10, 0}, true}, {{29, 19}, true}, {{5, 10}, false}, {{35, 10}, false}}},
-        ShapeCase{"Ellipse", stEllipse, {{{0, 0}, false}, {{39, 19}, false}, {{20, 10}, true}, {{1, 10}, true}}},
-        ShapeCase{"Circle", stCircle, {{{20, 10}, true}, {{5, 10}, false}, {{10, 0}, false}, {{20, 1}, true}}},
+        ShapeCase{"Square",
+                  stSquare,
+                  {{{10, 0}, true}, {{29, 19}, true}, {{5, 10}, false}, {{35, 10}, false}}},
+        ShapeCase{"Ellipse",
+                  stEllipse,
+                  {{{0, 0}, false}, {{39, 19}, false}, {{20, 10}, true}, {{1, 10}, true}}},
+        ShapeCase{"Circle",
+                  stCircle,
+                  {{{20, 10}, true}, {{5, 10}, false}, {{10, 0}, false}, {{20, 1}, true}}},
         ShapeCase{"RoundRect", stRoundRect, {{{0, 0}, false}, {{20, 0}, true}, {{0, 10}, true}}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -446,15 +463,20 @@ TEST_P(BevelKinds, DrawTheirLines) {
   const TCapture cap = CaptureWindow(form_->Handle(), false);
   const COLORREF shadow = static_cast<COLORREF>(ColorToRGB(clBtnShadow));
   const COLORREF light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
-  EXPECT_TRUE(PixelsMatch(cap, [&](int, int) { return shadow; }, std::string("bevel_dark_") + GetParam().Name, GetParam().Dark));
-  EXPECT_TRUE(PixelsMatch(cap, [&](int, int) { return light; }, std::string("bevel_light_") + GetParam().Name, GetParam().Light));
+  EXPECT_TRUE(PixelsMatch(
+      cap, [&](int, int) { return shadow; }, std::string("bevel_dark_") + GetParam().Name,
+      GetParam().Dark));
+  EXPECT_TRUE(PixelsMatch(
+      cap, [&](int, int) { return light; }, std::string("bevel_light_") + GetParam().Name,
+      GetParam().Light));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bevels, BevelKinds,
     ::testing::Values(BevelCase{"TopLowered", bsTopLine, bsLowered, {0, 0, 40, 1}, {0, 1, 40, 2}},
                       BevelCase{"TopRaised", bsTopLine, bsRaised, {0, 1, 40, 2}, {0, 0, 40, 1}},
-                      BevelCase{"Bottom", bsBottomLine, bsLowered, {0, 28, 40, 29}, {0, 29, 40, 30}},
+                      BevelCase{
+                          "Bottom", bsBottomLine, bsLowered, {0, 28, 40, 29}, {0, 29, 40, 30}},
                       BevelCase{"Left", bsLeftLine, bsLowered, {0, 0, 1, 30}, {1, 0, 2, 30}},
                       BevelCase{"Right", bsRightLine, bsLowered, {38, 0, 39, 30}, {39, 0, 40, 30}},
                       BevelCase{"BoxRaised", bsBox, bsRaised, {39, 1, 40, 30}, {0, 0, 39, 1}}),

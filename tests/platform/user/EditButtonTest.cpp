@@ -47,8 +47,8 @@ class ControlClassTest : public UserTest {
     return e;
   }
   HWND Button(DWORD style, const char* text, int y = 10, int w = 120) {
-    HWND b = CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, 10, y, w, 20, parent_,
-                             nullptr, nullptr, nullptr);
+    HWND b = CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, 10, y, w, 20,
+                             parent_, nullptr, nullptr, nullptr);
     RunUntilIdle();
     return b;
   }
@@ -77,10 +77,10 @@ class ControlClassTest : public UserTest {
 // with shift and control held as marked.
 void Play(const std::string& script) {
   static const std::vector<std::pair<std::string, BYTE>> keys = {
-      {"LEFT", VK_LEFT},   {"RIGHT", VK_RIGHT}, {"UP", VK_UP},   {"DOWN", VK_DOWN},
-      {"HOME", VK_HOME},   {"END", VK_END},     {"DEL", VK_DELETE}, {"BACK", VK_BACK},
-      {"RET", VK_RETURN},  {"INS", VK_INSERT},  {"Z", 'Z'},      {"C", 'C'},
-      {"V", 'V'},          {"X", 'X'},          {"TAB", VK_TAB}};
+      {"LEFT", VK_LEFT},  {"RIGHT", VK_RIGHT}, {"UP", VK_UP},      {"DOWN", VK_DOWN},
+      {"HOME", VK_HOME},  {"END", VK_END},     {"DEL", VK_DELETE}, {"BACK", VK_BACK},
+      {"RET", VK_RETURN}, {"INS", VK_INSERT},  {"Z", 'Z'},         {"C", 'C'},
+      {"V", 'V'},         {"X", 'X'},          {"TAB", VK_TAB}};
   std::istringstream in(script);
   std::string word;
   while (in >> word) {
@@ -136,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"HomeThenType", 0, "hello", "HOME \"x\"", "xhello", 1, 1},
         KeyCase{"WordLeftSelectsToStart", 0, "hello world", "C+LEFT S+HOME", "hello world", 0, 6},
         KeyCase{"TypingReplacesSelection", 0, "hello world", "C+LEFT S+HOME \"X\"", "Xworld", 1, 1},
-        KeyCase{"WordRight", 0, "one two three", "HOME C+RIGHT C+RIGHT \"_\"", "one two _three", 9, 9},
+        KeyCase{"WordRight", 0, "one two three", "HOME C+RIGHT C+RIGHT \"_\"", "one two _three", 9,
+                9},
         KeyCase{"ShiftLeftThenBackspace", 0, "abc", "S+LEFT S+LEFT BACK", "a", 1, 1},
         KeyCase{"LeftCollapsesSelection", 0, "abcd", "S+LEFT S+LEFT LEFT", "abcd", 2, 2},
         KeyCase{"Delete", 0, "abc", "LEFT DEL", "ab", 2, 2},
@@ -151,13 +152,17 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"UndoTwiceRedoes", 0, "", "\"abc\" C+Z C+Z", "abc", 3, 3},
         KeyCase{"CopyPaste", 0, "hey", "S+HOME C+C END C+V", "heyhey", 6, 6},
         KeyCase{"CutPasteTwice", 0, "hey", "S+HOME C+X C+V C+V", "heyhey", 6, 6},
-        KeyCase{"ShiftDeleteCutsShiftInsertPastes", 0, "ab", "S+HOME S+DEL S+INS S+INS", "abab", 4, 4},
+        KeyCase{"ShiftDeleteCutsShiftInsertPastes", 0, "ab", "S+HOME S+DEL S+INS S+INS", "abab", 4,
+                4},
         KeyCase{"MultiLineReturnBreaks", kMulti, "ab", "RET \"cd\"", "ab\r\ncd", 6, 6},
         KeyCase{"UpThenEnd", kMulti, "ab\r\ncd", "UP END \"X\"", "abX\r\ncd", 3, 3},
-        KeyCase{"CtrlHomeCtrlEnd", kMulti, "ab\r\ncd", "C+HOME \"0\" C+END \"9\"", "0ab\r\ncd9", 8, 8},
+        KeyCase{"CtrlHomeCtrlEnd", kMulti, "ab\r\ncd", "C+HOME \"0\" C+END \"9\"", "0ab\r\ncd9", 8,
+                8},
         KeyCase{"BackspaceJoinsLines", kMulti, "ab\r\ncd", "HOME BACK", "abcd", 2, 2},
-        KeyCase{"RightStepsOverLineBreak", kMulti, "ab\r\ncd", "C+HOME END RIGHT \"_\"", "ab\r\n_cd", 5, 5},
-        KeyCase{"DownSelectsALine", kMulti, "ab\r\ncd\r\nef", "C+HOME S+DOWN", "ab\r\ncd\r\nef", 0, 4}),
+        KeyCase{"RightStepsOverLineBreak", kMulti, "ab\r\ncd", "C+HOME END RIGHT \"_\"",
+                "ab\r\n_cd", 5, 5},
+        KeyCase{"DownSelectsALine", kMulti, "ab\r\ncd\r\nef", "C+HOME S+DOWN", "ab\r\ncd\r\nef", 0,
+                4}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ControlClassTest, LimitStopsTypingAndSaysSo) {
@@ -238,8 +243,10 @@ TEST_F(ControlClassTest, PositionsAndCharactersAgree) {
     EXPECT_EQ(HIWORD(c), i < 7 ? 0 : 1);
   }
   // Later lines are lower, later characters of a line further right.
-  EXPECT_GT(HIWORD(SendMessageA(e, EM_POSFROMCHAR, 7, 0)), HIWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0)));
-  EXPECT_GT(LOWORD(SendMessageA(e, EM_POSFROMCHAR, 3, 0)), LOWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0)));
+  EXPECT_GT(HIWORD(SendMessageA(e, EM_POSFROMCHAR, 7, 0)),
+            HIWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0)));
+  EXPECT_GT(LOWORD(SendMessageA(e, EM_POSFROMCHAR, 3, 0)),
+            LOWORD(SendMessageA(e, EM_POSFROMCHAR, 0, 0)));
 }
 
 TEST_F(ControlClassTest, MouseClicksDragsAndDoubleClicksSelect) {
@@ -371,15 +378,18 @@ TEST_F(ControlClassTest, SelectionIsHighlightedOnlyWithTheFocus) {
   const LRESULT end = SendMessageA(e, EM_POSFROMCHAR, 5, 0);
   RECT area{2, 1, static_cast<int16_t>(LOWORD(end)), 10};
   const COLORREF hi = GetSysColor(COLOR_HIGHLIGHT), window = GetSysColor(COLOR_WINDOW);
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(e, false), [&](int, int) { return hi; }, "edit_selected", area));
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(e, false), [&](int, int) { return hi; }, "edit_selected", area));
   SetFocus(parent_);
   RunUntilIdle();
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(e, false), [&](int, int) { return window; }, "edit_unfocused", area));
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(e, false), [&](int, int) { return window; }, "edit_unfocused", area));
   // Read-only and disabled edits take the dialog colour.
   SendMessageA(e, EM_SETREADONLY, TRUE, 0);
   RunUntilIdle();
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(e, false), [&](int, int) { return face; }, "edit_readonly", area));
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(e, false), [&](int, int) { return face; }, "edit_readonly", area));
 }
 
 // ---- BUTTON ----
@@ -463,13 +473,15 @@ TEST_F(ControlClassTest, CheckBoxGlyphShowsTheState) {
   RECT inside{2, 5, 11, 14};
   const COLORREF window = GetSysColor(COLOR_WINDOW);
   const TCapture off = CaptureWindow(b);
-  EXPECT_TRUE(PixelsMatch(off, [&](int, int) { return window; }, "check_off", inside));
+  EXPECT_TRUE(PixelsMatch(
+      off, [&](int, int) { return window; }, "check_off", inside));
   SendMessageA(b, BM_SETCHECK, BST_CHECKED, 0);
   RunUntilIdle();
   const TCapture on = CaptureWindow(b);
   EXPECT_GT(CountDifferentPixels(off, on), 0);
   // Only the inside of the box changes.
-  EXPECT_TRUE(PixelsMatch(on, [&](int x, int y) { return off.Color(x, y); }, "check_on_text", {13, 0, 120, 20}));
+  EXPECT_TRUE(PixelsMatch(on, [&](int x, int y) { return off.Color(x, y); }, "check_on_text",
+                          {13, 0, 120, 20}));
 }
 
 }  // namespace
@@ -506,7 +518,9 @@ TEST_F(ControlClassTest, AlignmentPlacesTheLine) {
   HWND left = Edit(ES_MULTILINE, "ab", 200, 40);
   HWND center = Edit(ES_MULTILINE | ES_CENTER, "ab", 200, 40);
   HWND right = Edit(ES_MULTILINE | ES_RIGHT, "ab", 200, 40);
-  auto x = [](HWND h, WPARAM i) { return static_cast<int16_t>(LOWORD(SendMessageA(h, EM_POSFROMCHAR, i, 0))); };
+  auto x = [](HWND h, WPARAM i) {
+    return static_cast<int16_t>(LOWORD(SendMessageA(h, EM_POSFROMCHAR, i, 0)));
+  };
   const int width = x(left, 2) - x(left, 0);
   EXPECT_GT(width, 0);
   EXPECT_EQ(x(left, 0), 1);
@@ -547,12 +561,15 @@ TEST_F(ControlClassTest, PushButtonsShowDefaultAndPressedFrames) {
   HWND def = Button(BS_DEFPUSHBUTTON, "", 40, 60);
   const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(def), [&](int, int) { return frame; }, "default_frame", {0, 0, 60, 1}));
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return light; }, "raised_top", {1, 1, 57, 2}));
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(def), [&](int, int) { return frame; }, "default_frame",
+                          {0, 0, 60, 1}));
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return light; }, "raised_top",
+                          {1, 1, 57, 2}));
   SendMessageA(plain, BM_SETSTATE, TRUE, 0);
   RunUntilIdle();
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return shadow; }, "pressed_top", {0, 0, 60, 1}));
+  EXPECT_TRUE(PixelsMatch(CaptureWindow(plain), [&](int, int) { return shadow; }, "pressed_top",
+                          {0, 0, 60, 1}));
   EXPECT_EQ(SendMessageA(plain, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
   EXPECT_EQ(SendMessageA(def, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
   SendMessageA(def, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
