@@ -248,6 +248,8 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       b.Focused = true;
       InvalidateRect(hwnd, nullptr, TRUE);
+      // A radio button reached by the keyboard is chosen, as if clicked.
+      if (IsRadio(k) && b.Check == BST_UNCHECKED && GetKeyState(VK_LBUTTON) >= 0) Click(b);
       if (GetWindowLongA(hwnd, GWL_STYLE) & BS_NOTIFY) Notify(b, BN_SETFOCUS);
       return 0;
     case WM_KILLFOCUS:

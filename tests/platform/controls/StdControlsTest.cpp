@@ -267,6 +267,11 @@ TEST_F(StdControlsTest, RadioButtonsOfAParentExcludeEachOther) {
   EXPECT_EQ(win::SendMessageA(a->Handle(), win::BM_GETCHECK, 0, 0), win::BST_UNCHECKED);
   EXPECT_TRUE(b->TabStop());
   EXPECT_FALSE(a->TabStop());
+  // Arrow keys move to the next radio button and choose it.
+  KeyPress(win::VK_UP);
+  EXPECT_TRUE(a->Focused());
+  EXPECT_TRUE(a->Checked());
+  EXPECT_FALSE(b->Checked());
 }
 
 TEST_F(StdControlsTest, RadioGroupMakesAButtonPerItem) {
