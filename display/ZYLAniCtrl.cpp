@@ -31,34 +31,27 @@ ZYL_MESSAGE_MAP(TZYLAniCtrl) {
 
 ZYL_CLASS_IMPL(TZYLAniCtrl) {
   b.Prop("Animate", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(0)
+      .Index(abAnimate)
       .Stored(false)
       .Prop("AnimationStyle", &TZYLAniCtrl::AnimationStyle, &TZYLAniCtrl::SetAniStyle)
       .Default(asLoop)
       .Prop("ForceTransparent", &TZYLAniCtrl::GetBool, &TZYLAniCtrl::SetBool)
-      .Index(0)
+      .Index(bpForceTransparent)
       .Default(true)
-      .Prop("ImageList", &TZYLAniCtrl::ImageList, &TZYLAniCtrl::SetImageList)
-      .Stored(&TZYLAniCtrl::IsImageListStored)
-      // The current frame follows from the frames when the control is read.
-      .Prop("ImageIndex", &TZYLAniCtrl::GetIndex, &TZYLAniCtrl::SetIndex)
-      .Index(0)
-      .Stored(false)
+      .Publish("ImageList")
       .Prop("Interval", &TZYLAniCtrl::Interval, &TZYLAniCtrl::SetInterval)
       .Default(200)
-      .Prop("ListIndex", &TZYLAniCtrl::GetIndex, &TZYLAniCtrl::SetIndex)
-      .Index(1)
-      .Default(0)
+      .Publish("ListIndex")
       .Prop("MakeVisible", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(1)
+      .Index(abMakeVisible)
       .Default(true)
       .Prop("Repetitions", &TZYLAniCtrl::Repetitions, &TZYLAniCtrl::SetRepetitions)
       .Default(1)
       .Prop("Reverse", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(3)
+      .Index(abReverse)
       .Default(false)
       .Prop("SilentMove", &TZYLAniCtrl::GetBool, &TZYLAniCtrl::SetBool)
-      .Index(1)
+      .Index(bpSilentMove)
       .Default(false)
       .Prop("StartFrame", &TZYLAniCtrl::StartFrame, &TZYLAniCtrl::SetStartFrame)
       .Prop("StopFrame", &TZYLAniCtrl::StopFrame, &TZYLAniCtrl::SetStopFrame)
@@ -68,10 +61,9 @@ ZYL_CLASS_IMPL(TZYLAniCtrl) {
       .Default(vcl::tpNormal)
       .Prop("TimerMode", &TZYLAniCtrl::TimerMode, &TZYLAniCtrl::SetTimerMode)
       .Default(tmNormal)
-      .Prop("Transparent", &TZYLAniCtrl::Transparent, &TZYLAniCtrl::SetTransparent)
-      .Default(false)
+      .Publish("Transparent").Default(false)
       .Prop("UseBitmap", &TZYLAniCtrl::GetAniBool, &TZYLAniCtrl::SetAniBool)
-      .Index(2)
+      .Index(abUseBitmap)
       .Default(true)
       .Prop("OnAnimate", &TZYLAniCtrl::GetOnAnimate, &TZYLAniCtrl::SetOnAnimate)
       .Prop("OnStart", &TZYLAniCtrl::GetOnStart, &TZYLAniCtrl::SetOnStart)
@@ -97,11 +89,11 @@ TZYLAniCtrl::~TZYLAniCtrl() {
 
 bool TZYLAniCtrl::GetAniBool(int Index) const {
   switch (Index) {
-    case 0:
+    case abAnimate:
       return FAnimate;
-    case 1:
+    case abMakeVisible:
       return FMakeVisible;
-    case 2:
+    case abUseBitmap:
       return FUseBitmap;
     default:
       return FReverse;
@@ -110,7 +102,7 @@ bool TZYLAniCtrl::GetAniBool(int Index) const {
 
 void TZYLAniCtrl::SetAniBool(int Index, bool Value) {
   switch (Index) {
-    case 0:
+    case abAnimate:
       if (Value == FAnimate) return;
       if (IsLoading(this)) {
         FAnimate = Value;  // Loaded starts it
@@ -120,10 +112,10 @@ void TZYLAniCtrl::SetAniBool(int Index, bool Value) {
         Stop();
       }
       break;
-    case 1:
+    case abMakeVisible:
       FMakeVisible = Value;
       break;
-    case 2:
+    case abUseBitmap:
       if (ZYLStoreValue(FUseBitmap, Value)) GetChange(nullptr);
       break;
     default:

@@ -34,6 +34,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   ~TZYLAniCtrl() override;
 
   // Index 0 Animate (starts or stops), 1 MakeVisible, 2 UseBitmap, 3 Reverse (stops first).
+  // The indices of the animation's Boolean properties.
+  enum TAniBoolProp : int { abAnimate, abMakeVisible, abUseBitmap, abReverse };
   bool GetAniBool(int Index) const;
   void SetAniBool(int Index, bool Value);
   bool Animate() const { return FAnimate; }

@@ -8,7 +8,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLBaseImage) {
-  b.Prop("About", &TZYLBaseImage::About, &TZYLBaseImage::SetAbout).Stored(false);
+  b.Publish("About");
 }
 
 TZYLBaseImage::TZYLBaseImage(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -30,8 +30,6 @@ class TZYLBaseImage : public TZYLGraphicControl {
   // The palette of what the control shows (0 for none).
   virtual win::HPALETTE GetPalette() { return nullptr; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   // Selects Palette into Canvas as a background palette and realises it (nothing for 0).

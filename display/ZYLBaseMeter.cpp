@@ -31,11 +31,7 @@ bool IsVertical(TZYLMeterDirection D) { return D == mdVertical || D == mdVertica
 
 ZYL_MESSAGE_MAP(TZYLBaseMeter) { m.On(vcl::CM_TEXTCHANGED, &TZYLBaseMeter::CMTextChanged); }
 
-ZYL_CLASS_IMPL(TZYLBaseMeter) {
-  // A meter is always opaque: its transparency is never written.
-  b.Prop("Transparent", &TZYLBaseMeter::Transparent, &TZYLBaseMeter::SetTransparent)
-      .Stored(false);
-}
+ZYL_CLASS_IMPL(TZYLBaseMeter) {}
 
 TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
@@ -47,7 +43,7 @@ TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseMeter::GetChange));
   // The meter's own bevel default, set quietly.
   FBevel->BeginUpdate();
-  FBevel->SetBevelStyleOuter(bvLowered);
+  FBevel->SetDefaultStyleOuter(bvLowered);
   FBevel->EndUpdate(false);
   SetBounds(Left(), Top(), 80, 20);
 }

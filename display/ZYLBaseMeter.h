@@ -74,8 +74,6 @@ class TZYLBaseMeter : public TZYLGraphicControl {
   uint8_t LastDrawValue() const { return FLastValue; }
   HTHEME ThemeHandle() const { return FTheme; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   // True when the control's bounds were changed (a new paint follows); false here.

@@ -85,8 +85,6 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   void SaveToFile(const std::string& FileName);
 
   // Published pass-throughs.
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   // Draws the caption text into Rect less the bevel (every side) and the shadow (right and

@@ -96,13 +96,13 @@ ZYL_CLASS_IMPL(TZYLTimeInterval) {
   b.Prop("Enabled", &C::Enabled, &C::SetEnabled)
       .Default(false)
       .Prop("Hour", &C::GetTime, &C::SetTime)
-      .Index(1)
+      .Index(tiHour)
       .Default(0)
       .Prop("Minute", &C::GetTime, &C::SetTime)
-      .Index(2)
+      .Index(tiMinute)
       .Default(1)
       .Prop("Second", &C::GetTime, &C::SetTime)
-      .Index(3)
+      .Index(tiSecond)
       .Default(0);
 }
 
@@ -128,11 +128,11 @@ double TZYLTimeInterval::Length() const {
 void TZYLTimeInterval::Restart() { FEndTime = vcl::Now() + Length(); }
 
 uint16_t TZYLTimeInterval::GetTime(int Index) const {
-  return Index == 1 ? FHour : Index == 2 ? FMinute : FSecond;
+  return Index == tiHour ? FHour : Index == tiMinute ? FMinute : FSecond;
 }
 
 void TZYLTimeInterval::SetTime(int Index, uint16_t Value) {
-  uint16_t* f = Index == 1 ? &FHour : Index == 2 ? &FMinute : Index == 3 ? &FSecond : nullptr;
+  uint16_t* f = Index == tiHour ? &FHour : Index == tiMinute ? &FMinute : Index == tiSecond ? &FSecond : nullptr;
   if (!f || !ZYLStoreValue(*f, Value)) return;
   Restart();
   Change();
@@ -165,16 +165,16 @@ void TZYLTimeInterval::SetEndtime(double Value) {
 ZYL_CLASS_IMPL(TZYLTimeOffset) {
   using C = TZYLTimeOffset;
   b.Prop("Days", &C::GetValue, &C::SetValue)
-      .Index(0)
+      .Index(opDays)
       .Default(0)
       .Prop("Hours", &C::GetValue, &C::SetValue)
-      .Index(1)
+      .Index(opHours)
       .Default(0)
       .Prop("Minutes", &C::GetValue, &C::SetValue)
-      .Index(2)
+      .Index(opMinutes)
       .Default(0)
       .Prop("Seconds", &C::GetValue, &C::SetValue)
-      .Index(3)
+      .Index(opSeconds)
       .Default(0);
 }
 
@@ -188,11 +188,11 @@ void TZYLTimeOffset::Assign(vcl::TPersistent* Source) {
 }
 
 int32_t TZYLTimeOffset::GetValue(int Index) const {
-  return (Index >= 0 && Index < 4) ? FValues[Index] : 0;
+  return (Index >= opDays && Index <= opSeconds) ? FValues[Index] : 0;
 }
 
 void TZYLTimeOffset::SetValue(int Index, int32_t Value) {
-  if (Index < 0 || Index > 3 || !ZYLStoreValue(FValues[Index], Value)) return;
+  if (Index < opDays || Index > opSeconds || !ZYLStoreValue(FValues[Index], Value)) return;
   Change();
 }
 
@@ -209,57 +209,46 @@ ZYL_MESSAGE_MAP(TZYLClock) {
 
 ZYL_CLASS_IMPL(TZYLClock) {
   using C = TZYLClock;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&C::IsColorStored)
+      .Publish("Color")
       .Prop("ColorBigTick", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
-      .Index(2)
+      .Index(fcBigTick)
       .Default(0x808000)
       .Prop("ColorBigTickShade", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
-      .Index(3)
+      .Index(fcBigTickShade)
       .Default(0xFFFF00)
       .Prop("ColorSmallTick", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
-      .Index(0)
+      .Index(fcSmallTick)
       .Default(0xFFFFFF)
       .Prop("ColorSmallTickShade", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
-      .Index(1)
+      .Index(fcSmallTickShade)
       .Default(vcl::clBtnFace)
       .Prop("CustomDateTimeFormat", &C::CustomDateTimeFormat, &C::SetDateTimeFormat)
       .Stored(&C::IsFormatStored)
       .Prop("Digital", &C::Digital, &C::SetDigital)
       .Prop("DigitalColor", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
-      .Index(4)
+      .Index(fcDigital)
       .Default(0)
       .Prop("DigitalOnly", &C::GetBoolean, &C::SetBoolean)
-      .Index(0)
+      .Index(bpDigitalOnly)
       .Default(false)
       .Prop("DigitalPosX", &C::GetPos, &C::SetPos)
-      .Index(0)
+      .Index(ppDigitalPosX)
       .Default(-1)
       .Prop("DigitalPosY", &C::GetPos, &C::SetPos)
-      .Index(1)
+      .Index(ppDigitalPosY)
       .Default(-1)
       .Prop("DigitalShowSecs", &C::GetBoolean, &C::SetBoolean)
-      .Index(1)
+      .Index(bpDigitalShowSecs)
       .Default(true)
-      .Prop("DragCursor", &C::DragCursor, &C::SetDragCursor, vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragKind", &C::DragKind, &C::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("DragMode", &C::DragMode, &C::SetDragMode)
-      .Default(vcl::dmManual)
-      .Prop("Enabled", &C::Enabled, &C::SetEnabled)
-      .Default(true)
+      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("FillMode", &C::FillMode, &C::SetFillMode)
       .Default(fmControl)
       .Prop("FillObject", &C::FillObject, &C::SetFillObject)
       .Prop("FixedTime", &C::FixedTime, &C::SetFixed)
       .Prop("HourHand", &C::HourHand, &C::SetHourHand)
-      .Prop("ImageList", &C::ImageList, &C::SetImageList)
-      .Stored(&C::IsImageListStored)
+      .Publish("ImageList")
       .Prop("ListIndex", &C::GetListIndex, &C::SetListIndex)
       .Default(0)
       .Prop("MinuteHand", &C::MinuteHand, &C::SetMinuteHand)
@@ -267,41 +256,28 @@ ZYL_CLASS_IMPL(TZYLClock) {
       .Default(cmNormal)
       .Prop("Options", &C::Options, &C::SetClockOptions)
       .Default(TZYLClockOptions{coShowAnalog, co24Hour})
-      .Prop("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+      .Publish({"ParentShowHint", "PopupMenu"})
       .Prop("RepeatAlarm", &C::RepeatAlarm, &C::SetRepeatAlarm)
       .Default(10)
       .Prop("SecondCircle", &C::SecondCircle, &C::SetCirclePen)
       .Prop("SecondHand", &C::SecondHand, &C::SetSecondHand)
-      .Prop("ShowHint", &C::ShowHint, &C::SetShowHint)
-      .Stored(&C::IsShowHintStored)
+      .Publish("ShowHint")
       .Prop("Style", &C::Style, &C::SetStyle)
       .Default(csWin95)
       .Prop("TimeOffset", &C::TimeOffset, &C::SetOffset)
-      .Prop("Transparent", &C::Transparent, &C::SetTransparent)
-      .Default(true)
+      .Publish("Transparent")
       .Prop("UseCustomDateTime", &C::GetBoolean, &C::SetBoolean)
-      .Index(2)
+      .Index(bpUseCustomDateTime)
       .Default(false)
       .Prop("UseGlobalTimer", &C::UseGlobalTimer, &C::SetUseGlobalTimer)
       .Default(false)
-      .Prop("Visible", &C::Visible, &C::SetVisible)
-      .Default(true)
+      .Publish("Visible")
       .Prop("OnAlarm", &C::GetOnAlarm, &C::SetOnAlarm)
-      .Prop("OnClick", &C::GetOnClick, &C::SetOnClick)
+      .Publish("OnClick")
       .Prop("OnCountdownEnd", &C::GetOnCountdownEnd, &C::SetOnCountdownEnd)
       .Prop("OnCountdownStart", &C::GetOnCountdownStart, &C::SetOnCountdownStart)
-      .Prop("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
-      .Prop("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
-      .Prop("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
-      .Prop("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
-      .Prop("OnEndDrag", &C::GetOnEndDrag, &C::SetOnEndDrag)
-      .Prop("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
-      .Prop("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
-      .Prop("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
-      .Prop("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock)
-      .Prop("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag)
+      .Publish({"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"})
       .Prop("OnStopWatchEnd", &C::GetOnStopWatchEnd, &C::SetOnStopWatchEnd)
       .Prop("OnStopWatchStart", &C::GetOnStopWatchStart, &C::SetOnStopWatchStart);
 }
@@ -388,13 +364,13 @@ void TZYLClock::SetCirclePen(vcl::TPen* Value) {
 }
 
 bool TZYLClock::GetBoolean(int Index) const {
-  return Index == 0 ? FDigitalOnly : Index == 1 ? FDigitalShowSecs : FUseCustomDateTime;
+  return Index == bpDigitalOnly ? FDigitalOnly : Index == bpDigitalShowSecs ? FDigitalShowSecs : FUseCustomDateTime;
 }
 
 void TZYLClock::SetBoolean(int Index, bool Value) {
-  bool* f = Index == 0 ? &FDigitalOnly
-            : Index == 1 ? &FDigitalShowSecs
-            : Index == 2 ? &FUseCustomDateTime
+  bool* f = Index == bpDigitalOnly ? &FDigitalOnly
+            : Index == bpDigitalShowSecs ? &FDigitalShowSecs
+            : Index == bpUseCustomDateTime ? &FUseCustomDateTime
                          : nullptr;
   if (!f || !ZYLStoreValue(*f, Value)) return;
   FInternalFormat = FDigitalShowSecs ? "hh:nn:ss" : "hh:nn";
@@ -416,7 +392,7 @@ void TZYLClock::SetMode(TZYLClockMode Value) {
 }
 
 void TZYLClock::SetPos(int Index, int32_t Value) {
-  int32_t* f = Index == 0 ? &FDigitalPosX : Index == 1 ? &FDigitalPosY : nullptr;
+  int32_t* f = Index == ppDigitalPosX ? &FDigitalPosX : Index == ppDigitalPosY ? &FDigitalPosY : nullptr;
   if (f && ZYLStoreValue(*f, Value)) GetChange(nullptr);
 }
 
@@ -425,11 +401,11 @@ void TZYLClock::SetStyle(TZYLClockStyle Value) {
 }
 
 TColor TZYLClock::GetFaceColors(int Index) const {
-  return (Index >= 0 && Index < 5) ? FFaceColors[Index] : 0;
+  return (Index >= fcSmallTick && Index <= fcDigital) ? FFaceColors[Index] : 0;
 }
 
 void TZYLClock::SetFaceColors(int Index, TColor Value) {
-  if (Index < 0 || Index > 4 || !ZYLStoreValue(FFaceColors[Index], Value)) return;
+  if (Index < fcSmallTick || Index > fcDigital || !ZYLStoreValue(FFaceColors[Index], Value)) return;
   GetChange(nullptr);
 }
 
@@ -437,7 +413,9 @@ void TZYLClock::SetClockOptions(TZYLClockOptions Value) {
   if (Value == FOptions) return;
   if (!Value.contains(coShowDigital) && !Value.contains(coShowAnalog))
     throw vcl::Exception(SZYLClockNoStyle);
-  if (FOptions.contains(coShowAnalog) && !Value.contains(coShowAnalog)) {
+  // A stream holds the digital position written beside the options: reading keeps it.
+  if (FOptions.contains(coShowAnalog) && !Value.contains(coShowAnalog) &&
+      !ComponentState().contains(vcl::csLoading)) {
     FDigitalPosX = 0;
     FDigitalPosY = 0;
   }

@@ -67,6 +67,7 @@ class TZYLTimeInterval : public TZYLObject {
 
   void Assign(vcl::TPersistent* Source) override;
   // Index 1 Hour, 2 Minute, 3 Second.
+  enum TTimeProp : int { tiHour = 1, tiMinute, tiSecond };
   uint16_t GetTime(int Index) const;
   void SetTime(int Index, uint16_t Value);
   uint16_t Hour() const { return FHour; }
@@ -96,6 +97,7 @@ class TZYLTimeOffset : public TZYLObject {
 
   void Assign(vcl::TPersistent* Source) override;
   // Index 0 Days, 1 Hours, 2 Minutes, 3 Seconds.
+  enum TOffsetProp : int { opDays, opHours, opMinutes, opSeconds };
   int32_t GetValue(int Index) const;
   void SetValue(int Index, int32_t Value);
   void Offset(double& DateTime) const;
@@ -143,6 +145,10 @@ class TZYLClock : public TZYLGraphicControl {
   TZYLLED* Digital() const { return FDigital; }
   void SetDigital(TZYLLED* Value);
   // Index 0 DigitalOnly, 1 DigitalShowSecs, 2 UseCustomDateTime.
+  // The indices of the indexed properties.
+  enum TBooleanProp : int { bpDigitalOnly, bpDigitalShowSecs, bpUseCustomDateTime };
+  enum TPosProp : int { ppDigitalPosX, ppDigitalPosY };
+  enum TFaceColorProp : int { fcSmallTick, fcSmallTickShade, fcBigTick, fcBigTickShade, fcDigital };
   bool GetBoolean(int Index) const;
   void SetBoolean(int Index, bool Value);
   bool DigitalOnly() const { return FDigitalOnly; }
@@ -160,7 +166,7 @@ class TZYLClock : public TZYLGraphicControl {
   TZYLClockMode Mode() const { return FMode; }
   void SetMode(TZYLClockMode Value);
   // Index 0 DigitalPosX, 1 DigitalPosY; -1 places the display automatically.
-  int32_t GetPos(int Index) const { return Index == 0 ? FDigitalPosX : FDigitalPosY; }
+  int32_t GetPos(int Index) const { return Index == ppDigitalPosX ? FDigitalPosX : FDigitalPosY; }
   void SetPos(int Index, int32_t Value);
   TZYLClockStyle Style() const { return FStyle; }
   void SetStyle(TZYLClockStyle Value);
@@ -202,10 +208,8 @@ class TZYLClock : public TZYLGraphicControl {
   const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return OnStopWatchEnd; }
   void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { OnStopWatchEnd = E; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
   int32_t GetListIndex() const { return FListIndex; }
-  void SetListIndex(int32_t Value) { SetIndex(1, Value); }
+  void SetListIndex(int32_t Value) { SetIndex(iiListIndex, Value); }
 
  protected:
   void Loaded() override;

@@ -67,18 +67,16 @@ void TZYLCustomGraphicLabel::Assign(vcl::TPersistent* Source) {
   FPerspectiveDepth = src->FPerspectiveDepth;
   FToggle = src->FToggle;
   FFactor = src->FFactor;
-  FInvertCaption = src->FInvertCaption;
-  FBrushBackColor = src->FBrushBackColor;
   FAutoSize = src->FAutoSize;
   GetChange(nullptr);
 }
 
 void TZYLCustomGraphicLabel::SetInteger(int Index, int32_t Value) {
   switch (Index) {
-    case 2:
+    case ipFactor:
       if (ZYLStoreValue(FFactor, Value)) GetChange(nullptr);
       break;
-    case 4:
+    case ipPerspectiveDepth:
       if (ZYLStoreValue(FPerspectiveDepth, Value) &&
           FAttributes.contains(ZYLGrlf::taPerspective))
         GetChange(nullptr);
@@ -90,9 +88,9 @@ void TZYLCustomGraphicLabel::SetInteger(int Index, int32_t Value) {
 
 void TZYLCustomGraphicLabel::SetBoolean(int Index, bool Value) {
   bool changed = false;
-  if (Index == 1)
+  if (Index == bpAutoSize)
     changed = ZYLStoreValue(FAutoSize, Value);
-  else if (Index == 2)
+  else if (Index == bpInvertCaption)
     changed = ZYLStoreValue(FInvertCaption, Value);
   if (changed) GetChange(nullptr);
 }

@@ -26,20 +26,23 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
   void Assign(vcl::TPersistent* Source) override;
 
   // Index 2 Factor (repaints on a change), 4 PerspectiveDepth (repaints under taPerspective).
-  int32_t GetInteger(int Index) const { return Index == 2 ? FFactor : FPerspectiveDepth; }
+  // The indices of the integer and Boolean properties.
+  enum TIntegerProp : int { ipFactor = 2, ipPerspectiveDepth = 4 };
+  enum TBooleanProp : int { bpAutoSize = 1, bpInvertCaption = 2 };
+  int32_t GetInteger(int Index) const { return Index == ipFactor ? FFactor : FPerspectiveDepth; }
   void SetInteger(int Index, int32_t Value);
   // Index 1 AutoSize, 2 InvertCaption.
-  bool GetBoolean(int Index) const { return Index == 1 ? FAutoSize : FInvertCaption; }
+  bool GetBoolean(int Index) const { return Index == bpAutoSize ? FAutoSize : FInvertCaption; }
   void SetBoolean(int Index, bool Value);
 
   int32_t Factor() const { return FFactor; }
-  void SetFactor(int32_t Value) { SetInteger(2, Value); }
+  void SetFactor(int32_t Value) { SetInteger(ipFactor, Value); }
   int32_t PerspectiveDepth() const { return FPerspectiveDepth; }
-  void SetPerspectiveDepth(int32_t Value) { SetInteger(4, Value); }
+  void SetPerspectiveDepth(int32_t Value) { SetInteger(ipPerspectiveDepth, Value); }
   bool AutoSize() const { return FAutoSize; }
-  void SetAutoSize(bool Value) { SetBoolean(1, Value); }
+  void SetAutoSize(bool Value) { SetBoolean(bpAutoSize, Value); }
   bool InvertCaption() const { return FInvertCaption; }
-  void SetInvertCaption(bool Value) { SetBoolean(2, Value); }
+  void SetInvertCaption(bool Value) { SetBoolean(bpInvertCaption, Value); }
 
   TZYLTransLabelTypes Transform() const { return FTransform; }
   void SetTransform(TZYLTransLabelTypes Value);
@@ -66,8 +69,6 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
   // The text drawn: the Caption.
   virtual std::string GetLabelText();
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

@@ -7,51 +7,19 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomLImage) {
-  b.Prop("Align", &TZYLCustomLImage::Align, &TZYLCustomLImage::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLCustomLImage::Anchors, &TZYLCustomLImage::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLCustomLImage::IsAnchorsStored)
-      .Prop("Color", &TZYLCustomLImage::Color, &TZYLCustomLImage::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&TZYLCustomLImage::IsColorStored)
-      .Prop("Constraints", &TZYLCustomLImage::Constraints, &TZYLCustomLImage::SetConstraints)
-      .Prop("DragCursor", &TZYLCustomLImage::DragCursor, &TZYLCustomLImage::SetDragCursor,
-            vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragKind", &TZYLCustomLImage::DragKind, &TZYLCustomLImage::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("DragMode", &TZYLCustomLImage::DragMode, &TZYLCustomLImage::SetDragMode)
-      .Default(vcl::dmManual)
-      .Prop("ParentColor", &TZYLCustomLImage::ParentColor, &TZYLCustomLImage::SetParentColor)
-      .Default(true)
-      .Prop("ParentShowHint", &TZYLCustomLImage::ParentShowHint,
-            &TZYLCustomLImage::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &TZYLCustomLImage::PopupMenu, &TZYLCustomLImage::SetPopupMenu)
+  b.Publish({"Align", "Anchors", "Color", "Constraints", "DragCursor", "DragKind", "DragMode",
+            "ParentColor", "ParentShowHint", "PopupMenu"})
       .Prop("QuickDraw", &TZYLCustomLImage::QuickDraw, &TZYLCustomLImage::SetQuickDraw)
       .Default(true)
-      .Prop("ShowHint", &TZYLCustomLImage::ShowHint, &TZYLCustomLImage::SetShowHint)
-      .Stored(&TZYLCustomLImage::IsShowHintStored)
-      .Prop("Visible", &TZYLCustomLImage::Visible, &TZYLCustomLImage::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &TZYLCustomLImage::GetOnClick, &TZYLCustomLImage::SetOnClick)
-      .Prop("OnDblClick", &TZYLCustomLImage::GetOnDblClick, &TZYLCustomLImage::SetOnDblClick)
-      .Prop("OnDragDrop", &TZYLCustomLImage::GetOnDragDrop, &TZYLCustomLImage::SetOnDragDrop)
-      .Prop("OnDragOver", &TZYLCustomLImage::GetOnDragOver, &TZYLCustomLImage::SetOnDragOver)
-      .Prop("OnEndDock", &TZYLCustomLImage::GetOnEndDock, &TZYLCustomLImage::SetOnEndDock)
-      .Prop("OnEndDrag", &TZYLCustomLImage::GetOnEndDrag, &TZYLCustomLImage::SetOnEndDrag)
-      .Prop("OnMouseDown", &TZYLCustomLImage::GetOnMouseDown, &TZYLCustomLImage::SetOnMouseDown)
-      .Prop("OnMouseMove", &TZYLCustomLImage::GetOnMouseMove, &TZYLCustomLImage::SetOnMouseMove)
-      .Prop("OnMouseUp", &TZYLCustomLImage::GetOnMouseUp, &TZYLCustomLImage::SetOnMouseUp)
-      .Prop("OnStartDock", &TZYLCustomLImage::GetOnStartDock, &TZYLCustomLImage::SetOnStartDock)
-      .Prop("OnStartDrag", &TZYLCustomLImage::GetOnStartDrag, &TZYLCustomLImage::SetOnStartDrag);
+      .Publish({"ShowHint", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 TZYLCustomLImage::TZYLCustomLImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
 void TZYLCustomLImage::SetBool(int Index, bool Value) {
-  bool& field = Index == 0 ? FForceTransparent : FSilentMove;
+  bool& field = Index == bpForceTransparent ? FForceTransparent : FSilentMove;
   if (!ZYLStoreValue(field, Value)) return;
   InvalidateControl();
 }

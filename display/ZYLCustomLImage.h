@@ -12,7 +12,9 @@ class TZYLCustomLImage : public TZYLBaseImage {
   explicit TZYLCustomLImage(vcl::TComponent* AOwner);
 
   // Index 0 ForceTransparent, 1 SilentMove; a changed value repaints.
-  bool GetBool(int Index) const { return Index == 0 ? FForceTransparent : FSilentMove; }
+  // The indices of the Boolean properties.
+  enum TBoolProp : int { bpForceTransparent, bpSilentMove };
+  bool GetBool(int Index) const { return Index == bpForceTransparent ? FForceTransparent : FSilentMove; }
   void SetBool(int Index, bool Value);
   bool ForceTransparent() const { return FForceTransparent; }
   bool SilentMove() const { return FSilentMove; }

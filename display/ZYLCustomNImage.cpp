@@ -14,51 +14,18 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomNImage) {
-  b.Prop("Align", &TZYLCustomNImage::Align, &TZYLCustomNImage::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLCustomNImage::Anchors, &TZYLCustomNImage::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLCustomNImage::IsAnchorsStored)
-      .Prop("Color", &TZYLCustomNImage::Color, &TZYLCustomNImage::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&TZYLCustomNImage::IsColorStored)
-      .Prop("Constraints", &TZYLCustomNImage::Constraints, &TZYLCustomNImage::SetConstraints)
-      .Prop("DragCursor", &TZYLCustomNImage::DragCursor, &TZYLCustomNImage::SetDragCursor,
-            vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragKind", &TZYLCustomNImage::DragKind, &TZYLCustomNImage::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("DragMode", &TZYLCustomNImage::DragMode, &TZYLCustomNImage::SetDragMode)
-      .Default(vcl::dmManual)
-      .Prop("ParentColor", &TZYLCustomNImage::ParentColor, &TZYLCustomNImage::SetParentColor)
-      .Default(true)
-      .Prop("ParentShowHint", &TZYLCustomNImage::ParentShowHint,
-            &TZYLCustomNImage::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &TZYLCustomNImage::PopupMenu, &TZYLCustomNImage::SetPopupMenu)
+  b.Publish({"Align", "Anchors", "BackFX", "Color", "Constraints", "DragCursor", "DragKind",
+            "DragMode", "ParentColor", "ParentShowHint", "PopupMenu"})
       .Prop("QuickDraw", &TZYLCustomNImage::QuickDraw, &TZYLCustomNImage::SetQuickDraw)
       .Default(true)
-      .Prop("ShowHint", &TZYLCustomNImage::ShowHint, &TZYLCustomNImage::SetShowHint)
-      .Stored(&TZYLCustomNImage::IsShowHintStored)
+      .Publish("ShowHint")
       .Prop("Style", &TZYLCustomNImage::Style, &TZYLCustomNImage::SetStyle)
       .Default(sbNone)
       .Prop("TransparentStyle", &TZYLCustomNImage::TransparentStyle,
             &TZYLCustomNImage::SetTransparentStyle)
-      .Prop("Transparent", &TZYLCustomNImage::Transparent, &TZYLCustomNImage::SetTransparent)
-      .Default(true)
-      .Prop("Visible", &TZYLCustomNImage::Visible, &TZYLCustomNImage::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &TZYLCustomNImage::GetOnClick, &TZYLCustomNImage::SetOnClick)
-      .Prop("OnDblClick", &TZYLCustomNImage::GetOnDblClick, &TZYLCustomNImage::SetOnDblClick)
-      .Prop("OnDragDrop", &TZYLCustomNImage::GetOnDragDrop, &TZYLCustomNImage::SetOnDragDrop)
-      .Prop("OnDragOver", &TZYLCustomNImage::GetOnDragOver, &TZYLCustomNImage::SetOnDragOver)
-      .Prop("OnEndDock", &TZYLCustomNImage::GetOnEndDock, &TZYLCustomNImage::SetOnEndDock)
-      .Prop("OnEndDrag", &TZYLCustomNImage::GetOnEndDrag, &TZYLCustomNImage::SetOnEndDrag)
-      .Prop("OnMouseDown", &TZYLCustomNImage::GetOnMouseDown, &TZYLCustomNImage::SetOnMouseDown)
-      .Prop("OnMouseMove", &TZYLCustomNImage::GetOnMouseMove, &TZYLCustomNImage::SetOnMouseMove)
-      .Prop("OnMouseUp", &TZYLCustomNImage::GetOnMouseUp, &TZYLCustomNImage::SetOnMouseUp)
-      .Prop("OnStartDock", &TZYLCustomNImage::GetOnStartDock, &TZYLCustomNImage::SetOnStartDock)
-      .Prop("OnStartDrag", &TZYLCustomNImage::GetOnStartDrag, &TZYLCustomNImage::SetOnStartDrag);
+      .Publish({"Transparent", "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 TZYLCustomNImage::TZYLCustomNImage(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -9,38 +9,27 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLDrawEdge) {
-  b.Prop("About", &TZYLDrawEdge::About, &TZYLDrawEdge::SetAbout)
-      .Stored(false)
-      .Prop("Align", &TZYLDrawEdge::Align, &TZYLDrawEdge::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLDrawEdge::Anchors, &TZYLDrawEdge::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLDrawEdge::IsAnchorsStored)
-      .Prop("Constraints", &TZYLDrawEdge::Constraints, &TZYLDrawEdge::SetConstraints)
+  b.Publish("About")
+      .Publish({"Align", "Anchors", "Constraints"})
       .Prop("DiagonalStyle", &TZYLDrawEdge::DiagonalStyle, &TZYLDrawEdge::SetDiagonal)
       .Default(dsEndBottomLeft)
       .Prop("EdgeStyle", &TZYLDrawEdge::EdgeStyle, &TZYLDrawEdge::SetEdgeStyle)
       .Default(etEtched)
-      .Prop("Enabled", &TZYLDrawEdge::Enabled, &TZYLDrawEdge::SetEnabled)
-      .Default(true)
+      .Publish("Enabled")
       .Prop("Filled", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
-      .Index(0)
+      .Index(bpFilled)
       .Default(false)
       .Prop("FrameSides", &TZYLDrawEdge::FrameSides, &TZYLDrawEdge::SetFrame)
       .Default(TZYLFrameSides{fsBottom, fsLeft, fsRight, fsTop})
-      .Prop("ParentShowHint", &TZYLDrawEdge::ParentShowHint, &TZYLDrawEdge::SetParentShowHint)
-      .Default(true)
-      .Prop("ShowHint", &TZYLDrawEdge::ShowHint, &TZYLDrawEdge::SetShowHint)
-      .Stored(&TZYLDrawEdge::IsShowHintStored)
+      .Publish({"ParentShowHint", "ShowHint"})
       .Prop("Soft", &TZYLDrawEdge::GetBoolean, &TZYLDrawEdge::SetBoolean)
-      .Index(1)
+      .Index(bpSoft)
       .Default(false)
       .Prop("StandardStyle", &TZYLDrawEdge::StandardStyle, &TZYLDrawEdge::SetShape)
       .Default(lsSingleLowered)
       .Prop("Style", &TZYLDrawEdge::Style, &TZYLDrawEdge::SetStyle)
       .Default(esEdge)
-      .Prop("Visible", &TZYLDrawEdge::Visible, &TZYLDrawEdge::SetVisible)
-      .Default(true);
+      .Publish("Visible");
 }
 
 TZYLDrawEdge::TZYLDrawEdge(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -81,7 +70,7 @@ void TZYLDrawEdge::SetStyle(TZYLDrawEdgeStyle Value) {
 }
 
 void TZYLDrawEdge::SetBoolean(int Index, bool Value) {
-  bool& field = Index == 0 ? FFilled : FSoft;
+  bool& field = Index == bpFilled ? FFilled : FSoft;
   if (field == Value) return;
   field = Value;
   Invalidate();

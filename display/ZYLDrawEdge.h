@@ -28,7 +28,9 @@ class TZYLDrawEdge : public TZYLControl {
   TZYLDrawEdgeStyle Style() const { return FStyle; }
   void SetStyle(TZYLDrawEdgeStyle Value);
   // Index 0 Filled (the middle painted in the face colour), 1 Soft (softer edge colours).
-  bool GetBoolean(int Index) const { return Index == 0 ? FFilled : FSoft; }
+  // The indices of the Boolean properties.
+  enum TBooleanProp : int { bpFilled, bpSoft };
+  bool GetBoolean(int Index) const { return Index == bpFilled ? FFilled : FSoft; }
   void SetBoolean(int Index, bool Value);
   bool Filled() const { return FFilled; }
   bool Soft() const { return FSoft; }
@@ -38,8 +40,6 @@ class TZYLDrawEdge : public TZYLControl {
   static uint32_t EdgeKind(TZYLEdgeStyle Style);
   uint32_t EdgeFlags() const;
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

@@ -16,54 +16,17 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLFill) {
-  b.Prop("About", &TZYLFill::About, &TZYLFill::SetAbout)
-      .Stored(false)
-      .Prop("Align", &TZYLFill::Align, &TZYLFill::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLFill::Anchors, &TZYLFill::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLFill::IsAnchorsStored)
-      .Prop("BiDiMode", &TZYLFill::BiDiMode, &TZYLFill::SetBiDiMode)
-      .Stored(&TZYLFill::IsBiDiModeStored)
+  b.Publish("About")
+      .Publish({"Align", "Anchors", "BiDiMode"})
       .Prop("Caption", &TZYLFill::Caption, &TZYLFill::SetCaption)
-      .Prop("Color", &TZYLFill::Color, &TZYLFill::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&TZYLFill::IsColorStored)
-      .Prop("Constraints", &TZYLFill::Constraints, &TZYLFill::SetConstraints)
-      .Prop("DragCursor", &TZYLFill::DragCursor, &TZYLFill::SetDragCursor, vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragKind", &TZYLFill::DragKind, &TZYLFill::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("DragMode", &TZYLFill::DragMode, &TZYLFill::SetDragMode)
-      .Default(vcl::dmManual)
-      .Prop("Enabled", &TZYLFill::Enabled, &TZYLFill::SetEnabled)
-      .Default(true)
+      .Publish({"Color", "Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("FillObject", &TZYLFill::FillObject, &TZYLFill::SetFillObject)
-      .Prop("ParentBiDiMode", &TZYLFill::ParentBiDiMode, &TZYLFill::SetParentBiDiMode)
-      .Default(true)
-      .Prop("ParentColor", &TZYLFill::ParentColor, &TZYLFill::SetParentColor)
-      .Default(true)
-      .Prop("ParentShowHint", &TZYLFill::ParentShowHint, &TZYLFill::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &TZYLFill::PopupMenu, &TZYLFill::SetPopupMenu)
-      .Prop("ShowHint", &TZYLFill::ShowHint, &TZYLFill::SetShowHint)
-      .Stored(&TZYLFill::IsShowHintStored)
-      // Transparency follows the fill and is never written.
-      .Prop("Transparent", &TZYLFill::Transparent, &TZYLFill::SetTransparent)
-      .Stored(false)
-      .Prop("Visible", &TZYLFill::Visible, &TZYLFill::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &TZYLFill::GetOnClick, &TZYLFill::SetOnClick)
-      .Prop("OnDblClick", &TZYLFill::GetOnDblClick, &TZYLFill::SetOnDblClick)
-      .Prop("OnDragDrop", &TZYLFill::GetOnDragDrop, &TZYLFill::SetOnDragDrop)
-      .Prop("OnDragOver", &TZYLFill::GetOnDragOver, &TZYLFill::SetOnDragOver)
-      .Prop("OnEndDock", &TZYLFill::GetOnEndDock, &TZYLFill::SetOnEndDock)
-      .Prop("OnEndDrag", &TZYLFill::GetOnEndDrag, &TZYLFill::SetOnEndDrag)
-      .Prop("OnMouseDown", &TZYLFill::GetOnMouseDown, &TZYLFill::SetOnMouseDown)
-      .Prop("OnMouseMove", &TZYLFill::GetOnMouseMove, &TZYLFill::SetOnMouseMove)
-      .Prop("OnMouseUp", &TZYLFill::GetOnMouseUp, &TZYLFill::SetOnMouseUp)
-      .Prop("OnStartDock", &TZYLFill::GetOnStartDock, &TZYLFill::SetOnStartDock)
-      .Prop("OnStartDrag", &TZYLFill::GetOnStartDrag, &TZYLFill::SetOnStartDrag);
+      .Publish({"ImageList", "ImageIndex", "ListIndex"})
+      .Publish({"ParentBiDiMode", "ParentColor", "ParentShowHint", "PopupMenu", "ShowHint",
+                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown"})
+      .Publish({"OnMouseEnter", "OnMouseExit"})
+      .Publish({"OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 TZYLFill::TZYLFill(vcl::TComponent* AOwner) : inherited(AOwner) {

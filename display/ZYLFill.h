@@ -31,8 +31,6 @@ class TZYLFill : public TZYLGraphicControl {
   // The fill's palette when the control is opaque.
   virtual win::HPALETTE GetPalette();
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

@@ -44,8 +44,6 @@ class TZYLLEDCustomLabel : public TZYLGraphicControl {
   // Resizes when AutoSize, then repaints.
   void GetChange(vcl::TObject* Sender) override;
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Loaded() override;

@@ -15,23 +15,15 @@ using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLLImage) {
   b.Prop("ForceTransparent", &TZYLLImage::GetBool, &TZYLLImage::SetBool)
-      .Index(0)
+      .Index(bpForceTransparent)
       .Default(false)
-      .Prop("ImageList", &TZYLLImage::ImageList, &TZYLLImage::SetImageList)
-      .Stored(&TZYLLImage::IsImageListStored)
-      .Prop("ImageIndex", &TZYLLImage::GetIndex, &TZYLLImage::SetIndex)
-      .Index(0)
-      .Default(0)
-      .Prop("ListIndex", &TZYLLImage::GetIndex, &TZYLLImage::SetIndex)
-      .Index(1)
-      .Default(0)
+      .Publish({"ImageList", "ImageIndex", "ListIndex"})
       .Prop("SilentMove", &TZYLLImage::GetBool, &TZYLLImage::SetBool)
-      .Index(1)
+      .Index(bpSilentMove)
       .Default(false)
       .Prop("Style", &TZYLLImage::Style, &TZYLLImage::SetStyle)
       .Default(sbNone)
-      .Prop("Transparent", &TZYLLImage::Transparent, &TZYLLImage::SetTransparent)
-      .Default(true);
+      .Publish("Transparent");
 }
 
 void TZYLLImage::Paint() {

@@ -20,24 +20,24 @@ using vcl::TRect;
 ZYL_CLASS_IMPL(TZYLRepeatedShape) {
   using C = TZYLRepeatedShape;
   b.Prop("HorCount", &C::GetInteger, &C::SetInteger)
-      .Index(4)
+      .Index(ipHorCount)
       .Default(5)
       .Prop("HorOffset", &C::GetInteger, &C::SetInteger)
-      .Index(2)
+      .Index(ipHorOffset)
       .Default(0)
       .Prop("SetPerCount", &C::SetPerCount, &C::SetSetPerCount)
       .Default(true)
       .Prop("ShapeHeight", &C::GetInteger, &C::SetInteger)
-      .Index(1)
+      .Index(ipShapeHeight)
       .Default(0)
       .Prop("ShapeWidth", &C::GetInteger, &C::SetInteger)
-      .Index(0)
+      .Index(ipShapeWidth)
       .Default(0)
       .Prop("VerCount", &C::GetInteger, &C::SetInteger)
-      .Index(5)
+      .Index(ipVerCount)
       .Default(5)
       .Prop("VerOffset", &C::GetInteger, &C::SetInteger)
-      .Index(3)
+      .Index(ipVerOffset)
       .Default(0);
 }
 
@@ -47,12 +47,12 @@ TZYLRepeatedShape::TZYLRepeatedShape(vcl::TComponent* AOwner) : inherited(AOwner
 
 int32_t TZYLRepeatedShape::GetInteger(int Index) const {
   switch (Index) {
-    case 0: return FShapeWidth;
-    case 1: return FShapeHeight;
-    case 2: return FHorOffset;
-    case 3: return FVerOffset;
-    case 4: return FHorCount;
-    case 5: return FVerCount;
+    case ipShapeWidth: return FShapeWidth;
+    case ipShapeHeight: return FShapeHeight;
+    case ipHorOffset: return FHorOffset;
+    case ipVerOffset: return FVerOffset;
+    case ipHorCount: return FHorCount;
+    case ipVerCount: return FVerCount;
     default: return 0;
   }
 }
@@ -60,16 +60,18 @@ int32_t TZYLRepeatedShape::GetInteger(int Index) const {
 void TZYLRepeatedShape::SetInteger(int Index, int32_t Value) {
   int32_t* field = nullptr;
   switch (Index) {
-    case 0: field = &FShapeWidth; break;
-    case 1: field = &FShapeHeight; break;
-    case 2: field = &FHorOffset; break;
-    case 3: field = &FVerOffset; break;
-    case 4: field = &FHorCount; break;
-    case 5: field = &FVerCount; break;
+    case ipShapeWidth: field = &FShapeWidth; break;
+    case ipShapeHeight: field = &FShapeHeight; break;
+    case ipHorOffset: field = &FHorOffset; break;
+    case ipVerOffset: field = &FVerOffset; break;
+    case ipHorCount: field = &FHorCount; break;
+    case ipVerCount: field = &FVerCount; break;
     default: return;
   }
-  // Counts divide the control: at least one cell each way.
-  Value = std::clamp<int32_t>(Value, Index >= 4 ? 1 : 0, MaxExtent);
+  // Counts divide the control: at least one cell each way; offsets may be negative.
+  const bool count = Index == ipHorCount || Index == ipVerCount;
+  const bool offset = Index == ipHorOffset || Index == ipVerOffset;
+  Value = std::clamp<int32_t>(Value, count ? 1 : offset ? -MaxExtent : 0, MaxExtent);
   if (*field == Value) return;
   *field = Value;
   GetChange(this);
@@ -146,7 +148,9 @@ void TZYLRepeatedShape::Paint() {
   const bool usesFillBitmap = style == sfBitmap || style == sfBitmapList || style == sfGradient;
   const int32_t sw = grid.CellWidth, sh = grid.CellHeight;
   if (sw > 0 && sh > 0 && client.Width() > 0 && client.Height() > 0) {
-    const int64_t pitchX = int64_t(sw) + FHorOffset, pitchY = int64_t(sh) + FVerOffset;
+    // Overlapping cells (negative offsets) step on by at least one pixel.
+    const int64_t pitchX = std::max<int64_t>(1, int64_t(sw) + FHorOffset);
+    const int64_t pitchY = std::max<int64_t>(1, int64_t(sh) + FVerOffset);
     // A cell larger than the control shows only its top-left part, so the bitmap is cut there.
     const int cw = static_cast<int>(std::min<int64_t>(FTransparent ? pitchX : sw, client.Width()));
     const int ch = static_cast<int>(std::min<int64_t>(FTransparent ? pitchY : sh, client.Height()));
@@ -183,13 +187,24 @@ void TZYLRepeatedShape::Paint() {
     if (style == sfGradient) FShapeFill->Gradient()->SetRealPalette(canvas);
 
     if (!FTransparent) {
+      // Overlapping cells: the next cell covers all of one but its first pitch pixels, so only
+      // that part is copied (the last column and row whole): the same picture at a cost bounded
+      // by the control's area.
       for (int32_t row = 0; row < grid.Rows; ++row) {
         const int64_t y = pitchY * row;
         if (y >= client.Height()) break;
+        const bool lastRow = row + 1 == grid.Rows || y + pitchY >= client.Height();
+        const int h = !lastRow && pitchY < ch ? static_cast<int>(pitchY) : ch;
         for (int32_t col = 0; col < grid.Columns; ++col) {
           const int64_t x = pitchX * col;
           if (x >= client.Width()) break;
-          canvas->Draw(static_cast<int>(x), static_cast<int>(y), &cell);
+          const bool lastCol = col + 1 == grid.Columns || x + pitchX >= client.Width();
+          const int w = !lastCol && pitchX < cw ? static_cast<int>(pitchX) : cw;
+          const int cx = static_cast<int>(x), cy = static_cast<int>(y);
+          if (w == cw && h == ch)
+            canvas->Draw(cx, cy, &cell);
+          else
+            canvas->CopyRect(TRect{cx, cy, cx + w, cy + h}, cc, TRect{0, 0, w, h});
         }
       }
     } else {

@@ -14,10 +14,12 @@ class TZYLRepeatedShape : public TZYLBaseShape {
   ZYL_CLASS(TZYLRepeatedShape, TZYLBaseShape)
   explicit TZYLRepeatedShape(vcl::TComponent* AOwner);
 
-  // Sizes and offsets are limited to 0 .. MaxExtent, counts to 1 .. MaxExtent.
+  // Sizes are limited to 0 .. MaxExtent, counts to 1 .. MaxExtent and offsets to -MaxExtent ..
+  // MaxExtent: a negative offset lets the cells overlap.
   static constexpr int32_t MaxExtent = 32767;
 
-  // Index 0 ShapeWidth, 1 ShapeHeight, 2 HorOffset, 3 VerOffset, 4 HorCount, 5 VerCount.
+  // The indices of the integer properties.
+  enum TIntegerProp : int { ipShapeWidth, ipShapeHeight, ipHorOffset, ipVerOffset, ipHorCount, ipVerCount };
   int32_t GetInteger(int Index) const;
   void SetInteger(int Index, int32_t Value);
   int32_t ShapeWidth() const { return FShapeWidth; }

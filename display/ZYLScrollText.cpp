@@ -94,54 +94,30 @@ ZYL_MESSAGE_MAP(TZYLScrollText) { m.On(vcl::CM_FONTCHANGED, &TZYLScrollText::CMF
 
 ZYL_CLASS_IMPL(TZYLScrollText) {
   using C = TZYLScrollText;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
-      .Prop("Align", &C::Align, &C::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &C::Anchors, &C::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&C::IsAnchorsStored)
+  b.Publish("About")
+      .Publish({"Align", "Anchors"})
       .Prop("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(vcl::taCenter)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&C::IsColorStored)
-      .Prop("Constraints", &C::Constraints, &C::SetConstraints)
+      .Publish({"Color", "Constraints"})
       .Prop("Direction", &C::Direction, &C::SetDirection)
       .Default(sdBottomToTop)
-      .Prop("DragCursor", &C::DragCursor, &C::SetDragCursor, vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragKind", &C::DragKind, &C::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("DragMode", &C::DragMode, &C::SetDragMode)
-      .Default(vcl::dmManual)
-      .Prop("Enabled", &C::Enabled, &C::SetEnabled)
-      .Default(true)
-      .Prop("Font", &C::Font, &C::SetFont)
-      .Stored(&C::IsFontStored)
+      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font"})
       .Prop("Font3D", &C::Font3D, &C::SetFont3D)
       .Prop("Interval", &C::Interval, &C::SetInterval)
       .Default(100)
       .Prop("Lines", &C::Lines, &C::SetLines)
       .Prop("MakeVisible", &C::GetBool, &C::SetBool)
-      .Index(0)
+      .Index(bpMakeVisible)
       .Default(true)
-      .Prop("ParentColor", &C::ParentColor, &C::SetParentColor)
-      .Default(true)
-      .Prop("ParentFont", &C::ParentFont, &C::SetParentFont)
-      .Default(true)
-      .Prop("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+      .Publish({"ParentColor", "ParentFont", "ParentShowHint", "PopupMenu"})
       .Prop("Scroll", &C::GetBool, &C::SetBool)
-      .Index(1)
+      .Index(bpScroll)
       .Stored(false)
       .Prop("ScrollMode", &C::ScrollMode, &C::SetMode)
       .Default(smMarquee)
       .Prop("ScrollStyle", &C::ScrollStyle, &C::SetStyle)
       .Default(ssLoop)
-      .Prop("ShowHint", &C::ShowHint, &C::SetShowHint)
-      .Stored(&C::IsShowHintStored)
+      .Publish("ShowHint")
       .Prop("Steps", &C::Steps, &C::SetSteps)
       .Default(100)
       .Prop("ThreadPriority", &C::ThreadPriority, &C::SetThreadPriority)
@@ -149,23 +125,13 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
       .Prop("TimerMode", &C::TimerMode, &C::SetTimerMode)
       .Default(tmNormal)
       .Prop("Transparent", &C::GetBool, &C::SetBool)
-      .Index(2)
+      .Index(bpTransparent)
       .Default(false)
-      .Prop("Visible", &C::Visible, &C::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &C::GetOnClick, &C::SetOnClick)
-      .Prop("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
-      .Prop("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
-      .Prop("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
-      .Prop("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
-      .Prop("OnEndDrag", &C::GetOnEndDrag, &C::SetOnEndDrag)
-      .Prop("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
-      .Prop("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
-      .Prop("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
+      .Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
       .Prop("OnScroll", &C::GetOnScroll, &C::SetOnScroll)
       .Prop("OnStart", &C::GetOnStart, &C::SetOnStart)
-      .Prop("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock)
-      .Prop("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag)
+      .Publish({"OnStartDock", "OnStartDrag"})
       .Prop("OnStop", &C::GetOnStop, &C::SetOnStop);
 }
 
@@ -201,9 +167,9 @@ TZYLScrollText::~TZYLScrollText() {
 
 bool TZYLScrollText::GetBool(int Index) const {
   switch (Index) {
-    case 0:
+    case bpMakeVisible:
       return FMakeVisible;
-    case 1:
+    case bpScroll:
       return FScroll;
     default:
       return FTransparentOwn;
@@ -212,10 +178,10 @@ bool TZYLScrollText::GetBool(int Index) const {
 
 void TZYLScrollText::SetBool(int Index, bool Value) {
   switch (Index) {
-    case 0:
+    case bpMakeVisible:
       FMakeVisible = Value;
       break;
-    case 1:
+    case bpScroll:
       if (Value == FScroll) return;
       if (Value) {
         Execute();

@@ -38,6 +38,8 @@ class TZYLScrollText : public TZYLGraphicControl {
 
   // Index 0 MakeVisible; 1 Scroll (true starts, false stops); 2 Transparent (stops; the saved
   // background is taken anew before the next paint).
+  // The indices of the Boolean properties.
+  enum TBoolProp : int { bpMakeVisible, bpScroll, bpTransparent };
   bool GetBool(int Index) const;
   void SetBool(int Index, bool Value);
   bool MakeVisible() const { return FMakeVisible; }
@@ -130,8 +132,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
   void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
   // The priority as its ordinal, for the type information.
 
  protected:

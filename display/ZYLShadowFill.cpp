@@ -13,29 +13,15 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLShadowFill) {
-  b.Prop("About", &TZYLShadowFill::About, &TZYLShadowFill::SetAbout)
-      .Stored(false)
-      .Prop("Align", &TZYLShadowFill::Align, &TZYLShadowFill::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Anchors", &TZYLShadowFill::Anchors, &TZYLShadowFill::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&TZYLShadowFill::IsAnchorsStored)
-      .Prop("Constraints", &TZYLShadowFill::Constraints, &TZYLShadowFill::SetConstraints)
-      .Prop("ParentShowHint", &TZYLShadowFill::ParentShowHint,
-            &TZYLShadowFill::SetParentShowHint)
-      .Default(true)
+  b.Publish("About")
+      .Publish({"Align", "Anchors", "Constraints", "ParentShowHint"})
       .Prop("ShadowColor", &TZYLShadowFill::ShadowColor, &TZYLShadowFill::SetShadowColor,
             vcl::ColorTypeInfo())
       .Default(0)
-      .Prop("ShowHint", &TZYLShadowFill::ShowHint, &TZYLShadowFill::SetShowHint)
-      .Stored(&TZYLShadowFill::IsShowHintStored)
+      .Publish("ShowHint")
       .Prop("Style", &TZYLShadowFill::Style, &TZYLShadowFill::SetShadowMode)
       .Default(ZYLShadowFill::sfShadow)
-      // The pattern works on what lies under the control: it stays transparent.
-      .Prop("Transparent", &TZYLShadowFill::Transparent, &TZYLShadowFill::SetTransparent)
-      .Stored(false)
-      .Prop("Visible", &TZYLShadowFill::Visible, &TZYLShadowFill::SetVisible)
-      .Default(true);
+      .Publish("Visible");
 }
 
 TZYLShadowFill::TZYLShadowFill(vcl::TComponent* AOwner)

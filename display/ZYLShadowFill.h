@@ -40,8 +40,6 @@ class TZYLShadowFill : public TZYLGraphicControl {
   // Empty: no bevel and Style sfNone.
   bool GetEmpty() override;
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

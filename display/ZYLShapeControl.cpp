@@ -10,7 +10,8 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLShapeControl) {
   b.Prop("Mode", &TZYLShapeControl::Mode, &TZYLShapeControl::SetMode)
       .Default(scmShapeFast)
-      .Prop("Teeth", &TZYLShapeControl::Teeth, &TZYLShapeControl::SetTeeth);
+      .Prop("Teeth", &TZYLShapeControl::Teeth, &TZYLShapeControl::SetTeeth)
+      .Publish({"ImageList", "ImageIndex", "ListIndex"});
 }
 
 void ZYLShapeControlInit() { vcl::RegisterClasses({TZYLShapeControl::StaticClass()}); }

@@ -22,14 +22,14 @@ namespace {
 TZYLTechLineStep Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   TZYLTechLineStep s;
   s.Kind = tskLine;
-  s.C[0] = x1, s.C[1] = y1, s.C[2] = x2, s.C[3] = y2;
+  s.Coords[0] = x1, s.Coords[1] = y1, s.Coords[2] = x2, s.Coords[3] = y2;
   return s;
 }
 
 TZYLTechLineStep Box(TZYLTechLineStepKind Kind, int32_t l, int32_t t, int32_t r, int32_t b) {
   TZYLTechLineStep s;
   s.Kind = Kind;
-  s.C[0] = l, s.C[1] = t, s.C[2] = r, s.C[3] = b;
+  s.Coords[0] = l, s.Coords[1] = t, s.Coords[2] = r, s.Coords[3] = b;
   return s;
 }
 TZYLTechLineStep Start(int32_t l, int32_t t, int32_t r, int32_t b) {
@@ -44,7 +44,7 @@ TZYLTechLineStep Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
   TZYLTechLineStep s;
   s.Kind = tskArc;
   const int32_t c[8] = {x1, y1, x2, y2, x3, y3, x4, y4};
-  std::copy(c, c + 8, s.C);
+  std::copy(c, c + 8, s.Coords);
   return s;
 }
 
@@ -53,11 +53,11 @@ TZYLTechLineStep Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
 TZYLTechLineMetrics Limited(const TZYLTechLineMetrics& M) {
   constexpr int32_t kArea = 1 << 24, kPart = 1 << 20;
   TZYLTechLineMetrics r;
-  r.W = std::clamp(M.W, -kArea, kArea);
-  r.H = std::clamp(M.H, -kArea, kArea);
-  r.P = std::clamp(M.P, -kPart, kPart);
-  r.SD = std::clamp(M.SD, -kPart, kPart);
-  r.Z = std::clamp(M.Z, -kPart, kPart);
+  r.Width = std::clamp(M.Width, -kArea, kArea);
+  r.Height = std::clamp(M.Height, -kArea, kArea);
+  r.HalfPen = std::clamp(M.HalfPen, -kPart, kPart);
+  r.ShadowDepth = std::clamp(M.ShadowDepth, -kPart, kPart);
+  r.SignSize = std::clamp(M.SignSize, -kPart, kPart);
   return r;
 }
 
@@ -67,7 +67,7 @@ std::vector<TZYLTechLineStep> ZYLTechLineLayout(TZYLTechnicalLineTypes LineType,
                                                 TZYLSignPlaces Places,
                                                 const TZYLTechLineMetrics& Metrics) {
   const TZYLTechLineMetrics M = Limited(Metrics);
-  const int32_t W = M.W, H = M.H, p = M.P, sd = M.SD, Z = M.Z;
+  const int32_t W = M.Width, H = M.Height, p = M.HalfPen, sd = M.ShadowDepth, Z = M.SignSize;
   const int32_t s2 = Z / 2, S = Z + sd;
   const int32_t w = W / 2, h = H / 2, hs = S / 2, hd = sd / 2;
   const bool none = Places == spNoWhere, start = Places == spStart, end = Places == spEnd;
@@ -328,28 +328,13 @@ ZYL_MESSAGE_MAP(TZYLTechnicalLine) {
 
 ZYL_CLASS_IMPL(TZYLTechnicalLine) {
   using C = TZYLTechnicalLine;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
-      .Prop("Align", &C::Align, &C::SetAlign)
-      .Default(vcl::alNone)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clWindow)
-      .Stored(&C::IsColorStored)
-      .Prop("DragCursor", &C::DragCursor, &C::SetDragCursor, vcl::CursorTypeInfo())
-      .Default(vcl::crDrag)
-      .Prop("DragMode", &C::DragMode, &C::SetDragMode)
-      .Default(vcl::dmManual)
+  b.Publish("About")
+      .Publish({"Align", "Color", "DragCursor", "DragMode"})
       .Prop("LineType", &C::LineType, &C::SetTechnicalLineType)
       .Default(lsStraightLeftToRight)
       .Prop("LineEndingsign", &C::LineEndingsign, &C::SetLineEnding)
       .Default(leClosedArrowRight)
-      .Prop("ParentColor", &C::ParentColor, &C::SetParentColor)
-      .Default(true)
-      .Prop("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
-      .Prop("ShowHint", &C::ShowHint, &C::SetShowHint)
-      .Stored(&C::IsShowHintStored)
+      .Publish({"ParentColor", "ParentShowHint", "PopupMenu", "ShowHint"})
       .Prop("SignSize", &C::SignSize, &C::SetSignSize)
       .Default(40)
       .Prop("SignPlaces", &C::SignPlaces, &C::SetSignPlaces)
@@ -369,29 +354,10 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
       .Default(false)
       .Prop("ShapeOnly", &C::ShapeOnly, &C::SetShapeOnly)
       .Default(false)
-      .Prop("Transparent", &C::Transparent, &C::SetTransparent)
-      .Default(true)
-      .Prop("Visible", &C::Visible, &C::SetVisible)
-      .Default(true)
-      .Prop("Anchors", &C::Anchors, &C::SetAnchors)
-      .Default(vcl::TAnchors{vcl::akLeft, vcl::akTop})
-      .Stored(&C::IsAnchorsStored)
-      .Prop("DragKind", &C::DragKind, &C::SetDragKind)
-      .Default(vcl::dkDrag)
-      .Prop("Constraints", &C::Constraints, &C::SetConstraints)
-      .Prop("OnClick", &C::GetOnClick, &C::SetOnClick)
-      .Prop("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
-      .Prop("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
-      .Prop("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
-      .Prop("OnEndDrag", &C::GetOnEndDrag, &C::SetOnEndDrag)
-      .Prop("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
-      .Prop("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
-      .Prop("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit)
-      .Prop("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
-      .Prop("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
-      .Prop("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag)
-      .Prop("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
-      .Prop("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock);
+      .Publish({"Transparent", "Visible", "Anchors", "DragKind", "Constraints", "OnClick",
+                "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
+                "OnMouseEnter", "OnMouseExit", "OnMouseMove", "OnMouseUp", "OnStartDrag",
+                "OnEndDock", "OnStartDock"});
 }
 
 TZYLTechnicalLine::TZYLTechnicalLine(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -457,15 +423,15 @@ void TZYLTechnicalLine::PaintIt(vcl::TCanvas* Canvas, const TRect& Rect) {
   const int32_t p = std::clamp(FLineSettings->Width() / 2, -(1 << 20), 1 << 20);
   const TRect r{Rect.Left + p + 1, Rect.Top + p + 1, Rect.Right - p - 1, Rect.Bottom - p - 1};
   TZYLTechLineMetrics raw;
-  raw.W = r.Right - r.Left;
-  raw.H = r.Bottom - r.Top;
-  raw.P = p;
-  raw.SD = FShadowVisible ? FShadowDepth : 0;
-  raw.Z = FSignSize;
+  raw.Width = r.Right - r.Left;
+  raw.Height = r.Bottom - r.Top;
+  raw.HalfPen = p;
+  raw.ShadowDepth = FShadowVisible ? FShadowDepth : 0;
+  raw.SignSize = FSignSize;
   const TZYLTechLineMetrics m = Limited(raw);
   // No room inside the pen's margin: every coordinate would fall outside Rect.
-  if (m.W <= 0 || m.H <= 0) return;
-  const int32_t sd = m.SD;
+  if (m.Width <= 0 || m.Height <= 0) return;
+  const int32_t sd = m.ShadowDepth;
   const int32_t ox = r.Left, oy = r.Top;
 
   vcl::TPen shadowPen;
@@ -475,7 +441,7 @@ void TZYLTechnicalLine::PaintIt(vcl::TCanvas* Canvas, const TRect& Rect) {
   const bool filled = FFillColor != vcl::clNone;
 
   for (const TZYLTechLineStep& s : ZYLTechLineLayout(FLineType, FSignPlaces, m)) {
-    const int32_t* c = s.C;
+    const int32_t* c = s.Coords;
     switch (s.Kind) {
       case tskLine:
         if (FShadowVisible) {

@@ -37,12 +37,15 @@ ZYL_ENUM(TZYLSignPlaces, spEnd, spStart, spBoth, spNoWhere)
 enum TZYLTechLineStepKind : uint8_t { tskLine, tskArc, tskStartSign, tskEndSign };
 struct TZYLTechLineStep {
   TZYLTechLineStepKind Kind = tskLine;
-  int32_t C[8] = {};
+  int32_t Coords[8] = {};
 };
-// The sizes a layout is computed from: working width / height, half the pen width, the shadow
-// depth in effect (0 without shadow) and the sign size.
+// The sizes a layout is computed from.
 struct TZYLTechLineMetrics {
-  int32_t W = 0, H = 0, P = 0, SD = 0, Z = 0;
+  int32_t Width = 0;        // of the working rectangle
+  int32_t Height = 0;
+  int32_t HalfPen = 0;      // half the pen width
+  int32_t ShadowDepth = 0;  // the shadow depth in effect (0 without shadow)
+  int32_t SignSize = 0;
 };
 // The steps, in drawing order, of a line type with signs at SignPlaces.
 std::vector<TZYLTechLineStep> ZYLTechLineLayout(TZYLTechnicalLineTypes LineType,
@@ -101,8 +104,6 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   // Draws line, shadow and signs into Rect of Canvas (what Paint does inside the bevel).
   void PaintIt(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
 
-  TZYLAboutVar About() const { return {}; }
-  void SetAbout(const TZYLAboutVar&) {}
 
  protected:
   void Paint() override;

@@ -83,7 +83,7 @@ ZYL_CLASS_IMPL(TZYLBevel) {
       .Prop("StyleInner", &TZYLBevel::StyleInner, &TZYLBevel::SetBevelStyleInner)
       .Default(bvNone)
       .Prop("StyleOuter", &TZYLBevel::StyleOuter, &TZYLBevel::SetBevelStyleOuter)
-      .Default(bvNone)
+      .Stored(&TZYLBevel::IsStyleOuterStored)
       .Prop("WidthInner", &TZYLBevel::WidthInner, &TZYLBevel::SetBevelWidthInner)
       .Default(1)
       .Prop("WidthOuter", &TZYLBevel::WidthOuter, &TZYLBevel::SetBevelWidthOuter)
@@ -261,6 +261,11 @@ void TZYLBevel::SetBevelStyleInner(TZYLBevelStyle Value) {
 
 void TZYLBevel::SetBevelStyleOuter(TZYLBevelStyle Value) {
   if (ZYLStoreValue(FStyleOuter, Value)) Change();
+}
+
+void TZYLBevel::SetDefaultStyleOuter(TZYLBevelStyle Value) {
+  FDefaultStyleOuter = Value;
+  SetBevelStyleOuter(Value);
 }
 
 void TZYLBevel::SetBevelWidthInner(uint8_t Value) {

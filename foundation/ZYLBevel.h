@@ -56,6 +56,10 @@ class TZYLBevel : public TZYLObject {
   void SetBevelStyleInner(TZYLBevelStyle Value);
   TZYLBevelStyle StyleOuter() const { return FStyleOuter; }
   void SetBevelStyleOuter(TZYLBevelStyle Value);
+  // An owner whose bevel starts with another outer style sets it here: the value becomes the
+  // one a form stream leaves out, so that every other value (bvNone too) is written.
+  void SetDefaultStyleOuter(TZYLBevelStyle Value);
+  bool IsStyleOuterStored() const { return FStyleOuter != FDefaultStyleOuter; }
   uint8_t WidthInner() const { return FWidthInner; }
   void SetBevelWidthInner(uint8_t Value);
   uint8_t WidthOuter() const { return FWidthOuter; }
@@ -81,6 +85,7 @@ class TZYLBevel : public TZYLObject {
 
   TZYLBevelStyle FStyleInner = bvNone;
   TZYLBevelStyle FStyleOuter = bvNone;
+  TZYLBevelStyle FDefaultStyleOuter = bvNone;
   uint8_t FWidthInner = 1;
   uint8_t FWidthOuter = 1;
   vcl::TColor FBorderColor;

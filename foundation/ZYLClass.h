@@ -14,6 +14,10 @@ namespace zyl {
 // ---------------------------------------------------------------------------------------------
 // Enumerations
 
+// The indices of the indexed ImageIndex and ListIndex properties of controls and components
+// that show an image-list item.
+enum TZYLImageIndexProp : int { iiImageIndex = 0, iiListIndex = 1 };
+
 ZYL_ENUM(TZYLAlignment, agTopLeft, agTopCenter, agTopRight, agCenterLeft, agCenter,
          agCenterRight, agBottomLeft, agBottomCenter, agBottomRight)
 ZYL_ENUM(TZYLBorderStyle, lsNone, lsSingle, lsLowered, lsRaised, lsRaisedspb, lsLoweredspb,

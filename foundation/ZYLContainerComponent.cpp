@@ -11,10 +11,10 @@ ZYL_CLASS_IMPL(TZYLContainerComponent) {
   b.Prop("ImageList", &TZYLContainerComponent::ImageList, &TZYLContainerComponent::SetImageList)
       .Stored(&TZYLContainerComponent::IsImageListStored)
       .Prop("ImageIndex", &TZYLContainerComponent::GetIndex, &TZYLContainerComponent::SetIndex)
-      .Index(0)
+      .Index(iiImageIndex)
       .Default(0)
       .Prop("ListIndex", &TZYLContainerComponent::GetIndex, &TZYLContainerComponent::SetIndex)
-      .Index(1)
+      .Index(iiListIndex)
       .Default(0);
 }
 
@@ -40,7 +40,7 @@ void TZYLContainerComponent::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLContainerComponent::SetIndex(int Index, int Value) {
-  int& field = Index == 0 ? FImageIndex : FListIndex;
+  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
   if (field == Value) return;
   field = Value;
   GetIMLChange(this);

@@ -23,7 +23,7 @@ class TZYLContainerComponent : public TZYLCustomComponent {
   // Moves the change link and the free notification to the new list, then GetIMLChange.
   void SetImageList(TZYLCustomImageList* Value);
   // Index 0 ImageIndex, 1 ListIndex; a changed value calls GetIMLChange.
-  int GetIndex(int Index) const { return Index == 0 ? FImageIndex : FListIndex; }
+  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
   void SetIndex(int Index, int Value);
   int ImageIndex() const { return FImageIndex; }
   int ListIndex() const { return FListIndex; }

@@ -69,12 +69,15 @@ ZYL_MESSAGE_MAP(TZYLControl) {
       .On(vcl::CM_MOUSELEAVE, &TZYLControl::CMMouseLeave);
 }
 
+// The library's common control properties are described here once and published by the
+// controls that show them.
 ZYL_CLASS_IMPL(TZYLControl) {
-  b.Prop("CtlXP", &TZYLControl::GetCtlXP, &TZYLControl::SetCtlXP)
-      .Default(true)
-      .Prop("OnBoundsChange", &TZYLControl::GetOnBoundsChange, &TZYLControl::SetOnBoundsChange)
-      .Prop("OnMouseEnter", &TZYLControl::GetOnMouseEnter, &TZYLControl::SetOnMouseEnter)
-      .Prop("OnMouseExit", &TZYLControl::GetOnMouseExit, &TZYLControl::SetOnMouseExit);
+  using C = TZYLControl;
+  b.Declare("About", &C::About, &C::SetAbout).Stored(false)
+      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)
+      .Declare("OnBoundsChange", &C::GetOnBoundsChange, &C::SetOnBoundsChange)
+      .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
+      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);
 }
 
 TZYLControl::TZYLControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
@@ -192,15 +195,11 @@ void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
 // ---- TZYLBaseControl ----
 
 ZYL_CLASS_IMPL(TZYLBaseControl) {
-  b.Prop("BackFX", &TZYLBaseControl::BackFX, &TZYLBaseControl::SetBackFX)
-      .Prop("ImageIndex", &TZYLBaseControl::GetIndex, &TZYLBaseControl::SetIndex)
-      .Index(0)
-      .Default(0)
-      .Prop("ImageList", &TZYLBaseControl::ImageList, &TZYLBaseControl::SetImageList)
-      .Stored(&TZYLBaseControl::IsImageListStored)
-      .Prop("ListIndex", &TZYLBaseControl::GetIndex, &TZYLBaseControl::SetIndex)
-      .Index(1)
-      .Default(0);
+  using C = TZYLBaseControl;
+  b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
+      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)
+      .Declare("ImageList", &C::ImageList, &C::SetImageList).Stored(&C::IsImageListStored)
+      .Declare("ListIndex", &C::GetIndex, &C::SetIndex).Index(iiListIndex).Default(0);
 }
 
 TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -229,7 +228,7 @@ void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLBaseControl::SetIndex(int Index, int Value) {
-  int& field = Index == 0 ? FImageIndex : FListIndex;
+  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
   if (field == Value) return;
   field = Value;
   GetIMLChange(this);
@@ -282,8 +281,8 @@ ZYL_MESSAGE_MAP(TZYLBaseGraphicControl) {
 }
 
 ZYL_CLASS_IMPL(TZYLBaseGraphicControl) {
-  b.Prop("Transparent", &TZYLBaseGraphicControl::Transparent,
-         &TZYLBaseGraphicControl::SetTransparent)
+  b.Declare("Transparent", &TZYLBaseGraphicControl::Transparent,
+            &TZYLBaseGraphicControl::SetTransparent)
       .Default(true);
 }
 

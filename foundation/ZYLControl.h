@@ -50,6 +50,9 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
   bool GetCtlXP() const override { return FCtlXP; }
   void SetCtlXP(bool Value) override;
   bool ControlSupportsXP() const override { return false; }
+  // The About property the controls publish; it holds nothing.
+  TZYLAboutVar About() const { return {}; }
+  void SetAbout(const TZYLAboutVar&) {}
   bool UseXP() const;
 
   void BeginUpdate() { ++FUpdateCount; }
@@ -115,7 +118,7 @@ class TZYLBaseControl : public TZYLControl {
   // Moves the change link from the old list to the new one and asks for a free notification.
   void SetImageList(TZYLCustomImageList* Value);
   // Index 0 ImageIndex, 1 ListIndex; a changed value repaints.
-  int GetIndex(int Index) const { return Index == 0 ? FImageIndex : FListIndex; }
+  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
   void SetIndex(int Index, int Value);
   int ImageIndex() const { return FImageIndex; }
   int ListIndex() const { return FListIndex; }

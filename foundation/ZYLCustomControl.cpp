@@ -29,28 +29,19 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
       .On(CM_ZYLTRANSPARENTCHANGED, &TZYLCustomControl::CMTransparentChanged);
 }
 
+// Described here, published by the windowed controls that show them.
 ZYL_CLASS_IMPL(TZYLCustomControl) {
-  b.Prop("BackFX", &TZYLCustomControl::BackFX, &TZYLCustomControl::SetBackFX)
-      .Prop("CtlXP", &TZYLCustomControl::GetCtlXP, &TZYLCustomControl::SetCtlXP)
-      .Default(true)
-      .Prop("FaceController", &TZYLCustomControl::FaceController,
-            &TZYLCustomControl::SetFaceController)
-      .Prop("Flat", &TZYLCustomControl::Flat, &TZYLCustomControl::SetFlat)
-      .Default(false)
-      .Prop("ImageIndex", &TZYLCustomControl::GetIndex, &TZYLCustomControl::SetIndex)
-      .Index(0)
-      .Default(0)
-      .Prop("ImageList", &TZYLCustomControl::ImageList, &TZYLCustomControl::SetImageList)
-      .Stored(&TZYLCustomControl::IsImageListStored)
-      .Prop("ListIndex", &TZYLCustomControl::GetIndex, &TZYLCustomControl::SetIndex)
-      .Index(1)
-      .Default(0)
-      .Prop("Transparent", &TZYLCustomControl::Transparent, &TZYLCustomControl::SetTransparent)
-      .Default(false)
-      .Prop("OnMouseEnter", &TZYLCustomControl::GetOnMouseEnter,
-            &TZYLCustomControl::SetOnMouseEnter)
-      .Prop("OnMouseExit", &TZYLCustomControl::GetOnMouseExit,
-            &TZYLCustomControl::SetOnMouseExit);
+  using C = TZYLCustomControl;
+  b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
+      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)
+      .Declare("FaceController", &C::FaceController, &C::SetFaceController)
+      .Declare("Flat", &C::Flat, &C::SetFlat).Default(false)
+      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)
+      .Declare("ImageList", &C::ImageList, &C::SetImageList).Stored(&C::IsImageListStored)
+      .Declare("ListIndex", &C::GetIndex, &C::SetIndex).Index(iiListIndex).Default(0)
+      .Declare("Transparent", &C::Transparent, &C::SetTransparent).Default(false)
+      .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
+      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);
 }
 
 TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -92,8 +83,8 @@ void TZYLCustomControl::Assign(vcl::TPersistent* Source) {
     SetFlat(src->FFlat);
     SetCtlXP(src->FCtlXP);
     SetImageList(src->FImageList);
-    SetIndex(0, src->FImageIndex);
-    SetIndex(1, src->FListIndex);
+    SetIndex(iiImageIndex, src->FImageIndex);
+    SetIndex(iiListIndex, src->FListIndex);
     FBackFX->Assign(src->FBackFX);
     SetFaceController(src->FaceController());
     FAllowMoving = src->FAllowMoving;
@@ -187,7 +178,7 @@ void TZYLCustomControl::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLCustomControl::SetIndex(int Index, int Value) {
-  int& field = Index == 0 ? FImageIndex : FListIndex;
+  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
   if (field == Value) return;
   field = Value;
   GetIMLChange(this);

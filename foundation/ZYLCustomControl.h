@@ -64,7 +64,7 @@ class TZYLCustomControl : public vcl::TCustomControl,
   TZYLCustomImageList* ImageList() const { return FImageList; }
   void SetImageList(TZYLCustomImageList* Value);
   // Index 0 ImageIndex, 1 ListIndex; a changed value runs the image-list change handler.
-  int GetIndex(int Index) const { return Index == 0 ? FImageIndex : FListIndex; }
+  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
   void SetIndex(int Index, int Value);
   int ImageIndex() const { return FImageIndex; }
   int ListIndex() const { return FListIndex; }

@@ -24,8 +24,7 @@ const vcl::TColor DefaultHintColor = vcl::clInfoBk;
 
 ZYL_CLASS_IMPL(TZYLApplicationCtrl) {
   using C = TZYLApplicationCtrl;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("CheckBitmap", &C::CheckBitmap, &C::SetCheckBitmap)
       .Prop("Company", &C::Company, &C::SetCompany)
       .Prop("Options", &C::Options, &C::SetOptions)

@@ -10,7 +10,15 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLCustomHint) {}
+// The hint settings, published by the hint components that use them.
+ZYL_CLASS_IMPL(TZYLCustomHint) {
+  using C = TZYLCustomHint;
+  b.Declare("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo()).Default(vcl::clInfoBk)
+      .Declare("Enabled", &C::Enabled, &C::SetEnabled).Default(true)
+      .Declare("Font", &C::Font, &C::SetFont)
+      .Declare("Font3D", &C::Font3D, &C::SetFont3D)
+      .Declare("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(-4);
+}
 
 TZYLCustomHint::TZYLCustomHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont = new vcl::TFont();

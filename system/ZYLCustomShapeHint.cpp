@@ -9,16 +9,10 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomShapeHint) {
   using C = TZYLCustomShapeHint;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("BorderColor", &C::BorderColor, &C::SetBorderColor, vcl::ColorTypeInfo())
       .Default(0)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clInfoBk)
-      .Prop("Font", &C::Font, &C::SetFont)
-      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
-      .Prop("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
-      .Default(-4)
+      .Publish({"Color", "Font", "Font3D", "MaxWidth"})
       .Prop("Position", &C::Position, &C::SetPosition)
       .Default(hpAboveRight)
       .Prop("Shadow", &C::Shadow, &C::SetShadow)

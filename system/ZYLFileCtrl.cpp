@@ -23,8 +23,7 @@ namespace zyl {
 const char* const SZYLFiles = "Files";
 
 ZYL_CLASS_IMPL(TZYLFileCtrl) {
-  b.Prop("About", &TZYLFileCtrl::About, &TZYLFileCtrl::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("FileName", &TZYLFileCtrl::FileName, &TZYLFileCtrl::SetFileName)
       .Prop("Attributes", &TZYLFileCtrl::Attributes, &TZYLFileCtrl::SetAttributes)
       .Stored(false)

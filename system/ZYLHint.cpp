@@ -14,23 +14,15 @@ TZYLHint* HintControl = nullptr;
 
 ZYL_CLASS_IMPL(TZYLHint) {
   using C = TZYLHint;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
-      .Prop("Color", &C::Color, &C::SetColor, vcl::ColorTypeInfo())
-      .Default(vcl::clInfoBk)
-      .Prop("Enabled", &C::Enabled, &C::SetEnabled)
-      .Default(true)
-      .Prop("Font", &C::Font, &C::SetFont)
-      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
-      .Prop("MaxWidth", &C::MaxWidth, &C::SetMaxWidth)
-      .Default(-4);
+      .Publish({"Color", "Enabled", "Font", "Font3D", "MaxWidth"});
 }
 
 TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FHintWindowClass = TZYLHintWindow::StaticClass();
   FBevel = new TZYLBevel();
-  FBevel->SetBevelStyleOuter(bvLowered);
+  FBevel->SetDefaultStyleOuter(bvLowered);
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), true)) {
     // This class's destructor does not run for a constructor that throws: free the bevel.

@@ -32,8 +32,7 @@ int ZYLOneInstanceCount() { return InstanceCounter; }
 // TZYLOneInstance
 
 ZYL_CLASS_IMPL(TZYLOneInstance) {
-  b.Prop("About", &TZYLOneInstance::About, &TZYLOneInstance::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Mode", &TZYLOneInstance::Mode, &TZYLOneInstance::SetMode)
       .Default(oiActivateOnly)
       .Prop("Enabled", &TZYLOneInstance::Enabled, &TZYLOneInstance::SetEnabled)
@@ -96,8 +95,7 @@ win::UINT ZYLHotKeyModifiers(vcl::TShortCut HotKey) {
 }
 
 ZYL_CLASS_IMPL(TZYLGlobalHotKey) {
-  b.Prop("About", &TZYLGlobalHotKey::About, &TZYLGlobalHotKey::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Active", &TZYLGlobalHotKey::Active, &TZYLGlobalHotKey::SetEnabled)
       .Default(true)
       .Prop("HotKey", &TZYLGlobalHotKey::HotKey, &TZYLGlobalHotKey::SetHotKey)

@@ -12,8 +12,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLShapeHint) {
-  using C = TZYLShapeHint;
-  b.Prop("Enabled", &C::Enabled, &C::SetEnabled).Default(true);
+  b.Publish("Enabled");
 }
 
 TZYLShapeHint::TZYLShapeHint(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -15,8 +15,7 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLStopWatch) {
   using C = TZYLStopWatch;
-  b.Prop("About", &C::About, &C::SetAbout)
-      .Stored(false)
+  b.Publish("About")
       .Prop("Control", &C::Control, &C::SetControl)
       .Prop("Digits", &C::Digits, &C::SetDigits)
       .NoDefault()

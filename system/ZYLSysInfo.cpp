@@ -59,7 +59,7 @@ std::string Percent(int32_t Value) { return std::to_string(Value) + " %"; }
 
 ZYL_CLASS_IMPL(TZYLSysInfo) {
   using C = TZYLSysInfo;
-  b.Prop("About", &C::About, &C::SetAbout).Stored(false);
+  b.Publish("About");
   static constexpr const char* kStrings[] = {
       "CurrentUser", "RegisteredCompany", "RegisteredOwner", "VersionWIN", "WinPath",
       "WinSysPath", "FreeGdiRes", "FreeUsrRes", "FreeSysRes", "MemoryLoaded", "Platform",

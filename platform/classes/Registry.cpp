@@ -69,4 +69,15 @@ TClass FindClass(const std::string& ClassName) {
   return c;
 }
 
+std::vector<TClass> RegisteredClasses() {
+  std::map<std::string, TClass> byName;
+  {
+    std::lock_guard<std::mutex> lock(RegistryMutex());
+    for (const auto& [key, cls] : Classes()) byName.emplace(Key(cls->ClassName()), cls);
+  }
+  std::vector<TClass> result;
+  for (const auto& [name, cls] : byName) result.push_back(cls);
+  return result;
+}
+
 }  // namespace vcl

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/classes/Object.h"
 
@@ -20,6 +21,8 @@ void UnRegisterClasses(std::initializer_list<TClass> classes);
 // EClassNotFound "Class %s not found".
 TClass GetClass(const std::string& ClassName);
 TClass FindClass(const std::string& ClassName);
+// Every registered class once (aliases not repeated), ordered by class name.
+std::vector<TClass> RegisteredClasses();
 
 template <class... C>
 void RegisterClassesOf() {

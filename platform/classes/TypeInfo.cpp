@@ -6,9 +6,6 @@
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/StrUtils.h"
 
-#include "platform/rtl/FloatFormat.h"
-#include "platform/rtl/StrUtils.h"
-
 namespace vcl {
 
 namespace {
@@ -74,6 +71,46 @@ std::map<const TTypeInfo*, std::pair<TIdentToInt, TIntToIdent>>& IdentMaps() {
 }  // namespace
 
 namespace typeinfo_detail {
+
+namespace {
+std::mutex& DeclaredMutex() {
+  static std::mutex m;
+  return m;
+}
+// The unpublished descriptions of each class, kept for the life of the program like the class
+// information itself.
+std::map<TClass, std::vector<const TPropInfo*>>& Declared() {
+  static auto* declared = new std::map<TClass, std::vector<const TPropInfo*>>;
+  return *declared;
+}
+}  // namespace
+
+void AddDeclared(TClassInfo* info, TPropInfo* prop) {
+  prop->OwnerClass = info;
+  std::lock_guard<std::mutex> lock(DeclaredMutex());
+  Declared()[info].push_back(prop);
+}
+
+TPropInfo* Republish(TClassInfo* info, const char* name) {
+  const TPropInfo* found = nullptr;
+  for (TClass c = info->ClassParent(); c && !found; c = c->ClassParent()) {
+    for (const TPropInfo* p : c->OwnProps())
+      if (SameText(p->Name, name)) found = p;
+    if (found) break;
+    std::lock_guard<std::mutex> lock(DeclaredMutex());
+    auto it = Declared().find(c);
+    if (it != Declared().end())
+      for (const TPropInfo* p : it->second)
+        if (SameText(p->Name, name)) found = p;
+  }
+  if (!found)
+    throw EInvalidOperation("Class " + info->ClassName() + " cannot publish " + name +
+                            ": no ancestor has that property");
+  auto* copy = new TPropInfo(*found);
+  info->AddProp(copy);
+  return copy;
+}
+
 void RaiseInvalidClass(const TPropInfo& prop) {
   throw EInvalidCast("Invalid class typecast for property " + prop.Name);
 }

@@ -12,6 +12,13 @@
 //      .Field("Button1", &TFoo::Button1);
 //   }
 //
+// A property that an ancestor describes once (published there, or kept unpublished with
+// Declare, as a protected property) is published by name with the ancestor's getter, setter,
+// type, index, default and stored rule; modifiers after it change only this class's copy:
+//
+//   ZYL_CLASS_IMPL(TControl) { b.Declare("Align", &TControl::Align, &TControl::SetAlign).Default(alNone); }
+//   ZYL_CLASS_IMPL(TBar) { b.Publish("Align").Publish("Color").Default(clBlack); }
+//
 // A named integer type (TColor, TCursor: aliases of int32_t) is passed explicitly, as its
 // MakeIntegerTypeInfo result, so that its identifier map applies.
 //
@@ -79,6 +86,8 @@ struct TPropInfo {
   const TStoredAccess* StoredFunc = nullptr;
   const TPropAccess* Access = nullptr;
   int NameIndex = 0;  // position in the declaring class's list
+  // Turns a default into the value the getter's type reads (none for other than integers).
+  int64_t (*NormalizeDefault)(int64_t) = nullptr;
 
   TTypeKind Kind() const { return PropType ? PropType->Kind : tkUnknown; }
   bool HasDefault() const { return Default != NoDefault; }
@@ -229,6 +238,11 @@ constexpr bool DeclaresNotification() {
 
 // Registered class information; raises EInvalidOperation on a duplicate or bad parent.
 TClassInfo* NewClassInfo(const char* qualifiedName, TClass parent);
+// Keeps an unpublished description of the class's; Republish adds to the class a published
+// copy of the nearest ancestor's description of that name (published or kept), raising
+// EInvalidOperation when no ancestor has one.
+void AddDeclared(TClassInfo* info, TPropInfo* prop);
+TPropInfo* Republish(TClassInfo* info, const char* name);
 
 }  // namespace typeinfo_detail
 
@@ -240,26 +254,33 @@ class TClassBuilder {
   // A published property; its type is the getter's value type unless `type` is given.
   template <class G, class S>
   TClassBuilder& Prop(const char* name, G getter, S setter, const TTypeInfo* type = nullptr) {
-    using T = typeinfo_detail::GetterResult<C, G>;
-    auto* p = new TPropInfo;
-    p->Name = name;
-    p->PropType = type ? type : TypeInfoOf<T>();
-    p->Access = new typeinfo_detail::TAccess<C, T, G, S>(getter, setter);
-    info_->AddProp(p);
-    last_ = p;
-    // Defaults are kept as the getter's type reads them (0x8000000F given for an int32_t
-    // property is the negative number the property returns).
-    if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>)
-      normalize_ = [](int64_t v) { return static_cast<int64_t>(static_cast<T>(v)); };
-    else
-      normalize_ = nullptr;
+    last_ = Make(name, getter, setter, type);
+    info_->AddProp(last_);
+    return *this;
+  }
+  // A property described here but not published (a protected property); descendants publish it
+  // with Publish.
+  template <class G, class S>
+  TClassBuilder& Declare(const char* name, G getter, S setter, const TTypeInfo* type = nullptr) {
+    last_ = Make(name, getter, setter, type);
+    typeinfo_detail::AddDeclared(info_, last_);
+    return *this;
+  }
+  // Publishes an ancestor's property by name, as the ancestor describes it.
+  TClassBuilder& Publish(const char* name) {
+    last_ = typeinfo_detail::Republish(info_, name);
+    return *this;
+  }
+  TClassBuilder& Publish(std::initializer_list<const char*> names) {
+    for (const char* name : names) Publish(name);
     return *this;
   }
   // Modifiers of the last property.
   template <class V>
   TClassBuilder& Default(V value) {
     if constexpr (typeinfo_detail::IsSet<V>::value) last_->Default = static_cast<int64_t>(value.Bits());
-    else last_->Default = normalize_ ? normalize_(static_cast<int64_t>(value)) : static_cast<int64_t>(value);
+    else if (last_->NormalizeDefault) last_->Default = last_->NormalizeDefault(static_cast<int64_t>(value));
+    else last_->Default = static_cast<int64_t>(value);
     return *this;
   }
   TClassBuilder& NoDefault() {
@@ -330,9 +351,22 @@ class TClassBuilder {
     return (static_cast<M*>(data)->*method)(std::forward<Args>(args)...);
   }
 
+  template <class G, class S>
+  static TPropInfo* Make(const char* name, G getter, S setter, const TTypeInfo* type) {
+    using T = typeinfo_detail::GetterResult<C, G>;
+    auto* p = new TPropInfo;
+    p->Name = name;
+    p->PropType = type ? type : TypeInfoOf<T>();
+    p->Access = new typeinfo_detail::TAccess<C, T, G, S>(getter, setter);
+    // Defaults are kept as the getter's type reads them (0x8000000F given for an int32_t
+    // property is the negative number the property returns).
+    if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>)
+      p->NormalizeDefault = [](int64_t v) { return static_cast<int64_t>(static_cast<T>(v)); };
+    return p;
+  }
+
   TClassInfo* info_;
   TPropInfo* last_ = nullptr;
-  int64_t (*normalize_)(int64_t) = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -942,6 +942,40 @@ ZYL_CLASS_IMPL(TControl) {
       .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, CursorTypeInfo()).Default(crDefault)
       .Prop("Hint", &TControl::Hint, &TControl::SetHint)
       .Prop("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
+  // The standard properties and events, published by name where a descendant shows them.
+  using C = TControl;
+  b.Declare("Align", &C::Align, &C::SetAlign).Default(alNone)
+      .Declare("Anchors", &C::Anchors, &C::SetAnchors)
+          .Default(TAnchors{akLeft, akTop}).Stored(&C::IsAnchorsStored)
+      .Declare("BiDiMode", &C::BiDiMode, &C::SetBiDiMode).Stored(&C::IsBiDiModeStored)
+      .Declare("Caption", &C::Caption, &C::SetCaption)
+      .Declare("Color", &C::Color, &C::SetColor, ColorTypeInfo())
+          .Default(clWindow).Stored(&C::IsColorStored)
+      .Declare("Constraints", &C::Constraints, &C::SetConstraints)
+      .Declare("DragCursor", &C::DragCursor, &C::SetDragCursor, CursorTypeInfo()).Default(crDrag)
+      .Declare("DragKind", &C::DragKind, &C::SetDragKind).Default(dkDrag)
+      .Declare("DragMode", &C::DragMode, &C::SetDragMode).Default(dmManual)
+      .Declare("Enabled", &C::Enabled, &C::SetEnabled).Default(true)
+      .Declare("Font", &C::Font, &C::SetFont).Stored(&C::IsFontStored)
+      .Declare("ParentBiDiMode", &C::ParentBiDiMode, &C::SetParentBiDiMode).Default(true)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor).Default(true)
+      .Declare("ParentFont", &C::ParentFont, &C::SetParentFont).Default(true)
+      .Declare("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint).Default(true)
+      .Declare("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
+      .Declare("ShowHint", &C::ShowHint, &C::SetShowHint).Stored(&C::IsShowHintStored)
+      .Declare("Visible", &C::Visible, &C::SetVisible).Default(true)
+      .Declare("OnClick", &C::GetOnClick, &C::SetOnClick)
+      .Declare("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
+      .Declare("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
+      .Declare("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
+      .Declare("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
+      .Declare("OnEndDrag", &C::GetOnEndDrag, &C::SetOnEndDrag)
+      .Declare("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
+      .Declare("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
+      .Declare("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
+      .Declare("OnResize", &C::GetOnResize, &C::SetOnResize)
+      .Declare("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock)
+      .Declare("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -2157,7 +2191,18 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(CN_SYSCHAR, &TWinControl::CNChar);
 }
 
-ZYL_CLASS_IMPL(TWinControl) {}
+ZYL_CLASS_IMPL(TWinControl) {
+  using C = TWinControl;
+  b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D).Stored(&C::IsCtl3DStored)
+      .Declare("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D).Default(true)
+      .Declare("TabOrder", &C::TabOrder, &C::SetTabOrder)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop).Default(false)
+      .Declare("OnEnter", &C::GetOnEnter, &C::SetOnEnter)
+      .Declare("OnExit", &C::GetOnExit, &C::SetOnExit)
+      .Declare("OnKeyDown", &C::GetOnKeyDown, &C::SetOnKeyDown)
+      .Declare("OnKeyPress", &C::GetOnKeyPress, &C::SetOnKeyPress)
+      .Declare("OnKeyUp", &C::GetOnKeyUp, &C::SetOnKeyUp);
+}
 
 // ---------------------------------------------------------------------------------------------
 // TGraphicControl and TCustomControl

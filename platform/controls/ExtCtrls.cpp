@@ -132,49 +132,23 @@ ZYL_MESSAGE_MAP(TCustomPanel) { m.On(CM_TEXTCHANGED, &TCustomPanel::CMTextChange
 ZYL_CLASS_IMPL(TCustomPanel) {}
 
 ZYL_CLASS_IMPL(TPanel) {
-  b.Prop("Align", &TPanel::Align, &TPanel::SetAlign).Default(alNone)
+  b.Publish("Align")
       .Prop("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter)
-      .Prop("Anchors", &TPanel::Anchors, &TPanel::SetAnchors)
-          .Default(TAnchors{akLeft, akTop}).Stored(&TPanel::IsAnchorsStored)
+      .Publish("Anchors")
       .Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner).Default(bvNone)
       .Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter).Default(bvRaised)
       .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1)
       .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0)
       .Prop("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle).Default(bsNone)
-      .Prop("BiDiMode", &TPanel::BiDiMode, &TPanel::SetBiDiMode).Stored(&TPanel::IsBiDiModeStored)
-      .Prop("Caption", &TPanel::Caption, &TPanel::SetCaption)
-      .Prop("Color", &TPanel::Color, &TPanel::SetColor, ColorTypeInfo()).Stored(&TPanel::IsColorStored)
-      .Prop("Constraints", &TPanel::Constraints, &TPanel::SetConstraints)
-      .Prop("Ctl3D", &TPanel::Ctl3D, &TPanel::SetCtl3D).Stored(&TPanel::IsCtl3DStored)
-      .Prop("DragCursor", &TPanel::DragCursor, &TPanel::SetDragCursor, CursorTypeInfo())
-          .Default(crDrag)
-      .Prop("DragKind", &TPanel::DragKind, &TPanel::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TPanel::DragMode, &TPanel::SetDragMode).Default(dmManual)
-      .Prop("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true)
-      .Prop("Font", &TPanel::Font, &TPanel::SetFont).Stored(&TPanel::IsFontStored)
-      .Prop("ParentBiDiMode", &TPanel::ParentBiDiMode, &TPanel::SetParentBiDiMode).Default(true)
-      .Prop("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(false)
-      .Prop("ParentCtl3D", &TPanel::ParentCtl3D, &TPanel::SetParentCtl3D).Default(true)
-      .Prop("ParentFont", &TPanel::ParentFont, &TPanel::SetParentFont).Default(true)
-      .Prop("ParentShowHint", &TPanel::ParentShowHint, &TPanel::SetParentShowHint).Default(true)
-      .Prop("ShowHint", &TPanel::ShowHint, &TPanel::SetShowHint).Stored(&TPanel::IsShowHintStored)
-      .Prop("TabOrder", &TPanel::TabOrder, &TPanel::SetTabOrder)
-      .Prop("TabStop", &TPanel::TabStop, &TPanel::SetTabStop).Default(false)
-      .Prop("Visible", &TPanel::Visible, &TPanel::SetVisible).Default(true)
-      .Prop("OnClick", &TPanel::GetOnClick, &TPanel::SetOnClick)
-      .Prop("OnDblClick", &TPanel::GetOnDblClick, &TPanel::SetOnDblClick)
-      .Prop("OnDragDrop", &TPanel::GetOnDragDrop, &TPanel::SetOnDragDrop)
-      .Prop("OnDragOver", &TPanel::GetOnDragOver, &TPanel::SetOnDragOver)
-      .Prop("OnEndDock", &TPanel::GetOnEndDock, &TPanel::SetOnEndDock)
-      .Prop("OnEndDrag", &TPanel::GetOnEndDrag, &TPanel::SetOnEndDrag)
-      .Prop("OnEnter", &TPanel::GetOnEnter, &TPanel::SetOnEnter)
-      .Prop("OnExit", &TPanel::GetOnExit, &TPanel::SetOnExit)
-      .Prop("OnMouseDown", &TPanel::GetOnMouseDown, &TPanel::SetOnMouseDown)
-      .Prop("OnMouseMove", &TPanel::GetOnMouseMove, &TPanel::SetOnMouseMove)
-      .Prop("OnMouseUp", &TPanel::GetOnMouseUp, &TPanel::SetOnMouseUp)
-      .Prop("OnStartDock", &TPanel::GetOnStartDock, &TPanel::SetOnStartDock)
-      .Prop("OnStartDrag", &TPanel::GetOnStartDrag, &TPanel::SetOnStartDrag)
-      .Prop("OnResize", &TPanel::GetOnResize, &TPanel::SetOnResize);
+      .Publish({"BiDiMode", "Caption"})
+      .Publish("Color").NoDefault()
+      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                "ParentBiDiMode"})
+      .Publish("ParentColor").Default(false)
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
+                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                "OnStartDock", "OnStartDrag", "OnResize"});
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -585,21 +585,18 @@ ZYL_CLASS_IMPL(TCustomForm) {}
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  b.Prop("Caption", &TForm::Caption, &TForm::SetCaption)
-      .Prop("BiDiMode", &TForm::BiDiMode, &TForm::SetBiDiMode).Stored(&TForm::IsBiDiModeStored)
+  b.Publish({"Caption", "BiDiMode"})
       .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp).Stored(false)
       .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp).Stored(false)
-      .Prop("Color", &TForm::Color, &TForm::SetColor, ColorTypeInfo()).Default(clBtnFace)
-      .Prop("Constraints", &TForm::Constraints, &TForm::SetConstraints)
-      .Prop("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true)
-      .Prop("DragKind", &TForm::DragKind, &TForm::SetDragKind).Default(dkDrag)
-      .Prop("DragMode", &TForm::DragMode, &TForm::SetDragMode).Default(dmManual)
-      .Prop("Font", &TForm::Font, &TForm::SetFont)
-      .Prop("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true)
-      .Prop("ParentBiDiMode", &TForm::ParentBiDiMode, &TForm::SetParentBiDiMode).Default(true)
-      .Prop("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false)
+      .Publish("Color").Default(clBtnFace).Stored(true)
+      .Publish("Constraints")
+      .Publish("Ctl3D").Default(true).Stored(true)
+      .Publish({"DragKind", "DragMode"})
+      .Publish("Font").Stored(true)
+      .Publish({"Enabled", "ParentBiDiMode"})
+      .Publish("ParentFont").Default(false)
       .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false)
-      .Prop("Visible", &TForm::Visible, &TForm::SetVisible).Default(false)
+      .Publish("Visible").Default(false)
       .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
       .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
           .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -622,19 +619,9 @@ ZYL_CLASS_IMPL(TForm) {
       .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
       .Prop("OnPaint", &TForm::OnPaint, &TForm::SetOnPaint)
       .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
-      .Prop("OnClick", &TForm::GetOnClick, &TForm::SetOnClick)
-      .Prop("OnDblClick", &TForm::GetOnDblClick, &TForm::SetOnDblClick)
-      .Prop("OnDragDrop", &TForm::GetOnDragDrop, &TForm::SetOnDragDrop)
-      .Prop("OnDragOver", &TForm::GetOnDragOver, &TForm::SetOnDragOver)
-      .Prop("OnEndDock", &TForm::GetOnEndDock, &TForm::SetOnEndDock)
-      .Prop("OnMouseDown", &TForm::GetOnMouseDown, &TForm::SetOnMouseDown)
-      .Prop("OnMouseMove", &TForm::GetOnMouseMove, &TForm::SetOnMouseMove)
-      .Prop("OnMouseUp", &TForm::GetOnMouseUp, &TForm::SetOnMouseUp)
-      .Prop("OnStartDock", &TForm::GetOnStartDock, &TForm::SetOnStartDock)
-      .Prop("OnResize", &TForm::GetOnResize, &TForm::SetOnResize)
-      .Prop("OnKeyDown", &TForm::GetOnKeyDown, &TForm::SetOnKeyDown)
-      .Prop("OnKeyPress", &TForm::GetOnKeyPress, &TForm::SetOnKeyPress)
-      .Prop("OnKeyUp", &TForm::GetOnKeyUp, &TForm::SetOnKeyUp);
+      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnResize", "OnKeyDown", "OnKeyPress",
+                "OnKeyUp"});
 }
 
 // ---------------------------------------------------------------------------------------------

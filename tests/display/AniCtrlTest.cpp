@@ -73,29 +73,6 @@ class AniCtrlTest : public ::testing::Test {
   static void Ticks(int n, int Interval = 200) { tk::AdvanceClock(uint64_t(n) * Interval); }
 };
 
-TEST_F(AniCtrlTest, Defaults) {
-  TZYLAniCtrl a(nullptr);
-  EXPECT_FALSE(a.Transparent());
-  EXPECT_TRUE(a.ControlStyle().contains(vcl::csOpaque));
-  EXPECT_TRUE(a.ForceTransparent());
-  EXPECT_TRUE(a.MakeVisible());
-  EXPECT_TRUE(a.UseBitmap());
-  EXPECT_EQ(a.Interval(), 200);
-  EXPECT_EQ(a.Repetitions(), 1);
-  EXPECT_EQ(a.TimerMode(), tmNormal);
-  ASSERT_NE(a.Timer(), nullptr);
-  EXPECT_FALSE(a.Timer()->Enabled());
-  EXPECT_FALSE(a.Timer()->Global());
-  EXPECT_EQ(a.HiTimer(), nullptr);
-  EXPECT_EQ(a.BackBitmap(), nullptr);
-  EXPECT_TRUE(a.GetEmpty());
-  // The saved background exists exactly while the control is transparent.
-  a.SetTransparent(true);
-  EXPECT_NE(a.BackBitmap(), nullptr);
-  a.SetTransparent(false);
-  EXPECT_EQ(a.BackBitmap(), nullptr);
-}
-
 TEST_F(AniCtrlTest, FramesComeFromTheListEntry) {
   Recorder r;
   TZYLAniCtrl* a = Make(r, asLoop, 8);

@@ -8,25 +8,6 @@
 namespace zyl {
 namespace {
 
-TEST(BaseImageTest, Defaults) {
-  win::testkit::TSession session;
-  TZYLLImage img(nullptr);
-  EXPECT_TRUE(img.QuickDraw());
-  EXPECT_EQ(img.Style(), sbNone);
-  EXPECT_TRUE(img.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_FALSE(img.CorrectBounds());  // no list, but not sized to it unless sbAutosize
-  EXPECT_EQ(img.Width(), 30);
-  EXPECT_TRUE(img.Transparent());
-  EXPECT_FALSE(img.ForceTransparent());
-  EXPECT_FALSE(img.SilentMove());
-  // Moving silently counts as transparent for the background supply.
-  img.SetTransparent(false);
-  EXPECT_FALSE(img.isTransparentSet());
-  img.SetBool(1, true);
-  EXPECT_TRUE(img.isTransparentSet());
-  EXPECT_FALSE(img.CheckOptimized());  // no parent supplies a background
-}
-
 TEST(BaseImageTest, StyleFlagsWithAndWithoutBevel) {
   win::testkit::TSession session;
   TZYLLImage img(nullptr);

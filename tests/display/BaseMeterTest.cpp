@@ -47,30 +47,6 @@ class TMeterProbe : public TZYLBaseMeter {
 };
 ZYL_CLASS_IMPL(TMeterProbe) {}
 
-TEST(BaseMeterTest, Defaults) {
-  TMeterProbe m(nullptr);
-  EXPECT_EQ(m.Width(), 80);
-  EXPECT_EQ(m.Height(), 20);
-  EXPECT_FALSE(m.Transparent());
-  EXPECT_TRUE(m.ControlStyle().contains(vcl::csOpaque));
-  EXPECT_TRUE(m.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_FALSE(m.ControlStyle().contains(vcl::csSetCaption));
-  EXPECT_EQ(m.Bevel()->StyleOuter(), bvLowered);
-  EXPECT_EQ(m.BevelExt(), 1);
-  EXPECT_EQ(m.Alignment(), vcl::taCenter);
-  EXPECT_EQ(m.Direction(), mdHorizontal);
-  EXPECT_EQ(m.MaxValue(), 100);
-  EXPECT_EQ(m.MinValue(), 0);
-  EXPECT_EQ(m.Position(), 0);
-  EXPECT_EQ(m.UserValue(), 0);
-  EXPECT_EQ(m.Step(), 10);
-  EXPECT_EQ(m.Delta(), 1);
-  EXPECT_EQ(m.OptionsText(), toNoText);
-  EXPECT_FALSE(m.UseFontColor());
-  EXPECT_EQ(m.Font3D()->OnChange().Method().Data, static_cast<vcl::TObject*>(&m));
-  EXPECT_EQ(m.ThemeHandle(), nullptr);
-}
-
 TEST(BaseMeterTest, RangeEndsSwapAndNeverMeet) {
   TMeterProbe m(nullptr);
   m.SetUserValue(50);

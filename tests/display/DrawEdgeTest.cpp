@@ -7,8 +7,6 @@
 
 #include "display/ZYLDrawEdge.h"
 #include "foundation/ZYLGraph.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Canvas.h"
@@ -74,13 +72,11 @@ class DrawEdgeTest : public ::testing::Test {
   win::testkit::TCapture cap_;
 };
 
-TEST_F(DrawEdgeTest, DefaultsEdgeValuesAndFlags) {
+TEST_F(DrawEdgeTest, EdgeValuesAndFlags) {
   TZYLDrawEdge e(nullptr);
   EXPECT_EQ(e.Width(), 40);
   EXPECT_EQ(e.Height(), 40);
   EXPECT_TRUE(e.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_EQ(e.Style(), esEdge);
-  EXPECT_EQ(e.StandardStyle(), lsSingleLowered);
   EXPECT_EQ(e.EdgeFlags(), 0x000Fu);  // all four sides
   const uint32_t kinds[] = {4, 1, 8, 2, 9, 6, 5, 10};
   for (int s = etRaisedInner; s <= etSunken; ++s)
@@ -185,33 +181,6 @@ TEST_F(DrawEdgeTest, TinyAndEmptySizesPaintOnlyTheirArea) {
     for (int x = 0; x < 160; ++x)
       outside += !(x >= 10 && x < 12 && y >= 10 && y < 17) && At(cap, x, y) != Back;
   EXPECT_EQ(outside, 0);
-}
-
-TEST_F(DrawEdgeTest, StreamRoundTripWritesOnlyNonDefaults) {
-  TZYLDrawEdge plain(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&plain));
-  for (const char* absent : {"Diagonal", "Edge", "Filled", "Frame", "Soft", "Style", "Enabled"})
-    EXPECT_EQ(text.find(std::string("\n  ") + absent), std::string::npos) << absent << "\n" << text;
-  TZYLDrawEdge a(nullptr);
-  a.SetStyle(esDiagonal);
-  a.SetDiagonal(dsEndTopRight);
-  a.SetFrame({fsTop, fsBottom});
-  a.SetBoolean(1, true);
-  a.SetShape(lsRaised);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"  Style = esDiagonal", "DiagonalStyle = dsEndTopRight",
-                           "FrameSides = [fsBottom, fsTop]", "Soft = True", "StandardStyle = lsRaised"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  EXPECT_EQ(text.find("Filled"), std::string::npos);
-  TZYLDrawEdge b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  EXPECT_EQ(b.Style(), esDiagonal);
-  EXPECT_EQ(b.DiagonalStyle(), dsEndTopRight);
-  EXPECT_EQ(b.FrameSides(), (TZYLFrameSides{fsTop, fsBottom}));
-  EXPECT_TRUE(b.Soft());
-  EXPECT_FALSE(b.Filled());
-  EXPECT_EQ(b.StandardStyle(), lsRaised);
 }
 
 }  // namespace

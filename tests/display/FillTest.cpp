@@ -11,9 +11,6 @@
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGradient.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -238,40 +235,6 @@ TEST_F(FillTest, OneRepaintPerSettingsChange) {
               f->EndUpdate(true);
             }),
             1);
-}
-
-TEST_F(FillTest, StreamRoundTripWritesOnlyNonDefaults) {
-  TZYLFill a(nullptr);
-  a.Caption()->SetCaption("Fill");
-  a.Caption()->FontFX()->SetStyle(tdRaised);
-  a.FillObject()->SetFillStyle(sfGradient);
-  a.FillObject()->Gradient()->SetStyle(gstElliptic);
-  a.Bevel()->SetBevelStyleOuter(bvLowered);
-  a.SetColor(vcl::clRed);
-  a.SetIndex(0, 3);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Caption.Caption = 'Fill'", "Caption.FontFX.Style = tdRaised",
-                           "FillObject.Style = sfGradient", "FillObject.Gradient.Style = gstElliptic",
-                           "Bevel.StyleOuter = bvLowered", "  Color = clRed", "ImageIndex = 3"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"Transparent", "About", "Enabled", "Visible", "Align", "DragMode",
-                             "ListIndex", "FillObject.Options", "Caption.Alignment"})
-    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-
-  ZYLFillInit();
-  ASSERT_EQ(vcl::GetClass("TZYLFill"), TZYLFill::StaticClass());
-  TZYLFill b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLFillDone();
-  EXPECT_EQ(vcl::GetClass("TZYLFill"), nullptr);
-  EXPECT_EQ(b.Caption()->Caption(), "Fill");
-  EXPECT_EQ(b.Caption()->FontFX()->Style(), tdRaised);
-  EXPECT_EQ(b.FillObject()->Gradient()->Style(), gstElliptic);
-  EXPECT_EQ(b.Bevel()->StyleOuter(), bvLowered);
-  EXPECT_EQ(b.Color(), vcl::clRed);
-  EXPECT_EQ(b.ImageIndex(), 3);
-  EXPECT_FALSE(b.Transparent());  // from the fill that was read
 }
 
 }  // namespace

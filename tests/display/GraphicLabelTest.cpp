@@ -10,9 +10,6 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -59,32 +56,6 @@ class GraphicLabelTest : public ::testing::Test {
     return n;
   }
 };
-
-TEST_F(GraphicLabelTest, Defaults) {
-  TZYLGraphicLabel l(nullptr);
-  EXPECT_EQ(l.Toggle(), 0);
-  EXPECT_EQ(l.PerspectiveDepth(), 5);
-  EXPECT_EQ(l.Factor(), 5);
-  EXPECT_EQ(l.Transform(), tmWave);
-  EXPECT_EQ(l.Attributes(), TZYLTransLabelAttr{taAutoToggled});
-  EXPECT_EQ(l.Perspective(), tpBird);
-  EXPECT_FALSE(l.InvertCaption());
-  EXPECT_FALSE(l.AutoSize());
-  EXPECT_EQ(l.BrushBackColor(), vcl::clBtnFace);
-  EXPECT_FALSE(l.Transparent());
-  EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_TRUE(l.ControlStyle().contains(vcl::csOpaque));
-  EXPECT_EQ(l.Font()->Name(), "Arial");
-  EXPECT_EQ(l.Font()->Size(), 24);
-  ASSERT_NE(l.FontFX(), nullptr);
-  ASSERT_NE(l.FillObject(), nullptr);
-  EXPECT_TRUE(l.FillObject()->GetEmpty());
-  // Toggle stays within a half turn either way.
-  l.SetToggle(500);
-  EXPECT_EQ(l.Toggle(), 180);
-  l.SetToggle(-999);
-  EXPECT_EQ(l.Toggle(), -180);
-}
 
 TEST_F(GraphicLabelTest, OneRepaintPerChangeAndNoneForUnusedSettings) {
   TPicturePanel* panel = nullptr;
@@ -172,6 +143,7 @@ TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
   src.SetToggle(-20);
   src.SetFactor(33);
   src.SetInvertCaption(true);
+  src.SetBrushBack(vcl::clRed);
   src.SetAutoSize(true);
   src.FontFX()->SetAngle(15);
   src.FillObject()->SetFillStyle(sfGradient);
@@ -185,7 +157,9 @@ TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
   EXPECT_EQ(dst->PerspectiveDepth(), 9);
   EXPECT_EQ(dst->Toggle(), -20);
   EXPECT_EQ(dst->Factor(), 33);
-  EXPECT_TRUE(dst->InvertCaption());
+  // The inversion and the brush background are the control's own, not part of the layout.
+  EXPECT_FALSE(dst->InvertCaption());
+  EXPECT_EQ(dst->BrushBackColor(), vcl::clBtnFace);
   EXPECT_TRUE(dst->AutoSize());
   EXPECT_EQ(dst->FontFX()->Angle(), 15);
   EXPECT_EQ(dst->FillObject()->Style(), sfGradient);
@@ -267,54 +241,6 @@ TEST_F(GraphicLabelTest, ImageListItemFillsTheLetters) {
   EXPECT_TRUE(l->FillObject()->GetEmpty());
   cap = filltest::THostSession::Capture(panel);
   EXPECT_GT(Count(cap, area, vcl::clRed), 20);
-}
-
-TEST_F(GraphicLabelTest, StreamRoundTripWritesOnlyNonDefaults) {
-  TZYLGraphicLabel a(nullptr);
-  a.SetCaption("Stream");
-  a.SetTransform(tmCube);
-  a.SetTransAttr({taPerspective, taToggled});
-  a.SetPerspective(tpFrog);
-  a.SetPerspectiveDepth(7);
-  a.SetToggle(-15);
-  a.SetFactor(12);
-  a.SetInvertCaption(true);
-  a.SetBrushBack(vcl::clYellow);
-  a.FontFX()->SetStyle(tdShadow);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want :
-       {"Caption = 'Stream'", "Transform = tmCube", "Attributes = [taPerspective, taToggled]",
-        "Perspective = tpFrog", "PerspectiveDepth = 7", "Toggle = -15", "Factor = 12",
-        "InvertCaption = True", "BrushBackColor = clYellow", "FontFX.Style = tdShadow",
-        "Font.Name = 'Arial'"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"AutoSize", "Transparent", "About", "Enabled", "Visible",
-                             "ImageIndex", "ListIndex", "Align"})
-    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-
-  TZYLGraphicLabel d(nullptr);
-  const std::string defaults = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
-  for (const char* absent : {"Transform", "Attributes", "Perspective", "Toggle", "Factor",
-                             "BrushBackColor", "InvertCaption"})
-    EXPECT_EQ(defaults.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-
-  ZYLGraphicLabelInit();
-  EXPECT_EQ(vcl::GetClass("TZYLGraphicLabel"), TZYLGraphicLabel::StaticClass());
-  TZYLGraphicLabel b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLGraphicLabelDone();
-  EXPECT_EQ(vcl::GetClass("TZYLGraphicLabel"), nullptr);
-  EXPECT_EQ(b.Caption(), "Stream");
-  EXPECT_EQ(b.Transform(), tmCube);
-  EXPECT_EQ(b.Attributes(), (TZYLTransLabelAttr{taPerspective, taToggled}));
-  EXPECT_EQ(b.Perspective(), tpFrog);
-  EXPECT_EQ(b.PerspectiveDepth(), 7);
-  EXPECT_EQ(b.Toggle(), -15);
-  EXPECT_EQ(b.Factor(), 12);
-  EXPECT_TRUE(b.InvertCaption());
-  EXPECT_EQ(b.BrushBackColor(), vcl::clYellow);
-  EXPECT_EQ(b.FontFX()->Style(), tdShadow);
 }
 
 }  // namespace

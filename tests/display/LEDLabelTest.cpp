@@ -8,9 +8,6 @@
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "foundation/ZYLBevel.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/display/FillTestHost.h"
@@ -52,12 +49,8 @@ class LEDLabelTest : public ::testing::Test {
   }
 };
 
-TEST_F(LEDLabelTest, DefaultsAndValueText) {
+TEST_F(LEDLabelTest, StyleAndValueText) {
   TZYLLEDLabel l(nullptr);
-  EXPECT_FALSE(l.AutoSize());
-  EXPECT_EQ(l.Digits(), 2);
-  EXPECT_EQ(l.Style(), lsString);
-  EXPECT_EQ(l.Value(), 0);
   EXPECT_FALSE(l.Transparent());
   EXPECT_EQ(l.Color(), 0);
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));
@@ -216,43 +209,6 @@ TEST_F(LEDLabelTest, OneRepaintPerChangeAndNoneForAHiddenValue) {
   EXPECT_EQ(repaints([&] { l->Bevel()->SetBorderWidth(1); }), 1);
   EXPECT_EQ(l->GetLabelText(), "006");
   form.reset();
-}
-
-TEST_F(LEDLabelTest, StreamsOnlyNonDefaultsAndReadsThemBack) {
-  TZYLLEDLabel a(nullptr);
-  a.SetName("Led1");
-  a.LED()->SetByte(1, 7);
-  a.LED()->SetByte(3, 9);
-  a.LED()->SetColor(0, vcl::clYellow);
-  a.SetStyle(lsInteger);
-  a.SetDigits(4);
-  a.SetValue(42);
-  a.SetAutosize(true);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"LED.Horzsize = 7", "LED.Vertsize = 9", "LED.ActiveColor = clYellow",
-                           "Style = lsInteger", "Digits = 4", "Value = 42", "AutoSize = True"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"Thickness", "InActiveColor", "DisabledDigits", "Transparent",
-                             "  Color", "About", "Enabled", "Visible", "Align"})
-    EXPECT_EQ(text.find(std::string(absent) + " = "), std::string::npos) << absent << "\n" << text;
-
-  ZYLLEDLabelInit();
-  ASSERT_EQ(vcl::GetClass("TZYLLEDLabel"), TZYLLEDLabel::StaticClass());
-  TZYLLEDLabel b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLLEDLabelDone();
-  EXPECT_EQ(vcl::GetClass("TZYLLEDLabel"), nullptr);
-  EXPECT_EQ(b.LED()->Horzsize(), 7);
-  EXPECT_EQ(b.LED()->Vertsize(), 9);
-  EXPECT_EQ(b.LED()->Thickness(), 2);
-  EXPECT_EQ(b.LED()->ActiveColor(), vcl::clYellow);
-  EXPECT_EQ(b.Style(), lsInteger);
-  EXPECT_EQ(b.Value(), 42);
-  EXPECT_TRUE(b.AutoSize());
-  // Sized after loading: four cells of 7 + 10 by 18 + 14.
-  EXPECT_EQ(b.Width(), 4 * 17 + 1);
-  EXPECT_EQ(b.Height(), 32);
 }
 
 }  // namespace

@@ -8,9 +8,6 @@
 #include "display/ZYLLImage.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/display/ImageTestSupport.h"
 
@@ -251,41 +248,6 @@ TEST_F(LImageTest, OneRepaintPerChange) {
   expectOne([&] { img->SetBool(0, false); }, "ForceTransparent off");
   // With QuickDraw off the palette step runs and the image still shows.
   EXPECT_EQ(At(Capture(panel), 25, 25), FrameColor(1));
-}
-
-TEST_F(LImageTest, StreamRoundTripWritesOnlyNonDefaults) {
-  std::unique_ptr<vcl::TComponent> owner(new vcl::TComponent(nullptr));
-  TZYLLImage a(nullptr);
-  a.SetStyle(sbKeepAspRatio);
-  a.SetBool(0, true);
-  a.SetBool(1, true);
-  a.SetIndex(0, 4);
-  a.SetTransparent(false);
-  a.SetQuickDraw(false);
-  a.Bevel()->SetBevelStyleOuter(bvRaised);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Style = sbKeepAspRatio", "ForceTransparent = True",
-                           "SilentMove = True", "ImageIndex = 4", "Transparent = False",
-                           "QuickDraw = False", "Bevel.StyleOuter = bvRaised"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"About", "Align", "Visible", "ListIndex", "ImageList", "DragMode",
-                             "ParentColor", "CtlXP"})
-    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-
-  ZYLLImageInit();
-  EXPECT_EQ(vcl::GetClass("TZYLLImage"), TZYLLImage::StaticClass());
-  TZYLLImage b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLLImageDone();
-  EXPECT_EQ(vcl::GetClass("TZYLLImage"), nullptr);
-  EXPECT_EQ(b.Style(), sbKeepAspRatio);
-  EXPECT_TRUE(b.ForceTransparent());
-  EXPECT_TRUE(b.SilentMove());
-  EXPECT_EQ(b.ImageIndex(), 4);
-  EXPECT_FALSE(b.Transparent());
-  EXPECT_FALSE(b.QuickDraw());
-  EXPECT_EQ(b.Bevel()->StyleOuter(), bvRaised);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class NImageTest : public ::testing::Test {
   }
 };
 
-TEST_F(NImageTest, DefaultsAndOwnedObjects) {
+TEST_F(NImageTest, OwnedObjects) {
   TZYLNImage img(nullptr);
   ASSERT_NE(img.Bitmap(), nullptr);
   EXPECT_TRUE(img.Bitmap()->Empty());
@@ -62,10 +62,6 @@ TEST_F(NImageTest, DefaultsAndOwnedObjects) {
   EXPECT_EQ(img.GetPalette(), nullptr);
   EXPECT_EQ(img.Control(), nullptr);
   EXPECT_FALSE(img.HasControl());
-  EXPECT_EQ(img.TransparentStyle()->Mode(), tpNone);
-  EXPECT_EQ(img.TransparentStyle()->Color(), vcl::clBtnFace);
-  EXPECT_TRUE(img.Transparent());
-  EXPECT_EQ(img.Color(), vcl::clWindow);
   // Assigning copies into the owned objects.
   auto pic = Picture(8, 6, vcl::clRed, vcl::clBlue);
   img.SetBitmap(pic.get());

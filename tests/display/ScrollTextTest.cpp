@@ -16,8 +16,6 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -82,37 +80,6 @@ class ScrollTextTest : public ::testing::Test {
     return s;
   }
 };
-
-TEST_F(ScrollTextTest, Defaults) {
-  TZYLScrollText s(nullptr);
-  EXPECT_EQ(s.Width(), 200);
-  EXPECT_EQ(s.Height(), 20);
-  EXPECT_FALSE(s.Transparent());
-  EXPECT_TRUE(s.ControlStyle().contains(vcl::csOpaque));
-  EXPECT_EQ(s.Color(), vcl::clWindow);
-  EXPECT_EQ(s.Alignment(), vcl::taCenter);
-  EXPECT_EQ(s.Direction(), sdBottomToTop);
-  EXPECT_EQ(s.ScrollStyle(), ssLoop);
-  EXPECT_EQ(s.ScrollMode(), smMarquee);
-  EXPECT_EQ(s.Interval(), 100);
-  EXPECT_EQ(s.Steps(), 100);
-  EXPECT_TRUE(s.MakeVisible());
-  EXPECT_FALSE(s.Scroll());
-  EXPECT_EQ(s.ThreadPriority(), vcl::tpNormal);
-  EXPECT_EQ(s.TimerMode(), tmNormal);
-  ASSERT_NE(s.Timer(), nullptr);
-  EXPECT_FALSE(s.Timer()->Enabled());
-  EXPECT_FALSE(s.Timer()->Global());
-  EXPECT_EQ(s.HiTimer(), nullptr);
-  ASSERT_NE(s.BackBitmap(), nullptr);
-  EXPECT_TRUE(s.BackBitmap()->Empty());
-  ASSERT_EQ(s.Lines()->GetCount(), 1);
-  EXPECT_EQ(s.Lines()->Get(0), "TZYLScrollText");
-  EXPECT_FALSE(s.GetEmpty());
-  // Measured from the start.
-  EXPECT_EQ(s.LineHeight(), ZYLGet3DTextHeight(s.Font3D(), s.Font()));
-  EXPECT_EQ(s.TextWidth(), ZYLGet3DTextWidth("TZYLScrollText", s.Font3D(), s.Font()));
-}
 
 TEST_F(ScrollTextTest, LoopPaintsOneStepBeyondThePassThenRestarts) {
   Recorder r;
@@ -685,86 +652,6 @@ TEST_F(ScrollTextTest, TransparentOverASuppliedBackgroundLinesUpInsideTheBevel) 
 }
 
 // ---- Streaming ----
-
-TEST_F(ScrollTextTest, StreamRoundTripWritesOnlyWhatDiffers) {
-  TZYLScrollText a(nullptr);
-  a.SetAlignment(vcl::taLeftJustify);
-  a.SetDirection(sdRightToLeft);
-  a.SetInterval(40);
-  a.Lines()->SetText("one\r\n<b>two</b>");
-  a.SetBool(0, false);
-  a.SetMode(smTicker);
-  a.SetStyle(ssLoopReverse);
-  a.SetSteps(250);
-  a.SetThreadPriority(vcl::tpLowest);
-  a.SetTimerMode(tmGlobalTimer);
-  a.SetBool(2, true);
-  a.Font3D()->SetStyle(tdSunken);
-  a.Execute();
-  ASSERT_TRUE(a.Scroll());
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want :
-       {"Alignment = taLeftJustify", "Direction = sdRightToLeft", "Interval = 40",
-        "'one'", "'<b>two</b>'", "MakeVisible = False", "ScrollMode = smTicker",
-        "ScrollStyle = ssLoopReverse", "Steps = 250", "ThreadPriority = tpLowest",
-        "TimerMode = tmGlobalTimer", "Transparent = True", "Font3D.Style = tdSunken"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"Scroll", "About", "Color", "Enabled", "Visible", "ParentColor"})
-    EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-  a.Stop();
-  // Defaults write nothing of the control's own.
-  {
-    TZYLScrollText d(nullptr);
-    const std::string t = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
-    for (const char* absent : {"Alignment", "Direction", "Interval", "Steps", "ScrollMode",
-                               "TimerMode", "Transparent", "MakeVisible"})
-      EXPECT_EQ(t.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
-  }
-
-  ZYLScrollTextInit();
-  EXPECT_EQ(vcl::GetClass("TZYLScrollText"), TZYLScrollText::StaticClass());
-  TZYLScrollText b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLScrollTextDone();
-  EXPECT_EQ(vcl::GetClass("TZYLScrollText"), nullptr);
-  EXPECT_EQ(b.Alignment(), vcl::taLeftJustify);
-  EXPECT_EQ(b.Direction(), sdRightToLeft);
-  EXPECT_EQ(b.Interval(), 40);
-  ASSERT_EQ(b.Lines()->GetCount(), 2);
-  EXPECT_EQ(b.Lines()->Get(1), "<b>two</b>");
-  EXPECT_FALSE(b.MakeVisible());
-  EXPECT_EQ(b.ScrollMode(), smTicker);
-  EXPECT_EQ(b.ScrollStyle(), ssLoopReverse);
-  EXPECT_EQ(b.Steps(), 250);
-  EXPECT_EQ(b.ThreadPriority(), vcl::tpLowest);
-  EXPECT_EQ(b.TimerMode(), tmGlobalTimer);
-  ASSERT_NE(b.Timer(), nullptr);  // made by Loaded for the mode read
-  EXPECT_TRUE(b.Timer()->Global());
-  EXPECT_EQ(b.HiTimer(), nullptr);
-  EXPECT_TRUE(b.IsTransparent());
-  EXPECT_TRUE(b.Transparent());
-  EXPECT_EQ(b.Font3D()->Style(), tdSunken);
-  EXPECT_FALSE(b.Scroll());
-  // Measured after loading, for the ticker text read.
-  EXPECT_EQ(b.TextWidth(), ZYLGet3DTextWidth("one <b>two</b> ", b.Font3D(), b.Font()));
-}
-
-TEST_F(ScrollTextTest, PublishesTheFrameworkPropertiesOfItsList) {
-  const auto list = vcl::GetPropList(TZYLScrollText::StaticClass());
-  auto index = [&](const char* name) {
-    for (size_t i = 0; i < list.size(); ++i)
-      if (list[i]->Name == name) return static_cast<int>(i);
-    return -1;
-  };
-  ASSERT_GE(index("Align"), 0);
-  EXPECT_EQ(index("Anchors"), index("Align") + 1);
-  EXPECT_GT(index("Constraints"), index("Anchors"));
-  for (const char* name : {"DragKind", "OnStartDock", "OnEndDock", "Font", "Font3D", "Lines",
-                           "Bevel", "PopupMenu", "ShowHint", "OnScroll", "OnStart", "OnStop"})
-    EXPECT_GE(index(name), 0) << name;
-  EXPECT_LT(index("BiDiMode"), 0);
-}
 
 TEST_F(ScrollTextTest, ExampleFormReadsEveryControlAndPaints) {
   ZYLScrollTextInit();

@@ -8,8 +8,6 @@
 #include "display/ZYLShadowFill.h"
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBevel.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/display/FillTestHost.h"
@@ -162,24 +160,6 @@ TEST_F(ShadowFillTest, OneRepaintPerChange) {
   EXPECT_EQ(paints([&] { s->SetShadowMode(sf::sfFullShadow); }), 1);
   EXPECT_EQ(paints([&] { s->SetShadowMode(sf::sfFullShadow); }), 0);
   EXPECT_EQ(paints([&] { s->Bevel()->SetBorderWidth(2); }), 1);
-}
-
-TEST_F(ShadowFillTest, StreamRoundTrip) {
-  TZYLShadowFill plain(nullptr);
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&plain));
-  for (const char* absent : {"ShadowColor", "Style", "Transparent"})
-    EXPECT_EQ(text.find(absent), std::string::npos) << text;
-  TZYLShadowFill a(nullptr);
-  a.SetShadowColor(vcl::clMaroon);
-  a.SetShadowMode(sf::sfFullShadow);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  text = vcl::ObjectBinaryToTextString(bytes);
-  EXPECT_NE(text.find("ShadowColor = clMaroon"), std::string::npos) << text;
-  EXPECT_NE(text.find("Style = sfFullShadow"), std::string::npos) << text;
-  TZYLShadowFill b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  EXPECT_EQ(b.Style(), sf::sfFullShadow);
-  EXPECT_EQ(b.Pattern()->Canvas()->Pixels(0, 0), vcl::clMaroon);
 }
 
 }  // namespace

@@ -13,9 +13,6 @@
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
@@ -122,42 +119,6 @@ class ShapeTest : public ::testing::Test {
 };
 
 // ---- Defaults and published properties ----
-
-TEST_F(ShapeTest, Defaults) {
-  TZYLShapeControl s(nullptr);
-  EXPECT_EQ(s.Shape(), stRectangle);
-  EXPECT_EQ(s.Mode(), scmShapeFast);
-  EXPECT_EQ(s.ActiveTeeth(), nullptr);
-  EXPECT_EQ(s.RoundPercent(), 33);
-  EXPECT_EQ(s.BrushBackColor(), vcl::clBtnFace);
-  EXPECT_FALSE(s.CaptionClip());
-  EXPECT_FALSE(s.Square());
-  EXPECT_TRUE(s.Transparent());
-  EXPECT_EQ(s.Color(), vcl::clWindow);
-  EXPECT_TRUE(s.OutlineStale());
-  EXPECT_EQ(s.FillBitmap(), nullptr);
-  EXPECT_EQ(s.Outline()->Count(), 0);
-  EXPECT_EQ(s.Bevel()->GetSetStr(), "{sbNormal, 2}");
-  EXPECT_EQ(s.Shadow()->GetSetStr(), "{hssSolid, 6}");
-  EXPECT_EQ(s.Teeth()->GetSetStr(), "{tdRight, 10}");
-  EXPECT_EQ(s.Caption()->Alignment(), agCenter);
-  EXPECT_EQ(s.ShapeFill()->GetSetStr(), "{sfBrush}");
-  EXPECT_TRUE(s.ControlStyle().contains(vcl::csReplicatable));
-  EXPECT_EQ(s.GetPalette(), nullptr);
-  for (const char* name : {"Bevel", "Brush", "Caption", "Shadow", "ShapeFill", "Teeth",
-                           "ImageList", "PopupMenu", "OnClick", "OnMouseEnter", "OnDragDrop"})
-    EXPECT_TRUE(vcl::IsPublishedProp(&s, name)) << name;
-  EXPECT_FALSE(vcl::IsStoredProp(&s, "About"));
-  // The base publishes neither the mode nor the teeth.
-  TZYLBaseShape base(nullptr);
-  EXPECT_FALSE(vcl::IsPublishedProp(&base, "Mode"));
-  EXPECT_FALSE(vcl::IsPublishedProp(&base, "Teeth"));
-  EXPECT_TRUE(vcl::IsPublishedProp(&base, "ShapeFill"));
-  s.SetRoundPercent(150);  // a percentage
-  EXPECT_EQ(s.RoundPercent(), 100);
-  s.SetRoundPercent(-7);
-  EXPECT_EQ(s.RoundPercent(), 0);
-}
 
 TEST_F(ShapeTest, ModeChoosesTheActiveTeethAndTheFillBitmap) {
   TZYLShapeControl s(nullptr);
@@ -501,60 +462,6 @@ TEST_F(ShapeTest, SaveToFileWritesTheShapeOverAFreshBitmap) {
   EXPECT_EQ(Px(back, 0, 0), Px(fresh, 0, 0));  // no parent background behind it
   EXPECT_THROW(s.SaveToFile(dir.File("missing/x.bmp")), vcl::Exception);
 }
-
-// ---- Streams ----
-
-std::string WriteText(vcl::TComponent* c) {
-  return vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(c));
-}
-
-TEST_F(ShapeTest, FormStreamRoundTripWritesOnlyNonDefaults) {
-  ZYLShapeControlInit();
-  {
-    TZYLShapeControl def(nullptr);
-    def.SetName("Def");
-    const std::string text = WriteText(&def);
-    for (const char* absent : {"Shape =", "Mode =", "RoundPercent", "CaptionClip", "Square",
-                               "BrushBackColor", "Transparent", "Teeth.", "About"})
-      EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
-  }
-  TZYLShapeControl s(nullptr);
-  s.SetName("Shape1");
-  s.SetShape(stStar);
-  s.SetMode(scmTeethFill);
-  s.SetRoundPercent(50);
-  s.SetSquare(true);
-  s.SetCaptionClip(true);
-  s.SetBrushBackColor(vcl::clRed);
-  s.SetTransparent(false);
-  s.Teeth()->SetCount(5);
-  s.Teeth()->SetDirection(tdUp);
-  s.Shadow()->SetDepth(3);
-  s.Bevel()->SetStyle(sbInset);
-  s.Caption()->SetCaption("Hello");
-  s.Brush()->SetColor(vcl::clYellow);
-  s.ShapeFill()->SetFillStyle(sfGradient);
-  const std::string text = WriteText(&s);
-  for (const char* present : {"Shape = stStar", "Mode = scmTeethFill", "RoundPercent = 50",
-                              "Square = True", "CaptionClip = True", "BrushBackColor = clRed",
-                              "Transparent = False", "Teeth.Count = 5", "Teeth.Direction = tdUp",
-                              "Shadow.Depth = 3", "Bevel.Style = sbInset",
-                              "Caption.Caption = 'Hello'", "Brush.Color = clYellow",
-                              "ShapeFill.Style = sfGradient"})
-    EXPECT_NE(text.find(present), std::string::npos) << present << "\n" << text;
-  EXPECT_EQ(text.find("Teeth.Width"), std::string::npos);  // still at its default
-
-  TZYLShapeControl r(nullptr);
-  vcl::ReadComponentFromBytes(vcl::WriteComponentToBytes(&s), &r);
-  EXPECT_EQ(r.Mode(), scmTeethFill);
-  EXPECT_EQ(r.ActiveTeeth(), r.Teeth());
-  EXPECT_EQ(r.Caption()->Caption(), "Hello");
-  EXPECT_EQ(WriteText(&r), text);  // everything came back
-  EXPECT_EQ(vcl::GetClass("TZYLShapeControl"), TZYLShapeControl::StaticClass());
-  ZYLShapeControlDone();
-  EXPECT_EQ(vcl::GetClass("TZYLShapeControl"), nullptr);
-}
-
 
 }  // namespace
 }  // namespace zyl

@@ -12,8 +12,6 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLObject.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
@@ -62,41 +60,14 @@ int CountSigns(const std::vector<TZYLTechLineStep>& steps, TZYLTechLineStepKind 
 
 // ---- Model ----
 
-TEST(TechnicalLineModel, DefaultsOfTheConstructor) {
-  TZYLTechnicalLine l(nullptr);
-  EXPECT_EQ(l.Width(), 130);
-  EXPECT_EQ(l.Height(), 45);
-  EXPECT_EQ(l.LineType(), lsStraightLeftToRight);
-  EXPECT_EQ(l.LineEndingsign(), leClosedArrowRight);
-  EXPECT_EQ(l.LineStartSign(), leNothing);
-  EXPECT_EQ(l.SignPlaces(), spEnd);
-  EXPECT_EQ(l.SignSize(), 40);
-  EXPECT_EQ(l.ShadowDepth(), 6);
-  EXPECT_EQ(l.ShadowColor(), vcl::clBtnShadow);
-  EXPECT_EQ(l.FillColor(), vcl::clNone);
-  EXPECT_FALSE(l.Arrowed());
-  EXPECT_FALSE(l.ShapeOnly());
-  EXPECT_FALSE(l.ShadowVisible());
-  EXPECT_TRUE(l.Transparent());
-  EXPECT_FALSE(l.GetEmpty());
-  EXPECT_EQ(l.ShapeRegion(), nullptr);
-  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
-  l.SetShapeOnly(true);  // no region before the first paint: clicks are not filtered
-  EXPECT_TRUE(l.AcceptsClickAt(3, 3));
-  ASSERT_NE(l.LineSettings(), nullptr);
-  EXPECT_EQ(l.LineSettings()->Color(), vcl::clBlack);
-  EXPECT_EQ(l.LineSettings()->Width(), 1);
-  EXPECT_EQ(l.LineSettings()->Style(), vcl::psSolid);
-}
-
 TEST(TechnicalLineModel, DefaultLayoutMatchesTheWorkingRectangle) {
   // 130 x 45 less one pixel on every side: the line to the arrow box at the right end.
   const auto steps = ZYLTechLineLayout(lsStraightLeftToRight, spEnd, {128, 43, 0, 0, 40});
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].Kind, tskLine);
-  EXPECT_EQ((std::vector<int>(steps[0].C, steps[0].C + 4)), (std::vector<int>{0, 21, 88, 21}));
+  EXPECT_EQ((std::vector<int>(steps[0].Coords, steps[0].Coords + 4)), (std::vector<int>{0, 21, 88, 21}));
   EXPECT_EQ(steps[1].Kind, tskEndSign);
-  EXPECT_EQ((std::vector<int>(steps[1].C, steps[1].C + 4)), (std::vector<int>{88, 1, 128, 41}));
+  EXPECT_EQ((std::vector<int>(steps[1].Coords, steps[1].Coords + 4)), (std::vector<int>{88, 1, 128, 41}));
 
   // A start sign comes before the line in some types and after it in others.
   const TZYLTechLineMetrics m{128, 43, 0, 0, 40};
@@ -123,19 +94,19 @@ TEST(TechnicalLineModel, EveryLayoutCarriesTheSignsOfItsPlaces) {
       for (const auto& s : steps) {
         if (s.Kind != tskStartSign && s.Kind != tskEndSign) continue;
         // Boxes are S by S (2 * (S div 2) across a straight line) and lie in the area.
-        EXPECT_EQ(s.C[2] - s.C[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
-        EXPECT_EQ(s.C[3] - s.C[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
-        EXPECT_GE(s.C[0], 0);
-        EXPECT_GE(s.C[1], 0);
-        EXPECT_LE(s.C[2], m.W);
-        EXPECT_LE(s.C[3], m.H);
+        EXPECT_EQ(s.Coords[2] - s.Coords[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
+        EXPECT_EQ(s.Coords[3] - s.Coords[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
+        EXPECT_GE(s.Coords[0], 0);
+        EXPECT_GE(s.Coords[1], 0);
+        EXPECT_LE(s.Coords[2], m.Width);
+        EXPECT_LE(s.Coords[3], m.Height);
       }
       if (places == spNoWhere && !curve) {
         // Without signs the line and its shadow stay inside the area.
         for (const auto& s : steps)
           for (int i = 0; i < 4; ++i) {
-            EXPECT_GE(s.C[i], 0);
-            EXPECT_LE(s.C[i] + m.SD + (straight ? m.P : 0), i % 2 ? m.H : m.W);
+            EXPECT_GE(s.Coords[i], 0);
+            EXPECT_LE(s.Coords[i] + m.ShadowDepth + (straight ? m.HalfPen : 0), i % 2 ? m.Height : m.Width);
           }
       }
     }
@@ -256,32 +227,20 @@ TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
     auto b = draw(static_cast<TZYLLineEndings>(s));
     EXPECT_EQ(Px(b.get(), 30, 30), vcl::clWhite) << s;
   }
-  // Halves: each on its own side.
-  auto left = draw(leHalfCircleLeft);
-  EXPECT_EQ(Px(left.get(), 16, 30), vcl::clRed);
-  EXPECT_EQ(Px(left.get(), 44, 30), vcl::clWhite);
-  auto right = draw(leHalfCircleRight);
-  EXPECT_EQ(Px(right.get(), 44, 30), vcl::clRed);
-  EXPECT_EQ(Px(right.get(), 16, 30), vcl::clWhite);
-  auto up = draw(leHalfCircleUp);  // flat edge at the top
-  EXPECT_EQ(Px(up.get(), 30, 44), vcl::clRed);
-  EXPECT_EQ(Px(up.get(), 30, 16), vcl::clWhite);
-  auto down = draw(leHalfCircleDown);
-  EXPECT_EQ(Px(down.get(), 30, 16), vcl::clRed);
-  EXPECT_EQ(Px(down.get(), 30, 44), vcl::clWhite);
-  // Arrows point their way.
-  auto au = draw(leClosedArrowUp);
-  EXPECT_EQ(Px(au.get(), 14, 46), vcl::clRed);
-  EXPECT_EQ(Px(au.get(), 14, 14), vcl::clWhite);
-  auto ad = draw(leClosedArrowDown);
-  EXPECT_EQ(Px(ad.get(), 14, 14), vcl::clRed);
-  EXPECT_EQ(Px(ad.get(), 14, 46), vcl::clWhite);
-  auto al = draw(leClosedArrowLeft);
-  EXPECT_EQ(Px(al.get(), 46, 14), vcl::clRed);
-  EXPECT_EQ(Px(al.get(), 14, 14), vcl::clWhite);
-  auto ar = draw(leClosedArrowRight);
-  EXPECT_EQ(Px(ar.get(), 14, 14), vcl::clRed);
-  EXPECT_EQ(Px(ar.get(), 46, 14), vcl::clWhite);
+  // Halves lie on their own side (Up: the flat edge at the top); arrows point their way: a
+  // filled point and an empty one for each.
+  const struct {
+    TZYLLineEndings Sign;
+    int FilledX, FilledY, EmptyX, EmptyY;
+  } sides[] = {{leHalfCircleLeft, 16, 30, 44, 30}, {leHalfCircleRight, 44, 30, 16, 30},
+               {leHalfCircleUp, 30, 44, 30, 16},   {leHalfCircleDown, 30, 16, 30, 44},
+               {leClosedArrowUp, 14, 46, 14, 14},  {leClosedArrowDown, 14, 14, 14, 46},
+               {leClosedArrowLeft, 46, 14, 14, 14}, {leClosedArrowRight, 14, 14, 46, 14}};
+  for (const auto& c : sides) {
+    auto b = draw(c.Sign);
+    EXPECT_EQ(Px(b.get(), c.FilledX, c.FilledY), vcl::clRed) << ZYLEnumName(c.Sign);
+    EXPECT_EQ(Px(b.get(), c.EmptyX, c.EmptyY), vcl::clWhite) << ZYLEnumName(c.Sign);
+  }
   auto ou = draw(leOpenArrowUp);
   EXPECT_EQ(Px(ou.get(), 30, 10), vcl::clBlack);  // the tip
   // Corners: the parallelogram leaves the top left and bottom right, the comb all four.
@@ -525,57 +484,6 @@ TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
 }
 
 // ---- Streaming ----
-
-TEST(TechnicalLineStream, RoundTripWritesOnlyNonDefaults) {
-  TZYLTechnicalLine a(nullptr);
-  a.SetTechnicalLineType(lsBottomLeftCurve);
-  a.SetSignPlaces(spBoth);
-  a.SetLineStart(leDiamond);
-  a.SetLineEnding(leOpenArrowUp);
-  a.SetSignSize(24);
-  a.SetShadowVisible(true);
-  a.SetShadowDepth(3);
-  a.SetShadowColor(vcl::clGray);
-  a.SetFillColor(vcl::clAqua);
-  a.SetArrowed(true);
-  a.SetShapeOnly(true);
-  a.LineSettings()->SetWidth(3);
-  a.LineSettings()->SetColor(vcl::clNavy);
-  const std::string bytes = vcl::WriteComponentToBytes(&a);
-  const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want :
-       {"LineType = lsBottomLeftCurve", "SignPlaces = spBoth", "LineStartSign = leDiamond",
-        "LineEndingsign = leOpenArrowUp", "SignSize = 24", "ShadowVisible = True",
-        "ShadowDepth = 3", "ShadowColor = clGray", "FillColor = clAqua", "Arrowed = True",
-        "ShapeOnly = True", "LineSettings.Width = 3", "LineSettings.Color = clNavy"})
-    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  TZYLTechnicalLine d(nullptr);
-  const std::string plain = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&d));
-  for (const char* absent : {"LineType", "SignPlaces", "LineStartSign", "LineEndingsign",
-                             "SignSize", "Shadow", "FillColor", "Arrowed", "ShapeOnly",
-                             "Transparent", "About", "LineSettings"})
-    EXPECT_EQ(plain.find(absent), std::string::npos) << absent << "\n" << plain;
-
-  ZYLTechnicalLineInit();
-  ASSERT_EQ(vcl::GetClass("TZYLTechnicalLine"), TZYLTechnicalLine::StaticClass());
-  TZYLTechnicalLine b(nullptr);
-  vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLTechnicalLineDone();
-  EXPECT_EQ(vcl::GetClass("TZYLTechnicalLine"), nullptr);
-  EXPECT_EQ(b.LineType(), lsBottomLeftCurve);
-  EXPECT_EQ(b.SignPlaces(), spBoth);
-  EXPECT_EQ(b.LineStartSign(), leDiamond);
-  EXPECT_EQ(b.LineEndingsign(), leOpenArrowUp);
-  EXPECT_EQ(b.SignSize(), 24);
-  EXPECT_TRUE(b.ShadowVisible());
-  EXPECT_EQ(b.ShadowDepth(), 3);
-  EXPECT_EQ(b.ShadowColor(), vcl::clGray);
-  EXPECT_EQ(b.FillColor(), vcl::clAqua);
-  EXPECT_TRUE(b.Arrowed());
-  EXPECT_TRUE(b.ShapeOnly());
-  EXPECT_EQ(b.LineSettings()->Width(), 3);
-  EXPECT_EQ(b.LineSettings()->Color(), vcl::clNavy);
-}
 
 TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   filltest::THostSession host;

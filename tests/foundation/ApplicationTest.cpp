@@ -180,18 +180,11 @@ TEST_F(LogTest, HeaderBlockWithTheHandlersLinesAndSpecialEntries) {
   app_.Log("#Line");
   app_.Log("second");
   app_.Log("#CR");
-  const auto l = Log();
-  ASSERT_EQ(l.size(), 10u);
-  EXPECT_EQ(l[0], std::string(60, '='));
-  EXPECT_EQ(l[1], "Log of " + vcl::ParamStr(0));
-  EXPECT_EQ(l[2], "Started: 2000-01-01 12:00:00");
-  EXPECT_EQ(l[3], std::string(60, '='));
-  EXPECT_EQ(l[4], "Build 7");  // the handler's lines follow the header block
-  EXPECT_EQ(l[5], "Customer X");
-  EXPECT_EQ(l[6], "00001 first");
-  EXPECT_EQ(l[7], std::string(60, '-'));
-  EXPECT_EQ(l[8], "00002 second");
-  EXPECT_EQ(l[9], "");
+  // The handler's lines follow the header block.
+  const std::string rule(60, '='), line(60, '-');
+  EXPECT_EQ(Log(), (std::vector<std::string>{
+                       rule, "Log of " + vcl::ParamStr(0), "Started: 2000-01-01 12:00:00", rule,
+                       "Build 7", "Customer X", "00001 first", line, "00002 second", ""}));
 }
 
 TEST_F(LogTest, AlwaysClearStartsAnExistingLogAfreshOncePerRun) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "foundation/ZYLCaret.h"
@@ -48,7 +49,33 @@ struct Box {
   int Count = 0;
   int W() const { return Right - Left; }
   int H() const { return Bottom - Top; }
+  // Width, height and number of inverted pixels, for one-line comparisons.
+  std::array<int, 3> Dims() const { return {W(), H(), Count}; }
 };
+
+// A w x h picture in one colour.
+void Fill(vcl::TBitmap& b, int w, int h, vcl::TColor color) {
+  b.SetSize(w, h);
+  b.Canvas()->Brush()->SetColor(color);
+  b.Canvas()->FillRect(vcl::TRect{0, 0, w, h});
+}
+
+// A list of one strip of 4 x 3 pictures in the given colours; a white one shown as a caret
+// inverts to 12 black pixels, a black one leaves the control untouched.
+TZYLImageList* ListOf(vcl::TComponent* Owner, std::initializer_list<vcl::TColor> colors) {
+  auto* list = new TZYLImageList(Owner);
+  list->Add();
+  TZYLImageListItem* strip = list->GetArrayItem(0);
+  strip->SetMaskedState(false);
+  strip->SetInteger(0, 4);
+  strip->SetInteger(1, 3);
+  for (vcl::TColor c : colors) {
+    vcl::TBitmap pic;
+    Fill(pic, 4, 3, c);
+    EXPECT_GE(strip->Add(&pic, nullptr), 0);
+  }
+  return list;
+}
 
 class CaretTest : public ::testing::Test {
  protected:
@@ -109,30 +136,20 @@ TEST_F(CaretTest, ShapePerStyle) {
   c.SetWord(4, 15);  // row height of the default caret
 
   Box b = Shown(c, csDefault);
-  EXPECT_EQ(b.W(), 1);
-  EXPECT_EQ(b.H(), 15);
+  EXPECT_EQ(b.Dims(), (std::array<int, 3>{1, 15, 15}));
   EXPECT_EQ(b.Left, 5);
   EXPECT_EQ(b.Top, 7);
-
-  for (TZYLCaretStyles s : {csBlock, csUnderBlock}) {
-    b = Shown(c, s);
-    EXPECT_EQ(b.W(), 6) << int(s);
-    EXPECT_EQ(b.H(), 12) << int(s);
-    EXPECT_EQ(b.Count, 72) << int(s);
-  }
-  for (TZYLCaretStyles s : {csUnder, csOver}) {
-    b = Shown(c, s);
-    EXPECT_EQ(b.W(), 6) << int(s);
-    EXPECT_EQ(b.H(), 1) << int(s);
-  }
+  const std::pair<TZYLCaretStyles, std::array<int, 3>> shapes[] = {{csBlock, {6, 12, 72}},
+                                                                   {csUnderBlock, {6, 12, 72}},
+                                                                   {csUnder, {6, 1, 6}},
+                                                                   {csOver, {6, 1, 6}}};
+  for (const auto& [style, dims] : shapes) EXPECT_EQ(Shown(c, style).Dims(), dims) << int(style);
 }
 
 TEST_F(CaretTest, BitmapCaretPlacedByMode) {
   // A 3 x 2 picture: white (inverts to black) except one black pixel that leaves white.
   vcl::TBitmap pic;
-  pic.SetSize(3, 2);
-  pic.Canvas()->Brush()->SetColor(vcl::clWhite);
-  pic.Canvas()->FillRect(vcl::TRect{0, 0, 3, 2});
+  Fill(pic, 3, 2, vcl::clWhite);
   pic.Canvas()->SetPixels(1, 0, vcl::clBlack);
 
   TZYLCaret c(ctl_);
@@ -140,21 +157,15 @@ TEST_F(CaretTest, BitmapCaretPlacedByMode) {
   c.SetWord(0, 7);
   c.SetWord(1, 4);
 
-  Box b = Shown(c, csBitmap);  // cbBmpSize: the picture's own size
-  EXPECT_EQ(b.W(), 3);
-  EXPECT_EQ(b.H(), 2);
-  EXPECT_EQ(b.Count, 5);
+  EXPECT_EQ(Shown(c, csBitmap).Dims(), (std::array<int, 3>{3, 2, 5}));  // the picture's size
 
   // Tiled over Width x Height: tiles start at x 0, 3, 6 and y 0, 2; the dark pixel of the
   // tiles at x 6 falls outside, so 2 x 2 pixels stay unlit.
   c.SetCaretBmpMode(cbTile);
-  b = Shown(c, csBitmap);
-  EXPECT_EQ(b.W(), 7);
-  EXPECT_EQ(b.H(), 4);
-  EXPECT_EQ(b.Count, 28 - 4);
+  EXPECT_EQ(Shown(c, csBitmap).Dims(), (std::array<int, 3>{7, 4, 28 - 4}));
 
   c.SetCaretBmpMode(cbStretch);  // one picture over the whole area: one dark patch
-  b = Shown(c, csBitmap);
+  Box b = Shown(c, csBitmap);
   EXPECT_EQ(b.W(), 7);
   EXPECT_EQ(b.H(), 4);
   EXPECT_GT(b.Count, 28 - 3 * 2 * 2);
@@ -169,29 +180,13 @@ TEST_F(CaretTest, BitmapCaretPlacedByMode) {
 }
 
 TEST_F(CaretTest, BitmapCaretFromImageList) {
-  vcl::TBitmap dark, light;
-  dark.SetSize(4, 3);
-  dark.Canvas()->Brush()->SetColor(vcl::clBlack);
-  dark.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
-  light.SetSize(4, 3);
-  light.Canvas()->Brush()->SetColor(vcl::clWhite);
-  light.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
-  TZYLImageList list(nullptr);
-  list.Add();
-  TZYLImageListItem* strip = list.GetArrayItem(0);
-  strip->SetMaskedState(false);
-  strip->SetInteger(0, 4);
-  strip->SetInteger(1, 3);
-  ASSERT_EQ(strip->Add(&dark, nullptr), 0);
-  ASSERT_EQ(strip->Add(&light, nullptr), 1);
-
+  std::unique_ptr<TZYLImageList> list(ListOf(nullptr, {vcl::clBlack, vcl::clWhite}));
+  vcl::TBitmap light;
+  Fill(light, 4, 3, vcl::clWhite);
   TZYLCaret c(ctl_);
-  c.SetImageList(&list);
+  c.SetImageList(list.get());
   c.SetWord(2, 1);  // ImageIndex: the light picture inverts to black
-  Box b = Shown(c, csBitmap);
-  EXPECT_EQ(b.W(), 4);
-  EXPECT_EQ(b.H(), 3);
-  EXPECT_EQ(b.Count, 12);
+  EXPECT_EQ(Shown(c, csBitmap).Dims(), (std::array<int, 3>{4, 3, 12}));
 
   c.SetWord(2, 0);  // the dark picture leaves the control untouched
   EXPECT_EQ(Shown(c, csBitmap).Count, 0);
@@ -361,24 +356,8 @@ TEST_F(CaretTest, ChangeSignalledOncePerRealChange) {
   EXPECT_EQ(changes, 7);
 }
 
-// A list of one 4 x 3 white picture: shown as a caret it inverts to 12 black pixels.
-TZYLImageList* WhiteList(vcl::TComponent* Owner) {
-  vcl::TBitmap light;
-  light.SetSize(4, 3);
-  light.Canvas()->Brush()->SetColor(vcl::clWhite);
-  light.Canvas()->FillRect(vcl::TRect{0, 0, 4, 3});
-  auto* list = new TZYLImageList(Owner);
-  list->Add();
-  TZYLImageListItem* strip = list->GetArrayItem(0);
-  strip->SetMaskedState(false);
-  strip->SetInteger(0, 4);
-  strip->SetInteger(1, 3);
-  strip->Add(&light, nullptr);
-  return list;
-}
-
 TEST_F(CaretTest, FreedImageListIsForgotten) {
-  TZYLImageList* list = WhiteList(nullptr);
+  TZYLImageList* list = ListOf(nullptr, {vcl::clWhite});
   TZYLCaret c(ctl_);
   c.SetImageList(list);
   EXPECT_EQ(Shown(c, csBitmap).Count, 12);
@@ -400,7 +379,7 @@ TEST_F(CaretTest, FreedImageListIsForgotten) {
 
 TEST_F(CaretTest, ACaretFreedBeforeItsListLeavesIt) {
   // The list belongs to the form, as one dropped on it would.
-  TZYLImageList* list = WhiteList(form_.get());
+  TZYLImageList* list = ListOf(form_.get(), {vcl::clWhite});
   {
     TZYLCaret c(ctl_);
     c.SetImageList(list);

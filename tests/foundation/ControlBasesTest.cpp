@@ -20,6 +20,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/PixelCheck.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl {
@@ -27,6 +28,8 @@ namespace {
 
 using vcl::TPoint;
 using vcl::TRect;
+
+win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorToRGB(c)); }
 
 // A patterned picture: every pixel differs from its neighbours, so a shifted copy shows.
 std::unique_ptr<vcl::TBitmap> Pattern(int w, int h) {
@@ -38,8 +41,18 @@ std::unique_ptr<vcl::TBitmap> Pattern(int w, int h) {
   return b;
 }
 
+// The parts of the background interface the suppliers here answer alike.
+struct TBackStub : IZYLBackground {
+  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
+  bool isTransparentSet() override { return false; }
+  win::HPALETTE BackBitmapPalette() override { return nullptr; }
+  void BackUpdate() override {}
+  vcl::TControl* BackControl(int) override { return nullptr; }
+  int BackControlCount() override { return 0; }
+};
+
 // A windowed parent that paints its background bitmap (from Offset) and supplies it.
-class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
+class TBackPanel : public vcl::TCustomControl, public TBackStub {
   ZYL_CLASS(TBackPanel, vcl::TCustomControl)
   explicit TBackPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
   std::unique_ptr<vcl::TBitmap> Bmp;
@@ -48,13 +61,7 @@ class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
 
   vcl::TBitmap* BackBitmap() override { return Bmp.get(); }
   bool BackBitmapCheck() override { return Usable && Bmp; }
-  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
-  bool isTransparentSet() override { return false; }
   TPoint BackMapPoint(const TPoint& P) override { return {P.X + Offset.X, P.Y + Offset.Y}; }
-  win::HPALETTE BackBitmapPalette() override { return nullptr; }
-  void BackUpdate() override {}
-  vcl::TControl* BackControl(int) override { return nullptr; }
-  int BackControlCount() override { return 0; }
 
  protected:
   void Paint() override {
@@ -66,19 +73,13 @@ class TBackPanel : public vcl::TCustomControl, public IZYLBackground {
 ZYL_CLASS_IMPL(TBackPanel) {}
 
 // A non-visual supplier placed on a form.
-class TBackComp : public vcl::TComponent, public IZYLBackground {
+class TBackComp : public vcl::TComponent, public TBackStub {
   ZYL_CLASS(TBackComp, vcl::TComponent)
   explicit TBackComp(vcl::TComponent* AOwner) : inherited(AOwner) { Bmp = Pattern(8, 8); }
   std::unique_ptr<vcl::TBitmap> Bmp;
   vcl::TBitmap* BackBitmap() override { return Bmp.get(); }
   bool BackBitmapCheck() override { return true; }
-  bool BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&, uint16_t) override { return false; }
-  bool isTransparentSet() override { return false; }
   TPoint BackMapPoint(const TPoint& P) override { return {P.X + 100, P.Y + 200}; }
-  win::HPALETTE BackBitmapPalette() override { return nullptr; }
-  void BackUpdate() override {}
-  vcl::TControl* BackControl(int) override { return nullptr; }
-  int BackControlCount() override { return 0; }
 };
 ZYL_CLASS_IMPL(TBackComp) {}
 
@@ -97,31 +98,61 @@ class TCountingControl : public TZYLGraphicControl {
 };
 ZYL_CLASS_IMPL(TCountingControl) {}
 
+// The bases keep their properties unpublished; a control shows them by name.
+class TPublishingControl : public TZYLGraphicControl {
+  ZYL_CLASS(TPublishingControl, TZYLGraphicControl)
+  using TZYLGraphicControl::TZYLGraphicControl;
+};
+ZYL_CLASS_IMPL(TPublishingControl) {
+  b.Publish({"ImageIndex", "ImageList", "ListIndex", "Transparent"});
+}
+
 class ControlBasesTest : public ::testing::Test {
  protected:
   ControlBasesTest() : session_(800, 600) {}
   static void Idle() { win::testkit::RunUntilIdle(); }
+  // A form freed by the fixture, inside the session.
+  vcl::TForm* Form() {
+    forms_.emplace_back(new vcl::TForm(nullptr));
+    return forms_.back().get();
+  }
+  // The panel's client area shows its bitmap from (dx, dy) on.
+  static ::testing::AssertionResult ShowsBack(TBackPanel* panel, int dx, int dy, const char* name) {
+    return win::testkit::PixelsMatch(
+        win::testkit::CaptureWindow(panel->Handle(), false),
+        [&](int x, int y) { return Rgb(panel->Bmp->Canvas()->Pixels(x + dx, y + dy)); }, name);
+  }
 
   // A borderless form with a background panel filling it.
-  vcl::TForm* MakeHost(TBackPanel*& panel, int w = 160, int h = 120) {
-    auto* form = new vcl::TForm(nullptr);
+  std::pair<vcl::TForm*, TBackPanel*> Host(int w = 160, int h = 120) {
+    auto* form = Form();
     form->SetBorderStyle(vcl::bsNone);
     form->SetBounds(0, 0, w, h);
-    panel = new TBackPanel(form);
+    auto* panel = new TBackPanel(form);
     panel->Bmp = Pattern(w + 40, h + 40);
     panel->SetBounds(0, 0, w, h);
     panel->SetParent(form);
-    return form;
+    return {form, panel};
+  }
+  // A control of class T on a shown host's panel, painted.
+  template <class T>
+  T* Shown(vcl::TForm* form, TBackPanel* panel) {
+    auto* c = new T(form);
+    c->SetParent(panel);
+    form->Show();
+    Idle();
+    return c;
   }
 
- private:
+ protected:
   vcl::testkit::TControlsSession session_;
+  std::vector<std::unique_ptr<vcl::TForm>> forms_;
 };
 
 // ---- Background routines ----
 
 TEST_F(ControlBasesTest, BackgroundRoutinesWithoutSupplier) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TZYLGraphicControl(form);
   EXPECT_EQ(ZYLBackBitmap(c), nullptr);  // no parent
   EXPECT_FALSE(ZYLBackBitmapCheck(c));
@@ -135,11 +166,10 @@ TEST_F(ControlBasesTest, BackgroundRoutinesWithoutSupplier) {
   EXPECT_EQ(c->BackMapPoint({1, 2}), (TPoint{1, 2}));
   EXPECT_EQ(ZYLBackBitmap(nullptr), nullptr);
   EXPECT_FALSE(ZYLBackBitmapCheck(nullptr));
-  delete form;
 }
 
 TEST_F(ControlBasesTest, FormParentUsesFirstSupplyingComponent) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   // Sibling controls (which implement the interface too) are never taken as suppliers.
   auto* sibling = new TZYLGraphicControl(form);
   sibling->SetParent(form);
@@ -155,13 +185,11 @@ TEST_F(ControlBasesTest, FormParentUsesFirstSupplyingComponent) {
   // Left/Top, then the supplier's offset.
   EXPECT_EQ(ZYLBackMapPoint(c, {1, 1}), (TPoint{104, 205}));
   EXPECT_EQ(c->BackMapPoint({1, 1}), (TPoint{104, 205}));
-  delete form;
 }
 
 TEST_F(ControlBasesTest, UnusableOrEmptyBitmapFailsTheCheck) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TZYLGraphicControl(form.get());
+  auto [form, panel] = Host();
+  auto* c = new TZYLGraphicControl(form);
   c->SetParent(panel);
   EXPECT_TRUE(ZYLBackBitmapCheck(c));
   EXPECT_TRUE(c->CheckOptimized());
@@ -177,10 +205,9 @@ TEST_F(ControlBasesTest, UnusableOrEmptyBitmapFailsTheCheck) {
 }
 
 TEST_F(ControlBasesTest, BackDrawAreaCopiesTheMappedPartOfTheParentsBitmap) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
+  auto [form, panel] = Host();
   panel->Offset = {7, 3};
-  auto* c = new TZYLGraphicControl(form.get());
+  auto* c = new TZYLGraphicControl(form);
   c->SetBounds(20, 10, 30, 25);
   c->SetParent(panel);
   vcl::TBitmap dest;
@@ -206,30 +233,20 @@ TEST_F(ControlBasesTest, BackDrawAreaCopiesTheMappedPartOfTheParentsBitmap) {
 // ---- Painting ----
 
 TEST_F(ControlBasesTest, TransparentControlShowsExactlyTheParentsPixels) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
+  auto [form, panel] = Host();
   panel->Offset = {5, 9};
-  auto* c = new TCountingControl(form.get());
+  auto* c = new TCountingControl(form);
   c->SetBounds(30, 20, 50, 40);
   c->SetParent(panel);
   form->Show();
   Idle();
   ASSERT_GE(c->Paints, 1);  // it painted (its background) rather than nothing
-  auto cap = win::testkit::CaptureWindow(panel->Handle(), false);
-  int64_t bad = 0;
-  for (int y = 0; y < 120; ++y)
-    for (int x = 0; x < 160; ++x)
-      if (cap.Color(x, y) !=
-          static_cast<win::COLORREF>(panel->Bmp->Canvas()->Pixels(x + 5, y + 9)))
-        ++bad;
-  if (bad) win::testkit::WriteFailurePng(cap, "transparent_over_back");
-  EXPECT_EQ(bad, 0);
+  EXPECT_TRUE(ShowsBack(panel, 5, 9, "transparent_over_back"));
 }
 
 TEST_F(ControlBasesTest, OpaqueBevelledControlPaintsColourAndBevel) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TZYLGraphicControl(form.get());
+  auto [form, panel] = Host();
+  auto* c = new TZYLGraphicControl(form);
   c->SetBounds(10, 10, 40, 30);
   c->SetTransparent(false);
   c->SetColor(vcl::clRed);
@@ -250,24 +267,18 @@ TEST_F(ControlBasesTest, OpaqueBevelledControlPaintsColourAndBevel) {
   bevel.Assign(c->Bevel());
   bevel.PaintBevel(ref.Canvas(), TRect{0, 0, 40, 30}, false);
   auto cap = win::testkit::CaptureWindow(panel->Handle(), false);
-  int64_t bad = 0;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x)
-      if (cap.Color(10 + x, 10 + y) !=
-          static_cast<win::COLORREF>(vcl::ColorToRGB(ref.Canvas()->Pixels(x, y))))
-        ++bad;
-  if (bad) win::testkit::WriteFailurePng(cap, "bevelled_control");
-  EXPECT_EQ(bad, 0);
-  EXPECT_EQ(cap.Color(20, 20), static_cast<win::COLORREF>(vcl::clRed));
-  EXPECT_NE(cap.Color(10, 10), static_cast<win::COLORREF>(vcl::clRed));  // the bevel shows
-  EXPECT_NE(cap.Color(49, 39), static_cast<win::COLORREF>(vcl::clRed));
+  EXPECT_TRUE(win::testkit::PixelsMatch(
+      cap, [&](int x, int y) { return Rgb(ref.Canvas()->Pixels(x - 10, y - 10)); },
+      "bevelled_control", {10, 10, 50, 40}));
+  EXPECT_EQ(cap.Color(20, 20), Rgb(vcl::clRed));
+  EXPECT_NE(cap.Color(10, 10), Rgb(vcl::clRed));  // the bevel shows
+  EXPECT_NE(cap.Color(49, 39), Rgb(vcl::clRed));
   EXPECT_NE(cap.Color(10, 10), cap.Color(49, 39));  // light and shadow sides
 }
 
 TEST_F(ControlBasesTest, ChangingTheOwnedBevelRepaintsOnce) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TCountingControl(form.get());
+  auto [form, panel] = Host();
+  auto* c = new TCountingControl(form);
   c->SetBounds(10, 10, 40, 30);
   c->SetParent(panel);
   form->Show();
@@ -295,12 +306,8 @@ TEST_F(ControlBasesTest, ChangingTheOwnedBevelRepaintsOnce) {
 }
 
 TEST_F(ControlBasesTest, UpdateCounterDefersTheRepaint) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TCountingControl(form.get());
-  c->SetParent(panel);
-  form->Show();
-  Idle();
+  auto [form, panel] = Host();
+  auto* c = Shown<TCountingControl>(form, panel);
   const int before = c->Paints;
   c->BeginUpdate();
   c->BeginUpdate();
@@ -323,13 +330,9 @@ TEST_F(ControlBasesTest, UpdateCounterDefersTheRepaint) {
 // ---- Transparency and control state ----
 
 TEST_F(ControlBasesTest, TransparencyTogglesOpaqueStyle) {
-  auto* form = new vcl::TForm(nullptr);
-  auto* c = new TZYLGraphicControl(form);
-  EXPECT_TRUE(c->Transparent());
+  auto* c = new TZYLGraphicControl(Form());
   EXPECT_TRUE(c->isTransparentSet());
   EXPECT_FALSE(c->ControlStyle().contains(vcl::csOpaque));
-  EXPECT_EQ(c->Width(), 30);
-  EXPECT_EQ(c->Height(), 30);
   c->SetTransparent(false);
   EXPECT_TRUE(c->ControlStyle().contains(vcl::csOpaque));
   EXPECT_FALSE(c->isTransparentSet());
@@ -338,11 +341,11 @@ TEST_F(ControlBasesTest, TransparencyTogglesOpaqueStyle) {
   c->DisableTransMode();
   EXPECT_FALSE(c->Transparent());
   EXPECT_TRUE(c->ControlStyle().contains(vcl::csOpaque));
-  // Published with its default.
-  const vcl::TPropInfo* p = vcl::GetPropInfo(c, "Transparent");
+  // Kept unpublished by the base; a descendant publishes it with the base's default.
+  EXPECT_EQ(vcl::GetPropInfo(c, "Transparent"), nullptr);
+  const vcl::TPropInfo* p = vcl::GetPropInfo(TPublishingControl::StaticClass(), "Transparent");
   ASSERT_NE(p, nullptr);
-  EXPECT_EQ(vcl::GetOrdProp(c, p), 0);
-  delete form;
+  EXPECT_EQ(p->Default, 1);
 }
 
 class TEventSink : public vcl::TObject {
@@ -351,6 +354,12 @@ class TEventSink : public vcl::TObject {
   TZYLBoundsChangeStates Last;
   void OnEnter(vcl::TObject*) { ++Enter; }
   void OnExit(vcl::TObject*) { ++Exit; }
+  // Listens to the mouse entering and leaving `c`.
+  template <class C>
+  void Watch(C* c) {
+    c->SetOnMouseEnter(vcl::TNotifyEvent(this, &TEventSink::OnEnter));
+    c->SetOnMouseExit(vcl::TNotifyEvent(this, &TEventSink::OnExit));
+  }
   void OnBounds(vcl::TObject*, TZYLBoundsChangeStates s) {
     ++Bounds;
     Last = s;
@@ -358,12 +367,11 @@ class TEventSink : public vcl::TObject {
 };
 
 TEST_F(ControlBasesTest, MouseAndBoundsEvents) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TZYLGraphicControl(form);
   c->SetParent(form);
   TEventSink sink;
-  c->SetOnMouseEnter(vcl::TNotifyEvent(&sink, &TEventSink::OnEnter));
-  c->SetOnMouseExit(vcl::TNotifyEvent(&sink, &TEventSink::OnExit));
+  sink.Watch(c);
   c->SetOnBoundsChange(TZYLBoundsChangeEvent(&sink, &TEventSink::OnBounds));
   c->Perform(vcl::CM_MOUSEENTER, 0, 0);
   EXPECT_EQ(sink.Enter, 1);
@@ -381,32 +389,23 @@ TEST_F(ControlBasesTest, MouseAndBoundsEvents) {
   EXPECT_EQ(sink.Last, (TZYLBoundsChangeStates{bcSize, bcPos}));
   c->SetBounds(0, 0, 10, 10);  // unchanged: no event
   EXPECT_EQ(sink.Bounds, 3);
-  delete form;
 }
 
-TEST_F(ControlBasesTest, CtlXPAndUseXP) {
-  auto* form = new vcl::TForm(nullptr);
-  auto* c = new TZYLGraphicControl(form);
-  EXPECT_TRUE(c->GetCtlXP());
+TEST_F(ControlBasesTest, CtlXPThroughTheThemesInterface) {
+  auto* c = new TZYLGraphicControl(Form());
   EXPECT_FALSE(c->UseXP());  // the base does not support themes
   c->SetCtlXP(false);
-  EXPECT_FALSE(c->GetCtlXP());
   IZYLThemes* t = nullptr;
   ASSERT_TRUE(ZYLSupports(c, t));
   t->SetCtlXP(true);
   EXPECT_TRUE(c->GetCtlXP());
-  delete form;
 }
 
 // ---- Image list ----
 
 TEST_F(ControlBasesTest, ImageListLinkRepaintsAndIsClearedOnFree) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TCountingControl(form.get());
-  c->SetParent(panel);
-  form->Show();
-  Idle();
+  auto [form, panel] = Host();
+  auto* c = Shown<TCountingControl>(form, panel);
   auto* list = new TZYLImageList(nullptr);
   c->SetImageList(list);
   EXPECT_EQ(c->ImageList(), list);
@@ -435,7 +434,7 @@ TEST_F(ControlBasesTest, ImageListLinkRepaintsAndIsClearedOnFree) {
 }
 
 TEST_F(ControlBasesTest, SwitchingImageListsMovesTheLink) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TZYLGraphicControl(form);
   TZYLImageList a(nullptr), b(nullptr);
   c->SetImageList(&a);
@@ -443,10 +442,9 @@ TEST_F(ControlBasesTest, SwitchingImageListsMovesTheLink) {
   c->SetImageList(&b);
   EXPECT_EQ(a.LinkCount(), 0);
   EXPECT_EQ(b.LinkCount(), 1);
-  delete form;  // the control unregisters on destruction
+  forms_.clear();  // the control unregisters on destruction
   EXPECT_EQ(b.LinkCount(), 0);
 }
-
 
 // ---- Windowed base ----
 
@@ -479,16 +477,15 @@ ZYL_MESSAGE_MAP(TTestCustom) {
 ZYL_CLASS_IMPL(TTestCustom) {}
 
 TEST_F(ControlBasesTest, TransparentWindowedControlAndNestedGraphicShowTheParentsPixels) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
+  auto [form, panel] = Host();
   panel->Offset = {3, 4};
-  auto* w = new TTestCustom(form.get());
+  auto* w = new TTestCustom(form);
   w->SetBounds(20, 15, 100, 80);
   w->SetTransparent(true);
   w->SetColor(vcl::clRed);  // must not show
   w->SetParent(panel);
   // A transparent graphic control inside it: the mapping runs through both parents.
-  auto* g = new TZYLGraphicControl(form.get());
+  auto* g = new TZYLGraphicControl(form);
   g->SetBounds(10, 12, 30, 20);
   g->SetParent(w);
   EXPECT_EQ(ZYLBackMapPoint(g, {0, 0}), (TPoint{10 + 20 + 3, 12 + 15 + 4}));
@@ -496,27 +493,18 @@ TEST_F(ControlBasesTest, TransparentWindowedControlAndNestedGraphicShowTheParent
   form->Show();
   Idle();
   ASSERT_GE(w->Paints, 1);
-  auto cap = win::testkit::CaptureWindow(panel->Handle(), false);
-  int64_t bad = 0;
-  for (int y = 0; y < 120; ++y)
-    for (int x = 0; x < 160; ++x)
-      if (cap.Color(x, y) !=
-          static_cast<win::COLORREF>(panel->Bmp->Canvas()->Pixels(x + 3, y + 4)))
-        ++bad;
-  if (bad) win::testkit::WriteFailurePng(cap, "transparent_windowed");
-  EXPECT_EQ(bad, 0);
+  EXPECT_TRUE(ShowsBack(panel, 3, 4, "transparent_windowed"));
 
   // Opaque, it fills with its colour instead.
   w->SetTransparent(false);
   EXPECT_TRUE(w->ControlStyle().contains(vcl::csOpaque));
   Idle();
-  cap = win::testkit::CaptureWindow(panel->Handle(), false);
-  EXPECT_EQ(cap.Color(25, 20), static_cast<win::COLORREF>(vcl::clRed));
+  EXPECT_EQ(win::testkit::CaptureWindow(panel->Handle(), false).Color(25, 20), Rgb(vcl::clRed));
   EXPECT_EQ(w->BackDrawArea(nullptr, TRect{}, TPoint{}, 0), false);  // the base draws nothing
 }
 
 TEST_F(ControlBasesTest, WindowedFocusPostsAfterMessagesAndRestoresBorders) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* a = new TTestCustom(form);
   a->SetParent(form);
   auto* b = new TTestCustom(form);
@@ -541,33 +529,28 @@ TEST_F(ControlBasesTest, WindowedFocusPostsAfterMessagesAndRestoresBorders) {
   EXPECT_EQ(a->Log, (std::vector<std::string>{"front", "afterenter", "back", "afterexit"}));
   // Not flat: no front look on entering, the normal border on leaving.
   EXPECT_EQ(b->Log, (std::vector<std::string>{"afterenter"}));
-  delete form;
 }
 
 TEST_F(ControlBasesTest, WindowedMouseStateAndThemeParams) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TTestCustom(form);
   c->SetParent(form);
   TEventSink sink;
-  c->SetOnMouseEnter(vcl::TNotifyEvent(&sink, &TEventSink::OnEnter));
-  c->SetOnMouseExit(vcl::TNotifyEvent(&sink, &TEventSink::OnExit));
+  sink.Watch(c);
   std::string cls;
   int part = 0, state = 0;
-  c->GetXPBevelParams(cls, part, state);
+  auto stateNow = [&] { return c->GetXPBevelParams(cls, part, state), state; };
+  EXPECT_EQ(stateNow(), 1);
   EXPECT_EQ(cls, "EDIT");
   EXPECT_EQ(part, 1);
-  EXPECT_EQ(state, 1);
   c->Perform(vcl::CM_MOUSEENTER, 0, 0);
   EXPECT_EQ(sink.Enter, 1);
   EXPECT_TRUE(c->MouseAbove());
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 2);
+  EXPECT_EQ(stateNow(), 2);
   c->ReadOnly = true;
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 6);
+  EXPECT_EQ(stateNow(), 6);
   c->SetEnabled(false);
-  c->GetXPBevelParams(cls, part, state);
-  EXPECT_EQ(state, 4);  // the last test wins
+  EXPECT_EQ(stateNow(), 4);  // the last test wins
   c->SetFlat(true);
   c->Log.clear();
   c->Perform(vcl::CM_MOUSELEAVE, 0, 0);
@@ -579,13 +562,11 @@ TEST_F(ControlBasesTest, WindowedMouseStateAndThemeParams) {
   c->Log.clear();
   c->SetBoolean(false);
   EXPECT_EQ(c->Log, (std::vector<std::string>{"back"}));
-  delete form;
 }
 
 TEST_F(ControlBasesTest, WindowedUpdateCounterAndOwnedObjects) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TTestCustom(form.get());
+  auto [form, panel] = Host();
+  auto* c = new TTestCustom(form);
   c->SetBounds(5, 5, 50, 40);
   c->SetParent(panel);
   form->Show();
@@ -614,9 +595,8 @@ TEST_F(ControlBasesTest, WindowedUpdateCounterAndOwnedObjects) {
   EXPECT_EQ(c->ImageList(), nullptr);
 }
 
-
 TEST_F(ControlBasesTest, WindowedThemeHandleAndThemedBevel) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TTestCustom(form);
   c->SetBounds(0, 0, 40, 30);
   c->SetParent(form);
@@ -650,9 +630,7 @@ TEST_F(ControlBasesTest, WindowedThemeHandleAndThemedBevel) {
   c->SetCtlXP(false);  // unchanged
   EXPECT_EQ(child->Log.size(), 1u);
   EXPECT_FALSE(c->UseXP());  // the base does not support themes
-  delete form;
 }
-
 
 TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
   const bool had = ZYLContainer() != nullptr;
@@ -660,7 +638,7 @@ TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
   TZYLCustomImageList* global = ZYLContainer()->ImageList();
   std::string bytes;
   {
-    TZYLGraphicControl c(nullptr);
+    TPublishingControl c(nullptr);
     c.SetImageList(global);
     c.SetIndex(1, 1);
     c.SetIndex(0, 2);
@@ -675,7 +653,7 @@ TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
   EXPECT_EQ(text.find("ImageList"), std::string::npos) << text;
   EXPECT_NE(text.find("Transparent = False"), std::string::npos) << text;
   {
-    TZYLGraphicControl d(nullptr);
+    TPublishingControl d(nullptr);
     vcl::ReadComponentFromBytes(bytes, &d);
     EXPECT_EQ(d.ImageList(), global);
     EXPECT_EQ(d.ListIndex(), 1);
@@ -686,14 +664,9 @@ TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
   if (!had) ZYLContainerDone();
 }
 
-
 TEST_F(ControlBasesTest, BackUpdateRepaintsTransparentControlsAndDropsTheEffectCache) {
-  TBackPanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeHost(panel));
-  auto* c = new TCountingControl(form.get());
-  c->SetParent(panel);
-  form->Show();
-  Idle();
+  auto [form, panel] = Host();
+  auto* c = Shown<TCountingControl>(form, panel);
   int before = c->Paints;
   c->BackUpdate();
   Idle();
@@ -716,7 +689,7 @@ TEST_F(ControlBasesTest, BackUpdateRepaintsTransparentControlsAndDropsTheEffectC
 }
 
 TEST_F(ControlBasesTest, OutOfRangeIndexesLeaveTheImageListEmpty) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* c = new TZYLGraphicControl(form);
   TZYLImageList list(nullptr);
   list.Add();
@@ -727,7 +700,6 @@ TEST_F(ControlBasesTest, OutOfRangeIndexesLeaveTheImageListEmpty) {
       c->SetIndex(0, ii);
       EXPECT_TRUE(c->IMLEmpty()) << li << "," << ii;
     }
-  delete form;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCustomControl.h"
@@ -31,6 +33,8 @@ namespace {
 
 using vcl::TPoint;
 using vcl::TRect;
+
+win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorToRGB(c)); }
 
 // Answers every state query from its flags.
 class TProbe : public vcl::TObject,
@@ -83,7 +87,7 @@ class TFaceControl : public TZYLCustomControl, public IZYLFaceControllerEditable
   void RestoreBorderFront() override { Log.push_back("front"); }
   void RestoreBorderBack() override { Log.push_back("back"); }
 };
-ZYL_CLASS_IMPL(TFaceControl) {}
+ZYL_CLASS_IMPL(TFaceControl) { b.Publish("FaceController"); }
 
 class TMoveSink : public vcl::TObject {
  public:
@@ -122,14 +126,6 @@ void Decorate(TZYLFaceController* C) {
 }
 
 // The bytes of a settings stream around a given payload (with its correct checksum).
-uint32_t TestCrc(const std::string& s) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (unsigned char ch : s) {
-    crc ^= ch;
-    for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
-  }
-  return crc ^ 0xFFFFFFFFu;
-}
 std::string Wrap(const std::string& payload, int count, uint8_t version = 1) {
   std::string h = "ZYLFCS50";
   h += static_cast<char>(version);
@@ -138,7 +134,7 @@ std::string Wrap(const std::string& payload, int count, uint8_t version = 1) {
     for (int i = 0; i < 4; ++i) h += static_cast<char>((v >> (8 * i)) & 0xFF);
   };
   put(static_cast<uint32_t>(payload.size()));
-  put(TestCrc(payload));
+  put(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(payload.data()), uInt(payload.size()))));
   return h + payload;
 }
 template <class F>
@@ -164,19 +160,25 @@ class FaceControllerTest : public ::testing::Test {
   static void Idle() { win::testkit::RunUntilIdle(); }
 
   // A borderless form at the screen's origin with a face controller and a control on it.
-  vcl::TForm* MakeForm(TZYLFaceController*& fc, TFaceControl*& c) {
-    auto* form = new vcl::TForm(nullptr);
+  struct THost {
+    vcl::TForm* form;
+    TZYLFaceController* fc;
+    TFaceControl* c;
+  };
+  THost MakeForm() {
+    form_.reset(new vcl::TForm(nullptr));
+    auto* form = form_.get();
     form->SetBorderStyle(vcl::bsNone);
     form->SetBounds(0, 0, 200, 150);
     form->SetColor(vcl::clBlack);
-    fc = new TZYLFaceController(form);
+    auto* fc = new TZYLFaceController(form);
     fc->SetName("Face1");
-    c = new TFaceControl(form);
+    auto* c = new TFaceControl(form);
     c->SetName("Ctl1");
     c->SetBounds(20, 20, 60, 40);
     c->SetColor(vcl::clSilver);
     c->SetParent(form);
-    return form;
+    return {form, fc, c};
   }
 
   static win::COLORREF At(vcl::TForm* form, int x, int y) {
@@ -185,6 +187,7 @@ class FaceControllerTest : public ::testing::Test {
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 // ---- State selection ----
@@ -295,13 +298,11 @@ TEST_F(FaceControllerTest, EverySettingChangeCallsTheLinksOnce) {
 // ---- The windowed control's look ----
 
 TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {
-  TZYLFaceController* fc = nullptr;
-  TFaceControl* c = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeForm(fc, c));
+  auto [form, fc, c] = MakeForm();
   form->Show();
   Idle();
   // Without a controller: its own colour, no fill object, no bevel.
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clSilver));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clSilver));
   EXPECT_EQ(c->GetFillObject(), nullptr);
   EXPECT_EQ(c->GetFaceBevel(), nullptr);
   EXPECT_EQ(c->GetBackColor(), vcl::clSilver);
@@ -310,7 +311,7 @@ TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {
   c->SetFaceController(fc);
   EXPECT_EQ(fc->LinkCount(), 1);
   Idle();
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clYellow));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clYellow));
   EXPECT_EQ(c->GetFillObject(), fc->Setting(fcsNormal)->FillObject());
   EXPECT_EQ(c->GetFaceFontColor(), c->Font()->Color());
 
@@ -321,20 +322,19 @@ TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {
   ASSERT_TRUE(c->FocusState());
   EXPECT_EQ(fc->GetState(c), fcsFocused);
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
-  EXPECT_EQ(cap.Color(50, 40), static_cast<win::COLORREF>(vcl::clBlue));
-  EXPECT_EQ(cap.Color(22, 22), static_cast<win::COLORREF>(vcl::clRed));
-  EXPECT_EQ(cap.Color(23, 23), static_cast<win::COLORREF>(vcl::clBlue));
+  EXPECT_EQ(cap.Color(50, 40), Rgb(vcl::clBlue));
+  EXPECT_EQ(cap.Color(22, 22), Rgb(vcl::clRed));
+  EXPECT_EQ(cap.Color(23, 23), Rgb(vcl::clBlue));
   EXPECT_EQ(c->GetFaceFontColor(), vcl::clWhite);
-  if (cap.Color(22, 22) != static_cast<win::COLORREF>(vcl::clRed))
-    win::testkit::WriteFailurePng(cap, "face_focused");
+  if (HasFailure()) win::testkit::WriteFailurePng(cap, "face_focused");
 
   // Disabled outranks focused: the green brush of its fill object, no border.
   c->SetEnabled(false);
   Idle();
   EXPECT_EQ(fc->GetState(c), fcsDisabled);
   cap = win::testkit::CaptureWindow(form->Handle(), false);
-  EXPECT_EQ(cap.Color(50, 40), static_cast<win::COLORREF>(vcl::clGreen));
-  EXPECT_EQ(cap.Color(22, 22), static_cast<win::COLORREF>(vcl::clGreen));
+  EXPECT_EQ(cap.Color(50, 40), Rgb(vcl::clGreen));
+  EXPECT_EQ(cap.Color(22, 22), Rgb(vcl::clGreen));
   EXPECT_FALSE(c->BorderCtlXP());  // the disabled look switches themed borders off
   EXPECT_TRUE(c->GetCtlXP());
 
@@ -343,7 +343,7 @@ TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {
   fc->Setting(fcsDisabled)->FillObject()->Brush()->SetColor(vcl::clMaroon);
   Idle();
   EXPECT_EQ(c->Paints, before + 1);
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clMaroon));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clMaroon));
 
   // The edit queries count too: read-only, when used, wins over focused but not disabled.
   c->SetEnabled(true);
@@ -352,23 +352,21 @@ TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {
   c->ReadOnly = true;
   c->Invalidate();
   Idle();
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clOlive));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clOlive));
 
   // Taking the controller away restores the control's own look.
   c->SetFaceController(nullptr);
   EXPECT_EQ(fc->LinkCount(), 0);
   Idle();
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clSilver));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clSilver));
   EXPECT_TRUE(c->BorderCtlXP());
 }
 
 TEST_F(FaceControllerTest, EnteringPaintsTheFrontBorderWithAController) {
-  TZYLFaceController* fc = nullptr;
-  TFaceControl* c = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeForm(fc, c));
-  auto* other = new TFaceControl(form.get());
+  auto [form, fc, c] = MakeForm();
+  auto* other = new TFaceControl(form);
   other->SetBounds(100, 20, 40, 40);
-  other->SetParent(form.get());
+  other->SetParent(form);
   c->SetTabStop(true);
   other->SetTabStop(true);
   form->Show();
@@ -388,16 +386,14 @@ TEST_F(FaceControllerTest, EnteringPaintsTheFrontBorderWithAController) {
 // ---- Hot state ----
 
 TEST_F(FaceControllerTest, MouseEnterAndLeaveSwitchTheHotLook) {
-  TZYLFaceController* fc = nullptr;
-  TFaceControl* c = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeForm(fc, c));
+  auto [form, fc, c] = MakeForm();
   fc->Setting(fcsHot)->SetUsed(true);
   fc->Setting(fcsHot)->SetColor(vcl::clAqua);
   c->SetFaceController(fc);
   form->Show();
   Idle();
   win::testkit::MouseMove(150, 120);
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clSilver));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clSilver));
   EXPECT_EQ(fc->HotControl(), nullptr);
 
   const win::HWND first = c->Handle();
@@ -407,7 +403,7 @@ TEST_F(FaceControllerTest, MouseEnterAndLeaveSwitchTheHotLook) {
   ASSERT_TRUE(c->HandleAllocated());
   EXPECT_NE(c->Handle(), first);  // entering the hot state re-created the window
   EXPECT_EQ(fc->GetState(c), fcsHot);
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clAqua));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clAqua));
 
   // A leave announced while the cursor is still inside keeps the hot state.
   c->Perform(vcl::CM_MOUSELEAVE, 0, 0);
@@ -420,7 +416,7 @@ TEST_F(FaceControllerTest, MouseEnterAndLeaveSwitchTheHotLook) {
   EXPECT_FALSE(c->MouseAbove());
   EXPECT_EQ(fc->HotControl(), nullptr);
   EXPECT_EQ(fc->GetState(c), fcsNormal);
-  EXPECT_EQ(At(form.get(), 50, 40), static_cast<win::COLORREF>(vcl::clSilver));
+  EXPECT_EQ(At(form, 50, 40), Rgb(vcl::clSilver));
 
   // Freeing the hot control makes the controller forget it.
   win::testkit::MouseMove(40, 30);
@@ -472,17 +468,15 @@ TEST_F(FaceControllerTest, FreeNotificationAndSwitchingControllers) {
 // ---- Streaming ----
 
 TEST_F(FaceControllerTest, SettingsRoundTripThroughAFormStream) {
-  TZYLFaceController* fc = nullptr;
-  TFaceControl* c = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeForm(fc, c));
+  auto [form, fc, c] = MakeForm();
   form->SetName("FaceForm");
   // A default controller writes no "Settings".
-  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form.get()));
+  std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form));
   EXPECT_EQ(text.find("Settings"), std::string::npos) << text;
 
   Decorate(fc);
   c->SetFaceController(fc);
-  const std::string bytes = vcl::WriteComponentToBytes(form.get());
+  const std::string bytes = vcl::WriteComponentToBytes(form);
   text = vcl::ObjectBinaryToTextString(bytes);
   EXPECT_NE(text.find("Settings = {"), std::string::npos) << text;
   EXPECT_NE(text.find("FaceController = Face1"), std::string::npos) << text;
@@ -600,9 +594,7 @@ TEST_F(FaceControllerTest, BadSettingsRaiseAndLeaveTheControllerUnchanged) {
 // ---- Run-time moving and sizing ----
 
 TEST_F(FaceControllerTest, DraggingMovesAndSizesUnlessLocked) {
-  TZYLFaceController* fc = nullptr;
-  TFaceControl* c = nullptr;
-  std::unique_ptr<vcl::TForm> form(MakeForm(fc, c));
+  auto [form, fc, c] = MakeForm();
   TMoveSink sink;
   c->SetOnMove(vcl::TNotifyEvent(&sink, &TMoveSink::OnMove));
   IZYLControlPosSize* ps = nullptr;

@@ -73,6 +73,7 @@ TEST_F(FormUtilsTest, OneInstanceCheckWantsAFormAndOneComponentOfTheClass) {
   new TPlainWinControl(&form);
   EXPECT_TRUE(ZYLCheckForSameClass(&form, TPlainWinControl::StaticClass(), false));
   EXPECT_FALSE(ZYLCheckForSameClass(&form, nullptr, false));
+  EXPECT_FALSE(ZYLCheckForSameClass(&form, nullptr, true));
   // An owner that is no form (nor a data module) is a violation even for the first one.
   vcl::TComponent plain(nullptr);
   EXPECT_TRUE(ZYLCheckForSameClass(&plain, TPlainWinControl::StaticClass(), true));
@@ -293,40 +294,35 @@ class SystemMenuTrimTest : public FormUtilsTest {
 using Ids = std::vector<win::UINT>;
 constexpr win::UINT kSep = 0;
 
-TEST_F(SystemMenuTrimTest, NewStyleWindowMenusLoseTheEntriesLeftOut) {
+TEST_F(SystemMenuTrimTest, NewStyleMenusLoseTheEntriesLeftOut) {
+  using namespace win;
   const TZYLSysMenuEntries all = {smRestore, smMove, smSize, smMinimize, smMaximize, smClose,
                                   smSwitch};
-  win::HMENU m = FreshMenu(false, false);
-  ZYLCheckSystemMenu(all, m, false);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_SIZE, win::SC_MINIMIZE,
-                             win::SC_MAXIMIZE, kSep, win::SC_CLOSE}));
-  m = FreshMenu(false, false);
-  ZYLCheckSystemMenu({smRestore, smMove, smMinimize, smClose}, m, false);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_MINIMIZE, kSep,
-                             win::SC_CLOSE}));
-  // Without Close, the separator would end the menu; with Close alone, it would start it.
-  m = FreshMenu(false, false);
-  ZYLCheckSystemMenu(all - smClose, m, false);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, win::SC_MOVE, win::SC_SIZE, win::SC_MINIMIZE,
-                             win::SC_MAXIMIZE}));
-  m = FreshMenu(false, false);
-  ZYLCheckSystemMenu({smClose}, m, false);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_CLOSE}));
-  m = FreshMenu(false, false);
-  ZYLCheckSystemMenu({}, m, false);
-  EXPECT_EQ(win::GetMenuItemCount(m), 0);
-}
-
-TEST_F(SystemMenuTrimTest, TheApplicationsMenuHasItsOwnPositions) {
-  // Restore 0, Move 1, Minimize 2, separator 3, Close 4: the window layout would take
-  // position 4 for Maximize and delete Close here.
-  win::HMENU m = FreshMenu(true, false);
-  ZYLCheckSystemMenu({smRestore, smClose}, m, true);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_RESTORE, kSep, win::SC_CLOSE}));
-  // Size and Maximize mean nothing there.
-  m = FreshMenu(true, false);
-  ZYLCheckSystemMenu({smMove, smSize, smMaximize, smClose}, m, true);
-  EXPECT_EQ(MenuIds(m), (Ids{win::SC_MOVE, kSep, win::SC_CLOSE}));
+  const struct {
+    bool Application;
+    TZYLSysMenuEntries Keep;
+    Ids Left;
+  } cases[] = {
+      {false, all, {SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, kSep, SC_CLOSE}},
+      {false,
+       {smRestore, smMove, smMinimize, smClose},
+       {SC_RESTORE, SC_MOVE, SC_MINIMIZE, kSep, SC_CLOSE}},
+      // Without Close, the separator would end the menu; with Close alone, it would start it.
+      {false, all - smClose, {SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}},
+      {false, {smClose}, {SC_CLOSE}},
+      {false, {}, {}},
+      // The application's menu: Restore 0, Move 1, Minimize 2, separator 3, Close 4; the
+      // window layout would take position 4 for Maximize and delete Close here.
+      {true, {smRestore, smClose}, {SC_RESTORE, kSep, SC_CLOSE}},
+      // Size and Maximize mean nothing there.
+      {true, {smMove, smSize, smMaximize, smClose}, {SC_MOVE, kSep, SC_CLOSE}},
+  };
+  int i = 0;
+  for (const auto& c : cases) {
+    HMENU m = FreshMenu(c.Application, false);
+    ZYLCheckSystemMenu(c.Keep, m, c.Application);
+    EXPECT_EQ(MenuIds(m), c.Left) << "case " << i++;
+  }
 }
 
 TEST_F(SystemMenuTrimTest, OldStyleMenusEndWithSwitchTo) {

@@ -5,6 +5,7 @@
 
 #include "foundation/ZYLButtonDock.h"
 #include "platform/classes/Resources.h"
+#include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -84,4 +85,35 @@ TEST(GlyphStripTest, CustomKindNullBitmapAndACorruptStrip) {
   ZYLRegisterGlyphStrip();
   ZYLGetGlyphKind(&bmp, gkFile);
   EXPECT_EQ(Px(bmp, 4, 5), ZYLGlyphStripPixel(ZYLGlyphCellWidth + 4, 5));
+}
+
+namespace {
+
+// Registers a strip of `cells` plain cells in place of the built-in one while it lives.
+class TGlyphStrip {
+ public:
+  explicit TGlyphStrip(int cells) {
+    vcl::TBitmap strip;
+    strip.SetPixelFormat(vcl::pf24bit);
+    strip.SetSize(cells * ZYLGlyphCellWidth, ZYLGlyphCellHeight);
+    vcl::TMemoryStream data;
+    strip.SaveToStream(&data);
+    vcl::RegisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH", data.Memory(),
+                          static_cast<size_t>(data.Size()));
+  }
+  ~TGlyphStrip() { ZYLRegisterGlyphStrip(); }
+};
+
+}  // namespace
+
+TEST(GlyphStripTest, AMissingStripOrCellIsAnError) {
+  vcl::TBitmap bmp;
+  {
+    TGlyphStrip none(1);  // puts the built-in strip back when it goes
+    vcl::UnregisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH");
+    EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkFile), vcl::EResNotFound);
+  }
+  TGlyphStrip shortStrip(2);
+  EXPECT_NO_THROW(ZYLGetGlyphKind(&bmp, gkFile));
+  EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkSearch), vcl::Exception);
 }

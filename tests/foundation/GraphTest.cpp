@@ -1,6 +1,7 @@
 // Pixel tests of the bitmap, frame and shape routines on bitmap canvases.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "foundation/ZYLGraph.h"
@@ -28,6 +29,18 @@ std::unique_ptr<TBitmap> NewBmp(int w, int h, TColor fill) {
 }
 
 TColor At(TBitmap* b, int x, int y) { return b->Canvas()->Pixels(x, y); }
+
+// The number of pixels of `b` (inside `area` when given) for which `pred` holds.
+int Count(TBitmap* b, const std::function<bool(TColor, int, int)>& pred, TRect area = {}) {
+  if (area.Right <= area.Left) area = {0, 0, b->Width(), b->Height()};
+  int n = 0;
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x) n += pred(At(b, x, y), x, y);
+  return n;
+}
+bool Inside(const TRect& r, int x, int y) {
+  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+}
 TColor Rgb(TColor c) { return vcl::ColorToRGB(c); }
 
 // A 4 x 3 source whose pixels all differ.
@@ -56,17 +69,13 @@ TEST(ZYLGraphFrame, EveryStyleFillsExactlyItsWidth) {
     const int w = ZYLStdFrameWidth(style);
     EXPECT_EQ(r, (TRect{outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w}))
         << "style " << s;
-    for (int y = 0; y < 30; ++y) {
-      for (int x = 0; x < 40; ++x) {
-        const bool inFrame = x >= outer.Left && x < outer.Right && y >= outer.Top &&
-                             y < outer.Bottom &&
-                             !(x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom);
-        if (inFrame)
-          ASSERT_NE(At(b.get(), x, y), kMarker) << "style " << s << " at " << x << "," << y;
-        else
-          ASSERT_EQ(At(b.get(), x, y), kMarker) << "style " << s << " at " << x << "," << y;
-      }
-    }
+    // Painted exactly in the band between the rectangle before and after.
+    EXPECT_EQ(Count(b.get(),
+                    [&](TColor c, int x, int y) {
+                      return (c != kMarker) != (Inside(outer, x, y) && !Inside(r, x, y));
+                    }),
+              0)
+        << "style " << s;
   }
 }
 
@@ -226,14 +235,9 @@ TEST(ZYLGraphBmp, TransparencyFlags) {
     EXPECT_EQ(At(plain.get(), lx, lx), vcl::clLime);
     auto see = NewBmp(8, 8, vcl::clBlue);
     ZYLBmpDraw(see->Canvas(), target, src.get(), place | dsfTransparent, vcl::clLime);
-    int lime = 0, blue = 0;
-    for (int y = 0; y < target.Bottom; ++y)
-      for (int x = 0; x < target.Right; ++x) {
-        lime += At(see.get(), x, y) == vcl::clLime;
-        blue += At(see.get(), x, y) == vcl::clBlue;
-      }
-    EXPECT_EQ(lime, 0) << place;
-    EXPECT_EQ(blue, place == 0 ? 2 : 8) << place;  // 2 pixels per 4 x 4 copy
+    auto is = [](TColor want) { return [want](TColor c, int, int) { return c == want; }; };
+    EXPECT_EQ(Count(see.get(), is(vcl::clLime), target), 0) << place;
+    EXPECT_EQ(Count(see.get(), is(vcl::clBlue), target), place == 0 ? 2 : 8) << place;  // 2 a copy
     EXPECT_EQ(At(see.get(), lx, lx), vcl::clBlue);
     EXPECT_EQ(At(see.get(), 0, 0), vcl::clRed);
   }
@@ -261,10 +265,7 @@ TEST(ZYLGraphBmp, TransparencyFlags) {
 TEST(ZYLGraphBmp, ClipDrawUsesThePackedOffset) {
   auto src = NewBmp(10, 10, vcl::clRed);
   auto count = [](TBitmap* b) {
-    int n = 0;
-    for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 20; ++x) n += At(b, x, y) == vcl::clRed;
-    return n;
+    return Count(b, [](TColor c, int, int) { return c == vcl::clRed; });
   };
   auto d = NewBmp(20, 20, vcl::clWhite);
   ZYLBmpClipDraw(d->Canvas(), {0, 0, 10, 10}, src.get(), dsfClip, ZYLPackOffset(5, 0), vcl::clNone);
@@ -300,12 +301,12 @@ TEST(ZYLGraphBmp, FillPatternAndsThePattern) {
       if ((x + y) % 2) pat->Canvas()->SetPixels(x, y, vcl::clBlack);
   auto d = NewBmp(20, 20, vcl::clRed);
   ZYLFillPattern(d->Canvas()->Handle(), {2, 2, 18, 18}, pat.get());
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) {
-      const bool inside = x >= 2 && x < 18 && y >= 2 && y < 18;
-      const TColor expect = inside && (x + y) % 2 ? vcl::clBlack : vcl::clRed;
-      ASSERT_EQ(At(d.get(), x, y), expect) << x << "," << y;
-    }
+  EXPECT_EQ(
+      Count(d.get(),
+            [](TColor c, int x, int y) {
+              return c != (Inside({2, 2, 18, 18}, x, y) && (x + y) % 2 ? vcl::clBlack : vcl::clRed);
+            }),
+      0);
   // The pattern follows the brush origin (how packed offsets align patterns across controls).
   auto stripes = NewBmp(8, 8, vcl::clWhite);
   for (int y = 0; y < 8; ++y) stripes->Canvas()->SetPixels(0, y, vcl::clBlack);
@@ -406,16 +407,12 @@ TEST(ZYLGraphShape, EveryShapeStaysInsideItsRect) {
     p.ShapeType = static_cast<TZYLShapeType>(t);
     p.RoundPercent = 50;
     auto s = Paint(p, r);
-    int red = 0;
-    for (int y = 0; y < 30; ++y)
-      for (int x = 0; x < 40; ++x) {
-        const bool in = x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
-        if (s.At(x, y) == vcl::clRed) {
-          ++red;
-          ASSERT_TRUE(in) << "shape " << t << " at " << x << "," << y;
-        }
-      }
-    EXPECT_GT(red, 0) << t;
+    auto red = [](TColor c, int, int) { return c == vcl::clRed; };
+    EXPECT_GT(Count(s.Bmp.get(), red), 0) << t;
+    EXPECT_EQ(Count(s.Bmp.get(),
+                    [&](TColor c, int x, int y) { return c == vcl::clRed && !Inside(r, x, y); }),
+              0)
+        << t;
     EXPECT_EQ(s.At(20, 15), vcl::clRed) << "centre of shape " << t;
     const bool cornerFilled = t == stRectangle;
     EXPECT_EQ(s.At(r.Left, r.Top) == vcl::clRed, cornerFilled) << t;
@@ -423,17 +420,11 @@ TEST(ZYLGraphShape, EveryShapeStaysInsideItsRect) {
     // The outline reaches the rectangle's edges for the full-size shapes.
     const auto pts = ZYLShapeOutline(r, p);
     ASSERT_FALSE(pts.empty());
-    int minx = 1000, maxx = -1000, miny = 1000, maxy = -1000;
-    for (auto q : pts) {
-      minx = std::min(minx, q.X);
-      maxx = std::max(maxx, q.X);
-      miny = std::min(miny, q.Y);
-      maxy = std::max(maxy, q.Y);
-    }
-    EXPECT_EQ(minx, r.Left) << t;
-    EXPECT_EQ(maxx, r.Right - 1) << t;
-    EXPECT_EQ(miny, r.Top) << t;
-    EXPECT_EQ(maxy, r.Bottom - 1) << t;
+    TRect box{1000, 1000, -1000, -1000};
+    for (auto q : pts)
+      box = {std::min(box.Left, q.X), std::min(box.Top, q.Y), std::max(box.Right, q.X + 1),
+             std::max(box.Bottom, q.Y + 1)};
+    EXPECT_EQ(box, r) << t;
   }
 }
 
@@ -508,9 +499,7 @@ TEST(ZYLGraphShape, TeethZigZagOnTheirSide) {
     q.TeethDirection = dir;
     q.TeethHeight = 5;
     auto t = Paint(q, r);
-    int red = 0;
-    for (int y = 0; y < 30; ++y)
-      for (int x = 0; x < 40; ++x) red += t.At(x, y) == vcl::clRed;
+    const int red = Count(t.Bmp.get(), [](TColor c, int, int) { return c == vcl::clRed; });
     EXPECT_GT(red, 30 * 25) << dir;
     EXPECT_LT(red, 40 * 30) << dir;
   }
@@ -538,14 +527,13 @@ TEST(ZYLGraphShape, ShadowAndBevel) {
   EXPECT_EQ(s.At(1, 28), vcl::clWhite);
   p.ShadowStyle = hssTracing;
   auto t = Paint(p, r);
-  int black = 0, white = 0;
-  for (int y = 27; y < 30; ++y)
-    for (int x = 5; x < 25; ++x) {
-      black += t.At(x, y) == vcl::clBlack;
-      white += t.At(x, y) == vcl::clWhite;
-    }
-  EXPECT_EQ(black, 30);
-  EXPECT_EQ(white, 30);
+  const TRect band{5, 27, 25, 30};
+  EXPECT_EQ(Count(
+                t.Bmp.get(), [](TColor c, int, int) { return c == vcl::clBlack; }, band),
+            30);
+  EXPECT_EQ(Count(
+                t.Bmp.get(), [](TColor c, int, int) { return c == vcl::clWhite; }, band),
+            30);
 
   TZYLShapeParams b;
   b.BevelWidth = 2;
@@ -626,8 +614,7 @@ TEST(ZYLGraphShape, CalcAndDrawThroughTheSettingsObjects) {
                nullptr, vcl::clWhite, vcl::clNone, 0);
   ZYLShapeDraw(r, b->Canvas(), stOctagon, nullptr, nullptr, false, &brush, 0, &bevel, &shadow,
                nullptr, vcl::clWhite, vcl::clNone, 0);
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) ASSERT_EQ(At(a.get(), x, y), At(b.get(), x, y)) << x << "," << y;
+  EXPECT_EQ(Count(a.get(), [&](TColor c, int x, int y) { return c != At(b.get(), x, y); }), 0);
   // Degenerate rectangles paint nothing and give no outline.
   ZYLShapeCalc({5, 5, 5, 20}, stStar, nullptr, false, nullptr, 0, nullptr, nullptr, &list);
   EXPECT_EQ(list.Count(), 0);

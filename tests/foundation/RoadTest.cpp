@@ -22,12 +22,15 @@
 #include "platform/graphics/Colors.h"
 #include "platform/sys/Packages.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/PixelCheck.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
 
 using vcl::TRect;
+
+win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(c); }
 
 // Stands in for a speed button: its face is the inherited background and bevel, its glyph the
 // linked list's image chosen by ListIndex / ImageIndex, drawn at the source size in the
@@ -54,7 +57,7 @@ class TRoadButton : public TZYLGraphicControl {
     inherited::Loaded();
   }
 };
-ZYL_CLASS_IMPL(TRoadButton) {}
+ZYL_CLASS_IMPL(TRoadButton) { b.Publish({"ImageIndex", "ImageList", "ListIndex", "Transparent"}); }
 
 constexpr int kGlyphW = 8;
 constexpr int kGlyphH = 6;
@@ -104,22 +107,12 @@ std::string InternalLine(TZYLCustomImageList* List) {
 }
 
 std::string FormText(const std::string& internal) {
-  return "object RoadForm: TForm\n"
-         "  Left = 0\n"
-         "  Top = 0\n"
-         "  Width = 120\n"
-         "  Height = 90\n"
+  return "object RoadForm: TForm\n  Left = 0\n  Top = 0\n  Width = 120\n  Height = 90\n"
          "  BorderStyle = bsNone\n"
-         "  object Button1: TRoadButton\n"
-         "    Left = 10\n"
-         "    Top = 12\n"
-         "    Width = 40\n"
-         "    Height = 30\n"
-         "    ImageIndex = 1\n"
-         "    Transparent = False\n"
-         "    " + internal + "\n"
-         "  end\n"
-         "end\n";
+         "  object Button1: TRoadButton\n    Left = 10\n    Top = 12\n    Width = 40\n"
+         "    Height = 30\n    ImageIndex = 1\n    Transparent = False\n"
+         "    " +
+         internal + "\n  end\nend\n";
 }
 
 std::unique_ptr<vcl::TForm> ReadRoadForm(const std::string& text) {
@@ -148,16 +141,17 @@ class RoadTest : public ::testing::Test {
   }
   static void Idle() { win::testkit::RunUntilIdle(); }
 
-  // Checks that the glyph (quadrant colours) sits at (ox, oy) of a capture of the form's client.
-  static void ExpectGlyph(const win::testkit::TCapture& cap, int ox, int oy, vcl::TColor tl,
-                          vcl::TColor tr, vcl::TColor bl, vcl::TColor br) {
-    const int mx = kGlyphW / 2, my = kGlyphH / 2;
-    for (int y = 0; y < kGlyphH; ++y)
-      for (int x = 0; x < kGlyphW; ++x) {
-        const vcl::TColor want = y < my ? (x < mx ? tl : tr) : (x < mx ? bl : br);
-        ASSERT_EQ(cap.Color(ox + x, oy + y), static_cast<win::COLORREF>(want))
-            << "glyph pixel " << x << "," << y;
-      }
+  // The glyph (quadrant colours) sits at (ox, oy) of a capture of the form's client.
+  static ::testing::AssertionResult ShowsGlyph(const win::testkit::TCapture& cap, int ox, int oy,
+                                               vcl::TColor tl, vcl::TColor tr, vcl::TColor bl,
+                                               vcl::TColor br) {
+    return win::testkit::PixelsMatch(cap,
+                                     [&](int x, int y) {
+                                       const bool left = x - ox < kGlyphW / 2,
+                                                  top = y - oy < kGlyphH / 2;
+                                       return Rgb(top ? (left ? tl : tr) : (left ? bl : br));
+                                     },
+                                     "road_glyph", {ox, oy, ox + kGlyphW, oy + kGlyphH});
   }
 
  private:
@@ -199,11 +193,11 @@ TEST_F(RoadTest, FormButtonFindsGlobalListPaintsRepaintsAndLetsGo) {
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
   ASSERT_GE(cap.Width, ox + kGlyphW + 1);
   ASSERT_GE(cap.Height, oy + kGlyphH + 1);
-  ExpectGlyph(cap, ox, oy, vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clFuchsia);
+  EXPECT_TRUE(ShowsGlyph(cap, ox, oy, vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clFuchsia));
   // Neither the decoy image nor any glyph colour beside the glyph.
-  EXPECT_NE(cap.Color(ox + kGlyphW, oy), static_cast<win::COLORREF>(vcl::clLime));
-  EXPECT_NE(cap.Color(ox + kGlyphW, oy), static_cast<win::COLORREF>(vcl::clYellow));
-  EXPECT_NE(cap.Color(ox, oy + kGlyphH), static_cast<win::COLORREF>(vcl::clBlue));
+  EXPECT_NE(cap.Color(ox + kGlyphW, oy), Rgb(vcl::clLime));
+  EXPECT_NE(cap.Color(ox + kGlyphW, oy), Rgb(vcl::clYellow));
+  EXPECT_NE(cap.Color(ox, oy + kGlyphH), Rgb(vcl::clBlue));
 
   // Replacing the item's picture reaches the button through its change link: one repaint.
   auto glyph2 = Quadrants(vcl::clAqua, vcl::clNavy, vcl::clMaroon, vcl::clGreen);
@@ -217,13 +211,13 @@ TEST_F(RoadTest, FormButtonFindsGlobalListPaintsRepaintsAndLetsGo) {
   Idle();
   EXPECT_EQ(button->Paints, before + 1);
   cap = win::testkit::CaptureWindow(form->Handle(), false);
-  ExpectGlyph(cap, ox, oy, vcl::clAqua, vcl::clNavy, vcl::clMaroon, vcl::clGreen);
+  EXPECT_TRUE(ShowsGlyph(cap, ox, oy, vcl::clAqua, vcl::clNavy, vcl::clMaroon, vcl::clGreen));
 
   // Pointing the button at the decoy image through its index repaints it in the decoy colour.
   button->SetIndex(0, 0);
   Idle();
   cap = win::testkit::CaptureWindow(form->Handle(), false);
-  ExpectGlyph(cap, ox, oy, vcl::clYellow, vcl::clYellow, vcl::clYellow, vcl::clYellow);
+  EXPECT_TRUE(ShowsGlyph(cap, ox, oy, vcl::clYellow, vcl::clYellow, vcl::clYellow, vcl::clYellow));
   button->SetIndex(0, 1);
 
   // Freeing the global list (the package shuts down) clears the button's reference; painting
@@ -240,13 +234,9 @@ TEST_F(RoadTest, FormButtonFindsGlobalListPaintsRepaintsAndLetsGo) {
   EXPECT_EQ(button->GlyphPaints, glyphs);
   cap = win::testkit::CaptureWindow(form->Handle(), false);
   for (int y = 0; y < kGlyphH; ++y)
-    for (int x = 0; x < kGlyphW; ++x) {
-      const auto px = cap.Color(ox + x, oy + y);
-      EXPECT_NE(px, static_cast<win::COLORREF>(vcl::clAqua));
-      EXPECT_NE(px, static_cast<win::COLORREF>(vcl::clNavy));
-      EXPECT_NE(px, static_cast<win::COLORREF>(vcl::clMaroon));
-      EXPECT_NE(px, static_cast<win::COLORREF>(vcl::clGreen));
-    }
+    for (int x = 0; x < kGlyphW; ++x)
+      for (vcl::TColor c : {vcl::clAqua, vcl::clNavy, vcl::clMaroon, vcl::clGreen})
+        EXPECT_NE(cap.Color(ox + x, oy + y), Rgb(c)) << x << "," << y;
 }
 
 TEST_F(RoadTest, IdentifierWithoutItsListReadsAsNoList) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "foundation/IntfZYLBackground.h"
@@ -41,6 +42,14 @@ class TCounter : public TObject {
   int Count = 0;
   TObject* LastSender = nullptr;
 };
+
+// A memory stream holding `bytes`, positioned at its start.
+std::unique_ptr<vcl::TMemoryStream> StreamOf(const std::string& bytes) {
+  auto s = std::make_unique<vcl::TMemoryStream>();
+  if (!bytes.empty()) s->WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  s->SetPosition(0);
+  return s;
+}
 
 bool IsOrdinal(const vcl::TPropInfo* p) {
   const auto k = p->Kind();
@@ -107,10 +116,21 @@ void CheckSettingsObject(std::set<std::string> skip = {}) {
 
 }  // namespace
 
+TEST(SettingsObjects, BevelOuterStyleIsLeftOutWhenItIsTheOwnersDefault) {
+  TZYLBevel bevel;
+  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+  bevel.SetDefaultStyleOuter(bvLowered);
+  EXPECT_EQ(bevel.StyleOuter(), bvLowered);
+  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+  bevel.SetBevelStyleOuter(bvNone);
+  EXPECT_TRUE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+}
+
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYL3DCaption>();
   CheckSettingsObject<TZYLFxCaption>();
-  CheckSettingsObject<TZYLBevel>({"StandardStyle"});
+  // The outer style's default is the owner's (see below).
+  CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter"});
   CheckSettingsObject<TZYLGlyphTextLayout>();
   CheckSettingsObject<TZYLButtonLayout>();
   CheckSettingsObject<TZYLShapeFill>();
@@ -199,14 +219,13 @@ TEST(SettingsObjects, BevelStandardStyleSignalsOnlyInTheModesThatDrawIt) {
 
 TEST(SettingsObjects, BevelExtentIsCachedBeforeTheSignal) {
   TZYLBevel b;
-  int seen = -1;
   struct TProbe : TObject {
     TZYLBevel* B;
-    int* Seen;
-    void Hit(TObject*) { *Seen = B->GetBevelExtend(); }
+    int Seen = -1;
+    void Hit(TObject*) { Seen = B->GetBevelExtend(); }
   } probe;
   probe.B = &b;
-  probe.Seen = &seen;
+  int& seen = probe.Seen;
   b.SetOnChange(vcl::TNotifyEvent(&probe, &TProbe::Hit));
   b.SetBevelStyleOuter(bvFrameRaised);
   EXPECT_EQ(seen, 2);
@@ -417,12 +436,7 @@ TEST(SettingsObjects, DateListStreamAndCorruptInput) {
   EXPECT_EQ(got, (TZYLDateRecord{-1.25, "New year"}));
   EXPECT_FALSE(back.GetDate(2, got));
 
-  auto load = [&](const std::string& bytes) {
-    vcl::TMemoryStream s;
-    if (!bytes.empty()) s.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
-    s.SetPosition(0);
-    back.LoadFromStream(&s);
-  };
+  auto load = [&](const std::string& bytes) { back.LoadFromStream(StreamOf(bytes).get()); };
   std::string good(static_cast<const char*>(ms.Memory()), static_cast<size_t>(ms.Size()));
   EXPECT_THROW(load(""), vcl::EReadError);
   EXPECT_THROW(load("\x02"), vcl::EReadError);                        // version
@@ -466,12 +480,7 @@ TEST(SettingsObjects, RegionMaskDataAndCorruptInput) {
   vcl::TMemoryStream ms;
   m.WriteRegionData(&ms);
   std::string good(static_cast<const char*>(ms.Memory()), static_cast<size_t>(ms.Size()));
-  auto load = [&](const std::string& bytes) {
-    vcl::TMemoryStream s;
-    if (!bytes.empty()) s.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
-    s.SetPosition(0);
-    m2.ReadRegionData(&s);
-  };
+  auto load = [&](const std::string& bytes) { m2.ReadRegionData(StreamOf(bytes).get()); };
   load(good);
   EXPECT_EQ(m2.RectCount(), 3u);
   EXPECT_THROW(load(good.substr(0, 20)), vcl::EReadError);
@@ -536,10 +545,6 @@ ZYL_CLASS_IMPL(TSettingsHolder) {
                           HOLDER_PROP(BackFX, TZYLBitmapEffectObject)
                               HOLDER_PROP(DateTime, TZYLDateTime) HOLDER_PROP(Region, TZYLRegionMask)
                                   HOLDER_PROP(Dates, TZYLDateList);
-}
-
-std::string AsText(vcl::TComponent* c) {
-  return vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(c));
 }
 
 }  // namespace

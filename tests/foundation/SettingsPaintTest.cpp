@@ -2,7 +2,9 @@
 // style and tile mode (with the packed offset), gradients in all ten styles, bitmap effects.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <string>
 
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
@@ -11,6 +13,7 @@
 #include "foundation/ZYLGradient.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/PixelCheck.h"
 
 using namespace zyl;
 using vcl::TColor;
@@ -34,6 +37,21 @@ struct TSurface {
   }
   TColor At(int X, int Y) { return Bmp.Canvas()->Pixels(X, Y); }
   vcl::TCanvas* Canvas() { return Bmp.Canvas(); }
+  // Every pixel is the colour `want` answers for it.
+  ::testing::AssertionResult Shows(const std::function<TColor(int, int)>& want,
+                                   const std::string& name) {
+    auto cap = win::testkit::MakeCapture(Bmp.Width(), Bmp.Height(),
+                                         [&](int x, int y) { return win::COLORREF(At(x, y)); });
+    return win::testkit::PixelsMatch(
+        cap, [&](int x, int y) { return win::COLORREF(want(x, y)); }, name);
+  }
+  // The number of pixels for which `pred` holds.
+  int Count(const std::function<bool(TColor, int, int)>& pred) {
+    int n = 0;
+    for (int y = 0; y < Bmp.Height(); ++y)
+      for (int x = 0; x < Bmp.Width(); ++x) n += pred(At(x, y), x, y);
+    return n;
+  }
 };
 
 bool Inside(const TRect& R, int X, int Y) {
@@ -51,16 +69,10 @@ void CheckBevel(TZYLBevel& B, bool FullBand, const std::string& What) {
   const int e = B.GetBevelExtend();
   EXPECT_EQ(inner, (TRect{rect.Left + e, rect.Top + e, rect.Right - e, rect.Bottom - e}));
   EXPECT_EQ(B.ClientRect(rect), inner);
-  int bandUnpainted = 0, stray = 0;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) {
-      const bool painted = s.At(x, y) != Sentinel;
-      if (!Inside(rect, x, y) || Inside(inner, x, y)) stray += painted;
-      else bandUnpainted += !painted;
-    }
-  EXPECT_EQ(stray, 0);
+  auto inBand = [&](int x, int y) { return Inside(rect, x, y) && !Inside(inner, x, y); };
+  EXPECT_EQ(s.Count([&](TColor c, int x, int y) { return c != Sentinel && !inBand(x, y); }), 0);
   if (FullBand) {
-    EXPECT_EQ(bandUnpainted, 0);
+    EXPECT_EQ(s.Count([&](TColor c, int x, int y) { return c == Sentinel && inBand(x, y); }), 0);
   }
 }
 
@@ -71,8 +83,7 @@ TEST(BevelPaint, EmptyBevelPaintsNothing) {
   TSurface s(10, 10);
   const TRect r{1, 1, 9, 9};
   EXPECT_EQ(b.PaintBevel(s.Canvas(), r, false), r);
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) ASSERT_EQ(s.At(x, y), Sentinel);
+  EXPECT_TRUE(s.Shows([](int, int) { return Sentinel; }, "empty_bevel"));
 }
 
 TEST(BevelPaint, CustomModeEveryStyle) {
@@ -192,8 +203,8 @@ TEST(FillPaint, NoneAndBrush) {
   f.SetFillStyle(sfBrush);
   f.Brush()->SetColor(0x00445566);
   EXPECT_TRUE(f.FillCanvas(s.Canvas(), r, vcl::clWhite));
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) EXPECT_EQ(s.At(x, y), Inside(r, x, y) ? 0x445566 : Sentinel);
+  EXPECT_TRUE(
+      s.Shows([&](int x, int y) { return Inside(r, x, y) ? 0x445566 : Sentinel; }, "brush"));
   // A hatched brush over the background colour (foFillInner): no pixel keeps the sentinel.
   f.Brush()->SetStyle(vcl::bsCross);
   f.Brush()->SetColor(vcl::clBlack);
@@ -218,10 +229,11 @@ TEST(FillPaint, BitmapTileModes) {
     // Tiled (and the brush bitmap): the pattern starts at the rectangle's corner.
     TSurface s(14, 12);
     ASSERT_TRUE(f.FillCanvas(s.Canvas(), r, vcl::clWhite));
-    for (int y = 0; y < 12; ++y)
-      for (int x = 0; x < 14; ++x)
-        ASSERT_EQ(s.At(x, y), Inside(r, x, y) ? Pat(Mod(x - r.Left, 4), Mod(y - r.Top, 3)) : Sentinel)
-            << style << " " << x << "," << y;
+    EXPECT_TRUE(s.Shows(
+        [&](int x, int y) {
+          return Inside(r, x, y) ? Pat(Mod(x - r.Left, 4), Mod(y - r.Top, 3)) : Sentinel;
+        },
+        "tiled_" + std::to_string(style)));
     if (style == sfBrushBitmap) continue;
     // Centred with the background colour round it.
     f.SetTileMode(tmCenter);
@@ -268,15 +280,13 @@ TEST(FillPaint, ClipFillAlignsPatternsByThePackedOffset) {
       const int32_t packed = static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(oy)) << 16) |
                                                   static_cast<uint16_t>(ox));
       ASSERT_TRUE(f.ClipFill(s.Canvas(), r, vcl::clWhite, packed));
-      for (int y = 0; y < 11; ++y)
-        for (int x = 0; x < 14; ++x) {
-          TColor want = Sentinel;
-          if (Inside(r, x, y))
-            want = packed == 0 ? Pat(Mod(x - r.Left, 4), Mod(y - r.Top, 3))
+      EXPECT_TRUE(s.Shows(
+          [&](int x, int y) {
+            if (!Inside(r, x, y)) return Sentinel;
+            return packed == 0 ? Pat(Mod(x - r.Left, 4), Mod(y - r.Top, 3))
                                : Pat(Mod(x + ox, 4), Mod(y + oy, 3));
-          ASSERT_EQ(s.At(x, y), want) << style << " offset " << ox << "," << oy << " at " << x
-                                      << "," << y;
-        }
+          },
+          "clipfill_" + std::to_string(style) + "_" + std::to_string(ox)));
     }
   }
 }
@@ -433,12 +443,9 @@ TEST(CaptionPaint, DrawsTextInsideTheRectangle) {
   TSurface s(60, 30);
   c.DrawCaption(s.Canvas(), "WWW", TRect{10, 5, 50, 25}, TZYLDrawTextStyles{dtEnabled, dtClip},
                 vcl::clBlack, 0);
-  int inked = 0, outside = 0;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 60; ++x)
-      if (s.At(x, y) != Sentinel) (Inside(TRect{10, 5, 50, 25}, x, y) ? inked : outside)++;
-  EXPECT_GT(inked, 0);
-  EXPECT_EQ(outside, 0);
+  const TRect r{10, 5, 50, 25};
+  EXPECT_GT(s.Count([&](TColor c, int x, int y) { return c != Sentinel && Inside(r, x, y); }), 0);
+  EXPECT_EQ(s.Count([&](TColor c, int x, int y) { return c != Sentinel && !Inside(r, x, y); }), 0);
 }
 
 TEST(CaptionPaint, TextKeepsTheFontColourOverItsGround) {
@@ -449,14 +456,8 @@ TEST(CaptionPaint, TextKeepsTheFontColourOverItsGround) {
   TSurface s(60, 30);
   c.DrawCaption(s.Canvas(), "WWW", TRect{0, 0, 60, 30}, TZYLDrawTextStyles{dtEnabled},
                 vcl::clWhite, 0);
-  int red = 0, white = 0;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 60; ++x) {
-      if (s.At(x, y) == 0x0000FF) ++red;
-      if (s.At(x, y) == 0xFFFFFF) ++white;
-    }
-  EXPECT_GT(red, 0);
-  EXPECT_EQ(white, 0);
+  EXPECT_GT(s.Count([](TColor c, int, int) { return c == 0x0000FF; }), 0);
+  EXPECT_EQ(s.Count([](TColor c, int, int) { return c == 0xFFFFFF; }), 0);
 }
 
 TEST(FillPaint, ClipFillOffsetMovesOnlyPatterns) {
@@ -483,12 +484,10 @@ TEST(FillPaint, ClipFillOffsetMovesOnlyPatterns) {
     TSurface a(14, 11), b(14, 11);
     ASSERT_TRUE(f.FillCanvas(a.Canvas(), r, vcl::clWhite));
     ASSERT_TRUE(f.ClipFill(b.Canvas(), r, vcl::clWhite, packed));
-    for (int y = 0; y < 11; ++y)
-      for (int x = 0; x < 14; ++x) {
-        ASSERT_EQ(a.At(x, y), b.At(x, y)) << st.Style << "/" << st.Tile << " " << x << "," << y;
-        if (!Inside(r, x, y)) {
-          ASSERT_EQ(b.At(x, y), Sentinel);
-        }
-      }
+    const std::string name = "offset_" + std::to_string(st.Style) + "_" + std::to_string(st.Tile);
+    EXPECT_TRUE(
+        b.Shows([&](int x, int y) { return Inside(r, x, y) ? a.At(x, y) : Sentinel; }, name));
+    EXPECT_EQ(a.Count([&](TColor c, int x, int y) { return c != Sentinel && !Inside(r, x, y); }),
+              0);
   }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLSysUtils.h"
@@ -24,13 +25,13 @@ class SysInfoTest : public ::testing::Test {
  protected:
   SysInfoTest() : session_(800, 600) {}
 
-  // A borderless form of the given size.
-  static vcl::TForm* MakeForm(int w, int h) {
-    auto* f = new vcl::TForm(nullptr);
-    f->SetBorderStyle(vcl::bsNone);
-    f->SetBounds(10, 10, w, h);
-    f->HandleNeeded();
-    return f;
+  // A borderless form of the given size, freed by the fixture.
+  vcl::TForm* MakeForm(int w, int h) {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBorderStyle(vcl::bsNone);
+    form_->SetBounds(10, 10, w, h);
+    form_->HandleNeeded();
+    return form_.get();
   }
   static vcl::TRect WindowRect(vcl::TForm* f) {
     vcl::TRect r;
@@ -40,6 +41,7 @@ class SysInfoTest : public ::testing::Test {
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 // Restores an environment variable (and the C library's time-zone state) on scope exit.
@@ -89,7 +91,6 @@ TEST_F(SysInfoTest, PositionWindowPlacesAtEveryPosition) {
     ZYLPositionWindow(f->Handle(), target, c.Pos, true);
     EXPECT_EQ(WindowRect(f), r);
   }
-  delete f;
 }
 
 TEST_F(SysInfoTest, PositionWindowCentresRoundingTowardZero) {
@@ -100,7 +101,6 @@ TEST_F(SysInfoTest, PositionWindowCentresRoundingTowardZero) {
   // One pixel wider: 1 / 2 gives 0 as well.
   ZYLPositionWindow(f->Handle(), vcl::Rect(200, 200, 301, 251), bpCenter, false);
   EXPECT_EQ(WindowRect(f).TopLeft(), vcl::Point(200, 200));
-  delete f;
 }
 
 TEST_F(SysInfoTest, PositionWindowStaysOnTheDesktop) {
@@ -119,22 +119,17 @@ TEST_F(SysInfoTest, PositionWindowStaysOnTheDesktop) {
   // A missing window is ignored.
   ZYLPositionWindow(nullptr, vcl::Rect(0, 0, 10, 10), bpCenter, false);
   EXPECT_EQ(WindowRect(f).TopLeft(), vcl::Point(0, 0));
-  delete f;
 }
 
 // ---- Target rectangles ----
 
-TEST_F(SysInfoTest, TargetRectScreenAndWorkArea) {
-  EXPECT_EQ(ZYLDlgGetTargetRect(brScreen), vcl::Rect(0, 0, 800, 600));
+TEST_F(SysInfoTest, TargetRectScreenWorkAreaAndFallBackToScreen) {
+  // Neither a main form nor an active form: the screen.
+  for (TZYLDlgPosRel b : {brScreen, brMainForm, brActiveWindow})
+    EXPECT_EQ(ZYLDlgGetTargetRect(b), vcl::Rect(0, 0, 800, 600)) << int(b);
   vcl::TRect work = vcl::Rect(0, 0, 800, 560);
   ASSERT_TRUE(win::SystemParametersInfoA(win::SPI_SETWORKAREA, 0, &work, 0));
   EXPECT_EQ(ZYLDlgGetTargetRect(brScreenWorkArea), work);
-}
-
-TEST_F(SysInfoTest, TargetRectFormsFallBackToScreen) {
-  // Neither a main form nor an active form: the screen.
-  EXPECT_EQ(ZYLDlgGetTargetRect(brMainForm), vcl::Rect(0, 0, 800, 600));
-  EXPECT_EQ(ZYLDlgGetTargetRect(brActiveWindow), vcl::Rect(0, 0, 800, 600));
 }
 
 TEST_F(SysInfoTest, TargetRectMainAndActiveForm) {
@@ -215,7 +210,6 @@ TEST_F(SysInfoTest, KeyboardTogglesFollowTheWindowSystem) {
   const bool caps = ZYLSICapsLock();
   win::testkit::KeyPress(win::VK_CAPITAL);
   EXPECT_NE(ZYLSICapsLock(), caps);
-  delete f;
 }
 
 TEST_F(SysInfoTest, ScreenAndMetrics) {

@@ -1,21 +1,19 @@
 // The form-hooking component base and the button and dock routines.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLButtonDock.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/Resources.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
-#include "tests/support/ErrorOf.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 
@@ -46,18 +44,21 @@ class WndProcComponentTest : public ::testing::Test {
  protected:
   WndProcComponentTest() : session_(800, 600) {}
 
-  static vcl::TForm* MakeForm() {
-    auto* f = new vcl::TForm(nullptr);
-    f->SetBounds(10, 10, 200, 150);
-    f->SetCaption("Hooked");
-    return f;
+  // A form captioned "Hooked", freed by the fixture unless the test frees it (Drop).
+  vcl::TForm* MakeForm() {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBounds(10, 10, 200, 150);
+    form_->SetCaption("Hooked");
+    return form_.get();
   }
+  void Drop() { form_.reset(); }
   // The caption's length, asked through the form's WindowProc (reaches the window only when
   // every hook passes it on).
   static win::LRESULT TextLength(vcl::TForm* f) { return f->Perform(win::WM_GETTEXTLENGTH, 0, 0); }
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 }  // namespace
@@ -65,9 +66,6 @@ class WndProcComponentTest : public ::testing::Test {
 TEST_F(WndProcComponentTest, DefaultsAndNoHookBeforeLoaded) {
   vcl::TForm* f = MakeForm();
   auto* h = new TProbeHook(f);
-  EXPECT_TRUE(h->Enabled());
-  EXPECT_FALSE(h->DesignEnabled());
-  EXPECT_FALSE(h->HandleApp());
   EXPECT_EQ(h->FormKind(), 0);
   EXPECT_EQ(h->GetOwnerForm(), f);
   EXPECT_FALSE(h->Hooked());
@@ -76,7 +74,6 @@ TEST_F(WndProcComponentTest, DefaultsAndNoHookBeforeLoaded) {
   // HandleApp is stored only while loading or designing.
   h->SetHandleApp(true);
   EXPECT_FALSE(h->HandleApp());
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, LoadedInstallsAndCallsThrough) {
@@ -95,7 +92,6 @@ TEST_F(WndProcComponentTest, LoadedInstallsAndCallsThrough) {
   h->Init();
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(h->Probes, 2);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, DisablingRestoresAndEnablingReinstalls) {
@@ -112,7 +108,6 @@ TEST_F(WndProcComponentTest, DisablingRestoresAndEnablingReinstalls) {
   h->SetEnabled(true);
   EXPECT_TRUE(h->Hooked());
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, SuspendedPassesNothingOn) {
@@ -124,7 +119,6 @@ TEST_F(WndProcComponentTest, SuspendedPassesNothingOn) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 0);
   h->SetSuspended(false);
   EXPECT_EQ(TextLength(f), 6);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FreeingTheComponentRestoresTheForm) {
@@ -136,7 +130,6 @@ TEST_F(WndProcComponentTest, FreeingTheComponentRestoresTheForm) {
   EXPECT_TRUE(f->WindowProc() == original);
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 0);
   EXPECT_EQ(TextLength(f), 6);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, HookSurvivesWindowRecreation) {
@@ -155,7 +148,6 @@ TEST_F(WndProcComponentTest, HookSurvivesWindowRecreation) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(TextLength(f), 6);
   EXPECT_EQ(h->GetOwnerHandle(), second);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, NestedHooksChainAndUnwind) {
@@ -176,7 +168,6 @@ TEST_F(WndProcComponentTest, NestedHooksChainAndUnwind) {
   EXPECT_EQ(a->Probes, 1);
   delete a;
   EXPECT_TRUE(f->WindowProc() == original);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, RemovingAHookFromTheMiddleKeepsTheChain) {
@@ -206,7 +197,6 @@ TEST_F(WndProcComponentTest, RemovingAHookFromTheMiddleKeepsTheChain) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
   EXPECT_EQ(c->Probes, 2);
   EXPECT_EQ(d->Probes, 0);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FormDestroyedWithHookInPlace) {
@@ -217,7 +207,7 @@ TEST_F(WndProcComponentTest, FormDestroyedWithHookInPlace) {
   win::testkit::RunUntilIdle();
   ASSERT_TRUE(h->Hooked());
   const win::HWND wnd = f->Handle();
-  delete f;  // frees the hook too; the form's window goes through the hook to the end
+  Drop();  // frees the hook too; the form's window goes through the hook to the end
   EXPECT_FALSE(win::IsWindow(wnd));
 }
 
@@ -238,15 +228,13 @@ TEST_F(WndProcComponentTest, DesigningHooksOnlyWithDesignEnabled) {
   h->Loaded();
   EXPECT_TRUE(h->Hooked());
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, FormKindFollowsFormStyle) {
-  auto* f = new vcl::TForm(nullptr);
+  vcl::TForm* f = MakeForm();
   f->SetFormStyle(vcl::fsMDIForm);
   auto* h = new TProbeHook(f);
   EXPECT_EQ(h->FormKind(), 2);
-  delete f;
 }
 
 TEST_F(WndProcComponentTest, NoWindowedOwnerNoHook) {
@@ -285,27 +273,27 @@ TStyleRead ReadStyle(const std::string& Ident, bool CtlXP = false) {
 
 }  // namespace
 
-TEST(ButtonDockRoutines, ReadExtStyleMapsRetiredNames) {
-  TStyleRead s = ReadStyle("ubsWinXP");
-  EXPECT_EQ(s.Style, ubsWin40);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWinXPCombo");
-  EXPECT_EQ(s.Style, ubsCombo);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWinXPTool");
-  EXPECT_EQ(s.Style, ubsExplorer);
-  EXPECT_TRUE(s.CtlXP);
-}
-
-TEST(ButtonDockRoutines, ReadExtStyleCurrentNamesLeaveCtlXP) {
-  TStyleRead s = ReadStyle("ubsOfficeTransp", false);
-  EXPECT_EQ(s.Style, ubsOfficeTransp);
-  EXPECT_FALSE(s.CtlXP);
-  s = ReadStyle("ubsWin31", true);
-  EXPECT_EQ(s.Style, ubsWin31);
-  EXPECT_TRUE(s.CtlXP);
-  s = ReadStyle("ubsWin40Ext");
-  EXPECT_EQ(s.Style, ubsWin40Ext);
+TEST(ButtonDockRoutines, ReadExtStyleMapsRetiredNamesAndKeepsCurrentOnes) {
+  const struct {
+    const char* Ident;
+    bool CtlXPBefore;
+    TZYLUserButtonStyle Style;
+    bool CtlXP;
+  } cases[] = {
+      // Retired names switch themes on.
+      {"ubsWinXP", false, ubsWin40, true},
+      {"ubsWinXPCombo", false, ubsCombo, true},
+      {"ubsWinXPTool", false, ubsExplorer, true},
+      // Current names leave the switch as it was.
+      {"ubsOfficeTransp", false, ubsOfficeTransp, false},
+      {"ubsWin31", true, ubsWin31, true},
+      {"ubsWin40Ext", false, ubsWin40Ext, false},
+  };
+  for (const auto& c : cases) {
+    const TStyleRead s = ReadStyle(c.Ident, c.CtlXPBefore);
+    EXPECT_EQ(s.Style, c.Style) << c.Ident;
+    EXPECT_EQ(s.CtlXP, c.CtlXP) << c.Ident;
+  }
 }
 
 TEST(ButtonDockRoutines, ReadExtStyleRejectsUnknownNames) {
@@ -356,7 +344,6 @@ TEST_F(WndProcComponentTest, DockQueryFindsTheAttachedComponent) {
   EXPECT_EQ(ZYLDockQuery(f), d);
   d->SetEnabled(false);
   EXPECT_EQ(ZYLDockQuery(f), nullptr);
-  delete f;
 }
 
 // ---- The application window (HandleApp) ----
@@ -421,7 +408,7 @@ TEST_F(WndProcComponentTest, HandleAppHooksTheApplicationWindow) {
   delete g;
   EXPECT_EQ(SendToApp(WM_APPPROBE), 99);
   EXPECT_EQ(h->AppProbes, 3);
-  delete f;  // frees the component with the form
+  Drop();  // frees the component with the form
   EXPECT_EQ(vcl::Application->WindowHookCount(), 0);
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
 }
@@ -434,65 +421,4 @@ TEST_F(WndProcComponentTest, WithoutHandleAppTheApplicationWindowIsLeftAlone) {
   EXPECT_FALSE(plain->AppHooked());
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
   EXPECT_EQ(plain->AppProbes, 0);
-  delete f;
-}
-
-// ---- Built-in glyphs ----
-
-namespace {
-
-// Registers a glyph strip of `cells` cells, cell i filled with colour CellColor(i), for the
-// test's lifetime.
-class TGlyphStrip {
- public:
-  explicit TGlyphStrip(int cells) {
-    vcl::TBitmap strip;
-    strip.SetPixelFormat(vcl::pf24bit);
-    strip.SetSize(cells * ZYLGlyphCellWidth, ZYLGlyphCellHeight);
-    for (int i = 0; i < cells; ++i) {
-      strip.Canvas()->Brush()->SetColor(CellColor(i));
-      strip.Canvas()->FillRect(vcl::Rect(i * ZYLGlyphCellWidth, 0, (i + 1) * ZYLGlyphCellWidth,
-                                         ZYLGlyphCellHeight));
-    }
-    vcl::TMemoryStream data;
-    strip.SaveToStream(&data);
-    vcl::RegisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH", data.Memory(),
-                          static_cast<size_t>(data.Size()));
-  }
-  // The built-in strip comes back for the tests that follow.
-  ~TGlyphStrip() { ZYLRegisterGlyphStrip(); }
-  static vcl::TColor CellColor(int i) { return 0x000010 * (i + 1) + 0x200000; }
-};
-
-}  // namespace
-
-TEST_F(WndProcComponentTest, GlyphKindCutsItsCell) {
-  TGlyphStrip strip(8);
-  vcl::TBitmap bmp;
-  ZYLGetGlyphKind(&bmp, gkEllipsis);
-  EXPECT_EQ(bmp.Width(), ZYLGlyphCellWidth);
-  EXPECT_EQ(bmp.Height(), ZYLGlyphCellHeight);
-  EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), TGlyphStrip::CellColor(0));
-  ZYLGetGlyphKind(&bmp, gkFont);  // the last cell
-  EXPECT_EQ(bmp.Width(), ZYLGlyphCellWidth);
-  EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), TGlyphStrip::CellColor(7));
-  EXPECT_EQ(bmp.Canvas()->Pixels(12, 13), TGlyphStrip::CellColor(7));
-  ZYLGetGlyphKind(&bmp, gkFolder);
-  EXPECT_EQ(bmp.Canvas()->Pixels(6, 7), TGlyphStrip::CellColor(2));
-  // gkCustom and a null bitmap change nothing.
-  ZYLGetGlyphKind(&bmp, gkCustom);
-  EXPECT_EQ(bmp.Canvas()->Pixels(6, 7), TGlyphStrip::CellColor(2));
-  ZYLGetGlyphKind(nullptr, gkFile);
-}
-
-TEST_F(WndProcComponentTest, GlyphKindWithoutStripOrCell) {
-  vcl::TBitmap bmp;
-  {
-    TGlyphStrip none(1);  // puts the built-in strip back when it goes
-    vcl::UnregisterResource(vcl::HInstance, vcl::RT_BITMAP, "ZYLBMPGLYPH");
-    EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkFile), vcl::EResNotFound);
-  }
-  TGlyphStrip shortStrip(2);
-  EXPECT_NO_THROW(ZYLGetGlyphKind(&bmp, gkFile));
-  EXPECT_THROW(ZYLGetGlyphKind(&bmp, gkSearch), vcl::Exception);
 }

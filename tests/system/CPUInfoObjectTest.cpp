@@ -16,6 +16,7 @@ namespace {
 // A processor that answers from a table of leaves; unknown leaves answer zeros. Records the
 // leaves it was asked.
 struct TFakeCPU {
+  TFakeCPU(const char* VendorText, uint32_t MaxLeaf) { Vendor(VendorText, MaxLeaf); }
   std::map<uint32_t, std::vector<uint32_t>> Leaves;
   std::vector<uint32_t> Asked;
 
@@ -32,6 +33,11 @@ struct TFakeCPU {
     std::memcpy(w, Text, 12);
     Leaves[0] = {MaxLeaf, w[0], w[2], w[1]};
   }
+  // Decodes into `info` (fresh unless given) and answers it.
+  TZYLCPUInfo Decode(TZYLCPUInfo info = {}) {
+    ZYLDecodeCPUInfo(Query(), info);
+    return info;
+  }
   bool WasAsked(uint32_t Leaf) const {
     for (uint32_t l : Asked)
       if (l == Leaf) return true;
@@ -46,14 +52,13 @@ std::vector<uint32_t> NameLeaf(const char* Text16) {
 }
 
 TEST(CPUInfoDecode, VendorSignatureAndStandardFlags) {
-  TFakeCPU cpu;
-  cpu.Vendor("GenuineIntel", 1);
+  TFakeCPU cpu("GenuineIntel", 1);
   // Family 6, model 0xD, stepping 8; above bit 11 of EAX (extended model/family) is ignored.
   const uint32_t edx = (1u << 0) | (1u << 4) | (1u << 8) | (1u << 15) | (1u << 23);
   cpu.Leaves[1] = {0x000F06D8u, 0, 0, edx};
-  TZYLCPUInfo info;
-  info.AMD3DNow = true;  // cleared by the decoding
-  ZYLDecodeCPUInfo(cpu.Query(), info);
+  TZYLCPUInfo stale;
+  stale.AMD3DNow = true;  // cleared by the decoding
+  const TZYLCPUInfo info = cpu.Decode(stale);
   EXPECT_EQ(std::string(info.IDString, 12), "GenuineIntel");
   EXPECT_EQ(info.Stepping, 8);
   EXPECT_EQ(info.Model, 0xD);
@@ -87,36 +92,30 @@ TEST(CPUInfoDecode, EachFeatureBitLandsInItsOwnFlag) {
       {15, &TZYLCPUInfo::Cond_MOVE_Instruct},
       {23, &TZYLCPUInfo::MMX}};
   for (const auto& [bit, flag] : bits) {
-    TFakeCPU cpu;
-    cpu.Vendor("GenuineIntel", 1);
+    TFakeCPU cpu("GenuineIntel", 1);
     cpu.Leaves[1] = {0, 0, 0, 1u << bit};
-    TZYLCPUInfo info;
-    ZYLDecodeCPUInfo(cpu.Query(), info);
+    const TZYLCPUInfo info = cpu.Decode();
     int set = 0;
     for (const auto& [other, f] : bits) set += info.*f ? 1 : 0;
     EXPECT_TRUE(info.*flag) << "bit " << bit;
     EXPECT_EQ(set, 1) << "bit " << bit;
   }
   // Bits that name no flag (6, 10, 11, 14 ...) set nothing.
-  TFakeCPU cpu;
-  cpu.Vendor("GenuineIntel", 1);
+  TFakeCPU cpu("GenuineIntel", 1);
   cpu.Leaves[1] = {0, 0, 0, (1u << 6) | (1u << 10) | (1u << 11) | (1u << 14) | (1u << 24)};
-  TZYLCPUInfo info;
-  ZYLDecodeCPUInfo(cpu.Query(), info);
+  TZYLCPUInfo info = cpu.Decode();
   for (const auto& [bit, flag] : bits) EXPECT_FALSE(info.*flag) << bit;
 }
 
 TEST(CPUInfoDecode, ExtendedLeavesOfTheOneVendor) {
-  TFakeCPU cpu;
-  cpu.Vendor("AuthenticAMD", 1);
+  TFakeCPU cpu("AuthenticAMD", 1);
   cpu.Leaves[1] = {0x00000F4Au, 0, 0, 1u << 23};
   cpu.Leaves[0x80000000u] = {0x80000008u, 0, 0, 0};
   cpu.Leaves[0x80000001u] = {0, 0, 0, (1u << 11) | (1u << 16) | (1u << 31)};
   cpu.Leaves[0x80000002u] = NameLeaf("AMD Athlon(tm) 6");
   cpu.Leaves[0x80000003u] = NameLeaf("4 Processor 3200");
   cpu.Leaves[0x80000004u] = NameLeaf("+\0\0\0\0\0\0\0\0\0\0\0\0\0\0");
-  TZYLCPUInfo info;
-  ZYLDecodeCPUInfo(cpu.Query(), info);
+  TZYLCPUInfo info = cpu.Decode();
   EXPECT_EQ(info.Family, 0xF);
   EXPECT_EQ(info.Model, 4);
   EXPECT_EQ(info.Stepping, 0xA);
@@ -128,40 +127,34 @@ TEST(CPUInfoDecode, ExtendedLeavesOfTheOneVendor) {
 
 TEST(CPUInfoDecode, NameNeedsAllThreeLeavesAndEndsAt48Bytes) {
   // Extended leaves up to 0x80000001 only: flags, but no name.
-  TFakeCPU few;
-  few.Vendor("AuthenticAMD", 1);
+  TFakeCPU few("AuthenticAMD", 1);
   few.Leaves[0x80000000u] = {0x80000001u, 0, 0, 0};
   few.Leaves[0x80000001u] = {0, 0, 0, 1u << 31};
-  TZYLCPUInfo info;
-  ZYLDecodeCPUInfo(few.Query(), info);
+  TZYLCPUInfo info = few.Decode();
   EXPECT_TRUE(info.AMD3DNow);
   EXPECT_TRUE(info.CPUName.empty());
   EXPECT_FALSE(few.WasAsked(0x80000002u));
 
   // No extended leaves at all: neither flags nor name are asked.
-  TFakeCPU none;
-  none.Vendor("AuthenticAMD", 1);
+  TFakeCPU none("AuthenticAMD", 1);
   none.Leaves[0x80000000u] = {0x80000000u, 0, 0, 0};
-  ZYLDecodeCPUInfo(none.Query(), info);
+  info = none.Decode(info);
   EXPECT_FALSE(none.WasAsked(0x80000001u));
   EXPECT_FALSE(info.AMD3DNow);
 
   // A name without a terminating zero stops after 48 characters.
-  TFakeCPU full;
-  full.Vendor("AuthenticAMD", 1);
+  TFakeCPU full("AuthenticAMD", 1);
   full.Leaves[0x80000000u] = {0x80000004u, 0, 0, 0};
   for (uint32_t l = 0x80000002u; l <= 0x80000004u; ++l) full.Leaves[l] = NameLeaf("ABCDEFGHIJKLMNOP");
-  ZYLDecodeCPUInfo(full.Query(), info);
+  info = full.Decode(info);
   EXPECT_EQ(info.CPUName.size(), 48u);
   EXPECT_EQ(info.CPUName.substr(32), "ABCDEFGHIJKLMNOP");
 }
 
 TEST(CPUInfoDecode, LeafOneIsAskedOnlyWhenReported) {
-  TFakeCPU cpu;
-  cpu.Vendor("GenuineIntel", 0);
+  TFakeCPU cpu("GenuineIntel", 0);
   cpu.Leaves[1] = {0xFFFFFFFFu, 0, 0, 0xFFFFFFFFu};
-  TZYLCPUInfo info;
-  ZYLDecodeCPUInfo(cpu.Query(), info);
+  TZYLCPUInfo info = cpu.Decode();
   EXPECT_FALSE(cpu.WasAsked(1));
   EXPECT_EQ(info.Family, 0);
   EXPECT_FALSE(info.FPU);
@@ -170,8 +163,7 @@ TEST(CPUInfoDecode, LeafOneIsAskedOnlyWhenReported) {
 
 TEST(CPUInfoObject, PublishesTheRecordReadOnly) {
   TZYLCPUInfoObject obj;
-  TFakeCPU cpu;
-  cpu.Vendor("AuthenticAMD", 1);
+  TFakeCPU cpu("AuthenticAMD", 1);
   cpu.Leaves[1] = {0x00000623u, 0, 0, (1u << 0) | (1u << 23)};
   cpu.Leaves[0x80000000u] = {0x80000004u, 0, 0, 0};
   cpu.Leaves[0x80000001u] = {0, 0, 0, 1u << 31};

@@ -51,30 +51,20 @@ bool Exists(const std::string& name) {
 // An icon file with one 32-bit image of each given size.
 std::string MakeIco(const std::vector<int>& sizes) {
   std::string head, body;
-  auto put16 = [](std::string& s, uint32_t v) { s += char(v & 0xFF); s += char(v >> 8 & 0xFF); };
-  auto put32 = [&](std::string& s, uint32_t v) { put16(s, v & 0xFFFF); put16(s, v >> 16); };
-  put16(head, 0);
-  put16(head, 1);
-  put16(head, static_cast<uint32_t>(sizes.size()));
+  auto put = [](std::string& s, uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) s += char(v >> (8 * i) & 0xFF);
+  };
+  put(head, 0, 2), put(head, 1, 2), put(head, uint32_t(sizes.size()), 2);
   size_t offset = 6 + 16 * sizes.size();
   for (int w : sizes) {
     std::string img;
-    put32(img, 40);
-    put32(img, w);
-    put32(img, 2 * w);
-    put16(img, 1);
-    put16(img, 32);
-    for (int i = 0; i < 6; ++i) put32(img, 0);
-    for (int i = 0; i < w * w; ++i) put32(img, 0xFF2040C0u);
+    put(img, 40, 4), put(img, w, 4), put(img, 2 * w, 4), put(img, 1, 2), put(img, 32, 2);
+    img.append(24, '\0');
+    for (int i = 0; i < w * w; ++i) put(img, 0xFF2040C0u, 4);
     img.append(size_t((w + 31) / 32 * 4) * w, '\0');
-    head += char(w);
-    head += char(w);
-    head += '\0';
-    head += '\0';
-    put16(head, 1);
-    put16(head, 32);
-    put32(head, static_cast<uint32_t>(img.size()));
-    put32(head, static_cast<uint32_t>(offset));
+    head += {char(w), char(w), '\0', '\0'};
+    put(head, 1, 2), put(head, 32, 2), put(head, uint32_t(img.size()), 4);
+    put(head, uint32_t(offset), 4);
     offset += img.size();
     body += img;
   }
@@ -117,7 +107,25 @@ class FileCtrlTest : public RegistryTest {
     win::RegCloseKey(k);
   }
 
+  // Writes a file of the temporary folder and points the component at it; answers its name.
+  std::string Open(const std::string& name, const std::string& text) {
+    const std::string f = tmp_.File(name);
+    WriteFile(f, text);
+    c_.SetFileName(f);
+    return f;
+  }
+  // Runs `f` with the current folder set to `dir`.
+  template <class F>
+  static auto InFolder(const std::string& dir, F f) {
+    const std::string cwd = vcl::GetCurrentDir();
+    EXPECT_TRUE(vcl::SetCurrentDir(dir));
+    auto result = f();
+    vcl::SetCurrentDir(cwd);
+    return result;
+  }
+
   testsupport::TempDir tmp_;
+  TZYLFileCtrl c_{nullptr};
   std::string bin_, oldBin_;
   bool hadBin_ = false;
 };
@@ -139,10 +147,8 @@ TEST_F(FileCtrlTest, WithoutAFileEverythingIsEmpty) {
 }
 
 TEST_F(FileCtrlTest, FileNameAcceptsOnlyExistingFilesExpanded) {
-  const std::string a = tmp_.File("a.txt");
-  WriteFile(a, "hello");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(a);
+  TZYLFileCtrl& c = c_;
+  const std::string a = Open("a.txt", "hello");
   EXPECT_EQ(c.FileName(), a);
   c.SetFileName(tmp_.File("missing.txt"));
   EXPECT_EQ(c.FileName(), a);
@@ -151,21 +157,16 @@ TEST_F(FileCtrlTest, FileNameAcceptsOnlyExistingFilesExpanded) {
   c.SetFileName("");
   EXPECT_EQ(c.FileName(), a);
 
-  const std::string cwd = vcl::GetCurrentDir();
-  ASSERT_TRUE(vcl::SetCurrentDir(tmp_.Path()));
   WriteFile(tmp_.File("b.txt"), "x");
-  c.SetFileName("b.txt");
-  vcl::SetCurrentDir(cwd);
+  InFolder(tmp_.Path(), [&] { return c.SetFileName("b.txt"), 0; });
   EXPECT_EQ(c.FileName(), tmp_.File("b.txt"));
   EXPECT_EQ(c.GetFilePath(), tmp_.Path() + "/");
   EXPECT_EQ(c.FileSize(), 1);
 }
 
 TEST_F(FileCtrlTest, NameParts) {
-  const std::string f = tmp_.File("archive.tar.gz");
-  WriteFile(f, "12345");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(f);
+  TZYLFileCtrl& c = c_;
+  const std::string f = Open("archive.tar.gz", "12345");
   EXPECT_EQ(c.GetFileNameOnly(), "archive");
   EXPECT_EQ(c.GetFileExtension(), ".gz");
   EXPECT_TRUE(c.GetFileExist());
@@ -182,10 +183,8 @@ TEST_F(FileCtrlTest, NameParts) {
 }
 
 TEST_F(FileCtrlTest, AttributesReadAndWrite) {
-  const std::string f = tmp_.File("data.bin");
-  WriteFile(f, "x");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(f);
+  TZYLFileCtrl& c = c_;
+  const std::string f = Open("data.bin", "x");
   EXPECT_EQ(c.Attributes(), TZYLFileCtrlAttributes{fcaArchive});
   EXPECT_EQ(c.GetShortAttrib(), "a---");
 
@@ -227,10 +226,8 @@ TEST_F(FileCtrlTest, AttributeAndFlagTables) {
 }
 
 TEST_F(FileCtrlTest, TimeStampsInLocalTime) {
-  const std::string f = tmp_.File("stamp.txt");
-  WriteFile(f, "x");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(f);
+  TZYLFileCtrl& c = c_;
+  const std::string f = Open("stamp.txt", "x");
   const vcl::TDateTime when = vcl::EncodeDate(2003, 7, 14) + vcl::EncodeTime(15, 16, 17, 0);
   c.SetFileWriteStamp(vcl::DateTimeToStr(when));
   EXPECT_EQ(c.FileWriteStamp(), vcl::DateTimeToStr(when));
@@ -238,13 +235,9 @@ TEST_F(FileCtrlTest, TimeStampsInLocalTime) {
   struct stat st;
   ASSERT_EQ(stat(f.c_str(), &st), 0);
   tm local{};
-  localtime_r(&st.st_mtime, &local);
-  EXPECT_EQ(local.tm_year + 1900, 2003);
-  EXPECT_EQ(local.tm_mon + 1, 7);
-  EXPECT_EQ(local.tm_mday, 14);
-  EXPECT_EQ(local.tm_hour, 15);
-  EXPECT_EQ(local.tm_min, 16);
-  EXPECT_EQ(local.tm_sec, 17);
+  char text[32];
+  strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", localtime_r(&st.st_mtime, &local));
+  EXPECT_STREQ(text, "2003-07-14 15:16:17");
 
   c.SetFileStampFormat("yyyy");
   EXPECT_EQ(c.FileWriteStamp(), "2003");
@@ -258,10 +251,8 @@ TEST_F(FileCtrlTest, TimeStampsInLocalTime) {
 }
 
 TEST_F(FileCtrlTest, BadStampTextsAndRefusedStampsRaise) {
-  const std::string f = tmp_.File("stamp.txt");
-  WriteFile(f, "x");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(f);
+  TZYLFileCtrl& c = c_;
+  const std::string f = Open("stamp.txt", "x");
   const std::string before = c.FileWriteStamp();
   EXPECT_THROW(c.SetFileWriteStamp("31.31.31 99:99"), vcl::EConvertError);
   EXPECT_THROW(c.SetFileWriteStamp(""), vcl::EConvertError);
@@ -277,10 +268,8 @@ TEST_F(FileCtrlTest, BadStampTextsAndRefusedStampsRaise) {
 }
 
 TEST_F(FileCtrlTest, TypeNames) {
-  const std::string f = tmp_.File("Notes.Abc");
-  WriteFile(f, "");
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(f);
+  TZYLFileCtrl& c = c_;
+  const std::string f = Open("Notes.Abc", "");
   EXPECT_EQ(c.FileType(), ".ABC-Files");
   c.SetFileType("ignored");
   EXPECT_EQ(c.FileType(), ".ABC-Files");
@@ -310,10 +299,8 @@ TEST_F(FileCtrlTest, ExecutablesFindThemselves) {
 }
 
 TEST_F(FileCtrlTest, IconsOfIconFilesAndOfTheShell) {
-  const std::string ico = tmp_.File("two.ico");
-  WriteFile(ico, MakeIco({16, 32}));
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(ico);
+  TZYLFileCtrl& c = c_;
+  const std::string ico = Open("two.ico", MakeIco({16, 32}));
   EXPECT_EQ(c.GetIconNum(), 1);
   EXPECT_EQ(c.GetFileIconPath(), ico);
   vcl::TIcon large, small, none;
@@ -364,10 +351,8 @@ TEST_F(FileCtrlTest, IconsOfIconFilesAndOfTheShell) {
 }
 
 TEST_F(FileCtrlTest, IconsIntoAnImageListEntry) {
-  const std::string ico = tmp_.File("one.ico");
-  WriteFile(ico, MakeIco({32}));
-  TZYLFileCtrl c(nullptr);
-  c.SetFileName(ico);
+  TZYLFileCtrl& c = c_;
+  const std::string ico = Open("one.ico", MakeIco({32}));
   TZYLImageListItem item;
   item.SetInteger(0, 32);
   item.SetInteger(1, 32);
@@ -414,11 +399,7 @@ TEST_F(FileCtrlTest, CopyMoveRename) {
   EXPECT_EQ(ReadFile(sub + "/d.txt"), "delta");
 
   // Relative names are expanded against the current folder.
-  const std::string cwd = vcl::GetCurrentDir();
-  ASSERT_TRUE(vcl::SetCurrentDir(tmp_.Path()));
-  const bool ok = c.CopyFiles("a.txt", "e.txt");
-  vcl::SetCurrentDir(cwd);
-  EXPECT_TRUE(ok);
+  EXPECT_TRUE(InFolder(tmp_.Path(), [&] { return c.CopyFiles("a.txt", "e.txt"); }));
   EXPECT_EQ(ReadFile(tmp_.File("e.txt")), "alpha");
 }
 
@@ -432,11 +413,7 @@ TEST_F(FileCtrlTest, FailuresAreReported) {
   WriteFile(a, "alpha");
   // An empty destination is the current folder.
   testsupport::TempDir here;
-  const std::string cwd = vcl::GetCurrentDir();
-  ASSERT_TRUE(vcl::SetCurrentDir(here.Path()));
-  const bool copied = c.CopyFiles(a, "");
-  vcl::SetCurrentDir(cwd);
-  EXPECT_TRUE(copied);
+  EXPECT_TRUE(InFolder(here.Path(), [&] { return c.CopyFiles(a, ""); }));
   EXPECT_EQ(ReadFile(here.File("a.txt")), "alpha");
   EXPECT_FALSE(c.CopyFiles(tmp_.File("missing.txt"), tmp_.File("y.txt")));
   EXPECT_FALSE(Exists(tmp_.File("y.txt")));

@@ -1,13 +1,14 @@
 // The hint component, its shared base and the hint window it installs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
-#include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -15,12 +16,12 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ErrorOf.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -50,9 +51,21 @@ class HintTest : public ::testing::Test {
     win::GetWindowRect(w->Handle(), &r);
     return r;
   }
+  static int CountColor(const tk::TCapture& cap, vcl::TColor c) {
+    int n = 0;
+    for (int y = 0; y < cap.Height; ++y)
+      for (int x = 0; x < cap.Width; ++x) n += cap.Color(x, y) == Rgb(c);
+    return n;
+  }
+  // A form freed by the fixture.
+  vcl::TForm* Form() {
+    form_.reset(new vcl::TForm(nullptr));
+    return form_.get();
+  }
 
  private:
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
 };
 
 TEST_F(HintTest, SettersCopyTheGivenObjects) {
@@ -80,22 +93,17 @@ TEST_F(HintTest, SettersCopyTheGivenObjects) {
 TEST_F(HintTest, WrapWidthFollowsMaxWidthAndTheScreen) {
   TZYLHint h(nullptr);
   EXPECT_EQ(h.WrapWidth(), 256);  // a quarter of 1024
-  h.SetMaxWidth(-1);
-  EXPECT_EQ(h.WrapWidth(), 1024);
-  h.SetMaxWidth(-3);
-  EXPECT_EQ(h.WrapWidth(), 341);
-  h.SetMaxWidth(300);
-  EXPECT_EQ(h.WrapWidth(), 300);
-  h.SetMaxWidth(0);
-  EXPECT_EQ(h.WrapWidth(), 1);
-  h.SetMaxWidth(-5000);  // more parts than pixels
-  EXPECT_EQ(h.WrapWidth(), 1);
-  h.SetMaxWidth(INT_MIN);
-  EXPECT_EQ(h.WrapWidth(), 1);
+  // Negative: that part of the screen; 0 and more parts than pixels wrap at one pixel.
+  const std::pair<int, int> cases[] = {{-1, 1024}, {-3, 341},  {300, 300},
+                                       {0, 1},     {-5000, 1}, {INT_MIN, 1}};
+  for (const auto& [max, wrap] : cases) {
+    h.SetMaxWidth(max);
+    EXPECT_EQ(h.WrapWidth(), wrap) << max;
+  }
 }
 
 TEST_F(HintTest, EnablingInstallsTheHintWindowAndDisablingRestoresThePlainOne) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   auto* h = new TZYLHint(form);
   h->SetEnabled(true);
   EXPECT_EQ(HintControl, h);
@@ -110,7 +118,6 @@ TEST_F(HintTest, EnablingInstallsTheHintWindowAndDisablingRestoresThePlainOne) {
   EXPECT_EQ(vcl::TApplication::HintWindowClass, vcl::THintWindow::StaticClass());
   EXPECT_EQ(AppHintClass(), vcl::THintWindow::StaticClass());
   EXPECT_TRUE(vcl::Application->ShowHint());
-  delete form;
 }
 
 TEST_F(HintTest, ShowHintOffStaysOffWhileSwitching) {
@@ -144,7 +151,7 @@ TEST_F(HintTest, TheLastEnabledWinsAndDestructionClearsOnlyItself) {
 }
 
 TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   form->SetDesigning(true);
   auto* h = new TZYLHint(form);
   h->SetEnabled(false);
@@ -155,7 +162,6 @@ TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
   EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLHint(form); }),
             "TZYLHint:\rAlready one TZYLHint control in this project!");
   EXPECT_EQ(form->ComponentCount(), 1);  // the rejected one left the owner
-  delete form;
 
   // An owner that is no form is rejected at design time.
   vcl::TComponent owner(nullptr);
@@ -165,24 +171,10 @@ TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {
 }
 
 TEST_F(HintTest, RunTimeAllowsASecondInstance) {
-  auto* form = new vcl::TForm(nullptr);
+  auto* form = Form();
   new TZYLHint(form);
   EXPECT_NO_THROW(new TZYLHint(form));
   EXPECT_EQ(form->ComponentCount(), 2);
-  delete form;
-}
-
-TEST_F(HintTest, SameClassCheck) {
-  auto* form = new vcl::TForm(nullptr);
-  EXPECT_FALSE(ZYLCheckForSameClass(form, nullptr, true));
-  EXPECT_TRUE(ZYLCheckForSameClass(nullptr, TZYLHint::StaticClass(), true));
-  new TZYLHint(form);
-  EXPECT_FALSE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  new TZYLHint(form);
-  EXPECT_TRUE(ZYLCheckForSameClass(form, TZYLHint::StaticClass(), false));
-  vcl::TComponent plain(nullptr);
-  EXPECT_TRUE(ZYLCheckForSameClass(&plain, TZYLHint::StaticClass(), true));
-  delete form;
 }
 
 // Shows the creation parameters the window asks for.
@@ -215,11 +207,8 @@ TEST_F(HintTest, WindowStyleIsADisabledPopupWithShadowOnNewerSystems) {
 TEST_F(HintTest, WithoutHintControlTheWindowIsAPlainHintWindow) {
   TZYLHintWindow w(nullptr);
   w.ActivateHint(vcl::TRect{100, 50, 180, 70}, "plain");
-  win::RECT r = WindowRect(&w);
-  EXPECT_EQ(r.Left, 100);
-  EXPECT_EQ(r.Top, 50);
-  EXPECT_EQ(r.Right, 180);
-  EXPECT_EQ(r.Bottom, 70);
+  const win::RECT r = WindowRect(&w);
+  EXPECT_EQ((std::array{r.Left, r.Top, r.Right, r.Bottom}), (std::array{100, 50, 180, 70}));
   w.SetColor(vcl::clLime);
   w.Invalidate();
   tk::TCapture cap = tk::RenderWindow(w.Handle());
@@ -272,14 +261,10 @@ TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
   ASSERT_GT(cap.Width, 10);
   ASSERT_GT(cap.Height, 6);
   const uint32_t yellow = Rgb(vcl::clYellow);
-  const uint32_t red = Rgb(vcl::clRed);
   // The lowered bevel's dark edge runs along the top.
   EXPECT_EQ(cap.Color(cap.Width / 2, 0), Rgb(vcl::clBtnShadow));
   EXPECT_EQ(cap.Color(cap.Width - 2, cap.Height - 2), yellow);
-  int redPixels = 0;
-  for (int y = 0; y < cap.Height; ++y)
-    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
-  EXPECT_GT(redPixels, 10);
+  EXPECT_GT(CountColor(cap, vcl::clRed), 10);
   if (HasFailure()) tk::WriteFailurePng(cap, "HintPaint");
 
   // Once the component is gone the same window paints as a plain hint window.
@@ -288,10 +273,7 @@ TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
   w.Invalidate();
   cap = tk::RenderWindow(w.Handle());
   EXPECT_EQ(cap.Color(cap.Width / 2, 1), Rgb(vcl::clAqua));
-  redPixels = 0;
-  for (int y = 0; y < cap.Height; ++y)
-    for (int x = 0; x < cap.Width; ++x) redPixels += cap.Color(x, y) == red;
-  EXPECT_EQ(redPixels, 0);
+  EXPECT_EQ(CountColor(cap, vcl::clRed), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The balloon hints: settings, placement, shapes, the on-demand balloons and the message hint.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLApplication.h"
@@ -43,25 +44,47 @@ class ShapeHintTest : public ::testing::Test {
     win::GetWindowRect(w->Handle(), &r);
     return r;
   }
-  // A lime form covering the screen's middle, so that captured screen shows as lime.
-  static vcl::TForm* LimeBackdrop() {
-    auto* f = new vcl::TForm(nullptr);
-    f->SetBorderStyle(vcl::bsNone);
-    f->SetBounds(0, 0, 1024, 768);
-    f->SetColor(vcl::clLime);
-    f->Show();
+  // A lime form covering the screen, so that captured screen shows as lime; freed by the
+  // fixture.
+  void LimeBackdrop() {
+    backdrop_.reset(new vcl::TForm(nullptr));
+    backdrop_->SetBorderStyle(vcl::bsNone);
+    backdrop_->SetBounds(0, 0, 1024, 768);
+    backdrop_->SetColor(vcl::clLime);
+    backdrop_->Show();
     tk::RunUntilIdle();
-    return f;
   }
-  static int CountColor(const tk::TCapture& c, vcl::TColor color) {
-    const win::COLORREF want = Rgb(color);
+  // A shown form (freed by the fixture) holding a panel at (20, 30) of 100 x 60 with a hint.
+  vcl::TPanel* PanelForm() {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBounds(100, 100, 400, 300);
+    auto* panel = new vcl::TPanel(form_.get());
+    panel->SetParent(form_.get());
+    panel->SetBounds(20, 30, 100, 60);
+    panel->SetHint("Panel hint");
+    form_->Show();
+    tk::RunUntilIdle();
+    return panel;
+  }
+  // A message hint without mouse capture or shadow, in the given style and colour.
+  static void Plain(TZYLMessageHint& m, TZYLHintStyle style, vcl::TColor color = vcl::clYellow) {
+    m.SetSetCapture(false);
+    m.SetStyle(style);
+    m.SetColor(color);
+    m.Shadow()->SetStyle(hssNone);
+    m.Shadow()->SetDepth(0);
+  }
+  // The pixels of `color` in the capture, or in `area` of it.
+  static int CountColor(const tk::TCapture& c, vcl::TColor color, vcl::TRect area = {}) {
+    if (area.Right <= area.Left) area = {0, 0, c.Width, c.Height};
     int n = 0;
-    for (int y = 0; y < c.Height; ++y)
-      for (int x = 0; x < c.Width; ++x) n += c.Color(x, y) == want;
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x) n += c.Color(x, y) == Rgb(color);
     return n;
   }
 
   vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> backdrop_, form_;
 };
 
 // Counts close notifications.
@@ -141,33 +164,34 @@ TEST_F(ShapeHintTest, CalculateDimensionsPerStyle) {
 }
 
 TEST_F(ShapeHintTest, SetPositionTriesTheSidesInOrder) {
-  auto place = [](vcl::TPoint p, TZYLHintPosition pos, int w, int h, vcl::TRect& r) {
-    r = {0, 0, w, h};
-    TZYLShapeHintWindow::SetPosition(p, pos, r);
-    return pos;
+  const struct {
+    vcl::TPoint P;
+    TZYLHintPosition Asked;
+    int W, H;
+    TZYLHintPosition Got;
+    vcl::TRect R;
+  } cases[] = {
+      // Room everywhere: each side as asked.
+      {{500, 400}, hpAboveLeft, 100, 50, hpAboveLeft, {399, 349, 499, 399}},
+      {{500, 400}, hpAboveRight, 100, 50, hpAboveRight, {501, 349, 601, 399}},
+      {{500, 400}, hpBelowLeft, 100, 50, hpBelowLeft, {397, 401, 497, 451}},
+      {{500, 400}, hpBelowRight, 100, 50, hpBelowRight, {506, 401, 606, 451}},
+      // Near the bottom-right corner below-right gives way to above-left, the next in order.
+      {{1000, 740}, hpBelowRight, 100, 50, hpAboveLeft, {899, 689, 999, 739}},
+      // Top-left corner: above-right and below-left fail, below-right fits.
+      {{10, 10}, hpAboveRight, 100, 50, hpBelowRight, {16, 11, 116, 61}},
+      // A balloon touching the desktop's edges still fits.
+      {{917, 716}, hpBelowRight, 101, 51, hpBelowRight, {923, 717, 1024, 768}},
+      // Nothing fits: the side asked for is kept, so the nose still points at the point.
+      {{500, 400}, hpBelowLeft, 2000, 1000, hpBelowLeft, {500 - 3 - 2000, 401, 497, 1401}},
   };
-  vcl::TRect r;
-  // Room everywhere: each side as asked.
-  EXPECT_EQ(place({500, 400}, hpAboveLeft, 100, 50, r), hpAboveLeft);
-  EXPECT_EQ(r, (vcl::TRect{399, 349, 499, 399}));
-  EXPECT_EQ(place({500, 400}, hpAboveRight, 100, 50, r), hpAboveRight);
-  EXPECT_EQ(r, (vcl::TRect{501, 349, 601, 399}));
-  EXPECT_EQ(place({500, 400}, hpBelowLeft, 100, 50, r), hpBelowLeft);
-  EXPECT_EQ(r, (vcl::TRect{397, 401, 497, 451}));
-  EXPECT_EQ(place({500, 400}, hpBelowRight, 100, 50, r), hpBelowRight);
-  EXPECT_EQ(r, (vcl::TRect{506, 401, 606, 451}));
-  // Near the bottom-right corner below-right gives way to above-left, the next in order.
-  EXPECT_EQ(place({1000, 740}, hpBelowRight, 100, 50, r), hpAboveLeft);
-  EXPECT_EQ(r, (vcl::TRect{899, 689, 999, 739}));
-  // Top-left corner: above-right and below-left fail, below-right fits.
-  EXPECT_EQ(place({10, 10}, hpAboveRight, 100, 50, r), hpBelowRight);
-  EXPECT_EQ(r, (vcl::TRect{16, 11, 116, 61}));
-  // A balloon touching the desktop's edges still fits.
-  EXPECT_EQ(place({917, 716}, hpBelowRight, 101, 51, r), hpBelowRight);
-  EXPECT_EQ(r, (vcl::TRect{923, 717, 1024, 768}));
-  // Nothing fits: the side asked for is kept, so the nose still points at the point.
-  EXPECT_EQ(place({500, 400}, hpBelowLeft, 2000, 1000, r), hpBelowLeft);
-  EXPECT_EQ(r, (vcl::TRect{500 - 3 - 2000, 401, 497, 1401}));
+  for (const auto& c : cases) {
+    vcl::TRect r{0, 0, c.W, c.H};
+    TZYLHintPosition pos = c.Asked;
+    TZYLShapeHintWindow::SetPosition(c.P, pos, r);
+    EXPECT_EQ(pos, c.Got) << c.P.X << "," << c.P.Y << " " << int(c.Asked);
+    EXPECT_EQ(r, c.R) << c.P.X << "," << c.P.Y << " " << int(c.Asked);
+  }
 }
 
 TEST_F(ShapeHintTest, ANoseRectBalloonIsWideEnoughForItsNose) {
@@ -190,13 +214,11 @@ TEST_F(ShapeHintTest, ANoseRectBalloonIsWideEnoughForItsNose) {
 }
 
 TEST_F(ShapeHintTest, CornersShowTheScreenAndTheShadowOnlyWhenAsked) {
-  vcl::TForm* backdrop = LimeBackdrop();
+  LimeBackdrop();
   TZYLMessageHint m(nullptr);
-  m.SetSetCapture(false);
-  m.SetStyle(hsEllipse);
-  m.SetColor(vcl::clYellow);
+  Plain(m, hsEllipse);
+  m.Shadow()->SetDepth(6);
   m.Font()->SetColor(vcl::clRed);
-  m.Shadow()->SetStyle(hssNone);
   m.ShowMessage("Balloon text", 500, 400);
   tk::RunUntilIdle();
   win::RECT r = WindowRect(m.MessageWindow());
@@ -220,11 +242,10 @@ TEST_F(ShapeHintTest, CornersShowTheScreenAndTheShadowOnlyWhenAsked) {
   EXPECT_NE(cap.Color(cap.Width - 7, cap.Height / 2), Rgb(vcl::clLime));
   if (HasFailure()) tk::WriteFailurePng(cap, "BalloonShadow");
   m.HideMessage();
-  delete backdrop;
 }
 
 TEST_F(ShapeHintTest, ATracingShadowMasksTheScreenWithAChecker) {
-  vcl::TForm* backdrop = LimeBackdrop();
+  LimeBackdrop();
   for (bool withApp : {true, false}) {
     if (withApp) ZYLApplicationInit();
     TZYLMessageHint m(nullptr);
@@ -237,13 +258,10 @@ TEST_F(ShapeHintTest, ATracingShadowMasksTheScreenWithAChecker) {
     tk::TCapture cap = tk::CaptureWindow(m.MessageWindow()->Handle());
     // Lime AND blue is black: the shadow band on the right alternates black and lime with the
     // application's checker, and is all black with the solid fallback.
-    int black = 0, lime = 0;
     // (a shape drawn without pen leaves its last column and row out)
-    for (int y = 10; y < cap.Height - 2; ++y)
-      for (int x = cap.Width - 8; x < cap.Width - 1; ++x) {
-        black += cap.Color(x, y) == 0;
-        lime += cap.Color(x, y) == Rgb(vcl::clLime);
-      }
+    const vcl::TRect band{cap.Width - 8, 10, cap.Width - 1, cap.Height - 2};
+    const int black = CountColor(cap, vcl::clBlack, band),
+              lime = CountColor(cap, vcl::clLime, band);
     EXPECT_GT(black, 20) << withApp;
     if (withApp)
       EXPECT_GT(lime, 20);
@@ -254,11 +272,10 @@ TEST_F(ShapeHintTest, ATracingShadowMasksTheScreenWithAChecker) {
     m.HideMessage();
     if (withApp) ZYLApplicationDone();
   }
-  delete backdrop;
 }
 
 TEST_F(ShapeHintTest, ANewBalloonLeavesNoGhostOfTheLastBehind) {
-  vcl::TForm* backdrop = LimeBackdrop();
+  LimeBackdrop();
   for (int round = 0; round < 2; ++round) {
     TZYLMessageHint m(nullptr);
     m.SetSetCapture(false);
@@ -272,18 +289,13 @@ TEST_F(ShapeHintTest, ANewBalloonLeavesNoGhostOfTheLastBehind) {
     EXPECT_EQ(cap.Color(0, 0), Rgb(vcl::clLime));
     EXPECT_EQ(cap.Color(cap.Width - 1, 0), Rgb(vcl::clLime));
   }
-  delete backdrop;
 }
 
 TEST_F(ShapeHintTest, ABalloonPushedToAboveLeftDrawsItsNoseThere) {
-  vcl::TForm* backdrop = LimeBackdrop();
+  LimeBackdrop();
   TZYLMessageHint m(nullptr);
-  m.SetSetCapture(false);
-  m.SetStyle(hsNoseRect);
+  Plain(m, hsNoseRect);
   m.SetPosition(hpBelowRight);
-  m.SetColor(vcl::clYellow);
-  m.Shadow()->SetStyle(hssNone);
-  m.Shadow()->SetDepth(0);
   m.ShowMessage("Corner", 1010, 750);
   win::RECT r = WindowRect(m.MessageWindow());
   // Above-left: the window ends just left of and above the point.
@@ -301,21 +313,15 @@ TEST_F(ShapeHintTest, ABalloonPushedToAboveLeftDrawsItsNoseThere) {
   EXPECT_EQ(cap.Color(W - 40, H - 16), yellow);
   if (HasFailure()) tk::WriteFailurePng(cap, "BalloonAboveLeft");
   m.HideMessage();
-  delete backdrop;
 }
 
 TEST_F(ShapeHintTest, EllipseNosesPointAtTheTipOnEverySide) {
-  vcl::TForm* backdrop = LimeBackdrop();
+  LimeBackdrop();
   TZYLMessageHint m(nullptr);
-  m.SetSetCapture(false);
-  m.SetStyle(hsNoseEllipse);
-  m.SetColor(vcl::clYellow);
+  Plain(m, hsNoseEllipse);
   m.SetBorderColor(vcl::clBlack);
-  m.Shadow()->SetStyle(hssNone);
-  m.Shadow()->SetDepth(0);
   const auto yellow = Rgb(vcl::clYellow);
   m.Font()->SetColor(vcl::clRed);
-  const auto black = Rgb(vcl::clBlack);
   for (TZYLHintPosition pos : {hpAboveLeft, hpAboveRight, hpBelowLeft, hpBelowRight}) {
     m.SetPosition(pos);
     m.ShowMessage("An ellipse balloon", 500, 380);
@@ -331,24 +337,21 @@ TEST_F(ShapeHintTest, EllipseNosesPointAtTheTipOnEverySide) {
         nose += cap.Color(left ? W - 1 - x : x, above ? H - 1 - y : y) == yellow;
     EXPECT_GT(nose, 3) << int(pos);
     // No outline crosses the ellipse's inner part.
-    int inner = 0;
-    for (int y = e.Top + e.Height() / 4; y < e.Bottom - e.Height() / 4; ++y)
-      for (int x = e.Left + e.Width() / 4; x < e.Right - e.Width() / 4; ++x)
-        inner += cap.Color(x, y) == black;
-    EXPECT_EQ(inner, 0) << int(pos);
+    const int qw = e.Width() / 4, qh = e.Height() / 4, cy = (e.Top + e.Bottom) / 2;
+    EXPECT_EQ(CountColor(cap, vcl::clBlack, {e.Left + qw, e.Top + qh, e.Right - qw, e.Bottom - qh}),
+              0)
+        << int(pos);
     // The outline runs round the ellipse: both ends of its middle row are drawn.
-    int edge = 0;
-    const int cy = (e.Top + e.Bottom) / 2;
-    for (int x = e.Left; x < e.Left + 3; ++x) edge += cap.Color(x, cy) == black;
-    for (int x = e.Right - 3; x < e.Right; ++x) edge += cap.Color(x, cy) == black;
-    EXPECT_GE(edge, 2) << int(pos);
+    EXPECT_GE(CountColor(cap, vcl::clBlack, {e.Left, cy, e.Left + 3, cy + 1}) +
+                  CountColor(cap, vcl::clBlack, {e.Right - 3, cy, e.Right, cy + 1}),
+              2)
+        << int(pos);
     if (HasFailure()) {
       tk::WriteFailurePng(cap, "EllipseNose" + std::to_string(int(pos)));
       break;
     }
   }
   m.HideMessage();
-  delete backdrop;
 }
 
 TEST_F(ShapeHintTest, MessageHintWithCaptureClosesAtTheFirstClick) {
@@ -421,18 +424,9 @@ TEST_F(ShapeHintTest, DestroyingAMessageHintClosesItsBalloon) {
 }
 
 TEST_F(ShapeHintTest, ControlMessagesNeedAVisibleParentedControl) {
-  auto* form = new vcl::TForm(nullptr);
-  form->SetBounds(100, 100, 400, 300);
-  auto* panel = new vcl::TPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(20, 30, 100, 60);
-  panel->SetHint("Panel hint");
-  form->Show();
-  tk::RunUntilIdle();
+  vcl::TPanel* panel = PanelForm();
   TZYLMessageHint m(nullptr);
-  m.SetSetCapture(false);
-  m.SetStyle(hsRect);
-  m.Shadow()->SetDepth(0);
+  Plain(m, hsRect, m.Color());
   m.ShowControlMessage("", nullptr);
   EXPECT_FALSE(m.GetState());
   vcl::TPanel orphan(nullptr);
@@ -453,7 +447,6 @@ TEST_F(ShapeHintTest, ControlMessagesNeedAVisibleParentedControl) {
   EXPECT_EQ(r.Left, centre.X + 1);  // above-right of the centre
   EXPECT_EQ(r.Bottom, centre.Y - 1);
   m.HideMessage();
-  delete form;
 }
 
 TEST_F(ShapeHintTest, ShowHintShowsForItsTimeOnlyWhileAShapeHintIsEnabled) {
@@ -533,15 +526,8 @@ TEST_F(ShapeHintTest, ApplicationHintsAreBalloonsAndReportClosing) {
   s.SetEnabled(true);
   TCloseProbe probe;
   s.OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
-  auto* form = new vcl::TForm(nullptr);
-  form->SetBounds(100, 100, 400, 300);
-  auto* panel = new vcl::TPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(20, 30, 100, 60);
-  panel->SetHint("Panel hint");
+  vcl::TPanel* panel = PanelForm();
   panel->SetShowHint(true);
-  form->Show();
-  tk::RunUntilIdle();
   const win::POINT p = tk::ScreenPoint(panel->Handle(), 50, 30);
   tk::MouseMove(p.X, p.Y);
   tk::AdvanceClock(vcl::Application->HintPause() + 10);
@@ -557,7 +543,6 @@ TEST_F(ShapeHintTest, ApplicationHintsAreBalloonsAndReportClosing) {
   tk::AdvanceClock(vcl::Application->HintHidePause() + 10);
   EXPECT_FALSE(hw->HandleAllocated() && win::IsWindowVisible(hw->Handle()));
   EXPECT_EQ(probe.Count, 1);
-  delete form;
 }
 
 }  // namespace

@@ -45,9 +45,6 @@ class TFlagScope {
 class SysInfoTest : public ::testing::Test {
  protected:
   SysInfoTest() : session_(800, 600) {}
-  void SetUp() override {
-    info_ = std::make_unique<TZYLSysInfo>(nullptr);
-  }
   void TearDown() override {
     info_.reset();
     if (focus_) win::DestroyWindow(focus_);
@@ -72,12 +69,12 @@ class SysInfoTest : public ::testing::Test {
 
   vcl::testkit::TControlsSession session_;
   vcl::TFormatSettingsScope locale_;
-  std::unique_ptr<TZYLSysInfo> info_;
+  std::unique_ptr<TZYLSysInfo> info_ = std::make_unique<TZYLSysInfo>(nullptr);
+  TZYLSysInfo& s = *info_;  // the component under test
   win::HWND focus_ = nullptr;
 };
 
 TEST_F(SysInfoTest, StringsAndPercentages) {
-  TZYLSysInfo& s = *info_;
   EXPECT_EQ(vcl::GetStrProp(&s, "DefaultLanguageString"), "English (United States)");
   EXPECT_EQ(vcl::GetOrdProp(&s, "DefaultLanguageID"), 0x0409);
   EXPECT_EQ(vcl::GetStrProp(&s, "MemoryLoaded"), std::to_string(ZYLSIMemLoaded() & 0xFF) + " %");
@@ -95,7 +92,6 @@ TEST_F(SysInfoTest, StringsAndPercentages) {
 }
 
 TEST_F(SysInfoTest, MemoryInKilobytesAndIntegers) {
-  TZYLSysInfo& s = *info_;
   EXPECT_EQ(vcl::GetInt64Prop(&s, "MemPhysTotal"), ZYLSIMemTotal() / 1024);
   EXPECT_EQ(vcl::GetInt64Prop(&s, "MemVirtExtended"), 0);
   EXPECT_GT(vcl::GetInt64Prop(&s, "MemPhysTotal"), 0);
@@ -120,7 +116,6 @@ TEST_F(SysInfoTest, MemoryInKilobytesAndIntegers) {
 TEST_F(SysInfoTest, LockKeysToggleThroughKeyPressesOnTheNTLine) {
   TFlagScope nt(ZYLSIWindowsNT, true);
   win::testkit::TMessageRecorder rec(FocusWindow());
-  TZYLSysInfo& s = *info_;
   ASSERT_FALSE(s.GetInfoBool(0));
   vcl::SetOrdProp(&s, "NumLockState", 1);
   win::testkit::RunUntilIdle();
@@ -152,7 +147,6 @@ TEST_F(SysInfoTest, LockKeysToggleThroughKeyPressesOnTheNTLine) {
 
 TEST_F(SysInfoTest, LockKeysSetTheKeyboardStateElsewhere) {
   TFlagScope nt(ZYLSIWindowsNT, false);
-  TZYLSysInfo& s = *info_;
   win::BYTE before[256];
   win::GetKeyboardState(before);
   s.SetInfoBool(2, true);  // at once: no key message involved
@@ -169,7 +163,6 @@ TEST_F(SysInfoTest, LockKeysSetTheKeyboardStateElsewhere) {
 }
 
 TEST_F(SysInfoTest, DesktopParametersReadAndWrite) {
-  TZYLSysInfo& s = *info_;
   // The starting state of the window system: animation on, beep on, screen saver off.
   EXPECT_TRUE(s.GetInfoBool(3));
   EXPECT_TRUE(s.GetInfoBool(4));
@@ -179,20 +172,23 @@ TEST_F(SysInfoTest, DesktopParametersReadAndWrite) {
   ASSERT_TRUE(win::SystemParametersInfoA(win::SPI_GETANIMATION, sizeof ai, &ai, 0));
   EXPECT_EQ(ai.iMinAnimate, 0);
   EXPECT_FALSE(vcl::GetOrdProp(&s, "WindowAnimation"));
-  s.SetInfoBool(4, false);
-  EXPECT_EQ(Param(win::SPI_GETBEEP), 0);
-  EXPECT_FALSE(s.GetInfoBool(4));
-  s.SetInfoBool(5, true);
-  EXPECT_EQ(Param(win::SPI_GETSCREENSAVEACTIVE), 1);
+  // Each write reaches its parameter and reads back.
+  const struct {
+    int Index;
+    bool Value;
+    win::UINT Get;
+  } writes[] = {{4, false, win::SPI_GETBEEP},
+                {5, true, win::SPI_GETSCREENSAVEACTIVE},
+                {7, false, win::SPI_GETDRAGFULLWINDOWS},
+                {6, false, win::SPI_GETFONTSMOOTHING},
+                {8, true, win::SPI_GETSNAPTODEFBUTTON}};
+  for (const auto& w : writes) {
+    s.SetInfoBool(w.Index, w.Value);
+    EXPECT_EQ(Param(w.Get), w.Value ? 1 : 0) << w.Index;
+    EXPECT_EQ(s.GetInfoBool(w.Index), w.Value) << w.Index;
+  }
   EXPECT_TRUE(vcl::GetOrdProp(&s, "ScreenSaveActive"));
-  s.SetInfoBool(7, false);
-  EXPECT_EQ(Param(win::SPI_GETDRAGFULLWINDOWS), 0);
-  s.SetInfoBool(6, false);
-  EXPECT_EQ(Param(win::SPI_GETFONTSMOOTHING), 0);
   EXPECT_FALSE(ZYLSIFontSmoothing());
-  s.SetInfoBool(8, true);
-  EXPECT_EQ(Param(win::SPI_GETSNAPTODEFBUTTON), 1);
-  EXPECT_TRUE(s.GetInfoBool(8));
   EXPECT_TRUE(s.GetInfoBool(9));
   // PlusAvailable only reads.
   s.SetInfoBool(9, false);
@@ -201,7 +197,6 @@ TEST_F(SysInfoTest, DesktopParametersReadAndWrite) {
 }
 
 TEST_F(SysInfoTest, ExtensionAndNTConditionsGateTheirSettings) {
-  TZYLSysInfo& s = *info_;
   {
     TFlagScope ext(ZYLSIWindowsExtension, false);
     EXPECT_FALSE(s.GetInfoBool(6));  // although smoothing is on
@@ -219,7 +214,6 @@ TEST_F(SysInfoTest, ExtensionAndNTConditionsGateTheirSettings) {
 }
 
 TEST_F(SysInfoTest, KeyboardDelayAndSpeed) {
-  TZYLSysInfo& s = *info_;
   vcl::SetOrdProp(&s, "KeyboardDelay", 3);
   EXPECT_EQ(Param(win::SPI_GETKEYBOARDDELAY), 3);
   vcl::SetOrdProp(&s, "KeyboardSpeed", 12);
@@ -228,7 +222,6 @@ TEST_F(SysInfoTest, KeyboardDelayAndSpeed) {
 }
 
 TEST_F(SysInfoTest, LocaleItemsOfTheThreadsLocale) {
-  TZYLSysInfo& s = *info_;
   EXPECT_EQ(TZYLSysInfo::LocaleTypeOf(0), 0x1009u);
   EXPECT_EQ(TZYLSysInfo::LocaleTypeOf(21), 0x17u);
   EXPECT_EQ(TZYLSysInfo::LocaleTypeOf(27), 0x1003u);
@@ -251,7 +244,6 @@ TEST_F(SysInfoTest, LocaleItemsOfTheThreadsLocale) {
 }
 
 TEST_F(SysInfoTest, FontPrinterAndEnvironmentLists) {
-  TZYLSysInfo& s = *info_;
   vcl::TStrings* fonts = s.GetFonts();
   ASSERT_EQ(static_cast<vcl::TObject*>(fonts), vcl::GetObjectProp(&s, "AllFonts"));
   EXPECT_TRUE(static_cast<vcl::TStringList*>(fonts)->Sorted());
@@ -279,7 +271,6 @@ TEST_F(SysInfoTest, FontPrinterAndEnvironmentLists) {
 }
 
 TEST_F(SysInfoTest, EnvironmentValueExpandsVariables) {
-  TZYLSysInfo& s = *info_;
   s.SetEnvironmentValue("ZYL_SYSINFO_A", "apple");
   EXPECT_EQ(s.GetEnvironmentValue("%ZYL_SYSINFO_A%"), "apple");
   EXPECT_EQ(s.GetEnvironmentValue("x-%ZYL_SYSINFO_A%-y"), "x-apple-y");
@@ -295,7 +286,6 @@ TEST_F(SysInfoTest, EnvironmentValueExpandsVariables) {
 }
 
 TEST_F(SysInfoTest, FilesDrivesAndWallpaper) {
-  TZYLSysInfo& s = *info_;
   const std::string tmp = s.GetFileName();
   ASSERT_FALSE(tmp.empty());
   EXPECT_EQ(std::remove(tmp.c_str()), 0);  // it was created
@@ -315,7 +305,6 @@ TEST_F(SysInfoTest, FilesDrivesAndWallpaper) {
 }
 
 TEST_F(SysInfoTest, FormStreamsNeitherCarryNorApplyMachineSettings) {
-  TZYLSysInfo& s = *info_;
   s.SetName("SysInfo1");
   const std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&s));
   EXPECT_NE(text.find("object SysInfo1: TZYLSysInfo"), std::string::npos) << text;

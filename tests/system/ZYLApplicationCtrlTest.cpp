@@ -35,51 +35,51 @@ class AppCtrlTest : public ::testing::Test {
   AppCtrlTest() : session_(800, 600) {
     ownsApp_ = !ZYLApplication();
     if (ownsApp_) ZYLApplicationInit();
-    Save();
+    saved_ = Save();
   }
   ~AppCtrlTest() override {
-    Restore();
-    if (ownsApp_) ZYLApplicationDone();
-  }
-
- private:
-  // The framework's application outlives a test; what the component copies into it is put
-  // back afterwards.
-  void Save() {
+    // The framework's application outlives a test; what the component copies into it is put
+    // back.
     vcl::TApplication* a = vcl::Application;
-    title_ = a->Title();
-    help_ = a->HelpFile();
-    showHint_ = a->ShowHint();
-    color_ = a->HintColor();
-    pause_ = a->HintPause();
-    shortPause_ = a->HintShortPause();
-    hidePause_ = a->HintHidePause();
-    metrics_ = a->UpdateMetricSettings;
-    formats_ = a->UpdateFormatSettings;
-  }
-  void Restore() {
-    vcl::TApplication* a = vcl::Application;
-    a->SetTitle(title_);
-    a->SetHelpFile(help_);
-    a->SetShowHint(showHint_);
-    a->SetHintColor(color_);
-    a->SetHintPause(pause_);
-    a->SetHintShortPause(shortPause_);
-    a->SetHintHidePause(hidePause_);
-    a->UpdateMetricSettings = metrics_;
-    a->UpdateFormatSettings = formats_;
+    a->SetTitle(saved_.Title);
+    a->SetHelpFile(saved_.Help);
+    a->SetShowHint(saved_.ShowHint);
+    a->SetHintColor(saved_.Color);
+    a->SetHintPause(saved_.Pause);
+    a->SetHintShortPause(saved_.ShortPause);
+    a->SetHintHidePause(saved_.HidePause);
+    a->UpdateMetricSettings = saved_.Metrics;
+    a->UpdateFormatSettings = saved_.Formats;
     a->OnException = nullptr;
     a->OnHint = nullptr;
     a->OnMinimize = nullptr;
     vcl::Screen->OnActiveFormChange = nullptr;
     vcl::Screen->OnActiveControlChange = nullptr;
+    if (ownsApp_) ZYLApplicationDone();
   }
-  std::string title_, help_;
-  bool showHint_ = true, metrics_ = true, formats_ = true;
-  vcl::TColor color_ = 0;
-  int32_t pause_ = 0, shortPause_ = 0, hidePause_ = 0;
+
+ private:
+  struct TSaved {
+    std::string Title, Help;
+    bool ShowHint, Metrics, Formats;
+    vcl::TColor Color;
+    int32_t Pause, ShortPause, HidePause;
+  };
+  static TSaved Save() {
+    vcl::TApplication* a = vcl::Application;
+    return {a->Title(),
+            a->HelpFile(),
+            a->ShowHint(),
+            a->UpdateMetricSettings,
+            a->UpdateFormatSettings,
+            a->HintColor(),
+            a->HintPause(),
+            a->HintShortPause(),
+            a->HintHidePause()};
+  }
   vcl::testkit::TControlsSession session_;
   bool ownsApp_ = false;
+  TSaved saved_;
 };
 
 class Sink : public vcl::TObject {

@@ -106,9 +106,78 @@ ZYL_CLASS_IMPL(TBigGadget) {
    .Prop("Mask", &TBigGadget::Mask, &TBigGadget::SetMask).Default(0x8000000F);
 }
 
+// A base that describes properties without publishing them, and descendants that publish them
+// by name (one with a default and a stored rule of its own, one naming a property nobody has).
+class TPlainBase : public TObject {
+  ZYL_CLASS(TPlainBase, TObject)
+  int32_t Size() const { return size_; }
+  void SetSize(int32_t v) { size_ = v; }
+  int32_t Mask() const { return mask_; }
+  void SetMask(int32_t v) { mask_ = v; }
+  bool GetFlag(int index) const { return (flags_ >> index) & 1; }
+  void SetFlag(int index, bool v) { flags_ = v ? flags_ | (1 << index) : flags_ & ~(1 << index); }
+  bool IsSizeStored() const { return size_ != 99; }
+  int32_t size_ = 4, mask_ = 0;
+  int flags_ = 0;
+};
+class TShowing : public TPlainBase {
+  ZYL_CLASS(TShowing, TPlainBase)
+  bool NeverSeven() const { return size_ != 7; }
+};
+class TShowingMore : public TShowing {
+  ZYL_CLASS(TShowingMore, TShowing)
+};
+class TMisnamed : public TPlainBase {
+  ZYL_CLASS(TMisnamed, TPlainBase)
+};
+ZYL_CLASS_IMPL(TPlainBase) {
+  b.Declare("Size", &TPlainBase::Size, &TPlainBase::SetSize).Default(4).Stored(&TPlainBase::IsSizeStored)
+   .Declare("Mask", &TPlainBase::Mask, &TPlainBase::SetMask).Default(0x8000000F)
+   .Declare("Hidden", &TPlainBase::GetFlag, &TPlainBase::SetFlag).Index(1).Default(false);
+}
+ZYL_CLASS_IMPL(TShowing) { b.Publish({"Hidden", "Size"}); }
+ZYL_CLASS_IMPL(TShowingMore) {
+  b.Publish("Mask").Default(0x8000000F).Publish("Size").Default(8).Stored(&TShowing::NeverSeven);
+}
+ZYL_CLASS_IMPL(TMisnamed) { b.Publish("Sise"); }
+
 }  // namespace ti_test
 
 using namespace ti_test;
+
+TEST(TypeInfo, PublishingAnAncestorsPropertyByName) {
+  // Described but unpublished: not in the list, not found by name.
+  EXPECT_TRUE(GetPropList(TPlainBase::StaticClass()).empty());
+  EXPECT_EQ(GetPropInfo(TPlainBase::StaticClass(), "Size"), nullptr);
+
+  TShowingMore obj;
+  auto names = [](TClass c) {
+    std::string s;
+    for (const TPropInfo* p : GetPropList(c)) s += p->Name + " ";
+    return s;
+  };
+  EXPECT_EQ(names(TShowing::StaticClass()), "Hidden Size ");
+  // A republished property keeps its place; a newly published one comes last.
+  EXPECT_EQ(names(TShowingMore::StaticClass()), "Hidden Size Mask ");
+  // The ancestor's accessors, index, default and stored rule.
+  const TPropInfo* hidden = GetPropInfo(&obj, "Hidden");
+  EXPECT_EQ(hidden->Index, 1);
+  SetOrdProp(&obj, hidden, 1);
+  EXPECT_EQ(obj.flags_, 2);
+  const TPropInfo* size = GetPropInfo(TShowing::StaticClass(), "Size");
+  EXPECT_EQ(size->Default, 4);
+  obj.size_ = 99;
+  EXPECT_FALSE(IsStoredProp(&obj, size));
+  // Modifiers change the descendant's copy only; a default is read as the getter's type.
+  const TPropInfo* own = GetPropInfo(&obj, "Size");
+  EXPECT_EQ(own->Default, 8);
+  EXPECT_TRUE(IsStoredProp(&obj, own));
+  obj.size_ = 7;
+  EXPECT_FALSE(IsStoredProp(&obj, own));
+  EXPECT_EQ(GetPropInfo(&obj, "Mask")->Default, static_cast<int32_t>(0x8000000F));
+  // A name no ancestor has is refused when the class is described.
+  EXPECT_THROW(TMisnamed::StaticClass(), EInvalidOperation);
+}
 
 TEST(TypeInfo, ClassNamesAndInheritance) {
   TBigGadget g;

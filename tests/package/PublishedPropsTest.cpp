@@ -1,0 +1,224 @@
+// Every class the library's package registers, now and later: its published properties against
+// the table below (names in order, defaults, stored rules), and a form-stream round trip of each
+// published property set to a value other than the one a new component has.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Persistent.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
+#include "tests/support/ControlsSession.h"
+
+namespace {
+
+// One class's published list: "Name" is written unless empty / zero / unassigned, "Name=v"
+// has the default v, "Name?" is stored by a rule of the class, "Name!" is never stored.
+const char* const kControl = "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint HelpContext=0";
+const char* const kComponent = "Name! Tag=0";
+
+const std::map<std::string, std::string>& Expected() {
+  static const std::map<std::string, std::string> table = {
+#include "tests/package/PublishedTable.inc"
+  };
+  return table;
+}
+
+std::string DefaultText(const vcl::TPropInfo* p) {
+  switch (p->Kind()) {
+    case vcl::tkEnumeration: return vcl::GetEnumName(p->PropType, p->Default);
+    case vcl::tkSet:
+      return vcl::SetToString(p->PropType, static_cast<uint64_t>(p->Default), true);
+    case vcl::tkInteger: {
+      std::string ident;
+      vcl::TIntToIdent toIdent = vcl::FindIntToIdent(p->PropType);
+      if (toIdent && toIdent(static_cast<int32_t>(p->Default), ident)) return ident;
+      return std::to_string(p->Default);
+    }
+    default: return std::to_string(p->Default);
+  }
+}
+
+std::string Describe(vcl::TClass cls) {
+  std::string s;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(cls)) {
+    if (!s.empty()) s += ' ';
+    s += p->Name;
+    if (p->HasDefault()) s += '=' + DefaultText(p);
+    if (p->StoredRule == vcl::srPredicate) s += '?';
+    if (p->StoredRule == vcl::srNever) s += '!';
+  }
+  return s;
+}
+
+class PackageClasses : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
+    module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+    ASSERT_NE(module_, nullptr);
+    for (vcl::TClass c : vcl::RegisteredClasses())
+      if (std::find(before.begin(), before.end(), c) == before.end()) classes_.push_back(c);
+  }
+  void TearDown() override {
+    if (module_) vcl::UnloadPackage(module_);
+  }
+  vcl::testkit::TControlsSession session_;
+  win::HMODULE module_ = nullptr;
+  std::vector<vcl::TClass> classes_;
+};
+
+TEST_F(PackageClasses, PublishTheirListsWithDefaultsAndStoredRules) {
+  ASSERT_GT(classes_.size(), 20u);
+  for (vcl::TClass cls : classes_) {
+    auto it = Expected().find(cls->ClassName());
+    if (it == Expected().end()) {
+      ADD_FAILURE() << "no row for " << cls->ClassName() << ": " << Describe(cls);
+      continue;
+    }
+    std::string expected = it->second;
+    for (auto [macro, text] : {std::pair{"@control", kControl}, {"@component", kComponent}})
+      if (expected.rfind(macro, 0) == 0) expected = text + expected.substr(std::string(macro).size());
+    EXPECT_EQ(Describe(cls), expected) << cls->ClassName();
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Round trip
+
+// A value other than the current one, set through the property; false when none sticks.
+bool ChangeOrdinal(vcl::TObject* obj, const vcl::TPropInfo* p) {
+  const int64_t was = vcl::GetOrdProp(obj, p);
+  std::vector<int64_t> tries;
+  const vcl::TTypeInfo* t = p->PropType;
+  if (p->Kind() == vcl::tkEnumeration) {
+    for (int64_t v = t->MinValue; v <= t->MaxValue; ++v) tries.push_back(v);
+  } else if (p->Kind() == vcl::tkSet) {
+    for (int64_t bit = t->CompType->MinValue; bit <= t->CompType->MaxValue; ++bit)
+      tries.push_back(was ^ (int64_t{1} << bit));
+  } else if (p->Kind() == vcl::tkChar) {
+    tries = {'Q', 'R'};
+  } else {
+    tries = {was + 3, was - 3, was + 1, was - 1, 1, 0, 100};
+  }
+  for (int64_t v : tries) {
+    if (v == was) continue;
+    try {
+      vcl::SetOrdProp(obj, p, v);
+    } catch (const vcl::Exception&) {
+      continue;
+    }
+    if (vcl::GetOrdProp(obj, p) != was) return true;
+  }
+  return false;
+}
+
+// Sets the property at Path (dotted through owned objects) of the component named X; returns
+// the value's text, or "" when the property cannot take another value or is not written.
+std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInfo* p) {
+  switch (p->Kind()) {
+    case vcl::tkInteger: case vcl::tkChar: case vcl::tkEnumeration: case vcl::tkSet:
+      if (!ChangeOrdinal(obj, p)) return "";
+      break;
+    case vcl::tkInt64: vcl::SetInt64Prop(obj, p, vcl::GetInt64Prop(obj, p) + 5); break;
+    case vcl::tkFloat: vcl::SetFloatProp(obj, p, vcl::GetFloatProp(obj, p) + 1.5); break;
+    case vcl::tkString: case vcl::tkLString: case vcl::tkWString:
+      vcl::SetStrProp(obj, p, vcl::GetStrProp(obj, p) + "Qx");
+      break;
+    case vcl::tkClass: {
+      // A reference to another component: one of a registered class that fits.
+      vcl::TClass want = p->PropType->ClassType();
+      if (!want || !want->InheritsFrom(vcl::TComponent::StaticClass())) return "";
+      for (vcl::TClass c : vcl::RegisteredClasses()) {
+        if (!c->InheritsFrom(want) || c->FactoryKind() != vcl::fkComponent ||
+            c->InheritsFrom(vcl::TControl::StaticClass()))
+          continue;
+        vcl::TComponent* ref = c->Create(form);
+        ref->SetName("Ref");
+        vcl::SetObjectProp(obj, p, ref);
+        return vcl::GetObjectProp(obj, p) == ref ? "Ref" : "";
+      }
+      return "";
+    }
+    default: return "";
+  }
+  return vcl::IsStoredProp(obj, p) ? vcl::GetPropValue(obj, p) : "";
+}
+
+std::string Read(vcl::TObject* obj, const vcl::TPropInfo* p) {
+  if (p->Kind() != vcl::tkClass) return vcl::GetPropValue(obj, p);
+  auto* c = dynamic_cast<vcl::TComponent*>(vcl::GetObjectProp(obj, p));
+  return c ? c->Name() : "nil";
+}
+
+// The object a dotted path leads to (the last part names the property).
+vcl::TObject* Walk(vcl::TObject* obj, const std::vector<std::string>& path) {
+  for (size_t i = 0; obj && i + 1 < path.size(); ++i) obj = vcl::GetObjectProp(obj, path[i]);
+  return obj;
+}
+
+// Every property path of a new component: its own simple properties and those of the
+// persistent objects it owns (one level down).
+std::vector<std::vector<std::string>> Paths(vcl::TComponent* c) {
+  std::vector<std::vector<std::string>> paths;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+    if (p->Kind() == vcl::tkMethod || p->Name == "Name") continue;
+    vcl::TObject* sub = p->Kind() == vcl::tkClass ? vcl::GetObjectProp(c, p) : nullptr;
+    if (sub && !dynamic_cast<vcl::TComponent*>(sub)) {
+      for (const vcl::TPropInfo* q : vcl::GetPropList(sub))
+        if (q->Kind() != vcl::tkMethod && q->Kind() != vcl::tkClass && q->IsWritable())
+          paths.push_back({p->Name, q->Name});
+    } else if (p->IsWritable()) {
+      paths.push_back({p->Name});
+    }
+  }
+  return paths;
+}
+
+TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
+  int checked = 0;
+  for (vcl::TClass cls : classes_) {
+    if (cls->FactoryKind() != vcl::fkComponent) continue;
+    std::vector<std::vector<std::string>> paths;
+    {
+      std::unique_ptr<vcl::TForm> probe(new vcl::TForm(nullptr));
+      paths = Paths(cls->Create(probe.get()));
+    }
+    for (const auto& path : paths) {
+      std::string name = path[0] + (path.size() > 1 ? "." + path[1] : "");
+      SCOPED_TRACE(cls->ClassName() + "." + name);
+      std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
+      form->SetName("Host");
+      vcl::TComponent* c = cls->Create(form.get());
+      c->SetName("X");
+      if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form.get());
+      vcl::TObject* target = Walk(c, path);
+      ASSERT_NE(target, nullptr);
+      const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
+      if (path.size() > 1 && !vcl::IsStoredProp(c, vcl::FindPropInfo(c, path[0]))) continue;
+      const std::string value = Change(form.get(), target, p);
+      if (value.empty()) continue;
+      const std::string bytes = vcl::WriteComponentToBytes(form.get());
+      form.reset();  // some components allow one instance only
+      std::unique_ptr<vcl::TForm> back(new vcl::TForm(nullptr));
+      vcl::ReadComponentFromBytes(bytes, back.get());
+      vcl::TComponent* c2 = back->FindComponent("X");
+      ASSERT_NE(c2, nullptr);
+      EXPECT_EQ(Read(Walk(c2, path), vcl::FindPropInfo(Walk(c2, path), path.back())), value);
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 500);
+}
+
+}  // namespace
