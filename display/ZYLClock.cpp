@@ -12,10 +12,12 @@
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -620,61 +622,53 @@ bool TZYLClock::CorrectBounds() {
 void TZYLClock::Paint() {
   if (!Visible() || FPainting || ComponentState().contains(vcl::csLoading)) return;
   FPainting = true;
-  try {
-    if (FDigitalOnly && CorrectBounds()) {
-      // The new bounds are painted in a later cycle (a resize inside the parent's paint
-      // would otherwise leave them blank).
-      FPainting = false;
-      Invalidate();
-      return;
-    }
-    const int w = Width(), h = Height();
-    if (w <= 0 || h <= 0) {
-      FPainting = false;
-      return;
-    }
-    const TRect client{0, 0, w, h};
-    auto work = std::make_unique<vcl::TBitmap>();
-    work->SetSize(w, h);
-    vcl::TCanvas* c = work->Canvas();
-    auto fillColor = [&] {
-      c->Brush()->SetStyle(vcl::bsSolid);
-      c->Brush()->SetColor(Color());
-      c->FillRect(client);
-    };
-    if (FDigitalOnly) {
-      fillColor();
-      FBevel->PaintBevel(c, client, true);
-      PaintDigital(c);
-    } else {
-      if (FFaceDirty || FFace->Width() != w || FFace->Height() != h) {
-        FFaceDirty = false;
-        const bool backAvailable = BackBitmapCheck();
-        if (Transparent() && backAvailable) {
-          BackDrawArea(c, client, TPoint{0, 0}, 0);
-        } else if (FFillMode == fmControl && !FFillObject->GetEmpty()) {
-          FFillObject->FillCanvas(c, client, Color());
-        } else {
-          fillColor();
-        }
-        FBevel->PaintBevel(c, client, true);
-        if (FOptions.contains(coShowAnalog)) PaintAnalog(c);
-        FFace->Assign(work.get());
-        // Until the parent supplies its background, a transparent face is drawn afresh.
-        if (Transparent() && !backAvailable) FFaceDirty = true;
-      } else {
-        // The cached face holds background, fill and bevel whether the scale shows or not.
-        c->Draw(0, 0, FFace);
-      }
-      if (FOptions.contains(coShowDigital)) PaintDigital(c);
-      if (FOptions.contains(coShowAnalog)) PaintHands(c);
-    }
-    Canvas()->Draw(0, 0, work.get());
-  } catch (...) {
+  vcl::TFinally done([this] { FPainting = false; });
+  if (FDigitalOnly && CorrectBounds()) {
+    // The new bounds are painted in a later cycle (a resize inside the parent's paint
+    // would otherwise leave them blank).
     FPainting = false;
-    throw;
+    Invalidate();
+    return;
   }
-  FPainting = false;
+  const int w = Width(), h = Height();
+  if (w <= 0 || h <= 0) return;
+  const TRect client{0, 0, w, h};
+  auto work = std::make_unique<vcl::TBitmap>();
+  work->SetSize(w, h);
+  vcl::TCanvas* c = work->Canvas();
+  auto fillColor = [&] {
+    c->Brush()->SetStyle(vcl::bsSolid);
+    c->Brush()->SetColor(Color());
+    c->FillRect(client);
+  };
+  if (FDigitalOnly) {
+    fillColor();
+    FBevel->PaintBevel(c, client, true);
+    PaintDigital(c);
+  } else {
+    if (FFaceDirty || FFace->Width() != w || FFace->Height() != h) {
+      FFaceDirty = false;
+      const bool backAvailable = BackBitmapCheck();
+      if (Transparent() && backAvailable) {
+        BackDrawArea(c, client, TPoint{0, 0}, 0);
+      } else if (FFillMode == fmControl && !FFillObject->GetEmpty()) {
+        FFillObject->FillCanvas(c, client, Color());
+      } else {
+        fillColor();
+      }
+      FBevel->PaintBevel(c, client, true);
+      if (FOptions.contains(coShowAnalog)) PaintAnalog(c);
+      FFace->Assign(work.get());
+      // Until the parent supplies its background, a transparent face is drawn afresh.
+      if (Transparent() && !backAvailable) FFaceDirty = true;
+    } else {
+      // The cached face holds background, fill and bevel whether the scale shows or not.
+      c->Draw(0, 0, FFace);
+    }
+    if (FOptions.contains(coShowDigital)) PaintDigital(c);
+    if (FOptions.contains(coShowAnalog)) PaintHands(c);
+  }
+  Canvas()->Draw(0, 0, work.get());
 }
 
 int TZYLClock::Radius() const {
@@ -690,12 +684,10 @@ void TZYLClock::PaintAnalog(vcl::TCanvas* Canvas) {
   if (R <= 0) return;
   if (FFillMode == fmClock && !FFillObject->GetEmpty()) {
     // The dial: the fill clipped to the circle.
-    win::HDC dc = Canvas->Handle();
-    win::HRGN rgn = win::CreateEllipticRgn(cx - R, cy - R, cx + R, cy + R);
-    win::SelectClipRgn(dc, rgn);
+    win::TSavedClip clip(Canvas->Handle());
+    clip.Intersect(
+        win::TOwnedObject<win::HRGN>(win::CreateEllipticRgn(cx - R, cy - R, cx + R, cy + R)));
     FFillObject->FillCanvas(Canvas, TRect{cx - R, cy - R, cx + R, cy + R}, Color());
-    win::SelectClipRgn(dc, nullptr);
-    win::DeleteObject(rgn);
   }
   Canvas->Pen()->SetStyle(vcl::psSolid);
   Canvas->Pen()->SetWidth(1);

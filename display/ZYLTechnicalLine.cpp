@@ -7,6 +7,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 
@@ -510,7 +511,7 @@ void TZYLTechnicalLine::BuildShapeRegion(vcl::TCanvas* Canvas, const TRect& Rect
   win::BeginPath(dc);
   PaintIt(Canvas, Rect);
   win::EndPath(dc);
-  win::HRGN inner = win::PathToRegion(dc);
+  win::TOwnedObject<win::HRGN> inner(win::PathToRegion(dc));
   win::BeginPath(dc);
   PaintIt(Canvas, Rect);
   win::EndPath(dc);
@@ -518,21 +519,18 @@ void TZYLTechnicalLine::BuildShapeRegion(vcl::TCanvas* Canvas, const TRect& Rect
   Canvas->Pen()->Assign(FLineSettings);
   win::SelectObject(dc, Canvas->Pen()->Handle());
   win::WidenPath(dc);
-  win::HRGN wide = win::PathToRegion(dc);
+  win::TOwnedObject<win::HRGN> wide(win::PathToRegion(dc));
   // A path without figures gives no region: the shape is then empty, not "everywhere".
-  if (!inner) inner = win::CreateRectRgn(0, 0, 0, 0);
-  if (wide) {
-    win::CombineRgn(inner, inner, wide, win::RGN_OR);
-    win::DeleteObject(wide);
-  }
+  win::TOwnedObject<win::HRGN> shape(inner ? inner.Release() : win::CreateRectRgn(0, 0, 0, 0));
+  if (wide) win::CombineRgn(shape, shape, wide, win::RGN_OR);
   // Regions come in device coordinates; the region is kept in the control's own, so that a
   // hit test does not depend on where the canvas was placed.
   win::POINT wo{0, 0}, vo{0, 0};
   win::GetWindowOrgEx(dc, &wo);
   win::GetViewportOrgEx(dc, &vo);
-  win::OffsetRgn(inner, wo.X - vo.X, wo.Y - vo.Y);
+  win::OffsetRgn(shape, wo.X - vo.X, wo.Y - vo.Y);
   FreeShapeRegion();
-  FShapeRegion = inner;
+  FShapeRegion = shape.Release();
 }
 
 bool TZYLTechnicalLine::AcceptsClickAt(int X, int Y) const {

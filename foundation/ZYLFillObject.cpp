@@ -2,6 +2,7 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -258,17 +259,9 @@ bool TZYLFillObject::ClipFill(vcl::TCanvas* Canvas, const TRect& Rect, TColor Ba
   if (FStyle == sfGradient && FOptions.contains(foGrUseBitmap))
     return DoFill(Canvas, Rect, BackColor, origin);
   win::HDC dc = Canvas->Handle();
-  const int saved = win::SaveDC(dc);
+  win::TSavedDC saved(dc);
   win::IntersectClipRect(dc, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
-  bool painted = false;
-  try {
-    painted = DoFill(Canvas, Rect, BackColor, origin);
-  } catch (...) {
-    win::RestoreDC(dc, saved);
-    throw;
-  }
-  win::RestoreDC(dc, saved);
-  return painted;
+  return DoFill(Canvas, Rect, BackColor, origin);
 }
 
 bool TZYLFillObject::DoFill(vcl::TCanvas* Canvas, const TRect& Rect, TColor BackColor,
@@ -285,15 +278,9 @@ bool TZYLFillObject::DoFill(vcl::TCanvas* Canvas, const TRect& Rect, TColor Back
   // Bitmaps are drawn under a clip of Rect so that tiles and placed pictures stay inside.
   auto clipped = [&](auto&& paint) {
     win::HDC dc = Canvas->Handle();
-    const int saved = win::SaveDC(dc);
+    win::TSavedDC saved(dc);
     win::IntersectClipRect(dc, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
-    try {
-      paint();
-    } catch (...) {
-      win::RestoreDC(dc, saved);
-      throw;
-    }
-    win::RestoreDC(dc, saved);
+    paint();
   };
   switch (FStyle) {
     case sfNone:

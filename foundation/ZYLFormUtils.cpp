@@ -7,6 +7,7 @@
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
 
@@ -71,7 +72,7 @@ void GrowRectangles(vcl::TCustomForm* Form, const win::TPoint& Start) {
   if (!Form) return;
   const win::TRect target{Form->Left(), Form->Top(), Form->Left() + Form->Width(),
                           Form->Top() + Form->Height()};
-  win::HDC dc = win::GetDC(nullptr);
+  win::TWindowDC dc(nullptr);
   if (!dc) return;
   constexpr int steps = 10;
   for (int i = 1; i <= steps; ++i) {
@@ -83,7 +84,6 @@ void GrowRectangles(vcl::TCustomForm* Form, const win::TPoint& Start) {
     win::DrawFocusRect(dc, &r);
     win::DrawFocusRect(dc, &r);
   }
-  win::ReleaseDC(nullptr, dc);
 }
 
 }  // namespace

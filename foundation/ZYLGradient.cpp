@@ -4,10 +4,12 @@
 #include <cmath>
 #include <memory>
 
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Canvas.h"
 
 namespace zyl {
@@ -139,19 +141,17 @@ void ZYLGradientPaint(vcl::TCanvas* Canvas, const TRect& Rect, TColor Color1, TC
                       int32_t Colors, TZYLGradientStyle Style, uint32_t Flags, int32_t /*Extra*/) {
   if (!Canvas) return;
   const std::vector<TColor> steps = ZYLGradientSteps(Color1, Color2, Colors);
-  win::HPALETTE pal = nullptr, old = nullptr;
-  if (Flags & ZYLGradientUsePalette) {
-    pal = MakePalette(steps);
-    if (pal) {
-      old = win::SelectPalette(Canvas->Handle(), pal, false);
-      win::RealizePalette(Canvas->Handle());
-    }
-  }
-  ZYLGradientPaintSteps(Canvas, Rect, steps, Style);
+  win::TOwnedObject<win::HPALETTE> pal(Flags & ZYLGradientUsePalette ? MakePalette(steps)
+                                                                     : nullptr);
+  win::HPALETTE old = nullptr;
   if (pal) {
-    win::SelectPalette(Canvas->Handle(), old, false);
-    win::DeleteObject(pal);
+    old = win::SelectPalette(Canvas->Handle(), pal, false);
+    win::RealizePalette(Canvas->Handle());
   }
+  vcl::TFinally restore([&] {
+    if (pal) win::SelectPalette(Canvas->Handle(), old, false);
+  });
+  ZYLGradientPaintSteps(Canvas, Rect, steps, Style);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,9 +7,11 @@
 
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Icon.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 
 namespace zyl {
@@ -34,57 +36,6 @@ TRect Normalized(const TRect& r) {
           std::max(r.Top, r.Bottom)};
 }
 
-// Saves the clip region of a DC and restores it on destruction.
-class TClipSaver {
- public:
-  explicit TClipSaver(win::HDC dc) : dc_(dc) {
-    saved_ = win::CreateRectRgn(0, 0, 0, 0);
-    had_ = win::GetClipRgn(dc_, saved_) == 1;
-  }
-  // Intersects the current clip with Rgn (device coordinates); Rgn stays the caller's.
-  void Intersect(win::HRGN rgn) {
-    win::HRGN r = win::CreateRectRgn(0, 0, 0, 0);
-    win::CombineRgn(r, rgn, nullptr, win::RGN_COPY);
-    if (had_) win::CombineRgn(r, r, saved_, win::RGN_AND);
-    win::SelectClipRgn(dc_, r);
-    win::DeleteObject(r);
-  }
-  ~TClipSaver() {
-    win::SelectClipRgn(dc_, had_ ? saved_ : nullptr);
-    win::DeleteObject(saved_);
-  }
-  TClipSaver(const TClipSaver&) = delete;
-  TClipSaver& operator=(const TClipSaver&) = delete;
-
- private:
-  win::HDC dc_;
-  win::HRGN saved_;
-  bool had_ = false;
-};
-
-// A memory DC with a bitmap selected, restored and freed on destruction.
-class TMemDC {
- public:
-  TMemDC(win::HDC ref, win::HBITMAP bmp, bool ownBitmap) : bmp_(bmp), own_(ownBitmap) {
-    dc_ = win::CreateCompatibleDC(ref);
-    old_ = win::SelectObject(dc_, bmp_);
-  }
-  ~TMemDC() {
-    win::SelectObject(dc_, old_);
-    win::DeleteDC(dc_);
-    if (own_) win::DeleteObject(bmp_);
-  }
-  win::HDC Handle() const { return dc_; }
-  TMemDC(const TMemDC&) = delete;
-  TMemDC& operator=(const TMemDC&) = delete;
-
- private:
-  win::HDC dc_;
-  win::HBITMAP bmp_;
-  win::HGDIOBJ old_;
-  bool own_;
-};
-
 std::vector<win::COLORREF> ReadPixels(win::HDC dc, const TRect& r);
 void WritePixels(win::HDC dc, const TRect& r, const std::vector<win::COLORREF>& px);
 
@@ -99,8 +50,9 @@ void MaskedPiece(win::HDC dc, const TRect& d, win::HDC sdc, const TRect& s, win:
     return;
   std::vector<win::COLORREF> maskPx;
   {
-    TMemDC maskDC(dc, mask, false);
-    maskPx = ReadPixels(maskDC.Handle(), s);
+    win::TMemoryDC maskDC(dc);
+    win::TSelectedObject selected(maskDC, mask);
+    maskPx = ReadPixels(maskDC, s);
   }
   const auto srcPx = ReadPixels(sdc, s);
   auto dstPx = ReadPixels(dc, d);
@@ -287,10 +239,8 @@ TRect ZYLBmpClipDrawExt(vcl::TCanvas* Canvas, const TRect& Rect, vcl::TCanvas* S
   TRect clip = Normalized(Rect);
   const TPoint o = ZYLUnpackOffset(Offset);
   win::OffsetRect(&clip, o.X, o.Y);
-  TClipSaver saver(dc);
-  win::HRGN rgn = win::CreateRectRgnIndirect(&clip);
-  saver.Intersect(rgn);
-  win::DeleteObject(rgn);
+  win::TSavedClip saver(dc);
+  saver.Intersect(win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&clip)));
   return ZYLBmpDrawExt(Canvas, Rect, SourceCanvas, SourceRect, flags, TransparentColor,
                        MaskHandle, nullptr);
 }
@@ -330,11 +280,12 @@ void ZYLBmpFromDesktop(vcl::TBitmap* Bitmap, const TRect& ScreenRect) {
   const TRect r = Normalized(ScreenRect);
   if (!Bitmap || r.Width() <= 0 || r.Height() <= 0) return;
   Bitmap->SetSize(r.Width(), r.Height());
-  win::HDC screen = win::GetDC(nullptr);
-  if (!screen) return;
-  win::BitBlt(Bitmap->Canvas()->Handle(), 0, 0, r.Width(), r.Height(), screen, r.Left, r.Top,
-              win::SRCCOPY);
-  win::ReleaseDC(nullptr, screen);
+  {
+    win::TWindowDC screen(nullptr);
+    if (!screen) return;
+    win::BitBlt(Bitmap->Canvas()->Handle(), 0, 0, r.Width(), r.Height(), screen, r.Left, r.Top,
+                win::SRCCOPY);
+  }
   Bitmap->Canvas()->Refresh();
 }
 
@@ -409,14 +360,11 @@ void ZYLFillPattern(win::HDC DC, const TRect& Rect, vcl::TBitmap* Bitmap) {
   if (!DC || !Bitmap || Bitmap->Empty()) return;
   const TRect r = Normalized(Rect);
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  win::HBRUSH brush = win::CreatePatternBrush(Bitmap->Handle());
+  win::TOwnedObject<win::HBRUSH> brush(win::CreatePatternBrush(Bitmap->Handle()));
   if (!brush) return;
-  win::HGDIOBJ oldBrush = win::SelectObject(DC, brush);
-  win::HGDIOBJ oldPen = win::SelectObject(DC, win::GetStockObject(win::NULL_PEN));
+  win::TSelectedObject selectedBrush(DC, brush);
+  win::TSelectedObject selectedPen(DC, win::GetStockObject(win::NULL_PEN));
   win::PatBlt(DC, r.Left, r.Top, r.Width(), r.Height(), 0x00A000C9);
-  win::SelectObject(DC, oldPen);
-  win::SelectObject(DC, oldBrush);
-  win::DeleteObject(brush);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -674,27 +622,11 @@ std::vector<TPoint> OutlineOf(const TRect& shapeRect, const TZYLShapeParams& p) 
   return ShapeInRect(shapeRect, p);
 }
 
-class TGdiSelect {
- public:
-  TGdiSelect(win::HDC dc, win::HGDIOBJ obj, bool own) : dc_(dc), obj_(obj), own_(own) {
-    old_ = win::SelectObject(dc, obj);
-  }
-  ~TGdiSelect() {
-    win::SelectObject(dc_, old_);
-    if (own_) win::DeleteObject(obj_);
-  }
-  TGdiSelect(const TGdiSelect&) = delete;
-  TGdiSelect& operator=(const TGdiSelect&) = delete;
-
- private:
-  win::HDC dc_;
-  win::HGDIOBJ obj_, old_;
-  bool own_;
-};
-
 void FillOutline(win::HDC dc, const std::vector<TPoint>& pts, win::COLORREF c) {
-  TGdiSelect pen(dc, win::CreatePen(win::PS_SOLID, 1, c), true);
-  TGdiSelect brush(dc, win::CreateSolidBrush(c), true);
+  win::TOwnedObject<win::HPEN> pen(win::CreatePen(win::PS_SOLID, 1, c));
+  win::TOwnedObject<win::HBRUSH> brush(win::CreateSolidBrush(c));
+  win::TSelectedObject selectedPen(dc, pen);
+  win::TSelectedObject selectedBrush(dc, brush);
   win::Polygon(dc, pts.data(), static_cast<int>(pts.size()));
 }
 
@@ -720,14 +652,13 @@ win::HRGN OutlineRegion(const std::vector<TPoint>& pts) {
       q.X += d.X;
       q.Y += d.Y;
     }
-    win::HRGN r2 = win::CreatePolygonRgn(moved.data(), static_cast<int>(moved.size()), win::WINDING);
+    win::TOwnedObject<win::HRGN> r2(
+        win::CreatePolygonRgn(moved.data(), static_cast<int>(moved.size()), win::WINDING));
     win::CombineRgn(rgn, rgn, r2, win::RGN_OR);
-    win::DeleteObject(r2);
   }
   const TRect b = BoundsOf(pts);
-  win::HRGN box = win::CreateRectRgnIndirect(&b);
-  win::CombineRgn(rgn, rgn, box, win::RGN_AND);
-  win::DeleteObject(box);
+  win::CombineRgn(rgn, rgn, win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&b)),
+                  win::RGN_AND);
   return rgn;
 }
 
@@ -789,26 +720,20 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
       const vcl::TColor c = Params.ShadowColor;
       for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) pattern.Canvas()->SetPixels(x, y, ((x + y) & 1) ? vcl::clWhite : c);
-      win::HRGN rgn = OutlineRegion(sh);
-      {
-        TClipSaver saver(dc);
-        saver.Intersect(rgn);
-        ZYLFillPattern(dc, BoundsOf(sh), &pattern);
-      }
-      win::DeleteObject(rgn);
+      win::TOwnedObject<win::HRGN> rgn(OutlineRegion(sh));
+      win::TSavedClip saver(dc);
+      saver.Intersect(rgn);
+      ZYLFillPattern(dc, BoundsOf(sh), &pattern);
     }
   }
 
   // 2. The fill.
   if (Bitmap && !Bitmap->Empty()) {
-    win::HRGN rgn = OutlineRegion(outline);
-    {
-      TClipSaver saver(dc);
-      saver.Intersect(rgn);
-      ZYLBmpDraw(Canvas, BoundsOf(outline), Bitmap, static_cast<TZYLDrawStyleFlags>(Flags & ~dsfClip),
-                 Bitmap->TransparentColor());
-    }
-    win::DeleteObject(rgn);
+    win::TOwnedObject<win::HRGN> rgn(OutlineRegion(outline));
+    win::TSavedClip saver(dc);
+    saver.Intersect(rgn);
+    ZYLBmpDraw(Canvas, BoundsOf(outline), Bitmap, static_cast<TZYLDrawStyleFlags>(Flags & ~dsfClip),
+               Bitmap->TransparentColor());
   } else if (!Brush) {
     FillOutline(dc, outline, Rgb(Color));
   } else if (Brush->Style() != vcl::bsClear || Brush->Bitmap()) {
@@ -816,15 +741,14 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
     const int oldMode = win::SetBkMode(dc, BackColor == vcl::clNone ? win::TRANSPARENT : win::OPAQUE);
     const win::COLORREF oldBk = win::SetBkColor(dc, BackColor == vcl::clNone ? 0 : Rgb(BackColor));
     {
-      TGdiSelect brush(dc, Brush->Handle(), false);
+      win::TSelectedObject brush(dc, Brush->Handle());
       if (solid) {
-        TGdiSelect pen(dc, win::CreatePen(win::PS_SOLID, 1, Rgb(Brush->Color())), true);
+        win::TOwnedObject<win::HPEN> pen(win::CreatePen(win::PS_SOLID, 1, Rgb(Brush->Color())));
+        win::TSelectedObject selectedPen(dc, pen);
         win::Polygon(dc, outline.data(), n);
       } else {
-        TGdiSelect pen(dc, win::GetStockObject(win::NULL_PEN), false);
-        win::HRGN rgn = OutlineRegion(outline);
-        win::FillRgn(dc, rgn, Brush->Handle());
-        win::DeleteObject(rgn);
+        win::TSelectedObject pen(dc, win::GetStockObject(win::NULL_PEN));
+        win::FillRgn(dc, win::TOwnedObject<win::HRGN>(OutlineRegion(outline)), Brush->Handle());
       }
     }
     win::SetBkColor(dc, oldBk);
@@ -854,7 +778,8 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
       if (Params.BevelStyle == sbInset) c = upperLeft ? Params.BevelShadowColor : Params.BevelLightColor;
       if (Params.BevelStyle == sbOffset) c = upperLeft ? Params.BevelLightColor : Params.BevelShadowColor;
       const win::COLORREF cr = Rgb(c);
-      TGdiSelect pen(dc, win::CreatePen(win::PS_SOLID, 1, cr), true);
+      win::TOwnedObject<win::HPEN> pen(win::CreatePen(win::PS_SOLID, 1, cr));
+      win::TSelectedObject selectedPen(dc, pen);
       win::MoveToEx(dc, a.X, a.Y, nullptr);
       win::LineTo(dc, b.X, b.Y);
       win::SetPixelV(dc, b.X, b.Y, cr);

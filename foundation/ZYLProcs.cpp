@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLGraph.h"
+#include "platform/base/Finally.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/text/Text.h"
@@ -263,9 +266,10 @@ void DrawRotated(vcl::TCanvas* canvas, const std::string& text, TZYLFxCaption* f
   if (flags & win::DT_VCENTER) by += (inner.Height() - bh) / 2;
   else if (flags & win::DT_BOTTOM) by = inner.Bottom - bh;
   const int ox = bx - g.MinX + fx->PosX(), oy = by - g.MinY + fx->PosY();
-  win::HFONT font = RotatedFont(canvas, fx->Angle());
-  win::HGDIOBJ old = win::SelectObject(dc, font);
+  win::TOwnedObject<win::HFONT> font(RotatedFont(canvas, fx->Angle()));
+  win::TSelectedObject selected(dc, font);
   const win::UINT oldAlign = win::SetTextAlign(dc, win::TA_LEFT | win::TA_TOP);
+  vcl::TFinally restoreAlign([&] { win::SetTextAlign(dc, oldAlign); });
   auto drawAll = [&](int dx, int dy) {
     for (size_t i = 0; i < g.Lines.size(); ++i) {
       const int ly = g.LineHeight * static_cast<int>(i);
@@ -280,9 +284,6 @@ void DrawRotated(vcl::TCanvas* canvas, const std::string& text, TZYLFxCaption* f
   }
   win::SetTextColor(dc, Rgb(e.TextColor == vcl::clDefault ? canvas->Font()->Color() : e.TextColor));
   drawAll(0, 0);
-  win::SetTextAlign(dc, oldAlign);
-  win::SelectObject(dc, old);
-  win::DeleteObject(font);
 }
 
 }  // namespace
@@ -304,8 +305,7 @@ void ZYLDrawTextExt(vcl::TCanvas* Canvas, const std::string& Text, TZYL3DCaption
                     Rect.Bottom - x.Bottom};
 
   TTextState state(dc);
-  win::HRGN savedClip = nullptr;
-  bool hadClip = false;
+  std::optional<win::TSavedClip> savedClip;
   if (Styles.contains(dtClip)) {
     TRect clip;
     if (ClipRect) {
@@ -315,12 +315,8 @@ void ZYLDrawTextExt(vcl::TCanvas* Canvas, const std::string& Text, TZYL3DCaption
       win::LPtoDP(dc, pts, 2);
       clip = {pts[0].X, pts[0].Y, pts[1].X, pts[1].Y};
     }
-    savedClip = win::CreateRectRgn(0, 0, 0, 0);
-    hadClip = win::GetClipRgn(dc, savedClip) == 1;
-    win::HRGN r = win::CreateRectRgnIndirect(&clip);
-    if (hadClip) win::CombineRgn(r, r, savedClip, win::RGN_AND);
-    win::SelectClipRgn(dc, r);
-    win::DeleteObject(r);
+    savedClip.emplace(dc);
+    savedClip->Intersect(win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&clip)));
   }
   win::SetBkMode(dc, win::TRANSPARENT);
   win::SetTextCharacterExtra(dc, Font3D ? Font3D->Tracing() : 0);
@@ -338,11 +334,6 @@ void ZYLDrawTextExt(vcl::TCanvas* Canvas, const std::string& Text, TZYL3DCaption
     TRect r = inner;
     win::SetTextColor(dc, Rgb(e.TextColor == vcl::clDefault ? Canvas->Font()->Color() : e.TextColor));
     win::DrawTextA(dc, Text.c_str(), len, &r, flags);
-  }
-
-  if (savedClip) {
-    win::SelectClipRgn(dc, hadClip ? savedClip : nullptr);
-    win::DeleteObject(savedClip);
   }
 }
 

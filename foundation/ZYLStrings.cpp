@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/StrUtils.h"
 
@@ -129,41 +130,26 @@ std::vector<int> ZYLDivisors(int N) {
 void ZYLParseToStrList(const std::string& S, char Ch, vcl::TStrings* List) {
   if (List == nullptr) return;
   List->BeginUpdate();
-  try {
-    List->Clear();
-    for (const std::string& part : ZYLSplitString(S, Ch)) List->Add(part);
-  } catch (...) {
-    List->EndUpdate();
-    throw;
-  }
-  List->EndUpdate();
+  vcl::TFinally endUpdate([&] { List->EndUpdate(); });
+  List->Clear();
+  for (const std::string& part : ZYLSplitString(S, Ch)) List->Add(part);
 }
 
 void RemoveEmptyLines(vcl::TStrings* List) {
   if (List == nullptr) return;
   List->BeginUpdate();
-  try {
-    for (int i = List->Count() - 1; i >= 0; --i) {
-      if (ZYLEmpty(List->Strings(i))) List->Delete(i);
-    }
-  } catch (...) {
-    List->EndUpdate();
-    throw;
+  vcl::TFinally endUpdate([&] { List->EndUpdate(); });
+  for (int i = List->Count() - 1; i >= 0; --i) {
+    if (ZYLEmpty(List->Strings(i))) List->Delete(i);
   }
-  List->EndUpdate();
 }
 
 void ZYLGetDivider(vcl::TStrings* List, int N) {
   if (List == nullptr) return;
   List->BeginUpdate();
-  try {
-    List->Clear();
-    for (int d : ZYLDivisors(N)) List->Add(std::to_string(d));
-  } catch (...) {
-    List->EndUpdate();
-    throw;
-  }
-  List->EndUpdate();
+  vcl::TFinally endUpdate([&] { List->EndUpdate(); });
+  List->Clear();
+  for (int d : ZYLDivisors(N)) List->Add(std::to_string(d));
 }
 
 const char* int_Ref(const std::string& S) { return S.empty() ? nullptr : S.c_str(); }

@@ -18,10 +18,11 @@
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/DateTime.h"
-#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Environment.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Locale.h"
 #include "platform/sys/VersionInfo.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 
 extern char** environ;
@@ -274,11 +275,9 @@ int32_t ZYLSIScreenSaverDelay() {
 }
 
 int32_t ZYLSIColorDepth() {
-  win::HDC dc = win::GetDC(nullptr);
+  win::TWindowDC dc(nullptr);
   if (!dc) return 0;
-  const int32_t depth = win::GetDeviceCaps(dc, win::PLANES) * win::GetDeviceCaps(dc, win::BITSPIXEL);
-  win::ReleaseDC(nullptr, dc);
-  return depth;
+  return win::GetDeviceCaps(dc, win::PLANES) * win::GetDeviceCaps(dc, win::BITSPIXEL);
 }
 
 bool ZYLSINumLock() { return (win::GetKeyState(win::VK_NUMLOCK) & 1) != 0; }

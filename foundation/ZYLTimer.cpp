@@ -5,8 +5,9 @@
 #include <thread>
 
 #include "platform/base/Clock.h"
-#include "platform/classes/Thread.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
@@ -105,7 +106,11 @@ void TZYLTimerPool::UpdateTimer() {
 
 void TZYLTimerPool::Tick(vcl::TObject*) {
   FInTick = true;
-  try {
+  {
+    vcl::TFinally endTick([this] {
+      FInTick = false;
+      FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+    });
     // Items added during the tick wait for the next one.
     const size_t n = FItems.size();
     for (size_t i = 0; i < n; ++i) {
@@ -116,13 +121,7 @@ void TZYLTimerPool::Tick(vcl::TObject*) {
         if (t->OnTimer) t->OnTimer(t);
       }
     }
-  } catch (...) {
-    FInTick = false;
-    FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
-    throw;
   }
-  FInTick = false;
-  FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
   UpdateTimer();
 }
 

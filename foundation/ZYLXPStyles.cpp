@@ -3,6 +3,7 @@
 #include <set>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 
 namespace zyl {
 
@@ -58,16 +59,14 @@ uint32_t ZYLThemeFaceColor(int State) {
 HRESULT DrawThemeBackground(HTHEME Theme, win::HDC DC, int, int State, const win::TRect* Rect,
                             const win::TRect* ClipRect) {
   if (!Valid(Theme) || !DC || !Rect) return ZYL_E_FAIL;
-  const int saved = win::SaveDC(DC);
+  win::TSavedDC saved(DC);
   if (ClipRect)
     win::IntersectClipRect(DC, ClipRect->Left, ClipRect->Top, ClipRect->Right, ClipRect->Bottom);
-  win::HBRUSH face = win::CreateSolidBrush(ZYLThemeFaceColor(State));
-  win::HBRUSH frame = win::CreateSolidBrush(State == 4 ? 0xB0B0B0 : 0x7A7A7A);
-  win::FillRect(DC, Rect, face);
-  win::FrameRect(DC, Rect, frame);
-  win::DeleteObject(face);
-  win::DeleteObject(frame);
-  win::RestoreDC(DC, saved);
+  win::FillRect(DC, Rect,
+                win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(ZYLThemeFaceColor(State))));
+  win::FrameRect(
+      DC, Rect,
+      win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(State == 4 ? 0xB0B0B0 : 0x7A7A7A)));
   return ZYL_S_OK;
 }
 

@@ -1,5 +1,7 @@
 #include "system/ZYLShapeHint.h"
 
+#include <memory>
+
 #include "foundation/ZYLFormUtils.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Registry.h"
@@ -29,15 +31,9 @@ TZYLShapeHint::~TZYLShapeHint() {
 void TZYLShapeHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, ShapeHintControl); }
 
 void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint16_t Time) {
-  auto* w = new TZYLShapeHintWindow(this);
-  try {
-    w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
-    ZYLWait(Time);
-  } catch (...) {
-    delete w;
-    throw;
-  }
-  delete w;
+  std::unique_ptr<TZYLShapeHintWindow> w(new TZYLShapeHintWindow(this));
+  w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
+  ZYLWait(Time);
 }
 
 void TZYLShapeHint::ShowControlHint(const std::string& Text, vcl::TControl* Control,

@@ -15,6 +15,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLShapeHint.h"
 
@@ -134,9 +135,8 @@ void TZYLShapeHintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
                                                 win::PM_REMOVE);
        ++i)
     win::DispatchMessageA(&pending);
-  win::HDC screen = win::GetDC(nullptr);
-  win::BitBlt(FImage->Canvas()->Handle(), 0, 0, w, h, screen, R.Left, R.Top, win::SRCCOPY);
-  win::ReleaseDC(nullptr, screen);
+  win::BitBlt(FImage->Canvas()->Handle(), 0, 0, w, h, win::TWindowDC(nullptr), R.Left, R.Top,
+              win::SRCCOPY);
 
   win::SetWindowPos(Handle(), win::HWND_TOPMOST, R.Left, R.Top, 0, 0,
                     win::SWP_NOSIZE | win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 
 namespace vcl {
@@ -108,13 +109,8 @@ void TCollection::Delete(int Index) {
 void TCollection::Clear() {
   if (items_.empty()) return;
   BeginUpdate();
-  try {
-    while (!items_.empty()) delete items_.back();
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TFinally endUpdate([&] { EndUpdate(); });
+  while (!items_.empty()) delete items_.back();
 }
 
 TCollectionItem* TCollection::FindItemID(int ID) const {
@@ -127,14 +123,9 @@ void TCollection::Assign(TPersistent* Source) {
   if (auto* src = dynamic_cast<TCollection*>(Source)) {
     if (src == this) return;
     BeginUpdate();
-    try {
-      Clear();
-      for (TCollectionItem* item : src->items_) Add()->Assign(item);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    TFinally endUpdate([&] { EndUpdate(); });
+    Clear();
+    for (TCollectionItem* item : src->items_) Add()->Assign(item);
     return;
   }
   inherited::Assign(Source);

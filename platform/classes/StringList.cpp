@@ -1,5 +1,6 @@
 #include "platform/classes/StringList.h"
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -51,14 +52,9 @@ int TStrings::AddObject(const std::string& S, TObject* AObject) {
 void TStrings::AddStrings(TStrings* Strings) {
   if (!Strings) return;
   BeginUpdate();
-  try {
-    const int n = Strings->Count();  // fixed first: adding a list to itself doubles it once
-    for (int i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TFinally endUpdate([&] { EndUpdate(); });
+  const int n = Strings->Count();  // fixed first: adding a list to itself doubles it once
+  for (int i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
 }
 
 void TStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
@@ -68,33 +64,23 @@ void TStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
 
 void TStrings::Exchange(int Index1, int Index2) {
   BeginUpdate();
-  try {
-    std::string s = Get(Index1);
-    TObject* o = GetObject(Index1);
-    Put(Index1, Get(Index2));
-    PutObject(Index1, GetObject(Index2));
-    Put(Index2, s);
-    PutObject(Index2, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TFinally endUpdate([&] { EndUpdate(); });
+  std::string s = Get(Index1);
+  TObject* o = GetObject(Index1);
+  Put(Index1, Get(Index2));
+  PutObject(Index1, GetObject(Index2));
+  Put(Index2, s);
+  PutObject(Index2, o);
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
   if (CurIndex == NewIndex) return;
   BeginUpdate();
-  try {
-    std::string s = Get(CurIndex);
-    TObject* o = GetObject(CurIndex);
-    Delete(CurIndex);
-    InsertObject(NewIndex, s, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TFinally endUpdate([&] { EndUpdate(); });
+  std::string s = Get(CurIndex);
+  TObject* o = GetObject(CurIndex);
+  Delete(CurIndex);
+  InsertObject(NewIndex, s, o);
 }
 
 int TStrings::CompareStrings(const std::string& S1, const std::string& S2) const {
@@ -138,14 +124,9 @@ void TStrings::Assign(TPersistent* Source) {
   if (auto* src = dynamic_cast<TStrings*>(Source)) {
     if (src == this) return;
     BeginUpdate();
-    try {
-      Clear();
-      AddStrings(src);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    TFinally endUpdate([&] { EndUpdate(); });
+    Clear();
+    AddStrings(src);
     return;
   }
   inherited::Assign(Source);
@@ -164,14 +145,11 @@ void TStrings::DefineProperties(TFiler* Filer) {
       [this](TReader* reader) {
         reader->ReadListBegin();
         BeginUpdate();
-        try {
+        {
+          TFinally endUpdate([&] { EndUpdate(); });
           Clear();
           while (!reader->EndOfList()) Add(reader->ReadString());
-        } catch (...) {
-          EndUpdate();
-          throw;
         }
-        EndUpdate();
         reader->ReadListEnd();
       },
       [this](TWriter* writer) {
@@ -234,21 +212,16 @@ std::string TStrings::Text() const {
 
 void TStrings::SetText(const std::string& Value) {
   BeginUpdate();
-  try {
-    Clear();
-    const char* p = Value.c_str();
-    while (*p) {
-      const char* start = p;
-      while (*p && *p != '\n' && *p != '\r') ++p;
-      Add(std::string(start, p));
-      if (*p == '\r') ++p;
-      if (*p == '\n') ++p;
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  const char* p = Value.c_str();
+  while (*p) {
+    const char* start = p;
+    while (*p && *p != '\n' && *p != '\r') ++p;
+    Add(std::string(start, p));
+    if (*p == '\r') ++p;
+    if (*p == '\n') ++p;
   }
-  EndUpdate();
 }
 
 std::string TStrings::Delimited(char delimiter, char quote) const {
@@ -275,34 +248,29 @@ std::string TStrings::Delimited(char delimiter, char quote) const {
 
 void TStrings::SetDelimited(const std::string& value, char delimiter, char quote) {
   BeginUpdate();
-  try {
-    Clear();
-    const char* p = value.c_str();
-    auto blank = [](char c) { return c != '\0' && IsBlankOrControl(c); };
-    while (blank(*p)) ++p;
-    while (*p) {
-      std::string s;
-      if (*p == quote) {
-        s = AnsiExtractQuotedStr(p, quote);
-      } else {
-        const char* start = p;
-        while (*p && !IsBlankOrControl(*p) && *p != delimiter) ++p;
-        s.assign(start, p);
-      }
-      Add(s);
-      while (blank(*p)) ++p;
-      if (*p == delimiter) {
-        if (p[1] == '\0') Add(std::string());
-        do {
-          ++p;
-        } while (blank(*p));
-      }
+  TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  const char* p = value.c_str();
+  auto blank = [](char c) { return c != '\0' && IsBlankOrControl(c); };
+  while (blank(*p)) ++p;
+  while (*p) {
+    std::string s;
+    if (*p == quote) {
+      s = AnsiExtractQuotedStr(p, quote);
+    } else {
+      const char* start = p;
+      while (*p && !IsBlankOrControl(*p) && *p != delimiter) ++p;
+      s.assign(start, p);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
+    Add(s);
+    while (blank(*p)) ++p;
+    if (*p == delimiter) {
+      if (p[1] == '\0') Add(std::string());
+      do {
+        ++p;
+      } while (blank(*p));
+    }
   }
-  EndUpdate();
 }
 
 std::string TStrings::DelimitedText() const { return Delimited(delimiter_, quoteChar_); }
@@ -327,20 +295,15 @@ void TStrings::SetUpdateState(bool) {}
 
 void TStrings::LoadFromStream(TStream* Stream) {
   BeginUpdate();
-  try {
-    const int64_t size = Stream->Size() - Stream->Position();
-    std::string s;
-    if (size > 0) {
-      if (size > INT32_MAX) throw EReadError("Stream read error");
-      s.resize(static_cast<size_t>(size));
-      Stream->ReadBuffer(s.data(), static_cast<int32_t>(size));
-    }
-    SetText(s);
-  } catch (...) {
-    EndUpdate();
-    throw;
+  TFinally endUpdate([&] { EndUpdate(); });
+  const int64_t size = Stream->Size() - Stream->Position();
+  std::string s;
+  if (size > 0) {
+    if (size > INT32_MAX) throw EReadError("Stream read error");
+    s.resize(static_cast<size_t>(size));
+    Stream->ReadBuffer(s.data(), static_cast<int32_t>(size));
   }
-  EndUpdate();
+  SetText(s);
 }
 
 void TStrings::SaveToStream(TStream* Stream) const {

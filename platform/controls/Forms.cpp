@@ -5,15 +5,19 @@
 #include <memory>
 
 #include "platform/base/Clock.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/gdi/GdiGuards.h"
+#include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Icon.h"
 #include "platform/rtl/Environment.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 
 namespace vcl {
 
@@ -185,17 +189,12 @@ void TCustomForm::ScaleBy(int M, int D) {
 
 void TCustomForm::ReadState(TReader* Reader) {
   DisableAlign();
-  try {
-    TWinControl::ReadState(Reader);
-  } catch (...) {
-    EnableAlign();
-    throw;
-  }
+  TFinally enable([this] { EnableAlign(); });
+  TWinControl::ReadState(Reader);
   if (scaled_ && Screen && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
   }
-  EnableAlign();
 }
 
 void TCustomForm::Loaded() {
@@ -347,6 +346,7 @@ TModalResult TCustomForm::ShowModal() {
     formState_ -= fsModal;
     if (activeWindow && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
   };
+  TFinally restored(restore);
   TModalResult result = mrNone;
   try {
     Show();
@@ -389,10 +389,8 @@ TModalResult TCustomForm::ShowModal() {
       Hide();
     } catch (...) {
     }
-    restore();
     throw;
   }
-  restore();
   return result;
 }
 
@@ -541,29 +539,17 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::PaintWindow(HDC DC) {
-  canvas_->Lock();
+  TSavedDC saved(DC);
+  TCanvasLock lock(canvas_);
   canvas_->FreeHandle();
-  canvas_->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  TCanvasBinding bound(canvas_, DC);
+  Paint();
 }
 
 void TCustomForm::WMPaint(TWMPaint& Message) {
   controlState_ += csCustomPaint;
-  try {
-    ZYL_INHERITED(Message);
-  } catch (...) {
-    controlState_ -= csCustomPaint;
-    throw;
-  }
-  controlState_ -= csCustomPaint;
+  TFinally done([this] { controlState_ -= csCustomPaint; });
+  ZYL_INHERITED(Message);
 }
 
 ZYL_MESSAGE_MAP(TCustomForm) {
@@ -704,11 +690,11 @@ void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {
   TRect r = Rect(0, 0, MaxWidth, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font_->Handle());
-  DrawTextA(dc, AHint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  TMemoryDC dc;
+  {
+    TSelectedObject font(dc, font_->Handle());
+    DrawTextA(dc, AHint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   r.Right += 6;
   r.Bottom += 2;
   return r;
@@ -854,12 +840,9 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
     delete c;
     throw EInvalidCast("Invalid class typecast");
   }
-  try {
-    form->InitFromResources();
-  } catch (...) {
-    delete form;
-    throw;
-  }
+  std::unique_ptr<TCustomForm> made(form);
+  form->InitFromResources();
+  made.release();
   if (!mainForm_) {
     form->HandleNeeded();
     mainForm_ = form;
@@ -869,23 +852,20 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
 
 void TApplication::Run() {
   running_ = true;
-  try {
-    if (mainForm_ && showMainForm_) {
-      if (mainForm_->WindowState() == wsMinimized) Minimize();
-      else mainForm_->SetVisible(true);
-    }
-    while (!terminated_) {
-      try {
-        HandleMessage();
-      } catch (Exception&) {
-        HandleException(this);
-      }
-    }
-  } catch (...) {
-    running_ = false;
-    throw;
+  TFinally stopped([this] { running_ = false; });
+  if (mainForm_ && showMainForm_) {
+    if (mainForm_->WindowState() == wsMinimized)
+      Minimize();
+    else
+      mainForm_->SetVisible(true);
   }
-  running_ = false;
+  while (!terminated_) {
+    try {
+      HandleMessage();
+    } catch (Exception&) {
+      HandleException(this);
+    }
+  }
 }
 
 bool TApplication::ProcessMessage(MSG& Msg) {
@@ -1267,9 +1247,10 @@ int CALLBACK_AddFont(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM data)
 
 const std::vector<std::string>& TScreen::Fonts() {
   if (!fontsLoaded_) {
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesA(dc, nullptr, &CALLBACK_AddFont, reinterpret_cast<LPARAM>(&fonts_));
-    ReleaseDC(nullptr, dc);
+    {
+      TWindowDC dc(nullptr);
+      EnumFontFamiliesA(dc, nullptr, &CALLBACK_AddFont, reinterpret_cast<LPARAM>(&fonts_));
+    }
     std::sort(fonts_.begin(), fonts_.end());
     fontsLoaded_ = true;
   }

@@ -7,6 +7,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -130,15 +131,15 @@ void TCustomLabel::AdjustBounds() {
   if (ComponentState().contains(csReading) || ComponentState().contains(csLoading) || !autoSize_)
     return;
   TRect r = GetClientRect();
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font_->Handle());
-  std::string text = text_;
-  if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0) |
-                (showAccelChar_ ? 0 : DT_NOPREFIX));
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    TMemoryDC dc;
+    TSelectedObject font(dc, font_->Handle());
+    std::string text = text_;
+    if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0) |
+                  (showAccelChar_ ? 0 : DT_NOPREFIX));
+  }
   int x = left_;
   if (alignment_ == taRightJustify) x += width_ - r.Right;
   SetBounds(x, top_, r.Right, r.Bottom);

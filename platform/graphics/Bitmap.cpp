@@ -7,6 +7,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/BmpCodec.h"
 
 namespace vcl {
@@ -99,10 +100,9 @@ std::vector<win::RGBQUAD> DefaultTable(int bitCount) {
     for (uint32_t c : rgb)
       t.push_back({uint8_t(c & 0xFF), uint8_t((c >> 8) & 0xFF), uint8_t(c >> 16), 0});
   } else if (bitCount == 8) {
-    win::HPALETTE pal = win::CreateHalftonePalette(nullptr);
+    const win::TOwnedObject<win::HPALETTE> pal(win::CreateHalftonePalette(nullptr));
     win::PALETTEENTRY entries[256];
     const win::UINT n = std::min<win::UINT>(win::GetPaletteEntries(pal, 0, 256, entries), 256);
-    win::DeleteObject(pal);
     for (win::UINT i = 0; i < n; ++i)
       t.push_back({entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0});
   }
@@ -302,10 +302,10 @@ void TBitmap::NewImage(int width, int height, TPixelFormat format, bool mono, bo
   {
     TSelectedDC dst(h);
     const TColor fill = canvas_ ? ColorToRGB(canvas_->Brush()->Color()) : clWhite;
-    win::HBRUSH brush = win::CreateSolidBrush(static_cast<win::COLORREF>(fill));
     const TRect r{0, 0, width, height};
-    win::FillRect(dst.DC(), &r, brush);
-    win::DeleteObject(brush);
+    win::FillRect(
+        dst.DC(), &r,
+        win::TOwnedObject<win::HBRUSH>(win::CreateSolidBrush(static_cast<win::COLORREF>(fill))));
     if (keepPicture && handle_) {
       TSelectedDC src(handle_);
       win::BitBlt(dst.DC(), 0, 0, std::min(width, width_), std::min(height, height_), src.DC(), 0,
@@ -565,7 +565,7 @@ void TBitmap::Mask(TColor TransparentColor) {
   const bool dib = HandleType() == bmDIB;
   const TColor key = ColorToRGB(TransparentColor) & 0xFFFFFF;
   FreeContext();
-  win::HBITMAP mono = win::CreateBitmap(width_, height_, 1, 1, nullptr);
+  win::TOwnedObject<win::HBITMAP> mono(win::CreateBitmap(width_, height_, 1, 1, nullptr));
   {
     TSelectedDC src(handle_);
     TSelectedDC dst(mono);
@@ -578,7 +578,7 @@ void TBitmap::Mask(TColor TransparentColor) {
     img.Height = height_;
     img.BitCount = 1;
     img.Table = DefaultTable(1);
-    win::HBITMAP h = CreateFromImage(img);
+    win::TOwnedObject<win::HBITMAP> h(CreateFromImage(img));
     {
       TSelectedDC src(mono);
       TSelectedDC dst(h);
@@ -586,10 +586,10 @@ void TBitmap::Mask(TColor TransparentColor) {
       win::SetBkColor(dst.DC(), 0xFFFFFF);
       win::BitBlt(dst.DC(), 0, 0, width_, height_, src.DC(), 0, 0, win::SRCCOPY);
     }
-    win::DeleteObject(mono);
-    mono = h;
+    Replace(h.Release(), width_, height_);
+  } else {
+    Replace(mono.Release(), width_, height_);
   }
-  Replace(mono, width_, height_);
   format_ = dib ? pf1bit : pfDevice;
   mono_ = true;
   Changed(this);

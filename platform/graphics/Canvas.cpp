@@ -4,6 +4,7 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/text/Text.h"
 
@@ -321,9 +322,10 @@ void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source,
   // The pixels of `Color` as a monochrome mask (white where the colour is).
   const int w = Source.Width(), h = Source.Height();
   win::HDC srcDC = Bitmap->Canvas()->Handle();
-  win::HBITMAP mask = win::CreateBitmap(w > 0 ? w : -w, h > 0 ? h : -h, 1, 1, nullptr);
-  win::HDC maskDC = win::CreateCompatibleDC(nullptr);
-  win::HGDIOBJ oldMask = win::SelectObject(maskDC, mask);
+  const win::TOwnedObject<win::HBITMAP> mask(
+      win::CreateBitmap(w > 0 ? w : -w, h > 0 ? h : -h, 1, 1, nullptr));
+  const win::TMemoryDC maskDC;
+  const win::TSelectedObject selected(maskDC, mask);
   const win::COLORREF oldBk = win::SetBkColor(srcDC, RGBOf(Color));
   win::BitBlt(maskDC, 0, 0, w, h, srcDC, Source.Left, Source.Top, win::SRCCOPY);
   win::SetBkColor(srcDC, oldBk);
@@ -336,9 +338,6 @@ void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source,
                   0x00E20746);
   win::SetTextColor(handle_, oldText);
   win::SetBkColor(handle_, oldBack);
-  win::SelectObject(maskDC, oldMask);
-  win::DeleteDC(maskDC);
-  win::DeleteObject(mask);
   Changed();
 }
 

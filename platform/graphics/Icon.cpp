@@ -5,6 +5,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/Canvas.h"
 
@@ -132,12 +133,12 @@ win::HICON TIcon::Handle() {
     const TDecoded img = DecodeImage(data_.data() + imageOffset_, imageSize_);
     const std::vector<uint8_t> info = img.Color.Info();
     void* bits = nullptr;
-    win::HBITMAP color = win::CreateDIBSection(
-        nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()), win::DIB_RGB_COLORS, &bits,
-        nullptr, 0);
+    win::TOwnedObject<win::HBITMAP> color(
+        win::CreateDIBSection(nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()),
+                              win::DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!color || !bits) throw EOutOfResources("Out of system resources");
     std::memcpy(bits, img.Color.Bits.data(), img.Color.Bits.size());
-    win::HBITMAP mask = win::CreateBitmap(width_, height_, 1, 1, nullptr);
+    win::TOwnedObject<win::HBITMAP> mask(win::CreateBitmap(width_, height_, 1, 1, nullptr));
     bmp::TDibImage m;
     m.Width = width_;
     m.Height = height_;
@@ -151,8 +152,6 @@ win::HICON TIcon::Handle() {
     ii.hbmColor = color;
     ii.hbmMask = mask;
     handle_ = win::CreateIconIndirect(&ii);
-    win::DeleteObject(color);
-    win::DeleteObject(mask);
     if (!handle_) throw EOutOfResources("Out of system resources");
   }
   return handle_;
@@ -166,6 +165,7 @@ void TIcon::SetHandle(win::HICON Value) {
     // Shared icons of the window system are not raster objects: they get the standard
     // icon size.
     if (!win::GetIconInfo(Value, &ii)) ii = win::ICONINFO{};
+    const win::TOwnedObject<win::HBITMAP> colorBits(ii.hbmColor), maskBits(ii.hbmMask);
     w = h = 32;
     win::BITMAP bm;
     if (ii.hbmColor && win::GetObjectA(ii.hbmColor, sizeof bm, &bm) >= int(sizeof bm)) {
@@ -175,8 +175,6 @@ void TIcon::SetHandle(win::HICON Value) {
       w = bm.bmWidth;
       h = bm.bmHeight / 2;
     }
-    if (ii.hbmColor) win::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask) win::DeleteObject(ii.hbmMask);
   }
   Clear();
   handle_ = Value;
@@ -195,6 +193,7 @@ win::HICON TIcon::ReleaseHandle() {
 std::vector<uint8_t> TIcon::BuildFromHandle() {
   win::ICONINFO ii;
   if (!handle_ || !win::GetIconInfo(handle_, &ii)) return {};
+  const win::TOwnedObject<win::HBITMAP> colorBits(ii.hbmColor), maskBits(ii.hbmMask);
   bmp::TDibImage color;
   color.Width = width_;
   color.Height = height_;
@@ -214,8 +213,6 @@ std::vector<uint8_t> TIcon::BuildFromHandle() {
   };
   if (ii.hbmColor) read(ii.hbmColor, color);
   if (ii.hbmMask) read(ii.hbmMask, mask);
-  if (ii.hbmColor) win::DeleteObject(ii.hbmColor);
-  if (ii.hbmMask) win::DeleteObject(ii.hbmMask);
 
   std::vector<uint8_t> image = color.Info();
   image[8] = uint8_t(height_ * 2);  // the header counts colour and mask rows

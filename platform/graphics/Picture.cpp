@@ -1,5 +1,6 @@
 #include "platform/graphics/Picture.h"
 
+#include <memory>
 #include <vector>
 
 #include "platform/classes/Filer.h"
@@ -64,17 +65,12 @@ void TPicture::Install(TGraphic* graphic) {
 
 void TPicture::SetGraphic(TGraphic* Value) {
   if (Value == graphic_) return;
-  TGraphic* copy = nullptr;
+  std::unique_ptr<TGraphic> copy;
   if (Value) {
-    copy = NewGraphic(Value->ClassType());
-    try {
-      copy->Assign(Value);
-    } catch (...) {
-      delete copy;
-      throw;
-    }
+    copy.reset(NewGraphic(Value->ClassType()));
+    copy->Assign(Value);
   }
-  Install(copy);
+  Install(copy.release());
 }
 
 TBitmap* TPicture::Bitmap() {
@@ -110,14 +106,9 @@ void TPicture::LoadFromFile(const std::string& FileName) {
       break;
     }
   if (!cls) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
-  TGraphic* g = NewGraphic(cls);
-  try {
-    g->LoadFromFile(FileName);
-  } catch (...) {
-    delete g;
-    throw;
-  }
-  Install(g);
+  std::unique_ptr<TGraphic> g(NewGraphic(cls));
+  g->LoadFromFile(FileName);
+  Install(g.release());
 }
 
 void TPicture::SaveToFile(const std::string& FileName) {
@@ -145,14 +136,9 @@ void TPicture::ReadData(TStream* Stream) {
   }
   TGraphicClass cls = GraphicClassByName(name);
   if (!cls) throw EInvalidGraphic("Invalid graphic format");
-  TGraphic* g = NewGraphic(cls);
-  try {
-    g->ReadData(Stream);
-  } catch (...) {
-    delete g;
-    throw;
-  }
-  Install(g);
+  std::unique_ptr<TGraphic> g(NewGraphic(cls));
+  g->ReadData(Stream);
+  Install(g.release());
 }
 
 void TPicture::WriteData(TStream* Stream) {

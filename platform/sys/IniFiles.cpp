@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -34,14 +35,9 @@ bool ReadText(const std::string& name, const char* what, bool reason, std::strin
 void Fill(TStrings* list, const std::vector<std::string>& items) {
   if (!list) return;
   list->BeginUpdate();
-  try {
-    list->Clear();
-    for (const auto& i : items) list->Add(i);
-  } catch (...) {
-    list->EndUpdate();
-    throw;
-  }
-  list->EndUpdate();
+  TFinally endUpdate([&] { list->EndUpdate(); });
+  list->Clear();
+  for (const auto& i : items) list->Add(i);
 }
 
 std::vector<std::string> ValueLines(const TIniText& text, const std::string& section) {
@@ -199,13 +195,8 @@ void TMemIniFile::ReadSectionValues(const std::string& Section, TStrings* String
 void TMemIniFile::GetStrings(TStrings* List) {
   if (!List) return;
   List->BeginUpdate();
-  try {
-    for (const auto& line : text_.Lines()) List->Add(line);
-  } catch (...) {
-    List->EndUpdate();
-    throw;
-  }
-  List->EndUpdate();
+  TFinally endUpdate([&] { List->EndUpdate(); });
+  for (const auto& line : text_.Lines()) List->Add(line);
 }
 
 void TMemIniFile::SetStrings(TStrings* List) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/StrUtils.h"
@@ -44,14 +45,9 @@ win::DWORD RegDataToDataType(TRegDataType t) {
 void Fill(TStrings* list, const std::vector<std::string>& items) {
   if (!list) return;
   list->BeginUpdate();
-  try {
-    list->Clear();
-    for (const auto& i : items) list->Add(i);
-  } catch (...) {
-    list->EndUpdate();
-    throw;
-  }
-  list->EndUpdate();
+  TFinally endUpdate([&] { list->EndUpdate(); });
+  list->Clear();
+  for (const auto& i : items) list->Add(i);
 }
 
 [[noreturn]] void ReadError(const std::string& name) {
@@ -342,15 +338,11 @@ bool TRegIniFile::InSection(const std::string& Section, bool create, F f) {
   if (!key) return false;
   const win::HKEY old = CurrentKey();
   SetCurrentKey(key);
-  try {
-    f();
-  } catch (...) {
+  TFinally restore([&] {
     SetCurrentKey(old);
     win::regstore::CloseHandle(key);
-    throw;
-  }
-  SetCurrentKey(old);
-  win::regstore::CloseHandle(key);
+  });
+  f();
   return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/classes/Streams.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Icon.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
@@ -121,15 +122,12 @@ HICON StockIcon(TStockIcon kind, int size) {
       if (kind == siProgram && y < t + size / 5) c = 0xFF000080u;
       set(x, y, edge ? 0xFF000000u : c);
     }
-  HBITMAP color = CreateBitmap(size, size, 1, 32, px.data());
-  HBITMAP m = CreateBitmap(size, size, 1, 1, mask.data());
+  const TOwnedObject<HBITMAP> color(CreateBitmap(size, size, 1, 32, px.data()));
+  const TOwnedObject<HBITMAP> m(CreateBitmap(size, size, 1, 1, mask.data()));
   ICONINFO ii;
   ii.hbmColor = color;
   ii.hbmMask = m;
-  HICON h = CreateIconIndirect(&ii);
-  DeleteObject(color);
-  DeleteObject(m);
-  return h;
+  return CreateIconIndirect(&ii);
 }
 
 bool IsProgram(const std::string& native, const std::string& ext) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::user {
@@ -114,9 +116,9 @@ void PaintScrollArea(HDC dc, const TRect& area, bool vertical, const ScrollState
 
 void DefaultNcPaint(Wnd* w, HRGN rgn) {
   const HWND h = w->Handle;
-  HDC dc = (rgn && rgn != reinterpret_cast<HRGN>(1))
-               ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
-               : GetWindowDC(h);
+  const TWindowDC dc(h, (rgn && rgn != reinterpret_cast<HRGN>(1))
+                            ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
+                            : GetWindowDC(h));
   if (!dc) return;
   const NcLayout l = Layout(w);
   RECT r = {0, 0, w->Rect.Width(), w->Rect.Height()};
@@ -159,8 +161,9 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
     NONCLIENTMETRICSA ncm;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    HFONT font = CreateFontIndirectA((w->ExStyle & WS_EX_TOOLWINDOW) ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont);
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    const TOwnedObject<HFONT> font(CreateFontIndirectA(
+        (w->ExStyle & WS_EX_TOOLWINDOW) ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont));
+    TSelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     RECT text = cap;
@@ -172,8 +175,6 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     if (!w->Text.empty())
       DrawTextA(dc, w->Text.c_str(), static_cast<int>(w->Text.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
     if (!IsRectEmpty(&l.Close)) {
       RECT b = l.Close;
       DrawFrameControl(dc, &b, DFC_CAPTION, DFCS_CAPTIONCLOSE | ((w->Class->Style & CS_NOCLOSE) ? DFCS_INACTIVE : 0));
@@ -198,7 +199,6 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     RECT sb = l.SizeBox;
     FillRect(dc, &sb, GetSysColorBrush(COLOR_BTNFACE));
   }
-  ReleaseDC(h, dc);
 }
 
 LRESULT DefaultNcHitTest(Wnd* w, POINT screen) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gdi/GdiGuards.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::user {
@@ -365,9 +367,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     Region nc = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
     const POINT o = WindowOrigin(w);
     nc.Offset(o.X, o.Y);
-    HRGN h = ScreenRegionHandle(nc);
-    Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h), 0);
-    DeleteObject(h);
+    const TOwnedObject<HRGN> h(ScreenRegionHandle(nc));
+    Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h.Get()), 0);
     if (!(w = FromHandle(hwnd))) return nullptr;
   }
   CaretHideForPaint(hwnd, true);
@@ -381,16 +382,21 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   const POINT co = ClientOrigin(w);
   Region screenUpd = upd;
   screenUpd.Offset(co.X, co.Y);
-  HRGN clip = ScreenRegionHandle(screenUpd);
-  HDC dc = MakeDC(w, clip, DCX_INTERSECTRGN);
-  DeleteObject(clip);
+  HDC dc = MakeDC(w, TOwnedObject<HRGN>(ScreenRegionHandle(screenUpd)), DCX_INTERSECTRGN);
   ps->hdc = dc;
   ps->fRestore = FALSE;
   ps->fIncUpdate = FALSE;
   ps->rcPaint = upd.IsEmpty() ? TRect{} : upd.Bounds();
   ps->fErase = FALSE;
   if (erase && dc) {
-    const LRESULT done = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    LRESULT done = 0;
+    try {
+      done = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    } catch (...) {
+      // The caller never gets the DC: the paint ends here.
+      EndPaint(hwnd, ps);
+      throw;
+    }
     ps->fErase = done ? FALSE : TRUE;
   }
   return dc;
@@ -467,11 +473,8 @@ static void EraseNow(Wnd* w, bool children) {
     Region upd = w->Update;
     const POINT o = WindowOrigin(w);
     upd.Offset(o.X, o.Y);
-    HRGN clip = ScreenRegionHandle(upd);
-    HDC dc = MakeDC(w, clip, DCX_INTERSECTRGN);
-    DeleteObject(clip);
-    Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    ReleaseDC(h, dc);
+    const TWindowDC dc(h, MakeDC(w, TOwnedObject<HRGN>(ScreenRegionHandle(upd)), DCX_INTERSECTRGN));
+    Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     if (!(w = FromHandle(h))) return;
   }
   if (!children) return;
@@ -665,10 +668,12 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
   GetClipBox(dc, &box);
   TRect src = scroll ? *scroll : box;
   TRect clipR = clip ? *clip : box;
-  const int saved = SaveDC(dc);
-  IntersectClipRect(dc, clipR.Left, clipR.Top, clipR.Right, clipR.Bottom);
-  BitBlt(dc, src.Left + dx, src.Top + dy, src.Width(), src.Height(), dc, src.Left, src.Top, SRCCOPY);
-  RestoreDC(dc, saved);
+  {
+    TSavedDC saved(dc);
+    IntersectClipRect(dc, clipR.Left, clipR.Top, clipR.Right, clipR.Bottom);
+    BitBlt(dc, src.Left + dx, src.Top + dy, src.Width(), src.Height(), dc, src.Left, src.Top,
+           SRCCOPY);
+  }
   TRect shifted = src;
   OffsetRect(&shifted, dx, dy);
   Region inval = Minus(Or(Region(src), Region(shifted)).Intersected(clipR), Region(shifted).Intersected(clipR));
@@ -692,15 +697,12 @@ static void CaretInvert() {
   const int cw = c.Width > 0 ? c.Width : GetSystemMetrics(SM_CXBORDER);
   const int ch = c.Height > 0 ? c.Height : GetSystemMetrics(SM_CYBORDER);
   if (c.Bitmap && c.Bitmap != reinterpret_cast<HBITMAP>(1)) {
-    HDC mem = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(mem, c.Bitmap);
+    TMemoryDC mem(dc);
+    TSelectedObject selected(mem, c.Bitmap);
     BitBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, mem, 0, 0, SRCINVERT);
-    SelectObject(mem, old);
-    DeleteDC(mem);
   } else if (c.Bitmap) {
-    HGDIOBJ old = SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    TSelectedObject selected(dc, GetStockObject(GRAY_BRUSH));
     PatBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, PATINVERT);
-    SelectObject(dc, old);
   } else {
     PatBlt(dc, c.Pos.X, c.Pos.Y, cw, ch, DSTINVERT);
   }

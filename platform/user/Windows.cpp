@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "platform/base/Finally.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::user {
@@ -161,15 +162,10 @@ LRESULT Send(Wnd* w, UINT msg, WPARAM wp, LPARAM lp) {
   WNDPROC proc = w->Proc;
   if (!proc) return DefWindowProcA(w->Handle, msg, wp, lp);
   ++w->Busy;
-  LRESULT r;
-  try {
-    r = proc(w->Handle, msg, wp, lp);
-  } catch (...) {
+  vcl::TFinally release([w] {
     if (--w->Busy == 0 && w->Dead) delete w;
-    throw;
-  }
-  if (--w->Busy == 0 && w->Dead) delete w;
-  return r;
+  });
+  return proc(w->Handle, msg, wp, lp);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1091,15 +1087,10 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM
   Wnd* w = FromHandle(hwnd);
   if (!w) return proc(hwnd, msg, wParam, lParam);
   ++w->Busy;
-  LRESULT r;
-  try {
-    r = proc(hwnd, msg, wParam, lParam);
-  } catch (...) {
+  vcl::TFinally release([w] {
     if (--w->Busy == 0 && w->Dead) delete w;
-    throw;
-  }
-  if (--w->Busy == 0 && w->Dead) delete w;
-  return r;
+  });
+  return proc(hwnd, msg, wParam, lParam);
 }
 
 // ---- Text ----

@@ -27,15 +27,11 @@ ZYL_MESSAGE_MAP(TArrowTaker) { m.On(win::WM_GETDLGCODE, &TArrowTaker::WMGetDlgCo
 ZYL_CLASS_IMPL(TArrowTaker) {}
 
 TEST_F(BehaviourTest, ArrowKeysMoveFocusUnlessTheControlWantsThem) {
-  auto* form = new TForm(nullptr);
-  auto* a = new TButton(form);
-  a->SetParent(form);
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  auto* taker = new TArrowTaker(form);
-  taker->SetParent(form);
-  form->Show();
-  Idle();
+  TForm form(nullptr);
+  auto* a = Place<TButton>(&form, 0, 0, 40, 20);
+  auto* b = Place<TButton>(&form, 0, 30, 40, 20);
+  auto* taker = Place<TArrowTaker>(&form, 0, 60, 40, 20);
+  ShowNow(&form);
   ASSERT_TRUE(a->Focused());
   win::testkit::KeyPress(win::VK_DOWN);
   EXPECT_TRUE(b->Focused());
@@ -44,59 +40,45 @@ TEST_F(BehaviourTest, ArrowKeysMoveFocusUnlessTheControlWantsThem) {
   win::testkit::KeyPress(win::VK_DOWN);
   EXPECT_TRUE(taker->Focused());
   EXPECT_EQ(taker->Keys, (std::vector<uint16_t>{win::VK_DOWN}));
-  // Tab is still the form's.
-  win::testkit::KeyPress(win::VK_TAB);
+  win::testkit::KeyPress(win::VK_TAB);  // Tab is still the form's
   EXPECT_TRUE(a->Focused());
-  delete form;
 }
 
 TEST_F(BehaviourTest, AutomaticDragDropsOnAnAcceptingTarget) {
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 300, 100);
-  auto* source = new TLabel(form);
-  source->SetAutoSize(false);
-  source->SetBounds(10, 10, 40, 20);
-  source->SetParent(form);
+  auto form = FramelessForm(300, 100);
+  auto* source = FixedLabel(form.get(), 10, 10, 40, 20);
   source->SetDragMode(dmAutomatic);
-  auto* target = new TPanel(form);
-  target->SetBounds(150, 10, 100, 60);
-  target->SetParent(form);
-  struct TD : TObject {
-    std::vector<std::string> Log;
+  auto* target = Place<TPanel>(form.get(), 150, 10, 100, 60);
+  struct TD : TLog {
     bool Accept = true;
     void Over(TObject*, TObject*, int x, int y, TDragState, bool& accept) {
-      Log.push_back("over " + std::to_string(x) + "," + std::to_string(y));
+      Add("over " + std::to_string(x) + "," + std::to_string(y));
       accept = Accept;
     }
-    void Drop(TObject*, TObject* src, int, int) { Log.push_back(std::string("drop ") + src->ClassName()); }
-    void End(TObject*, TObject* t, int, int) { Log.push_back(t ? "end on target" : "end nowhere"); }
+    void Drop(TObject*, TObject* src, int, int) { Add(std::string("drop ") + src->ClassName()); }
+    void End(TObject*, TObject* t, int, int) { Add(t ? "end on target" : "end nowhere"); }
   } d;
   target->OnDragOver = TDragOverEvent(&d, &TD::Over);
   target->OnDragDrop = TDragDropEvent(&d, &TD::Drop);
   source->OnEndDrag = TEndDragEvent(&d, &TD::End);
-  form->Show();
-  Idle();
+  ShowNow(form.get());
   win::testkit::Drag(ScreenOf(source, 5, 5), ScreenOf(target, 20, 30));
-  EXPECT_EQ(d.Log, (std::vector<std::string>{"over 20,30", "drop TLabel", "end on target"}));
+  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "drop TLabel", "end on target"}));
   EXPECT_FALSE(source->Dragging());
-  d.Log.clear();
+  d.Clear();
   d.Accept = false;
   win::testkit::Drag(ScreenOf(source, 5, 5), ScreenOf(target, 20, 30));
-  EXPECT_EQ(d.Log, (std::vector<std::string>{"over 20,30", "end nowhere"}));
-  delete form;
+  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "end nowhere"}));
 }
 
 TEST_F(BehaviourTest, LabelsSizeThemselvesToTheirCaption) {
-  auto* form = new TForm(nullptr);
-  auto* l = new TLabel(form);
-  l->SetParent(form);
+  TForm form(nullptr);
+  auto* l = Place<TLabel>(&form, 0, 0, 10, 10);
   l->SetCaption("Short");
   const int shortWidth = l->Width();
   l->SetCaption("A rather longer caption");
   EXPECT_GT(l->Width(), shortWidth);
-  const int oneLine = l->Height();
-  EXPECT_GT(oneLine, 0);
+  EXPECT_GT(l->Height(), 0);
   // The accelerator mark takes no room.
   l->SetCaption("&Short");
   EXPECT_EQ(l->Width(), shortWidth);
@@ -115,7 +97,6 @@ TEST_F(BehaviourTest, LabelsSizeThemselvesToTheirCaption) {
   l->SetBounds(0, 0, 10, 10);
   l->SetCaption("A rather longer caption");
   EXPECT_EQ(l->BoundsRect(), Rect(0, 0, 10, 10));
-  delete form;
 }
 
 TEST_F(BehaviourTest, TheApplicationLoopRunsIdleHandlersAndPostedMessages) {
@@ -127,17 +108,15 @@ TEST_F(BehaviourTest, TheApplicationLoopRunsIdleHandlersAndPostedMessages) {
     }
   } idle;
   Application->OnIdle = TIdleEvent(&idle, &TI::Idle);
-  auto* form = new TForm(nullptr);
-  form->SetCaption("before");
-  form->HandleNeeded();
-  win::PostMessageA(form->Handle(), win::WM_SETTEXT, 0, PtrToLParam("after"));
+  TForm form(nullptr);
+  form.SetCaption("before");
+  win::PostMessageA(form.Handle(), win::WM_SETTEXT, 0, PtrToLParam("after"));
   Application->HandleMessage();  // the posted message
-  EXPECT_EQ(form->Caption(), "after");
+  EXPECT_EQ(form.Caption(), "after");
   EXPECT_EQ(idle.Idles, 0);
   Application->HandleMessage();  // nothing left: idle
   EXPECT_EQ(idle.Idles, 1);
   Application->OnIdle = nullptr;
-  delete form;
 }
 
 TEST_F(BehaviourTest, ScreenKnowsFontsAndCursors) {
@@ -164,87 +143,65 @@ TEST_F(BehaviourTest, ControlsParentedToAForeignWindowLiveThere) {
   win::RegisterClassA(&wc);
   win::HWND host = win::CreateWindowExA(0, "ForeignHost", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
                                         200, 200, nullptr, nullptr, nullptr, nullptr);
-  auto* p = static_cast<TPanel*>(TWinControl::CreateParented(TPanel::StaticClass(), host));
+  std::unique_ptr<TPanel> p(
+      static_cast<TPanel*>(TWinControl::CreateParented(TPanel::StaticClass(), host)));
   p->SetBounds(10, 10, 50, 50);
-  EXPECT_TRUE(p->HandleAllocated());
   EXPECT_TRUE(p->Showing());
   EXPECT_EQ(win::GetParent(p->Handle()), host);
   EXPECT_EQ(p->TabOrder(), -1);
-  delete p;
+  p.reset();
   win::DestroyWindow(host);
   EXPECT_THROW(TWinControl::CreateParented(TTimer::StaticClass(), host), EInvalidCast);
 }
 
 TEST_F(BehaviourTest, TimersFollowTheirIntervalAndNeedAHandler) {
   TTimer t(nullptr);
-  int ticks = 0;
-  struct TT : TObject {
-    int* N;
-    void Tick(TObject*) { ++*N; }
-  } h;
-  h.N = &ticks;
+  TLog ticks;
   t.SetInterval(50);
   win::testkit::AdvanceClock(200);
-  EXPECT_EQ(ticks, 0);  // no handler, no timer
-  t.SetOnTimer(TNotifyEvent(&h, &TT::Tick));
+  EXPECT_EQ(ticks.Count, 0);  // no handler, no timer
+  t.SetOnTimer(ticks.Counter());
   win::testkit::AdvanceClock(120);
-  EXPECT_EQ(ticks, 2);
+  EXPECT_EQ(ticks.Count, 2);
   t.SetInterval(100);
   win::testkit::AdvanceClock(250);
-  EXPECT_EQ(ticks, 4);
+  EXPECT_EQ(ticks.Count, 4);
   t.SetInterval(0);
   win::testkit::AdvanceClock(500);
-  EXPECT_EQ(ticks, 4);
+  EXPECT_EQ(ticks.Count, 4);
 }
 
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
-
 TEST_F(BehaviourTest, AFormWrittenToAStreamReadsBackTheSame) {
-  std::unique_ptr<TForm> f(new TForm(nullptr));
-  f->SetName("Source");
-  f->SetCaption("Round trip");
-  f->SetBounds(5, 6, 300, 200);
-  f->Font()->SetName("Arial");
-  auto* panel = new TPanel(f.get());
-  panel->SetName("Panel1");
-  panel->SetParent(f.get());
+  TForm f(nullptr);
+  f.SetName("Source");
+  f.SetCaption("Round trip");
+  f.SetBounds(5, 6, 300, 200);
+  f.Font()->SetName("Arial");
+  auto* panel = Place<TPanel>(&f, 0, 0, 10, 30, "Panel1");
   panel->SetAlign(alBottom);
-  panel->SetHeight(30);
   panel->SetCtl3D(false);
-  auto* b1 = new TButton(f.get());
-  b1->SetName("Button1");
-  b1->SetParent(panel);
-  auto* b2 = new TButton(f.get());
-  b2->SetName("Button2");
-  b2->SetParent(panel);
+  Place<TButton>(panel, 0, 0, 40, 20, "Button1", &f);
+  auto* b2 = Place<TButton>(panel, 50, 0, 40, 20, "Button2", &f);
   b2->SetTabOrder(0);
   b2->SetDefault(true);
-  auto* l = new TLabel(f.get());
-  l->SetName("Label1");
-  l->SetParent(f.get());
+  auto* l = Place<TLabel>(&f, 0, 0, 10, 10, "Label1");
   l->SetCaption("Hello");
-  l->SetFocusControl(b1);
-  auto* t = new TTimer(f.get());
+  l->SetFocusControl(Find<TButton>(&f, "Button1"));
+  auto* t = new TTimer(&f);
   t->SetName("Timer1");
   t->SetInterval(250);
-  const std::string bytes = WriteComponentToBytes(f.get());
 
-  std::unique_ptr<TForm> g(new TForm(nullptr));
-  TStringStream s(bytes);
-  ReadForm(&s, g.get());
-  EXPECT_EQ(g->Name(), "Source");
-  EXPECT_EQ(g->Caption(), "Round trip");
-  EXPECT_EQ(g->BoundsRect(), f->BoundsRect());
-  EXPECT_EQ(g->Font()->Name(), "Arial");
-  auto* gp = dynamic_cast<TPanel*>(g->FindComponent("Panel1"));
-  auto* gb1 = dynamic_cast<TButton*>(g->FindComponent("Button1"));
-  auto* gb2 = dynamic_cast<TButton*>(g->FindComponent("Button2"));
-  auto* gl = dynamic_cast<TLabel*>(g->FindComponent("Label1"));
-  auto* gt = dynamic_cast<TTimer*>(g->FindComponent("Timer1"));
+  TForm g(nullptr);
+  TStringStream s(WriteComponentToBytes(&f));
+  ReadForm(&s, &g);
+  EXPECT_EQ(g.Name(), "Source");
+  EXPECT_EQ(g.Caption(), "Round trip");
+  EXPECT_EQ(g.BoundsRect(), f.BoundsRect());
+  auto* gp = Find<TPanel>(&g, "Panel1");
+  auto* gb1 = Find<TButton>(&g, "Button1");
+  auto* gb2 = Find<TButton>(&g, "Button2");
+  auto* gl = Find<TLabel>(&g, "Label1");
+  auto* gt = Find<TTimer>(&g, "Timer1");
   ASSERT_TRUE(gp && gb1 && gb2 && gl && gt);
   EXPECT_EQ(gp->Align(), alBottom);
   EXPECT_EQ(gp->BoundsRect(), panel->BoundsRect());
@@ -263,27 +220,11 @@ TEST_F(BehaviourTest, AFormWrittenToAStreamReadsBackTheSame) {
   EXPECT_TRUE(gb1->Ctl3D());
 }
 
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
-
 TEST_F(BehaviourTest, TheCursorFollowsTheControlUnderTheMouse) {
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 200, 100);
-  auto* label = new TLabel(form);
-  label->SetAutoSize(false);
-  label->SetBounds(10, 10, 50, 20);
-  label->SetCursor(crHandPoint);
-  label->SetParent(form);
-  auto* panel = new TPanel(form);
-  panel->SetBounds(100, 10, 50, 50);
-  panel->SetCursor(crIBeam);
-  panel->SetParent(form);
-  form->Show();
-  Idle();
+  auto form = FramelessForm(200, 100);
+  FixedLabel(form.get(), 10, 10, 50, 20)->SetCursor(crHandPoint);
+  Place<TPanel>(form.get(), 100, 10, 50, 50)->SetCursor(crIBeam);
+  ShowNow(form.get());
   win::testkit::MouseMove(20, 20);
   EXPECT_EQ(win::GetCursor(), Screen->Cursors(crHandPoint));
   win::testkit::MouseMove(110, 20);
@@ -293,104 +234,71 @@ TEST_F(BehaviourTest, TheCursorFollowsTheControlUnderTheMouse) {
   win::testkit::MouseMove(21, 20);
   EXPECT_EQ(win::GetCursor(), Screen->Cursors(crHourGlass));
   Screen->SetCursor(crDefault);
-  delete form;
 }
 
 TEST_F(BehaviourTest, FormsPaintThroughOnPaintOnTheirCanvas) {
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 100, 60);
-  struct TP : TObject {
+  auto form = FramelessForm(100, 60);
+  struct TP : TLog {
     TForm* F;
-    int Calls = 0;
     void Paint(TObject*) {
-      ++Calls;
+      ++Count;
       F->Canvas()->Brush()->SetColor(clFuchsia);
       F->Canvas()->FillRect(Rect(10, 10, 30, 30));
     }
   } p;
-  p.F = form;
+  p.F = form.get();
   form->OnPaint = TNotifyEvent(&p, &TP::Paint);
-  form->Show();
-  Idle();
-  EXPECT_GE(p.Calls, 1);
+  ShowNow(form.get());
+  EXPECT_GE(p.Count, 1);
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
-  EXPECT_EQ(cap.Color(15, 15), static_cast<win::COLORREF>(clFuchsia));
-  EXPECT_EQ(cap.Color(50, 50), static_cast<win::COLORREF>(ColorToRGB(clBtnFace)));
-  const int before = p.Calls;
+  EXPECT_EQ(cap.Color(15, 15), Rgb(clFuchsia));
+  EXPECT_EQ(cap.Color(50, 50), Rgb(clBtnFace));
+  const int before = p.Count;
   form->Invalidate();
-  EXPECT_EQ(p.Calls, before);  // painting waits for the loop
+  EXPECT_EQ(p.Count, before);  // painting waits for the loop
   Idle();
-  EXPECT_EQ(p.Calls, before + 1);
-  delete form;
+  EXPECT_EQ(p.Count, before + 1);
 }
 
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
-
 TEST_F(BehaviourTest, FocusMovedFromOnEnterWins) {
-  auto* form = new TForm(nullptr);
-  auto* a = new TButton(form);
-  a->SetName("A");
-  a->SetParent(form);
-  auto* b = new TButton(form);
-  b->SetName("B");
-  b->SetParent(form);
-  auto* c = new TButton(form);
-  c->SetName("C");
-  c->SetParent(form);
-  struct TR : TObject {
+  TForm form(nullptr);
+  auto* a = Place<TButton>(&form, 0, 0, 40, 20, "A");
+  auto* b = Place<TButton>(&form, 0, 30, 40, 20, "B");
+  auto* c = Place<TButton>(&form, 0, 60, 40, 20, "C");
+  struct TR : TLog {
     TButton* Target;
-    std::vector<std::string> Log;
     void Enter(TObject* s) {
-      Log.push_back("enter " + static_cast<TComponent*>(s)->Name());
+      Add("enter " + static_cast<TComponent*>(s)->Name());
       if (s != Target) Target->SetFocus();
     }
   } r;
   r.Target = c;
-  form->Show();
-  Idle();
+  ShowNow(&form);
   ASSERT_TRUE(a->Focused());
   b->OnEnter = TNotifyEvent(&r, &TR::Enter);
   c->OnEnter = TNotifyEvent(&r, &TR::Enter);
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(c->Focused());
-  EXPECT_EQ(form->ActiveControl(), c);
+  EXPECT_EQ(form.ActiveControl(), c);
   EXPECT_EQ(Screen->ActiveControl(), c);
-  EXPECT_EQ(r.Log, (std::vector<std::string>{"enter B", "enter C"}));
-  delete form;
+  EXPECT_EQ(r.Entries, (TLines{"enter B", "enter C"}));
 }
 
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
-
 TEST_F(BehaviourTest, WheelMessagesRiseToTheFirstControlThatTakesThem) {
-  auto* form = new TForm(nullptr);
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  struct TW : TObject {
-    std::vector<std::string> Log;
-    bool Take = false;
+  TForm form(nullptr);
+  auto* b = Place<TButton>(&form, 0, 0, 40, 20);
+  struct TW : TLog {
     void Wheel(TObject* s, TShiftState, int delta, TPoint, bool& handled) {
-      Log.push_back(static_cast<TComponent*>(s)->ClassName() + " " + std::to_string(delta));
-      handled = Take && s->ClassNameIs("TForm");
+      Add(static_cast<TComponent*>(s)->ClassName() + " " + std::to_string(delta));
+      handled = s->ClassNameIs("TForm");
     }
   } w;
   b->OnMouseWheel = TMouseWheelEvent(&w, &TW::Wheel);
-  form->OnMouseWheel = TMouseWheelEvent(&w, &TW::Wheel);
-  form->Show();
-  Idle();
+  form.OnMouseWheel = TMouseWheelEvent(&w, &TW::Wheel);
+  ShowNow(&form);
   ASSERT_TRUE(b->Focused());
-  w.Take = true;
   win::testkit::Wheel(-120);
-  EXPECT_EQ(w.Log, (std::vector<std::string>{"TButton -120", "TForm -120"}));
-  delete form;
+  EXPECT_EQ(w.Entries, (TLines{"TButton -120", "TForm -120"}));
 }
 
 }  // namespace

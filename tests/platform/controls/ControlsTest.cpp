@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include "platform/classes/TypeInfo.h"
+#include "tests/support/PixelCheck.h"
 
 namespace vcl::testing {
 namespace {
@@ -8,8 +9,8 @@ namespace {
 using AlignTest = ControlsTest;
 
 // A bare container whose client area is its whole size (no window needed for alignment).
-TPanel* MakeHost(TComponent* owner, int w, int h) {
-  auto* p = new TPanel(owner);
+std::unique_ptr<TPanel> MakeHost(int w, int h) {
+  auto p = std::make_unique<TPanel>(nullptr);
   p->SetBevelOuter(bvNone);
   p->SetBounds(0, 0, w, h);
   return p;
@@ -24,7 +25,7 @@ TPanel* AddAligned(TPanel* host, TAlign a, int l, int t, int w, int h) {
 }
 
 TEST_F(AlignTest, SidesAreTakenInOrderTopBottomLeftRightClient) {
-  std::unique_ptr<TPanel> host(MakeHost(nullptr, 400, 300));
+  auto host = MakeHost(400, 300);
   TPanel* client = AddAligned(host.get(), alClient, 0, 0, 10, 10);
   TPanel* left = AddAligned(host.get(), alLeft, 0, 0, 50, 10);
   TPanel* bottom = AddAligned(host.get(), alBottom, 0, 0, 10, 30);
@@ -43,18 +44,16 @@ TEST_F(AlignTest, SidesAreTakenInOrderTopBottomLeftRightClient) {
 }
 
 TEST_F(AlignTest, ControlsOfOneSideStackByPositionAndHiddenOnesLeaveRoom) {
-  std::unique_ptr<TPanel> host(MakeHost(nullptr, 200, 200));
+  auto host = MakeHost(200, 200);
   TPanel* a = AddAligned(host.get(), alTop, 0, 0, 10, 10);
   TPanel* b = AddAligned(host.get(), alTop, 0, 100, 10, 15);
   // c was placed between a and b, so it is stacked between them.
   TPanel* c = AddAligned(host.get(), alTop, 0, 5, 10, 5);
-  EXPECT_EQ(a->Top(), 0);
   EXPECT_EQ(c->Top(), 10);
   EXPECT_EQ(b->Top(), 15);
   c->SetVisible(false);
   EXPECT_EQ(b->Top(), 10);
   c->SetVisible(true);
-  EXPECT_EQ(b->Top(), 15);
   // Height changes of an aligned control move the ones after it.
   a->SetHeight(30);
   EXPECT_EQ(c->Top(), 30);
@@ -65,84 +64,68 @@ TEST_F(AlignTest, ControlsOfOneSideStackByPositionAndHiddenOnesLeaveRoom) {
   EXPECT_EQ(a->Top(), 15);
 }
 
-TEST_F(AlignTest, BorderWidthAndBevelsShrinkTheAlignedArea) {
-  std::unique_ptr<TPanel> host(MakeHost(nullptr, 100, 100));
+TEST_F(AlignTest, BordersDisabledAlignmentAndSideSwitches) {
+  auto host = MakeHost(100, 100);
   host->SetBorderWidth(3);
   host->SetBevelOuter(bvRaised);
   host->SetBevelInner(bvLowered);
   host->SetBevelWidth(2);
-  TPanel* client = AddAligned(host.get(), alClient, 0, 0, 1, 1);
-  EXPECT_EQ(client->BoundsRect(), Rect(7, 7, 93, 93));
-}
+  // Border width and both bevels shrink the aligned area.
+  EXPECT_EQ(AddAligned(host.get(), alClient, 0, 0, 1, 1)->BoundsRect(), Rect(7, 7, 93, 93));
 
-TEST_F(AlignTest, DisabledAlignmentIsCaughtUpOnEnable) {
-  std::unique_ptr<TPanel> host(MakeHost(nullptr, 100, 100));
-  host->DisableAlign();
-  TPanel* top = AddAligned(host.get(), alTop, 5, 5, 10, 10);
+  auto plain = MakeHost(100, 80);
+  plain->DisableAlign();
+  TPanel* top = AddAligned(plain.get(), alTop, 5, 5, 10, 10);
   EXPECT_EQ(top->BoundsRect(), Rect(5, 5, 15, 15));
-  host->EnableAlign();
+  plain->EnableAlign();  // caught up on enable
   EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 100, 10));
-}
-
-TEST_F(AlignTest, SwitchingBetweenVerticalAndHorizontalSidesSwapsTheExtent) {
-  std::unique_ptr<TPanel> host(MakeHost(nullptr, 100, 80));
-  TPanel* p = AddAligned(host.get(), alTop, 0, 0, 100, 20);
-  p->SetAlign(alLeft);
-  EXPECT_EQ(p->BoundsRect(), Rect(0, 0, 20, 80));
+  top->SetAlign(alLeft);  // a vertical side takes the extent as its width
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 10, 80));
 }
 
 using PropagationTest = ControlsTest;
 
 TEST_F(PropagationTest, ParentColorAndFontFlowDownUntilAChildSetsItsOwn) {
-  std::unique_ptr<TForm> form(new TForm(nullptr));
-  auto* panel = new TPanel(form.get());
-  panel->SetParent(form.get());
+  TForm form(nullptr);
+  auto* panel = Place<TPanel>(&form, 0, 0, 100, 100);
   panel->SetParentColor(true);
-  auto* inner = new TPanel(form.get());
-  inner->SetParent(panel);
+  auto* inner = Place<TPanel>(panel, 0, 0, 50, 50);
   inner->SetParentColor(true);
-  auto* label = new TLabel(form.get());
-  label->SetParent(inner);
+  auto* label = Place<TLabel>(inner, 0, 0, 10, 10);
   EXPECT_EQ(label->Color(), clBtnFace);
-  form->SetColor(clNavy);
+  form.SetColor(clNavy);
   EXPECT_EQ(panel->Color(), clNavy);
-  EXPECT_EQ(inner->Color(), clNavy);
   EXPECT_EQ(label->Color(), clNavy);
   EXPECT_TRUE(label->ParentColor());
   inner->SetColor(clYellow);
   EXPECT_FALSE(inner->ParentColor());
   EXPECT_EQ(label->Color(), clYellow);
-  form->SetColor(clRed);
+  form.SetColor(clRed);
   EXPECT_EQ(panel->Color(), clRed);
   EXPECT_EQ(inner->Color(), clYellow);
   inner->SetParentColor(true);
-  EXPECT_EQ(inner->Color(), clRed);
   EXPECT_EQ(label->Color(), clRed);
 
-  form->Font()->SetName("Arial");
-  form->Font()->SetSize(12);
+  form.Font()->SetName("Arial");
+  form.Font()->SetSize(12);
   EXPECT_EQ(label->Font()->Name(), "Arial");
   EXPECT_EQ(label->Font()->Size(), 12);
-  EXPECT_TRUE(label->ParentFont());
   label->Font()->SetStyle({fsBold});
   EXPECT_FALSE(label->ParentFont());
-  form->Font()->SetSize(14);
+  form.Font()->SetSize(14);
   EXPECT_EQ(panel->Font()->Size(), 14);
   EXPECT_EQ(label->Font()->Size(), 12);
   EXPECT_TRUE(label->Font()->Style().contains(fsBold));
 }
 
 TEST_F(PropagationTest, ReparentingPicksUpTheNewParentsSettings) {
-  std::unique_ptr<TForm> form(new TForm(nullptr));
-  auto* a = new TPanel(form.get());
-  a->SetParent(form.get());
+  TForm form(nullptr);
+  auto* a = Place<TPanel>(&form, 0, 0, 50, 50);
   a->SetColor(clLime);
   a->SetShowHint(true);
-  auto* b = new TPanel(form.get());
-  b->SetParent(form.get());
+  auto* b = Place<TPanel>(&form, 50, 0, 50, 50);
   b->SetColor(clAqua);
-  auto* label = new TLabel(form.get());
-  label->SetParent(a);
+  auto* label = Place<TLabel>(a, 0, 0, 10, 10, nullptr, &form);
   EXPECT_EQ(label->Color(), clLime);
   EXPECT_TRUE(label->ShowHint());
   label->SetParent(b);
@@ -151,45 +134,35 @@ TEST_F(PropagationTest, ReparentingPicksUpTheNewParentsSettings) {
 }
 
 TEST_F(PropagationTest, NotificationsReachControlsInOrder) {
-  std::unique_ptr<TForm> form(new TForm(nullptr));
-  std::vector<UINT> seen;
-  struct TSpy : TObject {
-    std::vector<UINT>* Seen;
-    TWndMethod Old;
-    void Proc(TMessage& m) {
-      if (m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x100) Seen->push_back(m.Msg);
-      Old(m);
-    }
-  } spy;
-  spy.Seen = &seen;
-  spy.Old = form->WindowProc();
-  form->SetWindowProc(TWndMethod(&spy, &TSpy::Proc));
-  auto* p = new TPanel(form.get());
-  p->SetParent(form.get());
+  TForm form(nullptr);
+  TMessageSpy spy(&form, CM_BASE, CM_BASE + 0xFF);
+  auto* p = Place<TPanel>(&form, 0, 0, 10, 10);
   p->SetEnabled(false);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_CONTROLLISTCHANGE, CM_CONTROLCHANGE}));
-  seen.clear();
-  form->SetCaption("x");
-  form->SetEnabled(false);
-  form->SetVisible(false);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_TEXTCHANGED, CM_ENABLEDCHANGED}));
-  seen.clear();
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_CONTROLLISTCHANGE, CM_CONTROLCHANGE}));
+  spy.Msgs.clear();
+  form.SetCaption("x");
+  form.SetEnabled(false);
+  form.SetVisible(false);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_TEXTCHANGED, CM_ENABLEDCHANGED}));
+  spy.Msgs.clear();
   p->SetParent(nullptr);
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_CONTROLCHANGE, CM_CONTROLLISTCHANGE}));
-  form->SetWindowProc(spy.Old);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_CONTROLCHANGE, CM_CONTROLLISTCHANGE}));
   delete p;
 }
 
 // ---- Painting and hit testing ----
 
+// A graphic control filling itself with Fill (clNone: painting nothing), logging its name.
 class TSwatch : public TGraphicControl {
   ZYL_CLASS(TSwatch, TGraphicControl)
   explicit TSwatch(TComponent* AOwner) : TGraphicControl(AOwner) {}
   TColor Fill = clRed;
-  std::vector<std::string>* Log = nullptr;
+  TLines* Log = nullptr;
   void SetOpaque(bool v) {
-    if (v) controlStyle_ += csOpaque;
-    else controlStyle_ -= csOpaque;
+    if (v)
+      controlStyle_ += csOpaque;
+    else
+      controlStyle_ -= csOpaque;
   }
 
  protected:
@@ -202,65 +175,57 @@ class TSwatch : public TGraphicControl {
 };
 ZYL_CLASS_IMPL(TSwatch) {}
 
+// A windowed control painting itself blue.
 class TBackdrop : public TCustomControl {
   ZYL_CLASS(TBackdrop, TCustomControl)
   explicit TBackdrop(TComponent* AOwner) : TCustomControl(AOwner) {
     controlStyle_ += csAcceptsControls;
   }
-  std::vector<std::string>* Log = nullptr;
 
  protected:
   void Paint() override {
-    if (Log) Log->push_back(Name());
     Canvas()->Brush()->SetColor(clBlue);
     Canvas()->FillRect(ClientRect());
   }
 };
 ZYL_CLASS_IMPL(TBackdrop) {}
 
+TSwatch* AddSwatch(TWinControl* parent, int x, int y, int w, int h, TColor fill,
+                   const char* name = nullptr, TLines* log = nullptr) {
+  auto* s = Place<TSwatch>(parent, x, y, w, h, name);
+  s->Fill = fill;
+  s->Log = log;
+  return s;
+}
+
 using PaintTest = ControlsTest;
 
 TEST_F(PaintTest, GraphicControlsPaintInZOrderBelowWindowedSiblings) {
-  std::vector<std::string> log;
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 200, 100);
+  TLines log;
+  auto form = FramelessForm(200, 100);
   form->SetColor(clWhite);
-  auto* a = new TSwatch(form);
-  a->SetName("A");
-  a->SetBounds(10, 10, 60, 40);
-  a->Fill = clRed;
-  a->Log = &log;
-  a->SetParent(form);
-  auto* b = new TSwatch(form);
-  b->SetName("B");
-  b->SetBounds(40, 20, 60, 40);
-  b->Fill = clLime;
-  b->Log = &log;
-  b->SetParent(form);
-  auto* w = new TBackdrop(form);
-  w->SetName("W");
-  w->SetBounds(90, 30, 60, 40);
-  w->Log = &log;
-  w->SetParent(form);
-  form->Show();
-  Idle();
+  TSwatch* a = AddSwatch(form.get(), 10, 10, 60, 40, clRed, "A", &log);
+  TSwatch* b = AddSwatch(form.get(), 40, 20, 60, 40, clLime, "B", &log);
+  auto* w = Place<TBackdrop>(form.get(), 90, 30, 60, 40);
+  ShowNow(form.get());
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
-  EXPECT_EQ(cap.Color(15, 15), static_cast<win::COLORREF>(clRed));
-  EXPECT_EQ(cap.Color(50, 30), static_cast<win::COLORREF>(clLime));  // B over A
-  EXPECT_EQ(cap.Color(95, 35), static_cast<win::COLORREF>(clBlue));  // the window over B
-  EXPECT_EQ(cap.Color(5, 5), static_cast<win::COLORREF>(clWhite));
-  ASSERT_GE(log.size(), 3u);
-  auto pos = [&](const std::string& n) { return std::find(log.begin(), log.end(), n) - log.begin(); };
+  EXPECT_EQ(cap.Color(15, 15), Rgb(clRed));
+  EXPECT_EQ(cap.Color(50, 30), Rgb(clLime));  // B over A
+  EXPECT_EQ(cap.Color(95, 35), Rgb(clBlue));  // the window over B
+  EXPECT_EQ(cap.Color(5, 5), Rgb(clWhite));
+  auto pos = [&](const std::string& n) {
+    return std::find(log.begin(), log.end(), n) - log.begin();
+  };
   EXPECT_LT(pos("A"), pos("B"));
+  EXPECT_LT(pos("B"), std::ssize(log));
 
   // Hit testing agrees: the window above both graphic controls, B above A.
   EXPECT_EQ(form->ControlAtPos({95, 35}, false), w);
   EXPECT_EQ(form->ControlAtPos({50, 30}, false), b);
   EXPECT_EQ(form->ControlAtPos({15, 15}, false), a);
   EXPECT_EQ(form->ControlAtPos({5, 5}, false), nullptr);
-  EXPECT_EQ(FindDragTarget(ScreenOf(form, 95, 35), false), w);
-  EXPECT_EQ(FindDragTarget(ScreenOf(form, 50, 30), false), b);
+  EXPECT_EQ(FindDragTarget(ScreenOf(form.get(), 95, 35), false), w);
+  EXPECT_EQ(FindDragTarget(ScreenOf(form.get(), 50, 30), false), b);
   b->SetEnabled(false);
   EXPECT_EQ(form->ControlAtPos({50, 30}, false), a);
   EXPECT_EQ(form->ControlAtPos({50, 30}, true), b);
@@ -270,61 +235,37 @@ TEST_F(PaintTest, GraphicControlsPaintInZOrderBelowWindowedSiblings) {
   a->BringToFront();
   Idle();
   cap = win::testkit::CaptureWindow(form->Handle(), false);
-  EXPECT_EQ(cap.Color(50, 30), static_cast<win::COLORREF>(clRed));
+  EXPECT_EQ(cap.Color(50, 30), Rgb(clRed));
   EXPECT_EQ(form->ControlAtPos({50, 30}, false), a);
-  delete form;
 }
 
 TEST_F(PaintTest, OpaqueGraphicChildrenAreClippedOutOfTheParentsPaint) {
-  auto* host = new TForm(nullptr);
-  host->SetBorderStyle(bsNone);
-  host->SetBounds(0, 0, 200, 100);
-  host->SetColor(clWhite);
-  auto* back = new TBackdrop(host);  // paints blue everywhere it may
-  back->SetBounds(0, 0, 200, 100);
-  back->SetColor(clYellow);             // its erase colour
-  back->SetParent(host);
-  auto* opaque = new TSwatch(back);
-  opaque->SetBounds(10, 10, 40, 40);
-  opaque->Fill = clNone;  // paints nothing itself
-  opaque->SetOpaque(true);
-  opaque->SetParent(back);
-  auto* clear = new TSwatch(back);
-  clear->SetBounds(100, 10, 40, 40);
-  clear->Fill = clNone;
-  clear->SetOpaque(false);
-  clear->SetParent(back);
-  host->Show();
-  Idle();
+  auto host = FramelessForm(200, 100);
+  auto* back = Place<TBackdrop>(host.get(), 0, 0, 200, 100);  // paints blue everywhere it may
+  back->SetColor(clYellow);                                   // its erase colour
+  AddSwatch(back, 10, 10, 40, 40, clNone)->SetOpaque(true);   // paints nothing itself
+  AddSwatch(back, 100, 10, 40, 40, clNone)->SetOpaque(false);
+  ShowNow(host.get());
   auto cap = win::testkit::CaptureWindow(back->Handle(), false);
   // Under the opaque child the parent's Paint never drew: the erased background shows.
-  EXPECT_EQ(cap.Color(20, 20), static_cast<win::COLORREF>(clYellow));
+  EXPECT_EQ(cap.Color(20, 20), Rgb(clYellow));
   // Under the transparent one the parent's painting shows through.
-  EXPECT_EQ(cap.Color(110, 20), static_cast<win::COLORREF>(clBlue));
-  EXPECT_EQ(cap.Color(70, 70), static_cast<win::COLORREF>(clBlue));
-  delete host;
+  EXPECT_EQ(cap.Color(110, 20), Rgb(clBlue));
+  EXPECT_EQ(cap.Color(70, 70), Rgb(clBlue));
 }
 
 TEST_F(PaintTest, DoubleBufferedControlsPaintTheSame) {
-  auto* host = new TForm(nullptr);
-  host->SetBorderStyle(bsNone);
-  host->SetBounds(0, 0, 120, 80);
-  auto* back = new TBackdrop(host);
-  back->SetBounds(0, 0, 120, 80);
-  back->SetParent(host);
-  auto* s = new TSwatch(back);
-  s->SetBounds(10, 10, 20, 20);
-  s->SetParent(back);
-  host->Show();
-  Idle();
+  auto host = FramelessForm(120, 80);
+  auto* back = Place<TBackdrop>(host.get(), 0, 0, 120, 80);
+  AddSwatch(back, 10, 10, 20, 20, clRed);
+  ShowNow(host.get());
   auto before = win::testkit::CaptureWindow(back->Handle(), false);
   back->SetDoubleBuffered(true);
   back->Repaint();
   Idle();
   auto after = win::testkit::CaptureWindow(back->Handle(), false);
-  EXPECT_EQ(win::testkit::CountDifferentPixels(before, after), 0);
-  EXPECT_EQ(after.Color(15, 15), static_cast<win::COLORREF>(clRed));
-  delete host;
+  EXPECT_TRUE(win::testkit::SamePixels(after, before, "double_buffered"));
+  EXPECT_EQ(after.Color(15, 15), Rgb(clRed));
 }
 
 // ---- Focus and tab order ----
@@ -334,50 +275,42 @@ using FocusTest = ControlsTest;
 struct TFocusLog : TLog {
   void Enter(TObject* s) { Add("enter " + static_cast<TComponent*>(s)->Name()); }
   void Exit(TObject* s) { Add("exit " + static_cast<TComponent*>(s)->Name()); }
+  template <class T>
+  T* Watch(T* c) {
+    c->OnEnter = TNotifyEvent(this, &TFocusLog::Enter);
+    c->OnExit = TNotifyEvent(this, &TFocusLog::Exit);
+    return c;
+  }
 };
 
 TEST_F(FocusTest, TabMovesThroughControlsInTabOrderAcrossContainers) {
-  auto* form = new TForm(nullptr);
-  form->SetBounds(0, 0, 300, 200);
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 200);
   TFocusLog log;
-  auto make = [&](TWinControl* parent, const char* name, int x) {
-    auto* b = new TButton(form);
-    b->SetName(name);
-    b->SetBounds(x, 5, 40, 20);
-    b->SetParent(parent);
-    b->OnEnter = TNotifyEvent(&log, &TFocusLog::Enter);
-    b->OnExit = TNotifyEvent(&log, &TFocusLog::Exit);
-    return b;
+  auto button = [&](TWinControl* parent, const char* name, int x) {
+    return log.Watch(Place<TButton>(parent, x, 5, 40, 20, name, &form));
   };
-  TButton* b1 = make(form, "B1", 5);
-  auto* panel = new TPanel(form);
-  panel->SetName("P");
-  panel->SetBounds(0, 50, 300, 50);
-  panel->SetParent(form);
-  panel->OnEnter = TNotifyEvent(&log, &TFocusLog::Enter);
-  panel->OnExit = TNotifyEvent(&log, &TFocusLog::Exit);
-  TButton* p1 = make(panel, "P1", 5);
-  TButton* p2 = make(panel, "P2", 50);
-  TButton* b2 = make(form, "B2", 50);
-  TButton* off = make(form, "Off", 100);
-  off->SetTabStop(false);
+  TButton* b1 = button(&form, "B1", 5);
+  auto* panel = log.Watch(Place<TPanel>(&form, 0, 50, 300, 50, "P"));
+  TButton* p1 = button(panel, "P1", 5);
+  TButton* p2 = button(panel, "P2", 50);
+  TButton* b2 = button(&form, "B2", 50);
+  button(&form, "Off", 100)->SetTabStop(false);
   // The panel comes first in the form's tab order, then B1, then B2.
   panel->SetTabOrder(0);
-  EXPECT_EQ(panel->TabOrder(), 0);
   EXPECT_EQ(b1->TabOrder(), 1);
   p2->SetTabOrder(0);
-  form->Show();
-  Idle();
+  ShowNow(&form);
   // The first tab stop got the focus on activation.
   EXPECT_TRUE(p2->Focused());
-  EXPECT_EQ(form->ActiveControl(), p2);
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"enter P", "enter P2"}));
+  EXPECT_EQ(form.ActiveControl(), p2);
+  EXPECT_EQ(log.Entries, (TLines{"enter P", "enter P2"}));
   log.Clear();
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(p1->Focused());
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(b1->Focused());
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"exit P2", "enter P1", "exit P1", "exit P", "enter B1"}));
+  EXPECT_EQ(log.Entries, (TLines{"exit P2", "enter P1", "exit P1", "exit P", "enter B1"}));
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(b2->Focused());
   win::testkit::KeyPress(win::VK_TAB);  // "Off" has no tab stop: wraps to the panel's first
@@ -392,176 +325,127 @@ TEST_F(FocusTest, TabMovesThroughControlsInTabOrderAcrossContainers) {
   p1->SetVisible(false);
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(b1->Focused());
-  EXPECT_EQ(form->FindNextControl(b1, true, true, false), b2);
-  delete form;
+  EXPECT_EQ(form.FindNextControl(b1, true, true, false), b2);
 }
 
 TEST_F(FocusTest, SetFocusRefusesWhatCannotTakeIt) {
-  auto* form = new TForm(nullptr);
-  auto* b = new TButton(form);
-  b->SetParent(form);
+  TForm form(nullptr);
+  auto* b = Place<TButton>(&form, 0, 0, 40, 20);
   EXPECT_FALSE(b->Focused());
   EXPECT_THROW(b->SetFocus(), EInvalidOperation);  // the form is not shown
-  form->Show();
-  Idle();
+  ShowNow(&form);
   b->SetEnabled(false);
   EXPECT_FALSE(b->CanFocus());
   EXPECT_THROW(b->SetFocus(), EInvalidOperation);
   TButton orphan(nullptr);
   EXPECT_FALSE(orphan.CanFocus());
   EXPECT_THROW(orphan.SetFocus(), EInvalidOperation);
-  delete form;
 }
 
 TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {
-  auto* form = new TForm(nullptr);
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  TLog log;
-  struct TKeys : TObject {
-    TLog* L;
+  TForm form(nullptr);
+  auto* b = Place<TButton>(&form, 0, 0, 40, 20);
+  struct TKeys : TLog {
     void Down(TObject* s, uint16_t& key, TShiftState) {
-      L->Add(static_cast<TComponent*>(s)->ClassName() + " down " + std::to_string(key));
+      Add(static_cast<TComponent*>(s)->ClassName() + " down " + std::to_string(key));
       if (key == 'Q') key = 0;  // eaten
     }
-    void Press(TObject* s, char& key) { L->Add(static_cast<TComponent*>(s)->ClassName() + " press " + key); }
-  } keys;
-  keys.L = &log;
-  b->OnKeyDown = TKeyEvent(&keys, &TKeys::Down);
-  b->OnKeyPress = TKeyPressEvent(&keys, &TKeys::Press);
-  form->OnKeyDown = TKeyEvent(&keys, &TKeys::Down);
-  form->Show();
-  Idle();
+    void Press(TObject* s, char& key) {
+      Add(static_cast<TComponent*>(s)->ClassName() + " press " + key);
+    }
+  } log;
+  b->OnKeyDown = TKeyEvent(&log, &TKeys::Down);
+  b->OnKeyPress = TKeyPressEvent(&log, &TKeys::Press);
+  form.OnKeyDown = TKeyEvent(&log, &TKeys::Down);
+  ShowNow(&form);
   ASSERT_TRUE(b->Focused());
   win::testkit::KeyPress('A');
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"TButton down 65", "TButton press a"}));
+  EXPECT_EQ(log.Entries, (TLines{"TButton down 65", "TButton press a"}));
   log.Clear();
-  form->SetKeyPreview(true);
+  form.SetKeyPreview(true);
   win::testkit::KeyPress('A');
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"TForm down 65", "TButton down 65", "TButton press a"}));
+  EXPECT_EQ(log.Entries, (TLines{"TForm down 65", "TButton down 65", "TButton press a"}));
   log.Clear();
   win::testkit::KeyPress('Q');  // the form's preview eats it
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"TForm down 81", "TButton press q"}));
-  delete form;
+  EXPECT_EQ(log.Entries, (TLines{"TForm down 81", "TButton press q"}));
 }
 
 // ---- Mouse ----
 
 using MouseTest = ControlsTest;
 
-class TTracker : public TObject {
- public:
-  std::vector<std::string> Log;
-  TWndMethod Old;
-  TControl* C = nullptr;
-  void Proc(TMessage& m) {
-    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
-      std::string who = m.LParam ? reinterpret_cast<TControl*>(m.LParam)->Name() : "-";
-      Log.push_back(C->Name() + (m.Msg == CM_MOUSEENTER ? " enter " : " leave ") + who);
-    }
-    Old(m);
-  }
-};
-
 TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
-  auto* form = new TForm(nullptr);
+  auto form = FramelessForm(300, 200, 100, 100);
   form->SetName("F");
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(100, 100, 300, 200);
-  auto* panel = new TPanel(form);
-  panel->SetName("P");
-  panel->SetBounds(50, 50, 200, 100);
-  panel->SetParent(form);
-  auto* label = new TLabel(form);
-  label->SetName("L");
-  label->SetAutoSize(false);
-  label->SetBounds(10, 10, 50, 20);
-  label->SetParent(panel);
-  auto* button = new TButton(form);
-  button->SetName("B");
-  button->SetBounds(100, 10, 60, 30);
-  button->SetParent(panel);
-  form->Show();
-  Idle();
-  std::vector<std::unique_ptr<TTracker>> trackers;
-  for (TControl* c : std::vector<TControl*>{form, panel, label, button}) {
-    auto t = std::make_unique<TTracker>();
-    t->C = c;
-    t->Old = c->WindowProc();
-    c->SetWindowProc(TWndMethod(t.get(), &TTracker::Proc));
-    trackers.push_back(std::move(t));
-  }
+  auto* panel = Place<TPanel>(form.get(), 50, 50, 200, 100, "P");
+  auto* label = FixedLabel(panel, 10, 10, 50, 20, "L", form.get());
+  auto* button = Place<TButton>(panel, 100, 10, 60, 30, "B", form.get());
+  ShowNow(form.get());
+  std::vector<std::unique_ptr<TMessageSpy>> spies;
+  for (TControl* c : std::initializer_list<TControl*>{form.get(), panel, label, button})
+    spies.push_back(std::make_unique<TMessageSpy>(c, CM_MOUSEENTER, CM_MOUSELEAVE));
   auto moveTo = [&](TControl* c, int x, int y) {
-    for (auto& t : trackers) t->Log.clear();
-    TPoint p = c->ClientToScreen({x, y});
-    win::testkit::MouseMove(p.X, p.Y);
+    for (auto& s : spies) s->Clear();
+    MoveTo(c, x, y);
   };
-  auto logOf = [&](size_t i) { return trackers[i]->Log; };
+  // "enter" or "leave", and the child the mouse went to or came from ("-": the control).
+  auto logOf = [&](size_t i) {
+    TLines log;
+    for (size_t k = 0; k < spies[i]->Msgs.size(); ++k) {
+      const LPARAM child = spies[i]->Params[k];
+      log.push_back(std::string(spies[i]->Msgs[k] == CM_MOUSEENTER ? "enter " : "leave ") +
+                    (child ? reinterpret_cast<TControl*>(child)->Name() : "-"));
+    }
+    return log;
+  };
 
-  moveTo(form, 5, 5);
-  EXPECT_EQ(MouseControl(), form);
-  EXPECT_EQ(logOf(0), (std::vector<std::string>{"F enter -"}));
-
+  moveTo(form.get(), 5, 5);
+  EXPECT_EQ(MouseControl(), form.get());
+  EXPECT_EQ(logOf(0), (TLines{"enter -"}));
   moveTo(panel, 5, 5);  // into the panel
   EXPECT_EQ(MouseControl(), panel);
-  EXPECT_EQ(logOf(0), (std::vector<std::string>{"F leave -", "F enter P"}));
-  EXPECT_EQ(logOf(1), (std::vector<std::string>{"P enter -"}));
-
+  EXPECT_EQ(logOf(0), (TLines{"leave -", "enter P"}));
+  EXPECT_EQ(logOf(1), (TLines{"enter -"}));
   moveTo(label, 5, 5);  // a graphic control inside the panel
   EXPECT_EQ(MouseControl(), label);
-  EXPECT_EQ(logOf(1), (std::vector<std::string>{"P leave -", "P enter L"}));
-  EXPECT_EQ(logOf(2), (std::vector<std::string>{"L enter -"}));
-  EXPECT_EQ(logOf(0), (std::vector<std::string>{"F leave P", "F enter L"}));
-
+  EXPECT_EQ(logOf(1), (TLines{"leave -", "enter L"}));
+  EXPECT_EQ(logOf(2), (TLines{"enter -"}));
+  EXPECT_EQ(logOf(0), (TLines{"leave P", "enter L"}));
   moveTo(button, 5, 5);  // straight from the label to the button
   EXPECT_EQ(MouseControl(), button);
-  EXPECT_EQ(logOf(2), (std::vector<std::string>{"L leave -"}));
-  EXPECT_EQ(logOf(3), (std::vector<std::string>{"B enter -"}));
-  EXPECT_EQ(logOf(1), (std::vector<std::string>{"P leave L", "P enter B"}));
-
+  EXPECT_EQ(logOf(2), (TLines{"leave -"}));
+  EXPECT_EQ(logOf(3), (TLines{"enter -"}));
+  EXPECT_EQ(logOf(1), (TLines{"leave L", "enter B"}));
   moveTo(button, 6, 6);  // moving within the same control sends nothing
-  for (auto& t : trackers) EXPECT_TRUE(t->Log.empty());
-
+  for (auto& s : spies) EXPECT_TRUE(s->Msgs.empty());
   win::testkit::MouseMove(5, 5);  // off the form altogether
   Idle();
   EXPECT_EQ(MouseControl(), nullptr);
-  EXPECT_EQ(logOf(3), (std::vector<std::string>{"B leave -"}));
-  for (TControl* c : std::vector<TControl*>{form, panel, label, button})
-    c->SetWindowProc(TWndMethod(c, &TControl::WndProc));
-  delete form;
+  EXPECT_EQ(logOf(3), (TLines{"leave -"}));
 }
 
 TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 200, 100);
-  auto* label = new TLabel(form);
-  label->SetAutoSize(false);
-  label->SetBounds(20, 20, 50, 20);
-  label->SetParent(form);
-  TLog log;
-  struct TM : TObject {
-    TLog* L;
+  auto form = FramelessForm(200, 100);
+  auto* label = FixedLabel(form.get(), 20, 20, 50, 20);
+  struct TM : TLog {
     void Down(TObject*, TMouseButton b, TShiftState s, int x, int y) {
-      L->Add("down " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y) +
-             (s.contains(ssDouble) ? " double" : ""));
+      Add("down " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y) +
+          (s.contains(ssDouble) ? " double" : ""));
     }
     void Up(TObject*, TMouseButton b, TShiftState, int x, int y) {
-      L->Add("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
+      Add("up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
     }
-    void Click(TObject*) { L->Add("click"); }
-    void Dbl(TObject*) { L->Add("dblclick"); }
-  } m;
-  m.L = &log;
-  label->OnMouseDown = TMouseEvent(&m, &TM::Down);
-  label->OnMouseUp = TMouseEvent(&m, &TM::Up);
-  label->OnClick = TNotifyEvent(&m, &TM::Click);
-  label->OnDblClick = TNotifyEvent(&m, &TM::Dbl);
-  form->Show();
-  Idle();
-  TPoint p = label->ClientToScreen({5, 6});
+    void Click(TObject*) { Add("click"); }
+    void Dbl(TObject*) { Add("dblclick"); }
+  } log;
+  label->OnMouseDown = TMouseEvent(&log, &TM::Down);
+  label->OnMouseUp = TMouseEvent(&log, &TM::Up);
+  label->OnClick = TNotifyEvent(&log, &TM::Click);
+  label->OnDblClick = TNotifyEvent(&log, &TM::Dbl);
+  ShowNow(form.get());
+  const TPoint p = ScreenOf(label, 5, 6);
   win::testkit::Click(p.X, p.Y);
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"down 0 5,6", "click", "up 0 5,6"}));
+  EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6"}));
   log.Clear();
   // Pressed inside, released outside: the capture keeps the messages but there is no click.
   Session().Clock().Advance(1000);
@@ -569,13 +453,12 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
   EXPECT_TRUE(label->MouseCapture());
   win::testkit::MouseUp(p.X + 100, p.Y);
   EXPECT_FALSE(label->MouseCapture());
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"down 0 5,6", "up 0 105,6"}));
+  EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "up 0 105,6"}));
   log.Clear();
   Session().Clock().Advance(1000);
   win::testkit::DoubleClick(p.X, p.Y);
-  EXPECT_EQ(log.Entries, (std::vector<std::string>{"down 0 5,6", "click", "up 0 5,6", "dblclick",
-                                                   "down 0 5,6 double", "up 0 5,6"}));
-  delete form;
+  EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6", "dblclick", "down 0 5,6 double",
+                                 "up 0 5,6"}));
 }
 
 // ---- Windows ----
@@ -583,40 +466,20 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
 using WindowTest = ControlsTest;
 
 TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
-  auto* form = new TForm(nullptr);
-  form->SetBounds(0, 0, 300, 200);
-  auto* panel = new TPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(10, 20, 150, 80);
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 200);
+  auto* panel = Place<TPanel>(&form, 10, 20, 150, 80);
   panel->SetCaption("Caption");
-  auto* inner = new TButton(form);
-  inner->SetParent(panel);
-  inner->SetBounds(5, 5, 50, 20);
-  auto* after = new TButton(form);
-  after->SetParent(form);
-  after->SetBounds(200, 20, 50, 20);
-  form->Show();
-  Idle();
+  auto* inner = Place<TButton>(panel, 5, 5, 50, 20, nullptr, &form);
+  auto* after = Place<TButton>(&form, 200, 20, 50, 20);
+  ShowNow(&form);
   inner->SetFocus();
   Idle();
-  win::HWND oldPanel = panel->Handle();
-  win::HWND oldInner = inner->Handle();
-  std::vector<UINT> seen;
-  struct TSpy : TObject {
-    std::vector<UINT>* S;
-    TWndMethod Old;
-    void Proc(TMessage& m) {
-      if (m.Msg == CM_RECREATEWND) S->push_back(m.Msg);
-      Old(m);
-    }
-  } spy;
-  spy.S = &seen;
-  spy.Old = panel->WindowProc();
-  panel->SetWindowProc(TWndMethod(&spy, &TSpy::Proc));
+  const win::HWND oldPanel = panel->Handle(), oldInner = inner->Handle();
+  TMessageSpy spy(panel, CM_RECREATEWND, CM_RECREATEWND);
   panel->SetBorderStyle(bsSingle);  // a style change re-creates the window
   Idle();
-  EXPECT_EQ(seen, (std::vector<UINT>{CM_RECREATEWND}));
-  EXPECT_TRUE(panel->HandleAllocated());
+  EXPECT_EQ(spy.Msgs.size(), 1u);
   EXPECT_NE(panel->Handle(), oldPanel);
   EXPECT_FALSE(win::IsWindow(oldPanel));
   EXPECT_FALSE(win::IsWindow(oldInner));
@@ -624,7 +487,6 @@ TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
   EXPECT_TRUE(win::IsWindowVisible(inner->Handle()));
   EXPECT_EQ(panel->BoundsRect(), Rect(10, 20, 160, 100));
   EXPECT_EQ(inner->BoundsRect(), Rect(5, 5, 55, 25));
-  EXPECT_EQ(panel->Caption(), "Caption");
   char text[32];
   win::GetWindowTextA(panel->Handle(), text, sizeof text);
   EXPECT_STREQ(text, "Caption");
@@ -632,27 +494,24 @@ TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
   EXPECT_TRUE(win::GetWindowLongA(panel->Handle(), win::GWL_EXSTYLE) & win::WS_EX_CLIENTEDGE);
   // The client area shrank by the new edge; the controls keep their places and z-order.
   EXPECT_EQ(panel->ClientWidth(), 146);
-  EXPECT_EQ(FindDragTarget(ScreenOf(form, 205, 25), false), after);
+  EXPECT_EQ(FindDragTarget(ScreenOf(&form, 205, 25), false), after);
   EXPECT_EQ(FindControl(panel->Handle()), panel);
   EXPECT_EQ(FindControl(oldPanel), nullptr);
-  panel->SetWindowProc(spy.Old);
-  delete form;
 }
 
 TEST_F(WindowTest, HandlesAreMadeOnDemandWithOneClassPerFrameworkClass) {
-  auto* form = new TForm(nullptr);
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  EXPECT_FALSE(form->HandleAllocated());
+  TForm form(nullptr);
+  auto* b = Place<TButton>(&form, 0, 0, 40, 20);
+  EXPECT_FALSE(form.HandleAllocated());
   EXPECT_FALSE(b->HandleAllocated());
-  win::HWND h = b->Handle();  // asks the parent for its window first
-  EXPECT_TRUE(form->HandleAllocated());
+  const win::HWND h = b->Handle();  // asks the parent for its window first
+  EXPECT_TRUE(form.HandleAllocated());
   char cls[32];
   win::GetClassNameA(h, cls, sizeof cls);
   EXPECT_STREQ(cls, "TButton");
-  win::GetClassNameA(form->Handle(), cls, sizeof cls);
+  win::GetClassNameA(form.Handle(), cls, sizeof cls);
   EXPECT_STREQ(cls, "TForm");
-  EXPECT_EQ(win::GetParent(h), form->Handle());
+  EXPECT_EQ(win::GetParent(h), form.Handle());
   // Window messages sent to the handle reach the control's WindowProc.
   b->SetCaption("Go");
   EXPECT_EQ(win::SendMessageA(h, win::WM_GETTEXTLENGTH, 0, 0), 2);
@@ -661,21 +520,13 @@ TEST_F(WindowTest, HandlesAreMadeOnDemandWithOneClassPerFrameworkClass) {
   // A control with no parent and no parent window has nowhere to live.
   TButton loose(nullptr);
   EXPECT_THROW(loose.HandleNeeded(), EInvalidOperation);
-  delete form;
 }
 
 TEST_F(WindowTest, GeometryFollowsTheWindowAndConvertsPoints) {
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(100, 50, 300, 200);
-  auto* panel = new TPanel(form);
-  panel->SetBounds(10, 20, 100, 80);
-  panel->SetParent(form);
-  auto* label = new TLabel(form);
-  label->SetBounds(3, 4, 20, 10);
-  label->SetParent(panel);
-  form->Show();
-  Idle();
+  auto form = FramelessForm(300, 200, 100, 50);
+  auto* panel = Place<TPanel>(form.get(), 10, 20, 100, 80);
+  auto* label = Place<TLabel>(panel, 3, 4, 20, 10);
+  ShowNow(form.get());
   EXPECT_EQ(label->ClientToScreen({1, 1}), Point(114, 75));
   EXPECT_EQ(label->ScreenToClient({114, 75}), Point(1, 1));
   EXPECT_EQ(panel->ClientOrigin(), Point(110, 70));
@@ -684,7 +535,6 @@ TEST_F(WindowTest, GeometryFollowsTheWindowAndConvertsPoints) {
   EXPECT_EQ(panel->BoundsRect(), Rect(30, 40, 150, 130));
   panel->SetClientWidth(50);
   EXPECT_EQ(panel->Width(), 50);
-  delete form;
 }
 
 }  // namespace

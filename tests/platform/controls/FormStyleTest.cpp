@@ -8,47 +8,50 @@ namespace {
 
 using FormStyleTest = ControlsTest;
 
-uint32_t StyleOf(TWinControl* c) { return static_cast<uint32_t>(win::GetWindowLongA(c->Handle(), win::GWL_STYLE)); }
 uint32_t ExStyleOf(TWinControl* c) {
   return static_cast<uint32_t>(win::GetWindowLongA(c->Handle(), win::GWL_EXSTYLE));
 }
 
+// A border style and icons, the style bits the window must have and must not have.
+struct TStyleCase {
+  TFormBorderStyle Border;
+  TBorderIcons Icons;
+  uint32_t Has, HasNot, ExHas;
+};
+
 TEST_F(FormStyleTest, BorderStyleAndIconsChooseTheWindowStyle) {
-  std::unique_ptr<TForm> f(new TForm(nullptr));
-  EXPECT_TRUE(StyleOf(f.get()) & win::WS_THICKFRAME);
-  EXPECT_TRUE(StyleOf(f.get()) & win::WS_CAPTION);
-  EXPECT_TRUE(StyleOf(f.get()) & win::WS_MAXIMIZEBOX);
-  EXPECT_FALSE(StyleOf(f.get()) & win::WS_CHILD);
-  // Owned by the application window.
-  EXPECT_EQ(win::GetWindow(f->Handle(), win::GW_OWNER), Application->Handle());
-  f->SetBorderStyle(bsDialog);
-  EXPECT_FALSE(StyleOf(f.get()) & win::WS_THICKFRAME);
-  EXPECT_FALSE(StyleOf(f.get()) & win::WS_MAXIMIZEBOX);
-  EXPECT_TRUE(ExStyleOf(f.get()) & win::WS_EX_DLGMODALFRAME);
-  f->SetBorderStyle(bsToolWindow);
-  EXPECT_TRUE(ExStyleOf(f.get()) & win::WS_EX_TOOLWINDOW);
-  f->SetBorderStyle(bsSingle);
-  f->SetBorderIcons({biSystemMenu});
-  EXPECT_TRUE(StyleOf(f.get()) & win::WS_SYSMENU);
-  EXPECT_FALSE(StyleOf(f.get()) & win::WS_MINIMIZEBOX);
-  f->SetBorderStyle(bsNone);
-  EXPECT_TRUE(StyleOf(f.get()) & win::WS_POPUP);
-  EXPECT_FALSE(StyleOf(f.get()) & win::WS_CAPTION);
+  using namespace win;
+  const TBorderIcons all{biSystemMenu, biMinimize, biMaximize};
+  const TStyleCase cases[] = {
+      {bsSizeable, all, WS_THICKFRAME | WS_CAPTION | WS_MAXIMIZEBOX, WS_CHILD, 0},
+      {bsDialog, all, WS_CAPTION, WS_THICKFRAME | WS_MAXIMIZEBOX, WS_EX_DLGMODALFRAME},
+      {bsToolWindow, all, WS_CAPTION, 0, WS_EX_TOOLWINDOW},
+      {bsSingle, {biSystemMenu}, WS_SYSMENU, WS_MINIMIZEBOX | WS_THICKFRAME, 0},
+      {bsNone, all, WS_POPUP, WS_CAPTION, 0}};
+  TForm f(nullptr);
+  for (const TStyleCase& c : cases) {
+    f.SetBorderStyle(c.Border);
+    f.SetBorderIcons(c.Icons);
+    const auto style = static_cast<uint32_t>(GetWindowLongA(f.Handle(), GWL_STYLE));
+    EXPECT_EQ(style & c.Has, c.Has) << c.Border;
+    EXPECT_EQ(style & c.HasNot, 0u) << c.Border;
+    EXPECT_EQ(ExStyleOf(&f) & c.ExHas, c.ExHas) << c.Border;
+    // Owned by the application window.
+    EXPECT_EQ(GetWindow(f.Handle(), GW_OWNER), Application->Handle());
+  }
   // Without a frame the client area is the whole window.
-  f->SetBounds(0, 0, 200, 100);
-  EXPECT_EQ(f->ClientWidth(), 200);
+  f.SetBounds(0, 0, 200, 100);
+  EXPECT_EQ(f.ClientWidth(), 200);
 }
 
 TEST_F(FormStyleTest, StayOnTopPositionAndWindowState) {
-  std::unique_ptr<TForm> top(new TForm(nullptr));
+  auto top = std::make_unique<TForm>(nullptr), other = std::make_unique<TForm>(nullptr);
   top->SetFormStyle(fsStayOnTop);
   top->SetBounds(320, 260, 200, 100);
   top->Show();
-  std::unique_ptr<TForm> other(new TForm(nullptr));
   other->SetPosition(poScreenCenter);
   other->SetBounds(0, 0, 200, 100);
-  other->Show();
-  Idle();
+  ShowNow(other.get());
   EXPECT_TRUE(ExStyleOf(top.get()) & win::WS_EX_TOPMOST);
   // The centred form landed in the middle of the 800 x 600 screen.
   EXPECT_EQ(other->Left(), 300);
@@ -58,15 +61,13 @@ TEST_F(FormStyleTest, StayOnTopPositionAndWindowState) {
   EXPECT_EQ(win::WindowFromPoint({330, 270}), top->Handle());
   EXPECT_EQ(FindDragTarget({330, 270}, false), top.get());
   EXPECT_EQ(FindDragTarget({310, 255}, false), other.get());
-  other->SetWindowState(wsMaximized);
-  Idle();
-  EXPECT_TRUE(win::IsZoomed(other->Handle()));
-  EXPECT_GE(other->Width(), 800);
-  EXPECT_EQ(other->WindowState(), wsMaximized);
-  other->SetWindowState(wsNormal);
-  Idle();
-  EXPECT_FALSE(win::IsZoomed(other->Handle()));
-  EXPECT_EQ(other->WindowState(), wsNormal);
+  for (TWindowState state : {wsMaximized, wsNormal}) {
+    other->SetWindowState(state);
+    Idle();
+    EXPECT_EQ(win::IsZoomed(other->Handle()) != 0, state == wsMaximized);
+    EXPECT_EQ(other->WindowState(), state);
+    EXPECT_EQ(other->Width() >= 800, state == wsMaximized);
+  }
 }
 
 TEST_F(FormStyleTest, AFormStoredAtAnotherResolutionIsScaled) {
@@ -76,46 +77,36 @@ TEST_F(FormStyleTest, AFormStoredAtAnotherResolutionIsScaled) {
       "  Font.Height = -15\n  PixelsPerInch = 120\n"
       "  object P: TPanel\n    Left = 20\n    Top = 10\n    Width = 100\n    Height = 50\n  end\n"
       "end\n";
-  std::unique_ptr<TForm> f(new TForm(nullptr));
+  TForm f(nullptr), g(nullptr);
   TStringStream s(text);
-  ReadForm(&s, f.get());
-  EXPECT_EQ(f->PixelsPerInch(), 96);
-  auto* p = static_cast<TPanel*>(f->FindComponent("P"));
+  ReadForm(&s, &f);
+  EXPECT_EQ(f.PixelsPerInch(), 96);
+  auto* p = Find<TPanel>(&f, "P");
   ASSERT_NE(p, nullptr);
   EXPECT_EQ(p->BoundsRect(), Rect(16, 8, 96, 48));
-  EXPECT_EQ(f->ClientWidth(), 192);
-  EXPECT_EQ(f->ClientHeight(), 96);
-  EXPECT_EQ(f->Font()->Size(), 9);
+  EXPECT_EQ(f.ClientWidth(), 192);
+  EXPECT_EQ(f.ClientHeight(), 96);
+  EXPECT_EQ(f.Font()->Size(), 9);
   // Unscaled forms keep what they stored.
-  const std::string kept = "object F: TForm\n  Scaled = False\n  PixelsPerInch = 120\n  Width = 240\nend\n";
-  std::unique_ptr<TForm> g(new TForm(nullptr));
-  TStringStream s2(kept);
-  ReadForm(&s2, g.get());
-  EXPECT_EQ(g->Width(), 240);
-  EXPECT_EQ(g->PixelsPerInch(), 120);
+  TStringStream kept(
+      "object F: TForm\n  Scaled = False\n  PixelsPerInch = 120\n  Width = 240\nend\n");
+  ReadForm(&kept, &g);
+  EXPECT_EQ(g.Width(), 240);
+  EXPECT_EQ(g.PixelsPerInch(), 120);
 }
 
 TEST_F(FormStyleTest, ApplicationWindowStateAndHelp) {
-  std::unique_ptr<TForm> f(new TForm(nullptr));
-  f->Show();
-  Idle();
-  int minimized = 0, restored = 0;
-  struct TE : TObject {
-    int* M;
-    int* R;
-    void Min(TObject*) { ++*M; }
-    void Res(TObject*) { ++*R; }
-  } e;
-  e.M = &minimized;
-  e.R = &restored;
-  Application->OnMinimize = TNotifyEvent(&e, &TE::Min);
-  Application->OnRestore = TNotifyEvent(&e, &TE::Res);
+  TForm f(nullptr);
+  ShowNow(&f);
+  TLog minimized, restored;
+  Application->OnMinimize = minimized.Counter();
+  Application->OnRestore = restored.Counter();
   Application->Minimize();
-  EXPECT_FALSE(win::IsWindowVisible(f->Handle()));
+  EXPECT_FALSE(win::IsWindowVisible(f.Handle()));
   Application->Restore();
-  EXPECT_TRUE(win::IsWindowVisible(f->Handle()));
-  EXPECT_EQ(minimized, 1);
-  EXPECT_EQ(restored, 1);
+  EXPECT_TRUE(win::IsWindowVisible(f.Handle()));
+  EXPECT_EQ(minimized.Count, 1);
+  EXPECT_EQ(restored.Count, 1);
   Application->OnMinimize = nullptr;
   Application->OnRestore = nullptr;
   EXPECT_FALSE(Application->HelpContext(42));  // no help file
@@ -142,15 +133,14 @@ TEST_F(FormStyleTest, HintWindowMeasuresAndRecognisesClosingMessages) {
   EXPECT_GT(wide.Right, small.Right);
   TRect wrapped = h.CalcHintRect(60, "A much longer hint text", nullptr);
   EXPECT_GT(wrapped.Bottom, wide.Bottom);
-  win::MSG m;
-  m.message = win::WM_KEYDOWN;
-  EXPECT_TRUE(h.IsHintMsg(m));
-  m.message = win::WM_LBUTTONDOWN;
-  EXPECT_TRUE(h.IsHintMsg(m));
-  m.message = win::WM_MOUSEMOVE;
-  EXPECT_FALSE(h.IsHintMsg(m));
-  m.message = win::WM_PAINT;
-  EXPECT_FALSE(h.IsHintMsg(m));
+  for (const auto& [msg, closes] : {std::pair{win::WM_KEYDOWN, true},
+                                    {win::WM_LBUTTONDOWN, true},
+                                    {win::WM_MOUSEMOVE, false},
+                                    {win::WM_PAINT, false}}) {
+    win::MSG m;
+    m.message = msg;
+    EXPECT_EQ(h.IsHintMsg(m), closes) << msg;
+  }
   h.ActivateHint(Rect(10, 10, 60, 30), "Hi");
   EXPECT_TRUE(win::IsWindowVisible(h.Handle()));
   EXPECT_TRUE(ExStyleOf(&h) & win::WS_EX_TOPMOST);
@@ -158,31 +148,21 @@ TEST_F(FormStyleTest, HintWindowMeasuresAndRecognisesClosingMessages) {
   EXPECT_FALSE(h.HandleAllocated());
 }
 
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
-
 TEST_F(FormStyleTest, TheApplicationHearsWhenItGainsAndLosesActivation) {
-  struct TA : TObject {
-    std::vector<std::string> Log;
-    void Act(TObject*) { Log.push_back("activate"); }
-    void Deact(TObject*) { Log.push_back("deactivate"); }
-  } a;
-  Application->OnActivate = TNotifyEvent(&a, &TA::Act);
-  Application->OnDeactivate = TNotifyEvent(&a, &TA::Deact);
-  std::unique_ptr<TForm> f(new TForm(nullptr));
-  f->Show();
-  Idle();
+  TLog activated, deactivated;
+  Application->OnActivate = activated.Counter();
+  Application->OnDeactivate = deactivated.Counter();
+  TForm f(nullptr), g(nullptr);
+  ShowNow(&f);
   EXPECT_TRUE(Application->Active());
-  std::unique_ptr<TForm> g(new TForm(nullptr));
-  g->Show();  // switching between the application's own forms is no change for it
-  Idle();
+  ShowNow(&g);  // switching between the application's own forms is no change for it
+  EXPECT_EQ(activated.Count, 1);
+  EXPECT_EQ(deactivated.Count, 0);
   win::SetActiveWindow(nullptr);
   Idle();
   EXPECT_FALSE(Application->Active());
-  EXPECT_EQ(a.Log, (std::vector<std::string>{"activate", "deactivate"}));
+  EXPECT_EQ(activated.Count, 1);
+  EXPECT_EQ(deactivated.Count, 1);
   Application->OnActivate = nullptr;
   Application->OnDeactivate = nullptr;
 }

@@ -19,11 +19,13 @@ class TTestForm : public TForm {
   TButton* Button1 = nullptr;
   TButton* Button2 = nullptr;
   TTimer* Timer1 = nullptr;
-  std::vector<std::string> Log;
+  TLines Log;
   void FormCreate(TObject*) { Log.push_back("create"); }
   void FormShow(TObject*) { Log.push_back("show"); }
   void FormActivate(TObject*) { Log.push_back("activate"); }
-  void ButtonClick(TObject* Sender) { Log.push_back("click " + static_cast<TComponent*>(Sender)->Name()); }
+  void ButtonClick(TObject* Sender) {
+    Log.push_back("click " + static_cast<TComponent*>(Sender)->Name());
+  }
   void TimerTick(TObject*) { Log.push_back("tick"); }
 };
 
@@ -40,68 +42,27 @@ ZYL_CLASS_IMPL(TTestForm) {
       .Method("TimerTick", &TTestForm::TimerTick);
 }
 
-const char* const kTestFormText = R"(object TestForm: TTestForm
-  Left = 100
-  Top = 80
-  Width = 300
-  Height = 200
-  Caption = 'Stream form'
-  Color = clBtnFace
-  Font.Height = -13
-  Font.Name = 'Arial'
-  OnActivate = FormActivate
-  OnCreate = FormCreate
-  OnShow = FormShow
-  OldCreateOrder = True
-  PixelsPerInch = 96
-  TextHeight = 16
-  object Panel1: TPanel
-    Left = 0
-    Top = 0
-    Width = 292
-    Height = 41
-    Align = alTop
-    Caption = 'Top'
-    TabOrder = 1
-    object Label1: TLabel
-      Left = 8
-      Top = 8
-      Width = 40
-      Height = 13
-      Caption = '&Name'
-      FocusControl = Button2
-    end
-  end
-  object Button1: TButton
-    Left = 10
-    Top = 60
-    Caption = 'OK'
-    Default = True
-    ModalResult = 1
-    TabOrder = 0
-    OnClick = ButtonClick
-  end
-  object Button2: TButton
-    Left = 100
-    Top = 60
-    Caption = 'Cancel'
-    Cancel = True
-    ModalResult = 2
-    TabOrder = 2
-    OnClick = ButtonClick
-  end
-  object Timer1: TTimer
-    Interval = 100
-    OnTimer = TimerTick
-  end
-end
-)";
+const TObj kTestForm{"TestForm: TTestForm",
+                     {"Left = 100", "Top = 80", "Width = 300", "Height = 200",
+                      "Caption = 'Stream form'", "Font.Height = -13", "Font.Name = 'Arial'",
+                      "OnActivate = FormActivate", "OnCreate = FormCreate", "OnShow = FormShow",
+                      "OldCreateOrder = True", "PixelsPerInch = 96", "TextHeight = 16"},
+                     {{"Panel1: TPanel",
+                       {"Height = 41", "Align = alTop", "TabOrder = 1"},
+                       {{"Label1: TLabel", {"Caption = '&Name'", "FocusControl = Button2"}}}},
+                      {"Button1: TButton",
+                       {"Left = 10", "Top = 60", "Caption = 'OK'", "Default = True",
+                        "ModalResult = 1", "TabOrder = 0", "OnClick = ButtonClick"}},
+                      {"Button2: TButton",
+                       {"Left = 100", "Top = 60", "Caption = 'Cancel'", "Cancel = True",
+                        "ModalResult = 2", "TabOrder = 2", "OnClick = ButtonClick"}},
+                      {"Timer1: TTimer", {"Interval = 100", "OnTimer = TimerTick"}}}};
 
 class FormsTest : public ControlsTest {
  protected:
   FormsTest() {
     RegisterClass(TTestForm::StaticClass());
-    const std::string binary = ObjectTextToBinaryString(kTestFormText);
+    const std::string binary = ObjectTextToBinaryString(ObjectText(kTestForm));
     RegisterResource(HInstance, RT_RCDATA, "TTestForm", binary.data(), binary.size());
   }
   ~FormsTest() override { UnregisterResource(HInstance, RT_RCDATA, "TTestForm"); }
@@ -114,18 +75,13 @@ TEST_F(FormsTest, AFormIsReadFromItsStreamWithChildrenAndEventsBound) {
   // The framework's form files always carry these two.
   EXPECT_TRUE(f->OldCreateOrder());
   EXPECT_EQ(f->TextHeight(), 16);
-  ASSERT_NE(f->Panel1, nullptr);
-  ASSERT_NE(f->Label1, nullptr);
-  ASSERT_NE(f->Button1, nullptr);
-  ASSERT_NE(f->Timer1, nullptr);
-  EXPECT_EQ(f->Panel1->Parent(), f.get());
+  ASSERT_TRUE(f->Panel1 && f->Label1 && f->Button1 && f->Button2 && f->Timer1);
   EXPECT_EQ(f->Label1->Parent(), f->Panel1);
   EXPECT_EQ(f->Label1->Owner(), f.get());
   EXPECT_EQ(f->Button1->Parent(), f.get());
   EXPECT_EQ(f->Timer1->Owner(), f.get());
   // Aligned to the top of the client area; the label's font comes from the form.
-  EXPECT_EQ(f->Panel1->Top(), 0);
-  EXPECT_EQ(f->Panel1->Width(), f->ClientWidth());
+  EXPECT_EQ(f->Panel1->BoundsRect(), Rect(0, 0, f->ClientWidth(), 41));
   EXPECT_EQ(f->Label1->Font()->Name(), "Arial");
   EXPECT_EQ(f->Label1->Font()->Height(), -13);
   EXPECT_TRUE(f->Label1->ParentFont());
@@ -136,7 +92,7 @@ TEST_F(FormsTest, AFormIsReadFromItsStreamWithChildrenAndEventsBound) {
   EXPECT_EQ(f->Panel1->TabOrder(), 1);
   EXPECT_EQ(f->Button2->TabOrder(), 2);
   // OnCreate ran once the stream was read; events are bound by name.
-  EXPECT_EQ(f->Log, (std::vector<std::string>{"create"}));
+  EXPECT_EQ(f->Log, (TLines{"create"}));
   EXPECT_EQ(GetMethodProp(f->Button1, "OnClick").Data, f.get());
   EXPECT_EQ(f->MethodName(GetMethodProp(f->Button1, "OnClick").Code), "ButtonClick");
   f->Button1->Click();
@@ -144,28 +100,21 @@ TEST_F(FormsTest, AFormIsReadFromItsStreamWithChildrenAndEventsBound) {
   EXPECT_FALSE(f->Visible());
 }
 
-TEST_F(FormsTest, ShowingRunsTheFormEventsAndTimersFire) {
+TEST_F(FormsTest, ShowingRunsTheFormEventsTimersFireAndAcceleratorsFocus) {
   std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
-  f->Show();
-  Idle();
-  EXPECT_EQ(f->Log, (std::vector<std::string>{"create", "show", "activate"}));
+  ShowNow(f.get());
+  EXPECT_EQ(f->Log, (TLines{"create", "show", "activate"}));
   EXPECT_TRUE(f->Button1->Focused());
   EXPECT_EQ(Screen->ActiveForm(), f.get());
   EXPECT_EQ(Screen->ActiveControl(), f->Button1);
   f->Log.clear();
   win::testkit::AdvanceClock(250);
-  EXPECT_EQ(f->Log, (std::vector<std::string>{"tick", "tick"}));
+  EXPECT_EQ(f->Log, (TLines{"tick", "tick"}));
   f->Timer1->SetEnabled(false);
   f->Log.clear();
   win::testkit::AdvanceClock(500);
   EXPECT_TRUE(f->Log.empty());
-}
-
-TEST_F(FormsTest, TheAcceleratorOfALabelFocusesItsControl) {
-  std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
-  f->Show();
-  Idle();
-  ASSERT_TRUE(f->Button1->Focused());
+  // Alt and the label's accelerator focus the label's control.
   win::testkit::SetShiftState(false, false, true);
   win::testkit::KeyPress('N');
   win::testkit::SetShiftState(false, false, false);
@@ -173,64 +122,67 @@ TEST_F(FormsTest, TheAcceleratorOfALabelFocusesItsControl) {
   EXPECT_TRUE(f->Button2->Focused());
 }
 
-TEST_F(FormsTest, ModalFormsAreAnsweredByTheHandler) {
+// How the modal handler answers a shown modal form, and what ShowModal must return.
+struct TModalCase {
+  const char* Name;
+  void (*Answer)(TTestForm*);
+  TModalResult Result;
+  const char* LastLog;
+};
+
+class ModalTest : public FormsTest, public ::testing::WithParamInterface<TModalCase> {};
+
+TEST_P(ModalTest, ModalFormsAreAnsweredByTheHandler) {
   std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
   int calls = 0;
-  // Return presses the default button.
   SetModalFormHandler([&](TCustomForm* form) {
     ++calls;
     EXPECT_EQ(form, f.get());
     EXPECT_TRUE(form->FormState().contains(fsModal));
     EXPECT_TRUE(form->Visible());
-    win::testkit::KeyPress(win::VK_RETURN);
+    GetParam().Answer(f.get());
   });
-  EXPECT_EQ(f->ShowModal(), mrOk);
+  EXPECT_EQ(f->ShowModal(), GetParam().Result);
   EXPECT_EQ(calls, 1);
   EXPECT_FALSE(f->Visible());
   EXPECT_FALSE(f->FormState().contains(fsModal));
-  EXPECT_EQ(f->Log.back(), "click Button1");
-  // Escape presses the cancel button.
-  SetModalFormHandler([&](TCustomForm*) { win::testkit::KeyPress(win::VK_ESCAPE); });
-  EXPECT_EQ(f->ShowModal(), mrCancel);
-  EXPECT_EQ(f->Log.back(), "click Button2");
-  // A mouse click on a button with a modal result.
-  SetModalFormHandler([&](TCustomForm*) {
-    TPoint p = f->Button2->ClientToScreen({5, 5});
-    win::testkit::Click(p.X, p.Y);
-  });
-  EXPECT_EQ(f->ShowModal(), mrCancel);
-  // Setting the result directly.
-  SetModalFormHandler([&](TCustomForm* form) { form->SetModalResult(mrRetry); });
-  EXPECT_EQ(f->ShowModal(), mrRetry);
-  // Closing a modal form answers Cancel.
-  SetModalFormHandler([&](TCustomForm* form) { form->Close(); });
-  EXPECT_EQ(f->ShowModal(), mrCancel);
+  EXPECT_EQ(f->Log.back(), GetParam().LastLog);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ModalTest,
+    ::testing::Values(
+        // Return presses the default button, Escape the cancel button.
+        TModalCase{"Return", [](TTestForm*) { win::testkit::KeyPress(win::VK_RETURN); }, mrOk,
+                   "click Button1"},
+        TModalCase{"Escape", [](TTestForm*) { win::testkit::KeyPress(win::VK_ESCAPE); }, mrCancel,
+                   "click Button2"},
+        TModalCase{"Click", [](TTestForm* f) { ClickAt(f->Button2, 5, 5); }, mrCancel,
+                   "click Button2"},
+        TModalCase{"Result", [](TTestForm* f) { f->SetModalResult(mrRetry); }, mrRetry, "activate"},
+        // Closing a modal form answers Cancel.
+        TModalCase{"Close", [](TTestForm* f) { f->Close(); }, mrCancel, "activate"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(FormsTest, OtherFormsAreDisabledWhileOneIsModal) {
-  auto* main = new TForm(nullptr);
-  main->Show();
-  Idle();
+  // A modal form left without an answer (and no timer to run) fails instead of hanging.
+  TForm lonely(nullptr);
+  EXPECT_THROW(lonely.ShowModal(), EInvalidOperation);
+  EXPECT_FALSE(lonely.Visible());
+  EXPECT_FALSE(lonely.FormState().contains(fsModal));
+  TForm main(nullptr);
+  ShowNow(&main);
   std::unique_ptr<TTestForm> f(CreateFormFromResource<TTestForm>(nullptr));
   bool mainEnabled = true;
   SetModalFormHandler([&](TCustomForm* form) {
-    mainEnabled = win::IsWindowEnabled(main->Handle());
+    mainEnabled = win::IsWindowEnabled(main.Handle());
     form->SetModalResult(mrOk);
   });
   EXPECT_EQ(f->ShowModal(), mrOk);
   EXPECT_FALSE(mainEnabled);
-  EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
+  EXPECT_TRUE(win::IsWindowEnabled(main.Handle()));
   // A visible form cannot be made modal.
-  EXPECT_THROW(main->ShowModal(), EInvalidOperation);
-  delete main;
-}
-
-TEST_F(FormsTest, AModalFormLeftUnansweredFailsInsteadOfHanging) {
-  std::unique_ptr<TForm> f(new TForm(nullptr));
-  f->SetName("Lonely");
-  EXPECT_THROW(f->ShowModal(), EInvalidOperation);
-  EXPECT_FALSE(f->Visible());
-  EXPECT_FALSE(f->FormState().contains(fsModal));
+  EXPECT_THROW(main.ShowModal(), EInvalidOperation);
 }
 
 TEST_F(FormsTest, CloseQueryCanRefuseAndModalAnswersWaitForIt) {
@@ -251,37 +203,35 @@ TEST_F(FormsTest, CloseQueryCanRefuseAndModalAnswersWaitForIt) {
 }
 
 TEST_F(FormsTest, CloseActionsHideOrFreeTheForm) {
-  struct TC : TObject {
+  struct TC : TLog {
     TCloseAction Action = caHide;
-    std::vector<std::string> Log;
     void OnClose(TObject*, TCloseAction& a) {
-      Log.push_back("close");
+      Add("close");
       a = Action;
     }
-    void OnHide(TObject*) { Log.push_back("hide"); }
-    void OnDestroy(TObject*) { Log.push_back("destroy"); }
+    void OnHide(TObject*) { Add("hide"); }
+    void OnDestroy(TObject*) { Add("destroy"); }
   } c;
   auto* f = new TForm(nullptr);
   f->OnClose = TCloseEvent(&c, &TC::OnClose);
   f->OnHide = TNotifyEvent(&c, &TC::OnHide);
   f->OnDestroy = TNotifyEvent(&c, &TC::OnDestroy);
-  f->Show();
-  Idle();
+  ShowNow(f);
   f->Close();
-  EXPECT_EQ(c.Log, (std::vector<std::string>{"close", "hide"}));
+  EXPECT_EQ(c.Entries, (TLines{"close", "hide"}));
   EXPECT_FALSE(f->Visible());
-  c.Log.clear();
+  c.Clear();
   c.Action = caNone;
   f->Show();
   win::SendMessageA(f->Handle(), win::WM_CLOSE, 0, 0);
   EXPECT_TRUE(f->Visible());
   c.Action = caFree;
-  int before = Screen->FormCount();
+  const int before = Screen->FormCount();
   f->Close();
   EXPECT_EQ(Screen->FormCount(), before);  // freed only once the queue is handled
   Idle();
   EXPECT_EQ(Screen->FormCount(), before - 1);
-  EXPECT_EQ(c.Log, (std::vector<std::string>{"close", "close", "destroy"}));
+  EXPECT_EQ(c.Entries, (TLines{"close", "close", "destroy"}));
 }
 
 TEST_F(FormsTest, ApplicationCreatesTheMainFormAndRunsUntilItCloses) {
@@ -309,38 +259,32 @@ TEST_F(FormsTest, ApplicationCreatesTheMainFormAndRunsUntilItCloses) {
 }
 
 TEST_F(FormsTest, ApplicationMessagesAndExceptions) {
-  auto* form = new TForm(nullptr);
-  struct TA : TObject {
+  TForm form(nullptr);
+  struct TA : TLog {
     std::vector<UINT> Seen;
-    std::vector<std::string> Errors;
     void Msg(win::MSG& m, bool& handled) {
       if (m.message >= win::WM_USER) {
         Seen.push_back(m.message);
         handled = m.message == win::WM_USER + 1;
       }
     }
-    void Err(TObject*, Exception& e) { Errors.push_back(e.Message()); }
+    void Err(TObject*, Exception& e) { Add(e.Message()); }
+    void Throw(TObject*) { throw EConvertError("bad value"); }
   } a;
   Application->OnMessage = TMessageEvent(&a, &TA::Msg);
-  win::PostMessageA(form->Handle(), win::WM_USER + 1, 0, 0);
-  win::PostMessageA(form->Handle(), win::WM_USER + 2, 0, 0);
+  win::PostMessageA(form.Handle(), win::WM_USER + 1, 0, 0);
+  win::PostMessageA(form.Handle(), win::WM_USER + 2, 0, 0);
   Application->ProcessMessages();
   EXPECT_EQ(a.Seen, (std::vector<UINT>{win::WM_USER + 1, win::WM_USER + 2}));
   Application->OnMessage = nullptr;
 
   // An exception raised in a handler reaches OnException, or is recorded by ShowException.
-  struct TThrower : TObject {
-    void Click(TObject*) { throw EConvertError("bad value"); }
-  } thrower;
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  b->OnClick = TNotifyEvent(&thrower, &TThrower::Click);
-  form->Show();
-  Idle();
+  auto* b = Place<TButton>(&form, 0, 0, 40, 20);
+  b->OnClick = TNotifyEvent(&a, &TA::Throw);
+  ShowNow(&form);
   Application->OnException = TExceptionEvent(&a, &TA::Err);
-  TPoint p = b->ClientToScreen({3, 3});
-  win::testkit::Click(p.X, p.Y);
-  EXPECT_EQ(a.Errors, (std::vector<std::string>{"bad value"}));
+  ClickAt(b, 3, 3);
+  EXPECT_EQ(a.Entries, (TLines{"bad value"}));
   Application->OnException = nullptr;
   Application->HandleException(nullptr);  // outside a handler: nothing to do
   try {
@@ -350,92 +294,71 @@ TEST_F(FormsTest, ApplicationMessagesAndExceptions) {
   }
   ASSERT_FALSE(Application->ShownExceptions().empty());
   EXPECT_EQ(Application->ShownExceptions().back(), "shown.");
-  delete form;
 }
 
 TEST_F(FormsTest, HintsShowAfterThePauseAndHideAfterTheirTime) {
-  auto* form = new TForm(nullptr);
-  form->SetBounds(50, 50, 300, 200);
-  auto* b = new TButton(form);
-  b->SetParent(form);
-  b->SetBounds(20, 20, 80, 25);
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 300, 200);
+  auto* b = Place<TButton>(&form, 20, 20, 80, 25);
   b->SetHint("Press me|Presses the button");
   b->SetShowHint(true);
-  std::string hinted;
-  struct TH : TObject {
-    std::string* Out;
-    void Show(std::string& s, bool&, THintInfo& info) { *Out = s + "@" + info.HintControl->ClassName(); }
+  struct TH : TLog {
+    void Show(std::string& s, bool&, THintInfo& info) {
+      Add(s + "@" + info.HintControl->ClassName());
+    }
   } h;
-  h.Out = &hinted;
   Application->OnShowHint = TShowHintEvent(&h, &TH::Show);
-  form->Show();
-  Idle();
-  TPoint p = b->ClientToScreen({10, 10});
-  win::testkit::MouseMove(p.X, p.Y);
+  ShowNow(&form);
+  MoveTo(b, 10, 10);
   win::testkit::AdvanceClock(Application->HintPause() - 10);
   EXPECT_TRUE(!Application->HintWindow() || !Application->HintWindow()->HandleAllocated());
   win::testkit::AdvanceClock(20);
-  ASSERT_NE(Application->HintWindow(), nullptr);
-  EXPECT_TRUE(Application->HintWindow()->HandleAllocated());
-  EXPECT_TRUE(win::IsWindowVisible(Application->HintWindow()->Handle()));
-  EXPECT_EQ(Application->HintWindow()->Caption(), "Press me");
-  EXPECT_EQ(hinted, "Press me@TButton");
-  TRect need = Application->HintWindow()->CalcHintRect(300, "Press me", nullptr);
-  EXPECT_EQ(Application->HintWindow()->Width(), need.Width());
+  THintWindow* hint = Application->HintWindow();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(hint->Handle()));
+  EXPECT_EQ(hint->Caption(), "Press me");
+  EXPECT_EQ(h.Entries, (TLines{"Press me@TButton"}));
+  EXPECT_EQ(hint->Width(), hint->CalcHintRect(300, "Press me", nullptr).Width());
   win::testkit::AdvanceClock(Application->HintHidePause() + 10);
-  EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
+  EXPECT_FALSE(hint->HandleAllocated());
   Application->OnShowHint = nullptr;
-  delete form;
 }
 
 TEST_F(FormsTest, ScreenTracksFormsAndTheActiveForm) {
   const int before = Screen->FormCount();
-  auto* a = new TForm(nullptr);
-  auto* b = new TForm(nullptr);
+  auto a = std::make_unique<TForm>(nullptr), b = std::make_unique<TForm>(nullptr);
   EXPECT_EQ(Screen->FormCount(), before + 2);
-  int changes = 0;
-  struct TS : TObject {
-    int* N;
-    void Changed(TObject*) { ++*N; }
-  } s;
-  s.N = &changes;
-  Screen->OnActiveFormChange = TNotifyEvent(&s, &TS::Changed);
-  a->Show();
-  Idle();
-  EXPECT_EQ(Screen->ActiveForm(), a);
-  b->Show();
-  Idle();
-  EXPECT_EQ(Screen->ActiveForm(), b);
-  EXPECT_GE(changes, 2);
+  TLog changes;
+  Screen->OnActiveFormChange = changes.Counter();
+  ShowNow(a.get());
+  EXPECT_EQ(Screen->ActiveForm(), a.get());
+  ShowNow(b.get());
+  EXPECT_EQ(Screen->ActiveForm(), b.get());
+  EXPECT_GE(changes.Count, 2);
   EXPECT_EQ(Screen->Width(), 800);
   EXPECT_EQ(Screen->Height(), 600);
   EXPECT_THROW(Screen->Forms(-1), EListError);
   Screen->OnActiveFormChange = nullptr;
-  delete b;
-  delete a;
+  b.reset();
+  a.reset();
   EXPECT_EQ(Screen->FormCount(), before);
 }
 
 TEST_F(FormsTest, CorruptFormStreamsRaiseWithoutLeavingComponents) {
-  std::unique_ptr<TForm> f(new TForm(nullptr));
+  TForm f(nullptr);
   TStringStream bad(std::string("TPF0\xF0garbage", 12));
-  EXPECT_THROW(ReadForm(&bad, f.get()), EFilerError);
-  TStringStream text(std::string("object F: TForm\n  Caption = 'x'\n  object B: TNoSuchClass\n  end\nend\n"));
-  EXPECT_THROW(ReadForm(&text, f.get()), Exception);
-  EXPECT_EQ(f->ControlCount(), 0);
+  EXPECT_THROW(ReadForm(&bad, &f), EFilerError);
+  TStringStream text(
+      std::string("object F: TForm\n  Caption = 'x'\n  object B: TNoSuchClass\n  end\nend\n"));
+  EXPECT_THROW(ReadForm(&text, &f), Exception);
+  EXPECT_EQ(f.ControlCount(), 0);
   // Unknown handlers are either an error or, when asked, left empty.
   TStringStream handlers(std::string("object F: TForm\n  OnShow = NoSuchMethod\nend\n"));
-  EXPECT_THROW(ReadForm(&handlers, f.get()), Exception);
+  EXPECT_THROW(ReadForm(&handlers, &f), Exception);
   handlers.SetPosition(0);
-  ReadForm(&handlers, f.get(), true);
-  EXPECT_FALSE(f->OnShow.Assigned());
+  ReadForm(&handlers, &f, true);
+  EXPECT_FALSE(f.OnShow.Assigned());
 }
-
-}  // namespace
-}  // namespace vcl::testing
-
-namespace vcl::testing {
-namespace {
 
 // A control that decides about its own hints through CM_HINTSHOW.
 class THintedBox : public TCustomControl {
@@ -448,83 +371,70 @@ class THintedBox : public TCustomControl {
  protected:
   void CMHintShow(TCMHintShow& M) {
     ++Asked;
-    if (Suppress) M.Result = 1;
-    else M.HintInfo()->HintStr += " (" + std::to_string(M.HintInfo()->CursorPos.X) + ")";
+    if (Suppress)
+      M.Result = 1;
+    else
+      M.HintInfo()->HintStr += " (" + std::to_string(M.HintInfo()->CursorPos.X) + ")";
   }
 };
 ZYL_MESSAGE_MAP(THintedBox) { m.On(CM_HINTSHOW, &THintedBox::CMHintShow); }
 ZYL_CLASS_IMPL(THintedBox) {}
 
-using HintTest = ControlsTest;
-
-TEST_F(HintTest, ControlsAnswerCMHintShowAndTheApplicationCanTurnHintsOff) {
-  auto* form = new TForm(nullptr);
-  form->SetBounds(0, 0, 300, 200);
-  form->SetShowHint(true);  // children inherit it
-  auto* box = new THintedBox(form);
-  box->SetBounds(10, 10, 100, 50);
-  box->SetParent(form);
+TEST_F(FormsTest, ControlsAnswerCMHintShowAndTheApplicationCanTurnHintsOff) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 200);
+  form.SetShowHint(true);  // children inherit it
+  auto* box = Place<THintedBox>(&form, 10, 10, 100, 50);
   box->SetHint("Box");
   EXPECT_TRUE(box->ShowHint());
-  form->Show();
-  Idle();
-  TPoint p = box->ClientToScreen({7, 7});
-  win::testkit::MouseMove(p.X, p.Y);
-  win::testkit::AdvanceClock(Application->HintPause() + 1);
+  ShowNow(&form);
+  const TPoint p = ScreenOf(box, 7, 7);
+  auto hoverAt = [&](int dx, int pause) {
+    win::testkit::MouseMove(p.X + dx, p.Y);
+    win::testkit::AdvanceClock(pause);
+  };
+  auto leave = [&] { win::testkit::MouseMove(p.X + 200, p.Y + 100); };
+  hoverAt(0, Application->HintPause() + 1);
   EXPECT_EQ(box->Asked, 1);
   ASSERT_NE(Application->HintWindow(), nullptr);
   EXPECT_EQ(Application->HintWindow()->Caption(), "Box (7)");
-  // Leaving the control cancels the hint.
-  win::testkit::MouseMove(p.X + 200, p.Y + 100);
+  leave();  // leaving the control cancels the hint
   Idle();
   EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
-
   box->Suppress = true;
-  win::testkit::MouseMove(p.X + 1, p.Y);
-  win::testkit::AdvanceClock(Application->HintPause() + 1);
+  hoverAt(1, Application->HintPause() + 1);
   EXPECT_EQ(box->Asked, 2);
   EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
-
   box->Suppress = false;
-  win::testkit::MouseMove(p.X + 200, p.Y + 100);
+  leave();
   Application->SetShowHint(false);
-  win::testkit::MouseMove(p.X, p.Y);
-  win::testkit::AdvanceClock(Application->HintPause() * 2);
+  hoverAt(0, Application->HintPause() * 2);
   EXPECT_EQ(box->Asked, 2);
   Application->SetShowHint(true);
-  delete form;
 }
 
-TEST_F(HintTest, FormsReportResizes) {
-  auto* form = new TForm(nullptr);
-  int resized = 0;
-  struct TR : TObject {
-    int* N;
-    void On(TObject*) { ++*N; }
-  } r;
-  r.N = &resized;
-  form->OnResize = TNotifyEvent(&r, &TR::On);
-  form->Show();
-  Idle();
-  resized = 0;
-  form->SetBounds(10, 10, 400, 300);
-  EXPECT_EQ(resized, 1);
-  form->SetBounds(20, 20, 400, 300);  // a move is no resize
-  EXPECT_EQ(resized, 1);
-  win::MoveWindow(form->Handle(), 20, 20, 350, 250, win::TRUE);
-  EXPECT_EQ(resized, 2);
-  EXPECT_EQ(form->Width(), 350);
-  delete form;
+TEST_F(FormsTest, FormsReportResizes) {
+  TForm form(nullptr);
+  TLog resized;
+  form.OnResize = resized.Counter();
+  ShowNow(&form);
+  resized.Count = 0;
+  form.SetBounds(10, 10, 400, 300);
+  EXPECT_EQ(resized.Count, 1);
+  form.SetBounds(20, 20, 400, 300);  // a move is no resize
+  EXPECT_EQ(resized.Count, 1);
+  win::MoveWindow(form.Handle(), 20, 20, 350, 250, win::TRUE);
+  EXPECT_EQ(resized.Count, 2);
+  EXPECT_EQ(form.Width(), 350);
 }
-
 
 // ---- Hooks of the application window ----
 
 // Logs its name for WM_USER + 5 and WM_SYSCOMMAND; answers them (true) when Answer is set.
 struct TAppHook : TObject {
-  TAppHook(std::string N, std::vector<std::string>* L) : Name(std::move(N)), Log(L) {}
+  TAppHook(std::string N, TLines* L) : Name(std::move(N)), Log(L) {}
   std::string Name;
-  std::vector<std::string>* Log = nullptr;
+  TLines* Log = nullptr;
   LRESULT Answer = 0;
   bool Hook(TMessage& m) {
     if (m.Msg != win::WM_USER + 5 && m.Msg != win::WM_SYSCOMMAND) return false;
@@ -541,18 +451,18 @@ LRESULT SendToApp(UINT Msg, WPARAM W = 0) {
 
 TEST_F(FormsTest, MainWindowHooksRunLastHookedFirstUntilOneHandles) {
   constexpr UINT WM_APPPROBE = win::WM_USER + 5;
-  std::vector<std::string> log;
+  TLines log;
   TAppHook a("a", &log), b("b", &log);
   Application->HookMainWindow(a.Method());
   Application->HookMainWindow(b.Method());
   // Neither answers: both see it, and the application's default handling gives 0.
   EXPECT_EQ(SendToApp(WM_APPPROBE), 0);
-  EXPECT_EQ(log, (std::vector<std::string>{"b", "a"}));
+  EXPECT_EQ(log, (TLines{"b", "a"}));
   // The first hook that answers true ends the chain with its result.
   log.clear();
   b.Answer = 7;
   EXPECT_EQ(SendToApp(WM_APPPROBE), 7);
-  EXPECT_EQ(log, (std::vector<std::string>{"b"}));
+  EXPECT_EQ(log, (TLines{"b"}));
   // Unhooking removes exactly that hook; an unknown hook changes nothing.
   log.clear();
   a.Answer = 9;
@@ -560,28 +470,22 @@ TEST_F(FormsTest, MainWindowHooksRunLastHookedFirstUntilOneHandles) {
   Application->UnhookMainWindow(b.Method());
   EXPECT_EQ(Application->WindowHookCount(), 1);
   EXPECT_EQ(SendToApp(WM_APPPROBE), 9);
-  EXPECT_EQ(log, (std::vector<std::string>{"a"}));
-
+  EXPECT_EQ(log, (TLines{"a"}));
   // A handled message never reaches the application's own handling.
-  int minimized = 0;
-  struct TM : TObject {
-    int* N;
-    void On(TObject*) { ++*N; }
-  } m;
-  m.N = &minimized;
-  Application->OnMinimize = TNotifyEvent(&m, &TM::On);
+  TLog minimized;
+  Application->OnMinimize = minimized.Counter();
   SendToApp(win::WM_SYSCOMMAND, win::SC_MINIMIZE);
-  EXPECT_EQ(minimized, 0);
+  EXPECT_EQ(minimized.Count, 0);
   Application->UnhookMainWindow(a.Method());
   EXPECT_EQ(Application->WindowHookCount(), 0);
   SendToApp(win::WM_SYSCOMMAND, win::SC_MINIMIZE);
-  EXPECT_EQ(minimized, 1);
+  EXPECT_EQ(minimized.Count, 1);
   Application->Restore();
   Application->OnMinimize = nullptr;
 }
 
 TEST_F(FormsTest, AHookMayUnhookItselfOrOthersWhileItRuns) {
-  std::vector<std::string> log;
+  TLines log;
   TAppHook a("a", &log), c("c", &log);
   // Hooked last, so it runs first: it takes itself and "a" out.
   struct TRemover : TObject {
@@ -598,13 +502,13 @@ TEST_F(FormsTest, AHookMayUnhookItselfOrOthersWhileItRuns) {
   Application->HookMainWindow(a.Method());
   Application->HookMainWindow(r.Self);
   SendToApp(win::WM_USER + 5);
-  EXPECT_EQ(log, (std::vector<std::string>{"c"}));
+  EXPECT_EQ(log, (TLines{"c"}));
   EXPECT_EQ(Application->WindowHookCount(), 1);
   // The same hook twice runs twice; one unhook leaves one.
   Application->HookMainWindow(c.Method());
   log.clear();
   SendToApp(win::WM_USER + 5);
-  EXPECT_EQ(log, (std::vector<std::string>{"c", "c"}));
+  EXPECT_EQ(log, (TLines{"c", "c"}));
   // A reset window system forgets the hooks with the window.
   ResetControlsGlobals();
   EXPECT_EQ(Application->WindowHookCount(), 0);

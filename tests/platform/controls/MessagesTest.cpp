@@ -1,38 +1,26 @@
 #include "ControlsTestSupport.h"
 
+#include <utility>
+
 #include "platform/classes/TypeInfo.h"
 
 namespace vcl::testing {
 namespace {
 
-// The platform numbers that other code and stored data depend on.
+// The platform numbers that other code and stored data depend on; reflected notifications are
+// the window messages offset by CN_BASE.
 TEST(MessageNumbers, ControlMessagesKeepTheirPlatformValues) {
-  EXPECT_EQ(CM_ACTIVATE, 0xB000u);
-  EXPECT_EQ(CM_DIALOGKEY, 0xB005u);
-  EXPECT_EQ(CM_DIALOGCHAR, 0xB006u);
-  EXPECT_EQ(CM_VISIBLECHANGED, 0xB00Bu);
-  EXPECT_EQ(CM_ENABLEDCHANGED, 0xB00Cu);
-  EXPECT_EQ(CM_COLORCHANGED, 0xB00Du);
-  EXPECT_EQ(CM_FONTCHANGED, 0xB00Eu);
-  EXPECT_EQ(CM_CURSORCHANGED, 0xB00Fu);
-  EXPECT_EQ(CM_TEXTCHANGED, 0xB012u);
-  EXPECT_EQ(CM_MOUSEENTER, 0xB013u);
-  EXPECT_EQ(CM_MOUSELEAVE, 0xB014u);
-  EXPECT_EQ(CM_BUTTONPRESSED, 0xB018u);
-  EXPECT_EQ(CM_ENTER, 0xB01Au);
-  EXPECT_EQ(CM_EXIT, 0xB01Bu);
-  EXPECT_EQ(CM_HINTSHOW, 0xB030u);
-  EXPECT_EQ(CM_RECREATEWND, 0xB033u);
-  EXPECT_EQ(CM_MOUSEWHEEL, 0xB043u);
-}
-
-TEST(MessageNumbers, ReflectedNotificationsAreOffsetWindowMessages) {
-  EXPECT_EQ(CN_BASE, 0xBC00u);
-  EXPECT_EQ(CN_COMMAND, 0xBC00u + 0x0111u);
-  EXPECT_EQ(CN_DRAWITEM, 0xBC00u + 0x002Bu);
-  EXPECT_EQ(CN_KEYDOWN, 0xBC00u + 0x0100u);
-  EXPECT_EQ(CN_CHAR, 0xBC00u + 0x0102u);
-  EXPECT_EQ(CN_NOTIFY, 0xBC00u + 0x004Eu);
+  const std::pair<UINT, UINT> numbers[] = {
+      {CM_ACTIVATE, 0xB000},       {CM_DIALOGKEY, 0xB005},      {CM_DIALOGCHAR, 0xB006},
+      {CM_VISIBLECHANGED, 0xB00B}, {CM_ENABLEDCHANGED, 0xB00C}, {CM_COLORCHANGED, 0xB00D},
+      {CM_FONTCHANGED, 0xB00E},    {CM_CURSORCHANGED, 0xB00F},  {CM_TEXTCHANGED, 0xB012},
+      {CM_MOUSEENTER, 0xB013},     {CM_MOUSELEAVE, 0xB014},     {CM_BUTTONPRESSED, 0xB018},
+      {CM_ENTER, 0xB01A},          {CM_EXIT, 0xB01B},           {CM_HINTSHOW, 0xB030},
+      {CM_RECREATEWND, 0xB033},    {CM_MOUSEWHEEL, 0xB043},     {CN_BASE, 0xBC00},
+      {CN_COMMAND, 0xBD11},        {CN_DRAWITEM, 0xBC2B},       {CN_KEYDOWN, 0xBD00},
+      {CN_CHAR, 0xBD02},           {CN_NOTIFY, 0xBC4E}};
+  for (const auto& [actual, expected] : numbers)
+    EXPECT_EQ(actual, expected) << std::hex << expected;
 }
 
 TEST(MessageRecords, TypedRecordsReadTheirFields) {
@@ -57,7 +45,7 @@ class TBaseProbe : public TGraphicControl {
   ZYL_CLASS(TBaseProbe, TGraphicControl)
   ZYL_MESSAGES(TBaseProbe)
   explicit TBaseProbe(TComponent* AOwner) : TGraphicControl(AOwner) {}
-  std::vector<std::string> Log;
+  TLines Log;
   void DefaultHandler(void* Message) override {
     Log.push_back("default " + std::to_string(static_cast<TMessage*>(Message)->Msg));
     TGraphicControl::DefaultHandler(Message);
@@ -101,29 +89,26 @@ ZYL_MESSAGE_MAP(TDerivedProbe) {
 ZYL_CLASS_IMPL(TDerivedProbe) {}
 
 TEST(MessageMaps, DispatchFindsTheNearestHandlerAndInheritedReachesTheAncestor) {
-  TDerivedProbe p(nullptr);
-  EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
-  p.Log.clear();
-  // Only the base handles B.
-  EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"base B"}));
-  p.Log.clear();
-  // C's inherited call finds no ancestor handler and ends in DefaultHandler.
-  p.Perform(win::WM_USER + 3, 0, 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived C", "default " + std::to_string(win::WM_USER + 3)}));
-  p.Log.clear();
-  // Unhandled messages go straight to DefaultHandler.
-  EXPECT_EQ(p.Perform(win::WM_USER + 9, 0, 0), 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 9)}));
+  struct TCase {
+    bool Derived;
+    UINT Msg;
+    LRESULT Result;
+    TLines Log;
+  };
+  const TCase cases[] = {
+      {true, win::WM_USER + 1, 11, {"derived A", "base A"}},
+      {true, win::WM_USER + 2, 2, {"base B"}},  // only the base handles B
+      // C's inherited call finds no ancestor handler and ends in DefaultHandler.
+      {true, win::WM_USER + 3, 0, {"derived C", "default 1027"}},
+      {true, win::WM_USER + 9, 0, {"default 1033"}},    // unhandled: straight to DefaultHandler
+      {false, win::WM_USER + 3, 0, {"default 1027"}}};  // the base ignores the derived map
+  for (const TCase& c : cases) {
+    std::unique_ptr<TBaseProbe> p(c.Derived ? new TDerivedProbe(nullptr) : new TBaseProbe(nullptr));
+    EXPECT_EQ(p->Perform(c.Msg, 0, 0), c.Result) << c.Msg;
+    EXPECT_EQ(p->Log, c.Log) << c.Msg;
+  }
   EXPECT_TRUE(HandlesMessage(TDerivedProbe::StaticClass(), win::WM_USER + 2));
   EXPECT_FALSE(HandlesMessage(TBaseProbe::StaticClass(), win::WM_USER + 3));
-}
-
-TEST(MessageMaps, AnObjectOfTheBaseClassIgnoresTheDerivedMap) {
-  TBaseProbe p(nullptr);
-  p.Perform(win::WM_USER + 3, 0, 0);
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"default " + std::to_string(win::WM_USER + 3)}));
 }
 
 // A hook that replaces WindowProc and chains to the saved one, as form hooks do.
@@ -149,7 +134,7 @@ TEST(MessageMaps, ReplacedWindowProcSeesMessagesAndChains) {
   EXPECT_EQ(p.Perform(win::WM_USER + 1, 0, 0), 11);
   EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 99);
   EXPECT_EQ(hook.Seen, (std::vector<UINT>{win::WM_USER + 1, win::WM_USER + 2}));
-  EXPECT_EQ(p.Log, (std::vector<std::string>{"derived A", "base A"}));
+  EXPECT_EQ(p.Log, (TLines{"derived A", "base A"}));
   p.SetWindowProc(hook.Saved);
   EXPECT_EQ(p.Perform(win::WM_USER + 2, 0, 0), 2);
 }
@@ -163,24 +148,6 @@ TEST(MessageMaps, TextMessagesOfAGraphicControlAnswerFromItsCaption) {
   EXPECT_STREQ(buf, "Hel");
   l.Perform(win::WM_SETTEXT, 0, PtrToLParam("World"));
   EXPECT_EQ(l.Caption(), "World");
-}
-
-TEST(PublishedProperties, ControlsDescribeTheirStreamedProperties) {
-  TPanel p(nullptr);
-  p.SetBounds(1, 2, 30, 40);
-  EXPECT_EQ(GetOrdProp(&p, "Left"), 1);
-  EXPECT_EQ(GetOrdProp(&p, "Height"), 40);
-  EXPECT_EQ(GetEnumProp(&p, "Align"), "alNone");
-  SetEnumProp(&p, "Align", "alClient");
-  EXPECT_EQ(p.Align(), alClient);
-  SetPropValue(&p, "Color", "clRed");
-  EXPECT_EQ(p.Color(), clRed);
-  EXPECT_FALSE(p.ParentColor());
-  EXPECT_TRUE(IsPublishedProp(&p, "OnClick"));
-  EXPECT_TRUE(IsPublishedProp(&p, "TabOrder"));
-  TForm f(nullptr);
-  EXPECT_EQ(GetEnumProp(&f, "BorderStyle"), "bsSizeable");
-  EXPECT_EQ(GetSetProp(&f, "BorderIcons"), "biSystemMenu,biMinimize,biMaximize");
 }
 
 }  // namespace

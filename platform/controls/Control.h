@@ -1,0 +1,325 @@
+// TControl: position, alignment, visibility, colour and font with parent inheritance, mouse
+// events, dragging.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/controls/ControlCanvas.h"
+#include "platform/controls/ControlTypes.h"
+#include "platform/controls/Messages.h"
+#include "platform/controls/SizeConstraints.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+namespace vcl {
+
+class TControl : public TComponent {
+  ZYL_CLASS(TControl, TComponent)
+  ZYL_MESSAGES(TControl)
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  // ---- Messages ----
+  // Sends a message through WindowProc and returns its result.
+  LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
+  const TWndMethod& WindowProc() const { return windowProc_; }
+  void SetWindowProc(const TWndMethod& Value) { windowProc_ = Value; }
+  void Dispatch(void* Message) override;
+  void DefaultHandler(void* Message) override;
+
+  // ---- Tree and geometry ----
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* AParent);
+  int32_t Left() const { return left_; }
+  int32_t Top() const { return top_; }
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  void SetLeft(int32_t Value) { SetBounds(Value, top_, width_, height_); }
+  void SetTop(int32_t Value) { SetBounds(left_, Value, width_, height_); }
+  void SetWidth(int32_t Value) { SetBounds(left_, top_, Value, height_); }
+  void SetHeight(int32_t Value) { SetBounds(left_, top_, width_, Value); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+  void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+  virtual TRect GetClientRect();
+  TRect ClientRect() { return GetClientRect(); }
+  int ClientWidth() { return GetClientRect().Right; }
+  int ClientHeight() { return GetClientRect().Bottom; }
+  void SetClientWidth(int Value);
+  void SetClientHeight(int Value);
+  // The client area's origin on the screen.
+  virtual TPoint ClientOrigin();
+  TPoint ClientToScreen(const TPoint& P);
+  TPoint ScreenToClient(const TPoint& P);
+  TAlign Align() const { return align_; }
+  // Also sets Anchors to what the alignment implies.
+  void SetAlign(TAlign Value);
+  // The sides kept at their distance from the parent's edges when the parent is resized
+  // (alNone controls): both sides of an axis stretch the control, one side keeps that side's
+  // distance, none keeps the control's centre at the same relative position.
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors Value);
+  // Anchors are stored when they differ from what the alignment implies.
+  bool IsAnchorsStored() const { return anchors_ != AnchorAlign(align_); }
+  // Takes the anchor rules from the present bounds and the parent's client size (not while
+  // loading: Loaded takes them, nor while the anchors themselves move the control). Aligned
+  // controls and those with the default anchors have none.
+  void UpdateAnchorRules();
+  // The parent's client size the rules were taken with ((0, 0) = no rules), and the rules:
+  // per axis the width (both sides), the near edge (far side only) or the centre (neither).
+  TPoint OriginalParentSize() const { return originalParentSize_; }
+  TPoint AnchorRules() const { return anchorRules_; }
+  TSizeConstraints* Constraints() const { return constraints_; }
+  void SetConstraints(TSizeConstraints* Value) { constraints_->Assign(Value); }
+  void BringToFront();
+  void SendToBack();
+  void SetZOrder(bool TopMost);
+  bool HasParent() const override;
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* Value) override;
+  // The control's visible state: Visible and every parent showing.
+  bool IsVisibleOnScreen();
+
+  // ---- State ----
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool Value);
+  void Show();
+  void Hide();
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool Value);
+  TCaption Caption() { return GetText(); }
+  void SetCaption(const TCaption& Value) { SetText(Value); }
+  TCaption Text() { return GetText(); }
+  void SetText(const TCaption& Value);
+  TCaption GetText();
+  TColor Color() const { return color_; }
+  void SetColor(TColor Value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool Value);
+  TFont* Font() const { return font_; }
+  void SetFont(TFont* Value) { font_->Assign(Value); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool Value);
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& Value) { hint_ = Value; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool Value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool Value);
+  TComponent* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TComponent* Value);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor Value);
+  int32_t HelpContext() const { return helpContext_; }
+  void SetHelpContext(int32_t Value) { helpContext_ = Value; }
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle Value) { controlStyle_ = Value; }
+  TControlState ControlState() const { return controlState_; }
+  void SetControlState(TControlState Value) { controlState_ = Value; }
+  bool IsControl() const { return isControl_; }
+  void SetIsControl(bool Value) { isControl_ = Value; }
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+  // Stored only: there is no docking, so dkDock drags like dkDrag.
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+
+  // ---- Bidirectional mode ----
+  // Stored and passed to children (ParentBiDiMode); nothing is drawn right to left, but the
+  // questions below answer by the mode for code that adapts its layout.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool Value);
+  bool IsBiDiModeStored() const { return !parentBiDiMode_; }
+  bool UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft; }
+  bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
+  bool UseRightToLeftScrollBar() const {
+    return biDiMode_ == bdRightToLeft || biDiMode_ == bdRightToLeftNoAlign;
+  }
+  bool IsRightToLeft() const {
+    return UseRightToLeftAlignment() || UseRightToLeftReading() || UseRightToLeftScrollBar();
+  }
+  // DrawText flags adapted to the mode: DT_LEFT and DT_RIGHT swapped when the alignment is
+  // right to left, DT_RTLREADING added when the reading is.
+  uint32_t DrawTextBiDiModeFlags(uint32_t Flags) const;
+  uint32_t DrawTextBiDiModeFlagsReadingOnly() const;
+  bool MouseCapture();
+  void SetMouseCapture(bool Value);
+
+  // ---- Painting ----
+  virtual void Invalidate();
+  virtual void Update();
+  virtual void Repaint();
+  virtual void Refresh() { Repaint(); }
+
+  // ---- Dragging (the basics: a drag is a captured mouse with a target found on release) ----
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
+  // ---- Events ----
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnResize;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  TStartDragEvent OnStartDrag;
+  TMouseWheelEvent OnMouseWheel;
+  // Stored and bound from form streams; never fired (there is no docking).
+  TStartDockEvent OnStartDock;
+  TEndDockEvent OnEndDock;
+
+  // Event setters for the type information.
+  const TNotifyEvent& GetOnClick() const { return OnClick; }
+  void SetOnClick(const TNotifyEvent& E) { OnClick = E; }
+  const TNotifyEvent& GetOnDblClick() const { return OnDblClick; }
+  void SetOnDblClick(const TNotifyEvent& E) { OnDblClick = E; }
+  const TMouseEvent& GetOnMouseDown() const { return OnMouseDown; }
+  void SetOnMouseDown(const TMouseEvent& E) { OnMouseDown = E; }
+  const TMouseMoveEvent& GetOnMouseMove() const { return OnMouseMove; }
+  void SetOnMouseMove(const TMouseMoveEvent& E) { OnMouseMove = E; }
+  const TMouseEvent& GetOnMouseUp() const { return OnMouseUp; }
+  void SetOnMouseUp(const TMouseEvent& E) { OnMouseUp = E; }
+  const TNotifyEvent& GetOnResize() const { return OnResize; }
+  void SetOnResize(const TNotifyEvent& E) { OnResize = E; }
+  const TDragOverEvent& GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(const TDragOverEvent& E) { OnDragOver = E; }
+  const TDragDropEvent& GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(const TDragDropEvent& E) { OnDragDrop = E; }
+  const TEndDragEvent& GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(const TEndDragEvent& E) { OnEndDrag = E; }
+  const TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(const TStartDragEvent& E) { OnStartDrag = E; }
+  const TStartDockEvent& GetOnStartDock() const { return OnStartDock; }
+  void SetOnStartDock(const TStartDockEvent& E) { OnStartDock = E; }
+  const TEndDockEvent& GetOnEndDock() const { return OnEndDock; }
+  void SetOnEndDock(const TEndDockEvent& E) { OnEndDock = E; }
+
+  // Whether font, colour and hint settings are streamed (not when inherited from the parent).
+  bool IsFontStored() const { return !parentFont_; }
+  bool IsColorStored() const { return !parentColor_; }
+  bool IsShowHintStored() const { return !parentShowHint_; }
+
+  void ReadState(TReader* Reader) override;
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // The main window procedure, WindowProc's default.
+  virtual void WndProc(TMessage& Message);
+
+  // Virtual dispatchers.
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual void Resize();
+  virtual void Changed();
+  // Asks the parent to realign this control (alignment and size changes).
+  void RequestAlign();
+  virtual void AdjustSize() {}
+  // Copies a new name into the caption while they were equal (csSetCaption).
+  void SetName(const std::string& NewName) override;
+  // Scales position and size (and the font unless parent font) by M / D.
+  virtual void ChangeScale(int M, int D);
+  // The form that holds the control, or null.
+  TCustomForm* GetParentForm() const;
+
+ protected:
+  // Stores the text (WM_SETTEXT ends here).
+  virtual void StoreText(const TCaption& Value);
+  virtual void VisibleChanging() {}
+  virtual void UpdateBoundsRect(const TRect& R);
+  virtual bool CanResize(int& /*NewWidth*/, int& /*NewHeight*/) { return true; }
+  // The limits applied to a new size: Constraints by default.
+  virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
+  // Limits a new size by ConstrainedResize (0 = no limit; a maximum wins over a minimum).
+  void DoConstrainedResize(int& NewWidth, int& NewHeight);
+  // OnChange of Constraints: applies them to the present size.
+  void DoConstraintsChange(TObject* Sender);
+  // Windows to invalidate in for this control (the parent's window for graphic controls).
+  void InvalidateControl(bool IsVisible, bool IsOpaque);
+  virtual void FontChanged(TObject* Sender);
+  void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
+  void DoMouseUp(TWMMouse& Message, TMouseButton Button);
+
+  // Message handlers.
+  void WMLButtonDown(TWMMouse& Message);
+  void WMLButtonDblClk(TWMMouse& Message);
+  void WMRButtonDown(TWMMouse& Message);
+  void WMRButtonDblClk(TWMMouse& Message);
+  void WMMButtonDown(TWMMouse& Message);
+  void WMMButtonDblClk(TWMMouse& Message);
+  void WMMouseMove(TWMMouse& Message);
+  void WMLButtonUp(TWMMouse& Message);
+  void WMRButtonUp(TWMMouse& Message);
+  void WMMButtonUp(TWMMouse& Message);
+  void WMMouseWheel(TWMMouseWheel& Message);
+  void CMVisibleChanged(TMessage& Message);
+  void CMEnabledChanged(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMColorChanged(TMessage& Message);
+  void CMParentColorChanged(TMessage& Message);
+  void CMParentFontChanged(TMessage& Message);
+  void CMParentShowHintChanged(TMessage& Message);
+  void CMBiDiModeChanged(TMessage& Message);
+  void CMParentBiDiModeChanged(TMessage& Message);
+  void CMHitTest(TCMHitTest& Message);
+  void CMMouseEnter(TMessage& Message);
+  void CMMouseLeave(TMessage& Message);
+  void CMHintShow(TCMHintShow& Message);
+  void CMEnter(TMessage& Message);
+
+  TWinControl* parent_ = nullptr;
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+  TAlign align_ = alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool parentColor_ = true;
+  bool parentFont_ = true;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  bool isControl_ = false;
+  TCaption text_;
+  TColor color_ = clWindow;
+  TFont* font_;
+  std::string hint_;
+  TComponent* popupMenu_ = nullptr;
+  TCursor cursor_ = crDefault;
+  TCursor dragCursor_ = crDrag;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  TAnchors anchors_ = {akLeft, akTop};
+  TPoint anchorRules_{0, 0};
+  TPoint originalParentSize_{0, 0};
+  bool anchorMove_ = false;
+  TSizeConstraints* constraints_;
+  int32_t helpContext_ = 0;
+  TControlStyle controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState controlState_;
+  TWndMethod windowProc_;
+  bool parentChanging_ = false;
+
+  friend class TWinControl;
+  friend class TControlCanvas;
+};
+
+using TControlClass = TClass;
+
+}  // namespace vcl

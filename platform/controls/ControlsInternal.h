@@ -1,0 +1,31 @@
+#pragma once
+// State and helpers the control units share; not for users of the framework.
+
+#include <string>
+#include <unordered_map>
+
+#include "platform/controls/Controls.h"
+
+namespace vcl {
+
+// The window procedure of every framework window class: hands the message to the control's
+// WindowProc.
+win::LRESULT ControlWndProc(win::HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+namespace controls_internal {
+
+// Windows made for controls, by handle.
+std::unordered_map<win::HWND, TWinControl*>& HandleMap();
+// The control whose window CreateWindowEx is making (its first messages arrive before the
+// handle is known).
+extern TWinControl* g_creationControl;
+extern TControl* g_captureControl;
+extern TControl* g_mouseControl;
+
+inline constexpr const char* SParentRequired = "Control '%s' has no parent window";
+
+// fmt with its "%s" replaced by name.
+std::string FormatName(const char* fmt, const std::string& name);
+
+}  // namespace controls_internal
+}  // namespace vcl

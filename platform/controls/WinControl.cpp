@@ -1,0 +1,723 @@
+#include "platform/controls/WinControl.h"
+
+#include <algorithm>
+
+#include "platform/base/Finally.h"
+#include "platform/base/Numbers.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
+#include "platform/controls/Forms.h"
+
+namespace vcl {
+
+using namespace win;
+using namespace controls_internal;
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+  brush_ = new TBrush;
+  brush_->SetColor(color_);
+  parentWindow_ = nullptr;
+}
+
+TWinControl* TWinControl::CreateParented(TClass cls, HWND ParentWindow) {
+  TComponent* c = cls->Create(nullptr);
+  auto* w = dynamic_cast<TWinControl*>(c);
+  if (!w) {
+    delete c;
+    throw EInvalidCast("Invalid class typecast");
+  }
+  w->SetParentWindow(ParentWindow);
+  return w;
+}
+
+TWinControl::~TWinControl() {
+  Destroying();
+  if (g_mouseControl == this) g_mouseControl = nullptr;
+  while (!controls_.empty() || !winControls_.empty()) {
+    TControl* c =
+        !winControls_.empty() ? static_cast<TControl*>(winControls_.back()) : controls_.back();
+    RemoveControl(c);
+    delete c;
+  }
+  if (parent_) parent_->RemoveControl(this);
+  if (handle_) DestroyWindowHandle();
+  delete brush_;
+}
+
+void TWinControl::DefaultHandler(void* Message) {
+  auto* m = static_cast<TMessage*>(Message);
+  if (m->Msg == WM_SETTEXT) StoreText(m->LParam ? reinterpret_cast<const char*>(m->LParam) : "");
+  if (handle_) {
+    if (m->Msg == WM_GETTEXT || m->Msg == WM_GETTEXTLENGTH) {
+      TControl::DefaultHandler(Message);
+      return;
+    }
+    m->Result = CallWindowProcA(defWndProc_ ? defWndProc_ : DefWindowProcA, handle_, m->Msg,
+                                m->WParam, m->LParam);
+    return;
+  }
+  if (m->Msg != WM_SETTEXT)
+    TControl::DefaultHandler(Message);
+  else
+    m->Result = 1;
+}
+
+void TWinControl::StoreText(const TCaption& Value) { text_ = Value; }
+
+HWND TWinControl::Handle() {
+  HandleNeeded();
+  return handle_;
+}
+
+void TWinControl::HandleNeeded() {
+  if (handle_) return;
+  if (parent_) parent_->HandleNeeded();
+  CreateHandle();
+}
+
+void TWinControl::SetParentWindow(HWND Value) {
+  if (parentWindow_ == Value) return;
+  if (handle_ && parentWindow_ && Value) {
+    parentWindow_ = Value;
+    win::SetParent(handle_, Value);
+  } else {
+    DestroyHandle();
+    parentWindow_ = Value;
+  }
+  UpdateControlState();
+}
+
+void TWinControl::CreateParams(TCreateParams& Params) {
+  Params = TCreateParams();
+  Params.Caption = text_;
+  Params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (controlStyle_.contains(csAcceptsControls)) {
+    Params.Style |= WS_CLIPCHILDREN;
+    Params.ExStyle |= WS_EX_CONTROLPARENT;
+  }
+  if (!ComponentState().contains(csDesigning) && !enabled_) Params.Style |= WS_DISABLED;
+  if (tabStop_) Params.Style |= WS_TABSTOP;
+  Params.X = left_;
+  Params.Y = top_;
+  Params.Width = width_;
+  Params.Height = height_;
+  Params.WndParent = parent_ ? (paramsForMetrics_ ? nullptr : parent_->Handle()) : parentWindow_;
+  Params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  Params.WindowClass.lpfnWndProc = DefWindowProcA;
+  Params.WindowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_ARROW));
+  Params.WindowClass.hbrBackground = nullptr;
+  Params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if (!params.WndParent && (params.Style & WS_CHILD)) {
+    auto* ownerWin = dynamic_cast<TWinControl*>(Owner());
+    if (ownerWin && Owner()->ComponentState().contains(csReading))
+      params.WndParent = ownerWin->Handle();
+    else
+      throw EInvalidOperation(FormatName(SParentRequired, Name()));
+  }
+  defWndProc_ = params.WindowClass.lpfnWndProc;
+  WNDCLASSA existing;
+  const bool registered = GetClassInfoA(nullptr, params.WinClassName.c_str(), &existing) != 0;
+  if (!registered || existing.lpfnWndProc != &ControlWndProc) {
+    if (registered) UnregisterClassA(params.WinClassName.c_str(), nullptr);
+    WNDCLASSA wc = params.WindowClass;
+    wc.lpfnWndProc = &ControlWndProc;
+    wc.lpszClassName = params.WinClassName.c_str();
+    if (!RegisterClassA(&wc))
+      throw EOutOfResources("Cannot register window class " + params.WinClassName);
+  }
+  g_creationControl = this;
+  {
+    TFinally created([] { g_creationControl = nullptr; });
+    CreateWindowHandle(params);
+  }
+  if (!handle_) throw EOutOfResources("Error creating window for " + ClassName());
+  if ((GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD) && GetWindowLongA(handle_, GWL_ID) == 0)
+    SetWindowLongA(handle_, GWL_ID,
+                   static_cast<LONG>(reinterpret_cast<uintptr_t>(handle_) & 0x7FFFFFFF));
+  // The window may have been placed elsewhere than asked (default positions of top-level windows).
+  RECT r;
+  GetWindowRect(handle_, &r);
+  if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
+  UpdateBoundsRect(r);
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  HWND h = CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(),
+                           Params.Style, Params.X, Params.Y, Params.Width, Params.Height,
+                           Params.WndParent, nullptr, nullptr, Params.Param);
+  if (h && !handle_) {
+    handle_ = h;
+    HandleMap()[h] = this;
+  }
+}
+
+void TWinControl::CreateHandle() {
+  if (handle_) return;
+  CreateWnd();
+  if (parent_) {
+    // Keep the windows' z-order in the order of the windowed children: below the next
+    // higher sibling that has a window.
+    HWND after = HWND_TOP;
+    auto it = std::find(parent_->winControls_.begin(), parent_->winControls_.end(), this);
+    if (it != parent_->winControls_.end()) {
+      for (auto j = it + 1; j != parent_->winControls_.end(); ++j)
+        if ((*j)->handle_) {
+          after = (*j)->handle_;
+          break;
+        }
+    }
+    SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (showing_)
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TWinControl::DestroyWnd() { DestroyWindowHandle(); }
+
+void TWinControl::DestroyWindowHandle() {
+  controlState_ += csDestroyingHandle;
+  HWND h = handle_;
+  if (h) {
+    if (IsWindow(h)) DestroyWindow(h);
+    HandleMap().erase(h);
+  }
+  handle_ = nullptr;
+  controlState_ -= csDestroyingHandle;
+}
+
+void TWinControl::DestroyHandle() {
+  if (!handle_) return;
+  for (TWinControl* c : winControls_) c->DestroyHandle();
+  DestroyWnd();
+}
+
+void TWinControl::RecreateWnd() {
+  if (handle_) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
+  const bool wasFocused = Focused();
+  DestroyHandle();
+  UpdateControlState();
+  if (wasFocused && handle_) win::SetFocus(handle_);
+}
+
+void TWinControl::UpdateShowing() {
+  const bool show = (visible_ || (ComponentState().contains(csDesigning) &&
+                                  !controlStyle_.contains(csNoDesignVisible))) &&
+                    !controlState_.contains(csReadingState);
+  if (show) {
+    if (!handle_) CreateHandle();
+    for (size_t i = 0; i < winControls_.size(); ++i) winControls_[i]->UpdateShowing();
+  }
+  if (showing_ != show) {
+    showing_ = show;
+    try {
+      Perform(CM_SHOWINGCHANGED, 0, 0);
+    } catch (...) {
+      showing_ = !show;
+      throw;
+    }
+  }
+}
+
+void TWinControl::UpdateControlState() {
+  TWinControl* c = this;
+  while (c->parent_) {
+    c = c->parent_;
+    if (!c->showing_) return;
+  }
+  if (dynamic_cast<TCustomForm*>(c) || c->parentWindow_) UpdateShowing();
+}
+
+void TWinControl::CMShowingChanged(TMessage&) {
+  if (!handle_) return;
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                   (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void TWinControl::CMVisibleChanged(TMessage& Message) {
+  if (!visible_ && parent_) {
+    if (TCustomForm* f = vcl::GetParentForm(this)) f->DefocusControl(this, false);
+  }
+  if (!ComponentState().contains(csDesigning) || !parent_) UpdateControlState();
+  (void)Message;
+}
+
+void TWinControl::SetParent(TWinControl* AParent) {
+  if (parent_ == AParent) return;
+  if (handle_ && AParent != parent_ && !parent_) {
+    // A top-level window becoming a child is made again under its new parent.
+    DestroyHandle();
+  }
+  TControl::SetParent(AParent);
+}
+
+TControl* TWinControl::Controls(int Index) const {
+  const int n = static_cast<int>(controls_.size());
+  if (Index < 0 || Index >= ControlCount())
+    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  return Index < n ? controls_[Index] : winControls_[Index - n];
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+  Perform(CM_CONTROLLISTCHANGE, PtrToWParam(AControl), 1);
+  if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+    winControls_.push_back(w);
+    tabList_.push_back(w);
+  } else {
+    controls_.push_back(AControl);
+  }
+  AControl->parent_ = this;
+  if (!AControl->ComponentState().contains(csReading)) {
+    AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+      AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+      w->UpdateControlState();
+    } else if (handle_) {
+      AControl->Invalidate();
+    }
+    AlignControl(AControl);
+  }
+  Perform(CM_CONTROLCHANGE, PtrToWParam(AControl), 1);
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+  Perform(CM_CONTROLCHANGE, PtrToWParam(AControl), 0);
+  if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+    if (TCustomForm* f = vcl::GetParentForm(w)) f->DefocusControl(w, true);
+    w->DestroyHandle();
+    w->showing_ = false;
+    winControls_.erase(std::remove(winControls_.begin(), winControls_.end(), w),
+                       winControls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+  } else {
+    if (handle_) AControl->InvalidateControl(AControl->visible_, false);
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), AControl), controls_.end());
+  }
+  if (g_captureControl == AControl) g_captureControl = nullptr;
+  AControl->parent_ = nullptr;
+  // The anchor rules belonged to this parent; the next one takes its own.
+  AControl->originalParentSize_ = {0, 0};
+  Perform(CM_CONTROLLISTCHANGE, PtrToWParam(AControl), 0);
+  if (!ComponentState().contains(csDestroying)) Realign();
+}
+
+bool TWinControl::ContainsControl(TControl* Control) const {
+  for (TControl* c = Control; c; c = c->parent_)
+    if (c == this) return true;
+  return false;
+}
+
+void TWinControl::SetZOrderPosition(TControl* AControl, int Position) {
+  if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+    auto it = std::find(winControls_.begin(), winControls_.end(), w);
+    if (it == winControls_.end()) return;
+    winControls_.erase(it);
+    const int pos = std::clamp(Position, 0, static_cast<int>(winControls_.size()));
+    winControls_.insert(winControls_.begin() + pos, w);
+    if (w->handle_) {
+      HWND after = HWND_TOP;
+      for (size_t j = static_cast<size_t>(pos) + 1; j < winControls_.size(); ++j)
+        if (winControls_[j]->handle_) {
+          after = winControls_[j]->handle_;
+          break;
+        }
+      SetWindowPos(w->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  } else {
+    auto it = std::find(controls_.begin(), controls_.end(), AControl);
+    if (it == controls_.end()) return;
+    controls_.erase(it);
+    const int pos = std::clamp(Position, 0, static_cast<int>(controls_.size()));
+    controls_.insert(controls_.begin() + pos, AControl);
+    AControl->InvalidateControl(AControl->visible_, true);
+  }
+}
+
+void TWinControl::SetChildOrder(TComponent* Child, int Order) {
+  auto* c = dynamic_cast<TControl*>(Child);
+  if (c && c->parent_ == this) SetZOrderPosition(c, Order);
+}
+
+void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (c->Owner() == Root) Proc(c);
+  }
+}
+
+TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool AllowWinControls) {
+  auto hit = [&](TControl* c) {
+    POINT p{Pos.X - c->left_, Pos.Y - c->top_};
+    TRect r = c->GetClientRect();
+    if (!PtInRect(&r, p)) return false;
+    if (c->ComponentState().contains(csDesigning))
+      return c->visible_ || !c->controlStyle_.contains(csNoDesignVisible);
+    return c->visible_ && (c->enabled_ || AllowDisabled) &&
+           c->Perform(CM_HITTEST, 0, MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y))) !=
+               0;
+  };
+  if (AllowWinControls)
+    for (auto it = winControls_.rbegin(); it != winControls_.rend(); ++it)
+      if (hit(*it)) return *it;
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+    if (hit(*it)) return *it;
+  return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (c->windowProc_)
+      c->windowProc_(Message);
+    else
+      c->WndProc(Message);
+    if (Message.Result != 0) return;
+  }
+}
+
+void TWinControl::NotifyControls(UINT Msg) {
+  TMessage m{Msg, 0, 0, 0};
+  Broadcast(m);
+}
+
+// ---- Alignment ----
+
+void TWinControl::DisableAlign() { ++alignLevel_; }
+
+void TWinControl::EnableAlign() {
+  if (alignLevel_ > 0) --alignLevel_;
+  if (alignLevel_ == 0 && controlState_.contains(csAlignmentNeeded)) Realign();
+}
+
+void TWinControl::Realign() { AlignControl(nullptr); }
+
+void TWinControl::SetBorderWidth(int32_t Value) {
+  if (borderWidth_ == Value) return;
+  borderWidth_ = Value;
+  Realign();
+  Invalidate();
+}
+
+void TWinControl::AlignControl(TControl* AControl) {
+  if (ComponentState().contains(csDestroying)) return;
+  if (alignLevel_ != 0) {
+    controlState_ += csAlignmentNeeded;
+    return;
+  }
+  DisableAlign();
+  TFinally done([this] {
+    controlState_ -= csAlignmentNeeded;
+    EnableAlign();
+  });
+  TRect r = GetClientRect();
+  AlignControls(AControl, r);
+}
+
+void TWinControl::AdjustClientRect(TRect& Rect) {
+  InflateRect(&Rect, -borderWidth_, -borderWidth_);
+}
+
+void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
+  AdjustClientRect(Rect);
+  std::vector<TControl*> list;
+  auto insertBefore = [](TControl* c1, TControl* c2, TAlign a) {
+    switch (a) {
+      case alTop: return c1->top_ < c2->top_;
+      case alBottom: return c1->top_ + c1->height_ >= c2->top_ + c2->height_;
+      case alLeft: return c1->left_ < c2->left_;
+      case alRight: return c1->left_ + c1->width_ >= c2->left_ + c2->width_;
+      default: return false;
+    }
+  };
+  auto shown = [](TControl* c) {
+    return c->visible_ || (c->ComponentState().contains(csDesigning) &&
+                           !c->controlStyle_.contains(csNoDesignVisible));
+  };
+  auto doPosition = [&Rect](TControl* c, TAlign a) {
+    int newWidth = Rect.Right - Rect.Left;
+    if (newWidth < 0 || a == alLeft || a == alRight) newWidth = c->width_;
+    int newHeight = Rect.Bottom - Rect.Top;
+    if (newHeight < 0 || a == alTop || a == alBottom) newHeight = c->height_;
+    int newLeft = Rect.Left, newTop = Rect.Top;
+    switch (a) {
+      case alTop: Rect.Top += newHeight; break;
+      case alBottom:
+        Rect.Bottom -= newHeight;
+        newTop = Rect.Bottom;
+        break;
+      case alLeft: Rect.Left += newWidth; break;
+      case alRight:
+        Rect.Right -= newWidth;
+        newLeft = Rect.Right;
+        break;
+      default: break;
+    }
+    c->SetBounds(newLeft, newTop, newWidth, newHeight);
+    if (c->width_ != newWidth || c->height_ != newHeight) {
+      switch (a) {
+        case alTop: Rect.Top -= newHeight - c->height_; break;
+        case alBottom: Rect.Bottom += newHeight - c->height_; break;
+        case alLeft: Rect.Left -= newWidth - c->width_; break;
+        case alRight: Rect.Right += newWidth - c->width_; break;
+        case alClient:
+          Rect.Right += newWidth - c->width_;
+          Rect.Bottom += newHeight - c->height_;
+          break;
+        default: break;
+      }
+    }
+  };
+  for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) {
+    list.clear();
+    if (AControl && AControl->parent_ == this && AControl->align_ == a && shown(AControl))
+      list.push_back(AControl);
+    for (int i = 0; i < ControlCount(); ++i) {
+      TControl* c = Controls(i);
+      if (c->align_ != a || !shown(c) || c == AControl) continue;
+      size_t j = 0;
+      while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
+      list.insert(list.begin() + static_cast<long>(j), c);
+    }
+    for (TControl* c : list) doPosition(c, a);
+  }
+  // Controls that are not aligned follow their anchors.
+  TPoint parentSize{-1, -1};
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (c->align_ != alNone || c->originalParentSize_.X == 0 || c->originalParentSize_.Y == 0 ||
+        c->ComponentState().contains(csLoading))
+      continue;
+    if (parentSize.X < 0) {
+      const TRect r = GetClientRect();
+      parentSize = {r.Right, r.Bottom};
+    }
+    const TPoint& ops = c->originalParentSize_;
+    const TPoint& rules = c->anchorRules_;
+    int newLeft = c->left_, newTop = c->top_, newWidth = c->width_, newHeight = c->height_;
+    if (c->anchors_.contains(akRight)) {
+      if (c->anchors_.contains(akLeft))
+        newWidth = parentSize.X - (ops.X - rules.X);
+      else
+        newLeft = parentSize.X - (ops.X - rules.X);
+    } else if (!c->anchors_.contains(akLeft)) {
+      newLeft = MulDiv(rules.X, parentSize.X, ops.X) - newWidth / 2;
+    }
+    if (c->anchors_.contains(akBottom)) {
+      if (c->anchors_.contains(akTop))
+        newHeight = parentSize.Y - (ops.Y - rules.Y);
+      else
+        newTop = parentSize.Y - (ops.Y - rules.Y);
+    } else if (!c->anchors_.contains(akTop)) {
+      newTop = MulDiv(rules.Y, parentSize.Y, ops.Y) - newHeight / 2;
+    }
+    c->anchorMove_ = true;
+    TFinally moved([c] { c->anchorMove_ = false; });
+    c->SetBounds(newLeft, newTop, std::max(0, newWidth), std::max(0, newHeight));
+  }
+}
+
+// ---- Geometry ----
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  DoConstrainedResize(AWidth, AHeight);
+  if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
+  if (!CanResize(AWidth, AHeight)) return;
+  DoConstrainedResize(AWidth, AHeight);
+  if (handle_ && !IsIconic(handle_)) {
+    SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The window may refuse or adjust; the bounds follow what it did.
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+      MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
+    UpdateBoundsRect(r);
+  } else {
+    const bool sized = AWidth != width_ || AHeight != height_;
+    left_ = ALeft;
+    top_ = ATop;
+    width_ = AWidth;
+    height_ = AHeight;
+    UpdateAnchorRules();
+    RequestAlign();
+    if (sized) {
+      Realign();
+      if (!ComponentState().contains(csLoading)) Resize();
+    }
+  }
+}
+
+void TWinControl::UpdateBoundsRect(const TRect& R) {
+  const bool moved = R.Left != left_ || R.Top != top_;
+  const bool sized = R.Width() != width_ || R.Height() != height_;
+  if (!moved && !sized) return;
+  TControl::UpdateBoundsRect(R);
+  UpdateAnchorRules();
+  RequestAlign();
+  if (sized) {
+    Realign();
+    if (!ComponentState().contains(csLoading)) Resize();
+  }
+}
+
+TRect TWinControl::GetClientRect() {
+  if (handle_) {
+    RECT r;
+    win::GetClientRect(handle_, &r);
+    return r;
+  }
+  TCreateParams p;
+  paramsForMetrics_ = true;
+  {
+    TFinally done([this] { paramsForMetrics_ = false; });
+    CreateParams(p);
+  }
+  RECT nc{0, 0, 0, 0};
+  AdjustWindowRectEx(&nc, p.Style, FALSE, p.ExStyle);
+  return Rect(0, 0, std::max(0, width_ - nc.Width()), std::max(0, height_ - nc.Height()));
+}
+
+TPoint TWinControl::ClientOrigin() {
+  POINT p{0, 0};
+  win::ClientToScreen(Handle(), &p);
+  return p;
+}
+
+void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& Message) {
+  ZYL_INHERITED(Message);
+  if (!handle_ || controlState_.contains(csDestroyingHandle)) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
+  UpdateBoundsRect(r);
+}
+
+void TWinControl::WMSize(TWMSize& Message) { ZYL_INHERITED(Message); }
+
+// ---- State messages ----
+
+void TWinControl::SetEnabled(bool Value) { TControl::SetEnabled(Value); }
+
+void TWinControl::CMEnabledChanged(TMessage&) {
+  if (!enabled_ && parent_) {
+    if (TCustomForm* f = vcl::GetParentForm(this)) f->DefocusControl(this, false);
+  }
+  if (handle_ && !ComponentState().contains(csDesigning)) EnableWindow(handle_, enabled_);
+  Invalidate();
+}
+
+void TWinControl::CMColorChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  brush_->SetColor(color_);
+  NotifyControls(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::FontChanged(TObject* Sender) { TControl::FontChanged(Sender); }
+
+void TWinControl::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  NotifyControls(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  if (ctl3D_ == Value) {
+    parentCtl3D_ = false;
+    return;
+  }
+  ctl3D_ = Value;
+  parentCtl3D_ = false;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  if (parentCtl3D_ == Value) return;
+  parentCtl3D_ = Value;
+  if (parent_ && !ComponentState().contains(csReading)) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::CMCtl3DChanged(TMessage&) {
+  Invalidate();
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage& Message) {
+  if (!parentCtl3D_) return;
+  if (Message.WParam != 0)
+    SetCtl3D(Message.LParam != 0);
+  else if (parent_)
+    SetCtl3D(parent_->ctl3D_);
+  parentCtl3D_ = true;
+}
+
+void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+
+void TWinControl::CMBiDiModeChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
+}
+
+// A top-level window resized by the window system keeps to the constraints too.
+void TWinControl::WMGetMinMaxInfo(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  auto* mmi = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+  if (!mmi) return;
+  if (constraints_->MinWidth() > 0) mmi->ptMinTrackSize.X = constraints_->MinWidth();
+  if (constraints_->MinHeight() > 0) mmi->ptMinTrackSize.Y = constraints_->MinHeight();
+  if (constraints_->MaxWidth() > 0) mmi->ptMaxTrackSize.X = constraints_->MaxWidth();
+  if (constraints_->MaxHeight() > 0) mmi->ptMaxTrackSize.Y = constraints_->MaxHeight();
+}
+
+void TWinControl::CMSysColorChange(TMessage&) {
+  brush_->SetColor(color_);
+  Invalidate();
+  NotifyControls(CM_SYSCOLORCHANGE);
+}
+
+void TWinControl::CMTextChanged(TMessage&) {}
+
+void TWinControl::ReadState(TReader* Reader) {
+  {
+    DisableAlign();
+    TFinally enable([this] { EnableAlign(); });
+    TControl::ReadState(Reader);
+    // Children read their tab order while they were inserted in stream order.
+    std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
+      return a->pendingTabOrder_ < b->pendingTabOrder_;
+    });
+    for (TWinControl* c : tabList_) c->pendingTabOrder_ = 0;
+  }
+  if (parent_) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  Realign();
+}
+
+void TWinControl::ChangeScale(int M, int D) {
+  if (M == D) return;
+  DisableAlign();
+  for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(M, D);
+  TControl::ChangeScale(M, D);
+  EnableAlign();
+}
+
+void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TControl::Notification(AComponent, Operation);
+}
+
+}  // namespace vcl

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/base/Finally.h"
+
+namespace {
+
+// How a scope guarded by TFinally is left, and which exception (if any) comes out of it.
+struct TExitCase {
+  const char* Name;
+  bool BodyThrows;
+  bool CleanupThrows;
+  const char* Escapes;  // the message of the exception that leaves the scope, or ""
+};
+
+class FinallyTest : public ::testing::TestWithParam<TExitCase> {};
+
+TEST_P(FinallyTest, CleanUpRunsOnceAndTheFirstExceptionWins) {
+  const TExitCase& c = GetParam();
+  int runs = 0;
+  std::string escaped;
+  try {
+    vcl::TFinally done([&] {
+      ++runs;
+      if (c.CleanupThrows) throw std::runtime_error("cleanup");
+    });
+    if (c.BodyThrows) throw std::runtime_error("body");
+  } catch (const std::runtime_error& e) {
+    escaped = e.what();
+  }
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(escaped, c.Escapes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exits, FinallyTest,
+                         ::testing::Values(TExitCase{"Normal", false, false, ""},
+                                           TExitCase{"BodyThrows", true, false, "body"},
+                                           TExitCase{"CleanupThrows", false, true, "cleanup"},
+                                           TExitCase{"BothThrow", true, true, "body"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
