@@ -308,6 +308,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       const char* t = reinterpret_cast<const char*>(lParam);
       w->Text = t ? t : "";
+      if (w->IsTopLevel()) MarkTopLevelWindowsChanged();
       if ((w->Style & WS_CAPTION) == WS_CAPTION && ReallyVisible(w)) DefaultNcPaint(w, nullptr);
       return TRUE;
     }

@@ -161,6 +161,7 @@ static void RunSentMessages(ThreadQueue& q) {
 // Looks for a message; the heart of PeekMessage and GetMessage.
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
   EnsureInit();
+  PublishTopLevelWindows();
   if (MessageLoopHook hook = g_loopHook.load()) hook();
   const DWORD tid = CurrentThread();
   ThreadQueue& q = QueueOf(tid);

@@ -314,6 +314,15 @@ void ResetInputState();
 // arrows are `arrow` pixels long; false when the bar has no thumb.
 bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& size);
 
+// The registry of top-level windows shared with the other programs of this system
+// (WindowRegistry.cpp): changes are marked, and published when the program next looks for
+// messages. A window of another program found there has a handle of its own kind, which only
+// GetWindowThreadProcessId understands.
+void MarkTopLevelWindowsChanged();
+void PublishTopLevelWindows();
+HWND FindForeignWindow(LPCSTR className, LPCSTR windowName);
+bool ForeignWindowProcess(HWND h, DWORD* processId);
+
 // Non-client painting with the default look.
 void DefaultNcPaint(Wnd* w, HRGN rgn);
 LRESULT DefaultNcHitTest(Wnd* w, POINT screenPt);

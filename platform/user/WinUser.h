@@ -245,6 +245,9 @@ HWND GetWindow(HWND hwnd, UINT cmd);
 HWND GetTopWindow(HWND hwnd);
 HWND GetNextWindow(HWND hwnd, UINT cmd);
 HWND GetLastActivePopup(HWND hwnd);
+// A top-level window of this program, else of another program of this system (through the
+// shared window registry, see WindowRegistry.cpp; such a handle answers only
+// GetWindowThreadProcessId).
 HWND FindWindowA(LPCSTR className, LPCSTR windowName);
 HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR windowName);
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);

@@ -510,6 +510,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->Handle = reinterpret_cast<HWND>(s.NextHandle);
     s.NextHandle += 4;
     s.Handles[reinterpret_cast<uintptr_t>(w->Handle)] = w;
+    MarkTopLevelWindowsChanged();
   }
   w->ThreadId = CurrentThread();
   w->Class = cls;
@@ -653,6 +654,7 @@ static void FreeTree(Wnd* w) {
     std::lock_guard lock(s.TableMutex);
     s.Handles.erase(reinterpret_cast<uintptr_t>(h));
   }
+  MarkTopLevelWindowsChanged();
   w->Dead = true;
   w->Children.clear();
   if (w->Busy == 0) delete w;
@@ -786,6 +788,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   if (!FromHandle(hwnd)) return nullptr;
   UnlinkChild(w);
   w->Parent = p;
+  MarkTopLevelWindowsChanged();
   if (p->IsDesktop()) {
     // Keeps the top-left corner at the same place in the new parent's coordinates.
     LinkChild(p, w, true);
@@ -873,7 +876,9 @@ HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR window
 }
 
 HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
-  return FindWindowExA(nullptr, nullptr, className, windowName);
+  if (HWND own = FindWindowExA(nullptr, nullptr, className, windowName)) return own;
+  // A top-level window of another program of this system.
+  return className || windowName ? FindForeignWindow(className, windowName) : nullptr;
 }
 
 static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
@@ -919,6 +924,7 @@ BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
+  if (ForeignWindowProcess(hwnd, processId)) return 0;
   Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
   if (processId) *processId = GetCurrentProcessId();

@@ -2,6 +2,7 @@
 // virtual clock, the timer kinds, the setters that stop, what it paints and streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,15 +24,15 @@ using filltest::TPicturePanel;
 using imagetest::FrameColor;
 using imagetest::MakeFrames;
 using vcl::TRect;
+using Frames = std::vector<int>;
 namespace tk = win::testkit;
 
 // Records the events of an animation.
 struct Recorder : vcl::TObject {
   TZYLAniCtrl* Ani = nullptr;
-  std::vector<int> Frames;  // ImageIndex at each OnAnimate
-  int Starts = 0;
-  int Stops = 0;
-  void Animate(vcl::TObject*) { Frames.push_back(Ani->GetCurrentFrame()); }
+  Frames Shown;  // ImageIndex at each OnAnimate
+  int Starts = 0, Stops = 0;
+  void Animate(vcl::TObject*) { Shown.push_back(Ani->GetCurrentFrame()); }
   void Start(vcl::TObject*) { ++Starts; }
   void Stop(vcl::TObject*) { ++Stops; }
   void Attach(TZYLAniCtrl* A) {
@@ -43,7 +44,7 @@ struct Recorder : vcl::TObject {
 };
 
 // Frames in FrameColor(i) with a white bottom row (the see-through colour of the frame).
-TZYLImageList* MarkedFrames(vcl::TComponent* Owner, int Count, int W, int H) {
+TZYLImageList* MarkedFrames(vcl::TComponent* Owner, int Count, int W = 10, int H = 10) {
   auto* list = new TZYLImageList(Owner);
   auto* item = list->GetArrayItem(list->Add());
   item->SetInteger(0, W);
@@ -61,32 +62,41 @@ class AniCtrlTest : public ::testing::Test {
  protected:
   filltest::THostSession host_;
   std::unique_ptr<vcl::TComponent> owner_{new vcl::TComponent(nullptr)};
-  static void Idle() { filltest::THostSession::Idle(); }
-  // A control on the frames of a fresh 4-image list, style Style, events recorded by R.
-  TZYLAniCtrl* Make(Recorder& R, TZYLAnimationStyle Style, int Frames = 4) {
+  Recorder r;
+  // A control on the frames of a fresh list, style Style, events recorded by r.
+  TZYLAniCtrl* Make(TZYLAnimationStyle Style, int Count = 4) {
     auto* a = new TZYLAniCtrl(owner_.get());
-    a->SetImageList(MakeFrames(owner_.get(), Frames));
+    a->SetImageList(MakeFrames(owner_.get(), Count));
     a->SetAniStyle(Style);
-    R.Attach(a);
+    r.Attach(a);
+    return a;
+  }
+  // A control at (X, Y) on Parent showing two or three marked frames.
+  static TZYLAniCtrl* Place(vcl::TForm* Form, vcl::TWinControl* Parent, int X, int Y, int Count = 2,
+                            int Size = 10) {
+    auto* a = new TZYLAniCtrl(Form);
+    a->SetBounds(X, Y, Size, Size);
+    a->SetImageList(MarkedFrames(Form, Count));
+    a->SetParent(Parent);
     return a;
   }
   static void Ticks(int n, int Interval = 200) { tk::AdvanceClock(uint64_t(n) * Interval); }
+  // The panel after n more frames have been painted.
+  static tk::TCapture After(int n, vcl::TWinControl* Panel) {
+    Ticks(n);
+    filltest::THostSession::Idle();
+    return tk::CaptureWindow(Panel->Handle(), false);
+  }
 };
 
 TEST_F(AniCtrlTest, FramesComeFromTheListEntry) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop, 8);
-  EXPECT_EQ(a->StartFrame(), 0);
+  TZYLAniCtrl* a = Make(asLoop, 8);
   EXPECT_EQ(a->StopFrame(), 7);
-  EXPECT_EQ(a->GetCurrentFrame(), 0);
   EXPECT_FALSE(a->GetEmpty());
-  // Another image index is only another frame...
-  a->SetIndex(0, 5);
+  a->SetIndex(0, 5);  // another image index is only another frame...
   EXPECT_EQ(a->StopFrame(), 7);
   EXPECT_EQ(a->GetCurrentFrame(), 5);
-  // ...another entry brings its frames (none here).
-  a->SetIndex(1, 1);
-  EXPECT_EQ(a->StartFrame(), 0);
+  a->SetIndex(1, 1);  // ...another entry brings its frames (none here)
   EXPECT_EQ(a->StopFrame(), 0);
   EXPECT_TRUE(a->GetEmpty());
   a->SetIndex(1, 0);
@@ -102,79 +112,75 @@ TEST_F(AniCtrlTest, FramesComeFromTheListEntry) {
   EXPECT_TRUE(a->GetEmpty());
 }
 
-TEST_F(AniCtrlTest, LoopRunsRoundUntilStopped) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop);
+// Each style from Play over a number of ticks: the frames shown, whether it still runs, the
+// frame it rests on and whether it is still visible.
+struct StyleCase {
+  TZYLAnimationStyle Style;
+  int Repetitions;
+  bool Reverse;
+  int Ticks;
+  Frames Shown;
+  bool Running;
+  int Rest;
+  bool Visible;
+};
+
+TEST_F(AniCtrlTest, EachStyleFrameByFrame) {
+  const StyleCase cases[] = {
+      {asLoop, 1, false, 6, {0, 1, 2, 3, 0, 1, 2}, true, 2, true},
+      {asRepeat, 3, false, 20, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3}, false, 3, true},
+      {asLoopReverse, 1, false, 11, {0, 1, 2, 3, 3, 2, 1, 0, 0, 1, 2, 3}, true, 3, true},
+      {asRepeatFirst, 1, true, 8, {3, 2, 1, 0}, false, 3, true},  // shows its first frame
+      {asRepeatHide, 1, false, 5, {0, 1, 2, 3}, false, 3, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Style);
+    r.Shown.clear();
+    r.Starts = r.Stops = 0;
+    TZYLAniCtrl* a = Make(c.Style);
+    a->SetRepetitions(c.Repetitions);
+    a->SetAniBool(3, c.Reverse);
+    a->Play();
+    EXPECT_EQ(r.Starts, 1);
+    Ticks(c.Ticks);
+    EXPECT_EQ(r.Shown, c.Shown);
+    EXPECT_EQ(a->Animate(), c.Running);
+    EXPECT_EQ(r.Stops, c.Running ? 0 : 1);
+    EXPECT_EQ(a->GetCurrentFrame(), c.Rest);
+    EXPECT_EQ(a->Visible(), c.Visible);
+    // Stopping shows the first frame; a second start counts its passes from zero.
+    a->Stop();
+    EXPECT_FALSE(a->Timer()->Enabled());
+    EXPECT_EQ(a->GetCurrentFrame(), c.Running ? 0 : c.Rest);
+    r.Shown.clear();
+    a->Play();
+    Ticks(c.Ticks);
+    EXPECT_EQ(r.Shown, c.Shown);
+    a->Stop();
+    EXPECT_EQ(r.Stops, 2);  // a second Stop while stopped raises nothing
+  }
+}
+
+TEST_F(AniCtrlTest, HidingAndTheHiddenControl) {
+  TZYLAniCtrl* a = Make(asLoop);
+  // Hidden without MakeVisible: no start; Animate := true plays once allowed.
+  a->SetVisible(false);
+  a->SetAniBool(1, false);
   a->Play();
-  EXPECT_TRUE(a->Animate());
-  EXPECT_EQ(r.Starts, 1);
-  EXPECT_TRUE(a->Timer()->Enabled());
-  Ticks(6);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3, 0, 1, 2}));
-  a->Stop();
   EXPECT_FALSE(a->Animate());
-  EXPECT_FALSE(a->Timer()->Enabled());
-  EXPECT_EQ(r.Stops, 1);
-  EXPECT_EQ(a->GetCurrentFrame(), 0);  // the first frame again
-  Ticks(3);
-  EXPECT_EQ(r.Frames.size(), 7u);
-  a->Stop();  // not running: nothing
-  EXPECT_EQ(r.Stops, 1);
-}
-
-TEST_F(AniCtrlTest, RepeatPlaysItsPassesAndStopsOnTheLastFrame) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asRepeat);
-  a->SetRepetitions(3);
-  a->Play();
-  Ticks(20);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3}));
-  EXPECT_FALSE(a->Animate());
-  EXPECT_EQ(r.Stops, 1);
-  EXPECT_EQ(a->GetCurrentFrame(), 3);
-  EXPECT_TRUE(a->Visible());
-  // A second start counts its passes from zero.
-  r.Frames.clear();
-  a->SetRepetitions(1);
-  a->Play();
-  Ticks(10);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3}));
-}
-
-TEST_F(AniCtrlTest, LoopReverseTurnsRoundWithOneTickAtEachEnd) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoopReverse);
-  a->Play();
-  Ticks(11);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3, 3, 2, 1, 0, 0, 1, 2, 3}));
-  a->Stop();
-  EXPECT_EQ(a->GetCurrentFrame(), 0);
-}
-
-TEST_F(AniCtrlTest, ReverseRepeatFirstRunsDownAndShowsStopFrame) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asRepeatFirst);
-  a->SetAniBool(3, true);
-  EXPECT_EQ(a->GetFirstFrame(), 3);
-  EXPECT_EQ(a->GetLastFrame(), 0);
-  a->Play();
-  Ticks(8);
-  EXPECT_EQ(r.Frames, (std::vector<int>{3, 2, 1, 0}));
-  EXPECT_FALSE(a->Animate());
-  EXPECT_EQ(r.Stops, 1);
-  EXPECT_EQ(a->GetCurrentFrame(), 3);
-}
-
-TEST_F(AniCtrlTest, HidingStylesHideOnStop) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asRepeatHide);
-  a->Play();
-  Ticks(5);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3}));
   EXPECT_FALSE(a->Visible());
-  // Play shows it again (MakeVisible), asLoopHide hides on Stop.
+  EXPECT_EQ(r.Starts, 0);
+  a->SetAniBool(1, true);
+  a->SetAniBool(0, true);
+  EXPECT_TRUE(a->Animate());
+  EXPECT_TRUE(a->Visible());
+  // Hidden while running: the next tick stops it.
+  a->SetVisible(false);
+  Ticks(1);
+  EXPECT_FALSE(a->Animate());
+  EXPECT_EQ(r.Stops, 1);
   a->SetAniStyle(asLoopHide);
-  a->Play();
+  a->Play();  // Play shows it (MakeVisible), asLoopHide hides on Stop
   EXPECT_TRUE(a->Visible());
   Ticks(5);
   EXPECT_TRUE(a->Animate());
@@ -188,29 +194,8 @@ TEST_F(AniCtrlTest, HidingStylesHideOnStop) {
   EXPECT_TRUE(a->Visible());
 }
 
-TEST_F(AniCtrlTest, PlayOnHiddenControlNeedsMakeVisible) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop);
-  a->SetVisible(false);
-  a->SetAniBool(1, false);
-  a->Play();
-  EXPECT_FALSE(a->Animate());
-  EXPECT_FALSE(a->Visible());
-  EXPECT_EQ(r.Starts, 0);
-  a->SetAniBool(1, true);
-  a->SetAniBool(0, true);  // Animate := true plays
-  EXPECT_TRUE(a->Animate());
-  EXPECT_TRUE(a->Visible());
-  // Hidden while running: the next tick stops it.
-  a->SetVisible(false);
-  Ticks(1);
-  EXPECT_FALSE(a->Animate());
-  EXPECT_EQ(r.Stops, 1);
-}
-
 TEST_F(AniCtrlTest, EmptyControlNeverPlaysAndStopsAtTheNextTick) {
-  Recorder r;
-  TZYLAniCtrl* a = new TZYLAniCtrl(owner_.get());
+  auto* a = new TZYLAniCtrl(owner_.get());
   r.Attach(a);
   a->Play();
   EXPECT_FALSE(a->Animate());
@@ -226,53 +211,40 @@ TEST_F(AniCtrlTest, EmptyControlNeverPlaysAndStopsAtTheNextTick) {
 }
 
 TEST_F(AniCtrlTest, FrameSettersOrderAndStop) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop, 8);
+  TZYLAniCtrl* a = Make(asLoop, 8);
+  auto frames = [&] { return Frames{a->StartFrame(), a->StopFrame(), a->GetCurrentFrame()}; };
   a->SetStopFrame(3);
-  EXPECT_EQ(a->StartFrame(), 0);
-  EXPECT_EQ(a->StopFrame(), 3);
+  EXPECT_EQ(frames(), (Frames{0, 3, 0}));
   // A start above the stop frame: the two are put in order and the control shows that frame.
   a->SetStartFrame(5);
-  EXPECT_EQ(a->StartFrame(), 3);
-  EXPECT_EQ(a->StopFrame(), 5);
-  EXPECT_EQ(a->GetCurrentFrame(), 5);
+  EXPECT_EQ(frames(), (Frames{3, 5, 5}));
   a->SetStopFrame(1);
-  EXPECT_EQ(a->StartFrame(), 1);
-  EXPECT_EQ(a->StopFrame(), 3);
-  EXPECT_EQ(a->GetCurrentFrame(), 1);
-  // Out of the entry's images: refused.
-  a->SetStopFrame(8);
+  EXPECT_EQ(frames(), (Frames{1, 3, 1}));
+  a->SetStopFrame(8);  // out of the entry's images: refused
   a->SetStartFrame(-1);
-  EXPECT_EQ(a->StartFrame(), 1);
-  EXPECT_EQ(a->StopFrame(), 3);
-  // A running animation stops on a frame change.
-  a->Play();
+  EXPECT_EQ(frames(), (Frames{1, 3, 1}));
+  a->Play();  // a running animation stops on a frame change
   a->SetStopFrame(6);
   EXPECT_FALSE(a->Animate());
   EXPECT_EQ(r.Stops, 1);
-  // With an empty control the frame becomes 0.
-  a->SetImageList(nullptr);
+  a->SetImageList(nullptr);  // with an empty control the frame becomes 0
   a->SetStopFrame(3);
   EXPECT_EQ(a->StopFrame(), 0);
 }
 
 TEST_F(AniCtrlTest, MovingWhileStopped) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop, 8);
+  TZYLAniCtrl* a = Make(asLoop, 8);
   a->SetStopFrame(5);
   a->SetStartFrame(2);
-  EXPECT_EQ(a->GetCurrentFrame(), 2);
-  a->Next();
-  EXPECT_EQ(a->GetCurrentFrame(), 3);
-  a->Last();
-  EXPECT_EQ(a->GetCurrentFrame(), 5);
-  a->Next();  // beyond the stop frame: stays
-  EXPECT_EQ(a->GetCurrentFrame(), 5);
-  a->Prev();
-  EXPECT_EQ(a->GetCurrentFrame(), 4);
-  a->First();
-  EXPECT_EQ(a->GetCurrentFrame(), 2);
-  a->Move(7);  // outside the frames
+  // Each move and the frame it leads to; beyond the ends or outside the frames it stays.
+  const std::pair<void (TZYLAniCtrl::*)(), int> moves[] = {
+      {&TZYLAniCtrl::Next, 3}, {&TZYLAniCtrl::Last, 5},  {&TZYLAniCtrl::Next, 5},
+      {&TZYLAniCtrl::Prev, 4}, {&TZYLAniCtrl::First, 2}, {&TZYLAniCtrl::Prev, 2}};
+  for (const auto& [move, want] : moves) {
+    (a->*move)();
+    EXPECT_EQ(a->GetCurrentFrame(), want);
+  }
+  a->Move(7);
   EXPECT_EQ(a->GetCurrentFrame(), 2);
   a->SetAniBool(3, true);  // Reverse mirrors the steps
   a->First();
@@ -282,48 +254,40 @@ TEST_F(AniCtrlTest, MovingWhileStopped) {
   a->Play();
   a->Move(3);  // not while running
   EXPECT_EQ(a->GetCurrentFrame(), 5);
-  EXPECT_TRUE(r.Frames.size() == 1u);  // only Play's frame raised OnAnimate
+  EXPECT_EQ(r.Shown.size(), 1u);  // only Play's frame raised OnAnimate
 }
 
 TEST_F(AniCtrlTest, SettersThatStopTheAnimation) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop);
-  auto restart = [&] {
-    a->Play();
-    ASSERT_TRUE(a->Animate());
-  };
-  restart();
-  a->SetInterval(200);  // unchanged: keeps running
+  TZYLAniCtrl* a = Make(asLoop);
+  a->Play();
+  // Unchanged or refused values, MakeVisible and UseBitmap keep it running.
+  a->SetInterval(200);
   a->SetAniStyle(asLoop);
   a->SetRepetitions(1);
-  a->SetRepetitions(0);  // refused
-  EXPECT_TRUE(a->Animate());
-  EXPECT_EQ(a->Repetitions(), 1);
-  a->SetInterval(100);
-  EXPECT_FALSE(a->Animate());
-  restart();
-  a->SetRepetitions(2);
-  EXPECT_FALSE(a->Animate());
-  restart();
-  a->SetAniStyle(asLoopReverse);
-  EXPECT_FALSE(a->Animate());
-  restart();
-  a->SetAniBool(3, false);  // Reverse stops even when unchanged
-  EXPECT_FALSE(a->Animate());
-  restart();
-  a->SetTimerMode(tmGlobalTimer);
-  EXPECT_FALSE(a->Animate());
-  EXPECT_EQ(r.Stops, 5);
-  // MakeVisible and UseBitmap do not stop.
-  restart();
+  a->SetRepetitions(0);
   a->SetAniBool(1, false);
   a->SetAniBool(2, false);
   EXPECT_TRUE(a->Animate());
+  EXPECT_EQ(a->Repetitions(), 1);
+  a->Stop();
+  const std::function<void()> stoppers[] = {
+      [&] { a->SetInterval(100); }, [&] { a->SetRepetitions(2); },
+      [&] { a->SetAniStyle(asLoopReverse); },
+      [&] { a->SetAniBool(3, false); },  // Reverse stops even when unchanged
+      [&] { a->SetTimerMode(tmGlobalTimer); }};
+  for (const auto& stop : stoppers) {
+    a->Play();
+    ASSERT_TRUE(a->Animate());
+    stop();
+    EXPECT_FALSE(a->Animate());
+  }
+  EXPECT_EQ(r.Stops, 6);
   // The new interval takes effect at the next start: 100 ms per frame now.
-  r.Frames.clear();
+  a->SetAniStyle(asLoop);
+  r.Shown.clear();
   a->Play();
   tk::AdvanceClock(300);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(r.Shown, (Frames{0, 1, 2, 3}));
   a->SetInterval(0);
   EXPECT_EQ(a->Interval(), 1);
   a->SetInterval(70000);
@@ -331,28 +295,27 @@ TEST_F(AniCtrlTest, SettersThatStopTheAnimation) {
 }
 
 TEST_F(AniCtrlTest, ExactlyOneTimerOfTheMode) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop);
+  TZYLAniCtrl* a = Make(asLoop);
   a->SetTimerMode(tmGlobalTimer);
   ASSERT_NE(a->Timer(), nullptr);
   EXPECT_TRUE(a->Timer()->Global());
   EXPECT_EQ(a->HiTimer(), nullptr);
   a->Play();
   Ticks(2);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(r.Shown, (Frames{0, 1, 2}));
   a->SetTimerMode(tmHiTimer);
   EXPECT_EQ(a->Timer(), nullptr);
   ASSERT_NE(a->HiTimer(), nullptr);
   EXPECT_FALSE(a->HiTimer()->UseThread());
   EXPECT_FALSE(a->HiTimer()->Enabled());  // waits for Play
   a->SetThreadPriority(vcl::tpHighest);
-  r.Frames.clear();
+  r.Shown.clear();
   a->Play();
   EXPECT_TRUE(a->HiTimer()->Enabled());
   EXPECT_EQ(a->HiTimer()->Interval(), 200);
   EXPECT_EQ(a->HiTimer()->ThreadPriority(), vcl::tpHighest);
   Ticks(2);
-  EXPECT_EQ(r.Frames, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(r.Shown, (Frames{0, 1, 2}));
   a->SetTimerMode(tmThreaded);
   ASSERT_NE(a->HiTimer(), nullptr);
   EXPECT_TRUE(a->HiTimer()->UseThread());
@@ -361,76 +324,56 @@ TEST_F(AniCtrlTest, ExactlyOneTimerOfTheMode) {
   EXPECT_EQ(a->HiTimer(), nullptr);
   ASSERT_NE(a->Timer(), nullptr);
   EXPECT_FALSE(a->Timer()->Global());
-}
-
-TEST_F(AniCtrlTest, DestroyingARunningAnimationRaisesNoStop) {
-  Recorder r;
-  TZYLAniCtrl* a = Make(r, asLoop);
+  // Destroyed while running: no stop, and its timer goes with it.
+  r.Shown.clear();
+  const int stops = r.Stops;
   a->Play();
   delete a;
-  EXPECT_EQ(r.Stops, 0);
-  Ticks(3);  // its timer went with it
-  EXPECT_EQ(r.Frames.size(), 1u);
+  EXPECT_EQ(r.Stops, stops);
+  Ticks(3);
+  EXPECT_EQ(r.Shown.size(), 1u);
 }
 
 TEST_F(AniCtrlTest, PaintsEachFrameOverItsColour) {
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* a = new TZYLAniCtrl(form.get());
-  a->SetBounds(20, 20, 20, 20);
+  TZYLAniCtrl* a = Place(form.get(), panel, 20, 20, 3, 20);
   a->SetParentColor(false);
   a->SetColor(vcl::clSilver);
   a->SetStyle(sbStretch);
-  a->SetImageList(MarkedFrames(form.get(), 3, 10, 10));
-  a->SetParent(panel);
   form->Show();
-  Idle();
-  auto cap = filltest::THostSession::Capture(panel);
-  EXPECT_EQ(At(cap, 25, 25), FrameColor(0));
-  EXPECT_EQ(At(cap, 25, 39), vcl::clSilver);  // the white row is see-through (forced)
+  // Frame colour at the middle and what shows at the white bottom row (see-through, forced).
+  auto expect = [&](const tk::TCapture& cap, int frame, vcl::TColor row) {
+    EXPECT_EQ(At(cap, 25, 25), FrameColor(frame));
+    EXPECT_EQ(At(cap, 25, 39), row);
+  };
+  expect(After(0, panel), 0, vcl::clSilver);
   a->Play();
-  Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
-  EXPECT_EQ(At(cap, 25, 25), FrameColor(1));
-  EXPECT_EQ(At(cap, 25, 39), vcl::clSilver);
+  expect(After(1, panel), 1, vcl::clSilver);
   // Drawn straight onto the control without the working bitmap, and without forcing.
   a->SetAniBool(2, false);
   a->SetBool(0, false);
-  Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
-  EXPECT_EQ(At(cap, 25, 25), FrameColor(2));
-  EXPECT_EQ(At(cap, 25, 39), vcl::clWhite);
+  expect(After(1, panel), 2, vcl::clWhite);
   a->Stop();
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
-  EXPECT_EQ(At(cap, 25, 25), FrameColor(0));
+  expect(After(0, panel), 0, vcl::clWhite);
 }
 
 TEST_F(AniCtrlTest, TransparentAnimationShowsTheParentUnderItsSeeThroughColour) {
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* a = new TZYLAniCtrl(form.get());
-  a->SetBounds(30, 30, 10, 10);
+  TZYLAniCtrl* a = Place(form.get(), panel, 30, 30);
   a->SetTransparent(true);
-  a->SetImageList(MarkedFrames(form.get(), 2, 10, 10));
-  a->SetParent(panel);
   form->Show();
-  Idle();
+  filltest::THostSession::Idle();
+  const vcl::TColor back = filltest::RGBOf(panel->Back->Canvas()->Pixels(35, 39));
   a->Play();
-  Ticks(1);
-  Idle();
-  auto cap = filltest::THostSession::Capture(panel);
+  auto cap = After(1, panel);
   EXPECT_EQ(At(cap, 35, 35), FrameColor(1));
-  EXPECT_EQ(At(cap, 35, 39), filltest::RGBOf(panel->Back->Canvas()->Pixels(35, 39)));
-  // Without the working bitmap each frame is a full repaint over the parent.
-  a->SetAniBool(2, false);
-  Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  EXPECT_EQ(At(cap, 35, 39), back);
+  a->SetAniBool(2, false);  // without the working bitmap: a full repaint over the parent
+  cap = After(1, panel);
   EXPECT_EQ(At(cap, 35, 35), FrameColor(0));
-  EXPECT_EQ(At(cap, 35, 39), filltest::RGBOf(panel->Back->Canvas()->Pixels(35, 39)));
+  EXPECT_EQ(At(cap, 35, 39), back);
 }
 
 TEST_F(AniCtrlTest, OverASuppliedBackground) {
@@ -438,35 +381,25 @@ TEST_F(AniCtrlTest, OverASuppliedBackground) {
   std::unique_ptr<vcl::TForm> form(imagetest::MakeBackHost(panel));
   auto back = [&](int x, int y) { return filltest::RGBOf(panel->Bmp->Canvas()->Pixels(x, y)); };
   // Transparent: the background is taken from the supplier, not from the screen.
-  auto* a = new TZYLAniCtrl(form.get());
-  a->SetBounds(30, 30, 10, 10);
+  TZYLAniCtrl* a = Place(form.get(), panel, 30, 30);
   a->SetTransparent(true);
-  a->SetImageList(MarkedFrames(form.get(), 2, 10, 10));
-  a->SetParent(panel);
   // Opaque with SilentMove: each frame goes over the supplied background as well.
-  auto* s = new TZYLAniCtrl(form.get());
-  s->SetBounds(80, 60, 10, 10);
+  TZYLAniCtrl* s = Place(form.get(), panel, 80, 60);
   s->SetParentColor(false);
   s->SetColor(vcl::clBlack);
   s->SetBool(1, true);
-  s->SetImageList(MarkedFrames(form.get(), 2, 10, 10));
-  s->SetParent(panel);
   form->Show();
-  Idle();
+  filltest::THostSession::Idle();
   a->Play();
   s->Play();
-  Ticks(1);
-  Idle();
-  auto cap = win::testkit::CaptureWindow(panel->Handle(), false);
+  auto cap = After(1, panel);
   EXPECT_EQ(At(cap, 35, 35), FrameColor(1));
   EXPECT_EQ(At(cap, 35, 39), back(35, 39));
   EXPECT_EQ(At(cap, 85, 65), FrameColor(1));
   EXPECT_EQ(At(cap, 85, 69), back(85, 69));
   // Moved while running: the saved background is taken again at the new place.
   a->SetBounds(100, 20, 10, 10);
-  Ticks(1);
-  Idle();
-  cap = win::testkit::CaptureWindow(panel->Handle(), false);
+  cap = After(1, panel);
   EXPECT_EQ(At(cap, 105, 25), FrameColor(0));
   EXPECT_EQ(At(cap, 105, 29), back(105, 29));
   EXPECT_EQ(At(cap, 35, 35), back(35, 35));
@@ -493,11 +426,10 @@ TEST_F(AniCtrlTest, StreamRoundTripKeepsFramesAndMakesTheModesTimer) {
   for (const char* want :
        {"StartFrame = 2", "StopFrame = 5", "AnimationStyle = asLoopReverse", "Interval = 120",
         "Repetitions = 4", "TimerMode = tmGlobalTimer", "ThreadPriority = tpLowest",
-        "MakeVisible = False", "Reverse = True", "ForceTransparent = False",
-        "Transparent = True"})
+        "MakeVisible = False", "Reverse = True", "ForceTransparent = False", "Transparent = True"})
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
-  for (const char* absent : {"Animate", "ImageIndex", "UseBitmap", "ListIndex", "SilentMove",
-                             "Style", "About"})
+  for (const char* absent :
+       {"Animate", "ImageIndex", "UseBitmap", "ListIndex", "SilentMove", "Style", "About"})
     EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
   a.Stop();
 
@@ -507,46 +439,34 @@ TEST_F(AniCtrlTest, StreamRoundTripKeepsFramesAndMakesTheModesTimer) {
   vcl::ReadComponentFromBytes(bytes, &b);
   ZYLAniCtrlDone();
   EXPECT_EQ(vcl::GetClass("TZYLAniCtrl"), nullptr);
-  EXPECT_EQ(b.StartFrame(), 2);
-  EXPECT_EQ(b.StopFrame(), 5);
+  EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&b)), text);
   EXPECT_EQ(b.GetCurrentFrame(), 5);  // the first frame of a reversed animation
-  EXPECT_EQ(b.AnimationStyle(), asLoopReverse);
-  EXPECT_EQ(b.Interval(), 120);
-  EXPECT_EQ(b.Repetitions(), 4);
-  EXPECT_EQ(b.ThreadPriority(), vcl::tpLowest);
-  EXPECT_EQ(b.TimerMode(), tmGlobalTimer);
   ASSERT_NE(b.Timer(), nullptr);
   EXPECT_TRUE(b.Timer()->Global());
   EXPECT_EQ(b.HiTimer(), nullptr);
-  EXPECT_TRUE(b.Transparent());
   EXPECT_NE(b.BackBitmap(), nullptr);
   EXPECT_FALSE(b.Animate());
 }
 
 TEST_F(AniCtrlTest, FormWithAnimateSetStartsPlayingWhenLoaded) {
   TZYLImageList* list = MakeFrames(owner_.get(), 4);
-  list->SetName("Frames");
   ZYLAniCtrlInit();
-  const std::string text =
-      "object Ani: TZYLAniCtrl\n"
-      "  Animate = True\n"
-      "  StartFrame = 1\n"
-      "  StopFrame = 3\n"
-      "  TimerMode = tmHiTimer\n"
-      "end\n";
   TZYLAniCtrl b(nullptr);
-  Recorder r;
   r.Attach(&b);
   b.SetImageList(list);
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &b);
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object Ani: TZYLAniCtrl\n"
+                                                            "  Animate = True\n"
+                                                            "  StartFrame = 1\n"
+                                                            "  StopFrame = 3\n"
+                                                            "  TimerMode = tmHiTimer\n"
+                                                            "end\n"),
+                              &b);
   ZYLAniCtrlDone();
-  EXPECT_EQ(b.StartFrame(), 1);
-  EXPECT_EQ(b.StopFrame(), 3);
   ASSERT_NE(b.HiTimer(), nullptr);
   EXPECT_EQ(b.Timer(), nullptr);
   EXPECT_TRUE(b.Animate());
   Ticks(3);
-  EXPECT_EQ(r.Frames, (std::vector<int>{1, 2, 3, 1}));
+  EXPECT_EQ(r.Shown, (Frames{1, 2, 3, 1}));
   b.SetImageList(nullptr);
 }
 

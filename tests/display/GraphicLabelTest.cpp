@@ -2,8 +2,10 @@
 // AutoSize from the measured layout, Assign, painting with and without a fill, streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "display/ZYLGraphicLabel.h"
 #include "foundation/ZYL3DCaption.h"
@@ -49,6 +51,10 @@ class GraphicLabelTest : public ::testing::Test {
     Idle();
     return l;
   }
+  static win::testkit::TCapture Shot(TPicturePanel* panel) {
+    Idle();
+    return filltest::THostSession::Capture(panel);
+  }
   static int Count(const win::testkit::TCapture& cap, const TRect& r, vcl::TColor c) {
     int n = 0;
     for (int y = r.Top; y < r.Bottom; ++y)
@@ -63,14 +69,14 @@ TEST_F(GraphicLabelTest, OneRepaintPerChangeAndNoneForUnusedSettings) {
   auto* l = MakeLabel(form.get(), panel);
   l->SetCaption("Wave");
   Idle();
-  auto repaints = [&](auto change) {
+  auto repaints = [&](const std::function<void()>& change) {
     Idle();
     const int before = l->Paints;
     change();
     Idle();
     return l->Paints - before;
   };
-  EXPECT_EQ(repaints([&] { l->SetToggle(30); }), 0);  // taToggled is off
+  EXPECT_EQ(repaints([&] { l->SetToggle(30); }), 0);           // taToggled is off
   EXPECT_EQ(repaints([&] { l->SetPerspectiveDepth(8); }), 0);  // taPerspective is off
   EXPECT_EQ(repaints([&] { l->SetTransAttr({taToggled, taPerspective}); }), 1);
   EXPECT_EQ(repaints([&] { l->SetToggle(45); }), 1);
@@ -151,26 +157,21 @@ TEST_F(GraphicLabelTest, AssignCopiesTheLayoutAndAppliesAutoSizeLast) {
   auto* dst = MakeLabel(form.get(), panel);
   dst->SetCaption("Copy");
   dst->Assign(&src);
-  EXPECT_EQ(dst->Transform(), tmHalfmoon);
   EXPECT_EQ(dst->Attributes(), (TZYLTransLabelAttr{taToggled, taEqualLetters}));
-  EXPECT_EQ(dst->Perspective(), tpFrog);
-  EXPECT_EQ(dst->PerspectiveDepth(), 9);
-  EXPECT_EQ(dst->Toggle(), -20);
-  EXPECT_EQ(dst->Factor(), 33);
   // The inversion and the brush background are the control's own, not part of the layout.
-  EXPECT_FALSE(dst->InvertCaption());
-  EXPECT_EQ(dst->BrushBackColor(), vcl::clBtnFace);
-  EXPECT_TRUE(dst->AutoSize());
-  EXPECT_EQ(dst->FontFX()->Angle(), 15);
-  EXPECT_EQ(dst->FillObject()->Style(), sfGradient);
-  EXPECT_EQ(dst->Font()->Size(), 30);
+  EXPECT_EQ((std::vector<int>{dst->Transform(), dst->Perspective(), dst->PerspectiveDepth(),
+                              dst->Toggle(), dst->Factor(), dst->InvertCaption(),
+                              dst->BrushBackColor(), dst->AutoSize(), dst->FontFX()->Angle(),
+                              dst->FillObject()->Style(), dst->Font()->Size()}),
+            (std::vector<int>{tmHalfmoon, tpFrog, 9, -20, 33, false, vcl::clBtnFace, true, 15,
+                              sfGradient, 30}));
   EXPECT_EQ(dst->Caption(), "Copy");
   // AutoSize came last: the size fits the copied layout.
   vcl::TBitmap b;
   b.SetSize(1, 1);
   TRect r;
-  CalcSize(b.Canvas(), r, dst->Font(), dst->FontFX(), "Copy", tmHalfmoon, -20, 33, true, tpFrog,
-           9, {taToggled, taEqualLetters});
+  CalcSize(b.Canvas(), r, dst->Font(), dst->FontFX(), "Copy", tmHalfmoon, -20, 33, true, tpFrog, 9,
+           {taToggled, taEqualLetters});
   EXPECT_EQ(dst->Width(), r.Right + dst->DblBevelExt());
   EXPECT_EQ(dst->Height(), r.Bottom + dst->DblBevelExt());
 }
@@ -183,24 +184,21 @@ TEST_F(GraphicLabelTest, PaintsLettersInFontColourOrThroughTheFill) {
   l->Font()->SetColor(vcl::clRed);
   l->SetTransform(ZYLGrlf::tmNone);
   l->SetCaption("HHH");
-  Idle();
   const TRect area{10, 10, 210, 90};
-  auto cap = filltest::THostSession::Capture(panel);
+  auto cap = Shot(panel);
   EXPECT_GT(Count(cap, area, vcl::clRed), 20);
   EXPECT_EQ(At(cap, 12, 12), vcl::clWhite);  // opaque background
 
   l->FillObject()->SetFillStyle(sfBrush);
   l->FillObject()->Brush()->SetColor(vcl::clLime);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot(panel);
   EXPECT_GT(Count(cap, area, vcl::clLime), 20);
   EXPECT_EQ(Count(cap, area, vcl::clRed), 0);
   EXPECT_EQ(At(cap, 12, 12), vcl::clWhite);
 
   // A one-letter caption leaves only the background.
   l->SetCaption("H");
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot(panel);
   EXPECT_EQ(Count(cap, area, vcl::clWhite), 200 * 80);
 }
 
@@ -222,9 +220,8 @@ TEST_F(GraphicLabelTest, ImageListItemFillsTheLetters) {
   l->FillObject()->SetFillStyle(sfBitmapList);
   l->SetImageList(list);
   ASSERT_FALSE(l->FillObject()->GetEmpty());
-  Idle();
   const TRect area{10, 10, 210, 90};
-  auto cap = filltest::THostSession::Capture(panel);
+  auto cap = Shot(panel);
   EXPECT_GT(Count(cap, area, vcl::clLime), 20);
   EXPECT_EQ(Count(cap, area, vcl::clRed), 0);
 

@@ -10,8 +10,8 @@
 #include "foundation/ZYLFillObject.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -21,12 +21,7 @@ using namespace ZYLGrlf;
 TEST(GraphicLabelsExampleTest, EveryLabelIsCreatedWithItsSettingsAndPaints) {
   filltest::THostSession host;
   ZYLGraphicLabelInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/graphiclabels.txt",
-                            vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("graphiclabels.txt");
   ZYLGraphicLabelDone();
   int labels = 0;
   for (int i = 0; i < form->ComponentCount(); ++i)

@@ -13,8 +13,8 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -27,16 +27,11 @@ TEST(ImagesExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   ZYLNImageInit();
   ZYLLImageInit();
   ZYLAniCtrlInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/images.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("images.txt");
   ZYLAniCtrlDone();
   ZYLLImageDone();
   ZYLNImageDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLNImage"], 12);
   EXPECT_EQ(count["TZYLLImage"], 3);
   EXPECT_EQ(count["TZYLAniCtrl"], 3);
@@ -84,9 +79,7 @@ TEST(ImagesExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   EXPECT_EQ(at(restore, 1, 1), vcl::ColorToRGB(vcl::clBtnFace));  // see-through to the form
   EXPECT_EQ(at(autosize, 10, 10), vcl::clTeal);
   EXPECT_EQ(at(loop, 40, 30), imagetest::FrameColor(0));
-  std::map<uint32_t, int> colours;
-  for (uint32_t p : cap.Pixels) ++colours[p];
-  EXPECT_GT(colours.size(), 12u);
+  EXPECT_GT(exampletest::ColourCount(cap), 12u);
   form.reset();
   vcl::UnRegisterClass(TZYLImageList::StaticClass());
 }

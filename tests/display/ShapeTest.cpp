@@ -3,6 +3,7 @@
 // clipping), repaints per change, the image-list bitmap, saving to a file and form streams.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,13 +19,14 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "tests/display/FillTestHost.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
 
+using filltest::ExpectPixels;
 using vcl::TColor;
 using vcl::TPoint;
 using vcl::TRect;
@@ -56,13 +58,7 @@ std::vector<TPoint> Points(TZYLPointList* l) {
 
 TColor Px(vcl::TBitmap& b, int x, int y) { return vcl::ColorToRGB(b.Canvas()->Pixels(x, y)); }
 
-std::unique_ptr<vcl::TBitmap> Solid(int w, int h, TColor c) {
-  auto b = std::make_unique<vcl::TBitmap>();
-  b->SetSize(w, h);
-  b->Canvas()->Brush()->SetColor(c);
-  b->Canvas()->FillRect(TRect{0, 0, w, h});
-  return b;
-}
+std::unique_ptr<vcl::TBitmap> Solid(int w, int h, TColor c) { return filltest::Plain(w, h, c); }
 
 // A plain shape: no bevel, no shadow, a solid brush.
 void MakePlain(TZYLBaseShape* s, TColor brush) {
@@ -195,19 +191,13 @@ TEST_F(ShapeTest, FastModeDrawsShapeShadowAndBackground) {
   s.Shadow()->SetDepth(5);
   s.Shadow()->SetColor(vcl::clBlue);
   // Transparent: the background stays; the shape is 35 x 25 with its shadow below-right.
-  auto b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 0, 0), vcl::clRed);
-  EXPECT_EQ(Px(*b, 34, 24), vcl::clRed);
-  EXPECT_EQ(Px(*b, 37, 27), vcl::clBlue);
-  EXPECT_EQ(Px(*b, 37, 2), vcl::clLime);
+  const filltest::TPoints want = {
+      {0, 0, vcl::clRed}, {34, 24, vcl::clRed}, {37, 27, vcl::clBlue}, {37, 2, vcl::clLime}};
+  ExpectPixels(Render(&s).get(), want);
   s.SetTransparent(false);
-  b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 37, 2), vcl::clWhite);
-  // An ellipse leaves its corners to the background.
-  s.SetShape(stEllipse);
-  b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 0, 0), vcl::clWhite);
-  EXPECT_EQ(Px(*b, 17, 12), vcl::clRed);
+  ExpectPixels(Render(&s).get(), {{37, 2, vcl::clWhite}});
+  s.SetShape(stEllipse);  // an ellipse leaves its corners to the background
+  ExpectPixels(Render(&s).get(), {{0, 0, vcl::clWhite}, {17, 12, vcl::clRed}});
 }
 
 TEST_F(ShapeTest, TeethModesGiveAToothedEdge) {
@@ -289,7 +279,7 @@ TEST_F(ShapeTest, ClippedCaptionStaysInsideTheShape) {
   s.Caption()->Font()->SetColor(vcl::clRed);
   // Unclipped, the text in the top-left corner lies partly outside the ellipse.
   auto b = Render(&s, vcl::clLime);
-  const TRect corner{0, 0, 10, 7};  // wholly outside the ellipse
+  const TRect corner{0, 0, 10, 7};    // wholly outside the ellipse
   const TRect inside{30, 4, 60, 12};  // a strip of the text wholly inside the ellipse
   EXPECT_GT(CountOther(*b, corner, {vcl::clWhite, vcl::clLime}), 0);
   EXPECT_GT(CountOther(*b, inside, {vcl::clWhite}), 0);
@@ -314,13 +304,12 @@ TEST_F(ShapeTest, BitmapFillOnlyReachesTheShape) {
   s.SetMode(scmShapeFill);
   s.ShapeFill()->SetBitmap(Solid(4, 4, vcl::clBlue).get());
   s.ShapeFill()->SetFillStyle(sfBitmap);
-  auto b = Render(&s, vcl::clLime);
+  // Transparent: the colour of the control never shows.
+  ExpectPixels(Render(&s).get(),
+               {{25, 20, vcl::clBlue}, {0, 0, vcl::clLime}, {49, 39, vcl::clLime}});
   ASSERT_NE(s.FillBitmap(), nullptr);
   EXPECT_EQ(s.FillBitmap()->Width(), 50);  // rendered for the client rectangle
   EXPECT_EQ(s.FillBitmap()->Height(), 40);
-  EXPECT_EQ(Px(*b, 25, 20), vcl::clBlue);
-  EXPECT_EQ(Px(*b, 0, 0), vcl::clLime);  // transparent: the colour of the control never shows
-  EXPECT_EQ(Px(*b, 49, 39), vcl::clLime);
   // The cache is kept between paints and dropped by a change.
   vcl::TBitmap* cached = s.FillBitmap();
   Render(&s);
@@ -336,14 +325,11 @@ TEST_F(ShapeTest, BrushBitmapAndNoneStyles) {
   MakePlain(&s, vcl::clRed);
   s.SetMode(scmShapeFill);
   s.ShapeFill()->SetFillStyle(sfNone);
-  auto b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 15, 15), vcl::clLime);  // nothing fills the shape
+  ExpectPixels(Render(&s).get(), {{15, 15, vcl::clLime}});  // nothing fills the shape
   s.ShapeFill()->SetFillStyle(sfBrushBitmap);
-  b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 15, 15), vcl::clLime);  // no picture: still nothing, and no failure
+  ExpectPixels(Render(&s).get(), {{15, 15, vcl::clLime}});  // no picture: nothing, no failure
   s.ShapeFill()->SetBitmap(Solid(8, 8, vcl::clBlue).get());
-  b = Render(&s, vcl::clLime);
-  EXPECT_EQ(Px(*b, 15, 15), vcl::clBlue);
+  ExpectPixels(Render(&s).get(), {{15, 15, vcl::clBlue}});
 }
 
 TEST_F(ShapeTest, EmptySizesPaintNothingAndDoNotFail) {
@@ -376,31 +362,29 @@ TEST_F(ShapeTest, EachSettingsChangeRepaintsOnce) {
   form->Show();
   Idle();
   ASSERT_GE(s->Paints, 1);
-  auto expectOnePaint = [&](const char* what, auto change) {
+  // Each change repaints once; set again unchanged, the shape's own settings do not repaint.
+  const std::pair<std::function<void()>, bool> changes[] = {
+      {[&] { s->Bevel()->SetWidth(4); }, true},
+      {[&] { s->Brush()->SetColor(vcl::clRed); }, false},
+      {[&] { s->Caption()->SetCaption("A"); }, false},
+      {[&] { s->Shadow()->SetDepth(2); }, false},
+      {[&] { s->ShapeFill()->SetFillStyle(sfGradient); }, false},
+      {[&] { s->Teeth()->SetCount(3); }, false},
+      {[&] { s->SetShape(stStar); }, true},
+      {[&] { s->SetSquare(true); }, true},
+      {[&] { s->SetRoundPercent(10); }, true},
+      {[&] { s->SetBrushBackColor(vcl::clRed); }, false},
+      {[&] { s->SetCaptionClip(true); }, false},
+      {[&] { s->SetMode(scmTeethFill); }, true}};
+  for (size_t i = 0; i < std::size(changes); ++i) {
     const int before = s->Paints;
-    change();
+    changes[i].first();
     Idle();
-    EXPECT_EQ(s->Paints, before + 1) << what;
-  };
-  expectOnePaint("bevel", [&] { s->Bevel()->SetWidth(4); });
-  expectOnePaint("brush", [&] { s->Brush()->SetColor(vcl::clRed); });
-  expectOnePaint("caption", [&] { s->Caption()->SetCaption("A"); });
-  expectOnePaint("shadow", [&] { s->Shadow()->SetDepth(2); });
-  expectOnePaint("fill", [&] { s->ShapeFill()->SetFillStyle(sfGradient); });
-  expectOnePaint("teeth", [&] { s->Teeth()->SetCount(3); });
-  expectOnePaint("shape", [&] { s->SetShape(stStar); });
-  expectOnePaint("square", [&] { s->SetSquare(true); });
-  expectOnePaint("round", [&] { s->SetRoundPercent(10); });
-  expectOnePaint("back colour", [&] { s->SetBrushBackColor(vcl::clRed); });
-  expectOnePaint("clip", [&] { s->SetCaptionClip(true); });
-  expectOnePaint("mode", [&] { s->SetMode(scmTeethFill); });
-  // Unchanged values do not repaint.
+    EXPECT_EQ(s->Paints, before + 1) << "change " << i;
+  }
   const int before = s->Paints;
-  s->SetShape(stStar);
-  s->SetSquare(true);
-  s->SetRoundPercent(10);
-  s->SetMode(scmTeethFill);
-  s->Bevel()->SetWidth(4);
+  for (const auto& [change, again] : changes)
+    if (again) change();
   Idle();
   EXPECT_EQ(s->Paints, before);
 }
@@ -422,15 +406,13 @@ TEST_F(ShapeTest, ImageListItemBecomesTheListBitmap) {
   ASSERT_NE(lb, nullptr);
   EXPECT_EQ(lb->Width(), 6);
   EXPECT_EQ(lb->Height(), 5);
-  EXPECT_EQ(Px(*lb, 1, 2), vcl::clRed);
-  EXPECT_EQ(Px(*lb, 0, 0), vcl::clBlue);
+  ExpectPixels(lb, {{1, 2, vcl::clRed}, {0, 0, vcl::clBlue}});
   // The list bitmap fills the shape in sfBitmapList.
   MakePlain(s, vcl::clWhite);
   s->SetMode(scmShapeFill);
   s->ShapeFill()->SetFillStyle(sfBitmapList);
   s->ShapeFill()->SetTileMode(tmStretch);
-  auto b = Render(s);
-  EXPECT_EQ(Px(*b, 35, 25), vcl::clBlue);
+  ExpectPixels(Render(s).get(), {{35, 25, vcl::clBlue}});
   // A list index without an image clears it.
   s->SetIndex(1, 3);
   EXPECT_EQ(s->ShapeFill()->ListBitmap(), nullptr);

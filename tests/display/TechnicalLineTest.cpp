@@ -3,10 +3,12 @@
 // shape, streaming and the example form.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLBevel.h"
@@ -14,17 +16,18 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/controls/Forms.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "tests/display/ExampleForm.h"
 #include "tests/display/FillTestHost.h"
-#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
 
+using filltest::ExpectPixels;
 using vcl::TRect;
 
 class TCountingLine : public TZYLTechnicalLine {
@@ -65,9 +68,11 @@ TEST(TechnicalLineModel, DefaultLayoutMatchesTheWorkingRectangle) {
   const auto steps = ZYLTechLineLayout(lsStraightLeftToRight, spEnd, {128, 43, 0, 0, 40});
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].Kind, tskLine);
-  EXPECT_EQ((std::vector<int>(steps[0].Coords, steps[0].Coords + 4)), (std::vector<int>{0, 21, 88, 21}));
+  EXPECT_EQ((std::vector<int>(steps[0].Coords, steps[0].Coords + 4)),
+            (std::vector<int>{0, 21, 88, 21}));
   EXPECT_EQ(steps[1].Kind, tskEndSign);
-  EXPECT_EQ((std::vector<int>(steps[1].Coords, steps[1].Coords + 4)), (std::vector<int>{88, 1, 128, 41}));
+  EXPECT_EQ((std::vector<int>(steps[1].Coords, steps[1].Coords + 4)),
+            (std::vector<int>{88, 1, 128, 41}));
 
   // A start sign comes before the line in some types and after it in others.
   const TZYLTechLineMetrics m{128, 43, 0, 0, 40};
@@ -94,8 +99,10 @@ TEST(TechnicalLineModel, EveryLayoutCarriesTheSignsOfItsPlaces) {
       for (const auto& s : steps) {
         if (s.Kind != tskStartSign && s.Kind != tskEndSign) continue;
         // Boxes are S by S (2 * (S div 2) across a straight line) and lie in the area.
-        EXPECT_EQ(s.Coords[2] - s.Coords[0], straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
-        EXPECT_EQ(s.Coords[3] - s.Coords[1], straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
+        EXPECT_EQ(s.Coords[2] - s.Coords[0],
+                  straight && type == lsStraightTopToBottom ? 2 * (S / 2) : S);
+        EXPECT_EQ(s.Coords[3] - s.Coords[1],
+                  straight && type == lsStraightLeftToRight ? 2 * (S / 2) : S);
         EXPECT_GE(s.Coords[0], 0);
         EXPECT_GE(s.Coords[1], 0);
         EXPECT_LE(s.Coords[2], m.Width);
@@ -106,7 +113,8 @@ TEST(TechnicalLineModel, EveryLayoutCarriesTheSignsOfItsPlaces) {
         for (const auto& s : steps)
           for (int i = 0; i < 4; ++i) {
             EXPECT_GE(s.Coords[i], 0);
-            EXPECT_LE(s.Coords[i] + m.ShadowDepth + (straight ? m.HalfPen : 0), i % 2 ? m.Height : m.Width);
+            EXPECT_LE(s.Coords[i] + m.ShadowDepth + (straight ? m.HalfPen : 0),
+                      i % 2 ? m.Height : m.Width);
           }
       }
     }
@@ -159,27 +167,22 @@ TEST(TechnicalLineModel, ArrowedTurnsArrowSignsWithTheLineType) {
 TEST(TechnicalLineDrawing, DefaultLineAndHollowArrow) {
   TZYLTechnicalLine l(nullptr);
   auto b = Render(l);
-  // The line from (1, 22) to (89, 22), the arrow's back edge at x = 89.
-  EXPECT_EQ(Px(b.get(), 1, 22), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 60, 22), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 0, 22), vcl::clWhite);
-  EXPECT_EQ(Px(b.get(), 60, 21), vcl::clWhite);
-  EXPECT_EQ(Px(b.get(), 89, 10), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 89, 35), vcl::clBlack);
-  // Without a fill colour the arrow is an outline.
-  EXPECT_EQ(Px(b.get(), 100, 22), vcl::clWhite);
+  // The line from (1, 22) to (89, 22), the arrow's back edge at x = 89; without a fill colour
+  // the arrow is an outline.
+  const filltest::TPoints want = {{1, 22, vcl::clBlack},  {60, 22, vcl::clBlack},
+                                  {0, 22, vcl::clWhite},  {60, 21, vcl::clWhite},
+                                  {89, 10, vcl::clBlack}, {89, 35, vcl::clBlack},
+                                  {100, 22, vcl::clWhite}};
+  ExpectPixels(b.get(), want);
 
   l.SetFillColor(vcl::clRed);
-  b = Render(l);
-  EXPECT_EQ(Px(b.get(), 100, 22), vcl::clRed);
-  EXPECT_EQ(Px(b.get(), 89, 22), vcl::clBlack);  // the outline in the pen
-  EXPECT_EQ(Px(b.get(), 100, 4), vcl::clWhite);   // beside the arrow
+  // Filled, the outline in the pen, nothing beside the arrow.
+  ExpectPixels(Render(l).get(),
+               {{100, 22, vcl::clRed}, {89, 22, vcl::clBlack}, {100, 4, vcl::clWhite}});
 
   // spNoWhere: the line reaches the right end less the (absent) shadow.
   l.SetSignPlaces(spNoWhere);
-  b = Render(l);
-  EXPECT_EQ(Px(b.get(), 127, 22), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 100, 30), vcl::clWhite);
+  ExpectPixels(Render(l).get(), {{127, 22, vcl::clBlack}, {100, 30, vcl::clWhite}});
 }
 
 TEST(TechnicalLineDrawing, ShadowLiesRightAndBelowInShadowColour) {
@@ -187,22 +190,16 @@ TEST(TechnicalLineDrawing, ShadowLiesRightAndBelowInShadowColour) {
   l.SetShadowVisible(true);
   l.SetShadowColor(vcl::clBlue);
   l.SetFillColor(vcl::clRed);
-  auto b = Render(l);
-  // S = 46, hd = 3: the line at y 1 + 18, its shadow 6 below.
-  EXPECT_EQ(Px(b.get(), 41, 19), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 41, 25), vcl::clBlue);
-  EXPECT_EQ(Px(b.get(), 41, 22), vcl::clWhite);
-  // The shadow triangle (89, 5)-(129, 25)-(89, 45) filled in the shadow colour where the
-  // sign (83, -1)-(123, 19)-(83, 39) does not cover it.
-  EXPECT_EQ(Px(b.get(), 101, 37), vcl::clBlue);
-  EXPECT_EQ(Px(b.get(), 91, 16), vcl::clRed);
-  EXPECT_EQ(Px(b.get(), 126, 8), vcl::clWhite);
-
+  // S = 46, hd = 3: the line at y 1 + 18, its shadow 6 below. The shadow triangle (89, 5)-
+  // (129, 25)-(89, 45) is filled in the shadow colour where the sign (83, -1)-(123, 19)-(83, 39)
+  // does not cover it.
+  const filltest::TPoints want = {{41, 19, vcl::clBlack}, {41, 25, vcl::clBlue},
+                                  {41, 22, vcl::clWhite}, {101, 37, vcl::clBlue},
+                                  {91, 16, vcl::clRed},   {126, 8, vcl::clWhite}};
+  ExpectPixels(Render(l).get(), want);
   // Without a fill colour both are outlines.
   l.SetFillColor(vcl::clNone);
-  b = Render(l);
-  EXPECT_EQ(Px(b.get(), 101, 37), vcl::clWhite);
-  EXPECT_EQ(Px(b.get(), 91, 16), vcl::clWhite);
+  ExpectPixels(Render(l).get(), {{101, 37, vcl::clWhite}, {91, 16, vcl::clWhite}});
 }
 
 TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
@@ -232,29 +229,26 @@ TEST(TechnicalLineDrawing, SignShapesFillTheirOwnPartOfTheBox) {
   const struct {
     TZYLLineEndings Sign;
     int FilledX, FilledY, EmptyX, EmptyY;
-  } sides[] = {{leHalfCircleLeft, 16, 30, 44, 30}, {leHalfCircleRight, 44, 30, 16, 30},
-               {leHalfCircleUp, 30, 44, 30, 16},   {leHalfCircleDown, 30, 16, 30, 44},
-               {leClosedArrowUp, 14, 46, 14, 14},  {leClosedArrowDown, 14, 14, 14, 46},
+  } sides[] = {{leHalfCircleLeft, 16, 30, 44, 30},  {leHalfCircleRight, 44, 30, 16, 30},
+               {leHalfCircleUp, 30, 44, 30, 16},    {leHalfCircleDown, 30, 16, 30, 44},
+               {leClosedArrowUp, 14, 46, 14, 14},   {leClosedArrowDown, 14, 14, 14, 46},
                {leClosedArrowLeft, 46, 14, 14, 14}, {leClosedArrowRight, 14, 14, 46, 14}};
   for (const auto& c : sides) {
     auto b = draw(c.Sign);
     EXPECT_EQ(Px(b.get(), c.FilledX, c.FilledY), vcl::clRed) << ZYLEnumName(c.Sign);
     EXPECT_EQ(Px(b.get(), c.EmptyX, c.EmptyY), vcl::clWhite) << ZYLEnumName(c.Sign);
   }
-  auto ou = draw(leOpenArrowUp);
-  EXPECT_EQ(Px(ou.get(), 30, 10), vcl::clBlack);  // the tip
+  ExpectPixels(draw(leOpenArrowUp).get(), {{30, 10, vcl::clBlack}});  // the tip
   // Corners: the parallelogram leaves the top left and bottom right, the comb all four.
-  auto pg = draw(leParallelogramm);
-  EXPECT_EQ(Px(pg.get(), 13, 12), vcl::clWhite);
-  EXPECT_EQ(Px(pg.get(), 46, 47), vcl::clWhite);
-  EXPECT_EQ(Px(pg.get(), 46, 13), vcl::clRed);
-  auto comb = draw(leComb);
-  for (auto [x, y] : {std::pair{12, 12}, {47, 12}, {12, 47}, {47, 47}})
-    EXPECT_EQ(Px(comb.get(), x, y), vcl::clWhite) << x << "," << y;
-  auto rect = draw(leRectangle);
-  EXPECT_EQ(Px(rect.get(), 11, 11), vcl::clRed);
-  auto round = draw(leRoundRect);
-  EXPECT_EQ(Px(round.get(), 10, 10), vcl::clWhite);
+  ExpectPixels(draw(leParallelogramm).get(),
+               {{13, 12, vcl::clWhite}, {46, 47, vcl::clWhite}, {46, 13, vcl::clRed}});
+  const filltest::TPoints want = {{12, 12, vcl::clWhite},
+                                  {47, 12, vcl::clWhite},
+                                  {12, 47, vcl::clWhite},
+                                  {47, 47, vcl::clWhite}};
+  ExpectPixels(draw(leComb).get(), want);
+  ExpectPixels(draw(leRectangle).get(), {{11, 11, vcl::clRed}});
+  ExpectPixels(draw(leRoundRect).get(), {{10, 10, vcl::clWhite}});
 }
 
 TEST(TechnicalLineDrawing, WidePenShrinksTheSignBox) {
@@ -264,9 +258,7 @@ TEST(TechnicalLineDrawing, WidePenShrinksTheSignBox) {
   c->Brush()->SetStyle(vcl::bsClear);
   ZYLDrawLineSign(c, leRectangle, TRect{10, 10, 50, 50});
   // The outline centred on x = 12 covers 10 .. 14: inside the box, nothing left of it.
-  EXPECT_EQ(Px(b.get(), 10, 30), vcl::clBlack);
-  EXPECT_EQ(Px(b.get(), 9, 30), vcl::clWhite);
-  EXPECT_EQ(Px(b.get(), 30, 30), vcl::clWhite);
+  ExpectPixels(b.get(), {{10, 30, vcl::clBlack}, {9, 30, vcl::clWhite}, {30, 30, vcl::clWhite}});
 }
 
 TEST(TechnicalLineDrawing, CurvesAreDrawnOnTheSideOfTheirCorner) {
@@ -275,8 +267,10 @@ TEST(TechnicalLineDrawing, CurvesAreDrawnOnTheSideOfTheirCorner) {
   const struct {
     TZYLTechnicalLineTypes Type;
     bool Left, Top;
-  } cases[] = {{lsTopLeftCurve, true, true}, {lsBottomLeftCurve, true, false},
-               {lsTopRightCurve, false, true}, {lsBottomRightCurve, false, false}};
+  } cases[] = {{lsTopLeftCurve, true, true},
+               {lsBottomLeftCurve, true, false},
+               {lsTopRightCurve, false, true},
+               {lsBottomRightCurve, false, false}};
   for (const auto& c : cases) {
     TZYLTechnicalLine l(nullptr);
     l.SetBounds(0, 0, 102, 62);  // working area 100 x 60 from (1, 1)
@@ -298,7 +292,8 @@ TEST(TechnicalLineDrawing, CurvesAreDrawnOnTheSideOfTheirCorner) {
 
 TEST(TechnicalLineDrawing, EveryTypeAndPlaceDrawsInsideItsArea) {
   // Odd sizes, zero and negative signs: something is drawn, nothing crashes.
-  const int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  const int32_t kMax = std::numeric_limits<int32_t>::max(),
+                kMin = std::numeric_limits<int32_t>::min();
   for (int sign : {0, -5, 12, 300, kMax, kMin}) {
     TZYLTechnicalLine l(nullptr);
     l.SetBounds(0, 0, 91, 67);
@@ -346,29 +341,33 @@ TEST_F(TechnicalLineWindowTest, OneRepaintPerChangeAndNoneForAHiddenEnd) {
   form->Show();
   Idle();
   ASSERT_GE(l->Paints, 1);
-  auto repaints = [&](auto change) {
+  auto repaints = [&](const std::function<void()>& change) {
     const int before = l->Paints;
     change();
     Idle();
     return l->Paints - before;
   };
-  EXPECT_EQ(repaints([&] { l->SetSignSize(30); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetSignSize(30); }), 0);
-  EXPECT_EQ(repaints([&] { l->SetFillColor(vcl::clRed); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetShadowColor(vcl::clGreen); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetShadowVisible(true); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetShadowDepth(3); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetArrowed(true); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetTechnicalLineType(lsTopLeftCurve); }), 1);
-  EXPECT_EQ(repaints([&] { l->LineSettings()->SetWidth(3); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetLineEnding(leDiamond); }), 1);
-  // The start carries no sign at spEnd: stored without a repaint, shown with the places.
-  EXPECT_EQ(repaints([&] { l->SetLineStart(leCircle); }), 0);
-  EXPECT_EQ(l->LineStartSign(), leCircle);
-  EXPECT_EQ(repaints([&] { l->SetSignPlaces(spStart); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetLineEnding(leRectangle); }), 0);
-  EXPECT_EQ(repaints([&] { l->SetLineStart(leComb); }), 1);
-  EXPECT_EQ(repaints([&] { l->SetShapeOnly(true); }), 0);  // stored only
+  // Each change in turn and the repaints it causes. The start carries no sign at spEnd: stored
+  // without a repaint, shown with the places; ShapeOnly is stored only.
+  const std::pair<std::function<void()>, int> changes[] = {
+      {[&] { l->SetSignSize(30); }, 1},
+      {[&] { l->SetSignSize(30); }, 0},
+      {[&] { l->SetFillColor(vcl::clRed); }, 1},
+      {[&] { l->SetShadowColor(vcl::clGreen); }, 1},
+      {[&] { l->SetShadowVisible(true); }, 1},
+      {[&] { l->SetShadowDepth(3); }, 1},
+      {[&] { l->SetArrowed(true); }, 1},
+      {[&] { l->SetTechnicalLineType(lsTopLeftCurve); }, 1},
+      {[&] { l->LineSettings()->SetWidth(3); }, 1},
+      {[&] { l->SetLineEnding(leDiamond); }, 1},
+      {[&] { l->SetLineStart(leCircle); }, 0},
+      {[&] { l->SetSignPlaces(spStart); }, 1},
+      {[&] { l->SetLineEnding(leRectangle); }, 0},
+      {[&] { l->SetLineStart(leComb); }, 1},
+      {[&] { l->SetShapeOnly(true); }, 0}};
+  for (size_t i = 0; i < std::size(changes); ++i)
+    EXPECT_EQ(repaints(changes[i].first), changes[i].second) << "change " << i;
+  EXPECT_EQ(l->LineStartSign(), leComb);
 }
 
 TEST_F(TechnicalLineWindowTest, OpaqueControlFillsAndBevelMovesTheLine) {
@@ -385,15 +384,12 @@ TEST_F(TechnicalLineWindowTest, OpaqueControlFillsAndBevelMovesTheLine) {
   form->Show();
   Idle();
   auto cap = filltest::THostSession::Capture(panel);
-  using filltest::At;
-  EXPECT_EQ(At(cap, 10, 30), vcl::clBlue);  // the border
-  EXPECT_EQ(At(cap, 14, 14), vcl::clYellow);
-  // Inside the 2-pixel border the working rectangle is (3, 3, 127, 42) of the control:
-  // the line runs at y = 3 + 39 div 2 = 22 from x = 3.
-  EXPECT_EQ(At(cap, 10 + 3, 10 + 22), vcl::clBlack);
-  EXPECT_EQ(At(cap, 10 + 2, 10 + 22), vcl::clYellow);
-  EXPECT_EQ(At(cap, 10 + 1, 10 + 22), vcl::clBlue);
-  EXPECT_EQ(At(cap, 10 + 60, 10 + 21), vcl::clYellow);
+  // The border; inside it the working rectangle is (3, 3, 127, 42) of the control: the line runs
+  // at y = 3 + 39 div 2 = 22 from x = 3.
+  const filltest::TPoints want = {{0, 20, vcl::clBlue},  {4, 4, vcl::clYellow},
+                                  {3, 22, vcl::clBlack}, {2, 22, vcl::clYellow},
+                                  {1, 22, vcl::clBlue},  {60, 21, vcl::clYellow}};
+  ExpectPixels(cap, want, 10, 10);
 }
 
 TEST_F(TechnicalLineWindowTest, ShapeOnlyAcceptsClicksOnTheShapeOnly) {
@@ -432,18 +428,18 @@ TEST_F(TechnicalLineWindowTest, ShapeOnlyAcceptsClicksOnTheShapeOnly) {
   ASSERT_NE(l->ShapeRegion(), nullptr);
   // p = 1: the working rectangle is (2, 2, 128, 43), the line at y 2 + 20 up to x 2 + 86,
   // the closed arrow in (88, 2, 128, 42) of the control.
-  click(40, 5);  // empty part
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(downs, 1);
-  click(40, 22);  // on the line
-  EXPECT_EQ(clicks, 2);
-  click(40, 23);  // within the pen's width
-  EXPECT_EQ(clicks, 3);
-  click(100, 22);  // inside the hollow arrow
-  EXPECT_EQ(clicks, 4);
-  click(125, 6);  // beside the arrow's slope
-  EXPECT_EQ(clicks, 4);
-  EXPECT_EQ(downs, 4);
+  // The empty part, on the line, within the pen's width, inside the hollow arrow, beside the
+  // arrow's slope.
+  for (auto [x, y, hit] : {std::tuple{40, 5, false},
+                           {40, 22, true},
+                           {40, 23, true},
+                           {100, 22, true},
+                           {125, 6, false}}) {
+    const int before = clicks;
+    click(x, y);
+    EXPECT_EQ(clicks, before + hit) << x << "," << y;
+  }
+  EXPECT_EQ(downs, 4);  // presses beside the shape are filtered too
 
   // Pressed on the line, released beside it: no click, and the control is not left pressed.
   const auto on = win::testkit::ScreenPoint(panel->Handle(), 20 + 40, 30 + 22);
@@ -488,14 +484,9 @@ TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
 TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   filltest::THostSession host;
   ZYLTechnicalLineInit();
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  {
-    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/techlines.txt", vcl::fmOpenRead);
-    vcl::ReadForm(&stream, form.get());
-  }
+  auto form = exampletest::ReadExample("techlines.txt");
   ZYLTechnicalLineDone();
-  std::map<std::string, int> count;
-  for (int i = 0; i < form->ComponentCount(); ++i) ++count[form->Components(i)->ClassName()];
+  auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLTechnicalLine"], 24);
   std::map<int, int> types, places;
   for (int i = 0; i < form->ComponentCount(); ++i)
@@ -512,9 +503,7 @@ TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   form->Show();
   filltest::THostSession::Idle();
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
-  std::map<uint32_t, int> colours;
-  for (uint32_t p : cap.Pixels) ++colours[p];
-  EXPECT_GT(colours.size(), 5u);
+  EXPECT_GT(exampletest::ColourCount(cap), 5u);
   form.reset();
 }
 

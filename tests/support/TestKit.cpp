@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <map>
 
+#include <unistd.h>
+
 #include "platform/base/Exceptions.h"
+#include "platform/base/LastError.h"
 #include "platform/graphics/Png.h"
 #include "platform/user/UserInternal.h"
 
@@ -24,10 +27,40 @@ COLORREF TCapture::Color(int x, int y) const {
 TSession::TSession(int screenWidth, int screenHeight) {
   if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
     throw vcl::EInvalidOperation("screen size out of range");
+  // What the system shares between programs (the clipboard, the registry of top-level
+  // windows) stays between this test program and the programs it starts itself. The session
+  // that chose the folder removes it at its end.
+  const char* tmp = std::getenv("ZYL_TEST_TMP");
+  const std::string own = std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
+  for (const auto& [name, path] : {std::pair<const char*, std::string>{"ZYL_CLIPBOARD_FILE", own + "/clipboard"},
+                                   {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"}}) {
+    if (std::getenv(name)) continue;
+    setenv(name, path.c_str(), 1);
+    sharedVars_.push_back(name);
+  }
+  if (!sharedVars_.empty()) {
+    sharedFolder_ = own;
+    std::error_code ignored;
+    std::filesystem::create_directories(own, ignored);
+    // Also for a session that is never destroyed (kept for the whole program).
+    static const bool cleanup = (std::atexit([] {
+      const char* t = std::getenv("ZYL_TEST_TMP");
+      std::error_code e;
+      std::filesystem::remove_all(std::string(t && *t ? t : "/tmp") + "/zyl-shared-" + std::to_string(getpid()), e);
+    }), true);
+    (void)cleanup;
+  }
   ResetAll(screenWidth, screenHeight);
 }
 
-TSession::~TSession() { ResetAll(UserState().ScreenWidth, UserState().ScreenHeight); }
+TSession::~TSession() {
+  ResetAll(UserState().ScreenWidth, UserState().ScreenHeight);
+  for (const char* name : sharedVars_) unsetenv(name);
+  if (!sharedFolder_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(sharedFolder_, ignored);
+  }
+}
 
 int RunUntilIdle(int limit) {
   int n = 0;
@@ -83,6 +116,31 @@ void MouseDown(int x, int y, int button) {
 void MouseUp(int x, int y, int button) {
   InjectMouseMove(x, y);
   InjectMouseButton(button, false);
+  RunUntilIdle();
+}
+
+std::vector<TTrayIcon> TrayIcons() { return ShellTrayIcons(); }
+
+void ClickTrayIcon(HWND wnd, UINT id, int button, bool doubleClick) {
+  const UINT down = button == 1 ? WM_RBUTTONDOWN : button == 2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+  if (!ShellTrayNotify(wnd, id, down)) throw vcl::Exception("No such tray icon");
+  ShellTrayNotify(wnd, id, down + 1);  // the button's up message
+  if (doubleClick) ShellTrayNotify(wnd, id, down + 2);
+  RunUntilIdle();
+}
+
+void ClickTrayBalloon(HWND wnd, UINT id) {
+  if (!ShellTrayBalloonDone(wnd, id, true)) throw vcl::Exception("No balloon on that tray icon");
+  RunUntilIdle();
+}
+
+void DropFiles(HWND hwnd, int clientX, int clientY, const std::vector<std::string>& files) {
+  if (!ShellDropFiles(ScreenPoint(hwnd, clientX, clientY), files)) {
+    const DWORD e = GetLastError();
+    throw vcl::Exception(e == 2    ? "A dropped file does not exist"
+                         : e == 5  ? "The window does not accept files"
+                                   : "Nothing to drop");
+  }
   RunUntilIdle();
 }
 

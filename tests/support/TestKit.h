@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/base/Clock.h"
+#include "platform/sys/ShellApi.h"
 #include "platform/user/WinUser.h"
 
 namespace win::testkit {
@@ -23,7 +24,9 @@ struct TCapture {
 };
 
 // A fresh window system (all windows, classes, queues and input state reset) on a screen of
-// the given size, with a virtual clock installed for the session's lifetime.
+// the given size, with a virtual clock installed for the session's lifetime. Unless the
+// environment names them already, the clipboard file and the window registry folder are
+// private to this test program (and the programs it starts).
 class TSession {
  public:
   explicit TSession(int screenWidth = 1024, int screenHeight = 768);
@@ -34,6 +37,8 @@ class TSession {
 
  private:
   TVirtualClockScope clock_;
+  std::vector<const char*> sharedVars_;  // set by this session
+  std::string sharedFolder_;
 };
 
 // Processes posted messages, input, due timers and paints of the calling thread until none is
@@ -82,6 +87,18 @@ bool WritePng(const TCapture& capture, const std::string& path);
 // Writes what a failing test saw as "<name>.png" into the tests' scratch folder ($ZYL_TEST_TMP,
 // else the system's temporary folder) and answers the path ("" on failure).
 std::string WriteFailurePng(const TCapture& capture, const std::string& name);
+
+// The tray: its icons, and a user's click on one (button 0 left, 1 right; the icon's window
+// receives the callback message with the button's down and up messages, and the double-click
+// message after them when `doubleClick`), or on an icon's balloon. Runs until idle; raises
+// vcl::Exception when the icon (or balloon) is not there.
+std::vector<TTrayIcon> TrayIcons();
+void ClickTrayIcon(HWND wnd, UINT id, int button = 0, bool doubleClick = false);
+void ClickTrayBalloon(HWND wnd, UINT id);
+// Drops files on a window at a client point, as the shell does after a drag from a file
+// manager, and runs until idle. Raises vcl::Exception for a missing file or a window that
+// accepts no files.
+void DropFiles(HWND hwnd, int clientX, int clientY, const std::vector<std::string>& files);
 
 // Beeps recorded by MessageBeep.
 std::vector<UINT> Beeps();

@@ -250,6 +250,7 @@ TEST_F(SysInfoTest, FontPrinterAndEnvironmentLists) {
   EXPECT_EQ(fonts->Count(), static_cast<int>(vcl::Screen->Fonts().size()));
 
   std::unique_ptr<vcl::TPrinter> old(vcl::SetPrinter(new vcl::TPrinter()));
+  vcl::Printer()->Printers()->Clear();  // without the virtual printer
   vcl::Printer()->Printers()->Add("Zeta Laser");
   vcl::Printer()->Printers()->Add("alpha ink");
   vcl::Printer()->Printers()->Add("Beta Plot");

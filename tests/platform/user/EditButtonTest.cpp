@@ -530,32 +530,6 @@ TEST_F(ControlClassTest, AlignmentPlacesTheLine) {
   EXPECT_EQ(x(center, 0), r.Left + (r.Right - r.Left - width) / 2);
 }
 
-TEST_F(ControlClassTest, TheClipboardHoldsBlocksWhileOpenedInTurn) {
-  EXPECT_EQ(SetClipboardData(CF_TEXT, GlobalAlloc(GMEM_MOVEABLE, 4)), nullptr);  // not open
-  ASSERT_TRUE(OpenClipboard(parent_));
-  EXPECT_FALSE(OpenClipboard(parent_));  // one opener at a time
-  EXPECT_TRUE(EmptyClipboard());
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 3);
-  std::memcpy(GlobalLock(mem), "hi", 3);
-  GlobalUnlock(mem);
-  EXPECT_EQ(SetClipboardData(0, mem), nullptr);
-  EXPECT_EQ(SetClipboardData(CF_TEXT, reinterpret_cast<HANDLE>(12345)), nullptr);
-  EXPECT_EQ(SetClipboardData(CF_TEXT, mem), mem);
-  EXPECT_STREQ(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))), "hi");
-  EXPECT_EQ(GetClipboardData(CF_OEMTEXT), nullptr);
-  EXPECT_TRUE(CloseClipboard());
-  EXPECT_FALSE(CloseClipboard());
-  EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);  // only while open
-  EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-  // Emptying frees the blocks the clipboard owned.
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  CloseClipboard();
-  EXPECT_EQ(GlobalSize(mem), 0u);
-  EXPECT_EQ(GlobalFree(mem), mem);
-  EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
-}
-
 TEST_F(ControlClassTest, PushButtonsShowDefaultAndPressedFrames) {
   HWND plain = Button(BS_PUSHBUTTON, "", 10, 60);
   HWND def = Button(BS_DEFPUSHBUTTON, "", 40, 60);
