@@ -27,9 +27,9 @@ std::unique_ptr<vcl::TBitmap> Cell(int i) {
   b->SetPixelFormat(vcl::pf24bit);
   b->SetSize(16, 16);
   b->Canvas()->Brush()->SetColor(vcl::clFuchsia);
-  b->Canvas()->FillRect(win::TRect(0, 0, 16, 16));
+  b->Canvas()->FillRect(win::TRect{0, 0, 16, 16});
   b->Canvas()->Brush()->SetColor(vcl::TColor(0x102030 * (i % 7 + 1)));
-  b->Canvas()->FillRect(win::TRect(2 + i % 5, 2, 14, 14));
+  b->Canvas()->FillRect(win::TRect{2 + i % 5, 2, 14, 14});
   return b;
 }
 
@@ -48,8 +48,8 @@ double CopyRectSeconds(vcl::TBitmap& target, vcl::TBitmap& source, int n) {
   const auto t0 = Clock::now();
   for (int i = 0; i < n; ++i) {
     const int x = (i * 16) % 240, y = ((i / 15) * 16) % 240;
-    target.Canvas()->CopyRect(win::TRect(x, y, x + 16, y + 16), source.Canvas(),
-                              win::TRect(0, 0, 16, 16));
+    target.Canvas()->CopyRect(win::TRect{x, y, x + 16, y + 16}, source.Canvas(),
+                              win::TRect{0, 0, 16, 16});
   }
   return std::chrono::duration<double>(Clock::now() - t0).count();
 }
@@ -65,7 +65,7 @@ void BM_DrawItems(benchmark::State& state) {
     const auto t0 = Clock::now();
     for (int i = 0; i < n; ++i) {
       const int x = (i * 16) % 240, y = ((i / 15) * 16) % 240;
-      list.DrawExt(target.Canvas(), win::TRect(x, y, x + 16, y + 16), zyl::dsfTransparent, 0,
+      list.DrawExt(target.Canvas(), win::TRect{x, y, x + 16, y + 16}, zyl::dsfTransparent, 0,
                    i % 100);
     }
     seconds += std::chrono::duration<double>(Clock::now() - t0).count();

@@ -16,6 +16,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
@@ -245,7 +246,7 @@ void TZYLApplication::Log(const std::string& Text) {
   }
   const std::string file = LogFileName();
   const std::string native = vcl::NativeFileName(file);
-  if (native.empty()) throw vcl::EFCreateError("Cannot create file " + file);
+  if (native.empty()) throw vcl::EFCreateError(vcl::Format(vcl::SFCreateError, {file}));
   int64_t size = 0;
   bool restart = false;
   if (FileSizeOf(native, size)) {
@@ -258,7 +259,9 @@ void TZYLApplication::Log(const std::string& Text) {
         std::ifstream from(native, std::ios::binary);
         std::ofstream to(backup, std::ios::binary | std::ios::trunc);
         to << from.rdbuf();
-        if (!to) throw vcl::EFCreateError("Cannot create file " + vcl::ChangeFileExt(file, ".BAK"));
+        if (!to)
+          throw vcl::EFCreateError(
+              vcl::Format(vcl::SFCreateError, {vcl::ChangeFileExt(file, ".BAK")}));
       }
       restart = !cancel && LogMaxAction != laNone;
     }
@@ -269,9 +272,9 @@ void TZYLApplication::Log(const std::string& Text) {
   if (size == 0 && Options.contains(aoLogHeader) && Text != "#Header") text = HeaderBlock();
   text += out;
   std::ofstream f(native, std::ios::binary | (restart ? std::ios::trunc : std::ios::app));
-  if (!f) throw vcl::EFCreateError("Cannot create file " + file);
+  if (!f) throw vcl::EFCreateError(vcl::Format(vcl::SFCreateError, {file}));
   f << text;
-  if (!f) throw vcl::EWriteError("Stream write error");
+  if (!f) throw vcl::EWriteError(vcl::SWriteError);
 }
 
 void TZYLApplication::HandleException(vcl::TObject* Sender, vcl::Exception& E) {

@@ -4,9 +4,11 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/Resources.h"
+#include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/controls/Controls.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -41,7 +43,7 @@ void ZYLButtonReadExtStyle(TReader* Reader, TZYLUserButtonStyle& Style, bool& Ct
     CtlXP = true;
   } else {
     const int64_t v = GetEnumValue(ZylTypeInfo(static_cast<TZYLUserButtonStyle*>(nullptr)), ident);
-    if (v < 0 || v > ubsWin40Ext) throw EReadError("Invalid property value: " + ident);
+    if (v < 0 || v > ubsWin40Ext) throw EReadError(Format(SInvalidPropertyReadError, {ident}));
     Style = static_cast<TZYLUserButtonStyle>(v);
   }
 }

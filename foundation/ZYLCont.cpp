@@ -260,7 +260,8 @@ void TZYLImageListItem::InsertImages(int Index, const TZYLImageListItem* Other) 
   if (!Other || Other->GetCount() == 0) return;
   if (Other->FWidth != FWidth || Other->FHeight != FHeight)
     throw EZYLWrongBmpSize("The images differ in size");
-  if (Index < 0 || Index > GetCount()) throw vcl::EListError("List index out of bounds");
+  if (Index < 0 || Index > GetCount())
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   std::vector<std::unique_ptr<TBitmap>> imgs, masks;
   for (int i = 0; i < Other->GetCount(); ++i) {
     imgs.push_back(CopyBitmap(Other->FImages[i].get()));
@@ -282,15 +283,17 @@ void TZYLImageListItem::InsertImages(int Index, const TZYLImageListItem* Other) 
 }
 
 void TZYLImageListItem::Delete(int Index) {
-  if (Index < 0 || Index >= GetCount()) throw vcl::EListError("List index out of bounds");
+  if (Index < 0 || Index >= GetCount())
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   FImages.erase(FImages.begin() + Index);
   FStrip.reset();
   FMasks.erase(FMasks.begin() + Index);
 }
 
 void TZYLImageListItem::Move(int From, int To) {
-  if (From < 0 || From >= GetCount() || To < 0 || To >= GetCount())
-    throw vcl::EListError("List index out of bounds");
+  if (From < 0 || From >= GetCount())
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {From}));
+  if (To < 0 || To >= GetCount()) throw vcl::EListError(vcl::Format(vcl::SListIndexError, {To}));
   if (From == To) return;
   auto img = std::move(FImages[From]);
   auto msk = std::move(FMasks[From]);
@@ -735,7 +738,7 @@ TZYLCustomContainer::~TZYLCustomContainer() = default;
 
 void TZYLCustomContainer::CheckIndex(int Index) const {
   if (Index < 0 || Index >= Count())
-    throw vcl::EListError(vcl::Format("List index out of bounds (%d)", {Index}));
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
 }
 
 TZYLListItem* TZYLCustomContainer::Item(int Index) const {
@@ -750,7 +753,8 @@ int TZYLCustomContainer::Add(TZYLListItem* Item) {
 
 void TZYLCustomContainer::Insert(int Index, TZYLListItem* Item) {
   std::unique_ptr<TZYLListItem> it(Item ? Item : NewItem());
-  if (Index < 0 || Index > Count()) throw vcl::EListError("List index out of bounds");
+  if (Index < 0 || Index > Count())
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   if (!Item) {
     it->Compressed = FDefaultCompressed;
     it->PixelFormat = FDefaultPixelFormat;

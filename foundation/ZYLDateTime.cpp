@@ -7,7 +7,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -155,7 +157,8 @@ int TZYLDateList::AddDate(const TZYLDateRecord& Rec) {
 }
 
 void TZYLDateList::Delete(int Index) {
-  if (Index < 0 || Index >= Count()) throw vcl::EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= Count())
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   FItems.erase(FItems.begin() + Index);
   Change();
 }

@@ -4,6 +4,8 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -187,7 +189,7 @@ vcl::TPoint TZYLPointList::Point(int Index) const { return UnpackPoint(Items(Ind
 
 void TZYLPointList::PutPoint(int Index, const vcl::TPoint& P) {
   if (Index < 0 || Index >= Count())
-    throw vcl::EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   BeginUpdate();
   SetItems(Index, PackPoint(P));
   EndUpdate(true);

@@ -319,8 +319,8 @@ int32_t TZYLFileCtrl::ExtractIconsFromFile(TZYLImageListItem* ImageList, bool La
     bmp.SetPixelFormat(vcl::pf24bit);
     bmp.SetSize(w, h);
     bmp.Canvas()->Brush()->SetColor(vcl::clFuchsia);
-    bmp.Canvas()->FillRect(vcl::TRect(0, 0, w, h));
-    icon->Draw(bmp.Canvas(), vcl::TRect(0, 0, w, h));
+    bmp.Canvas()->FillRect(vcl::TRect{0, 0, w, h});
+    icon->Draw(bmp.Canvas(), vcl::TRect{0, 0, w, h});
     if (ImageList->AddMasked(&bmp, vcl::clFuchsia) >= 0) ++added;
     delete icon;
   }

@@ -1,14 +1,17 @@
 // formconv: converts a form file between the binary and the text form.
 //
-//   formconv <in> [<out>]
+//   formconv [--bare] <in> [<out>]
 //
-// A file starting with "TPF0" is binary and becomes text; anything else is read as text and
-// becomes binary. Without <out> the result goes beside the input, with the extension ".txt"
-// for text and ".dfm" for binary. Exit codes: 0 done, 1 conversion or file error, 2 usage.
+// A binary form (a "TPF0" stream, or a form file with the IDE's resource header in front)
+// becomes text; anything else is read as text and becomes a binary form file with the
+// resource header, or the bare "TPF0" stream that resources hold with --bare. Without <out>
+// the result goes beside the input, with the extension ".txt" for text and ".dfm" for
+// binary. Exit codes: 0 done, 1 conversion or file error, 2 usage.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "platform/base/Exceptions.h"
 #include "platform/classes/ObjectText.h"
@@ -41,22 +44,33 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: formconv <in> [<out>]\n"
-                         "  converts a binary form (starting with TPF0) to text, or text to binary\n");
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const bool bare = !args.empty() && args[0] == "--bare";
+  if (bare) args.erase(args.begin());
+  if (args.empty() || args.size() > 2 || args[0].empty() || args[0][0] == '-') {
+    std::fprintf(stderr,
+                 "usage: formconv [--bare] <in> [<out>]\n"
+                 "  converts a binary form to text, or text to a binary form file\n"
+                 "  (--bare: the TPF0 stream without the resource header)\n");
     return 2;
   }
-  const std::string in = argv[1];
+  const std::string in = args[0];
   try {
     const std::string input = ReadFile(in);
     const bool binary = vcl::TestStreamFormatString(input) == vcl::sofBinary;
-    const std::string out = argc == 3 ? argv[2] : WithExtension(in, binary ? ".txt" : ".dfm");
+    const std::string out =
+        args.size() == 2 ? args[1] : WithExtension(in, binary ? ".txt" : ".dfm");
     if (out == in) {
       std::fprintf(stderr, "formconv: %s: the output would replace the input\n", in.c_str());
       return 1;
     }
-    const std::string output = binary ? vcl::ObjectBinaryToTextString(input)
-                                      : vcl::ObjectTextToBinaryString(input);
+    std::string output;
+    if (binary) {
+      output = vcl::ObjectBinaryToTextString(input);
+    } else {
+      output = vcl::ObjectTextToBinaryString(input);
+      if (!bare) output = vcl::BinaryFormFile(output);
+    }
     WriteFile(out, output);
     return 0;
   } catch (const vcl::Exception& e) {

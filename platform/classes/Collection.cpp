@@ -4,6 +4,8 @@
 
 #include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -27,8 +29,7 @@ TCollectionItem::~TCollectionItem() {
 void TCollectionItem::SetCollection(TCollection* Value) {
   if (collection_ == Value) return;
   if (Value && Value->itemClass_ && !InheritsFrom(Value->itemClass_))
-    throw EListError("Invalid property value: " + ClassName() + " is not a " +
-                     Value->itemClass_->ClassName());
+    throw EListError(Format(SItemClassMismatch, {ClassName(), Value->itemClass_->ClassName()}));
   if (collection_) collection_->RemoveItem(this);
   if (Value) Value->InsertItem(this, true);
 }
@@ -45,7 +46,7 @@ void TCollectionItem::SetIndex(int Value) {
   if (cur < 0 || cur == Value) return;
   auto& items = collection_->items_;
   if (Value < 0 || Value >= static_cast<int>(items.size()))
-    throw EListError("List index out of bounds (" + std::to_string(Value) + ")");
+    throw EListError(Format(SListIndexError, {Value}));
   items.erase(items.begin() + cur);
   items.insert(items.begin() + Value, this);
   Changed(true);
@@ -77,15 +78,14 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Items(int Index) const {
-  if (Index < 0 || Index >= Count())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= Count()) throw EListError(Format(SListIndexError, {Index}));
   return items_[static_cast<size_t>(Index)];
 }
 
 void TCollection::SetItems(int Index, TCollectionItem* Value) { Items(Index)->Assign(Value); }
 
 TCollectionItem* TCollection::Add() {
-  if (!itemClass_) throw EInvalidOperation("Collection has no item class");
+  if (!itemClass_) throw EInvalidOperation(SNoItemClass);
   return itemClass_->CreateItem(this);
 }
 
@@ -149,8 +149,7 @@ void TCollection::SetItemName(TCollectionItem*) {}
 
 void TCollection::InsertItem(TCollectionItem* Item, bool checkClass) {
   if (checkClass && itemClass_ && !Item->InheritsFrom(itemClass_))
-    throw EListError("Invalid property value: " + Item->ClassName() + " is not a " +
-                     itemClass_->ClassName());
+    throw EListError(Format(SItemClassMismatch, {Item->ClassName(), itemClass_->ClassName()}));
   items_.push_back(Item);
   Item->collection_ = this;
   Item->id_ = nextID_++;

@@ -6,6 +6,8 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -25,9 +27,7 @@ std::string LowerKey(const std::string& s) {
 
 bool SameText(const std::string& a, const std::string& b) { return LowerKey(a) == LowerKey(b); }
 
-[[noreturn]] void ListIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
+[[noreturn]] void ListIndexError(int index) { throw EListError(Format(SListIndexError, {index})); }
 
 }  // namespace
 
@@ -124,7 +124,7 @@ void TComponent::IndexName(TComponent* AComponent, bool add) {
 void TComponent::SetName(const std::string& NewName) {
   if (name_ == NewName) return;
   if (!NewName.empty() && !IsValidIdent(NewName))
-    throw EComponentError("'" + NewName + "' is not a valid component name.");
+    throw EComponentError(Format(SInvalidName, {NewName}));
   if (owner_) owner_->ValidateRename(this, name_, NewName);
   else ValidateRename(nullptr, name_, NewName);
   const std::string oldName = name_;
@@ -149,7 +149,7 @@ void TComponent::ChangeName(const std::string& NewName) {
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
                                 const std::string& NewName) {
   if (AComponent && !SameText(CurName, NewName) && FindComponent(NewName))
-    throw EComponentError("A component named " + NewName + " already exists.");
+    throw EComponentError(Format(SDuplicateName, {NewName}));
 }
 
 void TComponent::ValidateContainer(TComponent* AContainer) { AContainer->ValidateInsert(this); }

@@ -4,16 +4,24 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <typeindex>
+
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
 namespace {
 
+// Member pointers of different classes may have equal bytes (the same virtual slot): the
+// class is part of the key.
 struct TCodeKey {
   std::string Bytes;
   const void* Signature;
+  std::type_index Class;
   bool operator<(const TCodeKey& o) const {
     if (Signature != o.Signature) return std::less<const void*>()(Signature, o.Signature);
+    if (Class != o.Class) return Class < o.Class;
     return Bytes < o.Bytes;
   }
 };
@@ -31,9 +39,10 @@ std::map<TCodeKey, std::unique_ptr<TMethodCode>>& CodeTable() {
 }  // namespace
 
 const TMethodCode* InternMethodCode(const void* bytes, size_t size, const void* signature,
+                                    const std::type_info& cls, bool (*isInstance)(const TObject*),
                                     void (*invoker)()) {
   if (size > sizeof(TMethodCode::Bytes)) size = sizeof(TMethodCode::Bytes);
-  TCodeKey key{std::string(static_cast<const char*>(bytes), size), signature};
+  TCodeKey key{std::string(static_cast<const char*>(bytes), size), signature, std::type_index(cls)};
   std::lock_guard<std::mutex> lock(CodeMutex());
   auto& table = CodeTable();
   auto it = table.find(key);
@@ -43,14 +52,18 @@ const TMethodCode* InternMethodCode(const void* bytes, size_t size, const void* 
   std::memcpy(code->Bytes, bytes, size);
   code->Size = size;
   code->Signature = signature;
+  code->Class = &cls;
+  code->IsInstance = isInstance;
   code->Invoker = invoker;
   const TMethodCode* result = code.get();
   table.emplace(std::move(key), std::move(code));
   return result;
 }
 
-void RaiseEventSignatureMismatch() {
-  throw EInvalidCast("Invalid class typecast: the handler has another signature");
+void RaiseEventSignatureMismatch() { throw EInvalidCast(SEventSignatureMismatch); }
+
+void RaiseEventObjectMismatch(const TObject* object) {
+  throw EInvalidCast(Format(SEventObjectMismatch, {object ? object->ClassName() : std::string()}));
 }
 
 const TTypeInfo* MakeMethodTypeInfo(const void* signature) {

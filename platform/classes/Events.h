@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <typeinfo>
 #include <utility>
 
 #include "platform/classes/Object.h"
@@ -24,20 +25,54 @@ struct TSignatureTag {
   static inline const char tag = 0;
 };
 
-// One member function, type-erased: its bytes, the signature and an invoker that casts the
-// object back and calls it.
+// One member function of one class, type-erased: its bytes, the signature, the class it is a
+// member of and an invoker made for exactly that class and signature (stored as void (*)() and
+// called only after being cast back to its own type, which the signature guarantees).
 struct TMethodCode {
   unsigned char Bytes[16];
   size_t Size;
   const void* Signature;
-  void (*Invoker)();  // really R (*)(const TMethodCode*, TObject*, Args...)
+  const std::type_info* Class;
+  // Whether an object is of the member's class (the object a handler may be called on).
+  bool (*IsInstance)(const TObject* object);
+  void (*Invoker)();  // R (*)(const TMethodCode*, TObject*, Args...)
 };
 
-// Returns the entry for this member function (thread-safe; entries live for the program).
+// Returns the entry for this member function of this class (thread-safe; entries live for the
+// program). Member pointers of different classes never share an entry, even with equal bytes.
 const TMethodCode* InternMethodCode(const void* bytes, size_t size, const void* signature,
+                                    const std::type_info& cls, bool (*isInstance)(const TObject*),
                                     void (*invoker)());
 // Raised when a TMethod of another signature is assigned to an event.
 [[noreturn]] void RaiseEventSignatureMismatch();
+// Raised when a TMethod's object is not of the class its code belongs to.
+[[noreturn]] void RaiseEventObjectMismatch(const TObject* object);
+
+namespace events_detail {
+
+template <class C>
+bool IsInstanceOf(const TObject* object) {
+  return dynamic_cast<const C*>(object) != nullptr;
+}
+
+template <class C, class R, class... Args>
+R InvokeMember(const TMethodCode* code, TObject* data, Args... args) {
+  R (C::*method)(Args...);
+  std::memcpy(&method, code->Bytes, sizeof(method));
+  return (static_cast<C*>(data)->*method)(std::forward<Args>(args)...);
+}
+
+}  // namespace events_detail
+
+// The entry of a member function: the one way events and published methods get theirs.
+template <class C, class R, class... Args>
+const TMethodCode* MethodCodeOf(R (C::*method)(Args...)) {
+  static_assert(sizeof(method) <= sizeof(TMethodCode::Bytes), "member pointer too large");
+  return InternMethodCode(
+      &method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
+      &events_detail::IsInstanceOf<C>,
+      reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
+}
 
 template <class Sig>
 class TEvent;
@@ -57,21 +92,21 @@ class TEvent<R(Args...)> {
 
   template <class C, class Obj>
   void Bind(Obj* object, R (C::*method)(Args...)) {
-    static_assert(sizeof(method) <= sizeof(TMethodCode::Bytes), "member pointer too large");
     if (!object || !method) {
       method_ = {};
       return;
     }
     method_.Data = static_cast<TObject*>(static_cast<C*>(object));
-    method_.Code = InternMethodCode(&method, sizeof(method), SignatureId(),
-                                    reinterpret_cast<void (*)()>(&Invoke<C>));
+    method_.Code = MethodCodeOf(method);
   }
 
-  // From a type-erased method; raises EInvalidCast when the signature differs.
+  // From a type-erased method; raises EInvalidCast when the signature differs or the object is
+  // not of the class the method belongs to.
   static TEvent FromMethod(const TMethod& m) {
     TEvent e;
     if (!m.Code || !m.Data) return e;
     if (m.Code->Signature != SignatureId()) RaiseEventSignatureMismatch();
+    if (!m.Code->IsInstance(m.Data)) RaiseEventObjectMismatch(m.Data);
     e.method_ = m;
     return e;
   }
@@ -98,13 +133,6 @@ class TEvent<R(Args...)> {
   friend bool operator==(const TEvent& a, std::nullptr_t) { return !a.Assigned(); }
 
  private:
-  template <class C>
-  static R Invoke(const TMethodCode* code, TObject* data, Args... args) {
-    R (C::*method)(Args...);
-    std::memcpy(&method, code->Bytes, sizeof(method));
-    return (static_cast<C*>(data)->*method)(std::forward<Args>(args)...);
-  }
-
   TMethod method_;
 };
 

@@ -23,6 +23,8 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/Sets.h"
 #include "platform/classes/Component.h"
+#include "platform/classes/ExtendedFloat.h"
+#include "platform/classes/Fixups.h"
 
 namespace vcl {
 
@@ -40,20 +42,6 @@ using TFilerFlags = TSet<TFilerFlag>;
 
 // The four bytes that open every binary form stream.
 constexpr char FilerSignature[5] = "TPF0";
-
-// The 10-byte extended float of the streams (64-bit mantissa with explicit integer bit,
-// 15-bit exponent, sign), little endian.
-struct TExtended10 {
-  uint8_t Bytes[10] = {};
-};
-// Exact where the value fits a double; larger values become infinities, tiny ones denormals
-// or zero (rounded to nearest); NaNs stay NaNs.
-double ExtendedToDouble(const TExtended10& x);
-// Exact for every double.
-TExtended10 DoubleToExtended(double v);
-// The same through long double, which holds every extended value exactly on this target.
-long double ExtendedToLongDouble(const TExtended10& x);
-TExtended10 LongDoubleToExtended(long double v);
 
 class TStream;
 struct TMethodCode;
@@ -309,23 +297,6 @@ class TWriter : public TFiler {
 void BeginGlobalLoading();
 void NotifyGlobalLoading();
 void EndGlobalLoading();
-
-// References between components are resolved after a root is read. References into another
-// root ("Form2.Edit1") wait on a global list until that root can be found through the
-// registered finders; GlobalFixupReferences retries them.
-using TFindGlobalComponent = TComponent* (*)(const std::string& Name);
-void RegisterFindGlobalComponentProc(TFindGlobalComponent Proc);
-void UnregisterFindGlobalComponentProc(TFindGlobalComponent Proc);
-TComponent* FindGlobalComponent(const std::string& Name);
-void GlobalFixupReferences();
-// Forgets pending references held by Instance (null: every one of Root), e.g. before it is
-// freed; RootName restricts to references into that root.
-void RemoveFixupReferences(TComponent* Root, const std::string& RootName);
-void RemoveFixups(TPersistent* Instance);
-// Number of references still waiting (for tests and diagnostics).
-int PendingFixupCount();
-// A component by a dotted path below Root ("Panel1.Button1"; "Owner" is Root itself).
-TComponent* FindNestedComponent(TComponent* Root, const std::string& NamePath);
 
 // Reads a component from a whole binary stream held in memory (Instance may be null) and
 // writes one into a byte string: shorthands of TStream::ReadComponent/WriteComponent.

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -10,9 +12,7 @@ ZYL_CLASS_IMPL(TList) {}
 
 namespace {
 
-[[noreturn]] void Error(const char* what, int value) {
-  throw EListError(std::string(what) + " (" + std::to_string(value) + ")");
-}
+[[noreturn]] void Error(const char* what, int value) { throw EListError(Format(what, {value})); }
 
 constexpr int kMaxListSize = 0x7FFFFFF;
 
@@ -21,18 +21,17 @@ constexpr int kMaxListSize = 0x7FFFFFF;
 TList::~TList() { Clear(); }
 
 void TList::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) Error("List index out of bounds", index);
+  if (index < 0 || index >= Count()) Error(SListIndexError, index);
 }
 
 void TList::SetCapacity(int newCapacity) {
-  if (newCapacity < Count() || newCapacity > kMaxListSize)
-    Error("List capacity out of bounds", newCapacity);
+  if (newCapacity < Count() || newCapacity > kMaxListSize) Error(SListCapacityError, newCapacity);
   capacity_ = newCapacity;
   items_.reserve(static_cast<size_t>(newCapacity));
 }
 
 void TList::SetCount(int newCount) {
-  if (newCount < 0 || newCount > kMaxListSize) Error("List count out of bounds", newCount);
+  if (newCount < 0 || newCount > kMaxListSize) Error(SListCountError, newCount);
   if (newCount > capacity_) SetCapacity(newCount);
   if (newCount > Count()) {
     items_.resize(static_cast<size_t>(newCount), nullptr);
@@ -73,7 +72,7 @@ int TList::Add(void* item) {
 }
 
 void TList::Insert(int index, void* item) {
-  if (index < 0 || index > Count()) Error("List index out of bounds", index);
+  if (index < 0 || index > Count()) Error(SListIndexError, index);
   Expand();
   items_.insert(items_.begin() + index, item);
   if (item) Notify(item, lnAdded);

@@ -8,6 +8,8 @@
 #include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -207,18 +209,18 @@ bool TClassInfo::InheritsFrom(TClass ancestor) const {
 
 TComponent* TClassInfo::Create(TComponent* AOwner) const {
   if (factoryKind_ != fkComponent || !factory_)
-    throw EInvalidOperation("Cannot create an instance of " + name_ + " as a component");
+    throw EInvalidOperation(Format(SNotAComponentClass, {name_}));
   return static_cast<TComponent*>(factory_(AOwner));
 }
 
 TCollectionItem* TClassInfo::CreateItem(TCollection* ACollection) const {
   if (factoryKind_ != fkCollectionItem || !factory_)
-    throw EInvalidOperation("Cannot create an instance of " + name_ + " as a collection item");
+    throw EInvalidOperation(Format(SNotAnItemClass, {name_}));
   return static_cast<TCollectionItem*>(factory_(ACollection));
 }
 
 TObject* TClassInfo::CreateInstance() const {
-  if (!factory_) throw EInvalidOperation("Cannot create an instance of abstract class " + name_);
+  if (!factory_) throw EInvalidOperation(Format(SAbstractClass, {name_}));
   return factory_(nullptr);
 }
 

@@ -35,6 +35,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/Sets.h"
 #include "platform/base/Types.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 
@@ -294,7 +295,7 @@ template <class T>
 T* As(TObject* obj) {
   if (!obj) return nullptr;
   if (T* t = dynamic_cast<T*>(obj)) return t;
-  throw EInvalidCast("Invalid class typecast");
+  throw EInvalidCast(SInvalidCast);
 }
 
 // Builds the class information of a class once (defined by ZYL_CLASS_IMPL via TypeInfo.h).

@@ -9,21 +9,20 @@
 #include <string>
 
 #include "platform/classes/Filer.h"
+#include "platform/classes/FilerInternal.h"
 #include "platform/classes/Streams.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 namespace {
 
-// Nesting of components, lists and collections deeper than this is taken as corrupt input.
-constexpr int kMaxNesting = 200;
+using filer_detail::kMaxNesting;
+
 // Strings are split into pieces of at most this many characters per text line.
 constexpr size_t kLineLength = 64;
 // Binary values are written with this many bytes (twice as many hex digits) per text line.
 constexpr size_t kBytesPerLine = 32;
-
-const char kReadErrorText[] = "Stream read error";
-const char kInvalidValueText[] = "Invalid property value";
-const char kInvalidFormatText[] = "Invalid stream format";
 
 // ---------------------------------------------------------------------------------------------
 // Bounded reading of a binary form.
@@ -35,7 +34,7 @@ class TBinarySource {
   size_t Position() const { return pos_; }
   size_t Remaining() const { return size_ - pos_; }
   void Need(size_t n) const {
-    if (n > Remaining()) throw EReadError(kReadErrorText);
+    if (n > Remaining()) throw EReadError(SReadError);
   }
   uint8_t Byte() {
     Need(1);
@@ -75,9 +74,9 @@ class TBinarySource {
 // Number formatting shared by both directions.
 
 // The framework's general float format: `precision` significant digits, exponent form
-// ("1.5E-10", "1E20") when the decimal exponent is 15 or more or below -4. Trailing zeros
-// are dropped unless `keepZeros`.
-std::string GeneralFloat(long double v, int precision, bool keepZeros = false) {
+// ("1.5E-10", "1E20") when the decimal exponent is 15 or more or below -4, trailing zeros
+// dropped.
+std::string GeneralFloat(long double v, int precision) {
   const bool negative = std::signbit(v);
   if (v == 0) return negative ? "-0" : "0";
   char buf[80];
@@ -88,8 +87,7 @@ std::string GeneralFloat(long double v, int precision, bool keepZeros = false) {
   for (; *p && *p != 'e'; ++p)
     if (*p != '.') digits += *p;
   const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-  if (!keepZeros)
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   std::string s = negative ? "-" : "";
   if (exponent >= 15 || exponent < -4) {
     s += digits[0];
@@ -108,29 +106,9 @@ std::string GeneralFloat(long double v, int precision, bool keepZeros = false) {
   return s;
 }
 
-// Significant digits of a number's text, trailing zeros included: up to 17 the text is read
-// as a double, beyond that as a full extended value.
-size_t SignificantDigits(const std::string& s) {
-  size_t n = 0;
-  for (char c : s) {
-    if (c == 'e' || c == 'E') break;
-    if (c >= '1' && c <= '9') ++n;
-    else if (c == '0' && n > 0) ++n;
-  }
-  return n;
-}
-
-constexpr size_t kDoubleDigits = 17;
-
-// The extended value of an unsuffixed float of the text form.
-long double ParseExtendedText(const std::string& s) {
-  if (SignificantDigits(s) <= kDoubleDigits) {
-    const double d = std::strtod(s.c_str(), nullptr);
-    // Beyond a double's range ("1E400") the value is still an extended one.
-    if (!std::isinf(d)) return d;
-  }
-  return std::strtold(s.c_str(), nullptr);
-}
+// The extended value of an unsuffixed float of the text form: the nearest one to the decimal
+// text, however many digits it has (long double is the 80-bit extended type on this target).
+long double ParseExtendedText(const std::string& s) { return std::strtold(s.c_str(), nullptr); }
 
 std::string NonFiniteText(long double v) {
   const char* sign = std::signbit(v) ? "-" : "+";
@@ -142,16 +120,14 @@ bool SameExtended(long double a, long double b) {
   return std::memcmp(x.Bytes, y.Bytes, sizeof x.Bytes) == 0;
 }
 
-// The framework writes 15 significant digits; more are written only where the value would
-// not read back exactly. Values that a double holds need at most 17; others get 18 to 21
-// digits with their trailing zeros, which marks them as full extended values.
+// The framework writes 15 significant digits; more (up to the 21 that tell every extended
+// value apart) only where the value would not read back exactly.
 std::string ExtendedText(const TExtended10& x) {
   const long double v = ExtendedToLongDouble(x);
   if (!std::isfinite(v)) return NonFiniteText(v);
   std::string s;
-  const bool isDouble = static_cast<long double>(static_cast<double>(v)) == v;
-  for (int precision = isDouble ? 15 : 18; precision <= 21; ++precision) {
-    s = GeneralFloat(v, precision, !isDouble);
+  for (int precision = 15; precision <= 21; ++precision) {
+    s = GeneralFloat(v, precision);
     if (SameExtended(ParseExtendedText(s), v)) break;
   }
   // A float must not read back as an integer.
@@ -184,15 +160,51 @@ std::string DateText(double d) {
 // ---------------------------------------------------------------------------------------------
 // Binary to text.
 
-bool PrintableInQuotes(uint32_t c) { return c >= 32 && c <= 126 && c != '\''; }
+// Narrow strings keep the characters of their code page (128..255) between the quotes; wide
+// strings write everything beyond ASCII as #nnn.
+template <class Unit>
+bool PrintableInQuotes(uint32_t c) {
+  if (c == '\'' || c < 32 || c == 127) return false;
+  return sizeof(Unit) == 1 ? c <= 255 : c <= 126;
+}
+
+bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsIdent(const std::string& s) {
+  if (s.empty() || !IsIdentStart(s[0])) return false;
+  return std::all_of(s.begin(), s.end(), IsIdentChar);
+}
+// Identifiers joined by dots ("Font.Style", "Form2.Edit1").
+bool IsDottedIdent(const std::string& s) {
+  size_t start = 0;
+  for (;;) {
+    const size_t dot = s.find('.', start);
+    if (!IsIdent(s.substr(start, dot == std::string::npos ? std::string::npos : dot - start)))
+      return false;
+    if (dot == std::string::npos) return true;
+    start = dot + 1;
+  }
+}
+bool SameTextAscii(const std::string& a, const char* b);
+bool IsOneOf(const std::string& s, std::initializer_list<const char*> words) {
+  for (const char* w : words)
+    if (SameTextAscii(s, w)) return true;
+  return false;
+}
 
 class TBinaryToText {
  public:
   TBinaryToText(TBinarySource& in, std::string& out) : in_(in), out_(out) {}
 
   void Run() {
+    if (in_.Remaining() > 0 && in_.Peek() == 0xFF) {
+      const uint32_t size = filer_detail::ReadFormResourceHeader([this] { return in_.Byte(); });
+      if (size > in_.Remaining()) throw EReadError(SInvalidImage);
+    }
     if (in_.Remaining() < 4 || in_.Bytes(4) != std::string(FilerSignature, 4))
-      throw EReadError(kInvalidFormatText);
+      throw EReadError(SInvalidImage);
     ConvertObject(0);
   }
 
@@ -204,10 +216,10 @@ class TBinaryToText {
   void WriteIndent() { out_.append(static_cast<size_t>(nesting_) * 2, ' '); }
   bool EndOfList() const { return in_.Peek() == vaNull; }
   void ReadListEnd() {
-    if (in_.Byte() != vaNull) throw EReadError(kInvalidFormatText);
+    if (in_.Byte() != vaNull) throw EReadError(SInvalidImage);
   }
   static void CheckDepth(int depth) {
-    if (depth > kMaxNesting) throw EReadError("Stream nesting too deep");
+    if (depth > kMaxNesting) throw EReadError(SStreamNestingTooDeep);
   }
 
   int64_t ReadInteger() {
@@ -215,7 +227,7 @@ class TBinaryToText {
       case vaInt8: return static_cast<int8_t>(in_.Unsigned(1));
       case vaInt16: return static_cast<int16_t>(in_.Unsigned(2));
       case vaInt32: return static_cast<int32_t>(in_.Unsigned(4));
-      default: throw EReadError(kInvalidValueText);
+      default: throw EReadError(SInvalidPropertyValue);
     }
   }
 
@@ -229,6 +241,10 @@ class TBinaryToText {
     }
     const std::string className = in_.ShortString();
     const std::string objectName = in_.ShortString();
+    // The text has no way to write other names: they would not read back.
+    if (!IsIdent(className)) throw EReadError(Format(SInvalidName, {className}));
+    if (!objectName.empty() && !IsIdent(objectName))
+      throw EReadError(Format(SInvalidName, {objectName}));
     WriteIndent();
     if (flags.contains(ffInherited))
       out_ += "inherited ";
@@ -252,6 +268,10 @@ class TBinaryToText {
 
   void ConvertProperty(int depth) {
     const std::string name = in_.ShortString();
+    // A first part that is a keyword of the text would be read as that keyword.
+    if (!IsDottedIdent(name) ||
+        IsOneOf(name.substr(0, name.find('.')), {"object", "inherited", "inline", "end"}))
+      throw EReadError(SInvalidPropertyPath);
     WriteIndent();
     out_ += name + " = ";
     ConvertValue(depth + 1);
@@ -271,13 +291,14 @@ class TBinaryToText {
     size_t i = 0, lineStart = 0;
     do {
       bool lineBreak = false;
-      const uint32_t c = static_cast<std::make_unsigned_t<typename Units::value_type>>(s[i]);
-      if (PrintableInQuotes(c)) {
+      using Unit = typename Units::value_type;
+      const uint32_t c = static_cast<std::make_unsigned_t<Unit>>(s[i]);
+      if (PrintableInQuotes<Unit>(c)) {
         const size_t j = i;
         do {
           ++i;
         } while (i < length &&
-                 PrintableInQuotes(static_cast<std::make_unsigned_t<typename Units::value_type>>(s[i])) &&
+                 PrintableInQuotes<Unit>(static_cast<std::make_unsigned_t<Unit>>(s[i])) &&
                  i - lineStart < kLineLength);
         if (i - lineStart >= kLineLength) lineBreak = true;
         out_ += '\'';
@@ -303,8 +324,10 @@ class TBinaryToText {
     static const char hex[] = "0123456789ABCDEF";
     out_ += '{';
     ++nesting_;
+    // Less than a line of data stays on the property's line.
+    const bool ownLines = count >= kBytesPerLine;
     while (count > 0) {
-      NewLine();
+      if (ownLines) NewLine();
       const size_t n = count < kBytesPerLine ? count : kBytesPerLine;
       for (size_t k = 0; k < n; ++k) {
         const uint8_t b = in_.Byte();
@@ -372,7 +395,14 @@ class TBinaryToText {
         WriteQuoted(w);
         break;
       }
-      case vaIdent: out_ += in_.ShortString(); break;
+      case vaIdent: {
+        // Identifiers that would read back as other values are refused with the others.
+        const std::string ident = in_.ShortString();
+        if (!IsDottedIdent(ident) || IsOneOf(ident, {"False", "True", "Null", "nil"}))
+          throw EReadError(SInvalidPropertyValue);
+        out_ += ident;
+        break;
+      }
       case vaFalse: out_ += "False"; break;
       case vaTrue: out_ += "True"; break;
       case vaNil: out_ += "nil"; break;
@@ -383,6 +413,8 @@ class TBinaryToText {
         for (;;) {
           const std::string name = in_.ShortString();
           if (name.empty()) break;
+          if (!IsIdent(name) && !std::all_of(name.begin(), name.end(), IsDigit))
+            throw EReadError(SInvalidPropertyValue);
           if (!first) out_ += ", ";
           out_ += name;
           first = false;
@@ -399,7 +431,7 @@ class TBinaryToText {
           const uint8_t next = in_.Peek();
           if (next == vaInt8 || next == vaInt16 || next == vaInt32)
             out_ += " [" + std::to_string(ReadInteger()) + "]";
-          if (in_.Byte() != vaList) throw EReadError(kInvalidValueText);
+          if (in_.Byte() != vaList) throw EReadError(SInvalidPropertyValue);
           out_ += "\r\n";
           ++nesting_;
           while (!EndOfList()) ConvertProperty(depth + 1);
@@ -412,7 +444,7 @@ class TBinaryToText {
         --nesting_;
         out_ += '>';
         break;
-      default: throw EReadError(kInvalidValueText);
+      default: throw EReadError(SInvalidPropertyValue);
     }
   }
 
@@ -426,9 +458,6 @@ class TBinaryToText {
 
 enum : int { toEOF = 0, toSymbol = 1, toString = 2, toInteger = 3, toFloat = 4, toWString = 5 };
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -463,23 +492,23 @@ class TTextParser {
   size_t TokenStart() const { return tokenStart_; }
 
   [[noreturn]] void Error(const std::string& message) const {
-    throw EParserError(message + " on line " + std::to_string(line_));
+    throw EParserError(Format(SParseError, {message, line_}));
   }
   void CheckToken(int t) const {
     if (token_ == t) return;
     switch (t) {
-      case toSymbol: Error("Identifier expected");
-      case toString: Error("String expected");
+      case toSymbol: Error(SIdentifierExpected);
+      case toString: Error(SStringExpected);
       case toInteger:
-      case toFloat: Error("Number expected");
-      default: Error(std::string("'") + static_cast<char>(t) + "' expected");
+      case toFloat: Error(SNumberExpected);
+      default: Error(Format(SCharExpected, {std::string(1, static_cast<char>(t))}));
     }
   }
   bool TokenSymbolIs(const char* name) const {
     return token_ == toSymbol && SameTextAscii(tokenString_, name);
   }
   void CheckTokenSymbol(const char* name) const {
-    if (!TokenSymbolIs(name)) Error(std::string("'") + name + "' expected");
+    if (!TokenSymbolIs(name)) Error(Format(SCharExpected, {name}));
   }
   // A dotted name ("Form1.Button1"), starting at the current symbol.
   std::string ComponentIdent() {
@@ -499,13 +528,13 @@ class TTextParser {
     std::string bytes;
     int high = -1;
     for (;;) {
-      if (pos_ >= s_.size() || s_[pos_] == '\0') Error("Invalid binary value");
+      if (pos_ >= s_.size() || s_[pos_] == '\0') Error(SInvalidBinary);
       const char c = s_[pos_++];
       if (c == '}') break;
       if (c == '\n') ++line_;
       if (static_cast<unsigned char>(c) <= ' ') continue;
       const int h = HexValue(c);
-      if (h < 0) Error("Invalid binary value");
+      if (h < 0) Error(SInvalidBinary);
       if (high < 0) {
         high = h;
       } else {
@@ -513,7 +542,7 @@ class TTextParser {
         high = -1;
       }
     }
-    if (high >= 0) Error("Invalid binary value");
+    if (high >= 0) Error(SInvalidBinary);
     NextToken();
     return bytes;
   }
@@ -581,7 +610,7 @@ class TTextParser {
         ++pos_;
         for (;;) {
           if (pos_ >= s_.size() || s_[pos_] == '\0' || s_[pos_] == '\r' || s_[pos_] == '\n')
-            Error("Unterminated string");
+            Error(SUnterminatedString);
           const char d = s_[pos_++];
           if (d == '\'') {
             if (Peek() != '\'') break;
@@ -598,16 +627,16 @@ class TTextParser {
           while (HexValue(Peek()) >= 0) {
             code = code * 16 + static_cast<uint32_t>(HexValue(s_[pos_++]));
             any = true;
-            if (code > 0xFFFF) Error("Invalid character code");
+            if (code > 0xFFFF) Error(SInvalidCharCode);
           }
         } else {
           while (IsDigit(Peek())) {
             code = code * 10 + static_cast<uint32_t>(s_[pos_++] - '0');
             any = true;
-            if (code > 0xFFFF) Error("Invalid character code");
+            if (code > 0xFFFF) Error(SInvalidCharCode);
           }
         }
-        if (!any) Error("Invalid character code");
+        if (!any) Error(SInvalidCharCode);
         if (code > 255) wide = true;
         units += static_cast<char16_t>(code);
       } else {
@@ -629,9 +658,9 @@ class TTextParser {
     int digits = 0;
     while (HexValue(Peek()) >= 0) {
       v = v * 16 + static_cast<uint64_t>(HexValue(s_[pos_++]));
-      if (++digits > 16) Error("Integer value out of range");
+      if (++digits > 16) Error(SIntegerOutOfRange);
     }
-    if (digits == 0) Error("Number expected");
+    if (digits == 0) Error(SNumberExpected);
     tokenString_ = s_.substr(start, pos_ - start);
     tokenInt_ = static_cast<int64_t>(v);
     return toInteger;
@@ -650,19 +679,19 @@ class TTextParser {
     tokenString_ = s_.substr(start, pos_ - start);
     ReadFloatType();
     if (floatType_) result = toFloat;
-    if (tokenString_ == "-") Error("Number expected");
+    if (tokenString_ == "-") Error(SNumberExpected);
     if (result == toInteger || (floatType_ == 'c' && tokenString_.find_first_of(".eE") == std::string::npos)) {
       errno = 0;
       char* end = nullptr;
       const long long v = std::strtoll(tokenString_.c_str(), &end, 10);
-      if (errno == ERANGE || *end) Error("Integer value out of range");
+      if (errno == ERANGE || *end) Error(SIntegerOutOfRange);
       tokenInt_ = v;
       tokenFloat_ = static_cast<long double>(v);
       return result;
     }
     char* end = nullptr;
     tokenFloat_ = std::strtold(tokenString_.c_str(), &end);
-    if (end == tokenString_.c_str() || *end) Error("Invalid floating point number '" + tokenString_ + "'");
+    if (end == tokenString_.c_str() || *end) Error(Format(SInvalidFloatText, {tokenString_}));
     return result;
   }
 
@@ -688,7 +717,7 @@ class TBinarySink {
     for (size_t i = 0; i < bytes; ++i) out_ += static_cast<char>((v >> (8 * i)) & 0xFF);
   }
   void ShortString(const std::string& s, const TTextParser& parser) {
-    if (s.size() > 255) parser.Error("Name too long");
+    if (s.size() > 255) parser.Error(SNameTooLong);
     out_ += static_cast<char>(s.size());
     out_ += s;
   }
@@ -738,7 +767,7 @@ class TTextToBinary {
 
  private:
   void CheckDepth(int depth) const {
-    if (depth > kMaxNesting) p_.Error("Nesting too deep");
+    if (depth > kMaxNesting) p_.Error(SParserNestingTooDeep);
   }
 
   bool AtObjectKeyword() const {
@@ -747,7 +776,7 @@ class TTextToBinary {
 
   void ConvertObject(int depth) {
     CheckDepth(depth);
-    if (!AtObjectKeyword()) p_.Error("'object' expected");
+    if (!AtObjectKeyword()) p_.Error(Format(SCharExpected, {"object"}));
     const bool isInherited = p_.TokenSymbolIs("INHERITED");
     const bool isInline = p_.TokenSymbolIs("INLINE");
     p_.NextToken();
@@ -820,7 +849,7 @@ class TTextToBinary {
         p_.NextToken();
         if (p_.Token() != '+') break;
         p_.NextToken();
-        if (p_.Token() != toString && p_.Token() != toWString) p_.Error("String expected");
+        if (p_.Token() != toString && p_.Token() != toWString) p_.Error(SStringExpected);
       }
       if (isWide) {
         w_.WideString(units);
@@ -841,7 +870,7 @@ class TTextToBinary {
         else if (SameTextAscii(ident, "Null") && !inList)
           w_.Value(vaNull);
         else if (SameTextAscii(ident, "Null"))
-          p_.Error(kInvalidValueText);
+          p_.Error(SInvalidPropertyValue);
         else if (SameTextAscii(ident, "nil"))
           w_.Value(vaNil);
         else {
@@ -908,7 +937,7 @@ class TTextToBinary {
         w_.Value(vaNull);
         p_.NextToken();
         break;
-      default: p_.Error(kInvalidValueText);
+      default: p_.Error(SInvalidPropertyValue);
     }
   }
 
@@ -939,7 +968,7 @@ class TTextToBinary {
           raw = p_.TokenInt();
         } else {
           const long double r = std::nearbyint(v);
-          if (!(std::fabs(r) < 9.2233720368547758e18L)) p_.Error("Currency value out of range");
+          if (!(std::fabs(r) < 9.2233720368547758e18L)) p_.Error(SCurrencyOutOfRange);
           raw = static_cast<int64_t>(r);
         }
         w_.Value(vaCurrency);
@@ -1020,6 +1049,8 @@ void ObjectTextToBinary(TStream* Input, TStream* Output) {
 
 TStreamOriginalFormat TestStreamFormatString(const std::string& bytes) {
   if (bytes.size() >= 4 && bytes.compare(0, 4, FilerSignature) == 0) return sofBinary;
+  if (bytes.size() >= 3 && bytes.compare(0, 3, std::string("\xFF\x0A\x00", 3)) == 0)
+    return sofBinary;
   size_t i = 0;
   while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= ' ' && bytes[i] != '\0') ++i;
   size_t j = i;
@@ -1037,6 +1068,26 @@ TStreamOriginalFormat TestStreamFormat(TStream* Stream) {
   Stream->Seek(start, soBeginning);
   head.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return TestStreamFormatString(head);
+}
+
+std::string BinaryFormFile(const std::string& binary) {
+  TBinarySource in(reinterpret_cast<const uint8_t*>(binary.data()), binary.size());
+  if (in.Remaining() < 4 || in.Bytes(4) != std::string(FilerSignature, 4))
+    throw EReadError(SInvalidImage);
+  if ((in.Peek() & 0xF0) == 0xF0 && (in.Byte() & (1 << ffChildPos)) != 0) {
+    const uint8_t tag = in.Byte();
+    if (tag < vaInt8 || tag > vaInt32) throw EReadError(SInvalidPropertyValue);
+    in.Unsigned(tag == vaInt8 ? 1 : tag == vaInt16 ? 2 : 4);
+  }
+  const std::string className = in.ShortString();
+  std::string name = in.ShortString();
+  if (name.empty()) name = className;
+  if (binary.size() > UINT32_MAX) throw EWriteError(SBinaryTooLarge);
+  std::string file = std::string("\xFF\x0A\x00", 3);
+  for (char c : name) file += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  file += std::string("\x00\x30\x10", 3);
+  for (int i = 0; i < 4; ++i) file += static_cast<char>((binary.size() >> (8 * i)) & 0xFF);
+  return file + binary;
 }
 
 }  // namespace vcl

@@ -13,9 +13,14 @@ class TStream;
 // Raised for malformed text forms; the message ends with " on line N".
 ZYL_DECLARE_EXCEPTION(EParserError, Exception);
 
+// A binary form is a "TPF0" stream (as resources hold it) or, as the IDE saves form files, the
+// same stream behind a 16-bit resource header: 0xFF 0x0A 0x00, the form's name in capitals,
+// 0x00, the flags 0x30 0x10 and the 32-bit size of the stream. Every reader takes both.
+
 // Reads one binary component (with its "TPF0" signature) from the input's position and
-// appends its text form to the output. Corrupt or truncated input raises EReadError; the
-// input is left after the component.
+// appends its text form to the output. Names the text cannot hold (class, component and
+// property names that are not identifiers) raise EReadError. Corrupt or truncated input raises
+// EReadError; the input is left after the component.
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 // Reads one text component from the input's position and appends the binary form, with its
 // signature; the input is left at the first token after the component's "end". Malformed text
@@ -26,9 +31,13 @@ void ObjectTextToBinary(TStream* Input, TStream* Output);
 std::string ObjectBinaryToTextString(const std::string& binary);
 std::string ObjectTextToBinaryString(const std::string& text);
 
+// The form file of a "TPF0" stream: the resource header (named after the stream's root
+// component) and the stream. EReadError when the stream does not start like one.
+std::string BinaryFormFile(const std::string& binary);
+
 enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
-// Tells a binary form ("TPF0") from a text form ("object", "inherited" or "inline" after
-// optional blanks) by the first bytes; the stream position is restored.
+// Tells a binary form ("TPF0" or the resource header) from a text form ("object", "inherited" or
+// "inline" after optional blanks) by the first bytes; the stream position is restored.
 TStreamOriginalFormat TestStreamFormat(TStream* Stream);
 TStreamOriginalFormat TestStreamFormatString(const std::string& bytes);
 

@@ -1,6 +1,8 @@
 #include "platform/classes/Persistent.h"
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -15,7 +17,7 @@ void TPersistent::AssignTo(TPersistent* Dest) { Dest->AssignError(this); }
 
 void TPersistent::AssignError(TPersistent* Source) {
   const std::string source = Source ? Source->ClassName() : std::string("nil");
-  throw EConvertError("Cannot assign a " + source + " to a " + ClassName());
+  throw EConvertError(Format(SAssignError, {source, ClassName()}));
 }
 
 std::string TPersistent::GetNamePath() {

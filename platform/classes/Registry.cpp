@@ -1,4 +1,6 @@
 #include "platform/classes/Registry.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 #include <map>
 #include <mutex>
@@ -27,8 +29,7 @@ std::map<std::string, TClass>& Classes() {
 void Add(const std::string& name, TClass AClass) {
   std::lock_guard<std::mutex> lock(RegistryMutex());
   auto [it, inserted] = Classes().emplace(Key(name), AClass);
-  if (!inserted && it->second != AClass)
-    throw EFilerError("Class " + name + " already registered");
+  if (!inserted && it->second != AClass) throw EFilerError(Format(SDuplicateClass, {name}));
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ TClass GetClass(const std::string& ClassName) {
 
 TClass FindClass(const std::string& ClassName) {
   TClass c = GetClass(ClassName);
-  if (!c) throw EClassNotFound("Class " + ClassName + " not found");
+  if (!c) throw EClassNotFound(Format(SClassNotFound, {ClassName}));
   return c;
 }
 

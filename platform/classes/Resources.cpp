@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -90,13 +92,13 @@ void TResourceStream::Initialize(win::HINSTANCE Instance, const std::string& Nam
     auto it = Table().find(TKey(Instance, Upper(Type), Upper(Name)));
     if (it != Table().end()) block = it->second;
   }
-  if (!block) throw EResNotFound("Resource " + Name + " not found");
+  if (!block) throw EResNotFound(Format(SResNotFound, {Name}));
   block_ = block;
   SetPointer(block->data(), static_cast<int64_t>(block->size()));
 }
 
 int32_t TResourceStream::Write(const void*, int32_t) {
-  throw EStreamError("Can't write to a read-only resource stream");
+  throw EStreamError(SCantWriteResourceStream);
 }
 
 }  // namespace vcl

@@ -11,7 +11,9 @@
 #include <mutex>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -23,7 +25,7 @@ ZYL_CLASS_IMPL(TStringStream) {}
 
 namespace {
 
-[[noreturn]] void RaiseBadPosition() { throw EStreamError("Invalid stream position"); }
+[[noreturn]] void RaiseBadPosition() { throw EStreamError(SInvalidStreamPosition); }
 
 int64_t NewPosition(int64_t offset, TSeekOrigin origin, int64_t current, int64_t size) {
   int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? current : size;
@@ -39,7 +41,7 @@ int32_t Available(int64_t pos, int64_t size, int32_t count) {
 
 // The position after writing `count` bytes at `pos`.
 int64_t EndOfWrite(int64_t pos, int32_t count) {
-  if (pos > INT64_MAX - count) throw EWriteError("Stream write error");
+  if (pos > INT64_MAX - count) throw EWriteError(SWriteError);
   return pos + count;
 }
 
@@ -48,13 +50,13 @@ int64_t EndOfWrite(int64_t pos, int32_t count) {
 template <class Buffer>
 void Grow(Buffer& buffer, int64_t size) {
   if (size > INT32_MAX || static_cast<uint64_t>(size) > buffer.max_size())
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   try {
     buffer.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   } catch (const std::length_error&) {
-    throw EStreamError("Out of memory while expanding memory stream");
+    throw EStreamError(SMemoryStreamError);
   }
 }
 
@@ -70,7 +72,7 @@ int64_t TStream::Size() {
   return size;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
+void TStream::SetSize(int64_t) { throw EStreamError(SStreamSizeFixed); }
 
 int64_t TStream::Remaining() {
   int64_t pos = Position();
@@ -79,22 +81,22 @@ int64_t TStream::Remaining() {
 }
 
 void TStream::ReadBuffer(void* buffer, int32_t count) {
-  if (count < 0) throw EReadError("Stream read error");
-  if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
+  if (count < 0) throw EReadError(SReadError);
+  if (count != 0 && Read(buffer, count) != count) throw EReadError(SReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, int32_t count) {
-  if (count < 0) throw EWriteError("Stream write error");
-  if (count != 0 && Write(buffer, count) != count) throw EWriteError("Stream write error");
+  if (count < 0) throw EWriteError(SWriteError);
+  if (count != 0 && Write(buffer, count) != count) throw EWriteError(SWriteError);
 }
 
 int64_t TStream::CopyFrom(TStream* source, int64_t count) {
-  if (!source) throw EStreamError("No source stream");
+  if (!source) throw EStreamError(SNoSourceStream);
   if (count == 0) {
     source->SetPosition(0);
     count = source->Size();
   }
-  if (count < 0) throw EReadError("Stream read error");
+  if (count < 0) throw EReadError(SReadError);
   const int64_t total = count;
   std::vector<uint8_t> buf(static_cast<size_t>(std::min<int64_t>(count, 0xF000)));
   while (count > 0) {
@@ -129,11 +131,11 @@ int64_t TCustomMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 int32_t TCustomMemoryStream::Write(const void*, int32_t) {
-  throw EStreamError("Can't write to a read-only memory stream");
+  throw EStreamError(SCantWriteMemoryStream);
 }
 
 void TCustomMemoryStream::SaveToStream(TStream* stream) {
-  if (size_ > INT32_MAX) throw EWriteError("Stream write error");
+  if (size_ > INT32_MAX) throw EWriteError(SWriteError);
   if (size_ > 0) stream->WriteBuffer(memory_, static_cast<int32_t>(size_));
 }
 
@@ -158,7 +160,7 @@ int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
 }
 
 void TMemoryStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Invalid stream size");
+  if (newSize < 0) throw EStreamError(SInvalidStreamSize);
   Grow(data_, newSize);
   Sync();
   if (position_ > newSize) position_ = newSize;
@@ -175,7 +177,7 @@ void TMemoryStream::LoadFromStream(TStream* stream) {
   stream->SetPosition(0);
   int64_t count = stream->Size();
   SetSize(count);
-  if (count > INT32_MAX) throw EReadError("Stream read error");
+  if (count > INT32_MAX) throw EReadError(SReadError);
   if (count > 0) stream->ReadBuffer(data_.data(), static_cast<int32_t>(count));
   position_ = 0;
 }
@@ -243,20 +245,20 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
   const std::string path = StreamFileName(fileName);
   const bool create = mode == fmCreate;
   if (path.empty()) {
-    if (create) throw EFCreateError("Cannot create file " + fileName);
-    throw EFOpenError("Cannot open file " + fileName);
+    if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+    throw EFOpenError(Format(SFOpenError, {fileName}));
   }
   const TOpenFile info = ModeInfo(mode);
   const uint16_t access = mode & 3;
-  if (!create && access == 3) throw EFOpenError("Cannot open file " + fileName);
+  if (!create && access == 3) throw EFOpenError(Format(SFOpenError, {fileName}));
   std::lock_guard<std::mutex> lock(OpenMutex());
   std::string key = FileKey(path);
   if (!key.empty()) {
     auto range = OpenFiles().equal_range(key);
     for (auto it = range.first; it != range.second; ++it) {
       if (Conflicts(it->second, info)) {
-        if (create) throw EFCreateError("Cannot create file " + fileName);
-        throw EFOpenError("Cannot open file " + fileName);
+        if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+        throw EFOpenError(Format(SFOpenError, {fileName}));
       }
     }
   }
@@ -274,8 +276,8 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode)
     }
   }
   if (fd_ < 0) {
-    if (create) throw EFCreateError("Cannot create file " + fileName);
-    throw EFOpenError("Cannot open file " + fileName);
+    if (create) throw EFCreateError(Format(SFCreateError, {fileName}));
+    throw EFOpenError(Format(SFOpenError, {fileName}));
   }
   key_ = FileKey(path);
   OpenFiles().emplace(key_, info);
@@ -331,7 +333,7 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
 
 void TFileStream::SetSize(int64_t newSize) {
   if (newSize < 0 || ::ftruncate(fd_, static_cast<off_t>(newSize)) != 0)
-    throw EStreamError("Cannot set the size of file " + fileName_);
+    throw EStreamError(Format(SFileSizeError, {fileName_}));
   if (Position() > newSize) SetPosition(newSize);
 }
 
@@ -364,7 +366,7 @@ int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TStringStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Invalid stream size");
+  if (newSize < 0) throw EStreamError(SInvalidStreamSize);
   Grow(data_, newSize);
   if (position_ > newSize) position_ = newSize;
 }
@@ -377,7 +379,7 @@ std::string TStringStream::ReadString(int32_t count) {
 }
 
 void TStringStream::WriteString(const std::string& s) {
-  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError("Stream write error");
+  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError(SWriteError);
   Write(s.data(), static_cast<int32_t>(s.size()));
 }
 

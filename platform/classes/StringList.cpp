@@ -4,6 +4,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -299,7 +300,7 @@ void TStrings::LoadFromStream(TStream* Stream) {
   const int64_t size = Stream->Size() - Stream->Position();
   std::string s;
   if (size > 0) {
-    if (size > INT32_MAX) throw EReadError("Stream read error");
+    if (size > INT32_MAX) throw EReadError(SReadError);
     s.resize(static_cast<size_t>(size));
     Stream->ReadBuffer(s.data(), static_cast<int32_t>(size));
   }
@@ -308,7 +309,7 @@ void TStrings::LoadFromStream(TStream* Stream) {
 
 void TStrings::SaveToStream(TStream* Stream) const {
   const std::string s = Text();
-  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError("Stream write error");
+  if (s.size() > static_cast<size_t>(INT32_MAX)) throw EWriteError(SWriteError);
   Stream->WriteBuffer(s.data(), static_cast<int32_t>(s.size()));
 }
 
@@ -331,7 +332,7 @@ TStringList::~TStringList() {
 }
 
 void TStringList::CheckIndex(int Index) const {
-  if (Index < 0 || Index >= GetCount()) Error("List index out of bounds (%d)", Index);
+  if (Index < 0 || Index >= GetCount()) Error(SListIndexError, Index);
 }
 
 void TStringList::Changed() {
@@ -358,7 +359,7 @@ TObject* TStringList::GetObject(int Index) const {
 }
 
 void TStringList::Put(int Index, const std::string& S) {
-  if (sorted_) Error("Operation not allowed on sorted list", 0);
+  if (sorted_) Error(SSortedListError, 0);
   CheckIndex(Index);
   Changing();
   items_[static_cast<size_t>(Index)].S = S;
@@ -379,8 +380,8 @@ void TStringList::InsertItem(int Index, const std::string& S, TObject* AObject) 
 }
 
 void TStringList::Insert(int Index, const std::string& S) {
-  if (sorted_) Error("Operation not allowed on sorted list", 0);
-  if (Index < 0 || Index > GetCount()) Error("List index out of bounds (%d)", Index);
+  if (sorted_) Error(SSortedListError, 0);
+  if (Index < 0 || Index > GetCount()) Error(SListIndexError, Index);
   InsertItem(Index, S, nullptr);
 }
 
@@ -400,7 +401,7 @@ void TStringList::Clear() {
 }
 
 void TStringList::SetCapacity(int NewCapacity) {
-  if (NewCapacity < GetCount()) Error("List capacity out of bounds (%d)", NewCapacity);
+  if (NewCapacity < GetCount()) Error(SListCapacityError, NewCapacity);
   items_.reserve(static_cast<size_t>(NewCapacity));
 }
 
@@ -410,7 +411,7 @@ int TStringList::AddObject(const std::string& S, TObject* AObject) {
   int index = GetCount();
   if (sorted_ && Find(S, index)) {
     if (duplicates_ == dupIgnore) return index;
-    if (duplicates_ == dupError) Error("String list does not allow duplicates", 0);
+    if (duplicates_ == dupError) Error(SDuplicateString, 0);
   }
   InsertItem(index, S, AObject);
   return index;

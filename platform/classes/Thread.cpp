@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -245,12 +247,11 @@ int TThread::WaitFor() {
   {
     std::lock_guard<std::mutex> lock(state->Mutex);
     if (state->Started && state->Id == std::this_thread::get_id())
-      throw EThread("Thread cannot wait for itself");
+      throw EThread(SThreadWaitsForItself);
   }
   {
     std::lock_guard<std::mutex> lock(state->Mutex);
-    if (!state->Started && !state->Pending)
-      throw EThread("Cannot wait for a suspended thread");
+    if (!state->Started && !state->Pending) throw EThread(SThreadSuspended);
   }
   Start();  // a thread created running whose start is still pending
   if (IsMainThread()) {

@@ -3,7 +3,9 @@
 #include <map>
 #include <mutex>
 
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -11,15 +13,16 @@ namespace vcl {
 namespace {
 
 [[noreturn]] void RaiseInvalidType(const TPropInfo* prop) {
-  throw EPropertyError("Invalid property type: " + (prop->PropType ? prop->PropType->Name() : std::string("?")));
+  throw EPropertyError(
+      Format(SInvalidPropertyType, {prop->PropType ? prop->PropType->Name() : std::string("?")}));
 }
 
 [[noreturn]] void RaiseInvalidElement(const std::string& element) {
-  throw EPropertyError("Invalid property element: " + element);
+  throw EPropertyError(Format(SInvalidPropertyElement, {element}));
 }
 
 const TPropInfo* Checked(const TPropInfo* prop) {
-  if (!prop || !prop->Access) throw EPropertyError("Property does not exist");
+  if (!prop || !prop->Access) throw EPropertyError(SNoProperty);
   return prop;
 }
 
@@ -33,11 +36,11 @@ void CheckKind(const TPropInfo* prop, std::initializer_list<TTypeKind> kinds) {
 // A property of another class would be called on the wrong object.
 void CheckOwner(TObject* obj, const TPropInfo* prop) {
   if (prop->OwnerClass && !obj->InheritsFrom(prop->OwnerClass))
-    throw EPropertyError("Property " + prop->Name + " does not belong to " + obj->ClassName());
+    throw EPropertyError(Format(SPropertyOfOtherClass, {prop->Name, obj->ClassName()}));
 }
 
 TPropValue Read(TObject* obj, const TPropInfo* prop) {
-  if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+  if (!obj) throw EPropertyError(Format(SReadPropertyOfNil, {prop->Name}));
   CheckOwner(obj, prop);
   TPropValue v;
   prop->Access->Get(*prop, obj, v);
@@ -45,7 +48,7 @@ TPropValue Read(TObject* obj, const TPropInfo* prop) {
 }
 
 void Write(TObject* obj, const TPropInfo* prop, const TPropValue& v) {
-  if (!obj) throw EPropertyError("Cannot write property " + prop->Name + " of nil");
+  if (!obj) throw EPropertyError(Format(SWritePropertyOfNil, {prop->Name}));
   CheckOwner(obj, prop);
   if (!prop->Access->CanWrite()) typeinfo_detail::RaiseReadOnly(*prop);
   prop->Access->Set(*prop, obj, v);
@@ -103,19 +106,17 @@ TPropInfo* Republish(TClassInfo* info, const char* name) {
       for (const TPropInfo* p : it->second)
         if (SameText(p->Name, name)) found = p;
   }
-  if (!found)
-    throw EInvalidOperation("Class " + info->ClassName() + " cannot publish " + name +
-                            ": no ancestor has that property");
+  if (!found) throw EInvalidOperation(Format(SCannotRepublish, {info->ClassName(), name}));
   auto* copy = new TPropInfo(*found);
   info->AddProp(copy);
   return copy;
 }
 
 void RaiseInvalidClass(const TPropInfo& prop) {
-  throw EInvalidCast("Invalid class typecast for property " + prop.Name);
+  throw EInvalidCast(Format(SPropertyTypecast, {prop.Name}));
 }
 void RaiseReadOnly(const TPropInfo& prop) {
-  throw EPropertyError("Property " + prop.Name + " is read-only");
+  throw EPropertyError(Format(SReadOnlyProperty, {prop.Name}));
 }
 }  // namespace typeinfo_detail
 
@@ -132,7 +133,7 @@ const TPropInfo* GetPropInfo(const TObject* obj, const std::string& name) {
 
 const TPropInfo* FindPropInfo(const TObject* obj, const std::string& name) {
   const TPropInfo* p = GetPropInfo(obj, name);
-  if (!p) throw EPropertyError("Property " + name + " does not exist");
+  if (!p) throw EPropertyError(Format(SUnknownProperty, {name}));
   return p;
 }
 
@@ -400,7 +401,7 @@ uint64_t StringToSet(const TTypeInfo* setType, const std::string& text) {
 bool IsStoredProp(TObject* obj, const TPropInfo* prop) {
   Checked(prop);
   if (prop->StoredRule == srPredicate) {
-    if (!obj) throw EPropertyError("Cannot read property " + prop->Name + " of nil");
+    if (!obj) throw EPropertyError(Format(SReadPropertyOfNil, {prop->Name}));
     CheckOwner(obj, prop);
   }
   switch (prop->StoredRule) {

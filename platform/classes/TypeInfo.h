@@ -45,6 +45,7 @@
 
 #include "platform/classes/Events.h"
 #include "platform/classes/Object.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 
@@ -178,7 +179,7 @@ void SetFieldOf(TObject* self, TObject* value, const void* member) {
   T* typed = nullptr;
   if (value) {
     typed = dynamic_cast<T*>(value);
-    if (!typed) throw EInvalidCast("Invalid class typecast");
+    if (!typed) throw EInvalidCast(SInvalidCast);
   }
   static_cast<C*>(self)->*field = typed;
 }
@@ -305,10 +306,7 @@ class TClassBuilder {
   // A published method (an event handler the form streams bind by name).
   template <class M, class R, class... Args>
   TClassBuilder& Method(const char* name, R (M::*method)(Args...)) {
-    const TMethodCode* code = InternMethodCode(
-        &method, sizeof(method), TEvent<R(Args...)>::SignatureId(),
-        reinterpret_cast<void (*)()>(&InvokeMethod<M, R, Args...>));
-    info_->AddMethod(name, code);
+    info_->AddMethod(name, MethodCodeOf(method));
     return *this;
   }
   // A published component field, assigned by the reader to the component of that name.
@@ -344,13 +342,6 @@ class TClassBuilder {
   }
 
  private:
-  template <class M, class R, class... Args>
-  static R InvokeMethod(const TMethodCode* code, TObject* data, Args... args) {
-    R (M::*method)(Args...);
-    std::memcpy(&method, code->Bytes, sizeof(method));
-    return (static_cast<M*>(data)->*method)(std::forward<Args>(args)...);
-  }
-
   template <class G, class S>
   static TPropInfo* Make(const char* name, G getter, S setter, const TTypeInfo* type) {
     using T = typeinfo_detail::GetterResult<C, G>;

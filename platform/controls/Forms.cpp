@@ -15,7 +15,9 @@
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Icon.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/Environment.h"
+#include "platform/rtl/Format.h"
 #include "platform/text/Text.h"
 #include "platform/user/DCGuards.h"
 
@@ -1174,8 +1176,7 @@ TRect TScreen::WorkAreaRect() {
 }
 
 TCustomForm* TScreen::Forms(int Index) const {
-  if (Index < 0 || Index >= FormCount())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= FormCount()) throw EListError(Format(SListIndexError, {Index}));
   return forms_[Index];
 }
 

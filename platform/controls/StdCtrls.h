@@ -1,7 +1,7 @@
 // The standard controls for forms: TLabel (a graphic control showing text), TButton (a windowed
-// push button with default, cancel and modal-result behaviour), the edits TEdit and TMemo (on
-// the window system's EDIT class), TCheckBox and TRadioButton (on its BUTTON class), TGroupBox
-// and TStaticText.
+// push button with default, cancel and modal-result behaviour), TListBox, the edits TEdit and
+// TMemo (on the window system's EDIT class), TCheckBox and TRadioButton (on its BUTTON class),
+// TGroupBox and TStaticText.
 #pragma once
 
 #include <string>
@@ -379,6 +379,121 @@ class TCustomStaticText : public TCustomControl {
 class TStaticText : public TCustomStaticText {
   ZYL_CLASS(TStaticText, TCustomStaticText)
   explicit TStaticText(TComponent* AOwner) : TCustomStaticText(AOwner) {}
+};
+
+}  // namespace vcl
+
+namespace vcl {
+
+ZYL_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
+ZYL_ENUM(TOwnerDrawStateItem, odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault,
+         odComboBoxEdit)
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+using TDrawItemEvent =
+    TEvent<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Height)>;
+
+class TCustomListBox;
+
+// The items of a list box: the list box's window holds them while it has one.
+class TListBoxStrings : public TStrings {
+  ZYL_CLASS(TListBoxStrings, TStrings)
+  explicit TListBoxStrings(TCustomListBox* ListBox) : listBox_(ListBox) {}
+  std::string Get(int Index) const override;
+  int GetCount() const override;
+  TObject* GetObject(int Index) const override;
+  void PutObject(int Index, TObject* AObject) override;
+  int Add(const std::string& S) override;
+  void Insert(int Index, const std::string& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  int IndexOf(const std::string& S) const override;
+
+ protected:
+  void SetUpdateState(bool Updating) override;
+
+ private:
+  TCustomListBox* listBox_;
+};
+
+// A list of strings in a LISTBOX window: single, multiple or extended selection, sorting and
+// owner-drawn items through OnDrawItem and OnMeasureItem.
+class TCustomListBox : public TWinControl {
+  ZYL_CLASS(TCustomListBox, TWinControl)
+  ZYL_MESSAGES(TCustomListBox)
+  explicit TCustomListBox(TComponent* AOwner);
+  ~TCustomListBox() override;
+
+  TStrings* Items() const { return items_; }
+  void SetItems(TStrings* Value) { items_->Assign(Value); }
+  int ItemIndex();
+  void SetItemIndex(int Value);
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool Value);
+  bool ExtendedSelect() const { return extendedSelect_; }
+  void SetExtendedSelect(bool Value);
+  bool Selected(int Index);
+  void SetSelected(int Index, bool Value);
+  int SelCount();
+  int TopIndex();
+  void SetTopIndex(int Value);
+  int ItemHeight();
+  void SetItemHeight(int Value);
+  TListBoxStyle Style() const { return style_; }
+  void SetStyle(TListBoxStyle Value);
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool Value);
+  bool IntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool Value);
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  int Columns() const { return columns_; }
+  void SetColumns(int Value);
+  TCanvas* Canvas() const { return canvas_; }
+  TRect ItemRect(int Index);
+  // The item at a client point; with Existing, -1 when the point is below the last item.
+  int ItemAtPos(TPoint Pos, bool Existing);
+  void Clear();
+
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+  const TDrawItemEvent& GetOnDrawItem() const { return OnDrawItem; }
+  void SetOnDrawItem(const TDrawItemEvent& Value) { OnDrawItem = Value; }
+  const TMeasureItemEvent& GetOnMeasureItem() const { return OnMeasureItem; }
+  void SetOnMeasureItem(const TMeasureItemEvent& Value) { OnMeasureItem = Value; }
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
+  virtual void MeasureItem(int Index, int& Height);
+  void CNCommand(TWMCommand& Message);
+  void CNDrawItem(TMessage& Message);
+  void CNMeasureItem(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+
+  TStrings* items_ = nullptr;
+  TStringList* saved_ = nullptr;  // the items while there is no window
+  int savedIndex_ = -1;
+  int savedTop_ = 0;
+  std::vector<bool> savedSel_;
+  bool multiSelect_ = false;
+  bool extendedSelect_ = true;
+  TListBoxStyle style_ = lbStandard;
+  bool sorted_ = false;
+  bool integralHeight_ = false;
+  TFormBorderStyle borderStyle_ = bsSingle;
+  int columns_ = 0;
+  int itemHeight_ = 16;
+  TCanvas* canvas_ = nullptr;
+
+  friend class TListBoxStrings;
+};
+
+class TListBox : public TCustomListBox {
+  ZYL_CLASS(TListBox, TCustomListBox)
+  explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
 };
 
 }  // namespace vcl

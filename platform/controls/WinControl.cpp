@@ -8,6 +8,8 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -264,8 +266,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
 
 TControl* TWinControl::Controls(int Index) const {
   const int n = static_cast<int>(controls_.size());
-  if (Index < 0 || Index >= ControlCount())
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= ControlCount()) throw EListError(Format(SListIndexError, {Index}));
   return Index < n ? controls_[Index] : winControls_[Index - n];
 }
 

@@ -164,6 +164,8 @@ class TWinControl : public TControl {
   void WMCommand(TWMCommand& Message);
   // WM_CTLCOLOR* of a child window go back to its control as CN_CTLCOLOR*.
   void WMCtlColor(TMessage& Message);
+  void WMDrawItem(TMessage& Message);
+  void WMMeasureItem(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
   void CMEnter(TMessage& Message);
   void CMExit(TMessage& Message);

@@ -251,6 +251,28 @@ void TWinControl::WMCtlColor(TMessage& Message) {
     ZYL_INHERITED(Message);
 }
 
+// Owner-drawn child windows draw and measure through their control (CN_DRAWITEM and
+// CN_MEASUREITEM); the measuring window is found by its control ID.
+void TWinControl::WMDrawItem(TMessage& Message) {
+  auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
+  if (TWinControl* c = dis && dis->CtlType != ODT_MENU ? FindControl(dis->hwndItem) : nullptr;
+      c && c != this)
+    Message.Result = c->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
+}
+
+void TWinControl::WMMeasureItem(TMessage& Message) {
+  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
+  TWinControl* c = nullptr;
+  if (mis && mis->CtlType != ODT_MENU && mis->CtlID != 0 && handle_)
+    c = FindControl(GetDlgItem(handle_, static_cast<int>(mis->CtlID)));
+  if (c && c != this)
+    Message.Result = c->Perform(CN_MEASUREITEM, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
+}
+
 // ---- Window procedure ----
 
 void TWinControl::WndProc(TMessage& Message) {
@@ -479,6 +501,8 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(WM_CTLCOLOREDIT, &TWinControl::WMCtlColor)
       .On(WM_CTLCOLORSTATIC, &TWinControl::WMCtlColor)
       .On(WM_CTLCOLORBTN, &TWinControl::WMCtlColor)
+      .On(WM_DRAWITEM, &TWinControl::WMDrawItem)
+      .On(WM_MEASUREITEM, &TWinControl::WMMeasureItem)
       .On(WM_GETDLGCODE, &TWinControl::WMGetDlgCode)
       .On(CM_ENTER, &TWinControl::CMEnter)
       .On(CM_EXIT, &TWinControl::CMExit)

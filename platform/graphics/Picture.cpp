@@ -8,7 +8,9 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -127,7 +129,7 @@ void TPicture::DefineProperties(TFiler* Filer) {
 
 void TPicture::ReadData(TStream* Stream) {
   uint8_t len = 0;
-  if (Stream->Read(&len, 1) != 1) throw EReadError("Stream read error");
+  if (Stream->Read(&len, 1) != 1) throw EReadError(SReadError);
   std::string name(len, '\0');
   if (len > 0) Stream->ReadBuffer(name.data(), len);
   if (name.empty()) {

@@ -10,6 +10,8 @@
 #include "platform/classes/Streams.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -19,7 +21,7 @@ void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
     throw EInvalidGraphicOperation("Cannot write an empty picture");
   const std::string native = StreamFileName(FileName);
   FILE* f = native.empty() ? nullptr : std::fopen(native.c_str(), "wb");
-  if (!f) throw EFCreateError("Cannot create file " + FileName);
+  if (!f) throw EFCreateError(Format(SFCreateError, {FileName}));
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   std::vector<png_byte> row(size_t(Width) * 3);
@@ -46,7 +48,7 @@ void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
   }
   png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
   const bool closed = std::fclose(f) == 0;
-  if (!ok || !closed) throw EFCreateError("Cannot create file " + FileName);
+  if (!ok || !closed) throw EFCreateError(Format(SFCreateError, {FileName}));
 }
 
 void WritePng(TBitmap* Bitmap, const std::string& FileName) {

@@ -1,5 +1,6 @@
-// The framework's resource strings that reach the user verbatim (error texts, button and
-// dialog captions, editor placeholders). Texts with "%s"/"%d" are Format patterns.
+// The framework's resource strings that reach the user verbatim: error texts (every throw
+// site takes its text from here) and the names the colour dialog stores. Texts with "%s"/"%d"
+// are Format patterns.
 #pragma once
 
 namespace vcl {
@@ -28,42 +29,74 @@ constexpr const char SReadError[] = "Stream read error";
 constexpr const char SWriteError[] = "Stream write error";
 constexpr const char SInvalidImage[] = "Invalid stream format";
 constexpr const char SClassNotFound[] = "Class %s not found";
-constexpr const char SDuplicateName[] = "A component named %s already exists";
+constexpr const char SNotComponentClass[] = "Class %s is not a component class";
+constexpr const char SDuplicateName[] = "A component named %s already exists.";
+constexpr const char SInvalidName[] = "'%s' is not a valid component name.";
 constexpr const char SInvalidPropertyValue[] = "Invalid property value";
+constexpr const char SInvalidPropertyReadError[] = "Invalid property value: %s";
+constexpr const char SInvalidPropertyPath[] = "Invalid property path";
+constexpr const char SUnknownProperty[] = "Property %s does not exist";
+constexpr const char SDuplicateClass[] = "Class %s already registered";
+constexpr const char SReadOnlyProperty[] = "Property %s is read-only";
+constexpr const char SInvalidPropertyReference[] = "Invalid property value: %s (%s)";
+constexpr const char SPropertyReadError[] = "Error reading %s.%s: %s";
+constexpr const char SAncestorNotFound[] = "Ancestor for '%s' not found";
+constexpr const char SStreamNestingTooDeep[] = "Stream nesting too deep";
+constexpr const char SStringTooLong[] = "String too long";
+constexpr const char SBinaryTooLarge[] = "Binary value too large";
+constexpr const char SEventSignatureMismatch[] =
+    "Invalid class typecast: the handler has another signature";
+constexpr const char SEventObjectMismatch[] =
+    "Invalid class typecast: the handler is not a method of %s";
 constexpr const char SListIndexError[] = "List index out of bounds (%d)";
 constexpr const char SListCapacityError[] = "List capacity out of bounds (%d)";
 constexpr const char SListCountError[] = "List count out of bounds (%d)";
 constexpr const char SDuplicateString[] = "String list does not allow duplicates";
-constexpr const char SSortedListError[] = "Operation not allowed on sorted string list";
+constexpr const char SSortedListError[] = "Operation not allowed on sorted list";
 
-// Editors and dialogs.
-constexpr const char srNone[] = "(None)";
-constexpr const char srUnknown[] = "(Unknown)";
-constexpr const char SOKButton[] = "OK";
-constexpr const char SCancelButton[] = "Cancel";
-constexpr const char SYesButton[] = "&Yes";
-constexpr const char SNoButton[] = "&No";
-constexpr const char SHelpButton[] = "&Help";
-constexpr const char SCloseButton[] = "&Close";
-constexpr const char SIgnoreButton[] = "&Ignore";
-constexpr const char SRetryButton[] = "&Retry";
-constexpr const char SAbortButton[] = "Abort";
-constexpr const char SAllButton[] = "&All";
-constexpr const char SMsgDlgWarning[] = "Warning";
-constexpr const char SMsgDlgError[] = "Error";
-constexpr const char SMsgDlgInformation[] = "Information";
-constexpr const char SMsgDlgConfirm[] = "Confirm";
-constexpr const char SMsgDlgYes[] = "&Yes";
-constexpr const char SMsgDlgNo[] = "&No";
-constexpr const char SMsgDlgOK[] = "OK";
-constexpr const char SMsgDlgCancel[] = "Cancel";
-constexpr const char SMsgDlgHelp[] = "&Help";
-constexpr const char SMsgDlgAbort[] = "&Abort";
-constexpr const char SMsgDlgRetry[] = "&Retry";
-constexpr const char SMsgDlgIgnore[] = "&Ignore";
-constexpr const char SMsgDlgAll[] = "&All";
-constexpr const char SMsgDlgNoToAll[] = "N&o to All";
-constexpr const char SMsgDlgYesToAll[] = "Yes to &All";
+// Object model, streams and threads.
+constexpr const char SItemClassMismatch[] = "Invalid property value: %s is not a %s";
+constexpr const char SNoItemClass[] = "Collection has no item class";
+constexpr const char SNotAComponentClass[] = "Cannot create an instance of %s as a component";
+constexpr const char SNotAnItemClass[] = "Cannot create an instance of %s as a collection item";
+constexpr const char SAbstractClass[] = "Cannot create an instance of abstract class %s";
+constexpr const char SAssignError[] = "Cannot assign a %s to a %s";
+constexpr const char SResNotFound[] = "Resource %s not found";
+constexpr const char SCantWriteResourceStream[] = "Can't write to a read-only resource stream";
+constexpr const char SCantWriteMemoryStream[] = "Can't write to a read-only memory stream";
+constexpr const char SInvalidStreamPosition[] = "Invalid stream position";
+constexpr const char SInvalidStreamSize[] = "Invalid stream size";
+constexpr const char SMemoryStreamError[] = "Out of memory while expanding memory stream";
+constexpr const char SStreamSizeFixed[] = "Stream size cannot be changed";
+constexpr const char SNoSourceStream[] = "No source stream";
+constexpr const char SFileSizeError[] = "Cannot set the size of file %s";
+constexpr const char SThreadWaitsForItself[] = "Thread cannot wait for itself";
+constexpr const char SThreadSuspended[] = "Cannot wait for a suspended thread";
+constexpr const char SInvalidPropertyType[] = "Invalid property type: %s";
+constexpr const char SInvalidPropertyElement[] = "Invalid property element: %s";
+constexpr const char SNoProperty[] = "Property does not exist";
+constexpr const char SPropertyOfOtherClass[] = "Property %s does not belong to %s";
+constexpr const char SReadPropertyOfNil[] = "Cannot read property %s of nil";
+constexpr const char SWritePropertyOfNil[] = "Cannot write property %s of nil";
+constexpr const char SInvalidCast[] = "Invalid class typecast";
+constexpr const char SCannotRepublish[] =
+    "Class %s cannot publish %s: no ancestor has that property";
+constexpr const char SPropertyTypecast[] = "Invalid class typecast for property %s";
+
+// Text form of form streams; the parser adds " on line N".
+constexpr const char SParseError[] = "%s on line %d";
+constexpr const char SIdentifierExpected[] = "Identifier expected";
+constexpr const char SStringExpected[] = "String expected";
+constexpr const char SNumberExpected[] = "Number expected";
+constexpr const char SCharExpected[] = "'%s' expected";
+constexpr const char SInvalidBinary[] = "Invalid binary value";
+constexpr const char SUnterminatedString[] = "Unterminated string";
+constexpr const char SInvalidCharCode[] = "Invalid character code";
+constexpr const char SIntegerOutOfRange[] = "Integer value out of range";
+constexpr const char SInvalidFloatText[] = "Invalid floating point number '%s'";
+constexpr const char SCurrencyOutOfRange[] = "Currency value out of range";
+constexpr const char SNameTooLong[] = "Name too long";
+constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 
 // Colour dialog: the 16 custom colours are stored as "ColorA" .. "ColorP".
 constexpr const char SColorPrefix[] = "Color";

@@ -6,8 +6,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/SysFiles.h"
 
@@ -286,7 +288,7 @@ void TMemIniFile::DeleteKey(const std::string& Section, const std::string& Ident
 
 void TMemIniFile::UpdateFile() {
   if (!sysfiles::WriteWholeFile(FileName(), text_.Text()))
-    throw EFCreateError("Cannot create file " + FileName());
+    throw EFCreateError(Format(SFCreateError, {FileName()}));
 }
 
 void TMemIniFile::Rename(const std::string& FileName, bool Reload) {

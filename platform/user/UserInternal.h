@@ -243,7 +243,9 @@ inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; 
 State& UserState();
 // Creates the desktop and the screen on first use.
 void EnsureInit();
-// Window procedures of the system's control classes (EditClass.cpp, ButtonClass.cpp).
+// Window procedures of the system's list classes (ListBoxClass.cpp).
+WNDPROC ListBoxClassProc();
+// Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();
 // Destroys every window, class, queue and setting (the test kit's fresh start).

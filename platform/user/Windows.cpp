@@ -62,20 +62,13 @@ Wnd* FromHandle(HWND h) {
   return it->second;
 }
 
-static void CreateDesktop(State& s) {
-  auto cls = std::make_unique<WndClass>();
-  cls->Atom = 32769;
-  cls->Name = "#32769";
-  cls->Proc = DesktopProc;
-  cls->System = true;
-  WndClass* c = cls.get();
-  s.Classes.push_back(std::move(cls));
-  // The system's control classes.
+// The system's list box class.
+static void AddListClasses(State& s) {
   const struct {
     const char* Name;
     WNDPROC Proc;
-  } controls[] = {{"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
-  for (const auto& k : controls) {
+  } classes[] = {{"ListBox", ListBoxClassProc()}, {"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
+  for (const auto& k : classes) {
     auto sc = std::make_unique<WndClass>();
     sc->Atom = s.NextAtom++;
     sc->Name = k.Name;
@@ -84,6 +77,17 @@ static void CreateDesktop(State& s) {
     sc->System = true;
     s.Classes.push_back(std::move(sc));
   }
+}
+
+static void CreateDesktop(State& s) {
+  auto cls = std::make_unique<WndClass>();
+  cls->Atom = 32769;
+  cls->Name = "#32769";
+  cls->Proc = DesktopProc;
+  cls->System = true;
+  WndClass* c = cls.get();
+  s.Classes.push_back(std::move(cls));
+  AddListClasses(s);
   Wnd* d = new Wnd();
   d->Handle = reinterpret_cast<HWND>(s.NextHandle);
   s.NextHandle += 4;

@@ -316,19 +316,19 @@ TEST(Themes, StandInEngineDrawsFlatParts) {
   bmp.SetPixelFormat(vcl::pf24bit);
   bmp.SetSize(20, 10);
   bmp.Canvas()->Brush()->SetColor(vcl::clBlack);
-  bmp.Canvas()->FillRect(win::TRect(0, 0, 20, 10));
-  const win::TRect r(2, 2, 18, 8);
+  bmp.Canvas()->FillRect(win::TRect{0, 0, 20, 10});
+  const win::TRect r{2, 2, 18, 8};
   EXPECT_EQ(DrawThemeBackground(t, bmp.Canvas()->Handle(), 1, 2, &r, nullptr), ZYL_S_OK);
   EXPECT_EQ(bmp.Canvas()->Pixels(5, 5), vcl::TColor(ZYLThemeFaceColor(2)));
   EXPECT_EQ(bmp.Canvas()->Pixels(1, 1), vcl::clBlack);
   EXPECT_NE(bmp.Canvas()->Pixels(2, 2), vcl::TColor(ZYLThemeFaceColor(2)));  // the frame
-  const win::TRect clip(0, 0, 10, 10);
+  const win::TRect clip{0, 0, 10, 10};
   EXPECT_EQ(DrawThemeBackground(t, bmp.Canvas()->Handle(), 1, 4, &r, &clip), ZYL_S_OK);
   EXPECT_EQ(bmp.Canvas()->Pixels(5, 5), vcl::TColor(ZYLThemeFaceColor(4)));
   EXPECT_EQ(bmp.Canvas()->Pixels(14, 5), vcl::TColor(ZYLThemeFaceColor(2)));
   win::TRect content;
   EXPECT_EQ(GetThemeBackgroundContentRect(t, nullptr, 1, 1, &r, &content), ZYL_S_OK);
-  EXPECT_EQ(content, win::TRect(4, 4, 16, 6));
+  EXPECT_EQ(content, (win::TRect{4, 4, 16, 6}));
   EXPECT_EQ(CloseThemeData(t), ZYL_S_OK);
   EXPECT_EQ(CloseThemeData(t), ZYL_E_FAIL);  // already closed
   EXPECT_EQ(DrawThemeBackground(t, bmp.Canvas()->Handle(), 1, 1, &r, nullptr), ZYL_E_FAIL);

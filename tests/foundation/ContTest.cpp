@@ -25,7 +25,7 @@ std::unique_ptr<TBitmap> Solid(int w, int h, vcl::TColor Color, vcl::TColor Dot)
   b->SetPixelFormat(vcl::pf24bit);
   b->SetSize(w, h);
   b->Canvas()->Brush()->SetColor(Color);
-  b->Canvas()->FillRect(win::TRect(0, 0, w, h));
+  b->Canvas()->FillRect(win::TRect{0, 0, w, h});
   b->Canvas()->SetPixels(1, 1, Dot);
   return b;
 }
@@ -151,19 +151,19 @@ TEST(ImageListItem, DrawExtHonoursMaskAndPlacement) {
   target.SetPixelFormat(vcl::pf24bit);
   target.SetSize(10, 10);
   target.Canvas()->Brush()->SetColor(vcl::clWhite);
-  target.Canvas()->FillRect(win::TRect(0, 0, 10, 10));
+  target.Canvas()->FillRect(win::TRect{0, 0, 10, 10});
   // Transparent: only the blue dot lands.
-  auto painted = strip.DrawExt(target.Canvas(), win::TRect(2, 2, 10, 10), dsfTransparent, 0);
+  auto painted = strip.DrawExt(target.Canvas(), win::TRect{2, 2, 10, 10}, dsfTransparent, 0);
   EXPECT_GT(painted.Width(), 0);
   EXPECT_EQ(target.Canvas()->Pixels(2, 2), vcl::clWhite);
   EXPECT_EQ(target.Canvas()->Pixels(3, 3), vcl::clBlue);
   // Plain copy, stretched over the whole target.
-  strip.DrawExt(target.Canvas(), win::TRect(0, 0, 8, 8), dsfStretch, 0);
+  strip.DrawExt(target.Canvas(), win::TRect{0, 0, 8, 8}, dsfStretch, 0);
   EXPECT_EQ(target.Canvas()->Pixels(0, 0), vcl::clRed);
   EXPECT_EQ(target.Canvas()->Pixels(7, 7), vcl::clRed);
   EXPECT_EQ(target.Canvas()->Pixels(9, 9), vcl::clWhite);
   // Bad index: nothing drawn.
-  EXPECT_EQ(strip.DrawExt(target.Canvas(), win::TRect(0, 0, 8, 8), 0, 3).Width(), 0);
+  EXPECT_EQ(strip.DrawExt(target.Canvas(), win::TRect{0, 0, 8, 8}, 0, 3).Width(), 0);
 }
 
 TEST(ImageList, ListFileRoundTripItemByItem) {
@@ -349,7 +349,7 @@ TEST(ImageList, BitmapListDrawsAndRoundTrips) {
   EXPECT_EQ(back.Dimensions(0, false), 3);
   TBitmap target;
   target.SetSize(5, 5);
-  back.DrawExt(target.Canvas(), win::TRect(0, 0, 5, 5), 0, 0, 0);
+  back.DrawExt(target.Canvas(), win::TRect{0, 0, 5, 5}, 0, 0, 0);
   EXPECT_EQ(target.Canvas()->Pixels(0, 0), vcl::clGreen);
   EXPECT_EQ(target.Canvas()->Pixels(1, 1), vcl::clRed);
 }
@@ -503,7 +503,7 @@ TEST(ImageListItem, DrawExtAnswersAPaintedAreaInsideTheTargetForEveryFlag) {
   strip.SetInteger(1, 3);
   strip.AddMasked(Solid(4, 3, vcl::clRed, vcl::clBlue).get(), vcl::clRed);
   auto target = Solid(40, 30, vcl::clWhite, vcl::clWhite);
-  const win::TRect dest(5, 5, 35, 25);
+  const win::TRect dest{5, 5, 35, 25};
   for (int place : std::initializer_list<int>{0, dsfCenter, dsfStretch, dsfTile, dsfScaleWidth,
                                               dsfScaleHeight, dsfKeepAspect})
     for (int look : std::initializer_list<int>{0, dsfTransparent, dsfBrushCopy}) {
@@ -522,8 +522,10 @@ std::unique_ptr<TZYLImageList> ThreeImages() {
   auto* item = list->GetArrayItem(0);
   item->SetInteger(0, 4);
   item->SetInteger(1, 3);
-  for (vcl::TColor c : {vcl::clRed, vcl::clLime, vcl::clBlue})
-    EXPECT_EQ(item->Add(Solid(4, 3, c, vcl::clWhite).get(), nullptr), item->GetCount());
+  for (vcl::TColor c : {vcl::clRed, vcl::clLime, vcl::clBlue}) {
+    const int index = item->GetCount();  // before Add: the order of macro arguments is open
+    EXPECT_EQ(item->Add(Solid(4, 3, c, vcl::clWhite).get(), nullptr), index);
+  }
   return list;
 }
 
@@ -534,7 +536,7 @@ TEST(ImageListInterface, ImagesLieOnTheEntrysCanvasAndFollowChanges) {
   ASSERT_EQ(list->GetCount(), 1);
   vcl::TCanvas* canvas = list->BmpCanvas(0);
   ASSERT_NE(canvas, nullptr);
-  EXPECT_EQ(list->ItemRect(0, 2), win::TRect(8, 0, 12, 3));
+  EXPECT_EQ(list->ItemRect(0, 2), (win::TRect{8, 0, 12, 3}));
   EXPECT_EQ(canvas->Pixels(8, 0), vcl::clBlue);
   EXPECT_EQ(canvas->Pixels(9, 1), vcl::clWhite);
   EXPECT_EQ(list->TransparentColor(0, 1), vcl::clLime);
@@ -571,14 +573,14 @@ TEST(ImageListInterface, CopiesAndClippedDrawingOfOneImage) {
   auto target = Solid(20, 10, vcl::clBlack, vcl::clBlack);
   // Stretched over 0..8 x 0..6 but clipped to that rectangle moved by the offset (2, 1).
   const int32_t offset = (1 << 16) | 2;
-  list->ClipDraw(target->Canvas(), win::TRect(0, 0, 8, 6),
+  list->ClipDraw(target->Canvas(), win::TRect{0, 0, 8, 6},
                  static_cast<uint16_t>(dsfStretch | dsfClip), offset, vcl::clNone, 0, 2);
   EXPECT_EQ(target->Canvas()->Pixels(0, 0), vcl::clBlack);  // outside the moved clip
   EXPECT_EQ(target->Canvas()->Pixels(7, 5), vcl::clBlue);
   EXPECT_EQ(target->Canvas()->Pixels(9, 5), vcl::clBlack);  // outside the drawn rectangle
   // A bad address draws nothing.
   auto untouched = Solid(20, 10, vcl::clBlack, vcl::clBlack);
-  list->ClipDraw(untouched->Canvas(), win::TRect(0, 0, 8, 6), 0, 0, vcl::clNone, 0, 7);
+  list->ClipDraw(untouched->Canvas(), win::TRect{0, 0, 8, 6}, 0, 0, vcl::clNone, 0, 7);
   EXPECT_EQ(untouched->Canvas()->Pixels(3, 3), vcl::clBlack);
 }
 
@@ -590,7 +592,7 @@ TEST(ImageListInterface, ABitmapListIsAddressedByBitmapAndZero) {
   item->SetBitmap(pic.get());
   ASSERT_NE(list.BmpCanvas(0), nullptr);
   EXPECT_EQ(list.BmpCanvas(0)->Pixels(1, 1), vcl::clRed);
-  EXPECT_EQ(list.ItemRect(0, 0), win::TRect(0, 0, 5, 4));
+  EXPECT_EQ(list.ItemRect(0, 0), (win::TRect{0, 0, 5, 4}));
   EXPECT_EQ(list.TransparentColor(0, 0) & 0xFFFFFF, vcl::clRed);
   TBitmap copy;
   ASSERT_TRUE(list.GetBitmapItem(0, 0, &copy));
@@ -611,13 +613,13 @@ TEST(ImageListInterface, TheConnectorAnswersForItsListAndRefusesALoop) {
   EXPECT_EQ(conn.ItemCount(0), 3);
   EXPECT_EQ(conn.Dimensions(0, true), 3);
   EXPECT_EQ(conn.BmpCanvas(0), list->BmpCanvas(0));
-  EXPECT_EQ(conn.ItemRect(0, 1), win::TRect(4, 0, 8, 3));
+  EXPECT_EQ(conn.ItemRect(0, 1), (win::TRect{4, 0, 8, 3}));
   EXPECT_EQ(conn.TransparentColor(0, 2), vcl::clBlue);
   TBitmap copy;
   ASSERT_TRUE(conn.GetBitmapItem(0, 2, &copy));
   EXPECT_EQ(copy.Canvas()->Pixels(0, 0), vcl::clBlue);
   auto target = Solid(4, 3, vcl::clBlack, vcl::clBlack);
-  conn.ClipDraw(target->Canvas(), win::TRect(0, 0, 4, 3), 0, 0, vcl::clNone, 0, 0);
+  conn.ClipDraw(target->Canvas(), win::TRect{0, 0, 4, 3}, 0, 0, vcl::clNone, 0, 0);
   EXPECT_EQ(target->Canvas()->Pixels(0, 0), vcl::clRed);
 
   // A connector showing a connector works; one that would show itself is refused.

@@ -180,7 +180,7 @@ TEST_F(FormUtilsTest, CaptionAreasFollowTheWindowsStylesAndMetrics) {
   uint32_t flags = ZYL_NC_ALWAYS;
   zyl::ZYLNCCalcDrawingArea(w, cap, text, flags);
   const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
-  EXPECT_EQ(cap, TRect(fx, fy, 300 - fx, fy + GetSystemMetrics(SM_CYCAPTION) - 1));
+  EXPECT_EQ(cap, (TRect{fx, fy, 300 - fx, fy + GetSystemMetrics(SM_CYCAPTION) - 1}));
   EXPECT_EQ(flags, ZYL_NC_ALWAYS | ZYL_NC_SYSICON);
   EXPECT_EQ(text.Left, cap.Left + GetSystemMetrics(SM_CXSMICON) + 2);
   EXPECT_EQ(text.Right, cap.Right - 3 * GetSystemMetrics(SM_CXSIZE));

@@ -4,8 +4,10 @@
 
 #include "platform/classes/Component.h"
 #include "platform/classes/TypeInfo.h"
+#include "tests/platform/classes/MessageOf.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace coll_test {
 
@@ -166,12 +168,8 @@ TEST(Collection, AssignIsItemWise) {
   // Assigning an item of another class fails with the class names.
   TCollection others(TOtherItem::StaticClass());
   others.Add();
-  try {
-    dst.Assign(&others);
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "Cannot assign a TOtherItem to a TButtonItem");
-  }
+  EXPECT_EQ(MessageOf<EConvertError>([&] { dst.Assign(&others); }),
+            "Cannot assign a TOtherItem to a TButtonItem");
 }
 
 TEST(Collection, NamePathsFollowTheOwner) {

@@ -6,8 +6,10 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "tests/platform/classes/MessageOf.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace comp_test {
 
@@ -120,12 +122,8 @@ TEST(Component, NameValidationAndUniqueness) {
       EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid component name.");
     }
   }
-  try {
-    b->SetName("button1");
-    ADD_FAILURE();
-  } catch (const EComponentError& e) {
-    EXPECT_EQ(e.Message(), "A component named button1 already exists.");
-  }
+  EXPECT_EQ(MessageOf<EComponentError>([&] { b->SetName("button1"); }),
+            "A component named button1 already exists.");
   EXPECT_EQ(b->Name(), "");
   // Renaming a component to another case of its own name is allowed.
   a->SetName("BUTTON1");
@@ -265,12 +263,7 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
   RegisterClass(TWatcher::StaticClass());  // twice is harmless
   EXPECT_EQ(GetClass("twatcher"), TWatcher::StaticClass());
   EXPECT_EQ(GetClass("TNothing"), nullptr);
-  try {
-    FindClass("TNothing");
-    ADD_FAILURE();
-  } catch (const EClassNotFound& e) {
-    EXPECT_EQ(e.Message(), "Class TNothing not found");
-  }
+  EXPECT_EQ(MessageOf<EClassNotFound>([&] { FindClass("TNothing"); }), "Class TNothing not found");
   TComponent owner(nullptr);
   TComponent* made = FindClass("TWatcher")->Create(&owner);
   EXPECT_EQ(made->ClassName(), "TWatcher");
@@ -286,18 +279,10 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
 
 TEST(Persistent, AssignErrorsNameTheClasses) {
   TComponent a(nullptr), b(nullptr);
-  try {
-    a.Assign(&b);
-    ADD_FAILURE();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "Cannot assign a TComponent to a TComponent");
-  }
-  try {
-    a.Assign(nullptr);
-    ADD_FAILURE();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "Cannot assign a nil to a TComponent");
-  }
+  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(&b); }),
+            "Cannot assign a TComponent to a TComponent");
+  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(nullptr); }),
+            "Cannot assign a nil to a TComponent");
 }
 
 TEST(Component, DesignPositionStreamsAsLeftAndTop) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 
 using namespace vcl;
@@ -131,4 +135,65 @@ TEST(Events, BindByPublishedName) {
   EXPECT_EQ(d.last, &base);
   // A published handler of another signature cannot be bound.
   EXPECT_THROW(TNotifyEvent::FromMethod(TMethod{d.MethodAddress("KeyDown"), &d}), EInvalidCast);
+}
+
+namespace ev_test {
+
+// Two unrelated roots whose handlers sit in the same virtual slot: their member pointers have
+// the same bytes, yet each handler must be called as a member of its own class.
+class TPingHolder : public TComponent {
+  ZYL_CLASS(TPingHolder, TComponent)
+  using TComponent::TComponent;
+  TNotifyEvent OnPing() const { return onPing_; }
+  void SetOnPing(TNotifyEvent v) { onPing_ = v; }
+  TNotifyEvent onPing_;
+};
+class TPingFormA : public TComponent {
+  ZYL_CLASS(TPingFormA, TComponent)
+  using TComponent::TComponent;
+  virtual void Ping(TObject*) { ++hits; }
+  int hits = 0;
+};
+class TPingFormB : public TComponent {
+  ZYL_CLASS(TPingFormB, TComponent)
+  using TComponent::TComponent;
+  virtual void Ping(TObject*) { hits += 10; }
+  int hits = 0;
+};
+ZYL_CLASS_IMPL(TPingHolder) { b.Prop("OnPing", &TPingHolder::OnPing, &TPingHolder::SetOnPing); }
+ZYL_CLASS_IMPL(TPingFormA) { b.Method("Ping", &TPingFormA::Ping); }
+ZYL_CLASS_IMPL(TPingFormB) { b.Method("Ping", &TPingFormB::Ping); }
+
+std::string PingForm(const std::string& cls) {
+  return ObjectTextToBinaryString(
+      "object F: " + cls + "\r\n object H: TPingHolder\r\n OnPing = Ping\r\n end\r\nend\r\n");
+}
+
+}  // namespace ev_test
+
+TEST(Events, HandlersBoundByNameInFormsOfDifferentClassesCallTheirOwnClass) {
+  RegisterClass(TPingHolder::StaticClass());
+  TPingFormA a(nullptr);
+  TPingFormB b(nullptr);
+  EXPECT_NE(a.MethodAddress("Ping"), b.MethodAddress("Ping"));
+  ReadComponentFromBytes(PingForm("TPingFormA"), &a);
+  ReadComponentFromBytes(PingForm("TPingFormB"), &b);
+  for (TComponent* form : {static_cast<TComponent*>(&a), static_cast<TComponent*>(&b)}) {
+    auto* holder = dynamic_cast<TPingHolder*>(form->FindComponent("H"));
+    ASSERT_NE(holder, nullptr);
+    holder->OnPing()(holder);
+  }
+  EXPECT_EQ(a.hits, 1);
+  EXPECT_EQ(b.hits, 10);
+  // A method of one class handed out for a root of another is refused, never called.
+  TPingFormA c(nullptr);
+  TStringStream stream(PingForm("TPingFormA"));
+  TReader reader(&stream);
+  reader.OnFindMethod = [&](TReader*, const std::string&, const TMethodCode*& address,
+                            bool& error) {
+    address = b.MethodAddress("Ping");
+    error = false;
+  };
+  EXPECT_THROW(reader.ReadRootComponent(&c), EReadError);
+  EXPECT_THROW(TNotifyEvent::FromMethod(TMethod{b.MethodAddress("Ping"), &a}), EInvalidCast);
 }

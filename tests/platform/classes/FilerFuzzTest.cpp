@@ -2,6 +2,9 @@
 // the form-stream family; never a crash, hang or over-read (run under the sanitizers too).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
 
@@ -10,6 +13,7 @@
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestClasses.h"
 #include "tests/platform/classes/FilerTestSupport.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using namespace filertest;
@@ -105,6 +109,8 @@ TEST(FilerFuzz, CorruptBinaryToTextRaisesOnlyReadErrors) {
     try {
       const std::string text = ObjectBinaryToTextString(input);
       ++converted;
+      // What the converter writes, the text parser reads.
+      EXPECT_NO_THROW(ObjectTextToBinaryString(text)) << text;
     } catch (const EReadError&) {
       ++refused;
     }
@@ -174,4 +180,29 @@ TEST(FilerFuzz, CorruptTextRaisesOnlyParserErrors) {
     }
   }
   EXPECT_GT(converted, 0);
+}
+
+// The inputs kept from earlier faults: binary ones convert to a text that reads back the same
+// way, or raise a read error; text ones become binaries that convert again.
+TEST(FilerFuzz, KeptInputsConvertBothWaysOrRaiseTheReadersErrors) {
+  const std::string root = testsupport::SourceDir() + "/tests/fuzz/";
+  for (const char* target : {"form_binary", "form_text"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(root + target + "/regress")) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      const std::string input((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+      SCOPED_TRACE(entry.path().string());
+      const bool binary = std::string(target) == "form_binary";
+      std::string text;
+      try {
+        text = ObjectBinaryToTextString(binary ? input : ObjectTextToBinaryString(input));
+      } catch (const EReadError&) {
+        continue;
+      } catch (const EParserError&) {
+        EXPECT_FALSE(binary);
+        continue;
+      }
+      EXPECT_EQ(ObjectBinaryToTextString(ObjectTextToBinaryString(text)), text);
+    }
+  }
 }

@@ -42,8 +42,8 @@ class TFormBytes {
     return *this;
   }
   TFormBytes& Ident(const std::string& s) { return Value(vcl::vaIdent).Short(s); }
-  TFormBytes& Extended(double v) {
-    const vcl::TExtended10 x = vcl::DoubleToExtended(v);
+  TFormBytes& Extended(long double v) {
+    const vcl::TExtended10 x = vcl::LongDoubleToExtended(v);
     return Value(vcl::vaExtended).Raw(std::string(reinterpret_cast<const char*>(x.Bytes), 10));
   }
   TFormBytes& Single(float f) {

@@ -1,4 +1,5 @@
 #include "platform/classes/List.h"
+#include "tests/platform/classes/MessageOf.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <string>
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace {
 
@@ -42,12 +44,7 @@ TEST(List, AddInsertDeleteAndBounds) {
   EXPECT_THROW(l.Insert(6, P(9)), EListError);
   EXPECT_THROW(l.Items(4), EListError);
   EXPECT_THROW(l.Delete(-1), EListError);
-  try {
-    l.Items(7);
-    FAIL();
-  } catch (const EListError& e) {
-    EXPECT_EQ(e.Message(), "List index out of bounds (7)");
-  }
+  EXPECT_EQ(MessageOf<EListError>([&] { l.Items(7); }), "List index out of bounds (7)");
   l.Delete(0);
   EXPECT_EQ(l.Remove(P(3)), 1);
   EXPECT_EQ(l.Remove(P(3)), -1);

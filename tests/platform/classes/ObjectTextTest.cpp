@@ -10,9 +10,11 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestSupport.h"
+#include "tests/platform/classes/MessageOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 using filertest::TFormBytes;
 
 namespace {
@@ -115,12 +117,14 @@ TEST(ObjectText, FloatsKeepEveryBitThroughText) {
   EXPECT_EQ(ValueText(TFormBytes().Extended(1.0)), "1.0");  // must not come back as an integer
   EXPECT_EQ(ValueText(TFormBytes().Extended(-0.0)), "-0.0");
   EXPECT_EQ(ValueText(TFormBytes().Extended(1e20)), "1E20");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5e-10)), "1.5E-10");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001)), "0.0001");
-  EXPECT_EQ(ValueText(TFormBytes().Extended(0.1)), "0.1");
-  // Values beyond a double's precision are written with enough digits to mark them.
+  EXPECT_EQ(ValueText(TFormBytes().Extended(1.5e-10L)), "1.5E-10");
+  EXPECT_EQ(ValueText(TFormBytes().Extended(0.0001L)), "0.0001");
+  // The extended value nearest to 0.1 is written as 0.1; a double's 0.1 widened is another
+  // extended value and gets the digits that tell it apart.
   EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCCCCDull, 8).Le(0x3FFB, 2)),
-            "0.100000000000000000");
+            "0.1");
+  EXPECT_EQ(ValueText(TFormBytes().Value(vaExtended).Le(0xCCCCCCCCCCCCD000ull, 8).Le(0x3FFB, 2)),
+            "0.10000000000000000555");
   EXPECT_EQ(ValueText(TFormBytes().Single(0.1f)), "0.100000001490116s");
   EXPECT_EQ(ValueText(TFormBytes().Date(36526.5)), "36526.5d");
   EXPECT_EQ(ValueText(TFormBytes().Currency(15000)), "15000c");
@@ -178,7 +182,9 @@ TEST(ObjectText, StringsAreQuotedAndSplitAsTheFrameworkDoes) {
   EXPECT_EQ(ValueText(TFormBytes().Str("")), "''");
   EXPECT_EQ(ValueText(TFormBytes().Str("It's")), "'It'#39's'");
   EXPECT_EQ(ValueText(TFormBytes().Str("a\r\nb")), "'a'#13#10'b'");
-  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4" "x")), "#228'x'");
+  EXPECT_EQ(ValueText(TFormBytes().Str("\xE4"
+                                       "x")),
+            "'\xE4x'");
   // Longer than 64 characters: starts on its own line, pieces of 64 joined with " +".
   const std::string s70(70, 'x');
   EXPECT_EQ(ValueText(TFormBytes().Str(s70)),
@@ -299,18 +305,9 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
   for (size_t n = 0; n < b.Bytes().size(); ++n)
     EXPECT_THROW(ToText(b.Bytes().substr(0, n)), EReadError) << n;
   EXPECT_NO_THROW(ToText(b));
-  try {
-    ToText("TPF1");
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Invalid stream format");
-  }
-  try {
-    ToText(OneProperty(std::string(1, '\x7F')));
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Invalid property value");
-  }
+  EXPECT_EQ(MessageOf<EReadError>([&] { ToText("TPF1"); }), "Invalid stream format");
+  EXPECT_EQ(MessageOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }),
+            "Invalid property value");
   // Lengths far beyond the data are refused before anything is allocated.
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaBinary).Le(0xFFFFFFFF, 4))), EReadError);
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaLString).Le(0xFFFFFFF0, 4))), EReadError);
@@ -329,12 +326,9 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
 }
 
 TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
-  try {
-    ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n");
-    FAIL();
-  } catch (const EParserError& e) {
-    EXPECT_EQ(e.Message(), "'=' expected on line 3");
-  }
+  EXPECT_EQ(MessageOf<EParserError>(
+                [&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }),
+            "'=' expected on line 3");
   EXPECT_THROW(ToBinary(""), EParserError);
   EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
   EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);
@@ -541,4 +535,96 @@ TEST(ObjectText, RandomWellFormedFormsRoundTripByteForByte) {
     ASSERT_NO_THROW(back = ToBinary(text)) << text;
     ASSERT_EQ(back, binary) << text;
   }
+}
+
+namespace {
+
+// Values as the IDE writes them in form texts, the bytes its rules give and the text written back.
+struct TIdeValue {
+  const char* Text;
+  std::string Bytes;
+  const char* TextBack;
+};
+
+std::string Ext(uint64_t mantissa, uint16_t exponent) {
+  return TFormBytes().Value(vaExtended).Le(mantissa, 8).Le(exponent, 2);
+}
+
+std::string ResourceHeader(const std::string& name, size_t size) {
+  return TFormBytes().Byte(0xFF).Byte(0x0A).Byte(0).Raw(name).Byte(0).Byte(0x30).Byte(0x10).Le(size,
+                                                                                               4);
+}
+
+}  // namespace
+
+TEST(ObjectText, ValuesAsTheIdeWritesThem) {
+  const std::string line32(32, 'b');
+  const TIdeValue cases[] = {
+      // Decimal texts are the nearest extended value, not a double's.
+      {"6.4", Ext(0xCCCCCCCCCCCCCCCDull, 0x4001), "6.4"},
+      {"0.005000000000000000", Ext(0xA3D70A3D70A3D70Aull, 0x3FF7), "0.005"},
+      // Binary data shorter than a line stays on the property's line.
+      {"{0754FF}", TFormBytes().Binary("\x07\x54\xFF"), "{0754FF}"},
+      // Characters of the code page stand between the quotes.
+      {"'Caf\xE9 \xA0\xFF'", TFormBytes().Str("Caf\xE9 \xA0\xFF"), "'Caf\xE9 \xA0\xFF'"},
+      {"'a'#127", TFormBytes().Str("a\x7F"), "'a'#127"},
+  };
+  for (const TIdeValue& c : cases) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(ToBinary(std::string("object Thing1: TThing\r\n  P = ") + c.Text + "\r\nend\r\n"),
+              OneProperty(c.Bytes));
+    EXPECT_EQ(ValueText(c.Bytes), c.TextBack);
+  }
+  std::string hex32;
+  for (int i = 0; i < 32; ++i) hex32 += "62";
+  EXPECT_EQ(ValueText(TFormBytes().Binary(line32)), "{\r\n    " + hex32 + "}");
+}
+
+TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
+  const std::string bare = OneProperty(TFormBytes().Int8(5));
+  const std::string file = ResourceHeader("THING1", bare.size()) + bare;
+  EXPECT_EQ(BinaryFormFile(bare), file);
+  EXPECT_EQ(TestStreamFormatString(file), sofBinary);
+  EXPECT_EQ(ToText(file), ToText(bare));
+  // Damaged headers: another resource type, a size beyond the data, a name without its end.
+  const std::string damaged[] = {
+      TFormBytes()
+          .Byte(0xFF)
+          .Byte(0x0B)
+          .Byte(0)
+          .Raw("A")
+          .Byte(0)
+          .Byte(0x30)
+          .Byte(0x10)
+          .Le(bare.size(), 4)
+          .Raw(bare),
+      ResourceHeader("THING1", bare.size() + 1) + bare,
+      ResourceHeader("THING1", bare.size()).substr(0, 9),
+      "\xFF\x0A" + std::string(1, '\0') + std::string(300, 'N'),
+  };
+  for (const std::string& d : damaged) {
+    EXPECT_THROW(ToText(d), EReadError);
+    TStringStream stream(d);
+    EXPECT_THROW(TReader(&stream).ReadRootComponent(nullptr), EReadError);
+  }
+}
+
+TEST(ObjectText, NamesTheTextCannotHoldAreRefused) {
+  auto form = [](const std::string& cls, const std::string& name, const std::string& prop,
+                 const std::string& value) {
+    return TFormBytes().Signature().Header(cls, name).Prop(prop).Raw(value).End().End().Bytes();
+  };
+  const std::string good = TFormBytes().Int8(1);
+  EXPECT_NO_THROW(ToText(form("TThing", "", "Font.Size", TFormBytes().Ident("Form2.Edit1"))));
+  const std::string refused[] = {
+      form("T Thing", "A", "P", good),
+      form("TThing", "1A", "P", good),
+      form("TThing", "A", "P Q", good),
+      form("TThing", "A", "Font..Size", good),
+      form("TThing", "A", "end", good),
+      form("TThing", "A", "P", TFormBytes().Ident("a b")),
+      form("TThing", "A", "P", TFormBytes().Ident("True")),
+      form("TThing", "A", "P", TFormBytes().Value(vaSet).Short("x-y").Short("")),
+  };
+  for (const std::string& r : refused) EXPECT_THROW(ToText(r), EReadError) << r;
 }

@@ -1,8 +1,10 @@
 #include "platform/classes/Resources.h"
+#include "tests/platform/classes/MessageOf.h"
 
 #include <gtest/gtest.h>
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace {
 const char kData[] = "resource bytes";
@@ -30,12 +32,8 @@ TEST(Resources, NumericIdsReplacementAndMissing) {
   TResourceStream s2(HInstance, 7, RT_BITMAP);
   EXPECT_EQ(s2.Size(), 4);
   EXPECT_TRUE(UnregisterResource(HInstance, RT_BITMAP, "#7"));
-  try {
-    TResourceStream missing(HInstance, 7, RT_BITMAP);
-    FAIL();
-  } catch (const EResNotFound& e) {
-    EXPECT_EQ(e.Message(), "Resource #7 not found");
-  }
+  EXPECT_EQ(MessageOf<EResNotFound>([&] { TResourceStream missing(HInstance, 7, RT_BITMAP); }),
+            "Resource #7 not found");
   // Another module's resources are separate.
   auto other = reinterpret_cast<win::HINSTANCE>(0x1000);
   EXPECT_THROW(TResourceStream(other, "TESTDATA", RT_RCDATA), EResNotFound);

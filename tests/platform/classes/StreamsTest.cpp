@@ -4,9 +4,11 @@
 
 #include <cstring>
 
+#include "tests/platform/classes/MessageOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace {
 
@@ -114,12 +116,8 @@ TEST(FileStream, OpenErrors) {
   EXPECT_THROW(TFileStream(dir.File("missing.bin"), fmOpenRead), EFOpenError);
   EXPECT_THROW(TFileStream(dir.File("no/such/folder/x.bin"), fmCreate), EFCreateError);
   EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);  // a folder
-  try {
-    TFileStream f(dir.File("missing.bin"), fmOpenRead);
-    FAIL();
-  } catch (const EFOpenError& e) {
-    EXPECT_EQ(e.Message(), "Cannot open file " + dir.File("missing.bin"));
-  }
+  EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream f(dir.File("missing.bin"), fmOpenRead); }),
+            "Cannot open file " + dir.File("missing.bin"));
 }
 
 TEST(FileStream, ShareModesBetweenStreams) {

@@ -6,9 +6,11 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "tests/platform/classes/MessageOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
+using classestest::MessageOf;
 
 namespace {
 
@@ -49,12 +51,7 @@ TEST(StringList, BasicEditingAndErrors) {
   l.SetStrings(1, "THREE");
   l.Delete(0);
   EXPECT_EQ(Join(l), "THREE|one|two");
-  try {
-    l.Strings(3);
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "List index out of bounds (3)");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Strings(3); }), "List index out of bounds (3)");
   EXPECT_THROW(l.Delete(-1), EStringListError);
   EXPECT_THROW(l.Insert(5, "x"), EStringListError);
   EXPECT_THROW(l.SetObjects(9, nullptr), EStringListError);
@@ -76,21 +73,13 @@ TEST(StringList, SortedDuplicatesAndCase) {
   EXPECT_EQ(l.Add("cherry"), 3);
   EXPECT_EQ(Join(l).substr(12), "banana|cherry|pear");
   l.SetDuplicates(dupError);
-  try {
-    l.Add("Cherry");
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "String list does not allow duplicates");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Add("Cherry"); }),
+            "String list does not allow duplicates");
   l.SetDuplicates(dupAccept);
   EXPECT_EQ(l.Add("BANANA"), 2);  // goes before the equal ones
   EXPECT_EQ(l.Count(), 6);
-  try {
-    l.Insert(0, "x");
-    FAIL();
-  } catch (const EStringListError& e) {
-    EXPECT_EQ(e.Message(), "Operation not allowed on sorted list");
-  }
+  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Insert(0, "x"); }),
+            "Operation not allowed on sorted list");
   EXPECT_THROW(l.SetStrings(0, "x"), EStringListError);
   int index = -1;
   EXPECT_TRUE(l.Find("Banana", index));
@@ -155,70 +144,58 @@ TEST(StringList, NamesAndValues) {
   EXPECT_EQ(l.Values("key"), "v");
 }
 
-TEST(StringList, TextLineEndings) {
-  TStringList l;
-  l.SetText("a\r\nb\nc\rd");
-  EXPECT_EQ(Join(l), "a|b|c|d");
-  EXPECT_EQ(l.Text(), "a\r\nb\r\nc\r\nd\r\n");
-  l.SetText("a\n\rb");  // LF then CR: an empty line between
-  EXPECT_EQ(Join(l), "a||b");
-  l.SetText("x\r\n\r\n");
-  EXPECT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Strings(1), "");
-  l.SetText("");
-  EXPECT_EQ(l.Count(), 0);
-  EXPECT_EQ(l.Text(), "");
-  l.SetText(std::string("ab\0cd", 5));  // the text ends at a NUL
-  EXPECT_EQ(Join(l), "ab");
-  l.SetText("\r\n");
-  EXPECT_EQ(l.Count(), 1);
-  EXPECT_EQ(l.Text(), "\r\n");
-}
+// How texts split into lines, and how comma texts split into items (joined with "|").
+struct TSplitCase {
+  bool Comma;
+  std::string Input;
+  const char* Items;
+  int Count;
+};
 
-TEST(StringList, CommaTextQuoting) {
+TEST(StringList, TextsAndCommaTextsSplitIntoItems) {
+  const TSplitCase cases[] = {
+      {false, "a\r\nb\nc\rd", "a|b|c|d", 4},
+      {false, "a\n\rb", "a||b", 3},  // LF then CR: an empty line between
+      {false, "x\r\n\r\n", "x|", 2},
+      {false, "", "", 0},
+      {false, std::string("ab\0cd", 5), "ab", 1},  // the text ends at a NUL
+      {false, "\r\n", "", 1},
+      {true, "a b,c", "a|b|c", 3},  // unquoted blanks separate items too
+      {true, "  a ,  b  ", "a|b", 2},
+      {true, "a,,b", "a||b", 3},
+      {true, "a,", "a|", 2},  // a trailing delimiter adds an empty item
+      {true, "a, ", "a", 1},
+      {true, "\"x, y\"z,w", "x, y|z|w", 3},  // text right after a closing quote starts an item
+      {true, "\"a\"\"b\"", "a\"b", 1},
+      {true, ",", "|", 2},
+      {true, "\"\"", "", 1},
+      {true, "", "", 0},
+  };
+  for (const TSplitCase& c : cases) {
+    TStringList l;
+    if (c.Comma)
+      l.SetCommaText(c.Input);
+    else
+      l.SetText(c.Input);
+    EXPECT_EQ(Join(l), c.Items) << c.Input;
+    EXPECT_EQ(l.Count(), c.Count) << c.Input;
+  }
   TStringList l;
-  l.Add("plain");
-  l.Add("with space");
-  l.Add("with,comma");
-  l.Add("say \"hi\"");
-  l.Add("");
-  l.Add("tab\there");
+  l.SetText("a\nb");
+  EXPECT_EQ(l.Text(), "a\r\nb\r\n");
+  l.SetText("\r\n");
+  EXPECT_EQ(l.Text(), "\r\n");
+  l.Clear();
+  // Quoting: blanks, commas and quotes need it; one empty string is "" to survive.
+  for (const char* s : {"plain", "with space", "with,comma", "say \"hi\"", "", "tab\there"})
+    l.Add(s);
   EXPECT_EQ(l.CommaText(), "plain,\"with space\",\"with,comma\",\"say \"\"hi\"\"\",,\"tab\there\"");
-  TStringList back;
+  TStringList back, one, none;
   back.SetCommaText(l.CommaText());
   EXPECT_EQ(Join(back), Join(l));
-  // One empty string is written as "" so that it survives the round trip.
-  TStringList one;
   one.Add("");
   EXPECT_EQ(one.CommaText(), "\"\"");
-  back.SetCommaText("\"\"");
-  EXPECT_EQ(back.Count(), 1);
-  EXPECT_EQ(back.Strings(0), "");
-  TStringList none;
   EXPECT_EQ(none.CommaText(), "");
-  back.SetCommaText("");
-  EXPECT_EQ(back.Count(), 0);
-}
-
-TEST(StringList, CommaTextParsingEdgeCases) {
-  TStringList l;
-  l.SetCommaText("a b,c");  // unquoted blanks separate items too
-  EXPECT_EQ(Join(l), "a|b|c");
-  l.SetCommaText("  a ,  b  ");
-  EXPECT_EQ(Join(l), "a|b");
-  l.SetCommaText("a,,b");
-  EXPECT_EQ(Join(l), "a||b");
-  l.SetCommaText("a,");  // a trailing delimiter adds an empty item
-  EXPECT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Strings(1), "");
-  l.SetCommaText("a, ");
-  EXPECT_EQ(l.Count(), 1);
-  l.SetCommaText("\"x, y\"z,w");  // text right after a closing quote starts a new item
-  EXPECT_EQ(Join(l), "x, y|z|w");
-  l.SetCommaText("\"a\"\"b\"");
-  EXPECT_EQ(Join(l), "a\"b");
-  l.SetCommaText(",");
-  EXPECT_EQ(Join(l), "|");
 }
 
 TEST(StringList, DelimitedTextWithOtherCharacters) {

@@ -1,0 +1,331 @@
+// The LISTBOX class: its messages, selection by keyboard and mouse in each selection style,
+// owner-drawn items, scrolling and painting.
+#include <string>
+#include <vector>
+
+#include "UserTestSupport.h"
+#include "tests/support/Cases.h"
+#include "tests/support/PixelCheck.h"
+
+namespace usertest {
+namespace {
+
+using namespace testkit;
+using testsupport::ExpectCases;
+
+// Answers of the list against what they should be, naming the position of a wrong one.
+void ExpectAnswers(std::initializer_list<std::pair<LRESULT, LRESULT>> cases) {
+  int i = 0;
+  for (const auto& [got, want] : cases) EXPECT_EQ(got, want) << "case " << i++;
+}
+
+// What the parent of the list saw: notifications, measured and drawn items.
+struct Seen {
+  std::vector<WORD> Codes;
+  std::vector<UINT> Measured;
+  std::vector<UINT> Drawn;
+  std::vector<UINT> DrawnSelected;
+  UINT VariableHeight = 0;  // answered to WM_MEASUREITEM: 10 + 2 * index when set
+} seen;
+
+LRESULT ParentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND: seen.Codes.push_back(HIWORD(wp)); return 0;
+    case WM_MEASUREITEM: {
+      auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      seen.Measured.push_back(mis->itemID);
+      mis->itemHeight = seen.VariableHeight ? 10 + 2 * mis->itemID : 12;
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      seen.Drawn.push_back(dis->itemID);
+      if (dis->itemState & ODS_SELECTED) seen.DrawnSelected.push_back(dis->itemID);
+      FillRect(dis->hDC, &dis->rcItem,
+               GetSysColorBrush(dis->itemState & ODS_SELECTED ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+      return TRUE;
+    }
+    default: return DefWindowProcA(h, msg, wp, lp);
+  }
+}
+
+class ListBoxTest : public UserTest {
+ protected:
+  void SetUp() override {
+    UserTest::SetUp();
+    seen = Seen();
+    WNDCLASSA wc;
+    wc.lpfnWndProc = ParentProc;
+    wc.lpszClassName = "ListParent";
+    RegisterClassA(&wc);
+    parent_ = CreateWindowExA(0, "ListParent", "", WS_POPUP | WS_VISIBLE, 50, 50, 300, 300, nullptr,
+                              nullptr, nullptr, nullptr);
+  }
+  // A list of 120 x 100 client pixels at (10, 10) with items "Item 0".. of the given count.
+  HWND List(DWORD style, int items = 0) {
+    HWND h = CreateWindowExA(0, "listbox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | style, 10, 10,
+                             120, 100, parent_, reinterpret_cast<HMENU>(7), nullptr, nullptr);
+    for (int i = 0; i < items; ++i) Add(h, "Item " + std::to_string(i));
+    RunUntilIdle();
+    seen.Codes.clear();
+    return h;
+  }
+  static LRESULT Add(HWND h, const std::string& s) {
+    return SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+  }
+  static std::string Text(HWND h, int i) {
+    std::string s(
+        static_cast<size_t>(std::max<LRESULT>(SendMessageA(h, LB_GETTEXTLEN, i, 0), 0)) + 1, '\0');
+    s.resize(static_cast<size_t>(
+        std::max<LRESULT>(SendMessageA(h, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data())), 0)));
+    return s;
+  }
+  static int Count(HWND h) { return static_cast<int>(SendMessageA(h, LB_GETCOUNT, 0, 0)); }
+  static int Height(HWND h) { return static_cast<int>(SendMessageA(h, LB_GETITEMHEIGHT, 0, 0)); }
+  // Clicks the middle of item i, which must be visible.
+  static void ClickItem(HWND h, int i) {
+    RECT r;
+    SendMessageA(h, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+    const POINT p = ScreenPoint(h, 20, (r.Top + r.Bottom) / 2);
+    Click(p.X, p.Y);
+  }
+  int SelChanges() const {
+    return static_cast<int>(std::count(seen.Codes.begin(), seen.Codes.end(), LBN_SELCHANGE));
+  }
+
+  HWND parent_ = nullptr;
+};
+
+TEST_F(ListBoxTest, StringsAreAddedInsertedFoundAndDeleted) {
+  HWND h = List(LBS_SORT);
+  for (const char* s : {"pear", "Apple", "fig", "apricot"}) Add(h, s);
+  const auto insertAt = [&](int i, const char* s) {
+    return SendMessageA(h, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s));
+  };
+  const auto find = [&](UINT msg, int after, const char* s) {
+    return SendMessageA(h, msg, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(s));
+  };
+  ExpectCases({{Text(h, 0), "Apple"}, {Text(h, 1), "apricot"}, {Text(h, 3), "pear"}});
+  ExpectAnswers({
+      {insertAt(0, "zebra"), 0},  // inserting keeps the position asked for, even when sorted
+      {insertAt(-1, "kiwi"), 5},
+      {insertAt(9, "none"), LB_ERR},
+      {find(LB_FINDSTRING, -1, "AP"), 1},
+      {find(LB_FINDSTRING, 1, "ap"), 2},
+      {find(LB_FINDSTRING, 2, "ap"), 1},  // the search wraps round
+      {find(LB_FINDSTRINGEXACT, -1, "FIG"), 3},
+      {find(LB_FINDSTRINGEXACT, -1, "fi"), LB_ERR},
+      {SendMessageA(h, LB_GETTEXTLEN, 6, 0), LB_ERR},
+      {SendMessageA(h, LB_SETITEMDATA, 2, 1234), LB_OKAY},
+      {SendMessageA(h, LB_GETITEMDATA, 2, 0), 1234},
+      {SendMessageA(h, LB_DELETESTRING, 0, 0), 5},
+      {SendMessageA(h, LB_GETITEMDATA, 1, 0), 1234},  // data moves with its item
+      {SendMessageA(h, LB_DELETESTRING, 5, 0), LB_ERR},
+      {SendMessageA(h, LB_SETCURSEL, 4, 0), 4},
+      {SendMessageA(h, LB_DELETESTRING, 1, 0), 4},
+      {SendMessageA(h, LB_GETCURSEL, 0, 0), 3},  // the selection follows its item
+  });
+  SendMessageA(h, LB_RESETCONTENT, 0, 0);
+  EXPECT_EQ(Count(h), 0);
+  EXPECT_EQ(SendMessageA(h, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(find(LB_FINDSTRING, -1, ""), LB_ERR);
+}
+
+TEST_F(ListBoxTest, SelectionMessagesFollowTheSelectionStyle) {
+  HWND single = List(0, 5);
+  HWND multi = List(LBS_MULTIPLESEL, 5);
+  int items[5] = {-1, -1, -1, -1, -1};
+  SendMessageA(multi, LB_SETSEL, TRUE, -1);
+  SendMessageA(multi, LB_SETSEL, FALSE, 2);
+  ExpectAnswers({
+      {SendMessageA(single, LB_SETSEL, TRUE, 1), LB_ERR},
+      {SendMessageA(single, LB_GETSELCOUNT, 0, 0), LB_ERR},
+      {SendMessageA(single, LB_SETCURSEL, 3, 0), 3},
+      {SendMessageA(single, LB_GETSEL, 3, 0), 1},
+      {SendMessageA(single, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), 0},
+      {SendMessageA(single, LB_GETCURSEL, 0, 0), LB_ERR},
+      {SendMessageA(multi, LB_SETCURSEL, 1, 0), LB_ERR},
+      {SendMessageA(multi, LB_GETSELCOUNT, 0, 0), 4},
+      {SendMessageA(multi, LB_GETSELITEMS, 3, reinterpret_cast<LPARAM>(items)), 3},
+      {items[2], 3},
+      {items[3], -1},  // never written past the room given
+      {SendMessageA(multi, LB_SETSEL, TRUE, 9), LB_ERR},
+      {SendMessageA(multi, LB_SELITEMRANGEEX, 4, 1), LB_OKAY},
+      {SendMessageA(multi, LB_GETSELCOUNT, 0, 0), 1},
+  });
+  EXPECT_TRUE(seen.Codes.empty()) << "selection by messages sends no notification";
+}
+
+struct KeyCase {
+  const char* Name;
+  DWORD Style;
+  std::vector<BYTE> Keys;
+  int Caret;
+  std::vector<int> Selected;
+  int Changes;
+};
+
+class ListBoxKeys : public ListBoxTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ListBoxKeys, KeysMoveTheCaretAndTheSelection) {
+  const KeyCase& k = GetParam();
+  HWND h = List(k.Style, 30);
+  SetFocus(h);
+  RunUntilIdle();
+  seen.Codes.clear();
+  for (BYTE vk : k.Keys) {
+    if (vk == VK_SHIFT)
+      SetShiftState(true, false, false);
+    else if (vk == VK_CONTROL)
+      SetShiftState(false, true, false);
+    else if (vk == 0)
+      SetShiftState(false, false, false);
+    else
+      KeyPress(vk);
+  }
+  SetShiftState(false, false, false);
+  EXPECT_EQ(SendMessageA(h, LB_GETCARETINDEX, 0, 0), k.Caret);
+  std::vector<int> sel;
+  for (int i = 0; i < 30; ++i)
+    if (SendMessageA(h, LB_GETSEL, i, 0) > 0) sel.push_back(i);
+  EXPECT_EQ(sel, k.Selected);
+  EXPECT_EQ(SelChanges(), k.Changes);
+  // The caret item is always in view.
+  const int top = static_cast<int>(SendMessageA(h, LB_GETTOPINDEX, 0, 0));
+  EXPECT_LE(top, k.Caret);
+  EXPECT_GT(top + 100 / Height(h), k.Caret);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, ListBoxKeys,
+    ::testing::Values(
+        KeyCase{"SingleDown", 0, {VK_DOWN, VK_DOWN, VK_DOWN}, 2, {2}, 3},
+        KeyCase{"SingleEndHome", 0, {VK_END, VK_UP, VK_HOME, VK_HOME}, 0, {0}, 3},
+        KeyCase{"SinglePageDown", 0, {VK_DOWN, VK_NEXT}, 0 + 100 / 16 - 1, {100 / 16 - 1}, 2},
+        KeyCase{"MultiArrowsMoveOnlyTheCaret",
+                LBS_MULTIPLESEL,
+                {VK_DOWN, VK_DOWN, VK_SPACE, VK_DOWN, VK_SPACE, VK_UP, VK_SPACE},
+                2,
+                {3},
+                3},
+        KeyCase{"ExtendedShiftExtends",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_SHIFT, VK_DOWN, VK_DOWN},
+                3,
+                {1, 2, 3},
+                3},
+        KeyCase{"ExtendedCtrlMovesCaretAndSpaceAdds",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_CONTROL, VK_DOWN, VK_DOWN, VK_SPACE},
+                3,
+                {1, 3},
+                2},
+        KeyCase{"ExtendedEndSelectsOnlyTheLast",
+                LBS_EXTENDEDSEL,
+                {VK_DOWN, VK_SHIFT, VK_DOWN, 0, VK_END},
+                29,
+                {29},
+                3}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ListBoxTest, ClicksSelectAndDoubleClicksNotify) {
+  HWND single = List(0, 5);
+  ClickItem(single, 2);
+  EXPECT_EQ(SendMessageA(single, LB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(GetFocus(), single);
+  ClickItem(single, 2);  // no change, no notification
+  EXPECT_EQ(SelChanges(), 1);
+  RECT r;
+  SendMessageA(single, LB_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&r));
+  const POINT p = ScreenPoint(single, 5, (r.Top + r.Bottom) / 2);
+  DoubleClick(p.X, p.Y);
+  EXPECT_EQ(SendMessageA(single, LB_GETCURSEL, 0, 0), 4);
+  EXPECT_EQ(seen.Codes.back(), LBN_DBLCLK);
+  // Shift extends from the anchor, control toggles one item.
+  ShowWindow(single, SW_HIDE);
+  HWND ext = List(LBS_EXTENDEDSEL, 5);
+  ClickItem(ext, 1);
+  SetShiftState(true, false, false);
+  ClickItem(ext, 3);
+  SetShiftState(false, true, false);
+  ClickItem(ext, 2);
+  SetShiftState(false, false, false);
+  ExpectAnswers({{SendMessageA(ext, LB_GETSEL, 1, 0), 1},
+                 {SendMessageA(ext, LB_GETSEL, 2, 0), 0},
+                 {SendMessageA(ext, LB_GETSEL, 3, 0), 1},
+                 {SendMessageA(ext, LB_GETCARETINDEX, 0, 0), 2}});
+  // Dragging in a single-selection list follows the mouse.
+  DestroyWindow(ext);
+  ShowWindow(single, SW_SHOW);
+  RunUntilIdle();
+  RECT a, b;
+  SendMessageA(single, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&a));
+  SendMessageA(single, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&b));
+  Drag(ScreenPoint(single, 10, a.Top + 2), ScreenPoint(single, 10, b.Top + 2));
+  EXPECT_EQ(SendMessageA(single, LB_GETCURSEL, 0, 0), 3);
+}
+
+TEST_F(ListBoxTest, VariableHeightItemsAreMeasuredOnceAndLaidOutInTurn) {
+  seen.VariableHeight = 1;
+  HWND h = List(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | WS_VSCROLL, 12);
+  EXPECT_EQ(seen.Measured, (std::vector<UINT>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  // Heights 10, 12, 14, ...: item 3 starts at 10 + 12 + 14.
+  RECT r;
+  SendMessageA(h, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(r.Top, 36);
+  EXPECT_EQ(r.Bottom, 52);
+  EXPECT_EQ(SendMessageA(h, LB_GETITEMHEIGHT, 3, 0), 16);
+  // Items 0..5 fill 10+12+...+20 = 90 of the 100 pixels; the rest are not drawn.
+  seen.Drawn.clear();
+  SendMessageA(h, LB_SETCURSEL, 1, 0);
+  InvalidateRect(h, nullptr, TRUE);
+  RunUntilIdle();
+  EXPECT_EQ(seen.Drawn, (std::vector<UINT>{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(seen.DrawnSelected, (std::vector<UINT>{1}));
+  // Hit-testing walks the same heights.
+  EXPECT_EQ(LOWORD(SendMessageA(h, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 37))), 3);
+  // The last page is the one that shows the last item whole: 32 + 30 + 28 = 90.
+  SendMessageA(h, LB_SETTOPINDEX, 11, 0);
+  EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 9);
+}
+
+TEST_F(ListBoxTest, ScrollingKeepsTheTopInsideTheList) {
+  HWND h = List(WS_VSCROLL, 100);
+  const int per = 100 / Height(h);
+  EXPECT_TRUE(GetWindowLongA(h, GWL_STYLE) & WS_VSCROLL);
+  SendMessageA(h, LB_SETTOPINDEX, 99, 0);
+  EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 100 - per);
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 100 - per);
+  SendMessageA(h, WM_VSCROLL, SB_TOP, 0);
+  SendMessageA(h, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), per - 1);
+  SetFocus(h);
+  const POINT p = ScreenPoint(h, 10, 10);
+  MouseMove(p.X, p.Y);
+  Wheel(-WHEEL_DELTA);
+  EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), per - 1 + 3);
+  // Emptying the list hides the bar again.
+  SendMessageA(h, LB_RESETCONTENT, 0, 0);
+  EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 0);
+  EXPECT_FALSE(GetWindowLongA(h, GWL_STYLE) & WS_VSCROLL);
+}
+
+TEST_F(ListBoxTest, PaintsTheSelectionAndTheFocus) {
+  HWND h = List(0, 3);
+  SendMessageA(h, LB_SETCURSEL, 1, 0);
+  SetFocus(h);
+  RunUntilIdle();
+  const int ih = Height(h);
+  const TCapture cap = CaptureWindow(h, false);
+  const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
+  // The right-hand strip holds no text: rows are highlight or window colour; the focus
+  // rectangle dots the selected row's edges.
+  const auto rows = [&](int, int y) { return y >= ih && y < 2 * ih ? highlight : window; };
+  EXPECT_TRUE(PixelsMatch(cap, rows, "listbox_rows", RECT{100, 0, 118, ih}));
+  EXPECT_TRUE(PixelsMatch(cap, rows, "listbox_selected", RECT{100, ih + 1, 118, 2 * ih - 1}));
+  EXPECT_TRUE(PixelsMatch(cap, rows, "listbox_below", RECT{100, 2 * ih, 118, 100}));
+  EXPECT_TRUE(cap.Color(119, ih + 1) != highlight || cap.Color(119, ih + 2) != highlight);
+}
+
+}  // namespace
+}  // namespace usertest
