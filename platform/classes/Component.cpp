@@ -168,19 +168,34 @@ void TComponent::Insert(TComponent* AComponent) {
   IndexName(AComponent, true);
   AComponent->listed_ = AComponent->NeedsBroadcast();
   if (AComponent->listed_) notifyList_.push_back(AComponent);
+  AComponent->insertListed_ = AComponent->HearsInserts();
+  if (AComponent->insertListed_) insertList_.push_back(AComponent);
   if (first) EnsureListed();
 }
 
 void TComponent::RebuildNotifyList() {
   notifyList_.clear();
+  insertList_.clear();
   for (TComponent* c : components_) {
     c->listed_ = c->NeedsBroadcast();
     if (c->listed_) notifyList_.push_back(c);
+    c->insertListed_ = c->HearsInserts();
+    if (c->insertListed_) insertList_.push_back(c);
   }
 }
 
 void TComponent::EnsureListed() {
-  if (owner_ && !listed_) owner_->RebuildNotifyList();
+  const bool hears = NeedsBroadcast() && (!ignoresInsert_ || !components_.empty());
+  if (owner_ && (!listed_ || (!insertListed_ && hears))) owner_->RebuildNotifyList();
+}
+
+// Components leave lists mostly from the end (after construction, DestroyComponents).
+void TComponent::Unlist(std::vector<TComponent*>& list, TComponent* AComponent) {
+  for (size_t i = list.size(); i-- > 0;)
+    if (list[i] == AComponent) {
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
 }
 
 void TComponent::AfterConstruction() {
@@ -188,15 +203,16 @@ void TComponent::AfterConstruction() {
   // Only the exact class the information was built for is known to keep the base
   // Notification; a subclass that does not declare itself might override it.
   TClass cls = ClassType();
-  quiet_ = cls->CppType() && typeid(*this) == *cls->CppType() && !cls->OverridesNotification();
+  const bool exact = cls->CppType() && typeid(*this) == *cls->CppType();
+  quiet_ = exact && !cls->OverridesNotification();
+  ignoresInsert_ = exact && cls->IgnoresInsertNotification();
   if (owner_ && listed_ && !NeedsBroadcast()) {
-    auto& list = owner_->notifyList_;
-    for (size_t i = list.size(); i-- > 0;)
-      if (list[i] == this) {
-        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
+    owner_->Unlist(owner_->notifyList_, this);
     listed_ = false;
+  }
+  if (owner_ && insertListed_ && !HearsInserts()) {
+    owner_->Unlist(owner_->insertList_, this);
+    insertListed_ = false;
   }
 }
 
@@ -209,12 +225,12 @@ void TComponent::Remove(TComponent* AComponent) {
       break;
     }
   if (AComponent->listed_) {
-    for (size_t i = notifyList_.size(); i-- > 0;)
-      if (notifyList_[i] == AComponent) {
-        notifyList_.erase(notifyList_.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
+    Unlist(notifyList_, AComponent);
     AComponent->listed_ = false;
+  }
+  if (AComponent->insertListed_) {
+    Unlist(insertList_, AComponent);
+    AComponent->insertListed_ = false;
   }
   AComponent->owner_ = nullptr;
 }
@@ -282,7 +298,8 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   // Index loop: a handler may free components while the broadcast runs.
-  for (size_t i = 0; i < notifyList_.size(); ++i) notifyList_[i]->Notification(AComponent, Operation);
+  const auto& list = Operation == opInsert ? insertList_ : notifyList_;
+  for (size_t i = 0; i < list.size(); ++i) list[i]->Notification(AComponent, Operation);
 }
 
 void TComponent::Loaded() { state_ -= csLoading; }

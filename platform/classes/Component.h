@@ -133,6 +133,10 @@ class TComponent : public TPersistent {
   void RemoveNotification(TComponent* AComponent);
   void IndexName(TComponent* AComponent, bool add);
   bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
+  // Listed components hear opInsert unless their class ignores it and they own nothing to pass
+  // it on to.
+  bool HearsInserts() const { return listed_ && (!ignoresInsert_ || !components_.empty()); }
+  void Unlist(std::vector<TComponent*>& list, TComponent* AComponent);
   void RebuildNotifyList();
   // Puts this component back into its owner's broadcast list when it starts to need it.
   void EnsureListed();
@@ -146,8 +150,11 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;
   std::vector<TComponent*> notifyList_;  // the components that hear broadcasts, in list order
+  std::vector<TComponent*> insertList_;  // those of them that hear opInsert
   bool quiet_ = false;
-  bool listed_ = false;  // in the owner's notifyList_
+  bool ignoresInsert_ = false;
+  bool listed_ = false;        // in the owner's notifyList_
+  bool insertListed_ = false;  // in the owner's insertList_
   std::unique_ptr<TNameIndex> names_;
 };
 

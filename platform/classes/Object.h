@@ -204,6 +204,10 @@ class TClassInfo {
   // TComponent declares its own Notification (owners skip the others in their broadcasts).
   const std::type_info* CppType() const { return cppType_; }
   bool OverridesNotification() const { return overridesNotification_; }
+  // Whether every Notification of the chain ignores opInsert, as each class that declares one
+  // said in its description (owners leave such components out of insert broadcasts).
+  bool IgnoresInsertNotification() const { return ignoresInsert_; }
+  void SetIgnoresInsertNotification(bool value) { ignoresInsert_ = value; }
 
   // Used by the class builder (TypeInfo.h) while the class information is made.
   void SetFactory(TFactoryKind kind, TFactory factory);
@@ -233,6 +237,7 @@ class TClassInfo {
   const TTypeInfo* typeInfo_ = nullptr;
   const std::type_info* cppType_ = nullptr;
   bool overridesNotification_ = true;
+  bool ignoresInsert_ = false;
   TFactoryKind factoryKind_ = fkNone;
   TFactory factory_ = nullptr;
   std::vector<const TPropInfo*> props_;

@@ -315,6 +315,11 @@ class TClassBuilder {
     info_->AddField(name, &typeinfo_detail::SetFieldOf<C, T>, &field, sizeof(field));
     return *this;
   }
+  // The class's own Notification ignores opInsert (what it inherits must too).
+  TClassBuilder& IgnoresInsertNotification() {
+    ownIgnoresInsert_ = true;
+    return *this;
+  }
   // Replaces the factory chosen from the constructors.
   TClassBuilder& Factory(TFactoryKind kind, TClassInfo::TFactory factory) {
     info_->SetFactory(kind, factory);
@@ -338,6 +343,10 @@ class TClassBuilder {
     }
     TClassBuilder b(info);
     C::DescribeClass(b);
+    // A class without its own Notification hears inserts as its ancestors do.
+    const bool parentIgnores = !parent || !parent->OverridesNotification() || parent->IgnoresInsertNotification();
+    info->SetIgnoresInsertNotification(
+        parentIgnores && (!typeinfo_detail::DeclaresNotification<C>() || b.ownIgnoresInsert_));
     return info;
   }
 
@@ -357,6 +366,7 @@ class TClassBuilder {
   }
 
   TClassInfo* info_;
+  bool ownIgnoresInsert_ = false;
   TPropInfo* last_ = nullptr;
 };
 

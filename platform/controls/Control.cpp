@@ -676,6 +676,7 @@ ZYL_MESSAGE_MAP(TControl) {
 }
 
 ZYL_CLASS_IMPL(TControl) {
+  b.IgnoresInsertNotification();  // only removals of its popup menu concern it
   b.Prop("Left", &TControl::Left, &TControl::SetLeft)
       .Prop("Top", &TControl::Top, &TControl::SetTop)
       .Prop("Width", &TControl::Width, &TControl::SetWidth)

@@ -568,7 +568,7 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged);
 }
 
-ZYL_CLASS_IMPL(TCustomForm) {}
+ZYL_CLASS_IMPL(TCustomForm) { b.IgnoresInsertNotification(); }
 
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 

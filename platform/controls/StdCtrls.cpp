@@ -169,7 +169,7 @@ ZYL_MESSAGE_MAP(TCustomLabel) {
       .On(CM_FONTCHANGED, &TCustomLabel::CMFontChanged)
       .On(CM_DIALOGCHAR, &TCustomLabel::CMDialogChar);
 }
-ZYL_CLASS_IMPL(TCustomLabel) {}
+ZYL_CLASS_IMPL(TCustomLabel) { b.IgnoresInsertNotification(); }
 
 ZYL_CLASS_IMPL(TLabel) {
   b.Publish("Align")

@@ -530,6 +530,7 @@ ZYL_MESSAGE_MAP(TWinControl) {
 }
 
 ZYL_CLASS_IMPL(TWinControl) {
+  b.IgnoresInsertNotification();
   using C = TWinControl;
   b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
       .Stored(&C::IsCtl3DStored)

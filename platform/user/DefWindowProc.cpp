@@ -301,8 +301,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       if ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
       if (lParam & PRF_ERASEBKGND) Send(w, WM_ERASEBKGND, wParam, 0);
-      if ((lParam & PRF_CLIENT) && FromHandle(hwnd))
-        Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
+      if ((lParam & PRF_CLIENT) && FromHandle(hwnd)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
       return 0;
     }
     case WM_SETTEXT: {
@@ -422,20 +421,30 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         Send(top, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;
+    case WM_WINDOWPOSCHANGING: {
+      // Overlapped and sizeable windows keep to the tracking limits they answer.
+      auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
+      if (!wp || (wp->flags & SWP_NOSIZE) || (w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) return 0;
+      if (!(w->Style & WS_THICKFRAME) && (w->Style & (WS_POPUP | WS_CHILD))) return 0;
+      MINMAXINFO mmi;
+      QueryMinMax(w, mmi);
+      wp->cx = std::clamp(wp->cx, std::min(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X), mmi.ptMaxTrackSize.X);
+      wp->cy = std::clamp(wp->cy, std::min(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y), mmi.ptMaxTrackSize.Y);
+      return 0;
+    }
     case WM_WINDOWPOSCHANGED: {
       const auto* wp = reinterpret_cast<const WINDOWPOS*>(lParam);
       if (!wp) return 0;
-      if (!(wp->flags & SWP_NOSIZE) || (wp->flags & SWP_FRAMECHANGED)) {
-        const WPARAM type = (w->Style & WS_MINIMIZE) ? SIZE_MINIMIZED
-                            : (w->Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
-                                                       : SIZE_RESTORED;
-        if (!(wp->flags & SWP_NOSIZE) || type != SIZE_RESTORED || (wp->flags & SWP_FRAMECHANGED))
-          Send(w, WM_SIZE, type, MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
-        if (!(w = FromHandle(hwnd))) return 0;
-      }
-      if (!(wp->flags & SWP_NOMOVE))
+      if (!(wp->flags & SWP_NOCLIENTMOVE))
         Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
                                        static_cast<WORD>(w->Rect.Top + w->Client.Top)));
+      if (!(w = FromHandle(hwnd))) return 0;
+      if (!(wp->flags & SWP_NOCLIENTSIZE) || (wp->flags & kSwpStateChanged)) {
+        const WPARAM type = (w->Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                            : (w->Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                                       : SIZE_RESTORED;
+        Send(w, WM_SIZE, type, MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
+      }
       return 0;
     }
     case WM_SETREDRAW:

@@ -209,7 +209,10 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
       m.message = WM_PAINT;
       m.time = static_cast<DWORD>(NowMs());
       m.pt = UserState().Cursor;
-      if (remove && w->Update.IsEmpty() && !w->NcPaint) w->InternalPaint = false;
+      if (remove) {
+        if (w->Update.IsEmpty() && !w->NcPaint) w->InternalPaint = false;
+        ++w->PaintRepeats;  // BeginPaint, validating or invalidating set it back to 0
+      }
       *out = m;
       return true;
     }
@@ -473,23 +476,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
   }
   Wnd* w = FromHandle(msg->hwnd);
   if (!w) return 0;
-  const unsigned serial = w->PaintSerial;
   const LRESULT r = Send(w, msg->message, msg->wParam, msg->lParam);
-  if (msg->message == WM_PAINT && (w = FromHandle(msg->hwnd)) && w->PaintSerial == serial) {
-    // A procedure that painted nothing would get WM_PAINT for ever: the area counts as done,
-    // but a frame still waiting for WM_NCPAINT gets it now. (One that painted took its area
-    // in BeginPaint; what was invalidated while it painted waits for the next WM_PAINT.)
-    if (w->NcPaint) {
-      w->NcPaint = false;
-      Send(w, WM_NCPAINT, 1, 0);
-      if (!(w = FromHandle(msg->hwnd))) return r;
-    }
-    if (!w->Update.IsEmpty()) {
-      w->Update = Region();
-      w->Erase = false;
-    }
-    w->InternalPaint = false;
-  }
   return r;
 }
 

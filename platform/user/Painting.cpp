@@ -35,6 +35,31 @@ bool Locked(const Wnd* w) {
 
 }  // namespace
 
+void UpdateRegion::Add(const Region& part) {
+  if (part.IsEmpty()) return;
+  if (IsEmpty()) {
+    rgn_ = part;
+    return;
+  }
+  // Inside what one rectangle of the region already covers: nothing changes.
+  const TRect& b = part.Bounds();
+  if (pending_.empty() && rgn_.Rects().size() == 1) {
+    const TRect& r = rgn_.Rects().front();
+    if (b.Left >= r.Left && b.Top >= r.Top && b.Right <= r.Right && b.Bottom <= r.Bottom) return;
+  }
+  pending_.insert(pending_.end(), part.Rects().begin(), part.Rects().end());
+  // Joined now and then, so the list stays in proportion to the region.
+  if (pending_.size() > 4 * rgn_.Rects().size() + 256) Flush();
+}
+
+void UpdateRegion::Flush() const {
+  if (pending_.empty()) return;
+  std::vector<TRect> all = rgn_.Rects();
+  all.insert(all.end(), pending_.begin(), pending_.end());
+  pending_.clear();
+  rgn_ = Region::FromRects(all);
+}
+
 Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings) {
   if (!ReallyVisible(w)) return Region();
   const TRect base = client ? ScreenClientRect(w) : ScreenWindowRect(w);
@@ -122,17 +147,28 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
     r = Region((flags & RDW_FRAME) ? whole : w->Client);
   if (r.IsEmpty() && !(flags & (RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))) return;
   const Region clientPart = r.Intersected(w->Client);
-  const bool touchesFrame = !Minus(r, Region(w->Client)).IsEmpty();
+  // The frame part; a rectangle inside the client area has none.
+  const TRect rb = r.Bounds();
+  const bool inClient = r.IsEmpty() || (rb.Left >= w->Client.Left && rb.Top >= w->Client.Top &&
+                                        rb.Right <= w->Client.Right && rb.Bottom <= w->Client.Bottom);
+  const Region framePart = inClient ? Region() : Minus(r, Region(w->Client));
+  if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) w->PaintRepeats = 0;
   if (flags & RDW_INVALIDATE) {
     if (!clientPart.IsEmpty()) {
-      w->Update = w->Update.IsEmpty() ? clientPart : Or(w->Update, clientPart);
+      w->Update.Add(clientPart);
       if ((flags & RDW_ERASE) && !(flags & RDW_NOERASE)) w->Erase = true;
     }
-    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = true;
+    if ((flags & RDW_FRAME) && !framePart.IsEmpty()) {
+      w->NcUpdate = w->NcPaint ? Or(w->NcUpdate, framePart) : framePart;
+      w->NcPaint = true;
+    }
   } else if (flags & RDW_VALIDATE) {
-    if (!w->Update.IsEmpty()) w->Update = Minus(w->Update, clientPart);
+    if (!w->Update.IsEmpty()) w->Update.Set(Minus(w->Update.Get(), clientPart));
     if (w->Update.IsEmpty()) w->Erase = false;
-    if ((flags & RDW_FRAME) && touchesFrame) w->NcPaint = false;
+    if ((flags & RDW_FRAME) && !framePart.IsEmpty() && w->NcPaint) {
+      w->NcUpdate = Minus(w->NcUpdate, framePart);
+      w->NcPaint = !w->NcUpdate.IsEmpty();
+    }
     if (flags & RDW_NOERASE) w->Erase = false;
   }
   if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
@@ -189,7 +225,7 @@ void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot) 
 static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
   for (Wnd* c : w->Children) {
     if (!(c->Style & WS_VISIBLE)) continue;
-    if (c->ThreadId == tid && (!c->Update.IsEmpty() || c->NcPaint || c->InternalPaint) &&
+    if (c->ThreadId == tid && (!c->Update.IsEmpty() || c->NcPaint || c->InternalPaint) && !c->PaintStuck() &&
         (!filter || c->Handle == filter || IsChild(filter, c->Handle)))
       return c;
     if (Wnd* d = FindPaint(c, tid, filter)) return d;
@@ -197,7 +233,9 @@ static Wnd* FindPaint(Wnd* w, DWORD tid, HWND filter) {
   return nullptr;
 }
 
-static bool NeedsPaint(const Wnd* w) { return !w->Update.IsEmpty() || w->NcPaint || w->InternalPaint; }
+static bool NeedsPaint(const Wnd* w) {
+  return (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint) && !w->PaintStuck();
+}
 
 bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
   State& s = UserState();
@@ -235,17 +273,43 @@ bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found) {
 }
 
 void ForgetWindowPaint(Wnd* w) {
-  w->Update = Region();
+  w->Update.Set(Region());
+  w->NcUpdate = Region();
   w->NcPaint = w->Erase = w->InternalPaint = false;
+  w->PaintRepeats = 0;
+}
+
+// Takes the frame's pending WM_NCPAINT: 1 when the whole frame is invalid, else a region
+// handle in screen coordinates (the caller deletes it).
+static HRGN TakeNcPaintRegion(Wnd* w) {
+  w->NcPaint = false;
+  Region frame = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
+  Region part = And(w->NcUpdate, frame);
+  w->NcUpdate = Region();
+  if (Minus(frame, part).IsEmpty()) return reinterpret_cast<HRGN>(1);
+  const POINT o = WindowOrigin(w);
+  part.Offset(o.X, o.Y);
+  HRGN h = CreateRectRgn(0, 0, 0, 0);
+  if (gdi::RegionObj* obj = gdi::LookupRegion(h)) obj->Rgn = part;
+  return h;
+}
+
+// Sends a pending WM_NCPAINT; false when the window went away meanwhile.
+static bool SendNcPaint(Wnd* w) {
+  const HWND h = w->Handle;
+  HRGN rgn = TakeNcPaintRegion(w);
+  const TOwnedObject<HRGN> owned(rgn == reinterpret_cast<HRGN>(1) ? nullptr : rgn);
+  Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(rgn), 0);
+  return FromHandle(h) != nullptr;
 }
 
 void PaintNow(Wnd* w, bool children) {
   const HWND h = w->Handle;
   if (ReallyVisible(w) && (!w->Update.IsEmpty() || w->NcPaint || w->InternalPaint)) {
+    // One WM_PAINT: what the procedure leaves invalid waits for the message loop.
+    w->InternalPaint = false;
     Send(w, WM_PAINT, 0, 0);
     if (!(w = FromHandle(h))) return;
-    if (!w->Update.IsEmpty() || w->NcPaint) ForgetWindowPaint(w);
-    w->InternalPaint = false;
   }
   if (!children) return;
   std::vector<HWND> kids;
@@ -290,7 +354,7 @@ static HDC MakeDC(Wnd* w, HRGN clip, DWORD flags) {
       vis = Region::Combine(vis, r->Rgn, (flags & DCX_INTERSECTRGN) ? RGN_AND : RGN_DIFF);
   }
   if (flags & DCX_INTERSECTUPDATE) {
-    Region u = w->Update;
+    Region u = w->Update.Get();
     const POINT o = WindowOrigin(w);
     u.Offset(o.X, o.Y);
     vis = And(vis, u);
@@ -363,19 +427,14 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   Wnd* w = FromHandle(hwnd);
   if (!w || !ps) return nullptr;
   if (w->NcPaint) {
-    w->NcPaint = false;
-    Region nc = Minus(Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()}), Region(w->Client));
-    const POINT o = WindowOrigin(w);
-    nc.Offset(o.X, o.Y);
-    const TOwnedObject<HRGN> h(ScreenRegionHandle(nc));
-    Send(w, WM_NCPAINT, reinterpret_cast<WPARAM>(h.Get()), 0);
-    if (!(w = FromHandle(hwnd))) return nullptr;
+    if (!SendNcPaint(w)) return nullptr;
+    w = FromHandle(hwnd);
   }
   CaretHideForPaint(hwnd, true);
-  ++w->PaintSerial;
-  Region upd = w->Update.Intersected(w->Client);
+  w->PaintRepeats = 0;
+  Region upd = w->Update.Get().Intersected(w->Client);
   const bool erase = w->Erase;
-  w->Update = Region();
+  w->Update.Set(Region());
   w->Erase = false;
   w->InternalPaint = false;
   upd.Offset(-w->Client.Left, -w->Client.Top);
@@ -464,13 +523,12 @@ BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
 static void EraseNow(Wnd* w, bool children) {
   const HWND h = w->Handle;
   if (w->NcPaint) {
-    w->NcPaint = false;
-    Send(w, WM_NCPAINT, 1, 0);
-    if (!(w = FromHandle(h))) return;
+    if (!SendNcPaint(w)) return;
+    w = FromHandle(h);
   }
   if (w->Erase) {
     w->Erase = false;
-    Region upd = w->Update;
+    Region upd = w->Update.Get();
     const POINT o = WindowOrigin(w);
     upd.Offset(o.X, o.Y);
     const TWindowDC dc(h, MakeDC(w, TOwnedObject<HRGN>(ScreenRegionHandle(upd)), DCX_INTERSECTRGN));
@@ -491,7 +549,7 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
     EraseNow(w, false);
     if (!(w = FromHandle(hwnd))) return FALSE;
   }
-  Region u = w->Update.Intersected(w->Client);
+  Region u = w->Update.Get().Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
   if (rect) *rect = u.IsEmpty() ? TRect{} : u.Bounds();
   return u.IsEmpty() ? FALSE : TRUE;
@@ -505,7 +563,7 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
     EraseNow(w, false);
     if (!(w = FromHandle(hwnd))) return ERROR;
   }
-  Region u = w->Update.Intersected(w->Client);
+  Region u = w->Update.Get().Intersected(w->Client);
   u.Offset(-w->Client.Left, -w->Client.Top);
   o->Rgn = u;
   return u.Complexity();
@@ -514,7 +572,7 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
 BOOL UpdateWindow(HWND hwnd) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
-  PaintNow(w, false);
+  PaintNow(w, true);  // invalid children paint too
   return TRUE;
 }
 
@@ -541,15 +599,15 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
   }
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
     InvalidateWnd(w, rp, flags);
-  const bool kids = (flags & RDW_ALLCHILDREN) != 0 || (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
+  // Updating paints every invalid child; erasing reaches children only when asked to.
   if (flags & RDW_UPDATENOW) {
     if (w->IsDesktop()) {
       for (Wnd* t : std::vector<Wnd*>(w->Children)) PaintNow(t, true);
     } else {
-      PaintNow(w, kids);
+      PaintNow(w, !(flags & RDW_NOCHILDREN));
     }
   } else if (flags & RDW_ERASENOW) {
-    if (!w->IsDesktop()) EraseNow(w, kids);
+    if (!w->IsDesktop()) EraseNow(w, (flags & RDW_ALLCHILDREN) != 0);
   }
   return TRUE;
 }
@@ -563,8 +621,7 @@ BOOL LockWindowUpdate(HWND hwnd) {
   }
   const HWND was = s.LockedUpdate;
   s.LockedUpdate = nullptr;
-  if (Wnd* w = FromHandle(was))
-    InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  if (Wnd* w = FromHandle(was)) InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return TRUE;
 }
 
@@ -618,7 +675,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
   Region inval = Minus(affected, moved);
   // The pending update region moves with the pixels.
   if (!w->Update.IsEmpty()) {
-    Region u = w->Update;
+    Region u = w->Update.Get();
     u.Offset(-w->Client.Left, -w->Client.Top);
     Region inside = u.Intersected(src).Intersected(clipR);
     if (!inside.IsEmpty()) {
@@ -626,7 +683,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
       inside.Offset(dx, dy);
       u = Or(rest, inside.Intersected(clipR));
       u.Offset(w->Client.Left, w->Client.Top);
-      w->Update = u;
+      w->Update.Set(u);
     }
   }
   if (flags & SW_SCROLLCHILDREN) {

@@ -49,6 +49,28 @@ struct ScrollState {
   UINT Disabled = 0;  // ESB_ flags
 };
 
+// A window's update region. Many small invalidations are gathered as rectangles and joined
+// in one pass when the region is read, so invalidating n areas costs about n log n instead of
+// n combinations of a growing region.
+class UpdateRegion {
+ public:
+  bool IsEmpty() const { return rgn_.IsEmpty() && pending_.empty(); }
+  const Region& Get() const {
+    Flush();
+    return rgn_;
+  }
+  void Set(Region r) {
+    rgn_ = std::move(r);
+    pending_.clear();
+  }
+  void Add(const Region& part);
+
+ private:
+  void Flush() const;
+  mutable Region rgn_;
+  mutable std::vector<TRect> pending_;
+};
+
 struct Wnd {
   HWND Handle = nullptr;
   DWORD ThreadId = 0;
@@ -71,13 +93,19 @@ struct Wnd {
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
 
   // Painting state.
-  Region Update;  // window coordinates
+  UpdateRegion Update;  // window coordinates
   bool Erase = false;
   bool NcPaint = false;
   bool InternalPaint = false;
-  // Counts BeginPaint calls: DispatchMessage sees whether a WM_PAINT was answered by painting.
-  unsigned PaintSerial = 0;
   bool InPaintList = false;  // listed in State::PaintCandidates
+  // The invalid part of the frame (window coordinates), meaningful while NcPaint is set.
+  Region NcUpdate;
+  // WM_PAINTs handed out in a row without the window validating anything; past a limit the
+  // window is passed over until it is invalidated or validated again.
+  int PaintRepeats = 0;
+  bool PaintStuck() const;
+  // An overlapped window hears its first WM_SIZE and WM_MOVE at the end of its first ShowWindow.
+  bool NeedSize = false;
   bool HasWindowRgn = false;
   Region WindowRgn;  // window coordinates
   HDC OwnDC = nullptr;
@@ -234,6 +262,11 @@ struct State {
   std::string Wallpaper;
 };
 
+// A window handed this many WM_PAINTs in a row without validating anything is passed over by
+// the message loop (a procedure that never validates would keep the loop busy for ever).
+constexpr int kPaintRepeatLimit = 64;
+inline bool Wnd::PaintStuck() const { return PaintRepeats >= kPaintRepeatLimit; }
+
 // Window coordinates and sizes are kept within this range, so that no sum of them overflows.
 constexpr int kMaxCoord = 1 << 24;
 inline int ClampCoord(int v) { return v < -kMaxCoord ? -kMaxCoord : v > kMaxCoord ? kMaxCoord : v; }
@@ -267,6 +300,15 @@ bool ReallyVisible(const Wnd* w);   // the window and every ancestor visible
 // Non-client geometry from styles (client rect inside the window rect).
 TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild);
 void NonClientMetrics(DWORD style, DWORD exStyle, bool isChild, int& border, int& caption);
+
+// The window changed its minimised or maximised state (internal WINDOWPOS flag): WM_SIZE
+// follows even when the client area kept its size.
+constexpr UINT kSwpStateChanged = 0x8000;
+// SetWindowPos; `reparented` treats the window as moved and raised (it has a new parent).
+BOOL SetWindowPosImpl(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags,
+                      bool reparented);
+// Sends WM_GETMINMAXINFO with the defaults filled in.
+void QueryMinMax(Wnd* w, MINMAXINFO& mmi);
 
 // Visible region (screen coordinates) of a window's whole area or its client area.
 Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings);

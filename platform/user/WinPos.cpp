@@ -125,10 +125,14 @@ void ActivateWindow(Wnd* w, WORD how) {
 
 void OnWindowHidden(Wnd* w) {
   State& s = UserState();
-  if (w->IsTopLevel() && s.Active == w->Handle) {
+  const HWND h = w->Handle;
+  if (w->IsTopLevel() && s.Active == h) {
     Wnd* next = NextActivation(w);
     ActivateWindow(next, WA_ACTIVE);
+    if (!(w = FromHandle(h))) return;
   }
+  // The focus in a hidden child goes back to the child's parent.
+  if (w->IsChild() && s.Focus && (s.Focus == h || IsChild(h, s.Focus))) SetFocus(w->Parent->Handle);
 }
 
 void OnWindowDestroying(Wnd* w) {
@@ -136,9 +140,14 @@ void OnWindowDestroying(Wnd* w) {
   const HWND h = w->Handle;
   if (s.Active == h) ActivateWindow(NextActivation(w), WA_ACTIVE);
   if (s.Focus && (s.Focus == h || IsChild(h, s.Focus))) {
-    const HWND f = s.Focus;
-    s.Focus = nullptr;
-    if (Wnd* fw = FromHandle(f)) Send(fw, WM_KILLFOCUS, 0, 0);
+    // A going child hands the focus back to its parent (unless that goes too).
+    Wnd* p = w->IsChild() ? w->Parent : nullptr;
+    if (p && !p->Destroying) SetFocus(p->Handle);
+    if (s.Focus && (s.Focus == h || IsChild(h, s.Focus))) {
+      const HWND f = s.Focus;
+      s.Focus = nullptr;
+      if (Wnd* fw = FromHandle(f)) Send(fw, WM_KILLFOCUS, 0, 0);
+    }
   }
   if (s.Capture && (s.Capture == h || IsChild(h, s.Capture))) ReleaseCapture();
 }
@@ -218,11 +227,27 @@ BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) {
 }
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+  return SetWindowPosImpl(hwnd, insertAfter, x, y, cx, cy, flags, false);
+}
+
+}  // namespace win
+
+namespace win::user {
+
+void QueryMinMax(Wnd* w, MINMAXINFO& mmi) {
+  FillMinMax(w, mmi);
+  Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+}
+
+BOOL SetWindowPosImpl(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags,
+                      bool reparented) {
   Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
   State& s = UserState();
+  constexpr UINT kOurs = SWP_NOCLIENTSIZE | SWP_NOCLIENTMOVE | kSwpStateChanged;
+  const UINT stateChanged = flags & kSwpStateChanged;
+  flags &= ~kOurs;
   if (insertAfter == hwnd) flags |= SWP_NOZORDER;
-  if (!w->IsTopLevel()) flags |= SWP_NOACTIVATE;
   if ((w->Style & WS_VISIBLE) && (flags & SWP_SHOWWINDOW)) flags &= ~SWP_SHOWWINDOW;
   if (!(w->Style & WS_VISIBLE) && (flags & SWP_HIDEWINDOW)) flags &= ~SWP_HIDEWINDOW;
   if (flags & SWP_NOSIZE) {
@@ -233,32 +258,20 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     x = w->Rect.Left;
     y = w->Rect.Top;
   }
-  x = ClampCoord(x);
-  y = ClampCoord(y);
-  cx = ClampSize(cx);
-  cy = ClampSize(cy);
-  if (w->IsTopLevel() && !(flags & SWP_NOSIZE) && !(w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) &&
-      (cx != w->Rect.Width() || cy != w->Rect.Height()) && (w->Style & WS_THICKFRAME)) {
-    MINMAXINFO mmi;
-    FillMinMax(w, mmi);
-    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    if (!(w = FromHandle(hwnd))) return FALSE;
-    cx = std::clamp(cx, std::min(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X), mmi.ptMaxTrackSize.X);
-    cy = std::clamp(cy, std::min(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y), mmi.ptMaxTrackSize.Y);
-  }
   WINDOWPOS wp;
   wp.hwnd = hwnd;
   wp.hwndInsertAfter = insertAfter;
-  wp.x = x;
-  wp.y = y;
-  wp.cx = cx;
-  wp.cy = cy;
-  wp.flags = flags;
+  wp.x = ClampCoord(x);
+  wp.y = ClampCoord(y);
+  wp.cx = ClampSize(cx);
+  wp.cy = ClampSize(cy);
+  wp.flags = flags | stateChanged;
   if (!(flags & SWP_NOSENDCHANGING)) {
     Send(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
     if (!(w = FromHandle(hwnd))) return FALSE;
-    flags = wp.flags;
+    flags = wp.flags & ~kOurs;
   }
+  const UINT asked = flags;
   const TRect oldRect = w->Rect;
   const TRect oldScreen = ScreenWindowRect(w);
   const TRect oldClient = w->Client;
@@ -268,10 +281,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
                          (flags & SWP_NOMOVE) ? oldRect.Top : ClampCoord(wp.y),
                          (flags & SWP_NOSIZE) ? oldRect.Width() : ClampSize(wp.cx),
                          (flags & SWP_NOSIZE) ? oldRect.Height() : ClampSize(wp.cy));
-  const bool moved = newRect.Left != oldRect.Left || newRect.Top != oldRect.Top;
+  const bool moved = reparented || newRect.Left != oldRect.Left || newRect.Top != oldRect.Top;
   const bool sized = newRect.Width() != oldRect.Width() || newRect.Height() != oldRect.Height();
-  if (!moved) flags |= SWP_NOMOVE;
-  if (!sized) flags |= SWP_NOSIZE;
+  flags = moved ? flags & ~SWP_NOMOVE : flags | SWP_NOMOVE;
+  flags = sized ? flags & ~SWP_NOSIZE : flags | SWP_NOSIZE;
 
   TRect newClient = oldClient;
   if (sized || moved || (flags & SWP_FRAMECHANGED)) {
@@ -293,11 +306,19 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     w->Client = newClient;
     if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = newRect;
   }
-  bool zChanged = false;
-  if (!(flags & SWP_NOZORDER)) zChanged = ApplyZOrder(w, wp.hwndInsertAfter);
+  bool zChanged = reparented;
+  if (!(flags & SWP_NOZORDER)) {
+    const DWORD topmost = w->ExStyle & WS_EX_TOPMOST;
+    zChanged = ApplyZOrder(w, wp.hwndInsertAfter) || reparented || topmost != (w->ExStyle & WS_EX_TOPMOST);
+    if (!zChanged) flags |= SWP_NOZORDER;
+  }
   if (flags & SWP_SHOWWINDOW) w->Style |= WS_VISIBLE;
   if (flags & SWP_HIDEWINDOW) w->Style &= ~WS_VISIBLE;
   const bool nowVisible = ReallyVisible(w);
+  if (newClient.Width() == oldClient.Width() && newClient.Height() == oldClient.Height())
+    flags |= SWP_NOCLIENTSIZE;
+  if (!moved && newClient.Left == oldClient.Left && newClient.Top == oldClient.Top)
+    flags |= SWP_NOCLIENTMOVE;
 
   // Repainting what changed.
   if (!(flags & SWP_NOREDRAW) || (flags & SWP_HIDEWINDOW)) {
@@ -342,23 +363,36 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
       }
     }
   }
-  if ((flags & SWP_HIDEWINDOW) && FromHandle(hwnd)) OnWindowHidden(w);
-  if (!(w = FromHandle(hwnd))) return TRUE;
-  // Activation of top-level windows being shown or raised.
-  if (w->IsTopLevel() && !(flags & SWP_NOACTIVATE) && (w->Style & WS_VISIBLE) &&
-      !(w->ExStyle & WS_EX_NOACTIVATE) && ((flags & SWP_SHOWWINDOW) || !(flags & SWP_NOZORDER)) &&
-      s.Active != hwnd) {
-    ActivateWindow(w, WA_ACTIVE);
+  // Activation: a child hears WM_CHILDACTIVATE, a top-level window being shown or raised
+  // becomes the active one.
+  if (!(asked & (SWP_NOACTIVATE | SWP_HIDEWINDOW))) {
+    if (w->IsChild()) {
+      Send(w, WM_CHILDACTIVATE, 0, 0);
+    } else if (w->IsTopLevel() && (w->Style & WS_VISIBLE) && !(w->ExStyle & WS_EX_NOACTIVATE) &&
+               ((asked & SWP_SHOWWINDOW) || !(asked & SWP_NOZORDER)) && s.Active != hwnd) {
+      ActivateWindow(w, WA_ACTIVE);
+    }
     if (!(w = FromHandle(hwnd))) return TRUE;
   }
-  wp.flags = flags;
-  wp.x = w->Rect.Left;
-  wp.y = w->Rect.Top;
-  wp.cx = w->Rect.Width();
-  wp.cy = w->Rect.Height();
-  Send(w, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+  constexpr UINT kNothing = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+  if ((flags & (kNothing | SWP_FRAMECHANGED | SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != kNothing ||
+      stateChanged) {
+    wp.flags = flags | stateChanged;
+    wp.x = w->Rect.Left;
+    wp.y = w->Rect.Top;
+    wp.cx = w->Rect.Width();
+    wp.cy = w->Rect.Height();
+    Send(w, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    if (!(w = FromHandle(hwnd))) return TRUE;
+  }
+  // A hidden window gives activation and focus away after it heard of its new place.
+  if (flags & SWP_HIDEWINDOW) OnWindowHidden(w);
   return TRUE;
 }
+
+}  // namespace win::user
+
+namespace win {
 
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   return SetWindowPos(hwnd, nullptr, x, y, width, height,
@@ -458,22 +492,40 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = w->Rect;
     w->Style = (w->Style & ~(WS_MINIMIZE | WS_MAXIMIZE)) | setState;
     swp &= ~(SWP_NOMOVE | SWP_NOSIZE);
-    swp |= SWP_FRAMECHANGED;
+    swp |= SWP_FRAMECHANGED | kSwpStateChanged;
   }
+  // Showing a window that is already visible does not activate it; a hidden top-level window
+  // hands activation on after its WM_WINDOWPOSCHANGED.
+  if (cmd == SW_SHOW && wasVisible) activate = false;
   if (show)
     swp |= SWP_SHOWWINDOW;
   else
     swp |= SWP_HIDEWINDOW;
-  if (!activate || !w->IsTopLevel())
+  if (!show) {
+    if (!w->IsTopLevel()) swp |= SWP_NOACTIVATE;
+  } else if (!activate || !w->IsTopLevel()) {
     swp |= SWP_NOACTIVATE;
-  else
+  } else {
     swp &= ~SWP_NOZORDER;
+  }
   const HWND active = UserState().Active;
   SetWindowPos(hwnd, HWND_TOP, target.Left, target.Top, target.Width(), target.Height(), swp);
   if (!(w = FromHandle(hwnd))) return wasVisible;
   if (setState == WS_MINIMIZE && changeRect && active == hwnd) {
     // A minimised window gives activation away.
     OnWindowHidden(w);
+    if (!(w = FromHandle(hwnd))) return wasVisible;
+  }
+  if (w->NeedSize) {
+    // An overlapped window's first WM_SIZE and WM_MOVE.
+    w->NeedSize = false;
+    const WPARAM type = (w->Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                        : (w->Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                                   : SIZE_RESTORED;
+    Send(w, WM_SIZE, type, MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
+    if (!(w = FromHandle(hwnd))) return wasVisible;
+    Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
+                                   static_cast<WORD>(w->Rect.Top + w->Client.Top)));
   }
   return wasVisible;
 }
@@ -489,9 +541,7 @@ BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
 }
 
 BOOL OpenIcon(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
-BOOL CloseWindow(HWND hwnd) {
-  return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE;
-}
+BOOL CloseWindow(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE; }
 
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
   Wnd* w = FromHandle(hwnd);

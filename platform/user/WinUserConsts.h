@@ -369,6 +369,10 @@ constexpr UINT SWP_NOCOPYBITS = 0x0100;
 constexpr UINT SWP_NOOWNERZORDER = 0x0200;
 constexpr UINT SWP_NOREPOSITION = SWP_NOOWNERZORDER;
 constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+// Set by the window manager in the WINDOWPOS a window receives: the client area kept its size
+// or its place.
+constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
 constexpr UINT SWP_DEFERERASE = 0x2000;
 constexpr UINT SWP_ASYNCWINDOWPOS = 0x4000;
 

@@ -552,15 +552,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   cs.dwExStyle = exStyle;
   const HWND h = w->Handle;
 
-  if (!(style & WS_CHILD)) {
+  const bool overlapped = !(style & (WS_CHILD | WS_POPUP));
+  if (overlapped || (style & WS_THICKFRAME)) {
     MINMAXINFO mmi;
-    int border, caption;
-    NonClientMetrics(w->Style, w->ExStyle, false, border, caption);
-    mmi.ptMaxSize = {s.WorkArea.Width() + 2 * border, s.WorkArea.Height() + 2 * border};
-    mmi.ptMaxPosition = {s.WorkArea.Left - border, s.WorkArea.Top - border};
-    mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    QueryMinMax(w, mmi);
     if (!FromHandle(h)) return nullptr;
     if (w->Style & WS_THICKFRAME) {  // only sizeable windows keep to the tracking limits
       if (w->Rect.Width() > mmi.ptMaxTrackSize.X) w->Rect.Right = w->Rect.Left + mmi.ptMaxTrackSize.X;
@@ -574,6 +569,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   }
   if (!FromHandle(h)) return nullptr;
   {
+    // The window's rectangle in its parent's client coordinates (the desktop's client area
+    // is the screen, so a top-level window's are screen coordinates).
     TRect r = w->Rect;
     Send(w, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
     if (!FromHandle(h)) return nullptr;
@@ -585,12 +582,16 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     return nullptr;
   }
   if (!FromHandle(h)) return nullptr;
-  Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(w->Client.Width()),
-                                             static_cast<WORD>(w->Client.Height())));
-  if (!FromHandle(h)) return nullptr;
-  Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
-                                 static_cast<WORD>(w->Rect.Top + w->Client.Top)));
-  if (!FromHandle(h)) return nullptr;
+  if (overlapped) {
+    w->NeedSize = true;  // WM_SIZE and WM_MOVE come with the first ShowWindow
+  } else {
+    Send(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(w->Client.Width()),
+                                               static_cast<WORD>(w->Client.Height())));
+    if (!FromHandle(h)) return nullptr;
+    Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
+                                   static_cast<WORD>(w->Rect.Top + w->Client.Top)));
+    if (!FromHandle(h)) return nullptr;
+  }
   NotifyParents(w, WM_CREATE);
   if (!FromHandle(h)) return nullptr;
   if (style & WS_VISIBLE) {
@@ -671,12 +672,18 @@ BOOL DestroyWindow(HWND hwnd) {
   if (w->Destroying) return TRUE;
   w->Destroying = true;
   State& s = UserState();
-  // Hide it first: the area it covered is repainted and activation moves on.
+  // The parent hears of it first; then the window hides (a child through ShowWindow, so it
+  // hears WM_SHOWWINDOW; a top-level window without activating anything, handing activation
+  // on after its WM_WINDOWPOSCHANGED).
+  NotifyParents(w, WM_DESTROY);
+  if (!(w = FromHandle(hwnd))) return TRUE;
   if (w->Style & WS_VISIBLE) {
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                     (s.Active == hwnd ? 0 : SWP_NOACTIVATE));
-    if (!FromHandle(hwnd)) return TRUE;
+    if (w->IsChild())
+      ShowWindow(hwnd, SW_HIDE);
+    else
+      SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!(w = FromHandle(hwnd))) return TRUE;
   }
   // Owned top-level windows go first.
   if (!w->IsChild()) {
@@ -687,8 +694,6 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!FromHandle(hwnd)) return TRUE;
   }
   OnWindowDestroying(w);
-  if (!(w = FromHandle(hwnd))) return TRUE;
-  NotifyParents(w, WM_DESTROY);
   if (!(w = FromHandle(hwnd))) return TRUE;
   // From here on nothing in the tree can start another destruction of itself.
   MarkDestroying(w);
@@ -790,18 +795,16 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   const HWND oldH = old ? old->Handle : nullptr;
   const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
   if (wasVisible) ShowWindow(hwnd, SW_HIDE);
-  if (!FromHandle(hwnd)) return nullptr;
+  if (!(w = FromHandle(hwnd))) return nullptr;
   UnlinkChild(w);
   w->Parent = p;
   MarkTopLevelWindowsChanged();
-  if (p->IsDesktop()) {
-    // Keeps the top-left corner at the same place in the new parent's coordinates.
-    LinkChild(p, w, true);
-  } else {
-    // Platform rule: a window moved under a new parent goes to the top of its siblings.
-    p->Children.insert(p->Children.begin(), w);
-  }
-  if (wasVisible) ShowWindow(hwnd, SW_SHOWNA);
+  // The window keeps its coordinates, now in the new parent's client area, and is placed on
+  // top of its new siblings as a move: it hears WM_WINDOWPOSCHANGING/CHANGED, WM_MOVE and
+  // (as a child) WM_CHILDACTIVATE.
+  LinkChild(p, w, p->IsDesktop());
+  SetWindowPosImpl(hwnd, HWND_TOP, w->Rect.Left, w->Rect.Top, 0, 0,
+                   SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0), true);
   return oldH;
 }
 

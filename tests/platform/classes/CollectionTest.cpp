@@ -4,10 +4,11 @@
 
 #include "platform/classes/Component.h"
 #include "platform/classes/TypeInfo.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace coll_test {
 
@@ -168,7 +169,7 @@ TEST(Collection, AssignIsItemWise) {
   // Assigning an item of another class fails with the class names.
   TCollection others(TOtherItem::StaticClass());
   others.Add();
-  EXPECT_EQ(MessageOf<EConvertError>([&] { dst.Assign(&others); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { dst.Assign(&others); }),
             "Cannot assign a TOtherItem to a TButtonItem");
 }
 

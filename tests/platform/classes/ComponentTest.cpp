@@ -6,10 +6,11 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace comp_test {
 
@@ -122,7 +123,7 @@ TEST(Component, NameValidationAndUniqueness) {
       EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid component name.");
     }
   }
-  EXPECT_EQ(MessageOf<EComponentError>([&] { b->SetName("button1"); }),
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { b->SetName("button1"); }),
             "A component named button1 already exists.");
   EXPECT_EQ(b->Name(), "");
   // Renaming a component to another case of its own name is allowed.
@@ -263,7 +264,7 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
   RegisterClass(TWatcher::StaticClass());  // twice is harmless
   EXPECT_EQ(GetClass("twatcher"), TWatcher::StaticClass());
   EXPECT_EQ(GetClass("TNothing"), nullptr);
-  EXPECT_EQ(MessageOf<EClassNotFound>([&] { FindClass("TNothing"); }), "Class TNothing not found");
+  EXPECT_EQ(ErrorOf<EClassNotFound>([&] { FindClass("TNothing"); }), "Class TNothing not found");
   TComponent owner(nullptr);
   TComponent* made = FindClass("TWatcher")->Create(&owner);
   EXPECT_EQ(made->ClassName(), "TWatcher");
@@ -279,9 +280,9 @@ TEST(ClassRegistry, FindGetAndVirtualConstruction) {
 
 TEST(Persistent, AssignErrorsNameTheClasses) {
   TComponent a(nullptr), b(nullptr);
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(&b); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { a.Assign(&b); }),
             "Cannot assign a TComponent to a TComponent");
-  EXPECT_EQ(MessageOf<EConvertError>([&] { a.Assign(nullptr); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { a.Assign(nullptr); }),
             "Cannot assign a nil to a TComponent");
 }
 
@@ -362,6 +363,59 @@ TEST(Component, BroadcastsReachEveryComponentThatCanReact) {
   ASSERT_EQ(heardBy.size(), 2u);
   EXPECT_EQ(heardBy[0], o2);
   EXPECT_EQ(heardBy[1], o1);
+}
+
+namespace comp_test {
+
+// Declares that its Notification ignores inserts; a subclass that declares its own without
+// saying so hears them again, and so does one whose parent hears them.
+class TRemovalsOnly : public TComponent {
+  ZYL_CLASS(TRemovalsOnly, TComponent)
+  explicit TRemovalsOnly(TComponent* AOwner) : TComponent(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    log += (Operation == opInsert ? "+" : "-") + AComponent->Name();
+  }
+  std::string log;
+};
+class TInsertsAgain : public TRemovalsOnly {
+  ZYL_CLASS(TInsertsAgain, TRemovalsOnly)
+  explicit TInsertsAgain(TComponent* AOwner) : TRemovalsOnly(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+  }
+};
+class TWatcherIgnoring : public TWatcher {
+  ZYL_CLASS(TWatcherIgnoring, TWatcher)
+  explicit TWatcherIgnoring(TComponent* AOwner) : TWatcher(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+  }
+};
+ZYL_CLASS_IMPL(TRemovalsOnly) { b.IgnoresInsertNotification(); }
+ZYL_CLASS_IMPL(TInsertsAgain) {}
+ZYL_CLASS_IMPL(TWatcherIgnoring) { b.IgnoresInsertNotification(); }
+
+}  // namespace comp_test
+
+TEST(Component, ClassesThatIgnoreInsertsHearOnlyRemovals) {
+  EXPECT_TRUE(TRemovalsOnly::StaticClass()->IgnoresInsertNotification());
+  EXPECT_FALSE(TInsertsAgain::StaticClass()->IgnoresInsertNotification());
+  EXPECT_FALSE(TWatcherIgnoring::StaticClass()->IgnoresInsertNotification());
+  TComponent owner(nullptr);
+  auto* deaf = static_cast<TRemovalsOnly*>(TRemovalsOnly::StaticClass()->Create(&owner));
+  auto* again = static_cast<TRemovalsOnly*>(TInsertsAgain::StaticClass()->Create(&owner));
+  auto* chain = static_cast<TWatcher*>(TWatcherIgnoring::StaticClass()->Create(&owner));
+  auto* holder = static_cast<TRemovalsOnly*>(TRemovalsOnly::StaticClass()->Create(&owner));
+  auto* held = new TWatcher(holder);  // an owner passes inserts on to what it owns
+  deaf->log = again->log = "";
+  chain->log.clear();
+  held->log.clear();
+  TComponent* x = TComponent::StaticClass()->Create(&owner);
+  x->SetName("X");
+  delete x;
+  EXPECT_EQ(deaf->log + "/" + again->log, "-X/+-X");
+  for (auto* w : {chain, held}) EXPECT_EQ(w->log, (std::vector<std::string>{"+", "-X"}));
 }
 
 // A removal notice drops a free-notification link on both sides; dropping it on one side only

@@ -10,11 +10,12 @@
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestClasses.h"
 #include "tests/platform/classes/FilerTestSupport.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace vcl;
-using classestest::MessageOf;
 using namespace filertest;
+
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -219,7 +220,7 @@ TEST_F(FilerTest, UnknownPropertiesGoToTheErrorHandlerAndAreSkipped) {
   }
   TStringStream stream(b.Bytes());
   TStreamForm form(nullptr);
-  EXPECT_NE(MessageOf<EReadError>([&] {
+  EXPECT_NE(ErrorOf<EReadError>([&] {
               stream.ReadComponent(&form);
             }).find("Property Bogus does not exist"),
             std::string::npos);
@@ -270,7 +271,7 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
     EXPECT_EQ(static_cast<TStreamWidget*>(form.FindComponent("W"))->Caption(), "after") << name;
   }
   // Read-only properties are neither written nor read.
-  EXPECT_NE(MessageOf<EReadError>([&] {
+  EXPECT_NE(ErrorOf<EReadError>([&] {
               ReadRoot(withProp("Version", TFormBytes().Int8(4)));
             }).find("Property Version is read-only"),
             std::string::npos);
@@ -287,7 +288,7 @@ TEST_F(FilerTest, BadValuesRaiseReadErrors) {
   unknown.Signature().Header("TStreamForm", "F").End();
   unknown.Header("TMissing", "M").Prop("X").Int8(1).End().Header("TStreamWidget", "Inner").End().End().End();
   unknown.Header("TStreamWidget", "After").End().End().End();
-  EXPECT_EQ(MessageOf<EClassNotFound>([&] { ReadRoot(unknown); }), "Class TMissing not found");
+  EXPECT_EQ(ErrorOf<EClassNotFound>([&] { ReadRoot(unknown); }), "Class TMissing not found");
   TStringStream stream(unknown.Bytes());
   TReader reader(&stream);
   reader.OnError = [](TReader*, const std::string&, bool& handled) { handled = true; };

@@ -1,5 +1,5 @@
 #include "platform/classes/List.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,8 @@
 #include <string>
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST(List, AddInsertDeleteAndBounds) {
   EXPECT_THROW(l.Insert(6, P(9)), EListError);
   EXPECT_THROW(l.Items(4), EListError);
   EXPECT_THROW(l.Delete(-1), EListError);
-  EXPECT_EQ(MessageOf<EListError>([&] { l.Items(7); }), "List index out of bounds (7)");
+  EXPECT_EQ(ErrorOf<EListError>([&] { l.Items(7); }), "List index out of bounds (7)");
   l.Delete(0);
   EXPECT_EQ(l.Remove(P(3)), 1);
   EXPECT_EQ(l.Remove(P(3)), -1);

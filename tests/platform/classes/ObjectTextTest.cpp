@@ -10,12 +10,13 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "tests/platform/classes/FilerTestSupport.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
-using classestest::MessageOf;
 using filertest::TFormBytes;
+
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -305,8 +306,8 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
   for (size_t n = 0; n < b.Bytes().size(); ++n)
     EXPECT_THROW(ToText(b.Bytes().substr(0, n)), EReadError) << n;
   EXPECT_NO_THROW(ToText(b));
-  EXPECT_EQ(MessageOf<EReadError>([&] { ToText("TPF1"); }), "Invalid stream format");
-  EXPECT_EQ(MessageOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }),
+  EXPECT_EQ(ErrorOf<EReadError>([&] { ToText("TPF1"); }), "Invalid stream format");
+  EXPECT_EQ(ErrorOf<EReadError>([&] { ToText(OneProperty(std::string(1, '\x7F'))); }),
             "Invalid property value");
   // Lengths far beyond the data are refused before anything is allocated.
   EXPECT_THROW(ToText(OneProperty(TFormBytes().Value(vaBinary).Le(0xFFFFFFFF, 4))), EReadError);
@@ -326,7 +327,7 @@ TEST(ObjectText, CorruptBinaryRaisesReadErrors) {
 }
 
 TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
-  EXPECT_EQ(MessageOf<EParserError>(
+  EXPECT_EQ(ErrorOf<EParserError>(
                 [&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }),
             "'=' expected on line 3");
   EXPECT_THROW(ToBinary(""), EParserError);

@@ -1,10 +1,11 @@
 #include "platform/classes/Resources.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace {
 const char kData[] = "resource bytes";
@@ -32,7 +33,7 @@ TEST(Resources, NumericIdsReplacementAndMissing) {
   TResourceStream s2(HInstance, 7, RT_BITMAP);
   EXPECT_EQ(s2.Size(), 4);
   EXPECT_TRUE(UnregisterResource(HInstance, RT_BITMAP, "#7"));
-  EXPECT_EQ(MessageOf<EResNotFound>([&] { TResourceStream missing(HInstance, 7, RT_BITMAP); }),
+  EXPECT_EQ(ErrorOf<EResNotFound>([&] { TResourceStream missing(HInstance, 7, RT_BITMAP); }),
             "Resource #7 not found");
   // Another module's resources are separate.
   auto other = reinterpret_cast<win::HINSTANCE>(0x1000);

@@ -4,11 +4,12 @@
 
 #include <cstring>
 
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -116,7 +117,7 @@ TEST(FileStream, OpenErrors) {
   EXPECT_THROW(TFileStream(dir.File("missing.bin"), fmOpenRead), EFOpenError);
   EXPECT_THROW(TFileStream(dir.File("no/such/folder/x.bin"), fmCreate), EFCreateError);
   EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);  // a folder
-  EXPECT_EQ(MessageOf<EFOpenError>([&] { TFileStream f(dir.File("missing.bin"), fmOpenRead); }),
+  EXPECT_EQ(ErrorOf<EFOpenError>([&] { TFileStream f(dir.File("missing.bin"), fmOpenRead); }),
             "Cannot open file " + dir.File("missing.bin"));
 }
 

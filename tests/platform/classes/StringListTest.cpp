@@ -6,11 +6,12 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
-#include "tests/platform/classes/MessageOf.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
-using classestest::MessageOf;
+
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST(StringList, BasicEditingAndErrors) {
   l.SetStrings(1, "THREE");
   l.Delete(0);
   EXPECT_EQ(Join(l), "THREE|one|two");
-  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Strings(3); }), "List index out of bounds (3)");
+  EXPECT_EQ(ErrorOf<EStringListError>([&] { l.Strings(3); }), "List index out of bounds (3)");
   EXPECT_THROW(l.Delete(-1), EStringListError);
   EXPECT_THROW(l.Insert(5, "x"), EStringListError);
   EXPECT_THROW(l.SetObjects(9, nullptr), EStringListError);
@@ -73,12 +74,12 @@ TEST(StringList, SortedDuplicatesAndCase) {
   EXPECT_EQ(l.Add("cherry"), 3);
   EXPECT_EQ(Join(l).substr(12), "banana|cherry|pear");
   l.SetDuplicates(dupError);
-  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Add("Cherry"); }),
+  EXPECT_EQ(ErrorOf<EStringListError>([&] { l.Add("Cherry"); }),
             "String list does not allow duplicates");
   l.SetDuplicates(dupAccept);
   EXPECT_EQ(l.Add("BANANA"), 2);  // goes before the equal ones
   EXPECT_EQ(l.Count(), 6);
-  EXPECT_EQ(MessageOf<EStringListError>([&] { l.Insert(0, "x"); }),
+  EXPECT_EQ(ErrorOf<EStringListError>([&] { l.Insert(0, "x"); }),
             "Operation not allowed on sorted list");
   EXPECT_THROW(l.SetStrings(0, "x"), EStringListError);
   int index = -1;

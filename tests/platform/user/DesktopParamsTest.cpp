@@ -19,15 +19,17 @@ int Get(UINT action) {
 
 TEST(DesktopParams, FlagsStartAtTheirDefaultsAndFollowWrites) {
   testkit::TSession session;
-  EXPECT_EQ(Get(SPI_GETBEEP), TRUE);
-  EXPECT_EQ(Get(SPI_GETSCREENSAVEACTIVE), FALSE);
-  EXPECT_EQ(Get(SPI_GETSNAPTODEFBUTTON), FALSE);
-  EXPECT_TRUE(SystemParametersInfoA(SPI_SETBEEP, 0, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE));
-  EXPECT_TRUE(SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 7, nullptr, 0));
-  EXPECT_TRUE(SystemParametersInfoA(SPI_SETSNAPTODEFBUTTON, 1, nullptr, 0));
-  EXPECT_EQ(Get(SPI_GETBEEP), FALSE);
-  EXPECT_EQ(Get(SPI_GETSCREENSAVEACTIVE), TRUE);  // any non-zero value switches it on
-  EXPECT_EQ(Get(SPI_GETSNAPTODEFBUTTON), TRUE);
+  struct Flag {
+    UINT Get, Set, Written;
+    int Before, After;
+  } flags[] = {{SPI_GETBEEP, SPI_SETBEEP, 0, TRUE, FALSE},
+               {SPI_GETSCREENSAVEACTIVE, SPI_SETSCREENSAVEACTIVE, 7, FALSE, TRUE},  // any non-zero is on
+               {SPI_GETSNAPTODEFBUTTON, SPI_SETSNAPTODEFBUTTON, 1, FALSE, TRUE}};
+  for (const Flag& f : flags) {
+    EXPECT_EQ(Get(f.Get), f.Before) << f.Get;
+    EXPECT_TRUE(SystemParametersInfoA(f.Set, f.Written, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE));
+    EXPECT_EQ(Get(f.Get), f.After) << f.Get;
+  }
   // Reads need a place for the answer.
   EXPECT_FALSE(SystemParametersInfoA(SPI_GETBEEP, 0, nullptr, 0));
 }

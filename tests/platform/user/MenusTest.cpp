@@ -158,10 +158,7 @@ TEST_F(MenusTest, MenusThatHoldEachOtherStayFiniteToSearchAndDestroy) {
 
 class SystemMenuTest : public UserTest {
  protected:
-  HWND Top(DWORD style) {
-    return CreateWindowExA(0, "PlainWnd", "T", style, 10, 10, 200, 150, nullptr, nullptr,
-                           nullptr, nullptr);
-  }
+  HWND Top(DWORD style) { return Make("PlainWnd", style, nullptr, 10, 10, 200, 150, "T"); }
 };
 
 TEST_F(SystemMenuTest, EachWindowGetsItsOwnCopyOfTheStandardMenu) {

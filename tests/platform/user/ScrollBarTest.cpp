@@ -10,22 +10,27 @@ using namespace testkit;
 class ScrollBarTest : public UserTest {
  protected:
   HWND Window(DWORD extra = 0) {
-    HWND w = CreateWindowExA(0, "PlainWnd", "", WS_POPUP | WS_VISIBLE | extra, 100, 100, 200, 150, nullptr,
-                             nullptr, nullptr, nullptr);
+    HWND w = Make("PlainWnd", WS_POPUP | WS_VISIBLE | extra, nullptr, 100, 100, 200, 150);
     RunUntilIdle();
     return w;
+  }
+  // Range 0..max with a page, and a position; answers what SetScrollInfo answers.
+  static int Set(HWND w, int max, UINT page, int pos = 0, UINT extraMask = 0) {
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | extraMask;
+    si.nMin = 0;
+    si.nMax = max;
+    si.nPage = page;
+    si.nPos = pos;
+    return SetScrollInfo(w, SB_VERT, &si, TRUE);
   }
 };
 
 TEST_F(ScrollBarTest, PositionsStayInsideRangeAndPage) {
   HWND w = Window(WS_VSCROLL);
+  EXPECT_EQ(Set(w, 99, 10, 500), 90);  // the last page starts at 90
   SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMin = 0;
-  si.nMax = 99;
-  si.nPage = 10;
-  si.nPos = 500;
-  EXPECT_EQ(SetScrollInfo(w, SB_VERT, &si, TRUE), 90);  // the last page starts at 90
+  si.fMask = SIF_ALL;
   SCROLLINFO got;
   got.fMask = SIF_ALL;
   ASSERT_TRUE(GetScrollInfo(w, SB_VERT, &got));
@@ -47,39 +52,24 @@ TEST_F(ScrollBarTest, PositionsStayInsideRangeAndPage) {
 
 TEST_F(ScrollBarTest, BarsAppearWhenNeededAndGoAwayWhenNot) {
   HWND w = Window();
-  RECT client;
-  GetClientRect(w, &client);
-  EXPECT_EQ(client.Right, 200);
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE;
-  si.nMax = 299;
-  si.nPage = 150;
-  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  EXPECT_EQ(ClientRect(w).Right, 200);
+  Set(w, 299, 150);
   EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
-  GetClientRect(w, &client);
-  EXPECT_EQ(client.Right, 200 - GetSystemMetrics(SM_CXVSCROLL));
-  si.nPage = 300;  // everything fits
-  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  EXPECT_EQ(ClientRect(w).Right, 200 - GetSystemMetrics(SM_CXVSCROLL));
+  Set(w, 299, 300);  // everything fits
   EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
-  si.fMask |= SIF_DISABLENOSCROLL;  // kept, but disabled
   ShowScrollBar(w, SB_VERT, TRUE);
-  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  Set(w, 299, 300, 0, SIF_DISABLENOSCROLL);  // kept, but disabled
   EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_VSCROLL);
   ShowScrollBar(w, SB_BOTH, FALSE);
   EXPECT_FALSE(GetWindowLongA(w, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
   ShowScrollBar(w, SB_HORZ, TRUE);
-  GetClientRect(w, &client);
-  EXPECT_EQ(client.Bottom, 150 - GetSystemMetrics(SM_CYHSCROLL));
+  EXPECT_EQ(ClientRect(w).Bottom, 150 - GetSystemMetrics(SM_CYHSCROLL));
 }
 
 TEST_F(ScrollBarTest, TheThumbFollowsThePosition) {
   HWND w = Window(WS_VSCROLL);
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMax = 99;
-  si.nPage = 50;
-  si.nPos = 0;
-  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  Set(w, 99, 50);
   // The bar: x 284..299, arrows 16 pixels at each end, a track of 118 and a thumb of 59.
   const int x = 100 + 200 - 8;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -95,11 +85,7 @@ TEST_F(ScrollBarTest, TheThumbFollowsThePosition) {
 
 TEST_F(ScrollBarTest, ClicksOnTheBarSendScrollMessages) {
   HWND w = Window(WS_VSCROLL);
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMax = 99;
-  si.nPage = 50;
-  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  Set(w, 99, 50);
   TMessageRecorder rec(w);
   const int x = 100 + 200 - 8;
   Click(x, 100 + 150 - 5);  // the down arrow
@@ -108,9 +94,8 @@ TEST_F(ScrollBarTest, ClicksOnTheBarSendScrollMessages) {
   session_.Clock().Advance(1000);
   Click(x, 100 + 5);  // the up arrow
   std::vector<WPARAM> codes;
-  for (auto& e : rec.Entries()) {
+  for (auto& e : rec.Entries())
     if (e.Msg == WM_VSCROLL) codes.push_back(e.WParam);
-  }
   EXPECT_EQ(codes, (std::vector<WPARAM>{SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL}));
   // A disabled bar stays silent.
   EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 
@@ -46,6 +49,44 @@ inline HWND ColorWindow(HWND parent, DWORD style, int x, int y, int w, int h, CO
   HWND hwnd = CreateWindowExA(ex, "ColorWnd", "", style, x, y, w, h, parent, nullptr, nullptr, nullptr);
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(c));
   return hwnd;
+}
+
+// A window of a registered class (a child when `style` has WS_CHILD, else owned by `parent`).
+inline HWND Make(const char* cls, DWORD style, HWND parent = nullptr, int x = 0, int y = 0, int w = 10,
+                 int h = 10, const char* text = "", DWORD ex = 0) {
+  return CreateWindowExA(ex, cls, text, style, x, y, w, h, parent, nullptr, nullptr, nullptr);
+}
+inline ATOM RegisterProc(const char* name, WNDPROC proc, UINT style = 0, int wndExtra = 0) {
+  WNDCLASSA wc;
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  wc.style = style;
+  wc.cbWndExtra = wndExtra;
+  return RegisterClassA(&wc);
+}
+inline RECT WindowRect(HWND h) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  return r;
+}
+inline RECT ClientRect(HWND h) {
+  RECT r{};
+  GetClientRect(h, &r);
+  return r;
+}
+
+// The recorded messages (of one window, when given) among `only`, as names: "WM_A WM_B".
+inline std::string Names(const testkit::TMessageRecorder& rec, const std::vector<UINT>& only, HWND of = nullptr) {
+  std::string out;
+  for (UINT m : of ? rec.MessagesOf(of, only) : rec.Messages(only)) out += (out.empty() ? "" : " ") + testkit::MessageName(m);
+  return out;
+}
+// The first recorded `msg` of `h`; a failure and an empty entry when there is none.
+inline testkit::TMessageRecorder::Entry First(const testkit::TMessageRecorder& rec, HWND h, UINT msg) {
+  for (const auto& e : rec.Entries())
+    if (e.Hwnd == h && e.Msg == msg) return e;
+  ADD_FAILURE() << "no " << testkit::MessageName(msg);
+  return {h, msg, 0, 0};
 }
 
 // A test fixture with a fresh session and the test classes.

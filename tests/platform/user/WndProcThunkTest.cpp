@@ -27,8 +27,7 @@ TEST_F(WndProcThunkTest, EachProcedureReachesItsOwnObject) {
   ASSERT_NE(pa, nullptr);
   ASSERT_NE(pb, nullptr);
   EXPECT_NE(pa, pb);
-  HWND w1 = CreateWindowExA(0, "PlainWnd", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  HWND w2 = CreateWindowExA(0, "PlainWnd", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND w1 = Make("PlainWnd", WS_POPUP), w2 = Make("PlainWnd", WS_POPUP);
   SetWindowLongPtrA(w1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pa));
   SetWindowLongPtrA(w2, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pb));
   EXPECT_EQ(SendMessageA(w1, WM_USER, 0, 0), 101);
