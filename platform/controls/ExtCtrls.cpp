@@ -1,11 +1,26 @@
 #include "platform/controls/ExtCtrls.h"
 
+#include <algorithm>
+#include <string>
 #include <unordered_map>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Graphic.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
+
+namespace {
+int FontHeight(TFont* Font) {
+  win::HDC dc = win::CreateCompatibleDC(nullptr);
+  win::HGDIOBJ old = win::SelectObject(dc, Font->Handle());
+  win::TEXTMETRICA tm;
+  win::GetTextMetricsA(dc, &tm);
+  win::SelectObject(dc, old);
+  win::DeleteDC(dc);
+  return tm.tmHeight;
+}
+}  // namespace
 
 using namespace win;
 
@@ -232,6 +247,522 @@ ZYL_CLASS_IMPL(TTimer) {
   b.Prop("Enabled", &TTimer::Enabled, &TTimer::SetEnabled).Default(true)
       .Prop("Interval", &TTimer::Interval, &TTimer::SetInterval).Default(1000)
       .Prop("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Properties every graphic control of this unit publishes.
+#define ZYL_GRAPHIC_COMMON(T)                                            \
+  .Prop("Align", &T::Align, &T::SetAlign)                                \
+      .Default(alNone)                                                   \
+      .Prop("Anchors", &T::Anchors, &T::SetAnchors)                      \
+      .Default(TAnchors{akLeft, akTop})                                  \
+      .Stored(&T::IsAnchorsStored)                                       \
+      .Prop("Constraints", &T::Constraints, &T::SetConstraints)          \
+      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint) \
+      .Default(true)                                                     \
+      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                   \
+      .Stored(&T::IsShowHintStored)                                      \
+      .Prop("Visible", &T::Visible, &T::SetVisible)                      \
+      .Default(true)
+
+#define ZYL_GRAPHIC_MOUSE(T)                                               \
+  .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo()) \
+      .Default(crDrag)                                                     \
+      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                     \
+      .Default(dkDrag)                                                     \
+      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                     \
+      .Default(dmManual)                                                   \
+      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                        \
+      .Default(true)                                                       \
+      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                     \
+      .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)            \
+      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)            \
+      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)            \
+      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)               \
+      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)               \
+      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)         \
+      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)         \
+      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)               \
+      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)         \
+      .Prop("OnStartDrag", &T::GetOnStartDrag, &T::SetOnStartDrag)
+
+// ---------------------------------------------------------------------------------------------
+// TBevel
+
+TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
+  controlStyle_ += csReplicatable;
+  width_ = 50;
+  height_ = 50;
+}
+
+void TBevel::SetShape(TBevelShape Value) {
+  if (shape_ == Value) return;
+  shape_ = Value;
+  Invalidate();
+}
+
+void TBevel::SetStyle(TBevelStyle Value) {
+  if (style_ == Value) return;
+  style_ = Value;
+  Invalidate();
+}
+
+void TBevel::Paint() {
+  TCanvas* c = canvas_;
+  const TColor c1 = style_ == bsLowered ? clBtnShadow : clBtnHighlight;
+  const TColor c2 = style_ == bsLowered ? clBtnHighlight : clBtnShadow;
+  auto line = [c](TColor col, int x1, int y1, int x2, int y2) {
+    c->Pen()->SetColor(col);
+    c->Pen()->SetWidth(1);
+    c->MoveTo(x1, y1);
+    c->LineTo(x2, y2);
+  };
+  const int w = width_, h = height_;
+  switch (shape_) {
+    case bsBox: {
+      TRect r = GetClientRect();
+      Frame3D(c, r, c1, c2, 1);
+      break;
+    }
+    case bsFrame: {
+      // Two interlocked frames give the etched look.
+      TRect r{0, 0, w - 1, h - 1};
+      TRect r2{1, 1, w, h};
+      Frame3D(c, r2, c2, c2, 1);
+      Frame3D(c, r, c1, c1, 1);
+      break;
+    }
+    case bsTopLine:
+      line(c1, 0, 0, w, 0);
+      line(c2, 0, 1, w, 1);
+      break;
+    case bsBottomLine:
+      line(c1, 0, h - 2, w, h - 2);
+      line(c2, 0, h - 1, w, h - 1);
+      break;
+    case bsLeftLine:
+      line(c1, 0, 0, 0, h);
+      line(c2, 1, 0, 1, h);
+      break;
+    case bsRightLine:
+      line(c1, w - 2, 0, w - 2, h);
+      line(c2, w - 1, 0, w - 1, h);
+      break;
+    case bsSpacer:
+      if (ComponentState().contains(csDesigning)) {
+        c->Pen()->SetStyle(psDot);
+        c->Brush()->SetStyle(bsClear);
+        c->Rectangle(0, 0, w, h);
+      }
+      break;
+  }
+}
+
+ZYL_CLASS_IMPL(TBevel) {
+  b.Prop("Shape", &TBevel::Shape, &TBevel::SetShape)
+      .Default(bsBox)
+      .Prop("Style", &TBevel::Style, &TBevel::SetStyle)
+      .Default(bsLowered) ZYL_GRAPHIC_COMMON(TBevel);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TShape
+
+TShape::TShape(TComponent* AOwner) : TGraphicControl(AOwner) {
+  controlStyle_ += csReplicatable;
+  width_ = 65;
+  height_ = 65;
+  pen_ = new TPen();
+  pen_->OnChange = TNotifyEvent(this, &TShape::StyleChanged);
+  brush_ = new TBrush();
+  brush_->OnChange = TNotifyEvent(this, &TShape::StyleChanged);
+}
+
+TShape::~TShape() {
+  pen_->OnChange = TNotifyEvent();
+  brush_->OnChange = TNotifyEvent();
+  delete pen_;
+  delete brush_;
+}
+
+void TShape::SetBrush(TBrush* Value) { brush_->Assign(Value); }
+void TShape::SetPen(TPen* Value) { pen_->Assign(Value); }
+void TShape::StyleChanged(TObject*) { Invalidate(); }
+
+void TShape::SetShape(TShapeType Value) {
+  if (shape_ == Value) return;
+  shape_ = Value;
+  Invalidate();
+}
+
+void TShape::Paint() {
+  TCanvas* c = canvas_;
+  c->Pen()->Assign(pen_);
+  c->Brush()->Assign(brush_);
+  // The pen stays inside the control.
+  const int pw = pen_->Width();
+  int x = pw / 2, y = pw / 2;
+  int w = width_ - pw + 1, h = height_ - pw + 1;
+  if (pw == 0) {
+    --w;
+    --h;
+  }
+  if (w < h) {
+    if (shape_ == stSquare || shape_ == stRoundSquare || shape_ == stCircle) {
+      y += (h - w) / 2;
+      h = w;
+    }
+  } else if (shape_ == stSquare || shape_ == stRoundSquare || shape_ == stCircle) {
+    x += (w - h) / 2;
+    w = h;
+  }
+  switch (shape_) {
+    case stRectangle:
+    case stSquare: c->Rectangle(x, y, x + w, y + h); break;
+    case stRoundRect:
+    case stRoundSquare: {
+      const int s = std::min(w, h) / 4;
+      c->RoundRect(x, y, x + w, y + h, s, s);
+      break;
+    }
+    case stEllipse:
+    case stCircle: c->Ellipse(x, y, x + w, y + h); break;
+  }
+}
+
+ZYL_CLASS_IMPL(TShape) {
+  b.Prop("Brush", &TShape::Brush, &TShape::SetBrush)
+      .Prop("DragCursor", &TShape::DragCursor, &TShape::SetDragCursor, CursorTypeInfo())
+      .Default(crDrag)
+      .Prop("DragKind", &TShape::DragKind, &TShape::SetDragKind)
+      .Default(dkDrag)
+      .Prop("DragMode", &TShape::DragMode, &TShape::SetDragMode)
+      .Default(dmManual)
+      .Prop("Enabled", &TShape::Enabled, &TShape::SetEnabled)
+      .Default(true)
+      .Prop("Pen", &TShape::Pen, &TShape::SetPen)
+      .Prop("Shape", &TShape::Shape, &TShape::SetShape)
+      .Default(stRectangle) ZYL_GRAPHIC_COMMON(TShape)
+      .Prop("OnDragDrop", &TShape::GetOnDragDrop, &TShape::SetOnDragDrop)
+      .Prop("OnDragOver", &TShape::GetOnDragOver, &TShape::SetOnDragOver)
+      .Prop("OnEndDock", &TShape::GetOnEndDock, &TShape::SetOnEndDock)
+      .Prop("OnEndDrag", &TShape::GetOnEndDrag, &TShape::SetOnEndDrag)
+      .Prop("OnMouseDown", &TShape::GetOnMouseDown, &TShape::SetOnMouseDown)
+      .Prop("OnMouseMove", &TShape::GetOnMouseMove, &TShape::SetOnMouseMove)
+      .Prop("OnMouseUp", &TShape::GetOnMouseUp, &TShape::SetOnMouseUp)
+      .Prop("OnStartDock", &TShape::GetOnStartDock, &TShape::SetOnStartDock)
+      .Prop("OnStartDrag", &TShape::GetOnStartDrag, &TShape::SetOnStartDrag);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TImage
+
+TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {
+  controlStyle_ += csReplicatable;
+  width_ = 105;
+  height_ = 105;
+  picture_ = new TPicture();
+  picture_->OnChange = TNotifyEvent(this, &TImage::PictureChanged);
+}
+
+TImage::~TImage() {
+  picture_->OnChange = TNotifyEvent();
+  delete picture_;
+}
+
+void TImage::SetPicture(TPicture* Value) { picture_->Assign(Value); }
+
+void TImage::SetAutoSize(bool Value) {
+  autoSize_ = Value;
+  PictureChanged(this);
+}
+
+void TImage::SetCenter(bool Value) {
+  if (center_ == Value) return;
+  center_ = Value;
+  Invalidate();
+}
+
+void TImage::SetStretch(bool Value) {
+  if (stretch_ == Value) return;
+  stretch_ = Value;
+  Invalidate();
+}
+
+void TImage::SetTransparent(bool Value) {
+  if (transparent_ == Value) return;
+  transparent_ = Value;
+  PictureChanged(this);
+}
+
+void TImage::PictureChanged(TObject*) {
+  if (TGraphic* g = picture_->Graphic()) {
+    if (transparent_ != g->Transparent()) g->SetTransparent(transparent_);
+    if (autoSize_ && g->Width() > 0 && g->Height() > 0)
+      SetBounds(left_, top_, g->Width(), g->Height());
+  }
+  Invalidate();
+}
+
+TRect TImage::DestRect() const {
+  const int w = picture_->Width(), h = picture_->Height();
+  if (stretch_) return TRect{0, 0, width_, height_};
+  if (center_) {
+    const int x = (width_ - w) / 2, y = (height_ - h) / 2;
+    return TRect{x, y, x + w, y + h};
+  }
+  return TRect{0, 0, w, h};
+}
+
+void TImage::Paint() {
+  if (ComponentState().contains(csDesigning)) {
+    canvas_->Pen()->SetStyle(psDash);
+    canvas_->Brush()->SetStyle(bsClear);
+    canvas_->Rectangle(0, 0, width_, height_);
+  }
+  if (TGraphic* g = picture_->Graphic(); g && !g->Empty()) canvas_->StretchDraw(DestRect(), g);
+}
+
+ZYL_CLASS_IMPL(TImage) {
+  b.Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
+      .Default(false)
+      .Prop("Center", &TImage::Center, &TImage::SetCenter)
+      .Default(false)
+      .Prop("IncrementalDisplay", &TImage::IncrementalDisplay, &TImage::SetIncrementalDisplay)
+      .Default(false)
+      .Prop("Picture", &TImage::Picture, &TImage::SetPicture)
+      .Prop("PopupMenu", &TImage::PopupMenu, &TImage::SetPopupMenu)
+      .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch)
+      .Default(false)
+      .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent)
+      .Default(false) ZYL_GRAPHIC_COMMON(TImage) ZYL_GRAPHIC_MOUSE(TImage);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TPaintBox
+
+TPaintBox::TPaintBox(TComponent* AOwner) : TGraphicControl(AOwner) {
+  controlStyle_ += csReplicatable;
+  width_ = 105;
+  height_ = 105;
+}
+
+void TPaintBox::Paint() {
+  canvas_->Font()->Assign(font_);
+  canvas_->Brush()->SetColor(color_);
+  if (ComponentState().contains(csDesigning)) {
+    canvas_->Pen()->SetStyle(psDash);
+    canvas_->Brush()->SetStyle(bsClear);
+    canvas_->Rectangle(0, 0, width_, height_);
+  }
+  if (onPaint_) onPaint_(this);
+}
+
+ZYL_CLASS_IMPL(TPaintBox) {
+  b.Prop("Color", &TPaintBox::Color, &TPaintBox::SetColor, ColorTypeInfo())
+      .Stored(&TPaintBox::IsColorStored)
+      .Prop("Font", &TPaintBox::Font, &TPaintBox::SetFont)
+      .Stored(&TPaintBox::IsFontStored)
+      .Prop("ParentColor", &TPaintBox::ParentColor, &TPaintBox::SetParentColor)
+      .Default(true)
+      .Prop("ParentFont", &TPaintBox::ParentFont, &TPaintBox::SetParentFont)
+      .Default(true)
+      .Prop("PopupMenu", &TPaintBox::PopupMenu, &TPaintBox::SetPopupMenu)
+          ZYL_GRAPHIC_COMMON(TPaintBox) ZYL_GRAPHIC_MOUSE(TPaintBox)
+      .Prop("OnPaint", &TPaintBox::GetOnPaint, &TPaintBox::SetOnPaint);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TCustomRadioGroup
+
+TCustomRadioGroup::TCustomRadioGroup(TComponent* AOwner) : TCustomGroupBox(AOwner) {
+  controlStyle_ = {csSetCaption, csDoubleClicks};
+  items_ = new TStringList();
+  items_->SetOnChange(TNotifyEvent(this, &TCustomRadioGroup::ItemsChanged));
+}
+
+TCustomRadioGroup::~TCustomRadioGroup() {
+  items_->SetOnChange(TNotifyEvent());
+  delete items_;
+}
+
+void TCustomRadioGroup::SetItems(TStrings* Value) { items_->Assign(Value); }
+
+void TCustomRadioGroup::SetColumns(int32_t Value) {
+  Value = std::clamp(Value, 1, 16);
+  if (columns_ == Value) return;
+  columns_ = Value;
+  ArrangeButtons();
+  Invalidate();
+}
+
+void TCustomRadioGroup::SetItemIndex(int32_t Value) {
+  if (ComponentState().contains(csLoading) || ComponentState().contains(csReading)) {
+    itemIndex_ = Value;
+    return;
+  }
+  if (Value < -1) Value = -1;
+  if (Value >= static_cast<int>(buttons_.size())) Value = static_cast<int>(buttons_.size()) - 1;
+  if (itemIndex_ == Value) return;
+  updating_ = true;
+  if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(buttons_.size()))
+    buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(false);
+  itemIndex_ = Value;
+  if (itemIndex_ >= 0) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(true);
+  updating_ = false;
+}
+
+TRadioButton* TCustomRadioGroup::Buttons(int Index) const {
+  if (Index < 0 || Index >= static_cast<int>(buttons_.size()))
+    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  return buttons_[static_cast<size_t>(Index)];
+}
+
+void TCustomRadioGroup::Loaded() {
+  TCustomGroupBox::Loaded();
+  UpdateButtons();
+}
+
+void TCustomRadioGroup::ItemsChanged(TObject*) {
+  if (ComponentState().contains(csLoading) || ComponentState().contains(csReading)) return;
+  UpdateButtons();
+}
+
+void TCustomRadioGroup::UpdateButtons() {
+  const int n = items_->Count();
+  while (static_cast<int>(buttons_.size()) > n) {
+    delete buttons_.back();
+    buttons_.pop_back();
+  }
+  while (static_cast<int>(buttons_.size()) < n) {
+    // The buttons belong to the group itself, not to the form: they are not streamed.
+    auto* b = new TRadioButton(nullptr);
+    b->SetParent(this);
+    b->SetOnClick(TNotifyEvent(this, &TCustomRadioGroup::ButtonClick));
+    buttons_.push_back(b);
+  }
+  const int index = itemIndex_;
+  updating_ = true;
+  for (int i = 0; i < n; ++i) {
+    TRadioButton* b = buttons_[static_cast<size_t>(i)];
+    b->SetCaption(items_->Strings(i));
+    b->SetEnabled(enabled_);
+    b->SetChecked(i == index);
+    b->SetTabStop(i == index);
+  }
+  updating_ = false;
+  itemIndex_ = index < n ? index : -1;
+  ArrangeButtons();
+}
+
+void TCustomRadioGroup::ArrangeButtons() {
+  if (buttons_.empty()) return;
+  const int rows = (static_cast<int>(buttons_.size()) + columns_ - 1) / columns_;
+  const int h = FontHeight(font_);
+  const int width = width_ - 10;
+  const int colWidth = width / columns_;
+  const int top = h + 1;
+  const int height = height_ - top - 5;
+  const int rowHeight = rows > 0 ? height / rows : height;
+  const int gap = rows > 0 ? (height - rowHeight * rows) / 2 : 0;
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    const int col = static_cast<int>(i) / rows;
+    const int row = static_cast<int>(i) % rows;
+    buttons_[i]->SetBounds(col * colWidth + 8,
+                           top + gap + row * rowHeight + (rowHeight - 17) / 2 + 1, colWidth - 8,
+                           17);
+    buttons_[i]->SetVisible(true);
+  }
+}
+
+void TCustomRadioGroup::ButtonClick(TObject* Sender) {
+  if (updating_) return;
+  for (size_t i = 0; i < buttons_.size(); ++i)
+    if (buttons_[i] == Sender && buttons_[i]->Checked()) {
+      itemIndex_ = static_cast<int>(i);
+      Click();
+      return;
+    }
+}
+
+void TCustomRadioGroup::CMEnabledChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  for (TRadioButton* b : buttons_) b->SetEnabled(enabled_);
+}
+
+void TCustomRadioGroup::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  ArrangeButtons();
+}
+
+void TCustomRadioGroup::WMSize(TWMSize& Message) {
+  ZYL_INHERITED(Message);
+  ArrangeButtons();
+}
+
+ZYL_MESSAGE_MAP(TCustomRadioGroup) {
+  m.On(CM_ENABLEDCHANGED, &TCustomRadioGroup::CMEnabledChanged)
+      .On(CM_FONTCHANGED, &TCustomRadioGroup::CMFontChanged)
+      .On(WM_SIZE, &TCustomRadioGroup::WMSize);
+}
+ZYL_CLASS_IMPL(TCustomRadioGroup) {}
+
+ZYL_CLASS_IMPL(TRadioGroup) {
+  b.Prop("Align", &TRadioGroup::Align, &TRadioGroup::SetAlign)
+      .Default(alNone)
+      .Prop("Anchors", &TRadioGroup::Anchors, &TRadioGroup::SetAnchors)
+      .Default(TAnchors{akLeft, akTop})
+      .Stored(&TRadioGroup::IsAnchorsStored)
+      .Prop("BiDiMode", &TRadioGroup::BiDiMode, &TRadioGroup::SetBiDiMode)
+      .Stored(&TRadioGroup::IsBiDiModeStored)
+      .Prop("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption)
+      .Prop("Color", &TRadioGroup::Color, &TRadioGroup::SetColor, ColorTypeInfo())
+      .Stored(&TRadioGroup::IsColorStored)
+      .Prop("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns)
+      .Default(1)
+      .Prop("Ctl3D", &TRadioGroup::Ctl3D, &TRadioGroup::SetCtl3D)
+      .Stored(&TRadioGroup::IsCtl3DStored)
+      .Prop("DragCursor", &TRadioGroup::DragCursor, &TRadioGroup::SetDragCursor, CursorTypeInfo())
+      .Default(crDrag)
+      .Prop("DragKind", &TRadioGroup::DragKind, &TRadioGroup::SetDragKind)
+      .Default(dkDrag)
+      .Prop("DragMode", &TRadioGroup::DragMode, &TRadioGroup::SetDragMode)
+      .Default(dmManual)
+      .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled)
+      .Default(true)
+      .Prop("Font", &TRadioGroup::Font, &TRadioGroup::SetFont)
+      .Stored(&TRadioGroup::IsFontStored)
+      .Prop("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex)
+      .Default(-1)
+      .Prop("Items", &TRadioGroup::Items, &TRadioGroup::SetItems)
+      .Prop("Constraints", &TRadioGroup::Constraints, &TRadioGroup::SetConstraints)
+      .Prop("ParentBiDiMode", &TRadioGroup::ParentBiDiMode, &TRadioGroup::SetParentBiDiMode)
+      .Default(true)
+      .Prop("ParentColor", &TRadioGroup::ParentColor, &TRadioGroup::SetParentColor)
+      .Default(true)
+      .Prop("ParentCtl3D", &TRadioGroup::ParentCtl3D, &TRadioGroup::SetParentCtl3D)
+      .Default(true)
+      .Prop("ParentFont", &TRadioGroup::ParentFont, &TRadioGroup::SetParentFont)
+      .Default(true)
+      .Prop("ParentShowHint", &TRadioGroup::ParentShowHint, &TRadioGroup::SetParentShowHint)
+      .Default(true)
+      .Prop("PopupMenu", &TRadioGroup::PopupMenu, &TRadioGroup::SetPopupMenu)
+      .Prop("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint)
+      .Stored(&TRadioGroup::IsShowHintStored)
+      .Prop("TabOrder", &TRadioGroup::TabOrder, &TRadioGroup::SetTabOrder)
+      .Prop("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop)
+      .Default(true)
+      .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible)
+      .Default(true)
+      .Prop("OnClick", &TRadioGroup::GetOnClick, &TRadioGroup::SetOnClick)
+      .Prop("OnDragDrop", &TRadioGroup::GetOnDragDrop, &TRadioGroup::SetOnDragDrop)
+      .Prop("OnDragOver", &TRadioGroup::GetOnDragOver, &TRadioGroup::SetOnDragOver)
+      .Prop("OnEndDock", &TRadioGroup::GetOnEndDock, &TRadioGroup::SetOnEndDock)
+      .Prop("OnEndDrag", &TRadioGroup::GetOnEndDrag, &TRadioGroup::SetOnEndDrag)
+      .Prop("OnEnter", &TRadioGroup::GetOnEnter, &TRadioGroup::SetOnEnter)
+      .Prop("OnExit", &TRadioGroup::GetOnExit, &TRadioGroup::SetOnExit)
+      .Prop("OnStartDock", &TRadioGroup::GetOnStartDock, &TRadioGroup::SetOnStartDock)
+      .Prop("OnStartDrag", &TRadioGroup::GetOnStartDrag, &TRadioGroup::SetOnStartDrag);
 }
 
 }  // namespace vcl

@@ -868,9 +868,1004 @@ ZYL_CLASS_IMPL(TListBox) {
       .Prop("OnStartDrag", &TListBox::GetOnStartDrag, &TListBox::SetOnStartDrag);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Shared by the controls built on the window system's own classes
+
+namespace {
+
+// Makes the control's window class a subclass of a system class: the system's procedure
+// answers what the control leaves to its default handling.
+void CreateSubClass(TCreateParams& Params, const char* SystemClass) {
+  WNDCLASSA wc;
+  if (!GetClassInfoA(nullptr, SystemClass, &wc))
+    throw EOutOfResources(std::string("Cannot find window class ") + SystemClass);
+  Params.WindowClass.lpfnWndProc = wc.lpfnWndProc;
+  Params.WindowClass.style = wc.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
+}
+
+// The height of a line of the control's font.
+int FontHeight(TFont* Font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font->Handle());
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return tm.tmHeight;
+}
+
+// Answers a CN_CTLCOLOR message with the control's font colour and brush.
+void AnswerCtlColor(TMessage& Message, TFont* Font, TBrush* Brush) {
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font->Color())));
+  SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(Brush->Color())));
+  Message.Result = reinterpret_cast<LRESULT>(Brush->Handle());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TCustomEdit
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
+  controlStyle_ = {csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
+  width_ = 121;
+  height_ = 25;
+  tabStop_ = true;
+  parentColor_ = false;
+  SetColor(clWindow);
+  AdjustHeight();
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  static const DWORD cases[] = {0, ES_UPPERCASE, ES_LOWERCASE};
+  TWinControl::CreateParams(Params);
+  CreateSubClass(Params, "EDIT");
+  Params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL | cases[charCase_];
+  if (passwordChar_) Params.Style |= ES_PASSWORD;
+  if (readOnly_) Params.Style |= ES_READONLY;
+  if (!hideSelection_) Params.Style |= ES_NOHIDESEL;
+  if (oemConvert_) Params.Style |= ES_OEMCONVERT;
+  if (borderStyle_ == bsSingle) {
+    if (ctl3D_)
+      Params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      Params.Style |= WS_BORDER;
+  }
+}
+
+void TCustomEdit::CreateWnd() {
+  creating_ = true;
+  try {
+    TWinControl::CreateWnd();
+  } catch (...) {
+    creating_ = false;
+    throw;
+  }
+  creating_ = false;
+  HWND h = handle_;
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
+  SendMessageA(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  if (passwordChar_)
+    SendMessageA(h, EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+  SendMessageA(h, EM_SETMODIFY, modified_ ? 1 : 0, 0);
+  SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(selStart_),
+               static_cast<LPARAM>(selStart_ + selLength_));
+}
+
+void TCustomEdit::DestroyWnd() {
+  if (handle_) {
+    modified_ = SendMessageA(handle_, EM_GETMODIFY, 0, 0) != 0;
+    selStart_ = SelStart();
+    selLength_ = SelLength();
+  }
+  TWinControl::DestroyWnd();
+}
+
+void TCustomEdit::SetAutoSize(bool Value) {
+  if (autoSize_ == Value) return;
+  autoSize_ = Value;
+  if (Value)
+    controlStyle_ += csFixedHeight;
+  else
+    controlStyle_ -= csFixedHeight;
+  AdjustHeight();
+}
+
+void TCustomEdit::AdjustHeight() {
+  if (!autoSize_ || borderStyle_ != bsSingle || ComponentState().contains(csLoading)) return;
+  // A line of text with a little room, inside the border.
+  const int extra = ctl3D_ ? 8 : 6;
+  SetHeight(FontHeight(font_) + extra);
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
+  if (Value != bsNone && Value != bsSingle)
+    throw EInvalidOperation("Edit borders are bsNone or bsSingle");
+  if (borderStyle_ == Value) return;
+  borderStyle_ = Value;
+  AdjustHeight();
+  RecreateWnd();
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value) {
+  if (charCase_ == Value) return;
+  charCase_ = Value;
+  RecreateWnd();
+  // The text is converted at once, as typing would.
+  std::string t = text_;
+  for (char& c : t) {
+    if (Value == ecUpperCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (Value == ecLowerCase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  SetText(t);
+}
+
+void TCustomEdit::SetHideSelection(bool Value) {
+  if (hideSelection_ == Value) return;
+  hideSelection_ = Value;
+  RecreateWnd();
+}
+
+void TCustomEdit::SetMaxLength(int32_t Value) {
+  if (Value < 0) throw ERangeError("MaxLength cannot be negative");
+  maxLength_ = Value;
+  if (handle_) SendMessageA(handle_, EM_LIMITTEXT, static_cast<WPARAM>(Value), 0);
+}
+
+bool TCustomEdit::Modified() {
+  return handle_ ? SendMessageA(handle_, EM_GETMODIFY, 0, 0) != 0 : modified_;
+}
+
+void TCustomEdit::SetModified(bool Value) {
+  modified_ = Value;
+  if (handle_) SendMessageA(handle_, EM_SETMODIFY, Value ? 1 : 0, 0);
+}
+
+void TCustomEdit::SetOEMConvert(bool Value) {
+  if (oemConvert_ == Value) return;
+  oemConvert_ = Value;
+  RecreateWnd();
+}
+
+void TCustomEdit::SetPasswordChar(char Value) {
+  if (passwordChar_ == Value) return;
+  passwordChar_ = Value;
+  if (handle_) {
+    SendMessageA(handle_, EM_SETPASSWORDCHAR, static_cast<unsigned char>(Value), 0);
+    Invalidate();
+  }
+}
+
+void TCustomEdit::SetReadOnly(bool Value) {
+  if (readOnly_ == Value) return;
+  readOnly_ = Value;
+  if (handle_) SendMessageA(handle_, EM_SETREADONLY, Value ? 1 : 0, 0);
+}
+
+int TCustomEdit::SelStart() {
+  if (!handle_) return selStart_;
+  DWORD a = 0, b = 0;
+  SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  return static_cast<int>(a);
+}
+
+void TCustomEdit::SetSelStart(int Value) {
+  Value = std::clamp(Value, 0, static_cast<int>(text_.size()));
+  selStart_ = Value;
+  selLength_ = 0;
+  if (handle_)
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(Value), static_cast<LPARAM>(Value));
+}
+
+int TCustomEdit::SelLength() {
+  if (!handle_) return selLength_;
+  DWORD a = 0, b = 0;
+  SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  return static_cast<int>(b - a);
+}
+
+void TCustomEdit::SetSelLength(int Value) {
+  const int start = SelStart();
+  const int end = std::clamp(start + Value, 0, static_cast<int>(text_.size()));
+  selLength_ = end - start;
+  if (handle_)
+    SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+std::string TCustomEdit::SelText() {
+  const int a = SelStart(), n = SelLength();
+  return text_.substr(static_cast<size_t>(a), static_cast<size_t>(n));
+}
+
+void TCustomEdit::SetSelText(const std::string& Value) {
+  SendMessageA(Handle(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+bool TCustomEdit::CanUndo() { return handle_ && SendMessageA(handle_, EM_CANUNDO, 0, 0) != 0; }
+void TCustomEdit::Clear() { SetText(""); }
+void TCustomEdit::ClearSelection() { SendMessageA(Handle(), WM_CLEAR, 0, 0); }
+void TCustomEdit::ClearUndo() { SendMessageA(Handle(), EM_EMPTYUNDOBUFFER, 0, 0); }
+void TCustomEdit::CopyToClipboard() { SendMessageA(Handle(), WM_COPY, 0, 0); }
+void TCustomEdit::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }
+void TCustomEdit::PasteFromClipboard() { SendMessageA(Handle(), WM_PASTE, 0, 0); }
+void TCustomEdit::Undo() { SendMessageA(Handle(), WM_UNDO, 0, 0); }
+void TCustomEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, static_cast<LPARAM>(-1)); }
+
+void TCustomEdit::Change() {
+  if (onChange_) onChange_(this);
+}
+
+void TCustomEdit::CNCommand(TWMCommand& Message) {
+  if (Message.NotifyCode() == EN_CHANGE && !creating_) {
+    // The window holds the text; keep the control's copy in step.
+    // Asked of the window procedure itself: the control's own handling answers from its copy.
+    const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
+    std::string t(static_cast<size_t>(n) + 1, '\0');
+    t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
+                                                 static_cast<WPARAM>(n + 1),
+                                                 reinterpret_cast<LPARAM>(t.data()))));
+    TWinControl::StoreText(t);
+    Change();
+  }
+}
+
+void TCustomEdit::CNCtlColor(TMessage& Message) { AnswerCtlColor(Message, font_, brush_); }
+
+void TCustomEdit::CMEnter(TMessage& Message) {
+  if (autoSelect_ && !(GetKeyState(VK_LBUTTON) < 0) &&
+      !(GetWindowLongA(handle_, GWL_STYLE) & ES_MULTILINE))
+    SelectAll();
+  ZYL_INHERITED(Message);
+}
+
+void TCustomEdit::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 1);
+  AdjustHeight();
+}
+
+void TCustomEdit::CMTextChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  Invalidate();
+}
+
+void TCustomEdit::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
+
+ZYL_MESSAGE_MAP(TCustomEdit) {
+  m.On(CN_COMMAND, &TCustomEdit::CNCommand)
+      .On(CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor)
+      .On(CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor)
+      .On(CM_ENTER, &TCustomEdit::CMEnter)
+      .On(CM_FONTCHANGED, &TCustomEdit::CMFontChanged)
+      .On(CM_TEXTCHANGED, &TCustomEdit::CMTextChanged)
+      .On(WM_GETDLGCODE, &TCustomEdit::WMGetDlgCode);
+}
+ZYL_CLASS_IMPL(TCustomEdit) {}
+
+// Properties every windowed standard control publishes.
+#define ZYL_WIN_COMMON(T)                                                      \
+  .Prop("Anchors", &T::Anchors, &T::SetAnchors)                                \
+      .Default(TAnchors{akLeft, akTop})                                        \
+      .Stored(&T::IsAnchorsStored)                                             \
+      .Prop("BiDiMode", &T::BiDiMode, &T::SetBiDiMode)                         \
+      .Stored(&T::IsBiDiModeStored)                                            \
+      .Prop("Constraints", &T::Constraints, &T::SetConstraints)                \
+      .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo()) \
+      .Default(crDrag)                                                         \
+      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                         \
+      .Default(dkDrag)                                                         \
+      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                         \
+      .Default(dmManual)                                                       \
+      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                            \
+      .Default(true)                                                           \
+      .Prop("Font", &T::Font, &T::SetFont)                                     \
+      .Stored(&T::IsFontStored)                                                \
+      .Prop("ParentBiDiMode", &T::ParentBiDiMode, &T::SetParentBiDiMode)       \
+      .Default(true)                                                           \
+      .Prop("ParentFont", &T::ParentFont, &T::SetParentFont)                   \
+      .Default(true)                                                           \
+      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint)       \
+      .Default(true)                                                           \
+      .Prop("PopupMenu", &T::PopupMenu, &T::SetPopupMenu)                      \
+      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                         \
+      .Stored(&T::IsShowHintStored)                                            \
+      .Prop("TabOrder", &T::TabOrder, &T::SetTabOrder)                         \
+      .Prop("Visible", &T::Visible, &T::SetVisible)                            \
+      .Default(true)                                                           \
+      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                         \
+      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)                \
+      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)                \
+      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)                   \
+      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)                   \
+      .Prop("OnEnter", &T::GetOnEnter, &T::SetOnEnter)                         \
+      .Prop("OnExit", &T::GetOnExit, &T::SetOnExit)                            \
+      .Prop("OnKeyDown", &T::GetOnKeyDown, &T::SetOnKeyDown)                   \
+      .Prop("OnKeyPress", &T::GetOnKeyPress, &T::SetOnKeyPress)                \
+      .Prop("OnKeyUp", &T::GetOnKeyUp, &T::SetOnKeyUp)                         \
+      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)             \
+      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)             \
+      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)                   \
+      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)             \
+      .Prop("OnStartDrag", &T::GetOnStartDrag, &T::SetOnStartDrag)
+
+#define ZYL_EDIT_COMMON(T)                                            \
+  .Prop("BorderStyle", &T::BorderStyle, &T::SetBorderStyle)           \
+      .Default(bsSingle)                                              \
+      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())        \
+      .Stored(&T::IsColorStored)                                      \
+      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                         \
+      .Stored(&T::IsCtl3DStored)                                      \
+      .Prop("HideSelection", &T::HideSelection, &T::SetHideSelection) \
+      .Default(true)                                                  \
+      .Prop("MaxLength", &T::MaxLength, &T::SetMaxLength)             \
+      .Default(0)                                                     \
+      .Prop("OEMConvert", &T::OEMConvert, &T::SetOEMConvert)          \
+      .Default(false)                                                 \
+      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor)       \
+      .Default(false)                                                 \
+      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D)       \
+      .Default(true)                                                  \
+      .Prop("ReadOnly", &T::ReadOnly, &T::SetReadOnly)                \
+      .Default(false)                                                 \
+      .Prop("TabStop", &T::TabStop, &T::SetTabStop)                   \
+      .Default(true)                                                  \
+      .Prop("OnChange", &T::GetOnChange, &T::SetOnChange)             \
+      .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)
+
+ZYL_CLASS_IMPL(TEdit) {
+  b.Prop("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect)
+      .Default(true)
+      .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize)
+      .Default(true)
+      .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase)
+      .Default(ecNormal)
+      .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar)
+      .Default('\0')
+      .Prop("Text", &TEdit::Text, &TEdit::SetText) ZYL_EDIT_COMMON(TEdit) ZYL_WIN_COMMON(TEdit);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TMemoStrings
+
+std::vector<std::string> TMemoStrings::Split() const {
+  if (updating_) return pending_;
+  std::vector<std::string> lines;
+  const std::string t = memo_->Text();
+  size_t pos = 0;
+  while (pos < t.size()) {
+    const size_t brk = t.find("\r\n", pos);
+    if (brk == std::string::npos) {
+      lines.push_back(t.substr(pos));
+      break;
+    }
+    lines.push_back(t.substr(pos, brk - pos));
+    pos = brk + 2;
+  }
+  return lines;
+}
+
+void TMemoStrings::Join(const std::vector<std::string>& Lines) {
+  if (updating_) {
+    pending_ = Lines;
+    return;
+  }
+  std::string t;
+  for (size_t i = 0; i < Lines.size(); ++i) {
+    if (i) t += "\r\n";
+    t += Lines[i];
+  }
+  memo_->SetText(t);
+}
+
+std::string TMemoStrings::Get(int Index) const {
+  const auto lines = Split();
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
+  return lines[static_cast<size_t>(Index)];
+}
+
+int TMemoStrings::GetCount() const {
+  return updating_ ? static_cast<int>(pending_.size()) : static_cast<int>(Split().size());
+}
+
+void TMemoStrings::Put(int Index, const std::string& S) {
+  auto lines = Split();
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
+  lines[static_cast<size_t>(Index)] = S;
+  Join(lines);
+}
+
+void TMemoStrings::Insert(int Index, const std::string& S) {
+  if (updating_) {
+    if (Index < 0 || Index > static_cast<int>(pending_.size()))
+      Error("List index out of bounds (%d)", Index);
+    pending_.insert(pending_.begin() + Index, S);
+    return;
+  }
+  auto lines = Split();
+  if (Index < 0 || Index > static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
+  lines.insert(lines.begin() + Index, S);
+  Join(lines);
+}
+
+void TMemoStrings::Delete(int Index) {
+  auto lines = Split();
+  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+    Error("List index out of bounds (%d)", Index);
+  lines.erase(lines.begin() + Index);
+  Join(lines);
+}
+
+void TMemoStrings::Clear() { Join({}); }
+
+std::string TMemoStrings::Text() const {
+  if (updating_) return TStrings::Text();
+  return memo_->Text();
+}
+
+void TMemoStrings::SetText(const std::string& Value) {
+  if (updating_) {
+    TStrings::SetText(Value);
+    return;
+  }
+  memo_->SetText(Value);
+}
+
+void TMemoStrings::SetUpdateState(bool Updating) {
+  if (Updating) {
+    pending_ = Split();
+    updating_ = true;
+  } else {
+    updating_ = false;
+    std::vector<std::string> lines;
+    lines.swap(pending_);
+    Join(lines);
+  }
+}
+
+ZYL_CLASS_IMPL(TMemoStrings) {}
+
+// ---------------------------------------------------------------------------------------------
+// TCustomMemo
+
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
+  width_ = 185;
+  height_ = 89;
+  autoSize_ = false;
+  controlStyle_ -= csFixedHeight;
+  lines_ = new TMemoStrings(this);
+}
+
+TCustomMemo::~TCustomMemo() { delete lines_; }
+
+void TCustomMemo::CreateParams(TCreateParams& Params) {
+  static const DWORD bars[] = {0, WS_HSCROLL, WS_VSCROLL, WS_HSCROLL | WS_VSCROLL};
+  static const DWORD aligns[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+  TCustomEdit::CreateParams(Params);
+  Params.Style |= ES_MULTILINE | bars[scrollBars_] | aligns[alignment_];
+  // Word wrap leaves out sideways scrolling (unless there is a horizontal scroll bar).
+  if (wordWrap_ && scrollBars_ != ssHorizontal && scrollBars_ != ssBoth)
+    Params.Style &= ~ES_AUTOHSCROLL;
+}
+
+void TCustomMemo::SetAlignment(TAlignment Value) {
+  if (alignment_ == Value) return;
+  alignment_ = Value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetLines(TStrings* Value) { lines_->Assign(Value); }
+
+void TCustomMemo::SetScrollBars(TScrollStyle Value) {
+  if (scrollBars_ == Value) return;
+  scrollBars_ = Value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetWordWrap(bool Value) {
+  if (wordWrap_ == Value) return;
+  wordWrap_ = Value;
+  RecreateWnd();
+}
+
+TPoint TCustomMemo::CaretPos() {
+  HWND h = Handle();
+  DWORD a = 0, b = 0;
+  SendMessageA(h, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  const LRESULT line = SendMessageA(h, EM_LINEFROMCHAR, b, 0);
+  const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  return TPoint{static_cast<int32_t>(b - start), static_cast<int32_t>(line)};
+}
+
+void TCustomMemo::KeyPress(char& Key) {
+  TCustomEdit::KeyPress(Key);
+  if ((Key == '\r' && !wantReturns_) || (Key == '\t' && !wantTabs_)) Key = 0;
+}
+
+void TCustomMemo::WMGetDlgCode(TMessage& Message) {
+  DefaultHandler(&Message);
+  if (wantTabs_)
+    Message.Result |= DLGC_WANTTAB;
+  else
+    Message.Result &= ~DLGC_WANTTAB;
+  if (!wantReturns_) Message.Result &= ~DLGC_WANTALLKEYS;
+}
+
+ZYL_MESSAGE_MAP(TCustomMemo) { m.On(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode); }
+ZYL_CLASS_IMPL(TCustomMemo) {}
+
+ZYL_CLASS_IMPL(TMemo) {
+  b.Prop("Align", &TMemo::Align, &TMemo::SetAlign)
+      .Default(alNone)
+      .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment)
+      .Default(taLeftJustify)
+      .Prop("Lines", &TMemo::Lines, &TMemo::SetLines)
+      .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars)
+      .Default(ssNone)
+      .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns)
+      .Default(true)
+      .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs)
+      .Default(false)
+      .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
+      .Default(true) ZYL_EDIT_COMMON(TMemo) ZYL_WIN_COMMON(TMemo);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TButtonControl, TCustomCheckBox, TRadioButton
+
+TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
+  // The window's BN_CLICKED clicks these controls, not the mouse handling of the framework.
+  controlStyle_ = {csSetCaption, csDoubleClicks};
+  tabStop_ = true;
+}
+
+void TButtonControl::CreateWnd() {
+  TWinControl::CreateWnd();
+  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
+}
+
+void TButtonControl::CNCtlColor(TMessage& Message) {
+  AnswerCtlColor(Message, font_, brush_);
+  SetBkMode(reinterpret_cast<HDC>(Message.WParam), TRANSPARENT);
+}
+
+void TButtonControl::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 1);
+}
+
+void TButtonControl::CMTextChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  Invalidate();
+}
+
+void TButtonControl::WMEraseBkgnd(TWMEraseBkgnd& Message) { Message.Result = 1; }
+
+ZYL_MESSAGE_MAP(TButtonControl) {
+  m.On(CN_CTLCOLORSTATIC, &TButtonControl::CNCtlColor)
+      .On(CN_CTLCOLORBTN, &TButtonControl::CNCtlColor)
+      .On(CM_FONTCHANGED, &TButtonControl::CMFontChanged)
+      .On(CM_TEXTCHANGED, &TButtonControl::CMTextChanged)
+      .On(WM_ERASEBKGND, &TButtonControl::WMEraseBkgnd);
+}
+ZYL_CLASS_IMPL(TButtonControl) {}
+
+TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
+  width_ = 97;
+  height_ = 17;
+}
+
+void TCustomCheckBox::CreateParams(TCreateParams& Params) {
+  TButtonControl::CreateParams(Params);
+  CreateSubClass(Params, "BUTTON");
+  // The control keeps the state itself and tells the window.
+  Params.Style |= BS_3STATE;
+  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
+}
+
+void TCustomCheckBox::CreateWnd() {
+  TButtonControl::CreateWnd();
+  SendMessageA(handle_, BM_SETCHECK, static_cast<WPARAM>(state_), 0);
+}
+
+void TCustomCheckBox::SetAlignment(TLeftRight Value) {
+  if (Value == taCenter) throw ERangeError("A check box is aligned left or right");
+  if (alignment_ == Value) return;
+  alignment_ = Value;
+  RecreateWnd();
+}
+
+void TCustomCheckBox::SetState(TCheckBoxState Value) {
+  if (state_ == Value) return;
+  state_ = Value;
+  if (handle_) SendMessageA(handle_, BM_SETCHECK, static_cast<WPARAM>(Value), 0);
+  if (!clicksDisabled_) Click();
+}
+
+void TCustomCheckBox::SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
+
+void TCustomCheckBox::Toggle() {
+  switch (state_) {
+    case cbUnchecked: SetState(allowGrayed_ ? cbGrayed : cbChecked); break;
+    case cbChecked: SetState(cbUnchecked); break;
+    case cbGrayed: SetState(cbChecked); break;
+  }
+}
+
+void TCustomCheckBox::CNCommand(TWMCommand& Message) {
+  if (Message.NotifyCode() == BN_CLICKED) Toggle();
+}
+
+void TCustomCheckBox::CMDialogChar(TCMDialogChar& Message) {
+  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
+    SetFocus();
+    if (Focused()) Toggle();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
+ZYL_MESSAGE_MAP(TCustomCheckBox) {
+  m.On(CN_COMMAND, &TCustomCheckBox::CNCommand).On(CM_DIALOGCHAR, &TCustomCheckBox::CMDialogChar);
+}
+ZYL_CLASS_IMPL(TCustomCheckBox) {}
+
+#define ZYL_BUTTONCONTROL_COMMON(T)                             \
+  .Prop("Caption", &T::Caption, &T::SetCaption)                 \
+      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())  \
+      .Stored(&T::IsColorStored)                                \
+      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                   \
+      .Stored(&T::IsCtl3DStored)                                \
+      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor) \
+      .Default(true)                                            \
+      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D) \
+      .Default(true)                                            \
+      .Prop("TabStop", &T::TabStop, &T::SetTabStop)             \
+      .Default(true)
+
+ZYL_CLASS_IMPL(TCheckBox) {
+  b.Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment)
+      .Default(taRightJustify)
+      .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+      .Default(false)
+      .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
+      .Stored(false)
+      .Prop("State", &TCheckBox::State, &TCheckBox::SetState)
+      .Default(cbUnchecked) ZYL_BUTTONCONTROL_COMMON(TCheckBox) ZYL_WIN_COMMON(TCheckBox);
+}
+
+TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
+  width_ = 113;
+  height_ = 17;
+}
+
+void TRadioButton::CreateParams(TCreateParams& Params) {
+  TButtonControl::CreateParams(Params);
+  CreateSubClass(Params, "BUTTON");
+  Params.Style |= BS_RADIOBUTTON;
+  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
+}
+
+void TRadioButton::CreateWnd() {
+  TButtonControl::CreateWnd();
+  SendMessageA(handle_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::SetAlignment(TLeftRight Value) {
+  if (Value == taCenter) throw ERangeError("A radio button is aligned left or right");
+  if (alignment_ == Value) return;
+  alignment_ = Value;
+  RecreateWnd();
+}
+
+void TRadioButton::SetChecked(bool Value) {
+  if (checked_ == Value) return;
+  checked_ = Value;
+  SetTabStop(Value);
+  if (handle_) SendMessageA(handle_, BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (Value) {
+    if (parent_) {
+      for (int i = 0; i < parent_->ControlCount(); ++i)
+        if (auto* r = dynamic_cast<TRadioButton*>(parent_->Controls(i)); r && r != this)
+          r->SetChecked(false);
+    }
+    if (!clicksDisabled_) Click();
+  }
+}
+
+void TRadioButton::CNCommand(TWMCommand& Message) {
+  if (Message.NotifyCode() == BN_CLICKED)
+    SetChecked(true);
+  else if (Message.NotifyCode() == BN_DOUBLECLICKED)
+    DblClick();
+}
+
+void TRadioButton::CMDialogChar(TCMDialogChar& Message) {
+  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
+    SetFocus();
+    if (Focused()) SetChecked(true);
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
+ZYL_MESSAGE_MAP(TRadioButton) {
+  m.On(CN_COMMAND, &TRadioButton::CNCommand).On(CM_DIALOGCHAR, &TRadioButton::CMDialogChar);
+}
+
+ZYL_CLASS_IMPL(TRadioButton) {
+  b.Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
+      .Default(taRightJustify)
+      .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
+      .Default(false) ZYL_BUTTONCONTROL_COMMON(TRadioButton) ZYL_WIN_COMMON(TRadioButton)
+      .Prop("OnDblClick", &TRadioButton::GetOnDblClick, &TRadioButton::SetOnDblClick);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TCustomGroupBox
+
+TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TCustomControl(AOwner) {
+  controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                   csSetCaption,      csDoubleClicks, csReplicatable};
+  width_ = 185;
+  height_ = 105;
+}
+
+void TCustomGroupBox::AdjustClientRect(TRect& Rect) {
+  TCustomControl::AdjustClientRect(Rect);
+  Rect.Top += FontHeight(font_);
+  InflateRect(&Rect, -1, -1);
+  if (ctl3D_) InflateRect(&Rect, -1, -1);
+}
+
+void TCustomGroupBox::Paint() {
+  TCanvas* c = canvas_;
+  c->Font()->Assign(font_);
+  const int h = FontHeight(font_);
+  c->Brush()->SetColor(color_);
+  c->Brush()->SetStyle(bsSolid);
+  c->FillRect(GetClientRect());
+  TRect r{0, h / 2 - 1, width_, height_};
+  if (ctl3D_) {
+    // An etched frame: a light line with a dark one above and left of it.
+    r.Left += 1;
+    r.Top += 1;
+    c->Brush()->SetColor(clBtnHighlight);
+    c->FrameRect(r);
+    OffsetRect(&r, -1, -1);
+    c->Brush()->SetColor(clBtnShadow);
+  } else {
+    c->Brush()->SetColor(clWindowFrame);
+  }
+  c->FrameRect(r);
+  if (!text_.empty()) {
+    c->RequiredState({csHandleValid, csFontValid});
+    RECT calc{0, 0, 0, 0};
+    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &calc,
+              DT_SINGLELINE | DT_CALCRECT);
+    TRect t{8, 0, 8 + calc.Right - calc.Left, h};
+    c->Brush()->SetColor(color_);
+    c->Brush()->SetStyle(bsSolid);
+    c->FillRect(t);
+    SetBkMode(c->Handle(), TRANSPARENT);
+    if (!enabled_) {
+      TRect o = t;
+      OffsetRect(&o, 1, 1);
+      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
+      DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &o,
+                DT_SINGLELINE | DT_LEFT);
+      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+    } else {
+      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(font_->Color())));
+    }
+    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &t,
+              DT_SINGLELINE | DT_LEFT);
+  }
+}
+
+void TCustomGroupBox::CMTextChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  Invalidate();
+  Realign();
+}
+
+void TCustomGroupBox::CMDialogChar(TCMDialogChar& Message) {
+  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
+    // The accelerator moves the focus to the first control inside that takes it.
+    for (int i = 0; i < ControlCount(); ++i)
+      if (auto* w = dynamic_cast<TWinControl*>(Controls(i)); w && w->CanFocus()) {
+        w->SetFocus();
+        break;
+      }
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
+ZYL_MESSAGE_MAP(TCustomGroupBox) {
+  m.On(CM_TEXTCHANGED, &TCustomGroupBox::CMTextChanged)
+      .On(CM_DIALOGCHAR, &TCustomGroupBox::CMDialogChar);
+}
+ZYL_CLASS_IMPL(TCustomGroupBox) {}
+
+ZYL_CLASS_IMPL(TGroupBox) {
+  b.Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign)
+      .Default(alNone)
+      .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
+      .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor, ColorTypeInfo())
+      .Stored(&TGroupBox::IsColorStored)
+      .Prop("Ctl3D", &TGroupBox::Ctl3D, &TGroupBox::SetCtl3D)
+      .Stored(&TGroupBox::IsCtl3DStored)
+      .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor)
+      .Default(true)
+      .Prop("ParentCtl3D", &TGroupBox::ParentCtl3D, &TGroupBox::SetParentCtl3D)
+      .Default(true)
+      .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop)
+      .Default(false) ZYL_WIN_COMMON(TGroupBox)
+      .Prop("OnDblClick", &TGroupBox::GetOnDblClick, &TGroupBox::SetOnDblClick);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TCustomStaticText
+
+TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TCustomControl(AOwner) {
+  controlStyle_ = {csCaptureMouse, csClickEvents,  csSetCaption,
+                   csOpaque,       csReplicatable, csDoubleClicks};
+  width_ = 65;
+  height_ = 17;
+}
+
+void TCustomStaticText::CreateParams(TCreateParams& Params) {
+  TCustomControl::CreateParams(Params);
+  if (borderStyle_ == sbsSingle)
+    Params.Style |= WS_BORDER;
+  else if (borderStyle_ == sbsSunken)
+    Params.ExStyle |= WS_EX_STATICEDGE;
+}
+
+void TCustomStaticText::SetAlignment(TAlignment Value) {
+  if (alignment_ == Value) return;
+  alignment_ = Value;
+  Invalidate();
+}
+
+void TCustomStaticText::SetAutoSize(bool Value) {
+  if (autoSize_ == Value) return;
+  autoSize_ = Value;
+  AdjustBounds();
+}
+
+void TCustomStaticText::SetBorderStyle(TStaticBorderStyle Value) {
+  if (borderStyle_ == Value) return;
+  borderStyle_ = Value;
+  RecreateWnd();
+  AdjustBounds();
+}
+
+void TCustomStaticText::SetFocusControl(TWinControl* Value) {
+  focusControl_ = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TCustomStaticText::SetShowAccelChar(bool Value) {
+  if (showAccelChar_ == Value) return;
+  showAccelChar_ = Value;
+  Invalidate();
+  AdjustBounds();
+}
+
+void TCustomStaticText::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == focusControl_) focusControl_ = nullptr;
+}
+
+void TCustomStaticText::Loaded() {
+  TCustomControl::Loaded();
+  AdjustBounds();
+}
+
+void TCustomStaticText::AdjustBounds() {
+  if (!autoSize_ || ComponentState().contains(csLoading) || ComponentState().contains(csReading))
+    return;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font_->Handle());
+  std::string t = text_.empty() ? " " : text_;
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, t.c_str(), static_cast<int>(t.size()), &r,
+            DT_SINGLELINE | DT_CALCRECT | (showAccelChar_ ? 0 : DT_NOPREFIX));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  const int border = borderStyle_ == sbsNone ? 0 : borderStyle_ == sbsSingle ? 2 : 2;
+  SetBounds(left_, top_, r.Right + border, r.Bottom + border);
+}
+
+void TCustomStaticText::Paint() {
+  static const uint32_t alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  TRect r = GetClientRect();
+  canvas_->Brush()->SetColor(color_);
+  canvas_->Brush()->SetStyle(bsSolid);
+  canvas_->FillRect(r);
+  canvas_->Font()->Assign(font_);
+  canvas_->RequiredState({csHandleValid, csFontValid});
+  HDC dc = canvas_->Handle();
+  SetBkMode(dc, TRANSPARENT);
+  const uint32_t flags =
+      DT_SINGLELINE | alignments[alignment_] | (showAccelChar_ ? 0 : DT_NOPREFIX);
+  if (!enabled_) {
+    TRect o = r;
+    OffsetRect(&o, 1, 1);
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
+    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &o, flags);
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+  } else {
+    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font_->Color())));
+  }
+  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, flags);
+}
+
+void TCustomStaticText::CMTextChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  Invalidate();
+  AdjustBounds();
+}
+
+void TCustomStaticText::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  AdjustBounds();
+}
+
+void TCustomStaticText::CMDialogChar(TCMDialogChar& Message) {
+  if (focusControl_ && enabled_ && showAccelChar_ && IsAccel(Message.CharCode(), text_) &&
+      focusControl_->CanFocus()) {
+    focusControl_->SetFocus();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
+ZYL_MESSAGE_MAP(TCustomStaticText) {
+  m.On(CM_TEXTCHANGED, &TCustomStaticText::CMTextChanged)
+      .On(CM_FONTCHANGED, &TCustomStaticText::CMFontChanged)
+      .On(CM_DIALOGCHAR, &TCustomStaticText::CMDialogChar);
+}
+ZYL_CLASS_IMPL(TCustomStaticText) {}
+
+ZYL_CLASS_IMPL(TStaticText) {
+  b.Prop("Align", &TStaticText::Align, &TStaticText::SetAlign)
+      .Default(alNone)
+      .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment)
+      .Default(taLeftJustify)
+      .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize)
+      .Default(true)
+      .Prop("BorderStyle", &TStaticText::BorderStyle, &TStaticText::SetBorderStyle)
+      .Default(sbsNone)
+      .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption)
+      .Prop("Color", &TStaticText::Color, &TStaticText::SetColor, ColorTypeInfo())
+      .Stored(&TStaticText::IsColorStored)
+      .Prop("FocusControl", &TStaticText::FocusControl, &TStaticText::SetFocusControl)
+      .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor)
+      .Default(true)
+      .Prop("ShowAccelChar", &TStaticText::ShowAccelChar, &TStaticText::SetShowAccelChar)
+      .Default(true)
+      .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop)
+      .Default(false) ZYL_WIN_COMMON(TStaticText)
+      .Prop("OnDblClick", &TStaticText::GetOnDblClick, &TStaticText::SetOnDblClick);
+}
+
 void RegisterStandardControls() {
   RegisterClasses({TLabel::StaticClass(), TButton::StaticClass(), TPanel::StaticClass(),
-                   TTimer::StaticClass(), TForm::StaticClass(), TListBox::StaticClass()});
+                   TTimer::StaticClass(), TForm::StaticClass(), TListBox::StaticClass(),
+                   TEdit::StaticClass(), TMemo::StaticClass(), TCheckBox::StaticClass(),
+                   TRadioButton::StaticClass(), TGroupBox::StaticClass(),
+                   TStaticText::StaticClass(), TRadioGroup::StaticClass(), TBevel::StaticClass(),
+                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass()});
 }
 
 namespace {

@@ -1,8 +1,11 @@
-// A few standard controls for forms: TLabel (a graphic control showing text), TButton (a
-// windowed push button with default, cancel and modal-result behaviour) and TListBox.
+// The standard controls for forms: TLabel (a graphic control showing text), TButton (a windowed
+// push button with default, cancel and modal-result behaviour), TListBox, the edits TEdit and
+// TMemo (on the window system's EDIT class), TCheckBox and TRadioButton (on its BUTTON class),
+// TGroupBox and TStaticText.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/classes/StringList.h"
 #include "platform/controls/Controls.h"
@@ -11,9 +14,17 @@
 namespace vcl {
 
 ZYL_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
+ZYL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
+ZYL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+ZYL_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
+// The two alignments a check box or radio button takes (taLeftJustify, taRightJustify).
+using TLeftRight = TAlignment;
+ZYL_ENUM(TStaticBorderStyle, sbsNone, sbsSingle, sbsSunken)
 
 // Registers the framework's control classes for form streams (TForm, TPanel, TLabel,
-// TButton, TTimer). Done at start-up as well; calling it again is harmless.
+// TButton, TTimer, the edits, check boxes, radio buttons, group boxes, static texts, radio
+// groups, bevels, shapes, images and paint boxes). Done at start-up as well; calling it again is
+// harmless.
 void RegisterStandardControls();
 
 // True when Str marks Key as its accelerator ("&x", case-insensitive).
@@ -97,6 +108,277 @@ class TButton : public TCustomControl {
   bool active_ = false;
   bool down_ = false;
   TModalResult modalResult_ = 0;
+};
+
+class TCustomEdit : public TWinControl {
+  ZYL_CLASS(TCustomEdit, TWinControl)
+  ZYL_MESSAGES(TCustomEdit)
+  explicit TCustomEdit(TComponent* AOwner);
+
+  bool AutoSelect() const { return autoSelect_; }
+  void SetAutoSelect(bool Value) { autoSelect_ = Value; }
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool Value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle Value);
+  TEditCharCase CharCase() const { return charCase_; }
+  void SetCharCase(TEditCharCase Value);
+  bool HideSelection() const { return hideSelection_; }
+  void SetHideSelection(bool Value);
+  int32_t MaxLength() const { return maxLength_; }
+  void SetMaxLength(int32_t Value);
+  bool Modified();
+  void SetModified(bool Value);
+  bool OEMConvert() const { return oemConvert_; }
+  void SetOEMConvert(bool Value);
+  char PasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(char Value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool Value);
+  int SelStart();
+  void SetSelStart(int Value);
+  int SelLength();
+  void SetSelLength(int Value);
+  std::string SelText();
+  void SetSelText(const std::string& Value);
+  bool CanUndo();
+
+  void Clear();
+  void ClearSelection();
+  void ClearUndo();
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  void Undo();
+  void SelectAll();
+
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  const TNotifyEvent& GetOnChange() const { return onChange_; }
+  void SetOnChange(const TNotifyEvent& Value) { onChange_ = Value; }
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  virtual void Change();
+  void AdjustHeight();
+  void CNCommand(TWMCommand& Message);
+  void CNCtlColor(TMessage& Message);
+  void CMEnter(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMTextChanged(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+
+  bool autoSelect_ = true;
+  bool autoSize_ = true;
+  TBorderStyle borderStyle_ = bsSingle;
+  TEditCharCase charCase_ = ecNormal;
+  bool hideSelection_ = true;
+  int32_t maxLength_ = 0;
+  bool oemConvert_ = false;
+  char passwordChar_ = 0;
+  bool readOnly_ = false;
+  bool modified_ = false;  // kept while the control has no window
+  int selStart_ = 0, selLength_ = 0;
+  bool creating_ = false;
+  TNotifyEvent onChange_;
+};
+
+class TEdit : public TCustomEdit {
+  ZYL_CLASS(TEdit, TCustomEdit)
+  explicit TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+};
+
+class TCustomMemo;
+
+// The lines of a memo: the paragraphs of its text (lines end at CR LF).
+class TMemoStrings : public TStrings {
+  ZYL_CLASS(TMemoStrings, TStrings)
+  explicit TMemoStrings(TCustomMemo* Memo) : memo_(Memo) {}
+  std::string Get(int Index) const override;
+  int GetCount() const override;
+  void Put(int Index, const std::string& S) override;
+  void Insert(int Index, const std::string& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  std::string Text() const override;
+  void SetText(const std::string& Value) override;
+
+ protected:
+  void SetUpdateState(bool Updating) override;
+
+ private:
+  std::vector<std::string> Split() const;
+  void Join(const std::vector<std::string>& Lines);
+  TCustomMemo* memo_;
+  bool updating_ = false;
+  std::vector<std::string> pending_;  // the lines while an update bracket is open
+};
+
+class TCustomMemo : public TCustomEdit {
+  ZYL_CLASS(TCustomMemo, TCustomEdit)
+  ZYL_MESSAGES(TCustomMemo)
+  explicit TCustomMemo(TComponent* AOwner);
+  ~TCustomMemo() override;
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment Value);
+  TStrings* Lines() const { return lines_; }
+  void SetLines(TStrings* Value);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle Value);
+  bool WantReturns() const { return wantReturns_; }
+  void SetWantReturns(bool Value) { wantReturns_ = Value; }
+  bool WantTabs() const { return wantTabs_; }
+  void SetWantTabs(bool Value) { wantTabs_ = Value; }
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool Value);
+  // The caret as column and line (0-based).
+  TPoint CaretPos();
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void KeyPress(char& Key) override;
+  void WMGetDlgCode(TMessage& Message);
+
+  TAlignment alignment_ = taLeftJustify;
+  TStrings* lines_;
+  TScrollStyle scrollBars_ = ssNone;
+  bool wantReturns_ = true;
+  bool wantTabs_ = false;
+  bool wordWrap_ = true;
+};
+
+class TMemo : public TCustomMemo {
+  ZYL_CLASS(TMemo, TCustomMemo)
+  explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
+};
+
+// The check box and radio button's common ancestor: a windowed control with a checked state
+// that clicking changes.
+class TButtonControl : public TWinControl {
+  ZYL_CLASS(TButtonControl, TWinControl)
+  ZYL_MESSAGES(TButtonControl)
+  explicit TButtonControl(TComponent* AOwner);
+
+ protected:
+  virtual bool GetChecked() { return false; }
+  virtual void SetChecked(bool) {}
+  void CreateWnd() override;
+  void CNCtlColor(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMTextChanged(TMessage& Message);
+  void WMEraseBkgnd(TWMEraseBkgnd& Message);
+  bool clicksDisabled_ = false;
+};
+
+class TCustomCheckBox : public TButtonControl {
+  ZYL_CLASS(TCustomCheckBox, TButtonControl)
+  ZYL_MESSAGES(TCustomCheckBox)
+  explicit TCustomCheckBox(TComponent* AOwner);
+
+  TLeftRight Alignment() const { return alignment_; }
+  void SetAlignment(TLeftRight Value);
+  bool AllowGrayed() const { return allowGrayed_; }
+  void SetAllowGrayed(bool Value) { allowGrayed_ = Value; }
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState Value);
+  bool Checked() { return GetChecked(); }
+  void SetChecked(bool Value) override;
+
+ protected:
+  bool GetChecked() override { return state_ == cbChecked; }
+  virtual void Toggle();
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void CNCommand(TWMCommand& Message);
+  void CMDialogChar(TCMDialogChar& Message);
+
+  TLeftRight alignment_ = taRightJustify;
+  bool allowGrayed_ = false;
+  TCheckBoxState state_ = cbUnchecked;
+};
+
+class TCheckBox : public TCustomCheckBox {
+  ZYL_CLASS(TCheckBox, TCustomCheckBox)
+  explicit TCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner) {}
+};
+
+class TRadioButton : public TButtonControl {
+  ZYL_CLASS(TRadioButton, TButtonControl)
+  ZYL_MESSAGES(TRadioButton)
+  explicit TRadioButton(TComponent* AOwner);
+
+  TLeftRight Alignment() const { return alignment_; }
+  void SetAlignment(TLeftRight Value);
+  bool Checked() { return checked_; }
+  // Checking one unchecks the other radio buttons of the same parent.
+  void SetChecked(bool Value) override;
+
+ protected:
+  bool GetChecked() override { return checked_; }
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void CNCommand(TWMCommand& Message);
+  void CMDialogChar(TCMDialogChar& Message);
+
+  TLeftRight alignment_ = taRightJustify;
+  bool checked_ = false;
+};
+
+class TCustomGroupBox : public TCustomControl {
+  ZYL_CLASS(TCustomGroupBox, TCustomControl)
+  ZYL_MESSAGES(TCustomGroupBox)
+  explicit TCustomGroupBox(TComponent* AOwner);
+  void AdjustClientRect(TRect& Rect) override;
+
+ protected:
+  void Paint() override;
+  void CMTextChanged(TMessage& Message);
+  void CMDialogChar(TCMDialogChar& Message);
+};
+
+class TGroupBox : public TCustomGroupBox {
+  ZYL_CLASS(TGroupBox, TCustomGroupBox)
+  explicit TGroupBox(TComponent* AOwner) : TCustomGroupBox(AOwner) {}
+};
+
+class TCustomStaticText : public TCustomControl {
+  ZYL_CLASS(TCustomStaticText, TCustomControl)
+  ZYL_MESSAGES(TCustomStaticText)
+  explicit TCustomStaticText(TComponent* AOwner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment Value);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool Value);
+  TStaticBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TStaticBorderStyle Value);
+  TWinControl* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TWinControl* Value);
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool Value);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Loaded() override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+  void AdjustBounds();
+  void CMTextChanged(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMDialogChar(TCMDialogChar& Message);
+
+  TAlignment alignment_ = taLeftJustify;
+  bool autoSize_ = true;
+  TStaticBorderStyle borderStyle_ = sbsNone;
+  TWinControl* focusControl_ = nullptr;
+  bool showAccelChar_ = true;
+};
+
+class TStaticText : public TCustomStaticText {
+  ZYL_CLASS(TStaticText, TCustomStaticText)
+  explicit TStaticText(TComponent* AOwner) : TCustomStaticText(AOwner) {}
 };
 
 }  // namespace vcl

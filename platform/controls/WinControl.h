@@ -162,6 +162,8 @@ class TWinControl : public TControl {
   void WMNCDestroy(TMessage& Message);
   void WMMouseLeave(TMessage& Message);
   void WMCommand(TWMCommand& Message);
+  // WM_CTLCOLOR* of a child window go back to its control as CN_CTLCOLOR*.
+  void WMCtlColor(TMessage& Message);
   void WMDrawItem(TMessage& Message);
   void WMMeasureItem(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);

@@ -243,6 +243,14 @@ void TWinControl::WMCommand(TWMCommand& Message) {
     ZYL_INHERITED(Message);
 }
 
+void TWinControl::WMCtlColor(TMessage& Message) {
+  HWND child = reinterpret_cast<HWND>(Message.LParam);
+  if (TWinControl* c = FindControl(child); c && child && c != this)
+    Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
+}
+
 // Owner-drawn child windows draw and measure through their control (CN_DRAWITEM and
 // CN_MEASUREITEM); the measuring window is found by its control ID.
 void TWinControl::WMDrawItem(TMessage& Message) {
@@ -490,6 +498,9 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(WM_NCDESTROY, &TWinControl::WMNCDestroy)
       .On(WM_MOUSELEAVE, &TWinControl::WMMouseLeave)
       .On(WM_COMMAND, &TWinControl::WMCommand)
+      .On(WM_CTLCOLOREDIT, &TWinControl::WMCtlColor)
+      .On(WM_CTLCOLORSTATIC, &TWinControl::WMCtlColor)
+      .On(WM_CTLCOLORBTN, &TWinControl::WMCtlColor)
       .On(WM_DRAWITEM, &TWinControl::WMDrawItem)
       .On(WM_MEASUREITEM, &TWinControl::WMMeasureItem)
       .On(WM_GETDLGCODE, &TWinControl::WMGetDlgCode)

@@ -279,6 +279,9 @@ State& UserState();
 void EnsureInit();
 // Window procedures of the system's list classes (ListBoxClass.cpp).
 WNDPROC ListBoxClassProc();
+// Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
+WNDPROC EditClassProc();
+WNDPROC ButtonClassProc();
 // Destroys every window, class, queue and setting (the test kit's fresh start).
 void ResetAll(int screenWidth, int screenHeight);
 

@@ -10,6 +10,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/user/EditButtonConsts.h"
 #include "platform/user/ListComboConsts.h"
 #include "platform/user/WinUserConsts.h"
 

@@ -67,7 +67,8 @@ static void AddListClasses(State& s) {
   const struct {
     const char* Name;
     WNDPROC Proc;
-  } classes[] = {{"ListBox", ListBoxClassProc()}};
+  } classes[] = {
+      {"ListBox", ListBoxClassProc()}, {"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
   for (const auto& k : classes) {
     auto sc = std::make_unique<WndClass>();
     sc->Atom = s.NextAtom++;
@@ -469,6 +470,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   EnsureInit();
   State& s = UserState();
   WndClass* cls = FindClass(className);
+  // The desktop's class ("#32769") makes no more windows; the system's control classes do.
   if (!cls || (cls->System && cls->Name.starts_with('#'))) return nullptr;
   Wnd* parentW = nullptr;
   Wnd* ownerW = nullptr;

@@ -1,0 +1,1034 @@
+// The window system's EDIT class: single- and multi-line text editing with a caret, keyboard
+// and mouse selection, the clipboard, one level of undo, scrolling, and the EM_ messages.
+//
+// The text is kept as it is given (multi-line controls break lines at CR LF); positions are
+// 0-based character offsets. Each window's state lives in a table keyed by its handle and is
+// dropped at WM_NCDESTROY.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/text/Text.h"
+#include "platform/user/Clipboard.h"
+#include "platform/user/UserInternal.h"
+#include "platform/user/WinUser.h"
+
+namespace win {
+
+namespace {
+
+constexpr size_t kMaxLimit = 0x7FFFFFFE;
+
+struct Line {
+  size_t Start = 0;
+  size_t Length = 0;  // without the line break
+};
+
+struct Edit {
+  HWND Hwnd = nullptr;
+  std::string Text;
+  size_t Anchor = 0;  // the fixed end of the selection
+  size_t Caret = 0;   // the moving end, where the caret stands
+  size_t Limit = kMaxLimit;
+  bool Modified = false;
+  char Password = 0;
+  HFONT Font = nullptr;
+  int LeftMargin = 1;
+  int RightMargin = 1;
+  bool CustomRect = false;
+  RECT Format{};
+  size_t FirstLine = 0;  // first visible line (multi-line)
+  int XOffset = 0;       // horizontal scroll in pixels
+  bool Focused = false;
+  bool Tracking = false;
+  bool WordTracking = false;
+  size_t WordAnchorEnd = 0;
+  std::vector<Line> Lines;
+  int LineHeight = 13;
+  int AveChar = 6;
+  // One level of undo: the text and selection before the last change.
+  bool CanUndo = false;
+  std::string UndoText;
+  size_t UndoAnchor = 0, UndoCaret = 0;
+  bool Typing = false;  // the last change was typed, and typing on joins it
+  HDC Measure = nullptr;
+};
+
+std::unordered_map<HWND, std::unique_ptr<Edit>>& Table() {
+  static std::unordered_map<HWND, std::unique_ptr<Edit>> t;
+  return t;
+}
+
+Edit* Find(HWND h) {
+  auto it = Table().find(h);
+  return it == Table().end() ? nullptr : it->second.get();
+}
+
+DWORD StyleOf(const Edit& e) { return static_cast<DWORD>(GetWindowLongA(e.Hwnd, GWL_STYLE)); }
+bool Multi(const Edit& e) { return StyleOf(e) & ES_MULTILINE; }
+bool ReadOnly(const Edit& e) { return StyleOf(e) & ES_READONLY; }
+// Multi-line controls wrap words unless they scroll sideways.
+bool Wraps(const Edit& e) {
+  const DWORD s = StyleOf(e);
+  return (s & ES_MULTILINE) && !(s & (ES_AUTOHSCROLL | WS_HSCROLL));
+}
+
+size_t SelMin(const Edit& e) { return std::min(e.Anchor, e.Caret); }
+size_t SelMax(const Edit& e) { return std::max(e.Anchor, e.Caret); }
+
+// What is drawn for a piece of text (the password character hides single-line text).
+std::string Shown(const Edit& e, size_t start, size_t len) {
+  if (e.Password && !Multi(e)) return std::string(len, e.Password);
+  return e.Text.substr(start, len);
+}
+
+// Width in pixels of `len` characters from `start`, with tabs at every 8 average characters.
+int Width(const Edit& e, size_t start, size_t len) {
+  const std::string s = Shown(e, start, len);
+  int x = 0;
+  size_t from = 0;
+  const int tab = std::max(1, 8 * e.AveChar);
+  for (size_t i = 0; i <= s.size(); ++i) {
+    if (i == s.size() || s[i] == '\t') {
+      if (i > from) {
+        SIZE sz{};
+        GetTextExtentPoint32A(e.Measure, s.data() + from, static_cast<int>(i - from), &sz);
+        x += sz.cx;
+      }
+      if (i < s.size()) x = (x / tab + 1) * tab;
+      from = i + 1;
+    }
+  }
+  return x;
+}
+
+int FormatWidth(const Edit& e) { return std::max<int>(0, e.Format.Right - e.Format.Left); }
+int VisibleLines(const Edit& e) {
+  return std::max(1,
+                  static_cast<int>((e.Format.Bottom - e.Format.Top) / std::max(1, e.LineHeight)));
+}
+
+void Layout(Edit& e) {
+  e.Lines.clear();
+  if (!Multi(e)) {
+    e.Lines.push_back({0, e.Text.size()});
+    return;
+  }
+  const bool wrap = Wraps(e);
+  const int width = FormatWidth(e);
+  size_t pos = 0;
+  for (;;) {
+    size_t brk = e.Text.find("\r\n", pos);
+    const size_t end = brk == std::string::npos ? e.Text.size() : brk;
+    // Break the paragraph [pos, end) into lines that fit.
+    size_t start = pos;
+    while (wrap && start < end && Width(e, start, end - start) > width) {
+      size_t fit = start;  // characters that fit
+      while (fit < end && Width(e, start, fit + 1 - start) <= width) ++fit;
+      size_t cut = fit;
+      // Prefer to break after the last blank that fits.
+      size_t blank = std::string::npos;
+      for (size_t i = fit; i > start; --i)
+        if (e.Text[i - 1] == ' ' || e.Text[i - 1] == '\t') {
+          blank = i;
+          break;
+        }
+      if (blank != std::string::npos && blank > start) cut = blank;
+      if (cut == start) cut = start + 1;  // a single character wider than the line
+      // Blanks at the break stay on the line they end.
+      while (cut < end && e.Text[cut] == ' ') ++cut;
+      e.Lines.push_back({start, cut - start});
+      start = cut;
+    }
+    e.Lines.push_back({start, end - start});
+    if (brk == std::string::npos) break;
+    pos = brk + 2;
+  }
+}
+
+size_t LineOf(const Edit& e, size_t pos) {
+  // The last line starting at or before pos.
+  auto it = std::upper_bound(e.Lines.begin(), e.Lines.end(), pos,
+                             [](size_t p, const Line& l) { return p < l.Start; });
+  if (it == e.Lines.begin()) return 0;
+  size_t i = static_cast<size_t>(it - e.Lines.begin()) - 1;
+  // A position at the end of a soft-wrapped line belongs to the next one.
+  return i;
+}
+
+int AlignOffset(const Edit& e, const Line& l) {
+  const DWORD s = StyleOf(e);
+  const int free = FormatWidth(e) - Width(e, l.Start, l.Length);
+  if (free <= 0 || (!Multi(e) && (s & ES_AUTOHSCROLL) && free < 0)) return 0;
+  if ((s & 3) == ES_CENTER) return free / 2;
+  if ((s & 3) == ES_RIGHT) return free;
+  return 0;
+}
+
+// Client position of the top-left of character pos.
+POINT PosOf(const Edit& e, size_t pos) {
+  const size_t li = LineOf(e, pos);
+  const Line& l = e.Lines[li];
+  const size_t in = std::min(pos - l.Start, l.Length);
+  POINT p;
+  p.X = e.Format.Left + AlignOffset(e, l) + Width(e, l.Start, in) - e.XOffset;
+  p.Y = e.Format.Top + (static_cast<int>(li) - static_cast<int>(e.FirstLine)) * e.LineHeight;
+  return p;
+}
+
+// The character position nearest to a client point.
+size_t PosFrom(const Edit& e, int x, int y) {
+  long li = static_cast<long>(e.FirstLine) + (y < e.Format.Top
+                                                  ? -1 - (e.Format.Top - y - 1) / e.LineHeight
+                                                  : (y - e.Format.Top) / e.LineHeight);
+  li = std::clamp<long>(li, 0, static_cast<long>(e.Lines.size()) - 1);
+  const Line& l = e.Lines[static_cast<size_t>(li)];
+  const int rel = x - e.Format.Left - AlignOffset(e, l) + e.XOffset;
+  size_t best = 0;
+  int prev = 0;
+  for (size_t i = 1; i <= l.Length; ++i) {
+    const int w = Width(e, l.Start, i);
+    if (rel < (prev + w + 1) / 2) break;
+    best = i;
+    prev = w;
+  }
+  return l.Start + best;
+}
+
+void Notify(Edit& e, WORD code) {
+  HWND parent = GetParent(e.Hwnd);
+  if (!parent) return;
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(e.Hwnd)), code),
+               reinterpret_cast<LPARAM>(e.Hwnd));
+}
+
+void UpdateScrollBars(Edit& e) {
+  const DWORD s = StyleOf(e);
+  if (s & WS_VSCROLL) {
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.nMin = 0;
+    si.nMax = static_cast<int>(e.Lines.size()) - 1;
+    si.nPage = static_cast<UINT>(VisibleLines(e));
+    si.nPos = static_cast<int>(e.FirstLine);
+    SetScrollInfo(e.Hwnd, SB_VERT, &si, TRUE);
+  }
+  if (s & WS_HSCROLL) {
+    int widest = 0;
+    for (const Line& l : e.Lines) widest = std::max(widest, Width(e, l.Start, l.Length));
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.nMin = 0;
+    si.nMax = widest + e.AveChar;
+    si.nPage = static_cast<UINT>(FormatWidth(e));
+    si.nPos = e.XOffset;
+    SetScrollInfo(e.Hwnd, SB_HORZ, &si, TRUE);
+  }
+}
+
+void PlaceCaret(Edit& e) {
+  if (!e.Focused) return;
+  POINT p = PosOf(e, e.Caret);
+  SetCaretPos(p.X, p.Y);
+}
+
+void Redraw(Edit& e) {
+  InvalidateRect(e.Hwnd, nullptr, TRUE);
+  PlaceCaret(e);
+}
+
+// Scrolls so that the caret is inside the format rectangle.
+void ScrollToCaret(Edit& e) {
+  if (Multi(e)) {
+    const size_t li = LineOf(e, e.Caret);
+    const size_t rows = static_cast<size_t>(VisibleLines(e));
+    if (li < e.FirstLine)
+      e.FirstLine = li;
+    else if (li >= e.FirstLine + rows)
+      e.FirstLine = li - rows + 1;
+  }
+  if (!Wraps(e)) {
+    const Line& l = e.Lines[LineOf(e, e.Caret)];
+    const int x = AlignOffset(e, l) + Width(e, l.Start, std::min(e.Caret - l.Start, l.Length));
+    const int w = FormatWidth(e);
+    if (x < e.XOffset)
+      e.XOffset = std::max(0, x - w / 4);
+    else if (x > e.XOffset + w - 1)
+      e.XOffset = x - w + 1 + w / 4;
+  } else {
+    e.XOffset = 0;
+  }
+  UpdateScrollBars(e);
+}
+
+void SetSelection(Edit& e, size_t anchor, size_t caret) {
+  anchor = std::min(anchor, e.Text.size());
+  caret = std::min(caret, e.Text.size());
+  // Never split a line break.
+  auto fix = [&](size_t p) {
+    return (p > 0 && p < e.Text.size() && e.Text[p - 1] == '\r' && e.Text[p] == '\n') ? p - 1 : p;
+  };
+  anchor = fix(anchor);
+  caret = fix(caret);
+  if (anchor == e.Anchor && caret == e.Caret) return;
+  e.Anchor = anchor;
+  e.Caret = caret;
+  ScrollToCaret(e);
+  Redraw(e);
+}
+
+void SaveUndo(Edit& e) {
+  e.UndoText = e.Text;
+  e.UndoAnchor = e.Anchor;
+  e.UndoCaret = e.Caret;
+  e.CanUndo = true;
+}
+
+// Whether the text would still fit a control that does not scroll.
+bool Fits(Edit& e) {
+  const DWORD s = StyleOf(e);
+  if (!Multi(e)) return (s & ES_AUTOHSCROLL) || Width(e, 0, e.Text.size()) <= FormatWidth(e);
+  if (!Wraps(e) && !(s & ES_AUTOHSCROLL))
+    for (const Line& l : e.Lines)
+      if (Width(e, l.Start, l.Length) > FormatWidth(e)) return false;
+  if (!(s & ES_AUTOVSCROLL) && !(s & WS_VSCROLL) &&
+      e.Lines.size() > static_cast<size_t>(VisibleLines(e)))
+    return false;
+  return true;
+}
+
+std::string Filter(const Edit& e, std::string s) {
+  const DWORD st = StyleOf(e);
+  if (!Multi(e)) {
+    // Single lines stop at the first line break.
+    const size_t cut = s.find_first_of("\r\n");
+    if (cut != std::string::npos) s.resize(cut);
+  }
+  for (char& c : s) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (st & ES_UPPERCASE)
+      c = static_cast<char>(std::toupper(u));
+    else if (st & ES_LOWERCASE)
+      c = static_cast<char>(std::tolower(u));
+  }
+  return s;
+}
+
+// Replaces the selection with s (filtered and cut to the limit). Answers false when nothing
+// could be put in.
+bool Replace(Edit& e, std::string s, bool undoable, bool typing) {
+  s = Filter(e, std::move(s));
+  const size_t a = SelMin(e), b = SelMax(e);
+  const size_t room = e.Limit > e.Text.size() - (b - a) ? e.Limit - (e.Text.size() - (b - a)) : 0;
+  bool truncated = false;
+  if (s.size() > room) {
+    s.resize(room);
+    if (!s.empty() && s.back() == '\r') s.pop_back();
+    truncated = true;
+  }
+  if (s.empty() && a == b) {
+    if (truncated) Notify(e, EN_MAXTEXT);
+    return false;
+  }
+  const std::string oldText = e.Text;
+  const size_t oldAnchor = e.Anchor, oldCaret = e.Caret;
+  const bool joins = typing && e.Typing && e.CanUndo;
+  e.Text.replace(a, b - a, s);
+  Layout(e);
+  if (!Fits(e)) {
+    e.Text = oldText;
+    Layout(e);
+    Notify(e, EN_MAXTEXT);
+    return false;
+  }
+  if (undoable && !joins) {
+    e.UndoText = oldText;
+    e.UndoAnchor = oldAnchor;
+    e.UndoCaret = oldCaret;
+    e.CanUndo = true;
+  }
+  e.Typing = typing;
+  e.Anchor = e.Caret = a + s.size();
+  e.Modified = true;
+  ScrollToCaret(e);
+  Notify(e, EN_UPDATE);
+  Redraw(e);
+  Notify(e, EN_CHANGE);
+  if (truncated) Notify(e, EN_MAXTEXT);
+  return true;
+}
+
+void SetText(Edit& e, const std::string& s) {
+  e.Text = Filter(e, s);
+  if (!Multi(e)) e.Text = e.Text;  // already cut at the first break
+  e.Anchor = e.Caret = 0;
+  e.FirstLine = 0;
+  e.XOffset = 0;
+  e.CanUndo = false;
+  e.Typing = false;
+  e.Modified = false;
+  Layout(e);
+  UpdateScrollBars(e);
+  Notify(e, EN_UPDATE);
+  Redraw(e);
+  Notify(e, EN_CHANGE);
+}
+
+bool IsWordChar(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return !(std::isspace(u) || u == 0);
+}
+
+// Ctrl+Left/Right: the start of the previous or next word.
+size_t WordLeft(const Edit& e, size_t p) {
+  while (p > 0 && !IsWordChar(e.Text[p - 1])) --p;
+  while (p > 0 && IsWordChar(e.Text[p - 1])) --p;
+  return p;
+}
+size_t WordRight(const Edit& e, size_t p) {
+  const size_t n = e.Text.size();
+  while (p < n && IsWordChar(e.Text[p])) ++p;
+  while (p < n && !IsWordChar(e.Text[p])) ++p;
+  return p;
+}
+
+void Copy(Edit& e) {
+  if (e.Password && !Multi(e)) return;  // a password never leaves the control
+  const size_t a = SelMin(e), b = SelMax(e);
+  if (a == b || !OpenClipboard(e.Hwnd)) return;
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, b - a + 1);
+  if (mem) {
+    char* p = static_cast<char*>(GlobalLock(mem));
+    std::memcpy(p, e.Text.data() + a, b - a);
+    p[b - a] = 0;
+    GlobalUnlock(mem);
+    if (!SetClipboardData(CF_TEXT, mem)) GlobalFree(mem);
+  }
+  CloseClipboard();
+}
+
+void Paste(Edit& e) {
+  if (ReadOnly(e) || !OpenClipboard(e.Hwnd)) return;
+  std::string s;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    const char* p = static_cast<const char*>(GlobalLock(h));
+    const size_t n = GlobalSize(h);
+    if (p) s.assign(p, strnlen(p, n));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  if (!s.empty()) Replace(e, s, true, false);
+}
+
+void Clear(Edit& e) {
+  if (!ReadOnly(e) && SelMin(e) != SelMax(e)) Replace(e, "", true, false);
+}
+
+void Undo(Edit& e) {
+  if (!e.CanUndo || ReadOnly(e)) return;
+  std::string t = e.UndoText;
+  const size_t a = e.UndoAnchor, c = e.UndoCaret;
+  // The undo buffer takes what is being undone, so a second undo redoes it.
+  SaveUndo(e);
+  e.Text = t;
+  e.Anchor = std::min(a, t.size());
+  e.Caret = std::min(c, t.size());
+  e.Typing = false;
+  e.Modified = true;
+  Layout(e);
+  ScrollToCaret(e);
+  Notify(e, EN_UPDATE);
+  Redraw(e);
+  Notify(e, EN_CHANGE);
+}
+
+void MoveTo(Edit& e, size_t p, bool extend) {
+  e.Typing = false;
+  SetSelection(e, extend ? e.Anchor : p, p);
+}
+
+void KeyDown(Edit& e, WPARAM vk) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  const size_t li = LineOf(e, e.Caret);
+  const Line& l = e.Lines[li];
+  switch (vk) {
+    case VK_LEFT:
+      if (!shift && SelMin(e) != SelMax(e) && !ctrl)
+        MoveTo(e, SelMin(e), false);
+      else if (ctrl)
+        MoveTo(e, WordLeft(e, e.Caret), shift);
+      else if (e.Caret > 0)
+        MoveTo(
+            e,
+            e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2 : e.Caret - 1,
+            shift);
+      break;
+    case VK_RIGHT:
+      if (!shift && SelMin(e) != SelMax(e) && !ctrl)
+        MoveTo(e, SelMax(e), false);
+      else if (ctrl)
+        MoveTo(e, WordRight(e, e.Caret), shift);
+      else if (e.Caret < e.Text.size())
+        MoveTo(e, e.Text.compare(e.Caret, 2, "\r\n") == 0 ? e.Caret + 2 : e.Caret + 1, shift);
+      break;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT: {
+      if (!Multi(e)) {
+        if (vk == VK_UP) MoveTo(e, e.Caret > 0 ? e.Caret - 1 : 0, shift);
+        if (vk == VK_DOWN) MoveTo(e, std::min(e.Caret + 1, e.Text.size()), shift);
+        break;
+      }
+      const long step = (vk == VK_UP || vk == VK_DOWN) ? 1 : VisibleLines(e);
+      const long dir = (vk == VK_UP || vk == VK_PRIOR) ? -1 : 1;
+      const long target = std::clamp<long>(static_cast<long>(li) + dir * step, 0,
+                                           static_cast<long>(e.Lines.size()) - 1);
+      if (target == static_cast<long>(li)) {
+        MoveTo(e, dir < 0 ? l.Start : l.Start + l.Length, shift);
+        break;
+      }
+      if (vk == VK_PRIOR || vk == VK_NEXT) {
+        const long first = std::clamp<long>(
+            static_cast<long>(e.FirstLine) + dir * step, 0,
+            std::max<long>(0, static_cast<long>(e.Lines.size()) - VisibleLines(e)));
+        e.FirstLine = static_cast<size_t>(first);
+      }
+      POINT p = PosOf(e, e.Caret);
+      const int y =
+          e.Format.Top + (static_cast<int>(target) - static_cast<int>(e.FirstLine)) * e.LineHeight;
+      MoveTo(e, PosFrom(e, p.X, y), shift);
+      Redraw(e);
+      break;
+    }
+    case VK_HOME: MoveTo(e, ctrl ? 0 : l.Start, shift); break;
+    case VK_END: MoveTo(e, ctrl ? e.Text.size() : l.Start + l.Length, shift); break;
+    case VK_DELETE:
+      if (ReadOnly(e)) break;
+      if (shift) {  // Shift+Del cuts
+        Copy(e);
+        Clear(e);
+      } else if (SelMin(e) != SelMax(e)) {
+        Clear(e);
+      } else if (e.Caret < e.Text.size()) {
+        const size_t n = e.Text.compare(e.Caret, 2, "\r\n") == 0 ? 2 : 1;
+        e.Anchor = e.Caret + n;
+        Replace(e, "", true, false);
+      }
+      break;
+    case VK_INSERT:
+      if (ctrl)
+        Copy(e);
+      else if (shift)
+        Paste(e);
+      break;
+    default: break;
+  }
+}
+
+void Char(Edit& e, WPARAM ch) {
+  const DWORD s = StyleOf(e);
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  switch (ch) {
+    case 3: Copy(e); return;      // Ctrl+C
+    case 0x16: Paste(e); return;  // Ctrl+V
+    case 0x18:
+      if (!ReadOnly(e)) {
+        Copy(e);
+        Clear(e);
+      }
+      return;                    // Ctrl+X
+    case 0x1A: Undo(e); return;  // Ctrl+Z
+    default: break;
+  }
+  if (ReadOnly(e)) {
+    MessageBeep(0);
+    return;
+  }
+  if (ch == 8 || ch == 0x7F) {  // backspace; Ctrl+Backspace (0x7F) takes the word before
+    if (SelMin(e) == SelMax(e)) {
+      if (e.Caret == 0) return;
+      const size_t p =
+          (ctrl || ch == 0x7F)
+              ? WordLeft(e, e.Caret)
+              : (e.Caret >= 2 && e.Text.compare(e.Caret - 2, 2, "\r\n") == 0 ? e.Caret - 2
+                                                                             : e.Caret - 1);
+      e.Anchor = p;
+    }
+    Replace(e, "", true, false);
+    return;
+  }
+  if (ch == '\r' || ch == '\n') {
+    if (Multi(e)) Replace(e, "\r\n", true, false);
+    return;
+  }
+  if (ch == '\t') {
+    if (Multi(e)) Replace(e, "\t", true, true);
+    return;
+  }
+  if (ch < 32 || ch > 255) return;
+  if ((s & ES_NUMBER) && !std::isdigit(static_cast<int>(ch))) {
+    MessageBeep(0);
+    return;
+  }
+  Replace(e, std::string(1, static_cast<char>(ch)), true, true);
+}
+
+void Paint(Edit& e) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(e.Hwnd, &ps);
+  const DWORD s = StyleOf(e);
+  const bool enabled = IsWindowEnabled(e.Hwnd);
+  const UINT colorMsg = (!enabled || (s & ES_READONLY)) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+  HBRUSH brush = nullptr;
+  if (HWND parent = GetParent(e.Hwnd))
+    brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, colorMsg, reinterpret_cast<WPARAM>(dc),
+                                                  reinterpret_cast<LPARAM>(e.Hwnd)));
+  else
+    brush = reinterpret_cast<HBRUSH>(DefWindowProcA(e.Hwnd, colorMsg, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(e.Hwnd)));
+  if (!brush) brush = GetSysColorBrush(colorMsg == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE);
+  const COLORREF text = enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
+  RECT client;
+  GetClientRect(e.Hwnd, &client);
+  FillRect(dc, &client, brush);
+  HGDIOBJ oldFont = SelectObject(dc, e.Font ? e.Font : GetStockObject(SYSTEM_FONT));
+  const int save = SaveDC(dc);
+  IntersectClipRect(dc, e.Format.Left, e.Format.Top, e.Format.Right, e.Format.Bottom);
+  SetBkMode(dc, TRANSPARENT);
+  const bool showSel = SelMin(e) != SelMax(e) && (e.Focused || (s & ES_NOHIDESEL));
+  const size_t rows = static_cast<size_t>(VisibleLines(e)) + 1;
+  for (size_t li = e.FirstLine; li < e.Lines.size() && li < e.FirstLine + rows; ++li) {
+    const Line& l = e.Lines[li];
+    const POINT p = PosOf(e, l.Start);
+    // Draw the line in runs split at tabs and at the selection edges.
+    size_t i = 0;
+    while (i < l.Length) {
+      const size_t abs = l.Start + i;
+      const bool sel = showSel && abs >= SelMin(e) && abs < SelMax(e);
+      size_t j = i + 1;
+      while (j < l.Length &&
+             (showSel && l.Start + j >= SelMin(e) && l.Start + j < SelMax(e)) == sel)
+        ++j;
+      const int x0 = p.X + Width(e, l.Start, i);
+      const int x1 = p.X + Width(e, l.Start, j);
+      if (sel) {
+        RECT r{x0, p.Y, x1, p.Y + e.LineHeight};
+        FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+      } else {
+        SetTextColor(dc, text);
+      }
+      // Text up to each tab, placed where the tab stops put it.
+      size_t k = i;
+      while (k < j) {
+        size_t t = k;
+        while (t < j && e.Text[l.Start + t] != '\t') ++t;
+        if (t > k) {
+          const std::string run = Shown(e, l.Start + k, t - k);
+          TextOutA(dc, p.X + Width(e, l.Start, k), p.Y, run.c_str(), static_cast<int>(run.size()));
+        }
+        k = t + 1;
+      }
+      i = j;
+    }
+    // A selected line break shows as a little highlighted space.
+    if (showSel && Multi(e) && l.Start + l.Length >= SelMin(e) && l.Start + l.Length < SelMax(e) &&
+        li + 1 < e.Lines.size()) {
+      const int x = p.X + Width(e, l.Start, l.Length);
+      RECT r{x, p.Y, x + e.AveChar / 2 + 1, p.Y + e.LineHeight};
+      FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+    }
+  }
+  RestoreDC(dc, save);
+  SelectObject(dc, oldFont);
+  EndPaint(e.Hwnd, &ps);
+}
+
+void UpdateMetrics(Edit& e) {
+  SelectObject(e.Measure, e.Font ? e.Font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA tm;
+  GetTextMetricsA(e.Measure, &tm);
+  e.LineHeight = std::max<int>(1, tm.tmHeight);
+  e.AveChar = std::max<int>(1, tm.tmAveCharWidth);
+}
+
+void UpdateFormat(Edit& e) {
+  if (!e.CustomRect) {
+    RECT c;
+    GetClientRect(e.Hwnd, &c);
+    e.Format = {c.Left + e.LeftMargin, c.Top,
+                std::max(c.Left + e.LeftMargin, c.Right - e.RightMargin), c.Bottom};
+    if (!Multi(e)) {
+      // A single line sits at the top, one line high (less if the control is lower).
+      e.Format.Bottom = std::min(c.Bottom, c.Top + e.LineHeight);
+      if (e.Format.Bottom < e.Format.Top + e.LineHeight)
+        e.Format.Bottom = e.Format.Top + e.LineHeight;
+    }
+  }
+  Layout(e);
+  e.FirstLine = std::min(e.FirstLine, e.Lines.size() - 1);
+  ScrollToCaret(e);
+}
+
+void Scroll(Edit& e, long lines, int pixels) {
+  if (Multi(e) && lines) {
+    const long maxFirst = std::max<long>(0, static_cast<long>(e.Lines.size()) - 1);
+    e.FirstLine =
+        static_cast<size_t>(std::clamp<long>(static_cast<long>(e.FirstLine) + lines, 0, maxFirst));
+  }
+  if (pixels && !Wraps(e)) e.XOffset = std::max(0, e.XOffset + pixels);
+  UpdateScrollBars(e);
+  Redraw(e);
+}
+
+long ScrollCode(Edit& e, WORD code, int thumb, bool vertical) {
+  const long page = vertical ? VisibleLines(e) : FormatWidth(e);
+  const long line = vertical ? 1 : e.AveChar;
+  switch (code) {
+    case SB_LINEUP: return -line;
+    case SB_LINEDOWN: return line;
+    case SB_PAGEUP: return -page;
+    case SB_PAGEDOWN: return page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      return vertical ? thumb - static_cast<long>(e.FirstLine) : thumb - e.XOffset;
+    case SB_TOP: return vertical ? -static_cast<long>(e.FirstLine) : -e.XOffset;
+    case SB_BOTTOM: return vertical ? static_cast<long>(e.Lines.size()) : 1 << 20;
+    default: return 0;
+  }
+}
+
+LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto e = std::make_unique<Edit>();
+    e->Hwnd = hwnd;
+    e->Measure = CreateCompatibleDC(nullptr);
+    Table()[hwnd] = std::move(e);
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  Edit* pe = Find(hwnd);
+  if (!pe) return DefWindowProcA(hwnd, msg, wp, lp);
+  Edit& e = *pe;
+  switch (msg) {
+    case WM_CREATE: {
+      const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+      DWORD st = StyleOf(e);
+      if (st & ES_MULTILINE) {
+        st &= ~ES_PASSWORD;
+        if (st & WS_HSCROLL) st |= ES_AUTOHSCROLL;
+        if (st & WS_VSCROLL) st |= ES_AUTOVSCROLL;
+      }
+      SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(st));
+      if ((st & ES_PASSWORD) && !(st & ES_MULTILINE)) e.Password = '*';
+      UpdateMetrics(e);
+      e.Text = Filter(e, cs && cs->lpszName ? cs->lpszName : "");
+      UpdateFormat(e);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      DeleteDC(e.Measure);
+      Table().erase(hwnd);
+      return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+    case WM_SIZE:
+      UpdateFormat(e);
+      Redraw(e);
+      return 0;
+    case WM_STYLECHANGED:
+      UpdateFormat(e);
+      Redraw(e);
+      return 0;
+    case WM_SETFONT:
+      e.Font = reinterpret_cast<HFONT>(wp);
+      UpdateMetrics(e);
+      UpdateFormat(e);
+      if (e.Focused) {
+        DestroyCaret();
+        CreateCaret(hwnd, nullptr, 1, e.LineHeight);
+        ShowCaret(hwnd);
+      }
+      if (LOWORD(lp)) Redraw(e);
+      return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(e.Font);
+    case WM_SETTEXT: SetText(e, lp ? reinterpret_cast<const char*>(lp) : ""); return TRUE;
+    case WM_GETTEXT: {
+      if (wp == 0 || !lp) return 0;
+      const size_t n = std::min<size_t>(e.Text.size(), wp - 1);
+      std::memcpy(reinterpret_cast<char*>(lp), e.Text.data(), n);
+      reinterpret_cast<char*>(lp)[n] = 0;
+      return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(e.Text.size());
+    case WM_GETDLGCODE: {
+      LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+      if (Multi(e)) code |= DLGC_WANTALLKEYS;
+      return code;
+    }
+    case WM_SETFOCUS:
+      e.Focused = true;
+      CreateCaret(hwnd, nullptr, 1, e.LineHeight);
+      PlaceCaret(e);
+      ShowCaret(hwnd);
+      Redraw(e);
+      Notify(e, EN_SETFOCUS);
+      return 0;
+    case WM_KILLFOCUS:
+      e.Focused = false;
+      e.Tracking = false;
+      DestroyCaret();
+      Redraw(e);
+      Notify(e, EN_KILLFOCUS);
+      return 0;
+    case WM_ENABLE: Redraw(e); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole client area
+    case WM_PAINT: Paint(e); return 0;
+    case WM_KEYDOWN: KeyDown(e, wp); return 0;
+    case WM_CHAR: Char(e, wp & 0xFF); return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_IBEAM)));
+        return TRUE;
+      }
+      return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_LBUTTONDOWN: {
+      if (GetFocus() != hwnd) SetFocus(hwnd);
+      const size_t p = PosFrom(e, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      e.Tracking = true;
+      e.WordTracking = false;
+      SetCapture(hwnd);
+      MoveTo(e, p, (wp & MK_SHIFT) != 0);
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK: {
+      if (GetFocus() != hwnd) SetFocus(hwnd);
+      const size_t p = PosFrom(e, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      size_t a = p, b = p;
+      while (a > 0 && IsWordChar(e.Text[a - 1])) --a;
+      while (b < e.Text.size() && IsWordChar(e.Text[b])) ++b;
+      while (b < e.Text.size() && e.Text[b] == ' ') ++b;  // with the blanks after it
+      e.Tracking = true;
+      e.WordTracking = true;
+      e.WordAnchorEnd = b;
+      SetCapture(hwnd);
+      e.Typing = false;
+      SetSelection(e, a, b);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      if (e.Tracking && GetCapture() == hwnd) {
+        const size_t p = PosFrom(e, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+        if (e.WordTracking) {
+          size_t a = std::min(e.Anchor, e.WordAnchorEnd);
+          if (p < a) {
+            size_t w = p;
+            while (w > 0 && IsWordChar(e.Text[w - 1])) --w;
+            SetSelection(e, e.WordAnchorEnd, w);
+          } else {
+            size_t w = std::max(p, e.WordAnchorEnd);
+            while (w < e.Text.size() && IsWordChar(e.Text[w])) ++w;
+            SetSelection(e, std::min(e.Anchor, e.Caret), w);
+          }
+        } else {
+          SetSelection(e, e.Anchor, p);
+        }
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (e.Tracking) {
+        e.Tracking = false;
+        if (GetCapture() == hwnd) ReleaseCapture();
+      }
+      return 0;
+    case WM_CAPTURECHANGED: e.Tracking = false; return 0;
+    case WM_MOUSEWHEEL:
+      if (Multi(e)) {
+        Scroll(e, -3 * static_cast<int16_t>(HIWORD(wp)) / 120, 0);
+        return 0;
+      }
+      return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_VSCROLL:
+      Scroll(e, ScrollCode(e, LOWORD(wp), static_cast<int16_t>(HIWORD(wp)), true), 0);
+      Notify(e, EN_VSCROLL);
+      return 0;
+    case WM_HSCROLL:
+      Scroll(e, 0,
+             static_cast<int>(ScrollCode(e, LOWORD(wp), static_cast<int16_t>(HIWORD(wp)), false)));
+      Notify(e, EN_HSCROLL);
+      return 0;
+    case WM_CUT:
+      if (!ReadOnly(e)) {
+        Copy(e);
+        Clear(e);
+      }
+      return 0;
+    case WM_COPY: Copy(e); return 0;
+    case WM_PASTE: Paste(e); return 0;
+    case WM_CLEAR: Clear(e); return 0;
+    case WM_UNDO:
+    case EM_UNDO: {
+      const bool could = e.CanUndo && !ReadOnly(e);
+      Undo(e);
+      return could ? TRUE : FALSE;
+    }
+    case EM_CANUNDO: return e.CanUndo ? TRUE : FALSE;
+    case EM_EMPTYUNDOBUFFER:
+      e.CanUndo = false;
+      e.Typing = false;
+      return 0;
+    case EM_GETSEL: {
+      const size_t a = SelMin(e), b = SelMax(e);
+      if (wp) *reinterpret_cast<DWORD*>(wp) = static_cast<DWORD>(a);
+      if (lp) *reinterpret_cast<DWORD*>(lp) = static_cast<DWORD>(b);
+      return MAKELONG(static_cast<WORD>(std::min<size_t>(a, 0xFFFF)),
+                      static_cast<WORD>(std::min<size_t>(b, 0xFFFF)));
+    }
+    case EM_SETSEL: {
+      const long s = static_cast<long>(static_cast<int32_t>(wp));
+      const long en = static_cast<long>(static_cast<int32_t>(lp));
+      e.Typing = false;
+      if (s == -1) {  // no selection; the caret stays
+        SetSelection(e, e.Caret, e.Caret);
+        return 0;
+      }
+      const size_t n = e.Text.size();
+      const size_t a = s < 0 ? n : std::min<size_t>(static_cast<size_t>(s), n);
+      const size_t b = en < 0 ? n : std::min<size_t>(static_cast<size_t>(en), n);
+      SetSelection(e, a, b);
+      return 0;
+    }
+    case EM_REPLACESEL:
+      if (lp) Replace(e, reinterpret_cast<const char*>(lp), wp != 0, false);
+      return 0;
+    case EM_LIMITTEXT: e.Limit = wp == 0 ? kMaxLimit : std::min<size_t>(wp, kMaxLimit); return 0;
+    case EM_GETLIMITTEXT: return static_cast<LRESULT>(e.Limit);
+    case EM_SETREADONLY: {
+      DWORD st = StyleOf(e);
+      st = wp ? (st | ES_READONLY) : (st & ~ES_READONLY);
+      SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(st));
+      Redraw(e);
+      return TRUE;
+    }
+    case EM_SETPASSWORDCHAR: {
+      if (Multi(e)) return 0;
+      e.Password = static_cast<char>(wp & 0xFF);
+      DWORD st = StyleOf(e);
+      st = e.Password ? (st | ES_PASSWORD) : (st & ~ES_PASSWORD);
+      SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(st));
+      Layout(e);
+      ScrollToCaret(e);
+      Redraw(e);
+      return 0;
+    }
+    case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(e.Password);
+    case EM_GETMODIFY: return e.Modified ? TRUE : FALSE;
+    case EM_SETMODIFY: e.Modified = wp != 0; return 0;
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(e.Lines.size());
+    case EM_LINEINDEX: {
+      const long li = static_cast<long>(static_cast<int32_t>(wp));
+      const size_t line = li < 0 ? LineOf(e, e.Caret) : static_cast<size_t>(li);
+      return line < e.Lines.size() ? static_cast<LRESULT>(e.Lines[line].Start) : -1;
+    }
+    case EM_LINELENGTH: {
+      const long p = static_cast<long>(static_cast<int32_t>(wp));
+      if (p < 0) {
+        // Unselected characters on the lines the selection touches.
+        const Line& a = e.Lines[LineOf(e, SelMin(e))];
+        const Line& b = e.Lines[LineOf(e, SelMax(e))];
+        return static_cast<LRESULT>((SelMin(e) - a.Start) +
+                                    (b.Start + b.Length - std::min(SelMax(e), b.Start + b.Length)));
+      }
+      if (static_cast<size_t>(p) > e.Text.size()) return 0;
+      return static_cast<LRESULT>(e.Lines[LineOf(e, static_cast<size_t>(p))].Length);
+    }
+    case EM_LINEFROMCHAR: {
+      const long p = static_cast<long>(static_cast<int32_t>(wp));
+      const size_t pos =
+          p < 0 ? SelMin(e) : std::min<size_t>(static_cast<size_t>(p), e.Text.size());
+      return static_cast<LRESULT>(LineOf(e, pos));
+    }
+    case EM_GETLINE: {
+      const size_t line = Multi(e) ? static_cast<size_t>(wp) : 0;
+      if (!lp || line >= e.Lines.size()) return 0;
+      char* buf = reinterpret_cast<char*>(lp);
+      WORD room;
+      std::memcpy(&room, buf, sizeof room);
+      const Line& l = e.Lines[line];
+      const size_t n = std::min<size_t>(room, l.Length);
+      std::memcpy(buf, e.Text.data() + l.Start, n);
+      return static_cast<LRESULT>(n);
+    }
+    case EM_GETFIRSTVISIBLELINE:
+      if (Multi(e)) return static_cast<LRESULT>(e.FirstLine);
+      return static_cast<LRESULT>(PosFrom(e, e.Format.Left, e.Format.Top));
+    case EM_SCROLLCARET:
+      ScrollToCaret(e);
+      Redraw(e);
+      return TRUE;
+    case EM_LINESCROLL:
+      if (!Multi(e)) return FALSE;
+      Scroll(e, static_cast<long>(static_cast<int32_t>(lp)),
+             static_cast<int>(static_cast<int32_t>(wp)) * e.AveChar);
+      return TRUE;
+    case EM_SCROLL: {
+      if (!Multi(e)) return FALSE;
+      const size_t before = e.FirstLine;
+      Scroll(e, ScrollCode(e, static_cast<WORD>(wp), 0, true), 0);
+      const long moved = static_cast<long>(e.FirstLine) - static_cast<long>(before);
+      return MAKELONG(static_cast<WORD>(moved), TRUE);
+    }
+    case EM_GETTHUMB: return Multi(e) ? static_cast<LRESULT>(e.FirstLine) : 0;
+    case EM_GETRECT:
+      if (lp) *reinterpret_cast<RECT*>(lp) = e.Format;
+      return 0;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+      if (!lp) {
+        e.CustomRect = false;
+      } else {
+        e.CustomRect = true;
+        e.Format = *reinterpret_cast<const RECT*>(lp);
+      }
+      UpdateFormat(e);
+      if (msg == EM_SETRECT) Redraw(e);
+      return 0;
+    case EM_SETMARGINS: {
+      const int fontMargin = std::max(1, e.AveChar / 3);
+      if (wp & EC_LEFTMARGIN) e.LeftMargin = LOWORD(lp) == EC_USEFONTINFO ? fontMargin : LOWORD(lp);
+      if (wp & EC_RIGHTMARGIN)
+        e.RightMargin = HIWORD(lp) == EC_USEFONTINFO ? fontMargin : HIWORD(lp);
+      UpdateFormat(e);
+      Redraw(e);
+      return 0;
+    }
+    case EM_GETMARGINS:
+      return MAKELONG(static_cast<WORD>(e.LeftMargin), static_cast<WORD>(e.RightMargin));
+    case EM_POSFROMCHAR: {
+      if (wp > e.Text.size()) return -1;
+      const POINT p = PosOf(e, wp);
+      return MAKELONG(static_cast<WORD>(p.X), static_cast<WORD>(p.Y));
+    }
+    case EM_CHARFROMPOS: {
+      const size_t p = PosFrom(e, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return MAKELONG(static_cast<WORD>(std::min<size_t>(p, 0xFFFF)),
+                      static_cast<WORD>(std::min<size_t>(LineOf(e, p), 0xFFFF)));
+    }
+    case EM_FMTLINES: return wp ? TRUE : FALSE;
+    case EM_SETTABSTOPS: return TRUE;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace
+
+namespace user {
+WNDPROC EditClassProc() { return &EditProc; }
+}  // namespace user
+
+}  // namespace win

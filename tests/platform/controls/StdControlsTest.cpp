@@ -1,0 +1,560 @@
+// The framework's edits, memos, check boxes, radio buttons, group boxes, radio groups, static
+// texts, bevels, shapes, images and paint boxes, on forms driven by the test kit.
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
+#include "platform/graphics/Bitmap.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
+#include "tests/support/TempDir.h"
+
+namespace vcl::testing {
+namespace {
+
+using namespace win::testkit;
+using win::COLORREF;
+
+class StdControlsTest : public ControlsTest {
+ protected:
+  // A borderless form at the screen's top-left, shown.
+  TForm* NewForm(int w = 300, int h = 200) {
+    form_.reset(new TForm(nullptr));
+    form_->SetBorderStyle(bsNone);
+    form_->SetBounds(0, 0, w, h);
+    return form_.get();
+  }
+  void Show() {
+    form_->Show();
+    Idle();
+  }
+  template <class T>
+  T* Add(int x, int y, int w, int h) {
+    auto* c = new T(form_.get());
+    c->SetBounds(x, y, w, h);
+    c->SetParent(form_.get());
+    return c;
+  }
+  void ClickOn(TControl* c, int x, int y) {
+    const TPoint p = ScreenOf(c, x, y);
+    Click(p.X, p.Y);
+    Session().Clock().Advance(1000);  // the next click is not a double click
+  }
+  std::unique_ptr<TForm> form_;
+};
+
+struct TCounter : TObject {
+  int Changes = 0, Clicks = 0, Paints = 0;
+  void Change(TObject*) { ++Changes; }
+  void Clicked(TObject*) { ++Clicks; }
+  void Paint(TObject* Sender) {
+    ++Paints;
+    auto* box = static_cast<TPaintBox*>(Sender);
+    box->Canvas()->Brush()->SetColor(clLime);
+    box->Canvas()->FillRect(TRect{0, 0, 10, 10});
+  }
+};
+
+TEST_F(StdControlsTest, TypingInAnEditChangesItsTextAndTellsOnChange) {
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 120, 21);
+  TCounter n;
+  edit->SetOnChange(TNotifyEvent(&n, &TCounter::Change));
+  Show();
+  ASSERT_TRUE(edit->Focused());
+  TypeText("hello");
+  EXPECT_EQ(edit->Text(), "hello");
+  EXPECT_EQ(n.Changes, 5);
+  EXPECT_TRUE(edit->Modified());
+  EXPECT_EQ(edit->SelStart(), 5);
+  // Setting the text from code tells OnChange too and resets Modified.
+  edit->SetText("abcdef");
+  EXPECT_EQ(n.Changes, 6);
+  EXPECT_FALSE(edit->Modified());
+  edit->SetSelStart(1);
+  edit->SetSelLength(3);
+  EXPECT_EQ(edit->SelText(), "bcd");
+  edit->SetSelText("X");
+  EXPECT_EQ(edit->Text(), "aXef");
+  EXPECT_FALSE(edit->CanUndo());  // a replacement from code is not undone
+  TypeText("Z");
+  EXPECT_EQ(edit->Text(), "aXZef");
+  EXPECT_TRUE(edit->CanUndo());
+  edit->Undo();
+  EXPECT_EQ(edit->Text(), "aXef");
+  edit->SelectAll();
+  edit->CutToClipboard();
+  EXPECT_EQ(edit->Text(), "");
+  edit->PasteFromClipboard();
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text(), "aXefaXef");
+}
+
+TEST_F(StdControlsTest, EditPropertiesReachTheWindow) {
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 120, 21);
+  edit->SetMaxLength(4);
+  edit->SetCharCase(ecUpperCase);
+  Show();
+  TypeText("abcdef");
+  EXPECT_EQ(edit->Text(), "ABCD");
+  edit->SetReadOnly(true);
+  TypeText("x");
+  EXPECT_EQ(edit->Text(), "ABCD");
+  edit->SetReadOnly(false);
+  edit->SetPasswordChar('#');
+  EXPECT_EQ(win::SendMessageA(edit->Handle(), win::EM_GETPASSWORDCHAR, 0, 0), '#');
+  // State set before the window exists survives its making.
+  auto* late = new TEdit(form_.get());
+  late->SetText("later");
+  late->SetSelStart(2);
+  late->SetModified(true);
+  late->SetParent(form_.get());
+  EXPECT_TRUE(late->Modified());
+  EXPECT_EQ(late->SelStart(), 2);
+  EXPECT_EQ(testsupport::ErrorOf<ERangeError>([&] { edit->SetMaxLength(-1); }),
+            "MaxLength cannot be negative");
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { edit->SetBorderStyle(bsDialog); }),
+            "Edit borders are bsNone or bsSingle");
+}
+
+TEST_F(StdControlsTest, AutoSizedEditsFitTheirFont) {
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 120, 50);
+  const int small = edit->Height();
+  EXPECT_LT(small, 50);
+  edit->Font()->SetSize(20);
+  EXPECT_GT(edit->Height(), small);
+  edit->SetAutoSize(false);
+  edit->SetHeight(60);
+  EXPECT_EQ(edit->Height(), 60);
+}
+
+struct LinesCase {
+  const char* Name;
+  std::function<void(TStrings*)> Do;
+  const char* Text;
+  int Count;
+};
+
+class MemoLines : public StdControlsTest, public ::testing::WithParamInterface<LinesCase> {};
+
+TEST_P(MemoLines, EditLinesAsAList) {
+  NewForm();
+  auto* memo = Add<TMemo>(10, 10, 200, 100);
+  memo->SetText("one\r\ntwo\r\nthree");
+  Show();
+  GetParam().Do(memo->Lines());
+  EXPECT_EQ(memo->Text(), GetParam().Text);
+  EXPECT_EQ(memo->Lines()->Count(), GetParam().Count);
+  EXPECT_EQ(win::SendMessageA(memo->Handle(), win::EM_GETLINECOUNT, 0, 0),
+            std::max(1, GetParam().Count));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Memo, MemoLines,
+    ::testing::Values(
+        LinesCase{"Add", [](TStrings* l) { l->Add("four"); }, "one\r\ntwo\r\nthree\r\nfour", 4},
+        LinesCase{"InsertFirst", [](TStrings* l) { l->Insert(0, "zero"); },
+                  "zero\r\none\r\ntwo\r\nthree", 4},
+        LinesCase{"DeleteMiddle", [](TStrings* l) { l->Delete(1); }, "one\r\nthree", 2},
+        LinesCase{"Put", [](TStrings* l) { l->SetStrings(2, "3"); }, "one\r\ntwo\r\n3", 3},
+        LinesCase{"Clear", [](TStrings* l) { l->Clear(); }, "", 0},
+        LinesCase{"SetText", [](TStrings* l) { l->SetText("a\nb"); }, "a\nb", 1},
+        LinesCase{"UpdateBracket",
+                  [](TStrings* l) {
+                    l->BeginUpdate();
+                    l->Clear();
+                    for (int i = 0; i < 3; ++i) l->Add(std::to_string(i));
+                    l->Delete(0);
+                    l->EndUpdate();
+                  },
+                  "1\r\n2", 2}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(StdControlsTest, MemoLinesRefuseBadIndexes) {
+  NewForm();
+  auto* memo = Add<TMemo>(10, 10, 200, 100);
+  memo->SetText("a");
+  EXPECT_EQ(testsupport::ErrorOf<EStringListError>([&] { memo->Lines()->Strings(1); }),
+            "List index out of bounds (1)");
+  EXPECT_EQ(testsupport::ErrorOf<EStringListError>([&] { memo->Lines()->Insert(3, "x"); }),
+            "List index out of bounds (3)");
+  EXPECT_EQ(memo->Text(), "a");
+}
+
+TEST_F(StdControlsTest, MemoReturnsAndTabsFollowWantReturnsAndWantTabs) {
+  NewForm();
+  auto* memo = Add<TMemo>(10, 10, 200, 100);
+  auto* next = Add<TEdit>(10, 120, 100, 21);
+  auto* ok = Add<TButton>(150, 120, 75, 25);
+  ok->SetDefault(true);
+  TCounter n;
+  ok->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  Show();
+  memo->SetFocus();
+  TypeText("a");
+  KeyPress(win::VK_RETURN);
+  TypeText("b");
+  EXPECT_EQ(memo->Text(), "a\r\nb");
+  EXPECT_EQ(memo->CaretPos(), (TPoint{1, 1}));
+  EXPECT_EQ(n.Clicks, 0);
+  memo->SetWantReturns(false);
+  KeyPress(win::VK_RETURN);
+  EXPECT_EQ(memo->Text(), "a\r\nb");
+  EXPECT_EQ(n.Clicks, 1);  // the default button took it
+  // Ctrl+Enter still breaks the line.
+  SetShiftState(false, true, false);
+  KeyPress(win::VK_RETURN);
+  SetShiftState(false, false, false);
+  EXPECT_EQ(memo->Text(), "a\r\nb\r\n");
+  EXPECT_EQ(n.Clicks, 1);
+  KeyPress(win::VK_TAB);
+  EXPECT_TRUE(next->Focused());
+  memo->SetWantTabs(true);
+  memo->SetFocus();
+  KeyPress(win::VK_TAB);
+  EXPECT_TRUE(memo->Focused());
+  EXPECT_EQ(memo->Text(), "a\r\nb\r\n\t");
+}
+
+TEST_F(StdControlsTest, CheckBoxClicksCycleItsState) {
+  NewForm();
+  auto* box = Add<TCheckBox>(10, 10, 120, 17);
+  box->SetCaption("Option");
+  TCounter n;
+  box->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  Show();
+  ClickOn(box, 5, 8);
+  EXPECT_EQ(box->State(), cbChecked);
+  EXPECT_TRUE(box->Checked());
+  ClickOn(box, 5, 8);
+  EXPECT_EQ(box->State(), cbUnchecked);
+  box->SetAllowGrayed(true);
+  ClickOn(box, 5, 8);
+  EXPECT_EQ(box->State(), cbGrayed);
+  EXPECT_EQ(win::SendMessageA(box->Handle(), win::BM_GETCHECK, 0, 0), win::BST_INDETERMINATE);
+  ClickOn(box, 5, 8);
+  EXPECT_EQ(box->State(), cbChecked);
+  EXPECT_EQ(n.Clicks, 4);
+  // Setting Checked from code clicks too, as the framework does.
+  box->SetChecked(false);
+  EXPECT_EQ(n.Clicks, 5);
+  EXPECT_TRUE(box->Focused());
+  KeyPress(win::VK_SPACE);
+  EXPECT_EQ(box->State(), cbGrayed);
+  EXPECT_EQ(testsupport::ErrorOf<ERangeError>([&] { box->SetAlignment(taCenter); }),
+            "A check box is aligned left or right");
+}
+
+TEST_F(StdControlsTest, RadioButtonsOfAParentExcludeEachOther) {
+  NewForm();
+  auto* a = Add<TRadioButton>(10, 10, 100, 17);
+  auto* b = Add<TRadioButton>(10, 30, 100, 17);
+  auto* group = Add<TGroupBox>(120, 10, 150, 100);
+  auto* c = new TRadioButton(form_.get());
+  c->SetBounds(10, 20, 100, 17);
+  c->SetParent(group);
+  Show();
+  c->SetChecked(true);
+  ClickOn(a, 5, 8);
+  EXPECT_TRUE(a->Checked());
+  ClickOn(b, 5, 8);
+  EXPECT_FALSE(a->Checked());
+  EXPECT_TRUE(b->Checked());
+  EXPECT_TRUE(c->Checked());  // another parent, another group
+  EXPECT_EQ(win::SendMessageA(a->Handle(), win::BM_GETCHECK, 0, 0), win::BST_UNCHECKED);
+  EXPECT_TRUE(b->TabStop());
+  EXPECT_FALSE(a->TabStop());
+  // Arrow keys move to the next radio button and choose it.
+  KeyPress(win::VK_UP);
+  EXPECT_TRUE(a->Focused());
+  EXPECT_TRUE(a->Checked());
+  EXPECT_FALSE(b->Checked());
+}
+
+TEST_F(StdControlsTest, RadioGroupMakesAButtonPerItem) {
+  NewForm();
+  auto* group = Add<TRadioGroup>(10, 10, 200, 120);
+  group->Items()->Add("Small");
+  group->Items()->Add("Medium");
+  group->Items()->Add("Large");
+  TCounter n;
+  group->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  Show();
+  EXPECT_EQ(group->ItemIndex(), -1);
+  ClickOn(group->Buttons(2), 5, 8);
+  EXPECT_EQ(group->ItemIndex(), 2);
+  EXPECT_EQ(n.Clicks, 1);
+  group->SetItemIndex(0);
+  EXPECT_TRUE(group->Buttons(0)->Checked());
+  EXPECT_FALSE(group->Buttons(2)->Checked());
+  EXPECT_EQ(n.Clicks, 1);  // only users' choices click
+  // Two columns: the buttons of the second column stand right of the first.
+  group->Items()->Add("Huge");
+  group->SetColumns(2);
+  EXPECT_EQ(group->Buttons(2)->Top(), group->Buttons(0)->Top());
+  EXPECT_GT(group->Buttons(2)->Left(), group->Buttons(0)->Left());
+  group->Items()->Delete(3);
+  group->Items()->Delete(2);
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { group->Buttons(2); }),
+            "List index out of bounds (2)");
+  group->SetItemIndex(7);
+  EXPECT_EQ(group->ItemIndex(), 1);
+}
+
+TEST_F(StdControlsTest, ExampleFormLoadsWithEveryControl) {
+  std::unique_ptr<TForm> f(new TForm(nullptr));
+  TFileStream file(testsupport::SourceDir() + "/examples/stdcontrols1.txt", fmOpenRead);
+  ReadForm(&file, f.get());
+  auto* pass = dynamic_cast<TEdit*>(f->FindComponent("PasswordEdit"));
+  auto* memo = dynamic_cast<TMemo*>(f->FindComponent("NotesMemo"));
+  auto* gray = dynamic_cast<TCheckBox*>(f->FindComponent("GrayCheck"));
+  auto* size = dynamic_cast<TRadioGroup*>(f->FindComponent("SizeGroup"));
+  auto* left = dynamic_cast<TRadioButton*>(f->FindComponent("LeftRadio"));
+  auto* bevel = dynamic_cast<TBevel*>(f->FindComponent("Divider"));
+  auto* circle = dynamic_cast<TShape*>(f->FindComponent("RedCircle"));
+  auto* status = dynamic_cast<TStaticText*>(f->FindComponent("Status"));
+  ASSERT_TRUE(pass && memo && gray && size && left && bevel && circle && status);
+  EXPECT_EQ(pass->PasswordChar(), '*');
+  EXPECT_EQ(memo->Lines()->Count(), 3);
+  EXPECT_EQ(memo->ScrollBars(), ssVertical);
+  EXPECT_EQ(gray->State(), cbGrayed);
+  EXPECT_EQ(size->ItemIndex(), 1);
+  EXPECT_TRUE(size->Buttons(1)->Checked());
+  EXPECT_TRUE(left->Checked());
+  EXPECT_EQ(bevel->Shape(), bsTopLine);
+  EXPECT_EQ(circle->Brush()->Color(), clRed);
+  EXPECT_EQ(status->BorderStyle(), sbsSunken);
+  EXPECT_EQ(dynamic_cast<TEdit*>(f->FindComponent("NameEdit"))->Text(), "Ada Lovelace");
+}
+
+TEST_F(StdControlsTest, ShapesAndBevelsPaint) {
+  NewForm(200, 100);
+  form_->SetColor(clWhite);
+  auto* shape = Add<TShape>(10, 10, 30, 20);
+  shape->Brush()->SetColor(clRed);
+  Add<TBevel>(60, 10, 30, 20);  // a lowered box, the default
+  Show();
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  // A black one-pixel outline around a red inside.
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [](int x, int y) {
+                            const bool edge = x == 10 || x == 39 || y == 10 || y == 29;
+                            return static_cast<COLORREF>(edge ? 0x000000 : 0x0000FF);
+                          },
+                          "shape_rectangle", {10, 10, 40, 30}));
+  // A lowered box: shadow top and left, highlight bottom and right, inside untouched.
+  const COLORREF shadow = static_cast<COLORREF>(ColorToRGB(clBtnShadow));
+  const COLORREF light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [&](int x, int y) {
+                            if (y == 29 || x == 89) return light;
+                            if (y == 10 || x == 60) return shadow;
+                            return static_cast<COLORREF>(0xFFFFFF);
+                          },
+                          "bevel_box", {60, 10, 90, 30}));
+}
+
+TEST_F(StdControlsTest, ImagesDrawTheirPictureAndPaintBoxesCallOnPaint) {
+  NewForm(200, 100);
+  form_->SetColor(clWhite);
+  auto* image = Add<TImage>(10, 10, 40, 40);
+  std::unique_ptr<TBitmap> bmp(new TBitmap());
+  bmp->SetWidth(8);
+  bmp->SetHeight(6);
+  bmp->Canvas()->Brush()->SetColor(clBlue);
+  bmp->Canvas()->FillRect(TRect{0, 0, 8, 6});
+  image->Picture()->SetGraphic(bmp.get());
+  image->SetCenter(true);
+  auto* box = Add<TPaintBox>(100, 10, 40, 40);
+  TCounter n;
+  box->SetOnPaint(TNotifyEvent(&n, &TCounter::Paint));
+  Show();
+  EXPECT_GE(n.Paints, 1);
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  EXPECT_EQ(image->DestRect(), (TRect{16, 17, 24, 23}));
+  EXPECT_TRUE(PixelsMatch(cap,
+                          [](int x, int y) {
+                            const bool in = x >= 26 && x < 34 && y >= 27 && y < 33;
+                            return static_cast<COLORREF>(in ? 0xFF0000 : 0xFFFFFF);
+                          },
+                          "image_centred", {10, 10, 50, 50}));
+  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return static_cast<COLORREF>(0x00FF00); }, "paintbox",
+                          {100, 10, 110, 20}));
+  image->SetAutoSize(true);
+  EXPECT_EQ(image->Width(), 8);
+  EXPECT_EQ(image->Height(), 6);
+}
+
+TEST_F(StdControlsTest, DisabledAndFocusedCheckBoxesLookDifferent) {
+  NewForm(200, 60);
+  auto* a = Add<TCheckBox>(10, 10, 120, 17);
+  a->SetCaption("Look");
+  auto* b = Add<TButton>(10, 30, 75, 25);
+  Show();
+  b->SetFocus();
+  Idle();
+  const TCapture plain = CaptureWindow(a->Handle());
+  a->SetFocus();
+  Idle();
+  const TCapture focused = CaptureWindow(a->Handle());
+  b->SetFocus();
+  a->SetEnabled(false);
+  Idle();
+  const TCapture disabled = CaptureWindow(a->Handle());
+  // The focus rectangle is around the text only; the box stays as it was.
+  EXPECT_GT(CountDifferentPixels(plain, focused), 0);
+  EXPECT_TRUE(PixelsMatch(focused, [&](int x, int y) { return plain.Color(x, y); }, "focus_box",
+                          {0, 0, 13, 17}));
+  EXPECT_GT(CountDifferentPixels(plain, disabled), 0);
+}
+
+struct ShapeCase {
+  const char* Name;
+  TShapeType Type;
+  // Points (in a 40 x 20 control) and whether the brush colour is there.
+  std::vector<std::pair<TPoint, bool>> Probes;
+};
+
+class ShapeKinds : public StdControlsTest, public ::testing::WithParamInterface<ShapeCase> {};
+
+TEST_P(ShapeKinds, FillWhereTheShapeIs) {
+  NewForm(100, 40);
+  form_->SetColor(clWhite);
+  auto* shape = Add<TShape>(0, 0, 40, 20);
+  shape->Brush()->SetColor(clRed);
+  shape->Pen()->SetColor(clRed);
+  shape->SetShape(GetParam().Type);
+  Show();
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  for (const auto& [p, inside] : GetParam().Probes)
+    EXPECT_EQ(cap.Color(p.X, p.Y), inside ? 0x0000FFu : 0xFFFFFFu) << p.X << "," << p.Y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ShapeKinds,
+    ::testing::Values(
+        ShapeCase{"Rectangle", stRectangle, {{{0, 0}, true}, {{39, 19}, true}, {{20, 10}, true}}},
+        // Squares and circles take the shorter side, centred along the longer one.
+        ShapeCase{"Square",
+                  stSquare,
+                  {{{10, 0}, true}, {{29, 19}, true}, {{5, 10}, false}, {{35, 10}, false}}},
+        ShapeCase{"Ellipse",
+                  stEllipse,
+                  {{{0, 0}, false}, {{39, 19}, false}, {{20, 10}, true}, {{1, 10}, true}}},
+        ShapeCase{"Circle",
+                  stCircle,
+                  {{{20, 10}, true}, {{5, 10}, false}, {{10, 0}, false}, {{20, 1}, true}}},
+        ShapeCase{"RoundRect", stRoundRect, {{{0, 0}, false}, {{20, 0}, true}, {{0, 10}, true}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct BevelCase {
+  const char* Name;
+  TBevelShape Shape;
+  TBevelStyle Style;
+  win::RECT Dark, Light;  // a stretch in the shadow colour and one in the highlight colour
+};
+
+class BevelKinds : public StdControlsTest, public ::testing::WithParamInterface<BevelCase> {};
+
+TEST_P(BevelKinds, DrawTheirLines) {
+  NewForm(100, 60);
+  auto* bevel = Add<TBevel>(0, 0, 40, 30);
+  bevel->SetShape(GetParam().Shape);
+  bevel->SetStyle(GetParam().Style);
+  Show();
+  const TCapture cap = CaptureWindow(form_->Handle(), false);
+  const COLORREF shadow = static_cast<COLORREF>(ColorToRGB(clBtnShadow));
+  const COLORREF light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
+  EXPECT_TRUE(PixelsMatch(
+      cap, [&](int, int) { return shadow; }, std::string("bevel_dark_") + GetParam().Name,
+      GetParam().Dark));
+  EXPECT_TRUE(PixelsMatch(
+      cap, [&](int, int) { return light; }, std::string("bevel_light_") + GetParam().Name,
+      GetParam().Light));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bevels, BevelKinds,
+    ::testing::Values(BevelCase{"TopLowered", bsTopLine, bsLowered, {0, 0, 40, 1}, {0, 1, 40, 2}},
+                      BevelCase{"TopRaised", bsTopLine, bsRaised, {0, 1, 40, 2}, {0, 0, 40, 1}},
+                      BevelCase{
+                          "Bottom", bsBottomLine, bsLowered, {0, 28, 40, 29}, {0, 29, 40, 30}},
+                      BevelCase{"Left", bsLeftLine, bsLowered, {0, 0, 1, 30}, {1, 0, 2, 30}},
+                      BevelCase{"Right", bsRightLine, bsLowered, {38, 0, 39, 30}, {39, 0, 40, 30}},
+                      BevelCase{"BoxRaised", bsBox, bsRaised, {39, 1, 40, 30}, {0, 0, 39, 1}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(StdControlsTest, StaticTextSizesItselfAndFocusesItsControl) {
+  NewForm();
+  auto* edit = Add<TEdit>(100, 10, 100, 21);
+  auto* button = Add<TButton>(100, 40, 75, 25);
+  auto* text = Add<TStaticText>(10, 10, 10, 10);
+  text->SetCaption("&Name");
+  const int plain = text->Width();
+  EXPECT_GT(plain, 10);
+  text->SetBorderStyle(sbsSunken);
+  EXPECT_EQ(text->Width(), plain + 2);
+  text->SetAutoSize(false);
+  text->SetCaption("a much longer caption");
+  EXPECT_EQ(text->Width(), plain + 2);
+  text->SetCaption("&Name");
+  text->SetFocusControl(edit);
+  Show();
+  button->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('N');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(edit->Focused());
+  delete edit;
+  EXPECT_EQ(text->FocusControl(), nullptr);
+}
+
+TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
+  NewForm();
+  auto* group = Add<TGroupBox>(10, 10, 150, 100);
+  group->SetCaption("&Group");
+  auto* inner = new TEdit(form_.get());
+  inner->SetAlign(alClient);
+  inner->SetParent(group);
+  auto* other = Add<TButton>(200, 10, 75, 25);
+  Show();
+  EXPECT_GT(inner->Top(), 4);
+  EXPECT_GT(inner->Left(), 0);
+  EXPECT_LT(inner->Top() + inner->Height(), group->Height());
+  other->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('G');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(inner->Focused());
+}
+
+TEST_F(StdControlsTest, MemoLinesSurviveAFormStream) {
+  NewForm();
+  form_->SetName("Source");
+  auto* memo = Add<TMemo>(10, 10, 150, 80);
+  memo->SetName("Notes");
+  EXPECT_EQ(memo->Text(), "Notes");  // a new memo shows its name, as in the designer
+  memo->Lines()->Clear();
+  memo->Lines()->Add("first");
+  memo->Lines()->Add("second");
+  memo->SetScrollBars(ssBoth);
+  memo->SetWordWrap(false);
+  const std::string bytes = WriteComponentToBytes(form_.get());
+  std::unique_ptr<TForm> g(new TForm(nullptr));
+  TStringStream s(bytes);
+  ReadForm(&s, g.get());
+  auto* copy = dynamic_cast<TMemo*>(g->FindComponent("Notes"));
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->Text(), "first\r\nsecond");
+  EXPECT_EQ(copy->ScrollBars(), ssBoth);
+  EXPECT_FALSE(copy->WordWrap());
+  const win::LONG style = win::GetWindowLongA(copy->Handle(), win::GWL_STYLE);
+  EXPECT_TRUE(style & win::WS_VSCROLL);
+  EXPECT_TRUE(style & win::ES_AUTOHSCROLL);
+}
+
+}  // namespace
+}  // namespace vcl::testing
