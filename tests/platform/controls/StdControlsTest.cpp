@@ -327,7 +327,7 @@ TEST_F(StdControlsTest, ExampleFormLoadsWithEveryControl) {
   EXPECT_EQ(bevel->Shape(), bsTopLine);
   EXPECT_EQ(circle->Brush()->Color(), clRed);
   EXPECT_EQ(status->BorderStyle(), sbsSunken);
-  EXPECT_EQ(dynamic_cast<TEdit*>(f->FindComponent("NameEdit"))->Text(), "Ada Lovelace");
+  EXPECT_EQ(dynamic_cast<TEdit*>(f->FindComponent("NameEdit"))->Text(), "Jane Sample");
 }
 
 TEST_F(StdControlsTest, ShapesAndBevelsPaint) {
