@@ -447,6 +447,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   // Every focus change counts, so a change made while a focus message is handled is noticed
   // by the one that was under way, which then stops.
   ++g_focusCount;
+  // A form on its way out has left the screen's lists: the focus a dying window is handed
+  // must not make it the screen's active or focused form again.
+  if (ComponentState().contains(csDestroying)) return false;
   activeControl_ = Control != this ? Control : nullptr;
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;

@@ -164,6 +164,20 @@ INSTANTIATE_TEST_SUITE_P(
         TModalCase{"Close", [](TTestForm* f) { f->Close(); }, mrCancel, "activate"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(FormsTest, AFreedFocusedFormIsNeitherTheScreensActiveNorFocusedForm) {
+  auto* form = new TForm(nullptr);
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  form->Show();
+  button->SetFocus();
+  Idle();
+  ASSERT_EQ(Screen->FocusedForm(), form);
+  delete form;  // its window hands the focus on while it is destroyed
+  Idle();
+  EXPECT_NE(Screen->FocusedForm(), form);
+  EXPECT_NE(Screen->ActiveForm(), form);
+}
+
 TEST_F(FormsTest, OtherFormsAreDisabledWhileOneIsModal) {
   // A modal form left without an answer (and no timer to run) fails instead of hanging.
   TForm lonely(nullptr);
