@@ -208,7 +208,8 @@ TEST_F(BaseMeterScreenTest, DeltaDecidesWhichValueChangesRepaint) {
   // Each value, whether it repaints and the value last drawn; an end always shows.
   const std::array<int, 3> values[] = {{40, 1, 40}, {45, 0, 40},   {49, 0, 40},  {50, 1, 50},
                                        {95, 1, 95}, {100, 1, 100}, {100, 0, 100}};
-  for (auto [value, bars, drawn] : values) {
+  for (auto [v, bars, drawn] : values) {
+    const int value = v;  // lambdas capture variables, not bindings
     EXPECT_EQ(Bars([&] { meter_->SetPercentValue(value); }), bars) << value;
     EXPECT_EQ(meter_->LastDrawValue(), drawn) << value;
   }

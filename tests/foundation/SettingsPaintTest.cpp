@@ -275,7 +275,8 @@ TEST(FillPaint, ClipFillAlignsPatternsByThePackedOffset) {
     f.SetFillStyle(style);
     f.SetBitmap(&pat);
     const TRect r{2, 1, 12, 9};
-    for (auto [ox, oy] : {std::pair{5, 7}, std::pair{-3, 2}, std::pair{0, 0}}) {
+    for (auto [offX, offY] : {std::pair{5, 7}, std::pair{-3, 2}, std::pair{0, 0}}) {
+      const int ox = offX, oy = offY;  // lambdas capture variables, not bindings
       TSurface s(14, 11);
       const int32_t packed = static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(oy)) << 16) |
                                                   static_cast<uint16_t>(ox));

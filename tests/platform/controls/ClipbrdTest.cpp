@@ -140,7 +140,7 @@ TEST_F(ClipbrdTest, BitmapsAndPictures) {
   TBitmap source;
   source.SetSize(4, 3);
   source.Canvas()->Brush()->SetColor(clRed);
-  source.Canvas()->FillRect(win::TRect(0, 0, 4, 3));
+  source.Canvas()->FillRect(win::TRect{0, 0, 4, 3});
   source.Canvas()->SetPixels(1, 2, clBlue);
   TClipboard* c = Clipboard();
   c->Assign(&source);

@@ -110,11 +110,11 @@ TEST_F(PrinterTest, EachPageBecomesAPicture) {
   EXPECT_EQ(p->PageNumber(), 1);
   TCanvas* c = p->Canvas();
   c->Brush()->SetColor(clRed);
-  c->FillRect(win::TRect(100, 200, 300, 250));
+  c->FillRect(win::TRect{100, 200, 300, 250});
   p->NewPage();
   EXPECT_EQ(p->PageNumber(), 2);
   c->Brush()->SetColor(clBlue);
-  c->FillRect(win::TRect(0, 0, 10, 10));
+  c->FillRect(win::TRect{0, 0, 10, 10});
   EXPECT_EQ(testsupport::ErrorOf<EPrinter>([&] { p->SetOrientation(poLandscape); }), "Printing in progress");
   EXPECT_EQ(testsupport::ErrorOf<EPrinter>([&] { p->BeginDoc(); }), "Printing in progress");
   p->EndDoc();
