@@ -140,7 +140,7 @@ void TZYLCustomControl::CreateXPThemeHandles() {
 }
 
 void TZYLCustomControl::FreeXPThemeHandles() {
-  if (FTheme && XPThemesAvailable) CloseThemeData(FTheme);
+  if (FTheme) CloseThemeData(FTheme);  // also after themes were switched off
   FTheme = nullptr;
   FThemeClass.clear();
 }

@@ -39,6 +39,7 @@
 #include <concepts>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -327,7 +328,9 @@ class TClassBuilder {
   }
 
   static TClass Build(const char* qualifiedName) {
-    TClassInfo* info = typeinfo_detail::NewClassInfo(qualifiedName, C::inherited::StaticClass());
+    // Owned until the description succeeds: a class whose description throws leaves nothing.
+    std::unique_ptr<TClassInfo> owned(typeinfo_detail::NewClassInfo(qualifiedName, C::inherited::StaticClass()));
+    TClassInfo* info = owned.get();
     info->SetClassTypeInfo(TypeInfoOf<C*>());
     TClass parent = C::inherited::StaticClass();
     info->SetCppType(&typeid(C), typeinfo_detail::DeclaresNotification<C>() ||
@@ -347,7 +350,7 @@ class TClassBuilder {
     const bool parentIgnores = !parent || !parent->OverridesNotification() || parent->IgnoresInsertNotification();
     info->SetIgnoresInsertNotification(
         parentIgnores && (!typeinfo_detail::DeclaresNotification<C>() || b.ownIgnoresInsert_));
-    return info;
+    return owned.release();
   }
 
  private:
