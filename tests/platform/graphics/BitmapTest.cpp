@@ -277,9 +277,9 @@ TEST(Bitmap, DrawingOnIndexedFormatsReadsBackInTheirColours) {
   }
 }
 
-BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t> table,
+BmpLayout Layout(int w, int h, int bits, uint32_t compression, std::vector<uint32_t> table,
              std::vector<uint8_t> data, int header = 40) {
-  BmpSpec s{w, h, bits, compression, header, std::move(table), {}, std::move(data), 0};
+  BmpLayout s{w, h, bits, compression, header, std::move(table), {}, std::move(data), 0};
   s.ClrUsed = header == 40 ? uint32_t(s.Table.size()) : 0;
   if (compression == win::BI_BITFIELDS) s.Masks = {0xF800, 0x07E0, 0x001F};
   return s;
@@ -288,18 +288,18 @@ BmpSpec Spec(int w, int h, int bits, uint32_t compression, std::vector<uint32_t>
 TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
   const struct {
     const char* Name;
-    BmpSpec Spec;
+    BmpLayout Layout;
     TPixelFormat Pf;
     std::vector<TPx> Pixels;
   } cases[] = {
       // Top-down rows: red, blue over lime, white.
       {"topdown",
-       Spec(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0}),
+       Layout(2, -2, 24, 0, {}, {0, 0, 255, 255, 0, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0, 0}),
        pf24bit,
        {{0, 0, clRed}, {1, 0, clBlue}, {0, 1, clLime}, {1, 1, clWhite}}},
       // Bottom row four reds, top row absolute 0 1 2 3.
       {"rle8",
-       Spec(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF},
+       Layout(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF},
             {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
        pf8bit,
        {{0, 0, clBlack},
@@ -310,19 +310,19 @@ TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
         {3, 1, clRed}}},
       // 1 2 1 2, then an absolute 2.
       {"rle4",
-       Spec(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF}, {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
+       Layout(5, 1, 4, win::BI_RLE4, {0, 0xFF0000, 0x0000FF}, {4, 0x12, 0, 3, 0x20, 0x00, 0, 1}),
        pf4bit,
        {{0, 0, clRed}, {1, 0, clBlue}, {3, 0, clBlue}, {4, 0, clBlue}}},
       {"core",
-       Spec(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12),
+       Layout(2, 1, 1, 0, {0, 0x0000FF}, {0x80, 0, 0, 0}, 12),
        pf1bit,
        {{0, 0, clBlue}, {1, 0, clBlack}}},
       {"bitfields",
-       Spec(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}),
+       Layout(2, 1, 16, win::BI_BITFIELDS, {}, {0x00, 0xF8, 0x1F, 0x00}),
        pf16bit,
        {{0, 0, clRed}, {1, 0, clBlue}}}};
   for (const auto& c : cases) {
-    auto b = Load<TBitmap>(BmpFile(c.Spec));
+    auto b = Load<TBitmap>(BmpFile(c.Layout));
     EXPECT_EQ(b->PixelFormat(), c.Pf) << c.Name;
     ExpectPixels(b.get(), c.Pixels, c.Name);
   }

@@ -7,7 +7,7 @@
 
 namespace gfxtest {
 
-struct BmpSpec {
+struct BmpLayout {
   int Width = 1;
   int Height = 1;  // negative: top-down
   int BitCount = 24;
@@ -23,7 +23,7 @@ inline void Put(std::string& s, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
 }
 
-inline std::string PackedDib(const BmpSpec& b) {
+inline std::string PackedDib(const BmpLayout& b) {
   std::string s;
   const bool core = b.HeaderSize == 12;
   Put(s, uint32_t(b.HeaderSize), 4), Put(s, uint32_t(b.Width), core ? 2 : 4);
@@ -37,7 +37,7 @@ inline std::string PackedDib(const BmpSpec& b) {
   return s;
 }
 
-inline std::string BmpFile(const BmpSpec& b) {
+inline std::string BmpFile(const BmpLayout& b) {
   const std::string dib = PackedDib(b);
   std::string s = "BM";
   Put(s, uint32_t(14 + dib.size()), 4), Put(s, 0, 4),
@@ -47,8 +47,8 @@ inline std::string BmpFile(const BmpSpec& b) {
 
 // An icon image of size x size pixels: colour rows of `bits` bits filled with the byte
 // `fill`, then an all-opaque mask; `rows` (when given) replaces colour and mask rows.
-inline BmpSpec IconImage(int size, int bits, uint8_t fill, std::vector<uint8_t> rows = {}) {
-  BmpSpec s{size, size * 2, bits, 0, 40, {}, {}, std::move(rows), 0};
+inline BmpLayout IconImage(int size, int bits, uint8_t fill, std::vector<uint8_t> rows = {}) {
+  BmpLayout s{size, size * 2, bits, 0, 40, {}, {}, std::move(rows), 0};
   if (bits <= 8) s.Table.assign(size_t(1) << bits, 0), s.Table[1] = 0x0000FF;
   if (s.Bits.empty()) {
     s.Bits.assign(((size_t(size) * bits + 31) / 32) * 4 * size_t(size), fill);
@@ -59,13 +59,13 @@ inline BmpSpec IconImage(int size, int bits, uint8_t fill, std::vector<uint8_t> 
 
 // An icon file with the images; `entries` directory entries, the ones past the images
 // pointing at the last image.
-inline std::string IconFile(const std::vector<BmpSpec>& images, size_t entries = 0) {
+inline std::string IconFile(const std::vector<BmpLayout>& images, size_t entries = 0) {
   if (entries < images.size()) entries = images.size();
   std::string f, data;
   Put(f, 0x10000, 4), Put(f, uint32_t(entries), 2);
   size_t offset = 6 + 16 * entries, size = 0;
   for (size_t i = 0; i < entries; ++i) {
-    const BmpSpec& s = images[i < images.size() ? i : images.size() - 1];
+    const BmpLayout& s = images[i < images.size() ? i : images.size() - 1];
     if (i < images.size()) {
       offset += size;
       const std::string dib = PackedDib(s);

@@ -104,7 +104,7 @@ TEST(CorruptBitmaps, DeclaredSizesAreCheckedBeforeThePixelsAreAllocated) {
 }
 
 TEST(CorruptBitmaps, BrokenRunLengthDataRaisesOrStaysInside) {
-  BmpSpec s{3, 2, 8, 1, 40, {0, 0xFF}, {}, {}, 2};
+  BmpLayout s{3, 2, 8, 1, 40, {0, 0xFF}, {}, {}, 2};
   // An absolute run longer than the data; a delta without its two bytes; runs and deltas far
   // past the picture (clipped); data without an end mark (accepted as far as it goes).
   const struct {
@@ -126,7 +126,7 @@ TEST(CorruptBitmaps, MutatedFilesNeverCrash) {
     std::unique_ptr<TBitmap> b(NewBitmap(7, 5, pf, clRed));
     seeds.push_back(Save(b.get()));
   }
-  seeds.push_back(BmpFile(BmpSpec{6,
+  seeds.push_back(BmpFile(BmpLayout{6,
                                   4,
                                   8,
                                   1,
