@@ -278,7 +278,7 @@ TEST(Bitmap, DrawingOnIndexedFormatsReadsBackInTheirColours) {
 }
 
 BmpLayout Layout(int w, int h, int bits, uint32_t compression, std::vector<uint32_t> table,
-             std::vector<uint8_t> data, int header = 40) {
+                 std::vector<uint8_t> data, int header = 40) {
   BmpLayout s{w, h, bits, compression, header, std::move(table), {}, std::move(data), 0};
   s.ClrUsed = header == 40 ? uint32_t(s.Table.size()) : 0;
   if (compression == win::BI_BITFIELDS) s.Masks = {0xF800, 0x07E0, 0x001F};
@@ -300,7 +300,7 @@ TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
       // Bottom row four reds, top row absolute 0 1 2 3.
       {"rle8",
        Layout(4, 2, 8, win::BI_RLE8, {0, 0xFF0000, 0x00FF00, 0x0000FF},
-            {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
+              {4, 1, 0, 0, 0, 4, 0, 1, 2, 3, 0, 0, 0, 1}),
        pf8bit,
        {{0, 0, clBlack},
         {1, 0, clRed},

@@ -127,14 +127,14 @@ TEST(CorruptBitmaps, MutatedFilesNeverCrash) {
     seeds.push_back(Save(b.get()));
   }
   seeds.push_back(BmpFile(BmpLayout{6,
-                                  4,
-                                  8,
-                                  1,
-                                  40,
-                                  {0, 0xFF, 0xFF00},
-                                  {},
-                                  {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1},
-                                  3}));
+                                    4,
+                                    8,
+                                    1,
+                                    40,
+                                    {0, 0xFF, 0xFF00},
+                                    {},
+                                    {6, 1, 0, 0, 0, 4, 1, 2, 1, 2, 0, 2, 1, 1, 3, 2, 0, 1},
+                                    3}));
   Mutate<TBitmap>(seeds, 1500, 12345, 54);
 }
 
