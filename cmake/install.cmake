@@ -10,7 +10,7 @@ set(ZYL_VERSION 7.0.0)
 install(TARGETS platform_rt zyl70se_B5 EXPORT zylTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-foreach(dir IN ITEMS platform foundation display system)
+foreach(dir IN ITEMS platform foundation buttons display system)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir}
     FILES_MATCHING PATTERN "*.h")
 endforeach()
