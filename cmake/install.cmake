@@ -11,8 +11,10 @@ install(TARGETS platform_rt zyl70se_B5 EXPORT zylTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(dir IN ITEMS platform foundation buttons display system)
-  install(DIRECTORY ${CMAKE_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir}
-    FILES_MATCHING PATTERN "*.h")
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${dir})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir}
+      FILES_MATCHING PATTERN "*.h")
+  endif()
 endforeach()
 install(EXPORT zylTargets NAMESPACE zyl:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/zyl)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/zylConfig.cmake.in
