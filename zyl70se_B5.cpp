@@ -34,7 +34,13 @@
 
 namespace {
 
-// The display controls' units, after the foundation's.
+// The units of the buttons, button groups and panels, after the foundation's. A unit without
+// components to register has no initialization.
+const vcl::TUnitEntry buttonUnits[] = {
+    {"ZYLSpinButton", nullptr, nullptr},
+};
+
+// The display controls' units, after the buttons'.
 const vcl::TUnitEntry displayUnits[] = {
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
@@ -72,6 +78,7 @@ const vcl::TPackageUnitTable& PackageTable() {
     std::vector<vcl::TUnitEntry> all;
     const vcl::TPackageUnitTable& foundation = zyl::ZYLPackageUnitTable();
     all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
+    all.insert(all.end(), std::begin(buttonUnits), std::end(buttonUnits));
     all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
     all.insert(all.end(), std::begin(systemUnits), std::end(systemUnits));
     return all;
