@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLSpeedButton.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
 #include "display/ZYLClock.h"
@@ -38,6 +40,8 @@ namespace {
 // components to register has no initialization.
 const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpinButton", nullptr, nullptr},
+    {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
+    {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
 };
 
 // The display controls' units, after the buttons'.
