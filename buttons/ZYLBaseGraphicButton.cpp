@@ -100,8 +100,7 @@ void TZYLBaseGraphicButton::SetDropDown(vcl::TComponent* Value) {
   Invalidate();
 }
 
-void TZYLBaseGraphicButton::Notification(vcl::TComponent* AComponent,
-                                         vcl::TOperation Operation) {
+void TZYLBaseGraphicButton::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == vcl::opRemove && AComponent == FDropDown) {
     FDropDown = nullptr;
@@ -253,8 +252,8 @@ void TZYLBaseGraphicButton::DrawContent(vcl::TCanvas* Canvas, const vcl::TRect& 
   if (FLayout->Arrow()) {
     const int size = FLayout->ArrowSize();
     const int strip = 2 * size + FLayout->ArrowIndent();
-    const bool left = FLayout->ArrowPosition() == apLeftText ||
-                      FLayout->ArrowPosition() == apLeftGlyph;
+    const bool left =
+        FLayout->ArrowPosition() == apLeftText || FLayout->ArrowPosition() == apLeftGlyph;
     const int cx = left ? r.Left + FLayout->ArrowIndent() + size : r.Right - strip + size;
     const int cy = r.Top + (r.Bottom - r.Top) / 2;
     const std::vector<vcl::TPoint> tri = {
@@ -286,11 +285,7 @@ void TZYLBaseGraphicButton::Paint() {
   DrawContent(c, inner, state);
 }
 
-void ZYLBaseGraphicButtonInit() {
-  vcl::RegisterClasses({TZYLBaseGraphicButton::StaticClass()});
-}
-void ZYLBaseGraphicButtonDone() {
-  vcl::UnRegisterClasses({TZYLBaseGraphicButton::StaticClass()});
-}
+void ZYLBaseGraphicButtonInit() { vcl::RegisterClasses({TZYLBaseGraphicButton::StaticClass()}); }
+void ZYLBaseGraphicButtonDone() { vcl::UnRegisterClasses({TZYLBaseGraphicButton::StaticClass()}); }
 
 }  // namespace zyl

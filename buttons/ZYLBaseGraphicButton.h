@@ -56,8 +56,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
  protected:
   void Paint() override;
   // The face of the button in State over Rect; answers the rectangle left for the content.
-  virtual vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
-                              TZYLButtonState State);
+  virtual vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
   // The glyph, caption and drop-down arrow inside Rect.
   virtual void DrawContent(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
   // The glyph to show: the image list's item when one is set, else Glyph (may be empty).

@@ -21,8 +21,7 @@ ZYL_CLASS_IMPL(TZYLSpeedButton) {
   b.Publish("ButtonStyle")
       .Publish("Color")
       .Default(vcl::clBtnFace)
-      .Publish({"CtlXP", "FontFX", "ImageIndex", "ImageList", "Layout", "ListIndex",
-                "ParentColor"})
+      .Publish({"CtlXP", "FontFX", "ImageIndex", "ImageList", "Layout", "ListIndex", "ParentColor"})
       .Default(false);
 }
 
@@ -35,10 +34,16 @@ bool IsDown(TZYLButtonState State) {
 // Styles that show no edge at rest.
 bool IsFlat(TZYLUserButtonStyle Style) {
   switch (Style) {
-    case ubsVorlixFlat: case ubsFlat: case ubsFlatUnColored: case ubsNavigator:
-    case ubsExplorer: case ubsExplorerColored: case ubsIntegrated: case ubsCombo:
-    case ubsOffice: case ubsOfficeTransp:
-      return true;
+    case ubsVorlixFlat:
+    case ubsFlat:
+    case ubsFlatUnColored:
+    case ubsNavigator:
+    case ubsExplorer:
+    case ubsExplorerColored:
+    case ubsIntegrated:
+    case ubsCombo:
+    case ubsOffice:
+    case ubsOfficeTransp: return true;
     default: return false;
   }
 }
@@ -77,8 +82,8 @@ TZYLCustomSpeedButton::TZYLCustomSpeedButton(vcl::TComponent* AOwner) : inherite
 TZYLCustomSpeedButton::~TZYLCustomSpeedButton() = default;
 
 void TZYLCustomSpeedButton::UpdateOpacity() {
-  FSeeThrough = FStyle == ubsExplorer || FStyle == ubsExplorerColored ||
-                FStyle == ubsOfficeTransp || UseXP();
+  FSeeThrough =
+      FStyle == ubsExplorer || FStyle == ubsExplorerColored || FStyle == ubsOfficeTransp || UseXP();
   vcl::TControlStyle s = ControlStyle();
   if (FSeeThrough)
     s.Exclude(vcl::csOpaque);

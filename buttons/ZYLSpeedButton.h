@@ -28,8 +28,7 @@ class TZYLCustomSpeedButton : public TZYLBaseGraphicButton {
   bool ExplorerGlyph() const { return FExplorerGlyph; }
 
  protected:
-  vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
-                      TZYLButtonState State) override;
+  vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State) override;
   vcl::TBitmap* GlyphFor(TZYLButtonState State) override;
   void UpdateOpacity();
 
