@@ -42,6 +42,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpinButton", nullptr, nullptr},
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
+    {"ZYLSpecialButtons", nullptr, nullptr},
 };
 
 // The display controls' units, after the buttons'.

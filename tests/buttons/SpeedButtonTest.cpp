@@ -68,8 +68,8 @@ TEST_F(SpeedButtonTest, GroupKeepsOneButtonPressed) {
   const std::string allUp = PressedOf(all);
   c->SetPressed(true);
   const std::string byCode = PressedOf(all);
-  testsupport::ExpectCases({{afterA, "1001"}, {afterB, "0101"}, {again, "0101"},
-                            {allUp, "0001"}, {byCode, "0011"}});
+  testsupport::ExpectCases(
+      {{afterA, "1001"}, {afterB, "0101"}, {again, "0101"}, {allUp, "0001"}, {byCode, "0011"}});
   EXPECT_EQ(rec_.Take(), "A B B B");
 }
 
@@ -196,7 +196,9 @@ TEST(GreyGlyph, GreyValuesKeepTheSeeThroughColour) {
   auto g = ColourGlyph();
   vcl::TBitmap grey;
   ZYLGreyGlyph(g.get(), &grey);
-  auto at = [&](int x, int y) { return std::to_string(vcl::ColorToRGB(grey.Canvas()->Pixels(x, y))); };
+  auto at = [&](int x, int y) {
+    return std::to_string(vcl::ColorToRGB(grey.Canvas()->Pixels(x, y)));
+  };
   // 30 % red, 59 % green, 11 % blue.
   testsupport::ExpectCases({{at(0, 0), std::to_string(vcl::clFuchsia)},
                             {at(3, 3), std::to_string(0x4C4C4C)},
