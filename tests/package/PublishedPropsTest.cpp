@@ -219,8 +219,7 @@ std::vector<std::vector<std::string>> Paths(vcl::TComponent* c) {
     vcl::TObject* sub = p->Kind() == vcl::tkClass ? vcl::GetObjectProp(c, p) : nullptr;
     if (sub && !dynamic_cast<vcl::TComponent*>(sub)) {
       for (const vcl::TPropInfo* q : vcl::GetPropList(sub))
-        if (q->Kind() != vcl::tkClass && q->IsWritable())
-          paths.push_back({p->Name, q->Name});
+        if (q->Kind() != vcl::tkClass && q->IsWritable()) paths.push_back({p->Name, q->Name});
     } else if (p->IsWritable()) {
       paths.push_back({p->Name});
     }
