@@ -38,8 +38,7 @@ ZYL_CLASS_IMPL(TZYLSpecialButton) {
 
 ZYL_CLASS_IMPL(TZYLSpecialButtons) {}
 
-TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection)
-    : inherited(Collection) {
+TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(Collection) {
   FButton = new TZYLCustomSpeedButton(nullptr);
   FButton->OnClick = vcl::TNotifyEvent(this, &TZYLSpecialButton::ButtonClick);
   if (TZYLSpecialButtons* list = Buttons()) {

@@ -4,8 +4,8 @@
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLGlyphLayout.h"
-#include "tests/buttons/ButtonsTestHost.h"
 #include "platform/graphics/Colors.h"
+#include "tests/buttons/ButtonsTestHost.h"
 #include "tests/display/ExampleForm.h"
 
 namespace zyl {

@@ -136,11 +136,11 @@ TEST(SettingsObjects, OwnersStartingValuesAreLeftOutOfStreams) {
                                                 &TZYLBevel::SetBevelStyleOuter,
                                                 &TZYLBevel::StyleOuter, bvLowered, bvNone);
   CheckOwnersDefault<TZYLBevel, TZYLBevelMode>("Mode", &TZYLBevel::SetDefaultMode,
-                                               &TZYLBevel::SetMode, &TZYLBevel::Mode,
-                                               bmStandard, bmCustom);
-  CheckOwnersDefault<TZYLFillObject, TZYLFillStyle>(
-      "Style", &TZYLFillObject::SetDefaultFillStyle, &TZYLFillObject::SetFillStyle,
-      &TZYLFillObject::Style, sfBrushBitmap, sfNone);
+                                               &TZYLBevel::SetMode, &TZYLBevel::Mode, bmStandard,
+                                               bmCustom);
+  CheckOwnersDefault<TZYLFillObject, TZYLFillStyle>("Style", &TZYLFillObject::SetDefaultFillStyle,
+                                                    &TZYLFillObject::SetFillStyle,
+                                                    &TZYLFillObject::Style, sfBrushBitmap, sfNone);
 }
 
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
