@@ -58,10 +58,6 @@ class TDragDockObject;
 using TStartDockEvent = TEvent<void(TObject* Sender, TDragDockObject*& DragObject)>;
 // Docking ends with the same arguments as dragging: the target (or null) and the position.
 using TEndDockEvent = TEndDragEvent;
-// What a scroll event reports, and the event (the position may be changed by the handler).
-ZYL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop,
-         scBottom, scEndScroll)
-using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 // The window procedure of a control: its WindowProc, which may be replaced and chained.
 using TWndMethod = TEvent<void(TMessage& Message)>;
 
