@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "buttons/ZYLStatusBar.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
 #include "display/ZYLClock.h"
@@ -36,9 +38,10 @@
 
 namespace {
 
-// The units of the buttons, button groups and panels, after the foundation's. A unit without
-// components to register has no initialization.
+// The buttons, button groups and panels, after the foundation's.
 const vcl::TUnitEntry buttonUnits[] = {
+    {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
+    {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
     {"ZYLSpinButton", nullptr, nullptr},
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
