@@ -22,6 +22,7 @@
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
 #include "display/ZYLRepeatedShape.h"
+#include "display/ZYLSBar.h"
 #include "display/ZYLScrollText.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
@@ -66,6 +67,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
     {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
+    {"ZYLSBar", &zyl::ZYLSBarInit, &zyl::ZYLSBarDone},
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
