@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
@@ -47,6 +48,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
     {"ZYLSpecialButtons", nullptr, nullptr},
+    {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
 };
 
 // The display controls' units, after the buttons'.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/graphics/Colors.h"
@@ -15,12 +16,20 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   buttontest::THost host;
   ZYLBaseGraphicButtonInit();
   ZYLSpeedButtonInit();
+  ZYLCheckBoxInit();
   auto form = exampletest::ReadExample("buttons.txt");
+  ZYLCheckBoxDone();
   ZYLSpeedButtonDone();
   ZYLBaseGraphicButtonDone();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLSpeedButton"], 19);
   EXPECT_EQ(count["TZYLBaseGraphicButton"], 1);
+  EXPECT_EQ(count["TZYLCheckBox"], 3);
+  auto* grayed = dynamic_cast<TZYLCheckBox*>(form->FindComponent("CheckGrayed"));
+  ASSERT_NE(grayed, nullptr);
+  EXPECT_EQ(grayed->State(), vcl::cbGrayed);
+  EXPECT_TRUE(grayed->AutoSize());
+  EXPECT_LT(grayed->Width(), 110);  // sized to its caption once loaded
   auto find = [&](const char* name) {
     return dynamic_cast<TZYLSpeedButton*>(form->FindComponent(name));
   };
