@@ -55,8 +55,8 @@ ZYL_CLASS_IMPL(TZYLCheckBox) {
       .Default(true)
       .Publish({"Transparent", "Visible"})
       .Prop("OnChange", &C::GetOnChange, &C::SetOnChange)
-      .Publish({"OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                "OnMouseDown", "OnMouseEnter", "OnMouseExit", "OnMouseMove", "OnMouseUp"});
+      .Publish({"OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseEnter", "OnMouseExit", "OnMouseMove", "OnMouseUp"});
 }
 
 TZYLCustomCheckBox::TZYLCustomCheckBox(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -78,7 +78,7 @@ bool TZYLCustomCheckBox::GetBool(int Index) const {
 }
 
 void TZYLCustomCheckBox::SetBool(int Index, bool Value) {
-  bool& field = Index == bpAutoSize ? FAutoSize
+  bool& field = Index == bpAutoSize           ? FAutoSize
                 : Index == bpGlyphTransparent ? FGlyphTransparent
                                               : FGlyphFlat;
   if (field == Value) return;

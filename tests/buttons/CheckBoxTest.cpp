@@ -124,15 +124,14 @@ TEST_P(CheckBoxPictures, BoxIsTheSystemsCheckBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     States, CheckBoxPictures,
-    ::testing::Values(BoxPicture{vcl::cbUnchecked, true, false, win::DFCS_BUTTONCHECK},
-                      BoxPicture{vcl::cbChecked, true, false,
-                                 win::DFCS_BUTTONCHECK | win::DFCS_CHECKED},
-                      BoxPicture{vcl::cbGrayed, true, false,
-                                 win::DFCS_BUTTON3STATE | win::DFCS_CHECKED},
-                      BoxPicture{vcl::cbChecked, false, false,
-                                 win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_INACTIVE},
-                      BoxPicture{vcl::cbChecked, true, true,
-                                 win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_FLAT}));
+    ::testing::Values(
+        BoxPicture{vcl::cbUnchecked, true, false, win::DFCS_BUTTONCHECK},
+        BoxPicture{vcl::cbChecked, true, false, win::DFCS_BUTTONCHECK | win::DFCS_CHECKED},
+        BoxPicture{vcl::cbGrayed, true, false, win::DFCS_BUTTON3STATE | win::DFCS_CHECKED},
+        BoxPicture{vcl::cbChecked, false, false,
+                   win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_INACTIVE},
+        BoxPicture{vcl::cbChecked, true, true,
+                   win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_FLAT}));
 
 }  // namespace
 }  // namespace zyl
