@@ -77,10 +77,10 @@ const TMethodCode* MethodCodeOf(R (C::*method)(Args...)) {
     const TMethodCode* hit = slot.load(std::memory_order_acquire);
     if (hit && std::memcmp(hit->Bytes, &method, sizeof(method)) == 0) return hit;
   }
-  const TMethodCode* code = InternMethodCode(
-      &method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
-      &events_detail::IsInstanceOf<C>,
-      reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
+  const TMethodCode* code =
+      InternMethodCode(&method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
+                       &events_detail::IsInstanceOf<C>,
+                       reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
   recent[next.fetch_add(1, std::memory_order_relaxed) % 4].store(code, std::memory_order_release);
   return code;
 }
