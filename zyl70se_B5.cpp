@@ -12,6 +12,7 @@
 #include "display/ZYLFill.h"
 #include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLED.h"
+#include "display/ZYLLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
 #include "display/ZYLNImage.h"
@@ -36,6 +37,7 @@ namespace {
 
 // The display controls' units, after the foundation's.
 const vcl::TUnitEntry displayUnits[] = {
+    {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
