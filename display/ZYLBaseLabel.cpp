@@ -75,7 +75,7 @@ bool TZYLBaseLabel::IsLoadingOrReading() const {
 }
 
 vcl::TRect TZYLBaseLabel::MeasureText(const std::string& Text, TZYL3DCaption* Font3D, int Extent,
-                                       uint32_t Flags) {
+                                      uint32_t Flags) {
   vcl::TBitmap probe;
   probe.SetSize(1, 1);
   vcl::TRect r = ClientRect();
@@ -85,7 +85,8 @@ vcl::TRect TZYLBaseLabel::MeasureText(const std::string& Text, TZYL3DCaption* Fo
 }
 
 uint32_t TZYLBaseLabel::TextFlags(uint32_t Flags) const {
-  Flags |= GetOptionsFlag() | ZYLAlignmentFlags(FAlignment) | win::DT_EXPANDTABS | win::DT_WORDBREAK;
+  Flags |=
+      GetOptionsFlag() | ZYLAlignmentFlags(FAlignment) | win::DT_EXPANDTABS | win::DT_WORDBREAK;
   if (!FShowAccelChar) Flags |= win::DT_NOPREFIX;
   return Flags;
 }
@@ -115,8 +116,9 @@ void TZYLBaseLabel::SetBool(int Index, bool Value) {
       if (!ZYLStoreValue(FTwinkle, Value)) break;
       if (FTwinkle && !ComponentState().contains(vcl::csDesigning)) {
         FreeTwinkleTimer();
-        FTwinkleTimer = new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
-                                      Enabled(), FUseGlobalTimer);
+        FTwinkleTimer =
+            new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
+                          Enabled(), FUseGlobalTimer);
         FTwinklePhase = true;
       } else {
         FreeTwinkleTimer();

@@ -103,8 +103,8 @@ void TZYLCustomLabel::Paint() {
     if (FFontFX->Angle() != 0) {
       flags |= win::DT_SINGLELINE;
       if (FAlignment != agTopLeft)
-        rect = ZYLAlignTextRect(FAlignment, text, FFontFX, rect, Font(), FMultiLine,
-                                FShowAccelChar, static_cast<int32_t>(flags));
+        rect = ZYLAlignTextRect(FAlignment, text, FFontFX, rect, Font(), FMultiLine, FShowAccelChar,
+                                static_cast<int32_t>(flags));
     } else if (!FMultiLine) {
       flags |= win::DT_SINGLELINE;
     } else if (lower) {

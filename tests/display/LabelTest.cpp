@@ -66,7 +66,8 @@ TEST_P(LabelAlignment, PlacesTheTextInItsCellOfTheGrid) {
     const TRect box = InkBox(host_.Capture(), l->BoundsRect(), vcl::clBlack);
     ASSERT_GT(box.Right, box.Left);
     // The ink touches the sides the alignment names and is centred on the others.
-    const int gaps[3][2] = {{box.Left - 20, 170 - box.Right}, {0, 0}, {box.Top - 20, 110 - box.Bottom}};
+    const int gaps[3][2] = {
+        {box.Left - 20, 170 - box.Right}, {0, 0}, {box.Top - 20, 110 - box.Bottom}};
     auto expectPlace = [](int place, int nearGap, int farGap, const char* axis) {
       if (place == 0) EXPECT_LE(nearGap, 3) << axis;
       if (place == 2) EXPECT_LE(farGap, 3) << axis;
@@ -267,9 +268,8 @@ TEST_F(LabelTest, OptionsDrawAsThePlatformsDrawTextFlags) {
   struct TCase {
     TZYLLabelOptions Options;
     unsigned Flags;
-  } cases[] = {{{}, 0},
-               {{loEndEllipsis}, win::DT_END_ELLIPSIS},
-               {{loPathEllipsis}, win::DT_PATH_ELLIPSIS}};
+  } cases[] = {
+      {{}, 0}, {{loEndEllipsis}, win::DT_END_ELLIPSIS}, {{loPathEllipsis}, win::DT_PATH_ELLIPSIS}};
   for (const TCase& c : cases) {
     TZYLLabel* l = Make(text);
     l->SetAutoSize(false);
