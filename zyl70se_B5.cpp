@@ -7,6 +7,7 @@
 
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
+#include "display/ZYLBoundLabel.h"
 #include "display/ZYLClock.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
@@ -22,6 +23,7 @@
 #include "display/ZYLScrollText.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -38,6 +40,8 @@ namespace {
 // The display controls' units, after the foundation's.
 const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
+    {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
+    {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
