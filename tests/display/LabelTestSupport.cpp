@@ -67,6 +67,7 @@ win::testkit::TCapture ReferenceText(int w, int h, vcl::TFont* Font, const std::
   c->Brush()->SetColor(Back);
   c->FillRect(vcl::TRect{0, 0, w, h});
   c->SetFont(Font);
+  c->RequiredState({vcl::csHandleValid, vcl::csFontValid});
   win::SetBkMode(c->Handle(), win::TRANSPARENT);
   win::SetTextColor(c->Handle(), vcl::ColorToRGB(Font->Color()));
   vcl::TRect r{0, 0, w, h};
