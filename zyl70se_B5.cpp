@@ -11,11 +11,13 @@
 #include "display/ZYLClock.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGlyphLabel.h"
 #include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
 #include "display/ZYLLabel.h"
+#include "display/ZYLLabelFill.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
@@ -42,6 +44,8 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
     {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
     {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
+    {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
+    {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},

@@ -37,7 +37,7 @@ ZYL_CLASS_IMPL(TZYLShapeFill) {
       .Stored(&TZYLShapeFill::HasBitmapData)
       .Prop("Gradient", &TZYLShapeFill::Gradient, &TZYLShapeFill::SetGradient)
       .Prop("Style", &TZYLShapeFill::Style, &TZYLShapeFill::SetFillStyle)
-      .Default(sfBrush)
+      .Stored(&TZYLShapeFill::IsStyleStored)
       .Prop("TileMode", &TZYLShapeFill::TileMode, &TZYLShapeFill::SetTileMode)
       .Default(tmTile);
 }
@@ -86,6 +86,11 @@ std::string TZYLShapeFill::GetSetStr() {
 
 void TZYLShapeFill::SetFillStyle(TZYLFillStyle Value) {
   if (ZYLStoreValue(FStyle, Value)) Change();
+}
+
+void TZYLShapeFill::SetDefaultStyle(TZYLFillStyle Value) {
+  FDefaultStyle = Value;
+  SetFillStyle(Value);
 }
 
 void TZYLShapeFill::SetTileMode(TZYLTileMode Value) {
