@@ -126,6 +126,17 @@ TEST(SettingsObjects, BevelOuterStyleIsLeftOutWhenItIsTheOwnersDefault) {
   EXPECT_TRUE(vcl::IsStoredProp(&bevel, "StyleOuter"));
 }
 
+TEST(SettingsObjects, FillStyleIsLeftOutWhenItIsTheOwnersDefault) {
+  TZYLFillObject fill;
+  EXPECT_EQ(fill.Style(), sfBrush);
+  EXPECT_FALSE(vcl::IsStoredProp(&fill, "Style"));
+  fill.SetDefaultStyle(sfNone);
+  EXPECT_EQ(fill.Style(), sfNone);
+  EXPECT_FALSE(vcl::IsStoredProp(&fill, "Style"));
+  fill.SetFillStyle(sfBrush);
+  EXPECT_TRUE(vcl::IsStoredProp(&fill, "Style"));
+}
+
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYL3DCaption>();
   CheckSettingsObject<TZYLFxCaption>();
@@ -133,8 +144,8 @@ TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter"});
   CheckSettingsObject<TZYLGlyphTextLayout>();
   CheckSettingsObject<TZYLButtonLayout>();
-  CheckSettingsObject<TZYLShapeFill>();
-  CheckSettingsObject<TZYLFillObject>();
+  CheckSettingsObject<TZYLShapeFill>({"Style"});
+  CheckSettingsObject<TZYLFillObject>({"Style"});
   CheckSettingsObject<TZYLGradient>();
   CheckSettingsObject<TZYLSimpleBevel>();
   CheckSettingsObject<TZYLShadow>();
