@@ -29,7 +29,6 @@ ZYL_CLASS_IMPL(TZYLCustomLabelFill) {
 
 TZYLCustomLabelFill::TZYLCustomLabelFill(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFillObject = new TZYLFillObject();
-  FFillObject->SetDefaultStyle(sfNone);
   FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomLabelFill::GetChange));
   // The font changes while the painting flag keeps them from asking for a repaint.
   FDrawing = true;

@@ -37,7 +37,7 @@ ZYL_CLASS_IMPL(TZYLShapeFill) {
       .Stored(&TZYLShapeFill::HasBitmapData)
       .Prop("Gradient", &TZYLShapeFill::Gradient, &TZYLShapeFill::SetGradient)
       .Prop("Style", &TZYLShapeFill::Style, &TZYLShapeFill::SetFillStyle)
-      .Stored(&TZYLShapeFill::IsStyleStored)
+      .Default(sfBrush)
       .Prop("TileMode", &TZYLShapeFill::TileMode, &TZYLShapeFill::SetTileMode)
       .Default(tmTile);
 }
@@ -86,11 +86,6 @@ std::string TZYLShapeFill::GetSetStr() {
 
 void TZYLShapeFill::SetFillStyle(TZYLFillStyle Value) {
   if (ZYLStoreValue(FStyle, Value)) Change();
-}
-
-void TZYLShapeFill::SetDefaultStyle(TZYLFillStyle Value) {
-  FDefaultStyle = Value;
-  SetFillStyle(Value);
 }
 
 void TZYLShapeFill::SetTileMode(TZYLTileMode Value) {

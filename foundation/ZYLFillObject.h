@@ -34,10 +34,6 @@ class TZYLShapeFill : public TZYLObject {
 
   TZYLFillStyle Style() const { return FStyle; }
   void SetFillStyle(TZYLFillStyle Value);
-  // An owner whose fill starts with another style sets it here: the value becomes the one a
-  // form stream leaves out, so that every other value (sfBrush too) is written.
-  void SetDefaultStyle(TZYLFillStyle Value);
-  bool IsStyleStored() const { return FStyle != FDefaultStyle; }
   TZYLTileMode TileMode() const { return FTileMode; }
   void SetTileMode(TZYLTileMode Value);
   // The own bitmap (never null); SetBitmap assigns a copy (null empties it).
@@ -62,7 +58,6 @@ class TZYLShapeFill : public TZYLObject {
   void BitmapChanged(vcl::TObject* Sender);
 
   TZYLFillStyle FStyle = sfBrush;
-  TZYLFillStyle FDefaultStyle = sfBrush;
   TZYLTileMode FTileMode = tmTile;
   vcl::TBitmap* FBitmap = nullptr;
   vcl::TBitmap* FListBitmap = nullptr;

@@ -126,17 +126,6 @@ TEST(SettingsObjects, BevelOuterStyleIsLeftOutWhenItIsTheOwnersDefault) {
   EXPECT_TRUE(vcl::IsStoredProp(&bevel, "StyleOuter"));
 }
 
-TEST(SettingsObjects, FillStyleIsLeftOutWhenItIsTheOwnersDefault) {
-  TZYLFillObject fill;
-  EXPECT_EQ(fill.Style(), sfBrush);
-  EXPECT_FALSE(vcl::IsStoredProp(&fill, "Style"));
-  fill.SetDefaultStyle(sfNone);
-  EXPECT_EQ(fill.Style(), sfNone);
-  EXPECT_FALSE(vcl::IsStoredProp(&fill, "Style"));
-  fill.SetFillStyle(sfBrush);
-  EXPECT_TRUE(vcl::IsStoredProp(&fill, "Style"));
-}
-
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYL3DCaption>();
   CheckSettingsObject<TZYLFxCaption>();
@@ -144,8 +133,8 @@ TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter"});
   CheckSettingsObject<TZYLGlyphTextLayout>();
   CheckSettingsObject<TZYLButtonLayout>();
-  CheckSettingsObject<TZYLShapeFill>({"Style"});
-  CheckSettingsObject<TZYLFillObject>({"Style"});
+  CheckSettingsObject<TZYLShapeFill>();
+  CheckSettingsObject<TZYLFillObject>();
   CheckSettingsObject<TZYLGradient>();
   CheckSettingsObject<TZYLSimpleBevel>();
   CheckSettingsObject<TZYLShadow>();
