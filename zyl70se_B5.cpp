@@ -9,6 +9,7 @@
 #include "display/ZYLBaseShape.h"
 #include "display/ZYLBoundLabel.h"
 #include "display/ZYLClock.h"
+#include "display/ZYLDockLabel.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGlyphLabel.h"
@@ -44,6 +45,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
     {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
     {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
+    {"ZYLDockLabel", &zyl::ZYLDockLabelInit, &zyl::ZYLDockLabelDone},
     {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
     {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},

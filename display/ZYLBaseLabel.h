@@ -71,7 +71,7 @@ class TZYLBaseLabel : public TZYLBaseGraphicControl {
   bool FontSmoothing() const { return FFontSmoothing; }
   void SetAntialised(bool Value);
   vcl::TWinControl* FocusControl() const { return FFocusControl; }
-  void SetControl(vcl::TWinControl* Value);
+  virtual void SetControl(vcl::TWinControl* Value);
 
   // True in the visible twinkle phase (always while Twinkle is off).
   bool TwinklePhaseVisible() const { return FTwinklePhase; }
