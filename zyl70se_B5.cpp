@@ -14,6 +14,7 @@
 #include "display/ZYLFill.h"
 #include "display/ZYLGlyphLabel.h"
 #include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
@@ -45,6 +46,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
     {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
     {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
+    {"ZYLInformationLabel", &zyl::ZYLInformationLabelInit, &zyl::ZYLInformationLabelDone},
     {"ZYLDockLabel", &zyl::ZYLDockLabelInit, &zyl::ZYLDockLabelDone},
     {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
     {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
