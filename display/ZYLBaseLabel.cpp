@@ -1,5 +1,6 @@
 #include "display/ZYLBaseLabel.h"
 
+#include "buttons/ZYLStatusBar.h"
 #include "foundation/ZYLObject.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLSysUtils.h"
@@ -24,7 +25,10 @@ uint32_t ZYLLabelOptionsFlags(TZYLLabelOptions Options) {
   return flags;
 }
 
-int ZYLLabelControlGap(vcl::TControl* /*Label*/) { return 0; }
+int ZYLLabelControlGap(vcl::TControl* Label) {
+  auto* bar = Label ? dynamic_cast<TZYLCustomStatusBar*>(Label->Parent()) : nullptr;
+  return bar ? bar->GetControlGap() : 0;
+}
 
 ZYL_MESSAGE_MAP(TZYLBaseLabel) {
   m.On(vcl::CM_DIALOGCHAR, &TZYLBaseLabel::CMDialogChar)
