@@ -6,7 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "buttons/ZYLStatusBar.h"
+#include "display/ZYLGlyphLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLabel.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLSysUtils.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "platform/controls/Messages.h"
@@ -282,6 +287,50 @@ TEST_F(LabelTest, OptionsDrawAsThePlatformsDrawTextFlags) {
     EXPECT_TRUE(win::testkit::SamePixels(labeltest::Cut(host_.Capture(), l->BoundsRect()), want,
                                          "label_options"));
     delete l;
+  }
+}
+
+// ---- On a status bar ----
+
+TEST_F(LabelTest, OnAStatusBarTheGapWidensTheLabelAndMovesItsText) {
+  auto* bar = new TZYLStatusBar(host_.Form());
+  bar->SetParent(host_.Panel());
+  bar->SetAlign(vcl::alNone);
+  bar->SetBounds(0, 120, 300, 40);
+  bar->SetControlGap(9);
+  // Each kind of label that keeps the gap, with the width of its content alone.
+  auto* plain = new TZYLLabel(host_.Form());
+  auto* glyph = new TZYLGlyphLabel(host_.Form());
+  auto* info = new TZYLInformationLabel(host_.Form());
+  info->SetStandartCaption(false);
+  info->SetTabs(0);
+  info->SetInfo(itProcessorCont32);
+  const std::string count = std::to_string(ZYLSIProcessorCount());
+  struct TCase {
+    TZYLBaseLabel* Label;
+    int ContentWidth;
+  } cases[] = {{plain, labeltest::TextSize(plain->Font(), "Gap").X},
+               {glyph, labeltest::TextSize(glyph->Font(), "Gap").X + glyph->GlyphLayout()->Spacing()},
+               {info, labeltest::TextSize(info->Font(), count).X}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Label->ClassName());
+    c.Label->SetCaption(c.Label == info ? "" : "Gap");
+    c.Label->SetParent(host_.Panel());
+    EXPECT_EQ(c.Label->Width(), c.ContentWidth);
+    c.Label->SetParent(bar);
+    c.Label->SetBounds(10, 5, 10, 10);
+    c.Label->CorrectBounds();
+    EXPECT_EQ(c.Label->Width(), c.ContentWidth + 9);
+    c.Label->SetColor(vcl::clWhite);
+    c.Label->SetTransparent(false);
+    c.Label->Font()->SetColor(vcl::clBlack);
+    host_.Show();
+    const vcl::TRect r{bar->Left() + 10, bar->Top() + 5, bar->Left() + 10 + c.Label->Width(),
+                       bar->Top() + 5 + c.Label->Height()};
+    const TRect box = InkBox(host_.Capture(), r, vcl::clBlack);
+    ASSERT_GT(box.Right, box.Left);
+    EXPECT_GE(box.Left - r.Left, 9);
+    c.Label->SetParent(nullptr);
   }
 }
 
