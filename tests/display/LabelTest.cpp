@@ -10,10 +10,10 @@
 #include "display/ZYLGlyphLabel.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLabel.h"
-#include "foundation/ZYLGlyphLayout.h"
-#include "foundation/ZYLSysUtils.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLSysUtils.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/gdi/Gdi.h"
@@ -309,9 +309,10 @@ TEST_F(LabelTest, OnAStatusBarTheGapWidensTheLabelAndMovesItsText) {
   struct TCase {
     TZYLBaseLabel* Label;
     int ContentWidth;
-  } cases[] = {{plain, labeltest::TextSize(plain->Font(), "Gap").X},
-               {glyph, labeltest::TextSize(glyph->Font(), "Gap").X + glyph->GlyphLayout()->Spacing()},
-               {info, labeltest::TextSize(info->Font(), count).X}};
+  } cases[] = {
+      {plain, labeltest::TextSize(plain->Font(), "Gap").X},
+      {glyph, labeltest::TextSize(glyph->Font(), "Gap").X + glyph->GlyphLayout()->Spacing()},
+      {info, labeltest::TextSize(info->Font(), count).X}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Label->ClassName());
     c.Label->SetCaption(c.Label == info ? "" : "Gap");
