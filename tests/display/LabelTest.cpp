@@ -71,15 +71,13 @@ TEST_P(LabelAlignment, PlacesTheTextInItsCellOfTheGrid) {
     const TRect box = InkBox(host_.Capture(), l->BoundsRect(), vcl::clBlack);
     ASSERT_GT(box.Right, box.Left);
     // The ink touches the sides the alignment names and is centred on the others.
-    const int gaps[3][2] = {
-        {box.Left - 20, 170 - box.Right}, {0, 0}, {box.Top - 20, 110 - box.Bottom}};
-    auto expectPlace = [](int place, int nearGap, int farGap, const char* axis) {
-      if (place == 0) EXPECT_LE(nearGap, 3) << axis;
-      if (place == 2) EXPECT_LE(farGap, 3) << axis;
-      if (place == 1) EXPECT_LE(std::abs(nearGap - farGap), 3) << axis;
+    // The gap the alignment puts the ink against: the near side, both sides alike, the far
+    // side.
+    auto gapOf = [](int place, int nearGap, int farGap) {
+      return place == 0 ? nearGap : place == 2 ? farGap : std::abs(nearGap - farGap);
     };
-    expectPlace(c.Column, gaps[0][0], gaps[0][1], "x");
-    expectPlace(c.Row, gaps[2][0], gaps[2][1], "y");
+    EXPECT_LE(gapOf(c.Column, box.Left - 20, 170 - box.Right), 3) << "x";
+    EXPECT_LE(gapOf(c.Row, box.Top - 20, 110 - box.Bottom), 3) << "y";
     delete l;
   }
 }
