@@ -12,13 +12,19 @@
 #include "buttons/ZYLStatusBar.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
+#include "display/ZYLBoundLabel.h"
 #include "display/ZYLClock.h"
+#include "display/ZYLDockLabel.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGlyphLabel.h"
 #include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLLabelFill.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
@@ -27,6 +33,7 @@
 #include "display/ZYLScrollText.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -53,6 +60,13 @@ const vcl::TUnitEntry buttonUnits[] = {
 
 // The display controls' units, after the buttons'.
 const vcl::TUnitEntry displayUnits[] = {
+    {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
+    {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
+    {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
+    {"ZYLInformationLabel", &zyl::ZYLInformationLabelInit, &zyl::ZYLInformationLabelDone},
+    {"ZYLDockLabel", &zyl::ZYLDockLabelInit, &zyl::ZYLDockLabelDone},
+    {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
+    {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
