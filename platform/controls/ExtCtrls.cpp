@@ -145,8 +145,9 @@ ZYL_CLASS_IMPL(TPanel) {
       .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
                 "ParentBiDiMode"})
       .Publish("ParentColor").Default(false)
-      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
-                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+                "TabStop", "Visible", "OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop",
+                "OnDragOver", "OnEndDock",
                 "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
                 "OnStartDock", "OnStartDrag", "OnResize"});
 }
