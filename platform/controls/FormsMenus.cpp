@@ -30,8 +30,10 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
   menu_ = Value;
   if (Value) Value->FreeNotification(this);
   if (handle_) {
-    if (Value) AttachMenu();
-    else win::SetMenu(handle_, nullptr);
+    if (Value)
+      AttachMenu();
+    else
+      win::SetMenu(handle_, nullptr);
   }
   if (keepClient) SetClientHeight(streamClientHeight_);
 }
@@ -93,7 +95,8 @@ void TCustomForm::WMMenuMessage(TMessage& Message) {
 
 bool TCustomForm::PositionedOrigin(int& X, int& Y) {
   if (parent_ || parentWindow_) return false;
-  const int sw = win::GetSystemMetrics(win::SM_CXSCREEN), sh = win::GetSystemMetrics(win::SM_CYSCREEN);
+  const int sw = win::GetSystemMetrics(win::SM_CXSCREEN),
+            sh = win::GetSystemMetrics(win::SM_CYSCREEN);
   TCustomForm* over = nullptr;
   switch (position_) {
     case poScreenCenter:

@@ -44,10 +44,10 @@ struct TKeyName {
 };
 
 const TKeyName kKeyNames[] = {
-    {VK_BACK, "BkSp"},  {VK_TAB, "Tab"},    {VK_ESCAPE, "Esc"},  {VK_RETURN, "Enter"},
-    {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},   {VK_END, "End"},
-    {VK_HOME, "Home"},  {VK_LEFT, "Left"},  {VK_UP, "Up"},       {VK_RIGHT, "Right"},
-    {VK_DOWN, "Down"},  {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
+    {VK_BACK, "BkSp"},   {VK_TAB, "Tab"},    {VK_ESCAPE, "Esc"}, {VK_RETURN, "Enter"},
+    {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},  {VK_END, "End"},
+    {VK_HOME, "Home"},   {VK_LEFT, "Left"},  {VK_UP, "Up"},      {VK_RIGHT, "Right"},
+    {VK_DOWN, "Down"},   {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
 };
 
 std::string KeyName(uint8_t key) {
@@ -281,8 +281,10 @@ void TMenuItem::RebuildHandle() {
     mii.dwTypeData = text.data();
     mii.wID = c->command_;
     mii.dwItemData = c->command_;
-    if (c->IsLine()) mii.fType |= MFT_SEPARATOR;
-    else if (c->IsOwnerDraw() && !bar) mii.fType |= MFT_OWNERDRAW;
+    if (c->IsLine())
+      mii.fType |= MFT_SEPARATOR;
+    else if (c->IsOwnerDraw() && !bar)
+      mii.fType |= MFT_OWNERDRAW;
     if (c->radioItem_) mii.fType |= MFT_RADIOCHECK;
     if (c->break_ == mbBreak) mii.fType |= MFT_MENUBREAK;
     if (c->break_ == mbBarBreak) mii.fType |= MFT_MENUBARBREAK;
@@ -417,8 +419,10 @@ TComponent* TMenuItem::GetParentComponent() const {
 void TMenuItem::SetParentComponent(TComponent* Value) {
   if (parent_) parent_->Remove(this);
   if (!Value) return;
-  if (auto* m = dynamic_cast<TMenu*>(Value)) m->Items()->Add(this);
-  else if (auto* i = dynamic_cast<TMenuItem*>(Value)) i->Add(this);
+  if (auto* m = dynamic_cast<TMenu*>(Value))
+    m->Items()->Add(this);
+  else if (auto* i = dynamic_cast<TMenuItem*>(Value))
+    i->Add(this);
 }
 
 void TMenuItem::GetChildren(const TGetChildProc& Proc, TComponent*) {
@@ -463,25 +467,37 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState 
 }
 
 ZYL_CLASS_IMPL(TMenuItem) {
-  b.Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(false)
-      .Prop("AutoHotkeys", &TMenuItem::AutoHotkeys, &TMenuItem::SetAutoHotkeys).Default(maParent)
+  b.Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck)
+      .Default(false)
+      .Prop("AutoHotkeys", &TMenuItem::AutoHotkeys, &TMenuItem::SetAutoHotkeys)
+      .Default(maParent)
       .Prop("AutoLineReduction", &TMenuItem::AutoLineReduction, &TMenuItem::SetAutoLineReduction)
       .Default(maParent)
       .Prop("Bitmap", &TMenuItem::Bitmap, &TMenuItem::SetBitmap)
       .Stored(&TMenuItem::IsBitmapStored)
-      .Prop("Break", &TMenuItem::Break, &TMenuItem::SetBreak).Default(mbNone)
+      .Prop("Break", &TMenuItem::Break, &TMenuItem::SetBreak)
+      .Default(mbNone)
       .Prop("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-      .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false)
+      .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+      .Default(false)
       .Prop("SubMenuImages", &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages)
-      .Prop("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false)
-      .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true)
-      .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0)
-      .Prop("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext).Default(0)
+      .Prop("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
+      .Default(false)
+      .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
+      .Default(true)
+      .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex)
+      .Default(0)
+      .Prop("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext)
+      .Default(0)
       .Prop("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
-      .Prop("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1)
-      .Prop("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false)
-      .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Default(0)
-      .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true)
+      .Prop("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
+      .Default(-1)
+      .Prop("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
+      .Default(false)
+      .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
+      .Default(0)
+      .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
+      .Default(true)
       .Prop("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem, &TMenuItem::SetOnAdvancedDrawItem)
       .Prop("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick)
       .Prop("OnDrawItem", &TMenuItem::OnDrawItem, &TMenuItem::SetOnDrawItem)

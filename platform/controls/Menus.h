@@ -17,7 +17,6 @@
 
 namespace vcl {
 
-
 using TShortCut = uint16_t;
 
 constexpr TShortCut scShift = 0x2000;

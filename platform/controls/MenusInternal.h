@@ -17,7 +17,7 @@ TMenuItem* ItemOfCommand(uint16_t Command);
 
 // The framework's look of an item drawn by the owner: picture or check mark, caption,
 // shortcut text, highlight.
-void DrawStandardItem(TMenuItem* Item, TCanvas* ACanvas, const TRect& ARect,
-                      TOwnerDrawState State, bool TopLevel);
+void DrawStandardItem(TMenuItem* Item, TCanvas* ACanvas, const TRect& ARect, TOwnerDrawState State,
+                      bool TopLevel);
 
 }  // namespace vcl::menus_detail

@@ -172,13 +172,17 @@ void TMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 void TMenu::SetChildOrder(TComponent* Child, int Order) { items_->SetChildOrder(Child, Order); }
 
 ZYL_CLASS_IMPL(TMenu) {
-  b.Declare("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys).Default(maAutomatic)
+  b.Declare("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys)
+      .Default(maAutomatic)
       .Declare("AutoLineReduction", &TMenu::AutoLineReduction, &TMenu::SetAutoLineReduction)
       .Default(maAutomatic)
-      .Declare("BiDiMode", &TMenu::BiDiMode, &TMenu::SetBiDiMode).Default(bdLeftToRight)
+      .Declare("BiDiMode", &TMenu::BiDiMode, &TMenu::SetBiDiMode)
+      .Default(bdLeftToRight)
       .Declare("Images", &TMenu::Images, &TMenu::SetImages)
-      .Declare("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw).Default(false)
-      .Declare("ParentBiDiMode", &TMenu::ParentBiDiMode, &TMenu::SetParentBiDiMode).Default(true)
+      .Declare("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
+      .Default(false)
+      .Declare("ParentBiDiMode", &TMenu::ParentBiDiMode, &TMenu::SetParentBiDiMode)
+      .Default(true)
       .Declare("OnChange", &TMenu::OnChange, &TMenu::SetOnChange);
 }
 
@@ -194,7 +198,8 @@ void TMainMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) {
 
 ZYL_CLASS_IMPL(TMainMenu) {
   b.Publish({"AutoHotkeys", "AutoLineReduction"})
-      .Prop("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false)
+      .Prop("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge)
+      .Default(false)
       .Publish({"BiDiMode", "Images", "OwnerDraw", "ParentBiDiMode", "OnChange"});
 }
 
@@ -276,9 +281,7 @@ void ResetMenuGlobals() {
 // ---------------------------------------------------------------------------------------------
 // TPopupMenu
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {
-  PopupList().Menus.push_back(this);
-}
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) { PopupList().Menus.push_back(this); }
 
 TPopupMenu::~TPopupMenu() {
   auto& menus = PopupList().Menus;
@@ -311,11 +314,14 @@ void TPopupMenu::Popup(int X, int Y) {
 }
 
 ZYL_CLASS_IMPL(TPopupMenu) {
-  b.Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft)
+  b.Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment)
+      .Default(paLeft)
       .Publish({"AutoHotkeys", "AutoLineReduction"})
-      .Prop("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true)
+      .Prop("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup)
+      .Default(true)
       .Publish("BiDiMode")
-      .Prop("HelpContext", &TPopupMenu::HelpContext, &TPopupMenu::SetHelpContext).Default(0)
+      .Prop("HelpContext", &TPopupMenu::HelpContext, &TPopupMenu::SetHelpContext)
+      .Default(0)
       .Publish("Images")
       .Prop("MenuAnimation", &TPopupMenu::MenuAnimation, &TPopupMenu::SetMenuAnimation)
       .Default(TMenuAnimation{})
@@ -362,7 +368,8 @@ void menus_detail::DrawStandardItem(TMenuItem* Item, TCanvas* ACanvas, const TRe
     }
   }
   ACanvas->Brush()->SetStyle(bsClear);
-  const TColor fore = disabled ? clGrayText : (selected && !TopLevel ? clHighlightText : clMenuText);
+  const TColor fore =
+      disabled ? clGrayText : (selected && !TopLevel ? clHighlightText : clMenuText);
   ACanvas->Font()->SetColor(fore);
   RECT r = text;
   const std::string caption = Item->Caption();
@@ -470,7 +477,8 @@ namespace {
 // Form files name the menu classes.
 struct TRegisterMenus {
   TRegisterMenus() {
-    RegisterClasses({TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass()});
+    RegisterClasses(
+        {TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass()});
   }
 } registerMenus;
 }  // namespace

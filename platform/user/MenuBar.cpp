@@ -55,7 +55,8 @@ std::string Shown(const std::string& label) {
 char AccelLetter(const std::string& label) {
   for (size_t k = 0; k + 1 < label.size(); ++k) {
     if (label[k] != '&') continue;
-    if (label[k + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(label[k + 1])));
+    if (label[k + 1] != '&')
+      return static_cast<char>(std::tolower(static_cast<unsigned char>(label[k + 1])));
     ++k;
   }
   return 0;
@@ -102,7 +103,8 @@ Bar CurrentBar(const Wnd* w) { return LayoutBar(w, w->Rect.Width()); }
 
 void DrawBarText(HDC dc, const std::string& label, RECT r, COLORREF c) {
   SetTextColor(dc, c);
-  DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &r,
+            DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 void PaintBar(Wnd* w) {
@@ -164,7 +166,9 @@ void SetBarState(HWND h, int hot, bool pushed) {
 void PrepareSystemMenu(Wnd* w, HMENU sys) {
   const bool min = (w->Style & WS_MINIMIZE) != 0, max = (w->Style & WS_MAXIMIZE) != 0;
   const bool thick = (w->Style & WS_THICKFRAME) != 0;
-  auto set = [&](UINT cmd, bool on) { EnableMenuItem(sys, cmd, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
+  auto set = [&](UINT cmd, bool on) {
+    EnableMenuItem(sys, cmd, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  };
   set(SC_RESTORE, min || max);
   set(SC_MOVE, !max);
   set(SC_SIZE, thick && !min && !max);
@@ -202,7 +206,11 @@ void SendBarSelect(HWND h, const Bar& b, int index, HMENU bar) {
   SendMessageA(h, WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(bar));
 }
 
-int Wrap(int i, size_t n) { return n == 0 ? -1 : static_cast<int>((i % static_cast<int>(n) + static_cast<int>(n)) % static_cast<int>(n)); }
+int Wrap(int i, size_t n) {
+  return n == 0 ? -1
+                : static_cast<int>((i % static_cast<int>(n) + static_cast<int>(n)) %
+                                   static_cast<int>(n));
+}
 
 // The bar's menu loop, starting at item `index`: opened (its menu shown) or only selected.
 void RunBar(HWND h, int index, bool open, bool selectFirst) {
@@ -358,7 +366,8 @@ bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
   switch (msg) {
     case WM_NCCALCSIZE: {
       if (!lParam || !HasBarStyle(w) || !GetMenu(h)) return false;
-      RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+      RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                       : reinterpret_cast<RECT*>(lParam);
       const int width = r->Right - r->Left;
       const Bar b = LayoutBar(w, width);
       *r = DefaultClientRect(w->Style, w->ExStyle, *r, false);
@@ -403,13 +412,16 @@ bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
       return false;
     case WM_SYSCHAR:
       if (!(lParam & (1 << 29))) return false;
-      if (Wnd* root = RootOf(w)) Send(root, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam & 0xFF));
+      if (Wnd* root = RootOf(w))
+        Send(root, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam & 0xFF));
       return true;
     case WM_SYSKEYDOWN:
       if (wParam == VK_F10) {
         g_altAlone = nullptr;
-        if (GetKeyState(VK_SHIFT) < 0) Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h), -1);
-        else if (Wnd* root = RootOf(w)) Send(root, WM_SYSCOMMAND, SC_KEYMENU, 0);
+        if (GetKeyState(VK_SHIFT) < 0)
+          Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h), -1);
+        else if (Wnd* root = RootOf(w))
+          Send(root, WM_SYSCOMMAND, SC_KEYMENU, 0);
         return true;
       }
       g_altAlone = (wParam == VK_MENU && !(lParam & (1 << 30))) ? h : nullptr;
@@ -421,9 +433,7 @@ bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
         return true;
       }
       return false;
-    case WM_KEYDOWN:
-      g_altAlone = nullptr;
-      return false;
+    case WM_KEYDOWN: g_altAlone = nullptr; return false;
     case WM_KEYUP:
       if (wParam != VK_APPS) return false;
       Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h), -1);
@@ -431,7 +441,8 @@ bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     case WM_RBUTTONUP: {
       POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       ClientToScreen(h, &p);
-      Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h), MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)));
+      Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h),
+           MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)));
       return true;
     }
     case WM_NCRBUTTONUP:

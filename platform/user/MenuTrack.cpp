@@ -240,8 +240,9 @@ void PaintLevel(HDC dc, const Level& l, HWND owner) {
     const bool hot = static_cast<int>(k) == l.Highlighted;
     if (IsOwnerDrawn(i)) {
       if (owner) DrawOwnerDrawn(dc, owner, l, i, r, hot);
-      if (i.SubMenu) DrawArrow(dc, r.Right - kArrowWidth / 2, (r.Top + r.Bottom) / 2,
-                               GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+      if (i.SubMenu)
+        DrawArrow(dc, r.Right - kArrowWidth / 2, (r.Top + r.Bottom) / 2,
+                  GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
       continue;
     }
     if (hot) FillColor(dc, r, COLOR_HIGHLIGHT);
@@ -280,7 +281,8 @@ LRESULT MenuWndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(h, &ps);
-      if (const Level* l = LevelOf(h)) PaintLevel(dc, *l, Notifies(*g_active) ? g_active->Owner : nullptr);
+      if (const Level* l = LevelOf(h))
+        PaintLevel(dc, *l, Notifies(*g_active) ? g_active->Owner : nullptr);
       EndPaint(h, &ps);
       return 0;
     }
@@ -604,11 +606,16 @@ bool Run(Tracker& t, HMENU menu, int x, int y, int flipX, bool selectFirst, bool
       PostQuitMessage(static_cast<int>(m.wParam));
       break;
     }
-    if (IsMouse(m.message)) OnMouse(t, m);
-    else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) OnKey(t, m);
-    else if (m.message == WM_CHAR || m.message == WM_SYSCHAR) OnChar(t, m);
-    else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_MOUSEWHEEL) continue;
-    else DispatchMessageA(&m);
+    if (IsMouse(m.message))
+      OnMouse(t, m);
+    else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN)
+      OnKey(t, m);
+    else if (m.message == WM_CHAR || m.message == WM_SYSCHAR)
+      OnChar(t, m);
+    else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_MOUSEWHEEL)
+      continue;
+    else
+      DispatchMessageA(&m);
   }
   return true;
 }

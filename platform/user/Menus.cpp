@@ -112,8 +112,10 @@ bool MakeItem(MenuTable& t, UINT flags, UINT_PTR idNewItem, LPCSTR text, MenuIte
     item.Id = idNewItem;
   }
   // Bitmap and owner-drawn items carry a value in place of text: it is not read as a string.
-  if (flags & MF_OWNERDRAW) item.Data = reinterpret_cast<ULONG_PTR>(text);
-  else if (!(flags & (MF_SEPARATOR | MF_BITMAP)) && text) item.Text = text;
+  if (flags & MF_OWNERDRAW)
+    item.Data = reinterpret_cast<ULONG_PTR>(text);
+  else if (!(flags & (MF_SEPARATOR | MF_BITMAP)) && text)
+    item.Text = text;
   if (flags & MF_SEPARATOR) item.Flags &= ~(MF_POPUP);
   return true;
 }
@@ -220,8 +222,9 @@ BOOL InsertMenuItemA(HMENU menu, UINT position, BOOL byPosition, LPCMENUITEMINFO
     item.Flags |= MF_POPUP;
   }
   if (info->fMask & MIIM_DATA) item.Data = info->dwItemData;
-  const bool textual = (info->fMask & MIIM_STRING) ||
-                       ((info->fMask & MIIM_TYPE) && !(type & (MF_BITMAP | MF_SEPARATOR | MF_OWNERDRAW)));
+  const bool textual =
+      (info->fMask & MIIM_STRING) ||
+      ((info->fMask & MIIM_TYPE) && !(type & (MF_BITMAP | MF_SEPARATOR | MF_OWNERDRAW)));
   if (textual && info->dwTypeData) item.Text = info->dwTypeData;
   if (item.Flags & MF_SEPARATOR) item.Text.clear();
   size_t at = m->Items.size();
@@ -362,8 +365,10 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
     MenuTable& t = T();
     std::lock_guard lock(t.Mutex);
     if (menu && !Find(t, menu)) return FALSE;
-    if (menu) t.BarMenus[hwnd] = menu;
-    else t.BarMenus.erase(hwnd);
+    if (menu)
+      t.BarMenus[hwnd] = menu;
+    else
+      t.BarMenus.erase(hwnd);
   }
   user::MenuBarChanged(hwnd);
   return TRUE;

@@ -28,13 +28,13 @@ TEST_P(ShortCutText, ConvertsBothWays) {
   EXPECT_EQ(TextToShortCut(GetParam().Text), GetParam().Key);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ShortCutText,
-                         ::testing::Values(ShortCutCase{scCtrl | 'O', "Ctrl+O"},
-                                           ShortCutCase{scShift | scCtrl | win::VK_F5, "Shift+Ctrl+F5"},
-                                           ShortCutCase{win::VK_DELETE, "Del"},
-                                           ShortCutCase{scAlt | win::VK_BACK, "Alt+BkSp"},
-                                           ShortCutCase{scCtrl | '7', "Ctrl+7"},
-                                           ShortCutCase{win::VK_F12, "F12"}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortCutText,
+    ::testing::Values(ShortCutCase{scCtrl | 'O', "Ctrl+O"},
+                      ShortCutCase{scShift | scCtrl | win::VK_F5, "Shift+Ctrl+F5"},
+                      ShortCutCase{win::VK_DELETE, "Del"},
+                      ShortCutCase{scAlt | win::VK_BACK, "Alt+BkSp"},
+                      ShortCutCase{scCtrl | '7', "Ctrl+7"}, ShortCutCase{win::VK_F12, "F12"}));
 
 TEST(ShortCutTextEdges, UnknownTextIsNoShortcutAndCaseDoesNotMatter) {
   testsupport::ExpectCases({{std::to_string(TextToShortCut("ctrl+shift+pgdn")),
@@ -95,8 +95,10 @@ TEST_F(MenuTreeTest, BadIndexesAndSecondParentsRaiseMenuErrors) {
   TMenuItem* root = menu_->Items();
   TMenuItem* loose = Item(&owner_, "Loose");
   testsupport::ExpectCases({
-      {testsupport::ErrorOf<EMenuError>([&] { root->Insert(4, loose); }), "Menu index out of range"},
-      {testsupport::ErrorOf<EMenuError>([&] { root->Insert(-1, loose); }), "Menu index out of range"},
+      {testsupport::ErrorOf<EMenuError>([&] { root->Insert(4, loose); }),
+       "Menu index out of range"},
+      {testsupport::ErrorOf<EMenuError>([&] { root->Insert(-1, loose); }),
+       "Menu index out of range"},
       {testsupport::ErrorOf<EMenuError>([&] { root->Items(3); }), "Menu index out of range"},
       {testsupport::ErrorOf<EMenuError>([&] { root->Add(root->Items(0)); }), "Menu inserted twice"},
       {testsupport::ErrorOf<EMenuError>([&] { root->Remove(loose); }), "Sub-menu is not in menu"},
@@ -365,8 +367,8 @@ TEST_F(PopupTest, ShortcutsOfTheFormsMenuAndOfPopupMenusRunBeforeTheControlsKeys
 
 struct PlaceCase {
   TPosition Position;
-  bool Owned;   // owned by the second form
-  int X, Y;     // expected origin
+  bool Owned;  // owned by the second form
+  int X, Y;    // expected origin
 };
 
 class FormPlacement : public ControlsTest, public ::testing::WithParamInterface<PlaceCase> {};
