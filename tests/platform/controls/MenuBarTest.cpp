@@ -75,7 +75,8 @@ TEST_F(MenuBarTest, TheBarTakesItsRowsFromTheClientAreaAndLaysItsItemsOut) {
   for (size_t k = 0; k < items.size(); ++k) {
     EXPECT_EQ(items[k].Rect.Bottom, client.Y) << k;
     EXPECT_EQ(items[k].Rect.Bottom - items[k].Rect.Top, row) << k;
-    if (k > 0) EXPECT_EQ(items[k].Rect.Left, items[k - 1].Rect.Right) << k;
+    const int left = k > 0 ? items[k - 1].Rect.Right : items[k].Rect.Left;
+    EXPECT_EQ(items[k].Rect.Left, left) << k;
   }
   win::RECT r{};
   EXPECT_TRUE(win::GetMenuItemRect(form_->Handle(), bar_->Handle(), 2, &r));
