@@ -13,7 +13,9 @@ using namespace win::testkit;
 
 struct TChosen : TObject {
   std::vector<std::string> Log;
-  void Clicked(TObject* Sender) { Log.push_back(StripHotkey(static_cast<TMenuItem*>(Sender)->Caption())); }
+  void Clicked(TObject* Sender) {
+    Log.push_back(StripHotkey(static_cast<TMenuItem*>(Sender)->Caption()));
+  }
 };
 
 class MenuBarTest : public ControlsTest {
@@ -155,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         BarKeyCase{"RightWhileOpenMovesToTheNextMenu",
                    {win::VK_F10, win::VK_DOWN, win::VK_RIGHT, win::VK_DOWN, win::VK_RETURN},
                    {"Copy"}},
-        BarKeyCase{"LeftWraps", {win::VK_F10, win::VK_LEFT, win::VK_RETURN, win::VK_RETURN}, {"About"}},
+        BarKeyCase{
+            "LeftWraps", {win::VK_F10, win::VK_LEFT, win::VK_RETURN, win::VK_RETURN}, {"About"}},
         BarKeyCase{"AltAloneSelectsTheBar", {win::VK_MENU, win::VK_DOWN, win::VK_RETURN}, {"Open"}},
         BarKeyCase{"LetterOpensItsMenu", {win::VK_F10, 'H', win::VK_RETURN}, {"About"}},
         BarKeyCase{"DisabledItemIsNotChosen", {win::VK_F10, 'E', win::VK_RETURN}, {}},

@@ -261,8 +261,8 @@ TEST_F(MenusTest, ItemInfoKeepsTextAndOwnerDataTogether) {
 TEST_F(MenusTest, AMenuBarBelongsToATopLevelWindowAndGoesWithIt) {
   HWND top = CreateWindowExA(0, "PlainWnd", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
                              nullptr, nullptr, nullptr, nullptr);
-  HWND child = CreateWindowExA(0, "PlainWnd", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top,
-                               nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "PlainWnd", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top, nullptr,
+                               nullptr, nullptr);
   HMENU bar = CreateMenu(), gone = CreateMenu();
   AppendMenuA(bar, MF_STRING, 1, "&File");
   DestroyMenu(gone);
