@@ -178,6 +178,21 @@ TEST_F(MenuBarTest, AltAndALetterOpenThatMenu) {
   EXPECT_EQ(chosen_.Log, (TLines{"About"}));
 }
 
+TEST_F(MenuBarTest, TheHighlightedItemsHintBecomesTheApplicationsHint) {
+  bar_->Items()->Items(0)->Items(0)->SetHint("Opens a file");
+  ShowWithMenu();
+  std::string during;
+  SetMenuHandler([&] {
+    if (OpenMenus().empty() || !during.empty()) return;
+    during = Application->Hint();
+    QueueKeys({win::VK_ESCAPE, win::VK_ESCAPE});
+  });
+  QueueKeys({win::VK_F10, win::VK_DOWN});
+  Idle();
+  EXPECT_EQ(during, "Opens a file");
+  EXPECT_EQ(Application->Hint(), "");  // the menu closed
+}
+
 TEST_F(MenuBarTest, TheSystemMenuOpensFromAltSpaceAndTheIconAndRunsWindowCommands) {
   ShowWithMenu();
   std::vector<std::string> shown;
