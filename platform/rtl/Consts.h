@@ -98,6 +98,10 @@ constexpr const char SCurrencyOutOfRange[] = "Currency value out of range";
 constexpr const char SNameTooLong[] = "Name too long";
 constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 
+// Standard controls.
+constexpr const char SComboBoxOutOfSpace[] = "Combo box is out of space";
+constexpr const char SNoComboBoxClass[] = "Cannot find window class ComboBox";
+
 // Colour dialog: the 16 custom colours are stored as "ColorA" .. "ColorP".
 constexpr const char SColorPrefix[] = "Color";
 constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";
