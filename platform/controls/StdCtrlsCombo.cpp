@@ -127,10 +127,14 @@ void TComboBoxStrings::Clear() {
     if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
     return;
   }
-  SendMessageA(comboBox_->Handle(), CB_RESETCONTENT, 0, 0);
-  comboBox_->StoreText(comboBox_->style_ == csDropDown || comboBox_->style_ == csSimple
-                           ? comboBox_->GetText()
-                           : std::string());
+  // The edit keeps its text; a drop-down list shows nothing chosen.
+  const std::string text = comboBox_->editHandle_ ? comboBox_->GetText() : std::string();
+  HWND h = comboBox_->Handle();
+  SendMessageA(h, CB_RESETCONTENT, 0, 0);
+  if (comboBox_->editHandle_)
+    CallWindowProcA(comboBox_->defWndProc_, h, WM_SETTEXT, 0,
+                    reinterpret_cast<LPARAM>(text.c_str()));
+  comboBox_->StoreText(text);
 }
 
 int TComboBoxStrings::IndexOf(const std::string& S) const {

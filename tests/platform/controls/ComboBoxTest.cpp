@@ -161,6 +161,10 @@ TEST_F(ComboBoxTest, TypingGoesThroughTheFormAndTheLimits) {
   EXPECT_EQ(combo_->SelText(), "BC");
   combo_->SetSelText("x");
   EXPECT_EQ(combo_->Text(), "AXDE");
+  // Emptying the list leaves the edit's text.
+  combo_->Items()->Clear();
+  EXPECT_EQ(combo_->Items()->Count(), 0);
+  EXPECT_EQ(combo_->Text(), "AXDE");
   // Tab leaves the combo for the next control.
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(next_->Focused());
