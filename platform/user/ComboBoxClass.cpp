@@ -695,6 +695,10 @@ LRESULT ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto b = std::make_unique<Combo>();
     b->Hwnd = hwnd;
     Table()[hwnd] = std::move(b);
+    // Scroll bars asked of the combo belong to its list, which always has one.
+    const auto st = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    if (st & (WS_VSCROLL | WS_HSCROLL))
+      SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(st & ~(WS_VSCROLL | WS_HSCROLL)));
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
   Combo* pc = Find(hwnd);

@@ -60,8 +60,9 @@ class ComboBoxTest : public UserTest {
   }
   // A combo 150 wide at (10, 10), asked 120 high, holding "Item 0".. of the given count.
   HWND Combo(DWORD style, int items = 0) {
-    HWND h = CreateWindowExA(0, "combobox", "", WS_CHILD | WS_VISIBLE | CBS_AUTOHSCROLL | style, 10,
-                             10, 150, 120, parent_, reinterpret_cast<HMENU>(9), nullptr, nullptr);
+    HWND h = CreateWindowExA(0, "combobox", "",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_AUTOHSCROLL | style, 10, 10,
+                             150, 120, parent_, reinterpret_cast<HMENU>(9), nullptr, nullptr);
     for (int i = 0; i < items; ++i) Add(h, "Item " + std::to_string(i));
     RunUntilIdle();
     seen.Codes.clear();
@@ -200,6 +201,8 @@ TEST_F(ComboBoxTest, TheButtonDropsTheListUnderTheComboAndAClickChooses) {
   const int field = static_cast<int>(SendMessageA(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
   const int item = static_cast<int>(SendMessageA(h, CB_GETITEMHEIGHT, 0, 0));
   EXPECT_EQ(w.Bottom - w.Top, field + 6);  // the asked height is the dropped list's room
+  const RECT client = ClientRect(h);
+  EXPECT_EQ(client.Right, w.Right - w.Left);  // the scroll bar went to the list
   ClickButton(h);
   ASSERT_TRUE(Dropped(h));
   HWND popup = Info(h).hwndList;
