@@ -140,6 +140,13 @@ TEST_F(ComboBoxTest, AChoiceWithTheMouseRaisesTheEventsInOrder) {
   ev_.Log.Clear();
   win::testkit::KeyPress(win::VK_DOWN);
   EXPECT_EQ(ev_.Log.Entries, (TLines{"click 4 'Item 4'", "select 4 'Item 4'"}));
+  // A form freed while its combo is dropped takes the list along.
+  combo_->SetDroppedDown(true);
+  const win::HWND dropped = combo_->ListHandle();
+  delete form_;
+  form_ = nullptr;
+  Idle();
+  EXPECT_FALSE(win::IsWindow(dropped));
 }
 
 TEST_F(ComboBoxTest, TypingGoesThroughTheFormAndTheLimits) {
