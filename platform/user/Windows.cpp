@@ -67,8 +67,10 @@ static void AddListClasses(State& s) {
   const struct {
     const char* Name;
     WNDPROC Proc;
-  } classes[] = {
-      {"ListBox", ListBoxClassProc()}, {"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
+  } classes[] = {{"ListBox", ListBoxClassProc()},
+                 {"Edit", EditClassProc()},
+                 {"Button", ButtonClassProc()},
+                 {"ScrollBar", ScrollBarClassProc()}};
   for (const auto& k : classes) {
     auto sc = std::make_unique<WndClass>();
     sc->Atom = s.NextAtom++;
@@ -126,6 +128,7 @@ void ResetAll(int screenWidth, int screenHeight) {
       d->Children.pop_back();
     }
   }
+  ResetTracking();
   std::lock_guard lock(s.TableMutex);
   for (auto& [dc, hwnd] : s.WindowDCs) DeleteDC(dc);
   s.WindowDCs.clear();
