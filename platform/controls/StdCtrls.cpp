@@ -1865,7 +1865,8 @@ void RegisterStandardControls() {
                    TEdit::StaticClass(), TMemo::StaticClass(), TCheckBox::StaticClass(),
                    TRadioButton::StaticClass(), TGroupBox::StaticClass(),
                    TStaticText::StaticClass(), TRadioGroup::StaticClass(), TBevel::StaticClass(),
-                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass()});
+                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass(),
+                   TScrollBar::StaticClass(), TScrollBox::StaticClass()});
 }
 
 namespace {

@@ -58,6 +58,7 @@ int KeyCode(WPARAM vk) {
 LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return DefWindowProcA(hwnd, msg, wp, lp);
+  w->IsScrollBarCtl = true;
   ScrollState& st = w->CtlBar;
   switch (msg) {
     case WM_ERASEBKGND: return 1;
@@ -147,7 +148,7 @@ LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace user {
 WNDPROC ScrollBarClassProc() { return &ScrollBarProc; }
-bool IsScrollBarControl(const Wnd* w) { return w && w->Class && w->Class->Proc == &ScrollBarProc; }
+bool IsScrollBarControl(const Wnd* w) { return w && w->IsScrollBarCtl; }
 }  // namespace user
 
 }  // namespace win

@@ -227,14 +227,16 @@ void EndScrollTracking() {
   SetInternalTimer(&RepeatTick, 0, false);
   Wnd* w = FromHandle(t.Hwnd);
   if (!w) return;
+  const bool thumb = BarState(w, t.Bar).Tracking;
+  const int pos = BarState(w, t.Bar).TrackPos;
+  if (UserState().Capture == t.Hwnd) ReleaseCapture();
+  // The thumb's last position goes out while the bar still answers it as the tracking position.
+  if (thumb) Notify(t.Hwnd, t.Bar, SB_THUMBPOSITION, pos);
+  if (!(w = FromHandle(t.Hwnd))) return;
   ScrollState& st = BarState(w, t.Bar);
-  const bool thumb = st.Tracking;
-  const int pos = st.TrackPos;
   st.Pressed = kSbNone;
   st.PressedOver = false;
   st.Tracking = false;
-  if (UserState().Capture == t.Hwnd) ReleaseCapture();
-  if (thumb) Notify(t.Hwnd, t.Bar, SB_THUMBPOSITION, pos);
   Notify(t.Hwnd, t.Bar, SB_ENDSCROLL, 0);
   if ((w = FromHandle(t.Hwnd))) Redraw(w, t.Bar);
 }

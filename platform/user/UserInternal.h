@@ -101,6 +101,8 @@ struct Wnd {
 
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
   ScrollState CtlBar;     // the bar of a SCROLLBAR control (SB_CTL)
+  bool IsScrollBarCtl =
+      false;  // its procedure (or the one it passes on to) is the SCROLLBAR class's
 
   // Painting state.
   UpdateRegion Update;  // window coordinates

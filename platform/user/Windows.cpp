@@ -129,6 +129,7 @@ void ResetAll(int screenWidth, int screenHeight) {
     }
   }
   ResetTracking();
+  SetScreenLogPixels(96);
   std::lock_guard lock(s.TableMutex);
   for (auto& [dc, hwnd] : s.WindowDCs) DeleteDC(dc);
   s.WindowDCs.clear();

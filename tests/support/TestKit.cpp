@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/base/LastError.h"
 #include "platform/graphics/Png.h"
 #include "platform/user/UserInternal.h"
@@ -324,33 +325,45 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
   Wnd* root = w;
   while (root->IsChild()) root = root->Parent;
   State& s = UserState();
+  // A window reaching past the screen is rendered on a scratch screen large enough for it,
+  // moved onto it for the while (its rectangle alone: nothing hears of the move).
+  const TRect wr = ScreenWindowRect(w);
+  const int width = std::max(s.ScreenWidth, wr.Width()),
+            height = std::max(s.ScreenHeight, wr.Height());
+  const POINT shift{wr.Left < 0 ? -wr.Left : std::min(0, width - wr.Right),
+                    wr.Top < 0 ? -wr.Top : std::min(0, height - wr.Bottom)};
   auto real = s.Screen;
-  auto scratch = gdi::Surface::Create(real->Width, real->Height);
+  auto scratch = gdi::Surface::Create(width, height);
   if (!scratch) return TCapture();
   const uint32_t bg = gdi::ColorToPixel(GetSysColor(COLOR_BACKGROUND));
   for (int y = 0; y < scratch->Height; ++y) std::fill(scratch->Row(y), scratch->Row(y) + scratch->Width, bg);
   const bool caretWasOn = s.Caret.On;
-  s.Caret.On = false;  // the caret is not part of the rendering
   const int hideWas = s.Caret.HideCount;
+  const TRect desktopWas = s.Desktop->Rect, desktopClientWas = s.Desktop->Client;
+  const int screenW = s.ScreenWidth, screenH = s.ScreenHeight;
+  vcl::TFinally restore([&] {
+    s.Screen = real;
+    s.Isolated = nullptr;
+    s.Caret.On = caretWasOn;
+    s.Caret.HideCount = hideWas;
+    s.Desktop->Rect = desktopWas;
+    s.Desktop->Client = desktopClientWas;
+    s.ScreenWidth = screenW;
+    s.ScreenHeight = screenH;
+    if (Wnd* r = FromHandle(root->Handle)) OffsetRect(&r->Rect, -shift.X, -shift.Y);
+  });
+  s.Caret.On = false;  // the caret is not part of the rendering
   s.Caret.HideCount = 1 << 20;
   s.Screen = scratch;
   s.Isolated = root;
-  TCapture out;
-  try {
-    InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    PaintNow(root, true);
-    if ((w = FromHandle(hwnd)))
-      out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
-  } catch (...) {
-    s.Screen = real;
-    s.Isolated = nullptr;
-    throw;
-  }
-  s.Screen = real;
-  s.Isolated = nullptr;
-  s.Caret.On = caretWasOn;
-  s.Caret.HideCount = hideWas;
-  return out;
+  s.ScreenWidth = width;
+  s.ScreenHeight = height;
+  s.Desktop->Rect = s.Desktop->Client = TRect{0, 0, width, height};
+  OffsetRect(&root->Rect, shift.X, shift.Y);
+  InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  PaintNow(root, true);
+  if (!(w = FromHandle(hwnd))) return TCapture();
+  return CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
 }
 
 int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance) {
