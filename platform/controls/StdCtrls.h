@@ -505,10 +505,6 @@ class TListBox : public TCustomListBox {
 // ---------------------------------------------------------------------------------------------
 // The scroll bar control
 
-ZYL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop,
-         scBottom, scEndScroll)
-using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
-
 // A SCROLLBAR window: the user's scrolling arrives as CN_HSCROLL / CN_VSCROLL, moves Position
 // by SmallChange or LargeChange (or to the thumb) after OnScroll had its say, and fires
 // OnChange when Position changes.
