@@ -325,6 +325,10 @@ TMessageDlgHandler SetMessageDlgHandler(TMessageDlgHandler NewHandler) {
   return std::exchange(Handler(), std::move(NewHandler));
 }
 
+int TApplication::MessageBox(const char* Text, const char* Caption, int32_t Flags) {
+  return win::MessageBoxA(GetActiveWindow(), Text, Caption, static_cast<UINT>(Flags));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Input boxes
 

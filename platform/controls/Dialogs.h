@@ -151,7 +151,8 @@ class TOpenDialog : public TCommonDialog {
   bool Execute() override;
   const std::string& DefaultExt() const { return defaultExt_; }
   void SetDefaultExt(const std::string& Value) { defaultExt_ = Value; }
-  const std::string& FileName() const { return fileName_; }
+  // While the dialog is shown: the file selected in it.
+  std::string FileName() const { return handle_ && !selected_.empty() ? selected_ : fileName_; }
   void SetFileName(const std::string& Value) { fileName_ = Value; }
   TStrings* Files() const { return files_; }
   const std::string& Filter() const { return filter_; }
@@ -185,9 +186,8 @@ class TOpenDialog : public TCommonDialog {
   void DoFolderChange() {
     if (OnFolderChange) OnFolderChange(this);
   }
-  void DoSelectionChange() {
-    if (OnSelectionChange) OnSelectionChange(this);
-  }
+  // The form tells the full name of the file selected ("" for none or several).
+  virtual void DoSelectionChange(const std::string& Selected);
   void DoTypeChange() {
     if (OnTypeChange) OnTypeChange(this);
   }
@@ -197,7 +197,7 @@ class TOpenDialog : public TCommonDialog {
   // The dialog's form; the picture dialogs add their preview to it.
   virtual TForm* CreateForm();
   bool save_ = false;
-  std::string defaultExt_, fileName_, filter_, initialDir_, title_;
+  std::string defaultExt_, fileName_, filter_, initialDir_, title_, selected_;
   int32_t filterIndex_ = 1;
   TOpenOptions options_ = {ofHideReadOnly, ofEnableSizing};
   TStrings* files_;
@@ -388,7 +388,8 @@ class TPrinterSetupDialog : public TCommonDialog {
   bool Execute() override;
 };
 
-// Registers the dialog components for form streams (done at start-up as well).
+// Registers the dialog components (and the picture dialogs of ExtDlgs.h) for form streams
+// (done at start-up as well).
 void RegisterDialogs();
 
 }  // namespace vcl

@@ -285,10 +285,10 @@ class TColorForm : public TForm {
     static const char* const kCaptions[] = {
         "Hu&e:", "&Sat:", "&Lum:", "&Red:", "&Green:", "Bl&ue:"};
     for (int i = 0; i < 6; ++i) {
-      const int x = i < 3 ? 282 : 340, y = 136 + (i % 3) * 24;
+      const int x = i < 3 ? 282 : 352, y = 136 + (i % 3) * 24;
       TLabel* l =
           AddLabel(this, (std::string(kNames[i]) + "Label").c_str(), kCaptions[i], x, y + 3);
-      edits_[i] = AddEdit(this, kNames[i], "", x + 30, y, 30);
+      edits_[i] = AddEdit(this, kNames[i], "", x + (i < 3 ? 32 : 40), y, 30);
       edits_[i]->SetMaxLength(3);
       l->SetFocusControl(edits_[i]);
       edits_[i]->SetOnChange(TNotifyEvent(this, &TColorForm::EditChange));
@@ -341,7 +341,7 @@ class TColorForm : public TForm {
     for (int i = 0; i < ComponentCount(); ++i)
       if (auto* l = dynamic_cast<TLabel*>(Components(i)); l && l->Left() >= 282)
         l->SetVisible(Full);
-    SetClientWidthProp(Full ? 410 : 208);
+    SetClientWidthProp(Full ? 430 : 208);
   }
   void ShowColor(bool hls, bool rgb) {
     updating_ = true;

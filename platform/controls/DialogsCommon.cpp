@@ -8,6 +8,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/DialogsInternal.h"
+#include "platform/controls/ExtDlgs.h"
 #include "platform/graphics/Printers.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -307,7 +308,7 @@ bool TPrintDialog::Execute() {
     auto* r = new TRadioButton(f);
     r->SetName(name);
     r->SetCaption(caption);
-    r->SetBounds(8, y, 60, 17);
+    r->SetBounds(8, y, 80, 17);
     r->SetParent(f);
     r->SetChecked(on);
     r->SetEnabled(enabled);
@@ -318,9 +319,9 @@ bool TPrintDialog::Execute() {
                             options_.contains(poSelection));
   f->Pages =
       radio("Pages", "&Pages", 114, printRange_ == prPageNums, options_.contains(poPageNums));
-  f->From = AddEdit(f, "FromPage", IntToStr(fromPage_), 100, 112, 40);
-  AddLabel(f, "ToLabel", "&to:", 146, 116);
-  f->To = AddEdit(f, "ToPage", IntToStr(toPage_), 170, 112, 40);
+  f->From = AddEdit(f, "FromPage", IntToStr(fromPage_), 90, 112, 36);
+  AddLabel(f, "ToLabel", "&to:", 132, 116);
+  f->To = AddEdit(f, "ToPage", IntToStr(toPage_), 152, 112, 36);
   f->From->SetEnabled(options_.contains(poPageNums));
   f->To->SetEnabled(options_.contains(poPageNums));
   AddLabel(f, "CopiesLabel", "Number of &copies:", 200, 92);
@@ -397,7 +398,8 @@ void RegisterDialogs() {
   RegisterClasses({TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
                    TColorDialog::StaticClass(), TFontDialog::StaticClass(),
                    TFindDialog::StaticClass(), TReplaceDialog::StaticClass(),
-                   TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass()});
+                   TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass(),
+                   TOpenPictureDialog::StaticClass(), TSavePictureDialog::StaticClass()});
   InstallFolderBrowser();
 }
 

@@ -199,7 +199,7 @@ class TFileForm : public TForm {
       for (const std::string& s : sel) t += (t.empty() ? "\"" : " \"") + s + "\"";
       name_->SetText(t);
     }
-    dialog_->DoSelectionChange();
+    dialog_->DoSelectionChange(sel.size() == 1 ? Join(sel[0]) : std::string());
   }
   void FileOpen(TObject*) {
     FileClick(this);
@@ -296,6 +296,11 @@ bool TOpenDialog::DoCanClose() {
   return can;
 }
 
+void TOpenDialog::DoSelectionChange(const std::string& Selected) {
+  selected_ = Selected;
+  if (OnSelectionChange) OnSelectionChange(this);
+}
+
 TForm* TOpenDialog::CreateForm() { return new TFileForm(this); }
 
 bool TOpenDialog::Execute() {
@@ -303,7 +308,10 @@ bool TOpenDialog::Execute() {
   auto* f = static_cast<TFileForm*>(form.get());
   f->HandleNeeded();
   handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
+  TFinally clear([this] {
+    handle_ = nullptr;
+    selected_.clear();
+  });
   const std::string startDir = GetCurrentDir();
   if (OnShow) OnShow(this);
   const bool accepted = f->ShowModal() == mrOk;

@@ -5,9 +5,13 @@
 
 #include "platform/classes/Streams.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtDlgs.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Picture.h"
 #include "platform/rtl/FileUtils.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/DialogScript.h"
+#include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
 
 namespace vcl::testing {
@@ -246,6 +250,55 @@ TEST_F(FileDialogsTest, ScriptAnswersThatDoNotFitAreErrors) {
     EXPECT_THROW(d.Execute(), EDialogScript);
   }
   EXPECT_EQ(d.Handle(), nullptr);
+}
+
+TEST_F(FileDialogsTest, PictureDialogsPreviewTheSelectedPicture) {
+  TBitmap bmp;
+  bmp.SetWidth(40);
+  bmp.SetHeight(30);
+  bmp.Canvas()->Brush()->SetColor(clRed);
+  bmp.Canvas()->FillRect({0, 0, 40, 30});
+  bmp.SaveToFile(dir_.File("pic.bmp"));
+  Touch("bad.bmp");  // not a picture
+  TOpenPictureDialog d(nullptr);
+  d.SetInitialDir(dir_.Path());
+  EXPECT_EQ(d.Filter(), GraphicFilter(TGraphic::StaticClass()));
+  EXPECT_FALSE(d.IsFilterStored());
+  std::string during;
+  struct TSel : TObject {
+    TOpenDialog* Dialog;
+    std::string* Seen;
+    void Changed(TObject*) { *Seen = Dialog->FileName(); }
+  } sel;
+  sel.Dialog = &d;
+  sel.Seen = &during;
+  d.OnSelectionChange = TNotifyEvent(&sel, &TSel::Changed);
+  std::string badSize, goodSize;
+  TDialogScript script;
+  script.Do([&](TCustomForm* f) {
+    auto* files = Find<TListBox>(f, "Files");
+    testkit::ChooseListItem(files, "bad.bmp");
+    badSize = Find<TLabel>(f, "PictureSize")->Caption();
+    testkit::ChooseListItem(files, "pic.bmp");
+    goodSize = Find<TLabel>(f, "PictureSize")->Caption();
+    auto* preview = Find<TControl>(f, "Preview");
+    const wt::TCapture cap = wt::RenderWindow(f->Handle(), false);
+    const TPoint centre = f->ScreenToClient(preview->ClientToScreen({preview->Width() / 2, preview->Height() / 2}));
+    EXPECT_TRUE(wt::PixelsMatch(cap, [](int, int) { return Rgb(clRed); }, "picture_preview",
+                                {centre.X - 10, centre.Y - 8, centre.X + 10, centre.Y + 8}));
+    wt::KeyPress(win::VK_RETURN);
+  });
+  ASSERT_TRUE(d.Execute());
+  EXPECT_EQ(badSize, "(None)");
+  EXPECT_EQ(goodSize, "40 x 30");
+  EXPECT_EQ(during, dir_.File("pic.bmp"));
+  EXPECT_EQ(d.FileName(), dir_.File("pic.bmp"));
+  TSavePictureDialog save(nullptr);
+  save.SetInitialDir(dir_.Path());
+  script.ChooseFiles({"copy.bmp"});
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(script.Shown().back().Caption, "Save As");
+  EXPECT_EQ(save.FileName(), dir_.File("copy.bmp"));
 }
 
 TEST_F(FileDialogsTest, DialogsInAFormStreamLoad) {

@@ -13,6 +13,7 @@ namespace {
 
 using testkit::EDialogScript;
 using testkit::TDialogScript;
+namespace wt = win::testkit;
 
 class MessageDialogsTest : public ControlsTest {};
 
@@ -280,6 +281,23 @@ TEST_F(MessageDialogsTest, MessageBoxWithoutCancelIgnoresEscape) {
   EXPECT_EQ(win::MessageBoxA(nullptr, "Text", nullptr, win::MB_YESNO), win::IDNO);
   ASSERT_EQ(script.Shown().size(), 1u);
   EXPECT_EQ(script.Shown()[0].Caption, "Error");  // a null caption
+}
+
+TEST_F(MessageDialogsTest, ApplicationMessageBoxOwnsTheActiveForm) {
+  TForm main(nullptr);
+  ShowNow(&main);
+  TDialogScript script;
+  bool mainEnabled = true;
+  script.Do([&](TCustomForm*) {
+    mainEnabled = win::IsWindowEnabled(main.Handle());
+    wt::KeyPress('N');  // the accelerator of No
+  });
+  EXPECT_EQ(Application->MessageBox("Delete it?", "Files", win::MB_YESNO | win::MB_ICONQUESTION),
+            win::IDNO);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_TRUE(win::IsWindowEnabled(main.Handle()));
+  EXPECT_EQ(script.Shown()[0].Buttons, (TLines{"Yes", "No"}));
+  EXPECT_EQ(script.Shown()[0].Text, "Delete it?");
 }
 
 TEST_F(MessageDialogsTest, MessageBoxRefusesBadTypes) {
