@@ -63,7 +63,8 @@ void TOpenPictureDialog::DoSelectionChange(const std::string& Selected) {
         // A large picture is shrunk into the preview.
         image->SetStretch(image->Picture()->Width() > image->Width() ||
                           image->Picture()->Height() > image->Height());
-        size->SetCaption(Format("%d x %d", {image->Picture()->Width(), image->Picture()->Height()}));
+        size->SetCaption(
+            Format("%d x %d", {image->Picture()->Width(), image->Picture()->Height()}));
         shown = true;
       } catch (const Exception&) {
       }

@@ -283,7 +283,8 @@ TEST_F(FileDialogsTest, PictureDialogsPreviewTheSelectedPicture) {
     goodSize = Find<TLabel>(f, "PictureSize")->Caption();
     auto* preview = Find<TControl>(f, "Preview");
     const wt::TCapture cap = wt::RenderWindow(f->Handle(), false);
-    const TPoint centre = f->ScreenToClient(preview->ClientToScreen({preview->Width() / 2, preview->Height() / 2}));
+    const TPoint centre =
+        f->ScreenToClient(preview->ClientToScreen({preview->Width() / 2, preview->Height() / 2}));
     EXPECT_TRUE(wt::PixelsMatch(cap, [](int, int) { return Rgb(clRed); }, "picture_preview",
                                 {centre.X - 10, centre.Y - 8, centre.X + 10, centre.Y + 8}));
     wt::KeyPress(win::VK_RETURN);
