@@ -125,8 +125,6 @@ class TCommonDialog : public TComponent {
   void SetOnShow(const TNotifyEvent& E) { OnShow = E; }
 
  protected:
-  // Runs Form modally with OnShow / OnClose around it; true for mrOk.
-  bool RunModal(TForm* Form);
   bool ctl3D_ = true;
   int32_t helpContext_ = 0;
   win::HWND handle_ = nullptr;

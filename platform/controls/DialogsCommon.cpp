@@ -23,18 +23,6 @@ using namespace dialogs;
 
 TCommonDialog::TCommonDialog(TComponent* AOwner) : TComponent(AOwner) {}
 
-bool TCommonDialog::RunModal(TForm* Form) {
-  std::unique_ptr<TForm> f(Form);
-  f->HandleNeeded();
-  handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
-  f->SetHelpContext(helpContext_);
-  if (OnShow) OnShow(this);
-  const TModalResult r = f->ShowModal();
-  if (OnClose) OnClose(this);
-  return r == mrOk;
-}
-
 ZYL_CLASS_IMPL(TCommonDialog) {
   b.Prop("Ctl3D", &TCommonDialog::Ctl3D, &TCommonDialog::SetCtl3D)
       .Default(true)

@@ -124,13 +124,11 @@ constexpr const char SFileNotFound[] =
     "%s\nFile not found.\nPlease verify the correct file name was given.";
 constexpr const char SPathNotFound[] = "%s\nPath does not exist.\nCheck the path and try again.";
 constexpr const char SFileExistsReplace[] = "%s already exists.\nDo you want to replace it?";
-constexpr const char SInvalidFileName[] = "%s\nThe file name is not valid.";
 constexpr const char SPageRangeError[] =
     "This value is not within the page range.\nEnter a number between %d and %d.";
 constexpr const char SFontSizeRange[] = "Size must be between %d and %d points.";
 constexpr const char SNoSuchFont[] =
     "There is no font with that name.\nChoose a font from the list of fonts.";
-constexpr const char SNoBrowseDialog[] = "The folder browser is not available";
 constexpr const char SColorValueError[] = "Color values range from %d to %d";
 
 }  // namespace vcl
