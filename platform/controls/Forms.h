@@ -434,6 +434,9 @@ class TApplication : public TComponent {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& Value);
   TIcon* Icon() const { return icon_; }
+  // The window system's message box over the active window (Dialogs.cpp); the ID of the
+  // button pressed.
+  int MessageBox(const char* Text, const char* Caption, int32_t Flags = 0);
   std::string ExeName() const;
   // The hidden application window.
   win::HWND Handle();

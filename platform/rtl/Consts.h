@@ -115,4 +115,33 @@ constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";
 // Scroll bars: a range, page or position that does not fit.
 constexpr const char SScrollBarRange[] = "Scrollbar property out of range";
 
+// Dialogs: button captions, titles and the texts of the common dialogs.
+constexpr const char SOKButton[] = "OK";
+constexpr const char SCancelButton[] = "Cancel";
+constexpr const char SYesButton[] = "&Yes";
+constexpr const char SNoButton[] = "&No";
+constexpr const char SAbortButton[] = "&Abort";
+constexpr const char SRetryButton[] = "&Retry";
+constexpr const char SIgnoreButton[] = "&Ignore";
+constexpr const char SAllButton[] = "&All";
+constexpr const char SNoToAllButton[] = "N&o to All";
+constexpr const char SYesToAllButton[] = "Yes to &All";
+constexpr const char SHelpButton[] = "&Help";
+constexpr const char SMsgDlgWarning[] = "Warning";
+constexpr const char SMsgDlgError[] = "Error";
+constexpr const char SMsgDlgInformation[] = "Information";
+constexpr const char SMsgDlgConfirm[] = "Confirm";
+constexpr const char SOpenTitle[] = "Open";
+constexpr const char SSaveTitle[] = "Save As";
+constexpr const char SFileNotFound[] =
+    "%s\nFile not found.\nPlease verify the correct file name was given.";
+constexpr const char SPathNotFound[] = "%s\nPath does not exist.\nCheck the path and try again.";
+constexpr const char SFileExistsReplace[] = "%s already exists.\nDo you want to replace it?";
+constexpr const char SPageRangeError[] =
+    "This value is not within the page range.\nEnter a number between %d and %d.";
+constexpr const char SFontSizeRange[] = "Size must be between %d and %d points.";
+constexpr const char SNoSuchFont[] =
+    "There is no font with that name.\nChoose a font from the list of fonts.";
+constexpr const char SColorValueError[] = "Color values range from %d to %d";
+
 }  // namespace vcl

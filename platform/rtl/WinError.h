@@ -12,6 +12,7 @@ constexpr int ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr int ERROR_BAD_FORMAT = 11;
 constexpr int ERROR_NO_MORE_FILES = 18;
 constexpr int ERROR_GEN_FAILURE = 31;
+constexpr int ERROR_NOT_SUPPORTED = 50;
 constexpr int ERROR_INVALID_PARAMETER = 87;
 constexpr int ERROR_DISK_FULL = 112;
 constexpr int ERROR_INSUFFICIENT_BUFFER = 122;

@@ -16,12 +16,13 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/ModuleKind.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/support/ErrorOf.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLOneInstance.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 
@@ -151,7 +152,11 @@ TEST_F(InstanceFixture, DefaultMessageModeTellsActivatesAndTerminates) {
   StartApplication(true);
   TZYLOneInstance c(nullptr);
   c.SetMode(oiDefaultMessage);
+  vcl::testkit::TDialogScript script;
+  script.Press("OK");
   c.Loaded();
+  ASSERT_EQ(script.Shown().size(), 1u);
+  EXPECT_EQ(script.Shown()[0].Caption, "Information");
   ASSERT_EQ(vcl::MessageDlgLog().size(), 1u);
   const vcl::TMessageDlgRecord& d = vcl::MessageDlgLog()[0];
   EXPECT_EQ(d.Msg, "\"Ledger\" was already started...");

@@ -67,22 +67,3 @@ TEST(ShortCuts, KeyAndShiftRoundTrip) {
     EXPECT_EQ(s, shift) << key;
   }
 }
-
-TEST(MessageDialogs, AreRecordedAndAnswered) {
-  ClearMessageDlgLog();
-  EXPECT_EQ(MessageDlg("Sure?", mtConfirmation, {mbNo, mbYes}, 7), mrYes);
-  EXPECT_EQ(MessageDlg("Note", mtInformation, {mbOK}, 0), mrOk);
-  EXPECT_EQ(MessageDlg("Nothing", mtCustom, {}, 0), mrNone);
-  ASSERT_EQ(MessageDlgLog().size(), 3u);
-  EXPECT_EQ(MessageDlgLog()[0].Msg, "Sure?");
-  EXPECT_EQ(MessageDlgLog()[0].DlgType, mtConfirmation);
-  EXPECT_EQ(MessageDlgLog()[0].Buttons, (TMsgDlgButtons{mbYes, mbNo}));
-  EXPECT_EQ(MessageDlgLog()[0].HelpCtx, 7);
-  auto old = SetMessageDlgHandler(
-      [](const TMessageDlgRecord& d) { return d.Buttons.contains(mbCancel) ? mrCancel : mrNone; });
-  EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrCancel);
-  SetMessageDlgHandler(old);
-  EXPECT_EQ(MessageDlg("Stop?", mtWarning, {mbOK, mbCancel}, 0), mrOk);
-  ClearMessageDlgLog();
-  EXPECT_TRUE(MessageDlgLog().empty());
-}
