@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYLBackPanel.h"
+#include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLStatusBar.h"
 #include "display/ZYLAniCtrl.h"
@@ -40,6 +42,8 @@ namespace {
 const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
     {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
+    {"ZYLPanelFill", &zyl::ZYLPanelFillInit, &zyl::ZYLPanelFillDone},
+    {"ZYLBackPanel", &zyl::ZYLBackPanelInit, &zyl::ZYLBackPanelDone},
 };
 
 // The display controls' units, after the buttons'.

@@ -6,7 +6,9 @@
 
 #include <memory>
 
+#include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
+#include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLStatusBar.h"
 #include "foundation/ZYLBevel.h"
@@ -189,6 +191,54 @@ TEST_F(PanelTest, ParentPanelForgetsARemovedImageList) {
   delete list;
   EXPECT_EQ(p->ImageList(), nullptr);
   EXPECT_TRUE(p->ImageListRemoved());
+}
+
+// A list with one 2 x 2 picture: red and blue on the first row, blue and red on the second.
+TZYLImageList* Checker(vcl::TComponent* Owner) {
+  auto* list = new TZYLImageList(Owner);
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(0, 2);
+  item->SetInteger(1, 2);
+  vcl::TBitmap b;
+  b.SetSize(2, 2);
+  for (auto [x, y, c] :
+       {std::tuple{0, 0, vcl::clRed}, {1, 0, vcl::clBlue}, {0, 1, vcl::clBlue}, {1, 1, vcl::clRed}})
+    b.Canvas()->SetPixels(x, y, c);
+  item->Add(&b, nullptr);
+  return list;
+}
+const auto kChecker = [](int x, int y) { return Rgb((x + y) % 2 ? vcl::clBlue : vcl::clRed); };
+
+TEST_F(PanelTest, BackPanelTilesItsPictureAlsoUnderTransparentChildren) {
+  auto* p = host_.Add<TZYLBackPanel>(0, 0, 40, 30);
+  p->SetColor(vcl::clLime);
+  host_.Show();
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(p), [](int, int) { return Rgb(vcl::clLime); }, "back_plain"));
+  p->SetImageList(Checker(host_.Form));
+  ASSERT_NE(p->Picture(), nullptr);
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), kChecker, "back_tiled"));
+  // A transparent fill panel placed at an odd offset continues the pattern.
+  auto* child = host_.Add<TZYLPanelFill>(0, 0, 10, 10);
+  child->SetParent(p);
+  child->SetBounds(3, 5, 10, 10);
+  child->SetTransparent(true);
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(child), [](int x, int y) { return kChecker(x + 3, y + 5); }, "back_child"));
+  // An index without a picture: the colour again.
+  p->SetIndex(iiImageIndex, 5);
+  EXPECT_EQ(p->Picture(), nullptr);
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(p), [](int, int) { return Rgb(vcl::clLime); }, "back_none"));
+}
+
+TEST_F(PanelTest, PanelFillTakesItsListBitmapFromTheImageList) {
+  auto* p = host_.Add<TZYLPanelFill>(0, 0, 20, 12);
+  p->FillObject()->SetFillStyle(sfBitmapList);
+  p->FillObject()->SetTileMode(tmTile);
+  p->SetImageList(Checker(host_.Form));
+  host_.Show();
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), kChecker, "panelfill_list"));
 }
 
 // ---- Simple panel ----
