@@ -26,6 +26,7 @@
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLTechnicalLine.h"
+#include "display/ZYLTrackBar.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFileCtrl.h"
@@ -62,6 +63,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLED", &zyl::ZYLLEDInit, &zyl::ZYLLEDDone},
     {"ZYLLEDLabel", &zyl::ZYLLEDLabelInit, &zyl::ZYLLEDLabelDone},
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
+    {"ZYLTrackBar", &zyl::ZYLTrackBarInit, &zyl::ZYLTrackBarDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
     {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
