@@ -178,6 +178,10 @@ void TZYLCustomTrackBar::SetPosition(int Value) {
   Change();
 }
 
+int TZYLCustomTrackBar::Clamped(int64_t Value) const {
+  return static_cast<int>(std::clamp<int64_t>(Value, FMinValue, FMaxValue));
+}
+
 void TZYLCustomTrackBar::Change() {
   if (OnChange) OnChange(this);
 }
@@ -430,13 +434,13 @@ void TZYLCustomTrackBar::Assign(vcl::TPersistent* Source) {
 // ---- Input ----
 
 int TZYLCustomTrackBar::ThumbOffset() {
-  const int range = FMaxValue - FMinValue;
+  const int64_t range = Range();
   if (FOrientation == toHorizontal) {
     const long double scale = static_cast<long double>(FTrackLengthX - FThumbLength) / range;
-    return static_cast<int>((FPosition - FMinValue) * scale) + FTickArea.Left;
+    return static_cast<int>((int64_t{FPosition} - FMinValue) * scale) + FTickArea.Left;
   }
   const long double scale = static_cast<long double>(FTrackLengthY - FThumbLength) / range;
-  return static_cast<int>((FMaxValue - FPosition) * scale) + FTickArea.Top;
+  return static_cast<int>((int64_t{FMaxValue} - FPosition) * scale) + FTickArea.Top;
 }
 
 void TZYLCustomTrackBar::KeyDown(uint16_t& Key, vcl::TShiftState Shift) {
@@ -445,15 +449,11 @@ void TZYLCustomTrackBar::KeyDown(uint16_t& Key, vcl::TShiftState Shift) {
   vcl::TScrollCode code = vcl::scLineUp;
   switch (Key) {
     case win::VK_UP:
-    case win::VK_RIGHT: v = std::min(FPosition + FLineSize, FMaxValue), code = vcl::scLineUp; break;
+    case win::VK_RIGHT: v = Clamped(int64_t{FPosition} + FLineSize), code = vcl::scLineUp; break;
     case win::VK_DOWN:
-    case win::VK_LEFT:
-      v = std::max(FPosition - FLineSize, FMinValue), code = vcl::scLineDown;
-      break;
-    case win::VK_PRIOR: v = std::min(FPosition + FPageSize, FMaxValue), code = vcl::scPageUp; break;
-    case win::VK_NEXT:
-      v = std::max(FPosition - FPageSize, FMinValue), code = vcl::scPageDown;
-      break;
+    case win::VK_LEFT: v = Clamped(int64_t{FPosition} - FLineSize), code = vcl::scLineDown; break;
+    case win::VK_PRIOR: v = Clamped(int64_t{FPosition} + FPageSize), code = vcl::scPageUp; break;
+    case win::VK_NEXT: v = Clamped(int64_t{FPosition} - FPageSize), code = vcl::scPageDown; break;
     case win::VK_HOME: SetPosition(FMinValue); return;
     case win::VK_END: SetPosition(FMaxValue); return;
     default: return;
@@ -487,8 +487,7 @@ bool TZYLCustomTrackBar::DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint Mous
 void TZYLCustomTrackBar::PageStep(int Direction) {
   // Direction 2: toward the left or the top end; 1: toward the other.
   const bool up = FOrientation == toHorizontal ? Direction == 1 : Direction == 2;
-  const int v =
-      up ? std::min(FPosition + FPageSize, FMaxValue) : std::max(FPosition - FPageSize, FMinValue);
+  const int v = Clamped(up ? int64_t{FPosition} + FPageSize : int64_t{FPosition} - FPageSize);
   SetPosition(Track(up ? vcl::scPageUp : vcl::scPageDown, v));
 }
 
@@ -520,7 +519,7 @@ void TZYLCustomTrackBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
   FMousePoint = TPoint{X, Y};
   if (!FThumbDragging) return;
   // The thumb's centre follows the pointer along the track it travels.
-  const int range = FMaxValue - FMinValue;
+  const int64_t range = Range();
   long double f;
   if (FOrientation == toHorizontal) {
     const int travel = std::max(1, FTrackLengthX - FThumbLength);
@@ -530,7 +529,7 @@ void TZYLCustomTrackBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
     f = static_cast<long double>(FTickArea.Top + FTrackLengthY - FThumbHalf - Y) / travel;
   }
   f = std::clamp<long double>(f, -1, 2);  // far outside only pins the thumb to an end
-  const int v = static_cast<int>(vcl::Round(static_cast<double>(f * range + FMinValue)));
+  const int v = Clamped(vcl::Round(static_cast<double>(f * range + FMinValue)));
   SetPosition(Track(vcl::scTrack, v));
 }
 
@@ -561,13 +560,15 @@ void TZYLCustomTrackBar::TimerExpired(vcl::TObject* /*Sender*/) {
     const bool horizontal = FOrientation == toHorizontal;
     if (t > m) {
       if (FPageDirection == 2)
-        SetPosition(horizontal ? FPosition - FPageSize : FPosition + FPageSize);
+        SetPosition(
+            Clamped(int64_t{FPosition} + (horizontal ? -int64_t{FPageSize} : int64_t{FPageSize})));
       else
         FPageTimer->SetEnabled(false);
     } else {
       // The thumb has reached the pointer from below: a step toward it would pass it.
       if (FPageDirection == 1 && t + FThumbLength <= m)
-        SetPosition(horizontal ? FPosition + FPageSize : FPosition - FPageSize);
+        SetPosition(
+            Clamped(int64_t{FPosition} + (horizontal ? int64_t{FPageSize} : -int64_t{FPageSize})));
       else
         FPageTimer->SetEnabled(false);
     }

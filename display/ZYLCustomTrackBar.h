@@ -192,6 +192,9 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   bool ThumbFromList();
   // Whether the control's window is there to draw on directly.
   bool CanDrawNow();
+  // The range and a value limited to it, computed without overflow for any bounds.
+  int64_t Range() const { return int64_t{FMaxValue} - FMinValue; }
+  int Clamped(int64_t Value) const;
 
   int FMaxValue = 10;
   int FMinValue = 0;

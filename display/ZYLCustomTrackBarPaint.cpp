@@ -100,18 +100,21 @@ void TZYLCustomTrackBar::DrawTicks() {
   c->Pen()->SetStyle(vcl::psSolid);
   c->Pen()->SetWidth(1);
   c->Pen()->SetColor(FTickColor);
-  const int step = FTickGap < 2 ? 1 : FTickGap;
+  int64_t step = FTickGap < 2 ? 1 : FTickGap;
   const bool first = FTickMarks == tmBoth || FTickMarks == tmTopLeft;
   const bool second = FTickMarks == tmBoth || FTickMarks == tmBottomRight;
   const TRect& A = FTickArea;
-  const int range = FMaxValue - FMinValue;
+  const int64_t range = Range();
   const bool horizontal = FOrientation == toHorizontal;
-  const long double scale =
-      static_cast<long double>((horizontal ? FTrackLengthX : FTrackLengthY) - FThumbLength) / range;
-  for (long long v = FMinValue; v <= FMaxValue; v += step) {
+  const int travel = (horizontal ? FTrackLengthX : FTrackLengthY) - FThumbLength;
+  const long double scale = static_cast<long double>(travel) / range;
+  // More ticks than pixels would only cover each other: at most one per pixel of travel.
+  const int64_t pixels = std::max(1, travel);
+  if (range / step > pixels) step = (range + pixels - 1) / pixels;
+  for (int64_t v = FMinValue; v <= FMaxValue; v += step) {
     const int value = static_cast<int>(v);
     if (horizontal) {
-      const int x = static_cast<int>((value - FMinValue) * scale) + A.Left + FThumbHalf;
+      const int x = static_cast<int>((v - FMinValue) * scale) + A.Left + FThumbHalf;
       if (FTickStyle == tsOwnerDraw) {
         if (first) DoDrawTick(c, value, TPoint{x, A.Top});
         if (second) DoDrawTick(c, value, TPoint{x, A.Bottom - FTickLength});
@@ -122,7 +125,7 @@ void TZYLCustomTrackBar::DrawTicks() {
     } else {
       // Laid like the thumb: the maximum at the top, so a tick stands where the thumb of its
       // value stands.
-      const int y = static_cast<int>((FMaxValue - value) * scale) + A.Top + FThumbHalf;
+      const int y = static_cast<int>((FMaxValue - v) * scale) + A.Top + FThumbHalf;
       if (FTickStyle == tsOwnerDraw) {
         if (first) DoDrawTick(c, value, TPoint{A.Left, y});
         if (second) DoDrawTick(c, value, TPoint{A.Right - FTickLength, y});
@@ -263,9 +266,7 @@ void TZYLCustomTrackBar::DrawThumb(int Pos) {
   vcl::TCanvas* c = Canvas();
   const bool horizontal = FOrientation == toHorizontal;
   const int L = horizontal ? FTrackLengthX : FTrackLengthY;
-  const int range = FMaxValue - FMinValue;
-  const int off =
-      static_cast<int>(static_cast<long long>(Pos - FMinValue) * (L - FThumbLength) / range);
+  const int off = static_cast<int>((int64_t{Pos} - FMinValue) * (L - FThumbLength) / Range());
   if (horizontal) {
     FThumbRect =
         win::Bounds(FTickArea.Left + off, FChannelRect.Top - (FThumbCross - FTrackWidth) / 2,

@@ -3,6 +3,7 @@
 // paints (ticks, thumb frames, focus frames, themed parts, the thumb redrawn alone).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -164,6 +165,24 @@ INSTANTIATE_TEST_SUITE_P(Settings, TrackBarRefusal,
                                            TRefusal{"PageAny", TI::iiPageSize, -7, -7},
                                            TRefusal{"LineAny", TI::iiLineSize, 0, 0}),
                          [](const auto& i) { return std::string(i.param.Name); });
+
+TEST_F(TrackBarTest, TheWidestRangeStaysExactAndPaints) {
+  TZYLTrackBar* b = Make();
+  b->SetInteger(TI::iiMinValue, INT32_MIN);
+  b->SetInteger(TI::iiMaxValue, INT32_MAX);
+  b->SetInteger(TI::iiLineSize, INT32_MAX);
+  b->SetPosition(INT32_MAX - 5);
+  Key(b, win::VK_UP);  // a step past the end stops at it
+  EXPECT_EQ(b->Position(), INT32_MAX);
+  Key(b, win::VK_DOWN);
+  Key(b, win::VK_DOWN);
+  Key(b, win::VK_DOWN);  // and at the other end
+  EXPECT_EQ(b->Position(), INT32_MIN);
+  // Every value would be a tick: they are thinned to the pixels there are.
+  const auto cap = THost::Client(b);
+  EXPECT_EQ(b->ThumbRect().Left, 1);
+  EXPECT_EQ(cap.Color(6, 30), Rgb(vcl::clBlack));
+}
 
 // ---- Keys and wheel ----
 
@@ -467,7 +486,9 @@ TEST_P(TrackBarFocus, FocusFrameByStyle) {
     red += cap.Color(x, 0) == Rgb(vcl::clRed);
   }
   EXPECT_EQ(marked > 0, k.Framed);
-  if (k.UseColor) EXPECT_EQ(red > 0, k.Framed);
+  if (k.UseColor) {
+    EXPECT_EQ(red > 0, k.Framed);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, TrackBarFocus,
