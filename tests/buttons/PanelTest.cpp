@@ -39,6 +39,12 @@ class TFillPanel : public TZYLCustomPanelFill {
 };
 ZYL_CLASS_IMPL(TFillPanel) {}
 
+class TBevelPanel : public TZYLCustomBevelPanel {
+  ZYL_CLASS(TBevelPanel, TZYLCustomBevelPanel)
+  explicit TBevelPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TBevelPanel) {}
+
 class PanelTest : public ::testing::Test {
  protected:
   THost host_;
@@ -132,6 +138,33 @@ TEST_F(PanelTest, WindowsBevelModeIsTheSystemBorder) {
   p->Bevel()->SetMode(bmWindows);
   EXPECT_EQ(exStyle() & win::WS_EX_CLIENTEDGE, 0);
   EXPECT_NE(style() & win::WS_BORDER, 0);
+}
+
+TEST_F(PanelTest, BevelChangesRemakeTheWindowUnlessTold) {
+  auto* p = host_.Add<TBevelPanel>(0, 0, 60, 30);
+  auto* child = host_.Add<TFillPanel>(0, 0, 5, 5);
+  child->SetParent(p);
+  child->SetAlign(vcl::alClient);
+  host_.Show();
+  win::testkit::TMessageRecorder rec(p->Handle());
+  p->SetNoHandleUpdate(true);
+  p->Bevel()->SetBevelStyleOuter(bvRaised);
+  EXPECT_EQ(rec.Count(win::WM_DESTROY), 0);
+  EXPECT_EQ(child->BoundsRect(), (TRect{1, 1, 59, 29}));  // realigned all the same
+  p->SetNoHandleUpdate(false);
+  p->Bevel()->SetBevelWidthOuter(2);
+  EXPECT_EQ(rec.Count(win::WM_DESTROY), 1);
+  EXPECT_EQ(child->BoundsRect(), (TRect{2, 2, 58, 28}));
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(child), [](int, int) { return Rgb(vcl::clBtnFace); }, "child_after_remake"));
+  // The fill panel remakes its window only when the bevel moves into or out of the frame.
+  auto* f = host_.Add<TFillPanel>(100, 0, 60, 30);
+  THost::Idle();
+  win::testkit::TMessageRecorder frec(f->Handle());
+  f->Bevel()->SetBevelStyleOuter(bvRaised);
+  EXPECT_EQ(frec.Count(win::WM_DESTROY), 0);
+  f->Bevel()->SetMode(bmWindows);
+  EXPECT_EQ(frec.Count(win::WM_DESTROY), 1);
 }
 
 TEST_F(PanelTest, RaisedBevelAndColourArePainted) {
