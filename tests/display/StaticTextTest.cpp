@@ -8,11 +8,13 @@
 #include "buttons/ZYLPanelFill.h"
 #include "display/ZYLStaticText.h"
 #include "foundation/ZYLBevel.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/text/Text.h"
 #include "tests/buttons/PanelTestSupport.h"
+#include "tests/display/ExampleForm.h"
 
 namespace zyl {
 namespace {
@@ -147,6 +149,26 @@ TEST_F(StaticTextTest, EndEllipsisShortensATooLongCaption) {
   const auto cut = THost::Client(s);
   EXPECT_GT(win::testkit::CountDifferentPixels(plain, cut), 0);
   EXPECT_EQ(s->GetOptionsFlag(), static_cast<uint32_t>(win::DT_END_ELLIPSIS));
+}
+
+TEST(StaticTextsExampleTest, ReadsWithItsLinksAndSizes) {
+  THost host;
+  vcl::RegisterStandardControls();
+  ZYLStaticTextInit();
+  auto form = exampletest::ReadExample("statictexts.txt");
+  ZYLStaticTextDone();
+  EXPECT_EQ(exampletest::ClassCounts(form.get())["TZYLStaticText"], 5);
+  auto* plain = dynamic_cast<TZYLStaticText*>(form->FindComponent("PlainText"));
+  auto* lines = dynamic_cast<TZYLStaticText*>(form->FindComponent("LinesText"));
+  auto* cut = dynamic_cast<TZYLStaticText*>(form->FindComponent("EllipsisText"));
+  ASSERT_TRUE(plain && lines && cut);
+  EXPECT_EQ(plain->FocusControl(), form->FindComponent("NameEdit"));
+  EXPECT_EQ(cut->Options(), TZYLLabelOptions{loEndEllipsis});
+  form->Show();
+  THost::Idle();
+  EXPECT_EQ(cut->Width(), 120);  // not sized
+  const win::SIZE two = Measured(lines, "Two lines,\r\nbroken only here", 0);
+  EXPECT_EQ(lines->Height(), two.cy + 2);  // and the one-pixel bevel round it
 }
 
 }  // namespace
