@@ -5,8 +5,10 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
@@ -34,7 +36,9 @@
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSimpleLabel.h"
+#include "display/ZYLStaticText.h"
 #include "display/ZYLTechnicalLine.h"
+#include "display/ZYLTrackBar.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFileCtrl.h"
@@ -51,6 +55,8 @@ namespace {
 const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
     {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
+    {"ZYLPanelFill", &zyl::ZYLPanelFillInit, &zyl::ZYLPanelFillDone},
+    {"ZYLBackPanel", &zyl::ZYLBackPanelInit, &zyl::ZYLBackPanelDone},
     {"ZYLSpinButton", nullptr, nullptr},
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
@@ -67,6 +73,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLDockLabel", &zyl::ZYLDockLabelInit, &zyl::ZYLDockLabelDone},
     {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
     {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
+    {"ZYLStaticText", &zyl::ZYLStaticTextInit, &zyl::ZYLStaticTextDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
@@ -81,6 +88,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLLED", &zyl::ZYLLEDInit, &zyl::ZYLLEDDone},
     {"ZYLLEDLabel", &zyl::ZYLLEDLabelInit, &zyl::ZYLLEDLabelDone},
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
+    {"ZYLTrackBar", &zyl::ZYLTrackBarInit, &zyl::ZYLTrackBarDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
     {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
     {"ZYLSBar", &zyl::ZYLSBarInit, &zyl::ZYLSBarDone},

@@ -36,8 +36,9 @@ TZYLCustomPanel::~TZYLCustomPanel() = default;
 
 void TZYLCustomPanel::PaintBackground(vcl::TCanvas* Canvas, const TRect& Rect) {
   if (FTransparent) {
-    if (!CheckOptimized()) return;
-    vcl::TBitmap* bmp = inherited::BackBitmap();
+    // The parent's background, never this panel's own (which is built from this).
+    if (!ZYLBackBitmapCheck(this)) return;
+    vcl::TBitmap* bmp = ZYLBackBitmap(this);
     const TPoint p = ZYLBackMapPoint(this, TPoint{0, 0});
     Canvas->CopyRect(Rect, bmp->Canvas(),
                      TRect{p.X, p.Y, p.X + Rect.Right - Rect.Left, p.Y + Rect.Bottom - Rect.Top});
@@ -72,7 +73,7 @@ vcl::TBitmap* TZYLCustomPanel::BackBitmap() {
 }
 
 bool TZYLCustomPanel::BackBitmapCheck() {
-  if (FTransparent && !inherited::BackBitmapCheck()) return false;
+  if (FTransparent && !ZYLBackBitmapCheck(this)) return false;
   return BackBitmap() != nullptr;
 }
 
@@ -95,6 +96,8 @@ bool TZYLCustomPanel::BackDrawArea(vcl::TCanvas* Canvas, const TRect& DestRect,
 
 void TZYLCustomPanel::BackUpdate() {
   DropBack();
+  // A transparent panel shows its parent's background, which has just changed.
+  if (FTransparent && HandleAllocated()) Invalidate();
   ZYLBackUpdate(this, this);
 }
 

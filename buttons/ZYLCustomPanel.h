@@ -34,7 +34,8 @@ class TZYLCustomPanel : public TZYLCustomControl {
   // as DestRect; parts outside the panel are left alone. False when there is no background.
   bool BackDrawArea(vcl::TCanvas* Canvas, const vcl::TRect& DestRect, const vcl::TPoint& Source,
                     uint16_t Flags) override;
-  // Drops the buffered background and tells the children that take it.
+  // Drops the buffered background, repaints when transparent (the parent's background changed)
+  // and tells the children that take it.
   void BackUpdate() override;
   // A change of an owned object drops the buffered background, then repaints.
   void GetChange(vcl::TObject* Sender) override;

@@ -3,9 +3,11 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/text/Text.h"
@@ -98,6 +100,19 @@ void TZYLCustomPanelFill::GetChange(vcl::TObject* Sender) {
   }
   if (Sender && (Sender == FFillObject || Sender == FBackFX)) BackUpdate();
   Invalidate();
+}
+
+void TZYLCustomPanelFill::GetIMLChange(vcl::TObject* Sender) {
+  if (FFillObject) {
+    vcl::TBitmap item;
+    const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
+    FFillObject->BeginUpdate();
+    FFillObject->SetListBitmap(found ? &item : nullptr);
+    FFillObject->EndUpdate(false);
+  }
+  DropBack();
+  BackUpdate();
+  inherited::GetIMLChange(Sender);
 }
 
 void TZYLCustomPanelFill::Loaded() {

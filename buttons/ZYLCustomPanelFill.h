@@ -45,6 +45,9 @@ class TZYLCustomPanelFill : public TZYLCustomParentPanel {
   virtual void DrawCaption(const vcl::TRect& Rect, TZYLAlignment Alignment);
   // The text DrawCaption shows.
   virtual std::string GetLabelText();
+  // Copies the image-list item at ListIndex / ImageIndex into the fill's list bitmap (clears
+  // it when there is none), then repaints.
+  void GetIMLChange(vcl::TObject* Sender) override;
 
   TZYLFillObject* FFillObject = nullptr;
   TZYLFxCaption* FFontFX = nullptr;

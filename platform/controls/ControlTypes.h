@@ -50,6 +50,8 @@ using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 using TMouseWheelEvent = TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta,
                                      TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent =
+    TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TDragOverEvent =
     TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
 using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;

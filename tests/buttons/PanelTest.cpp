@@ -6,7 +6,9 @@
 
 #include <memory>
 
+#include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
+#include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLStatusBar.h"
 #include "foundation/ZYLBevel.h"
@@ -36,6 +38,12 @@ class TFillPanel : public TZYLCustomPanelFill {
   using TZYLCustomBevelPanel::BorderInFront;
 };
 ZYL_CLASS_IMPL(TFillPanel) {}
+
+class TBevelPanel : public TZYLCustomBevelPanel {
+  ZYL_CLASS(TBevelPanel, TZYLCustomBevelPanel)
+  explicit TBevelPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TBevelPanel) {}
 
 class PanelTest : public ::testing::Test {
  protected:
@@ -132,6 +140,33 @@ TEST_F(PanelTest, WindowsBevelModeIsTheSystemBorder) {
   EXPECT_NE(style() & win::WS_BORDER, 0);
 }
 
+TEST_F(PanelTest, BevelChangesRemakeTheWindowUnlessTold) {
+  auto* p = host_.Add<TBevelPanel>(0, 0, 60, 30);
+  auto* child = host_.Add<TFillPanel>(0, 0, 5, 5);
+  child->SetParent(p);
+  child->SetAlign(vcl::alClient);
+  host_.Show();
+  win::testkit::TMessageRecorder rec(p->Handle());
+  p->SetNoHandleUpdate(true);
+  p->Bevel()->SetBevelStyleOuter(bvRaised);
+  EXPECT_EQ(rec.Count(win::WM_DESTROY), 0);
+  EXPECT_EQ(child->BoundsRect(), (TRect{1, 1, 59, 29}));  // realigned all the same
+  p->SetNoHandleUpdate(false);
+  p->Bevel()->SetBevelWidthOuter(2);
+  EXPECT_EQ(rec.Count(win::WM_DESTROY), 1);
+  EXPECT_EQ(child->BoundsRect(), (TRect{2, 2, 58, 28}));
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(child), [](int, int) { return Rgb(vcl::clBtnFace); }, "child_after_remake"));
+  // The fill panel remakes its window only when the bevel moves into or out of the frame.
+  auto* f = host_.Add<TFillPanel>(100, 0, 60, 30);
+  THost::Idle();
+  win::testkit::TMessageRecorder frec(f->Handle());
+  f->Bevel()->SetBevelStyleOuter(bvRaised);
+  EXPECT_EQ(frec.Count(win::WM_DESTROY), 0);
+  f->Bevel()->SetMode(bmWindows);
+  EXPECT_EQ(frec.Count(win::WM_DESTROY), 1);
+}
+
 TEST_F(PanelTest, RaisedBevelAndColourArePainted) {
   auto* p = host_.Add<TFillPanel>(0, 0, 50, 30);
   p->SetColor(vcl::clYellow);
@@ -189,6 +224,54 @@ TEST_F(PanelTest, ParentPanelForgetsARemovedImageList) {
   delete list;
   EXPECT_EQ(p->ImageList(), nullptr);
   EXPECT_TRUE(p->ImageListRemoved());
+}
+
+// A list with one 2 x 2 picture: red and blue on the first row, blue and red on the second.
+TZYLImageList* Checker(vcl::TComponent* Owner) {
+  auto* list = new TZYLImageList(Owner);
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(0, 2);
+  item->SetInteger(1, 2);
+  vcl::TBitmap b;
+  b.SetSize(2, 2);
+  for (auto [x, y, c] :
+       {std::tuple{0, 0, vcl::clRed}, {1, 0, vcl::clBlue}, {0, 1, vcl::clBlue}, {1, 1, vcl::clRed}})
+    b.Canvas()->SetPixels(x, y, c);
+  item->Add(&b, nullptr);
+  return list;
+}
+const auto kChecker = [](int x, int y) { return Rgb((x + y) % 2 ? vcl::clBlue : vcl::clRed); };
+
+TEST_F(PanelTest, BackPanelTilesItsPictureAlsoUnderTransparentChildren) {
+  auto* p = host_.Add<TZYLBackPanel>(0, 0, 40, 30);
+  p->SetColor(vcl::clLime);
+  host_.Show();
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(p), [](int, int) { return Rgb(vcl::clLime); }, "back_plain"));
+  p->SetImageList(Checker(host_.Form));
+  ASSERT_NE(p->Picture(), nullptr);
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), kChecker, "back_tiled"));
+  // A transparent fill panel placed at an odd offset continues the pattern.
+  auto* child = host_.Add<TZYLPanelFill>(0, 0, 10, 10);
+  child->SetParent(p);
+  child->SetBounds(3, 5, 10, 10);
+  child->SetTransparent(true);
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(child), [](int x, int y) { return kChecker(x + 3, y + 5); }, "back_child"));
+  // An index without a picture: the colour again.
+  p->SetIndex(iiImageIndex, 5);
+  EXPECT_EQ(p->Picture(), nullptr);
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(p), [](int, int) { return Rgb(vcl::clLime); }, "back_none"));
+}
+
+TEST_F(PanelTest, PanelFillTakesItsListBitmapFromTheImageList) {
+  auto* p = host_.Add<TZYLPanelFill>(0, 0, 20, 12);
+  p->FillObject()->SetFillStyle(sfBitmapList);
+  p->FillObject()->SetTileMode(tmTile);
+  p->SetImageList(Checker(host_.Form));
+  host_.Show();
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), kChecker, "panelfill_list"));
 }
 
 // ---- Simple panel ----
