@@ -102,4 +102,9 @@ constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 constexpr const char SColorPrefix[] = "Color";
 constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";
 
+// Common controls.
+constexpr const char SPageIndexError[] =
+    "%d is an invalid PageIndex value.  PageIndex must be between 0 and %d";
+constexpr const char SPropertyOutOfRange[] = "%s property out of range";
+
 }  // namespace vcl

@@ -1,0 +1,19 @@
+#include "platform/controls/ComCtrls.h"
+
+#include "platform/classes/Registry.h"
+
+namespace vcl {
+
+void RegisterCommonControls() {
+  RegisterClasses({TTabControl::StaticClass(), TPageControl::StaticClass(),
+                   TTabSheet::StaticClass(), TStatusBar::StaticClass(),
+                   THeaderControl::StaticClass()});
+}
+
+namespace {
+struct TRegisterCommon {
+  TRegisterCommon() { RegisterCommonControls(); }
+} registerCommon;
+}  // namespace
+
+}  // namespace vcl
