@@ -7,7 +7,8 @@ namespace vcl {
 void RegisterCommonControls() {
   RegisterClasses({TTabControl::StaticClass(), TPageControl::StaticClass(),
                    TTabSheet::StaticClass(), TStatusBar::StaticClass(),
-                   THeaderControl::StaticClass()});
+                   THeaderControl::StaticClass(), TProgressBar::StaticClass(),
+                   TTrackBar::StaticClass(), TUpDown::StaticClass()});
 }
 
 namespace {
