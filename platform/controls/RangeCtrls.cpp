@@ -249,8 +249,10 @@ TRect TTrackBar::ThumbRect() {
 TRect TTrackBar::ChannelRect() {
   const int across = (tickMarks_ == tmTopLeft || tickMarks_ == tmBoth) ? 10 : 4;
   const int mid = across + thumbLength_ / 2;
-  if (Horizontal()) return TRect{kTrackEdge, mid - 2, width_ - kTrackEdge, mid + 2};
-  return TRect{mid - 2, kTrackEdge, mid + 2, height_ - kTrackEdge};
+  // A selection needs room inside the groove to show.
+  const int half = selEnd_ > selStart_ ? 4 : 2;
+  if (Horizontal()) return TRect{kTrackEdge, mid - half, width_ - kTrackEdge, mid + half};
+  return TRect{mid - half, kTrackEdge, mid + half, height_ - kTrackEdge};
 }
 
 int TTrackBar::PixelOf(int32_t Value) {

@@ -124,6 +124,24 @@ TEST_F(RangeCtrlsTest, TheThumbFollowsTheMouseAndAClickBesideItPagesOnce) {
             "TTrackBar property out of range");
 }
 
+TEST_F(RangeCtrlsTest, TheSelectionShowsInTheChannelBetweenItsEnds) {
+  NewForm();
+  auto* tb = Add<TTrackBar>(10, 10, 200, 45);
+  tb->SetSelStart(2);
+  tb->SetSelEnd(6);
+  tb->SetPosition(9);
+  Show();
+  const TRect channel = tb->ChannelRect();
+  const TRect sel =
+      InkBox(Capture(), TRect{10, 10 + channel.Top, 210, 10 + channel.Bottom}, Is(clHighlight));
+  EXPECT_EQ(sel.Left, 10 + tb->PixelOf(2));
+  EXPECT_EQ(sel.Right, 10 + tb->PixelOf(6) + 1);
+  // The ends of the channel are the ends of the range.
+  EXPECT_EQ(tb->ValueAt(tb->PixelOf(0) - 30), 0);
+  EXPECT_EQ(tb->ValueAt(tb->PixelOf(10) + 30), 10);
+  EXPECT_LT(tb->PixelOf(0), tb->PixelOf(1));
+}
+
 struct TTickCase {
   TTickStyle Style;
   int Frequency;
