@@ -251,7 +251,9 @@ void TPageControl::InsertPage(TTabSheet* Page) {
 }
 
 void TPageControl::RemovePage(TTabSheet* Page) {
-  if (Page == activePage_) {
+  if (Page == activePage_ && ComponentState().contains(csDestroying)) {
+    activePage_ = nullptr;
+  } else if (Page == activePage_) {
     TTabSheet* next = FindNextPage(Page, true, !ComponentState().contains(csDesigning));
     ChangeActivePage(next == Page ? nullptr : next);
   }

@@ -140,11 +140,9 @@ TEST_F(BarsTest, APanelCollectionLoadsFromAFormFile) {
 // Records the header's section events.
 struct THeaderLog : TObject {
   TLines Events;
-  int Override = -1;  // a width OnSectionTrack forces, -1 none
   void Track(THeaderControl*, THeaderSection* s, int w, TSectionTrackState st) {
     static const char* names[] = {"begin", "move", "end"};
     Events.push_back(std::string(names[st]) + " " + s->Text() + " " + std::to_string(w));
-    (void)Override;
   }
   void Resize(THeaderControl*, THeaderSection* s) {
     Events.push_back("resize " + s->Text() + " " + std::to_string(s->Width()));

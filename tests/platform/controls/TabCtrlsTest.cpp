@@ -1,6 +1,6 @@
 // Tab controls and page controls driven as a user drives them: clicks on tabs, Ctrl+Tab,
 // arrows and accelerators, and what the classic look shows of tabs and the page frame.
-#include "ControlsTestSupport.h"
+#include "ComCtrlsTestSupport.h"
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -254,6 +254,60 @@ TEST_F(TabCtrlsTest, ThePageFrameIsRaisedAndOpenUnderTheSelectedTab) {
   EXPECT_LT(sel.Top, other.Top);
   EXPECT_TRUE(PixelsMatch(cap, [&](int, int) { return light; }, "tab_left",
                           {sel.Left, sel.Top + 2, sel.Left + 1, top}));
+}
+
+struct TStyleCase {
+  TTabStyle Style;
+  TColor SelectedCorner, OtherCorner;  // top-left pixel of the selected and of another tab
+};
+class TabStyleTest : public TabCtrlsTest, public ::testing::WithParamInterface<TStyleCase> {};
+
+TEST_P(TabStyleTest, ButtonStylesPushTheSelectedTabWithoutAFrame) {
+  auto* tc = Place<TTabControl>(NewForm(), 0, 0, 200, 100);
+  tc->Tabs()->SetText("One\nTwo\n");
+  tc->SetStyle(GetParam().Style);
+  tc->SetTabIndex(1);
+  Show();
+  const TCapture cap = CaptureWindow(tc->Handle(), false);
+  const TRect sel = tc->TabRect(1), other = tc->TabRect(0);
+  EXPECT_EQ(cap.Color(sel.Left, sel.Top), Rgb(GetParam().SelectedCorner));
+  EXPECT_EQ(cap.Color(other.Left, other.Top), Rgb(GetParam().OtherCorner));
+  // No page frame: the area below the buttons is plain face, and it is the display area.
+  EXPECT_EQ(tc->DisplayRect(), (TRect{0, sel.Bottom + 3, 200, 100}));
+  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return Rgb(clBtnFace); }, "no_frame",
+                          {0, sel.Bottom + 3, 200, 100}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, TabStyleTest,
+                         ::testing::Values(TStyleCase{tsButtons, clBtnShadow, cl3DLight},
+                                           TStyleCase{tsFlatButtons, clBtnShadow, clBtnFace}));
+
+struct TPageLog : TObject {
+  TLines Events;
+  void Shown(TObject* s) { Events.push_back("show " + static_cast<TComponent*>(s)->Name()); }
+  void Hidden(TObject* s) { Events.push_back("hide " + static_cast<TComponent*>(s)->Name()); }
+};
+
+TEST_F(TabCtrlsTest, SheetsTellWhenTheyAreShownAndHidden) {
+  TPageControl* pc = NewPages({"A", "B"});
+  TPageLog log;
+  for (int i = 0; i < 2; ++i) {
+    pc->Pages(i)->SetName(i ? "B" : "A");
+    pc->Pages(i)->SetOnShow(TNotifyEvent(&log, &TPageLog::Shown));
+    pc->Pages(i)->SetOnHide(TNotifyEvent(&log, &TPageLog::Hidden));
+  }
+  pc->SetActivePageIndex(0);
+  Show();
+  ClickTab(pc, 1);
+  pc->SetActivePage(nullptr);
+  EXPECT_EQ(log.Events, (TLines{"show A", "show B", "hide A", "hide B"}));
+  // With HotTrack, the caption under the mouse is drawn in the highlight colour.
+  pc->SetHotTrack(true);
+  const TRect r = pc->TabRect(0);
+  MoveTo(pc, r.Left + 4, r.Top + 4);
+  const TCapture cap = CaptureWindow(pc->Handle(), false);
+  EXPECT_GT(InkBox(cap, r, Is(clHighlight)).Width(), 3);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clHighlight)).Width(), 0);
 }
 
 TEST_F(TabCtrlsTest, AFormFileWithPagesLoadsAndShowsItsActivePage) {
