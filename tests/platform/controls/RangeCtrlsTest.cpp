@@ -142,6 +142,33 @@ TEST_F(RangeCtrlsTest, TheSelectionShowsInTheChannelBetweenItsEnds) {
   EXPECT_LT(tb->PixelOf(0), tb->PixelOf(1));
 }
 
+TEST_F(RangeCtrlsTest, VerticalBarsFillUpwardsAndVerticalTrackBarsRunDownwards) {
+  NewForm();
+  auto* pb = Add<TProgressBar>(10, 10, 108, 16);
+  pb->SetOrientation(pbVertical);
+  EXPECT_EQ(pb->Width(), 16);
+  EXPECT_EQ(pb->Height(), 108);
+  pb->SetSmooth(true);
+  pb->SetPosition(25);
+  auto* tb = Add<TTrackBar>(60, 10, 150, 45);
+  tb->SetOrientation(trVertical);
+  tb->SetTickMarks(tmBoth);
+  Show();
+  // A quarter of the 104-pixel inside, at its bottom.
+  const TCapture cap = Capture();
+  EXPECT_EQ(InkBox(cap, TRect{10, 10, 26, 118}, Is(clHighlight)), (TRect{12, 90, 24, 116}));
+  EXPECT_EQ(tb->Height(), 150);
+  tb->SetFocus();
+  KeyPress(win::VK_DOWN);
+  EXPECT_EQ(tb->Position(), 1);
+  EXPECT_GT(tb->ThumbRect().Top, tb->ChannelRect().Top);
+  // Ticks on both sides of the thumb.
+  const TRect thumb = tb->ThumbRect();
+  const int y = 10 + tb->PixelOf(5);
+  EXPECT_EQ(cap.Color(60 + thumb.Left - 3, y), Rgb(clBlack));
+  EXPECT_EQ(cap.Color(60 + thumb.Right + 3, y), Rgb(clBlack));
+}
+
 struct TTickCase {
   TTickStyle Style;
   int Frequency;
