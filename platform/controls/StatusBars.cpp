@@ -227,7 +227,8 @@ ZYL_CLASS_IMPL(TStatusBar) {
       .Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
                 "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock",
                 "OnStartDrag"})
-      .Prop("OnDrawPanel", &C::GetOnDrawPanel, &C::SetOnDrawPanel);
+      .Prop("OnDrawPanel", &C::GetOnDrawPanel, &C::SetOnDrawPanel)
+      .Prop("OnHint", &C::GetOnHint, &C::SetOnHint);
 }
 
 }  // namespace vcl

@@ -83,6 +83,9 @@ class TStatusBar : public TCustomControl {
   bool SizeGripShown();
 
   TDrawPanelEvent OnDrawPanel;
+  TNotifyEvent OnHint;
+  const TNotifyEvent& GetOnHint() const { return OnHint; }
+  void SetOnHint(const TNotifyEvent& E) { OnHint = E; }
   const TDrawPanelEvent& GetOnDrawPanel() const { return OnDrawPanel; }
   void SetOnDrawPanel(const TDrawPanelEvent& E) { OnDrawPanel = E; }
 

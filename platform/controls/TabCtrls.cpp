@@ -302,6 +302,7 @@ void TCustomTabControl::SelectNextTab(bool GoForward) {
     TabsLayoutChanged();                          \
   }
 ZYL_TAB_SETTER(HotTrack, hotTrack_, bool)
+ZYL_TAB_SETTER(OwnerDraw, ownerDraw_, bool)
 ZYL_TAB_SETTER(RaggedRight, raggedRight_, bool)
 ZYL_TAB_SETTER(ScrollOpposite, scrollOpposite_, bool)
 ZYL_TAB_SETTER(Style, style_, TTabStyle)
@@ -363,6 +364,14 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
     if (Selected) OffsetRect(&r, 1, 1);
   }
   c->Font()->Assign(font_);
+  if (ownerDraw_) {
+    if (OnDrawTab) {
+      c->Brush()->SetStyle(bsSolid);
+      c->Brush()->SetColor(face);
+      OnDrawTab(this, Index, r, Selected);
+    }
+    return;
+  }
   if (hotTrack_ && Index == hotTab_ && !Selected) c->Font()->SetColor(clHighlight);
   c->Brush()->SetStyle(bsClear);
   const std::string text = tabs_->Get(Index);
@@ -529,6 +538,8 @@ ZYL_CLASS_IMPL(TCustomTabControl) {
       .Default(false)
       .Declare("MultiLine", &C::MultiLine, &C::SetMultiLine)
       .Default(false)
+      .Declare("OwnerDraw", &C::OwnerDraw, &C::SetOwnerDraw)
+      .Default(false)
       .Declare("RaggedRight", &C::RaggedRight, &C::SetRaggedRight)
       .Default(false)
       .Declare("ScrollOpposite", &C::ScrollOpposite, &C::SetScrollOpposite)
@@ -545,19 +556,20 @@ ZYL_CLASS_IMPL(TCustomTabControl) {
       .Declare("TabWidth", &C::TabWidth, &C::SetTabWidth)
       .Default(0)
       .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
-      .Declare("OnChanging", &C::GetOnChanging, &C::SetOnChanging);
+      .Declare("OnChanging", &C::GetOnChanging, &C::SetOnChanging)
+      .Declare("OnDrawTab", &C::GetOnDrawTab, &C::SetOnDrawTab);
 }
 
 ZYL_CLASS_IMPL(TTabControl) {
-  b.Publish({"Align",       "Anchors",        "BiDiMode",   "Constraints",    "DragCursor",
-             "DragKind",    "DragMode",       "Enabled",    "Font",           "HotTrack",
-             "MultiLine",   "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu",
-             "RaggedRight", "ScrollOpposite", "ShowHint",   "Style",          "TabHeight",
-             "TabOrder",    "TabPosition",    "Tabs",       "TabIndex",       "TabStop",
-             "TabWidth",    "Visible",        "OnChange",   "OnChanging",     "OnDragDrop",
-             "OnDragOver",  "OnEndDock",      "OnEndDrag",  "OnEnter",        "OnExit",
-             "OnMouseDown", "OnMouseMove",    "OnMouseUp",  "OnResize",       "OnStartDock",
-             "OnStartDrag"});
+  b.Publish({"Align",      "Anchors",     "BiDiMode",       "Constraints", "DragCursor",
+             "DragKind",   "DragMode",    "Enabled",        "Font",        "HotTrack",
+             "MultiLine",  "OwnerDraw",   "ParentBiDiMode", "ParentFont",  "ParentShowHint",
+             "PopupMenu",  "RaggedRight", "ScrollOpposite", "ShowHint",    "Style",
+             "TabHeight",  "TabOrder",    "TabPosition",    "Tabs",        "TabIndex",
+             "TabStop",    "TabWidth",    "Visible",        "OnChange",    "OnChanging",
+             "OnDragDrop", "OnDragOver",  "OnDrawTab",      "OnEndDock",   "OnEndDrag",
+             "OnEnter",    "OnExit",      "OnMouseDown",    "OnMouseMove", "OnMouseUp",
+             "OnResize",   "OnStartDock", "OnStartDrag"});
 }
 
 }  // namespace vcl

@@ -14,6 +14,9 @@ namespace vcl {
 ZYL_ENUM(TTabStyle, tsTabs, tsButtons, tsFlatButtons)
 ZYL_ENUM(TTabPosition, tpTop, tpBottom, tpLeft, tpRight)
 using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
+class TCustomTabControl;
+using TDrawTabEvent =
+    TEvent<void(TCustomTabControl* Control, int TabIndex, const TRect& Rect, bool Active)>;
 
 class TCustomTabControl : public TCustomControl {
   ZYL_CLASS(TCustomTabControl, TCustomControl)
@@ -32,6 +35,9 @@ class TCustomTabControl : public TCustomControl {
 
   bool HotTrack() const { return hotTrack_; }
   void SetHotTrack(bool Value);
+  // OwnerDraw leaves each tab's inside to OnDrawTab.
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool Value);
   bool MultiLine() const { return multiLine_; }
   void SetMultiLine(bool Value);
   bool RaggedRight() const { return raggedRight_; }
@@ -55,6 +61,9 @@ class TCustomTabControl : public TCustomControl {
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
+  TDrawTabEvent OnDrawTab;
+  const TDrawTabEvent& GetOnDrawTab() const { return OnDrawTab; }
+  void SetOnDrawTab(const TDrawTabEvent& E) { OnDrawTab = E; }
   const TNotifyEvent& GetOnChange() const { return OnChange; }
   void SetOnChange(const TNotifyEvent& E) { OnChange = E; }
   const TTabChangingEvent& GetOnChanging() const { return OnChanging; }
@@ -94,6 +103,7 @@ class TCustomTabControl : public TCustomControl {
   int tabIndex_ = -1;
   bool hotTrack_ = false;
   bool multiLine_ = false;
+  bool ownerDraw_ = false;
   bool raggedRight_ = false;
   bool scrollOpposite_ = false;
   TTabStyle style_ = tsTabs;

@@ -282,6 +282,32 @@ INSTANTIATE_TEST_SUITE_P(Styles, TabStyleTest,
                          ::testing::Values(TStyleCase{tsButtons, clBtnShadow, cl3DLight},
                                            TStyleCase{tsFlatButtons, clBtnShadow, clBtnFace}));
 
+struct TTabPainter : TObject {
+  std::vector<std::pair<int, bool>> Calls;
+  void Draw(TCustomTabControl* c, int index, const TRect& r, bool active) {
+    Calls.emplace_back(index, active);
+    c->Canvas()->Brush()->SetColor(active ? clYellow : clAqua);
+    c->Canvas()->FillRect(r);
+  }
+};
+
+TEST_F(TabCtrlsTest, OwnerDrawnTabsArePaintedByOnDrawTab) {
+  auto* tc = Place<TTabControl>(NewForm(), 0, 0, 200, 100);
+  tc->Tabs()->SetText("One\nTwo\n");
+  tc->SetOwnerDraw(true);
+  TTabPainter painter;
+  tc->SetOnDrawTab(TDrawTabEvent(&painter, &TTabPainter::Draw));
+  Show();
+  const auto last = std::vector<std::pair<int, bool>>(painter.Calls.end() - 2, painter.Calls.end());
+  EXPECT_EQ(last, (std::vector<std::pair<int, bool>>{{1, false}, {0, true}}));
+  const TCapture cap = CaptureWindow(tc->Handle(), false);
+  EXPECT_GT(InkBox(cap, tc->TabRect(0), Is(clYellow)).Width(), 10);
+  EXPECT_GT(InkBox(cap, tc->TabRect(1), Is(clAqua)).Width(), 10);
+  const TRect inside{tc->TabRect(1).Left + 2, tc->TabRect(1).Top + 2, tc->TabRect(1).Right - 3,
+                     tc->TabRect(1).Bottom};
+  EXPECT_EQ(InkBox(cap, inside, Is(clBlack)).Width(), 0);  // no caption drawn
+}
+
 struct TPageLog : TObject {
   TLines Events;
   void Shown(TObject* s) { Events.push_back("show " + static_cast<TComponent*>(s)->Name()); }
