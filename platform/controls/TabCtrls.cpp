@@ -170,6 +170,16 @@ TCustomTabControl::TLayout TCustomTabControl::Layout() {
     TRect& s = l.Tabs[tabIndex_];
     s = TRect{s.Left - kSelectedGrow, s.Top - kSelectedGrow, s.Right + kSelectedGrow, s.Bottom + 1};
   }
+  if (AtBottom()) {
+    // Tabs below the page: the same rows upside down.
+    const int h = height_;
+    auto mirror = [h](TRect& r) {
+      if (!IsRectEmpty(&r)) r = TRect{r.Left, h - r.Bottom, r.Right, h - r.Top};
+    };
+    for (TRect& r : l.Tabs) mirror(r);
+    mirror(l.ScrollLeft);
+    mirror(l.ScrollRight);
+  }
   return l;
 }
 
@@ -184,7 +194,8 @@ int TCustomTabControl::RowCount() { return Layout().Rows; }
 int TCustomTabControl::IndexOfTabAt(int X, int Y) {
   TLayout l = Layout();
   const TPoint p{X, Y};
-  if (l.Scrolls && X >= l.ScrollLeft.Left && Y < l.AreaHeight) return -1;
+  const bool inArea = AtBottom() ? Y >= height_ - l.AreaHeight : Y < l.AreaHeight;
+  if (l.Scrolls && X >= l.ScrollLeft.Left && inArea) return -1;
   if (tabIndex_ >= 0 && tabIndex_ < static_cast<int>(l.Tabs.size()) &&
       PtInRect(&l.Tabs[tabIndex_], p))
     return tabIndex_;
@@ -195,8 +206,9 @@ int TCustomTabControl::IndexOfTabAt(int X, int Y) {
 
 TRect TCustomTabControl::DisplayRect() {
   const int area = Layout().AreaHeight;
-  if (style_ != tsTabs) return TRect{0, area, width_, std::max(area, height_)};
-  TRect r{kFrameMargin, area + kFrameMargin, width_ - kFrameMargin, height_ - kFrameMargin};
+  const int top = AtBottom() ? 0 : area, bottom = AtBottom() ? height_ - area : height_;
+  if (style_ != tsTabs) return TRect{0, top, width_, std::max(top, bottom)};
+  TRect r{kFrameMargin, top + kFrameMargin, width_ - kFrameMargin, bottom - kFrameMargin};
   if (r.Right < r.Left) r.Right = r.Left;
   if (r.Bottom < r.Top) r.Bottom = r.Top;
   return r;
@@ -306,8 +318,14 @@ ZYL_TAB_SETTER(OwnerDraw, ownerDraw_, bool)
 ZYL_TAB_SETTER(RaggedRight, raggedRight_, bool)
 ZYL_TAB_SETTER(ScrollOpposite, scrollOpposite_, bool)
 ZYL_TAB_SETTER(Style, style_, TTabStyle)
-ZYL_TAB_SETTER(TabPosition, tabPosition_, TTabPosition)
 #undef ZYL_TAB_SETTER
+
+void TCustomTabControl::SetTabPosition(TTabPosition Value) {
+  if (tabPosition_ == Value) return;
+  tabPosition_ = Value;
+  lastAreaHeight_ = -1;  // the page area moves even when its height stays
+  TabsLayoutChanged();
+}
 
 void TCustomTabControl::SetMultiLine(bool Value) {
   if (multiLine_ == Value) return;
@@ -333,7 +351,31 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
   TCanvas* c = canvas_;
   TRect r = Rect;
   const TColor face = color_;
-  if (style_ == tsTabs) {
+  if (style_ == tsTabs && AtBottom()) {
+    c->Brush()->SetColor(face);
+    c->Brush()->SetStyle(bsSolid);
+    // The selected tab also covers the frame's inner shadow row above it.
+    const int t = Selected ? r.Top - 1 : r.Top;
+    c->FillRect(TRect{r.Left + 1, t, r.Right - 2, r.Bottom - 1});
+    auto line = [c](TColor color, int x1, int y1, int x2, int y2) {
+      c->Pen()->SetColor(color);
+      c->MoveTo(x1, y1);
+      c->LineTo(x2, y2);
+    };
+    line(clBtnHighlight, r.Left, t, r.Left, r.Bottom - 2);
+    line(cl3DDkShadow, r.Left + 1, r.Bottom - 2, r.Left + 2, r.Bottom - 1);
+    line(cl3DDkShadow, r.Left + 2, r.Bottom - 1, r.Right - 2, r.Bottom - 1);
+    line(clBtnShadow, r.Left + 2, r.Bottom - 2, r.Right - 2, r.Bottom - 2);
+    line(cl3DDkShadow, r.Right - 2, r.Bottom - 2, r.Right - 1, r.Bottom - 3);
+    line(cl3DDkShadow, r.Right - 1, r.Bottom - 3, r.Right - 1, t - 1);
+    line(clBtnShadow, r.Right - 2, r.Bottom - 3, r.Right - 2, t - 1);
+    if (!Selected)
+      r.Bottom -= 1;
+    else
+      r.Top += 1;
+    r.Left += kSelectedGrow * Selected;
+    r.Right -= kSelectedGrow * Selected;
+  } else if (style_ == tsTabs) {
     c->Brush()->SetColor(face);
     c->Brush()->SetStyle(bsSolid);
     c->FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom});
@@ -394,12 +436,16 @@ void TCustomTabControl::Paint() {
   c->Pen()->SetStyle(psSolid);
   c->Pen()->SetWidth(1);
   if (style_ == tsTabs) {
-    RECT frame{0, l.AreaHeight, width_, height_};
+    RECT frame = AtBottom() ? RECT{0, 0, width_, height_ - l.AreaHeight}
+                            : RECT{0, l.AreaHeight, width_, height_};
     DrawEdge(c->Handle(), &frame, EDGE_RAISED, BF_RECT | BF_SOFT);
   }
   {
     TSavedClip clip(c->Handle());
-    if (l.Scrolls) ExcludeClipRect(c->Handle(), l.ScrollLeft.Left, 0, width_, l.AreaHeight);
+    if (l.Scrolls) {
+      const int top = AtBottom() ? height_ - l.AreaHeight : 0;
+      ExcludeClipRect(c->Handle(), l.ScrollLeft.Left, top, width_, top + l.AreaHeight);
+    }
     for (int i = 0; i < static_cast<int>(l.Tabs.size()); ++i)
       if (i != tabIndex_ && !IsRectEmpty(&l.Tabs[i])) DrawTab(i, l.Tabs[i], false);
     if (tabIndex_ >= 0 && tabIndex_ < static_cast<int>(l.Tabs.size()) &&
@@ -518,7 +564,7 @@ void TCustomTabControl::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_
 
 void TCustomTabControl::WMSize(TWMSize& Message) {
   ZYL_INHERITED(Message);
-  if (multiLine_ || !raggedRight_) TabsLayoutChanged();
+  TabsLayoutChanged();
 }
 
 ZYL_MESSAGE_MAP(TCustomTabControl) {

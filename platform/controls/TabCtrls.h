@@ -123,6 +123,8 @@ class TCustomTabControl : public TCustomControl {
   };
   TLayout Layout();
   int RowHeight();
+  // Tabs go along the bottom for tpBottom and along the top otherwise.
+  bool AtBottom() const { return tabPosition_ == tpBottom; }
   // Scrolls a single row of tabs until tab Index shows.
   void ScrollIntoView(int Index);
   int lastAreaHeight_ = -1;

@@ -336,6 +336,29 @@ TEST_F(TabCtrlsTest, SheetsTellWhenTheyAreShownAndHidden) {
   EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clHighlight)).Width(), 0);
 }
 
+TEST_F(TabCtrlsTest, TabsAtTheBottomHangBelowTheFrame) {
+  TPageControl* pc = NewPages({"One", "Two"}, 200, 120);
+  pc->SetTabPosition(tpBottom);
+  pc->SetActivePageIndex(0);
+  Show();
+  const TRect sel = pc->TabRect(0), other = pc->TabRect(1);
+  const TRect display = pc->DisplayRect();
+  EXPECT_EQ(display.Top, 4);
+  EXPECT_EQ(pc->Pages(0)->BoundsRect(), display);
+  EXPECT_GT(other.Top, display.Bottom);
+  EXPECT_GT(sel.Bottom, other.Bottom);  // the selected tab hangs lower
+  EXPECT_EQ(sel.Bottom, 120 - 2 + 2);
+  const TCapture cap = CaptureWindow(pc->Handle(), false);
+  const int frameBottom = display.Bottom + 4;  // the frame's last row is above this
+  // The frame is open above the selected tab and closed (darkest) above the other one.
+  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return Rgb(clBtnFace); }, "open_bottom",
+                          {sel.Left + 3, frameBottom - 2, sel.Right - 3, frameBottom}));
+  EXPECT_TRUE(PixelsMatch(cap, [](int, int) { return Rgb(cl3DDkShadow); }, "closed_bottom",
+                          {other.Left + 2, frameBottom - 1, other.Right - 2, frameBottom}));
+  ClickTab(pc, 1);
+  EXPECT_EQ(pc->ActivePageIndex(), 1);
+}
+
 TEST_F(TabCtrlsTest, AFormFileWithPagesLoadsAndShowsItsActivePage) {
   const TObj text{"Form1: TForm",
                   {"Left = 0", "Top = 0", "BorderStyle = bsNone", "Width = 300", "Height = 200"},
