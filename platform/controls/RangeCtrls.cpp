@@ -326,7 +326,10 @@ void TTrackBar::Paint() {
   }
   if (sliderVisible_) {
     RECT t = ThumbRect();
-    DrawEdge(c->Handle(), &t, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    if (tickMarks_ == tmBoth || tickStyle_ == tsNone)
+      DrawEdge(c->Handle(), &t, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    else
+      DrawPointedThumb(t);
     if (!enabled_) {
       // A disabled thumb is hatched with the highlight colour.
       const auto light = static_cast<COLORREF>(ColorToRGB(clBtnHighlight));
@@ -336,6 +339,42 @@ void TTrackBar::Paint() {
     }
   }
   if (Focused()) c->DrawFocusRect(TRect{0, 0, width_, height_});
+}
+
+void TTrackBar::DrawPointedThumb(const TRect& Thumb) {
+  // Worked out for a horizontal bar with the point down (ticks below); other placements
+  // mirror and transpose the points. u runs along the channel, v across it.
+  TCanvas* c = canvas_;
+  const bool horz = Horizontal();
+  const bool pointFar = tickMarks_ == tmBottomRight;
+  const int len = horz ? Thumb.Width() : Thumb.Height();
+  const int depth = horz ? Thumb.Height() : Thumb.Width();
+  const int half = len / 2;
+  auto at = [&](int u, int v) {
+    if (!pointFar) v = depth - 1 - v;
+    return horz ? TPoint{Thumb.Left + u, Thumb.Top + v} : TPoint{Thumb.Left + v, Thumb.Top + u};
+  };
+  const int body = depth - 1 - half;  // where the point begins
+  std::vector<TPoint> shape{at(0, 0), at(len - 1, 0), at(len - 1, body), at(half, depth - 1),
+                            at(0, body)};
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(clBtnFace);
+  c->Pen()->SetColor(clBtnFace);
+  c->Polygon(shape);
+  auto line = [c](TColor color, TPoint a, TPoint b) {
+    c->Pen()->SetColor(color);
+    c->MoveTo(a.X, a.Y);
+    c->LineTo(b.X, b.Y);
+  };
+  // Light on the sides facing up and left, darkest (with a shadow inside) on the others.
+  line(clBtnHighlight, at(0, body), at(0, 0));
+  line(pointFar ? clBtnHighlight : cl3DDkShadow, at(0, 0), at(len - 1, 0));
+  line(cl3DDkShadow, at(len - 1, 0), at(len - 1, body));
+  line(clBtnShadow, at(len - 2, 1), at(len - 2, body));
+  line(cl3DDkShadow, at(len - 1, body), at(half, depth - 1));
+  line(clBtnHighlight, at(0, body), at(half, depth - 1));
+  const TPoint tip = at(half, depth - 1);  // lines leave out their last pixel
+  c->SetPixels(tip.X, tip.Y, cl3DDkShadow);
 }
 
 void TTrackBar::KeyDown(uint16_t& Key, TShiftState Shift) {

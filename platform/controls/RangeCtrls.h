@@ -109,6 +109,8 @@ class TTrackBar : public TCustomControl {
   bool Horizontal() const { return orientation_ == trHorizontal; }
   // Ticks drawn along one side of the channel.
   void DrawTicks(bool Before);
+  // The classic thumb pointing at its ticks.
+  void DrawPointedThumb(const TRect& Thumb);
 
   int32_t min_ = 0, max_ = 10, position_ = 0, frequency_ = 1;
   int32_t lineSize_ = 1, pageSize_ = 2, selStart_ = 0, selEnd_ = 0, thumbLength_ = 20;

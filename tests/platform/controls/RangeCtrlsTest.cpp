@@ -169,6 +169,24 @@ TEST_F(RangeCtrlsTest, VerticalBarsFillUpwardsAndVerticalTrackBarsRunDownwards) 
   EXPECT_EQ(cap.Color(60 + thumb.Right + 3, y), Rgb(clBlack));
 }
 
+TEST_F(RangeCtrlsTest, TheThumbPointsAtItsTicksAndIsSquareWithTicksOnBothSides) {
+  NewForm();
+  auto* pointed = Add<TTrackBar>(10, 10, 150, 45);
+  auto* square = Add<TTrackBar>(10, 60, 150, 45);
+  square->SetTickMarks(tmBoth);
+  Show();
+  const TCapture cap = Capture();
+  const TRect p = pointed->ThumbRect(), q = square->ThumbRect();
+  // The last row of the pointed thumb is its tip alone; the square one is edged to its corners.
+  const TRect tip = InkBox(cap, TRect{10 + p.Left, 10 + p.Bottom - 1, 10 + p.Right, 10 + p.Bottom},
+                           IsNot(clBtnFace));
+  EXPECT_LE(tip.Width(), 3);
+  EXPECT_EQ(tip.Left, 10 + (p.Left + p.Right - 1) / 2 - tip.Width() / 2);
+  const TRect edge = InkBox(cap, TRect{10 + q.Left, 60 + q.Bottom - 1, 10 + q.Right, 60 + q.Bottom},
+                            IsNot(clBtnFace));
+  EXPECT_EQ(edge.Width(), q.Width());
+}
+
 struct TTickCase {
   TTickStyle Style;
   int Frequency;
