@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLStatusBar.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
 #include "display/ZYLClock.h"
@@ -34,7 +36,13 @@
 
 namespace {
 
-// The display controls' units, after the foundation's.
+// The buttons, button groups and panels, after the foundation's.
+const vcl::TUnitEntry buttonUnits[] = {
+    {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
+    {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
+};
+
+// The display controls' units, after the buttons'.
 const vcl::TUnitEntry displayUnits[] = {
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
@@ -72,6 +80,7 @@ const vcl::TPackageUnitTable& PackageTable() {
     std::vector<vcl::TUnitEntry> all;
     const vcl::TPackageUnitTable& foundation = zyl::ZYLPackageUnitTable();
     all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
+    all.insert(all.end(), std::begin(buttonUnits), std::end(buttonUnits));
     all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
     all.insert(all.end(), std::begin(systemUnits), std::end(systemUnits));
     return all;

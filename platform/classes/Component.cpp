@@ -162,6 +162,10 @@ void TComponent::SetReference(bool Enable) {
 }
 
 void TComponent::Insert(TComponent* AComponent) {
+  // The previous newcomer is built by now (see Notification in the header): classifying it
+  // here keeps every later broadcast from reaching it when it need not hear.
+  if (pending_ && !pending_->classified_) pending_->Classify();
+  pending_ = AComponent;
   const bool first = components_.empty();
   components_.push_back(AComponent);
   AComponent->owner_ = this;
@@ -200,6 +204,11 @@ void TComponent::Unlist(std::vector<TComponent*>& list, TComponent* AComponent) 
 
 void TComponent::AfterConstruction() {
   inherited::AfterConstruction();
+  Classify();
+}
+
+void TComponent::Classify() {
+  classified_ = true;
   // Only the exact class the information was built for is known to keep the base
   // Notification; a subclass that does not declare itself might override it.
   TClass cls = ClassType();
@@ -217,6 +226,7 @@ void TComponent::AfterConstruction() {
 }
 
 void TComponent::Remove(TComponent* AComponent) {
+  if (pending_ == AComponent) pending_ = nullptr;
   IndexName(AComponent, false);
   // Components leave mostly from the end (DestroyComponents), so search backwards.
   for (size_t i = components_.size(); i-- > 0;)

@@ -76,9 +76,13 @@ class TComponent : public TPersistent {
 
   // Sent by an owner to its components (and on to theirs) when a component is inserted or
   // removed, and to the components linked by FreeNotification. Owners skip components that
-  // cannot react: fully built (AfterConstruction ran, as the class factories do), of a class
-  // declared with ZYL_CLASS that keeps this base Notification, with no components and no free
-  // notifications. Everything else hears every broadcast, as the framework does.
+  // cannot react: fully built, of a class declared with ZYL_CLASS that keeps this base
+  // Notification (or ignores opInsert, for insertions), with no components and no free
+  // notifications. Everything else hears every broadcast, as the framework does. A component
+  // counts as built once AfterConstruction ran (the class factories call it) or, for one made
+  // with `new`, once the next component joins the same owner: its type is then judged by what
+  // it is at that moment, which is its final type unless a base class's constructor of it is
+  // still running and adding siblings to its owner.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   void AfterConstruction() override;
   // Called after the whole form stream is read; clears csLoading.
@@ -130,6 +134,9 @@ class TComponent : public TPersistent {
   struct TNameIndex;
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
+  // Judges from the class information whether this component can skip broadcasts, and leaves
+  // the owner's lists it does not need.
+  void Classify();
   void RemoveNotification(TComponent* AComponent);
   void IndexName(TComponent* AComponent, bool add);
   bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
@@ -155,6 +162,8 @@ class TComponent : public TPersistent {
   bool ignoresInsert_ = false;
   bool listed_ = false;        // in the owner's notifyList_
   bool insertListed_ = false;  // in the owner's insertList_
+  bool classified_ = false;
+  TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
 };
 

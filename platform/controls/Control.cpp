@@ -174,7 +174,9 @@ void TControl::DoConstraintsChange(TObject*) {
 
 void TControl::SetAnchors(TAnchors Value) {
   if (anchors_ == Value) return;
+  const bool worked = NeedsAlignWork();
   anchors_ = Value;
+  if (parent_) parent_->alignWork_ += int(NeedsAlignWork()) - int(worked);
   UpdateAnchorRules();
 }
 
@@ -230,7 +232,9 @@ TPoint TControl::ScreenToClient(const TPoint& P) {
 void TControl::SetAlign(TAlign Value) {
   if (align_ == Value) return;
   TAlign old = align_;
+  const bool worked = NeedsAlignWork();
   align_ = Value;
+  if (parent_) parent_->alignWork_ += int(NeedsAlignWork()) - int(worked);
   SetAnchors(AnchorAlign(Value));
   if (!ComponentState().contains(csLoading) && parent_) {
     const bool oldHorz = old == alTop || old == alBottom;

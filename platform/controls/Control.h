@@ -306,6 +306,8 @@ class TControl : public TComponent {
   TBiDiMode biDiMode_ = bdLeftToRight;
   bool parentBiDiMode_ = true;
   TAnchors anchors_ = {akLeft, akTop};
+  // Whether the parent's alignment pass has anything to do for this control.
+  bool NeedsAlignWork() const { return align_ != alNone || anchors_ != TAnchors{akLeft, akTop}; }
   TPoint anchorRules_{0, 0};
   TPoint originalParentSize_{0, 0};
   bool anchorMove_ = false;

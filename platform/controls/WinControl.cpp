@@ -270,6 +270,21 @@ TControl* TWinControl::Controls(int Index) const {
   return Index < n ? controls_[Index] : winControls_[Index - n];
 }
 
+namespace {
+
+// Children leave mostly from the end (a parent freeing its children, the last first), so the
+// search runs backwards.
+template <class T>
+void EraseLast(std::vector<T*>& list, T* item) {
+  for (size_t i = list.size(); i-- > 0;)
+    if (list[i] == item) {
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+      return;
+    }
+}
+
+}  // namespace
+
 void TWinControl::InsertControl(TControl* AControl) {
   Perform(CM_CONTROLLISTCHANGE, PtrToWParam(AControl), 1);
   if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
@@ -279,6 +294,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     controls_.push_back(AControl);
   }
   AControl->parent_ = this;
+  alignWork_ += AControl->NeedsAlignWork();
   if (!AControl->ComponentState().contains(csReading)) {
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
@@ -301,14 +317,14 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (TCustomForm* f = vcl::GetParentForm(w)) f->DefocusControl(w, true);
     w->DestroyHandle();
     w->showing_ = false;
-    winControls_.erase(std::remove(winControls_.begin(), winControls_.end(), w),
-                       winControls_.end());
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    EraseLast(winControls_, w);
+    EraseLast(tabList_, w);
   } else {
     if (handle_) AControl->InvalidateControl(AControl->visible_, false);
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), AControl), controls_.end());
+    EraseLast(controls_, AControl);
   }
   if (g_captureControl == AControl) g_captureControl = nullptr;
+  alignWork_ -= AControl->NeedsAlignWork();
   AControl->parent_ = nullptr;
   // The anchor rules belonged to this parent; the next one takes its own.
   AControl->originalParentSize_ = {0, 0};
@@ -434,6 +450,8 @@ void TWinControl::AdjustClientRect(TRect& Rect) {
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
+  // Only aligned or anchored children move; without any the passes below change nothing.
+  if (alignWork_ == 0) return;
   std::vector<TControl*> list;
   auto insertBefore = [](TControl* c1, TControl* c2, TAlign a) {
     switch (a) {

@@ -196,6 +196,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> winControls_;  // windowed children, in z-order
   std::vector<TWinControl*> tabList_;
   int alignLevel_ = 0;
+  int alignWork_ = 0;  // children for which NeedsAlignWork holds
   int32_t borderWidth_ = 0;
   bool tabStop_ = false;
   bool ctl3D_ = true;

@@ -335,9 +335,15 @@ TEST(Component, BroadcastsReachEveryComponentThatCanReact) {
   auto* w = static_cast<TWatcher*>(watcher->Create(&owner));
   auto* undeclared = new TUndeclaredListener(&owner);
   undeclared->AfterConstruction();
+  // Made with `new` and never told it is built: judged once the next one joins, they still
+  // hear what their classes can react to.
+  auto* madeWatcher = new TWatcher(&owner);
+  auto* madeUndeclared = new TUndeclaredListener(&owner);
   for (int i = 0; i < 50; ++i) plain->Create(&owner);
-  EXPECT_EQ(w->log.size(), 51u);  // the undeclared listener and the 50
-  EXPECT_EQ(undeclared->heard, 50);
+  EXPECT_EQ(w->log.size(), 53u);  // the two listeners, the watcher and the 50
+  EXPECT_EQ(undeclared->heard, 52);
+  EXPECT_EQ(madeWatcher->log.size(), 51u);
+  EXPECT_EQ(madeUndeclared->heard, 50);
   // A quiet component that gains components passes broadcasts on to them.
   auto* nested = new TWatcher(quiet);
   size_t before = nested->log.size();

@@ -238,5 +238,27 @@ TEST_F(AnchorsTest, AFormReadFromAStreamThenResizedKeepsItsAnchors) {
   EXPECT_EQ(text.find("Anchors", topAt), std::string::npos) << text;
 }
 
+TEST_F(AnchorsTest, AnchorsAndAlignmentGivenAfterPlacingOrMovingAControlStillTakeEffect) {
+  auto first = MakeHost(400, 300);
+  auto second = MakeHost(200, 100);
+  TPanel* c = AddAnchored(first.get(), {akLeft, akTop}, 10, 10, 50, 20);
+  c->SetAnchors({akRight, akBottom});
+  first->SetBounds(0, 0, 500, 350);
+  EXPECT_EQ(c->BoundsRect(), Rect(110, 60, 160, 80));
+  // Aligned, then plain again, then aligned in another parent.
+  c->SetAnchors({akLeft, akTop});
+  c->SetAlign(alClient);
+  EXPECT_EQ(c->BoundsRect(), first->ClientRect());
+  c->SetAlign(alNone);
+  c->SetBounds(5, 5, 30, 30);
+  first->SetBounds(0, 0, 300, 300);
+  EXPECT_EQ(c->BoundsRect(), Rect(5, 5, 35, 35));
+  c->SetAlign(alBottom);
+  c->SetParent(second.get());
+  EXPECT_EQ(c->BoundsRect(), Rect(0, 70, 200, 100));
+  second->SetBounds(0, 0, 240, 120);
+  EXPECT_EQ(c->BoundsRect(), Rect(0, 90, 240, 120));
+}
+
 }  // namespace
 }  // namespace vcl::testing

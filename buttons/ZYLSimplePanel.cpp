@@ -1,0 +1,98 @@
+#include "buttons/ZYLSimplePanel.h"
+
+#include <algorithm>
+
+#include "foundation/ZYLBevel.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasGuards.h"
+#include "platform/user/DCGuards.h"
+#include "platform/user/WinUser.h"
+
+namespace zyl {
+
+using vcl::TRect;
+
+ZYL_MESSAGE_MAP(TZYLSimplePanel) {
+  m.On(win::WM_NCCALCSIZE, &TZYLSimplePanel::WMNCCalcSize)
+      .On(win::WM_NCPAINT, &TZYLSimplePanel::WMNCPaint);
+}
+
+ZYL_CLASS_IMPL(TZYLSimplePanel) {
+  b.Publish("About")
+      .Publish({"Align", "Anchors", "Bevel"})
+      .Publish("Color")
+      .Default(vcl::clBtnFace)
+      .Publish({"Constraints", "Ctl3D", "Cursor", "DragCursor", "DragKind", "DragMode", "Enabled",
+                "Font"})
+      .Publish("ParentColor")
+      .Default(false)
+      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu", "ShowHint",
+                "TabOrder",    "TabStop",     "Visible",        "OnClick",   "OnDblClick",
+                "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag", "OnEnter",
+                "OnExit",      "OnMouseDown", "OnMouseMove",    "OnMouseUp", "OnResize",
+                "OnStartDock", "OnStartDrag"});
+}
+
+TZYLSimplePanel::TZYLSimplePanel(vcl::TComponent* AOwner) : inherited(AOwner) {
+  SetBounds(0, 0, 185, 41);
+}
+
+void TZYLSimplePanel::AlignControls(vcl::TControl* AControl, TRect& Rect) {
+  TZYLCustomPanel::AlignControls(AControl, Rect);
+}
+
+TRect TZYLSimplePanel::GetClientRect() {
+  TRect r = inherited::GetClientRect();
+  if (HandleAllocated()) return r;  // the window's own answer has the frame taken off
+  const int e = BevelExt();
+  return TRect{0, 0, std::max(0, r.Right - 2 * e), std::max(0, r.Bottom - 2 * e)};
+}
+
+void TZYLSimplePanel::Paint() { TZYLCustomPanel::Paint(); }
+
+void TZYLSimplePanel::RestoreBorderFront() { PaintFrame(); }
+
+void TZYLSimplePanel::WMNCCalcSize(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  const int e = BevelExt();
+  if (!Message.LParam || e == 0) return;
+  win::RECT* r = Message.WParam
+                     ? &reinterpret_cast<win::NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
+                     : reinterpret_cast<win::RECT*>(Message.LParam);
+  r->Left += e;
+  r->Top += e;
+  r->Right = std::max(r->Left, r->Right - e);
+  r->Bottom = std::max(r->Top, r->Bottom - e);
+}
+
+void TZYLSimplePanel::WMNCPaint(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  PaintFrame();
+}
+
+void TZYLSimplePanel::PaintFrame() {
+  if (!HandleAllocated() || BevelExt() == 0) return;
+  win::HDC dc = win::GetWindowDC(Handle());
+  if (!dc) return;
+  win::TWindowDC held(Handle(), dc);
+  vcl::TCanvas canvas;
+  vcl::TCanvasBinding bind(&canvas, dc);
+  win::RECT wr{};
+  win::GetWindowRect(Handle(), &wr);
+  const TRect all{0, 0, wr.Right - wr.Left, wr.Bottom - wr.Top};
+  // The frame's ring only: the bevel's background is the panel's colour.
+  const int e = BevelExt();
+  canvas.Brush()->SetColor(GetBackColor());
+  for (const TRect& s :
+       {TRect{0, 0, all.Right, e}, TRect{0, all.Bottom - e, all.Right, all.Bottom},
+        TRect{0, e, e, all.Bottom - e}, TRect{all.Right - e, e, all.Right, all.Bottom - e}})
+    canvas.FillRect(s);
+  FBevel->PaintBevel(&canvas, all, true);
+}
+
+void ZYLSimplePanelInit() { vcl::RegisterClasses({TZYLSimplePanel::StaticClass()}); }
+void ZYLSimplePanelDone() { vcl::UnRegisterClasses({TZYLSimplePanel::StaticClass()}); }
+
+}  // namespace zyl

@@ -1,0 +1,32 @@
+// TZYLSimplePanel: a bevel panel whose bevel lies in the window's non-client area, so the whole
+// client area belongs to the children.
+#pragma once
+
+#include "buttons/ZYLCustomBevelPanel.h"
+
+namespace zyl {
+
+class TZYLSimplePanel : public TZYLCustomBevelPanel {
+  ZYL_CLASS(TZYLSimplePanel, TZYLCustomBevelPanel)
+  ZYL_MESSAGES(TZYLSimplePanel)
+  explicit TZYLSimplePanel(vcl::TComponent* AOwner);
+
+  // The children use the whole client area: the bevel is outside it.
+  void AlignControls(vcl::TControl* AControl, vcl::TRect& Rect) override;
+  // Before the window exists, the client area is the bounds less the frame's bevel.
+  vcl::TRect GetClientRect() override;
+
+ protected:
+  void Paint() override;
+  void RestoreBorderFront() override;
+  void RestoreBorderBack() override {}
+  void WMNCCalcSize(vcl::TMessage& Message);
+  void WMNCPaint(vcl::TMessage& Message);
+  // Paints the bevel into the window's frame.
+  void PaintFrame();
+};
+
+void ZYLSimplePanelInit();
+void ZYLSimplePanelDone();
+
+}  // namespace zyl

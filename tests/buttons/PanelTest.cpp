@@ -1,0 +1,266 @@
+// The panel chain: the background a panel supplies to its children (with its back effect),
+// bevels inside and outside the client area, children aligned inside the bevel, the flat
+// border's hot look, the fill panel's caption, the parent panel's image-list removal and the
+// status bar's gap, simple text and styles.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "buttons/ZYLCustomPanelFill.h"
+#include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLStatusBar.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLFillObject.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/WinUser.h"
+#include "tests/buttons/PanelTestSupport.h"
+
+namespace zyl {
+namespace {
+
+using paneltest::Rgb;
+using paneltest::Split;
+using paneltest::THost;
+using vcl::TRect;
+using win::testkit::PixelsMatch;
+
+// The fill panel with its protected parts reachable.
+class TFillPanel : public TZYLCustomPanelFill {
+  ZYL_CLASS(TFillPanel, TZYLCustomPanelFill)
+  explicit TFillPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  using TZYLCustomBevelPanel::BorderInFront;
+};
+ZYL_CLASS_IMPL(TFillPanel) {}
+
+class PanelTest : public ::testing::Test {
+ protected:
+  THost host_;
+};
+
+TEST_F(PanelTest, SuppliesItsBackgroundThroughTheBackEffect) {
+  auto* p = host_.Add<TFillPanel>(10, 10, 60, 40);
+  p->SetColor(vcl::clRed);
+  host_.Show();
+  vcl::TBitmap dst;
+  dst.SetSize(20, 10);
+  dst.Canvas()->Brush()->SetColor(vcl::clBlue);
+  dst.Canvas()->FillRect(TRect{0, 0, 20, 10});
+  // A piece that reaches beyond the panel's right edge: only the panel's part is copied.
+  EXPECT_TRUE(p->BackDrawArea(dst.Canvas(), TRect{0, 0, 20, 10}, vcl::TPoint{50, 5}, 0));
+  for (auto [x, y, c] : {std::tuple{0, 0, vcl::clRed}, {9, 9, vcl::clRed}, {10, 0, vcl::clBlue}})
+    EXPECT_EQ(Rgb(dst.Canvas()->Pixels(x, y)), Rgb(c)) << x << "," << y;
+  // Wholly outside: nothing to copy.
+  EXPECT_FALSE(p->BackDrawArea(dst.Canvas(), TRect{0, 0, 5, 5}, vcl::TPoint{70, 0}, 0));
+
+  p->BackFX()->SetBoolean(3, true);  // invert
+  ASSERT_TRUE(p->BackDrawArea(dst.Canvas(), TRect{0, 0, 5, 5}, vcl::TPoint{0, 0}, 0));
+  EXPECT_EQ(Rgb(dst.Canvas()->Pixels(2, 2)), Rgb(vcl::clAqua));
+  // The panel shows what it supplies.
+  EXPECT_TRUE(PixelsMatch(THost::Client(p),
+                          Split([](int, int) { return true; }, vcl::clAqua, vcl::clAqua),
+                          "panel_backfx"));
+}
+
+TEST_F(PanelTest, FillObjectPaintsAndIsSuppliedToChildren) {
+  auto* p = host_.Add<TFillPanel>(0, 0, 40, 30);
+  p->SetColor(vcl::clRed);
+  p->FillObject()->SetFillStyle(sfBrush);
+  p->FillObject()->Brush()->SetColor(vcl::clLime);
+  host_.Show();
+  EXPECT_TRUE(PixelsMatch(
+      THost::Client(p), [](int, int) { return Rgb(vcl::clLime); }, "panel_fill"));
+  vcl::TBitmap dst;
+  dst.SetSize(4, 4);
+  p->BackDrawArea(dst.Canvas(), TRect{0, 0, 4, 4}, vcl::TPoint{3, 3}, 0);
+  EXPECT_EQ(Rgb(dst.Canvas()->Pixels(1, 1)), Rgb(vcl::clLime));
+  // Back to no fill: the colour again, also in the supplied background.
+  p->FillObject()->SetFillStyle(sfNone);
+  p->BackDrawArea(dst.Canvas(), TRect{0, 0, 4, 4}, vcl::TPoint{3, 3}, 0);
+  EXPECT_EQ(Rgb(dst.Canvas()->Pixels(1, 1)), Rgb(vcl::clRed));
+}
+
+struct TBevelCase {
+  const char* Name;
+  TZYLBevelStyle Outer;
+  int Width;
+  int Extent;  // what the children lose on each side
+};
+
+class BevelAlignTest : public PanelTest, public ::testing::WithParamInterface<TBevelCase> {};
+
+TEST_P(BevelAlignTest, ChildrenAlignInsideTheBevel) {
+  const TBevelCase& k = GetParam();
+  auto* p = host_.Add<TFillPanel>(0, 0, 100, 60);
+  p->Bevel()->SetBevelStyleOuter(k.Outer);
+  p->Bevel()->SetBevelWidthOuter(static_cast<uint8_t>(k.Width));
+  auto* child = host_.Add<TFillPanel>(0, 0, 10, 10);
+  child->SetParent(p);
+  child->SetAlign(vcl::alClient);
+  host_.Show();
+  EXPECT_EQ(p->BevelExt(), k.Extent);
+  EXPECT_EQ(p->DblBevelExt(), 2 * k.Extent);
+  EXPECT_EQ(child->BoundsRect(), (TRect{k.Extent, k.Extent, 100 - k.Extent, 60 - k.Extent}));
+  EXPECT_EQ(p->BeveledRect(), child->BoundsRect());
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, BevelAlignTest,
+                         ::testing::Values(TBevelCase{"none", bvNone, 1, 0},
+                                           TBevelCase{"raised", bvRaised, 1, 1},
+                                           TBevelCase{"lowered3", bvLowered, 3, 3},
+                                           TBevelCase{"frame", bvFrameLowered, 1, 2}),
+                         [](const auto& i) { return std::string(i.param.Name); });
+
+TEST_F(PanelTest, WindowsBevelModeIsTheSystemBorder) {
+  auto* p = host_.Add<TFillPanel>(0, 0, 80, 40);
+  host_.Show();
+  const auto exStyle = [&] { return win::GetWindowLongA(p->Handle(), win::GWL_EXSTYLE); };
+  const auto style = [&] { return win::GetWindowLongA(p->Handle(), win::GWL_STYLE); };
+  EXPECT_EQ(exStyle() & win::WS_EX_CLIENTEDGE, 0);
+  p->Bevel()->SetMode(bmWindows);
+  EXPECT_NE(exStyle() & win::WS_EX_CLIENTEDGE, 0);
+  EXPECT_EQ(p->BevelExt(), 0);
+  EXPECT_LT(p->ClientWidth(), 80);  // the system's edge takes its room
+  p->SetCtl3D(false);
+  p->Bevel()->SetMode(bmCustom);
+  p->Bevel()->SetMode(bmWindows);
+  EXPECT_EQ(exStyle() & win::WS_EX_CLIENTEDGE, 0);
+  EXPECT_NE(style() & win::WS_BORDER, 0);
+}
+
+TEST_F(PanelTest, RaisedBevelAndColourArePainted) {
+  auto* p = host_.Add<TFillPanel>(0, 0, 50, 30);
+  p->SetColor(vcl::clYellow);
+  p->Bevel()->SetBevelStyleOuter(bvRaised);
+  host_.Show();
+  const auto cap = THost::Client(p);
+  EXPECT_TRUE(PixelsMatch(
+      cap,
+      [](int x, int y) {
+        if (x == 49 || y == 29) return Rgb(vcl::clBtnShadow);
+        if (x == 0 || y == 0) return Rgb(vcl::clBtnHighlight);
+        return Rgb(vcl::clYellow);
+      },
+      "panel_raised"));
+}
+
+TEST_F(PanelTest, FlatBorderShowsOnlyWhileHot) {
+  auto* p = host_.Add<TFillPanel>(20, 20, 50, 30);
+  p->SetColor(vcl::clYellow);
+  p->Bevel()->SetBevelStyleOuter(bvRaised);
+  p->SetFlat(true);
+  host_.Show();
+  const auto plain = [](int, int) { return Rgb(vcl::clYellow); };
+  EXPECT_FALSE(p->BorderInFront());
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), plain, "flat_cold"));
+  win::testkit::MouseMove(40, 30);
+  THost::Idle();
+  EXPECT_TRUE(p->BorderInFront());
+  EXPECT_EQ(THost::Client(p).Color(0, 0), Rgb(vcl::clBtnHighlight));
+  win::testkit::MouseMove(200, 200);
+  THost::Idle();
+  EXPECT_FALSE(p->BorderInFront());
+  EXPECT_TRUE(PixelsMatch(THost::Client(p), plain, "flat_cold_again"));
+}
+
+TEST_F(PanelTest, CaptionIsDrawnInsideTheBevelAtItsAlignment) {
+  auto* p = host_.Add<TFillPanel>(0, 0, 120, 30);
+  p->SetColor(vcl::clWhite);
+  p->Font()->SetColor(vcl::clBlack);
+  p->SetCaption("Hello");
+  host_.Show();
+  const auto ink = [&](TRect a) { return paneltest::InkCount(THost::Client(p), vcl::clWhite, a); };
+  EXPECT_EQ(ink(TRect{0, 0, 40, 30}), 0);  // centred: the left third stays empty
+  EXPECT_GT(ink(TRect{40, 0, 80, 30}), 10);
+  p->SetAlignment(agCenterLeft);
+  EXPECT_GT(ink(TRect{0, 0, 40, 30}), 10);
+  EXPECT_EQ(ink(TRect{80, 0, 120, 30}), 0);
+}
+
+TEST_F(PanelTest, ParentPanelForgetsARemovedImageList) {
+  auto* p = host_.Add<TFillPanel>(0, 0, 20, 20);
+  auto* list = new TZYLImageList(host_.Form);
+  p->SetImageList(list);
+  ASSERT_EQ(p->ImageList(), list);
+  delete list;
+  EXPECT_EQ(p->ImageList(), nullptr);
+  EXPECT_TRUE(p->ImageListRemoved());
+}
+
+// ---- Simple panel ----
+
+TEST_F(PanelTest, SimplePanelKeepsItsBevelOutsideTheClientArea) {
+  auto* p = host_.Add<TZYLSimplePanel>(0, 0, 60, 40);
+  p->SetColor(vcl::clYellow);
+  p->Bevel()->SetBevelStyleOuter(bvLowered);
+  p->Bevel()->SetBevelWidthOuter(2);
+  auto* child = host_.Add<TFillPanel>(0, 0, 5, 5);
+  child->SetParent(p);
+  child->SetAlign(vcl::alClient);
+  host_.Show();
+  EXPECT_EQ(p->ClientRect(), (TRect{0, 0, 56, 36}));
+  EXPECT_EQ(child->BoundsRect(), (TRect{0, 0, 56, 36}));
+  const auto whole = THost::Whole(p);
+  ASSERT_EQ(whole.Width, 60);
+  EXPECT_EQ(whole.Color(0, 0), Rgb(vcl::clBtnShadow));
+  EXPECT_EQ(whole.Color(59, 39), Rgb(vcl::clBtnHighlight));
+}
+
+// ---- Status bar ----
+
+TEST_F(PanelTest, StatusBarGapAndPlace) {
+  TZYLCustomStatusBar base(nullptr);
+  EXPECT_EQ(base.GetControlGap(), 0);
+  auto* bar = host_.Add<TZYLStatusBar>(0, 0, 200, 19);
+  host_.Show();
+  EXPECT_EQ(bar->Align(), vcl::alBottom);
+  EXPECT_EQ(bar->Top() + bar->Height(), host_.Form->ClientHeight());
+  EXPECT_EQ(static_cast<TZYLCustomStatusBar*>(bar)->GetControlGap(), 4);
+  bar->SetControlGap(7);
+  EXPECT_EQ(bar->GetControlGap(), 7);
+  bar->SetControlGap(-1);  // refused
+  EXPECT_EQ(bar->GetControlGap(), 7);
+}
+
+TEST_F(PanelTest, StatusBarSimpleTextReplacesTheCaption) {
+  auto* bar = host_.Add<TZYLStatusBar>(0, 0, 200, 19);
+  bar->SetColor(vcl::clWhite);
+  bar->Font()->SetColor(vcl::clBlack);
+  host_.Show();
+  const auto ink = [&] {
+    return paneltest::InkCount(THost::Client(bar), vcl::clWhite, TRect{0, 0, 200, bar->Height()});
+  };
+  bar->SetSimpleText("Ready");
+  EXPECT_EQ(ink(), 0);  // not shown until SimplePanel
+  bar->SetBoolean(TZYLStatusBar::biSimplePanel, true);
+  EXPECT_TRUE(bar->SimplePanel());
+  const int shown = ink();
+  EXPECT_GT(shown, 10);
+  bar->SetSimpleText("Ready and waiting");
+  EXPECT_GT(ink(), shown);
+}
+
+TEST_F(PanelTest, StatusBarFramesItsChildrenInTheOldStyle) {
+  auto* bar = host_.Add<TZYLStatusBar>(0, 0, 200, 19);
+  bar->SetColor(vcl::clWhite);
+  auto* child = host_.Add<TFillPanel>(10, 3, 30, 12);
+  child->SetParent(bar);
+  child->SetAlign(vcl::alNone);
+  child->SetBounds(10, 3, 30, 12);
+  host_.Show();
+  // New style: a separator line half the gap right of the child.
+  EXPECT_EQ(THost::Client(bar).Color(42, 8), Rgb(vcl::clBtnShadow));
+  EXPECT_EQ(THost::Client(bar).Color(9, 2), Rgb(vcl::clWhite));
+  bar->SetBoolean(TZYLStatusBar::biOldStyle, true);
+  const auto cap = THost::Client(bar);
+  EXPECT_EQ(cap.Color(9, 2), Rgb(vcl::clBtnShadow));       // sunken: dark top-left
+  EXPECT_EQ(cap.Color(40, 15), Rgb(vcl::clBtnHighlight));  // light bottom-right
+  EXPECT_EQ(cap.Color(42, 8), Rgb(vcl::clWhite));
+}
+
+}  // namespace
+}  // namespace zyl
