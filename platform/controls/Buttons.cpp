@@ -504,7 +504,9 @@ void TBitBtn::SetKind(TBitBtnKind Value) {
     SetDefault(Value == bkOK || Value == bkYes);
     SetCancel(Value == bkCancel || Value == bkNo);
     SetModalResult(kKinds[Value].Result);
-    SetCaption(kKinds[Value].Caption);
+    // A form file holds the caption before the kind: a caption read then stays.
+    if (!ComponentState().contains(csLoading) || Caption().empty())
+      SetCaption(kKinds[Value].Caption);
     DrawStockGlyph(glyph_.Glyph(), Value);
     glyph_.SetNumGlyphs(1);
   }

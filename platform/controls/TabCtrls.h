@@ -55,7 +55,7 @@ class TCustomTabControl : public TCustomControl {
   void SetTabPosition(TTabPosition Value);
   // The selected tab (-1: none); an index outside the tabs leaves the selection as it is.
   int TabIndex() const { return tabIndex_; }
-  void SetTabIndex(int Value);
+  virtual void SetTabIndex(int Value);
   TStrings* Tabs() const { return tabs_; }
   void SetTabs(TStrings* Value);
 
@@ -202,6 +202,8 @@ class TPageControl : public TCustomTabControl {
   // Selects the next page with a visible tab as a user does (OnChanging may refuse).
   void SelectNextPage(bool GoForward);
 
+  // Selecting a tab from code shows its page too.
+  void SetTabIndex(int Value) override;
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
   void SetChildOrder(TComponent* Child, int Order) override;
   void Loaded() override;

@@ -197,6 +197,12 @@ void TPageControl::ChangeActivePage(TTabSheet* Page) {
   TabsLayoutChanged();
 }
 
+void TPageControl::SetTabIndex(int Value) {
+  // While loading, ActivePage decides; outside the tabs, nothing changes.
+  if (ComponentState().contains(csLoading) || Value < -1 || Value >= tabs_->Count()) return;
+  ChangeActivePage(Value < 0 ? nullptr : static_cast<TTabSheet*>(tabs_->Objects(Value)));
+}
+
 TTabSheet* TPageControl::FindNextPage(TTabSheet* CurrentPage, bool GoForward,
                                       bool CheckTabVisible) {
   const int count = PageCount();

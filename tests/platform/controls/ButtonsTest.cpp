@@ -219,8 +219,8 @@ TEST_F(ButtonsTest, BitButtonsCloseTheirFormAndStreamOnlyWhatDiffersFromTheirKin
       {{"Ok: TBitBtn",
         {"Left = 10", "Top = 10", "Width = 75", "Height = 25", "Kind = bkOK", "TabOrder = 0"}},
        {"Shut: TBitBtn",
-        {"Left = 100", "Top = 10", "Width = 75", "Height = 25", "Kind = bkClose",
-         "Caption = '&Done'", "TabOrder = 1"}}}};
+        {"Left = 100", "Top = 10", "Width = 75", "Height = 25", "Caption = '&Done'",
+         "Kind = bkClose", "TabOrder = 1"}}}};
   form_ = std::make_unique<TForm>(nullptr);
   ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
   auto* ok = Find<TBitBtn>(form_.get(), "Ok");

@@ -165,6 +165,11 @@ TEST_F(TabCtrlsTest, BadPageIndicesRaiseTheFrameworksErrors) {
             "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
   EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { pc->Pages(-1); }),
             "List index out of bounds (-1)");
+  // A tab chosen from code brings its page; one out of range changes nothing.
+  pc->SetTabIndex(2);
+  EXPECT_EQ(pc->ActivePage(), pc->Pages(2));
+  pc->SetTabIndex(3);
+  EXPECT_EQ(pc->ActivePageIndex(), 2);
   pc->SetActivePageIndex(1);
   pc->SetActivePageIndex(7);
   EXPECT_EQ(pc->ActivePage(), nullptr);
