@@ -10,6 +10,7 @@
 // which is what published-method lookup by name (MethodAddress/MethodName) hands out.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <typeinfo>
@@ -68,10 +69,20 @@ R InvokeMember(const TMethodCode* code, TObject* data, Args... args) {
 template <class C, class R, class... Args>
 const TMethodCode* MethodCodeOf(R (C::*method)(Args...)) {
   static_assert(sizeof(method) <= sizeof(TMethodCode::Bytes), "member pointer too large");
-  return InternMethodCode(
-      &method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
-      &events_detail::IsInstanceOf<C>,
-      reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
+  // Constructors bind the same few handlers over and over: the entries found last for this
+  // class and signature answer without the table's lock.
+  static std::atomic<const TMethodCode*> recent[4];
+  static std::atomic<unsigned> next{0};
+  for (const auto& slot : recent) {
+    const TMethodCode* hit = slot.load(std::memory_order_acquire);
+    if (hit && std::memcmp(hit->Bytes, &method, sizeof(method)) == 0) return hit;
+  }
+  const TMethodCode* code =
+      InternMethodCode(&method, sizeof(method), &TSignatureTag<R(Args...)>::tag, typeid(C),
+                       &events_detail::IsInstanceOf<C>,
+                       reinterpret_cast<void (*)()>(&events_detail::InvokeMember<C, R, Args...>));
+  recent[next.fetch_add(1, std::memory_order_relaxed) % 4].store(code, std::memory_order_release);
+  return code;
 }
 
 template <class Sig>
