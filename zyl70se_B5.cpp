@@ -5,24 +5,35 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseShape.h"
+#include "display/ZYLBoundLabel.h"
 #include "display/ZYLClock.h"
+#include "display/ZYLDockLabel.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGlyphLabel.h"
 #include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLImage.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLLabelFill.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
 #include "display/ZYLRepeatedShape.h"
+#include "display/ZYLSBar.h"
 #include "display/ZYLScrollText.h"
 #include "display/ZYLShadowFill.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "display/ZYLTechnicalLine.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -40,10 +51,22 @@ namespace {
 const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
     {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
+    {"ZYLSpinButton", nullptr, nullptr},
+    {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
+    {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
+    {"ZYLSpecialButtons", nullptr, nullptr},
+    {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
 };
 
 // The display controls' units, after the buttons'.
 const vcl::TUnitEntry displayUnits[] = {
+    {"ZYLLabel", &zyl::ZYLLabelInit, &zyl::ZYLLabelDone},
+    {"ZYLSimpleLabel", &zyl::ZYLSimpleLabelInit, &zyl::ZYLSimpleLabelDone},
+    {"ZYLBoundLabel", &zyl::ZYLBoundLabelInit, &zyl::ZYLBoundLabelDone},
+    {"ZYLInformationLabel", &zyl::ZYLInformationLabelInit, &zyl::ZYLInformationLabelDone},
+    {"ZYLDockLabel", &zyl::ZYLDockLabelInit, &zyl::ZYLDockLabelDone},
+    {"ZYLLabelFill", &zyl::ZYLLabelFillInit, &zyl::ZYLLabelFillDone},
+    {"ZYLGlyphLabel", &zyl::ZYLGlyphLabelInit, &zyl::ZYLGlyphLabelDone},
     {"ZYLBaseShape", &zyl::ZYLBaseShapeInit, &zyl::ZYLBaseShapeDone},
     {"ZYLShapeControl", &zyl::ZYLShapeControlInit, &zyl::ZYLShapeControlDone},
     {"ZYLRepeatedShape", &zyl::ZYLRepeatedShapeInit, &zyl::ZYLRepeatedShapeDone},
@@ -60,6 +83,7 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLClock", &zyl::ZYLClockInit, &zyl::ZYLClockDone},
     {"ZYLTechnicalLine", &zyl::ZYLTechnicalLineInit, &zyl::ZYLTechnicalLineDone},
     {"ZYLScrollText", &zyl::ZYLScrollTextInit, &zyl::ZYLScrollTextDone},
+    {"ZYLSBar", &zyl::ZYLSBarInit, &zyl::ZYLSBarDone},
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 

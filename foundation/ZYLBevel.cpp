@@ -74,7 +74,7 @@ ZYL_CLASS_IMPL(TZYLBevel) {
       .Index(1)
       .Default(vcl::clBtnHighlight)
       .Prop("Mode", &TZYLBevel::Mode, &TZYLBevel::SetMode)
-      .Default(bmCustom)
+      .Stored(&TZYLBevel::IsModeStored)
       .Prop("ShadowColor", &TZYLBevel::GetColor, &TZYLBevel::SetColor, vcl::ColorTypeInfo())
       .Index(2)
       .Default(vcl::clBtnShadow)
@@ -294,6 +294,11 @@ void TZYLBevel::SetEdgeStyle(TZYLEdgeStyle Value) {
 
 void TZYLBevel::SetMode(TZYLBevelMode Value) {
   if (ZYLStoreValue(FMode, Value)) Change();
+}
+
+void TZYLBevel::SetDefaultMode(TZYLBevelMode Value) {
+  FDefaultMode = Value;
+  SetMode(Value);
 }
 
 void TZYLBevel::SetStyle(TZYLBorderStyle Value) {

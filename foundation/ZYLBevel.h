@@ -74,6 +74,9 @@ class TZYLBevel : public TZYLObject {
   void SetEdgeStyle(TZYLEdgeStyle Value);
   TZYLBevelMode Mode() const { return FMode; }
   void SetMode(TZYLBevelMode Value);
+  // An owner whose bevel starts in another mode sets it here (as SetDefaultStyleOuter).
+  void SetDefaultMode(TZYLBevelMode Value);
+  bool IsModeStored() const { return FMode != FDefaultMode; }
   // StandardStyle: the change is signalled only while Mode is bmStandard or bmWindows, the
   // modes that draw it (the extent is kept current in every mode).
   TZYLBorderStyle StandardStyle() const { return FStandardStyle; }
@@ -96,6 +99,7 @@ class TZYLBevel : public TZYLObject {
   uint8_t FBorderInnerWidth = 0;
   TZYLEdgeStyle FEdgeStyle = etEtched;
   TZYLBevelMode FMode = bmCustom;
+  TZYLBevelMode FDefaultMode = bmCustom;
   TZYLBorderStyle FStandardStyle = lsSingleLowered;
   int32_t FExtent = 0;
 };

@@ -170,7 +170,12 @@ ZYL_CLASS_IMPL(TZYLFillObject) {
       .Prop("Options", &TZYLFillObject::Options, &TZYLFillObject::SetOptions)
       .Default(TZYLFillOptions{foFillInner, foGrUseBitmap})
       .Prop("Style", &TZYLFillObject::Style, &TZYLFillObject::SetFillStyle)
-      .Default(sfNone);
+      .Stored(&TZYLFillObject::IsStyleStored);
+}
+
+void TZYLFillObject::SetDefaultFillStyle(TZYLFillStyle Value) {
+  FDefaultStyle = Value;
+  SetFillStyle(Value);
 }
 
 TZYLFillObject::TZYLFillObject() {

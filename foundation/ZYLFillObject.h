@@ -69,6 +69,10 @@ class TZYLFillObject : public TZYLShapeFill {
   TZYLFillObject();
   ~TZYLFillObject() override;
 
+  // An owner whose fill starts with another style sets it here: the value becomes the one a
+  // form stream leaves out, so that every other style (sfNone too) is written.
+  void SetDefaultFillStyle(TZYLFillStyle Value);
+  bool IsStyleStored() const { return FStyle != FDefaultStyle; }
   void Assign(vcl::TPersistent* Source) override;
 
   // Fills Rect by the style: brush (with BackColor behind a hatched brush under foFillInner),
@@ -110,6 +114,7 @@ class TZYLFillObject : public TZYLShapeFill {
   TZYLAlignment FAlignment = agTopLeft;
   int16_t FOffsetX = 0;
   int16_t FOffsetY = 0;
+  TZYLFillStyle FDefaultStyle = sfNone;
   TZYLFillOptions FOptions{foFillInner, foGrUseBitmap};
 };
 

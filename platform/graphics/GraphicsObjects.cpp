@@ -196,8 +196,10 @@ void TFont::SetHandle(win::HFONT Value) {
     const int pitch = lf.lfPitchAndFamily & 3;
     pitch_ = pitch == win::FIXED_PITCH ? fpFixed : pitch == win::VARIABLE_PITCH ? fpVariable : fpDefault;
   }
-  inherited::Changed();
+  // Taken before the change is announced: a listener that asks for the handle gets this one
+  // (and does not make another from the properties).
   handle_ = Value;
+  inherited::Changed();
 }
 
 void TFont::SetName(const TFontName& Value) {

@@ -567,9 +567,26 @@ int Execute(LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, HANDL
 
 }  // namespace
 
-HINSTANCE ShellExecuteA(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int) {
-  return reinterpret_cast<HINSTANCE>(
-      static_cast<uintptr_t>(Execute(verb, file, parameters, directory, nullptr)));
+namespace {
+std::vector<TShellExecuteRecord>& ExecuteLog() {
+  static auto* v = new std::vector<TShellExecuteRecord>();
+  return *v;
+}
+void LogExecute(HWND wnd, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int show,
+                int result) {
+  ExecuteLog().push_back({wnd, verb ? verb : "", file ? file : "", parameters ? parameters : "",
+                          directory ? directory : "", show, static_cast<uintptr_t>(result)});
+}
+}  // namespace
+
+const std::vector<TShellExecuteRecord>& ShellExecuteLog() { return ExecuteLog(); }
+void ClearShellExecuteLog() { ExecuteLog().clear(); }
+
+HINSTANCE ShellExecuteA(HWND wnd, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                        int show) {
+  const int r = Execute(verb, file, parameters, directory, nullptr);
+  LogExecute(wnd, verb, file, parameters, directory, show, r);
+  return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(r));
 }
 
 BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
@@ -577,6 +594,8 @@ BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
   HANDLE process = nullptr;
   const int r = Execute(info->lpVerb, info->lpFile, info->lpParameters, info->lpDirectory,
                         (info->fMask & SEE_MASK_NOCLOSEPROCESS) ? &process : nullptr);
+  LogExecute(info->hwnd, info->lpVerb, info->lpFile, info->lpParameters, info->lpDirectory,
+             info->nShow, r);
   info->hInstApp = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(r));
   info->hProcess = process;
   if (r <= 32) {

@@ -168,6 +168,19 @@ struct SHELLEXECUTEINFOA {
 // above 32 on success, else the error (SE_ERR_FNF for a missing file).
 HINSTANCE ShellExecuteA(HWND wnd, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                         int show);
+// Every ShellExecuteA / ShellExecuteExA request of the program, in order, with its answer (the
+// stand-in keeps them so that callers can see what was asked of the shell).
+struct TShellExecuteRecord {
+  HWND Wnd = nullptr;
+  std::string Verb;  // empty for none
+  std::string File;
+  std::string Parameters;
+  std::string Directory;
+  int Show = 0;
+  uintptr_t Result = 0;  // the instance value: above 32 on success
+};
+const std::vector<TShellExecuteRecord>& ShellExecuteLog();
+void ClearShellExecuteLog();
 // As ShellExecuteA; with SEE_MASK_NOCLOSEPROCESS hProcess receives the started process.
 // FALSE on failure (hInstApp and GetLastError tell why).
 BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info);

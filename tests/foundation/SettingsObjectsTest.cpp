@@ -116,25 +116,42 @@ void CheckSettingsObject(std::set<std::string> skip = {}) {
 
 }  // namespace
 
-TEST(SettingsObjects, BevelOuterStyleIsLeftOutWhenItIsTheOwnersDefault) {
-  TZYLBevel bevel;
-  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
-  bevel.SetDefaultStyleOuter(bvLowered);
-  EXPECT_EQ(bevel.StyleOuter(), bvLowered);
-  EXPECT_FALSE(vcl::IsStoredProp(&bevel, "StyleOuter"));
-  bevel.SetBevelStyleOuter(bvNone);
-  EXPECT_TRUE(vcl::IsStoredProp(&bevel, "StyleOuter"));
+// An owner's starting value is the one a stream leaves out; every other value is written.
+template <class T, class V>
+void CheckOwnersDefault(const char* Prop, void (T::*SetDefault)(V), void (T::*Set)(V),
+                        V (T::*Get)() const, V OwnersValue, V DeclaredValue) {
+  SCOPED_TRACE(Prop);
+  T obj;
+  EXPECT_EQ((obj.*Get)(), DeclaredValue);
+  EXPECT_FALSE(vcl::IsStoredProp(&obj, Prop));
+  (obj.*SetDefault)(OwnersValue);
+  EXPECT_EQ((obj.*Get)(), OwnersValue);
+  EXPECT_FALSE(vcl::IsStoredProp(&obj, Prop));
+  (obj.*Set)(DeclaredValue);
+  EXPECT_TRUE(vcl::IsStoredProp(&obj, Prop));
+}
+
+TEST(SettingsObjects, OwnersStartingValuesAreLeftOutOfStreams) {
+  CheckOwnersDefault<TZYLBevel, TZYLBevelStyle>("StyleOuter", &TZYLBevel::SetDefaultStyleOuter,
+                                                &TZYLBevel::SetBevelStyleOuter,
+                                                &TZYLBevel::StyleOuter, bvLowered, bvNone);
+  CheckOwnersDefault<TZYLBevel, TZYLBevelMode>("Mode", &TZYLBevel::SetDefaultMode,
+                                               &TZYLBevel::SetMode, &TZYLBevel::Mode, bmStandard,
+                                               bmCustom);
+  CheckOwnersDefault<TZYLFillObject, TZYLFillStyle>("Style", &TZYLFillObject::SetDefaultFillStyle,
+                                                    &TZYLFillObject::SetFillStyle,
+                                                    &TZYLFillObject::Style, sfBrushBitmap, sfNone);
 }
 
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYL3DCaption>();
   CheckSettingsObject<TZYLFxCaption>();
-  // The outer style's default is the owner's (see below).
-  CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter"});
+  // The outer style's and the mode's defaults are the owner's (see above).
+  CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter", "Mode"});
   CheckSettingsObject<TZYLGlyphTextLayout>();
   CheckSettingsObject<TZYLButtonLayout>();
   CheckSettingsObject<TZYLShapeFill>();
-  CheckSettingsObject<TZYLFillObject>();
+  CheckSettingsObject<TZYLFillObject>({"Style"});
   CheckSettingsObject<TZYLGradient>();
   CheckSettingsObject<TZYLSimpleBevel>();
   CheckSettingsObject<TZYLShadow>();

@@ -252,6 +252,11 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
       ASSERT_NE(target, nullptr);
       const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
       if (path.size() > 1 && !vcl::IsStoredProp(c, vcl::FindPropInfo(c, path[0]))) continue;
+      // A size that AutoSize takes from the content is measured again when the component is
+      // read; the written size survives when AutoSize is off.
+      if (path.size() == 1 && (path[0] == "Width" || path[0] == "Height"))
+        if (const vcl::TPropInfo* a = vcl::GetPropInfo(c, "AutoSize"); a && a->IsWritable())
+          vcl::SetOrdProp(c, a, 0);
       const std::string value = Change(form.get(), target, p);
       if (value.empty()) continue;
       const std::string bytes = vcl::WriteComponentToBytes(form.get());

@@ -99,6 +99,28 @@ TEST(Font, AssignedHandlesAndFontsCarryEverything) {
   EXPECT_THROW(b.Assign(&pen), EConvertError);
 }
 
+// A listener of OnChange that reads the handle while SetHandle announces it.
+struct THandleReader : TObject {
+  TFont* Font = nullptr;
+  win::HFONT Seen = nullptr;
+  void Changed(TObject*) { Seen = Font->Handle(); }
+};
+
+TEST(Font, AListenerSeesTheAssignedHandle) {
+  win::LOGFONTA lf{};
+  lf.lfHeight = -13;
+  lf.lfQuality = win::ANTIALIASED_QUALITY;
+  std::strcpy(lf.lfFaceName, "Arial");
+  const win::HFONT h = win::CreateFontIndirectA(&lf);
+  TFont f;
+  THandleReader reader;
+  reader.Font = &f;
+  f.OnChange = TNotifyEvent(&reader, &THandleReader::Changed);
+  f.SetHandle(h);
+  EXPECT_EQ(reader.Seen, h);
+  EXPECT_EQ(f.Handle(), h);
+}
+
 TEST(GraphicsObjects, OnChangeFiresOncePerRealChange) {
   TCounter fc, pc, bc, before;
   TFont f;

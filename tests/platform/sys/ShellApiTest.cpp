@@ -353,6 +353,27 @@ TEST_F(ShellOpenTest, FailuresAnswerTheShellErrors) {
   EXPECT_FALSE(ShellExecuteExA(nullptr));
 }
 
+TEST_F(ShellOpenTest, EveryRequestIsLoggedWithItsAnswer) {
+  ClearShellExecuteLog();
+  const std::string doc = Write("letter.txt", "hello");
+  Run("open", doc);
+  const std::string missing = dir_.File("gone.txt");
+  ShellExecuteA(nullptr, nullptr, missing.c_str(), "-x", "/tmp", SW_SHOWNORMAL);
+  const auto& log = ShellExecuteLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].Verb, "open");
+  EXPECT_EQ(log[0].File, doc);
+  EXPECT_GT(log[0].Result, 32u);
+  EXPECT_EQ(log[1].Verb, "");
+  EXPECT_EQ(log[1].File, missing);
+  EXPECT_EQ(log[1].Parameters, "-x");
+  EXPECT_EQ(log[1].Directory, "/tmp");
+  EXPECT_EQ(log[1].Show, SW_SHOWNORMAL);
+  EXPECT_EQ(log[1].Result, static_cast<uintptr_t>(SE_ERR_FNF));
+  ClearShellExecuteLog();
+  EXPECT_TRUE(ShellExecuteLog().empty());
+}
+
 TEST_F(ShellTest, AboutBoxIsRecorded) {
   ClearShellAboutLog();
   HWND w = Window();

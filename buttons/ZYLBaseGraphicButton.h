@@ -1,0 +1,97 @@
+// TZYLBaseGraphicButton: the base of the library's graphic buttons. It owns the glyph bitmap,
+// the effect caption (FontFX) and the button layout, keeps the press state (held by the mouse,
+// and the lasting Pressed state of a button with a group index, which releases the other
+// buttons of its group), the hot state with the optional caption colour while the mouse is
+// above (EnterColor), and an optional drop-down menu shown as an arrow. It paints a raised
+// face (sunken while down), then the glyph and caption; descendants change the face.
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/ZYLControl.h"
+
+namespace vcl {
+class TBitmap;
+}
+
+namespace zyl {
+
+class TZYLButtonLayout;
+class TZYLFxCaption;
+
+class TZYLBaseGraphicButton : public TZYLBaseControl {
+  ZYL_CLASS(TZYLBaseGraphicButton, TZYLBaseControl)
+  ZYL_MESSAGES(TZYLBaseGraphicButton)
+  explicit TZYLBaseGraphicButton(vcl::TComponent* AOwner);
+  ~TZYLBaseGraphicButton() override;
+
+  vcl::TBitmap* GetGlyph() const { return FGlyph; }
+  // Copies the bitmap (null clears the glyph).
+  void SetGlyph(vcl::TBitmap* Value);
+  TZYLButtonLayout* Layout() const { return FLayout; }
+  void SetLayout(TZYLButtonLayout* Value);
+  TZYLFxCaption* FontFX() const { return FFontFX; }
+  void SetFontFX(TZYLFxCaption* Value);
+  // The menu the button drops down (any component; the reference is cleared when it goes).
+  vcl::TComponent* DropDown() const { return FDropDown; }
+  void SetDropDown(vcl::TComponent* Value);
+  vcl::TColor EnterColor() const { return FEnterColor; }
+  void SetEnterColor(vcl::TColor Value);
+  bool EnterColorChange() const { return FEnterColorChange; }
+  void SetEnterColorChange(bool Value);
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int Value);
+  bool AllowAllUp() const { return FAllowAllUp; }
+  void SetAllowAllUp(bool Value);
+  bool Pressed() const { return FPressed; }
+  // Presses a button of a group (releasing the others of its group); always false for group
+  // index 0. A pressed button is released only when AllowAllUp is set.
+  void SetPressed(bool Value);
+
+  // The state the button shows now.
+  virtual TZYLButtonState ButtonState() const;
+  // True while the left button holds the button down with the mouse above it.
+  bool Held() const { return FHeld && FHeldOver; }
+
+ protected:
+  void Paint() override;
+  // The face of the button in State over Rect; answers the rectangle left for the content.
+  virtual vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
+  // The glyph, caption and drop-down arrow inside Rect.
+  virtual void DrawContent(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
+  // The glyph to show: the image list's item when one is set, else Glyph (may be empty).
+  vcl::TBitmap* ShownGlyph();
+  // The glyph drawn in State (ShownGlyph here).
+  virtual vcl::TBitmap* GlyphFor(TZYLButtonState State);
+  void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+  void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  void MouseEnter() override;
+  void MouseExit() override;
+  void Click() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  void CMButtonPressed(vcl::TMessage& Message);
+  void CMEnabledChanged(vcl::TMessage& Message);
+  void CMTextChanged(vcl::TMessage& Message);
+  void GlyphChanged(vcl::TObject* Sender);
+  // Tells the other buttons of the group that this one is pressed now.
+  void UpdateExclusive();
+
+  vcl::TBitmap* FGlyph = nullptr;
+  vcl::TBitmap* FListGlyph = nullptr;  // the image list's item, fetched for painting
+  TZYLButtonLayout* FLayout = nullptr;
+  TZYLFxCaption* FFontFX = nullptr;
+  vcl::TComponent* FDropDown = nullptr;
+  vcl::TColor FEnterColor;
+  bool FEnterColorChange = false;
+  int FGroupIndex = 0;
+  bool FAllowAllUp = false;
+  bool FPressed = false;
+  bool FHeld = false;      // the left button went down on the button
+  bool FHeldOver = false;  // ... and the mouse is above it
+};
+
+void ZYLBaseGraphicButtonInit();
+void ZYLBaseGraphicButtonDone();
+
+}  // namespace zyl

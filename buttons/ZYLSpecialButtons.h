@@ -1,0 +1,103 @@
+// The embedded buttons of the edits and the button panel: TZYLSpecialButtons is the collection
+// behind their CustomButtons property, TZYLSpecialButton one item, which owns the visible
+// button (a speed button on the owning control) and passes its properties through to it. The
+// owner places the visible buttons (Left, Top, Width, Height, SetStyle) and rebuilds them when
+// the collection reports a change.
+#pragma once
+
+#include <string>
+
+#include "buttons/ZYLSpeedButton.h"
+#include "platform/classes/Collection.h"
+
+namespace zyl {
+
+class TZYLSpecialButtons;
+
+// An item's click: the item and its index.
+using TZYLSpecialButtonClick = vcl::TEvent<void(vcl::TObject* Sender, int Index)>;
+
+class TZYLSpecialButton : public vcl::TCollectionItem {
+  ZYL_CLASS(TZYLSpecialButton, vcl::TCollectionItem)
+  explicit TZYLSpecialButton(vcl::TCollection* Collection);
+  ~TZYLSpecialButton() override;
+  void Assign(vcl::TPersistent* Source) override;
+
+  // The visible button.
+  TZYLCustomSpeedButton* Button() const { return FButton; }
+
+  std::string Caption() const { return FButton->Caption(); }
+  void SetCaption(const std::string& Value) { FButton->SetCaption(Value); }
+  vcl::TBitmap* GetGlyph() const { return FButton->GetGlyph(); }
+  void SetGlyph(vcl::TBitmap* Value) { FButton->SetGlyph(Value); }
+  TZYLButtonLayout* Layout() const { return FButton->Layout(); }
+  void SetLayout(TZYLButtonLayout* Value) { FButton->SetLayout(Value); }
+  TZYLFxCaption* FontFX() const { return FButton->FontFX(); }
+  void SetFontFX(TZYLFxCaption* Value) { FButton->SetFontFX(Value); }
+  bool AllowAllUp() const { return FButton->AllowAllUp(); }
+  void SetAllowAllUp(bool Value) { FButton->SetAllowAllUp(Value); }
+  int GroupIndex() const { return FButton->GroupIndex(); }
+  void SetGroupIndex(int Value) { FButton->SetGroupIndex(Value); }
+  bool CtlXP() const { return FButton->GetCtlXP(); }
+  // Passes the value to the visible button.
+  void SetCtlXP(bool Value) { FButton->SetCtlXP(Value); }
+  bool Enabled() const { return FButton->Enabled(); }
+  void SetEnabled(bool Value) { FButton->SetEnabled(Value); }
+  vcl::TCursor Cursor() const { return FButton->Cursor(); }
+  void SetCursor(vcl::TCursor Value) { FButton->SetCursor(Value); }
+  vcl::TFont* Font() const { return FButton->Font(); }
+  void SetFont(vcl::TFont* Value) { FButton->SetFont(Value); }
+  bool IsFontStored() const { return !FButton->ParentFont(); }
+  bool ParentFont() const { return FButton->ParentFont(); }
+  void SetParentFont(bool Value) { FButton->SetParentFont(Value); }
+  bool Pressed() const { return FButton->Pressed(); }
+  void SetPressed(bool Value) { FButton->SetPressed(Value); }
+  // The visible button's width; a change makes the owner lay its buttons out again.
+  int Width() const { return FButton->Width(); }
+  void SetWidth(int Value);
+
+  const vcl::TNotifyEvent& GetOnClick() const { return FOnClick; }
+  void SetOnClick(const vcl::TNotifyEvent& E) { FOnClick = E; }
+  const vcl::TMouseEvent& GetOnMouseDown() const { return FButton->OnMouseDown; }
+  void SetOnMouseDown(const vcl::TMouseEvent& E) { FButton->OnMouseDown = E; }
+  const vcl::TMouseEvent& GetOnMouseUp() const { return FButton->OnMouseUp; }
+  void SetOnMouseUp(const vcl::TMouseEvent& E) { FButton->OnMouseUp = E; }
+  // The click method the owner sets: called with the item and its index.
+  TZYLSpecialButtonClick ClickMethod;
+
+  // Fires the item's click method, then the collection's item click (the owner's handling).
+  void DoClick();
+
+ private:
+  void ButtonClick(vcl::TObject* Sender);
+  TZYLSpecialButtons* Buttons() const;
+  TZYLCustomSpeedButton* FButton = nullptr;
+  vcl::TNotifyEvent FOnClick;
+};
+
+class TZYLSpecialButtons : public vcl::TOwnedCollection {
+  ZYL_CLASS(TZYLSpecialButtons, vcl::TOwnedCollection)
+  // Owner: the control the buttons stand on (may be null: the buttons then have no parent).
+  // Flag: a value the owner keeps with the collection (the edits pass true).
+  TZYLSpecialButtons(vcl::TWinControl* Owner, bool Flag);
+
+  vcl::TWinControl* Control() const { return FControl; }
+  bool Flag() const { return FFlag; }
+  TZYLSpecialButton* Add();
+  // Raises the list's error for an index out of range.
+  TZYLSpecialButton* GetItem(int Index) const;
+
+  // Runs when the collection or one of its items changed: the owner rebuilds its buttons.
+  vcl::TNotifyEvent OnChange;
+  // Runs after an item's own click method, with the item's index (the owner's handling).
+  TZYLSpecialButtonClick OnItemClick;
+
+ protected:
+  void Update(vcl::TCollectionItem* Item) override;
+
+ private:
+  vcl::TWinControl* FControl;
+  bool FFlag;
+};
+
+}  // namespace zyl

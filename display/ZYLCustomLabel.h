@@ -1,0 +1,40 @@
+// TZYLCustomLabel: the standard label on the label base, with an owned bevel and an effect
+// caption (FontFX) that may rotate the text.
+#pragma once
+
+#include "display/ZYLBaseLabel.h"
+
+namespace zyl {
+
+class TZYLBevel;
+class TZYLFxCaption;
+
+class TZYLCustomLabel : public TZYLBaseLabel {
+  ZYL_CLASS(TZYLCustomLabel, TZYLBaseLabel)
+  explicit TZYLCustomLabel(vcl::TComponent* AOwner);
+  ~TZYLCustomLabel() override;
+
+  // The owned objects; the setters assign into them.
+  TZYLBevel* Bevel() const { return FBevel; }
+  void SetBevel(TZYLBevel* Value);
+  TZYLFxCaption* FontFX() const { return FFontFX; }
+  void SetFontFX(TZYLFxCaption* Value);
+  // The bevel's extent.
+  int GetBevelExtend() const;
+
+  // A rotated caption needs a TrueType font: a font change to another face resets the angle,
+  // an angle set on such a face switches the font to "Arial".
+  void FontChange(vcl::TObject* Sender) override;
+  // Sizes the label to its text, bevel and status-bar gap (Align alNone, AutoSize, not loading).
+  void CorrectBounds() override;
+  // True only when transparent, without text and without bevel.
+  bool GetEmpty() override;
+
+ protected:
+  void Paint() override;
+
+  TZYLBevel* FBevel = nullptr;
+  TZYLFxCaption* FFontFX = nullptr;
+};
+
+}  // namespace zyl

@@ -1,0 +1,124 @@
+#include "display/ZYLCustomLabelFill.h"
+
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGraph.h"
+#include "foundation/ZYLObject.h"
+#include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/text/Text.h"
+
+namespace zyl {
+
+ZYL_MESSAGE_MAP(TZYLCustomLabelFill) {
+  m.On(vcl::CM_ENABLEDCHANGED, &TZYLCustomLabelFill::CMEnabledChanged);
+}
+
+ZYL_CLASS_IMPL(TZYLCustomLabelFill) {
+  using C = TZYLCustomLabelFill;
+  b.Declare("BrushBackColor", &C::BrushBackColor, &C::SetBrushBack, vcl::ColorTypeInfo())
+      .Default(vcl::clBtnFace)
+      .Declare("FillObject", &C::FillObject, &C::SetFillObject);
+}
+
+TZYLCustomLabelFill::TZYLCustomLabelFill(vcl::TComponent* AOwner) : inherited(AOwner) {
+  FFillObject = new TZYLFillObject();
+  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomLabelFill::GetChange));
+  // The font changes while the painting flag keeps them from asking for a repaint.
+  FDrawing = true;
+  Font()->SetName("Arial");
+  Font()->SetSize(28);
+  FDrawing = false;
+}
+
+TZYLCustomLabelFill::~TZYLCustomLabelFill() {
+  FFillObject->SetOnChange(nullptr);
+  delete FFillObject;
+  FFillObject = nullptr;
+}
+
+void TZYLCustomLabelFill::SetBrushBack(vcl::TColor Value) {
+  if (ZYLStoreValue(FBrushBackColor, Value)) GetChange(nullptr);
+}
+
+void TZYLCustomLabelFill::SetFillObject(TZYLFillObject* Value) {
+  if (Value) FFillObject->Assign(Value);
+}
+
+void TZYLCustomLabelFill::GetChange(vcl::TObject* Sender) {
+  if (ComponentState().contains(vcl::csLoading)) return;
+  inherited::GetChange(Sender);
+}
+
+void TZYLCustomLabelFill::GetIMLChange(vcl::TObject* Sender) {
+  if (FFillObject) {
+    vcl::TBitmap item;
+    const bool found = !IMLEmpty() && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
+    // Quietly: the inherited step repaints once.
+    FFillObject->BeginUpdate();
+    FFillObject->SetListBitmap(found ? &item : nullptr);
+    FFillObject->EndUpdate(false);
+  }
+  if (!ComponentState().contains(vcl::csLoading) && !FDrawing) inherited::GetIMLChange(Sender);
+}
+
+void TZYLCustomLabelFill::CMEnabledChanged(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  InvalidateControl();
+}
+
+void TZYLCustomLabelFill::Paint() {
+  if (FDrawing || ComponentState().contains(vcl::csLoading)) return;
+  if (FFillObject->GetEmpty() || !Enabled()) {
+    inherited::Paint();
+    return;
+  }
+  const std::string text = GetLabelText();
+  FDrawing = true;
+  vcl::TFinally reset([this] { FDrawing = false; });
+  vcl::TCanvas* c = Canvas();
+  if (!Transparent()) FillControl();
+  const bool bevelTransparent = FBevel->BorderColor() == Color() || Transparent();
+  const vcl::TRect target = FBevel->PaintBevel(c, ClientRect(), bevelTransparent);
+  const int w = target.Right - target.Left, h = target.Bottom - target.Top;
+  if (w <= 0 || h <= 0) return;
+
+  vcl::TBitmap textBmp;
+  ZYLBmpCreateFromRect(&textBmp, target, FBrushBackColor);
+  textBmp.SetPixelFormat(vcl::pf24bit);
+  vcl::TRect r{0, 0, w, h};
+  uint32_t flags = GetOptionsFlag() | DrawTextBiDiModeFlags(0);
+  if (!FAutoSize) {
+    if (FFontFX->Angle() != 0) {
+      flags |= win::DT_SINGLELINE;
+      if (FAlignment != agTopLeft)
+        r = ZYLAlignTextRect(FAlignment, text, FFontFX, r, Font(), FMultiLine, FShowAccelChar,
+                             static_cast<int32_t>(flags));
+    } else if (!FMultiLine) {
+      flags |= win::DT_SINGLELINE;
+    } else if (FAlignment >= agCenterLeft) {
+      r = ZYLAlignTextRect(FAlignment, text, FFontFX, r, Font(), FMultiLine, FShowAccelChar,
+                           static_cast<int32_t>(flags));
+    }
+  }
+  flags = TextFlags(flags & ~GetOptionsFlag());
+  vcl::TCanvas* tc = textBmp.Canvas();
+  tc->Brush()->SetColor(Color());
+  tc->SetFont(Font());
+  ZYLDrawTextExt(tc, text, FFontFX, r, static_cast<int32_t>(flags), TZYLDrawTextStyles{dtEnabled});
+
+  vcl::TBitmap fillBmp;
+  fillBmp.SetSize(w, h);
+  fillBmp.SetPixelFormat(vcl::pf24bit);
+  const vcl::TColor fillBack = FFillObject->Style() == sfBrush ? FBrushBackColor : Font()->Color();
+  FFillObject->FillCanvas(fillBmp.Canvas(), vcl::TRect{0, 0, w, h}, fillBack);
+  ZYLMaskBmpDraw(c, target, &textBmp, &fillBmp, Font()->Color(), FBrushBackColor);
+}
+
+}  // namespace zyl

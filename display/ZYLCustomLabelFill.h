@@ -1,0 +1,38 @@
+// TZYLCustomLabelFill: a standard label whose letters are filled with a pattern: the fill
+// object (brush, bitmap, image-list bitmap or gradient) shows through the shapes of the text
+// while the rest of the label keeps its background.
+#pragma once
+
+#include "display/ZYLCustomLabel.h"
+
+namespace zyl {
+
+class TZYLFillObject;
+
+class TZYLCustomLabelFill : public TZYLCustomLabel {
+  ZYL_CLASS(TZYLCustomLabelFill, TZYLCustomLabel)
+  ZYL_MESSAGES(TZYLCustomLabelFill)
+  explicit TZYLCustomLabelFill(vcl::TComponent* AOwner);
+  ~TZYLCustomLabelFill() override;
+
+  // The background colour of the text work bitmap; pixels of it count as background.
+  vcl::TColor BrushBackColor() const { return FBrushBackColor; }
+  void SetBrushBack(vcl::TColor Value);
+  TZYLFillObject* FillObject() const { return FFillObject; }
+  // Assigns into the owned fill.
+  void SetFillObject(TZYLFillObject* Value);
+
+  // Nothing while loading; otherwise re-size and repaint.
+  void GetChange(vcl::TObject* Sender) override;
+
+ protected:
+  void Paint() override;
+  // The image list's item goes into the fill's list bitmap (cleared without one).
+  void GetIMLChange(vcl::TObject* Sender) override;
+  void CMEnabledChanged(vcl::TMessage& Message);
+
+  vcl::TColor FBrushBackColor = vcl::clBtnFace;
+  TZYLFillObject* FFillObject = nullptr;
+};
+
+}  // namespace zyl

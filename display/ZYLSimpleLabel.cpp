@@ -1,0 +1,28 @@
+#include "display/ZYLSimpleLabel.h"
+
+#include "foundation/ZYL3DCaption.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLSimpleLabel) {
+  b.Publish({"About",          "Align",        "Alignment",      "AutoSize",
+             "Caption",        "Font",         "Font3D",         "FontSmoothing",
+             "MultiLine",      "Options",      "ShowAccelChar",  "Transparent",
+             "Twinkle",        "TwinkleColor", "TwinkleVisible", "TwinkleInVisible",
+             "UseGlobalTimer", "Jump",         "ActiveColor",    "InActiveColor",
+             "JumpUnderline",  "JumpMode",     "Color",          "Enabled",
+             "Visible",        "ParentColor",  "ParentFont",     "ParentShowHint",
+             "ShowHint",       "PopupMenu",    "DragCursor",     "DragMode",
+             "DragKind",       "Anchors",      "BiDiMode",       "ParentBiDiMode",
+             "Constraints",    "OnClick",      "OnDblClick",     "OnDragDrop",
+             "OnDragOver",     "OnEndDrag",    "OnStartDrag",    "OnEndDock",
+             "OnStartDock",    "OnMouseDown",  "OnMouseMove",    "OnMouseUp",
+             "OnMouseEnter",   "OnMouseExit"});
+}
+
+void ZYLSimpleLabelInit() { vcl::RegisterClasses({TZYLSimpleLabel::StaticClass()}); }
+void ZYLSimpleLabelDone() { vcl::UnRegisterClasses({TZYLSimpleLabel::StaticClass()}); }
+
+}  // namespace zyl

@@ -1,0 +1,62 @@
+// The example form of the graphic buttons reads completely, with its settings, and paints.
+#include <gtest/gtest.h>
+
+#include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLSpeedButton.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "platform/graphics/Colors.h"
+#include "tests/buttons/ButtonsTestHost.h"
+#include "tests/display/ExampleForm.h"
+
+namespace zyl {
+namespace {
+
+TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
+  buttontest::THost host;
+  ZYLBaseGraphicButtonInit();
+  ZYLSpeedButtonInit();
+  ZYLCheckBoxInit();
+  auto form = exampletest::ReadExample("buttons.txt");
+  ZYLCheckBoxDone();
+  ZYLSpeedButtonDone();
+  ZYLBaseGraphicButtonDone();
+  auto count = exampletest::ClassCounts(form.get());
+  EXPECT_EQ(count["TZYLSpeedButton"], 19);
+  EXPECT_EQ(count["TZYLBaseGraphicButton"], 1);
+  EXPECT_EQ(count["TZYLCheckBox"], 3);
+  auto* grayed = dynamic_cast<TZYLCheckBox*>(form->FindComponent("CheckGrayed"));
+  ASSERT_NE(grayed, nullptr);
+  EXPECT_EQ(grayed->State(), vcl::cbGrayed);
+  EXPECT_TRUE(grayed->AutoSize());
+  EXPECT_LT(grayed->Width(), 110);  // sized to its caption once loaded
+  auto find = [&](const char* name) {
+    return dynamic_cast<TZYLSpeedButton*>(form->FindComponent(name));
+  };
+  ASSERT_NE(find("StyleOfficeTransp"), nullptr);
+  EXPECT_EQ(find("StyleOfficeTransp")->ButtonStyle(), ubsOfficeTransp);
+  EXPECT_TRUE(find("StyleExplorer")->SeeThrough());
+  EXPECT_TRUE(find("GroupMiddle")->Pressed());
+  EXPECT_FALSE(find("GroupLeft")->Pressed());
+  EXPECT_TRUE(find("DropButton")->Layout()->Arrow());
+  EXPECT_TRUE(find("DropButton")->EnterColorChange());
+  EXPECT_FALSE(find("DisabledButton")->Enabled());
+  form->Show();
+  buttontest::THost::Idle();
+  auto cap = win::testkit::CaptureWindow(form->Handle(), false);
+  // Face, light and dark edges, text.
+  EXPECT_GE(exampletest::ColourCount(cap), 4u);
+  // A raised button shows its edge at the corner, a flat one at rest only the face.
+  const auto at = [&](vcl::TControl* c, int dx, int dy) {
+    return cap.Color(c->Left() + dx, c->Top() + dy);
+  };
+  const win::COLORREF face = vcl::ColorToRGB(vcl::clBtnFace);
+  EXPECT_NE(at(find("StyleWin40"), 1, 1), face);
+  EXPECT_EQ(at(find("StyleFlat"), 1, 1), face);
+  EXPECT_NE(at(find("GroupMiddle"), 0, 0), face);  // pressed
+  EXPECT_EQ(at(find("GroupLeft"), 0, 0), face);
+  form.reset();
+}
+
+}  // namespace
+}  // namespace zyl

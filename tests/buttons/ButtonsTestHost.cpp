@@ -1,0 +1,64 @@
+#include "tests/buttons/ButtonsTestHost.h"
+
+#include "foundation/ZYLApplication.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Canvas.h"
+
+namespace buttontest {
+
+ZYL_CLASS_IMPL(TPlainPanel) {}
+ZYL_CLASS_IMPL(TRecorder) {}
+
+void TPlainPanel::Paint() {
+  Canvas()->Brush()->SetColor(PanelColor);
+  Canvas()->FillRect(vcl::TRect{0, 0, Width(), Height()});
+}
+
+void TRecorder::Click(vcl::TObject* Sender) {
+  auto* c = dynamic_cast<vcl::TComponent*>(Sender);
+  Log.push_back(c && !c->Name().empty() ? c->Name() : "click");
+}
+
+std::string TRecorder::Take() {
+  std::string s;
+  for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
+  Log.clear();
+  return s;
+}
+
+THost::THost() : session_(640, 480) {
+  ownsApp_ = !zyl::ZYLApplication();
+  if (ownsApp_) zyl::ZYLApplicationInit();
+  form_ = std::make_unique<vcl::TForm>(nullptr);
+  form_->SetBorderStyle(vcl::bsNone);
+  form_->SetBounds(0, 0, 320, 240);
+  panel_ = new TPlainPanel(form_.get());
+  panel_->SetBounds(0, 0, 320, 240);
+  panel_->SetParent(form_.get());
+  form_->Show();
+  Idle();
+}
+
+THost::~THost() {
+  form_.reset();
+  if (ownsApp_) zyl::ZYLApplicationDone();
+}
+
+win::POINT THost::At(vcl::TControl* Control, int X, int Y) {
+  const vcl::TPoint p = Control->ClientToScreen(vcl::TPoint{X, Y});
+  return {p.X, p.Y};
+}
+
+win::testkit::TCapture THost::Shot(vcl::TControl* Control) {
+  Idle();
+  const vcl::TPoint o = Control->ClientToScreen(vcl::TPoint{0, 0});
+  return Crop(win::testkit::CaptureScreen(),
+              vcl::TRect{o.X, o.Y, o.X + Control->Width(), o.Y + Control->Height()});
+}
+
+win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R) {
+  return win::testkit::MakeCapture(R.Right - R.Left, R.Bottom - R.Top,
+                                   [&](int x, int y) { return C.Color(R.Left + x, R.Top + y); });
+}
+
+}  // namespace buttontest

@@ -1,0 +1,60 @@
+// The host of the button and scroll-bar tests: a borderless form at the screen's top-left
+// corner holding a plain panel on which the controls are placed, driven through the test
+// kit's input and captured from the screen; a recorder of events.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/PixelCheck.h"
+
+namespace buttontest {
+
+constexpr vcl::TColor PanelColor = 0x00336699;
+
+// A windowed control that paints PanelColor.
+class TPlainPanel : public vcl::TCustomControl {
+  ZYL_CLASS(TPlainPanel, vcl::TCustomControl)
+  explicit TPlainPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+ protected:
+  void Paint() override;
+};
+
+// Writes what the controls report.
+class TRecorder : public vcl::TObject {
+  ZYL_CLASS(TRecorder, vcl::TObject)
+  std::vector<std::string> Log;
+  void Click(vcl::TObject* Sender);
+  // Joins the log with spaces and clears it.
+  std::string Take();
+};
+
+// A session with the application object and a 320 x 240 host form with a plain panel.
+class THost {
+ public:
+  THost();
+  ~THost();
+  vcl::TForm* Form() const { return form_.get(); }
+  TPlainPanel* Panel() const { return panel_; }
+  // Client point of the panel in screen coordinates.
+  static win::POINT At(vcl::TControl* Control, int X, int Y);
+  static void Idle() { win::testkit::RunUntilIdle(); }
+  // What the screen shows of a control's rectangle (after running until idle).
+  win::testkit::TCapture Shot(vcl::TControl* Control);
+
+ private:
+  vcl::testkit::TControlsSession session_;
+  bool ownsApp_ = false;
+  std::unique_ptr<vcl::TForm> form_;
+  TPlainPanel* panel_ = nullptr;
+};
+
+// The part of a capture inside R.
+win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R);
+
+}  // namespace buttontest

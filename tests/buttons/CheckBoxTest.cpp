@@ -1,0 +1,137 @@
+// The check box: the states a click and the space bar pass through, OnChange, sizing to the
+// caption, and the box it draws.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "buttons/ZYLCheckBox.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/buttons/ButtonsTestHost.h"
+
+namespace zyl {
+namespace {
+
+using buttontest::THost;
+namespace tk = win::testkit;
+
+class CheckBoxTest : public ::testing::Test {
+ protected:
+  CheckBoxTest() {
+    box_ = new TZYLCheckBox(host_.Form());
+    box_->SetName("Box");
+    box_->SetBounds(10, 10, 120, 20);
+    box_->SetCaption("Option");
+    box_->SetParent(host_.Panel());
+    box_->OnChange = vcl::TNotifyEvent(&rec_, &buttontest::TRecorder::Click);
+    THost::Idle();
+  }
+  void ClickBox() {
+    tk::AdvanceClock(1000);  // not a double click
+    const win::POINT p = THost::At(box_, 7, 10);
+    tk::Click(p.X, p.Y);
+  }
+  static char StateChar(vcl::TCheckBoxState s) { return "ucg"[s]; }
+  THost host_;
+  TZYLCheckBox* box_ = nullptr;
+  buttontest::TRecorder rec_;
+};
+
+struct ClickCase {
+  bool AllowGrayed;
+  const char* States;  // after each of four clicks: u unchecked, c checked, g grayed
+};
+
+class CheckBoxClicks : public CheckBoxTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(CheckBoxClicks, CycleTheStates) {
+  box_->SetAllowGrayed(GetParam().AllowGrayed);
+  std::string states;
+  for (int i = 0; i < 4; ++i) {
+    ClickBox();
+    states += StateChar(box_->State());
+  }
+  EXPECT_EQ(states, GetParam().States);
+  EXPECT_EQ(rec_.Log.size(), 4u);  // every click changed the state
+}
+
+INSTANTIATE_TEST_SUITE_P(Grayed, CheckBoxClicks,
+                         ::testing::Values(ClickCase{false, "cucu"}, ClickCase{true, "cguc"}));
+
+TEST_F(CheckBoxTest, ChangeIsReportedOncePerNewState) {
+  EXPECT_FALSE(box_->Checked());
+  box_->SetChecked(true);
+  box_->SetChecked(true);
+  EXPECT_EQ(box_->State(), vcl::cbChecked);
+  box_->SetState(vcl::cbGrayed);
+  EXPECT_FALSE(box_->Checked());
+  EXPECT_EQ(rec_.Take(), "Box Box");
+  box_->SetEnabled(false);
+  ClickBox();
+  EXPECT_EQ(box_->State(), vcl::cbGrayed);
+  EXPECT_EQ(rec_.Take(), "");
+}
+
+TEST_F(CheckBoxTest, SpaceBarTogglesTheFocusedBox) {
+  box_->SetFocus();
+  tk::KeyPress(win::VK_SPACE);
+  EXPECT_TRUE(box_->Checked());
+  tk::KeyPress('A');
+  EXPECT_TRUE(box_->Checked());
+  tk::KeyPress(win::VK_SPACE);
+  EXPECT_FALSE(box_->Checked());
+}
+
+TEST_F(CheckBoxTest, AutoSizeFollowsTheCaption) {
+  box_->SetBool(TZYLCustomCheckBox::bpAutoSize, true);
+  const int shortWidth = box_->Width();
+  box_->SetCaption("A much longer option text");
+  EXPECT_GT(box_->Width(), shortWidth);
+  box_->SetCaption("");
+  EXPECT_EQ(box_->Width(), TZYLCustomCheckBox::BoxSize + 4);
+  EXPECT_GE(box_->Height(), TZYLCustomCheckBox::BoxSize);
+  box_->SetBool(TZYLCustomCheckBox::bpAutoSize, false);
+  box_->SetCaption("Option");
+  EXPECT_EQ(box_->Width(), TZYLCustomCheckBox::BoxSize + 4);
+}
+
+struct BoxPicture {
+  vcl::TCheckBoxState State;
+  bool Enabled;
+  bool Flat;
+  uint32_t Flags;
+};
+
+class CheckBoxPictures : public CheckBoxTest, public ::testing::WithParamInterface<BoxPicture> {};
+
+TEST_P(CheckBoxPictures, BoxIsTheSystemsCheckBox) {
+  const BoxPicture& c = GetParam();
+  box_->SetState(c.State);
+  box_->SetEnabled(c.Enabled);
+  box_->SetBool(TZYLCustomCheckBox::bpGlyphFlat, c.Flat);
+  vcl::TBitmap ref;
+  ref.SetSize(TZYLCustomCheckBox::BoxSize, TZYLCustomCheckBox::BoxSize);
+  win::TRect r{0, 0, TZYLCustomCheckBox::BoxSize, TZYLCustomCheckBox::BoxSize};
+  win::DrawFrameControl(ref.Canvas()->Handle(), &r, win::DFC_BUTTON, c.Flags);
+  const vcl::TRect b = box_->BoxRect();
+  EXPECT_TRUE(tk::PixelsMatch(
+      host_.Shot(box_),
+      [&](int x, int y) { return win::COLORREF(ref.Canvas()->Pixels(x - b.Left, y - b.Top)); },
+      "check_box", {b.Left, b.Top, b.Right, b.Bottom}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, CheckBoxPictures,
+    ::testing::Values(
+        BoxPicture{vcl::cbUnchecked, true, false, win::DFCS_BUTTONCHECK},
+        BoxPicture{vcl::cbChecked, true, false, win::DFCS_BUTTONCHECK | win::DFCS_CHECKED},
+        BoxPicture{vcl::cbGrayed, true, false, win::DFCS_BUTTON3STATE | win::DFCS_CHECKED},
+        BoxPicture{vcl::cbChecked, false, false,
+                   win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_INACTIVE},
+        BoxPicture{vcl::cbChecked, true, true,
+                   win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_FLAT}));
+
+}  // namespace
+}  // namespace zyl

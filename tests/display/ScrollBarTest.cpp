@@ -1,0 +1,467 @@
+// The scroll bar: defaults and range rules, the layout of arrows and thumb, paging by clicks
+// and by the repeat on the virtual clock, keys, dragging the thumb, the scroll codes it
+// reports, the track's pictures, focus, and the settings bundle.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLSpinButton.h"
+#include "display/ZYLSBar.h"
+#include "foundation/ZYLApplication.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCaret.h"
+#include "foundation/ZYLFillObject.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/PixelCheck.h"
+
+namespace zyl {
+namespace {
+
+namespace tk = win::testkit;
+
+// Writes the scroll codes as they come.
+struct TScrollLog : vcl::TObject {
+  std::vector<int> Codes;
+  int Rewrite = -1;  // a position the handler writes back (for code 0), -1 none
+  void Scroll(vcl::TObject*, vcl::TScrollCode Code, int& Pos) {
+    Codes.push_back(static_cast<int>(Code));
+    if (Rewrite >= 0 && Code == vcl::scLineUp) Pos = Rewrite;
+  }
+  std::string Take() {
+    std::string s;
+    for (int c : Codes) s += (s.empty() ? "" : " ") + std::to_string(c);
+    Codes.clear();
+    return s;
+  }
+};
+
+class ScrollBarTest : public ::testing::Test {
+ protected:
+  ScrollBarTest() : session_(640, 480) {
+    ownsApp_ = !ZYLApplication();
+    if (ownsApp_) ZYLApplicationInit();
+    form_ = std::make_unique<vcl::TForm>(nullptr);
+    form_->SetBorderStyle(vcl::bsNone);
+    form_->SetBounds(0, 0, 320, 240);
+    bar_ = new TZYLScrollBar(form_.get());
+    bar_->SetBounds(10, 10, 202, 16);
+    bar_->SetParent(form_.get());
+    bar_->OnScroll = vcl::TScrollEvent(&log_, &TScrollLog::Scroll);
+    form_->Show();
+    tk::RunUntilIdle();
+  }
+  ~ScrollBarTest() override {
+    form_.reset();
+    if (ownsApp_) ZYLApplicationDone();
+  }
+  // A point of the bar in screen coordinates.
+  win::POINT At(int X, int Y) const {
+    const vcl::TPoint p = bar_->ClientToScreen(vcl::TPoint{X, Y});
+    return {p.X, p.Y};
+  }
+  void Click(int X, int Y) {
+    tk::AdvanceClock(1000);  // not a double click
+    const win::POINT p = At(X, Y);
+    tk::Click(p.X, p.Y);
+  }
+  int ThumbLeft() const { return bar_->Thumb()->Left(); }
+
+  vcl::testkit::TControlsSession session_;
+  bool ownsApp_ = false;
+  std::unique_ptr<vcl::TForm> form_;
+  TZYLScrollBar* bar_ = nullptr;
+  TScrollLog log_;
+};
+
+TEST_F(ScrollBarTest, NewBar) {
+  TZYLScrollBar b(nullptr);
+  EXPECT_EQ(b.Height(), 16);
+  EXPECT_EQ(b.Kind(), skHorizontal);
+  EXPECT_EQ(b.Min(), 0);
+  EXPECT_EQ(b.Max(), 100);
+  EXPECT_EQ(b.Position(), 0);
+  EXPECT_EQ(b.SmallChange(), 1);
+  EXPECT_EQ(b.LargeChange(), 10);
+  EXPECT_TRUE(b.TabStop());
+  EXPECT_TRUE(b.CanBeFocused());
+  EXPECT_FALSE(b.ControlStyle().contains(vcl::csAcceptsControls));
+  EXPECT_EQ(b.Bevel()->Mode(), bmStandard);
+  EXPECT_EQ(b.ThumbBevel()->StyleOuter(), bvRaised);
+  EXPECT_EQ(b.Back()->Style(), sfBrushBitmap);
+  EXPECT_TRUE(b.DecButton()->ScrollBarMode());
+  EXPECT_TRUE(b.IncButton()->ScrollBarMode());
+  EXPECT_FALSE(b.Thumb()->TabStop());
+  // The checker: white where x + y is even, the face colour where it is odd.
+  const auto px = [&](int x, int y) {
+    return vcl::ColorToRGB(b.Checker()->Canvas()->Pixels(x, y));
+  };
+  EXPECT_EQ(px(0, 0), vcl::clWhite);
+  EXPECT_EQ(px(3, 5), vcl::clWhite);
+  EXPECT_EQ(px(1, 0), vcl::ColorToRGB(vcl::clBtnFace));
+  EXPECT_EQ(px(7, 4), vcl::ColorToRGB(vcl::clBtnFace));
+}
+
+TEST_F(ScrollBarTest, HorizontalLayout) {
+  EXPECT_EQ(bar_->BevelExt(), 2);  // the single lowered frame
+  // The track: 198 pixels inside the frame, less two 16-pixel arrows.
+  EXPECT_EQ(bar_->TrackLength(), 166);
+  auto bounds = [](vcl::TControl* c) {
+    return std::to_string(c->Left()) + "," + std::to_string(c->Top()) + "," +
+           std::to_string(c->Width()) + "," + std::to_string(c->Height());
+  };
+  // The arrows reach one pixel below the track.
+  testsupport::ExpectCases({{bounds(bar_->DecButton()), "2,2,16,13"},
+                            {bounds(bar_->IncButton()), "184,2,16,13"},
+                            {bounds(bar_->Thumb()), "18,2,16,12"}});
+  EXPECT_EQ(bar_->DecButton()->Btns(), TZYLSpinButtons{sbLeft});
+  EXPECT_EQ(bar_->IncButton()->Btns(), TZYLSpinButtons{sbRight});
+}
+
+// Where the thumb stands for a position: 150 free pixels for the range 0 .. 100, the offset
+// rounded with halves to even.
+struct OffsetCase {
+  int Position;
+  int ThumbLeft;
+};
+
+class ScrollBarOffsets : public ScrollBarTest, public ::testing::WithParamInterface<OffsetCase> {};
+
+TEST_P(ScrollBarOffsets, ThumbPlace) {
+  bar_->SetPosition(GetParam().Position);
+  EXPECT_EQ(ThumbLeft(), GetParam().ThumbLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, ScrollBarOffsets,
+                         ::testing::Values(OffsetCase{0, 18}, OffsetCase{1, 20}, OffsetCase{3, 22},
+                                           OffsetCase{50, 93}, OffsetCase{99, 166},
+                                           OffsetCase{100, 168}));
+
+TEST_F(ScrollBarTest, VerticalLayoutAndKindAtRunAndDesignTime) {
+  bar_->SetKind(skVertical);
+  EXPECT_EQ(bar_->Width(), 202);  // run time: the size stays
+  bar_->SetBounds(10, 10, 16, 120);
+  EXPECT_EQ(bar_->DecButton()->Btns(), TZYLSpinButtons{sbUp});
+  EXPECT_EQ(bar_->IncButton()->Btns(), TZYLSpinButtons{sbDown});
+  EXPECT_EQ(bar_->DecButton()->Top(), 3);
+  EXPECT_EQ(bar_->DecButton()->Height(), 15);
+  EXPECT_EQ(bar_->IncButton()->Top(), 103);
+  EXPECT_EQ(bar_->Thumb()->Top(), 18);
+  EXPECT_EQ(bar_->Thumb()->Height(), 16);
+  TZYLScrollBar designed(nullptr);
+  designed.SetDesigning(true);
+  designed.SetBounds(0, 0, 150, 16);
+  designed.SetKind(skVertical);
+  EXPECT_EQ(designed.Width(), 16);
+  EXPECT_EQ(designed.Height(), 150);
+}
+
+TEST_F(ScrollBarTest, AutoThumbFollowsTheRange) {
+  bar_->SetBounds(10, 10, 116, 16);  // a track of 80 pixels
+  bar_->SetThumbMode(tmAuto);
+  EXPECT_EQ(bar_->TrackLength(), 80);
+  EXPECT_EQ(bar_->Thumb()->Width(), 8);  // 80 - 100 is below 8
+  bar_->SetInteger(TZYLScrollBar::ipMax, 20);
+  EXPECT_EQ(bar_->Thumb()->Width(), 60);
+  bar_->SetInteger(TZYLScrollBar::ipThumbLength, 30);  // ignored in tmAuto
+  EXPECT_EQ(bar_->Thumb()->Width(), 60);
+}
+
+struct RangeCase {
+  const char* Name;
+  std::vector<std::pair<int, int>> Sets;  // (index, value)
+  int Max, Min, Position;
+};
+
+class ScrollBarRange : public ScrollBarTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(ScrollBarRange, KeptInOrderWithoutReports) {
+  for (auto [index, value] : GetParam().Sets) bar_->SetInteger(index, value);
+  EXPECT_EQ(bar_->Max(), GetParam().Max);
+  EXPECT_EQ(bar_->Min(), GetParam().Min);
+  EXPECT_EQ(bar_->Position(), GetParam().Position);
+  EXPECT_EQ(log_.Take(), "");
+}
+
+using B = TZYLScrollBar;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScrollBarRange,
+    ::testing::Values(
+        RangeCase{"PositionAboveMax", {{B::ipPosition, 150}}, 100, 0, 100},
+        RangeCase{"PositionBelowMin", {{B::ipPosition, -5}}, 100, 0, 0},
+        RangeCase{"MinAboveMax", {{B::ipPosition, 30}, {B::ipMin, 200}}, 100, 100, 100},
+        RangeCase{"MaxBelowMin", {{B::ipMin, 20}, {B::ipMax, -10}}, 20, 20, 20},
+        RangeCase{"MaxBelowPosition", {{B::ipPosition, 80}, {B::ipMax, 50}}, 50, 0, 50},
+        RangeCase{"NegativeRange", {{B::ipMin, -50}, {B::ipPosition, -20}}, 100, -50, -20}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+TEST_F(ScrollBarTest, RangeReadFromAFormKeepsItsOrder) {
+  // Max is read before Min: a range below the default Min must survive.
+  vcl::RegisterClass(TZYLScrollBar::StaticClass());
+  bar_->SetName("Bar");
+  bar_->SetInteger(B::ipMin, -50);
+  bar_->SetInteger(B::ipMax, -10);
+  bar_->SetPosition(-20);
+  const std::string bytes = vcl::WriteComponentToBytes(form_.get());
+  vcl::TForm back(nullptr);
+  vcl::ReadComponentFromBytes(bytes, &back);
+  auto* read = dynamic_cast<TZYLScrollBar*>(back.FindComponent("Bar"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Min(), -50);
+  EXPECT_EQ(read->Max(), -10);
+  EXPECT_EQ(read->Position(), -20);
+  vcl::UnRegisterClass(TZYLScrollBar::StaticClass());
+}
+
+TEST_F(ScrollBarTest, TrackClickPagesAndTheHoldRepeatsUntilTheThumbReachesTheMouse) {
+  bar_->SetPosition(50);  // thumb at 93 .. 109
+  const win::POINT p = At(40, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  EXPECT_EQ(bar_->Position(), 40);
+  EXPECT_EQ(log_.Take(), "8 3");
+  EXPECT_TRUE(bar_->Repeating());
+  tk::AdvanceClock(100);
+  EXPECT_EQ(bar_->Position(), 30);
+  tk::AdvanceClock(1000);
+  // Position 10 puts the thumb at 33 .. 49, over the mouse: the repeat ends there.
+  EXPECT_EQ(bar_->Position(), 10);
+  EXPECT_FALSE(bar_->Repeating());
+  EXPECT_EQ(log_.Take(), "8 3 8 3 8 3");
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_TRUE(bar_->Focused());
+}
+
+TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeat) {
+  const win::POINT p = At(170, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  tk::AdvanceClock(100);
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_FALSE(bar_->Repeating());
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_EQ(log_.Take(), "8 2 8 2");
+}
+
+TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
+  bar_->SetInteger(B::ipMax, 10);  // one page crosses the whole track
+  const win::POINT p = At(100, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  EXPECT_EQ(bar_->Position(), 10);
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), 10);
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_EQ(log_.Take(), "8 2 8 7");
+}
+
+TEST_F(ScrollBarTest, RightClickOnTheTrackReportsNothing) {
+  const win::POINT p = At(100, 8);
+  tk::MouseDown(p.X, p.Y, 1);
+  tk::MouseUp(p.X, p.Y, 1);
+  EXPECT_EQ(bar_->Position(), 0);
+  EXPECT_EQ(log_.Take(), "");
+}
+
+TEST_F(ScrollBarTest, ArrowButtons) {
+  Click(190, 8);  // the increase arrow
+  EXPECT_EQ(bar_->Position(), 1);
+  EXPECT_EQ(log_.Take(), "8 0");
+  Click(8, 8);
+  EXPECT_EQ(bar_->Position(), 0);
+  EXPECT_EQ(log_.Take(), "8 1");
+  Click(8, 8);  // at Min: nothing
+  EXPECT_EQ(log_.Take(), "");
+  bar_->SetPosition(100);
+  Click(190, 8);
+  EXPECT_EQ(log_.Take(), "");
+  // Held, the arrow repeats on its own timer.
+  const win::POINT p = At(8, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  tk::AdvanceClock(300);
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_EQ(bar_->Position(), 98);
+}
+
+struct KeyCase {
+  int Start;
+  win::BYTE Key;
+  int Position;
+  const char* Codes;
+};
+
+class ScrollBarKeys : public ScrollBarTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ScrollBarKeys, MoveAndReport) {
+  bar_->SetFocus();
+  bar_->SetPosition(GetParam().Start);
+  tk::KeyPress(GetParam().Key);
+  EXPECT_EQ(bar_->Position(), GetParam().Position);
+  EXPECT_EQ(log_.Take(), GetParam().Codes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ScrollBarKeys,
+    ::testing::Values(KeyCase{5, win::VK_PRIOR, 0, "3 8 6"}, KeyCase{50, win::VK_PRIOR, 40, "3"},
+                      KeyCase{95, win::VK_NEXT, 100, "2 8 7"}, KeyCase{50, win::VK_LEFT, 49, "8 1"},
+                      KeyCase{50, win::VK_UP, 49, "8 1"}, KeyCase{50, win::VK_RIGHT, 51, "8 0"},
+                      KeyCase{99, win::VK_DOWN, 100, "8 0 8 7"},
+                      KeyCase{100, win::VK_RIGHT, 100, "8 7"}, KeyCase{50, win::VK_HOME, 50, ""}));
+
+TEST_F(ScrollBarTest, DialogCodeAsksForArrowsAndCharacters) {
+  const auto code = bar_->Perform(win::WM_GETDLGCODE, 0, 0);
+  EXPECT_EQ(code & (win::DLGC_WANTARROWS | win::DLGC_WANTCHARS),
+            win::DLGC_WANTARROWS | win::DLGC_WANTCHARS);
+}
+
+TEST_F(ScrollBarTest, DraggingTheThumb) {
+  const win::POINT from = At(25, 8), to = At(55, 8);
+  tk::AdvanceClock(1000);
+  tk::Drag(from, to, 1);
+  // 30 pixels of 150 free ones over a range of 100.
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_EQ(ThumbLeft(), 48);
+  EXPECT_EQ(log_.Take(), "5 8 4");
+  EXPECT_FALSE(bar_->Dragging());
+  bar_->SetBoolean(B::bpAllowMousePos, false);
+  tk::AdvanceClock(1000);
+  tk::Drag(At(55, 8), At(100, 8), 1);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_EQ(log_.Take(), "8 4");
+}
+
+TEST_F(ScrollBarTest, ReleasingTheThumbReportsEvenWithoutADrag) {
+  Click(25, 8);
+  EXPECT_EQ(log_.Take(), "8 4");
+  EXPECT_TRUE(bar_->Focused());
+}
+
+TEST_F(ScrollBarTest, HandlerPositionIsKeptInRange) {
+  log_.Rewrite = 500;
+  Click(190, 8);
+  EXPECT_EQ(bar_->Position(), 100);
+  EXPECT_EQ(ThumbLeft(), 168);
+}
+
+TEST_F(ScrollBarTest, NoHandlerNoReports) {
+  bar_->OnScroll = nullptr;
+  Click(190, 8);
+  EXPECT_EQ(bar_->Position(), 1);
+}
+
+TEST_F(ScrollBarTest, DisabledBarHidesTheThumbAndDisablesTheArrows) {
+  bar_->SetEnabled(false);
+  EXPECT_FALSE(bar_->Thumb()->Visible());
+  EXPECT_FALSE(bar_->DecButton()->Enabled());
+  EXPECT_FALSE(bar_->IncButton()->Enabled());
+  bar_->SetEnabled(true);
+  EXPECT_TRUE(bar_->Thumb()->Visible());
+  EXPECT_TRUE(bar_->IncButton()->Enabled());
+}
+
+TEST_F(ScrollBarTest, FocusShowsTheCheckerCaretUnlessHidden) {
+  bar_->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_TRUE(bar_->Caret()->Built());
+  EXPECT_EQ(bar_->Caret()->Width(), 13);  // the thumb less 3
+  EXPECT_EQ(bar_->Caret()->Height(), 9);
+  auto* other = new TZYLScrollBar(form_.get());
+  other->SetBounds(10, 100, 100, 16);
+  other->SetParent(form_.get());
+  other->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_FALSE(bar_->Caret()->Built());
+  EXPECT_TRUE(other->Caret()->Built());
+  bar_->SetBoolean(B::bpHideFocus, true);
+  bar_->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_FALSE(bar_->Caret()->Built());
+  bar_->SetCanBeFocused(false);
+  EXPECT_FALSE(bar_->TabStop());
+}
+
+// The track between the thumb and the increase arrow.
+constexpr win::RECT TrackArea{40, 2, 180, 14};
+
+TEST_F(ScrollBarTest, TrackShowsTheCheckerOrTheUsersFill) {
+  const vcl::TColor face = vcl::ColorToRGB(vcl::clBtnFace);
+  tk::RunUntilIdle();
+  tk::TCapture shot = tk::CaptureWindow(bar_->Handle(), false);
+  // The pattern starts at the track's corner (2, 2).
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [&](int x, int y) { return win::COLORREF((x + y) % 2 == 0 ? vcl::clWhite : face); },
+      "sbar_checker", TrackArea));
+  bar_->SetBackStyle(bsUser);
+  bar_->Back()->SetFillStyle(sfBrush);
+  bar_->Back()->Brush()->SetColor(vcl::clRed);
+  tk::RunUntilIdle();
+  shot = tk::CaptureWindow(bar_->Handle(), false);
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [](int, int) { return win::COLORREF(vcl::clRed); }, "sbar_user", TrackArea));
+  bar_->SetTransparent(true);  // the track is not filled then
+  tk::RunUntilIdle();
+  shot = tk::CaptureWindow(bar_->Handle(), false);
+  EXPECT_GT(tk::CountDifferentPixels(
+                shot, tk::MakeCapture(shot.Width, shot.Height,
+                                      [](int, int) { return win::COLORREF(vcl::clRed); })),
+            0);
+}
+
+TEST(ScrollBarObject, DefaultsAssignAndCopyOntoABar) {
+  vcl::testkit::TControlsSession session;
+  TZYLScrollBarObject a;
+  EXPECT_EQ(a.Back()->Style(), sfBrush);
+  EXPECT_EQ(a.Back()->Brush()->Color(), vcl::TColor(0xFF0000));
+  EXPECT_EQ(a.Bevel()->Mode(), bmStandard);
+  EXPECT_EQ(a.Bevel()->StandardStyle(), lsSingleLowered);
+  a.SetColor(TZYLScrollBarObject::cpColor, vcl::clYellow);
+  a.SetColor(TZYLScrollBarObject::cpThumbColor, vcl::clNavy);
+  a.SetInteger(TZYLScrollBarObject::ipButtonWidth, 20);
+  a.SetInteger(TZYLScrollBarObject::ipSmallChange, 2);
+  a.SetInteger(TZYLScrollBarObject::ipLargeChange, 25);
+  a.SetBoolean(TZYLScrollBarObject::bpTransparent, true);
+  a.SetBoolean(TZYLScrollBarObject::bpCtl3D, false);
+  a.SetAllowMousePos(false);
+  a.SetBackStyle(bsUser);
+  a.SetCursor(vcl::crHandPoint);
+  a.Back()->Brush()->SetColor(vcl::clLime);
+  TZYLScrollBarObject b;
+  b.Assign(&a);
+  EXPECT_EQ(b.GetColor(TZYLScrollBarObject::cpColor), vcl::clYellow);
+  EXPECT_EQ(b.GetColor(TZYLScrollBarObject::cpThumbColor), vcl::clNavy);
+  EXPECT_EQ(b.GetInteger(TZYLScrollBarObject::ipLargeChange), 25);
+  EXPECT_TRUE(b.GetBoolean(TZYLScrollBarObject::bpTransparent));
+  EXPECT_FALSE(b.AllowMousePos());
+  EXPECT_EQ(b.BackStyle(), bsUser);
+  EXPECT_EQ(b.Back()->Brush()->Color(), vcl::clLime);
+  EXPECT_EQ(b.Cursor(), vcl::crDefault);  // never copied
+  TZYLScrollBar bar(nullptr);
+  a.AssignToScrollBar(&bar);
+  EXPECT_EQ(bar.ButtonWidth(), 20);
+  EXPECT_EQ(bar.SmallChange(), 2);
+  EXPECT_EQ(bar.LargeChange(), 25);
+  EXPECT_TRUE(bar.Transparent());
+  EXPECT_FALSE(bar.AllowMousePos());
+  EXPECT_EQ(bar.BackStyle(), bsUser);
+  EXPECT_EQ(bar.Color(), vcl::clYellow);
+  EXPECT_EQ(bar.ThumbColor(), vcl::clNavy);
+  EXPECT_EQ(bar.Back()->Brush()->Color(), vcl::clLime);
+  EXPECT_EQ(bar.Thumb()->Color(), vcl::clNavy);
+  EXPECT_EQ(bar.Cursor(), vcl::crDefault);
+}
+
+}  // namespace
+}  // namespace zyl
