@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "platform/classes/Streams.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
@@ -76,6 +78,8 @@ int main(int argc, char** argv) {
 
   vcl::testkit::TControlsSession session(width, height);
   vcl::RegisterStandardControls();
+  vcl::RegisterCommonControls();
+  vcl::RegisterButtons();
   std::vector<win::HMODULE> packages;
   auto unloadPackages = [&packages] {
     for (auto it = packages.rbegin(); it != packages.rend(); ++it) vcl::UnloadPackage(*it);

@@ -1,9 +1,11 @@
 // TPanel (a bevelled container), TTimer (a component firing OnTimer at an interval), and the
-// graphic controls TBevel, TShape, TImage and TPaintBox, and the radio group TRadioGroup.
+// graphic controls TBevel, TShape, TImage and TPaintBox, and the radio group TRadioGroup; the
+// splitter TSplitter (Splitter.h).
 #pragma once
 
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Splitter.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Picture.h"
 

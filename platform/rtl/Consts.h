@@ -144,4 +144,9 @@ constexpr const char SNoSuchFont[] =
     "There is no font with that name.\nChoose a font from the list of fonts.";
 constexpr const char SColorValueError[] = "Color values range from %d to %d";
 
+// Common controls.
+constexpr const char SPageIndexError[] =
+    "%d is an invalid PageIndex value.  PageIndex must be between 0 and %d";
+constexpr const char SPropertyOutOfRange[] = "%s property out of range";
+
 }  // namespace vcl
