@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
@@ -56,6 +57,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
     {"ZYLSpecialButtons", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
+    {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
 };
 
 // The display controls' units, after the buttons'.
