@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "buttons/ZYLSpeedButton.h"
-#include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Registry.h"
@@ -297,8 +297,8 @@ void TZYLCustomButton::Paint() {
     r = vcl::TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
   }
   vcl::TRect inner = ZYLDrawUserButtonFace(c, r, FExtStyle, state, Color(), UseXP(), this);
-  if (ZYLIsDownState(state)) inner = vcl::TRect{inner.Left + 1, inner.Top + 1, inner.Right + 1,
-                                                inner.Bottom + 1};
+  if (ZYLIsDownState(state))
+    inner = vcl::TRect{inner.Left + 1, inner.Top + 1, inner.Right + 1, inner.Bottom + 1};
   c->SetFont(Font());
   c->Brush()->SetStyle(vcl::bsClear);
   const TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};

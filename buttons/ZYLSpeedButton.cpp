@@ -25,9 +25,7 @@ ZYL_CLASS_IMPL(TZYLSpeedButton) {
       .Default(false);
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool ZYLIsDownState(TZYLButtonState State) {
   return State == bsDown || State == bsOptionSet || State == bsDisabledDown;

@@ -51,8 +51,8 @@ bool ZYLUserStyleSeeThrough(TZYLUserButtonStyle Style, bool Themed);
 // button for the flat styles, a push button otherwise) when Themed, else the style's own edges
 // over a fill of Face (left out for the see-through styles). Answers the content rectangle.
 vcl::TRect ZYLDrawUserButtonFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
-                                 TZYLUserButtonStyle Style, TZYLButtonState State,
-                                 vcl::TColor Face, bool Themed, vcl::TWinControl* ThemeWindow);
+                                 TZYLUserButtonStyle Style, TZYLButtonState State, vcl::TColor Face,
+                                 bool Themed, vcl::TWinControl* ThemeWindow);
 
 // A copy of Source with every pixel but the transparent colour turned to its grey value.
 void ZYLGreyGlyph(vcl::TBitmap* Source, vcl::TBitmap* Dest);

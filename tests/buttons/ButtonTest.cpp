@@ -105,16 +105,15 @@ TEST_P(ButtonKeys, ReturnAndEscapeGoToTheirButtons) {
   EXPECT_EQ(rec_.Take(), c.Clicked);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Roles, ButtonKeys,
-    ::testing::Values(KeyCase{true, false, "", win::VK_RETURN, "Ok"},
-                      KeyCase{false, false, "", win::VK_RETURN, ""},
-                      KeyCase{true, false, "Other", win::VK_RETURN, "Other"},
-                      KeyCase{false, false, "Other", win::VK_RETURN, "Other"},
-                      KeyCase{true, false, "Ok", win::VK_RETURN, "Ok"},
-                      KeyCase{true, true, "", win::VK_ESCAPE, "Other"},
-                      KeyCase{true, true, "Ok", win::VK_ESCAPE, "Other"},
-                      KeyCase{true, false, "", win::VK_ESCAPE, ""}));
+INSTANTIATE_TEST_SUITE_P(Roles, ButtonKeys,
+                         ::testing::Values(KeyCase{true, false, "", win::VK_RETURN, "Ok"},
+                                           KeyCase{false, false, "", win::VK_RETURN, ""},
+                                           KeyCase{true, false, "Other", win::VK_RETURN, "Other"},
+                                           KeyCase{false, false, "Other", win::VK_RETURN, "Other"},
+                                           KeyCase{true, false, "Ok", win::VK_RETURN, "Ok"},
+                                           KeyCase{true, true, "", win::VK_ESCAPE, "Other"},
+                                           KeyCase{true, true, "Ok", win::VK_ESCAPE, "Other"},
+                                           KeyCase{true, false, "", win::VK_ESCAPE, ""}));
 
 struct RepeatStep {
   int Ms;
@@ -164,8 +163,7 @@ TEST_F(ButtonTest, DefaultButtonWearsAFrameWhileItTakesReturn) {
   EXPECT_NE(host_.Shot(ok_).Color(0, 0), win::COLORREF(frame));
 }
 
-class ButtonFaces : public ButtonTest,
-                    public ::testing::WithParamInterface<TZYLUserButtonStyle> {};
+class ButtonFaces : public ButtonTest, public ::testing::WithParamInterface<TZYLUserButtonStyle> {};
 
 // Without caption and glyph, the windowed button shows the speed button's face of its style.
 TEST_P(ButtonFaces, MatchTheSpeedButtonsFace) {
