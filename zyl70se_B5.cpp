@@ -7,6 +7,7 @@
 
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
@@ -58,6 +59,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpecialButtons", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
     {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
+    {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
 };
 
 // The display controls' units, after the buttons'.
