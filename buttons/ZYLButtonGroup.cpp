@@ -5,7 +5,9 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Exceptions.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -16,8 +18,6 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
-#include "platform/base/Exceptions.h"
-#include "foundation/ZYLGlyphLayout.h"
 #include "platform/user/WinUserConsts.h"
 
 namespace zyl {
@@ -300,8 +300,8 @@ void TZYLCustomButtonGroup::Paint() {
     vcl::TRect text{r.Left + side + Gap, r.Top, r.Right, r.Bottom};
     c->Brush()->SetStyle(vcl::bsClear);
     ZYLDrawTextAndGlyph(c, FItems->Strings(i), FFont3D.get(), text, nullptr, nullptr, nullptr,
-                        false, true, true,
-                        TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled}, 0);
+                        false, true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled},
+                        0);
     if (Focused() && i == FFocusIndex) {
       win::TRect f{text.Left - 1, top - 1, text.Right, top + BoxSize + 1};
       c->Brush()->SetStyle(vcl::bsSolid);

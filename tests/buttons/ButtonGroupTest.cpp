@@ -187,12 +187,12 @@ TEST_P(GroupMarks, BoxIsTheSystemsMark) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, GroupMarks,
-    ::testing::Values(
-        MarkCase{false, false, true, win::DFCS_BUTTONCHECK},
-        MarkCase{false, true, true, win::DFCS_BUTTONCHECK | win::DFCS_CHECKED},
-        MarkCase{false, true, false, win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_INACTIVE},
-        MarkCase{true, false, true, win::DFCS_BUTTONRADIO},
-        MarkCase{true, true, true, win::DFCS_BUTTONRADIO | win::DFCS_CHECKED}));
+    ::testing::Values(MarkCase{false, false, true, win::DFCS_BUTTONCHECK},
+                      MarkCase{false, true, true, win::DFCS_BUTTONCHECK | win::DFCS_CHECKED},
+                      MarkCase{false, true, false,
+                               win::DFCS_BUTTONCHECK | win::DFCS_CHECKED | win::DFCS_INACTIVE},
+                      MarkCase{true, false, true, win::DFCS_BUTTONRADIO},
+                      MarkCase{true, true, true, win::DFCS_BUTTONRADIO | win::DFCS_CHECKED}));
 
 }  // namespace
 }  // namespace zyl
