@@ -73,7 +73,7 @@ TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FGlyph(std::make_unique<vcl::TBitmap>()),
       FListGlyph(std::make_unique<vcl::TBitmap>()),
-      FLayout(std::make_unique<TZYLGlyphTextLayout>()) {
+      FLayout(std::make_unique<TZYLButtonLayout>()) {
   SetControlStyle(vcl::TControlStyle{vcl::csSetCaption, vcl::csCaptureMouse, vcl::csClickEvents,
                                      vcl::csOpaque, vcl::csDoubleClicks, vcl::csReplicatable});
   FGlyph->OnChange = vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange);

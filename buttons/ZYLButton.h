@@ -17,7 +17,7 @@ class TBitmap;
 
 namespace zyl {
 
-class TZYLGlyphTextLayout;
+class TZYLButtonLayout;
 class TZYLTimer;
 
 class TZYLCustomButton : public TZYLCustomControl {
@@ -89,7 +89,7 @@ class TZYLCustomButton : public TZYLCustomControl {
 
   std::unique_ptr<vcl::TBitmap> FGlyph;
   std::unique_ptr<vcl::TBitmap> FListGlyph;
-  std::unique_ptr<TZYLGlyphTextLayout> FLayout;
+  std::unique_ptr<TZYLButtonLayout> FLayout;
   std::unique_ptr<TZYLTimer> FTimer;
   TZYLUserButtonStyle FExtStyle = ubsWin40;
   vcl::TModalResult FModalResult = vcl::mrNone;

@@ -86,7 +86,9 @@ TZYLCustomButtonGroup::TZYLCustomButtonGroup(vcl::TComponent* AOwner)
       FCaptionFont(std::make_unique<vcl::TFont>()),
       FFont3D(std::make_unique<TZYLFxCaption>()),
       FCaptionFont3D(std::make_unique<TZYLFxCaption>()),
-      FGlyphBitmap(std::make_unique<vcl::TBitmap>()) {
+      FGlyphBitmap(std::make_unique<vcl::TBitmap>()),
+      FTextLayout(std::make_unique<TZYLGlyphTextLayout>()) {
+  FTextLayout->SetAlignment(agCenterLeft);
   FItems->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::ItemsChange));
   FCaptionFont->OnChange = vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange);
   FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange));
@@ -286,8 +288,8 @@ void TZYLCustomButtonGroup::Paint() {
       picture.SetTransparent(true);
       shown = &picture;
     }
-    TZYLGlyphTextLayout layout;
-    ZYLDrawTextAndGlyph(c, caption, FCaptionFont3D.get(), r, shown, nullptr, &layout, false, true,
+    ZYLDrawTextAndGlyph(c, caption, FCaptionFont3D.get(), r, shown, nullptr, FTextLayout.get(),
+                        false, true,
                         true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled}, 0);
   }
   c->SetFont(Font());
@@ -299,7 +301,8 @@ void TZYLCustomButtonGroup::Paint() {
     DrawBox(c, box, i);
     vcl::TRect text{r.Left + side + Gap, r.Top, r.Right, r.Bottom};
     c->Brush()->SetStyle(vcl::bsClear);
-    ZYLDrawTextAndGlyph(c, FItems->Strings(i), FFont3D.get(), text, nullptr, nullptr, nullptr,
+    ZYLDrawTextAndGlyph(c, FItems->Strings(i), FFont3D.get(), text, nullptr, nullptr,
+                        FTextLayout.get(),
                         false, true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled},
                         0);
     if (Focused() && i == FFocusIndex) {

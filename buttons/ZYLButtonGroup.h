@@ -26,6 +26,7 @@ namespace zyl {
 
 class TZYLCustomImageList;
 class TZYLFxCaption;
+class TZYLGlyphTextLayout;
 
 class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
   ZYL_CLASS(TZYLCustomButtonGroup, TZYLCustomBevelPanel)
@@ -97,6 +98,7 @@ class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
   std::unique_ptr<TZYLFxCaption> FFont3D;
   std::unique_ptr<TZYLFxCaption> FCaptionFont3D;
   std::unique_ptr<vcl::TBitmap> FGlyphBitmap;
+  std::unique_ptr<TZYLGlyphTextLayout> FTextLayout;  // left, centred vertically
   TZYLCustomImageList* FGlyphImageList = nullptr;
   int FGlyphImageIndex = 0;
   int FGlyphListIndex = 0;
