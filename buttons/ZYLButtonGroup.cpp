@@ -289,8 +289,8 @@ void TZYLCustomButtonGroup::Paint() {
       shown = &picture;
     }
     ZYLDrawTextAndGlyph(c, caption, FCaptionFont3D.get(), r, shown, nullptr, FTextLayout.get(),
-                        false, true,
-                        true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled}, 0);
+                        false, true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled},
+                        0);
   }
   c->SetFont(Font());
   for (int i = 0; i < FItems->Count(); ++i) {
@@ -302,9 +302,8 @@ void TZYLCustomButtonGroup::Paint() {
     vcl::TRect text{r.Left + side + Gap, r.Top, r.Right, r.Bottom};
     c->Brush()->SetStyle(vcl::bsClear);
     ZYLDrawTextAndGlyph(c, FItems->Strings(i), FFont3D.get(), text, nullptr, nullptr,
-                        FTextLayout.get(),
-                        false, true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled},
-                        0);
+                        FTextLayout.get(), false, true, true,
+                        TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled}, 0);
     if (Focused() && i == FFocusIndex) {
       win::TRect f{text.Left - 1, top - 1, text.Right, top + BoxSize + 1};
       c->Brush()->SetStyle(vcl::bsSolid);
