@@ -214,6 +214,13 @@ void TZYLCustomButton::MouseExit() {
   Invalidate();
 }
 
+void TZYLCustomButton::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  const bool list = AComponent && AComponent == FImageList;
+  inherited::Notification(AComponent, Operation);
+  // The glyph falls back to Glyph when the list goes.
+  if (list && Operation == vcl::opRemove) Invalidate();
+}
+
 void TZYLCustomButton::KeyPress(char& Key) {
   inherited::KeyPress(Key);
   if (Key == ' ') {

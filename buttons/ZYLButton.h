@@ -72,6 +72,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseEnter() override;
   void MouseExit() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   std::string GetXPMainThemeClass() override { return "BUTTON"; }
   // The image list's item when one is set, else Glyph.
   vcl::TBitmap* ShownGlyph();

@@ -157,11 +157,11 @@ void TZYLCustomButtonGroup::SetGlyphIndex(int Index, int Value) {
 }
 
 void TZYLCustomButtonGroup::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  const bool list = AComponent && AComponent == FImageList;
   inherited::Notification(AComponent, Operation);
-  if (Operation == vcl::opRemove && AComponent == FGlyphImageList) {
-    FGlyphImageList = nullptr;
-    Invalidate();
-  }
+  if (Operation != vcl::opRemove) return;
+  if (AComponent == FGlyphImageList) FGlyphImageList = nullptr;
+  if (list || !FGlyphImageList) Invalidate();
 }
 
 void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {

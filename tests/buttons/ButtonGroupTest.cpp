@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "buttons/ZYLButtonGroup.h"
 #include "platform/base/Exceptions.h"
@@ -10,7 +11,9 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
+#include "foundation/ZYLCont.h"
 #include "tests/buttons/ButtonsTestHost.h"
 
 namespace zyl {
@@ -140,6 +143,29 @@ TEST_F(RadioGroupTest, ItemIndexOutsideTheItemsIsRefused) {
   SetItems(2);  // the chosen line went
   EXPECT_EQ(group_->ItemIndex(), -1);
   EXPECT_EQ(rec_.Take(), "Group");
+}
+
+TEST_F(CheckGroupTest, GlyphListShowsTheUncheckedImageOrTheOneAfterIt) {
+  const std::vector<vcl::TColor> colours = {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow};
+  auto* list = buttontest::MakeGlyphList(host_.Form(), colours);
+  group_->SetGlyphImageList(list);
+  group_->SetGlyphIndex(TZYLCustomButtonGroup::giImageIndex, 2);
+  group_->SetValue(1);
+  const auto centre = [&](int Index) {
+    const vcl::TRect r = group_->ItemRect(Index);
+    return host_.Shot(group_).Color(r.Left + 6, (r.Top + r.Bottom) / 2);
+  };
+  EXPECT_EQ(centre(0), win::COLORREF(vcl::ColorToRGB(vcl::clYellow)));
+  EXPECT_EQ(centre(1), win::COLORREF(vcl::ColorToRGB(vcl::clBlue)));
+  // An image outside the list leaves the system's mark; so does a freed list.
+  group_->SetGlyphIndex(TZYLCustomButtonGroup::giImageIndex, 3);
+  EXPECT_EQ(centre(1), win::COLORREF(vcl::ColorToRGB(vcl::clYellow)));
+  const win::COLORREF systemMark = centre(0);  // image 4 is not there
+  EXPECT_NE(systemMark, win::COLORREF(vcl::ColorToRGB(vcl::clYellow)));
+  delete list;
+  EXPECT_EQ(group_->GlyphImageList(), nullptr);
+  EXPECT_EQ(centre(0), systemMark);
+  EXPECT_NE(centre(1), win::COLORREF(vcl::ColorToRGB(vcl::clYellow)));
 }
 
 struct MarkCase {

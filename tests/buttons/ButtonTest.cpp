@@ -12,6 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
+#include "foundation/ZYLCont.h"
 #include "tests/buttons/ButtonsTestHost.h"
 
 namespace zyl {
@@ -161,6 +162,21 @@ TEST_F(ButtonTest, DefaultButtonWearsAFrameWhileItTakesReturn) {
   other_->SetFocus();
   EXPECT_FALSE(ok_->IsActive());
   EXPECT_NE(host_.Shot(ok_).Color(0, 0), win::COLORREF(frame));
+}
+
+TEST_F(ButtonTest, ImageListItemTakesThePlaceOfTheGlyph) {
+  ok_->SetCaption("");
+  const auto centre = [&] { return host_.Shot(ok_).Color(ok_->Width() / 2, ok_->Height() / 2); };
+  const win::COLORREF face = centre();
+  auto* list = buttontest::MakeGlyphList(host_.Form(), {vcl::clRed, vcl::clLime});
+  ok_->SetImageList(list);
+  ok_->SetIndex(iiImageIndex, 1);
+  EXPECT_EQ(centre(), win::COLORREF(vcl::ColorToRGB(vcl::clLime)));
+  ok_->SetIndex(iiImageIndex, 0);
+  EXPECT_EQ(centre(), win::COLORREF(vcl::ColorToRGB(vcl::clRed)));
+  delete list;  // back to Glyph, which is empty
+  EXPECT_EQ(ok_->ImageList(), nullptr);
+  EXPECT_EQ(centre(), face);
 }
 
 class ButtonFaces : public ButtonTest, public ::testing::WithParamInterface<TZYLUserButtonStyle> {};
