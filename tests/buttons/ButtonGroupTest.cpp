@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ZYLButtonGroup.h"
+#include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/gdi/Gdi.h"
@@ -13,7 +14,6 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
-#include "foundation/ZYLCont.h"
 #include "tests/buttons/ButtonsTestHost.h"
 
 namespace zyl {

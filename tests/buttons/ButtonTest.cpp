@@ -8,11 +8,11 @@
 
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "foundation/ZYLCont.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
-#include "foundation/ZYLCont.h"
 #include "tests/buttons/ButtonsTestHost.h"
 
 namespace zyl {
