@@ -160,8 +160,9 @@ void TZYLCustomButtonGroup::Notification(vcl::TComponent* AComponent, vcl::TOper
   const bool list = AComponent && AComponent == FImageList;
   inherited::Notification(AComponent, Operation);
   if (Operation != vcl::opRemove) return;
-  if (AComponent == FGlyphImageList) FGlyphImageList = nullptr;
-  if (list || !FGlyphImageList) Invalidate();
+  const bool glyphs = AComponent == FGlyphImageList;
+  if (glyphs) FGlyphImageList = nullptr;
+  if (list || glyphs) Invalidate();
 }
 
 void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {
