@@ -167,6 +167,7 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
+  TContextPopupEvent OnContextPopup;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TNotifyEvent OnResize;
@@ -186,6 +187,8 @@ class TControl : public TComponent {
   void SetOnDblClick(const TNotifyEvent& E) { OnDblClick = E; }
   const TMouseEvent& GetOnMouseDown() const { return OnMouseDown; }
   void SetOnMouseDown(const TMouseEvent& E) { OnMouseDown = E; }
+  const TContextPopupEvent& GetOnContextPopup() const { return OnContextPopup; }
+  void SetOnContextPopup(const TContextPopupEvent& E) { OnContextPopup = E; }
   const TMouseMoveEvent& GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(const TMouseMoveEvent& E) { OnMouseMove = E; }
   const TMouseEvent& GetOnMouseUp() const { return OnMouseUp; }
@@ -264,6 +267,8 @@ class TControl : public TComponent {
   void WMMouseMove(TWMMouse& Message);
   void WMLButtonUp(TWMMouse& Message);
   void WMRButtonUp(TWMMouse& Message);
+  // Pops up PopupMenu (when it auto-pops) after OnContextPopup leaves it to the control.
+  void WMContextMenu(TMessage& Message);
   void WMMButtonUp(TWMMouse& Message);
   void WMMouseWheel(TWMMouseWheel& Message);
   void CMVisibleChanged(TMessage& Message);
