@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYL3DButton.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
@@ -60,6 +61,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
     {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
+    {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
 };
 
 // The display controls' units, after the buttons'.
