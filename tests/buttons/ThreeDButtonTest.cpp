@@ -70,9 +70,9 @@ TEST_F(ThreeDButtonTest, MissingPictureKeepsThePlainFace) {
 
 struct BadPics {
   const char* Name;
-  bool Twice;        // the same bitmap as picture 1 and 2
-  bool MaskAlone;    // mask 3 without picture 3
-  bool WrongSize;    // mask 1 smaller than picture 1
+  bool Twice;      // the same bitmap as picture 1 and 2
+  bool MaskAlone;  // mask 3 without picture 3
+  bool WrongSize;  // mask 1 smaller than picture 1
 };
 
 class ThreeDButtonBad : public ThreeDButtonTest, public ::testing::WithParamInterface<BadPics> {};
