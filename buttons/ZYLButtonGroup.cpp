@@ -323,8 +323,8 @@ bool TZYLCustomCheckGroup::ItemChecked(int Index) const {
 }
 
 void TZYLCustomCheckGroup::SetChecked(int Index, bool Value) {
-  if (Index < 0) throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
-  if (Index >= static_cast<int>(FChecked.size())) FChecked.resize(Index + 1, false);
+  if (Index < 0 || Index >= static_cast<int>(FChecked.size()))
+    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   if (FChecked[Index] == Value) return;
   FChecked[Index] = Value;
   Changed();

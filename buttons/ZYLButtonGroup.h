@@ -112,7 +112,7 @@ class TZYLCustomCheckGroup : public TZYLCustomButtonGroup {
 
   bool ItemChecked(int Index) const override;
   bool Checked(int Index) const { return ItemChecked(Index); }
-  // EListError for an index below 0.
+  // EListError outside the items and the first 32 places.
   void SetChecked(int Index, bool Value);
   // Item i is checked exactly when bit i is set. The checks of the first 32 places are kept
   // whether or not the items are there yet, so Value reads back what was set.

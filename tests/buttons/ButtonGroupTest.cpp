@@ -94,7 +94,9 @@ TEST_F(CheckGroupTest, ChecksSetBeforeTheirItemsAreKept) {
   group_->SetChecked(0, true);
   EXPECT_EQ(group_->Value(), 7);
   EXPECT_EQ(rec_.Take(), "Group");
-  EXPECT_THROW(group_->SetChecked(-1, true), vcl::EListError);
+  for (int bad : {-1, 32, 1000000000}) EXPECT_THROW(group_->SetChecked(bad, true), vcl::EListError);
+  group_->SetChecked(31, true);  // a place kept for an item to come
+  EXPECT_EQ(group_->Value(), static_cast<int32_t>(0x80000007u));
 }
 
 TEST_F(CheckGroupTest, ClicksAndTheSpaceBarToggleItems) {
