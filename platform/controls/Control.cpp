@@ -74,7 +74,7 @@ void TControl::StoreText(const TCaption& Value) { text_ = Value; }
 TCaption TControl::GetText() { return text_; }
 
 void TControl::SetText(const TCaption& Value) {
-  if (text_ == Value) return;
+  if (GetText() == Value) return;
   Perform(WM_SETTEXT, 0, PtrToLParam(Value.c_str()));
   Perform(CM_TEXTCHANGED, 0, 0);
 }

@@ -93,7 +93,8 @@ class TControl : public TComponent {
   void SetCaption(const TCaption& Value) { SetText(Value); }
   TCaption Text() { return GetText(); }
   void SetText(const TCaption& Value);
-  TCaption GetText();
+  // The text; a control whose window edits it may bring its copy up to date first.
+  virtual TCaption GetText();
   TColor Color() const { return color_; }
   void SetColor(TColor Value);
   bool ParentColor() const { return parentColor_; }

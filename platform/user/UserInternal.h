@@ -279,6 +279,7 @@ State& UserState();
 void EnsureInit();
 // Window procedures of the system's list classes (ListBoxClass.cpp).
 WNDPROC ListBoxClassProc();
+WNDPROC ComboBoxClassProc();  // ComboBoxClass.cpp
 // Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();

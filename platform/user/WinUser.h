@@ -314,6 +314,9 @@ BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 
+// The parts of a window of the COMBOBOX class (FALSE for any other window).
+BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
+
 // ---- Window procedures and messages ----
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
