@@ -5,8 +5,11 @@
 #include <iterator>
 #include <vector>
 
+#include "buttons/ZYL3DButton.h"
 #include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
@@ -62,6 +65,9 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
     {"ZYLSpecialButtons", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
+    {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
+    {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
+    {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
 };
 
 // The display controls' units, after the buttons'.

@@ -25,11 +25,13 @@ ZYL_CLASS_IMPL(TZYLSpeedButton) {
       .Default(false);
 }
 
-namespace {
+namespace {}  // namespace
 
-bool IsDown(TZYLButtonState State) {
+bool ZYLIsDownState(TZYLButtonState State) {
   return State == bsDown || State == bsOptionSet || State == bsDisabledDown;
 }
+
+namespace {
 
 // Styles that show no edge at rest.
 bool IsFlat(TZYLUserButtonStyle Style) {
@@ -82,8 +84,7 @@ TZYLCustomSpeedButton::TZYLCustomSpeedButton(vcl::TComponent* AOwner) : inherite
 TZYLCustomSpeedButton::~TZYLCustomSpeedButton() = default;
 
 void TZYLCustomSpeedButton::UpdateOpacity() {
-  FSeeThrough =
-      FStyle == ubsExplorer || FStyle == ubsExplorerColored || FStyle == ubsOfficeTransp || UseXP();
+  FSeeThrough = ZYLUserStyleSeeThrough(FStyle, UseXP());
   vcl::TControlStyle s = ControlStyle();
   if (FSeeThrough)
     s.Exclude(vcl::csOpaque);
@@ -105,15 +106,20 @@ void TZYLCustomSpeedButton::SetCtlXP(bool Value) {
   Invalidate();
 }
 
-vcl::TRect TZYLCustomSpeedButton::DrawFace(vcl::TCanvas* C, const vcl::TRect& R,
-                                           TZYLButtonState State) {
-  const bool down = IsDown(State);
+bool ZYLUserStyleSeeThrough(TZYLUserButtonStyle Style, bool Themed) {
+  return Style == ubsExplorer || Style == ubsExplorerColored || Style == ubsOfficeTransp || Themed;
+}
+
+vcl::TRect ZYLDrawUserButtonFace(vcl::TCanvas* C, const vcl::TRect& R, TZYLUserButtonStyle Style,
+                                 TZYLButtonState State, vcl::TColor Face, bool Themed,
+                                 vcl::TWinControl* ThemeWindow) {
+  const bool down = ZYLIsDownState(State);
   const bool hot = State == bsMouseOver;
   const vcl::TRect inner{R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2};
-  if (UseXP()) {
-    vcl::TWinControl* p = Parent();
+  if (Themed) {
+    vcl::TWinControl* p = ThemeWindow;
     HTHEME theme = OpenThemeData(p && p->HandleAllocated() ? p->Handle() : nullptr,
-                                 IsFlat(FStyle) ? "TOOLBAR" : "BUTTON");
+                                 IsFlat(Style) ? "TOOLBAR" : "BUTTON");
     vcl::TFinally close([&] {
       if (theme) CloseThemeData(theme);
     });
@@ -121,21 +127,21 @@ vcl::TRect TZYLCustomSpeedButton::DrawFace(vcl::TCanvas* C, const vcl::TRect& R,
       const bool disabled = State == bsDisabledUp || State == bsDisabledDown;
       const int state = disabled ? 4 : down ? 3 : hot ? 2 : 1;
       // A flat toolbar button shows nothing at rest.
-      if (!IsFlat(FStyle) || state != 1) {
+      if (!IsFlat(Style) || state != 1) {
         win::TRect wr = R;
         DrawThemeBackground(theme, C->Handle(), 1, state, &wr, nullptr);
       }
       return inner;
     }
   }
-  if (!FSeeThrough) {
-    C->Brush()->SetColor(Color());
+  if (!ZYLUserStyleSeeThrough(Style, Themed)) {
+    C->Brush()->SetColor(Face);
     C->Brush()->SetStyle(vcl::bsSolid);
     C->FillRect(R);
   }
   win::TRect wr = R;
   win::HDC dc = C->Handle();
-  switch (FStyle) {
+  switch (Style) {
     case ubsWin31:
       Frame(C, R, vcl::clWindowFrame);
       wr = vcl::TRect{R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1};
@@ -167,6 +173,11 @@ vcl::TRect TZYLCustomSpeedButton::DrawFace(vcl::TCanvas* C, const vcl::TRect& R,
       break;
   }
   return inner;
+}
+
+vcl::TRect TZYLCustomSpeedButton::DrawFace(vcl::TCanvas* C, const vcl::TRect& R,
+                                           TZYLButtonState State) {
+  return ZYLDrawUserButtonFace(C, R, FStyle, State, Color(), UseXP(), Parent());
 }
 
 vcl::TBitmap* TZYLCustomSpeedButton::GlyphFor(TZYLButtonState State) {

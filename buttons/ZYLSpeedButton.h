@@ -43,6 +43,17 @@ class TZYLSpeedButton : public TZYLCustomSpeedButton {
   explicit TZYLSpeedButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
+// True for the states that show the button down.
+bool ZYLIsDownState(TZYLButtonState State);
+// True when a button in Style lets its parent show through the face (always when Themed).
+bool ZYLUserStyleSeeThrough(TZYLUserButtonStyle Style, bool Themed);
+// Draws a button face in Style and State over Rect: through the theme of ThemeWindow (a toolbar
+// button for the flat styles, a push button otherwise) when Themed, else the style's own edges
+// over a fill of Face (left out for the see-through styles). Answers the content rectangle.
+vcl::TRect ZYLDrawUserButtonFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
+                                 TZYLUserButtonStyle Style, TZYLButtonState State, vcl::TColor Face,
+                                 bool Themed, vcl::TWinControl* ThemeWindow);
+
 // A copy of Source with every pixel but the transparent colour turned to its grey value.
 void ZYLGreyGlyph(vcl::TBitmap* Source, vcl::TBitmap* Dest);
 

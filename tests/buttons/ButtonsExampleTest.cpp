@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/display/ExampleForm.h"
@@ -17,7 +20,11 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   ZYLBaseGraphicButtonInit();
   ZYLSpeedButtonInit();
   ZYLCheckBoxInit();
+  ZYLButtonInit();
+  ZYLButtonGroupInit();
   auto form = exampletest::ReadExample("buttons.txt");
+  ZYLButtonGroupDone();
+  ZYLButtonDone();
   ZYLCheckBoxDone();
   ZYLSpeedButtonDone();
   ZYLBaseGraphicButtonDone();
@@ -25,6 +32,18 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   EXPECT_EQ(count["TZYLSpeedButton"], 19);
   EXPECT_EQ(count["TZYLBaseGraphicButton"], 1);
   EXPECT_EQ(count["TZYLCheckBox"], 3);
+  EXPECT_EQ(count["TZYLButton"], 4);
+  auto* ok = dynamic_cast<TZYLButton*>(form->FindComponent("PushOk"));
+  ASSERT_NE(ok, nullptr);
+  EXPECT_TRUE(ok->Default());
+  EXPECT_EQ(ok->ModalResult(), vcl::mrOk);
+  auto* checks = dynamic_cast<TZYLCheckGroup*>(form->FindComponent("ChecksGroup"));
+  ASSERT_NE(checks, nullptr);
+  EXPECT_EQ(checks->Items()->Count(), 5);
+  EXPECT_TRUE(checks->Checked(0) && !checks->Checked(1) && checks->Checked(2));
+  auto* radios = dynamic_cast<TZYLRadioGroup*>(form->FindComponent("RadiosGroup"));
+  ASSERT_NE(radios, nullptr);
+  EXPECT_EQ(radios->ItemIndex(), 1);
   auto* grayed = dynamic_cast<TZYLCheckBox*>(form->FindComponent("CheckGrayed"));
   ASSERT_NE(grayed, nullptr);
   EXPECT_EQ(grayed->State(), vcl::cbGrayed);

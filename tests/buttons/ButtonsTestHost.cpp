@@ -62,3 +62,28 @@ win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R
 }
 
 }  // namespace buttontest
+
+#include "foundation/ZYLCont.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Colors.h"
+
+namespace buttontest {
+
+zyl::TZYLImageList* MakeGlyphList(vcl::TComponent* Owner, const std::vector<vcl::TColor>& Colours) {
+  auto* list = new zyl::TZYLImageList(Owner);
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(0, 13);
+  item->SetInteger(1, 13);
+  for (vcl::TColor colour : Colours) {
+    vcl::TBitmap b;
+    b.SetSize(13, 13);
+    b.Canvas()->Brush()->SetColor(vcl::clFuchsia);
+    b.Canvas()->FillRect(vcl::TRect{0, 0, 13, 13});
+    b.Canvas()->Brush()->SetColor(colour);
+    b.Canvas()->FillRect(vcl::TRect{2, 2, 11, 11});
+    item->Add(&b, nullptr);
+  }
+  return list;
+}
+
+}  // namespace buttontest

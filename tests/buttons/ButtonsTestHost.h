@@ -58,3 +58,15 @@ class THost {
 win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R);
 
 }  // namespace buttontest
+
+namespace zyl {
+class TZYLImageList;
+}
+
+namespace buttontest {
+
+// An image list of one entry whose 13 x 13 images are a square of Colours[i] on a magenta
+// (see-through) ground.
+zyl::TZYLImageList* MakeGlyphList(vcl::TComponent* Owner, const std::vector<vcl::TColor>& Colours);
+
+}  // namespace buttontest
