@@ -9,8 +9,7 @@ using vcl::TColor;
 ZYL_CLASS_IMPL(TZYL3DCaption) {
   b.Prop("DisabledStyle", &TZYL3DCaption::DisabledStyle, &TZYL3DCaption::SetDisabledStyle)
       .Default(dsAuto)
-      .Prop("LightColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor,
-            vcl::ColorTypeInfo())
+      .Prop("LightColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor, vcl::ColorTypeInfo())
       .Index(ciLightColor)
       .Default(vcl::clBtnHighlight)
       .Prop("LightDepth", &TZYL3DCaption::GetDepth, &TZYL3DCaption::SetDepth)
@@ -18,8 +17,7 @@ ZYL_CLASS_IMPL(TZYL3DCaption) {
       .Default(1)
       .Prop("Orientation", &TZYL3DCaption::Orientation, &TZYL3DCaption::SetOrientation)
       .Default(toTopLeft)
-      .Prop("ShadowColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor,
-            vcl::ColorTypeInfo())
+      .Prop("ShadowColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor, vcl::ColorTypeInfo())
       .Index(ciShadowColor)
       .Default(vcl::clBtnShadow)
       .Prop("ShadowDepth", &TZYL3DCaption::GetDepth, &TZYL3DCaption::SetDepth)

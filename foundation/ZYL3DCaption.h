@@ -25,7 +25,9 @@ class TZYL3DCaption : public TZYLObject {
   std::string GetSetStr() override;
 
   // Index: one of TColorProp.
-  vcl::TColor GetColor(int Index) const { return Index == ciLightColor ? FLightColor : FShadowColor; }
+  vcl::TColor GetColor(int Index) const {
+    return Index == ciLightColor ? FLightColor : FShadowColor;
+  }
   void SetColor(int Index, vcl::TColor Value);
   // Index: one of TDepthProp (pixels).
   uint8_t GetDepth(int Index) const { return Index == diLightDepth ? FLightDepth : FShadowDepth; }

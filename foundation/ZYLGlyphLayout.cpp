@@ -68,8 +68,7 @@ ZYL_CLASS_IMPL(TZYLButtonLayout) {
       .Prop("ArrowIndent", &TZYLButtonLayout::GetInteger, &TZYLButtonLayout::SetInteger)
       .Index(iiArrowIndent)
       .Default(3)
-      .Prop("ArrowPosition", &TZYLButtonLayout::ArrowPosition,
-            &TZYLButtonLayout::SetArrowPosition)
+      .Prop("ArrowPosition", &TZYLButtonLayout::ArrowPosition, &TZYLButtonLayout::SetArrowPosition)
       .Default(apRightText)
       .Prop("ArrowSize", &TZYLButtonLayout::ArrowSize, &TZYLButtonLayout::SetArrowSize)
       .Default(3);
