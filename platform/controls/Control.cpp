@@ -74,7 +74,7 @@ void TControl::StoreText(const TCaption& Value) { text_ = Value; }
 TCaption TControl::GetText() { return text_; }
 
 void TControl::SetText(const TCaption& Value) {
-  if (text_ == Value) return;
+  if (GetText() == Value) return;
   Perform(WM_SETTEXT, 0, PtrToLParam(Value.c_str()));
   Perform(CM_TEXTCHANGED, 0, 0);
 }
@@ -662,6 +662,7 @@ ZYL_MESSAGE_MAP(TControl) {
       .On(WM_MOUSEMOVE, &TControl::WMMouseMove)
       .On(WM_LBUTTONUP, &TControl::WMLButtonUp)
       .On(WM_RBUTTONUP, &TControl::WMRButtonUp)
+      .On(WM_CONTEXTMENU, &TControl::WMContextMenu)
       .On(WM_MBUTTONUP, &TControl::WMMButtonUp)
       .On(WM_MOUSEWHEEL, &TControl::WMMouseWheel)
       .On(CM_VISIBLECHANGED, &TControl::CMVisibleChanged)
@@ -733,6 +734,7 @@ ZYL_CLASS_IMPL(TControl) {
       .Declare("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
       .Declare("OnEndDock", &C::GetOnEndDock, &C::SetOnEndDock)
       .Declare("OnEndDrag", &C::GetOnEndDrag, &C::SetOnEndDrag)
+      .Declare("OnContextPopup", &C::GetOnContextPopup, &C::SetOnContextPopup)
       .Declare("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
       .Declare("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
       .Declare("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)

@@ -93,7 +93,8 @@ class TControl : public TComponent {
   void SetCaption(const TCaption& Value) { SetText(Value); }
   TCaption Text() { return GetText(); }
   void SetText(const TCaption& Value);
-  TCaption GetText();
+  // The text; a control whose window edits it may bring its copy up to date first.
+  virtual TCaption GetText();
   TColor Color() const { return color_; }
   void SetColor(TColor Value);
   bool ParentColor() const { return parentColor_; }
@@ -167,6 +168,7 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
+  TContextPopupEvent OnContextPopup;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TNotifyEvent OnResize;
@@ -186,6 +188,8 @@ class TControl : public TComponent {
   void SetOnDblClick(const TNotifyEvent& E) { OnDblClick = E; }
   const TMouseEvent& GetOnMouseDown() const { return OnMouseDown; }
   void SetOnMouseDown(const TMouseEvent& E) { OnMouseDown = E; }
+  const TContextPopupEvent& GetOnContextPopup() const { return OnContextPopup; }
+  void SetOnContextPopup(const TContextPopupEvent& E) { OnContextPopup = E; }
   const TMouseMoveEvent& GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(const TMouseMoveEvent& E) { OnMouseMove = E; }
   const TMouseEvent& GetOnMouseUp() const { return OnMouseUp; }
@@ -264,6 +268,8 @@ class TControl : public TComponent {
   void WMMouseMove(TWMMouse& Message);
   void WMLButtonUp(TWMMouse& Message);
   void WMRButtonUp(TWMMouse& Message);
+  // Pops up PopupMenu (when it auto-pops) after OnContextPopup leaves it to the control.
+  void WMContextMenu(TMessage& Message);
   void WMMButtonUp(TWMMouse& Message);
   void WMMouseWheel(TWMMouseWheel& Message);
   void CMVisibleChanged(TMessage& Message);

@@ -42,6 +42,7 @@ using TCaption = std::string;
 using TModalResult = int32_t;
 
 // Event types of the controls.
+using TContextPopupEvent = TEvent<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseEvent =
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;

@@ -5,6 +5,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
 
 namespace vcl {
 
@@ -156,6 +157,7 @@ void ResetControlsGlobals() {
   g_mouseControl = nullptr;
   if (Application) Application->ResetHandle();
   if (Screen) Screen->UpdateSystemFonts();
+  ResetMenuGlobals();
 }
 
 TAnchors AnchorAlign(TAlign Value) {

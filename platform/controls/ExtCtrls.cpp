@@ -133,21 +133,30 @@ ZYL_CLASS_IMPL(TCustomPanel) {}
 
 ZYL_CLASS_IMPL(TPanel) {
   b.Publish("Align")
-      .Prop("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter)
+      .Prop("Alignment", &TPanel::Alignment, &TPanel::SetAlignment)
+      .Default(taCenter)
       .Publish("Anchors")
-      .Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner).Default(bvNone)
-      .Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter).Default(bvRaised)
-      .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1)
-      .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0)
-      .Prop("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle).Default(bsNone)
+      .Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner)
+      .Default(bvNone)
+      .Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter)
+      .Default(bvRaised)
+      .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth)
+      .Default(1)
+      .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth)
+      .Default(0)
+      .Prop("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle)
+      .Default(bsNone)
       .Publish({"BiDiMode", "Caption"})
-      .Publish("Color").NoDefault()
+      .Publish("Color")
+      .NoDefault()
       .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
                 "ParentBiDiMode"})
-      .Publish("ParentColor").Default(false)
-      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop",
-                "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
-                "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+      .Publish("ParentColor")
+      .Default(false)
+      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",   "ShowHint",
+                "TabOrder",    "TabStop",     "Visible",        "OnClick",     "OnContextPopup",
+                "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",   "OnEndDrag",
+                "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove", "OnMouseUp",
                 "OnStartDock", "OnStartDrag", "OnResize"});
 }
 

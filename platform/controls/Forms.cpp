@@ -1,4 +1,5 @@
 #include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
 
 #include <algorithm>
 #include <exception>
@@ -69,6 +70,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
   SetColor(clBtnFace);
   canvas_ = new TControlCanvas;
   canvas_->SetControl(this);
+  icon_ = new TIcon;
   if (Screen) pixelsPerInch_ = Screen->PixelsPerInch();
   if (Screen) Screen->AddForm(this);
 }
@@ -91,6 +93,8 @@ TCustomForm::~TCustomForm() {
   focusedControl_ = nullptr;
   delete canvas_;
   canvas_ = nullptr;
+  delete icon_;
+  icon_ = nullptr;
 }
 
 bool TCustomForm::InitFromResources() {
@@ -143,7 +147,10 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 }
 
 // The window state is applied when the form is shown (CMShowingChanged).
-void TCustomForm::CreateWnd() { TWinControl::CreateWnd(); }
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  AttachMenu();
+}
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (borderStyle_ == Value) return;
@@ -178,7 +185,10 @@ void TCustomForm::UpdateWindowState() {
 }
 
 void TCustomForm::SetClientWidthProp(int32_t Value) { SetClientWidth(Value); }
-void TCustomForm::SetClientHeightProp(int32_t Value) { SetClientHeight(Value); }
+void TCustomForm::SetClientHeightProp(int32_t Value) {
+  if (ComponentState().contains(csReading)) streamClientHeight_ = Value;
+  SetClientHeight(Value);
+}
 
 void TCustomForm::ScaleBy(int M, int D) {
   DisableAlign();
@@ -201,6 +211,7 @@ void TCustomForm::ReadState(TReader* Reader) {
 
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
+  streamClientHeight_ = -1;
   if (formState_.contains(fsVisible)) {
     formState_ -= fsVisible;
     SetVisible(true);
@@ -212,6 +223,10 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove) {
     if (AComponent == activeControl_) activeControl_ = nullptr;
     if (AComponent == focusedControl_) focusedControl_ = nullptr;
+    if (AComponent == static_cast<TComponent*>(menu_)) {
+      menu_ = nullptr;
+      if (handle_) ::win::SetMenu(handle_, nullptr);
+    }
   }
 }
 
@@ -252,12 +267,8 @@ void TCustomForm::CMShowingChanged(TMessage&) {
   if (!handle_) return;
   if (showing_) {
     DoShow();
-    if (!parent_ && !parentWindow_ && (position_ == poScreenCenter || position_ == poDesktopCenter)) {
-      const int x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
-      const int y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
-      SetWindowPos(handle_, nullptr, std::max(x, 0), std::max(y, 0), 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (int x = 0, y = 0; PositionedOrigin(x, y))
+      SetWindowPos(handle_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (parent_ || parentWindow_) {
       SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -568,7 +579,12 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(CM_DIALOGKEY, &TCustomForm::CMDialogKey)
       .On(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged)
       .On(CM_RELEASE, &TCustomForm::CMRelease)
-      .On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged);
+      .On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged)
+      .On(WM_COMMAND, &TCustomForm::WMCommand)
+      .On(WM_INITMENUPOPUP, &TCustomForm::WMMenuMessage)
+      .On(WM_MENUSELECT, &TCustomForm::WMMenuMessage)
+      .On(WM_MEASUREITEM, &TCustomForm::WMMenuMessage)
+      .On(WM_DRAWITEM, &TCustomForm::WMMenuMessage);
 }
 
 ZYL_CLASS_IMPL(TCustomForm) { b.IgnoresInsertNotification(); }
@@ -577,26 +593,51 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
   b.Publish({"Caption", "BiDiMode"})
-      .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp).Stored(false)
-      .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp).Stored(false)
-      .Publish("Color").Default(clBtnFace).Stored(true)
+      .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp)
+      .Stored(false)
+      .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp)
+      .Stored(false)
+      .Publish("Color")
+      .Default(clBtnFace)
+      .Stored(true)
       .Publish("Constraints")
-      .Publish("Ctl3D").Default(true).Stored(true)
+      .Publish("Ctl3D")
+      .Default(true)
+      .Stored(true)
       .Publish({"DragKind", "DragMode"})
-      .Publish("Font").Stored(true)
+      .Publish("Font")
+      .Stored(true)
       .Publish({"Enabled", "ParentBiDiMode"})
-      .Publish("ParentFont").Default(false)
-      .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false)
-      .Publish("Visible").Default(false)
-      .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
+      .Publish("ParentFont")
+      .Default(false)
+      .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint)
+      .Default(false)
+      .Publish("Visible")
+      .Default(false)
+      .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
+      .Default(bsSizeable)
       .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
-          .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
-      .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth).Default(0)
-      .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal)
-      .Prop("Position", &TForm::Position, &TForm::SetPosition).Default(poDesigned)
-      .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal)
-      .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
-      .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
+      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+      .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth)
+      .Default(0)
+      .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
+      .Default(fsNormal)
+      .Prop("Position", &TForm::Position, &TForm::SetPosition)
+      .Default(poDesigned)
+      .Prop("PrintScale", &TForm::PrintScale, &TForm::SetPrintScale)
+      .Default(poProportional)
+      .Prop("DefaultMonitor", &TForm::DefaultMonitor, &TForm::SetDefaultMonitor)
+      .Default(dmActiveForm)
+      .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
+      .Stored(&TForm::IsIconStored)
+      .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
+      .Publish("PopupMenu")
+      .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState)
+      .Default(wsNormal)
+      .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
+      .Default(false)
+      .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled)
+      .Default(true)
       .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
       .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
       .Prop("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)

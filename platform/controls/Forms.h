@@ -19,6 +19,7 @@ namespace vcl {
 
 class TStream;
 class THintWindow;
+class TMainMenu;
 
 ZYL_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 using TBorderStyle = TFormBorderStyle;
@@ -26,7 +27,9 @@ ZYL_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 using TBorderIcons = TSet<TBorderIcon>;
 ZYL_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
 ZYL_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
-         poDesktopCenter)
+         poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
+ZYL_ENUM(TPrintScale, poNone, poProportional, poPrintToFit)
+ZYL_ENUM(TDefaultMonitor, dmDesktop, dmPrimary, dmMainForm, dmActiveForm)
 ZYL_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 ZYL_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
 ZYL_ENUM(TFormStateItem, fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated)
@@ -103,6 +106,24 @@ class TCustomForm : public TWinControl {
   void SetClientHeightProp(int32_t Value);
   int32_t ClientWidthProp() { return ClientWidth(); }
   int32_t ClientHeightProp() { return ClientHeight(); }
+  TPrintScale PrintScale() const { return printScale_; }
+  void SetPrintScale(TPrintScale Value) { printScale_ = Value; }
+  TDefaultMonitor DefaultMonitor() const { return defaultMonitor_; }
+  void SetDefaultMonitor(TDefaultMonitor Value) { defaultMonitor_ = Value; }
+  TIcon* Icon() const { return icon_; }
+  void SetIcon(TIcon* Value);
+  bool IsIconStored() const;
+
+  // ---- Menus ----
+  // The menu bar: set on the window while the form has one (a form being read keeps the client
+  // height its stream gives).
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* Value);
+  // The form's shortcuts: OnShortCut, then the items of Menu.
+  virtual bool IsShortCut(TWMKey& Message);
+  TEvent<void(TWMKey& Msg, bool& Handled)> OnShortCut;
+  void SetOnShortCut(const TEvent<void(TWMKey& Msg, bool& Handled)>& E) { OnShortCut = E; }
+  TRect GetClientRect() override;
 
   // ---- Focus ----
   TWinControl* ActiveControl() const { return activeControl_; }
@@ -169,6 +190,13 @@ class TCustomForm : public TWinControl {
   void CMShowingChanged(TMessage& Message);
   void CMRelease(TMessage& Message);
   void CMVisibleChanged(TMessage& Message);
+  void WMCommand(TMessage& Message);
+  void WMMenuMessage(TMessage& Message);
+  void DestroyWindowHandle() override;
+  // Where Position puts the form when it is shown (false: where it is).
+  bool PositionedOrigin(int& X, int& Y);
+  // Puts Menu on the window (and its window handle on the menu).
+  void AttachMenu();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
@@ -186,6 +214,11 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   TControlCanvas* canvas_;
+  TPrintScale printScale_ = poProportional;
+  TDefaultMonitor defaultMonitor_ = dmActiveForm;
+  TIcon* icon_;
+  TMainMenu* menu_ = nullptr;
+  int32_t streamClientHeight_ = -1;  // ClientHeight as the stream being read gives it
 
   friend class TWinControl;
   friend class TApplication;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ExtCtrls.h"
@@ -955,6 +956,7 @@ void TCustomEdit::CreateWnd() {
 
 void TCustomEdit::DestroyWnd() {
   if (handle_) {
+    GetText();  // the copy outlives the window
     modified_ = SendMessageA(handle_, EM_GETMODIFY, 0, 0) != 0;
     selStart_ = SelStart();
     selLength_ = SelLength();
@@ -993,7 +995,7 @@ void TCustomEdit::SetCharCase(TEditCharCase Value) {
   charCase_ = Value;
   RecreateWnd();
   // The text is converted at once, as typing would.
-  std::string t = text_;
+  std::string t = GetText();
   for (char& c : t) {
     if (Value == ecUpperCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (Value == ecLowerCase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -1051,7 +1053,7 @@ int TCustomEdit::SelStart() {
 }
 
 void TCustomEdit::SetSelStart(int Value) {
-  Value = std::clamp(Value, 0, static_cast<int>(text_.size()));
+  Value = std::clamp(Value, 0, static_cast<int>(GetText().size()));
   selStart_ = Value;
   selLength_ = 0;
   if (handle_)
@@ -1067,7 +1069,7 @@ int TCustomEdit::SelLength() {
 
 void TCustomEdit::SetSelLength(int Value) {
   const int start = SelStart();
-  const int end = std::clamp(start + Value, 0, static_cast<int>(text_.size()));
+  const int end = std::clamp(start + Value, 0, static_cast<int>(GetText().size()));
   selLength_ = end - start;
   if (handle_)
     SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
@@ -1075,7 +1077,7 @@ void TCustomEdit::SetSelLength(int Value) {
 
 std::string TCustomEdit::SelText() {
   const int a = SelStart(), n = SelLength();
-  return text_.substr(static_cast<size_t>(a), static_cast<size_t>(n));
+  return GetText().substr(static_cast<size_t>(a), static_cast<size_t>(n));
 }
 
 void TCustomEdit::SetSelText(const std::string& Value) {
@@ -1098,7 +1100,14 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::CNCommand(TWMCommand& Message) {
   if (Message.NotifyCode() == EN_CHANGE && !creating_) {
-    // The window holds the text; keep the control's copy in step.
+    // The window holds the text; the control's copy follows when it is read.
+    textStale_ = true;
+    Change();
+  }
+}
+
+TCaption TCustomEdit::GetText() {
+  if (textStale_ && handle_) {
     // Asked of the window procedure itself: the control's own handling answers from its copy.
     const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
     std::string t(static_cast<size_t>(n) + 1, '\0');
@@ -1106,8 +1115,23 @@ void TCustomEdit::CNCommand(TWMCommand& Message) {
                                                  static_cast<WPARAM>(n + 1),
                                                  reinterpret_cast<LPARAM>(t.data()))));
     TWinControl::StoreText(t);
-    Change();
+    textStale_ = false;
   }
+  return text_;
+}
+
+void TCustomEdit::StoreText(const TCaption& Value) {
+  textStale_ = false;
+  TWinControl::StoreText(Value);
+}
+
+// The text asked of the control: from the window while the control's copy is behind it.
+void TCustomEdit::WMGetText(TMessage& Message) {
+  if (textStale_ && handle_)
+    Message.Result =
+        CallWindowProcA(defWndProc_, handle_, Message.Msg, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
 }
 
 void TCustomEdit::CNCtlColor(TMessage& Message) { AnswerCtlColor(Message, font_, brush_); }
@@ -1139,6 +1163,8 @@ ZYL_MESSAGE_MAP(TCustomEdit) {
       .On(CM_ENTER, &TCustomEdit::CMEnter)
       .On(CM_FONTCHANGED, &TCustomEdit::CMFontChanged)
       .On(CM_TEXTCHANGED, &TCustomEdit::CMTextChanged)
+      .On(WM_GETTEXT, &TCustomEdit::WMGetText)
+      .On(WM_GETTEXTLENGTH, &TCustomEdit::WMGetText)
       .On(WM_GETDLGCODE, &TCustomEdit::WMGetDlgCode);
 }
 ZYL_CLASS_IMPL(TCustomEdit) {}
@@ -1265,8 +1291,22 @@ std::string TMemoStrings::Get(int Index) const {
   return lines[static_cast<size_t>(Index)];
 }
 
+void TMemoStrings::Count() const {
+  if (breaks_ >= 0) return;
+  const std::string t = memo_->Text();
+  breaks_ = 0;
+  size_t tail = 0;
+  for (size_t p = t.find("\r\n"); p != std::string::npos; p = t.find("\r\n", p + 2)) {
+    ++breaks_;
+    tail = p + 2;
+  }
+  tailNonEmpty_ = tail < t.size();
+}
+
 int TMemoStrings::GetCount() const {
-  return updating_ ? static_cast<int>(pending_.size()) : static_cast<int>(Split().size());
+  if (updating_) return static_cast<int>(pending_.size());
+  Count();
+  return breaks_ + (tailNonEmpty_ ? 1 : 0);
 }
 
 void TMemoStrings::Put(int Index, const std::string& S) {
@@ -1282,6 +1322,24 @@ void TMemoStrings::Insert(int Index, const std::string& S) {
     if (Index < 0 || Index > static_cast<int>(pending_.size()))
       Error("List index out of bounds (%d)", Index);
     pending_.insert(pending_.begin() + Index, S);
+    return;
+  }
+  if (Index == GetCount()) {
+    // A line after the last one goes in at the end of the text, without taking the text apart.
+    const bool empty = breaks_ == 0 && !tailNonEmpty_;
+    const bool lead = !empty && tailNonEmpty_;
+    size_t tail = 0;
+    int breaks = lead ? 1 : 0;
+    for (size_t p = S.find("\r\n"); p != std::string::npos; p = S.find("\r\n", p + 2)) {
+      ++breaks;
+      tail = p + 2;
+    }
+    const int before = breaks_;
+    appending_ = true;
+    TFinally done([this] { appending_ = false; });
+    memo_->AppendText(lead ? "\r\n" + S : S);
+    breaks_ = before + breaks;
+    tailNonEmpty_ = tail < S.size();
     return;
   }
   auto lines = Split();
@@ -1378,6 +1436,29 @@ TPoint TCustomMemo::CaretPos() {
   const LRESULT line = SendMessageA(h, EM_LINEFROMCHAR, b, 0);
   const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
   return TPoint{static_cast<int32_t>(b - start), static_cast<int32_t>(line)};
+}
+
+void TCustomMemo::AppendText(const std::string& Piece) {
+  if (!handle_) {
+    text_ += Piece;
+    return;
+  }
+  const auto n = CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0);
+  SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(n), static_cast<LPARAM>(n));
+  SendMessageA(handle_, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(Piece.c_str()));
+}
+
+// Any change but a line added by the lines object leaves their count to be taken again.
+void TCustomMemo::Change() {
+  auto* lines = static_cast<TMemoStrings*>(lines_);
+  if (!lines->appending_) lines->breaks_ = -1;
+  TCustomEdit::Change();
+}
+
+void TCustomMemo::StoreText(const TCaption& Value) {
+  auto* lines = static_cast<TMemoStrings*>(lines_);
+  if (!lines->appending_) lines->breaks_ = -1;
+  TCustomEdit::StoreText(Value);
 }
 
 void TCustomMemo::KeyPress(char& Key) {
@@ -1865,7 +1946,8 @@ void RegisterStandardControls() {
                    TEdit::StaticClass(), TMemo::StaticClass(), TCheckBox::StaticClass(),
                    TRadioButton::StaticClass(), TGroupBox::StaticClass(),
                    TStaticText::StaticClass(), TRadioGroup::StaticClass(), TBevel::StaticClass(),
-                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass()});
+                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass(),
+                   TComboBox::StaticClass()});
 }
 
 namespace {

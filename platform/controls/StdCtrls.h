@@ -161,12 +161,15 @@ class TCustomEdit : public TWinControl {
   const TNotifyEvent& OnChange() const { return onChange_; }
   const TNotifyEvent& GetOnChange() const { return onChange_; }
   void SetOnChange(const TNotifyEvent& Value) { onChange_ = Value; }
+  TCaption GetText() override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void DestroyWnd() override;
+  void StoreText(const TCaption& Value) override;
   virtual void Change();
+  void WMGetText(TMessage& Message);
   void AdjustHeight();
   void CNCommand(TWMCommand& Message);
   void CNCtlColor(TMessage& Message);
@@ -187,6 +190,9 @@ class TCustomEdit : public TWinControl {
   bool modified_ = false;  // kept while the control has no window
   int selStart_ = 0, selLength_ = 0;
   bool creating_ = false;
+  // The window changed its text since the control's copy was taken: the copy is brought up to
+  // date when read, so that a change costs no copy of the whole text.
+  bool textStale_ = false;
   TNotifyEvent onChange_;
 };
 
@@ -216,9 +222,17 @@ class TMemoStrings : public TStrings {
  private:
   std::vector<std::string> Split() const;
   void Join(const std::vector<std::string>& Lines);
+  // The number of lines and whether the text ends with a line break, kept while only this
+  // object adds lines at the end; -1: to be counted again.
+  void Count() const;
   TCustomMemo* memo_;
   bool updating_ = false;
   std::vector<std::string> pending_;  // the lines while an update bracket is open
+  mutable int breaks_ = -1;           // line breaks in the text
+  mutable bool tailNonEmpty_ = false;  // text after the last break
+  bool appending_ = false;
+
+  friend class TCustomMemo;
 };
 
 class TCustomMemo : public TCustomEdit {
@@ -245,10 +259,15 @@ class TCustomMemo : public TCustomEdit {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void KeyPress(char& Key) override;
+  void Change() override;
+  void StoreText(const TCaption& Value) override;
   void WMGetDlgCode(TMessage& Message);
+  // Puts text after the end (of the window's text, or of the copy while there is no window).
+  void AppendText(const std::string& Piece);
 
   TAlignment alignment_ = taLeftJustify;
   TStrings* lines_;
+  friend class TMemoStrings;
   TScrollStyle scrollBars_ = ssNone;
   bool wantReturns_ = true;
   bool wantTabs_ = false;
@@ -500,6 +519,141 @@ class TCustomListBox : public TWinControl {
 class TListBox : public TCustomListBox {
   ZYL_CLASS(TListBox, TCustomListBox)
   explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+};
+
+}  // namespace vcl
+
+namespace vcl {
+
+ZYL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
+         csOwnerDrawVariable)
+
+class TCustomComboBox;
+
+// The items of a combo box: the combo's window holds them while it has one.
+class TComboBoxStrings : public TStrings {
+  ZYL_CLASS(TComboBoxStrings, TStrings)
+  explicit TComboBoxStrings(TCustomComboBox* ComboBox) : comboBox_(ComboBox) {}
+  std::string Get(int Index) const override;
+  int GetCount() const override;
+  TObject* GetObject(int Index) const override;
+  void PutObject(int Index, TObject* AObject) override;
+  int Add(const std::string& S) override;
+  void Insert(int Index, const std::string& S) override;
+  void Delete(int Index) override;
+  void Clear() override;
+  int IndexOf(const std::string& S) const override;
+
+ protected:
+  void SetUpdateState(bool Updating) override;
+
+ private:
+  TCustomComboBox* comboBox_;
+};
+
+// A combo box on the window system's COMBOBOX class: an edit or a drawn selection field with a
+// list that drops down (or, in the simple style, always shows), sorting, and owner-drawn items
+// through OnDrawItem and OnMeasureItem.
+class TCustomComboBox : public TWinControl {
+  ZYL_CLASS(TCustomComboBox, TWinControl)
+  ZYL_MESSAGES(TCustomComboBox)
+  explicit TCustomComboBox(TComponent* AOwner);
+  ~TCustomComboBox() override;
+
+  TStrings* Items() const { return items_; }
+  void SetItems(TStrings* Value) { items_->Assign(Value); }
+  int ItemIndex();
+  void SetItemIndex(int Value);
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle Value);
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool Value);
+  TEditCharCase CharCase() const { return charCase_; }
+  void SetCharCase(TEditCharCase Value);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int Value) { dropDownCount_ = Value; }
+  bool DroppedDown();
+  void SetDroppedDown(bool Value);
+  int ItemHeight();
+  void SetItemHeight(int Value);
+  int32_t MaxLength() const { return maxLength_; }
+  void SetMaxLength(int32_t Value);
+  int SelStart();
+  void SetSelStart(int Value);
+  int SelLength();
+  void SetSelLength(int Value);
+  std::string SelText();
+  void SetSelText(const std::string& Value);
+  TCanvas* Canvas() const { return canvas_; }
+  // The edit child (simple and drop-down styles) and the list window.
+  win::HWND EditHandle() const { return editHandle_; }
+  win::HWND ListHandle() const { return listHandle_; }
+  void Clear();
+  void SelectAll();
+  bool Focused() override;
+  void Loaded() override;
+
+  TNotifyEvent OnChange, OnSelect, OnDropDown, OnCloseUp;
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+  const TNotifyEvent& GetOnChange() const { return OnChange; }
+  void SetOnChange(const TNotifyEvent& Value) { OnChange = Value; }
+  const TNotifyEvent& GetOnSelect() const { return OnSelect; }
+  void SetOnSelect(const TNotifyEvent& Value) { OnSelect = Value; }
+  const TNotifyEvent& GetOnDropDown() const { return OnDropDown; }
+  void SetOnDropDown(const TNotifyEvent& Value) { OnDropDown = Value; }
+  const TNotifyEvent& GetOnCloseUp() const { return OnCloseUp; }
+  void SetOnCloseUp(const TNotifyEvent& Value) { OnCloseUp = Value; }
+  const TDrawItemEvent& GetOnDrawItem() const { return OnDrawItem; }
+  void SetOnDrawItem(const TDrawItemEvent& Value) { OnDrawItem = Value; }
+  const TMeasureItemEvent& GetOnMeasureItem() const { return OnMeasureItem; }
+  void SetOnMeasureItem(const TMeasureItemEvent& Value) { OnMeasureItem = Value; }
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  virtual void Change();
+  virtual void Select();
+  virtual void DropDown();
+  virtual void CloseUp();
+  virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
+  virtual void MeasureItem(int Index, int& Height);
+  void AdjustHeight();
+  void CNCommand(TWMCommand& Message);
+  void CNDrawItem(TMessage& Message);
+  void CNMeasureItem(TMessage& Message);
+  void WMCtlColor(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMTextChanged(TMessage& Message);
+
+  TStrings* items_ = nullptr;
+  TStringList* saved_ = nullptr;  // the items while there is no window
+  int savedIndex_ = -1;
+  TComboBoxStyle style_ = csDropDown;
+  bool sorted_ = false;
+  TEditCharCase charCase_ = ecNormal;
+  int dropDownCount_ = 8;
+  int itemHeight_ = 16;
+  int32_t maxLength_ = 0;
+  int selStart_ = 0, selLength_ = 0;
+  bool creating_ = false;
+  win::HWND editHandle_ = nullptr;
+  win::HWND listHandle_ = nullptr;
+  TCanvas* canvas_ = nullptr;
+
+  friend class TComboBoxStrings;
+
+ private:
+  win::HWND EditHandleNeeded();
+  static win::LRESULT EditSubclass(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
+  win::LRESULT EditWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
+};
+
+class TComboBox : public TCustomComboBox {
+  ZYL_CLASS(TComboBox, TCustomComboBox)
+  explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
 };
 
 }  // namespace vcl

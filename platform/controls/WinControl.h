@@ -187,6 +187,10 @@ class TWinControl : public TControl {
   void CMRecreateWnd(TMessage& Message);
   void CMTextChanged(TMessage& Message);
   void CNKeyDown(TWMKey& Message);
+  // A graphic child under the point hears the context menu first.
+  void WMContextMenu(TMessage& Message);
+  // The shortcuts of the popup menus of this control and its parents, then of the form.
+  bool IsMenuKey(TWMKey& Message);
   void CNChar(TWMKey& Message);
 
   win::HWND handle_ = nullptr;

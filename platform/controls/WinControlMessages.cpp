@@ -192,6 +192,7 @@ void TWinControl::WMChar(TWMKey& Message) {
 void TWinControl::CNKeyDown(TWMKey& Message) {
   Message.Result = 1;
   if (!ComponentState().contains(csDesigning)) {
+    if (IsMenuKey(Message)) return;
     if (Perform(CM_CHILDKEY, Message.CharCode(), PtrToLParam(this)) != 0) return;
     uint32_t mask = 0;
     switch (Message.CharCode()) {
@@ -334,6 +335,9 @@ void TWinControl::WndProc(TMessage& Message) {
       Message.Result = control->Perform(Message.Msg, Message.WParam,
                                         MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)));
       if (Message.Msg == WM_MOUSEMOVE) UpdateMouseControl();
+      // The window's default handling still turns a right click into WM_CONTEXTMENU.
+      if (Message.Msg == WM_RBUTTONUP && Message.Result == 0 && handle_)
+        DefWindowProcA(handle_, Message.Msg, Message.WParam, Message.LParam);
       return;
     }
     TControl::WndProc(Message);
@@ -524,6 +528,7 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(CM_RECREATEWND, &TWinControl::CMRecreateWnd)
       .On(CM_TEXTCHANGED, &TWinControl::CMTextChanged)
       .On(CN_KEYDOWN, &TWinControl::CNKeyDown)
+      .On(WM_CONTEXTMENU, &TWinControl::WMContextMenu)
       .On(CN_SYSKEYDOWN, &TWinControl::CNKeyDown)
       .On(CN_CHAR, &TWinControl::CNChar)
       .On(CN_SYSCHAR, &TWinControl::CNChar);

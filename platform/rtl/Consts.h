@@ -98,6 +98,16 @@ constexpr const char SCurrencyOutOfRange[] = "Currency value out of range";
 constexpr const char SNameTooLong[] = "Name too long";
 constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 
+// Menus.
+constexpr const char SMenuIndexError[] = "Menu index out of range";
+constexpr const char SMenuReinserted[] = "Menu inserted twice";
+constexpr const char SMenuNotFound[] = "Sub-menu is not in menu";
+constexpr const char SOutOfResources[] = "Out of system resources";
+
+// Standard controls.
+constexpr const char SComboBoxOutOfSpace[] = "Combo box is out of space";
+constexpr const char SNoComboBoxClass[] = "Cannot find window class ComboBox";
+
 // Colour dialog: the 16 custom colours are stored as "ColorA" .. "ColorP".
 constexpr const char SColorPrefix[] = "Color";
 constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";

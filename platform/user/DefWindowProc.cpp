@@ -256,6 +256,7 @@ static LRESULT g_ncPressedHit = HTNOWHERE;
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
+  if (LRESULT r = 0; MenuBarDefProc(w, msg, wParam, lParam, r)) return r;
   switch (msg) {
     case WM_NCCREATE: {
       const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);

@@ -26,6 +26,7 @@ constexpr size_t kMaxLimit = 0x7FFFFFFE;
 struct Line {
   size_t Start = 0;
   size_t Length = 0;  // without the line break
+  int Width = -1;     // in pixels, once measured for the horizontal scroll bar
 };
 
 struct Edit {
@@ -50,10 +51,16 @@ struct Edit {
   std::vector<Line> Lines;
   int LineHeight = 13;
   int AveChar = 6;
-  // One level of undo: the text and selection before the last change.
+  // One level of undo: the last change as the text it removed at UndoPos and the length of
+  // what it put there, with the selection before it.
   bool CanUndo = false;
-  std::string UndoText;
+  size_t UndoPos = 0;
+  std::string UndoRemoved;
+  size_t UndoInserted = 0;
   size_t UndoAnchor = 0, UndoCaret = 0;
+  // The widest line (horizontal scroll bar) and how many lines are that wide; 0 lines: unknown.
+  int Widest = 0;
+  size_t WidestLines = 0;
   bool Typing = false;  // the last change was typed, and typing on joins it
   HDC Measure = nullptr;
 };
@@ -112,18 +119,15 @@ int VisibleLines(const Edit& e) {
                   static_cast<int>((e.Format.Bottom - e.Format.Top) / std::max(1, e.LineHeight)));
 }
 
-void Layout(Edit& e) {
-  e.Lines.clear();
-  if (!Multi(e)) {
-    e.Lines.push_back({0, e.Text.size()});
-    return;
-  }
+// Breaks the text [from, to) (whole paragraphs) into lines.
+void LayoutRange(const Edit& e, size_t from, size_t to, std::vector<Line>& out) {
   const bool wrap = Wraps(e);
   const int width = FormatWidth(e);
-  size_t pos = 0;
+  size_t pos = from;
   for (;;) {
     size_t brk = e.Text.find("\r\n", pos);
-    const size_t end = brk == std::string::npos ? e.Text.size() : brk;
+    if (brk != std::string::npos && brk >= to) brk = std::string::npos;
+    const size_t end = brk == std::string::npos ? to : brk;
     // Break the paragraph [pos, end) into lines that fit.
     size_t start = pos;
     while (wrap && start < end && Width(e, start, end - start) > width) {
@@ -141,13 +145,23 @@ void Layout(Edit& e) {
       if (cut == start) cut = start + 1;  // a single character wider than the line
       // Blanks at the break stay on the line they end.
       while (cut < end && e.Text[cut] == ' ') ++cut;
-      e.Lines.push_back({start, cut - start});
+      out.push_back({start, cut - start});
       start = cut;
     }
-    e.Lines.push_back({start, end - start});
+    out.push_back({start, end - start});
     if (brk == std::string::npos) break;
     pos = brk + 2;
   }
+}
+
+void Layout(Edit& e) {
+  e.Lines.clear();
+  e.WidestLines = 0;
+  if (!Multi(e)) {
+    e.Lines.push_back({0, e.Text.size()});
+    return;
+  }
+  LayoutRange(e, 0, e.Text.size(), e.Lines);
 }
 
 size_t LineOf(const Edit& e, size_t pos) {
@@ -158,6 +172,67 @@ size_t LineOf(const Edit& e, size_t pos) {
   size_t i = static_cast<size_t>(it - e.Lines.begin()) - 1;
   // A position at the end of a soft-wrapped line belongs to the next one.
   return i;
+}
+
+bool IsBreakAt(const Edit& e, size_t pos) {
+  return pos + 1 < e.Text.size() && e.Text[pos] == '\r' && e.Text[pos + 1] == '\n';
+}
+
+// Lays out again only the paragraphs a change touched: the text at `at` had `removed`
+// characters replaced by `inserted` ones. Line starts after them move by the difference.
+// Answers the range of new lines.
+std::pair<size_t, size_t> Relayout(Edit& e, size_t at, size_t removed, size_t inserted) {
+  if (!Multi(e) || e.Lines.empty()) {
+    Layout(e);
+    return {0, e.Lines.size()};
+  }
+  // The first line of the paragraph the change starts in (text before `at` is as it was).
+  size_t first = LineOf(e, at);
+  if (first > 0 && e.Lines[first].Start == at) --first;
+  while (first > 0 && !(e.Lines[first].Start >= 2 && IsBreakAt(e, e.Lines[first].Start - 2)))
+    --first;
+  // The last line of the paragraph the change ends in (old positions past the change are
+  // `inserted - removed` further on now).
+  const size_t oldEnd = at + removed;
+  const long delta = static_cast<long>(inserted) - static_cast<long>(removed);
+  size_t last = LineOf(e, oldEnd);
+  size_t newEnd = e.Text.size();
+  for (; last < e.Lines.size(); ++last) {
+    const size_t end = e.Lines[last].Start + e.Lines[last].Length;
+    if (last + 1 == e.Lines.size()) break;
+    if (end < oldEnd) continue;
+    const size_t moved = static_cast<size_t>(static_cast<long>(end) + delta);
+    if (IsBreakAt(e, moved)) {
+      newEnd = moved;
+      break;
+    }
+  }
+  last = std::min(last, e.Lines.size() - 1);
+  // Lines that leave may take the widest width with them; new ones may be wider.
+  for (size_t i = first; i <= last && e.WidestLines; ++i) {
+    if (e.Lines[i].Width < 0)
+      e.WidestLines = 0;
+    else if (e.Lines[i].Width == e.Widest)
+      --e.WidestLines;
+  }
+  std::vector<Line> fresh;
+  LayoutRange(e, e.Lines[first].Start, newEnd, fresh);
+  if ((StyleOf(e) & WS_HSCROLL) && e.WidestLines)
+    for (Line& l : fresh) {
+      l.Width = Width(e, l.Start, l.Length);
+      if (l.Width > e.Widest) {
+        e.Widest = l.Width;
+        e.WidestLines = 1;
+      } else if (l.Width == e.Widest) {
+        ++e.WidestLines;
+      }
+    }
+  for (size_t i = last + 1; i < e.Lines.size(); ++i)
+    e.Lines[i].Start = static_cast<size_t>(static_cast<long>(e.Lines[i].Start) + delta);
+  e.Lines.erase(e.Lines.begin() + static_cast<long>(first),
+                e.Lines.begin() + static_cast<long>(last) + 1);
+  e.Lines.insert(e.Lines.begin() + static_cast<long>(first), fresh.begin(), fresh.end());
+  return {first, first + fresh.size()};
 }
 
 int AlignOffset(const Edit& e, const Line& l) {
@@ -218,8 +293,18 @@ void UpdateScrollBars(Edit& e) {
     SetScrollInfo(e.Hwnd, SB_VERT, &si, TRUE);
   }
   if (s & WS_HSCROLL) {
-    int widest = 0;
-    for (const Line& l : e.Lines) widest = std::max(widest, Width(e, l.Start, l.Length));
+    if (!e.WidestLines) {
+      e.Widest = 0;
+      for (Line& l : e.Lines) {
+        if (l.Width < 0) l.Width = Width(e, l.Start, l.Length);
+        if (l.Width > e.Widest) {
+          e.Widest = l.Width;
+          e.WidestLines = 0;
+        }
+        if (l.Width == e.Widest) ++e.WidestLines;
+      }
+    }
+    const int widest = e.Widest;
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
@@ -281,20 +366,14 @@ void SetSelection(Edit& e, size_t anchor, size_t caret) {
   Redraw(e);
 }
 
-void SaveUndo(Edit& e) {
-  e.UndoText = e.Text;
-  e.UndoAnchor = e.Anchor;
-  e.UndoCaret = e.Caret;
-  e.CanUndo = true;
-}
-
-// Whether the text would still fit a control that does not scroll.
-bool Fits(Edit& e) {
+// Whether the text would still fit a control that does not scroll (the lines [from, to) are
+// the ones a change laid out).
+bool Fits(Edit& e, size_t from, size_t to) {
   const DWORD s = StyleOf(e);
   if (!Multi(e)) return (s & ES_AUTOHSCROLL) || Width(e, 0, e.Text.size()) <= FormatWidth(e);
   if (!Wraps(e) && !(s & ES_AUTOHSCROLL))
-    for (const Line& l : e.Lines)
-      if (Width(e, l.Start, l.Length) > FormatWidth(e)) return false;
+    for (size_t i = from; i < to && i < e.Lines.size(); ++i)
+      if (Width(e, e.Lines[i].Start, e.Lines[i].Length) > FormatWidth(e)) return false;
   if (!(s & ES_AUTOVSCROLL) && !(s & WS_VSCROLL) &&
       e.Lines.size() > static_cast<size_t>(VisibleLines(e)))
     return false;
@@ -334,22 +413,31 @@ bool Replace(Edit& e, std::string s, bool undoable, bool typing) {
     if (truncated) Notify(e, EN_MAXTEXT);
     return false;
   }
-  const std::string oldText = e.Text;
   const size_t oldAnchor = e.Anchor, oldCaret = e.Caret;
-  const bool joins = typing && e.Typing && e.CanUndo;
+  std::string removed = e.Text.substr(a, b - a);
   e.Text.replace(a, b - a, s);
-  Layout(e);
-  if (!Fits(e)) {
-    e.Text = oldText;
-    Layout(e);
+  const auto laid = Relayout(e, a, removed.size(), s.size());
+  if (!Fits(e, laid.first, laid.second)) {
+    e.Text.replace(a, s.size(), removed);
+    Relayout(e, a, s.size(), removed.size());
     Notify(e, EN_MAXTEXT);
     return false;
   }
-  if (undoable && !joins) {
-    e.UndoText = oldText;
-    e.UndoAnchor = oldAnchor;
-    e.UndoCaret = oldCaret;
-    e.CanUndo = true;
+  if (!undoable) {
+    e.CanUndo = false;  // positions of the last change mean nothing after this one
+  } else {
+    const size_t runEnd = e.UndoPos + e.UndoInserted;
+    if (typing && e.Typing && e.CanUndo && a == b && a == runEnd) {
+      // Typing on joins the change it continues.
+      e.UndoInserted += s.size();
+    } else {
+      e.UndoPos = a;
+      e.UndoRemoved = std::move(removed);
+      e.UndoInserted = s.size();
+      e.UndoAnchor = oldAnchor;
+      e.UndoCaret = oldCaret;
+      e.CanUndo = true;
+    }
   }
   e.Typing = typing;
   e.Anchor = e.Caret = a + s.size();
@@ -431,16 +519,24 @@ void Clear(Edit& e) {
 
 void Undo(Edit& e) {
   if (!e.CanUndo || ReadOnly(e)) return;
-  std::string t = e.UndoText;
-  const size_t a = e.UndoAnchor, c = e.UndoCaret;
-  // The undo buffer takes what is being undone, so a second undo redoes it.
-  SaveUndo(e);
-  e.Text = t;
-  e.Anchor = std::min(a, t.size());
-  e.Caret = std::min(c, t.size());
+  if (e.UndoPos + e.UndoInserted > e.Text.size()) {
+    e.CanUndo = false;
+    return;
+  }
+  // The undo record then holds what is being undone, so a second undo redoes it.
+  const size_t at = e.UndoPos, inserted = e.UndoInserted;
+  const size_t anchor = e.UndoAnchor, caret = e.UndoCaret;
+  std::string back = std::move(e.UndoRemoved);
+  e.UndoRemoved = e.Text.substr(at, inserted);
+  e.UndoInserted = back.size();
+  e.UndoAnchor = e.Anchor;
+  e.UndoCaret = e.Caret;
+  e.Text.replace(at, inserted, back);
+  Relayout(e, at, inserted, back.size());
+  e.Anchor = std::min(anchor, e.Text.size());
+  e.Caret = std::min(caret, e.Text.size());
   e.Typing = false;
   e.Modified = true;
-  Layout(e);
   ScrollToCaret(e);
   Notify(e, EN_UPDATE);
   Redraw(e);

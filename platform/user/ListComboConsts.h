@@ -128,6 +128,7 @@ constexpr UINT CB_SETHORIZONTALEXTENT = 0x015E;
 constexpr UINT CB_GETDROPPEDWIDTH = 0x015F;
 constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
 constexpr UINT CB_INITSTORAGE = 0x0161;
+constexpr UINT CB_GETCOMBOBOXINFO = 0x0164;
 
 constexpr LRESULT CB_OKAY = 0;
 constexpr LRESULT CB_ERR = -1;
@@ -145,6 +146,20 @@ constexpr WORD CBN_DROPDOWN = 7;
 constexpr WORD CBN_CLOSEUP = 8;
 constexpr WORD CBN_SELENDOK = 9;
 constexpr WORD CBN_SELENDCANCEL = 10;
+
+// The parts of a combo box (CB_GETCOMBOBOXINFO, GetComboBoxInfo); rectangles in the combo's
+// client coordinates.
+constexpr DWORD STATE_SYSTEM_PRESSED = 0x00000008;
+constexpr DWORD STATE_SYSTEM_INVISIBLE = 0x00008000;
+struct COMBOBOXINFO {
+  DWORD cbSize = sizeof(COMBOBOXINFO);
+  RECT rcItem{};
+  RECT rcButton{};
+  DWORD stateButton = 0;
+  HWND hwndCombo = nullptr;
+  HWND hwndItem = nullptr;  // the edit child (none in the drop-down list style)
+  HWND hwndList = nullptr;
+};
 
 // Scroll bar control styles and messages.
 constexpr DWORD SBS_HORZ = 0x0000;

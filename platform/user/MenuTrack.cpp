@@ -9,7 +9,9 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/Exceptions.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
+#include "platform/user/ListComboConsts.h"
 #include "platform/user/UserInternal.h"
 
 namespace win {
@@ -43,6 +45,14 @@ struct Tracker {
   bool Done = false;
   bool Chosen = false;
   UINT_PTR Command = 0;
+  // Opened from a menu bar: the bar item under a screen point (-1 when none), the item the
+  // menu belongs to, and how the tracking ended towards the bar.
+  std::function<int(POINT)> BarHit;
+  int BarCurrent = -1;
+  int Move = 0;
+  int GoTo = -1;
+  bool Escaped = false;
+  bool InBar = false;  // the bar loop sends the loop's start and end messages itself
 };
 
 Tracker* g_active = nullptr;
@@ -55,6 +65,7 @@ user::MenuIdlePolicy& IdlePolicy() {
 bool Notifies(const Tracker& t) { return !(t.Flags & TPM_NONOTIFY); }
 
 bool IsSeparator(const MenuItemInfo& i) { return (i.Flags & MF_SEPARATOR) != 0; }
+bool IsOwnerDrawn(const MenuItemInfo& i) { return (i.Flags & MF_OWNERDRAW) && !IsSeparator(i); }
 bool IsDisabled(const MenuItemInfo& i) { return (i.Flags & (MF_GRAYED | MF_DISABLED)) != 0; }
 
 // The text before the tab, and the accelerator text after it.
@@ -108,22 +119,44 @@ int ItemHeight(HDC dc) {
   return std::max<int>(tm.tmHeight + 5, 17);
 }
 
+// The size the owner gives an owner-drawn item (WM_MEASUREITEM).
+SIZE MeasureOwnerDrawn(HWND owner, const MenuItemInfo& i, int defaultHeight) {
+  MEASUREITEMSTRUCT mis;
+  mis.CtlType = ODT_MENU;
+  mis.itemID = static_cast<UINT>(i.Id);
+  mis.itemHeight = static_cast<UINT>(defaultHeight);
+  mis.itemData = i.Data;
+  if (owner) SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
+  return {static_cast<LONG>(std::min<UINT>(mis.itemWidth, 4096)),
+          static_cast<LONG>(std::clamp<UINT>(mis.itemHeight, 1, 1024))};
+}
+
 // Lays out the items and answers the window's size.
-SIZE Layout(Level& l) {
+SIZE Layout(Level& l, HWND owner) {
   ScreenDC dc;
   const int h = ItemHeight(dc.Dc);
-  int textW = 0, accelW = 0;
+  int textW = 0, accelW = 0, ownerW = 0;
+  std::vector<int> heights;
   for (const MenuItemInfo& i : l.Items) {
+    if (IsOwnerDrawn(i)) {
+      const SIZE s = MeasureOwnerDrawn(owner, i, h);
+      // The owner's width leaves out the check-mark column the menu adds.
+      ownerW = std::max<int>(ownerW, s.cx + kCheckWidth);
+      heights.push_back(s.cy);
+      continue;
+    }
+    heights.push_back(IsSeparator(i) ? kSeparatorHeight : h);
     if (IsSeparator(i)) continue;
     textW = std::max(textW, dc.Width(Shown(Label(i))));
     accelW = std::max(accelW, dc.Width(AccelText(i)));
   }
-  const int inner = kCheckWidth + textW + (accelW ? kAccelGap + accelW : 0) + kArrowWidth;
+  const int inner =
+      std::max(kCheckWidth + textW + (accelW ? kAccelGap + accelW : 0) + kArrowWidth, ownerW);
   l.AccelX = kBorder + kCheckWidth + textW + kAccelGap;
   l.Rects.clear();
   int y = kBorder;
-  for (const MenuItemInfo& i : l.Items) {
-    const int ih = IsSeparator(i) ? kSeparatorHeight : h;
+  for (size_t k = 0; k < l.Items.size(); ++k) {
+    const int ih = heights[k];
     l.Rects.push_back({kBorder, y, kBorder + inner, y + ih});
     y += ih;
   }
@@ -169,7 +202,26 @@ void DrawItemText(HDC dc, const Level& l, const MenuItemInfo& i, RECT r, COLORRE
   }
 }
 
-void PaintLevel(HDC dc, const Level& l) {
+void DrawOwnerDrawn(HDC dc, HWND owner, const Level& l, const MenuItemInfo& i, const RECT& r,
+                    bool hot) {
+  DRAWITEMSTRUCT dis;
+  dis.CtlType = ODT_MENU;
+  dis.itemID = static_cast<UINT>(i.Id);
+  dis.itemAction = ODA_DRAWENTIRE;
+  if (hot) dis.itemState |= ODS_SELECTED;
+  if (i.Flags & MF_GRAYED) dis.itemState |= ODS_GRAYED;
+  if (i.Flags & MF_DISABLED) dis.itemState |= ODS_DISABLED;
+  if (i.Flags & MF_CHECKED) dis.itemState |= ODS_CHECKED;
+  if (i.Flags & MF_DEFAULT) dis.itemState |= ODS_DEFAULT;
+  dis.hwndItem = reinterpret_cast<HWND>(l.Menu);
+  dis.hDC = dc;
+  dis.rcItem = r;
+  dis.itemData = i.Data;
+  TSavedDC saved(dc);
+  SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+}
+
+void PaintLevel(HDC dc, const Level& l, HWND owner) {
   RECT all;
   GetClientRect(l.Window, &all);
   FillColor(dc, all, COLOR_MENU);
@@ -186,6 +238,13 @@ void PaintLevel(HDC dc, const Level& l) {
       continue;
     }
     const bool hot = static_cast<int>(k) == l.Highlighted;
+    if (IsOwnerDrawn(i)) {
+      if (owner) DrawOwnerDrawn(dc, owner, l, i, r, hot);
+      if (i.SubMenu)
+        DrawArrow(dc, r.Right - kArrowWidth / 2, (r.Top + r.Bottom) / 2,
+                  GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+      continue;
+    }
     if (hot) FillColor(dc, r, COLOR_HIGHLIGHT);
     const bool disabled = IsDisabled(i);
     const COLORREF fore = GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
@@ -222,7 +281,8 @@ LRESULT MenuWndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(h, &ps);
-      if (const Level* l = LevelOf(h)) PaintLevel(dc, *l);
+      if (const Level* l = LevelOf(h))
+        PaintLevel(dc, *l, Notifies(*g_active) ? g_active->Owner : nullptr);
       EndPaint(h, &ps);
       return 0;
     }
@@ -282,7 +342,7 @@ void OpenLevel(Tracker& t, HMENU menu, int x, int y, int flipX, WORD indexInPare
   Level l;
   l.Menu = menu;
   if (!user::ReadMenu(menu, l.Items, nullptr) || t.Done) return;
-  const SIZE size = Layout(l);
+  const SIZE size = Layout(l, Notifies(t) ? t.Owner : nullptr);
   const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
   if (t.Levels.empty()) {
     if (t.Flags & TPM_CENTERALIGN) x -= size.cx / 2;
@@ -375,7 +435,13 @@ void OnMouse(Tracker& t, const MSG& m) {
   const bool up = msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP ||
                   ((t.Flags & TPM_RIGHTBUTTON) && (msg == WM_RBUTTONUP || msg == WM_NCRBUTTONUP));
   if (level < 0) {
-    if (down) t.Done = true;  // a click outside every menu cancels it
+    const int bar = t.BarHit ? t.BarHit(m.pt) : -1;
+    if (bar >= 0 && bar != t.BarCurrent && (down || msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE)) {
+      t.GoTo = bar;  // the mouse moved on to another item of the bar
+      t.Done = true;
+    } else if (down) {
+      t.Done = true;  // a click outside every menu (or on its own bar item) cancels it
+    }
     return;
   }
   const size_t lv = static_cast<size_t>(level);
@@ -401,13 +467,33 @@ void OnKey(Tracker& t, MSG& m) {
   switch (m.wParam) {
     case VK_DOWN: Highlight(t, top, NextSelectable(l, l.Highlighted, 1)); return;
     case VK_UP: Highlight(t, top, NextSelectable(l, l.Highlighted, -1)); return;
-    case VK_RIGHT: OpenSubmenu(t, top, true); return;
+    case VK_RIGHT: {
+      const int h = l.Highlighted;
+      const bool opens = h >= 0 && l.Items[static_cast<size_t>(h)].SubMenu &&
+                         !IsDisabled(l.Items[static_cast<size_t>(h)]);
+      if (!opens && t.BarHit) {
+        t.Move = 1;
+        t.Done = true;
+        return;
+      }
+      OpenSubmenu(t, top, true);
+      return;
+    }
     case VK_LEFT:
-      if (top > 0) CloseLevelsFrom(t, top);
+      if (top > 0) {
+        CloseLevelsFrom(t, top);
+      } else if (t.BarHit) {
+        t.Move = -1;
+        t.Done = true;
+      }
       return;
     case VK_ESCAPE:
-      if (top > 0) CloseLevelsFrom(t, top);
-      else t.Done = true;
+      if (top > 0) {
+        CloseLevelsFrom(t, top);
+      } else {
+        t.Escaped = true;
+        t.Done = true;
+      }
       return;
     case VK_RETURN:
       if (l.Highlighted >= 0) Activate(t, top, l.Highlighted);
@@ -460,13 +546,13 @@ bool IsMouse(UINT msg) {
 }
 
 // Waits for input when the queue is empty; answers false when the menu is to be cancelled.
-bool WaitForInput(Tracker& t, int& handlerRuns) {
+bool WaitForInput(const bool* done, int& handlerRuns) {
   user::MenuIdlePolicy& p = IdlePolicy();
   MSG m;
   if (p.Handler) {
     if (++handlerRuns > 10000) throw vcl::EInvalidOperation("The menu handler never ends the menu");
     p.Handler();
-    if (t.Done || PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE)) return true;
+    if ((done && *done) || PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE)) return true;
   }
   if (p.CloseWhenIdle) return false;
   if (CurrentClock().IsVirtual()) {
@@ -486,7 +572,7 @@ struct TrackGuard {
     try {
       CloseLevelsFrom(T, 0);
       if (GetCapture()) ReleaseCapture();
-      if (Notifies(T) && IsWindow(T.Owner)) {
+      if (Notifies(T) && !T.InBar && IsWindow(T.Owner)) {
         SendMessageA(T.Owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         SendMessageA(T.Owner, WM_EXITMENULOOP, TRUE, 0);
       }
@@ -496,6 +582,44 @@ struct TrackGuard {
   }
 };
 
+// Runs the menu loop of `t` for `menu` shown at (x, y); false when the menu could not open.
+bool Run(Tracker& t, HMENU menu, int x, int y, int flipX, bool selectFirst, bool initMenu) {
+  EnsureClass();
+  g_active = &t;
+  TrackGuard guard{t};
+  if (Notifies(t) && initMenu) {
+    SendMessageA(t.Owner, WM_ENTERMENULOOP, TRUE, 0);
+    SendMessageA(t.Owner, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+  }
+  OpenLevel(t, menu, x, y, flipX, 0);
+  if (t.Levels.empty()) return false;
+  if (selectFirst) Highlight(t, 0, NextSelectable(t.Levels[0], -1, 1));
+  SetCapture(t.Levels[0].Window);
+  int handlerRuns = 0;
+  while (!t.Done && !t.Levels.empty()) {
+    MSG m;
+    if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      if (!WaitForInput(&t.Done, handlerRuns)) t.Done = true;
+      continue;
+    }
+    if (m.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(m.wParam));
+      break;
+    }
+    if (IsMouse(m.message))
+      OnMouse(t, m);
+    else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN)
+      OnKey(t, m);
+    else if (m.message == WM_CHAR || m.message == WM_SYSCHAR)
+      OnChar(t, m);
+    else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_MOUSEWHEEL)
+      continue;
+    else
+      DispatchMessageA(&m);
+  }
+  return true;
+}
+
 }  // namespace
 
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS) {
@@ -503,39 +627,11 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPAR
   bool system = false;
   if (!user::ReadMenu(menu, probe, &system) || !IsWindow(owner)) return FALSE;
   if (g_active) return FALSE;  // one menu is tracked at a time
-  EnsureClass();
   Tracker t;
   t.Owner = owner;
   t.Flags = flags;
   t.System = system;
-  g_active = &t;
-  {
-    TrackGuard guard{t};
-    if (Notifies(t)) {
-      SendMessageA(owner, WM_ENTERMENULOOP, TRUE, 0);
-      SendMessageA(owner, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    }
-    OpenLevel(t, menu, x, y, x, 0);
-    if (t.Levels.empty()) return FALSE;
-    SetCapture(t.Levels[0].Window);
-    int handlerRuns = 0;
-    while (!t.Done && !t.Levels.empty()) {
-      MSG m;
-      if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (!WaitForInput(t, handlerRuns)) t.Done = true;
-        continue;
-      }
-      if (m.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(m.wParam));
-        break;
-      }
-      if (IsMouse(m.message)) OnMouse(t, m);
-      else if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) OnKey(t, m);
-      else if (m.message == WM_CHAR || m.message == WM_SYSCHAR) OnChar(t, m);
-      else if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP || m.message == WM_MOUSEWHEEL) continue;
-      else DispatchMessageA(&m);
-    }
-  }
+  if (!Run(t, menu, x, y, x, false, true)) return FALSE;
   if (!t.Chosen) return FALSE;
   if (flags & TPM_RETURNCMD) return static_cast<BOOL>(t.Command);
   if (!(flags & TPM_NONOTIFY) && IsWindow(owner))
@@ -576,6 +672,28 @@ std::vector<OpenMenuInfo> OpenMenus() {
 }
 
 MenuIdlePolicy& MenuIdle() { return IdlePolicy(); }
+
+bool WaitForMenuInput(int& handlerRuns) { return WaitForInput(nullptr, handlerRuns); }
+
+BarTrack TrackMenuFromBar(HMENU menu, int x, int y, HWND owner, bool system, bool selectFirst,
+                          const std::function<int(POINT)>& barHit, int current) {
+  BarTrack r;
+  if (g_active || !IsWindow(owner)) return r;
+  Tracker t;
+  t.Owner = owner;
+  t.Flags = TPM_LEFTALIGN | TPM_LEFTBUTTON;
+  t.System = system;
+  t.BarHit = barHit;
+  t.BarCurrent = current;
+  t.InBar = true;
+  if (!Run(t, menu, x, y, x, selectFirst, false)) return r;
+  r.Chosen = t.Chosen;
+  r.Command = t.Command;
+  r.Move = t.Move;
+  r.GoTo = t.GoTo;
+  r.Escaped = t.Escaped;
+  return r;
+}
 
 void ResetMenuTracking() { IdlePolicy() = MenuIdlePolicy{}; }
 

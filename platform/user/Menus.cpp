@@ -22,6 +22,7 @@ struct MenuItem {
   UINT_PTR Id = 0;
   std::string Text;
   HMENU SubMenu = nullptr;
+  ULONG_PTR Data = 0;  // owner-drawn items: the owner's value
 };
 
 struct Menu {
@@ -41,6 +42,7 @@ struct MenuTable {
   std::mutex Mutex;
   std::unordered_map<uintptr_t, std::unique_ptr<Menu>> Menus;
   std::unordered_map<HWND, HMENU> SystemMenus;
+  std::unordered_map<HWND, HMENU> BarMenus;  // SetMenu
   uintptr_t Next = 0x40010;
 };
 
@@ -110,7 +112,10 @@ bool MakeItem(MenuTable& t, UINT flags, UINT_PTR idNewItem, LPCSTR text, MenuIte
     item.Id = idNewItem;
   }
   // Bitmap and owner-drawn items carry a value in place of text: it is not read as a string.
-  if (!(flags & (MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW)) && text) item.Text = text;
+  if (flags & MF_OWNERDRAW)
+    item.Data = reinterpret_cast<ULONG_PTR>(text);
+  else if (!(flags & (MF_SEPARATOR | MF_BITMAP)) && text)
+    item.Text = text;
   if (flags & MF_SEPARATOR) item.Flags &= ~(MF_POPUP);
   return true;
 }
@@ -194,6 +199,71 @@ BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCS
   size_t index = 0;
   if (!Locate(t, m, position, flags, owner, index)) return FALSE;
   owner->Items.insert(owner->Items.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
+  return TRUE;
+}
+
+BOOL InsertMenuItemA(HMENU menu, UINT position, BOOL byPosition, LPCMENUITEMINFOA info) {
+  if (!info || info->cbSize != sizeof(MENUITEMINFOA)) return FALSE;
+  MenuTable& t = T();
+  std::lock_guard lock(t.Mutex);
+  Menu* m = Find(t, menu);
+  if (!m) return FALSE;
+  MenuItem item;
+  UINT type = 0;
+  if (info->fMask & (MIIM_FTYPE | MIIM_TYPE)) type = info->fType;
+  item.Flags = type & (MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK | MF_SEPARATOR |
+                       MF_RIGHTJUSTIFY | MFT_RADIOCHECK);
+  if (info->fMask & MIIM_STATE)
+    item.Flags |= info->fState & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT);
+  if (info->fMask & MIIM_ID) item.Id = info->wID;
+  if ((info->fMask & MIIM_SUBMENU) && info->hSubMenu) {
+    if (info->hSubMenu == menu || !Find(t, info->hSubMenu)) return FALSE;
+    item.SubMenu = info->hSubMenu;
+    item.Flags |= MF_POPUP;
+  }
+  if (info->fMask & MIIM_DATA) item.Data = info->dwItemData;
+  const bool textual =
+      (info->fMask & MIIM_STRING) ||
+      ((info->fMask & MIIM_TYPE) && !(type & (MF_BITMAP | MF_SEPARATOR | MF_OWNERDRAW)));
+  if (textual && info->dwTypeData) item.Text = info->dwTypeData;
+  if (item.Flags & MF_SEPARATOR) item.Text.clear();
+  size_t at = m->Items.size();
+  Menu* owner = m;
+  if (byPosition) {
+    at = std::min<size_t>(position, m->Items.size());
+  } else if (!Locate(t, m, position, MF_BYCOMMAND, owner, at)) {
+    owner = m;
+    at = m->Items.size();
+  }
+  owner->Items.insert(owner->Items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+  return TRUE;
+}
+
+BOOL GetMenuItemInfoA(HMENU menu, UINT position, BOOL byPosition, LPMENUITEMINFOA info) {
+  if (!info || info->cbSize != sizeof(MENUITEMINFOA)) return FALSE;
+  MenuTable& t = T();
+  std::lock_guard lock(t.Mutex);
+  Menu* owner = nullptr;
+  size_t index = 0;
+  if (!Locate(t, Find(t, menu), position, byPosition ? MF_BYPOSITION : MF_BYCOMMAND, owner, index))
+    return FALSE;
+  const MenuItem& item = owner->Items[index];
+  if (info->fMask & (MIIM_FTYPE | MIIM_TYPE))
+    info->fType = item.Flags & (MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK |
+                                MF_SEPARATOR | MF_RIGHTJUSTIFY | MFT_RADIOCHECK);
+  if (info->fMask & MIIM_STATE)
+    info->fState = item.Flags & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT);
+  if (info->fMask & MIIM_ID) info->wID = static_cast<UINT>(item.Id);
+  if (info->fMask & MIIM_SUBMENU) info->hSubMenu = item.SubMenu;
+  if (info->fMask & MIIM_DATA) info->dwItemData = item.Data;
+  if (info->fMask & (MIIM_STRING | MIIM_TYPE)) {
+    if (info->dwTypeData && info->cch > 0) {
+      const size_t n = std::min<size_t>(item.Text.size(), info->cch - 1);
+      std::memcpy(info->dwTypeData, item.Text.data(), n);
+      info->dwTypeData[n] = '\0';
+    }
+    info->cch = static_cast<UINT>(item.Text.size());
+  }
   return TRUE;
 }
 
@@ -288,7 +358,40 @@ BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable) {
   return static_cast<BOOL>(before);
 }
 
-BOOL DrawMenuBar(HWND hwnd) { return IsWindow(hwnd); }
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+  user::Wnd* w = user::FromHandle(hwnd);
+  if (!w || w->IsDesktop() || w->IsChild()) return FALSE;
+  {
+    MenuTable& t = T();
+    std::lock_guard lock(t.Mutex);
+    if (menu && !Find(t, menu)) return FALSE;
+    if (menu)
+      t.BarMenus[hwnd] = menu;
+    else
+      t.BarMenus.erase(hwnd);
+  }
+  user::MenuBarChanged(hwnd);
+  return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+  MenuTable& t = T();
+  std::lock_guard lock(t.Mutex);
+  auto it = t.BarMenus.find(hwnd);
+  if (it == t.BarMenus.end()) return nullptr;
+  // A bar menu destroyed behind the window's back is no longer its menu.
+  if (!Find(t, it->second)) {
+    t.BarMenus.erase(it);
+    return nullptr;
+  }
+  return it->second;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+  if (!IsWindow(hwnd)) return FALSE;
+  user::MenuBarChanged(hwnd);
+  return TRUE;
+}
 
 HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
   user::Wnd* w = user::FromHandle(hwnd);
@@ -326,6 +429,13 @@ void DestroyWindowMenus(HWND h) {
   std::lock_guard lock(t.Mutex);
   auto it = t.SystemMenus.find(h);
   if (it != t.SystemMenus.end()) Destroy(t, it->second);
+  // The menu bar goes with its window (a form takes its menu away before that).
+  auto bar = t.BarMenus.find(h);
+  if (bar != t.BarMenus.end()) {
+    const HMENU m = bar->second;
+    t.BarMenus.erase(bar);
+    Destroy(t, m);
+  }
 }
 
 void ResetMenus() {
@@ -334,6 +444,7 @@ void ResetMenus() {
   std::lock_guard lock(t.Mutex);
   t.Menus.clear();
   t.SystemMenus.clear();
+  t.BarMenus.clear();
 }
 
 bool ReadMenu(HMENU menu, std::vector<MenuItemInfo>& items, bool* isSystem) {
@@ -342,7 +453,7 @@ bool ReadMenu(HMENU menu, std::vector<MenuItemInfo>& items, bool* isSystem) {
   const Menu* m = Find(t, menu);
   if (!m) return false;
   items.clear();
-  for (const MenuItem& i : m->Items) items.push_back({i.Flags, i.Id, i.Text, i.SubMenu});
+  for (const MenuItem& i : m->Items) items.push_back({i.Flags, i.Id, i.Text, i.SubMenu, i.Data});
   if (isSystem) *isSystem = m->SystemOwner != nullptr;
   return true;
 }

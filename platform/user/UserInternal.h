@@ -279,6 +279,7 @@ State& UserState();
 void EnsureInit();
 // Window procedures of the system's list classes (ListBoxClass.cpp).
 WNDPROC ListBoxClassProc();
+WNDPROC ComboBoxClassProc();  // ComboBoxClass.cpp
 // Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();
@@ -343,6 +344,7 @@ struct MenuItemInfo {
   UINT_PTR Id = 0;
   std::string Text;
   HMENU SubMenu = nullptr;
+  ULONG_PTR Data = 0;
 };
 // The items of a menu; false for a stale handle. `isSystem` tells a window's system menu.
 bool ReadMenu(HMENU menu, std::vector<MenuItemInfo>& items, bool* isSystem = nullptr);
@@ -365,6 +367,29 @@ struct MenuIdlePolicy {
 };
 MenuIdlePolicy& MenuIdle();
 void ResetMenuTracking();
+
+// Menu bars (MenuBar.cpp). MenuBarChanged recomputes the frame of a window whose bar changed
+// and repaints the bar. MenuBarDefProc handles, ahead of the default window procedure, what
+// the bar and the system menu add to it (frame size, bar painting and hit testing, clicks and
+// keys that open menus, context-menu keys); false leaves the message to the default handling.
+void MenuBarChanged(HWND h);
+bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// The bar's items in screen coordinates (empty without a bar).
+std::vector<RECT> MenuBarItemRects(HWND h);
+// Tracks a menu opened from a bar item. Left/Right at the outermost level, or the mouse over
+// another bar item, end the tracking with `move` (-1, +1) or `goTo` (that item's index).
+struct BarTrack {
+  bool Chosen = false;
+  UINT_PTR Command = 0;
+  int Move = 0;
+  int GoTo = -1;
+  bool Escaped = false;  // Escape closed the menu (the bar stays selected)
+};
+BarTrack TrackMenuFromBar(HMENU menu, int x, int y, HWND owner, bool system, bool selectFirst,
+                          const std::function<int(POINT)>& barHit, int current);
+// Waits until input arrives while a menu loop runs (the test kit's idle handler runs first);
+// false when the menu is to be cancelled.
+bool WaitForMenuInput(int& handlerRuns);
 
 HWND HitTestScreen(POINT screen, LRESULT* hit);
 bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front);

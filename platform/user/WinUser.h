@@ -314,6 +314,9 @@ BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 
+// The parts of a window of the COMBOBOX class (FALSE for any other window).
+BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
+
 // ---- Window procedures and messages ----
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -452,6 +455,33 @@ DWORD CheckMenuItem(HMENU menu, UINT idCheckItem, UINT check);
 BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable);
 BOOL DrawMenuBar(HWND hwnd);
 HMENU GetSystemMenu(HWND hwnd, BOOL revert);
+struct MENUITEMINFOA {
+  UINT cbSize = sizeof(MENUITEMINFOA);
+  UINT fMask = 0;
+  UINT fType = 0;
+  UINT fState = 0;
+  UINT wID = 0;
+  HMENU hSubMenu = nullptr;
+  HBITMAP hbmpChecked = nullptr;
+  HBITMAP hbmpUnchecked = nullptr;
+  ULONG_PTR dwItemData = 0;
+  LPSTR dwTypeData = nullptr;
+  UINT cch = 0;
+  HBITMAP hbmpItem = nullptr;
+};
+using LPMENUITEMINFOA = MENUITEMINFOA*;
+using LPCMENUITEMINFOA = const MENUITEMINFOA*;
+// Inserts before the item named by `item` (a position with byPosition, else a command); an
+// owner-drawn item keeps its text (MIIM_STRING) and its data (MIIM_DATA) side by side.
+BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFOA info);
+// Reads the parts `info->fMask` names; the text is copied into dwTypeData (cch characters at
+// most), and cch answers its length.
+BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, LPMENUITEMINFOA info);
+// A window's menu bar (top-level windows with a caption). SetMenu recomputes the frame.
+BOOL SetMenu(HWND hwnd, HMENU menu);
+HMENU GetMenu(HWND hwnd);
+// The screen rectangle of an item of a window's menu bar (or of an open popup menu).
+BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT item, LPRECT rect);
 struct TPMPARAMS {
   UINT cbSize = sizeof(TPMPARAMS);
   RECT rcExclude{};  // screen area the menu must not cover

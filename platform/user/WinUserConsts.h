@@ -236,6 +236,29 @@ constexpr UINT MF_RIGHTJUSTIFY = 0x4000;
 constexpr UINT MF_MOUSESELECT = 0x8000;
 // A checked item with this bit shows a radio dot in place of a check mark.
 constexpr UINT MFT_RADIOCHECK = 0x0200;
+// MENUITEMINFO masks, types and states.
+constexpr UINT MIIM_STATE = 0x0001;
+constexpr UINT MIIM_ID = 0x0002;
+constexpr UINT MIIM_SUBMENU = 0x0004;
+constexpr UINT MIIM_CHECKMARKS = 0x0008;
+constexpr UINT MIIM_TYPE = 0x0010;
+constexpr UINT MIIM_DATA = 0x0020;
+constexpr UINT MIIM_STRING = 0x0040;
+constexpr UINT MIIM_BITMAP = 0x0080;
+constexpr UINT MIIM_FTYPE = 0x0100;
+constexpr UINT MFT_STRING = MF_STRING;
+constexpr UINT MFT_BITMAP = MF_BITMAP;
+constexpr UINT MFT_MENUBARBREAK = MF_MENUBARBREAK;
+constexpr UINT MFT_MENUBREAK = MF_MENUBREAK;
+constexpr UINT MFT_OWNERDRAW = MF_OWNERDRAW;
+constexpr UINT MFT_SEPARATOR = MF_SEPARATOR;
+constexpr UINT MFT_RIGHTJUSTIFY = MF_RIGHTJUSTIFY;
+constexpr UINT MFS_GRAYED = 0x0003;
+constexpr UINT MFS_DISABLED = MFS_GRAYED;
+constexpr UINT MFS_CHECKED = MF_CHECKED;
+constexpr UINT MFS_HILITE = MF_HILITE;
+constexpr UINT MFS_ENABLED = MF_ENABLED;
+constexpr UINT MFS_DEFAULT = MF_DEFAULT;
 
 // Answers to WM_MENUCHAR (in the high word).
 constexpr LRESULT MNC_IGNORE = 0;

@@ -67,8 +67,10 @@ static void AddListClasses(State& s) {
   const struct {
     const char* Name;
     WNDPROC Proc;
-  } classes[] = {
-      {"ListBox", ListBoxClassProc()}, {"Edit", EditClassProc()}, {"Button", ButtonClassProc()}};
+  } classes[] = {{"ListBox", ListBoxClassProc()},
+                 {"ComboBox", ComboBoxClassProc()},
+                 {"Edit", EditClassProc()},
+                 {"Button", ButtonClassProc()}};
   for (const auto& k : classes) {
     auto sc = std::make_unique<WndClass>();
     sc->Atom = s.NextAtom++;

@@ -215,6 +215,27 @@ std::vector<TOpenMenu> OpenMenus() {
   return r;
 }
 
+std::vector<TMenuItemView> MenuBarItems(HWND hwnd) {
+  std::vector<TMenuItemView> r;
+  const HMENU bar = win::GetMenu(hwnd);
+  std::vector<win::user::MenuItemInfo> items;
+  if (!bar || !win::user::ReadMenu(bar, items)) return r;
+  const std::vector<RECT> rects = win::user::MenuBarItemRects(hwnd);
+  for (size_t i = 0; i < items.size(); ++i)
+    r.push_back({items[i].Text, static_cast<UINT>(items[i].Id), items[i].Flags, items[i].SubMenu,
+                 i < rects.size() ? rects[i] : RECT{}});
+  return r;
+}
+
+void ClickMenuBar(HWND hwnd, const std::string& text) {
+  for (const TMenuItemView& item : MenuBarItems(hwnd))
+    if (ShownMenuText(item.Text) == text) {
+      Click((item.Rect.Left + item.Rect.Right) / 2, (item.Rect.Top + item.Rect.Bottom) / 2);
+      return;
+    }
+  throw vcl::EInvalidOperation("The menu bar has no item \"" + text + "\"");
+}
+
 void SetMenuHandler(std::function<void()> handler) { MenuIdle().Handler = std::move(handler); }
 
 void CloseMenusWhenIdle(bool on) { MenuIdle().CloseWhenIdle = on; }

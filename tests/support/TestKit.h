@@ -117,6 +117,11 @@ void CloseMenusWhenIdle(bool on);
 // Sets a handler that clicks the items shown as path[0], path[1], ... one menu level at a
 // time, then leaves the menu alone. Throws (out of the menu call) when an item is missing.
 void ChooseMenuPath(const std::vector<std::string>& path);
+// The items of a window's menu bar (screen rectangles); empty without a bar.
+std::vector<TMenuItemView> MenuBarItems(HWND hwnd);
+// Clicks the bar item shown as `text`; the bar's menu loop runs inside the click, so a test
+// sets its menu handler first. Throws when the bar has no such item.
+void ClickMenuBar(HWND hwnd, const std::string& text);
 // Queue input without running the loop (for use inside a menu loop).
 void QueueMouseMove(int x, int y);
 void QueueClick(int x, int y, int button = 0);

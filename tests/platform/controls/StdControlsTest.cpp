@@ -156,6 +156,25 @@ INSTANTIATE_TEST_SUITE_P(
     Memo, MemoLines,
     ::testing::Values(
         LinesCase{"Add", [](TStrings* l) { l->Add("four"); }, "one\r\ntwo\r\nthree\r\nfour", 4},
+        LinesCase{"AddSeveral",
+                  [](TStrings* l) {
+                    l->Add("a");
+                    l->Add("b\r\nc");
+                    l->Add("d");
+                  },
+                  "one\r\ntwo\r\nthree\r\na\r\nb\r\nc\r\nd", 7},
+        LinesCase{"AddAfterATrailingBreak",
+                  [](TStrings* l) {
+                    l->SetText("x\r\n");
+                    l->Add("y");
+                  },
+                  "x\r\ny", 2},
+        LinesCase{"AddToNothing",
+                  [](TStrings* l) {
+                    l->Clear();
+                    l->Add("solo");
+                  },
+                  "solo", 1},
         LinesCase{"InsertFirst", [](TStrings* l) { l->Insert(0, "zero"); },
                   "zero\r\none\r\ntwo\r\nthree", 4},
         LinesCase{"DeleteMiddle", [](TStrings* l) { l->Delete(1); }, "one\r\nthree", 2},
@@ -172,6 +191,28 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "1\r\n2", 2}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(StdControlsTest, MemoLinesFollowTypingAndWorkWithoutAWindow) {
+  NewForm();
+  auto* memo = Add<TMemo>(10, 10, 200, 100);
+  auto* lines = memo->Lines();
+  lines->Add("first");  // no window yet
+  lines->Add("second");
+  EXPECT_EQ(memo->Text(), "first\r\nsecond");
+  Show();
+  EXPECT_EQ(lines->Count(), 2);
+  memo->SetFocus();
+  win::SendMessageA(memo->Handle(), win::EM_SETSEL, 100, 100);
+  win::testkit::TypeText("\rthird");
+  EXPECT_EQ(lines->Count(), 3);
+  EXPECT_EQ(memo->Text(), "first\r\nsecond\r\nthird");
+  EXPECT_EQ(lines->Add("fourth"), 3);
+  EXPECT_EQ(lines->Strings(3), "fourth");
+  // Typing at the end continues the last line rather than the count.
+  win::testkit::TypeText("!");
+  EXPECT_EQ(lines->Count(), 4);
+  EXPECT_EQ(lines->Strings(3), "fourth!");
+}
 
 TEST_F(StdControlsTest, MemoLinesRefuseBadIndexes) {
   NewForm();

@@ -226,5 +226,86 @@ TEST_F(SystemMenuTest, MenusGoWithTheirWindowAndOnlySystemMenuWindowsHaveOne) {
   EXPECT_NE(again, mb);
 }
 
+TEST_F(MenusTest, ItemInfoKeepsTextAndOwnerDataTogether) {
+  HMENU m = CreatePopupMenu();
+  MENUITEMINFOA in;
+  char text[] = "&Drawn";
+  in.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STRING | MIIM_STATE;
+  in.fType = MFT_OWNERDRAW | MFT_RADIOCHECK;
+  in.fState = MFS_CHECKED;
+  in.wID = 7;
+  in.dwItemData = 0xABCD;
+  in.dwTypeData = text;
+  EXPECT_TRUE(InsertMenuItemA(m, kNone, TRUE, &in));
+  MENUITEMINFOA out;
+  char buf[4] = {};
+  out.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STRING | MIIM_STATE;
+  out.dwTypeData = buf;
+  out.cch = sizeof buf;
+  ASSERT_TRUE(GetMenuItemInfoA(m, 7, FALSE, &out));
+  EXPECT_EQ(out.fType, MFT_OWNERDRAW | MFT_RADIOCHECK);
+  EXPECT_EQ(out.fState, MFS_CHECKED);
+  EXPECT_EQ(out.dwItemData, 0xABCDu);
+  EXPECT_EQ(std::string(buf), "&Dr");  // cut to the buffer
+  EXPECT_EQ(out.cch, 6u);
+  MENUITEMINFOA bad;
+  bad.cbSize = 3;
+  EXPECT_FALSE(InsertMenuItemA(m, 0, TRUE, &bad));
+  EXPECT_FALSE(InsertMenuItemA(m, 0, TRUE, nullptr));
+  in.fMask = MIIM_SUBMENU;
+  in.hSubMenu = m;  // a menu inside itself
+  EXPECT_FALSE(InsertMenuItemA(m, 0, TRUE, &in));
+  EXPECT_EQ(GetMenuItemCount(m), 1);
+}
+
+TEST_F(MenusTest, AMenuBarBelongsToATopLevelWindowAndGoesWithIt) {
+  HWND top = CreateWindowExA(0, "PlainWnd", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                             nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "PlainWnd", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top, nullptr,
+                               nullptr, nullptr);
+  HMENU bar = CreateMenu(), gone = CreateMenu();
+  AppendMenuA(bar, MF_STRING, 1, "&File");
+  DestroyMenu(gone);
+  RECT before, after;
+  GetClientRect(top, &before);
+  EXPECT_FALSE(SetMenu(child, bar));
+  EXPECT_FALSE(SetMenu(top, gone));
+  EXPECT_TRUE(SetMenu(top, bar));
+  EXPECT_EQ(GetMenu(top), bar);
+  GetClientRect(top, &after);
+  EXPECT_EQ(before.Bottom - after.Bottom, GetSystemMetrics(SM_CYMENU));
+  // A bar destroyed behind the window's back is no longer its bar; a window destroys its bar.
+  HMENU second = CreateMenu();
+  EXPECT_TRUE(SetMenu(top, second));
+  DestroyMenu(second);
+  EXPECT_EQ(GetMenu(top), nullptr);
+  EXPECT_TRUE(SetMenu(top, bar));
+  DestroyWindow(top);
+  EXPECT_FALSE(IsMenu(bar));
+}
+
+TEST_F(MenusTest, RightClicksAndContextKeysSendContextMenuToTheWindowAndOnToItsParent) {
+  HWND top = CreateWindowExA(0, "PlainWnd", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                             nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "PlainWnd", "", WS_CHILD | WS_VISIBLE, 20, 20, 80, 60, top,
+                               nullptr, nullptr, nullptr);
+  testkit::TMessageRecorder rec(top);
+  rec.Attach(child);
+  const POINT p = testkit::ScreenPoint(child, 5, 6);
+  testkit::Click(p.X, p.Y, 1);
+  SetFocus(child);
+  testkit::KeyPress(VK_APPS);
+  testkit::SetShiftState(true, false, false);
+  testkit::KeyPress(VK_F10);
+  testkit::SetShiftState(false, false, false);
+  std::vector<std::string> seen;
+  for (const auto& e : rec.Entries())
+    if (e.Msg == WM_CONTEXTMENU)
+      seen.push_back((e.Hwnd == top ? "top " : "child ") + std::to_string(e.LParam));
+  const std::string at = std::to_string(MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)));
+  EXPECT_EQ(seen, (std::vector<std::string>{"child " + at, "top " + at, "child -1", "top -1",
+                                            "child -1", "top -1"}));
+}
+
 }  // namespace
 }  // namespace usertest

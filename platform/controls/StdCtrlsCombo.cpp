@@ -1,0 +1,658 @@
+// TComboBoxStrings, TCustomComboBox and TComboBox: the combo box of the standard controls, on
+// the window system's COMBOBOX class.
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/graphics/CanvasGuards.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/text/Text.h"
+
+namespace vcl {
+
+using namespace win;
+
+namespace {
+
+[[noreturn]] void IndexError(int Index) { throw EListError(Format(SListIndexError, {Index})); }
+
+void CheckIndex(int Index, int Count) {
+  if (Index < 0 || Index >= Count) IndexError(Index);
+}
+
+// A negative answer of the window to a new item: the list has no room left.
+int CheckSpace(LRESULT r) {
+  if (r == CB_ERRSPACE) throw EOutOfResources(SComboBoxOutOfSpace);
+  return static_cast<int>(r);
+}
+
+int LineHeight(TFont* Font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font->Handle());
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return tm.tmHeight;
+}
+
+// The edit children of the combos, for their subclass procedure.
+std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
+  static auto* m = new std::unordered_map<HWND, TCustomComboBox*>;
+  return *m;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TComboBoxStrings
+
+std::string TComboBoxStrings::Get(int Index) const {
+  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Get(Index);
+  HWND h = comboBox_->Handle();
+  const LRESULT n = SendMessageA(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(Index), 0);
+  if (n < 0) IndexError(Index);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  SendMessageA(h, CB_GETLBTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(s.data()));
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+int TComboBoxStrings::GetCount() const {
+  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Count();
+  return static_cast<int>(SendMessageA(comboBox_->Handle(), CB_GETCOUNT, 0, 0));
+}
+
+TObject* TComboBoxStrings::GetObject(int Index) const {
+  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Objects(Index);
+  const LRESULT d =
+      SendMessageA(comboBox_->Handle(), CB_GETITEMDATA, static_cast<WPARAM>(Index), 0);
+  if (d == CB_ERR) IndexError(Index);
+  return reinterpret_cast<TObject*>(d);
+}
+
+void TComboBoxStrings::PutObject(int Index, TObject* AObject) {
+  if (!comboBox_->HandleAllocated()) {
+    comboBox_->saved_->PutObject(Index, AObject);
+    return;
+  }
+  if (SendMessageA(comboBox_->Handle(), CB_SETITEMDATA, static_cast<WPARAM>(Index),
+                   reinterpret_cast<LPARAM>(AObject)) == CB_ERR)
+    IndexError(Index);
+}
+
+int TComboBoxStrings::Add(const std::string& S) {
+  if (!comboBox_->HandleAllocated()) {
+    TStringList* s = comboBox_->saved_;
+    if (!comboBox_->sorted_) return s->Add(S);
+    int i = 0;
+    while (i < s->Count() && AnsiCompareText(s->Get(i), S) <= 0) ++i;
+    s->Insert(i, S);
+    return i;
+  }
+  return CheckSpace(
+      SendMessageA(comboBox_->Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str())));
+}
+
+void TComboBoxStrings::Insert(int Index, const std::string& S) {
+  if (Index < 0 || Index > GetCount()) IndexError(Index);
+  if (!comboBox_->HandleAllocated()) {
+    comboBox_->saved_->Insert(Index, S);
+    return;
+  }
+  CheckSpace(SendMessageA(comboBox_->Handle(), CB_INSERTSTRING, static_cast<WPARAM>(Index),
+                          reinterpret_cast<LPARAM>(S.c_str())));
+}
+
+void TComboBoxStrings::Delete(int Index) {
+  CheckIndex(Index, GetCount());
+  if (!comboBox_->HandleAllocated()) {
+    comboBox_->saved_->Delete(Index);
+    if (comboBox_->savedIndex_ == Index)
+      comboBox_->savedIndex_ = -1;
+    else if (comboBox_->savedIndex_ > Index)
+      --comboBox_->savedIndex_;
+    return;
+  }
+  SendMessageA(comboBox_->Handle(), CB_DELETESTRING, static_cast<WPARAM>(Index), 0);
+}
+
+void TComboBoxStrings::Clear() {
+  if (!comboBox_->HandleAllocated()) {
+    comboBox_->saved_->Clear();
+    // A stream sets the chosen item before it reads the items.
+    if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
+    return;
+  }
+  // The edit keeps its text; a drop-down list shows nothing chosen.
+  const std::string text = comboBox_->editHandle_ ? comboBox_->GetText() : std::string();
+  HWND h = comboBox_->Handle();
+  SendMessageA(h, CB_RESETCONTENT, 0, 0);
+  if (comboBox_->editHandle_)
+    CallWindowProcA(comboBox_->defWndProc_, h, WM_SETTEXT, 0,
+                    reinterpret_cast<LPARAM>(text.c_str()));
+  comboBox_->StoreText(text);
+}
+
+int TComboBoxStrings::IndexOf(const std::string& S) const {
+  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->IndexOf(S);
+  const LRESULT r = SendMessageA(comboBox_->Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(S.c_str()));
+  return r < 0 ? -1 : static_cast<int>(r);
+}
+
+void TComboBoxStrings::SetUpdateState(bool Updating) {
+  if (!comboBox_->HandleAllocated()) return;
+  SendMessageA(comboBox_->Handle(), WM_SETREDRAW, Updating ? 0 : 1, 0);
+  if (!Updating) comboBox_->Invalidate();
+}
+
+ZYL_CLASS_IMPL(TComboBoxStrings) {}
+
+// ---------------------------------------------------------------------------------------------
+// TCustomComboBox
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+  // The window tracks the mouse itself (its dropped list holds the capture).
+  controlStyle_ = TControlStyle{csSetCaption, csDoubleClicks, csFixedHeight};
+  width_ = 145;
+  height_ = 25;
+  tabStop_ = true;
+  parentColor_ = false;
+  color_ = clWindow;
+  saved_ = new TStringList();
+  items_ = new TComboBoxStrings(this);
+  auto* c = new TControlCanvas();
+  c->SetControl(this);
+  canvas_ = c;
+  AdjustHeight();
+}
+
+TCustomComboBox::~TCustomComboBox() {
+  if (HandleAllocated()) DestroyWindowHandle();
+  delete canvas_;
+  canvas_ = nullptr;
+  delete items_;
+  items_ = nullptr;
+  delete saved_;
+  saved_ = nullptr;
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& Params) {
+  static const DWORD styles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST,
+                                 CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                                 CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
+  static const DWORD cases[] = {0, CBS_UPPERCASE, CBS_LOWERCASE};
+  TWinControl::CreateParams(Params);
+  WNDCLASSA system;
+  if (!GetClassInfoA(nullptr, "ComboBox", &system)) throw EOutOfResources(SNoComboBoxClass);
+  Params.WindowClass.lpfnWndProc = system.lpfnWndProc;
+  Params.WindowClass.style = system.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
+  Params.Style |= WS_VSCROLL | CBS_HASSTRINGS | CBS_AUTOHSCROLL | styles[style_] | cases[charCase_];
+  if (sorted_) Params.Style |= CBS_SORT;
+}
+
+void TCustomComboBox::CreateWnd() {
+  creating_ = true;
+  try {
+    TWinControl::CreateWnd();
+  } catch (...) {
+    creating_ = false;
+    throw;
+  }
+  creating_ = false;
+  HWND h = handle_;
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+  if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) {
+    // The field was measured while the window was being made, before it reached the control.
+    SendMessageA(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight_);
+    if (style_ == csOwnerDrawFixed) SendMessageA(h, CB_SETITEMHEIGHT, 0, itemHeight_);
+  }
+  COMBOBOXINFO info;
+  if (GetComboBoxInfo(h, &info)) {
+    editHandle_ = info.hwndItem;
+    listHandle_ = info.hwndList;
+  }
+  if (editHandle_) {
+    SendMessageA(h, CB_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    EditOwners()[editHandle_] = this;
+    SetWindowLongPtrA(
+        editHandle_, GWLP_USERDATA,
+        SetWindowLongPtrA(editHandle_, GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditSubclass)));
+  }
+  if (saved_->Count() > 0) {
+    SendMessageA(h, CB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
+    for (int i = 0; i < saved_->Count(); ++i) {
+      const std::string s = saved_->Get(i);
+      const LRESULT k =
+          SendMessageA(h, sorted_ ? CB_ADDSTRING : CB_INSERTSTRING,
+                       static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
+      if (k >= 0)
+        SendMessageA(h, CB_SETITEMDATA, static_cast<WPARAM>(k),
+                     reinterpret_cast<LPARAM>(saved_->Objects(i)));
+    }
+    saved_->Clear();
+  }
+  if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
+  savedIndex_ = -1;
+  if (editHandle_) {
+    // Through the combo's own procedure: putting its text back is no change of the user's.
+    CallWindowProcA(defWndProc_, h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
+    SendMessageA(h, CB_SETEDITSEL, 0, MAKELPARAM(selStart_, selStart_ + selLength_));
+  }
+}
+
+void TCustomComboBox::DestroyWnd() {
+  if (handle_) {
+    if (editHandle_) {
+      selStart_ = SelStart();
+      selLength_ = SelLength();
+      EditOwners().erase(editHandle_);
+    }
+    if (!ComponentState().contains(csDestroying)) {
+      const int n = items_->Count();
+      saved_->Clear();
+      for (int i = 0; i < n; ++i) saved_->AddObject(items_->Get(i), items_->Objects(i));
+      savedIndex_ = static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+    }
+  }
+  editHandle_ = listHandle_ = nullptr;
+  TWinControl::DestroyWnd();
+}
+
+void TCustomComboBox::Loaded() {
+  // Streams write the chosen item before the items: it takes effect once they are there.
+  TWinControl::Loaded();
+  const int index = savedIndex_;
+  if (!HandleAllocated() && index >= 0 && index < saved_->Count() && style_ != csDropDown &&
+      style_ != csSimple)
+    StoreText(saved_->Get(index));
+  AdjustHeight();
+}
+
+int TCustomComboBox::ItemIndex() {
+  if (!HandleAllocated()) return savedIndex_;
+  return static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetItemIndex(int Value) {
+  if (!HandleAllocated()) {
+    savedIndex_ = Value;
+    if (!ComponentState().contains(csLoading) && Value >= 0 && Value < saved_->Count())
+      StoreText(saved_->Get(Value));
+    return;
+  }
+  if (ItemIndex() == Value) return;
+  SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(Value), 0);
+  // The window shows the item's text (or none): the control's copy follows it.
+  const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
+  std::string t(static_cast<size_t>(n) + 1, '\0');
+  t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
+                                               static_cast<WPARAM>(n + 1),
+                                               reinterpret_cast<LPARAM>(t.data()))));
+  StoreText(t);
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
+  if (style_ == Value) return;
+  style_ = Value;
+  if (Value == csSimple)
+    controlStyle_ -= csFixedHeight;
+  else
+    controlStyle_ += csFixedHeight;
+  RecreateWnd();
+  AdjustHeight();
+}
+
+void TCustomComboBox::SetSorted(bool Value) {
+  if (sorted_ == Value) return;
+  sorted_ = Value;
+  if (Value && !HandleAllocated()) {
+    std::vector<std::pair<std::string, TObject*>> all;
+    for (int i = 0; i < saved_->Count(); ++i) all.emplace_back(saved_->Get(i), saved_->Objects(i));
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+      return AnsiCompareText(a.first, b.first) < 0;
+    });
+    saved_->Clear();
+    for (auto& [t, o] : all) saved_->AddObject(t, o);
+  }
+  RecreateWnd();
+}
+
+void TCustomComboBox::SetCharCase(TEditCharCase Value) {
+  if (charCase_ == Value) return;
+  charCase_ = Value;
+  RecreateWnd();
+}
+
+bool TCustomComboBox::DroppedDown() {
+  return HandleAllocated() && SendMessageA(handle_, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::SetDroppedDown(bool Value) {
+  SendMessageA(Handle(), CB_SHOWDROPDOWN, Value ? 1 : 0, 0);
+}
+
+int TCustomComboBox::ItemHeight() {
+  if (HandleAllocated() && (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable))
+    return itemHeight_;
+  if (HandleAllocated()) return static_cast<int>(SendMessageA(handle_, CB_GETITEMHEIGHT, 0, 0));
+  return itemHeight_;
+}
+
+void TCustomComboBox::SetItemHeight(int Value) {
+  if (Value <= 0 || itemHeight_ == Value) return;
+  itemHeight_ = Value;
+  if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) RecreateWnd();
+}
+
+void TCustomComboBox::SetMaxLength(int32_t Value) {
+  if (Value < 0) Value = 0;
+  maxLength_ = Value;
+  if (HandleAllocated()) SendMessageA(handle_, CB_LIMITTEXT, static_cast<WPARAM>(Value), 0);
+}
+
+int TCustomComboBox::SelStart() {
+  if (!HandleAllocated() || !editHandle_) return selStart_;
+  DWORD a = 0, b = 0;
+  SendMessageA(handle_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  return static_cast<int>(a);
+}
+
+void TCustomComboBox::SetSelStart(int Value) {
+  selStart_ = Value;
+  selLength_ = 0;
+  if (HandleAllocated() && editHandle_)
+    SendMessageA(handle_, CB_SETEDITSEL, 0, MAKELPARAM(Value, Value));
+}
+
+int TCustomComboBox::SelLength() {
+  if (!HandleAllocated() || !editHandle_) return selLength_;
+  DWORD a = 0, b = 0;
+  SendMessageA(handle_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  return static_cast<int>(b - a);
+}
+
+void TCustomComboBox::SetSelLength(int Value) {
+  const int start = SelStart();
+  selLength_ = Value;
+  if (HandleAllocated() && editHandle_)
+    SendMessageA(handle_, CB_SETEDITSEL, 0, MAKELPARAM(start, start + Value));
+}
+
+std::string TCustomComboBox::SelText() {
+  const std::string t = GetText();
+  const int a = std::clamp(SelStart(), 0, static_cast<int>(t.size()));
+  const int n = std::clamp(SelLength(), 0, static_cast<int>(t.size()) - a);
+  return t.substr(static_cast<size_t>(a), static_cast<size_t>(n));
+}
+
+void TCustomComboBox::SetSelText(const std::string& Value) {
+  if (!editHandle_ && HandleAllocated()) return;
+  SendMessageA(EditHandleNeeded(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+HWND TCustomComboBox::EditHandleNeeded() {
+  HandleNeeded();
+  return editHandle_;
+}
+
+void TCustomComboBox::Clear() {
+  items_->Clear();
+  SetText("");
+}
+
+void TCustomComboBox::SelectAll() {
+  if (HandleAllocated() && editHandle_) SendMessageA(handle_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+bool TCustomComboBox::Focused() {
+  const HWND f = GetFocus();
+  return f && (f == handle_ || f == editHandle_);
+}
+
+void TCustomComboBox::AdjustHeight() {
+  if (style_ == csSimple || ComponentState().contains(csLoading)) return;
+  // The field of the window system's combo: a line of text (or the owner's item) inside the
+  // sunken border.
+  const int field = (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
+                        ? itemHeight_
+                        : LineHeight(font_) + 2;
+  SetHeight(field + 6);
+}
+
+void TCustomComboBox::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TCustomComboBox::Select() {
+  if (OnSelect)
+    OnSelect(this);
+  else
+    Change();
+}
+
+void TCustomComboBox::DropDown() {
+  if (OnDropDown) OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp() {
+  if (OnCloseUp) OnCloseUp(this);
+}
+
+void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
+  if (OnDrawItem) {
+    OnDrawItem(this, Index, Rect, State);
+    return;
+  }
+  canvas_->FillRect(Rect);
+  if (Index >= 0 && Index < items_->Count())
+    canvas_->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
+}
+
+void TCustomComboBox::MeasureItem(int Index, int& Height) {
+  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
+}
+
+void TCustomComboBox::CNCommand(TWMCommand& Message) {
+  const auto syncText = [this] {
+    const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
+    std::string t(static_cast<size_t>(n) + 1, '\0');
+    t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
+                                                 static_cast<WPARAM>(n + 1),
+                                                 reinterpret_cast<LPARAM>(t.data()))));
+    StoreText(t);
+  };
+  switch (Message.NotifyCode()) {
+    case CBN_DBLCLK: DblClick(); break;
+    case CBN_EDITCHANGE:
+      if (creating_) break;
+      syncText();
+      Change();
+      break;
+    case CBN_DROPDOWN: {
+      // The list shows DropDownCount items.
+      const int rows = std::max(1, std::min(dropDownCount_, std::max(items_->Count(), 1)));
+      SetWindowPos(handle_, nullptr, 0, 0, Width(), Height() + rows * ItemHeight() + 2,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+      DropDown();
+      break;
+    }
+    case CBN_SELCHANGE:
+      syncText();
+      Click();
+      Select();
+      break;
+    case CBN_CLOSEUP: CloseUp(); break;
+    case CBN_SETFOCUS:
+      // The focus came to the edit child: the form hears of it as the combo's.
+      if (TCustomForm* form = vcl::GetParentForm(this); form && !controlState_.contains(csFocusing))
+        form->SetFocusedControl(this);
+      break;
+    default: break;
+  }
+}
+
+void TCustomComboBox::CNDrawItem(TMessage& Message) {
+  auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
+  TOwnerDrawState state;
+  if (dis->itemState & ODS_SELECTED) state += odSelected;
+  if (dis->itemState & ODS_GRAYED) state += odGrayed;
+  if (dis->itemState & ODS_DISABLED) state += odDisabled;
+  if (dis->itemState & ODS_CHECKED) state += odChecked;
+  if (dis->itemState & ODS_FOCUS) state += odFocused;
+  if (dis->itemState & ODS_DEFAULT) state += odDefault;
+  if (dis->itemState & ODS_COMBOBOXEDIT) state += odComboBoxEdit;
+  TCanvasBinding binding(canvas_, dis->hDC);
+  canvas_->SetFont(Font());
+  canvas_->SetBrush(Brush());
+  if (state.contains(odSelected)) {
+    canvas_->Brush()->SetColor(clHighlight);
+    canvas_->Font()->SetColor(clHighlightText);
+  }
+  const TRect r = dis->rcItem;
+  if (static_cast<int>(dis->itemID) >= 0)
+    DrawItem(static_cast<int>(dis->itemID), r, state);
+  else
+    canvas_->FillRect(r);
+  if (state.contains(odFocused)) DrawFocusRect(dis->hDC, &dis->rcItem);
+  Message.Result = 1;
+}
+
+void TCustomComboBox::CNMeasureItem(TMessage& Message) {
+  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
+  int h = itemHeight_;
+  if (style_ == csOwnerDrawVariable && static_cast<int>(mis->itemID) >= 0)
+    MeasureItem(static_cast<int>(mis->itemID), h);
+  mis->itemHeight = static_cast<UINT>(std::max(h, 1));
+  Message.Result = 1;
+}
+
+// The children ask their colours of the combo: they take the control's font colour and brush.
+void TCustomComboBox::WMCtlColor(TMessage& Message) {
+  const HWND child = reinterpret_cast<HWND>(Message.LParam);
+  if (child != editHandle_ && child != listHandle_ && child != handle_) {
+    ZYL_INHERITED(Message);
+    return;
+  }
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
+  SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(Brush()->Color())));
+  Message.Result = reinterpret_cast<LRESULT>(Brush()->Handle());
+}
+
+// The window answers which keys it keeps (arrows and characters; all keys while dropped).
+void TCustomComboBox::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
+
+void TCustomComboBox::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 1);
+  AdjustHeight();
+}
+
+void TCustomComboBox::CMTextChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  Invalidate();
+}
+
+// The edit child's messages: keys pass the combo's key handling, focus reaches the form.
+LRESULT TCustomComboBox::EditWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR: {
+      TWMKey key;
+      key.Msg = msg;
+      key.WParam = wp;
+      key.LParam = lp;
+      if (Perform(CN_BASE + msg, wp, lp) != 0) return 0;
+      bool done = false;
+      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) done = DoKeyDown(key);
+      if (msg == WM_KEYUP) done = DoKeyUp(key);
+      if (msg == WM_CHAR) done = DoKeyPress(key);
+      if (done) return 0;
+      return CallWindowProcA(old, hwnd, msg, key.WParam, lp);
+    }
+    case WM_NCDESTROY:
+      EditOwners().erase(hwnd);
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+      return CallWindowProcA(old, hwnd, msg, wp, lp);
+    default: return CallWindowProcA(old, hwnd, msg, wp, lp);
+  }
+}
+
+// The edit child's keys go through the combo's key handling first (dialog keys, OnKeyDown,
+// OnKeyPress), as keys of the combo itself do.
+LRESULT TCustomComboBox::EditSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto it = EditOwners().find(hwnd);
+  if (it == EditOwners().end()) {
+    const auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  return it->second->EditWndProc(hwnd, msg, wp, lp);
+}
+
+ZYL_MESSAGE_MAP(TCustomComboBox) {
+  m.On(CN_COMMAND, &TCustomComboBox::CNCommand)
+      .On(CN_DRAWITEM, &TCustomComboBox::CNDrawItem)
+      .On(CN_MEASUREITEM, &TCustomComboBox::CNMeasureItem)
+      .On(WM_CTLCOLOREDIT, &TCustomComboBox::WMCtlColor)
+      .On(WM_CTLCOLORLISTBOX, &TCustomComboBox::WMCtlColor)
+      .On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode)
+      .On(CM_FONTCHANGED, &TCustomComboBox::CMFontChanged)
+      .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged);
+}
+
+ZYL_CLASS_IMPL(TCustomComboBox) {}
+
+ZYL_CLASS_IMPL(TComboBox) {
+  b.Prop("Style", &TComboBox::Style, &TComboBox::SetStyle)
+      .Default(csDropDown)
+      .Publish({"Anchors", "BiDiMode"})
+      .Prop("CharCase", &TComboBox::CharCase, &TComboBox::SetCharCase)
+      .Default(ecNormal)
+      .Publish("Color")
+      .Default(clWindow)
+      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode"})
+      .Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
+      .Default(8)
+      .Publish({"Enabled", "Font"})
+      .Prop("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight)
+      .Default(16)
+      .Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
+      .Default(-1)
+      .Prop("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength)
+      .Default(0)
+      .Publish("ParentBiDiMode")
+      .Publish("ParentColor")
+      .Default(false)
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"})
+      .Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted)
+      .Default(false)
+      .Publish("TabOrder")
+      .Publish("TabStop")
+      .Default(true)
+      .Prop("Text", &TComboBox::Text, &TComboBox::SetText)
+      .Publish("Visible")
+      .Prop("OnChange", &TComboBox::GetOnChange, &TComboBox::SetOnChange)
+      .Publish("OnClick")
+      .Prop("OnCloseUp", &TComboBox::GetOnCloseUp, &TComboBox::SetOnCloseUp)
+      .Publish({"OnDblClick", "OnDragDrop", "OnDragOver"})
+      .Prop("OnDrawItem", &TComboBox::GetOnDrawItem, &TComboBox::SetOnDrawItem)
+      .Prop("OnDropDown", &TComboBox::GetOnDropDown, &TComboBox::SetOnDropDown)
+      .Publish(
+          {"OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"})
+      .Prop("OnMeasureItem", &TComboBox::GetOnMeasureItem, &TComboBox::SetOnMeasureItem)
+      .Prop("OnSelect", &TComboBox::GetOnSelect, &TComboBox::SetOnSelect)
+      .Publish({"OnStartDock", "OnStartDrag"})
+      .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
+}
+
+}  // namespace vcl

@@ -1,0 +1,243 @@
+// TComboBox: items kept with and without a window, the user's choice by mouse and keyboard
+// reaching the events, typing into the edit (limits, case, keys through the form), owner
+// drawing through OnDrawItem and OnMeasureItem, and loading from a form file.
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "tests/support/ErrorOf.h"
+
+namespace vcl::testing {
+namespace {
+
+// Answers the combo's events, writing down what it was asked.
+struct TComboEvents : TObject {
+  TCustomComboBox* Combo = nullptr;
+  TLog Log;
+  std::vector<int> Measured;
+  std::vector<std::pair<int, TOwnerDrawState>> Drawn;
+  void Named(TObject*, const char* what) {
+    Log.Add(std::string(what) + " " + std::to_string(Combo->ItemIndex()) + " '" + Combo->Text() +
+            "'");
+  }
+  void Change(TObject* s) { Named(s, "change"); }
+  void Select(TObject* s) { Named(s, "select"); }
+  void Click(TObject* s) { Named(s, "click"); }
+  void Drop(TObject* s) { Named(s, "dropdown"); }
+  void Close(TObject* s) { Named(s, "closeup"); }
+  void Key(TObject*, char& Key) {
+    Log.Add(std::string("key ") + Key);
+    if (Key == '!') Key = 0;
+  }
+  void Measure(TWinControl*, int Index, int& Height) {
+    Measured.push_back(Index);
+    Height = 18 + Index;
+  }
+  void Draw(TWinControl*, int Index, TRect Rect, TOwnerDrawState State) {
+    Drawn.emplace_back(Index, State);
+    Combo->Canvas()->FillRect(Rect);
+  }
+};
+
+class ComboBoxTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    form_ = new TForm(nullptr);
+    form_->SetBounds(0, 0, 300, 250);
+    combo_ = new TComboBox(form_);
+    combo_->SetBounds(10, 10, 150, 25);
+    next_ = new TEdit(form_);
+    next_->SetBounds(10, 100, 100, 25);
+    ev_.Combo = combo_;
+    combo_->OnChange = TNotifyEvent(&ev_, &TComboEvents::Change);
+    combo_->OnClick = TNotifyEvent(&ev_, &TComboEvents::Click);
+    combo_->OnDropDown = TNotifyEvent(&ev_, &TComboEvents::Drop);
+    combo_->OnCloseUp = TNotifyEvent(&ev_, &TComboEvents::Close);
+  }
+  void TearDown() override { delete form_; }
+  void Show() {
+    combo_->SetParent(form_);
+    next_->SetParent(form_);
+    form_->Show();
+    Idle();
+    ev_.Log.Clear();
+  }
+  void Fill(int n) {
+    for (int i = 0; i < n; ++i) combo_->Items()->Add("Item " + std::to_string(i));
+  }
+  void ClickButton() {
+    win::COMBOBOXINFO info;
+    ASSERT_TRUE(win::GetComboBoxInfo(combo_->Handle(), &info));
+    const TPoint p = ScreenOf(combo_, info.rcButton.Left + 4, info.rcButton.Top + 4);
+    win::testkit::Click(p.X, p.Y);
+  }
+  void ClickItem(int i) {
+    win::RECT r;
+    win::SendMessageA(combo_->ListHandle(), win::LB_GETITEMRECT, static_cast<win::WPARAM>(i),
+                      reinterpret_cast<win::LPARAM>(&r));
+    const win::POINT p = win::testkit::ScreenPoint(combo_->ListHandle(), 5, (r.Top + r.Bottom) / 2);
+    win::testkit::Click(p.X, p.Y);
+  }
+  std::vector<std::string> Texts() {
+    std::vector<std::string> out;
+    for (int i = 0; i < combo_->Items()->Count(); ++i) out.push_back(combo_->Items()->Get(i));
+    return out;
+  }
+  TForm* form_ = nullptr;
+  TComboBox* combo_ = nullptr;
+  TEdit* next_ = nullptr;
+  TComboEvents ev_;
+};
+
+TEST_F(ComboBoxTest, ItemsAndChoiceSurviveTheWindowComingAndGoing) {
+  combo_->SetSorted(true);
+  combo_->SetStyle(csDropDownList);
+  for (const char* s : {"delta", "Alpha", "charlie"}) combo_->Items()->Add(s);
+  combo_->Items()->AddObject("bravo", combo_);
+  combo_->SetItemIndex(2);
+  EXPECT_FALSE(combo_->HandleAllocated());
+  Show();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Alpha", "bravo", "charlie", "delta"}));
+  EXPECT_EQ(combo_->Items()->Objects(1), combo_);
+  EXPECT_EQ(combo_->ItemIndex(), 2);
+  EXPECT_EQ(combo_->Text(), "charlie");
+  EXPECT_EQ(combo_->Items()->IndexOf("DELTA"), 3);
+  // Another style makes a new window with the same items and choice.
+  combo_->SetStyle(csDropDown);
+  EXPECT_EQ(Texts().size(), 4u);
+  EXPECT_EQ(combo_->ItemIndex(), 2);
+  EXPECT_EQ(combo_->Text(), "charlie");
+  EXPECT_NE(combo_->EditHandle(), nullptr);
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { combo_->Items()->Get(4); }),
+            "List index out of bounds (4)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { combo_->Items()->Delete(-1); }),
+            "List index out of bounds (-1)");
+  EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { combo_->Items()->Insert(9, "x"); }),
+            "List index out of bounds (9)");
+  combo_->SetItemIndex(-1);
+  EXPECT_EQ(combo_->Text(), "");
+  EXPECT_TRUE(ev_.Log.Entries.empty());  // choices made by code raise no events
+}
+
+TEST_F(ComboBoxTest, AChoiceWithTheMouseRaisesTheEventsInOrder) {
+  combo_->SetStyle(csDropDownList);
+  combo_->SetDropDownCount(4);
+  Fill(10);
+  Show();
+  ClickButton();
+  EXPECT_TRUE(combo_->DroppedDown());
+  // The list shows DropDownCount items.
+  win::RECT list;
+  win::GetClientRect(combo_->ListHandle(), &list);
+  EXPECT_EQ(list.Bottom, 4 * combo_->ItemHeight());
+  ClickItem(3);
+  EXPECT_FALSE(combo_->DroppedDown());
+  EXPECT_EQ(ev_.Log.Entries, (TLines{"dropdown -1 ''", "click 3 'Item 3'", "change 3 'Item 3'",
+                                     "closeup 3 'Item 3'"}));
+  EXPECT_EQ(form_->ActiveControl(), combo_);
+  // With OnSelect the choice goes there instead of OnChange.
+  combo_->OnSelect = TNotifyEvent(&ev_, &TComboEvents::Select);
+  ev_.Log.Clear();
+  win::testkit::KeyPress(win::VK_DOWN);
+  EXPECT_EQ(ev_.Log.Entries, (TLines{"click 4 'Item 4'", "select 4 'Item 4'"}));
+  // A form freed while its combo is dropped takes the list along.
+  combo_->SetDroppedDown(true);
+  const win::HWND dropped = combo_->ListHandle();
+  delete form_;
+  form_ = nullptr;
+  Idle();
+  EXPECT_FALSE(win::IsWindow(dropped));
+}
+
+TEST_F(ComboBoxTest, TypingGoesThroughTheFormAndTheLimits) {
+  combo_->SetMaxLength(5);
+  combo_->SetCharCase(ecUpperCase);
+  combo_->OnKeyPress = TKeyPressEvent(&ev_, &TComboEvents::Key);
+  Fill(3);
+  Show();
+  combo_->SetFocus();
+  Idle();
+  EXPECT_TRUE(combo_->Focused());
+  EXPECT_EQ(form_->ActiveControl(), combo_);
+  win::testkit::TypeText("ab!cdefg");
+  EXPECT_EQ(combo_->Text(), "ABCDE");
+  EXPECT_EQ(ev_.Log.Entries.front(), "key a");
+  EXPECT_EQ(std::count(ev_.Log.Entries.begin(), ev_.Log.Entries.end(), "change -1 'ABCDE'"), 1);
+  combo_->SetSelStart(1);
+  combo_->SetSelLength(2);
+  EXPECT_EQ(combo_->SelText(), "BC");
+  combo_->SetSelText("x");
+  EXPECT_EQ(combo_->Text(), "AXDE");
+  // Emptying the list leaves the edit's text.
+  combo_->Items()->Clear();
+  EXPECT_EQ(combo_->Items()->Count(), 0);
+  EXPECT_EQ(combo_->Text(), "AXDE");
+  // Tab leaves the combo for the next control.
+  win::testkit::KeyPress(win::VK_TAB);
+  EXPECT_TRUE(next_->Focused());
+}
+
+TEST_F(ComboBoxTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheEvents) {
+  combo_->SetStyle(csOwnerDrawVariable);
+  combo_->SetItemHeight(24);  // the dropped list has room for all three
+  combo_->OnMeasureItem = TMeasureItemEvent(&ev_, &TComboEvents::Measure);
+  combo_->OnDrawItem = TDrawItemEvent(&ev_, &TComboEvents::Draw);
+  Fill(3);
+  combo_->SetItemIndex(1);
+  Show();
+  EXPECT_EQ(ev_.Measured, (std::vector<int>{0, 1, 2}));
+  ASSERT_FALSE(ev_.Drawn.empty());
+  EXPECT_EQ(ev_.Drawn.back().first, 1);
+  EXPECT_TRUE(ev_.Drawn.back().second.contains(odComboBoxEdit));
+  ev_.Drawn.clear();
+  combo_->SetDroppedDown(true);
+  Idle();
+  std::vector<int> items;
+  for (const auto& [i, state] : ev_.Drawn)
+    if (!state.contains(odComboBoxEdit)) items.push_back(i);
+  EXPECT_EQ(items, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(win::SendMessageA(combo_->Handle(), win::CB_GETITEMHEIGHT, 2, 0), 20);
+  EXPECT_EQ(
+      win::SendMessageA(combo_->Handle(), win::CB_GETITEMHEIGHT, static_cast<win::WPARAM>(-1), 0),
+      24);
+  EXPECT_EQ(combo_->Height(), 24 + 6);
+}
+
+constexpr const char* kComboForm = R"(object Form1: TForm
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 120
+  object Combo1: TComboBox
+    Left = 8
+    Top = 8
+    Width = 120
+    Height = 21
+    Style = csDropDownList
+    ItemHeight = 13
+    ItemIndex = 1
+    Sorted = True
+    TabOrder = 0
+    Items.Strings = (
+      'one'
+      'two'
+      'three')
+  end
+end
+)";
+
+TEST_F(ComboBoxTest, LoadsFromAFormFile) {
+  auto form = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(kComboForm), form.get());
+  auto* combo = static_cast<TComboBox*>(form->FindComponent("Combo1"));
+  ASSERT_TRUE(combo);
+  EXPECT_EQ(combo->Style(), csDropDownList);
+  form->Show();
+  Idle();
+  EXPECT_EQ(combo->Items()->Count(), 3);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Text(), "three");
+}
+
+}  // namespace
+}  // namespace vcl::testing

@@ -1,0 +1,131 @@
+// A multi-line EDIT lays out again only the lines a change touches: after any series of
+// changes its lines must be those of a control given the same text at once, and undo must
+// bring back exactly what a change replaced.
+#include <string>
+#include <vector>
+
+#include "UserTestSupport.h"
+
+namespace usertest {
+namespace {
+
+using namespace testkit;
+
+// One change: select [From, To) (past the end or -1: up to the end) and put Text there.
+struct Change {
+  int From;
+  int To;
+  const char* Text;
+};
+
+struct LayoutCase {
+  const char* Name;
+  DWORD Style;
+  const char* Start;
+  std::vector<Change> Changes;
+};
+
+std::string TextOf(HWND h) {
+  std::string s(static_cast<size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  s.resize(static_cast<size_t>(
+      SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
+  return s;
+}
+
+// Every line's start and length.
+std::vector<std::pair<LRESULT, LRESULT>> LinesOf(HWND h) {
+  std::vector<std::pair<LRESULT, LRESULT>> out;
+  const LRESULT n = SendMessageA(h, EM_GETLINECOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
+    out.emplace_back(start, SendMessageA(h, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+  }
+  return out;
+}
+
+void Apply(HWND h, const Change& c) {
+  SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(c.From), static_cast<LPARAM>(c.To));
+  SendMessageA(h, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.Text));
+}
+
+class EditLayout : public UserTest, public ::testing::WithParamInterface<LayoutCase> {
+ protected:
+  HWND Edit(const char* text) {
+    return CreateWindowExA(0, "Edit", text, WS_CHILD | WS_VISIBLE | ES_MULTILINE | GetParam().Style,
+                           0, 0, 120, 200, parent_, nullptr, nullptr, nullptr);
+  }
+  void SetUp() override {
+    UserTest::SetUp();
+    parent_ = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 300, 300);
+  }
+  HWND parent_ = nullptr;
+};
+
+TEST_P(EditLayout, ChangedLinesMatchAFreshLayout) {
+  HWND h = Edit(GetParam().Start);
+  for (const Change& c : GetParam().Changes) {
+    const std::string before = TextOf(h);
+    Apply(h, c);
+    HWND fresh = Edit(TextOf(h).c_str());
+    EXPECT_EQ(LinesOf(h), LinesOf(fresh)) << "after putting '" << c.Text << "' at " << c.From;
+    if (GetParam().Style & WS_HSCROLL) {
+      // The bar's range follows the widest line.
+      SCROLLINFO kept, laid;
+      kept.fMask = laid.fMask = SIF_RANGE;
+      GetScrollInfo(h, SB_HORZ, &kept);
+      GetScrollInfo(fresh, SB_HORZ, &laid);
+      EXPECT_EQ(kept.nMax, laid.nMax) << "after putting '" << c.Text << "' at " << c.From;
+    }
+    DestroyWindow(fresh);
+    // Undo gives back the text before the change, and a second undo the change again.
+    const std::string after = TextOf(h);
+    SendMessageA(h, EM_UNDO, 0, 0);
+    EXPECT_EQ(TextOf(h), before);
+    SendMessageA(h, EM_UNDO, 0, 0);
+    EXPECT_EQ(TextOf(h), after);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, EditLayout,
+    ::testing::Values(
+        LayoutCase{"AppendLines",
+                   ES_AUTOHSCROLL,
+                   "one",
+                   {{9999, 9999, "\r\ntwo"}, {9999, 9999, "\r\nthree\r\n"}, {9999, 9999, "four"}}},
+        LayoutCase{"JoinAndSplitParagraphs",
+                   ES_AUTOHSCROLL,
+                   "alpha\r\nbeta\r\ngamma",
+                   {{5, 7, ""}, {2, 2, "\r\n"}, {0, -1, "x"}, {1, 1, "\r\n\r\n"}}},
+        LayoutCase{"WrappedParagraphs",
+                   0,
+                   "the quick brown fox jumps over the lazy dog\r\nand runs far away",
+                   {{4, 4, "very very "},
+                    {0, 10, ""},
+                    {30, 45, "\r\n"},
+                    {9999, 9999, " again and again"}}},
+        LayoutCase{"HorizontalBar",
+                   WS_HSCROLL,
+                   "short\r\na much longer line here\r\nmid",
+                   {{6, 30, ""}, {0, 0, "widest line of them all\r\n"}, {0, 26, ""}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(UserTest, TypingJoinsOneUndoAndAnUndoableReplaceEndsIt) {
+  HWND parent = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 300, 300);
+  HWND h = CreateWindowExA(0, "Edit", "start", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 200, 100,
+                           parent, nullptr, nullptr, nullptr);
+  SetFocus(h);
+  SendMessageA(h, EM_SETSEL, 5, 5);
+  TypeText(" abc");
+  EXPECT_EQ(TextOf(h), "start abc");
+  SendMessageA(h, EM_UNDO, 0, 0);
+  EXPECT_EQ(TextOf(h), "start");
+  // A replace that cannot be undone leaves nothing to undo.
+  SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
+  EXPECT_EQ(SendMessageA(h, EM_CANUNDO, 0, 0), FALSE);
+  EXPECT_EQ(SendMessageA(h, EM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(TextOf(h), "start!");
+}
+
+}  // namespace
+}  // namespace usertest
