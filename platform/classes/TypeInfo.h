@@ -5,7 +5,7 @@
 //   ZYL_CLASS_IMPL(TFoo) {
 //     b.Prop("Style", &TFoo::Style, &TFoo::SetStyle).Default(bsLowered)
 //      .Prop("Caption", &TFoo::Caption, &TFoo::SetCaption).Stored(&TFoo::IsCaptionStored)
-//      .Prop("Flat", &TFoo::GetBoolean, &TFoo::SetBoolean).Index(bpFlat).Default(false)
+//      .Prop("Flat", &TFoo::GetBoolean, &TFoo::SetBoolean).Index(3).Default(false)
 //      .Prop("Color", &TFoo::Color, &TFoo::SetColor, ColorTypeInfo()).Default(clBtnFace)
 //      .Prop("OnClick", &TFoo::OnClick, &TFoo::SetOnClick)
 //      .Method("ButtonClick", &TFoo::ButtonClick)
