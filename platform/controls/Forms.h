@@ -50,6 +50,111 @@ constexpr TModalResult mrYesToAll = 10;
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
+// ---------------------------------------------------------------------------------------------
+// Scrolling windows: a control whose children may reach past its client area, with a scroll
+// bar per direction that shows the rest.
+
+ZYL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
+
+class TScrollingWinControl;
+
+// One scroll bar of a scrolling control: Range is the extent of the contents in pixels (set
+// by hand, or from the children with AutoScroll), Position how far they are scrolled; the bar
+// shows when Visible and the range exceeds the client area.
+class TControlScrollBar : public TPersistent {
+  ZYL_CLASS(TControlScrollBar, TPersistent)
+  TControlScrollBar(TScrollingWinControl* Control = nullptr, TScrollBarKind Kind = sbHorizontal)
+      : control_(Control), kind_(Kind) {}
+
+  TScrollBarKind Kind() const { return kind_; }
+  int32_t Increment() const { return increment_; }
+  void SetIncrement(int32_t Value);
+  int32_t Margin() const { return margin_; }
+  void SetMargin(int32_t Value);
+  int32_t Position() const { return position_; }
+  void SetPosition(int32_t Value);
+  int32_t Range() const { return range_; }
+  void SetRange(int32_t Value);
+  bool Tracking() const { return tracking_; }
+  void SetTracking(bool Value) { tracking_ = Value; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool Value);
+  // Whether the bar shows now.
+  bool IsScrollBarVisible() const;
+  // The client extent the bar scrolls over.
+  int32_t ControlSize() const;
+  void Assign(TPersistent* Source) override;
+  void ChangeBiDiPosition() {}
+
+ private:
+  friend class TScrollingWinControl;
+  void ScrollMessage(uint16_t Code);
+  bool IsRangeStored() const;
+  int32_t LastPosition() const;
+  TScrollingWinControl* control_;
+  TScrollBarKind kind_;
+  int32_t increment_ = 8;
+  int32_t margin_ = 0;
+  int32_t position_ = 0;
+  int32_t range_ = 0;
+  bool tracking_ = false;
+  bool visible_ = true;
+};
+
+class TScrollingWinControl : public TWinControl {
+  ZYL_CLASS(TScrollingWinControl, TWinControl)
+  ZYL_MESSAGES(TScrollingWinControl)
+  explicit TScrollingWinControl(TComponent* AOwner);
+  ~TScrollingWinControl() override;
+
+  bool AutoScroll() const { return autoScroll_; }
+  void SetAutoScroll(bool Value);
+  TControlScrollBar* HorzScrollBar() const { return horz_; }
+  void SetHorzScrollBar(TControlScrollBar* Value) { horz_->Assign(Value); }
+  TControlScrollBar* VertScrollBar() const { return vert_; }
+  void SetVertScrollBar(TControlScrollBar* Value) { vert_->Assign(Value); }
+  // Scrolls so that the child is wholly in view (its top-left corner when it is larger).
+  void ScrollInView(TControl* AControl);
+  void DisableAutoRange() { ++autoRangeCount_; }
+  void EnableAutoRange();
+  // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
+  void UpdateScrollBars();
+
+ protected:
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void CreateWnd() override;
+  void ChangeScale(int M, int D) override;
+  void WMHScroll(TMessage& Message);
+  void WMVScroll(TMessage& Message);
+  void WMSize(TWMSize& Message);
+
+ private:
+  friend class TControlScrollBar;
+  void CalcAutoRange();
+  // Moves the children by (dx, dy) as the contents scroll.
+  void ScrollContents(int dx, int dy);
+  TControlScrollBar* horz_;
+  TControlScrollBar* vert_;
+  bool autoScroll_ = true;
+  int autoRangeCount_ = 0;
+  bool updating_ = false;
+};
+
+// A scrolling container with a sunken border.
+class TScrollBox : public TScrollingWinControl {
+  ZYL_CLASS(TScrollBox, TScrollingWinControl)
+  explicit TScrollBox(TComponent* AOwner);
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle Value);
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+
+ private:
+  TFormBorderStyle borderStyle_ = bsSingle;
+};
+
 class TCustomForm : public TWinControl {
   ZYL_CLASS(TCustomForm, TWinControl)
   ZYL_MESSAGES(TCustomForm)
@@ -456,7 +561,8 @@ class TScreen : public TComponent {
   int Width();
   int Height();
   TRect WorkAreaRect();
-  int PixelsPerInch() const { return 96; }
+  // The display's density (LOGPIXELSY of its DCs).
+  int PixelsPerInch() const { return win::ScreenLogPixels(); }
   int FormCount() const { return static_cast<int>(forms_.size()); }
   TCustomForm* Forms(int Index) const;
   TCustomForm* ActiveForm() const { return activeForm_; }

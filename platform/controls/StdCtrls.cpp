@@ -1947,7 +1947,8 @@ void RegisterStandardControls() {
                    TRadioButton::StaticClass(), TGroupBox::StaticClass(),
                    TStaticText::StaticClass(), TRadioGroup::StaticClass(), TBevel::StaticClass(),
                    TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass(),
-                   TComboBox::StaticClass()});
+                   TComboBox::StaticClass(), TScrollBar::StaticClass(),
+                   TScrollBox::StaticClass()});
 }
 
 namespace {

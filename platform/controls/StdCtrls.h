@@ -521,6 +521,65 @@ class TListBox : public TCustomListBox {
   explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
 };
 
+// ---------------------------------------------------------------------------------------------
+// The scroll bar control
+
+// A SCROLLBAR window: the user's scrolling arrives as CN_HSCROLL / CN_VSCROLL, moves Position
+// by SmallChange or LargeChange (or to the thumb) after OnScroll had its say, and fires
+// OnChange when Position changes.
+class TScrollBar : public TWinControl {
+  ZYL_CLASS(TScrollBar, TWinControl)
+  ZYL_MESSAGES(TScrollBar)
+  explicit TScrollBar(TComponent* AOwner);
+
+  TScrollBarKind Kind() const { return kind_; }
+  void SetKind(TScrollBarKind Value);
+  int32_t Position() const { return position_; }
+  void SetPosition(int32_t Value) { SetParams(Value, min_, max_); }
+  int32_t Min() const { return min_; }
+  void SetMin(int32_t Value) { SetParams(position_, Value, max_); }
+  int32_t Max() const { return max_; }
+  void SetMax(int32_t Value) { SetParams(position_, min_, Value); }
+  int32_t PageSize() const { return pageSize_; }
+  void SetPageSize(int32_t Value);
+  int32_t SmallChange() const { return smallChange_; }
+  void SetSmallChange(int32_t Value);
+  int32_t LargeChange() const { return largeChange_; }
+  void SetLargeChange(int32_t Value);
+  // Sets the three at once: raises EInvalidOperation when Max is below Min or the page; the
+  // position is brought into the range.
+  void SetParams(int32_t APosition, int32_t AMin, int32_t AMax);
+
+  const TNotifyEvent& GetOnChange() const { return onChange_; }
+  void SetOnChange(const TNotifyEvent& E) { onChange_ = E; }
+  const TScrollEvent& GetOnScroll() const { return onScroll_; }
+  void SetOnScroll(const TScrollEvent& E) { onScroll_ = E; }
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  virtual void Change();
+  virtual void Scroll(TScrollCode ScrollCode, int& ScrollPos);
+  void CNHScroll(TMessage& Message);
+  void CNVScroll(TMessage& Message);
+
+ private:
+  void DoScroll(TMessage& Message);
+  void UpdateBar();
+  // The last position the bar can show (the page leaves the rest).
+  int32_t LastPosition() const;
+
+  TScrollBarKind kind_ = sbHorizontal;
+  int32_t position_ = 0;
+  int32_t min_ = 0;
+  int32_t max_ = 100;
+  int32_t pageSize_ = 0;
+  int32_t smallChange_ = 1;
+  int32_t largeChange_ = 1;
+  TNotifyEvent onChange_;
+  TScrollEvent onScroll_;
+};
+
 }  // namespace vcl
 
 namespace vcl {

@@ -162,6 +162,9 @@ class TWinControl : public TControl {
   void WMNCDestroy(TMessage& Message);
   void WMMouseLeave(TMessage& Message);
   void WMCommand(TWMCommand& Message);
+  // WM_HSCROLL / WM_VSCROLL of a child scroll bar go back to its control as CN_HSCROLL /
+  // CN_VSCROLL.
+  void WMScroll(TMessage& Message);
   // WM_CTLCOLOR* of a child window go back to its control as CN_CTLCOLOR*.
   void WMCtlColor(TMessage& Message);
   void WMDrawItem(TMessage& Message);

@@ -252,6 +252,15 @@ void TWinControl::WMCtlColor(TMessage& Message) {
     ZYL_INHERITED(Message);
 }
 
+// Scroll notifications of child scroll bars go back to their control (CN_HSCROLL, CN_VSCROLL).
+void TWinControl::WMScroll(TMessage& Message) {
+  HWND child = reinterpret_cast<HWND>(Message.LParam);
+  if (TWinControl* c = child ? FindControl(child) : nullptr; c && c != this)
+    Message.Result = c->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  else
+    ZYL_INHERITED(Message);
+}
+
 // Owner-drawn child windows draw and measure through their control (CN_DRAWITEM and
 // CN_MEASUREITEM); the measuring window is found by its control ID.
 void TWinControl::WMDrawItem(TMessage& Message) {
@@ -505,6 +514,8 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(WM_CTLCOLOREDIT, &TWinControl::WMCtlColor)
       .On(WM_CTLCOLORSTATIC, &TWinControl::WMCtlColor)
       .On(WM_CTLCOLORBTN, &TWinControl::WMCtlColor)
+      .On(WM_HSCROLL, &TWinControl::WMScroll)
+      .On(WM_VSCROLL, &TWinControl::WMScroll)
       .On(WM_DRAWITEM, &TWinControl::WMDrawItem)
       .On(WM_MEASUREITEM, &TWinControl::WMMeasureItem)
       .On(WM_GETDLGCODE, &TWinControl::WMGetDlgCode)

@@ -1,5 +1,6 @@
 // Device contexts: creation, attributes, SaveDC/RestoreDC, selection and clipping.
 #include <algorithm>
+#include <atomic>
 
 #include "platform/gdi/GdiPrivate.h"
 
@@ -247,6 +248,18 @@ BOOL GdiFlush() {
   return TRUE;
 }
 
+namespace {
+std::atomic<int> g_logPixels{96};
+}  // namespace
+
+int ScreenLogPixels() { return g_logPixels.load(); }
+
+BOOL SetScreenLogPixels(int dpi) {
+  if (dpi < 24 || dpi > 960) return FALSE;
+  g_logPixels.store(dpi);
+  return TRUE;
+}
+
 int GetDeviceCaps(HDC h, int index) {
   DCObj* dc = LookupDC(h);
   if (!dc) return 0;
@@ -277,7 +290,7 @@ int GetDeviceCaps(HDC h, int index) {
     case ASPECTY: return 36;
     case ASPECTXY: return 51;
     case LOGPIXELSX:
-    case LOGPIXELSY: return 96;
+    case LOGPIXELSY: return ScreenLogPixels();
     case SIZEPALETTE:
     case NUMRESERVED: return 0;
     case COLORRES: return 24;

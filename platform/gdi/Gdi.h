@@ -801,6 +801,10 @@ BOOL DeleteDC(HDC dc);
 int SaveDC(HDC dc);
 BOOL RestoreDC(HDC dc, int saved);
 int GetDeviceCaps(HDC dc, int index);
+// The display's logical density in pixels per inch (LOGPIXELSX / LOGPIXELSY of its DCs), 96
+// unless set (the test kit and settings change it; values outside 24..960 are refused).
+int ScreenLogPixels();
+BOOL SetScreenLogPixels(int dpi);
 int SetMapMode(HDC dc, int mode);
 int GetMapMode(HDC dc);
 int SetGraphicsMode(HDC dc, int mode);

@@ -122,7 +122,7 @@ ZYL_CLASS_IMPL(TFont) {
       .Prop("Style", &TFont::Style, &TFont::SetStyle);
 }
 
-TFont::TFont() = default;
+TFont::TFont() : pixelsPerInch_(win::ScreenLogPixels()) {}
 
 TFont::~TFont() { FreeHandle(); }
 

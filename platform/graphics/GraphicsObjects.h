@@ -37,9 +37,6 @@ bool CharsetToIdent(int32_t Charset, std::string& Ident);
 bool IdentToCharset(const std::string& Ident, int32_t& Charset);
 const TTypeInfo* FontCharsetTypeInfo();
 
-// The screen's pixels per inch, which new fonts take.
-constexpr int ScreenPixelsPerInch = 96;
-
 class TGraphicsObject : public TPersistent {
   ZYL_CLASS(TGraphicsObject, TPersistent)
   TGraphicsObject() = default;
@@ -102,7 +99,7 @@ class TFont : public TGraphicsObject {
   TColor color_ = clWindowText;
   TFontPitch pitch_ = fpDefault;
   TFontCharset charset_ = 1;
-  int32_t pixelsPerInch_ = ScreenPixelsPerInch;
+  int32_t pixelsPerInch_;  // the screen's when the font was made
   win::HFONT handle_ = nullptr;
 };
 

@@ -112,4 +112,7 @@ constexpr const char SNoComboBoxClass[] = "Cannot find window class ComboBox";
 constexpr const char SColorPrefix[] = "Color";
 constexpr const char SColorTags[] = "ABCDEFGHIJKLMNOP";
 
+// Scroll bars: a range, page or position that does not fit.
+constexpr const char SScrollBarRange[] = "Scrollbar property out of range";
+
 }  // namespace vcl

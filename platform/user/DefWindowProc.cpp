@@ -76,43 +76,12 @@ bool IsActiveLook(const Wnd* w) {
 
 bool In(const TRect& r, POINT p) { return !IsRectEmpty(&r) && PtInRect(&r, p); }
 
-// The arrows and the thumb of a scroll bar area (window coordinates).
-struct BarParts {
-  TRect Up, Down, Thumb;  // Thumb empty when the bar has none
-};
-
-BarParts BarLayout(const TRect& area, bool vertical, const ScrollState& st) {
-  BarParts p;
-  const int thick = vertical ? area.Width() : area.Height();
-  const int length = vertical ? area.Height() : area.Width();
-  const int arrow = std::min(thick, length / 2);
-  p.Up = vertical ? Rect(area.Left, area.Top, area.Right, area.Top + arrow)
-                  : Rect(area.Left, area.Top, area.Left + arrow, area.Bottom);
-  p.Down = vertical ? Rect(area.Left, area.Bottom - arrow, area.Right, area.Bottom)
-                    : Rect(area.Right - arrow, area.Top, area.Right, area.Bottom);
-  int offset, size;
-  if (ScrollThumb(st, length, arrow, offset, size))
-    p.Thumb = vertical ? Rect(area.Left, area.Top + offset, area.Right, area.Top + offset + size)
-                       : Rect(area.Left + offset, area.Top, area.Left + offset + size, area.Bottom);
-  return p;
-}
-
-void PaintScrollArea(HDC dc, const TRect& area, bool vertical, const ScrollState& st) {
-  if (IsRectEmpty(&area)) return;
-  RECT r = area;
-  FillRect(dc, &r, GetSysColorBrush(COLOR_SCROLLBAR));
-  const BarParts p = BarLayout(area, vertical, st);
-  const UINT off = st.Disabled == ESB_DISABLE_BOTH ? DFCS_INACTIVE : 0;
-  RECT a = p.Up, b = p.Down;
-  DrawFrameControl(dc, &a, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | off);
-  DrawFrameControl(dc, &b, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | off);
-  if (!IsRectEmpty(&p.Thumb)) {
-    RECT t = p.Thumb;
-    DrawEdge(dc, &t, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-  }
-}
-
 }  // namespace
+
+TRect NcScrollArea(const Wnd* w, int bar) {
+  const NcLayout l = Layout(w);
+  return bar == SB_VERT ? l.VScroll : l.HScroll;
+}
 
 void DefaultNcPaint(Wnd* w, HRGN rgn) {
   const HWND h = w->Handle;
@@ -193,8 +162,8 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
   RECT inner = l.Inner;
   if (w->ExStyle & WS_EX_CLIENTEDGE) DrawEdge(dc, &inner, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   if (w->ExStyle & WS_EX_STATICEDGE) DrawEdge(dc, &inner, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-  PaintScrollArea(dc, l.VScroll, true, w->Scroll[SB_VERT]);
-  PaintScrollArea(dc, l.HScroll, false, w->Scroll[SB_HORZ]);
+  PaintScrollBar(dc, l.VScroll, true, w->Scroll[SB_VERT]);
+  PaintScrollBar(dc, l.HScroll, false, w->Scroll[SB_HORZ]);
   if (!IsRectEmpty(&l.SizeBox)) {
     RECT sb = l.SizeBox;
     FillRect(dc, &sb, GetSysColorBrush(COLOR_BTNFACE));
@@ -362,26 +331,17 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDOWN: {
       const LRESULT hit = static_cast<LRESULT>(wParam);
       if (hit == HTVSCROLL || hit == HTHSCROLL) {
-        // One step per click (no auto-repeat and no thumb dragging), then the end of scrolling.
-        const bool vertical = hit == HTVSCROLL;
-        const NcLayout l = Layout(w);
-        const BarParts parts = BarLayout(vertical ? l.VScroll : l.HScroll, vertical, w->Scroll[vertical ? SB_VERT : SB_HORZ]);
-        const POINT o = WindowOrigin(w);
-        const POINT p = {GET_X_LPARAM(lParam) - o.X, GET_Y_LPARAM(lParam) - o.Y};
-        int code = -1;
-        if (In(parts.Up, p)) {
-          code = SB_LINEUP;
-        } else if (In(parts.Down, p)) {
-          code = SB_LINEDOWN;
-        } else if (!IsRectEmpty(&parts.Thumb) && !In(parts.Thumb, p)) {
-          const bool before = vertical ? p.Y < parts.Thumb.Top : p.X < parts.Thumb.Left;
-          code = before ? SB_PAGEUP : SB_PAGEDOWN;
-        }
-        if (code >= 0 && w->Scroll[vertical ? SB_VERT : SB_HORZ].Disabled != ESB_DISABLE_BOTH) {
-          const UINT m = vertical ? WM_VSCROLL : WM_HSCROLL;
-          Send(w, m, static_cast<WPARAM>(code), 0);
-          if ((w = FromHandle(hwnd))) Send(w, m, SB_ENDSCROLL, 0);
-        }
+        StartScrollTracking(hwnd, hit == HTVSCROLL ? SB_VERT : SB_HORZ, PointFromLParam(lParam));
+        return 0;
+      }
+      // The caption moves the window, the frame sizes it (through the system command, which the
+      // window may answer itself).
+      if (hit == HTCAPTION) {
+        Send(w, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
+        return 0;
+      }
+      if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+        Send(w, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + WMSZ_LEFT), lParam);
         return 0;
       }
       if (hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON) {
@@ -413,6 +373,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); return 0;
         case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); return 0;
         case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;
+        case SC_MOVE:
+        case SC_SIZE: StartSizeMove(hwnd, wParam, PointFromLParam(lParam)); return 0;
         default: return 0;
       }
     case WM_SYSKEYDOWN:

@@ -265,7 +265,7 @@ bool PreprocessInput(MSG& msg) {
     const int vk = static_cast<int>(msg.wParam & 0xFF);
     if (m == WM_KEYDOWN || m == WM_SYSKEYDOWN) SetKeyPair(s.ThreadKeys, vk, true);
     if (m == WM_KEYUP || m == WM_SYSKEYUP) SetKeyPair(s.ThreadKeys, vk, false);
-    return true;
+    return !TrackingInput(msg);
   }
   if (m == WM_MOUSEWHEEL) return FromHandle(msg.hwnd) != nullptr;
   if (!((m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || IsNcMouse(m))) return true;
@@ -284,6 +284,7 @@ bool PreprocessInput(MSG& msg) {
     case WM_MBUTTONUP: case WM_NCMBUTTONUP: SetKey(s.ThreadKeys, VK_MBUTTON, false); break;
     default: break;
   }
+  if (TrackingInput(msg)) return false;
   const HWND h = msg.hwnd;
   const LRESULT hit = IsNcMouse(m) ? static_cast<LRESULT>(msg.wParam) : HTCLIENT;
   const UINT clientMsg = IsNcMouse(m) ? m - WM_NCMOUSEMOVE + WM_MOUSEMOVE : m;

@@ -164,6 +164,14 @@ struct COMBOBOXINFO {
 // Scroll bar control styles and messages.
 constexpr DWORD SBS_HORZ = 0x0000;
 constexpr DWORD SBS_VERT = 0x0001;
+constexpr DWORD SBS_TOPALIGN = 0x0002;
+constexpr DWORD SBS_LEFTALIGN = 0x0002;
+constexpr DWORD SBS_BOTTOMALIGN = 0x0004;
+constexpr DWORD SBS_RIGHTALIGN = 0x0004;
+constexpr DWORD SBS_SIZEBOXTOPLEFTALIGN = 0x0002;
+constexpr DWORD SBS_SIZEBOXBOTTOMRIGHTALIGN = 0x0004;
+constexpr DWORD SBS_SIZEBOX = 0x0008;
+constexpr DWORD SBS_SIZEGRIP = 0x0010;
 constexpr UINT SBM_SETPOS = 0x00E0;
 constexpr UINT SBM_GETPOS = 0x00E1;
 constexpr UINT SBM_SETRANGE = 0x00E2;

@@ -49,7 +49,11 @@ Timer* DueTimer(ThreadQueue& q, HWND filter, bool remove) {
     }
     if (!best) return nullptr;
     if (best->System) {
-      CaretBlinkTick();
+      void (*tick)() = best->Tick;  // the tick may replace its own timer
+      if (tick)
+        tick();
+      else
+        CaretBlinkTick();
       continue;
     }
     if (remove) best->Due = now + best->Elapse;  // pending periods coalesce into one message
@@ -603,11 +607,29 @@ void SetSystemTimer(UINT elapse, bool on) {
   ThreadQueue& q = QueueOf(CurrentThread());
   std::lock_guard lock(q.Mutex);
   auto& v = q.Timers;
-  v.erase(std::remove_if(v.begin(), v.end(), [](const Timer& t) { return t.System; }), v.end());
+  v.erase(std::remove_if(v.begin(), v.end(), [](const Timer& t) { return t.System && !t.Tick; }),
+          v.end());
   if (!on) return;
   Timer t;
   t.System = true;
   t.Elapse = std::max<UINT>(elapse, 10);
+  t.Due = NowMs() + t.Elapse;
+  t.Serial = ++q.TimerSerial;
+  v.push_back(t);
+}
+
+void SetInternalTimer(void (*tick)(), UINT elapse, bool on) {
+  ThreadQueue& q = QueueOf(CurrentThread());
+  std::lock_guard lock(q.Mutex);
+  auto& v = q.Timers;
+  v.erase(std::remove_if(v.begin(), v.end(),
+                         [tick](const Timer& t) { return t.System && t.Tick == tick; }),
+          v.end());
+  if (!on) return;
+  Timer t;
+  t.System = true;
+  t.Tick = tick;
+  t.Elapse = std::max<UINT>(elapse, 1);
   t.Due = NowMs() + t.Elapse;
   t.Serial = ++q.TimerSerial;
   v.push_back(t);

@@ -19,6 +19,43 @@ bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& 
   return true;
 }
 
+void ClampScrollState(ScrollState& s) {
+  if (s.Max < s.Min) s.Max = s.Min;
+  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
+  if (s.Page > range) s.Page = static_cast<UINT>(range);
+  const int64_t top =
+      static_cast<int64_t>(s.Max) - std::max<int64_t>(static_cast<int64_t>(s.Page) - 1, 0);
+  s.Pos = static_cast<int>(std::clamp<int64_t>(s.Pos, s.Min, std::max<int64_t>(s.Min, top)));
+  s.TrackPos =
+      static_cast<int>(std::clamp<int64_t>(s.TrackPos, s.Min, std::max<int64_t>(s.Min, top)));
+}
+
+bool ScrollNeeded(const ScrollState& s) {
+  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
+  return s.Max > s.Min && (s.Page == 0 || s.Page < range);
+}
+
+int ApplyScrollInfo(ScrollState& s, const SCROLLINFO& si) {
+  if (si.fMask & SIF_RANGE) {
+    s.Min = si.nMin;
+    s.Max = si.nMax;
+  }
+  if (si.fMask & SIF_PAGE) s.Page = si.nPage;
+  if (si.fMask & SIF_POS) s.Pos = si.nPos;
+  ClampScrollState(s);
+  return s.Pos;
+}
+
+void ReadScrollInfo(const ScrollState& s, SCROLLINFO& si) {
+  if (si.fMask & SIF_RANGE) {
+    si.nMin = s.Min;
+    si.nMax = s.Max;
+  }
+  if (si.fMask & SIF_PAGE) si.nPage = s.Page;
+  if (si.fMask & SIF_POS) si.nPos = s.Pos;
+  if (si.fMask & SIF_TRACKPOS) si.nTrackPos = s.Tracking ? s.TrackPos : s.Pos;
+}
+
 }  // namespace win::user
 
 namespace win {
@@ -32,19 +69,6 @@ ScrollState* StateOf(HWND hwnd, int bar, Wnd** out) {
   if (!w || (bar != SB_HORZ && bar != SB_VERT)) return nullptr;
   if (out) *out = w;
   return &w->Scroll[bar];
-}
-
-void Clamp(ScrollState& s) {
-  if (s.Max < s.Min) s.Max = s.Min;
-  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
-  if (s.Page > range) s.Page = static_cast<UINT>(range);
-  const int64_t top = static_cast<int64_t>(s.Max) - std::max<int64_t>(static_cast<int64_t>(s.Page) - 1, 0);
-  s.Pos = static_cast<int>(std::clamp<int64_t>(s.Pos, s.Min, std::max<int64_t>(s.Min, top)));
-}
-
-bool Needed(const ScrollState& s) {
-  const int64_t range = static_cast<int64_t>(s.Max) - s.Min + 1;
-  return s.Max > s.Min && (s.Page == 0 || s.Page < range);
 }
 
 void SetBarVisible(Wnd* w, int bar, bool show) {
@@ -64,20 +88,22 @@ void RedrawFrame(Wnd* w) {
 
 }  // namespace
 
+// SB_CTL names a SCROLLBAR control, which answers the SBM_ messages itself.
+static Wnd* Control(HWND hwnd, int bar) {
+  Wnd* w = bar == SB_CTL ? FromHandle(hwnd) : nullptr;
+  return w && IsScrollBarControl(w) ? w : nullptr;
+}
+
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw) {
+  if (Wnd* c = Control(hwnd, bar))
+    return si ? static_cast<int>(Send(c, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(si)))
+              : 0;
   Wnd* w = nullptr;
   ScrollState* s = StateOf(hwnd, bar, &w);
   if (!s || !si || (si->cbSize != sizeof(SCROLLINFO) && si->cbSize != sizeof(SCROLLINFO) - 4)) return 0;
-  if (si->fMask & SIF_RANGE) {
-    s->Min = si->nMin;
-    s->Max = si->nMax;
-  }
-  if (si->fMask & SIF_PAGE) s->Page = si->nPage;
-  if (si->fMask & SIF_POS) s->Pos = si->nPos;
-  Clamp(*s);
-  const int pos = s->Pos;
+  const int pos = ApplyScrollInfo(*s, *si);
   if (si->fMask & (SIF_RANGE | SIF_PAGE)) {
-    const bool need = Needed(*s);
+    const bool need = ScrollNeeded(*s);
     if (need || !(si->fMask & SIF_DISABLENOSCROLL)) {
       SetBarVisible(w, bar, need);
       if (!(w = FromHandle(hwnd))) return pos;
@@ -89,31 +115,31 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw) {
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO si) {
+  if (Wnd* c = Control(hwnd, bar))
+    return si ? static_cast<BOOL>(Send(c, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(si)))
+              : FALSE;
   Wnd* w = nullptr;
   ScrollState* s = StateOf(hwnd, bar, &w);
   if (!s || !si) return FALSE;
-  if (si->fMask & SIF_RANGE) {
-    si->nMin = s->Min;
-    si->nMax = s->Max;
-  }
-  if (si->fMask & SIF_PAGE) si->nPage = s->Page;
-  if (si->fMask & SIF_POS) si->nPos = s->Pos;
-  if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->TrackPos;
+  ReadScrollInfo(*s, *si);
   return TRUE;
 }
 
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+  if (Wnd* c = Control(hwnd, bar))
+    return static_cast<int>(Send(c, SBM_SETPOS, static_cast<WPARAM>(pos), redraw));
   Wnd* w = nullptr;
   ScrollState* s = StateOf(hwnd, bar, &w);
   if (!s) return 0;
   const int old = s->Pos;
   s->Pos = pos;
-  Clamp(*s);
+  ClampScrollState(*s);
   if (redraw) RedrawFrame(w);
   return old;
 }
 
 int GetScrollPos(HWND hwnd, int bar) {
+  if (Wnd* c = Control(hwnd, bar)) return static_cast<int>(Send(c, SBM_GETPOS, 0, 0));
   ScrollState* s = StateOf(hwnd, bar, nullptr);
   return s ? s->Pos : 0;
 }
@@ -123,12 +149,22 @@ BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
   si.fMask = SIF_RANGE;
   si.nMin = minPos;
   si.nMax = maxPos;
-  if (!StateOf(hwnd, bar, nullptr) || static_cast<int64_t>(maxPos) - minPos > 0x7FFFFFFF) return FALSE;
+  if (static_cast<int64_t>(maxPos) - minPos > 0x7FFFFFFF) return FALSE;
+  if (Wnd* c = Control(hwnd, bar)) {
+    Send(c, redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, static_cast<WPARAM>(minPos), maxPos);
+    return TRUE;
+  }
+  if (!StateOf(hwnd, bar, nullptr)) return FALSE;
   SetScrollInfo(hwnd, bar, &si, redraw);
   return TRUE;
 }
 
 BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos) {
+  if (Wnd* c = Control(hwnd, bar)) {
+    if (!minPos || !maxPos) return FALSE;
+    Send(c, SBM_GETRANGE, reinterpret_cast<WPARAM>(minPos), reinterpret_cast<LPARAM>(maxPos));
+    return TRUE;
+  }
   ScrollState* s = StateOf(hwnd, bar, nullptr);
   if (!s || !minPos || !maxPos) return FALSE;
   *minPos = s->Min;
@@ -153,6 +189,8 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
 }
 
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
+  if (Wnd* c = Control(hwnd, static_cast<int>(bar)))
+    return static_cast<BOOL>(Send(c, SBM_ENABLE_ARROWS, arrows, 0));
   Wnd* w = FromHandle(hwnd);
   if (!w || bar == static_cast<UINT>(SB_CTL) || bar > static_cast<UINT>(SB_BOTH)) return FALSE;
   for (int b = SB_HORZ; b <= SB_VERT; ++b)

@@ -48,7 +48,15 @@ struct ScrollState {
   int Pos = 0;
   int TrackPos = 0;
   UINT Disabled = 0;  // ESB_ flags
+  // While the user holds the bar: the part pressed (ScrollPart), whether the mouse is over it,
+  // and whether the thumb is dragged (it is then drawn at TrackPos).
+  int Pressed = 0;
+  bool PressedOver = false;
+  bool Tracking = false;
 };
+
+// The parts of a scroll bar.
+enum ScrollPart { kSbNone, kSbLineUp, kSbLineDown, kSbPageUp, kSbPageDown, kSbThumb };
 
 // A window's update region. Many small invalidations are gathered as rectangles and joined
 // in one pass when the region is read, so invalidating n areas costs about n log n instead of
@@ -92,6 +100,9 @@ struct Wnd {
   std::vector<std::pair<std::string, HANDLE>> Props;
 
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
+  ScrollState CtlBar;     // the bar of a SCROLLBAR control (SB_CTL)
+  bool IsScrollBarCtl =
+      false;  // its procedure (or the one it passes on to) is the SCROLLBAR class's
 
   // Painting state.
   UpdateRegion Update;  // window coordinates
@@ -137,7 +148,8 @@ struct Timer {
   TIMERPROC Proc = nullptr;
   uint64_t Due = 0;
   uint64_t Serial = 0;
-  bool System = false;  // internal (caret blink)
+  bool System = false;       // internal: the caret's blink, or Tick
+  void (*Tick)() = nullptr;  // an internal timer's work (null: the caret's blink)
 };
 
 // A message sent to a window of another thread, waiting for that thread to run it.
@@ -283,6 +295,8 @@ WNDPROC ComboBoxClassProc();  // ComboBoxClass.cpp
 // Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();
+WNDPROC ScrollBarClassProc();
+bool IsScrollBarControl(const Wnd* w);
 // Destroys every window, class, queue and setting (the test kit's fresh start).
 void ResetAll(int screenWidth, int screenHeight);
 
@@ -395,6 +409,9 @@ HWND HitTestScreen(POINT screen, LRESULT* hit);
 bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front);
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags);
 void SetSystemTimer(UINT elapse, bool on);
+// An internal timer of the current thread running `tick` every `elapse` ms (one per tick
+// function; `on` false removes it). Never handed out as WM_TIMER.
+void SetInternalTimer(void (*tick)(), UINT elapse, bool on);
 void PaintNow(Wnd* w, bool children);
 WNDPROC ResolveProc(WNDPROC p);
 
@@ -411,6 +428,48 @@ void ResetInputState();
 // Scroll bar geometry: the thumb's offset and length along a bar of `length` pixels whose
 // arrows are `arrow` pixels long; false when the bar has no thumb.
 bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& size);
+// Keeps the range, page and position of a bar consistent (Max >= Min, Page <= range, Pos
+// within what the page leaves).
+void ClampScrollState(ScrollState& s);
+// Applies the fields a SCROLLINFO names; answers the new position.
+int ApplyScrollInfo(ScrollState& s, const SCROLLINFO& si);
+void ReadScrollInfo(const ScrollState& s, SCROLLINFO& si);
+// Whether the range needs a bar (it is more than one page).
+bool ScrollNeeded(const ScrollState& s);
+
+// A scroll bar's parts in the coordinates of `area` (ScrollTrack.cpp).
+struct ScrollParts {
+  TRect Up, Down, PageUp, PageDown, Thumb;  // pages and thumb empty when the bar has no thumb
+};
+ScrollParts ScrollBarParts(const TRect& area, bool vertical, const ScrollState& st);
+int ScrollBarHit(const ScrollParts& parts, POINT p);
+// Paints a scroll bar in the classic look: arrows (pushed while pressed, greyed when disabled),
+// the checkered track with the pressed page inverted, and the raised thumb.
+void PaintScrollBar(HDC dc, const TRect& area, bool vertical, const ScrollState& st);
+// The area of a window's frame bar (SB_HORZ, SB_VERT) in window coordinates; empty if none.
+TRect NcScrollArea(const Wnd* w, int bar);
+// A press on a scroll bar of the window (SB_HORZ or SB_VERT of its frame, SB_CTL of a
+// SCROLLBAR control) at a screen point: the bar tracks the mouse until the button comes up,
+// repeating arrows and pages on the clock and dragging the thumb. The tracking runs on the
+// thread's input, so the call returns at once.
+void StartScrollTracking(HWND hwnd, int bar, POINT screen);
+// Auto-repeat of a held arrow or page: the first repeat after the delay, then at the rate.
+constexpr UINT kScrollRepeatDelay = 250;
+constexpr UINT kScrollRepeatRate = 50;
+
+// Moving and sizing a window with the mouse or the keyboard (SizeMove.cpp): `command` is the
+// WM_SYSCOMMAND value (SC_MOVE or SC_SIZE, with HTCAPTION or a WMSZ_ edge in its low four
+// bits when the mouse started it). Runs on the thread's input like scroll tracking.
+void StartSizeMove(HWND hwnd, WPARAM command, POINT screen);
+// Keyboard steps of the move and size loop, in pixels.
+constexpr int kSizeMoveKeyStep = 8;
+
+// Input of the thread while a scroll bar or a move/size loop tracks it: true when taken.
+bool TrackingInput(const MSG& m);
+bool ScrollTrackingInput(const MSG& m);
+void ResetScrollTracking();
+// Ends any tracking (the test kit's fresh start).
+void ResetTracking();
 
 // The registry of top-level windows shared with the other programs of this system
 // (WindowRegistry.cpp): changes are marked, and published when the program next looks for

@@ -916,6 +916,20 @@ constexpr UINT ESB_ENABLE_BOTH = 0x0000;
 constexpr UINT ESB_DISABLE_LTUP = 0x0001;
 constexpr UINT ESB_DISABLE_RTDN = 0x0002;
 constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+constexpr UINT ESB_DISABLE_LEFT = ESB_DISABLE_LTUP;
+constexpr UINT ESB_DISABLE_UP = ESB_DISABLE_LTUP;
+constexpr UINT ESB_DISABLE_RIGHT = ESB_DISABLE_RTDN;
+constexpr UINT ESB_DISABLE_DOWN = ESB_DISABLE_RTDN;
+
+// The edge a WM_SIZING rectangle is dragged by.
+constexpr WPARAM WMSZ_LEFT = 1;
+constexpr WPARAM WMSZ_RIGHT = 2;
+constexpr WPARAM WMSZ_TOP = 3;
+constexpr WPARAM WMSZ_TOPLEFT = 4;
+constexpr WPARAM WMSZ_TOPRIGHT = 5;
+constexpr WPARAM WMSZ_BOTTOM = 6;
+constexpr WPARAM WMSZ_BOTTOMLEFT = 7;
+constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
 
 // FlashWindowEx and placement of minimised windows are recorded only.
 constexpr DWORD FLASHW_STOP = 0;

@@ -70,7 +70,8 @@ static void AddListClasses(State& s) {
   } classes[] = {{"ListBox", ListBoxClassProc()},
                  {"ComboBox", ComboBoxClassProc()},
                  {"Edit", EditClassProc()},
-                 {"Button", ButtonClassProc()}};
+                 {"Button", ButtonClassProc()},
+                 {"ScrollBar", ScrollBarClassProc()}};
   for (const auto& k : classes) {
     auto sc = std::make_unique<WndClass>();
     sc->Atom = s.NextAtom++;
@@ -128,6 +129,8 @@ void ResetAll(int screenWidth, int screenHeight) {
       d->Children.pop_back();
     }
   }
+  ResetTracking();
+  SetScreenLogPixels(96);
   std::lock_guard lock(s.TableMutex);
   for (auto& [dc, hwnd] : s.WindowDCs) DeleteDC(dc);
   s.WindowDCs.clear();

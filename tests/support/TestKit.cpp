@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/base/LastError.h"
 #include "platform/graphics/Png.h"
 #include "platform/user/UserInternal.h"
@@ -345,33 +346,45 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
   Wnd* root = w;
   while (root->IsChild()) root = root->Parent;
   State& s = UserState();
+  // A window reaching past the screen is rendered on a scratch screen large enough for it,
+  // moved onto it for the while (its rectangle alone: nothing hears of the move).
+  const TRect wr = ScreenWindowRect(w);
+  const int width = std::max(s.ScreenWidth, wr.Width()),
+            height = std::max(s.ScreenHeight, wr.Height());
+  const POINT shift{wr.Left < 0 ? -wr.Left : std::min(0, width - wr.Right),
+                    wr.Top < 0 ? -wr.Top : std::min(0, height - wr.Bottom)};
   auto real = s.Screen;
-  auto scratch = gdi::Surface::Create(real->Width, real->Height);
+  auto scratch = gdi::Surface::Create(width, height);
   if (!scratch) return TCapture();
   const uint32_t bg = gdi::ColorToPixel(GetSysColor(COLOR_BACKGROUND));
   for (int y = 0; y < scratch->Height; ++y) std::fill(scratch->Row(y), scratch->Row(y) + scratch->Width, bg);
   const bool caretWasOn = s.Caret.On;
-  s.Caret.On = false;  // the caret is not part of the rendering
   const int hideWas = s.Caret.HideCount;
+  const TRect desktopWas = s.Desktop->Rect, desktopClientWas = s.Desktop->Client;
+  const int screenW = s.ScreenWidth, screenH = s.ScreenHeight;
+  vcl::TFinally restore([&] {
+    s.Screen = real;
+    s.Isolated = nullptr;
+    s.Caret.On = caretWasOn;
+    s.Caret.HideCount = hideWas;
+    s.Desktop->Rect = desktopWas;
+    s.Desktop->Client = desktopClientWas;
+    s.ScreenWidth = screenW;
+    s.ScreenHeight = screenH;
+    if (Wnd* r = FromHandle(root->Handle)) OffsetRect(&r->Rect, -shift.X, -shift.Y);
+  });
+  s.Caret.On = false;  // the caret is not part of the rendering
   s.Caret.HideCount = 1 << 20;
   s.Screen = scratch;
   s.Isolated = root;
-  TCapture out;
-  try {
-    InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    PaintNow(root, true);
-    if ((w = FromHandle(hwnd)))
-      out = CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
-  } catch (...) {
-    s.Screen = real;
-    s.Isolated = nullptr;
-    throw;
-  }
-  s.Screen = real;
-  s.Isolated = nullptr;
-  s.Caret.On = caretWasOn;
-  s.Caret.HideCount = hideWas;
-  return out;
+  s.ScreenWidth = width;
+  s.ScreenHeight = height;
+  s.Desktop->Rect = s.Desktop->Client = TRect{0, 0, width, height};
+  OffsetRect(&root->Rect, shift.X, shift.Y);
+  InvalidateWnd(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  PaintNow(root, true);
+  if (!(w = FromHandle(hwnd))) return TCapture();
+  return CaptureRect(nonClient ? ScreenWindowRect(w) : ScreenClientRect(w));
 }
 
 int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance) {
@@ -485,27 +498,63 @@ int TMessageRecorder::Count(UINT msg) const {
 }
 
 std::string MessageName(UINT msg) {
-  static const std::map<UINT, const char*> names = {
-      {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"},
-      {WM_SIZE, "WM_SIZE"}, {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"},
-      {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"},
-      {WM_GETTEXT, "WM_GETTEXT"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
-      {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_CANCELMODE, "WM_CANCELMODE"}, {WM_CHILDACTIVATE, "WM_CHILDACTIVATE"},
-      {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
-      {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-      {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"},
-      {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
-      {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"}, {WM_NCACTIVATE, "WM_NCACTIVATE"},
-      {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"},
-      {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_SYSCHAR, "WM_SYSCHAR"},
-      {WM_TIMER, "WM_TIMER"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-      {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-      {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
-      {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
-      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_MOUSEHOVER, "WM_MOUSEHOVER"},
-      {WM_MOUSELEAVE, "WM_MOUSELEAVE"}, {WM_HOTKEY, "WM_HOTKEY"}, {WM_STYLECHANGING, "WM_STYLECHANGING"},
-      {WM_STYLECHANGED, "WM_STYLECHANGED"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_USER, "WM_USER"}};
+  static const std::map<UINT, const char*> names = {{WM_CREATE, "WM_CREATE"},
+                                                    {WM_DESTROY, "WM_DESTROY"},
+                                                    {WM_MOVE, "WM_MOVE"},
+                                                    {WM_SIZE, "WM_SIZE"},
+                                                    {WM_ACTIVATE, "WM_ACTIVATE"},
+                                                    {WM_SETFOCUS, "WM_SETFOCUS"},
+                                                    {WM_KILLFOCUS, "WM_KILLFOCUS"},
+                                                    {WM_ENABLE, "WM_ENABLE"},
+                                                    {WM_SETTEXT, "WM_SETTEXT"},
+                                                    {WM_GETTEXT, "WM_GETTEXT"},
+                                                    {WM_PAINT, "WM_PAINT"},
+                                                    {WM_CLOSE, "WM_CLOSE"},
+                                                    {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                                                    {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+                                                    {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+                                                    {WM_CANCELMODE, "WM_CANCELMODE"},
+                                                    {WM_CHILDACTIVATE, "WM_CHILDACTIVATE"},
+                                                    {WM_SETCURSOR, "WM_SETCURSOR"},
+                                                    {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+                                                    {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
+                                                    {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+                                                    {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+                                                    {WM_NCCREATE, "WM_NCCREATE"},
+                                                    {WM_NCDESTROY, "WM_NCDESTROY"},
+                                                    {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+                                                    {WM_NCHITTEST, "WM_NCHITTEST"},
+                                                    {WM_NCPAINT, "WM_NCPAINT"},
+                                                    {WM_NCACTIVATE, "WM_NCACTIVATE"},
+                                                    {WM_KEYDOWN, "WM_KEYDOWN"},
+                                                    {WM_KEYUP, "WM_KEYUP"},
+                                                    {WM_CHAR, "WM_CHAR"},
+                                                    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+                                                    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+                                                    {WM_SYSCHAR, "WM_SYSCHAR"},
+                                                    {WM_TIMER, "WM_TIMER"},
+                                                    {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+                                                    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+                                                    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+                                                    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+                                                    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+                                                    {WM_RBUTTONUP, "WM_RBUTTONUP"},
+                                                    {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+                                                    {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
+                                                    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+                                                    {WM_MOUSEHOVER, "WM_MOUSEHOVER"},
+                                                    {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
+                                                    {WM_HOTKEY, "WM_HOTKEY"},
+                                                    {WM_STYLECHANGING, "WM_STYLECHANGING"},
+                                                    {WM_STYLECHANGED, "WM_STYLECHANGED"},
+                                                    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+                                                    {WM_USER, "WM_USER"},
+                                                    {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+                                                    {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
+                                                    {WM_MOVING, "WM_MOVING"},
+                                                    {WM_SIZING, "WM_SIZING"},
+                                                    {WM_HSCROLL, "WM_HSCROLL"},
+                                                    {WM_VSCROLL, "WM_VSCROLL"}};
   auto it = names.find(msg);
   if (it != names.end()) return it->second;
   char buf[16];

@@ -1,0 +1,316 @@
+// Scrolling windows: TControlScrollBar, TScrollingWinControl and TScrollBox.
+#include <algorithm>
+
+#include "platform/base/Finally.h"
+#include "platform/base/Numbers.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/Consts.h"
+
+namespace vcl {
+
+using namespace win;
+
+// ---------------------------------------------------------------------------------------------
+// TControlScrollBar
+
+int32_t TControlScrollBar::ControlSize() const {
+  if (!control_) return 0;
+  return kind_ == sbHorizontal ? control_->ClientWidth() : control_->ClientHeight();
+}
+
+int32_t TControlScrollBar::LastPosition() const { return std::max(0, range_ - ControlSize()); }
+
+bool TControlScrollBar::IsScrollBarVisible() const {
+  return visible_ && control_ && range_ > ControlSize();
+}
+
+bool TControlScrollBar::IsRangeStored() const { return !control_ || !control_->AutoScroll(); }
+
+void TControlScrollBar::SetIncrement(int32_t Value) {
+  if (Value < 1 || Value > 32767) throw EInvalidOperation(SScrollBarRange);
+  increment_ = Value;
+}
+
+void TControlScrollBar::SetMargin(int32_t Value) {
+  if (Value < 0) throw EInvalidOperation(SScrollBarRange);
+  margin_ = Value;
+  if (control_) control_->Realign();
+}
+
+void TControlScrollBar::SetRange(int32_t Value) {
+  if (Value < 0) throw EInvalidOperation(SScrollBarRange);
+  range_ = Value;
+  if (control_) control_->UpdateScrollBars();
+}
+
+void TControlScrollBar::SetVisible(bool Value) {
+  visible_ = Value;
+  if (control_) control_->UpdateScrollBars();
+}
+
+// Scrolls the contents to a position within the range.
+void TControlScrollBar::SetPosition(int32_t Value) {
+  if (control_ && control_->ComponentState().contains(csLoading)) {
+    position_ = std::max(0, Value);
+    return;
+  }
+  Value = std::clamp(Value, 0, LastPosition());
+  if (Value == position_) return;
+  const int delta = position_ - Value;
+  position_ = Value;
+  if (!control_) return;
+  control_->ScrollContents(kind_ == sbHorizontal ? delta : 0, kind_ == sbVertical ? delta : 0);
+  if (control_->HandleAllocated() && IsScrollBarVisible())
+    SetScrollPos(control_->Handle(), kind_ == sbHorizontal ? SB_HORZ : SB_VERT, position_, TRUE);
+}
+
+void TControlScrollBar::ScrollMessage(uint16_t Code) {
+  const int32_t page = std::max(1, ControlSize() * 9 / 10);
+  const int bar = kind_ == sbHorizontal ? SB_HORZ : SB_VERT;
+  switch (Code) {
+    case SB_LINEUP: SetPosition(position_ - increment_); break;
+    case SB_LINEDOWN: SetPosition(position_ + increment_); break;
+    case SB_PAGEUP: SetPosition(position_ - page); break;
+    case SB_PAGEDOWN: SetPosition(position_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      if (Code == SB_THUMBPOSITION || tracking_) {
+        SCROLLINFO si;
+        si.fMask = SIF_TRACKPOS;
+        if (control_ && GetScrollInfo(control_->Handle(), bar, &si)) SetPosition(si.nTrackPos);
+      }
+      break;
+    case SB_TOP: SetPosition(0); break;
+    case SB_BOTTOM: SetPosition(LastPosition()); break;
+    default: break;
+  }
+}
+
+void TControlScrollBar::Assign(TPersistent* Source) {
+  if (auto* s = dynamic_cast<TControlScrollBar*>(Source)) {
+    increment_ = s->increment_;
+    margin_ = s->margin_;
+    range_ = s->range_;
+    tracking_ = s->tracking_;
+    visible_ = s->visible_;
+    SetPosition(s->position_);
+    if (control_) control_->UpdateScrollBars();
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+ZYL_CLASS_IMPL(TControlScrollBar) {
+  using C = TControlScrollBar;
+  b.Prop("Increment", &C::Increment, &C::SetIncrement)
+      .Default(8)
+      .Prop("Margin", &C::Margin, &C::SetMargin)
+      .Default(0)
+      .Prop("Position", &C::Position, &C::SetPosition)
+      .Default(0)
+      .Prop("Range", &C::Range, &C::SetRange)
+      .Default(0)
+      .Stored(&C::IsRangeStored)
+      .Prop("Tracking", &C::Tracking, &C::SetTracking)
+      .Default(false)
+      .Prop("Visible", &C::Visible, &C::SetVisible)
+      .Default(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TScrollingWinControl
+
+TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
+    : TWinControl(AOwner),
+      horz_(new TControlScrollBar(this, sbHorizontal)),
+      vert_(new TControlScrollBar(this, sbVertical)) {}
+
+TScrollingWinControl::~TScrollingWinControl() {
+  if (HandleAllocated()) DestroyWindowHandle();
+  delete horz_;
+  horz_ = nullptr;
+  delete vert_;
+  vert_ = nullptr;
+}
+
+void TScrollingWinControl::SetAutoScroll(bool Value) {
+  if (autoScroll_ == Value) return;
+  autoScroll_ = Value;
+  if (Value) {
+    CalcAutoRange();
+  } else {
+    horz_->SetRange(0);
+    vert_->SetRange(0);
+  }
+}
+
+void TScrollingWinControl::EnableAutoRange() {
+  if (autoRangeCount_ > 0 && --autoRangeCount_ == 0) CalcAutoRange();
+}
+
+// The ranges reach the right and bottom edges of the children (scrolled back to the origin),
+// plus the margin; children aligned to the far side or the whole client area do not count.
+void TScrollingWinControl::CalcAutoRange() {
+  if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
+  int32_t right = 0, bottom = 0;
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (!c->Visible() && !ComponentState().contains(csDesigning)) continue;
+    if (c->Align() == alNone || c->Align() == alLeft)
+      right = std::max(right, c->Left() + c->Width() + horz_->position_ + horz_->margin_);
+    if (c->Align() == alNone || c->Align() == alTop)
+      bottom = std::max(bottom, c->Top() + c->Height() + vert_->position_ + vert_->margin_);
+  }
+  horz_->range_ = right;
+  vert_->range_ = bottom;
+  UpdateScrollBars();
+}
+
+void TScrollingWinControl::UpdateScrollBars() {
+  if (updating_ || !horz_ || !vert_ || !HandleAllocated()) return;
+  updating_ = true;
+  TFinally done([this] { updating_ = false; });
+  // Showing one bar narrows the client area for the other: settle in two rounds.
+  for (int round = 0; round < 2; ++round)
+    for (TControlScrollBar* sb : {horz_, vert_}) {
+      const int bar = sb->kind_ == sbHorizontal ? SB_HORZ : SB_VERT;
+      if (sb->IsScrollBarVisible()) {
+        SCROLLINFO si;
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMin = 0;
+        si.nMax = sb->range_ - 1;
+        si.nPage = static_cast<UINT>(sb->ControlSize() + 1);
+        si.nPos = sb->position_;
+        ShowScrollBar(Handle(), bar, TRUE);
+        SetScrollInfo(Handle(), bar, &si, TRUE);
+      } else {
+        ShowScrollBar(Handle(), bar, FALSE);
+      }
+      // A bar that lost range scrolls its contents back.
+      if (sb->position_ > sb->LastPosition()) {
+        updating_ = false;
+        sb->SetPosition(sb->LastPosition());
+        updating_ = true;
+      }
+    }
+}
+
+void TScrollingWinControl::ScrollContents(int dx, int dy) {
+  if (dx == 0 && dy == 0) return;
+  DisableAlign();
+  TFinally done([this] { EnableAlign(); });
+  ++autoRangeCount_;
+  TFinally range([this] { --autoRangeCount_; });
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
+  }
+  Invalidate();
+}
+
+void TScrollingWinControl::ScrollInView(TControl* AControl) {
+  if (!AControl || AControl->Parent() != this) return;
+  const int cw = ClientWidth(), ch = ClientHeight();
+  auto fit = [](TControlScrollBar* sb, int start, int size, int view) {
+    if (start < 0)
+      sb->SetPosition(sb->Position() + start);
+    else if (start + size > view)
+      sb->SetPosition(sb->Position() + std::min(start, start + size - view));
+  };
+  fit(horz_, AControl->Left() - horz_->margin_, AControl->Width() + 2 * horz_->margin_, cw);
+  fit(vert_, AControl->Top() - vert_->margin_, AControl->Height() + 2 * vert_->margin_, ch);
+}
+
+void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
+  TWinControl::AlignControls(AControl, Rect);
+  CalcAutoRange();
+}
+
+void TScrollingWinControl::CreateWnd() {
+  TWinControl::CreateWnd();
+  UpdateScrollBars();
+}
+
+void TScrollingWinControl::ChangeScale(int M, int D) {
+  // Ranges and positions are pixels too.
+  for (TControlScrollBar* sb : {horz_, vert_}) {
+    sb->range_ = MulDiv(sb->range_, M, D);
+    sb->position_ = MulDiv(sb->position_, M, D);
+  }
+  TWinControl::ChangeScale(M, D);
+}
+
+void TScrollingWinControl::WMHScroll(TMessage& Message) {
+  if (Message.LParam == 0)
+    horz_->ScrollMessage(Message.WParamLo());
+  else
+    ZYL_INHERITED(Message);
+}
+
+void TScrollingWinControl::WMVScroll(TMessage& Message) {
+  if (Message.LParam == 0)
+    vert_->ScrollMessage(Message.WParamLo());
+  else
+    ZYL_INHERITED(Message);
+}
+
+void TScrollingWinControl::WMSize(TWMSize& Message) {
+  ZYL_INHERITED(Message);
+  UpdateScrollBars();
+}
+
+ZYL_MESSAGE_MAP(TScrollingWinControl) {
+  m.On(WM_HSCROLL, &TScrollingWinControl::WMHScroll)
+      .On(WM_VSCROLL, &TScrollingWinControl::WMVScroll)
+      .On(WM_SIZE, &TScrollingWinControl::WMSize);
+}
+
+ZYL_CLASS_IMPL(TScrollingWinControl) {
+  using C = TScrollingWinControl;
+  b.Declare("AutoScroll", &C::AutoScroll, &C::SetAutoScroll)
+      .Default(true)
+      .Declare("HorzScrollBar", &C::HorzScrollBar, &C::SetHorzScrollBar)
+      .Declare("VertScrollBar", &C::VertScrollBar, &C::SetVertScrollBar);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TScrollBox
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TScrollingWinControl(AOwner) {
+  controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  width_ = 185;
+  height_ = 41;
+}
+
+void TScrollBox::SetBorderStyle(TFormBorderStyle Value) {
+  if (Value != bsNone && Value != bsSingle) throw EInvalidOperation(SScrollBarRange);
+  if (borderStyle_ == Value) return;
+  borderStyle_ = Value;
+  RecreateWnd();
+}
+
+void TScrollBox::CreateParams(TCreateParams& Params) {
+  TScrollingWinControl::CreateParams(Params);
+  if (borderStyle_ == bsSingle) {
+    if (Ctl3D())
+      Params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      Params.Style |= WS_BORDER;
+  }
+}
+
+ZYL_CLASS_IMPL(TScrollBox) {
+  b.Publish({"Align", "Anchors", "AutoScroll", "BiDiMode"})
+      .Prop("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle)
+      .Default(bsSingle)
+      .Publish({"Constraints", "DragCursor",  "DragKind",    "DragMode",       "Enabled",
+                "Color",       "Ctl3D",       "Font",        "HorzScrollBar",  "ParentBiDiMode",
+                "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",
+                "ShowHint",    "TabOrder",    "TabStop",     "VertScrollBar",  "Visible",
+                "OnClick",     "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",
+                "OnEndDrag",   "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove",
+                "OnMouseUp",   "OnResize",    "OnStartDock", "OnStartDrag"});
+}
+
+}  // namespace vcl

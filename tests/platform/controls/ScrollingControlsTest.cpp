@@ -1,0 +1,283 @@
+// The framework's scroll bar and scroll box driven by the test kit, their form streams, the
+// screen's density with the forms it scales, and pictures of forms that reach past the screen.
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/Streams.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
+
+namespace vcl::testing {
+namespace {
+
+using namespace win::testkit;
+
+struct TScrollLog : TObject {
+  std::vector<TScrollCode> Codes;
+  int Changes = 0;
+  int Override = -1;  // when set, OnScroll moves the bar there instead
+  void Scrolled(TObject*, TScrollCode Code, int& Pos) {
+    Codes.push_back(Code);
+    if (Override >= 0) Pos = Override;
+  }
+  void Changed(TObject*) { ++Changes; }
+};
+
+class ScrollingControlsTest : public ControlsTest {
+ protected:
+  TForm* NewForm(int w = 400, int h = 300) {
+    form_.reset(new TForm(nullptr));
+    form_->SetBorderStyle(bsNone);
+    form_->SetBounds(0, 0, w, h);
+    return form_.get();
+  }
+  void Show() {
+    form_->Show();
+    RunUntilIdle();
+  }
+  // A horizontal bar 200 by 16 at (10, 10), logged.
+  TScrollBar* Bar(TScrollLog& log) {
+    auto* b = Place<TScrollBar>(form_.get(), 10, 10, 200, 16);
+    b->SetOnScroll(TScrollEvent(&log, &TScrollLog::Scrolled));
+    b->SetOnChange(TNotifyEvent(&log, &TScrollLog::Changed));
+    return b;
+  }
+  std::unique_ptr<TForm> form_;
+};
+
+// ---- TScrollBar ----
+
+struct BarClick {
+  const char* Name;
+  int X;  // along the bar
+  TScrollCode Code;
+  int Moved;  // the position afterwards
+};
+
+class ScrollBarClicks : public ScrollingControlsTest,
+                        public ::testing::WithParamInterface<BarClick> {};
+
+TEST_P(ScrollBarClicks, MoveThePositionBySmallOrLargeChange) {
+  const BarClick& c = GetParam();
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  b->SetSmallChange(3);
+  b->SetLargeChange(20);
+  b->SetPosition(50);
+  Show();
+  log.Changes = 0;
+  const TPoint p = ScreenOf(b, c.X, 8);
+  Click(p.X, p.Y);
+  ASSERT_GE(log.Codes.size(), 2u);
+  EXPECT_EQ(log.Codes.front(), c.Code);
+  EXPECT_EQ(log.Codes.back(), scEndScroll);
+  EXPECT_EQ(b->Position(), c.Moved);
+  EXPECT_EQ(win::GetScrollPos(b->Handle(), win::SB_CTL), c.Moved);
+  EXPECT_EQ(log.Changes, 1);
+}
+
+// The bar is 200 wide with 16-pixel arrows; position 50 of 0..100 puts the thumb in the middle.
+INSTANTIATE_TEST_SUITE_P(Parts, ScrollBarClicks,
+                         ::testing::Values(BarClick{"LineLeft", 4, scLineUp, 47},
+                                           BarClick{"LineRight", 196, scLineDown, 53},
+                                           BarClick{"PageLeft", 30, scPageUp, 30},
+                                           BarClick{"PageRight", 170, scPageDown, 70}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ScrollingControlsTest, OnScrollMayChooseThePosition) {
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  Show();
+  log.Override = 77;
+  const TPoint p = ScreenOf(b, 196, 8);
+  Click(p.X, p.Y);
+  EXPECT_EQ(b->Position(), 77);
+}
+
+TEST_F(ScrollingControlsTest, TheKeyboardAndTheThumbKeepToTheLastPage) {
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  b->SetPageSize(10);
+  b->SetTabStop(true);
+  Show();
+  b->SetFocus();
+  KeyPress(win::VK_END);
+  // With a page of 10 the last position of 0..100 the bar can show is 91.
+  EXPECT_EQ(b->Position(), 91);
+  EXPECT_EQ(win::GetScrollPos(b->Handle(), win::SB_CTL), 91);
+  KeyPress(win::VK_HOME);
+  EXPECT_EQ(b->Position(), 0);
+  // Dragging the thumb to the far end.
+  const TPoint thumb = ScreenOf(b, 20, 8);
+  Drag(win::POINT{thumb.X, thumb.Y}, win::POINT{thumb.X + 300, thumb.Y});
+  EXPECT_EQ(b->Position(), 91);
+  EXPECT_EQ(log.Codes.back(), scEndScroll);
+  EXPECT_NE(std::find(log.Codes.begin(), log.Codes.end(), scPosition), log.Codes.end());
+}
+
+TEST_F(ScrollingControlsTest, BadRangesRaiseAndPositionsAreKeptInside) {
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { b->SetParams(0, 10, 5); }),
+            "Scrollbar property out of range");
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { b->SetPageSize(500); }),
+            "Scrollbar property out of range");
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { b->SetSmallChange(0); }),
+            "Scrollbar property out of range");
+  b->SetPageSize(20);
+  EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { b->SetMax(10); }),
+            "Scrollbar property out of range");
+  b->SetPosition(500);
+  EXPECT_EQ(b->Position(), 100);
+  b->SetPosition(-5);
+  EXPECT_EQ(b->Position(), 0);
+  EXPECT_EQ(b->Min(), 0);
+  EXPECT_EQ(b->Max(), 100);
+  EXPECT_EQ(log.Changes, 2);
+}
+
+TEST_F(ScrollingControlsTest, TurningABarRoundSwapsItsSides) {
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  Show();
+  b->SetKind(sbVertical);
+  EXPECT_EQ(b->Width(), 16);
+  EXPECT_EQ(b->Height(), 200);
+  EXPECT_TRUE(win::GetWindowLongA(b->Handle(), win::GWL_STYLE) & win::SBS_VERT);
+  const TPoint p = ScreenOf(b, 8, 196);
+  Click(p.X, p.Y);
+  EXPECT_EQ(b->Position(), 1);
+}
+
+// ---- TScrollBox ----
+
+TEST_F(ScrollingControlsTest, AScrollBoxScrollsChildrenBeyondItsClientArea) {
+  NewForm();
+  auto* box = Place<TScrollBox>(form_.get(), 10, 10, 200, 150);
+  box->SetBorderStyle(bsNone);
+  auto* far = Place<TPanel>(box, 20, 300, 50, 40);
+  Show();
+  EXPECT_TRUE(win::GetWindowLongA(box->Handle(), win::GWL_STYLE) & win::WS_VSCROLL);
+  EXPECT_FALSE(win::GetWindowLongA(box->Handle(), win::GWL_STYLE) & win::WS_HSCROLL);
+  EXPECT_EQ(box->VertScrollBar()->Range(), 340);
+  EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
+  EXPECT_FALSE(box->HorzScrollBar()->IsScrollBarVisible());
+  // The down arrow of the box's bar scrolls by the increment.
+  const TPoint arrow = ScreenOf(box, box->ClientWidth() + 8, 150 - 4);
+  Click(arrow.X, arrow.Y);
+  EXPECT_EQ(box->VertScrollBar()->Position(), box->VertScrollBar()->Increment());
+  EXPECT_EQ(far->Top(), 300 - box->VertScrollBar()->Increment());
+  box->ScrollInView(far);
+  EXPECT_LE(far->Top() + far->Height(), box->ClientHeight());
+  EXPECT_GE(far->Top(), 0);
+  EXPECT_EQ(far->Top() + box->VertScrollBar()->Position(), 300);
+  // Back to the top, and a range with nothing beyond the client area hides the bar.
+  box->VertScrollBar()->SetPosition(0);
+  EXPECT_EQ(far->Top(), 300);
+  far->SetTop(10);
+  box->Realign();
+  EXPECT_FALSE(box->VertScrollBar()->IsScrollBarVisible());
+  EXPECT_FALSE(win::GetWindowLongA(box->Handle(), win::GWL_STYLE) & win::WS_VSCROLL);
+}
+
+TEST_F(ScrollingControlsTest, ScrollBarsAndScrollBoxesLoadFromFormFilesAndRender) {
+  const std::string text =
+      "object F: TForm\n  Left = 0\n  Top = 0\n  BorderStyle = bsNone\n  Width = 300\n"
+      "  Height = 200\n"
+      "  object SB: TScrollBar\n    Left = 8\n    Top = 8\n    Width = 16\n    Height = 150\n"
+      "    Kind = sbVertical\n    Max = 50\n    PageSize = 10\n    Position = 20\n"
+      "    TabOrder = 0\n  end\n"
+      "  object Box: TScrollBox\n    Left = 40\n    Top = 8\n    Width = 200\n    Height = 150\n"
+      "    AutoScroll = False\n    HorzScrollBar.Range = 500\n    HorzScrollBar.Increment = 20\n"
+      "    BorderStyle = bsNone\n    TabOrder = 1\n  end\n"
+      "end\n";
+  TForm f(nullptr);
+  TStringStream s(text);
+  ReadForm(&s, &f);
+  auto* sb = Find<TScrollBar>(&f, "SB");
+  auto* box = Find<TScrollBox>(&f, "Box");
+  ASSERT_NE(sb, nullptr);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(sb->Kind(), sbVertical);
+  EXPECT_EQ(sb->Max(), 50);
+  EXPECT_EQ(sb->PageSize(), 10);
+  EXPECT_EQ(sb->Position(), 20);
+  EXPECT_FALSE(box->AutoScroll());
+  EXPECT_EQ(box->HorzScrollBar()->Range(), 500);
+  EXPECT_EQ(box->HorzScrollBar()->Increment(), 20);
+  f.Show();
+  const TCapture c = RenderWindow(f.Handle());
+  ASSERT_EQ(c.Width, 300);
+  // The box shows its horizontal bar: a thumb (face colour) right after its left arrow.
+  EXPECT_TRUE(box->HorzScrollBar()->IsScrollBarVisible());
+  EXPECT_EQ(c.Color(40 + 16 + 4, 8 + 150 - 8), win::GetSysColor(win::COLOR_BTNFACE));
+  EXPECT_EQ(win::GetScrollPos(sb->Handle(), win::SB_CTL), 20);
+}
+
+// ---- Screen density ----
+
+TEST_F(ScrollingControlsTest, TheScreensDensityScalesFormsStoredAtAnother) {
+  ASSERT_TRUE(win::SetScreenLogPixels(120));
+  EXPECT_EQ(Screen->PixelsPerInch(), 120);
+  const win::HDC dc = win::GetDC(nullptr);
+  EXPECT_EQ(win::GetDeviceCaps(dc, win::LOGPIXELSY), 120);
+  EXPECT_EQ(win::GetDeviceCaps(dc, win::LOGPIXELSX), 120);
+  win::ReleaseDC(nullptr, dc);
+  TFont font;
+  font.SetSize(9);
+  EXPECT_EQ(font.Height(), -15);  // 9 points of 1/72 inch at 120 pixels per inch
+  const std::string text =
+      "object F: TForm\n  BorderStyle = bsNone\n  Width = 192\n  Height = 96\n"
+      "  PixelsPerInch = 96\n"
+      "  object P: TPanel\n    Left = 16\n    Top = 8\n    Width = 80\n    Height = 40\n  end\n"
+      "end\n";
+  TForm f(nullptr);
+  TStringStream s(text);
+  ReadForm(&s, &f);
+  EXPECT_EQ(f.PixelsPerInch(), 120);
+  auto* p = Find<TPanel>(&f, "P");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->BoundsRect(), Rect(20, 10, 120, 60));
+  EXPECT_FALSE(win::SetScreenLogPixels(0));
+  EXPECT_FALSE(win::SetScreenLogPixels(5000));
+  EXPECT_EQ(Screen->PixelsPerInch(), 120);
+}
+
+// ---- Pictures of forms past the screen ----
+
+struct Placement {
+  const char* Name;
+  int Left, Top, Width, Height;
+};
+
+class OffScreenForms : public ScrollingControlsTest,
+                       public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(OffScreenForms, RenderWhole) {
+  const Placement& pl = GetParam();
+  NewForm(pl.Width, pl.Height);
+  form_->SetBorderStyle(bsSingle);
+  form_->SetColor(clTeal);
+  Place<TPanel>(form_.get(), pl.Width - 60, pl.Height - 80, 40, 30);
+  form_->SetBounds(100, 100, pl.Width, pl.Height);
+  Show();
+  const TCapture onScreen = RenderWindow(form_->Handle());
+  form_->SetBounds(pl.Left, pl.Top, pl.Width, pl.Height);
+  RunUntilIdle();
+  EXPECT_TRUE(
+      SamePixels(RenderWindow(form_->Handle()), onScreen, std::string("offscreen_") + pl.Name));
+  EXPECT_EQ(form_->Left(), pl.Left);  // the form itself stays where it was put
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, OffScreenForms,
+                         ::testing::Values(Placement{"LeftAndAbove", -120, -40, 300, 200},
+                                           Placement{"RightAndBelow", 700, 500, 300, 200},
+                                           Placement{"LargerThanTheScreen", -10, 0, 810, 610}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+}  // namespace vcl::testing
