@@ -776,7 +776,7 @@ void TZYLClock::PaintDigital(vcl::TCanvas* Canvas) {
     y = FDigitalPosY == -1 ? std::min(Width() / 2, Height() / 2) : e + FDigitalPosY;
   }
   FDigital->BeginUpdate();
-  FDigital->SetColor(2, FFaceColors[4]);
+  FDigital->SetColor(TZYLLED::ciBackColor, FFaceColors[4]);
   FDigital->EndUpdate(false);
   FDigital->PaintLED(Canvas, TRect{x, y, x + w, y + FDigital->GetHeight()}, text, true,
                      Enabled());

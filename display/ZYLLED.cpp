@@ -162,21 +162,21 @@ uint16_t ZYLLEDMask(char Ch) {
 ZYL_CLASS_IMPL(TZYLLED) {
   using C = TZYLLED;
   b.Prop("ActiveColor", &C::GetColor, &C::SetColor, vcl::ColorTypeInfo())
-      .Index(0)
+      .Index(ciActiveColor)
       .Default(0x00FF00)
       .Prop("InActiveColor", &C::GetColor, &C::SetColor, vcl::ColorTypeInfo())
-      .Index(1)
+      .Index(ciInActiveColor)
       .Default(0x008000)
       .Prop("Thickness", &C::GetByte, &C::SetByte)
-      .Index(2)
+      .Index(biThickness)
       .Default(2)
       .Prop("DisabledDigits", &C::DisabledDigits, &C::SetEnabled)
       .Default(true)
       .Prop("Horzsize", &C::GetByte, &C::SetByte)
-      .Index(1)
+      .Index(biHorzsize)
       .Default(9)
       .Prop("Vertsize", &C::GetByte, &C::SetByte)
-      .Index(3)
+      .Index(biVertsize)
       .Default(7);
 }
 
@@ -213,15 +213,17 @@ void TZYLLED::EndFlash() {
 
 uint8_t TZYLLED::GetByte(int Index) const {
   switch (Index) {
-    case 1: return FHorzsize;
-    case 2: return FThickness;
-    default: return FVertsize;
+    case biHorzsize: return FHorzsize;
+    case biThickness: return FThickness;
+    default: return FVertsize;  // biVertsize
   }
 }
 
 void TZYLLED::SetByte(int Index, uint8_t Value) {
-  uint8_t* field = Index == 1 ? &FHorzsize : Index == 2 ? &FThickness : Index == 3 ? &FVertsize
-                                                                                   : nullptr;
+  uint8_t* field = Index == biHorzsize    ? &FHorzsize
+                   : Index == biThickness ? &FThickness
+                   : Index == biVertsize  ? &FVertsize
+                                          : nullptr;
   if (!field || !ZYLStoreValue(*field, Value)) return;
   CreateBmp();
   Change();
@@ -229,15 +231,17 @@ void TZYLLED::SetByte(int Index, uint8_t Value) {
 
 TColor TZYLLED::GetColor(int Index) const {
   switch (Index) {
-    case 0: return FActiveColor;
-    case 1: return FInActiveColor;
-    default: return FBackColor;
+    case ciActiveColor: return FActiveColor;
+    case ciInActiveColor: return FInActiveColor;
+    default: return FBackColor;  // ciBackColor
   }
 }
 
 void TZYLLED::SetColor(int Index, TColor Value) {
-  TColor* field = Index == 0 ? &FActiveColor : Index == 1 ? &FInActiveColor : Index == 2 ? &FBackColor
-                                                                                         : nullptr;
+  TColor* field = Index == ciActiveColor     ? &FActiveColor
+                  : Index == ciInActiveColor ? &FInActiveColor
+                  : Index == ciBackColor     ? &FBackColor
+                                             : nullptr;
   if (!field || !ZYLStoreValue(*field, Value)) return;
   CreateBmp();
   Change();

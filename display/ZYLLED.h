@@ -32,6 +32,9 @@ class TZYLLED : public TZYLObject {
   ZYL_CLASS(TZYLLED, TZYLObject)
   static constexpr int SegmentCount = 16;
   using TSegment = std::array<vcl::TPoint, 6>;
+  // The indices of the size properties (from 1) and of the colours.
+  enum TByteProp : int { biHorzsize = 1, biThickness, biVertsize };
+  enum TColorProp : int { ciActiveColor, ciInActiveColor, ciBackColor };
 
   TZYLLED();
   ~TZYLLED() override;
@@ -43,10 +46,10 @@ class TZYLLED : public TZYLObject {
   virtual void BeginFlash();
   virtual void EndFlash();
 
-  // Index 1 Horzsize, 2 Thickness, 3 Vertsize.
+  // Index: one of TByteProp; GetByte reads Vertsize for any other, SetByte ignores it.
   uint8_t GetByte(int Index) const;
   void SetByte(int Index, uint8_t Value);
-  // Index 0 ActiveColor, 1 InActiveColor, 2 the background colour.
+  // Index: one of TColorProp; GetColor reads BackColor for any other, SetColor ignores it.
   vcl::TColor GetColor(int Index) const;
   void SetColor(int Index, vcl::TColor Value);
   bool DisabledDigits() const { return FDisabledDigits; }

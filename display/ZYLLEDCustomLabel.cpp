@@ -29,7 +29,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
   DisableTransMode();
   SetColor(0);
   FLED->BeginUpdate();
-  FLED->SetColor(2, Color());
+  FLED->SetColor(TZYLLED::ciBackColor, Color());
   FLED->EndUpdate(false);
 }
 
@@ -93,7 +93,7 @@ void TZYLLEDCustomLabel::Loaded() {
 
 void TZYLLEDCustomLabel::CMColorChanged(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
-  FLED->SetColor(2, Color());
+  FLED->SetColor(TZYLLED::ciBackColor, Color());
 }
 
 void TZYLLEDCustomLabel::CMTextChanged(vcl::TMessage& Message) {
@@ -115,7 +115,7 @@ void TZYLLEDCustomLabel::Paint() {
   bc->FillRect(TRect{0, 0, r.Width(), r.Height()});
   // Quietly: a change signal here would ask for another paint.
   FLED->BeginUpdate();
-  FLED->SetColor(2, Color());
+  FLED->SetColor(TZYLLED::ciBackColor, Color());
   FLED->EndUpdate(false);
   FLED->PaintLED(bc, TRect{0, 0, r.Width(), r.Height()}, text, true, Enabled());
   if (Transparent()) {

@@ -210,8 +210,8 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
   FThumb->OnMouseUp = vcl::TMouseEvent(this, &TZYLScrollBar::DoThumbMouseUp);
   FThumb->OnMouseMove = vcl::TMouseMoveEvent(this, &TZYLScrollBar::DoThumbMouseMove);
   FCaret = new TZYLCaret(FThumb);
-  FCaret->SetWord(0, static_cast<uint16_t>(std::max(0, Width())));
-  FCaret->SetWord(1, static_cast<uint16_t>(std::max(0, Height())));
+  FCaret->SetWord(TZYLCaret::wiWidth, static_cast<uint16_t>(std::max(0, Width())));
+  FCaret->SetWord(TZYLCaret::wiHeight, static_cast<uint16_t>(std::max(0, Height())));
   FCaret->SetBitmap(FChecker.get());
   FCaret->SetStyle(csBitmap);
   FCaret->SetCaretBmpMode(cbTile);
@@ -464,8 +464,8 @@ void TZYLScrollBar::SetButtons() {
     FThumb->SetBounds(r.Left + b + offset, r.Top, FThumbLength, r.Bottom - r.Top);
   }
   const int tw = FThumb->Width(), th = FThumb->Height();
-  FCaret->SetWord(0, static_cast<uint16_t>(tw > 2 ? tw - 3 : 0));
-  FCaret->SetWord(1, static_cast<uint16_t>(th > 2 ? th - 3 : 0));
+  FCaret->SetWord(TZYLCaret::wiWidth, static_cast<uint16_t>(tw > 2 ? tw - 3 : 0));
+  FCaret->SetWord(TZYLCaret::wiHeight, static_cast<uint16_t>(th > 2 ? th - 3 : 0));
   if (focused && !UseXP() && !FHideFocus) {
     FCaret->BuildCaret();
     FCaret->Enable();

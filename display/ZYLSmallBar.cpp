@@ -10,15 +10,15 @@ ZYL_CLASS_IMPL(TZYLSmallBar) {
   b.Prop("AutoSize", &C::AutoSize, &C::SetAutoSize)
       .Default(true)
       .Prop("BarCount", &C::GetByte, &C::SetByte)
-      .Index(0)
+      .Index(biBarCount)
       .Default(10)
       .Prop("BarColor", &C::BarColor, &C::SetBarColor, vcl::ColorTypeInfo())
       .Default(0x800000)
       .Prop("HSpace", &C::GetByte, &C::SetByte)
-      .Index(1)
+      .Index(biHSpace)
       .Default(3)
       .Prop("VSpace", &C::GetByte, &C::SetByte)
-      .Index(2)
+      .Index(biVSpace)
       .Default(3);
 }
 
@@ -45,22 +45,22 @@ void TZYLSmallBar::SetBarColor(vcl::TColor Value) {
 
 uint8_t TZYLSmallBar::GetByte(int Index) const {
   switch (Index) {
-    case 0: return FBarCount;
-    case 1: return FHSpace;
-    default: return FVSpace;
+    case biBarCount: return FBarCount;
+    case biHSpace: return FHSpace;
+    default: return FVSpace;  // biVSpace
   }
 }
 
 void TZYLSmallBar::SetByte(int Index, uint8_t Value) {
   bool changed = false;
   switch (Index) {
-    case 0:
+    case biBarCount:
       // Segment lengths and the segment Delta divide by the count.
       if (Value == 0) return;
       changed = ZYLStoreValue(FBarCount, Value);
       break;
-    case 1: changed = ZYLStoreValue(FHSpace, Value); break;
-    case 2: changed = ZYLStoreValue(FVSpace, Value); break;
+    case biHSpace: changed = ZYLStoreValue(FHSpace, Value); break;
+    case biVSpace: changed = ZYLStoreValue(FVSpace, Value); break;
     default: return;
   }
   if (changed) Change();

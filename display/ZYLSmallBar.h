@@ -12,6 +12,9 @@ namespace zyl {
 
 class TZYLSmallBar : public TZYLObject {
   ZYL_CLASS(TZYLSmallBar, TZYLObject)
+  // The indices of the byte properties.
+  enum TByteProp : int { biBarCount, biHSpace, biVSpace };
+
   TZYLSmallBar() = default;
 
   // From another small bar: the five settings and one change.
@@ -21,15 +24,15 @@ class TZYLSmallBar : public TZYLObject {
   void SetAutoSize(bool Value);
   vcl::TColor BarColor() const { return FBarColor; }
   void SetBarColor(vcl::TColor Value);
-  // Index 0 BarCount, 1 HSpace, 2 VSpace. A BarCount of 0 is ignored (a bar has segments).
+  // Index: one of TByteProp. A BarCount of 0 is ignored (a bar has segments).
   uint8_t GetByte(int Index) const;
   void SetByte(int Index, uint8_t Value);
   uint8_t BarCount() const { return FBarCount; }
-  void SetBarCount(uint8_t Value) { SetByte(0, Value); }
+  void SetBarCount(uint8_t Value) { SetByte(biBarCount, Value); }
   uint8_t HSpace() const { return FHSpace; }
-  void SetHSpace(uint8_t Value) { SetByte(1, Value); }
+  void SetHSpace(uint8_t Value) { SetByte(biHSpace, Value); }
   uint8_t VSpace() const { return FVSpace; }
-  void SetVSpace(uint8_t Value) { SetByte(2, Value); }
+  void SetVSpace(uint8_t Value) { SetByte(biVSpace, Value); }
 
   // The length of one segment in an area of Width x Height: the area's length along the
   // direction less the spaces, divided among the segments (truncated; may be 0 or negative

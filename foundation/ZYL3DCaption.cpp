@@ -9,21 +9,19 @@ using vcl::TColor;
 ZYL_CLASS_IMPL(TZYL3DCaption) {
   b.Prop("DisabledStyle", &TZYL3DCaption::DisabledStyle, &TZYL3DCaption::SetDisabledStyle)
       .Default(dsAuto)
-      .Prop("LightColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor,
-            vcl::ColorTypeInfo())
-      .Index(0)
+      .Prop("LightColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor, vcl::ColorTypeInfo())
+      .Index(ciLightColor)
       .Default(vcl::clBtnHighlight)
       .Prop("LightDepth", &TZYL3DCaption::GetDepth, &TZYL3DCaption::SetDepth)
-      .Index(0)
+      .Index(diLightDepth)
       .Default(1)
       .Prop("Orientation", &TZYL3DCaption::Orientation, &TZYL3DCaption::SetOrientation)
       .Default(toTopLeft)
-      .Prop("ShadowColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor,
-            vcl::ColorTypeInfo())
-      .Index(1)
+      .Prop("ShadowColor", &TZYL3DCaption::GetColor, &TZYL3DCaption::SetColor, vcl::ColorTypeInfo())
+      .Index(ciShadowColor)
       .Default(vcl::clBtnShadow)
       .Prop("ShadowDepth", &TZYL3DCaption::GetDepth, &TZYL3DCaption::SetDepth)
-      .Index(1)
+      .Index(diShadowDepth)
       .Default(1)
       .Prop("Style", &TZYL3DCaption::Style, &TZYL3DCaption::SetStyle)
       .Default(tdNone)
@@ -57,14 +55,14 @@ std::string TZYL3DCaption::GetSetStr() {
 }
 
 void TZYL3DCaption::SetColor(int Index, TColor Value) {
-  TColor& field = Index == 0 ? FLightColor : FShadowColor;
+  TColor& field = Index == ciLightColor ? FLightColor : FShadowColor;
   if (field == Value) return;
   field = Value;
   Change();
 }
 
 void TZYL3DCaption::SetDepth(int Index, uint8_t Value) {
-  uint8_t& field = Index == 0 ? FLightDepth : FShadowDepth;
+  uint8_t& field = Index == diLightDepth ? FLightDepth : FShadowDepth;
   if (field == Value) return;
   field = Value;
   Change();
@@ -100,10 +98,10 @@ ZYL_CLASS_IMPL(TZYLFxCaption) {
   b.Prop("Angle", &TZYLFxCaption::Angle, &TZYLFxCaption::SetAngle)
       .Default(0)
       .Prop("PosX", &TZYLFxCaption::GetPos, &TZYLFxCaption::SetPos)
-      .Index(0)
+      .Index(piPosX)
       .Default(0)
       .Prop("PosY", &TZYLFxCaption::GetPos, &TZYLFxCaption::SetPos)
-      .Index(1)
+      .Index(piPosY)
       .Default(0);
 }
 
@@ -131,7 +129,7 @@ void TZYLFxCaption::SetAngle(uint16_t Value) {
 }
 
 void TZYLFxCaption::SetPos(int Index, int16_t Value) {
-  int16_t& field = Index == 0 ? FPosX : FPosY;
+  int16_t& field = Index == piPosX ? FPosX : FPosY;
   if (field == Value) return;
   field = Value;
   Change();

@@ -14,17 +14,23 @@ namespace zyl {
 
 class TZYL3DCaption : public TZYLObject {
   ZYL_CLASS(TZYL3DCaption, TZYLObject)
+  // The indices of the colour and of the depth properties.
+  enum TColorProp : int { ciLightColor, ciShadowColor };
+  enum TDepthProp : int { diLightDepth, diShadowDepth };
+
   TZYL3DCaption();
 
   void Assign(vcl::TPersistent* Source) override;
   // "{<Style>}" for a plain caption, "{<Style>, <Orientation>}" when a 3D style is chosen.
   std::string GetSetStr() override;
 
-  // Index 0 LightColor, 1 ShadowColor.
-  vcl::TColor GetColor(int Index) const { return Index == 0 ? FLightColor : FShadowColor; }
+  // Index: one of TColorProp.
+  vcl::TColor GetColor(int Index) const {
+    return Index == ciLightColor ? FLightColor : FShadowColor;
+  }
   void SetColor(int Index, vcl::TColor Value);
-  // Index 0 LightDepth, 1 ShadowDepth (pixels).
-  uint8_t GetDepth(int Index) const { return Index == 0 ? FLightDepth : FShadowDepth; }
+  // Index: one of TDepthProp (pixels).
+  uint8_t GetDepth(int Index) const { return Index == diLightDepth ? FLightDepth : FShadowDepth; }
   void SetDepth(int Index, uint8_t Value);
 
   vcl::TColor LightColor() const { return FLightColor; }
@@ -56,6 +62,9 @@ class TZYL3DCaption : public TZYLObject {
 
 class TZYLFxCaption : public TZYL3DCaption {
   ZYL_CLASS(TZYLFxCaption, TZYL3DCaption)
+  // The indices of the position properties.
+  enum TPosProp : int { piPosX, piPosY };
+
   TZYLFxCaption() = default;
 
   void Assign(vcl::TPersistent* Source) override;
@@ -65,8 +74,8 @@ class TZYLFxCaption : public TZYL3DCaption {
   // Rotation in degrees, 0 .. 359; 360 is stored as 0 (larger values wrap round).
   uint16_t Angle() const { return FAngle; }
   void SetAngle(uint16_t Value);
-  // Index 0 PosX, 1 PosY.
-  int16_t GetPos(int Index) const { return Index == 0 ? FPosX : FPosY; }
+  // Index: one of TPosProp.
+  int16_t GetPos(int Index) const { return Index == piPosX ? FPosX : FPosY; }
   void SetPos(int Index, int16_t Value);
   int16_t PosX() const { return FPosX; }
   int16_t PosY() const { return FPosY; }

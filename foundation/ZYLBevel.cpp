@@ -60,7 +60,7 @@ TRect Frame3D(vcl::TCanvas* Canvas, TRect R, TColor TopLeft, TColor BottomRight,
 
 ZYL_CLASS_IMPL(TZYLBevel) {
   b.Prop("BorderColor", &TZYLBevel::GetColor, &TZYLBevel::SetColor, vcl::ColorTypeInfo())
-      .Index(0)
+      .Index(ciBorderColor)
       .Default(vcl::clBtnFace)
       .Prop("BorderInnerWidth", &TZYLBevel::BorderInnerWidth, &TZYLBevel::SetBorderSpace)
       .Default(0)
@@ -71,12 +71,12 @@ ZYL_CLASS_IMPL(TZYLBevel) {
       .Prop("EdgeStyle", &TZYLBevel::EdgeStyle, &TZYLBevel::SetEdgeStyle)
       .Default(etEtched)
       .Prop("LightColor", &TZYLBevel::GetColor, &TZYLBevel::SetColor, vcl::ColorTypeInfo())
-      .Index(1)
+      .Index(ciLightColor)
       .Default(vcl::clBtnHighlight)
       .Prop("Mode", &TZYLBevel::Mode, &TZYLBevel::SetMode)
       .Stored(&TZYLBevel::IsModeStored)
       .Prop("ShadowColor", &TZYLBevel::GetColor, &TZYLBevel::SetColor, vcl::ColorTypeInfo())
-      .Index(2)
+      .Index(ciShadowColor)
       .Default(vcl::clBtnShadow)
       .Prop("StandardStyle", &TZYLBevel::StandardStyle, &TZYLBevel::SetStyle)
       .Default(lsSingleLowered)
@@ -248,11 +248,14 @@ TRect TZYLBevel::PaintBevel(vcl::TCanvas* Canvas, const TRect& Rect, bool Transp
 }
 
 TColor TZYLBevel::GetColor(int Index) const {
-  return Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor;
+  return Index == ciBorderColor ? FBorderColor : Index == ciLightColor ? FLightColor : FShadowColor;
 }
 
 void TZYLBevel::SetColor(int Index, TColor Value) {
-  if (ZYLStoreValue(Index == 0 ? FBorderColor : Index == 1 ? FLightColor : FShadowColor, Value)) Change();
+  TColor& field = Index == ciBorderColor  ? FBorderColor
+                  : Index == ciLightColor ? FLightColor
+                                          : FShadowColor;
+  if (ZYLStoreValue(field, Value)) Change();
 }
 
 void TZYLBevel::SetBevelStyleInner(TZYLBevelStyle Value) {

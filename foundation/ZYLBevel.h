@@ -23,6 +23,9 @@ namespace zyl {
 
 class TZYLBevel : public TZYLObject {
   ZYL_CLASS(TZYLBevel, TZYLObject)
+  // The indices of the colour properties.
+  enum TColorProp : int { ciBorderColor, ciLightColor, ciShadowColor };
+
   TZYLBevel();
 
   void Assign(vcl::TPersistent* Source) override;
@@ -45,7 +48,7 @@ class TZYLBevel : public TZYLObject {
   static int32_t StdFrameWidth(TZYLBorderStyle Style);
   static int32_t EdgeWidth(TZYLEdgeStyle Style);
 
-  // Index 0 BorderColor, 1 LightColor, 2 ShadowColor.
+  // Index: one of TColorProp; any other index stands for ShadowColor.
   vcl::TColor GetColor(int Index) const;
   void SetColor(int Index, vcl::TColor Value);
   vcl::TColor BorderColor() const { return FBorderColor; }

@@ -106,21 +106,21 @@ ZYL_CLASS_IMPL(TZYLBitmapEffectObject) {
             &TZYLBitmapEffectObject::SetBrightness)
       .Default(0)
       .Prop("Buffered", &TZYLBitmapEffectObject::GetBoolean, &TZYLBitmapEffectObject::SetBoolean)
-      .Index(4)
+      .Index(biBuffered)
       .Default(false)
       .Prop("FlipHorizontal", &TZYLBitmapEffectObject::GetBoolean,
             &TZYLBitmapEffectObject::SetBoolean)
-      .Index(0)
+      .Index(biFlipHorizontal)
       .Default(false)
       .Prop("FlipVertical", &TZYLBitmapEffectObject::GetBoolean,
             &TZYLBitmapEffectObject::SetBoolean)
-      .Index(1)
+      .Index(biFlipVertical)
       .Default(false)
       .Prop("GrayScale", &TZYLBitmapEffectObject::GetBoolean, &TZYLBitmapEffectObject::SetBoolean)
-      .Index(2)
+      .Index(biGrayScale)
       .Default(false)
       .Prop("Invert", &TZYLBitmapEffectObject::GetBoolean, &TZYLBitmapEffectObject::SetBoolean)
-      .Index(3)
+      .Index(biInvert)
       .Default(false);
 }
 
@@ -178,17 +178,20 @@ bool TZYLBitmapEffectObject::GetActive() const {
 
 bool TZYLBitmapEffectObject::GetBoolean(int Index) const {
   switch (Index) {
-    case 0: return FFlipH;
-    case 1: return FFlipV;
-    case 2: return FGray;
-    case 3: return FInvert;
-    default: return FBuffered;
+    case biFlipHorizontal: return FFlipH;
+    case biFlipVertical: return FFlipV;
+    case biGrayScale: return FGray;
+    case biInvert: return FInvert;
+    default: return FBuffered;  // biBuffered
   }
 }
 
 void TZYLBitmapEffectObject::SetBoolean(int Index, bool Value) {
-  bool* f = Index == 0 ? &FFlipH : Index == 1 ? &FFlipV : Index == 2 ? &FGray
-          : Index == 3 ? &FInvert : &FBuffered;
+  bool* f = Index == biFlipHorizontal ? &FFlipH
+            : Index == biFlipVertical ? &FFlipV
+            : Index == biGrayScale    ? &FGray
+            : Index == biInvert       ? &FInvert
+                                      : &FBuffered;
   if (ZYLStoreValue(*f, Value)) Change();
 }
 

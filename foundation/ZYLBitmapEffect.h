@@ -61,6 +61,9 @@ class TZYLAlphaObject : public TZYLObject {
 
 class TZYLBitmapEffectObject : public TZYLObject {
   ZYL_CLASS(TZYLBitmapEffectObject, TZYLObject)
+  // The indices of the Boolean properties.
+  enum TBooleanProp : int { biFlipHorizontal, biFlipVertical, biGrayScale, biInvert, biBuffered };
+
   TZYLBitmapEffectObject();
   ~TZYLBitmapEffectObject() override;
 
@@ -79,7 +82,7 @@ class TZYLBitmapEffectObject : public TZYLObject {
   void DestroyBuffer();
   bool HasBuffer() const { return FBuffer != nullptr; }
 
-  // Index 0 FlipHorizontal, 1 FlipVertical, 2 GrayScale, 3 Invert, 4 Buffered.
+  // Index: one of TBooleanProp; any other index stands for Buffered.
   bool GetBoolean(int Index) const;
   void SetBoolean(int Index, bool Value);
   bool FlipHorizontal() const { return FFlipH; }

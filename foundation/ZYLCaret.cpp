@@ -30,17 +30,17 @@ ZYL_CLASS_IMPL(TZYLCaret) {
       .Prop("Style", &TZYLCaret::Style, &TZYLCaret::SetStyle)
       .Default(csDefault)
       .Prop("Width", &TZYLCaret::GetWord, &TZYLCaret::SetWord)
-      .Index(0)
+      .Index(wiWidth)
       .Default(2)
       .Prop("Height", &TZYLCaret::GetWord, &TZYLCaret::SetWord)
-      .Index(1)
+      .Index(wiHeight)
       .Default(10)
       .Prop("ImageList", &TZYLCaret::ImageList, &TZYLCaret::SetImageList)
       .Prop("ImageIndex", &TZYLCaret::GetWord, &TZYLCaret::SetWord)
-      .Index(2)
+      .Index(wiImageIndex)
       .Default(0)
       .Prop("ListIndex", &TZYLCaret::GetWord, &TZYLCaret::SetWord)
-      .Index(3)
+      .Index(wiListIndex)
       .Default(0)
       .Prop("CaretBmpMode", &TZYLCaret::CaretBmpMode, &TZYLCaret::SetCaretBmpMode)
       .Default(cbBmpSize)
@@ -103,22 +103,22 @@ bool TZYLCaret::HasBitmap() const { return !FBitmap->Empty(); }
 
 uint16_t TZYLCaret::GetWord(int Index) const {
   switch (Index) {
-    case 0: return FWidth;
-    case 1: return FHeight;
-    case 2: return FImageIndex;
-    case 3: return FListIndex;
-    default: return FRowHeight;
+    case wiWidth: return FWidth;
+    case wiHeight: return FHeight;
+    case wiImageIndex: return FImageIndex;
+    case wiListIndex: return FListIndex;
+    default: return FRowHeight;  // wiRowHeight
   }
 }
 
 void TZYLCaret::SetWord(int Index, uint16_t Value) {
   uint16_t* field = nullptr;
   switch (Index) {
-    case 0: field = &FWidth; break;
-    case 1: field = &FHeight; break;
-    case 2: field = &FImageIndex; break;
-    case 3: field = &FListIndex; break;
-    case 4: FRowHeight = Value; return;  // layout state, not a setting
+    case wiWidth: field = &FWidth; break;
+    case wiHeight: field = &FHeight; break;
+    case wiImageIndex: field = &FImageIndex; break;
+    case wiListIndex: field = &FListIndex; break;
+    case wiRowHeight: FRowHeight = Value; return;  // layout state, not a setting
     default: return;
   }
   if (*field == Value) return;
@@ -127,7 +127,7 @@ void TZYLCaret::SetWord(int Index, uint16_t Value) {
 }
 
 void TZYLCaret::SetPos(int Index, int Value) {
-  if (Index == 0)
+  if (Index == piX)
     FX = Value;
   else
     FY = Value;

@@ -23,6 +23,11 @@ class TZYLCustomImageList;
 
 class TZYLCaret : public TZYLObject {
   ZYL_CLASS(TZYLCaret, TZYLObject)
+  // The indices of the word properties; wiRowHeight is layout state, not a setting.
+  enum TWordProp : int { wiWidth, wiHeight, wiImageIndex, wiListIndex, wiRowHeight };
+  // The indices of the caret position.
+  enum TPosProp : int { piX, piY };
+
   explicit TZYLCaret(TZYLCustomControl* Owner);
   ~TZYLCaret() override;
 
@@ -44,7 +49,7 @@ class TZYLCaret : public TZYLObject {
   // Bitmap is written to form files only when it holds a picture.
   bool HasBitmap() const;
 
-  // Index 0 Width, 1 Height, 2 ImageIndex, 3 ListIndex, 4 the row height of the default caret.
+  // Index: one of TWordProp (wiRowHeight: the row height of the default caret).
   uint16_t GetWord(int Index) const;
   void SetWord(int Index, uint16_t Value);
   uint16_t Width() const { return FWidth; }
@@ -53,8 +58,8 @@ class TZYLCaret : public TZYLObject {
   uint16_t ListIndex() const { return FListIndex; }
   uint16_t RowHeight() const { return FRowHeight; }
 
-  // Index 0 X, 1 Y of the caret position (client coordinates of the owner).
-  int GetPos(int Index) const { return Index == 0 ? FX : FY; }
+  // Index: piX or piY of the caret position (client coordinates of the owner).
+  int GetPos(int Index) const { return Index == piX ? FX : FY; }
   void SetPos(int Index, int Value);
 
   // Switched off, Enable does nothing (a control that takes no typing keeps its caret off).

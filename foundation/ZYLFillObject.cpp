@@ -162,10 +162,10 @@ ZYL_CLASS_IMPL(TZYLFillObject) {
       .Default(agTopLeft)
       .Prop("Brush", &TZYLFillObject::Brush, &TZYLFillObject::SetBrush)
       .Prop("OffsetX", &TZYLFillObject::GetOffset, &TZYLFillObject::SetOffset)
-      .Index(0)
+      .Index(oiOffsetX)
       .Default(0)
       .Prop("OffsetY", &TZYLFillObject::GetOffset, &TZYLFillObject::SetOffset)
-      .Index(1)
+      .Index(oiOffsetY)
       .Default(0)
       .Prop("Options", &TZYLFillObject::Options, &TZYLFillObject::SetOptions)
       .Default(TZYLFillOptions{foFillInner, foGrUseBitmap})
@@ -217,7 +217,7 @@ void TZYLFillObject::SetAlignment(TZYLAlignment Value) {
 }
 
 void TZYLFillObject::SetOffset(int Index, int16_t Value) {
-  if (ZYLStoreValue(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+  if (ZYLStoreValue(Index == oiOffsetX ? FOffsetX : FOffsetY, Value)) Change();
 }
 
 void TZYLFillObject::SetOptions(TZYLFillOptions Value) {

@@ -66,6 +66,9 @@ class TZYLShapeFill : public TZYLObject {
 
 class TZYLFillObject : public TZYLShapeFill {
   ZYL_CLASS(TZYLFillObject, TZYLShapeFill)
+  // The indices of the offset properties.
+  enum TOffsetProp : int { oiOffsetX, oiOffsetY };
+
   TZYLFillObject();
   ~TZYLFillObject() override;
 
@@ -97,8 +100,8 @@ class TZYLFillObject : public TZYLShapeFill {
   void SetBrush(vcl::TBrush* Value);
   TZYLAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TZYLAlignment Value);
-  // Index 0 OffsetX, 1 OffsetY.
-  int16_t GetOffset(int Index) const { return Index == 0 ? FOffsetX : FOffsetY; }
+  // Index: one of TOffsetProp.
+  int16_t GetOffset(int Index) const { return Index == oiOffsetX ? FOffsetX : FOffsetY; }
   void SetOffset(int Index, int16_t Value);
   int16_t OffsetX() const { return FOffsetX; }
   int16_t OffsetY() const { return FOffsetY; }

@@ -13,10 +13,10 @@ ZYL_CLASS_IMPL(TZYLGlyphTextLayout) {
             &TZYLGlyphTextLayout::SetAlignText2Glyph)
       .Default(taRight)
       .Prop("OffsetX", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
-      .Index(0)
+      .Index(oiOffsetX)
       .Default(0)
       .Prop("OffsetY", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
-      .Index(1)
+      .Index(oiOffsetY)
       .Default(0)
       .Prop("Spacing", &TZYLGlyphTextLayout::Spacing, &TZYLGlyphTextLayout::SetSpacing)
       .Default(2);
@@ -48,7 +48,7 @@ void TZYLGlyphTextLayout::SetAlignText2Glyph(TZYLTextArrange Value) {
 }
 
 void TZYLGlyphTextLayout::SetOffset(int Index, int16_t Value) {
-  if (ZYLStoreValue(Index == 0 ? FOffsetX : FOffsetY, Value)) Change();
+  if (ZYLStoreValue(Index == oiOffsetX ? FOffsetX : FOffsetY, Value)) Change();
 }
 
 void TZYLGlyphTextLayout::SetSpacing(uint8_t Value) {
@@ -66,10 +66,9 @@ ZYL_CLASS_IMPL(TZYLButtonLayout) {
             vcl::ColorTypeInfo())
       .Default(vcl::clBlack)
       .Prop("ArrowIndent", &TZYLButtonLayout::GetInteger, &TZYLButtonLayout::SetInteger)
-      .Index(0)
+      .Index(iiArrowIndent)
       .Default(3)
-      .Prop("ArrowPosition", &TZYLButtonLayout::ArrowPosition,
-            &TZYLButtonLayout::SetArrowPosition)
+      .Prop("ArrowPosition", &TZYLButtonLayout::ArrowPosition, &TZYLButtonLayout::SetArrowPosition)
       .Default(apRightText)
       .Prop("ArrowSize", &TZYLButtonLayout::ArrowSize, &TZYLButtonLayout::SetArrowSize)
       .Default(3);
@@ -111,7 +110,7 @@ void TZYLButtonLayout::SetArrowSize(int8_t Value) {
 }
 
 void TZYLButtonLayout::SetInteger(int Index, int32_t Value) {
-  if (Index == 0 && ZYLStoreValue(FArrowIndent, Value)) Change();
+  if (Index == iiArrowIndent && ZYLStoreValue(FArrowIndent, Value)) Change();
 }
 
 }  // namespace zyl

@@ -15,6 +15,9 @@ ZYL_ENUM(TZYLArrowPosition, apRightText, apLeftText, apRightGlyph, apLeftGlyph)
 
 class TZYLGlyphTextLayout : public TZYLObject {
   ZYL_CLASS(TZYLGlyphTextLayout, TZYLObject)
+  // The indices of the offset properties.
+  enum TOffsetProp : int { oiOffsetX, oiOffsetY };
+
   TZYLGlyphTextLayout() = default;
 
   void Assign(vcl::TPersistent* Source) override;
@@ -26,8 +29,8 @@ class TZYLGlyphTextLayout : public TZYLObject {
   // Where the text stands relative to the glyph (taTop .. taBottomLeft: above or below).
   TZYLTextArrange AlignText2Glyph() const { return FAlignText2Glyph; }
   void SetAlignText2Glyph(TZYLTextArrange Value);
-  // Index 0 OffsetX, 1 OffsetY: absolute offsets of the caption in pixels.
-  int16_t GetOffset(int Index) const { return Index == 0 ? FOffsetX : FOffsetY; }
+  // Index: one of TOffsetProp; absolute offsets of the caption in pixels.
+  int16_t GetOffset(int Index) const { return Index == oiOffsetX ? FOffsetX : FOffsetY; }
   void SetOffset(int Index, int16_t Value);
   int16_t OffsetX() const { return FOffsetX; }
   int16_t OffsetY() const { return FOffsetY; }
@@ -45,6 +48,9 @@ class TZYLGlyphTextLayout : public TZYLObject {
 
 class TZYLButtonLayout : public TZYLGlyphTextLayout {
   ZYL_CLASS(TZYLButtonLayout, TZYLGlyphTextLayout)
+  // The indices of the integer properties.
+  enum TIntegerProp : int { iiArrowIndent };
+
   TZYLButtonLayout();
 
   void Assign(vcl::TPersistent* Source) override;
@@ -60,8 +66,8 @@ class TZYLButtonLayout : public TZYLGlyphTextLayout {
   // Arrow size 2 .. 10 (values outside are limited to the range).
   int8_t ArrowSize() const { return FArrowSize; }
   void SetArrowSize(int8_t Value);
-  // Index 0 ArrowIndent.
-  int32_t GetInteger(int Index) const { return Index == 0 ? FArrowIndent : 0; }
+  // Index: one of TIntegerProp; any other index reads 0 and is not written.
+  int32_t GetInteger(int Index) const { return Index == iiArrowIndent ? FArrowIndent : 0; }
   void SetInteger(int Index, int32_t Value);
   int32_t ArrowIndent() const { return FArrowIndent; }
 

@@ -16,15 +16,15 @@ using vcl::TColor;
 
 ZYL_CLASS_IMPL(TZYLSimpleBevel) {
   b.Prop("Color", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor, vcl::ColorTypeInfo())
-      .Index(2)
+      .Index(ciColor)
       .Default(vcl::clBlack)
       .Prop("LightColor", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor,
             vcl::ColorTypeInfo())
-      .Index(0)
+      .Index(ciLightColor)
       .Default(vcl::clBtnHighlight)
       .Prop("ShadowColor", &TZYLSimpleBevel::GetColor, &TZYLSimpleBevel::SetColor,
             vcl::ColorTypeInfo())
-      .Index(1)
+      .Index(ciShadowColor)
       .Default(vcl::clBtnShadow)
       .Prop("Style", &TZYLSimpleBevel::Style, &TZYLSimpleBevel::SetStyle)
       .Default(sbNormal)
@@ -50,11 +50,13 @@ std::string TZYLSimpleBevel::GetSetStr() {
 }
 
 TColor TZYLSimpleBevel::GetColor(int Index) const {
-  return Index == 0 ? FLightColor : Index == 1 ? FShadowColor : FColor;
+  return Index == ciLightColor ? FLightColor : Index == ciShadowColor ? FShadowColor : FColor;
 }
 
 void TZYLSimpleBevel::SetColor(int Index, TColor Value) {
-  TColor& field = Index == 0 ? FLightColor : Index == 1 ? FShadowColor : FColor;
+  TColor& field = Index == ciLightColor    ? FLightColor
+                  : Index == ciShadowColor ? FShadowColor
+                                           : FColor;
   if (ZYLStoreValue(field, Value)) Change();
 }
 
@@ -114,16 +116,16 @@ ZYL_CLASS_IMPL(TZYLTeeth) {
       .Prop("Direction", &TZYLTeeth::Direction, &TZYLTeeth::SetDirection)
       .Default(tdRight)
       .Prop("Height", &TZYLTeeth::GetInteger, &TZYLTeeth::SetInteger)
-      .Index(1)
+      .Index(iiHeight)
       .Default(0)
       .Prop("Offset", &TZYLTeeth::GetBoolean, &TZYLTeeth::SetBoolean)
-      .Index(0)
+      .Index(biOffset)
       .Default(true)
       .Prop("SetPerCount", &TZYLTeeth::GetBoolean, &TZYLTeeth::SetBoolean)
-      .Index(1)
+      .Index(biSetPerCount)
       .Default(true)
       .Prop("Width", &TZYLTeeth::GetInteger, &TZYLTeeth::SetInteger)
-      .Index(0)
+      .Index(iiWidth)
       .Default(10);
 }
 
@@ -146,7 +148,7 @@ std::string TZYLTeeth::GetSetStr() {
 }
 
 void TZYLTeeth::SetBoolean(int Index, bool Value) {
-  if (ZYLStoreValue(Index == 0 ? FOffset : FSetPerCount, Value)) Change();
+  if (ZYLStoreValue(Index == biOffset ? FOffset : FSetPerCount, Value)) Change();
 }
 
 void TZYLTeeth::SetCount(int32_t Value) {
@@ -158,7 +160,7 @@ void TZYLTeeth::SetDirection(TZYLDirection Value) {
 }
 
 void TZYLTeeth::SetInteger(int Index, int32_t Value) {
-  if (ZYLStoreValue(Index == 0 ? FWidth : FHeight, Value)) Change();
+  if (ZYLStoreValue(Index == iiWidth ? FWidth : FHeight, Value)) Change();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -15,13 +15,16 @@ namespace zyl {
 
 class TZYLSimpleBevel : public TZYLObject {
   ZYL_CLASS(TZYLSimpleBevel, TZYLObject)
+  // The indices of the colour properties.
+  enum TColorProp : int { ciLightColor, ciShadowColor, ciColor };
+
   TZYLSimpleBevel() = default;
 
   void Assign(vcl::TPersistent* Source) override;
   // "{<Style>, <Width>}".
   std::string GetSetStr() override;
 
-  // Index 0 LightColor, 1 ShadowColor, 2 Color.
+  // Index: one of TColorProp; any other index stands for Color.
   vcl::TColor GetColor(int Index) const;
   void SetColor(int Index, vcl::TColor Value);
   vcl::TColor LightColor() const { return FLightColor; }
@@ -64,14 +67,19 @@ class TZYLShadow : public TZYLObject {
 
 class TZYLTeeth : public TZYLObject {
   ZYL_CLASS(TZYLTeeth, TZYLObject)
+  // The indices of the Boolean properties.
+  enum TBooleanProp : int { biOffset, biSetPerCount };
+  // The indices of the integer properties.
+  enum TIntegerProp : int { iiWidth, iiHeight };
+
   TZYLTeeth() = default;
 
   void Assign(vcl::TPersistent* Source) override;
   // "{<Direction>, <Count>}".
   std::string GetSetStr() override;
 
-  // Index 0 Offset, 1 SetPerCount.
-  bool GetBoolean(int Index) const { return Index == 0 ? FOffset : FSetPerCount; }
+  // Index: one of TBooleanProp.
+  bool GetBoolean(int Index) const { return Index == biOffset ? FOffset : FSetPerCount; }
   void SetBoolean(int Index, bool Value);
   bool Offset() const { return FOffset; }
   bool SetPerCount() const { return FSetPerCount; }
@@ -80,8 +88,8 @@ class TZYLTeeth : public TZYLObject {
   void SetCount(int32_t Value);
   TZYLDirection Direction() const { return FDirection; }
   void SetDirection(TZYLDirection Value);
-  // Index 0 Width, 1 Height.
-  int32_t GetInteger(int Index) const { return Index == 0 ? FWidth : FHeight; }
+  // Index: one of TIntegerProp.
+  int32_t GetInteger(int Index) const { return Index == iiWidth ? FWidth : FHeight; }
   void SetInteger(int Index, int32_t Value);
   int32_t Width() const { return FWidth; }
   int32_t Height() const { return FHeight; }

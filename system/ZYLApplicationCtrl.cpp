@@ -68,11 +68,11 @@ ZYL_CLASS_IMPL(TZYLApplicationCtrl) {
       .Prop("UpdateFormatSettings", &C::UpdateFormatSettings, &C::SetUpdateFormatSettings)
       .Default(true)
       .Prop("HintFont", &C::GetFont, &C::SetFont)
-      .Index(0)
+      .Index(fiHintFont)
       .Prop("IconFont", &C::GetFont, &C::SetFont)
-      .Index(1)
+      .Index(fiIconFont)
       .Prop("MenuFont", &C::GetFont, &C::SetFont)
-      .Index(2)
+      .Index(fiMenuFont)
       .Prop("SystemOptions", &C::SystemOptions, &C::SetSystemOptions)
       .Default(TSystemOptions{})
       .Prop("OnActivate", &C::GetOnActivate, &C::SetOnActivate)
@@ -157,9 +157,9 @@ void TZYLApplicationCtrl::SetLogName(const std::string& Value) {
 
 vcl::TFont* TZYLApplicationCtrl::GetFont(int Index) const {
   switch (Index) {
-    case 0: return FHintFont;
-    case 1: return FIconFont;
-    case 2: return FMenuFont;
+    case fiHintFont: return FHintFont;
+    case fiIconFont: return FIconFont;
+    case fiMenuFont: return FMenuFont;
   }
   return nullptr;
 }

@@ -32,6 +32,8 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   using TLogAction = TZYLLogAction;
   using TPathPrefix = TZYLPathPrefix;
   using TSystemOptions = TZYLSystemOptions;
+  // The indices of the font properties.
+  enum TFontProp : int { fiHintFont, fiIconFont, fiMenuFont };
 
   // Raises ZYLEOneInstError at design time when the owner is no form or already holds one.
   explicit TZYLApplicationCtrl(vcl::TComponent* AOwner);
@@ -88,7 +90,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   void SetUpdateMetricSettings(bool Value) { FUpdateMetricSettings = Value; }
   bool UpdateFormatSettings() const { return FUpdateFormatSettings; }
   void SetUpdateFormatSettings(bool Value) { FUpdateFormatSettings = Value; }
-  // Index 0 HintFont, 1 IconFont, 2 MenuFont; the setter copies.
+  // Index: one of TFontProp (null for any other); the setter copies.
   vcl::TFont* GetFont(int Index) const;
   void SetFont(int Index, vcl::TFont* Value);
   vcl::TFont* HintFont() const { return FHintFont; }

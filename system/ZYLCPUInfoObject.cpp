@@ -1,6 +1,7 @@
 #include "system/ZYLCPUInfoObject.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "platform/classes/TypeInfo.h"
 
@@ -20,6 +21,7 @@ constexpr const char* kFlagNames[] = {
     "TimeStampCoutner", "K86_ModelSpecificRegisters", "MachineCheckException", "CMP_XCHG_8B",
     "APIC",         "MemoryTypeRangeRegisters", "GlobalPaging",        "Cond_MOVE_Instruct",
     "MMX",          "SysCallAndSysRet",         "FPCond_MOVE_Instruct", "AMD3DNow"};
+static_assert(std::size(kFlagNames) == TZYLCPUInfoObject::biAMD3DNow + 1);
 
 bool Bit(uint32_t Value, int N) { return ((Value >> N) & 1u) != 0; }
 
@@ -113,14 +115,20 @@ bool ZYLExist3DNow() {
 }
 
 ZYL_CLASS_IMPL(TZYLCPUInfoObject) {
-  b.Prop("IDString", &TZYLCPUInfoObject::GetString, &TZYLCPUInfoObject::SetString).Index(0);
-  b.Prop("CPUName", &TZYLCPUInfoObject::GetString, &TZYLCPUInfoObject::SetString).Index(1);
-  b.Prop("Stepping", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger).Index(0);
-  b.Prop("Model", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger).Index(1);
-  b.Prop("Family", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger).Index(2);
-  for (int i = 0; i < 16; ++i)
+  b.Prop("IDString", &TZYLCPUInfoObject::GetString, &TZYLCPUInfoObject::SetString)
+      .Index(TZYLCPUInfoObject::siIDString);
+  b.Prop("CPUName", &TZYLCPUInfoObject::GetString, &TZYLCPUInfoObject::SetString)
+      .Index(TZYLCPUInfoObject::siCPUName);
+  b.Prop("Stepping", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger)
+      .Index(TZYLCPUInfoObject::iiStepping);
+  b.Prop("Model", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger)
+      .Index(TZYLCPUInfoObject::iiModel);
+  b.Prop("Family", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger)
+      .Index(TZYLCPUInfoObject::iiFamily);
+  for (int i = TZYLCPUInfoObject::biFPU; i <= TZYLCPUInfoObject::biAMD3DNow; ++i)
     b.Prop(kFlagNames[i], &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean).Index(i);
-  b.Prop("ExistCPUInfo", &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean).Index(16);
+  b.Prop("ExistCPUInfo", &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean)
+      .Index(TZYLCPUInfoObject::biExistCPUInfo);
 }
 
 TZYLCPUInfoObject::TZYLCPUInfoObject() { GetInfo(); }
@@ -131,17 +139,17 @@ void TZYLCPUInfoObject::GetInfo(const TZYLCPUIDQuery& Query) { ZYLDecodeCPUInfo(
 
 std::string TZYLCPUInfoObject::GetString(int Index) const {
   switch (Index) {
-    case 0: return std::string(FInfo.IDString, strnlen(FInfo.IDString, 12));
-    case 1: return FInfo.CPUName;
+    case siIDString: return std::string(FInfo.IDString, strnlen(FInfo.IDString, 12));
+    case siCPUName: return FInfo.CPUName;
     default: return {};
   }
 }
 
 int32_t TZYLCPUInfoObject::GetInteger(int Index) const {
   switch (Index) {
-    case 0: return FInfo.Stepping;
-    case 1: return FInfo.Model;
-    case 2: return FInfo.Family;
+    case iiStepping: return FInfo.Stepping;
+    case iiModel: return FInfo.Model;
+    case iiFamily: return FInfo.Family;
     default: return 0;
   }
 }
@@ -149,23 +157,23 @@ int32_t TZYLCPUInfoObject::GetInteger(int Index) const {
 bool TZYLCPUInfoObject::GetBoolean(int Index) const {
   const TZYLCPUInfo& i = FInfo;
   switch (Index) {
-    case 0: return i.FPU;
-    case 1: return i.VirtualModeExtensions;
-    case 2: return i.DebuggingExtensions;
-    case 3: return i.PageSizeExtensions;
-    case 4: return i.TimeStampCoutner;
-    case 5: return i.K86_ModelSpecificRegisters;
-    case 6: return i.MachineCheckException;
-    case 7: return i.CMP_XCHG_8B;
-    case 8: return i.APIC;
-    case 9: return i.MemoryTypeRangeRegisters;
-    case 10: return i.GlobalPaging;
-    case 11: return i.Cond_MOVE_Instruct;
-    case 12: return i.MMX;
-    case 13: return i.SysCallAndSysRet;
-    case 14: return i.FPCond_MOVE_Instruct;
-    case 15: return i.AMD3DNow;
-    case 16: return ZYLExistCPUInfo();
+    case biFPU: return i.FPU;
+    case biVirtualModeExtensions: return i.VirtualModeExtensions;
+    case biDebuggingExtensions: return i.DebuggingExtensions;
+    case biPageSizeExtensions: return i.PageSizeExtensions;
+    case biTimeStampCoutner: return i.TimeStampCoutner;
+    case biK86_ModelSpecificRegisters: return i.K86_ModelSpecificRegisters;
+    case biMachineCheckException: return i.MachineCheckException;
+    case biCMP_XCHG_8B: return i.CMP_XCHG_8B;
+    case biAPIC: return i.APIC;
+    case biMemoryTypeRangeRegisters: return i.MemoryTypeRangeRegisters;
+    case biGlobalPaging: return i.GlobalPaging;
+    case biCond_MOVE_Instruct: return i.Cond_MOVE_Instruct;
+    case biMMX: return i.MMX;
+    case biSysCallAndSysRet: return i.SysCallAndSysRet;
+    case biFPCond_MOVE_Instruct: return i.FPCond_MOVE_Instruct;
+    case biAMD3DNow: return i.AMD3DNow;
+    case biExistCPUInfo: return ZYLExistCPUInfo();
     default: return false;
   }
 }

@@ -52,6 +52,30 @@ bool ZYLExist3DNow();
 
 class TZYLCPUInfoObject : public TZYLObject {
   ZYL_CLASS(TZYLCPUInfoObject, TZYLObject)
+  // The indices of the string, integer and Boolean properties; the feature flags follow the
+  // order of their name table.
+  enum TStringProp : int { siIDString, siCPUName };
+  enum TIntegerProp : int { iiStepping, iiModel, iiFamily };
+  enum TBooleanProp : int {
+    biFPU,
+    biVirtualModeExtensions,
+    biDebuggingExtensions,
+    biPageSizeExtensions,
+    biTimeStampCoutner,
+    biK86_ModelSpecificRegisters,
+    biMachineCheckException,
+    biCMP_XCHG_8B,
+    biAPIC,
+    biMemoryTypeRangeRegisters,
+    biGlobalPaging,
+    biCond_MOVE_Instruct,
+    biMMX,
+    biSysCallAndSysRet,
+    biFPCond_MOVE_Instruct,
+    biAMD3DNow,
+    biExistCPUInfo
+  };
+
   // Fills the record from the running processor.
   TZYLCPUInfoObject();
 
@@ -60,11 +84,11 @@ class TZYLCPUInfoObject : public TZYLObject {
   void GetInfo(const TZYLCPUIDQuery& Query);
   const TZYLCPUInfo& Info() const { return FInfo; }
 
-  // 0 IDString, 1 CPUName; other indexes give an empty string.
+  // Index: one of TStringProp; other indexes give an empty string.
   std::string GetString(int Index) const;
-  // 0 Stepping, 1 Model, 2 Family; other indexes give 0.
+  // Index: one of TIntegerProp; other indexes give 0.
   int32_t GetInteger(int Index) const;
-  // 0..15 the feature flags in published order, 16 ExistCPUInfo (asked at each read).
+  // Index: one of TBooleanProp (ExistCPUInfo is asked at each read); other indexes give false.
   bool GetBoolean(int Index) const;
   // The published properties are read-only: their setters do nothing.
   void SetString(int, std::string) {}

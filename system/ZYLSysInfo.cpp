@@ -1,5 +1,6 @@
 #include "system/ZYLSysInfo.h"
 
+#include <iterator>
 #include <vector>
 
 #include "foundation/ZYLSysUtils.h"
@@ -29,7 +30,7 @@ constexpr uint32_t kLocaleTypes[] = {
     win::LOCALE_SSHORTDATE,       win::LOCALE_STHOUSAND,        win::LOCALE_STIME,
     win::LOCALE_STIMEFORMAT};
 constexpr int kLocaleCount = static_cast<int>(sizeof kLocaleTypes / sizeof kLocaleTypes[0]);
-static_assert(kLocaleCount == 28);
+static_assert(kLocaleCount == TZYLSysInfo::liLocaleShortTimeFormat + 1);
 
 constexpr const char* kLocaleNames[kLocaleCount] = {
     "LocaleCalendarType",     "LocaleCurrencyDigits",     "LocaleICurrency",
@@ -64,27 +65,44 @@ ZYL_CLASS_IMPL(TZYLSysInfo) {
       "CurrentUser", "RegisteredCompany", "RegisteredOwner", "VersionWIN", "WinPath",
       "WinSysPath", "FreeGdiRes", "FreeUsrRes", "FreeSysRes", "MemoryLoaded", "Platform",
       "TempPath", "Computername", "ProcessorType", "DefaultLanguageString", "TimeZone"};
-  for (int i = 0; i < 16; ++i)
+  static_assert(std::size(kStrings) == C::siTimeZone + 1);
+  for (int i = C::siCurrentUser; i <= C::siTimeZone; ++i)
     b.Prop(kStrings[i], &C::GetInfoString, &C::SetInfoString).Index(i).Stored(false);
-  b.Prop("BuildNumber", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(0).Stored(false);
-  b.Prop("ScreenSaverDelay", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(7).Stored(false);
-  b.Prop("DefaultLanguageID", &C::GetInfoLongInt, nullptr).Index(8).Stored(false);
-  b.Prop("TimeZoneDiff", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(9).Stored(false);
-  b.Prop("ScreenWidth", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(10).Stored(false);
-  b.Prop("ScreenHeight", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(11).Stored(false);
-  b.Prop("ScreenPPi", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(12).Stored(false);
+  b.Prop("BuildNumber", &C::GetInfoLongInt, &C::SetInfoLongInt)
+      .Index(C::iiBuildNumber)
+      .Stored(false);
+  b.Prop("ScreenSaverDelay", &C::GetInfoLongInt, &C::SetInfoLongInt)
+      .Index(C::iiScreenSaverDelay)
+      .Stored(false);
+  b.Prop("DefaultLanguageID", &C::GetInfoLongInt, nullptr)
+      .Index(C::iiDefaultLanguageID)
+      .Stored(false);
+  b.Prop("TimeZoneDiff", &C::GetInfoLongInt, &C::SetInfoLongInt)
+      .Index(C::iiTimeZoneDiff)
+      .Stored(false);
+  b.Prop("ScreenWidth", &C::GetInfoLongInt, &C::SetInfoLongInt)
+      .Index(C::iiScreenWidth)
+      .Stored(false);
+  b.Prop("ScreenHeight", &C::GetInfoLongInt, &C::SetInfoLongInt)
+      .Index(C::iiScreenHeight)
+      .Stored(false);
+  b.Prop("ScreenPPi", &C::GetInfoLongInt, &C::SetInfoLongInt).Index(C::iiScreenPPi).Stored(false);
   static constexpr const char* kMemory[] = {"MemPhysTotal", "MemPhysFree",  "MemVirtTotal",
                                             "MemVirtFree",  "MemPageTotal", "MemPageFree",
                                             "MemVirtExtended"};
-  for (int i = 0; i < 7; ++i)
-    b.Prop(kMemory[i], &C::GetInfoLongLongInt, &C::SetInfoLongLongInt).Index(i + 1).Stored(false);
+  static_assert(std::size(kMemory) == C::miMemVirtExtended - C::miMemPhysTotal + 1);
+  for (int i = 0; i < static_cast<int>(std::size(kMemory)); ++i)
+    b.Prop(kMemory[i], &C::GetInfoLongLongInt, &C::SetInfoLongLongInt)
+        .Index(C::miMemPhysTotal + i)
+        .Stored(false);
   static constexpr const char* kBools[] = {
       "NumLockState",     "CapsLockState",  "ScrollLockState", "WindowAnimation",
       "WarningBeep",      "ScreenSaveActive", "FontSmoothing", "DragFullWindows",
       "SnapToDefaultButton", "PlusAvailable"};
-  for (int i = 0; i < 10; ++i)
+  static_assert(std::size(kBools) == C::biPlusAvailable + 1);
+  for (int i = C::biNumLockState; i <= C::biPlusAvailable; ++i)
     b.Prop(kBools[i], &C::GetInfoBool, &C::SetInfoBool).Index(i).Stored(false);
-  for (int i = 0; i < kLocaleCount; ++i)
+  for (int i = C::liLocaleCalendarType; i <= C::liLocaleShortTimeFormat; ++i)
     b.Prop(kLocaleNames[i], &C::GetLocalInfo, &C::SetLocalInfo).Index(i).Stored(false);
   b.Prop("AllFonts", &C::GetFonts, &C::SetStrings).Stored(false);
   b.Prop("AllPrinters", &C::GetPrinters, &C::SetStrings).Stored(false);
@@ -117,39 +135,41 @@ bool TZYLSysInfo::Reading() const {
 
 std::string TZYLSysInfo::GetInfoString(int Index) {
   switch (Index) {
-    case 0: return ZYLSIUserName();
-    case 1: return ZYLSIRegisteredCompany();
-    case 2: return ZYLSIRegisteredOwner();
-    case 3: return ZYLSIVersionStr();
-    case 4: return ZYLSIWindowsDirectory();
-    case 5: return ZYLSISystemDirectory();
-    case 6: return Percent(FreeGDI() & 0x7F);
-    case 7: return Percent(FreeUSR() & 0x7F);
-    case 8: return Percent(FreeSys() & 0x7F);
-    case 9: return Percent(ZYLSIMemLoaded() & 0xFF);
-    case 10: return ZYLSIPlatformStr();
-    case 11: return ZYLSITempPath();
-    case 12: return ZYLSIComputerName();
-    case 13: return ZYLSIProcessorTypeStr();
-    case 14: {
+    case siCurrentUser: return ZYLSIUserName();
+    case siRegisteredCompany: return ZYLSIRegisteredCompany();
+    case siRegisteredOwner: return ZYLSIRegisteredOwner();
+    case siVersionWIN: return ZYLSIVersionStr();
+    case siWinPath: return ZYLSIWindowsDirectory();
+    case siWinSysPath: return ZYLSISystemDirectory();
+    case siFreeGdiRes: return Percent(FreeGDI() & 0x7F);
+    case siFreeUsrRes: return Percent(FreeUSR() & 0x7F);
+    case siFreeSysRes: return Percent(FreeSys() & 0x7F);
+    case siMemoryLoaded: return Percent(ZYLSIMemLoaded() & 0xFF);
+    case siPlatform: return ZYLSIPlatformStr();
+    case siTempPath: return ZYLSITempPath();
+    case siComputername: return ZYLSIComputerName();
+    case siProcessorType: return ZYLSIProcessorTypeStr();
+    case siDefaultLanguageString: {
       char name[256] = {};
       win::VerLanguageNameA(ZYLSISystemDefaultLanguageID(), name, sizeof name);
       return name;
     }
-    case 15: return ZYLSIGetTimeZone();
+    case siTimeZone: return ZYLSIGetTimeZone();
     default: return {};
   }
 }
 
 int32_t TZYLSysInfo::GetInfoLongInt(int Index) {
   switch (Index) {
-    case 0: return ZYLSIBuildNr() & 0xFFFF;
-    case 7: return ZYLSIScreenSaverDelay();
-    case 8: return ZYLSISystemDefaultLanguageID();
-    case 9: return ZYLSIGetTimeZoneBias();
-    case 10: return vcl::Screen ? vcl::Screen->Width() : win::GetSystemMetrics(win::SM_CXSCREEN);
-    case 11: return vcl::Screen ? vcl::Screen->Height() : win::GetSystemMetrics(win::SM_CYSCREEN);
-    case 12: return vcl::Screen ? vcl::Screen->PixelsPerInch() : 96;
+    case iiBuildNumber: return ZYLSIBuildNr() & 0xFFFF;
+    case iiScreenSaverDelay: return ZYLSIScreenSaverDelay();
+    case iiDefaultLanguageID: return ZYLSISystemDefaultLanguageID();
+    case iiTimeZoneDiff: return ZYLSIGetTimeZoneBias();
+    case iiScreenWidth:
+      return vcl::Screen ? vcl::Screen->Width() : win::GetSystemMetrics(win::SM_CXSCREEN);
+    case iiScreenHeight:
+      return vcl::Screen ? vcl::Screen->Height() : win::GetSystemMetrics(win::SM_CYSCREEN);
+    case iiScreenPPi: return vcl::Screen ? vcl::Screen->PixelsPerInch() : 96;
     default: return 0;
   }
 }
@@ -157,13 +177,13 @@ int32_t TZYLSysInfo::GetInfoLongInt(int Index) {
 int64_t TZYLSysInfo::GetInfoLongLongInt(int Index) {
   int64_t bytes = 0;
   switch (Index) {
-    case 1: bytes = ZYLSIMemTotal(); break;
-    case 2: bytes = ZYLSIMemFree(); break;
-    case 3: bytes = ZYLSIMemVirtTotal(); break;
-    case 4: bytes = ZYLSIMemVirtFree(); break;
-    case 5: bytes = ZYLSIMemPageTotal(); break;
-    case 6: bytes = ZYLSIMemPageFree(); break;
-    case 7: bytes = ZYLSIMemVirtExtended(); break;
+    case miMemPhysTotal: bytes = ZYLSIMemTotal(); break;
+    case miMemPhysFree: bytes = ZYLSIMemFree(); break;
+    case miMemVirtTotal: bytes = ZYLSIMemVirtTotal(); break;
+    case miMemVirtFree: bytes = ZYLSIMemVirtFree(); break;
+    case miMemPageTotal: bytes = ZYLSIMemPageTotal(); break;
+    case miMemPageFree: bytes = ZYLSIMemPageFree(); break;
+    case miMemVirtExtended: bytes = ZYLSIMemVirtExtended(); break;
     default: return 0;
   }
   return bytes / 1024;
@@ -171,21 +191,23 @@ int64_t TZYLSysInfo::GetInfoLongLongInt(int Index) {
 
 bool TZYLSysInfo::GetInfoBool(int Index) {
   switch (Index) {
-    case 0: return ZYLSINumLock();
-    case 1: return ZYLSICapsLock();
-    case 2: return ZYLSIScrollLock();
-    case 3: {
+    case biNumLockState: return ZYLSINumLock();
+    case biCapsLockState: return ZYLSICapsLock();
+    case biScrollLockState: return ZYLSIScrollLock();
+    case biWindowAnimation: {
       win::ANIMATIONINFO info;
       info.cbSize = sizeof info;
       if (!win::SystemParametersInfoA(win::SPI_GETANIMATION, sizeof info, &info, 0)) return false;
       return info.iMinAnimate != 0;
     }
-    case 4: return ReadParam(win::SPI_GETBEEP) > 0;
-    case 5: return ReadParam(win::SPI_GETSCREENSAVEACTIVE) != 0;
-    case 6: return ZYLSIWindowsExtension && ReadParam(win::SPI_GETFONTSMOOTHING) != 0;
-    case 7: return ZYLSIWindowsExtension && ReadParam(win::SPI_GETDRAGFULLWINDOWS) != 0;
-    case 8: return ZYLSIWindowsNT && ReadParam(win::SPI_GETSNAPTODEFBUTTON) != 0;
-    case 9: return ZYLSIWindowsExtension;
+    case biWarningBeep: return ReadParam(win::SPI_GETBEEP) > 0;
+    case biScreenSaveActive: return ReadParam(win::SPI_GETSCREENSAVEACTIVE) != 0;
+    case biFontSmoothing: return ZYLSIWindowsExtension && ReadParam(win::SPI_GETFONTSMOOTHING) != 0;
+    case biDragFullWindows:
+      return ZYLSIWindowsExtension && ReadParam(win::SPI_GETDRAGFULLWINDOWS) != 0;
+    case biSnapToDefaultButton:
+      return ZYLSIWindowsNT && ReadParam(win::SPI_GETSNAPTODEFBUTTON) != 0;
+    case biPlusAvailable: return ZYLSIWindowsExtension;
     default: return false;
   }
 }
@@ -204,31 +226,36 @@ void TZYLSysInfo::SetLockKey(uint8_t VirtualKey, bool Value) {
 }
 
 void TZYLSysInfo::SetInfoBool(int Index, bool Value) {
-  if (Index < 0 || Index > 8 || Reading()) return;
+  // PlusAvailable only tells what the system offers.
+  if (Index < biNumLockState || Index > biSnapToDefaultButton || Reading()) return;
   if (GetInfoBool(Index) == Value) return;
   const win::UINT v = Value ? 1 : 0;
   switch (Index) {
-    case 0: SetLockKey(win::VK_NUMLOCK, Value); break;
-    case 1: SetLockKey(win::VK_CAPITAL, Value); break;
-    case 2: SetLockKey(win::VK_SCROLL, Value); break;
-    case 3: {
+    case biNumLockState: SetLockKey(win::VK_NUMLOCK, Value); break;
+    case biCapsLockState: SetLockKey(win::VK_CAPITAL, Value); break;
+    case biScrollLockState: SetLockKey(win::VK_SCROLL, Value); break;
+    case biWindowAnimation: {
       win::ANIMATIONINFO info;
       info.cbSize = sizeof info;
       info.iMinAnimate = static_cast<int>(v);
       win::SystemParametersInfoA(win::SPI_SETANIMATION, sizeof info, &info, kWriteFlags);
       break;
     }
-    case 4: win::SystemParametersInfoA(win::SPI_SETBEEP, v, nullptr, kWriteFlags); break;
-    case 5: win::SystemParametersInfoA(win::SPI_SETSCREENSAVEACTIVE, v, nullptr, kWriteFlags); break;
-    case 6:
+    case biWarningBeep:
+      win::SystemParametersInfoA(win::SPI_SETBEEP, v, nullptr, kWriteFlags);
+      break;
+    case biScreenSaveActive:
+      win::SystemParametersInfoA(win::SPI_SETSCREENSAVEACTIVE, v, nullptr, kWriteFlags);
+      break;
+    case biFontSmoothing:
       if (ZYLSIWindowsExtension)
         win::SystemParametersInfoA(win::SPI_SETFONTSMOOTHING, v, nullptr, kWriteFlags);
       break;
-    case 7:
+    case biDragFullWindows:
       if (ZYLSIWindowsExtension)
         win::SystemParametersInfoA(win::SPI_SETDRAGFULLWINDOWS, v, nullptr, kWriteFlags);
       break;
-    case 8:
+    case biSnapToDefaultButton:
       if (ZYLSIWindowsNT)
         win::SystemParametersInfoA(win::SPI_SETSNAPTODEFBUTTON, v, nullptr, kWriteFlags);
       break;
@@ -327,7 +354,7 @@ bool TZYLSysInfo::SetDesktopWallpaper(const std::string& FileName) {
 }
 
 vcl::TRect TZYLSysInfo::GetScreenRect() {
-  return vcl::TRect{0, 0, GetInfoLongInt(10), GetInfoLongInt(11)};
+  return vcl::TRect{0, 0, GetInfoLongInt(iiScreenWidth), GetInfoLongInt(iiScreenHeight)};
 }
 
 vcl::TRect TZYLSysInfo::GetWorkRect() {

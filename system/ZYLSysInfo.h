@@ -25,28 +25,105 @@ class TZYLCPUInfoObject;
 
 class TZYLSysInfo : public TZYLCustomComponent {
   ZYL_CLASS(TZYLSysInfo, TZYLCustomComponent)
+  // The indices of the indexed properties. Those described from a table of names follow the
+  // order of that table.
+  enum TStringInfo : int {
+    siCurrentUser,
+    siRegisteredCompany,
+    siRegisteredOwner,
+    siVersionWIN,
+    siWinPath,
+    siWinSysPath,
+    siFreeGdiRes,
+    siFreeUsrRes,
+    siFreeSysRes,
+    siMemoryLoaded,
+    siPlatform,
+    siTempPath,
+    siComputername,
+    siProcessorType,
+    siDefaultLanguageString,
+    siTimeZone
+  };
+  enum TIntegerInfo : int {
+    iiBuildNumber = 0,
+    iiScreenSaverDelay = 7,
+    iiDefaultLanguageID,
+    iiTimeZoneDiff,
+    iiScreenWidth,
+    iiScreenHeight,
+    iiScreenPPi
+  };
+  enum TMemoryInfo : int {
+    miMemPhysTotal = 1,
+    miMemPhysFree,
+    miMemVirtTotal,
+    miMemVirtFree,
+    miMemPageTotal,
+    miMemPageFree,
+    miMemVirtExtended
+  };
+  enum TBoolInfo : int {
+    biNumLockState,
+    biCapsLockState,
+    biScrollLockState,
+    biWindowAnimation,
+    biWarningBeep,
+    biScreenSaveActive,
+    biFontSmoothing,
+    biDragFullWindows,
+    biSnapToDefaultButton,
+    biPlusAvailable
+  };
+  enum TLocaleInfo : int {
+    liLocaleCalendarType,
+    liLocaleCurrencyDigits,
+    liLocaleICurrency,
+    liLocaleDigits,
+    liLocaleFirstDayOfWeek,
+    liLocaleFirstWeekOfYear,
+    liLocaleZero,
+    liLocaleMeasureSystem,
+    liLocaleNegativeCurrencyFormat,
+    liLocaleNegativeNumberFormat,
+    liLocaleTime,
+    liLocaleMorningSymbol,
+    liLocaleAfternoonSymbol,
+    liLocaleCurrencySymbol,
+    liLocaleDateSeparator,
+    liLocaleDecimalSeparator,
+    liLocaleNumericGrouping,
+    liLocaleListSeparator,
+    liLocaleLongDateFormat,
+    liLocaleMonthDecimalSeparator,
+    liLocaleCurrencyGrouping,
+    liLocaleThousandSeparator,
+    liLocaleNegativeSign,
+    liLocalePositiveSign,
+    liLocaleShortDateFormat,
+    liLocaleThousand,
+    liLocaleTimeSeparator,
+    liLocaleShortTimeFormat
+  };
+
   explicit TZYLSysInfo(vcl::TComponent* AOwner);
   ~TZYLSysInfo() override;
 
-  // Strings: 0 CurrentUser, 1 RegisteredCompany, 2 RegisteredOwner, 3 VersionWIN, 4 WinPath,
-  // 5 WinSysPath, 6 FreeGdiRes, 7 FreeUsrRes, 8 FreeSysRes, 9 MemoryLoaded, 10 Platform,
-  // 11 TempPath, 12 Computername, 13 ProcessorType, 14 DefaultLanguageString, 15 TimeZone.
+  // Index: one of TStringInfo (empty for any other).
   std::string GetInfoString(int Index);
   void SetInfoString(int, std::string) {}
-  // Integers: 0 BuildNumber, 7 ScreenSaverDelay, 8 DefaultLanguageID, 9 TimeZoneDiff,
-  // 10 ScreenWidth, 11 ScreenHeight, 12 ScreenPPi; others 0.
+  // Index: one of TIntegerInfo (0 for any other).
   int32_t GetInfoLongInt(int Index);
   void SetInfoLongInt(int, int32_t) {}
-  // Memory in kilobytes: 1 MemPhysTotal, 2 MemPhysFree, 3 MemVirtTotal, 4 MemVirtFree,
-  // 5 MemPageTotal, 6 MemPageFree, 7 MemVirtExtended; others 0.
+  // Memory in kilobytes. Index: one of TMemoryInfo (0 for any other).
   int64_t GetInfoLongLongInt(int Index);
   void SetInfoLongLongInt(int, int64_t) {}
-  // 0 NumLockState, 1 CapsLockState, 2 ScrollLockState, 3 WindowAnimation, 4 WarningBeep,
-  // 5 ScreenSaveActive, 6 FontSmoothing, 7 DragFullWindows, 8 SnapToDefaultButton,
-  // 9 PlusAvailable. Writing the current value does nothing.
+  // Index: one of TBoolInfo (false for any other). Writing the current value, writing
+  // PlusAvailable or any other index does nothing.
   bool GetInfoBool(int Index);
   void SetInfoBool(int Index, bool Value);
-  // Locale items 0..27 of the thread's locale ("Hallo" when an item cannot be read).
+  // Index: one of TLocaleInfo, an item of the thread's locale ("Hallo" when the item cannot
+  // be read or for any other index).
   std::string GetLocalInfo(int Index);
   void SetLocalInfo(int Index, std::string Value);
   // The locale item type behind a locale property index (0 for an index out of range).
