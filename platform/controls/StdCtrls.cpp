@@ -1941,14 +1941,14 @@ ZYL_CLASS_IMPL(TStaticText) {
 }
 
 void RegisterStandardControls() {
-  RegisterClasses({TLabel::StaticClass(), TButton::StaticClass(), TPanel::StaticClass(),
-                   TTimer::StaticClass(), TForm::StaticClass(), TListBox::StaticClass(),
-                   TEdit::StaticClass(), TMemo::StaticClass(), TCheckBox::StaticClass(),
-                   TRadioButton::StaticClass(), TGroupBox::StaticClass(),
-                   TStaticText::StaticClass(), TRadioGroup::StaticClass(), TBevel::StaticClass(),
-                   TShape::StaticClass(), TImage::StaticClass(), TPaintBox::StaticClass(),
-                   TComboBox::StaticClass(), TScrollBar::StaticClass(),
-                   TScrollBox::StaticClass()});
+  RegisterClasses(
+      {TLabel::StaticClass(),       TButton::StaticClass(),   TPanel::StaticClass(),
+       TTimer::StaticClass(),       TForm::StaticClass(),     TListBox::StaticClass(),
+       TEdit::StaticClass(),        TMemo::StaticClass(),     TCheckBox::StaticClass(),
+       TRadioButton::StaticClass(), TGroupBox::StaticClass(), TStaticText::StaticClass(),
+       TRadioGroup::StaticClass(),  TBevel::StaticClass(),    TShape::StaticClass(),
+       TImage::StaticClass(),       TPaintBox::StaticClass(), TComboBox::StaticClass(),
+       TScrollBar::StaticClass(),   TScrollBox::StaticClass()});
 }
 
 namespace {
