@@ -12,6 +12,7 @@
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLPanelFill.h"
+#include "buttons/ZYLScrollBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
@@ -60,6 +61,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
     {"ZYLPanelFill", &zyl::ZYLPanelFillInit, &zyl::ZYLPanelFillDone},
     {"ZYLBackPanel", &zyl::ZYLBackPanelInit, &zyl::ZYLBackPanelDone},
+    {"ZYLScrollBox", &zyl::ZYLScrollBoxInit, &zyl::ZYLScrollBoxDone},
     {"ZYLSpinButton", nullptr, nullptr},
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
