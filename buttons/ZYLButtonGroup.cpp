@@ -173,7 +173,7 @@ void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {
 
 void TZYLCustomButtonGroup::PartChange(vcl::TObject*) { Invalidate(); }
 
-void TZYLCustomButtonGroup::Changed() {
+void TZYLCustomButtonGroup::ChecksChanged() {
   Invalidate();
   if (!ComponentState().contains(vcl::csLoading) && OnChange) OnChange(this);
 }
@@ -327,7 +327,7 @@ void TZYLCustomCheckGroup::SetChecked(int Index, bool Value) {
     throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   if (FChecked[Index] == Value) return;
   FChecked[Index] = Value;
-  Changed();
+  ChecksChanged();
 }
 
 int32_t TZYLCustomCheckGroup::Value() const {
@@ -347,7 +347,7 @@ void TZYLCustomCheckGroup::SetValue(int32_t Value) {
       changed = true;
     }
   }
-  if (changed) Changed();
+  if (changed) ChecksChanged();
 }
 
 void TZYLCustomCheckGroup::ItemClicked(int Index) { SetChecked(Index, !ItemChecked(Index)); }
@@ -372,7 +372,7 @@ void TZYLCustomRadioGroup::SetItemIndex(int Value) {
   if (Value == FItemIndex) return;
   FItemIndex = Value;
   if (Value >= 0) FFocusIndex = Value;
-  Changed();
+  ChecksChanged();
 }
 
 uint32_t TZYLCustomRadioGroup::MarkKind() const { return win::DFCS_BUTTONRADIO; }
@@ -382,7 +382,7 @@ void TZYLCustomRadioGroup::ItemsChanged() {
   // The chosen item went with its line.
   if (FItemIndex >= FItems->Count()) {
     FItemIndex = -1;
-    Changed();
+    ChecksChanged();
   }
 }
 

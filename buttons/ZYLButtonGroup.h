@@ -83,7 +83,7 @@ class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
   // The items changed: the descendants fit their state to them.
   virtual void ItemsChanged() {}
   // Reports a change of the checks (not while loading).
-  void Changed();
+  void ChecksChanged();
   // The rectangle holding the items: inside the bevel, below the caption.
   vcl::TRect ItemsArea();
   void DrawBox(vcl::TCanvas* Canvas, const vcl::TRect& Box, int Index);
