@@ -551,22 +551,7 @@ void TBitBtn::Click() {
 
 void TBitBtn::Paint() {
   TCanvas* c = canvas_;
-  TRect r = GetClientRect();
-  c->Brush()->SetColor(color_);
-  c->Brush()->SetStyle(bsSolid);
-  c->FillRect(r);
-  if (active_) {
-    c->Brush()->SetColor(clWindowFrame);
-    c->FrameRect(r);
-    InflateRect(&r, -1, -1);
-  }
-  if (down_) {
-    c->Brush()->SetColor(clBtnShadow);
-    c->FrameRect(r);
-  } else {
-    RECT e = r;
-    DrawEdge(c->Handle(), &e, EDGE_RAISED, BF_RECT);
-  }
+  TRect r = PaintFace(c);
   TRect inner = r;
   InflateRect(&inner, -2, -2);
   c->Font()->Assign(font_);

@@ -225,9 +225,8 @@ void TButton::SetDefault(bool Value) {
   Invalidate();
 }
 
-void TButton::Paint() {
+TRect TButton::PaintFace(TCanvas* c) {
   TRect r = GetClientRect();
-  TCanvas* c = canvas_;
   c->Brush()->SetColor(color_);
   c->Brush()->SetStyle(bsSolid);
   c->FillRect(r);
@@ -243,6 +242,12 @@ void TButton::Paint() {
     RECT e = r;
     DrawEdge(c->Handle(), &e, EDGE_RAISED, BF_RECT);
   }
+  return r;
+}
+
+void TButton::Paint() {
+  TCanvas* c = canvas_;
+  const TRect r = PaintFace(c);
   TRect tr = r;
   if (down_) OffsetRect(&tr, 1, 1);
   c->Font()->Assign(font_);

@@ -99,6 +99,9 @@ class TButton : public TCustomControl {
 
  protected:
   void Paint() override;
+  // Fills the face, frames it when active and draws its raised (or pushed) edge; answers the
+  // rectangle inside the frame, where the edge lies.
+  TRect PaintFace(TCanvas* Canvas);
   void KeyPress(char& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
