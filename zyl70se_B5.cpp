@@ -103,6 +103,12 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
+// The edit, list and combo-box units.
+const vcl::TUnitEntry editUnits[] = {
+    {"ZYLCurrencySettings", nullptr, nullptr},
+    {"ZYLDateFormat", nullptr, nullptr},
+};
+
 // The system components' units.
 const vcl::TUnitEntry systemUnits[] = {
     {"ZYLHint", &zyl::ZYLHintInit, &zyl::ZYLHintDone},
@@ -122,6 +128,7 @@ const vcl::TPackageUnitTable& PackageTable() {
     all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
     all.insert(all.end(), std::begin(buttonUnits), std::end(buttonUnits));
     all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
+    all.insert(all.end(), std::begin(editUnits), std::end(editUnits));
     all.insert(all.end(), std::begin(systemUnits), std::end(systemUnits));
     return all;
   }();

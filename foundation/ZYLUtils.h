@@ -44,6 +44,16 @@ void ZYLMMSynchronize(TZYLButtonFaceIndex& Face, bool Hot);
 // items: 1 ICURRDIGITS, 2 ICURRENCY, 8 INEGCURR, 13 SCURRENCY, 15 SDECIMAL, 20 SMONGROUPING,
 // 21 SMONTHOUSANDSEP; any other index asks for locale item 0 (which gives an empty string).
 std::string ZYLGetLocalInfo(int Index);
+// The indices of ZYLGetLocalInfo's table, by name.
+enum TZYLLocalInfoIndex {
+  liCurrDigits = 1,
+  liCurrencyFormat = 2,
+  liNegCurrFormat = 8,
+  liCurrencySymbol = 13,
+  liDecimal = 15,
+  liMonGrouping = 20,
+  liMonThousandSep = 21,
+};
 
 // The list-file suffix of a container kind ("iml", "bml", "wvl", "sll", "gll", "rtl"), with a
 // dot in front when WithDot is set; empty for an unknown kind.
