@@ -43,6 +43,7 @@
 #include "display/ZYLStaticText.h"
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
+#include "edits/ZYLBrowseDlg.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFileCtrl.h"
@@ -107,6 +108,7 @@ const vcl::TUnitEntry displayUnits[] = {
 const vcl::TUnitEntry editUnits[] = {
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
+    {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 
 // The system components' units.

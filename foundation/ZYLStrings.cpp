@@ -173,28 +173,34 @@ std::string ZYLSlashAdd(const std::string& S) { return ZYLAddSlash(S); }
 
 std::string ZYLShrunkFileName(const std::string& Path, int MaxLen) {
   if (MaxLen < 0 || static_cast<int64_t>(Path.size()) <= MaxLen) return Path;
+  // Both '\' and '/' separate folders; what the shortening puts in is the name's first one.
+  static const char* const kSeparators = "\\/";
+  const size_t first = Path.find_first_of(kSeparators);
+  const char sep = first == std::string::npos ? '\\' : Path[first];
+  auto isSep = [](char c) { return c == '\\' || c == '/'; };
   // The drive part: "C:\" or "\\server\share\" (kept), then the folders, then the name.
   size_t driveEnd = 0;
   if (Path.size() >= 2 && Path[1] == ':') {
-    driveEnd = (Path.size() >= 3 && Path[2] == '\\') ? 3 : 2;
-  } else if (Path.rfind("\\\\", 0) == 0) {
-    size_t p = Path.find('\\', 2);
-    if (p != std::string::npos) p = Path.find('\\', p + 1);
+    driveEnd = (Path.size() >= 3 && isSep(Path[2])) ? 3 : 2;
+  } else if (Path.size() >= 2 && isSep(Path[0]) && isSep(Path[1])) {
+    size_t p = Path.find_first_of(kSeparators, 2);
+    if (p != std::string::npos) p = Path.find_first_of(kSeparators, p + 1);
     driveEnd = p == std::string::npos ? Path.size() : p + 1;
-  } else if (!Path.empty() && Path[0] == '\\') {
+  } else if (!Path.empty() && isSep(Path[0])) {
     driveEnd = 1;
   }
-  const size_t nameStart = Path.rfind('\\');
+  const size_t nameStart = Path.find_last_of(kSeparators);
   if (nameStart == std::string::npos || nameStart < driveEnd) return Path;  // no folders
   const std::string drive = Path.substr(0, driveEnd);
   const std::string name = Path.substr(nameStart + 1);
-  std::vector<std::string> dirs =
-      ZYLSplitString(Path.substr(driveEnd, nameStart - driveEnd), '\\');
+  std::string folders = Path.substr(driveEnd, nameStart - driveEnd);
+  std::replace(folders.begin(), folders.end(), '/', '\\');
+  std::vector<std::string> dirs = ZYLSplitString(folders, '\\');
   // Drop the leading folders one by one until the path fits.
   std::string candidate;
   for (size_t drop = 1; drop <= dirs.size(); ++drop) {
-    candidate = drive + "...\\";
-    for (size_t k = drop; k < dirs.size(); ++k) candidate += dirs[k] + '\\';
+    candidate = drive + "..." + sep;
+    for (size_t k = drop; k < dirs.size(); ++k) candidate += dirs[k] + sep;
     candidate += name;
     if (static_cast<int64_t>(candidate.size()) <= MaxLen) return candidate;
   }

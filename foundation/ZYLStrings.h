@@ -65,6 +65,7 @@ std::string ZYLAddSlash(const std::string& S);
 std::string ZYLSlashAdd(const std::string& S);
 // Path shortened to at most MaxLen characters by replacing directories after the drive with
 // "...", keeping the drive and the file name; when even "drive\...\name" is longer, that form.
+// Both '\' and '/' separate folders; the ones put in are the path's first separator.
 std::string ZYLShrunkFileName(const std::string& Path, int MaxLen);
 
 }  // namespace zyl

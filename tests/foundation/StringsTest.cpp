@@ -128,6 +128,10 @@ TEST(Strings, ShrunkFileName) {
       {ZYLShrunkFileName("file.txt", 3), "file.txt"},
       {ZYLShrunkFileName("C:\\file.txt", 3), "C:\\file.txt"},
       {ZYLShrunkFileName("", 0), ""},
+      // Native paths: '/' separates folders too, and stays the separator.
+      {ZYLShrunkFileName("/home/user/projects/alpha/beta/name.txt", 24), "/.../alpha/beta/name.txt"},
+      {ZYLShrunkFileName("/home/user/name.txt", 3), "/.../name.txt"},
+      {ZYLShrunkFileName("C:/Data\\Sub/x.y", 12), "C:/.../x.y"},
   });
   EXPECT_LE(ZYLShrunkFileName(p, 30).size(), 30u);
 }
