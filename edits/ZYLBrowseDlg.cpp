@@ -38,31 +38,49 @@ ZYL_CLASS_IMPL(TZYLBrowseDlg) {
 namespace {
 
 // The shell's folder identifiers, in the order of TZYLSystemFolders.
-constexpr std::array<int, 31> kFolderIds = {
-    win::CSIDL_DESKTOP,          0xFEFE,
-    win::CSIDL_PROGRAMS,         win::CSIDL_CONTROLS,
-    win::CSIDL_PRINTERS,         win::CSIDL_PERSONAL,
-    win::CSIDL_FAVORITES,        win::CSIDL_STARTUP,
-    win::CSIDL_RECENT,           win::CSIDL_SENDTO,
-    win::CSIDL_BITBUCKET,        win::CSIDL_STARTMENU,
-    win::CSIDL_DESKTOPDIRECTORY, win::CSIDL_DRIVES,
-    win::CSIDL_NETWORK,          win::CSIDL_NETHOOD,
-    win::CSIDL_FONTS,            win::CSIDL_TEMPLATES,
-    win::CSIDL_COMMON_STARTMENU, win::CSIDL_COMMON_PROGRAMS,
-    win::CSIDL_COMMON_STARTUP,   win::CSIDL_COMMON_DESKTOPDIRECTORY,
-    win::CSIDL_APPDATA,          win::CSIDL_PRINTHOOD,
-    win::CSIDL_ALTSTARTUP,       win::CSIDL_COMMON_ALTSTARTUP,
-    win::CSIDL_COMMON_FAVORITES, win::CSIDL_INTERNET_CACHE,
-    win::CSIDL_COOKIES,          win::CSIDL_HISTORY,
-    win::CSIDL_INTERNET};
+constexpr std::array<int, 31> kFolderIds = {win::CSIDL_DESKTOP,
+                                            0xFEFE,
+                                            win::CSIDL_PROGRAMS,
+                                            win::CSIDL_CONTROLS,
+                                            win::CSIDL_PRINTERS,
+                                            win::CSIDL_PERSONAL,
+                                            win::CSIDL_FAVORITES,
+                                            win::CSIDL_STARTUP,
+                                            win::CSIDL_RECENT,
+                                            win::CSIDL_SENDTO,
+                                            win::CSIDL_BITBUCKET,
+                                            win::CSIDL_STARTMENU,
+                                            win::CSIDL_DESKTOPDIRECTORY,
+                                            win::CSIDL_DRIVES,
+                                            win::CSIDL_NETWORK,
+                                            win::CSIDL_NETHOOD,
+                                            win::CSIDL_FONTS,
+                                            win::CSIDL_TEMPLATES,
+                                            win::CSIDL_COMMON_STARTMENU,
+                                            win::CSIDL_COMMON_PROGRAMS,
+                                            win::CSIDL_COMMON_STARTUP,
+                                            win::CSIDL_COMMON_DESKTOPDIRECTORY,
+                                            win::CSIDL_APPDATA,
+                                            win::CSIDL_PRINTHOOD,
+                                            win::CSIDL_ALTSTARTUP,
+                                            win::CSIDL_COMMON_ALTSTARTUP,
+                                            win::CSIDL_COMMON_FAVORITES,
+                                            win::CSIDL_INTERNET_CACHE,
+                                            win::CSIDL_COOKIES,
+                                            win::CSIDL_HISTORY,
+                                            win::CSIDL_INTERNET};
 
 // The flags each option adds to the browse information, in the order of the options.
-constexpr std::array<win::UINT, 10> kOptionFlags = {
-    win::BIF_BROWSEFORCOMPUTER,  win::BIF_BROWSEFORPRINTER,
-    win::BIF_DONTGOBELOWDOMAIN,  win::BIF_RETURNFSANCESTORS,
-    win::BIF_RETURNONLYFSDIRS,   win::BIF_STATUSTEXT,
-    win::BIF_BROWSEINCLUDEFILES, win::BIF_EDITBOX | win::BIF_VALIDATE,
-    0,                           0};
+constexpr std::array<win::UINT, 10> kOptionFlags = {win::BIF_BROWSEFORCOMPUTER,
+                                                    win::BIF_BROWSEFORPRINTER,
+                                                    win::BIF_DONTGOBELOWDOMAIN,
+                                                    win::BIF_RETURNFSANCESTORS,
+                                                    win::BIF_RETURNONLYFSDIRS,
+                                                    win::BIF_STATUSTEXT,
+                                                    win::BIF_BROWSEINCLUDEFILES,
+                                                    win::BIF_EDITBOX | win::BIF_VALIDATE,
+                                                    0,
+                                                    0};
 
 // Frees an item list of the shell at the end of the scope.
 struct TItemList {
@@ -106,7 +124,9 @@ void TZYLBrowseDlg::SetSelected(win::PItemIDList Item) {
   SendToDialog(win::BFFM_SETSELECTIONA, 0, reinterpret_cast<win::LPARAM>(Item));
 }
 
-void TZYLBrowseDlg::EnableOKButton(bool Value) { SendToDialog(win::BFFM_ENABLEOK, 0, Value ? 1 : 0); }
+void TZYLBrowseDlg::EnableOKButton(bool Value) {
+  SendToDialog(win::BFFM_ENABLEOK, 0, Value ? 1 : 0);
+}
 
 bool TZYLBrowseDlg::ConvertPathToItemIDList(const std::string& Path, win::PItemIDList& Item) {
   Item = nullptr;
@@ -116,7 +136,8 @@ bool TZYLBrowseDlg::ConvertPathToItemIDList(const std::string& Path, win::PItemI
       desktop, [](win::IShellFolder* f) { f->Release(); });
   if (!vcl::DirectoryExists(Path)) return false;
   win::ULONG eaten = 0;
-  return win::SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, Path.c_str(), &eaten, &Item, nullptr)) &&
+  return win::SUCCEEDED(
+             desktop->ParseDisplayName(nullptr, nullptr, Path.c_str(), &eaten, &Item, nullptr)) &&
          Item != nullptr;
 }
 
@@ -170,14 +191,16 @@ int TZYLBrowseDlg::Callback(win::HWND Wnd, win::UINT Msg, win::LPARAM LParam, wi
 
 void TZYLBrowseDlg::DoInit() {
   const bool designing = ComponentState().contains(vcl::csDesigning);
-  ZYLPositionWindow(FHandle, ZYLDlgGetTargetRect(designing ? brScreenWorkArea : FRelatePos), FPosition,
-                    false);
+  ZYLPositionWindow(FHandle, ZYLDlgGetTargetRect(designing ? brScreenWorkArea : FRelatePos),
+                    FPosition, false);
   if (!FCaptionTitle.empty())
-    win::SendMessageA(FHandle, win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(FCaptionTitle.c_str()));
+    win::SendMessageA(FHandle, win::WM_SETTEXT, 0,
+                      reinterpret_cast<win::LPARAM>(FCaptionTitle.c_str()));
   if (!FStatusText.empty())
     SendToDialog(win::BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<win::LPARAM>(FStatusText.c_str()));
   if (!FSelectedFolder.empty())
-    SendToDialog(win::BFFM_SETSELECTIONA, 1, reinterpret_cast<win::LPARAM>(FSelectedFolder.c_str()));
+    SendToDialog(win::BFFM_SETSELECTIONA, 1,
+                 reinterpret_cast<win::LPARAM>(FSelectedFolder.c_str()));
   SendToDialog(win::BFFM_ENABLEOK, 0, FOptions.contains(doEnableOK) ? 1 : 0);
   if (FOnInit) FOnInit(this);
 }

@@ -80,8 +80,12 @@ class TZYLBrowseDlg : public TZYLCustomComponent {
 
   const vcl::TNotifyEvent& GetOnInit() const { return FOnInit; }
   void SetOnInit(const vcl::TNotifyEvent& Value) { FOnInit = Value; }
-  const TZYLBrowseDlgSelectionChangeEvent& GetOnSelectionChanged() const { return FOnSelectionChanged; }
-  void SetOnSelectionChanged(const TZYLBrowseDlgSelectionChangeEvent& Value) { FOnSelectionChanged = Value; }
+  const TZYLBrowseDlgSelectionChangeEvent& GetOnSelectionChanged() const {
+    return FOnSelectionChanged;
+  }
+  void SetOnSelectionChanged(const TZYLBrowseDlgSelectionChangeEvent& Value) {
+    FOnSelectionChanged = Value;
+  }
   const TZYLBrowseDlgEditValidateEvent& GetOnValidate() const { return FOnValidate; }
   void SetOnValidate(const TZYLBrowseDlgEditValidateEvent& Value) { FOnValidate = Value; }
 

@@ -26,18 +26,30 @@ ZYL_CLASS_IMPL(TZYLCurrencySettings) {
 namespace {
 
 // The locale's positive and negative currency formats, by their numbers.
-const std::array<const char*, 4> kPositivePatterns = {"\xA4"
-                                                      "1,1",
-                                                      "1,1\xA4", "\xA4 1,1", "1,1 \xA4"};
+const std::array<const char*, 4> kPositivePatterns = {
+    "\xA4"
+    "1,1",
+    "1,1\xA4", "\xA4 1,1", "1,1 \xA4"};
 const std::array<const char*, 16> kNegativePatterns = {
     "(\xA4"
     "1,1)",
     "-\xA4"
     "1,1",
-    "\xA4-1,1", "\xA4"
-                "1,1-",
-    "(1,1\xA4)", "-1,1\xA4", "1,1-\xA4", "1,1\xA4-", "-1,1 \xA4", "-\xA4 1,1", "1,1 \xA4-",
-    "\xA4 1,1-", "\xA4 -1,1", "1,1- \xA4", "(\xA4 1,1)", "(1,1 \xA4)"};
+    "\xA4-1,1",
+    "\xA4"
+    "1,1-",
+    "(1,1\xA4)",
+    "-1,1\xA4",
+    "1,1-\xA4",
+    "1,1\xA4-",
+    "-1,1 \xA4",
+    "-\xA4 1,1",
+    "1,1 \xA4-",
+    "\xA4 1,1-",
+    "\xA4 -1,1",
+    "1,1- \xA4",
+    "(\xA4 1,1)",
+    "(1,1 \xA4)"};
 
 // A format of the text conversions that is the same on every machine: '.' as the separator.
 const vcl::TFormatSettings& PlainFormat() {
@@ -79,8 +91,7 @@ std::string NumberText(vcl::Currency Value, int Digits, int GroupSize, char Thou
 
 std::string ZYLCurrToStr(vcl::Currency Value, const std::string& Symbol,
                          const std::string& PositiveFormat, const std::string& NegativeFormat,
-                         int Digits, int GroupSize, char ThousandSeparator,
-                         char DecimalSeparator) {
+                         int Digits, int GroupSize, char ThousandSeparator, char DecimalSeparator) {
   const std::string& pattern = Value.Value >= 0 ? PositiveFormat : NegativeFormat;
   std::string out;
   for (size_t i = 0; i < pattern.size(); ++i) {
@@ -112,9 +123,11 @@ std::string TZYLCurrencySettings::NegativePattern(int Number) {
 void TZYLCurrencySettings::LoadDefaults() {
   FSymbol = ZYLGetLocalInfo(liCurrencySymbol);
   // A format number outside the tables leaves the pattern as it was.
-  const std::string negative = NegativePattern(vcl::StrToIntDef(ZYLGetLocalInfo(liNegCurrFormat), 0));
+  const std::string negative =
+      NegativePattern(vcl::StrToIntDef(ZYLGetLocalInfo(liNegCurrFormat), 0));
   if (!negative.empty()) FNegativeFormat = negative;
-  const std::string positive = PositivePattern(vcl::StrToIntDef(ZYLGetLocalInfo(liCurrencyFormat), 0));
+  const std::string positive =
+      PositivePattern(vcl::StrToIntDef(ZYLGetLocalInfo(liCurrencyFormat), 0));
   if (!positive.empty()) FPositiveFormat = positive;
   const std::string grouping = ZYLGetLocalInfo(liMonGrouping);
   FGroupSize = vcl::StrToIntDef(grouping.substr(0, grouping.find(';')), 3);

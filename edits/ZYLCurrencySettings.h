@@ -20,8 +20,7 @@ ZYL_ENUM(TZYLCurrencyMode, cmSystem, cmUser)
 // GroupSize is 0) and the symbol put in.
 std::string ZYLCurrToStr(vcl::Currency Value, const std::string& Symbol,
                          const std::string& PositiveFormat, const std::string& NegativeFormat,
-                         int Digits, int GroupSize, char ThousandSeparator,
-                         char DecimalSeparator);
+                         int Digits, int GroupSize, char ThousandSeparator, char DecimalSeparator);
 
 class TZYLCurrencySettings : public TZYLObject {
   ZYL_CLASS(TZYLCurrencySettings, TZYLObject)

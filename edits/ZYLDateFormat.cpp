@@ -152,22 +152,32 @@ std::string TZYLDateFormat::Write(int Year, int Month, int Day, bool EditForm) c
     const std::string year = std::to_string(Year);
     const std::string shortYear = TwoDigits(((Year % 100) + 100) % 100);
     if (letter == 'D') {
-      if (run == 1) out += EditForm ? PadRight(std::to_string(Day), 2) : std::to_string(Day);
-      else if (run == 2 || (run > 4 && EditForm)) out += TwoDigits(Day);
+      if (run == 1)
+        out += EditForm ? PadRight(std::to_string(Day), 2) : std::to_string(Day);
+      else if (run == 2 || (run > 4 && EditForm))
+        out += TwoDigits(Day);
       else if (run == 3)
-        out += EditForm ? PadRight(fs.ShortDayNames[weekDay], GetShortDayExtend()) : fs.ShortDayNames[weekDay];
+        out += EditForm ? PadRight(fs.ShortDayNames[weekDay], GetShortDayExtend())
+                        : fs.ShortDayNames[weekDay];
       else if (run == 4)
-        out += EditForm ? PadRight(fs.LongDayNames[weekDay], GetLongDayExtend()) : fs.LongDayNames[weekDay];
+        out += EditForm ? PadRight(fs.LongDayNames[weekDay], GetLongDayExtend())
+                        : fs.LongDayNames[weekDay];
     } else if (letter == 'M') {
-      if (run == 1) out += EditForm ? PadRight(std::to_string(Month), 2) : std::to_string(Month);
-      else if (run == 2 || (run > 4 && EditForm)) out += TwoDigits(Month);
+      if (run == 1)
+        out += EditForm ? PadRight(std::to_string(Month), 2) : std::to_string(Month);
+      else if (run == 2 || (run > 4 && EditForm))
+        out += TwoDigits(Month);
       else if (run == 3)
-        out += EditForm ? PadRight(fs.ShortMonthNames[month], GetShortMonthExtend()) : fs.ShortMonthNames[month];
+        out += EditForm ? PadRight(fs.ShortMonthNames[month], GetShortMonthExtend())
+                        : fs.ShortMonthNames[month];
       else if (run == 4)
-        out += EditForm ? PadRight(fs.LongMonthNames[month], GetLongMonthExtend()) : fs.LongMonthNames[month];
+        out += EditForm ? PadRight(fs.LongMonthNames[month], GetLongMonthExtend())
+                        : fs.LongMonthNames[month];
     } else {
-      if (run == 2) out += shortYear;
-      else if (run == 1 || run == 4 || EditForm) out += year;
+      if (run == 2)
+        out += shortYear;
+      else if (run == 1 || run == 4 || EditForm)
+        out += year;
     }
   }
   return out;
@@ -267,8 +277,10 @@ void TZYLDateFormat::WalkFields(const std::string& Text, F Visit) const {
     if (letter != 'Y' && run >= 3) {
       size_t length = 0;
       field.Start = static_cast<int>(t) + 1;
-      if (letter == 'D') MatchName(Text, t, fs.LongDayNames, fs.ShortDayNames, length);
-      else MatchName(Text, t, fs.LongMonthNames, fs.ShortMonthNames, length);
+      if (letter == 'D')
+        MatchName(Text, t, fs.LongDayNames, fs.ShortDayNames, length);
+      else
+        MatchName(Text, t, fs.LongMonthNames, fs.ShortMonthNames, length);
       t += length;
     } else {
       // Numbers are found past what pads the field before them (spaces, separators).

@@ -101,7 +101,8 @@ TEST_F(BrowseDlg, SettersReachTheOpenDialog) {
     dlg_->SetStatusText("Now");
     dlg_->SetPath(dir_.File("alpha/beta"));
     statusSeen = dynamic_cast<vcl::TLabel*>(vcl::testkit::DialogControl(form, "Status"))->Caption();
-    vcl::testkit::ClickControl(dynamic_cast<vcl::TControl*>(vcl::testkit::DialogControl(form, "OK")));
+    vcl::testkit::ClickControl(
+        dynamic_cast<vcl::TControl*>(vcl::testkit::DialogControl(form, "OK")));
   });
   ASSERT_TRUE(dlg_->Execute());
   EXPECT_EQ(statusSeen, "Now");

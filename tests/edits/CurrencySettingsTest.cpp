@@ -17,8 +17,10 @@ Currency Amount(double value) { return Currency(value); }
 void UseDollars(TZYLCurrencySettings& s, int positive, int negative) {
   s.SetSystemDefaults(cmUser);
   s.SetString(TZYLCurrencySettings::siSymbol, "$");
-  s.SetString(TZYLCurrencySettings::siPositiveFormat, TZYLCurrencySettings::PositivePattern(positive));
-  s.SetString(TZYLCurrencySettings::siNegativeFormat, TZYLCurrencySettings::NegativePattern(negative));
+  s.SetString(TZYLCurrencySettings::siPositiveFormat,
+              TZYLCurrencySettings::PositivePattern(positive));
+  s.SetString(TZYLCurrencySettings::siNegativeFormat,
+              TZYLCurrencySettings::NegativePattern(negative));
   s.SetDigits(2);
   s.SetGroupSize(3);
   s.SetThousandSeparator(',');
@@ -55,7 +57,8 @@ TEST(CurrencySettings, EveryPatternReadsBackWhatItWrote) {
       UseDollars(s, positive, negative);
       for (const double value : {-2468.25, -0.5, 0.0, 7.0, 1234567.89}) {
         const std::string text = s.toStr(Amount(value));
-        EXPECT_EQ(s.toCur(text), Amount(value)) << text << " pattern " << positive << "/" << negative;
+        EXPECT_EQ(s.toCur(text), Amount(value))
+            << text << " pattern " << positive << "/" << negative;
       }
     }
   }

@@ -23,12 +23,13 @@ class DateFormat : public ::testing::Test {
     ASSERT_TRUE(win::SetLocaleInfoA(win::GetThreadLocale(), win::LOCALE_SDATE, "."));
     vcl::GetFormatSettings();
     auto& fs = vcl::FormatSettings;
-    fs.LongDayNames = {"", "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+    fs.LongDayNames = {"",         "Sonntag",    "Montag",  "Dienstag",
+                       "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
     fs.ShortDayNames = {"", "So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-    fs.LongMonthNames = {"", "Januar", "Februar", "M\xE4rz", "April", "Mai", "Juni", "Juli", "August",
-                         "September", "Oktober", "November", "Dezember"};
-    fs.ShortMonthNames = {"", "Jan", "Feb", "M\xE4r", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt",
-                          "Nov", "Dez"};
+    fs.LongMonthNames = {"",     "Januar", "Februar",   "M\xE4rz", "April",    "Mai",     "Juni",
+                         "Juli", "August", "September", "Oktober", "November", "Dezember"};
+    fs.ShortMonthNames = {"",    "Jan", "Feb", "M\xE4r", "Apr", "Mai", "Jun",
+                          "Jul", "Aug", "Sep", "Okt",    "Nov", "Dez"};
   }
   std::string Ymd(const std::string& text) {
     int y = 0, m = 0, d = 0;
@@ -71,8 +72,8 @@ TEST_F(DateFormat, DisplayAndEditForms) {
     EXPECT_EQ(f_.DateToStr(d), c.display) << c.picture;
     EXPECT_EQ(f_.GetDTEditString(d), c.edit) << c.picture;
   }
-  EXPECT_EQ(TZYLDateFormat::GetLongDayExtend(), 9);      // Wednesday
-  EXPECT_EQ(TZYLDateFormat::GetLongMonthExtend(), 9);    // September
+  EXPECT_EQ(TZYLDateFormat::GetLongDayExtend(), 9);    // Wednesday
+  EXPECT_EQ(TZYLDateFormat::GetLongMonthExtend(), 9);  // September
   EXPECT_EQ(TZYLDateFormat::GetShortMonthExtend(), 3);
 }
 
@@ -114,9 +115,12 @@ TEST_F(DateFormat, ImpossibleDates) {
   f_.SetFormatStr("dd/mm/yyyy");
   EXPECT_EQ(f_.StrToDate("31.02.2003"), EncodeDate(2003, 2, 28));
   EXPECT_EQ(f_.StrToDate("30.02.2004"), EncodeDate(2004, 2, 29));
-  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("31.04.2003"); }), "<no error>");
-  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("01.13.2003"); }), "<no error>");
-  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("00.00.0000"); }), "<no error>");
+  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("31.04.2003"); }),
+            "<no error>");
+  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("01.13.2003"); }),
+            "<no error>");
+  EXPECT_NE(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("00.00.0000"); }),
+            "<no error>");
 }
 
 // Fields of "05.03.2004" under dd.mm.yyyy: 1-2, 4-5, 7-10.
@@ -135,8 +139,8 @@ TEST_F(DateFormat, LocatesFields) {
     int position, pattern, type, start, length, next, prev;
   };
   const TCase cases[] = {
-      {1, 1, 2, 1, 2, 4, 1},    {3, 1, 2, 1, 2, 4, 1},    {4, 2, 12, 4, 2, 7, 1},
-      {6, 2, 12, 4, 2, 7, 1},   {7, 3, 24, 7, 4, 7, 4},   {11, 3, 24, 7, 4, 7, 4},
+      {1, 1, 2, 1, 2, 4, 1},   {3, 1, 2, 1, 2, 4, 1},  {4, 2, 12, 4, 2, 7, 1},
+      {6, 2, 12, 4, 2, 7, 1},  {7, 3, 24, 7, 4, 7, 4}, {11, 3, 24, 7, 4, 7, 4},
       {12, 0, 0, 0, 0, 12, 7},
   };
   for (const TCase& c : cases) {

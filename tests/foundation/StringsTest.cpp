@@ -123,13 +123,13 @@ TEST(Strings, ShrunkFileName) {
       {ZYLShrunkFileName(p, 27), "C:\\...\\Data\\file.txt"},
       {ZYLShrunkFileName(p, 19), "C:\\...\\file.txt"},
       {ZYLShrunkFileName(p, 3), "C:\\...\\file.txt"},  // cannot get shorter
-      {ZYLShrunkFileName("\\\\srv\\share\\a\\b\\name.ext", 22),
-       "\\\\srv\\share\\...\\name.ext"},
+      {ZYLShrunkFileName("\\\\srv\\share\\a\\b\\name.ext", 22), "\\\\srv\\share\\...\\name.ext"},
       {ZYLShrunkFileName("file.txt", 3), "file.txt"},
       {ZYLShrunkFileName("C:\\file.txt", 3), "C:\\file.txt"},
       {ZYLShrunkFileName("", 0), ""},
       // Native paths: '/' separates folders too, and stays the separator.
-      {ZYLShrunkFileName("/home/user/projects/alpha/beta/name.txt", 24), "/.../alpha/beta/name.txt"},
+      {ZYLShrunkFileName("/home/user/projects/alpha/beta/name.txt", 24),
+       "/.../alpha/beta/name.txt"},
       {ZYLShrunkFileName("/home/user/name.txt", 3), "/.../name.txt"},
       {ZYLShrunkFileName("C:/Data\\Sub/x.y", 12), "C:/.../x.y"},
   });
