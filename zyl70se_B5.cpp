@@ -51,6 +51,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLOneInstance.h"
 #include "system/ZYLShapeHint.h"
+#include "system/ZYLStarter.h"
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
 
@@ -121,6 +122,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
+    {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {
