@@ -51,6 +51,8 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLOneInstance.h"
 #include "system/ZYLShapeHint.h"
+#include "system/ZYLMouseFencer.h"
+#include "system/ZYLMousePositioner.h"
 #include "system/ZYLStarter.h"
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
@@ -121,6 +123,9 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLOneInstance", &zyl::ZYLOneInstanceInit, &zyl::ZYLOneInstanceDone},
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
+    {"ZYLMouseBaseCtrl", nullptr, nullptr},
+    {"ZYLMouseFencer", &zyl::ZYLMouseFencerInit, &zyl::ZYLMouseFencerDone},
+    {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
 };
