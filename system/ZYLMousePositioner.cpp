@@ -36,7 +36,8 @@ bool TZYLMousePositioner::ExecuteEnh(int X, int Y) {
     p = ZYLGetAutoPosition(target, FPosition);
   } else {
     p = {target.Left + X, target.Top + Y};
-    const bool inside = p.X >= target.Left && p.X < target.Right && p.Y >= target.Top && p.Y < target.Bottom;
+    const bool inside =
+        p.X >= target.Left && p.X < target.Right && p.Y >= target.Top && p.Y < target.Bottom;
     if (!inside) p = ZYLGetAutoPosition(target, agCenter);
   }
   win::SetCursorPos(p.X, p.Y);

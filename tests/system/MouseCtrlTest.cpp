@@ -55,9 +55,10 @@ TEST_F(MouseCtrl, PositionerPutsTheCursorOnTheDefaultButton) {
     TZYLAlignment position;
     int x, y;
   };
-  const TCase cases[] = {{agTopLeft, 100, 200},   {agTopCenter, 137, 200},   {agTopRight, 175, 200},
-                         {agCenterLeft, 100, 212}, {agCenter, 137, 212},     {agCenterRight, 175, 212},
-                         {agBottomLeft, 100, 225}, {agBottomCenter, 137, 225}, {agBottomRight, 175, 225}};
+  const TCase cases[] = {
+      {agTopLeft, 100, 200},    {agTopCenter, 137, 200},    {agTopRight, 175, 200},
+      {agCenterLeft, 100, 212}, {agCenter, 137, 212},       {agCenterRight, 175, 212},
+      {agBottomLeft, 100, 225}, {agBottomCenter, 137, 225}, {agBottomRight, 175, 225}};
   for (const TCase& c : cases) {
     p->SetPosition(c.position);
     ASSERT_TRUE(p->Execute());
