@@ -44,10 +44,9 @@ namespace {
 
 constexpr std::array<const char*, 5> kVerbs = {"open", "print", "explore", "edit", "properties"};
 constexpr std::array<int, 10> kShowCommands = {
-    win::SW_HIDE,          win::SW_MAXIMIZE,         win::SW_MINIMIZE,
-    win::SW_RESTORE,       win::SW_SHOW,             win::SW_SHOWMAXIMIZED,
-    win::SW_SHOWMINIMIZED, win::SW_SHOWMINNOACTIVE,  win::SW_SHOWNA,
-    win::SW_SHOWNORMAL};
+    win::SW_HIDE,   win::SW_MAXIMIZE,      win::SW_MINIMIZE,      win::SW_RESTORE,
+    win::SW_SHOW,   win::SW_SHOWMAXIMIZED, win::SW_SHOWMINIMIZED, win::SW_SHOWMINNOACTIVE,
+    win::SW_SHOWNA, win::SW_SHOWNORMAL};
 // The masks of the shell's start: the properties dialog, and a start that keeps the process.
 constexpr win::ULONG kPropertiesMask = 0x20C;
 // The instance values up to this one are the shell's errors.
@@ -66,9 +65,8 @@ int ZYLStarterShowCommand(TZYLStarterOptions Option) {
 TZYLStarter::TZYLStarter(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FStartTime(new TZYLDateTime()),
-      FStartTimer(std::make_unique<TZYLTimer>(StartTimerInterval,
-                                              vcl::TNotifyEvent(this, &TZYLStarter::GetTimer),
-                                              false, false)) {}
+      FStartTimer(std::make_unique<TZYLTimer>(
+          StartTimerInterval, vcl::TNotifyEvent(this, &TZYLStarter::GetTimer), false, false)) {}
 
 TZYLStarter::~TZYLStarter() {
   FStartTimer.reset();
@@ -160,8 +158,9 @@ bool TZYLStarter::Execute() {
     }
     if (FWait && FProcess) win::WaitForSingleObject(FProcess, win::INFINITE);
   } else {
-    FLastError = instance != 0 && instance <= kLastShellError ? static_cast<int>(instance)
-                                                              : static_cast<int>(win::GetLastError());
+    FLastError = instance != 0 && instance <= kLastShellError
+                     ? static_cast<int>(instance)
+                     : static_cast<int>(win::GetLastError());
     if (info.hProcess) win::CloseHandle(info.hProcess);
     if (FOnError) FOnError(nullptr);
   }
@@ -169,9 +168,7 @@ bool TZYLStarter::Execute() {
   return ok;
 }
 
-bool TZYLStarter::TerminateProcess() {
-  return FProcess && win::TerminateProcess(FProcess, 1) != 0;
-}
+bool TZYLStarter::TerminateProcess() { return FProcess && win::TerminateProcess(FProcess, 1) != 0; }
 
 void TZYLStarter::GetTimer(vcl::TObject*) {
   if (ComponentState().contains(vcl::csDesigning) || !FAutoStart) return;

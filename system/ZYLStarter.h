@@ -17,8 +17,7 @@ class TZYLTimer;
 
 ZYL_ENUM(TZYLStarterOperation, smOpen, smPrint, smExplore, smEdit, smProperties)
 ZYL_ENUM(TZYLStarterOptions, soSW_HIDE, soSW_MAXIMIZE, soSW_MINIMIZE, soSW_RESTORE, soSW_SHOW,
-         soSW_SHOWMAXIMIZED, soSW_SHOWMINIMIZED, soSW_SHOWMINNOACTIVE, soSW_SHOWNA,
-         soSW_SHOWNORMAL)
+         soSW_SHOWMAXIMIZED, soSW_SHOWMINIMIZED, soSW_SHOWMINNOACTIVE, soSW_SHOWNA, soSW_SHOWNORMAL)
 
 // The shell verb of an operation and the show command of an option.
 const char* ZYLStarterVerb(TZYLStarterOperation Operation);

@@ -43,8 +43,8 @@ class Starter : public ::testing::Test {
   // A shell script that writes its arguments to a log and ends with `code`.
   std::string Script(const std::string& name, int code) {
     const std::string path = dir_.File(name);
-    std::ofstream(path) << "#!/bin/sh\nprintf '%s|' \"$@\" > '" << dir_.File(name + ".log") << "'\nexit "
-                        << code << "\n";
+    std::ofstream(path) << "#!/bin/sh\nprintf '%s|' \"$@\" > '" << dir_.File(name + ".log")
+                        << "'\nexit " << code << "\n";
     chmod(path.c_str(), 0755);
     return path;
   }
