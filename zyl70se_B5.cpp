@@ -46,8 +46,10 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
 #include "system/ZYLHint.h"
+#include "system/ZYLHookComponent.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
@@ -123,6 +125,8 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLOneInstance", &zyl::ZYLOneInstanceInit, &zyl::ZYLOneInstanceDone},
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
+    {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
+    {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},
     {"ZYLMouseFencer", &zyl::ZYLMouseFencerInit, &zyl::ZYLMouseFencerDone},
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},

@@ -1,0 +1,167 @@
+// Subclassing one control: the message hook and the file drop target.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/classes/StringList.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/sys/ShellApi.h"
+#include "system/ZYLFMDrop.h"
+#include "system/ZYLHookComponent.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
+
+namespace zyl {
+namespace {
+
+// A panel that counts the WM_DESTROY messages its own procedure receives.
+class TCountingPanel : public vcl::TPanel {
+ public:
+  using vcl::TPanel::TPanel;
+  int Destroys = 0;
+  void WndProc(vcl::TMessage& Message) override {
+    if (Message.Msg == win::WM_DESTROY) ++Destroys;
+    vcl::TPanel::WndProc(Message);
+  }
+};
+
+// What the hook and the drop handler heard.
+struct TListener : vcl::TObject {
+  std::vector<win::UINT> Messages;
+  win::UINT Consume = 0;
+  bool ConsumeDestroy = false;
+  int Count = -1, X = 0, Y = 0;
+  std::vector<std::string> Files;
+  void Message(vcl::TObject*, vcl::TMessage& m, bool& handled) {
+    Messages.push_back(m.Msg);
+    if (m.Msg == Consume) {
+      handled = true;
+      m.Result = 77;
+    }
+    if (m.Msg == win::WM_DESTROY && ConsumeDestroy) handled = true;
+  }
+  void Drop(vcl::TObject*, int fcount, int x, int y, vcl::TStrings* list) {
+    Count = fcount;
+    X = x;
+    Y = y;
+    Files.clear();
+    for (int i = 0; i < list->Count(); ++i) Files.push_back(list->Get(i));
+  }
+};
+
+class HookComponent : public ::testing::Test {
+ protected:
+  HookComponent() : session_(800, 600) {
+    form_.reset(new vcl::TForm(nullptr));
+    form_->SetBounds(20, 20, 400, 300);
+    panel_ = new TCountingPanel(form_.get());
+    panel_->SetParent(form_.get());
+    panel_->SetBounds(50, 60, 200, 100);
+  }
+  win::LRESULT Send(win::UINT msg, win::WPARAM w = 0, win::LPARAM l = 0) {
+    return win::SendMessageA(panel_->Handle(), msg, w, l);
+  }
+
+  vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
+  TCountingPanel* panel_;
+  TListener listener_;
+};
+
+TEST_F(HookComponent, TheHookSeesTheControlsMessagesAndMayConsumeThem) {
+  panel_->HandleNeeded();
+  auto* hook = new TZYLHookComponent(form_.get());
+  hook->SetOnMessage(TZYLMessageEvent(&listener_, &TListener::Message));
+  hook->SetControl(panel_);  // the window exists: hooked at once
+  ASSERT_TRUE(hook->Hooked());
+  listener_.Consume = win::WM_SETTEXT;
+  EXPECT_EQ(Send(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>("new")), 77);
+  EXPECT_NE(panel_->Caption(), "new");
+  EXPECT_EQ(Send(win::WM_GETTEXTLENGTH), static_cast<win::LRESULT>(panel_->Caption().size()));
+  EXPECT_EQ(listener_.Messages.front(), static_cast<win::UINT>(win::WM_SETTEXT));
+  // Disabled: the control's messages pass by the hook.
+  hook->SetEnabled(false);
+  EXPECT_FALSE(hook->Hooked());
+  listener_.Messages.clear();
+  Send(win::WM_GETTEXTLENGTH);
+  EXPECT_TRUE(listener_.Messages.empty());
+  hook->SetEnabled(true);
+  Send(win::WM_GETTEXTLENGTH);
+  EXPECT_EQ(listener_.Messages.size(), 1u);
+  // Freeing the component gives the control its own procedure back.
+  delete hook;
+  EXPECT_EQ(Send(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>("own")), 1);
+  EXPECT_EQ(panel_->Caption(), "own");
+}
+
+TEST_F(HookComponent, AControlWithoutAWindowIsHookedWhenLoaded) {
+  auto* hook = new TZYLHookComponent(form_.get());
+  hook->SetOnMessage(TZYLMessageEvent(&listener_, &TListener::Message));
+  hook->SetControl(panel_);
+  EXPECT_FALSE(hook->Hooked());
+  hook->Loaded();
+  EXPECT_TRUE(hook->Hooked());
+  EXPECT_TRUE(panel_->HandleAllocated());
+}
+
+TEST_F(HookComponent, DestroyingTheWindowReleasesTheControlWhichStillHearsIt) {
+  auto* hook = new TZYLHookComponent(form_.get());
+  hook->SetOnMessage(TZYLMessageEvent(&listener_, &TListener::Message));
+  listener_.ConsumeDestroy = true;  // cannot stop the unhooking
+  panel_->HandleNeeded();
+  hook->SetControl(panel_);
+  panel_->RecreateWnd();
+  panel_->HandleNeeded();
+  EXPECT_EQ(hook->Control(), nullptr);
+  EXPECT_FALSE(hook->Hooked());
+  EXPECT_EQ(panel_->Destroys, 1);
+  listener_.Messages.clear();
+  Send(win::WM_GETTEXTLENGTH);
+  EXPECT_TRUE(listener_.Messages.empty());
+  // A freed control is forgotten.
+  hook->SetControl(panel_);
+  delete panel_;
+  EXPECT_EQ(hook->Control(), nullptr);
+}
+
+TEST_F(HookComponent, DroppedFilesAreReportedWithTheirCountAndPoint) {
+  testsupport::TempDir dir;
+  std::string deep = dir.Path();
+  while (deep.size() < 300) {
+    deep += "/" + std::string(60, 'd');
+    vcl::ForceDirectories(deep);
+  }
+  const std::vector<std::string> files = {dir.File("One.TXT"), dir.File("Two.txt"),
+                                          deep + "/Long.txt"};
+  for (const auto& f : files) vcl::FileClose(vcl::FileCreate(f));
+  auto* drop = new TZYLFMDrop(form_.get());
+  drop->SetOnFMDragDrop(TZYLFMDragDropEvent(&listener_, &TListener::Drop));
+  drop->SetControl(panel_);
+  drop->Loaded();
+  ASSERT_TRUE(drop->Hooked());
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
+  ASSERT_TRUE(win::ShellDropFiles(at, files));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(listener_.Count, 3);
+  EXPECT_EQ(listener_.X, 15);
+  EXPECT_EQ(listener_.Y, 25);
+  EXPECT_EQ(listener_.Files, (std::vector<std::string>{files[0], files[1]}));
+  drop->SetCharCase(ccUpperCase);
+  ASSERT_TRUE(win::ShellDropFiles(at, {files[0]}));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(listener_.Files, (std::vector<std::string>{vcl::AnsiUpperCase(files[0])}));
+  // Disabled, the control takes no files any more.
+  drop->SetEnabled(false);
+  EXPECT_FALSE(win::ShellDropFiles(at, {files[0]}));
+}
+
+}  // namespace
+}  // namespace zyl
