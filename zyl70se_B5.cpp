@@ -58,6 +58,7 @@
 #include "system/ZYLStarter.h"
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
+#include "system/ZYLSysMenu.h"
 
 namespace {
 
@@ -125,6 +126,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLOneInstance", &zyl::ZYLOneInstanceInit, &zyl::ZYLOneInstanceDone},
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
+    {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},

@@ -180,7 +180,9 @@ void TZYLWndProcComponent::WndProc(TMessage& Message) {
 
 ZYL_CLASS_IMPL(TZYLWndProcComponent) {
   b.Prop("Enabled", &TZYLWndProcComponent::Enabled, &TZYLWndProcComponent::SetEnabled)
-      .Default(true);
+      .Default(true)
+      .Declare("HandleApp", &TZYLWndProcComponent::HandleApp, &TZYLWndProcComponent::SetHandleApp)
+      .Default(false);
 }
 
 }  // namespace zyl
