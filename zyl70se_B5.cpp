@@ -59,6 +59,7 @@
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
 #include "system/ZYLSysMenu.h"
+#include "system/ZYLTrayIcon.h"
 
 namespace {
 
@@ -127,6 +128,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
+    {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},

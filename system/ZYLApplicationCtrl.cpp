@@ -142,6 +142,28 @@ void TZYLApplicationCtrl::Detach() {
   if (vcl::Application &&
       vcl::Application->OnException == vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException))
     vcl::Application->OnException = nullptr;
+  // The handlers handed over at Loaded belong to the form that owns this component and go
+  // with it: none of them may be called once it is gone.
+  auto withdraw = [](auto& target, const auto& handed) {
+    if (handed && target == handed) target = nullptr;
+  };
+  if (vcl::TApplication* a = vcl::Application) {
+    withdraw(a->OnHint, OnHint);
+    withdraw(a->OnShowHint, OnShowHint);
+    withdraw(a->OnActivate, OnActivate);
+    withdraw(a->OnDeactivate, OnDeactivate);
+    withdraw(a->OnMessage, OnMessage);
+    withdraw(a->OnHelp, OnHelp);
+    withdraw(a->OnIdle, OnIdle);
+    withdraw(a->OnRestore, OnRestore);
+    withdraw(a->OnMinimize, OnMinimize);
+    withdraw(a->OnActionUpdate, OnActionUpdate);
+    withdraw(a->OnActionExecute, OnActionExecute);
+  }
+  if (vcl::TScreen* s = vcl::Screen) {
+    withdraw(s->OnActiveFormChange, OnActiveFormChange);
+    withdraw(s->OnActiveControlChange, OnActiveControlChange);
+  }
 }
 
 void TZYLApplicationCtrl::SetCheckBitmap(vcl::TBitmap* Value) { FCheckBitmap->Assign(Value); }

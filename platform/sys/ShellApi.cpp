@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 
 #include "platform/base/LastError.h"
 #include "platform/rtl/FileUtils.h"
@@ -33,6 +34,7 @@ namespace {
 struct Tray {
   std::mutex Mutex;
   std::vector<TTrayIcon> Icons;
+  std::set<HICON> Copies;  // the icons the tray copied (shared system icons are not copied)
 };
 Tray& T() {
   static Tray* t = new Tray();
@@ -47,14 +49,29 @@ TTrayIcon* FindIcon(HWND wnd, UINT id) {
   return nullptr;
 }
 
+// The shell keeps a copy of each icon, so that the program may destroy its own.
+void ReleaseIcon(TTrayIcon& icon) {
+  if (T().Copies.erase(icon.Icon)) DestroyIcon(icon.Icon);
+  icon.Icon = nullptr;
+}
+
 void DropDeadIcons() {
   auto& v = T().Icons;
-  std::erase_if(v, [](const TTrayIcon& i) { return !IsWindow(i.Wnd); });
+  std::erase_if(v, [](TTrayIcon& i) {
+    if (IsWindow(i.Wnd)) return false;
+    ReleaseIcon(i);
+    return true;
+  });
 }
 
 void Apply(TTrayIcon& icon, const NOTIFYICONDATAA& d) {
   if (d.uFlags & NIF_MESSAGE) icon.CallbackMessage = d.uCallbackMessage;
-  if (d.uFlags & NIF_ICON) icon.Icon = d.hIcon;
+  if (d.uFlags & NIF_ICON) {
+    ReleaseIcon(icon);
+    const HICON copy = d.hIcon ? CopyIcon(d.hIcon) : nullptr;
+    if (copy) T().Copies.insert(copy);
+    icon.Icon = copy ? copy : d.hIcon;
+  }
   if (d.uFlags & NIF_TIP) CopyText(icon.Tip, d.szTip, sizeof d.szTip);
   if ((d.uFlags & NIF_STATE) && (d.dwStateMask & NIS_HIDDEN)) icon.Hidden = (d.dwState & NIS_HIDDEN) != 0;
   if (d.uFlags & NIF_INFO) {
@@ -95,6 +112,7 @@ BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
         break;
       case NIM_DELETE:
         if (!icon) return Fail(ERROR_INVALID_PARAMETER);
+        ReleaseIcon(*icon);
         std::erase_if(T().Icons, [&](const TTrayIcon& i) { return &i == icon; });
         break;
       case NIM_SETFOCUS:

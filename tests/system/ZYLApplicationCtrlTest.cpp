@@ -233,6 +233,23 @@ TEST_F(AppCtrlTest, AssignedEventsReplaceAndUnassignedOnesStay) {
   EXPECT_EQ(vcl::Screen->OnActiveFormChange, vcl::TNotifyEvent(&keep, &Sink::Notify));
 }
 
+// The handlers belong to the component's form: when it goes they go, so that the application
+// calls no handler of a freed form; handlers set by others stay.
+TEST_F(AppCtrlTest, HandedOverEventsAreWithdrawnWhenTheComponentGoes) {
+  Sink s, keep;
+  vcl::Application->OnMinimize = vcl::TNotifyEvent(&keep, &Sink::Notify);
+  {
+    TZYLApplicationCtrl c(nullptr);
+    c.OnActivate = vcl::TNotifyEvent(&s, &Sink::Notify);
+    c.OnActiveFormChange = vcl::TNotifyEvent(&s, &Sink::Other);
+    c.Loaded();
+    EXPECT_EQ(vcl::Application->OnActivate, vcl::TNotifyEvent(&s, &Sink::Notify));
+  }
+  EXPECT_FALSE(vcl::Application->OnActivate);
+  EXPECT_FALSE(vcl::Screen->OnActiveFormChange);
+  EXPECT_EQ(vcl::Application->OnMinimize, vcl::TNotifyEvent(&keep, &Sink::Notify));
+}
+
 TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   Sink s;
   TZYLApplication* app = ZYLApplication();

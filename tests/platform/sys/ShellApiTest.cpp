@@ -87,7 +87,7 @@ NOTIFYICONDATAA IconData(HWND wnd, UINT id, UINT flags, const char* tip = "") {
   d.uID = id;
   d.uFlags = flags;
   d.uCallbackMessage = WM_USER + 77;
-  d.hIcon = reinterpret_cast<HICON>(uintptr_t{0x1234});
+  d.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(IDI_APPLICATION));
   std::snprintf(d.szTip, sizeof d.szTip, "%s", tip);
   return d;
 }
@@ -101,6 +101,8 @@ TEST_F(ShellTest, TrayIconsAddChangeAndGo) {
   ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &second));
   auto icons = testkit::TrayIcons();
   ASSERT_EQ(icons.size(), 2u);
+  const HICON shown = icons[0].Icon;  // a shared system icon is not copied
+  EXPECT_EQ(shown, d.hIcon);
   EXPECT_EQ(icons[0].Tip, "first tip");
   EXPECT_EQ(icons[0].CallbackMessage, WM_USER + 77);
   EXPECT_EQ(icons[1].Tip.size(), 127u);  // the field's room, without its zero
@@ -112,7 +114,7 @@ TEST_F(ShellTest, TrayIconsAddChangeAndGo) {
   icons = testkit::TrayIcons();
   EXPECT_EQ(icons[0].Tip, "second tip");
   EXPECT_TRUE(icons[0].Hidden);
-  EXPECT_EQ(icons[0].Icon, d.hIcon);  // not in the flags: kept
+  EXPECT_EQ(icons[0].Icon, shown);  // not in the flags: kept
 
   ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &second));
   for (DWORD m : {NIM_DELETE, NIM_MODIFY, NIM_SETFOCUS, DWORD{9}})

@@ -1,0 +1,127 @@
+// TZYLTrayIcon: puts an icon for the application into the taskbar's notification area, hides
+// the application's taskbar button while it is there, turns mouse actions on the icon into
+// events and a popup menu, can animate the icon through an image-list entry, adds the icon
+// again when the taskbar is re-created, and changes what minimizing and closing the owner form
+// do. It hooks the owner form; a hidden window of its own hears the icon's messages.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLTimer.h"
+#include "foundation/ZYLWndProcComponent.h"
+
+namespace vcl {
+class TIcon;
+class TPopupMenu;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLChangeLink;
+class TZYLCustomImageList;
+
+// The message the taskbar sends when it is re-created (0 when it cannot be had).
+win::UINT ZYLTaskbarCreatedMessage();
+
+class TZYLTrayIcon : public TZYLWndProcComponent {
+  ZYL_CLASS(TZYLTrayIcon, TZYLWndProcComponent)
+  // The icon's message to the hidden window, and the longest tip.
+  static constexpr win::UINT CallbackMessage = win::WM_USER + 101;
+  static constexpr size_t MaxTipLength = 63;
+  // The size of an animation frame.
+  static constexpr int FrameSize = 16;
+
+  explicit TZYLTrayIcon(vcl::TComponent* AOwner);
+  ~TZYLTrayIcon() override;
+
+  bool Active() const { return FActive; }
+  void SetActive(bool Value);
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& Value);
+  vcl::TIcon* Icon() const { return FIcon; }
+  void SetIcon(vcl::TIcon* Value);
+  bool NoClose() const { return FNoClose; }
+  void SetNoClose(bool Value) { FNoClose = Value; }
+  bool ShowMinimizedIcon() const { return FShowMinimizedIcon; }
+  void SetShowMinimizedIcon(bool Value) { FShowMinimizedIcon = Value; }
+  vcl::TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(vcl::TPopupMenu* Value);
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TZYLCustomImageList* Value);
+  int ListIndex() const { return FListIndex; }
+  void SetListIndex(int Value) { FListIndex = Value; }
+  TZYLTimerMode TimerMode() const { return FTimerMode; }
+  void SetTimerMode(TZYLTimerMode Value);
+  vcl::TThreadPriority ThreadPriority() const { return FThreadPriority; }
+  void SetThreadPriority(vcl::TThreadPriority Value) { FThreadPriority = Value; }
+  TZYLTimerInterval Interval() const { return FInterval; }
+  void SetInterval(TZYLTimerInterval Value) { FInterval = Value; }
+  bool Animated() const { return FAnimated; }
+  void SetAnimated(bool Value);
+
+  // The hidden window the icon's messages go to, and the frame shown next.
+  win::HWND WindowHandle() const { return FWindow; }
+  int Frame() const { return FFrame; }
+  // The timer of the animation (null while there is none).
+  const TZYLModeTimer& Timers() const { return FTimers; }
+
+  vcl::TNotifyEvent OnClick, OnDblClick, OnPopUp, OnNoClose;
+  vcl::TMouseEvent OnMouseDown, OnMouseUp;
+  vcl::TMouseMoveEvent OnMouseMove;
+  const vcl::TNotifyEvent& GetOnClick() const { return OnClick; }
+  void SetOnClick(const vcl::TNotifyEvent& Value) { OnClick = Value; }
+  const vcl::TNotifyEvent& GetOnDblClick() const { return OnDblClick; }
+  void SetOnDblClick(const vcl::TNotifyEvent& Value) { OnDblClick = Value; }
+  const vcl::TNotifyEvent& GetOnPopUp() const { return OnPopUp; }
+  void SetOnPopUp(const vcl::TNotifyEvent& Value) { OnPopUp = Value; }
+  const vcl::TNotifyEvent& GetOnNoClose() const { return OnNoClose; }
+  void SetOnNoClose(const vcl::TNotifyEvent& Value) { OnNoClose = Value; }
+  const vcl::TMouseEvent& GetOnMouseDown() const { return OnMouseDown; }
+  void SetOnMouseDown(const vcl::TMouseEvent& Value) { OnMouseDown = Value; }
+  const vcl::TMouseEvent& GetOnMouseUp() const { return OnMouseUp; }
+  void SetOnMouseUp(const vcl::TMouseEvent& Value) { OnMouseUp = Value; }
+  const vcl::TMouseMoveEvent& GetOnMouseMove() const { return OnMouseMove; }
+  void SetOnMouseMove(const vcl::TMouseMoveEvent& Value) { OnMouseMove = Value; }
+
+  void Loaded() override;
+  void DefineProperties(vcl::TFiler* Filer) override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  void WndProc(vcl::TMessage& Message) override;
+
+ private:
+  void NotifyIcon(win::DWORD Message, win::HICON IconHandle = nullptr);
+  void IconChanged(vcl::TObject* Sender);
+  void GetIMLChange(vcl::TObject* Sender);
+  void GetTimer(vcl::TObject* Sender);
+  void TrayWndProc(vcl::TMessage& Message);
+  void ActivateTimer();
+  void DeActivateTimer();
+  void EnableTimer(bool Enable);
+  void HideApplication();
+  void HideForm();
+  bool IsImageListStored() const;
+
+  bool FActive = false;
+  std::string FHint;
+  vcl::TIcon* FIcon;
+  bool FNoClose = false;
+  bool FShowMinimizedIcon = false;
+  vcl::TPopupMenu* FPopupMenu = nullptr;
+  TZYLCustomImageList* FImageList = nullptr;
+  std::unique_ptr<TZYLChangeLink> FLink;
+  int FListIndex = 0;
+  TZYLTimerMode FTimerMode = tmNormal;
+  vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
+  TZYLTimerInterval FInterval = 200;
+  bool FAnimated = false;
+  TZYLModeTimer FTimers;
+  int FFrame = 0;
+  win::HWND FWindow = nullptr;
+};
+
+void ZYLTrayIconInit();
+void ZYLTrayIconDone();
+
+}  // namespace zyl

@@ -1,0 +1,191 @@
+// The tray icon: in the tray while active, its mouse actions, its animation and the owner
+// form's minimize and close.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/ZYLCont.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Icon.h"
+#include "platform/sys/ShellApi.h"
+#include "system/ZYLTrayIcon.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
+
+namespace zyl {
+namespace {
+
+namespace wt = win::testkit;
+
+const vcl::TColor kFrameColors[] = {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow};
+
+struct TListener : vcl::TObject {
+  std::vector<std::string> Heard;
+  void Click(vcl::TObject*) { Heard.push_back("click"); }
+  void DblClick(vcl::TObject*) { Heard.push_back("dblclick"); }
+  void PopUp(vcl::TObject*) { Heard.push_back("popup"); }
+  void NoClose(vcl::TObject* s) { Heard.push_back(std::string("noclose ") + s->ClassName()); }
+  void Down(vcl::TObject*, vcl::TMouseButton b, vcl::TShiftState s, int, int) {
+    Heard.push_back("down " + std::to_string(b) + (s.contains(vcl::ssDouble) ? " double" : ""));
+  }
+  void Up(vcl::TObject*, vcl::TMouseButton b, vcl::TShiftState, int, int) {
+    Heard.push_back("up " + std::to_string(b));
+  }
+};
+
+// The colour in the middle of an icon as drawn.
+vcl::TColor IconColor(win::HICON icon) {
+  vcl::TBitmap b;
+  b.SetWidth(16);
+  b.SetHeight(16);
+  win::DrawIconEx(b.Canvas()->Handle(), 0, 0, icon, 16, 16, 0, nullptr, win::DI_NORMAL);
+  return b.Canvas()->Pixels(8, 8);
+}
+
+class TrayIcon : public ::testing::Test {
+ protected:
+  TrayIcon() : form_(new vcl::TForm(nullptr)) {
+    ZYLTrayIconInit();
+    form_->SetBounds(10, 10, 300, 200);
+    tray_ = new TZYLTrayIcon(form_.get());
+  }
+  ~TrayIcon() override {
+    // The application window is left as the session found it.
+    form_.reset();
+    ZYLTrayIconDone();
+  }
+  // The component's icon in the tray.
+  const win::TTrayIcon* InTray() {
+    icons_ = wt::TrayIcons();
+    for (const auto& i : icons_)
+      if (i.Wnd == tray_->WindowHandle()) return &i;
+    return nullptr;
+  }
+  TZYLImageList* Frames() {
+    auto* list = new TZYLImageList(form_.get());
+    auto* item = list->GetArrayItem(list->Add());
+    item->SetInteger(0, 16);
+    item->SetInteger(1, 16);
+    for (vcl::TColor c : kFrameColors) {
+      // The bottom row is the see-through colour of the frame.
+      vcl::TBitmap b;
+      b.SetWidth(16);
+      b.SetHeight(16);
+      b.Canvas()->Brush()->SetColor(c);
+      b.Canvas()->FillRect({0, 0, 16, 15});
+      b.Canvas()->Brush()->SetColor(vcl::clWhite);
+      b.Canvas()->FillRect({0, 15, 16, 16});
+      item->Add(&b, nullptr);
+    }
+    return list;
+  }
+
+  vcl::testkit::TControlsSession session_;
+  std::unique_ptr<vcl::TForm> form_;
+  TZYLTrayIcon* tray_;
+  TListener listener_;
+  std::vector<win::TTrayIcon> icons_;
+};
+
+TEST_F(TrayIcon, LoadedItGoesIntoTheTrayWithItsTipAndLeavesWhenSwitchedOff) {
+  tray_->SetHint(std::string(100, 'h'));
+  EXPECT_EQ(InTray(), nullptr);  // not before it is loaded
+  tray_->Loaded();
+  const win::TTrayIcon* icon = InTray();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->Tip, std::string(63, 'h'));
+  EXPECT_EQ(icon->CallbackMessage, TZYLTrayIcon::CallbackMessage);
+  EXPECT_FALSE(vcl::Application->ShowMainForm());
+  EXPECT_FALSE(win::IsWindowVisible(vcl::Application->Handle()));
+  tray_->SetHint("short");
+  EXPECT_EQ(InTray()->Tip, "short");
+  tray_->SetActive(false);
+  EXPECT_EQ(InTray(), nullptr);
+  EXPECT_TRUE(vcl::Application->ShowMainForm());
+  tray_->SetActive(true);
+  EXPECT_NE(InTray(), nullptr);
+  delete tray_;
+  EXPECT_EQ(InTray(), nullptr);
+}
+
+TEST_F(TrayIcon, MouseActionsBecomeEventsAndTheRightButtonShowsTheMenu) {
+  tray_->SetOnClick(vcl::TNotifyEvent(&listener_, &TListener::Click));
+  tray_->SetOnDblClick(vcl::TNotifyEvent(&listener_, &TListener::DblClick));
+  tray_->SetOnPopUp(vcl::TNotifyEvent(&listener_, &TListener::PopUp));
+  tray_->SetOnMouseDown(vcl::TMouseEvent(&listener_, &TListener::Down));
+  tray_->SetOnMouseUp(vcl::TMouseEvent(&listener_, &TListener::Up));
+  tray_->Loaded();
+  wt::ClickTrayIcon(tray_->WindowHandle(), 0, 0, true);
+  EXPECT_EQ(listener_.Heard,
+            (std::vector<std::string>{"down 0", "click", "up 0", "dblclick", "down 0 double"}));
+  auto* menu = new vcl::TPopupMenu(form_.get());
+  auto* item = new vcl::TMenuItem(menu);
+  item->SetCaption("Restore");
+  menu->Items()->Add(item);
+  tray_->SetPopupMenu(menu);
+  listener_.Heard.clear();
+  item->SetOnClick(vcl::TNotifyEvent(&listener_, &TListener::DblClick));
+  wt::ChooseMenuPath({"Restore"});
+  wt::ClickTrayIcon(tray_->WindowHandle(), 0, 1);
+  wt::SetMenuHandler(nullptr);
+  // The chosen item runs when the menu's command arrives, after the button's release.
+  EXPECT_EQ(listener_.Heard,
+            (std::vector<std::string>{"down 1", "popup", "click", "up 1", "dblclick"}));
+  EXPECT_EQ(menu->PopupComponent(), tray_);
+  delete menu;
+  EXPECT_EQ(tray_->PopupMenu(), nullptr);
+}
+
+TEST_F(TrayIcon, TheAnimationCyclesThroughTheFramesOfItsEntry) {
+  tray_->SetImageList(Frames());
+  tray_->SetInterval(100);
+  tray_->SetAnimated(true);
+  tray_->Loaded();
+  std::vector<vcl::TColor> shown;
+  for (int i = 0; i < 6; ++i) {
+    wt::AdvanceClock(100);
+    shown.push_back(IconColor(InTray()->Icon));
+  }
+  EXPECT_EQ(shown, (std::vector<vcl::TColor>{vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow,
+                                             vcl::clRed, vcl::clLime}));
+  // Another timer mode: the new timer waits until the animation is switched on again.
+  tray_->SetTimerMode(tmGlobalTimer);
+  EXPECT_NE(tray_->Timers().Timer(), nullptr);
+  EXPECT_FALSE(tray_->Timers().Timer()->Enabled());
+  tray_->SetAnimated(false);
+  EXPECT_EQ(tray_->Timers().Timer(), nullptr);
+  tray_->SetAnimated(true);
+  EXPECT_TRUE(tray_->Timers().Timer()->Enabled());
+}
+
+TEST_F(TrayIcon, MinimizeHidesAndNoCloseTurnsCloseIntoHiding) {
+  tray_->SetNoClose(true);
+  tray_->SetOnNoClose(vcl::TNotifyEvent(&listener_, &TListener::NoClose));
+  tray_->Loaded();
+  form_->Show();
+  wt::RunUntilIdle();
+  form_->Perform(win::WM_SYSCOMMAND, win::SC_CLOSE, 0);
+  EXPECT_FALSE(form_->Visible());
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"noclose TForm"}));
+  form_->Show();
+  form_->Perform(win::WM_SYSCOMMAND, win::SC_MINIMIZE, 0);
+  EXPECT_FALSE(form_->Visible());
+  // The taskbar made anew: the icon goes back in.
+  ASSERT_NE(ZYLTaskbarCreatedMessage(), 0u);
+  win::Shell_NotifyIconA(win::NIM_DELETE, [&] {
+    static win::NOTIFYICONDATAA d;
+    d.hWnd = tray_->WindowHandle();
+    return &d;
+  }());
+  EXPECT_EQ(InTray(), nullptr);
+  form_->Perform(ZYLTaskbarCreatedMessage(), 0, 0);
+  EXPECT_NE(InTray(), nullptr);
+}
+
+}  // namespace
+}  // namespace zyl
