@@ -802,9 +802,11 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   // again under its new parent.
   const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
   if (wasVisible) {
+    const HWND parentH = p->Handle;
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!(w = FromHandle(hwnd))) return nullptr;
+    // The window or its new parent may have gone while the window heard of its hiding.
+    if (!(w = FromHandle(hwnd)) || !(p = FromHandle(parentH))) return nullptr;
   }
   UnlinkChild(w);
   w->Parent = p;
