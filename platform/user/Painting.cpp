@@ -25,6 +25,12 @@ Region Minus(const Region& a, const Region& b) { return Region::Combine(a, b, RG
 Region And(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_AND); }
 Region Or(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_OR); }
 
+// Whether `r` covers all of `rect`.
+bool Covers(const Region& r, const TRect& rect) {
+  if (r.IsEmpty() || r.Bounds() != rect) return false;
+  return r.Rects().size() == 1 || Minus(Region(rect), r).IsEmpty();
+}
+
 bool Locked(const Wnd* w) {
   const HWND l = UserState().LockedUpdate;
   if (!l) return false;
@@ -156,7 +162,7 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
   if (flags & RDW_INVALIDATE) {
     if (!clientPart.IsEmpty()) {
       w->Update.Add(clientPart);
-      if ((flags & RDW_ERASE) && !(flags & RDW_NOERASE)) w->Erase = true;
+      if ((flags & (RDW_ERASE | kRdwWholeWindow)) && !(flags & RDW_NOERASE)) w->Erase = true;
     }
     if ((flags & RDW_FRAME) && !framePart.IsEmpty()) {
       w->NcUpdate = w->NcPaint ? Or(w->NcUpdate, framePart) : framePart;
@@ -180,6 +186,9 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
   const bool kids = (flags & RDW_ALLCHILDREN) ||
                     (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
   if (!kids || clientPart.IsEmpty()) return;
+  // The children take their part of the area, frame included; a child lying whole inside it
+  // is erased too, even when the call asked for no erasing.
+  const UINT childFlags = (flags | RDW_FRAME) & ~(RDW_NOFRAME | kRdwWholeWindow);
   for (Wnd* c : w->Children) {
     if (!(c->Style & WS_VISIBLE)) continue;
     const TRect cr = Bounds(w->Client.Left + c->Rect.Left, w->Client.Top + c->Rect.Top,
@@ -187,7 +196,8 @@ void InvalidateWnd(Wnd* w, const Region* windowRgn, UINT flags) {
     if (!clientPart.Intersects(cr)) continue;
     Region cp = clientPart.Intersected(cr);
     cp.Offset(-cr.Left, -cr.Top);
-    InvalidateWnd(c, &cp, (flags | RDW_FRAME) & ~RDW_NOFRAME);
+    const bool whole = Covers(cp, TRect{0, 0, cr.Width(), cr.Height()});
+    InvalidateWnd(c, &cp, childFlags | (whole ? kRdwWholeWindow : 0));
   }
 }
 
@@ -504,7 +514,7 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   Region r = ClientToWindowRegion(w, rect);
-  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_NOCHILDREN);
+  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_ALLCHILDREN);
   return TRUE;
 }
 
@@ -516,7 +526,7 @@ BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
   if (!o) return FALSE;
   Region r = o->Rgn;
   r.Offset(w->Client.Left, w->Client.Top);
-  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_NOCHILDREN);
+  InvalidateWnd(w, &r, RDW_VALIDATE | RDW_ALLCHILDREN);
   return TRUE;
 }
 
@@ -597,6 +607,7 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN rgn, UINT flags) {
     r = Region(TRect{0, 0, w->Rect.Width(), w->Rect.Height()});
     rp = &r;
   }
+  flags &= ~kRdwWholeWindow;
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
     InvalidateWnd(w, rp, flags);
   // Updating paints every invalid child; erasing reaches children only when asked to.

@@ -330,6 +330,9 @@ void QueryMinMax(Wnd* w, MINMAXINFO& mmi);
 Region VisibleRegion(const Wnd* w, bool client, bool clipChildren, bool clipSiblings);
 
 // Painting.
+// The whole window is invalidated through its parent (internal RDW_ flag): it is erased
+// whatever the call asked.
+constexpr UINT kRdwWholeWindow = 0x10000;
 void InvalidateWnd(Wnd* w, const Region* windowCoordsRgn, UINT flags);
 void InvalidateScreenArea(Wnd* root, const Region& screenRgn, bool includeRoot);
 bool AnyPaintPending(DWORD threadId, HWND filter, Wnd** found);

@@ -310,7 +310,8 @@ BOOL SetWindowPosImpl(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy,
   if (!(flags & SWP_NOZORDER)) {
     const DWORD topmost = w->ExStyle & WS_EX_TOPMOST;
     zChanged = ApplyZOrder(w, wp.hwndInsertAfter) || reparented || topmost != (w->ExStyle & WS_EX_TOPMOST);
-    if (!zChanged) flags |= SWP_NOZORDER;
+    // A window kept in its place says so, unless it is being shown: it then comes up in it.
+    if (!zChanged && !(flags & SWP_SHOWWINDOW)) flags |= SWP_NOZORDER;
   }
   if (flags & SWP_SHOWWINDOW) w->Style |= WS_VISIBLE;
   if (flags & SWP_HIDEWINDOW) w->Style &= ~WS_VISIBLE;
@@ -378,6 +379,9 @@ BOOL SetWindowPosImpl(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy,
   if ((flags & (kNothing | SWP_FRAMECHANGED | SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != kNothing ||
       stateChanged) {
     wp.flags = flags | stateChanged;
+    // A window that could not be drawn before the change and cannot be after it was not
+    // redrawn, and hears so (one hidden by this very call hears what it asked).
+    if (!wasVisible && !ReallyVisible(w)) wp.flags |= SWP_NOREDRAW;
     wp.x = w->Rect.Left;
     wp.y = w->Rect.Top;
     wp.cx = w->Rect.Width();
@@ -425,6 +429,22 @@ static TRect MinimizedRect(Wnd* w) {
                 GetSystemMetrics(SM_CYMINIMIZED));
 }
 
+// An overlapped window's first WM_SIZE and WM_MOVE, at the end of its first ShowWindow.
+static void SendFirstSize(Wnd* w) {
+  if (!w->NeedSize) return;
+  w->NeedSize = false;
+  const HWND hwnd = w->Handle;
+  const WPARAM type = (w->Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                      : (w->Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                                 : SIZE_RESTORED;
+  Send(w, WM_SIZE, type,
+       MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
+  if (!(w = FromHandle(hwnd))) return;
+  Send(w, WM_MOVE, 0,
+       MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
+                  static_cast<WORD>(w->Rect.Top + w->Client.Top)));
+}
+
 BOOL ShowWindow(HWND hwnd, int cmd) {
   Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
@@ -442,10 +462,14 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
       activate = false;
       break;
     case SW_SHOWNOACTIVATE:
-    case SW_SHOWNA:
-      activate = false;
-      [[fallthrough]];
+    case SW_SHOWNA: activate = false; break;
     case SW_SHOW:
+      // Showing a visible window changes nothing and says nothing; only an overlapped window
+      // made visible before its first ShowWindow still hears its first size and place.
+      if (wasVisible) {
+        SendFirstSize(w);
+        return wasVisible;
+      }
       break;
     case SW_SHOWNORMAL:
     case SW_RESTORE:
@@ -494,9 +518,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     swp &= ~(SWP_NOMOVE | SWP_NOSIZE);
     swp |= SWP_FRAMECHANGED | kSwpStateChanged;
   }
-  // Showing a window that is already visible does not activate it; a hidden top-level window
-  // hands activation on after its WM_WINDOWPOSCHANGED.
-  if (cmd == SW_SHOW && wasVisible) activate = false;
+  // A hidden top-level window hands activation on after its WM_WINDOWPOSCHANGED.
   if (show)
     swp |= SWP_SHOWWINDOW;
   else
@@ -516,17 +538,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     OnWindowHidden(w);
     if (!(w = FromHandle(hwnd))) return wasVisible;
   }
-  if (w->NeedSize) {
-    // An overlapped window's first WM_SIZE and WM_MOVE.
-    w->NeedSize = false;
-    const WPARAM type = (w->Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
-                        : (w->Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
-                                                   : SIZE_RESTORED;
-    Send(w, WM_SIZE, type, MAKELPARAM(static_cast<WORD>(w->Client.Width()), static_cast<WORD>(w->Client.Height())));
-    if (!(w = FromHandle(hwnd))) return wasVisible;
-    Send(w, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(w->Rect.Left + w->Client.Left),
-                                   static_cast<WORD>(w->Rect.Top + w->Client.Top)));
-  }
+  SendFirstSize(w);
   return wasVisible;
 }
 

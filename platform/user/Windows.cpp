@@ -798,9 +798,16 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     if (a == w) return nullptr;  // would make a cycle
   Wnd* old = w->Parent;
   const HWND oldH = old ? old->Handle : nullptr;
+  // A visible window is hidden first (without WM_SHOWWINDOW), moved while hidden and shown
+  // again under its new parent.
   const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
-  if (wasVisible) ShowWindow(hwnd, SW_HIDE);
-  if (!(w = FromHandle(hwnd))) return nullptr;
+  if (wasVisible) {
+    const HWND parentH = p->Handle;
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The window or its new parent may have gone while the window heard of its hiding.
+    if (!(w = FromHandle(hwnd)) || !(p = FromHandle(parentH))) return nullptr;
+  }
   UnlinkChild(w);
   w->Parent = p;
   MarkTopLevelWindowsChanged();
@@ -808,8 +815,13 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   // top of its new siblings as a move: it hears WM_WINDOWPOSCHANGING/CHANGED, WM_MOVE and
   // (as a child) WM_CHILDACTIVATE.
   LinkChild(p, w, p->IsDesktop());
-  SetWindowPosImpl(hwnd, HWND_TOP, w->Rect.Left, w->Rect.Top, 0, 0,
-                   SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0), true);
+  SetWindowPosImpl(hwnd, HWND_TOP, w->Rect.Left, w->Rect.Top, 0, 0, SWP_NOSIZE, true);
+  if (wasVisible && (w = FromHandle(hwnd)) && !(w->Style & WS_VISIBLE)) {
+    Send(w, WM_SHOWWINDOW, TRUE, 0);
+    if (FromHandle(hwnd))
+      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                   SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  }
   return oldH;
 }
 

@@ -68,6 +68,39 @@ class Env {
     }
     return out;
   }
+  // Like Log, for every message when `watch` is empty, with what the message carried:
+  // WINDOWPOS flags ("(NOSIZE|NOREDRAW)", leaving out what the client area did) and
+  // WM_SHOWWINDOW's wParam.
+  std::string Detail(const std::vector<UINT>& watch) const {
+    std::string out;
+    for (const auto& e : rec_.Entries()) {
+      if (!watch.empty() && std::find(watch.begin(), watch.end(), e.Msg) == watch.end()) continue;
+      if (!out.empty()) out += ' ';
+      out += std::string(1, g_roles.count(e.Hwnd) ? g_roles.at(e.Hwnd) : '?') + ":" +
+             testkit::MessageName(e.Msg);
+      if (e.Msg == WM_NCPAINT) out += e.WParam == 1 ? "(1)" : "(rgn)";
+      if (e.Msg == WM_SHOWWINDOW) out += "(" + std::to_string(e.WParam) + ")";
+      if (e.Msg == WM_WINDOWPOSCHANGING || e.Msg == WM_WINDOWPOSCHANGED)
+        out += "(" + FlagNames(static_cast<UINT>(e.LParam)) + ")";
+    }
+    return out;
+  }
+  static std::string FlagNames(UINT flags) {
+    static const std::pair<UINT, const char*> names[] = {
+        {SWP_NOSIZE, "NOSIZE"},         {SWP_NOMOVE, "NOMOVE"},
+        {SWP_NOZORDER, "NOZORDER"},     {SWP_NOREDRAW, "NOREDRAW"},
+        {SWP_NOACTIVATE, "NOACTIVATE"}, {SWP_FRAMECHANGED, "FRAMECHANGED"},
+        {SWP_SHOWWINDOW, "SHOWWINDOW"}, {SWP_HIDEWINDOW, "HIDEWINDOW"},
+        {SWP_NOCOPYBITS, "NOCOPYBITS"}, {SWP_NOCLIENTSIZE, nullptr},
+        {SWP_NOCLIENTMOVE, nullptr}};
+    std::string out;
+    for (const auto& [bit, name] : names) {
+      if (name && (flags & bit)) out += (out.empty() ? "" : "|") + std::string(name);
+      flags &= ~bit;
+    }
+    if (flags) out += (out.empty() ? "" : "|") + std::to_string(flags);
+    return out;
+  }
   const TMessageRecorder& Rec() const { return rec_; }
   void Clear() { rec_.Clear(); }
 
@@ -204,18 +237,181 @@ const Case kCases[] = {
      {WM_NCPAINT}, "T:WM_NCPAINT(rgn)"},
 };
 
+// Sets a case up and records what its action makes the windows hear.
+const Env& Play(Env& env, const Case& c) {
+  c.Setup(env);
+  env.Clear();
+  c.Act(env);
+  return env;
+}
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) { return info.param.Name; }
+
 class MessageOrder : public UserTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(MessageOrder, FollowsThePlatform) {
   Env env;
-  GetParam().Setup(env);
-  env.Clear();
-  GetParam().Act(env);
-  EXPECT_EQ(env.Log(GetParam().Watch), GetParam().Expected);
+  EXPECT_EQ(Play(env, GetParam()).Log(GetParam().Watch), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MessageOrder, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, MessageOrder, ::testing::ValuesIn(kCases), CaseName);
+
+// Q: an overlapped window without WS_CLIPCHILDREN holding A (framed, whole inside the client
+// area, with a framed child G sticking out of A's client area), B (frameless, whole inside)
+// and E (framed, sticking out of Q's client area).
+void Open(Env& e) {
+  HWND q = e.Make('Q', WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 50, 50, 300, 200);
+  HWND a = e.Make('A', WS_CHILD | WS_VISIBLE | WS_BORDER, q, 10, 10, 60, 40);
+  e.Make('G', WS_CHILD | WS_VISIBLE | WS_BORDER, a, 40, 20, 40, 40);
+  e.Make('B', WS_CHILD | WS_VISIBLE, q, 100, 10, 60, 40);
+  e.Make('E', WS_CHILD | WS_VISIBLE | WS_BORDER, q, 250, 140, 100, 100);
+  testkit::RunUntilIdle();
+}
+
+const std::vector<UINT> kPainting = {WM_PAINT, WM_NCPAINT, WM_ERASEBKGND};
+const std::vector<UINT> kReparenting = {WM_SHOWWINDOW, kChanging, WM_CHILDACTIVATE,
+                                        kChanged,      WM_MOVE,   WM_SIZE};
+const std::vector<UINT> kEverything = {};
+const RECT kAroundA = {0, 0, 90, 60};  // A whole, nothing of B
+const RECT kAIntoB = {0, 0, 130, 60};  // A whole, part of B
+
+void PaintQ(Env& e) { UpdateWindow(e['Q']); }
+// A setup, then the window of `role` invalidated on `area` (all its client area when null).
+std::function<void(Env&)> Invalid(void (*setup)(Env&), char role, const RECT* area, BOOL erase) {
+  return [=](Env& e) {
+    setup(e);
+    InvalidateRect(e[role], area, erase);
+  };
+}
+
+const Case kDetailedCases[] = {
+    // Showing a visible window.
+    {"ShowingAVisibleChildSendsNothing", Desk, [](Env& e) { ShowWindow(e['C'], SW_SHOW); },
+     kEverything, ""},
+    {"ShowingTheVisibleActiveWindowSendsNothing", Desk, [](Env& e) { ShowWindow(e['T'], SW_SHOW); },
+     kEverything, ""},
+    {"ShowingAVisibleInactiveWindowSendsNothing",
+     [](Env& e) {
+       Desk(e);
+       SetActiveWindow(e['P']);
+     },
+     [](Env& e) { ShowWindow(e['T'], SW_SHOW); }, kEverything, ""},
+    {"ShowingAHiddenChildTellsIt",
+     Desk,
+     [](Env& e) { ShowWindow(e['H'], SW_SHOW); },
+     {WM_SHOWWINDOW, kChanging, kChanged},
+     "H:WM_SHOWWINDOW(1) H:WM_WINDOWPOSCHANGING(NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|SHOWWINDOW) "
+     "H:WM_WINDOWPOSCHANGED(NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|SHOWWINDOW)"},
+    {"ShownBeforeItsFirstShowWindowStillHearsItsSize",
+     [](Env& e) {
+       HWND x = e.Make('X', WS_OVERLAPPEDWINDOW, nullptr, 10, 10, 200, 100);
+       SetWindowPos(x, nullptr, 0, 0, 0, 0,
+                    SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+       testkit::RunUntilIdle();
+     },
+     [](Env& e) { ShowWindow(e['X'], SW_SHOW); }, kEverything, "X:WM_SIZE X:WM_MOVE"},
+    // Invalidating a parent without WS_CLIPCHILDREN: children whole inside the area are erased.
+    {"ChildrenWholeInsideAreErasedWithoutErasing", Invalid(Open, 'Q', nullptr, FALSE), PaintQ,
+     kPainting,
+     "Q:WM_PAINT A:WM_PAINT A:WM_NCPAINT(1) A:WM_ERASEBKGND G:WM_PAINT G:WM_NCPAINT(rgn) "
+     "B:WM_PAINT B:WM_ERASEBKGND E:WM_PAINT E:WM_NCPAINT(rgn)"},
+    {"ChildrenPartlyInsideAreNotErased", Invalid(Open, 'Q', &kAIntoB, FALSE), PaintQ, kPainting,
+     "Q:WM_PAINT A:WM_PAINT A:WM_NCPAINT(1) A:WM_ERASEBKGND G:WM_PAINT G:WM_NCPAINT(rgn) "
+     "B:WM_PAINT"},
+    {"ErasingParentErasesEveryChild", Invalid(Open, 'Q', &kAIntoB, TRUE), PaintQ, kPainting,
+     "Q:WM_PAINT Q:WM_ERASEBKGND A:WM_PAINT A:WM_NCPAINT(1) A:WM_ERASEBKGND G:WM_PAINT "
+     "G:WM_NCPAINT(rgn) G:WM_ERASEBKGND B:WM_PAINT B:WM_ERASEBKGND"},
+    {"ClippingParentLeavesItsChildren", Invalid(Desk, 'T', nullptr, FALSE),
+     [](Env& e) { UpdateWindow(e['T']); }, kPainting, "T:WM_PAINT"},
+    // Validating takes the children's parts too.
+    {"ValidatedParentAndChildrenPaintNothing", Invalid(Open, 'Q', nullptr, TRUE),
+     [](Env& e) {
+       ValidateRect(e['Q'], nullptr);
+       UpdateWindow(e['Q']);
+       testkit::RunUntilIdle();
+     },
+     kPainting, ""},
+    {"ValidatedRegionTakesTheChildrenInside", Invalid(Open, 'Q', nullptr, TRUE),
+     [](Env& e) {
+       HRGN r = CreateRectRgnIndirect(&kAroundA);
+       ValidateRgn(e['Q'], r);
+       DeleteObject(r);
+       UpdateWindow(e['Q']);
+     },
+     kPainting,
+     "Q:WM_PAINT Q:WM_ERASEBKGND B:WM_PAINT B:WM_ERASEBKGND E:WM_PAINT E:WM_NCPAINT(rgn) "
+     "E:WM_ERASEBKGND"},
+    {"ValidatedRectLeavesTheChildrenOutside", Invalid(Open, 'Q', nullptr, TRUE),
+     [](Env& e) {
+       RECT right = {90, 0, 300, 200};
+       ValidateRect(e['Q'], &right);
+       UpdateWindow(e['Q']);
+     },
+     kPainting,
+     "Q:WM_PAINT Q:WM_ERASEBKGND A:WM_PAINT A:WM_NCPAINT(1) A:WM_ERASEBKGND G:WM_PAINT "
+     "G:WM_NCPAINT(rgn) G:WM_ERASEBKGND"},
+    {"ValidatedClippingParentTakesItsChildren", Invalid(Desk, 'C', nullptr, TRUE),
+     [](Env& e) {
+       ValidateRect(e['T'], nullptr);
+       testkit::RunUntilIdle();
+     },
+     kPainting, ""},
+    // A new parent: hidden, moved and shown again.
+    {"NewParentOfAVisibleChildHidesMovesAndShows", Desk, [](Env& e) { SetParent(e['C'], e['P']); },
+     kReparenting,
+     "C:WM_WINDOWPOSCHANGING(NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|HIDEWINDOW) "
+     "C:WM_WINDOWPOSCHANGED(NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|HIDEWINDOW) "
+     "C:WM_WINDOWPOSCHANGING(NOSIZE) C:WM_CHILDACTIVATE C:WM_WINDOWPOSCHANGED(NOSIZE|NOREDRAW) "
+     "C:WM_MOVE C:WM_SHOWWINDOW(1) "
+     "C:WM_WINDOWPOSCHANGING(NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW) "
+     "C:WM_WINDOWPOSCHANGED(NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW)"},
+    {"NewParentOfAHiddenChildOnlyMovesIt", Desk, [](Env& e) { SetParent(e['H'], e['P']); },
+     kReparenting,
+     "H:WM_WINDOWPOSCHANGING(NOSIZE) H:WM_CHILDACTIVATE H:WM_WINDOWPOSCHANGED(NOSIZE|NOREDRAW) "
+     "H:WM_MOVE"},
+    // Windows that cannot be drawn hear that they were not redrawn.
+    {"MovedHiddenChildWasNotRedrawn",
+     Desk,
+     [](Env& e) { MoveWindow(e['H'], 5, 5, 20, 20, TRUE); },
+     {kChanging, kChanged},
+     "H:WM_WINDOWPOSCHANGING(NOZORDER|NOACTIVATE) "
+     "H:WM_WINDOWPOSCHANGED(NOSIZE|NOZORDER|NOREDRAW|NOACTIVATE)"},
+    {"MovedChildOfAHiddenWindowWasNotRedrawn",
+     [](Env& e) {
+       Desk(e);
+       ShowWindow(e['T'], SW_HIDE);
+     },
+     [](Env& e) { MoveWindow(e['C'], 5, 5, 50, 50, TRUE); },
+     {kChanged},
+     "C:WM_WINDOWPOSCHANGED(NOSIZE|NOZORDER|NOREDRAW|NOACTIVATE)"},
+    {"MovedVisibleChildWasRedrawn",
+     Desk,
+     [](Env& e) { MoveWindow(e['C'], 5, 5, 50, 50, TRUE); },
+     {kChanged},
+     "C:WM_WINDOWPOSCHANGED(NOSIZE|NOZORDER|NOACTIVATE)"},
+    {"HiddenChildHearsWhatItAsked",
+     Desk,
+     [](Env& e) { ShowWindow(e['C'], SW_HIDE); },
+     {kChanged},
+     "C:WM_WINDOWPOSCHANGED(NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|HIDEWINDOW)"},
+};
+
+class MessageDetail : public UserTest, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(MessageDetail, FollowsThePlatform) {
+  Env env;
+  EXPECT_EQ(Play(env, GetParam()).Detail(GetParam().Watch), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MessageDetail, ::testing::ValuesIn(kDetailedCases), CaseName);
+
+TEST_F(UserTest, ShowWindowAnswersWhetherTheWindowWasVisible) {
+  Env env;
+  Desk(env);
+  EXPECT_NE(ShowWindow(env['C'], SW_SHOW), FALSE);
+  EXPECT_EQ(ShowWindow(env['H'], SW_SHOW), FALSE);
+  EXPECT_NE(ShowWindow(env['H'], SW_SHOW), FALSE);
+  EXPECT_TRUE(IsWindowVisible(env['H']));
+}
 
 // The flags the window hears in WM_WINDOWPOSCHANGING / WM_WINDOWPOSCHANGED.
 UINT FlagsOf(const Env& e, HWND h, UINT msg) {

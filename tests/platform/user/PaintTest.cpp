@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "UserTestSupport.h"
+#include "tests/support/PixelCheck.h"
 
 namespace usertest {
 namespace {
@@ -398,6 +399,40 @@ TEST_F(PaintTest, RenderingAWindowAloneIgnoresWhatCoversIt) {
   EXPECT_EQ(RunUntilIdle(), 0);
   ShowWindow(high, SW_HIDE);
   EXPECT_EQ(RenderWindow(high).Width, 0);  // hidden windows render nothing
+}
+
+TEST_F(PaintTest, ChildrenWholeInsideAnInvalidatedAreaAreErased) {
+  // Neither window paints in WM_PAINT: what a child shows comes from its erasing only.
+  HWND p = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 100, 100, 200, 100);
+  HWND whole = Make("PlainWnd", WS_CHILD | WS_VISIBLE, p, 10, 10, 50, 50);
+  HWND part = Make("PlainWnd", WS_CHILD | WS_VISIBLE, p, 100, 10, 50, 50);
+  RunUntilIdle();
+  Fill(whole, {0, 0, 50, 50}, kBlack);
+  Fill(part, {0, 0, 50, 50}, kBlack);
+  const RECT area = {0, 0, 120, 100};
+  InvalidateRect(p, &area, FALSE);
+  RunUntilIdle();
+  const COLORREF window = GetSysColor(COLOR_WINDOW);
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(p),
+      [&](int x, int y) { return x >= 100 && x < 150 && y >= 10 && y < 60 ? kBlack : window; },
+      "whole_children_erased"));
+}
+
+TEST_F(PaintTest, ANewParentShowsTheChildAtTheSameClientPlace) {
+  HWND from = ColorWindow(nullptr, WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, kRed);
+  HWND to = ColorWindow(nullptr, WS_POPUP | WS_VISIBLE, 400, 100, 200, 100, kBlue);
+  HWND c = ColorWindow(from, WS_CHILD | WS_VISIBLE, 20, 30, 50, 40, kGreen);
+  RunUntilIdle();
+  EXPECT_EQ(SetParent(c, to), from);
+  RunUntilIdle();
+  EXPECT_TRUE(IsWindowVisible(c));
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(from), [](int, int) { return kRed; }, "left_parent"));
+  EXPECT_TRUE(PixelsMatch(
+      CaptureWindow(to),
+      [](int x, int y) { return x >= 20 && x < 70 && y >= 30 && y < 70 ? kGreen : kBlue; },
+      "new_parent"));
 }
 
 // ---- The caret ----

@@ -209,6 +209,25 @@ TEST_F(WindowTest, TreeNavigationFollowsZOrder) {
   EXPECT_EQ(SetParent(a, c), nullptr);
 }
 
+// Destroys the window kept in GWLP_USERDATA when it is hidden.
+LRESULT DestroyOnHideProc(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_HIDEWINDOW))
+    DestroyWindow(reinterpret_cast<HWND>(GetWindowLongPtrA(h, GWLP_USERDATA)));
+  return DefWindowProcA(h, m, wp, lp);
+}
+
+TEST_F(WindowTest, NewParentGoneWhileTheWindowHidesLeavesItWhereItWas) {
+  RegisterProc("DestroyOnHide", DestroyOnHideProc);
+  HWND from = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 100, 100);
+  HWND to = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 200, 0, 100, 100);
+  HWND c = Make("DestroyOnHide", WS_CHILD | WS_VISIBLE, from, 10, 10, 20, 20);
+  SetWindowLongPtrA(c, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(to));
+  EXPECT_EQ(SetParent(c, to), nullptr);
+  EXPECT_FALSE(IsWindow(to));
+  EXPECT_EQ(GetParent(c), from);
+  EXPECT_FALSE(IsWindowVisible(c));
+}
+
 TEST_F(WindowTest, TopMostWindowsStayAboveTheOthers) {
   HWND n1 = Make("PlainWnd", WS_POPUP | WS_VISIBLE);
   HWND tm = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 10, 10, "", WS_EX_TOPMOST);
