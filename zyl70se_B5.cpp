@@ -48,6 +48,7 @@
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormShadow.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLMessageHint.h"
@@ -129,6 +130,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
+    {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},

@@ -6,6 +6,9 @@ const char* const SZYLWrongPixelFormat = "Wrong PixelFormat in ";
 const char* const SZYLWrongPixelFormatEnd = " bitmap!";
 const char* const SZYLInvalidOwner = "Invalid owner (<>TForm) or second instance on a form";
 const char* const SZYLAlreadyOne = "Already one ";
+const char* const SZYLOwnerNotForm = ": AOwner is not TForm";
+const char* const SZYLOwnerIsChild = ": owner window style cannot be WS_CHILDWINDOW";
+const char* const SZYLOwnerIsMDIChild = ": owner form style cannot be fsMDIChild";
 const char* const SZYLControlInProject = " control in this project!";
 
 const char* const SZYLUndo = "&Undo";

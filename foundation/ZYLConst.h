@@ -13,6 +13,9 @@ extern const char* const SZYLWrongPixelFormatEnd;   // " bitmap!"
 extern const char* const SZYLInvalidOwner;          // the invalid-owner text of ZYLEOneInstError
 extern const char* const SZYLAlreadyOne;            // "Already one "
 extern const char* const SZYLControlInProject;      // " control in this project!"
+extern const char* const SZYLOwnerNotForm;          // ": AOwner is not TForm"
+extern const char* const SZYLOwnerIsChild;          // ": owner window style cannot be ..."
+extern const char* const SZYLOwnerIsMDIChild;       // ": owner form style cannot be ..."
 
 // The edit controls' context menu and search.
 extern const char* const SZYLUndo;
