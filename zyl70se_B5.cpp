@@ -55,6 +55,7 @@
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
 #include "system/ZYLOneInstance.h"
+#include "system/ZYLPopupMenu.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLStarter.h"
 #include "system/ZYLStopWatch.h"
@@ -133,6 +134,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
+    {"ZYLPopupMenu", &zyl::ZYLPopupMenuInit, &zyl::ZYLPopupMenuDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},
     {"ZYLMouseFencer", &zyl::ZYLMouseFencerInit, &zyl::ZYLMouseFencerDone},
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},

@@ -8,18 +8,28 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLGlyphTextLayout) {
   b.Prop("Alignment", &TZYLGlyphTextLayout::Alignment, &TZYLGlyphTextLayout::SetAlignment)
-      .Default(agTopLeft)
+      .Stored(&TZYLGlyphTextLayout::IsAlignmentStored)
       .Prop("AlignText2Glyph", &TZYLGlyphTextLayout::AlignText2Glyph,
             &TZYLGlyphTextLayout::SetAlignText2Glyph)
-      .Default(taRight)
+      .Stored(&TZYLGlyphTextLayout::IsAlignText2GlyphStored)
       .Prop("OffsetX", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
       .Index(oiOffsetX)
       .Default(0)
       .Prop("OffsetY", &TZYLGlyphTextLayout::GetOffset, &TZYLGlyphTextLayout::SetOffset)
       .Index(oiOffsetY)
-      .Default(0)
+      .Stored(&TZYLGlyphTextLayout::IsOffsetYStored)
       .Prop("Spacing", &TZYLGlyphTextLayout::Spacing, &TZYLGlyphTextLayout::SetSpacing)
       .Default(2);
+}
+
+void TZYLGlyphTextLayout::SetDefaultPlacement(TZYLAlignment Alignment, TZYLTextArrange Arrange,
+                                              int16_t OffsetY) {
+  FDefaultAlignment = Alignment;
+  FDefaultAlignText2Glyph = Arrange;
+  FDefaultOffsetY = OffsetY;
+  SetAlignment(Alignment);
+  SetAlignText2Glyph(Arrange);
+  SetOffset(oiOffsetY, OffsetY);
 }
 
 void TZYLGlyphTextLayout::Assign(vcl::TPersistent* Source) {

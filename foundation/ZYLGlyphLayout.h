@@ -38,12 +38,24 @@ class TZYLGlyphTextLayout : public TZYLObject {
   uint8_t Spacing() const { return FSpacing; }
   void SetSpacing(uint8_t Value);
 
+  // An owner whose layout starts at another placement sets it here (as the bevel's
+  // SetDefaultStyleOuter): streams then leave out exactly that placement.
+  void SetDefaultPlacement(TZYLAlignment Alignment, TZYLTextArrange Arrange, int16_t OffsetY);
+  bool IsAlignmentStored() const { return FAlignment != FDefaultAlignment; }
+  bool IsAlignText2GlyphStored() const { return FAlignText2Glyph != FDefaultAlignText2Glyph; }
+  bool IsOffsetYStored() const { return FOffsetY != FDefaultOffsetY; }
+
  protected:
   TZYLAlignment FAlignment = agTopLeft;
   TZYLTextArrange FAlignText2Glyph = taRight;
   int16_t FOffsetX = 0;
   int16_t FOffsetY = 0;
   uint8_t FSpacing = 2;
+
+ private:
+  TZYLAlignment FDefaultAlignment = agTopLeft;
+  TZYLTextArrange FDefaultAlignText2Glyph = taRight;
+  int16_t FDefaultOffsetY = 0;
 };
 
 class TZYLButtonLayout : public TZYLGlyphTextLayout {

@@ -141,6 +141,20 @@ TEST(SettingsObjects, OwnersStartingValuesAreLeftOutOfStreams) {
   CheckOwnersDefault<TZYLFillObject, TZYLFillStyle>("Style", &TZYLFillObject::SetDefaultFillStyle,
                                                     &TZYLFillObject::SetFillStyle,
                                                     &TZYLFillObject::Style, sfBrushBitmap, sfNone);
+  // The layout's placement: all three at once.
+  TZYLGlyphTextLayout layout;
+  for (const char* p : {"Alignment", "AlignText2Glyph", "OffsetY"})
+    EXPECT_FALSE(vcl::IsStoredProp(&layout, p)) << p;
+  layout.SetDefaultPlacement(agBottomCenter, taTop, -2);
+  EXPECT_EQ(layout.Alignment(), agBottomCenter);
+  EXPECT_EQ(layout.OffsetY(), -2);
+  for (const char* p : {"Alignment", "AlignText2Glyph", "OffsetY"})
+    EXPECT_FALSE(vcl::IsStoredProp(&layout, p)) << p;
+  layout.SetAlignment(agTopLeft);
+  layout.SetAlignText2Glyph(taRight);
+  layout.SetOffset(TZYLGlyphTextLayout::oiOffsetY, 0);
+  for (const char* p : {"Alignment", "AlignText2Glyph", "OffsetY"})
+    EXPECT_TRUE(vcl::IsStoredProp(&layout, p)) << p;
 }
 
 TEST(SettingsObjects, DefaultsSignalsAndAssign) {
@@ -148,8 +162,9 @@ TEST(SettingsObjects, DefaultsSignalsAndAssign) {
   CheckSettingsObject<TZYLFxCaption>();
   // The outer style's and the mode's defaults are the owner's (see above).
   CheckSettingsObject<TZYLBevel>({"StandardStyle", "StyleOuter", "Mode"});
-  CheckSettingsObject<TZYLGlyphTextLayout>();
-  CheckSettingsObject<TZYLButtonLayout>();
+  // The placement's defaults are the owner's (see above).
+  CheckSettingsObject<TZYLGlyphTextLayout>({"Alignment", "AlignText2Glyph", "OffsetY"});
+  CheckSettingsObject<TZYLButtonLayout>({"AlignText2Glyph", "OffsetY"});
   CheckSettingsObject<TZYLShapeFill>();
   CheckSettingsObject<TZYLFillObject>({"Style"});
   CheckSettingsObject<TZYLGradient>();
