@@ -96,6 +96,10 @@ ZYL_ENUM(TZYLPathPrefix, ppWindows, ppSystem, ppProgram, ppFixed)
 ZYL_ENUM(TZYLRegRootKey, rpClassesRoot, rpCurrentUser, rpLocalMachine, rpUsers,
          rpCurrentConfig, rpDynData)
 ZYL_ENUM(TZYLIniUse, ioUseLink, ioUseGlobal, ioNone)
+// The case file names are handed over in (dropped files).
+ZYL_ENUM(TZYLCharCase, ccNormal, ccLowerCase, ccUpperCase)
+// The animation a form or dialog opens with.
+ZYL_ENUM(TZYLDlgEffect, deNone, deExplode, deExplodeExt)
 // The pixel format a picture is stored in (list items, region-mask bitmaps).
 ZYL_ENUM(TZYLSavePixelFormat, spfDefault, spfMono, spf4bit, spf8bit, spf16bit)
 // The kinds of container items and their list files.

@@ -10,6 +10,30 @@
 
 namespace zyl {
 
+void ZYLHandleFileDrop(win::HDROP Drop, TZYLCharCase CharCase, vcl::TObject* Sender,
+                       const TZYLFMDragDropEvent& Event) {
+  if (!Event) return;
+  const int count = static_cast<int>(win::DragQueryFileA(Drop, 0xFFFFFFFF, nullptr, 0));
+  if (count <= 0) return;
+  win::POINT at;
+  win::DragQueryPoint(Drop, &at);
+  auto files = std::make_unique<vcl::TStringList>();
+  for (int i = 0; i < count; ++i) {
+    const auto index = static_cast<win::UINT>(i);
+    const int length = static_cast<int>(win::DragQueryFileA(Drop, index, nullptr, 0));
+    if (length >= ZYLMaxDropNameLength) continue;
+    std::string name(static_cast<size_t>(length) + 1, '\0');
+    win::DragQueryFileA(Drop, index, name.data(), static_cast<win::UINT>(name.size()));
+    name.resize(static_cast<size_t>(length));
+    if (CharCase == ccLowerCase)
+      name = vcl::AnsiLowerCase(name);
+    else if (CharCase == ccUpperCase)
+      name = vcl::AnsiUpperCase(name);
+    files->Add(name);
+  }
+  Event(Sender, count, at.X, at.Y, files.get());
+}
+
 ZYL_CLASS_IMPL(TZYLFMDrop) {
   b.Publish({"About", "Control", "Enabled"})
       .Prop("CharCase", &TZYLFMDrop::CharCase, &TZYLFMDrop::SetCharCase)
@@ -34,32 +58,9 @@ void TZYLFMDrop::RestoreState() {
 void TZYLFMDrop::WndProc(vcl::TMessage& Message) {
   const bool drop = Message.Msg == win::WM_DROPFILES && FOnFMDragDrop;
   const auto handle = reinterpret_cast<win::HDROP>(Message.WParam);
-  if (drop) HandleMessage(handle);
+  if (drop) ZYLHandleFileDrop(handle, FCharCase, this, FOnFMDragDrop);
   inherited::WndProc(Message);
   if (drop) win::DragFinish(handle);
-}
-
-void TZYLFMDrop::HandleMessage(win::HDROP Drop) {
-  const int count = static_cast<int>(win::DragQueryFileA(Drop, 0xFFFFFFFF, nullptr, 0));
-  if (count <= 0) return;
-  win::POINT at;
-  win::DragQueryPoint(Drop, &at);
-  auto files = std::make_unique<vcl::TStringList>();
-  for (int i = 0; i < count; ++i) {
-    const int length =
-        static_cast<int>(win::DragQueryFileA(Drop, static_cast<win::UINT>(i), nullptr, 0));
-    if (length >= MaxNameLength) continue;
-    std::string name(static_cast<size_t>(length) + 1, '\0');
-    win::DragQueryFileA(Drop, static_cast<win::UINT>(i), name.data(),
-                        static_cast<win::UINT>(name.size()));
-    name.resize(static_cast<size_t>(length));
-    if (FCharCase == ccLowerCase)
-      name = vcl::AnsiLowerCase(name);
-    else if (FCharCase == ccUpperCase)
-      name = vcl::AnsiUpperCase(name);
-    files->Add(name);
-  }
-  FOnFMDragDrop(this, count, at.X, at.Y, files.get());
 }
 
 void ZYLFMDropInit() { vcl::RegisterClasses({TZYLFMDrop::StaticClass()}); }

@@ -2,6 +2,7 @@
 // the dropped names (as they are, or lower- or upper-cased).
 #pragma once
 
+#include "foundation/ZYLClass.h"
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLHookComponent.h"
 
@@ -11,16 +12,20 @@ class TStrings;
 
 namespace zyl {
 
-ZYL_ENUM(TZYLCharCase, ccNormal, ccLowerCase, ccUpperCase)
-
 using TZYLFMDragDropEvent =
     vcl::TEvent<void(vcl::TObject* Sender, int fcount, int x, int y, vcl::TStrings* FileList)>;
 
+// Names as long as this or longer are left out of a drop's list (the count still has them).
+constexpr int ZYLMaxDropNameLength = 260;
+
+// Hands a drop to Event: the number of files, the drop point (client coordinates) and the
+// names shorter than ZYLMaxDropNameLength in the case CharCase asks for. Nothing for an empty
+// drop or an unassigned event; the drop is not released.
+void ZYLHandleFileDrop(win::HDROP Drop, TZYLCharCase CharCase, vcl::TObject* Sender,
+                       const TZYLFMDragDropEvent& Event);
+
 class TZYLFMDrop : public TZYLCustomHookComponent {
   ZYL_CLASS(TZYLFMDrop, TZYLCustomHookComponent)
-  // Names as long as this or longer are left out of the list (the count still has them).
-  static constexpr int MaxNameLength = 260;
-
   using TZYLCustomHookComponent::TZYLCustomHookComponent;
 
   TZYLCharCase CharCase() const { return FCharCase; }
@@ -37,8 +42,6 @@ class TZYLFMDrop : public TZYLCustomHookComponent {
   void WndProc(vcl::TMessage& Message) override;
 
  private:
-  void HandleMessage(win::HDROP Drop);
-
   TZYLCharCase FCharCase = ccNormal;
   TZYLFMDragDropEvent FOnFMDragDrop;
 };
