@@ -97,17 +97,6 @@ TEST(IconPng, APngImageShownIsDrawnWithItsAlpha) {
                                 }),
       "icon_png_alpha", 1));
   EXPECT_EQ(Save(icon.get()), file);  // saved unchanged
-  // A copy draws the same.
-  TIcon copy;
-  copy.Assign(icon.get());
-  EXPECT_TRUE(win::testkit::SamePixels(
-      Capture(dst.get()),
-      [&] {
-        std::unique_ptr<TBitmap> again(NewBitmap(40, 40, pf32bit, clYellow));
-        again->Canvas()->Draw(4, 4, &copy);
-        return Capture(again.get());
-      }(),
-      "icon_png_copy"));
 }
 
 struct TNeighbourCase {

@@ -166,20 +166,6 @@ TEST_F(CaptionIconTest, SetIconAnswersTheIconItReplacesAndGetIconTheOneAsked) {
   EXPECT_TRUE(SamePixels(CaptureWindow(w), initial, "icon_removed"));
 }
 
-TEST_F(CaptionIconTest, WindowsWithoutASystemMenuOrToolWindowsShowNoIcon) {
-  const struct {
-    DWORD Style, ExStyle;
-  } cases[] = {{WS_CAPTION | WS_THICKFRAME, 0}, {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW}};
-  for (const auto& c : cases) {
-    HWND w = Framed("PlainWnd", c.Style, c.ExStyle);
-    const TCapture before = CaptureWindow(w);
-    SendMessageA(w, WM_SETICON, ICON_BIG, LPARAM(Keep(Halves())));
-    RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_TRUE(SamePixels(CaptureWindow(w), before, "no_icon_slot"));
-    DestroyWindow(w);
-  }
-}
-
 TEST_F(CaptionIconTest, TheSystemsApplicationIconHasAPictureOfItsOwn) {
   HWND w = Framed();
   const RECT slot = SlotOf(w);
