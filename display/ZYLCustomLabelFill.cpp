@@ -68,6 +68,16 @@ void TZYLCustomLabelFill::GetIMLChange(vcl::TObject* Sender) {
   if (!ComponentState().contains(vcl::csLoading) && !FDrawing) inherited::GetIMLChange(Sender);
 }
 
+void TZYLCustomLabelFill::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  const bool listGoes = Operation == vcl::opRemove && AComponent && FImageList &&
+                        AComponent == static_cast<vcl::TComponent*>(FImageList);
+  inherited::Notification(AComponent, Operation);
+  // The base only forgets the list; the picture copied from it goes with it (a label that is
+  // itself being freed has nothing left to show).
+  if (listGoes && !FImageList && !ComponentState().contains(vcl::csDestroying))
+    GetIMLChange(nullptr);
+}
+
 void TZYLCustomLabelFill::CMEnabledChanged(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   InvalidateControl();

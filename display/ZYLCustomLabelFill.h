@@ -29,6 +29,8 @@ class TZYLCustomLabelFill : public TZYLCustomLabel {
   void Paint() override;
   // The image list's item goes into the fill's list bitmap (cleared without one).
   void GetIMLChange(vcl::TObject* Sender) override;
+  // A freed image list takes its item out of the fill too.
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void CMEnabledChanged(vcl::TMessage& Message);
 
   vcl::TColor FBrushBackColor = vcl::clBtnFace;

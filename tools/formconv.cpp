@@ -4,7 +4,9 @@
 //
 // A binary form (a "TPF0" stream, or a form file with the IDE's resource header in front)
 // becomes text; anything else is read as text and becomes a binary form file with the
-// resource header, or the bare "TPF0" stream that resources hold with --bare. Without <out>
+// resource header (the resource named after the root's class in upper case, as the IDE names
+// it, so a binary form file converted to text and back is the same bytes), or the bare "TPF0"
+// stream that resources hold with --bare. Without <out>
 // the result goes beside the input, with the extension ".txt" for text and ".dfm" for
 // binary. Exit codes: 0 done, 1 conversion or file error, 2 usage.
 #include <cstdint>

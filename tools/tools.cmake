@@ -8,3 +8,11 @@ add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
 target_link_libraries(formview PRIVATE platform_rt zyl_options)
 set_target_properties(formview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+# Binary form files (the examples' and the tests' own) survive formconv to text and back.
+file(GLOB zyl_binary_forms CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*.dfm)
+list(APPEND zyl_binary_forms ${CMAKE_SOURCE_DIR}/tests/platform/classes/data/formbmp.dfm)
+string(REPLACE ";" "|" zyl_binary_forms "${zyl_binary_forms}")
+add_test(NAME tools.formconv_roundtrip
+  COMMAND ${CMAKE_COMMAND} -DFORMCONV=$<TARGET_FILE:formconv>
+    -DWORK=${CMAKE_BINARY_DIR}/testtmp/formconv "-DFILES=${zyl_binary_forms}"
+    -P ${CMAKE_SOURCE_DIR}/tests/tools/FormconvRoundTrip.cmake)

@@ -1079,12 +1079,13 @@ std::string BinaryFormFile(const std::string& binary) {
     if (tag < vaInt8 || tag > vaInt32) throw EReadError(SInvalidPropertyValue);
     in.Unsigned(tag == vaInt8 ? 1 : tag == vaInt16 ? 2 : 4);
   }
+  // The IDE names the resource after the root's class (TFormBmp -> TFORMBMP), whatever the
+  // object is called; the object's name only has to be there.
   const std::string className = in.ShortString();
-  std::string name = in.ShortString();
-  if (name.empty()) name = className;
+  in.ShortString();
   if (binary.size() > UINT32_MAX) throw EWriteError(SBinaryTooLarge);
   std::string file = std::string("\xFF\x0A\x00", 3);
-  for (char c : name) file += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  for (char c : className) file += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
   file += std::string("\x00\x30\x10", 3);
   for (int i = 0; i < 4; ++i) file += static_cast<char>((binary.size() >> (8 * i)) & 0xFF);
   return file + binary;

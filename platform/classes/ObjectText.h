@@ -31,8 +31,9 @@ void ObjectTextToBinary(TStream* Input, TStream* Output);
 std::string ObjectBinaryToTextString(const std::string& binary);
 std::string ObjectTextToBinaryString(const std::string& text);
 
-// The form file of a "TPF0" stream: the resource header (named after the stream's root
-// component) and the stream. EReadError when the stream does not start like one.
+// The form file of a "TPF0" stream: the resource header (named, as the IDE does, after the
+// root component's class in upper case) and the stream. EReadError when the stream does not start
+// like one.
 std::string BinaryFormFile(const std::string& binary);
 
 enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };

@@ -133,8 +133,8 @@ void TButtonGlyph::CalcLayout(TCanvas* Canvas, const TRect& Client, const std::s
   if (!Caption.empty()) {
     TRect r{0, 0, Client.Width(), 0};
     Canvas->RequiredState({csHandleValid, csFontValid});
-    DrawTextA(Canvas->Handle(), Caption.c_str(), static_cast<int>(Caption.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE);
+    // A caption with line breaks takes a line each, as wide as its widest line.
+    DrawTextA(Canvas->Handle(), Caption.c_str(), static_cast<int>(Caption.size()), &r, DT_CALCRECT);
     ts = TSize{r.Right - r.Left, r.Bottom - r.Top};
   }
   const TSize cs{Client.Width(), Client.Height()};
@@ -227,7 +227,8 @@ TRect TButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, const TPoint& Off
   OffsetRect(&tr, Offset.X, Offset.Y);
   DrawGlyph(Canvas, gp, State);
   Canvas->Brush()->SetStyle(bsClear);
-  DrawCaption(Canvas, Caption, tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE, State != bsDisabled);
+  // The text rectangle is exactly as high as the lines: each line is centred across it.
+  DrawCaption(Canvas, Caption, tr, DT_CENTER, State != bsDisabled);
   return tr;
 }
 

@@ -35,7 +35,8 @@ class TButtonGlyph {
   // The size of one image (0 x 0 without a glyph).
   TSize GlyphSize() const;
   // Draws glyph and caption in Client as the Layout, Margin and Spacing place them; answers
-  // the caption's rectangle.
+  // the caption's rectangle. Line breaks (CR LF, LF or CR) in the caption start new lines,
+  // each centred across the caption's rectangle.
   TRect Draw(TCanvas* Canvas, const TRect& Client, const TPoint& Offset, const std::string& Caption,
              TButtonLayout Layout, int Margin, int Spacing, TButtonState State);
   // Where glyph and caption go (the layout arithmetic on its own).

@@ -71,6 +71,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
   canvas_ = new TControlCanvas;
   canvas_->SetControl(this);
   icon_ = new TIcon;
+  icon_->OnChange = TNotifyEvent(this, &TCustomForm::IconChanged);
   if (Screen) pixelsPerInch_ = Screen->PixelsPerInch();
   if (Screen) Screen->AddForm(this);
 }
@@ -93,6 +94,7 @@ TCustomForm::~TCustomForm() {
   focusedControl_ = nullptr;
   delete canvas_;
   canvas_ = nullptr;
+  icon_->OnChange = TNotifyEvent();
   delete icon_;
   icon_ = nullptr;
 }
@@ -150,6 +152,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
   AttachMenu();
+  UpdateWindowIcon();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
@@ -797,12 +800,16 @@ TControl* GetHintControl(TControl* c) {
 }
 }  // namespace
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) { icon_ = new TIcon; }
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  icon_ = new TIcon;
+  icon_->OnChange = TNotifyEvent(this, &TApplication::IconChanged);
+}
 
 TApplication::~TApplication() {
   Destroying();
   DestroyComponents();
   delete hintWindow_;
+  icon_->OnChange = TNotifyEvent();
   delete icon_;
   if (handle_ && IsWindow(handle_)) DestroyWindow(handle_);
 }

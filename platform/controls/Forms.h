@@ -218,6 +218,9 @@ class TCustomForm : public TWinControl {
   TIcon* Icon() const { return icon_; }
   void SetIcon(TIcon* Value);
   bool IsIconStored() const;
+  // The icon the caption shows: Icon, else the application's, else the system's application
+  // icon.
+  win::HICON GetIconHandle();
 
   // ---- Menus ----
   // The menu bar: set on the window while the form has one (a form being read keeps the client
@@ -302,6 +305,10 @@ class TCustomForm : public TWinControl {
   bool PositionedOrigin(int& X, int& Y);
   // Puts Menu on the window (and its window handle on the menu).
   void AttachMenu();
+  // Hands the icon to the window (WM_SETICON; a dialog's frame shows none): when the window
+  // is made and whenever Icon or the application's icon changes.
+  void UpdateWindowIcon();
+  void IconChanged(TObject* Sender);
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
@@ -526,6 +533,8 @@ class TApplication : public TComponent {
   void StartHintTimer(int Value, int Kind);
   void StopHintTimer();
   static win::LRESULT AppWndProc(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
+  // The forms without an icon of their own show the new one.
+  void IconChanged(TObject* Sender);
 
   win::HWND handle_ = nullptr;
   TCustomForm* mainForm_ = nullptr;

@@ -11,6 +11,25 @@ void TCustomForm::SetIcon(TIcon* Value) { icon_->Assign(Value); }
 
 bool TCustomForm::IsIconStored() const { return icon_ && !icon_->Empty(); }
 
+win::HICON TCustomForm::GetIconHandle() {
+  if (!icon_->Empty()) return icon_->Handle();
+  if (Application && !Application->Icon()->Empty()) return Application->Icon()->Handle();
+  return win::LoadIconA(nullptr, win::MAKEINTRESOURCE(win::IDI_APPLICATION));
+}
+
+void TCustomForm::UpdateWindowIcon() {
+  if (!handle_) return;
+  const win::HICON icon = borderStyle_ == bsDialog ? nullptr : GetIconHandle();
+  win::SendMessageA(handle_, win::WM_SETICON, win::ICON_BIG, reinterpret_cast<win::LPARAM>(icon));
+}
+
+void TCustomForm::IconChanged(TObject*) { UpdateWindowIcon(); }
+
+void TApplication::IconChanged(TObject*) {
+  if (!Screen) return;
+  for (int i = 0; i < Screen->FormCount(); ++i) Screen->Forms(i)->UpdateWindowIcon();
+}
+
 TRect TCustomForm::GetClientRect() {
   TRect r = TWinControl::GetClientRect();
   // Without a window the bar is taken as one row.

@@ -1,6 +1,7 @@
 #include "platform/graphics/Icon.h"
 
 #include <cstring>
+#include <optional>
 
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -8,12 +9,19 @@
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Png.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
 namespace {
 
-[[noreturn]] void InvalidIcon() { throw EInvalidGraphic("Icon image is not valid"); }
+[[noreturn]] void InvalidIcon() { throw EInvalidGraphic(SInvalidIcon); }
+
+// PNG images of an icon file are taken up to this size a side (the format itself names sizes
+// up to 256; larger ones are refused before their pixels are decoded).
+constexpr int kMaxPngSide = 1024;
 
 uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t U32(const uint8_t* p) {
@@ -51,10 +59,63 @@ bmp::TDibImage ReadImage(const uint8_t* p, size_t size, std::vector<uint8_t>* ma
   return color;
 }
 
+// A PNG image as an icon's images: the straight-alpha colour image bottom-up, and a mask
+// that lets the destination show where the picture is fully transparent.
+TDecoded DecodePng(const uint8_t* p, size_t size) {
+  const TPngPixels png = ReadPng(p, size, kMaxPngSide, true);
+  TDecoded d;
+  d.Color.Width = png.Width;
+  d.Color.Height = png.Height;
+  d.Color.BitCount = 32;
+  d.Color.Bits.assign(d.Color.RowBytes() * size_t(png.Height), 0);
+  const size_t maskRow = bmp::TDibImage::RowBytesOf(png.Width, 1);
+  d.Mask.assign(maskRow * size_t(png.Height), 0);
+  for (int y = 0; y < png.Height; ++y) {
+    const size_t row = size_t(png.Height - 1 - y);  // bottom-up
+    uint8_t* color = d.Color.Bits.data() + row * d.Color.RowBytes();
+    uint8_t* mask = d.Mask.data() + row * maskRow;
+    for (int x = 0; x < png.Width; ++x) {
+      const uint32_t px = png.Pixels[size_t(y) * size_t(png.Width) + size_t(x)];
+      if ((px >> 24) == 0) {
+        mask[x / 8] |= uint8_t(0x80 >> (x % 8));
+        continue;  // a transparent pixel leaves the colour black
+      }
+      for (int i = 0; i < 4; ++i) color[size_t(x) * 4 + size_t(i)] = uint8_t(px >> (8 * i));
+    }
+  }
+  return d;
+}
+
 TDecoded DecodeImage(const uint8_t* p, size_t size) {
+  if (IsPng(p, size)) return DecodePng(p, size);
   TDecoded d;
   d.Color = ReadImage(p, size, &d.Mask);
   return d;
+}
+
+// What the directory needs of an image to choose among them: its size and colour depth.
+struct TImageFacts {
+  int Width = 0;
+  int Height = 0;
+  int BitCount = 0;
+};
+
+// The facts of one image from its headers. A bitmap image must be sound (EInvalidGraphic
+// otherwise); a PNG image whose header cannot be read answers nothing, and its error in
+// `pngError` (the first such error is kept).
+std::optional<TImageFacts> ImageFacts(const uint8_t* p, size_t size,
+                                      std::optional<EInvalidGraphic>& pngError) {
+  if (!IsPng(p, size)) {
+    const bmp::TDibImage img = ReadImage(p, size, nullptr);
+    return TImageFacts{img.Width, img.Height, img.BitCount};
+  }
+  try {
+    const TPngPixels png = ReadPng(p, size, kMaxPngSide, false);
+    return TImageFacts{png.Width, png.Height, 32};
+  } catch (const EInvalidGraphic& e) {
+    if (!pngError) pngError = e;
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -88,25 +149,33 @@ void TIcon::Parse(std::vector<uint8_t> data) {
   if (count == 0 || 6 + size_t(count) * 16 > size) InvalidIcon();
   int chosen = -1;
   int chosenBits = -1;
+  std::optional<EInvalidGraphic> pngError;
   for (int i = 0; i < count; ++i) {
     const uint8_t* e = data.data() + 6 + size_t(i) * 16;
     const uint32_t bytes = U32(e + 8), offset = U32(e + 12);
     if (offset < 6 + size_t(count) * 16 || offset > size || bytes > size - offset || bytes < 40)
       InvalidIcon();
-    // Every image must be readable, not only the one shown; only the shown one is decoded
-    // (when its handle is needed), so entries sharing one image cost a header check each.
-    const bmp::TDibImage img = ReadImage(data.data() + offset, bytes, nullptr);
-    const bool standard = img.Width == 32 && img.Height == 32;
-    const int score = (standard ? 1000 : 0) + img.BitCount;
+    // Every bitmap image must be readable, not only the one shown; only the shown one is
+    // decoded (when its handle is needed), so entries sharing one image cost a header check
+    // each. A PNG image whose header is damaged is never shown.
+    const std::optional<TImageFacts> img = ImageFacts(data.data() + offset, bytes, pngError);
+    if (!img) continue;
+    const bool standard = img->Width == 32 && img->Height == 32;
+    const int score = (standard ? 1000 : 0) + img->BitCount;
     if (chosen < 0 || (standard && score > chosenBits)) {
       chosen = i;
       chosenBits = score;
       imageOffset_ = offset;
       imageSize_ = bytes;
-      width_ = img.Width;
-      height_ = img.Height;
+      width_ = img->Width;
+      height_ = img->Height;
     }
   }
+  if (chosen < 0) throw *pngError;  // every image is a damaged PNG
+  // A PNG image shown is decoded now, so that a damaged one is refused when it is loaded
+  // rather than when it is drawn.
+  if (IsPng(data.data() + imageOffset_, imageSize_))
+    DecodePng(data.data() + imageOffset_, imageSize_);
   imageCount_ = count;
   data_ = std::move(data);
 }

@@ -1,4 +1,5 @@
-// TIcon: a picture from an icon file (.ico, one or more images) or an icon handle.
+// TIcon: a picture from an icon file (.ico, one or more images, bitmaps or PNG pictures) or
+// an icon handle.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +33,11 @@ class TIcon : public TGraphic {
   // Number of images of the loaded file.
   int ImageCount() const { return imageCount_; }
 
-  // Corrupt or truncated data raises EInvalidGraphic "Icon image is not valid". Saving
-  // writes the loaded file unchanged, or one 32-bit image made from the handle.
+  // Corrupt or truncated data raises EInvalidGraphic "Icon image is not valid". Images may be
+  // bitmaps or PNG pictures (decoded with their alpha): a PNG image that cannot be read is
+  // refused (EInvalidGraphic naming the reason) only when it is the one shown, or when no
+  // image can be shown. Saving writes the loaded file unchanged, or one 32-bit image made
+  // from the handle.
   void LoadFromStream(TStream* Stream) override;
   void SaveToStream(TStream* Stream) override;
 

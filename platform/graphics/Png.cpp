@@ -51,6 +51,50 @@ void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
   if (!ok || !closed) throw EFCreateError(Format(SFCreateError, {FileName}));
 }
 
+bool IsPng(const uint8_t* Data, size_t Size) {
+  return Data && Size >= 8 && png_sig_cmp(Data, 0, 8) == 0;
+}
+
+namespace {
+
+// The simplified reader's state, freed however the scope is left.
+class TPngImage {
+ public:
+  TPngImage() { image_.version = PNG_IMAGE_VERSION; }
+  ~TPngImage() { png_image_free(&image_); }
+  TPngImage(const TPngImage&) = delete;
+  TPngImage& operator=(const TPngImage&) = delete;
+  png_image* operator->() { return &image_; }
+  png_image* get() { return &image_; }
+  [[noreturn]] void Fail() {
+    const std::string reason = image_.message[0] ? image_.message : "damaged data";
+    throw EInvalidGraphic(Format(SInvalidIconPng, {reason}));
+  }
+
+ private:
+  png_image image_{};
+};
+
+}  // namespace
+
+TPngPixels ReadPng(const uint8_t* Data, size_t Size, int MaxSide, bool Decode) {
+  if (!IsPng(Data, Size)) throw EInvalidGraphic(Format(SInvalidIconPng, {"no PNG signature"}));
+  TPngImage image;
+  if (!png_image_begin_read_from_memory(image.get(), Data, Size)) image.Fail();
+  TPngPixels out;
+  if (image->width > png_uint_32(MaxSide) || image->height > png_uint_32(MaxSide))
+    throw EInvalidGraphic(
+        Format(SIconPngTooLarge, {int64_t(image->width), int64_t(image->height)}));
+  out.Width = int(image->width);
+  out.Height = int(image->height);
+  if (!Decode) return out;
+  // B, G, R, A in memory: one little-endian 0xAARRGGBB word per pixel.
+  image->format = PNG_FORMAT_BGRA;
+  out.Pixels.assign(size_t(out.Width) * size_t(out.Height), 0);
+  if (!png_image_finish_read(image.get(), nullptr, out.Pixels.data(), 0, nullptr)) image.Fail();
+  return out;
+}
+
 void WritePng(TBitmap* Bitmap, const std::string& FileName) {
   if (!Bitmap || Bitmap->Empty()) throw EInvalidGraphicOperation("Cannot write an empty picture");
   const int w = Bitmap->Width(), h = Bitmap->Height();

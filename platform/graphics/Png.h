@@ -1,9 +1,11 @@
-// Writing pictures as PNG files (screenshots, and what a failing test saw).
+// Writing pictures as PNG files (screenshots, and what a failing test saw), and reading the
+// PNG images that icon files hold.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vcl {
 
@@ -17,5 +19,21 @@ void WritePng(TBitmap* Bitmap, const std::string& FileName);
 // pixels; the top byte is ignored), rows top-down, `Stride` pixels apart.
 void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
               const std::string& FileName);
+
+// True when the bytes start with the PNG signature.
+bool IsPng(const uint8_t* Data, size_t Size);
+
+// A PNG held in memory, decoded: straight (not premultiplied) alpha, one uint32_t per pixel
+// holding 0xAARRGGBB, rows top-down.
+struct TPngPixels {
+  int Width = 0;
+  int Height = 0;
+  std::vector<uint32_t> Pixels;
+};
+// Reads the header only (Pixels stays empty) or, with `Decode`, the whole picture. Damaged or
+// truncated data raises EInvalidGraphic SInvalidIconPng with the decoder's reason; a picture
+// wider or higher than MaxSide raises EInvalidGraphic SIconPngTooLarge before any pixel is
+// decoded.
+TPngPixels ReadPng(const uint8_t* Data, size_t Size, int MaxSide, bool Decode);
 
 }  // namespace vcl

@@ -144,6 +144,11 @@ constexpr const char SNoSuchFont[] =
     "There is no font with that name.\nChoose a font from the list of fonts.";
 constexpr const char SColorValueError[] = "Color values range from %d to %d";
 
+// Pictures.
+constexpr const char SInvalidIcon[] = "Icon image is not valid";
+constexpr const char SInvalidIconPng[] = "PNG image of the icon is not valid: %s";
+constexpr const char SIconPngTooLarge[] = "PNG image of the icon is too large: %d x %d pixels";
+
 // Common controls.
 constexpr const char SPageIndexError[] =
     "%d is an invalid PageIndex value.  PageIndex must be between 0 and %d";

@@ -135,6 +135,7 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     TSelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    PaintCaptionIcon(dc, w, l.SysIcon);
     RECT text = cap;
     text.Left += IsRectEmpty(&l.SysIcon) ? 2 : l.SysIcon.Right + 2;
     int right = cap.Right;
@@ -290,6 +291,17 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(n);
     }
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->Text.size());
+    case WM_SETICON: {
+      // Answers the icon it replaces; the caption shows the new one at once.
+      HICON& slot = wParam == ICON_BIG ? w->Icon : w->IconSm;
+      if (wParam != ICON_BIG && wParam != ICON_SMALL) return 0;
+      const HICON old = slot;
+      slot = reinterpret_cast<HICON>(lParam);
+      if (old != slot && (w->Style & WS_CAPTION) == WS_CAPTION && ReallyVisible(w))
+        DefaultNcPaint(w, nullptr);
+      return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_GETICON: return reinterpret_cast<LRESULT>(WindowIcon(w, wParam));
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_QUERYENDSESSION:
     case WM_QUERYOPEN: return TRUE;

@@ -98,6 +98,9 @@ struct Wnd {
   HINSTANCE Instance = nullptr;
   std::vector<uint8_t> Extra;
   std::vector<std::pair<std::string, HANDLE>> Props;
+  // The icons given with WM_SETICON (ICON_BIG, ICON_SMALL); the caller keeps owning them.
+  HICON Icon = nullptr;
+  HICON IconSm = nullptr;
 
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
   ScrollState CtlBar;     // the bar of a SCROLLBAR control (SB_CTL)
@@ -485,6 +488,11 @@ bool ForeignWindowProcess(HWND h, DWORD* processId);
 
 // Non-client painting with the default look.
 void DefaultNcPaint(Wnd* w, HRGN rgn);
+// The caption's icon (CaptionIcon.cpp): the icon WM_GETICON answers for `which` (ICON_SMALL2:
+// the small icon, else the big one, else the class's small and big icons), and painting the
+// one shown into the caption's icon slot, scaled to the slot.
+HICON WindowIcon(const Wnd* w, WPARAM which);
+void PaintCaptionIcon(HDC dc, const Wnd* w, const TRect& slot);
 LRESULT DefaultNcHitTest(Wnd* w, POINT screenPt);
 
 }  // namespace win::user

@@ -173,6 +173,10 @@ constexpr LRESULT MA_ACTIVATE = 1;
 constexpr LRESULT MA_ACTIVATEANDEAT = 2;
 constexpr LRESULT MA_NOACTIVATE = 3;
 constexpr LRESULT MA_NOACTIVATEANDEAT = 4;
+// WM_SETICON / WM_GETICON: which icon (wParam).
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
+constexpr WPARAM ICON_SMALL2 = 2;
 // WM_SIZE types.
 constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;

@@ -104,6 +104,23 @@ TEST_F(FillLabelTest, TheImageListsItemFillsTheLettersUntilTheListGoes) {
   EXPECT_EQ(l->Width() * l->Height() - InkCount(Shot(l), all, vcl::clWhite), lime);
 }
 
+TEST_F(FillLabelTest, FreeingTheImageListClearsTheListBitmapAndRepaintsPlain) {
+  TZYLImageList* list = imagetest::MakeFrames(host_.Form(), 3, 8, 8);
+  TZYLLabelFill* l = MakeFill();
+  l->FillObject()->SetFillStyle(sfBitmapList);
+  l->SetImageList(list);
+  l->SetIndex(iiImageIndex, 1);
+  const TRect all{0, 0, l->Width(), l->Height()};
+  ASSERT_GT(InkCount(Shot(l), all, imagetest::FrameColor(1)), 50);
+  delete list;
+  EXPECT_EQ(l->ImageList(), nullptr);
+  EXPECT_EQ(l->FillObject()->ListBitmap(), nullptr);
+  EXPECT_TRUE(l->FillObject()->GetEmpty());
+  const auto freed = Shot(l);
+  delete l;
+  EXPECT_TRUE(win::testkit::SamePixels(freed, Plain(true), "fill_listfreed"));
+}
+
 // ---- Glyph label ----
 
 struct TArrangeCase {

@@ -583,7 +583,7 @@ TEST(ObjectText, ValuesAsTheIdeWritesThem) {
 
 TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
   const std::string bare = OneProperty(TFormBytes().Int8(5));
-  const std::string file = ResourceHeader("THING1", bare.size()) + bare;
+  const std::string file = ResourceHeader("TTHING", bare.size()) + bare;
   EXPECT_EQ(BinaryFormFile(bare), file);
   EXPECT_EQ(TestStreamFormatString(file), sofBinary);
   EXPECT_EQ(ToText(file), ToText(bare));
@@ -607,6 +607,44 @@ TEST(ObjectText, FormFilesWithTheResourceHeaderReadLikeBareStreams) {
     EXPECT_THROW(ToText(d), EReadError);
     TStringStream stream(d);
     EXPECT_THROW(TReader(&stream).ReadRootComponent(nullptr), EReadError);
+  }
+}
+
+TEST(ObjectText, TheResourceIsNamedAfterTheRootsClassInUpperCase) {
+  struct TCase {
+    std::string Root;  // the stream from its signature to the root's name
+    std::string Resource;
+  };
+  const TCase cases[] = {
+      {TFormBytes().Signature().Header("TFormBmp", "FormBmp").Bytes(), "TFORMBMP"},
+      {TFormBytes().Signature().Header("TFormBmp", "MainWindow").Bytes(), "TFORMBMP"},
+      {TFormBytes().Signature().Header("TForm_2b", "").Bytes(), "TFORM_2B"},
+      // An inherited root (flags and child position before the class) keeps its class's name.
+      {TFormBytes().Signature().Byte(0xF3).Int8(4).Header("TChildForm", "Child").Bytes(),
+       "TCHILDFORM"},
+  };
+  for (const TCase& c : cases) {
+    const std::string stream = c.Root + TFormBytes().End().End().Bytes();
+    SCOPED_TRACE(c.Resource);
+    EXPECT_EQ(BinaryFormFile(stream), ResourceHeader(c.Resource, stream.size()) + stream);
+  }
+}
+
+TEST(ObjectText, BinaryFormFilesReadAndWrittenBackAreTheSameBytes) {
+  auto load = [](const std::string& name) {
+    TMemoryStream m;
+    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
+    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  };
+  const std::string sample = load("format_sample.dfm");
+  const std::string files[] = {
+      load("formbmp.dfm"),  // as the IDE writes a form of class TFormBmp
+      ResourceHeader("TSAMPLEFORM", sample.size()) + sample,
+  };
+  for (const std::string& file : files) {
+    const std::string text = ToText(file);
+    SCOPED_TRACE(text);
+    EXPECT_EQ(BinaryFormFile(ObjectTextToBinaryString(text)), file);
   }
 }
 

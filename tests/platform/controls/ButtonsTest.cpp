@@ -167,6 +167,59 @@ TEST_F(ButtonsTest, DisabledButtonsEmbossTheirGlyphAndFlatOnesRiseUnderTheMouse)
       Capture(), [](int, int) { return Rgb(clBtnFace); }, "flat_left", flatArea));
 }
 
+struct TLineBreakCase {
+  bool Bit;  // a bitmap button, else a speed button
+  const char* Break;
+  const char* Name;
+};
+class CaptionLinesTest : public ButtonsTest, public ::testing::WithParamInterface<TLineBreakCase> {
+ protected:
+  TControl* Button(int x, const std::string& caption) {
+    TControl* b = GetParam().Bit ? static_cast<TControl*>(Add<TBitBtn>(x, 10, 90, 60))
+                                 : static_cast<TControl*>(Add<TSpeedButton>(x, 10, 90, 60));
+    b->SetCaption(caption);
+    return b;
+  }
+};
+
+TEST_P(CaptionLinesTest, ALineBreakStartsASecondCentredLine) {
+  NewForm(220, 80);
+  TControl* one = Button(10, "Ab");
+  Button(110, std::string("Ab") + GetParam().Break + "Ab");
+  Show();
+  TBitmap measure;
+  measure.Canvas()->SetFont(one->Font());
+  const int lineHeight = measure.Canvas()->TextHeight("Ab");
+  const TCapture cap = Capture();
+  const TRect single = InkBox(cap, TRect{13, 13, 97, 67}, Is(clBlack));
+  const TRect twice = InkBox(cap, TRect{113, 13, 197, 67}, Is(clBlack));
+  ASSERT_GT(single.Height(), 4) << GetParam().Name;
+  // Both lines stand where the single line does across, one line height apart, together
+  // centred where the single line is centred.
+  EXPECT_EQ(twice.Left - 100, single.Left);
+  EXPECT_EQ(twice.Right - 100, single.Right);
+  EXPECT_EQ(twice.Height(), single.Height() + lineHeight);
+  EXPECT_NEAR(twice.Top + twice.Bottom, single.Top + single.Bottom, 2);
+  // Each line is the single line's picture, and nothing else is drawn (no glyph for a break).
+  const int dy = twice.Top - single.Top;
+  EXPECT_TRUE(PixelsMatch(
+      cap,
+      [&](int x, int y) {
+        const int up = y < twice.Top + lineHeight ? dy : dy + lineHeight;
+        return cap.Color(x - 100, y - up);
+      },
+      std::string("caption_lines_") + GetParam().Name,
+      win::RECT{twice.Left, twice.Top, twice.Right, twice.Bottom}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Breaks, CaptionLinesTest,
+                         ::testing::Values(TLineBreakCase{true, "\r\n", "bit_crlf"},
+                                           TLineBreakCase{true, "\n", "bit_lf"},
+                                           TLineBreakCase{true, "\r", "bit_cr"},
+                                           TLineBreakCase{false, "\r\n", "speed_crlf"},
+                                           TLineBreakCase{false, "\n", "speed_lf"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 struct TKindCase {
   TBitBtnKind Kind;
   const char* Caption;

@@ -1,8 +1,11 @@
 // Builds BMP and icon files byte by byte for the loader tests.
 #pragma once
 
+#include <png.h>
+
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gfxtest {
@@ -74,6 +77,43 @@ inline std::string IconFile(const std::vector<BmpLayout>& images, size_t entries
     }
     Put(f, uint32_t(s.Width & 0xFF) * 0x101, 4), Put(f, 1 | uint32_t(s.BitCount) << 16, 4);
     Put(f, uint32_t(size), 4), Put(f, uint32_t(offset), 4);
+  }
+  return f + data;
+}
+
+// A PNG file of the pixels (0xAARRGGBB, rows top-down), alpha kept, written by libpng.
+inline std::string PngFile(int width, int height, const std::vector<uint32_t>& pixels) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(width);
+  image.height = png_uint_32(height);
+  image.format = PNG_FORMAT_BGRA;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr)) return {};
+  std::string out(size, '\0');
+  if (!png_image_write_to_memory(&image, out.data(), &size, 0, pixels.data(), 0, nullptr))
+    return {};
+  out.resize(size);
+  return out;
+}
+
+// An icon file of images given as their bytes (packed DIBs or PNG files), each with the width
+// and colour depth its directory entry names.
+struct IconEntry {
+  int Width;
+  int BitCount;
+  std::string Bytes;
+};
+inline IconEntry BitmapEntry(const BmpLayout& b) { return {b.Width, b.BitCount, PackedDib(b)}; }
+inline std::string IconFileOf(const std::vector<IconEntry>& images) {
+  std::string f, data;
+  Put(f, 0x10000, 4), Put(f, uint32_t(images.size()), 2);
+  size_t offset = 6 + 16 * images.size();
+  for (const IconEntry& e : images) {
+    Put(f, uint32_t(e.Width & 0xFF) * 0x101, 4), Put(f, 1 | uint32_t(e.BitCount) << 16, 4);
+    Put(f, uint32_t(e.Bytes.size()), 4), Put(f, uint32_t(offset), 4);
+    offset += e.Bytes.size();
+    data += e.Bytes;
   }
   return f + data;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <random>
+#include <tuple>
 
 #include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
@@ -167,3 +168,21 @@ TEST(CorruptIcons, EntriesSharingAnImageAreCheckedNotDecoded) {
 }
 
 TEST(CorruptIcons, MutatedFilesNeverCrash) { Mutate<TIcon>({SampleIcon()}, 600, 777, 80); }
+
+TEST(CorruptIcons, ADamagedPngBesideTheBitmapShownIsPassedOver) {
+  auto icon = Load<TIcon>(Regress("ico", "damaged-png-beside-bitmap"));
+  EXPECT_EQ(std::make_tuple(icon->ImageCount(), icon->Width(), icon->Height()),
+            std::make_tuple(2, 32, 32));
+  EXPECT_NE(icon->Handle(), nullptr);
+}
+
+TEST(CorruptIcons, MutatedPngImagesNeverCrash) {
+  std::vector<uint32_t> pixels(24 * 24);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 3 ? 0xFF0000FFu : 0x40FF0000u;
+  const std::string png = PngFile(24, 24, pixels);
+  ASSERT_FALSE(png.empty());
+  // The PNG shown alone, and beside a bitmap that is shown.
+  Mutate<TIcon>({IconFileOf({{24, 32, png}}),
+                 IconFileOf({{24, 32, png}, BitmapEntry(IconImage(32, 32, 0x11))})},
+                800, 4242, 60);
+}
