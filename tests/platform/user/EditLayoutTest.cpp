@@ -107,7 +107,34 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"HorizontalBar",
                    WS_HSCROLL,
                    "short\r\na much longer line here\r\nmid",
-                   {{6, 30, ""}, {0, 0, "widest line of them all\r\n"}, {0, 26, ""}}}),
+                   {{6, 30, ""}, {0, 0, "widest line of them all\r\n"}, {0, 26, ""}}},
+        // A line that loses characters may take the first word of the next one back, and one
+        // that gains them may push its last word on: the lines before and after a change move.
+        LayoutCase{"WordsFlowBackAndOn",
+                   0,
+                   "aaa bbb ccc ddd eee fff ggg hhh iii jjj kkk lll mmm nnn ooo ppp qqq rrr sss",
+                   {{0, 3, ""},
+                    {0, 0, "wwwwwwwwww "},
+                    {17, 17, " "},
+                    {20, 24, ""},
+                    {9999, 9999, " tail"},
+                    {0, 12, "a"}}},
+        // Words wider than the line break at its edge; a blank put into one splits it there.
+        LayoutCase{"WordsWiderThanTheLine",
+                   0,
+                   "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx yy "
+                   "zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz",
+                   {{30, 30, " "}, {30, 31, ""}, {58, 58, "\r\n"}, {5, 70, ""}}},
+        // Blanks at a break stay on the line they end, however many; tabs wrap like words.
+        LayoutCase{"BlanksAndTabsAtBreaks",
+                   0,
+                   "one two three four      five six\tseven\teight\tnine\tten eleven twelve",
+                   {{18, 18, "          "}, {10, 10, "\t\t\t"}, {0, 25, ""}, {3, 3, "      "}}},
+        LayoutCase{"ManyParagraphsEditedInTheMiddle",
+                   0,
+                   "p1 a b c d e f g h i j k l\r\np2 a b c d e f g h i j k l\r\np3 a b c d e f g "
+                   "h i j k l\r\np4 a b c d e f g h i j k l\r\np5 a b c d e f g h i j k l",
+                   {{27, 29, ""}, {60, 80, "joined "}, {40, 40, "\r\n\r\n"}, {0, 9999, ""}}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(UserTest, TypingJoinsOneUndoAndAnUndoableReplaceEndsIt) {
