@@ -49,8 +49,7 @@ void Band(vcl::TCanvas* Canvas, const TRect& R, TColor TopLeft, TColor BottomRig
 
 // Width bands in the same colours (Frame3D).
 TRect Frame3D(vcl::TCanvas* Canvas, TRect R, TColor TopLeft, TColor BottomRight, int32_t Width) {
-  // Bands stop once the rectangle is used up (it stays empty).
-  for (int32_t i = 0; i < Width && R.Left < R.Right && R.Top < R.Bottom; ++i) {
+  for (int32_t i = 0; i < Width; ++i) {
     Band(Canvas, R, TopLeft, BottomRight);
     R = Deflate(R, 1);
   }
