@@ -167,21 +167,16 @@ class TMessageIcon : public TGraphicControl {
 };
 
 // A message's text: a word wider than the line breaks at its edge, as in the window system's
-// message box, so that no text makes the box wider than the screen.
+// message box, so that no text makes the box wider than the screen. It lets the form's face show
+// behind it.
 class TMessageText : public TLabel {
  public:
-  using TLabel::TLabel;
+  explicit TMessageText(TComponent* AOwner) : TLabel(AOwner) { SetTransparent(true); }
 
  protected:
   void Paint() override {
-    if (!Transparent()) {
-      canvas_->Brush()->SetColor(color_);
-      canvas_->Brush()->SetStyle(bsSolid);
-      canvas_->FillRect(GetClientRect());
-    }
-    canvas_->Brush()->SetStyle(bsClear);
     TRect r = GetClientRect();
-    DoDrawText(r, DT_EXPANDTABS | DT_WORDBREAK | DT_EDITCONTROL | DT_LEFT);
+    DoDrawText(r, DT_EXPANDTABS | DT_WORDBREAK | DT_EDITCONTROL);
   }
 };
 

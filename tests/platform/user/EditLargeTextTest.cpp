@@ -32,22 +32,6 @@ class EditLargeText : public UserTest {
     SendMessageA(h, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
     return b;
   }
-  static std::string TextOf(HWND h) {
-    std::string s(static_cast<size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    s.resize(static_cast<size_t>(
-        SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
-    return s;
-  }
-  // Every line's start and length.
-  static std::vector<std::pair<LRESULT, LRESULT>> LinesOf(HWND h) {
-    std::vector<std::pair<LRESULT, LRESULT>> out;
-    const LRESULT n = SendMessageA(h, EM_GETLINECOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; ++i) {
-      const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
-      out.emplace_back(start, SendMessageA(h, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-    }
-    return out;
-  }
   HWND parent_ = nullptr;
 };
 
@@ -88,10 +72,10 @@ TEST_F(EditLargeText, KeysInAHugeWrappedParagraphKeepItsLines) {
   KeyPress(VK_BACK);
   KeyPress(VK_RETURN);
   SendMessageA(memo, EM_UNDO, 0, 0);
-  const std::string now = TextOf(memo);
+  const std::string now = EditText(memo);
   EXPECT_EQ(now.size(), text.size() + 5);
   HWND fresh = Edit(ES_MULTILINE | WS_VSCROLL, now);
-  EXPECT_EQ(LinesOf(memo), LinesOf(fresh));
+  EXPECT_EQ(EditLines(memo), EditLines(fresh));
 }
 
 // A control takes 30,000 characters from the user until EM_LIMITTEXT says otherwise (0: as many
@@ -102,9 +86,9 @@ TEST_F(EditLargeText, ANewControlTakesThirtyThousandCharactersFromTheUser) {
   HWND e = Edit(ES_AUTOHSCROLL, "");
   const LRESULT fresh = SendMessageA(e, EM_GETLIMITTEXT, 0, 0);
   SendMessageA(e, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(big.c_str()));
-  const size_t pasted = TextOf(e).size();
+  const size_t pasted = EditText(e).size();
   SetWindowTextA(e, (big + big).c_str());
-  const size_t set = TextOf(e).size();
+  const size_t set = EditText(e).size();
   SendMessageA(e, EM_LIMITTEXT, 0, 0);
   const LRESULT unlimited = SendMessageA(e, EM_GETLIMITTEXT, 0, 0);
   SetWindowTextA(e, "");
@@ -113,7 +97,7 @@ TEST_F(EditLargeText, ANewControlTakesThirtyThousandCharactersFromTheUser) {
                             {std::to_string(pasted), "30000"},
                             {std::to_string(set), std::to_string(2 * big.size())},
                             {std::to_string(unlimited), std::to_string(0x7FFFFFFE)},
-                            {std::to_string(TextOf(e).size()), std::to_string(big.size())}});
+                            {std::to_string(EditText(e).size()), std::to_string(big.size())}});
 }
 
 }  // namespace
