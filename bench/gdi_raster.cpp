@@ -19,7 +19,9 @@
 //   FillRgn 200 rects     0.33 -> 0.13  (2.5x)  |   2.7 ->   1.4  (1.9x)
 //   1,000 DrawEdge         9.7 -> 6.9   (1.4x)  |    86 ->    48  (1.8x)
 // BitBlt, the generic ternary operation, StretchBlt and text kept their speed (within the
-// machine's noise).
+// machine's noise). Later the winding fill made one span of each run of crossings that wind,
+// instead of one per pair of crossings, and painted them as they came:
+//   star Polygon          0.51 -> 0.19  (2.7x)  |   5.1 ->   2.1  (2.4x)
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

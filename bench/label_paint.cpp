@@ -3,6 +3,10 @@
 // and beside a reference measured in the same run: a plain FillRect of each label's area on a
 // bitmap of the form's size ("vs_fillrect": how many times the reference one repaint costs).
 // Times are the thread's CPU time.
+//
+// Per label on the development machine, shared with other builds, before and after a clip
+// rectangle cut out of a DC narrowed its worked-out clip instead of combining it anew
+// (1,000 | 10,000 labels): 4.4 us -> 3.8 us | 5.3 us -> 4.6 us.
 #include <benchmark/benchmark.h>
 
 #include <time.h>

@@ -35,12 +35,13 @@ TPoint DialogUnits(TFont* Font) {
   return {(size.cx / 26 + 1) / 2, tm.tmHeight};
 }
 
-TSize TextSize(TFont* Font, const std::string& Text, int MaxWidth, bool Prefix) {
+TSize TextSize(TFont* Font, const std::string& Text, int MaxWidth, bool Prefix, bool BreakWords) {
   TMemoryDC dc;
   TSelectedObject font(dc, Font->Handle());
   RECT r{0, 0, MaxWidth, 0};
   DrawTextA(dc, Text.c_str(), -1, &r,
-            DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | (Prefix ? 0 : DT_NOPREFIX));
+            DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | (Prefix ? 0 : DT_NOPREFIX) |
+                (BreakWords ? DT_EDITCONTROL : 0));
   return {r.Right - r.Left, r.Bottom - r.Top};
 }
 
@@ -165,6 +166,20 @@ class TMessageIcon : public TGraphicControl {
   uintptr_t id_;
 };
 
+// A message's text: a word wider than the line breaks at its edge, as in the window system's
+// message box, so that no text makes the box wider than the screen. It lets the form's face show
+// behind it.
+class TMessageText : public TLabel {
+ public:
+  explicit TMessageText(TComponent* AOwner) : TLabel(AOwner) { SetTransparent(true); }
+
+ protected:
+  void Paint() override {
+    TRect r = GetClientRect();
+    DoDrawText(r, DT_EXPANDTABS | DT_WORDBREAK | DT_EDITCONTROL);
+  }
+};
+
 // The form of a message: icon (none for 0), text wrapped to half the screen, the buttons in a
 // centred row. Default and Cancel name the buttons Return and Escape press (-1: none).
 TForm* BuildMessageForm(const std::string& Caption, const std::string& Text, uintptr_t IconId,
@@ -176,7 +191,7 @@ TForm* BuildMessageForm(const std::string& Caption, const std::string& Text, uin
   int buttonWidth = MulDiv(50, du.X, 4);
   const int buttonHeight = MulDiv(14, du.Y, 8), buttonSpacing = MulDiv(4, du.X, 4);
   const int screenWidth = Screen ? Screen->Width() : 1024;
-  const TSize text = TextSize(f->Font(), Text, screenWidth / 2, true);
+  const TSize text = TextSize(f->Font(), Text, screenWidth / 2, true, true);
   for (const TButtonSpec& b : Buttons)
     buttonWidth = std::max(buttonWidth, TextSize(f->Font(), b.Caption, screenWidth).cx + 8);
   const int iconSize = IconId ? 32 : 0;
@@ -193,7 +208,7 @@ TForm* BuildMessageForm(const std::string& Caption, const std::string& Text, uin
     icon->SetBounds(horzMargin, vertMargin, 32, 32);
     icon->SetParent(f.get());
   }
-  auto* label = new TLabel(f.get());
+  auto* label = new TMessageText(f.get());
   label->SetName("Message");
   label->SetAutoSize(false);
   label->SetWordWrap(true);

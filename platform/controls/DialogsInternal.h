@@ -15,7 +15,8 @@ namespace vcl::dialogs {
 TPoint DialogUnits(TFont* Font);
 // The size DrawText gives Text in Font wrapped within MaxWidth pixels (DT_WORDBREAK; with
 // Prefix '&' marks an accelerator and is not drawn).
-TSize TextSize(TFont* Font, const std::string& Text, int MaxWidth, bool Prefix = true);
+TSize TextSize(TFont* Font, const std::string& Text, int MaxWidth, bool Prefix = true,
+               bool BreakWords = false);
 
 // A dialog form without a frame stream: single border, the caption, client size, centred on
 // the screen.

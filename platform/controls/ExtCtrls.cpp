@@ -27,7 +27,8 @@ using namespace win;
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
   Rect.Bottom -= 1;
   Rect.Right -= 1;
-  for (int i = 0; i < Width; ++i) {
+  // Rings go inwards one pixel each and stop once the rectangle is used up; it stays empty.
+  for (int i = 0; i < Width && Rect.Left <= Rect.Right && Rect.Top <= Rect.Bottom; ++i) {
     Canvas->Pen()->SetColor(TopColor);
     Canvas->Pen()->SetStyle(psSolid);
     Canvas->Pen()->SetWidth(1);
@@ -38,8 +39,8 @@ void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, 
     Canvas->Polyline(br);
     InflateRect(&Rect, -1, -1);
   }
-  Rect.Bottom += 1;
-  Rect.Right += 1;
+  Rect.Bottom = std::max(Rect.Bottom + 1, Rect.Top);
+  Rect.Right = std::max(Rect.Right + 1, Rect.Left);
 }
 
 // ---------------------------------------------------------------------------------------------

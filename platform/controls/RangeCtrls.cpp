@@ -277,15 +277,8 @@ void TTrackBar::DrawTicks(bool Before) {
   const TRect thumb = ThumbRect();
   const int base = Before ? (Horizontal() ? thumb.Top : thumb.Left) - 2 - kTickLength
                           : (Horizontal() ? thumb.Bottom : thumb.Right) + 2;
-  std::vector<int> values{min_, max_};
-  if (tickStyle_ == tsAuto)
-    for (int64_t v = min_ + frequency_; v < max_; v += frequency_)
-      values.push_back(static_cast<int>(v));
-  else
-    for (int v : ticks_)
-      if (v > min_ && v < max_) values.push_back(v);
   c->Pen()->SetColor(clBlack);
-  for (int v : values) {
+  auto tick = [&](int32_t v) {
     const int p = PixelOf(v);
     // The ends have longer ticks.
     const int len = (v == min_ || v == max_) ? kTickLength + 1 : kTickLength;
@@ -297,6 +290,41 @@ void TTrackBar::DrawTicks(bool Before) {
       c->MoveTo(from, p);
       c->LineTo(from + len, p);
     }
+    return p;
+  };
+  tick(min_);
+  tick(max_);
+  if (tickStyle_ != tsAuto) {
+    for (int v : ticks_)
+      if (v > min_ && v < max_) tick(v);
+    return;
+  }
+  // Every Frequency-th value has a tick, but a pixel shows one tick however many fall on it,
+  // and only the pixels the canvas shows are drawn: each tick drawn leads to the first tick of
+  // the next pixel.
+  const int64_t start = kTrackEdge + kThumbWidth / 2;
+  const int64_t span = int64_t(Horizontal() ? width_ : height_) - 2 * kTrackEdge - kThumbWidth;
+  const int64_t range = int64_t(max_) - min_;
+  const int64_t firstTick = int64_t(min_) + frequency_;
+  if (firstTick >= max_) return;
+  if (span <= 0) {  // every tick stands at the start
+    tick(static_cast<int32_t>(firstTick));
+    return;
+  }
+  RECT box{};
+  if (GetClipBox(c->Handle(), &box) == NULLREGION) return;
+  const int64_t shownFrom = Horizontal() ? box.Left : box.Top;
+  const int64_t shownTo = Horizontal() ? box.Right : box.Bottom;
+  // The least tick whose pixel is at or after `pixel` (PixelOf rounds down).
+  auto tickFrom = [&](int64_t pixel) {
+    const int64_t offset = (std::clamp(pixel, start, start + span) - start) * range;
+    const int64_t value = (offset + span - 1) / span;
+    return int64_t(min_) + std::max<int64_t>(1, (value + frequency_ - 1) / frequency_) * frequency_;
+  };
+  for (int64_t v = tickFrom(shownFrom); v < max_;) {
+    const int p = tick(static_cast<int32_t>(v));
+    if (p >= shownTo) break;
+    v = tickFrom(int64_t(p) + 1);
   }
 }
 

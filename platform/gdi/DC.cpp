@@ -32,6 +32,14 @@ const Region& DCObj::ClipRegion() {
   return clip_;
 }
 
+void DCObj::ClipNarrowed(const TRect& r, int mode) {
+  if (!clipValid_) return;
+  const TRect s{
+      Clamp30(int64_t(r.Left) + SurfaceOrigin.X), Clamp30(int64_t(r.Top) + SurfaceOrigin.Y),
+      Clamp30(int64_t(r.Right) + SurfaceOrigin.X), Clamp30(int64_t(r.Bottom) + SurfaceOrigin.Y)};
+  clip_ = mode == RGN_AND ? clip_.Intersected(s) : Region::Combine(clip_, Region(s), RGN_DIFF);
+}
+
 namespace {
 
 std::shared_ptr<DCObj> NewDC() {
@@ -532,7 +540,7 @@ int IntersectClipRect(HDC h, int l, int t, int r, int b) {
     dc->S.Clip = dc->S.Clip.Intersected(rc);
   }
   dc->S.HasClip = true;
-  dc->InvalidateClip();
+  dc->ClipNarrowed(rc, RGN_AND);
   return ClipResult(dc);
 }
 
@@ -547,7 +555,7 @@ int ExcludeClipRect(HDC h, int l, int t, int r, int b) {
   }
   dc->S.Clip = Region::Combine(dc->S.Clip, Region(rc), RGN_DIFF);
   dc->S.HasClip = true;
-  dc->InvalidateClip();
+  dc->ClipNarrowed(rc, RGN_DIFF);
   return ClipResult(dc);
 }
 

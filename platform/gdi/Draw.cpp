@@ -1149,8 +1149,8 @@ BOOL PolyPolygon(HDC h, const POINT* pts, const INT* counts, int polyCount) {
   }
   const TRect window = Reach(*dc, 1);
   if (std::optional<SpanPainter> brush = BrushPainter(*dc))
-    for (const Region::Span& s : PolygonSpans(sp.data(), counts, polyCount, dc->S.PolyFillMode, &window))
-      brush->Span(s.Y, s.X0, s.X1);
+    PolygonSpans(sp.data(), counts, polyCount, dc->S.PolyFillMode, &window,
+                 [&brush](const Region::Span& s) { brush->Span(s.Y, s.X0, s.X1); });
   size_t k = 0;
   for (int i = 0; i < polyCount; ++i) {
     StrokePolyline(*dc, std::vector<POINT>(sp.begin() + k, sp.begin() + k + counts[i]), true);

@@ -267,6 +267,9 @@ struct DCObj : GdiObject {
   // application's clip (offset to the surface). Cached; InvalidateClip() after changes.
   const Region& ClipRegion();
   void InvalidateClip() { clipValid_ = false; }
+  // The application's clip kept only (RGN_AND) or lost (RGN_DIFF) the device rectangle r: the
+  // cached effective clip takes the same step instead of being combined anew.
+  void ClipNarrowed(const TRect& r, int mode);
 
   // Logical -> surface coordinates (kept within +-2^30, beyond anything drawable).
   int ToSurfaceX(int x) const {

@@ -1,6 +1,7 @@
 // Helpers shared by the raster engine's own files (not used outside platform/gdi).
 #pragma once
 
+#include <functional>
 #include <unordered_map>
 
 #include "platform/gdi/GdiInternal.h"
@@ -65,9 +66,10 @@ struct ShapeRows {
 ShapeRows EllipseRows(const TRect& box, const TRect* window = nullptr);
 ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight,
                         const TRect* window = nullptr);
-// A polygon's pixels as row spans, in order (disjoint within a row).
-std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
-                                       int fillMode, const TRect* window = nullptr);
+// A polygon's pixels as row spans handed to `emit` in order (disjoint and not touching within
+// a row), without gathering them.
+void PolygonSpans(const POINT* points, const int* counts, int polyCount, int fillMode,
+                  const TRect* window, const std::function<void(const Region::Span&)>& emit);
 
 // Drawing helpers (Raster.cpp).
 // Stores v in d[0..n) at the speed of a byte fill.

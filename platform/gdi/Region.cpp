@@ -212,6 +212,11 @@ Region Region::Combine(const Region& a, const Region& b, int mode) {
   if ((mode == RGN_OR || mode == RGN_XOR) && b.IsEmpty()) return a;
   if ((mode == RGN_OR || mode == RGN_XOR) && a.IsEmpty()) return b;
   if (mode == RGN_DIFF && (a.IsEmpty() || b.IsEmpty())) return a;
+  const TRect &ba = a.bounds_, &bb = b.bounds_;
+  const bool apart =
+      ba.Right <= bb.Left || bb.Right <= ba.Left || ba.Bottom <= bb.Top || bb.Bottom <= ba.Top;
+  if (apart && mode == RGN_AND) return Region();
+  if (apart && mode == RGN_DIFF) return a;
   if (mode == RGN_AND && b.rects_.size() == 1 && a.rects_.size() == 1) {
     TRect r;
     IntersectRect(&r, &a.rects_[0], &b.rects_[0]);
@@ -278,11 +283,14 @@ void RowRange(int64_t& top, int64_t& bottom, const TRect* window) {
 
 Region PolygonRegion(const POINT* points, const int* counts, int polyCount, int fillMode,
                      const TRect* window) {
-  return Region::FromSpans(PolygonSpans(points, counts, polyCount, fillMode, window));
+  std::vector<Region::Span> spans;
+  PolygonSpans(points, counts, polyCount, fillMode, window,
+               [&spans](const Region::Span& s) { spans.push_back(s); });
+  return Region::FromSpans(std::move(spans));
 }
 
-std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, int polyCount,
-                                       int fillMode, const TRect* window) {
+void PolygonSpans(const POINT* points, const int* counts, int polyCount, int fillMode,
+                  const TRect* window, const std::function<void(const Region::Span&)>& out) {
   // Pixel (x, y) is inside when the point (x, y) itself is: edges hold the rows from their
   // top end up to, not including, their bottom end, and a row's span between crossings xa
   // and xb holds the pixels xa <= x < xb. Each edge's crossing steps down the rows as an
@@ -316,13 +324,12 @@ std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, i
     }
     p += n;
   }
-  if (edges.empty()) return {};
+  if (edges.empty()) return;
   RowRange(top, bottom, window);
-  if (top >= bottom) return {};
+  if (top >= bottom) return;
   auto floorDiv = [](int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.Top < b.Top; });
   std::vector<Edge*> active;
-  std::vector<Region::Span> spans;
   const int64_t lim = int64_t(1) << 30;
   const int64_t xMin = window ? window->Left : -lim, xMax = window ? window->Right : lim;
   size_t next = 0;
@@ -357,13 +364,19 @@ std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, i
     auto emit = [&](int64_t x0, int64_t x1) {
       x0 = std::max(x0, xMin);
       x1 = std::min(x1, xMax);
-      if (x0 < x1) spans.push_back({int32_t(y), int32_t(x0), int32_t(x1)});
+      if (x0 < x1) out({int32_t(y), int32_t(x0), int32_t(x1)});
     };
     if (fillMode == WINDING) {
+      // One span from where the winding number leaves zero to where it comes back.
       int wind = 0;
-      for (size_t i = 0; i + 1 < active.size(); ++i) {
-        wind += active[i]->Dir;
-        if (wind != 0) emit(key(active[i]), key(active[i + 1]));
+      int64_t from = 0;
+      for (const Edge* e : active) {
+        const int before = wind;
+        wind += e->Dir;
+        if (before == 0 && wind != 0)
+          from = key(e);
+        else if (before != 0 && wind == 0)
+          emit(from, key(e));
       }
     } else {
       for (size_t i = 0; i + 1 < active.size(); i += 2) emit(key(active[i]), key(active[i + 1]));
@@ -377,7 +390,6 @@ std::vector<Region::Span> PolygonSpans(const POINT* points, const int* counts, i
       }
     }
   }
-  return spans;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 // dropped at WM_NCDESTROY.
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ namespace win {
 namespace {
 
 constexpr size_t kMaxLimit = 0x7FFFFFFE;
+// What a new control takes until EM_LIMITTEXT says otherwise (text set by WM_SETTEXT is not cut).
+constexpr size_t kDefaultLimit = 30000;
 
 struct Line {
   size_t Start = 0;
@@ -34,7 +37,7 @@ struct Edit {
   std::string Text;
   size_t Anchor = 0;  // the fixed end of the selection
   size_t Caret = 0;   // the moving end, where the caret stands
-  size_t Limit = kMaxLimit;
+  size_t Limit = kDefaultLimit;
   bool Modified = false;
   char Password = 0;
   HFONT Font = nullptr;
@@ -63,6 +66,7 @@ struct Edit {
   size_t WidestLines = 0;
   bool Typing = false;  // the last change was typed, and typing on joins it
   HDC Measure = nullptr;
+  int Advance[256] = {};  // of every character in the font, from the measuring DC
 };
 
 std::unordered_map<HWND, std::unique_ptr<Edit>>& Table() {
@@ -87,29 +91,27 @@ bool Wraps(const Edit& e) {
 size_t SelMin(const Edit& e) { return std::min(e.Anchor, e.Caret); }
 size_t SelMax(const Edit& e) { return std::max(e.Anchor, e.Caret); }
 
-// What is drawn for a piece of text (the password character hides single-line text).
-std::string Shown(const Edit& e, size_t start, size_t len) {
-  if (e.Password && !Multi(e)) return std::string(len, e.Password);
-  return e.Text.substr(start, len);
+// The character drawn at pos (the password character, which only single-line controls take,
+// hides the text).
+unsigned char ShownAt(const Edit& e, size_t pos) {
+  return static_cast<unsigned char>(e.Password ? e.Password : e.Text[pos]);
 }
 
-// Width in pixels of `len` characters from `start`, with tabs at every 8 average characters.
-int Width(const Edit& e, size_t start, size_t len) {
-  const std::string s = Shown(e, start, len);
-  int x = 0;
-  size_t from = 0;
-  const int tab = std::max(1, 8 * e.AveChar);
-  for (size_t i = 0; i <= s.size(); ++i) {
-    if (i == s.size() || s[i] == '\t') {
-      if (i > from) {
-        SIZE sz{};
-        GetTextExtentPoint32A(e.Measure, s.data() + from, static_cast<int>(i - from), &sz);
-        x += sz.cx;
-      }
-      if (i < s.size()) x = (x / tab + 1) * tab;
-      from = i + 1;
-    }
+// The pen position after character c drawn at x: its advance, or the next tab stop (every 8
+// average characters) for a tab. Widths add up character by character (the text engine does
+// not kern), so every measure below walks the text once.
+int Step(const Edit& e, int x, unsigned char c) {
+  if (c == '\t') {
+    const int tab = std::max(1, 8 * e.AveChar);
+    return static_cast<int>(std::min<int64_t>((int64_t(x) / tab + 1) * tab, INT32_MAX));
   }
+  return static_cast<int>(std::min<int64_t>(int64_t(x) + e.Advance[c], INT32_MAX));
+}
+
+// Width in pixels of `len` characters from `start`.
+int Width(const Edit& e, size_t start, size_t len) {
+  int x = 0;
+  for (size_t i = start; i < start + len; ++i) x = Step(e, x, ShownAt(e, i));
   return x;
 }
 
@@ -119,38 +121,39 @@ int VisibleLines(const Edit& e) {
                   static_cast<int>((e.Format.Bottom - e.Format.Top) / std::max(1, e.LineHeight)));
 }
 
-// Breaks the text [from, to) (whole paragraphs) into lines.
-void LayoutRange(const Edit& e, size_t from, size_t to, std::vector<Line>& out) {
+// Lays out the line that starts at `start`: it runs to the paragraph's end (CR LF or the end
+// of the text) or, when the control wraps, to where the next character would pass the format
+// width, then back to after the last blank before it (a word wider than the line breaks at the
+// edge); blanks at the break stay on the line they end. Answers the line and sets `next` to
+// where the following line starts (npos after the last line). A line depends only on the text
+// from its start on, so laying out from any line start gives the lines a full layout gives.
+Line NextLine(const Edit& e, size_t start, size_t& next) {
   const bool wrap = Wraps(e);
   const int width = FormatWidth(e);
-  size_t pos = from;
-  for (;;) {
-    size_t brk = e.Text.find("\r\n", pos);
-    if (brk != std::string::npos && brk >= to) brk = std::string::npos;
-    const size_t end = brk == std::string::npos ? to : brk;
-    // Break the paragraph [pos, end) into lines that fit.
-    size_t start = pos;
-    while (wrap && start < end && Width(e, start, end - start) > width) {
-      size_t fit = start;  // characters that fit
-      while (fit < end && Width(e, start, fit + 1 - start) <= width) ++fit;
-      size_t cut = fit;
-      // Prefer to break after the last blank that fits.
-      size_t blank = std::string::npos;
-      for (size_t i = fit; i > start; --i)
-        if (e.Text[i - 1] == ' ' || e.Text[i - 1] == '\t') {
-          blank = i;
-          break;
-        }
-      if (blank != std::string::npos && blank > start) cut = blank;
-      if (cut == start) cut = start + 1;  // a single character wider than the line
-      // Blanks at the break stay on the line they end.
-      while (cut < end && e.Text[cut] == ' ') ++cut;
-      out.push_back({start, cut - start});
-      start = cut;
+  const size_t n = e.Text.size();
+  int x = 0;
+  size_t afterBlank = std::string::npos;  // just after the last blank that fits
+  for (size_t i = start;; ++i) {
+    if (i == n) {
+      next = std::string::npos;
+      return {start, n - start};
     }
-    out.push_back({start, end - start});
-    if (brk == std::string::npos) break;
-    pos = brk + 2;
+    const char c = e.Text[i];
+    if (c == '\r' && i + 1 < n && e.Text[i + 1] == '\n') {
+      next = i + 2;
+      return {start, i - start};
+    }
+    if (wrap) {
+      const int to = Step(e, x, static_cast<unsigned char>(c));
+      if (to > width) {
+        size_t cut = afterBlank != std::string::npos ? afterBlank : std::max(i, start + 1);
+        while (cut < n && e.Text[cut] == ' ') ++cut;
+        next = cut;
+        return {start, cut - start};
+      }
+      x = to;
+      if (c == ' ' || c == '\t') afterBlank = i + 1;
+    }
   }
 }
 
@@ -161,7 +164,7 @@ void Layout(Edit& e) {
     e.Lines.push_back({0, e.Text.size()});
     return;
   }
-  LayoutRange(e, 0, e.Text.size(), e.Lines);
+  for (size_t pos = 0; pos != std::string::npos;) e.Lines.push_back(NextLine(e, pos, pos));
 }
 
 size_t LineOf(const Edit& e, size_t pos) {
@@ -169,54 +172,43 @@ size_t LineOf(const Edit& e, size_t pos) {
   auto it = std::upper_bound(e.Lines.begin(), e.Lines.end(), pos,
                              [](size_t p, const Line& l) { return p < l.Start; });
   if (it == e.Lines.begin()) return 0;
-  size_t i = static_cast<size_t>(it - e.Lines.begin()) - 1;
-  // A position at the end of a soft-wrapped line belongs to the next one.
-  return i;
+  return static_cast<size_t>(it - e.Lines.begin()) - 1;
 }
 
-bool IsBreakAt(const Edit& e, size_t pos) {
-  return pos + 1 < e.Text.size() && e.Text[pos] == '\r' && e.Text[pos + 1] == '\n';
-}
-
-// Lays out again only the paragraphs a change touched: the text at `at` had `removed`
-// characters replaced by `inserted` ones. Line starts after them move by the difference.
+// Lays out again only the lines a change touched: the text at `at` had `removed` characters
+// replaced by `inserted` ones. Laying out starts at the line before the change (its last word
+// may now fit there) and stops at the first new line that starts where an old line past the
+// change started, moved by the difference; the lines from there on stay as they were, moved.
 // Answers the range of new lines.
 std::pair<size_t, size_t> Relayout(Edit& e, size_t at, size_t removed, size_t inserted) {
   if (!Multi(e) || e.Lines.empty()) {
     Layout(e);
     return {0, e.Lines.size()};
   }
-  // The first line of the paragraph the change starts in (text before `at` is as it was).
   size_t first = LineOf(e, at);
-  if (first > 0 && e.Lines[first].Start == at) --first;
-  while (first > 0 && !(e.Lines[first].Start >= 2 && IsBreakAt(e, e.Lines[first].Start - 2)))
-    --first;
-  // The last line of the paragraph the change ends in (old positions past the change are
-  // `inserted - removed` further on now).
+  if (first > 0) --first;
   const size_t oldEnd = at + removed;
-  const long delta = static_cast<long>(inserted) - static_cast<long>(removed);
-  size_t last = LineOf(e, oldEnd);
-  size_t newEnd = e.Text.size();
-  for (; last < e.Lines.size(); ++last) {
-    const size_t end = e.Lines[last].Start + e.Lines[last].Length;
-    if (last + 1 == e.Lines.size()) break;
-    if (end < oldEnd) continue;
-    const size_t moved = static_cast<size_t>(static_cast<long>(end) + delta);
-    if (IsBreakAt(e, moved)) {
-      newEnd = moved;
+  const auto moved = [&](size_t oldPos) { return oldPos - removed + inserted; };
+  std::vector<Line> fresh;
+  size_t old = first + 1;  // the next old line that may meet the new layout
+  size_t pos = e.Lines[first].Start;
+  while (pos != std::string::npos) {
+    fresh.push_back(NextLine(e, pos, pos));
+    if (pos == std::string::npos) {
+      old = e.Lines.size();
       break;
     }
+    while (old < e.Lines.size() && (e.Lines[old].Start < oldEnd || moved(e.Lines[old].Start) < pos))
+      ++old;
+    if (old < e.Lines.size() && moved(e.Lines[old].Start) == pos) break;
   }
-  last = std::min(last, e.Lines.size() - 1);
   // Lines that leave may take the widest width with them; new ones may be wider.
-  for (size_t i = first; i <= last && e.WidestLines; ++i) {
+  for (size_t i = first; i < old && e.WidestLines; ++i) {
     if (e.Lines[i].Width < 0)
       e.WidestLines = 0;
     else if (e.Lines[i].Width == e.Widest)
       --e.WidestLines;
   }
-  std::vector<Line> fresh;
-  LayoutRange(e, e.Lines[first].Start, newEnd, fresh);
   if ((StyleOf(e) & WS_HSCROLL) && e.WidestLines)
     for (Line& l : fresh) {
       l.Width = Width(e, l.Start, l.Length);
@@ -227,10 +219,9 @@ std::pair<size_t, size_t> Relayout(Edit& e, size_t at, size_t removed, size_t in
         ++e.WidestLines;
       }
     }
-  for (size_t i = last + 1; i < e.Lines.size(); ++i)
-    e.Lines[i].Start = static_cast<size_t>(static_cast<long>(e.Lines[i].Start) + delta);
+  for (size_t i = old; i < e.Lines.size(); ++i) e.Lines[i].Start = moved(e.Lines[i].Start);
   e.Lines.erase(e.Lines.begin() + static_cast<long>(first),
-                e.Lines.begin() + static_cast<long>(last) + 1);
+                e.Lines.begin() + static_cast<long>(old));
   e.Lines.insert(e.Lines.begin() + static_cast<long>(first), fresh.begin(), fresh.end());
   return {first, first + fresh.size()};
 }
@@ -263,11 +254,12 @@ size_t PosFrom(const Edit& e, int x, int y) {
   li = std::clamp<long>(li, 0, static_cast<long>(e.Lines.size()) - 1);
   const Line& l = e.Lines[static_cast<size_t>(li)];
   const int rel = x - e.Format.Left - AlignOffset(e, l) + e.XOffset;
+  // The first character whose middle lies right of the point, in one walk along the line.
   size_t best = 0;
   int prev = 0;
   for (size_t i = 1; i <= l.Length; ++i) {
-    const int w = Width(e, l.Start, i);
-    if (rel < (prev + w + 1) / 2) break;
+    const int w = Step(e, prev, ShownAt(e, l.Start + i - 1));
+    if (rel < (int64_t(prev) + w + 1) / 2) break;
     best = i;
     prev = w;
   }
@@ -676,6 +668,27 @@ void Char(Edit& e, WPARAM ch) {
   Replace(e, std::string(1, static_cast<char>(ch)), true, true);
 }
 
+// Draws the characters [from, from + len) (no tabs among them) with the pen at x, leaving out
+// those wholly outside the format rectangle; a margin of a few characters keeps the ink of
+// glyphs that overhang their cell.
+void DrawPiece(const Edit& e, HDC dc, int x, int y, size_t from, size_t len) {
+  const int64_t margin = 4 * int64_t(e.AveChar) + 16;
+  const int64_t left = e.Format.Left - margin, right = e.Format.Right + margin;
+  const size_t end = from + len;
+  size_t a = from;
+  int64_t xa = x;
+  while (a < end && xa + e.Advance[ShownAt(e, a)] < left) xa += e.Advance[ShownAt(e, a++)];
+  std::string run;
+  for (int64_t xb = xa; a + run.size() < end && xb < right;) {
+    const unsigned char c = ShownAt(e, a + run.size());
+    run.push_back(static_cast<char>(c));
+    xb += e.Advance[c];
+  }
+  if (!run.empty())
+    TextOutA(dc, static_cast<int>(std::clamp<int64_t>(xa, INT32_MIN, INT32_MAX)), y, run.data(),
+             static_cast<int>(run.size()));
+}
+
 void Paint(Edit& e) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(e.Hwnd, &ps);
@@ -703,7 +716,9 @@ void Paint(Edit& e) {
   for (size_t li = e.FirstLine; li < e.Lines.size() && li < e.FirstLine + rows; ++li) {
     const Line& l = e.Lines[li];
     const POINT p = PosOf(e, l.Start);
-    // Draw the line in runs split at tabs and at the selection edges.
+    // Draw the line in runs split at the selection edges, each in pieces split at tabs, with
+    // the pen walking along the line once.
+    int x = 0;  // from the line's start
     size_t i = 0;
     while (i < l.Length) {
       const size_t abs = l.Start + i;
@@ -712,33 +727,32 @@ void Paint(Edit& e) {
       while (j < l.Length &&
              (showSel && l.Start + j >= SelMin(e) && l.Start + j < SelMax(e)) == sel)
         ++j;
-      const int x0 = p.X + Width(e, l.Start, i);
-      const int x1 = p.X + Width(e, l.Start, j);
+      int runEnd = x;
+      for (size_t q = i; q < j; ++q) runEnd = Step(e, runEnd, ShownAt(e, l.Start + q));
       if (sel) {
-        RECT r{x0, p.Y, x1, p.Y + e.LineHeight};
+        RECT r{p.X + x, p.Y, p.X + runEnd, p.Y + e.LineHeight};
         FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
       } else {
         SetTextColor(dc, text);
       }
       // Text up to each tab, placed where the tab stops put it.
-      size_t k = i;
-      while (k < j) {
+      for (size_t k = i; k < j;) {
         size_t t = k;
-        while (t < j && e.Text[l.Start + t] != '\t') ++t;
-        if (t > k) {
-          const std::string run = Shown(e, l.Start + k, t - k);
-          TextOutA(dc, p.X + Width(e, l.Start, k), p.Y, run.c_str(), static_cast<int>(run.size()));
-        }
+        int pieceEnd = x;
+        while (t < j && e.Text[l.Start + t] != '\t')
+          pieceEnd = Step(e, pieceEnd, ShownAt(e, l.Start + t++));
+        if (t > k) DrawPiece(e, dc, p.X + x, p.Y, l.Start + k, t - k);
+        x = t < j ? Step(e, pieceEnd, ShownAt(e, l.Start + t)) : pieceEnd;
         k = t + 1;
       }
+      x = runEnd;
       i = j;
     }
     // A selected line break shows as a little highlighted space.
     if (showSel && Multi(e) && l.Start + l.Length >= SelMin(e) && l.Start + l.Length < SelMax(e) &&
         li + 1 < e.Lines.size()) {
-      const int x = p.X + Width(e, l.Start, l.Length);
-      RECT r{x, p.Y, x + e.AveChar / 2 + 1, p.Y + e.LineHeight};
+      RECT r{p.X + x, p.Y, p.X + x + e.AveChar / 2 + 1, p.Y + e.LineHeight};
       FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
   }
@@ -753,6 +767,7 @@ void UpdateMetrics(Edit& e) {
   GetTextMetricsA(e.Measure, &tm);
   e.LineHeight = std::max<int>(1, tm.tmHeight);
   e.AveChar = std::max<int>(1, tm.tmAveCharWidth);
+  GetCharWidth32A(e.Measure, 0, 255, e.Advance);
 }
 
 void UpdateFormat(Edit& e) {

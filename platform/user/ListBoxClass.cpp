@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/text/Text.h"
+#include "platform/user/GapVector.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
 
@@ -26,7 +27,7 @@ struct Item {
 
 struct ListBox {
   HWND Hwnd = nullptr;
-  std::vector<Item> Items;
+  GapVector<Item> Items;
   int Top = 0;
   int Caret = -1;   // the focused item
   int Anchor = -1;  // where a shift-extended range starts
@@ -38,8 +39,9 @@ struct ListBox {
   bool Focused = false;
   bool Tracking = false;
   bool ExtendOn = true;
-  bool WantV = false;  // created with a vertical scroll bar  // value of the item the drag started
-                       // on (multiple selection)
+  bool WantV = false;  // created with a vertical scroll bar
+  // The scroll bar was set without being drawn; its frame is invalid until the next WM_NCPAINT.
+  bool BarStale = false;
   HFONT Font = nullptr;
 };
 
@@ -131,7 +133,8 @@ int MaxTop(const ListBox& lb) {
   return std::clamp(i + 1, 0, n - 1);
 }
 
-void UpdateScroll(ListBox& lb) {
+// Sets the vertical scroll bar from the items; `redraw` draws it at once.
+void UpdateScroll(ListBox& lb, bool redraw = true) {
   const DWORD st = StyleOf(lb.Hwnd);
   if (!lb.WantV) return;
   SCROLLINFO si;
@@ -143,7 +146,21 @@ void UpdateScroll(ListBox& lb) {
   si.nMax = std::max(0, n - 1);
   si.nPage = static_cast<UINT>(std::min(page, std::max(n, 1)));
   si.nPos = lb.Top;
-  SetScrollInfo(lb.Hwnd, SB_VERT, &si, TRUE);
+  SetScrollInfo(lb.Hwnd, SB_VERT, &si, redraw ? TRUE : FALSE);
+}
+
+// Adding or removing items sets the scroll bar at once but leaves drawing it to the next
+// paint: its part of the frame is invalidated once, however many items come before it.
+void UpdateScrollLater(ListBox& lb) {
+  if (!lb.WantV) return;
+  UpdateScroll(lb, false);
+  if (lb.BarStale || !(StyleOf(lb.Hwnd) & WS_VSCROLL)) return;
+  RECT c;
+  GetClientRect(lb.Hwnd, &c);
+  // In client coordinates, the strip right of the client area where the bar stands.
+  const RECT bar{c.Right, c.Top, c.Right + GetSystemMetrics(SM_CXVSCROLL), c.Bottom};
+  RedrawWindow(lb.Hwnd, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  lb.BarStale = true;
 }
 
 // The rectangle of item i in client coordinates (possibly outside the client area).
@@ -317,22 +334,28 @@ LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   }
   const int n = Count(lb);
   if (sortIt && (st & LBS_SORT) && HasStrings(st)) {
-    auto pos = std::upper_bound(
-        lb.Items.begin(), lb.Items.end(), it.Text,
-        [](const std::string& t, const Item& x) { return CompareNoCase(t, x.Text) < 0; });
-    index = static_cast<int>(pos - lb.Items.begin());
+    // After the last item that does not sort after the new one.
+    size_t lo = 0, hi = lb.Items.size();
+    while (lo < hi) {
+      const size_t mid = lo + (hi - lo) / 2;
+      if (CompareNoCase(it.Text, lb.Items[mid].Text) < 0)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    index = static_cast<int>(lo);
   } else if (index < 0 || index > n) {
     if (index != -1 && index > n) return LB_ERR;
     index = n;
   }
   if (Variable(st)) it.Height = MeasureItem(lb, index, it.Data);
-  lb.Items.insert(lb.Items.begin() + index, std::move(it));
+  lb.Items.insert(static_cast<size_t>(index), std::move(it));
   // Indices past the new item move down by one.
   if (lb.Cur >= index) ++lb.Cur;
   if (lb.Caret >= index) ++lb.Caret;
   if (lb.Anchor >= index) ++lb.Anchor;
   if (index < lb.Top + PageFrom(lb, lb.Top) + 1) InvalidateRect(lb.Hwnd, nullptr, TRUE);
-  UpdateScroll(lb);
+  UpdateScrollLater(lb);
   return index;
 }
 
@@ -350,7 +373,7 @@ LRESULT Delete(ListBox& lb, int index) {
     if (HWND parent = GetParent(lb.Hwnd))
       SendMessageA(parent, WM_DELETEITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
   }
-  lb.Items.erase(lb.Items.begin() + index);
+  lb.Items.erase(static_cast<size_t>(index));
   auto fix = [&](int& v) {
     if (v == index)
       v = -1;
@@ -362,7 +385,7 @@ LRESULT Delete(ListBox& lb, int index) {
   fix(lb.Anchor);
   lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));
   InvalidateRect(lb.Hwnd, nullptr, TRUE);
-  UpdateScroll(lb);
+  UpdateScrollLater(lb);
   return Count(lb);
 }
 
@@ -660,6 +683,20 @@ void SetHExtent(ListBox& lb, int extent) {
   InvalidateRect(lb.Hwnd, nullptr, TRUE);
 }
 
+// Without LBS_NOINTEGRALHEIGHT a list shows whole items only: a client area higher than one
+// item that would show part of one more loses that part off the window's height. Answers
+// whether the window was made lower.
+bool FitWholeItems(ListBox& lb) {
+  const DWORD st = StyleOf(lb.Hwnd);
+  if ((st & LBS_NOINTEGRALHEIGHT) || Variable(st)) return false;
+  const int h = ClientHeight(lb), rest = h % std::max(1, lb.ItemHeight);
+  if (h <= lb.ItemHeight || rest == 0) return false;
+  RECT w;
+  GetWindowRect(lb.Hwnd, &w);
+  return SetWindowPos(lb.Hwnd, nullptr, 0, 0, w.Right - w.Left, w.Bottom - w.Top - rest,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
 LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto b = std::make_unique<ListBox>();
@@ -678,11 +715,14 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       FontHeight(lb);
       if (st & LBS_OWNERDRAWFIXED) lb.ItemHeight = MeasureItem(lb, 0, 0);
       UpdateScroll(lb);
+      FitWholeItems(lb);
       return 0;
     case WM_NCDESTROY: Table().erase(found); return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_NCPAINT: lb.BarStale = false; return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(lb); return 0;
     case WM_SIZE:
+      if (FitWholeItems(lb)) return 0;  // WM_SIZE comes again with the height it took
       lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));
       UpdateScroll(lb);
       if (lb.HExtent) SetHExtent(lb, lb.HExtent);
@@ -692,6 +732,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       lb.Font = reinterpret_cast<HFONT>(wp);
       if (!OwnerDraw(st)) FontHeight(lb);
       UpdateScroll(lb);
+      FitWholeItems(lb);
       if (LOWORD(lp)) InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(lb.Font);
@@ -797,9 +838,12 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case LB_GETSEL:
       if (!Valid(lb, index)) return LB_ERR;
       return IsSelected(lb, index) ? 1 : 0;
-    case LB_GETSELCOUNT:
+    case LB_GETSELCOUNT: {
       if (!Multi(st)) return LB_ERR;
-      return std::count_if(lb.Items.begin(), lb.Items.end(), [](const Item& x) { return x.Sel; });
+      int selected = 0;
+      for (size_t i = 0; i < lb.Items.size(); ++i) selected += lb.Items[i].Sel ? 1 : 0;
+      return selected;
+    }
     case LB_GETSELITEMS: {
       if (!Multi(st)) return LB_ERR;
       auto* out = reinterpret_cast<int*>(lp);
@@ -875,6 +919,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));
       UpdateScroll(lb);
+      FitWholeItems(lb);
       InvalidateRect(hwnd, nullptr, TRUE);
       return LB_OKAY;
     }

@@ -1,5 +1,9 @@
 #include "ControlsTestSupport.h"
 
+#include <algorithm>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/support/PixelCheck.h"
 
@@ -252,6 +256,26 @@ TEST_F(PaintTest, OpaqueGraphicChildrenAreClippedOutOfTheParentsPaint) {
   // Under the transparent one the parent's painting shows through.
   EXPECT_EQ(cap.Color(110, 20), Rgb(clBlue));
   EXPECT_EQ(cap.Color(70, 70), Rgb(clBlue));
+}
+
+// Bevel rings go inwards until the panel is used up and no further (a ring per unit of
+// 2^31 - 1 painted for minutes): every pixel lies on the ring of its distance from the edge, lit
+// on its top and left, shaded on its bottom and right.
+TEST_F(PaintTest, ABevelWiderThanThePanelStopsWhereItsRingsMeet) {
+  std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(TestData("panel_bevel_max.txt")), form.get());
+  ShowNow(form.get());
+  auto* p = Find<TPanel>(form.get(), "P");
+  ASSERT_NE(p, nullptr);
+  const int w = p->Width(), h = p->Height();
+  EXPECT_TRUE(PixelsMatch(
+      win::testkit::CaptureWindow(p->Handle(), false),
+      [w, h](int x, int y) {
+        const int d = std::min({x, y, w - 1 - x, h - 1 - y});
+        const bool shaded = x == w - 1 - d || y == h - 1 - d;
+        return Rgb(shaded ? clBtnShadow : clBtnHighlight);
+      },
+      "bevel_max_int"));
 }
 
 TEST_F(PaintTest, DoubleBufferedControlsPaintTheSame) {

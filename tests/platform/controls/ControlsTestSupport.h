@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Streams.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestKit.h"
 
 namespace vcl::testing {
@@ -73,6 +75,14 @@ inline std::unique_ptr<TForm> FramelessForm(int w, int h, int x = 0, int y = 0) 
   f->SetBorderStyle(bsNone);
   f->SetBounds(x, y, w, h);
   return f;
+}
+
+// The bytes of a file of tests/platform/controls/data/ (form texts of the smallest inputs that
+// once made a control fail).
+inline std::string TestData(const std::string& name) {
+  TMemoryStream m;
+  m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/controls/data/" + name);
+  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
 }
 
 // The component of that name and class, or null.

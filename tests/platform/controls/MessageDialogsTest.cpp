@@ -283,6 +283,40 @@ TEST_F(MessageDialogsTest, MessageBoxWithoutCancelIgnoresEscape) {
   EXPECT_EQ(script.Shown()[0].Caption, "Error");  // a null caption
 }
 
+// A word wider than the screen breaks at the edge of the text, as the window system's box
+// breaks it: the box stays on the screen with its button in reach, and the text shows on every
+// line it takes.
+TEST_F(MessageDialogsTest, AWordWiderThanTheScreenBreaksAndTheBoxStaysOnIt) {
+  const std::string word(2000, 'W');
+  TDialogScript script;
+  TRect box, okBounds, textBounds;
+  int rows = 0, lineHeight = 0;
+  bool lastLineInked = false;
+  script.Do([&](TCustomForm* f) {
+    box = f->BoundsRect();
+    auto* ok = Find<TButton>(f, "OK");
+    auto* text = Find<TLabel>(f, "Message");
+    if (ok && text) {
+      okBounds = ok->BoundsRect();
+      textBounds = text->BoundsRect();
+      lineHeight = f->Canvas()->TextHeight("W");
+      rows = textBounds.Height() / std::max(1, lineHeight);
+      const wt::TCapture cap = wt::CaptureWindow(f->Handle(), false);
+      const int y = textBounds.Bottom - lineHeight / 2;
+      for (int x = textBounds.Left; x < textBounds.Left + 8; ++x)
+        lastLineInked = lastLineInked || cap.Color(x, y) != Rgb(clBtnFace);
+    }
+    wt::KeyPress(win::VK_RETURN);
+  });
+  EXPECT_EQ(win::MessageBoxA(nullptr, word.c_str(), "Long", win::MB_OK), win::IDOK);
+  EXPECT_GE(box.Left, 0);
+  EXPECT_LE(box.Right, Screen->Width());
+  EXPECT_LE(textBounds.Width(), Screen->Width() / 2);
+  EXPECT_GT(rows, 2);
+  EXPECT_LE(okBounds.Right, box.Width());
+  EXPECT_TRUE(lastLineInked);
+}
+
 TEST_F(MessageDialogsTest, ApplicationMessageBoxOwnsTheActiveForm) {
   TForm main(nullptr);
   ShowNow(&main);

@@ -142,6 +142,76 @@ TEST_F(RangeCtrlsTest, TheSelectionShowsInTheChannelBetweenItsEnds) {
   EXPECT_LT(tb->PixelOf(0), tb->PixelOf(1));
 }
 
+// Track bars read from a form text with one bar "T" and shown, against bars whose ticks are
+// put one by one (tsManual), each drawn where it falls.
+class TrackTicksTest : public RangeCtrlsTest {
+ protected:
+  TTrackBar* ShowTrackBar(const std::string& formText) {
+    form_ = std::make_unique<TForm>(nullptr);
+    ReadComponentFromBytes(ObjectTextToBinaryString(formText), form_.get());
+    Show();
+    return Find<TTrackBar>(form_.get(), "T");
+  }
+  TCapture Picture(TTrackBar* tb) { return tb ? CaptureWindow(tb->Handle(), false) : TCapture{}; }
+  static std::string TrackForm(const std::string& props) {
+    return "object Form1: TForm\n  object T: TTrackBar\n" + props + "  end\nend\n";
+  }
+  // A bar with those properties, Max and a manual tick at every Frequency-th value.
+  TCapture ManualTicks(const std::string& props, int max, int frequency) {
+    TTrackBar* tb = ShowTrackBar(TrackForm(props + "    Max = " + std::to_string(max) + "\n"));
+    if (!tb) return TCapture{};
+    tb->SetTickStyle(tsManual);
+    for (int v = frequency; v < max; v += frequency) tb->SetTick(v);
+    Idle();
+    return Picture(tb);
+  }
+};
+
+// A bar with 2^31 - 1 ticks paints without holding them: a pixel shows one tick however many
+// fall on it, so it looks like a bar whose every pixel has a tick.
+TEST_F(TrackTicksTest, TheWholeIntegerRangeTicksLikeEveryPixelTicking) {
+  const TCapture huge = Picture(ShowTrackBar(TestData("trackbar_max_ticks.txt")));
+  EXPECT_TRUE(SamePixels(huge, ManualTicks("", 1000, 1), "ticks_max_int"));
+}
+
+struct TSpacingCase {
+  const char* Name;
+  const char* Huge;    // properties of a bar over a range near the integer limits
+  const char* Same;    // those both bars share
+  int Max, Frequency;  // a small range whose ticks fall on the same pixels
+};
+class TickSpacingTest : public TrackTicksTest,
+                        public ::testing::WithParamInterface<TSpacingCase> {};
+
+TEST_P(TickSpacingTest, TicksOfAHugeRangeStandWhereTheSameFractionsOfASmallOneDo) {
+  const TSpacingCase& c = GetParam();
+  const TCapture huge = Picture(ShowTrackBar(TrackForm(std::string(c.Same) + c.Huge)));
+  EXPECT_TRUE(
+      SamePixels(huge, ManualTicks(c.Same, c.Max, c.Frequency), std::string("ticks_") + c.Name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, TickSpacingTest,
+    ::testing::Values(
+        TSpacingCase{"Tenths",
+                     "    Min = 1147483647\n    Max = 2147483647\n    Position = 1147483647\n"
+                     "    Frequency = 100000000\n",
+                     "", 10, 1},
+        TSpacingCase{"WholeRangeInFifths",
+                     "    Min = -2147483648\n    Max = 2147483647\n    Position = -2147483648\n"
+                     "    Frequency = 858993459\n",
+                     "", 5, 1},
+        // A 150-pixel bar spreads its range over 123 pixels: here each tick starts a pixel.
+        TSpacingCase{"OnePerPixelFromItsFirstValue",
+                     "    Max = 1230000000\n    Frequency = 10000000\n", "", 123, 1},
+        TSpacingCase{"EverySecondPixel", "    Max = 1230000000\n    Frequency = 20000000\n", "",
+                     123, 2},
+        TSpacingCase{"Vertical", "    Max = 2147483647\n",
+                     "    Orientation = trVertical\n    Height = 150\n    Width = 45\n", 1000, 1},
+        TSpacingCase{"BothSides", "    Max = 2147483647\n    Frequency = 7\n",
+                     "    TickMarks = tmBoth\n", 1000, 1}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(RangeCtrlsTest, VerticalBarsFillUpwardsAndVerticalTrackBarsRunDownwards) {
   NewForm();
   auto* pb = Add<TProgressBar>(10, 10, 108, 16);

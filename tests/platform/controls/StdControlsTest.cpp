@@ -119,6 +119,35 @@ TEST_F(StdControlsTest, EditPropertiesReachTheWindow) {
             "Edit borders are bsNone or bsSingle");
 }
 
+// The window system's edit takes 30,000 characters from the user unless told otherwise; the
+// framework's edits tell it their MaxLength, whose 0 lifts the limit.
+struct LimitCase {
+  const char* Name;
+  bool Memo;
+  int MaxLength;
+  size_t Put, Kept;
+};
+class EditLimits : public StdControlsTest, public ::testing::WithParamInterface<LimitCase> {};
+
+TEST_P(EditLimits, MaxLengthDecidesHowMuchTheUserPutsIn) {
+  const LimitCase& c = GetParam();
+  NewForm();
+  TCustomEdit* edit = c.Memo ? static_cast<TCustomEdit*>(Add<TMemo>(10, 10, 200, 100))
+                             : Add<TEdit>(10, 10, 120, 21);
+  edit->SetMaxLength(c.MaxLength);
+  Show();
+  edit->SetSelText(std::string(c.Put, 'm'));
+  EXPECT_EQ(edit->Text().size(), c.Kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StdControlsTest, EditLimits,
+    ::testing::Values(LimitCase{"EditWithoutMaxLength", false, 0, 40000, 40000},
+                      LimitCase{"MemoWithoutMaxLength", true, 0, 40000, 40000},
+                      LimitCase{"EditWithMaxLength", false, 35000, 40000, 35000},
+                      LimitCase{"MemoWithMaxLength", true, 100, 40000, 100}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(StdControlsTest, AutoSizedEditsFitTheirFont) {
   NewForm();
   auto* edit = Add<TEdit>(10, 10, 120, 50);

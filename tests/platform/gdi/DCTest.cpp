@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiInternal.h"
@@ -273,6 +275,63 @@ TEST(SurfaceDCs, OriginAndVisibleRegionLimitDrawing) {
   DeleteObject(clip);
   DeleteDC(dc);
 }
+
+// Clip rectangles cut out of or kept from a window's DC narrow its effective clip step by step;
+// what is drawn through it must be what the clip worked out afresh lets through.
+struct ClipStep {
+  bool Exclude;  // else intersect
+  RECT R;        // logical
+};
+struct ClipCase {
+  const char* Name;
+  std::vector<ClipStep> Steps;
+};
+class NarrowedClip : public testing::TestWithParam<ClipCase> {};
+
+TEST_P(NarrowedClip, DrawsWhatTheClipWorkedOutAfreshLetsThrough) {
+  auto screen = gdi::Surface::Create(40, 30);
+  ASSERT_TRUE(screen);
+  const gdi::Region vis = gdi::Region::Combine(gdi::Region(Rect(7, 4, 37, 28)),
+                                               gdi::Region(Rect(20, 4, 26, 12)), RGN_DIFF);
+  HDC dc = gdi::CreateSurfaceDC(screen, {7, 4}, &vis);
+  ASSERT_NE(dc, nullptr);
+  SetViewportOrgEx(dc, 2, 1, nullptr);
+  RECT box;
+  GetClipBox(dc, &box);  // works the clip out before the steps
+  for (const ClipStep& s : GetParam().Steps) {
+    if (s.Exclude)
+      ExcludeClipRect(dc, s.R.Left, s.R.Top, s.R.Right, s.R.Bottom);
+    else
+      IntersectClipRect(dc, s.R.Left, s.R.Top, s.R.Right, s.R.Bottom);
+  }
+  const RECT all{-50, -50, 100, 100};
+  auto picture = [&] {
+    for (int y = 0; y < 30; ++y) std::fill(screen->Row(y), screen->Row(y) + 40, 0xFFFFFFu);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    std::string rows;
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) rows += (screen->Row(y)[x] & 0xFFFFFF) ? '.' : '#';
+      rows += '\n';
+    }
+    return rows;
+  };
+  const std::string stepped = picture();
+  gdi::SetSurfaceDCOrigin(dc, {7, 4}, &vis);  // the same place: the clip is worked out again
+  EXPECT_EQ(stepped, picture());
+  EXPECT_NE(stepped.find('#'), std::string::npos);
+  DeleteDC(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SurfaceDCs, NarrowedClip,
+    testing::Values(
+        ClipCase{"OneHole", {{true, {5, 5, 12, 9}}}},
+        ClipCase{"OverlappingHoles", {{true, {5, 5, 12, 9}}, {true, {9, 7, 20, 20}}}},
+        ClipCase{"KeptThenCut", {{false, {0, 0, 25, 18}}, {true, {3, 3, 30, 6}}}},
+        ClipCase{"CutKeptCutPastTheEdges",
+                 {{true, {-10, -10, 4, 40}}, {false, {2, 2, 60, 60}}, {true, {20, 15, 90, 90}}}},
+        ClipCase{"HoleOutsideTheWindow", {{true, {60, 60, 70, 70}}, {true, {10, 10, 11, 11}}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SurfaceDCs, CoverageMasksBlendThroughTheClip) {
   Canvas c(4, 2);

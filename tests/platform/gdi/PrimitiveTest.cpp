@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "platform/gdi/Gdi.h"
 #include "tests/platform/gdi/GdiTestUtil.h"
@@ -218,6 +220,66 @@ TEST(Polygons, AlternateAndWindingDifferInTheStarsCentre) {
     DeleteObject(r);
   }
 }
+
+// Outlines under the winding rule whose inside is a union of rectangles: crossings that touch
+// or wind more than once make one run of pixels, painted once (a raster operation that inverts
+// shows any pixel painted twice), and the region of the same outline holds the same pixels.
+struct WindingCase {
+  const char* Name;
+  std::vector<POINT> Points;
+  std::vector<INT> Counts;
+  std::vector<RECT> Inside;
+};
+class WindingFill : public testing::TestWithParam<WindingCase> {};
+
+TEST_P(WindingFill, TouchingAndRepeatedCrossingsPaintEachPixelOnce) {
+  const WindingCase& c = GetParam();
+  Canvas drawn(40, 40), region(40, 40), expected(40, 40);
+  for (HDC dc : {drawn.dc(), region.dc(), expected.dc()}) SetROP2(dc, R2_NOT);
+  {
+    PenBrush pb(drawn.dc(), nullptr, CreateSolidBrush(kBlack));
+    SetPolyFillMode(drawn.dc(), WINDING);
+    PolyPolygon(drawn.dc(), c.Points.data(), c.Counts.data(), int(c.Counts.size()));
+  }
+  HRGN rgn = CreatePolyPolygonRgn(c.Points.data(), c.Counts.data(), int(c.Counts.size()), WINDING);
+  InvertRgn(region.dc(), rgn);
+  DeleteObject(rgn);
+  HRGN inside = CreateRectRgn(0, 0, 0, 0);
+  for (const RECT& r : c.Inside) {
+    HRGN part = CreateRectRgnIndirect(&r);
+    CombineRgn(inside, inside, part, RGN_OR);
+    DeleteObject(part);
+  }
+  InvertRgn(expected.dc(), inside);
+  DeleteObject(inside);
+  EXPECT_EQ(drawn.Map(kBW), expected.Map(kBW));
+  EXPECT_EQ(region.Map(kBW), expected.Map(kBW));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Polygons, WindingFill,
+    testing::Values(
+        WindingCase{"SquaresSideBySide",
+                    {{5, 5}, {20, 5}, {20, 30}, {5, 30}, {20, 5}, {35, 5}, {35, 30}, {20, 30}},
+                    {4, 4},
+                    {{5, 5, 35, 30}}},
+        WindingCase{"SquareTracedTwice",
+                    {{8, 8}, {30, 8}, {30, 30}, {8, 30}, {8, 8}, {30, 8}, {30, 30}, {8, 30}},
+                    {8},
+                    {{8, 8, 30, 30}}},
+        WindingCase{"NestedTheSameWay",
+                    {{2, 2}, {38, 2}, {38, 38}, {2, 38}, {10, 10}, {30, 10}, {30, 30}, {10, 30}},
+                    {4, 4},
+                    {{2, 2, 38, 38}}},
+        WindingCase{"NestedTheOtherWay",
+                    {{2, 2}, {38, 2}, {38, 38}, {2, 38}, {10, 10}, {10, 30}, {30, 30}, {30, 10}},
+                    {4, 4},
+                    {{2, 2, 38, 10}, {2, 30, 38, 38}, {2, 10, 10, 30}, {30, 10, 38, 30}}},
+        WindingCase{"OverlappingCross",
+                    {{15, 2}, {25, 2}, {25, 38}, {15, 38}, {2, 15}, {38, 15}, {38, 25}, {2, 25}},
+                    {4, 4},
+                    {{15, 2, 25, 38}, {2, 15, 38, 25}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // Ellipses, round rectangles and inside-frame pens stay in their box, mirror-symmetric,
 // the outline closed round the fill.

@@ -25,24 +25,6 @@ struct LayoutCase {
   std::vector<Change> Changes;
 };
 
-std::string TextOf(HWND h) {
-  std::string s(static_cast<size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-  s.resize(static_cast<size_t>(
-      SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
-  return s;
-}
-
-// Every line's start and length.
-std::vector<std::pair<LRESULT, LRESULT>> LinesOf(HWND h) {
-  std::vector<std::pair<LRESULT, LRESULT>> out;
-  const LRESULT n = SendMessageA(h, EM_GETLINECOUNT, 0, 0);
-  for (LRESULT i = 0; i < n; ++i) {
-    const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
-    out.emplace_back(start, SendMessageA(h, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-  }
-  return out;
-}
-
 void Apply(HWND h, const Change& c) {
   SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(c.From), static_cast<LPARAM>(c.To));
   SendMessageA(h, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.Text));
@@ -64,10 +46,10 @@ class EditLayout : public UserTest, public ::testing::WithParamInterface<LayoutC
 TEST_P(EditLayout, ChangedLinesMatchAFreshLayout) {
   HWND h = Edit(GetParam().Start);
   for (const Change& c : GetParam().Changes) {
-    const std::string before = TextOf(h);
+    const std::string before = EditText(h);
     Apply(h, c);
-    HWND fresh = Edit(TextOf(h).c_str());
-    EXPECT_EQ(LinesOf(h), LinesOf(fresh)) << "after putting '" << c.Text << "' at " << c.From;
+    HWND fresh = Edit(EditText(h).c_str());
+    EXPECT_EQ(EditLines(h), EditLines(fresh)) << "after putting '" << c.Text << "' at " << c.From;
     if (GetParam().Style & WS_HSCROLL) {
       // The bar's range follows the widest line.
       SCROLLINFO kept, laid;
@@ -78,11 +60,11 @@ TEST_P(EditLayout, ChangedLinesMatchAFreshLayout) {
     }
     DestroyWindow(fresh);
     // Undo gives back the text before the change, and a second undo the change again.
-    const std::string after = TextOf(h);
+    const std::string after = EditText(h);
     SendMessageA(h, EM_UNDO, 0, 0);
-    EXPECT_EQ(TextOf(h), before);
+    EXPECT_EQ(EditText(h), before);
     SendMessageA(h, EM_UNDO, 0, 0);
-    EXPECT_EQ(TextOf(h), after);
+    EXPECT_EQ(EditText(h), after);
   }
 }
 
@@ -107,7 +89,34 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"HorizontalBar",
                    WS_HSCROLL,
                    "short\r\na much longer line here\r\nmid",
-                   {{6, 30, ""}, {0, 0, "widest line of them all\r\n"}, {0, 26, ""}}}),
+                   {{6, 30, ""}, {0, 0, "widest line of them all\r\n"}, {0, 26, ""}}},
+        // A line that loses characters may take the first word of the next one back, and one
+        // that gains them may push its last word on: the lines before and after a change move.
+        LayoutCase{"WordsFlowBackAndOn",
+                   0,
+                   "aaa bbb ccc ddd eee fff ggg hhh iii jjj kkk lll mmm nnn ooo ppp qqq rrr sss",
+                   {{0, 3, ""},
+                    {0, 0, "wwwwwwwwww "},
+                    {17, 17, " "},
+                    {20, 24, ""},
+                    {9999, 9999, " tail"},
+                    {0, 12, "a"}}},
+        // Words wider than the line break at its edge; a blank put into one splits it there.
+        LayoutCase{"WordsWiderThanTheLine",
+                   0,
+                   "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx yy "
+                   "zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz",
+                   {{30, 30, " "}, {30, 31, ""}, {58, 58, "\r\n"}, {5, 70, ""}}},
+        // Blanks at a break stay on the line they end, however many; tabs wrap like words.
+        LayoutCase{"BlanksAndTabsAtBreaks",
+                   0,
+                   "one two three four      five six\tseven\teight\tnine\tten eleven twelve",
+                   {{18, 18, "          "}, {10, 10, "\t\t\t"}, {0, 25, ""}, {3, 3, "      "}}},
+        LayoutCase{"ManyParagraphsEditedInTheMiddle",
+                   0,
+                   "p1 a b c d e f g h i j k l\r\np2 a b c d e f g h i j k l\r\np3 a b c d e f g "
+                   "h i j k l\r\np4 a b c d e f g h i j k l\r\np5 a b c d e f g h i j k l",
+                   {{27, 29, ""}, {60, 80, "joined "}, {40, 40, "\r\n\r\n"}, {0, 9999, ""}}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(UserTest, TypingJoinsOneUndoAndAnUndoableReplaceEndsIt) {
@@ -117,14 +126,14 @@ TEST_F(UserTest, TypingJoinsOneUndoAndAnUndoableReplaceEndsIt) {
   SetFocus(h);
   SendMessageA(h, EM_SETSEL, 5, 5);
   TypeText(" abc");
-  EXPECT_EQ(TextOf(h), "start abc");
+  EXPECT_EQ(EditText(h), "start abc");
   SendMessageA(h, EM_UNDO, 0, 0);
-  EXPECT_EQ(TextOf(h), "start");
+  EXPECT_EQ(EditText(h), "start");
   // A replace that cannot be undone leaves nothing to undo.
   SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
   EXPECT_EQ(SendMessageA(h, EM_CANUNDO, 0, 0), FALSE);
   EXPECT_EQ(SendMessageA(h, EM_UNDO, 0, 0), FALSE);
-  EXPECT_EQ(TextOf(h), "start!");
+  EXPECT_EQ(EditText(h), "start!");
 }
 
 }  // namespace

@@ -327,5 +327,71 @@ TEST_F(ListBoxTest, PaintsTheSelectionAndTheFocus) {
   EXPECT_TRUE(cap.Color(119, ih + 1) != highlight || cap.Color(119, ih + 2) != highlight);
 }
 
+// A sorted list fed items in descending order puts each one first; its scroll bar knows every
+// item at once, though it is drawn only at the next paint.
+TEST_F(ListBoxTest, ASortedListFedDescendingItemsPutsEachFirst) {
+  HWND h = List(LBS_SORT | WS_VSCROLL);
+  constexpr int kItems = 100000;
+  auto name = [](int i) {
+    std::string s = std::to_string(i);
+    return std::string(6 - s.size(), '0') + s;
+  };
+  int notFirst = 0;
+  for (int i = kItems; i >= 1; --i) notFirst += Add(h, name(i)) != 0;
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE;
+  GetScrollInfo(h, SB_VERT, &si);
+  ExpectCases({{std::to_string(notFirst), "0"},
+               {std::to_string(Count(h)), std::to_string(kItems)},
+               {Text(h, 0), name(1)},
+               {Text(h, kItems / 2), name(kItems / 2 + 1)},
+               {Text(h, kItems - 1), name(kItems)},
+               {std::to_string(si.nMax), std::to_string(kItems - 1)}});
+}
+
+TEST_F(ListBoxTest, TheScrollBarShowsItemsAddedBelowThePageAfterThePaint) {
+  HWND h = List(WS_VSCROLL, 20);
+  for (int i = 20; i < 200; ++i) Add(h, "Item " + std::to_string(i));
+  RunUntilIdle();
+  const TCapture painted = CaptureWindow(h, true);
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  RunUntilIdle();
+  EXPECT_TRUE(SamePixels(painted, CaptureWindow(h, true), "listbox_bar_after_adding"));
+}
+
+// Without LBS_NOINTEGRALHEIGHT a list shows whole items: the part of a row its client area
+// would show comes off the window's height.
+struct IntegralCase {
+  const char* Name;
+  DWORD Style, ExStyle;
+  int Height;          // asked for
+  int Window, Client;  // the heights it gets, with 13-pixel items
+};
+class IntegralHeight : public ListBoxTest, public ::testing::WithParamInterface<IntegralCase> {};
+
+TEST_P(IntegralHeight, AListShrinksToWholeItems) {
+  const IntegralCase& c = GetParam();
+  HWND h = CreateWindowExA(c.ExStyle, "listbox", "", WS_CHILD | WS_VISIBLE | c.Style, 10, 10, 120,
+                           40, parent_, nullptr, nullptr, nullptr);
+  SendMessageA(h, LB_SETITEMHEIGHT, 0, 13);
+  SetWindowPos(h, nullptr, 0, 0, 120, c.Height, SWP_NOMOVE | SWP_NOZORDER);
+  const RECT w = WindowRect(h), client = ClientRect(h);
+  EXPECT_EQ(w.Bottom - w.Top, c.Window);
+  EXPECT_EQ(client.Bottom - client.Top, c.Client);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListBoxTest, IntegralHeight,
+    ::testing::Values(IntegralCase{"SunkenEdge", 0, WS_EX_CLIENTEDGE, 300, 290, 286},
+                      IntegralCase{"ThinBorder", WS_BORDER, 0, 300, 288, 286},
+                      IntegralCase{"NoBorder", 0, 0, 300, 299, 299},
+                      IntegralCase{"AlreadyWhole", 0, 0, 299, 299, 299},
+                      IntegralCase{"LowerThanAnItem", 0, WS_EX_CLIENTEDGE, 12, 12, 8},
+                      IntegralCase{"AsAskedWithNoIntegralHeight", LBS_NOINTEGRALHEIGHT,
+                                   WS_EX_CLIENTEDGE, 300, 300, 296},
+                      IntegralCase{"VariableHeightsAsAsked", LBS_OWNERDRAWVARIABLE,
+                                   WS_EX_CLIENTEDGE, 300, 300, 296}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 }  // namespace
 }  // namespace usertest

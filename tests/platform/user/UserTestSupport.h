@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/TestKit.h"
@@ -73,6 +74,23 @@ inline RECT ClientRect(HWND h) {
   RECT r{};
   GetClientRect(h, &r);
   return r;
+}
+
+// An EDIT window's whole text, and the start and length of each of its lines.
+inline std::string EditText(HWND h) {
+  std::string s(static_cast<size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  s.resize(static_cast<size_t>(
+      SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()))));
+  return s;
+}
+inline std::vector<std::pair<LRESULT, LRESULT>> EditLines(HWND h) {
+  std::vector<std::pair<LRESULT, LRESULT>> out;
+  const LRESULT n = SendMessageA(h, EM_GETLINECOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    const LRESULT start = SendMessageA(h, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
+    out.emplace_back(start, SendMessageA(h, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+  }
+  return out;
 }
 
 // The recorded messages (of one window, when given) among `only`, as names: "WM_A WM_B".
