@@ -48,6 +48,7 @@
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLMessageHint.h"
@@ -136,6 +137,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
+    {"ZYLFormStyler", &zyl::ZYLFormStylerInit, &zyl::ZYLFormStylerDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {
