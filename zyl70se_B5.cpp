@@ -46,8 +46,10 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLBack.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormFill.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
@@ -138,6 +140,9 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
     {"ZYLFormStyler", &zyl::ZYLFormStylerInit, &zyl::ZYLFormStylerDone},
+    {"ZYLCustomFormFill", nullptr, nullptr},
+    {"ZYLFormFill", &zyl::ZYLFormFillInit, &zyl::ZYLFormFillDone},
+    {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

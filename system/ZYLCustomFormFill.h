@@ -64,7 +64,6 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   void WndProc(vcl::TMessage& Message) override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void DefineProperties(vcl::TFiler* Filer) override;
-  void Loaded() override;
 
   // The buffered background (null until a paint built it).
   vcl::TBitmap* Buffer() const { return FBuffer; }

@@ -9,6 +9,7 @@
 
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLGradient.h"
+#include "platform/base/Finally.h"
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
@@ -239,8 +240,10 @@ class FormStylerTextColor : public FormStyler, public ::testing::WithParamInterf
 
 TEST_P(FormStylerTextColor, FollowsTheRules) {
   const TColorCase& c = GetParam();
+  const int element = win::COLOR_CAPTIONTEXT;
+  const win::COLORREF saved = win::GetSysColor(element);
+  const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &saved); });
   if (c.SystemText != vcl::clNone) {
-    const int element = win::COLOR_CAPTIONTEXT;
     const win::COLORREF value = static_cast<win::COLORREF>(vcl::ColorToRGB(c.SystemText));
     win::SetSysColors(1, &element, &value);
   }
@@ -248,8 +251,8 @@ TEST_P(FormStylerTextColor, FollowsTheRules) {
   styler_->SetOptions(c.Options + fsDrawCaptionEvent);
   styler_->SetOnCaptionPaint(TZYLPaintEvent(&painter_, &TPainter::CaptionPaint));
   Show();
+  vcl::TForm other(nullptr);
   if (!c.Active) {
-    vcl::TForm other(nullptr);
     other.SetBounds(600, 400, 100, 100);
     other.Show();
     wt::RunUntilIdle();
