@@ -143,6 +143,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLCustomFormFill", nullptr, nullptr},
     {"ZYLFormFill", &zyl::ZYLFormFillInit, &zyl::ZYLFormFillDone},
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
+    {"ZYLBaseDialog", nullptr, nullptr},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

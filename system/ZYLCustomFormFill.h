@@ -31,9 +31,6 @@ using TZYLPaintEvent =
 
 class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   ZYL_CLASS(TZYLCustomFormFill, TZYLWndProcComponent)
-  // The indices of ImageIndex and ListIndex.
-  enum TIndexProp : int { iiImageIndex, iiListIndex };
-
   explicit TZYLCustomFormFill(vcl::TComponent* AOwner);
   ~TZYLCustomFormFill() override;
 
@@ -44,7 +41,7 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   void SetImageList(TZYLCustomImageList* Value);
   // ImageList is written as a reference unless it is a list of the global container.
   bool IsImageListStored() const;
-  // Index: one of TIndexProp; an unchanged or negative value is ignored.
+  // Index: iiImageIndex or iiListIndex; an unchanged or negative value is ignored.
   int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
   void SetIndex(int Index, int Value);
   int ImageIndex() const { return FImageIndex; }

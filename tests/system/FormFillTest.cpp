@@ -135,10 +135,10 @@ TEST_F(FormFill, AnImageOfTheListBecomesTheFill) {
 
 TEST_F(FormFill, NegativeOrUnchangedIndicesAreIgnored) {
   auto* fill = new TZYLFormFill(form_.get());
-  fill->SetIndex(TZYLCustomFormFill::iiImageIndex, 3);
-  fill->SetIndex(TZYLCustomFormFill::iiListIndex, 2);
-  fill->SetIndex(TZYLCustomFormFill::iiImageIndex, -1);
-  fill->SetIndex(TZYLCustomFormFill::iiListIndex, -5);
+  fill->SetIndex(iiImageIndex, 3);
+  fill->SetIndex(iiListIndex, 2);
+  fill->SetIndex(iiImageIndex, -1);
+  fill->SetIndex(iiListIndex, -5);
   testsupport::ExpectCases(
       {{std::to_string(fill->ImageIndex()), "3"}, {std::to_string(fill->ListIndex()), "2"}});
 }
@@ -204,7 +204,7 @@ TEST_P(BackImage, ShowsTheImageOrTheFormsColour) {
   const TBackCase& c = GetParam();
   auto* back = new TZYLBack(form_.get());
   if (c.WithList) back->SetImageList(CheckList());
-  back->SetIndex(TZYLCustomFormFill::iiListIndex, c.ListIndex);
+  back->SetIndex(iiListIndex, c.ListIndex);
   EXPECT_EQ(back->IMLEmpty(), !c.Image);
   Show(back);
   EXPECT_TRUE(wt::PixelsMatch(
