@@ -56,6 +56,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
+#include "system/ZYLMsg.h"
 #include "system/ZYLOneInstance.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLStarter.h"
@@ -144,6 +145,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLFormFill", &zyl::ZYLFormFillInit, &zyl::ZYLFormFillDone},
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
+    {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {
