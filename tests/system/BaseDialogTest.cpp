@@ -149,19 +149,6 @@ TEST_F(BaseDialog, ACaptionSetWhileShownReachesTheFormAndItsTitleBar) {
                             {enabled ? "on" : "off", "on"}});
 }
 
-TEST_F(BaseDialog, TheStylerStaysOffWithoutCaptionFillButChecksTheSystemGradient) {
-  bool enabled = true, checks = false;
-  script_
-      .Do([&](vcl::TCustomForm*) {
-        enabled = dialog_->Styler->Enabled();
-        checks = dialog_->Styler->Options().contains(fsCheckSystemGradient);
-      })
-      .Press("OK");
-  dialog_->Execute();
-  EXPECT_FALSE(enabled);
-  EXPECT_TRUE(checks);
-}
-
 // Where the form goes: relative to a target form or to the screen.
 struct TPlaceCase {
   const char* Name;

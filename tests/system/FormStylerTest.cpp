@@ -100,12 +100,6 @@ TEST_F(FormStyler, TakesTheFormsTextAndAnswersTextQueriesWithOneBlank) {
   EXPECT_TRUE(styler_->Hooked());
 }
 
-TEST_F(FormStyler, WithTheFormsCaptionTextQueriesReachTheForm) {
-  Show();
-  EXPECT_EQ(win::GetWindowTextLengthA(form_->Handle()), 8);
-  EXPECT_EQ(form_->Caption(), "Accounts");
-}
-
 TEST_F(FormStyler, ADisabledStylerLeavesTheCaptionAlone) {
   styler_->SetOptions(TZYLFormStyler::DefaultOptions - fsUseFormCaption);
   styler_->SetEnabled(false);

@@ -152,11 +152,6 @@ TEST_F(MessageBox, EscapeCancelsEvenWithoutACancelButton) {
             vcl::mrCancel);
 }
 
-TEST_F(MessageBox, ShowMessageAlwaysAnswersOne) {
-  script_.PressKey(win::VK_ESCAPE);
-  EXPECT_EQ(box_->ShowMessage("Done"), 1);
-}
-
 TEST_F(MessageBox, TheCaptionFallsBackToTheTitleThenTheApplication) {
   vcl::Application->SetTitle("Ledger");
   Answer("OK");
