@@ -8,3 +8,7 @@ add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
 target_link_libraries(formview PRIVATE platform_rt zyl_options)
 set_target_properties(formview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+# Pictures the library's message box (built in code, so no form file can show it).
+add_executable(msgview ${CMAKE_SOURCE_DIR}/tools/msgview.cpp)
+target_link_libraries(msgview PRIVATE zyl_system zyl_testkit)
+set_target_properties(msgview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
