@@ -97,6 +97,10 @@ TZYLFormStyler::TZYLFormStyler(vcl::TComponent* AOwner)
 }
 
 TZYLFormStyler::~TZYLFormStyler() {
+  // A styler freed before its form leaves the form its text.
+  vcl::TCustomForm* form = GetOwnerForm();
+  if (FCaptionTaken && form && !form->ComponentState().contains(vcl::csDestroying))
+    form->SetCaption(FCaption);
   FFont->OnChange = nullptr;
   FFont3D->SetOnChange(nullptr);
   FCanvas->SetHandle(nullptr);
@@ -131,7 +135,20 @@ void TZYLFormStyler::SetColors(int Value) {
 
 void TZYLFormStyler::SetOptions(TZYLFormStyleOptions Value) {
   if (Value == FOptions) return;
+  const bool formCaption = Value.contains(fsUseFormCaption);
   FOptions = Value;
+  // The text moves with the option: back to the form when its caption is used again, into
+  // Caption when the styler is to draw it.
+  if (vcl::TCustomForm* form = GetOwnerForm(); form && Hooked() && Enabled()) {
+    if (formCaption && FCaptionTaken) {
+      form->SetCaption(FCaption);
+      FCaptionTaken = false;
+    } else if (!formCaption && !FCaptionTaken) {
+      FCaption = form->Caption();
+      form->SetCaption(" ");
+      FCaptionTaken = true;
+    }
+  }
   if (FPaintMode != pcNone)
     PaintTitleBar(true);
   else

@@ -100,6 +100,17 @@ TEST_F(FormStyler, TakesTheFormsTextAndAnswersTextQueriesWithOneBlank) {
   EXPECT_TRUE(styler_->Hooked());
 }
 
+TEST_F(FormStyler, TheTextFollowsTheOptionAndComesBackWhenTheStylerGoes) {
+  Show();
+  styler_->SetOptions(TZYLFormStyler::DefaultOptions - fsUseFormCaption);
+  const std::string taken = form_->Caption();
+  styler_->SetOptions(TZYLFormStyler::DefaultOptions);
+  const std::string given = form_->Caption();
+  styler_->SetOptions(TZYLFormStyler::DefaultOptions - fsUseFormCaption);
+  delete styler_;
+  testsupport::ExpectCases({{taken, " "}, {given, "Accounts"}, {form_->Caption(), "Accounts"}});
+}
+
 TEST_F(FormStyler, ADisabledStylerLeavesTheCaptionAlone) {
   styler_->SetOptions(TZYLFormStyler::DefaultOptions - fsUseFormCaption);
   styler_->SetEnabled(false);
