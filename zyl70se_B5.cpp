@@ -46,14 +46,18 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLBack.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
+#include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
+#include "system/ZYLMsg.h"
 #include "system/ZYLOneInstance.h"
 #include "system/ZYLPopupMenu.h"
 #include "system/ZYLShapeHint.h"
@@ -129,6 +133,12 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLOneInstance", &zyl::ZYLOneInstanceInit, &zyl::ZYLOneInstanceDone},
     {"ZYLFileCtrl", &zyl::ZYLFileCtrlInit, &zyl::ZYLFileCtrlDone},
     {"ZYLSysInfo", &zyl::ZYLSysInfoInit, &zyl::ZYLSysInfoDone},
+    {"ZYLFormStyler", &zyl::ZYLFormStylerInit, &zyl::ZYLFormStylerDone},
+    {"ZYLCustomFormFill", nullptr, nullptr},
+    {"ZYLFormFill", &zyl::ZYLFormFillInit, &zyl::ZYLFormFillDone},
+    {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
+    {"ZYLBaseDialog", nullptr, nullptr},
+    {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},

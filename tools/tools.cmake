@@ -16,3 +16,7 @@ add_test(NAME tools.formconv_roundtrip
   COMMAND ${CMAKE_COMMAND} -DFORMCONV=$<TARGET_FILE:formconv>
     -DWORK=${CMAKE_BINARY_DIR}/testtmp/formconv "-DFILES=${zyl_binary_forms}"
     -P ${CMAKE_SOURCE_DIR}/tests/tools/FormconvRoundTrip.cmake)
+# Pictures the library's message box (built in code, so no form file can show it).
+add_executable(msgview ${CMAKE_SOURCE_DIR}/tools/msgview.cpp)
+target_link_libraries(msgview PRIVATE zyl_system zyl_testkit)
+set_target_properties(msgview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -1,0 +1,20 @@
+// TZYLBack: fills its owner form's client area with one image of an image list, drawn into
+// the form's client rectangle. The dialog components put one on the forms they build.
+#pragma once
+
+#include "system/ZYLCustomFormFill.h"
+
+namespace zyl {
+
+class TZYLBack : public TZYLCustomFormFill {
+  ZYL_CLASS(TZYLBack, TZYLCustomFormFill)
+  using TZYLCustomFormFill::TZYLCustomFormFill;
+
+ protected:
+  bool PaintClientArea(win::HDC DC) override;
+};
+
+void ZYLBackInit();
+void ZYLBackDone();
+
+}  // namespace zyl

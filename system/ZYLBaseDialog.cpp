@@ -1,0 +1,110 @@
+#include "system/ZYLBaseDialog.h"
+
+#include "foundation/ZYLFormUtils.h"
+#include "foundation/ZYLSysUtils.h"
+#include "platform/base/Finally.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLBack.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLBaseDialog) {
+  using T = TZYLBaseDialog;
+  b.Publish("About")
+      .Prop("CaptionTitle", &T::CaptionTitle, &T::SetCaptionTitle)
+      .Prop("CustomButton", &T::CustomButton, &T::SetCustomButton)
+      .Prop("Effect", &T::Effect, &T::SetEffect)
+      .Default(deNone)
+      .Prop("Hints", &T::Hints, &T::SetHints)
+      .Prop("CtlXP", &T::CtlXP, &T::SetCtlXP)
+      .Default(true)
+      .Prop("ShowHints", &T::ShowHints, &T::SetShowHints)
+      .Default(true)
+      .Prop("CaptionFill", &T::CaptionFill, &T::SetCaptionFill)
+      .Default(false)
+      .Prop("Colors", &T::Colors, &T::SetColors)
+      .Default(32)
+      .Prop("Position", &T::Position, &T::SetPosition)
+      .Default(bpCenter)
+      .Prop("RelatePos", &T::RelatePos, &T::SetRelatePos)
+      .Default(brScreen)
+      .Prop("OnCustomize", &T::GetOnCustomize, &T::SetOnCustomize)
+      .Prop("OnCustomClick", &T::GetOnCustomClick, &T::SetOnCustomClick);
+}
+
+TZYLBaseDialog::TZYLBaseDialog(vcl::TComponent* AOwner)
+    : inherited(AOwner), FHints(new vcl::TStringList()) {}
+
+TZYLBaseDialog::~TZYLBaseDialog() {
+  delete FHints;
+  FHints = nullptr;
+}
+
+vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints; }
+void TZYLBaseDialog::SetHints(vcl::TStrings* Value) { FHints->Assign(Value); }
+
+void TZYLBaseDialog::SetCaptionTitle(const std::string& Value) {
+  FCaptionTitle = Value;
+  if (!FShownForm) return;
+  FShownForm->SetCaption(Value);
+  for (int i = 0; i < FShownForm->ComponentCount(); ++i) {
+    if (auto* styler = dynamic_cast<TZYLFormStyler*>(FShownForm->Components(i))) {
+      styler->ForceNCPaint();
+      break;
+    }
+  }
+}
+
+void TZYLBaseDialog::DoCustomize(vcl::TObject* Sender) {
+  if (FOnCustomize) FOnCustomize(Sender);
+}
+
+int TZYLBaseDialog::BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target,
+                                vcl::TButton* Custom, TZYLFormStyler* Styler, TZYLBack* Back,
+                                const std::string& DefaultCaption) {
+  FShownForm = Form;
+  // The reference goes however the modal loop ends.
+  const vcl::TFinally forget([this] { FShownForm = nullptr; });
+  Form->SetCaption(FCaptionTitle.empty() ? DefaultCaption : FCaptionTitle);
+  if (Custom) {
+    const bool shown = !FCustomButton.empty();
+    if (shown) {
+      Custom->SetCaption(FCustomButton);
+      if (FOnCustomClick) Custom->OnClick = FOnCustomClick;
+    }
+    Custom->SetVisible(shown);
+  }
+  vcl::TRect target;
+  if (ComponentState().contains(vcl::csDesigning))
+    target = ZYLDlgGetTargetRect(brScreenWorkArea);
+  else if (Target)
+    target = Target->BoundsRect();
+  else
+    target = ZYLDlgGetTargetRect(FRelatePos);
+  if (auto* form = dynamic_cast<vcl::TForm*>(Form)) form->SetPosition(vcl::poDesigned);
+  ZYLPositionWindow(Form->Handle(), target, FPosition, false);
+  if (FEffect == deExplode)
+    ZYLExplodeForm(Form);
+  else if (FEffect == deExplodeExt)
+    ZYLExplodeForm2(Form);
+  if (Styler) {
+    Styler->SetEnabled(FCaptionFill);
+    if (FCaptionFill) Styler->SetColors(FColors);
+    Styler->SetOptions(Styler->Options() + fsCheckSystemGradient);
+  }
+  if (Back && ImageList()) {
+    Back->SetImageList(ImageList());
+    Back->SetIndex(iiListIndex, ListIndex());
+    Back->SetIndex(iiImageIndex, ImageIndex());
+    Back->SetEnabled(true);
+  }
+  ZYLSetCtlXP(Form, CtlXP());
+  DoCustomize(Form);
+  return Form->ShowModal();
+}
+
+}  // namespace zyl

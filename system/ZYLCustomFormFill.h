@@ -1,0 +1,112 @@
+// TZYLCustomFormFill: the base of the components that paint their owner form's client area in
+// place of its plain colour. It hooks the form's window procedure, answers WM_ERASEBKGND with
+// the virtual PaintClientArea, holds an image list (change link and free notification; a list
+// of the global container travels in form streams as "Internal") and offers the form's
+// background to transparent controls through IZYLBackground. TZYLPaintMode and
+// TZYLPaintEvent are shared with the title-bar styler.
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYLWndProcComponent.h"
+
+namespace vcl {
+class TBitmap;
+class TCanvas;
+class TFiler;
+class TReader;
+class TWriter;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLChangeLink;
+class TZYLCustomImageList;
+
+ZYL_ENUM(TZYLPaintMode, pcNone, pcControl, pcOwnerDraw)
+
+using TZYLPaintEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, vcl::TCanvas* aCanvas, const vcl::TRect& Dest)>;
+
+class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
+  ZYL_CLASS(TZYLCustomFormFill, TZYLWndProcComponent)
+  explicit TZYLCustomFormFill(vcl::TComponent* AOwner);
+  ~TZYLCustomFormFill() override;
+
+  bool DefaultFill() const { return FDefaultFill; }
+  void SetDefaultFill(bool Value) { FDefaultFill = Value; }
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  // Moves the change link and the free notification to the new list, then GetIMLChange.
+  void SetImageList(TZYLCustomImageList* Value);
+  // ImageList is written as a reference unless it is a list of the global container.
+  bool IsImageListStored() const;
+  // Index: iiImageIndex or iiListIndex; an unchanged or negative value is ignored.
+  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
+  void SetIndex(int Index, int Value);
+  int ImageIndex() const { return FImageIndex; }
+  int ListIndex() const { return FListIndex; }
+  TZYLPaintMode PaintMode() const { return FPaintMode; }
+  void SetPaintMode(TZYLPaintMode Value);
+  const TZYLPaintEvent& GetOnPaint() const { return FOnPaint; }
+  void SetOnPaint(const TZYLPaintEvent& Value) { FOnPaint = Value; }
+
+  // Whether there is no usable image: no list, or the list lacks (ListIndex, ImageIndex).
+  bool IMLEmpty() const;
+  // Invalidates the owner form's whole client area, with erasing.
+  void Invalidate();
+
+  void Init() override;
+  void RestoreState() override;
+  void WndProc(vcl::TMessage& Message) override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  void DefineProperties(vcl::TFiler* Filer) override;
+
+  // The buffered background (null until a paint built it).
+  vcl::TBitmap* Buffer() const { return FBuffer; }
+
+  // IZYLBackground: the buffer is the background that transparent controls copy from.
+  vcl::TBitmap* BackBitmap() override { return FBuffer; }
+  bool BackBitmapCheck() override { return FBuffer != nullptr; }
+  bool BackDrawArea(vcl::TCanvas* Canvas, const vcl::TRect& DestRect, const vcl::TPoint& Source,
+                    uint16_t Flags) override;
+  bool isTransparentSet() override { return false; }
+  vcl::TPoint BackMapPoint(const vcl::TPoint& Point) override { return Point; }
+  win::HPALETTE BackBitmapPalette() override;
+  void BackUpdate() override;
+  vcl::TControl* BackControl(int Index) override;
+  int BackControlCount() override;
+
+ protected:
+  // The list, an index or the list's content changed (Sender null when the component itself
+  // asks). The base invalidates the form.
+  virtual void GetIMLChange(vcl::TObject* Sender);
+  // Paints the client area into DC; true when it did (the erase then ends there). The base
+  // calls OnPaint in owner-draw mode.
+  virtual bool PaintClientArea(win::HDC DC);
+  // Drops the buffer and repaints the form.
+  void GetChange(vcl::TObject* Sender) override;
+  void FreeBuffer();
+
+  bool FDefaultFill = true;
+  TZYLCustomImageList* FImageList = nullptr;
+  TZYLChangeLink* FChangeLink;
+  int FImageIndex = 0;
+  int FListIndex = 0;
+  TZYLPaintMode FPaintMode = pcControl;
+  TZYLPaintEvent FOnPaint;
+  vcl::TBitmap* FBuffer = nullptr;
+  // Whether paints go through the buffer.
+  bool FBuffered = false;
+  // Set by WM_SIZE and by every change: the buffer is built again.
+  bool FSizeChanged = false;
+  // Whether a resize invalidates with erasing.
+  bool FEraseOnSize = false;
+
+ private:
+  void ReadIdent(vcl::TReader* Reader);
+  void WriteIdent(vcl::TWriter* Writer);
+  void ImageListChanged(vcl::TObject* Sender) { GetIMLChange(Sender); }
+};
+
+}  // namespace zyl
