@@ -43,6 +43,8 @@
 #include "display/ZYLStaticText.h"
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
+#include "edits/ZYLEdit.h"
+#include "edits/ZYLEditAutoComplete.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLFileCtrl.h"
@@ -103,6 +105,14 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
+// The edits' units, after the display controls'.
+const vcl::TUnitEntry editUnits[] = {
+    {"ZYLBaseEdit", nullptr, nullptr},
+    {"ZYLEditAutoComplete", &zyl::ZYLEditAutoCompleteInit, &zyl::ZYLEditAutoCompleteDone},
+    {"ZYLCustomEdit", nullptr, nullptr},
+    {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
+};
+
 // The system components' units.
 const vcl::TUnitEntry systemUnits[] = {
     {"ZYLHint", &zyl::ZYLHintInit, &zyl::ZYLHintDone},
@@ -122,6 +132,7 @@ const vcl::TPackageUnitTable& PackageTable() {
     all.insert(all.end(), foundation.Units, foundation.Units + foundation.UnitCount);
     all.insert(all.end(), std::begin(buttonUnits), std::end(buttonUnits));
     all.insert(all.end(), std::begin(displayUnits), std::end(displayUnits));
+    all.insert(all.end(), std::begin(editUnits), std::end(editUnits));
     all.insert(all.end(), std::begin(systemUnits), std::end(systemUnits));
     return all;
   }();
