@@ -148,7 +148,7 @@ TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
   SetHeight(21);
   FFont3D = new TZYL3DCaption();
   FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
-  FBevel->SetMode(bmWindows);
+  FBevel->SetDefaultMode(bmWindows);
   FCaret = new TZYLCaret(this);
   FCaret->SetPos(TZYLCaret::piY, 1);
   const TZYLBufferEntryDestroy destroy(this, &TZYLBaseEdit::DestroyRecord);
@@ -517,8 +517,9 @@ void TZYLBaseEdit::Loaded() {
 // ---------------------------------------------------------------------------------------------
 // Caret
 
+// The default caret is one row of the font high.
 void TZYLBaseEdit::UpdateCaret() {
-  FCaret->SetWord(TZYLCaret::wiHeight, static_cast<uint16_t>(RowHeight("Qp")));
+  FCaret->SetWord(TZYLCaret::wiRowHeight, static_cast<uint16_t>(RowHeight("Qp")));
   if (Focused()) FCaret->BuildCaret();
 }
 
@@ -539,7 +540,7 @@ void TZYLBaseEdit::WMSetFocusEdit(vcl::TWMSetFocus& Message) {
   CreateBackBitmap();
   if (FCaret->Style() == csDefault) {
     Canvas()->SetFont(Font());
-    FCaret->SetWord(TZYLCaret::wiHeight, static_cast<uint16_t>(RowHeight("Qp")));
+    FCaret->SetWord(TZYLCaret::wiRowHeight, static_cast<uint16_t>(RowHeight("Qp")));
   }
   FCaret->BuildCaret();
   FCaret->Enable();
