@@ -13,10 +13,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
-#include "platform/rtl/StrUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 
@@ -74,8 +74,8 @@ ZYL_CLASS_IMPL(TZYLBaseEdit) {
       .Default(vcl::clWindow)
       .Publish("Cursor")
       .Default(vcl::crIBeam)
-      .Publish({"Ctl3D", "CtlXP", "DragCursor", "DragMode", "Enabled", "Flat", "Hint",
-                "ImageList", "ImageIndex"})
+      .Publish({"Ctl3D", "CtlXP", "DragCursor", "DragMode", "Enabled", "Flat", "Hint", "ImageList",
+                "ImageIndex"})
       .Prop("ImeMode", &C::ImeMode, &C::SetImeMode)
       .Default(vcl::imDontCare)
       .Prop("ImeName", &C::ImeName, &C::SetImeName)
@@ -93,9 +93,9 @@ ZYL_CLASS_IMPL(TZYLBaseEdit) {
       .Prop("OnTextChangedAt", &C::GetOnTextChangedAt, &C::SetOnTextChangedAt)
       .Prop("OnChange", &C::GetOnChange, &C::SetOnChange)
       .Prop("OnModified", &C::GetOnModified, &C::SetOnModified)
-      .Publish({"OnContextPopup", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
-                "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDrag"})
+      .Publish({"OnContextPopup", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDrag"})
       .Prop("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter)
       .Prop("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit)
       .Publish({"OnMouseEnter", "OnMouseExit"})
@@ -401,8 +401,8 @@ void TZYLBaseEdit::EndUpdate(bool Redraw) {
 void TZYLBaseEdit::ModifyInnerRect() {
   if (UseXP() && FBevel->Mode() == bmWindows) return;  // the theme draws outside the client
   const int e = BevelExt();
-  FInnerRect = TRect{FInnerRect.Left + e, FInnerRect.Top + e, FInnerRect.Right - e,
-                     FInnerRect.Bottom - e};
+  FInnerRect =
+      TRect{FInnerRect.Left + e, FInnerRect.Top + e, FInnerRect.Right - e, FInnerRect.Bottom - e};
 }
 
 void TZYLBaseEdit::SetupRects() {
@@ -589,8 +589,8 @@ void TZYLBaseEdit::MouseExit() {
 }
 
 void TZYLBaseEdit::MouseStep() {
-  const int pos = CalcMousePos(vcl::TSmallPoint{static_cast<int16_t>(FMousePoint.X),
-                                                static_cast<int16_t>(FMousePoint.Y)});
+  const int pos = CalcMousePos(
+      vcl::TSmallPoint{static_cast<int16_t>(FMousePoint.X), static_cast<int16_t>(FMousePoint.Y)});
   if (!FDragging && FSelLength > 0 && pos > FSelStart && pos < FSelStart + FSelLength &&
       !FMouseSelecting) {
     FDragging = true;

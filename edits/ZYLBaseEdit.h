@@ -197,8 +197,8 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool Search(const std::string& S, TZYLSearchStart Start, bool MatchCase, bool WholeWord,
               TZYLSearchDirection Direction);
   bool SearchAndReplace(const std::string& S, const std::string& R, TZYLSearchStart Start,
-                        bool MatchCase, bool WholeWord, TZYLSearchDirection Direction,
-                        bool Prompt, bool ReplaceAll);
+                        bool MatchCase, bool WholeWord, TZYLSearchDirection Direction, bool Prompt,
+                        bool ReplaceAll);
 
   // ---- Caret movement (ZYLBaseEditKeys.cpp) ----
   void GotoParaStart();
@@ -367,7 +367,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   vcl::TRect FTextRect{};
   int FVertInset = 1;
   bool FSelectAllFromEnd = false;
-  bool FTyping = false;  // a typed character is being inserted
+  bool FTyping = false;              // a typed character is being inserted
   bool FLastChangeInserted = false;  // the last text change inserted something
   // True while Undo or Redo applies a step.
   bool Replaying() const { return FUndoing || FRedoing; }

@@ -238,8 +238,7 @@ void TZYLBaseEdit::ShowContextMenu(const vcl::TPoint& ScreenPoint) {
   add("-", true, nullptr);
   add(SZYLCut, selected && !FReadOnly, &TZYLBaseEdit::MenuCut);
   add(SZYLCopy, selected, &TZYLBaseEdit::MenuCopy);
-  add(SZYLPaste, vcl::Clipboard()->HasFormat(win::CF_TEXT) && !FReadOnly,
-      &TZYLBaseEdit::MenuPaste);
+  add(SZYLPaste, vcl::Clipboard()->HasFormat(win::CF_TEXT) && !FReadOnly, &TZYLBaseEdit::MenuPaste);
   add(SZYLDelete, selected && !FReadOnly, &TZYLBaseEdit::MenuDelete);
   add("-", true, nullptr);
   add(SZYLSelectAll, !FText.empty(), &TZYLBaseEdit::MenuSelectAll);
@@ -352,8 +351,8 @@ void TZYLBaseEdit::EMMessage(vcl::TMessage& Message) {
         const int n = std::clamp(static_cast<int>(l), 0, len);
         auto* p = reinterpret_cast<vcl::TPoint*>(w);
         Canvas()->SetFont(Font());
-        p->X = FTextRect.Left + Canvas()->TextWidth(FText.substr(0, static_cast<size_t>(n))) -
-               FOffset;
+        p->X =
+            FTextRect.Left + Canvas()->TextWidth(FText.substr(0, static_cast<size_t>(n))) - FOffset;
         p->Y = 0;
       }
       break;

@@ -220,8 +220,12 @@ std::string TZYLBaseEdit::Copy(int Pos, int Len) const {
   return FText.substr(static_cast<size_t>(Pos - 1), static_cast<size_t>(Len));
 }
 
-void TZYLBaseEdit::Upper(int Pos, int Len) { Replace(Pos, Len, vcl::AnsiUpperCase(Copy(Pos, Len))); }
-void TZYLBaseEdit::Lower(int Pos, int Len) { Replace(Pos, Len, vcl::AnsiLowerCase(Copy(Pos, Len))); }
+void TZYLBaseEdit::Upper(int Pos, int Len) {
+  Replace(Pos, Len, vcl::AnsiUpperCase(Copy(Pos, Len)));
+}
+void TZYLBaseEdit::Lower(int Pos, int Len) {
+  Replace(Pos, Len, vcl::AnsiLowerCase(Copy(Pos, Len)));
+}
 
 // ---------------------------------------------------------------------------------------------
 // Words
@@ -370,8 +374,8 @@ bool TZYLBaseEdit::SearchAndReplace(const std::string& S, const std::string& R,
     if (Prompt) {
       vcl::TMsgDlgButtons buttons{vcl::mbYes, vcl::mbNo, vcl::mbCancel};
       if (!ReplaceAll) buttons = buttons + vcl::TMsgDlgButtons{vcl::mbAll};
-      const int answer = vcl::MessageDlg(std::string(SZYLReplace) + "?", vcl::mtConfirmation,
-                                         buttons, 0);
+      const int answer =
+          vcl::MessageDlg(std::string(SZYLReplace) + "?", vcl::mtConfirmation, buttons, 0);
       if (answer == vcl::mrCancel) return false;
       if (answer == vcl::mrAll) ReplaceAll = true;
       replace = answer == vcl::mrYes;

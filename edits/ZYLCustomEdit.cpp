@@ -105,9 +105,7 @@ void TZYLCustomEdit::SetPasswordChar(char Value) {
   ChangedText(1);
 }
 
-void TZYLCustomEdit::CreateSpecialText(std::string& S) {
-  S.assign(FText.size(), FPasswordChar);
-}
+void TZYLCustomEdit::CreateSpecialText(std::string& S) { S.assign(FText.size(), FPasswordChar); }
 
 void TZYLCustomEdit::SetAutoSize(bool Value) {
   if (Value == FAutoSize) return;
@@ -235,8 +233,7 @@ void TZYLCustomEdit::ReadLegacyButtonStyle(vcl::TReader* Reader) {
 void TZYLCustomEdit::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   Filer->DefineProperty(
-      "CustomButtonStyle", [this](vcl::TReader* r) { ReadLegacyButtonStyle(r); }, nullptr,
-      false);
+      "CustomButtonStyle", [this](vcl::TReader* r) { ReadLegacyButtonStyle(r); }, nullptr, false);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -299,9 +296,8 @@ void TZYLCustomEdit::GetChange(vcl::TObject* Sender) {
 void TZYLCustomEdit::EnsureCharWidths(vcl::TCanvas* Canvas) {
   vcl::TFont* f = Font();
   const std::string key = f->Name() + '/' + std::to_string(f->Height()) + '/' +
-                          std::to_string(f->Style().Bits()) + '/' +
-                          std::to_string(f->Charset()) + '/' +
-                          std::to_string(Font3D()->Tracing());
+                          std::to_string(f->Style().Bits()) + '/' + std::to_string(f->Charset()) +
+                          '/' + std::to_string(Font3D()->Tracing());
   if (key == FWidthKey) return;
   Canvas->SetFont(f);
   win::GetCharWidth32A(Canvas->Handle(), 0, 255, FCharWidth);
@@ -427,15 +423,16 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
     clip.Intersect(rgn.Get());
     const TRect textRect{xOf(first), R.Top, std::max(R.Right, xOf(last)) + 8, R.Bottom};
     if (last > first)
-      ZYLDrawTextExt(c, s.substr(size_t(first), size_t(last - first)), Font3D(), textRect,
-                     RowFlags, styles);
+      ZYLDrawTextExt(c, s.substr(size_t(first), size_t(last - first)), Font3D(), textRect, RowFlags,
+                     styles);
     const bool showSel = FSelLength > 0 && (Focused() || !HideSelection());
     if (showSel) {
       int A = 0, B = 0;
       HighlightShift(Font3D(), A, B);
       const int selFirst = std::max(first, FSelStart - 1);
       const int selLast = std::min(last, FSelStart - 1 + FSelLength);
-      int left = xOf(FSelStart - 1), right = std::min(xOf(std::min(n, FSelStart - 1 + FSelLength)), R.Right);
+      int left = xOf(FSelStart - 1),
+          right = std::min(xOf(std::min(n, FSelStart - 1 + FSelLength)), R.Right);
       if (Font3D()->Style() == tdExtrudeEnh && LeftOriented(Font3D())) {
         left += A + B;
         right += A + B;
@@ -459,7 +456,8 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
       }
     }
   }
-  if (vcl::TBitmap* back = BackBitmapOf()) Canvas()->CopyRect(FPaintRect, back->Canvas(), FPaintRect);
+  if (vcl::TBitmap* back = BackBitmapOf())
+    Canvas()->CopyRect(FPaintRect, back->Canvas(), FPaintRect);
   if (caretShown) win::ShowCaret(wnd);
 }
 

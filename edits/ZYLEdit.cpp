@@ -6,19 +6,34 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLEdit) {
-  b.Publish({"AutoComplete", "AutoSelect", "AutoSize", "Alignment", "CharCase", "CustomButtons",
-             "CustomButtonsStyle", "CustomButtonWidth", "CustomButtonParentCtlXP", "Font",
-             "Font3D", "HideSelection", "MaxLength", "OEMConvert", "Options", "ParentFont",
-             "PasswordChar", "ReadOnly", "TabOnEnter", "Text", "OnBtnClick"});
+  b.Publish({"AutoComplete",
+             "AutoSelect",
+             "AutoSize",
+             "Alignment",
+             "CharCase",
+             "CustomButtons",
+             "CustomButtonsStyle",
+             "CustomButtonWidth",
+             "CustomButtonParentCtlXP",
+             "Font",
+             "Font3D",
+             "HideSelection",
+             "MaxLength",
+             "OEMConvert",
+             "Options",
+             "ParentFont",
+             "PasswordChar",
+             "ReadOnly",
+             "TabOnEnter",
+             "Text",
+             "OnBtnClick"});
 }
 
 ZYL_CLASS_IMPL(TZYLLabeledEdit) {
   b.Publish({"LabelPosition", "LabelSpacing", "LabelSync", "EditLabel"});
 }
 
-TZYLLabeledEdit::TZYLLabeledEdit(vcl::TComponent* AOwner) : inherited(AOwner) {
-  SetHasLabel(true);
-}
+TZYLLabeledEdit::TZYLLabeledEdit(vcl::TComponent* AOwner) : inherited(AOwner) { SetHasLabel(true); }
 
 void ZYLEditInit() {
   vcl::RegisterClasses({TZYLEdit::StaticClass(), TZYLLabeledEdit::StaticClass()});

@@ -257,8 +257,6 @@ void TZYLEditAutoComplete::Add(TZYLBaseEdit* Edit, const std::string& Text) {
 }
 
 void ZYLEditAutoCompleteInit() { vcl::RegisterClasses({TZYLEditAutoComplete::StaticClass()}); }
-void ZYLEditAutoCompleteDone() {
-  vcl::UnRegisterClasses({TZYLEditAutoComplete::StaticClass()});
-}
+void ZYLEditAutoCompleteDone() { vcl::UnRegisterClasses({TZYLEditAutoComplete::StaticClass()}); }
 
 }  // namespace zyl

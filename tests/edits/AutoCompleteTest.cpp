@@ -22,7 +22,9 @@ class AutoCompleteTest : public ::testing::Test {
  protected:
   AutoCompleteTest() {
     strings_ = new TZYLStringList(host_.Form());
-    strings_->GetArrayItem(strings_->Add())->GetList()->SetText("apple\r\napplesauce\r\nbanana\r\n");
+    strings_->GetArrayItem(strings_->Add())
+        ->GetList()
+        ->SetText("apple\r\napplesauce\r\nbanana\r\n");
     ac_ = new TZYLEditAutoComplete(host_.Form());
     ac_->SetStringList(strings_);
     edit_ = host_.Edit("Edit1", 10, 10, 150);

@@ -38,8 +38,7 @@ class EditTypingTest : public ::testing::Test {
 
 TEST_F(EditTypingTest, TypedCharactersAreInsertedAtTheCaretAndReported) {
   edit_->OnModified = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified);
-  edit_->OnTextChangedAt =
-      TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt);
+  edit_->OnTextChangedAt = TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt);
   tk::TypeText("ab");
   EXPECT_EQ(host_.Events().Take(), "modified at1 change at2 change");
   EXPECT_EQ(State(edit_), "ab|3|3+0");
@@ -62,7 +61,7 @@ TEST_F(EditTypingTest, CharCaseTurnsTypedLetters) {
 
 struct KeyStep {
   const char* Text;
-  int Caret;  // before the keys
+  int Caret;         // before the keys
   const char* Keys;  // L R H E = Left Right Home End, lower case with Shift, ^ before: with Ctrl
   const char* Expected;  // State after
 };
@@ -98,31 +97,30 @@ TEST_P(EditKeys, MoveAndSelect) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EditKeys,
-    ::testing::Values(KeyStep{"hello world", 12, "lll", "hello world|9|9+3"},
-                      KeyStep{"hello world", 12, "lllR", "hello world|10|10+0"},
-                      KeyStep{"hello world", 1, "rrr", "hello world|4|1+3"},
-                      KeyStep{"hello world", 1, "rrrl", "hello world|3|1+2"},
-                      KeyStep{"hello world", 1, "rrX", "hello world|3|3+0"},
-                      KeyStep{"hello world", 4, "e", "hello world|12|4+8"},
-                      KeyStep{"hello world", 4, "h", "hello world|1|1+3"},
-                      KeyStep{"hello world", 12, "^R", "hello world|12|12+0"},
-                      // Right at the end clears a selection without Shift, keeps it with.
-                      KeyStep{"abc", 2, "eR", "abc|4|4+0"},
-                      KeyStep{"abc", 2, "er", "abc|4|2+2"},
-                      // Up and Down act as Left and Right.
-                      KeyStep{"abc", 2, "D", "abc|3|3+0"},
-                      KeyStep{"abc", 2, "U", "abc|1|1+0"},
-                      // Word steps: Ctrl+Right and Ctrl+Left stop before the delimiter that ends a word.
-                      KeyStep{"one two three", 1, "^R", "one two three|4|4+0"},
-                      KeyStep{"one two three", 4, "^R", "one two three|8|8+0"},
-                      KeyStep{"one two three", 14, "^L", "one two three|8|8+0"},
-                      KeyStep{"one two three", 9, "^l", "one two three|4|4+5"},
-                      // A CR LF pair is crossed at once; Home and End stop at the line.
-                      KeyStep{"ab\r\ncd", 5, "L", "ab\r\ncd|3|3+0"},
-                      KeyStep{"ab\r\ncd", 3, "R", "ab\r\ncd|5|5+0"},
-                      KeyStep{"ab\r\ncd", 6, "H", "ab\r\ncd|5|5+0"},
-                      KeyStep{"ab\r\ncd", 2, "E", "ab\r\ncd|3|3+0"},
-                      KeyStep{"ab\r\ncd", 6, "^H", "ab\r\ncd|1|1+0"}));
+    ::testing::Values(
+        KeyStep{"hello world", 12, "lll", "hello world|9|9+3"},
+        KeyStep{"hello world", 12, "lllR", "hello world|10|10+0"},
+        KeyStep{"hello world", 1, "rrr", "hello world|4|1+3"},
+        KeyStep{"hello world", 1, "rrrl", "hello world|3|1+2"},
+        KeyStep{"hello world", 1, "rrX", "hello world|3|3+0"},
+        KeyStep{"hello world", 4, "e", "hello world|12|4+8"},
+        KeyStep{"hello world", 4, "h", "hello world|1|1+3"},
+        KeyStep{"hello world", 12, "^R", "hello world|12|12+0"},
+        // Right at the end clears a selection without Shift, keeps it with.
+        KeyStep{"abc", 2, "eR", "abc|4|4+0"}, KeyStep{"abc", 2, "er", "abc|4|2+2"},
+        // Up and Down act as Left and Right.
+        KeyStep{"abc", 2, "D", "abc|3|3+0"}, KeyStep{"abc", 2, "U", "abc|1|1+0"},
+        // Word steps: Ctrl+Right and Ctrl+Left stop before the delimiter that ends a word.
+        KeyStep{"one two three", 1, "^R", "one two three|4|4+0"},
+        KeyStep{"one two three", 4, "^R", "one two three|8|8+0"},
+        KeyStep{"one two three", 14, "^L", "one two three|8|8+0"},
+        KeyStep{"one two three", 9, "^l", "one two three|4|4+5"},
+        // A CR LF pair is crossed at once; Home and End stop at the line.
+        KeyStep{"ab\r\ncd", 5, "L", "ab\r\ncd|3|3+0"},
+        KeyStep{"ab\r\ncd", 3, "R", "ab\r\ncd|5|5+0"},
+        KeyStep{"ab\r\ncd", 6, "H", "ab\r\ncd|5|5+0"},
+        KeyStep{"ab\r\ncd", 2, "E", "ab\r\ncd|3|3+0"},
+        KeyStep{"ab\r\ncd", 6, "^H", "ab\r\ncd|1|1+0"}));
 
 TEST_F(EditTypingTest, BackspaceAndDeleteRemoveCharactersAndCrLfPairsWhole) {
   edit_->SetText("ab\r\ncd");

@@ -80,8 +80,8 @@ TEST_F(EditUndoTest, EveryStepIsRestoredExactly) {
     const char* After;
   };
   const TStep steps[] = {
-      {"abc", 2, true, "x", "axc"},          {"abc", 4, true, "x", "abcx"},
-      {"ab\r\ncd", 3, true, "x", "abxcd"},   {"ab\r\ncd", 5, false, "\b", "abcd"},
+      {"abc", 2, true, "x", "axc"},           {"abc", 4, true, "x", "abcx"},
+      {"ab\r\ncd", 3, true, "x", "abxcd"},    {"ab\r\ncd", 5, false, "\b", "abcd"},
       {"ab\r\ncd", 3, false, "\x7f", "abcd"}, {"abc", 2, false, "\b", "bc"},
   };
   for (const TStep& s : steps) {
@@ -195,7 +195,7 @@ struct SearchCase {
   int Caret;
   bool MatchCase, WholeWord;
   TZYLSearchDirection Direction;
-  const char* Answer;  // to the question at the end of the text ("" when none comes)
+  const char* Answer;    // to the question at the end of the text ("" when none comes)
   const char* Expected;  // "start+length caret", or "none"
 };
 
@@ -248,8 +248,8 @@ TEST_F(EditUndoTest, ReplaceAllPassesEveryMatchOnceInBothDirections) {
     vcl::testkit::TDialogScript atTheEnd;
     atTheEnd.Press("No");  // not again from the other end
     edit_->SetText("a-b-c");
-    EXPECT_TRUE(edit_->SearchAndReplace("-", "--", d == sdDown ? stTop : stBottom, true, false,
-                                        d, false, true));
+    EXPECT_TRUE(edit_->SearchAndReplace("-", "--", d == sdDown ? stTop : stBottom, true, false, d,
+                                        false, true));
     EXPECT_EQ(edit_->RawText(), "a--b--c");
   }
   // With prompts: Yes replaces, No skips, Cancel ends with False.

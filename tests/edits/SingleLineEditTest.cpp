@@ -65,8 +65,9 @@ TEST_F(SingleLineEditTest, TheSelectionIsPaintedInTheHighlightColoursWhileFocuse
   const int x0 = edit_->TextOrigin();
   const int right = x0 + edit_->PrefixWidth(6);
   const win::RECT sel{x0, r.Top, right, r.Top + 10};
-  EXPECT_TRUE(tk::PixelsMatch(host_.Shot(edit_), [](int, int) { return vcl::ColorToRGB(vcl::clLime); },
-                              "selection_lime", sel));
+  EXPECT_TRUE(tk::PixelsMatch(
+      host_.Shot(edit_), [](int, int) { return vcl::ColorToRGB(vcl::clLime); }, "selection_lime",
+      sel));
   // Unfocused with HideSelection the highlight goes; without HideSelection it stays.
   TZYLEdit* other = host_.Edit("Other", 10, 60, 120);
   THost::Focus(other);
