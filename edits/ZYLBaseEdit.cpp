@@ -407,6 +407,10 @@ void TZYLBaseEdit::ModifyInnerRect() {
 
 void TZYLBaseEdit::SetupRects() {
   if (IsUpdating() || Loading()) return;
+  ComputeRects();
+}
+
+void TZYLBaseEdit::ComputeRects() {
   FInnerRect = ClientRect();
   ModifyInnerRect();
   FPaintRect = FInnerRect;
@@ -422,15 +426,7 @@ void TZYLBaseEdit::CreateBackBitmap() {
   const TRect r = ClientRect();
   FBack->SetSize(std::max(1, r.Right), std::max(1, r.Bottom));
   RepaintBack(r);
-  if (Loading()) return;
-  FInnerRect = r;
-  ModifyInnerRect();
-  FPaintRect = FInnerRect;
-  ModifyPaintRect();
-  FVertInset = FOptions.contains(eoNarrowHeight) ? 0 : 1;
-  FTextRect = TRect{FPaintRect.Left + 1, FPaintRect.Top + FVertInset, FPaintRect.Right - 1,
-                    FPaintRect.Bottom - FVertInset};
-  ModifyTextRect();
+  if (!Loading()) ComputeRects();
 }
 
 vcl::TCanvas* TZYLBaseEdit::DrawCanvas() { return FBack ? FBack->Canvas() : Canvas(); }
@@ -466,21 +462,20 @@ void TZYLBaseEdit::Paint() {
 }
 
 void TZYLBaseEdit::RestoreBorderFront() {
-  if (!UseXP() || FBevel->Mode() != bmWindows) {
+  if (!UseXP() || FBevel->Mode() != bmWindows)
     inherited::RestoreBorderFront();
-    return;
-  }
-  if (FTransparent)
-    Invalidate();
-  else if (FFlat)
-    DrawText(-1);
+  else
+    RedrawThemedBorder();
 }
 
 void TZYLBaseEdit::RestoreBorderBack() {
-  if (!UseXP()) {
+  if (!UseXP())
     inherited::RestoreBorderBack();
-    return;
-  }
+  else
+    RedrawThemedBorder();
+}
+
+void TZYLBaseEdit::RedrawThemedBorder() {
   if (FTransparent)
     Invalidate();
   else if (FFlat)

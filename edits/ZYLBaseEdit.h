@@ -390,6 +390,10 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void MenuDelete(vcl::TObject*) { ClearSelection(); }
   void MenuSelectAll(vcl::TObject*) { SelectAll(); }
   void PlaceLabel();
+  // The inner, paint and text rectangles from the client rectangle.
+  void ComputeRects();
+  // The themed border of a flat or transparent edit after a change of its hot or focus state.
+  void RedrawThemedBorder();
   void ReadSubLabel(vcl::TStream* Stream);
   void WriteSubLabel(vcl::TStream* Stream);
   bool SearchOnce(const std::string& S, TZYLSearchStart Start, bool MatchCase, bool WholeWord,

@@ -29,27 +29,30 @@ win::LRESULT PackWords(int Low, int High) {
 // ---------------------------------------------------------------------------------------------
 // Keys
 
-void TZYLBaseEdit::KeyDown(uint16_t& Key, vcl::TShiftState Shift) {
-  inherited::KeyDown(Key, Shift);
-  TZYLEditModes mode = EditMode();
-  mode = mode - TZYLEditModes{emShift, emCtrl, emAlt};
+namespace {
+
+// Writes emShift, emCtrl and emAlt of the application's edit mode from a key's shift state.
+void StoreModifiers(vcl::TShiftState Shift) {
+  TZYLApplication* app = ZYLApplication();
+  if (!app) return;
+  TZYLEditModes mode = app->EditMode() - TZYLEditModes{emShift, emCtrl, emAlt};
   if (Shift.contains(vcl::ssShift)) mode = mode + TZYLEditModes{emShift};
   if (Shift.contains(vcl::ssCtrl)) mode = mode + TZYLEditModes{emCtrl};
   if (Shift.contains(vcl::ssAlt)) mode = mode + TZYLEditModes{emAlt};
-  TZYLApplication* app = ZYLApplication();
-  if (app && mode != app->EditMode()) app->SetEditMode(mode);
+  if (mode != app->EditMode()) app->SetEditMode(mode);
+}
+
+}  // namespace
+
+void TZYLBaseEdit::KeyDown(uint16_t& Key, vcl::TShiftState Shift) {
+  inherited::KeyDown(Key, Shift);
+  StoreModifiers(Shift);
   if (Key != 0) GetCommandKey(Key, Shift);
 }
 
 void TZYLBaseEdit::KeyUp(uint16_t& Key, vcl::TShiftState Shift) {
   inherited::KeyUp(Key, Shift);
-  TZYLEditModes mode = EditMode();
-  mode = mode - TZYLEditModes{emShift, emCtrl, emAlt};
-  if (Shift.contains(vcl::ssShift)) mode = mode + TZYLEditModes{emShift};
-  if (Shift.contains(vcl::ssCtrl)) mode = mode + TZYLEditModes{emCtrl};
-  if (Shift.contains(vcl::ssAlt)) mode = mode + TZYLEditModes{emAlt};
-  TZYLApplication* app = ZYLApplication();
-  if (app && mode != app->EditMode()) app->SetEditMode(mode);
+  StoreModifiers(Shift);
 }
 
 void TZYLBaseEdit::GetCommandKey(uint16_t& Key, vcl::TShiftState /*Shift*/) {
