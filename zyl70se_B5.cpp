@@ -111,6 +111,7 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLEditAutoComplete", &zyl::ZYLEditAutoCompleteInit, &zyl::ZYLEditAutoCompleteDone},
     {"ZYLCustomEdit", nullptr, nullptr},
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
+    {"ZYLCurrencySettings", nullptr, nullptr},
 };
 
 // The system components' units.
