@@ -112,6 +112,7 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCustomEdit", nullptr, nullptr},
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
+    {"ZYLDateFormat", nullptr, nullptr},
 };
 
 // The system components' units.

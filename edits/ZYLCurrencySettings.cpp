@@ -23,11 +23,29 @@ enum TLocalItem : int {
   liMonThousandSep = 21
 };
 
-const char* const PositivePatterns[] = {"\xA4" "1,1", "1,1\xA4", "\xA4 1,1", "1,1 \xA4"};
+const char* const PositivePatterns[] = {
+    "\xA4"
+    "1,1",
+    "1,1\xA4", "\xA4 1,1", "1,1 \xA4"};
 const char* const NegativePatterns[] = {
-    "(\xA4" "1,1)", "-\xA4" "1,1", "\xA4-1,1",      "\xA4" "1,1-",  "(1,1\xA4)",
-    "-1,1\xA4",     "1,1-\xA4",    "1,1\xA4-",      "-1,1 \xA4",    "-\xA4 1,1",
-    "1,1 \xA4-",    "\xA4 1,1-",   "\xA4 -1,1",     "1,1- \xA4",    "(\xA4 1,1)",
+    "(\xA4"
+    "1,1)",
+    "-\xA4"
+    "1,1",
+    "\xA4-1,1",
+    "\xA4"
+    "1,1-",
+    "(1,1\xA4)",
+    "-1,1\xA4",
+    "1,1-\xA4",
+    "1,1\xA4-",
+    "-1,1 \xA4",
+    "-\xA4 1,1",
+    "1,1 \xA4-",
+    "\xA4 1,1-",
+    "\xA4 -1,1",
+    "1,1- \xA4",
+    "(\xA4 1,1)",
     "(1,1 \xA4)"};
 
 // The leading integer of a text, Def when it has none.
@@ -55,8 +73,8 @@ std::string NumberText(uint64_t Amount, int Digits, int GroupSize, char Thousand
 }  // namespace
 
 std::string ZYLCurrToStr(int64_t Amount, const std::string& Symbol, const std::string& PosFormat,
-                         const std::string& NegFormat, int Digits, int GroupSize,
-                         char ThousandSep, char DecimalSep) {
+                         const std::string& NegFormat, int Digits, int GroupSize, char ThousandSep,
+                         char DecimalSep) {
   const std::string& pattern = Amount >= 0 ? PosFormat : NegFormat;
   const uint64_t magnitude =
       Amount >= 0 ? static_cast<uint64_t>(Amount) : 0 - static_cast<uint64_t>(Amount);
@@ -118,8 +136,9 @@ const std::string& TZYLCurrencySettings::GetString(int Index) const {
 }
 
 void TZYLCurrencySettings::SetString(int Index, const std::string& Value) {
-  std::string& target =
-      Index == siPositiveFormat ? FPositive : Index == siNegativeFormat ? FNegative : FSymbol;
+  std::string& target = Index == siPositiveFormat   ? FPositive
+                        : Index == siNegativeFormat ? FNegative
+                                                    : FSymbol;
   if (target == Value) return;
   target = Value;
   Change();

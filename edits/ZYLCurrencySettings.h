@@ -26,8 +26,8 @@ constexpr char ZYLCurrencySign = '\xA4';
 // DecimalSep, ThousandSep between groups of GroupSize digits (0: no groups), Symbol at the
 // sign's place.
 std::string ZYLCurrToStr(int64_t Amount, const std::string& Symbol, const std::string& PosFormat,
-                         const std::string& NegFormat, int Digits, int GroupSize,
-                         char ThousandSep, char DecimalSep);
+                         const std::string& NegFormat, int Digits, int GroupSize, char ThousandSep,
+                         char DecimalSep);
 
 class TZYLCurrencySettings : public TZYLObject {
   ZYL_CLASS(TZYLCurrencySettings, TZYLObject)

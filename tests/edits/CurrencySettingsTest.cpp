@@ -58,9 +58,9 @@ TEST_F(CurrencySettingsTest, AEuropeanLocaleWritesItsOwnSymbolSeparatorsAndPatte
 TEST_F(CurrencySettingsTest, EveryPatternReadsBackAsTheAmountItWasWrittenFrom) {
   TZYLCurrencySettings s;
   s.SetString(TZYLCurrencySettings::siSymbol, "$");
-  const char* const negatives[] = {"($2,468.25)", "-$2,468.25",  "$-2,468.25",  "$2,468.25-",
-                                   "(2,468.25$)", "-2,468.25$",  "2,468.25-$",  "2,468.25$-",
-                                   "-2,468.25 $", "-$ 2,468.25", "2,468.25 $-", "$ 2,468.25-",
+  const char* const negatives[] = {"($2,468.25)", "-$2,468.25",  "$-2,468.25",   "$2,468.25-",
+                                   "(2,468.25$)", "-2,468.25$",  "2,468.25-$",   "2,468.25$-",
+                                   "-2,468.25 $", "-$ 2,468.25", "2,468.25 $-",  "$ 2,468.25-",
                                    "$ -2,468.25", "2,468.25- $", "($ 2,468.25)", "(2,468.25 $)"};
   for (int n = 0; n < 16; ++n) {
     s.SetString(TZYLCurrencySettings::siNegativeFormat,
@@ -92,7 +92,7 @@ TEST_F(CurrencySettingsTest, DigitsAndGroupsFollowTheSettings) {
   EXPECT_EQ(s.toStr(Amount), "$2,468.25000");
   s.SetDigits(1);
   EXPECT_EQ(s.toStr(Amount), "$2,468.2");  // cut, not rounded
-  s.SetGroupSize(0);  // a grouping of 0 means no groups
+  s.SetGroupSize(0);                       // a grouping of 0 means no groups
   EXPECT_EQ(s.toStr(12345678900000), "$1234567890.0");
   s.SetGroupSize(2);
   EXPECT_EQ(s.toStr(12345678900000), "$12,34,56,78,90.0");
