@@ -21,6 +21,11 @@ void TRecorder::AddWord(vcl::TObject*, zyl::TZYLBaseEdit*, std::string& Text, bo
   Text = "[" + Text + "]";
 }
 
+void TRecorder::TakePopup(vcl::TObject*, vcl::TPoint MousePos, bool& Handled) {
+  Log.push_back("popup" + std::to_string(MousePos.X) + "," + std::to_string(MousePos.Y));
+  Handled = true;
+}
+
 std::string TRecorder::Take() {
   std::string s;
   for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;

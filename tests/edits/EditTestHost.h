@@ -26,6 +26,8 @@ class TRecorder : public vcl::TObject {
   // An auto-complete's OnAdd: refuses "no", brackets every other word.
   void AddWord(vcl::TObject* Sender, zyl::TZYLBaseEdit* Edit, std::string& Text, bool& Add,
                zyl::TZYLAutoCompleteSource& AddTo);
+  // An OnContextPopup that takes the click for itself.
+  void TakePopup(vcl::TObject* Sender, vcl::TPoint MousePos, bool& Handled);
   // Joins the log with spaces and clears it.
   std::string Take();
 };

@@ -315,9 +315,46 @@ TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   edit_->Select(1, 2);
   EXPECT_EQ(RightClickMenu(edit_, "Select all"), "&Copy;Select all;");
   EXPECT_EQ(edit_->SelLength(), 7);
+  // An assigned PopupMenu comes instead of the built-in one.
+  auto* own = new vcl::TPopupMenu(host_.Form());
+  auto* item = new vcl::TMenuItem(own);
+  item->SetCaption("Mine");
+  own->Items()->Add(item);
+  edit_->SetPopupMenu(own);
+  EXPECT_EQ(RightClickMenu(edit_, ""), "Mine;");
   // OnContextPopup may take the click; eoSuppressDefaultMenu shows no menu at all.
+  host_.Events().Take();
+  edit_->OnContextPopup =
+      vcl::TContextPopupEvent(&host_.Events(), &edittest::TRecorder::TakePopup);
+  EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+  EXPECT_EQ(host_.Events().Take(), "popup20,8");
+  edit_->OnContextPopup = nullptr;
+  edit_->SetPopupMenu(nullptr);
   edit_->SetOptions(TZYLEditOptions{eoSuppressDefaultMenu});
   EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+}
+
+TEST_F(EditTypingTest, TheMouseAboveTakesTheFocusWhenAsked) {
+  tk::MouseMove(THost::At(other_, 5, 5).X, THost::At(other_, 5, 5).Y);
+  EXPECT_TRUE(edit_->Focused());  // not asked: the focus stays
+  tk::MouseMove(THost::At(edit_, 5, 5).X, THost::At(edit_, 5, 5).Y);
+  other_->SetFocusOnMouseAbove(true);
+  tk::MouseMove(THost::At(other_, 5, 5).X, THost::At(other_, 5, 5).Y);
+  EXPECT_TRUE(other_->Focused());
+}
+
+TEST_F(EditTypingTest, OemConversionDropsWhatTheOemPageLacks) {
+  edit_->SetOEMConvert(true);
+  vcl::Clipboard()->SetAsText("caf\xE9 \x80");
+  THost::Chord('V', false, true);
+  EXPECT_EQ(edit_->RawText(), "caf\xE9 ?");  // the euro sign is not in the OEM page
+}
+
+TEST_F(EditTypingTest, NarrowHeightDropsTheTextsVerticalInset) {
+  const int top = edit_->TextRect().Top;
+  edit_->SetOptions(TZYLEditOptions{eoNarrowHeight});
+  EXPECT_EQ(edit_->TextRect().Top, top - 1);
+  EXPECT_EQ(edit_->TextRect().Top, edit_->PaintRect().Top);
 }
 
 }  // namespace
