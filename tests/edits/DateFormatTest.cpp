@@ -38,13 +38,13 @@ TEST_F(DateFormatTest, AEuropeanCustomPictureTakesTheLocalesSeparator) {
   const vcl::TDateTime march5 = vcl::EncodeDate(2004, 3, 5);
   uint16_t y = 0, m = 0, d = 0;
   vcl::DecodeDate(f_.StrToDate("31.02.2003"), y, m, d);
-  testsupport::ExpectCases({{f_.GetFormatStr(), "dd.mm.yyyy"},
-                            {f_.DateToStr(march5), "05.03.2004"},
-                            {f_.GetDTEditString(march5), "05.03.2004"},
-                            {std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d),
-                             "2003-2-28"},
-                            {Read("29.02.2004"), "2004-2-29"},
-                            {Read("5.3"), "1900-3-5"}});
+  testsupport::ExpectCases(
+      {{f_.GetFormatStr(), "dd.mm.yyyy"},
+       {f_.DateToStr(march5), "05.03.2004"},
+       {f_.GetDTEditString(march5), "05.03.2004"},
+       {std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d), "2003-2-28"},
+       {Read("29.02.2004"), "2004-2-29"},
+       {Read("5.3"), "1900-3-5"}});
   EXPECT_EQ(testsupport::ErrorOf<vcl::EConvertError>([&] { f_.StrToDate("31.04.2003"); }),
             "Invalid argument to date encode");
 }
@@ -98,7 +98,7 @@ TEST_F(DateFormatTest, FieldsAreFoundByPosition) {
   struct TCase {
     int Pos;
     int Pattern, Type, Start, Length, Next, Prev;
-  } const cases[] = {{1, 1, 2, 1, 2, 4, 1},   {3, 1, 2, 1, 2, 4, 1},  {5, 2, 12, 4, 2, 7, 1},
+  } const cases[] = {{1, 1, 2, 1, 2, 4, 1},  {3, 1, 2, 1, 2, 4, 1},   {5, 2, 12, 4, 2, 7, 1},
                      {8, 3, 24, 7, 4, 7, 4}, {11, 3, 24, 7, 4, 7, 4}, {13, 0, 0, 0, 0, 7, 7}};
   for (const TCase& c : cases) {
     EXPECT_EQ(f_.GetPattern(c.Pos, t), c.Pattern) << c.Pos;

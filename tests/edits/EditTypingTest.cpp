@@ -324,8 +324,7 @@ TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   EXPECT_EQ(RightClickMenu(edit_, ""), "Mine;");
   // OnContextPopup may take the click; eoSuppressDefaultMenu shows no menu at all.
   host_.Events().Take();
-  edit_->OnContextPopup =
-      vcl::TContextPopupEvent(&host_.Events(), &edittest::TRecorder::TakePopup);
+  edit_->OnContextPopup = vcl::TContextPopupEvent(&host_.Events(), &edittest::TRecorder::TakePopup);
   EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
   EXPECT_EQ(host_.Events().Take(), "popup20,8");
   edit_->OnContextPopup = nullptr;
