@@ -54,6 +54,24 @@ int ReadName(const std::string& Text, size_t& J, const std::array<std::string, N
   return 0;
 }
 
+// Writes Picture: its other characters as they stand, each run of D, M or Y (read without
+// case) through Field(letter, run length).
+template <class F>
+std::string WritePicture(const std::string& Picture, F Field) {
+  const std::string upper = vcl::UpperCase(Picture);
+  std::string out;
+  for (size_t i = 0; i < upper.size();) {
+    if (!IsField(upper[i])) {
+      out += Picture[i++];
+      continue;
+    }
+    const size_t n = RunLength(upper, i);
+    out += Field(upper[i], n);
+    i += n;
+  }
+  return out;
+}
+
 }  // namespace
 
 ZYL_CLASS_IMPL(TZYLDateFormat) {
@@ -119,32 +137,22 @@ std::string TZYLDateFormat::DateToStr(vcl::TDateTime Date) const {
   uint16_t y = 0, m = 0, d = 0;
   vcl::DecodeDate(Date, y, m, d);
   const vcl::TFormatSettings& fs = vcl::FormatSettings;
-  const std::string picture = vcl::UpperCase(GetFormatStr()), original = GetFormatStr();
-  std::string out;
-  for (size_t i = 0; i < picture.size();) {
-    const char c = picture[i];
-    if (!IsField(c)) {
-      out += original[i++];
-      continue;
+  const size_t dow = static_cast<size_t>(vcl::DayOfWeek(Date));
+  return WritePicture(GetFormatStr(), [&](char C, size_t N) -> std::string {
+    if (N > 4) return "";
+    if (C == 'D') {
+      const std::string texts[] = {std::to_string(d), TwoDigits(d), fs.ShortDayNames[dow],
+                                   fs.LongDayNames[dow]};
+      return texts[N - 1];
     }
-    const size_t n = RunLength(picture, i);
-    i += n;
-    if (n > 4) continue;
-    const int dow = vcl::DayOfWeek(Date);
-    if (c == 'D') {
-      const std::string texts[] = {std::to_string(d), TwoDigits(d), fs.ShortDayNames[size_t(dow)],
-                                   fs.LongDayNames[size_t(dow)]};
-      out += texts[n - 1];
-    } else if (c == 'M') {
+    if (C == 'M') {
       const std::string texts[] = {std::to_string(m), TwoDigits(m), fs.ShortMonthNames[m],
                                    fs.LongMonthNames[m]};
-      out += texts[n - 1];
-    } else {
-      const std::string texts[] = {std::to_string(y), TwoDigits(y % 100), "", std::to_string(y)};
-      out += texts[n - 1];
+      return texts[N - 1];
     }
-  }
-  return out;
+    const std::string texts[] = {std::to_string(y), TwoDigits(y % 100), "", std::to_string(y)};
+    return texts[N - 1];
+  });
 }
 
 std::string TZYLDateFormat::GetEditString(int Year, int Month, int Day) const {
@@ -153,31 +161,15 @@ std::string TZYLDateFormat::GetEditString(int Year, int Month, int Day) const {
   const bool valid = vcl::TryEncodeDate(Year, Month, Day, date);
   const size_t dow = valid ? static_cast<size_t>(vcl::DayOfWeek(date)) : 0;
   const size_t month = Month >= 1 && Month <= 12 ? static_cast<size_t>(Month) : 0;
-  const std::string picture = vcl::UpperCase(GetFormatStr()), original = GetFormatStr();
-  std::string out;
-  for (size_t i = 0; i < picture.size();) {
-    const char c = picture[i];
-    if (!IsField(c)) {
-      out += original[i++];
-      continue;
-    }
-    const size_t n = RunLength(picture, i);
-    i += n;
-    if (c == 'Y') {
-      out += n == 2 ? TwoDigits(Year % 100) : std::to_string(Year);
-    } else if (n == 3 || n == 4) {
-      if (c == 'D')
-        out += n == 3 ? PadRight(fs.ShortDayNames[dow], size_t(GetShortDayExtend()))
-                      : PadRight(fs.LongDayNames[dow], size_t(GetLongDayExtend()));
-      else
-        out += n == 3 ? PadRight(fs.ShortMonthNames[month], size_t(GetShortMonthExtend()))
-                      : PadRight(fs.LongMonthNames[month], size_t(GetLongMonthExtend()));
-    } else {
-      const int v = c == 'D' ? Day : Month;
-      out += n == 1 ? PadRight(std::to_string(v), 2) : TwoDigits(v);
-    }
-  }
-  return out;
+  return WritePicture(GetFormatStr(), [&](char C, size_t N) -> std::string {
+    if (C == 'Y') return N == 2 ? TwoDigits(Year % 100) : std::to_string(Year);
+    if (N == 3 && C == 'D') return PadRight(fs.ShortDayNames[dow], size_t(GetShortDayExtend()));
+    if (N == 4 && C == 'D') return PadRight(fs.LongDayNames[dow], size_t(GetLongDayExtend()));
+    if (N == 3) return PadRight(fs.ShortMonthNames[month], size_t(GetShortMonthExtend()));
+    if (N == 4) return PadRight(fs.LongMonthNames[month], size_t(GetLongMonthExtend()));
+    const int v = C == 'D' ? Day : Month;
+    return N == 1 ? PadRight(std::to_string(v), 2) : TwoDigits(v);
+  });
 }
 
 std::string TZYLDateFormat::GetDTEditString(vcl::TDateTime Date) const {
