@@ -195,6 +195,8 @@ std::string TZYLBaseEdit::Text() {
 
 void TZYLBaseEdit::SetText(const std::string& Value) {
   if (Value == FText) return;
+  // The histories' steps stand at positions of the old text: they go with it.
+  ClearUndo();
   FText = FMaxLength > 0 && static_cast<int>(Value.size()) > FMaxLength
               ? Value.substr(0, static_cast<size_t>(FMaxLength))
               : Value;

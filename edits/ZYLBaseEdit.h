@@ -93,8 +93,8 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   // The stored text (GetNewText runs after it is read).
   std::string Text();
   const std::string& RawText() const { return FText; }
-  // A different value is stored (cut to MaxLength when that is set), the caret goes to 1, the
-  // selection is cleared, then SetNewText.
+  // A different value is stored (cut to MaxLength when that is set), the undo and redo
+  // histories are emptied, the caret goes to 1, the selection is cleared, then SetNewText.
   void SetText(const std::string& Value);
   vcl::TCaption GetText() override { return Text(); }
   int GetLength() const { return static_cast<int>(FText.size()); }

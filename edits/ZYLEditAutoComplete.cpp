@@ -102,11 +102,14 @@ std::string TZYLEditAutoComplete::CompleteText(TZYLBaseEdit* Edit, const std::st
 }
 
 void TZYLEditAutoComplete::AutoCompleteText(TZYLBaseEdit* Edit, const std::string& Text) {
-  if (!FEnabled || !Edit) return;
+  if (!FEnabled || !Edit || FCompleting) return;
   const std::string completed = CompleteText(Edit, Text);
   if (GetS(completed) == GetS(Text)) return;
   const int typed = static_cast<int>(Text.size());
-  Edit->SetText(completed);
+  // The completion is one step of the edit's history, so that Undo takes it back.
+  FCompleting = true;
+  vcl::TFinally done([this] { FCompleting = false; });
+  Edit->Replace(1, Edit->GetLength(), completed);
   // The completed tail is selected, the caret before it.
   Edit->Select(typed + 1, static_cast<int>(completed.size()) - typed, typed + 1);
 }

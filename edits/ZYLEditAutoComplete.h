@@ -97,7 +97,8 @@ class TZYLEditAutoComplete : public TZYLCustomComponent {
   win::WNDPROC FInstance = nullptr;
   win::WNDPROC FOldProc = nullptr;
   win::HWND FEditWnd = nullptr;
-  bool FPlacing = false;  // the list is being filled and placed
+  bool FPlacing = false;     // the list is being filled and placed
+  bool FCompleting = false;  // a completion is being put into the edit
 };
 
 // Registers / unregisters the unit's component class for streaming.

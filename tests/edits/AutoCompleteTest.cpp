@@ -54,6 +54,14 @@ TEST_F(AutoCompleteTest, TypingCompletesInPlaceWithTheTailSelected) {
   edit_->SetText("");
   tk::TypeText("applesa");
   EXPECT_EQ(State(), "applesauce|8+3");
+  // Each completion is a step of its own: Undo takes it back, then the typed letter (which
+  // had replaced the offered tail), then the completion before it.
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "applesa");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "applesauce");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "apples");
 }
 
 TEST_F(AutoCompleteTest, WithoutCaseTheListsSpellingIsShown) {

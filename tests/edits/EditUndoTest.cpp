@@ -135,6 +135,14 @@ TEST_F(EditUndoTest, ReadOnlyRefusesUndoAndKeepsTheHistory) {
   EXPECT_EQ(edit_->RawText(), "a");
 }
 
+TEST_F(EditUndoTest, ANewTextTakesTheHistoryOfTheOldOneWithIt) {
+  tk::TypeText("abc");
+  edit_->SetText("x");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "x");
+  EXPECT_FALSE(edit_->CanUndo());
+}
+
 TEST_F(EditUndoTest, AClearedHistoryHasNothingToUndoOrRedo) {
   tk::TypeText("ab");
   edit_->Undo();
