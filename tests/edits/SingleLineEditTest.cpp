@@ -98,6 +98,24 @@ TEST_F(SingleLineEditTest, TypingPastTheRightEdgeScrollsAndHomeScrollsBack) {
   EXPECT_EQ(edit_->CaretPos(), edit_->GetLength() + 1);
 }
 
+TEST_F(SingleLineEditTest, HoldingTheButtonRightOfTheEditKeepsScrollingTheSelectionOn) {
+  edit_->SetBounds(10, 10, 60, 21);
+  edit_->SetText("the quick brown fox jumps over the lazy dog");
+  const win::POINT start = THost::At(edit_, 3, 8);
+  const win::POINT outside = THost::At(edit_, 70, 8);
+  tk::MouseDown(start.X, start.Y);
+  tk::MouseMove(outside.X, outside.Y);
+  const int first = edit_->SelLength();
+  tk::AdvanceClock(1000);  // five ticks of the auto-scroll timer
+  const int later = edit_->SelLength();
+  tk::MouseUp(outside.X, outside.Y);
+  EXPECT_GT(first, 0);
+  EXPECT_GT(later, first);
+  EXPECT_GT(edit_->ScrollOffset(), 0);
+  tk::AdvanceClock(1000);  // released: the timer is gone
+  EXPECT_EQ(edit_->SelLength(), later);
+}
+
 TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClicks) {
   edit_->OnBtnClick = TZYLOnBtnClick(&host_.Events(), &edittest::TRecorder::BtnClick);
   edit_->CustomButtons()->Add();
