@@ -44,6 +44,8 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLEdit.h"
+#include "edits/ZYLEditAutoComplete.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -117,8 +119,12 @@ const vcl::TUnitEntry displayUnits[] = {
     {"ZYLGraphicLabel", &zyl::ZYLGraphicLabelInit, &zyl::ZYLGraphicLabelDone},
 };
 
-// The edit, list and combo-box units.
+// The edits' units, after the display controls'.
 const vcl::TUnitEntry editUnits[] = {
+    {"ZYLBaseEdit", nullptr, nullptr},
+    {"ZYLEditAutoComplete", &zyl::ZYLEditAutoCompleteInit, &zyl::ZYLEditAutoCompleteDone},
+    {"ZYLCustomEdit", nullptr, nullptr},
+    {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},

@@ -83,7 +83,8 @@ class TZYLApplication : public vcl::TObject {
   bool GetXPThemesSupported() const;
   vcl::TNotifyEvent OnThemeChange;
 
-  // Edit mode (insert, shift, ...): setting a different value runs OnEditModeChange.
+  // Edit mode (insert, shift, ...), shared by the owner-drawn edits; it starts as {emInsert}
+  // (typing inserts). Setting a different value runs OnEditModeChange.
   TZYLEditModes EditMode() const { return FEditMode; }
   void SetEditMode(TZYLEditModes Value);
   vcl::TNotifyEvent OnEditModeChange;
@@ -151,7 +152,7 @@ class TZYLApplication : public vcl::TObject {
   bool FUseXPThemes = true;
   bool FXPOwnControlsOnly = false;
   bool FXPReserved = false;
-  TZYLEditModes FEditMode;
+  TZYLEditModes FEditMode{emInsert};  // typing inserts until the Insert key says otherwise
   std::unique_ptr<vcl::TBitmap> FBrushBitmap;
   std::unique_ptr<vcl::TBitmap> FBitmap;  // GetBitmap's black checker
   vcl::TColor FBrushColor = 0;

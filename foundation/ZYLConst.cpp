@@ -18,6 +18,9 @@ const char* const SZYLPaste = "&Paste";
 const char* const SZYLDelete = "&Delete";
 const char* const SZYLSelectAll = "Select all";
 const char* const SZYLReplace = "Replace";
+const char* const SZYLSearch = "Search";
+const char* const SZYLSearchAtTop = "At top ... restart from bottom?";
+const char* const SZYLSearchAtBottom = "At bottom ... restart from top?";
 
 const char* const SZYLDontShowAgain = "Don't show again";
 const char* const SZYLInputCaption = "Input...";

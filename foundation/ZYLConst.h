@@ -25,6 +25,9 @@ extern const char* const SZYLPaste;
 extern const char* const SZYLDelete;
 extern const char* const SZYLSelectAll;
 extern const char* const SZYLReplace;
+extern const char* const SZYLSearch;          // "Search", the caption of the search questions
+extern const char* const SZYLSearchAtTop;     // going up, at the start of the text
+extern const char* const SZYLSearchAtBottom;  // going down, at the end of the text
 
 // Dialogs.
 extern const char* const SZYLDontShowAgain;

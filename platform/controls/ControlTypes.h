@@ -20,6 +20,10 @@ class TCustomForm;
 ZYL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
 using TAlignSet = TSet<TAlign>;
 ZYL_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+// The input method editor's mode a windowed control asks for (kept for form files; the
+// window system has no input method editor).
+ZYL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata,
+         imKata, imChinese, imSHanguel, imHanguel)
 ZYL_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
 using TShiftState = TSet<TShiftStateItem>;
 ZYL_ENUM(TDragMode, dmManual, dmAutomatic)

@@ -15,6 +15,8 @@ ZYL_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
 ZYL_ENUM(TBevelShape, bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer)
 ZYL_ENUM(TBevelStyle, bsLowered, bsRaised)
 ZYL_ENUM(TShapeType, stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle)
+// Where a labeled control places its caption label.
+ZYL_ENUM(TLabelPosition, lpAbove, lpBelow, lpLeft, lpRight)
 
 // Draws a 3D frame of Width pixels inside Rect (top-left in TopColor, bottom-right in
 // BottomColor) and shrinks Rect by it.

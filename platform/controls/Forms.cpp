@@ -584,6 +584,7 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(CM_RELEASE, &TCustomForm::CMRelease)
       .On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged)
       .On(WM_COMMAND, &TCustomForm::WMCommand)
+      .On(WM_NEXTDLGCTL, &TCustomForm::WMNextDlgCtl)
       .On(WM_INITMENUPOPUP, &TCustomForm::WMMenuMessage)
       .On(WM_MENUSELECT, &TCustomForm::WMMenuMessage)
       .On(WM_MEASUREITEM, &TCustomForm::WMMenuMessage)

@@ -299,6 +299,8 @@ class TCustomForm : public TWinControl {
   void CMRelease(TMessage& Message);
   void CMVisibleChanged(TMessage& Message);
   void WMCommand(TMessage& Message);
+  // WM_NEXTDLGCTL as the dialog manager answers it (FormsDialogNav.cpp).
+  void WMNextDlgCtl(TMessage& Message);
   void WMMenuMessage(TMessage& Message);
   void DestroyWindowHandle() override;
   // Where Position puts the form when it is shown (false: where it is).

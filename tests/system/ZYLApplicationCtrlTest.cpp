@@ -255,8 +255,8 @@ TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   TZYLApplication* app = ZYLApplication();
   auto* c = new TZYLApplicationCtrl(nullptr);
   c->OnEditModeChange = vcl::TNotifyEvent(&s, &Sink::Notify);
-  app->SetEditMode({emInsert});
-  app->SetEditMode({emInsert});  // unchanged: no event
+  app->SetEditMode({emInsert, emCaps});
+  app->SetEditMode({emInsert, emCaps});  // unchanged: no event
   ASSERT_EQ(s.Senders.size(), 1u);
   EXPECT_EQ(s.Senders[0], c);
   delete c;

@@ -1,0 +1,820 @@
+#include "edits/ZYLBaseEdit.h"
+
+#include <algorithm>
+
+#include "display/ZYLBoundLabel.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLApplication.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBuffer.h"
+#include "foundation/ZYLCaret.h"
+#include "foundation/ZYLTimer.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/user/EditButtonConsts.h"
+#include "platform/user/WinUserConsts.h"
+
+namespace zyl {
+
+using vcl::TRect;
+
+namespace {
+// The interval of the auto-scroll timer that runs while the left button is held.
+constexpr TZYLTimerInterval MouseScrollInterval = 200;
+}  // namespace
+
+ZYL_MESSAGE_MAP(TZYLBaseEdit) {
+  using C = TZYLBaseEdit;
+  m.On(win::WM_CHAR, &C::WMChar)
+      .On(win::WM_SETFOCUS, &C::WMSetFocusEdit)
+      .On(win::WM_KILLFOCUS, &C::WMKillFocusEdit)
+      .On(win::WM_RBUTTONUP, &C::WMRButtonUp)
+      .On(win::WM_SIZE, &C::WMSizeEdit)
+      .On(win::WM_GETDLGCODE, &C::WMGetDlgCodeEdit)
+      .On(win::WM_SETTEXT, &C::WMSetText)
+      .On(win::WM_GETTEXT, &C::WMGetText)
+      .On(win::WM_GETTEXTLENGTH, &C::WMGetTextLength)
+      .On(win::WM_CLEAR, &C::WMClear)
+      .On(win::WM_COPY, &C::WMCopy)
+      .On(win::WM_CUT, &C::WMCut)
+      .On(win::WM_PASTE, &C::WMPaste)
+      .On(win::WM_ERASEBKGND, &C::WMEraseBkgndEdit)
+      .On(vcl::CM_FONTCHANGED, &C::CMFontChangedEdit)
+      .On(vcl::CM_VISIBLECHANGED, &C::CMVisibleChangedEdit)
+      .On(vcl::CM_ENABLEDCHANGED, &C::CMEnabledChangedEdit)
+      .On(vcl::CM_BIDIMODECHANGED, &C::CMBiDiModeChangedEdit)
+      .On(CM_ZYLBOUNDLABELCHANGE, &C::CMBoundLabelChange)
+      .On(CM_ZYLAFTERENTER, &C::CMAfterEnter)
+      .On(CM_ZYLAFTEREXIT, &C::CMAfterExit);
+  for (win::UINT msg = win::EM_GETSEL; msg <= win::EM_CHARFROMPOS; ++msg) m.On(msg, &C::EMMessage);
+}
+
+// The properties every edit shares; the publishing classes name the ones they show.
+ZYL_CLASS_IMPL(TZYLBaseEdit) {
+  using C = TZYLBaseEdit;
+  const vcl::TTypeInfo* color = vcl::ColorTypeInfo();
+  b.Publish("About")
+      .Publish({"BackFX", "FaceController"})
+      .Prop("HighlightBack", &C::HighlightBack, &C::SetHighlightBack, color)
+      .Default(vcl::clHighlight)
+      .Prop("HighlightText", &C::HighlightText, &C::SetHighlightText, color)
+      .Default(vcl::clHighlightText)
+      .Publish("Bevel")
+      .Prop("FocusOnMouseAbove", &C::GetBoolean, &C::SetBoolean)
+      .Index(biFocusOnMouseAbove)
+      .Default(false)
+      .Prop("Caret", &C::Caret, &C::SetCaretSettings)
+      .Publish("Color")
+      .Default(vcl::clWindow)
+      .Publish("Cursor")
+      .Default(vcl::crIBeam)
+      .Publish({"Ctl3D", "CtlXP", "DragCursor", "DragMode", "Enabled", "Flat", "Hint", "ImageList",
+                "ImageIndex"})
+      .Prop("ImeMode", &C::ImeMode, &C::SetImeMode)
+      .Default(vcl::imDontCare)
+      .Prop("ImeName", &C::ImeName, &C::SetImeName)
+      .Publish("ListIndex")
+      .Publish("ParentColor")
+      .Default(false)
+      .Publish({"ParentCtl3D", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"})
+      .Publish("TabStop")
+      .Default(true)
+      .Publish("Transparent")
+      .Prop("UseGlobalTimer", &C::UseGlobalTimer, &C::SetUseGlobalTimer)
+      .Default(false)
+      .Publish("Visible")
+      .Prop("OnCursorPosChanged", &C::GetOnCursorPosChanged, &C::SetOnCursorPosChanged)
+      .Prop("OnTextChangedAt", &C::GetOnTextChangedAt, &C::SetOnTextChangedAt)
+      .Prop("OnChange", &C::GetOnChange, &C::SetOnChange)
+      .Prop("OnModified", &C::GetOnModified, &C::SetOnModified)
+      .Publish({"OnContextPopup", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDrag"})
+      .Prop("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter)
+      .Prop("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit)
+      .Publish({"OnMouseEnter", "OnMouseExit"})
+      .Prop("OnMouseWheel", &C::GetOnMouseWheel, &C::SetOnMouseWheel)
+      .Publish({"Anchors", "Constraints", "DragKind", "BiDiMode", "ParentBiDiMode", "OnEndDock",
+                "OnStartDock"});
+  // Described here, published by the descendants that show them.
+  b.Declare("AutoSelect", &C::GetBoolean, &C::SetBoolean)
+      .Index(biAutoSelect)
+      .Default(false)
+      .Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(vcl::taLeftJustify)
+      .Declare("CharCase", &C::CharCase, &C::SetCharCase)
+      .Default(vcl::ecNormal)
+      .Declare("Font3D", &C::Font3D, &C::SetFont3D)
+      .Declare("HideSelection", &C::GetBoolean, &C::SetBoolean)
+      .Index(biHideSelection)
+      .Default(true)
+      .Declare("MaxLength", &C::GetInteger, &C::SetInteger)
+      .Index(iiMaxLength)
+      .Default(0)
+      .Declare("OEMConvert", &C::GetBoolean, &C::SetBoolean)
+      .Index(biOEMConvert)
+      .Default(false)
+      .Declare("Options", &C::Options, &C::SetOptions)
+      .Default(TZYLEditOptions{}.Bits())
+      .Declare("ReadOnly", &C::GetBoolean, &C::SetBoolean)
+      .Index(biReadOnly)
+      .Default(false)
+      .Declare("TabOnEnter", &C::TabOnEnter, &C::SetTabOnEnter)
+      .Default(false)
+      .Declare("Text", &C::Text, &C::SetText)
+      .Declare("EditLabel", &C::EditLabel, nullptr)
+      .Stored(false)  // the label is written whole as "SubLabel"
+      .Declare("LabelPosition", &C::LabelPosition, &C::SetLabelPosition)
+      .Default(vcl::lpAbove)
+      .Declare("LabelSpacing", &C::LabelSpacing, &C::SetLabelSpacing)
+      .Default(3)
+      .Declare("LabelSync", &C::LabelSync, &C::SetLabelSync)
+      .Default(false);
+}
+
+TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
+    : inherited(AOwner),
+      FUndo(std::make_unique<TZYLDynLIFOBuffer>()),
+      FRedo(std::make_unique<TZYLDynLIFOBuffer>()) {
+  vcl::TControlStyle style = ControlStyle();
+  style = style - vcl::TControlStyle{vcl::csAcceptsControls, vcl::csSetCaption};
+  SetControlStyle(style);
+  SetHeight(21);
+  FFont3D = new TZYL3DCaption();
+  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
+  FBevel->SetDefaultMode(bmWindows);
+  FCaret = new TZYLCaret(this);
+  FCaret->SetPos(TZYLCaret::piY, 1);
+  const TZYLBufferEntryDestroy destroy(this, &TZYLBaseEdit::DestroyRecord);
+  FUndo->SetOnEntryDestroy(destroy);
+  FRedo->SetOnEntryDestroy(destroy);
+  SetCursor(vcl::crIBeam);
+  SetColor(vcl::clWindow);
+  SetTabStop(true);
+  FDelimiters.set(static_cast<uint8_t>(' '));
+  FHighlightBack = vcl::clHighlight;
+  FHighlightText = vcl::clHighlightText;
+}
+
+TZYLBaseEdit::~TZYLBaseEdit() {
+  FBack.reset();
+  FTimer.reset();
+  FUndo->Clear();
+  FRedo->Clear();
+  delete FCaret;
+  FCaret = nullptr;
+  FFont3D->SetOnChange(nullptr);
+  delete FFont3D;
+  FFont3D = nullptr;
+}
+
+bool TZYLBaseEdit::Loading() const {
+  const vcl::TComponentState st = ComponentState();
+  return st.contains(vcl::csLoading) || st.contains(vcl::csReading) ||
+         st.contains(vcl::csDestroying);
+}
+
+TZYLEditModes TZYLBaseEdit::EditMode() {
+  TZYLApplication* app = ZYLApplication();
+  return app ? app->EditMode() : TZYLEditModes{emInsert};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Properties
+
+std::string TZYLBaseEdit::Text() {
+  GetNewText();
+  return FText;
+}
+
+void TZYLBaseEdit::SetText(const std::string& Value) {
+  if (Value == FText) return;
+  // The histories' steps stand at positions of the old text: they go with it.
+  ClearUndo();
+  FText = FMaxLength > 0 && static_cast<int>(Value.size()) > FMaxLength
+              ? Value.substr(0, static_cast<size_t>(FMaxLength))
+              : Value;
+  SetInteger(iiCaretPos, 1);
+  SetInteger(iiSelLength, 0);
+  SetNewText();
+}
+
+bool TZYLBaseEdit::GetBoolean(int Index) const {
+  switch (Index) {
+    case biHideSelection: return FHideSelection;
+    case biReadOnly: return FReadOnly;
+    case biModified: return FModified;
+    case biAutoSelect: return FAutoSelect;
+    case biOEMConvert: return FOEMConvert;
+    case biFocusOnMouseAbove: return FFocusOnMouseAbove;
+    default: return false;
+  }
+}
+
+void TZYLBaseEdit::SetBoolean(int Index, bool Value) {
+  switch (Index) {
+    case biHideSelection: FHideSelection = Value; break;
+    case biReadOnly:
+      FReadOnly = Value;
+      if (UseXP()) Invalidate();
+      break;
+    case biModified:
+      if (FModified == Value) return;
+      FModified = Value;
+      if (OnModified) OnModified(this);
+      break;
+    case biAutoSelect: FAutoSelect = Value; break;
+    case biOEMConvert: FOEMConvert = Value; break;
+    case biFocusOnMouseAbove: FFocusOnMouseAbove = Value; break;
+    default: break;
+  }
+}
+
+int TZYLBaseEdit::GetInteger(int Index) const {
+  switch (Index) {
+    case iiMaxLength: return FMaxLength;
+    case iiSelStart: return FSelStart;
+    case iiSelLength: return FSelLength;
+    case iiCaretPos: return FCaretPos;
+    default: return 0;
+  }
+}
+
+void TZYLBaseEdit::SetInteger(int Index, int Value) {
+  switch (Index) {
+    case iiMaxLength: FMaxLength = std::max(0, Value); break;
+    case iiSelStart: FSelStart = std::clamp(Value, 1, GetLength() + 1); break;
+    case iiSelLength:
+      Value = std::clamp(Value, 0, GetLength() + 1 - FSelStart);
+      if (Value == FSelLength) return;
+      FSelLength = Value;
+      if (Value == 0) FSelStart = FCaretPos;
+      DrawText(-1);
+      break;
+    case iiCaretPos:
+      FPrevCaretPos = FCaretPos;
+      FCaretPos = std::clamp(Value, 1, GetLength() + 1);
+      SetSelection();
+      CursorPosChanged();
+      break;
+    default: break;
+  }
+}
+
+void TZYLBaseEdit::Select(int Start, int Length, int Caret) {
+  Start = std::clamp(Start, 1, GetLength() + 1);
+  Length = std::clamp(Length, 0, GetLength() + 1 - Start);
+  FPrevCaretPos = FCaretPos;
+  FCaretPos = Caret > 0 ? std::clamp(Caret, 1, GetLength() + 1) : Start + Length;
+  FSelStart = Start;
+  FSelLength = Length;
+  DrawText(-1);
+  CursorPosChanged();
+}
+
+void TZYLBaseEdit::SetAlignment(vcl::TAlignment Value) {
+  if (Value == FAlignment) return;
+  FAlignment = Value;
+  FOffset = 0;
+  DoAlignmentChange();
+  DrawText(-1);
+  SetCaret();
+}
+
+void TZYLBaseEdit::SetOptions(TZYLEditOptions Value) {
+  if (Value == FOptions) return;
+  FOptions = Value;
+  SetupRects();
+  Invalidate();
+}
+
+void TZYLBaseEdit::SetHighlightBack(vcl::TColor Value) {
+  if (Value == FHighlightBack) return;
+  FHighlightBack = Value;
+  DrawText(-1);
+}
+
+void TZYLBaseEdit::SetHighlightText(vcl::TColor Value) {
+  if (Value == FHighlightText) return;
+  FHighlightText = Value;
+  DrawText(-1);
+}
+
+void TZYLBaseEdit::SetFont3D(TZYL3DCaption* Value) {
+  if (Value) FFont3D->Assign(Value);
+}
+
+void TZYLBaseEdit::SetCaretSettings(TZYLCaret* Value) {
+  if (Value) FCaret->Assign(Value);
+}
+
+// The selection follows a caret move: extended from the previous caret position with Shift (or
+// while the mouse selects), otherwise collapsed at the caret.
+void TZYLBaseEdit::SetSelection() {
+  if (FTyping || FDragging) return;
+  TZYLEditModes mode = EditMode();
+  if (!FMouseSelection && mode.contains(emShift)) {
+    mode = mode - TZYLEditModes{emShift};
+    if (TZYLApplication* app = ZYLApplication()) app->SetEditMode(mode);
+  }
+  if (!mode.contains(emShift) && !FMouseSelecting) {
+    FSelLength = 0;
+    FSelStart = FCaretPos;
+    return;
+  }
+  const int P = FPrevCaretPos, N = FCaretPos;
+  int& S = FSelStart;
+  int& L = FSelLength;
+  if (L == 0) {
+    L = std::abs(P - N);
+    S = std::min(P, N);
+  } else if (S < N && N < S + L) {
+    if (P < N) {
+      L = S + L - N;
+      S = N;
+    } else {
+      L = N - S;
+    }
+  } else if (N >= S + L) {
+    if (S < P) {
+      L = N - S;
+    } else {
+      S = S + L;
+      L = N - S;
+    }
+  } else if (S == P) {
+    L = L + (S - N);
+    S = N;
+  } else {
+    L = S - N;
+    S = N;
+  }
+  if (L < 0) {  // a move across the anchor
+    S += L;
+    L = -L;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hooks
+
+void TZYLBaseEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+int TZYLBaseEdit::RowHeight(const std::string& S) {
+  if (IsUpdating()) return std::abs(Font()->Height());
+  vcl::TCanvas* c = Canvas();
+  c->SetFont(Font());
+  return c->TextHeight(S);
+}
+
+void TZYLBaseEdit::CursorPosChanged() {
+  SetCaret();
+  if (OnCursorPosChanged) OnCursorPosChanged(this);
+}
+
+void TZYLBaseEdit::ChangedText(int At) {
+  if (IsUpdating()) return;
+  DrawText(At);
+  if (ComponentState().contains(vcl::csLoading)) return;
+  if (OnTextChangedAt) OnTextChangedAt(this, At);
+  Change();
+}
+
+bool TZYLBaseEdit::AllowedOperation(const std::string& /*Text*/) { return !FReadOnly; }
+
+bool TZYLBaseEdit::RedrawOnExit() { return UseXP() && FFlat; }
+
+void TZYLBaseEdit::EndUpdate(bool Redraw) {
+  inherited::EndUpdate(false);
+  if (Redraw && !IsUpdating()) DrawText(-1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rectangles and painting
+
+void TZYLBaseEdit::ModifyInnerRect() {
+  if (UseXP() && FBevel->Mode() == bmWindows) return;  // the theme draws outside the client
+  const int e = BevelExt();
+  FInnerRect =
+      TRect{FInnerRect.Left + e, FInnerRect.Top + e, FInnerRect.Right - e, FInnerRect.Bottom - e};
+}
+
+void TZYLBaseEdit::SetupRects() {
+  if (IsUpdating() || Loading()) return;
+  ComputeRects();
+}
+
+void TZYLBaseEdit::ComputeRects() {
+  FInnerRect = ClientRect();
+  ModifyInnerRect();
+  FPaintRect = FInnerRect;
+  ModifyPaintRect();
+  FVertInset = FOptions.contains(eoNarrowHeight) ? 0 : 1;
+  FTextRect = TRect{FPaintRect.Left + 1, FPaintRect.Top + FVertInset, FPaintRect.Right - 1,
+                    FPaintRect.Bottom - FVertInset};
+  ModifyTextRect();
+}
+
+void TZYLBaseEdit::CreateBackBitmap() {
+  if (!FBack) FBack = std::make_unique<vcl::TBitmap>();
+  const TRect r = ClientRect();
+  FBack->SetSize(std::max(1, r.Right), std::max(1, r.Bottom));
+  RepaintBack(r);
+  if (!Loading()) ComputeRects();
+}
+
+vcl::TCanvas* TZYLBaseEdit::DrawCanvas() { return FBack ? FBack->Canvas() : Canvas(); }
+
+void TZYLBaseEdit::RepaintBack(const TRect& Rect) {
+  vcl::TCanvas* c = DrawCanvas();
+  if (CheckOptimized()) {
+    if (vcl::TBitmap* back = BackBitmap()) {
+      c->CopyRect(Rect, back->Canvas(), Rect);
+      return;
+    }
+  }
+  if (UseXP()) {
+    BevelXP(c, ClientRect());
+    return;
+  }
+  c->Brush()->SetStyle(vcl::bsSolid);
+  c->Brush()->SetColor(GetBackColor());
+  c->FillRect(Rect);
+}
+
+void TZYLBaseEdit::Paint() {
+  if (IsUpdating() || Loading()) return;
+  if (FPaintRect.Left < 0) SetupRects();
+  FillControl();
+  if (!Focused() && FFlat && !ComponentState().contains(vcl::csDesigning) && !UseXP())
+    RestoreBorderBack();
+  else if (UseXP() && FBevel->Mode() == bmWindows)
+    BevelXP(Canvas(), ClientRect());
+  else
+    FBevel->PaintBevel(Canvas(), ClientRect(), FTransparent);
+  SetCaret();
+}
+
+void TZYLBaseEdit::RestoreBorderFront() {
+  if (!UseXP() || FBevel->Mode() != bmWindows)
+    inherited::RestoreBorderFront();
+  else
+    RedrawThemedBorder();
+}
+
+void TZYLBaseEdit::RestoreBorderBack() {
+  if (!UseXP())
+    inherited::RestoreBorderBack();
+  else
+    RedrawThemedBorder();
+}
+
+void TZYLBaseEdit::RedrawThemedBorder() {
+  if (FTransparent)
+    Invalidate();
+  else if (FFlat)
+    DrawText(-1);
+}
+
+void TZYLBaseEdit::DoThemeChanged() {
+  inherited::DoThemeChanged();
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TZYLBaseEdit::WMEraseBkgndEdit(vcl::TWMEraseBkgnd& Message) { Message.Result = 1; }
+
+void TZYLBaseEdit::WMSizeEdit(vcl::TWMSize& Message) {
+  ZYL_INHERITED(Message);
+  if (Focused())
+    CreateBackBitmap();
+  else
+    SetupRects();
+}
+
+void TZYLBaseEdit::CMFontChangedEdit(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (HandleAllocated()) UpdateCaret();
+}
+
+void TZYLBaseEdit::Loaded() {
+  inherited::Loaded();
+  SetLabelPosition(FLabelPosition);
+  SetupRects();
+  if (HandleAllocated()) Invalidate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Caret
+
+// The default caret is one row of the font high.
+void TZYLBaseEdit::UpdateCaret() {
+  FCaret->SetWord(TZYLCaret::wiRowHeight, static_cast<uint16_t>(RowHeight("Qp")));
+  if (Focused()) FCaret->BuildCaret();
+}
+
+void TZYLBaseEdit::SetZYLCaretPos(int X, int Y) {
+  if (FCaret->Style() == csUnder || FCaret->Style() == csUnderBlock) {
+    Canvas()->SetFont(Font());
+    const int h = Canvas()->TextHeight("Qp");
+    Y += FCaret->Style() == csUnder ? h - 3 : h - FCaret->Height() - 2;
+  }
+  FCaret->SetCaretPos(X, Y);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Focus
+
+void TZYLBaseEdit::WMSetFocusEdit(vcl::TWMSetFocus& Message) {
+  ZYL_INHERITED(Message);
+  CreateBackBitmap();
+  if (FCaret->Style() == csDefault) {
+    Canvas()->SetFont(Font());
+    FCaret->SetWord(TZYLCaret::wiRowHeight, static_cast<uint16_t>(RowHeight("Qp")));
+  }
+  FCaret->BuildCaret();
+  FCaret->Enable();
+  if (RedrawOnEnter()) DrawText(-1);
+  if (FFlat) {
+    RestoreBorderFront();
+    if (UseXP()) DrawText(-1);
+  }
+  const bool wasHidden = FSelHidden;
+  FSelHidden = false;
+  if (FHideSelection || FAutoSelect) {
+    if (FAutoSelect && !FFocusByMouse) SelectAll();
+    if (FSelLength > 0 || wasHidden) DrawText(-1);
+  }
+  FFocusByMouse = false;
+  SetCaret();
+}
+
+void TZYLBaseEdit::WMKillFocusEdit(vcl::TWMKillFocus& Message) {
+  if (FHideSelection && FSelLength > 0) {
+    FSelHidden = true;
+    DrawText(-1);
+  }
+  ZYL_INHERITED(Message);
+  FBack.reset();
+  if (RedrawOnExit()) DrawText(-1);
+  FCaret->DestroyCaret();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+void TZYLBaseEdit::MouseEnter() {
+  inherited::MouseEnter();
+  if (ComponentState().contains(vcl::csDesigning)) return;
+  if (FFocusOnMouseAbove && Enabled() && CanFocus())
+    SetFocus();
+  else if (UseXP() && FFlat)
+    Invalidate();
+}
+
+void TZYLBaseEdit::MouseExit() {
+  inherited::MouseExit();
+  if (ComponentState().contains(vcl::csDesigning)) return;
+  if (UseXP() && FFlat) DrawText(-1);
+}
+
+void TZYLBaseEdit::MouseStep() {
+  const int pos = CalcMousePos(
+      vcl::TSmallPoint{static_cast<int16_t>(FMousePoint.X), static_cast<int16_t>(FMousePoint.Y)});
+  if (!FDragging && FSelLength > 0 && pos > FSelStart && pos < FSelStart + FSelLength &&
+      !FMouseSelecting) {
+    FDragging = true;
+    FSavedCursor = vcl::Screen->Cursor();
+    vcl::Screen->SetCursor(vcl::crDrag);
+  }
+  const int oldLength = FSelLength;
+  SetInteger(iiCaretPos, pos);
+  if (oldLength != FSelLength) DrawText(-1);
+}
+
+void TZYLBaseEdit::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseDown(Button, Shift, X, Y);
+  // The press of a double click keeps the word DblClick selected.
+  if (Button != vcl::mbLeft || !Enabled() || Shift.contains(vcl::ssDouble)) return;
+  FButtonDown = true;
+  FMousePoint = vcl::TPoint{X, Y};
+  if (!Focused()) {
+    FFocusByMouse = true;
+    if (CanFocus()) SetFocus();
+    FFocusByMouse = false;
+  }
+  // A click with Shift extends the selection like a held mouse button.
+  FMouseSelecting = FMouseSelection && Shift.contains(vcl::ssShift);
+  MouseStep();
+  FMouseSelecting = false;
+  if (!FTimer)
+    FTimer = std::make_unique<TZYLTimer>(MouseScrollInterval,
+                                         vcl::TNotifyEvent(this, &TZYLBaseEdit::DoOnTimer), true,
+                                         FUseGlobalTimer);
+}
+
+void TZYLBaseEdit::DoOnTimer(vcl::TObject* /*Sender*/) {
+  if (!FButtonDown || FDragging) return;
+  if (FSelLength > 0) FMouseSelecting = FMouseSelection;
+  MouseStep();
+  FMouseSelecting = false;
+}
+
+void TZYLBaseEdit::MouseMove(vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseMove(Shift, X, Y);
+  if (!Enabled()) return;
+  FMousePoint = vcl::TPoint{X, Y};
+  if (!FButtonDown || !Shift.contains(vcl::ssLeft)) return;
+  const int old = FCaretPos;
+  FMouseSelecting = FMouseSelection && !FDragging;
+  const int pos = CalcMousePos(vcl::TSmallPoint{static_cast<int16_t>(X), static_cast<int16_t>(Y)});
+  if (FDragging) {
+    FPrevCaretPos = FCaretPos;
+    FCaretPos = pos;
+    CursorPosChanged();
+  } else {
+    SetInteger(iiCaretPos, pos);
+  }
+  FMouseSelecting = false;
+  if (FCaretPos != old) DrawText(-1);
+}
+
+void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (Button != vcl::mbLeft) return;
+  FTimer.reset();
+  FButtonDown = false;
+  if (!FDragging) return;
+  FDragging = false;
+  vcl::Screen->SetCursor(FSavedCursor);
+  int P = FCaretPos;
+  const int S = FSelStart, L = FSelLength;
+  if (P >= S && P <= S + L) {  // dropped on the selection itself
+    FSelStart = P;
+    FSelLength = 0;
+    DrawText(-1);
+    return;
+  }
+  std::string T = GetSelText();
+  int len = static_cast<int>(T.size());
+  if (!T.empty() && T.back() == '\r') {  // a trailing CR stays with its LF
+    T.pop_back();
+    --len;
+    FSelLength = len;
+  }
+  SetSelText("");
+  if (P > S) P -= len;
+  if (P > 1 && P <= GetLength() && FText[static_cast<size_t>(P - 1)] == '\n') --P;
+  SetInteger(iiCaretPos, P);
+  SetSelText(T);
+  DrawText(P);
+  SetInteger(iiCaretPos, P);
+}
+
+void TZYLBaseEdit::DblClick() {
+  inherited::DblClick();
+  if (!Enabled() || !FMouseSelection) return;
+  BeginUpdate();
+  SelectCurrentWord();
+  EndUpdate(false);
+  DrawText(-1);
+  CursorPosChanged();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bound label
+
+void TZYLBaseEdit::SetHasLabel(bool Value) {
+  if (Value) {
+    if (FEditLabel) return;
+    FHasLabel = true;
+    FEditLabel = new TZYLBoundLabel(this);
+    FEditLabel->FreeNotification(this);
+    FEditLabel->SetControl(this);
+    if (Parent()) {
+      FEditLabel->SetParent(Parent());
+      PlaceLabel();
+    }
+    return;
+  }
+  FHasLabel = false;
+  if (!FEditLabel) return;
+  TZYLBoundLabel* l = FEditLabel;
+  FEditLabel = nullptr;
+  delete l;
+}
+
+void TZYLBaseEdit::PlaceLabel() {
+  if (!FEditLabel) return;
+  if (Loading()) return;
+  const int G = FLabelSpacing;
+  int x = Left(), y = Top(), w = FEditLabel->Width(), h = FEditLabel->Height();
+  if (FLabelSync) {
+    if (FLabelPosition == vcl::lpAbove || FLabelPosition == vcl::lpBelow)
+      w = Width();
+    else
+      h = Height();
+  }
+  switch (FLabelPosition) {
+    case vcl::lpAbove: y = Top() - h - G; break;
+    case vcl::lpBelow: y = Top() + Height() + G; break;
+    case vcl::lpLeft: x = Left() - w - G; break;
+    case vcl::lpRight: x = Left() + Width() + G; break;
+  }
+  FEditLabel->SetBounds(x, y, w, h);
+}
+
+void TZYLBaseEdit::SetLabelPosition(vcl::TLabelPosition Value) {
+  FLabelPosition = Value;
+  PlaceLabel();
+}
+
+void TZYLBaseEdit::SetLabelSpacing(int Value) {
+  FLabelSpacing = Value;
+  PlaceLabel();
+}
+
+void TZYLBaseEdit::SetLabelSync(bool Value) {
+  if (Value == FLabelSync) return;
+  FLabelSync = Value;
+  if (Value && FEditLabel) FEditLabel->SetAutoSize(false);
+  PlaceLabel();
+}
+
+void TZYLBaseEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
+  PlaceLabel();
+}
+
+void TZYLBaseEdit::CMBoundLabelChange(vcl::TMessage& /*Message*/) { PlaceLabel(); }
+
+void TZYLBaseEdit::CMAfterEnter(vcl::TMessage& /*Message*/) {
+  if (OnAfterEnter) OnAfterEnter(this);
+}
+
+void TZYLBaseEdit::CMAfterExit(vcl::TMessage& /*Message*/) {
+  if (OnAfterExit) OnAfterExit(this);
+}
+
+void TZYLBaseEdit::SetParent(vcl::TWinControl* AParent) {
+  inherited::SetParent(AParent);
+  if (!FEditLabel) return;
+  FEditLabel->SetParent(AParent);
+  FEditLabel->SetVisible(Visible());
+  PlaceLabel();
+}
+
+void TZYLBaseEdit::SetName(const std::string& NewName) {
+  const std::string old = Name();
+  inherited::SetName(NewName);
+  if (!FEditLabel || !ComponentState().contains(vcl::csDesigning)) return;
+  const std::string caption = FEditLabel->Caption();
+  if (caption.empty() || vcl::CompareText(caption, old) == 0) FEditLabel->SetCaption(NewName);
+}
+
+void TZYLBaseEdit::CMVisibleChangedEdit(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FEditLabel) FEditLabel->SetVisible(Visible());
+}
+
+void TZYLBaseEdit::CMEnabledChangedEdit(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FEditLabel) FEditLabel->SetEnabled(Enabled());
+  DrawText(-1);
+}
+
+void TZYLBaseEdit::CMBiDiModeChangedEdit(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FEditLabel) FEditLabel->SetBiDiMode(BiDiMode());
+}
+
+void TZYLBaseEdit::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == vcl::opRemove && AComponent == FEditLabel) {
+    FEditLabel = nullptr;
+    FHasLabel = false;
+  }
+}
+
+void TZYLBaseEdit::ReadSubLabel(vcl::TStream* Stream) {
+  if (!FEditLabel) SetHasLabel(true);
+  Stream->ReadComponent(FEditLabel);
+}
+
+void TZYLBaseEdit::WriteSubLabel(vcl::TStream* Stream) { Stream->WriteComponent(FEditLabel); }
+
+void TZYLBaseEdit::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "SubLabel", [this](vcl::TStream* s) { ReadSubLabel(s); },
+      [this](vcl::TStream* s) { WriteSubLabel(s); }, FHasLabel && FEditLabel);
+}
+
+}  // namespace zyl

@@ -1,0 +1,86 @@
+#include "tests/edits/EditTestHost.h"
+
+#include "foundation/ZYLApplication.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Colors.h"
+
+namespace edittest {
+
+ZYL_CLASS_IMPL(TRecorder) {}
+
+void TRecorder::Changed(vcl::TObject*) { Log.push_back("change"); }
+void TRecorder::Modified(vcl::TObject*) { Log.push_back("modified"); }
+void TRecorder::ChangedAt(vcl::TObject*, int At) { Log.push_back("at" + std::to_string(At)); }
+void TRecorder::BtnClick(vcl::TObject*, vcl::TObject*, int Index) {
+  Log.push_back("button" + std::to_string(Index));
+}
+
+void TRecorder::AddWord(vcl::TObject*, zyl::TZYLBaseEdit*, std::string& Text, bool& Add,
+                        zyl::TZYLAutoCompleteSource&) {
+  Add = Text != "no";
+  Text = "[" + Text + "]";
+}
+
+void TRecorder::TakePopup(vcl::TObject*, vcl::TPoint MousePos, bool& Handled) {
+  Log.push_back("popup" + std::to_string(MousePos.X) + "," + std::to_string(MousePos.Y));
+  Handled = true;
+}
+
+std::string TRecorder::Take() {
+  std::string s;
+  for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
+  Log.clear();
+  return s;
+}
+
+THost::THost() : session_(640, 480) {
+  ownsApp_ = !zyl::ZYLApplication();
+  if (ownsApp_) zyl::ZYLApplicationInit();
+  form_ = std::make_unique<vcl::TForm>(nullptr);
+  form_->SetBorderStyle(vcl::bsNone);
+  form_->SetBounds(0, 0, 320, 240);
+  form_->SetColor(vcl::clBtnFace);
+  form_->Show();
+  Idle();
+}
+
+THost::~THost() {
+  form_.reset();
+  if (ownsApp_) zyl::ZYLApplicationDone();
+}
+
+zyl::TZYLEdit* THost::Edit(const char* Name, int X, int Y, int W, int H) {
+  auto* e = new zyl::TZYLEdit(form_.get());
+  e->SetName(Name);
+  e->SetBounds(X, Y, W, H);
+  e->SetParent(form_.get());
+  e->OnChange = vcl::TNotifyEvent(&rec_, &TRecorder::Changed);
+  Idle();
+  return e;
+}
+
+void THost::Focus(vcl::TWinControl* Control) {
+  Control->SetFocus();
+  Idle();
+}
+
+win::POINT THost::At(vcl::TControl* Control, int X, int Y) {
+  const vcl::TPoint p = Control->ClientToScreen(vcl::TPoint{X, Y});
+  return {p.X, p.Y};
+}
+
+void THost::Chord(win::BYTE Key, bool Shift, bool Ctrl) {
+  win::testkit::SetShiftState(Shift, Ctrl, false);
+  win::testkit::KeyPress(Key);
+  win::testkit::SetShiftState(false, false, false);
+}
+
+win::testkit::TCapture THost::Shot(vcl::TControl* Control) {
+  Idle();
+  const vcl::TPoint o = Control->ClientToScreen(vcl::TPoint{0, 0});
+  const win::testkit::TCapture screen = win::testkit::CaptureScreen();
+  return win::testkit::MakeCapture(Control->ClientWidth(), Control->ClientHeight(),
+                                   [&](int x, int y) { return screen.Color(o.X + x, o.Y + y); });
+}
+
+}  // namespace edittest

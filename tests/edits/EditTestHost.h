@@ -1,0 +1,60 @@
+// The host of the edit tests: a session with the application object, a borderless form at the
+// screen's top-left corner on which the edits are placed, driven through the test kit's input
+// (keys, characters, mouse) and captured from the screen; a recorder of the edits' events.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "edits/ZYLEdit.h"
+#include "edits/ZYLEditAutoComplete.h"
+#include "platform/controls/Forms.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/PixelCheck.h"
+
+namespace edittest {
+
+// Writes what the edits report.
+class TRecorder : public vcl::TObject {
+  ZYL_CLASS(TRecorder, vcl::TObject)
+  std::vector<std::string> Log;
+  void Changed(vcl::TObject* Sender);
+  void Modified(vcl::TObject* Sender);
+  void ChangedAt(vcl::TObject* Sender, int At);
+  void BtnClick(vcl::TObject* Sender, vcl::TObject* Btn, int Index);
+  // An auto-complete's OnAdd: refuses "no", brackets every other word.
+  void AddWord(vcl::TObject* Sender, zyl::TZYLBaseEdit* Edit, std::string& Text, bool& Add,
+               zyl::TZYLAutoCompleteSource& AddTo);
+  // An OnContextPopup that takes the click for itself.
+  void TakePopup(vcl::TObject* Sender, vcl::TPoint MousePos, bool& Handled);
+  // Joins the log with spaces and clears it.
+  std::string Take();
+};
+
+class THost {
+ public:
+  THost();
+  ~THost();
+  vcl::TForm* Form() const { return form_.get(); }
+  // A single-line edit on the form, named Name, with its events going to Events().
+  zyl::TZYLEdit* Edit(const char* Name, int X, int Y, int W = 150, int H = 21);
+  TRecorder& Events() { return rec_; }
+  // Focuses the control and runs until idle.
+  static void Focus(vcl::TWinControl* Control);
+  // A client point of a control in screen coordinates.
+  static win::POINT At(vcl::TControl* Control, int X, int Y);
+  static void Idle() { win::testkit::RunUntilIdle(); }
+  // Presses Key with the modifiers held.
+  static void Chord(win::BYTE Key, bool Shift, bool Ctrl = false);
+  // What the screen shows of a control (after running until idle).
+  win::testkit::TCapture Shot(vcl::TControl* Control);
+
+ private:
+  vcl::testkit::TControlsSession session_;
+  bool ownsApp_ = false;
+  std::unique_ptr<vcl::TForm> form_;
+  TRecorder rec_;
+};
+
+}  // namespace edittest

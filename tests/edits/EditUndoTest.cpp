@@ -1,0 +1,342 @@
+// The edit's history and text operations: undo and redo over several typed steps, the steps a
+// change really made (overwrite, CR LF pairs, MaxLength), read-only and cleared histories,
+// search with its questions at the ends of the text, replace, and the window and edit-control
+// messages answered from the edit's own text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "edits/ZYLEditAutoComplete.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/user/EditButtonConsts.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/EditTestHost.h"
+#include "tests/support/Cases.h"
+#include "tests/support/DialogScript.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+namespace tk = win::testkit;
+
+class EditUndoTest : public ::testing::Test {
+ protected:
+  EditUndoTest() {
+    edit_ = host_.Edit("Edit1", 10, 10, 200);
+    THost::Focus(edit_);
+  }
+  std::string Sel() const {
+    return std::to_string(edit_->SelStart()) + "+" + std::to_string(edit_->SelLength());
+  }
+  THost host_;
+  TZYLEdit* edit_ = nullptr;
+};
+
+TEST_F(EditUndoTest, UndoAndRedoWalkTheTypedStepsBothWays) {
+  tk::TypeText("abc");
+  edit_->Undo();
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "a");
+  EXPECT_EQ(edit_->CaretPos(), 2);
+  edit_->Redo();
+  EXPECT_EQ(edit_->RawText(), "ab");
+  edit_->Redo();
+  EXPECT_EQ(edit_->RawText(), "abc");
+  EXPECT_FALSE(edit_->CanRedo());
+  edit_->Undo();
+  edit_->Undo();
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "");
+  EXPECT_FALSE(edit_->CanUndo());
+  edit_->Undo();  // nothing left: nothing happens
+  EXPECT_EQ(edit_->RawText(), "");
+  // A new change empties the redo history, also after a redo.
+  edit_->Redo();
+  tk::TypeText("x");
+  EXPECT_FALSE(edit_->CanRedo());
+  EXPECT_EQ(edit_->RawText(), "ax");
+}
+
+TEST_F(EditUndoTest, UndoRestoresTheSelectionAndCaretOfTheStep) {
+  edit_->SetText("hello world");
+  edit_->Select(7, 5);
+  tk::TypeText("you");
+  EXPECT_EQ(edit_->RawText(), "hello you");
+  edit_->Undo();
+  edit_->Undo();
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "hello world");
+  EXPECT_EQ(Sel(), "7+5");
+}
+
+TEST_F(EditUndoTest, EveryStepIsRestoredExactly) {
+  // Each step is undone and redone, back to where it started.
+  struct TStep {
+    const char* Text;
+    int Caret;
+    bool Overwrite;
+    const char* Typed;  // "\b" Backspace, "\x7f" Delete
+    const char* After;
+  };
+  const TStep steps[] = {
+      {"abc", 2, true, "x", "axc"},           {"abc", 4, true, "x", "abcx"},
+      {"ab\r\ncd", 3, true, "x", "abxcd"},    {"ab\r\ncd", 5, false, "\b", "abcd"},
+      {"ab\r\ncd", 3, false, "\x7f", "abcd"}, {"abc", 2, false, "\b", "bc"},
+  };
+  for (const TStep& s : steps) {
+    edit_->SetText(s.Text);
+    edit_->ClearUndo();
+    edit_->SetCaretPos(s.Caret);
+    if (s.Overwrite) tk::KeyPress(win::VK_INSERT);
+    const std::string typed = s.Typed;
+    if (typed == "\b")
+      tk::KeyPress(win::VK_BACK);
+    else if (typed == "\x7f")
+      tk::KeyPress(win::VK_DELETE);
+    else
+      tk::TypeText(typed);
+    if (s.Overwrite) tk::KeyPress(win::VK_INSERT);
+    const std::string after = edit_->RawText();
+    edit_->Undo();
+    const std::string undone = edit_->RawText();
+    edit_->Redo();
+    testsupport::ExpectCases({{after, s.After}, {undone, s.Text}, {edit_->RawText(), s.After}});
+  }
+}
+
+TEST_F(EditUndoTest, MaxLengthKeepsWhatFitsAndAFullEditTakesNothing) {
+  edit_->SetMaxLength(5);
+  edit_->SetText("abcdefgh");  // the Text property cuts
+  EXPECT_EQ(edit_->RawText(), "abcde");
+  edit_->SetMaxLength(6);
+  edit_->SetCaretPos(6);
+  vcl::Clipboard()->SetAsText("XYZ");
+  THost::Chord('V', false, true);
+  EXPECT_EQ(edit_->RawText(), "abcdeX");
+  edit_->SetModified(false);
+  edit_->SetCaretPos(3);
+  tk::TypeText("q");  // full: the text stays, the change still counts
+  EXPECT_EQ(edit_->RawText(), "abcdeX");
+  EXPECT_TRUE(edit_->Modified());
+  EXPECT_EQ(edit_->CaretPos(), 3);
+  edit_->Undo();  // the paste, not an empty step
+  EXPECT_EQ(edit_->RawText(), "abcde");
+}
+
+TEST_F(EditUndoTest, ReadOnlyRefusesUndoAndKeepsTheHistory) {
+  tk::TypeText("ab");
+  edit_->SetReadOnly(true);
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "ab");
+  EXPECT_EQ(edit_->UndoCount(), 2);
+  edit_->SetReadOnly(false);
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "a");
+}
+
+TEST_F(EditUndoTest, ANewTextTakesTheHistoryOfTheOldOneWithIt) {
+  tk::TypeText("abc");
+  edit_->SetText("x");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "x");
+  EXPECT_FALSE(edit_->CanUndo());
+}
+
+TEST_F(EditUndoTest, AClearedHistoryHasNothingToUndoOrRedo) {
+  tk::TypeText("ab");
+  edit_->Undo();
+  edit_->ClearUndo();
+  EXPECT_FALSE(edit_->CanUndo());
+  EXPECT_FALSE(edit_->CanRedo());
+  edit_->Redo();
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "a");
+  EXPECT_EQ(edit_->Perform(win::EM_CANUNDO, 0, 0), 0);
+  // EM_EMPTYUNDOBUFFER empties the undo history only.
+  tk::TypeText("c");
+  edit_->Undo();
+  tk::TypeText("d");
+  edit_->Undo();
+  edit_->Perform(win::EM_EMPTYUNDOBUFFER, 0, 0);
+  EXPECT_FALSE(edit_->CanUndo());
+  EXPECT_TRUE(edit_->CanRedo());
+}
+
+TEST_F(EditUndoTest, BackspaceOverACompletedTailTakesTheCharacterBeforeTheSelection) {
+  // BackOneMore is what an amText auto-complete asks for; with a selection made by
+  // Shift+Right the caret sits at the selection's end, and the character before the
+  // selection (not one after it) goes with it.
+  auto* ac = new TZYLEditAutoComplete(host_.Form());
+  ac->SetMode(TZYLAutoCompleteModes{amText});
+  edit_->SetAutoComplete(ac);
+  edit_->SetText("abcdef");
+  edit_->SetCaretPos(3);
+  THost::Chord(win::VK_RIGHT, true);
+  THost::Chord(win::VK_RIGHT, true);
+  EXPECT_EQ(Sel(), "3+2");
+  tk::KeyPress(win::VK_BACK);
+  EXPECT_EQ(edit_->RawText(), "aef");
+}
+
+TEST_F(EditUndoTest, TextOperationsWorkOnPositions) {
+  edit_->SetText("one two three");
+  edit_->Select(1, 3);
+  edit_->Replace(5, 3, "2");
+  edit_->Upper(1, 3);
+  edit_->Insert(1, ">");
+  const std::string cut = edit_->Cut(2, 3);
+  testsupport::ExpectCases({{edit_->RawText(), "> 2 three"},
+                            {cut, "ONE"},
+                            {edit_->Copy(5, 5), "three"},
+                            {std::to_string(edit_->CountWords()), "2"}});
+  edit_->Add(" ");
+  EXPECT_EQ(edit_->CountWords(), 3);  // a last word counts once a delimiter follows it
+  edit_->SetCaretPos(8);
+  EXPECT_EQ(edit_->GetCurrentWord(), "three");
+}
+
+struct SearchCase {
+  const char* Text;
+  const char* Key;
+  TZYLSearchStart Start;
+  int Caret;
+  bool MatchCase, WholeWord;
+  TZYLSearchDirection Direction;
+  const char* Answer;    // to the question at the end of the text ("" when none comes)
+  const char* Expected;  // "start+length caret", or "none"
+};
+
+class EditSearch : public EditUndoTest, public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(EditSearch, FindsAndSelectsTheMatch) {
+  const SearchCase& c = GetParam();
+  vcl::testkit::TDialogScript script;
+  if (*c.Answer) script.Press(c.Answer);
+  edit_->SetText(c.Text);
+  edit_->SetCaretPos(c.Caret);
+  const bool found = edit_->Search(c.Key, c.Start, c.MatchCase, c.WholeWord, c.Direction);
+  const std::string got =
+      found ? Sel() + " " + std::to_string(edit_->CaretPos()) : std::string("none");
+  EXPECT_EQ(got, c.Expected);
+  EXPECT_EQ(script.Pending(), 0u);
+  if (*c.Answer) {
+    ASSERT_EQ(script.Shown().size(), 1u);
+    EXPECT_EQ(script.Shown()[0].Caption, "Search");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EditSearch,
+    ::testing::Values(
+        SearchCase{"cat dog cat", "cat", stTop, 1, true, false, sdDown, "", "1+3 4"},
+        SearchCase{"cat dog cat", "dog", stTop, 1, true, false, sdDown, "", "5+3 8"},
+        SearchCase{"a dog", "dog", stTop, 1, true, false, sdDown, "", "3+3 6"},
+        SearchCase{"cat dog cat", "cat", stBottom, 1, true, false, sdUp, "", "9+3 8"},
+        SearchCase{"cat dog cat", "CAT", stCursor, 2, false, false, sdDown, "", "9+3 12"},
+        SearchCase{"cat dog cat", "CAT", stCursor, 2, true, false, sdDown, "No", "none"},
+        SearchCase{"cat dog cat", "cat", stCursor, 10, true, false, sdDown, "Yes", "1+3 4"},
+        SearchCase{"cat dog cat", "cat", stCursor, 2, true, false, sdUp, "Yes", "9+3 8"},
+        SearchCase{"concat cat", "cat", stTop, 1, true, true, sdDown, "", "8+3 11"},
+        SearchCase{"cats", "cat", stTop, 1, true, true, sdDown, "No", "none"},
+        SearchCase{"cat", "", stTop, 1, true, false, sdDown, "", "none"}));
+
+TEST_F(EditUndoTest, ANoAtTheEndLeavesCaretAndSelectionAlone) {
+  vcl::testkit::TDialogScript script;
+  script.Press("No");
+  edit_->SetText("abc abc");
+  edit_->Select(2, 2);
+  EXPECT_FALSE(edit_->Search("zz", stCursor, true, false, sdDown));
+  EXPECT_EQ(Sel(), "2+2");
+  EXPECT_EQ(script.Shown().at(0).Text, "At bottom ... restart from top?");
+}
+
+TEST_F(EditUndoTest, ReplaceAllPassesEveryMatchOnceInBothDirections) {
+  for (TZYLSearchDirection d : {sdDown, sdUp}) {
+    vcl::testkit::TDialogScript atTheEnd;
+    atTheEnd.Press("No");  // not again from the other end
+    edit_->SetText("a-b-c");
+    EXPECT_TRUE(edit_->SearchAndReplace("-", "--", d == sdDown ? stTop : stBottom, true, false, d,
+                                        false, true));
+    EXPECT_EQ(edit_->RawText(), "a--b--c");
+  }
+  // With prompts: Yes replaces, No skips, Cancel ends with False.
+  vcl::testkit::TDialogScript script;
+  script.Press("Yes").Press("No").Press("Yes").Press("No").Press("No");
+  edit_->SetText("x x x x");
+  EXPECT_TRUE(edit_->SearchAndReplace("x", "y", stTop, true, false, sdDown, true, true));
+  EXPECT_EQ(edit_->RawText(), "y x y x");
+  EXPECT_EQ(script.Shown().at(0).Text, "Replace?");
+  vcl::testkit::TDialogScript cancel;
+  cancel.Press("Cancel");
+  EXPECT_FALSE(edit_->SearchAndReplace("x", "y", stTop, true, false, sdDown, true, false));
+  EXPECT_EQ(edit_->RawText(), "y x y x");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Messages
+
+TEST_F(EditUndoTest, SetSelTakesPlatformPositionsInEitherOrder) {
+  edit_->SetText("abcdef");
+  struct {
+    win::WPARAM W;
+    win::LPARAM L;
+  } const cases[] = {{1, 3}, {5, 2}, {0, -1}, {3, -1}, {2, 99}, {static_cast<win::WPARAM>(-1), 0}};
+  std::string got;
+  for (const auto& c : cases) {
+    edit_->Perform(win::EM_SETSEL, c.W, c.L);
+    int start = -9, end = -9;
+    const auto packed = edit_->Perform(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                                       reinterpret_cast<win::LPARAM>(&end));
+    got += std::to_string(start) + "-" + std::to_string(end) + "/" +
+           std::to_string(packed & 0xFFFF) + " ";
+  }
+  // The last one only collapses the selection at the caret (after the previous selection).
+  EXPECT_EQ(got, "1-3/1 2-5/2 0-6/0 3-6/3 2-6/2 6-6/6 ");
+}
+
+TEST_F(EditUndoTest, TextMessagesAnswerFromTheEditsText) {
+  edit_->Perform(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>("hello"));
+  char buffer[16] = {};
+  const auto copied =
+      edit_->Perform(win::WM_GETTEXT, sizeof buffer, reinterpret_cast<win::LPARAM>(buffer));
+  char line[8] = {};
+  line[0] = 3;  // the buffer's size word: three characters
+  const auto lineLength = edit_->Perform(win::EM_GETLINE, 0, reinterpret_cast<win::LPARAM>(line));
+  edit_->Perform(win::EM_SETSEL, 5, 5);
+  edit_->Perform(win::EM_REPLACESEL, 1, reinterpret_cast<win::LPARAM>(" there"));
+  const bool canUndo = edit_->Perform(win::EM_CANUNDO, 0, 0) != 0;
+  edit_->Perform(win::EM_REPLACESEL, 0, reinterpret_cast<win::LPARAM>("!"));
+  const bool canUndoAfter = edit_->Perform(win::EM_CANUNDO, 0, 0) != 0;
+  edit_->Perform(win::EM_LIMITTEXT, 20, 0);
+  edit_->Perform(win::EM_SETREADONLY, 1, 0);
+  edit_->Perform(win::EM_SETMODIFY, 0, 0);
+  vcl::TRect rect{};
+  edit_->Perform(win::EM_GETRECT, 0, reinterpret_cast<win::LPARAM>(&rect));
+  testsupport::ExpectCases(
+      {{std::string(buffer) + "/" + std::to_string(copied), "hello/5"},
+       {std::string(line, 3) + "/" + std::to_string(lineLength), "hel/3"},
+       {edit_->RawText(), "hello there!"},
+       {std::to_string(canUndo) + std::to_string(canUndoAfter), "10"},
+       {std::to_string(edit_->Perform(win::WM_GETTEXTLENGTH, 0, 0)), "12"},
+       {std::to_string(edit_->Perform(win::EM_LINELENGTH, 0, 0)), "12"},
+       {std::to_string(edit_->Perform(win::EM_GETLINECOUNT, 0, 0)), "1"},
+       {std::to_string(edit_->Perform(win::EM_GETLIMITTEXT, 0, 0)), "20"},
+       {std::to_string(edit_->ReadOnly()), "1"},
+       {std::to_string(edit_->Perform(win::EM_GETMODIFY, 0, 0)), "0"},
+       {std::to_string(rect.Left) + "," + std::to_string(rect.Right),
+        std::to_string(edit_->TextRect().Left) + "," + std::to_string(edit_->TextRect().Right)}});
+  // WM_CUT, WM_COPY, WM_PASTE and WM_CLEAR act on the selection.
+  edit_->SetReadOnly(false);
+  edit_->Select(1, 5);
+  edit_->Perform(win::WM_COPY, 0, 0);
+  edit_->Perform(win::WM_CUT, 0, 0);
+  edit_->SetCaretPos(edit_->GetLength() + 1);
+  edit_->Perform(win::WM_PASTE, 0, 0);
+  edit_->Select(1, 1);
+  edit_->Perform(win::WM_CLEAR, 0, 0);
+  EXPECT_EQ(edit_->RawText(), "there!hello");
+}
+
+}  // namespace
+}  // namespace zyl

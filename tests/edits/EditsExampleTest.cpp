@@ -1,0 +1,59 @@
+// The example form of the edits reads completely, with its settings, and paints: the focused
+// edit shows its selection and the caret, the others their text in their styles.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "buttons/ZYLSpecialButtons.h"
+#include "display/ZYLBoundLabel.h"
+#include "foundation/ZYLCaret.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
+#include "platform/graphics/Colors.h"
+#include "tests/edits/EditTestHost.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+namespace tk = win::testkit;
+
+TEST(EditsExampleTest, EveryEditIsReadWithItsSettingsAndTheFocusedOneShowsSelectionAndCaret) {
+  edittest::THost host;
+  ZYLEditInit();
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  {
+    vcl::TFileStream stream(testsupport::SourceDir() + "/examples/edits.txt", vcl::fmOpenRead);
+    vcl::ReadForm(&stream, form.get());
+  }
+  ZYLEditDone();
+  auto find = [&](const char* Name) { return dynamic_cast<TZYLEdit*>(form->FindComponent(Name)); };
+  TZYLEdit* selected = find("EditSelected");
+  ASSERT_NE(selected, nullptr);
+  EXPECT_EQ(find("EditPassword")->ShownText(), "******");
+  EXPECT_EQ(find("EditButtons")->CustomButtons()->Count(), 2);
+  EXPECT_EQ(find("EditRight")->Alignment(), vcl::taRightJustify);
+  auto* labeled = dynamic_cast<TZYLLabeledEdit*>(form->FindComponent("LabeledEdit"));
+  ASSERT_NE(labeled, nullptr);
+  EXPECT_EQ(labeled->EditLabel()->Caption(), "Labeled edit:");
+  EXPECT_EQ(labeled->EditLabel()->Top(), labeled->Top() - labeled->EditLabel()->Height() - 3);
+  form->Show();
+  edittest::THost::Idle();
+  EXPECT_TRUE(selected->Focused());
+  EXPECT_EQ(selected->SelLength(), selected->GetLength());
+  // The highlight fills the selected text's ground; the caret inverts a column after it.
+  const tk::TCapture shot = tk::CaptureScreen();
+  const vcl::TPoint o = selected->ClientToScreen(vcl::TPoint{0, 0});
+  const int x0 = selected->TextOrigin();
+  const vcl::TRect& r = selected->TextRect();
+  EXPECT_EQ(shot.Color(o.X + x0 + 1, o.Y + r.Top + 1), vcl::ColorToRGB(vcl::clHighlight));
+  // The caret blinks at the end of the text: one blink later its column has turned over.
+  const int caretX = o.X + selected->Caret()->GetPos(TZYLCaret::piX);
+  EXPECT_GT(caretX, o.X + x0 + selected->PrefixWidth(selected->GetLength()) - 3);
+  const tk::TCapture later = (tk::AdvanceClock(win::GetCaretBlinkTime()), tk::CaptureScreen());
+  EXPECT_EQ(shot.Color(caretX, o.Y + r.Top + 3), later.Color(caretX, o.Y + r.Top + 3) ^ 0xFFFFFF);
+  form.reset();
+}
+
+}  // namespace
+}  // namespace zyl

@@ -1,0 +1,246 @@
+// The single-line edit as it shows on screen: the password character, the selection's
+// highlight, horizontal scrolling that keeps the caret in view, the embedded buttons and their
+// clicks, auto size, alignment, the caption label, and what a form stream keeps of it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "buttons/ZYLSpecialButtons.h"
+#include "display/ZYLBoundLabel.h"
+#include "foundation/ZYLCaret.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/Streams.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/user/EditButtonConsts.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/EditTestHost.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+namespace tk = win::testkit;
+
+class SingleLineEditTest : public ::testing::Test {
+ protected:
+  SingleLineEditTest() { edit_ = host_.Edit("Edit1", 10, 10, 120); }
+  THost host_;
+  TZYLEdit* edit_ = nullptr;
+};
+
+TEST_F(SingleLineEditTest, PasswordCharacterShowsInPlaceOfEveryCharacterAndBlocksCopying) {
+  TZYLEdit* plain = host_.Edit("Plain", 10, 60, 120);
+  plain->SetText("***");
+  edit_->SetText("abc");
+  edit_->Perform(win::EM_SETPASSWORDCHAR, '*', 0);
+  EXPECT_EQ(edit_->ShownText(), "***");
+  EXPECT_EQ(edit_->Perform(win::EM_GETPASSWORDCHAR, 0, 0), '*');
+  EXPECT_TRUE(tk::SamePixels(host_.Shot(edit_), host_.Shot(plain), "password_shown"));
+  THost::Focus(edit_);
+  vcl::Clipboard()->SetAsText("kept");
+  THost::Chord('A', false, true);
+  THost::Chord('C', false, true);
+  THost::Chord('X', false, true);
+  EXPECT_EQ(vcl::Clipboard()->AsText(), "kept");
+  EXPECT_EQ(edit_->RawText(), "abc");
+  tk::TypeText("d");
+  EXPECT_EQ(edit_->ShownText(), "*");  // typed over the selection
+  edit_->SetPasswordChar(0);
+  EXPECT_EQ(edit_->ShownText(), "d");
+}
+
+TEST_F(SingleLineEditTest, TheSelectionIsPaintedInTheHighlightColoursWhileFocused) {
+  edit_->SetHighlightBack(vcl::clLime);
+  edit_->SetHighlightText(vcl::clLime);  // the selected letters vanish into their ground
+  edit_->SetText("select me");
+  THost::Focus(edit_);
+  edit_->Select(1, 6);
+  const vcl::TRect& r = edit_->TextRect();
+  const int x0 = edit_->TextOrigin();
+  const int right = x0 + edit_->PrefixWidth(6);
+  const win::RECT sel{x0, r.Top, right, r.Top + 10};
+  EXPECT_TRUE(tk::PixelsMatch(
+      host_.Shot(edit_), [](int, int) { return vcl::ColorToRGB(vcl::clLime); }, "selection_lime",
+      sel));
+  // Unfocused with HideSelection the highlight goes; without HideSelection it stays.
+  TZYLEdit* other = host_.Edit("Other", 10, 60, 120);
+  THost::Focus(other);
+  const win::testkit::TCapture hidden = host_.Shot(edit_);
+  EXPECT_NE(hidden.Color(x0 + 1, r.Top + 2), vcl::ColorToRGB(vcl::clLime));
+  edit_->SetHideSelection(false);
+  edit_->Select(1, 6);
+  EXPECT_EQ(host_.Shot(edit_).Color(x0 + 1, r.Top + 2), vcl::ColorToRGB(vcl::clLime));
+}
+
+TEST_F(SingleLineEditTest, TypingPastTheRightEdgeScrollsAndHomeScrollsBack) {
+  edit_->SetBounds(10, 10, 60, 21);
+  THost::Focus(edit_);
+  tk::TypeText("the quick brown fox jumps");
+  EXPECT_GT(edit_->ScrollOffset(), 0);
+  const vcl::TRect& r = edit_->TextRect();
+  const int caretX = edit_->Caret()->GetPos(TZYLCaret::piX);
+  EXPECT_GE(caretX, r.Left);
+  EXPECT_LE(caretX, r.Right + 1);
+  tk::KeyPress(win::VK_HOME);
+  EXPECT_EQ(edit_->ScrollOffset(), 0);
+  EXPECT_EQ(edit_->Caret()->GetPos(TZYLCaret::piX), r.Left);
+  // A click right of the last character after scrolling to the end puts the caret at the end.
+  tk::KeyPress(win::VK_END);
+  const win::POINT p = THost::At(edit_, r.Right - 1, 8);
+  tk::AdvanceClock(1000);
+  tk::Click(p.X, p.Y);
+  EXPECT_EQ(edit_->CaretPos(), edit_->GetLength() + 1);
+}
+
+TEST_F(SingleLineEditTest, HoldingTheButtonRightOfTheEditKeepsScrollingTheSelectionOn) {
+  edit_->SetBounds(10, 10, 60, 21);
+  edit_->SetText("the quick brown fox jumps over the lazy dog");
+  const win::POINT start = THost::At(edit_, 3, 8);
+  const win::POINT outside = THost::At(edit_, 70, 8);
+  tk::MouseDown(start.X, start.Y);
+  tk::MouseMove(outside.X, outside.Y);
+  const int first = edit_->SelLength();
+  tk::AdvanceClock(1000);  // five ticks of the auto-scroll timer
+  const int later = edit_->SelLength();
+  tk::MouseUp(outside.X, outside.Y);
+  EXPECT_GT(first, 0);
+  EXPECT_GT(later, first);
+  EXPECT_GT(edit_->ScrollOffset(), 0);
+  tk::AdvanceClock(1000);  // released: the timer is gone
+  EXPECT_EQ(edit_->SelLength(), later);
+}
+
+TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClicks) {
+  edit_->OnBtnClick = TZYLOnBtnClick(&host_.Events(), &edittest::TRecorder::BtnClick);
+  edit_->CustomButtons()->Add();
+  edit_->CustomButtons()->Add();
+  THost::Idle();
+  const int client = edit_->ClientWidth();
+  EXPECT_EQ(edit_->PaintRect().Right, client - 33);
+  TZYLCustomSpeedButton* second = edit_->CustomButtons()->GetItem(1)->Button();
+  EXPECT_EQ(second->Left(), client - 33 + 16 + 1);
+  EXPECT_EQ(second->Width(), 16);
+  const win::POINT p = THost::At(edit_, second->Left() + 8, second->Top() + 5);
+  tk::Click(p.X, p.Y);
+  edit_->BtnClick(0);
+  edit_->BtnClick(7);  // no such button: ignored
+  EXPECT_EQ(host_.Events().Take(), "button1 button0");
+  edit_->SetCustomButtonWidth(20);
+  EXPECT_EQ(edit_->PaintRect().Right, client - 41);
+}
+
+TEST_F(SingleLineEditTest, AutoSizeFollowsTheFontAndLeavesRoomForTheButtons) {
+  edit_->CustomButtons()->Add();
+  edit_->CustomButtons()->Add();
+  edit_->SetBounds(10, 10, 40, 50);
+  edit_->Font()->SetSize(14);
+  edit_->SetAutoSize(true);
+  vcl::TBitmap b;
+  b.Canvas()->SetFont(edit_->Font());
+  EXPECT_EQ(edit_->Height(), b.Canvas()->TextHeight("Qp") * 5 / 4 + 5);
+  EXPECT_EQ(edit_->Width(), 62);
+  edit_->Font()->SetSize(8);
+  b.Canvas()->SetFont(edit_->Font());
+  EXPECT_EQ(edit_->Height(), b.Canvas()->TextHeight("Qp") * 5 / 4 + 5);
+}
+
+TEST_F(SingleLineEditTest, AlignmentPlacesTheTextOrigin) {
+  edit_->SetText("abc");
+  const vcl::TRect& r = edit_->TextRect();
+  const int w = edit_->PrefixWidth(3);
+  edit_->SetAlignment(vcl::taRightJustify);
+  EXPECT_EQ(edit_->TextOrigin(), r.Right - w);
+  edit_->SetAlignment(vcl::taCenter);
+  EXPECT_EQ(edit_->TextOrigin(), r.Left + ((r.Right - r.Left) - w) / 2);
+}
+
+TEST_F(SingleLineEditTest, TheCaptionLabelFollowsItsEdit) {
+  auto* e = new TZYLLabeledEdit(host_.Form());
+  e->SetName("Named");
+  e->SetBounds(100, 100, 80, 21);
+  e->SetParent(host_.Form());
+  ASSERT_NE(e->EditLabel(), nullptr);
+  TZYLBoundLabel* l = e->EditLabel();
+  EXPECT_EQ(l->Top(), 100 - l->Height() - 3);
+  e->SetLabelPosition(vcl::lpLeft);
+  e->SetLabelSync(true);
+  e->SetBounds(100, 100, 80, 30);
+  EXPECT_EQ(l->Height(), 30);
+  EXPECT_EQ(l->Left(), 100 - l->Width() - 3);
+  e->SetLabelSync(false);
+  e->SetBounds(100, 100, 80, 40);
+  EXPECT_EQ(l->Height(), 30);
+  e->SetVisible(false);
+  EXPECT_FALSE(l->Visible());
+}
+
+// Writes Form into a text form and reads it back into a fresh form.
+std::unique_ptr<vcl::TForm> RoundTrip(vcl::TForm* Form, std::string* Text = nullptr) {
+  vcl::TMemoryStream binary;
+  binary.WriteComponent(Form);
+  binary.SetPosition(0);
+  vcl::TMemoryStream text;
+  vcl::ObjectBinaryToText(&binary, &text);
+  if (Text) *Text = std::string(static_cast<const char*>(text.Memory()), text.Size());
+  binary.SetPosition(0);
+  auto copy = std::make_unique<vcl::TForm>(nullptr);
+  binary.ReadComponent(copy.get());
+  return copy;
+}
+
+TEST_F(SingleLineEditTest, FormStreamsKeepTheLabelOnlyWhenThereIsOne) {
+  ZYLEditInit();
+  auto* labeled = new TZYLLabeledEdit(host_.Form());
+  labeled->SetName("Labeled");
+  labeled->SetParent(host_.Form());
+  labeled->EditLabel()->SetCaption("Name:");
+  edit_->SetText("kept");
+  edit_->SetPasswordChar('#');
+  std::string text;
+  auto copy = RoundTrip(host_.Form(), &text);
+  EXPECT_EQ(text.find("SubLabel"), text.rfind("SubLabel"));  // once: the labeled edit's
+  EXPECT_NE(text.find("SubLabel"), std::string::npos);
+  auto* e = dynamic_cast<TZYLEdit*>(copy->FindComponent("Edit1"));
+  auto* l = dynamic_cast<TZYLLabeledEdit*>(copy->FindComponent("Labeled"));
+  ASSERT_TRUE(e && l);
+  EXPECT_EQ(e->RawText(), "kept");
+  EXPECT_EQ(e->PasswordChar(), '#');
+  EXPECT_EQ(l->EditLabel()->Caption(), "Name:");
+  copy.reset();
+  ZYLEditDone();
+}
+
+TEST_F(SingleLineEditTest, TheRetiredButtonStylePropertyIsReadIntoCustomButtonsStyle) {
+  ZYLEditInit();
+  const std::string form =
+      "object F: TForm\n"
+      "  object E: TZYLEdit\n"
+      "    CustomButtonStyle = ubsOffice\n"
+      "  end\n"
+      "end\n";
+  vcl::TMemoryStream text, binary;
+  text.Write(form.data(), static_cast<int32_t>(form.size()));
+  text.SetPosition(0);
+  vcl::ObjectTextToBinary(&text, &binary);
+  binary.SetPosition(0);
+  auto f = std::make_unique<vcl::TForm>(nullptr);
+  binary.ReadComponent(f.get());
+  auto* e = dynamic_cast<TZYLEdit*>(f->FindComponent("E"));
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->CustomButtonsStyle(), ubsOffice);
+  std::string written;
+  RoundTrip(f.get(), &written);
+  EXPECT_EQ(written.find("CustomButtonStyle "), std::string::npos);
+  EXPECT_NE(written.find("CustomButtonsStyle = ubsOffice"), std::string::npos);
+  f.reset();
+  ZYLEditDone();
+}
+
+}  // namespace
+}  // namespace zyl
