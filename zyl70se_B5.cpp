@@ -11,6 +11,7 @@
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLDockButton.h"
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLScrollBox.h"
 #include "buttons/ZYLSimplePanel.h"
@@ -68,6 +69,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpecialButtons", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
     {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
+    {"ZYLDockButton", &zyl::ZYLDockButtonInit, &zyl::ZYLDockButtonDone},
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
 };

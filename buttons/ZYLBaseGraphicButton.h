@@ -60,7 +60,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   // The glyph, caption and drop-down arrow inside Rect.
   virtual void DrawContent(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
   // The glyph to show: the image list's item when one is set, else Glyph (may be empty).
-  vcl::TBitmap* ShownGlyph();
+  virtual vcl::TBitmap* ShownGlyph();
   // The glyph drawn in State (ShownGlyph here).
   virtual vcl::TBitmap* GlyphFor(TZYLButtonState State);
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
