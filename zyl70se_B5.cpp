@@ -14,6 +14,7 @@
 #include "buttons/ZYLDockButton.h"
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLScrollBox.h"
+#include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
@@ -72,6 +73,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLDockButton", &zyl::ZYLDockButtonInit, &zyl::ZYLDockButtonDone},
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
+    {"ZYLShapeButton", &zyl::ZYLShapeButtonInit, &zyl::ZYLShapeButtonDone},
 };
 
 // The display controls' units, after the buttons'.

@@ -63,6 +63,9 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   virtual vcl::TBitmap* ShownGlyph();
   // The glyph drawn in State (ShownGlyph here).
   virtual vcl::TBitmap* GlyphFor(TZYLButtonState State);
+  // Whether the client point X, Y lies on the button's face (its whole rectangle here): a
+  // held button shows down only while the mouse is on its face.
+  virtual bool OnFace(int X, int Y);
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
