@@ -12,6 +12,7 @@
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLScrollBox.h"
 #include "buttons/ZYLShapeButton.h"
@@ -74,6 +75,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
     {"ZYLShapeButton", &zyl::ZYLShapeButtonInit, &zyl::ZYLShapeButtonDone},
+    {"ZYLMMButton", &zyl::ZYLMMButtonInit, &zyl::ZYLMMButtonDone},
 };
 
 // The display controls' units, after the buttons'.
