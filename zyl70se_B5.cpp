@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLAssist.h"
 #include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
@@ -76,6 +77,7 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
     {"ZYLShapeButton", &zyl::ZYLShapeButtonInit, &zyl::ZYLShapeButtonDone},
     {"ZYLMMButton", &zyl::ZYLMMButtonInit, &zyl::ZYLMMButtonDone},
+    {"ZYLAssist", &zyl::ZYLAssistInit, &zyl::ZYLAssistDone},
 };
 
 // The display controls' units, after the buttons'.
