@@ -60,7 +60,8 @@ TZYLCustomMMButton::~TZYLCustomMMButton() {
 
 void TZYLCustomMMButton::SetButtonFaceImageList(TZYLCustomImageList* Value) {
   if (!ZYLLinkImageList(this, FFaceLink.get(), FFaceList, Value)) return;
-  SetTransCol();
+  // A form being read brings the colour it was written with.
+  if (!ComponentState().contains(vcl::csLoading)) SetTransCol();
   Invalidate();
 }
 
@@ -85,7 +86,7 @@ void TZYLCustomMMButton::SetButtonFace(vcl::TBitmap* Value) {
       throw EZYLWrongBmpSize(vcl::Format(vcl::SZYLWrongFaceStrip, {Value->Width()}));
     FStrip->Assign(Value);
   }
-  SetTransCol();
+  if (!ComponentState().contains(vcl::csLoading)) SetTransCol();
   Invalidate();
 }
 
@@ -117,6 +118,12 @@ vcl::TRect TZYLCustomMMButton::DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& 
       FTransColor == vcl::clNone ? dsfCenter : TZYLDrawStyleFlags(dsfCenter | dsfTransparent);
   ZYLBmpDraw(Canvas, Rect, FFace.get(), flags, FTransColor);
   return vcl::TRect{Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2};
+}
+
+void TZYLCustomMMButton::Loaded() {
+  inherited::Loaded();
+  // A face that came without its colour (never written: there was no face then) gets one.
+  if (FTransColor == vcl::clNone) SetTransCol();
 }
 
 void TZYLCustomMMButton::ReadIndices(vcl::TStream* Stream) {
@@ -161,7 +168,6 @@ void TZYLCustomMMButton::DefineProperties(vcl::TFiler* Filer) {
   Filer->DefineBinaryProperty(
       "ButtonFaceIndicesNew2", [this](vcl::TStream* s) { ReadIndices(s); },
       [this](vcl::TStream* s) { WriteIndices(s); }, !(FFaces == TZYLButtonFaceIndex()));
-  // Read after the faces, so it is the colour that was written that stays.
   Filer->DefineProperty(
       "ButtonFaceTransColNew", [this](vcl::TReader* r) { FTransColor = r->ReadInteger(); },
       [this](vcl::TWriter* w) { w->WriteInteger(FTransColor); }, FTransColor != vcl::clNone);

@@ -48,6 +48,7 @@ class TZYLCustomMMButton : public TZYLBaseGraphicButton {
  protected:
   vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State) override;
   void DefineProperties(vcl::TFiler* Filer) override;
+  void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void FaceListChanged(vcl::TObject* Sender);
   void ReadIndices(vcl::TStream* Stream);

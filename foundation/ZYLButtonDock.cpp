@@ -115,6 +115,8 @@ void TZYLDockLink::SetPosition(TZYLDockPosition Value) {
 
 void TZYLDockLink::DockControl() {
   if (!HasControl() || FDock->ComponentState().contains(csLoading)) return;
+  // A dock without parent stands on its control's.
+  if (!FDock->Parent() && FControl->Parent()) FDock->SetParent(FControl->Parent());
   FAdjusting = false;
   InitWndProc();
   AdjustToControl();

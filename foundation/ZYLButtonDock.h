@@ -85,7 +85,8 @@ class TZYLDockLink : public vcl::TObject {
   bool HasControl() const { return FDocked && FControl != nullptr; }
   // Whether the control's window procedure runs through the link.
   bool Hooked() const { return FHooked != nullptr; }
-  // Hooks the control (not while the dock is being read) and places the dock beside it.
+  // Hooks the control (not while the dock is being read) and places the dock beside it; a
+  // dock without parent is put on the control's parent first.
   void DockControl();
   // Places the dock beside the control.
   void AdjustToControl();

@@ -92,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(Sides, DockButtonPlace, ::testing::ValuesIn(kPlaces));
 class DockButtonKinds : public DockButtonTest,
                         public ::testing::WithParamInterface<const TKind*> {};
 
-TEST_P(DockButtonKinds, TakesTheControlsHeightByDefault) {
+TEST_P(DockButtonKinds, StandsOnTheControlsParentAndTakesItsHeightByDefault) {
   vcl::TControl* b = GetParam()->Make(host_.Form());
-  b->SetParent(host_.Panel());
   GetParam()->Dock(b, ctl_);
+  EXPECT_EQ(b->Parent(), host_.Panel());
   EXPECT_EQ(b->BoundsRect(), (vcl::TRect{161, 80, 182, 110}));
 }
 

@@ -162,6 +162,17 @@ TEST_F(MMButtonTest, StripTableAndColourSurviveAFormStream) {
   read->GetButtonFaceIndices(back);
   EXPECT_TRUE(back == faces);
   EXPECT_EQ(read->TransColor(), vcl::clFuchsia);
+  // An older form without the colour: the face at rest gives it once the form is read.
+  std::string older = text;
+  const size_t at = older.find("    ButtonFaceTransColNew =");
+  older.erase(at, older.find('\n', at) + 1 - at);
+  ZYLMMButtonInit();
+  std::unique_ptr<vcl::TForm> third(new vcl::TForm(nullptr));
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(older), third.get());
+  ZYLMMButtonDone();
+  auto* fromOlder = dynamic_cast<TZYLMMButton*>(third->FindComponent("MM"));
+  ASSERT_NE(fromOlder, nullptr);
+  EXPECT_EQ(fromOlder->TransColor(), vcl::clFuchsia);
   vcl::TBitmap a, b;
   ASSERT_TRUE(read->GetFace(bsDefaultEd, &a));
   ASSERT_TRUE(written->GetFace(bsDefaultEd, &b));
