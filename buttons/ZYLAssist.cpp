@@ -1,6 +1,7 @@
 #include "buttons/ZYLAssist.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "buttons/ZYLButton.h"
 #include "foundation/ZYLObject.h"
@@ -17,10 +18,11 @@ namespace zyl {
 namespace {
 
 // The captions of a new wizard's buttons, in TNavButton order.
-const char* const kDefaultCaptions[TZYLAssist::nbCount] = {"< &Back", "&Next >", "&Finish",
-                                                           "Cancel"};
-const char* const kCaptionNames[TZYLAssist::nbCount] = {"BackCaption", "NextCaption",
-                                                        "FinishCaption", "CancelCaption"};
+const char* const kDefaultCaptions[] = {"< &Back", "&Next >", "&Finish", "Cancel"};
+const char* const kCaptionNames[] = {"BackCaption", "NextCaption", "FinishCaption",
+                                     "CancelCaption"};
+static_assert(std::size(kDefaultCaptions) == TZYLAssist::nbCount);
+static_assert(std::size(kCaptionNames) == TZYLAssist::nbCount);
 
 }  // namespace
 
