@@ -6,13 +6,17 @@
 #include <vector>
 
 #include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLAssist.h"
 #include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLScrollBox.h"
+#include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
@@ -84,8 +88,12 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSpecialButtons", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
     {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
+    {"ZYLDockButton", &zyl::ZYLDockButtonInit, &zyl::ZYLDockButtonDone},
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
+    {"ZYLShapeButton", &zyl::ZYLShapeButtonInit, &zyl::ZYLShapeButtonDone},
+    {"ZYLMMButton", &zyl::ZYLMMButtonInit, &zyl::ZYLMMButtonDone},
+    {"ZYLAssist", &zyl::ZYLAssistInit, &zyl::ZYLAssistDone},
 };
 
 // The display controls' units, after the buttons'.

@@ -192,10 +192,14 @@ void TZYLBaseGraphicButton::MouseDown(vcl::TMouseButton Button, vcl::TShiftState
   Invalidate();
 }
 
+bool TZYLBaseGraphicButton::OnFace(int X, int Y) {
+  return X >= 0 && Y >= 0 && X < Width() && Y < Height();
+}
+
 void TZYLBaseGraphicButton::MouseMove(vcl::TShiftState Shift, int X, int Y) {
   inherited::MouseMove(Shift, X, Y);
   if (!FHeld) return;
-  const bool over = X >= 0 && Y >= 0 && X < Width() && Y < Height();
+  const bool over = OnFace(X, Y);
   if (over == FHeldOver) return;
   FHeldOver = over;
   Invalidate();
@@ -220,6 +224,8 @@ void TZYLBaseGraphicButton::MouseExit() {
 }
 
 void TZYLBaseGraphicButton::Click() {
+  // A press released off the face (inside the rectangle, outside a shaped face) is no click.
+  if (FHeld && !FHeldOver) return;
   if (FGroupIndex != 0) SetPressed(!FPressed);
   inherited::Click();
 }

@@ -60,9 +60,12 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   // The glyph, caption and drop-down arrow inside Rect.
   virtual void DrawContent(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State);
   // The glyph to show: the image list's item when one is set, else Glyph (may be empty).
-  vcl::TBitmap* ShownGlyph();
+  virtual vcl::TBitmap* ShownGlyph();
   // The glyph drawn in State (ShownGlyph here).
   virtual vcl::TBitmap* GlyphFor(TZYLButtonState State);
+  // Whether the client point X, Y lies on the button's face (its whole rectangle here): a
+  // held button shows down only while the mouse is on its face.
+  virtual bool OnFace(int X, int Y);
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;

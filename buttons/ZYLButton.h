@@ -75,7 +75,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   std::string GetXPMainThemeClass() override { return "BUTTON"; }
   // The image list's item when one is set, else Glyph.
-  vcl::TBitmap* ShownGlyph();
+  virtual vcl::TBitmap* ShownGlyph();
   // The see-through styles show what the parent supplies under the face.
   void PaintParentBack();
   void StopRepeat();

@@ -1,12 +1,15 @@
 // TZYLCustomDockLabel: a light label that docks beside a windowed control, its FocusControl.
 // It keeps a side and a distance of the control, follows the control's moves, size changes,
-// showing, hiding and enabling through a hook in the control's window procedure, focuses the
-// control when clicked, and can move the control when it is moved itself. One dock component
-// per control: a control already hooked answers CM_ZYLDOCKQUERY with its dock component.
+// showing, hiding and enabling through a hook in the control's window procedure (the docking
+// the dock buttons share, TZYLDockLink), focuses the control when clicked, and can move the
+// control when it is moved itself. One dock component per control: a control already hooked
+// answers CM_ZYLDOCKQUERY with its dock component.
 #pragma once
 
+#include <memory>
+
 #include "display/ZYLCustomSimpleLabel.h"
-#include "platform/controls/ControlTypes.h"
+#include "foundation/ZYLButtonDock.h"
 
 namespace zyl {
 
@@ -24,22 +27,22 @@ class TZYLCustomDockLabel : public TZYLCustomSimpleLabel {
   // 0 AdjustDockedSize (re-places), 1 Docked (docks or lets go), 2 ReflectOwnChanges (moves
   // the control to the label when switched on).
   void SetBoolean(int Index, bool Value);
-  bool AdjustDockedSize() const { return FAdjustDockedSize; }
-  bool Docked() const { return FDocked; }
-  bool ReflectOwnChanges() const { return FReflectOwnChanges; }
-  int32_t Margin() const { return FMargin; }
-  void SetMargin(int32_t Value);
-  TZYLDockPosition Position() const { return FPosition; }
-  void SetPosition(TZYLDockPosition Value);
+  bool AdjustDockedSize() const { return FLink->AdjustDockedSize(); }
+  bool Docked() const { return FLink->Docked(); }
+  bool ReflectOwnChanges() const { return FLink->ReflectOwnChanges(); }
+  int32_t Margin() const { return FLink->Margin(); }
+  void SetMargin(int32_t Value) { FLink->SetMargin(Value); }
+  TZYLDockPosition Position() const { return FLink->Position(); }
+  void SetPosition(TZYLDockPosition Value) { FLink->SetPosition(Value); }
 
   // Docked and a control set.
-  bool HasControl() const { return FDocked && FFocusControl != nullptr; }
+  bool HasControl() const { return FLink->HasControl(); }
   // Whether the control's window procedure runs through this label.
-  bool Hooked() const { return FHooked != nullptr; }
+  bool Hooked() const { return FLink->Hooked(); }
   // Places the label beside the control.
-  void AdjustToControl();
+  void AdjustToControl() { FLink->AdjustToControl(); }
   // Places the control beside the label.
-  void AdjustToLabel();
+  void AdjustToLabel() { FLink->AdjustToDock(); }
 
   void CorrectBounds() override;
 
@@ -49,21 +52,8 @@ class TZYLCustomDockLabel : public TZYLCustomSimpleLabel {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void BoundsChange(TZYLBoundsChangeStates State) override;
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-  void DockControl();
-  void InitWndProc();
-  void RestoreWndProc();
-  // The control's window procedure while docked.
-  void OwnWndProc(vcl::TMessage& Message);
 
-  bool FAdjustDockedSize = false;
-  bool FAdjusting = false;
-  bool FDocked = true;
-  bool FRestoring = false;
-  bool FReflectOwnChanges = false;
-  TZYLDockPosition FPosition = dpLeft;
-  int32_t FMargin = 1;
-  vcl::TWinControl* FHooked = nullptr;  // the control whose procedure runs through this label
-  vcl::TWndMethod FPrevWndProc;
+  std::unique_ptr<TZYLDockLink> FLink;
 };
 
 }  // namespace zyl

@@ -641,8 +641,9 @@ TRect BoundsOf(const std::vector<TPoint>& pts) {
   return b;
 }
 
-// A region of the polygon with its boundary pixels included.
-win::HRGN OutlineRegion(const std::vector<TPoint>& pts) {
+}  // namespace
+
+win::HRGN ZYLOutlineRegion(const std::vector<TPoint>& pts) {
   win::HRGN rgn = win::CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), win::WINDING);
   // The polygon region leaves out the right and bottom boundary: add the shape moved by one
   // pixel to the right, down and diagonally, then cut the union to the outline's bounds.
@@ -661,8 +662,6 @@ win::HRGN OutlineRegion(const std::vector<TPoint>& pts) {
                   win::RGN_AND);
   return rgn;
 }
-
-}  // namespace
 
 TRect ZYLShapeRect(const TRect& Rect, const TZYLShapeParams& Params) {
   TRect r = Normalized(Rect);
@@ -720,7 +719,7 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
       const vcl::TColor c = Params.ShadowColor;
       for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) pattern.Canvas()->SetPixels(x, y, ((x + y) & 1) ? vcl::clWhite : c);
-      win::TOwnedObject<win::HRGN> rgn(OutlineRegion(sh));
+      win::TOwnedObject<win::HRGN> rgn(ZYLOutlineRegion(sh));
       win::TSavedClip saver(dc);
       saver.Intersect(rgn);
       ZYLFillPattern(dc, BoundsOf(sh), &pattern);
@@ -729,7 +728,7 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
 
   // 2. The fill.
   if (Bitmap && !Bitmap->Empty()) {
-    win::TOwnedObject<win::HRGN> rgn(OutlineRegion(outline));
+    win::TOwnedObject<win::HRGN> rgn(ZYLOutlineRegion(outline));
     win::TSavedClip saver(dc);
     saver.Intersect(rgn);
     ZYLBmpDraw(Canvas, BoundsOf(outline), Bitmap, static_cast<TZYLDrawStyleFlags>(Flags & ~dsfClip),
@@ -748,7 +747,7 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
         win::Polygon(dc, outline.data(), n);
       } else {
         win::TSelectedObject pen(dc, win::GetStockObject(win::NULL_PEN));
-        win::FillRgn(dc, win::TOwnedObject<win::HRGN>(OutlineRegion(outline)), Brush->Handle());
+        win::FillRgn(dc, win::TOwnedObject<win::HRGN>(ZYLOutlineRegion(outline)), Brush->Handle());
       }
     }
     win::SetBkColor(dc, oldBk);

@@ -170,6 +170,8 @@ win::TRect ZYLShapeRect(const win::TRect& Rect, const TZYLShapeParams& Params);
 // The outline (polygon vertices, inclusive pixel positions) of the shape in Rect. With teeth
 // the outline is the shape rectangle with a zig-zag edge reaching to Rect's teeth side.
 std::vector<win::TPoint> ZYLShapeOutline(const win::TRect& Rect, const TZYLShapeParams& Params);
+// A region (the caller's to delete) of an outline's polygon, its boundary pixels included.
+win::HRGN ZYLOutlineRegion(const std::vector<win::TPoint>& Outline);
 // Draws the shape: the shadow (solid, or tracing: every other pixel darkened), the fill
 // through the outline (Brush, or Bitmap placed in the outline's bounds by Flags and clipped to
 // it; a nil brush fills with Color), then the bevel rings (sbNormal in the bevel colour;

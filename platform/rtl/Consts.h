@@ -154,4 +154,10 @@ constexpr const char SPageIndexError[] =
     "%d is an invalid PageIndex value.  PageIndex must be between 0 and %d";
 constexpr const char SPropertyOutOfRange[] = "%s property out of range";
 
+// The library's buttons and wizard.
+constexpr const char SZYLWrongFaceStrip[] =
+    "The face bitmap must hold nine faces of equal width side by side (it is %d pixels wide)";
+constexpr const char SZYLWrongFaceIndices[] =
+    "The face table must be %d bytes long (the stream holds %d)";
+
 }  // namespace vcl

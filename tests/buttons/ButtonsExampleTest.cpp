@@ -1,10 +1,14 @@
 // The example form of the graphic buttons reads completely, with its settings, and paints.
 #include <gtest/gtest.h>
 
+#include "buttons/ZYLAssist.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLMMButton.h"
+#include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/classes/StringList.h"
@@ -74,6 +78,54 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   EXPECT_EQ(at(find("StyleFlat"), 1, 1), face);
   EXPECT_NE(at(find("GroupMiddle"), 0, 0), face);  // pressed
   EXPECT_EQ(at(find("GroupLeft"), 0, 0), face);
+  form.reset();
+}
+
+TEST(ButtonsExampleTest, DockShapeAndMultimediaButtonsAndTheWizardReadAndPaint) {
+  buttontest::THost host;
+  ZYLDockButtonInit();
+  ZYLShapeButtonInit();
+  ZYLMMButtonInit();
+  ZYLAssistInit();
+  auto form = exampletest::ReadExample("buttons2.txt");
+  ZYLAssistDone();
+  ZYLMMButtonDone();
+  ZYLShapeButtonDone();
+  ZYLDockButtonDone();
+  auto count = exampletest::ClassCounts(form.get());
+  EXPECT_EQ(count["TZYLDockButton"], 2);
+  EXPECT_EQ(count["TZYLDockSpeedButton"], 2);
+  EXPECT_EQ(count["TZYLShapeButton"], 9);
+  EXPECT_EQ(count["TZYLMMButton"], 3);
+  EXPECT_EQ(count["TZYLAssistPage"], 4);
+  // Docked once the form is read: beside their edits, following them.
+  auto* folder = dynamic_cast<TZYLDockSpeedButton*>(form->FindComponent("DockFolder"));
+  auto* edit = dynamic_cast<vcl::TWinControl*>(form->FindComponent("EditFolder"));
+  ASSERT_NE(folder, nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(folder->DockLink()->Hooked());
+  EXPECT_EQ(folder->Left(), edit->Left() + edit->Width() + 3);
+  edit->SetTop(edit->Top() + 5);
+  EXPECT_EQ(folder->Top(), edit->Top());
+  auto* wizard = dynamic_cast<TZYLAssist*>(form->FindComponent("Wizard"));
+  ASSERT_NE(wizard, nullptr);
+  ASSERT_EQ(wizard->GetCount(), 4);
+  EXPECT_EQ(wizard->ActivePage()->Name(), "PageOptions");
+  EXPECT_EQ(wizard->GetPage(3)->Name(), "PageDone");
+  EXPECT_EQ(wizard->NavCaption(TZYLAssist::nbFinish), "&Install");
+  wizard->NextPage();  // past the excluded page
+  EXPECT_EQ(wizard->ActivePage()->Name(), "PageDone");
+  auto* stop = dynamic_cast<TZYLMMButton*>(form->FindComponent("MMStop"));
+  ASSERT_NE(stop, nullptr);
+  EXPECT_EQ(stop->ButtonState(), bsOptionSet);
+  EXPECT_EQ(stop->TransColor(), vcl::clFuchsia);
+  form->Show();
+  buttontest::THost::Idle();
+  auto cap = win::testkit::CaptureWindow(form->Handle(), false);
+  EXPECT_GE(exampletest::ColourCount(cap), 10u);
+  // The multimedia buttons show the parent through the faces' transparent colour.
+  const win::COLORREF face = vcl::ColorToRGB(vcl::clBtnFace);
+  EXPECT_EQ(cap.Color(stop->Left() + 1, stop->Top() + 1), face);
   form.reset();
 }
 

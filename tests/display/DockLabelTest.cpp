@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "buttons/ZYLDockButton.h"
 #include "display/ZYLDockLabel.h"
 #include "foundation/ZYLButtonDock.h"
 #include "platform/classes/Filer.h"
@@ -84,6 +85,22 @@ TEST_F(DockLabelTest, OneDockPerControl) {
   first->SetControl(nullptr);
   EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { second->SetControl(ctl_); }), "<no error>");
   EXPECT_TRUE(second->Hooked());
+}
+
+TEST_F(DockLabelTest, ALabelAndADockButtonShareTheOneDockOfAControl) {
+  auto* button = new TZYLDockSpeedButton(host_.Form());
+  button->SetParent(host_.Panel());
+  button->SetControl(ctl_);
+  auto* l = new TZYLDockLabel(host_.Form());
+  l->SetParent(host_.Panel());
+  const std::string error = testsupport::ErrorOf<vcl::Exception>([&] { l->SetControl(ctl_); });
+  EXPECT_NE(error.find("Only one ZYLDockXXXX per control is allowed."), std::string::npos) << error;
+  EXPECT_EQ(l->FocusControl(), nullptr);
+  // The button lets go by being freed; then the label docks.
+  delete button;
+  EXPECT_EQ(ZYLDockQuery(ctl_), nullptr);
+  l->SetControl(ctl_);
+  EXPECT_TRUE(l->Hooked());
 }
 
 TEST_F(DockLabelTest, FollowsHidingShowingAndEnabling) {
