@@ -28,7 +28,10 @@ namespace zyl {
 namespace {
 TZYLApplication* globalApp = nullptr;
 
+// The folder of the previous-instance locks: ZYL_LOCK_DIR when set (the test kit's sessions
+// keep their programs' locks apart from other programs'), else the user's runtime folder.
 std::string LockFolder() {
+  if (const char* d = std::getenv("ZYL_LOCK_DIR"); d && *d) return d;
   if (const char* d = std::getenv("XDG_RUNTIME_DIR"); d && *d) return d;
   return "/tmp";
 }

@@ -30,12 +30,13 @@ TSession::TSession(int screenWidth, int screenHeight) {
   if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
     throw vcl::EInvalidOperation("screen size out of range");
   // What the system shares between programs (the clipboard, the registry of top-level
-  // windows) stays between this test program and the programs it starts itself. The session
+  // windows, the named locks of single instances) stays between this test program and the programs it starts itself. The session
   // that chose the folder removes it at its end.
   const char* tmp = std::getenv("ZYL_TEST_TMP");
   const std::string own = std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
   for (const auto& [name, path] : {std::pair<const char*, std::string>{"ZYL_CLIPBOARD_FILE", own + "/clipboard"},
-                                   {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"}}) {
+                                   {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"},
+                                   {"ZYL_LOCK_DIR", own + "/locks"}}) {
     if (std::getenv(name)) continue;
     setenv(name, path.c_str(), 1);
     sharedVars_.push_back(name);
@@ -43,7 +44,7 @@ TSession::TSession(int screenWidth, int screenHeight) {
   if (!sharedVars_.empty()) {
     sharedFolder_ = own;
     std::error_code ignored;
-    std::filesystem::create_directories(own, ignored);
+    std::filesystem::create_directories(own + "/locks", ignored);
     // Also for a session that is never destroyed (kept for the whole program).
     static const bool cleanup = (std::atexit([] {
       const char* t = std::getenv("ZYL_TEST_TMP");
