@@ -26,6 +26,8 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
       .On(win::WM_KILLFOCUS, &TZYLCustomControl::WMKILLFOCUS)
       .On(vcl::CM_MOUSEENTER, &TZYLCustomControl::CMMouseEnter)
       .On(vcl::CM_MOUSELEAVE, &TZYLCustomControl::CMMouseLeave)
+      .On(CM_ZYLAFTERENTER, &TZYLCustomControl::CMAfterEnter)
+      .On(CM_ZYLAFTEREXIT, &TZYLCustomControl::CMAfterExit)
       .On(CM_ZYLTRANSPARENTCHANGED, &TZYLCustomControl::CMTransparentChanged);
 }
 
@@ -33,15 +35,25 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
 ZYL_CLASS_IMPL(TZYLCustomControl) {
   using C = TZYLCustomControl;
   b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
-      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)
+      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP)
+      .Default(true)
       .Declare("FaceController", &C::FaceController, &C::SetFaceController)
-      .Declare("Flat", &C::Flat, &C::SetFlat).Default(false)
-      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)
-      .Declare("ImageList", &C::ImageList, &C::SetImageList).Stored(&C::IsImageListStored)
-      .Declare("ListIndex", &C::GetIndex, &C::SetIndex).Index(iiListIndex).Default(0)
-      .Declare("Transparent", &C::Transparent, &C::SetTransparent).Default(false)
+      .Declare("Flat", &C::Flat, &C::SetFlat)
+      .Default(false)
+      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex)
+      .Index(iiImageIndex)
+      .Default(0)
+      .Declare("ImageList", &C::ImageList, &C::SetImageList)
+      .Stored(&C::IsImageListStored)
+      .Declare("ListIndex", &C::GetIndex, &C::SetIndex)
+      .Index(iiListIndex)
+      .Default(0)
+      .Declare("Transparent", &C::Transparent, &C::SetTransparent)
+      .Default(false)
       .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
-      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);
+      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit)
+      .Declare("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter)
+      .Declare("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit);
 }
 
 TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -306,6 +318,14 @@ void TZYLCustomControl::WMKILLFOCUS(vcl::TWMKillFocus& Message) {
   ZYL_INHERITED(Message);
   if (HandleAllocated()) win::PostMessageA(Handle(), CM_ZYLAFTEREXIT, 0, 0);
   if (FFlat) Invalidate();
+}
+
+void TZYLCustomControl::CMAfterEnter(vcl::TMessage&) {
+  if (OnAfterEnter) OnAfterEnter(this);
+}
+
+void TZYLCustomControl::CMAfterExit(vcl::TMessage&) {
+  if (OnAfterExit) OnAfterExit(this);
 }
 
 void TZYLCustomControl::Loaded() {
