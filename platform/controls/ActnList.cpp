@@ -285,12 +285,9 @@ bool TCustomActionList::IsShortCut(TWMKey& Message) {
   const TShortCut sc = ShortCut(Message.CharCode(), KeyDataToShiftState(Message.KeyData()));
   if (sc == scNone) return false;
   for (TContainedAction* a : std::vector<TContainedAction*>(actions_)) {
-    auto* action = dynamic_cast<TCustomAction*>(a);
-    if (!action || action->ShortCut() != sc) continue;
-    // A disabled action still swallows its key, as a disabled menu item does.
-    action->Update();
-    if (action->Enabled()) action->Execute();
-    return true;
+    // The first action with the shortcut answers (a disabled one leaves the key to others).
+    if (auto* action = dynamic_cast<TCustomAction*>(a); action && action->ShortCut() == sc)
+      return action->Execute();
   }
   return false;
 }

@@ -181,7 +181,7 @@ class TCustomActionList : public TComponent {
   // OnExecute / OnUpdate of the list; true when the handler took the action.
   virtual bool ExecuteAction(TBasicAction* Action);
   virtual bool UpdateAction(TBasicAction* Action);
-  // Runs the enabled action whose shortcut the key gives; false when none.
+  // Runs the action whose shortcut the key gives; false when there is none or it did not run.
   bool IsShortCut(TWMKey& Message);
 
   TComponent* Images() const { return images_; }

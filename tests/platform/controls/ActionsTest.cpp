@@ -270,13 +270,28 @@ TEST_F(ActionsTest, ClientsLetGoOfAFreedActionOrList) {
 }
 
 TEST_F(ActionsTest, TheListsShortCutRunsTheAction) {
+  struct TKeys : TObject {
+    int Downs = 0;
+    void KeyDown(TObject*, uint16_t& Key, TShiftState) { Downs += Key == 'O'; }
+  } keys;
   action_->SetShortCut(ShortCut('O', {ssCtrl}));
+  button_->OnKeyDown = TKeyEvent(&keys, &TKeys::KeyDown);
   ShowNow(form_);
   button_->SetFocus();
-  SetShiftState(false, true, false);
-  KeyPress('O');
-  SetShiftState(false, false, false);
+  auto ctrlO = [] {
+    SetShiftState(false, true, false);
+    KeyPress('O');
+    SetShiftState(false, false, false);
+  };
+  ctrlO();
   EXPECT_EQ(rec_.Log, (TLines{"execute Open"}));
+  EXPECT_EQ(keys.Downs, 0);  // taken by the action
+  // A disabled action leaves the key to the focused control.
+  action_->SetDisableIfNoHandler(false);
+  action_->SetEnabled(false);
+  ctrlO();
+  EXPECT_EQ(rec_.Log.size(), 1u);
+  EXPECT_EQ(keys.Downs, 1);
   // A list index out of range is an error of the list.
   EXPECT_EQ(testsupport::ErrorOf<EListError>([&] { list_->Actions(5); }),
             "List index out of bounds (5)");
