@@ -35,25 +35,17 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
 ZYL_CLASS_IMPL(TZYLCustomControl) {
   using C = TZYLCustomControl;
   b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
-      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP)
-      .Default(true)
+      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)
       .Declare("FaceController", &C::FaceController, &C::SetFaceController)
-      .Declare("Flat", &C::Flat, &C::SetFlat)
-      .Default(false)
-      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex)
-      .Index(iiImageIndex)
-      .Default(0)
-      .Declare("ImageList", &C::ImageList, &C::SetImageList)
-      .Stored(&C::IsImageListStored)
-      .Declare("ListIndex", &C::GetIndex, &C::SetIndex)
-      .Index(iiListIndex)
-      .Default(0)
-      .Declare("Transparent", &C::Transparent, &C::SetTransparent)
-      .Default(false)
+      .Declare("Flat", &C::Flat, &C::SetFlat).Default(false)
+      .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)
+      .Declare("ImageList", &C::ImageList, &C::SetImageList).Stored(&C::IsImageListStored)
+      .Declare("ListIndex", &C::GetIndex, &C::SetIndex).Index(iiListIndex).Default(0)
+      .Declare("Transparent", &C::Transparent, &C::SetTransparent).Default(false)
       .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
-      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit)
-      .Declare("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter)
-      .Declare("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit);
+      .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);
+  b.Declare("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter);
+  b.Declare("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit);
 }
 
 TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
