@@ -420,6 +420,14 @@ void TControlActionLink::SetOnExecute(const TNotifyEvent& Value) {
 void TControlActionLink::ActionFreed() { client_->SetAction(nullptr); }
 ZYL_CLASS_IMPL(TControlActionLink) {}
 
+bool TButtonActionLink::IsCheckedLinked() {
+  return TActionLink::IsCheckedLinked() && client_->GetChecked() == CustomAction()->Checked();
+}
+void TButtonActionLink::SetChecked(bool Value) {
+  if (IsCheckedLinked()) client_->SetCheckedQuietly(Value);
+}
+ZYL_CLASS_IMPL(TButtonActionLink) {}
+
 bool TMenuActionLink::IsCaptionLinked() {
   return TActionLink::IsCaptionLinked() && client_->Caption() == CustomAction()->Caption();
 }

@@ -293,6 +293,19 @@ class TControlActionLink : public TActionLink {
   TControl* client_ = nullptr;
 };
 
+// The link of a check box or radio button: Checked as well.
+class TButtonActionLink : public TControlActionLink {
+  ZYL_CLASS(TButtonActionLink, TControlActionLink)
+  TButtonActionLink() = default;
+  explicit TButtonActionLink(TButtonControl* AClient)
+      : TControlActionLink(AClient), client_(AClient) {}
+  bool IsCheckedLinked() override;
+  void SetChecked(bool Value) override;
+
+ private:
+  TButtonControl* client_ = nullptr;
+};
+
 // The link of a menu item: every property of the action and OnClick.
 class TMenuActionLink : public TActionLink {
   ZYL_CLASS(TMenuActionLink, TActionLink)

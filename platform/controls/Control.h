@@ -165,6 +165,8 @@ class TControl : public TComponent {
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   // Lets the action update its state (idle processing).
   virtual void InitiateAction();
+  // The link a control of this class holds (the framework's GetActionLinkClass).
+  virtual TControlActionLink* CreateActionLink();
   // Properties the action supplies are not stored while they follow it.
   bool IsCaptionStored() const;
   bool IsEnabledStored() const;

@@ -14,7 +14,7 @@ void TControl::SetAction(TBasicAction* Value) {
     controlStyle_ -= csActionClient;
     return;
   }
-  if (!actionLink_) actionLink_ = new TControlActionLink(this);
+  if (!actionLink_) actionLink_ = CreateActionLink();
   actionLink_->SetAction(Value);
   ActionChange(Value, Value->ComponentState().contains(csLoading));
   controlStyle_ += csActionClient;
@@ -30,6 +30,8 @@ void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   if (!CheckDefaults || !OnClick) OnClick = action->OnExecute();
   if (!CheckDefaults || helpContext_ == 0) SetHelpContext(action->HelpContext());
 }
+
+TControlActionLink* TControl::CreateActionLink() { return new TControlActionLink(this); }
 
 void TControl::InitiateAction() {
   if (actionLink_) actionLink_->Update();

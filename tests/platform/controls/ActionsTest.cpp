@@ -179,6 +179,28 @@ TEST_F(ActionsTest, ChoosingALinkedMenuItemRunsTheActionAndAutoCheckTogglesIt) {
   EXPECT_EQ(rec_.Log.size(), 1u);
 }
 
+TEST_F(ActionsTest, CheckBoxesAndRadioButtonsFollowTheActionsCheck) {
+  auto* box = Place<TCheckBox>(form_, 10, 50, 90, 20, "CheckBox1", form_);
+  auto* radio = Place<TRadioButton>(form_, 10, 80, 90, 20, "Radio1", form_);
+  action_->SetChecked(true);
+  box->SetAction(action_);
+  radio->SetAction(action_);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_TRUE(radio->Checked());
+  action_->SetChecked(false);
+  EXPECT_FALSE(box->Checked());
+  EXPECT_FALSE(radio->Checked());
+  EXPECT_TRUE(rec_.Log.empty());  // following the action is no click
+  // A user's click checks the box and runs the action, which checks itself.
+  action_->SetAutoCheck(true);
+  radio->SetAction(nullptr);
+  ShowNow(form_);
+  ClickAt(box, 5, 10);
+  EXPECT_EQ(rec_.Log, (TLines{"execute Open"}));
+  EXPECT_TRUE(action_->Checked());
+  EXPECT_TRUE(box->Checked());
+}
+
 TEST_F(ActionsTest, CheckingAnActionOfAGroupUnchecksTheOthers) {
   TAction* second = NewAction("Save");
   TAction* third = NewAction("Close");
