@@ -8,7 +8,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/Consts.h"
-#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
