@@ -110,6 +110,10 @@ void TZYLCustomSimpleLabel::Click() {
   }
 }
 
+void TZYLCustomSimpleLabel::ActionChange(vcl::TObject* Sender, bool CheckDefaults) {
+  if (FJumpMode == jmCustom) inherited::ActionChange(Sender, CheckDefaults);
+}
+
 void TZYLCustomSimpleLabel::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
                                       int Y) {
   if (FJumpMode != jmNone && Button == vcl::mbLeft) {

@@ -60,6 +60,9 @@ class TZYLCustomSimpleLabel : public TZYLBaseLabel {
   void Paint() override;
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  // Only a jmCustom label takes its caption and state from its action; the other modes keep
+  // their own look (a click still runs the action in jmNone).
+  void ActionChange(vcl::TObject* Sender, bool CheckDefaults) override;
   // The target the shell is asked to open.
   std::string JumpTarget(bool MailTo);
 

@@ -114,10 +114,8 @@ ZYL_CLASS_IMPL(TZYLCustomTrackBar) {
       .Publish({"Transparent", "Visible", "Anchors", "DragKind", "Constraints", "OnClick",
                 "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
                 "OnMouseUp"})
-      .Prop("OnMouseWheel", &C::GetOnMouseWheel, &C::SetOnMouseWheel)
-      .Publish({"OnStartDrag", "OnEndDock", "OnStartDock"})
-      .Prop("OnMouseWheelDown", &C::GetOnMouseWheelDown, &C::SetOnMouseWheelDown)
-      .Prop("OnMouseWheelUp", &C::GetOnMouseWheelUp, &C::SetOnMouseWheelUp);
+      .Publish({"OnMouseWheel", "OnStartDrag", "OnEndDock", "OnStartDock", "OnMouseWheelDown",
+                "OnMouseWheelUp"});
 }
 
 TZYLCustomTrackBar::TZYLCustomTrackBar(vcl::TComponent* AOwner)
@@ -462,23 +460,15 @@ void TZYLCustomTrackBar::KeyDown(uint16_t& Key, vcl::TShiftState Shift) {
   Track(vcl::scEndScroll, FPosition);
 }
 
-bool TZYLCustomTrackBar::DoMouseWheel(vcl::TShiftState Shift, int WheelDelta,
-                                      vcl::TPoint MousePos) {
-  if (inherited::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-  return WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
-}
-
 bool TZYLCustomTrackBar::DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) {
-  bool handled = false;
-  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  inherited::DoMouseWheelDown(Shift, MousePos);
   uint16_t key = win::VK_DOWN;
   KeyDown(key, vcl::TShiftState{});
   return true;
 }
 
 bool TZYLCustomTrackBar::DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) {
-  bool handled = false;
-  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+  inherited::DoMouseWheelUp(Shift, MousePos);
   uint16_t key = win::VK_UP;
   KeyDown(key, vcl::TShiftState{});
   return true;

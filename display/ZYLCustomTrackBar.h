@@ -129,20 +129,12 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   vcl::TNotifyEvent OnChange;
   TZYLDrawTickEvent OnDrawTick;
   vcl::TScrollEvent OnTrack;
-  vcl::TMouseWheelUpDownEvent OnMouseWheelDown;
-  vcl::TMouseWheelUpDownEvent OnMouseWheelUp;
   const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
   void SetOnChange(const vcl::TNotifyEvent& E) { OnChange = E; }
   const TZYLDrawTickEvent& GetOnDrawTick() const { return OnDrawTick; }
   void SetOnDrawTick(const TZYLDrawTickEvent& E) { OnDrawTick = E; }
   const vcl::TScrollEvent& GetOnTrack() const { return OnTrack; }
   void SetOnTrack(const vcl::TScrollEvent& E) { OnTrack = E; }
-  const vcl::TMouseWheelEvent& GetOnMouseWheel() const { return OnMouseWheel; }
-  void SetOnMouseWheel(const vcl::TMouseWheelEvent& E) { OnMouseWheel = E; }
-  const vcl::TMouseWheelUpDownEvent& GetOnMouseWheelDown() const { return OnMouseWheelDown; }
-  void SetOnMouseWheelDown(const vcl::TMouseWheelUpDownEvent& E) { OnMouseWheelDown = E; }
-  const vcl::TMouseWheelUpDownEvent& GetOnMouseWheelUp() const { return OnMouseWheelUp; }
-  void SetOnMouseWheelUp(const vcl::TMouseWheelUpDownEvent& E) { OnMouseWheelUp = E; }
 
  protected:
   void Loaded() override;
@@ -156,9 +148,9 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheel(vcl::TShiftState Shift, int WheelDelta, vcl::TPoint MousePos) override;
-  virtual bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos);
-  virtual bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos);
+  // A notch is one line step (the key's handling), whatever the events answer.
+  bool DoMouseWheelDown(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+  bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
   void WMGetDlgCode(vcl::TMessage& Message);
   void CMEnabledChanged(vcl::TMessage& Message);
   void WMSetFocusBar(vcl::TWMSetFocus& Message);

@@ -7,7 +7,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLDockLabel) {
-  b.Publish({"About", "Align", "Alignment", "AutoSize"})
+  b.Publish({"About", "Action", "Align", "Alignment", "AutoSize"})
       .Default(false)
       .Publish({"Caption",        "Font",           "Font3D",         "FontSmoothing",
                 "MultiLine",      "Options",        "ShowAccelChar",  "Transparent",

@@ -175,9 +175,10 @@ ZYL_CLASS_IMPL(TZYLScrollBar) {
       .Prop("UseGlobalTimer", &C::GetBoolean, &C::SetBoolean)
       .Index(bpUseGlobalTimer)
       .Default(false)
-      .Publish({"Visible", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter",
-                "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseEnter",
-                "OnMouseExit", "OnMouseMove", "OnMouseUp"})
+      .Publish({"Visible", "OnAfterEnter", "OnAfterExit", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                "OnMouseDown", "OnMouseEnter", "OnMouseExit", "OnMouseMove", "OnMouseUp",
+                "OnMouseWheel"})
       .Prop("OnScroll", &C::GetOnScroll, &C::SetOnScroll)
       .Publish({"OnStartDock", "OnStartDrag"});
 }

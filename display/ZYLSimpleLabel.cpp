@@ -7,19 +7,23 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLSimpleLabel) {
-  b.Publish({"About",          "Align",        "Alignment",      "AutoSize",
-             "Caption",        "Font",         "Font3D",         "FontSmoothing",
-             "MultiLine",      "Options",      "ShowAccelChar",  "Transparent",
-             "Twinkle",        "TwinkleColor", "TwinkleVisible", "TwinkleInVisible",
-             "UseGlobalTimer", "Jump",         "ActiveColor",    "InActiveColor",
-             "JumpUnderline",  "JumpMode",     "Color",          "Enabled",
-             "Visible",        "ParentColor",  "ParentFont",     "ParentShowHint",
-             "ShowHint",       "PopupMenu",    "DragCursor",     "DragMode",
-             "DragKind",       "Anchors",      "BiDiMode",       "ParentBiDiMode",
-             "Constraints",    "OnClick",      "OnDblClick",     "OnDragDrop",
-             "OnDragOver",     "OnEndDrag",    "OnStartDrag",    "OnEndDock",
-             "OnStartDock",    "OnMouseDown",  "OnMouseMove",    "OnMouseUp",
-             "OnMouseEnter",   "OnMouseExit"});
+  b.Publish({"About",          "Action",           "Align",
+             "Alignment",      "AutoSize",         "Caption",
+             "Font",           "Font3D",           "FontSmoothing",
+             "MultiLine",      "Options",          "ShowAccelChar",
+             "Transparent",    "Twinkle",          "TwinkleColor",
+             "TwinkleVisible", "TwinkleInVisible", "UseGlobalTimer",
+             "Jump",           "ActiveColor",      "InActiveColor",
+             "JumpUnderline",  "JumpMode",         "Color",
+             "Enabled",        "Visible",          "ParentColor",
+             "ParentFont",     "ParentShowHint",   "ShowHint",
+             "PopupMenu",      "DragCursor",       "DragMode",
+             "DragKind",       "Anchors",          "BiDiMode",
+             "ParentBiDiMode", "Constraints",      "OnClick",
+             "OnDblClick",     "OnDragDrop",       "OnDragOver",
+             "OnEndDrag",      "OnStartDrag",      "OnEndDock",
+             "OnStartDock",    "OnMouseDown",      "OnMouseMove",
+             "OnMouseUp",      "OnMouseEnter",     "OnMouseExit"});
 }
 
 void ZYLSimpleLabelInit() { vcl::RegisterClasses({TZYLSimpleLabel::StaticClass()}); }

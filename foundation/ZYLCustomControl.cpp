@@ -26,6 +26,8 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
       .On(win::WM_KILLFOCUS, &TZYLCustomControl::WMKILLFOCUS)
       .On(vcl::CM_MOUSEENTER, &TZYLCustomControl::CMMouseEnter)
       .On(vcl::CM_MOUSELEAVE, &TZYLCustomControl::CMMouseLeave)
+      .On(CM_ZYLAFTERENTER, &TZYLCustomControl::CMAfterEnter)
+      .On(CM_ZYLAFTEREXIT, &TZYLCustomControl::CMAfterExit)
       .On(CM_ZYLTRANSPARENTCHANGED, &TZYLCustomControl::CMTransparentChanged);
 }
 
@@ -42,6 +44,8 @@ ZYL_CLASS_IMPL(TZYLCustomControl) {
       .Declare("Transparent", &C::Transparent, &C::SetTransparent).Default(false)
       .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
       .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);
+  b.Declare("OnAfterEnter", &C::GetOnAfterEnter, &C::SetOnAfterEnter);
+  b.Declare("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit);
 }
 
 TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
@@ -306,6 +310,14 @@ void TZYLCustomControl::WMKILLFOCUS(vcl::TWMKillFocus& Message) {
   ZYL_INHERITED(Message);
   if (HandleAllocated()) win::PostMessageA(Handle(), CM_ZYLAFTEREXIT, 0, 0);
   if (FFlat) Invalidate();
+}
+
+void TZYLCustomControl::CMAfterEnter(vcl::TMessage&) {
+  if (OnAfterEnter) OnAfterEnter(this);
+}
+
+void TZYLCustomControl::CMAfterExit(vcl::TMessage&) {
+  if (OnAfterExit) OnAfterExit(this);
 }
 
 void TZYLCustomControl::Loaded() {

@@ -140,6 +140,13 @@ class TZYLCustomControl : public vcl::TCustomControl,
   void SetOnMouseEnter(const vcl::TNotifyEvent& E) { OnMouseEnter = E; }
   const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
   void SetOnMouseExit(const vcl::TNotifyEvent& E) { OnMouseExit = E; }
+  // Raised from the messages the focus handlers post, so after the focus has moved.
+  vcl::TNotifyEvent OnAfterEnter;
+  vcl::TNotifyEvent OnAfterExit;
+  const vcl::TNotifyEvent& GetOnAfterEnter() const { return OnAfterEnter; }
+  void SetOnAfterEnter(const vcl::TNotifyEvent& E) { OnAfterEnter = E; }
+  const vcl::TNotifyEvent& GetOnAfterExit() const { return OnAfterExit; }
+  void SetOnAfterExit(const vcl::TNotifyEvent& E) { OnAfterExit = E; }
 
  protected:
   // Paints the common background over the client rectangle: the parent's background for a
@@ -174,6 +181,8 @@ class TZYLCustomControl : public vcl::TCustomControl,
   void WMKILLFOCUS(vcl::TWMKillFocus& Message);
   void CMMouseEnter(vcl::TMessage& Message);
   void CMMouseLeave(vcl::TMessage& Message);
+  void CMAfterEnter(vcl::TMessage& Message);
+  void CMAfterExit(vcl::TMessage& Message);
   void CMTransparentChanged(vcl::TMessage& Message);
 
   bool FTransparent = false;

@@ -447,6 +447,7 @@ ZYL_MESSAGE_MAP(TSpeedButton) {
 
 ZYL_CLASS_IMPL(TSpeedButton) {
   using C = TSpeedButton;
+  b.Publish("Action");
   b.Prop("AllowAllUp", &C::AllowAllUp, &C::SetAllowAllUp)
       .Default(false)
       .Publish({"Anchors", "BiDiMode", "Constraints"})
@@ -571,6 +572,7 @@ ZYL_MESSAGE_MAP(TBitBtn) {}
 
 ZYL_CLASS_IMPL(TBitBtn) {
   using C = TBitBtn;
+  b.Publish("Action");
   b.Publish("Cancel")
       .Stored(&C::IsCustom)
       .Publish("Caption")

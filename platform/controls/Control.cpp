@@ -6,6 +6,7 @@
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
 #include "platform/text/Text.h"
@@ -27,6 +28,7 @@ TControl::~TControl() {
   if (g_mouseControl == this) g_mouseControl = nullptr;
   if (g_captureControl == this) g_captureControl = nullptr;
   if (parent_) parent_->RemoveControl(this);
+  SetAction(nullptr);
   constraints_->SetOnChange(TNotifyEvent());
   delete constraints_;
   delete font_;
@@ -486,9 +488,7 @@ void TControl::WndProc(TMessage& Message) {
   Dispatch(&Message);
 }
 
-void TControl::Click() {
-  if (OnClick) OnClick(this);
-}
+void TControl::Click() { ClickActionClient(this, OnClick, actionLink_); }
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
 }
@@ -504,6 +504,23 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   bool handled = false;
   if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  if (handled) return true;
+  wheelAccumulator_ += WheelDelta;
+  while (wheelAccumulator_ >= WHEEL_DELTA || wheelAccumulator_ <= -WHEEL_DELTA) {
+    const bool down = wheelAccumulator_ < 0;
+    wheelAccumulator_ += down ? WHEEL_DELTA : -WHEEL_DELTA;
+    handled = down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+  }
+  return handled;
+}
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  return handled;
+}
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
   return handled;
 }
 void TControl::Resize() {
@@ -588,11 +605,15 @@ void TControl::WMMButtonUp(TWMMouse& Message) {
 }
 
 void TControl::WMMouseWheel(TWMMouseWheel& Message) {
+  Message.Result = Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
+}
+
+void TControl::CMMouseWheel(TWMMouseWheel& Message) {
   if (DoMouseWheel(KeysToShiftState(Message.Keys()), Message.WheelDelta(),
                    {Message.XPos(), Message.YPos()})) {
     Message.Result = 1;
   } else if (parent_) {
-    Message.Result = parent_->Perform(WM_MOUSEWHEEL, Message.WParam, Message.LParam);
+    Message.Result = parent_->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
   }
 }
 
@@ -665,6 +686,7 @@ ZYL_MESSAGE_MAP(TControl) {
       .On(WM_CONTEXTMENU, &TControl::WMContextMenu)
       .On(WM_MBUTTONUP, &TControl::WMMButtonUp)
       .On(WM_MOUSEWHEEL, &TControl::WMMouseWheel)
+      .On(CM_MOUSEWHEEL, &TControl::CMMouseWheel)
       .On(CM_VISIBLECHANGED, &TControl::CMVisibleChanged)
       .On(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged)
       .On(CM_FONTCHANGED, &TControl::CMFontChanged)
@@ -689,11 +711,14 @@ ZYL_CLASS_IMPL(TControl) {
       .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, CursorTypeInfo())
       .Default(crDefault)
       .Prop("Hint", &TControl::Hint, &TControl::SetHint)
+      .Stored(&TControl::IsHintStored)
       .Prop("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext)
-      .Default(0);
+      .Default(0)
+      .Stored(&TControl::IsHelpContextStored);
   // The standard properties and events, published by name where a descendant shows them.
   using C = TControl;
-  b.Declare("Align", &C::Align, &C::SetAlign)
+  b.Declare("Action", &C::Action, &C::SetAction)
+      .Declare("Align", &C::Align, &C::SetAlign)
       .Default(alNone)
       .Declare("Anchors", &C::Anchors, &C::SetAnchors)
       .Default(TAnchors{akLeft, akTop})
@@ -701,6 +726,7 @@ ZYL_CLASS_IMPL(TControl) {
       .Declare("BiDiMode", &C::BiDiMode, &C::SetBiDiMode)
       .Stored(&C::IsBiDiModeStored)
       .Declare("Caption", &C::Caption, &C::SetCaption)
+      .Stored(&C::IsCaptionStored)
       .Declare("Color", &C::Color, &C::SetColor, ColorTypeInfo())
       .Default(clWindow)
       .Stored(&C::IsColorStored)
@@ -713,6 +739,7 @@ ZYL_CLASS_IMPL(TControl) {
       .Default(dmManual)
       .Declare("Enabled", &C::Enabled, &C::SetEnabled)
       .Default(true)
+      .Stored(&C::IsEnabledStored)
       .Declare("Font", &C::Font, &C::SetFont)
       .Stored(&C::IsFontStored)
       .Declare("ParentBiDiMode", &C::ParentBiDiMode, &C::SetParentBiDiMode)
@@ -728,7 +755,9 @@ ZYL_CLASS_IMPL(TControl) {
       .Stored(&C::IsShowHintStored)
       .Declare("Visible", &C::Visible, &C::SetVisible)
       .Default(true)
+      .Stored(&C::IsVisibleStored)
       .Declare("OnClick", &C::GetOnClick, &C::SetOnClick)
+      .Stored(&C::IsOnClickStored)
       .Declare("OnDblClick", &C::GetOnDblClick, &C::SetOnDblClick)
       .Declare("OnDragDrop", &C::GetOnDragDrop, &C::SetOnDragDrop)
       .Declare("OnDragOver", &C::GetOnDragOver, &C::SetOnDragOver)
@@ -738,6 +767,9 @@ ZYL_CLASS_IMPL(TControl) {
       .Declare("OnMouseDown", &C::GetOnMouseDown, &C::SetOnMouseDown)
       .Declare("OnMouseMove", &C::GetOnMouseMove, &C::SetOnMouseMove)
       .Declare("OnMouseUp", &C::GetOnMouseUp, &C::SetOnMouseUp)
+      .Declare("OnMouseWheel", &C::GetOnMouseWheel, &C::SetOnMouseWheel)
+      .Declare("OnMouseWheelDown", &C::GetOnMouseWheelDown, &C::SetOnMouseWheelDown)
+      .Declare("OnMouseWheelUp", &C::GetOnMouseWheelUp, &C::SetOnMouseWheelUp)
       .Declare("OnResize", &C::GetOnResize, &C::SetOnResize)
       .Declare("OnStartDock", &C::GetOnStartDock, &C::SetOnStartDock)
       .Declare("OnStartDrag", &C::GetOnStartDrag, &C::SetOnStartDrag);

@@ -15,6 +15,9 @@
 
 namespace vcl {
 
+class TBasicAction;
+class TControlActionLink;
+
 class TControl : public TComponent {
   ZYL_CLASS(TControl, TComponent)
   ZYL_MESSAGES(TControl)
@@ -152,6 +155,26 @@ class TControl : public TComponent {
   bool MouseCapture();
   void SetMouseCapture(bool Value);
 
+  // ---- Action (ControlActions.cpp) ----
+  // The action the control follows and runs when clicked; null for none.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+  TControlActionLink* ActionLink() const { return actionLink_; }
+  // Takes the action's properties; with CheckDefaults only where the control has its own
+  // default (assigning an action while it is being read).
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // Lets the action update its state (idle processing).
+  virtual void InitiateAction();
+  // The link a control of this class holds (the framework's GetActionLinkClass).
+  virtual TControlActionLink* CreateActionLink();
+  // Properties the action supplies are not stored while they follow it.
+  bool IsCaptionStored() const;
+  bool IsEnabledStored() const;
+  bool IsHelpContextStored() const;
+  bool IsHintStored() const;
+  bool IsVisibleStored() const;
+  bool IsOnClickStored() const;
+
   // ---- Painting ----
   virtual void Invalidate();
   virtual void Update();
@@ -177,6 +200,8 @@ class TControl : public TComponent {
   TEndDragEvent OnEndDrag;
   TStartDragEvent OnStartDrag;
   TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
   // Stored and bound from form streams; never fired (there is no docking).
   TStartDockEvent OnStartDock;
   TEndDockEvent OnEndDock;
@@ -204,6 +229,12 @@ class TControl : public TComponent {
   void SetOnEndDrag(const TEndDragEvent& E) { OnEndDrag = E; }
   const TStartDragEvent& GetOnStartDrag() const { return OnStartDrag; }
   void SetOnStartDrag(const TStartDragEvent& E) { OnStartDrag = E; }
+  const TMouseWheelEvent& GetOnMouseWheel() const { return OnMouseWheel; }
+  void SetOnMouseWheel(const TMouseWheelEvent& E) { OnMouseWheel = E; }
+  const TMouseWheelUpDownEvent& GetOnMouseWheelDown() const { return OnMouseWheelDown; }
+  void SetOnMouseWheelDown(const TMouseWheelUpDownEvent& E) { OnMouseWheelDown = E; }
+  const TMouseWheelUpDownEvent& GetOnMouseWheelUp() const { return OnMouseWheelUp; }
+  void SetOnMouseWheelUp(const TMouseWheelUpDownEvent& E) { OnMouseWheelUp = E; }
   const TStartDockEvent& GetOnStartDock() const { return OnStartDock; }
   void SetOnStartDock(const TStartDockEvent& E) { OnStartDock = E; }
   const TEndDockEvent& GetOnEndDock() const { return OnEndDock; }
@@ -227,7 +258,11 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  // OnMouseWheel; when it leaves the wheel, each whole notch gathered (WHEEL_DELTA) calls
+  // DoMouseWheelDown or DoMouseWheelUp. True when the wheel was handled.
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
   virtual void Resize();
   virtual void Changed();
   // Asks the parent to realign this control (alignment and size changes).
@@ -271,7 +306,9 @@ class TControl : public TComponent {
   // Pops up PopupMenu (when it auto-pops) after OnContextPopup leaves it to the control.
   void WMContextMenu(TMessage& Message);
   void WMMButtonUp(TWMMouse& Message);
+  // WM_MOUSEWHEEL goes through CM_MOUSEWHEEL, which passes an unhandled wheel to the parent.
   void WMMouseWheel(TWMMouseWheel& Message);
+  void CMMouseWheel(TWMMouseWheel& Message);
   void CMVisibleChanged(TMessage& Message);
   void CMEnabledChanged(TMessage& Message);
   void CMFontChanged(TMessage& Message);
@@ -323,6 +360,8 @@ class TControl : public TComponent {
   TControlState controlState_;
   TWndMethod windowProc_;
   bool parentChanging_ = false;
+  TControlActionLink* actionLink_ = nullptr;
+  int wheelAccumulator_ = 0;
 
   friend class TWinControl;
   friend class TControlCanvas;

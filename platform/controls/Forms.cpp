@@ -951,6 +951,7 @@ void TApplication::Idle(const MSG&) {
   SetHint(control ? GetLongHint(control->Hint()) : std::string());
   bool done = true;
   if (OnIdle) OnIdle(this, done);
+  if (done) DoActionIdle();
   if (done && !terminated_) {
     // A virtual clock has nothing to wait for unless a timer is due; a real one waits.
     if (CurrentClock().IsVirtual()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000, QS_ALLINPUT);

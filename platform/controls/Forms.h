@@ -229,6 +229,11 @@ class TCustomForm : public TWinControl {
   void SetMenu(TMainMenu* Value);
   // The form's shortcuts: OnShortCut, then the items of Menu.
   virtual bool IsShortCut(TWMKey& Message);
+  // Actions (FormsActions.cpp): updates the form's own action, its menu bar's items and the
+  // action of every visible client on a showing parent; runs the action of a shortcut key
+  // through the action lists the form owns.
+  void UpdateActions();
+  bool IsActionShortCut(TWMKey& Message);
   TEvent<void(TWMKey& Msg, bool& Handled)> OnShortCut;
   void SetOnShortCut(const TEvent<void(TWMKey& Msg, bool& Handled)>& E) { OnShortCut = E; }
   TRect GetClientRect() override;
@@ -526,6 +531,8 @@ class TApplication : public TComponent {
   // Handles one message; false when the queue is empty.
   bool ProcessMessage(win::MSG& Msg);
   void Idle(const win::MSG& Msg);
+  // Updates the actions of every visible, enabled form (FormsActions.cpp).
+  void DoActionIdle();
   void WndProc(TMessage& Message);
 
  private:

@@ -76,6 +76,7 @@ bool TCustomForm::IsShortCut(TWMKey& Message) {
   bool handled = false;
   if (OnShortCut) OnShortCut(Message, handled);
   if (!handled && menu_) handled = menu_->IsShortCut(Message);
+  if (!handled) handled = IsActionShortCut(Message);
   return handled;
 }
 

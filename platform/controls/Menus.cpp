@@ -8,6 +8,7 @@
 #include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/MenusInternal.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/SysUtils.h"
@@ -157,6 +158,7 @@ TMenuItem::~TMenuItem() {
     delete bitmap_;
   }
   menus_detail::ReleaseCommand(command_);
+  SetAction(nullptr);
 }
 
 TMenuItem* TMenuItem::Items(int Index) const {
@@ -407,8 +409,8 @@ void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TMenuItem::Click() {
   if (!enabled_) return;
-  if (autoCheck_) SetChecked(!checked_);
-  if (OnClick) OnClick(this);
+  if (autoCheck_ && !Action()) SetChecked(!checked_);
+  ClickActionClient(this, OnClick, actionLink_);
 }
 
 TComponent* TMenuItem::GetParentComponent() const {
@@ -467,7 +469,8 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState 
 }
 
 ZYL_CLASS_IMPL(TMenuItem) {
-  b.Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck)
+  b.Prop("Action", &TMenuItem::Action, &TMenuItem::SetAction)
+      .Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck)
       .Default(false)
       .Prop("AutoHotkeys", &TMenuItem::AutoHotkeys, &TMenuItem::SetAutoHotkeys)
       .Default(maParent)
@@ -478,28 +481,37 @@ ZYL_CLASS_IMPL(TMenuItem) {
       .Prop("Break", &TMenuItem::Break, &TMenuItem::SetBreak)
       .Default(mbNone)
       .Prop("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+      .Stored(&TMenuItem::IsCaptionStored)
       .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
       .Default(false)
+      .Stored(&TMenuItem::IsCheckedStored)
       .Prop("SubMenuImages", &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages)
       .Prop("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
       .Default(false)
       .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
       .Default(true)
+      .Stored(&TMenuItem::IsEnabledStored)
       .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex)
       .Default(0)
       .Prop("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext)
       .Default(0)
+      .Stored(&TMenuItem::IsHelpContextStored)
       .Prop("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
+      .Stored(&TMenuItem::IsHintStored)
       .Prop("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
       .Default(-1)
+      .Stored(&TMenuItem::IsImageIndexStored)
       .Prop("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
       .Default(false)
       .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
       .Default(0)
+      .Stored(&TMenuItem::IsShortCutStored)
       .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
       .Default(true)
+      .Stored(&TMenuItem::IsVisibleStored)
       .Prop("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem, &TMenuItem::SetOnAdvancedDrawItem)
       .Prop("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick)
+      .Stored(&TMenuItem::IsOnClickStored)
       .Prop("OnDrawItem", &TMenuItem::OnDrawItem, &TMenuItem::SetOnDrawItem)
       .Prop("OnMeasureItem", &TMenuItem::OnMeasureItem, &TMenuItem::SetOnMeasureItem);
 }

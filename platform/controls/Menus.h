@@ -46,6 +46,8 @@ ZYL_ENUM(TFindItemKind, fkCommand, fkHandle, fkShortCut)
 
 class TMenu;
 class TMenuItem;
+class TBasicAction;
+class TMenuActionLink;
 
 using TMenuDrawItemEvent =
     TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
@@ -91,8 +93,28 @@ class TMenuItem : public TComponent {
   // The command sent when the item is chosen (unique while the item lives).
   uint16_t Command() const { return command_; }
 
-  // Runs the item: toggles Checked when AutoCheck, then OnClick.
+  // Runs the item: toggles Checked when AutoCheck (without an action), then OnClick, or the
+  // action when the item has no handler of its own.
   virtual void Click();
+
+  // ---- Action (MenusActions.cpp) ----
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+  TMenuActionLink* ActionLink() const { return actionLink_; }
+  // Takes the action's properties (with CheckDefaults only those still at their defaults).
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  void InitiateAction();
+  // Updates the children's actions (before the submenu opens).
+  void InitiateActions();
+  bool IsCaptionStored() const;
+  bool IsCheckedStored() const;
+  bool IsEnabledStored() const;
+  bool IsHelpContextStored() const;
+  bool IsHintStored() const;
+  bool IsImageIndexStored() const;
+  bool IsShortCutStored() const;
+  bool IsVisibleStored() const;
+  bool IsOnClickStored() const;
 
   // ---- Properties ----
   const std::string& Caption() const { return caption_; }
@@ -195,6 +217,7 @@ class TMenuItem : public TComponent {
   TMenuItemAutoFlag autoHotkeys_ = maParent;
   TMenuItemAutoFlag autoLineReduction_ = maParent;
   int updating_ = 0;
+  TMenuActionLink* actionLink_ = nullptr;
 };
 
 class TMenu : public TComponent {

@@ -108,6 +108,7 @@ bool TMenu::DispatchCommand(uint16_t ACommand) {
 bool TMenu::DispatchPopup(HMENU AMenu) {
   TMenuItem* item = FindItem(reinterpret_cast<uintptr_t>(AMenu), fkHandle);
   if (!item) return false;
+  item->InitiateActions();
   if (item != items_) item->Click();
   return true;
 }
@@ -306,6 +307,7 @@ void TPopupMenu::DoPopup(TObject* Sender) {
 void TPopupMenu::Popup(int X, int Y) {
   popupPoint_ = {X, Y};
   DoPopup(this);
+  items_->InitiateActions();
   static const UINT kAlign[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
   UINT flags = kAlign[alignment_];
   flags |= trackButton_ == tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;

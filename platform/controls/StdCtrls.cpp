@@ -342,6 +342,7 @@ ZYL_MESSAGE_MAP(TButton) {
 }
 
 ZYL_CLASS_IMPL(TButton) {
+  b.Publish("Action");
   b.Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
       .Publish({"Anchors", "BiDiMode", "Caption", "Constraints"})
       .Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false)
@@ -1614,6 +1615,7 @@ ZYL_CLASS_IMPL(TCustomCheckBox) {}
       .Default(true)
 
 ZYL_CLASS_IMPL(TCheckBox) {
+  b.Publish("Action");
   b.Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment)
       .Default(taRightJustify)
       .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
@@ -1685,6 +1687,7 @@ ZYL_MESSAGE_MAP(TRadioButton) {
 }
 
 ZYL_CLASS_IMPL(TRadioButton) {
+  b.Publish("Action");
   b.Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
       .Default(taRightJustify)
       .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)

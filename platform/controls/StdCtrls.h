@@ -288,8 +288,14 @@ class TButtonControl : public TWinControl {
   ZYL_CLASS(TButtonControl, TWinControl)
   ZYL_MESSAGES(TButtonControl)
   explicit TButtonControl(TComponent* AOwner);
+  // The action's Checked too (StdCtrlsActions.cpp).
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  TControlActionLink* CreateActionLink() override;
 
  protected:
+  friend class TButtonActionLink;
+  // Sets the check without the click a change of it brings.
+  void SetCheckedQuietly(bool Value);
   virtual bool GetChecked() { return false; }
   virtual void SetChecked(bool) {}
   void CreateWnd() override;

@@ -393,6 +393,40 @@ TEST_F(ScrollBarTest, FocusShowsTheCheckerCaretUnlessHidden) {
   EXPECT_FALSE(bar_->TabStop());
 }
 
+TEST_F(ScrollBarTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
+  struct TFocusLog : vcl::TObject {
+    std::vector<std::string> Log;
+    TZYLScrollBar* Bar = nullptr;
+    void Note(const char* what) {
+      Log.push_back(std::string(what) + (Bar->Focused() ? " focused" : " not focused"));
+    }
+    void Enter(vcl::TObject*) { Note("enter"); }
+    void Exit(vcl::TObject*) { Note("exit"); }
+    void AfterEnter(vcl::TObject*) { Note("after enter"); }
+    void AfterExit(vcl::TObject*) { Note("after exit"); }
+  } log;
+  log.Bar = bar_;
+  auto* other = new TZYLScrollBar(form_.get());
+  other->SetBounds(10, 100, 100, 16);
+  other->SetParent(form_.get());
+  other->SetFocus();
+  tk::RunUntilIdle();
+  bar_->OnEnter = vcl::TNotifyEvent(&log, &TFocusLog::Enter);
+  bar_->OnExit = vcl::TNotifyEvent(&log, &TFocusLog::Exit);
+  bar_->OnAfterEnter = vcl::TNotifyEvent(&log, &TFocusLog::AfterEnter);
+  bar_->OnAfterExit = vcl::TNotifyEvent(&log, &TFocusLog::AfterExit);
+  bar_->SetFocus();
+  EXPECT_EQ(log.Log, (std::vector<std::string>{"enter focused"}));  // not yet: posted
+  tk::RunUntilIdle();
+  other->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_EQ(log.Log, (std::vector<std::string>{"enter focused", "after enter focused",
+                                               "exit not focused", "after exit not focused"}));
+  // Published, with the wheel.
+  for (const char* name : {"OnAfterEnter", "OnAfterExit", "OnMouseWheel"})
+    EXPECT_NE(vcl::GetPropInfo(bar_, name), nullptr) << name;
+}
+
 // The track between the thumb and the increase arrow.
 constexpr win::RECT TrackArea{40, 2, 180, 14};
 

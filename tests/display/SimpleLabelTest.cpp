@@ -11,6 +11,7 @@
 #include "foundation/ZYL3DCaption.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
+#include "platform/controls/ActnList.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/sys/ShellApi.h"
 #include "tests/display/LabelTestSupport.h"
@@ -135,6 +136,34 @@ TEST_F(SimpleLabelTest, PlainAndCustomLabelsFireOnClickInsteadOfJumping) {
     EXPECT_EQ(l->GetCounter(), mode == jmCustom ? 2 : 0);
     delete l;
   }
+}
+
+TEST_F(SimpleLabelTest, OnlyACustomLinkTakesItsActionsCaptionButEveryPlainClickRunsIt) {
+  struct TRan : vcl::TObject {
+    int Runs = 0;
+    void Execute(vcl::TObject*) { ++Runs; }
+  } ran;
+  auto* action = new vcl::TAction(host_.Form());
+  action->SetCaption("From the action");
+  action->SetOnExecute(vcl::TNotifyEvent(&ran, &TRan::Execute));
+  struct TCase {
+    TZYLJumpModes Mode;
+    const char* Caption;
+    int Runs;
+  };
+  for (const TCase& c : {TCase{jmCustom, "From the action", 1}, TCase{jmNone, "Own", 1},
+                         TCase{jmApplication, "Own", 0}}) {
+    ran.Runs = 0;
+    TZYLSimpleLabel* l = Make("Own");
+    l->OnClick = nullptr;
+    l->SetJumpMode(c.Mode);
+    l->SetAction(action);
+    EXPECT_EQ(l->Caption(), c.Caption) << int(c.Mode);
+    if (c.Mode != jmApplication) ClickOn(l);
+    EXPECT_EQ(ran.Runs, c.Runs) << int(c.Mode);
+    delete l;
+  }
+  EXPECT_EQ(action->ClientCount(), 0);
 }
 
 TEST_F(SimpleLabelTest, LinkLookCounterAndCursorFollowTheMode) {

@@ -27,7 +27,8 @@ namespace {
 
 // One class's published list: "Name" is written unless empty / zero / unassigned, "Name=v"
 // has the default v, "Name?" is stored by a rule of the class, "Name!" is never stored.
-const char* const kControl = "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint HelpContext=0";
+const char* const kControl =
+    "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint? HelpContext=0?";
 const char* const kComponent = "Name! Tag=0";
 
 const std::map<std::string, std::string>& Expected() {
@@ -233,6 +234,7 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
     for (const vcl::TPropInfo* p : vcl::GetPropList(cls))
       if (p->Kind() == vcl::tkMethod) HandlerFor(p->PropType->Signature);
   int checked = 0, events = 0;
+  std::set<std::string> references;  // "Class.Property" of the component references checked
   for (vcl::TClass cls : classes_) {
     if (cls->FactoryKind() != vcl::fkComponent) continue;
     std::vector<std::vector<std::string>> paths;
@@ -269,10 +271,14 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
                 value);
       ++checked;
       events += p->Kind() == vcl::tkMethod;
+      if (p->Kind() == vcl::tkClass) references.insert(cls->ClassName() + "." + name);
     }
   }
   EXPECT_GT(checked, 500);
   EXPECT_GT(events, 100);
+  // References resolved by name when the form is read, among them the labels' actions.
+  for (const char* r : {"TZYLSimpleLabel.Action", "TZYLDockLabel.Action", "TZYLButton.PopupMenu"})
+    EXPECT_EQ(references.count(r), 1u) << r;
 }
 
 }  // namespace
