@@ -306,7 +306,10 @@ void TWinControl::InsertControl(TControl* AControl) {
     } else if (handle_) {
       AControl->Invalidate();
     }
-    AlignControl(AControl);
+    // A hidden control takes no room: it moves nothing (it is placed when it shows), so a
+    // parent given many hidden pages does not realign them all once per page.
+    if (AControl->visible_ || AControl->ComponentState().contains(csDesigning))
+      AlignControl(AControl);
   }
   Perform(CM_CONTROLCHANGE, PtrToWParam(AControl), 1);
 }
