@@ -2,6 +2,8 @@
 // arrows and accelerators, and what the classic look shows of tabs and the page frame.
 #include "ComCtrlsTestSupport.h"
 
+#include <functional>
+
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/controls/ComCtrls.h"
@@ -436,29 +438,28 @@ class TabFlowTest : public TabCtrlsTest, public ::testing::WithParamInterface<TF
 TEST_P(TabFlowTest, TabsAddedOneByOneLieWhereTabsGivenAtOnceLie) {
   NewForm(320, 240);
   TTabControl* oneByOne = NewTabs(0);
-  TTabControl* atOnce = NewTabs(160);
-  const std::vector<std::string> captions{
-      "Alpha", "B", "Charlie and more", "Delta", "E", "Fox", "Golf", "Hotel", "India"};
-  for (const std::string& c : captions) oneByOne->Tabs()->Add(c);
-  std::string all;
-  for (const std::string& c : captions) all += c + "\n";
-  atOnce->Tabs()->SetText(all);
+  for (const char* c : {"Alpha", "B", "Charlie and more", "Delta", "E", "Fox", "Golf", "Hotel"})
+    oneByOne->Tabs()->Add(c);
   Show();
-  ExpectSameLayout(oneByOne, atOnce);
-  // A caption that changes, a tab put in front and one taken out are measured and laid anew.
-  for (TTabControl* tc : {oneByOne, atOnce}) {
-    tc->Tabs()->Put(3, "Delta grown much wider");
-    tc->Tabs()->Insert(0, "First of all");
-    tc->Tabs()->Delete(5);
+  // After each change, a new control given the same tabs at once lays them out alike.
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"added", [] {}},
+      {"caption", [&] { oneByOne->Tabs()->Put(3, "Delta grown much wider than the rest"); }},
+      {"in front", [&] { oneByOne->Tabs()->Insert(0, "First of all"); }},
+      {"taken out", [&] { oneByOne->Tabs()->Delete(5); }},
+      {"at the end", [&] { oneByOne->Tabs()->Add("India and Juliett"); }},
+      {"font", [&] { oneByOne->Font()->SetSize(14); }},
+      {"width", [&] { oneByOne->SetWidth(110); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    change();
+    std::unique_ptr<TTabControl> atOnce(NewTabs(160));
+    atOnce->Font()->Assign(oneByOne->Font());
+    atOnce->SetWidth(oneByOne->Width());
+    atOnce->Tabs()->SetText(oneByOne->Tabs()->Text());
+    ExpectSameLayout(oneByOne, atOnce.get());
   }
-  atOnce->Tabs()->SetText(atOnce->Tabs()->Text());
-  ExpectSameLayout(oneByOne, atOnce);
-  // So is a change of font and of width.
-  for (TTabControl* tc : {oneByOne, atOnce}) tc->Font()->SetSize(14);
-  atOnce->Tabs()->SetText(atOnce->Tabs()->Text());
-  ExpectSameLayout(oneByOne, atOnce);
-  for (TTabControl* tc : {oneByOne, atOnce}) tc->SetWidth(110);
-  ExpectSameLayout(oneByOne, atOnce);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, TabFlowTest,
