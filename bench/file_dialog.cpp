@@ -5,11 +5,10 @@
 // FindFirst and FindNext). Times are the thread's CPU time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <fstream>
 #include <string>
 
+#include "bench/ThreadTime.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/FileUtils.h"
@@ -21,14 +20,10 @@ namespace {
 
 using namespace vcl;
 
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
+using benchtime::ThreadSeconds;
 
 double ReferenceSeconds(const std::string& folder) {
-  const double t0 = Now();
+  const double t0 = ThreadSeconds();
   size_t names = 0;
   TSearchRec sr;
   if (FindFirst(IncludeTrailingPathDelimiter(folder) + "*.txt", 0, sr) == 0) {
@@ -37,7 +32,7 @@ double ReferenceSeconds(const std::string& folder) {
     FindClose(sr);
   }
   benchmark::DoNotOptimize(names);
-  return Now() - t0;
+  return ThreadSeconds() - t0;
 }
 
 void BM_OpenDialogListing(benchmark::State& state) {
@@ -58,9 +53,9 @@ void BM_OpenDialogListing(benchmark::State& state) {
         listed = list->Items()->Count();
     });
     script.Press("Cancel");
-    const double t0 = Now();
+    const double t0 = ThreadSeconds();
     dialog.Execute();
-    seconds += Now() - t0;
+    seconds += ThreadSeconds() - t0;
     if (listed != files) state.SkipWithError("the dialog did not list every file once");
   }
   state.counters["us_per_file"] = seconds / static_cast<double>(state.iterations()) / files * 1e6;

@@ -6,12 +6,11 @@
 // Times are the thread's CPU time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/ThreadTime.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/Forms.h"
@@ -22,11 +21,7 @@ namespace {
 
 using namespace vcl;
 
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
+using benchtime::ThreadSeconds;
 
 std::vector<std::string> Captions(int count) {
   std::vector<std::string> captions;
@@ -35,12 +30,12 @@ std::vector<std::string> Captions(int count) {
 }
 
 double ReferenceSeconds(const std::vector<std::string>& captions) {
-  const double t0 = Now();
+  const double t0 = ThreadSeconds();
   std::vector<std::string> copy(captions.begin(), captions.end());
   size_t total = 0;
   for (const std::string& s : copy) total += s.size();
   benchmark::DoNotOptimize(total);
-  return Now() - t0;
+  return ThreadSeconds() - t0;
 }
 
 void Report(benchmark::State& state, double seconds, double reference) {
@@ -60,10 +55,10 @@ void Run(benchmark::State& state, F Build) {
     reference += ReferenceSeconds(captions);
     std::unique_ptr<TForm> form(new TForm(nullptr));
     form->SetBounds(0, 0, 600, 400);
-    const double t0 = Now();
+    const double t0 = ThreadSeconds();
     Build(form.get(), captions);
     win::testkit::RunUntilIdle(1 << 30);
-    seconds += Now() - t0;
+    seconds += ThreadSeconds() - t0;
     form.reset();
     win::testkit::RunUntilIdle(1 << 30);
   }
