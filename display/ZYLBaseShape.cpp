@@ -330,10 +330,11 @@ void TZYLBaseShape::OffscreenPaint() {
 void TZYLBaseShape::DrawCaption(vcl::TCanvas* Canvas, const TRect& Rect) {
   const int bw = FBevel->Width();
   TRect r = Rect;
-  win::InflateRect(&r, -bw, -bw);
+  const int inset = vcl::ClampToInt(-int64_t{bw});
+  win::InflateRect(&r, inset, inset);
   if (FShadow->Style() != hssNone) {
-    r.Right -= FShadow->Depth();
-    r.Bottom -= FShadow->Depth();
+    r.Right = vcl::ClampToInt(int64_t{r.Right} - FShadow->Depth());
+    r.Bottom = vcl::ClampToInt(int64_t{r.Bottom} - FShadow->Depth());
   }
   // The text stays where Rect puts it: a caption area cut by teeth on the left or top keeps
   // its distance from them.

@@ -43,30 +43,37 @@ void TZYLCustomTrackBar::PaintPos(int APos) {
   // A control made before its thumb could be built (or reset) gets it now.
   if (FThumbStyle == tsStandard && FThumb->Empty()) CreateThumb();
   FillControl();
+  // In 64 bits: margin, track width and border may sit at int's limits.
+  using vcl::ClampToInt;
   const TRect cr = ClientRect();
-  FTickArea = TRect{cr.Left + FMargin, cr.Top + FMargin, cr.Right - FMargin, cr.Bottom - FMargin};
+  const int64_t m = FMargin;
+  FTickArea = TRect{ClampToInt(cr.Left + m), ClampToInt(cr.Top + m), ClampToInt(cr.Right - m),
+                    ClampToInt(cr.Bottom - m)};
   FTrackLengthX = FTickArea.Width();
   FTrackLengthY = FTickArea.Height();
-  const int W = FTrackWidth, h = FThumbHalf, LX = FTrackLengthX, LY = FTrackLengthY;
+  const int64_t W = FTrackWidth, h = FThumbHalf, LX = FTrackLengthX, LY = FTrackLengthY;
   const TRect& A = FTickArea;
   const TZYLTickMarks side = FTickStyle == tsNone ? tmBottomRight : FTickMarks;
   if (FOrientation == toHorizontal) {
-    const int top = side == tmBottomRight ? A.Top + W / 2 + 1
-                    : side == tmTopLeft   ? A.Top + LY - W - W / 2
-                                          : A.Top + (LY - W) / 2;
-    FChannelRect = win::Bounds(A.Left + h, top, LX - 2 * h, W);
+    const int64_t top = side == tmBottomRight ? A.Top + W / 2 + 1
+                        : side == tmTopLeft   ? A.Top + LY - W - W / 2
+                                              : A.Top + (LY - W) / 2;
+    FChannelRect =
+        win::Bounds(ClampToInt(A.Left + h), ClampToInt(top), ClampToInt(LX - 2 * h), ClampToInt(W));
   } else {
-    const int left = side == tmBottomRight ? A.Left + W / 2
-                     : side == tmTopLeft   ? A.Left + LX - W - W / 2
-                                           : A.Left + (LX - W) / 2;
-    FChannelRect = win::Bounds(left, A.Top + h, W, LY - 2 * h);
+    const int64_t left = side == tmBottomRight ? A.Left + W / 2
+                         : side == tmTopLeft   ? A.Left + LX - W - W / 2
+                                               : A.Left + (LX - W) / 2;
+    FChannelRect =
+        win::Bounds(ClampToInt(left), ClampToInt(A.Top + h), ClampToInt(W), ClampToInt(LY - 2 * h));
   }
   const bool themed = Themed();
   TRect r = FChannelRect;
   if (!themed) {
     ZYLDrawStdFrame(c, r, FTrackBorderStyle, 0);
-    r = TRect{r.Left + FTrackBorder, r.Top + FTrackBorder, r.Right - FTrackBorder,
-              r.Bottom - FTrackBorder};
+    const int64_t b = FTrackBorder;
+    r = TRect{ClampToInt(r.Left + b), ClampToInt(r.Top + b), ClampToInt(r.Right - b),
+              ClampToInt(r.Bottom - b)};
   } else {
     const int part = FOrientation == toHorizontal ? TKP_TRACK : TKP_TRACKVERT;
     DrawThemeBackground(FTheme, c->Handle(), part, 1, &r, nullptr);
@@ -106,33 +113,37 @@ void TZYLCustomTrackBar::DrawTicks() {
   const TRect& A = FTickArea;
   const int64_t range = Range();
   const bool horizontal = FOrientation == toHorizontal;
-  const int travel = (horizontal ? FTrackLengthX : FTrackLengthY) - FThumbLength;
+  const int travel =
+      vcl::ClampToInt(int64_t{horizontal ? FTrackLengthX : FTrackLengthY} - FThumbLength);
   const long double scale = static_cast<long double>(travel) / range;
   // More ticks than pixels would only cover each other: at most one per pixel of travel.
   const int64_t pixels = std::max(1, travel);
+  // Tick ends and places in 64 bits, brought back to int's range.
+  auto fit = [](int64_t v) { return vcl::ClampToInt(v); };
+  const int tick = FTickLength;
   if (range / step > pixels) step = (range + pixels - 1) / pixels;
   for (int64_t v = FMinValue; v <= FMaxValue; v += step) {
     const int value = static_cast<int>(v);
     if (horizontal) {
-      const int x = static_cast<int>((v - FMinValue) * scale) + A.Left + FThumbHalf;
+      const int x = fit(static_cast<int64_t>((v - FMinValue) * scale) + A.Left + FThumbHalf);
       if (FTickStyle == tsOwnerDraw) {
         if (first) DoDrawTick(c, value, TPoint{x, A.Top});
-        if (second) DoDrawTick(c, value, TPoint{x, A.Bottom - FTickLength});
+        if (second) DoDrawTick(c, value, TPoint{x, fit(int64_t{A.Bottom} - tick)});
         continue;
       }
-      if (first) c->MoveTo(x, A.Top), c->LineTo(x, A.Top + FTickLength);
-      if (second) c->MoveTo(x, A.Bottom - FTickLength), c->LineTo(x, A.Bottom);
+      if (first) c->MoveTo(x, A.Top), c->LineTo(x, fit(int64_t{A.Top} + tick));
+      if (second) c->MoveTo(x, fit(int64_t{A.Bottom} - tick)), c->LineTo(x, A.Bottom);
     } else {
       // Laid like the thumb: the maximum at the top, so a tick stands where the thumb of its
       // value stands.
-      const int y = static_cast<int>((FMaxValue - v) * scale) + A.Top + FThumbHalf;
+      const int y = fit(static_cast<int64_t>((FMaxValue - v) * scale) + A.Top + FThumbHalf);
       if (FTickStyle == tsOwnerDraw) {
         if (first) DoDrawTick(c, value, TPoint{A.Left, y});
-        if (second) DoDrawTick(c, value, TPoint{A.Right - FTickLength, y});
+        if (second) DoDrawTick(c, value, TPoint{fit(int64_t{A.Right} - tick), y});
         continue;
       }
-      if (first) c->MoveTo(A.Left, y), c->LineTo(A.Left + FTickLength, y);
-      if (second) c->MoveTo(A.Right - FTickLength, y), c->LineTo(A.Right, y);
+      if (first) c->MoveTo(A.Left, y), c->LineTo(fit(int64_t{A.Left} + tick), y);
+      if (second) c->MoveTo(fit(int64_t{A.Right} - tick), y), c->LineTo(A.Right, y);
     }
   }
 }
@@ -141,8 +152,9 @@ void TZYLCustomTrackBar::CreateThumb() {
   if (ComponentState().contains(vcl::csLoading)) return;
   FThumb->OnChange = nullptr;
   const bool horizontal = FOrientation == toHorizontal;
-  TRect R = horizontal ? TRect{0, 0, FTrackWidth, FTrackWidth + 8}
-                       : TRect{0, 0, FTrackWidth + 8, FTrackWidth};
+  // A thumb as wide as the track, within int's range.
+  const int tw = std::min(FTrackWidth, INT32_MAX - 16);
+  TRect R = horizontal ? TRect{0, 0, tw, tw + 8} : TRect{0, 0, tw + 8, tw};
   vcl::TBitmap F;
   const bool themed = Themed();
   if (FTickMarks == tmBoth) {
@@ -265,16 +277,19 @@ void TZYLCustomTrackBar::PaintPointedThumb(vcl::TBitmap* F, int W, int H, bool S
 void TZYLCustomTrackBar::DrawThumb(int Pos) {
   vcl::TCanvas* c = Canvas();
   const bool horizontal = FOrientation == toHorizontal;
-  const int L = horizontal ? FTrackLengthX : FTrackLengthY;
-  const int off = static_cast<int>((int64_t{Pos} - FMinValue) * (L - FThumbLength) / Range());
+  using vcl::ClampToInt;
+  const int64_t L = horizontal ? FTrackLengthX : FTrackLengthY;
+  // The product needs more than 64 bits when the range and the track are both at the limits.
+  const int64_t off = static_cast<int64_t>(static_cast<__int128>(int64_t{Pos} - FMinValue) *
+                                           (L - FThumbLength) / Range());
+  const int64_t across = (int64_t{FThumbCross} - FTrackWidth) / 2;
   if (horizontal) {
-    FThumbRect =
-        win::Bounds(FTickArea.Left + off, FChannelRect.Top - (FThumbCross - FTrackWidth) / 2,
-                    FThumbLength, FThumbCross);
+    FThumbRect = win::Bounds(ClampToInt(FTickArea.Left + off),
+                             ClampToInt(FChannelRect.Top - across), FThumbLength, FThumbCross);
   } else {
-    FThumbRect = win::Bounds(FChannelRect.Left - (FThumbCross - FTrackWidth) / 2,
-                             FTickArea.Top + (FTrackLengthY - off) - FThumbLength, FThumbCross,
-                             FThumbLength);
+    FThumbRect = win::Bounds(ClampToInt(FChannelRect.Left - across),
+                             ClampToInt(FTickArea.Top + (FTrackLengthY - off) - FThumbLength),
+                             FThumbCross, FThumbLength);
   }
   const int fw = FThumb->Width() / 2, fh = FThumb->Height();
   if (fw <= 0 || fh <= 0) return;  // an empty custom thumb draws nothing

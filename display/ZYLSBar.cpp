@@ -410,14 +410,14 @@ void TZYLScrollBar::ReportEnds() {
 void TZYLScrollBar::DoInc(vcl::TObject*) {
   TakeFocus();
   if (FPosition == FMax) return;
-  SetPosition(FPosition + FSmallChange);
+  SetPosition(vcl::ClampToInt(int64_t{FPosition} + FSmallChange));
   ExecuteEvent(scLineToMax);
 }
 
 void TZYLScrollBar::DoDec(vcl::TObject*) {
   TakeFocus();
   if (FPosition == FMin) return;
-  SetPosition(FPosition - FSmallChange);
+  SetPosition(vcl::ClampToInt(int64_t{FPosition} - FSmallChange));
   ExecuteEvent(scLineToMin);
 }
 
@@ -446,23 +446,29 @@ void TZYLScrollBar::SetButtons() {
   FDecBtn->SetPartClick(vertical ? sbUp : sbLeft, vcl::TNotifyEvent(this, &TZYLScrollBar::DoDec));
   FIncBtn->SetPartClick(vertical ? sbDown : sbRight,
                         vcl::TNotifyEvent(this, &TZYLScrollBar::DoInc));
-  const int along = vertical ? r.Bottom - r.Top : r.Right - r.Left;
-  FTrackLength = along - 2 * b;
-  if (FThumbMode == tmAuto) FThumbLength = std::max(FTrackLength - (FMax - FMin), 8);
+  // Computed in 64 bits: the range, the buttons and the position may lie at int's limits.
+  using vcl::ClampToInt;
+  const int64_t range = int64_t{FMax} - FMin;
+  const int along = vertical ? r.Height() : r.Width();
+  FTrackLength = ClampToInt(int64_t{along} - 2 * int64_t{b});
+  if (FThumbMode == tmAuto) FThumbLength = ClampToInt(std::max<int64_t>(FTrackLength - range, 8));
   // The thumb's offset: the range over the free track (a thumb longer than the track has one
   // pixel to go).
-  const int free = std::max(FTrackLength - FThumbLength, 1);
-  double scale = FMin < FMax ? double(FMax - FMin) / free : 1.0;
+  const int64_t free = std::max<int64_t>(int64_t{FTrackLength} - FThumbLength, 1);
+  double scale = range > 0 ? double(range) / double(free) : 1.0;
   if (scale == 0.0) scale = 1.0;
-  const int offset = static_cast<int>(vcl::Round((FPosition - FMin) / scale));
+  const int offset = ClampToInt(vcl::Round((double(FPosition) - FMin) / scale));
+  const int start = ClampToInt(int64_t{vertical ? r.Top : r.Left} + b + offset);
   if (vertical) {
-    FDecBtn->SetBounds(r.Left, r.Top + 1, r.Right - r.Left, b - 1);
-    FIncBtn->SetBounds(r.Left, r.Bottom - b + 1, r.Right - r.Left, b - 1);
-    FThumb->SetBounds(r.Left, r.Top + b + offset, r.Right - r.Left, FThumbLength);
+    FDecBtn->SetBounds(r.Left, r.Top + 1, r.Width(), ClampToInt(int64_t{b} - 1));
+    FIncBtn->SetBounds(r.Left, ClampToInt(int64_t{r.Bottom} - b + 1), r.Width(),
+                       ClampToInt(int64_t{b} - 1));
+    FThumb->SetBounds(r.Left, start, r.Width(), FThumbLength);
   } else {
-    FDecBtn->SetBounds(r.Left, r.Top, b, r.Bottom - r.Top + 1);
-    FIncBtn->SetBounds(r.Right - b, r.Top, b, r.Bottom - r.Top + 1);
-    FThumb->SetBounds(r.Left + b + offset, r.Top, FThumbLength, r.Bottom - r.Top);
+    FDecBtn->SetBounds(r.Left, r.Top, b, ClampToInt(int64_t{r.Height()} + 1));
+    FIncBtn->SetBounds(ClampToInt(int64_t{r.Right} - b), r.Top, b,
+                       ClampToInt(int64_t{r.Height()} + 1));
+    FThumb->SetBounds(start, r.Top, FThumbLength, r.Height());
   }
   const int tw = FThumb->Width(), th = FThumb->Height();
   FCaret->SetWord(TZYLCaret::wiWidth, static_cast<uint16_t>(tw > 2 ? tw - 3 : 0));
@@ -550,10 +556,10 @@ TZYLScrollBar::TPageResult TZYLScrollBar::PageToward(int X, int Y) {
   if (dir == 0 || (FPageDir != 0 && dir != FPageDir)) return prNone;
   FPageDir = dir;
   if (dir < 0) {
-    SetPosition(FPosition - FLargeChange);
+    SetPosition(vcl::ClampToInt(int64_t{FPosition} - FLargeChange));
     ExecuteEvent(scPageToMin);
   } else {
-    SetPosition(FPosition + FLargeChange);
+    SetPosition(vcl::ClampToInt(int64_t{FPosition} + FLargeChange));
     ExecuteEvent(scPageToMax);
   }
   const int s2 = vertical ? FThumb->Top() : FThumb->Left();
@@ -602,11 +608,9 @@ void TZYLScrollBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
   const int origin = vertical ? FDragOrigin.Y : FDragOrigin.X;
   if (now != origin) {
     const int d = std::abs(origin - now);
-    const int step =
-        FTrackLength != FThumbLength
-            ? static_cast<int>(vcl::Round(double(FMax - FMin) / (FTrackLength - FThumbLength) * d))
-            : 1;
-    SetPosition(origin <= now ? FPosition + step : FPosition - step);
+    const double free = double(FTrackLength) - FThumbLength;
+    const int64_t step = free != 0 ? vcl::Round((double(FMax) - FMin) / free * d) : 1;
+    SetPosition(vcl::ClampToInt(origin <= now ? FPosition + step : FPosition - step));
   }
   Report(scDragStep);
   FDragOrigin = vcl::TPoint{X, Y};
@@ -672,11 +676,11 @@ void TZYLScrollBar::WMKeyDown(vcl::TWMKey& Message) {
   ZYL_INHERITED(Message);
   switch (Message.CharCode()) {
     case win::VK_PRIOR:
-      SetPosition(FPosition - FLargeChange);
+      SetPosition(vcl::ClampToInt(int64_t{FPosition} - FLargeChange));
       Report(scPageToMin);
       break;
     case win::VK_NEXT:
-      SetPosition(FPosition + FLargeChange);
+      SetPosition(vcl::ClampToInt(int64_t{FPosition} + FLargeChange));
       Report(scPageToMax);
       break;
     case win::VK_LEFT:

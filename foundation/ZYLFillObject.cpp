@@ -17,14 +17,22 @@ namespace {
 bool HasPicture(vcl::TBitmap* B) { return B && !B->Empty() && B->Width() > 0 && B->Height() > 0; }
 
 // Floor division for tile origins left of or above the rectangle.
-int32_t FloorDiv(int32_t a, int32_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// Tiles the rectangle with B from Origin on; only the tiles that reach the canvas's clip box
+// are drawn, so a rectangle far bigger than the canvas costs no more than the canvas.
 void Tile(vcl::TCanvas* Canvas, const TRect& Rect, vcl::TBitmap* B, const TPoint& Origin) {
-  const int32_t tw = B->Width(), th = B->Height();
-  const int32_t x0 = Origin.X + FloorDiv(Rect.Left - Origin.X, tw) * tw;
-  const int32_t y0 = Origin.Y + FloorDiv(Rect.Top - Origin.Y, th) * th;
-  for (int32_t y = y0; y < Rect.Bottom; y += th)
-    for (int32_t x = x0; x < Rect.Right; x += tw) Canvas->Draw(x, y, B);
+  const int64_t tw = B->Width(), th = B->Height();
+  TRect area = Rect;
+  TRect clip;
+  if (win::GetClipBox(Canvas->Handle(), &clip) != win::ERROR &&
+      !win::IntersectRect(&area, &Rect, &clip))
+    return;
+  const int64_t x0 = Origin.X + FloorDiv(int64_t{area.Left} - Origin.X, tw) * tw;
+  const int64_t y0 = Origin.Y + FloorDiv(int64_t{area.Top} - Origin.Y, th) * th;
+  for (int64_t y = y0; y < area.Bottom; y += th)
+    for (int64_t x = x0; x < area.Right; x += tw)
+      Canvas->Draw(static_cast<int>(x), static_cast<int>(y), B);
 }
 
 }  // namespace

@@ -17,6 +17,12 @@ constexpr T Min(T a, T b) { return b < a ? b : a; }
 template <class T>
 constexpr T Max(T a, T b) { return a < b ? b : a; }
 
+// A result computed in 64 bits brought into int's range: beyond it, the nearest limit. Sums,
+// differences and products of ints that may reach the limits go through it.
+constexpr int ClampToInt(int64_t v) {
+  return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int>(v);
+}
+
 }  // namespace vcl
 
 namespace win {

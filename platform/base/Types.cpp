@@ -26,21 +26,18 @@ BOOL PtInRect(const RECT* r, POINT p) {
   return r && p.X >= r->Left && p.X < r->Right && p.Y >= r->Top && p.Y < r->Bottom;
 }
 
+// Offsets and insets that would carry an edge past int's range leave it at the limit.
 BOOL OffsetRect(LPRECT r, int dx, int dy) {
   if (!r) return FALSE;
-  r->Left += dx;
-  r->Right += dx;
-  r->Top += dy;
-  r->Bottom += dy;
+  *r = {vcl::ClampToInt(int64_t{r->Left} + dx), vcl::ClampToInt(int64_t{r->Top} + dy),
+        vcl::ClampToInt(int64_t{r->Right} + dx), vcl::ClampToInt(int64_t{r->Bottom} + dy)};
   return TRUE;
 }
 
 BOOL InflateRect(LPRECT r, int dx, int dy) {
   if (!r) return FALSE;
-  r->Left -= dx;
-  r->Right += dx;
-  r->Top -= dy;
-  r->Bottom += dy;
+  *r = {vcl::ClampToInt(int64_t{r->Left} - dx), vcl::ClampToInt(int64_t{r->Top} - dy),
+        vcl::ClampToInt(int64_t{r->Right} + dx), vcl::ClampToInt(int64_t{r->Bottom} + dy)};
   return TRUE;
 }
 

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "platform/base/Numbers.h"
+
 namespace win {
 
 using BYTE = uint8_t;
@@ -82,8 +84,9 @@ struct TRect {
   int32_t Top = 0;
   int32_t Right = 0;
   int32_t Bottom = 0;
-  int32_t Width() const { return Right - Left; }
-  int32_t Height() const { return Bottom - Top; }
+  // Held within int's range for a rectangle that spans more than it.
+  int32_t Width() const { return vcl::ClampToInt(int64_t{Right} - Left); }
+  int32_t Height() const { return vcl::ClampToInt(int64_t{Bottom} - Top); }
   TPoint TopLeft() const { return {Left, Top}; }
   TPoint BottomRight() const { return {Right, Bottom}; }
   friend bool operator==(const TRect&, const TRect&) = default;
@@ -103,7 +106,10 @@ using LPSIZE = SIZE*;
 // The framework's constructors of the geometry types.
 inline TPoint Point(int32_t x, int32_t y) { return {x, y}; }
 inline TRect Rect(int32_t l, int32_t t, int32_t r, int32_t b) { return {l, t, r, b}; }
-inline TRect Bounds(int32_t l, int32_t t, int32_t w, int32_t h) { return {l, t, l + w, t + h}; }
+// The far edges stop at int's limits.
+inline TRect Bounds(int32_t l, int32_t t, int32_t w, int32_t h) {
+  return {l, t, vcl::ClampToInt(int64_t{l} + w), vcl::ClampToInt(int64_t{t} + h)};
+}
 inline TSmallPoint SmallPoint(int32_t x, int32_t y) {
   return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }

@@ -137,50 +137,54 @@ void TButtonGlyph::CalcLayout(TCanvas* Canvas, const TRect& Client, const std::s
     DrawTextA(Canvas->Handle(), Caption.c_str(), static_cast<int>(Caption.size()), &r, DT_CALCRECT);
     ts = TSize{r.Right - r.Left, r.Bottom - r.Top};
   }
-  const TSize cs{Client.Width(), Client.Height()};
+  // In 64 bits: a margin or spacing at int's limits puts the parts far off, never wraps them.
+  const int64_t cw = Client.Width(), ch = Client.Height();
   const bool across = Layout == blGlyphLeft || Layout == blGlyphRight;
-  TPoint gp{(cs.cx - gs.cx + 1) / 2, (cs.cy - gs.cy + 1) / 2};
-  TPoint tp{(cs.cx - ts.cx + 1) / 2, (cs.cy - ts.cy + 1) / 2};
-  if (ts.cx == 0 || gs.cx == 0) Spacing = 0;
-  const int room = across ? cs.cx : cs.cy;
-  const int g = across ? gs.cx : gs.cy;
-  const int t = across ? ts.cx : ts.cy;
-  if (Margin == -1) {
-    if (Spacing == -1) {
-      Margin = (room - g - t) / 3;
-      Spacing = Margin;
+  int64_t gx = (cw - gs.cx + 1) / 2, gy = (ch - gs.cy + 1) / 2;
+  int64_t tx = (cw - ts.cx + 1) / 2, ty = (ch - ts.cy + 1) / 2;
+  int64_t margin = Margin, spacing = Spacing;
+  if (ts.cx == 0 || gs.cx == 0) spacing = 0;
+  const int64_t room = across ? cw : ch;
+  const int64_t g = across ? gs.cx : gs.cy;
+  const int64_t t = across ? ts.cx : ts.cy;
+  if (margin == -1) {
+    if (spacing == -1) {
+      margin = (room - g - t) / 3;
+      spacing = margin;
     } else {
-      Margin = (room - g - Spacing - t + 1) / 2;
+      margin = (room - g - spacing - t + 1) / 2;
     }
-  } else if (Spacing == -1) {
-    Spacing = (room - Margin - g - t) / 2;
+  } else if (spacing == -1) {
+    spacing = (room - margin - g - t) / 2;
   }
   switch (Layout) {
     case blGlyphLeft:
-      gp.X = Margin;
-      tp.X = gp.X + gs.cx + Spacing;
+      gx = margin;
+      tx = gx + gs.cx + spacing;
       break;
     case blGlyphRight:
-      gp.X = cs.cx - Margin - gs.cx;
-      tp.X = gp.X - Spacing - ts.cx;
+      gx = cw - margin - gs.cx;
+      tx = gx - spacing - ts.cx;
       break;
     case blGlyphTop:
-      gp.Y = Margin;
-      tp.Y = gp.Y + gs.cy + Spacing;
+      gy = margin;
+      ty = gy + gs.cy + spacing;
       break;
     case blGlyphBottom:
-      gp.Y = cs.cy - Margin - gs.cy;
-      tp.Y = gp.Y - Spacing - ts.cy;
+      gy = ch - margin - gs.cy;
+      ty = gy - spacing - ts.cy;
       break;
   }
-  GlyphPos = TPoint{gp.X + Client.Left, gp.Y + Client.Top};
-  TextRect = TRect{tp.X + Client.Left, tp.Y + Client.Top, tp.X + Client.Left + ts.cx,
-                   tp.Y + Client.Top + ts.cy};
+  GlyphPos = TPoint{ClampToInt(gx + Client.Left), ClampToInt(gy + Client.Top)};
+  const int left = ClampToInt(tx + Client.Left), top = ClampToInt(ty + Client.Top);
+  TextRect = TRect{left, top, ClampToInt(int64_t{left} + ts.cx), ClampToInt(int64_t{top} + ts.cy)};
 }
 
 void TButtonGlyph::DrawGlyph(TCanvas* Canvas, const TPoint& At, TButtonState State) {
   const TSize gs = GlyphSize();
   if (gs.cx == 0) return;
+  // A glyph placed at the end of int's range lies off every canvas.
+  if (int64_t{At.X} + gs.cx + 1 > INT32_MAX || int64_t{At.Y} + gs.cy + 1 > INT32_MAX) return;
   int image = 0;
   if (State == bsDisabled && numGlyphs_ > 1)
     image = 1;

@@ -192,11 +192,11 @@ void TControl::UpdateAnchorRules() {
   if (anchors_.contains(akRight))
     anchorRules_.X = anchors_.contains(akLeft) ? width_ : left_;
   else
-    anchorRules_.X = left_ + width_ / 2;
+    anchorRules_.X = ClampToInt(int64_t{left_} + width_ / 2);
   if (anchors_.contains(akBottom))
     anchorRules_.Y = anchors_.contains(akTop) ? height_ : top_;
   else
-    anchorRules_.Y = top_ + height_ / 2;
+    anchorRules_.Y = ClampToInt(int64_t{top_} + height_ / 2);
   if (parent_) {
     const TRect r = parent_->GetClientRect();
     originalParentSize_ = {r.Right, r.Bottom};
@@ -210,10 +210,15 @@ void TControl::UpdateBoundsRect(const TRect& R) {
   height_ = R.Height();
 }
 
-TRect TControl::GetClientRect() { return Rect(0, 0, width_, height_); }
+// A width or height below 0 leaves no client area.
+TRect TControl::GetClientRect() { return Rect(0, 0, std::max(0, width_), std::max(0, height_)); }
 
-void TControl::SetClientWidth(int Value) { SetWidth(width_ - ClientWidth() + Value); }
-void TControl::SetClientHeight(int Value) { SetHeight(height_ - ClientHeight() + Value); }
+void TControl::SetClientWidth(int Value) {
+  SetWidth(ClampToInt(int64_t{width_} - ClientWidth() + Value));
+}
+void TControl::SetClientHeight(int Value) {
+  SetHeight(ClampToInt(int64_t{height_} - ClientHeight() + Value));
+}
 
 TPoint TControl::ClientOrigin() {
   if (!parent_) throw EInvalidOperation(FormatName(SParentRequired, Name()));
@@ -400,8 +405,13 @@ void TControl::ChangeScale(int M, int D) {
   if (M == D) return;
   const int l = MulDiv(left_, M, D);
   const int t = MulDiv(top_, M, D);
-  const int w = controlStyle_.contains(csFixedWidth) ? width_ : MulDiv(left_ + width_, M, D) - l;
-  const int h = controlStyle_.contains(csFixedHeight) ? height_ : MulDiv(top_ + height_, M, D) - t;
+  const TRect r = Bounds(left_, top_, width_, height_);
+  const int w = controlStyle_.contains(csFixedWidth)
+                    ? width_
+                    : ClampToInt(int64_t{MulDiv(r.Right, M, D)} - l);
+  const int h = controlStyle_.contains(csFixedHeight)
+                    ? height_
+                    : ClampToInt(int64_t{MulDiv(r.Bottom, M, D)} - t);
   SetBounds(l, t, w, h);
   if (!parentFont_) font_->SetSize(MulDiv(font_->Size(), M, D));
 }

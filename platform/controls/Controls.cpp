@@ -156,7 +156,10 @@ void ResetControlsGlobals() {
   g_captureControl = nullptr;
   g_mouseControl = nullptr;
   if (Application) Application->ResetHandle();
-  if (Screen) Screen->UpdateSystemFonts();
+  if (Screen) {
+    Screen->UpdateSystemFonts();
+    Screen->OnActiveFormChange = Screen->OnActiveControlChange = {};
+  }
   ResetMenuGlobals();
 }
 

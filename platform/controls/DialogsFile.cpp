@@ -1,6 +1,7 @@
 // The open and save dialogs.
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 #include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
@@ -150,7 +151,9 @@ class TFileForm : public TForm {
     files_->Items()->Clear();
     const std::string base = IncludeTrailingPathDelimiter(folder_);
     const bool hidden = dialog_->Options().contains(ofForceShowHidden);
+    // A file that several masks match is listed once.
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     std::string masks = mask_.empty() ? filters_[std::max(0, types_->ItemIndex())].second : mask_;
     size_t start = 0;
     while (start <= masks.size()) {
@@ -161,9 +164,7 @@ class TFileForm : public TForm {
         TSearchRec sr;
         if (FindFirst(base + mask, hidden ? faHidden : 0, sr) == 0) {
           do {
-            if (!(sr.Attr & faDirectory) &&
-                std::find(names.begin(), names.end(), sr.Name) == names.end())
-              names.push_back(sr.Name);
+            if (!(sr.Attr & faDirectory) && seen.insert(sr.Name).second) names.push_back(sr.Name);
           } while (FindNext(sr) == 0);
           FindClose(sr);
         }

@@ -409,10 +409,10 @@ void TShape::Paint() {
   TCanvas* c = canvas_;
   c->Pen()->Assign(pen_);
   c->Brush()->Assign(brush_);
-  // The pen stays inside the control.
-  const int pw = pen_->Width();
-  int x = pw / 2, y = pw / 2;
-  int w = width_ - pw + 1, h = height_ - pw + 1;
+  // The pen stays inside the control. In 64 bits: size and pen width may sit at int's limits.
+  const int64_t pw = pen_->Width();
+  int64_t x = pw / 2, y = pw / 2;
+  int64_t w = int64_t{width_} - pw + 1, h = int64_t{height_} - pw + 1;
   if (pw == 0) {
     --w;
     --h;
@@ -426,17 +426,18 @@ void TShape::Paint() {
     x += (w - h) / 2;
     w = h;
   }
+  const int l = ClampToInt(x), t = ClampToInt(y), r = ClampToInt(x + w), b = ClampToInt(y + h);
   switch (shape_) {
     case stRectangle:
-    case stSquare: c->Rectangle(x, y, x + w, y + h); break;
+    case stSquare: c->Rectangle(l, t, r, b); break;
     case stRoundRect:
     case stRoundSquare: {
-      const int s = std::min(w, h) / 4;
-      c->RoundRect(x, y, x + w, y + h, s, s);
+      const int s = ClampToInt(std::min(w, h) / 4);
+      c->RoundRect(l, t, r, b, s, s);
       break;
     }
     case stEllipse:
-    case stCircle: c->Ellipse(x, y, x + w, y + h); break;
+    case stCircle: c->Ellipse(l, t, r, b); break;
   }
 }
 

@@ -878,6 +878,14 @@ void TApplication::ResetHandle() {
   running_ = false;
   active_ = false;
   minimizedDisabled_.clear();
+  // The handlers belonged to objects of the session that went away.
+  OnActivate = OnDeactivate = OnMinimize = OnRestore = OnHint = {};
+  OnIdle = {};
+  OnMessage = {};
+  OnException = {};
+  OnShowHint = {};
+  OnHelp = {};
+  OnActionExecute = OnActionUpdate = {};
 }
 
 void TApplication::SetTitle(const std::string& Value) {

@@ -508,7 +508,8 @@ class TApplication : public TComponent {
   void HookMainWindow(const TWindowHook& Hook);
   void UnhookMainWindow(const TWindowHook& Hook);
   int WindowHookCount() const { return static_cast<int>(windowHooks_.size()); }
-  // Forgets the application window of a window system that was reset (tests).
+  // Forgets the application window of a window system that was reset, and the event handlers
+  // of its objects (tests).
   void ResetHandle();
 
   TNotifyEvent OnActivate;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
@@ -11,6 +13,7 @@
 #include "platform/controls/ActnList.h"
 #include "platform/controls/MenusInternal.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/SysUtils.h"
 
 using namespace win;
@@ -173,14 +176,32 @@ void TMenuItem::Insert(int Index, TMenuItem* Item) {
   if (Item->parent_ || Item->menu_) throw EMenuError(SMenuReinserted);
   if (Index < 0 || Index > Count()) throw EMenuError(SMenuIndexError);
   // An item cannot hold itself or one of its ancestors.
-  for (const TMenuItem* p = this; p; p = p->parent_)
+  int above = 0;
+  for (const TMenuItem* p = this; p; p = p->parent_, ++above)
     if (p == Item) throw EMenuError(SMenuReinserted);
+  // Submenus nest no deeper than the window system's menus do.
+  if (above + Item->LevelsBelow(kMaxMenuNesting) > kMaxMenuNesting)
+    throw EMenuError(Format(SMenuTooDeep, {kMaxMenuNesting}));
   items_.insert(items_.begin() + Index, Item);
   Item->parent_ = this;
   const bool first = items_.size() == 1;
   RebuildHandle();
   // The first child turns a command into a submenu: the parent's entry changes kind.
   MenuChanged(first);
+}
+
+int TMenuItem::LevelsBelow(int Limit) const {
+  // Walked with a list of its own: a tree built before it joins a menu may be deep.
+  int levels = 0;
+  std::vector<std::pair<const TMenuItem*, int>> pending{{this, 0}};
+  while (!pending.empty()) {
+    auto [item, level] = pending.back();
+    pending.pop_back();
+    levels = std::max(levels, level);
+    if (levels > Limit) break;
+    for (const TMenuItem* c : item->items_) pending.emplace_back(c, level + 1);
+  }
+  return levels;
 }
 
 void TMenuItem::Delete(int Index) {

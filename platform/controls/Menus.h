@@ -191,6 +191,9 @@ class TMenuItem : public TComponent {
   void RebuildHandle();
   void DestroyHandle();
   void UncheckSiblings();
+  // The levels of items below this one (0 for an item without children), counted no further
+  // than Limit + 1.
+  int LevelsBelow(int Limit) const;
   void SetMenu(TMenu* Value);
   void BitmapChanged(TObject*);
 

@@ -242,8 +242,12 @@ void TTrackBar::SetTick(int Value) {
 TRect TTrackBar::ThumbRect() {
   const int across = (tickMarks_ == tmTopLeft || tickMarks_ == tmBoth) ? 10 : 4;
   const int at = PixelOf(position_) - kThumbWidth / 2;
-  if (Horizontal()) return TRect{at, across, at + kThumbWidth, across + thumbLength_};
-  return TRect{across, at, across + thumbLength_, at + kThumbWidth};
+  // A thumb far longer than any control ends at half of int's range, so that the ticks laid
+  // beside it stay within int's range too.
+  const int beyond =
+      static_cast<int>(std::min<int64_t>(int64_t{across} + thumbLength_, INT32_MAX / 2));
+  if (Horizontal()) return TRect{at, across, at + kThumbWidth, beyond};
+  return TRect{across, at, beyond, at + kThumbWidth};
 }
 
 TRect TTrackBar::ChannelRect() {
@@ -251,24 +255,29 @@ TRect TTrackBar::ChannelRect() {
   const int mid = across + thumbLength_ / 2;
   // A selection needs room inside the groove to show.
   const int half = selEnd_ > selStart_ ? 4 : 2;
-  if (Horizontal()) return TRect{kTrackEdge, mid - half, width_ - kTrackEdge, mid + half};
-  return TRect{mid - half, kTrackEdge, mid + half, height_ - kTrackEdge};
+  if (Horizontal())
+    return TRect{kTrackEdge, mid - half, ClampToInt(int64_t{width_} - kTrackEdge), mid + half};
+  return TRect{mid - half, kTrackEdge, mid + half, ClampToInt(int64_t{height_} - kTrackEdge)};
 }
 
 int TTrackBar::PixelOf(int32_t Value) {
   const int start = kTrackEdge + kThumbWidth / 2;
-  const int span = (Horizontal() ? width_ : height_) - 2 * kTrackEdge - kThumbWidth;
+  const int span = TrackSpan();
   const int64_t range = static_cast<int64_t>(max_) - min_;
   if (range <= 0 || span <= 0) return start;
   return start + static_cast<int>((static_cast<int64_t>(Value) - min_) * span / range);
 }
 
+int TTrackBar::TrackSpan() const {
+  return ClampToInt(int64_t{Horizontal() ? width_ : height_} - 2 * kTrackEdge - kThumbWidth);
+}
+
 int32_t TTrackBar::ValueAt(int Pixel) {
   const int start = kTrackEdge + kThumbWidth / 2;
-  const int span = (Horizontal() ? width_ : height_) - 2 * kTrackEdge - kThumbWidth;
+  const int span = TrackSpan();
   const int64_t range = static_cast<int64_t>(max_) - min_;
   if (range <= 0 || span <= 0) return min_;
-  const double v = min_ + static_cast<double>(Pixel - start) * range / span;
+  const double v = min_ + (static_cast<double>(Pixel) - start) * range / span;
   return static_cast<int32_t>(std::clamp<int64_t>(Round(v), min_, max_));
 }
 
@@ -410,11 +419,11 @@ void TTrackBar::KeyDown(uint16_t& Key, TShiftState Shift) {
   int32_t target = position_;
   switch (Key) {
     case VK_LEFT:
-    case VK_UP: target = position_ - lineSize_; break;
+    case VK_UP: target = ClampToInt(int64_t{position_} - lineSize_); break;
     case VK_RIGHT:
-    case VK_DOWN: target = position_ + lineSize_; break;
-    case VK_PRIOR: target = position_ - pageSize_; break;
-    case VK_NEXT: target = position_ + pageSize_; break;
+    case VK_DOWN: target = ClampToInt(int64_t{position_} + lineSize_); break;
+    case VK_PRIOR: target = ClampToInt(int64_t{position_} - pageSize_); break;
+    case VK_NEXT: target = ClampToInt(int64_t{position_} + pageSize_); break;
     case VK_HOME: target = min_; break;
     case VK_END: target = max_; break;
     default: return;
@@ -433,9 +442,9 @@ void TTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
     dragging_ = true;
     dragOffset_ = along - PixelOf(position_);
   } else if (along < PixelOf(position_)) {
-    SetPosition(position_ - pageSize_);
+    SetPosition(ClampToInt(int64_t{position_} - pageSize_));
   } else {
-    SetPosition(position_ + pageSize_);
+    SetPosition(ClampToInt(int64_t{position_} + pageSize_));
   }
 }
 
@@ -619,7 +628,7 @@ void TUpDown::SetOrientation(TUDOrientation Value) {
 void TUpDown::Step(TUDBtnType Button) {
   const int lo = std::min(min_, max_), hi = std::max(min_, max_);
   const int dir = (Button == btNext ? 1 : -1) * (max_ >= min_ ? 1 : -1);
-  int next = position_ + dir * increment_;
+  int next = ClampToInt(position_ + int64_t{dir} * increment_);
   if (next > hi) next = wrap_ ? lo : hi;
   if (next < lo) next = wrap_ ? hi : lo;
   if (next != position_) {

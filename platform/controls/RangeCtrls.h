@@ -90,6 +90,8 @@ class TTrackBar : public TCustomControl {
   TRect ThumbRect();
   int PixelOf(int32_t Value);
   int32_t ValueAt(int Pixel);
+  // The length of the track the thumb's centre moves along.
+  int TrackSpan() const;
 
   TNotifyEvent OnChange;
   const TNotifyEvent& GetOnChange() const { return OnChange; }

@@ -44,7 +44,7 @@ void TScrollBar::UpdateBar() {
 }
 
 int32_t TScrollBar::LastPosition() const {
-  return pageSize_ > 0 ? std::max(min_, max_ - pageSize_ + 1) : max_;
+  return pageSize_ > 0 ? std::max(min_, ClampToInt(int64_t{max_} - pageSize_ + 1)) : max_;
 }
 
 void TScrollBar::SetKind(TScrollBarKind Value) {

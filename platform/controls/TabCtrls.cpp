@@ -25,7 +25,8 @@ constexpr int kScrollButton = 16;  // each of the two scroll buttons of a single
 }  // namespace
 
 // The tab captions of a tab control, telling it where tabs come and go so that the selection
-// follows its tab.
+// follows its tab. Each tab keeps the width of its caption once measured, until its text or the
+// control's font changes.
 class TTabStrings : public TStrings {
   ZYL_CLASS(TTabStrings, TStrings)
   explicit TTabStrings(TCustomTabControl* Owner) : owner_(Owner) {}
@@ -35,12 +36,13 @@ class TTabStrings : public TStrings {
   TObject* GetObject(int Index) const override { return items_.at(Check(Index)).Obj; }
   void Put(int Index, const std::string& S) override {
     items_[Check(Index)].S = S;
+    items_[Index].Width = kUnmeasured;
     Changed(Index, 0, true);
   }
   void PutObject(int Index, TObject* AObject) override { items_[Check(Index)].Obj = AObject; }
   void Insert(int Index, const std::string& S) override {
     if (Index < 0 || Index > GetCount()) throw EStringListError(Format(SListIndexError, {Index}));
-    items_.insert(items_.begin() + Index, TItem{S, nullptr});
+    items_.insert(items_.begin() + Index, TItem{S, nullptr, kUnmeasured});
     Changed(Index, 1, false);
   }
   void Delete(int Index) override {
@@ -53,6 +55,16 @@ class TTabStrings : public TStrings {
     Changed(0, 0, false);
   }
 
+  // The width of tab Index's caption, measured with Font on first use.
+  int CaptionWidth(int Index, TFont* Font) {
+    TItem& item = items_[Index];
+    if (item.Width == kUnmeasured) item.Width = MeasureText(Font, item.S).cx;
+    return item.Width;
+  }
+  void ForgetWidths() {
+    for (TItem& item : items_) item.Width = kUnmeasured;
+  }
+
  protected:
   void SetUpdateState(bool Updating) override {
     if (!Updating && pending_) {
@@ -62,15 +74,18 @@ class TTabStrings : public TStrings {
   }
 
  private:
+  static constexpr int kUnmeasured = -1;
   struct TItem {
     std::string S;
     TObject* Obj;
+    int Width;
   };
   int Check(int Index) const {
     if (Index < 0 || Index >= GetCount()) throw EStringListError(Format(SListIndexError, {Index}));
     return Index;
   }
   void Changed(int Index, int Delta, bool TextOnly) {
+    owner_->TabsFlowChanged(Index, Delta);
     if (!TextOnly) owner_->TabsChanged(Index, Delta);
     if (UpdateCount() > 0)
       pending_ = true;
@@ -104,30 +119,81 @@ int TCustomTabControl::RowHeight() {
   return MeasureText(font_, "").cy + (style_ == tsTabs ? 6 : 8);
 }
 
+bool TCustomTabControl::TFlowState::Place(int W, int Start, int Right, int Gap, bool MultiLine) {
+  const bool wrap = MultiLine && RowUsed && X + W > Right;
+  if (wrap) {
+    ++Rows;
+    X = Start;
+  }
+  RowUsed = true;
+  X += W + Gap;
+  return wrap;
+}
+
+int TCustomTabControl::TabsStart() const { return style_ != tsTabs ? 0 : kTabInset; }
+int TCustomTabControl::TabsRight() const {
+  const int w = std::max(0, width_);  // a negative width shows no tabs
+  return style_ != tsTabs ? w : w - kTabInset;
+}
+int TCustomTabControl::TabsGap() const { return style_ != tsTabs ? kButtonGap : 0; }
+
+int TCustomTabControl::TabExtent(int Index) {
+  if (tabWidth_ > 0) return tabWidth_;
+  return static_cast<TTabStrings*>(tabs_)->CaptionWidth(Index, font_) + 2 * kTabPadding;
+}
+
+const TCustomTabControl::TFlow& TCustomTabControl::Flow() {
+  TFlow& f = flow_;
+  if (f.Tabs == 0 || f.Width != width_ || f.Style != style_ || f.MultiLine != multiLine_ ||
+      f.TabWidth != tabWidth_) {
+    f = TFlow{};
+    f.X = TabsStart();
+    f.Width = width_;
+    f.Style = style_;
+    f.MultiLine = multiLine_;
+    f.TabWidth = tabWidth_;
+  }
+  const int start = TabsStart(), right = TabsRight(), gap = TabsGap();
+  for (const int count = tabs_->Count(); f.Tabs < count; ++f.Tabs)
+    f.Place(TabExtent(f.Tabs), start, right, gap, multiLine_);
+  return f;
+}
+
+void TCustomTabControl::TabsFlowChanged(int Index, int) {
+  if (Index < flow_.Tabs) flow_.Tabs = 0;
+}
+
+int TCustomTabControl::AreaHeight() {
+  const bool buttons = style_ != tsTabs;
+  return (buttons ? 0 : kTabInset) + Flow().Rows * (RowHeight() + TabsGap());
+}
+
+bool TCustomTabControl::TabsScroll() {
+  const TFlow& f = Flow();
+  return !multiLine_ && f.Tabs > 0 && f.X - TabsGap() > TabsRight();
+}
+
 TCustomTabControl::TLayout TCustomTabControl::Layout() {
   TLayout l;
   const int count = tabs_->Count();
   l.Tabs.assign(count, TRect{0, 0, 0, 0});
-  const int w = width_;
+  const int w = std::max(0, width_);
   const int rh = RowHeight();
   const bool buttons = style_ != tsTabs;
-  const int gap = buttons ? kButtonGap : 0;
-  const int start = buttons ? 0 : kTabInset;
-  const int right = buttons ? w : w - kTabInset;
+  const int gap = TabsGap();
+  const int start = TabsStart();
+  const int right = TabsRight();
   std::vector<int> widths(count);
-  for (int i = 0; i < count; ++i)
-    widths[i] = tabWidth_ > 0 ? tabWidth_ : MeasureText(font_, tabs_->Get(i)).cx + 2 * kTabPadding;
+  for (int i = 0; i < count; ++i) widths[i] = TabExtent(i);
   // Rows of tab indices, in order.
   std::vector<std::vector<int>> rows(1);
-  int x = start;
+  TFlowState flow;
+  flow.X = start;
   for (int i = 0; i < count; ++i) {
-    if (multiLine_ && !rows.back().empty() && x + widths[i] > right) {
-      rows.emplace_back();
-      x = start;
-    }
+    if (flow.Place(widths[i], start, right, gap, multiLine_)) rows.emplace_back();
     rows.back().push_back(i);
-    x += widths[i] + gap;
   }
+  int64_t x = flow.X;
   l.Rows = static_cast<int>(rows.size());
   const int pitch = rh + gap;
   l.AreaHeight = (buttons ? 0 : kTabInset) + l.Rows * pitch;
@@ -147,20 +213,19 @@ TCustomTabControl::TLayout TCustomTabControl::Layout() {
     // The row of the selected tab sits next to the page; the others keep their cyclic order.
     const int shown = buttons ? r : (r - selRow - 1 + 2 * l.Rows) % l.Rows;
     const int top = (buttons ? 0 : kTabInset) + shown * pitch;
-    int extra = 0, spread = 0;
+    int64_t spread = 0;
     const int n = static_cast<int>(rows[r].size());
     if (multiLine_ && l.Rows > 1 && !raggedRight_) {
-      int used = start;
+      int64_t used = start;
       for (int i : rows[r]) used += widths[i] + gap;
-      spread = std::max(0, right - (used - gap));
+      spread = std::max<int64_t>(0, right - (used - gap));
     }
     x = start;
     for (int k = 0; k < n; ++k) {
       const int i = rows[r][k];
       if (!multiLine_ && i < firstVisible_) continue;
-      extra = spread * (k + 1) / n - spread * k / n;
-      const int wi = widths[i] + extra;
-      TRect rc{x, top, x + wi, top + rh};
+      const int64_t wi = widths[i] + spread * (k + 1) / n - spread * k / n;
+      TRect rc{ClampToInt(x), top, ClampToInt(x + wi), top + rh};
       if (l.Scrolls && rc.Left >= l.ScrollLeft.Left) rc = TRect{0, 0, 0, 0};
       l.Tabs[i] = rc;
       x += wi + gap;
@@ -172,7 +237,7 @@ TCustomTabControl::TLayout TCustomTabControl::Layout() {
   }
   if (AtBottom()) {
     // Tabs below the page: the same rows upside down.
-    const int h = height_;
+    const int h = std::max(0, height_);
     auto mirror = [h](TRect& r) {
       if (!IsRectEmpty(&r)) r = TRect{r.Left, h - r.Bottom, r.Right, h - r.Top};
     };
@@ -189,12 +254,12 @@ TRect TCustomTabControl::TabRect(int Index) {
   return l.Tabs[Index];
 }
 
-int TCustomTabControl::RowCount() { return Layout().Rows; }
+int TCustomTabControl::RowCount() { return Flow().Rows; }
 
 int TCustomTabControl::IndexOfTabAt(int X, int Y) {
   TLayout l = Layout();
   const TPoint p{X, Y};
-  const bool inArea = AtBottom() ? Y >= height_ - l.AreaHeight : Y < l.AreaHeight;
+  const bool inArea = AtBottom() ? int64_t{Y} >= int64_t{height_} - l.AreaHeight : Y < l.AreaHeight;
   if (l.Scrolls && X >= l.ScrollLeft.Left && inArea) return -1;
   if (tabIndex_ >= 0 && tabIndex_ < static_cast<int>(l.Tabs.size()) &&
       PtInRect(&l.Tabs[tabIndex_], p))
@@ -205,10 +270,11 @@ int TCustomTabControl::IndexOfTabAt(int X, int Y) {
 }
 
 TRect TCustomTabControl::DisplayRect() {
-  const int area = Layout().AreaHeight;
-  const int top = AtBottom() ? 0 : area, bottom = AtBottom() ? height_ - area : height_;
-  if (style_ != tsTabs) return TRect{0, top, width_, std::max(top, bottom)};
-  TRect r{kFrameMargin, top + kFrameMargin, width_ - kFrameMargin, bottom - kFrameMargin};
+  const int area = AreaHeight();
+  const int w = std::max(0, width_), h = std::max(0, height_);
+  const int top = AtBottom() ? 0 : area, bottom = AtBottom() ? h - area : h;
+  if (style_ != tsTabs) return TRect{0, top, w, std::max(top, bottom)};
+  TRect r{kFrameMargin, top + kFrameMargin, w - kFrameMargin, bottom - kFrameMargin};
   if (r.Right < r.Left) r.Right = r.Left;
   if (r.Bottom < r.Top) r.Bottom = r.Top;
   return r;
@@ -217,7 +283,7 @@ TRect TCustomTabControl::DisplayRect() {
 void TCustomTabControl::AdjustClientRect(TRect& Rect) { Rect = DisplayRect(); }
 
 void TCustomTabControl::TabsLayoutChanged() {
-  const int area = Layout().AreaHeight;
+  const int area = AreaHeight();
   if (area != lastAreaHeight_) {
     lastAreaHeight_ = area;
     Realign();
@@ -258,19 +324,26 @@ void TCustomTabControl::SetTabIndex(int Value) {
 }
 
 void TCustomTabControl::ScrollIntoView(int Index) {
-  if (multiLine_ || Index < 0) return;
+  if (multiLine_ || Index < 0 || Index >= tabs_->Count()) return;
   if (Index < firstVisible_) {
     firstVisible_ = Index;
     return;
   }
-  // Move on until the tab lies left of the scroll buttons (or is the first one shown).
-  for (;;) {
-    TLayout l = Layout();
-    if (!l.Scrolls || firstVisible_ >= Index) return;
-    const TRect& r = l.Tabs[Index];
-    if (!IsRectEmpty(&r) && r.Right <= l.ScrollLeft.Left) return;
-    ++firstVisible_;
+  if (!TabsScroll()) return;
+  // The first tab shown moves on as little as lets the tab end left of the scroll buttons (the
+  // selected tab with its grown edges), and stops at the tab itself.
+  const int gap = TabsGap();
+  const int limit = std::max(0, width_) - 2 * kScrollButton;
+  const int grow = style_ == tsTabs && Index == tabIndex_ ? kSelectedGrow : 0;
+  int64_t end = int64_t{TabsStart()} + TabExtent(Index) + grow;
+  int first = Index;
+  while (first > firstVisible_) {
+    const int64_t wider = end + TabExtent(first - 1) + gap;
+    if (wider > limit) break;
+    end = wider;
+    --first;
   }
+  firstVisible_ = first;
 }
 
 void TCustomTabControl::Loaded() {
@@ -429,22 +502,22 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
 void TCustomTabControl::Paint() {
   TCanvas* c = canvas_;
   TLayout l = Layout();
-  const TRect client{0, 0, width_, height_};
+  const int w = std::max(0, width_), h = std::max(0, height_);
+  const TRect client{0, 0, w, h};
   c->Brush()->SetColor(color_);
   c->Brush()->SetStyle(bsSolid);
   c->FillRect(client);
   c->Pen()->SetStyle(psSolid);
   c->Pen()->SetWidth(1);
   if (style_ == tsTabs) {
-    RECT frame = AtBottom() ? RECT{0, 0, width_, height_ - l.AreaHeight}
-                            : RECT{0, l.AreaHeight, width_, height_};
+    RECT frame = AtBottom() ? RECT{0, 0, w, h - l.AreaHeight} : RECT{0, l.AreaHeight, w, h};
     DrawEdge(c->Handle(), &frame, EDGE_RAISED, BF_RECT | BF_SOFT);
   }
   {
     TSavedClip clip(c->Handle());
     if (l.Scrolls) {
-      const int top = AtBottom() ? height_ - l.AreaHeight : 0;
-      ExcludeClipRect(c->Handle(), l.ScrollLeft.Left, top, width_, top + l.AreaHeight);
+      const int top = AtBottom() ? h - l.AreaHeight : 0;
+      ExcludeClipRect(c->Handle(), l.ScrollLeft.Left, top, w, top + l.AreaHeight);
     }
     for (int i = 0; i < static_cast<int>(l.Tabs.size()); ++i)
       if (i != tabIndex_ && !IsRectEmpty(&l.Tabs[i])) DrawTab(i, l.Tabs[i], false);
@@ -547,6 +620,8 @@ void TCustomTabControl::CMDialogChar(TCMDialogChar& Message) {
 
 void TCustomTabControl::CMFontChanged(TMessage& Message) {
   ZYL_INHERITED(Message);
+  static_cast<TTabStrings*>(tabs_)->ForgetWidths();
+  flow_.Tabs = 0;
   TabsLayoutChanged();
 }
 

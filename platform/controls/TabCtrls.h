@@ -98,6 +98,9 @@ class TCustomTabControl : public TCustomControl {
   void CMFocusChanged(TCMFocusChanged& Message);
   // Lays the tabs out again and realigns the children when the tab area changed.
   void TabsLayoutChanged();
+  // The tab strings changed at Index (Delta as for TabsChanged, 0 also for a new caption): the
+  // rows already laid out stay valid when the change lies after them.
+  void TabsFlowChanged(int Index, int Delta);
 
   TStrings* tabs_;
   int tabIndex_ = -1;
@@ -123,11 +126,41 @@ class TCustomTabControl : public TCustomControl {
   };
   TLayout Layout();
   int RowHeight();
+  // Where tabs go on their rows: a new row starts when a tab of a multi-line control does not
+  // fit beside the others.
+  struct TFlowState {
+    int Rows = 1;
+    int64_t X = 0;         // where the next tab starts on the last row
+    bool RowUsed = false;  // the last row holds a tab
+    // Places a tab of width W; true when it starts a new row.
+    bool Place(int W, int Start, int Right, int Gap, bool MultiLine);
+  };
+  // The flow of all tabs into rows, kept for the tabs laid out so far: adding tabs at the end
+  // lays out only the new ones.
+  struct TFlow : TFlowState {
+    int Tabs = 0;  // tabs laid out (0: start again)
+    int Width = -1;
+    TTabStyle Style = tsTabs;
+    bool MultiLine = false;
+    int16_t TabWidth = 0;
+  };
+  const TFlow& Flow();
+  // The width of tab Index with the space around its caption.
+  int TabExtent(int Index);
+  // The left edge of the tabs, the right edge they stay within and the gap between them.
+  int TabsStart() const;
+  int TabsRight() const;
+  int TabsGap() const;
+  // The height of the tab area above (or below) the page frame.
+  int AreaHeight();
+  // A single row wider than the control: scroll buttons shown.
+  bool TabsScroll();
   // Tabs go along the bottom for tpBottom and along the top otherwise.
   bool AtBottom() const { return tabPosition_ == tpBottom; }
   // Scrolls a single row of tabs until tab Index shows.
   void ScrollIntoView(int Index);
   int lastAreaHeight_ = -1;
+  TFlow flow_;
 };
 
 class TTabControl : public TCustomTabControl {

@@ -251,9 +251,14 @@ void TPageControl::UpdateTabs() {
 }
 
 void TPageControl::InsertPage(TTabSheet* Page) {
+  // A new page comes last: its tab joins the end and the selected tab keeps its index.
   pages_.push_back(Page);
   Page->pageControl_ = this;
-  Page->UpdateTabShowing();
+  Page->tabShowing_ = Page->tabVisible_;
+  if (!Page->tabShowing_) return;
+  updatingTabs_ = true;
+  TFinally done([this] { updatingTabs_ = false; });
+  tabs_->AddObject(Page->Caption(), Page);
 }
 
 void TPageControl::RemovePage(TTabSheet* Page) {
@@ -263,10 +268,17 @@ void TPageControl::RemovePage(TTabSheet* Page) {
     TTabSheet* next = FindNextPage(Page, true, !ComponentState().contains(csDesigning));
     ChangeActivePage(next == Page ? nullptr : next);
   }
+  // Only the page's own tab goes; the others keep their measured widths.
+  const int tab = Page->TabIndex();
   pages_.erase(std::remove(pages_.begin(), pages_.end(), Page), pages_.end());
   Page->pageControl_ = nullptr;
   Page->tabShowing_ = false;
-  UpdateTabs();
+  if (tab >= 0) {
+    updatingTabs_ = true;
+    TFinally done([this] { updatingTabs_ = false; });
+    tabs_->Delete(tab);
+  }
+  tabIndex_ = activePage_ ? activePage_->TabIndex() : -1;
 }
 
 void TPageControl::MovePage(TTabSheet* Page, int NewIndex) {

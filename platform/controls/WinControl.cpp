@@ -306,7 +306,10 @@ void TWinControl::InsertControl(TControl* AControl) {
     } else if (handle_) {
       AControl->Invalidate();
     }
-    AlignControl(AControl);
+    // A hidden control takes no room: it moves nothing (it is placed when it shows), so a
+    // parent given many hidden pages does not realign them all once per page.
+    if (AControl->visible_ || AControl->ComponentState().contains(csDesigning))
+      AlignControl(AControl);
   }
   Perform(CM_CONTROLCHANGE, PtrToWParam(AControl), 1);
 }
@@ -378,7 +381,7 @@ void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 
 TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool AllowWinControls) {
   auto hit = [&](TControl* c) {
-    POINT p{Pos.X - c->left_, Pos.Y - c->top_};
+    POINT p{ClampToInt(int64_t{Pos.X} - c->left_), ClampToInt(int64_t{Pos.Y} - c->top_)};
     TRect r = c->GetClientRect();
     if (!PtInRect(&r, p)) return false;
     if (c->ComponentState().contains(csDesigning))
@@ -445,7 +448,8 @@ void TWinControl::AlignControl(TControl* AControl) {
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect) {
-  InflateRect(&Rect, -borderWidth_, -borderWidth_);
+  const int inset = ClampToInt(-int64_t{borderWidth_});
+  InflateRect(&Rect, inset, inset);
 }
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
@@ -456,9 +460,9 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   auto insertBefore = [](TControl* c1, TControl* c2, TAlign a) {
     switch (a) {
       case alTop: return c1->top_ < c2->top_;
-      case alBottom: return c1->top_ + c1->height_ >= c2->top_ + c2->height_;
+      case alBottom: return int64_t{c1->top_} + c1->height_ >= int64_t{c2->top_} + c2->height_;
       case alLeft: return c1->left_ < c2->left_;
-      case alRight: return c1->left_ + c1->width_ >= c2->left_ + c2->width_;
+      case alRight: return int64_t{c1->left_} + c1->width_ >= int64_t{c2->left_} + c2->width_;
       default: return false;
     }
   };
@@ -606,7 +610,8 @@ TRect TWinControl::GetClientRect() {
   }
   RECT nc{0, 0, 0, 0};
   AdjustWindowRectEx(&nc, p.Style, FALSE, p.ExStyle);
-  return Rect(0, 0, std::max(0, width_ - nc.Width()), std::max(0, height_ - nc.Height()));
+  return Rect(0, 0, std::max(0, ClampToInt(int64_t{width_} - nc.Width())),
+              std::max(0, ClampToInt(int64_t{height_} - nc.Height())));
 }
 
 TPoint TWinControl::ClientOrigin() {

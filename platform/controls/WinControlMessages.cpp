@@ -419,8 +419,9 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
     const bool shown = c->visible_ || (c->ComponentState().contains(csDesigning) &&
                                        !c->controlStyle_.contains(csNoDesignVisible));
     if (!shown) continue;
+    // A control without area (a width or height of 0 or less) has nothing to paint.
     TRect r = c->BoundsRect();
-    if (!RectVisible(DC, &r)) continue;
+    if (IsRectEmpty(&r) || !RectVisible(DC, &r)) continue;
     if (controlState_.contains(csPaintCopy)) c->controlState_ += csPaintCopy;
     TFinally endCopy([c] { c->controlState_ -= csPaintCopy; });
     TSavedDC saved(DC);
@@ -441,7 +442,8 @@ void TWinControl::PaintHandler(TWMPaint& Message) {
     int clip = SIMPLEREGION;
     for (TControl* c : controls_) {
       if (c->visible_ && c->controlStyle_.contains(csOpaque)) {
-        clip = ExcludeClipRect(dc, c->left_, c->top_, c->left_ + c->width_, c->top_ + c->height_);
+        const TRect r = Bounds(c->left_, c->top_, c->width_, c->height_);
+        clip = ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
         if (clip == NULLREGION) break;
       }
     }

@@ -102,6 +102,7 @@ constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 constexpr const char SMenuIndexError[] = "Menu index out of range";
 constexpr const char SMenuReinserted[] = "Menu inserted twice";
 constexpr const char SMenuNotFound[] = "Sub-menu is not in menu";
+constexpr const char SMenuTooDeep[] = "Menus cannot nest more than %d levels deep";
 constexpr const char SOutOfResources[] = "Out of system resources";
 
 // Standard controls.

@@ -26,7 +26,7 @@ constexpr int kCheckWidth = 18;    // column of check marks and radio dots
 constexpr int kArrowWidth = 16;    // column of submenu arrows
 constexpr int kAccelGap = 12;      // between an item's text and its accelerator text
 constexpr int kSeparatorHeight = 8;
-constexpr int kMaxLevels = 32;     // menus nest through handles: a cycle stops here
+constexpr int kMaxLevels = kMaxMenuNesting;  // menus nest through handles: a cycle stops here
 
 struct Level {
   HMENU Menu = nullptr;

@@ -32,7 +32,7 @@ struct Menu {
 };
 
 // Menus reach each other only through handles: a cycle (a menu put into itself) stops here.
-constexpr int kMaxDepth = 32;
+constexpr int kMaxDepth = kMaxMenuNesting;
 // Bits an item keeps; the rest of a flags word says where or how to apply it.
 constexpr UINT kItemBits = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_BITMAP | MF_OWNERDRAW |
                            MF_POPUP | MF_MENUBARBREAK | MF_MENUBREAK | MF_HILITE |

@@ -438,6 +438,9 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIn
 // ---- Menus ----
 // A window's system menu is its own copy of the standard one, made on first request and
 // destroyed with the window. TrackPopupMenu(Ex) shows a popup menu and tracks it modally.
+// Submenus nest at most kMaxMenuNesting levels below the menu that holds them all: deeper ones
+// are not freed with it, not found by command and not opened.
+constexpr int kMaxMenuNesting = 32;
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);

@@ -40,6 +40,35 @@ TEST(Rects, PlatformHelpers) {
   EXPECT_EQ(GET_X_LPARAM(MAKELPARAM(static_cast<WORD>(-5), 7)), -5);
 }
 
+TEST(Rects, HelpersStopAtIntsLimits) {
+  constexpr int kMax = INT32_MAX, kMin = INT32_MIN;
+  EXPECT_EQ(vcl::ClampToInt(int64_t{kMax} + 1), kMax);
+  EXPECT_EQ(vcl::ClampToInt(int64_t{kMin} - 1), kMin);
+  EXPECT_EQ(vcl::ClampToInt(-7), -7);
+  struct TCase {
+    RECT Start;
+    int Dx, Dy;
+    RECT Offset, Inflated;
+  };
+  const TCase cases[] = {
+      {{0, 0, 10, 10}, 5, -5, {5, -5, 15, 5}, {-5, 5, 15, 5}},
+      {{kMax - 10, 0, kMax, 10}, 20, 0, {kMax, 0, kMax, 10}, {kMax - 30, 0, kMax, 10}},
+      {{kMin, kMin, 0, 0}, -1, kMin, {kMin, kMin, -1, kMin}, {kMin + 1, 0, -1, kMin}},
+      {{kMin, 0, kMax, 1}, kMax, 0, {-1, 0, kMax, 1}, {kMin, 0, kMax, 1}},
+  };
+  for (const TCase& c : cases) {
+    RECT offset = c.Start, inflated = c.Start;
+    OffsetRect(&offset, c.Dx, c.Dy);
+    InflateRect(&inflated, c.Dx, c.Dy);
+    EXPECT_EQ(offset, c.Offset) << c.Dx << "," << c.Dy;
+    EXPECT_EQ(inflated, c.Inflated) << c.Dx << "," << c.Dy;
+  }
+  EXPECT_EQ(Bounds(kMax - 1, kMin, kMax, kMax), (RECT{kMax - 1, kMin, kMax, -1}));
+  EXPECT_EQ(Bounds(kMin, 0, kMin, -1), (RECT{kMin, 0, kMin, -1}));
+  EXPECT_EQ((RECT{kMin, kMin, kMax, kMax}).Width(), kMax);
+  EXPECT_EQ((RECT{kMax, kMax, kMin, kMin}).Height(), kMin);
+}
+
 enum TColorKind : uint8_t { ckRed, ckGreen, ckBlue, ckLast = 63 };
 
 TEST(Sets, BehaveLikePascalSets) {

@@ -111,6 +111,26 @@ TEST_F(AnchorsTest, AlignedGraphicHiddenAndNestedControlsFollowTheirRules) {
   EXPECT_EQ(button->BoundsRect(), Rect(120, 50, 150, 60));
 }
 
+TEST_F(AnchorsTest, AHiddenAlignedControlJoiningAParentIsPlacedWhenItShows) {
+  auto host = MakeHost(200, 100);
+  auto* top = new TPanel(host.get());
+  top->SetAlign(alTop);
+  top->SetHeight(20);
+  top->SetParent(host.get());
+  auto* hidden = new TPanel(host.get());
+  hidden->SetVisible(false);
+  hidden->SetBounds(30, 40, 50, 25);
+  hidden->SetAlign(alTop);
+  hidden->SetParent(host.get());
+  // Hidden, it takes no room: the other keeps its place and it keeps its own bounds.
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 200, 20));
+  EXPECT_EQ(hidden->BoundsRect(), Rect(30, 40, 80, 65));
+  // Shown, it is aligned below the other (it lies below it).
+  hidden->SetVisible(true);
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 200, 20));
+  EXPECT_EQ(hidden->BoundsRect(), Rect(0, 20, 200, 45));
+}
+
 TEST_F(AnchorsTest, RulesAreRetakenWhenTheControlMovesOrItsAnchorsChange) {
   auto host = MakeHost(400, 300);
   TPanel* c = AddAnchored(host.get(), {akRight}, 300, 10, 50, 20);

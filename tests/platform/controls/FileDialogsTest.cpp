@@ -76,6 +76,17 @@ TEST_F(FileDialogsTest, OpenShowsTheFolderThroughTheFilterAndTakesTheTypedName) 
   EXPECT_EQ(s.Values.count("ReadOnly"), 1u);
 }
 
+TEST_F(FileDialogsTest, AFileThatSeveralMasksMatchIsListedOnce) {
+  TOpenDialog d(nullptr);
+  d.SetFilter("Some|*.txt;a*;*.TXT;c.*");
+  d.SetInitialDir(dir_.Path());
+  TLines files;
+  TDialogScript script;
+  script.Do([&](TCustomForm* f) { files = ListItems(f, "Files"); }).Press("Cancel");
+  EXPECT_FALSE(d.Execute());
+  EXPECT_EQ(files, (TLines{"a.txt", "b.TXT", "c.bmp"}));
+}
+
 TEST_F(FileDialogsTest, FoldersOpenByNameByDoubleClickAndUp) {
   TOpenDialog d(nullptr);
   d.SetInitialDir(dir_.Path());

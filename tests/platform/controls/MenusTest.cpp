@@ -111,6 +111,47 @@ TEST_F(MenuTreeTest, BadIndexesAndSecondParentsRaiseMenuErrors) {
   EXPECT_EQ(loose->Count(), 1);
 }
 
+TEST_F(MenuTreeTest, SubmenusNestNoDeeperThanTheWindowSystemsMenus) {
+  const std::string tooDeep =
+      "Menus cannot nest more than " + std::to_string(win::kMaxMenuNesting) + " levels deep";
+  // Made from the top: each new item goes below the last, until the limit refuses one.
+  TMenuItem* root = menu_->Items();
+  TMenuItem* deepest = root;
+  int levels = 0;
+  std::string error = "<no error>";
+  while (error == "<no error>" && levels < 40000) {
+    TMenuItem* next = Item(&owner_, "Level " + std::to_string(levels + 1));
+    error = testsupport::ErrorOf<EMenuError>([&] { deepest->Add(next); });
+    if (error == "<no error>") {
+      deepest = next;
+      ++levels;
+    }
+  }
+  EXPECT_EQ(error, tooDeep);
+  EXPECT_EQ(levels, win::kMaxMenuNesting);
+  // The handles reach the deepest submenu.
+  win::HMENU h = win::GetSubMenu(menu_->Handle(), 3);
+  int submenus = 0;
+  for (; h; h = win::GetSubMenu(h, 0)) ++submenus;
+  EXPECT_EQ(submenus, win::kMaxMenuNesting - 1);
+  // Made from the bottom: a deep loose tree goes in where it stays within the limit only.
+  auto chain = [&](int below) {
+    TMenuItem* top = Item(&owner_, "Loose");
+    for (TMenuItem* end = top; below > 0; --below) {
+      TMenuItem* next = Item(&owner_, "Below");
+      end->Add(next);
+      end = next;
+    }
+    return top;
+  };
+  EXPECT_EQ(testsupport::ErrorOf<EMenuError>([&] { root->Add(chain(win::kMaxMenuNesting - 1)); }),
+            "<no error>");
+  TMenuItem* refused = chain(win::kMaxMenuNesting - 1);
+  EXPECT_EQ(testsupport::ErrorOf<EMenuError>([&] { root->Items(0)->Add(refused); }), tooDeep);
+  EXPECT_EQ(root->Items(0)->Count(), 0);
+  EXPECT_EQ(refused->Parent(), nullptr);
+}
+
 TEST_F(MenuTreeTest, HandleFollowsEveryChangeOfTheItems) {
   TMenuItem* root = menu_->Items();
   const win::HMENU h = menu_->Handle();

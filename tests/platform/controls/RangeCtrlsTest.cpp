@@ -107,6 +107,34 @@ INSTANTIATE_TEST_SUITE_P(Keys, TrackKeysTest,
                                            TTrackKey{win::VK_NEXT, 8}, TTrackKey{win::VK_PRIOR, 2},
                                            TTrackKey{win::VK_HOME, 0}, TTrackKey{win::VK_END, 10}));
 
+struct TTrackLimit {
+  win::BYTE Key;
+  int LineSize, PageSize;
+  int Want;
+};
+class TrackLimitsTest : public RangeCtrlsTest, public ::testing::WithParamInterface<TTrackLimit> {};
+
+// Steps at int's limits stop at the ends of the range instead of wrapping round.
+TEST_P(TrackLimitsTest, StepsAsLongAsIntsRangeStopAtTheEnds) {
+  NewForm();
+  auto* tb = Add<TTrackBar>(10, 10, 200, 45);
+  tb->SetPosition(5);
+  tb->SetLineSize(GetParam().LineSize);
+  tb->SetPageSize(GetParam().PageSize);
+  Show();
+  tb->SetFocus();
+  KeyPress(GetParam().Key);
+  EXPECT_EQ(tb->Position(), GetParam().Want);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TrackLimitsTest,
+                         ::testing::Values(TTrackLimit{win::VK_RIGHT, INT32_MAX, 1, 10},
+                                           TTrackLimit{win::VK_LEFT, INT32_MIN, 1, 10},
+                                           TTrackLimit{win::VK_RIGHT, INT32_MIN, 1, 0},
+                                           TTrackLimit{win::VK_NEXT, 1, INT32_MAX, 10},
+                                           TTrackLimit{win::VK_PRIOR, 1, INT32_MIN, 10},
+                                           TTrackLimit{win::VK_PRIOR, 1, INT32_MAX, 0}));
+
 TEST_F(RangeCtrlsTest, TheThumbFollowsTheMouseAndAClickBesideItPagesOnce) {
   NewForm();
   auto* tb = Add<TTrackBar>(10, 10, 200, 45);
@@ -329,6 +357,7 @@ struct TUpDownCase {
   bool Wrap;
   TUDBtnType Button;
   int Want;
+  int Increment = 5;
 };
 class UpDownRangeTest : public UpDownTest, public ::testing::WithParamInterface<TUpDownCase> {};
 
@@ -340,18 +369,21 @@ TEST_P(UpDownRangeTest, StepsStopOrWrapAtTheEnds) {
   ud->SetMax(static_cast<int16_t>(c.Max));
   ud->SetPosition(static_cast<int16_t>(c.Position));
   ud->SetWrap(c.Wrap);
-  ud->SetIncrement(5);
+  ud->SetIncrement(c.Increment);
   ud->Step(c.Button);
   EXPECT_EQ(ud->Position(), c.Want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, UpDownRangeTest,
-                         ::testing::Values(TUpDownCase{0, 100, 98, false, btNext, 100},
-                                           TUpDownCase{0, 100, 98, true, btNext, 0},
-                                           TUpDownCase{0, 100, 2, false, btPrev, 0},
-                                           TUpDownCase{0, 100, 2, true, btPrev, 100},
-                                           TUpDownCase{100, 0, 50, false, btNext, 45},
-                                           TUpDownCase{0, 100, 500, false, btNext, 100}));
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, UpDownRangeTest,
+    ::testing::Values(
+        TUpDownCase{0, 100, 98, false, btNext, 100}, TUpDownCase{0, 100, 98, true, btNext, 0},
+        TUpDownCase{0, 100, 2, false, btPrev, 0}, TUpDownCase{0, 100, 2, true, btPrev, 100},
+        TUpDownCase{100, 0, 50, false, btNext, 45}, TUpDownCase{0, 100, 500, false, btNext, 100},
+        // Increments at int's limits stop at the ends.
+        TUpDownCase{-32768, 32767, 0, false, btNext, 32767, INT32_MAX},
+        TUpDownCase{-32768, 32767, 0, false, btPrev, 32767, INT32_MIN},
+        TUpDownCase{-32768, 32767, 0, true, btNext, 32767, INT32_MIN}));
 
 struct TUDLog : TObject {
   TLines Events;

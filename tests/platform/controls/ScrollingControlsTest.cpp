@@ -84,6 +84,19 @@ INSTANTIATE_TEST_SUITE_P(Parts, ScrollBarClicks,
                                            BarClick{"PageRight", 170, scPageDown, 70}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(ScrollingControlsTest, ABarWhoseRangeIsTheLowestIntStaysThereAtEveryStep) {
+  NewForm();
+  TScrollLog log;
+  TScrollBar* b = Bar(log);
+  b->SetParams(INT32_MIN, INT32_MIN, INT32_MIN);
+  b->SetPageSize(1);
+  Show();
+  for (int code : {scLineUp, scLineDown, scPageUp, scPageDown, scTop, scBottom}) {
+    b->Perform(CN_HSCROLL, static_cast<win::WPARAM>(code), 0);
+    EXPECT_EQ(b->Position(), INT32_MIN) << code;
+  }
+}
+
 TEST_F(ScrollingControlsTest, OnScrollMayChooseThePosition) {
   NewForm();
   TScrollLog log;

@@ -2,6 +2,8 @@
 // arrows and accelerators, and what the classic look shows of tabs and the page frame.
 #include "ComCtrlsTestSupport.h"
 
+#include <functional>
+
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/controls/ComCtrls.h"
@@ -396,6 +398,105 @@ TEST_F(TabCtrlsTest, AFormFileWithPagesLoadsAndShowsItsActivePage) {
   EXPECT_LT(written.find("object TabSheet1"), written.find("object TabSheet2"));
   EXPECT_EQ(written.find("PageIndex"), std::string::npos) << written;
   form.reset();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tabs laid out as they come: a control whose tabs were added one by one (and changed on the
+// way) lays them out as one given all its tabs at once.
+
+struct TFlowCase {
+  const char* Name;
+  TTabStyle Style;
+  bool MultiLine;
+  int16_t TabWidth;
+};
+
+class TabFlowTest : public TabCtrlsTest, public ::testing::WithParamInterface<TFlowCase> {
+ protected:
+  TTabControl* NewTabs(int left) {
+    auto* tc = Place<TTabControl>(form_.get(), left, 0, 150, 200);
+    tc->SetStyle(GetParam().Style);
+    tc->SetMultiLine(GetParam().MultiLine);
+    tc->SetTabWidth(GetParam().TabWidth);
+    return tc;
+  }
+  // Every tab's place and the rows of `a` against those of `b`.
+  static void ExpectSameLayout(TTabControl* a, TTabControl* b) {
+    ASSERT_EQ(a->Tabs()->Count(), b->Tabs()->Count());
+    // The same tab selected, and a single row scrolled back to its start, on both.
+    for (TTabControl* tc : {a, b}) {
+      tc->SetTabIndex(tc->Tabs()->Count() - 1);
+      tc->SetTabIndex(0);
+    }
+    EXPECT_EQ(a->RowCount(), b->RowCount());
+    EXPECT_EQ(a->DisplayRect(), b->DisplayRect());
+    for (int i = 0; i < a->Tabs()->Count(); ++i)
+      EXPECT_EQ(a->TabRect(i), b->TabRect(i)) << "tab " << i;
+  }
+};
+
+TEST_P(TabFlowTest, TabsAddedOneByOneLieWhereTabsGivenAtOnceLie) {
+  NewForm(320, 240);
+  TTabControl* oneByOne = NewTabs(0);
+  for (const char* c : {"Alpha", "B", "Charlie and more", "Delta", "E", "Fox", "Golf", "Hotel"})
+    oneByOne->Tabs()->Add(c);
+  Show();
+  // After each change, a new control given the same tabs at once lays them out alike.
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"added", [] {}},
+      {"caption", [&] { oneByOne->Tabs()->Put(3, "Delta grown much wider than the rest"); }},
+      {"in front", [&] { oneByOne->Tabs()->Insert(0, "First of all"); }},
+      {"taken out", [&] { oneByOne->Tabs()->Delete(5); }},
+      {"at the end", [&] { oneByOne->Tabs()->Add("India and Juliett"); }},
+      {"font", [&] { oneByOne->Font()->SetSize(14); }},
+      {"width", [&] { oneByOne->SetWidth(110); }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    change();
+    std::unique_ptr<TTabControl> atOnce(NewTabs(160));
+    atOnce->Font()->Assign(oneByOne->Font());
+    atOnce->SetWidth(oneByOne->Width());
+    atOnce->Tabs()->SetText(oneByOne->Tabs()->Text());
+    ExpectSameLayout(oneByOne, atOnce.get());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, TabFlowTest,
+                         ::testing::Values(TFlowCase{"SingleRow", tsTabs, false, 0},
+                                           TFlowCase{"Rows", tsTabs, true, 0},
+                                           TFlowCase{"ButtonRows", tsButtons, true, 0},
+                                           TFlowCase{"FixedWidthRows", tsFlatButtons, true, 40}),
+                         [](const ::testing::TestParamInfo<TFlowCase>& info) {
+                           return info.param.Name;
+                         });
+
+TEST_F(TabCtrlsTest, SelectingAFarPageScrollsTheFewestTabsOutOfView) {
+  std::vector<std::string> captions;
+  for (int i = 0; i < 400; ++i) captions.push_back("Page " + std::to_string(i));
+  TPageControl* pc = NewPages(captions, 300, 200);
+  Show();
+  const int buttonsLeft = 300 - 32;
+  // Forward: the row moves on as little as shows the target.
+  for (int target : {3, 250, 399}) {
+    SCOPED_TRACE(target);
+    pc->SetActivePageIndex(target);
+    const TRect r = pc->TabRect(target);
+    ASSERT_GT(r.Width(), 0);
+    EXPECT_LE(r.Right, buttonsLeft);
+    EXPECT_EQ(pc->ActivePage(), pc->Pages(target));
+    // No tab more was scrolled away than needed: showing one more pushes the target under the
+    // scroll buttons.
+    if (pc->TabRect(0).Width() == 0) {
+      ClickAt(pc, buttonsLeft + 8, 10);  // the left scroll button
+      const TRect moved = pc->TabRect(target);
+      EXPECT_TRUE(moved.Width() == 0 || moved.Right > buttonsLeft);
+    }
+  }
+  // Back: the target becomes the first tab shown.
+  pc->SetActivePageIndex(100);
+  EXPECT_EQ(pc->TabRect(99).Width(), 0);
+  EXPECT_GT(pc->TabRect(100).Width(), 0);
 }
 
 }  // namespace
