@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/graphics/Graphic.h"
 #include "platform/text/Text.h"
 
@@ -773,5 +774,11 @@ ZYL_CLASS_IMPL(TRadioGroup) {
       .Prop("OnStartDock", &TRadioGroup::GetOnStartDock, &TRadioGroup::SetOnStartDock)
       .Prop("OnStartDrag", &TRadioGroup::GetOnStartDrag, &TRadioGroup::SetOnStartDrag);
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{
+    &TPanel::StaticClass, &TTimer::StaticClass, &TRadioGroup::StaticClass, &TBevel::StaticClass,
+    &TShape::StaticClass, &TImage::StaticClass, &TPaintBox::StaticClass};
+}  // namespace
 
 }  // namespace vcl

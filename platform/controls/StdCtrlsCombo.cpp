@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/rtl/Consts.h"
@@ -654,5 +655,9 @@ ZYL_CLASS_IMPL(TComboBox) {
       .Publish({"OnStartDock", "OnStartDrag"})
       .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{&TComboBox::StaticClass};
+}  // namespace
 
 }  // namespace vcl
