@@ -421,12 +421,19 @@ using TDrawItemEvent =
     TEvent<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Height)>;
 
-class TCustomListBox;
+// The messages of a system list window class that a list control's items go through.
+struct TListMessages {
+  win::UINT GetTextLen, GetText, GetCount, GetItemData, SetItemData, AddString, InsertString,
+      DeleteString, ResetContent, FindStringExact;
+  win::LRESULT Err;        // the answer to a bad index
+  const char* OutOfSpace;  // the error text when the window refuses a new item
+};
 
-// The items of a list box: the list box's window holds them while it has one.
-class TListBoxStrings : public TStrings {
-  ZYL_CLASS(TListBoxStrings, TStrings)
-  explicit TListBoxStrings(TCustomListBox* ListBox) : listBox_(ListBox) {}
+// The items of a list control on a system window class (the list box's and the combo box's):
+// the window holds them while the control has one, a saved list before; a sorted control finds
+// the place of a new saved item by binary search, and a fill in order only appends.
+class TWindowListStrings : public TStrings {
+  ZYL_CLASS(TWindowListStrings, TStrings)
   std::string Get(int Index) const override;
   int GetCount() const override;
   TObject* GetObject(int Index) const override;
@@ -438,10 +445,34 @@ class TListBoxStrings : public TStrings {
   int IndexOf(const std::string& S) const override;
 
  protected:
+  // Saved and Sorted belong to the control and outlive this object.
+  TWindowListStrings(TWinControl* Control, const TListMessages& Messages, TStringList* Saved,
+                     const bool& Sorted)
+      : control_(Control), messages_(Messages), saved_(Saved), sorted_(Sorted) {}
   void SetUpdateState(bool Updating) override;
+  // After a saved item was deleted, and after the saved list was cleared.
+  virtual void SavedDeleted(int) {}
+  virtual void SavedCleared() {}
+  // Empties the window's list.
+  virtual void ClearWindow();
+  win::LRESULT Send(win::UINT Msg, win::WPARAM WParam, win::LPARAM LParam) const;
+
+  TWinControl* control_;
 
  private:
-  TCustomListBox* listBox_;
+  [[noreturn]] void IndexError(int Index) const;
+
+  const TListMessages& messages_;
+  TStringList* saved_;
+  const bool& sorted_;
+};
+
+class TCustomListBox;
+
+// The items of a list box.
+class TListBoxStrings : public TWindowListStrings {
+  ZYL_CLASS(TListBoxStrings, TWindowListStrings)
+  explicit TListBoxStrings(TCustomListBox* ListBox);
 };
 
 // A list of strings in a LISTBOX window: single, multiple or extended selection, sorting and
@@ -592,22 +623,16 @@ ZYL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
 
 class TCustomComboBox;
 
-// The items of a combo box: the combo's window holds them while it has one.
-class TComboBoxStrings : public TStrings {
-  ZYL_CLASS(TComboBoxStrings, TStrings)
-  explicit TComboBoxStrings(TCustomComboBox* ComboBox) : comboBox_(ComboBox) {}
-  std::string Get(int Index) const override;
-  int GetCount() const override;
-  TObject* GetObject(int Index) const override;
-  void PutObject(int Index, TObject* AObject) override;
-  int Add(const std::string& S) override;
-  void Insert(int Index, const std::string& S) override;
-  void Delete(int Index) override;
-  void Clear() override;
-  int IndexOf(const std::string& S) const override;
+// The items of a combo box: clearing keeps the edit's text, and the chosen saved item follows
+// deletions.
+class TComboBoxStrings : public TWindowListStrings {
+  ZYL_CLASS(TComboBoxStrings, TWindowListStrings)
+  explicit TComboBoxStrings(TCustomComboBox* ComboBox);
 
  protected:
-  void SetUpdateState(bool Updating) override;
+  void SavedDeleted(int Index) override;
+  void SavedCleared() override;
+  void ClearWindow() override;
 
  private:
   TCustomComboBox* comboBox_;

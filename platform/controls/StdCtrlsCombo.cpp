@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/controls/StdCtrlsInternal.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
@@ -18,28 +20,6 @@ using namespace win;
 
 namespace {
 
-[[noreturn]] void IndexError(int Index) { throw EListError(Format(SListIndexError, {Index})); }
-
-void CheckIndex(int Index, int Count) {
-  if (Index < 0 || Index >= Count) IndexError(Index);
-}
-
-// A negative answer of the window to a new item: the list has no room left.
-int CheckSpace(LRESULT r) {
-  if (r == CB_ERRSPACE) throw EOutOfResources(SComboBoxOutOfSpace);
-  return static_cast<int>(r);
-}
-
-int LineHeight(TFont* Font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font->Handle());
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return tm.tmHeight;
-}
-
 // The edit children of the combos, for their subclass procedure.
 std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
   static auto* m = new std::unordered_map<HWND, TCustomComboBox*>;
@@ -51,83 +31,31 @@ std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
 // ---------------------------------------------------------------------------------------------
 // TComboBoxStrings
 
-std::string TComboBoxStrings::Get(int Index) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Get(Index);
-  HWND h = comboBox_->Handle();
-  const LRESULT n = SendMessageA(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(Index), 0);
-  if (n < 0) IndexError(Index);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(h, CB_GETLBTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(s.data()));
-  s.resize(static_cast<size_t>(n));
-  return s;
+namespace {
+const TListMessages ComboBoxMessages{CB_GETLBTEXTLEN,    CB_GETLBTEXT,    CB_GETCOUNT,
+                                     CB_GETITEMDATA,     CB_SETITEMDATA,  CB_ADDSTRING,
+                                     CB_INSERTSTRING,    CB_DELETESTRING, CB_RESETCONTENT,
+                                     CB_FINDSTRINGEXACT, CB_ERR,          SComboBoxOutOfSpace};
+}  // namespace
+
+TComboBoxStrings::TComboBoxStrings(TCustomComboBox* ComboBox)
+    : TWindowListStrings(ComboBox, ComboBoxMessages, ComboBox->saved_, ComboBox->sorted_),
+      comboBox_(ComboBox) {}
+
+void TComboBoxStrings::SavedDeleted(int Index) {
+  int& chosen = comboBox_->savedIndex_;
+  if (chosen == Index)
+    chosen = -1;
+  else if (chosen > Index)
+    --chosen;
 }
 
-int TComboBoxStrings::GetCount() const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Count();
-  return static_cast<int>(SendMessageA(comboBox_->Handle(), CB_GETCOUNT, 0, 0));
+void TComboBoxStrings::SavedCleared() {
+  // A stream sets the chosen item before it reads the items.
+  if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
 }
 
-TObject* TComboBoxStrings::GetObject(int Index) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Objects(Index);
-  const LRESULT d =
-      SendMessageA(comboBox_->Handle(), CB_GETITEMDATA, static_cast<WPARAM>(Index), 0);
-  if (d == CB_ERR) IndexError(Index);
-  return reinterpret_cast<TObject*>(d);
-}
-
-void TComboBoxStrings::PutObject(int Index, TObject* AObject) {
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->PutObject(Index, AObject);
-    return;
-  }
-  if (SendMessageA(comboBox_->Handle(), CB_SETITEMDATA, static_cast<WPARAM>(Index),
-                   reinterpret_cast<LPARAM>(AObject)) == CB_ERR)
-    IndexError(Index);
-}
-
-int TComboBoxStrings::Add(const std::string& S) {
-  if (!comboBox_->HandleAllocated()) {
-    TStringList* s = comboBox_->saved_;
-    if (!comboBox_->sorted_) return s->Add(S);
-    int i = 0;
-    while (i < s->Count() && AnsiCompareText(s->Get(i), S) <= 0) ++i;
-    s->Insert(i, S);
-    return i;
-  }
-  return CheckSpace(
-      SendMessageA(comboBox_->Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str())));
-}
-
-void TComboBoxStrings::Insert(int Index, const std::string& S) {
-  if (Index < 0 || Index > GetCount()) IndexError(Index);
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Insert(Index, S);
-    return;
-  }
-  CheckSpace(SendMessageA(comboBox_->Handle(), CB_INSERTSTRING, static_cast<WPARAM>(Index),
-                          reinterpret_cast<LPARAM>(S.c_str())));
-}
-
-void TComboBoxStrings::Delete(int Index) {
-  CheckIndex(Index, GetCount());
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Delete(Index);
-    if (comboBox_->savedIndex_ == Index)
-      comboBox_->savedIndex_ = -1;
-    else if (comboBox_->savedIndex_ > Index)
-      --comboBox_->savedIndex_;
-    return;
-  }
-  SendMessageA(comboBox_->Handle(), CB_DELETESTRING, static_cast<WPARAM>(Index), 0);
-}
-
-void TComboBoxStrings::Clear() {
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Clear();
-    // A stream sets the chosen item before it reads the items.
-    if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
-    return;
-  }
+void TComboBoxStrings::ClearWindow() {
   // The edit keeps its text; a drop-down list shows nothing chosen.
   const std::string text = comboBox_->editHandle_ ? comboBox_->GetText() : std::string();
   HWND h = comboBox_->Handle();
@@ -136,19 +64,6 @@ void TComboBoxStrings::Clear() {
     CallWindowProcA(comboBox_->defWndProc_, h, WM_SETTEXT, 0,
                     reinterpret_cast<LPARAM>(text.c_str()));
   comboBox_->StoreText(text);
-}
-
-int TComboBoxStrings::IndexOf(const std::string& S) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->IndexOf(S);
-  const LRESULT r = SendMessageA(comboBox_->Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(S.c_str()));
-  return r < 0 ? -1 : static_cast<int>(r);
-}
-
-void TComboBoxStrings::SetUpdateState(bool Updating) {
-  if (!comboBox_->HandleAllocated()) return;
-  SendMessageA(comboBox_->Handle(), WM_SETREDRAW, Updating ? 0 : 1, 0);
-  if (!Updating) comboBox_->Invalidate();
 }
 
 ZYL_CLASS_IMPL(TComboBoxStrings) {}
@@ -197,14 +112,10 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomComboBox::CreateWnd() {
-  creating_ = true;
-  try {
+  {
+    const TRestore creating(creating_, true);
     TWinControl::CreateWnd();
-  } catch (...) {
-    creating_ = false;
-    throw;
   }
-  creating_ = false;
   HWND h = handle_;
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) {
@@ -422,7 +333,7 @@ void TCustomComboBox::AdjustHeight() {
   // sunken border.
   const int field = (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
                         ? itemHeight_
-                        : LineHeight(font_) + 2;
+                        : stdctrls_internal::FontHeight(font_) + 2;
   SetHeight(field + 6);
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
@@ -43,14 +44,10 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomEdit::CreateWnd() {
-  creating_ = true;
-  try {
+  {
+    const TRestore creating(creating_, true);
     TWinControl::CreateWnd();
-  } catch (...) {
-    creating_ = false;
-    throw;
   }
-  creating_ = false;
   HWND h = handle_;
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
   SendMessageA(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);

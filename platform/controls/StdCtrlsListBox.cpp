@@ -6,7 +6,9 @@
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace vcl {
 
@@ -18,105 +20,19 @@ using namespace stdctrls_internal;
 
 namespace {
 
-const char* ItemText(const std::string& S) { return S.c_str(); }
-
-std::string FormatIndexError(int Index) {
-  return "List index out of bounds (" + std::to_string(Index) + ")";
-}
+const TListMessages ListBoxMessages{LB_GETTEXTLEN,      LB_GETTEXT,      LB_GETCOUNT,
+                                    LB_GETITEMDATA,     LB_SETITEMDATA,  LB_ADDSTRING,
+                                    LB_INSERTSTRING,    LB_DELETESTRING, LB_RESETCONTENT,
+                                    LB_FINDSTRINGEXACT, LB_ERR,          SListBoxOutOfSpace};
 
 void CheckIndex(int Index, int Count) {
-  if (Index < 0 || Index >= Count) throw EListError(FormatIndexError(Index));
+  if (Index < 0 || Index >= Count) throw EListError(Format(SListIndexError, {Index}));
 }
 
 }  // namespace
 
-std::string TListBoxStrings::Get(int Index) const {
-  if (!listBox_->HandleAllocated()) return listBox_->saved_->Get(Index);
-  HWND h = listBox_->Handle();
-  const LRESULT n = SendMessageA(h, LB_GETTEXTLEN, static_cast<WPARAM>(Index), 0);
-  if (n < 0) throw EListError(FormatIndexError(Index));
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(h, LB_GETTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(s.data()));
-  s.resize(static_cast<size_t>(n));
-  return s;
-}
-
-int TListBoxStrings::GetCount() const {
-  if (!listBox_->HandleAllocated()) return listBox_->saved_->Count();
-  return static_cast<int>(SendMessageA(listBox_->Handle(), LB_GETCOUNT, 0, 0));
-}
-
-TObject* TListBoxStrings::GetObject(int Index) const {
-  if (!listBox_->HandleAllocated()) return listBox_->saved_->Objects(Index);
-  const LRESULT d = SendMessageA(listBox_->Handle(), LB_GETITEMDATA, static_cast<WPARAM>(Index), 0);
-  if (d == LB_ERR) throw EListError(FormatIndexError(Index));
-  return reinterpret_cast<TObject*>(d);
-}
-
-void TListBoxStrings::PutObject(int Index, TObject* AObject) {
-  if (!listBox_->HandleAllocated()) {
-    listBox_->saved_->PutObject(Index, AObject);
-    return;
-  }
-  if (SendMessageA(listBox_->Handle(), LB_SETITEMDATA, static_cast<WPARAM>(Index),
-                   reinterpret_cast<LPARAM>(AObject)) == LB_ERR)
-    throw EListError(FormatIndexError(Index));
-}
-
-int TListBoxStrings::Add(const std::string& S) {
-  if (!listBox_->HandleAllocated()) {
-    if (!listBox_->sorted_) return listBox_->saved_->Add(S);
-    int i = 0;
-    while (i < listBox_->saved_->Count() && AnsiCompareText(listBox_->saved_->Get(i), S) <= 0) ++i;
-    listBox_->saved_->Insert(i, S);
-    return i;
-  }
-  const LRESULT r =
-      SendMessageA(listBox_->Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(S)));
-  if (r < 0) throw EOutOfResources("List box is out of space");
-  return static_cast<int>(r);
-}
-
-void TListBoxStrings::Insert(int Index, const std::string& S) {
-  if (Index < 0 || Index > GetCount()) throw EListError(FormatIndexError(Index));
-  if (!listBox_->HandleAllocated()) {
-    listBox_->saved_->Insert(Index, S);
-    return;
-  }
-  if (SendMessageA(listBox_->Handle(), LB_INSERTSTRING, static_cast<WPARAM>(Index),
-                   reinterpret_cast<LPARAM>(ItemText(S))) < 0)
-    throw EOutOfResources("List box is out of space");
-}
-
-void TListBoxStrings::Delete(int Index) {
-  CheckIndex(Index, GetCount());
-  if (!listBox_->HandleAllocated()) {
-    listBox_->saved_->Delete(Index);
-    return;
-  }
-  SendMessageA(listBox_->Handle(), LB_DELETESTRING, static_cast<WPARAM>(Index), 0);
-}
-
-void TListBoxStrings::Clear() {
-  if (!listBox_->HandleAllocated()) {
-    listBox_->saved_->Clear();
-    return;
-  }
-  SendMessageA(listBox_->Handle(), LB_RESETCONTENT, 0, 0);
-}
-
-int TListBoxStrings::IndexOf(const std::string& S) const {
-  if (!listBox_->HandleAllocated()) return listBox_->saved_->IndexOf(S);
-  const LRESULT r = SendMessageA(listBox_->Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(ItemText(S)));
-  return r < 0 ? -1 : static_cast<int>(r);
-}
-
-void TListBoxStrings::SetUpdateState(bool Updating) {
-  if (!listBox_->HandleAllocated()) return;
-  SendMessageA(listBox_->Handle(), WM_SETREDRAW, Updating ? 0 : 1, 0);
-  if (!Updating) listBox_->Invalidate();
-}
+TListBoxStrings::TListBoxStrings(TCustomListBox* ListBox)
+    : TWindowListStrings(ListBox, ListBoxMessages, ListBox->saved_, ListBox->sorted_) {}
 
 ZYL_CLASS_IMPL(TListBoxStrings) {}
 

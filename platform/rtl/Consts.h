@@ -105,6 +105,7 @@ constexpr const char SMenuNotFound[] = "Sub-menu is not in menu";
 constexpr const char SOutOfResources[] = "Out of system resources";
 
 // Standard controls.
+constexpr const char SListBoxOutOfSpace[] = "List box is out of space";
 constexpr const char SComboBoxOutOfSpace[] = "Combo box is out of space";
 constexpr const char SNoComboBoxClass[] = "Cannot find window class ComboBox";
 

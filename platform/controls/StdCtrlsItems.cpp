@@ -1,0 +1,123 @@
+// TWindowListStrings: the items of the list controls on the window system's list classes.
+#include <algorithm>
+
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace vcl {
+
+using namespace win;
+
+void TWindowListStrings::IndexError(int Index) const {
+  throw EListError(Format(SListIndexError, {Index}));
+}
+
+LRESULT TWindowListStrings::Send(UINT Msg, WPARAM WParam, LPARAM LParam) const {
+  return SendMessageA(control_->Handle(), Msg, WParam, LParam);
+}
+
+std::string TWindowListStrings::Get(int Index) const {
+  if (!control_->HandleAllocated()) return saved_->Get(Index);
+  const LRESULT n = Send(messages_.GetTextLen, static_cast<WPARAM>(Index), 0);
+  if (n < 0) IndexError(Index);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  Send(messages_.GetText, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(s.data()));
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+int TWindowListStrings::GetCount() const {
+  if (!control_->HandleAllocated()) return saved_->Count();
+  return static_cast<int>(Send(messages_.GetCount, 0, 0));
+}
+
+TObject* TWindowListStrings::GetObject(int Index) const {
+  if (!control_->HandleAllocated()) return saved_->Objects(Index);
+  const LRESULT d = Send(messages_.GetItemData, static_cast<WPARAM>(Index), 0);
+  if (d == messages_.Err) IndexError(Index);
+  return reinterpret_cast<TObject*>(d);
+}
+
+void TWindowListStrings::PutObject(int Index, TObject* AObject) {
+  if (!control_->HandleAllocated()) {
+    saved_->PutObject(Index, AObject);
+    return;
+  }
+  if (Send(messages_.SetItemData, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(AObject)) ==
+      messages_.Err)
+    IndexError(Index);
+}
+
+int TWindowListStrings::Add(const std::string& S) {
+  if (!control_->HandleAllocated()) {
+    if (!sorted_) return saved_->Add(S);
+    // After every item that sorts before or equal to it; a fill in order only appends.
+    const int n = saved_->Count();
+    if (n == 0 || AnsiCompareText(saved_->Get(n - 1), S) <= 0) return saved_->Add(S);
+    int lo = 0, hi = n - 1;
+    while (lo < hi) {
+      const int mid = lo + (hi - lo) / 2;
+      if (AnsiCompareText(saved_->Get(mid), S) <= 0)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    saved_->Insert(lo, S);
+    return lo;
+  }
+  const LRESULT r = Send(messages_.AddString, 0, reinterpret_cast<LPARAM>(S.c_str()));
+  if (r < 0) throw EOutOfResources(messages_.OutOfSpace);
+  return static_cast<int>(r);
+}
+
+void TWindowListStrings::Insert(int Index, const std::string& S) {
+  if (Index < 0 || Index > GetCount()) IndexError(Index);
+  if (!control_->HandleAllocated()) {
+    saved_->Insert(Index, S);
+    return;
+  }
+  if (Send(messages_.InsertString, static_cast<WPARAM>(Index),
+           reinterpret_cast<LPARAM>(S.c_str())) < 0)
+    throw EOutOfResources(messages_.OutOfSpace);
+}
+
+void TWindowListStrings::Delete(int Index) {
+  if (Index < 0 || Index >= GetCount()) IndexError(Index);
+  if (!control_->HandleAllocated()) {
+    saved_->Delete(Index);
+    SavedDeleted(Index);
+    return;
+  }
+  Send(messages_.DeleteString, static_cast<WPARAM>(Index), 0);
+}
+
+void TWindowListStrings::Clear() {
+  if (!control_->HandleAllocated()) {
+    saved_->Clear();
+    SavedCleared();
+    return;
+  }
+  ClearWindow();
+}
+
+void TWindowListStrings::ClearWindow() { Send(messages_.ResetContent, 0, 0); }
+
+int TWindowListStrings::IndexOf(const std::string& S) const {
+  if (!control_->HandleAllocated()) return saved_->IndexOf(S);
+  const LRESULT r =
+      Send(messages_.FindStringExact, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(S.c_str()));
+  return r < 0 ? -1 : static_cast<int>(r);
+}
+
+void TWindowListStrings::SetUpdateState(bool Updating) {
+  if (!control_->HandleAllocated()) return;
+  Send(WM_SETREDRAW, Updating ? 0 : 1, 0);
+  if (!Updating) control_->Invalidate();
+}
+
+ZYL_CLASS_IMPL(TWindowListStrings) {}
+
+}  // namespace vcl
