@@ -39,6 +39,13 @@ ZYL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState,
 using TControlState = TSet<TControlStateItem>;
 
 using TCaption = std::string;
+// Type information of TCaption (a named string type).
+const TTypeInfo* CaptionTypeInfo();
+// The input method's state a windowed control asks for, and the name of its input method.
+ZYL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata,
+         imKata, imChinese, imSHanguel, imHanguel)
+using TImeName = std::string;
+const TTypeInfo* ImeNameTypeInfo();
 using TModalResult = int32_t;
 
 // Event types of the controls.

@@ -210,6 +210,19 @@ void TCustomForm::ReadState(TReader* Reader) {
   }
 }
 
+void TCustomForm::DefineProperties(TFiler* Filer) {
+  TWinControl::DefineProperties(Filer);
+  auto* ancestor = dynamic_cast<TCustomForm*>(Filer->Ancestor());
+  Filer->DefineProperty(
+      "PixelsPerInch", [this](TReader* r) { pixelsPerInch_ = r->ReadInteger(); },
+      [this](TWriter* w) { w->WriteInteger(pixelsPerInch_); },
+      !ancestor || ancestor->pixelsPerInch_ != pixelsPerInch_);
+  Filer->DefineProperty(
+      "TextHeight", [this](TReader* r) { textHeight_ = r->ReadInteger(); },
+      [this](TWriter* w) { w->WriteInteger(textHeight_); },
+      !ancestor || ancestor->textHeight_ != textHeight_);
+}
+
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
   streamClientHeight_ = -1;
@@ -593,68 +606,75 @@ ZYL_CLASS_IMPL(TCustomForm) { b.IgnoresInsertNotification(); }
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  b.Publish({"Caption", "BiDiMode"})
+  // A form of fixed size writes ClientWidth and ClientHeight instead of Width and Height;
+  // PixelsPerInch and TextHeight come after the events (DefineProperties).
+  b.Publish("Width")
+      .Stored(&TForm::IsFormSizeStored)
+      .Publish("Height")
+      .Stored(&TForm::IsFormSizeStored)
+      .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+      .Publish("BiDiMode")
+      .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+      .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
+      .Default(bsSizeable)
+      .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth)
+      .Default(0)
+      .Publish("Caption")
       .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp)
-      .Stored(false)
+      .Stored(&TForm::IsClientSizeStored)
       .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp)
-      .Stored(false)
-      .Publish("Color")
-      .Default(clBtnFace)
-      .Stored(true)
-      .Publish("Constraints")
+      .Stored(&TForm::IsClientSizeStored)
+      .Publish({"Color", "Constraints"})
       .Publish("Ctl3D")
       .Default(true)
       .Stored(true)
-      .Publish({"DragKind", "DragMode"})
-      .Publish("Font")
-      .Stored(true)
-      .Publish({"Enabled", "ParentBiDiMode"})
+      .Prop("DefaultMonitor", &TForm::DefaultMonitor, &TForm::SetDefaultMonitor)
+      .Default(dmActiveForm)
+      .Publish({"DragKind", "DragMode", "Enabled"})
       .Publish("ParentFont")
       .Default(false)
-      .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint)
-      .Default(false)
-      .Publish("Visible")
-      .Default(false)
-      .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
-      .Default(bsSizeable)
-      .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
-      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
-      .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth)
-      .Default(0)
+      .Publish("Font")
+      .Stored(true)
       .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
       .Default(fsNormal)
+      .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
+      .Stored(&TForm::IsIconStored)
+      .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
+      .Default(false)
+      .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
+      .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
+      .Publish("ParentBiDiMode")
+      .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
+      .Stored(false)
+      .Publish("PopupMenu")
       .Prop("Position", &TForm::Position, &TForm::SetPosition)
       .Default(poDesigned)
       .Prop("PrintScale", &TForm::PrintScale, &TForm::SetPrintScale)
       .Default(poProportional)
-      .Prop("DefaultMonitor", &TForm::DefaultMonitor, &TForm::SetDefaultMonitor)
-      .Default(dmActiveForm)
-      .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
-      .Stored(&TForm::IsIconStored)
-      .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
-      .Publish("PopupMenu")
-      .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState)
-      .Default(wsNormal)
-      .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
-      .Default(false)
       .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled)
       .Default(true)
-      .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
-      .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
-      .Prop("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
-      .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+      .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint)
+      .Default(false)
+      .Publish("Visible")
+      .Default(false)
+      .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState)
+      .Default(wsNormal)
       .Prop("OnActivate", &TForm::OnActivate, &TForm::SetOnActivate)
+      .Publish("OnClick")
       .Prop("OnClose", &TForm::OnClose, &TForm::SetOnClose)
       .Prop("OnCloseQuery", &TForm::OnCloseQuery, &TForm::SetOnCloseQuery)
       .Prop("OnCreate", &TForm::OnCreate, &TForm::SetOnCreate)
-      .Prop("OnDeactivate", &TForm::OnDeactivate, &TForm::SetOnDeactivate)
+      .Publish("OnDblClick")
       .Prop("OnDestroy", &TForm::OnDestroy, &TForm::SetOnDestroy)
+      .Prop("OnDeactivate", &TForm::OnDeactivate, &TForm::SetOnDeactivate)
+      .Publish({"OnDragDrop", "OnDragOver", "OnEndDock"})
       .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
+      .Publish({"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
       .Prop("OnPaint", &TForm::OnPaint, &TForm::SetOnPaint)
+      .Publish("OnResize")
       .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
-      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnMouseDown",
-                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnResize", "OnKeyDown", "OnKeyPress",
-                "OnKeyUp"});
+      .Publish("OnStartDock");
 }
 
 // ---------------------------------------------------------------------------------------------

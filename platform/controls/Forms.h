@@ -218,6 +218,11 @@ class TCustomForm : public TWinControl {
   TIcon* Icon() const { return icon_; }
   void SetIcon(TIcon* Value);
   bool IsIconStored() const;
+  // A form of fixed size keeps its client size in streams, a sizeable one its outer size.
+  bool IsClientSizeStored() const {
+    return borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin;
+  }
+  bool IsFormSizeStored() const { return !IsClientSizeStored(); }
 
   // ---- Menus ----
   // The menu bar: set on the window while the form has one (a form being read keeps the client
@@ -247,7 +252,8 @@ class TCustomForm : public TWinControl {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ReadState(TReader* Reader) override;
-
+  // PixelsPerInch and TextHeight follow every published property and event.
+  void DefineProperties(TFiler* Filer) override;
 
   // ---- Events ----
   TNotifyEvent OnCreate;

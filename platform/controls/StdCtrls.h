@@ -228,11 +228,19 @@ class TMemoStrings : public TStrings {
   // The number of lines and whether the text ends with a line break, kept while only this
   // object adds lines at the end; -1: to be counted again.
   void Count() const;
+  // The text and where each of its lines starts, taken once after a change and kept until the
+  // next one (EN_CHANGE, a stored text, a line appended): reading line after line copies the
+  // text once.
+  void Index() const;
+  void Stale() const { indexed_ = false; }
   TCustomMemo* memo_;
   bool updating_ = false;
   std::vector<std::string> pending_;  // the lines while an update bracket is open
   mutable int breaks_ = -1;           // line breaks in the text
   mutable bool tailNonEmpty_ = false;  // text after the last break
+  mutable bool indexed_ = false;
+  mutable std::string text_;
+  mutable std::vector<size_t> starts_;
   bool appending_ = false;
 
   friend class TCustomMemo;
@@ -313,6 +321,8 @@ class TCustomCheckBox : public TButtonControl {
   void SetState(TCheckBoxState Value);
   bool Checked() { return GetChecked(); }
   void SetChecked(bool Value) override;
+  // A grayed box keeps only its State in streams.
+  bool IsCheckedStored() const { return state_ != cbGrayed; }
 
  protected:
   bool GetChecked() override { return state_ == cbChecked; }

@@ -166,20 +166,22 @@ ZYL_MESSAGE_MAP(TButton) {
 }
 
 ZYL_CLASS_IMPL(TButton) {
-  b.Prop("Cancel", &TButton::Cancel, &TButton::SetCancel)
+  b.Publish({"Anchors", "BiDiMode"})
+      .Prop("Cancel", &TButton::Cancel, &TButton::SetCancel)
       .Default(false)
-      .Publish({"Anchors", "BiDiMode", "Caption", "Constraints"})
+      .Publish({"Caption", "Constraints"})
       .Prop("Default", &TButton::Default, &TButton::SetDefault)
       .Default(false)
       .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font"})
       .Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
       .Default(0)
-      .Publish({"ParentBiDiMode", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder"})
+      .Publish(
+          {"ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder"})
       .Publish("TabStop")
       .Default(true)
-      .Publish({"Visible", "OnClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
+      .Publish({"Visible", "OnClick", "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -281,35 +283,37 @@ void TCustomCheckBox::CMDialogChar(TCMDialogChar& Message) {
 ZYL_MESSAGE_MAP(TCustomCheckBox) {
   m.On(CN_COMMAND, &TCustomCheckBox::CNCommand).On(CM_DIALOGCHAR, &TCustomCheckBox::CMDialogChar);
 }
-ZYL_CLASS_IMPL(TCustomCheckBox) {}
-
-#define ZYL_BUTTONCONTROL_COMMON(T)                             \
-  .Prop("Caption", &T::Caption, &T::SetCaption)                 \
-      .Prop("Color", &T::Color, &T::SetColor, ColorTypeInfo())  \
-      .Stored(&T::IsColorStored)                                \
-      .Prop("Ctl3D", &T::Ctl3D, &T::SetCtl3D)                   \
-      .Stored(&T::IsCtl3DStored)                                \
-      .Prop("ParentColor", &T::ParentColor, &T::SetParentColor) \
-      .Default(true)                                            \
-      .Prop("ParentCtl3D", &T::ParentCtl3D, &T::SetParentCtl3D) \
-      .Default(true)                                            \
-      .Prop("TabStop", &T::TabStop, &T::SetTabStop)             \
-      .Default(true)
+ZYL_CLASS_IMPL(TCustomCheckBox) {
+  using C = TCustomCheckBox;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(taRightJustify)
+      .Declare("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed)
+      .Default(false)
+      .Declare("Checked", &C::Checked, &C::SetChecked)
+      .Default(false)
+      .Stored(&C::IsCheckedStored)
+      .Declare("State", &C::State, &C::SetState)
+      .Default(cbUnchecked)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true);
+}
 
 ZYL_CLASS_IMPL(TCheckBox) {
-  b.Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment)
-      .Default(taRightJustify)
-      .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
-      .Default(false)
-      .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
-      .Stored(false)
-      .Prop("State", &TCheckBox::State, &TCheckBox::SetState)
-      .Default(cbUnchecked) ZYL_BUTTONCONTROL_COMMON(TCheckBox) ZYL_WIN_COMMON(TCheckBox);
+  b.Publish({"Alignment",   "AllowGrayed",    "Anchors",     "BiDiMode",       "Caption",
+             "Checked",     "Color",          "Constraints", "Ctl3D",          "DragCursor",
+             "DragKind",    "DragMode",       "Enabled",     "Font",           "ParentBiDiMode",
+             "ParentColor", "ParentCtl3D",    "ParentFont",  "ParentShowHint", "PopupMenu",
+             "ShowHint",    "State",          "TabOrder",    "TabStop",        "Visible",
+             "OnClick",     "OnContextPopup", "OnDragDrop",  "OnDragOver",     "OnEndDock",
+             "OnEndDrag",   "OnEnter",        "OnExit",      "OnKeyDown",      "OnKeyPress",
+             "OnKeyUp",     "OnMouseDown",    "OnMouseMove", "OnMouseUp",      "OnStartDock",
+             "OnStartDrag"});
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
   width_ = 113;
   height_ = 17;
+  tabStop_ = false;  // checking the button makes it the group's tab stop
 }
 
 void TRadioButton::CreateParams(TCreateParams& Params) {
@@ -368,11 +372,19 @@ ZYL_MESSAGE_MAP(TRadioButton) {
 }
 
 ZYL_CLASS_IMPL(TRadioButton) {
+  // Checking a button makes it a tab stop, so a checked one writes TabStop.
   b.Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
       .Default(taRightJustify)
+      .Publish({"Anchors", "BiDiMode", "Caption"})
       .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
-      .Default(false) ZYL_BUTTONCONTROL_COMMON(TRadioButton) ZYL_WIN_COMMON(TRadioButton)
-      .Prop("OnDblClick", &TRadioButton::GetOnDblClick, &TRadioButton::SetOnDblClick);
+      .Default(false)
+      .Publish({"Color",       "Constraints", "Ctl3D",          "DragCursor",     "DragKind",
+                "DragMode",    "Enabled",     "Font",           "ParentBiDiMode", "ParentColor",
+                "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",      "ShowHint",
+                "TabOrder",    "TabStop",     "Visible",        "OnClick",        "OnContextPopup",
+                "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",      "OnEndDrag",
+                "OnEnter",     "OnExit",      "OnKeyDown",      "OnKeyPress",     "OnKeyUp",
+                "OnMouseDown", "OnMouseMove", "OnMouseUp",      "OnStartDock",    "OnStartDrag"});
 }
 
 namespace {

@@ -522,49 +522,47 @@ ZYL_MESSAGE_MAP(TCustomComboBox) {
       .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged);
 }
 
-ZYL_CLASS_IMPL(TCustomComboBox) {}
+ZYL_CLASS_IMPL(TCustomComboBox) {
+  using C = TCustomComboBox;
+  b.Declare("Style", &C::Style, &C::SetStyle)
+      .Default(csDropDown)
+      .Declare("CharCase", &C::CharCase, &C::SetCharCase)
+      .Default(ecNormal)
+      .Declare("DropDownCount", &C::DropDownCount, &C::SetDropDownCount)
+      .Default(8)
+      .Declare("ItemHeight", &C::ItemHeight, &C::SetItemHeight)
+      .Declare("ItemIndex", &C::ItemIndex, &C::SetItemIndex)
+      .Default(-1)
+      .Declare("Items", &C::Items, &C::SetItems)
+      .Declare("MaxLength", &C::MaxLength, &C::SetMaxLength)
+      .Default(0)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(false)
+      .Declare("Sorted", &C::Sorted, &C::SetSorted)
+      .Default(false)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true)
+      .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
+      .Declare("OnCloseUp", &C::GetOnCloseUp, &C::SetOnCloseUp)
+      .Declare("OnDrawItem", &C::GetOnDrawItem, &C::SetOnDrawItem)
+      .Declare("OnDropDown", &C::GetOnDropDown, &C::SetOnDropDown)
+      .Declare("OnMeasureItem", &C::GetOnMeasureItem, &C::SetOnMeasureItem)
+      .Declare("OnSelect", &C::GetOnSelect, &C::SetOnSelect);
+}
 
 ZYL_CLASS_IMPL(TComboBox) {
-  b.Prop("Style", &TComboBox::Style, &TComboBox::SetStyle)
-      .Default(csDropDown)
-      .Publish({"Anchors", "BiDiMode"})
-      .Prop("CharCase", &TComboBox::CharCase, &TComboBox::SetCharCase)
-      .Default(ecNormal)
-      .Publish("Color")
-      .Default(clWindow)
-      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode"})
-      .Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
-      .Default(8)
-      .Publish({"Enabled", "Font"})
-      .Prop("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight)
-      .Default(16)
-      .Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
-      .Default(-1)
-      .Prop("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength)
-      .Default(0)
-      .Publish("ParentBiDiMode")
-      .Publish("ParentColor")
-      .Default(false)
-      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"})
-      .Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted)
-      .Default(false)
-      .Publish("TabOrder")
-      .Publish("TabStop")
-      .Default(true)
-      .Prop("Text", &TComboBox::Text, &TComboBox::SetText)
-      .Publish("Visible")
-      .Prop("OnChange", &TComboBox::GetOnChange, &TComboBox::SetOnChange)
-      .Publish("OnClick")
-      .Prop("OnCloseUp", &TComboBox::GetOnCloseUp, &TComboBox::SetOnCloseUp)
-      .Publish({"OnDblClick", "OnDragDrop", "OnDragOver"})
-      .Prop("OnDrawItem", &TComboBox::GetOnDrawItem, &TComboBox::SetOnDrawItem)
-      .Prop("OnDropDown", &TComboBox::GetOnDropDown, &TComboBox::SetOnDropDown)
-      .Publish(
-          {"OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"})
-      .Prop("OnMeasureItem", &TComboBox::GetOnMeasureItem, &TComboBox::SetOnMeasureItem)
-      .Prop("OnSelect", &TComboBox::GetOnSelect, &TComboBox::SetOnSelect)
-      .Publish({"OnStartDock", "OnStartDrag"})
-      .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
+  // Style comes first and Items last: the items are read into the list of the right style.
+  b.Publish({"Style",         "Anchors",       "BiDiMode",       "CharCase",       "Color",
+             "Constraints",   "Ctl3D",         "DragCursor",     "DragKind",       "DragMode",
+             "DropDownCount", "Enabled",       "Font",           "ImeMode",        "ImeName",
+             "ItemHeight",    "ItemIndex",     "MaxLength",      "ParentBiDiMode", "ParentColor",
+             "ParentCtl3D",   "ParentFont",    "ParentShowHint", "PopupMenu",      "ShowHint",
+             "Sorted",        "TabOrder",      "TabStop",        "Text",           "Visible",
+             "OnChange",      "OnClick",       "OnCloseUp",      "OnContextPopup", "OnDblClick",
+             "OnDragDrop",    "OnDragOver",    "OnDrawItem",     "OnDropDown",     "OnEndDock",
+             "OnEndDrag",     "OnEnter",       "OnExit",         "OnKeyDown",      "OnKeyPress",
+             "OnKeyUp",       "OnMeasureItem", "OnSelect",       "OnStartDock",    "OnStartDrag",
+             "Items"});
 }
 
 namespace {

@@ -271,18 +271,44 @@ ZYL_MESSAGE_MAP(TCustomEdit) {
       .On(WM_GETTEXTLENGTH, &TCustomEdit::WMGetText)
       .On(WM_GETDLGCODE, &TCustomEdit::WMGetDlgCode);
 }
-ZYL_CLASS_IMPL(TCustomEdit) {}
+ZYL_CLASS_IMPL(TCustomEdit) {
+  using C = TCustomEdit;
+  b.Declare("AutoSelect", &C::AutoSelect, &C::SetAutoSelect)
+      .Default(true)
+      .Declare("AutoSize", &C::AutoSize, &C::SetAutoSize)
+      .Default(true)
+      .Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
+      .Default(bsSingle)
+      .Declare("CharCase", &C::CharCase, &C::SetCharCase)
+      .Default(ecNormal)
+      .Declare("HideSelection", &C::HideSelection, &C::SetHideSelection)
+      .Default(true)
+      .Declare("MaxLength", &C::MaxLength, &C::SetMaxLength)
+      .Default(0)
+      .Declare("OEMConvert", &C::OEMConvert, &C::SetOEMConvert)
+      .Default(false)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(false)
+      .Declare("PasswordChar", &C::PasswordChar, &C::SetPasswordChar)
+      .Default('\0')
+      .Declare("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
+      .Default(false)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true)
+      .Declare("OnChange", &C::GetOnChange, &C::SetOnChange);
+}
 
 ZYL_CLASS_IMPL(TEdit) {
-  b.Prop("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect)
-      .Default(true)
-      .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize)
-      .Default(true)
-      .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase)
-      .Default(ecNormal)
-      .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar)
-      .Default('\0')
-      .Prop("Text", &TEdit::Text, &TEdit::SetText) ZYL_EDIT_COMMON(TEdit) ZYL_WIN_COMMON(TEdit);
+  b.Publish({"Anchors",     "AutoSelect",  "AutoSize",    "BiDiMode",       "BorderStyle",
+             "CharCase",    "Color",       "Constraints", "Ctl3D",          "DragCursor",
+             "DragKind",    "DragMode",    "Enabled",     "Font",           "HideSelection",
+             "ImeMode",     "ImeName",     "MaxLength",   "OEMConvert",     "ParentBiDiMode",
+             "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint", "PasswordChar",
+             "PopupMenu",   "ReadOnly",    "ShowHint",    "TabOrder",       "TabStop",
+             "Text",        "Visible",     "OnChange",    "OnClick",        "OnContextPopup",
+             "OnDblClick",  "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag",
+             "OnEnter",     "OnExit",      "OnKeyDown",   "OnKeyPress",     "OnKeyUp",
+             "OnMouseDown", "OnMouseMove", "OnMouseUp",   "OnStartDock",    "OnStartDrag"});
 }
 
 namespace {

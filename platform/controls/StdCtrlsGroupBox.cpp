@@ -100,20 +100,14 @@ ZYL_MESSAGE_MAP(TCustomGroupBox) {
 ZYL_CLASS_IMPL(TCustomGroupBox) {}
 
 ZYL_CLASS_IMPL(TGroupBox) {
-  b.Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign)
-      .Default(alNone)
-      .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
-      .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor, ColorTypeInfo())
-      .Stored(&TGroupBox::IsColorStored)
-      .Prop("Ctl3D", &TGroupBox::Ctl3D, &TGroupBox::SetCtl3D)
-      .Stored(&TGroupBox::IsCtl3DStored)
-      .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor)
-      .Default(true)
-      .Prop("ParentCtl3D", &TGroupBox::ParentCtl3D, &TGroupBox::SetParentCtl3D)
-      .Default(true)
-      .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop)
-      .Default(false) ZYL_WIN_COMMON(TGroupBox)
-      .Prop("OnDblClick", &TGroupBox::GetOnDblClick, &TGroupBox::SetOnDblClick);
+  b.Publish({"Align",       "Anchors",        "BiDiMode",       "Caption",        "Color",
+             "Constraints", "Ctl3D",          "DragCursor",     "DragKind",       "DragMode",
+             "Enabled",     "Font",           "ParentBiDiMode", "ParentColor",    "ParentCtl3D",
+             "ParentFont",  "ParentShowHint", "PopupMenu",      "ShowHint",       "TabOrder",
+             "TabStop",     "Visible",        "OnClick",        "OnContextPopup", "OnDblClick",
+             "OnDragDrop",  "OnDragOver",     "OnEndDock",      "OnEndDrag",      "OnEnter",
+             "OnExit",      "OnKeyDown",      "OnKeyPress",     "OnKeyUp",        "OnMouseDown",
+             "OnMouseMove", "OnMouseUp",      "OnStartDock",    "OnStartDrag"});
 }
 
 namespace {

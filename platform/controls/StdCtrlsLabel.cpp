@@ -157,34 +157,34 @@ ZYL_MESSAGE_MAP(TCustomLabel) {
       .On(CM_FONTCHANGED, &TCustomLabel::CMFontChanged)
       .On(CM_DIALOGCHAR, &TCustomLabel::CMDialogChar);
 }
-ZYL_CLASS_IMPL(TCustomLabel) { b.IgnoresInsertNotification(); }
+ZYL_CLASS_IMPL(TCustomLabel) {
+  b.IgnoresInsertNotification();
+  using C = TCustomLabel;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(taLeftJustify)
+      .Declare("AutoSize", &C::AutoSize, &C::SetAutoSize)
+      .Default(true)
+      .Declare("FocusControl", &C::FocusControl, &C::SetFocusControl)
+      .Declare("Layout", &C::Layout, &C::SetLayout)
+      .Default(tlTop)
+      .Declare("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
+      .Default(true)
+      .Declare("Transparent", &C::Transparent, &C::SetTransparent)
+      .Stored(true)
+      .Declare("WordWrap", &C::WordWrap, &C::SetWordWrap)
+      .Default(false);
+}
 
 ZYL_CLASS_IMPL(TLabel) {
-  b.Publish("Align")
-      .Prop("Alignment", &TLabel::Alignment, &TLabel::SetAlignment)
-      .Default(taLeftJustify)
-      .Publish("Anchors")
-      .Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
-      .Default(true)
-      .Publish({"BiDiMode", "Caption"})
+  b.Publish({"Align", "Alignment", "Anchors", "AutoSize", "BiDiMode", "Caption"})
       .Publish("Color")
       .NoDefault()
-      .Publish({"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
-      .Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
-      .Publish({"Font", "ParentBiDiMode"})
-      .Prop("Layout", &TLabel::Layout, &TLabel::SetLayout)
-      .Default(tlTop)
-      .Publish({"ParentColor", "ParentFont", "ParentShowHint"})
-      .Prop("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar)
-      .Default(true)
-      .Publish("ShowHint")
-      .Prop("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
-      .Default(false)
-      .Publish("Visible")
-      .Prop("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
-      .Default(false)
-      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"});
+      .Publish({"Constraints",    "DragCursor",  "DragKind",       "DragMode",    "Enabled",
+                "FocusControl",   "Font",        "ParentBiDiMode", "ParentColor", "ParentFont",
+                "ParentShowHint", "PopupMenu",   "ShowAccelChar",  "ShowHint",    "Transparent",
+                "Layout",         "Visible",     "WordWrap",       "OnClick",     "OnContextPopup",
+                "OnDblClick",     "OnDragDrop",  "OnDragOver",     "OnEndDock",   "OnEndDrag",
+                "OnMouseDown",    "OnMouseMove", "OnMouseUp",      "OnStartDock", "OnStartDrag"});
 }
 
 namespace {

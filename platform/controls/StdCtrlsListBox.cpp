@@ -369,84 +369,46 @@ ZYL_MESSAGE_MAP(TCustomListBox) {
       .On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
 }
 
-ZYL_CLASS_IMPL(TCustomListBox) {}
+ZYL_CLASS_IMPL(TCustomListBox) {
+  using C = TCustomListBox;
+  b.Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
+      .Default(bsSingle)
+      .Declare("Columns", &C::Columns, &C::SetColumns)
+      .Default(0)
+      .Declare("ExtendedSelect", &C::ExtendedSelect, &C::SetExtendedSelect)
+      .Default(true)
+      .Declare("IntegralHeight", &C::IntegralHeight, &C::SetIntegralHeight)
+      .Default(false)
+      .Declare("ItemHeight", &C::ItemHeight, &C::SetItemHeight)
+      .Default(16)
+      .Declare("Items", &C::Items, &C::SetItems)
+      .Declare("MultiSelect", &C::MultiSelect, &C::SetMultiSelect)
+      .Default(false)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(false)
+      .Declare("Sorted", &C::Sorted, &C::SetSorted)
+      .Default(false)
+      .Declare("Style", &C::Style, &C::SetStyle)
+      .Default(lbStandard)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true)
+      .Declare("OnDrawItem", &C::GetOnDrawItem, &C::SetOnDrawItem)
+      .Declare("OnMeasureItem", &C::GetOnMeasureItem, &C::SetOnMeasureItem);
+}
 
 ZYL_CLASS_IMPL(TListBox) {
-  b.Prop("Align", &TListBox::Align, &TListBox::SetAlign)
-      .Default(alNone)
-      .Prop("Anchors", &TListBox::Anchors, &TListBox::SetAnchors)
-      .Default(TAnchors{akLeft, akTop})
-      .Stored(&TListBox::IsAnchorsStored)
-      .Prop("BiDiMode", &TListBox::BiDiMode, &TListBox::SetBiDiMode)
-      .Stored(&TListBox::IsBiDiModeStored)
-      .Prop("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle)
-      .Default(bsSingle)
-      .Prop("Color", &TListBox::Color, &TListBox::SetColor, ColorTypeInfo())
-      .Stored(&TListBox::IsColorStored)
-      .Prop("Columns", &TListBox::Columns, &TListBox::SetColumns)
-      .Default(0)
-      .Prop("Constraints", &TListBox::Constraints, &TListBox::SetConstraints)
-      .Prop("Ctl3D", &TListBox::Ctl3D, &TListBox::SetCtl3D)
-      .Stored(&TListBox::IsCtl3DStored)
-      .Prop("DragCursor", &TListBox::DragCursor, &TListBox::SetDragCursor, CursorTypeInfo())
-      .Default(crDrag)
-      .Prop("DragKind", &TListBox::DragKind, &TListBox::SetDragKind)
-      .Default(dkDrag)
-      .Prop("DragMode", &TListBox::DragMode, &TListBox::SetDragMode)
-      .Default(dmManual)
-      .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled)
-      .Default(true)
-      .Prop("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect)
-      .Default(true)
-      .Prop("Font", &TListBox::Font, &TListBox::SetFont)
-      .Stored(&TListBox::IsFontStored)
-      .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight)
-      .Default(false)
-      .Prop("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
-      .Default(16)
-      .Prop("Items", &TListBox::Items, &TListBox::SetItems)
-      .Prop("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect)
-      .Default(false)
-      .Prop("ParentBiDiMode", &TListBox::ParentBiDiMode, &TListBox::SetParentBiDiMode)
-      .Default(true)
-      .Prop("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor)
-      .Default(false)
-      .Prop("ParentCtl3D", &TListBox::ParentCtl3D, &TListBox::SetParentCtl3D)
-      .Default(true)
-      .Prop("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont)
-      .Default(true)
-      .Prop("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &TListBox::PopupMenu, &TListBox::SetPopupMenu)
-      .Prop("ShowHint", &TListBox::ShowHint, &TListBox::SetShowHint)
-      .Stored(&TListBox::IsShowHintStored)
-      .Prop("Sorted", &TListBox::Sorted, &TListBox::SetSorted)
-      .Default(false)
-      .Prop("Style", &TListBox::Style, &TListBox::SetStyle)
-      .Default(lbStandard)
-      .Prop("TabOrder", &TListBox::TabOrder, &TListBox::SetTabOrder)
-      .Prop("TabStop", &TListBox::TabStop, &TListBox::SetTabStop)
-      .Default(true)
-      .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &TListBox::GetOnClick, &TListBox::SetOnClick)
-      .Prop("OnDblClick", &TListBox::GetOnDblClick, &TListBox::SetOnDblClick)
-      .Prop("OnDragDrop", &TListBox::GetOnDragDrop, &TListBox::SetOnDragDrop)
-      .Prop("OnDragOver", &TListBox::GetOnDragOver, &TListBox::SetOnDragOver)
-      .Prop("OnDrawItem", &TListBox::GetOnDrawItem, &TListBox::SetOnDrawItem)
-      .Prop("OnEndDock", &TListBox::GetOnEndDock, &TListBox::SetOnEndDock)
-      .Prop("OnEndDrag", &TListBox::GetOnEndDrag, &TListBox::SetOnEndDrag)
-      .Prop("OnEnter", &TListBox::GetOnEnter, &TListBox::SetOnEnter)
-      .Prop("OnExit", &TListBox::GetOnExit, &TListBox::SetOnExit)
-      .Prop("OnKeyDown", &TListBox::GetOnKeyDown, &TListBox::SetOnKeyDown)
-      .Prop("OnKeyPress", &TListBox::GetOnKeyPress, &TListBox::SetOnKeyPress)
-      .Prop("OnKeyUp", &TListBox::GetOnKeyUp, &TListBox::SetOnKeyUp)
-      .Prop("OnMeasureItem", &TListBox::GetOnMeasureItem, &TListBox::SetOnMeasureItem)
-      .Prop("OnMouseDown", &TListBox::GetOnMouseDown, &TListBox::SetOnMouseDown)
-      .Prop("OnMouseMove", &TListBox::GetOnMouseMove, &TListBox::SetOnMouseMove)
-      .Prop("OnMouseUp", &TListBox::GetOnMouseUp, &TListBox::SetOnMouseUp)
-      .Prop("OnStartDock", &TListBox::GetOnStartDock, &TListBox::SetOnStartDock)
-      .Prop("OnStartDrag", &TListBox::GetOnStartDrag, &TListBox::SetOnStartDrag);
+  b.Publish(
+      {"Align",          "Anchors",        "BiDiMode",       "BorderStyle",    "Color",
+       "Columns",        "Constraints",    "Ctl3D",          "DragCursor",     "DragKind",
+       "DragMode",       "Enabled",        "ExtendedSelect", "Font",           "ImeMode",
+       "ImeName",        "IntegralHeight", "ItemHeight",     "Items",          "MultiSelect",
+       "ParentBiDiMode", "ParentColor",    "ParentCtl3D",    "ParentFont",     "ParentShowHint",
+       "PopupMenu",      "ShowHint",       "Sorted",         "Style",          "TabOrder",
+       "TabStop",        "Visible",        "OnClick",        "OnContextPopup", "OnDblClick",
+       "OnDragDrop",     "OnDragOver",     "OnDrawItem",     "OnEndDock",      "OnEndDrag",
+       "OnEnter",        "OnExit",         "OnKeyDown",      "OnKeyPress",     "OnKeyUp",
+       "OnMeasureItem",  "OnMouseDown",    "OnMouseMove",    "OnMouseUp",      "OnStartDock",
+       "OnStartDrag"});
 }
 
 namespace {

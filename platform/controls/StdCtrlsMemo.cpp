@@ -45,11 +45,31 @@ void TMemoStrings::Join(const std::vector<std::string>& Lines) {
   memo_->SetText(t);
 }
 
+void TMemoStrings::Index() const {
+  if (indexed_) return;
+  text_ = memo_->Text();
+  starts_.clear();
+  for (size_t pos = 0; pos < text_.size();) {
+    starts_.push_back(pos);
+    const size_t brk = text_.find("\r\n", pos);
+    if (brk == std::string::npos) break;
+    pos = brk + 2;
+  }
+  indexed_ = true;
+}
+
 std::string TMemoStrings::Get(int Index) const {
-  const auto lines = Split();
-  if (Index < 0 || Index >= static_cast<int>(lines.size()))
+  if (updating_) {
+    if (Index < 0 || Index >= static_cast<int>(pending_.size()))
+      Error("List index out of bounds (%d)", Index);
+    return pending_[static_cast<size_t>(Index)];
+  }
+  this->Index();
+  if (Index < 0 || Index >= static_cast<int>(starts_.size()))
     Error("List index out of bounds (%d)", Index);
-  return lines[static_cast<size_t>(Index)];
+  const size_t i = static_cast<size_t>(Index);
+  const size_t end = i + 1 < starts_.size() ? starts_[i + 1] - 2 : text_.size();
+  return text_.substr(starts_[i], end - starts_[i]);
 }
 
 void TMemoStrings::Count() const {
@@ -97,7 +117,10 @@ void TMemoStrings::Insert(int Index, const std::string& S) {
     }
     const int before = breaks_;
     appending_ = true;
-    TFinally done([this] { appending_ = false; });
+    TFinally done([this] {
+      appending_ = false;
+      Stale();
+    });
     memo_->AppendText(lead ? "\r\n" + S : S);
     breaks_ = before + breaks;
     tailNonEmpty_ = tail < S.size();
@@ -201,6 +224,9 @@ TPoint TCustomMemo::CaretPos() {
 
 void TCustomMemo::AppendText(const std::string& Piece) {
   if (!handle_) {
+    auto* lines = static_cast<TMemoStrings*>(lines_);
+    if (!lines->appending_) lines->breaks_ = -1;
+    lines->Stale();
     text_ += Piece;
     return;
   }
@@ -213,12 +239,14 @@ void TCustomMemo::AppendText(const std::string& Piece) {
 void TCustomMemo::Change() {
   auto* lines = static_cast<TMemoStrings*>(lines_);
   if (!lines->appending_) lines->breaks_ = -1;
+  lines->Stale();
   TCustomEdit::Change();
 }
 
 void TCustomMemo::StoreText(const TCaption& Value) {
   auto* lines = static_cast<TMemoStrings*>(lines_);
   if (!lines->appending_) lines->breaks_ = -1;
+  lines->Stale();
   TCustomEdit::StoreText(Value);
 }
 
@@ -237,22 +265,33 @@ void TCustomMemo::WMGetDlgCode(TMessage& Message) {
 }
 
 ZYL_MESSAGE_MAP(TCustomMemo) { m.On(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode); }
-ZYL_CLASS_IMPL(TCustomMemo) {}
+ZYL_CLASS_IMPL(TCustomMemo) {
+  using C = TCustomMemo;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(taLeftJustify)
+      .Declare("Lines", &C::Lines, &C::SetLines)
+      .Declare("ScrollBars", &C::ScrollBars, &C::SetScrollBars)
+      .Default(ssNone)
+      .Declare("WantReturns", &C::WantReturns, &C::SetWantReturns)
+      .Default(true)
+      .Declare("WantTabs", &C::WantTabs, &C::SetWantTabs)
+      .Default(false)
+      .Declare("WordWrap", &C::WordWrap, &C::SetWordWrap)
+      .Default(true);
+}
 
 ZYL_CLASS_IMPL(TMemo) {
-  b.Prop("Align", &TMemo::Align, &TMemo::SetAlign)
-      .Default(alNone)
-      .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment)
-      .Default(taLeftJustify)
-      .Prop("Lines", &TMemo::Lines, &TMemo::SetLines)
-      .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars)
-      .Default(ssNone)
-      .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns)
-      .Default(true)
-      .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs)
-      .Default(false)
-      .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
-      .Default(true) ZYL_EDIT_COMMON(TMemo) ZYL_WIN_COMMON(TMemo);
+  b.Publish({"Align",       "Alignment",      "Anchors",     "BiDiMode",       "BorderStyle",
+             "Color",       "Constraints",    "Ctl3D",       "DragCursor",     "DragKind",
+             "DragMode",    "Enabled",        "Font",        "HideSelection",  "ImeMode",
+             "ImeName",     "Lines",          "MaxLength",   "OEMConvert",     "ParentBiDiMode",
+             "ParentColor", "ParentCtl3D",    "ParentFont",  "ParentShowHint", "PopupMenu",
+             "ReadOnly",    "ScrollBars",     "ShowHint",    "TabOrder",       "TabStop",
+             "Visible",     "WantReturns",    "WantTabs",    "WordWrap",       "OnChange",
+             "OnClick",     "OnContextPopup", "OnDblClick",  "OnDragDrop",     "OnDragOver",
+             "OnEndDock",   "OnEndDrag",      "OnEnter",     "OnExit",         "OnKeyDown",
+             "OnKeyPress",  "OnKeyUp",        "OnMouseDown", "OnMouseMove",    "OnMouseUp",
+             "OnStartDock", "OnStartDrag"});
 }
 
 namespace {

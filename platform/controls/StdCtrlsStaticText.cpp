@@ -135,28 +135,29 @@ ZYL_MESSAGE_MAP(TCustomStaticText) {
       .On(CM_FONTCHANGED, &TCustomStaticText::CMFontChanged)
       .On(CM_DIALOGCHAR, &TCustomStaticText::CMDialogChar);
 }
-ZYL_CLASS_IMPL(TCustomStaticText) {}
+ZYL_CLASS_IMPL(TCustomStaticText) {
+  using C = TCustomStaticText;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(taLeftJustify)
+      .Declare("AutoSize", &C::AutoSize, &C::SetAutoSize)
+      .Default(true)
+      .Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
+      .Default(sbsNone)
+      .Declare("FocusControl", &C::FocusControl, &C::SetFocusControl)
+      .Declare("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
+      .Default(true);
+}
 
 ZYL_CLASS_IMPL(TStaticText) {
-  b.Prop("Align", &TStaticText::Align, &TStaticText::SetAlign)
-      .Default(alNone)
-      .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment)
-      .Default(taLeftJustify)
-      .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize)
-      .Default(true)
-      .Prop("BorderStyle", &TStaticText::BorderStyle, &TStaticText::SetBorderStyle)
-      .Default(sbsNone)
-      .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption)
-      .Prop("Color", &TStaticText::Color, &TStaticText::SetColor, ColorTypeInfo())
-      .Stored(&TStaticText::IsColorStored)
-      .Prop("FocusControl", &TStaticText::FocusControl, &TStaticText::SetFocusControl)
-      .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor)
-      .Default(true)
-      .Prop("ShowAccelChar", &TStaticText::ShowAccelChar, &TStaticText::SetShowAccelChar)
-      .Default(true)
-      .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop)
-      .Default(false) ZYL_WIN_COMMON(TStaticText)
-      .Prop("OnDblClick", &TStaticText::GetOnDblClick, &TStaticText::SetOnDblClick);
+  b.Publish({"Align",          "Alignment",      "Anchors",     "AutoSize",       "BiDiMode",
+             "BorderStyle",    "Caption",        "Color",       "Constraints",    "DragCursor",
+             "DragKind",       "DragMode",       "Enabled",     "FocusControl",   "Font",
+             "ParentBiDiMode", "ParentColor",    "ParentFont",  "ParentShowHint", "PopupMenu",
+             "ShowAccelChar",  "ShowHint",       "TabOrder",    "TabStop",        "Visible",
+             "OnClick",        "OnContextPopup", "OnDblClick",  "OnDragDrop",     "OnDragOver",
+             "OnEndDock",      "OnEndDrag",      "OnEnter",     "OnExit",         "OnKeyDown",
+             "OnKeyPress",     "OnKeyUp",        "OnMouseDown", "OnMouseMove",    "OnMouseUp",
+             "OnStartDock",    "OnStartDrag"});
 }
 
 namespace {
