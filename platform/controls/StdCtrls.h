@@ -440,8 +440,10 @@ struct TListMessages {
 };
 
 // The items of a list control on a system window class (the list box's and the combo box's):
-// the window holds them while the control has one, a saved list before; a sorted control finds
-// the place of a new saved item by binary search, and a fill in order only appends.
+// the window holds them while the control has one, a saved list before. A sorted control without
+// a window appends new items and puts them in order once, when they are next read or the window
+// is made, so that a fill costs O(n log n): Add then gives the item's place of arrival (the place
+// PutObject takes at once, as AddObject does), and its place in order once read.
 class TWindowListStrings : public TStrings {
   ZYL_CLASS(TWindowListStrings, TStrings)
   std::string Get(int Index) const override;
@@ -453,6 +455,10 @@ class TWindowListStrings : public TStrings {
   void Delete(int Index) override;
   void Clear() override;
   int IndexOf(const std::string& S) const override;
+  // Puts the saved items of a sorted control in order (stable: equal items keep their arrival
+  // order); MarkUnsorted asks for it, e.g. when the control becomes sorted.
+  void Settle() const;
+  void MarkUnsorted() { unsorted_ = true; }
 
  protected:
   // Saved and Sorted belong to the control and outlive this object.
@@ -475,6 +481,8 @@ class TWindowListStrings : public TStrings {
   const TListMessages& messages_;
   TStringList* saved_;
   const bool& sorted_;
+  mutable bool unsorted_ = false;  // saved items appended out of order
+  mutable int arrived_ = -1;       // the place Add gave last while unsorted
 };
 
 class TCustomListBox;

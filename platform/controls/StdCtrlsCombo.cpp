@@ -136,6 +136,7 @@ void TCustomComboBox::CreateWnd() {
         SetWindowLongPtrA(editHandle_, GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditSubclass)));
   }
+  static_cast<TWindowListStrings*>(items_)->Settle();
   if (saved_->Count() > 0) {
     SendMessageA(h, CB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
     for (int i = 0; i < saved_->Count(); ++i) {
@@ -180,6 +181,7 @@ void TCustomComboBox::Loaded() {
   // Streams write the chosen item before the items: it takes effect once they are there.
   TWinControl::Loaded();
   const int index = savedIndex_;
+  static_cast<TWindowListStrings*>(items_)->Settle();
   if (!HandleAllocated() && index >= 0 && index < saved_->Count() && style_ != csDropDown &&
       style_ != csSimple)
     StoreText(saved_->Get(index));
@@ -194,6 +196,7 @@ int TCustomComboBox::ItemIndex() {
 void TCustomComboBox::SetItemIndex(int Value) {
   if (!HandleAllocated()) {
     savedIndex_ = Value;
+    static_cast<TWindowListStrings*>(items_)->Settle();
     if (!ComponentState().contains(csLoading) && Value >= 0 && Value < saved_->Count())
       StoreText(saved_->Get(Value));
     return;
@@ -223,14 +226,14 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
 void TCustomComboBox::SetSorted(bool Value) {
   if (sorted_ == Value) return;
   sorted_ = Value;
-  if (Value && !HandleAllocated()) {
-    std::vector<std::pair<std::string, TObject*>> all;
-    for (int i = 0; i < saved_->Count(); ++i) all.emplace_back(saved_->Get(i), saved_->Objects(i));
-    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-      return AnsiCompareText(a.first, b.first) < 0;
-    });
-    saved_->Clear();
-    for (auto& [t, o] : all) saved_->AddObject(t, o);
+  // The saved items are put in order when next read; unsorted from now on, they keep the order
+  // they were read in.
+  if (!HandleAllocated()) {
+    auto* items = static_cast<TWindowListStrings*>(items_);
+    if (Value)
+      items->MarkUnsorted();
+    else
+      items->Settle();
   }
   RecreateWnd();
 }

@@ -20,7 +20,10 @@ LRESULT TWindowListStrings::Send(UINT Msg, WPARAM WParam, LPARAM LParam) const {
 }
 
 std::string TWindowListStrings::Get(int Index) const {
-  if (!control_->HandleAllocated()) return saved_->Get(Index);
+  if (!control_->HandleAllocated()) {
+    Settle();
+    return saved_->Get(Index);
+  }
   const LRESULT n = Send(messages_.GetTextLen, static_cast<WPARAM>(Index), 0);
   if (n < 0) IndexError(Index);
   std::string s(static_cast<size_t>(n) + 1, '\0');
@@ -35,7 +38,10 @@ int TWindowListStrings::GetCount() const {
 }
 
 TObject* TWindowListStrings::GetObject(int Index) const {
-  if (!control_->HandleAllocated()) return saved_->Objects(Index);
+  if (!control_->HandleAllocated()) {
+    Settle();
+    return saved_->Objects(Index);
+  }
   const LRESULT d = Send(messages_.GetItemData, static_cast<WPARAM>(Index), 0);
   if (d == messages_.Err) IndexError(Index);
   return reinterpret_cast<TObject*>(d);
@@ -43,6 +49,8 @@ TObject* TWindowListStrings::GetObject(int Index) const {
 
 void TWindowListStrings::PutObject(int Index, TObject* AObject) {
   if (!control_->HandleAllocated()) {
+    // The item Add has just put at the end keeps that place until the list is read.
+    if (Index != arrived_) Settle();
     saved_->PutObject(Index, AObject);
     return;
   }
@@ -53,29 +61,36 @@ void TWindowListStrings::PutObject(int Index, TObject* AObject) {
 
 int TWindowListStrings::Add(const std::string& S) {
   if (!control_->HandleAllocated()) {
-    if (!sorted_) return saved_->Add(S);
-    // After every item that sorts before or equal to it; a fill in order only appends.
     const int n = saved_->Count();
-    if (n == 0 || AnsiCompareText(saved_->Get(n - 1), S) <= 0) return saved_->Add(S);
-    int lo = 0, hi = n - 1;
-    while (lo < hi) {
-      const int mid = lo + (hi - lo) / 2;
-      if (AnsiCompareText(saved_->Get(mid), S) <= 0)
-        lo = mid + 1;
-      else
-        hi = mid;
+    if (sorted_ && n > 0 && (unsorted_ || AnsiCompareText(saved_->Get(n - 1), S) > 0)) {
+      unsorted_ = true;
+      arrived_ = n;
     }
-    saved_->Insert(lo, S);
-    return lo;
+    return saved_->Add(S);
   }
   const LRESULT r = Send(messages_.AddString, 0, reinterpret_cast<LPARAM>(S.c_str()));
   if (r < 0) throw EOutOfResources(messages_.OutOfSpace);
   return static_cast<int>(r);
 }
 
+void TWindowListStrings::Settle() const {
+  if (!unsorted_) return;
+  unsorted_ = false;
+  arrived_ = -1;
+  std::vector<std::pair<std::string, TObject*>> all;
+  all.reserve(static_cast<size_t>(saved_->Count()));
+  for (int i = 0; i < saved_->Count(); ++i) all.emplace_back(saved_->Get(i), saved_->Objects(i));
+  std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+    return AnsiCompareText(a.first, b.first) < 0;
+  });
+  saved_->Clear();
+  for (auto& [text, object] : all) saved_->AddObject(text, object);
+}
+
 void TWindowListStrings::Insert(int Index, const std::string& S) {
   if (Index < 0 || Index > GetCount()) IndexError(Index);
   if (!control_->HandleAllocated()) {
+    Settle();
     saved_->Insert(Index, S);
     return;
   }
@@ -87,6 +102,7 @@ void TWindowListStrings::Insert(int Index, const std::string& S) {
 void TWindowListStrings::Delete(int Index) {
   if (Index < 0 || Index >= GetCount()) IndexError(Index);
   if (!control_->HandleAllocated()) {
+    Settle();
     saved_->Delete(Index);
     SavedDeleted(Index);
     return;
@@ -97,6 +113,7 @@ void TWindowListStrings::Delete(int Index) {
 void TWindowListStrings::Clear() {
   if (!control_->HandleAllocated()) {
     saved_->Clear();
+    unsorted_ = false;
     SavedCleared();
     return;
   }
@@ -106,7 +123,10 @@ void TWindowListStrings::Clear() {
 void TWindowListStrings::ClearWindow() { Send(messages_.ResetContent, 0, 0); }
 
 int TWindowListStrings::IndexOf(const std::string& S) const {
-  if (!control_->HandleAllocated()) return saved_->IndexOf(S);
+  if (!control_->HandleAllocated()) {
+    Settle();
+    return saved_->IndexOf(S);
+  }
   const LRESULT r =
       Send(messages_.FindStringExact, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(S.c_str()));
   return r < 0 ? -1 : static_cast<int>(r);

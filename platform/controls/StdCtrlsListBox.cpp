@@ -89,6 +89,7 @@ void TCustomListBox::CreateWnd() {
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   if (style_ != lbStandard) SendMessageA(h, LB_SETITEMHEIGHT, 0, itemHeight_);
   if (columns_ > 0) SendMessageA(h, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Width() / columns_), 0);
+  static_cast<TWindowListStrings*>(items_)->Settle();
   if (saved_->Count() > 0) {
     SendMessageA(h, LB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
     for (int i = 0; i < saved_->Count(); ++i) {
@@ -233,15 +234,14 @@ void TCustomListBox::SetStyle(TListBoxStyle Value) {
 void TCustomListBox::SetSorted(bool Value) {
   if (sorted_ == Value) return;
   sorted_ = Value;
-  if (Value && !HandleAllocated()) {
-    TStringList* s = saved_;
-    std::vector<std::pair<std::string, TObject*>> all;
-    for (int i = 0; i < s->Count(); ++i) all.emplace_back(s->Get(i), s->Objects(i));
-    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-      return AnsiCompareText(a.first, b.first) < 0;
-    });
-    s->Clear();
-    for (auto& [t, o] : all) s->AddObject(t, o);
+  // The saved items are put in order when next read; unsorted from now on, they keep the order
+  // they were read in.
+  if (!HandleAllocated()) {
+    auto* items = static_cast<TWindowListStrings*>(items_);
+    if (Value)
+      items->MarkUnsorted();
+    else
+      items->Settle();
   }
   RecreateWnd();
 }

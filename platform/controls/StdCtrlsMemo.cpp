@@ -68,7 +68,10 @@ std::string TMemoStrings::Get(int Index) const {
   if (Index < 0 || Index >= static_cast<int>(starts_.size()))
     Error("List index out of bounds (%d)", Index);
   const size_t i = static_cast<size_t>(Index);
-  const size_t end = i + 1 < starts_.size() ? starts_[i + 1] - 2 : text_.size();
+  // The last line ends at the text's end or at a closing line break.
+  const size_t end = i + 1 < starts_.size()
+                         ? starts_[i + 1] - 2
+                         : std::min(text_.find("\r\n", starts_[i]), text_.size());
   return text_.substr(starts_[i], end - starts_[i]);
 }
 

@@ -72,4 +72,18 @@ TEST(FrameworkClasses, PublishTheirListsWithDefaultsAndStoredRules) {
   EXPECT_EQ(checked, static_cast<int>(Expected().size()));
 }
 
+// Named string types keep their names, so that editors can be found by type.
+TEST(FrameworkClasses, NamedStringPropertiesCarryTheirTypes) {
+  const std::pair<const char*, const char*> props[] = {{"TLabel", "Caption"}, {"TEdit", "Text"},
+                                                       {"TComboBox", "Text"}, {"TForm", "Caption"},
+                                                       {"TEdit", "ImeName"},  {"TMemo", "ImeName"}};
+  for (auto [cls, prop] : props) {
+    const vcl::TPropInfo* p = vcl::GetPropInfo(vcl::FindClass(cls), prop);
+    ASSERT_TRUE(p) << cls << "." << prop;
+    EXPECT_EQ(p->Kind(), vcl::tkLString) << cls << "." << prop;
+    EXPECT_EQ(p->PropType->TypeName, std::string(prop) == "ImeName" ? "TImeName" : "TCaption")
+        << cls << "." << prop;
+  }
+}
+
 }  // namespace
