@@ -434,7 +434,7 @@ using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Heig
 // The messages of a system list window class that a list control's items go through.
 struct TListMessages {
   win::UINT GetTextLen, GetText, GetCount, GetItemData, SetItemData, AddString, InsertString,
-      DeleteString, ResetContent, FindStringExact;
+      DeleteString, ResetContent, FindStringExact, InitStorage;
   win::LRESULT Err;        // the answer to a bad index
   const char* OutOfSpace;  // the error text when the window refuses a new item
 };
@@ -458,7 +458,13 @@ class TWindowListStrings : public TStrings {
   // Puts the saved items of a sorted control in order (stable: equal items keep their arrival
   // order); MarkUnsorted asks for it, e.g. when the control becomes sorted.
   void Settle() const;
-  void MarkUnsorted() { unsorted_ = true; }
+  // The control's Sorted changed: without a window, a sorted list puts its saved items in order
+  // when next read, and an unsorted one keeps the order they were last read in.
+  void SortedChanged(bool Sorted);
+  // Hands the saved items to the control's new window and empties the saved list; copies the
+  // window's items into it before the window goes.
+  void LoadWindow();
+  void SaveWindow();
 
  protected:
   // Saved and Sorted belong to the control and outlive this object.

@@ -32,10 +32,10 @@ std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
 // TComboBoxStrings
 
 namespace {
-const TListMessages ComboBoxMessages{CB_GETLBTEXTLEN,    CB_GETLBTEXT,    CB_GETCOUNT,
-                                     CB_GETITEMDATA,     CB_SETITEMDATA,  CB_ADDSTRING,
-                                     CB_INSERTSTRING,    CB_DELETESTRING, CB_RESETCONTENT,
-                                     CB_FINDSTRINGEXACT, CB_ERR,          SComboBoxOutOfSpace};
+const TListMessages ComboBoxMessages{
+    CB_GETLBTEXTLEN, CB_GETLBTEXT,    CB_GETCOUNT,        CB_GETITEMDATA,  CB_SETITEMDATA,
+    CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING,    CB_RESETCONTENT, CB_FINDSTRINGEXACT,
+    CB_INITSTORAGE,  CB_ERR,          SComboBoxOutOfSpace};
 }  // namespace
 
 TComboBoxStrings::TComboBoxStrings(TCustomComboBox* ComboBox)
@@ -136,20 +136,7 @@ void TCustomComboBox::CreateWnd() {
         SetWindowLongPtrA(editHandle_, GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditSubclass)));
   }
-  static_cast<TWindowListStrings*>(items_)->Settle();
-  if (saved_->Count() > 0) {
-    SendMessageA(h, CB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
-    for (int i = 0; i < saved_->Count(); ++i) {
-      const std::string s = saved_->Get(i);
-      const LRESULT k =
-          SendMessageA(h, sorted_ ? CB_ADDSTRING : CB_INSERTSTRING,
-                       static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
-      if (k >= 0)
-        SendMessageA(h, CB_SETITEMDATA, static_cast<WPARAM>(k),
-                     reinterpret_cast<LPARAM>(saved_->Objects(i)));
-    }
-    saved_->Clear();
-  }
+  static_cast<TWindowListStrings*>(items_)->LoadWindow();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
   savedIndex_ = -1;
   if (editHandle_) {
@@ -167,9 +154,7 @@ void TCustomComboBox::DestroyWnd() {
       EditOwners().erase(editHandle_);
     }
     if (!ComponentState().contains(csDestroying)) {
-      const int n = items_->Count();
-      saved_->Clear();
-      for (int i = 0; i < n; ++i) saved_->AddObject(items_->Get(i), items_->Objects(i));
+      static_cast<TWindowListStrings*>(items_)->SaveWindow();
       savedIndex_ = static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
     }
   }
@@ -226,15 +211,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
 void TCustomComboBox::SetSorted(bool Value) {
   if (sorted_ == Value) return;
   sorted_ = Value;
-  // The saved items are put in order when next read; unsorted from now on, they keep the order
-  // they were read in.
-  if (!HandleAllocated()) {
-    auto* items = static_cast<TWindowListStrings*>(items_);
-    if (Value)
-      items->MarkUnsorted();
-    else
-      items->Settle();
-  }
+  static_cast<TWindowListStrings*>(items_)->SortedChanged(Value);
   RecreateWnd();
 }
 

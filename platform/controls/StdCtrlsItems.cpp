@@ -73,6 +73,38 @@ int TWindowListStrings::Add(const std::string& S) {
   return static_cast<int>(r);
 }
 
+void TWindowListStrings::SortedChanged(bool Sorted) {
+  if (control_->HandleAllocated()) return;
+  if (Sorted)
+    unsorted_ = true;
+  else
+    Settle();
+}
+
+void TWindowListStrings::LoadWindow() {
+  Settle();
+  const int n = saved_->Count();
+  if (n == 0) return;
+  Send(messages_.InitStorage, static_cast<WPARAM>(n), 0);
+  for (int i = 0; i < n; ++i) {
+    const std::string s = saved_->Get(i);
+    const LRESULT k =
+        Send(sorted_ ? messages_.AddString : messages_.InsertString,
+             static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
+    if (k >= 0)
+      Send(messages_.SetItemData, static_cast<WPARAM>(k),
+           reinterpret_cast<LPARAM>(saved_->Objects(i)));
+  }
+  saved_->Clear();
+}
+
+void TWindowListStrings::SaveWindow() {
+  const int n = GetCount();
+  saved_->Clear();
+  unsorted_ = false;
+  for (int i = 0; i < n; ++i) saved_->AddObject(Get(i), GetObject(i));
+}
+
 void TWindowListStrings::Settle() const {
   if (!unsorted_) return;
   unsorted_ = false;

@@ -20,10 +20,10 @@ using namespace stdctrls_internal;
 
 namespace {
 
-const TListMessages ListBoxMessages{LB_GETTEXTLEN,      LB_GETTEXT,      LB_GETCOUNT,
-                                    LB_GETITEMDATA,     LB_SETITEMDATA,  LB_ADDSTRING,
-                                    LB_INSERTSTRING,    LB_DELETESTRING, LB_RESETCONTENT,
-                                    LB_FINDSTRINGEXACT, LB_ERR,          SListBoxOutOfSpace};
+const TListMessages ListBoxMessages{
+    LB_GETTEXTLEN,  LB_GETTEXT,      LB_GETCOUNT,       LB_GETITEMDATA,  LB_SETITEMDATA,
+    LB_ADDSTRING,   LB_INSERTSTRING, LB_DELETESTRING,   LB_RESETCONTENT, LB_FINDSTRINGEXACT,
+    LB_INITSTORAGE, LB_ERR,          SListBoxOutOfSpace};
 
 void CheckIndex(int Index, int Count) {
   if (Index < 0 || Index >= Count) throw EListError(Format(SListIndexError, {Index}));
@@ -89,22 +89,9 @@ void TCustomListBox::CreateWnd() {
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   if (style_ != lbStandard) SendMessageA(h, LB_SETITEMHEIGHT, 0, itemHeight_);
   if (columns_ > 0) SendMessageA(h, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Width() / columns_), 0);
-  static_cast<TWindowListStrings*>(items_)->Settle();
-  if (saved_->Count() > 0) {
-    SendMessageA(h, LB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
-    for (int i = 0; i < saved_->Count(); ++i) {
-      const std::string s = saved_->Get(i);
-      const LRESULT k =
-          SendMessageA(h, sorted_ ? LB_ADDSTRING : LB_INSERTSTRING,
-                       static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
-      if (k >= 0)
-        SendMessageA(h, LB_SETITEMDATA, static_cast<WPARAM>(k),
-                     reinterpret_cast<LPARAM>(saved_->Objects(i)));
-    }
-    for (size_t i = 0; i < savedSel_.size(); ++i)
-      if (savedSel_[i]) SendMessageA(h, LB_SETSEL, 1, static_cast<LPARAM>(i));
-    saved_->Clear();
-  }
+  static_cast<TWindowListStrings*>(items_)->LoadWindow();
+  for (size_t i = 0; i < savedSel_.size(); ++i)
+    if (savedSel_[i]) SendMessageA(h, LB_SETSEL, 1, static_cast<LPARAM>(i));
   savedSel_.clear();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
   if (savedTop_ > 0) SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(savedTop_), 0);
@@ -115,14 +102,12 @@ void TCustomListBox::CreateWnd() {
 void TCustomListBox::DestroyWnd() {
   if (handle_ && !ComponentState().contains(csDestroying)) {
     const int n = items_->Count();
-    saved_->Clear();
+    static_cast<TWindowListStrings*>(items_)->SaveWindow();
     savedSel_.assign(static_cast<size_t>(n), false);
-    for (int i = 0; i < n; ++i) {
-      saved_->AddObject(items_->Get(i), items_->Objects(i));
-      if (multiSelect_)
+    if (multiSelect_)
+      for (int i = 0; i < n; ++i)
         savedSel_[static_cast<size_t>(i)] =
             SendMessageA(handle_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
-    }
     savedIndex_ = multiSelect_ ? -1 : static_cast<int>(SendMessageA(handle_, LB_GETCURSEL, 0, 0));
     savedTop_ = static_cast<int>(SendMessageA(handle_, LB_GETTOPINDEX, 0, 0));
     // The saved list is read back from here while there is no window.
@@ -234,15 +219,7 @@ void TCustomListBox::SetStyle(TListBoxStyle Value) {
 void TCustomListBox::SetSorted(bool Value) {
   if (sorted_ == Value) return;
   sorted_ = Value;
-  // The saved items are put in order when next read; unsorted from now on, they keep the order
-  // they were read in.
-  if (!HandleAllocated()) {
-    auto* items = static_cast<TWindowListStrings*>(items_);
-    if (Value)
-      items->MarkUnsorted();
-    else
-      items->Settle();
-  }
+  static_cast<TWindowListStrings*>(items_)->SortedChanged(Value);
   RecreateWnd();
 }
 
