@@ -29,7 +29,8 @@ ZYL_MESSAGE_MAP(TZYLCustomButton) {
 
 // Described by its published descendant.
 ZYL_CLASS_IMPL(TZYLCustomButton) {
-  b.Declare("About", &TZYLCustomButton::About, &TZYLCustomButton::SetAbout).Stored(false);
+  b.Declare("About", &TZYLCustomButton::About, &TZYLCustomButton::SetAbout, AboutVarTypeInfo())
+      .Stored(false);
 }
 
 ZYL_CLASS_IMPL(TZYLButton) {

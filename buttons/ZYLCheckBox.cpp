@@ -21,7 +21,8 @@ ZYL_MESSAGE_MAP(TZYLCustomCheckBox) {
 
 // Described by its published descendant.
 ZYL_CLASS_IMPL(TZYLCustomCheckBox) {
-  b.Declare("About", &TZYLCustomCheckBox::About, &TZYLCustomCheckBox::SetAbout).Stored(false);
+  b.Declare("About", &TZYLCustomCheckBox::About, &TZYLCustomCheckBox::SetAbout, AboutVarTypeInfo())
+      .Stored(false);
 }
 
 ZYL_CLASS_IMPL(TZYLCheckBox) {

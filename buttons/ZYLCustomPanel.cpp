@@ -22,7 +22,8 @@ ZYL_MESSAGE_MAP(TZYLCustomPanel) {
 }
 
 ZYL_CLASS_IMPL(TZYLCustomPanel) {
-  b.Declare("About", &TZYLCustomPanel::About, &TZYLCustomPanel::SetAbout).Stored(false);
+  b.Declare("About", &TZYLCustomPanel::About, &TZYLCustomPanel::SetAbout, AboutVarTypeInfo())
+      .Stored(false);
 }
 
 TZYLCustomPanel::TZYLCustomPanel(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -39,7 +39,7 @@ ZYL_MESSAGE_MAP(TZYLCustomScrollBox) {
 
 ZYL_CLASS_IMPL(TZYLCustomScrollBox) {
   using C = TZYLCustomScrollBox;
-  b.Declare("About", &C::About, &C::SetAbout)
+  b.Declare("About", &C::About, &C::SetAbout, AboutVarTypeInfo())
       .Stored(false)
       .Declare("Bevel", &C::Bevel, &C::SetBevel)
       .Declare("CtlXP", &C::CtlXP, &C::SetCtlXP)

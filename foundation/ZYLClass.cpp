@@ -25,4 +25,9 @@ ZYLEOneInstError::ZYLEOneInstError(const std::string& Text, int Kind)
 
 const char* const TZYLNormalBtnStyleString[3] = {"", "nbsWin31", "nbsWin40"};
 
+const vcl::TTypeInfo* AboutVarTypeInfo() {
+  static const vcl::TTypeInfo* const info = vcl::MakeStringTypeInfo("TZYLAboutVar");
+  return info;
+}
+
 }  // namespace zyl

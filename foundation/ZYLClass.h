@@ -125,6 +125,8 @@ using TZYLPercent = int32_t;
 using TZYLTimerInterval = int32_t;
 // The text type of the About property every component publishes; it holds nothing.
 using TZYLAboutVar = std::string;
+// Type information of TZYLAboutVar (a named string type, for its property editor).
+const vcl::TTypeInfo* AboutVarTypeInfo();
 
 // The DrawText alignment flags of the nine TZYLAlignment places.
 uint32_t ZYLAlignmentFlags(TZYLAlignment Alignment);

@@ -73,8 +73,10 @@ ZYL_MESSAGE_MAP(TZYLControl) {
 // controls that show them.
 ZYL_CLASS_IMPL(TZYLControl) {
   using C = TZYLControl;
-  b.Declare("About", &C::About, &C::SetAbout).Stored(false)
-      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)
+  b.Declare("About", &C::About, &C::SetAbout, AboutVarTypeInfo())
+      .Stored(false)
+      .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP)
+      .Default(true)
       .Declare("OnBoundsChange", &C::GetOnBoundsChange, &C::SetOnBoundsChange)
       .Declare("OnMouseEnter", &C::GetOnMouseEnter, &C::SetOnMouseEnter)
       .Declare("OnMouseExit", &C::GetOnMouseExit, &C::SetOnMouseExit);

@@ -13,7 +13,8 @@ void ZYLSetThemeQuery(TZYLThemeQuery Query) { themeQuery = Query; }
 bool ZYLUseXPThemesQuery() { return themeQuery && themeQuery(); }
 
 ZYL_CLASS_IMPL(TZYLCustomComponent) {
-  b.Prop("About", &TZYLCustomComponent::About, &TZYLCustomComponent::SetAbout).Stored(false);
+  b.Prop("About", &TZYLCustomComponent::About, &TZYLCustomComponent::SetAbout, AboutVarTypeInfo())
+      .Stored(false);
 }
 
 TZYLCustomComponent::TZYLCustomComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}

@@ -122,6 +122,10 @@ const TTypeInfo* MakeIntegerTypeInfo(const char* typeName, int64_t minValue, int
   return OrdInfo(typeName, otSLong, minValue, maxValue);
 }
 
+const TTypeInfo* MakeStringTypeInfo(const char* typeName) {
+  return NewTypeInfo(tkLString, typeName);
+}
+
 const TTypeInfo* ZylTypeInfo(int8_t*) {
   static const TTypeInfo* t = OrdInfo("ShortInt", otSByte, INT8_MIN, INT8_MAX);
   return t;

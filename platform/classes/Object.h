@@ -96,6 +96,10 @@ const TTypeInfo* MakeClassTypeInfo(TClass (*getter)());
 const TTypeInfo* MakeIntegerTypeInfo(const char* typeName, int64_t minValue = INT32_MIN,
                                      int64_t maxValue = INT32_MAX);
 
+// A named string type (e.g. "TCaption"): an alias of the long string with its own identity, so
+// that editors can be registered for it.
+const TTypeInfo* MakeStringTypeInfo(const char* typeName);
+
 // The type information of the basic types. Found by overload on a null pointer of the type;
 // enumerations, sets, classes and events add overloads found by argument-dependent lookup.
 const TTypeInfo* ZylTypeInfo(int8_t*);

@@ -712,6 +712,16 @@ ZYL_MESSAGE_MAP(TControl) {
       .On(CM_HINTSHOW, &TControl::CMHintShow);
 }
 
+const TTypeInfo* CaptionTypeInfo() {
+  static const TTypeInfo* const info = MakeStringTypeInfo("TCaption");
+  return info;
+}
+
+const TTypeInfo* ImeNameTypeInfo() {
+  static const TTypeInfo* const info = MakeStringTypeInfo("TImeName");
+  return info;
+}
+
 ZYL_CLASS_IMPL(TControl) {
   b.IgnoresInsertNotification();  // only removals of its popup menu concern it
   b.Prop("Left", &TControl::Left, &TControl::SetLeft)
@@ -735,7 +745,7 @@ ZYL_CLASS_IMPL(TControl) {
       .Stored(&C::IsAnchorsStored)
       .Declare("BiDiMode", &C::BiDiMode, &C::SetBiDiMode)
       .Stored(&C::IsBiDiModeStored)
-      .Declare("Caption", &C::Caption, &C::SetCaption)
+      .Declare("Caption", &C::Caption, &C::SetCaption, CaptionTypeInfo())
       .Stored(&C::IsCaptionStored)
       .Declare("Color", &C::Color, &C::SetColor, ColorTypeInfo())
       .Default(clWindow)
@@ -763,6 +773,7 @@ ZYL_CLASS_IMPL(TControl) {
       .Declare("PopupMenu", &C::PopupMenu, &C::SetPopupMenu)
       .Declare("ShowHint", &C::ShowHint, &C::SetShowHint)
       .Stored(&C::IsShowHintStored)
+      .Declare("Text", &C::Text, &C::SetText, CaptionTypeInfo())
       .Declare("Visible", &C::Visible, &C::SetVisible)
       .Default(true)
       .Stored(&C::IsVisibleStored)

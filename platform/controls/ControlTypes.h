@@ -20,10 +20,6 @@ class TCustomForm;
 ZYL_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
 using TAlignSet = TSet<TAlign>;
 ZYL_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
-// The input method editor's mode a windowed control asks for (kept for form files; the
-// window system has no input method editor).
-ZYL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata,
-         imKata, imChinese, imSHanguel, imHanguel)
 ZYL_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
 using TShiftState = TSet<TShiftStateItem>;
 ZYL_ENUM(TDragMode, dmManual, dmAutomatic)
@@ -43,6 +39,13 @@ ZYL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState,
 using TControlState = TSet<TControlStateItem>;
 
 using TCaption = std::string;
+// Type information of TCaption (a named string type).
+const TTypeInfo* CaptionTypeInfo();
+// The input method's state a windowed control asks for, and the name of its input method.
+ZYL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata,
+         imKata, imChinese, imSHanguel, imHanguel)
+using TImeName = std::string;
+const TTypeInfo* ImeNameTypeInfo();
 using TModalResult = int32_t;
 
 // Event types of the controls.

@@ -1,6 +1,7 @@
 #pragma once
 // State and helpers the control units share; not for users of the framework.
 
+#include <initializer_list>
 #include <string>
 #include <unordered_map>
 
@@ -21,6 +22,12 @@ std::unordered_map<win::HWND, TWinControl*>& HandleMap();
 extern TWinControl* g_creationControl;
 extern TControl* g_captureControl;
 extern TControl* g_mouseControl;
+
+// A unit's classes for form streams: registered when the program starts, and again by
+// RegisterStandardControls.
+struct TStandardClasses {
+  TStandardClasses(std::initializer_list<TClass (*)()> classes);
+};
 
 inline constexpr const char* SParentRequired = "Control '%s' has no parent window";
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/graphics/Graphic.h"
 #include "platform/text/Text.h"
 
@@ -130,35 +131,37 @@ void TCustomPanel::Paint() {
 void TCustomPanel::CMTextChanged(TMessage&) { Invalidate(); }
 
 ZYL_MESSAGE_MAP(TCustomPanel) { m.On(CM_TEXTCHANGED, &TCustomPanel::CMTextChanged); }
-ZYL_CLASS_IMPL(TCustomPanel) {}
+ZYL_CLASS_IMPL(TCustomPanel) {
+  using C = TCustomPanel;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(taCenter)
+      .Declare("BevelInner", &C::BevelInner, &C::SetBevelInner)
+      .Default(bvNone)
+      .Declare("BevelOuter", &C::BevelOuter, &C::SetBevelOuter)
+      .Default(bvRaised)
+      .Declare("BevelWidth", &C::BevelWidth, &C::SetBevelWidth)
+      .Default(1)
+      .Declare("BorderWidth", &C::BorderWidth, &C::SetBorderWidth)
+      .Default(0)
+      .Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
+      .Default(bsNone)
+      .Declare("Color", &C::Color, &C::SetColor, ColorTypeInfo())
+      .Default(clBtnFace)
+      .Stored(&C::IsColorStored)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(false);
+}
 
 ZYL_CLASS_IMPL(TPanel) {
-  b.Publish("Align")
-      .Prop("Alignment", &TPanel::Alignment, &TPanel::SetAlignment)
-      .Default(taCenter)
-      .Publish("Anchors")
-      .Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner)
-      .Default(bvNone)
-      .Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter)
-      .Default(bvRaised)
-      .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth)
-      .Default(1)
-      .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth)
-      .Default(0)
-      .Prop("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle)
-      .Default(bsNone)
-      .Publish({"BiDiMode", "Caption"})
-      .Publish("Color")
-      .NoDefault()
-      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                "ParentBiDiMode"})
-      .Publish("ParentColor")
-      .Default(false)
-      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",   "ShowHint",
-                "TabOrder",    "TabStop",     "Visible",        "OnClick",     "OnContextPopup",
-                "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",   "OnEndDrag",
-                "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove", "OnMouseUp",
-                "OnStartDock", "OnStartDrag", "OnResize"});
+  b.Publish({"Align",       "Alignment",   "Anchors",        "BevelInner",     "BevelOuter",
+             "BevelWidth",  "BiDiMode",    "BorderWidth",    "BorderStyle",    "Caption",
+             "Color",       "Constraints", "Ctl3D",          "DragCursor",     "DragKind",
+             "DragMode",    "Enabled",     "Font",           "ParentBiDiMode", "ParentColor",
+             "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",      "ShowHint",
+             "TabOrder",    "TabStop",     "Visible",        "OnClick",        "OnContextPopup",
+             "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",      "OnEndDrag",
+             "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove",    "OnMouseUp",
+             "OnResize",    "OnStartDock", "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -261,41 +264,6 @@ ZYL_CLASS_IMPL(TTimer) {
 
 // ---------------------------------------------------------------------------------------------
 // Properties every graphic control of this unit publishes.
-#define ZYL_GRAPHIC_COMMON(T)                                            \
-  .Prop("Align", &T::Align, &T::SetAlign)                                \
-      .Default(alNone)                                                   \
-      .Prop("Anchors", &T::Anchors, &T::SetAnchors)                      \
-      .Default(TAnchors{akLeft, akTop})                                  \
-      .Stored(&T::IsAnchorsStored)                                       \
-      .Prop("Constraints", &T::Constraints, &T::SetConstraints)          \
-      .Prop("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint) \
-      .Default(true)                                                     \
-      .Prop("ShowHint", &T::ShowHint, &T::SetShowHint)                   \
-      .Stored(&T::IsShowHintStored)                                      \
-      .Prop("Visible", &T::Visible, &T::SetVisible)                      \
-      .Default(true)
-
-#define ZYL_GRAPHIC_MOUSE(T)                                               \
-  .Prop("DragCursor", &T::DragCursor, &T::SetDragCursor, CursorTypeInfo()) \
-      .Default(crDrag)                                                     \
-      .Prop("DragKind", &T::DragKind, &T::SetDragKind)                     \
-      .Default(dkDrag)                                                     \
-      .Prop("DragMode", &T::DragMode, &T::SetDragMode)                     \
-      .Default(dmManual)                                                   \
-      .Prop("Enabled", &T::Enabled, &T::SetEnabled)                        \
-      .Default(true)                                                       \
-      .Prop("OnClick", &T::GetOnClick, &T::SetOnClick)                     \
-      .Prop("OnDblClick", &T::GetOnDblClick, &T::SetOnDblClick)            \
-      .Prop("OnDragDrop", &T::GetOnDragDrop, &T::SetOnDragDrop)            \
-      .Prop("OnDragOver", &T::GetOnDragOver, &T::SetOnDragOver)            \
-      .Prop("OnEndDock", &T::GetOnEndDock, &T::SetOnEndDock)               \
-      .Prop("OnEndDrag", &T::GetOnEndDrag, &T::SetOnEndDrag)               \
-      .Prop("OnMouseDown", &T::GetOnMouseDown, &T::SetOnMouseDown)         \
-      .Prop("OnMouseMove", &T::GetOnMouseMove, &T::SetOnMouseMove)         \
-      .Prop("OnMouseUp", &T::GetOnMouseUp, &T::SetOnMouseUp)               \
-      .Prop("OnStartDock", &T::GetOnStartDock, &T::SetOnStartDock)         \
-      .Prop("OnStartDrag", &T::GetOnStartDrag, &T::SetOnStartDrag)
-
 // ---------------------------------------------------------------------------------------------
 // TBevel
 
@@ -369,10 +337,13 @@ void TBevel::Paint() {
 }
 
 ZYL_CLASS_IMPL(TBevel) {
-  b.Prop("Shape", &TBevel::Shape, &TBevel::SetShape)
+  b.Publish({"Align", "Anchors", "Constraints", "ParentShowHint"})
+      .Prop("Shape", &TBevel::Shape, &TBevel::SetShape)
       .Default(bsBox)
+      .Publish("ShowHint")
       .Prop("Style", &TBevel::Style, &TBevel::SetStyle)
-      .Default(bsLowered) ZYL_GRAPHIC_COMMON(TBevel);
+      .Default(bsLowered)
+      .Publish("Visible");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -442,27 +413,15 @@ void TShape::Paint() {
 }
 
 ZYL_CLASS_IMPL(TShape) {
-  b.Prop("Brush", &TShape::Brush, &TShape::SetBrush)
-      .Prop("DragCursor", &TShape::DragCursor, &TShape::SetDragCursor, CursorTypeInfo())
-      .Default(crDrag)
-      .Prop("DragKind", &TShape::DragKind, &TShape::SetDragKind)
-      .Default(dkDrag)
-      .Prop("DragMode", &TShape::DragMode, &TShape::SetDragMode)
-      .Default(dmManual)
-      .Prop("Enabled", &TShape::Enabled, &TShape::SetEnabled)
-      .Default(true)
+  b.Publish({"Align", "Anchors"})
+      .Prop("Brush", &TShape::Brush, &TShape::SetBrush)
+      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Constraints", "ParentShowHint"})
       .Prop("Pen", &TShape::Pen, &TShape::SetPen)
       .Prop("Shape", &TShape::Shape, &TShape::SetShape)
-      .Default(stRectangle) ZYL_GRAPHIC_COMMON(TShape)
-      .Prop("OnDragDrop", &TShape::GetOnDragDrop, &TShape::SetOnDragDrop)
-      .Prop("OnDragOver", &TShape::GetOnDragOver, &TShape::SetOnDragOver)
-      .Prop("OnEndDock", &TShape::GetOnEndDock, &TShape::SetOnEndDock)
-      .Prop("OnEndDrag", &TShape::GetOnEndDrag, &TShape::SetOnEndDrag)
-      .Prop("OnMouseDown", &TShape::GetOnMouseDown, &TShape::SetOnMouseDown)
-      .Prop("OnMouseMove", &TShape::GetOnMouseMove, &TShape::SetOnMouseMove)
-      .Prop("OnMouseUp", &TShape::GetOnMouseUp, &TShape::SetOnMouseUp)
-      .Prop("OnStartDock", &TShape::GetOnStartDock, &TShape::SetOnStartDock)
-      .Prop("OnStartDrag", &TShape::GetOnStartDrag, &TShape::SetOnStartDrag);
+      .Default(stRectangle)
+      .Publish({"ShowHint", "Visible", "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -535,18 +494,24 @@ void TImage::Paint() {
 }
 
 ZYL_CLASS_IMPL(TImage) {
-  b.Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
+  b.Publish({"Align", "Anchors"})
+      .Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
       .Default(false)
       .Prop("Center", &TImage::Center, &TImage::SetCenter)
       .Default(false)
+      .Publish({"Constraints", "DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("IncrementalDisplay", &TImage::IncrementalDisplay, &TImage::SetIncrementalDisplay)
       .Default(false)
+      .Publish("ParentShowHint")
       .Prop("Picture", &TImage::Picture, &TImage::SetPicture)
-      .Prop("PopupMenu", &TImage::PopupMenu, &TImage::SetPopupMenu)
+      .Publish({"PopupMenu", "ShowHint"})
       .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch)
       .Default(false)
       .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent)
-      .Default(false) ZYL_GRAPHIC_COMMON(TImage) ZYL_GRAPHIC_MOUSE(TImage);
+      .Default(false)
+      .Publish({"Visible", "OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver",
+                "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -570,17 +535,13 @@ void TPaintBox::Paint() {
 }
 
 ZYL_CLASS_IMPL(TPaintBox) {
-  b.Prop("Color", &TPaintBox::Color, &TPaintBox::SetColor, ColorTypeInfo())
-      .Stored(&TPaintBox::IsColorStored)
-      .Prop("Font", &TPaintBox::Font, &TPaintBox::SetFont)
-      .Stored(&TPaintBox::IsFontStored)
-      .Prop("ParentColor", &TPaintBox::ParentColor, &TPaintBox::SetParentColor)
-      .Default(true)
-      .Prop("ParentFont", &TPaintBox::ParentFont, &TPaintBox::SetParentFont)
-      .Default(true)
-      .Prop("PopupMenu", &TPaintBox::PopupMenu, &TPaintBox::SetPopupMenu)
-          ZYL_GRAPHIC_COMMON(TPaintBox) ZYL_GRAPHIC_MOUSE(TPaintBox)
-      .Prop("OnPaint", &TPaintBox::GetOnPaint, &TPaintBox::SetOnPaint);
+  b.Publish({"Align",      "Anchors",        "Color",       "Constraints", "DragCursor",
+             "DragKind",   "DragMode",       "Enabled",     "Font",        "ParentColor",
+             "ParentFont", "ParentShowHint", "PopupMenu",   "ShowHint",    "Visible",
+             "OnClick",    "OnContextPopup", "OnDblClick",  "OnDragDrop",  "OnDragOver",
+             "OnEndDock",  "OnEndDrag",      "OnMouseDown", "OnMouseMove", "OnMouseUp"})
+      .Prop("OnPaint", &TPaintBox::GetOnPaint, &TPaintBox::SetOnPaint)
+      .Publish({"OnStartDock", "OnStartDrag"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -716,64 +677,29 @@ ZYL_MESSAGE_MAP(TCustomRadioGroup) {
       .On(CM_FONTCHANGED, &TCustomRadioGroup::CMFontChanged)
       .On(WM_SIZE, &TCustomRadioGroup::WMSize);
 }
-ZYL_CLASS_IMPL(TCustomRadioGroup) {}
+ZYL_CLASS_IMPL(TCustomRadioGroup) {
+  using C = TCustomRadioGroup;
+  b.Declare("Columns", &C::Columns, &C::SetColumns)
+      .Default(1)
+      .Declare("ItemIndex", &C::ItemIndex, &C::SetItemIndex)
+      .Default(-1)
+      .Declare("Items", &C::Items, &C::SetItems);
+}
 
 ZYL_CLASS_IMPL(TRadioGroup) {
-  b.Prop("Align", &TRadioGroup::Align, &TRadioGroup::SetAlign)
-      .Default(alNone)
-      .Prop("Anchors", &TRadioGroup::Anchors, &TRadioGroup::SetAnchors)
-      .Default(TAnchors{akLeft, akTop})
-      .Stored(&TRadioGroup::IsAnchorsStored)
-      .Prop("BiDiMode", &TRadioGroup::BiDiMode, &TRadioGroup::SetBiDiMode)
-      .Stored(&TRadioGroup::IsBiDiModeStored)
-      .Prop("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption)
-      .Prop("Color", &TRadioGroup::Color, &TRadioGroup::SetColor, ColorTypeInfo())
-      .Stored(&TRadioGroup::IsColorStored)
-      .Prop("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns)
-      .Default(1)
-      .Prop("Ctl3D", &TRadioGroup::Ctl3D, &TRadioGroup::SetCtl3D)
-      .Stored(&TRadioGroup::IsCtl3DStored)
-      .Prop("DragCursor", &TRadioGroup::DragCursor, &TRadioGroup::SetDragCursor, CursorTypeInfo())
-      .Default(crDrag)
-      .Prop("DragKind", &TRadioGroup::DragKind, &TRadioGroup::SetDragKind)
-      .Default(dkDrag)
-      .Prop("DragMode", &TRadioGroup::DragMode, &TRadioGroup::SetDragMode)
-      .Default(dmManual)
-      .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled)
-      .Default(true)
-      .Prop("Font", &TRadioGroup::Font, &TRadioGroup::SetFont)
-      .Stored(&TRadioGroup::IsFontStored)
-      .Prop("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex)
-      .Default(-1)
-      .Prop("Items", &TRadioGroup::Items, &TRadioGroup::SetItems)
-      .Prop("Constraints", &TRadioGroup::Constraints, &TRadioGroup::SetConstraints)
-      .Prop("ParentBiDiMode", &TRadioGroup::ParentBiDiMode, &TRadioGroup::SetParentBiDiMode)
-      .Default(true)
-      .Prop("ParentColor", &TRadioGroup::ParentColor, &TRadioGroup::SetParentColor)
-      .Default(true)
-      .Prop("ParentCtl3D", &TRadioGroup::ParentCtl3D, &TRadioGroup::SetParentCtl3D)
-      .Default(true)
-      .Prop("ParentFont", &TRadioGroup::ParentFont, &TRadioGroup::SetParentFont)
-      .Default(true)
-      .Prop("ParentShowHint", &TRadioGroup::ParentShowHint, &TRadioGroup::SetParentShowHint)
-      .Default(true)
-      .Prop("PopupMenu", &TRadioGroup::PopupMenu, &TRadioGroup::SetPopupMenu)
-      .Prop("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint)
-      .Stored(&TRadioGroup::IsShowHintStored)
-      .Prop("TabOrder", &TRadioGroup::TabOrder, &TRadioGroup::SetTabOrder)
-      .Prop("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop)
-      .Default(true)
-      .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible)
-      .Default(true)
-      .Prop("OnClick", &TRadioGroup::GetOnClick, &TRadioGroup::SetOnClick)
-      .Prop("OnDragDrop", &TRadioGroup::GetOnDragDrop, &TRadioGroup::SetOnDragDrop)
-      .Prop("OnDragOver", &TRadioGroup::GetOnDragOver, &TRadioGroup::SetOnDragOver)
-      .Prop("OnEndDock", &TRadioGroup::GetOnEndDock, &TRadioGroup::SetOnEndDock)
-      .Prop("OnEndDrag", &TRadioGroup::GetOnEndDrag, &TRadioGroup::SetOnEndDrag)
-      .Prop("OnEnter", &TRadioGroup::GetOnEnter, &TRadioGroup::SetOnEnter)
-      .Prop("OnExit", &TRadioGroup::GetOnExit, &TRadioGroup::SetOnExit)
-      .Prop("OnStartDock", &TRadioGroup::GetOnStartDock, &TRadioGroup::SetOnStartDock)
-      .Prop("OnStartDrag", &TRadioGroup::GetOnStartDrag, &TRadioGroup::SetOnStartDrag);
+  b.Publish({"Align",          "Anchors",        "BiDiMode",    "Caption",     "Color",
+             "Columns",        "Ctl3D",          "DragCursor",  "DragKind",    "DragMode",
+             "Enabled",        "Font",           "ItemIndex",   "Items",       "Constraints",
+             "ParentBiDiMode", "ParentColor",    "ParentCtl3D", "ParentFont",  "ParentShowHint",
+             "PopupMenu",      "ShowHint",       "TabOrder",    "TabStop",     "Visible",
+             "OnClick",        "OnContextPopup", "OnDragDrop",  "OnDragOver",  "OnEndDock",
+             "OnEndDrag",      "OnEnter",        "OnExit",      "OnStartDock", "OnStartDrag"});
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{
+    &TPanel::StaticClass, &TTimer::StaticClass, &TRadioGroup::StaticClass, &TBevel::StaticClass,
+    &TShape::StaticClass, &TImage::StaticClass, &TPaintBox::StaticClass};
+}  // namespace
 
 }  // namespace vcl

@@ -13,6 +13,7 @@
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Icon.h"
@@ -210,6 +211,19 @@ void TCustomForm::ReadState(TReader* Reader) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
   }
+}
+
+void TCustomForm::DefineProperties(TFiler* Filer) {
+  TWinControl::DefineProperties(Filer);
+  auto* ancestor = dynamic_cast<TCustomForm*>(Filer->Ancestor());
+  Filer->DefineProperty(
+      "PixelsPerInch", [this](TReader* r) { pixelsPerInch_ = r->ReadInteger(); },
+      [this](TWriter* w) { w->WriteInteger(pixelsPerInch_); },
+      !ancestor || ancestor->pixelsPerInch_ != pixelsPerInch_);
+  Filer->DefineProperty(
+      "TextHeight", [this](TReader* r) { textHeight_ = r->ReadInteger(); },
+      [this](TWriter* w) { w->WriteInteger(textHeight_); },
+      !ancestor || ancestor->textHeight_ != textHeight_);
 }
 
 void TCustomForm::Loaded() {
@@ -591,73 +605,82 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(WM_DRAWITEM, &TCustomForm::WMMenuMessage);
 }
 
-ZYL_CLASS_IMPL(TCustomForm) { b.IgnoresInsertNotification(); }
+ZYL_CLASS_IMPL(TCustomForm) {
+  b.IgnoresInsertNotification();
+  using C = TCustomForm;
+  b.Declare("ActiveControl", &C::ActiveControl, &C::SetActiveControl)
+      .Declare("BorderIcons", &C::BorderIcons, &C::SetBorderIcons)
+      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+      .Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
+      .Default(bsSizeable)
+      .Declare("BorderWidth", &C::BorderWidth, &C::SetBorderWidth)
+      .Default(0)
+      .Declare("ClientHeight", &C::ClientHeightProp, &C::SetClientHeightProp)
+      .Stored(&C::IsClientSizeStored)
+      .Declare("ClientWidth", &C::ClientWidthProp, &C::SetClientWidthProp)
+      .Stored(&C::IsClientSizeStored)
+      .Declare("DefaultMonitor", &C::DefaultMonitor, &C::SetDefaultMonitor)
+      .Default(dmActiveForm)
+      .Declare("FormStyle", &C::FormStyle, &C::SetFormStyle)
+      .Default(fsNormal)
+      .Declare("Icon", &C::Icon, &C::SetIcon)
+      .Stored(&C::IsIconStored)
+      .Declare("KeyPreview", &C::KeyPreview, &C::SetKeyPreview)
+      .Default(false)
+      .Declare("Menu", &C::Menu, &C::SetMenu)
+      .Declare("OldCreateOrder", &C::OldCreateOrder, &C::SetOldCreateOrder)
+      .Declare("PixelsPerInch", &C::PixelsPerInch, &C::SetPixelsPerInch)
+      .Stored(false)
+      .Declare("Position", &C::Position, &C::SetPosition)
+      .Default(poDesigned)
+      .Declare("PrintScale", &C::PrintScale, &C::SetPrintScale)
+      .Default(poProportional)
+      .Declare("Scaled", &C::Scaled, &C::SetScaled)
+      .Default(true)
+      .Declare("WindowState", &C::WindowState, &C::SetWindowState)
+      .Default(wsNormal)
+      .Declare("OnActivate", &C::OnActivate, &C::SetOnActivate)
+      .Declare("OnClose", &C::OnClose, &C::SetOnClose)
+      .Declare("OnCloseQuery", &C::OnCloseQuery, &C::SetOnCloseQuery)
+      .Declare("OnCreate", &C::OnCreate, &C::SetOnCreate)
+      .Declare("OnDestroy", &C::OnDestroy, &C::SetOnDestroy)
+      .Declare("OnDeactivate", &C::OnDeactivate, &C::SetOnDeactivate)
+      .Declare("OnHide", &C::OnHide, &C::SetOnHide)
+      .Declare("OnPaint", &C::OnPaint, &C::SetOnPaint)
+      .Declare("OnShow", &C::OnShow, &C::SetOnShow);
+}
 
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  b.Publish({"Caption", "BiDiMode"})
-      .Prop("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeightProp)
-      .Stored(false)
-      .Prop("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidthProp)
-      .Stored(false)
-      .Publish("Color")
-      .Default(clBtnFace)
-      .Stored(true)
-      .Publish("Constraints")
+  // A form of fixed size writes ClientWidth and ClientHeight instead of Width and Height;
+  // PixelsPerInch and TextHeight come after the events (DefineProperties).
+  b.Publish("Width")
+      .Stored(&TForm::IsFormSizeStored)
+      .Publish("Height")
+      .Stored(&TForm::IsFormSizeStored)
+      .Publish({"ActiveControl", "BiDiMode", "BorderIcons", "BorderStyle", "BorderWidth", "Caption",
+                "ClientHeight", "ClientWidth", "Color", "Constraints"})
       .Publish("Ctl3D")
       .Default(true)
       .Stored(true)
-      .Publish({"DragKind", "DragMode"})
-      .Publish("Font")
-      .Stored(true)
-      .Publish({"Enabled", "ParentBiDiMode"})
+      .Publish({"DefaultMonitor", "DragKind", "DragMode", "Enabled"})
       .Publish("ParentFont")
       .Default(false)
-      .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint)
+      .Publish("Font")
+      .Stored(true)
+      .Publish({"FormStyle", "Icon", "KeyPreview", "Menu", "OldCreateOrder", "ParentBiDiMode",
+                "PixelsPerInch", "PopupMenu", "Position", "PrintScale", "Scaled"})
+      .Publish("ShowHint")
       .Default(false)
+      .Stored(true)
       .Publish("Visible")
       .Default(false)
-      .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
-      .Default(bsSizeable)
-      .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
-      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
-      .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth)
-      .Default(0)
-      .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
-      .Default(fsNormal)
-      .Prop("Position", &TForm::Position, &TForm::SetPosition)
-      .Default(poDesigned)
-      .Prop("PrintScale", &TForm::PrintScale, &TForm::SetPrintScale)
-      .Default(poProportional)
-      .Prop("DefaultMonitor", &TForm::DefaultMonitor, &TForm::SetDefaultMonitor)
-      .Default(dmActiveForm)
-      .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
-      .Stored(&TForm::IsIconStored)
-      .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
-      .Publish("PopupMenu")
-      .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState)
-      .Default(wsNormal)
-      .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
-      .Default(false)
-      .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled)
-      .Default(true)
-      .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
-      .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
-      .Prop("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
-      .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
-      .Prop("OnActivate", &TForm::OnActivate, &TForm::SetOnActivate)
-      .Prop("OnClose", &TForm::OnClose, &TForm::SetOnClose)
-      .Prop("OnCloseQuery", &TForm::OnCloseQuery, &TForm::SetOnCloseQuery)
-      .Prop("OnCreate", &TForm::OnCreate, &TForm::SetOnCreate)
-      .Prop("OnDeactivate", &TForm::OnDeactivate, &TForm::SetOnDeactivate)
-      .Prop("OnDestroy", &TForm::OnDestroy, &TForm::SetOnDestroy)
-      .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
-      .Prop("OnPaint", &TForm::OnPaint, &TForm::SetOnPaint)
-      .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
-      .Publish({"OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnMouseDown",
-                "OnMouseMove", "OnMouseUp", "OnStartDock", "OnResize", "OnKeyDown", "OnKeyPress",
-                "OnKeyUp"});
+      .Publish({"WindowState", "OnActivate",  "OnClick",     "OnClose",      "OnCloseQuery",
+                "OnCreate",    "OnDblClick",  "OnDestroy",   "OnDeactivate", "OnDragDrop",
+                "OnDragOver",  "OnEndDock",   "OnHide",      "OnKeyDown",    "OnKeyPress",
+                "OnKeyUp",     "OnMouseDown", "OnMouseMove", "OnMouseUp",    "OnPaint",
+                "OnResize",    "OnShow",      "OnStartDock"});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -704,630 +727,8 @@ void ReadForm(TStream* Stream, TCustomForm* Instance, bool IgnoreMissingMethods)
   Instance->DoCreate();
 }
 
-// ---------------------------------------------------------------------------------------------
-// THintWindow
-
-THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
-  visible_ = false;
-  SetColor(clInfoBk);
-  if (Screen) font_->Assign(Screen->HintFont());
-  canvas_->Font()->Assign(font_);
-}
-
-void THintWindow::CreateParams(TCreateParams& Params) {
-  TCustomControl::CreateParams(Params);
-  Params.Style = WS_POPUP | WS_BORDER;
-  Params.WindowClass.style |= CS_SAVEBITS;
-  Params.ExStyle |= WS_EX_TOOLWINDOW;
-  Params.WndParent = nullptr;
-}
-
-void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
-  text_ = AHint;
-  if (handle_) SetWindowTextA(handle_, AHint.c_str());
-  const int sw = GetSystemMetrics(SM_CXSCREEN);
-  if (Rect.Right > sw) OffsetRect(&Rect, sw - Rect.Right, 0);
-  if (Rect.Left < 0) OffsetRect(&Rect, -Rect.Left, 0);
-  left_ = Rect.Left;
-  top_ = Rect.Top;
-  width_ = Rect.Width();
-  height_ = Rect.Height();
-  SetWindowPos(Handle(), HWND_TOPMOST, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(),
-               SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  visible_ = true;
-  Invalidate();
-}
-
-TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {
-  TRect r = Rect(0, 0, MaxWidth, 0);
-  TMemoryDC dc;
-  {
-    TSelectedObject font(dc, font_->Handle());
-    DrawTextA(dc, AHint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  }
-  r.Right += 6;
-  r.Bottom += 2;
-  return r;
-}
-
-bool THintWindow::IsHintMsg(const MSG& Msg) {
-  const UINT m = Msg.message;
-  return (m >= WM_KEYFIRST && m <= WM_KEYLAST) || m == CM_ACTIVATE || m == CM_DEACTIVATE ||
-         m == CM_APPKEYDOWN || m == CM_APPSYSCOMMAND || m == WM_COMMAND ||
-         (m > WM_MOUSEMOVE && m <= WM_MOUSELAST) || m == WM_NCMOUSEMOVE;
-}
-
-void THintWindow::ReleaseHandle() {
-  visible_ = false;
-  DestroyHandle();
-}
-
-void THintWindow::Paint() {
-  TRect r = GetClientRect();
-  r.Left += 2;
-  r.Top += 2;
-  canvas_->Brush()->SetColor(color_);
-  canvas_->FillRect(GetClientRect());
-  canvas_->Font()->Assign(font_);
-  canvas_->Font()->SetColor(clInfoText);
-  SetBkMode(canvas_->Handle(), TRANSPARENT);
-  canvas_->RequiredState({csHandleValid, csFontValid});
-  DrawTextA(canvas_->Handle(), text_.c_str(), -1, &r, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
-}
-
-ZYL_CLASS_IMPL(THintWindow) {}
-
-TClass TApplication::HintWindowClass = nullptr;
-
-// ---------------------------------------------------------------------------------------------
-// TApplication
-
 namespace {
-constexpr UINT_PTR HintTimerId = 0x4854;
-enum { htmNone, htmShow, htmHide };
-
-std::string GetShortHint(const std::string& hint) {
-  auto p = hint.find('|');
-  return p == std::string::npos ? hint : hint.substr(0, p);
-}
-std::string GetLongHint(const std::string& hint) {
-  auto p = hint.find('|');
-  return p == std::string::npos ? hint : hint.substr(p + 1);
-}
-TControl* GetHintControl(TControl* c) {
-  while (c && !c->ShowHint()) c = c->Parent();
-  if (c && c->ComponentState().contains(csDesigning)) c = nullptr;
-  return c;
-}
-}  // namespace
-
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
-  icon_ = new TIcon;
-  icon_->OnChange = TNotifyEvent(this, &TApplication::IconChanged);
-}
-
-TApplication::~TApplication() {
-  Destroying();
-  DestroyComponents();
-  delete hintWindow_;
-  icon_->OnChange = TNotifyEvent();
-  delete icon_;
-  if (handle_ && IsWindow(handle_)) DestroyWindow(handle_);
-}
-
-void TApplication::Dispatch(void* Message) {
-  auto* m = static_cast<TMessage*>(Message);
-  if (!DispatchMessageMap(this, ClassType(), *m)) DefaultHandler(Message);
-}
-
-LRESULT TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!Application || Application->handle_ != hwnd) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  TMessage m{msg, wParam, lParam, 0};
-  try {
-    Application->WndProc(m);
-  } catch (Exception&) {
-    Application->HandleException(Application);
-  }
-  return m.Result;
-}
-
-void TApplication::CreateHandle() {
-  WNDCLASSA existing;
-  if (!GetClassInfoA(nullptr, "TApplication", &existing) || existing.lpfnWndProc != &AppWndProc) {
-    if (existing.lpfnWndProc) UnregisterClassA("TApplication", nullptr);
-    WNDCLASSA wc;
-    wc.lpfnWndProc = &AppWndProc;
-    wc.lpszClassName = "TApplication";
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_ARROW));
-    RegisterClassA(&wc);
-  }
-  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-  handle_ = CreateWindowExA(0, "TApplication", title_.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            sw / 2, sh / 2, 0, 0, nullptr, nullptr, nullptr, nullptr);
-}
-
-HWND TApplication::Handle() {
-  if (!handle_) CreateHandle();
-  return handle_;
-}
-
-void TApplication::HookMainWindow(const TWindowHook& Hook) {
-  if (Hook) windowHooks_.insert(windowHooks_.begin(), Hook);
-}
-
-void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
-  auto it = std::find(windowHooks_.begin(), windowHooks_.end(), Hook);
-  if (it != windowHooks_.end()) windowHooks_.erase(it);
-}
-
-void TApplication::ResetHandle() {
-  handle_ = nullptr;
-  // The hooks' owners belonged to the window system that went away.
-  windowHooks_.clear();
-  if (hintWindow_) {
-    hintWindow_->handle_ = nullptr;
-    delete hintWindow_;
-    hintWindow_ = nullptr;
-  }
-  hintControl_ = nullptr;
-  hintActive_ = false;
-  hintTimerKind_ = htmNone;
-  mainForm_ = nullptr;
-  terminated_ = false;
-  running_ = false;
-  active_ = false;
-  minimizedDisabled_.clear();
-  // The handlers belonged to objects of the session that went away.
-  OnActivate = OnDeactivate = OnMinimize = OnRestore = OnHint = {};
-  OnIdle = {};
-  OnMessage = {};
-  OnException = {};
-  OnShowHint = {};
-  OnHelp = {};
-  OnActionExecute = OnActionUpdate = {};
-}
-
-void TApplication::SetTitle(const std::string& Value) {
-  title_ = Value;
-  if (handle_) SetWindowTextA(handle_, Value.c_str());
-}
-
-std::string TApplication::ExeName() const { return ParamStr(0); }
-
-TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
-  TComponent* c = InstanceClass->Create(this);
-  auto* form = dynamic_cast<TCustomForm*>(c);
-  if (!form) {
-    delete c;
-    throw EInvalidCast("Invalid class typecast");
-  }
-  std::unique_ptr<TCustomForm> made(form);
-  form->InitFromResources();
-  made.release();
-  if (!mainForm_) {
-    form->HandleNeeded();
-    mainForm_ = form;
-  }
-  return form;
-}
-
-void TApplication::Run() {
-  running_ = true;
-  TFinally stopped([this] { running_ = false; });
-  if (mainForm_ && showMainForm_) {
-    if (mainForm_->WindowState() == wsMinimized)
-      Minimize();
-    else
-      mainForm_->SetVisible(true);
-  }
-  while (!terminated_) {
-    try {
-      HandleMessage();
-    } catch (Exception&) {
-      HandleException(this);
-    }
-  }
-}
-
-bool TApplication::ProcessMessage(MSG& Msg) {
-  if (!PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
-  if (Msg.message == WM_QUIT) {
-    terminated_ = true;
-    return true;
-  }
-  bool handled = false;
-  if (OnMessage) OnMessage(Msg, handled);
-  if (hintWindow_ && hintWindow_->Visible() && hintWindow_->IsHintMsg(Msg)) CancelHint();
-  if (!handled) {
-    TranslateMessage(&Msg);
-    DispatchMessageA(&Msg);
-  }
-  return true;
-}
-
-void TApplication::ProcessMessages() {
-  MSG msg;
-  while (ProcessMessage(msg)) {
-  }
-}
-
-void TApplication::Idle(const MSG&) {
-  UpdateMouseControl();
-  TControl* control = MouseControl();
-  if (showHint_ && !control) CancelHint();
-  SetHint(control ? GetLongHint(control->Hint()) : std::string());
-  bool done = true;
-  if (OnIdle) OnIdle(this, done);
-  if (done) DoActionIdle();
-  if (done && !terminated_) {
-    // A virtual clock has nothing to wait for unless a timer is due; a real one waits.
-    if (CurrentClock().IsVirtual()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000, QS_ALLINPUT);
-    else WaitMessage();
-  }
-}
-
-void TApplication::HandleMessage() {
-  MSG msg;
-  if (!ProcessMessage(msg)) Idle(msg);
-}
-
-void TApplication::Terminate() {
-  terminated_ = true;
-  PostQuitMessage(0);
-}
-
-void TApplication::HandleException(TObject* Sender) {
-  if (!std::current_exception()) return;
-  try {
-    throw;
-  } catch (EAbort&) {
-  } catch (Exception& e) {
-    if (OnException) OnException(Sender, e);
-    else ShowException(e);
-  } catch (...) {
-    throw;
-  }
-}
-
-void TApplication::ShowException(Exception& E) {
-  std::string msg = E.Message();
-  if (!msg.empty() && msg.back() > '.') msg += '.';
-  shownExceptions_.push_back(msg);
-}
-
-void TApplication::Minimize() {
-  if (!Screen) return;
-  for (int i = 0; i < Screen->FormCount(); ++i) {
-    TCustomForm* f = Screen->Forms(i);
-    if (f->handle_ && IsWindowVisible(f->handle_)) {
-      ShowWindow(f->handle_, SW_HIDE);
-      minimizedDisabled_.push_back(f);
-    }
-  }
-  if (OnMinimize) OnMinimize(this);
-}
-
-void TApplication::Restore() {
-  for (TCustomForm* f : minimizedDisabled_) {
-    bool alive = false;
-    for (int i = 0; Screen && i < Screen->FormCount(); ++i) alive = alive || Screen->Forms(i) == f;
-    if (alive && f->handle_) ShowWindow(f->handle_, SW_SHOWNA);
-  }
-  minimizedDisabled_.clear();
-  if (OnRestore) OnRestore(this);
-}
-
-void TApplication::BringToFront() {
-  if (mainForm_ && mainForm_->handle_) {
-    BringWindowToTop(mainForm_->handle_);
-    SetActiveWindow(mainForm_->handle_);
-  }
-}
-
-bool TApplication::HelpContext(int32_t Context) { return HelpCommand(1 /*HELP_CONTEXT*/, Context); }
-
-bool TApplication::HelpCommand(uint16_t Command, int32_t Data) {
-  bool callHelp = true;
-  bool result = false;
-  if (OnHelp) result = OnHelp(Command, Data, callHelp);
-  if (callHelp) {
-    lastHelpCommand_ = Command;
-    lastHelpData_ = Data;
-    result = !helpFile_.empty();
-  }
-  return result;
-}
-
-void TApplication::SetShowHint(bool Value) {
-  if (showHint_ == Value) return;
-  showHint_ = Value;
-  if (hintWindow_) {
-    delete hintWindow_;
-    hintWindow_ = nullptr;
-  }
-  if (Value) {
-    TClass cls = HintWindowClass ? HintWindowClass : THintWindow::StaticClass();
-    hintWindow_ = dynamic_cast<THintWindow*>(cls->Create(nullptr));
-    if (hintWindow_) hintWindow_->SetColor(hintColor_);
-  } else {
-    CancelHint();
-  }
-}
-
-void TApplication::SetHintColor(TColor Value) {
-  hintColor_ = Value;
-  if (hintWindow_) hintWindow_->SetColor(Value);
-}
-
-void TApplication::SetHint(const std::string& Value) {
-  if (hint_ == Value) return;
-  hint_ = Value;
-  if (OnHint) OnHint(this);
-}
-
-void TApplication::StartHintTimer(int Value, int Kind) {
-  StopHintTimer();
-  if (SetTimer(Handle(), HintTimerId, static_cast<UINT>(std::max(Value, 1)), nullptr))
-    hintTimerKind_ = Kind;
-  else
-    HintTimerExpired();
-}
-
-void TApplication::StopHintTimer() {
-  if (hintTimerKind_ != htmNone) {
-    KillTimer(handle_, HintTimerId);
-    hintTimerKind_ = htmNone;
-  }
-}
-
-void TApplication::CancelHint() {
-  if (hintControl_) {
-    if (hintWindow_ && hintWindow_->HandleAllocated()) hintWindow_->ReleaseHandle();
-    hintControl_ = nullptr;
-    hintActive_ = false;
-  }
-  StopHintTimer();
-}
-
-void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
-  if (!showHint_) return;
-  TPoint screen = Control->ClientToScreen({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
-  TControl* newControl = GetHintControl(FindDragTarget(screen, true));
-  if (!newControl || !newControl->ShowHint()) {
-    CancelHint();
-    return;
-  }
-  if (newControl != hintControl_) {
-    if (hintWindow_ && hintWindow_->HandleAllocated()) hintWindow_->ReleaseHandle();
-    const int pause = hintActive_ ? hintShortPause_ : hintPause_;
-    hintControl_ = newControl;
-    StartHintTimer(pause, htmShow);
-  }
-}
-
-void TApplication::HintTimerExpired() {
-  const int kind = hintTimerKind_;
-  StopHintTimer();
-  if (kind == htmShow && hintControl_) {
-    POINT p;
-    GetCursorPos(&p);
-    ActivateHint(p);
-  } else {
-    CancelHint();
-  }
-}
-
-void TApplication::ActivateHint(const TPoint& CursorPos) {
-  if (!hintControl_) return;
-  if (!hintWindow_) {
-    TClass cls = HintWindowClass ? HintWindowClass : THintWindow::StaticClass();
-    hintWindow_ = dynamic_cast<THintWindow*>(cls->Create(nullptr));
-    if (!hintWindow_) return;
-  }
-  THintInfo info;
-  info.HintControl = hintControl_;
-  info.HintPos = {CursorPos.X, CursorPos.Y + 20};
-  info.HintMaxWidth = Screen ? Screen->Width() : 1024;
-  info.HintColor = hintColor_;
-  TRect cr = hintControl_->BoundsRect();
-  if (hintControl_->Parent()) {
-    TPoint tl = hintControl_->Parent()->ClientToScreen(cr.TopLeft());
-    cr = Bounds(tl.X, tl.Y, cr.Width(), cr.Height());
-  }
-  info.CursorRect = cr;
-  info.CursorPos = hintControl_->ScreenToClient(CursorPos);
-  info.HideTimeout = hintHidePause_;
-  info.HintStr = GetShortHint(hintControl_->Hint());
-  bool canShow = hintControl_->Perform(CM_HINTSHOW, 0, PtrToLParam(&info)) == 0;
-  if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
-  hintActive_ = canShow;
-  if (canShow && !info.HintStr.empty()) {
-    TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr, nullptr);
-    OffsetRect(&r, info.HintPos.X, info.HintPos.Y);
-    hintWindow_->SetColor(info.HintColor);
-    hintWindow_->ActivateHint(r, info.HintStr);
-    StartHintTimer(info.HideTimeout, htmHide);
-  }
-}
-
-void TApplication::WndProc(TMessage& Message) {
-  Message.Result = 0;
-  if (!windowHooks_.empty()) {
-    // A hook may unhook itself or others while it runs: walk a copy and skip the removed ones.
-    const std::vector<TWindowHook> hooks = windowHooks_;
-    for (const TWindowHook& hook : hooks) {
-      if (std::find(windowHooks_.begin(), windowHooks_.end(), hook) == windowHooks_.end())
-        continue;
-      if (hook(Message)) return;
-    }
-  }
-  switch (Message.Msg) {
-    case WM_TIMER:
-      if (Message.WParam == HintTimerId) {
-        HintTimerExpired();
-        return;
-      }
-      break;
-    case WM_ACTIVATEAPP:
-      active_ = Message.WParam != 0;
-      if (active_) {
-        if (OnActivate) OnActivate(this);
-      } else {
-        CancelHint();
-        if (OnDeactivate) OnDeactivate(this);
-      }
-      break;
-    case WM_SYSCOMMAND:
-      if ((Message.WParam & 0xFFF0) == SC_MINIMIZE) {
-        Minimize();
-        return;
-      }
-      if ((Message.WParam & 0xFFF0) == SC_RESTORE) {
-        Restore();
-        return;
-      }
-      break;
-    case WM_CLOSE:
-      if (mainForm_) mainForm_->Close();
-      return;
-    default:
-      break;
-  }
-  if (!DispatchMessageMap(this, ClassType(), Message))
-    Message.Result = DefWindowProcA(handle_, Message.Msg, Message.WParam, Message.LParam);
-}
-
-ZYL_MESSAGE_MAP(TApplication) {}
-ZYL_CLASS_IMPL(TApplication) {}
-
-// ---------------------------------------------------------------------------------------------
-// TScreen
-
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
-  hintFont_ = new TFont;
-  menuFont_ = new TFont;
-  iconFont_ = new TFont;
-}
-
-TScreen::~TScreen() {
-  delete hintFont_;
-  delete menuFont_;
-  delete iconFont_;
-}
-
-void TScreen::UpdateSystemFonts() {
-  NONCLIENTMETRICSA ncm;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
-    if (ncm.lfStatusFont.lfFaceName[0]) hintFont_->SetHandle(CreateFontIndirectA(&ncm.lfStatusFont));
-    if (ncm.lfMenuFont.lfFaceName[0]) menuFont_->SetHandle(CreateFontIndirectA(&ncm.lfMenuFont));
-  }
-  LOGFONTA lf;
-  if (SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0) && lf.lfFaceName[0])
-    iconFont_->SetHandle(CreateFontIndirectA(&lf));
-}
-
-int TScreen::Width() { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::Height() { return GetSystemMetrics(SM_CYSCREEN); }
-
-TRect TScreen::WorkAreaRect() {
-  RECT r{0, 0, Width(), Height()};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
-  return r;
-}
-
-TCustomForm* TScreen::Forms(int Index) const {
-  if (Index < 0 || Index >= FormCount()) throw EListError(Format(SListIndexError, {Index}));
-  return forms_[Index];
-}
-
-void TScreen::AddForm(TCustomForm* Form) { forms_.push_back(Form); }
-
-void TScreen::RemoveForm(TCustomForm* Form) {
-  forms_.erase(std::remove(forms_.begin(), forms_.end(), Form), forms_.end());
-  if (focusedForm_ == Form) focusedForm_ = nullptr;
-  if (activeForm_ == Form) {
-    activeForm_ = nullptr;
-    activeControl_ = nullptr;
-    if (OnActiveFormChange) OnActiveFormChange(this);
-  }
-}
-
-void TScreen::UpdateActive(TCustomForm* Form, TWinControl* Control) {
-  const bool formChanged = activeForm_ != Form;
-  const bool controlChanged = activeControl_ != Control;
-  activeForm_ = Form;
-  activeControl_ = Control;
-  if (controlChanged && OnActiveControlChange) OnActiveControlChange(this);
-  if (formChanged && OnActiveFormChange) OnActiveFormChange(this);
-}
-
-void TScreen::SetCursor(TCursor Value) {
-  if (cursor_ == Value) return;
-  cursor_ = Value;
-  POINT p;
-  GetCursorPos(&p);
-  win::SetCursor(Cursors(Value == crDefault ? crArrow : Value));
-}
-
-HCURSOR TScreen::Cursors(int Index) {
-  for (auto& [i, h] : cursors_)
-    if (i == Index) return h;
-  uintptr_t id = IDC_ARROW;
-  switch (Index) {
-    case crCross: id = IDC_CROSS; break;
-    case crIBeam: id = IDC_IBEAM; break;
-    case crHourGlass:
-    case crSQLWait: id = IDC_WAIT; break;
-    case crNo:
-    case crNoDrop: id = IDC_NO; break;
-    case crHandPoint: id = IDC_HAND; break;
-    case crSizeAll: id = IDC_SIZEALL; break;
-    default: break;
-  }
-  return LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
-}
-
-void TScreen::SetCursors(int Index, HCURSOR Handle) {
-  for (auto& [i, h] : cursors_)
-    if (i == Index) {
-      h = Handle;
-      return;
-    }
-  cursors_.emplace_back(Index, Handle);
-}
-
-namespace {
-int CALLBACK_AddFont(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM data) {
-  auto* list = reinterpret_cast<std::vector<std::string>*>(data);
-  std::string name = lf->lfFaceName;
-  if (!name.empty() && name[0] != '@' && std::find(list->begin(), list->end(), name) == list->end())
-    list->push_back(name);
-  return 1;
-}
-}  // namespace
-
-const std::vector<std::string>& TScreen::Fonts() {
-  if (!fontsLoaded_) {
-    {
-      TWindowDC dc(nullptr);
-      EnumFontFamiliesA(dc, nullptr, &CALLBACK_AddFont, reinterpret_cast<LPARAM>(&fonts_));
-    }
-    std::sort(fonts_.begin(), fonts_.end());
-    fontsLoaded_ = true;
-  }
-  return fonts_;
-}
-
-ZYL_CLASS_IMPL(TScreen) {}
-
-namespace {
-struct TGlobals {
-  TGlobals() {
-    Application = new TApplication(nullptr);
-    Screen = new TScreen(nullptr);
-  }
-} globals;
+const controls_internal::TStandardClasses registered{&TForm::StaticClass};
 }  // namespace
 
 }  // namespace vcl

@@ -221,6 +221,11 @@ class TCustomForm : public TWinControl {
   // The icon the caption shows: Icon, else the application's, else the system's application
   // icon.
   win::HICON GetIconHandle();
+  // A form of fixed size keeps its client size in streams, a sizeable one its outer size.
+  bool IsClientSizeStored() const {
+    return borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin;
+  }
+  bool IsFormSizeStored() const { return !IsClientSizeStored(); }
 
   // ---- Menus ----
   // The menu bar: set on the window while the form has one (a form being read keeps the client
@@ -255,7 +260,8 @@ class TCustomForm : public TWinControl {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ReadState(TReader* Reader) override;
-
+  // PixelsPerInch and TextHeight follow every published property and event.
+  void DefineProperties(TFiler* Filer) override;
 
   // ---- Events ----
   TNotifyEvent OnCreate;

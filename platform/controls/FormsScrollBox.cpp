@@ -4,6 +4,7 @@
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/Consts.h"
 
@@ -312,5 +313,9 @@ ZYL_CLASS_IMPL(TScrollBox) {
                 "OnEndDrag",   "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove",
                 "OnMouseUp",   "OnResize",    "OnStartDock", "OnStartDrag"});
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{&TScrollBox::StaticClass};
+}  // namespace
 
 }  // namespace vcl

@@ -228,11 +228,19 @@ class TMemoStrings : public TStrings {
   // The number of lines and whether the text ends with a line break, kept while only this
   // object adds lines at the end; -1: to be counted again.
   void Count() const;
+  // The text and where each of its lines starts, taken once after a change and kept until the
+  // next one (EN_CHANGE, a stored text, a line appended): reading line after line copies the
+  // text once.
+  void Index() const;
+  void Stale() const { indexed_ = false; }
   TCustomMemo* memo_;
   bool updating_ = false;
   std::vector<std::string> pending_;  // the lines while an update bracket is open
   mutable int breaks_ = -1;           // line breaks in the text
   mutable bool tailNonEmpty_ = false;  // text after the last break
+  mutable bool indexed_ = false;
+  mutable std::string text_;
+  mutable std::vector<size_t> starts_;
   bool appending_ = false;
 
   friend class TCustomMemo;
@@ -319,6 +327,8 @@ class TCustomCheckBox : public TButtonControl {
   void SetState(TCheckBoxState Value);
   bool Checked() { return GetChecked(); }
   void SetChecked(bool Value) override;
+  // A grayed box keeps only its State in streams.
+  bool IsCheckedStored() const { return state_ != cbGrayed; }
 
  protected:
   bool GetChecked() override { return state_ == cbChecked; }
@@ -427,12 +437,21 @@ using TDrawItemEvent =
     TEvent<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Height)>;
 
-class TCustomListBox;
+// The messages of a system list window class that a list control's items go through.
+struct TListMessages {
+  win::UINT GetTextLen, GetText, GetCount, GetItemData, SetItemData, AddString, InsertString,
+      DeleteString, ResetContent, FindStringExact, InitStorage;
+  win::LRESULT Err;        // the answer to a bad index
+  const char* OutOfSpace;  // the error text when the window refuses a new item
+};
 
-// The items of a list box: the list box's window holds them while it has one.
-class TListBoxStrings : public TStrings {
-  ZYL_CLASS(TListBoxStrings, TStrings)
-  explicit TListBoxStrings(TCustomListBox* ListBox) : listBox_(ListBox) {}
+// The items of a list control on a system window class (the list box's and the combo box's):
+// the window holds them while the control has one, a saved list before. A sorted control without
+// a window appends new items and puts them in order once, when they are next read or the window
+// is made, so that a fill costs O(n log n): Add then gives the item's place of arrival (the place
+// PutObject takes at once, as AddObject does), and its place in order once read.
+class TWindowListStrings : public TStrings {
+  ZYL_CLASS(TWindowListStrings, TStrings)
   std::string Get(int Index) const override;
   int GetCount() const override;
   TObject* GetObject(int Index) const override;
@@ -442,12 +461,48 @@ class TListBoxStrings : public TStrings {
   void Delete(int Index) override;
   void Clear() override;
   int IndexOf(const std::string& S) const override;
+  // Puts the saved items of a sorted control in order (stable: equal items keep their arrival
+  // order); MarkUnsorted asks for it, e.g. when the control becomes sorted.
+  void Settle() const;
+  // The control's Sorted changed: without a window, a sorted list puts its saved items in order
+  // when next read, and an unsorted one keeps the order they were last read in.
+  void SortedChanged(bool Sorted);
+  // Hands the saved items to the control's new window and empties the saved list; copies the
+  // window's items into it before the window goes.
+  void LoadWindow();
+  void SaveWindow();
 
  protected:
+  // Saved and Sorted belong to the control and outlive this object.
+  TWindowListStrings(TWinControl* Control, const TListMessages& Messages, TStringList* Saved,
+                     const bool& Sorted)
+      : control_(Control), messages_(Messages), saved_(Saved), sorted_(Sorted) {}
   void SetUpdateState(bool Updating) override;
+  // After a saved item was deleted, and after the saved list was cleared.
+  virtual void SavedDeleted(int) {}
+  virtual void SavedCleared() {}
+  // Empties the window's list.
+  virtual void ClearWindow();
+  win::LRESULT Send(win::UINT Msg, win::WPARAM WParam, win::LPARAM LParam) const;
+
+  TWinControl* control_;
 
  private:
-  TCustomListBox* listBox_;
+  [[noreturn]] void IndexError(int Index) const;
+
+  const TListMessages& messages_;
+  TStringList* saved_;
+  const bool& sorted_;
+  mutable bool unsorted_ = false;  // saved items appended out of order
+  mutable int arrived_ = -1;       // the place Add gave last while unsorted
+};
+
+class TCustomListBox;
+
+// The items of a list box.
+class TListBoxStrings : public TWindowListStrings {
+  ZYL_CLASS(TListBoxStrings, TWindowListStrings)
+  explicit TListBoxStrings(TCustomListBox* ListBox);
 };
 
 // A list of strings in a LISTBOX window: single, multiple or extended selection, sorting and
@@ -598,22 +653,16 @@ ZYL_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
 
 class TCustomComboBox;
 
-// The items of a combo box: the combo's window holds them while it has one.
-class TComboBoxStrings : public TStrings {
-  ZYL_CLASS(TComboBoxStrings, TStrings)
-  explicit TComboBoxStrings(TCustomComboBox* ComboBox) : comboBox_(ComboBox) {}
-  std::string Get(int Index) const override;
-  int GetCount() const override;
-  TObject* GetObject(int Index) const override;
-  void PutObject(int Index, TObject* AObject) override;
-  int Add(const std::string& S) override;
-  void Insert(int Index, const std::string& S) override;
-  void Delete(int Index) override;
-  void Clear() override;
-  int IndexOf(const std::string& S) const override;
+// The items of a combo box: clearing keeps the edit's text, and the chosen saved item follows
+// deletions.
+class TComboBoxStrings : public TWindowListStrings {
+  ZYL_CLASS(TComboBoxStrings, TWindowListStrings)
+  explicit TComboBoxStrings(TCustomComboBox* ComboBox);
 
  protected:
-  void SetUpdateState(bool Updating) override;
+  void SavedDeleted(int Index) override;
+  void SavedCleared() override;
+  void ClearWindow() override;
 
  private:
   TCustomComboBox* comboBox_;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/controls/StdCtrlsInternal.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
@@ -17,28 +20,6 @@ using namespace win;
 
 namespace {
 
-[[noreturn]] void IndexError(int Index) { throw EListError(Format(SListIndexError, {Index})); }
-
-void CheckIndex(int Index, int Count) {
-  if (Index < 0 || Index >= Count) IndexError(Index);
-}
-
-// A negative answer of the window to a new item: the list has no room left.
-int CheckSpace(LRESULT r) {
-  if (r == CB_ERRSPACE) throw EOutOfResources(SComboBoxOutOfSpace);
-  return static_cast<int>(r);
-}
-
-int LineHeight(TFont* Font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font->Handle());
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return tm.tmHeight;
-}
-
 // The edit children of the combos, for their subclass procedure.
 std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
   static auto* m = new std::unordered_map<HWND, TCustomComboBox*>;
@@ -50,83 +31,31 @@ std::unordered_map<HWND, TCustomComboBox*>& EditOwners() {
 // ---------------------------------------------------------------------------------------------
 // TComboBoxStrings
 
-std::string TComboBoxStrings::Get(int Index) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Get(Index);
-  HWND h = comboBox_->Handle();
-  const LRESULT n = SendMessageA(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(Index), 0);
-  if (n < 0) IndexError(Index);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(h, CB_GETLBTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(s.data()));
-  s.resize(static_cast<size_t>(n));
-  return s;
+namespace {
+const TListMessages ComboBoxMessages{
+    CB_GETLBTEXTLEN, CB_GETLBTEXT,    CB_GETCOUNT,        CB_GETITEMDATA,  CB_SETITEMDATA,
+    CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING,    CB_RESETCONTENT, CB_FINDSTRINGEXACT,
+    CB_INITSTORAGE,  CB_ERR,          SComboBoxOutOfSpace};
+}  // namespace
+
+TComboBoxStrings::TComboBoxStrings(TCustomComboBox* ComboBox)
+    : TWindowListStrings(ComboBox, ComboBoxMessages, ComboBox->saved_, ComboBox->sorted_),
+      comboBox_(ComboBox) {}
+
+void TComboBoxStrings::SavedDeleted(int Index) {
+  int& chosen = comboBox_->savedIndex_;
+  if (chosen == Index)
+    chosen = -1;
+  else if (chosen > Index)
+    --chosen;
 }
 
-int TComboBoxStrings::GetCount() const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Count();
-  return static_cast<int>(SendMessageA(comboBox_->Handle(), CB_GETCOUNT, 0, 0));
+void TComboBoxStrings::SavedCleared() {
+  // A stream sets the chosen item before it reads the items.
+  if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
 }
 
-TObject* TComboBoxStrings::GetObject(int Index) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->Objects(Index);
-  const LRESULT d =
-      SendMessageA(comboBox_->Handle(), CB_GETITEMDATA, static_cast<WPARAM>(Index), 0);
-  if (d == CB_ERR) IndexError(Index);
-  return reinterpret_cast<TObject*>(d);
-}
-
-void TComboBoxStrings::PutObject(int Index, TObject* AObject) {
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->PutObject(Index, AObject);
-    return;
-  }
-  if (SendMessageA(comboBox_->Handle(), CB_SETITEMDATA, static_cast<WPARAM>(Index),
-                   reinterpret_cast<LPARAM>(AObject)) == CB_ERR)
-    IndexError(Index);
-}
-
-int TComboBoxStrings::Add(const std::string& S) {
-  if (!comboBox_->HandleAllocated()) {
-    TStringList* s = comboBox_->saved_;
-    if (!comboBox_->sorted_) return s->Add(S);
-    int i = 0;
-    while (i < s->Count() && AnsiCompareText(s->Get(i), S) <= 0) ++i;
-    s->Insert(i, S);
-    return i;
-  }
-  return CheckSpace(
-      SendMessageA(comboBox_->Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str())));
-}
-
-void TComboBoxStrings::Insert(int Index, const std::string& S) {
-  if (Index < 0 || Index > GetCount()) IndexError(Index);
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Insert(Index, S);
-    return;
-  }
-  CheckSpace(SendMessageA(comboBox_->Handle(), CB_INSERTSTRING, static_cast<WPARAM>(Index),
-                          reinterpret_cast<LPARAM>(S.c_str())));
-}
-
-void TComboBoxStrings::Delete(int Index) {
-  CheckIndex(Index, GetCount());
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Delete(Index);
-    if (comboBox_->savedIndex_ == Index)
-      comboBox_->savedIndex_ = -1;
-    else if (comboBox_->savedIndex_ > Index)
-      --comboBox_->savedIndex_;
-    return;
-  }
-  SendMessageA(comboBox_->Handle(), CB_DELETESTRING, static_cast<WPARAM>(Index), 0);
-}
-
-void TComboBoxStrings::Clear() {
-  if (!comboBox_->HandleAllocated()) {
-    comboBox_->saved_->Clear();
-    // A stream sets the chosen item before it reads the items.
-    if (!comboBox_->ComponentState().contains(csLoading)) comboBox_->savedIndex_ = -1;
-    return;
-  }
+void TComboBoxStrings::ClearWindow() {
   // The edit keeps its text; a drop-down list shows nothing chosen.
   const std::string text = comboBox_->editHandle_ ? comboBox_->GetText() : std::string();
   HWND h = comboBox_->Handle();
@@ -135,19 +64,6 @@ void TComboBoxStrings::Clear() {
     CallWindowProcA(comboBox_->defWndProc_, h, WM_SETTEXT, 0,
                     reinterpret_cast<LPARAM>(text.c_str()));
   comboBox_->StoreText(text);
-}
-
-int TComboBoxStrings::IndexOf(const std::string& S) const {
-  if (!comboBox_->HandleAllocated()) return comboBox_->saved_->IndexOf(S);
-  const LRESULT r = SendMessageA(comboBox_->Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(S.c_str()));
-  return r < 0 ? -1 : static_cast<int>(r);
-}
-
-void TComboBoxStrings::SetUpdateState(bool Updating) {
-  if (!comboBox_->HandleAllocated()) return;
-  SendMessageA(comboBox_->Handle(), WM_SETREDRAW, Updating ? 0 : 1, 0);
-  if (!Updating) comboBox_->Invalidate();
 }
 
 ZYL_CLASS_IMPL(TComboBoxStrings) {}
@@ -196,14 +112,10 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomComboBox::CreateWnd() {
-  creating_ = true;
-  try {
+  {
+    const TRestore creating(creating_, true);
     TWinControl::CreateWnd();
-  } catch (...) {
-    creating_ = false;
-    throw;
   }
-  creating_ = false;
   HWND h = handle_;
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) {
@@ -224,19 +136,7 @@ void TCustomComboBox::CreateWnd() {
         SetWindowLongPtrA(editHandle_, GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditSubclass)));
   }
-  if (saved_->Count() > 0) {
-    SendMessageA(h, CB_INITSTORAGE, static_cast<WPARAM>(saved_->Count()), 0);
-    for (int i = 0; i < saved_->Count(); ++i) {
-      const std::string s = saved_->Get(i);
-      const LRESULT k =
-          SendMessageA(h, sorted_ ? CB_ADDSTRING : CB_INSERTSTRING,
-                       static_cast<WPARAM>(sorted_ ? 0 : i), reinterpret_cast<LPARAM>(s.c_str()));
-      if (k >= 0)
-        SendMessageA(h, CB_SETITEMDATA, static_cast<WPARAM>(k),
-                     reinterpret_cast<LPARAM>(saved_->Objects(i)));
-    }
-    saved_->Clear();
-  }
+  static_cast<TWindowListStrings*>(items_)->LoadWindow();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
   savedIndex_ = -1;
   if (editHandle_) {
@@ -254,9 +154,7 @@ void TCustomComboBox::DestroyWnd() {
       EditOwners().erase(editHandle_);
     }
     if (!ComponentState().contains(csDestroying)) {
-      const int n = items_->Count();
-      saved_->Clear();
-      for (int i = 0; i < n; ++i) saved_->AddObject(items_->Get(i), items_->Objects(i));
+      static_cast<TWindowListStrings*>(items_)->SaveWindow();
       savedIndex_ = static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
     }
   }
@@ -268,6 +166,7 @@ void TCustomComboBox::Loaded() {
   // Streams write the chosen item before the items: it takes effect once they are there.
   TWinControl::Loaded();
   const int index = savedIndex_;
+  static_cast<TWindowListStrings*>(items_)->Settle();
   if (!HandleAllocated() && index >= 0 && index < saved_->Count() && style_ != csDropDown &&
       style_ != csSimple)
     StoreText(saved_->Get(index));
@@ -282,6 +181,7 @@ int TCustomComboBox::ItemIndex() {
 void TCustomComboBox::SetItemIndex(int Value) {
   if (!HandleAllocated()) {
     savedIndex_ = Value;
+    static_cast<TWindowListStrings*>(items_)->Settle();
     if (!ComponentState().contains(csLoading) && Value >= 0 && Value < saved_->Count())
       StoreText(saved_->Get(Value));
     return;
@@ -311,15 +211,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
 void TCustomComboBox::SetSorted(bool Value) {
   if (sorted_ == Value) return;
   sorted_ = Value;
-  if (Value && !HandleAllocated()) {
-    std::vector<std::pair<std::string, TObject*>> all;
-    for (int i = 0; i < saved_->Count(); ++i) all.emplace_back(saved_->Get(i), saved_->Objects(i));
-    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-      return AnsiCompareText(a.first, b.first) < 0;
-    });
-    saved_->Clear();
-    for (auto& [t, o] : all) saved_->AddObject(t, o);
-  }
+  static_cast<TWindowListStrings*>(items_)->SortedChanged(Value);
   RecreateWnd();
 }
 
@@ -421,7 +313,7 @@ void TCustomComboBox::AdjustHeight() {
   // sunken border.
   const int field = (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
                         ? itemHeight_
-                        : LineHeight(font_) + 2;
+                        : stdctrls_internal::FontHeight(font_) + 2;
   SetHeight(field + 6);
 }
 
@@ -610,49 +502,51 @@ ZYL_MESSAGE_MAP(TCustomComboBox) {
       .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged);
 }
 
-ZYL_CLASS_IMPL(TCustomComboBox) {}
+ZYL_CLASS_IMPL(TCustomComboBox) {
+  using C = TCustomComboBox;
+  b.Declare("Style", &C::Style, &C::SetStyle)
+      .Default(csDropDown)
+      .Declare("CharCase", &C::CharCase, &C::SetCharCase)
+      .Default(ecNormal)
+      .Declare("DropDownCount", &C::DropDownCount, &C::SetDropDownCount)
+      .Default(8)
+      .Declare("ItemHeight", &C::ItemHeight, &C::SetItemHeight)
+      .Declare("ItemIndex", &C::ItemIndex, &C::SetItemIndex)
+      .Default(-1)
+      .Declare("Items", &C::Items, &C::SetItems)
+      .Declare("MaxLength", &C::MaxLength, &C::SetMaxLength)
+      .Default(0)
+      .Declare("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(false)
+      .Declare("Sorted", &C::Sorted, &C::SetSorted)
+      .Default(false)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true)
+      .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
+      .Declare("OnCloseUp", &C::GetOnCloseUp, &C::SetOnCloseUp)
+      .Declare("OnDrawItem", &C::GetOnDrawItem, &C::SetOnDrawItem)
+      .Declare("OnDropDown", &C::GetOnDropDown, &C::SetOnDropDown)
+      .Declare("OnMeasureItem", &C::GetOnMeasureItem, &C::SetOnMeasureItem)
+      .Declare("OnSelect", &C::GetOnSelect, &C::SetOnSelect);
+}
 
 ZYL_CLASS_IMPL(TComboBox) {
-  b.Prop("Style", &TComboBox::Style, &TComboBox::SetStyle)
-      .Default(csDropDown)
-      .Publish({"Anchors", "BiDiMode"})
-      .Prop("CharCase", &TComboBox::CharCase, &TComboBox::SetCharCase)
-      .Default(ecNormal)
-      .Publish("Color")
-      .Default(clWindow)
-      .Publish({"Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode"})
-      .Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
-      .Default(8)
-      .Publish({"Enabled", "Font"})
-      .Prop("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight)
-      .Default(16)
-      .Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
-      .Default(-1)
-      .Prop("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength)
-      .Default(0)
-      .Publish("ParentBiDiMode")
-      .Publish("ParentColor")
-      .Default(false)
-      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"})
-      .Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted)
-      .Default(false)
-      .Publish("TabOrder")
-      .Publish("TabStop")
-      .Default(true)
-      .Prop("Text", &TComboBox::Text, &TComboBox::SetText)
-      .Publish("Visible")
-      .Prop("OnChange", &TComboBox::GetOnChange, &TComboBox::SetOnChange)
-      .Publish("OnClick")
-      .Prop("OnCloseUp", &TComboBox::GetOnCloseUp, &TComboBox::SetOnCloseUp)
-      .Publish({"OnDblClick", "OnDragDrop", "OnDragOver"})
-      .Prop("OnDrawItem", &TComboBox::GetOnDrawItem, &TComboBox::SetOnDrawItem)
-      .Prop("OnDropDown", &TComboBox::GetOnDropDown, &TComboBox::SetOnDropDown)
-      .Publish(
-          {"OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"})
-      .Prop("OnMeasureItem", &TComboBox::GetOnMeasureItem, &TComboBox::SetOnMeasureItem)
-      .Prop("OnSelect", &TComboBox::GetOnSelect, &TComboBox::SetOnSelect)
-      .Publish({"OnStartDock", "OnStartDrag"})
-      .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
+  // Style comes first and Items last: the items are read into the list of the right style.
+  b.Publish({"Style",         "Anchors",       "BiDiMode",       "CharCase",       "Color",
+             "Constraints",   "Ctl3D",         "DragCursor",     "DragKind",       "DragMode",
+             "DropDownCount", "Enabled",       "Font",           "ImeMode",        "ImeName",
+             "ItemHeight",    "ItemIndex",     "MaxLength",      "ParentBiDiMode", "ParentColor",
+             "ParentCtl3D",   "ParentFont",    "ParentShowHint", "PopupMenu",      "ShowHint",
+             "Sorted",        "TabOrder",      "TabStop",        "Text",           "Visible",
+             "OnChange",      "OnClick",       "OnCloseUp",      "OnContextPopup", "OnDblClick",
+             "OnDragDrop",    "OnDragOver",    "OnDrawItem",     "OnDropDown",     "OnEndDock",
+             "OnEndDrag",     "OnEnter",       "OnExit",         "OnKeyDown",      "OnKeyPress",
+             "OnKeyUp",       "OnMeasureItem", "OnSelect",       "OnStartDock",    "OnStartDrag",
+             "Items"});
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{&TComboBox::StaticClass};
+}  // namespace
 
 }  // namespace vcl

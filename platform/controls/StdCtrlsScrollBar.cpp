@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Consts.h"
 
@@ -160,5 +161,9 @@ ZYL_CLASS_IMPL(TScrollBar) {
       .Prop("OnScroll", &TScrollBar::GetOnScroll, &TScrollBar::SetOnScroll)
       .Publish({"OnStartDock", "OnStartDrag"});
 }
+
+namespace {
+const controls_internal::TStandardClasses registered{&TScrollBar::StaticClass};
+}  // namespace
 
 }  // namespace vcl

@@ -676,6 +676,8 @@ ZYL_CLASS_IMPL(TCustomTabControl) {
       .Default(-1)
       .Declare("TabWidth", &C::TabWidth, &C::SetTabWidth)
       .Default(0)
+      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      .Default(true)
       .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
       .Declare("OnChanging", &C::GetOnChanging, &C::SetOnChanging)
       .Declare("OnDrawTab", &C::GetOnDrawTab, &C::SetOnDrawTab);

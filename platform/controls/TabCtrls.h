@@ -253,6 +253,9 @@ class TPageControl : public TCustomTabControl {
   // Hides the shown page and shows Page (or none); keeps the tab selection in step.
   void ChangeActivePage(TTabSheet* Page);
   void CMDialogKey(TCMDialogKey& Message);
+  // Hidden pages take the size of the shown one too, so that what is aligned on them has its
+  // size (and is written with it) before they are shown.
+  void AlignControls(TControl* AControl, TRect& Rect) override;
 
   std::vector<TTabSheet*> pages_;
   TTabSheet* activePage_ = nullptr;

@@ -296,6 +296,15 @@ void TPageControl::SetChildOrder(TComponent* Child, int Order) {
     p->SetPageIndex(std::clamp(Order, 0, PageCount() - 1));
 }
 
+void TPageControl::AlignControls(TControl* AControl, TRect& Rect) {
+  TRect display = Rect;
+  AdjustClientRect(display);
+  TCustomTabControl::AlignControls(AControl, Rect);
+  for (TTabSheet* p : pages_)
+    if (!p->Visible() && p->Align() == alClient)
+      p->SetBounds(display.Left, display.Top, display.Width(), display.Height());
+}
+
 void TPageControl::Loaded() {
   TCustomTabControl::Loaded();
   TTabSheet* page = activePage_;

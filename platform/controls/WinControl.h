@@ -62,6 +62,11 @@ class TWinControl : public TControl {
   int32_t TabOrder() const;
   void SetTabOrder(int32_t Value);
   bool TabStop() const { return tabStop_; }
+  // Kept for the streams; the window system has no input methods.
+  TImeMode ImeMode() const { return imeMode_; }
+  void SetImeMode(TImeMode Value) { imeMode_ = Value; }
+  const TImeName& ImeName() const { return imeName_; }
+  void SetImeName(const TImeName& Value) { imeName_ = Value; }
   void SetTabStop(bool Value);
   // The controls in tab order, walking nested containers.
   void GetTabOrderList(std::vector<TWinControl*>& List);
@@ -206,6 +211,8 @@ class TWinControl : public TControl {
   int alignWork_ = 0;  // children for which NeedsAlignWork holds
   int32_t borderWidth_ = 0;
   bool tabStop_ = false;
+  TImeMode imeMode_ = imDontCare;
+  TImeName imeName_;
   bool ctl3D_ = true;
   bool parentCtl3D_ = true;
   bool doubleBuffered_ = false;

@@ -552,6 +552,9 @@ ZYL_CLASS_IMPL(TWinControl) {
   using C = TWinControl;
   b.Declare("Ctl3D", &C::Ctl3D, &C::SetCtl3D)
       .Stored(&C::IsCtl3DStored)
+      .Declare("ImeMode", &C::ImeMode, &C::SetImeMode)
+      .Default(imDontCare)
+      .Declare("ImeName", &C::ImeName, &C::SetImeName, ImeNameTypeInfo())
       .Declare("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D)
       .Default(true)
       .Declare("TabOrder", &C::TabOrder, &C::SetTabOrder)

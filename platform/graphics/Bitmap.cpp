@@ -156,6 +156,11 @@ TDibImage ReadImage(win::HBITMAP h, win::HDC held) {
     img.Width = ds.dsBm.bmWidth;
     img.Height = ds.dsBm.bmHeight;
     img.BitCount = ds.dsBmih.biBitCount;
+    img.XPelsPerMeter = ds.dsBmih.biXPelsPerMeter;
+    img.YPelsPerMeter = ds.dsBmih.biYPelsPerMeter;
+    if (img.BitCount <= 8 && ds.dsBmih.biClrUsed < (1u << img.BitCount))
+      img.ClrUsed = ds.dsBmih.biClrUsed;
+    img.ClrImportant = ds.dsBmih.biClrImportant;
     if (img.BitCount == 16 || img.BitCount == 32)
       std::copy(ds.dsBitfields, ds.dsBitfields + 3, img.Masks);
     // The default layouts are written without masks.

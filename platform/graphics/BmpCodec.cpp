@@ -106,7 +106,10 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
     planes = U16(data + 12);
     bitCount = U16(data + 14);
     compression = U32(data + 16);
+    img.XPelsPerMeter = S32(data + 24);
+    img.YPelsPerMeter = S32(data + 28);
     clrUsed = U32(data + 32);
+    img.ClrImportant = U32(data + 36);
   } else {
     Invalid();
   }
@@ -122,6 +125,7 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
   img.Width = width;
   img.Height = int(h);
   img.BitCount = bitCount;
+  if (bitCount <= 8 && clrUsed < (1u << bitCount)) img.ClrUsed = clrUsed;
   size_t pos = hsize;
   switch (compression) {
     case win::BI_RGB: break;
@@ -201,14 +205,14 @@ std::vector<uint8_t> TDibImage::Info() const {
   const bool fields = (BitCount == 16 || BitCount == 32) && Masks[0] != 0;
   Put32(v, fields ? win::BI_BITFIELDS : win::BI_RGB);
   Put32(v, uint32_t(RowBytes() * size_t(Height)));
-  Put32(v, 0);
-  Put32(v, 0);
-  Put32(v, 0);
-  Put32(v, 0);
+  Put32(v, uint32_t(XPelsPerMeter));
+  Put32(v, uint32_t(YPelsPerMeter));
+  Put32(v, BitCount <= 8 ? ClrUsed : 0);
+  Put32(v, ClrImportant);
   if (fields)
     for (uint32_t m : Masks) Put32(v, m);
   if (BitCount <= 8) {
-    for (size_t i = 0; i < (size_t(1) << BitCount); ++i) {
+    for (size_t i = 0; i < TableLength(); ++i) {
       const win::RGBQUAD q = i < Table.size() ? Table[i] : win::RGBQUAD{};
       v.push_back(q.rgbBlue);
       v.push_back(q.rgbGreen);

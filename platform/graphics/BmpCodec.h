@@ -23,6 +23,18 @@ struct TDibImage {
   uint32_t Masks[3] = {0, 0, 0};  // 16 and 32 bits: red, green, blue (all 0 = the default)
   std::vector<win::RGBQUAD> Table;  // 1, 4 and 8 bits: 2^BitCount entries
   std::vector<uint8_t> Bits;
+  // Kept from the header read and written back as they were: the resolution, and for 1, 4 and
+  // 8 bits the colours used (the length of the table written; 0: all) and the important ones.
+  int32_t XPelsPerMeter = 0;
+  int32_t YPelsPerMeter = 0;
+  uint32_t ClrUsed = 0;
+  uint32_t ClrImportant = 0;
+
+  // The entries of the table a header describes.
+  size_t TableLength() const {
+    const size_t all = size_t(1) << BitCount;
+    return ClrUsed > 0 && ClrUsed < all ? ClrUsed : all;
+  }
 
   size_t RowBytes() const { return RowBytesOf(Width, BitCount); }
   static size_t RowBytesOf(int width, int bitCount) {

@@ -106,6 +106,7 @@ constexpr const char SMenuTooDeep[] = "Menus cannot nest more than %d levels dee
 constexpr const char SOutOfResources[] = "Out of system resources";
 
 // Standard controls.
+constexpr const char SListBoxOutOfSpace[] = "List box is out of space";
 constexpr const char SComboBoxOutOfSpace[] = "Combo box is out of space";
 constexpr const char SNoComboBoxClass[] = "Cannot find window class ComboBox";
 

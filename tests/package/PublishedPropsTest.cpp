@@ -22,6 +22,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/PublishedList.h"
 
 namespace {
 
@@ -38,32 +39,7 @@ const std::map<std::string, std::string>& Expected() {
   return table;
 }
 
-std::string DefaultText(const vcl::TPropInfo* p) {
-  switch (p->Kind()) {
-    case vcl::tkEnumeration: return vcl::GetEnumName(p->PropType, p->Default);
-    case vcl::tkSet:
-      return vcl::SetToString(p->PropType, static_cast<uint64_t>(p->Default), true);
-    case vcl::tkInteger: {
-      std::string ident;
-      vcl::TIntToIdent toIdent = vcl::FindIntToIdent(p->PropType);
-      if (toIdent && toIdent(static_cast<int32_t>(p->Default), ident)) return ident;
-      return std::to_string(p->Default);
-    }
-    default: return std::to_string(p->Default);
-  }
-}
-
-std::string Describe(vcl::TClass cls) {
-  std::string s;
-  for (const vcl::TPropInfo* p : vcl::GetPropList(cls)) {
-    if (!s.empty()) s += ' ';
-    s += p->Name;
-    if (p->HasDefault()) s += '=' + DefaultText(p);
-    if (p->StoredRule == vcl::srPredicate) s += '?';
-    if (p->StoredRule == vcl::srNever) s += '!';
-  }
-  return s;
-}
+std::string Describe(vcl::TClass cls) { return testsupport::PublishedList(cls); }
 
 class PackageClasses : public ::testing::Test {
  protected:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/base/Finally.h"
+#include "platform/base/Restore.h"
 
 namespace {
 
@@ -40,5 +41,32 @@ INSTANTIATE_TEST_SUITE_P(Exits, FinallyTest,
                                            TExitCase{"CleanupThrows", false, true, "cleanup"},
                                            TExitCase{"BothThrow", true, true, "body"}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// A variable changed for a scope gets its old value back on either way out, nested changes
+// unwinding in turn.
+TEST(Restore, TheOldValueComesBackOnEitherWayOut) {
+  bool flag = false;
+  std::string text = "old";
+  {
+    const vcl::TRestore raised(flag, true);
+    const vcl::TRestore renamed(text, std::string("new"));
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(text, "new");
+    {
+      const vcl::TRestore again(text, std::string("newer"));
+      EXPECT_EQ(text, "newer");
+    }
+    EXPECT_EQ(text, "new");
+  }
+  EXPECT_FALSE(flag);
+  EXPECT_EQ(text, "old");
+  EXPECT_THROW(
+      {
+        const vcl::TRestore raised(flag, true);
+        throw std::runtime_error("body");
+      },
+      std::runtime_error);
+  EXPECT_FALSE(flag);
+}
 
 }  // namespace

@@ -499,5 +499,27 @@ TEST_F(TabCtrlsTest, SelectingAFarPageScrollsTheFewestTabsOutOfView) {
   EXPECT_GT(pc->TabRect(100).Width(), 0);
 }
 
+TEST_F(TabCtrlsTest, ControlsAlignedOnHiddenPagesTakeTheirSizeAndAreWrittenWithIt) {
+  TPageControl* pc = NewPages({"Shown", "Hidden"});
+  auto* hidden = pc->Pages(1);
+  auto* top = new TPanel(form_.get());
+  top->SetParent(hidden);
+  top->SetHeight(30);
+  top->SetAlign(alTop);
+  auto* fill = new TPanel(form_.get());
+  fill->SetParent(hidden);
+  fill->SetAlign(alClient);
+  pc->SetActivePage(pc->Pages(0));
+  Show();
+  const TRect shown = pc->Pages(0)->BoundsRect();
+  ASSERT_GT(shown.Width(), 0);
+  EXPECT_EQ(hidden->BoundsRect(), shown);
+  EXPECT_EQ(top->Width(), shown.Width());
+  EXPECT_EQ(fill->Height(), shown.Height() - 30);
+  // The page control growing resizes the hidden page as well.
+  pc->SetWidth(pc->Width() + 20);
+  EXPECT_EQ(top->Width(), shown.Width() + 20);
+}
+
 }  // namespace
 }  // namespace vcl::testing

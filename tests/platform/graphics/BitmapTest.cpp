@@ -10,6 +10,7 @@
 #include "BmpBuilder.h"
 #include "GraphicsTestUtil.h"
 #include "platform/classes/Resources.h"
+#include "platform/classes/Streams.h"
 #include "platform/gdi/Gdi.h"
 #include "tests/support/TempDir.h"
 
@@ -283,6 +284,35 @@ BmpLayout Layout(int w, int h, int bits, uint32_t compression, std::vector<uint3
   s.ClrUsed = header == 40 ? uint32_t(s.Table.size()) : 0;
   if (compression == win::BI_BITFIELDS) s.Masks = {0xF800, 0x07E0, 0x001F};
   return s;
+}
+
+// A file's header is written back as it was read: resolution, colours used (the table as long
+// as they are) and important colours, also after the pixels changed.
+TEST(BitmapFiles, HeadersAreWrittenBackAsRead) {
+  gfxtest::BmpLayout indexed{
+      2, 2,    8,    0, 40, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, {}, {0, 1, 0, 0, 2, 3, 0, 0},
+      4, 3780, 3780, 2};
+  gfxtest::BmpLayout nibbles{
+      2, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x808080), {}, {0x12, 0, 0, 0}, 0, 2835, 1417, 0};
+  gfxtest::BmpLayout rgb{1, 1, 24, 0, 40, {}, {}, {1, 2, 3, 0}, 0, 11811, 11811, 0};
+  for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb}) {
+    const std::string file = gfxtest::BmpFile(layout);
+    TBitmap b;
+    TMemoryStream in;
+    in.WriteBuffer(file.data(), int32_t(file.size()));
+    in.SetPosition(0);
+    b.LoadFromStream(&in);
+    auto saved = [&b] {
+      TMemoryStream out;
+      b.SaveToStream(&out);
+      return std::string(static_cast<const char*>(out.Memory()), size_t(out.Size()));
+    };
+    EXPECT_EQ(saved(), file) << layout.BitCount << " bits";
+    b.Canvas()->SetPixels(0, 0, b.Canvas()->Pixels(1, 0));
+    const std::string changed = saved();
+    ASSERT_EQ(changed.size(), file.size()) << layout.BitCount << " bits";
+    EXPECT_EQ(changed.substr(0, 54), file.substr(0, 54)) << layout.BitCount << " bits";
+  }
 }
 
 TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {

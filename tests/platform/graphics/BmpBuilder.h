@@ -20,6 +20,9 @@ struct BmpLayout {
   std::vector<uint32_t> Masks;  // BI_BITFIELDS
   std::vector<uint8_t> Bits;
   uint32_t ClrUsed = 0;
+  uint32_t XPelsPerMeter = 0;
+  uint32_t YPelsPerMeter = 0;
+  uint32_t ClrImportant = 0;
 };
 
 inline void Put(std::string& s, uint32_t v, int bytes) {
@@ -32,7 +35,9 @@ inline std::string PackedDib(const BmpLayout& b) {
   Put(s, uint32_t(b.HeaderSize), 4), Put(s, uint32_t(b.Width), core ? 2 : 4);
   Put(s, uint32_t(b.Height), core ? 2 : 4), Put(s, 1 | uint32_t(b.BitCount) << 16, 4);
   if (!core) {
-    for (uint32_t v : {b.Compression, uint32_t(b.Bits.size()), 0u, 0u, b.ClrUsed, 0u}) Put(s, v, 4);
+    for (uint32_t v : {b.Compression, uint32_t(b.Bits.size()), b.XPelsPerMeter, b.YPelsPerMeter,
+                       b.ClrUsed, b.ClrImportant})
+      Put(s, v, 4);
     for (uint32_t m : b.Masks) Put(s, m, 4);
   }
   for (uint32_t c : b.Table) Put(s, c, core ? 3 : 4);
