@@ -676,11 +676,12 @@ ZYL_CLASS_IMPL(TForm) {
       .Stored(true)
       .Publish("Visible")
       .Default(false)
-      .Publish({"WindowState", "OnActivate",  "OnClick",     "OnClose",      "OnCloseQuery",
-                "OnCreate",    "OnDblClick",  "OnDestroy",   "OnDeactivate", "OnDragDrop",
-                "OnDragOver",  "OnEndDock",   "OnHide",      "OnKeyDown",    "OnKeyPress",
-                "OnKeyUp",     "OnMouseDown", "OnMouseMove", "OnMouseUp",    "OnPaint",
-                "OnResize",    "OnShow",      "OnStartDock"});
+      .Publish({"WindowState",      "OnActivate",     "OnClick",     "OnClose",      "OnCloseQuery",
+                "OnCreate",         "OnDblClick",     "OnDestroy",   "OnDeactivate", "OnDragDrop",
+                "OnDragOver",       "OnEndDock",      "OnHide",      "OnKeyDown",    "OnKeyPress",
+                "OnKeyUp",          "OnMouseDown",    "OnMouseMove", "OnMouseUp",    "OnMouseWheel",
+                "OnMouseWheelDown", "OnMouseWheelUp", "OnPaint",     "OnResize",     "OnShow",
+                "OnStartDock"});
 }
 
 // ---------------------------------------------------------------------------------------------

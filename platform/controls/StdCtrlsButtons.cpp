@@ -299,15 +299,15 @@ ZYL_CLASS_IMPL(TCustomCheckBox) {
 }
 
 ZYL_CLASS_IMPL(TCheckBox) {
-  b.Publish({"Action",      "Alignment",   "AllowGrayed",    "Anchors",     "BiDiMode",       "Caption",
-             "Checked",     "Color",          "Constraints", "Ctl3D",          "DragCursor",
-             "DragKind",    "DragMode",       "Enabled",     "Font",           "ParentBiDiMode",
-             "ParentColor", "ParentCtl3D",    "ParentFont",  "ParentShowHint", "PopupMenu",
-             "ShowHint",    "State",          "TabOrder",    "TabStop",        "Visible",
-             "OnClick",     "OnContextPopup", "OnDragDrop",  "OnDragOver",     "OnEndDock",
-             "OnEndDrag",   "OnEnter",        "OnExit",      "OnKeyDown",      "OnKeyPress",
-             "OnKeyUp",     "OnMouseDown",    "OnMouseMove", "OnMouseUp",      "OnStartDock",
-             "OnStartDrag"});
+  b.Publish({"Action",         "Alignment",   "AllowGrayed",    "Anchors",     "BiDiMode",
+             "Caption",        "Checked",     "Color",          "Constraints", "Ctl3D",
+             "DragCursor",     "DragKind",    "DragMode",       "Enabled",     "Font",
+             "ParentBiDiMode", "ParentColor", "ParentCtl3D",    "ParentFont",  "ParentShowHint",
+             "PopupMenu",      "ShowHint",    "State",          "TabOrder",    "TabStop",
+             "Visible",        "OnClick",     "OnContextPopup", "OnDragDrop",  "OnDragOver",
+             "OnEndDock",      "OnEndDrag",   "OnEnter",        "OnExit",      "OnKeyDown",
+             "OnKeyPress",     "OnKeyUp",     "OnMouseDown",    "OnMouseMove", "OnMouseUp",
+             "OnStartDock",    "OnStartDrag"});
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
