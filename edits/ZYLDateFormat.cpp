@@ -323,25 +323,24 @@ int TZYLDateFormat::GetPattern(int Position, const std::string& Text) const {
   return result;
 }
 
-int TZYLDateFormat::CurrentType(int Position, const std::string& Text) const {
-  int type = 0, end = 0, start = 0;
+TZYLDateFormat::TField TZYLDateFormat::FieldAt(int Position, const std::string& Text) const {
+  TField field;
   const int index = GetPattern(Position, Text);
-  if (index > 0) GetPatInfo(index, Text, type, end, start);
-  return type;
+  if (index > 0) GetPatInfo(index, Text, field.Type, field.End, field.Start);
+  return field;
+}
+
+int TZYLDateFormat::CurrentType(int Position, const std::string& Text) const {
+  return FieldAt(Position, Text).Type;
 }
 
 int TZYLDateFormat::CurrentStart(int Position, const std::string& Text) const {
-  int type = 0, end = 0, start = 0;
-  const int index = GetPattern(Position, Text);
-  if (index > 0) GetPatInfo(index, Text, type, end, start);
-  return start;
+  return FieldAt(Position, Text).Start;
 }
 
 int TZYLDateFormat::CurrentLength(int Position, const std::string& Text) const {
-  int type = 0, end = 0, start = 0;
-  const int index = GetPattern(Position, Text);
-  if (index > 0) GetPatInfo(index, Text, type, end, start);
-  return end - start;
+  const TField field = FieldAt(Position, Text);
+  return field.End - field.Start;
 }
 
 int TZYLDateFormat::NextEditPos(int Position, const std::string& Text) const {

@@ -89,6 +89,8 @@ class TZYLDateFormat : public TZYLObject {
   template <class F>
   void WalkFields(const std::string& Text, F Visit) const;
   std::string Write(int Year, int Month, int Day, bool EditForm) const;
+  // The field holding a position (all 0 when none does).
+  TField FieldAt(int Position, const std::string& Text) const;
 
   std::string FFormatStr;
   TZYLDateFormats FFormat = dfShortSystem;

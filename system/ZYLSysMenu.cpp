@@ -147,17 +147,20 @@ void TZYLSysMenu::Notification(vcl::TComponent* AComponent, vcl::TOperation Oper
     RestoreState();
 }
 
+void TZYLSysMenu::TrimStandardEntries(win::HMENU FormMenu, win::HMENU AppMenu) const {
+  const TZYLSysMenuEntries all{smRestore,  smMove,  smSize,  smMinimize,
+                               smMaximize, smClose, smSwitch};
+  if (FShowEntries == all) return;
+  ZYLCheckSystemMenu(FShowEntries, FormMenu, false);
+  if (AppMenu) ZYLCheckSystemMenu(FShowEntries, AppMenu, true);
+}
+
 void TZYLSysMenu::ActivateMenu(bool Redraw) {
   if (FActive) DeActivateMenu(false);
   const win::HMENU sm = FormMenu();
   if (!sm) return;
   const win::HMENU app = AppMenu();
-  const TZYLSysMenuEntries all{smRestore,  smMove,  smSize,  smMinimize,
-                               smMaximize, smClose, smSwitch};
-  if (FShowEntries != all) {
-    ZYLCheckSystemMenu(FShowEntries, sm, false);
-    if (app) ZYLCheckSystemMenu(FShowEntries, app, true);
-  }
+  TrimStandardEntries(sm, app);
   if (FItems->Count() == 0) return;
   FWorking->Assign(FItems);
   win::UINT pos = static_cast<win::UINT>(FInsertFrom);
@@ -184,12 +187,7 @@ void TZYLSysMenu::ActivatePopUpMenu() {
   const win::HMENU sm = FormMenu();
   if (!sm) return;
   const win::HMENU app = AppMenu();
-  const TZYLSysMenuEntries all{smRestore,  smMove,  smSize,  smMinimize,
-                               smMaximize, smClose, smSwitch};
-  if (FShowEntries != all) {
-    ZYLCheckSystemMenu(FShowEntries, sm, false);
-    if (app) ZYLCheckSystemMenu(FShowEntries, app, true);
-  }
+  TrimStandardEntries(sm, app);
   if (!FMenu) return;
   FMenu->SetAutoPopup(false);
   AppendItems(sm, FMenu->Items(), true);

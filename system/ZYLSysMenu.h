@@ -83,6 +83,8 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   // application window's (null when there is none).
   win::HMENU FormMenu() const;
   win::HMENU AppMenu() const;
+  // Removes the standard entries ShowEntries leaves out (nothing when it keeps them all).
+  void TrimStandardEntries(win::HMENU FormMenu, win::HMENU AppMenu) const;
   // Runs the command of a WM_SYSCOMMAND; true when an entry took it.
   bool HandleCommand(vcl::TMessage& Message);
   bool ValidIndex(int Index) const;
