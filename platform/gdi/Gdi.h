@@ -925,6 +925,11 @@ HICON CreateIconIndirect(const ICONINFO* info);
 BOOL GetIconInfo(HICON icon, PICONINFO info);
 BOOL DestroyIcon(HICON icon);
 HICON CopyIcon(HICON icon);
+// The window system's shared icons (LoadIcon of a system icon) are handles the raster engine
+// does not hold; a provider turns one into a real icon made for one call (the caller destroys
+// it), null for any other handle. DrawIconEx, GetIconInfo and CopyIcon ask it.
+using TStockIconProvider = HICON (*)(HICON icon);
+void SetStockIconProvider(TStockIconProvider provider);
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step,
                 HBRUSH flickerFreeBrush, UINT flags);

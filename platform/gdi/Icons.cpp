@@ -59,8 +59,34 @@ HICON CreateIconIndirect(const ICONINFO* info) {
   return static_cast<HICON>(AddObject(icon));
 }
 
-BOOL GetIconInfo(HICON h, PICONINFO info) {
-  IconObj* icon = LookupIcon(h);
+namespace {
+
+TStockIconProvider g_stockIcons = nullptr;
+
+// A shared system icon's picture as a real icon for one call (destroyed with the scope).
+class TStockIcon {
+ public:
+  explicit TStockIcon(HICON h)
+      : icon_(!LookupIcon(h) && g_stockIcons ? g_stockIcons(h) : nullptr) {}
+  ~TStockIcon() {
+    if (icon_) DestroyIcon(icon_);
+  }
+  TStockIcon(const TStockIcon&) = delete;
+  TStockIcon& operator=(const TStockIcon&) = delete;
+  // The handle to use: the stock picture's, else the one given.
+  HICON Or(HICON h) const { return icon_ ? icon_ : h; }
+
+ private:
+  HICON icon_;
+};
+
+}  // namespace
+
+void SetStockIconProvider(TStockIconProvider provider) { g_stockIcons = provider; }
+
+BOOL GetIconInfo(HICON given, PICONINFO info) {
+  const TStockIcon stock(given);
+  IconObj* icon = LookupIcon(stock.Or(given));
   if (!icon || !info) return FALSE;
   *info = icon->Info;
   // The caller owns (and deletes) copies of the bitmaps.
@@ -79,6 +105,7 @@ BOOL DestroyIcon(HICON h) {
 }
 
 HICON CopyIcon(HICON h) {
+  if (!LookupIcon(h) && g_stockIcons) return g_stockIcons(h);
   IconObj* icon = LookupIcon(h);
   if (!icon) return nullptr;
   return CreateIconIndirect(&icon->Info);
@@ -88,9 +115,10 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon) {
   return DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
 }
 
-BOOL DrawIconEx(HDC dc, int x, int y, HICON h, int w, int hh, UINT, HBRUSH brush, UINT flags) {
+BOOL DrawIconEx(HDC dc, int x, int y, HICON given, int w, int hh, UINT, HBRUSH brush, UINT flags) {
+  const TStockIcon stock(given);
   DCObj* d = LookupDC(dc);
-  IconObj* icon = LookupIcon(h);
+  IconObj* icon = LookupIcon(stock.Or(given));
   if (!d || !icon || !d->Target()) return FALSE;
   const SIZE size = IconSize(*icon);
   if (size.cx <= 0 || size.cy <= 0) return FALSE;

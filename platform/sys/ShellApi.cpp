@@ -34,7 +34,7 @@ namespace {
 struct Tray {
   std::mutex Mutex;
   std::vector<TTrayIcon> Icons;
-  std::set<HICON> Copies;  // the icons the tray copied (shared system icons are not copied)
+  std::set<HICON> Copies;  // the icons the tray copied
 };
 Tray& T() {
   static Tray* t = new Tray();

@@ -493,6 +493,9 @@ void DefaultNcPaint(Wnd* w, HRGN rgn);
 // one shown into the caption's icon slot, scaled to the slot.
 HICON WindowIcon(const Wnd* w, WPARAM which);
 void PaintCaptionIcon(HDC dc, const Wnd* w, const TRect& slot);
+// The picture of a shared system icon as a real icon the caller destroys (StockIcons.cpp);
+// null for any other handle.
+HICON StockIcon(HICON icon);
 LRESULT DefaultNcHitTest(Wnd* w, POINT screenPt);
 
 }  // namespace win::user

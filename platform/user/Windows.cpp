@@ -84,6 +84,7 @@ static void AddListClasses(State& s) {
 }
 
 static void CreateDesktop(State& s) {
+  SetStockIconProvider(&StockIcon);
   auto cls = std::make_unique<WndClass>();
   cls->Atom = 32769;
   cls->Name = "#32769";

@@ -101,8 +101,9 @@ TEST_F(ShellTest, TrayIconsAddChangeAndGo) {
   ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &second));
   auto icons = testkit::TrayIcons();
   ASSERT_EQ(icons.size(), 2u);
-  const HICON shown = icons[0].Icon;  // a shared system icon is not copied
-  EXPECT_EQ(shown, d.hIcon);
+  const HICON shown = icons[0].Icon;  // the shell's own copy of the icon
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(shown, d.hIcon);
   EXPECT_EQ(icons[0].Tip, "first tip");
   EXPECT_EQ(icons[0].CallbackMessage, WM_USER + 77);
   EXPECT_EQ(icons[1].Tip.size(), 127u);  // the field's room, without its zero

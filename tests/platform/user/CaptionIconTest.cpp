@@ -1,6 +1,7 @@
 // The icon in the caption: the window's small icon, else its big one, else its class's, drawn
 // scaled into the slot at the left of the caption of a window with a system menu; the
 // system's application icon has a picture of its own.
+#include <algorithm>
 #include <functional>
 
 #include "UserTestSupport.h"
@@ -34,6 +35,28 @@ HICON MakeIcon(int size, const std::function<COLORREF(int x, int y)>& color) {
   DeleteObject(colorBits);
   DeleteObject(maskBits);
   return icon;
+}
+
+// An icon drawn at its size on a grey DIB.
+TCapture DrawnIcon(HICON icon, int size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  auto* p = static_cast<uint32_t*>(bits);
+  std::fill(p, p + size_t(size) * size_t(size), 0x808080u);
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  TCapture c;
+  c.Width = c.Height = size;
+  c.Pixels.assign(p, p + size_t(size) * size_t(size));
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return c;
 }
 
 HICON Solid(int size, COLORREF c) {
@@ -192,9 +215,50 @@ TEST_F(CaptionIconTest, TheSystemsApplicationIconHasAPictureOfItsOwn) {
   const RECT changed = Differs(plain, after);
   EXPECT_TRUE(changed.Left >= slot.Left && changed.Right <= slot.Right && changed.Top >= slot.Top &&
               changed.Bottom <= slot.Bottom);
-  // Icons of the system without a picture draw nothing.
+  // The other system icons have pictures too: the hand shows red in the slot.
   SendMessageA(w, WM_SETICON, ICON_BIG, LPARAM(LoadIconA(nullptr, MAKEINTRESOURCE(IDI_HAND))));
-  EXPECT_TRUE(SamePixels(CaptureWindow(w), plain, "no_picture"));
+  const TCapture hand = CaptureWindow(w);
+  int red = 0;
+  for (int y = slot.Top; y < slot.Bottom; ++y)
+    for (int x = slot.Left; x < slot.Right; ++x) red += hand.Color(x, y) == kRed;
+  EXPECT_GT(red, 20);
+}
+
+// Each system icon draws its own picture at full size, transparent round it, and copies into
+// a real icon of the same picture.
+TEST(StockIcons, EachSystemIconHasItsPicture) {
+  TSession session;
+  struct TCase {
+    uintptr_t Id;
+    POINT Probe;
+    COLORREF Expected;
+  };
+  const TCase cases[] = {
+      {IDI_APPLICATION, {16, 20}, RGB(255, 255, 255)}, {IDI_HAND, {6, 16}, kRed},
+      {IDI_QUESTION, {6, 16}, RGB(255, 255, 255)},     {IDI_EXCLAMATION, {16, 26}, kYellow},
+      {IDI_ASTERISK, {6, 16}, RGB(255, 255, 255)},     {IDI_WINLOGO, {16, 7}, RGB(0, 0, 128)},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Id);
+    const HICON stock = LoadIconA(nullptr, MAKEINTRESOURCE(c.Id));
+    ASSERT_NE(stock, nullptr);
+    const HICON copy = CopyIcon(stock);
+    ASSERT_NE(copy, nullptr);
+    for (const HICON icon : {stock, copy}) {
+      const TCapture drawn = DrawnIcon(icon, 32);
+      EXPECT_EQ(drawn.Color(0, 0), RGB(128, 128, 128));  // transparent corner
+      EXPECT_EQ(drawn.Color(c.Probe.X, c.Probe.Y), c.Expected);
+    }
+    ICONINFO info{};
+    EXPECT_TRUE(GetIconInfo(stock, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(copy);
+  }
+  // The question and the asterisk differ in their letter.
+  EXPECT_FALSE(SamePixels(DrawnIcon(LoadIconA(nullptr, MAKEINTRESOURCE(IDI_QUESTION)), 32),
+                          DrawnIcon(LoadIconA(nullptr, MAKEINTRESOURCE(IDI_ASTERISK)), 32),
+                          "question_is_not_asterisk"));
 }
 
 }  // namespace
