@@ -4,7 +4,6 @@
 
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "foundation/ZYLStrings.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -83,7 +82,6 @@ TZYLMRUList::TZYLMRUList(vcl::TComponent* AOwner)
 
 TZYLMRUList::~TZYLMRUList() {
   // The items go with the list, whatever menu they sit in.
-  FClicked = nullptr;
   ClearMenu();
   if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
   FMenuItem = nullptr;
@@ -233,8 +231,6 @@ void TZYLMRUList::Notification(vcl::TComponent* AComponent, vcl::TOperation Oper
   inherited::Notification(AComponent, Operation);
   if (Operation != vcl::opRemove) return;
   std::erase(FItems, AComponent);
-  std::erase(FDetached, AComponent);
-  if (AComponent == FClicked) FClicked = nullptr;
   if (AComponent == FPopup) FPopup = nullptr;
   if (AComponent == FMenuItem) {
     FMenuItem = nullptr;
@@ -375,22 +371,10 @@ void TZYLMRUList::FillDropDown() {
   FButton->SetDropDown(FPopup);
 }
 
-// The item whose click is running is only taken out of its menu and freed later: its own
-// click call is still on the stack.
 void TZYLMRUList::ClearMenu() {
-  std::vector<TZYLMRUItem*> items;
-  items.swap(FItems);
-  items.insert(items.begin(), FDetached.begin(), FDetached.end());
-  FDetached.clear();
-  while (!items.empty()) {
-    TZYLMRUItem* item = items.back();
-    items.pop_back();
-    if (item == FClicked) {
-      if (item->Parent()) item->Parent()->Remove(item);
-      item->OnClick = {};
-      FDetached.push_back(item);
-      continue;
-    }
+  while (!FItems.empty()) {
+    TZYLMRUItem* item = FItems.back();
+    FItems.pop_back();
     item->RemoveFreeNotification(this);
     delete item;
   }
@@ -419,9 +403,6 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
   auto* item = dynamic_cast<vcl::TComponent*>(Sender);
   if (!item) return;
   const auto tag = item->Tag();
-  TZYLMRUItem* outer = FClicked;
-  FClicked = dynamic_cast<TZYLMRUItem*>(item);
-  const vcl::TFinally restore([this, outer] { FClicked = outer; });
   if (tag == ClearItemTag) {
     if (OnClearListClick) OnClearListClick(this);
     if (FShared) return;

@@ -129,9 +129,6 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   vcl::TPopupMenu* FPopup = nullptr;
   TZYLMRUDisplay FDisplay = mdFileName;
   std::vector<TZYLMRUItem*> FItems;
-  // Items taken out of the menu while their click ran, freed by the next ClearMenu.
-  std::vector<TZYLMRUItem*> FDetached;
-  TZYLMRUItem* FClicked = nullptr;
 };
 
 void ZYLMRUListInit();
