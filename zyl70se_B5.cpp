@@ -60,6 +60,7 @@
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
+#include "system/ZYLMRUList.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
@@ -156,6 +157,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
+    {"ZYLMRUList", &zyl::ZYLMRUListInit, &zyl::ZYLMRUListDone},
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLPopupMenu", &zyl::ZYLPopupMenuInit, &zyl::ZYLPopupMenuDone},

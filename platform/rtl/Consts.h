@@ -100,6 +100,8 @@ constexpr const char SParserNestingTooDeep[] = "Nesting too deep";
 
 // Menus.
 constexpr const char SMenuIndexError[] = "Menu index out of range";
+// The text of an item that stands for an empty list.
+constexpr const char SRNone[] = "(None)";
 constexpr const char SMenuReinserted[] = "Menu inserted twice";
 constexpr const char SMenuNotFound[] = "Sub-menu is not in menu";
 constexpr const char SMenuTooDeep[] = "Menus cannot nest more than %d levels deep";

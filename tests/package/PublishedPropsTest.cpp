@@ -20,6 +20,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/PublishedList.h"
@@ -156,6 +157,12 @@ std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInf
           continue;
         vcl::TComponent* ref = c->Create(form);
         ref->SetName("Ref");
+        // A menu item is streamed only as part of a menu.
+        if (auto* item = dynamic_cast<vcl::TMenuItem*>(ref)) {
+          auto* menu = new vcl::TPopupMenu(form);
+          menu->SetName("RefMenu");
+          menu->Items()->Add(item);
+        }
         vcl::SetObjectProp(obj, p, ref);
         return vcl::GetObjectProp(obj, p) == ref ? "Ref" : "";
       }
