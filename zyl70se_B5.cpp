@@ -60,6 +60,7 @@
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
+#include "system/ZYLInputDlg.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
@@ -153,6 +154,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},

@@ -64,7 +64,7 @@ void TZYLBaseDialog::DoCustomize(vcl::TObject* Sender) {
 }
 
 int TZYLBaseDialog::BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target,
-                                vcl::TButton* Custom, TZYLFormStyler* Styler, TZYLBack* Back,
+                                vcl::TControl* Custom, TZYLFormStyler* Styler, TZYLBack* Back,
                                 const std::string& DefaultCaption) {
   FShownForm = Form;
   // The reference goes however the modal loop ends.

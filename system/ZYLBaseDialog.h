@@ -11,7 +11,7 @@
 #include "platform/classes/Events.h"
 
 namespace vcl {
-class TButton;
+class TControl;
 class TCustomForm;
 class TStrings;
 class TStringList;
@@ -63,8 +63,9 @@ class TZYLBaseDialog : public TZYLContainerComponent {
   virtual void DoCustomize(vcl::TObject* Sender);
   // Captions, places, animates and styles Form (built by the descendant, owning Styler and
   // Back), shows it modally and answers its modal result. Target (may be null) is the form
-  // to place it over; CustomButton is shown with the CustomButton caption or hidden.
-  int BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target, vcl::TButton* Custom,
+  // to place it over; Custom (a button of any kind) is shown with the CustomButton caption or
+  // hidden.
+  int BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target, vcl::TControl* Custom,
                   TZYLFormStyler* Styler, TZYLBack* Back, const std::string& DefaultCaption);
 
  private:
