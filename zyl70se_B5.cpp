@@ -53,6 +53,7 @@
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
+#include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
 #include "system/ZYLFormFill.h"
@@ -155,6 +156,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
+    {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
