@@ -61,14 +61,7 @@ void TZYLDirDlg::GetDir(const std::string& Caption, std::string& Dir) {
 }
 
 bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  form->SetName("ZYLDirForm");
-  form->SetBorderStyle(vcl::bsDialog);
-  form->Font()->SetColor(vcl::clWindowText);
-  form->Font()->SetName("MS Sans Serif");
-  form->Font()->SetHeight(-12);
-  form->SetPosition(vcl::poDefault);
-  form->SetPixelsPerInch(96);
+  std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLDirForm", -12);
 
   TZYLButton* ok = FormButton(form.get(), "OK", 20, 2);
   ok->SetModalResult(vcl::mrOk);
@@ -129,13 +122,7 @@ bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   form->SetClientWidth(ok->Left() + ok->Width() + 7);
   form->SetClientHeight(drives->Top() + drives->Height() + 6);
 
-  const vcl::TStrings* hints = Hints();
-  if (ShowHints() && hints->Count() > 0) {
-    form->SetShowHint(true);
-    vcl::TControl* byIndex[] = {ok, custom, cancel, list, drives, newFolder};
-    for (int i = 0; i < std::min(hints->Count(), static_cast<int>(std::size(byIndex))); ++i)
-      byIndex[i]->SetHint(hints->Get(i));
-  }
+  GiveHints(form.get(), {ok, custom, cancel, list, drives, newFolder});
 
   const std::string start = FInitialDir.empty() ? FPath : FInitialDir;
   list->SetDirectory(start);
@@ -173,7 +160,7 @@ void TZYLDirDlg::NewFolderClick(vcl::TObject* /*Sender*/) {
   } else if (FOnFolderError) {
     FOnFolderError(this);
   } else {
-    vcl::MessageDlg(FolderErrorText, vcl::mtWarning, {vcl::mbOK}, 0);
+    vcl::MessageDlg(SZYLFolderError, vcl::mtWarning, {vcl::mbOK}, 0);
   }
 }
 

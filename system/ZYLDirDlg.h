@@ -15,10 +15,6 @@ namespace zyl {
 
 class TZYLDirDlg : public TZYLBaseDialog {
   ZYL_CLASS(TZYLDirDlg, TZYLBaseDialog)
-  // Positions in Hints.
-  enum THintIndex : int { hiOK, hiCustom, hiCancel, hiDirList, hiDrive, hiNewFolder };
-  // The text shown when a new folder cannot be made and OnFolderError is not assigned.
-  static constexpr const char* FolderErrorText = "IO-Error!\rCould not create folder.";
 
   explicit TZYLDirDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 

@@ -66,15 +66,8 @@ std::string TZYLInputDlg::InputBox(const std::string& Caption, const std::string
 bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Prompt,
                               const std::string& Default, vcl::TCustomForm* Target) {
   const std::string caption = Caption.empty() ? std::string(SZYLInputCaption) : Caption;
-  auto form = std::make_unique<vcl::TForm>(nullptr);
-  form->SetName("ZYLInputForm");
+  std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLInputForm", -11);
   int width = FWidth == -1 ? DefaultWidth : FWidth;
-  form->SetBorderStyle(vcl::bsDialog);
-  form->Font()->SetColor(vcl::clWindowText);
-  form->Font()->SetName("MS Sans Serif");
-  form->Font()->SetHeight(-11);
-  form->SetPosition(vcl::poDefault);
-  form->SetPixelsPerInch(96);
   form->SetBounds(0, 0, width, FormHeight);
 
   vcl::TCanvas* canvas = form->Canvas();
@@ -117,13 +110,8 @@ bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Pro
   if (FDefaultSelected) edit->Select(1, edit->GetLength(), edit->GetLength() + 1);
   form->SetActiveControl(edit);
 
-  const vcl::TStrings* hints = Hints();
-  if (ShowHints() && hints->Count() > 0) {
-    form->SetShowHint(true);
-    vcl::TControl* byIndex[] = {ok, cancel, edit, more};
-    for (int i = 0; i < std::min(hints->Count(), static_cast<int>(std::size(byIndex))); ++i)
-      byIndex[i]->SetHint(hints->Get(i));
-  }
+  // Hints: OK, Cancel, the edit, the custom button.
+  GiveHints(form.get(), {ok, cancel, edit, more});
 
   auto* styler = new TZYLFormStyler(form.get());
   styler->SetEnabled(false);

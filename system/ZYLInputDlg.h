@@ -15,8 +15,6 @@ class TZYLInputDlg : public TZYLBaseDialog {
   static constexpr int DefaultWidth = 300;
   static constexpr int FormHeight = 130;
   static constexpr int MinButtonWidth = 80;
-  // Positions in Hints.
-  enum THintIndex : int { hiOK, hiCancel, hiEdit, hiCustom };
 
   explicit TZYLInputDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 

@@ -250,7 +250,7 @@ TEST_P(DirDlgBadName, IsReportedAndTheListStays) {
   Answer("OK");
   EXPECT_TRUE(dialog_->Execute());
   ASSERT_EQ(script_.Shown().size(), 5u);
-  EXPECT_EQ(script_.Shown()[4].Text, TZYLDirDlg::FolderErrorText);
+  EXPECT_EQ(script_.Shown()[4].Text, "IO-Error!\rCould not create folder.");
   EXPECT_EQ(dir_, "D:\\Data");
 }
 
