@@ -1,6 +1,5 @@
 #include "system/ZYLDirDlg.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "buttons/ZYLButton.h"
