@@ -53,6 +53,7 @@
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
+#include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
 #include "system/ZYLFormFill.h"
@@ -60,6 +61,7 @@
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
+#include "system/ZYLInputDlg.h"
 #include "system/ZYLMRUList.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMouseFencer.h"
@@ -154,6 +156,8 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
+    {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},

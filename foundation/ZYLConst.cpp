@@ -26,6 +26,7 @@ const char* const SZYLDontShowAgain = "Don't show again";
 const char* const SZYLInputCaption = "Input...";
 const char* const SZYLCancel = "Cancel";
 const char* const SZYLNewFolder = "&New Folder";
+const char* const SZYLFolderError = "IO-Error!\rCould not create folder.";
 const char* const SZYLNextTip = "&Next Tip";
 const char* const SZYLPreviousTip = "&Previous Tip";
 const char* const SZYLAvailableMemory = "Available Memory:";

@@ -34,6 +34,7 @@ extern const char* const SZYLDontShowAgain;
 extern const char* const SZYLInputCaption;
 extern const char* const SZYLCancel;
 extern const char* const SZYLNewFolder;
+extern const char* const SZYLFolderError;  // a new folder could not be made
 extern const char* const SZYLNextTip;
 extern const char* const SZYLPreviousTip;
 extern const char* const SZYLAvailableMemory;

@@ -59,12 +59,35 @@ void TZYLBaseDialog::SetCaptionTitle(const std::string& Value) {
   }
 }
 
+std::unique_ptr<vcl::TForm> TZYLBaseDialog::NewDialogForm(const char* Name, int FontHeight) {
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  form->SetName(Name);
+  form->SetBorderStyle(vcl::bsDialog);
+  form->Font()->SetColor(vcl::clWindowText);
+  form->Font()->SetName("MS Sans Serif");
+  form->Font()->SetHeight(FontHeight);
+  form->SetPosition(vcl::poDefault);
+  form->SetPixelsPerInch(96);
+  return form;
+}
+
+void TZYLBaseDialog::GiveHints(vcl::TCustomForm* Form,
+                               std::initializer_list<vcl::TControl*> Controls) const {
+  if (!FShowHints || FHints->Count() == 0) return;
+  Form->SetShowHint(true);
+  int index = 0;
+  for (vcl::TControl* control : Controls) {
+    if (index >= FHints->Count()) break;
+    control->SetHint(FHints->Get(index++));
+  }
+}
+
 void TZYLBaseDialog::DoCustomize(vcl::TObject* Sender) {
   if (FOnCustomize) FOnCustomize(Sender);
 }
 
 int TZYLBaseDialog::BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target,
-                                vcl::TButton* Custom, TZYLFormStyler* Styler, TZYLBack* Back,
+                                vcl::TControl* Custom, TZYLFormStyler* Styler, TZYLBack* Back,
                                 const std::string& DefaultCaption) {
   FShownForm = Form;
   // The reference goes however the modal loop ends.

@@ -4,6 +4,8 @@
 // OnCustomize and shows it.
 #pragma once
 
+#include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -11,8 +13,9 @@
 #include "platform/classes/Events.h"
 
 namespace vcl {
-class TButton;
+class TControl;
 class TCustomForm;
+class TForm;
 class TStrings;
 class TStringList;
 }  // namespace vcl
@@ -61,10 +64,17 @@ class TZYLBaseDialog : public TZYLContainerComponent {
 
  protected:
   virtual void DoCustomize(vcl::TObject* Sender);
+  // A plain form without owner as the dialogs build theirs: dialog border, the dialog font of
+  // FontHeight in the window text colour, default position, 96 pixels per inch.
+  static std::unique_ptr<vcl::TForm> NewDialogForm(const char* Name, int FontHeight);
+  // With ShowHints set and Hints not empty the form shows hints, and Controls[i] gets entry i
+  // as far as the list reaches.
+  void GiveHints(vcl::TCustomForm* Form, std::initializer_list<vcl::TControl*> Controls) const;
   // Captions, places, animates and styles Form (built by the descendant, owning Styler and
   // Back), shows it modally and answers its modal result. Target (may be null) is the form
-  // to place it over; CustomButton is shown with the CustomButton caption or hidden.
-  int BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target, vcl::TButton* Custom,
+  // to place it over; Custom (a button of any kind) is shown with the CustomButton caption or
+  // hidden.
+  int BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target, vcl::TControl* Custom,
                   TZYLFormStyler* Styler, TZYLBack* Back, const std::string& DefaultCaption);
 
  private:

@@ -1,0 +1,110 @@
+// The folder list and the drive box on a drive Q: mapped to a temporary folder: the items of
+// each level, their paths, opening by keyboard, the folder label, and which drives are listed.
+#include <cstdlib>
+#include <filesystem>
+
+#include "ControlsTestSupport.h"
+#include "platform/controls/FileCtrl.h"
+#include "platform/controls/Forms.h"
+#include "tests/support/Cases.h"
+#include "tests/support/TempDir.h"
+
+namespace vcl::testing {
+namespace {
+
+class FileCtrlTest : public ControlsTest {
+ protected:
+  FileCtrlTest() {
+    if (const char* v = std::getenv("ZYL_DRIVE_Q")) old_ = v, had_ = true;
+    setenv("ZYL_DRIVE_Q", dir_.Path().c_str(), 1);
+    std::filesystem::create_directories(dir_.Path() + "/Top/b-second");
+    std::filesystem::create_directories(dir_.Path() + "/Top/A-first");
+    form_ = std::make_unique<TForm>(nullptr);
+    list_ = Place<TDirectoryListBox>(form_.get(), 0, 0, 200, 200, "List");
+  }
+  ~FileCtrlTest() override {
+    form_.reset();
+    if (had_)
+      setenv("ZYL_DRIVE_Q", old_.c_str(), 1);
+    else
+      unsetenv("ZYL_DRIVE_Q");
+  }
+  TLines Items() {
+    TLines lines;
+    for (int i = 0; i < list_->Items()->Count(); ++i) lines.push_back(list_->Items()->Get(i));
+    return lines;
+  }
+
+  testsupport::TempDir dir_;
+  std::string old_;
+  bool had_ = false;
+  std::unique_ptr<TForm> form_;
+  TDirectoryListBox* list_ = nullptr;
+};
+
+TEST_F(FileCtrlTest, ListsTheLevelsThenTheSubfoldersInNameOrder) {
+  list_->SetDirectory("q:/Top/");
+  EXPECT_EQ(list_->Directory(), "Q:\\Top");
+  EXPECT_EQ(Items(), (TLines{"Q:\\", "Top", "A-first", "b-second"}));
+  EXPECT_EQ(list_->ItemIndex(), 1);
+  testsupport::ExpectCases({{list_->GetItemPath(0), "Q:\\"},
+                            {list_->GetItemPath(1), "Q:\\Top"},
+                            {list_->GetItemPath(3), "Q:\\Top\\b-second"},
+                            {list_->GetItemPath(4), ""},
+                            {list_->GetItemPath(-1), ""}});
+  // Relative names are taken from the current folder, and a missing one opens its parent.
+  list_->SetDirectory("A-first");
+  EXPECT_EQ(list_->Directory(), "Q:\\Top\\A-first");
+  list_->SetDirectory("Q:\\Top\\Missing\\Deeper");
+  EXPECT_EQ(list_->Directory(), "Q:\\Top");
+  list_->SetDrive('q');
+  EXPECT_EQ(list_->Directory(), "Q:\\");
+}
+
+TEST_F(FileCtrlTest, ReturnOpensTheSelectedFolderAndTellsOfTheChange) {
+  TLog log;
+  struct TEvents : TObject {
+    TLog* Log;
+    TDirectoryListBox* List;
+    void Change(TObject*) { Log->Add("change " + List->Directory()); }
+  } events;
+  events.Log = &log;
+  events.List = list_;
+  list_->SetOnChange(TNotifyEvent(&events, &TEvents::Change));
+  list_->SetDirectory("Q:\\Top");
+  ShowNow(form_.get());
+  list_->SetFocus();
+  list_->SetItemIndex(2);
+  win::testkit::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(list_->Directory(), "Q:\\Top\\A-first");
+  EXPECT_EQ(log.Entries, (TLines{"change Q:\\Top", "change Q:\\Top\\A-first"}));
+}
+
+TEST_F(FileCtrlTest, TheFolderLabelFollowsAndIsForgottenWhenFreed) {
+  auto* label = Place<TLabel>(form_.get(), 0, 210, 200, 13, "Label");
+  list_->SetDirLabel(label);
+  list_->SetDirectory("Q:\\Top");
+  EXPECT_EQ(label->Caption(), "Q:\\Top");
+  delete label;
+  EXPECT_EQ(list_->DirLabel(), nullptr);
+  list_->SetDirectory("Q:\\");
+  EXPECT_EQ(list_->Directory(), "Q:\\");
+}
+
+TEST_F(FileCtrlTest, TheDriveBoxListsOnlyMappedDrives) {
+  auto* drives = Place<TDriveComboBox>(form_.get(), 0, 220, 100, 20, "Drives");
+  EXPECT_GE(drives->Items()->IndexOf("C:"), 0);
+  EXPECT_GE(drives->Items()->IndexOf("Q:"), 0);
+  EXPECT_EQ(drives->Drive(), 'C');
+  drives->SetDrive('q');
+  EXPECT_EQ(drives->Drive(), 'Q');
+  // A drive that is not mapped is not offered and does not change the choice.
+  unsetenv("ZYL_DRIVE_Q");
+  auto* fewer = Place<TDriveComboBox>(form_.get(), 0, 250, 100, 20, "Fewer");
+  EXPECT_LT(fewer->Items()->IndexOf("Q:"), 0);
+  fewer->SetDrive('Q');
+  EXPECT_EQ(fewer->Drive(), 'C');
+}
+
+}  // namespace
+}  // namespace vcl::testing
