@@ -9,6 +9,7 @@
 #include "foundation/ZYLButtonDock.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
@@ -301,7 +302,7 @@ void TZYLCustomEdit::EnsureCharWidths(vcl::TCanvas* Canvas) {
   if (key == FWidthKey) return;
   Canvas->SetFont(f);
   win::GetCharWidth32A(Canvas->Handle(), 0, 255, FCharWidth);
-  for (int& w : FCharWidth) w += Font3D()->Tracing();
+  for (int& w : FCharWidth) w = vcl::ClampToInt(int64_t{w} + Font3D()->Tracing());
   FWidthKey = key;
   FPrefixValid = 1;
 }

@@ -495,7 +495,8 @@ std::vector<TPoint> ShapeInRect(const TRect& r, const TZYLShapeParams& p) {
                                   {0.25, 1},   {0.25, 0.5}, {0, 0.5}};
   switch (p.ShapeType) {
     case stEllipse: {
-      const int n = std::clamp((r.Width() + r.Height()) / 2, 16, 256);
+      const int n =
+          static_cast<int>(std::clamp<int64_t>((int64_t{r.Width()} + r.Height()) / 2, 16, 256));
       for (int i = 0; i < n; ++i) {
         const double t = 2 * kPi * i / n;
         uv.push_back({0.5 + 0.5 * std::cos(t), 0.5 + 0.5 * std::sin(t)});

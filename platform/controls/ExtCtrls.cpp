@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/base/Numbers.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/graphics/Graphic.h"
@@ -91,10 +92,11 @@ void TCustomPanel::SetBorderStyle(TFormBorderStyle Value) {
 
 void TCustomPanel::AdjustClientRect(TRect& Rect) {
   TCustomControl::AdjustClientRect(Rect);
-  int bevel = 0;
+  int64_t bevel = 0;
   if (bevelOuter_ != bvNone) bevel += bevelWidth_;
   if (bevelInner_ != bvNone) bevel += bevelWidth_;
-  InflateRect(&Rect, -bevel, -bevel);
+  const int inset = ClampToInt(std::max<int64_t>(bevel, 0));
+  InflateRect(&Rect, -inset, -inset);
 }
 
 void TCustomPanel::Paint() {
