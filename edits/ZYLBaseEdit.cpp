@@ -9,6 +9,7 @@
 #include "foundation/ZYLBuffer.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -722,11 +723,12 @@ void TZYLBaseEdit::PlaceLabel() {
     else
       h = Height();
   }
+  // Positions at the integer limits are brought back into range.
   switch (FLabelPosition) {
-    case vcl::lpAbove: y = Top() - h - G; break;
-    case vcl::lpBelow: y = Top() + Height() + G; break;
-    case vcl::lpLeft: x = Left() - w - G; break;
-    case vcl::lpRight: x = Left() + Width() + G; break;
+    case vcl::lpAbove: y = vcl::ClampToInt(int64_t{Top()} - h - G); break;
+    case vcl::lpBelow: y = vcl::ClampToInt(int64_t{Top()} + Height() + G); break;
+    case vcl::lpLeft: x = vcl::ClampToInt(int64_t{Left()} - w - G); break;
+    case vcl::lpRight: x = vcl::ClampToInt(int64_t{Left()} + Width() + G); break;
   }
   FEditLabel->SetBounds(x, y, w, h);
 }
