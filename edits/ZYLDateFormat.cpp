@@ -151,28 +151,24 @@ std::string TZYLDateFormat::Write(int Year, int Month, int Day, bool EditForm) c
     while (i < picture.size() && Upper(picture[i]) == letter) ++i, ++run;
     const std::string year = std::to_string(Year);
     const std::string shortYear = TwoDigits(((Year % 100) + 100) % 100);
+    // A day or month run: the number plain or padded, or the short or long name.
+    auto numberOrName = [&](int Value, const std::string& Short, const std::string& Long,
+                            int ShortExtent, int LongExtent) {
+      if (run == 1)
+        out += EditForm ? PadRight(std::to_string(Value), 2) : std::to_string(Value);
+      else if (run == 2 || (run > 4 && EditForm))
+        out += TwoDigits(Value);
+      else if (run == 3)
+        out += EditForm ? PadRight(Short, ShortExtent) : Short;
+      else if (run == 4)
+        out += EditForm ? PadRight(Long, LongExtent) : Long;
+    };
     if (letter == 'D') {
-      if (run == 1)
-        out += EditForm ? PadRight(std::to_string(Day), 2) : std::to_string(Day);
-      else if (run == 2 || (run > 4 && EditForm))
-        out += TwoDigits(Day);
-      else if (run == 3)
-        out += EditForm ? PadRight(fs.ShortDayNames[weekDay], GetShortDayExtend())
-                        : fs.ShortDayNames[weekDay];
-      else if (run == 4)
-        out += EditForm ? PadRight(fs.LongDayNames[weekDay], GetLongDayExtend())
-                        : fs.LongDayNames[weekDay];
+      numberOrName(Day, fs.ShortDayNames[weekDay], fs.LongDayNames[weekDay], GetShortDayExtend(),
+                   GetLongDayExtend());
     } else if (letter == 'M') {
-      if (run == 1)
-        out += EditForm ? PadRight(std::to_string(Month), 2) : std::to_string(Month);
-      else if (run == 2 || (run > 4 && EditForm))
-        out += TwoDigits(Month);
-      else if (run == 3)
-        out += EditForm ? PadRight(fs.ShortMonthNames[month], GetShortMonthExtend())
-                        : fs.ShortMonthNames[month];
-      else if (run == 4)
-        out += EditForm ? PadRight(fs.LongMonthNames[month], GetLongMonthExtend())
-                        : fs.LongMonthNames[month];
+      numberOrName(Month, fs.ShortMonthNames[month], fs.LongMonthNames[month],
+                   GetShortMonthExtend(), GetLongMonthExtend());
     } else {
       if (run == 2)
         out += shortYear;

@@ -54,6 +54,23 @@ void AnswerCtlColor(TMessage& Message, TFont* Font, TBrush* Brush) {
   Message.Result = reinterpret_cast<LRESULT>(Brush->Handle());
 }
 
+TOwnerDrawState OwnerDrawState(UINT ItemState) {
+  static const std::pair<UINT, TOwnerDrawStateItem> kFlags[] = {
+      {ODS_SELECTED, odSelected},        {ODS_GRAYED, odGrayed}, {ODS_DISABLED, odDisabled},
+      {ODS_CHECKED, odChecked},          {ODS_FOCUS, odFocused}, {ODS_DEFAULT, odDefault},
+      {ODS_COMBOBOXEDIT, odComboBoxEdit}};
+  TOwnerDrawState state;
+  for (const auto& [flag, item] : kFlags)
+    if (ItemState & flag) state += item;
+  return state;
+}
+
+void DrawItemText(TCanvas* Canvas, TRect Rect, TStrings* Items, int Index) {
+  Canvas->FillRect(Rect);
+  if (Index >= 0 && Index < Items->Count())
+    Canvas->TextOut(Rect.Left + 2, Rect.Top, Items->Get(Index));
+}
+
 }  // namespace stdctrls_internal
 
 // ---------------------------------------------------------------------------------------------

@@ -277,13 +277,10 @@ int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) {
 void TCustomListBox::Clear() { items_->Clear(); }
 
 void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
-  if (OnDrawItem) {
+  if (OnDrawItem)
     OnDrawItem(this, Index, Rect, State);
-    return;
-  }
-  canvas_->FillRect(Rect);
-  if (Index >= 0 && Index < items_->Count())
-    canvas_->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
+  else
+    stdctrls_internal::DrawItemText(canvas_, Rect, items_, Index);
 }
 
 void TCustomListBox::MeasureItem(int Index, int& Height) {
@@ -302,28 +299,10 @@ void TCustomListBox::CNCommand(TWMCommand& Message) {
 }
 
 void TCustomListBox::CNDrawItem(TMessage& Message) {
-  auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-  TOwnerDrawState state;
-  if (dis->itemState & ODS_SELECTED) state += odSelected;
-  if (dis->itemState & ODS_GRAYED) state += odGrayed;
-  if (dis->itemState & ODS_DISABLED) state += odDisabled;
-  if (dis->itemState & ODS_CHECKED) state += odChecked;
-  if (dis->itemState & ODS_FOCUS) state += odFocused;
-  if (dis->itemState & ODS_DEFAULT) state += odDefault;
-  canvas_->SetHandle(dis->hDC);
-  canvas_->SetFont(Font());
-  canvas_->SetBrush(Brush());
-  if (state.contains(odSelected)) {
-    canvas_->Brush()->SetColor(clHighlight);
-    canvas_->Font()->SetColor(clHighlightText);
-  }
-  const TRect r = dis->rcItem;
-  if (static_cast<int>(dis->itemID) >= 0)
-    DrawItem(static_cast<int>(dis->itemID), r, state);
-  else
-    canvas_->FillRect(r);
-  if (state.contains(odFocused)) DrawFocusRect(dis->hDC, &dis->rcItem);
-  canvas_->SetHandle(nullptr);
+  const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+  stdctrls_internal::PaintOwnerDrawnItem(
+      canvas_, Font(), Brush(), *dis,
+      [this](int Index, TRect Rect, TOwnerDrawState State) { DrawItem(Index, Rect, State); });
   Message.Result = 1;
 }
 
