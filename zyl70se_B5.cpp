@@ -51,6 +51,7 @@
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
 #include "foundation/ZYLPackage.h"
+#include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
 #include "system/ZYLDirDlg.h"
@@ -156,6 +157,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLAboutDlg", &zyl::ZYLAboutDlgInit, &zyl::ZYLAboutDlgDone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
