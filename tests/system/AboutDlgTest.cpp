@@ -175,6 +175,7 @@ struct TIconCase {
   int Width;  // the form's
   int X;      // the text column's left edge
   int NameTop;
+  int RightGap;  // between the column and the client area's right edge
   bool Image;
 };
 
@@ -203,11 +204,11 @@ TEST_P(AboutDlgIcon, PlacesTheColumnAndStacksTheLines) {
     EXPECT_TRUE(p.Visible) << kLines[i];
     EXPECT_EQ(p.Bounds.Top, y) << kLines[i];
     EXPECT_EQ(p.Bounds.Left, c.X) << kLines[i];
-    EXPECT_EQ(p.Bounds.Right, s.ClientWidth - 6) << kLines[i];
+    EXPECT_EQ(p.Bounds.Right, s.ClientWidth - c.RightGap) << kLines[i];
     y = p.Bounds.Bottom + gaps[i];
   }
   const vcl::TRect bevel = s.Parts.at("Bevel").Bounds;
-  EXPECT_EQ(bevel, vcl::TRect(c.X, y, s.ClientWidth - 6, y + 2));
+  EXPECT_EQ(bevel, vcl::TRect(c.X, y, s.ClientWidth - c.RightGap, y + 2));
   // The machine's two labels side by side, then OK at the bottom right.
   const vcl::TRect info1 = s.Parts.at("lblinfo1").Bounds, info2 = s.Parts.at("lblinfo2").Bounds;
   EXPECT_EQ(info1.Top, y + 9);
@@ -221,9 +222,9 @@ TEST_P(AboutDlgIcon, PlacesTheColumnAndStacksTheLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AboutDlgIcon,
-                         ::testing::Values(TIconCase{"None", isNone, 340, 10, 10, false},
-                                           TIconCase{"Standard", isStandard, 410, 60, 12, true},
-                                           TIconCase{"Extended", isExtended, 440, 95, 24, true}),
+                         ::testing::Values(TIconCase{"None", isNone, 340, 10, 10, 10, false},
+                                           TIconCase{"Standard", isStandard, 410, 60, 12, 10, true},
+                                           TIconCase{"Extended", isExtended, 440, 95, 24, 6, true}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(AboutDlg, TheExtendedIconSitsOnAFramedCardWithAShadow) {
