@@ -75,6 +75,7 @@
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
 #include "system/ZYLSysMenu.h"
+#include "system/ZYLTipDlg.h"
 #include "system/ZYLTrayIcon.h"
 
 namespace {
@@ -160,6 +161,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLAboutDlg", &zyl::ZYLAboutDlgInit, &zyl::ZYLAboutDlgDone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
+    {"ZYLTipDlg", &zyl::ZYLTipDlgInit, &zyl::ZYLTipDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
