@@ -56,6 +56,7 @@
 #include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormA.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
@@ -156,6 +157,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLFormA", &zyl::ZYLFormAInit, &zyl::ZYLFormADone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
