@@ -57,6 +57,7 @@
 #include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormA.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
@@ -158,6 +159,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLFormA", &zyl::ZYLFormAInit, &zyl::ZYLFormADone},
     {"ZYLAboutDlg", &zyl::ZYLAboutDlgInit, &zyl::ZYLAboutDlgDone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
