@@ -50,6 +50,7 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLMaskEdit.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -141,6 +142,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
+    {"ZYLCustomMaskEdit", nullptr, nullptr},
+    {"ZYLMaskEdit", &zyl::ZYLMaskEditInit, &zyl::ZYLMaskEditDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 

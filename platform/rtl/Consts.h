@@ -164,4 +164,12 @@ constexpr const char SZYLWrongFaceStrip[] =
 constexpr const char SZYLWrongFaceIndices[] =
     "The face table must be %d bytes long (the stream holds %d)";
 
+// The library's typed edits.
+constexpr const char SZYLInvalidMask[] = "'%s' is not a valid mask";
+constexpr const char SZYLNoInteger[] = "No integer entered";
+constexpr const char SZYLNoWord[] = "No word entered";
+constexpr const char SZYLNoFloat[] = "No float entered";
+constexpr const char SZYLNoDate[] = "No date entered";
+constexpr const char SZYLNoTime[] = "No time entered";
+
 }  // namespace vcl
