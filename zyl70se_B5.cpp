@@ -50,6 +50,8 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLExtListBox.h"
+#include "edits/ZYLImageListBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -138,6 +140,10 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
+    {"ZYLCustomListBox", nullptr, nullptr},
+    {"ZYLExtListBox", &zyl::ZYLExtListBoxInit, &zyl::ZYLExtListBoxDone},
+    {"ZYLCustomImageListBox", nullptr, nullptr},
+    {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 
