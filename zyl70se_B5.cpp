@@ -51,6 +51,8 @@
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLExtListBox.h"
+#include "edits/ZYLImageListBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -144,6 +146,10 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLDateFormat", nullptr, nullptr},
     {"ZYLCustomMaskEdit", nullptr, nullptr},
     {"ZYLMaskEdit", &zyl::ZYLMaskEditInit, &zyl::ZYLMaskEditDone},
+    {"ZYLCustomListBox", nullptr, nullptr},
+    {"ZYLExtListBox", &zyl::ZYLExtListBoxInit, &zyl::ZYLExtListBoxDone},
+    {"ZYLCustomImageListBox", nullptr, nullptr},
+    {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 
