@@ -50,6 +50,7 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLMemo.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -138,6 +139,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
+    {"ZYLCustomMemo", nullptr, nullptr},
+    {"ZYLMemo", &zyl::ZYLMemoInit, &zyl::ZYLMemoDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 
