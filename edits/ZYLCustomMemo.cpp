@@ -9,6 +9,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Consts.h"
@@ -128,7 +129,7 @@ std::string TZYLMemoStrings::GetTextStr() const { return FMemo->Text(); }
 void TZYLMemoStrings::SetTextStr(const std::string& Value) { FMemo->SetText(Value); }
 
 int TZYLMemoStrings::Add(const std::string& S) {
-  FMemo->InsertAtLine(Count(), S);
+  FMemo->AddLine(S);
   return Count();
 }
 
@@ -363,6 +364,7 @@ void TZYLCustomMemo::NormaliseBreaks(std::string& S) {
 
 void TZYLCustomMemo::SetNewText() {
   NormaliseBreaks(FText);
+  FBreaks = static_cast<int>(std::count(FText.begin(), FText.end(), '\n'));
   FTop = 0;
   FOffset = 0;
   FSelLength = 0;
@@ -376,6 +378,8 @@ void TZYLCustomMemo::SetNewText() {
 void TZYLCustomMemo::HandleReplaceText(int Pos, const std::string& Text) {
   FEditPos = Pos;
   FEditRemoved = static_cast<int>(Text.size());
+  FEditLength = GetLength();
+  FBreaks -= static_cast<int>(std::count(Text.begin(), Text.end(), '\n'));
   if (FLaidLength != GetLength()) FLayoutValid = false;
 }
 
@@ -385,10 +389,10 @@ void TZYLCustomMemo::ChangedText(int At) {
   if (FEditPos > 0) {
     const int pos = FEditPos;
     FEditPos = -1;
-    if (FLayoutValid)
-      LayoutEdit(pos, FEditRemoved, GetLength() - FLaidLength + FEditRemoved);
-    else
-      FLayoutValid = false;
+    const int inserted = GetLength() - FEditLength + FEditRemoved;
+    const auto from = FText.begin() + (pos - 1);
+    FBreaks += static_cast<int>(std::count(from, from + inserted, '\n'));
+    if (FLayoutValid) LayoutEdit(pos, FEditRemoved, inserted);
   }
   inherited::ChangedText(At);
   MakeCursorVisible();
@@ -413,15 +417,23 @@ int TZYLCustomMemo::Advance(int X, char C) {
   return CharWidth(C);
 }
 
+bool TZYLCustomMemo::Measurable() const {
+  for (const vcl::TWinControl* c = this; c; c = c->Parent()) {
+    if (c->HandleAllocated() || c->ParentWindow()) return true;
+    if (!c->Parent()) return dynamic_cast<const vcl::TCustomForm*>(c) != nullptr;
+  }
+  return false;
+}
+
 int TZYLCustomMemo::RowWidth(const std::string& S) {
-  MeasureCharWidths(Canvas());
+  if (Measurable()) MeasureCharWidths(Canvas());
   int x = 0;
   for (const char c : S) x += Advance(x, c);
   return x;
 }
 
 void TZYLCustomMemo::EnsureCharHeight() {
-  if (FCharHeight >= 0) return;
+  if (FCharHeight >= 0 || !Measurable()) return;
   vcl::TCanvas* c = Canvas();
   c->SetFont(Font());
   FCharHeight = c->TextHeight("Wg") + 2;
@@ -469,7 +481,7 @@ int TZYLCustomMemo::WrapParagraph(int Start, std::vector<int>& Rows) {
 }
 
 void TZYLCustomMemo::EnsureLayout() {
-  if (MeasureCharWidths(Canvas())) {
+  if (Measurable() && MeasureCharWidths(Canvas())) {
     FLayoutValid = false;
     FCharHeight = -1;
   }
@@ -636,8 +648,7 @@ void TZYLCustomMemo::SetCurrentRow(int Value) {
 
 int TZYLCustomMemo::LineCount() const {
   if (FText.empty()) return 0;
-  const int breaks = static_cast<int>(std::count(FText.begin(), FText.end(), '\n'));
-  return FText.back() == '\n' ? breaks : breaks + 1;
+  return FText.back() == '\n' ? FBreaks : FBreaks + 1;
 }
 
 bool TZYLCustomMemo::GetLineParas(int Line, int& Start, int& Len) const {
@@ -665,7 +676,9 @@ void TZYLCustomMemo::SetLine(int Line, const std::string& S) {
   if (GetLineParas(Line, start, len)) Replace(start, len, S);
 }
 
-void TZYLCustomMemo::AddLine(const std::string& S) { InsertAtLine(LineCount(), S); }
+void TZYLCustomMemo::AddLine(const std::string& S) {
+  Insert(GetLength() + 1, FText.empty() || FText.back() == '\n' ? S : "\r\n" + S);
+}
 
 void TZYLCustomMemo::InsertAtLine(int Line, const std::string& S) {
   const int n = LineCount();
@@ -674,10 +687,8 @@ void TZYLCustomMemo::InsertAtLine(int Line, const std::string& S) {
     int start = 0, len = 0;
     GetLineParas(Line, start, len);
     Insert(start, S + "\r\n");
-  } else if (FText.empty() || FText.back() == '\n') {
-    Insert(GetLength() + 1, S);
   } else {
-    Insert(GetLength() + 1, "\r\n" + S);
+    AddLine(S);
   }
 }
 

@@ -246,6 +246,9 @@ class TZYLCustomMemo : public TZYLBaseEdit {
 
  private:
   // ---- Row model (ZYLCustomMemo.cpp) ----
+  // Whether the font can be measured: the memo has a window or can get one. Until then the
+  // characters have no width and a row no height.
+  bool Measurable() const;
   // The width of character C at horizontal position X of a row (TAB to the next stop).
   int Advance(int X, char C);
   bool Wrapping() const;
@@ -331,9 +334,12 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   bool FLayoutValid = false;
   int FLayoutWidth = -1;  // the text width the rows were laid out for (0: unwrapped)
   int FLaidLength = 0;    // the text length the rows belong to
-  // The text change in progress: its position and removed length (-1: none).
+  // The text change in progress: its position (-1: none), the length it removes and the
+  // text's length before it.
   int FEditPos = -1;
   int FEditRemoved = 0;
+  int FEditLength = 0;
+  int FBreaks = 0;  // the LF characters of the text
 };
 
 }  // namespace zyl

@@ -151,7 +151,7 @@ void TZYLCustomMemo::DoOnVScroll(vcl::TObject* /*Sender*/, vcl::TScrollCode Scro
     case scPageToMin: ScrollUp(page); break;
     case scThumbReleased:
     case scDragStep: SetTop(ScrollPos); break;
-    default: break;
+    default: return;  // the notices before and after a movement
   }
   ScrollPos = FTop;
   SetCaretFromBar();
@@ -159,8 +159,8 @@ void TZYLCustomMemo::DoOnVScroll(vcl::TObject* /*Sender*/, vcl::TScrollCode Scro
 
 void TZYLCustomMemo::DoOnHScroll(vcl::TObject* /*Sender*/, vcl::TScrollCode ScrollCode,
                                  int& ScrollPos) {
-  if (Wrapping()) return;
-  if (static_cast<int>(ScrollCode) <= scDragStep) SetHorzOffset(ScrollPos);
+  if (Wrapping() || static_cast<int>(ScrollCode) > scDragStep) return;
+  SetHorzOffset(ScrollPos);
   ScrollPos = FOffset;
   SetCaretFromBar();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "display/ZYLSBar.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/rtl/SysUtils.h"
@@ -79,6 +80,22 @@ TEST_F(MemoTest, EnterWithTabOnEnterBreaksTheLineOnlyWithCtrl) {
   memo_->SetCaretPos(2);
   THost::Chord(win::VK_RETURN, false, true);
   EXPECT_EQ(memo_->RawText(), "a\r\nb");
+}
+
+TEST_F(MemoTest, AMemoWithoutAWindowTakesItsSettingsAndLaysOutOnceShown) {
+  auto* loose = new TZYLMemo(host_.Form());
+  loose->SetScrollBars(ZYLCustomMemo::skBoth);
+  loose->SetText("one two three four five six seven eight nine ten");
+  loose->Lines()->Add("last");
+  EXPECT_EQ(loose->Lines()->Count(), 2);
+  EXPECT_EQ(loose->GetRowCount(), 2);  // nothing measured yet: no wrapping
+  loose->SetBounds(10, 140, 80, 60);
+  loose->SetParent(host_.Form());
+  THost::Idle();
+  EXPECT_GT(loose->GetRowCount(), 3);
+  EXPECT_GT(loose->RowHeight(""), 1);
+  ASSERT_NE(loose->VertBar(), nullptr);
+  EXPECT_EQ(loose->VertBar()->Max(), loose->GetRowCount() - loose->PageRows());
 }
 
 // ---------------------------------------------------------------------------------------------
