@@ -440,8 +440,10 @@ bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
                           '/' + std::to_string(FFont3D->Tracing());
   if (key == FWidthKey) return false;
   Canvas->SetFont(f);
-  win::GetCharWidth32A(Canvas->Handle(), 0, 255, FCharWidth);
-  for (int& w : FCharWidth) w = vcl::ClampToInt(int64_t{w} + FFont3D->Tracing());
+  int widths[256] = {};
+  if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
+  for (int i = 0; i < 256; ++i)
+    FCharWidth[i] = vcl::ClampToInt(int64_t{widths[i]} + FFont3D->Tracing());
   FWidthKey = key;
   return true;
 }

@@ -436,7 +436,8 @@ void TZYLCustomMemo::EnsureCharHeight() {
   if (FCharHeight >= 0 || !Measurable()) return;
   vcl::TCanvas* c = Canvas();
   c->SetFont(Font());
-  FCharHeight = c->TextHeight("Wg") + 2;
+  const int h = c->TextHeight("Wg");
+  if (h > 0) FCharHeight = h + 2;  // else measured again when a window can answer
 }
 
 int TZYLCustomMemo::RowHeight(const std::string& /*S*/) {

@@ -54,5 +54,33 @@ TEST(MemoExampleTest, EveryMemoIsReadWithItsTextAndBars) {
   form.reset();
 }
 
+// Read from a form with its bars and then its theme switched off (its window made again while
+// the form loads), the memo still measures its rows by its font.
+TEST(MemoExampleTest, AMemoWhoseWindowIsMadeAgainWhileLoadingMeasuresItsRows) {
+  edittest::THost host;
+  const std::string text =
+      "object F: TForm\n  Left = 0\n  Top = 0\n  Width = 300\n  Height = 200\n  ActiveControl = M\n"
+      "  object M: TZYLMemo\n    Left = 10\n    Top = 10\n    Width = 200\n    Height = 100\n"
+      "    Lined = True\n    ScrollBars = skVertical\n    CtlXP = False\n"
+      "    Text = 'one'#13#10'two'\n  end\nend\n";
+  ZYLMemoInit();
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  {
+    vcl::TStringStream stream(text);
+    vcl::ReadForm(&stream, form.get(), true);
+  }
+  ZYLMemoDone();
+  form->Show();
+  edittest::THost::Idle();
+  auto* m = dynamic_cast<TZYLMemo*>(form->FindComponent("M"));
+  ASSERT_NE(m, nullptr);
+  auto* plain = new TZYLMemo(form.get());
+  plain->SetParent(form.get());
+  EXPECT_EQ(m->RowHeight(""), plain->RowHeight("") + 1);  // the ruled line's pixel
+  EXPECT_GT(plain->RowHeight(""), 8);
+  EXPECT_EQ(m->GetRowCount(), 2);
+  form.reset();
+}
+
 }  // namespace
 }  // namespace zyl
