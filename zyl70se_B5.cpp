@@ -53,6 +53,7 @@
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLExtListBox.h"
 #include "edits/ZYLImageListBox.h"
+#include "edits/ZYLMemo.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -150,6 +151,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLExtListBox", &zyl::ZYLExtListBoxInit, &zyl::ZYLExtListBoxDone},
     {"ZYLCustomImageListBox", nullptr, nullptr},
     {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
+    {"ZYLCustomMemo", nullptr, nullptr},
+    {"ZYLMemo", &zyl::ZYLMemoInit, &zyl::ZYLMemoDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 

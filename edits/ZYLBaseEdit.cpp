@@ -18,6 +18,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/text/Text.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 
@@ -430,6 +431,21 @@ void TZYLBaseEdit::CreateBackBitmap() {
   FBack->SetSize(std::max(1, r.Right), std::max(1, r.Bottom));
   RepaintBack(r);
   if (!Loading()) ComputeRects();
+}
+
+bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
+  vcl::TFont* f = Font();
+  const std::string key = f->Name() + '/' + std::to_string(f->Height()) + '/' +
+                          std::to_string(f->Style().Bits()) + '/' + std::to_string(f->Charset()) +
+                          '/' + std::to_string(FFont3D->Tracing());
+  if (key == FWidthKey) return false;
+  Canvas->SetFont(f);
+  int widths[256] = {};
+  if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
+  for (int i = 0; i < 256; ++i)
+    FCharWidth[i] = vcl::ClampToInt(int64_t{widths[i]} + FFont3D->Tracing());
+  FWidthKey = key;
+  return true;
 }
 
 vcl::TCanvas* TZYLBaseEdit::DrawCanvas() { return FBack ? FBack->Canvas() : Canvas(); }

@@ -329,6 +329,12 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   vcl::TCanvas* DrawCanvas();
   vcl::TBitmap* BackBitmapOf() const { return FBack.get(); }
   bool SelectionHidden() const { return FSelHidden; }
+  // The width table of the 256 characters in the current font and Font3D's tracing, measured
+  // again when the font changed: true when it was.
+  bool MeasureCharWidths(vcl::TCanvas* Canvas);
+  int CharWidth(char C) const { return FCharWidth[static_cast<uint8_t>(C)]; }
+  // The next MeasureCharWidths measures again.
+  void ForgetCharWidths() { FWidthKey.clear(); }
   bool Loading() const;
 
   // ---- Message handlers ----
@@ -431,6 +437,8 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   vcl::TImeMode FImeMode = vcl::imDontCare;
   std::string FImeName;
   TZYLLabelBinding FLabelBinding{this};
+  int FCharWidth[256] = {};
+  std::string FWidthKey;  // the font the character widths belong to
 };
 
 }  // namespace zyl
