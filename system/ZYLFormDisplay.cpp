@@ -81,20 +81,11 @@ int TZYLFormDisplay::AddFormExt(vcl::TCustomForm* Form, bool Activate) {
   Form->SetIsControl(true);
   Form->SetPosition(vcl::poDefault);
   Form->SetTabStop(false);
-  if (Activate)
-    SetActiveFormIndex(index);
-  else if (FSaveResources)
-    ZYLFreeResources(Form);
-  return index;
+  return FForms.Added(index, Activate, FSaveResources);
 }
 
 int TZYLFormDisplay::AddFormClass(TZYLFormClass FormClass, bool Activate) {
   return AddFormExt(ZYLCreateHostedForm(FormClass, this), Activate);
-}
-
-void TZYLFormDisplay::SetActiveForm(vcl::TCustomForm* Form) {
-  const int index = FForms.IndexOf(Form);
-  if (index >= 0) SetActiveFormIndex(index);
 }
 
 vcl::TRect TZYLFormDisplay::PlaceOf(vcl::TCustomForm* Form) {
@@ -102,12 +93,7 @@ vcl::TRect TZYLFormDisplay::PlaceOf(vcl::TCustomForm* Form) {
 }
 
 void TZYLFormDisplay::SetActiveFormIndex(int Index) {
-  if (Index == FForms.ActiveIndex() || Index < -1 || Index >= FForms.Count()) return;
-  bool cancel = false;
-  if (FOnChanging) FOnChanging(this, FForms.Get(Index), cancel);
-  if (cancel) return;
-  if (vcl::TCustomForm* old = FForms.Active()) HideForm(old);
-  FForms.SetActiveIndex(Index);
+  if (!FForms.Switch(Index, this, FOnChanging)) return;
   if (Index < 0) return;
   vcl::TCustomForm* f = FForms.Get(Index);
   ZYLEmbedFormWindow(f, this);
@@ -135,19 +121,11 @@ void TZYLFormDisplay::HideForm(vcl::TCustomForm* Form) {
   if (Form->OnDeactivate) Form->OnDeactivate(Form);
   if (Form->OnHide) Form->OnHide(Form);
   if (FHooked == Form) Unhook();
-  Form->SetAlign(vcl::alNone);
-  Form->SetVisible(false);
-  if (FSaveResources) ZYLFreeResources(Form);
-  FForms.SetActiveIndex(-1);
+  FForms.Conceal(Form, FSaveResources);
 }
 
 void TZYLFormDisplay::MoveForm(vcl::TCustomForm* Form, int NewIndex) {
-  const int index = FForms.IndexOf(Form);
-  if (index < 0) return;
-  const int active = FForms.ActiveIndex();
-  if (vcl::TCustomForm* old = FForms.Active()) HideForm(old);
-  FForms.Move(index, NewIndex);
-  SetActiveFormIndex(active);
+  FForms.MoveForm(Form, NewIndex);
 }
 
 void TZYLFormDisplay::RemoveForm(vcl::TCustomForm* Form, bool FreeIt) {
@@ -163,10 +141,6 @@ void TZYLFormDisplay::RemoveForm(vcl::TCustomForm* Form, bool FreeIt) {
 
 vcl::TCustomForm* TZYLFormDisplay::FindNextForm(vcl::TCustomForm* Form, bool GoForward) const {
   return FForms.FindNext(Form, GoForward);
-}
-
-void TZYLFormDisplay::SelectNextForm(bool GoForward) {
-  SetActiveForm(FindNextForm(ActiveForm(), GoForward));
 }
 
 bool TZYLFormDisplay::Execute(vcl::TCustomForm* Form) {

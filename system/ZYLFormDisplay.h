@@ -17,8 +17,6 @@ namespace zyl {
 ZYL_ENUM(TZYLFormDisplayPosition, fdpTopLeft, fdpTopCenter, fdpTopRight, fdpCenterLeft, fdpCenter,
          fdpCenterRight, fdpBottomLeft, fdpBottomCenter, fdpBottomRight, fdpClient)
 
-using TZYLFormDisplayChangeEvent =
-    vcl::TEvent<void(vcl::TObject* Sender, vcl::TCustomForm* NewForm, bool& Cancel)>;
 using TZYLFDMessageEvent = vcl::TEvent<void(vcl::TObject* Sender, vcl::TMessage& Message)>;
 using TZYLFormClass = vcl::TClass;
 
@@ -60,9 +58,9 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   void HideForm(vcl::TCustomForm* Form);
   void MoveForm(vcl::TCustomForm* Form, int NewIndex);
   vcl::TCustomForm* FindNextForm(vcl::TCustomForm* Form, bool GoForward) const;
-  void SelectNextForm(bool GoForward);
+  void SelectNextForm(bool GoForward) { FForms.SelectNextForm(GoForward); }
   vcl::TCustomForm* ActiveForm() const { return FForms.Active(); }
-  void SetActiveForm(vcl::TCustomForm* Form);
+  void SetActiveForm(vcl::TCustomForm* Form) { FForms.SetActiveForm(Form); }
   int ActiveFormIndex() const { return FForms.ActiveIndex(); }
   void SetActiveFormIndex(int Index);
   int Count() const { return FForms.Count(); }
@@ -93,7 +91,8 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   vcl::TRect PlaceOf(vcl::TCustomForm* Form);
   void Unhook();
 
-  TZYLHostedForms FForms{this};
+  TZYLHostedForms FForms{this, [this](vcl::TCustomForm* F) { HideForm(F); },
+                         [this](int Index) { SetActiveFormIndex(Index); }};
   vcl::TCustomForm* FSingle = nullptr;
   std::string FFormName;
   bool FHookWindowProc = false;

@@ -5,6 +5,7 @@
 
 #include "platform/controls/Forms.h"
 #include "platform/user/WinUser.h"
+#include "system/ZYLResWinControl.h"
 
 namespace zyl {
 
@@ -54,6 +55,52 @@ vcl::TCustomForm* TZYLHostedForms::FindNext(const vcl::TCustomForm* Form, bool G
   for (int i = GoForward ? at + 1 : at - 1; i >= 0 && i < Count(); i += GoForward ? 1 : -1)
     if (FForms[static_cast<size_t>(i)]) return FForms[static_cast<size_t>(i)];
   return nullptr;
+}
+
+void TZYLHostedForms::MoveForm(vcl::TCustomForm* Form, int NewIndex,
+                               const std::function<void(int From, int To)>& Moved) {
+  const int index = IndexOf(Form);
+  if (index < 0) return;
+  const int active = FActive;
+  if (vcl::TCustomForm* old = Active()) FHide(old);
+  Move(index, NewIndex);
+  if (Moved) Moved(index, IndexOf(Form));
+  FActivate(active);
+}
+
+void TZYLHostedForms::SetActiveForm(vcl::TCustomForm* Form) {
+  const int index = IndexOf(Form);
+  if (index >= 0) FActivate(index);
+}
+
+int TZYLHostedForms::Added(int Index, bool Activate, bool SaveResources) {
+  if (Activate)
+    FActivate(Index);
+  else if (SaveResources)
+    ZYLFreeResources(Get(Index));
+  return Index;
+}
+
+bool TZYLHostedForms::Switch(int Index, vcl::TObject* Sender,
+                             const TZYLFormDisplayChangeEvent& OnChanging) {
+  if (Index == FActive || Index < -1 || Index >= Count()) return false;
+  bool cancel = false;
+  if (OnChanging) OnChanging(Sender, Get(Index), cancel);
+  if (cancel) return false;
+  if (vcl::TCustomForm* old = Active()) FHide(old);
+  FActive = Index;
+  return true;
+}
+
+void TZYLHostedForms::SelectNextForm(bool GoForward) {
+  SetActiveForm(FindNext(Active(), GoForward));
+}
+
+void TZYLHostedForms::Conceal(vcl::TCustomForm* Form, bool SaveResources) {
+  Form->SetAlign(vcl::alNone);
+  Form->SetVisible(false);
+  if (SaveResources) ZYLFreeResources(Form);
+  FActive = -1;
 }
 
 void TZYLHostedForms::Clear() {

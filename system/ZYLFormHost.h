@@ -2,17 +2,26 @@
 // with the active index, and the steps that make a form's window a child of the host's.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/controls/Forms.h"
 
 namespace zyl {
 
+// Before another hosted form becomes active; Cancel stops it.
+using TZYLFormDisplayChangeEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, vcl::TCustomForm* NewForm, bool& Cancel)>;
+
 // The hosted forms of one host control. The host hears of a listed form's end through a free
 // notification and calls Forget, so that no entry outlives its form.
 class TZYLHostedForms {
  public:
-  explicit TZYLHostedForms(vcl::TComponent* Host) : FHost(Host) {}
+  // The host's own steps the shared ones call: hiding the active form and activating an index.
+  using THide = std::function<void(vcl::TCustomForm* Form)>;
+  using TActivate = std::function<void(int Index)>;
+  TZYLHostedForms(vcl::TComponent* Host, THide Hide, TActivate Activate)
+      : FHost(Host), FHide(std::move(Hide)), FActivate(std::move(Activate)) {}
   ~TZYLHostedForms() { Clear(); }
   TZYLHostedForms(const TZYLHostedForms&) = delete;
   TZYLHostedForms& operator=(const TZYLHostedForms&) = delete;
@@ -36,6 +45,22 @@ class TZYLHostedForms {
   // The nearest entry after (GoForward) or before Form; nil for nil, an unlisted form or at
   // the list's end or start.
   vcl::TCustomForm* FindNext(const vcl::TCustomForm* Form, bool GoForward) const;
+  // The steps both hosts share. MoveForm hides the active form, moves Form (Moved hears from
+  // where to where) and activates the form now standing at the active index.
+  void MoveForm(vcl::TCustomForm* Form, int NewIndex,
+                const std::function<void(int From, int To)>& Moved = {});
+  void SetActiveForm(vcl::TCustomForm* Form);
+  // The end of adding entry Index: activated, or with SaveResources its window freed; Index.
+  int Added(int Index, bool Activate, bool SaveResources);
+  // The start of activating Index: false for the active index, one outside the list or a change
+  // OnChanging refuses; otherwise the active form is hidden, Index becomes the active index and
+  // the answer is true.
+  bool Switch(int Index, vcl::TObject* Sender, const TZYLFormDisplayChangeEvent& OnChanging);
+  void SelectNextForm(bool GoForward);
+  // The end of hiding the active form: not aligned, hidden, its window freed with
+  // SaveResources, no form active.
+  void Conceal(vcl::TCustomForm* Form, bool SaveResources);
+
   // Empties the list, dropping the free notifications.
   void Clear();
   // The host is going away: forms it does not own are hidden and handed back (Parent nil, their
@@ -49,6 +74,8 @@ class TZYLHostedForms {
   void EraseAt(int Index);
 
   vcl::TComponent* FHost;
+  THide FHide;
+  TActivate FActivate;
   std::vector<vcl::TCustomForm*> FForms;
   int FActive = -1;
 };

@@ -48,11 +48,7 @@ int TZYLFormTabControl::AddFormExt(vcl::TCustomForm* Form, bool Activate) {
   else
     Form->SetPosition(vcl::poDefault);
   Tabs()->Add(Form->Caption());
-  if (Activate)
-    SetActiveFormIndex(index);
-  else if (FSaveResources)
-    ZYLFreeResources(Form);
-  return index;
+  return FForms.Added(index, Activate, FSaveResources);
 }
 
 int TZYLFormTabControl::AddFormClass(TZYLFormClass FormClass, bool Activate) {
@@ -66,18 +62,8 @@ int TZYLFormTabControl::AddFormClassExt(TZYLFormClass FormClass, bool Activate,
   return AddFormExt(form, Activate);
 }
 
-void TZYLFormTabControl::SetActiveForm(vcl::TCustomForm* Form) {
-  const int index = FForms.IndexOf(Form);
-  if (index >= 0) SetActiveFormIndex(index);
-}
-
 void TZYLFormTabControl::SetActiveFormIndex(int Index) {
-  if (Index == FForms.ActiveIndex() || Index < -1 || Index >= FForms.Count()) return;
-  bool cancel = false;
-  if (FOnChanging) FOnChanging(this, FForms.Get(Index), cancel);
-  if (cancel) return;
-  if (vcl::TCustomForm* old = FForms.Active()) HideForm(old);
-  FForms.SetActiveIndex(Index);
+  if (!FForms.Switch(Index, this, FOnChanging)) return;
   SetTabIndex(Index);
   if (Index < 0) return;
   vcl::TCustomForm* f = FForms.Get(Index);
@@ -96,20 +82,12 @@ void TZYLFormTabControl::SetActiveFormIndex(int Index) {
 
 void TZYLFormTabControl::HideForm(vcl::TCustomForm* Form) {
   if (!Form || Form != FForms.Active()) return;
-  Form->SetAlign(vcl::alNone);
-  Form->SetVisible(false);
-  if (FSaveResources) ZYLFreeResources(Form);
-  FForms.SetActiveIndex(-1);
+  FForms.Conceal(Form, FSaveResources);
 }
 
 void TZYLFormTabControl::MoveForm(vcl::TCustomForm* Form, int NewIndex) {
-  const int index = FForms.IndexOf(Form);
-  if (index < 0) return;
-  const int active = FForms.ActiveIndex();
-  if (vcl::TCustomForm* old = FForms.Active()) HideForm(old);
-  FForms.Move(index, NewIndex);
-  Tabs()->Move(index, FForms.IndexOf(Form));
-  SetActiveFormIndex(active);
+  if (FForms.IndexOf(Form) < 0) return;
+  FForms.MoveForm(Form, NewIndex, [this](int From, int To) { Tabs()->Move(From, To); });
   SetTabIndex(FForms.ActiveIndex());
 }
 
@@ -135,10 +113,6 @@ void TZYLFormTabControl::RemoveForm(vcl::TCustomForm* Form, bool FreeIt) {
 
 vcl::TCustomForm* TZYLFormTabControl::FindNextForm(vcl::TCustomForm* Form, bool GoForward) const {
   return FForms.FindNext(Form, GoForward);
-}
-
-void TZYLFormTabControl::SelectNextForm(bool GoForward) {
-  SetActiveForm(FindNextForm(ActiveForm(), GoForward));
 }
 
 bool TZYLFormTabControl::SetActiveFormByName(const std::string& Name) {

@@ -35,11 +35,11 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   void HideForm(vcl::TCustomForm* Form);
   void MoveForm(vcl::TCustomForm* Form, int NewIndex);
   vcl::TCustomForm* FindNextForm(vcl::TCustomForm* Form, bool GoForward) const;
-  void SelectNextForm(bool GoForward);
+  void SelectNextForm(bool GoForward) { FForms.SelectNextForm(GoForward); }
   // Activates the first form with that caption; false when there is none.
   bool SetActiveFormByName(const std::string& Name);
   vcl::TCustomForm* ActiveForm() const { return FForms.Active(); }
-  void SetActiveForm(vcl::TCustomForm* Form);
+  void SetActiveForm(vcl::TCustomForm* Form) { FForms.SetActiveForm(Form); }
   int ActiveFormIndex() const { return FForms.ActiveIndex(); }
   void SetActiveFormIndex(int Index);
   int Count() const { return FForms.Count(); }
@@ -61,7 +61,8 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   // The tab at Index goes; the form at that place (or the last one) is shown.
   void AfterRemoval(int Index);
 
-  TZYLHostedForms FForms{this};
+  TZYLHostedForms FForms{this, [this](vcl::TCustomForm* F) { HideForm(F); },
+                         [this](int Index) { SetActiveFormIndex(Index); }};
   bool FSaveResources = false;
   bool FUseResForms = false;
   TZYLFormDisplayChangeEvent FOnChanging;
