@@ -62,9 +62,11 @@
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
 #include "system/ZYLFormA.h"
+#include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
+#include "system/ZYLFormTabControl.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLInputDlg.h"
@@ -183,6 +185,10 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLPopupMenu", &zyl::ZYLPopupMenuInit, &zyl::ZYLPopupMenuDone},
+    {"ZYLResWinControl", nullptr, nullptr},
+    {"ZYLFormHost", nullptr, nullptr},
+    {"ZYLFormDisplay", &zyl::ZYLFormDisplayInit, &zyl::ZYLFormDisplayDone},
+    {"ZYLFormTabControl", &zyl::ZYLFormTabControlInit, &zyl::ZYLFormTabControlDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},
     {"ZYLMouseFencer", &zyl::ZYLMouseFencerInit, &zyl::ZYLMouseFencerDone},
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},
