@@ -84,6 +84,7 @@
 #include "system/ZYLSysMenu.h"
 #include "system/ZYLTipDlg.h"
 #include "system/ZYLTrayIcon.h"
+#include "system/ZYLWindowListDlg.h"
 
 namespace {
 
@@ -178,6 +179,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
     {"ZYLTipDlg", &zyl::ZYLTipDlgInit, &zyl::ZYLTipDlgDone},
+    {"ZYLWindowListDlg", &zyl::ZYLWindowListDlgInit, &zyl::ZYLWindowListDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
