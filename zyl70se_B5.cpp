@@ -48,8 +48,12 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLBrowseEdit.h"
+#include "edits/ZYLColorEdit.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLFileOpenEdit.h"
+#include "edits/ZYLFileSaveEdit.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -139,6 +143,12 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLCustomBrowseEdit", nullptr, nullptr},
+    {"ZYLBrowseEdit", &zyl::ZYLBrowseEditInit, &zyl::ZYLBrowseEditDone},
+    {"ZYLColorEdit", &zyl::ZYLColorEditInit, &zyl::ZYLColorEditDone},
+    {"ZYLCustomFileEdit", nullptr, nullptr},
+    {"ZYLFileOpenEdit", &zyl::ZYLFileOpenEditInit, &zyl::ZYLFileOpenEditDone},
+    {"ZYLFileSaveEdit", &zyl::ZYLFileSaveEditInit, &zyl::ZYLFileSaveEditDone},
 };
 
 // The system components' units.
