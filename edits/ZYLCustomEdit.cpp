@@ -301,6 +301,9 @@ void TZYLCustomEdit::EnsureCharWidths(vcl::TCanvas* Canvas) {
                           '/' + std::to_string(Font3D()->Tracing());
   if (key == FWidthKey) return;
   Canvas->SetFont(f);
+  // The canvas selects its font into the DC only when it draws or measures: select it for the
+  // query, or the widths would be those of whatever font the DC holds.
+  win::TSelectedObject font(Canvas->Handle(), Canvas->Font()->Handle());
   win::GetCharWidth32A(Canvas->Handle(), 0, 255, FCharWidth);
   for (int& w : FCharWidth) w = vcl::ClampToInt(int64_t{w} + Font3D()->Tracing());
   FWidthKey = key;

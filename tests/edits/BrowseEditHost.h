@@ -63,4 +63,14 @@ inline std::string Shortened(zyl::TZYLCustomBrowseEdit* Edit, const std::string&
   return vcl::MinimizeName(Path, c, Edit->TextRect().Right - Edit->TextRect().Left);
 }
 
+// The edit's own measure of its whole text (what it draws by) agrees with the canvas's.
+inline int DrawnWidth(zyl::TZYLCustomBrowseEdit* Edit) {
+  return Edit->PrefixWidth(Edit->GetLength());
+}
+inline int MeasuredWidth(zyl::TZYLCustomBrowseEdit* Edit) {
+  vcl::TCanvas* c = Edit->Canvas();
+  c->SetFont(Edit->Font());
+  return c->TextWidth(Edit->RawText());
+}
+
 }  // namespace browsetest

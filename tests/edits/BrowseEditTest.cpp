@@ -96,6 +96,9 @@ TEST_F(BrowseEditTest, ALongPathShowsShortenedWhileUnfocusedAndInFullWhileFocuse
   edit_->SetMinimizeName(true);
   edit_->SetPath(Deep());  // unfocused: shortened at once
   const std::string shown = edit_->RawText();
+  // The shortened path fits, as the edit draws it.
+  EXPECT_EQ(browsetest::DrawnWidth(edit_), browsetest::MeasuredWidth(edit_));
+  EXPECT_LE(browsetest::DrawnWidth(edit_), edit_->TextRect().Right - edit_->TextRect().Left);
   EXPECT_NE(shown, Deep());
   EXPECT_NE(shown.find("..."), std::string::npos);
   EXPECT_EQ(shown, browsetest::Shortened(edit_, Deep()));
