@@ -66,10 +66,7 @@ void ZYLRegisterFileEditGlyphs() {
 }
 
 int32_t ZYLFileEditGlyphPixel(int X, int Y) {
-  const int index = PaletteIndex(X, Y);
-  if (index < 0) return -1;
-  const TZYLArtColor& e = kPalette[static_cast<size_t>(index)];
-  return int32_t(e.R) | (int32_t(e.G) << 8) | (int32_t(e.B) << 16);
+  return ZYLTextArtColor(kPalette, PaletteIndex(X, Y));
 }
 
 void ZYLGetFileEditGlyph(vcl::TBitmap* Glyph, TZYLFileEditGlyph Which) {

@@ -104,11 +104,6 @@ void ZYLRegisterGlyphStrip() {
 
 int ZYLGlyphStripCells() { return kCells; }
 
-int32_t ZYLGlyphStripPixel(int X, int Y) {
-  const int index = PaletteIndex(X, Y);
-  if (index < 0) return -1;
-  const TZYLArtColor& e = kPalette[static_cast<size_t>(index)];
-  return int32_t(e.R) | (int32_t(e.G) << 8) | (int32_t(e.B) << 16);
-}
+int32_t ZYLGlyphStripPixel(int X, int Y) { return ZYLTextArtColor(kPalette, PaletteIndex(X, Y)); }
 
 }  // namespace zyl

@@ -23,6 +23,12 @@ int ZYLTextArtIndex(std::span<const TZYLArtColor> Palette, char Key) {
   return -1;
 }
 
+int32_t ZYLTextArtColor(std::span<const TZYLArtColor> Palette, int Index) {
+  if (Index < 0 || static_cast<size_t>(Index) >= Palette.size()) return -1;
+  const TZYLArtColor& e = Palette[static_cast<size_t>(Index)];
+  return int32_t(e.R) | (int32_t(e.G) << 8) | (int32_t(e.B) << 16);
+}
+
 // Two pixels a byte, the left one in the high nibble; rows padded to four bytes.
 std::vector<uint8_t> ZYLTextArtDib(int Width, int Height, std::span<const TZYLArtColor> Palette,
                                    const std::function<int(int X, int Y)>& IndexAt) {

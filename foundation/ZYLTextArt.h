@@ -21,6 +21,9 @@ struct TZYLArtColor {
 std::vector<uint8_t> ZYLTextArtDib(int Width, int Height, std::span<const TZYLArtColor> Palette,
                                    const std::function<int(int X, int Y)>& IndexAt);
 
+// The colour (a TColor) of palette entry Index; -1 for an index outside the palette.
+int32_t ZYLTextArtColor(std::span<const TZYLArtColor> Palette, int Index);
+
 // The palette index of character Key; -1 when the palette lacks it.
 int ZYLTextArtIndex(std::span<const TZYLArtColor> Palette, char Key);
 
