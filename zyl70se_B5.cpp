@@ -48,12 +48,16 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLBrowseEdit.h"
+#include "edits/ZYLColorEdit.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLExtListBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLMemo.h"
+#include "edits/ZYLFileOpenEdit.h"
+#include "edits/ZYLFileSaveEdit.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -157,6 +161,12 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCustomMemo", nullptr, nullptr},
     {"ZYLMemo", &zyl::ZYLMemoInit, &zyl::ZYLMemoDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLCustomBrowseEdit", nullptr, nullptr},
+    {"ZYLBrowseEdit", &zyl::ZYLBrowseEditInit, &zyl::ZYLBrowseEditDone},
+    {"ZYLColorEdit", &zyl::ZYLColorEditInit, &zyl::ZYLColorEditDone},
+    {"ZYLCustomFileEdit", nullptr, nullptr},
+    {"ZYLFileOpenEdit", &zyl::ZYLFileOpenEditInit, &zyl::ZYLFileOpenEditDone},
+    {"ZYLFileSaveEdit", &zyl::ZYLFileSaveEditInit, &zyl::ZYLFileSaveEditDone},
 };
 
 // The system components' units.

@@ -15,6 +15,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
@@ -440,6 +441,9 @@ bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
                           '/' + std::to_string(FFont3D->Tracing());
   if (key == FWidthKey) return false;
   Canvas->SetFont(f);
+  // The canvas selects its font into the DC only when it draws or measures: select it for the
+  // query, or the widths would be those of whatever font the DC holds.
+  win::TSelectedObject font(Canvas->Handle(), Canvas->Font()->Handle());
   int widths[256] = {};
   if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
   for (int i = 0; i < 256; ++i)
