@@ -48,8 +48,11 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLComboBox.h"
+#include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLPrinterComboBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -139,6 +142,10 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLCustomComboBox", nullptr, nullptr},
+    {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
+    {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
+    {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };
 
 // The system components' units.
