@@ -48,6 +48,7 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLComboBox.h"
 #include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
@@ -144,6 +145,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
     {"ZYLCustomComboBox", nullptr, nullptr},
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
+    {"ZYLCustomColorComboBox", nullptr, nullptr},
+    {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };
