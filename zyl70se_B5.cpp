@@ -49,15 +49,19 @@
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLBrowseEdit.h"
+#include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLComboBox.h"
+#include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
-#include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLExtListBox.h"
-#include "edits/ZYLImageListBox.h"
-#include "edits/ZYLMemo.h"
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
+#include "edits/ZYLImageListBox.h"
+#include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLMemo.h"
+#include "edits/ZYLPrinterComboBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -167,6 +171,12 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCustomFileEdit", nullptr, nullptr},
     {"ZYLFileOpenEdit", &zyl::ZYLFileOpenEditInit, &zyl::ZYLFileOpenEditDone},
     {"ZYLFileSaveEdit", &zyl::ZYLFileSaveEditInit, &zyl::ZYLFileSaveEditDone},
+    {"ZYLCustomComboBox", nullptr, nullptr},
+    {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
+    {"ZYLCustomColorComboBox", nullptr, nullptr},
+    {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
+    {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
+    {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };
 
 // The system components' units.

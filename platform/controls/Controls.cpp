@@ -127,9 +127,10 @@ TCustomForm* GetParentForm(const TControl* Control) {
 }
 
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
-  HWND window = WindowFromPoint(Pos);
-  if (!window) return nullptr;
-  TWinControl* win = FindControl(window);
+  // A window of the system's own (a combo's edit child) belongs to the control it lies in.
+  TWinControl* win = nullptr;
+  for (HWND window = WindowFromPoint(Pos); window && !win; window = GetParent(window))
+    win = FindControl(window);
   if (!win) return nullptr;
   TControl* control = win->ControlAtPos(win->ScreenToClient(Pos), AllowDisabled);
   return control ? control : win;

@@ -744,6 +744,10 @@ class TCustomComboBox : public TWinControl {
   void WMGetDlgCode(TMessage& Message);
   void CMFontChanged(TMessage& Message);
   void CMTextChanged(TMessage& Message);
+  // Every message of the edit child (ComboWnd) passes here; ComboProc is the child's own
+  // procedure. Keys go through the combo's key handling first (dialog keys, OnKeyDown,
+  // OnKeyPress); the result goes into Message.Result.
+  virtual void ComboWndProc(TMessage& Message, win::HWND ComboWnd, win::WNDPROC ComboProc);
 
   TStrings* items_ = nullptr;
   TStringList* saved_ = nullptr;  // the items while there is no window

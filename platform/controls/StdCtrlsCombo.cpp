@@ -433,6 +433,20 @@ void TCustomComboBox::CMTextChanged(TMessage& Message) {
 // The edit child's messages: keys pass the combo's key handling, focus reaches the form.
 LRESULT TCustomComboBox::EditWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   const auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCDESTROY) {
+    EditOwners().erase(hwnd);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+  }
+  TMessage message;
+  message.Msg = msg;
+  message.WParam = wp;
+  message.LParam = lp;
+  ComboWndProc(message, hwnd, old);
+  return message.Result;
+}
+
+void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC ComboProc) {
+  const UINT msg = Message.Msg;
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -441,21 +455,20 @@ LRESULT TCustomComboBox::EditWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_SYSCHAR: {
       TWMKey key;
       key.Msg = msg;
-      key.WParam = wp;
-      key.LParam = lp;
-      if (Perform(CN_BASE + msg, wp, lp) != 0) return 0;
+      key.WParam = Message.WParam;
+      key.LParam = Message.LParam;
+      Message.Result = 0;
+      if (Perform(CN_BASE + msg, Message.WParam, Message.LParam) != 0) return;
       bool done = false;
       if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) done = DoKeyDown(key);
       if (msg == WM_KEYUP) done = DoKeyUp(key);
       if (msg == WM_CHAR) done = DoKeyPress(key);
-      if (done) return 0;
-      return CallWindowProcA(old, hwnd, msg, key.WParam, lp);
+      if (done) return;
+      Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, key.WParam, Message.LParam);
+      return;
     }
-    case WM_NCDESTROY:
-      EditOwners().erase(hwnd);
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-      return CallWindowProcA(old, hwnd, msg, wp, lp);
-    default: return CallWindowProcA(old, hwnd, msg, wp, lp);
+    default:
+      Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
   }
 }
 

@@ -27,6 +27,8 @@ void TRecorder::TakePopup(vcl::TObject*, vcl::TPoint MousePos, bool& Handled) {
   Handled = true;
 }
 
+void TRecorder::ColorDialog(vcl::TObject*, vcl::TColorDialog*) { Log.push_back("dialog"); }
+
 std::string TRecorder::Take() {
   std::string s;
   for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;

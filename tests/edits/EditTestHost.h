@@ -9,6 +9,7 @@
 
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
@@ -30,6 +31,8 @@ class TRecorder : public vcl::TObject {
                zyl::TZYLAutoCompleteSource& AddTo);
   // An OnContextPopup that takes the click for itself.
   void TakePopup(vcl::TObject* Sender, vcl::TPoint MousePos, bool& Handled);
+  // A colour box's dialog event.
+  void ColorDialog(vcl::TObject* Sender, vcl::TColorDialog* Dialog);
   // Joins the log with spaces and clears it.
   std::string Take();
 };
