@@ -50,7 +50,9 @@
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLExtSpinEdit.h"
 #include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -141,6 +143,9 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLDateFormat", nullptr, nullptr},
     {"ZYLCustomMaskEdit", nullptr, nullptr},
     {"ZYLMaskEdit", &zyl::ZYLMaskEditInit, &zyl::ZYLMaskEditDone},
+    {"ZYLCustomExtSpinEdit", nullptr, nullptr},
+    {"ZYLExtSpinEdit", &zyl::ZYLExtSpinEditInit, &zyl::ZYLExtSpinEditDone},
+    {"ZYLSpinEdit", &zyl::ZYLSpinEditInit, &zyl::ZYLSpinEditDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 

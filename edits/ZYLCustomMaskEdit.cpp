@@ -665,6 +665,7 @@ void TZYLCustomMaskEdit::WMSetFocusMask(vcl::TWMSetFocus& Message) {
   } catch (const vcl::Exception&) {
     // A text that is no date stays for the user to mend; leaving the field reports it.
   }
+  SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText), FDate->CurrentLength(FCaretPos, FText));
 }
 
 void TZYLCustomMaskEdit::WMKillFocusMask(vcl::TWMKillFocus& Message) {
