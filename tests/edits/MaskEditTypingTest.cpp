@@ -204,10 +204,15 @@ TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
 TEST_F(MaskEditTyping, ABlankCharChangeRedrawsTheTemplate) {
   edit_->SetMask("!0!0\\-00");
   EXPECT_EQ(edit_->RawText(), "__-__");
+  Play("1");
   edit_->SetBlankChar('#');
-  edit_->SetMask("!0!0\\-00");
-  EXPECT_EQ(edit_->RawText(), "##-##");
-  Play("1234");
+  EXPECT_EQ(edit_->RawText(), "1#-##");
+  Play("2");
+  EXPECT_EQ(State(edit_), "12-##|4");
+  Play("34");
+  EXPECT_EQ(edit_->RawText(), "12-34");
+  // A text that does not fit the mask gives way to the one before.
+  edit_->SetText("1x-34");
   EXPECT_EQ(edit_->RawText(), "12-34");
 }
 
