@@ -13,7 +13,6 @@
 #include "foundation/ZYLBevel.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
-#include "platform/classes/Streams.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
 
@@ -203,13 +202,8 @@ TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
       "    MaxValue = 50\n"
       "  end\n"
       "end\n";
-  vcl::TMemoryStream text, binary;
-  text.Write(form.data(), static_cast<int32_t>(form.size()));
-  text.SetPosition(0);
-  vcl::ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
   auto f = std::make_unique<vcl::TForm>(nullptr);
-  binary.ReadComponent(f.get());
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
   ZYLSpinEditDone();
   auto* a = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("A"));
   auto* b = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("B"));
