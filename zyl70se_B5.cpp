@@ -62,6 +62,9 @@
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
 #include "edits/ZYLPrinterComboBox.h"
+#include "edits/ZYLExtSpinEdit.h"
+#include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -164,6 +167,9 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
     {"ZYLCustomMemo", nullptr, nullptr},
     {"ZYLMemo", &zyl::ZYLMemoInit, &zyl::ZYLMemoDone},
+    {"ZYLCustomExtSpinEdit", nullptr, nullptr},
+    {"ZYLExtSpinEdit", &zyl::ZYLExtSpinEditInit, &zyl::ZYLExtSpinEditDone},
+    {"ZYLSpinEdit", &zyl::ZYLSpinEditInit, &zyl::ZYLSpinEditDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
     {"ZYLCustomBrowseEdit", nullptr, nullptr},
     {"ZYLBrowseEdit", &zyl::ZYLBrowseEditInit, &zyl::ZYLBrowseEditDone},

@@ -339,7 +339,13 @@ void TZYLCustomMaskEdit::SetNumberBase(int Value) {
   FNumberBase = Value;
 }
 
+// The empty positions of a mask text show the new blank character.
 void TZYLCustomMaskEdit::SetBlankChar(char Value) {
+  if (FMaskType == meMask) {
+    const size_t n = std::min(FText.size(), FItems.size());
+    for (size_t i = 0; i < n; ++i)
+      if (!FItems[i].Literal && FText[i] == FBlankChar) FText[i] = Value;
+  }
   FBlankChar = Value;
   ChangedText(1);
 }
@@ -665,6 +671,7 @@ void TZYLCustomMaskEdit::WMSetFocusMask(vcl::TWMSetFocus& Message) {
   } catch (const vcl::Exception&) {
     // A text that is no date stays for the user to mend; leaving the field reports it.
   }
+  SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText), FDate->CurrentLength(FCaretPos, FText));
 }
 
 void TZYLCustomMaskEdit::WMKillFocusMask(vcl::TWMKillFocus& Message) {

@@ -249,10 +249,11 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
       break;
     }
     case meMask:
-      if (!checkText(FText)) ReplaceTextQuietly(FPrevText);
+      if (!checkText(FText)) ReplaceTextQuietly(checkText(FPrevText) ? FPrevText : literalChars());
       break;
     default: break;
   }
+  FPrevText = FText;  // the last text the kind accepted
   inherited::ChangedText(At);
 }
 
@@ -317,7 +318,6 @@ void TZYLCustomMaskEdit::BlankOut(int Start, int Length) {
 
 bool TZYLCustomMaskEdit::KeyForMask(uint16_t Key) {
   const bool editable = InputEnabled() && !ReadOnly();
-  const vcl::TShiftState none;
   if (Key == win::VK_BACK) {
     if (!editable || FText.empty()) return true;
     int start = FSelStart, length = FSelLength;

@@ -13,7 +13,8 @@ set(zyl_fuzz_targets
   imagelist=zyl_foundation
   facesettings=zyl_foundation
   ini=platform_sys
-  reghive=platform_sys)
+  reghive=platform_sys
+  mask=zyl_edits)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
 target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)

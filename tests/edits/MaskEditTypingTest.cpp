@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "edits/ZYLCurrencySettings.h"
 #include "edits/ZYLDateFormat.h"
@@ -204,10 +205,15 @@ TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
 TEST_F(MaskEditTyping, ABlankCharChangeRedrawsTheTemplate) {
   edit_->SetMask("!0!0\\-00");
   EXPECT_EQ(edit_->RawText(), "__-__");
+  Play("1");
   edit_->SetBlankChar('#');
-  edit_->SetMask("!0!0\\-00");
-  EXPECT_EQ(edit_->RawText(), "##-##");
-  Play("1234");
+  EXPECT_EQ(edit_->RawText(), "1#-##");
+  Play("2");
+  EXPECT_EQ(State(edit_), "12-##|4");
+  Play("34");
+  EXPECT_EQ(edit_->RawText(), "12-34");
+  // A text that does not fit the mask gives way to the one before.
+  edit_->SetText("1x-34");
   EXPECT_EQ(edit_->RawText(), "12-34");
 }
 
@@ -252,6 +258,19 @@ TEST_F(DateTyping, TheArrowKeysStepTheFieldUnderTheCaret) {
   // Days roll over the month.
   Play("{UP}{UP}");
   EXPECT_EQ(Date(), "2025-3-1");
+}
+
+TEST_F(DateTyping, AClickSelectsTheFieldUnderTheMouse) {
+  Show(2024, 5, 10);
+  const int y = edit_->TextRect().Top + 3;
+  for (const auto& [chars, start, length] :
+       {std::tuple{8, 7, 4}, std::tuple{4, 4, 2}, std::tuple{1, 1, 2}}) {
+    const int x = edit_->TextOrigin() + edit_->PrefixWidth(chars) + 1;
+    const win::POINT p = THost::At(edit_, x, y);
+    tk::Click(p.X, p.Y);
+    EXPECT_EQ(edit_->SelStart(), start) << chars;
+    EXPECT_EQ(edit_->SelLength(), length) << chars;
+  }
 }
 
 TEST_F(DateTyping, TheWheelStepsAndReadOnlyStopsIt) {

@@ -324,6 +324,23 @@ TEST_F(MaskValues, ARequiredPositionLeftEmptyKeepsTheFocus) {
   EXPECT_TRUE(other_->Focused());
 }
 
+TEST_F(MaskValues, ATimeThatIsNoneIsReportedAndKeepsTheFocus) {
+  edit_->OnValidationError = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event);
+  edit_->SetMaskType(meTime);
+  THost::Focus(edit_);
+  host_.Events().Take();
+  edit_->SetText("25:99");
+  host_.Events().Take();
+  THost::Focus(other_);
+  EXPECT_EQ(host_.Events().Take(), "event");
+  EXPECT_TRUE(edit_->Focused());
+  edit_->SetText("10:15");
+  host_.Events().Take();
+  THost::Focus(other_);
+  EXPECT_EQ(host_.Events().Take(), "");
+  EXPECT_TRUE(other_->Focused());
+}
+
 // ---- Form streams ----
 
 std::unique_ptr<vcl::TForm> RoundTrip(vcl::TForm* Form) {

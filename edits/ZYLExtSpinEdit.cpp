@@ -1,0 +1,51 @@
+#include "edits/ZYLExtSpinEdit.h"
+
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLExtSpinEdit) {
+  b.Publish({"SpinBtnWidth",
+             "InfiniteMax",
+             "InfiniteMin",
+             "EditorEnabled",
+             "EditType",
+             "Value",
+             "FractionStep",
+             "LargeStep",
+             "Step",
+             "OnSpinBtnUpClick",
+             "OnSpinBtnDownClick",
+             "Interval",
+             "SpinBtnColor",
+             "SpinBtnHotColor",
+             "SpinBtnDiag",
+             "Decimals",
+             "MinValue",
+             "MaxValue",
+             "Suffix",
+             "AutoSize",
+             "CustomButtons",
+             "CustomButtonsStyle",
+             "CustomButtonWidth",
+             "CustomButtonParentCtlXP"});
+}
+
+ZYL_CLASS_IMPL(TZYLLabeledExtSpinEdit) {
+  b.Publish({"LabelPosition", "LabelSpacing", "LabelSync", "EditLabel"});
+}
+
+TZYLLabeledExtSpinEdit::TZYLLabeledExtSpinEdit(vcl::TComponent* AOwner) : inherited(AOwner) {
+  SetHasLabel(true);
+}
+
+void ZYLExtSpinEditInit() {
+  vcl::RegisterClasses({TZYLExtSpinEdit::StaticClass(), TZYLLabeledExtSpinEdit::StaticClass()});
+}
+
+void ZYLExtSpinEditDone() {
+  vcl::UnRegisterClasses({TZYLExtSpinEdit::StaticClass(), TZYLLabeledExtSpinEdit::StaticClass()});
+}
+
+}  // namespace zyl
