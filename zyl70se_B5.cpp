@@ -52,6 +52,7 @@
 #include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLExtListBox.h"
 #include "edits/ZYLImageListBox.h"
+#include "edits/ZYLListBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -144,6 +145,7 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLExtListBox", &zyl::ZYLExtListBoxInit, &zyl::ZYLExtListBoxDone},
     {"ZYLCustomImageListBox", nullptr, nullptr},
     {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
+    {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
 };
 
