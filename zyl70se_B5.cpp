@@ -147,6 +147,7 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
     {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLButtonListData", nullptr, nullptr},
 };
 
 // The system components' units.
