@@ -13,6 +13,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/text/Text.h"
 
@@ -50,6 +51,15 @@ void TZYLMyListBox::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 // TZYLListBox: description
 
 namespace {
+// Draws a column's text in the canvas's font, on a clear ground.
+void ColumnText(vcl::TCanvas* Canvas, const std::string& Text, win::RECT Rect, uint32_t Flags) {
+  Canvas->RequiredState({vcl::csHandleValid, vcl::csFontValid, vcl::csBrushValid});
+  const win::HDC dc = Canvas->Handle();
+  win::SetBkMode(dc, win::TRANSPARENT);
+  win::SetTextColor(dc, static_cast<win::COLORREF>(vcl::ColorToRGB(Canvas->Font()->Color())));
+  win::DrawTextA(dc, Text.c_str(), static_cast<int>(Text.size()), &Rect, Flags);
+}
+
 // The caption of a section added for a stored width beyond the header's sections.
 constexpr const char* kAddedSectionCaption = "S. %d";
 }  // namespace
@@ -644,8 +654,7 @@ void TZYLListBox::DrawItem(vcl::TWinControl* Control, int Index, TRect Rect,
       if (s->Alignment() == vcl::taRightJustify) align = win::DT_RIGHT;
       if (s->Alignment() == vcl::taCenter) align = win::DT_CENTER;
       r.Left += 1;
-      win::RECT tr = r;
-      win::DrawTextA(c->Handle(), parts[static_cast<size_t>(i)].c_str(), -1, &tr, flags | align);
+      ColumnText(c, parts[static_cast<size_t>(i)], r, flags | align);
       r.Left = r.Right + 1;
     }
     if (FGridLines == glVertical || FGridLines == glBoth) {
@@ -663,8 +672,8 @@ void TZYLListBox::DrawItem(vcl::TWinControl* Control, int Index, TRect Rect,
       }
     }
   } else {
-    win::RECT tr{Rect.Left + 2, Rect.Top, Rect.Right, Rect.Bottom};
-    win::DrawTextA(c->Handle(), row.c_str(), -1, &tr, flags | win::DT_LEFT);
+    ColumnText(c, row, TRect{Rect.Left + 2, Rect.Top, Rect.Right, Rect.Bottom},
+               flags | win::DT_LEFT);
   }
   if (FGridLines == glHorizontal || FGridLines == glBoth) {
     c->Pen()->SetWidth(1);

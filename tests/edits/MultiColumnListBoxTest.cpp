@@ -110,6 +110,19 @@ TEST_F(MultiColumnListBoxTest, ColumnsBeyondTheSectionsAndBlankRowsShowNothing) 
       shot, [&](int, int) { return window; }, "blank_row", win::RECT{0, h, shot.Width, 2 * h}));
 }
 
+TEST_F(MultiColumnListBoxTest, EveryRowIsDrawnInTheListsFont) {
+  TZYLListBox* b = Box({60, 60});
+  for (int i = 0; i < 3; ++i) b->AddLine({"Wide", "Text"});
+  b->ListBox()->SetHideFocus(true);
+  const tk::TCapture shot = host_.Shot(b->ListBox());
+  const int h = b->GetInteger(TZYLListBox::iiItemHeight);
+  auto row = [&](int i) {
+    return tk::MakeCapture(shot.Width, h, [&](int x, int y) { return shot.Color(x, i * h + y); });
+  };
+  EXPECT_TRUE(tk::SamePixels(row(1), row(0), "row_1_as_row_0"));
+  EXPECT_TRUE(tk::SamePixels(row(2), row(0), "row_2_as_row_0"));
+}
+
 TEST_F(MultiColumnListBoxTest, AlternateRowsAndGridLinesAreDrawn) {
   TZYLListBox* b = Box({60, 60});
   for (int i = 0; i < 4; ++i) b->GetItems()->Add("");
