@@ -216,7 +216,7 @@ TZYLListBox::TZYLListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
   FListBox->SetParentCtl3D(false);
   FListBox->SetCtl3D(false);
   FListBox->SetBorderStyle(vcl::bsNone);
-  FListBox->TWinControl::SetColor(vcl::clWindow);
+  FListBox->vcl::TControl::SetColor(vcl::clWindow);
   FListBox->OnDrawItem = vcl::TDrawItemEvent(this, &TZYLListBox::DrawItem);
   FListBox->SetAlign(vcl::alClient);
   SetTabStop(false);
@@ -362,7 +362,7 @@ vcl::TColor TZYLListBox::GetColor(int Index) const {
 void TZYLListBox::SetColor(int Index, vcl::TColor Value) {
   if (Value == GetColor(Index)) return;
   switch (Index) {
-    case ciColor: FListBox->TWinControl::SetColor(Value); break;
+    case ciColor: FListBox->vcl::TControl::SetColor(Value); break;
     case ciSelectedColor:
       FSelectedColor = Value;
       FListBox->SetColor(TZYLCustomListBox::ciSelectedColor, Value);
