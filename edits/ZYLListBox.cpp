@@ -226,7 +226,12 @@ TZYLListBox::TZYLListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
 }
 
 TZYLListBox::~TZYLListBox() {
-  if (!ComponentState().contains(vcl::csDesigning)) DoWriteData();
+  // Settings that cannot be written (a folder gone, a file read-only) are not kept; the box
+  // still goes.
+  if (!ComponentState().contains(vcl::csDesigning)) try {
+      DoWriteData();
+    } catch (const vcl::Exception&) {
+    }
   FListBox->OnDrawItem = nullptr;
   delete FListBox;
   FListBox = nullptr;
@@ -783,6 +788,20 @@ void TZYLListBox::SetIniString(const std::string& S) {
   }
 }
 
+// The notification of a new ini control comes before the control is complete, when it cannot
+// yet be told by its class; a link still missing when the storage is first used is taken from
+// the owner's ini controls then.
+void TZYLListBox::FindIniLink() {
+  if (FIniUse != ioUseLink || FIniLink || !Owner() ||
+      Owner()->ComponentState().contains(vcl::csDestroying))
+    return;
+  for (int i = 0; i < Owner()->ComponentCount(); ++i)
+    if (auto* ini = dynamic_cast<TZYLIniCtrl*>(Owner()->Components(i))) {
+      SetIniLink(ini);
+      return;
+    }
+}
+
 TZYLIniCtrl* TZYLListBox::Storage() const {
   if (FIniUse == ioUseLink) return FIniLink;
   if (FIniUse == ioUseGlobal && ZYLApplication()) return ZYLApplication()->IniCtrl();
@@ -790,6 +809,7 @@ TZYLIniCtrl* TZYLListBox::Storage() const {
 }
 
 void TZYLListBox::DoReadData() {
+  FindIniLink();
   TZYLIniCtrl* ini = Storage();
   if (ini) {
     const std::string s = ini->ReadString(FSection, FIniKey, "");
@@ -799,6 +819,7 @@ void TZYLListBox::DoReadData() {
 }
 
 void TZYLListBox::DoWriteData() {
+  FindIniLink();
   TZYLIniCtrl* ini = Storage();
   if (ini) {
     ini->DeleteKey(FSection, FIniKey);

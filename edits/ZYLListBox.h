@@ -222,6 +222,7 @@ class TZYLListBox : public TZYLCustomScrollBox {
   void RefreshList();
   // The settings storage in use: the link, the application's, or none.
   TZYLIniCtrl* Storage() const;
+  void FindIniLink();
   // -1, 0 or 1: row S against the pivot P.
   int CompareRows(const std::string& S, const std::string& P, const std::vector<int>& Columns);
   void QuickSort(int L, int R, const std::vector<int>& Columns);

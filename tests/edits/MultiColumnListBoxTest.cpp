@@ -17,6 +17,7 @@
 #include "tests/edits/EditTestHost.h"
 #include "tests/edits/ListTestSupport.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -252,9 +253,29 @@ TEST_F(MultiColumnListBoxTest, WidthsGoToTheLinkedSettingsFileAndComeBackEvenWhe
   b->WriteData();
   EXPECT_EQ(Widths(b), "120,80");
   EXPECT_EQ(events_.Log, "read:nil:Files write:nil:Files ");
-  // A freed link is forgotten.
+  // A freed link is forgotten; with ioUseLink the owner's next ini control is taken.
   delete ini;
   EXPECT_EQ(b->IniLink(), nullptr);
+  b->SetIniUse(ioUseLink);
+  auto* other = new TZYLIniCtrl(host_.Form());
+  other->SetTarget(itIniFile);
+  other->SetIniFile(dir.File("other.ini"));
+  b->WriteData();
+  EXPECT_EQ(b->IniLink(), other);
+  EXPECT_EQ(other->ReadString("Files", "ListBoxData", "?"), "120,80");
+}
+
+TEST_F(MultiColumnListBoxTest, ABoxWhoseSettingsCannotBeWrittenStillGoes) {
+  testsupport::TempDir dir;
+  auto* ini = new TZYLIniCtrl(host_.Form());
+  ini->SetTarget(itIniFile);
+  ini->SetIniFile(dir.File("gone/lists.ini"));  // a folder that does not exist
+  TZYLListBox* b = Box({70});
+  b->SetIniUse(ioUseLink);
+  b->SetIniLink(ini);
+  EXPECT_NE(testsupport::ErrorOf<vcl::Exception>([&] { b->WriteData(); }), "<no error>");
+  delete b;
+  EXPECT_EQ(events_.Log, "");
 }
 
 TEST_F(MultiColumnListBoxTest, TheBoxForwardsToItsInnerListAndHeader) {
