@@ -65,6 +65,7 @@
 #include "edits/ZYLExtSpinEdit.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLSpinEdit.h"
+#include "edits/ZYLListBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -183,6 +184,9 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
+    {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},
+    {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLButtonListData", nullptr, nullptr},
 };
 
 // The system components' units.

@@ -202,8 +202,15 @@ void TZYLCustomScrollBox::CMTransparentChanged(vcl::TMessage& /*Message*/) {
 }
 
 ZYL_CLASS_IMPL(TZYLScrollBox) {
-  b.Publish("BorderStyle")
+  b.Publish({"Align", "Anchors", "AutoScroll", "BiDiMode", "BorderStyle"})
       .Default(vcl::bsNone)
+      .Publish({"Constraints", "DragCursor",  "DragKind",    "DragMode",       "Enabled",
+                "Color",       "Ctl3D",       "Font",        "HorzScrollBar",  "ParentBiDiMode",
+                "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",
+                "ShowHint",    "TabOrder",    "TabStop",     "VertScrollBar",  "Visible",
+                "OnClick",     "OnDblClick",  "OnDragDrop",  "OnDragOver",     "OnEndDock",
+                "OnEndDrag",   "OnEnter",     "OnExit",      "OnMouseDown",    "OnMouseMove",
+                "OnMouseUp",   "OnResize",    "OnStartDock", "OnStartDrag"})
       .Publish({"About", "Bevel", "CtlXP", "InstantUpdate", "Transparent"});
 }
 

@@ -22,8 +22,8 @@ class TZYLScrollBoxBevel : public TZYLBevel {
   TZYLScrollBoxBevel();
 };
 
-class TZYLCustomScrollBox : public vcl::TScrollBox {
-  ZYL_CLASS(TZYLCustomScrollBox, vcl::TScrollBox)
+class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
+  ZYL_CLASS(TZYLCustomScrollBox, vcl::TCustomScrollBox)
   ZYL_MESSAGES(TZYLCustomScrollBox)
   explicit TZYLCustomScrollBox(vcl::TComponent* AOwner);
   ~TZYLCustomScrollBox() override;

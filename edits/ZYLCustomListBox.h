@@ -158,7 +158,8 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   // The width the item's text needs.
   virtual int GetHorzExtent(int Index);
   virtual bool CanEdit() { return true; }
-  virtual vcl::TRect GetEditRect(int Index) { return ItemRect(Index); }
+  // The item's rectangle; for no item (-1) where a new last item would stand.
+  virtual vcl::TRect GetEditRect(int Index);
   // The text shown for an item.
   virtual std::string GetStringValue(int Index);
   virtual void DoThemeChanged();

@@ -139,6 +139,13 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   if (FEditor->CanFocus()) FEditor->SetFocus();
 }
 
+vcl::TRect TZYLCustomListBox::GetEditRect(int Index) {
+  const int count = Items()->Count();
+  if (Index >= 0 && Index < count) return ItemRect(Index);
+  if (count > 0) return ItemRect(count);
+  return TRect{0, 0, ClientWidth(), ItemHeight()};
+}
+
 void TZYLCustomListBox::CancelEditMode() {
   if (!FEditor) return;
   TZYLCustomListBoxEdit* e = FEditor;

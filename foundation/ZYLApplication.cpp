@@ -36,8 +36,9 @@ std::string LockFolder() {
   return "/tmp";
 }
 
-// The built-in check-box strip: six 13 x 13 cells (unchecked, checked, grayed, then the same
-// disabled): a box with a grey frame, white (light grey when disabled), a tick or a grey fill.
+// The built-in check-box strip: six 13 x 13 cells (unchecked, checked, grayed, each enabled then
+// disabled, the order the list items' drawing reads): a box with a grey frame, white (light grey
+// when disabled), a tick or a grey fill.
 constexpr int CheckCell = 13;
 std::unique_ptr<vcl::TBitmap> BuiltInCheckBitmap() {
   auto b = std::make_unique<vcl::TBitmap>();
@@ -45,8 +46,8 @@ std::unique_ptr<vcl::TBitmap> BuiltInCheckBitmap() {
   vcl::TCanvas* c = b->Canvas();
   const int tick[][2] = {{3, 6}, {4, 7}, {5, 8}, {6, 7}, {7, 6}, {8, 5}, {9, 4}};
   for (int cell = 0; cell < 6; ++cell) {
-    const int x0 = cell * CheckCell, state = cell % 3;
-    const bool disabled = cell >= 3;
+    const int x0 = cell * CheckCell, state = cell / 2;
+    const bool disabled = cell % 2 == 1;
     c->Brush()->SetColor(state == 2 ? vcl::clSilver : disabled ? vcl::clBtnFace : vcl::clWhite);
     c->FillRect(win::Rect(x0, 0, x0 + CheckCell, CheckCell));
     for (int i = 0; i < CheckCell; ++i) {

@@ -95,9 +95,9 @@ class TZYLApplication : public vcl::TObject {
   // The black checker: an owned copy of GetBrushBitmap(0), made on first use and kept whatever
   // GetBrushBitmap is later asked for.
   vcl::TBitmap* GetBitmap();
-  // The check-box bitmap: six cells side by side (unchecked, checked, grayed, then the same
-  // disabled). The built-in one has the system's 13 x 13 cells; SetCheckBitmap keeps a copy of
-  // its bitmap (nil or an empty one restores the built-in one).
+  // The check-box bitmap: six cells side by side (unchecked, checked, grayed, each enabled then
+  // disabled: cell = 2 x state + disabled). The built-in one has the system's 13 x 13 cells;
+  // SetCheckBitmap keeps a copy of its bitmap (nil or an empty one restores the built-in one).
   vcl::TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
   void SetCheckBitmap(vcl::TBitmap* Value);
   // One cell of the check-box bitmap: width div 6, and the height (0 without a bitmap).

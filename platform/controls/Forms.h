@@ -141,9 +141,11 @@ class TScrollingWinControl : public TWinControl {
 };
 
 // A scrolling container with a sunken border.
-class TScrollBox : public TScrollingWinControl {
-  ZYL_CLASS(TScrollBox, TScrollingWinControl)
-  explicit TScrollBox(TComponent* AOwner);
+// The scroll box without published properties: the base of scroll boxes that publish a list of
+// their own. TScrollBox publishes the framework's.
+class TCustomScrollBox : public TScrollingWinControl {
+  ZYL_CLASS(TCustomScrollBox, TScrollingWinControl)
+  explicit TCustomScrollBox(TComponent* AOwner);
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle Value);
@@ -153,6 +155,11 @@ class TScrollBox : public TScrollingWinControl {
 
  private:
   TFormBorderStyle borderStyle_ = bsSingle;
+};
+
+class TScrollBox : public TCustomScrollBox {
+  ZYL_CLASS(TScrollBox, TCustomScrollBox)
+  explicit TScrollBox(TComponent* AOwner) : TCustomScrollBox(AOwner) {}
 };
 
 class TCustomForm : public TWinControl {

@@ -276,22 +276,22 @@ ZYL_CLASS_IMPL(TScrollingWinControl) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// TScrollBox
+// TCustomScrollBox, TScrollBox
 
-TScrollBox::TScrollBox(TComponent* AOwner) : TScrollingWinControl(AOwner) {
+TCustomScrollBox::TCustomScrollBox(TComponent* AOwner) : TScrollingWinControl(AOwner) {
   controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   width_ = 185;
   height_ = 41;
 }
 
-void TScrollBox::SetBorderStyle(TFormBorderStyle Value) {
+void TCustomScrollBox::SetBorderStyle(TFormBorderStyle Value) {
   if (Value != bsNone && Value != bsSingle) throw EInvalidOperation(SScrollBarRange);
   if (borderStyle_ == Value) return;
   borderStyle_ = Value;
   RecreateWnd();
 }
 
-void TScrollBox::CreateParams(TCreateParams& Params) {
+void TCustomScrollBox::CreateParams(TCreateParams& Params) {
   TScrollingWinControl::CreateParams(Params);
   if (borderStyle_ == bsSingle) {
     if (Ctl3D())
@@ -301,10 +301,13 @@ void TScrollBox::CreateParams(TCreateParams& Params) {
   }
 }
 
+ZYL_CLASS_IMPL(TCustomScrollBox) {
+  b.Declare("BorderStyle", &TCustomScrollBox::BorderStyle, &TCustomScrollBox::SetBorderStyle)
+      .Default(bsSingle);
+}
+
 ZYL_CLASS_IMPL(TScrollBox) {
-  b.Publish({"Align", "Anchors", "AutoScroll", "BiDiMode"})
-      .Prop("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle)
-      .Default(bsSingle)
+  b.Publish({"Align", "Anchors", "AutoScroll", "BiDiMode", "BorderStyle"})
       .Publish({"Constraints", "DragCursor",  "DragKind",    "DragMode",       "Enabled",
                 "Color",       "Ctl3D",       "Font",        "HorzScrollBar",  "ParentBiDiMode",
                 "ParentColor", "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",

@@ -98,6 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Escape after inserting at the end of a multi-selection list: the removed item is not
         // selected again.
         TEditCase{"MultiInsertAtEndEscape", kAll, false, true, 2, "^INS x ESC", "a,b,c", "hide"},
+        // F2 with nothing selected opens an editor below the items that appends its text.
+        TEditCase{"F2WithoutSelectionAppends", kAll, false, false, -1, "F2 d ENTER", "a,b,c,d",
+                  "change3 hide"},
         TEditCase{"TabStaysInEditor", kAll, false, false, 0, "F2 TAB q ENTER", "q,b,c",
                   "change0 hide"}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -142,6 +145,38 @@ TEST_F(ListBoxTest, TheEditorStandsOnItsItemAndCanBeCancelledOrMeasured) {
   // Resizing the box closes the editor.
   l->SetBounds(10, 10, 130, 100);
   EXPECT_EQ(l->Editor(), nullptr);
+}
+
+TEST_F(ListBoxTest, AnEditorForANewItemStandsBelowTheLastOne) {
+  TZYLExtListBox* l = List({"a", "b"});
+  l->AddItemByEditor();
+  ASSERT_NE(l->Editor(), nullptr);
+  EXPECT_EQ(l->Editor()->Top(), l->ItemRect(2).Top - 1);
+  l->HideEditor();
+  TZYLExtListBox* empty = List({}, 10, 120);
+  empty->SetEditOptions(kAll);
+  THost::Focus(empty);
+  listtest::Play("F2");
+  ASSERT_NE(empty->Editor(), nullptr);
+  EXPECT_EQ(empty->Editor()->Top(), -1);
+  EXPECT_EQ(empty->Editor()->Width(), empty->ClientWidth());
+  listtest::Play("first ENTER");
+  EXPECT_EQ(Joined(empty->Items()), "first");
+}
+
+TEST_F(ListBoxTest, AFlatBorderIsLoweredOnlyWhileFocusedOrHovered) {
+  TZYLExtListBox* l = List({"a"});
+  TZYLExtListBox* other = List({"x"}, 10, 120);
+  l->SetFlat(true);
+  l->vcl::TControl::SetColor(vcl::clLime);
+  THost::Focus(other);
+  const win::COLORREF lime = vcl::ColorToRGB(vcl::clLime);
+  auto corner = [&] { return tk::CaptureWindow(l->Handle()).Color(0, 0); };
+  EXPECT_EQ(corner(), lime);  // the flat look: the frame painted in the list's colour
+  THost::Focus(l);
+  EXPECT_NE(corner(), lime);  // a lowered frame
+  THost::Focus(other);
+  EXPECT_EQ(corner(), lime);
 }
 
 TEST_F(ListBoxTest, DisplayEditorIgnoresIndexesOutsideTheItems) {

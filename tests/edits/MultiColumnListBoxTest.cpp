@@ -1,0 +1,314 @@
+// The multi-column list box: rows and their columns, what each column shows, grid lines and
+// alternating rows on screen, the sort by columns, the virtual width, the header's resizing
+// reported to the box, and the column widths kept in (and read back from, even when damaged)
+// the settings file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "edits/ZYLListBox.h"
+#include "foundation/ZYLIniCtrl.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Colors.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/EditTestHost.h"
+#include "tests/edits/ListTestSupport.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+using listtest::Joined;
+namespace tk = win::testkit;
+
+// Writes what the box reports.
+class TBoxEvents : public vcl::TObject {
+  ZYL_CLASS(TBoxEvents, vcl::TObject)
+ public:
+  std::string Log;
+  void Sized(vcl::TObject*, int Section, int Width) {
+    Log += "sized" + std::to_string(Section) + "=" + std::to_string(Width) + " ";
+  }
+  void Read(vcl::TObject*, TZYLIniCtrl* Ini, std::string Section) {
+    Log += std::string("read:") + (Ini ? "ini" : "nil") + ":" + Section + " ";
+  }
+  void Write(vcl::TObject*, TZYLIniCtrl* Ini, std::string Section) {
+    Log += std::string("write:") + (Ini ? "ini" : "nil") + ":" + Section + " ";
+  }
+  // Orders rows by length.
+  void ByLength(vcl::TObject*, const std::string& a, const std::string& b, int8_t& r) {
+    r = a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+  }
+};
+ZYL_CLASS_IMPL(TBoxEvents) {}
+
+class MultiColumnListBoxTest : public ::testing::Test {
+ protected:
+  TZYLListBox* Box(std::vector<int> Widths) {
+    auto* b = new TZYLListBox(host_.Form());
+    b->SetBounds(5, 5, 240, 150);
+    b->SetParent(host_.Form());
+    vcl::THeaderSections* s = b->GetHeaderSections();
+    for (size_t i = 0; i < Widths.size(); ++i) {
+      if (i >= static_cast<size_t>(s->Count())) s->Add();
+      s->Items(static_cast<int>(i))->SetWidth(Widths[i]);
+    }
+    b->OnHeaderSized = TSectionEvent(&events_, &TBoxEvents::Sized);
+    b->OnIniReadData = TZYLIniCtrlEvent(&events_, &TBoxEvents::Read);
+    b->OnIniWriteData = TZYLIniCtrlEvent(&events_, &TBoxEvents::Write);
+    THost::Idle();
+    return b;
+  }
+  static std::string Widths(TZYLListBox* B) { return B->GetIniString(); }
+  THost host_;
+  TBoxEvents events_;
+};
+
+TEST_F(MultiColumnListBoxTest, RowsAreJoinedSplitAndChangedByColumn) {
+  TZYLListBox* b = Box({50});
+  EXPECT_EQ(b->AddLine({"a", "b", "c"}), 0);
+  b->SetItemPart(0, 4, "e");  // past the last column: separators are added
+  b->SetItemPart(1, 0, "x");  // no such row
+  b->SetItemPart(-1, 0, "x");
+  testsupport::ExpectCases({{Joined(b->GetItems()), "a;b;c;;e"},
+                            {b->ItemPart(0, 1), "b"},
+                            {b->ItemPart(0, 7), ""},
+                            {b->ItemPart(5, 0), ""},
+                            {b->ItemPart(-1, 0), ""},
+                            {b->GetPartString("p;q", 1), "q"},
+                            {std::to_string(b->GetBool(TZYLListBox::biAutoScroll)), "0"},
+                            {std::to_string(b->GetInteger(TZYLListBox::iiSectionCount)), "1"}});
+  b->SetDelimiter('|');
+  b->AddLine({"1", "2"});
+  EXPECT_EQ(b->GetItems()->Strings(1), "1|2");
+  b->Clear();
+  EXPECT_EQ(b->GetItems()->Count(), 0);
+}
+
+TEST_F(MultiColumnListBoxTest, ColumnsBeyondTheSectionsAndBlankRowsShowNothing) {
+  TZYLListBox* b = Box({40});
+  b->GetFont(TZYLListBox::fiFont)->SetColor(vcl::clBlack);
+  b->AddLine({"WWWW", "WWWW", "WWWW"});
+  b->AddLine({"   "});
+  const tk::TCapture shot = host_.Shot(b->ListBox());
+  const int h = b->GetInteger(TZYLListBox::iiItemHeight);
+  const win::COLORREF window = vcl::ColorToRGB(vcl::clWindow);
+  // The first column is inked; right of its section, and on the blank row, only background.
+  bool inked = false;
+  for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < h; ++y) inked |= shot.Color(x, y) != window;
+  EXPECT_TRUE(inked);
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [&](int, int) { return window; }, "beyond_sections",
+      win::RECT{42, 0, shot.Width, 2 * h}));
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [&](int, int) { return window; }, "blank_row", win::RECT{0, h, shot.Width, 2 * h}));
+}
+
+TEST_F(MultiColumnListBoxTest, EveryRowIsDrawnInTheListsFont) {
+  TZYLListBox* b = Box({60, 60});
+  for (int i = 0; i < 3; ++i) b->AddLine({"Wide", "Text"});
+  b->ListBox()->SetHideFocus(true);
+  const tk::TCapture shot = host_.Shot(b->ListBox());
+  const int h = b->GetInteger(TZYLListBox::iiItemHeight);
+  auto row = [&](int i) {
+    return tk::MakeCapture(shot.Width, h, [&](int x, int y) { return shot.Color(x, i * h + y); });
+  };
+  EXPECT_TRUE(tk::SamePixels(row(1), row(0), "row_1_as_row_0"));
+  EXPECT_TRUE(tk::SamePixels(row(2), row(0), "row_2_as_row_0"));
+}
+
+TEST_F(MultiColumnListBoxTest, AlternateRowsAndGridLinesAreDrawn) {
+  TZYLListBox* b = Box({60, 60});
+  for (int i = 0; i < 4; ++i) b->GetItems()->Add("");
+  b->SetBool(TZYLListBox::biAlternateColors, true);
+  b->SetColor(TZYLListBox::ciAltLineColor, vcl::clAqua);
+  b->SetColor(TZYLListBox::ciGridHorzColor, vcl::clRed);
+  b->SetColor(TZYLListBox::ciGridVertColor, vcl::clBlue);
+  b->SetGridLines(glBoth);
+  b->ListBox()->SetHideFocus(true);
+  b->AddLine({"x"});  // blank rows are drawn only in their background; this one has text
+  const tk::TCapture shot = host_.Shot(b->ListBox());
+  const int h = b->GetInteger(TZYLListBox::iiItemHeight);
+  const win::COLORREF aqua = vcl::ColorToRGB(vcl::clAqua), window = vcl::ColorToRGB(vcl::clWindow),
+                      blue = vcl::ColorToRGB(vcl::clBlue);
+  // Rows 0..3 are blank: background only, alternating (the drawing area of an item ends one
+  // line above the item's bottom, which keeps the list's colour).
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [&](int, int y) { return (y / h) % 2 && y % h != h - 1 ? aqua : window; },
+      "alternate_rows", win::RECT{2, 0, 50, 4 * h - 1}));
+  // Row 4 has text: its grid lines are drawn, the vertical one at each section's end, the
+  // horizontal one on the last line of the item's drawing area (one above the item's bottom).
+  const vcl::TRect r = b->ListBox()->ItemRect(4);
+  const int left = r.Left + b->ListBox()->Margin();
+  EXPECT_EQ(shot.Color(left + 59, r.Top + 2), blue);
+  EXPECT_EQ(shot.Color(left + 30, r.Bottom - 2), vcl::ColorToRGB(vcl::clRed));
+}
+
+TEST_F(MultiColumnListBoxTest, SpecialSortOrdersByTheListedColumnsOrByTheHandler) {
+  TZYLListBox* b = Box({50, 50});
+  for (const char* row : {"b;2", "a;2", "c;1", "a;1", "b;1"}) b->GetItems()->Add(row);
+  b->SpecialSort({1, 0});
+  EXPECT_EQ(Joined(b->GetItems()), "a;1,b;1,c;1,a;2,b;2");
+  b->SpecialSort({0});
+  EXPECT_EQ(b->ItemPart(0, 0) + b->ItemPart(1, 0) + b->ItemPart(4, 0), "aac");
+  b->GetItems()->Clear();
+  for (const char* row : {"ccc", "a", "bb", "dddd"}) b->GetItems()->Add(row);
+  b->OnSSCompareItem = TZYLLBCompareItemEvent(&events_, &TBoxEvents::ByLength);
+  b->SpecialSort();
+  EXPECT_EQ(Joined(b->GetItems()), "a,bb,ccc,dddd");
+}
+
+TEST_F(MultiColumnListBoxTest, SortingManyRowsStaysInOrder) {
+  TZYLListBox* b = Box({50});
+  std::vector<std::string> want;
+  for (int i = 0; i < 500; ++i) {
+    const std::string key = std::to_string((i * 7919) % 1000 + 1000);
+    b->GetItems()->Add(key);
+    want.push_back(key);
+  }
+  std::sort(want.begin(), want.end());
+  b->SpecialSort({0});
+  std::string joined;
+  for (const std::string& s : want) joined += (joined.empty() ? "" : ",") + s;
+  EXPECT_EQ(Joined(b->GetItems()), joined);
+}
+
+TEST_F(MultiColumnListBoxTest, ResizingASectionIsReportedAndTheVirtualWidthFollows) {
+  TZYLListBox* b = Box({100, 100});
+  b->SetBool(TZYLListBox::biVirtualAutoWidth, true);
+  EXPECT_EQ(b->VirtualWidth(), 0);  // 200 fits
+  b->Header()->SetSectionWidth(1, 300);
+  EXPECT_EQ(events_.Log, "sized1=300 ");
+  EXPECT_EQ(b->VirtualWidth(), 400);
+  EXPECT_EQ(b->ListBox()->Width(), 400);
+  EXPECT_EQ(b->HorzScrollBar()->Range(), 400);
+  b->Header()->SetSectionWidth(1, 300);  // unchanged: not reported
+  EXPECT_EQ(events_.Log, "sized1=300 ");
+  b->SetBool(TZYLListBox::biVirtualAutoWidth, false);
+  EXPECT_EQ(b->VirtualWidth(), 0);
+  EXPECT_EQ(b->ListBox()->Align(), vcl::alClient);
+  b->SetVirtualWidth(-5);  // ignored
+  EXPECT_EQ(b->VirtualWidth(), 0);
+}
+
+struct TIniCase {
+  const char* Stored;
+  const char* Widths;  // afterwards, starting from one section of 50
+  int Sections;
+};
+
+class ColumnWidths : public MultiColumnListBoxTest,
+                     public ::testing::WithParamInterface<TIniCase> {};
+
+TEST_P(ColumnWidths, AreReadBackFromTheSettingsText) {
+  TZYLListBox* b = Box({50});
+  b->SetIniString(GetParam().Stored);
+  EXPECT_EQ(Widths(b), GetParam().Widths);
+  EXPECT_EQ(b->GetInteger(TZYLListBox::iiSectionCount), GetParam().Sections);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, ColumnWidths,
+                         ::testing::Values(TIniCase{"50,60,70", "50,60,70", 3},
+                                           TIniCase{"80", "80", 1}, TIniCase{"", "50", 1},
+                                           // Damaged entries leave their column's width alone.
+                                           TIniCase{"40,zz,90", "40,50,90", 3},
+                                           TIniCase{"-7", "50", 1},
+                                           TIniCase{"99999999999999999999,30", "50,30", 2},
+                                           TIniCase{" 45 ,x1", "45,50", 2}));
+
+TEST_F(MultiColumnListBoxTest, AddedSectionsAreCaptionedByTheirNumber) {
+  TZYLListBox* b = Box({50});
+  b->SetIniString("50,60,70");
+  EXPECT_EQ(b->GetHeaderSections()->Items(1)->Text(), "S. 2");
+  EXPECT_EQ(b->GetHeaderSections()->Items(2)->Text(), "S. 3");
+}
+
+TEST_F(MultiColumnListBoxTest, WidthsGoToTheLinkedSettingsFileAndComeBackEvenWhenDamaged) {
+  testsupport::TempDir dir;
+  auto* ini = new TZYLIniCtrl(host_.Form());
+  ini->SetTarget(itIniFile);
+  ini->SetIniFile(dir.File("lists.ini"));
+  TZYLListBox* b = Box({70, 80});
+  b->SetIniUse(ioUseLink);
+  b->SetIniLink(ini);
+  b->SetSection("Files");
+  b->WriteData();
+  EXPECT_EQ(ini->ReadString("Files", "ListBoxData", "?"), "70,80");
+  ini->WriteString("Files", "ListBoxData", "120,oops");
+  b->ReadData();
+  EXPECT_EQ(Widths(b), "120,80");
+  EXPECT_EQ(events_.Log, "write:ini:Files read:ini:Files ");
+  // Without storage nothing is read or written, but the events still come.
+  events_.Log.clear();
+  b->SetIniUse(ioNone);
+  ini->WriteString("Files", "ListBoxData", "1,1");
+  b->ReadData();
+  b->WriteData();
+  EXPECT_EQ(Widths(b), "120,80");
+  EXPECT_EQ(events_.Log, "read:nil:Files write:nil:Files ");
+  // A freed link is forgotten; with ioUseLink the owner's next ini control is taken.
+  delete ini;
+  EXPECT_EQ(b->IniLink(), nullptr);
+  b->SetIniUse(ioUseLink);
+  auto* other = new TZYLIniCtrl(host_.Form());
+  other->SetTarget(itIniFile);
+  other->SetIniFile(dir.File("other.ini"));
+  b->WriteData();
+  EXPECT_EQ(b->IniLink(), other);
+  EXPECT_EQ(other->ReadString("Files", "ListBoxData", "?"), "120,80");
+}
+
+TEST_F(MultiColumnListBoxTest, ABoxWhoseSettingsCannotBeWrittenStillGoes) {
+  testsupport::TempDir dir;
+  auto* ini = new TZYLIniCtrl(host_.Form());
+  ini->SetTarget(itIniFile);
+  ini->SetIniFile(dir.File("gone/lists.ini"));  // a folder that does not exist
+  TZYLListBox* b = Box({70});
+  b->SetIniUse(ioUseLink);
+  b->SetIniLink(ini);
+  EXPECT_NE(testsupport::ErrorOf<vcl::Exception>([&] { b->WriteData(); }), "<no error>");
+  delete b;
+  EXPECT_EQ(events_.Log, "");
+}
+
+TEST_F(MultiColumnListBoxTest, TheBoxForwardsToItsInnerListAndHeader) {
+  TZYLListBox* b = Box({50});
+  b->SetBool(TZYLListBox::biMultiSelect, true);
+  b->SetBool(TZYLListBox::biHeaderVisible, false);
+  b->SetInteger(TZYLListBox::iiHeaderHeight, 30);
+  b->SetColor(TZYLListBox::ciColor, vcl::clYellow);
+  b->SetCursor(TZYLListBox::uiCursor, vcl::crHandPoint);
+  b->SetBool(TZYLListBox::biEnabled, false);
+  testsupport::ExpectCases({
+      {std::to_string(b->ListBox()->MultiSelect()), "1"},
+      {std::to_string(b->Header()->Visible()), "0"},
+      {std::to_string(b->Header()->Height()), "30"},
+      {std::to_string(b->ListBox()->Color()), std::to_string(vcl::clYellow)},
+      {std::to_string(b->ListBox()->Cursor()), std::to_string(vcl::crHandPoint)},
+      {std::to_string(b->ListBox()->Enabled()) + std::to_string(b->Header()->Enabled()) +
+           std::to_string(b->Enabled()),
+       "000"},
+  });
+  b->SetBool(TZYLListBox::biHeaderVisible, true);
+  b->SetBool(TZYLListBox::biEnabled, true);
+  b->AddLine({"one"});
+  b->AddLine({"two"});
+  b->SetFocus();
+  THost::Idle();
+  EXPECT_TRUE(b->Focused());
+  const vcl::TRect r = b->ListBox()->ItemRect(1);
+  const win::POINT p = THost::At(b->ListBox(), r.Left + 5, r.Top + 2);
+  tk::Click(p.X, p.Y);
+  THost::Idle();
+  EXPECT_TRUE(b->GetSelected(1));
+}
+
+}  // namespace
+}  // namespace zyl
