@@ -440,6 +440,7 @@ bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
                           '/' + std::to_string(FFont3D->Tracing());
   if (key == FWidthKey) return false;
   Canvas->SetFont(f);
+  Canvas->RequiredState({vcl::csHandleValid, vcl::csFontValid});  // the font selected now
   int widths[256] = {};
   if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
   for (int i = 0; i < 256; ++i)
