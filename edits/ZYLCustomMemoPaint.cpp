@@ -9,6 +9,7 @@
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
@@ -185,8 +186,8 @@ bool TZYLCustomMemo::DoMouseWheel(vcl::TShiftState Shift, int WheelDelta, vcl::T
 
 void TZYLCustomMemo::SetCaretFromBar() {
   FBarScrolling = true;
+  vcl::TFinally clear([this] { FBarScrolling = false; });
   SetCaret();
-  FBarScrolling = false;
 }
 
 void TZYLCustomMemo::DoThemeChanged() {
