@@ -14,6 +14,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
@@ -440,7 +441,9 @@ bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
                           '/' + std::to_string(FFont3D->Tracing());
   if (key == FWidthKey) return false;
   Canvas->SetFont(f);
-  Canvas->RequiredState({vcl::csHandleValid, vcl::csFontValid});  // the font selected now
+  // The canvas selects its font into the DC only when it draws or measures: select it for the
+  // query, or the widths would be those of whatever font the DC holds.
+  win::TSelectedObject font(Canvas->Handle(), Canvas->Font()->Handle());
   int widths[256] = {};
   if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
   for (int i = 0; i < 256; ++i)
