@@ -1,12 +1,12 @@
 // Filling a memo with lines and showing its end: the text of n lines (words of letters, every
 // fifth line long enough to wrap) is set through Lines in one go, the memo is scrolled to its
-// end (Ctrl+End: the caret after the last character) and the last page is painted; and, as a
-// second case, n lines are added one by one through Lines.Add. Reported per line beside a
-// reference measured in the same run: a plain walk over the same text that sums the widths of
-// its characters and counts its line breaks ("vs_walk": how many such walks one line of the
-// memo costs). Both cases run at 1,000 and 100,000 lines (adding at 1,000 and 10,000): the time
-// per line stays flat when the memo's layout is linear in the text. Times are the thread's CPU
-// time.
+// end (the caret after the last character) and the last page is painted. As a second case, n
+// lines are added one by one through Lines.Add; as a third, every line is read through Lines
+// after a change. Reported per line beside a reference measured in the same run: a plain walk
+// over the same text that sums the widths of its characters and counts its line breaks
+// ("vs_walk": how many such walks one line of the memo costs). The cases run at 1,000 and
+// 100,000 lines (adding at 1,000 and 10,000): the time per line stays flat when the memo's
+// layout is linear in the text. Times are the thread's CPU time.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -134,8 +134,28 @@ void BM_AddLines(benchmark::State& state) {
   Report(state, seconds, reference, n);
 }
 
+void BM_ReadLines(benchmark::State& state) {
+  TScene scene;
+  const size_t n = static_cast<size_t>(state.range(0));
+  const std::string text = Text(n);
+  scene.memo->Lines()->SetTextStr(text);
+  double seconds = 0, reference = 0;
+  for (auto _ : state) {
+    reference += WalkSeconds(text);
+    scene.memo->Lines()->Put(0, Line(0));  // a change: the lines are found again
+    const double t0 = Now();
+    size_t chars = 0;
+    for (int i = 0; i < scene.memo->Lines()->Count(); ++i)
+      chars += scene.memo->Lines()->Get(i).size();
+    seconds += Now() - t0;
+    if (chars + 2 * (n - 1) != text.size()) state.SkipWithError("lines differ");
+  }
+  Report(state, seconds, reference, n);
+}
+
 BENCHMARK(BM_FillScrollPaint)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddLines)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLines)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace bench_memo
 

@@ -364,6 +364,7 @@ void TZYLCustomMemo::NormaliseBreaks(std::string& S) {
 
 void TZYLCustomMemo::SetNewText() {
   NormaliseBreaks(FText);
+  FParasValid = false;
   FBreaks = static_cast<int>(std::count(FText.begin(), FText.end(), '\n'));
   FTop = 0;
   FOffset = 0;
@@ -386,6 +387,7 @@ void TZYLCustomMemo::HandleReplaceText(int Pos, const std::string& Text) {
 void TZYLCustomMemo::HandleInsertText(int /*Pos*/, std::string& Text) { NormaliseBreaks(Text); }
 
 void TZYLCustomMemo::ChangedText(int At) {
+  FParasValid = false;
   if (FEditPos > 0) {
     const int pos = FEditPos;
     FEditPos = -1;
@@ -656,10 +658,16 @@ bool TZYLCustomMemo::GetLineParas(int Line, int& Start, int& Len) const {
   Start = 0;
   Len = 0;
   if (Line < 0 || Line >= LineCount()) return false;
-  size_t p = 0;
-  for (int i = 0; i < Line; ++i) p = FText.find('\n', p) + 1;
-  size_t e = FText.find('\n', p);
-  if (e == std::string::npos) e = FText.size();
+  if (!FParasValid) {
+    FParas.assign(1, 1);
+    for (size_t i = FText.find('\n'); i != std::string::npos; i = FText.find('\n', i + 1))
+      FParas.push_back(static_cast<int>(i) + 2);
+    FParasValid = true;
+  }
+  const size_t p = static_cast<size_t>(FParas[static_cast<size_t>(Line)] - 1);
+  size_t e = static_cast<size_t>(Line) + 1 < FParas.size()
+                 ? static_cast<size_t>(FParas[static_cast<size_t>(Line) + 1] - 2)  // the LF
+                 : FText.size();
   if (e > p && FText[e - 1] == '\r') --e;
   Start = static_cast<int>(p) + 1;
   Len = static_cast<int>(e - p);

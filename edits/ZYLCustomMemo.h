@@ -340,6 +340,9 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   int FEditRemoved = 0;
   int FEditLength = 0;
   int FBreaks = 0;  // the LF characters of the text
+  // The first character of every line, made when a line is asked for after a change.
+  mutable std::vector<int> FParas;
+  mutable bool FParasValid = false;
 };
 
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
@@ -185,8 +186,8 @@ bool TZYLCustomMemo::DoMouseWheel(vcl::TShiftState Shift, int WheelDelta, vcl::T
 
 void TZYLCustomMemo::SetCaretFromBar() {
   FBarScrolling = true;
+  vcl::TFinally clear([this] { FBarScrolling = false; });
   SetCaret();
-  FBarScrolling = false;
 }
 
 void TZYLCustomMemo::DoThemeChanged() {
@@ -313,10 +314,11 @@ void TZYLCustomMemo::PaintRuledLines(vcl::TCanvas* Canvas, int Top) {
 // control characters are left out, the pieces between them placed at their tab stops.
 void TZYLCustomMemo::DrawRowText(vcl::TCanvas* Canvas, int From, int To, int X, int Y, int Bottom) {
   const TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
-  const int right = FTextRect.Right;
-  int x = 0, pieceX = 0, piece = From;
+  const int left = FTextRect.Left, right = FTextRect.Right;
+  int x = 0, pieceX = 0, piece = From, end = To;
+  // Draws the piece up to End when some of it lies between the text's edges.
   auto flush = [&](int End) {
-    if (End > piece && X + pieceX < right)
+    if (End > piece && X + pieceX < right && X + x > left)
       ZYLDrawTextExt(Canvas, FText.substr(size_t(piece - 1), size_t(End - piece)), Font3D(),
                      TRect{X + pieceX, Y, std::max(right, X + x) + 8, Bottom}, RowFlags, styles);
   };
@@ -328,11 +330,12 @@ void TZYLCustomMemo::DrawRowText(vcl::TCanvas* Canvas, int From, int To, int X, 
       piece = p + 1;
       pieceX = x + w;
     } else if (X + x > right) {
+      end = p;  // the rest lies right of the text
       break;
     }
     x += w;
   }
-  flush(std::min(To, static_cast<int>(FText.size()) + 1));
+  flush(std::min(end, static_cast<int>(FText.size()) + 1));
 }
 
 void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
@@ -384,10 +387,12 @@ void TZYLCustomMemo::DrawText(int /*From*/) {
   if (caretShown) win::HideCaret(wnd);
   vcl::TCanvas* c = DrawCanvas();
   c->SetFont(Font());
-  PaintMargin(c);
   const TRect R = FTextRect;
-  if (R.Right > R.Left && R.Bottom > R.Top) {
-    RepaintBack(TRect{R.Left - 1, R.Top, R.Right + 1, R.Bottom});
+  const bool hasText = R.Right > R.Left && R.Bottom > R.Top;
+  // The ground first: a themed ground is painted whole, under the margin.
+  if (hasText) RepaintBack(TRect{R.Left - 1, R.Top, R.Right + 1, R.Bottom});
+  PaintMargin(c);
+  if (hasText) {
     const int rh = RowHeight("");
     const int rows = static_cast<int>(FRows.size());
     {

@@ -107,6 +107,20 @@ TEST_F(MemoRows, TheCaretRowIsReportedWhenItChanges) {
   EXPECT_EQ(seen, (std::vector<int>{2, 3, 2}));
 }
 
+TEST_F(MemoFixture, APageOfHundredsOfRowsScrollsAndFindsItsRows) {
+  Fit(memo_, 0, 180);
+  std::string text;
+  for (int i = 0; i < 400; ++i) text += (i ? "\r\n" : "") + std::to_string(i);
+  memo_->SetText(text);
+  ASSERT_EQ(memo_->PageRows(), 180);
+  THost::Chord(win::VK_END, false, true);
+  EXPECT_EQ(memo_->TopRow(), 400 - 180 + 1);
+  tk::KeyPress(win::VK_PRIOR);
+  EXPECT_EQ(memo_->TopRow(), 400 - 2 * 180 + 2);
+  EXPECT_EQ(memo_->GetRowNr(), 400 - 179);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEFROMCHAR, static_cast<win::WPARAM>(text.size()), 0), 399);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Mouse
 

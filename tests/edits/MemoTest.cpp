@@ -15,6 +15,7 @@
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/MemoFixture.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {
@@ -166,6 +167,30 @@ TEST_F(MemoTest, EditsKeepTheRowsAsALayoutFromScratchGivesThem) {
   EXPECT_EQ(memo_->RawText(), "");
 }
 
+TEST_F(MemoTest, AnotherFontMeasuresAndWrapsAgain) {
+  const std::string text = "one two three four five six seven eight nine ten";
+  Fit(memo_, memo_->RowWidth("one two three four "), 8);
+  memo_->SetText(text);
+  const int rows = memo_->GetRowCount(), height = memo_->RowHeight("");
+  memo_->Font()->SetHeight(memo_->Font()->Height() * 2);
+  THost::Idle();
+  EXPECT_GT(memo_->RowHeight(""), height);
+  EXPECT_GT(memo_->GetRowCount(), rows);
+  EXPECT_LT(Rows(memo_).front().size(), std::string("one two three four ").size());
+}
+
+TEST_F(MemoTest, AReadOnlyMemoMovesButDoesNotChange) {
+  memo_->SetWantTabs(true);
+  memo_->SetText("ab\r\ncd");
+  memo_->SetReadOnly(true);
+  memo_->SetCaretPos(2);
+  for (const win::BYTE k : {win::VK_RETURN, win::VK_TAB, win::VK_BACK, win::VK_DELETE})
+    tk::KeyPress(k);
+  tk::TypeText("x");
+  tk::KeyPress(win::VK_DOWN);
+  EXPECT_EQ(State(memo_), "ab\r\ncd|6|6+0");
+}
+
 // ---------------------------------------------------------------------------------------------
 // Tabs
 
@@ -282,6 +307,15 @@ TEST_F(MemoTest, LinesTravelThroughStreamsAndStringLists) {
   lines->GetAsStrings(&out);
   EXPECT_EQ(out.Count(), 4);
   EXPECT_EQ(out.Get(3), "y");
+  // A file keeps the text byte for byte; a missing file raises and keeps the text.
+  const testsupport::TempDir dir;
+  const std::string file = dir.File("memo_lines.txt");
+  memo_->SaveToFile(file);
+  memo_->Clear();
+  memo_->LoadFromFile(file);
+  EXPECT_EQ(memo_->RawText(), "x\r\ny\r\nx\r\ny");
+  EXPECT_THROW(memo_->LoadFromFile(file + ".missing"), vcl::Exception);
+  EXPECT_EQ(memo_->RawText(), "x\r\ny\r\nx\r\ny");
 }
 
 // ---------------------------------------------------------------------------------------------

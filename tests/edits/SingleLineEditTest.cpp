@@ -150,6 +150,16 @@ TEST_F(SingleLineEditTest, AutoSizeFollowsTheFontAndLeavesRoomForTheButtons) {
   EXPECT_EQ(edit_->Height(), b.Canvas()->TextHeight("Qp") * 5 / 4 + 5);
 }
 
+TEST_F(SingleLineEditTest, AnotherFontIsMeasuredWithThatFont) {
+  edit_->SetText("abcdef");
+  const int narrow = edit_->PrefixWidth(6);
+  edit_->Font()->SetHeight(edit_->Font()->Height() * 2);
+  edittest::THost::Idle();
+  edit_->Canvas()->SetFont(edit_->Font());
+  EXPECT_EQ(edit_->PrefixWidth(6), edit_->Canvas()->TextWidth("abcdef"));
+  EXPECT_GT(edit_->PrefixWidth(6), narrow);
+}
+
 TEST_F(SingleLineEditTest, AlignmentPlacesTheTextOrigin) {
   edit_->SetText("abc");
   const vcl::TRect& r = edit_->TextRect();
