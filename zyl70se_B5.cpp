@@ -57,6 +57,7 @@
 #include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFileGrep.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
@@ -176,6 +177,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
+    {"ZYLFileGrep", &zyl::ZYLFileGrepInit, &zyl::ZYLFileGrepDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {
