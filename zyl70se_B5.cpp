@@ -75,6 +75,7 @@
 #include "system/ZYLFileCtrl.h"
 #include "system/ZYLFormA.h"
 #include "system/ZYLFormDisplay.h"
+#include "system/ZYLFileGrep.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
@@ -226,6 +227,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
+    {"ZYLFileGrep", &zyl::ZYLFileGrepInit, &zyl::ZYLFileGrepDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

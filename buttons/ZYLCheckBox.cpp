@@ -185,6 +185,8 @@ void TZYLCustomCheckBox::Paint() {
   c->SetFont(Font());
   if (!Enabled()) c->Font()->SetColor(vcl::clGrayText);
   c->Brush()->SetStyle(vcl::bsClear);
+  // The caption's font must be in the DC before the text calls below use it.
+  c->RequiredState({vcl::csHandleValid, vcl::csFontValid, vcl::csBrushValid});
   win::TRect r{box.Right + 4, 0, Width(), Height()};
   win::DrawText(c->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
                 win::DT_LEFT | win::DT_VCENTER | win::DT_SINGLELINE);

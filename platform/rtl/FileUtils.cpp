@@ -491,8 +491,10 @@ bool TimeOfStamp(int32_t age, time_t& t) {
 
 int32_t AttrOf(const std::string& name, const struct stat& st) {
   int32_t a = 0;
+  // Archive marks plain files only: not pipes, sockets or devices.
   if (S_ISDIR(st.st_mode)) a |= faDirectory;
-  else a |= faArchive;
+  else if (S_ISREG(st.st_mode))
+    a |= faArchive;
   if (!(st.st_mode & S_IWUSR)) a |= faReadOnly;
   if (!name.empty() && name[0] == '.' && name != "." && name != "..") a |= faHidden;
   return a;

@@ -164,17 +164,28 @@ bool ReadCreationAttribute(int file, FILETIME& time) {
   time = FromTicks(ticks);
   return true;
 }
-}  // namespace
 
-BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite) {
-  struct stat st;
-  if (file < 0 || fstat(file, &st) != 0) return FALSE;
-  if (creation && ReadCreationAttribute(file, *creation)) creation = nullptr;
+bool ReadCreationAttribute(const char* path, FILETIME& time) {
+  uint64_t ticks = 0;
+  if (getxattr(path, kCreationAttribute, &ticks, sizeof ticks) != sizeof ticks) return false;
+  time = FromTicks(ticks);
+  return true;
+}
+
+// The times of a file in `st`, found by descriptor (file >= 0) or by path; the creation time
+// is the stored one, else the birth time, else the status-change time.
+void TimesOf(int file, const char* path, const struct stat& st, FILETIME* creation,
+             FILETIME* lastAccess, FILETIME* lastWrite) {
+  if (creation &&
+      (file >= 0 ? ReadCreationAttribute(file, *creation) : ReadCreationAttribute(path, *creation)))
+    creation = nullptr;
   if (creation) {
     int64_t sec = st.st_ctim.tv_sec, nsec = st.st_ctim.tv_nsec;
 #ifdef STATX_BTIME
     struct statx sx;
-    if (statx(file, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME)) {
+    const int rc = file >= 0 ? statx(file, "", AT_EMPTY_PATH, STATX_BTIME, &sx)
+                             : statx(AT_FDCWD, path, 0, STATX_BTIME, &sx);
+    if (rc == 0 && (sx.stx_mask & STATX_BTIME)) {
       sec = sx.stx_btime.tv_sec;
       nsec = sx.stx_btime.tv_nsec;
     }
@@ -183,6 +194,28 @@ BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* l
   }
   if (lastAccess) *lastAccess = FromUnix(st.st_atim.tv_sec, st.st_atim.tv_nsec);
   if (lastWrite) *lastWrite = FromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+}
+}  // namespace
+
+BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite) {
+  struct stat st;
+  if (file < 0 || fstat(file, &st) != 0) return FALSE;
+  TimesOf(file, nullptr, st, creation, lastAccess, lastWrite);
+  return TRUE;
+}
+
+BOOL GetFileAttributesExA(LPCSTR fileName, GET_FILEEX_INFO_LEVELS level, void* information) {
+  if (!fileName || !information || level != GetFileExInfoStandard) return FALSE;
+  const std::string native = vcl::NativeFileName(fileName);
+  struct stat st;
+  if (native.empty() || stat(native.c_str(), &st) != 0) return FALSE;
+  auto* data = static_cast<WIN32_FILE_ATTRIBUTE_DATA*>(information);
+  data->dwFileAttributes = GetFileAttributesA(fileName);
+  TimesOf(-1, native.c_str(), st, &data->ftCreationTime, &data->ftLastAccessTime,
+          &data->ftLastWriteTime);
+  const uint64_t size = S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size);
+  data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
+  data->nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFFu);
   return TRUE;
 }
 

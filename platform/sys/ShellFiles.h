@@ -54,6 +54,16 @@ DWORD GetFileSize(int file, DWORD* sizeHigh);
 // Times in UTC; any pointer may be null. FALSE for a bad handle. The creation time is the one
 // SetFileTime stored, else the file system's birth time, else its status-change time.
 BOOL GetFileTime(int file, FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite);
+// The attributes, times (UTC, as GetFileTime gives them) and size of a file or folder by name,
+// without opening it (so also of a file that cannot be read).
+enum GET_FILEEX_INFO_LEVELS { GetFileExInfoStandard, GetFileExMaxInfoLevel };
+struct WIN32_FILE_ATTRIBUTE_DATA {
+  DWORD dwFileAttributes = 0;
+  FILETIME ftCreationTime, ftLastAccessTime, ftLastWriteTime;
+  DWORD nFileSizeHigh = 0, nFileSizeLow = 0;
+};
+// FALSE when the file does not exist (or the level is not GetFileExInfoStandard).
+BOOL GetFileAttributesExA(LPCSTR fileName, GET_FILEEX_INFO_LEVELS level, void* information);
 // Sets the given times (null ones stay). Linux cannot change a file's birth time, so a
 // creation time is kept beside the file as its extended attribute "user.zyl.creation"; on a
 // file system without user extended attributes asking for one fails and changes nothing.

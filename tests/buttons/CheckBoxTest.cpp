@@ -97,6 +97,31 @@ TEST_F(CheckBoxTest, AutoSizeFollowsTheCaption) {
   EXPECT_EQ(box_->Width(), TZYLCustomCheckBox::BoxSize + 4);
 }
 
+TEST_F(CheckBoxTest, TheCaptionIsDrawnInTheControlsFontAndFitsTheAutoSize) {
+  box_->Font()->SetName("MS Sans Serif");
+  box_->Font()->SetHeight(-11);
+  box_->SetCaption("Show tips at every start");
+  box_->SetBool(TZYLCustomCheckBox::bpAutoSize, true);
+  THost::Idle();
+  vcl::TBitmap measure;
+  measure.Canvas()->Font()->Assign(box_->Font());
+  const int width = measure.Canvas()->TextWidth(box_->Caption());
+  // The columns right of the box that hold ink of the font's colour.
+  const tk::TCapture shot = host_.Shot(box_);
+  const win::COLORREF ink = win::GetSysColor(win::COLOR_WINDOWTEXT);
+  int first = -1, last = -1;
+  for (int x = box_->BoxRect().Right; x < shot.Width; ++x)
+    for (int y = 0; y < shot.Height; ++y)
+      if ((shot.Pixels[size_t(y) * shot.Width + x] & 0xFFFFFF) == ink) {
+        if (first < 0) first = x;
+        last = x;
+      }
+  ASSERT_GE(first, 0);
+  EXPECT_LE(last - first + 1, width);
+  EXPECT_GE(last - first + 1, width - 3);
+  EXPECT_LT(last, shot.Width - 2);
+}
+
 struct BoxPicture {
   vcl::TCheckBoxState State;
   bool Enabled;

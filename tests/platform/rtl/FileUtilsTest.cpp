@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -147,6 +149,9 @@ TEST(Files, DatesAndAttributes) {
   EXPECT_EQ(FileGetAttr(f), faArchive);
   EXPECT_EQ(FileGetAttr(tmp.Path()), faDirectory);
   EXPECT_EQ(FileGetAttr(tmp.File("none")), -1);
+  // A pipe is no plain file: no archive mark.
+  ASSERT_EQ(mkfifo(tmp.File("pipe").c_str(), 0644), 0);
+  EXPECT_EQ(FileGetAttr(tmp.File("pipe")), 0);
   std::ofstream(tmp.File(".hidden")) << "";
   EXPECT_EQ(FileGetAttr(tmp.File(".hidden")), faArchive | faHidden);
   EXPECT_EQ(FileSetAttr(f, faReadOnly), 0);

@@ -140,6 +140,21 @@ TEST(ShellFileTimes, HandlesAttributesAndSizes) {
   EXPECT_TRUE(SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
   EXPECT_EQ(GetFileAttributesA(f.c_str()), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
   EXPECT_FALSE(SetFileAttributesA(dir.File("none").c_str(), 0));
+
+  // By name: the same attributes and times, and the size, without opening the file.
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  ASSERT_TRUE(GetFileAttributesExA(f.c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(Value(data.ftCreationTime), Value(born));
+  EXPECT_EQ(Value(data.ftLastWriteTime), Value(set));
+  EXPECT_EQ(data.nFileSizeLow, 1000u);
+  EXPECT_EQ(data.nFileSizeHigh, 0u);
+  ASSERT_TRUE(GetFileAttributesExA(dir.Path().c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(data.nFileSizeLow, 0u);
+  EXPECT_FALSE(GetFileAttributesExA(dir.File("none").c_str(), GetFileExInfoStandard, &data));
+  EXPECT_FALSE(GetFileAttributesExA(f.c_str(), GetFileExMaxInfoLevel, &data));
+  EXPECT_FALSE(GetFileAttributesExA(nullptr, GetFileExInfoStandard, &data));
 }
 
 TEST(ShellFileOperation, BadRequestsChangeNothing) {
