@@ -53,6 +53,8 @@
 #include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLPrinterComboBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -147,6 +149,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
     {"ZYLCustomColorComboBox", nullptr, nullptr},
     {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
+    {"ZYLFontComboBox", &zyl::ZYLFontComboBoxInit, &zyl::ZYLFontComboBoxDone},
+    {"ZYLFontSizeComboBox", &zyl::ZYLFontSizeComboBoxInit, &zyl::ZYLFontSizeComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };
