@@ -48,23 +48,35 @@
 #include "display/ZYLTechnicalLine.h"
 #include "display/ZYLTrackBar.h"
 #include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLBrowseEdit.h"
 #include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLColorEdit.h"
 #include "edits/ZYLComboBox.h"
 #include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "edits/ZYLExtListBox.h"
+#include "edits/ZYLFileOpenEdit.h"
+#include "edits/ZYLFileSaveEdit.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLImageListBox.h"
+#include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLMemo.h"
 #include "edits/ZYLPrinterComboBox.h"
 #include "foundation/ZYLPackage.h"
+#include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
 #include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFormA.h"
+#include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
+#include "system/ZYLFormTabControl.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLInputDlg.h"
@@ -80,7 +92,9 @@
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLSysInfo.h"
 #include "system/ZYLSysMenu.h"
+#include "system/ZYLTipDlg.h"
 #include "system/ZYLTrayIcon.h"
+#include "system/ZYLWindowListDlg.h"
 
 namespace {
 
@@ -144,7 +158,21 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLEdit", &zyl::ZYLEditInit, &zyl::ZYLEditDone},
     {"ZYLCurrencySettings", nullptr, nullptr},
     {"ZYLDateFormat", nullptr, nullptr},
+    {"ZYLCustomMaskEdit", nullptr, nullptr},
+    {"ZYLMaskEdit", &zyl::ZYLMaskEditInit, &zyl::ZYLMaskEditDone},
+    {"ZYLCustomListBox", nullptr, nullptr},
+    {"ZYLExtListBox", &zyl::ZYLExtListBoxInit, &zyl::ZYLExtListBoxDone},
+    {"ZYLCustomImageListBox", nullptr, nullptr},
+    {"ZYLImageListBox", &zyl::ZYLImageListBoxInit, &zyl::ZYLImageListBoxDone},
+    {"ZYLCustomMemo", nullptr, nullptr},
+    {"ZYLMemo", &zyl::ZYLMemoInit, &zyl::ZYLMemoDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
+    {"ZYLCustomBrowseEdit", nullptr, nullptr},
+    {"ZYLBrowseEdit", &zyl::ZYLBrowseEditInit, &zyl::ZYLBrowseEditDone},
+    {"ZYLColorEdit", &zyl::ZYLColorEditInit, &zyl::ZYLColorEditDone},
+    {"ZYLCustomFileEdit", nullptr, nullptr},
+    {"ZYLFileOpenEdit", &zyl::ZYLFileOpenEditInit, &zyl::ZYLFileOpenEditDone},
+    {"ZYLFileSaveEdit", &zyl::ZYLFileSaveEditInit, &zyl::ZYLFileSaveEditDone},
     {"ZYLCustomComboBox", nullptr, nullptr},
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
     {"ZYLCustomColorComboBox", nullptr, nullptr},
@@ -170,8 +198,12 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLBack", &zyl::ZYLBackInit, &zyl::ZYLBackDone},
     {"ZYLBaseDialog", nullptr, nullptr},
     {"ZYLMsg", &zyl::ZYLMsgInit, &zyl::ZYLMsgDone},
+    {"ZYLFormA", &zyl::ZYLFormAInit, &zyl::ZYLFormADone},
+    {"ZYLAboutDlg", &zyl::ZYLAboutDlgInit, &zyl::ZYLAboutDlgDone},
     {"ZYLInputDlg", &zyl::ZYLInputDlgInit, &zyl::ZYLInputDlgDone},
     {"ZYLDirDlg", &zyl::ZYLDirDlgInit, &zyl::ZYLDirDlgDone},
+    {"ZYLTipDlg", &zyl::ZYLTipDlgInit, &zyl::ZYLTipDlgDone},
+    {"ZYLWindowListDlg", &zyl::ZYLWindowListDlgInit, &zyl::ZYLWindowListDlgDone},
     {"ZYLSysMenu", &zyl::ZYLSysMenuInit, &zyl::ZYLSysMenuDone},
     {"ZYLTrayIcon", &zyl::ZYLTrayIconInit, &zyl::ZYLTrayIconDone},
     {"ZYLFormShadow", &zyl::ZYLFormShadowInit, &zyl::ZYLFormShadowDone},
@@ -179,6 +211,10 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLHookComponent", &zyl::ZYLHookComponentInit, &zyl::ZYLHookComponentDone},
     {"ZYLFMDrop", &zyl::ZYLFMDropInit, &zyl::ZYLFMDropDone},
     {"ZYLPopupMenu", &zyl::ZYLPopupMenuInit, &zyl::ZYLPopupMenuDone},
+    {"ZYLResWinControl", nullptr, nullptr},
+    {"ZYLFormHost", nullptr, nullptr},
+    {"ZYLFormDisplay", &zyl::ZYLFormDisplayInit, &zyl::ZYLFormDisplayDone},
+    {"ZYLFormTabControl", &zyl::ZYLFormTabControlInit, &zyl::ZYLFormTabControlDone},
     {"ZYLMouseBaseCtrl", nullptr, nullptr},
     {"ZYLMouseFencer", &zyl::ZYLMouseFencerInit, &zyl::ZYLMouseFencerDone},
     {"ZYLMousePositioner", &zyl::ZYLMousePositionerInit, &zyl::ZYLMousePositionerDone},

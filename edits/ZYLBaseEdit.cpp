@@ -14,10 +14,12 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/text/Text.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 
@@ -432,6 +434,24 @@ void TZYLBaseEdit::CreateBackBitmap() {
   if (!Loading()) ComputeRects();
 }
 
+bool TZYLBaseEdit::MeasureCharWidths(vcl::TCanvas* Canvas) {
+  vcl::TFont* f = Font();
+  const std::string key = f->Name() + '/' + std::to_string(f->Height()) + '/' +
+                          std::to_string(f->Style().Bits()) + '/' + std::to_string(f->Charset()) +
+                          '/' + std::to_string(FFont3D->Tracing());
+  if (key == FWidthKey) return false;
+  Canvas->SetFont(f);
+  // The canvas selects its font into the DC only when it draws or measures: select it for the
+  // query, or the widths would be those of whatever font the DC holds.
+  win::TSelectedObject font(Canvas->Handle(), Canvas->Font()->Handle());
+  int widths[256] = {};
+  if (!win::GetCharWidth32A(Canvas->Handle(), 0, 255, widths)) return false;  // tried again
+  for (int i = 0; i < 256; ++i)
+    FCharWidth[i] = vcl::ClampToInt(int64_t{widths[i]} + FFont3D->Tracing());
+  FWidthKey = key;
+  return true;
+}
+
 vcl::TCanvas* TZYLBaseEdit::DrawCanvas() { return FBack ? FBack->Canvas() : Canvas(); }
 
 void TZYLBaseEdit::RepaintBack(const TRect& Rect) {
@@ -507,7 +527,7 @@ void TZYLBaseEdit::CMFontChangedEdit(vcl::TMessage& Message) {
 
 void TZYLBaseEdit::Loaded() {
   inherited::Loaded();
-  SetLabelPosition(FLabelPosition);
+  PlaceLabel();
   SetupRects();
   if (HandleAllocated()) Invalidate();
 }
@@ -692,64 +712,6 @@ void TZYLBaseEdit::DblClick() {
 // ---------------------------------------------------------------------------------------------
 // Bound label
 
-void TZYLBaseEdit::SetHasLabel(bool Value) {
-  if (Value) {
-    if (FEditLabel) return;
-    FHasLabel = true;
-    FEditLabel = new TZYLBoundLabel(this);
-    FEditLabel->FreeNotification(this);
-    FEditLabel->SetControl(this);
-    if (Parent()) {
-      FEditLabel->SetParent(Parent());
-      PlaceLabel();
-    }
-    return;
-  }
-  FHasLabel = false;
-  if (!FEditLabel) return;
-  TZYLBoundLabel* l = FEditLabel;
-  FEditLabel = nullptr;
-  delete l;
-}
-
-void TZYLBaseEdit::PlaceLabel() {
-  if (!FEditLabel) return;
-  if (Loading()) return;
-  const int G = FLabelSpacing;
-  int x = Left(), y = Top(), w = FEditLabel->Width(), h = FEditLabel->Height();
-  if (FLabelSync) {
-    if (FLabelPosition == vcl::lpAbove || FLabelPosition == vcl::lpBelow)
-      w = Width();
-    else
-      h = Height();
-  }
-  // Positions at the integer limits are brought back into range.
-  switch (FLabelPosition) {
-    case vcl::lpAbove: y = vcl::ClampToInt(int64_t{Top()} - h - G); break;
-    case vcl::lpBelow: y = vcl::ClampToInt(int64_t{Top()} + Height() + G); break;
-    case vcl::lpLeft: x = vcl::ClampToInt(int64_t{Left()} - w - G); break;
-    case vcl::lpRight: x = vcl::ClampToInt(int64_t{Left()} + Width() + G); break;
-  }
-  FEditLabel->SetBounds(x, y, w, h);
-}
-
-void TZYLBaseEdit::SetLabelPosition(vcl::TLabelPosition Value) {
-  FLabelPosition = Value;
-  PlaceLabel();
-}
-
-void TZYLBaseEdit::SetLabelSpacing(int Value) {
-  FLabelSpacing = Value;
-  PlaceLabel();
-}
-
-void TZYLBaseEdit::SetLabelSync(bool Value) {
-  if (Value == FLabelSync) return;
-  FLabelSync = Value;
-  if (Value && FEditLabel) FEditLabel->SetAutoSize(false);
-  PlaceLabel();
-}
-
 void TZYLBaseEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
   PlaceLabel();
@@ -767,56 +729,39 @@ void TZYLBaseEdit::CMAfterExit(vcl::TMessage& /*Message*/) {
 
 void TZYLBaseEdit::SetParent(vcl::TWinControl* AParent) {
   inherited::SetParent(AParent);
-  if (!FEditLabel) return;
-  FEditLabel->SetParent(AParent);
-  FEditLabel->SetVisible(Visible());
-  PlaceLabel();
+  FLabelBinding.ParentChanged();
 }
 
 void TZYLBaseEdit::SetName(const std::string& NewName) {
   const std::string old = Name();
   inherited::SetName(NewName);
-  if (!FEditLabel || !ComponentState().contains(vcl::csDesigning)) return;
-  const std::string caption = FEditLabel->Caption();
-  if (caption.empty() || vcl::CompareText(caption, old) == 0) FEditLabel->SetCaption(NewName);
+  FLabelBinding.Renamed(old, NewName);
 }
 
 void TZYLBaseEdit::CMVisibleChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (FEditLabel) FEditLabel->SetVisible(Visible());
+  FLabelBinding.VisibleChanged();
 }
 
 void TZYLBaseEdit::CMEnabledChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (FEditLabel) FEditLabel->SetEnabled(Enabled());
+  FLabelBinding.EnabledChanged();
   DrawText(-1);
 }
 
 void TZYLBaseEdit::CMBiDiModeChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (FEditLabel) FEditLabel->SetBiDiMode(BiDiMode());
+  FLabelBinding.BiDiModeChanged();
 }
 
 void TZYLBaseEdit::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == vcl::opRemove && AComponent == FEditLabel) {
-    FEditLabel = nullptr;
-    FHasLabel = false;
-  }
+  FLabelBinding.Notification(AComponent, Operation);
 }
-
-void TZYLBaseEdit::ReadSubLabel(vcl::TStream* Stream) {
-  if (!FEditLabel) SetHasLabel(true);
-  Stream->ReadComponent(FEditLabel);
-}
-
-void TZYLBaseEdit::WriteSubLabel(vcl::TStream* Stream) { Stream->WriteComponent(FEditLabel); }
 
 void TZYLBaseEdit::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineBinaryProperty(
-      "SubLabel", [this](vcl::TStream* s) { ReadSubLabel(s); },
-      [this](vcl::TStream* s) { WriteSubLabel(s); }, FHasLabel && FEditLabel);
+  FLabelBinding.DefineProperties(Filer);
 }
 
 }  // namespace zyl

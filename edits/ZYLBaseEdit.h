@@ -27,6 +27,7 @@
 #include <string>
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "display/ZYLBoundLabel.h"
 #include "foundation/ZYLClass.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/StdCtrls.h"
@@ -38,7 +39,6 @@ class TBitmap;
 namespace zyl {
 
 class TZYL3DCaption;
-class TZYLBoundLabel;
 class TZYLCaret;
 class TZYLCustomBuffer;
 class TZYLDynLIFOBuffer;
@@ -207,15 +207,15 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void GotoPrevWord();
 
   // ---- Bound label ----
-  bool HasLabel() const { return FHasLabel; }
-  void SetHasLabel(bool Value);
-  TZYLBoundLabel* EditLabel() const { return FEditLabel; }
-  vcl::TLabelPosition LabelPosition() const { return FLabelPosition; }
-  void SetLabelPosition(vcl::TLabelPosition Value);
-  int LabelSpacing() const { return FLabelSpacing; }
-  void SetLabelSpacing(int Value);
-  bool LabelSync() const { return FLabelSync; }
-  void SetLabelSync(bool Value);
+  bool HasLabel() const { return FLabelBinding.HasLabel(); }
+  void SetHasLabel(bool Value) { FLabelBinding.SetHasLabel(Value); }
+  TZYLBoundLabel* EditLabel() const { return FLabelBinding.Label(); }
+  vcl::TLabelPosition LabelPosition() const { return FLabelBinding.Position(); }
+  void SetLabelPosition(vcl::TLabelPosition Value) { FLabelBinding.SetPosition(Value); }
+  int LabelSpacing() const { return FLabelBinding.Spacing(); }
+  void SetLabelSpacing(int Value) { FLabelBinding.SetSpacing(Value); }
+  bool LabelSync() const { return FLabelBinding.Sync(); }
+  void SetLabelSync(bool Value) { FLabelBinding.SetSync(Value); }
 
   // The rectangles: inside the bevel, the painted area, the text area.
   const vcl::TRect& InnerRect() const { return FInnerRect; }
@@ -329,6 +329,12 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   vcl::TCanvas* DrawCanvas();
   vcl::TBitmap* BackBitmapOf() const { return FBack.get(); }
   bool SelectionHidden() const { return FSelHidden; }
+  // The width table of the 256 characters in the current font and Font3D's tracing, measured
+  // again when the font changed: true when it was.
+  bool MeasureCharWidths(vcl::TCanvas* Canvas);
+  int CharWidth(char C) const { return FCharWidth[static_cast<uint8_t>(C)]; }
+  // The next MeasureCharWidths measures again.
+  void ForgetCharWidths() { FWidthKey.clear(); }
   bool Loading() const;
 
   // ---- Message handlers ----
@@ -389,13 +395,11 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void MenuPaste(vcl::TObject*) { PasteFromClipboard(); }
   void MenuDelete(vcl::TObject*) { ClearSelection(); }
   void MenuSelectAll(vcl::TObject*) { SelectAll(); }
-  void PlaceLabel();
+  void PlaceLabel() { FLabelBinding.Place(); }
   // The inner, paint and text rectangles from the client rectangle.
   void ComputeRects();
   // The themed border of a flat or transparent edit after a change of its hot or focus state.
   void RedrawThemedBorder();
-  void ReadSubLabel(vcl::TStream* Stream);
-  void WriteSubLabel(vcl::TStream* Stream);
   bool SearchOnce(const std::string& S, TZYLSearchStart Start, bool MatchCase, bool WholeWord,
                   TZYLSearchDirection Direction);
 
@@ -432,11 +436,9 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool FSelHidden = false;
   vcl::TImeMode FImeMode = vcl::imDontCare;
   std::string FImeName;
-  bool FHasLabel = false;
-  TZYLBoundLabel* FEditLabel = nullptr;
-  vcl::TLabelPosition FLabelPosition = vcl::lpAbove;
-  int FLabelSpacing = 3;
-  bool FLabelSync = false;
+  TZYLLabelBinding FLabelBinding{this};
+  int FCharWidth[256] = {};
+  std::string FWidthKey;  // the font the character widths belong to
 };
 
 }  // namespace zyl

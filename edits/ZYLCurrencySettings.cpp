@@ -17,10 +17,13 @@ ZYL_CLASS_IMPL(TZYLCurrencySettings) {
   b.Prop("SystemDefaults", &T::SystemDefaults, &T::SetSystemDefaults)
       .Prop("PositiveFormatStr", &T::GetString, &T::SetString)
       .Index(siPositiveFormat)
+      .Stored(&T::IsUserLayout)
       .Prop("NegativeFormatStr", &T::GetString, &T::SetString)
       .Index(siNegativeFormat)
+      .Stored(&T::IsUserLayout)
       .Prop("Symbol", &T::GetString, &T::SetString)
-      .Index(siSymbol);
+      .Index(siSymbol)
+      .Stored(&T::IsUserLayout);
 }
 
 namespace {

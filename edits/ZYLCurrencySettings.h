@@ -43,6 +43,9 @@ class TZYLCurrencySettings : public TZYLObject {
   void SetSystemDefaults(TZYLCurrencyMode Value);
   std::string GetString(int Index) const;
   void SetString(int Index, std::string Value);
+  // The patterns and the symbol are written to form files only when the user gives them; the
+  // locale's are read again whenever a form is loaded.
+  bool IsUserLayout() const { return FSystemDefaults == cmUser; }
   std::string PositiveFormatStr() const { return FPositiveFormat; }
   std::string NegativeFormatStr() const { return FNegativeFormat; }
   std::string Symbol() const { return FSymbol; }

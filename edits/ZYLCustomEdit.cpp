@@ -295,21 +295,12 @@ void TZYLCustomEdit::GetChange(vcl::TObject* Sender) {
 // Measuring
 
 void TZYLCustomEdit::EnsureCharWidths(vcl::TCanvas* Canvas) {
-  vcl::TFont* f = Font();
-  const std::string key = f->Name() + '/' + std::to_string(f->Height()) + '/' +
-                          std::to_string(f->Style().Bits()) + '/' + std::to_string(f->Charset()) +
-                          '/' + std::to_string(Font3D()->Tracing());
-  if (key == FWidthKey) return;
-  Canvas->SetFont(f);
-  win::GetCharWidth32A(Canvas->Handle(), 0, 255, FCharWidth);
-  for (int& w : FCharWidth) w = vcl::ClampToInt(int64_t{w} + Font3D()->Tracing());
-  FWidthKey = key;
-  FPrefixValid = 1;
+  if (MeasureCharWidths(Canvas)) FPrefixValid = 1;
 }
 
 void TZYLCustomEdit::InvalidateWidths(int At) {
   FPrefixValid = std::clamp<size_t>(static_cast<size_t>(std::max(At, 1)), 1, FPrefixValid);
-  if (At <= 1) FWidthKey.clear();
+  if (At <= 1) ForgetCharWidths();
 }
 
 int TZYLCustomEdit::PrefixWidth(int N) {
@@ -322,7 +313,7 @@ int TZYLCustomEdit::PrefixWidth(int N) {
   }
   FPrefix[0] = 0;
   for (size_t i = FPrefixValid; i <= static_cast<size_t>(N); ++i)
-    FPrefix[i] = FPrefix[i - 1] + FCharWidth[static_cast<uint8_t>(s[i - 1])];
+    FPrefix[i] = FPrefix[i - 1] + CharWidth(s[i - 1]);
   FPrefixValid = std::max(FPrefixValid, static_cast<size_t>(N) + 1);
   return FPrefix[static_cast<size_t>(N)];
 }

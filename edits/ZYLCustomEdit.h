@@ -115,8 +115,6 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   // FPrefix[i]: the width of the first i shown characters; valid up to FPrefixValid.
   std::vector<int> FPrefix{0};
   size_t FPrefixValid = 1;
-  int FCharWidth[256] = {};
-  std::string FWidthKey;  // the font the character widths belong to
 };
 
 }  // namespace zyl

@@ -29,6 +29,7 @@ const char* const SZYLNewFolder = "&New Folder";
 const char* const SZYLFolderError = "IO-Error!\rCould not create folder.";
 const char* const SZYLNextTip = "&Next Tip";
 const char* const SZYLPreviousTip = "&Previous Tip";
+const char* const SZYLNoTips = "No Items available - Dialog will not be displayed...";
 const char* const SZYLAvailableMemory = "Available Memory:";
 const char* const SZYLPlatformCPU = "Platform, CPU:";
 const char* const SZYLSystemResources = "System Resources:";

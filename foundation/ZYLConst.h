@@ -37,6 +37,7 @@ extern const char* const SZYLNewFolder;
 extern const char* const SZYLFolderError;  // a new folder could not be made
 extern const char* const SZYLNextTip;
 extern const char* const SZYLPreviousTip;
+extern const char* const SZYLNoTips;  // the tip dialog has nothing to show
 extern const char* const SZYLAvailableMemory;
 extern const char* const SZYLPlatformCPU;
 extern const char* const SZYLSystemResources;

@@ -1,6 +1,6 @@
 // The built-in glyph strip "ZYLBMPGLYPH": eight 13 x 14 cells drawn as text, one character per
-// pixel, turned into a 16-colour packed DIB (the form of a bitmap resource) and registered under
-// the program's module at start-up.
+// pixel (ZYLTextArt), turned into a 16-colour packed DIB (the form of a bitmap resource) and
+// registered under the program's module at start-up.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/ZYLButtonDock.h"
+#include "foundation/ZYLTextArt.h"
 #include "platform/classes/Resources.h"
 
 namespace zyl {
@@ -17,13 +18,8 @@ namespace {
 constexpr int kCells = 8;
 constexpr int kStripWidth = kCells * ZYLGlyphCellWidth;
 
-struct TPaletteEntry {
-  char Key;
-  uint8_t R, G, B;
-};
-
 // '.' is the background, the colour buttons take as transparent (the bottom-left pixel).
-constexpr std::array<TPaletteEntry, 14> kPalette = {{
+constexpr std::array<TZYLArtColor, 14> kPalette = {{
     {'.', 255, 0, 255},    // background
     {'k', 0, 0, 0},        // outline
     {'w', 255, 255, 255},  // paper, highlights
@@ -85,54 +81,13 @@ int PaletteIndex(int X, int Y) {
   const char* row = kCellArt[X / ZYLGlyphCellWidth][Y];
   const int col = X % ZYLGlyphCellWidth;
   if (std::strlen(row) != static_cast<size_t>(ZYLGlyphCellWidth)) return -1;
-  for (size_t i = 0; i < kPalette.size(); ++i)
-    if (kPalette[i].Key == row[col]) return static_cast<int>(i);
-  return -1;
-}
-
-void Put16(std::vector<uint8_t>& v, uint16_t x) {
-  v.push_back(uint8_t(x));
-  v.push_back(uint8_t(x >> 8));
-}
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  Put16(v, uint16_t(x));
-  Put16(v, uint16_t(x >> 16));
-}
-
-// BITMAPINFOHEADER, 16 RGBQUADs, then the rows bottom-up, two pixels a byte (high nibble first).
-std::vector<uint8_t> BuildDib() {
-  constexpr uint32_t rowBytes = ((kStripWidth * 4 + 31) / 32) * 4;
-  std::vector<uint8_t> v;
-  v.reserve(40 + 64 + rowBytes * ZYLGlyphCellHeight);
-  Put32(v, 40);
-  Put32(v, kStripWidth);
-  Put32(v, ZYLGlyphCellHeight);
-  Put16(v, 1);  // planes
-  Put16(v, 4);  // bits per pixel
-  Put32(v, 0);  // BI_RGB
-  Put32(v, rowBytes * ZYLGlyphCellHeight);
-  Put32(v, 3780);  // 96 pixels per inch
-  Put32(v, 3780);
-  Put32(v, 16);
-  Put32(v, 0);
-  for (size_t i = 0; i < 16; ++i) {
-    const TPaletteEntry e = i < kPalette.size() ? kPalette[i] : TPaletteEntry{' ', 0, 0, 0};
-    v.insert(v.end(), {e.B, e.G, e.R, 0});
-  }
-  for (int y = ZYLGlyphCellHeight - 1; y >= 0; --y) {
-    std::vector<uint8_t> row(rowBytes, 0);
-    for (int x = 0; x < kStripWidth; ++x) {
-      // A pixel the palette lacks shows as background (the tests check the drawing).
-      const int index = std::max(PaletteIndex(x, y), 0);
-      row[x / 2] |= uint8_t(x % 2 == 0 ? index << 4 : index);
-    }
-    v.insert(v.end(), row.begin(), row.end());
-  }
-  return v;
+  return ZYLTextArtIndex(kPalette, row[col]);
 }
 
 const std::vector<uint8_t>& StripDib() {
-  static const std::vector<uint8_t> dib = BuildDib();
+  // A pixel the palette lacks shows as background (the tests check the drawing).
+  static const std::vector<uint8_t> dib =
+      ZYLTextArtDib(kStripWidth, ZYLGlyphCellHeight, kPalette, PaletteIndex);
   return dib;
 }
 
@@ -149,11 +104,6 @@ void ZYLRegisterGlyphStrip() {
 
 int ZYLGlyphStripCells() { return kCells; }
 
-int32_t ZYLGlyphStripPixel(int X, int Y) {
-  const int index = PaletteIndex(X, Y);
-  if (index < 0) return -1;
-  const TPaletteEntry& e = kPalette[static_cast<size_t>(index)];
-  return int32_t(e.R) | (int32_t(e.G) << 8) | (int32_t(e.B) << 16);
-}
+int32_t ZYLGlyphStripPixel(int X, int Y) { return ZYLTextArtColor(kPalette, PaletteIndex(X, Y)); }
 
 }  // namespace zyl

@@ -1,5 +1,6 @@
 #include "system/ZYLBaseDialog.h"
 
+#include "buttons/ZYLButton.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/base/Finally.h"
@@ -69,6 +70,29 @@ std::unique_ptr<vcl::TForm> TZYLBaseDialog::NewDialogForm(const char* Name, int 
   form->SetPosition(vcl::poDefault);
   form->SetPixelsPerInch(96);
   return form;
+}
+
+TZYLButton* TZYLBaseDialog::NewButton(vcl::TForm* Form, const char* Name, int Left, int Top,
+                                      int Width, int TabOrder) {
+  auto* button = new TZYLButton(Form);
+  button->SetName(Name);
+  button->SetParent(Form);
+  button->SetBounds(Left, Top, Width, 24);
+  button->SetTabOrder(TabOrder);
+  return button;
+}
+
+TZYLFormStyler* TZYLBaseDialog::NewStyler(vcl::TForm* Form, TZYLFormStyleOptions Options) {
+  auto* styler = new TZYLFormStyler(Form);
+  styler->SetEnabled(false);
+  styler->SetOptions(Options);
+  return styler;
+}
+
+TZYLBack* TZYLBaseDialog::NewBack(vcl::TForm* Form) {
+  auto* back = new TZYLBack(Form);
+  back->SetEnabled(false);
+  return back;
 }
 
 void TZYLBaseDialog::GiveHints(vcl::TCustomForm* Form,

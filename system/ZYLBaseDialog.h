@@ -11,6 +11,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLContainerComponent.h"
 #include "platform/classes/Events.h"
+#include "system/ZYLFormStyler.h"
 
 namespace vcl {
 class TControl;
@@ -23,8 +24,7 @@ class TStringList;
 namespace zyl {
 
 class TZYLBack;
-class TZYLFormStyler;
-
+class TZYLButton;
 
 class TZYLBaseDialog : public TZYLContainerComponent {
   ZYL_CLASS(TZYLBaseDialog, TZYLContainerComponent)
@@ -67,6 +67,13 @@ class TZYLBaseDialog : public TZYLContainerComponent {
   // A plain form without owner as the dialogs build theirs: dialog border, the dialog font of
   // FontHeight in the window text colour, default position, 96 pixels per inch.
   static std::unique_ptr<vcl::TForm> NewDialogForm(const char* Name, int FontHeight);
+  // A library button on Form, named, placed (24 high) and in the tab order.
+  static TZYLButton* NewButton(vcl::TForm* Form, const char* Name, int Left, int Top, int Width,
+                               int TabOrder);
+  // The form's title-bar styler with Options and its back panel, both disabled until
+  // BaseExecute decides.
+  static TZYLFormStyler* NewStyler(vcl::TForm* Form, TZYLFormStyleOptions Options);
+  static TZYLBack* NewBack(vcl::TForm* Form);
   // With ShowHints set and Hints not empty the form shows hints, and Controls[i] gets entry i
   // as far as the list reaches.
   void GiveHints(vcl::TCustomForm* Form, std::initializer_list<vcl::TControl*> Controls) const;

@@ -37,15 +37,6 @@ ZYL_CLASS_IMPL(TZYLDirDlg) {
 
 namespace {
 
-TZYLButton* FormButton(vcl::TForm* Form, const char* Name, int Top, int TabOrder) {
-  auto* button = new TZYLButton(Form);
-  button->SetName(Name);
-  button->SetParent(Form);
-  button->SetBounds(302, Top, 86, 24);
-  button->SetTabOrder(TabOrder);
-  return button;
-}
-
 // A name the new-folder routine accepts: one folder inside the current one.
 bool PlainFolderName(const std::string& Name) {
   return Name != "." && Name != ".." && Name.find_first_of("\\/:") == std::string::npos;
@@ -62,17 +53,17 @@ void TZYLDirDlg::GetDir(const std::string& Caption, std::string& Dir) {
 bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLDirForm", -12);
 
-  TZYLButton* ok = FormButton(form.get(), "OK", 20, 2);
+  TZYLButton* ok = NewButton(form.get(), "OK", 302, 20, 86, 2);
   ok->SetModalResult(vcl::mrOk);
   ok->SetCaption("OK");
   ok->SetDefault(true);
-  TZYLButton* cancel = FormButton(form.get(), "Cancel", 47, 3);
+  TZYLButton* cancel = NewButton(form.get(), "Cancel", 302, 47, 86, 3);
   cancel->SetModalResult(vcl::mrCancel);
   cancel->SetCancel(true);
   cancel->SetCaption(vcl::SCancelButton);
-  TZYLButton* custom = FormButton(form.get(), "Custom", 81, 4);
+  TZYLButton* custom = NewButton(form.get(), "Custom", 302, 81, 86, 4);
   custom->SetVisible(false);
-  TZYLButton* newFolder = FormButton(form.get(), "NewFolder", 225, 5);
+  TZYLButton* newFolder = NewButton(form.get(), "NewFolder", 302, 225, 86, 5);
   newFolder->SetVisible(FAllowNewDir);
   if (FAllowNewDir) newFolder->SetCaption(SZYLNewFolder);
 
@@ -113,11 +104,9 @@ bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   pathLabel->SetCaption("&Path:");
   pathLabel->SetControl(list);
 
-  auto* styler = new TZYLFormStyler(form.get());
-  styler->SetEnabled(false);
-  styler->SetOptions({fsAdjustRect, fsUseDefaultFont, fsUseFormCaption});
-  auto* back = new TZYLBack(form.get());
-  back->SetEnabled(false);
+  TZYLFormStyler* styler =
+      NewStyler(form.get(), {fsAdjustRect, fsUseDefaultFont, fsUseFormCaption});
+  TZYLBack* back = NewBack(form.get());
   form->SetClientWidth(ok->Left() + ok->Width() + 7);
   form->SetClientHeight(drives->Top() + drives->Height() + 6);
 

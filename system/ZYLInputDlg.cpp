@@ -32,21 +32,6 @@ ZYL_CLASS_IMPL(TZYLInputDlg) {
       .Default(-1);
 }
 
-namespace {
-
-// A button of the row: B wide, 24 high, at Left on the row's top.
-TZYLButton* RowButton(vcl::TForm* Form, const char* Name, int Left, int Top, int Width,
-                      int TabOrder) {
-  auto* button = new TZYLButton(Form);
-  button->SetName(Name);
-  button->SetParent(Form);
-  button->SetBounds(Left, Top, Width, 24);
-  button->SetTabOrder(TabOrder);
-  return button;
-}
-
-}  // namespace
-
 bool TZYLInputDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   return ShowDialog(CaptionTitle(), FPrompt, FDefaultValue, Target);
 }
@@ -80,17 +65,17 @@ bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Pro
   form->SetBounds(0, 0, width, FormHeight);
 
   const int top = form->ClientHeight() - 30;
-  TZYLButton* ok = RowButton(form.get(), "OK", (width - rowWidth) / 2, top, buttonWidth, 0);
+  TZYLButton* ok = NewButton(form.get(), "OK", (width - rowWidth) / 2, top, buttonWidth, 0);
   ok->SetModalResult(vcl::mrOk);
   ok->SetCaption("OK");
   ok->SetDefault(true);
   TZYLButton* cancel =
-      RowButton(form.get(), "Cancel", ok->Left() + ok->Width() + 5, top, buttonWidth, 1);
+      NewButton(form.get(), "Cancel", ok->Left() + ok->Width() + 5, top, buttonWidth, 1);
   cancel->SetModalResult(vcl::mrCancel);
   cancel->SetCaption(SZYLCancel);
   cancel->SetCancel(true);
   TZYLButton* more =
-      RowButton(form.get(), "Custom", cancel->Left() + cancel->Width() + 5, top, buttonWidth, 2);
+      NewButton(form.get(), "Custom", cancel->Left() + cancel->Width() + 5, top, buttonWidth, 2);
 
   auto* label = new TZYLSimpleLabel(form.get());
   label->SetName("Prompt");
@@ -113,10 +98,8 @@ bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Pro
   // Hints: OK, Cancel, the edit, the custom button.
   GiveHints(form.get(), {ok, cancel, edit, more});
 
-  auto* styler = new TZYLFormStyler(form.get());
-  styler->SetEnabled(false);
-  auto* back = new TZYLBack(form.get());
-  back->SetEnabled(false);
+  TZYLFormStyler* styler = NewStyler(form.get(), TZYLFormStyler::DefaultOptions);
+  TZYLBack* back = NewBack(form.get());
   const bool confirmed = BaseExecute(form.get(), Target, more, styler, back, caption) == vcl::mrOk;
   FAnswer = confirmed ? edit->Text() : std::string();
   return confirmed;

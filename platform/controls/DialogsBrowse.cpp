@@ -237,10 +237,13 @@ class TBrowseForm : public TForm {
 
 LPITEMIDLIST BrowseForFolder(BROWSEINFOA* info) {
   auto f = std::make_unique<TBrowseForm>(info);
-  // An owner that is no form is disabled too while the dialog runs.
+  // An owner that is no form is disabled too while the dialog runs. A form is left to the
+  // modal loop, which disables the forms and enables them again before it hands activation
+  // back, so that the focus can return to the owner's active control.
   HWND owner = info->hwndOwner && IsWindow(info->hwndOwner) ? GetAncestor(info->hwndOwner, GA_ROOT)
                                                             : nullptr;
-  const bool disable = owner && IsWindowEnabled(owner);
+  const bool disable =
+      owner && IsWindowEnabled(owner) && !dynamic_cast<TCustomForm*>(FindControl(owner));
   if (disable) EnableWindow(owner, FALSE);
   TFinally enable([&] {
     if (disable && IsWindow(owner)) EnableWindow(owner, TRUE);

@@ -5,6 +5,7 @@
 
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
 
 namespace vcl {
@@ -139,6 +140,36 @@ void TDriveComboBox::SetDrive(char Value) {
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(Value)));
   const int index = Items()->IndexOf(std::string(1, letter) + ":");
   if (index >= 0) SetItemIndex(index);
+}
+
+std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen) {
+  auto fits = [&](const std::string& s) { return Canvas->TextWidth(s) <= MaxLen; };
+  if (fits(FileName)) return FileName;
+  const std::string drive = ExtractFileDrive(FileName);
+  const std::string name = ExtractFileName(FileName);
+  const std::string dir =
+      FileName.substr(drive.size(), FileName.size() - drive.size() - name.size());
+  const size_t firstSep = FileName.find_first_of("\\/");
+  const char sep = firstSep == std::string::npos ? '\\' : FileName[firstSep];
+  const bool root = !dir.empty() && IsDelim(dir[0]);
+  // The folders, each with the separator that follows it.
+  std::vector<std::string> folders;
+  for (size_t i = root ? 1 : 0; i < dir.size();) {
+    size_t end = i;
+    while (end < dir.size() && !IsDelim(dir[end])) ++end;
+    folders.push_back(dir.substr(i, end + 1 - i));
+    i = end + 1;
+  }
+  const std::string head = drive + (root ? std::string(1, sep) : std::string()) + "..." + sep;
+  for (size_t k = 1; k <= folders.size(); ++k) {
+    std::string candidate = head;
+    for (size_t j = k; j < folders.size(); ++j) candidate += folders[j];
+    candidate += name;
+    if (fits(candidate)) return candidate;
+  }
+  const std::string dotted = std::string("...") + sep + name;
+  if (!folders.empty() && fits(dotted)) return dotted;
+  return name;
 }
 
 }  // namespace vcl

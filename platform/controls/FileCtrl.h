@@ -9,6 +9,14 @@
 
 namespace vcl {
 
+class TCanvas;
+
+// FileName shortened to fit MaxLen pixels of Canvas's font: the folders after the drive or root
+// give way one by one, from the first on, to "..." ("C:\...\Sub\File.txt"), then the drive
+// and root go (".../File.txt"), then the dots; the file part is never cut. The separators
+// stay those of the name.
+std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen);
+
 // Lists, one level an item, the drive's root and the folders down to Directory, then
 // Directory's subfolders in name order; the item of Directory is selected. A double click or
 // Return opens the selected item's folder.

@@ -158,10 +158,25 @@ constexpr const char SPageIndexError[] =
     "%d is an invalid PageIndex value.  PageIndex must be between 0 and %d";
 constexpr const char SPropertyOutOfRange[] = "%s property out of range";
 
+// Grids.
+constexpr const char SGridTooLarge[] = "Grid too large for operation";
+constexpr const char SIndexOutOfRange[] = "Grid index out of range";
+constexpr const char SFixedColTooBig[] = "Fixed column count must be less than column count";
+constexpr const char SFixedRowTooBig[] = "Fixed row count must be less than row count";
+constexpr const char STooManyDeleted[] = "Too many rows or columns deleted";
+
 // The library's buttons and wizard.
 constexpr const char SZYLWrongFaceStrip[] =
     "The face bitmap must hold nine faces of equal width side by side (it is %d pixels wide)";
 constexpr const char SZYLWrongFaceIndices[] =
     "The face table must be %d bytes long (the stream holds %d)";
+
+// The library's typed edits.
+constexpr const char SZYLInvalidMask[] = "'%s' is not a valid mask";
+constexpr const char SZYLNoInteger[] = "No integer entered";
+constexpr const char SZYLNoWord[] = "No word entered";
+constexpr const char SZYLNoFloat[] = "No float entered";
+constexpr const char SZYLNoDate[] = "No date entered";
+constexpr const char SZYLNoTime[] = "No time entered";
 
 }  // namespace vcl

@@ -10,6 +10,7 @@ ZYL_CLASS_IMPL(TRecorder) {}
 
 void TRecorder::Changed(vcl::TObject*) { Log.push_back("change"); }
 void TRecorder::Modified(vcl::TObject*) { Log.push_back("modified"); }
+void TRecorder::Event(vcl::TObject*) { Log.push_back("event"); }
 void TRecorder::ChangedAt(vcl::TObject*, int At) { Log.push_back("at" + std::to_string(At)); }
 void TRecorder::BtnClick(vcl::TObject*, vcl::TObject*, int Index) {
   Log.push_back("button" + std::to_string(Index));
@@ -51,14 +52,12 @@ THost::~THost() {
   if (ownsApp_) zyl::ZYLApplicationDone();
 }
 
-zyl::TZYLEdit* THost::Edit(const char* Name, int X, int Y, int W, int H) {
-  auto* e = new zyl::TZYLEdit(form_.get());
-  e->SetName(Name);
-  e->SetBounds(X, Y, W, H);
-  e->SetParent(form_.get());
-  e->OnChange = vcl::TNotifyEvent(&rec_, &TRecorder::Changed);
+void THost::Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H) {
+  E->SetName(Name);
+  E->SetBounds(X, Y, W, H);
+  E->SetParent(form_.get());
+  E->OnChange = vcl::TNotifyEvent(&rec_, &TRecorder::Changed);
   Idle();
-  return e;
 }
 
 void THost::Focus(vcl::TWinControl* Control) {

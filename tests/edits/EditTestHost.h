@@ -22,6 +22,8 @@ class TRecorder : public vcl::TObject {
   std::vector<std::string> Log;
   void Changed(vcl::TObject* Sender);
   void Modified(vcl::TObject* Sender);
+  // Any notification that needs no name of its own.
+  void Event(vcl::TObject* Sender);
   void ChangedAt(vcl::TObject* Sender, int At);
   void BtnClick(vcl::TObject* Sender, vcl::TObject* Btn, int Index);
   // An auto-complete's OnAdd: refuses "no", brackets every other word.
@@ -41,7 +43,16 @@ class THost {
   ~THost();
   vcl::TForm* Form() const { return form_.get(); }
   // A single-line edit on the form, named Name, with its events going to Events().
-  zyl::TZYLEdit* Edit(const char* Name, int X, int Y, int W = 150, int H = 21);
+  zyl::TZYLEdit* Edit(const char* Name, int X, int Y, int W = 150, int H = 21) {
+    return Place<zyl::TZYLEdit>(Name, X, Y, W, H);
+  }
+  // An edit of any class of the library placed the same way.
+  template <class E>
+  E* Place(const char* Name, int X, int Y, int W = 150, int H = 21) {
+    auto* e = new E(form_.get());
+    Placed(e, Name, X, Y, W, H);
+    return e;
+  }
   TRecorder& Events() { return rec_; }
   // Focuses the control and runs until idle.
   static void Focus(vcl::TWinControl* Control);
@@ -54,6 +65,7 @@ class THost {
   win::testkit::TCapture Shot(vcl::TControl* Control);
 
  private:
+  void Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H);
   vcl::testkit::TControlsSession session_;
   bool ownsApp_ = false;
   std::unique_ptr<vcl::TForm> form_;

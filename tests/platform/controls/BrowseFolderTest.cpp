@@ -167,5 +167,27 @@ TEST_F(BrowseFolderTest, CancelAndMissingFoldersGiveNothing) {
   EXPECT_EQ(win::SHBrowseForFolderA(nullptr), nullptr);
 }
 
+TEST_F(BrowseFolderTest, AnOwnerFormIsEnabledAgainAndTheFocusReturnsToItsControl) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  TEdit* edit = Place<TEdit>(&form, 10, 10, 100, 21, "Edit");
+  form.Show();
+  edit->SetFocus();
+  wt::RunUntilIdle();
+  TDialogScript script;
+  bool ownerDisabled = false;
+  script.Do([&](TCustomForm*) { ownerDisabled = !win::IsWindowEnabled(form.Handle()); })
+      .Press("Cancel");
+  char name[win::MAX_PATH];
+  win::BROWSEINFOA bi;
+  bi.hwndOwner = edit->Handle();  // a control: its form owns the dialog
+  bi.pszDisplayName = name;
+  EXPECT_EQ(win::SHBrowseForFolderA(&bi), nullptr);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(win::IsWindowEnabled(form.Handle()));
+  EXPECT_EQ(win::GetActiveWindow(), form.Handle());
+  EXPECT_EQ(win::GetFocus(), edit->Handle());
+}
+
 }  // namespace
 }  // namespace vcl::testing

@@ -6,6 +6,8 @@
 #include "ControlsTestSupport.h"
 #include "platform/controls/FileCtrl.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "tests/support/Cases.h"
 #include "tests/support/TempDir.h"
 
@@ -104,6 +106,34 @@ TEST_F(FileCtrlTest, TheDriveBoxListsOnlyMappedDrives) {
   EXPECT_LT(fewer->Items()->IndexOf("Q:"), 0);
   fewer->SetDrive('Q');
   EXPECT_EQ(fewer->Drive(), 'C');
+}
+
+// Each name shortened to exactly the width of the form expected: the longest form that fits.
+TEST(MinimizeName, FoldersGiveWayToDotsFromTheFirstOnThenTheDriveThenTheDots) {
+  TBitmap bitmap;
+  TCanvas* c = bitmap.Canvas();
+  auto at = [c](const std::string& name, const std::string& fitting) {
+    return MinimizeName(name, c, c->TextWidth(fitting));
+  };
+  const std::string win = "C:\\alpha\\beta\\gamma\\file.txt";
+  const std::string unix = "/home/user/projects/file.txt";
+  testsupport::ExpectCases({
+      {at(win, win), win},
+      {at(win, "C:\\...\\beta\\gamma\\file.txt"), "C:\\...\\beta\\gamma\\file.txt"},
+      {at(win, "C:\\...\\gamma\\file.txt"), "C:\\...\\gamma\\file.txt"},
+      {at(win, "C:\\...\\file.txt"), "C:\\...\\file.txt"},
+      {at(win, "...\\file.txt"), "...\\file.txt"},
+      {at(win, "file.txt"), "file.txt"},
+      {MinimizeName(win, c, 1), "file.txt"},
+      {at(unix, "/.../projects/file.txt"), "/.../projects/file.txt"},
+      {at(unix, "/.../file.txt"), "/.../file.txt"},
+      {at(unix, ".../file.txt"), ".../file.txt"},
+      {at("alpha/beta\\gamma/file.txt", ".../beta\\gamma/file.txt"),
+       ".../beta\\gamma/file.txt"},  // the name's separators are kept
+      {MinimizeName("relative/file.txt", c, 1), "file.txt"},
+      {MinimizeName("file.txt", c, 1), "file.txt"},
+      {MinimizeName("", c, 0), ""},
+  });
 }
 
 }  // namespace

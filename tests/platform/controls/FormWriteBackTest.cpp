@@ -88,7 +88,8 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack, ::testing::Values("dialog.txt", "sizeable.txt"));
+INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
+                         ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt"));
 
 }  // namespace
 }  // namespace vcl::testing

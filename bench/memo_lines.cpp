@@ -1,0 +1,142 @@
+// Filling a memo with lines and showing its end: the text of n lines (words of letters, every
+// fifth line long enough to wrap) is set through Lines in one go, the memo is scrolled to its
+// end (Ctrl+End: the caret after the last character) and the last page is painted; and, as a
+// second case, n lines are added one by one through Lines.Add. Reported per line beside a
+// reference measured in the same run: a plain walk over the same text that sums the widths of
+// its characters and counts its line breaks ("vs_walk": how many such walks one line of the
+// memo costs). Both cases run at 1,000 and 100,000 lines (adding at 1,000 and 10,000): the time
+// per line stays flat when the memo's layout is linear in the text. Times are the thread's CPU
+// time.
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <memory>
+#include <string>
+
+#include "edits/ZYLMemo.h"
+#include "foundation/ZYLApplication.h"
+#include "platform/controls/Forms.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/TestKit.h"
+
+namespace bench_memo {
+
+double Now() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+// Line i of the text: a few words, every fifth line long enough to wrap in the memo.
+std::string Line(size_t i) {
+  std::string s = "line " + std::to_string(i) + " of the text";
+  if (i % 5 == 0) s += ", which runs on with more words than one row of the memo can hold";
+  return s;
+}
+
+std::string Text(size_t n) {
+  std::string s;
+  for (size_t i = 0; i < n; ++i) s += (i ? "\r\n" : "") + Line(i);
+  return s;
+}
+
+// A session with a form holding one focused memo with a vertical bar.
+struct TScene {
+  vcl::testkit::TControlsSession session{1024, 768};
+  bool ownsApp = !zyl::ZYLApplication();
+  std::unique_ptr<vcl::TForm> form;
+  zyl::TZYLMemo* memo = nullptr;
+  TScene() {
+    if (ownsApp) zyl::ZYLApplicationInit();
+    form = std::make_unique<vcl::TForm>(nullptr);
+    form->SetBorderStyle(vcl::bsNone);
+    form->SetBounds(0, 0, 400, 300);
+    memo = new zyl::TZYLMemo(form.get());
+    memo->SetBounds(10, 10, 300, 240);
+    memo->SetScrollBars(zyl::ZYLCustomMemo::skVertical);
+    memo->SetParent(form.get());
+    form->Show();
+    memo->SetFocus();
+    win::testkit::RunUntilIdle();
+  }
+  ~TScene() {
+    form.reset();
+    if (ownsApp) zyl::ZYLApplicationDone();
+  }
+  // Shows the end: the caret after the last character, and the page painted.
+  void ShowEnd() {
+    memo->SetCaretPos(memo->GetLength() + 1);
+    memo->Repaint();
+  }
+};
+
+// Walks the text as the memo's layout does at the least: the width of every character from a
+// table and the line breaks counted. Answers the seconds of one walk.
+double WalkSeconds(const std::string& S) {
+  int widths[256];
+  for (int i = 0; i < 256; ++i) widths[i] = 5 + i % 4;
+  const int rounds = static_cast<int>(std::max<size_t>(1, 20'000'000 / (S.size() + 1)));
+  const double t0 = Now();
+  for (int r = 0; r < rounds; ++r) {
+    long width = 0, breaks = 0;
+    for (const char c : S) {
+      width += widths[static_cast<uint8_t>(c)];
+      breaks += c == '\n';
+    }
+    benchmark::DoNotOptimize(width);
+    benchmark::DoNotOptimize(breaks);
+  }
+  return (Now() - t0) / rounds;
+}
+
+void Report(benchmark::State& state, double seconds, double reference, size_t n) {
+  const double runs = static_cast<double>(state.iterations());
+  state.counters["ns_per_line"] = seconds / runs * 1e9 / static_cast<double>(n);
+  state.counters["vs_walk"] = seconds / reference;
+}
+
+void BM_FillScrollPaint(benchmark::State& state) {
+  TScene scene;
+  const size_t n = static_cast<size_t>(state.range(0));
+  const std::string text = Text(n);
+  double seconds = 0, reference = 0;
+  for (auto _ : state) {
+    scene.memo->Lines()->Clear();
+    reference += WalkSeconds(text);
+    const double t0 = Now();
+    scene.memo->Lines()->SetTextStr(text);
+    scene.ShowEnd();
+    seconds += Now() - t0;
+    if (scene.memo->Lines()->Count() != static_cast<int>(n)) state.SkipWithError("lines lost");
+    if (scene.memo->TopRow() + scene.memo->PageRows() - 1 != scene.memo->GetRowCount())
+      state.SkipWithError("not at the end");
+  }
+  Report(state, seconds, reference, n);
+}
+
+void BM_AddLines(benchmark::State& state) {
+  TScene scene;
+  const size_t n = static_cast<size_t>(state.range(0));
+  const std::string text = Text(n);
+  double seconds = 0, reference = 0;
+  for (auto _ : state) {
+    scene.memo->Lines()->Clear();
+    scene.memo->ClearUndo();
+    reference += WalkSeconds(text);
+    const double t0 = Now();
+    for (size_t i = 0; i < n; ++i) scene.memo->Lines()->Add(Line(i));
+    scene.ShowEnd();
+    seconds += Now() - t0;
+    if (scene.memo->RawText() != text) state.SkipWithError("text differs");
+  }
+  Report(state, seconds, reference, n);
+}
+
+BENCHMARK(BM_FillScrollPaint)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddLines)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace bench_memo
+
+BENCHMARK_MAIN();

@@ -1,0 +1,52 @@
+// The folder edit: a browse edit whose button picks a folder with the folder-browse dialog
+// (TZYLBrowseDlg), optionally showing the path shortened while the edit is not focused.
+// TZYLLabeledBrowseEdit is the same with its caption label.
+#pragma once
+
+#include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLCustomBrowseEdit.h"
+
+namespace zyl {
+
+// Lets the application adjust the dialog before it opens.
+using TZYLBrowseExecuteEvent = vcl::TEvent<void(vcl::TObject* Sender, TZYLBrowseDlg* bDlg)>;
+
+class TZYLBrowseEdit : public TZYLCustomBrowseEdit {
+  ZYL_CLASS(TZYLBrowseEdit, TZYLCustomBrowseEdit)
+  explicit TZYLBrowseEdit(vcl::TComponent* AOwner);
+
+  // The dialog's options and root folder.
+  TZYLBrowseDlgOptions BrowseOptions() const { return FBrowseOptions; }
+  void SetBrowseOptions(TZYLBrowseDlgOptions Value) { FBrowseOptions = Value; }
+  TZYLSystemFolders StartFolder() const { return FStartFolder; }
+  void SetStartFolder(TZYLSystemFolders Value) { FStartFolder = Value; }
+  // The dialog opens at the folder in the edit.
+  bool StartWithLast() const { return FStartWithLast; }
+  void SetStartWithLast(bool Value) { FStartWithLast = Value; }
+  // The full path (shown shortened while unfocused with MinimizeName).
+  std::string Path() const { return FullText(); }
+  void SetPath(const std::string& Value) { SetFullText(Value); }
+
+  TZYLBrowseExecuteEvent OnExecute;
+  const TZYLBrowseExecuteEvent& GetOnExecute() const { return OnExecute; }
+  void SetOnExecute(const TZYLBrowseExecuteEvent& E) { OnExecute = E; }
+
+ protected:
+  void DoBrowse() override;
+
+ private:
+  TZYLBrowseDlgOptions FBrowseOptions{doReturnFileSysDirs, doShowPath};
+  TZYLSystemFolders FStartFolder = bfoDesktopExpanded;
+  bool FStartWithLast = false;
+};
+
+class TZYLLabeledBrowseEdit : public TZYLBrowseEdit {
+  ZYL_CLASS(TZYLLabeledBrowseEdit, TZYLBrowseEdit)
+  explicit TZYLLabeledBrowseEdit(vcl::TComponent* AOwner);
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLBrowseEditInit();
+void ZYLBrowseEditDone();
+
+}  // namespace zyl

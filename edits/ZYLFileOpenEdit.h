@@ -1,0 +1,26 @@
+// The file edit whose browse button opens the open dialog. TZYLLabeledFileOpenEdit is the same
+// with its caption label.
+#pragma once
+
+#include "edits/ZYLCustomFileEdit.h"
+
+namespace zyl {
+
+class TZYLFileOpenEdit : public TZYLCustomFileEdit {
+  ZYL_CLASS(TZYLFileOpenEdit, TZYLCustomFileEdit)
+  explicit TZYLFileOpenEdit(vcl::TComponent* AOwner);
+
+ protected:
+  std::unique_ptr<vcl::TOpenDialog> CreateDialog() override;
+};
+
+class TZYLLabeledFileOpenEdit : public TZYLFileOpenEdit {
+  ZYL_CLASS(TZYLLabeledFileOpenEdit, TZYLFileOpenEdit)
+  explicit TZYLLabeledFileOpenEdit(vcl::TComponent* AOwner);
+};
+
+// Registers / unregisters the unit's component classes for streaming.
+void ZYLFileOpenEditInit();
+void ZYLFileOpenEditDone();
+
+}  // namespace zyl

@@ -1,0 +1,219 @@
+// TZYLForm: extends its owner form without code in the form. It turns system messages into
+// events, limits the tracking and maximized sizes, snaps the form to the edges of the work area
+// (TZYLAutoDockObject), accepts dropped files, plays an opening animation, adapts control sizes
+// to the screen's pixel density, and stores the form's placement, colour and font in the
+// settings storage. A form read from a stream has its OnShow and OnDestroy chained: the first
+// show (every show without foRestoreOnce) reads the stored values, destruction writes them.
+// One per form.
+#pragma once
+
+#include <string>
+
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLObject.h"
+#include "foundation/ZYLWndProcComponent.h"
+#include "system/ZYLFMDrop.h"
+
+namespace vcl {
+class TCustomForm;
+class TReader;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLIniCtrl;
+
+ZYL_ENUM(TZYLAutoDockSide, adLeft, adTop, adBottom, adRight)
+using TZYLAutoDockSides = vcl::TSet<TZYLAutoDockSide>;
+ZYL_ENUM(TZYLFormIniSaveOption, soColor, soFont, soPos, soSize, soState)
+using TZYLFormIniSaveOptions = vcl::TSet<TZYLFormIniSaveOption>;
+ZYL_ENUM(TZYLFormOption, foAutoCenter, foAutoShow, foTryAdaptRes, foRestoreOnce)
+using TZYLFormOptions = vcl::TSet<TZYLFormOption>;
+
+using TZYLSizingChangeEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, uint16_t xsize, uint16_t ysize, uint16_t flag)>;
+using TZYLMovingEvent = vcl::TEvent<void(vcl::TObject* Sender, int x, int y, bool& Cancel)>;
+using TZYLStandardEvent = vcl::TEvent<void(vcl::TObject* Sender, bool& Cancel)>;
+using TZYLSendIntegerEvent = vcl::TEvent<void(vcl::TObject* Sender, int Value)>;
+using TZYLSendStringEvent = vcl::TEvent<void(vcl::TObject* Sender, const std::string& Section)>;
+using TZYLTrackInfoEvent = vcl::TEvent<void(vcl::TObject* Sender, int& MinWidth, int& MinHeight,
+                                            int& MaxWidth, int& MaxHeight)>;
+using TZYLMaxInfoEvent =
+    vcl::TEvent<void(vcl::TObject* Sender, int& xpos, int& ypos, int& MaxWidth, int& MaxHeight)>;
+// OnDisplayChange also hands on the colour depth of the new display mode.
+using TZYLDisplayChangeEvent = vcl::TEvent<void(vcl::TObject* Sender, uint16_t xsize,
+                                                uint16_t ysize, uint16_t flag, int BitsPerPixel)>;
+
+// Snapping of a form to the edges of the work area.
+class TZYLAutoDockObject : public TZYLObject {
+  ZYL_CLASS(TZYLAutoDockObject, TZYLObject)
+  TZYLAutoDockObject() = default;
+  void Assign(vcl::TPersistent* Source) override;
+
+  bool AfterMove() const { return FAfterMove; }
+  void SetAfterMove(bool Value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+  TZYLAutoDockSides Sides() const { return FSides; }
+  void SetSides(TZYLAutoDockSides Value);
+  TZYLAutoDockSides MoveOut() const { return FMoveOut; }
+  void SetMoveOut(TZYLAutoDockSides Value);
+  // The attraction distance of each edge (index: adLeft, adTop, adBottom, adRight).
+  int Distance(int Index) const { return FDistance[Index]; }
+  void SetDistance(int Index, int Value);
+
+  // Where a form of Width w and Height h placed at (x, y) goes in the work area.
+  win::TPoint Dock(int x, int y, int w, int h, const win::TRect& WorkArea) const;
+
+ private:
+  bool FAfterMove = true;
+  bool FEnabled = false;
+  TZYLAutoDockSides FSides{adLeft, adTop, adBottom, adRight};
+  TZYLAutoDockSides FMoveOut{adLeft, adTop, adBottom, adRight};
+  int FDistance[4] = {40, 40, 40, 40};
+};
+
+class TZYLForm : public TZYLWndProcComponent {
+  ZYL_CLASS(TZYLForm, TZYLWndProcComponent)
+  // The format marker that starts a stored placement.
+  static constexpr int PlacementMarker = 200;
+  // Indices of SetInteger.
+  enum TLimit : int {
+    liTrackMaxHeight,
+    liTrackMaxWidth,
+    liTrackMinHeight,
+    liTrackMinWidth,
+    liMaximizedHeight,
+    liMaximizedWidth,
+    liMaximizedPosX,
+    liMaximizedPosY,
+    liCount
+  };
+
+  // While designing, ZYLEOneInstError for a second TZYLForm or an owner that is no form.
+  explicit TZYLForm(vcl::TComponent* AOwner);
+  ~TZYLForm() override;
+
+  bool AcceptFiles() const { return FAcceptFiles; }
+  void SetAcceptFiles(bool Value);
+  TZYLCharCase CharCase() const { return FCharCase; }
+  void SetCharCase(TZYLCharCase Value) { FCharCase = Value; }
+  TZYLDlgEffect Effect() const { return FEffect; }
+  void SetEffect(TZYLDlgEffect Value) { FEffect = Value; }
+  TZYLAutoDockObject* AutoDock() const { return FAutoDock; }
+  void SetAutoDock(TZYLAutoDockObject* Value);
+  TZYLIniCtrl* IniLink() const { return FIniLink; }
+  void SetIniLink(TZYLIniCtrl* Value);
+  TZYLIniUse IniUse() const { return FIniUse; }
+  void SetIniUse(TZYLIniUse Value) { FIniUse = Value; }
+  TZYLFormIniSaveOptions IniSaveOptions() const { return FIniSaveOptions; }
+  void SetIniSaveOptions(TZYLFormIniSaveOptions Value) { FIniSaveOptions = Value; }
+  const std::string& Section() const { return FSection; }
+  void SetSection(const std::string& Value) { FSection = Value; }
+  const std::string& IniKey() const { return FIniKey; }
+  void SetIniKey(const std::string& Value) { FIniKey = Value; }
+  int DesignPPI() const { return FDesignPPI; }
+  void SetDesignPPI(int Value) { FDesignPPI = Value; }
+  TZYLFormOptions Options() const { return FOptions; }
+  void SetOptions(TZYLFormOptions Value) { FOptions = Value; }
+
+  // The stored limit Index (0 = not set; -n: the screen's extent divided by n) and its value in
+  // pixels.
+  int GetInteger(int Index) const { return Index >= 0 && Index < liCount ? FStored[Index] : 0; }
+  int RealValue(int Index) const { return Index >= 0 && Index < liCount ? FReal[Index] : 0; }
+  // Ignores values below -100, indices outside 0..7 and a maximum below its minimum (or the
+  // reverse).
+  void SetInteger(int Index, int Value);
+  // Left and Top: position; Right and Bottom: width and height.
+  void SetMaximizedRect(const win::TRect& Rect);
+  void SetTrackMaxValues(const win::TPoint& Value);
+  void SetTrackMinValues(const win::TPoint& Value);
+
+  // The placement value ("200,flags,showCmd,left,top,right,bottom") of the owner window.
+  std::string GetIniString();
+  // Restores a placement value by IniSaveOptions. A value of the wrong shape (field count,
+  // marker, or a field that is no integer) restores nothing: the form is centred with
+  // foAutoCenter and OnNoRestoreData fires.
+  void SetIniString(const std::string& S);
+  // Read and write placement, colour and font through the storage IniUse selects.
+  void ReadData();
+  void WriteData();
+  // Scales the form's controls from DesignPPI to the screen's density, once.
+  void AdaptResolution();
+  static win::TRect GetWorkRect();
+
+  void ReadState(vcl::TReader* Reader) override;
+  void Loaded() override;
+  void Init() override;
+  void RestoreState() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  void WndProc(vcl::TMessage& Message) override;
+
+// Each event: the handler field FOnX with its accessors GetOnX / SetOnX.
+#define ZYL_FORM_EVENT(Type, Name)                           \
+ public:                                                     \
+  const Type& GetOn##Name() const { return FOn##Name; }      \
+  void SetOn##Name(const Type& Value) { FOn##Name = Value; } \
+                                                             \
+ private:                                                    \
+  Type FOn##Name;
+
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, Move)
+  ZYL_FORM_EVENT(TZYLSizingChangeEvent, Size)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, SysColorChange)
+  ZYL_FORM_EVENT(TZYLSendStringEvent, IniChange)
+  ZYL_FORM_EVENT(TZYLSendStringEvent, DevModeChange)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, FontChange)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, TimeChange)
+  ZYL_FORM_EVENT(TZYLTrackInfoEvent, TrackInfo)
+  ZYL_FORM_EVENT(TZYLMaxInfoEvent, MaximizeInfo)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, PaintIcon)
+  ZYL_FORM_EVENT(TZYLSendIntegerEvent, SpoolerStatus)
+  ZYL_FORM_EVENT(TZYLSendIntegerEvent, Compacting)
+  ZYL_FORM_EVENT(TZYLMovingEvent, Moving)
+  ZYL_FORM_EVENT(TZYLStandardEvent, APMSuspendRequest)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, APMResume)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, APMCriticalResume)
+  ZYL_FORM_EVENT(TZYLDisplayChangeEvent, DisplayChange)
+  ZYL_FORM_EVENT(TZYLFMDragDropEvent, FMDragDrop)
+  ZYL_FORM_EVENT(vcl::TNotifyEvent, NoRestoreData)
+#undef ZYL_FORM_EVENT
+
+ protected:
+  // Recomputes the real limits from the stored ones for the current screen.
+  void SetRunTimeValues();
+  void OwnerFormShow(vcl::TObject* Sender);
+  void OwnerFormDestroy(vcl::TObject* Sender);
+
+ private:
+  vcl::TCustomForm* Form() const;
+  TZYLIniCtrl* Storage() const;
+  int RealOf(int Index, int Value) const;
+  void MakePositionDesigned();
+  void DoMessage(vcl::TMessage& Message);
+  void NoRestoreData();
+
+  bool FAcceptFiles = false;
+  TZYLCharCase FCharCase = ccNormal;
+  TZYLDlgEffect FEffect = deNone;
+  TZYLAutoDockObject* FAutoDock = nullptr;
+  TZYLIniCtrl* FIniLink = nullptr;
+  TZYLIniUse FIniUse = ioNone;
+  TZYLFormIniSaveOptions FIniSaveOptions{soPos, soSize, soState};
+  std::string FSection = "Common";
+  std::string FIniKey;
+  int FDesignPPI = 96;
+  TZYLFormOptions FOptions{foAutoShow};
+  int FStored[liCount] = {};
+  int FReal[liCount] = {};
+  bool FAdapted = false;
+  bool FRestored = false;
+  bool FChained = false;
+  vcl::TNotifyEvent FOldShow;
+  vcl::TNotifyEvent FOldDestroy;
+};
+
+void ZYLFormAInit();
+void ZYLFormADone();
+
+}  // namespace zyl

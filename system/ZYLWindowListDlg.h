@@ -1,0 +1,65 @@
+// TZYLWindowListDlg: lists the application's forms by caption on a form built in code, lets the
+// user pick one and brings it forward. Option flags and an event per form decide which forms
+// are listed; a second event may still veto the chosen one.
+#pragma once
+
+#include <string>
+
+#include "system/ZYLBaseDialog.h"
+
+namespace vcl {
+class TListBox;
+}
+
+namespace zyl {
+
+class TZYLButton;
+
+ZYL_ENUM(TZYLWLOption, wlAddInVisible, wlAddDialogForms, wlAddMainForm, wlAddParentForm,
+         wlAddNoCaptionForms)
+using TZYLWLOptions = vcl::TSet<TZYLWLOption>;
+using TZYLWLFormEvent = vcl::TEvent<void(vcl::TObject* Sender, vcl::TForm* aForm, bool& Accept)>;
+
+class TZYLWindowListDlg : public TZYLBaseDialog {
+  ZYL_CLASS(TZYLWindowListDlg, TZYLBaseDialog)
+  explicit TZYLWindowListDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // The label above the list; empty or blanks show "Available &Windows:".
+  const std::string& Description() const { return FDescription; }
+  void SetDescription(const std::string& Value) { FDescription = Value; }
+  TZYLWLOptions Options() const { return FOptions; }
+  void SetOptions(TZYLWLOptions Value) { FOptions = Value; }
+  // Asked once for every form of the screen before the options may reject it.
+  const TZYLWLFormEvent& GetOnList() const { return FOnList; }
+  void SetOnList(const TZYLWLFormEvent& Value) { FOnList = Value; }
+  // Asked for the chosen form before it is shown.
+  const TZYLWLFormEvent& GetOnShow() const { return FOnShow; }
+  void SetOnShow(const TZYLWLFormEvent& Value) { FOnShow = Value; }
+
+  // The form chosen last (null until a choice is confirmed; cleared at each execution).
+  vcl::TForm* ChosenForm() const { return FChosenForm; }
+
+  bool Execute() override { return ExecuteEnh(nullptr); }
+  // Shows the list over Target (or placed by RelatePos when null); true when a form was
+  // chosen, accepted and brought forward.
+  bool ExecuteEnh(vcl::TCustomForm* Target);
+
+ private:
+  // Whether Form goes into the list; Own is the dialog's form.
+  bool Admits(vcl::TForm* Form, vcl::TCustomForm* Own);
+  void ListClick(vcl::TObject* Sender);
+  void ListDblClick(vcl::TObject* Sender);
+
+  std::string FDescription;
+  TZYLWLOptions FOptions{wlAddInVisible};
+  TZYLWLFormEvent FOnList;
+  TZYLWLFormEvent FOnShow;
+  vcl::TForm* FChosenForm = nullptr;
+  TZYLButton* FOK = nullptr;
+  vcl::TListBox* FList = nullptr;
+};
+
+void ZYLWindowListDlgInit();
+void ZYLWindowListDlgDone();
+
+}  // namespace zyl

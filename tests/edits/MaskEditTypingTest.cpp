@@ -1,0 +1,309 @@
+// Typing into the mask edit through the real input path, for every kind: which characters a
+// kind takes, how the text is rebuilt after a change, the mask's own overwrite and its
+// Backspace and Delete, the suffix that typing and deleting never reach, pasting, and the date
+// fields stepped by keys and the wheel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "edits/ZYLCurrencySettings.h"
+#include "edits/ZYLDateFormat.h"
+#include "edits/ZYLMaskEdit.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/EditTestHost.h"
+#include "tests/support/Cases.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+namespace tk = win::testkit;
+
+// Plays keys: characters are typed; {BS} {DEL} {LEFT} {RIGHT} {HOME} {END} {UP} {DOWN}
+// {PGUP} {PGDN} press the key; {ALL} is Ctrl+A, {PASTE} Ctrl+V.
+void Play(const std::string& Keys) {
+  static const std::pair<const char*, win::BYTE> named[] = {
+      {"BS", win::VK_BACK},     {"DEL", win::VK_DELETE}, {"LEFT", win::VK_LEFT},
+      {"RIGHT", win::VK_RIGHT}, {"HOME", win::VK_HOME},  {"END", win::VK_END},
+      {"UP", win::VK_UP},       {"DOWN", win::VK_DOWN},  {"PGUP", win::VK_PRIOR},
+      {"PGDN", win::VK_NEXT}};
+  for (size_t i = 0; i < Keys.size(); ++i) {
+    if (Keys[i] != '{') {
+      tk::TypeText(std::string(1, Keys[i]));
+      continue;
+    }
+    const size_t end = Keys.find('}', i);
+    const std::string name = Keys.substr(i + 1, end - i - 1);
+    i = end;
+    if (name == "ALL") THost::Chord('A', false, true);
+    if (name == "PASTE") THost::Chord('V', false, true);
+    for (const auto& [n, vk] : named)
+      if (name == n) tk::KeyPress(vk);
+  }
+}
+
+// Text and caret as one line: "text|caret".
+std::string State(TZYLBaseEdit* E) { return E->RawText() + "|" + std::to_string(E->CaretPos()); }
+
+struct TypingCase {
+  TZYLMaskType Kind;
+  int Base;
+  const char* Text;  // before the keys (the kind's own starting text when null)
+  int Caret;
+  const char* Keys;
+  const char* Expected;  // State after
+};
+
+class MaskTyping : public ::testing::TestWithParam<TypingCase> {
+ protected:
+  MaskTyping() {
+    edit_ = host_.Place<TZYLMaskEdit>("Mask1", 10, 10, 200);
+    THost::Focus(edit_);
+  }
+  THost host_;
+  TZYLMaskEdit* edit_ = nullptr;
+};
+
+TEST_P(MaskTyping, TypedKeysGiveTheText) {
+  const TypingCase& c = GetParam();
+  edit_->SetMaskType(c.Kind);
+  edit_->SetNumberBase(c.Base);
+  edit_->SetDecimals(2);
+  if (c.Kind == meMask) edit_->SetMask("\\(00\\)");
+  if (c.Text) edit_->SetText(c.Text);
+  edit_->SetCaretPos(c.Caret);
+  Play(c.Keys);
+  EXPECT_EQ(State(edit_), c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, MaskTyping,
+    ::testing::Values(
+        // Whole numbers: the sign only in front, digits of the base only.
+        TypingCase{meInteger, 10, "12", 1, "-", "-12|2"},
+        TypingCase{meInteger, 10, "-12", 1, "-", "-12|1"},
+        TypingCase{meInteger, 10, "-12", 4, "-", "-12|4"},
+        TypingCase{meInteger, 10, "-12", 1, "5", "-12|1"},
+        TypingCase{meInteger, 10, "-12", 1, "{ALL}5", "5|2"},
+        TypingCase{meInteger, 10, "12", 3, "a3", "123|4"},
+        TypingCase{meInteger, 16, "F", 2, "f0g", "Ff0|4"},
+        TypingCase{meInteger, 36, "Z", 2, "z", "Zz|3"},
+        TypingCase{meWord, 10, "12", 1, "-", "12|1"}, TypingCase{meWord, 2, "10", 3, "12", "101|4"},
+        // Floats: one separator, which typing again only moves the caret behind.
+        TypingCase{meFloat, 10, "1.5", 1, ".", "1.5|3"},
+        TypingCase{meFloat, 10, "15", 2, ".", "1.5|3"},
+        TypingCase{meFloat, 10, "-15", 1, ".", "-15|1"},
+        TypingCase{meFloat, 16, "A", 2, ".8", "A.8|4"},
+        TypingCase{meFloatFixed, 10, nullptr, 1, "{ALL}12", "12.00|3"},
+        TypingCase{meFloatFixed, 10, nullptr, 1, "-", "-0.00|2"},
+        TypingCase{meFloatFixed, 10, "3.25", 5, "{BS}", "3.20|4"},
+        TypingCase{meFloatNumber, 10, nullptr, 1, "{ALL}1234", "1,234.00|6"},
+        // Amounts are laid out again after every key.
+        TypingCase{meCurrency, 10, nullptr, 1, "{ALL}12", "$12.00|4"},
+        TypingCase{meCurrency, 10, "$12.00", 2, ".", "$0.12|3"},
+        TypingCase{meCurrency, 10, "$5.00", 2, "-", "($5.00)|4"},
+        TypingCase{meCurrency, 10, "$5.00", 2, "x", "$5.00|3"},
+        // Times: digits and the separator.
+        TypingCase{meTime, 10, "12", 3, "a:3", "12:3|5"},
+        // Masks: positions are typed over, literals stepped over.
+        TypingCase{meMask, 10, nullptr, 1, "12", "(12)|5"},
+        TypingCase{meMask, 10, nullptr, 1, "1a2", "(12)|5"},
+        TypingCase{meMask, 10, "(12)", 2, "3", "(32)|3"},
+        TypingCase{meMask, 10, "(12)", 4, "{BS}", "(1_)|3"},
+        TypingCase{meMask, 10, "(12)", 1, "{BS}", "(12)|1"},
+        TypingCase{meMask, 10, "(12)", 2, "{DEL}", "(_2)|2"},
+        TypingCase{meMask, 10, "(12)", 2, "_", "(_2)|3"},
+        TypingCase{meMask, 10, "(12)", 1, "{ALL}{BS}", "(__)|1"},
+        TypingCase{meMask, 10, "(12)", 2, "{UP}{DOWN}", "(12)|2"},
+        // Free text.
+        TypingCase{meNone, 10, "", 1, "a-1.", "a-1.|5"}));
+
+TEST(MaskTypingModes, TypingAMaskLeavesTheApplicationsInsertModeAlone) {
+  THost host;
+  auto* mask = host.Place<TZYLMaskEdit>("Mask1", 10, 10);
+  auto* plain = host.Edit("Plain", 10, 40);
+  mask->SetMask("000");
+  THost::Focus(mask);
+  Play("12");
+  THost::Focus(plain);
+  plain->SetText("ab");
+  plain->SetCaretPos(1);
+  Play("x");
+  EXPECT_EQ(mask->RawText(), "12_");
+  EXPECT_EQ(plain->RawText(), "xab");
+}
+
+class MaskEditTyping : public ::testing::Test {
+ protected:
+  MaskEditTyping() {
+    edit_ = host_.Place<TZYLMaskEdit>("Mask1", 10, 10, 200);
+    other_ = host_.Edit("Other", 10, 60);
+    THost::Focus(edit_);
+  }
+  THost host_;
+  TZYLMaskEdit* edit_ = nullptr;
+  TZYLEdit* other_ = nullptr;
+};
+
+TEST_F(MaskEditTyping, PastingWhatTheKindRefusesChangesNothing) {
+  edit_->SetMask("\\(00\\)");
+  edit_->SetText("(12)");
+  vcl::Clipboard()->SetAsText("abc");
+  Play("{ALL}{PASTE}");
+  EXPECT_EQ(edit_->RawText(), "(12)");
+  edit_->SetMaskType(meInteger);
+  edit_->SetText("42");
+  Play("{ALL}{PASTE}");
+  EXPECT_EQ(edit_->RawText(), "42");
+  edit_->SetMaskType(meFloatFixed);
+  Play("{ALL}{PASTE}");
+  EXPECT_EQ(edit_->RawText(), "0.0");
+  vcl::Clipboard()->SetAsText("-7");
+  edit_->SetMaskType(meInteger);
+  edit_->SetText("12");
+  edit_->SetCaretPos(3);
+  Play("{PASTE}");
+  EXPECT_EQ(edit_->RawText(), "12");
+  edit_->SetCaretPos(1);
+  Play("{PASTE}");
+  EXPECT_EQ(edit_->RawText(), "-712");
+}
+
+TEST_F(MaskEditTyping, AnAmountBeyondTheCurrencyRangeKeepsTheTextBefore) {
+  edit_->SetMaskType(meCurrency);
+  edit_->SetText("$900,000,000,000,000.00");
+  edit_->SetCaretPos(2);
+  Play("9");
+  EXPECT_EQ(edit_->RawText(), "$900,000,000,000,000.00");
+  EXPECT_EQ(edit_->AsCurrency(), vcl::Currency::FromInt(900000000000000));
+}
+
+TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
+  edit_->SetMaskType(meInteger);
+  edit_->SetSuffix(" kg");
+  edit_->SetText("5 kg");
+  edit_->SetCaretPos(5);
+  Play("7{DEL}");
+  EXPECT_EQ(State(edit_), "5 kg|2");
+  edit_->SetCaretPos(5);
+  Play("{BS}");
+  EXPECT_EQ(edit_->RawText(), " kg");
+  Play("42");
+  EXPECT_EQ(edit_->RawText(), "42 kg");
+  EXPECT_EQ(edit_->AsInteger(), 42);
+  edit_->SetSuffix(" g");
+  EXPECT_EQ(edit_->RawText(), "42 g");
+  // Cutting across the suffix does nothing.
+  edit_->Select(1, 4);
+  Play("{DEL}");
+  EXPECT_EQ(edit_->RawText(), " g");
+}
+
+TEST_F(MaskEditTyping, ABlankCharChangeRedrawsTheTemplate) {
+  edit_->SetMask("!0!0\\-00");
+  EXPECT_EQ(edit_->RawText(), "__-__");
+  edit_->SetBlankChar('#');
+  edit_->SetMask("!0!0\\-00");
+  EXPECT_EQ(edit_->RawText(), "##-##");
+  Play("1234");
+  EXPECT_EQ(edit_->RawText(), "12-34");
+}
+
+// ---- Date fields ----
+
+class DateTyping : public MaskEditTyping {
+ protected:
+  DateTyping() {
+    edit_->DateSettings()->SetFormatStr("DD/MM/YYYY");
+    edit_->DateSettings()->SetFormat(dfCustom);
+    edit_->SetMaskType(meDate);
+  }
+  void Show(int Y, int M, int D) {
+    edit_->SetValue(vcl::EncodeDate(Y, M, D));
+    THost::Focus(edit_);
+  }
+  std::string Date() {
+    uint16_t y = 0, m = 0, d = 0;
+    vcl::DecodeDate(edit_->AsDate(), y, m, d);
+    return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d);
+  }
+};
+
+TEST_F(DateTyping, TheArrowKeysStepTheFieldUnderTheCaret) {
+  Show(2024, 1, 31);
+  EXPECT_EQ(edit_->RawText(), "31/01/2024");
+  edit_->SetCaretPos(4);  // the month
+  EXPECT_EQ(edit_->SelStart(), 4);
+  EXPECT_EQ(edit_->SelLength(), 2);
+  Play("{DOWN}");
+  EXPECT_EQ(Date(), "2024-12-31");
+  Play("{UP}");
+  EXPECT_EQ(Date(), "2024-1-31");
+  // A day the new month lacks becomes its last day.
+  Play("{UP}");
+  EXPECT_EQ(Date(), "2024-2-29");
+  EXPECT_EQ(edit_->CaretPos(), 4);
+  Play("{RIGHT}{UP}");
+  EXPECT_EQ(Date(), "2025-2-28");
+  Play("{LEFT}{LEFT}{DOWN}");
+  EXPECT_EQ(Date(), "2025-2-27");
+  // Days roll over the month.
+  Play("{UP}{UP}");
+  EXPECT_EQ(Date(), "2025-3-1");
+}
+
+TEST_F(DateTyping, TheWheelStepsAndReadOnlyStopsIt) {
+  Show(2024, 5, 10);
+  edit_->SetCaretPos(1);
+  const win::POINT p = THost::At(edit_, 20, 10);
+  tk::MouseMove(p.X, p.Y);
+  tk::Wheel(120);
+  EXPECT_EQ(Date(), "2024-5-11");
+  tk::Wheel(-120);
+  tk::Wheel(-120);
+  EXPECT_EQ(Date(), "2024-5-9");
+  edit_->SetReadOnly(true);
+  tk::Wheel(120);
+  Play("{UP}5");
+  EXPECT_EQ(Date(), "2024-5-9");
+}
+
+TEST_F(DateTyping, DigitsFillTheFieldsAsTheyCan) {
+  Show(2024, 5, 10);
+  edit_->SetCaretPos(1);
+  Play("3");
+  EXPECT_EQ(edit_->RawText(), "03/05/2024");
+  Play("5");  // no 35th: the 5 starts the day again
+  EXPECT_EQ(edit_->RawText(), "05/05/2024");
+  Play("/");  // on to the month
+  Play("1");
+  Play("2");
+  EXPECT_EQ(Date(), "2024-12-5");
+  Play("/19");
+  EXPECT_EQ(edit_->RawText(), "05/12/19");
+  Play("99");
+  EXPECT_EQ(Date(), "1999-12-5");
+  Play("x{BS}{DEL}");
+  EXPECT_EQ(Date(), "1999-12-5");
+}
+
+TEST_F(DateTyping, LeavingTheFieldWritesTheDisplayFormOrKeepsTheFocus) {
+  edit_->OnValidationError = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event);
+  edit_->OnChange = nullptr;
+  host_.Events().Take();
+  Show(2024, 5, 10);
+  THost::Focus(other_);
+  EXPECT_EQ(edit_->RawText(), "10/05/2024");
+  EXPECT_EQ(host_.Events().Take(), "");
+  THost::Focus(edit_);
+  edit_->SetText("31/04/2024");  // April has no 31st
+  THost::Focus(other_);
+  EXPECT_EQ(host_.Events().Take(), "event");
+  EXPECT_TRUE(edit_->Focused());
+  EXPECT_EQ(edit_->RawText(), "31/04/2024");
+}
+
+}  // namespace
+}  // namespace zyl

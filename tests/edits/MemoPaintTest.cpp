@@ -1,0 +1,248 @@
+// What the memo paints (ruled lines, the margin strip and its separator, the selection across
+// rows and over an empty row, only whole rows, the margin's row event) and its scroll bars
+// (created as ScrollBars asks, shown by need with skAuto, clicked to scroll, kept in step with
+// the keys).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLSpinButton.h"
+#include "display/ZYLSBar.h"
+#include "foundation/ZYLFillObject.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/MemoFixture.h"
+#include "tests/support/PixelCheck.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+using memotest::MemoFixture;
+namespace tk = win::testkit;
+namespace mk = ZYLCustomMemo;
+
+win::COLORREF Rgb(vcl::TColor C) { return static_cast<win::COLORREF>(vcl::ColorToRGB(C)); }
+
+class MemoPaint : public MemoFixture {
+ protected:
+  // The text rectangle as a capture area.
+  win::RECT TextArea() const {
+    const vcl::TRect& r = memo_->TextRect();
+    return {r.Left, r.Top, r.Right, r.Bottom};
+  }
+};
+
+TEST_F(MemoPaint, RuledLinesRunUnderEveryRowBand) {
+  memo_->LineStyle()->SetColor(vcl::clRed);
+  memo_->SetLined(true);
+  Fit(memo_, 0, 4);
+  memo_->SetText("first\r\nsecond");
+  other_->SetFocus();
+  const tk::TCapture shot = host_.Shot(memo_);
+  const vcl::TRect& r = memo_->TextRect();
+  const int rh = memo_->RowHeight("");
+  for (int y = r.Top + rh - 1; y < r.Bottom; y += rh) {
+    EXPECT_TRUE(tk::PixelsMatch(shot, [](int, int) { return Rgb(vcl::clRed); },
+                                "ruled_" + std::to_string(y), {r.Left, y, r.Right, y + 1}));
+    // The band above the line is the memo's ground where no text stands.
+    EXPECT_EQ(shot.Color(r.Right - 2, y - 1), Rgb(vcl::clWindow)) << y;
+  }
+}
+
+struct MarginCase {
+  TZYLMarginAlignment Side;
+};
+
+class MemoMargin : public MemoPaint, public ::testing::WithParamInterface<MarginCase> {};
+
+TEST_P(MemoMargin, TheStripIsFilledAndSeparatedFromTheText) {
+  TZYLMarginObject* m = memo_->Margin();
+  const vcl::TRect before = memo_->TextRect();
+  m->FillObject()->SetFillStyle(sfBrush);
+  m->FillObject()->Brush()->SetStyle(vcl::bsSolid);
+  m->FillObject()->Brush()->SetColor(vcl::clYellow);
+  m->SetAlignment(GetParam().Side);
+  m->SetWidth(24);
+  memo_->SetText("text");
+  other_->SetFocus();
+  const tk::TCapture shot = host_.Shot(memo_);
+  const vcl::TRect& p = memo_->PaintRect();
+  const vcl::TRect& t = memo_->TextRect();
+  EXPECT_EQ(t.Right - t.Left, before.Right - before.Left - 24);
+  const bool right = GetParam().Side == maRight;
+  const int left = right ? p.Right - 24 : p.Left;
+  // Left margin: the fill, then white and grey at its right edge; right margin: grey and white
+  // at its left edge, then the fill.
+  const int white = right ? left + 1 : left + 22, grey = right ? left : left + 23;
+  EXPECT_TRUE(tk::PixelsMatch(shot,
+                              [&](int x, int) {
+                                return x == white  ? Rgb(vcl::clWhite)
+                                       : x == grey ? Rgb(static_cast<vcl::TColor>(0x808080))
+                                                   : Rgb(vcl::clYellow);
+                              },
+                              "margin", {left, p.Top, left + 24, p.Bottom}));
+  EXPECT_EQ(right ? t.Right : t.Left, right ? left - 1 : left + 25);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, MemoMargin,
+                         ::testing::Values(MarginCase{maLeft}, MarginCase{maRight}));
+
+TEST_F(MemoPaint, ASelectionMarksEveryRowItSpansAndAnEmptyRowByThreePixels) {
+  memo_->SetText("ab\r\n\r\ncd");
+  memo_->Select(1, memo_->GetLength());
+  const tk::TCapture shot = host_.Shot(memo_);
+  const vcl::TRect& r = memo_->TextRect();
+  const int rh = memo_->RowHeight("");
+  const int ab = memo_->RowWidth("ab");
+  auto band = [&](int Row, int Width, const char* Name) {
+    const int y = r.Top + Row * rh;
+    EXPECT_EQ(shot.Color(r.Left + Width + 1, y + 1), Rgb(vcl::clWindow)) << Name;
+    return tk::PixelsMatch(shot, [&](int, int) { return Rgb(vcl::clHighlight); }, Name,
+                           {r.Left, y, r.Left + Width, y + 1});
+  };
+  EXPECT_TRUE(band(0, ab, "sel_row0"));
+  EXPECT_TRUE(band(1, 3, "sel_empty_row"));
+  EXPECT_TRUE(band(2, memo_->RowWidth("cd"), "sel_row2"));
+  // Unfocused, the selection hides.
+  other_->SetFocus();
+  const tk::TCapture after = host_.Shot(memo_);
+  EXPECT_EQ(after.Color(r.Left + 1, r.Top + rh + 1), Rgb(vcl::clWindow));
+}
+
+TEST_F(MemoPaint, ARowTheTextRectangleCutsIsNotDrawn) {
+  Fit(memo_, 0, 2);
+  const int rh = memo_->RowHeight("");
+  memo_->SetBounds(memo_->Left(), memo_->Top(), memo_->Width(), memo_->Height() + rh / 2 + 1);
+  memo_->SetText("WWWW\r\nWWWW\r\nWWWW");
+  other_->SetFocus();
+  const tk::TCapture shot = host_.Shot(memo_);
+  const vcl::TRect& r = memo_->TextRect();
+  ASSERT_GT(r.Bottom, r.Top + 2 * rh);
+  EXPECT_EQ(memo_->PageRows(), 2);
+  EXPECT_TRUE(tk::PixelsMatch(shot, [](int, int) { return Rgb(vcl::clWindow); }, "cut_row",
+                              {r.Left, r.Top + 2 * rh, r.Right, r.Bottom}));
+  // The rows above it hold ink.
+  int ink = 0;
+  for (int y = r.Top; y < r.Top + rh; ++y)
+    for (int x = r.Left; x < r.Left + memo_->RowWidth("WWWW"); ++x)
+      ink += shot.Color(x, y) != Rgb(vcl::clWindow) ? 1 : 0;
+  EXPECT_GT(ink, 10);
+}
+
+TEST_F(MemoPaint, TheMarginHearsOfEveryDrawnRow) {
+  struct TRowLog : vcl::TObject {
+    std::vector<std::string> Log;
+    void Row(vcl::TObject*, vcl::TCanvas*, vcl::TRect R, int First, int Length) {
+      Log.push_back(std::to_string(First) + "+" + std::to_string(Length) + "@" +
+                    std::to_string(R.Right - R.Left));
+    }
+  } log;
+  memo_->Margin()->SetWidth(20);
+  memo_->SetText("ab\r\ncde\r\n\tx");
+  memo_->OnMarginRowPaint = TZYLOnMarginRowPaint(&log, &TRowLog::Row);
+  memo_->Invalidate();
+  THost::Idle();
+  ASSERT_GE(log.Log.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(log.Log.end() - 3, log.Log.end()),
+            (std::vector<std::string>{"1+2@18", "5+3@18", "10+2@18"}));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scroll bars
+
+// Eight rows, four to a page.
+const char* const kEight = "r1\r\nr2\r\nr3\r\nr4\r\nr5\r\nr6\r\nr7\r\nr8";
+
+win::POINT Centre(vcl::TControl* C) { return THost::At(C, C->Width() / 2, C->Height() / 2); }
+
+TEST_F(MemoPaint, TheVerticalBarScrollsByLinesAndPagesAndFollowsTheKeys) {
+  const int before = memo_->TextRect().Right;
+  memo_->SetScrollBars(mk::skVertical);
+  THost::Idle();
+  TZYLScrollBar* bar = memo_->VertBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(memo_->HorzBar(), nullptr);
+  EXPECT_EQ(memo_->TextRect().Right, before - TZYLCustomMemo::BarSize);
+  Fit(memo_, 0, 4);
+  memo_->SetText(kEight);
+  EXPECT_EQ(bar->Max(), 4);
+  EXPECT_EQ(bar->Left() + bar->Width(), memo_->InnerRect().Right);
+  const win::POINT inc = Centre(bar->IncButton());
+  tk::Click(inc.X, inc.Y);
+  THost::Idle();
+  EXPECT_EQ(memo_->TopRow(), 2);
+  EXPECT_EQ(bar->Position(), 1);
+  // A click on the track below the thumb pages: the page's rows less one.
+  const win::POINT track = THost::At(bar, bar->Width() / 2, bar->IncButton()->Top() - 2);
+  tk::Click(track.X, track.Y);
+  THost::Idle();
+  EXPECT_EQ(memo_->TopRow(), 5);
+  EXPECT_EQ(bar->Position(), 4);
+  const win::POINT dec = Centre(bar->DecButton());
+  tk::Click(dec.X, dec.Y);
+  THost::Idle();
+  EXPECT_EQ(memo_->TopRow(), 4);
+  // The caret stayed where it was; a key brings its row back, and the bar follows.
+  EXPECT_EQ(memo_->CaretPos(), 1);
+  THost::Focus(memo_);
+  tk::KeyPress(win::VK_RIGHT);
+  EXPECT_EQ(memo_->TopRow(), 1);
+  EXPECT_EQ(bar->Position(), 0);
+  THost::Chord(win::VK_END, false, true);
+  EXPECT_EQ(bar->Position(), 4);
+  memo_->SetScrollBars(mk::skNone);
+  EXPECT_EQ(memo_->VertBar(), nullptr);
+  EXPECT_EQ(memo_->TextRect().Right, before);
+}
+
+TEST_F(MemoPaint, AutoBarsShowWhenTheTextNeedsThem) {
+  Fit(memo_, 0, 4);
+  memo_->SetScrollBars(mk::skAuto);
+  memo_->SetText("r1\r\nr2");
+  THost::Idle();
+  ASSERT_NE(memo_->VertBar(), nullptr);
+  ASSERT_NE(memo_->HorzBar(), nullptr);
+  EXPECT_FALSE(memo_->VertBar()->Visible());
+  EXPECT_FALSE(memo_->HorzBar()->Visible());
+  memo_->SetText(kEight);
+  THost::Idle();
+  EXPECT_TRUE(memo_->VertBar()->Visible());
+  // Unwrapped, a paragraph wider than the text brings the horizontal bar.
+  memo_->SetWordWrap(false);
+  EXPECT_FALSE(memo_->HorzBar()->Visible());
+  memo_->Lines()->Add(std::string(80, 'w'));
+  THost::Idle();
+  EXPECT_TRUE(memo_->HorzBar()->Visible());
+}
+
+TEST_F(MemoPaint, TheHorizontalBarScrollsUnwrappedTextOnly) {
+  memo_->SetScrollBars(mk::skBoth);
+  THost::Idle();
+  TZYLScrollBar* bar = memo_->HorzBar();
+  ASSERT_NE(bar, nullptr);
+  const std::string line(60, 'w');
+  memo_->SetText(line);
+  // Wrapped text has nothing to scroll sideways: the bar is off and shows no thumb.
+  EXPECT_FALSE(bar->Enabled());
+  EXPECT_FALSE(bar->Thumb()->Visible());
+  memo_->SetWordWrap(false);
+  EXPECT_TRUE(bar->Enabled());
+  EXPECT_TRUE(bar->Thumb()->Visible());
+  const int textWidth = memo_->TextRect().Right - memo_->TextRect().Left;
+  EXPECT_EQ(bar->Max(), memo_->RowWidth(line) - textWidth);
+  const win::POINT inc = Centre(bar->IncButton());
+  tk::Click(inc.X, inc.Y);
+  THost::Idle();
+  EXPECT_EQ(memo_->ScrollOffset(), bar->SmallChange());
+  // The caret at the end brings the offset along.
+  THost::Focus(memo_);
+  THost::Chord(win::VK_END, false, true);
+  EXPECT_GT(memo_->ScrollOffset(), memo_->RowWidth(line) - textWidth - 4);
+  EXPECT_EQ(bar->Position(), memo_->ScrollOffset());
+}
+
+}  // namespace
+}  // namespace zyl

@@ -1,0 +1,326 @@
+// Typing into a memo and its rows: Enter and CR LF pairs, word wrap at delimiters and on
+// resize, tabs, the row count kept by every edit (checked against a memo that lays the same
+// text out from scratch), the lines of the text and the multi-line edit messages.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "display/ZYLSBar.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/StringList.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/user/EditButtonConsts.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/MemoFixture.h"
+#include "tests/support/ErrorOf.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+using memotest::MemoFixture;
+namespace tk = win::testkit;
+using Strings = std::vector<std::string>;
+
+class MemoTest : public MemoFixture {};
+
+TEST_F(MemoTest, EnterBreaksTheLineAndTheRowsFollowTheTyping) {
+  int counted = 0;
+  struct TCounter : vcl::TObject {
+    int* N = nullptr;
+    void Count(vcl::TObject*) { ++*N; }
+  } counter;
+  counter.N = &counted;
+  memo_->OnRowCountChanged = vcl::TNotifyEvent(&counter, &TCounter::Count);
+  tk::TypeText("ab");
+  tk::KeyPress(win::VK_RETURN);
+  tk::TypeText("cd");
+  EXPECT_EQ(State(memo_), "ab\r\ncd|7|7+0");
+  EXPECT_EQ(Rows(memo_), (Strings{"ab", "cd"}));
+  EXPECT_EQ(Where(memo_), "2:3");
+  EXPECT_EQ(counted, 1);
+  // Enter at the end opens an empty last row that holds the caret.
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(Rows(memo_), (Strings{"ab", "cd", ""}));
+  EXPECT_EQ(Where(memo_), "3:1");
+  // Backspace takes the CR LF pair away whole.
+  tk::KeyPress(win::VK_BACK);
+  EXPECT_EQ(State(memo_), "ab\r\ncd|7|7+0");
+  EXPECT_EQ(memo_->GetRowCount(), 2);
+  EXPECT_EQ(counted, 3);
+}
+
+TEST_F(MemoTest, LoneLineBreaksBecomeCrLfPairs) {
+  memo_->SetText("a\nb\rc\r\nd");
+  EXPECT_EQ(memo_->RawText(), "a\r\nb\r\nc\r\nd");
+  EXPECT_EQ(memo_->GetRowCount(), 4);
+  memo_->SetCaretPos(3);  // after the "a", before its CR LF
+  edittest::TRecorder& rec = host_.Events();
+  rec.Take();
+  // Pasted text is normalised the same way; Left and Right step over a pair.
+  memo_->SetSelText("x\ny");
+  EXPECT_EQ(memo_->RawText(), "ax\r\ny\r\nb\r\nc\r\nd");
+  EXPECT_EQ(memo_->GetRowCount(), 5);
+  tk::KeyPress(win::VK_RIGHT);
+  EXPECT_EQ(memo_->CaretPos(), 8);
+  tk::KeyPress(win::VK_LEFT);
+  EXPECT_EQ(memo_->CaretPos(), 6);
+}
+
+TEST_F(MemoTest, EnterWithTabOnEnterBreaksTheLineOnlyWithCtrl) {
+  memo_->SetTabOnEnter(true);
+  memo_->SetText("ab");
+  memo_->SetCaretPos(2);
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(memo_->RawText(), "ab");
+  EXPECT_TRUE(other_->Focused());
+  THost::Focus(memo_);
+  memo_->SetCaretPos(2);
+  THost::Chord(win::VK_RETURN, false, true);
+  EXPECT_EQ(memo_->RawText(), "a\r\nb");
+}
+
+TEST_F(MemoTest, AMemoWithoutAWindowTakesItsSettingsAndLaysOutOnceShown) {
+  auto* loose = new TZYLMemo(host_.Form());
+  loose->SetScrollBars(ZYLCustomMemo::skBoth);
+  loose->SetText("one two three four five six seven eight nine ten");
+  loose->Lines()->Add("last");
+  EXPECT_EQ(loose->Lines()->Count(), 2);
+  EXPECT_EQ(loose->GetRowCount(), 2);  // nothing measured yet: no wrapping
+  loose->SetBounds(10, 140, 80, 60);
+  loose->SetParent(host_.Form());
+  THost::Idle();
+  EXPECT_GT(loose->GetRowCount(), 3);
+  EXPECT_GT(loose->RowHeight(""), 1);
+  ASSERT_NE(loose->VertBar(), nullptr);
+  EXPECT_EQ(loose->VertBar()->Max(), loose->GetRowCount() - loose->PageRows());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Word wrap
+
+TEST_F(MemoTest, WrapsAfterTheLastDelimiterThatFitsOrAtTheLastCharacterThatFits) {
+  Fit(memo_, memo_->RowWidth("aaaa bbbb "), 6);
+  memo_->SetText("aaaa bbbb cccc, dddd\r\nxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx");
+  const Strings rows = Rows(memo_);
+  ASSERT_GE(rows.size(), 4u);
+  EXPECT_EQ(rows[0], "aaaa bbbb ");
+  EXPECT_EQ(rows[1], "cccc, dddd");
+  // The word without delimiters is cut where the width runs out.
+  const int width = memo_->TextRect().Right - memo_->TextRect().Left;
+  std::string joined;
+  for (size_t i = 2; i < rows.size(); ++i) {
+    EXPECT_LE(memo_->RowWidth(rows[i]), width) << i;
+    if (i + 1 < rows.size()) EXPECT_GT(memo_->RowWidth(rows[i] + "x"), width) << i;
+    joined += rows[i];
+  }
+  EXPECT_EQ(joined, std::string(33, 'x'));
+  // Lines are paragraphs whatever the wrapping.
+  EXPECT_EQ(memo_->Lines()->Count(), 2);
+  EXPECT_EQ(memo_->Lines()->Get(1), std::string(33, 'x'));
+}
+
+TEST_F(MemoTest, ResizingAndSwitchingWrapOffLaysTheRowsOutAgain) {
+  const std::string text = "one two three four five six seven eight nine ten";
+  Fit(memo_, memo_->RowWidth("one two three "), 8);
+  memo_->SetText(text);
+  const int narrow = memo_->GetRowCount();
+  EXPECT_GT(narrow, 3);
+  Fit(memo_, memo_->RowWidth(text) + 4, 8);
+  EXPECT_EQ(Rows(memo_), Strings{text});
+  Fit(memo_, memo_->RowWidth("one two three "), 8);
+  EXPECT_EQ(memo_->GetRowCount(), narrow);
+  memo_->SetWordWrap(false);
+  EXPECT_EQ(memo_->GetRowCount(), 1);
+  // Any alignment but left wraps even with WordWrap off.
+  memo_->SetAlignment(vcl::taCenter);
+  EXPECT_EQ(memo_->GetRowCount(), narrow);
+}
+
+TEST_F(MemoTest, EditsKeepTheRowsAsALayoutFromScratchGivesThem) {
+  // A second memo of the same size lays out each text anew; the first only re-lays the part
+  // every edit touched.
+  auto* fresh = new TZYLMemo(host_.Form());
+  fresh->SetBounds(10, 140, memo_->Width(), memo_->Height());
+  fresh->SetParent(host_.Form());
+  Fit(memo_, memo_->RowWidth("wwww wwww "), 5);
+  Fit(fresh, fresh->RowWidth("wwww wwww "), 5);
+  std::mt19937 rng(7);
+  const std::vector<std::string> pieces = {"a",  "bb ",        "word ", "\r\n",     "x, y",
+                                           "\t", "longerword", " ",     "\r\n\r\n", "q"};
+  for (int step = 0; step < 300; ++step) {
+    const int len = memo_->GetLength();
+    const int at = std::uniform_int_distribution<int>(1, len + 1)(rng);
+    const int cut = std::uniform_int_distribution<int>(0, 4)(rng);
+    memo_->Select(at, step % 3 == 0 ? cut : 0);
+    memo_->SetSelText(pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(rng)]);
+    fresh->SetText(memo_->RawText());
+    ASSERT_EQ(Rows(memo_), Rows(fresh)) << "step " << step;
+  }
+  // Undo runs through the same path.
+  while (memo_->CanUndo()) memo_->Undo();
+  fresh->SetText(memo_->RawText());
+  EXPECT_EQ(Rows(memo_), Rows(fresh));
+  EXPECT_EQ(memo_->RawText(), "");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tabs
+
+TEST_F(MemoTest, TabsAdvanceToTheNextStopOfTabCharsDigits) {
+  const int digit = memo_->RowWidth("0");
+  EXPECT_EQ(memo_->RowWidth("\t"), 8 * digit);
+  EXPECT_EQ(memo_->RowWidth("00\t"), 8 * digit);
+  EXPECT_EQ(memo_->RowWidth("\t\t0"), 17 * digit);
+  memo_->SetTabChars(4);
+  EXPECT_EQ(memo_->RowWidth("00000\t"), 8 * digit);
+  for (const int bad : {0, 129, -3}) {
+    memo_->SetTabChars(bad);
+    EXPECT_EQ(memo_->TabChars(), 4) << bad;
+  }
+}
+
+TEST_F(MemoTest, TabIsTypedOnlyWhenWanted) {
+  memo_->SetText("ab");
+  memo_->SetCaretPos(2);
+  tk::KeyPress(win::VK_TAB);
+  EXPECT_EQ(memo_->RawText(), "ab");
+  EXPECT_TRUE(other_->Focused());
+  EXPECT_EQ(memo_->Perform(win::WM_GETDLGCODE, 0, 0) & win::DLGC_WANTTAB, 0);
+  memo_->SetWantTabs(true);
+  EXPECT_NE(memo_->Perform(win::WM_GETDLGCODE, 0, 0) & win::DLGC_WANTTAB, 0);
+  THost::Focus(memo_);
+  memo_->SetCaretPos(2);
+  tk::KeyPress(win::VK_TAB);
+  EXPECT_EQ(memo_->RawText(), "a\tb");
+  EXPECT_TRUE(memo_->Focused());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lines
+
+TEST_F(MemoTest, LinesAddInsertAndDeleteParagraphs) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  EXPECT_EQ(lines->Count(), 0);
+  EXPECT_EQ(memo_->GetRowCount(), 1);
+  int start = -1, len = -1;
+  EXPECT_FALSE(memo_->GetLineParas(0, start, len));
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(len, 0);
+  // Add answers the count after the insertion.
+  EXPECT_EQ(lines->Add("one"), 1);
+  EXPECT_EQ(lines->Add("three"), 2);
+  lines->Insert(1, "two");
+  lines->Insert(0, "zero");
+  EXPECT_EQ(memo_->RawText(), "zero\r\none\r\ntwo\r\nthree");
+  EXPECT_EQ(Rows(memo_), (Strings{"zero", "one", "two", "three"}));
+  // The last line goes with the line break before it, leaving no empty line behind.
+  lines->Delete(3);
+  EXPECT_EQ(memo_->RawText(), "zero\r\none\r\ntwo");
+  lines->Delete(0);
+  EXPECT_EQ(memo_->RawText(), "one\r\ntwo");
+  lines->Put(1, "TWO");
+  EXPECT_EQ(lines->Get(1), "TWO");
+  // A text ending in a line break: the next Add fills the empty last line.
+  memo_->SetText("a\r\n");
+  EXPECT_EQ(lines->Count(), 1);
+  EXPECT_EQ(lines->Add("b"), 2);
+  EXPECT_EQ(memo_->RawText(), "a\r\nb");
+}
+
+TEST_F(MemoTest, LinesMoveAndExchangeKeepEveryLine) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  lines->SetTextStr("a\r\nb\r\nc");
+  lines->Move(2, 0);
+  EXPECT_EQ(memo_->RawText(), "c\r\na\r\nb");
+  lines->Move(0, 2);
+  EXPECT_EQ(memo_->RawText(), "a\r\nb\r\nc");
+  lines->Exchange(0, 2);
+  EXPECT_EQ(memo_->RawText(), "c\r\nb\r\na");
+  lines->Exchange(1, 0);
+  EXPECT_EQ(memo_->RawText(), "b\r\nc\r\na");
+}
+
+TEST_F(MemoTest, LinesOutsideTheListRaise) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  lines->SetTextStr("a\r\nb");
+  for (const int bad : {-1, 2}) {
+    EXPECT_EQ(testsupport::ErrorOf<vcl::EStringListError>([&] { lines->Get(bad); }),
+              vcl::Format(vcl::SListIndexError, {bad}));
+    EXPECT_THROW(lines->Delete(bad), vcl::EStringListError);
+    EXPECT_THROW(lines->Put(bad, "x"), vcl::EStringListError);
+    EXPECT_THROW(lines->Move(0, bad), vcl::EStringListError);
+    EXPECT_THROW(lines->Exchange(bad, 0), vcl::EStringListError);
+  }
+  EXPECT_THROW(lines->Insert(3, "x"), vcl::EStringListError);
+  EXPECT_EQ(memo_->RawText(), "a\r\nb");
+}
+
+TEST_F(MemoTest, LinesTravelThroughStreamsAndStringLists) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  lines->SetTextStr("first\r\nsecond");
+  vcl::TMemoryStream stream;
+  lines->SaveToStream(&stream);
+  memo_->Clear();
+  EXPECT_EQ(lines->Count(), 0);
+  stream.SetPosition(0);
+  lines->LoadFromStream(&stream);
+  EXPECT_EQ(memo_->RawText(), "first\r\nsecond");
+  stream.SetPosition(0);
+  lines->SetAppendOnLoad(true);
+  lines->LoadFromStream(&stream);
+  EXPECT_EQ(memo_->RawText(), "first\r\nsecondfirst\r\nsecond");
+  vcl::TStringList list;
+  list.SetText("x\r\ny\r\n");
+  lines->Assign(&list);
+  EXPECT_EQ(memo_->RawText(), "x\r\ny\r\n");
+  lines->AddStrings(&list);
+  EXPECT_EQ(memo_->RawText(), "x\r\ny\r\nx\r\ny");
+  vcl::TStringList out;
+  lines->GetAsStrings(&out);
+  EXPECT_EQ(out.Count(), 4);
+  EXPECT_EQ(out.Get(3), "y");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Messages
+
+TEST_F(MemoTest, EditMessagesCountRowsAndCharactersFromZero) {
+  Fit(memo_, memo_->RowWidth("aaaa bbbb "), 3);
+  memo_->SetText("aaaa bbbb cccc\r\nxy\r\nz\r\nlast");
+  const Strings rows = Rows(memo_);
+  ASSERT_EQ(rows, (Strings{"aaaa bbbb ", "cccc", "xy", "z", "last"}));
+  EXPECT_EQ(memo_->Perform(win::EM_GETLINECOUNT, 0, 0), 5);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEINDEX, 1, 0), 10);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEINDEX, 2, 0), 16);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEINDEX, 9, 0), -1);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEFROMCHAR, 17, 0), 2);
+  EXPECT_EQ(memo_->Perform(win::EM_LINELENGTH, 11, 0), 4);
+  // EM_GETLINE copies at most what the size word at the buffer's start allows.
+  char buffer[8] = {};
+  buffer[0] = 3;
+  EXPECT_EQ(memo_->Perform(win::EM_GETLINE, 0, reinterpret_cast<win::LPARAM>(buffer)), 3);
+  EXPECT_EQ(std::string(buffer, 3), "aaa");
+  buffer[0] = 8;
+  buffer[1] = 0;
+  EXPECT_EQ(memo_->Perform(win::EM_GETLINE, 4, reinterpret_cast<win::LPARAM>(buffer)), 4);
+  EXPECT_EQ(std::string(buffer, 4), "last");
+  EXPECT_EQ(memo_->Perform(win::EM_GETLINE, 4, 0), 0);
+  EXPECT_EQ(memo_->Perform(win::EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  memo_->Perform(win::EM_SCROLL, win::SB_LINEDOWN, 0);
+  EXPECT_EQ(memo_->Perform(win::EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+  memo_->Perform(win::EM_LINESCROLL, 0, 5);
+  EXPECT_EQ(memo_->Perform(win::EM_GETFIRSTVISIBLELINE, 0, 0), 2);  // the last page
+  // The point of a character and the character at a point answer each other.
+  vcl::TPoint p{};
+  memo_->Perform(win::EM_POSFROMCHAR, reinterpret_cast<win::WPARAM>(&p), 17);
+  EXPECT_EQ(p.Y, memo_->TextRect().Top);
+  const win::LRESULT hit = memo_->Perform(win::EM_CHARFROMPOS, 0, ((p.Y + 2) << 16) | (p.X + 1));
+  EXPECT_EQ(hit & 0xFFFF, 17);
+  EXPECT_EQ(hit >> 16, 2);
+}
+
+}  // namespace
+}  // namespace zyl
