@@ -58,6 +58,8 @@
 #include "edits/ZYLExtListBox.h"
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
@@ -183,6 +185,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
     {"ZYLCustomColorComboBox", nullptr, nullptr},
     {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
+    {"ZYLFontComboBox", &zyl::ZYLFontComboBoxInit, &zyl::ZYLFontComboBoxDone},
+    {"ZYLFontSizeComboBox", &zyl::ZYLFontSizeComboBoxInit, &zyl::ZYLFontSizeComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
     {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},

@@ -173,7 +173,7 @@ void TZYLCustomColorComboBox::GetChange(TObject* Sender) {
   FItemHeight = ZYLGetFontHeight(Font()) + 2;
   // The field is the box's height less the 3-pixel border above and below: 25 pixels high for
   // swatches only, else 9 pixels above the items' height.
-  SetItemHeight(FDisplayStyle == csColor ? 25 - 6 : FItemHeight + 9 - 6);
+  ApplyItemHeight(FDisplayStyle == csColor ? 25 - 6 : FItemHeight + 9 - 6);
   RecreateWnd();
   if (keep != -1) SetSelectedColor(keep);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLProcs.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
@@ -125,6 +126,17 @@ void TZYLCustomComboBox::CreateWnd() {
   inherited::CreateWnd();
   if (FDropDownWidth != 0)
     SendMessageA(handle_, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(FDropDownWidth), 0);
+}
+
+void TZYLCustomComboBox::ApplyItemHeight(int Value) {
+  SetItemHeight(Value);
+  AdjustHeight();
+}
+
+void TZYLCustomComboBox::InitItemHeight() {
+  const int h = ZYLGetFontHeight(Font());
+  ApplyItemHeight(h < 10 ? 10 : h + 1);
+  RecreateWnd();
 }
 
 bool TZYLCustomComboBox::UseXP() const {

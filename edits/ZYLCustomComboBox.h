@@ -99,6 +99,10 @@ class TZYLCustomComboBox : public vcl::TCustomComboBox {
   // The item's background as the library's combos draw it: highlight colours when selected,
   // the inactive-caption colour for a disabled box, else the Font's colour; then the fill.
   void PrepareItem(vcl::TRect Rect, vcl::TOwnerDrawState State);
+  // Sets the items' height; the box's height (its field) follows.
+  void ApplyItemHeight(int Value);
+  // The items one pixel higher than the font's cell, at least 10 pixels, in a new window.
+  void InitItemHeight();
   // The window of the top-level control of FocusControl (its ParentWindow, else its Handle).
   win::HWND GetTopParentHandleFocusCtrl() const;
   void CNCommand(vcl::TWMCommand& Message);

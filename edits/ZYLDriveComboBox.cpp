@@ -156,7 +156,7 @@ void TZYLDriveComboBox::Click() {
   if (index >= 0) SetDrive(Items()->Get(index)[0]);
 }
 
-void TZYLDriveComboBox::ResetItemHeight() { SetItemHeight(ZYLGetFontHeight(Font())); }
+void TZYLDriveComboBox::ResetItemHeight() { ApplyItemHeight(ZYLGetFontHeight(Font())); }
 
 void TZYLDriveComboBox::CMFontChanged(TMessage& Message) {
   ZYL_INHERITED(Message);

@@ -93,22 +93,16 @@ void TZYLPrinterComboBox::CNCommand(TWMCommand& Message) {
   printer->SetPrinterIndex(printer->Printers()->IndexOf(Text()));
 }
 
-void TZYLPrinterComboBox::InitHeight() {
-  const int h = ZYLGetFontHeight(Font());
-  SetItemHeight(h < 10 ? 10 : h + 1);
-  RecreateWnd();
-}
-
 void TZYLPrinterComboBox::CMFontChanged(TMessage& Message) {
   ZYL_INHERITED(Message);
-  InitHeight();
+  InitItemHeight();
 }
 
 // The system's font table changed: the list is measured again, the choice kept.
 void TZYLPrinterComboBox::CMFontChange(TMessage& Message) {
   const std::string chosen = Text();
   ZYL_INHERITED(Message);
-  InitHeight();
+  InitItemHeight();
   SetItemIndex(Items()->IndexOf(chosen));
 }
 

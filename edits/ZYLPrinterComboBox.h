@@ -41,8 +41,6 @@ class TZYLPrinterComboBox : public TZYLCustomComboBox {
   void CNCommand(vcl::TWMCommand& Message);
   void CMFontChanged(vcl::TMessage& Message);
   void CMFontChange(vcl::TMessage& Message);
-  // The item height of the font (at least 10 pixels).
-  void InitHeight();
 
  private:
   std::unique_ptr<vcl::TBitmap> FBitmap;

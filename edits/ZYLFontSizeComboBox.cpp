@@ -1,0 +1,277 @@
+#include "edits/ZYLFontSizeComboBox.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "edits/ZYLFontComboBox.h"
+#include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
+#include "platform/base/Numbers.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Printers.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
+
+namespace zyl {
+
+using namespace vcl;
+
+namespace fontsizes {
+
+namespace {
+
+// The highest size a box takes.
+constexpr int kMaxSize = 999;
+
+bool Scalable(win::DWORD FontType) {
+  return (FontType & win::TRUETYPE_FONTTYPE) || FontType == 0 || FontType == win::DEVICE_FONTTYPE;
+}
+
+// A raster style's point size on a device of Ppi pixels per inch.
+int PointSize(const win::TEXTMETRICA* tm, int Ppi) {
+  return static_cast<int>(Round(double(tm->tmHeight - tm->tmInternalLeading) * 72 / Ppi));
+}
+
+struct TSizes {
+  TStrings* Items;
+  int Ppi;
+};
+
+int AddSizes(const win::LOGFONTA*, const win::TEXTMETRICA* tm, win::DWORD fontType,
+             win::LPARAM data) {
+  auto* s = reinterpret_cast<TSizes*>(data);
+  if (Scalable(fontType)) {
+    for (int size : kStandard) s->Items->Add(IntToStr(size));
+    return 0;
+  }
+  const int size = PointSize(tm, s->Ppi);
+  const std::string text = IntToStr(size);
+  if (s->Items->IndexOf(text) >= 0) return 1;
+  int at = 0;
+  while (at < s->Items->Count() && StrToIntDef(s->Items->Get(at), 0) <= size) ++at;
+  s->Items->Insert(at, text);
+  return 1;
+}
+
+struct TNearest {
+  int Ppi, Wanted, Nearest;
+};
+
+int NearestSize(const win::LOGFONTA*, const win::TEXTMETRICA* tm, win::DWORD fontType,
+                win::LPARAM data) {
+  auto* n = reinterpret_cast<TNearest*>(data);
+  if (Scalable(fontType)) {
+    n->Nearest = n->Wanted;
+    return 0;
+  }
+  const int size = PointSize(tm, n->Ppi);
+  if (n->Nearest == 0 || std::abs(size - n->Wanted) < std::abs(n->Nearest - n->Wanted))
+    n->Nearest = size;
+  return 1;
+}
+
+}  // namespace
+
+void Build(TStrings* Items, const std::string& Face, win::HDC DC) {
+  TSizes sizes{Items, std::max(1, win::GetDeviceCaps(DC, win::LOGPIXELSY))};
+  win::EnumFontFamiliesA(DC, Face.c_str(), &AddSizes, reinterpret_cast<win::LPARAM>(&sizes));
+}
+
+int Nearest(const std::string& Face, win::HDC DC, int Wanted) {
+  TNearest n{std::max(1, win::GetDeviceCaps(DC, win::LOGPIXELSY)), Wanted, 0};
+  win::EnumFontFamiliesA(DC, Face.c_str(), &NearestSize, reinterpret_cast<win::LPARAM>(&n));
+  return n.Nearest;
+}
+
+bool InRange(int Value) { return Value >= 1 && Value <= kMaxSize; }
+
+}  // namespace fontsizes
+
+ZYL_MESSAGE_MAP(TZYLFontSizeComboBox) {
+  m.On(CM_EXIT, &TZYLFontSizeComboBox::CMExit)
+      .On(CM_FONTCHANGED, &TZYLFontSizeComboBox::CMFontChanged)
+      .On(CM_FONTCHANGE, &TZYLFontSizeComboBox::CMFontChange);
+}
+
+ZYL_CLASS_IMPL(TZYLFontSizeComboBox) {
+  using C = TZYLFontSizeComboBox;
+  b.Publish({"About", "Color", "Ctl3D"})
+      .Prop("DefaultSize", &C::DefaultSize, &C::SetDefaultSize)
+      .Default(10)
+      .Publish({"DragMode", "DragCursor", "DropDownCount", "DropDownWidth"})
+      .Prop("EditorEnabled", &C::EditorEnabled, &C::SetEditorEnabled)
+      .Default(true)
+      .Publish({"Enabled", "Flat", "FocusControl", "Font"})
+      .Prop("FontCombo", &C::FontCombo, &C::SetFontCombo)
+      .Prop("FontName", &C::FontName, &C::SetFontName)
+      .Publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                "ShowHint", "TabOrder", "TabStop"})
+      .Prop("UseNearestSize", &C::UseNearestSize, &C::SetUseNearestSize)
+      .Default(false)
+      .Publish({"UseGlobalTimer", "Visible",        "Anchors",    "Constraints", "DragKind",
+                "BiDiMode",       "ParentBiDiMode", "OnSelect",   "OnChange",    "OnClick",
+                "OnDblClick",     "OnDragDrop",     "OnDragOver", "OnDropDown",  "OnEditClick",
+                "OnEndDrag",      "OnEnter",        "OnExit",     "OnKeyDown",   "OnKeyPress",
+                "OnKeyUp",        "OnStartDrag",    "OnEndDock",  "OnStartDock"});
+}
+
+TZYLFontSizeComboBox::TZYLFontSizeComboBox(TComponent* AOwner) : inherited(AOwner) {
+  controlStyle_ -= csSetCaption;
+  SetSorted(false);
+  SetStyle(csDropDown);
+  SetItemHeight(16);
+}
+
+TZYLFontSizeComboBox::~TZYLFontSizeComboBox() { SetFontCombo(nullptr); }
+
+void TZYLFontSizeComboBox::Loaded() {
+  inherited::Loaded();
+  CreateFontSizeList();
+}
+
+void TZYLFontSizeComboBox::CreateFontSizeList() {
+  if (ComponentState().contains(csDesigning)) return;
+  Items()->BeginUpdate();
+  const TFinally end([this] { Items()->EndUpdate(); });
+  Items()->Clear();
+  if (FFontName.empty()) return;
+  {
+    const win::TWindowDC screen(nullptr);
+    fontsizes::Build(Items(), FFontName, screen);
+  }
+  if (Items()->Count() > 0) return;
+  try {
+    fontsizes::Build(Items(), FFontName, Printer()->Handle());
+  } catch (const EPrinter&) {
+    // Without a printer to ask the font has no sizes.
+  }
+}
+
+int TZYLFontSizeComboBox::Selected() {
+  const std::string text = Text();
+  return text.empty() ? -1 : StrToIntDef(text, -1);
+}
+
+int TZYLFontSizeComboBox::CheckValue(int Value) {
+  if (!fontsizes::InRange(Value) || FFontName.empty()) Value = FDefaultSize;
+  if (FUseNearestSize) GetNearestValue(Value);
+  return Value;
+}
+
+void TZYLFontSizeComboBox::GetNearestValue(int& Value) {
+  if (FFontName.empty() || ComponentState().contains(csDesigning)) return;
+  int nearest = 0;
+  {
+    const win::TWindowDC screen(nullptr);
+    nearest = fontsizes::Nearest(FFontName, screen, Value);
+  }
+  if (nearest == 0) {
+    try {
+      nearest = fontsizes::Nearest(FFontName, Printer()->Handle(), Value);
+    } catch (const EPrinter&) {
+      nearest = 0;
+    }
+  }
+  // A font that offers no size keeps the checked value.
+  if (nearest != 0) Value = nearest;
+}
+
+void TZYLFontSizeComboBox::SetSelected(int Value) {
+  if (FFontName.empty()) {
+    SetItemIndex(-1);
+    SetText("");
+    return;
+  }
+  const std::string text = IntToStr(CheckValue(Value));
+  int found = -1;
+  for (int i = 0; i < Items()->Count() && found < 0; ++i)
+    if (SameText(Items()->Get(i), text)) found = i;
+  SetItemIndex(found);
+  // The item may have been chosen already while the text was edited.
+  if (Text() != text) SetText(text);
+  Change();
+}
+
+void TZYLFontSizeComboBox::SetFontName(const std::string& Value) {
+  if (FFontName == Value) return;
+  const int size = Selected();
+  FFontName = Value;
+  CreateFontSizeList();
+  if (!ComponentState().contains(csLoading)) SetSelected(size);
+}
+
+void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) {
+  if (FFontCombo == Value) return;
+  if (FFontCombo) {
+    FFontCombo->FOnFontChange = TNotifyEvent();
+    FFontCombo->RemoveFreeNotification(this);
+  }
+  FFontCombo = Value;
+  if (Value) {
+    Value->FOnFontChange = TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange);
+    Value->FreeNotification(this);
+  }
+}
+
+void TZYLFontSizeComboBox::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent == FFontCombo) FFontCombo = nullptr;
+  inherited::Notification(AComponent, Operation);
+}
+
+void TZYLFontSizeComboBox::GetChange(TObject*) {
+  if (FFontCombo) SetFontName(FFontCombo->SelectedFont());
+}
+
+void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
+  if (FEditorEnabled == Value) return;
+  FEditorEnabled = Value;
+  SetStyle(Value ? csDropDown : csDropDownList);
+}
+
+void TZYLFontSizeComboBox::KeyPress(char& Key) {
+  const auto k = static_cast<unsigned char>(Key);
+  bool accepted = Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
+  // Without the editor only control keys other than Backspace pass.
+  if (!FEditorEnabled && (k >= 32 || Key == '\b')) accepted = false;
+  if (!accepted || FFontName.empty()) {
+    Key = 0;
+    win::MessageBeep(0);
+    return;
+  }
+  inherited::KeyPress(Key);
+  if (Key == '\r' || Key == '\x1b') {
+    if (TCustomForm* form = vcl::GetParentForm(this))
+      form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
+    if (Key == '\r') Key = 0;
+  }
+}
+
+void TZYLFontSizeComboBox::CMExit(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (!FEditorEnabled) return;
+  if (FFontName.empty()) {
+    SetText("");
+    return;
+  }
+  // A text that is no number (pasted, say) counts as none: the default size.
+  SetSelected(Selected());
+}
+
+void TZYLFontSizeComboBox::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (!ComponentState().contains(csLoading)) InitItemHeight();
+}
+
+void TZYLFontSizeComboBox::CMFontChange(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  InitItemHeight();
+}
+
+void ZYLFontSizeComboBoxInit() { RegisterClasses({TZYLFontSizeComboBox::StaticClass()}); }
+
+void ZYLFontSizeComboBoxDone() { UnRegisterClasses({TZYLFontSizeComboBox::StaticClass()}); }
+
+}  // namespace zyl

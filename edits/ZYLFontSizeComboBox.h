@@ -1,0 +1,74 @@
+// The font size combo box: the point sizes a font offers (the standard sizes of a scalable
+// font, the sizes a raster font really has), the chosen or typed size, the nearest offered
+// size when asked, and a link to a font combo box whose choice it follows. A font without
+// sizes (not installed) lists nothing and takes the default size.
+#pragma once
+
+#include "edits/ZYLCustomComboBox.h"
+
+namespace zyl {
+
+class TZYLFontComboBox;
+
+// The font size lists' shared pieces.
+namespace fontsizes {
+// The sizes offered for every scalable font.
+constexpr int kStandard[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+// Fills Items with the sizes of Face on the device DC (pixels per inch of the device): the
+// standard ones for a scalable font, else each raster size once, ascending.
+void Build(vcl::TStrings* Items, const std::string& Face, win::HDC DC);
+// The offered size of Face on the DC closest to Wanted (the first enumerated of two equally
+// close); Wanted itself for a scalable font; 0 when the font offers none.
+int Nearest(const std::string& Face, win::HDC DC, int Wanted);
+}  // namespace fontsizes
+
+class TZYLFontSizeComboBox : public TZYLCustomComboBox {
+  ZYL_CLASS(TZYLFontSizeComboBox, TZYLCustomComboBox)
+  ZYL_MESSAGES(TZYLFontSizeComboBox)
+  explicit TZYLFontSizeComboBox(vcl::TComponent* AOwner);
+  ~TZYLFontSizeComboBox() override;
+
+  // The chosen size: the text as a number, -1 for none (an empty text or no number).
+  int Selected();
+  // Shows Value, checked (1 .. 999, else DefaultSize; the nearest offered size with
+  // UseNearestSize), selecting its item when listed; an empty FontName clears the text.
+  void SetSelected(int Value);
+  std::string FontName() const { return FFontName; }
+  // A new font lists its sizes and keeps the chosen size.
+  void SetFontName(const std::string& Value);
+  TZYLFontComboBox* FontCombo() const { return FFontCombo; }
+  // Follows the font combo's choice (none: follows nothing).
+  void SetFontCombo(TZYLFontComboBox* Value);
+  bool EditorEnabled() const { return FEditorEnabled; }
+  // Typing allowed (a drop-down) or not (a drop-down list).
+  void SetEditorEnabled(bool Value);
+  bool UseNearestSize() const { return FUseNearestSize; }
+  void SetUseNearestSize(bool Value) { FUseNearestSize = Value; }
+  int32_t DefaultSize() const { return FDefaultSize; }
+  void SetDefaultSize(int32_t Value) { FDefaultSize = Value; }
+  void CreateFontSizeList();
+  void Init() { CreateFontSizeList(); }
+  void Loaded() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+ protected:
+  int CheckValue(int Value);
+  void GetNearestValue(int& Value);
+  void GetChange(vcl::TObject* Sender);
+  void KeyPress(char& Key) override;
+  void CMExit(vcl::TMessage& Message);
+  void CMFontChanged(vcl::TMessage& Message);
+  void CMFontChange(vcl::TMessage& Message);
+
+ private:
+  std::string FFontName;
+  TZYLFontComboBox* FFontCombo = nullptr;
+  bool FEditorEnabled = true;
+  bool FUseNearestSize = false;
+  int32_t FDefaultSize = 10;
+};
+
+void ZYLFontSizeComboBoxInit();
+void ZYLFontSizeComboBoxDone();
+
+}  // namespace zyl

@@ -1,0 +1,151 @@
+// The font size combo box: the sizes of scalable and raster fonts, a font without sizes, the
+// checked and nearest sizes, keys refused while no font is named or the editor is off, a typed
+// text that is no number when the focus leaves, and the link that follows a font combo box.
+#include <gtest/gtest.h>
+
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
+#include "tests/edits/ComboTestHost.h"
+#include "tests/support/Cases.h"
+
+namespace {
+
+using combotest::Place;
+using combotest::Texts;
+using edittest::THost;
+using zyl::TZYLFontSizeComboBox;
+
+std::vector<std::string> Standard() {
+  std::vector<std::string> out;
+  for (int size : zyl::fontsizes::kStandard) out.push_back(std::to_string(size));
+  return out;
+}
+
+class FontSizeComboTest : public ::testing::Test {
+ protected:
+  TZYLFontSizeComboBox* Sizes(const char* Face, int Y = 10) {
+    auto* c = Place<TZYLFontSizeComboBox>(host_, "Sizes", 10, Y, 80);
+    c->SetFontName(Face);
+    return c;
+  }
+  THost host_;
+};
+
+TEST_F(FontSizeComboTest, ScalableFontsOfferTheStandardSizesRasterFontsTheirOwn) {
+  TZYLFontSizeComboBox* sizes = Sizes("Arial");
+  EXPECT_EQ(Texts(sizes), Standard());
+  // The raster face's strikes, ascending and each once (two strikes of one size share an item).
+  sizes->SetFontName("MS Sans Serif");
+  EXPECT_EQ(Texts(sizes), (std::vector<std::string>{"8", "10", "12"}));
+  sizes->SetFontName("System");
+  EXPECT_EQ(Texts(sizes), (std::vector<std::string>{"10", "12"}));
+  // A font that is not installed offers nothing: the box stays usable with typed sizes.
+  sizes->SetFontName("No Such Face");
+  EXPECT_EQ(sizes->Items()->Count(), 0);
+  sizes->SetSelected(14);
+  EXPECT_EQ(sizes->Text(), "14");
+  EXPECT_EQ(sizes->Selected(), 14);
+}
+
+struct SelectCase {
+  const char* Face;
+  bool Nearest;
+  int Value;
+  const char* Text;
+  bool Listed;
+};
+
+class FontSizeSelect : public FontSizeComboTest,
+                       public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(FontSizeSelect, ChecksTheValueAndSelectsItsItem) {
+  const SelectCase& c = GetParam();
+  TZYLFontSizeComboBox* sizes = Sizes(c.Face);
+  sizes->SetUseNearestSize(c.Nearest);
+  sizes->SetSelected(c.Value);
+  EXPECT_EQ(sizes->Text(), c.Text);
+  EXPECT_EQ(sizes->ItemIndex() >= 0, c.Listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FontSizeSelect,
+                         ::testing::Values(SelectCase{"Arial", false, 0, "10", true},
+                                           SelectCase{"Arial", false, 1000, "10", true},
+                                           SelectCase{"Arial", false, 13, "13", false},
+                                           SelectCase{"Arial", true, 13, "13", false},
+                                           SelectCase{"MS Sans Serif", false, 11, "11", false},
+                                           SelectCase{"MS Sans Serif", true, 11, "10",
+                                                      true},  // 10 and 12 tie
+                                           SelectCase{"MS Sans Serif", true, 9, "8", true},
+                                           SelectCase{"MS Sans Serif", true, 30, "12", true},
+                                           SelectCase{"", false, 12, "", false}));
+
+TEST_F(FontSizeComboTest, KeysWithoutAFontOnlyBeep) {
+  TZYLFontSizeComboBox* sizes = Sizes("");
+  THost::Focus(sizes);
+  const size_t before = win::testkit::Beeps().size();
+  win::testkit::TypeText("12a");
+  THost::Idle();
+  EXPECT_EQ(sizes->Text(), "");
+  EXPECT_EQ(win::testkit::Beeps().size(), before + 3);
+}
+
+TEST_F(FontSizeComboTest, OnlyDigitsAndSignsAreTyped) {
+  TZYLFontSizeComboBox* sizes = Sizes("Arial");
+  THost::Focus(sizes);
+  const size_t before = win::testkit::Beeps().size();
+  win::testkit::TypeText("1x4.");
+  THost::Idle();
+  EXPECT_EQ(sizes->Text(), "14");
+  EXPECT_EQ(win::testkit::Beeps().size(), before + 2);
+  // Without the editor the box is a drop-down list and every printable key is refused.
+  sizes->SetEditorEnabled(false);
+  EXPECT_EQ(sizes->Style(), vcl::csDropDownList);
+  THost::Focus(sizes);
+  win::testkit::TypeText("9");
+  THost::Idle();
+  EXPECT_EQ(win::testkit::Beeps().size(), before + 3);
+}
+
+TEST_F(FontSizeComboTest, LeavingWithATextThatIsNoNumberTakesTheDefaultSize) {
+  TZYLFontSizeComboBox* sizes = Sizes("Arial");
+  auto* next = host_.Edit("Next", 10, 100);
+  sizes->SetDefaultSize(12);
+  THost::Focus(sizes);
+  sizes->SetText("1x");  // as pasted
+  THost::Focus(next);
+  EXPECT_EQ(sizes->Text(), "12");
+  EXPECT_EQ(sizes->Selected(), 12);
+  // An empty text takes it too; a number stays.
+  THost::Focus(sizes);
+  sizes->SetText("");
+  THost::Focus(next);
+  EXPECT_EQ(sizes->Text(), "12");
+  THost::Focus(sizes);
+  sizes->SetText("16");
+  THost::Focus(next);
+  EXPECT_EQ(sizes->Text(), "16");
+}
+
+TEST_F(FontSizeComboTest, FollowsTheLinkedFontCombo) {
+  auto* fonts = Place<zyl::TZYLFontComboBox>(host_, "Fonts", 10, 60, 200);
+  TZYLFontSizeComboBox* sizes = Sizes("");
+  sizes->SetFontCombo(fonts);
+  fonts->SetSelectedFont("Arial");
+  EXPECT_EQ(sizes->FontName(), "Arial");
+  EXPECT_EQ(Texts(sizes), Standard());
+  sizes->SetSelected(12);
+  // The chosen size stays when the new font offers it, and shows typed when it does not.
+  combotest::ChooseByMouse(fonts, fonts->Items()->IndexOf("MS Sans Serif"));
+  EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
+  EXPECT_EQ(sizes->Text(), "12");
+  EXPECT_GE(sizes->ItemIndex(), 0);
+  sizes->SetSelected(9);
+  fonts->SetSelectedFont("System");
+  EXPECT_EQ(sizes->Text(), "9");
+  EXPECT_EQ(sizes->ItemIndex(), -1);
+  // The font combo going away ends the link.
+  delete fonts;
+  EXPECT_EQ(sizes->FontCombo(), nullptr);
+}
+
+}  // namespace
