@@ -56,18 +56,17 @@
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLExtListBox.h"
+#include "edits/ZYLExtSpinEdit.h"
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLImageListBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
 #include "edits/ZYLPrinterComboBox.h"
-#include "edits/ZYLExtSpinEdit.h"
-#include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLSpinEdit.h"
-#include "edits/ZYLListBox.h"
 #include "foundation/ZYLPackage.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
@@ -75,9 +74,9 @@
 #include "system/ZYLDirDlg.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileCtrl.h"
+#include "system/ZYLFileGrep.h"
 #include "system/ZYLFormA.h"
 #include "system/ZYLFormDisplay.h"
-#include "system/ZYLFileGrep.h"
 #include "system/ZYLFormFill.h"
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
@@ -190,7 +189,6 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
     {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},
-    {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
     {"ZYLButtonListData", nullptr, nullptr},
 };
 
