@@ -6,8 +6,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLMemo) {
-  b.Publish({"Align",
-             "Alignment",
+  b.Publish({"Alignment",
              "Font",
              "Font3D",
              "HideSelection",
