@@ -6,7 +6,8 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLMemo) {
-  b.Publish({"Alignment",
+  b.Publish({"Align",
+             "Alignment",
              "Font",
              "Font3D",
              "HideSelection",
