@@ -561,6 +561,8 @@ class TCustomListBox : public TWinControl {
   void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
+  // A wheel turn no control took scrolls the list.
+  void WMMouseWheel(TWMMouseWheel& Message);
 
   TStrings* items_ = nullptr;
   TStringList* saved_ = nullptr;  // the items while there is no window

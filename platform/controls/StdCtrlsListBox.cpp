@@ -318,8 +318,14 @@ void TCustomListBox::CNMeasureItem(TMessage& Message) {
 // The list's window answers which keys it keeps (the arrows and characters).
 void TCustomListBox::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
 
+void TCustomListBox::WMMouseWheel(TWMMouseWheel& Message) {
+  Message.Result = Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
+  if (!Message.Result) DefaultHandler(&Message);
+}
+
 ZYL_MESSAGE_MAP(TCustomListBox) {
   m.On(CN_COMMAND, &TCustomListBox::CNCommand)
+      .On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel)
       .On(CN_DRAWITEM, &TCustomListBox::CNDrawItem)
       .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem)
       .On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);

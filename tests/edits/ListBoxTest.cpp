@@ -249,6 +249,25 @@ TEST_F(ListBoxTest, ClickingAnItemFiresOnSelect) {
   EXPECT_EQ(events_.Take(), "select");
 }
 
+TEST_F(ListBoxTest, TheWheelAndTheKeysMoveThroughALongList) {
+  std::vector<std::string> items;
+  for (int i = 0; i < 60; ++i) items.push_back("item " + std::to_string(i));
+  TZYLExtListBox* l = List(items);
+  THost::Focus(l);
+  const win::POINT p = THost::At(l, 20, 20);
+  tk::MouseMove(p.X, p.Y);
+  tk::Wheel(-120);
+  THost::Idle();
+  EXPECT_GT(l->TopIndex(), 0);
+  l->SetItemIndex(0);
+  THost::Chord(win::VK_END, false);
+  THost::Idle();
+  EXPECT_EQ(l->ItemIndex(), 59);
+  EXPECT_TRUE(l->ItemVisible(59));
+  EXPECT_FALSE(l->ItemVisible(0));
+  EXPECT_FALSE(l->ItemVisible(60));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Wide text and measured heights
 
@@ -322,6 +341,21 @@ TEST_F(ListBoxTest, SelectedItemsFillWithTheSelectionColourAndGridLinesEndEachIt
         return y / h == 1 ? lime : window;
       },
       "selection_and_grid", win::RECT{0, 0, 60, 3 * h}));
+}
+
+TEST_F(ListBoxTest, HideSelectionHidesTheSelectionWhileUnfocused) {
+  TZYLExtListBox* l = List({"", ""});
+  TZYLExtListBox* other = List({"x"}, 10, 120);
+  l->SetColor(TZYLCustomListBox::ciSelectedColor, vcl::clLime);
+  l->SetHideFocus(true);
+  l->SetItemIndex(0);
+  THost::Focus(other);
+  const win::COLORREF lime = vcl::ColorToRGB(vcl::clLime);
+  EXPECT_EQ(host_.Shot(l).Color(20, 5), lime);
+  l->SetHideSelection(true);
+  EXPECT_EQ(host_.Shot(l).Color(20, 5), vcl::ColorToRGB(vcl::clWindow));
+  THost::Focus(l);
+  EXPECT_EQ(host_.Shot(l).Color(20, 5), lime);
 }
 
 TEST_F(ListBoxTest, TheFocusBevelIsDarkAboveAndLeftAndLightBelowAndRight) {
