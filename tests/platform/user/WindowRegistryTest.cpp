@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <utility>
 
 #include "platform/sys/ShellApi.h"
 #include "tests/platform/user/UserTestSupport.h"
@@ -83,9 +82,12 @@ TEST(WindowRegistry, RequestsOfAnotherProgramReachItsWindows) {
   EXPECT_EQ(RunChild("requests"), 0u);
   testkit::RunUntilIdle();  // the requests are carried out when the loop looks for messages
   ASSERT_EQ(recorder.Count(WM_USER + 1), 1);
-  for (const auto& e : recorder.Entries())
-    if (e.Msg == WM_USER + 1)
-      EXPECT_EQ(std::make_pair(e.WParam, e.LParam), std::make_pair(WPARAM(7), LPARAM(-9)));
+  for (const auto& e : recorder.Entries()) {
+    if (e.Msg == WM_USER + 1) {
+      EXPECT_EQ(e.WParam, WPARAM(7));
+      EXPECT_EQ(e.LParam, LPARAM(-9));
+    }
+  }
   EXPECT_EQ(recorder.Count(WM_SETTEXT), 0);
   EXPECT_FALSE(IsIconic(w));
   EXPECT_EQ(GetForegroundWindow(), w);
