@@ -8,8 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "tests/support/TempDir.h"
 
@@ -24,36 +24,36 @@ std::string ReadLine(FILE* from) {
   return s;
 }
 
-// The environment the two copies share, set for the programs this test starts.
-class SharedFolders {
+// One environment variable set for the programs this test starts, put back afterwards.
+class TEnvVar {
  public:
-  SharedFolders() {
-    ::mkdir(dir_.File("windows").c_str(), 0700);
-    ::mkdir(dir_.File("locks").c_str(), 0700);
-    for (const char* name : {"ZYL_WINDOW_REGISTRY_DIR", "ZYL_LOCK_DIR"}) {
-      const char* old = std::getenv(name);
-      saved_.push_back({name, old ? old : "", old != nullptr});
-    }
-    ::setenv("ZYL_WINDOW_REGISTRY_DIR", dir_.File("windows").c_str(), 1);
-    ::setenv("ZYL_LOCK_DIR", dir_.File("locks").c_str(), 1);
+  TEnvVar(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
   }
-  ~SharedFolders() {
-    for (const TSaved& s : saved_) {
-      if (s.Had)
-        ::setenv(s.Name, s.Value.c_str(), 1);
-      else
-        ::unsetenv(s.Name);
-    }
-  }
+  ~TEnvVar() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
 
  private:
-  struct TSaved {
-    const char* Name;
-    std::string Value;
-    bool Had;
-  };
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+std::string MadeFolder(const std::string& path) {
+  ::mkdir(path.c_str(), 0700);
+  return path;
+}
+
+// The window registry and instance-lock folders the two copies share.
+class SharedFolders {
+ public:
+  SharedFolders()
+      : windows_("ZYL_WINDOW_REGISTRY_DIR", MadeFolder(dir_.File("windows"))),
+        locks_("ZYL_LOCK_DIR", MadeFolder(dir_.File("locks"))) {}
+
+ private:
   testsupport::TempDir dir_;
-  std::vector<TSaved> saved_;
+  TEnvVar windows_;
+  TEnvVar locks_;
 };
 
 std::string Command(const char* mode, const std::string& title) {
