@@ -91,11 +91,11 @@ void TZYLFormTabControl::MoveForm(vcl::TCustomForm* Form, int NewIndex) {
   SetTabIndex(FForms.ActiveIndex());
 }
 
-void TZYLFormTabControl::AfterRemoval(int Index) {
+void TZYLFormTabControl::AfterRemoval(int Index, bool KeepShown) {
   Tabs()->Delete(Index);
   if (ComponentState().contains(vcl::csDestroying)) return;
   const int next = Index < FForms.Count() ? Index : FForms.Count() - 1;
-  SetActiveFormIndex(next);
+  if (!KeepShown || FForms.ActiveIndex() < 0) SetActiveFormIndex(next);
   SetTabIndex(FForms.ActiveIndex());
 }
 
@@ -104,7 +104,7 @@ void TZYLFormTabControl::RemoveForm(vcl::TCustomForm* Form, bool FreeIt) {
   if (index < 0) return;
   HideForm(Form);
   FForms.Delete(index);
-  AfterRemoval(index);
+  AfterRemoval(index, false);
   if (FreeIt)
     delete Form;
   else
@@ -151,8 +151,9 @@ void TZYLFormTabControl::WMThemeChanged(vcl::TMessage& Message) {
 void TZYLFormTabControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation != vcl::opRemove) return;
-  // A hosted form freed behind the control's back loses its tab; a neighbour is shown.
-  if (const int index = FForms.Forget(AComponent); index >= 0) AfterRemoval(index);
+  // A hosted form freed behind the control's back loses its tab; when it was the one shown, the
+  // form now at its place is shown.
+  if (const int index = FForms.Forget(AComponent); index >= 0) AfterRemoval(index, true);
 }
 
 void TZYLFormTabControl::Loaded() {

@@ -58,8 +58,9 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   void WMThemeChanged(vcl::TMessage& Message);
 
  private:
-  // The tab at Index goes; the form at that place (or the last one) is shown.
-  void AfterRemoval(int Index);
+  // The tab at Index goes; the form at that place (or the last one) is shown (with KeepShown
+  // only when no form is shown any more).
+  void AfterRemoval(int Index, bool KeepShown);
 
   TZYLHostedForms FForms{this, [this](vcl::TCustomForm* F) { HideForm(F); },
                          [this](int Index) { SetActiveFormIndex(Index); }};

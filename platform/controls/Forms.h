@@ -481,6 +481,9 @@ class TApplication : public TComponent {
   // ---- Window state ----
   void Minimize();
   void Restore();
+  // Restores the forms Minimize hid, restores a minimized main form and brings it to the front
+  // (the application window activated from outside); true when the main form is active then.
+  bool BringForward();
   void BringToFront();
 
   // ---- Help ----

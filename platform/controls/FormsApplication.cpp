@@ -345,6 +345,14 @@ void TApplication::Restore() {
   if (OnRestore) OnRestore(this);
 }
 
+bool TApplication::BringForward() {
+  if (!minimizedDisabled_.empty()) Restore();
+  if (!mainForm_ || !mainForm_->handle_ || !IsWindowVisible(mainForm_->handle_)) return false;
+  if (IsIconic(mainForm_->handle_)) ShowWindow(mainForm_->handle_, SW_RESTORE);
+  BringToFront();
+  return GetActiveWindow() == mainForm_->handle_;
+}
+
 void TApplication::BringToFront() {
   if (mainForm_ && mainForm_->handle_) {
     BringWindowToTop(mainForm_->handle_);
@@ -504,6 +512,14 @@ void TApplication::WndProc(TMessage& Message) {
         CancelHint();
         if (OnDeactivate) OnDeactivate(this);
       }
+      break;
+    case WM_ACTIVATE:
+      // The hidden application window brought forward (another program asked for it, as a
+      // second instance of this one does): its forms come back and the main form comes first.
+      // The default handling (taking the focus) is skipped once a form is active instead.
+      if (LOWORD(Message.WParam) != WA_INACTIVE && handle_ && !IsWindowVisible(handle_) &&
+          BringForward())
+        return;
       break;
     case WM_SYSCOMMAND:
       if ((Message.WParam & 0xFFF0) == SC_MINIMIZE) {

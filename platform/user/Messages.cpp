@@ -166,6 +166,7 @@ static void RunSentMessages(ThreadQueue& q) {
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
   EnsureInit();
   PublishTopLevelWindows();
+  TakeForeignRequests();
   if (MessageLoopHook hook = g_loopHook.load()) hook();
   const DWORD tid = CurrentThread();
   ThreadQueue& q = QueueOf(tid);
@@ -249,8 +250,14 @@ static bool WaitForWork(uint64_t limitMs) {
   }
   const uint64_t now = NowMs();
   const uint64_t deadline = limitMs == INFINITE ? UINT64_MAX : now + limitMs;
-  const uint64_t until = std::min(nextDue, deadline);
+  uint64_t until = std::min(nextDue, deadline);
   TClock& clock = CurrentClock();
+  // Requests of other programs are looked for again after a short wait.
+  bool polling = false;
+  if (!clock.IsVirtual() && ChannelOwnedHere() && until > now + kChannelPollMs) {
+    until = now + kChannelPollMs;
+    polling = true;
+  }
   std::unique_lock lock(q.Mutex);
   auto ready = [&] {
     if (q.WakeRequested) {
@@ -276,7 +283,7 @@ static bool WaitForWork(uint64_t limitMs) {
   }
   const auto wait = std::chrono::milliseconds(until > now ? until - now : 0);
   const bool woke = q.Wake.wait_for(lock, wait, ready);
-  return woke || nextDue <= deadline;
+  return woke || polling || nextDue <= deadline;
 }
 
 }  // namespace win::user
@@ -367,6 +374,8 @@ BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     for (auto& [h, tid] : tops) PostTo(tid, h, msg, wParam, lParam);
     return TRUE;
   }
+  if (ForeignWindowProcess(hwnd, nullptr))
+    return PostForeignMessage(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
   DWORD tid;
   {
     std::lock_guard lock(UserState().TableMutex);

@@ -485,6 +485,18 @@ void MarkTopLevelWindowsChanged();
 void PublishTopLevelWindows();
 HWND FindForeignWindow(LPCSTR className, LPCSTR windowName);
 bool ForeignWindowProcess(HWND h, DWORD* processId);
+// Requests to a window of another program go over that program's channel (false: not sent, or
+// not a window of another program). The state comes from the other program's file.
+bool PostForeignMessage(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
+bool ShowForeignWindow(HWND h, int cmd, BOOL& wasVisible);
+bool ForegroundForeignWindow(HWND h);
+bool ForeignWindowIconic(HWND h, BOOL& iconic);
+bool ForeignWindowVisible(HWND h, BOOL& visible);
+// Carries out the requests other programs sent to this thread's windows (only on the thread
+// that owns the channel); whether this thread owns it (it then waits for work in short steps).
+void TakeForeignRequests();
+bool ChannelOwnedHere();
+constexpr uint64_t kChannelPollMs = 50;
 
 // Non-client painting with the default look.
 void DefaultNcPaint(Wnd* w, HRGN rgn);

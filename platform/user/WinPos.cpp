@@ -446,6 +446,7 @@ static void SendFirstSize(Wnd* w) {
 }
 
 BOOL ShowWindow(HWND hwnd, int cmd) {
+  if (BOOL was = FALSE; ShowForeignWindow(hwnd, cmd, was)) return was;
   Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
   const BOOL wasVisible = (w->Style & WS_VISIBLE) ? TRUE : FALSE;
@@ -512,6 +513,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     Send(w, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
     if (!(w = FromHandle(hwnd))) return wasVisible;
   }
+  if (w->IsTopLevel()) MarkTopLevelWindowsChanged();  // its published state
   if (changeRect) {
     if (!(w->Style & (WS_MINIMIZE | WS_MAXIMIZE))) w->NormalRect = w->Rect;
     w->Style = (w->Style & ~(WS_MINIMIZE | WS_MAXIMIZE)) | setState;
@@ -773,11 +775,14 @@ HWND SetActiveWindow(HWND hwnd) {
 HWND GetActiveWindow() { return UserState().Active; }
 
 BOOL SetForegroundWindow(HWND hwnd) {
+  if (ForeignWindowProcess(hwnd, nullptr)) return ForegroundForeignWindow(hwnd) ? TRUE : FALSE;
   Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
   while (w->IsChild()) w = w->Parent;
+  const HWND h = w->Handle;
   ActivateWindow(w, WA_ACTIVE);
-  UserState().Foreground = w->Handle;
+  // A window that handed activation on while it was being activated is not the foreground.
+  if (UserState().Active == h) UserState().Foreground = h;
   return TRUE;
 }
 

@@ -711,6 +711,7 @@ BOOL DestroyWindow(HWND hwnd) {
 BOOL IsWindow(HWND hwnd) { return FromHandle(hwnd) ? TRUE : FALSE; }
 
 BOOL IsWindowVisible(HWND hwnd) {
+  if (BOOL visible = FALSE; ForeignWindowVisible(hwnd, visible)) return visible;
   Wnd* w = FromHandle(hwnd);
   return w && ReallyVisible(w) ? TRUE : FALSE;
 }
@@ -751,6 +752,7 @@ BOOL IsChild(HWND parent, HWND hwnd) {
 }
 
 BOOL IsIconic(HWND hwnd) {
+  if (BOOL iconic = FALSE; ForeignWindowIconic(hwnd, iconic)) return iconic;
   Wnd* w = FromHandle(hwnd);
   return w && (w->Style & WS_MINIMIZE) ? TRUE : FALSE;
 }

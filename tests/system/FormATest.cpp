@@ -13,6 +13,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/StringList.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/user/WinUser.h"
@@ -436,6 +437,51 @@ TEST_F(FormComponent, DroppedFilesArriveInTheirCaseAndLongNamesAreSkipped) {
   // Files are no longer taken once the component lets go.
   f->SetAcceptFiles(false);
   EXPECT_THROW(wt::DropFiles(form.Handle(), 10, 10, {shortName}), vcl::Exception);
+}
+
+TEST(FormDensity, ControlsAreScaledFromTheDesignDensityOnce) {
+  vcl::testkit::TControlsSession session;
+  vcl::TForm form(nullptr);
+  auto* panel = new vcl::TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(40, 40, 80, 20);
+  auto* inner = new vcl::TPanel(&form);
+  inner->SetParent(panel);
+  inner->SetBounds(8, 4, 16, 8);
+  TZYLForm f(&form);
+  f.SetDesignPPI(120);  // the screen has 96
+  f.AdaptResolution();
+  EXPECT_EQ(panel->BoundsRect(), (vcl::TRect{50, 50, 150, 75}));
+  EXPECT_EQ(inner->BoundsRect(), (vcl::TRect{10, 5, 30, 15}));
+  f.AdaptResolution();  // only once
+  EXPECT_EQ(panel->BoundsRect(), (vcl::TRect{50, 50, 150, 75}));
+  // A form that is not scaled is left alone.
+  vcl::TForm fixed(nullptr);
+  fixed.SetScaled(false);
+  auto* p2 = new vcl::TPanel(&fixed);
+  p2->SetParent(&fixed);
+  p2->SetBounds(40, 40, 80, 20);
+  TZYLForm g(&fixed);
+  g.SetDesignPPI(120);
+  g.AdaptResolution();
+  EXPECT_EQ(p2->BoundsRect(), (vcl::TRect{40, 40, 120, 60}));
+}
+
+TEST_F(FormComponent, ADisplayChangeRecomputesTheLimitsAndIsReported) {
+  struct TDisplay : vcl::TObject {
+    std::vector<int> Seen;
+    void Changed(vcl::TObject*, uint16_t x, uint16_t y, uint16_t flag, int bits) {
+      Seen = {x, y, flag, bits};
+    }
+  } handler;
+  vcl::TForm form(nullptr);
+  auto* f = new TZYLForm(&form);
+  f->SetInteger(TZYLForm::liTrackMaxWidth, -4);
+  f->SetOnDisplayChange(TZYLDisplayChangeEvent(&handler, &TDisplay::Changed));
+  f->Loaded();
+  win::SendMessageA(form.Handle(), win::WM_DISPLAYCHANGE, 32, win::MAKELPARAM(1024, 768));
+  EXPECT_EQ(handler.Seen, (std::vector<int>{1024, 768, 32, 32}));
+  EXPECT_EQ(f->RealValue(TZYLForm::liTrackMaxWidth), 256);
 }
 
 TEST(FormKey, TheKeyDefaultsToTheFormsClassName) {

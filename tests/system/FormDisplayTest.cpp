@@ -370,6 +370,18 @@ TEST_F(TabHosting, AFormFreedBehindItsBackLosesItsTab) {
   EXPECT_EQ(tabs_->TabIndex(), 0);
 }
 
+TEST_F(TabHosting, AnotherFormFreedBehindItsBackLeavesTheShownOne) {
+  ShowHost();
+  AddAll(0);
+  FreeBehindTheBack(1);
+  EXPECT_EQ(tabs_->ActiveForm(), F(0));
+  EXPECT_EQ(tabs_->TabIndex(), 0);
+  ASSERT_EQ(tabs_->Tabs()->Count(), 2);
+  EXPECT_EQ(tabs_->Tabs()->Strings(1), "C");
+  tabs_->SelectNextForm(true);
+  EXPECT_EQ(tabs_->ActiveForm(), F(2));
+}
+
 TEST_F(TabHosting, MovingAndFindingByCaption) {
   ShowHost();
   AddAll(0);

@@ -67,6 +67,38 @@ TEST(WindowRegistry, DamagedAndStaleEntriesAreSkipped) {
   unsetenv("ZYL_WINDOW_REGISTRY_DIR");
 }
 
+TEST(WindowRegistry, RequestsOfAnotherProgramReachItsWindows) {
+  testsupport::TempDir dir;
+  setenv("ZYL_WINDOW_REGISTRY_DIR", dir.Path().c_str(), 1);
+  testkit::TSession session;
+  usertest::RegisterTestClasses();
+  const std::string title = "Requests " + std::to_string(getpid());
+  HWND w = CreateWindowExA(0, "PlainWnd", title.c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
+                           nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(w, SW_SHOWMINIMIZED);
+  testkit::RunUntilIdle();  // published minimised
+  testkit::TMessageRecorder recorder(w);
+  setenv("ZYL_FINDWINDOW_TITLE", title.c_str(), 1);
+  EXPECT_EQ(RunChild("requests"), 0u);
+  testkit::RunUntilIdle();  // the requests are carried out when the loop looks for messages
+  ASSERT_EQ(recorder.Count(WM_USER + 1), 1);
+  for (const auto& e : recorder.Entries()) {
+    if (e.Msg == WM_USER + 1) {
+      EXPECT_EQ(e.WParam, WPARAM(7));
+      EXPECT_EQ(e.LParam, LPARAM(-9));
+    }
+  }
+  EXPECT_EQ(recorder.Count(WM_SETTEXT), 0);
+  EXPECT_FALSE(IsIconic(w));
+  EXPECT_EQ(GetForegroundWindow(), w);
+  // A window that is gone takes no requests, and the sender hears of it.
+  DestroyWindow(w);
+  testkit::RunUntilIdle();
+  EXPECT_EQ(RunChild("absent"), 0u);
+  unsetenv("ZYL_FINDWINDOW_TITLE");
+  unsetenv("ZYL_WINDOW_REGISTRY_DIR");
+}
+
 // The other program's side; does nothing in a normal run.
 TEST(FindWindowChild, Task) {
   const char* task = std::getenv("ZYL_FINDWINDOW_CHILD");
@@ -74,7 +106,16 @@ TEST(FindWindowChild, Task) {
   testkit::TSession session;
   const std::string title = std::getenv("ZYL_FINDWINDOW_TITLE");
   HWND found = FindWindowA("plainwnd", title.c_str());  // the class without regard to case
-  if (std::string(task) == "present") {
+  if (std::string(task) == "requests") {
+    ASSERT_NE(found, nullptr);
+    EXPECT_TRUE(IsIconic(found));
+    EXPECT_TRUE(IsWindowVisible(found));
+    EXPECT_TRUE(PostMessageA(found, WM_USER + 1, 7, -9));
+    // Parameters that point into this program do not travel.
+    EXPECT_FALSE(PostMessageA(found, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")));
+    EXPECT_TRUE(ShowWindow(found, SW_RESTORE));  // it was visible
+    EXPECT_TRUE(SetForegroundWindow(found));
+  } else if (std::string(task) == "present") {
     ASSERT_NE(found, nullptr);
     DWORD pid = 0;
     GetWindowThreadProcessId(found, &pid);
