@@ -11,6 +11,7 @@ set(zyl_fuzz_targets
   buffer=zyl_foundation
   listfile=zyl_foundation
   imagelist=zyl_foundation
+  vcl_imagelist=platform_controls
   facesettings=zyl_foundation
   ini=platform_sys
   reghive=platform_sys

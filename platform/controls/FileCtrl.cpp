@@ -1,5 +1,6 @@
 #include "platform/controls/FileCtrl.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -7,11 +8,17 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/sys/ShellFiles.h"
+#include "platform/sys/ShellIcons.h"
 
 namespace vcl {
 
+using namespace win;
+
 ZYL_CLASS_IMPL(TDirectoryListBox) {}
 ZYL_CLASS_IMPL(TDriveComboBox) {}
+ZYL_CLASS_IMPL(TFileListBox) {}
 
 namespace {
 
@@ -34,6 +41,15 @@ bool HasDrive(const std::string& s) {
   return s.size() >= 2 && s[1] == ':' && std::isalpha(static_cast<unsigned char>(s[0]));
 }
 
+// A folder name given relative to `current` (a name, or a path from the drive's root) made
+// whole: "X:\A\B".
+std::string Absolute(const std::string& name, const std::string& current) {
+  if (HasDrive(name)) return Normal(name);
+  const char drive = current.empty() ? 'C' : current[0];
+  if (IsDelim(name[0])) return Normal(std::string(1, drive) + ":" + name);
+  return Normal(IncludeTrailingBackslash(current.empty() ? "C:\\" : current) + name);
+}
+
 bool Mapped(char letter) {
   const std::string root = std::string(1, letter) + ":\\";
   return !NativeFileName(root).empty() && DirectoryExists(root);
@@ -48,15 +64,13 @@ TDirectoryListBox::TDirectoryListBox(TComponent* AOwner) : TCustomListBox(AOwner
 void TDirectoryListBox::SetDirectory(const std::string& Value) {
   std::string dir = Value.empty() ? directory_ : Value;
   if (dir.empty()) dir = "C:\\";
-  if (!HasDrive(dir))
-    dir = IsDelim(dir[0]) ? std::string(1, Drive()) + ":" + dir
-                          : IncludeTrailingBackslash(directory_) + dir;
-  dir = Normal(dir);
+  dir = Absolute(dir, directory_);
   while (!DirectoryExists(dir) && dir.size() > 3) dir = Normal(ExtractFileDir(dir));
   if (!DirectoryExists(dir)) dir = "C:\\";
   const bool changed = dir != directory_;
   directory_ = dir;
   Fill();
+  if (fileList_) fileList_->SetDirectory(directory_);
   if (changed && OnChange) OnChange(this);
 }
 
@@ -71,9 +85,19 @@ void TDirectoryListBox::SetDirLabel(TLabel* Value) {
   }
 }
 
+void TDirectoryListBox::SetFileList(TFileListBox* Value) {
+  if (fileList_) fileList_->RemoveFreeNotification(this);
+  fileList_ = Value;
+  if (fileList_) {
+    fileList_->FreeNotification(this);
+    fileList_->SetDirectory(directory_);
+  }
+}
+
 void TDirectoryListBox::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomListBox::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == dirLabel_) dirLabel_ = nullptr;
+  if (Operation == opRemove && AComponent == fileList_) fileList_ = nullptr;
 }
 
 std::string TDirectoryListBox::GetItemPath(int Index) {
@@ -170,6 +194,162 @@ std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLe
   const std::string dotted = std::string("...") + sep + name;
   if (!folders.empty() && fits(dotted)) return dotted;
   return name;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TFileListBox
+
+TFileListBox::TFileListBox(TComponent* AOwner) : TCustomListBox(AOwner) {
+  SetStyle(lbOwnerDrawFixed);
+  directory_ = "C:\\";
+}
+
+void TFileListBox::CreateWnd() {
+  TCustomListBox::CreateWnd();
+  Fill();
+}
+
+void TFileListBox::SetDirectory(const std::string& Value) {
+  const std::string dir = Absolute(Value.empty() ? directory_ : Value, directory_);
+  if (dir == directory_ && Items()->Count() > 0) return;
+  directory_ = dir;
+  Fill();
+  Changed();
+}
+
+void TFileListBox::SetDrive(char Value) { SetDirectory(std::string(1, Value) + ":\\"); }
+
+void TFileListBox::SetMask(const std::string& Value) {
+  mask_ = Value.empty() ? "*.*" : Value;
+  Fill();
+  Changed();
+}
+
+void TFileListBox::SetFileType(TFileType Value) {
+  fileType_ = Value;
+  Fill();
+}
+
+void TFileListBox::SetShowGlyphs(bool Value) {
+  showGlyphs_ = Value;
+  Invalidate();
+}
+
+void TFileListBox::SetFileEdit(TEdit* Value) {
+  if (fileEdit_) fileEdit_->RemoveFreeNotification(this);
+  fileEdit_ = Value;
+  if (fileEdit_) {
+    fileEdit_->FreeNotification(this);
+    Changed();
+  }
+}
+
+void TFileListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomListBox::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == fileEdit_) fileEdit_ = nullptr;
+}
+
+std::string TFileListBox::FileName() {
+  const int i = ItemIndex();
+  if (i < 0 || i >= Items()->Count()) return std::string();
+  std::string name = Items()->Get(i);
+  if (name.size() > 2 && name.front() == '[' && name.back() == ']')
+    name = name.substr(1, name.size() - 2);
+  return IncludeTrailingBackslash(directory_) + name;
+}
+
+void TFileListBox::SetFileName(const std::string& Value) {
+  const std::string dir = ExtractFileDir(Value);
+  if (!dir.empty()) SetDirectory(dir);
+  SetItemIndex(Items()->IndexOf(ExtractFileName(Value)));
+  Changed();
+}
+
+void TFileListBox::Update() { Fill(); }
+
+void TFileListBox::Fill() {
+  int32_t attr = 0;
+  static const std::pair<TFileAttr, int32_t> kAttrs[] = {
+      {ftReadOnly, faReadOnly}, {ftHidden, faHidden},       {ftSystem, faSysFile},
+      {ftVolumeID, faVolumeID}, {ftDirectory, faDirectory}, {ftArchive, faArchive}};
+  for (auto [type, fa] : kAttrs)
+    if (fileType_.contains(type)) attr |= fa;
+  std::vector<std::string> files, folders;
+  // Each mask is listed on its own; the names are merged in name order.
+  std::string masks = mask_;
+  for (size_t start = 0; start <= masks.size();) {
+    const size_t end = std::min(masks.find(';', start), masks.size());
+    const std::string mask = Trim(masks.substr(start, end - start));
+    start = end + 1;
+    if (mask.empty()) continue;
+    TSearchRec rec;
+    if (FindFirst(IncludeTrailingBackslash(directory_) + mask, attr | faArchive, rec) != 0)
+      continue;
+    do {
+      if (rec.Attr & faDirectory) {
+        if (fileType_.contains(ftDirectory) && rec.Name != ".") folders.push_back(rec.Name);
+      } else if (fileType_.contains(ftNormal) || (rec.Attr & attr & ~faDirectory) != 0) {
+        files.push_back(rec.Name);
+      }
+    } while (FindNext(rec) == 0);
+    FindClose(rec);
+  }
+  auto byName = [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; };
+  auto same = [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; };
+  for (auto* list : {&files, &folders}) {
+    std::sort(list->begin(), list->end(), byName);
+    list->erase(std::unique(list->begin(), list->end(), same), list->end());
+  }
+  Items()->BeginUpdate();
+  Items()->Clear();
+  for (const std::string& name : files) Items()->Add(name);
+  for (const std::string& name : folders) Items()->Add("[" + name + "]");
+  Items()->EndUpdate();
+  if (fileEdit_) fileEdit_->SetText(mask_);
+}
+
+void TFileListBox::Changed() {
+  if (fileEdit_) {
+    const std::string name = FileName();
+    fileEdit_->SetText(name.empty() ? mask_ : ExtractFileName(name));
+  }
+  if (OnChange) OnChange(this);
+}
+
+void TFileListBox::Click() {
+  TCustomListBox::Click();
+  Changed();
+}
+
+// The item's text after the shell's small icon of its file.
+void TFileListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
+  if (OnDrawItem) {
+    TCustomListBox::DrawItem(Index, Rect, State);
+    return;
+  }
+  TCanvas* c = Canvas();
+  c->FillRect(Rect);
+  if (Index < 0 || Index >= Items()->Count()) return;
+  int x = Rect.Left + 2;
+  if (showGlyphs_) {
+    std::string name = Items()->Get(Index);
+    DWORD attrs = FILE_ATTRIBUTE_NORMAL;
+    if (name.size() > 2 && name.front() == '[') {
+      name = name.substr(1, name.size() - 2);
+      attrs = FILE_ATTRIBUTE_DIRECTORY;
+    }
+    SHFILEINFOA info{};
+    if (SHGetFileInfoA((IncludeTrailingBackslash(directory_) + name).c_str(), attrs, &info,
+                       sizeof info, SHGFI_ICON | SHGFI_SMALLICON) &&
+        info.hIcon) {
+      const int size = std::min(16, Rect.Bottom - Rect.Top);
+      DrawIconEx(c->Handle(), x, Rect.Top + (Rect.Bottom - Rect.Top - size) / 2, info.hIcon, size,
+                 size, 0, nullptr, DI_NORMAL);
+      DestroyIcon(info.hIcon);
+    }
+    x += 18;
+  }
+  c->TextOut(x, Rect.Top + (Rect.Bottom - Rect.Top - c->TextHeight("Wg")) / 2, Items()->Get(Index));
 }
 
 }  // namespace vcl

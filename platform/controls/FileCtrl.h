@@ -16,6 +16,7 @@ class TCanvas;
 // and root go (".../File.txt"), then the dots; the file part is never cut. The separators
 // stay those of the name.
 std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen);
+class TFileListBox;
 
 // Lists, one level an item, the drive's root and the folders down to Directory, then
 // Directory's subfolders in name order; the item of Directory is selected. A double click or
@@ -35,6 +36,9 @@ class TDirectoryListBox : public TCustomListBox {
   // The label that shows Directory (null: none). Cleared when the label is freed.
   TLabel* DirLabel() const { return dirLabel_; }
   void SetDirLabel(TLabel* Value);
+  // The file list that follows Directory (null: none). Cleared when the list is freed.
+  TFileListBox* FileList() const { return fileList_; }
+  void SetFileList(TFileListBox* Value);
   // The full path of item Index.
   std::string GetItemPath(int Index);
   // Reads the subfolders again.
@@ -55,6 +59,61 @@ class TDirectoryListBox : public TCustomListBox {
   std::string directory_;
   int levels_ = 0;  // items from the root down to Directory
   TLabel* dirLabel_ = nullptr;
+  TFileListBox* fileList_ = nullptr;
+};
+
+ZYL_ENUM(TFileAttr, ftReadOnly, ftHidden, ftSystem, ftVolumeID, ftDirectory, ftArchive, ftNormal)
+using TFileType = TSet<TFileAttr>;
+
+// The files of Directory that match Mask (several masks separated by ';'), in name order:
+// with ftNormal every file, else only files with one of the attributes of FileType;
+// subfolders as "[name]" with ftDirectory. With ShowGlyphs each item shows the shell's small
+// icon of its file. The linked FileEdit shows the selected file's name, or the mask while none
+// is selected.
+class TFileListBox : public TCustomListBox {
+  ZYL_CLASS(TFileListBox, TCustomListBox)
+  explicit TFileListBox(TComponent* AOwner);
+
+  const std::string& Directory() const { return directory_; }
+  // Lists the folder (relative names are taken from the current folder); a folder that does
+  // not exist lists nothing.
+  void SetDirectory(const std::string& Value);
+  char Drive() const { return directory_.empty() ? 'C' : directory_[0]; }
+  void SetDrive(char Value);
+  const std::string& Mask() const { return mask_; }
+  void SetMask(const std::string& Value);
+  TFileType FileType() const { return fileType_; }
+  void SetFileType(TFileType Value);
+  bool ShowGlyphs() const { return showGlyphs_; }
+  void SetShowGlyphs(bool Value);
+  TEdit* FileEdit() const { return fileEdit_; }
+  void SetFileEdit(TEdit* Value);
+  // The selected file's full name ("" when none); setting a full name opens its folder and
+  // selects it.
+  std::string FileName();
+  void SetFileName(const std::string& Value);
+  // Reads the folder again.
+  void Update();
+
+  TNotifyEvent OnChange;
+  const TNotifyEvent& GetOnChange() const { return OnChange; }
+  void SetOnChange(const TNotifyEvent& Value) { OnChange = Value; }
+
+ protected:
+  void Click() override;
+  void DrawItem(int Index, TRect Rect, TOwnerDrawState State) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void CreateWnd() override;
+
+ private:
+  void Fill();
+  void Changed();
+
+  std::string directory_;
+  std::string mask_ = "*.*";
+  TFileType fileType_{ftNormal};
+  bool showGlyphs_ = false;
+  TEdit* fileEdit_ = nullptr;
 };
 
 // The mapped drives as "X:", in letter order; Drive is the selected one.

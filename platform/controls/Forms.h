@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/controls/Controls.h"
+#include "platform/controls/DataModule.h"
 #include "platform/graphics/Icon.h"
 
 namespace vcl {
@@ -443,9 +445,14 @@ class TApplication : public TComponent {
   // Creates a form of InstanceClass owned by the application, reads its form stream when one
   // is registered, and makes the first form made the main form.
   TCustomForm* CreateForm(TClass InstanceClass);
+  // A data module of the class, its form streams read; the application owns it.
+  TDataModule* CreateDataModule(TClass InstanceClass);
   template <class T>
   void CreateForm(T*& Reference) {
-    Reference = static_cast<T*>(CreateForm(T::StaticClass()));
+    if constexpr (std::is_base_of_v<TDataModule, T>)
+      Reference = static_cast<T*>(CreateDataModule(T::StaticClass()));
+    else
+      Reference = static_cast<T*>(CreateForm(T::StaticClass()));
   }
   // Shows the main form and runs the message loop until Terminate.
   void Run();

@@ -13,6 +13,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Mask.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace vcl {
@@ -46,9 +47,10 @@ inline constexpr int32_t MaxCustomExtents = 134217727;
 
 class TCustomGrid;
 
-// The edit that the grid places over the current cell while the user types into it.
-class TInplaceEdit : public TCustomEdit {
-  ZYL_CLASS(TInplaceEdit, TCustomEdit)
+// The edit that the grid places over the current cell while the user types into it, with the
+// edit mask the grid gives the cell.
+class TInplaceEdit : public TCustomMaskEdit {
+  ZYL_CLASS(TInplaceEdit, TCustomMaskEdit)
   ZYL_MESSAGES(TInplaceEdit)
   explicit TInplaceEdit(TComponent* AOwner);
 

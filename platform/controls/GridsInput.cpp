@@ -445,7 +445,7 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 // ---------------------------------------------------------------------------------------------
 // TInplaceEdit
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetAutoSize(false);
   SetBorderStyle(bsNone);
   SetTabStop(false);
@@ -453,7 +453,7 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
 }
 
 void TInplaceEdit::CreateParams(TCreateParams& Params) {
-  TCustomEdit::CreateParams(Params);
+  TCustomMaskEdit::CreateParams(Params);
   Params.Style |= ES_AUTOHSCROLL;
   Params.Style &= ~static_cast<DWORD>(WS_TABSTOP);
 }
@@ -478,18 +478,19 @@ void TInplaceEdit::UpdateContents() {
   const TRestore<bool> quiet(updating_, true);
   SetMaxLength(0);
   SetReadOnly(!grid_->CanEditModify());
+  SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
   SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
   original_ = Text();
   SelectAll();
 }
 
 void TInplaceEdit::Change() {
-  TCustomEdit::Change();
+  TCustomMaskEdit::Change();
   if (grid_ && !updating_) grid_->SetEditText(grid_->Col(), grid_->Row(), Text());
 }
 
 void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
-  TCustomEdit::KeyDown(Key, Shift);
+  TCustomMaskEdit::KeyDown(Key, Shift);
   if (!grid_ || Key == 0) return;
   const int len = static_cast<int>(Text().size());
   bool toGrid = false;
@@ -528,7 +529,7 @@ void TInplaceEdit::KeyPress(char& Key) {
     Key = 0;
     return;
   }
-  TCustomEdit::KeyPress(Key);
+  TCustomMaskEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::WMGetDlgCode(TMessage& Message) {

@@ -165,6 +165,14 @@ constexpr const char SFixedColTooBig[] = "Fixed column count must be less than c
 constexpr const char SFixedRowTooBig[] = "Fixed row count must be less than row count";
 constexpr const char STooManyDeleted[] = "Too many rows or columns deleted";
 
+// Image lists.
+constexpr const char SInvalidImageSize[] = "Invalid image size";
+constexpr const char SImageIndexError[] = "Invalid ImageList Index";
+constexpr const char SImageReadFail[] = "Failed to read ImageList data from stream";
+
+// Masked edits.
+constexpr const char SMaskEditErr[] = "Invalid input value.  Use escape key to abandon changes";
+
 // The library's buttons and wizard.
 constexpr const char SZYLWrongFaceStrip[] =
     "The face bitmap must hold nine faces of equal width side by side (it is %d pixels wide)";

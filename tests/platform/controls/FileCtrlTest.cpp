@@ -2,7 +2,9 @@
 // each level, their paths, opening by keyboard, the folder label, and which drives are listed.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
+#include "ComCtrlsTestSupport.h"
 #include "ControlsTestSupport.h"
 #include "platform/controls/FileCtrl.h"
 #include "platform/controls/Forms.h"
@@ -134,6 +136,93 @@ TEST(MinimizeName, FoldersGiveWayToDotsFromTheFirstOnThenTheDriveThenTheDots) {
       {MinimizeName("file.txt", c, 1), "file.txt"},
       {MinimizeName("", c, 0), ""},
   });
+}
+
+// The files of Q:\Top: three texts (one read-only, one hidden), a log, and the two folders.
+class FileListTest : public FileCtrlTest {
+ protected:
+  FileListTest() {
+    for (const char* name : {"b.txt", "a.TXT", "c.log", ".hidden.txt", "r.txt"})
+      std::ofstream(dir_.Path() + "/Top/" + name) << name;
+    std::filesystem::permissions(dir_.Path() + "/Top/r.txt", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    files_ = Place<TFileListBox>(form_.get(), 210, 0, 150, 200, "Files");
+  }
+  TLines Files() {
+    TLines lines;
+    for (int i = 0; i < files_->Items()->Count(); ++i) lines.push_back(files_->Items()->Get(i));
+    return lines;
+  }
+  TFileListBox* files_ = nullptr;
+};
+
+struct TFileCase {
+  const char* Mask;
+  TFileType Type;
+  TLines Want;
+};
+
+TEST_F(FileListTest, ListsTheFilesOfTheMasksAndTypesInNameOrder) {
+  files_->SetDirectory("Q:\\Top");
+  const TFileCase cases[] = {
+      {"*.*", {ftNormal}, {"a.TXT", "b.txt", "c.log", "r.txt"}},
+      {"*.txt", {ftNormal}, {"a.TXT", "b.txt", "r.txt"}},
+      {"*.log; b*", {ftNormal}, {"b.txt", "c.log"}},
+      {"*.txt", {ftReadOnly}, {"r.txt"}},
+      {"*.txt", {ftNormal, ftHidden}, {".hidden.txt", "a.TXT", "b.txt", "r.txt"}},
+      {"*", {ftDirectory}, {"[..]", "[A-first]", "[b-second]"}},
+      {"*.none", {ftNormal}, {}},
+  };
+  for (const TFileCase& c : cases) {
+    SCOPED_TRACE(c.Mask);
+    files_->SetMask(c.Mask);
+    files_->SetFileType(c.Type);
+    EXPECT_EQ(Files(), c.Want);
+  }
+}
+
+TEST_F(FileListTest, FollowsTheFolderListAndTellsItsEditTheChosenFile) {
+  auto* edit = Place<TEdit>(form_.get(), 210, 210, 150, 21, "Name");
+  files_->SetFileEdit(edit);
+  files_->SetMask("*.txt");
+  list_->SetFileList(files_);
+  list_->SetDirectory("Q:\\Top");
+  EXPECT_EQ(files_->Directory(), "Q:\\Top");
+  EXPECT_EQ(edit->Text(), "*.txt");
+  ShowNow(form_.get());
+  ClickAt(files_, 20, files_->ItemRect(1).Top + 3);
+  EXPECT_EQ(files_->FileName(), "Q:\\Top\\b.txt");
+  EXPECT_EQ(edit->Text(), "b.txt");
+  files_->SetFileName("Q:\\Top\\r.txt");
+  EXPECT_EQ(files_->ItemIndex(), 2);
+  list_->SetDirectory("Q:\\Top\\A-first");
+  EXPECT_EQ(files_->Items()->Count(), 0);
+  EXPECT_EQ(files_->FileName(), "");
+  delete edit;
+  EXPECT_EQ(files_->FileEdit(), nullptr);
+  delete files_;
+  EXPECT_EQ(list_->FileList(), nullptr);
+}
+
+TEST_F(FileListTest, GlyphsShowTheShellsIconBeforeTheName) {
+  files_->SetDirectory("Q:\\Top");
+  form_->SetBounds(0, 0, 400, 300);
+  ShowNow(form_.get());
+  const TRect item = files_->ItemRect(2);  // away from the focus rectangle
+  auto inkOfItem = [&] {
+    const TPoint at = files_->ClientOrigin();
+    return InkBox(win::testkit::CaptureScreen(),
+                  TRect{at.X + item.Left, at.Y + item.Top, at.X + item.Right, at.Y + item.Bottom},
+                  IsNot(clWindow));
+  };
+  const TRect plain = inkOfItem();
+  files_->SetShowGlyphs(true);
+  Idle();
+  const TRect glyphs = inkOfItem();
+  // The text moves 18 pixels on and the icon fills the place before it.
+  EXPECT_GE(plain.Left - files_->ClientOrigin().X, 2);
+  EXPECT_LT(glyphs.Left, plain.Left + 18);
+  EXPECT_EQ(glyphs.Right, plain.Right + 18);
 }
 
 }  // namespace

@@ -228,6 +228,25 @@ TEST_F(GridsTest, TheEditorWritesTheCellEscapeTakesItBackEnterClosesIt) {
   EXPECT_EQ(g->InplaceEditor()->Top(), g->CellRect(1, 2).Top);
 }
 
+TEST_F(GridsTest, TheEditorTakesTheMaskTheGridGivesTheCell) {
+  auto* g = NewGrid();
+  g->SetOptions(g->Options() + goEditing);
+  struct TMasks : TObject {
+    void Mask(TObject*, int32_t ACol, int32_t, std::string& Value) {
+      if (ACol == 1) Value = "00-00;1;_";
+    }
+  } masks;
+  g->OnGetEditMask = TGetEditEvent(&masks, &TMasks::Mask);
+  Focus(g);
+  TypeText("1x234");  // the letter does not fit
+  EXPECT_EQ(g->Cells(1, 1), "12-34");
+  Key(VK_RETURN);
+  Key(VK_RIGHT);
+  TypeText("1x");  // column 2 has no mask
+  EXPECT_EQ(g->Cells(2, 1), "1x");
+  g->OnGetEditMask = {};
+}
+
 TEST_F(GridsTest, ScrollBarsScrollTheRowsAndTellOnTopLeftChanged) {
   NewForm(400, 300);
   auto* g = Add<TDrawGrid>(10, 10, 200, 120);

@@ -1,0 +1,296 @@
+// The framework's image lists: adding strips of images with masks or a mask colour, drawing in
+// the drawing styles, disabled and as masks, and the binary stream a form keeps them in.
+#include "ControlsTestSupport.h"
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Registry.h"
+#include "platform/controls/ImgList.h"
+#include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
+
+namespace vcl::testing {
+namespace {
+
+using namespace win;
+using namespace win::testkit;
+using testsupport::ErrorOf;
+
+// A picture of w x h whose pixels come from f.
+template <class F>
+std::unique_ptr<TBitmap> Picture(int w, int h, F f) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetPixelFormat(pf24bit);
+  b->SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b->Canvas()->SetPixels(x, y, f(x, y));
+  return b;
+}
+
+TCapture CaptureOf(TBitmap* b) {
+  return MakeCapture(b->Width(), b->Height(), [&](int x, int y) {
+    return static_cast<COLORREF>(b->Canvas()->Pixels(x, y));
+  });
+}
+
+COLORREF Mix(TColor a, TColor b, int percentOfB) {
+  auto ch = [&](int shift) {
+    const int ca = (ColorToRGB(a) >> shift) & 0xFF, cb = (ColorToRGB(b) >> shift) & 0xFF;
+    return static_cast<COLORREF>((ca * (100 - percentOfB) + cb * percentOfB) / 100) << shift;
+  };
+  return ch(0) | ch(8) | ch(16);
+}
+
+// Three 4 x 4 images side by side: red, green and blue squares, each with a fuchsia border
+// column on its left.
+std::unique_ptr<TBitmap> Strip() {
+  return Picture(12, 4, [](int x, int) {
+    if (x % 4 == 0) return clFuchsia;
+    return x < 4 ? clRed : x < 8 ? clLime : clBlue;
+  });
+}
+
+class ImgListTest : public ControlsTest {
+ protected:
+  std::unique_ptr<TImageList> NewList(int w = 4, int h = 4) {
+    auto list = std::make_unique<TImageList>(nullptr);
+    list->SetWidth(w);
+    list->SetHeight(h);
+    return list;
+  }
+  // Draws image i on a white bitmap of 6 x 6 at (1, 1).
+  std::unique_ptr<TBitmap> Drawn(TCustomImageList* list, int i, TDrawingStyle style,
+                                 TImageType type = itImage, bool enabled = true) {
+    auto b = Picture(6, 6, [](int, int) { return clWhite; });
+    list->Draw(b->Canvas(), 1, 1, i, style, type, enabled);
+    return b;
+  }
+};
+
+TEST_F(ImgListTest, AStripBecomesImagesAndTheMaskColourTheirTransparency) {
+  auto list = NewList();
+  auto strip = Strip();
+  EXPECT_EQ(list->AddMasked(strip.get(), clFuchsia), 0);
+  EXPECT_EQ(list->Count(), 3);
+  // clDefault takes the bottom-left pixel's colour: fuchsia here too.
+  EXPECT_EQ(list->AddMasked(strip.get(), clDefault), 3);
+  // A mask picture: white is transparent.
+  auto mask = Picture(12, 4, [](int x, int y) { return x == y ? clWhite : clBlack; });
+  EXPECT_EQ(list->Add(strip.get(), mask.get()), 6);
+  EXPECT_EQ(list->Count(), 9);
+  testsupport::ExpectCases({
+      {std::to_string(list->Pixel(1, 2, 2)), std::to_string(clLime)},
+      {std::to_string(list->Transparent(1, 0, 2)), "1"},
+      {std::to_string(list->Transparent(1, 1, 2)), "0"},
+      {std::to_string(list->Transparent(4, 0, 1)), "1"},
+      {std::to_string(list->Transparent(6, 1, 1)), "1"},
+      {std::to_string(list->Transparent(6, 0, 1)), "0"},
+  });
+  list->Move(2, 0);
+  EXPECT_EQ(list->Pixel(0, 2, 2), clBlue);
+  list->Delete(0);
+  EXPECT_EQ(list->Pixel(0, 2, 2), clRed);
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { list->Delete(8); }), SImageIndexError);
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { list->SetWidth(0); }), SInvalidImageSize);
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] {
+              list->SetWidth(4096);
+              list->SetHeight(4097);
+            }),
+            SInvalidImageSize);
+  // A new size empties the list.
+  list->SetWidth(8);
+  EXPECT_EQ(list->Count(), 0);
+}
+
+// How image 0 (red with a fuchsia left column, the column transparent) is drawn at (1, 1) on
+// white, pixel by pixel.
+struct TDrawCase {
+  const char* Name;
+  TDrawingStyle Style;
+  TImageType Type;
+  TColor Bk;
+  TColor Blend;
+  COLORREF Border, Inside;  // the colours of the left column and of the rest of the image
+};
+
+class ImgListDrawTest : public ImgListTest, public ::testing::WithParamInterface<TDrawCase> {};
+
+TEST_P(ImgListDrawTest, DrawsTheImageInItsStyle) {
+  const TDrawCase& c = GetParam();
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  list->SetBkColor(c.Bk);
+  list->SetBlendColor(c.Blend);
+  auto b = Drawn(list.get(), 0, c.Style, c.Type);
+  EXPECT_TRUE(PixelsMatch(
+      CaptureOf(b.get()),
+      [&](int x, int y) -> COLORREF {
+        if (x < 1 || y < 1 || x > 4 || y > 4) return ColorToRGB(clWhite);
+        return x == 1 ? c.Border : c.Inside;
+      },
+      c.Name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, ImgListDrawTest,
+    ::testing::Values(
+        TDrawCase{"il_normal", dsNormal, itImage, clNone, clNone, 0xFFFFFF, 0x0000FF},
+        TDrawCase{"il_bk", dsNormal, itImage, clYellow, clNone, 0x00FFFF, 0x0000FF},
+        TDrawCase{"il_transparent", dsTransparent, itImage, clYellow, clNone, 0xFFFFFF, 0x0000FF},
+        TDrawCase{"il_selected", dsSelected, itImage, clNone, clBlue, 0xFFFFFF,
+                  Mix(clRed, clBlue, 50)},
+        TDrawCase{"il_focus", dsFocus, itImage, clNone, clBlack, 0xFFFFFF, Mix(clRed, clBlack, 25)},
+        TDrawCase{"il_mask", dsNormal, itMask, clNone, clNone, 0xFFFFFF, 0x000000}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ImgListTest, DisabledImagesAreEmbossedAndGetBitmapDrawsOnAWhitePicture) {
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  auto b = Drawn(list.get(), 2, dsNormal, itImage, false);
+  // Blue is dark: its shape (columns 2..4 of the picture, rows 1..4) shows in the shadow colour,
+  // with the highlight one pixel below and right of it.
+  EXPECT_TRUE(PixelsMatch(
+      CaptureOf(b.get()),
+      [](int x, int y) -> COLORREF {
+        if (x >= 2 && x <= 4 && y >= 1 && y <= 4) return ColorToRGB(clBtnShadow);
+        if (x >= 3 && x <= 5 && y >= 2 && y <= 5) return ColorToRGB(clBtnHighlight);
+        return ColorToRGB(clWhite);
+      },
+      "il_disabled"));
+  TBitmap got;
+  list->GetBitmap(1, &got);
+  EXPECT_EQ(got.Width(), 4);
+  EXPECT_EQ(got.Canvas()->Pixels(0, 0), clWhite);
+  EXPECT_EQ(got.Canvas()->Pixels(3, 3), clLime);
+  TBitmap mask;
+  list->GetMask(1, &mask);
+  EXPECT_EQ(mask.Canvas()->Pixels(0, 3), clWhite);
+  EXPECT_EQ(mask.Canvas()->Pixels(1, 3), clBlack);
+}
+
+TEST_F(ImgListTest, ChangeLinksHearChangesOnceAfterAnUpdate) {
+  auto list = NewList();
+  struct TCount : TObject {
+    int N = 0;
+    void Hit(TObject*) { ++N; }
+  } count;
+  TChangeLink link;
+  link.OnChange = TNotifyEvent(&count, &TCount::Hit);
+  list->RegisterChanges(&link);
+  list->BeginUpdate();
+  list->AddMasked(Strip().get(), clFuchsia);
+  list->Delete(0);
+  EXPECT_EQ(count.N, 0);
+  list->EndUpdate();
+  EXPECT_EQ(count.N, 1);
+  list->Clear();
+  EXPECT_EQ(count.N, 2);
+  list.reset();  // the link forgets the freed list
+  EXPECT_EQ(link.Sender(), nullptr);
+}
+
+TEST_F(ImgListTest, TheStreamKeepsImagesMasksAndSettings) {
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  list->AddMasked(Strip().get(), clFuchsia);  // six images: two rows of the stream's bitmap
+  list->SetBkColor(clYellow);
+  TMemoryStream data;
+  list->WriteData(&data);
+  const auto* bytes = static_cast<const uint8_t*>(data.Memory());
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes), 2), "IL");
+  auto back = NewList(8, 8);
+  data.SetPosition(0);
+  back->ReadData(&data);
+  EXPECT_EQ(data.Position(), data.Size());
+  ASSERT_EQ(back->Count(), 6);
+  EXPECT_EQ(back->Width(), 4);
+  EXPECT_EQ(back->BkColor(), clYellow);
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(back->Transparent(i, 0, 3));
+    EXPECT_FALSE(back->Transparent(i, 1, 3));
+    EXPECT_EQ(back->Pixel(i, 2, 2), list->Pixel(i, 2, 2));
+  }
+}
+
+// A stream laid out by hand (the fuzz seed): five 4 x 4 images four across in a 24-bit bitmap,
+// each with a fuchsia left column that the monochrome mask marks transparent.
+TEST_F(ImgListTest, AStreamLaidOutByHandIsRead) {
+  TMemoryStream data;
+  data.LoadFromFile(testsupport::SourceDir() + "/tests/fuzz/vcl_imagelist/seed/masked5.bin");
+  auto list = NewList(16, 16);
+  list->ReadData(&data);
+  ASSERT_EQ(list->Count(), 5);
+  EXPECT_TRUE(list->Masked());
+  const TColor want[] = {clRed, clLime, clBlue, clYellow, clAqua};
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(list->Pixel(i, 2, 3), want[i]);
+    EXPECT_EQ(list->Pixel(i, 0, 3), clFuchsia);
+    EXPECT_TRUE(list->Transparent(i, 0, 3));
+    EXPECT_FALSE(list->Transparent(i, 3, 0));
+  }
+}
+
+// Damaged streams: the reader refuses them and the list keeps its images.
+struct TBadCase {
+  const char* Name;
+  int Offset;     // a byte to change (-1: none)
+  uint8_t Value;  // its new value
+  int Cut;        // bytes to take off the end (negative: the bytes to keep, negated)
+};
+class ImgListBadStreamTest : public ImgListTest, public ::testing::WithParamInterface<TBadCase> {};
+
+TEST_P(ImgListBadStreamTest, IsRefusedAndChangesNothing) {
+  const TBadCase& c = GetParam();
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  TMemoryStream data;
+  list->WriteData(&data);
+  std::string bytes(static_cast<const char*>(data.Memory()), static_cast<size_t>(data.Size()));
+  if (c.Offset >= 0) bytes[static_cast<size_t>(c.Offset)] = static_cast<char>(c.Value);
+  bytes.resize(c.Cut < 0 ? static_cast<size_t>(-c.Cut) : bytes.size() - static_cast<size_t>(c.Cut));
+  TStringStream in(bytes);
+  const std::string error = ErrorOf<Exception>([&] { list->ReadData(&in); });
+  EXPECT_NE(error, "<no error>");
+  EXPECT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->Pixel(0, 2, 2), clRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damage, ImgListBadStreamTest,
+    ::testing::Values(TBadCase{"magic", 0, 'X', 0}, TBadCase{"version", 2, 9, 0},
+                      TBadCase{"negative_count", 5, 0x80, 0},
+                      TBadCase{"more_than_capacity", 4, 9, 0}, TBadCase{"zero_width", 10, 0, 0},
+                      TBadCase{"huge_height", 13, 0x7F, 0}, TBadCase{"bmp_signature", 28, 'X', 0},
+                      TBadCase{"bmp_size_past_end", 31, 0x7F, 0},
+                      TBadCase{"mask_missing", -1, 0, 40}, TBadCase{"header_only", -1, 0, -28}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
+  vcl::RegisterClass(TImageList::StaticClass());
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* list = new TImageList(form.get());
+  list->SetName("Icons");
+  list->SetWidth(4);
+  list->SetHeight(4);
+  list->AddMasked(Strip().get(), clFuchsia);
+  const std::string text = ObjectBinaryToTextString(WriteComponentToBytes(form.get()));
+  EXPECT_NE(text.find("Bitmap = {"), std::string::npos) << text;
+  EXPECT_NE(text.find("Height = 4"), std::string::npos);
+  auto again = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(text), again.get());
+  auto* back = Find<TImageList>(again.get(), "Icons");
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->Count(), 3);
+  EXPECT_EQ(back->Pixel(2, 3, 3), clBlue);
+  EXPECT_TRUE(back->Transparent(2, 0, 0));
+  // An empty list writes no Bitmap.
+  back->Clear();
+  EXPECT_EQ(ObjectBinaryToTextString(WriteComponentToBytes(again.get())).find("Bitmap"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vcl::testing
