@@ -51,6 +51,7 @@
 #include "edits/ZYLBrowseEdit.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLColorListBox.h"
 #include "edits/ZYLComboBox.h"
 #include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
@@ -59,7 +60,9 @@
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLFontSizeListBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
@@ -177,8 +180,12 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
     {"ZYLCustomColorComboBox", nullptr, nullptr},
     {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
+    {"ZYLCustomColorListBox", nullptr, nullptr},
+    {"ZYLColorListBox", &zyl::ZYLColorListBoxInit, &zyl::ZYLColorListBoxDone},
     {"ZYLFontComboBox", &zyl::ZYLFontComboBoxInit, &zyl::ZYLFontComboBoxDone},
+    {"ZYLFontListBox", &zyl::ZYLFontListBoxInit, &zyl::ZYLFontListBoxDone},
     {"ZYLFontSizeComboBox", &zyl::ZYLFontSizeComboBoxInit, &zyl::ZYLFontSizeComboBoxDone},
+    {"ZYLFontSizeListBox", &zyl::ZYLFontSizeListBoxInit, &zyl::ZYLFontSizeListBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };

@@ -119,6 +119,38 @@ void ReadDialogColors(TStrings* Dest, TStrings* Source) {
   }
 }
 
+void AssignCustomColors(TStringList* Custom, TStrings* Value, bool CustomMode,
+                        const std::function<void()>& Rebuild) {
+  if (CustomMode) {
+    Custom->Assign(Value);
+    return;
+  }
+  const TNotifyEvent onChange = Custom->OnChange();
+  Custom->SetOnChange(TNotifyEvent());
+  const TFinally attach([&] {
+    Rebuild();
+    Custom->SetOnChange(onChange);
+  });
+  ReadDialogColors(Custom, Value);
+}
+
+bool RunDialog(TComponent* Owner, TStrings* Strings, TColor Selected,
+               const TDialogSettings& Settings, const std::function<void(TColor)>& Chosen) {
+  const std::unique_ptr<TColorDialog> dialog = std::make_unique<TColorDialog>(Owner);
+  dialog->SetCustomColors(Strings);
+  dialog->SetOptions(Settings.Options);
+  dialog->SetColor(Selected == -1 ? clBlack : Selected);
+  dialog->SetHelpContext(Settings.HelpContext);
+  if (Settings.Before && *Settings.Before) (*Settings.Before)(Owner, dialog.get());
+  const bool ok = dialog->Execute();
+  if (ok) {
+    Strings->Assign(dialog->CustomColors());
+    Chosen(dialog->Color());
+  }
+  if (Settings.After && *Settings.After) (*Settings.After)(Owner, dialog.get());
+  return ok;
+}
+
 }  // namespace colorlist
 
 ZYL_MESSAGE_MAP(TZYLCustomColorComboBox) {
@@ -185,16 +217,8 @@ void TZYLCustomColorComboBox::SetCustomMode(bool Value) {
 }
 
 void TZYLCustomColorComboBox::SetCustomColors(TStrings* Value) {
-  if (FCustomMode) {
-    FCustomColors->Assign(Value);
-    return;
-  }
-  FCustomColors->SetOnChange(TNotifyEvent());
-  const TFinally attach([this] {
-    CreateColorList();
-    FCustomColors->SetOnChange(TNotifyEvent(this, &TZYLCustomColorComboBox::GetChange));
-  });
-  colorlist::ReadDialogColors(FCustomColors.get(), Value);
+  colorlist::AssignCustomColors(FCustomColors.get(), Value, FCustomMode,
+                                [this] { CreateColorList(); });
 }
 
 void TZYLCustomColorComboBox::SetOptions(TZYLColorCBOptions Value) {
@@ -251,20 +275,10 @@ bool TZYLCustomColorComboBox::Execute() { return ExecuteEnh(FCustomColors.get())
 
 bool TZYLCustomColorComboBox::ExecuteEnh(TStrings* Strings) {
   if (FCustomMode) return false;
-  const std::unique_ptr<TColorDialog> dialog = std::make_unique<TColorDialog>(this);
-  dialog->SetCustomColors(Strings);
-  dialog->SetOptions(FDlgOptions);
-  const TColor selected = SelectedColor();
-  dialog->SetColor(selected == -1 ? clBlack : selected);
-  dialog->SetHelpContext(FDlgHelpContext);
-  if (OnBeforeDialogShow) OnBeforeDialogShow(this, dialog.get());
-  const bool ok = dialog->Execute();
-  if (ok) {
-    Strings->Assign(dialog->CustomColors());
-    SetSelectedColor(dialog->Color());
-  }
-  if (OnAfterDialogShow) OnAfterDialogShow(this, dialog.get());
-  return ok;
+  return colorlist::RunDialog(
+      this, Strings, SelectedColor(),
+      {FDlgOptions, FDlgHelpContext, &OnBeforeDialogShow, &OnAfterDialogShow},
+      [this](TColor Color) { SetSelectedColor(Color); });
 }
 
 void TZYLCustomColorComboBox::LoadCustomColors(TObject* IniObject, const std::string& Section) {

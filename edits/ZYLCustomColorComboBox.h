@@ -5,6 +5,7 @@
 // is shared with the colour list box.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "edits/ZYLCustomComboBox.h"
@@ -44,6 +45,23 @@ int DrawSwatch(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLColorCBStyle St
 // Copies the colour dialog's custom colours (the 16 keys "ColorA" .. "ColorP") from Source into
 // Dest: each value cut to six characters and kept when it reads as a hexadecimal number.
 void ReadDialogColors(vcl::TStrings* Dest, vcl::TStrings* Source);
+// A control's CustomColors set from Value: custom-mode lines are copied whole (Custom's OnChange
+// rebuilds); otherwise the dialog's colours are read with OnChange held back, and Rebuild runs
+// once afterwards, also when reading failed.
+void AssignCustomColors(vcl::TStringList* Custom, vcl::TStrings* Value, bool CustomMode,
+                        const std::function<void()>& Rebuild);
+// The settings of the colour dialog a control opens.
+struct TDialogSettings {
+  vcl::TColorDialogOptions Options;
+  int32_t HelpContext = 0;
+  TZYLOnColorDialogEvent* Before = nullptr;
+  TZYLOnColorDialogEvent* After = nullptr;
+};
+// Runs the colour dialog (owned by Owner) on the custom colours of Strings starting at Selected
+// (-1: none); on OK copies the dialog's custom colours back into Strings and hands its colour to
+// Chosen, before the After event. Answers whether OK was pressed.
+bool RunDialog(vcl::TComponent* Owner, vcl::TStrings* Strings, vcl::TColor Selected,
+               const TDialogSettings& Settings, const std::function<void(vcl::TColor)>& Chosen);
 }  // namespace colorlist
 
 class TZYLCustomColorComboBox : public TZYLCustomComboBox {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
@@ -86,7 +87,59 @@ int Nearest(const std::string& Face, win::HDC DC, int Wanted) {
   return n.Nearest;
 }
 
-bool InRange(int Value) { return Value >= 1 && Value <= kMaxSize; }
+void Fill(TStrings* Items, const std::string& Face) {
+  Items->BeginUpdate();
+  const TFinally end([Items] { Items->EndUpdate(); });
+  Items->Clear();
+  if (Face.empty()) return;
+  {
+    const win::TWindowDC screen(nullptr);
+    Build(Items, Face, screen);
+  }
+  if (Items->Count() > 0) return;
+  try {
+    Build(Items, Face, Printer()->Handle());
+  } catch (const EPrinter&) {
+    // Without a printer to ask the font has no sizes.
+  }
+}
+
+int Check(int Value, const std::string& Face, int Default, bool UseNearest) {
+  if (Value < 1 || Value > kMaxSize || Face.empty()) Value = Default;
+  if (!UseNearest || Face.empty()) return Value;
+  int nearest = 0;
+  {
+    const win::TWindowDC screen(nullptr);
+    nearest = Nearest(Face, screen, Value);
+  }
+  if (nearest == 0) {
+    try {
+      nearest = Nearest(Face, Printer()->Handle(), Value);
+    } catch (const EPrinter&) {
+      nearest = 0;
+    }
+  }
+  // A font that offers no size keeps the checked value.
+  return nearest != 0 ? nearest : Value;
+}
+
+bool KeyAccepted(char Key, bool Editor) {
+  const auto k = static_cast<unsigned char>(Key);
+  if (!Editor) return k < 32 && Key != '\b';
+  return Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
+}
+
+void Hook(TWinControl* FontControl, const TNotifyEvent& Event) {
+  if (auto* combo = dynamic_cast<TZYLFontComboBox*>(FontControl)) combo->FOnFontChange = Event;
+  if (auto* list = dynamic_cast<TZYLFontListBox*>(FontControl)) list->FOnFontChange = Event;
+}
+
+int IndexOfSize(TStrings* Items, int Size) {
+  const std::string text = IntToStr(Size);
+  for (int i = 0; i < Items->Count(); ++i)
+    if (SameText(Items->Get(i), text)) return i;
+  return -1;
+}
 
 }  // namespace fontsizes
 
@@ -106,6 +159,7 @@ ZYL_CLASS_IMPL(TZYLFontSizeComboBox) {
       .Default(true)
       .Publish({"Enabled", "Flat", "FocusControl", "Font"})
       .Prop("FontCombo", &C::FontCombo, &C::SetFontCombo)
+      .Prop("FontList", &C::FontList, &C::SetFontList)
       .Prop("FontName", &C::FontName, &C::SetFontName)
       .Publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
                 "ShowHint", "TabOrder", "TabStop"})
@@ -125,7 +179,7 @@ TZYLFontSizeComboBox::TZYLFontSizeComboBox(TComponent* AOwner) : inherited(AOwne
   SetItemHeight(16);
 }
 
-TZYLFontSizeComboBox::~TZYLFontSizeComboBox() { SetFontCombo(nullptr); }
+TZYLFontSizeComboBox::~TZYLFontSizeComboBox() { SetFontControl(nullptr); }
 
 void TZYLFontSizeComboBox::Loaded() {
   inherited::Loaded();
@@ -133,50 +187,12 @@ void TZYLFontSizeComboBox::Loaded() {
 }
 
 void TZYLFontSizeComboBox::CreateFontSizeList() {
-  if (ComponentState().contains(csDesigning)) return;
-  Items()->BeginUpdate();
-  const TFinally end([this] { Items()->EndUpdate(); });
-  Items()->Clear();
-  if (FFontName.empty()) return;
-  {
-    const win::TWindowDC screen(nullptr);
-    fontsizes::Build(Items(), FFontName, screen);
-  }
-  if (Items()->Count() > 0) return;
-  try {
-    fontsizes::Build(Items(), FFontName, Printer()->Handle());
-  } catch (const EPrinter&) {
-    // Without a printer to ask the font has no sizes.
-  }
+  if (!ComponentState().contains(csDesigning)) fontsizes::Fill(Items(), FFontName);
 }
 
 int TZYLFontSizeComboBox::Selected() {
   const std::string text = Text();
   return text.empty() ? -1 : StrToIntDef(text, -1);
-}
-
-int TZYLFontSizeComboBox::CheckValue(int Value) {
-  if (!fontsizes::InRange(Value) || FFontName.empty()) Value = FDefaultSize;
-  if (FUseNearestSize) GetNearestValue(Value);
-  return Value;
-}
-
-void TZYLFontSizeComboBox::GetNearestValue(int& Value) {
-  if (FFontName.empty() || ComponentState().contains(csDesigning)) return;
-  int nearest = 0;
-  {
-    const win::TWindowDC screen(nullptr);
-    nearest = fontsizes::Nearest(FFontName, screen, Value);
-  }
-  if (nearest == 0) {
-    try {
-      nearest = fontsizes::Nearest(FFontName, Printer()->Handle(), Value);
-    } catch (const EPrinter&) {
-      nearest = 0;
-    }
-  }
-  // A font that offers no size keeps the checked value.
-  if (nearest != 0) Value = nearest;
 }
 
 void TZYLFontSizeComboBox::SetSelected(int Value) {
@@ -185,10 +201,10 @@ void TZYLFontSizeComboBox::SetSelected(int Value) {
     SetText("");
     return;
   }
-  const std::string text = IntToStr(CheckValue(Value));
-  int found = -1;
-  for (int i = 0; i < Items()->Count() && found < 0; ++i)
-    if (SameText(Items()->Get(i), text)) found = i;
+  const bool designing = ComponentState().contains(csDesigning);
+  const int size = fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing);
+  const std::string text = IntToStr(size);
+  const int found = fontsizes::IndexOfSize(Items(), size);
   SetItemIndex(found);
   // The item may have been chosen already while the text was edited.
   if (Text() != text) SetText(text);
@@ -203,26 +219,38 @@ void TZYLFontSizeComboBox::SetFontName(const std::string& Value) {
   if (!ComponentState().contains(csLoading)) SetSelected(size);
 }
 
-void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) {
-  if (FFontCombo == Value) return;
-  if (FFontCombo) {
-    FFontCombo->FOnFontChange = TNotifyEvent();
-    FFontCombo->RemoveFreeNotification(this);
+TZYLFontComboBox* TZYLFontSizeComboBox::FontCombo() const {
+  return dynamic_cast<TZYLFontComboBox*>(FFontControl);
+}
+
+TZYLFontListBox* TZYLFontSizeComboBox::FontList() const {
+  return dynamic_cast<TZYLFontListBox*>(FFontControl);
+}
+
+void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) { SetFontControl(Value); }
+
+void TZYLFontSizeComboBox::SetFontList(TZYLFontListBox* Value) { SetFontControl(Value); }
+
+void TZYLFontSizeComboBox::SetFontControl(TWinControl* Value) {
+  if (FFontControl == Value) return;
+  if (FFontControl) {
+    fontsizes::Hook(FFontControl, TNotifyEvent());
+    FFontControl->RemoveFreeNotification(this);
   }
-  FFontCombo = Value;
-  if (Value) {
-    Value->FOnFontChange = TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange);
-    Value->FreeNotification(this);
-  }
+  FFontControl = Value;
+  if (!Value) return;
+  fontsizes::Hook(Value, TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange));
+  Value->FreeNotification(this);
 }
 
 void TZYLFontSizeComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent == FFontCombo) FFontCombo = nullptr;
+  if (Operation == opRemove && AComponent == FFontControl) FFontControl = nullptr;
   inherited::Notification(AComponent, Operation);
 }
 
 void TZYLFontSizeComboBox::GetChange(TObject*) {
-  if (FFontCombo) SetFontName(FFontCombo->SelectedFont());
+  if (TZYLFontComboBox* combo = FontCombo()) SetFontName(combo->SelectedFont());
+  if (TZYLFontListBox* list = FontList()) SetFontName(list->SelectedFont());
 }
 
 void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
@@ -232,11 +260,7 @@ void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
 }
 
 void TZYLFontSizeComboBox::KeyPress(char& Key) {
-  const auto k = static_cast<unsigned char>(Key);
-  bool accepted = Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
-  // Without the editor only control keys other than Backspace pass.
-  if (!FEditorEnabled && (k >= 32 || Key == '\b')) accepted = false;
-  if (!accepted || FFontName.empty()) {
+  if (!fontsizes::KeyAccepted(Key, FEditorEnabled) || FFontName.empty()) {
     Key = 0;
     win::MessageBeep(0);
     return;

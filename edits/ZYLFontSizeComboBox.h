@@ -9,6 +9,7 @@
 namespace zyl {
 
 class TZYLFontComboBox;
+class TZYLFontListBox;
 
 // The font size lists' shared pieces.
 namespace fontsizes {
@@ -20,6 +21,17 @@ void Build(vcl::TStrings* Items, const std::string& Face, win::HDC DC);
 // The offered size of Face on the DC closest to Wanted (the first enumerated of two equally
 // close); Wanted itself for a scalable font; 0 when the font offers none.
 int Nearest(const std::string& Face, win::HDC DC, int Wanted);
+// Items become the sizes of Face on the screen, else on the printer (a printer that cannot be
+// asked gives none); nothing for an empty Face.
+void Fill(vcl::TStrings* Items, const std::string& Face);
+// Value checked for Face: outside 1 .. 999 (or without a face) the default; with UseNearest the
+// nearest size offered on the screen, else on the printer (kept when the font offers none).
+int Check(int Value, const std::string& Face, int Default, bool UseNearest);
+// Whether a typed key goes through: digits, signs and control keys (with the editor off only
+// control keys other than Backspace).
+bool KeyAccepted(char Key, bool Editor);
+// The index of the item showing Size, -1 when none does.
+int IndexOfSize(vcl::TStrings* Items, int Size);
 }  // namespace fontsizes
 
 class TZYLFontSizeComboBox : public TZYLCustomComboBox {
@@ -36,9 +48,13 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
   std::string FontName() const { return FFontName; }
   // A new font lists its sizes and keeps the chosen size.
   void SetFontName(const std::string& Value);
-  TZYLFontComboBox* FontCombo() const { return FFontCombo; }
-  // Follows the font combo's choice (none: follows nothing).
+  // The linked font control when it is a font combo box / a font list box.
+  TZYLFontComboBox* FontCombo() const;
+  TZYLFontListBox* FontList() const;
   void SetFontCombo(TZYLFontComboBox* Value);
+  void SetFontList(TZYLFontListBox* Value);
+  // Follows the choice of a font combo or list box (none: follows nothing).
+  void SetFontControl(vcl::TWinControl* Value);
   bool EditorEnabled() const { return FEditorEnabled; }
   // Typing allowed (a drop-down) or not (a drop-down list).
   void SetEditorEnabled(bool Value);
@@ -52,8 +68,6 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
  protected:
-  int CheckValue(int Value);
-  void GetNearestValue(int& Value);
   void GetChange(vcl::TObject* Sender);
   void KeyPress(char& Key) override;
   void CMExit(vcl::TMessage& Message);
@@ -62,7 +76,7 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
 
  private:
   std::string FFontName;
-  TZYLFontComboBox* FFontCombo = nullptr;
+  vcl::TWinControl* FFontControl = nullptr;
   bool FEditorEnabled = true;
   bool FUseNearestSize = false;
   int32_t FDefaultSize = 10;
