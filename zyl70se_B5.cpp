@@ -63,6 +63,7 @@
 #include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
+#include "edits/ZYLImageComboBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
@@ -186,6 +187,8 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLFontListBox", &zyl::ZYLFontListBoxInit, &zyl::ZYLFontListBoxDone},
     {"ZYLFontSizeComboBox", &zyl::ZYLFontSizeComboBoxInit, &zyl::ZYLFontSizeComboBoxDone},
     {"ZYLFontSizeListBox", &zyl::ZYLFontSizeListBoxInit, &zyl::ZYLFontSizeListBoxDone},
+    {"ZYLCustomImageComboBox", nullptr, nullptr},
+    {"ZYLImageComboBox", &zyl::ZYLImageComboBoxInit, &zyl::ZYLImageComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
 };
