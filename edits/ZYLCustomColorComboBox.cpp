@@ -73,6 +73,18 @@ std::string ItemName(const std::string& Item, bool CustomMode) {
   return CustomMode && eq != std::string::npos ? Item.substr(0, eq) : Item;
 }
 
+int IndexFor(TStrings* Items, bool CustomMode, TZYLColorCBOptions Options, TColor Value) {
+  if (CustomMode) {
+    for (int i = 0; i < Items->Count(); ++i)
+      if (ItemColor(Items->Get(i), true) == Value) return i;
+    return -1;
+  }
+  const std::string name = ColorToString(Value);
+  const int index = Items->IndexOf(name);
+  if (index >= 0 || !Options.contains(coAllowAnyColor) || IsNoColor(Value)) return index;
+  return Items->Add(name);
+}
+
 void DrawnColorAndName(const std::string& Item, TColor& Color, std::string& Name) {
   Color = -1;
   Name.clear();
@@ -254,20 +266,14 @@ std::string TZYLCustomColorComboBox::GetColorName(int Index) const {
 
 void TZYLCustomColorComboBox::SetSelectedColor(TColor Value) {
   if (FCustomMode) {
-    if (SelectedColor() == Value) return;
-    for (int i = 0; i < Items()->Count(); ++i)
-      if (GetColor(i) == Value) {
-        SetItemIndex(i);
-        return;
-      }
+    // A colour no line has keeps the choice.
+    const int index =
+        SelectedColor() == Value ? -1 : colorlist::IndexFor(Items(), true, FOptions, Value);
+    if (index >= 0) SetItemIndex(index);
     return;
   }
-  const std::string name = ColorToString(Value);
-  if (name == Text()) return;
-  int index = Items()->IndexOf(name);
-  if (index < 0 && FOptions.contains(coAllowAnyColor) && !colorlist::IsNoColor(Value))
-    index = Items()->Add(name);
-  SetItemIndex(index);
+  if (ColorToString(Value) == Text()) return;
+  SetItemIndex(colorlist::IndexFor(Items(), false, FOptions, Value));
   Change();
 }
 

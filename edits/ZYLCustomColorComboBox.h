@@ -39,6 +39,10 @@ std::string ItemName(const std::string& Item, bool CustomMode);
 // The colour and the drawn name of an item: a name=value item shows its name, a colour name its
 // name without the "cl", a "$" item itself. An unreadable colour gives -1.
 void DrawnColorAndName(const std::string& Item, vcl::TColor& Color, std::string& Name);
+// The item to choose for Value: in custom mode the first line of that colour, otherwise the
+// item of the colour's name, added to Items when it is not listed and Options allow any colour
+// (never for clNone and clDefault); -1 for none.
+int IndexFor(vcl::TStrings* Items, bool CustomMode, TZYLColorCBOptions Options, vcl::TColor Value);
 // Draws the swatch of Color in Rect by Style and answers where the name starts (x).
 int DrawSwatch(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLColorCBStyle Style,
                vcl::TColor Color);

@@ -104,22 +104,16 @@ std::string TZYLCustomColorListBox::GetColorName(int Index) {
 }
 
 void TZYLCustomColorListBox::SetSelectedColor(TColor Value) {
+  const int current = ItemIndex();
   if (FCustomMode) {
-    if (SelectedColor() == Value) return;
-    for (int i = 0; i < Items()->Count(); ++i)
-      if (GetColor(i) == Value) {
-        SetItemIndex(i);
-        return;
-      }
+    // A colour no line has keeps the choice.
+    const int index =
+        SelectedColor() == Value ? -1 : colorlist::IndexFor(Items(), true, FOptions, Value);
+    if (index >= 0) SetItemIndex(index);
     return;
   }
-  const std::string name = ColorToString(Value);
-  const int current = ItemIndex();
-  if (current >= 0 && Items()->Get(current) == name) return;
-  int index = Items()->IndexOf(name);
-  if (index < 0 && FOptions.contains(coAllowAnyColor) && !colorlist::IsNoColor(Value))
-    index = Items()->Add(name);
-  SetItemIndex(index);
+  if (current >= 0 && Items()->Get(current) == ColorToString(Value)) return;
+  SetItemIndex(colorlist::IndexFor(Items(), false, FOptions, Value));
 }
 
 bool TZYLCustomColorListBox::Execute() { return ExecuteEnh(FCustomColors.get()); }

@@ -134,6 +134,46 @@ void Hook(TWinControl* FontControl, const TNotifyEvent& Event) {
   if (auto* list = dynamic_cast<TZYLFontListBox*>(FontControl)) list->FOnFontChange = Event;
 }
 
+bool FilterKey(char& Key, bool Editor, bool HasFont) {
+  if (KeyAccepted(Key, Editor) && HasFont) return true;
+  Key = 0;
+  win::MessageBeep(0);
+  return false;
+}
+
+void ForwardDialogKey(TControl* Control, char& Key) {
+  if (Key != '\r' && Key != '\x1b') return;
+  if (TCustomForm* form = vcl::GetParentForm(Control))
+    form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
+  if (Key == '\r') Key = 0;
+}
+
+TZYLFontComboBox* TFontLink::Combo() const { return dynamic_cast<TZYLFontComboBox*>(FControl); }
+
+TZYLFontListBox* TFontLink::List() const { return dynamic_cast<TZYLFontListBox*>(FControl); }
+
+void TFontLink::Set(TWinControl* Value) {
+  if (FControl == Value) return;
+  if (FControl) {
+    Hook(FControl, TNotifyEvent());
+    FControl->RemoveFreeNotification(FClient);
+  }
+  FControl = Value;
+  if (!Value) return;
+  Hook(Value, FOnFontChange);
+  Value->FreeNotification(FClient);
+}
+
+void TFontLink::Removed(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+}
+
+std::string TFontLink::SelectedFont() const {
+  if (TZYLFontComboBox* combo = Combo()) return combo->SelectedFont();
+  if (TZYLFontListBox* list = List()) return list->SelectedFont();
+  return {};
+}
+
 int IndexOfSize(TStrings* Items, int Size) {
   const std::string text = IntToStr(Size);
   for (int i = 0; i < Items->Count(); ++i)
@@ -179,7 +219,7 @@ TZYLFontSizeComboBox::TZYLFontSizeComboBox(TComponent* AOwner) : inherited(AOwne
   SetItemHeight(16);
 }
 
-TZYLFontSizeComboBox::~TZYLFontSizeComboBox() { SetFontControl(nullptr); }
+TZYLFontSizeComboBox::~TZYLFontSizeComboBox() = default;
 
 void TZYLFontSizeComboBox::Loaded() {
   inherited::Loaded();
@@ -219,38 +259,17 @@ void TZYLFontSizeComboBox::SetFontName(const std::string& Value) {
   if (!ComponentState().contains(csLoading)) SetSelected(size);
 }
 
-TZYLFontComboBox* TZYLFontSizeComboBox::FontCombo() const {
-  return dynamic_cast<TZYLFontComboBox*>(FFontControl);
-}
+void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
 
-TZYLFontListBox* TZYLFontSizeComboBox::FontList() const {
-  return dynamic_cast<TZYLFontListBox*>(FFontControl);
-}
-
-void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) { SetFontControl(Value); }
-
-void TZYLFontSizeComboBox::SetFontList(TZYLFontListBox* Value) { SetFontControl(Value); }
-
-void TZYLFontSizeComboBox::SetFontControl(TWinControl* Value) {
-  if (FFontControl == Value) return;
-  if (FFontControl) {
-    fontsizes::Hook(FFontControl, TNotifyEvent());
-    FFontControl->RemoveFreeNotification(this);
-  }
-  FFontControl = Value;
-  if (!Value) return;
-  fontsizes::Hook(Value, TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange));
-  Value->FreeNotification(this);
-}
+void TZYLFontSizeComboBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
 
 void TZYLFontSizeComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent == FFontControl) FFontControl = nullptr;
+  FLink.Removed(AComponent, Operation);
   inherited::Notification(AComponent, Operation);
 }
 
 void TZYLFontSizeComboBox::GetChange(TObject*) {
-  if (TZYLFontComboBox* combo = FontCombo()) SetFontName(combo->SelectedFont());
-  if (TZYLFontListBox* list = FontList()) SetFontName(list->SelectedFont());
+  if (FLink.Control()) SetFontName(FLink.SelectedFont());
 }
 
 void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
@@ -260,17 +279,9 @@ void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
 }
 
 void TZYLFontSizeComboBox::KeyPress(char& Key) {
-  if (!fontsizes::KeyAccepted(Key, FEditorEnabled) || FFontName.empty()) {
-    Key = 0;
-    win::MessageBeep(0);
-    return;
-  }
+  if (!fontsizes::FilterKey(Key, FEditorEnabled, !FFontName.empty())) return;
   inherited::KeyPress(Key);
-  if (Key == '\r' || Key == '\x1b') {
-    if (TCustomForm* form = vcl::GetParentForm(this))
-      form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
-    if (Key == '\r') Key = 0;
-  }
+  fontsizes::ForwardDialogKey(this, Key);
 }
 
 void TZYLFontSizeComboBox::CMExit(TMessage& Message) {

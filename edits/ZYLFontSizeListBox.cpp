@@ -39,7 +39,7 @@ TZYLFontSizeListBox::TZYLFontSizeListBox(TComponent* AOwner) : inherited(AOwner)
   SetSorted(false);
 }
 
-TZYLFontSizeListBox::~TZYLFontSizeListBox() { SetFontControl(nullptr); }
+TZYLFontSizeListBox::~TZYLFontSizeListBox() = default;
 
 TZYLLabeledFontSizeListBox::TZYLLabeledFontSizeListBox(TComponent* AOwner) : inherited(AOwner) {
   SetHasLabel(true);
@@ -77,52 +77,23 @@ void TZYLFontSizeListBox::SetFontName(const std::string& Value) {
   if (!ComponentState().contains(csLoading)) SetSelected(size);
 }
 
-TZYLFontComboBox* TZYLFontSizeListBox::FontCombo() const {
-  return dynamic_cast<TZYLFontComboBox*>(FFontControl);
-}
+void TZYLFontSizeListBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
 
-TZYLFontListBox* TZYLFontSizeListBox::FontList() const {
-  return dynamic_cast<TZYLFontListBox*>(FFontControl);
-}
-
-void TZYLFontSizeListBox::SetFontCombo(TZYLFontComboBox* Value) { SetFontControl(Value); }
-
-void TZYLFontSizeListBox::SetFontList(TZYLFontListBox* Value) { SetFontControl(Value); }
-
-void TZYLFontSizeListBox::SetFontControl(TWinControl* Value) {
-  if (FFontControl == Value) return;
-  if (FFontControl) {
-    fontsizes::Hook(FFontControl, TNotifyEvent());
-    FFontControl->RemoveFreeNotification(this);
-  }
-  FFontControl = Value;
-  if (!Value) return;
-  fontsizes::Hook(Value, TNotifyEvent(this, &TZYLFontSizeListBox::GetFontChange));
-  Value->FreeNotification(this);
-}
+void TZYLFontSizeListBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
 
 void TZYLFontSizeListBox::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent == FFontControl) FFontControl = nullptr;
+  FLink.Removed(AComponent, Operation);
   inherited::Notification(AComponent, Operation);
 }
 
 void TZYLFontSizeListBox::GetFontChange(TObject*) {
-  if (TZYLFontComboBox* combo = FontCombo()) SetFontName(combo->SelectedFont());
-  if (TZYLFontListBox* list = FontList()) SetFontName(list->SelectedFont());
+  if (FLink.Control()) SetFontName(FLink.SelectedFont());
 }
 
 void TZYLFontSizeListBox::KeyPress(char& Key) {
-  if (!fontsizes::KeyAccepted(Key, true) || FFontName.empty()) {
-    Key = 0;
-    win::MessageBeep(0);
-    return;
-  }
+  if (!fontsizes::FilterKey(Key, true, !FFontName.empty())) return;
   inherited::KeyPress(Key);
-  if (Key == '\r' || Key == '\x1b') {
-    if (TCustomForm* form = vcl::GetParentForm(this))
-      form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
-    if (Key == '\r') Key = 0;
-  }
+  fontsizes::ForwardDialogKey(this, Key);
 }
 
 void TZYLFontSizeListBox::CMExit(TMessage& Message) {

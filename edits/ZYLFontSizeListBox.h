@@ -5,11 +5,9 @@
 #pragma once
 
 #include "edits/ZYLCustomImageListBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
 
 namespace zyl {
-
-class TZYLFontComboBox;
-class TZYLFontListBox;
 
 class TZYLFontSizeListBox : public TZYLCustomDerivedImageListBox {
   ZYL_CLASS(TZYLFontSizeListBox, TZYLCustomDerivedImageListBox)
@@ -24,11 +22,11 @@ class TZYLFontSizeListBox : public TZYLCustomDerivedImageListBox {
   void SetSelected(int Value);
   std::string FontName() const { return FFontName; }
   void SetFontName(const std::string& Value);
-  TZYLFontComboBox* FontCombo() const;
-  TZYLFontListBox* FontList() const;
+  TZYLFontComboBox* FontCombo() const { return FLink.Combo(); }
+  TZYLFontListBox* FontList() const { return FLink.List(); }
   void SetFontCombo(TZYLFontComboBox* Value);
   void SetFontList(TZYLFontListBox* Value);
-  void SetFontControl(vcl::TWinControl* Value);
+  void SetFontControl(vcl::TWinControl* Value) { FLink.Set(Value); }
   bool UseNearestSize() const { return FUseNearestSize; }
   void SetUseNearestSize(bool Value) { FUseNearestSize = Value; }
   int32_t DefaultSize() const { return FDefaultSize; }
@@ -48,7 +46,7 @@ class TZYLFontSizeListBox : public TZYLCustomDerivedImageListBox {
 
  private:
   std::string FFontName;
-  vcl::TWinControl* FFontControl = nullptr;
+  fontsizes::TFontLink FLink{this, vcl::TNotifyEvent(this, &TZYLFontSizeListBox::GetFontChange)};
   bool FUseNearestSize = false;
   int32_t FDefaultSize = 10;
 };
