@@ -51,6 +51,7 @@
 #include "edits/ZYLBrowseEdit.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLColorListBox.h"
 #include "edits/ZYLComboBox.h"
 #include "edits/ZYLDriveComboBox.h"
 #include "edits/ZYLEdit.h"
@@ -60,7 +61,10 @@
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLFontSizeListBox.h"
+#include "edits/ZYLImageComboBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLMaskEdit.h"
@@ -184,8 +188,14 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLComboBox", &zyl::ZYLComboBoxInit, &zyl::ZYLComboBoxDone},
     {"ZYLCustomColorComboBox", nullptr, nullptr},
     {"ZYLColorComboBox", &zyl::ZYLColorComboBoxInit, &zyl::ZYLColorComboBoxDone},
+    {"ZYLCustomColorListBox", nullptr, nullptr},
+    {"ZYLColorListBox", &zyl::ZYLColorListBoxInit, &zyl::ZYLColorListBoxDone},
     {"ZYLFontComboBox", &zyl::ZYLFontComboBoxInit, &zyl::ZYLFontComboBoxDone},
+    {"ZYLFontListBox", &zyl::ZYLFontListBoxInit, &zyl::ZYLFontListBoxDone},
     {"ZYLFontSizeComboBox", &zyl::ZYLFontSizeComboBoxInit, &zyl::ZYLFontSizeComboBoxDone},
+    {"ZYLFontSizeListBox", &zyl::ZYLFontSizeListBoxInit, &zyl::ZYLFontSizeListBoxDone},
+    {"ZYLCustomImageComboBox", nullptr, nullptr},
+    {"ZYLImageComboBox", &zyl::ZYLImageComboBoxInit, &zyl::ZYLImageComboBoxDone},
     {"ZYLDriveComboBox", &zyl::ZYLDriveComboBoxInit, &zyl::ZYLDriveComboBoxDone},
     {"ZYLPrinterComboBox", &zyl::ZYLPrinterComboBoxInit, &zyl::ZYLPrinterComboBoxDone},
     {"ZYLListBox", &zyl::ZYLListBoxInit, &zyl::ZYLListBoxDone},

@@ -73,6 +73,18 @@ std::string ItemName(const std::string& Item, bool CustomMode) {
   return CustomMode && eq != std::string::npos ? Item.substr(0, eq) : Item;
 }
 
+int IndexFor(TStrings* Items, bool CustomMode, TZYLColorCBOptions Options, TColor Value) {
+  if (CustomMode) {
+    for (int i = 0; i < Items->Count(); ++i)
+      if (ItemColor(Items->Get(i), true) == Value) return i;
+    return -1;
+  }
+  const std::string name = ColorToString(Value);
+  const int index = Items->IndexOf(name);
+  if (index >= 0 || !Options.contains(coAllowAnyColor) || IsNoColor(Value)) return index;
+  return Items->Add(name);
+}
+
 void DrawnColorAndName(const std::string& Item, TColor& Color, std::string& Name) {
   Color = -1;
   Name.clear();
@@ -117,6 +129,38 @@ void ReadDialogColors(TStrings* Dest, TStrings* Source) {
     int32_t number = 0;
     if (TryStrToInt("$" + value, number)) Dest->Add(DialogKey(*tag) + "=" + value);
   }
+}
+
+void AssignCustomColors(TStringList* Custom, TStrings* Value, bool CustomMode,
+                        const std::function<void()>& Rebuild) {
+  if (CustomMode) {
+    Custom->Assign(Value);
+    return;
+  }
+  const TNotifyEvent onChange = Custom->OnChange();
+  Custom->SetOnChange(TNotifyEvent());
+  const TFinally attach([&] {
+    Rebuild();
+    Custom->SetOnChange(onChange);
+  });
+  ReadDialogColors(Custom, Value);
+}
+
+bool RunDialog(TComponent* Owner, TStrings* Strings, TColor Selected,
+               const TDialogSettings& Settings, const std::function<void(TColor)>& Chosen) {
+  const std::unique_ptr<TColorDialog> dialog = std::make_unique<TColorDialog>(Owner);
+  dialog->SetCustomColors(Strings);
+  dialog->SetOptions(Settings.Options);
+  dialog->SetColor(Selected == -1 ? clBlack : Selected);
+  dialog->SetHelpContext(Settings.HelpContext);
+  if (Settings.Before && *Settings.Before) (*Settings.Before)(Owner, dialog.get());
+  const bool ok = dialog->Execute();
+  if (ok) {
+    Strings->Assign(dialog->CustomColors());
+    Chosen(dialog->Color());
+  }
+  if (Settings.After && *Settings.After) (*Settings.After)(Owner, dialog.get());
+  return ok;
 }
 
 }  // namespace colorlist
@@ -185,16 +229,8 @@ void TZYLCustomColorComboBox::SetCustomMode(bool Value) {
 }
 
 void TZYLCustomColorComboBox::SetCustomColors(TStrings* Value) {
-  if (FCustomMode) {
-    FCustomColors->Assign(Value);
-    return;
-  }
-  FCustomColors->SetOnChange(TNotifyEvent());
-  const TFinally attach([this] {
-    CreateColorList();
-    FCustomColors->SetOnChange(TNotifyEvent(this, &TZYLCustomColorComboBox::GetChange));
-  });
-  colorlist::ReadDialogColors(FCustomColors.get(), Value);
+  colorlist::AssignCustomColors(FCustomColors.get(), Value, FCustomMode,
+                                [this] { CreateColorList(); });
 }
 
 void TZYLCustomColorComboBox::SetOptions(TZYLColorCBOptions Value) {
@@ -230,20 +266,14 @@ std::string TZYLCustomColorComboBox::GetColorName(int Index) const {
 
 void TZYLCustomColorComboBox::SetSelectedColor(TColor Value) {
   if (FCustomMode) {
-    if (SelectedColor() == Value) return;
-    for (int i = 0; i < Items()->Count(); ++i)
-      if (GetColor(i) == Value) {
-        SetItemIndex(i);
-        return;
-      }
+    // A colour no line has keeps the choice.
+    const int index =
+        SelectedColor() == Value ? -1 : colorlist::IndexFor(Items(), true, FOptions, Value);
+    if (index >= 0) SetItemIndex(index);
     return;
   }
-  const std::string name = ColorToString(Value);
-  if (name == Text()) return;
-  int index = Items()->IndexOf(name);
-  if (index < 0 && FOptions.contains(coAllowAnyColor) && !colorlist::IsNoColor(Value))
-    index = Items()->Add(name);
-  SetItemIndex(index);
+  if (ColorToString(Value) == Text()) return;
+  SetItemIndex(colorlist::IndexFor(Items(), false, FOptions, Value));
   Change();
 }
 
@@ -251,20 +281,10 @@ bool TZYLCustomColorComboBox::Execute() { return ExecuteEnh(FCustomColors.get())
 
 bool TZYLCustomColorComboBox::ExecuteEnh(TStrings* Strings) {
   if (FCustomMode) return false;
-  const std::unique_ptr<TColorDialog> dialog = std::make_unique<TColorDialog>(this);
-  dialog->SetCustomColors(Strings);
-  dialog->SetOptions(FDlgOptions);
-  const TColor selected = SelectedColor();
-  dialog->SetColor(selected == -1 ? clBlack : selected);
-  dialog->SetHelpContext(FDlgHelpContext);
-  if (OnBeforeDialogShow) OnBeforeDialogShow(this, dialog.get());
-  const bool ok = dialog->Execute();
-  if (ok) {
-    Strings->Assign(dialog->CustomColors());
-    SetSelectedColor(dialog->Color());
-  }
-  if (OnAfterDialogShow) OnAfterDialogShow(this, dialog.get());
-  return ok;
+  return colorlist::RunDialog(
+      this, Strings, SelectedColor(),
+      {FDlgOptions, FDlgHelpContext, &OnBeforeDialogShow, &OnAfterDialogShow},
+      [this](TColor Color) { SetSelectedColor(Color); });
 }
 
 void TZYLCustomColorComboBox::LoadCustomColors(TObject* IniObject, const std::string& Section) {

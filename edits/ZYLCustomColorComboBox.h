@@ -5,6 +5,7 @@
 // is shared with the colour list box.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "edits/ZYLCustomComboBox.h"
@@ -38,12 +39,33 @@ std::string ItemName(const std::string& Item, bool CustomMode);
 // The colour and the drawn name of an item: a name=value item shows its name, a colour name its
 // name without the "cl", a "$" item itself. An unreadable colour gives -1.
 void DrawnColorAndName(const std::string& Item, vcl::TColor& Color, std::string& Name);
+// The item to choose for Value: in custom mode the first line of that colour, otherwise the
+// item of the colour's name, added to Items when it is not listed and Options allow any colour
+// (never for clNone and clDefault); -1 for none.
+int IndexFor(vcl::TStrings* Items, bool CustomMode, TZYLColorCBOptions Options, vcl::TColor Value);
 // Draws the swatch of Color in Rect by Style and answers where the name starts (x).
 int DrawSwatch(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLColorCBStyle Style,
                vcl::TColor Color);
 // Copies the colour dialog's custom colours (the 16 keys "ColorA" .. "ColorP") from Source into
 // Dest: each value cut to six characters and kept when it reads as a hexadecimal number.
 void ReadDialogColors(vcl::TStrings* Dest, vcl::TStrings* Source);
+// A control's CustomColors set from Value: custom-mode lines are copied whole (Custom's OnChange
+// rebuilds); otherwise the dialog's colours are read with OnChange held back, and Rebuild runs
+// once afterwards, also when reading failed.
+void AssignCustomColors(vcl::TStringList* Custom, vcl::TStrings* Value, bool CustomMode,
+                        const std::function<void()>& Rebuild);
+// The settings of the colour dialog a control opens.
+struct TDialogSettings {
+  vcl::TColorDialogOptions Options;
+  int32_t HelpContext = 0;
+  TZYLOnColorDialogEvent* Before = nullptr;
+  TZYLOnColorDialogEvent* After = nullptr;
+};
+// Runs the colour dialog (owned by Owner) on the custom colours of Strings starting at Selected
+// (-1: none); on OK copies the dialog's custom colours back into Strings and hands its colour to
+// Chosen, before the After event. Answers whether OK was pressed.
+bool RunDialog(vcl::TComponent* Owner, vcl::TStrings* Strings, vcl::TColor Selected,
+               const TDialogSettings& Settings, const std::function<void(vcl::TColor)>& Chosen);
 }  // namespace colorlist
 
 class TZYLCustomColorComboBox : public TZYLCustomComboBox {

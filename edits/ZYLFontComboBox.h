@@ -22,7 +22,10 @@ using TZYLFontCBOptions = vcl::TSet<TZYLFontCBOption>;
 // Where the combo box shows its example: right of the box, or right of the dropped list.
 ZYL_ENUM(TZYLFontComboExampleAlign, eaComboBox, eaDropDownList)
 
-class TZYLFontSizeComboBox;
+namespace fontsizes {
+// Points the font-change hook of a font combo or list box at Event (an empty one clears it).
+void Hook(vcl::TWinControl* FontControl, const vcl::TNotifyEvent& Event);
+}  // namespace fontsizes
 
 // The font lists' shared pieces.
 namespace fontlist {
@@ -83,7 +86,7 @@ class TZYLFontComboBox : public TZYLCustomComboBox {
 
   // Fired by Change: the linked size control follows the choice.
   vcl::TNotifyEvent FOnFontChange;
-  friend class TZYLFontSizeComboBox;
+  friend void fontsizes::Hook(vcl::TWinControl*, const vcl::TNotifyEvent&);
 
  private:
   std::unique_ptr<vcl::TBitmap> FBitmap;

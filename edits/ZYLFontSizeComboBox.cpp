@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
@@ -86,7 +87,99 @@ int Nearest(const std::string& Face, win::HDC DC, int Wanted) {
   return n.Nearest;
 }
 
-bool InRange(int Value) { return Value >= 1 && Value <= kMaxSize; }
+void Fill(TStrings* Items, const std::string& Face) {
+  Items->BeginUpdate();
+  const TFinally end([Items] { Items->EndUpdate(); });
+  Items->Clear();
+  if (Face.empty()) return;
+  {
+    const win::TWindowDC screen(nullptr);
+    Build(Items, Face, screen);
+  }
+  if (Items->Count() > 0) return;
+  try {
+    Build(Items, Face, Printer()->Handle());
+  } catch (const EPrinter&) {
+    // Without a printer to ask the font has no sizes.
+  }
+}
+
+int Check(int Value, const std::string& Face, int Default, bool UseNearest) {
+  if (Value < 1 || Value > kMaxSize || Face.empty()) Value = Default;
+  if (!UseNearest || Face.empty()) return Value;
+  int nearest = 0;
+  {
+    const win::TWindowDC screen(nullptr);
+    nearest = Nearest(Face, screen, Value);
+  }
+  if (nearest == 0) {
+    try {
+      nearest = Nearest(Face, Printer()->Handle(), Value);
+    } catch (const EPrinter&) {
+      nearest = 0;
+    }
+  }
+  // A font that offers no size keeps the checked value.
+  return nearest != 0 ? nearest : Value;
+}
+
+bool KeyAccepted(char Key, bool Editor) {
+  const auto k = static_cast<unsigned char>(Key);
+  if (!Editor) return k < 32 && Key != '\b';
+  return Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
+}
+
+void Hook(TWinControl* FontControl, const TNotifyEvent& Event) {
+  if (auto* combo = dynamic_cast<TZYLFontComboBox*>(FontControl)) combo->FOnFontChange = Event;
+  if (auto* list = dynamic_cast<TZYLFontListBox*>(FontControl)) list->FOnFontChange = Event;
+}
+
+bool FilterKey(char& Key, bool Editor, bool HasFont) {
+  if (KeyAccepted(Key, Editor) && HasFont) return true;
+  Key = 0;
+  win::MessageBeep(0);
+  return false;
+}
+
+void ForwardDialogKey(TControl* Control, char& Key) {
+  if (Key != '\r' && Key != '\x1b') return;
+  if (TCustomForm* form = vcl::GetParentForm(Control))
+    form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
+  if (Key == '\r') Key = 0;
+}
+
+TZYLFontComboBox* TFontLink::Combo() const { return dynamic_cast<TZYLFontComboBox*>(FControl); }
+
+TZYLFontListBox* TFontLink::List() const { return dynamic_cast<TZYLFontListBox*>(FControl); }
+
+void TFontLink::Set(TWinControl* Value) {
+  if (FControl == Value) return;
+  if (FControl) {
+    Hook(FControl, TNotifyEvent());
+    FControl->RemoveFreeNotification(FClient);
+  }
+  FControl = Value;
+  if (!Value) return;
+  Hook(Value, FOnFontChange);
+  Value->FreeNotification(FClient);
+}
+
+void TFontLink::Removed(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+}
+
+std::string TFontLink::SelectedFont() const {
+  if (TZYLFontComboBox* combo = Combo()) return combo->SelectedFont();
+  if (TZYLFontListBox* list = List()) return list->SelectedFont();
+  return {};
+}
+
+int IndexOfSize(TStrings* Items, int Size) {
+  const std::string text = IntToStr(Size);
+  for (int i = 0; i < Items->Count(); ++i)
+    if (SameText(Items->Get(i), text)) return i;
+  return -1;
+}
 
 }  // namespace fontsizes
 
@@ -106,6 +199,7 @@ ZYL_CLASS_IMPL(TZYLFontSizeComboBox) {
       .Default(true)
       .Publish({"Enabled", "Flat", "FocusControl", "Font"})
       .Prop("FontCombo", &C::FontCombo, &C::SetFontCombo)
+      .Prop("FontList", &C::FontList, &C::SetFontList)
       .Prop("FontName", &C::FontName, &C::SetFontName)
       .Publish({"ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
                 "ShowHint", "TabOrder", "TabStop"})
@@ -125,7 +219,7 @@ TZYLFontSizeComboBox::TZYLFontSizeComboBox(TComponent* AOwner) : inherited(AOwne
   SetItemHeight(16);
 }
 
-TZYLFontSizeComboBox::~TZYLFontSizeComboBox() { SetFontCombo(nullptr); }
+TZYLFontSizeComboBox::~TZYLFontSizeComboBox() = default;
 
 void TZYLFontSizeComboBox::Loaded() {
   inherited::Loaded();
@@ -133,50 +227,12 @@ void TZYLFontSizeComboBox::Loaded() {
 }
 
 void TZYLFontSizeComboBox::CreateFontSizeList() {
-  if (ComponentState().contains(csDesigning)) return;
-  Items()->BeginUpdate();
-  const TFinally end([this] { Items()->EndUpdate(); });
-  Items()->Clear();
-  if (FFontName.empty()) return;
-  {
-    const win::TWindowDC screen(nullptr);
-    fontsizes::Build(Items(), FFontName, screen);
-  }
-  if (Items()->Count() > 0) return;
-  try {
-    fontsizes::Build(Items(), FFontName, Printer()->Handle());
-  } catch (const EPrinter&) {
-    // Without a printer to ask the font has no sizes.
-  }
+  if (!ComponentState().contains(csDesigning)) fontsizes::Fill(Items(), FFontName);
 }
 
 int TZYLFontSizeComboBox::Selected() {
   const std::string text = Text();
   return text.empty() ? -1 : StrToIntDef(text, -1);
-}
-
-int TZYLFontSizeComboBox::CheckValue(int Value) {
-  if (!fontsizes::InRange(Value) || FFontName.empty()) Value = FDefaultSize;
-  if (FUseNearestSize) GetNearestValue(Value);
-  return Value;
-}
-
-void TZYLFontSizeComboBox::GetNearestValue(int& Value) {
-  if (FFontName.empty() || ComponentState().contains(csDesigning)) return;
-  int nearest = 0;
-  {
-    const win::TWindowDC screen(nullptr);
-    nearest = fontsizes::Nearest(FFontName, screen, Value);
-  }
-  if (nearest == 0) {
-    try {
-      nearest = fontsizes::Nearest(FFontName, Printer()->Handle(), Value);
-    } catch (const EPrinter&) {
-      nearest = 0;
-    }
-  }
-  // A font that offers no size keeps the checked value.
-  if (nearest != 0) Value = nearest;
 }
 
 void TZYLFontSizeComboBox::SetSelected(int Value) {
@@ -185,10 +241,10 @@ void TZYLFontSizeComboBox::SetSelected(int Value) {
     SetText("");
     return;
   }
-  const std::string text = IntToStr(CheckValue(Value));
-  int found = -1;
-  for (int i = 0; i < Items()->Count() && found < 0; ++i)
-    if (SameText(Items()->Get(i), text)) found = i;
+  const bool designing = ComponentState().contains(csDesigning);
+  const int size = fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing);
+  const std::string text = IntToStr(size);
+  const int found = fontsizes::IndexOfSize(Items(), size);
   SetItemIndex(found);
   // The item may have been chosen already while the text was edited.
   if (Text() != text) SetText(text);
@@ -203,26 +259,17 @@ void TZYLFontSizeComboBox::SetFontName(const std::string& Value) {
   if (!ComponentState().contains(csLoading)) SetSelected(size);
 }
 
-void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) {
-  if (FFontCombo == Value) return;
-  if (FFontCombo) {
-    FFontCombo->FOnFontChange = TNotifyEvent();
-    FFontCombo->RemoveFreeNotification(this);
-  }
-  FFontCombo = Value;
-  if (Value) {
-    Value->FOnFontChange = TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange);
-    Value->FreeNotification(this);
-  }
-}
+void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
+
+void TZYLFontSizeComboBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
 
 void TZYLFontSizeComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent == FFontCombo) FFontCombo = nullptr;
+  FLink.Removed(AComponent, Operation);
   inherited::Notification(AComponent, Operation);
 }
 
 void TZYLFontSizeComboBox::GetChange(TObject*) {
-  if (FFontCombo) SetFontName(FFontCombo->SelectedFont());
+  if (FLink.Control()) SetFontName(FLink.SelectedFont());
 }
 
 void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
@@ -232,21 +279,9 @@ void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
 }
 
 void TZYLFontSizeComboBox::KeyPress(char& Key) {
-  const auto k = static_cast<unsigned char>(Key);
-  bool accepted = Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
-  // Without the editor only control keys other than Backspace pass.
-  if (!FEditorEnabled && (k >= 32 || Key == '\b')) accepted = false;
-  if (!accepted || FFontName.empty()) {
-    Key = 0;
-    win::MessageBeep(0);
-    return;
-  }
+  if (!fontsizes::FilterKey(Key, FEditorEnabled, !FFontName.empty())) return;
   inherited::KeyPress(Key);
-  if (Key == '\r' || Key == '\x1b') {
-    if (TCustomForm* form = vcl::GetParentForm(this))
-      form->Perform(CM_DIALOGKEY, static_cast<uint8_t>(Key), 0);
-    if (Key == '\r') Key = 0;
-  }
+  fontsizes::ForwardDialogKey(this, Key);
 }
 
 void TZYLFontSizeComboBox::CMExit(TMessage& Message) {

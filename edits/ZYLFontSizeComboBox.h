@@ -9,6 +9,7 @@
 namespace zyl {
 
 class TZYLFontComboBox;
+class TZYLFontListBox;
 
 // The font size lists' shared pieces.
 namespace fontsizes {
@@ -20,6 +21,47 @@ void Build(vcl::TStrings* Items, const std::string& Face, win::HDC DC);
 // The offered size of Face on the DC closest to Wanted (the first enumerated of two equally
 // close); Wanted itself for a scalable font; 0 when the font offers none.
 int Nearest(const std::string& Face, win::HDC DC, int Wanted);
+// Items become the sizes of Face on the screen, else on the printer (a printer that cannot be
+// asked gives none); nothing for an empty Face.
+void Fill(vcl::TStrings* Items, const std::string& Face);
+// Value checked for Face: outside 1 .. 999 (or without a face) the default; with UseNearest the
+// nearest size offered on the screen, else on the printer (kept when the font offers none).
+int Check(int Value, const std::string& Face, int Default, bool UseNearest);
+// Whether a typed key goes through: digits, signs and control keys (with the editor off only
+// control keys other than Backspace).
+bool KeyAccepted(char Key, bool Editor);
+// Refuses with a beep (the key becomes 0) what KeyAccepted refuses, and every key while no font
+// is named; answers whether the key goes on to the control's own handling.
+bool FilterKey(char& Key, bool Editor, bool HasFont);
+// After the key's own handling Enter and Escape go to the parent form as dialog keys; Enter is
+// used up.
+void ForwardDialogKey(vcl::TControl* Control, char& Key);
+
+// A size control's link to a font combo or list box: the font control's hook calls OnFontChange
+// while linked, and the link ends when the font control leaves.
+class TFontLink {
+ public:
+  TFontLink(vcl::TComponent* Client, const vcl::TNotifyEvent& OnFontChange)
+      : FClient(Client), FOnFontChange(OnFontChange) {}
+  ~TFontLink() { Set(nullptr); }
+  TFontLink(const TFontLink&) = delete;
+  TFontLink& operator=(const TFontLink&) = delete;
+  vcl::TWinControl* Control() const { return FControl; }
+  TZYLFontComboBox* Combo() const;
+  TZYLFontListBox* List() const;
+  void Set(vcl::TWinControl* Value);
+  // For the client's Notification.
+  void Removed(vcl::TComponent* AComponent, vcl::TOperation Operation);
+  // The face chosen in the linked control ("" without one or without a link).
+  std::string SelectedFont() const;
+
+ private:
+  vcl::TComponent* FClient;
+  vcl::TNotifyEvent FOnFontChange;
+  vcl::TWinControl* FControl = nullptr;
+};
+// The index of the item showing Size, -1 when none does.
+int IndexOfSize(vcl::TStrings* Items, int Size);
 }  // namespace fontsizes
 
 class TZYLFontSizeComboBox : public TZYLCustomComboBox {
@@ -36,9 +78,13 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
   std::string FontName() const { return FFontName; }
   // A new font lists its sizes and keeps the chosen size.
   void SetFontName(const std::string& Value);
-  TZYLFontComboBox* FontCombo() const { return FFontCombo; }
-  // Follows the font combo's choice (none: follows nothing).
+  // The linked font control when it is a font combo box / a font list box.
+  TZYLFontComboBox* FontCombo() const { return FLink.Combo(); }
+  TZYLFontListBox* FontList() const { return FLink.List(); }
   void SetFontCombo(TZYLFontComboBox* Value);
+  void SetFontList(TZYLFontListBox* Value);
+  // Follows the choice of a font combo or list box (none: follows nothing).
+  void SetFontControl(vcl::TWinControl* Value) { FLink.Set(Value); }
   bool EditorEnabled() const { return FEditorEnabled; }
   // Typing allowed (a drop-down) or not (a drop-down list).
   void SetEditorEnabled(bool Value);
@@ -52,8 +98,6 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
  protected:
-  int CheckValue(int Value);
-  void GetNearestValue(int& Value);
   void GetChange(vcl::TObject* Sender);
   void KeyPress(char& Key) override;
   void CMExit(vcl::TMessage& Message);
@@ -62,7 +106,7 @@ class TZYLFontSizeComboBox : public TZYLCustomComboBox {
 
  private:
   std::string FFontName;
-  TZYLFontComboBox* FFontCombo = nullptr;
+  fontsizes::TFontLink FLink{this, vcl::TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange)};
   bool FEditorEnabled = true;
   bool FUseNearestSize = false;
   int32_t FDefaultSize = 10;

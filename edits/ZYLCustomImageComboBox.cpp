@@ -1,0 +1,269 @@
+#include "edits/ZYLCustomImageComboBox.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBaseController.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLProcs.h"
+#include "foundation/ZYLStrings.h"
+#include "platform/base/Finally.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/text/Text.h"
+
+namespace zyl {
+
+using namespace vcl;
+
+ZYL_MESSAGE_MAP(TZYLCustomImageComboBox) {
+  m.On(win::WM_NCHITTEST, &TZYLCustomImageComboBox::WMNCHitTest);
+}
+
+// Described here, published by TZYLImageComboBox.
+ZYL_CLASS_IMPL(TZYLCustomImageComboBox) {
+  using C = TZYLCustomImageComboBox;
+  b.Declare("Options", &C::Options, &C::SetOptions)
+      .Default(TZYLImageBoxOptions{lboImageListOrder, lboCheckImageNr})
+      .Declare("Delimiter", &C::Delimiter, &C::SetDelimiter)
+      .Default('|')
+      .Declare("Font3D", &C::Font3D, &C::SetFont3D)
+      .Declare("ImageList", &C::ImageList, &C::SetImageList)
+      .Stored(&C::HasControl)
+      .Declare("ListIndex", &C::ListIndex, &C::SetIndex)
+      .Default(0)
+      .Declare("Layout", &C::Layout, &C::SetLayout)
+      .Declare("DefaultItem", &C::DefaultItem, &C::SetDefaultItem)
+      .Default(-1)
+      .Declare("ImagesOnly", &C::ImagesOnly, &C::SetImagesOnly)
+      .Default(false)
+      .Declare("MultiLine", &C::MultiLine, &C::SetMultiline)
+      .Default(false);
+}
+
+TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner) : inherited(AOwner) {
+  FChangeLink = new TZYLChangeLink();
+  FChangeLink->SetSender(this);
+  FChangeLink->OnChange = TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange);
+  FFont3D = new TZYL3DCaption();
+  FFont3D->SetOnChange(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  FLayout = new TZYLGlyphTextLayout();
+  FLayout->SetOnChange(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  SetStyle(csOwnerDrawFixed);
+}
+
+TZYLCustomImageComboBox::~TZYLCustomImageComboBox() {
+  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
+  FFont3D->SetOnChange(nullptr);
+  FLayout->SetOnChange(nullptr);
+  delete FFont3D;
+  delete FLayout;
+  delete FChangeLink;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Properties
+
+void TZYLCustomImageComboBox::SetImageList(TZYLCustomImageList* Value) {
+  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(nullptr);
+}
+
+void TZYLCustomImageComboBox::SetIndex(int Value) {
+  if (Value < 0 || Value == FListIndex) return;
+  FListIndex = Value;
+  if (FImageList) GetIMLChange(nullptr);
+}
+
+void TZYLCustomImageComboBox::SetDelimiter(char Value) {
+  FDelimiter = Value;
+  Invalidate();
+}
+
+void TZYLCustomImageComboBox::SetDefaultItem(int Value) {
+  FDefaultItem = Value;
+  Invalidate();
+}
+
+void TZYLCustomImageComboBox::SetOptions(TZYLImageBoxOptions Value) {
+  FOptions = Value;
+  SetStyle(Value.contains(lboCalcHeight) ? csOwnerDrawVariable : csOwnerDrawFixed);
+  if (!ComponentState().contains(csLoading)) RecreateWnd();
+}
+
+void TZYLCustomImageComboBox::SetFont3D(TZYL3DCaption* Value) { FFont3D->Assign(Value); }
+
+void TZYLCustomImageComboBox::SetLayout(TZYLGlyphTextLayout* Value) { FLayout->Assign(Value); }
+
+void TZYLCustomImageComboBox::SetMultiline(bool Value) {
+  FMultiLine = Value;
+  if (!ComponentState().contains(csDesigning)) Invalidate();
+}
+
+void TZYLCustomImageComboBox::SetImagesOnly(bool Value) {
+  FImagesOnly = Value;
+  if (Value)
+    UpdateEmptyList();
+  else
+    Items()->Clear();
+}
+
+void TZYLCustomImageComboBox::GetIMLChange(TObject* Sender) {
+  if (Sender == FFont3D || Sender == FLayout) {
+    Invalidate();
+    return;
+  }
+  if (FOptions.contains(lboCalcHeight))
+    RecreateWnd();
+  else
+    Invalidate();
+  if (FImagesOnly) UpdateEmptyList();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Images
+
+int TZYLCustomImageComboBox::ImageCount() const {
+  if (!FImageList || FImageList->Count() == 0) return 0;
+  return ZYLIsSingleItemImageList(FImageList) ? FImageList->Count()
+                                              : FImageList->ItemCount(FListIndex);
+}
+
+bool TZYLCustomImageComboBox::ValidImage(int Image) const {
+  return Image >= 0 && Image < ImageCount();
+}
+
+int TZYLCustomImageComboBox::ImageSize(int Image, bool Height) const {
+  if (!ValidImage(Image)) return 0;
+  return FImageList->Dimensions(ZYLIsSingleItemImageList(FImageList) ? Image : FListIndex, Height);
+}
+
+void TZYLCustomImageComboBox::UpdateEmptyList() {
+  if (ComponentState().contains(csLoading) || !FImagesOnly) return;
+  Items()->BeginUpdate();
+  const TFinally end([this] { Items()->EndUpdate(); });
+  Items()->Clear();
+  for (int i = ImageCount(); i > 0; --i) Items()->Add(" ");
+}
+
+int TZYLCustomImageComboBox::GetImageIndex(int Index) {
+  if (ImageCount() == 0 || Index < 0 || Index >= Items()->Count()) return -1;
+  if (FOptions.contains(lboImageListOrder)) return ValidImage(Index) ? Index : -1;
+  const std::string item = Items()->Get(Index);
+  if (item.find(FDelimiter) == std::string::npos) return FDefaultItem;
+  return StrToIntDef(ZYLGetSecondString(item, FDelimiter), -1);
+}
+
+void TZYLCustomImageComboBox::SetImageIndex(int Index, int ImageIndex) {
+  if (Index < 0 || Index >= Items()->Count()) return;
+  Items()->SetStrings(Index, ZYLGetFirstString(Items()->Get(Index), FDelimiter) + FDelimiter +
+                                 IntToStr(ImageIndex));
+  if (HandleAllocated()) Invalidate();
+}
+
+std::string TZYLCustomImageComboBox::GetStringValue(int Index) {
+  if (Index < 0 || Index >= Items()->Count()) return {};
+  return ZYLGetFirstString(Items()->Get(Index), FDelimiter);
+}
+
+std::string TZYLCustomImageComboBox::GetItemString(int Index) {
+  if (FImagesOnly) return {};
+  return FOptions.contains(lboCheckImageNr)
+             ? GetStringValue(Index)
+             : (Index >= 0 && Index < Items()->Count() ? Items()->Get(Index) : std::string());
+}
+
+bool TZYLCustomImageComboBox::HasControl() const {
+  return FImageList && !ZYLIsGlobalIdent(FImageList);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Streaming
+
+void TZYLCustomImageComboBox::Loaded() {
+  inherited::Loaded();
+  if (FImagesOnly) UpdateEmptyList();
+}
+
+void TZYLCustomImageComboBox::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+}
+
+void TZYLCustomImageComboBox::DefineProperties(TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "Internal", [this](TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
+      [this](TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
+      FImageList && ZYLIsGlobalIdent(FImageList));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing and measuring
+
+// While designing the box answers as at run time.
+void TZYLCustomImageComboBox::WMNCHitTest(TMessage& Message) {
+  if (ComponentState().contains(csDesigning))
+    DefaultHandler(&Message);
+  else
+    ZYL_INHERITED(Message);
+}
+
+// The item's colours are set (the highlight for the chosen one): the whole item is filled
+// before the image and the text are drawn.
+void TZYLCustomImageComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState) {
+  Canvas()->FillRect(Rect);
+  Rect.Left += 1;
+  Rect.Bottom -= 1;
+  const int shown = ControlState().contains(csPaintCopy) ? GetFieldValue() : Index;
+  const std::string text = GetItemString(shown);
+  const int image = GetImageIndex(shown);
+  const TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
+  const auto flags = static_cast<int32_t>(DrawTextBiDiModeFlags(win::DT_NOPREFIX));
+  const bool transparent = FOptions.contains(lboTransparentImages);
+  TCanvas* c = Canvas();
+  const auto draw = [&](TCanvas* Source, TRect Glyph, TColor Clear) {
+    ZYLDrawTextAndGlyphExt(c, text, FFont3D, Rect, Source, Glyph, nullptr, Clear, FLayout,
+                           FMultiLine, false, transparent, styles, flags);
+  };
+  if (!ValidImage(image)) {
+    draw(nullptr, TRect{0, 0, 0, 0}, clNone);
+  } else if (ZYLIsSingleItemImageList(FImageList)) {
+    draw(FImageList->BmpCanvas(image), FImageList->ItemRect(image, 0),
+         FImageList->TransparentColor(image, 0));
+  } else if (FImageList->InheritsFrom(TZYLImageList::StaticClass())) {
+    draw(FImageList->BmpCanvas(FListIndex), FImageList->ItemRect(FListIndex, image),
+         FImageList->TransparentColor(FListIndex, image));
+  } else {
+    // Other lists hand out a copy of the image.
+    auto bmp = std::make_unique<TBitmap>();
+    if (FImageList->GetBitmapItem(FListIndex, image, bmp.get()))
+      ZYLDrawTextAndGlyph(c, text, FFont3D, Rect, bmp.get(), nullptr, FLayout, FMultiLine, false,
+                          transparent, styles, flags);
+  }
+}
+
+void TZYLCustomImageComboBox::MeasureItem(int Index, int& Height) {
+  if (Index < 0 || Index == ItemIndex()) return;
+  const std::string text = GetItemString(Index);
+  // An entry is measured while the window takes it in, before Items counts it: in list order
+  // its image is known all the same.
+  const int image = FOptions.contains(lboImageListOrder) ? (ValidImage(Index) ? Index : -1)
+                                                         : GetImageIndex(Index);
+  const int spacing = FLayout->Spacing();
+  int h = ValidImage(image) ? ImageSize(image, true) + 2 : 0;
+  const int w = ValidImage(image) ? ImageSize(image, false) + spacing + 2 : 0;
+  if (FMultiLine && !text.empty()) {
+    TRect r{0, 0, std::max(0, Width() - 14 - w), 0};
+    ZYLDrawTextCalc(text, FFont3D, r, Font(), true, false, 0,
+                    win::DT_WORDBREAK | win::DT_EXPANDTABS);
+    h = std::max(h, r.Height());
+  }
+  if (h > Height) Height = h;
+}
+
+}  // namespace zyl

@@ -1,0 +1,87 @@
+// The image combo box: each entry shows an image of a library image list beside its text, laid
+// out by a glyph-text layout and drawn in 3D text; an entry is "text|number" (the image's number
+// after the delimiter) or just text when the entries take the images in list order, and with
+// ImagesOnly the entries are one blank per image. TZYLImageComboBox (ZYLImageComboBox.h)
+// publishes it.
+#pragma once
+
+#include <string>
+
+#include "edits/ZYLCustomComboBox.h"
+#include "edits/ZYLCustomImageListBox.h"
+
+namespace zyl {
+
+class TZYL3DCaption;
+
+class TZYLCustomImageComboBox : public TZYLCustomComboBox {
+  ZYL_CLASS(TZYLCustomImageComboBox, TZYLCustomComboBox)
+  ZYL_MESSAGES(TZYLCustomImageComboBox)
+  explicit TZYLCustomImageComboBox(vcl::TComponent* AOwner);
+  ~TZYLCustomImageComboBox() override;
+
+  TZYLCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TZYLCustomImageList* Value);
+  int ListIndex() const { return FListIndex; }
+  // Negative values are ignored.
+  void SetIndex(int Value);
+  char Delimiter() const { return FDelimiter; }
+  void SetDelimiter(char Value);
+  int DefaultItem() const { return FDefaultItem; }
+  void SetDefaultItem(int Value);
+  TZYLImageBoxOptions Options() const { return FOptions; }
+  // lboCalcHeight gives the entries their own heights.
+  void SetOptions(TZYLImageBoxOptions Value);
+  TZYL3DCaption* Font3D() const { return FFont3D; }
+  void SetFont3D(TZYL3DCaption* Value);
+  TZYLGlyphTextLayout* Layout() const { return FLayout; }
+  void SetLayout(TZYLGlyphTextLayout* Value);
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiline(bool Value);
+  bool ImagesOnly() const { return FImagesOnly; }
+  void SetImagesOnly(bool Value);
+
+  // The image an entry shows; -1 for none.
+  int GetImageIndex(int Index);
+  // Entry Index becomes its text, the delimiter and ImageIndex.
+  void SetImageIndex(int Index, int ImageIndex);
+  // The text part of an entry ("" beyond the entries).
+  std::string GetStringValue(int Index);
+  // The image list is stored as a component reference (a list of the global container is
+  // streamed as "Internal").
+  bool HasControl() const;
+  bool StoreItems() const { return !FImagesOnly; }
+  void UpdateEmptyList();
+  void Loaded() override;
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+ protected:
+  // The entry painted while the box paints a copy of itself; none here.
+  virtual int GetFieldValue() { return -1; }
+  // The text an entry shows.
+  virtual std::string GetItemString(int Index);
+  virtual void GetIMLChange(vcl::TObject* Sender);
+  void DefineProperties(vcl::TFiler* Filer) override;
+  void DrawItem(int Index, vcl::TRect Rect, vcl::TOwnerDrawState State) override;
+  void MeasureItem(int Index, int& Height) override;
+  void WMNCHitTest(vcl::TMessage& Message);
+
+ private:
+  // The number of images entries can show, and whether Image is one of them.
+  int ImageCount() const;
+  bool ValidImage(int Image) const;
+  int ImageSize(int Image, bool Height) const;
+
+  TZYLCustomImageList* FImageList = nullptr;
+  int FListIndex = 0;
+  TZYLChangeLink* FChangeLink = nullptr;
+  char FDelimiter = '|';
+  int FDefaultItem = -1;
+  TZYLImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
+  TZYL3DCaption* FFont3D = nullptr;
+  TZYLGlyphTextLayout* FLayout = nullptr;
+  bool FMultiLine = false;
+  bool FImagesOnly = false;
+};
+
+}  // namespace zyl

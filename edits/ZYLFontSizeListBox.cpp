@@ -1,0 +1,126 @@
+#include "edits/ZYLFontSizeListBox.h"
+
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
+#include "foundation/ZYLProcs.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace zyl {
+
+using namespace vcl;
+
+ZYL_MESSAGE_MAP(TZYLFontSizeListBox) {
+  m.On(CM_EXIT, &TZYLFontSizeListBox::CMExit)
+      .On(CM_FONTCHANGED, &TZYLFontSizeListBox::CMFontChanged)
+      .On(CM_FONTCHANGE, &TZYLFontSizeListBox::CMFontChanged);
+}
+
+ZYL_CLASS_IMPL(TZYLFontSizeListBox) {
+  using C = TZYLFontSizeListBox;
+  b.Prop("DefaultSize", &C::DefaultSize, &C::SetDefaultSize)
+      .Default(10)
+      .Prop("FontCombo", &C::FontCombo, &C::SetFontCombo)
+      .Prop("FontList", &C::FontList, &C::SetFontList)
+      .Prop("FontName", &C::FontName, &C::SetFontName)
+      .Prop("UseNearestSize", &C::UseNearestSize, &C::SetUseNearestSize)
+      .Default(false);
+}
+
+ZYL_CLASS_IMPL(TZYLLabeledFontSizeListBox) {
+  b.Publish({"LabelPosition", "LabelSpacing", "LabelSync", "EditLabel"});
+}
+
+TZYLFontSizeListBox::TZYLFontSizeListBox(TComponent* AOwner) : inherited(AOwner) {
+  controlStyle_ -= csSetCaption;
+  SetSorted(false);
+}
+
+TZYLFontSizeListBox::~TZYLFontSizeListBox() = default;
+
+TZYLLabeledFontSizeListBox::TZYLLabeledFontSizeListBox(TComponent* AOwner) : inherited(AOwner) {
+  SetHasLabel(true);
+}
+
+void TZYLFontSizeListBox::Loaded() {
+  inherited::Loaded();
+  CreateFontSizeList();
+}
+
+void TZYLFontSizeListBox::CreateFontSizeList() {
+  if (!ComponentState().contains(csDesigning)) fontsizes::Fill(Items(), FFontName);
+}
+
+int TZYLFontSizeListBox::Selected() {
+  const int index = ItemIndex();
+  return index < 0 ? -1 : StrToIntDef(Items()->Get(index), -1);
+}
+
+void TZYLFontSizeListBox::SetSelected(int Value) {
+  if (FFontName.empty()) {
+    SetItemIndex(-1);
+    return;
+  }
+  const bool designing = ComponentState().contains(csDesigning);
+  SetItemIndex(fontsizes::IndexOfSize(
+      Items(), fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing)));
+}
+
+void TZYLFontSizeListBox::SetFontName(const std::string& Value) {
+  if (FFontName == Value) return;
+  const int size = Selected();
+  FFontName = Value;
+  CreateFontSizeList();
+  if (!ComponentState().contains(csLoading)) SetSelected(size);
+}
+
+void TZYLFontSizeListBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
+
+void TZYLFontSizeListBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
+
+void TZYLFontSizeListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  FLink.Removed(AComponent, Operation);
+  inherited::Notification(AComponent, Operation);
+}
+
+void TZYLFontSizeListBox::GetFontChange(TObject*) {
+  if (FLink.Control()) SetFontName(FLink.SelectedFont());
+}
+
+void TZYLFontSizeListBox::KeyPress(char& Key) {
+  if (!fontsizes::FilterKey(Key, true, !FFontName.empty())) return;
+  inherited::KeyPress(Key);
+  fontsizes::ForwardDialogKey(this, Key);
+}
+
+void TZYLFontSizeListBox::CMExit(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FFontName.empty())
+    SetItemIndex(-1);
+  else if (ItemIndex() >= 0)
+    SetSelected(Selected());
+}
+
+void TZYLFontSizeListBox::InitHeight() {
+  SetItemHeight(ZYLGetFontHeight(Font()) + 1);
+  RecreateWnd();
+}
+
+void TZYLFontSizeListBox::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (!ComponentState().contains(csLoading)) InitHeight();
+}
+
+void ZYLFontSizeListBoxInit() {
+  RegisterClasses({TZYLFontSizeListBox::StaticClass(), TZYLLabeledFontSizeListBox::StaticClass()});
+}
+
+void ZYLFontSizeListBoxDone() {
+  UnRegisterClasses(
+      {TZYLFontSizeListBox::StaticClass(), TZYLLabeledFontSizeListBox::StaticClass()});
+}
+
+}  // namespace zyl

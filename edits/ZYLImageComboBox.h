@@ -1,0 +1,17 @@
+// The image combo box as it stands on the palette: the image combo base with its properties
+// published and no code of its own.
+#pragma once
+
+#include "edits/ZYLCustomImageComboBox.h"
+
+namespace zyl {
+
+class TZYLImageComboBox : public TZYLCustomImageComboBox {
+  ZYL_CLASS(TZYLImageComboBox, TZYLCustomImageComboBox)
+  explicit TZYLImageComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+
+void ZYLImageComboBoxInit();
+void ZYLImageComboBoxDone();
+
+}  // namespace zyl
