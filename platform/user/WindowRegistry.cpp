@@ -147,7 +147,8 @@ struct TRequest {
 
 std::mutex g_channelMutex;
 int g_channel = -1;
-DWORD g_channelThread = 0;
+// The thread that owns the channel, read without the lock on every look for messages.
+std::atomic<DWORD> g_channelThread{0};
 std::string g_channelFolder;  // the registry folder the channel is named after
 
 // The channel's address: a name in the abstract namespace made of the registry folder and the
@@ -170,6 +171,7 @@ void OpenChannel() {
   // Named after another folder (a test session of its own) or opened by another thread: anew.
   if (g_channel >= 0) ::close(g_channel);
   g_channel = -1;
+  g_channelThread = 0;
   const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) return;
   socklen_t length = 0;
@@ -226,6 +228,7 @@ bool ForeignState(HWND foreign, unsigned& state) {
 }  // namespace
 
 void TakeForeignRequests() {
+  if (g_channelThread.load(std::memory_order_relaxed) != CurrentThread()) return;
   int fd;
   {
     std::lock_guard lock(g_channelMutex);
@@ -256,8 +259,7 @@ void TakeForeignRequests() {
 }
 
 bool ChannelOwnedHere() {
-  std::lock_guard lock(g_channelMutex);
-  return g_channel >= 0 && g_channelThread == CurrentThread();
+  return g_channelThread.load(std::memory_order_relaxed) == CurrentThread();
 }
 
 bool PostForeignMessage(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -235,6 +235,25 @@ TEST_F(Display, FormsFreedBehindItsBackLeaveTheList) {
   EXPECT_EQ(display_->Count(), 1);
 }
 
+TEST_F(Display, FormsItDidNotMakeOutliveItAndAreHandedBack) {
+  display_->SetUseResForms(true);
+  ShowHost();
+  display_->AddFormExt(F(0), true);
+  display_->AddFormExt(F(1), false);
+  EXPECT_EQ(F(0)->Parent(), nullptr);  // only the window moves in
+  EXPECT_EQ(win::GetParent(F(0)->Handle()), display_->Handle());
+  const int made = display_->AddFormClass(vcl::TForm::StaticClass(), false);
+  EXPECT_EQ(display_->Forms(made)->Owner(), display_);
+  delete display_;  // the form it made goes with it, the others stay
+  EXPECT_FALSE(F(0)->Visible());
+  ASSERT_TRUE(F(0)->HandleAllocated());
+  EXPECT_EQ(win::GetParent(F(0)->Handle()), nullptr);
+  EXPECT_TRUE(win::IsWindow(F(0)->Handle()));
+  F(0)->Show();  // a form of its own again
+  wt::RunUntilIdle();
+  EXPECT_TRUE(win::IsWindowVisible(F(0)->Handle()));
+}
+
 TEST_F(Display, AHookedFormsMessagesPassThroughOnMessage) {
   display_->SetHookWindowProc(true);
   display_->SetOnMessage(TZYLFDMessageEvent(&log_, &TLog::Message));
