@@ -39,8 +39,8 @@ class ListBoxTest : public ::testing::Test {
     THost::Idle();
     return l;
   }
+  listtest::TEvents events_;  // outlives the lists
   THost host_;
-  listtest::TEvents events_;
 };
 
 // ---------------------------------------------------------------------------------------------
