@@ -678,14 +678,14 @@ void TZYLCustomListBox::CMScrollBoxScroll(vcl::TMessage& /*Message*/) {
 void TZYLCustomListBox::CMMouseEnter(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   FMouseInControl = true;
-  if (FFlat && !Focused() && !UseXP()) DrawBorder();
+  if ((FFlat && !Focused()) || FThemeHandle) DrawBorder();
 }
 
 void TZYLCustomListBox::CMMouseLeave(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   FMouseInControl = false;
   CancelHint();
-  if (FFlat && !Focused() && !UseXP()) DrawBorder();
+  if ((FFlat && !Focused()) || FThemeHandle) DrawBorder();
 }
 
 void TZYLCustomListBox::CNCommand(vcl::TWMCommand& Message) {
@@ -707,13 +707,13 @@ void TZYLCustomListBox::LBGetTopIndex(vcl::TMessage& Message) {
 void TZYLCustomListBox::WMKillFocus(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   if (FHideSelection) Invalidate();
-  if (FFlat && !FMouseInControl && !UseXP()) DrawBorder();
+  if ((FFlat && !FMouseInControl) || FThemeHandle) DrawBorder();
 }
 
 void TZYLCustomListBox::WMSetFocus(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   if (FHideSelection) Invalidate();
-  if (FFlat && !FMouseInControl && !UseXP()) DrawBorder();
+  if ((FFlat && !FMouseInControl) || FThemeHandle) DrawBorder();
 }
 
 void TZYLCustomListBox::WMNCPaint(vcl::TMessage& Message) {
@@ -770,6 +770,7 @@ void TZYLCustomListBox::CMEnabledChanged(vcl::TMessage& Message) {
   CancelHint();
   FLabelBinding.EnabledChanged();
   if (FDisabledColor != Color() && !FTransparent) Invalidate();
+  if (FFlat || FThemeHandle) DrawBorder();
 }
 
 }  // namespace zyl

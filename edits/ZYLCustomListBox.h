@@ -201,7 +201,8 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   // Lbstyle from ItemAutoHeight and MeasureItemEvent.
   void SetListBoxStyle();
-  // The border of Flat and themed boxes, painted over the window's frame.
+  // The border of Flat and themed boxes, painted over the window's frame; it follows the focus,
+  // the mouse and the enabled state.
   void DrawBorder();
   bool Loading() const;
   // Measures item Index and hands its height to the window.

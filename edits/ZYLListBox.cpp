@@ -863,8 +863,9 @@ void TZYLListBox::Loaded() {
 
 void TZYLListBox::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ComponentState().contains(vcl::csDestroying)) return;
+  // A link going is forgotten even while the box goes too: its widths are written last.
   if (Operation == vcl::opRemove && AComponent == FIniLink) FIniLink = nullptr;
+  if (ComponentState().contains(vcl::csDestroying)) return;
   if (Operation == vcl::opInsert && FIniUse == ioUseLink && !FIniLink)
     if (auto* ini = dynamic_cast<TZYLIniCtrl*>(AComponent)) SetIniLink(ini);
 }

@@ -154,17 +154,19 @@ void TScrollingWinControl::EnableAutoRange() {
 // plus the margin; children aligned to the far side or the whole client area do not count.
 void TScrollingWinControl::CalcAutoRange() {
   if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
-  int32_t right = 0, bottom = 0;
+  // Children at the integer limits give ranges brought back into range.
+  int64_t right = 0, bottom = 0;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
     if (!c->Visible() && !ComponentState().contains(csDesigning)) continue;
     if (c->Align() == alNone || c->Align() == alLeft)
-      right = std::max(right, c->Left() + c->Width() + horz_->position_ + horz_->margin_);
+      right = std::max(right, int64_t{c->Left()} + c->Width() + horz_->position_ + horz_->margin_);
     if (c->Align() == alNone || c->Align() == alTop)
-      bottom = std::max(bottom, c->Top() + c->Height() + vert_->position_ + vert_->margin_);
+      bottom =
+          std::max(bottom, int64_t{c->Top()} + c->Height() + vert_->position_ + vert_->margin_);
   }
-  horz_->range_ = right;
-  vert_->range_ = bottom;
+  horz_->range_ = ClampToInt(right);
+  vert_->range_ = ClampToInt(bottom);
   UpdateScrollBars();
 }
 

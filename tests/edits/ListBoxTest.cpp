@@ -11,6 +11,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "display/ZYLBoundLabel.h"
 #include "edits/ZYLExtListBox.h"
+#include "foundation/ZYLXPStyles.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
@@ -39,8 +40,8 @@ class ListBoxTest : public ::testing::Test {
     THost::Idle();
     return l;
   }
+  listtest::TEvents events_;  // outlives the lists
   THost host_;
-  listtest::TEvents events_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -177,6 +178,25 @@ TEST_F(ListBoxTest, AFlatBorderIsLoweredOnlyWhileFocusedOrHovered) {
   EXPECT_NE(corner(), lime);  // a lowered frame
   THost::Focus(other);
   EXPECT_EQ(corner(), lime);
+}
+
+TEST_F(ListBoxTest, AThemedListFramesItselfWithTheEditThemeByState) {
+  ZYLUseStandInThemes(true);
+  TZYLExtListBox* l = List({"a"});
+  l->RecreateWnd();  // themes came on after the window was made
+  THost::Idle();
+  auto corner = [&] { return tk::CaptureWindow(l->Handle()).Color(0, 0); };
+  const win::COLORREF normal = corner();
+  l->SetEnabled(false);
+  THost::Idle();
+  const win::COLORREF disabled = corner();
+  l->SetCtlXP(false);  // the system's border again
+  THost::Idle();
+  const win::COLORREF plain = corner();
+  ZYLUseStandInThemes(false);
+  EXPECT_EQ(normal, 0x7A7A7Au);
+  EXPECT_EQ(disabled, 0xB0B0B0u);
+  EXPECT_NE(plain, normal);
 }
 
 TEST_F(ListBoxTest, DisplayEditorIgnoresIndexesOutsideTheItems) {

@@ -66,8 +66,8 @@ class MultiColumnListBoxTest : public ::testing::Test {
     return b;
   }
   static std::string Widths(TZYLListBox* B) { return B->GetIniString(); }
+  TBoxEvents events_;  // outlives the boxes, which report writing their widths as they go
   THost host_;
-  TBoxEvents events_;
 };
 
 TEST_F(MultiColumnListBoxTest, RowsAreJoinedSplitAndChangedByColumn) {
