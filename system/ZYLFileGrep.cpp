@@ -10,6 +10,7 @@
 #include <set>
 #include <system_error>
 
+#include "edits/ZYLListBox.h"
 #include "foundation/ZYLDateTime.h"
 #include "platform/base/Finally.h"
 #include "platform/base/Restore.h"
@@ -53,6 +54,7 @@ ZYL_CLASS_IMPL(TZYLFileGrep) {
       .Default(vcl::tpNormal)
       .Prop("RecurseSubDirs", &T::RecurseSubDirs, &T::SetRecurseSubDirs)
       .Default(true)
+      .Prop("OutStringList", &T::OutStringList, &T::SetOutStringList)
       .Prop("ReturnValues", &T::ReturnValues, &T::SetReturnValues)
       .Default(TZYLReturnValues{rvDir, rvFilename})
       .Prop("ReturnDelimiter", &T::ReturnDelimiter, &T::SetReturnDelimiter)
@@ -221,6 +223,18 @@ void TZYLFileGrep::SetThreadPriority(vcl::TThreadPriority Value) {
 
 vcl::TStrings* TZYLFileGrep::FoundList() const { return FFoundList; }
 
+void TZYLFileGrep::SetOutStringList(TZYLListBox* Value) {
+  if (Value == FOutStringList) return;
+  if (FOutStringList) FOutStringList->RemoveFreeNotification(this);
+  FOutStringList = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TZYLFileGrep::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == vcl::opRemove && AComponent == FOutStringList) FOutStringList = nullptr;
+}
+
 void TZYLFileGrep::Grep() {
   if (FRunning) return;
   FRunning = true;
@@ -253,6 +267,7 @@ bool TZYLFileGrep::Stopped() const {
 
 void TZYLFileGrep::AddResult(const std::string& Line) {
   if (FOnFound) FOnFound(this, Line);
+  if (FOutStringList) FOutStringList->GetItems()->Add(Line);
   if (FInternalFoundList) FFoundList->Add(Line);
 }
 

@@ -29,6 +29,7 @@ namespace zyl {
 
 class TZYLDateTime;
 class TZYLFileGrep;
+class TZYLListBox;
 
 ZYL_ENUM(TZYLFileGrepAttribute, fmReadOnly, fmArchive, fmAnyfile, fmSystem, fmHidden)
 using TZYLFileGrepAttributes = vcl::TSet<TZYLFileGrepAttribute>;
@@ -108,6 +109,9 @@ class TZYLFileGrep : public TZYLCustomComponent {
   void SetThreadPriority(vcl::TThreadPriority Value);
   bool RecurseSubDirs() const { return FRecurseSubDirs; }
   void SetRecurseSubDirs(bool Value) { FRecurseSubDirs = Value; }
+  // The list box whose rows receive every result line (forgotten when it is freed).
+  TZYLListBox* OutStringList() const { return FOutStringList; }
+  void SetOutStringList(TZYLListBox* Value);
   TZYLReturnValues ReturnValues() const { return FReturnValues; }
   void SetReturnValues(TZYLReturnValues Value) { FReturnValues = Value; }
   char ReturnDelimiter() const { return FReturnDelimiter; }
@@ -148,6 +152,9 @@ class TZYLFileGrep : public TZYLCustomComponent {
   // The search thread while one is waiting to run the search (else null).
   TZYLSearchThread* SearchThread() const { return FThread; }
 
+ protected:
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
  private:
   friend class TZYLSearchThread;
   struct TSearch;
@@ -167,6 +174,7 @@ class TZYLFileGrep : public TZYLCustomComponent {
   bool FThreadedSearch = true;
   vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
   bool FRecurseSubDirs = true;
+  TZYLListBox* FOutStringList = nullptr;
   TZYLReturnValues FReturnValues{rvDir, rvFilename};
   char FReturnDelimiter = ';';
   TZYLLookFors FLookForDates;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "buttons/ZYLButton.h"
+#include "edits/ZYLExtListBox.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
@@ -51,7 +52,7 @@ bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   TZYLButton* custom = NewButton(form.get(), "Custom", 300, 85, 86, 2);
   custom->SetVisible(false);
 
-  auto* list = new vcl::TListBox(form.get());
+  auto* list = new TZYLExtListBox(form.get());
   list->SetName("Windows");
   list->SetParent(form.get());
   list->SetBounds(6, 25, 287, 227);

@@ -7,13 +7,10 @@
 
 #include "system/ZYLBaseDialog.h"
 
-namespace vcl {
-class TListBox;
-}
-
 namespace zyl {
 
 class TZYLButton;
+class TZYLExtListBox;
 
 ZYL_ENUM(TZYLWLOption, wlAddInVisible, wlAddDialogForms, wlAddMainForm, wlAddParentForm,
          wlAddNoCaptionForms)
@@ -56,7 +53,7 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   TZYLWLFormEvent FOnShow;
   vcl::TForm* FChosenForm = nullptr;
   TZYLButton* FOK = nullptr;
-  vcl::TListBox* FList = nullptr;
+  TZYLExtListBox* FList = nullptr;
 };
 
 void ZYLWindowListDlgInit();

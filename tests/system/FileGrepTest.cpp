@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "edits/ZYLListBox.h"
 #include "foundation/ZYLDateTime.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
@@ -257,6 +258,21 @@ TEST_F(FileGrep, ALineHoldsTheChosenFieldsWithTheAttributeLettersLast) {
   grep_->Grep();
   EXPECT_EQ(grep_->FoundList()->Count(), 0);
   EXPECT_EQ(rec_.Found.size(), 2u);
+}
+
+TEST_F(FileGrep, ResultsReachTheListBoxWhichIsForgottenWhenFreed) {
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  auto* list = new TZYLListBox(form.get());
+  list->SetParent(form.get());
+  grep_->SetOutStringList(list);
+  grep_->SetFileMasks("*.log;c.txt");
+  grep_->Grep();
+  ASSERT_EQ(list->GetItems()->Count(), 2);
+  EXPECT_EQ(list->GetItems()->Get(0), root_ + ";b.log;");
+  EXPECT_EQ(list->GetItems()->Get(1), root_ + "sub/;c.txt;");
+  form.reset();
+  EXPECT_EQ(grep_->OutStringList(), nullptr);
+  EXPECT_EQ(Search(), (TNames{"b.log", "sub/c.txt"}));
 }
 
 TEST_F(FileGrep, CancelEndsTheSearchAtTheNextEntry) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "buttons/ZYLButton.h"
+#include "edits/ZYLExtListBox.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
@@ -24,8 +25,8 @@ namespace {
 namespace vt = vcl::testkit;
 namespace wt = win::testkit;
 
-vcl::TListBox* List(vcl::TCustomForm* form) {
-  return dynamic_cast<vcl::TListBox*>(vt::DialogControl(form, "Windows"));
+TZYLExtListBox* List(vcl::TCustomForm* form) {
+  return dynamic_cast<TZYLExtListBox*>(vt::DialogControl(form, "Windows"));
 }
 TZYLButton* Button(vcl::TCustomForm* form, const char* name) {
   return dynamic_cast<TZYLButton*>(vt::DialogControl(form, name));
@@ -69,7 +70,7 @@ class WindowListDlg : public ::testing::Test {
   }
   void Look(vcl::TCustomForm* form) {
     listed_.clear();
-    vcl::TListBox* list = List(form);
+    TZYLExtListBox* list = List(form);
     for (int i = 0; i < list->Items()->Count(); ++i) listed_.push_back(list->Items()->Get(i));
     okEnabled_ = Button(form, "OK")->Enabled();
     selected_ = list->ItemIndex();
