@@ -223,9 +223,8 @@ void TZYLCustomColorComboBox::GetChange(TObject* Sender) {
 }
 
 void TZYLCustomColorComboBox::SetCustomMode(bool Value) {
-  if (FCustomMode == Value) return;
-  FCustomMode = Value;
-  if (!ComponentState().contains(csLoading)) GetChange(FCustomColors.get());
+  if (colorlist::Store(FCustomMode, Value) && !ComponentState().contains(csLoading))
+    GetChange(FCustomColors.get());
 }
 
 void TZYLCustomColorComboBox::SetCustomColors(TStrings* Value) {
@@ -234,15 +233,11 @@ void TZYLCustomColorComboBox::SetCustomColors(TStrings* Value) {
 }
 
 void TZYLCustomColorComboBox::SetOptions(TZYLColorCBOptions Value) {
-  if (FOptions == Value) return;
-  FOptions = Value;
-  if (!FCustomMode) CreateColorList();
+  if (colorlist::Store(FOptions, Value) && !FCustomMode) CreateColorList();
 }
 
 void TZYLCustomColorComboBox::SetDisplayStyle(TZYLColorCBStyle Value) {
-  if (FDisplayStyle == Value) return;
-  FDisplayStyle = Value;
-  GetChange(nullptr);
+  if (colorlist::Store(FDisplayStyle, Value)) GetChange(nullptr);
 }
 
 TColor TZYLCustomColorComboBox::SelectedColor() {

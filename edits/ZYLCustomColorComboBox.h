@@ -24,6 +24,13 @@ using TZYLOnColorDialogEvent =
 // The colour list shared by the colour combo and list boxes. Items are colour names ("clRed"),
 // "$" and eight hexadecimal digits, or in custom mode "name=value" lines.
 namespace colorlist {
+// Stores a changed Value in Field and answers whether it changed (the colour controls' setters).
+template <class T>
+bool Store(T& Field, const T& Value) {
+  if (Field == Value) return false;
+  Field = Value;
+  return true;
+}
 // A colour that is no colour to pick or draw (clNone and clDefault).
 bool IsNoColor(vcl::TColor Color);
 // Fills Items: the custom lines in custom mode; else the standard colours, the system colours

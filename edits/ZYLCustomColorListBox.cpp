@@ -63,9 +63,8 @@ void TZYLCustomColorListBox::GetChange(TObject* Sender) {
 }
 
 void TZYLCustomColorListBox::SetCustomMode(bool Value) {
-  if (FCustomMode == Value) return;
-  FCustomMode = Value;
-  if (!ComponentState().contains(csLoading)) GetChange(FCustomColors.get());
+  if (colorlist::Store(FCustomMode, Value) && !ComponentState().contains(csLoading))
+    GetChange(FCustomColors.get());
 }
 
 void TZYLCustomColorListBox::SetCustomColors(TStrings* Value) {
@@ -74,15 +73,11 @@ void TZYLCustomColorListBox::SetCustomColors(TStrings* Value) {
 }
 
 void TZYLCustomColorListBox::SetOptions(TZYLColorCBOptions Value) {
-  if (FOptions == Value) return;
-  FOptions = Value;
-  if (!FCustomMode) CreateColorList();
+  if (colorlist::Store(FOptions, Value) && !FCustomMode) CreateColorList();
 }
 
 void TZYLCustomColorListBox::SetDisplayStyle(TZYLColorCBStyle Value) {
-  if (FDisplayStyle == Value) return;
-  FDisplayStyle = Value;
-  GetChange(nullptr);
+  if (colorlist::Store(FDisplayStyle, Value)) GetChange(nullptr);
 }
 
 TColor TZYLCustomColorListBox::SelectedColor() {

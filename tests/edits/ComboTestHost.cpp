@@ -46,8 +46,11 @@ win::testkit::TCapture ShotWindow(win::HWND Window) {
   win::RECT r;
   win::GetWindowRect(Window, &r);
   const win::testkit::TCapture screen = win::testkit::CaptureScreen();
+  // A window reaching past the screen's edge shows black there.
   return win::testkit::MakeCapture(r.Right - r.Left, r.Bottom - r.Top, [&](int x, int y) {
-    return screen.Color(r.Left + x, r.Top + y);
+    const int sx = r.Left + x, sy = r.Top + y;
+    const bool onScreen = sx >= 0 && sy >= 0 && sx < screen.Width && sy < screen.Height;
+    return onScreen ? screen.Color(sx, sy) : win::COLORREF{0};
   });
 }
 

@@ -30,7 +30,8 @@ void ClickButton(vcl::TCustomComboBox* Combo);
 void ChooseByMouse(vcl::TCustomComboBox* Combo, int Index);
 // The rectangle of item Index in the dropped list, in the list's client coordinates.
 win::RECT ListItemRect(vcl::TCustomComboBox* Combo, int Index);
-// What the screen shows of the combo's whole window, and of its dropped list window.
+// What the screen shows of a window (a combo's whole window, its dropped list); black where
+// the window reaches past the screen.
 win::testkit::TCapture ShotWindow(win::HWND Window);
 // Whether the captured window's outer rings (ring 0 the outermost) have the colours given.
 ::testing::AssertionResult RingsAre(const win::testkit::TCapture& Shot,
