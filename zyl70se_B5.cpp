@@ -65,8 +65,10 @@
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
 #include "edits/ZYLImageComboBox.h"
+#include "edits/ZYLHistoryEdit.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLListBox.h"
+#include "edits/ZYLListComboBox.h"
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
 #include "edits/ZYLPrinterComboBox.h"
@@ -177,6 +179,10 @@ const vcl::TUnitEntry editUnits[] = {
     {"ZYLCustomExtSpinEdit", nullptr, nullptr},
     {"ZYLExtSpinEdit", &zyl::ZYLExtSpinEditInit, &zyl::ZYLExtSpinEditDone},
     {"ZYLSpinEdit", &zyl::ZYLSpinEditInit, &zyl::ZYLSpinEditDone},
+    {"ZYLCustomExtCombo", nullptr, nullptr},
+    {"ZYLCustomListComboBox", nullptr, nullptr},
+    {"ZYLListComboBox", &zyl::ZYLListComboBoxInit, &zyl::ZYLListComboBoxDone},
+    {"ZYLHistoryEdit", &zyl::ZYLHistoryEditInit, &zyl::ZYLHistoryEditDone},
     {"ZYLBrowseDlg", &zyl::ZYLBrowseDlgInit, &zyl::ZYLBrowseDlgDone},
     {"ZYLCustomBrowseEdit", nullptr, nullptr},
     {"ZYLBrowseEdit", &zyl::ZYLBrowseEditInit, &zyl::ZYLBrowseEditDone},

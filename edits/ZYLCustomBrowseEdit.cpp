@@ -1,6 +1,7 @@
 #include "edits/ZYLCustomBrowseEdit.h"
 
 #include "buttons/ZYLSpecialButtons.h"
+#include "platform/base/Numbers.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/FileCtrl.h"
@@ -72,7 +73,7 @@ std::string TZYLCustomBrowseEdit::ReduceText(const std::string& Full) {
   SetupRects();
   vcl::TCanvas* c = Canvas();
   c->SetFont(Font());
-  return vcl::MinimizeName(Full, c, TextRect().Right - TextRect().Left);
+  return vcl::MinimizeName(Full, c, vcl::ClampToInt(int64_t{TextRect().Right} - TextRect().Left));
 }
 
 // The source is always the full path, so that a second shortening (after a change of the

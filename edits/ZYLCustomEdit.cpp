@@ -183,7 +183,8 @@ void TZYLCustomEdit::DoAClick(vcl::TObject* Sender, int Index) {
 }
 
 void TZYLCustomEdit::ModifyPaintRect() {
-  FPaintRect.Right -= FButtons->Count() * FButtonWidth + 1;
+  FPaintRect.Right =
+      vcl::ClampToInt(int64_t{FPaintRect.Right} - int64_t{FButtons->Count()} * FButtonWidth - 1);
   SetBorders();
 }
 
@@ -192,8 +193,8 @@ void TZYLCustomEdit::SetBorders() {
   for (int i = 0; i < FButtons->Count(); ++i) {
     TZYLCustomSpeedButton* b = FButtons->GetItem(i)->Button();
     b->SetStyle(FButtonsStyle);
-    b->SetBounds(FPaintRect.Right + i * FButtonWidth + 1, top, FButtonWidth,
-                 FPaintRect.Bottom - top);
+    b->SetBounds(vcl::ClampToInt(int64_t{FPaintRect.Right} + int64_t{i} * FButtonWidth + 1), top,
+                 FButtonWidth, FPaintRect.Bottom - top);
   }
 }
 
@@ -204,7 +205,7 @@ void TZYLCustomEdit::CorrectBounds() {
   if (FAutoSize) {
     const int row = RowHeight("Qp") * 5 / 4;
     h = FBevel->Mode() == bmWindows ? row + 5 : row + DblBevelExt();
-    w = std::max(w, FButtons->Count() * FButtonWidth + 30);
+    w = std::max(w, vcl::ClampToInt(int64_t{FButtons->Count()} * FButtonWidth + 30));
   }
   SetBounds(Left(), Top(), w, h);
 }

@@ -3,7 +3,8 @@
 # converts it to its other form and renders it headless as a PNG, both into out/.
 # The viewer loads the library's run-time package, so forms may hold the library's components;
 # a form whose classes are unknown is converted but not rendered. The library's message box,
-# which no form file holds, is pictured by tools/msgview.
+# which no form file holds, is pictured by tools/msgview. Some forms are pictured once more with
+# a control dropped down (formview --open).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -28,6 +29,17 @@ for f in examples/*.dfm examples/*.txt; do
     rm -f "out/$base.err"
   else
     echo "not rendered: $f ($(head -n 1 "out/$base.err"))"
+  fi
+done
+# Forms pictured once more with a control dropped down (form and control).
+for pair in "browseedits ComboOpen"; do
+  read -r base control <<<"$pair"
+  if build/tools/formview "examples/$base.txt" "out/$base-open.png" \
+      --package build/packages/zyl70se_B5.so --open "$control" 2>"out/$base-open.err"; then
+    echo "rendered  examples/$base.txt with $control dropped down -> out/$base-open.png"
+    rm -f "out/$base-open.err"
+  else
+    echo "not rendered: $base with $control open ($(head -n 1 "out/$base-open.err"))"
   fi
 done
 # The library's message box is built in code: its own viewer pictures it.

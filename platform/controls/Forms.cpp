@@ -525,6 +525,11 @@ void TCustomForm::CMActivate(TMessage&) {
 }
 void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
 
+void TCustomForm::CMCancelMode(TMessage& Message) {
+  if (focusedControl_ && focusedControl_ != this)
+    focusedControl_->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
+}
+
 void TCustomForm::WMActivate(TWMActivate& Message) {
   SetActive(Message.Active() != WA_INACTIVE);
 }
@@ -593,6 +598,7 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(WM_SETFOCUS, &TCustomForm::WMSetFocus)
       .On(CM_ACTIVATE, &TCustomForm::CMActivate)
       .On(CM_DEACTIVATE, &TCustomForm::CMDeactivate)
+      .On(CM_CANCELMODE, &TCustomForm::CMCancelMode)
       .On(CM_DIALOGKEY, &TCustomForm::CMDialogKey)
       .On(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged)
       .On(CM_RELEASE, &TCustomForm::CMRelease)

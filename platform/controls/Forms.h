@@ -314,6 +314,8 @@ class TCustomForm : public TWinControl {
   void WMSetFocus(TWMSetFocus& Message);
   void CMActivate(TMessage& Message);
   void CMDeactivate(TMessage& Message);
+  // Passes a control's request to cancel modes on to the focused control.
+  void CMCancelMode(TMessage& Message);
   void CMDialogKey(TCMDialogKey& Message);
   void CMShowingChanged(TMessage& Message);
   void CMRelease(TMessage& Message);

@@ -9,6 +9,8 @@
 #include "edits/ZYLColorEdit.h"
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLFileSaveEdit.h"
+#include "edits/ZYLHistoryEdit.h"
+#include "edits/ZYLListComboBox.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/graphics/Colors.h"
@@ -24,12 +26,16 @@ TEST(BrowseEditsExampleTest, EveryEditIsReadWithItsSettingsAndShowsItsState) {
   ZYLColorEditInit();
   ZYLFileOpenEditInit();
   ZYLFileSaveEditInit();
+  ZYLListComboBoxInit();
+  ZYLHistoryEditInit();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {
     vcl::TFileStream stream(testsupport::SourceDir() + "/examples/browseedits.txt",
                             vcl::fmOpenRead);
     vcl::ReadForm(&stream, form.get());
   }
+  ZYLHistoryEditDone();
+  ZYLListComboBoxDone();
   ZYLFileSaveEditDone();
   ZYLFileOpenEditDone();
   ZYLColorEditDone();
@@ -61,6 +67,25 @@ TEST(BrowseEditsExampleTest, EveryEditIsReadWithItsSettingsAndShowsItsState) {
   EXPECT_EQ(color("ColorBarLeft")->RawText(), "$0000A0FF");
   EXPECT_EQ(color("ColorBarRight")->ColorBarWidth(), 24);
   EXPECT_EQ(color("ColorLowBar")->ColorBarHeight(), 4);
+  // The list combo the main job shows dropped down: F4 opens its list inside the form.
+  auto* combo = dynamic_cast<TZYLListComboBox*>(form->FindComponent("ComboOpen"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->Items()->Count(), 5);
+  combo->SetFocus();
+  edittest::THost::Idle();
+  win::testkit::KeyPress(win::VK_F4);
+  ASSERT_TRUE(combo->DroppedDown());
+  win::RECT list, frame;
+  win::GetWindowRect(combo->GetListBox()->Handle(), &list);
+  win::GetWindowRect(form->Handle(), &frame);
+  EXPECT_LE(list.Bottom, frame.Bottom);
+  EXPECT_EQ(list.Bottom - list.Top, 5 * combo->Canvas()->TextHeight("Wq") + 4);
+  auto* listOnly = dynamic_cast<TZYLListComboBox*>(form->FindComponent("ComboList"));
+  ASSERT_NE(listOnly, nullptr);
+  EXPECT_EQ(listOnly->Style(), csDropDownList);
+  auto* history = dynamic_cast<TZYLHistoryEdit*>(form->FindComponent("History"));
+  ASSERT_NE(history, nullptr);
+  EXPECT_EQ(history->DropDownCount(), 4);
   form.reset();
 }
 

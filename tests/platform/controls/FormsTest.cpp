@@ -1,5 +1,7 @@
 #include "ControlsTestSupport.h"
 
+#include "tests/support/DialogScript.h"
+
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Resources.h"
@@ -526,6 +528,39 @@ TEST_F(FormsTest, AHookMayUnhookItselfOrOthersWhileItRuns) {
   // A reset window system forgets the hooks with the window.
   ResetControlsGlobals();
   EXPECT_EQ(Application->WindowHookCount(), 0);
+}
+
+// An edit that notes the cancel-mode requests it hears and who sent them.
+class TCancelModeEdit : public TEdit {
+  ZYL_CLASS(TCancelModeEdit, TEdit)
+  ZYL_MESSAGES(TCancelModeEdit)
+  explicit TCancelModeEdit(TComponent* AOwner) : TEdit(AOwner) {}
+  TLines Heard;
+  void CMCancelMode(TMessage& Message) {
+    auto* sender = reinterpret_cast<TComponent*>(Message.LParam);
+    Heard.push_back(sender ? sender->Name() : "?");
+  }
+};
+
+ZYL_CLASS_IMPL(TCancelModeEdit) {}
+ZYL_MESSAGE_MAP(TCancelModeEdit) { m.On(CM_CANCELMODE, &TCancelModeEdit::CMCancelMode); }
+
+TEST_F(FormsTest, APressOnAControlAsksTheFocusedControlToCancelItsModes) {
+  TForm form(nullptr);
+  form.SetName("Form");
+  form.SetBounds(0, 0, 200, 120);
+  auto* edit = Place<TCancelModeEdit>(&form, 10, 10, 100, 21, "Edit");
+  auto* panel = Place<TPanel>(&form, 10, 50, 100, 40, "Panel");
+  form.Show();
+  edit->SetFocus();
+  win::testkit::RunUntilIdle();
+  testkit::ClickControl(panel);
+  EXPECT_TRUE(edit->Focused());
+  win::testkit::AdvanceClock(1000);
+  const TPoint empty = form.ClientToScreen(TPoint{150, 20});  // the form's own ground
+  win::testkit::Click(empty.X, empty.Y);
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(edit->Heard, (TLines{"Panel", "Form"}));
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#include "edits/ZYLHistoryEdit.h"
+
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLHistoryEdit) {}
+
+void ZYLHistoryEditInit() { vcl::RegisterClasses({TZYLHistoryEdit::StaticClass()}); }
+void ZYLHistoryEditDone() { vcl::UnRegisterClasses({TZYLHistoryEdit::StaticClass()}); }
+
+}  // namespace zyl
