@@ -47,7 +47,9 @@ std::unique_ptr<TBitmap> ReadBmp(TStream* Stream) {
   if (head[0] != 'B' || head[1] != 'M') Fail();
   const uint32_t size = Get32(head + 2);
   const int64_t left = Stream->Size() - Stream->Position();
-  if (size < kBmpFileHeaderSize + 12 || size - kBmpFileHeaderSize > left) Fail();
+  if (left < 0 || size < kBmpFileHeaderSize + 12 ||
+      size - kBmpFileHeaderSize > static_cast<uint64_t>(left))
+    Fail();
   TMemoryStream file;
   file.SetSize(size);
   std::memcpy(file.Memory(), head, sizeof head);

@@ -11,6 +11,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ActnList.h"
+#include "platform/controls/ImgList.h"
 #include "platform/controls/MenusInternal.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -266,7 +267,20 @@ void TMenuItem::SetMenu(TMenu* Value) { menu_ = Value; }
 bool TMenuItem::IsOwnerDraw() const {
   const TMenu* m = GetParentMenu();
   if (m && m->OwnerDraw()) return true;
-  return (bitmap_ && !bitmap_->Empty()) || OnDrawItem || OnAdvancedDrawItem || OnMeasureItem;
+  return (bitmap_ && !bitmap_->Empty()) || HasImage() || OnDrawItem || OnAdvancedDrawItem ||
+         OnMeasureItem;
+}
+
+TCustomImageList* TMenuItem::GetImageList() const {
+  for (const TMenuItem* p = parent_; p; p = p->parent_)
+    if (p->subMenuImages_) return dynamic_cast<TCustomImageList*>(p->subMenuImages_);
+  const TMenu* m = GetParentMenu();
+  return m ? dynamic_cast<TCustomImageList*>(m->Images()) : nullptr;
+}
+
+bool TMenuItem::HasImage() const {
+  const TCustomImageList* list = GetImageList();
+  return list && imageIndex_ >= 0 && imageIndex_ < list->Count();
 }
 
 std::string TMenuItem::EntryText() const {
@@ -472,6 +486,7 @@ void TMenuItem::MeasureItem(TCanvas* ACanvas, int& Width, int& Height) {
     if (!keys.empty()) Width += ACanvas->TextWidth(keys) + menus_detail::kGlyphColumn;
     Height = std::max(ACanvas->TextHeight("Wg") + 6, 19);
     if (bitmap_ && !bitmap_->Empty()) Height = std::max(Height, bitmap_->Height() + 4);
+    if (HasImage()) Height = std::max(Height, GetImageList()->Height() + 4);
   }
   if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
 }

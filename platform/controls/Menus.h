@@ -17,6 +17,8 @@
 
 namespace vcl {
 
+class TCustomImageList;
+
 using TShortCut = uint16_t;
 
 constexpr TShortCut scShift = 0x2000;
@@ -169,6 +171,11 @@ class TMenuItem : public TComponent {
                                 bool TopLevel);
   // Whether the item is drawn by the framework (menu OwnerDraw, a picture or a draw event).
   bool IsOwnerDraw() const;
+  // The image list the item draws its ImageIndex from: the SubMenuImages of the nearest parent
+  // that has them, else its menu's Images (null when that is no image list).
+  TCustomImageList* GetImageList() const;
+  // Whether the item shows an image of its list.
+  bool HasImage() const;
 
   // ---- Streaming ----
   bool HasParent() const override { return true; }

@@ -7,6 +7,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/ImgList.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/MenusInternal.h"
 #include "platform/controls/UtilWindow.h"
@@ -355,7 +356,17 @@ void menus_detail::DrawStandardItem(TMenuItem* Item, TCanvas* ACanvas, const TRe
   if (!TopLevel) {
     text.Left += kGlyphColumn + 2;
     TBitmap* picture = Item->IsBitmapStored() ? Item->Bitmap() : nullptr;
-    if (picture) {
+    if (!picture && Item->HasImage()) {
+      // The item's image in the glyph column; a checked one sits in a sunken frame.
+      TCustomImageList* list = Item->GetImageList();
+      const int x = ARect.Left + (kGlyphColumn - list->Width()) / 2 + 1;
+      const int y = ARect.Top + (ARect.Height() - list->Height()) / 2;
+      if (State.contains(odChecked)) {
+        RECT frame = Bounds(x - 1, y - 1, list->Width() + 2, list->Height() + 2);
+        DrawEdge(ACanvas->Handle(), &frame, BDR_SUNKENOUTER, BF_RECT);
+      }
+      list->Draw(ACanvas, x, y, Item->ImageIndex(), !disabled);
+    } else if (picture) {
       const int y = ARect.Top + (ARect.Height() - picture->Height()) / 2;
       ACanvas->Draw(ARect.Left + (kGlyphColumn - picture->Width()) / 2 + 1, y, picture);
     } else if (State.contains(odChecked)) {

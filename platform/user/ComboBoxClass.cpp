@@ -941,7 +941,7 @@ LRESULT ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case CB_SETHORIZONTALEXTENT: ToList(c, LB_SETHORIZONTALEXTENT, wp); return 0;
     case CB_SETLOCALE:
     case CB_GETLOCALE: return 0x0409;
-    case CB_DIR: return CB_ERR;  // no file listing in a combo
+    case CB_DIR: return ToList(c, LB_DIR, wp, lp);
     case CB_GETCOMBOBOXINFO: {
       auto* info = reinterpret_cast<COMBOBOXINFO*>(lp);
       if (!info || info->cbSize != sizeof(COMBOBOXINFO)) return FALSE;

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/rtl/FileUtils.h"
 #include "platform/text/Text.h"
 #include "platform/user/GapVector.h"
 #include "platform/user/UserInternal.h"
@@ -357,6 +358,43 @@ LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   if (index < lb.Top + PageFrom(lb, lb.Top) + 1) InvalidateRect(lb.Hwnd, nullptr, TRUE);
   UpdateScrollLater(lb);
   return index;
+}
+
+// LB_DIR: the names the spec (a path with a mask) finds, added as LB_ADDSTRING adds them:
+// files that are read-write (no read-only, hidden or system attribute) unless DDL_EXCLUSIVE,
+// and those with one of the attributes asked for; folders as "[name]" with DDL_DIRECTORY,
+// mapped drives as "[-x-]" with DDL_DRIVES. Answers the index of the last name added, LB_ERR
+// when none was.
+LRESULT Dir(ListBox& lb, UINT attrs, LPARAM lp) {
+  if (!lp) return LB_ERR;
+  const std::string spec = reinterpret_cast<const char*>(lp);
+  const int32_t special = static_cast<int32_t>(
+      attrs & (DDL_READONLY | DDL_HIDDEN | DDL_SYSTEM | DDL_DIRECTORY | DDL_ARCHIVE));
+  std::vector<std::string> names;
+  vcl::TSearchRec rec;
+  if (vcl::FindFirst(spec, special, rec) == 0) {
+    do {
+      if (rec.Attr & vcl::faDirectory) {
+        if ((attrs & DDL_DIRECTORY) && rec.Name != ".") names.push_back("[" + rec.Name + "]");
+        continue;
+      }
+      const bool readWrite = (rec.Attr & (vcl::faReadOnly | vcl::faHidden | vcl::faSysFile)) == 0;
+      if ((rec.Attr & special) != 0 || (readWrite && !(attrs & DDL_EXCLUSIVE)))
+        names.push_back(rec.Name);
+    } while (vcl::FindNext(rec) == 0);
+    vcl::FindClose(rec);
+  }
+  if (attrs & DDL_DRIVES)
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+      if (vcl::DirectoryExists(std::string(1, letter) + ":\\"))
+        names.push_back(std::string("[-") + letter + "-]");
+  LRESULT last = LB_ERR;
+  for (const std::string& name : names) {
+    const LRESULT at = Insert(lb, -1, reinterpret_cast<LPARAM>(name.c_str()), true);
+    if (at < 0) return at;
+    last = at;
+  }
+  return last;
 }
 
 LRESULT Delete(ListBox& lb, int index) {
@@ -947,7 +985,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case LB_SETTABSTOPS: return TRUE;
     case LB_SETLOCALE:
     case LB_GETLOCALE: return 0x0409;
-    case LB_DIR:
+    case LB_DIR: return Dir(lb, static_cast<UINT>(wp), lp);
     case LB_ADDFILE: return LB_ERR;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
   }

@@ -39,6 +39,16 @@ constexpr UINT LB_GETTEXTLEN = 0x018A;
 constexpr UINT LB_GETCOUNT = 0x018B;
 constexpr UINT LB_SELECTSTRING = 0x018C;
 constexpr UINT LB_DIR = 0x018D;
+// What LB_DIR and CB_DIR list.
+constexpr UINT DDL_READWRITE = 0x0000;
+constexpr UINT DDL_READONLY = 0x0001;
+constexpr UINT DDL_HIDDEN = 0x0002;
+constexpr UINT DDL_SYSTEM = 0x0004;
+constexpr UINT DDL_DIRECTORY = 0x0010;
+constexpr UINT DDL_ARCHIVE = 0x0020;
+constexpr UINT DDL_POSTMSGS = 0x2000;
+constexpr UINT DDL_DRIVES = 0x4000;
+constexpr UINT DDL_EXCLUSIVE = 0x8000;
 constexpr UINT LB_GETTOPINDEX = 0x018E;
 constexpr UINT LB_FINDSTRING = 0x018F;
 constexpr UINT LB_GETSELCOUNT = 0x0190;

@@ -39,8 +39,8 @@ const TObj kModule{
     "TestModule: TTestModule",
     {"OldCreateOrder = False", "OnCreate = ModuleCreate", "OnDestroy = ModuleDestroy", "Left = 285",
      "Top = 161", "Height = 150", "Width = 215"},
-    {{"Ticker: TTimer", {"Interval = 250", "Left = 24", "Top = 16"}},
-     {"Icons: TImageList", {"Height = 8", "Width = 8", "Left = 80", "Top = 16"}}}};
+    {{"Ticker: TTimer", {"Interval = 250", "Left = 24", "Top = 16"}, {}},
+     {"Icons: TImageList", {"Height = 8", "Width = 8", "Left = 80", "Top = 16"}, {}}}};
 
 // The text of a component as the writer gives it, with bare line feeds.
 std::string TextOf(TComponent* c) {

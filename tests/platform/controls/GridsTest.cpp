@@ -387,7 +387,7 @@ TEST_P(GridSizesTest, ColWidthsAreReadFromTheFormStream) {
   const TSizesCase& c = GetParam();
   const TObj text{"Form1: TForm",
                   {"Width = 300", "Height = 200"},
-                  {{"Grid: TStringGrid", {"DefaultColWidth = 40", c.Lines}}}};
+                  {{"Grid: TStringGrid", {"DefaultColWidth = 40", c.Lines}, {}}}};
   form_ = std::make_unique<TForm>(nullptr);
   const std::string error = ErrorOf<EReadError>(
       [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get()); });

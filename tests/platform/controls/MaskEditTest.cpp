@@ -88,7 +88,8 @@ TEST_F(MaskEditTest, AFormKeepsTheMaskAndTheText) {
       {"Width = 300", "Height = 100"},
       {{"Date: TMaskEdit",
         {"Left = 8", "Top = 8", "Width = 80", "Height = 21", "EditMask = '!99/99/00;1;_'",
-         "MaxLength = 8", "TabOrder = 0", "Text = '12/05/99'"}}}};
+         "MaxLength = 8", "TabOrder = 0", "Text = '12/05/99'"},
+        {}}}};
   auto form = std::make_unique<TForm>(nullptr);
   ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
   auto* e = Find<TMaskEdit>(form.get(), "Date");

@@ -1,13 +1,16 @@
 // Menus of the framework: shortcut text, the item tree and its errors, the window-system menus
 // kept in step with the items, popup menus raised by the mouse and the keyboard, shortcuts,
 // owner drawing, and menus read from and written to form files.
+#include "ComCtrlsTestSupport.h"
 #include "ControlsTestSupport.h"
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
+#include "platform/controls/ImgList.h"
 #include "platform/controls/Menus.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
 
 namespace vcl::testing {
 namespace {
@@ -378,6 +381,39 @@ TEST_F(PopupTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
   EXPECT_EQ(log.Drawn.front(), (std::pair<std::string, bool>{"&Copy", false}));
   const std::pair<std::string, bool> selected{"&Copy", true};
   EXPECT_NE(std::find(log.Drawn.begin(), log.Drawn.end(), selected), log.Drawn.end());
+}
+
+TEST_F(PopupTest, ItemsDrawTheirImagesFromTheMenusImageList) {
+  auto* images = new TImageList(form_);
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(TRect{0, 0, 16, 16});
+  images->AddMasked(&red, clNone);
+  menu_->SetImages(images);
+  menu_->Items()->Items(1)->SetImageIndex(0);
+  menu_->Items()->Items(0)->SetImageIndex(5);  // out of range: no image
+  std::vector<TRect> red_ink;
+  SetMenuHandler([&] {
+    const std::vector<TOpenMenu> open = OpenMenus();
+    if (open.empty() || !red_ink.empty()) return;
+    const win::testkit::TCapture screen = win::testkit::CaptureScreen();
+    for (const TMenuItemView& v : open.back().Items) {
+      // The red part of the item's glyph column, relative to the item.
+      const TRect box = InkBox(
+          screen, TRect{v.Rect.Left, v.Rect.Top, v.Rect.Left + 20, v.Rect.Bottom}, Is(clRed));
+      red_ink.push_back(TRect{box.Left - v.Rect.Left, box.Top - v.Rect.Top, box.Right - v.Rect.Left,
+                              box.Bottom - v.Rect.Top});
+    }
+  });
+  ShowNow(form_);
+  menu_->Popup(200, 200);
+  Idle();
+  ASSERT_EQ(red_ink.size(), 2u);
+  EXPECT_LE(red_ink[0].Right - red_ink[0].Left, 0);  // "&Copy" has no image
+  EXPECT_EQ(red_ink[1].Right - red_ink[1].Left, 16);
+  EXPECT_EQ(red_ink[1].Bottom - red_ink[1].Top, 16);
+  EXPECT_EQ(red_ink[1].Left, 2);
 }
 
 // ---- Shortcuts ----

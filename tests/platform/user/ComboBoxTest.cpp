@@ -1,12 +1,14 @@
 // The COMBOBOX class: its messages and error answers, the dropped list driven by mouse and
 // keyboard, notifications, owner drawing through the parent, focus and painting.
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "UserTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/TempDir.h"
 
 namespace usertest {
 namespace {
@@ -407,6 +409,17 @@ TEST_F(ComboPaint, TheButtonLooksPushedWhileHeld) {
   EXPECT_TRUE(Dropped(h));  // releasing on the button leaves the list open
   EXPECT_TRUE(PixelsMatch(
       Shot(h), [&](int x, int y) { return up.Color(x, y); }, "combo_button_released", b));
+}
+
+TEST_F(ComboBoxTest, DirFillsTheListWithFiles) {
+  testsupport::TempDir dir;
+  for (const char* name : {"two.txt", "one.txt", "x.log"}) std::ofstream(dir.Path() + "/" + name);
+  HWND h = Combo(CBS_DROPDOWNLIST | CBS_SORT);
+  const std::string spec = dir.Path() + "/*.txt";
+  EXPECT_EQ(SendMessageA(h, CB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(spec.c_str())), 1);
+  EXPECT_EQ(SendMessageA(h, CB_GETCOUNT, 0, 0), 2);
+  SendMessageA(h, CB_SETCURSEL, 0, 0);
+  EXPECT_EQ(Text(h), "one.txt");
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The LISTBOX class: its messages, selection by keyboard and mouse in each selection style,
 // owner-drawn items, scrolling and painting.
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "UserTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/TempDir.h"
 
 namespace usertest {
 namespace {
@@ -392,6 +395,51 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegralCase{"VariableHeightsAsAsked", LBS_OWNERDRAWVARIABLE,
                                    WS_EX_CLIENTEDGE, 300, 300, 296}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// LB_DIR lists the files of a spec by their attributes, folders in brackets and drives as
+// "[-x-]".
+struct TDirCase {
+  UINT Attrs;
+  const char* Mask;
+  std::vector<std::string> Want;  // the items, in the sorted list's order
+  LRESULT Answer;
+};
+
+TEST_F(ListBoxTest, DirListsFilesFoldersAndDrivesByAttribute) {
+  testsupport::TempDir dir;
+  for (const char* name : {"b.txt", "a.txt", "c.log", ".h.txt", "r.txt"})
+    std::ofstream(dir.Path() + "/" + name) << name;
+  std::filesystem::create_directories(dir.Path() + "/sub");
+  std::filesystem::permissions(dir.Path() + "/r.txt", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const TDirCase cases[] = {
+      {DDL_READWRITE, "*.txt", {"a.txt", "b.txt"}, 1},
+      {DDL_READONLY, "*.txt", {"a.txt", "b.txt", "r.txt"}, 2},
+      {DDL_READONLY | DDL_EXCLUSIVE, "*", {"r.txt"}, 0},
+      {DDL_HIDDEN | DDL_EXCLUSIVE, "*.txt", {".h.txt"}, 0},
+      {DDL_DIRECTORY | DDL_EXCLUSIVE, "*", {"[..]", "[sub]"}, 1},
+      {DDL_READWRITE, "*.none", {}, LB_ERR},
+  };
+  for (const TDirCase& c : cases) {
+    SCOPED_TRACE(c.Mask);
+    HWND h = List(LBS_SORT);
+    const std::string spec = dir.Path() + "/" + c.Mask;
+    EXPECT_EQ(SendMessageA(h, LB_DIR, c.Attrs, reinterpret_cast<LPARAM>(spec.c_str())), c.Answer);
+    std::vector<std::string> got;
+    for (int i = 0; i < Count(h); ++i) got.push_back(Text(h, i));
+    EXPECT_EQ(got, c.Want);
+    DestroyWindow(h);
+  }
+  // Drive C: is always mapped; the drives come after what the spec found.
+  HWND h = List(0);
+  const std::string spec = dir.Path() + "/a.txt";
+  EXPECT_GE(SendMessageA(h, LB_DIR, DDL_DRIVES, reinterpret_cast<LPARAM>(spec.c_str())), 1);
+  EXPECT_EQ(Text(h, 0), "a.txt");
+  EXPECT_GE(SendMessageA(h, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>("[-c-]")),
+            1);
+  EXPECT_EQ(SendMessageA(h, LB_DIR, 0, 0), LB_ERR);
+}
 
 }  // namespace
 }  // namespace usertest
