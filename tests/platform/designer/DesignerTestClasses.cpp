@@ -40,6 +40,10 @@ ZYL_CLASS_IMPL(TDzEventHolder) {
       .Prop("OnExit", &C::OnExit, [](C* c, TNotifyEvent e) { c->OnExit = e; });
 }
 
+ZYL_CLASS_IMPL(TDzForm) {
+  b.Method("ButtonClick", &TDzForm::ButtonClick).Method("Other", &TDzForm::Other);
+}
+
 std::vector<std::string>& CallLog() {
   static std::vector<std::string> log;
   return log;

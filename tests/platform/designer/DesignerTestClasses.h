@@ -8,6 +8,7 @@
 
 #include "platform/classes/Component.h"
 #include "platform/classes/StringList.h"
+#include "platform/controls/Forms.h"
 #include "platform/designer/DesignEditors.h"
 
 namespace vcl::dztest {
@@ -94,6 +95,14 @@ class TDzEventHolder : public TComponent {
 
  private:
   TStrings* items_ = new TStringList;
+};
+
+// A designed form with a published handler.
+class TDzForm : public TForm {
+  ZYL_CLASS(TDzForm, TForm)
+  explicit TDzForm(TComponent* AOwner) : TForm(AOwner) { SetName("DzForm"); }
+  void ButtonClick(TObject*) {}
+  void Other(TObject*, int) {}
 };
 
 // ---- Editors: each names itself, and records the calls made on it ----
