@@ -21,9 +21,13 @@ TPropertyEditor::TPropertyEditor(IFormDesigner* ADesigner,
     : designer_(ADesigner), components_(AComponents), prop_(AProp) {
   if (components_.empty()) throw EPropertyError(SNoEditedComponents);
   if (!prop_) throw EPropertyError(SNoProperty);
-  for (TPersistent* c : components_)
-    if (!c || ::vcl::GetPropInfo(c, prop_->Name) != prop_)
+  // Each class publishes its own copy of a property; all must be of the one type.
+  for (TPersistent* c : components_) {
+    const TPropInfo* own = c ? ::vcl::GetPropInfo(c, prop_->Name) : nullptr;
+    if (!own || own->PropType != prop_->PropType)
       throw EPropertyError(Format(SUnknownProperty, {prop_->Name}));
+    props_.push_back(own);
+  }
 }
 
 TPersistent* TPropertyEditor::GetComponent(int Index) const {
@@ -33,41 +37,41 @@ TPersistent* TPropertyEditor::GetComponent(int Index) const {
 
 TObject* TPropertyEditor::Instance(size_t i) const { return components_[i]; }
 
-int64_t TPropertyEditor::GetOrdValue() const { return GetOrdProp(Instance(0), prop_); }
+int64_t TPropertyEditor::GetOrdValue() const { return GetOrdProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetOrdValue(int64_t Value) {
-  SetAll([&](TObject* o) { SetOrdProp(o, prop_, Value); });
+  SetAll([&](TObject* o, const TPropInfo* p) { SetOrdProp(o, p, Value); });
 }
-std::string TPropertyEditor::GetStrValue() const { return GetStrProp(Instance(0), prop_); }
+std::string TPropertyEditor::GetStrValue() const { return GetStrProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetStrValue(const std::string& Value) {
-  SetAll([&](TObject* o) { SetStrProp(o, prop_, Value); });
+  SetAll([&](TObject* o, const TPropInfo* p) { SetStrProp(o, p, Value); });
 }
-double TPropertyEditor::GetFloatValue() const { return GetFloatProp(Instance(0), prop_); }
+double TPropertyEditor::GetFloatValue() const { return GetFloatProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetFloatValue(double Value) {
-  SetAll([&](TObject* o) { SetFloatProp(o, prop_, Value); });
+  SetAll([&](TObject* o, const TPropInfo* p) { SetFloatProp(o, p, Value); });
 }
-TMethod TPropertyEditor::GetMethodValue() const { return GetMethodProp(Instance(0), prop_); }
+TMethod TPropertyEditor::GetMethodValue() const { return GetMethodProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetMethodValue(const TMethod& Value) {
-  SetAll([&](TObject* o) { SetMethodProp(o, prop_, Value); });
+  SetAll([&](TObject* o, const TPropInfo* p) { SetMethodProp(o, p, Value); });
 }
-TObject* TPropertyEditor::GetObjectValue() const { return GetObjectProp(Instance(0), prop_); }
+TObject* TPropertyEditor::GetObjectValue() const { return GetObjectProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetObjectValue(TObject* Value) {
-  SetAll([&](TObject* o) { SetObjectProp(o, prop_, Value); });
+  SetAll([&](TObject* o, const TPropInfo* p) { SetObjectProp(o, p, Value); });
 }
 
 bool TPropertyEditor::AllEqual() const {
   const std::string first = prop_->Kind() == tkClass || prop_->Kind() == tkMethod
                                 ? std::string()
-                                : GetPropValue(Instance(0), prop_);
+                                : GetPropValue(Instance(0), props_[0]);
   for (size_t i = 1; i < components_.size(); ++i) {
     switch (prop_->Kind()) {
       case tkClass:
-        if (GetObjectProp(Instance(i), prop_) != GetObjectValue()) return false;
+        if (GetObjectProp(Instance(i), props_[i]) != GetObjectValue()) return false;
         break;
       case tkMethod:
-        if (!(GetMethodProp(Instance(i), prop_) == GetMethodValue())) return false;
+        if (!(GetMethodProp(Instance(i), props_[i]) == GetMethodValue())) return false;
         break;
       default:
-        if (GetPropValue(Instance(i), prop_) != first) return false;
+        if (GetPropValue(Instance(i), props_[i]) != first) return false;
     }
   }
   return true;

@@ -80,8 +80,8 @@ TComponentEditorClass ComponentEditorClassOf() {
 class TPropertyEditor {
  public:
   static constexpr char EditorClassName[] = "TPropertyEditor";
-  // Raises EPropertyError when no component is given or the property is not published by
-  // every one of them.
+  // Raises EPropertyError when no component is given or not every one of them publishes a
+  // property of that name and type.
   TPropertyEditor(IFormDesigner* ADesigner, const std::vector<TPersistent*>& AComponents,
                   const TPropInfo* AProp);
   virtual ~TPropertyEditor() = default;
@@ -123,16 +123,19 @@ class TPropertyEditor {
 
  protected:
   TObject* Instance(size_t i) const;
+  // Calls set(component, its property) for every selected component, then reports one
+  // modification.
   template <class F>
   void SetAll(F set) {
-    for (size_t i = 0; i < components_.size(); ++i) set(Instance(i));
+    for (size_t i = 0; i < components_.size(); ++i) set(Instance(i), props_[i]);
     if (designer_) designer_->Modified();
   }
 
  private:
   IFormDesigner* designer_;
   std::vector<TPersistent*> components_;
-  const TPropInfo* prop_;
+  const TPropInfo* prop_;                // the first component's
+  std::vector<const TPropInfo*> props_;  // each component's own
 };
 
 class TOrdinalProperty : public TPropertyEditor {

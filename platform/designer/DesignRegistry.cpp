@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "platform/base/Finally.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -210,15 +211,16 @@ void LoadDesignPackage(const std::string& PackageName, const std::function<void(
     throw EPackageError(Format(SDesignPackageLoaded, {PackageName}));
   r.packages.push_back(PackageName);
   r.loading = PackageName;
-  try {
-    Register();
-  } catch (...) {
+  bool registered = false;
+  // A procedure that raises takes its package's registrations with it.
+  TFinally done([&] {
     r.loading.clear();
+    if (registered) return;
     DropPackage(PackageName);
     std::erase(r.packages, PackageName);
-    throw;
-  }
-  r.loading.clear();
+  });
+  Register();
+  registered = true;
 }
 
 void UnloadDesignPackage(const std::string& PackageName) {

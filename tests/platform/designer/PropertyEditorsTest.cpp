@@ -121,6 +121,21 @@ TEST_F(PropertyEditorsTest, AMultipleSelectionIsSetWholeWithOneModification) {
   EXPECT_EQ(inspect.Editor().GetComponent(1), b);
 }
 
+TEST_F(PropertyEditorsTest, ASelectionOfDifferentClassesSharesTheirCommonProperty) {
+  auto* button = Add<TButton>("Button1");
+  auto* panel = Add<TPanel>("Panel1");
+  auto* edit = Add<TEdit>("Edit1");
+  designer_->ResetModified();
+  TInspectorDriver(designer_, {button, panel, edit}, "Enabled").SetValue("False");
+  EXPECT_FALSE(button->Enabled());
+  EXPECT_FALSE(panel->Enabled());
+  EXPECT_FALSE(edit->Enabled());
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  TInspectorDriver(designer_, {button, panel}, "Caption").SetValue("Same");
+  EXPECT_EQ(button->Caption(), "Same");
+  EXPECT_EQ(panel->Caption(), "Same");
+}
+
 TEST_F(PropertyEditorsTest, BadValuesRaiseAndChangeNothing) {
   auto* button = Add<TButton>("Button1");
   auto* panel = Add<TPanel>("Panel1");
