@@ -79,10 +79,13 @@ void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
     if (Operation == opRemove) Detach();
     return;
   }
+  // The form also hears of components it does not own (free notifications, its owner's
+  // broadcasts): those are not the designer's business.
   auto* component = dynamic_cast<TComponent*>(AnObject);
+  if (!component || component->Owner() != root_) return;
   if (Operation == opInsert) {
     // The component is still being built: it is judged (visual or not) when icons are next read.
-    if (component) inserted_.push_back(component);
+    inserted_.push_back(component);
     Broadcast([](TDesignWindow* w) { w->FormModified(); });
     return;
   }

@@ -138,6 +138,23 @@ TEST_F(FormDesignerTest, SelectionChangesAndRemovalsReachTheDesignWindows) {
   delete window;
 }
 
+TEST_F(FormDesignerTest, ComponentsTheFormDoesNotOwnAreNotItsNews) {
+  std::vector<std::string> log;
+  auto* window = new TLogWindow(nullptr, designer_, &log);
+  TForm other(nullptr);
+  auto* foreign = new TTimer(&other);
+  foreign->SetName("Foreign1");
+  foreign->FreeNotification(form_);
+  delete foreign;
+  auto* mine = Add<TTimer>("Timer1");
+  designer_->SelectComponent(mine);
+  delete mine;
+  EXPECT_EQ(log, (std::vector<std::string>{"modified", "selection Timer1", "selection",
+                                           "deleted Timer1"}));
+  EXPECT_EQ(designer_->IconWindowCount(), 0);
+  delete window;
+}
+
 TEST_F(FormDesignerTest, EditCommandsGoToTheActiveDesignWindow) {
   std::vector<std::string> log;
   EXPECT_EQ(designer_->GetEditState(), TEditState{});
