@@ -98,7 +98,9 @@ std::shared_ptr<TModuleServices>& Services() {
 }
 
 std::vector<std::shared_ptr<IOTAFileSystem>>& FileSystems() {
-  static std::vector<std::shared_ptr<IOTAFileSystem>> systems;
+  // The IDE's own strings file system is there from the start.
+  static std::vector<std::shared_ptr<IOTAFileSystem>> systems{
+      std::make_shared<TStringsFileSystem>()};
   return systems;
 }
 

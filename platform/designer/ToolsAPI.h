@@ -121,6 +121,8 @@ std::shared_ptr<IOTAModuleServices> ModuleServices();
 // Removes the services (false) or puts fresh ones in place (true); starts installed.
 void SetIDEServicesInstalled(bool Installed);
 
+// File systems by their ID strings; a TStringsFileSystem is registered from the start.
+// Registering replaces one of the same ID.
 void RegisterFileSystem(const std::shared_ptr<IOTAFileSystem>& FileSystem);
 void UnregisterFileSystem(const std::string& IDString);
 std::shared_ptr<IOTAFileSystem> FindFileSystem(const std::string& IDString);

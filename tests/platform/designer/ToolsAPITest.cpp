@@ -68,9 +68,9 @@ class TStringsCreator : public IOTAModuleCreator {
 
 class ToolsAPITest : public DesignerTest {
  protected:
-  ToolsAPITest() { RegisterFileSystem(std::make_shared<TStringsFileSystem>()); }
+  // Tests leave the services as they start: installed, with the strings file system, no module.
   ~ToolsAPITest() override {
-    UnregisterFileSystem(TStringsFileSystem::IDString);
+    RegisterFileSystem(std::make_shared<TStringsFileSystem>());
     SetIDEServicesInstalled(true);
     for (const std::string& name : OpenModuleNames()) CloseModule(name);
   }
@@ -117,6 +117,13 @@ TEST_F(ToolsAPITest, AStringPropertyTakesTheWholeText) {
   ASSERT_NE(Open("DzForm.Button1.Caption", "Go"), nullptr);
   EditModuleTextAndSave("DzForm.Button1.Caption", "Stop");
   EXPECT_EQ(button->Caption(), "Stop");
+}
+
+TEST(ToolsAPIStartTest, TheStringsFileSystemIsThereFromTheStart) {
+  auto fs = FindFileSystem("Vorlix.TStringsFileSystem");
+  ASSERT_NE(fs, nullptr);
+  EXPECT_EQ(fs->GetIDString(), "Vorlix.TStringsFileSystem");
+  EXPECT_EQ(FindFileSystem("Other.FS"), nullptr);
 }
 
 TEST_F(ToolsAPITest, NoModuleWithoutTheFileSystemOrAModuleCreator) {
