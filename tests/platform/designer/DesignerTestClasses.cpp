@@ -24,7 +24,9 @@ ZYL_CLASS_IMPL(TDzHolder) {
       .Prop("HelpFile", &C::Text, &C::SetText)
       .Index(2)
       .Prop("Hint", &C::Text, &C::SetText)
-      .Index(3);
+      .Index(3)
+      .Prop("Small", &C::Small, &C::SetSmall)
+      .Prop("Ratio", &C::Ratio, &C::SetRatio);
 }
 ZYL_CLASS_IMPL(TDzCustomMemo) {}
 ZYL_CLASS_IMPL(TDzMemo) {}

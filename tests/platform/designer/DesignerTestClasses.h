@@ -45,6 +45,10 @@ class TDzHolder : public TComponent {
   void SetGlyph(TDzLayout* v) { glyph_ = v; }
   TDzMemoStrings* Lines() const { return lines_; }
   void SetLines(TDzMemoStrings* v) { lines_ = v; }
+  int16_t Small() const { return small_; }
+  void SetSmall(int16_t v) { small_ = v; }
+  double Ratio() const { return ratio_; }
+  void SetRatio(double v) { ratio_ = v; }
   std::string Text(int i) const { return texts_[i]; }
   void SetText(int i, std::string v) { texts_[i] = std::move(v); }
 
@@ -55,6 +59,8 @@ class TDzHolder : public TComponent {
   TDzLayout* glyph_ = nullptr;
   TDzMemoStrings* lines_ = nullptr;
   std::string texts_[4];  // Caption, Mask, HelpFile, Hint
+  int16_t small_ = 0;
+  double ratio_ = 0;
 };
 class TDzCustomMemo : public TDzHolder {
   ZYL_CLASS(TDzCustomMemo, TDzHolder)

@@ -178,6 +178,38 @@ TEST_F(PropertyEditorsTest, BadValuesRaiseAndChangeNothing) {
   EXPECT_EQ(designer_->ModifiedCount(), 0);
 }
 
+// What the value reads after the text is set, or the error it raises (the value staying).
+TEST_F(PropertyEditorsTest, NumbersAreReadInTheirTypesRange) {
+  auto* holder = Add<TDzHolder>("Holder1");
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"Small", "-32768", "-32768"},
+      {"Small", "32767", "32767"},
+      {"Small", "32768", "Value must be between -32768 and 32767"},
+      {"Small", "-40000", "Value must be between -32768 and 32767"},
+      {"Small", "$10", "16"},
+      {"Ratio", "2.25", "2.25"},
+      {"Ratio", "-1E3", "-1000"},
+      {"Ratio", "", "<error>"},
+      {"Ratio", "two", "<error>"},
+  };
+  for (const auto& [prop, text, want] : cases) {
+    TInspectorDriver inspect(designer_, {holder}, prop);
+    const std::string before = inspect.Value();
+    std::string got;
+    try {
+      inspect.SetValue(text);
+      got = inspect.Value();
+    } catch (const EPropertyError& e) {
+      got = e.Message();
+      EXPECT_EQ(inspect.Value(), before) << prop << " " << text;
+    } catch (const EConvertError&) {
+      got = "<error>";
+      EXPECT_EQ(inspect.Value(), before) << prop << " " << text;
+    }
+    EXPECT_EQ(got, want) << prop << " " << text;
+  }
+}
+
 TEST_F(PropertyEditorsTest, ValueListsOfEnumerationsComponentsAndColours) {
   auto* button = Add<TButton>("Button1");
   auto* edit = Add<TEdit>("Edit1");
