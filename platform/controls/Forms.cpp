@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"
@@ -78,6 +79,9 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+  // The designer lets go of the form first; the form's components then go without it.
+  if (IDesignerHook* designer = std::exchange(designer_, nullptr))
+    designer->Notification(this, opRemove);
   if (OnDestroy) {
     try {
       OnDestroy(this);
@@ -245,6 +249,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
       if (handle_) ::win::SetMenu(handle_, nullptr);
     }
   }
+  if (designer_) designer_->Notification(AComponent, Operation);
 }
 
 void TCustomForm::GetChildren(const TGetChildProc& Proc, TComponent* Root) {

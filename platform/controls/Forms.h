@@ -164,6 +164,16 @@ class TScrollBox : public TCustomScrollBox {
   explicit TScrollBox(TComponent* AOwner) : TCustomScrollBox(AOwner) {}
 };
 
+// The design-time host of a form, set by a form designer (none at run time). The form passes
+// it the insertions and removals of its components and, last, its own end (the form itself
+// with opRemove, after which the form forgets the host).
+class IDesignerHook {
+ public:
+  virtual ~IDesignerHook() = default;
+  virtual void Modified() = 0;
+  virtual void Notification(TPersistent* AnObject, TOperation Operation) = 0;
+};
+
 class TCustomForm : public TWinControl {
   ZYL_CLASS(TCustomForm, TWinControl)
   ZYL_MESSAGES(TCustomForm)
@@ -188,6 +198,9 @@ class TCustomForm : public TWinControl {
   void SetModalResult(TModalResult Value) { modalResult_ = Value; }
   // Frees the form once the messages now queued are handled.
   void Release();
+  // The form designer hosting this form while it is designed.
+  IDesignerHook* Designer() const { return designer_; }
+  void SetDesigner(IDesignerHook* Value) { designer_ = Value; }
   void SetVisible(bool Value) override;
   TFormState FormState() const { return formState_; }
   bool Active() const { return active_; }
@@ -347,6 +360,7 @@ class TCustomForm : public TWinControl {
   bool keyPreview_ = false;
   bool active_ = false;
   TModalResult modalResult_ = mrNone;
+  IDesignerHook* designer_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   TControlCanvas* canvas_;

@@ -30,4 +30,22 @@ class TCanvasBinding {
   TCanvas* canvas_;
 };
 
+// Keeps the brush's and the pen's colours; puts them back at the end.
+class TCanvasColors {
+ public:
+  explicit TCanvasColors(TCanvas* canvas)
+      : canvas_(canvas), brush_(canvas->Brush()->Color()), pen_(canvas->Pen()->Color()) {}
+  ~TCanvasColors() {
+    canvas_->Brush()->SetColor(brush_);
+    canvas_->Pen()->SetColor(pen_);
+  }
+  TCanvasColors(const TCanvasColors&) = delete;
+  TCanvasColors& operator=(const TCanvasColors&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TColor brush_;
+  TColor pen_;
+};
+
 }  // namespace vcl

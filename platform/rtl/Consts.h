@@ -187,4 +187,19 @@ constexpr const char SZYLNoFloat[] = "No float entered";
 constexpr const char SZYLNoDate[] = "No date entered";
 constexpr const char SZYLNoTime[] = "No time entered";
 
+// The form designer and the design-time registrations.
+constexpr const char srNone[] = "(None)";
+constexpr const char srUnknown[] = "(Unknown)";
+constexpr const char SOutOfRange[] = "Value must be between %d and %d";
+constexpr const char SPaletteDuplicate[] = "Class %s is already registered on the palette";
+constexpr const char SDesignPackageLoaded[] = "Package %s is already loaded";
+constexpr const char SDesignPackageNotLoaded[] = "Package %s is not loaded";
+constexpr const char SNoEditedComponents[] = "A property editor needs at least one component";
+constexpr const char SUnknownComponentName[] = "Invalid property value: no component is named '%s'";
+constexpr const char SUnknownMethodName[] = "Invalid property value: the form has no method '%s'";
+constexpr const char SIntfCastError[] = "Interface not supported";
+constexpr const char SModuleTargetNotFound[] = "Cannot save the module %s: %s not found";
+constexpr const char SUnknownModule[] = "No module is named %s";
+constexpr const char SVerbNotFound[] = "The context menu has no item %s";
+
 }  // namespace vcl

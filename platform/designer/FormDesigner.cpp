@@ -1,0 +1,247 @@
+#include "platform/designer/FormDesigner.h"
+
+#include <algorithm>
+
+#include "platform/classes/TypeInfo.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace vcl {
+
+namespace {
+
+bool showCaptions = false;
+
+std::vector<TFormDesigner*>& LiveDesigners() {
+  static std::vector<TFormDesigner*> designers;
+  return designers;
+}
+
+bool IsVisual(const TComponent* c) { return dynamic_cast<const TControl*>(c) != nullptr; }
+
+}  // namespace
+
+TRect TIconWindow::BoundsRect() const {
+  const auto info = static_cast<uint32_t>(component_->DesignInfo());
+  const int left = static_cast<int16_t>(info & 0xFFFF);
+  const int top = static_cast<int16_t>(info >> 16);
+  const int height =
+      TFormDesigner::kIconSize + (showCaptions ? TFormDesigner::kIconCaptionHeight : 0);
+  return TRect{left, top, left + TFormDesigner::kIconSize, top + height};
+}
+
+// ---- TFormDesigner ----
+
+TFormDesigner::TFormDesigner(TCustomForm* ARoot) : root_(ARoot) {
+  root_->SetDesigner(this);
+  root_->SetDesigning(true);
+  for (int i = 0; i < root_->ComponentCount(); ++i) inserted_.push_back(root_->Components(i));
+  LiveDesigners().push_back(this);
+}
+
+TFormDesigner::~TFormDesigner() {
+  std::erase(LiveDesigners(), this);
+  if (root_) {
+    root_->SetDesigner(nullptr);
+    root_->SetDesigning(false);
+  }
+  Detach();
+}
+
+// Tells the design windows the form is closed and forgets them and the form.
+void TFormDesigner::Detach() {
+  TCustomForm* form = root_;
+  root_ = nullptr;
+  icons_.clear();
+  inserted_.clear();
+  selection_.Clear();
+  Broadcast([&](TDesignWindow* w) { w->FormClosed(form); });
+  for (TDesignWindow* w : windows_) w->designer_ = nullptr;
+  windows_.clear();
+  active_ = nullptr;
+}
+
+template <class F>
+void TFormDesigner::Broadcast(F notify) {
+  // A window may go (or others may) while it is told: each is checked before its turn.
+  const std::vector<TDesignWindow*> windows = windows_;
+  for (TDesignWindow* w : windows)
+    if (std::find(windows_.begin(), windows_.end(), w) != windows_.end()) notify(w);
+}
+
+void TFormDesigner::Modified() {
+  ++modifiedCount_;
+  Broadcast([](TDesignWindow* w) { w->FormModified(); });
+}
+
+void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
+  if (!root_) return;
+  if (AnObject == root_) {
+    if (Operation == opRemove) Detach();
+    return;
+  }
+  // The form also hears of components it does not own (free notifications, its owner's
+  // broadcasts): those are not the designer's business.
+  auto* component = dynamic_cast<TComponent*>(AnObject);
+  if (!component || component->Owner() != root_) return;
+  if (Operation == opInsert) {
+    // The component is still being built: it is judged (visual or not) when icons are next read.
+    inserted_.push_back(component);
+    Broadcast([](TDesignWindow* w) { w->FormModified(); });
+    return;
+  }
+  std::erase(inserted_, component);
+  icons_.remove_if([&](const TIconWindow& icon) { return icon.component_ == component; });
+  std::erase_if(shownMethods_, [&](const TShownMethod& m) { return m.Instance == AnObject; });
+  if (selection_.Remove(AnObject)) {
+    const TDesignerSelections now = selection_;
+    Broadcast([&](TDesignWindow* w) { w->SelectionChanged(now); });
+  }
+  Broadcast([&](TDesignWindow* w) { w->ComponentDeleted(AnObject); });
+}
+
+std::string TFormDesigner::UniqueName(const std::string& BaseName) {
+  std::string base = BaseName;
+  if (base.size() > 1 && (base[0] == 'T' || base[0] == 't')) base.erase(0, 1);
+  for (int n = 1;; ++n) {
+    const std::string name = base + IntToStr(n);
+    if (!root_) return name;
+    if (!root_->FindComponent(name) && !SameText(root_->Name(), name)) return name;
+  }
+}
+
+void TFormDesigner::SelectComponent(TPersistent* Instance) {
+  TDesignerSelections list;
+  if (Instance) list.Add(Instance);
+  SetSelections(list);
+}
+
+void TFormDesigner::SetSelections(const TDesignerSelections& List) {
+  selection_ = List;
+  const TDesignerSelections now = selection_;
+  Broadcast([&](TDesignWindow* w) { w->SelectionChanged(now); });
+}
+
+void TFormDesigner::GetSelections(TDesignerSelections& List) { List = selection_; }
+
+void TFormDesigner::GetComponentNames(TClass ClassType, const TGetStrProc& Proc) {
+  if (!root_) return;
+  for (int i = 0; i < root_->ComponentCount(); ++i) {
+    TComponent* c = root_->Components(i);
+    if (!c->Name().empty() && (!ClassType || c->InheritsFrom(ClassType))) Proc(c->Name());
+  }
+}
+
+TComponent* TFormDesigner::GetComponent(const std::string& Name) {
+  if (!root_ || Name.empty()) return nullptr;
+  if (SameText(root_->Name(), Name)) return root_;
+  return root_->FindComponent(Name);
+}
+
+std::string TFormDesigner::GetComponentName(TComponent* Component) {
+  return Component ? Component->Name() : std::string();
+}
+
+std::string TFormDesigner::GetMethodName(const TMethod& Method) {
+  if (!root_ || !Method.Code || Method.Data != root_) return std::string();
+  return root_->MethodName(Method.Code);
+}
+
+void TFormDesigner::ShowMethod(TPersistent* Instance, const std::string& EventName,
+                               const std::string& MethodName) {
+  shownMethods_.push_back({Instance, EventName, MethodName});
+}
+
+TEditState TFormDesigner::GetEditState() {
+  return active_ ? active_->GetEditState() : TEditState{};
+}
+
+void TFormDesigner::EditAction(TEditAction Action) {
+  if (active_) active_->EditAction(Action);
+}
+
+void TFormDesigner::AddDesignWindow(TDesignWindow* Window) {
+  if (std::find(windows_.begin(), windows_.end(), Window) == windows_.end())
+    windows_.push_back(Window);
+}
+
+void TFormDesigner::RemoveDesignWindow(TDesignWindow* Window) {
+  std::erase(windows_, Window);
+  if (active_ == Window) active_ = nullptr;
+}
+
+void TFormDesigner::ActivateDesignWindow(TDesignWindow* Window) {
+  if (std::find(windows_.begin(), windows_.end(), Window) == windows_.end()) return;
+  active_ = Window;
+  Window->Activated();
+}
+
+// ---- Icon windows ----
+
+void TFormDesigner::SyncIconWindows() {
+  for (TComponent* c : inserted_)
+    if (root_ && c->Owner() == root_ && !IsVisual(c) && !IconWindowOf(c))
+      icons_.push_front(TIconWindow(c));
+  inserted_.clear();
+}
+
+TIconWindow* TFormDesigner::FirstIconWindow() {
+  SyncIconWindows();
+  return icons_.empty() ? nullptr : &icons_.front();
+}
+
+TIconWindow* TFormDesigner::NextIconWindow(const TIconWindow* Window) {
+  SyncIconWindows();
+  for (auto it = icons_.begin(); it != icons_.end(); ++it)
+    if (&*it == Window) return ++it == icons_.end() ? nullptr : &*it;
+  return nullptr;
+}
+
+TIconWindow* TFormDesigner::IconWindowOf(const TComponent* Component) {
+  for (TIconWindow& icon : icons_)
+    if (icon.component_ == Component) return &icon;
+  return nullptr;
+}
+
+int TFormDesigner::IconWindowCount() {
+  SyncIconWindows();
+  return static_cast<int>(icons_.size());
+}
+
+void TFormDesigner::MoveIconWindow(TIconWindow* Window, int X, int Y) {
+  const uint32_t info =
+      (static_cast<uint32_t>(static_cast<uint16_t>(Y)) << 16) | static_cast<uint16_t>(X);
+  Window->component_->SetDesignInfo(static_cast<int32_t>(info));
+}
+
+void TFormDesigner::SetShowComponentCaptions(bool Value) { showCaptions = Value; }
+bool TFormDesigner::ShowComponentCaptions() { return showCaptions; }
+
+TFormDesigner* TFormDesigner::FindDesigner(const std::string& RootName) {
+  for (TFormDesigner* d : LiveDesigners())
+    if (d->root_ && SameText(d->root_->Name(), RootName)) return d;
+  return nullptr;
+}
+
+// ---- TDesignWindow ----
+
+TDesignWindow::TDesignWindow(TComponent* AOwner, IFormDesigner* ADesigner) : TForm(AOwner) {
+  SetDesigner(ADesigner);
+}
+
+TDesignWindow::~TDesignWindow() { SetDesigner(nullptr); }
+
+void TDesignWindow::SetDesigner(IFormDesigner* Value) {
+  if (designer_ == Value) return;
+  if (designer_) designer_->RemoveDesignWindow(this);
+  designer_ = Value;
+  if (designer_) designer_->AddDesignWindow(this);
+}
+
+void TDesignWindow::Activate() {
+  TForm::Activate();
+  if (designer_) designer_->ActivateDesignWindow(this);
+}
+
+ZYL_CLASS_IMPL(TDesignWindow) {}
+
+}  // namespace vcl

@@ -1,0 +1,147 @@
+// The stand-in's form designer: TFormDesigner designs one form; TDesignWindow is a window of
+// the design environment (an object tree, a list of hidden components) that hears what the
+// designer does.
+//
+// Attaching a designer makes it the form's Designer and marks the form and everything it owns
+// csDesigning (components created later inherit the flag from their owner). The form tells the
+// designer of every component it gains (FormModified to the design windows) and loses (the
+// component leaves the selection and its icon window; ComponentDeleted to the design windows).
+// When the form is freed the designer lets go of it (FormClosed to the design windows) and
+// answers as a designer without a form; when the designer goes first the form is plain again.
+//
+// Non-visual components (not controls) are shown by icon windows of class "TContainer",
+// 28x28 pixels at the component's DesignInfo (left in the low word, top in the high word),
+// newest first in z-order; with component captions shown they are taller by a caption line.
+#pragma once
+
+#include <list>
+#include <string>
+#include <vector>
+
+#include "platform/designer/DesignIntf.h"
+
+namespace vcl {
+
+// The icon of a non-visual component in the designed form.
+class TIconWindow {
+ public:
+  TComponent* Component() const { return component_; }
+  std::string ClassName() const { return "TContainer"; }
+  // In the form's client coordinates.
+  TRect BoundsRect() const;
+
+ private:
+  friend class TFormDesigner;
+  explicit TIconWindow(TComponent* AComponent) : component_(AComponent) {}
+  TComponent* component_;
+};
+
+// A request to open the code of an event handler.
+struct TShownMethod {
+  TPersistent* Instance;
+  std::string EventName;
+  std::string MethodName;
+};
+
+class TFormDesigner final : public IFormDesigner {
+ public:
+  // Icon windows' sides, and the height a caption line adds while captions are shown.
+  static constexpr int kIconSize = 28;
+  static constexpr int kIconCaptionHeight = 14;
+
+  explicit TFormDesigner(TCustomForm* ARoot);
+  ~TFormDesigner() override;
+  TFormDesigner(const TFormDesigner&) = delete;
+  TFormDesigner& operator=(const TFormDesigner&) = delete;
+
+  // ---- IFormDesigner ----
+  void Modified() override;
+  void Notification(TPersistent* AnObject, TOperation Operation) override;
+  TComponent* GetRoot() override { return root_; }
+  TCustomForm* Form() override { return root_; }
+  // Drops a leading "T" and appends the smallest number from 1 that no component (nor the form)
+  // is named: "TButton" -> "Button1".
+  std::string UniqueName(const std::string& BaseName) override;
+  void SelectComponent(TPersistent* Instance) override;
+  void SetSelections(const TDesignerSelections& List) override;
+  void GetSelections(TDesignerSelections& List) override;
+  void GetComponentNames(TClass ClassType, const TGetStrProc& Proc) override;
+  TComponent* GetComponent(const std::string& Name) override;
+  std::string GetComponentName(TComponent* Component) override;
+  std::string GetMethodName(const TMethod& Method) override;
+  void ShowMethod(TPersistent* Instance, const std::string& EventName,
+                  const std::string& MethodName) override;
+  TEditState GetEditState() override;
+  void EditAction(TEditAction Action) override;
+  void AddDesignWindow(TDesignWindow* Window) override;
+  void RemoveDesignWindow(TDesignWindow* Window) override;
+  void ActivateDesignWindow(TDesignWindow* Window) override;
+
+  // ---- What tests read ----
+  int ModifiedCount() const { return modifiedCount_; }
+  bool IsModified() const { return modifiedCount_ > 0; }
+  void ResetModified() { modifiedCount_ = 0; }
+  const std::vector<TShownMethod>& ShownMethods() const { return shownMethods_; }
+  TDesignWindow* ActiveDesignWindow() const { return active_; }
+  const std::vector<TDesignWindow*>& DesignWindows() const { return windows_; }
+
+  // ---- Icon windows, in z-order (newest first) ----
+  TIconWindow* FirstIconWindow();
+  TIconWindow* NextIconWindow(const TIconWindow* Window);
+  TIconWindow* IconWindowOf(const TComponent* Component);
+  int IconWindowCount();
+  // Moves the icon (its size and place in the z-order stay) and keeps the place in DesignInfo.
+  void MoveIconWindow(TIconWindow* Window, int X, int Y);
+  static void SetShowComponentCaptions(bool Value);
+  static bool ShowComponentCaptions();
+
+  // The designer of the live designed form named `RootName` (ignoring case), nullptr if none.
+  static TFormDesigner* FindDesigner(const std::string& RootName);
+
+ private:
+  void Detach();
+  void SyncIconWindows();
+  template <class F>
+  void Broadcast(F notify);
+
+  TCustomForm* root_;
+  int modifiedCount_ = 0;
+  TDesignerSelections selection_;
+  std::vector<TShownMethod> shownMethods_;
+  std::vector<TDesignWindow*> windows_;
+  TDesignWindow* active_ = nullptr;
+  std::list<TIconWindow> icons_;       // newest first
+  std::vector<TComponent*> inserted_;  // components not yet judged for an icon window
+};
+
+class TDesignWindow : public TForm {
+  ZYL_CLASS(TDesignWindow, TForm)
+  explicit TDesignWindow(TComponent* AOwner) : TForm(AOwner) {}
+  // Joins ADesigner's design windows.
+  TDesignWindow(TComponent* AOwner, IFormDesigner* ADesigner);
+  ~TDesignWindow() override;
+
+  // The designer this window works for (not a designer of this window).
+  IFormDesigner* Designer() const { return designer_; }
+  // Leaves the old designer's design windows and joins the new one's.
+  void SetDesigner(IFormDesigner* Value);
+
+  virtual void FormModified() {}
+  virtual void ComponentDeleted(TPersistent*) {}
+  virtual void SelectionChanged(const TDesignerSelections&) {}
+  // The designed form is going; the window no longer has a designer afterwards.
+  virtual void FormClosed(TCustomForm*) {}
+  virtual void Activated() {}
+  virtual TEditState GetEditState() { return {}; }
+  virtual void EditAction(TEditAction) {}
+  virtual std::string UniqueName(const std::string&) { return std::string(); }
+
+ protected:
+  void Activate() override;
+
+ private:
+  friend class TFormDesigner;
+  IFormDesigner* designer_ = nullptr;
+};
+
+}  // namespace vcl

@@ -1,0 +1,273 @@
+// The form designer: names, the selection and what design windows hear of it, insertions and
+// deletions, icon windows of non-visual components, casts, component editors through the
+// context-menu driver, and lifetimes of forms, designers and design windows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/designer/DesignRegistry.h"
+#include "tests/platform/designer/DesignerTestSupport.h"
+#include "tests/support/DesignerDrivers.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
+
+namespace vcl::dztest {
+namespace {
+
+using testsupport::ErrorOf;
+
+// A design window that writes down what it hears.
+class TLogWindow : public TDesignWindow {
+ public:
+  TLogWindow(TComponent* AOwner, IFormDesigner* ADesigner, std::vector<std::string>* log)
+      : TDesignWindow(AOwner, ADesigner), log_(log) {}
+  ~TLogWindow() override { log_->push_back("freed"); }
+  void FormModified() override { log_->push_back("modified"); }
+  void ComponentDeleted(TPersistent* c) override { log_->push_back("deleted " + Name(c)); }
+  void SelectionChanged(const TDesignerSelections& s) override {
+    std::string text = "selection";
+    for (int i = 0; i < s.Count(); ++i) text += " " + Name(s[i]);
+    log_->push_back(text);
+  }
+  void FormClosed(TCustomForm*) override {
+    log_->push_back("closed");
+    Release();
+  }
+  void Activated() override { log_->push_back("activated"); }
+  TEditState GetEditState() override { return {esCanDelete}; }
+  void EditAction(TEditAction a) override {
+    log_->push_back(a == eaDelete ? "action delete" : "action other");
+  }
+
+ private:
+  static std::string Name(TPersistent* p) {
+    auto* c = dynamic_cast<TComponent*>(p);
+    return c ? c->Name() : "?";
+  }
+  std::vector<std::string>* log_;
+};
+
+using FormDesignerTest = DesignerTest;
+
+TEST_F(FormDesignerTest, UniqueNamesDropTheTAndTakeTheSmallestFreeNumber) {
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button1");
+  Add<TButton>("Button1");
+  Add<TButton>("Button3");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button2");
+  Add<TButton>("button2");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button4");
+  EXPECT_EQ(designer_->UniqueName("TDzForm"), "DzForm1");
+  form_->SetName("DzForm1");
+  EXPECT_EQ(designer_->UniqueName("TDzForm"), "DzForm2");
+  EXPECT_EQ(designer_->UniqueName("Label"), "Label1");
+  EXPECT_EQ(designer_->UniqueName("T"), "T1");
+}
+
+TEST_F(FormDesignerTest, ComponentsOfTheDesignedFormAreDesigning) {
+  auto* before = Add<TButton>("Button1");
+  EXPECT_TRUE(form_->ComponentState().contains(csDesigning));
+  EXPECT_TRUE(before->ComponentState().contains(csDesigning));
+  auto* after = Add<TTimer>("Timer1");
+  EXPECT_TRUE(after->ComponentState().contains(csDesigning));
+  EXPECT_EQ(form_->Designer(), designer_);
+  EXPECT_EQ(designer_->GetRoot(), form_);
+  EXPECT_EQ(designer_->Form(), form_);
+  delete designer_;
+  designer_ = nullptr;
+  EXPECT_FALSE(before->ComponentState().contains(csDesigning));
+  EXPECT_EQ(form_->Designer(), nullptr);
+}
+
+TEST_F(FormDesignerTest, TheFormsDesignerIsFoundFromItsComponentsAndOtherwiseTheCastFails) {
+  auto* button = Add<TButton>("Button1");
+  EXPECT_EQ(FormDesignerOf(button), designer_);
+  EXPECT_EQ(FormDesignerOf(form_), designer_);
+  TForm plain(nullptr);
+  auto* loose = new TButton(&plain);
+  EXPECT_EQ(ErrorOf<EInvalidCast>([&] { FormDesignerOf(loose); }), "Invalid class typecast");
+  EXPECT_EQ(ErrorOf<EInvalidCast>([&] { FormDesignerOf(nullptr); }), "Invalid class typecast");
+}
+
+TEST_F(FormDesignerTest, ComponentsAreFoundByNameAndClass) {
+  auto* b1 = Add<TButton>("Button1");
+  Add<TPanel>("Panel1");
+  Add<TButton>("Button2");
+  Add<TButton>("");
+  std::vector<std::string> names;
+  designer_->GetComponentNames(TButton::StaticClass(),
+                               [&](const std::string& n) { names.push_back(n); });
+  EXPECT_EQ(names, (std::vector<std::string>{"Button1", "Button2"}));
+  names.clear();
+  designer_->GetComponentNames(TWinControl::StaticClass(),
+                               [&](const std::string& n) { names.push_back(n); });
+  EXPECT_EQ(names, (std::vector<std::string>{"Button1", "Panel1", "Button2"}));
+  EXPECT_EQ(designer_->GetComponent("button1"), b1);
+  EXPECT_EQ(designer_->GetComponent("DzForm"), form_);
+  EXPECT_EQ(designer_->GetComponent("Nobody"), nullptr);
+  EXPECT_EQ(designer_->GetComponent(""), nullptr);
+  EXPECT_EQ(designer_->GetComponentName(b1), "Button1");
+  EXPECT_EQ(designer_->GetComponentName(nullptr), "");
+}
+
+TEST_F(FormDesignerTest, SelectionChangesAndRemovalsReachTheDesignWindows) {
+  std::vector<std::string> log;
+  auto* window = new TLogWindow(nullptr, designer_, &log);
+  auto* b1 = Add<TButton>("Button1");
+  auto* b2 = Add<TButton>("Button2");
+  designer_->SelectComponent(b1);
+  TDesignerSelections both;
+  both.Add(b1);
+  both.Add(b2);
+  designer_->SetSelections(both);
+  TDesignerSelections read;
+  designer_->GetSelections(read);
+  EXPECT_EQ(read, both);
+  designer_->Modified();
+  delete b1;
+  designer_->GetSelections(read);
+  EXPECT_EQ(read.Count(), 1);
+  EXPECT_EQ(read[0], b2);
+  designer_->SelectComponent(nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"modified", "modified", "selection Button1",
+                                           "selection Button1 Button2", "modified",
+                                           "selection Button2", "deleted Button1", "selection"}));
+  delete window;
+}
+
+TEST_F(FormDesignerTest, ComponentsTheFormDoesNotOwnAreNotItsNews) {
+  std::vector<std::string> log;
+  auto* window = new TLogWindow(nullptr, designer_, &log);
+  TForm other(nullptr);
+  auto* foreign = new TTimer(&other);
+  foreign->SetName("Foreign1");
+  foreign->FreeNotification(form_);
+  delete foreign;
+  auto* mine = Add<TTimer>("Timer1");
+  designer_->SelectComponent(mine);
+  delete mine;
+  EXPECT_EQ(log, (std::vector<std::string>{"modified", "selection Timer1", "selection",
+                                           "deleted Timer1"}));
+  EXPECT_EQ(designer_->IconWindowCount(), 0);
+  delete window;
+}
+
+TEST_F(FormDesignerTest, EditCommandsGoToTheActiveDesignWindow) {
+  std::vector<std::string> log;
+  EXPECT_EQ(designer_->GetEditState(), TEditState{});
+  designer_->EditAction(eaDelete);  // no window: nothing happens
+  auto* window = new TLogWindow(nullptr, designer_, &log);
+  window->Show();
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(designer_->ActiveDesignWindow(), window);
+  EXPECT_TRUE(designer_->GetEditState().contains(esCanDelete));
+  designer_->EditAction(eaDelete);
+  EXPECT_EQ(log, (std::vector<std::string>{"activated", "action delete"}));
+  delete window;
+  EXPECT_EQ(designer_->ActiveDesignWindow(), nullptr);
+  EXPECT_TRUE(designer_->DesignWindows().empty());
+}
+
+TEST_F(FormDesignerTest, NonVisualComponentsGetIconWindowsNewestFirst) {
+  auto* t1 = Add<TTimer>("Timer1");
+  Add<TButton>("Button1");
+  auto* p1 = Add<TPopupMenu>("Popup1");
+  auto* t2 = Add<TTimer>("Timer2");
+  p1->SetDesignInfo((40 << 16) | 100);
+  std::vector<TComponent*> order;
+  for (TIconWindow* w = designer_->FirstIconWindow(); w; w = designer_->NextIconWindow(w)) {
+    EXPECT_EQ(w->ClassName(), "TContainer");
+    order.push_back(w->Component());
+  }
+  EXPECT_EQ(order, (std::vector<TComponent*>{t2, p1, t1}));
+  TIconWindow* icon = designer_->IconWindowOf(p1);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->BoundsRect(), (TRect{100, 40, 128, 68}));
+  designer_->MoveIconWindow(icon, 10, 300);
+  EXPECT_EQ(icon->BoundsRect(), (TRect{10, 300, 38, 328}));
+  EXPECT_EQ(p1->DesignInfo(), (300 << 16) | 10);
+  EXPECT_EQ(designer_->FirstIconWindow()->Component(), t2);  // the z-order stays
+  TFormDesigner::SetShowComponentCaptions(true);
+  EXPECT_EQ(icon->BoundsRect(), (TRect{10, 300, 38, 342}));
+  TFormDesigner::SetShowComponentCaptions(false);
+  delete t2;
+  EXPECT_EQ(designer_->IconWindowCount(), 2);
+  EXPECT_EQ(designer_->FirstIconWindow()->Component(), p1);
+  EXPECT_EQ(designer_->IconWindowOf(t2), nullptr);
+}
+
+TEST_F(FormDesignerTest, AFreedFormClosesItsDesignWindowsWhichReleaseThemselves) {
+  std::vector<std::string> log;
+  auto* window = new TLogWindow(nullptr, designer_, &log);
+  window->Show();  // with a window, Release waits for the queued messages
+  win::testkit::RunUntilIdle();
+  log.clear();
+  Add<TTimer>("Timer1");
+  delete form_;
+  form_ = nullptr;
+  EXPECT_EQ(log, (std::vector<std::string>{"modified", "closed"}));
+  EXPECT_EQ(designer_->GetRoot(), nullptr);
+  EXPECT_EQ(designer_->GetComponent("Timer1"), nullptr);
+  EXPECT_EQ(designer_->FirstIconWindow(), nullptr);
+  EXPECT_TRUE(designer_->DesignWindows().empty());
+  win::testkit::RunUntilIdle();  // the released window goes with the queued messages
+  EXPECT_EQ(log.back(), "freed");
+}
+
+TEST_F(FormDesignerTest, TheContextMenuAsksVerbsInTheDesignersOrder) {
+  LoadDesignPackage("dzmenu", [] {
+    RegisterComponentEditor(TDzListBox::StaticClass(), ComponentEditorClassOf<TDzLoggingEditor>());
+  });
+  auto* list = Add<TDzListBox>("List1");
+  testkit::TContextMenuDriver menu(list, designer_);
+  CallLog().clear();
+  EXPECT_EQ(menu.Verbs(), (std::vector<std::string>{"First", "Second"}));
+  menu.Execute("Second");
+  menu.Execute(0);
+  EXPECT_EQ(ErrorOf<EListError>([&] { menu.Execute("Third"); }),
+            "The context menu has no item Third");
+  menu.DoubleClick();
+  EXPECT_EQ(CallLog(),
+            (std::vector<std::string>{"count", "verb 0",    "verb 1", "free",               //
+                                      "count", "verb 0",    "verb 1", "execute 1", "free",  //
+                                      "count", "verb 0",    "verb 1", "execute 0", "free",  //
+                                      "count", "verb 0",    "verb 1", "free",               //
+                                      "count", "execute 0", "free"}));
+  UnloadDesignPackage("dzmenu");
+}
+
+TEST_F(FormDesignerTest, TheDefaultEditorOpensTheDefaultEvent) {
+  auto* button = Add<TButton>("Button1");
+  auto* edit = Add<TEdit>("Edit1");
+  auto* holder = Add<TDzEventHolder>("Holder1");
+  auto* plain = Add<TDzBack>("Back1");
+  for (TComponent* c : std::vector<TComponent*>{button, edit, holder, plain})
+    testkit::TContextMenuDriver(c, designer_).DoubleClick();
+  ASSERT_EQ(designer_->ShownMethods().size(), 3u);
+  EXPECT_EQ(designer_->ShownMethods()[0].MethodName, "Button1Click");
+  EXPECT_EQ(designer_->ShownMethods()[1].MethodName, "Edit1Change");
+  EXPECT_EQ(designer_->ShownMethods()[2].MethodName, "Holder1Enter");
+  EXPECT_EQ(designer_->ShownMethods()[2].EventName, "OnEnter");
+  EXPECT_EQ(testkit::TContextMenuDriver(button, designer_).Verbs(), std::vector<std::string>{});
+}
+
+TEST_F(FormDesignerTest, AnEditorCanOpenAPropertyInsteadOfAnEvent) {
+  LoadDesignPackage("dzitems", [] {
+    RegisterComponentEditor(TDzEventHolder::StaticClass(),
+                            ComponentEditorClassOf<TDzItemsEditor>());
+    RegisterPropertyEditor(TStrings::StaticClass()->ClassTypeInfo(), TDzEventHolder::StaticClass(),
+                           "Items", PropertyEditorClassOf<TDzItemsProperty>());
+  });
+  auto* holder = Add<TDzEventHolder>("Holder1");
+  CallLog().clear();
+  testkit::TContextMenuDriver(holder, designer_).DoubleClick();
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"edit Items"}));
+  EXPECT_TRUE(designer_->ShownMethods().empty());
+  UnloadDesignPackage("dzitems");
+}
+
+}  // namespace
+}  // namespace vcl::dztest
