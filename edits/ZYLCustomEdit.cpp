@@ -403,18 +403,21 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   PrefixWidth(n);
   auto xOf = [&](int i) { return x0 + FPrefix[size_t(i)]; };
   // The visible characters only, one more on each side for the reach of 3D effects.
-  int first = static_cast<int>(
-      std::upper_bound(FPrefix.begin(), FPrefix.begin() + n + 1, R.Left - x0) - FPrefix.begin());
+  int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + n + 1,
+                                                vcl::ClampToInt(int64_t{R.Left} - x0)) -
+                               FPrefix.begin());
   first = std::max(0, first - 2);
-  int last = static_cast<int>(
-      std::lower_bound(FPrefix.begin(), FPrefix.begin() + n + 1, R.Right - x0) - FPrefix.begin());
+  int last = static_cast<int>(std::lower_bound(FPrefix.begin(), FPrefix.begin() + n + 1,
+                                               vcl::ClampToInt(int64_t{R.Right} - x0)) -
+                              FPrefix.begin());
   last = std::min(n, last + 1);
   TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
   {
     win::TSavedClip clip(c->Handle());
     win::TOwnedObject<win::HRGN> rgn(win::CreateRectRgn(R.Left, R.Top, R.Right, R.Bottom));
     clip.Intersect(rgn.Get());
-    const TRect textRect{xOf(first), R.Top, std::max(R.Right, xOf(last)) + 8, R.Bottom};
+    const TRect textRect{xOf(first), R.Top,
+                         vcl::ClampToInt(int64_t{std::max(R.Right, xOf(last))} + 8), R.Bottom};
     if (last > first)
       ZYLDrawTextExt(c, s.substr(size_t(first), size_t(last - first)), Font3D(), textRect, RowFlags,
                      styles);
@@ -444,8 +447,10 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
         selClip.Intersect(selRgn.Get());
         c->Font()->SetColor(HighlightText());
         c->Brush()->SetStyle(vcl::bsClear);
-        ZYLDrawTextExt(c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
-                       TRect{xOf(selFirst), R.Top, right + A + B + 8, R.Bottom}, RowFlags, styles);
+        ZYLDrawTextExt(
+            c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
+            TRect{xOf(selFirst), R.Top, vcl::ClampToInt(int64_t{right} + A + B + 8), R.Bottom},
+            RowFlags, styles);
       }
     }
   }
