@@ -357,17 +357,6 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, TDrawingSt
   }
 }
 
-void TCustomImageList::DrawOverlay(TCanvas* Canvas, int X, int Y, int ImageIndex, TColor Color) {
-  if (!Canvas || ImageIndex < 0 || ImageIndex >= Count()) return;
-  const TImage& image = images_[static_cast<size_t>(ImageIndex)];
-  std::vector<uint32_t> colour(image.Pixels.size()), mask(image.Pixels.size());
-  for (size_t i = 0; i < image.Pixels.size(); ++i) {
-    colour[i] = image.Mask[i] ? 0 : ToRgb(Color);
-    mask[i] = image.Mask[i] ? 0xFFFFFF : 0;
-  }
-  MaskBlit(Canvas, X, Y, width_, height_, colour, mask);
-}
-
 void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {
   if (!Image || Index < 0 || Index >= Count()) return;
   Image->SetSize(width_, height_);
