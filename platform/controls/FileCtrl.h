@@ -1,6 +1,6 @@
-// The framework's folder controls: a list of a folder's path and subfolders, and a box of the
-// mapped drives (see "Paths" in docs/CONVENTIONS.md: a drive X: is the folder ZYL_DRIVE_X
-// names, C: the root folder by default).
+// The framework's folder controls: a list of a folder's path and subfolders, a list of a
+// folder's files, and a box of the mapped drives (see "Paths" in docs/CONVENTIONS.md: a drive
+// X: is the folder ZYL_DRIVE_X names, C: the root folder by default).
 #pragma once
 
 #include <string>

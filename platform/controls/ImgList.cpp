@@ -53,6 +53,17 @@ void FillBitmap(TBitmap* Target, int w, int h, const std::vector<uint32_t>& pixe
   Target->SetModified(true);
 }
 
+// Puts the picture on the canvas where the mask is black and keeps the canvas where it is
+// white (the picture is black there).
+void MaskBlit(TCanvas* Canvas, int X, int Y, int w, int h, const std::vector<uint32_t>& colour,
+              const std::vector<uint32_t>& mask) {
+  TBitmap pic, msk;
+  FillBitmap(&pic, w, h, colour);
+  FillBitmap(&msk, w, h, mask);
+  BitBlt(Canvas->Handle(), X, Y, w, h, msk.Canvas()->Handle(), 0, 0, SRCAND);
+  BitBlt(Canvas->Handle(), X, Y, w, h, pic.Canvas()->Handle(), 0, 0, SRCPAINT);
+}
+
 uint32_t Blend(uint32_t a, uint32_t b, int percentOfB) {
   auto mix = [&](int shift) {
     const int ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
@@ -323,13 +334,7 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, TDrawingSt
         colour[i] = own ? sh : below ? hi : 0;
         mask[i] = own || below ? 0 : 0xFFFFFF;
       }
-    const TRect r = Bounds(X, Y, width_, height_);
-    TBitmap pic, msk;
-    FillBitmap(&pic, width_, height_, colour);
-    FillBitmap(&msk, width_, height_, mask);
-    BitBlt(Canvas->Handle(), r.Left, r.Top, width_, height_, msk.Canvas()->Handle(), 0, 0, SRCAND);
-    BitBlt(Canvas->Handle(), r.Left, r.Top, width_, height_, pic.Canvas()->Handle(), 0, 0,
-           SRCPAINT);
+    MaskBlit(Canvas, X, Y, width_, height_, colour, mask);
 
     return;
   } else {
@@ -343,31 +348,13 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, TDrawingSt
     mask[i] = clear && transparent ? 0xFFFFFF : 0;
     if (clear) colour[i] = transparent ? 0 : bk;
   }
-  TBitmap pic;
-  FillBitmap(&pic, width_, height_, colour);
   if (AImageType == itImage && masked_ && transparent) {
-    TBitmap msk;
-    FillBitmap(&msk, width_, height_, mask);
-    BitBlt(Canvas->Handle(), X, Y, width_, height_, msk.Canvas()->Handle(), 0, 0, SRCAND);
-    BitBlt(Canvas->Handle(), X, Y, width_, height_, pic.Canvas()->Handle(), 0, 0, SRCPAINT);
+    MaskBlit(Canvas, X, Y, width_, height_, colour, mask);
   } else {
+    TBitmap pic;
+    FillBitmap(&pic, width_, height_, colour);
     BitBlt(Canvas->Handle(), X, Y, width_, height_, pic.Canvas()->Handle(), 0, 0, SRCCOPY);
   }
-}
-
-void TCustomImageList::DrawOverlay(TCanvas* Canvas, int X, int Y, int ImageIndex, TColor Color) {
-  if (!Canvas || ImageIndex < 0 || ImageIndex >= Count()) return;
-  const TImage& image = images_[static_cast<size_t>(ImageIndex)];
-  std::vector<uint32_t> colour(image.Pixels.size()), mask(image.Pixels.size());
-  for (size_t i = 0; i < image.Pixels.size(); ++i) {
-    colour[i] = image.Mask[i] ? 0 : ToRgb(Color);
-    mask[i] = image.Mask[i] ? 0xFFFFFF : 0;
-  }
-  TBitmap pic, msk;
-  FillBitmap(&pic, width_, height_, colour);
-  FillBitmap(&msk, width_, height_, mask);
-  BitBlt(Canvas->Handle(), X, Y, width_, height_, msk.Canvas()->Handle(), 0, 0, SRCAND);
-  BitBlt(Canvas->Handle(), X, Y, width_, height_, pic.Canvas()->Handle(), 0, 0, SRCPAINT);
 }
 
 void TCustomImageList::GetBitmap(int Index, TBitmap* Image) {

@@ -86,9 +86,6 @@ class TCustomImageList : public TComponent {
   void Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled = true);
   void Draw(TCanvas* Canvas, int X, int Y, int Index, TDrawingStyle ADrawingStyle,
             TImageType AImageType, bool Enabled = true);
-  // Draws the image over its mask's shape in Color ("overlay" of the framework: the image's
-  // opaque part in one colour).
-  void DrawOverlay(TCanvas* Canvas, int X, int Y, int ImageIndex, TColor Color);
   // The image drawn normally on the bitmap, sized Width x Height first (what shows through its
   // transparent pixels is what the bitmap held: white for a new one); the mask as a monochrome
   // bitmap, white where the image is transparent.

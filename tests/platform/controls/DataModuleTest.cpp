@@ -19,17 +19,12 @@ class TTestModule : public TDataModule {
   TImageList* Icons = nullptr;
   TLines Log;
   void ModuleCreate(TObject*) { Log.push_back("create"); }
-  void ModuleDestroy(TObject*) {
-    if (Destroyed) *Destroyed = true;
-  }
-  bool* Destroyed = nullptr;
 };
 
 ZYL_CLASS_IMPL(TTestModule) {
   b.Field("Ticker", &TTestModule::Ticker)
       .Field("Icons", &TTestModule::Icons)
-      .Method("ModuleCreate", &TTestModule::ModuleCreate)
-      .Method("ModuleDestroy", &TTestModule::ModuleDestroy);
+      .Method("ModuleCreate", &TTestModule::ModuleCreate);
 }
 
 namespace {
@@ -37,8 +32,8 @@ namespace {
 // Every object of the text with its properties in the designer's order.
 const TObj kModule{
     "TestModule: TTestModule",
-    {"OldCreateOrder = False", "OnCreate = ModuleCreate", "OnDestroy = ModuleDestroy", "Left = 285",
-     "Top = 161", "Height = 150", "Width = 215"},
+    {"OldCreateOrder = False", "OnCreate = ModuleCreate", "Left = 285", "Top = 161", "Height = 150",
+     "Width = 215"},
     {{"Ticker: TTimer", {"Interval = 250", "Left = 24", "Top = 16"}, {}},
      {"Icons: TImageList", {"Height = 8", "Width = 8", "Left = 80", "Top = 16"}, {}}}};
 
@@ -72,10 +67,15 @@ TEST_F(DataModuleTest, TheApplicationReadsAModuleFromItsStreamAndItsDestroyEvent
   EXPECT_EQ(m->DesignSize().X, 215);
   EXPECT_EQ(m->DesignSize().Y, 150);
   EXPECT_EQ(m->DesignInfo(), (161 << 16) | 285);
-  bool destroyed = false;
-  m->Destroyed = &destroyed;
+  // OnDestroy runs while the module is destroyed (a handler of another object: the module's own
+  // class part is gone by then).
+  struct TWatch : TObject {
+    bool Destroyed = false;
+    void Hit(TObject*) { Destroyed = true; }
+  } watch;
+  m->OnDestroy = TNotifyEvent(&watch, &TWatch::Hit);
   delete m;
-  EXPECT_TRUE(destroyed);
+  EXPECT_TRUE(watch.Destroyed);
   // A class that is no data module is refused, and nothing is left behind.
   const int before = Application->ComponentCount();
   EXPECT_EQ(testsupport::ErrorOf<EInvalidCast>(
