@@ -5,8 +5,13 @@
 
 #include "design/pZYLPixelBuffer.h"
 #include "display/ZYLProgress.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLProcs.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/text/Text.h"
 
 namespace zyl {
 
@@ -113,6 +118,27 @@ bool ZYL3DEffectAborted() { return gAbort; }
 vcl::TColor ZYL3DEffectTransparentColor(vcl::TBitmap* Source) {
   if (!Source || Source->Empty()) return vcl::clNone;
   return Source->Canvas()->Pixels(0, Source->Height() - 1);
+}
+
+void ZYLDrawCaptionFace(TZYLCaption* Caption, vcl::TBitmap* Bitmap) {
+  if (!Caption || !Bitmap) return;
+  vcl::TCanvas* canvas = Bitmap->Canvas();
+  // Multi-line captions wrap only at their own line breaks: the measure gets room enough.
+  win::TRect r{0, 0, 0x4000, 0};
+  ZYLDrawTextCalcExt(canvas, Caption->Caption(), Caption->FontFX(), r, Caption->Font(),
+                     Caption->MultiLine(), true, 0, 0);
+  Bitmap->SetSize(std::max<int>(r.Right, 0), std::max<int>(r.Bottom, 0));
+  canvas->Brush()->SetColor(vcl::clSilver);
+  canvas->FillRect(win::TRect{0, 0, Bitmap->Width(), Bitmap->Height()});
+  canvas->Font()->Assign(Caption->Font());
+  r = win::TRect{0, 0, r.Right - r.Left, r.Bottom - r.Top};
+  const int angle = Caption->FontFX() ? Caption->FontFX()->Angle() : 0;
+  int32_t flags =
+      int32_t(ZYLAlignmentFlags(Caption->Alignment())) | win::DT_WORDBREAK | win::DT_EXPANDTABS;
+  if (!Caption->MultiLine() || angle != 0) flags |= win::DT_SINGLELINE;
+  if (angle > 0) flags |= win::DT_NOPREFIX;
+  ZYLDrawTextExt(canvas, Caption->Caption(), Caption->FontFX(), r, flags,
+                 TZYLDrawTextStyles{dtEnabled, dtClip});
 }
 
 bool ZYLMakeBmpSemiTransparent(vcl::TBitmap* Bitmap, vcl::TColor First, vcl::TColor Key,

@@ -12,6 +12,7 @@ class TBitmap;
 
 namespace zyl {
 
+class TZYLCaption;
 class TZYLProgress;
 
 // The abort flag the generator reads after every pixel while it reports progress; Stop and
@@ -22,6 +23,10 @@ bool ZYL3DEffectAborted();
 // The colour the generator takes as transparent for a picture: its bottom-left pixel (column 0,
 // last row); clNone for an empty picture. The masks of the generated pictures use it as well.
 vcl::TColor ZYL3DEffectTransparentColor(vcl::TBitmap* Source);
+
+// Renders the caption's text with its font and effects on a silver (clSilver) picture just large
+// enough for it: the background the generator then reads as transparent.
+void ZYLDrawCaptionFace(TZYLCaption* Caption, vcl::TBitmap* Bitmap);
 
 // Every pixel of Bitmap that has the Key colour becomes First where the parities of x and y
 // differ and Second elsewhere. Returns true.

@@ -4,6 +4,7 @@
 
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "display/ZYLProgress.h"
+#include "foundation/ZYLCaption.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/support/TestKit.h"
 
@@ -94,6 +95,39 @@ TEST(ButtonFace3D, SemiTransparentCheckersTheKeyColourOnly) {
   Paint(bmp, {"RRR", "RBR"}, kPal);
   EXPECT_TRUE(ZYLMakeBmpSemiTransparent(&bmp, vcl::clYellow, vcl::clRed, vcl::clBlue));
   EXPECT_TRUE(Shows(bmp, {"SLS", "LBL"}, kPal, "face3d_semi"));
+}
+
+int CountColour(vcl::TBitmap& bmp, vcl::TColor c) {
+  int n = 0;
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x) n += bmp.Canvas()->Pixels(x, y) == c;
+  return n;
+}
+
+TEST(ButtonFace3D, CaptionFaceStandsOnSilverAndFeedsTheGenerator) {
+  win::testkit::TSession session;
+  TZYLCaption caption;
+  caption.SetCaption("Go");
+  caption.Font()->SetColor(vcl::clRed);
+  TFaces f;
+  ZYLDrawCaptionFace(&caption, &f.src);
+  ASSERT_FALSE(f.src.Empty());
+  EXPECT_EQ(ZYL3DEffectTransparentColor(&f.src), vcl::clSilver);
+  EXPECT_EQ(f.src.Canvas()->Pixels(f.src.Width() - 1, 0), vcl::clSilver);
+  const int ink = CountColour(f.src, vcl::clRed);
+  EXPECT_GT(ink, 0);
+  f.Run(1);
+  EXPECT_EQ(f.up.Width(), f.src.Width() + 2);
+  // The text keeps its pixels on the raised face, and its bevel rings appear around it.
+  EXPECT_GT(CountColour(f.up, vcl::clRed), 0);
+  EXPECT_GT(CountColour(f.up, vcl::clBlack), 0);
+  EXPECT_GT(CountColour(f.up, vcl::clYellow), 0);
+
+  vcl::TBitmap two;
+  caption.SetCaption("Go\nGo");
+  caption.SetMultiLine(true);
+  ZYLDrawCaptionFace(&caption, &two);
+  EXPECT_GT(two.Height(), f.src.Height());
 }
 
 }  // namespace
