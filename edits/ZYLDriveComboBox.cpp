@@ -5,6 +5,7 @@
 
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLSysUtils.h"
+#include "platform/base/Numbers.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -181,7 +182,7 @@ void TZYLDriveComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState) {
     win::DestroyIcon(info.hIcon);
   }
   win::RECT text = Rect;
-  text.Left += side + 6;
+  text.Left = vcl::ClampToInt(int64_t{text.Left} + side + 6);
   win::DrawTextA(c->Handle(), item.c_str(), static_cast<int>(item.size()), &text,
                  win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX);
 }
