@@ -187,4 +187,8 @@ constexpr const char SZYLNoFloat[] = "No float entered";
 constexpr const char SZYLNoDate[] = "No date entered";
 constexpr const char SZYLNoTime[] = "No time entered";
 
+// The library's design-time editors.
+constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run from 0 to 5)";
+constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+
 }  // namespace vcl
