@@ -8,7 +8,6 @@
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLBevel.h"
 #include "platform/base/Restore.h"
-#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/StdCtrls.h"
@@ -230,17 +229,8 @@ void TZYLBevelEditorDlg::tb4Enter(TObject*) {
   if (stWindows->CanFocus()) stWindows->SetFocus();
 }
 
-void pZYLBevelEditorDlgInit() {
-  ZYLEnterEditorUnit();
-  vcl::RegisterCommonControls();  // the page control and its sheets
-  vcl::RegisterClasses({TZYLBevelEditorDlg::StaticClass()});
-  ZYLRegisterEditorLayout("TZYLBevelEditorDlg", kLayout);
-}
+void pZYLBevelEditorDlgInit() { ZYLEnterEditorUnit(TZYLBevelEditorDlg::StaticClass(), kLayout); }
 
-void pZYLBevelEditorDlgDone() {
-  ZYLUnregisterEditorLayout("TZYLBevelEditorDlg");
-  vcl::UnRegisterClasses({TZYLBevelEditorDlg::StaticClass()});
-  ZYLLeaveEditorUnit();
-}
+void pZYLBevelEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBevelEditorDlg::StaticClass()); }
 
 }  // namespace zyl

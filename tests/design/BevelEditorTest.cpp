@@ -10,9 +10,14 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLSimpleBevelEditorDlg.h"
+#include "design/pZYLTeethEditorDlg.h"
+#include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/Filer.h"
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/StdCtrls.h"
@@ -41,6 +46,17 @@ struct TEditorCase {
 };
 
 TZYLBevel* PanelBevel(vcl::TComponent* c) { return static_cast<TZYLSimplePanel*>(c)->Bevel(); }
+TZYLShapeControl* Shape(vcl::TComponent* c) { return static_cast<TZYLShapeControl*>(c); }
+
+// A shape control named Target whose settings objects hold values other than their defaults.
+std::unique_ptr<vcl::TComponent> MakeShape() {
+  auto s = std::make_unique<TZYLShapeControl>(nullptr);
+  s->SetName("Target");
+  s->Shadow()->SetDepth(9);
+  s->Bevel()->SetWidth(2);
+  s->Teeth()->SetCount(12);
+  return std::unique_ptr<vcl::TComponent>(std::move(s));
+}
 
 std::vector<TEditorCase> EditorCases() {
   return {
@@ -63,6 +79,44 @@ std::vector<TEditorCase> EditorCases() {
          EXPECT_EQ(b->StyleOuter(), bvRaised);
          EXPECT_EQ(b->BorderWidth(), 3);
          EXPECT_EQ(b->BorderColor(), vcl::clRed);
+       }},
+      {"shadow", MakeShape,
+       [](vcl::TComponent* c) { return TZYLShadowEditorDlg::Edit(Shape(c)->Shadow()); },
+       [](vcl::TCustomForm* f) {
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbstyle"), "hssTracing");
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbS"), "clNavy");
+         vt::TypeInto(On<vcl::TWinControl>(f, "spind"), "12");
+       },
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(Shape(c)->Shadow()->Style(), hssTracing);
+         EXPECT_EQ(Shape(c)->Shadow()->Color(), vcl::clNavy);
+         EXPECT_EQ(Shape(c)->Shadow()->Depth(), 12);
+       }},
+      {"simple bevel", MakeShape,
+       [](vcl::TComponent* c) { return TZYLSimpleBevelEditorDlg::Edit(Shape(c)->Bevel()); },
+       [](vcl::TCustomForm* f) {
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbstyle"), "sbOffset");
+         vt::TypeInto(On<vcl::TWinControl>(f, "spind"), "5");
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbn"), "clGreen");
+       },
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(Shape(c)->Bevel()->Style(), sbOffset);
+         EXPECT_EQ(Shape(c)->Bevel()->Width(), 5);
+         EXPECT_EQ(Shape(c)->Bevel()->Color(), vcl::clGreen);
+       }},
+      {"teeth", MakeShape,
+       [](vcl::TComponent* c) { return TZYLTeethEditorDlg::Edit(Shape(c)->Teeth()); },
+       [](vcl::TCustomForm* f) {
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmb"), "tdUp");
+         vt::TypeInto(On<vcl::TWinControl>(f, "spinc"), "20");
+         vt::TypeInto(On<vcl::TWinControl>(f, "spinh"), "7");
+         vt::ClickControl(On<vcl::TControl>(f, "chko"));
+       },
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(Shape(c)->Teeth()->Direction(), tdUp);
+         EXPECT_EQ(Shape(c)->Teeth()->Count(), 20);
+         EXPECT_EQ(Shape(c)->Teeth()->Height(), 7);
+         EXPECT_FALSE(Shape(c)->Teeth()->Offset());
        }},
   };
 }
@@ -233,25 +287,22 @@ TEST_F(BevelEditor, ThePreviewShowsEachChangeAtOnce) {
   bevel_.SetMode(bmCustom);
   wt::TCapture before, after, expected;
   Run([&](TZYLBevelEditorDlg* f) {
-    before = wt::RenderWindow(f->test->Handle(), true);
+    before = designtest::CaptureControl(f->test);
     designtest::ChooseComboItem(f->cmb1, "bvRaised");
     vt::TypeInto(f->edbw, "4");
     designtest::ChooseComboItem(f->cmbb, "clRed");
-    after = wt::RenderWindow(f->test->Handle(), true);
+    after = designtest::CaptureControl(f->test);
     // The same bevel on a panel of the same size in a plain form.
-    vcl::TForm host(nullptr);
-    host.SetBounds(0, 0, 500, 200);
-    TZYLSimplePanel* p = new TZYLSimplePanel(&host);
-    p->SetParent(&host);
-    p->SetBounds(8, 8, f->test->Width(), f->test->Height());
-    TZYLBevel want;
-    want.SetMode(bmCustom);
-    want.SetBevelStyleOuter(bvRaised);
-    want.SetBorderWidth(4);
-    want.SetColor(TZYLBevel::ciBorderColor, vcl::clRed);
-    p->SetBevel(&want);
-    host.Show();
-    expected = wt::RenderWindow(p->Handle(), true);
+    expected = designtest::CaptureSample(f->test, [](vcl::TForm* host) {
+      auto* p = new TZYLSimplePanel(host);
+      TZYLBevel want;
+      want.SetMode(bmCustom);
+      want.SetBevelStyleOuter(bvRaised);
+      want.SetBorderWidth(4);
+      want.SetColor(TZYLBevel::ciBorderColor, vcl::clRed);
+      p->SetBevel(&want);
+      return p;
+    });
   });
   EXPECT_GT(wt::CountDifferentPixels(before, after), 0);
   EXPECT_TRUE(wt::SamePixels(after, expected, "bevel_editor_preview"));

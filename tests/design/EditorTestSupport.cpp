@@ -2,6 +2,10 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLSimpleBevelEditorDlg.h"
+#include "design/pZYLTeethEditorDlg.h"
+#include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
@@ -21,11 +25,19 @@ TEditorUnits::TEditorUnits() {
   ZYLColorComboBoxInit();
   ZYLSpinEditInit();
   ZYLFormStylerInit();
+  ZYLShapeControlInit();
   pZYLBevelEditorDlgInit();
+  pZYLShadowEditorDlgInit();
+  pZYLSimpleBevelEditorDlgInit();
+  pZYLTeethEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLTeethEditorDlgDone();
+  pZYLSimpleBevelEditorDlgDone();
+  pZYLShadowEditorDlgDone();
   pZYLBevelEditorDlgDone();
+  ZYLShapeControlDone();
   ZYLFormStylerDone();
   ZYLSpinEditDone();
   ZYLColorComboBoxDone();
@@ -67,6 +79,30 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
   wt::RunUntilIdle();
   wt::KeyPress(win::VK_HOME);
   for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+}
+
+wt::TCapture CaptureControl(vcl::TControl* control) {
+  if (auto* w = dynamic_cast<vcl::TWinControl*>(control))
+    return wt::RenderWindow(w->Handle(), true);
+  const wt::TCapture all = wt::RenderWindow(control->Parent()->Handle(), false);
+  const vcl::TRect r = control->BoundsRect();
+  wt::TCapture part;
+  part.Width = r.Width();
+  part.Height = r.Height();
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) part.Pixels.push_back(all.Pixel(x, y));
+  return part;
+}
+
+wt::TCapture CaptureSample(vcl::TControl* like,
+                           const std::function<vcl::TControl*(vcl::TForm* host)>& sample) {
+  vcl::TForm host(nullptr);
+  host.SetBounds(0, 0, like->Width() + 40, like->Height() + 40);
+  vcl::TControl* c = sample(&host);
+  c->SetParent(&host);
+  c->SetBounds(8, 8, like->Width(), like->Height());
+  host.Show();
+  return CaptureControl(c);
 }
 
 void AnswerEditor(vcl::testkit::TDialogScript& script,

@@ -8,6 +8,7 @@
 #include "platform/controls/Forms.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DialogScript.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
 
@@ -34,6 +35,14 @@ void ClickCloseBox(win::HWND wnd);
 // Selects a combo box's item from the keyboard as a user tabbing to it would: focus, Home,
 // then Down to the item; EDialogScript when the box has no such item.
 void ChooseComboItem(vcl::TWinControl* combo, const std::string& item);
+
+// What a control shows on the screen, from its own window or, for a graphic control, from
+// its parent's client area.
+win::testkit::TCapture CaptureControl(vcl::TControl* control);
+// What `sample` (made by the caller on `host`, a plain form shown for the call) shows at the
+// size of `like`: the reference a preview is compared with.
+win::testkit::TCapture CaptureSample(vcl::TControl* like,
+                                     const std::function<vcl::TControl*(vcl::TForm* host)>& sample);
 
 // The component of that name on the form, of the class the test expects.
 template <class T>
