@@ -189,6 +189,8 @@ constexpr const char SZYLNoTime[] = "No time entered";
 
 // The library's design-time editors.
 constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run from 0 to 5)";
+constexpr const char SZYLGradientTooFewColors[] =
+    "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
 
 }  // namespace vcl

@@ -9,14 +9,18 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "display/ZYLFill.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/Filer.h"
 #include "platform/controls/ComCtrls.h"
@@ -103,6 +107,30 @@ std::vector<TEditorCase> EditorCases() {
          EXPECT_EQ(Shape(c)->Bevel()->Style(), sbOffset);
          EXPECT_EQ(Shape(c)->Bevel()->Width(), 5);
          EXPECT_EQ(Shape(c)->Bevel()->Color(), vcl::clGreen);
+       }},
+      {"gradient",
+       [] {
+         auto f = std::make_unique<TZYLFill>(nullptr);
+         f->SetName("Target");
+         f->FillObject()->SetFillStyle(sfGradient);
+         f->FillObject()->Gradient()->SetColorList({vcl::clRed, vcl::clLime, vcl::clBlue});
+         return std::unique_ptr<vcl::TComponent>(std::move(f));
+       },
+       [](vcl::TComponent* c) {
+         return TZYLGradientEditorDlg::Edit(static_cast<TZYLFill*>(c)->FillObject()->Gradient());
+       },
+       [](vcl::TCustomForm* f) {
+         vt::TypeInto(On<vcl::TWinControl>(f, "edbiw"), "40");
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "direct"), "gsElliptic");
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbL"), "clYellow");
+       },
+       [](vcl::TComponent* c) {
+         TZYLGradient* g = static_cast<TZYLFill*>(c)->FillObject()->Gradient();
+         EXPECT_EQ(g->ColorCount(), 40);
+         EXPECT_EQ(g->Style(), gstElliptic);
+         EXPECT_EQ(g->EndColor(), vcl::clYellow);
+         EXPECT_EQ(g->ColorList(),
+                   (std::vector<vcl::TColor>{vcl::clRed, vcl::clLime, vcl::clBlue}));
        }},
       {"teeth", MakeShape,
        [](vcl::TComponent* c) { return TZYLTeethEditorDlg::Edit(Shape(c)->Teeth()); },

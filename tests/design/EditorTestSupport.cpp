@@ -2,11 +2,14 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "display/ZYLFill.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLColorListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -26,7 +29,10 @@ TEditorUnits::TEditorUnits() {
   ZYLSpinEditInit();
   ZYLFormStylerInit();
   ZYLShapeControlInit();
+  ZYLFillInit();
+  ZYLColorListBoxInit();
   pZYLBevelEditorDlgInit();
+  pZYLGradientEditorDlgInit();
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
@@ -36,7 +42,10 @@ TEditorUnits::~TEditorUnits() {
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
+  pZYLGradientEditorDlgDone();
   pZYLBevelEditorDlgDone();
+  ZYLColorListBoxDone();
+  ZYLFillDone();
   ZYLShapeControlDone();
   ZYLFormStylerDone();
   ZYLSpinEditDone();
