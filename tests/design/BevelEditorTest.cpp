@@ -9,13 +9,17 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
+#include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSmallBar.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLBevel.h"
@@ -24,7 +28,9 @@
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/Filer.h"
 #include "platform/controls/ComCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
@@ -131,6 +137,47 @@ std::vector<TEditorCase> EditorCases() {
          EXPECT_EQ(g->EndColor(), vcl::clYellow);
          EXPECT_EQ(g->ColorList(),
                    (std::vector<vcl::TColor>{vcl::clRed, vcl::clLime, vcl::clBlue}));
+       }},
+      {"brush",
+       [] {
+         auto s = std::make_unique<vcl::TShape>(nullptr);
+         s->SetName("Target");
+         s->Brush()->SetColor(vcl::clLime);
+         return std::unique_ptr<vcl::TComponent>(std::move(s));
+       },
+       [](vcl::TComponent* c) {
+         return TZYLBrushEditorDlg::Edit(static_cast<vcl::TShape*>(c)->Brush());
+       },
+       [](vcl::TCustomForm* f) {
+         // Walking the styles from the keyboard passes bsClear, which whitens the brush: the
+         // colour comes second.
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmb"), "bsDiagCross");
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "cmbc"), "clPurple");
+       },
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(static_cast<vcl::TShape*>(c)->Brush()->Color(), vcl::clPurple);
+         EXPECT_EQ(static_cast<vcl::TShape*>(c)->Brush()->Style(), vcl::bsDiagCross);
+       }},
+      {"small bar",
+       [] {
+         auto p = std::make_unique<TZYLProgress>(nullptr);
+         p->SetName("Target");
+         p->SmallBar()->SetBarCount(4);
+         return std::unique_ptr<vcl::TComponent>(std::move(p));
+       },
+       [](vcl::TComponent* c) {
+         return TZYLSmallBarEditorDlg::Edit(static_cast<TZYLProgress*>(c)->SmallBar());
+       },
+       [](vcl::TCustomForm* f) {
+         vt::TypeInto(On<vcl::TWinControl>(f, "spinc"), "12");
+         vt::TypeInto(On<vcl::TWinControl>(f, "spinv"), "1");
+         vt::ClickControl(On<vcl::TControl>(f, "chk"));
+       },
+       [](vcl::TComponent* c) {
+         TZYLSmallBar* b = static_cast<TZYLProgress*>(c)->SmallBar();
+         EXPECT_EQ(b->BarCount(), 12);
+         EXPECT_EQ(b->VSpace(), 1);
+         EXPECT_FALSE(b->AutoSize());
        }},
       {"teeth", MakeShape,
        [](vcl::TComponent* c) { return TZYLTeethEditorDlg::Edit(Shape(c)->Teeth()); },

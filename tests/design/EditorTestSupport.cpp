@@ -2,11 +2,14 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
+#include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
@@ -31,7 +34,10 @@ TEditorUnits::TEditorUnits() {
   ZYLShapeControlInit();
   ZYLFillInit();
   ZYLColorListBoxInit();
+  ZYLProgressInit();
   pZYLBevelEditorDlgInit();
+  pZYLBrushEditorDlgInit();
+  pZYLSmallBarEditorDlgInit();
   pZYLGradientEditorDlgInit();
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
@@ -43,7 +49,10 @@ TEditorUnits::~TEditorUnits() {
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
   pZYLGradientEditorDlgDone();
+  pZYLSmallBarEditorDlgDone();
+  pZYLBrushEditorDlgDone();
   pZYLBevelEditorDlgDone();
+  ZYLProgressDone();
   ZYLColorListBoxDone();
   ZYLFillDone();
   ZYLShapeControlDone();
