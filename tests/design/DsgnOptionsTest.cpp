@@ -3,30 +3,41 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "design/pZYLDsgnOptions.h"
 #include "platform/base/Exceptions.h"
 #include "platform/sys/Registry.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl {
 namespace {
 
+// Each test keeps the registry in a folder of its own (ZYL_REGISTRY_DIR), so test programs
+// running side by side never see each other's values.
 class DsgnOptions : public ::testing::Test {
  protected:
-  DsgnOptions() { Wipe(); }
-  ~DsgnOptions() override { Wipe(); }
-  static void Wipe() {
-    vcl::TRegistry reg;
-    reg.DeleteKey(std::string("\\") + ZYLDsgnRegKey);
+  DsgnOptions() {
+    if (const char* old = std::getenv("ZYL_REGISTRY_DIR")) oldReg_ = old, hadReg_ = true;
+    setenv("ZYL_REGISTRY_DIR", dir_.File("registry").c_str(), 1);
+  }
+  ~DsgnOptions() override {
+    if (hadReg_)
+      setenv("ZYL_REGISTRY_DIR", oldReg_.c_str(), 1);
+    else
+      unsetenv("ZYL_REGISTRY_DIR");
   }
   // A raw value of any type in a section of the key, as other programs may leave it.
   static vcl::TRegistry* Section(vcl::TRegistry& reg, const std::string& section) {
     EXPECT_TRUE(reg.OpenKey(std::string("\\") + ZYLDsgnRegKey + "\\" + section, true));
     return &reg;
   }
+  testsupport::TempDir dir_;
+  std::string oldReg_;
+  bool hadReg_ = false;
   win::testkit::TSession session_;
 };
 
