@@ -201,5 +201,10 @@ constexpr const char SIntfCastError[] = "Interface not supported";
 constexpr const char SModuleTargetNotFound[] = "Cannot save the module %s: %s not found";
 constexpr const char SUnknownModule[] = "No module is named %s";
 constexpr const char SVerbNotFound[] = "The context menu has no item %s";
+// The library's design-time editors.
+constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run from 0 to 5)";
+constexpr const char SZYLGradientTooFewColors[] =
+    "A gradient needs at least two colours: add colours to the list or switch to Std";
+constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
 
 }  // namespace vcl

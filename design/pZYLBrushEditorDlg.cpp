@@ -1,0 +1,62 @@
+#include "design/pZYLBrushEditorDlg.h"
+
+#include "edits/ZYLColorComboBox.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLBrushEditorDlg) {
+  using T = TZYLBrushEditorDlg;
+  b.Field("test", &T::test)
+      .Field("cmbc", &T::cmbc)
+      .Field("btc", &T::btc)
+      .Field("cmb", &T::cmb)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("styler", &T::styler)
+      .Method("cmbcChange", &T::cmbcChange)
+      .Method("cmbChange", &T::cmbChange);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLBrushEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLBrushEditorDlg::Edit(vcl::TBrush* Brush) {
+  return ZYLEditOnCopy<TZYLBrushEditorDlg>(Brush);
+}
+
+vcl::TBrush* TZYLBrushEditorDlg::Copy() const { return test->Brush(); }
+
+void TZYLBrushEditorDlg::SetLabels() {
+  Fill([this] {
+    cmbc->SetSelectedColor(Copy()->Color());
+    cmb->SetItemIndex(Copy()->Style());
+  });
+}
+
+void TZYLBrushEditorDlg::cmbcChange(TObject*) {
+  if (Filling() || cmbc->ItemIndex() < 0) return;
+  Copy()->SetColor(cmbc->SelectedColor());
+  Refill();
+}
+
+void TZYLBrushEditorDlg::cmbChange(TObject*) {
+  if (Filling() || cmb->ItemIndex() < 0) return;
+  Copy()->SetStyle(static_cast<vcl::TBrushStyle>(cmb->ItemIndex()));
+  Refill();
+}
+
+void pZYLBrushEditorDlgInit() { ZYLEnterEditorUnit(TZYLBrushEditorDlg::StaticClass(), kLayout); }
+
+void pZYLBrushEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBrushEditorDlg::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,87 @@
+// What every object editor form shares: its layout is a form text embedded in the package under
+// the form's class name (read by the form reader as the form's own stream), its controls are
+// published fields bound by name, and it runs as a modal form on a working copy that only OK
+// copies back into the edited object.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/controls/Forms.h"
+
+namespace zyl {
+
+class TZYLColorComboBox;
+
+// Registers the layout text of an editor form class (once; again replaces it).
+void ZYLRegisterEditorLayout(const char* FormClass, const char* Layout);
+void ZYLUnregisterEditorLayout(const char* FormClass);
+
+// Creates the form and reads its layout; EResNotFound naming the class when it has none.
+vcl::TCustomForm* ZYLLoadEditorForm(vcl::TCustomForm* Form);
+template <class T>
+std::unique_ptr<T> ZYLCreateEditorForm(vcl::TComponent* Owner) {
+  std::unique_ptr<T> form(new T(Owner));
+  ZYLLoadEditorForm(form.get());
+  return form;
+}
+
+// Shows the form modally; true exactly when it was left with OK.
+bool ZYLRunEditorForm(vcl::TCustomForm* Form);
+
+// The shared behaviour of the settings-object editors: the Activated flag (false after
+// FormCreate, true from the first FormActivate) that lets a change handler refill the controls
+// only once the form is shown, a guard that keeps the controls' change events from writing back
+// while SetLabels fills them, and the colour buttons: a button beside a colour box (on the same
+// parent, level with it) runs that box's colour dialog, the form's first colour box with its own
+// custom colours, every other box with those of the first.
+class TZYLObjectEditorForm : public vcl::TForm {
+  ZYL_CLASS(TZYLObjectEditorForm, vcl::TForm)
+  explicit TZYLObjectEditorForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Fills every control from the working copy.
+  virtual void SetLabels() {}
+  bool Activated() const { return FActivated; }
+
+  void FormCreate(vcl::TObject* Sender);
+  void FormActivate(vcl::TObject* Sender);
+  void ColorButtonClick(vcl::TObject* Sender);
+
+ protected:
+  // SetLabels, once the form is activated.
+  void Refill();
+  // True while Fill runs: change handlers then leave the working copy alone.
+  bool Filling() const { return FFilling; }
+  // Runs `fill` (the body of SetLabels) under the guard.
+  void Fill(const std::function<void()>& fill);
+  TZYLColorComboBox* FirstColorBox() const;
+  TZYLColorComboBox* ColorBoxBeside(vcl::TObject* Button) const;
+
+ private:
+  bool FActivated = false;
+  bool FFilling = false;
+};
+
+// Opens the editor form TDlg on a working copy of Edited (the object TDlg::Copy answers,
+// owned by the form's preview), with Caption when given; OK assigns the copy back. True exactly
+// on OK; on Cancel, the close box, Escape or an exception Edited stays as it was.
+template <class TDlg, class TObj>
+bool ZYLEditOnCopy(TObj* Edited, const char* Caption = nullptr) {
+  auto dlg = ZYLCreateEditorForm<TDlg>(vcl::Application);
+  if (Caption) dlg->SetCaption(Caption);
+  dlg->Copy()->Assign(Edited);
+  dlg->SetLabels();
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  Edited->Assign(dlg->Copy());
+  return true;
+}
+
+// An editor unit's initialization: counts the entry, registers the form class for streaming
+// and its layout; the finalization takes all three back. ZYLEditorUnitEntries answers how many
+// editor units are entered.
+void ZYLEnterEditorUnit(vcl::TClass FormClass, const char* Layout);
+void ZYLLeaveEditorUnit(vcl::TClass FormClass);
+int ZYLEditorUnitEntries();
+
+}  // namespace zyl

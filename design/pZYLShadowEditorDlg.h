@@ -1,0 +1,46 @@
+// TZYLShadowEditorDlg: the modal editor of a shape's shadow (style, colour, depth) on the
+// working copy held by its preview shape `test`.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TButton;
+class TComboBox;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLColorComboBox;
+class TZYLFormStyler;
+class TZYLShadow;
+class TZYLShapeControl;
+class TZYLSpinEdit;
+
+class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLShadowEditorDlg, TZYLObjectEditorForm)
+  explicit TZYLShadowEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits Shadow on a working copy; true exactly on OK.
+  static bool Edit(TZYLShadow* Shadow);
+  TZYLShadow* Copy() const;
+  void SetLabels() override;
+
+  TZYLShapeControl* test = nullptr;
+  vcl::TComboBox* cmbstyle = nullptr;
+  TZYLColorComboBox* cmbS = nullptr;
+  vcl::TButton* btS = nullptr;
+  TZYLSpinEdit* spind = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  void cmbstyleChange(vcl::TObject* Sender);
+  void cmbSChange(vcl::TObject* Sender);
+  void spindChange(vcl::TObject* Sender);
+  void resetClick(vcl::TObject* Sender);
+};
+
+void pZYLShadowEditorDlgInit();
+void pZYLShadowEditorDlgDone();
+
+}  // namespace zyl

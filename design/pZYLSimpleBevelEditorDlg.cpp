@@ -1,0 +1,93 @@
+#include "design/pZYLSimpleBevelEditorDlg.h"
+
+#include "display/ZYLShapeControl.h"
+#include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLSimpleBevelEditorDlg) {
+  using T = TZYLSimpleBevelEditorDlg;
+  b.Field("test", &T::test)
+      .Field("cmbstyle", &T::cmbstyle)
+      .Field("spind", &T::spind)
+      .Field("cmbL", &T::cmbL)
+      .Field("cmbs", &T::cmbs)
+      .Field("cmbn", &T::cmbn)
+      .Field("btL", &T::btL)
+      .Field("bts", &T::bts)
+      .Field("btn", &T::btn)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("btReset", &T::btReset)
+      .Field("styler", &T::styler)
+      .Method("cmbstyleChange", &T::cmbstyleChange)
+      .Method("spindChange", &T::spindChange)
+      .Method("cmbColorChange", &T::cmbColorChange)
+      .Method("resetClick", &T::resetClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLSimpleBevelEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLSimpleBevelEditorDlg::Edit(TZYLSimpleBevel* Bevel) {
+  return ZYLEditOnCopy<TZYLSimpleBevelEditorDlg>(Bevel);
+}
+
+TZYLSimpleBevel* TZYLSimpleBevelEditorDlg::Copy() const { return test->Bevel(); }
+
+void TZYLSimpleBevelEditorDlg::SetLabels() {
+  Fill([this] {
+    cmbstyle->SetItemIndex(Copy()->Style());
+    spind->SetIntValue(Copy()->Width());
+    cmbL->SetSelectedColor(Copy()->LightColor());
+    cmbs->SetSelectedColor(Copy()->ShadowColor());
+    cmbn->SetSelectedColor(Copy()->Color());
+  });
+}
+
+void TZYLSimpleBevelEditorDlg::cmbstyleChange(TObject*) {
+  if (Filling() || cmbstyle->ItemIndex() < 0) return;
+  Copy()->SetStyle(static_cast<TZYLSimpleBevelStyle>(cmbstyle->ItemIndex()));
+  Refill();
+}
+
+void TZYLSimpleBevelEditorDlg::spindChange(TObject*) {
+  const int value = spind->IntValue();
+  if (Filling() || value < 0 || value > 255) return;
+  Copy()->SetWidth(static_cast<uint8_t>(value));
+  Refill();
+}
+
+void TZYLSimpleBevelEditorDlg::cmbColorChange(TObject* Sender) {
+  auto* box = static_cast<TZYLColorComboBox*>(Sender);
+  if (Filling() || box->ItemIndex() < 0) return;
+  const int prop = box == cmbL   ? TZYLSimpleBevel::ciLightColor
+                   : box == cmbs ? TZYLSimpleBevel::ciShadowColor
+                                 : TZYLSimpleBevel::ciColor;
+  Copy()->SetColor(prop, box->SelectedColor());
+  Refill();
+}
+
+void TZYLSimpleBevelEditorDlg::resetClick(TObject*) {
+  TZYLSimpleBevel defaults;
+  Copy()->Assign(&defaults);
+  SetLabels();
+}
+
+void pZYLSimpleBevelEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLSimpleBevelEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLSimpleBevelEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSimpleBevelEditorDlg::StaticClass()); }
+
+}  // namespace zyl

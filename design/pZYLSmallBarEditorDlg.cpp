@@ -1,0 +1,86 @@
+#include "design/pZYLSmallBarEditorDlg.h"
+
+#include "display/ZYLProgress.h"
+#include "display/ZYLSmallBar.h"
+#include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLSmallBarEditorDlg) {
+  using T = TZYLSmallBarEditorDlg;
+  b.Field("test", &T::test)
+      .Field("cmbb", &T::cmbb)
+      .Field("btb", &T::btb)
+      .Field("spinc", &T::spinc)
+      .Field("spinh", &T::spinh)
+      .Field("spinv", &T::spinv)
+      .Field("chk", &T::chk)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("btReset", &T::btReset)
+      .Field("styler", &T::styler)
+      .Method("cmbbChange", &T::cmbbChange)
+      .Method("spinChange", &T::spinChange)
+      .Method("chkClick", &T::chkClick)
+      .Method("resetClick", &T::resetClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLSmallBarEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLSmallBarEditorDlg::Edit(TZYLSmallBar* SmallBar) {
+  return ZYLEditOnCopy<TZYLSmallBarEditorDlg>(SmallBar);
+}
+
+TZYLSmallBar* TZYLSmallBarEditorDlg::Copy() const { return test->SmallBar(); }
+
+void TZYLSmallBarEditorDlg::SetLabels() {
+  Fill([this] {
+    cmbb->SetSelectedColor(Copy()->BarColor());
+    spinc->SetIntValue(Copy()->BarCount());
+    spinh->SetIntValue(Copy()->HSpace());
+    spinv->SetIntValue(Copy()->VSpace());
+    chk->SetChecked(Copy()->AutoSize());
+  });
+}
+
+void TZYLSmallBarEditorDlg::cmbbChange(TObject*) {
+  if (!Filling() && cmbb->ItemIndex() >= 0) Copy()->SetBarColor(cmbb->SelectedColor());
+}
+
+void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
+  auto* edit = static_cast<TZYLSpinEdit*>(Sender);
+  const int value = edit->IntValue();
+  if (Filling() || value < edit->IntMinValue() || value > edit->IntMaxValue()) return;
+  const int prop = edit == spinc   ? TZYLSmallBar::biBarCount
+                   : edit == spinh ? TZYLSmallBar::biHSpace
+                                   : TZYLSmallBar::biVSpace;
+  Copy()->SetByte(prop, static_cast<uint8_t>(value));
+}
+
+void TZYLSmallBarEditorDlg::chkClick(TObject*) {
+  if (!Filling()) Copy()->SetAutoSize(chk->Checked());
+}
+
+void TZYLSmallBarEditorDlg::resetClick(TObject*) {
+  TZYLSmallBar defaults;
+  test->SetSmallBar(&defaults);
+  SetLabels();
+}
+
+void pZYLSmallBarEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLSmallBarEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLSmallBarEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSmallBarEditorDlg::StaticClass()); }
+
+}  // namespace zyl

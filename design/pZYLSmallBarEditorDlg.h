@@ -1,0 +1,47 @@
+// TZYLSmallBarEditorDlg: the modal editor of a progress bar's segment settings (colour, count,
+// spaces, automatic size) on the working copy held by its preview progress bar `test`.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TButton;
+class TCheckBox;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLColorComboBox;
+class TZYLFormStyler;
+class TZYLProgress;
+class TZYLSmallBar;
+class TZYLSpinEdit;
+
+class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLObjectEditorForm)
+  explicit TZYLSmallBarEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits SmallBar on a working copy; true exactly on OK.
+  static bool Edit(TZYLSmallBar* SmallBar);
+  TZYLSmallBar* Copy() const;
+  void SetLabels() override;
+
+  TZYLProgress* test = nullptr;
+  TZYLColorComboBox* cmbb = nullptr;
+  vcl::TButton* btb = nullptr;
+  TZYLSpinEdit *spinc = nullptr, *spinh = nullptr, *spinv = nullptr;
+  vcl::TCheckBox* chk = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  void cmbbChange(vcl::TObject* Sender);
+  // The three spin edits: the sender tells the property.
+  void spinChange(vcl::TObject* Sender);
+  void chkClick(vcl::TObject* Sender);
+  void resetClick(vcl::TObject* Sender);
+};
+
+void pZYLSmallBarEditorDlgInit();
+void pZYLSmallBarEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,88 @@
+#include "design/pZYLTeethEditorDlg.h"
+
+#include "display/ZYLShapeControl.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLTeethEditorDlg) {
+  using T = TZYLTeethEditorDlg;
+  b.Field("test", &T::test)
+      .Field("cmb", &T::cmb)
+      .Field("spinc", &T::spinc)
+      .Field("spinW", &T::spinW)
+      .Field("spinh", &T::spinh)
+      .Field("chkc", &T::chkc)
+      .Field("chko", &T::chko)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("btReset", &T::btReset)
+      .Field("styler", &T::styler)
+      .Method("cmbChange", &T::cmbChange)
+      .Method("spinChange", &T::spinChange)
+      .Method("chkClick", &T::chkClick)
+      .Method("resetClick", &T::resetClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLTeethEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLTeethEditorDlg::Edit(TZYLTeeth* Teeth) { return ZYLEditOnCopy<TZYLTeethEditorDlg>(Teeth); }
+
+TZYLTeeth* TZYLTeethEditorDlg::Copy() const { return test->Teeth(); }
+
+void TZYLTeethEditorDlg::SetLabels() {
+  Fill([this] {
+    cmb->SetItemIndex(Copy()->Direction());
+    spinc->SetIntValue(Copy()->Count());
+    spinW->SetIntValue(Copy()->Width());
+    spinh->SetIntValue(Copy()->Height());
+    chkc->SetChecked(Copy()->SetPerCount());
+    chko->SetChecked(Copy()->Offset());
+  });
+}
+
+void TZYLTeethEditorDlg::cmbChange(TObject*) {
+  if (Filling() || cmb->ItemIndex() < 0) return;
+  Copy()->SetDirection(static_cast<TZYLDirection>(cmb->ItemIndex()));
+  Refill();
+}
+
+void TZYLTeethEditorDlg::spinChange(TObject* Sender) {
+  auto* edit = static_cast<TZYLSpinEdit*>(Sender);
+  const int value = edit->IntValue();
+  if (Filling() || value < edit->IntMinValue() || value > edit->IntMaxValue()) return;
+  if (edit == spinc)
+    Copy()->SetCount(value);
+  else
+    Copy()->SetInteger(edit == spinW ? TZYLTeeth::iiWidth : TZYLTeeth::iiHeight, value);
+  Refill();
+}
+
+void TZYLTeethEditorDlg::chkClick(TObject* Sender) {
+  if (Filling()) return;
+  auto* box = static_cast<vcl::TCheckBox*>(Sender);
+  Copy()->SetBoolean(box == chkc ? TZYLTeeth::biSetPerCount : TZYLTeeth::biOffset, box->Checked());
+  Refill();
+}
+
+void TZYLTeethEditorDlg::resetClick(TObject*) {
+  TZYLTeeth defaults;
+  Copy()->Assign(&defaults);
+  SetLabels();
+}
+
+void pZYLTeethEditorDlgInit() { ZYLEnterEditorUnit(TZYLTeethEditorDlg::StaticClass(), kLayout); }
+
+void pZYLTeethEditorDlgDone() { ZYLLeaveEditorUnit(TZYLTeethEditorDlg::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,47 @@
+// TZYLTeethEditorDlg: the modal editor of a shape's teeth (direction, count, size, how they
+// are measured) on the working copy held by its preview shape `test`.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TButton;
+class TCheckBox;
+class TComboBox;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLFormStyler;
+class TZYLShapeControl;
+class TZYLSpinEdit;
+class TZYLTeeth;
+
+class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLTeethEditorDlg, TZYLObjectEditorForm)
+  explicit TZYLTeethEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits Teeth on a working copy; true exactly on OK.
+  static bool Edit(TZYLTeeth* Teeth);
+  TZYLTeeth* Copy() const;
+  void SetLabels() override;
+
+  TZYLShapeControl* test = nullptr;
+  vcl::TComboBox* cmb = nullptr;
+  TZYLSpinEdit *spinc = nullptr, *spinW = nullptr, *spinh = nullptr;
+  vcl::TCheckBox *chkc = nullptr, *chko = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  void cmbChange(vcl::TObject* Sender);
+  // The three spin edits: the sender tells the property.
+  void spinChange(vcl::TObject* Sender);
+  // Both check boxes: the sender tells the property.
+  void chkClick(vcl::TObject* Sender);
+  void resetClick(vcl::TObject* Sender);
+};
+
+void pZYLTeethEditorDlgInit();
+void pZYLTeethEditorDlgDone();
+
+}  // namespace zyl

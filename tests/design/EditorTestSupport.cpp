@@ -1,0 +1,141 @@
+#include "tests/design/EditorTestSupport.h"
+
+#include "buttons/ZYLSimplePanel.h"
+#include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLSimpleBevelEditorDlg.h"
+#include "design/pZYLSmallBarEditorDlg.h"
+#include "design/pZYLTeethEditorDlg.h"
+#include "display/ZYLFill.h"
+#include "display/ZYLProgress.h"
+#include "display/ZYLShapeControl.h"
+#include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLColorListBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLApplication.h"
+#include "platform/base/Exceptions.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+#include "tests/support/TestKit.h"
+
+namespace zyl::designtest {
+
+namespace wt = win::testkit;
+
+TEditorUnits::TEditorUnits() {
+  ZYLApplicationInit();
+  ZYLSimplePanelInit();
+  ZYLColorComboBoxInit();
+  ZYLSpinEditInit();
+  ZYLFormStylerInit();
+  ZYLShapeControlInit();
+  ZYLFillInit();
+  ZYLColorListBoxInit();
+  ZYLProgressInit();
+  pZYLBevelEditorDlgInit();
+  pZYLBrushEditorDlgInit();
+  pZYLSmallBarEditorDlgInit();
+  pZYLGradientEditorDlgInit();
+  pZYLShadowEditorDlgInit();
+  pZYLSimpleBevelEditorDlgInit();
+  pZYLTeethEditorDlgInit();
+}
+
+TEditorUnits::~TEditorUnits() {
+  pZYLTeethEditorDlgDone();
+  pZYLSimpleBevelEditorDlgDone();
+  pZYLShadowEditorDlgDone();
+  pZYLGradientEditorDlgDone();
+  pZYLSmallBarEditorDlgDone();
+  pZYLBrushEditorDlgDone();
+  pZYLBevelEditorDlgDone();
+  ZYLProgressDone();
+  ZYLColorListBoxDone();
+  ZYLFillDone();
+  ZYLShapeControlDone();
+  ZYLFormStylerDone();
+  ZYLSpinEditDone();
+  ZYLColorComboBoxDone();
+  ZYLSimplePanelDone();
+  ZYLApplicationDone();
+}
+
+const char* EndingName(TEnding e) {
+  switch (e) {
+    case TEnding::Ok: return "OK";
+    case TEnding::Cancel: return "Cancel";
+    case TEnding::CloseBox: return "close box";
+    case TEnding::Escape: return "Escape";
+    case TEnding::Exception: return "exception";
+    case TEnding::Unanswered: return "unanswered";
+  }
+  return "?";
+}
+
+void ClickCloseBox(win::HWND wnd) {
+  win::RECT r{};
+  win::GetWindowRect(wnd, &r);
+  for (int y = r.Top; y < r.Top + 30; ++y)
+    for (int x = r.Right - 1; x > r.Right - 40; --x)
+      if (win::SendMessageA(wnd, win::WM_NCHITTEST, 0, win::MAKELPARAM(x, y)) == win::HTCLOSE) {
+        wt::Click(x, y);
+        return;
+      }
+  throw vcl::testkit::EDialogScript("The window has no close box");
+}
+
+void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
+  auto* box = dynamic_cast<vcl::TCustomComboBox*>(combo);
+  if (!box) throw vcl::testkit::EDialogScript(combo->Name() + " is no combo box");
+  const int index = box->Items()->IndexOf(item);
+  if (index < 0)
+    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " has no item " + item);
+  box->SetFocus();
+  wt::RunUntilIdle();
+  wt::KeyPress(win::VK_HOME);
+  for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+}
+
+wt::TCapture CaptureControl(vcl::TControl* control) {
+  if (auto* w = dynamic_cast<vcl::TWinControl*>(control))
+    return wt::RenderWindow(w->Handle(), true);
+  const wt::TCapture all = wt::RenderWindow(control->Parent()->Handle(), false);
+  const vcl::TRect r = control->BoundsRect();
+  wt::TCapture part;
+  part.Width = r.Width();
+  part.Height = r.Height();
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) part.Pixels.push_back(all.Pixel(x, y));
+  return part;
+}
+
+wt::TCapture CaptureSample(vcl::TControl* like,
+                           const std::function<vcl::TControl*(vcl::TForm* host)>& sample) {
+  vcl::TForm host(nullptr);
+  host.SetBounds(0, 0, like->Width() + 40, like->Height() + 40);
+  vcl::TControl* c = sample(&host);
+  c->SetParent(&host);
+  c->SetBounds(8, 8, like->Width(), like->Height());
+  host.Show();
+  return CaptureControl(c);
+}
+
+void AnswerEditor(vcl::testkit::TDialogScript& script,
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending) {
+  script.Do([change, ending](vcl::TCustomForm* form) {
+    change(form);
+    switch (ending) {
+      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btOK")); break;
+      case TEnding::Cancel: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btCancel")); break;
+      case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
+      case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
+      case TEnding::Exception: throw vcl::Exception("failure inside the editor");
+      case TEnding::Unanswered: break;
+    }
+  });
+}
+
+}  // namespace zyl::designtest
