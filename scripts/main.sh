@@ -32,7 +32,7 @@ for f in examples/*.dfm examples/*.txt; do
   fi
 done
 # Forms pictured once more with a control dropped down (form and control).
-for pair in "browseedits ComboOpen"; do
+for pair in "browseedits ComboOpen" "combos ColorCombo"; do
   read -r base control <<<"$pair"
   if build/tools/formview "examples/$base.txt" "out/$base-open.png" \
       --package build/packages/zyl70se_B5.so --open "$control" 2>"out/$base-open.err"; then
