@@ -187,4 +187,12 @@ constexpr const char SZYLNoFloat[] = "No float entered";
 constexpr const char SZYLNoDate[] = "No date entered";
 constexpr const char SZYLNoTime[] = "No time entered";
 
+// The AVI reader and the animation control.
+constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
+constexpr const char SAviDamaged[] = "The AVI clip is damaged";
+constexpr const char SAviNoVideo[] = "The AVI clip has no video stream";
+constexpr const char SAviCodec[] = "The AVI clip's compression (%s) is not supported";
+constexpr const char SAviNoFrames[] = "The AVI clip has no frames";
+constexpr const char SAnimateNotOpen[] = "No AVI clip is open";
+
 }  // namespace vcl
