@@ -15,7 +15,9 @@ set(zyl_fuzz_targets
   facesettings=zyl_foundation
   ini=platform_sys
   reghive=platform_sys
-  mask=zyl_edits)
+  mask=zyl_edits
+  clipboard_component=platform_controls
+  avi=platform_graphics)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
 target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)

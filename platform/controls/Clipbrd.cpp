@@ -150,8 +150,16 @@ void TClipboard::SetAsHandle(win::UINT Format, win::HANDLE Value) {
 
 void TClipboard::SetComponent(TComponent* Component) {
   if (!Component) throw EInvalidOperation("No component to copy");
-  const std::string bytes = WriteComponentToBytes(Component);
-  SetBuffer(ComponentFormat(), bytes.data(), bytes.size());
+  // Written relative to its owner, as the owner's form file holds it: the controls on a copied
+  // panel that the form owns go with it, and references name their targets as the form does.
+  TStringStream stream;
+  {
+    TWriter writer(&stream, 4096);
+    writer.SetRoot(Component->Owner() ? Component->Owner() : Component);
+    writer.WriteSignature();
+    writer.WriteComponent(Component);
+  }
+  SetBuffer(ComponentFormat(), stream.DataString().data(), stream.DataString().size());
 }
 
 TComponent* TClipboard::GetComponent(TComponent* Owner, TComponent* Parent) {

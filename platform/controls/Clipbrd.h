@@ -41,9 +41,11 @@ class TClipboard : public TPersistent {
   win::HANDLE GetAsHandle(win::UINT Format);
   void SetAsHandle(win::UINT Format, win::HANDLE Value);
 
-  // Puts a component's binary stream on the clipboard; reads one back as a new component of
-  // Owner (placed on Parent when both are controls). Null when no component is there;
-  // EClassNotFound when its class is not registered, EReadError for a damaged stream.
+  // Puts a component's binary stream on the clipboard (with the controls its owner keeps on
+  // it); reads one back as a new component of Owner (placed on Parent when both are
+  // controls). Null when no component is there; EClassNotFound when its class is not
+  // registered for streaming (checked before anything is made), EReadError for a damaged
+  // stream or a name Owner already holds; a refused paste leaves nothing behind.
   void SetComponent(TComponent* Component);
   TComponent* GetComponent(TComponent* Owner, TComponent* Parent);
 

@@ -8,7 +8,7 @@ void RegisterCommonControls() {
   RegisterClasses({TTabControl::StaticClass(), TPageControl::StaticClass(),
                    TTabSheet::StaticClass(), TStatusBar::StaticClass(),
                    THeaderControl::StaticClass(), TProgressBar::StaticClass(),
-                   TTrackBar::StaticClass(), TUpDown::StaticClass()});
+                   TTrackBar::StaticClass(), TUpDown::StaticClass(), TAnimate::StaticClass()});
 }
 
 namespace {

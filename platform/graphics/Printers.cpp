@@ -200,6 +200,7 @@ void TPrinter::BeginDoc() {
   if (PrinterIndex() < 0) throw EPrinter("There is no default printer currently selected");
   ForceDirectories(PrinterOutputFolder());
   written_.clear();
+  lines_.clear();
   aborted_ = false;
   job_ = ++JobCounter();
   page_ = 1;
@@ -230,6 +231,10 @@ void TPrinter::EndDoc() {
   doc.Printer = printers_->Get(PrinterIndex() < 0 ? 0 : PrinterIndex());
   doc.Copies = copies_;
   doc.Pages = written_;
+  doc.FontName = Canvas()->Font()->Name();
+  doc.FontSize = Canvas()->Font()->Size();
+  doc.Lines = std::move(lines_);
+  lines_.clear();
   Documents().push_back(std::move(doc));
   written_.clear();
 }
@@ -273,7 +278,15 @@ std::string PrinterOutputFolder() {
 // ---- Text to the printer ----
 
 TextFile::~TextFile() {
-  if (open_ && Printer()->Printing()) Printer()->EndDoc();
+  if (!open_ || !Printer()->Printing()) return;
+  EndLine();
+  Printer()->EndDoc();
+}
+
+// The line written so far goes into the document's record (an unfinished one only at its end).
+void TextFile::EndLine() {
+  Printer()->lines_.push_back(line_);
+  line_.clear();
 }
 
 void AssignPrn(TextFile& F) {
@@ -286,9 +299,11 @@ void Rewrite(TextFile& F) {
   Printer()->BeginDoc();
   F.open_ = true;
   F.x_ = F.y_ = 0;
+  F.line_.clear();
 }
 
 void TextFile::LineBreak() {
+  EndLine();
   TCanvas* c = Printer()->Canvas();
   const int h = c->TextHeight("Wg");
   x_ = 0;
@@ -300,6 +315,7 @@ void TextFile::LineBreak() {
 }
 
 void TextFile::PutLine(const std::string& Text) {
+  line_ += Text;
   TCanvas* c = Printer()->Canvas();
   const int tab = c->TextWidth("x") * 8;
   size_t start = 0;
@@ -337,7 +353,9 @@ void Writeln(TextFile& F, const std::string& Text) {
 void CloseFile(TextFile& F) {
   if (!F.open_) throw EInOutError("File not open");
   F.open_ = false;
-  if (Printer()->Printing()) Printer()->EndDoc();
+  if (!Printer()->Printing()) return;
+  if (!F.line_.empty()) F.EndLine();
+  Printer()->EndDoc();
 }
 
 }  // namespace vcl

@@ -125,6 +125,8 @@ class TPrinter : public TObject {
   int page_ = 0;
   int job_ = 0;
   std::vector<std::string> written_;
+  std::vector<std::string> lines_;  // the text written to the document through a TextFile
+  friend class TextFile;
   std::string title_;
   TPrinterOrientation orientation_ = poPortrait;
   int copies_ = 1;
@@ -142,6 +144,12 @@ struct TPrintedDocument {
   std::string Printer;
   int Copies = 1;
   std::vector<std::string> Pages;  // the PNG files
+  // The printer canvas's font when the document ended, and the lines of text written through
+  // AssignPrn (tabs kept, one entry per line ended by Writeln or a line break in the text; a
+  // last unfinished line included).
+  std::string FontName;
+  int FontSize = 0;
+  std::vector<std::string> Lines;
 };
 const std::vector<TPrintedDocument>& PrintedDocuments();
 void ClearPrintedDocuments();
@@ -168,6 +176,8 @@ class TextFile {
   friend void CloseFile(TextFile& F);
   void PutLine(const std::string& Text);
   void LineBreak();
+  void EndLine();
+  std::string line_;  // the text of the line being written
   bool assigned_ = false;
   bool open_ = false;
   int x_ = 0;

@@ -206,5 +206,12 @@ constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run fr
 constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+// The AVI reader and the animation control.
+constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
+constexpr const char SAviDamaged[] = "The AVI clip is damaged";
+constexpr const char SAviNoVideo[] = "The AVI clip has no video stream";
+constexpr const char SAviCodec[] = "The AVI clip's compression (%s) is not supported";
+constexpr const char SAviNoFrames[] = "The AVI clip has no frames";
+constexpr const char SAnimateNotOpen[] = "No AVI clip is open";
 
 }  // namespace vcl

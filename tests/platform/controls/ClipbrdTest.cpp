@@ -8,6 +8,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Clipbrd.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
@@ -104,6 +105,88 @@ TEST_F(ClipbrdTest, ComponentsCopyAndPaste) {
   EXPECT_EQ(copy->Left(), 10);
   EXPECT_EQ(copy->Width(), 90);
   EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { c->SetComponent(nullptr); }), "No component to copy");
+}
+
+TEST_F(ClipbrdTest, APanelWithChildrenPastesOntoAnotherForm) {
+  std::unique_ptr<TForm> source(new TForm(nullptr));
+  auto* panel = new TPanel(source.get());
+  panel->SetParent(source.get());
+  panel->SetName("Panel1");
+  panel->SetBounds(5, 6, 200, 100);
+  auto* button = new TButton(source.get());
+  button->SetName("Inner");
+  button->SetCaption("Inside");
+  button->SetParent(panel);
+  button->SetBounds(7, 8, 60, 25);
+  auto* edit = new TEdit(source.get());
+  edit->SetName("Field");
+  edit->SetText("typed");
+  edit->SetParent(panel);
+  Clipboard()->SetComponent(panel);
+  source.reset();  // the copy no longer depends on the original
+
+  std::unique_ptr<TForm> target(new TForm(nullptr));
+  auto* pasted = dynamic_cast<TPanel*>(Clipboard()->GetComponent(target.get(), target.get()));
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->Name(), "Panel1");
+  EXPECT_EQ(pasted->Parent(), target.get());
+  EXPECT_EQ(pasted->Owner(), target.get());
+  EXPECT_EQ(pasted->Left(), 5);
+  EXPECT_EQ(pasted->Height(), 100);
+  ASSERT_EQ(pasted->ControlCount(), 2);
+  auto* innerButton = dynamic_cast<TButton*>(pasted->Controls(0));
+  auto* innerEdit = dynamic_cast<TEdit*>(pasted->Controls(1));
+  ASSERT_NE(innerButton, nullptr);
+  ASSERT_NE(innerEdit, nullptr);
+  EXPECT_EQ(innerButton->Name(), "Inner");
+  EXPECT_EQ(innerButton->Caption(), "Inside");
+  EXPECT_EQ(innerButton->Top(), 8);
+  EXPECT_EQ(innerButton->Width(), 60);
+  EXPECT_EQ(innerEdit->Name(), "Field");
+  EXPECT_EQ(innerEdit->Text(), "typed");
+  // A second paste onto the same form would clash with the first copy's name: refused, with
+  // nothing added; onto another form it is a copy of its own with its own children.
+  const int before = target->ComponentCount();
+  EXPECT_EQ(testsupport::ErrorOf<EReadError>(
+                [&] { Clipboard()->GetComponent(target.get(), target.get()); }),
+            "A component named Panel1 already exists.");
+  EXPECT_EQ(target->ComponentCount(), before);
+  EXPECT_EQ(target->ControlCount(), 1);
+  std::unique_ptr<TForm> other(new TForm(nullptr));
+  auto* secondPanel = dynamic_cast<TPanel*>(Clipboard()->GetComponent(other.get(), other.get()));
+  ASSERT_NE(secondPanel, nullptr);
+  EXPECT_EQ(secondPanel->ControlCount(), 2);
+  EXPECT_EQ(pasted->ControlCount(), 2);
+
+  // Every shorter stream of the same panel is refused, and the form keeps what it had.
+  TClipboard* c = Clipboard();
+  c->SetComponent(pasted);
+  std::string whole;
+  {
+    c->Open();
+    win::HANDLE h = c->GetAsHandle(CF_COMPONENT);
+    whole.assign(static_cast<const char*>(win::GlobalLock(h)), win::GlobalSize(h));
+    win::GlobalUnlock(h);
+    c->Close();
+  }
+  const int count = other->ComponentCount();
+  for (size_t cut = 1; cut < whole.size(); ++cut) {
+    c->Open();
+    c->Clear();
+    win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, cut);
+    std::copy(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut),
+              static_cast<char*>(win::GlobalLock(h)));
+    win::GlobalUnlock(h);
+    c->SetAsHandle(CF_COMPONENT, h);
+    c->Close();
+    std::unique_ptr<TForm> fresh(new TForm(nullptr));
+    EXPECT_NE(testsupport::ErrorOf<EReadError>([&] { c->GetComponent(fresh.get(), fresh.get()); }),
+              "<no error>")
+        << "cut at " << cut;
+    EXPECT_EQ(fresh->ComponentCount(), 0) << "cut at " << cut;
+    EXPECT_EQ(fresh->ControlCount(), 0) << "cut at " << cut;
+  }
+  EXPECT_EQ(other->ComponentCount(), count);
 }
 
 TEST_F(ClipbrdTest, ForeignOrDamagedComponentStreamsCreateNothing) {

@@ -186,6 +186,56 @@ TEST_F(PrinterTest, TextPrintsLineByLineOntoPages) {
   EXPECT_EQ(two.Inked(0, line, 1240, 1754), 0);
 }
 
+TEST_F(PrinterTest, EachJobKeepsItsTitleFontAndLines) {
+  struct TJob {
+    const char* Title;
+    const char* Font;
+    int Size;
+    std::vector<std::string> Writes;  // "\n" at the end: Writeln, else Write
+    std::vector<std::string> Lines;
+  };
+  const std::vector<TJob> jobs = {
+      {"Strings",
+       "Courier New",
+       9,
+       {"alpha\n", "be\tta\n", "\n", "last"},
+       {"alpha", "be\tta", "", "last"}},
+      {"Broken", "Arial", 12, {"one\r\ntwo\rthree\n"}, {"one", "two", "three"}},
+      {"Empty", "Arial", 10, {}, {}},
+  };
+  for (const TJob& job : jobs) {
+    Printer()->SetTitle(job.Title);
+    Printer()->Canvas()->Font()->SetName(job.Font);
+    Printer()->Canvas()->Font()->SetSize(job.Size);
+    TextFile f;
+    AssignPrn(f);
+    Rewrite(f);
+    for (const std::string& w : job.Writes) {
+      if (!w.empty() && w.back() == '\n')
+        Writeln(f, w.substr(0, w.size() - 1));
+      else
+        Write(f, w);
+    }
+    CloseFile(f);
+  }
+  // An aborted job is not kept.
+  TextFile dropped;
+  AssignPrn(dropped);
+  Rewrite(dropped);
+  Writeln(dropped, "never kept");
+  Printer()->Abort();
+
+  ASSERT_EQ(PrintedDocuments().size(), jobs.size());
+  for (size_t i = 0; i < jobs.size(); ++i) {
+    const TPrintedDocument& doc = PrintedDocuments()[i];
+    EXPECT_EQ(doc.Title, jobs[i].Title);
+    EXPECT_EQ(doc.FontName, jobs[i].Font);
+    EXPECT_EQ(doc.FontSize, jobs[i].Size);
+    EXPECT_EQ(doc.Lines, jobs[i].Lines) << jobs[i].Title;
+    EXPECT_EQ(doc.Pages.size(), 1u);
+  }
+}
+
 TEST(EnumPrinters, ListsTheVirtualPrinter) {
   using namespace win;
   DWORD needed = 0, count = 0;
