@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "edits/ZYLColorListProps.h"
 #include "foundation/ZYLGraph.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLProcs.h"
@@ -170,22 +171,7 @@ ZYL_MESSAGE_MAP(TZYLCustomColorComboBox) {
 }
 
 // Described here, published by TZYLColorComboBox.
-ZYL_CLASS_IMPL(TZYLCustomColorComboBox) {
-  using C = TZYLCustomColorComboBox;
-  b.Declare("CustomColors", &C::CustomColors, &C::SetCustomColors)
-      .Declare("CustomMode", &C::CustomMode, &C::SetCustomMode)
-      .Default(false)
-      .Declare("DlgOptions", &C::DlgOptions, &C::SetDlgOptions)
-      .Default(TColorDialogOptions{})
-      .Declare("DlgHelpContext", &C::DlgHelpContext, &C::SetDlgHelpContext)
-      .Default(0)
-      .Declare("DisplayStyle", &C::DisplayStyle, &C::SetDisplayStyle)
-      .Default(csColorText)
-      .Declare("Options", &C::Options, &C::SetOptions)
-      .Default(TZYLColorCBOptions{coDefaultColors, coAllowAnyColor})
-      .Declare("OnBeforeDialogShow", &C::GetOnBeforeDialogShow, &C::SetOnBeforeDialogShow)
-      .Declare("OnAfterDialogShow", &C::GetOnAfterDialogShow, &C::SetOnAfterDialogShow);
-}
+ZYL_CLASS_IMPL(TZYLCustomColorComboBox) { colorlist::DeclareProps(b); }
 
 TZYLCustomColorComboBox::TZYLCustomColorComboBox(TComponent* AOwner)
     : inherited(AOwner), FCustomColors(std::make_unique<TStringList>()) {

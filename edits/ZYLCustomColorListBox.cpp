@@ -1,5 +1,6 @@
 #include "edits/ZYLCustomColorListBox.h"
 
+#include "edits/ZYLColorListProps.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/classes/TypeInfo.h"
@@ -16,22 +17,7 @@ ZYL_MESSAGE_MAP(TZYLCustomColorListBox) {
 }
 
 // Described here, published by TZYLColorListBox.
-ZYL_CLASS_IMPL(TZYLCustomColorListBox) {
-  using C = TZYLCustomColorListBox;
-  b.Declare("CustomColors", &C::CustomColors, &C::SetCustomColors)
-      .Declare("CustomMode", &C::CustomMode, &C::SetCustomMode)
-      .Default(false)
-      .Declare("DlgOptions", &C::DlgOptions, &C::SetDlgOptions)
-      .Default(TColorDialogOptions{})
-      .Declare("DlgHelpContext", &C::DlgHelpContext, &C::SetDlgHelpContext)
-      .Default(0)
-      .Declare("DisplayStyle", &C::DisplayStyle, &C::SetDisplayStyle)
-      .Default(csColorText)
-      .Declare("Options", &C::Options, &C::SetOptions)
-      .Default(TZYLColorCBOptions{coDefaultColors, coAllowAnyColor})
-      .Declare("OnBeforeDialogShow", &C::GetOnBeforeDialogShow, &C::SetOnBeforeDialogShow)
-      .Declare("OnAfterDialogShow", &C::GetOnAfterDialogShow, &C::SetOnAfterDialogShow);
-}
+ZYL_CLASS_IMPL(TZYLCustomColorListBox) { colorlist::DeclareProps(b); }
 
 TZYLCustomColorListBox::TZYLCustomColorListBox(TComponent* AOwner)
     : inherited(AOwner), FCustomColors(std::make_unique<TStringList>()) {
