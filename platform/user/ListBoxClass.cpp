@@ -360,19 +360,19 @@ LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   return index;
 }
 
-// LB_DIR: the names the spec (a path with a mask) finds, added as LB_ADDSTRING adds them:
+// LB_DIR: the names the pattern (a path with a mask) finds, added as LB_ADDSTRING adds them:
 // files that are read-write (no read-only, hidden or system attribute) unless DDL_EXCLUSIVE,
 // and those with one of the attributes asked for; folders as "[name]" with DDL_DIRECTORY,
 // mapped drives as "[-x-]" with DDL_DRIVES. Answers the index of the last name added, LB_ERR
 // when none was.
 LRESULT Dir(ListBox& lb, UINT attrs, LPARAM lp) {
   if (!lp) return LB_ERR;
-  const std::string spec = reinterpret_cast<const char*>(lp);
+  const std::string pattern = reinterpret_cast<const char*>(lp);
   const int32_t special = static_cast<int32_t>(
       attrs & (DDL_READONLY | DDL_HIDDEN | DDL_SYSTEM | DDL_DIRECTORY | DDL_ARCHIVE));
   std::vector<std::string> names;
   vcl::TSearchRec rec;
-  if (vcl::FindFirst(spec, special, rec) == 0) {
+  if (vcl::FindFirst(pattern, special, rec) == 0) {
     do {
       if (rec.Attr & vcl::faDirectory) {
         if ((attrs & DDL_DIRECTORY) && rec.Name != ".") names.push_back("[" + rec.Name + "]");

@@ -415,8 +415,8 @@ TEST_F(ComboBoxTest, DirFillsTheListWithFiles) {
   testsupport::TempDir dir;
   for (const char* name : {"two.txt", "one.txt", "x.log"}) std::ofstream(dir.Path() + "/" + name);
   HWND h = Combo(CBS_DROPDOWNLIST | CBS_SORT);
-  const std::string spec = dir.Path() + "/*.txt";
-  EXPECT_EQ(SendMessageA(h, CB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(spec.c_str())), 1);
+  const std::string pattern = dir.Path() + "/*.txt";
+  EXPECT_EQ(SendMessageA(h, CB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(pattern.c_str())), 1);
   EXPECT_EQ(SendMessageA(h, CB_GETCOUNT, 0, 0), 2);
   SendMessageA(h, CB_SETCURSEL, 0, 0);
   EXPECT_EQ(Text(h), "one.txt");

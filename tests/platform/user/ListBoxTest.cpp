@@ -396,7 +396,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    WS_EX_CLIENTEDGE, 300, 300, 296}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// LB_DIR lists the files of a spec by their attributes, folders in brackets and drives as
+// LB_DIR lists the files of a pattern by their attributes, folders in brackets and drives as
 // "[-x-]".
 struct TDirCase {
   UINT Attrs;
@@ -423,17 +423,18 @@ TEST_F(ListBoxTest, DirListsFilesFoldersAndDrivesByAttribute) {
   for (const TDirCase& c : cases) {
     SCOPED_TRACE(c.Mask);
     HWND h = List(LBS_SORT);
-    const std::string spec = dir.Path() + "/" + c.Mask;
-    EXPECT_EQ(SendMessageA(h, LB_DIR, c.Attrs, reinterpret_cast<LPARAM>(spec.c_str())), c.Answer);
+    const std::string pattern = dir.Path() + "/" + c.Mask;
+    EXPECT_EQ(SendMessageA(h, LB_DIR, c.Attrs, reinterpret_cast<LPARAM>(pattern.c_str())),
+              c.Answer);
     std::vector<std::string> got;
     for (int i = 0; i < Count(h); ++i) got.push_back(Text(h, i));
     EXPECT_EQ(got, c.Want);
     DestroyWindow(h);
   }
-  // Drive C: is always mapped; the drives come after what the spec found.
+  // Drive C: is always mapped; the drives come after what the pattern found.
   HWND h = List(0);
-  const std::string spec = dir.Path() + "/a.txt";
-  EXPECT_GE(SendMessageA(h, LB_DIR, DDL_DRIVES, reinterpret_cast<LPARAM>(spec.c_str())), 1);
+  const std::string pattern = dir.Path() + "/a.txt";
+  EXPECT_GE(SendMessageA(h, LB_DIR, DDL_DRIVES, reinterpret_cast<LPARAM>(pattern.c_str())), 1);
   EXPECT_EQ(Text(h, 0), "a.txt");
   EXPECT_GE(SendMessageA(h, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>("[-c-]")),
