@@ -1,7 +1,10 @@
 #include "design/ZYLCPGet.h"
 
 #include <iterator>
+#include <memory>
 
+#include "buttons/ZYL3DButton.h"
+#include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
@@ -9,6 +12,7 @@
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "foundation/ZYLGraph.h"
 #include "foundation/ZYLUtils.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/ExtDlgs.h"
@@ -31,6 +35,35 @@ bool ZYLCPGetTeeth(TZYLTeeth* Teeth) { return TZYLTeethEditorDlg::Edit(Teeth); }
 bool ZYLCPGetBrush(vcl::TBrush* Brush) { return TZYLBrushEditorDlg::Edit(Brush); }
 bool ZYLCPGetSmallBar(TZYLSmallBar* SmallBar) { return TZYLSmallBarEditorDlg::Edit(SmallBar); }
 bool ZYLCPGetGradient(TZYLGradient* Gradient) { return TZYLGradientEditorDlg::Edit(Gradient); }
+
+bool ZYLCPGetButtonFace3D(TZYLCustom3DButton* Button) {
+  auto dlg = ZYLCreateEditorForm<TZYL3DEffectEditorDlg>(vcl::Application);
+  std::unique_ptr<vcl::TBitmap> work = std::make_unique<vcl::TBitmap>(), pics[3];
+  for (auto& p : pics) p = std::make_unique<vcl::TBitmap>();
+  dlg->SetColor(TZYL3DEffectEditorDlg::ciBevel, vcl::clBlack);
+  dlg->SetColor(TZYL3DEffectEditorDlg::ciDisabled, vcl::clWhite);
+  dlg->SetColor(TZYL3DEffectEditorDlg::ciLight, vcl::clWhite);
+  dlg->SetColor(TZYL3DEffectEditorDlg::ciShadow, vcl::TColor(0x808080));
+  dlg->SetBevelWidth(2);
+  dlg->SetPictures(work.get(), pics[0].get(), pics[1].get(), pics[2].get());
+  if (!ZYLRunEditorForm(dlg.get()) || pics[0]->Empty()) return false;
+  // The generator took the source's bottom-left pixel as transparent and filled the bevel's
+  // margin with it: the masks of all three pictures are made of that colour.
+  const vcl::TColor transparent = ZYL3DEffectTransparentColor(work.get());
+  const win::TRect rect{0, 0, pics[0]->Width(), pics[0]->Height()};
+  std::unique_ptr<vcl::TBitmap> masks[3];
+  for (int n = 0; n < 3; ++n) {
+    masks[n] = std::make_unique<vcl::TBitmap>();
+    work->Assign(pics[n].get());
+    ZYLBmpCreateMasksExt(work->Canvas(), rect, masks[n].get(), pics[n].get(), transparent);
+  }
+  Button->SetWidth(rect.Right);
+  Button->SetHeight(rect.Bottom);
+  // The button takes the pictures and masks over (and frees them also when it refuses them).
+  Button->Set3DPics(pics[0].release(), pics[1].release(), pics[2].release(), masks[0].release(),
+                    masks[1].release(), masks[2].release());
+  return true;
+}
 
 bool ZYLCPGetBitmap(vcl::TBitmap* Bitmap) {
   vcl::TOpenPictureDialog dialog(vcl::Application);

@@ -25,6 +25,7 @@ class TStrings;
 namespace zyl {
 
 class TZYLBevel;
+class TZYLCustom3DButton;
 class TZYLGradient;
 class TZYLShadow;
 class TZYLSimpleBevel;
@@ -40,6 +41,11 @@ bool ZYLCPGetTeeth(TZYLTeeth* Teeth);
 bool ZYLCPGetBrush(vcl::TBrush* Brush);
 bool ZYLCPGetSmallBar(TZYLSmallBar* SmallBar);
 bool ZYLCPGetGradient(TZYLGradient* Gradient);
+
+// The 3D effect generator's form on the button: on OK with generated pictures the button takes
+// them, with masks of the generator's transparent colour, and the size of the raised picture.
+// True exactly when the button changed.
+bool ZYLCPGetButtonFace3D(TZYLCustom3DButton* Button);
 
 // The open-picture dialog on the bitmap files; the bitmap takes the chosen file only once it has
 // been read whole, so an unreadable file raises and leaves the bitmap as it was.

@@ -1,6 +1,7 @@
 #include "tests/design/EditorTestSupport.h"
 
 #include "buttons/ZYLSimplePanel.h"
+#include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
@@ -42,9 +43,11 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  pZYL3DEffectEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYL3DEffectEditorDlgDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
