@@ -2,14 +2,25 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYL3DEffectEditorDlg.h"
+#include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFxEditorDlg.h"
+#include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "design/pZYLTransparentEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLLEDLabel.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
@@ -19,6 +30,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/controls/TabCtrls.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/support/TestKit.h"
 
@@ -44,9 +56,31 @@ TEditorUnits::TEditorUnits() {
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
   pZYL3DEffectEditorDlgInit();
+  ZYLLabelInit();
+  ZYLNImageInit();
+  ZYLLEDLabelInit();
+  ZYLSpeedButtonInit();
+  pZYLFxEditorDlgInit();
+  pZYLCaptionEditorDlgInit();
+  pZYLGlyphTextLayoutEditorDlgInit();
+  pZYLButtonLayoutEditorDlgInit();
+  pZYLFillEditorDlgInit();
+  pZYLTransparentEditorDlgInit();
+  pZYLLEDEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLLEDEditorDlgDone();
+  pZYLTransparentEditorDlgDone();
+  pZYLFillEditorDlgDone();
+  pZYLButtonLayoutEditorDlgDone();
+  pZYLGlyphTextLayoutEditorDlgDone();
+  pZYLCaptionEditorDlgDone();
+  pZYLFxEditorDlgDone();
+  ZYLSpeedButtonDone();
+  ZYLLEDLabelDone();
+  ZYLNImageDone();
+  ZYLLabelDone();
   pZYL3DEffectEditorDlgDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
@@ -100,6 +134,38 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
   wt::RunUntilIdle();
   wt::KeyPress(win::VK_HOME);
   for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+}
+
+void PickDroppedItem(vcl::TWinControl* combo, const std::string& item) {
+  auto* box = dynamic_cast<vcl::TCustomComboBox*>(combo);
+  if (!box) throw vcl::testkit::EDialogScript(combo->Name() + " is no combo box");
+  const int index = box->Items()->IndexOf(item);
+  if (index < 0)
+    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " has no item " + item);
+  box->SetFocus();
+  wt::RunUntilIdle();
+  wt::KeyPress(win::VK_F4);
+  wt::RunUntilIdle();
+  if (!box->DroppedDown())
+    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " did not drop down");
+  wt::KeyPress(win::VK_HOME);
+  for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+  wt::KeyPress(win::VK_RETURN);
+  wt::RunUntilIdle();
+}
+
+void ShowPage(vcl::TPageControl* pages, const std::string& caption) {
+  for (int i = 0; i < pages->PageCount(); ++i) {
+    if (pages->Pages(i)->Caption() != caption) continue;
+    const vcl::TRect tab = pages->TabRect(pages->Pages(i)->TabIndex());
+    const vcl::TPoint p =
+        pages->ClientToScreen({(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+    wt::Click(p.X, p.Y);
+    wt::RunUntilIdle();
+    return;
+  }
+  throw vcl::testkit::EDialogScript("The page control " + pages->Name() + " has no page " +
+                                    caption);
 }
 
 wt::TCapture CaptureControl(vcl::TControl* control) {
