@@ -8,6 +8,7 @@
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
@@ -42,9 +43,11 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  pZYLWaveEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLWaveEditorDlgDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
@@ -124,12 +127,15 @@ wt::TCapture CaptureSample(vcl::TControl* like,
 }
 
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending) {
-  script.Do([change, ending](vcl::TCustomForm* form) {
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton, const std::string& cancelButton) {
+  script.Do([change, ending, okButton, cancelButton](vcl::TCustomForm* form) {
     change(form);
     switch (ending) {
-      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btOK")); break;
-      case TEnding::Cancel: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btCancel")); break;
+      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, okButton)); break;
+      case TEnding::Cancel:
+        vcl::testkit::ClickControl(On<vcl::TControl>(form, cancelButton));
+        break;
       case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
       case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
       case TEnding::Exception: throw vcl::Exception("failure inside the editor");
