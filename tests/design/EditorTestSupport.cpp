@@ -17,6 +17,7 @@
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
@@ -67,9 +68,11 @@ TEditorUnits::TEditorUnits() {
   pZYLFillEditorDlgInit();
   pZYLTransparentEditorDlgInit();
   pZYLLEDEditorDlgInit();
+  pZYLWaveEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLWaveEditorDlgDone();
   pZYLLEDEditorDlgDone();
   pZYLTransparentEditorDlgDone();
   pZYLFillEditorDlgDone();
@@ -193,12 +196,15 @@ wt::TCapture CaptureSample(vcl::TControl* like,
 }
 
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending) {
-  script.Do([change, ending](vcl::TCustomForm* form) {
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton, const std::string& cancelButton) {
+  script.Do([change, ending, okButton, cancelButton](vcl::TCustomForm* form) {
     change(form);
     switch (ending) {
-      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btOK")); break;
-      case TEnding::Cancel: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btCancel")); break;
+      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, okButton)); break;
+      case TEnding::Cancel:
+        vcl::testkit::ClickControl(On<vcl::TControl>(form, cancelButton));
+        break;
       case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
       case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
       case TEnding::Exception: throw vcl::Exception("failure inside the editor");
