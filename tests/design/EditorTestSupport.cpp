@@ -1,8 +1,10 @@
 #include "tests/design/EditorTestSupport.h"
 
+#include <iterator>
+
 #include "buttons/ZYLSimplePanel.h"
-#include "design/pZYL3DEffectEditorDlg.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
@@ -39,68 +41,49 @@ namespace zyl::designtest {
 
 namespace wt = win::testkit;
 
+// The units the editor forms are made of, then the editor units, in the order they start; they
+// stop in reverse. One line per unit.
+const struct {
+  void (*Init)();
+  void (*Done)();
+} kUnits[] = {
+    {ZYLApplicationInit, ZYLApplicationDone},
+    {ZYLSimplePanelInit, ZYLSimplePanelDone},
+    {ZYLColorComboBoxInit, ZYLColorComboBoxDone},
+    {ZYLSpinEditInit, ZYLSpinEditDone},
+    {ZYLFormStylerInit, ZYLFormStylerDone},
+    {ZYLShapeControlInit, ZYLShapeControlDone},
+    {ZYLFillInit, ZYLFillDone},
+    {ZYLColorListBoxInit, ZYLColorListBoxDone},
+    {ZYLProgressInit, ZYLProgressDone},
+    {pZYLBevelEditorDlgInit, pZYLBevelEditorDlgDone},
+    {pZYLBrushEditorDlgInit, pZYLBrushEditorDlgDone},
+    {pZYLSmallBarEditorDlgInit, pZYLSmallBarEditorDlgDone},
+    {pZYLGradientEditorDlgInit, pZYLGradientEditorDlgDone},
+    {pZYLShadowEditorDlgInit, pZYLShadowEditorDlgDone},
+    {pZYLSimpleBevelEditorDlgInit, pZYLSimpleBevelEditorDlgDone},
+    {pZYLTeethEditorDlgInit, pZYLTeethEditorDlgDone},
+    {pZYL3DEffectEditorDlgInit, pZYL3DEffectEditorDlgDone},
+    {ZYLLabelInit, ZYLLabelDone},
+    {ZYLNImageInit, ZYLNImageDone},
+    {ZYLLEDLabelInit, ZYLLEDLabelDone},
+    {ZYLSpeedButtonInit, ZYLSpeedButtonDone},
+    {pZYLFxEditorDlgInit, pZYLFxEditorDlgDone},
+    {pZYLCaptionEditorDlgInit, pZYLCaptionEditorDlgDone},
+    {pZYLGlyphTextLayoutEditorDlgInit, pZYLGlyphTextLayoutEditorDlgDone},
+    {pZYLButtonLayoutEditorDlgInit, pZYLButtonLayoutEditorDlgDone},
+    {pZYLFillEditorDlgInit, pZYLFillEditorDlgDone},
+    {pZYLTransparentEditorDlgInit, pZYLTransparentEditorDlgDone},
+    {pZYLLEDEditorDlgInit, pZYLLEDEditorDlgDone},
+    {pZYLWaveEditorDlgInit, pZYLWaveEditorDlgDone},
+};
+
 TEditorUnits::TEditorUnits() {
-  ZYLApplicationInit();
-  ZYLSimplePanelInit();
-  ZYLColorComboBoxInit();
-  ZYLSpinEditInit();
-  ZYLFormStylerInit();
-  ZYLShapeControlInit();
-  ZYLFillInit();
-  ZYLColorListBoxInit();
-  ZYLProgressInit();
-  pZYLBevelEditorDlgInit();
-  pZYLBrushEditorDlgInit();
-  pZYLSmallBarEditorDlgInit();
-  pZYLGradientEditorDlgInit();
-  pZYLShadowEditorDlgInit();
-  pZYLSimpleBevelEditorDlgInit();
-  pZYLTeethEditorDlgInit();
-  pZYL3DEffectEditorDlgInit();
-  ZYLLabelInit();
-  ZYLNImageInit();
-  ZYLLEDLabelInit();
-  ZYLSpeedButtonInit();
-  pZYLFxEditorDlgInit();
-  pZYLCaptionEditorDlgInit();
-  pZYLGlyphTextLayoutEditorDlgInit();
-  pZYLButtonLayoutEditorDlgInit();
-  pZYLFillEditorDlgInit();
-  pZYLTransparentEditorDlgInit();
-  pZYLLEDEditorDlgInit();
-  pZYLWaveEditorDlgInit();
+  for (const auto& u : kUnits) u.Init();
 }
 
 TEditorUnits::~TEditorUnits() {
-  pZYLWaveEditorDlgDone();
-  pZYLLEDEditorDlgDone();
-  pZYLTransparentEditorDlgDone();
-  pZYLFillEditorDlgDone();
-  pZYLButtonLayoutEditorDlgDone();
-  pZYLGlyphTextLayoutEditorDlgDone();
-  pZYLCaptionEditorDlgDone();
-  pZYLFxEditorDlgDone();
-  ZYLSpeedButtonDone();
-  ZYLLEDLabelDone();
-  ZYLNImageDone();
-  ZYLLabelDone();
-  pZYL3DEffectEditorDlgDone();
-  pZYLTeethEditorDlgDone();
-  pZYLSimpleBevelEditorDlgDone();
-  pZYLShadowEditorDlgDone();
-  pZYLGradientEditorDlgDone();
-  pZYLSmallBarEditorDlgDone();
-  pZYLBrushEditorDlgDone();
-  pZYLBevelEditorDlgDone();
-  ZYLProgressDone();
-  ZYLColorListBoxDone();
-  ZYLFillDone();
-  ZYLShapeControlDone();
-  ZYLFormStylerDone();
-  ZYLSpinEditDone();
-  ZYLColorComboBoxDone();
-  ZYLSimplePanelDone();
-  ZYLApplicationDone();
+  for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->Done();
 }
 
 const char* EndingName(TEnding e) {
