@@ -2,6 +2,7 @@
 // change on the form, Reset, nested editors on the working copy, and the live previews.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -374,6 +375,31 @@ TEST_F(SettingsEditorEdges, BitmapShowsTheChosenPictureOnTheBitmapPage) {
   EXPECT_EQ(shown, (std::vector<vcl::TColor>{24, 12, vcl::clRed, vcl::clBlue}));
   EXPECT_EQ(fill.Bitmap()->Width(), 24);
   EXPECT_EQ(fill.Bitmap()->Canvas()->Pixels(20, 8), vcl::clBlue);
+}
+
+TEST_F(SettingsEditorEdges, AnUnreadablePictureIsAClearErrorAndChangesNothing) {
+  testsupport::TempDir dir;
+  {
+    std::ofstream bad(dir.File("bad.bmp"), std::ios::binary);
+    bad << "BM this is no bitmap";
+  }
+  auto holder = Named(new TZYLFill(nullptr));
+  static_cast<TZYLFill*>(holder.get())->FillObject()->SetFillStyle(sfBitmap);
+  const std::string before = Stream(holder.get());
+  script_.Do([](vcl::TCustomForm* form) {
+    auto* f = static_cast<TZYLFillEditorDlg*>(form);
+    designtest::ShowPage(f->nb, "Bitmap");
+    vt::ClickControl(f->btnbitmap);
+  });
+  script_.ChooseFiles({dir.File("bad.bmp")});
+  std::string error;
+  try {
+    TZYLFillEditorDlg::EditFillObject(static_cast<TZYLFill*>(holder.get())->FillObject());
+  } catch (const vcl::Exception& e) {
+    error = e.Message();
+  }
+  EXPECT_EQ(error, "Bitmap image is not valid");
+  EXPECT_EQ(Stream(holder.get()), before);
 }
 
 }  // namespace
