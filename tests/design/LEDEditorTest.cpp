@@ -83,6 +83,28 @@ TEST_F(LEDEditor, CancelAfterResetLeavesTheLEDAsItWas) {
   EXPECT_EQ(vcl::WriteComponentToBytes(&label_), before);
 }
 
+TEST_F(LEDEditor, SizesAtTheEndsOfTheirRangesReachTheLED) {
+  // Zero sizes leave the preview nothing to light; the largest give the biggest cells.
+  const struct {
+    const char *Horz, *Vert, *Thick;
+    int H, V, T;
+  } cases[] = {{"0", "0", "0", 0, 0, 0}, {"255", "255", "100", 255, 255, 100}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Horz);
+    wt::TCapture shown;
+    ASSERT_TRUE(Run([&](TZYLLEDEditorDlg* f) {
+      vt::TypeInto(f->edhs, c.Horz);
+      vt::TypeInto(f->edvs, c.Vert);
+      vt::TypeInto(f->edt, c.Thick);
+      shown = designtest::CaptureControl(f->test);
+    }));
+    EXPECT_EQ(shown.Width, 316);
+    EXPECT_EQ(label_.LED()->Horzsize(), c.H);
+    EXPECT_EQ(label_.LED()->Vertsize(), c.V);
+    EXPECT_EQ(label_.LED()->Thickness(), c.T);
+  }
+}
+
 TEST_F(LEDEditor, ThePreviewShowsTheWorkingCopy) {
   wt::TCapture before, after, expected;
   ASSERT_TRUE(Run([&](TZYLLEDEditorDlg* f) {
