@@ -6,6 +6,7 @@
 
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLFillEditorDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "display/ZYLFill.h"
@@ -13,6 +14,7 @@
 #include "display/ZYLNImage.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGlyphLayout.h"
@@ -125,6 +127,39 @@ TEST_F(SettingsEditorPreviews, TheButtonPreviewShowsTheArrowAndTheTextBelowTheGl
   ASSERT_TRUE(TZYLButtonLayoutEditorDlg::Edit(&layout));
   EXPECT_GT(wt::CountDifferentPixels(before_, after_), 0);
   EXPECT_TRUE(wt::SamePixels(after_, expected_, "button_layout_editor_preview"));
+}
+
+TEST_F(SettingsEditorPreviews, TheFillPreviewAndTheBrushSampleFollowTheWorkingCopy) {
+  wt::TCapture brush;
+  Answer<TZYLFillEditorDlg>([&](TZYLFillEditorDlg* f) {
+    before_ = designtest::CaptureControl(f->test);
+    designtest::ChooseComboItem(f->cmbStyle, "sfGradient");
+    after_ = designtest::CaptureControl(f->test);
+    expected_ = designtest::CaptureSample(f->test, [](vcl::TForm* host) {
+      auto* fill = new TZYLFill(host);
+      fill->Bevel()->SetMode(bmStandard);
+      fill->FillObject()->SetFillStyle(sfGradient);
+      return fill;
+    });
+    designtest::ShowPage(f->nb, "Brush");
+    vt::ClickControl(f->btnbrush);  // the brush editor answers next
+    brush = designtest::CaptureControl(f->btest);
+  });
+  designtest::AnswerEditor(
+      script_,
+      [](vcl::TCustomForm* f) {
+        designtest::ChooseComboItem(designtest::On<vcl::TWinControl>(f, "cmbc"), "clOlive");
+      },
+      TEnding::Ok);
+  TZYLFillObject fill;
+  ASSERT_TRUE(TZYLFillEditorDlg::EditFillObject(&fill));
+  EXPECT_GT(wt::CountDifferentPixels(before_, after_), 0);
+  EXPECT_TRUE(wt::SamePixels(after_, expected_, "fill_editor_preview"));
+  // Inside its bevel the brush sample is olive throughout.
+  EXPECT_TRUE(wt::PixelsMatch(brush, [](int, int) { return win::RGB(0x80, 0x80, 0); },
+                              "fill_editor_brush_sample",
+                              {4, 4, brush.Width - 4, brush.Height - 4}));
+  EXPECT_EQ(fill.Brush()->Color(), vcl::clOlive);
 }
 
 }  // namespace
