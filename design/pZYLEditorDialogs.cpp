@@ -26,7 +26,10 @@ bool ZYLEditorBitmapDialog(vcl::TBitmap* Bitmap) {
   dialog->SetFileName("*." + ext);
   dialog->SetFilter(vcl::GraphicFilter(vcl::TBitmap::StaticClass()));
   if (!dialog->Execute()) return false;
-  Bitmap->LoadFromFile(dialog->FileName());
+  // Read whole before Bitmap changes: an unreadable file raises and leaves it alone.
+  vcl::TBitmap loaded;
+  loaded.LoadFromFile(dialog->FileName());
+  Bitmap->Assign(&loaded);
   return true;
 }
 

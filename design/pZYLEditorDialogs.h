@@ -12,8 +12,9 @@ namespace zyl {
 // The font dialog on Font (help context 25000, existing fonts only, a help button); the
 // chosen font is assigned into Font. True when the dialog was confirmed.
 bool ZYLEditorFontDialog(vcl::TFont* Font);
-// The picture dialog offering bitmaps; the chosen file is loaded into Bitmap. True when the
-// dialog was confirmed.
+// The picture dialog offering bitmaps; the chosen file, once read whole, is assigned into
+// Bitmap (an unreadable one raises the reader's error and leaves Bitmap as it was). True when
+// the dialog was confirmed.
 bool ZYLEditorBitmapDialog(vcl::TBitmap* Bitmap);
 
 }  // namespace zyl
