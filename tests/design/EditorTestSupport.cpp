@@ -2,17 +2,28 @@
 
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
+#include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLMaskEditDlg.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
+#include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLInformationLabel.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -42,9 +53,31 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  ZYLNImageInit();
+  ZYLInformationLabelInit();
+  ZYLListBoxInit();
+  pZYLBitmapStyleEditorDlgInit();
+  pZYLDateTimeEditorInit();
+  pZYLDateTimePropertyEditorInit();
+  pZYLFilterPropsDlgInit();
+  pZYLMaskEditDlgInit();
+  pZYLPointListEditorInit();
+  pZYLShapeEditorDlgInit();
+  pZYLStatusBarEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLStatusBarEditorDlgDone();
+  pZYLShapeEditorDlgDone();
+  pZYLPointListEditorDone();
+  pZYLMaskEditDlgDone();
+  pZYLFilterPropsDlgDone();
+  pZYLDateTimePropertyEditorDone();
+  pZYLDateTimeEditorDone();
+  pZYLBitmapStyleEditorDlgDone();
+  ZYLListBoxDone();
+  ZYLInformationLabelDone();
+  ZYLNImageDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
@@ -97,6 +130,22 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
   wt::RunUntilIdle();
   wt::KeyPress(win::VK_HOME);
   for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+}
+
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice) {
+  if (index < 0 || index >= list->Items()->Count())
+    throw vcl::testkit::EDialogScript("The list " + list->Name() + " has no line " +
+                                      std::to_string(index));
+  const vcl::TRect r = list->ItemRect(index);
+  if (r.Top < 0 || r.Bottom > list->ClientHeight())
+    throw vcl::testkit::EDialogScript("Line " + std::to_string(index) + " of the list " +
+                                      list->Name() + " is out of sight");
+  const vcl::TPoint p = list->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  if (twice)
+    wt::DoubleClick(p.X, p.Y);
+  else
+    wt::Click(p.X, p.Y);
+  wt::RunUntilIdle();
 }
 
 wt::TCapture CaptureControl(vcl::TControl* control) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TestKit.h"
@@ -35,6 +36,10 @@ void ClickCloseBox(win::HWND wnd);
 // Selects a combo box's item from the keyboard as a user tabbing to it would: focus, Home,
 // then Down to the item; EDialogScript when the box has no such item.
 void ChooseComboItem(vcl::TWinControl* combo, const std::string& item);
+
+// Clicks line `index` of a list box (twice: a double-click); EDialogScript when the list has
+// no such line or shows it out of sight.
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice = false);
 
 // What a control shows on the screen, from its own window or, for a graphic control, from
 // its parent's client area.
