@@ -6,21 +6,30 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLMaskEditDlg.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
+#include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
@@ -28,6 +37,7 @@
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -76,6 +86,16 @@ const struct {
     {pZYLTransparentEditorDlgInit, pZYLTransparentEditorDlgDone},
     {pZYLLEDEditorDlgInit, pZYLLEDEditorDlgDone},
     {pZYLWaveEditorDlgInit, pZYLWaveEditorDlgDone},
+    {ZYLInformationLabelInit, ZYLInformationLabelDone},
+    {ZYLListBoxInit, ZYLListBoxDone},
+    {pZYLBitmapStyleEditorDlgInit, pZYLBitmapStyleEditorDlgDone},
+    {pZYLDateTimeEditorInit, pZYLDateTimeEditorDone},
+    {pZYLDateTimePropertyEditorInit, pZYLDateTimePropertyEditorDone},
+    {pZYLFilterPropsDlgInit, pZYLFilterPropsDlgDone},
+    {pZYLMaskEditDlgInit, pZYLMaskEditDlgDone},
+    {pZYLPointListEditorInit, pZYLPointListEditorDone},
+    {pZYLShapeEditorDlgInit, pZYLShapeEditorDlgDone},
+    {pZYLStatusBarEditorDlgInit, pZYLStatusBarEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
@@ -152,7 +172,21 @@ void ShowPage(vcl::TPageControl* pages, const std::string& caption) {
   }
   throw vcl::testkit::EDialogScript("The page control " + pages->Name() + " has no page " +
                                     caption);
-}
+  void ClickListLine(vcl::TCustomListBox * list, int index, bool twice) {
+    if (index < 0 || index >= list->Items()->Count())
+      throw vcl::testkit::EDialogScript("The list " + list->Name() + " has no line " +
+                                        std::to_string(index));
+    const vcl::TRect r = list->ItemRect(index);
+    if (r.Top < 0 || r.Bottom > list->ClientHeight())
+      throw vcl::testkit::EDialogScript("Line " + std::to_string(index) + " of the list " +
+                                        list->Name() + " is out of sight");
+    const vcl::TPoint p = list->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    if (twice)
+      wt::DoubleClick(p.X, p.Y);
+    else
+      wt::Click(p.X, p.Y);
+    wt::RunUntilIdle();
+  }
 
 wt::TCapture CaptureControl(vcl::TControl* control) {
   if (auto* w = dynamic_cast<vcl::TWinControl*>(control))
