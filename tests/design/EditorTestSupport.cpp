@@ -172,21 +172,23 @@ void ShowPage(vcl::TPageControl* pages, const std::string& caption) {
   }
   throw vcl::testkit::EDialogScript("The page control " + pages->Name() + " has no page " +
                                     caption);
-  void ClickListLine(vcl::TCustomListBox * list, int index, bool twice) {
-    if (index < 0 || index >= list->Items()->Count())
-      throw vcl::testkit::EDialogScript("The list " + list->Name() + " has no line " +
-                                        std::to_string(index));
-    const vcl::TRect r = list->ItemRect(index);
-    if (r.Top < 0 || r.Bottom > list->ClientHeight())
-      throw vcl::testkit::EDialogScript("Line " + std::to_string(index) + " of the list " +
-                                        list->Name() + " is out of sight");
-    const vcl::TPoint p = list->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
-    if (twice)
-      wt::DoubleClick(p.X, p.Y);
-    else
-      wt::Click(p.X, p.Y);
-    wt::RunUntilIdle();
-  }
+}
+
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice) {
+  if (index < 0 || index >= list->Items()->Count())
+    throw vcl::testkit::EDialogScript("The list " + list->Name() + " has no line " +
+                                      std::to_string(index));
+  const vcl::TRect r = list->ItemRect(index);
+  if (r.Top < 0 || r.Bottom > list->ClientHeight())
+    throw vcl::testkit::EDialogScript("Line " + std::to_string(index) + " of the list " +
+                                      list->Name() + " is out of sight");
+  const vcl::TPoint p = list->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  if (twice)
+    wt::DoubleClick(p.X, p.Y);
+  else
+    wt::Click(p.X, p.Y);
+  wt::RunUntilIdle();
+}
 
 wt::TCapture CaptureControl(vcl::TControl* control) {
   if (auto* w = dynamic_cast<vcl::TWinControl*>(control))
