@@ -1,17 +1,24 @@
 #include "tests/design/EditorTestSupport.h"
 
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
+#include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLSpinEdit.h"
@@ -44,9 +51,23 @@ TEditorUnits::TEditorUnits() {
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
   pZYLWaveEditorDlgInit();
+  ZYLButtonInit();
+  ZYLCheckBoxInit();
+  ZYLSimpleLabelInit();
+  ZYLNImageInit();
+  ZYLDrawEdgeInit();
+  pZYLItemPropDlgsInit();
+  pZYLAviEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLAviEditorDlgDone();
+  pZYLItemPropDlgsDone();
+  ZYLDrawEdgeDone();
+  ZYLNImageDone();
+  ZYLSimpleLabelDone();
+  ZYLCheckBoxDone();
+  ZYLButtonDone();
   pZYLWaveEditorDlgDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
