@@ -76,13 +76,15 @@ class AviConverter : public ::testing::Test {
   // Runs the converter on item_: `steps` on the form (the files of `load` answer the clicks
   // on "Load AVI" in turn), then `ending`.
   bool Run(const std::function<void(TZYLFrmcavi*)>& steps, const std::vector<std::string>& load,
-           TEnding ending) {
+           TEnding ending, std::vector<vt::TShownDialog>* shown = nullptr) {
     vt::TDialogScript script;
     designtest::AnswerEditor(
         script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLFrmcavi*>(f)); }, ending,
         "ZYLButton1", "ZYLButton2");
     for (const std::string& file : load) script.ChooseFiles({file});
-    return TZYLFrmcavi::Edit(&item_);
+    const bool ok = TZYLFrmcavi::Edit(&item_);
+    if (shown) *shown = script.Shown();
+    return ok;
   }
 
   testsupport::TCurrentDirGuard here_;
@@ -96,13 +98,18 @@ class AviConverter : public ::testing::Test {
 TEST_F(AviConverter, EveryFrameBecomesAnImageInFrameOrder) {
   const std::string clip = File("clip.avi", Clip(kFrames));
   int frames = 0;
+  std::vector<vt::TShownDialog> shown;
   ASSERT_TRUE(Run(
       [&](TZYLFrmcavi* f) {
         vt::ClickControl(f->aviLoad);
         frames = f->Ani->FrameCount();
       },
-      {clip}, TEnding::Ok));  // Convert converts, then closes with OK
+      {clip}, TEnding::Ok, &shown));  // Convert converts, then closes with OK
   EXPECT_EQ(frames, kFrames);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].Caption, "Load AVI");
+  EXPECT_EQ(shown[1].Values["FileName"], "*.avi");
+  EXPECT_EQ(shown[1].Values["FileType"], "AVI Files (*.avi)");
   EXPECT_EQ(item_.Width(), kW);
   EXPECT_EQ(item_.Height(), kH);
   EXPECT_FALSE(item_.Masked());

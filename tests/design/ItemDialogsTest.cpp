@@ -52,14 +52,18 @@ class ItemDialogs : public ::testing::Test {
   ~ItemDialogs() override { vcl::Application->OnException = {}; }
 
   // Creates the form, runs `steps` on it while it is shown modally (`after` answers the
-  // dialogs the steps bring up, in order) and answers the form's own modal result.
+  // dialogs the steps bring up, in order) and answers the form's own modal result; `shown`
+  // receives what each dialog showed.
   template <class T>
   int Run(T* form, const std::function<void(T*)>& steps,
-          const std::function<void(vt::TDialogScript&)>& after = {}) {
+          const std::function<void(vt::TDialogScript&)>& after = {},
+          std::vector<vt::TShownDialog>* shown = nullptr) {
     vt::TDialogScript script;
     script.Do([&](vcl::TCustomForm* f) { steps(static_cast<T*>(f)); });
     if (after) after(script);
-    return form->ShowModal();
+    const int result = form->ShowModal();
+    if (shown) *shown = script.Shown();
+    return result;
   }
   std::string Bitmap(const std::string& name, int w, int h) {
     vcl::TBitmap bmp;
@@ -118,6 +122,7 @@ TEST_F(ItemDialogs, ChangeLoadsTheChosenBitmapAndAnyEndingShowsTheSize) {
   const std::string file = Bitmap("strip.bmp", 32, 16);
   auto f = ZYLCreateEditorForm<Tzylfrmbiprop>(nullptr);
   std::vector<std::string> labels;
+  std::vector<vt::TShownDialog> shown;
   EXPECT_EQ(Run<Tzylfrmbiprop>(
                 f.get(),
                 [&](Tzylfrmbiprop* d) {
@@ -127,9 +132,16 @@ TEST_F(ItemDialogs, ChangeLoadsTheChosenBitmapAndAnyEndingShowsTheSize) {
                   labels.push_back(d->dimLabel->Caption());
                   vt::ClickControl(d->btOK);
                 },
-                [&](vt::TDialogScript& s) { s.Press("Cancel").ChooseFiles({file}); }),
+                [&](vt::TDialogScript& s) { s.Press("Cancel").ChooseFiles({file}); }, &shown),
             vcl::mrOk);
   EXPECT_EQ(labels, (std::vector<std::string>{"(0x0)", "(32x16)"}));
+  // Both times the picture dialog (with its preview) offers bitmaps, named by the mask.
+  ASSERT_EQ(shown.size(), 3u);
+  for (size_t i : {1u, 2u}) {
+    testsupport::ExpectCases({{shown[i].Values["FileName"], "*.bmp"},
+                              {shown[i].Values["FileType"], "All (*.bmp)"},
+                              {shown[i].Values.count("PictureSize") ? "preview" : "", "preview"}});
+  }
   EXPECT_EQ(f->img->Bitmap()->Width(), 32);
   EXPECT_EQ(f->img->Bitmap()->Height(), 16);
   EXPECT_EQ(f->img->Style(), sbKeepAspRatio);
@@ -206,6 +218,7 @@ TEST_F(ItemDialogs, ThePictureItemTakesAnyRegisteredPictureFormat) {
   const std::string file = Bitmap("pic.bmp", 9, 4);
   auto f = ZYLCreateEditorForm<Tzylfrmpiprop>(nullptr);
   std::string label;
+  std::vector<vt::TShownDialog> shown;
   Run<Tzylfrmpiprop>(
       f.get(),
       [&](Tzylfrmpiprop* d) {
@@ -213,8 +226,12 @@ TEST_F(ItemDialogs, ThePictureItemTakesAnyRegisteredPictureFormat) {
         label = d->dimLabel->Caption();
         vt::ClickControl(d->btOK);
       },
-      [&](vt::TDialogScript& s) { s.ChooseFiles({file}); });
+      [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }, &shown);
   EXPECT_EQ(label, "(9x4)");
+  ASSERT_EQ(shown.size(), 2u);
+  // No mask in the name; the filter's first entry lists every registered format.
+  EXPECT_EQ(shown[1].Values["FileName"], "");
+  EXPECT_EQ(shown[1].Values["FileType"].rfind("All (*.bmp;", 0), 0u) << shown[1].Values["FileType"];
   EXPECT_NE(dynamic_cast<vcl::TBitmap*>(f->img->Picture()->Graphic()), nullptr);
 }
 
