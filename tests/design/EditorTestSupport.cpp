@@ -2,9 +2,12 @@
 
 #include <iterator>
 
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
+#include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
@@ -17,6 +20,7 @@
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPointListEditor.h"
@@ -28,6 +32,7 @@
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLEDLabel.h"
@@ -35,6 +40,7 @@
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLListBox.h"
@@ -96,6 +102,12 @@ const struct {
     {pZYLPointListEditorInit, pZYLPointListEditorDone},
     {pZYLShapeEditorDlgInit, pZYLShapeEditorDlgDone},
     {pZYLStatusBarEditorDlgInit, pZYLStatusBarEditorDlgDone},
+    {ZYLButtonInit, ZYLButtonDone},
+    {ZYLCheckBoxInit, ZYLCheckBoxDone},
+    {ZYLSimpleLabelInit, ZYLSimpleLabelDone},
+    {ZYLDrawEdgeInit, ZYLDrawEdgeDone},
+    {pZYLItemPropDlgsInit, pZYLItemPropDlgsDone},
+    {pZYLAviEditorDlgInit, pZYLAviEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
