@@ -4,6 +4,7 @@
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
+#include "design/pZYLAboutDlg.h"
 #include "design/pZYLStringsEditorDlg.h"
 #include "display/ZYLGlyphLabel.h"
 #include "display/ZYLInformationLabel.h"
@@ -24,9 +25,11 @@ TStringsUnits::TStringsUnits() {
   ZYLLImageInit();
   ZYLFormAInit();
   pZYLStringsEditorDlgInit();
+  pZYLAboutDlgInit();
 }
 
 TStringsUnits::~TStringsUnits() {
+  pZYLAboutDlgDone();
   pZYLStringsEditorDlgDone();
   ZYLFormADone();
   ZYLLImageDone();

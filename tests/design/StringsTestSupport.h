@@ -1,5 +1,5 @@
-// Shared steps of the tests of the string editing forms: the units their controls come from,
-// and a run of the strings editor form on a list with one scripted answer.
+// Shared steps of the tests of the string editing forms and the about form: the units their
+// controls come from, and a run of the strings editor form on a list with one scripted answer.
 #pragma once
 
 #include <functional>
@@ -13,7 +13,8 @@ class TZYLFrmStringEditor;
 
 namespace zyl::designtest {
 
-// The editor units, and the units of the controls and forms of the string editing forms.
+// The editor units, and the units of the controls and forms of the string editing forms and
+// the about form.
 class TStringsUnits {
  public:
   TStringsUnits();
