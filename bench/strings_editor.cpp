@@ -8,12 +8,11 @@
 // in the text. Times are the thread's CPU time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <cctype>
 #include <memory>
 #include <string>
 
+#include "bench/ThreadTime.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
@@ -31,11 +30,7 @@
 
 namespace bench_strings {
 
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
+using benchtime::ThreadSeconds;
 
 // Line i: a few words with the search text "needle" once, spelt in one of three ways.
 std::string Line(size_t i) {
@@ -86,7 +81,7 @@ struct TScene {
 // Upper-cases every character of the text and counts its line breaks; the seconds of one walk.
 double WalkSeconds(const std::string& S) {
   const int rounds = static_cast<int>(std::max<size_t>(1, 20'000'000 / (S.size() + 1)));
-  const double t0 = Now();
+  const double t0 = ThreadSeconds();
   for (int r = 0; r < rounds; ++r) {
     long sum = 0, breaks = 0;
     for (const char c : S) {
@@ -96,7 +91,7 @@ double WalkSeconds(const std::string& S) {
     benchmark::DoNotOptimize(sum);
     benchmark::DoNotOptimize(breaks);
   }
-  return (Now() - t0) / rounds;
+  return (ThreadSeconds() - t0) / rounds;
 }
 
 void Report(benchmark::State& state, double seconds, double reference, size_t n) {
@@ -117,9 +112,9 @@ void BM_ReplaceAll(benchmark::State& state) {
   for (auto _ : state) {
     scene.form->StrList->SetText(text);
     reference += WalkSeconds(text);
-    const double t0 = Now();
+    const double t0 = ThreadSeconds();
     scene.form->ReplaceDialogReplace(dialog);
-    seconds += Now() - t0;
+    seconds += ThreadSeconds() - t0;
     if (scene.form->StrList->Lines()->Count() != static_cast<int>(n))
       state.SkipWithError("lines lost");
   }
@@ -137,9 +132,9 @@ void BM_FindInLastLine(benchmark::State& state) {
   for (auto _ : state) {
     scene.form->SearchBtnClick(nullptr);  // from the top
     reference += WalkSeconds(text);
-    const double t0 = Now();
+    const double t0 = ThreadSeconds();
     scene.form->FindDialogFind(dialog);
-    seconds += Now() - t0;
+    seconds += ThreadSeconds() - t0;
     if (scene.form->StrList->SelStart() != static_cast<int>(text.size() - 3))
       state.SkipWithError("not found");
   }

@@ -3,7 +3,6 @@
 // closed.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "buttons/ZYLButtonGroup.h"
@@ -12,7 +11,7 @@
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/StdCtrls.h"
 #include "tests/design/StringsTestSupport.h"
-#include "tests/support/TempDir.h"
+#include "tests/platform/sys/RegistryFixture.h"
 
 namespace zyl {
 namespace {
@@ -21,18 +20,8 @@ namespace vt = vcl::testkit;
 namespace wt = win::testkit;
 using designtest::TEnding;
 
-class AboutForm : public ::testing::Test {
+class AboutForm : public RegistryTest {
  protected:
-  AboutForm() {
-    if (const char* old = std::getenv("ZYL_REGISTRY_DIR")) oldReg_ = old, hadReg_ = true;
-    setenv("ZYL_REGISTRY_DIR", dir_.File("registry").c_str(), 1);
-  }
-  ~AboutForm() override {
-    if (hadReg_)
-      setenv("ZYL_REGISTRY_DIR", oldReg_.c_str(), 1);
-    else
-      unsetenv("ZYL_REGISTRY_DIR");
-  }
   // Opens the form: `steps` on it, then it is closed as `ending` says (Cancel is the OK
   // button, which is the cancel button as well).
   void Run(const std::function<void(TZYLToolsAbout*)>& steps, TEnding ending) {
@@ -64,9 +53,6 @@ class AboutForm : public ::testing::Test {
     return s;
   }
 
-  testsupport::TempDir dir_;
-  std::string oldReg_;
-  bool hadReg_ = false;
   vt::TControlsSession session_;
   designtest::TStringsUnits units_;
   vt::TDialogScript script_;
