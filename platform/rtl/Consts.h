@@ -211,6 +211,8 @@ constexpr const char SZYLNoSuchDay[] =
     "There is no day %d in month %d of %d: that month has %d days";
 constexpr const char SZYLNotAPoint[] =
     "Entry %d of the point list is no point (its value %s does not fit in 32 bits)";
+constexpr const char SZYLStrEditTextDeleted[] = "Current text will be deleted!";
+constexpr const char SZYLStrEditNoSelection[] = "No text selected!";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";
