@@ -4,6 +4,7 @@
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLHideNonVC.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
@@ -19,6 +20,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
 #include "system/ZYLFormStyler.h"
+#include "system/ZYLHideNonVC.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
@@ -42,9 +44,13 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  ZYLHideNonVCInit();
+  pZYLHideNonVCInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLHideNonVCDone();
+  ZYLHideNonVCDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
