@@ -1,0 +1,405 @@
+// The editor launchers: every launcher over every way out of its form (only OK changes the
+// edited object), what the framework dialogs start with and give back, the list-file filters and
+// the one modification a caller reports to the designer.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLSimplePanel.h"
+#include "design/ZYLCPGet.h"
+#include "display/ZYLFill.h"
+#include "display/ZYLProgress.h"
+#include "display/ZYLShapeControl.h"
+#include "display/ZYLSmallBar.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGradient.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/base/Exceptions.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComCtrls.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/designer/FormDesigner.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "tests/design/DesignPixels.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+namespace wt = win::testkit;
+using designtest::On;
+using designtest::TEnding;
+
+// One launcher as the data-driven test sees it: a holder named Target whose form stream
+// carries the edited value, the launcher on that value, the steps of a user's change in the
+// form (not yet accepted; they may answer dialogs the form opens), the button that accepts and
+// what acceptance leaves in the holder.
+using TSteps = std::function<void(vt::TDialogScript&)>;
+struct TLauncherCase {
+  const char* Name;
+  std::function<std::unique_ptr<vcl::TComponent>()> MakeHolder;
+  std::function<bool(vcl::TComponent*)> Launch;
+  TSteps Change;
+  const char* Accept;
+  std::function<void(vcl::TComponent*)> ExpectEdited;
+};
+
+template <class T>
+std::function<std::unique_ptr<vcl::TComponent>()> Holder(std::function<void(T*)> setup = {}) {
+  return [setup] {
+    auto h = std::make_unique<T>(nullptr);
+    h->SetName("Target");
+    if (setup) setup(h.get());
+    return std::unique_ptr<vcl::TComponent>(std::move(h));
+  };
+}
+
+template <class T>
+T* As(vcl::TComponent* c) {
+  return static_cast<T*>(c);
+}
+
+// A change made on the launcher's form alone.
+TSteps InForm(std::function<void(vcl::TCustomForm*)> change) {
+  return [change](vt::TDialogScript& script) { script.Do(change); };
+}
+
+void Combo(vcl::TCustomForm* f, const char* name, const std::string& item) {
+  designtest::ChooseComboItem(On<vcl::TWinControl>(f, name), item);
+}
+
+// Clicks the colour dialog's basic colour of that index (rows of eight).
+void ClickBasicColor(vcl::TCustomForm* f, int index) {
+  auto* grid = On<vcl::TWinControl>(f, "BasicColors");
+  const int w = grid->ClientWidth() / 8, h = grid->ClientHeight() / 6;
+  const vcl::TPoint p = grid->ClientToScreen({(index % 8) * w + w / 2, (index / 8) * h + h / 2});
+  wt::Click(p.X, p.Y);
+}
+
+constexpr int kBasicColor = 13;  // a colour no holder starts with
+
+const designtest::TPalette kPal = {
+    {'R', vcl::clRed}, {'G', vcl::clLime}, {'B', vcl::clBlue}, {'.', vcl::clSilver}};
+
+// A bitmap file of those rows in the folder.
+std::string WriteBitmapFile(const testsupport::TempDir& dir, const char* name,
+                            const std::vector<std::string>& rows) {
+  vcl::TBitmap bmp;
+  designtest::Paint(bmp, rows, kPal);
+  const std::string path = dir.File(name);
+  bmp.SaveToFile(path);
+  return path;
+}
+
+// On the 3D effect generator's form: loads the picture through "&Picture >>" and runs the
+// generator.
+TSteps Generate(const std::string& picture) {
+  return [picture](vt::TDialogScript& script) {
+    script.Do([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "btngetpic")); })
+        .ChooseFiles({picture})
+        .Do([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "EXECUTE")); });
+  };
+}
+
+// The mask's pixels: '#' opaque (black), ' ' see-through (white).
+std::vector<std::string> MaskRows(vcl::TBitmap* mask) {
+  std::vector<std::string> rows(mask->Height(), std::string(mask->Width(), '?'));
+  for (int y = 0; y < mask->Height(); ++y)
+    for (int x = 0; x < mask->Width(); ++x) {
+      const vcl::TColor c = vcl::ColorToRGB(mask->Canvas()->Pixels(x, y));
+      rows[y][x] = c == vcl::clBlack ? '#' : c == vcl::clWhite ? ' ' : '?';
+    }
+  return rows;
+}
+
+std::vector<TLauncherCase> LauncherCases(const testsupport::TempDir& dir) {
+  const std::string bitmapFile = WriteBitmapFile(dir, "face.bmp", {"RGB", "BGR"});
+  const std::string shapeFile =
+      WriteBitmapFile(dir, "shape.bmp", {".....", ".....", "..R..", ".....", "....."});
+  return {
+      {"bevel", Holder<TZYLSimplePanel>([](auto* p) { p->Bevel()->SetMode(bmEdge); }),
+       [](vcl::TComponent* c) { return ZYLCPGetBevel(As<TZYLSimplePanel>(c)->Bevel()); },
+       InForm([](vcl::TCustomForm* f) { Combo(f, "cmbEdge", "etSunken"); }), "OK",
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(As<TZYLSimplePanel>(c)->Bevel()->EdgeStyle(), etSunken);
+       }},
+      {"shadow", Holder<TZYLShapeControl>(),
+       [](vcl::TComponent* c) { return ZYLCPGetShadow(As<TZYLShapeControl>(c)->Shadow()); },
+       InForm([](vcl::TCustomForm* f) { vt::TypeInto(On<vcl::TWinControl>(f, "spind"), "21"); }),
+       "OK", [](vcl::TComponent* c) { EXPECT_EQ(As<TZYLShapeControl>(c)->Shadow()->Depth(), 21); }},
+      {"simple bevel", Holder<TZYLShapeControl>(),
+       [](vcl::TComponent* c) { return ZYLCPGetSimpleBevel(As<TZYLShapeControl>(c)->Bevel()); },
+       InForm([](vcl::TCustomForm* f) { Combo(f, "cmbL", "clFuchsia"); }), "OK",
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(As<TZYLShapeControl>(c)->Bevel()->LightColor(), vcl::clFuchsia);
+       }},
+      {"teeth", Holder<TZYLShapeControl>(),
+       [](vcl::TComponent* c) { return ZYLCPGetTeeth(As<TZYLShapeControl>(c)->Teeth()); },
+       InForm([](vcl::TCustomForm* f) { vt::TypeInto(On<vcl::TWinControl>(f, "spinc"), "31"); }),
+       "OK", [](vcl::TComponent* c) { EXPECT_EQ(As<TZYLShapeControl>(c)->Teeth()->Count(), 31); }},
+      {"brush", Holder<vcl::TShape>(),
+       [](vcl::TComponent* c) { return ZYLCPGetBrush(As<vcl::TShape>(c)->Brush()); },
+       InForm([](vcl::TCustomForm* f) { Combo(f, "cmbc", "clTeal"); }), "OK",
+       [](vcl::TComponent* c) { EXPECT_EQ(As<vcl::TShape>(c)->Brush()->Color(), vcl::clTeal); }},
+      {"small bar", Holder<TZYLProgress>(),
+       [](vcl::TComponent* c) { return ZYLCPGetSmallBar(As<TZYLProgress>(c)->SmallBar()); },
+       InForm([](vcl::TCustomForm* f) { vt::TypeInto(On<vcl::TWinControl>(f, "spinc"), "9"); }),
+       "OK", [](vcl::TComponent* c) { EXPECT_EQ(As<TZYLProgress>(c)->SmallBar()->BarCount(), 9); }},
+      {"gradient", Holder<TZYLFill>([](auto* f) { f->FillObject()->SetFillStyle(sfGradient); }),
+       [](vcl::TComponent* c) {
+         return ZYLCPGetGradient(As<TZYLFill>(c)->FillObject()->Gradient());
+       },
+       InForm([](vcl::TCustomForm* f) { Combo(f, "cmbb", "clOlive"); }), "OK",
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(As<TZYLFill>(c)->FillObject()->Gradient()->Color(), vcl::clOlive);
+       }},
+      {"bitmap", Holder<vcl::TSpeedButton>(),
+       [](vcl::TComponent* c) { return ZYLCPGetBitmap(As<vcl::TSpeedButton>(c)->Glyph()); },
+       InForm([bitmapFile](vcl::TCustomForm* f) {
+         vt::TypeInto(On<vcl::TWinControl>(f, "FileName"), bitmapFile);
+       }),
+       "OK",
+       [](vcl::TComponent* c) {
+         vcl::TBitmap* g = As<vcl::TSpeedButton>(c)->Glyph();
+         EXPECT_EQ(g->Width(), 3);
+         EXPECT_EQ(g->Height(), 2);
+         EXPECT_EQ(g->Canvas()->Pixels(1, 0), vcl::clLime);
+       }},
+      {"colour", Holder<vcl::TPanel>(),
+       [](vcl::TComponent* c) {
+         auto* p = As<vcl::TPanel>(c);
+         const vcl::TColor was = p->Color();
+         p->SetColor(ZYLCPGetColor(was, nullptr));
+         return p->Color() != was;
+       },
+       InForm([](vcl::TCustomForm* f) { ClickBasicColor(f, kBasicColor); }), "OK",
+       [](vcl::TComponent* c) {
+         EXPECT_EQ(As<vcl::TPanel>(c)->Color(), vcl::TColorDialog::BasicColors()[kBasicColor]);
+       }},
+      {"font", Holder<vcl::TPanel>(),
+       [](vcl::TComponent* c) { return ZYLCPGetFont(As<vcl::TPanel>(c)->Font()); },
+       InForm([](vcl::TCustomForm* f) { vt::TypeInto(On<vcl::TWinControl>(f, "FontSize"), "22"); }),
+       "OK", [](vcl::TComponent* c) { EXPECT_EQ(As<vcl::TPanel>(c)->Font()->Size(), 22); }},
+      {"3D button face", Holder<TZYL3DEffectButton>([](auto* b) { b->SetWidth(40); }),
+       [](vcl::TComponent* c) { return ZYLCPGetButtonFace3D(As<TZYL3DEffectButton>(c)); },
+       Generate(shapeFile), "OK",
+       [](vcl::TComponent* c) {
+         auto* b = As<TZYL3DEffectButton>(c);
+         // Bevel width 2 around the 5 x 5 picture; the dot with its rings is opaque, the
+         // background around them see-through.
+         EXPECT_EQ(b->Width(), 9);
+         EXPECT_EQ(b->Height(), 9);
+         for (int n = 0; n < 3; ++n) {
+           ASSERT_NE(b->Picture(n), nullptr);
+           EXPECT_EQ(b->Picture(n)->Width(), 9);
+           EXPECT_EQ(MaskRows(b->Mask(n))[0][0], ' ');
+           EXPECT_EQ(MaskRows(b->Mask(n))[5][5], '#');
+         }
+       }},
+  };
+}
+
+// Leaves the form shown as `ending` says, after `change`.
+void Answer(vt::TDialogScript& script, const TLauncherCase& c, TEnding ending) {
+  c.Change(script);
+  switch (ending) {
+    case TEnding::Ok: script.Press(c.Accept); break;
+    case TEnding::Cancel: script.Press("Cancel"); break;
+    case TEnding::CloseBox:
+      script.Do([](vcl::TCustomForm* f) { designtest::ClickCloseBox(f->Handle()); });
+      break;
+    case TEnding::Escape: script.PressKey(win::VK_ESCAPE); break;
+    case TEnding::Exception:
+      script.Do([](vcl::TCustomForm*) { throw vcl::Exception("failure inside the editor"); });
+      break;
+    case TEnding::Unanswered: break;
+  }
+}
+
+class Launchers : public ::testing::Test {
+ protected:
+  vt::TControlsSession session_;
+  designtest::TEditorUnits units_;
+  testsupport::TempDir dir_;
+};
+
+TEST_F(Launchers, OnlyAcceptanceChangesTheEditedObject) {
+  for (const TLauncherCase& c : LauncherCases(dir_)) {
+    for (TEnding ending :
+         {TEnding::Ok, TEnding::Cancel, TEnding::CloseBox, TEnding::Escape, TEnding::Exception}) {
+      SCOPED_TRACE(std::string(c.Name) + ", " + designtest::EndingName(ending));
+      auto holder = c.MakeHolder();
+      const std::string before = vcl::WriteComponentToBytes(holder.get());
+      vt::TDialogScript script;
+      Answer(script, c, ending);
+      std::string error;
+      bool accepted = false;
+      try {
+        accepted = c.Launch(holder.get());
+      } catch (const vcl::Exception& e) {
+        error = e.Message();
+      }
+      ASSERT_GE(script.Shown().size(), 1u) << error;
+      EXPECT_EQ(script.Pending(), 0u);
+      EXPECT_EQ(error, ending == TEnding::Exception ? "failure inside the editor" : "");
+      EXPECT_EQ(accepted, ending == TEnding::Ok);
+      if (ending == TEnding::Ok) {
+        c.ExpectEdited(holder.get());
+        EXPECT_NE(vcl::WriteComponentToBytes(holder.get()), before);
+      } else {
+        EXPECT_EQ(vcl::WriteComponentToBytes(holder.get()), before);
+      }
+    }
+  }
+}
+
+TEST_F(Launchers, TheBevelEditorOpensOnThePageOfTheMode) {
+  const std::pair<TZYLBevelMode, const char*> modes[] = {
+      {bmStandard, "Standard"}, {bmCustom, "Custom"}, {bmEdge, "Edged"}, {bmWindows, "Windows"}};
+  for (const auto& [mode, page] : modes) {
+    TZYLBevel bevel;
+    bevel.SetMode(mode);
+    std::string shown;
+    vt::TDialogScript script;
+    script.Do([&shown](vcl::TCustomForm* f) {
+      shown = On<vcl::TPageControl>(f, "nb")->ActivePage()->Caption();
+    });
+    script.Press("Cancel");
+    EXPECT_FALSE(ZYLCPGetBevel(&bevel));
+    EXPECT_EQ(shown, page);
+  }
+}
+
+TEST_F(Launchers, TheBitmapDialogOffersBitmapFilesOnly) {
+  vcl::TBitmap bmp;
+  vt::TDialogScript script;
+  script.Press("Cancel");
+  EXPECT_FALSE(ZYLCPGetBitmap(&bmp));
+  ASSERT_EQ(script.Shown().size(), 1u);
+  EXPECT_EQ(script.Shown()[0].Values.at("FileName"), "*.bmp");
+  EXPECT_TRUE(bmp.Empty());
+}
+
+TEST_F(Launchers, AnUnreadableBitmapFileRaisesAndKeepsTheBitmap) {
+  const std::string bad = dir_.File("broken.bmp");
+  std::ofstream(bad) << "BM this is no bitmap";
+  vcl::TBitmap bmp;
+  designtest::Paint(bmp, {"RR"}, kPal);
+  vt::TDialogScript script;
+  script.ChooseFiles({bad});
+  EXPECT_NE(testsupport::ErrorOf<vcl::Exception>([&] { ZYLCPGetBitmap(&bmp); }), "<no error>");
+  EXPECT_TRUE(designtest::Shows(bmp, {"RR"}, kPal, "launcher_bad_bitmap"));
+}
+
+TEST_F(Launchers, TheColourDialogTakesAndGivesBackTheCustomColours) {
+  for (bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    vcl::TStringList custom;
+    custom.SetText("ColorA=FF00FF\r\n");
+    vt::TDialogScript script;
+    if (ok)
+      script.ChooseColor(vcl::clRed);
+    else
+      script.Press("Cancel");
+    const vcl::TColor got = ZYLCPGetColor(vcl::clNavy, &custom);
+    ASSERT_EQ(script.Shown().size(), 1u);
+    EXPECT_EQ(got, ok ? vcl::clRed : vcl::clNavy);
+    EXPECT_NE(custom.Text().find("ColorA=FF00FF"), std::string::npos) << custom.Text();
+  }
+}
+
+TEST_F(Launchers, TheFontDialogOffersHelp) {
+  vcl::TFont font;
+  vt::TDialogScript script;
+  script.Press("Cancel");
+  EXPECT_FALSE(ZYLCPGetFont(&font));
+  ASSERT_EQ(script.Shown().size(), 1u);
+  const auto& buttons = script.Shown()[0].Buttons;
+  EXPECT_NE(std::find(buttons.begin(), buttons.end(), "Help"), buttons.end());
+}
+
+TEST_F(Launchers, TheButtonsMasksTakeTheGeneratorsTransparentColour) {
+  // A shape reaching the top-left corner, no bevel: the pictures keep the source's size and its
+  // top-left pixel is the shape's, while the generator took the bottom-left silver as
+  // transparent. The masks follow the generator.
+  const std::string file = WriteBitmapFile(dir_, "corner.bmp", {"RR..", "RR..", "....", "...."});
+  TZYL3DEffectButton button(nullptr);
+  vt::TDialogScript script;
+  script.Do([](vcl::TCustomForm* f) { vt::TypeInto(On<vcl::TWinControl>(f, "spind"), "0"); });
+  Generate(file)(script);
+  script.Press("OK");
+  ASSERT_TRUE(ZYLCPGetButtonFace3D(&button));
+  EXPECT_EQ(button.Width(), 4);
+  for (int n = 0; n < 3; ++n) {
+    vcl::TBitmap* pic = button.Picture(n);
+    ASSERT_NE(pic, nullptr);
+    EXPECT_EQ(pic->Canvas()->Pixels(0, 0), n == 1 ? vcl::clSilver : vcl::clRed) << n;
+    std::vector<std::string> opaque(4, std::string(4, ' '));
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 4; ++x)
+        if (pic->Canvas()->Pixels(x, y) != vcl::clSilver) opaque[y][x] = '#';
+    EXPECT_EQ(MaskRows(button.Mask(n)), opaque) << n;
+  }
+}
+
+TEST_F(Launchers, TheButtonKeepsItsFacesWhenNoPictureWasMade) {
+  TZYL3DEffectButton button(nullptr);
+  button.SetWidth(40);
+  vt::TDialogScript script;
+  script.Do([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "EXECUTE")); });
+  script.Press("Cancel");
+  EXPECT_FALSE(ZYLCPGetButtonFace3D(&button));
+  EXPECT_EQ(button.Width(), 40);
+  EXPECT_EQ(button.Picture(0), nullptr);
+}
+
+TEST(LauncherFilters, EachKindFiltersItsListFiles) {
+  const std::pair<int, const char*> cases[] = {{icImageList, "ImageList-Files (*.iml)|*.iml"},
+                                               {icBitmap, "BitmapList-Files (*.bml)|*.bml"},
+                                               {icWave, "WaveList-Files (*.wvl)|*.wvl"},
+                                               {icStringList, "StringList-Files (*.sll)|*.sll"},
+                                               {icGeneric, "GenericList-Files (*.gll)|*.gll"},
+                                               {icRTF, "RTFList-Files (*.rtl)|*.rtl"},
+                                               {icRTF + 1, ""},
+                                               {255, ""}};
+  for (const auto& [kind, filter] : cases) {
+    std::string got = "left over";
+    ZYLCPGetFilter(static_cast<TZYLListItemClassType>(kind), got);
+    EXPECT_EQ(got, filter) << kind;
+  }
+}
+
+TEST_F(Launchers, TheCallerReportsOneModificationOnAcceptanceOnly) {
+  vcl::TForm root(nullptr);
+  vcl::TFormDesigner designer(&root);
+  auto* shape = new TZYLShapeControl(&root);
+  for (TEnding ending : {TEnding::Ok, TEnding::Cancel, TEnding::Escape}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    designer.ResetModified();
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script, [](vcl::TCustomForm* f) { Combo(f, "cmbS", "clRed"); }, ending);
+    const bool accepted =
+        ZYLCPModify(&designer, [shape] { return ZYLCPGetShadow(shape->Shadow()); });
+    EXPECT_EQ(accepted, ending == TEnding::Ok);
+    EXPECT_EQ(designer.ModifiedCount(), ending == TEnding::Ok ? 1 : 0);
+  }
+  EXPECT_TRUE(ZYLCPModify(nullptr, [] { return true; }));
+}
+
+}  // namespace
+}  // namespace zyl
