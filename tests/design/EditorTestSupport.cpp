@@ -13,6 +13,7 @@
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
@@ -22,6 +23,7 @@
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
@@ -29,6 +31,8 @@
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -80,6 +84,10 @@ const struct {
     {pZYLWaveEditorDlgInit, pZYLWaveEditorDlgDone},
     {ZYLHideNonVCInit, ZYLHideNonVCDone},
     {pZYLHideNonVCInit, pZYLHideNonVCDone},
+    {ZYLGraphicLabelInit, ZYLGraphicLabelDone},
+    {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
+    {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
+    {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
 };
 
 TEditorUnits::TEditorUnits() {
