@@ -213,6 +213,9 @@ constexpr const char SZYLNotAPoint[] =
     "Entry %d of the point list is no point (its value %s does not fit in 32 bits)";
 constexpr const char SZYLStrEditTextDeleted[] = "Current text will be deleted!";
 constexpr const char SZYLStrEditNoSelection[] = "No text selected!";
+constexpr const char SZYLHideCaptionsShown[] =
+    "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
+    "Please disable this option or remove TZYLHideNonVC component.";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";

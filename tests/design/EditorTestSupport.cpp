@@ -21,6 +21,8 @@
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLItemPropDlgs.h"
+#include "design/pZYLGraphicLabelEditor.h"
+#include "design/pZYLHideNonVC.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPointListEditor.h"
@@ -35,6 +37,7 @@
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLInformationLabel.h"
+#include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
@@ -44,6 +47,8 @@
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLListBox.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -51,6 +56,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
 #include "system/ZYLFormStyler.h"
+#include "system/ZYLHideNonVC.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
@@ -108,6 +114,12 @@ const struct {
     {ZYLDrawEdgeInit, ZYLDrawEdgeDone},
     {pZYLItemPropDlgsInit, pZYLItemPropDlgsDone},
     {pZYLAviEditorDlgInit, pZYLAviEditorDlgDone},
+    {ZYLHideNonVCInit, ZYLHideNonVCDone},
+    {pZYLHideNonVCInit, pZYLHideNonVCDone},
+    {ZYLGraphicLabelInit, ZYLGraphicLabelDone},
+    {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
+    {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
+    {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
 };
 
 TEditorUnits::TEditorUnits() {
