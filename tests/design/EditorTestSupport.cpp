@@ -3,6 +3,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
@@ -11,6 +12,7 @@
 #include "design/pZYLTeethEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLProgress.h"
+#include "display/ZYLProgressFill.h"
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
@@ -44,9 +46,13 @@ TEditorUnits::TEditorUnits() {
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
   pZYL3DEffectEditorDlgInit();
+  ZYLProgressFillInit();
+  pZYLBmpRegionEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLBmpRegionEditorDlgDone();
+  ZYLProgressFillDone();
   pZYL3DEffectEditorDlgDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
