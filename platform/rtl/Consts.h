@@ -216,6 +216,11 @@ constexpr const char SZYLStrEditNoSelection[] = "No text selected!";
 constexpr const char SZYLHideCaptionsShown[] =
     "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
     "Please disable this option or remove TZYLHideNonVC component.";
+constexpr const char SZYLRegionNoColors[] = "Please choose at least one color to be transparent!";
+constexpr const char SZYLRegionNoBitmap[] =
+    "Please load a bitmap first: there is nothing to build a region from.";
+constexpr const char SZYLRegionAllTransparent[] =
+    "Every pixel of the bitmap is transparent: there is no region to build.";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";

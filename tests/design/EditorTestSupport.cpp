@@ -10,6 +10,7 @@
 #include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
+#include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
@@ -20,9 +21,9 @@
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
-#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPointListEditor.h"
@@ -36,19 +37,20 @@
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
-#include "display/ZYLInformationLabel.h"
 #include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
+#include "display/ZYLProgressFill.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
-#include "edits/ZYLListBox.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -128,6 +130,47 @@ TEditorUnits::TEditorUnits() {
 
 TEditorUnits::~TEditorUnits() {
   for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->Done();
+  ZYLApplicationInit();
+  ZYLSimplePanelInit();
+  ZYLColorComboBoxInit();
+  ZYLSpinEditInit();
+  ZYLFormStylerInit();
+  ZYLShapeControlInit();
+  ZYLFillInit();
+  ZYLColorListBoxInit();
+  ZYLProgressInit();
+  pZYLBevelEditorDlgInit();
+  pZYLBrushEditorDlgInit();
+  pZYLSmallBarEditorDlgInit();
+  pZYLGradientEditorDlgInit();
+  pZYLShadowEditorDlgInit();
+  pZYLSimpleBevelEditorDlgInit();
+  pZYLTeethEditorDlgInit();
+  pZYL3DEffectEditorDlgInit();
+  ZYLProgressFillInit();
+  pZYLBmpRegionEditorDlgInit();
+}
+
+TEditorUnits::~TEditorUnits() {
+  pZYLBmpRegionEditorDlgDone();
+  ZYLProgressFillDone();
+  pZYL3DEffectEditorDlgDone();
+  pZYLTeethEditorDlgDone();
+  pZYLSimpleBevelEditorDlgDone();
+  pZYLShadowEditorDlgDone();
+  pZYLGradientEditorDlgDone();
+  pZYLSmallBarEditorDlgDone();
+  pZYLBrushEditorDlgDone();
+  pZYLBevelEditorDlgDone();
+  ZYLProgressDone();
+  ZYLColorListBoxDone();
+  ZYLFillDone();
+  ZYLShapeControlDone();
+  ZYLFormStylerDone();
+  ZYLSpinEditDone();
+  ZYLColorComboBoxDone();
+  ZYLSimplePanelDone();
+  ZYLApplicationDone();
 }
 
 const char* EndingName(TEnding e) {
