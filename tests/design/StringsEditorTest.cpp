@@ -138,6 +138,20 @@ TEST_F(StringsEditor, FindNextSelectsEachMatchInTurnThroughTheFindDialog) {
   EXPECT_EQ(selections, (std::vector<std::pair<int, int>>{{4, 3}, {16, 3}, {20, 3}, {20, 3}}));
 }
 
+TEST_F(StringsEditor, FindUpFindsAMatchEndingAtTheLineEndAndThenTheOnesLeftOfIt) {
+  std::vector<std::pair<int, int>> selections;
+  Run("ab xab", [&](TZYLFrmStringEditor* f) {
+    vcl::TCustomForm* find = OpenSearch(f, f->SearchBtn);
+    TypeIn(find, "FindText", "ab");
+    Press(find, "Up");
+    for (int i = 0; i < 3; ++i) {
+      Press(find, "FindNext");
+      selections.emplace_back(f->StrList->SelStart(), f->StrList->SelLength());
+    }
+  });
+  EXPECT_EQ(selections, (std::vector<std::pair<int, int>>{{4, 2}, {0, 2}, {0, 2}}));
+}
+
 TEST_F(StringsEditor, TheReplaceDialogFindsWithTheFindDialogsOptionsAndReplacesTheSelection) {
   Run(
       "one two\r\ntwo",
