@@ -206,6 +206,8 @@ constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run fr
 constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+constexpr const char SZYLImagesNotAdded[] =
+    "%d of the chosen images could not be added: the strip holds images of %d x %d pixels";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";

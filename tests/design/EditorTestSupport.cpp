@@ -1,8 +1,12 @@
 #include "tests/design/EditorTestSupport.h"
 
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonFaceDlg.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
@@ -13,8 +17,10 @@
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
@@ -42,9 +48,21 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  ZYLContainerInit();
+  ZYLButtonInit();
+  ZYLMMButtonInit();
+  ZYLListBoxInit();
+  pZYLCustImgListSelectDlgInit();
+  pZYLButtonFaceDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLButtonFaceDlgDone();
+  pZYLCustImgListSelectDlgDone();
+  ZYLListBoxDone();
+  ZYLMMButtonDone();
+  ZYLButtonDone();
+  ZYLContainerDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
@@ -124,12 +142,15 @@ wt::TCapture CaptureSample(vcl::TControl* like,
 }
 
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending) {
-  script.Do([change, ending](vcl::TCustomForm* form) {
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton, const std::string& cancelButton) {
+  script.Do([change, ending, okButton, cancelButton](vcl::TCustomForm* form) {
     change(form);
     switch (ending) {
-      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btOK")); break;
-      case TEnding::Cancel: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btCancel")); break;
+      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, okButton)); break;
+      case TEnding::Cancel:
+        vcl::testkit::ClickControl(On<vcl::TControl>(form, cancelButton));
+        break;
       case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
       case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
       case TEnding::Exception: throw vcl::Exception("failure inside the editor");

@@ -25,9 +25,12 @@ enum class TEnding { Ok, Cancel, CloseBox, Escape, Exception, Unanswered };
 const char* EndingName(TEnding e);
 
 // Scripts one answer to the editor form: `change` runs on the form through its controls, then
-// the form is left as `ending` says (Unanswered leaves it open, which the script reports).
+// the form is left as `ending` says (Unanswered leaves it open, which the script reports); Ok
+// and Cancel click the buttons of those names.
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending);
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton = "btOK",
+                  const std::string& cancelButton = "btCancel");
 
 // Clicks the close box of a top-level window (found by hit-testing its caption).
 void ClickCloseBox(win::HWND wnd);
