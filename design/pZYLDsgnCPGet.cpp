@@ -55,12 +55,15 @@ bool ZYLCPGetIMLExt(vcl::IFormDesigner* Designer, TZYLCustomImageList*& List, ui
   }
   if (!ZYLRunEditorForm(dlg.get())) return false;
   List = dlg->ImageList();
-  const int row = dlg->RowIndex();
+  // A chosen index replaces the caller's when there is one and it fits the caller's 16 bits.
+  auto take = [](int Chosen, uint16_t& Index) {
+    if (Chosen >= 0 && Chosen <= UINT16_MAX) Index = static_cast<uint16_t>(Chosen);
+  };
   if (dynamic_cast<TZYLBitmapList*>(List)) {
-    if (row != -1) ListIndex = static_cast<uint16_t>(row);
+    take(dlg->RowIndex(), ListIndex);
   } else if (List) {
-    if (dlg->cmb->ItemIndex() != -1) ListIndex = static_cast<uint16_t>(dlg->cmb->ItemIndex());
-    if (row != -1) ImageIndex = static_cast<uint16_t>(row);
+    take(dlg->cmb->ItemIndex(), ListIndex);
+    take(dlg->RowIndex(), ImageIndex);
   }
   return true;
 }

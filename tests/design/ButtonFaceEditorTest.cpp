@@ -272,5 +272,20 @@ TEST_F(FaceEditor, OnlyOKChangesTheButtonEvenAfterClearAll) {
   }
 }
 
+TEST_F(FaceEditor, ThePictureColumnTakesWhatTheStateColumnLeavesOfTheListsWidth) {
+  vt::TDialogScript script;
+  std::vector<int> widths;
+  AnswerFaces(script, [&](TZYLButtonFaceDlg* f) {
+    for (int width : {300, 420}) {
+      f->lb->SetWidth(width);
+      wt::RunUntilIdle();
+      widths.push_back(f->lb->GetHeaderSections()->Items(1)->Width());
+    }
+  });
+  TZYLButtonFaceIndex faces = start_;
+  ASSERT_TRUE(TZYLButtonFaceDlg::Edit(&list_, faces));
+  EXPECT_EQ(widths, (std::vector<int>{300 - 112, 420 - 112}));
+}
+
 }  // namespace
 }  // namespace zyl

@@ -311,6 +311,29 @@ TEST_F(ImagePicker, ImageRowsShowThePictureAtItsPlaceOrNone) {
                                    "picker_none_text"));
 }
 
+// A picture larger than its row is shrunk into the row less 2 pixels above and below, keeping
+// its proportions.
+TEST_F(ImagePicker, APictureLargerThanItsRowIsShrunkKeepingItsProportions) {
+  TZYLImageList wide;
+  AddStrip(wide, 300, 80, {vcl::clTeal});
+  vt::TDialogScript script;
+  wt::TCapture shown;
+  int margin = 0, rowHeight = 0;
+  AnswerPicker(script, [&](TZYLCustImgListSelectDlg* f) {
+    margin = f->lb->ListBox()->Margin();
+    rowHeight = f->lb->GetInteger(TZYLListBox::iiItemHeight);
+    shown = wt::RenderWindow(f->lb->ListBox()->Handle(), false);
+  });
+  TChoice choice{&wide, 0, 0};
+  ASSERT_TRUE(Pick(choice));
+  const int top = 2, bottom = rowHeight - margin - 2;  // the row ends above its bottom margin
+  const int height = bottom - top, width = (300 * height + 40) / 80;
+  const win::COLORREF teal = vcl::clTeal;
+  const int inside = designtest::CountColor(shown, teal, {0, top, shown.Width, bottom});
+  EXPECT_EQ(designtest::CountColor(shown, teal), inside);
+  EXPECT_NEAR(inside, width * height, width + height);
+}
+
 // Adding chosen items of one list to another.
 class AddItems : public ImagePicker {
  protected:
