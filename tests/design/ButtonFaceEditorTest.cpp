@@ -287,5 +287,21 @@ TEST_F(FaceEditor, ThePictureColumnTakesWhatTheStateColumnLeavesOfTheListsWidth)
   EXPECT_EQ(widths, (std::vector<int>{300 - 112, 420 - 112}));
 }
 
+TEST_F(FaceEditor, TheSyncButtonsExplainOnTwoLinesWhichStatesTheyFill) {
+  vt::TDialogScript script;
+  std::vector<std::string> hints;
+  AnswerFaces(script, [&](TZYLButtonFaceDlg* f) {
+    hints = {f->sync->Hint(), f->synchot->Hint(), f->Caption()};
+  });
+  TZYLButtonFaceIndex faces = start_;
+  ASSERT_TRUE(TZYLButtonFaceDlg::Edit(&list_, faces));
+  EXPECT_EQ(hints, (std::vector<std::string>{
+                       "Synch bsUp/bsDown ListIndex with other button states.\r\n"
+                       "Use this feature if only bsUp/bsDown Images are available.",
+                       "Synch bsUp/bsDown/bsMouseOver ListIndex with other button states.\r\n"
+                       "Use this feature if only bsUp/bsDown/bsMouseOver Images are available.",
+                       "ButtonFace-Editor"}));
+}
+
 }  // namespace
 }  // namespace zyl
