@@ -3,6 +3,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
@@ -13,6 +14,8 @@
 #include "display/ZYLShapeControl.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLEdit.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -42,9 +45,15 @@ TEditorUnits::TEditorUnits() {
   pZYLShadowEditorDlgInit();
   pZYLSimpleBevelEditorDlgInit();
   pZYLTeethEditorDlgInit();
+  ZYLEditInit();
+  ZYLListBoxInit();
+  pZYLDateListEditorDlgInit();
 }
 
 TEditorUnits::~TEditorUnits() {
+  pZYLDateListEditorDlgDone();
+  ZYLListBoxDone();
+  ZYLEditDone();
   pZYLTeethEditorDlgDone();
   pZYLSimpleBevelEditorDlgDone();
   pZYLShadowEditorDlgDone();
