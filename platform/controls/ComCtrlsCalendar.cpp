@@ -42,6 +42,10 @@ TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value) {
 bool TDateLimits::Contains(TDateTime Value) const { return Clamp(Value) == Value; }
 
 TDateTime TDateLimits::Clamp(TDateTime Value) const {
+  // Days before the first year or after the last one no control shows.
+  static const TDateTime first = EncodeDate(1, 1, 1), last = EncodeDate(9999, 12, 31);
+  if (DatePart(Value) < first) return JoinDateTime(first, Value);
+  if (DatePart(Value) > last) return JoinDateTime(last, Value);
   if (Min != 0 && DatePart(Value) < Min) return JoinDateTime(Min, Value);
   if (Max != 0 && DatePart(Value) > Max) return JoinDateTime(Max, Value);
   return Value;
@@ -106,6 +110,15 @@ TSize TextSize(TFont* font, const std::string& text) {
   SIZE size{0, 0};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   return size;
+}
+
+// The date some months on; unchanged when that would leave the years 1 .. 9999.
+TDateTime AddMonths(TDateTime value, int months) {
+  uint16_t y, m, d;
+  DecodeDate(value, y, m, d);
+  const int64_t month = int64_t{y} * 12 + (m - 1) + months;
+  if (month < 12 || month > 9999 * 12 + 11) return value;
+  return IncMonth(value, months);
 }
 
 // A date the window system can hold (for messages whose pointer comes from outside).
@@ -300,7 +313,7 @@ bool TMonthCalendar::ClickAt(int X, int Y) {
   for (bool next : {false, true}) {
     const TRect r = ArrowRect(next);
     if (PtInRect(&r, p)) {
-      UserSelect(IncMonth(date_, next ? 1 : -1), false);
+      UserSelect(AddMonths(date_, next ? 1 : -1), false);
       return false;
     }
   }
@@ -331,8 +344,8 @@ bool TMonthCalendar::StepByKey(uint16_t Key, TShiftState Shift) {
     case VK_RIGHT: target += 1; break;
     case VK_UP: target -= 7; break;
     case VK_DOWN: target += 7; break;
-    case VK_PRIOR: target = IncMonth(date_, -months); break;
-    case VK_NEXT: target = IncMonth(date_, months); break;
+    case VK_PRIOR: target = AddMonths(date_, -months); break;
+    case VK_NEXT: target = AddMonths(date_, months); break;
     case VK_HOME: target = EncodeDate(y, m, 1); break;
     case VK_END: target = EncodeDate(y, m, static_cast<uint16_t>(MonthDays(y, m))); break;
     default: return false;

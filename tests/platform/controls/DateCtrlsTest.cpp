@@ -127,6 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
         TStepCase{"MonthToApril", dtkDate, "", At(2024, 3, 31), 1, win::VK_UP, 1, "30/04/2024"},
         TStepCase{"YearOffALeapDay", dtkDate, "", At(2024, 2, 29), 2, win::VK_UP, 1, "28/02/2025"},
         TStepCase{"YearsDown", dtkDate, "", At(2024, 5, 5), 2, win::VK_DOWN, 3, "05/05/2021"},
+        TStepCase{"YearStopsAtTheLast", dtkDate, "", At(9999, 5, 5), 2, win::VK_UP, 2,
+                  "05/05/9999"},
+        TStepCase{"YearStopsAtTheFirst", dtkDate, "", At(1, 5, 5), 2, win::VK_DOWN, 1,
+                  "05/05/0001"},
         TStepCase{"RightStopsAtTheLastField", dtkDate, "", At(2024, 5, 5), 7, win::VK_UP, 1,
                   "05/05/2025"},
         TStepCase{"HomeTakesTheFieldsLowest", dtkDate, "", At(2024, 5, 17), 0, win::VK_HOME, 1,
@@ -385,10 +389,21 @@ TEST_F(DateCtrlsTest, TheCalendarStartsItsPageOnTheSundayBeforeTheFirst) {
   };
   for (const TCase& c :
        {TCase{At(2024, 2, 10), At(2024, 1, 28)}, TCase{At(2023, 10, 31), At(2023, 10, 1)},
-        TCase{At(2000, 1, 1), At(1999, 12, 26)}, TCase{At(2026, 12, 7), At(2026, 11, 29)}}) {
+        TCase{At(2000, 1, 1), At(1999, 12, 26)}, TCase{At(2026, 12, 7), At(2026, 11, 29)},
+        TCase{At(9999, 12, 31), At(9999, 11, 28)}}) {
     auto* cal = Calendar(c.Date);
     EXPECT_DOUBLE_EQ(cal->FirstShownDay(), c.First) << FormatDateTime("yyyy-mm-dd", c.Date);
   }
+  // The first month of all begins on a Monday: the page starts the day before it, which shows
+  // but cannot be chosen; the arrow back does nothing.
+  auto* cal = Calendar(At(1, 1, 1));
+  Idle();
+  EXPECT_DOUBLE_EQ(cal->FirstShownDay(), At(1, 1, 1) - 1);
+  TRect r = cal->DayCellRect(0, 0);
+  ClickOn(cal, r.Left + 3, r.Top + 3);
+  r = cal->ArrowRect(false);
+  ClickOn(cal, r.Left + 2, r.Top + 2);
+  EXPECT_DOUBLE_EQ(cal->Date(), At(1, 1, 1));
 }
 
 struct TCalKey {
@@ -411,15 +426,22 @@ TEST_P(CalendarKeysTest, KeysMoveTheSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, CalendarKeysTest,
-    ::testing::Values(TCalKey{"Left", win::VK_LEFT, false, At(2024, 3, 1), At(2024, 2, 29)},
-                      TCalKey{"Right", win::VK_RIGHT, false, At(2023, 12, 31), At(2024, 1, 1)},
-                      TCalKey{"Up", win::VK_UP, false, At(2024, 3, 3), At(2024, 2, 25)},
-                      TCalKey{"Down", win::VK_DOWN, false, At(2024, 2, 25), At(2024, 3, 3)},
-                      TCalKey{"NextMonth", win::VK_NEXT, false, At(2024, 1, 31), At(2024, 2, 29)},
-                      TCalKey{"PriorMonth", win::VK_PRIOR, false, At(2023, 3, 31), At(2023, 2, 28)},
-                      TCalKey{"NextYear", win::VK_NEXT, true, At(2024, 2, 29), At(2025, 2, 28)},
-                      TCalKey{"Home", win::VK_HOME, false, At(2024, 2, 17), At(2024, 2, 1)},
-                      TCalKey{"End", win::VK_END, false, At(2024, 2, 17), At(2024, 2, 29)}),
+    ::testing::Values(
+        TCalKey{"Left", win::VK_LEFT, false, At(2024, 3, 1), At(2024, 2, 29)},
+        TCalKey{"Right", win::VK_RIGHT, false, At(2023, 12, 31), At(2024, 1, 1)},
+        TCalKey{"Up", win::VK_UP, false, At(2024, 3, 3), At(2024, 2, 25)},
+        TCalKey{"Down", win::VK_DOWN, false, At(2024, 2, 25), At(2024, 3, 3)},
+        TCalKey{"NextMonth", win::VK_NEXT, false, At(2024, 1, 31), At(2024, 2, 29)},
+        TCalKey{"PriorMonth", win::VK_PRIOR, false, At(2023, 3, 31), At(2023, 2, 28)},
+        TCalKey{"NextYear", win::VK_NEXT, true, At(2024, 2, 29), At(2025, 2, 28)},
+        TCalKey{"Home", win::VK_HOME, false, At(2024, 2, 17), At(2024, 2, 1)},
+        TCalKey{"End", win::VK_END, false, At(2024, 2, 17), At(2024, 2, 29)},
+        TCalKey{"RightOnTheLastDay", win::VK_RIGHT, false, At(9999, 12, 31), At(9999, 12, 31)},
+        TCalKey{"DownOnTheLastWeek", win::VK_DOWN, false, At(9999, 12, 28), At(9999, 12, 31)},
+        TCalKey{"NextMonthInTheLastMonth", win::VK_NEXT, false, At(9999, 12, 5), At(9999, 12, 5)},
+        TCalKey{"NextYearInTheLastYear", win::VK_NEXT, true, At(9999, 3, 5), At(9999, 3, 5)},
+        TCalKey{"LeftOnTheFirstDay", win::VK_LEFT, false, At(1, 1, 1), At(1, 1, 1)},
+        TCalKey{"PriorMonthInTheFirstMonth", win::VK_PRIOR, false, At(1, 1, 20), At(1, 1, 20)}),
     [](const ::testing::TestParamInfo<TCalKey>& i) { return std::string(i.param.Name); });
 
 TEST_F(DateCtrlsTest, ClicksPickDaysWithinTheLimitsAndTellTheParent) {
