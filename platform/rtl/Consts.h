@@ -230,5 +230,11 @@ constexpr const char SAviNoVideo[] = "The AVI clip has no video stream";
 constexpr const char SAviCodec[] = "The AVI clip's compression (%s) is not supported";
 constexpr const char SAviNoFrames[] = "The AVI clip has no frames";
 constexpr const char SAnimateNotOpen[] = "No AVI clip is open";
+constexpr const char SDateTimeMin[] = "Date is less than minimum of %s";
+constexpr const char SDateTimeMax[] = "Date exceeds maximum of %s";
+constexpr const char SDateTimeRange[] = "Failed to set calendar min/max range";
+constexpr const char SToday[] = "Today:";
+constexpr const char SDateListLine[] =
+    "Line %d of the date list is not a date, a time and a description: '%s'";
 
 }  // namespace vcl

@@ -23,6 +23,7 @@
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
@@ -53,6 +54,7 @@
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLEdit.h"
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
@@ -132,6 +134,8 @@ const struct {
     {ZYLMMButtonInit, ZYLMMButtonDone},
     {pZYLCustImgListSelectDlgInit, pZYLCustImgListSelectDlgDone},
     {pZYLButtonFaceDlgInit, pZYLButtonFaceDlgDone},
+    {ZYLEditInit, ZYLEditDone},
+    {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
