@@ -24,13 +24,22 @@ class TStrings;
 
 namespace zyl {
 
+class TZYL3DCaption;
 class TZYLBevel;
+class TZYLButtonLayout;
+class TZYLCaption;
 class TZYLCustom3DButton;
+class TZYLFillObject;
+class TZYLFxCaption;
+class TZYLGlyphTextLayout;
 class TZYLGradient;
+class TZYLLED;
 class TZYLShadow;
+class TZYLShapeFill;
 class TZYLSimpleBevel;
 class TZYLSmallBar;
 class TZYLTeeth;
+class TZYLTransparent;
 
 // The editor forms of the settings objects; true exactly when the form ended with OK. The
 // bevel editor opens on the page of the bevel's mode.
@@ -41,6 +50,17 @@ bool ZYLCPGetTeeth(TZYLTeeth* Teeth);
 bool ZYLCPGetBrush(vcl::TBrush* Brush);
 bool ZYLCPGetSmallBar(TZYLSmallBar* SmallBar);
 bool ZYLCPGetGradient(TZYLGradient* Gradient);
+// The caption editor; ShowMultiLine shows its "MultiLine" box.
+bool ZYLCPGetZYLCaption(TZYLCaption* Caption, bool ShowMultiLine);
+bool ZYLCPGetButtonLayout(TZYLButtonLayout* Layout);
+bool ZYLCPGetGlyphTextLayout(TZYLGlyphTextLayout* Layout);
+bool ZYLCPGetFillObject(TZYLFillObject* Fill);
+bool ZYLCPGetShapeFill(TZYLShapeFill* Fill);
+// The effect caption's two positions stay as they were.
+bool ZYLCPGetFontFx(TZYLFxCaption* Caption);
+bool ZYLCPGetFont3D(TZYL3DCaption* Caption);
+bool ZYLCPGetTransparent(TZYLTransparent* Transparent);
+bool ZYLCPGetLED(TZYLLED* LED);
 
 // The 3D effect generator's form on the button: on OK with generated pictures the button takes
 // them, with masks of the generator's transparent colour, and the size of the raised picture.

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
+#include "platform/classes/StringList.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
@@ -96,5 +98,15 @@ void ZYLDsgnWriteString(const std::string& Section, const std::string& Ident,
 }
 
 void ZYLDsgnEraseSection(const std::string& Section) { OpenKey()->EraseSection(Section); }
+
+void ZYLDsgnReadSectionValues(const std::string& Section, vcl::TStrings* Values) {
+  vcl::TStringList names;
+  OpenKey()->ReadSection(Section, &names);
+  Values->BeginUpdate();
+  const vcl::TFinally done([Values] { Values->EndUpdate(); });
+  Values->Clear();
+  for (int i = 0; i < names.Count(); ++i)
+    Values->Add(names.Get(i) + "=" + ZYLDsgnReadString(Section, names.Get(i), ""));
+}
 
 }  // namespace zyl

@@ -12,6 +12,10 @@
 #include <cstdint>
 #include <string>
 
+namespace vcl {
+class TStrings;
+}
+
 namespace zyl {
 
 // "SOFTWARE\Quorvane\ZYL-Tools 2003" below HKEY_CURRENT_USER.
@@ -40,6 +44,9 @@ void ZYLDsgnWriteString(const std::string& Section, const std::string& Ident,
                         const std::string& Value);
 // Removes the section with all its values.
 void ZYLDsgnEraseSection(const std::string& Section);
+// The section's values as "name=value" lines, in the order the key keeps them; a value that
+// holds no text reads as empty (none for a missing section).
+void ZYLDsgnReadSectionValues(const std::string& Section, vcl::TStrings* Values);
 
 // The option word, with the default of the reader.
 inline int32_t ZYLReadEditorOptions(int32_t Default) {

@@ -44,7 +44,8 @@ class TZYLObjectEditorForm : public vcl::TForm {
   virtual void SetLabels() {}
   bool Activated() const { return FActivated; }
 
-  void FormCreate(vcl::TObject* Sender);
+  // A form with more to set up on creation overrides FormCreate and calls this one.
+  virtual void FormCreate(vcl::TObject* Sender);
   void FormActivate(vcl::TObject* Sender);
   void ColorButtonClick(vcl::TObject* Sender);
 
@@ -74,6 +75,24 @@ bool ZYLEditOnCopy(TObj* Edited, const char* Caption = nullptr) {
   dlg->SetLabels();
   if (!ZYLRunEditorForm(dlg.get())) return false;
   Edited->Assign(dlg->Copy());
+  return true;
+}
+
+// As ZYLEditOnCopy, with Prepare run on the form after the copy is filled in and before
+// SetLabels (captions, hidden controls, styler options), and Back, when given, writing the copy
+// into Edited on OK in place of Assign.
+template <class TDlg, class TObj>
+bool ZYLEditPrepared(TObj* Edited, const std::function<void(TDlg*)>& Prepare,
+                     const std::function<void(TDlg*)>& Back = {}) {
+  auto dlg = ZYLCreateEditorForm<TDlg>(vcl::Application);
+  dlg->Copy()->Assign(Edited);
+  if (Prepare) Prepare(dlg.get());
+  dlg->SetLabels();
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  if (Back)
+    Back(dlg.get());
+  else
+    Edited->Assign(dlg->Copy());
   return true;
 }
 

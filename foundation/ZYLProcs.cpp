@@ -410,9 +410,15 @@ int ZYLGetFontHeight(vcl::TFont* Font) {
 
 bool ZYLIsTrueTypeFontCheck(vcl::TCanvas* Canvas) {
   if (!Canvas) return false;
-  Canvas->RequiredState({vcl::csHandleValid, vcl::csFontValid});
+  // The font decides, not the device: measured on a memory canvas, so that the canvas of a
+  // control without a window to draw on answers too.
+  vcl::TBitmap tmp;
+  tmp.SetSize(1, 1);
+  vcl::TCanvas* c = tmp.Canvas();
+  c->Font()->Assign(Canvas->Font());
+  c->RequiredState({vcl::csHandleValid, vcl::csFontValid});
   win::TEXTMETRICA tm;
-  if (!win::GetTextMetricsA(Canvas->Handle(), &tm)) return false;
+  if (!win::GetTextMetricsA(c->Handle(), &tm)) return false;
   return (tm.tmPitchAndFamily & win::TMPF_TRUETYPE) != 0;
 }
 

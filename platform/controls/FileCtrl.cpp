@@ -6,6 +6,7 @@
 
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
@@ -16,9 +17,53 @@ namespace vcl {
 
 using namespace win;
 
-ZYL_CLASS_IMPL(TDirectoryListBox) {}
-ZYL_CLASS_IMPL(TDriveComboBox) {}
-ZYL_CLASS_IMPL(TFileListBox) {}
+ZYL_CLASS_IMPL(TDirectoryListBox) {
+  using C = TDirectoryListBox;
+  b.Publish({"Align", "Anchors", "BiDiMode", "Color", "Columns", "Constraints", "Ctl3D"})
+      .Prop("DirLabel", &C::DirLabel, &C::SetDirLabel)
+      .Publish({"DragCursor", "DragMode", "Enabled"})
+      .Prop("FileList", &C::FileList, &C::SetFileList)
+      .Publish({"Font", "ImeMode", "ImeName", "IntegralHeight", "ItemHeight", "ParentBiDiMode",
+                "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                "ShowHint", "TabOrder", "TabStop", "Visible"})
+      .Prop("OnChange", &C::GetOnChange, &C::SetOnChange)
+      .Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+}
+
+ZYL_CLASS_IMPL(TDriveComboBox) {
+  using C = TDriveComboBox;
+  b.Publish({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D"})
+      .Prop("DirList", &C::DirList, &C::SetDirList)
+      .Publish({"DragMode",       "DragCursor",     "Enabled",     "Font",           "ImeMode",
+                "ImeName",        "ParentBiDiMode", "ParentColor", "ParentCtl3D",    "ParentFont",
+                "ParentShowHint", "PopupMenu",      "ShowHint",    "TabOrder",       "TabStop",
+                "Visible",        "OnChange",       "OnClick",     "OnContextPopup", "OnDblClick",
+                "OnDragDrop",     "OnDragOver",     "OnDrawItem",  "OnDropDown",     "OnEndDrag",
+                "OnEnter",        "OnExit",         "OnKeyDown",   "OnKeyPress",     "OnKeyUp",
+                "OnStartDrag"});
+}
+
+ZYL_CLASS_IMPL(TFileListBox) {
+  using C = TFileListBox;
+  b.Publish({"Align", "Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D", "DragCursor",
+             "DragMode", "Enabled", "ExtendedSelect"})
+      .Prop("FileEdit", &C::FileEdit, &C::SetFileEdit)
+      .Prop("FileType", &C::FileType, &C::SetFileType)
+      .Default(TFileType{ftNormal})
+      .Publish({"Font", "ImeMode", "ImeName", "IntegralHeight", "ItemHeight"})
+      .Prop("Mask", &C::Mask, &C::SetMask)
+      .Publish({"MultiSelect", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+                "ParentShowHint", "PopupMenu"})
+      .Prop("ShowGlyphs", &C::ShowGlyphs, &C::SetShowGlyphs)
+      .Default(false)
+      .Publish({"ShowHint", "TabOrder", "TabStop", "Visible"})
+      .Prop("OnChange", &C::GetOnChange, &C::SetOnChange)
+      .Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
+                "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
+                "OnMouseMove", "OnMouseUp", "OnStartDrag"});
+}
 
 namespace {
 
@@ -55,10 +100,35 @@ bool Mapped(char letter) {
   return !NativeFileName(root).empty() && DirectoryExists(root);
 }
 
+const controls_internal::TStandardClasses registered{
+    &TDirectoryListBox::StaticClass, &TDriveComboBox::StaticClass, &TFileListBox::StaticClass};
+
 }  // namespace
 
+std::string DriveFolderOf(const std::string& Native) {
+  std::string best;
+  std::string bestRoot;
+  auto trimmed = [](std::string s) {
+    while (!s.empty() && s.back() == '/') s.pop_back();
+    return s;  // "" for the file system's root
+  };
+  const std::string path = trimmed(Native);
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    std::string root = NativeFileName(std::string(1, letter) + ":\\");
+    if (root.empty()) continue;
+    root = trimmed(root);
+    const bool inside = root.empty() || path == root ||
+                        (path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
+                         path[root.size()] == '/');
+    if (!inside || (!best.empty() && root.size() <= bestRoot.size())) continue;  // C: keeps a tie
+    best = Normal(std::string(1, letter) + ":\\" + FromNativeFileName(path.substr(root.size())));
+    bestRoot = root;
+  }
+  return best.empty() ? std::string("C:\\") : best;
+}
+
 TDirectoryListBox::TDirectoryListBox(TComponent* AOwner) : TCustomListBox(AOwner) {
-  SetDirectory("C:\\");
+  SetDirectory(DriveFolderOf(GetCurrentDir()));
 }
 
 void TDirectoryListBox::SetDirectory(const std::string& Value) {
@@ -166,6 +236,25 @@ void TDriveComboBox::SetDrive(char Value) {
   if (index >= 0) SetItemIndex(index);
 }
 
+void TDriveComboBox::SetDirList(TDirectoryListBox* Value) {
+  if (dirList_) dirList_->RemoveFreeNotification(this);
+  dirList_ = Value;
+  if (dirList_) {
+    dirList_->FreeNotification(this);
+    SetDrive(dirList_->Drive());
+  }
+}
+
+void TDriveComboBox::Change() {
+  if (dirList_ && Drive() && Drive() != dirList_->Drive()) dirList_->SetDrive(Drive());
+  TCustomComboBox::Change();
+}
+
+void TDriveComboBox::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomComboBox::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == dirList_) dirList_ = nullptr;
+}
+
 std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen) {
   auto fits = [&](const std::string& s) { return Canvas->TextWidth(s) <= MaxLen; };
   if (fits(FileName)) return FileName;
@@ -201,7 +290,7 @@ std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLe
 
 TFileListBox::TFileListBox(TComponent* AOwner) : TCustomListBox(AOwner) {
   SetStyle(lbOwnerDrawFixed);
-  directory_ = "C:\\";
+  directory_ = DriveFolderOf(GetCurrentDir());
 }
 
 void TFileListBox::CreateWnd() {

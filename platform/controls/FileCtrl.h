@@ -18,9 +18,13 @@ class TCanvas;
 std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen);
 class TFileListBox;
 
+// The folder Native (a native path) as a name on the drive whose folder holds it ("X:\A\B"), the
+// drive with the longest folder winning; "C:\" when no mapped drive holds it.
+std::string DriveFolderOf(const std::string& Native);
+
 // Lists, one level an item, the drive's root and the folders down to Directory, then
 // Directory's subfolders in name order; the item of Directory is selected. A double click or
-// Return opens the selected item's folder.
+// Return opens the selected item's folder. A new list opens the current folder.
 class TDirectoryListBox : public TCustomListBox {
   ZYL_CLASS(TDirectoryListBox, TCustomListBox)
   explicit TDirectoryListBox(TComponent* AOwner);
@@ -69,7 +73,7 @@ using TFileType = TSet<TFileAttr>;
 // with ftNormal every file, else only files with one of the attributes of FileType;
 // subfolders as "[name]" with ftDirectory. With ShowGlyphs each item shows the shell's small
 // icon of its file. The linked FileEdit shows the selected file's name, or the mask while none
-// is selected.
+// is selected. A new list shows the current folder.
 class TFileListBox : public TCustomListBox {
   ZYL_CLASS(TFileListBox, TCustomListBox)
   explicit TFileListBox(TComponent* AOwner);
@@ -116,7 +120,8 @@ class TFileListBox : public TCustomListBox {
   TEdit* fileEdit_ = nullptr;
 };
 
-// The mapped drives as "X:", in letter order; Drive is the selected one.
+// The mapped drives as "X:", in letter order; Drive is the selected one. Choosing a drive
+// opens its root in the linked folder list.
 class TDriveComboBox : public TCustomComboBox {
   ZYL_CLASS(TDriveComboBox, TCustomComboBox)
   explicit TDriveComboBox(TComponent* AOwner);
@@ -124,6 +129,17 @@ class TDriveComboBox : public TCustomComboBox {
   char Drive();
   // Selects drive Value (upper or lower case) when it is mapped; OnChange does not fire.
   void SetDrive(char Value);
+  // The folder list that follows the chosen drive (null: none); linking selects the list's
+  // drive. Cleared when the list is freed.
+  TDirectoryListBox* DirList() const { return dirList_; }
+  void SetDirList(TDirectoryListBox* Value);
+
+ protected:
+  void Change() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  TDirectoryListBox* dirList_ = nullptr;
 };
 
 }  // namespace vcl

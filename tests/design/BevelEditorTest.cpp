@@ -44,16 +44,7 @@ namespace wt = win::testkit;
 using designtest::On;
 using designtest::TEnding;
 
-// One editor as the data-driven test sees it: a holder whose form stream carries the edited
-// object, the editor's opener, the changes a user makes in the form and what OK then leaves
-// in the object.
-struct TEditorCase {
-  const char* Name;
-  std::function<std::unique_ptr<vcl::TComponent>()> MakeHolder;
-  std::function<bool(vcl::TComponent*)> Edit;
-  std::function<void(vcl::TCustomForm*)> Change;
-  std::function<void(vcl::TComponent*)> ExpectEdited;
-};
+using designtest::TEditorCase;
 
 TZYLBevel* PanelBevel(vcl::TComponent* c) { return static_cast<TZYLSimplePanel*>(c)->Bevel(); }
 TZYLShapeControl* Shape(vcl::TComponent* c) { return static_cast<TZYLShapeControl*>(c); }
@@ -69,7 +60,7 @@ std::unique_ptr<vcl::TComponent> MakeShape() {
 }
 
 std::vector<TEditorCase> EditorCases() {
-  return {
+  std::vector<TEditorCase> cases = {
       {"bevel",
        [] {
          auto p = std::make_unique<TZYLSimplePanel>(nullptr);
@@ -194,6 +185,8 @@ std::vector<TEditorCase> EditorCases() {
          EXPECT_FALSE(Shape(c)->Teeth()->Offset());
        }},
   };
+  for (TEditorCase& c : designtest::SettingsEditorCases()) cases.push_back(std::move(c));
+  return cases;
 }
 
 class ObjectEditors : public ::testing::Test {

@@ -1,16 +1,30 @@
 #include "tests/design/EditorTestSupport.h"
 
+#include <iterator>
+
 #include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFxEditorDlg.h"
+#include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLLEDLabel.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLProgressFill.h"
 #include "display/ZYLShapeControl.h"
@@ -21,6 +35,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/controls/TabCtrls.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/support/TestKit.h"
 
@@ -28,48 +43,51 @@ namespace zyl::designtest {
 
 namespace wt = win::testkit;
 
+// The units the editor forms are made of, then the editor units, in the order they start; they
+// stop in reverse. One line per unit.
+const struct {
+  void (*Init)();
+  void (*Done)();
+} kUnits[] = {
+    {ZYLApplicationInit, ZYLApplicationDone},
+    {ZYLSimplePanelInit, ZYLSimplePanelDone},
+    {ZYLColorComboBoxInit, ZYLColorComboBoxDone},
+    {ZYLSpinEditInit, ZYLSpinEditDone},
+    {ZYLFormStylerInit, ZYLFormStylerDone},
+    {ZYLShapeControlInit, ZYLShapeControlDone},
+    {ZYLFillInit, ZYLFillDone},
+    {ZYLColorListBoxInit, ZYLColorListBoxDone},
+    {ZYLProgressInit, ZYLProgressDone},
+    {pZYLBevelEditorDlgInit, pZYLBevelEditorDlgDone},
+    {pZYLBrushEditorDlgInit, pZYLBrushEditorDlgDone},
+    {pZYLSmallBarEditorDlgInit, pZYLSmallBarEditorDlgDone},
+    {pZYLGradientEditorDlgInit, pZYLGradientEditorDlgDone},
+    {pZYLShadowEditorDlgInit, pZYLShadowEditorDlgDone},
+    {pZYLSimpleBevelEditorDlgInit, pZYLSimpleBevelEditorDlgDone},
+    {pZYLTeethEditorDlgInit, pZYLTeethEditorDlgDone},
+    {pZYL3DEffectEditorDlgInit, pZYL3DEffectEditorDlgDone},
+    {ZYLLabelInit, ZYLLabelDone},
+    {ZYLNImageInit, ZYLNImageDone},
+    {ZYLLEDLabelInit, ZYLLEDLabelDone},
+    {ZYLSpeedButtonInit, ZYLSpeedButtonDone},
+    {pZYLFxEditorDlgInit, pZYLFxEditorDlgDone},
+    {pZYLCaptionEditorDlgInit, pZYLCaptionEditorDlgDone},
+    {pZYLGlyphTextLayoutEditorDlgInit, pZYLGlyphTextLayoutEditorDlgDone},
+    {pZYLButtonLayoutEditorDlgInit, pZYLButtonLayoutEditorDlgDone},
+    {pZYLFillEditorDlgInit, pZYLFillEditorDlgDone},
+    {pZYLTransparentEditorDlgInit, pZYLTransparentEditorDlgDone},
+    {pZYLLEDEditorDlgInit, pZYLLEDEditorDlgDone},
+    {pZYLWaveEditorDlgInit, pZYLWaveEditorDlgDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
+    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
+};
+
 TEditorUnits::TEditorUnits() {
-  ZYLApplicationInit();
-  ZYLSimplePanelInit();
-  ZYLColorComboBoxInit();
-  ZYLSpinEditInit();
-  ZYLFormStylerInit();
-  ZYLShapeControlInit();
-  ZYLFillInit();
-  ZYLColorListBoxInit();
-  ZYLProgressInit();
-  pZYLBevelEditorDlgInit();
-  pZYLBrushEditorDlgInit();
-  pZYLSmallBarEditorDlgInit();
-  pZYLGradientEditorDlgInit();
-  pZYLShadowEditorDlgInit();
-  pZYLSimpleBevelEditorDlgInit();
-  pZYLTeethEditorDlgInit();
-  pZYL3DEffectEditorDlgInit();
-  ZYLProgressFillInit();
-  pZYLBmpRegionEditorDlgInit();
+  for (const auto& u : kUnits) u.Init();
 }
 
 TEditorUnits::~TEditorUnits() {
-  pZYLBmpRegionEditorDlgDone();
-  ZYLProgressFillDone();
-  pZYL3DEffectEditorDlgDone();
-  pZYLTeethEditorDlgDone();
-  pZYLSimpleBevelEditorDlgDone();
-  pZYLShadowEditorDlgDone();
-  pZYLGradientEditorDlgDone();
-  pZYLSmallBarEditorDlgDone();
-  pZYLBrushEditorDlgDone();
-  pZYLBevelEditorDlgDone();
-  ZYLProgressDone();
-  ZYLColorListBoxDone();
-  ZYLFillDone();
-  ZYLShapeControlDone();
-  ZYLFormStylerDone();
-  ZYLSpinEditDone();
-  ZYLColorComboBoxDone();
-  ZYLSimplePanelDone();
-  ZYLApplicationDone();
+  for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->Done();
 }
 
 const char* EndingName(TEnding e) {
@@ -108,6 +126,38 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
   for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
 }
 
+void PickDroppedItem(vcl::TWinControl* combo, const std::string& item) {
+  auto* box = dynamic_cast<vcl::TCustomComboBox*>(combo);
+  if (!box) throw vcl::testkit::EDialogScript(combo->Name() + " is no combo box");
+  const int index = box->Items()->IndexOf(item);
+  if (index < 0)
+    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " has no item " + item);
+  box->SetFocus();
+  wt::RunUntilIdle();
+  wt::KeyPress(win::VK_F4);
+  wt::RunUntilIdle();
+  if (!box->DroppedDown())
+    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " did not drop down");
+  wt::KeyPress(win::VK_HOME);
+  for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+  wt::KeyPress(win::VK_RETURN);
+  wt::RunUntilIdle();
+}
+
+void ShowPage(vcl::TPageControl* pages, const std::string& caption) {
+  for (int i = 0; i < pages->PageCount(); ++i) {
+    if (pages->Pages(i)->Caption() != caption) continue;
+    const vcl::TRect tab = pages->TabRect(pages->Pages(i)->TabIndex());
+    const vcl::TPoint p =
+        pages->ClientToScreen({(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2});
+    wt::Click(p.X, p.Y);
+    wt::RunUntilIdle();
+    return;
+  }
+  throw vcl::testkit::EDialogScript("The page control " + pages->Name() + " has no page " +
+                                    caption);
+}
+
 wt::TCapture CaptureControl(vcl::TControl* control) {
   if (auto* w = dynamic_cast<vcl::TWinControl*>(control))
     return wt::RenderWindow(w->Handle(), true);
@@ -133,12 +183,15 @@ wt::TCapture CaptureSample(vcl::TControl* like,
 }
 
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending) {
-  script.Do([change, ending](vcl::TCustomForm* form) {
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton, const std::string& cancelButton) {
+  script.Do([change, ending, okButton, cancelButton](vcl::TCustomForm* form) {
     change(form);
     switch (ending) {
-      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btOK")); break;
-      case TEnding::Cancel: vcl::testkit::ClickControl(On<vcl::TControl>(form, "btCancel")); break;
+      case TEnding::Ok: vcl::testkit::ClickControl(On<vcl::TControl>(form, okButton)); break;
+      case TEnding::Cancel:
+        vcl::testkit::ClickControl(On<vcl::TControl>(form, cancelButton));
+        break;
       case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
       case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
       case TEnding::Exception: throw vcl::Exception("failure inside the editor");

@@ -2,13 +2,20 @@
 // stream of an edited object's holder, and the ways a user leaves a modal editor form.
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/controls/Forms.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TestKit.h"
+
+namespace vcl {
+class TPageControl;
+}
 
 namespace zyl::designtest {
 
@@ -20,14 +27,30 @@ class TEditorUnits {
   ~TEditorUnits();
 };
 
+// Restores the current folder on scope exit: an accepted open dialog makes the chosen file's
+// folder the current one.
+class TCurrentDirGuard {
+ public:
+  TCurrentDirGuard() : dir_(std::filesystem::current_path()) {}
+  ~TCurrentDirGuard() { std::filesystem::current_path(dir_); }
+  TCurrentDirGuard(const TCurrentDirGuard&) = delete;
+  TCurrentDirGuard& operator=(const TCurrentDirGuard&) = delete;
+
+ private:
+  std::filesystem::path dir_;
+};
+
 // How a test leaves the editor after its changes.
 enum class TEnding { Ok, Cancel, CloseBox, Escape, Exception, Unanswered };
 const char* EndingName(TEnding e);
 
 // Scripts one answer to the editor form: `change` runs on the form through its controls, then
-// the form is left as `ending` says (Unanswered leaves it open, which the script reports).
+// the form is left as `ending` says (Unanswered leaves it open, which the script reports)
+// through its buttons of the given names.
 void AnswerEditor(vcl::testkit::TDialogScript& script,
-                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending);
+                  const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
+                  const std::string& okButton = "btOK",
+                  const std::string& cancelButton = "btCancel");
 
 // Clicks the close box of a top-level window (found by hit-testing its caption).
 void ClickCloseBox(win::HWND wnd);
@@ -36,6 +59,10 @@ void ClickCloseBox(win::HWND wnd);
 // then Down to the item; EDialogScript when the box has no such item.
 void ChooseComboItem(vcl::TWinControl* combo, const std::string& item);
 
+// Chooses a combo box's item from its dropped-down list, as a user who opens the list (F4),
+// moves to the item and takes it (Enter) does; EDialogScript when the box has no such item.
+void PickDroppedItem(vcl::TWinControl* combo, const std::string& item);
+
 // What a control shows on the screen, from its own window or, for a graphic control, from
 // its parent's client area.
 win::testkit::TCapture CaptureControl(vcl::TControl* control);
@@ -43,6 +70,24 @@ win::testkit::TCapture CaptureControl(vcl::TControl* control);
 // size of `like`: the reference a preview is compared with.
 win::testkit::TCapture CaptureSample(vcl::TControl* like,
                                      const std::function<vcl::TControl*(vcl::TForm* host)>& sample);
+
+// Brings the page captioned `caption` to the front by clicking its tab; EDialogScript when the
+// control has no such page.
+void ShowPage(vcl::TPageControl* pages, const std::string& caption);
+
+// One editor as the data-driven test over editors sees it: a holder whose form stream carries
+// the edited object, the editor's opener, the changes a user makes in the form and what OK then
+// leaves in the object.
+struct TEditorCase {
+  const char* Name;
+  std::function<std::unique_ptr<vcl::TComponent>()> MakeHolder;
+  std::function<bool(vcl::TComponent*)> Edit;
+  std::function<void(vcl::TCustomForm*)> Change;
+  std::function<void(vcl::TComponent*)> ExpectEdited;
+};
+
+// The cases of the caption, layout, fill, effect caption, transparency and LED editors.
+std::vector<TEditorCase> SettingsEditorCases();
 
 // The component of that name on the form, of the class the test expects.
 template <class T>

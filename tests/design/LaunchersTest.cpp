@@ -5,18 +5,27 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "buttons/ZYL3DButton.h"
 #include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLSpeedButton.h"
 #include "design/ZYLCPGet.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGlyphLabel.h"
+#include "display/ZYLLEDLabel.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
@@ -32,7 +41,9 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
+#include "tests/support/EnvGuard.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestKit.h"
 
@@ -213,6 +224,58 @@ std::vector<TLauncherCase> LauncherCases(const testsupport::TempDir& dir) {
   };
 }
 
+// The launchers of the editors whose cases the editor tests share: the same holders, changes
+// and results, opened through the launcher.
+std::vector<TLauncherCase> SharedEditorLaunchers() {
+  const std::map<std::string, std::function<bool(vcl::TComponent*)>> launchers = {
+      {"caption",
+       [](vcl::TComponent* c) {
+         return ZYLCPGetZYLCaption(As<TZYLShapeControl>(c)->Caption(), true);
+       }},
+      {"button layout",
+       [](vcl::TComponent* c) { return ZYLCPGetButtonLayout(As<TZYLSpeedButton>(c)->Layout()); }},
+      {"glyph-text layout",
+       [](vcl::TComponent* c) {
+         return ZYLCPGetGlyphTextLayout(As<TZYLGlyphLabel>(c)->GlyphLayout());
+       }},
+      {"fill object",
+       [](vcl::TComponent* c) { return ZYLCPGetFillObject(As<TZYLFill>(c)->FillObject()); }},
+      {"shape fill",
+       [](vcl::TComponent* c) { return ZYLCPGetShapeFill(As<TZYLShapeControl>(c)->ShapeFill()); }},
+      {"effect caption",
+       [](vcl::TComponent* c) { return ZYLCPGetFontFx(As<TZYLLabel>(c)->FontFX()); }},
+      {"3D caption",
+       [](vcl::TComponent* c) { return ZYLCPGetFont3D(As<TZYLGlyphLabel>(c)->Font3D()); }},
+      {"transparency",
+       [](vcl::TComponent* c) {
+         return ZYLCPGetTransparent(As<TZYLNImage>(c)->TransparentStyle());
+       }},
+      {"LED", [](vcl::TComponent* c) { return ZYLCPGetLED(As<TZYLLEDLabel>(c)->LED()); }},
+  };
+  std::vector<TLauncherCase> cases;
+  for (const designtest::TEditorCase& e : designtest::SettingsEditorCases()) {
+    const auto it = launchers.find(e.Name);
+    if (it == launchers.end()) {
+      ADD_FAILURE() << "No launcher opens the editor of the case " << e.Name;
+      continue;
+    }
+    cases.push_back({e.Name, e.MakeHolder, it->second, InForm(e.Change), "OK", e.ExpectEdited});
+  }
+  EXPECT_EQ(cases.size(), launchers.size());
+  return cases;
+}
+
+// The wave launcher on a wave component holding a short wave; the change clears it.
+TLauncherCase WaveLauncher() {
+  return {"wave",
+          Holder<TZYLWaveComp>(
+              [](auto* w) { w->Wave()->SetData(testsupport::MakeWave(1, 8000, 8, 20)); }),
+          [](vcl::TComponent* c) { return ZYLCPGetWave(As<TZYLWaveComp>(c)->Wave()); },
+          InForm([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "Clear")); }),
+          "OK",
+          [](vcl::TComponent* c) { EXPECT_TRUE(As<TZYLWaveComp>(c)->Wave()->Data().empty()); }};
+}
+
 // Leaves the form shown as `ending` says, after `change`.
 void Answer(vt::TDialogScript& script, const TLauncherCase& c, TEnding ending) {
   c.Change(script);
@@ -232,13 +295,19 @@ void Answer(vt::TDialogScript& script, const TLauncherCase& c, TEnding ending) {
 
 class Launchers : public ::testing::Test {
  protected:
+  designtest::TCurrentDirGuard cwd_;
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   testsupport::TempDir dir_;
+  // The wave chooser keeps its favourite folders in the registry.
+  testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
 };
 
 TEST_F(Launchers, OnlyAcceptanceChangesTheEditedObject) {
-  for (const TLauncherCase& c : LauncherCases(dir_)) {
+  std::vector<TLauncherCase> cases = LauncherCases(dir_);
+  for (TLauncherCase& c : SharedEditorLaunchers()) cases.push_back(std::move(c));
+  cases.push_back(WaveLauncher());
+  for (const TLauncherCase& c : cases) {
     for (TEnding ending :
          {TEnding::Ok, TEnding::Cancel, TEnding::CloseBox, TEnding::Escape, TEnding::Exception}) {
       SCOPED_TRACE(std::string(c.Name) + ", " + designtest::EndingName(ending));

@@ -106,6 +106,7 @@ class RegionEditor : public ::testing::Test {
     });
   }
 
+  designtest::TCurrentDirGuard cwd_;
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   testsupport::TempDir dir_;

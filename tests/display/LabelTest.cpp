@@ -228,6 +228,14 @@ TEST_F(LabelTest, ARotatedCaptionKeepsToTrueTypeFonts) {
   EXPECT_GT(l->Width(), l->Height());
 }
 
+TEST_F(LabelTest, ALabelWithoutAParentTurnsItsCaptionToo) {
+  // Its canvas has nothing to draw on; the font is judged all the same.
+  TZYLLabel l(nullptr);
+  l.FontFX()->SetAngle(45);
+  EXPECT_EQ(l.Font()->Name(), "Arial");
+  EXPECT_EQ(l.FontFX()->Angle(), 45);
+}
+
 TEST_F(LabelTest, FontSmoothingSetsTheFontQuality) {
   TZYLLabel* l = Make("Smooth");
   auto quality = [&] {

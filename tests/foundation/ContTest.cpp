@@ -7,11 +7,12 @@
 
 #include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
-#include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -30,21 +31,7 @@ std::unique_ptr<TBitmap> Solid(int w, int h, vcl::TColor Color, vcl::TColor Dot)
   return b;
 }
 
-// A PCM wave file image: header, format chunk and `samples` bytes of data.
-std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, size_t samples) {
-  std::vector<uint8_t> d;
-  auto put = [&](uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) d.push_back(uint8_t(v >> (8 * i)));
-  };
-  auto tag = [&](const char* t) {
-    for (int i = 0; i < 4; ++i) d.push_back(uint8_t(t[i]));
-  };
-  tag("RIFF"), put(uint32_t(36 + samples), 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2);
-  put(channels, 2), put(rate, 4), put(rate * channels * bits / 8, 4);
-  put(channels * bits / 8, 2), put(bits, 2), tag("data"), put(uint32_t(samples), 4);
-  for (size_t i = 0; i < samples; ++i) d.push_back(uint8_t(i * 7));
-  return d;
-}
+using testsupport::MakeWave;
 
 // Counts a notifying object's change events.
 struct TCounter : vcl::TObject {

@@ -7,15 +7,16 @@
 #include <string>
 
 #include "foundation/ZYLSysUtils.h"
+#include "platform/classes/Resources.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
-#include "platform/user/WinUser.h"
-#include "platform/classes/Resources.h"
 #include "platform/rtl/Environment.h"
 #include "platform/sys/VersionInfo.h"
+#include "platform/user/WinUser.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 
@@ -44,25 +45,7 @@ class SysInfoTest : public ::testing::Test {
   std::unique_ptr<vcl::TForm> form_;
 };
 
-// Restores an environment variable (and the C library's time-zone state) on scope exit.
-class TEnvGuard {
- public:
-  explicit TEnvGuard(const char* Name) : name_(Name) {
-    if (const char* v = std::getenv(Name)) {
-      had_ = true;
-      old_ = v;
-    }
-  }
-  ~TEnvGuard() {
-    if (had_) setenv(name_.c_str(), old_.c_str(), 1);
-    else unsetenv(name_.c_str());
-    tzset();
-  }
-
- private:
-  std::string name_, old_;
-  bool had_ = false;
-};
+using testsupport::TEnvGuard;
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "ComCtrlsTestSupport.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
 
 namespace vcl::testing {
@@ -22,18 +23,11 @@ win::COLORREF PaletteColor(int i) {
                   static_cast<win::BYTE>(40 + i * 7));
 }
 
-void Put32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
 std::string Chunk(const std::string& id, const std::string& data) {
-  std::string s = id;
-  Put32(s, static_cast<uint32_t>(data.size()));
-  s += data;
-  if (data.size() & 1) s += '\0';
-  return s;
+  return testsupport::RiffChunk(id, data);
 }
 std::string List(const std::string& type, const std::string& data) {
-  return Chunk("LIST", type + data);
+  return testsupport::RiffList(type, data);
 }
 
 // The bytes of frame k: bottom-up rows of 8-bit indices, or runs of RLE8 / RLE4.
@@ -59,36 +53,16 @@ std::string FrameBytes(int k, uint32_t compression) {
 // A whole clip of `frames` frames in a stream of the given type.
 std::string MakeAvi(uint32_t compression, const std::string& streamType = "vids",
                     int frames = kFrames) {
-  const int bits = compression == win::BI_RLE4 ? 4 : 8;
-  std::string avih;
-  for (uint32_t v :
-       {kFrameMs * 1000, 0u, 0u, 0u, uint32_t(frames), 0u, 1u, 0u, uint32_t(kW), uint32_t(kH)})
-    Put32(avih, v);
-  avih += std::string(16, '\0');
-  std::string strh = streamType + std::string(52, '\0');
-  std::string strf;
-  for (uint32_t v : {40u, uint32_t(kW), uint32_t(kH)}) Put32(strf, v);
-  strf += static_cast<char>(1);
-  strf += '\0';
-  strf += static_cast<char>(bits);
-  strf += '\0';
-  const uint32_t colours = 1u << bits;
-  for (uint32_t v : {compression, 0u, 0u, 0u, colours, 0u}) Put32(strf, v);
-  for (uint32_t i = 0; i < colours; ++i) {
-    const win::COLORREF c = PaletteColor(static_cast<int>(i));
-    strf += static_cast<char>(win::GetBValue(c));
-    strf += static_cast<char>(win::GetGValue(c));
-    strf += static_cast<char>(win::GetRValue(c));
-    strf += '\0';
-  }
-  std::string movi;
-  for (int k = 0; k < frames; ++k)
-    movi += Chunk(compression == win::BI_RGB ? "00db" : "00dc", FrameBytes(k, compression));
-  const std::string body =
-      "AVI " +
-      List("hdrl", Chunk("avih", avih) + List("strl", Chunk("strh", strh) + Chunk("strf", strf))) +
-      List("movi", movi);
-  return Chunk("RIFF", body);
+  testsupport::TAviClipSpec spec;
+  spec.Width = kW;
+  spec.Height = kH;
+  spec.MicroSecPerFrame = kFrameMs * 1000;
+  spec.Compression = compression;
+  spec.Bits = compression == win::BI_RLE4 ? 4 : 8;
+  for (int i = 0; i < (1 << spec.Bits); ++i) spec.Palette.push_back(PaletteColor(i));
+  for (int k = 0; k < frames; ++k) spec.Frames.push_back(FrameBytes(k, compression));
+  spec.StreamType = streamType;
+  return testsupport::MakeAviClip(spec);
 }
 
 std::function<win::COLORREF(int, int)> FramePixels(int k) {

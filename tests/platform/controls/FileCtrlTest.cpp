@@ -110,6 +110,43 @@ TEST_F(FileCtrlTest, TheDriveBoxListsOnlyMappedDrives) {
   EXPECT_EQ(fewer->Drive(), 'C');
 }
 
+TEST_F(FileCtrlTest, TheDriveBoxOpensTheChosenDrivesRootInItsFolderList) {
+  auto* drives = Place<TDriveComboBox>(form_.get(), 0, 220, 100, 20, "Drives");
+  list_->SetDirectory("Q:\\Top");
+  drives->SetDirList(list_);
+  EXPECT_EQ(drives->Drive(), 'Q');  // linking shows the list's drive
+  ShowNow(form_.get());
+  drives->SetFocus();
+  win::testkit::KeyPress(win::VK_HOME);  // the first drive, as a user picks it
+  Idle();
+  const std::string first = drives->Items()->Get(0);
+  ASSERT_NE(first, "Q:");
+  EXPECT_EQ(list_->Directory(), first + "\\");
+  delete list_;
+  list_ = nullptr;
+  EXPECT_EQ(drives->DirList(), nullptr);
+  win::testkit::KeyPress(win::VK_END);  // no list left to follow: nothing breaks
+  Idle();
+  EXPECT_EQ(drives->ItemIndex(), drives->Items()->Count() - 1);
+}
+
+TEST_F(FileCtrlTest, NewListsOpenTheCurrentFolderNamedOnTheDriveThatHoldsIt) {
+  const std::string here = std::filesystem::current_path().string();
+  const std::string top = dir_.Path() + "/Top";
+  // C: is the file system's root: whatever no other drive holds is named on it.
+  testsupport::ExpectCases({{DriveFolderOf(top), "Q:\\Top"},
+                            {DriveFolderOf(top + "/"), "Q:\\Top"},
+                            {DriveFolderOf(dir_.Path()), "Q:\\"},
+                            {DriveFolderOf("/nowhere/at-all"), "C:\\nowhere\\at-all"},
+                            {DriveFolderOf("/"), "C:\\"}});
+  std::filesystem::current_path(top);
+  auto* dirs = Place<TDirectoryListBox>(form_.get(), 0, 0, 100, 100, "Here");
+  auto* files = Place<TFileListBox>(form_.get(), 0, 0, 100, 100, "HereFiles");
+  std::filesystem::current_path(here);
+  EXPECT_EQ(dirs->Directory(), "Q:\\Top");
+  EXPECT_EQ(files->Directory(), "Q:\\Top");
+}
+
 // Each name shortened to exactly the width of the form expected: the longest form that fits.
 TEST(MinimizeName, FoldersGiveWayToDotsFromTheFirstOnThenTheDriveThenTheDots) {
   TBitmap bitmap;

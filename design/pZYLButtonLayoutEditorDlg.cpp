@@ -1,0 +1,80 @@
+#include "design/pZYLButtonLayoutEditorDlg.h"
+
+#include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLButtonLayoutEditorDlg) {
+  using T = TZYLButtonLayoutEditorDlg;
+  b.Field("chk", &T::chk)
+      .Field("acmb", &T::acmb)
+      .Field("btA", &T::btA)
+      .Field("ari", &T::ari)
+      .Field("ars", &T::ars)
+      .Field("ap", &T::ap)
+      .Method("chkClick", &T::chkClick)
+      .Method("acmbChange", &T::acmbChange)
+      .Method("arrowSpinChange", &T::arrowSpinChange)
+      .Method("apChange", &T::apChange);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLButtonLayoutEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLButtonLayoutEditorDlg::Edit(TZYLButtonLayout* Layout) {
+  return ZYLEditOnCopy<TZYLButtonLayoutEditorDlg>(Layout);
+}
+
+void TZYLButtonLayoutEditorDlg::SetLabels() {
+  Fill([this] {
+    FillLayout();
+    chk->SetChecked(Copy()->Arrow());
+    acmb->SetSelectedColor(Copy()->ArrowColor());
+    ari->SetIntValue(Copy()->ArrowIndent());
+    ars->SetIntValue(Copy()->ArrowSize());
+    ap->SetItemIndex(Copy()->ArrowPosition());
+  });
+}
+
+void TZYLButtonLayoutEditorDlg::chkClick(TObject*) {
+  if (!Filling()) Copy()->SetArrow(chk->Checked());
+}
+
+void TZYLButtonLayoutEditorDlg::acmbChange(TObject*) {
+  if (!Filling() && acmb->ItemIndex() >= 0) Copy()->SetArrowColor(acmb->SelectedColor());
+}
+
+void TZYLButtonLayoutEditorDlg::arrowSpinChange(TObject* Sender) {
+  auto* edit = static_cast<TZYLSpinEdit*>(Sender);
+  int value = 0;
+  if (Filling() || !Value(edit, value)) return;
+  if (edit == ari)
+    Copy()->SetInteger(TZYLButtonLayout::iiArrowIndent, value);
+  else
+    Copy()->SetArrowSize(static_cast<int8_t>(value));
+  Refill();
+}
+
+void TZYLButtonLayoutEditorDlg::apChange(TObject*) {
+  if (!Filling() && ap->ItemIndex() >= 0)
+    Copy()->SetArrowPosition(static_cast<TZYLArrowPosition>(ap->ItemIndex()));
+}
+
+void pZYLButtonLayoutEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLButtonLayoutEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLButtonLayoutEditorDlgDone() {
+  ZYLLeaveEditorUnit(TZYLButtonLayoutEditorDlg::StaticClass());
+}
+
+}  // namespace zyl

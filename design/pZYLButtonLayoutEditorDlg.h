@@ -1,0 +1,40 @@
+// TZYLButtonLayoutEditorDlg: the modal editor of a button layout: the glyph-text pages and the
+// page "Arrow" (shown, colour, indent, size, position) on the working copy held by its preview
+// speed button.
+#pragma once
+
+#include "design/pZYLLayoutEditorForm.h"
+
+namespace vcl {
+class TCheckBox;
+}
+
+namespace zyl {
+
+class TZYLColorComboBox;
+
+class TZYLButtonLayoutEditorDlg : public TZYLLayoutEditorForm {
+  ZYL_CLASS(TZYLButtonLayoutEditorDlg, TZYLLayoutEditorForm)
+  explicit TZYLButtonLayoutEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits Layout on a working copy; true exactly on OK.
+  static bool Edit(TZYLButtonLayout* Layout);
+  void SetLabels() override;
+
+  vcl::TCheckBox* chk = nullptr;
+  TZYLColorComboBox* acmb = nullptr;
+  vcl::TButton* btA = nullptr;
+  TZYLSpinEdit *ari = nullptr, *ars = nullptr;
+  vcl::TComboBox* ap = nullptr;
+
+  void chkClick(vcl::TObject* Sender);
+  void acmbChange(vcl::TObject* Sender);
+  // Indent and size: the sender tells the property.
+  void arrowSpinChange(vcl::TObject* Sender);
+  void apChange(vcl::TObject* Sender);
+};
+
+void pZYLButtonLayoutEditorDlgInit();
+void pZYLButtonLayoutEditorDlgDone();
+
+}  // namespace zyl

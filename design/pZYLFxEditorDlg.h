@@ -1,0 +1,61 @@
+// TZYLFxEditorDlg: the modal editor of an effect caption (style, depths, angle, character
+// spacing, light and shadow colours) on the working copy held by its preview label `test`. It
+// also edits a plain 3D caption: the angle's label `rt` and its field `anglev` are hidden then.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TButton;
+class TComboBox;
+class TLabel;
+class TPageControl;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYL3DCaption;
+class TZYLColorComboBox;
+class TZYLFormStyler;
+class TZYLFxCaption;
+class TZYLLabel;
+class TZYLSpinEdit;
+
+class TZYLFxEditorDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLFxEditorDlg, TZYLObjectEditorForm)
+  explicit TZYLFxEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits an effect caption on a working copy ("FxCaption-Editor"); OK assigns the copy back
+  // but leaves the caption's two positions as they were. True exactly on OK.
+  static bool EditFx(TZYLFxCaption* Caption);
+  // Edits a 3D caption ("3DCaption-Editor", no angle control). True exactly on OK.
+  static bool Edit3D(TZYL3DCaption* Caption);
+  TZYLFxCaption* Copy() const;
+  void SetLabels() override;
+
+  TZYLLabel* test = nullptr;
+  vcl::TPageControl* nb = nullptr;
+  vcl::TComboBox* cmb = nullptr;
+  TZYLSpinEdit *lidepth = nullptr, *shDepth = nullptr, *anglev = nullptr, *trac = nullptr;
+  vcl::TLabel* rt = nullptr;
+  TZYLColorComboBox *cmbL = nullptr, *cmbs = nullptr;
+  vcl::TButton *btL = nullptr, *btS = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
+  TZYLFormStyler* fs = nullptr;
+
+  void cmbChange(vcl::TObject* Sender);
+  // The four spin edits: the sender tells the property.
+  void spinChange(vcl::TObject* Sender);
+  // Both colour boxes: the sender tells the colour.
+  void cmbcChange(vcl::TObject* Sender);
+  void resetClick(vcl::TObject* Sender);
+
+ private:
+  // The shared opening steps: caption and the styler's system-gradient check.
+  void Prepare(const char* Caption);
+};
+
+void pZYLFxEditorDlgInit();
+void pZYLFxEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,36 @@
+#include "design/pZYLGlyphTextLayoutEditorDlg.h"
+
+#include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/TypeInfo.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLGlyphTextLayoutEditorDlg) {}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLGlyphTextLayoutEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+bool TZYLGlyphTextLayoutEditorDlg::Edit(TZYLGlyphTextLayout* Layout) {
+  return ZYLEditPrepared<TZYLGlyphTextLayoutEditorDlg>(
+      Layout, {}, [Layout](TZYLGlyphTextLayoutEditorDlg* f) {
+        const TZYLButtonLayout* copy = f->Copy();
+        Layout->SetAlignment(copy->Alignment());
+        Layout->SetOffset(TZYLGlyphTextLayout::oiOffsetX, copy->OffsetX());
+        Layout->SetOffset(TZYLGlyphTextLayout::oiOffsetY, copy->OffsetY());
+        Layout->SetSpacing(copy->Spacing());
+        Layout->SetAlignText2Glyph(copy->AlignText2Glyph());
+      });
+}
+
+void pZYLGlyphTextLayoutEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLGlyphTextLayoutEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLGlyphTextLayoutEditorDlgDone() {
+  ZYLLeaveEditorUnit(TZYLGlyphTextLayoutEditorDlg::StaticClass());
+}
+
+}  // namespace zyl

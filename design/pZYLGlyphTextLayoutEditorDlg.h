@@ -1,0 +1,24 @@
+// TZYLGlyphTextLayoutEditorDlg: the modal editor of a glyph-text layout (pages "Alignment" and
+// "Offset") on the button layout held by its preview speed button.
+#pragma once
+
+#include "design/pZYLLayoutEditorForm.h"
+
+namespace zyl {
+
+class TZYLGlyphTextLayout;
+
+class TZYLGlyphTextLayoutEditorDlg : public TZYLLayoutEditorForm {
+  ZYL_CLASS(TZYLGlyphTextLayoutEditorDlg, TZYLLayoutEditorForm)
+  explicit TZYLGlyphTextLayoutEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits Layout on a working copy; on OK Layout takes the copy's Alignment, offsets, Spacing
+  // and AlignText2Glyph through its setters (so an owner's default placement stays its own).
+  // True exactly on OK.
+  static bool Edit(TZYLGlyphTextLayout* Layout);
+};
+
+void pZYLGlyphTextLayoutEditorDlgInit();
+void pZYLGlyphTextLayoutEditorDlgDone();
+
+}  // namespace zyl

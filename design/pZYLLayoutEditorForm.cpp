@@ -1,0 +1,80 @@
+#include "design/pZYLLayoutEditorForm.h"
+
+#include "buttons/ZYLSpeedButton.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/controls/TabCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLLayoutEditorForm) {
+  using T = TZYLLayoutEditorForm;
+  b.Field("test", &T::test)
+      .Field("nb", &T::nb)
+      .Field("cmb", &T::cmb)
+      .Field("cmb2", &T::cmb2)
+      .Field("spc", &T::spc)
+      .Field("capX", &T::capX)
+      .Field("capY", &T::capY)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("btReset", &T::btReset)
+      .Field("styler", &T::styler)
+      .Method("cmbChange", &T::cmbChange)
+      .Method("spinChange", &T::spinChange)
+      .Method("resetClick", &T::resetClick);
+}
+
+TZYLButtonLayout* TZYLLayoutEditorForm::Copy() const { return test->Layout(); }
+
+void TZYLLayoutEditorForm::FillLayout() {
+  cmb->SetItemIndex(Copy()->Alignment());
+  cmb2->SetItemIndex(Copy()->AlignText2Glyph());
+  spc->SetIntValue(Copy()->Spacing());
+  capX->SetIntValue(Copy()->OffsetX());
+  capY->SetIntValue(Copy()->OffsetY());
+}
+
+void TZYLLayoutEditorForm::SetLabels() {
+  Fill([this] { FillLayout(); });
+}
+
+bool TZYLLayoutEditorForm::Value(TZYLSpinEdit* Edit, int& Result) {
+  Result = Edit->IntValue();
+  return Result >= Edit->IntMinValue() && Result <= Edit->IntMaxValue();
+}
+
+void TZYLLayoutEditorForm::cmbChange(TObject* Sender) {
+  auto* list = static_cast<vcl::TComboBox*>(Sender);
+  if (Filling() || list->ItemIndex() < 0) return;
+  if (list == cmb)
+    Copy()->SetAlignment(static_cast<TZYLAlignment>(list->ItemIndex()));
+  else
+    Copy()->SetAlignText2Glyph(static_cast<TZYLTextArrange>(list->ItemIndex()));
+}
+
+void TZYLLayoutEditorForm::spinChange(TObject* Sender) {
+  auto* edit = static_cast<TZYLSpinEdit*>(Sender);
+  int value = 0;
+  if (Filling() || !Value(edit, value)) return;
+  if (edit == spc)
+    Copy()->SetSpacing(static_cast<uint8_t>(value));
+  else
+    Copy()->SetOffset(
+        edit == capX ? TZYLGlyphTextLayout::oiOffsetX : TZYLGlyphTextLayout::oiOffsetY,
+        static_cast<int16_t>(value));
+  Refill();
+}
+
+void TZYLLayoutEditorForm::resetClick(TObject*) {
+  TZYLButtonLayout defaults;
+  Copy()->Assign(&defaults);
+  SetLabels();
+}
+
+}  // namespace zyl

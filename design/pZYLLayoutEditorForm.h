@@ -1,0 +1,49 @@
+// TZYLLayoutEditorForm: what the glyph-text layout editor and the button layout editor share:
+// the working copy held by the preview speed button `test`, the pages "Alignment" (alignment,
+// text beside glyph, spacing) and "Offset" (the caption's absolute offsets), and Reset to a new
+// button layout's defaults.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TButton;
+class TComboBox;
+class TPageControl;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLButtonLayout;
+class TZYLFormStyler;
+class TZYLSpeedButton;
+class TZYLSpinEdit;
+
+class TZYLLayoutEditorForm : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLLayoutEditorForm, TZYLObjectEditorForm)
+  explicit TZYLLayoutEditorForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  TZYLButtonLayout* Copy() const;
+  void SetLabels() override;
+
+  TZYLSpeedButton* test = nullptr;
+  vcl::TPageControl* nb = nullptr;
+  vcl::TComboBox *cmb = nullptr, *cmb2 = nullptr;
+  TZYLSpinEdit *spc = nullptr, *capX = nullptr, *capY = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  // Both lists: the sender tells Alignment or AlignText2Glyph.
+  void cmbChange(vcl::TObject* Sender);
+  // Spacing and the two offsets: the sender tells the property.
+  void spinChange(vcl::TObject* Sender);
+  void resetClick(vcl::TObject* Sender);
+
+ protected:
+  // Fills the controls of the shared pages (inside the caller's Fill).
+  void FillLayout();
+  // Reads a spin edit's value; false when it lies outside the edit's bounds.
+  static bool Value(TZYLSpinEdit* Edit, int& Result);
+};
+
+}  // namespace zyl

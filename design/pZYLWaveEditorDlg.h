@@ -1,0 +1,91 @@
+// TZYLWaveEditorDlg: the modal chooser of one wave. The developer browses the drives and
+// folders for wave files, listens to them from disk, loads one into the working wave, saves
+// or clears it, and keeps favourite folders that live in the design-time registry key from one
+// use to the next (section "WavePaths": "Path0", "Path1", ... in the sorted order of the
+// favourites, "Lock" and, while Lock is checked, "LockPath", the folder shown at closing).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/controls/Forms.h"
+
+namespace vcl {
+class TBitBtn;
+class TButton;
+class TCheckBox;
+class TComboBox;
+class TDirectoryListBox;
+class TDriveComboBox;
+class TFileListBox;
+class TLabel;
+class TSaveDialog;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLFormStyler;
+class TZYLWave;
+
+// The registry section of the chooser's favourites and lock.
+extern const char* const ZYLWavePathsSection;
+
+class TZYLWaveEditorDlg : public vcl::TForm {
+  ZYL_CLASS(TZYLWaveEditorDlg, vcl::TForm)
+  explicit TZYLWaveEditorDlg(vcl::TComponent* AOwner);
+  ~TZYLWaveEditorDlg() override;
+
+  // Chooses a wave for Wave on a working copy; OK assigns it back. True exactly on OK.
+  static bool Edit(TZYLWave* Wave);
+  // Assigns Value into the working wave.
+  void SetWave(TZYLWave* Value);
+  // The working wave, read after OK.
+  TZYLWave* Wave() const { return FWave.get(); }
+  // The enabled states of the buttons and the facts of the working wave.
+  void SetLabels();
+
+  vcl::TLabel *Label5 = nullptr, *Label6 = nullptr;
+  vcl::TDriveComboBox* DriveComboBox1 = nullptr;
+  vcl::TDirectoryListBox* dirbox = nullptr;
+  vcl::TFileListBox* FileList = nullptr;
+  vcl::TLabel* Label4 = nullptr;
+  vcl::TComboBox* cmb = nullptr;
+  vcl::TButton *add = nullptr, *remove = nullptr, *clearlist = nullptr;
+  vcl::TCheckBox* Lock = nullptr;
+  vcl::TLabel *Label1 = nullptr, *format = nullptr;
+  vcl::TLabel *Label2 = nullptr, *size = nullptr, *Label23 = nullptr, *bits = nullptr;
+  vcl::TLabel *Label7 = nullptr, *samplerate = nullptr, *Label3 = nullptr, *Channels = nullptr;
+  vcl::TButton *Load = nullptr, *Save = nullptr, *Play = nullptr, *Clear = nullptr;
+  vcl::TButton *ok = nullptr, *Button2 = nullptr;
+  vcl::TBitBtn* PlayWave = nullptr;
+  vcl::TSaveDialog* SaveDialog = nullptr;
+  TZYLFormStyler* fs = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+  void FormActivate(vcl::TObject* Sender);
+  void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
+  void FormDestroy(vcl::TObject* Sender);
+  void LoadClick(vcl::TObject* Sender);
+  void SaveClick(vcl::TObject* Sender);
+  void ClearClick(vcl::TObject* Sender);
+  void PlayClick(vcl::TObject* Sender);
+  void FileListChange(vcl::TObject* Sender);
+  void FileListDblClick(vcl::TObject* Sender);
+  void addClick(vcl::TObject* Sender);
+  void removeClick(vcl::TObject* Sender);
+  void cmbChange(vcl::TObject* Sender);
+
+ private:
+  // The selected file's full name; empty when none is selected.
+  std::string SelectedFile() const;
+  // Adds the shown folder to the favourites unless it is one; its index (-1: it was there).
+  int AddShownFolder();
+  std::unique_ptr<TZYLWave> FWave;
+  std::string FLockPath;
+  bool FActivated = false;
+};
+
+void pZYLWaveEditorDlgInit();
+void pZYLWaveEditorDlgDone();
+
+}  // namespace zyl
