@@ -1,6 +1,6 @@
 #include "design/pZYLCaptionEditorDlg.h"
 
-#include "design/pZYLEditorDialogs.h"
+#include "design/ZYLCPGet.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "display/ZYLShapeControl.h"
 #include "foundation/ZYLCaption.h"
@@ -67,7 +67,7 @@ void TZYLCaptionEditorDlg::chkClick(TObject*) {
   if (!Filling()) Copy()->SetMultiLine(chk->Checked());
 }
 
-void TZYLCaptionEditorDlg::btnFontClick(TObject*) { ZYLEditorFontDialog(Copy()->Font()); }
+void TZYLCaptionEditorDlg::btnFontClick(TObject*) { ZYLCPGetFont(Copy()->Font()); }
 
 void TZYLCaptionEditorDlg::btnFXClick(TObject*) { TZYLFxEditorDlg::EditFx(Copy()->FontFX()); }
 

@@ -1,7 +1,7 @@
 #include "design/pZYLFillEditorDlg.h"
 
+#include "design/ZYLCPGet.h"
 #include "design/pZYLBrushEditorDlg.h"
-#include "design/pZYLEditorDialogs.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLNImage.h"
@@ -110,7 +110,7 @@ void TZYLFillEditorDlg::cmbTileChange(TObject*) {
 }
 
 void TZYLFillEditorDlg::btnbitmapClick(TObject*) {
-  ZYLEditorBitmapDialog(Copy()->Bitmap());
+  ZYLCPGetBitmap(Copy()->Bitmap());
   SetLabels();
 }
 

@@ -6,6 +6,8 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "system/ZYLFormStyler.h"
 
 namespace zyl {
@@ -28,6 +30,20 @@ ZYL_CLASS_IMPL(TZYLLayoutEditorForm) {
       .Method("cmbChange", &T::cmbChange)
       .Method("spinChange", &T::spinChange)
       .Method("resetClick", &T::resetClick);
+}
+
+void TZYLLayoutEditorForm::FormCreate(TObject* Sender) {
+  inherited::FormCreate(Sender);
+  // A teal square framed in navy on a silver ground (the glyph's transparent colour).
+  vcl::TBitmap glyph;
+  glyph.SetSize(16, 16);
+  vcl::TCanvas* c = glyph.Canvas();
+  c->Brush()->SetColor(vcl::clSilver);
+  c->FillRect(vcl::TRect{0, 0, 16, 16});
+  c->Pen()->SetColor(vcl::clNavy);
+  c->Brush()->SetColor(vcl::clTeal);
+  c->Rectangle(2, 2, 14, 14);
+  test->SetGlyph(&glyph);
 }
 
 TZYLButtonLayout* TZYLLayoutEditorForm::Copy() const { return test->Layout(); }

@@ -25,6 +25,8 @@ class TZYLLayoutEditorForm : public TZYLObjectEditorForm {
 
   TZYLButtonLayout* Copy() const;
   void SetLabels() override;
+  // Gives the preview a glyph, so that the placement of text beside glyph shows.
+  void FormCreate(vcl::TObject* Sender) override;
 
   TZYLSpeedButton* test = nullptr;
   vcl::TPageControl* nb = nullptr;

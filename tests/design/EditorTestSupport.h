@@ -2,13 +2,13 @@
 // stream of an edited object's holder, and the ways a user leaves a modal editor form.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TestKit.h"
@@ -25,19 +25,6 @@ class TEditorUnits {
  public:
   TEditorUnits();
   ~TEditorUnits();
-};
-
-// Restores the current folder on scope exit: an accepted open dialog makes the chosen file's
-// folder the current one.
-class TCurrentDirGuard {
- public:
-  TCurrentDirGuard() : dir_(std::filesystem::current_path()) {}
-  ~TCurrentDirGuard() { std::filesystem::current_path(dir_); }
-  TCurrentDirGuard(const TCurrentDirGuard&) = delete;
-  TCurrentDirGuard& operator=(const TCurrentDirGuard&) = delete;
-
- private:
-  std::filesystem::path dir_;
 };
 
 // How a test leaves the editor after its changes.
@@ -62,6 +49,9 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item);
 // Chooses a combo box's item from its dropped-down list, as a user who opens the list (F4),
 // moves to the item and takes it (Enter) does; EDialogScript when the box has no such item.
 void PickDroppedItem(vcl::TWinControl* combo, const std::string& item);
+// Clicks line `index` of a list box (twice: a double-click); EDialogScript when the list has
+// no such line or shows it out of sight.
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice = false);
 
 // What a control shows on the screen, from its own window or, for a graphic control, from
 // its parent's client area.

@@ -74,7 +74,6 @@ class EffectEditor : public ::testing::Test {
     });
   }
 
-  designtest::TCurrentDirGuard cwd_;
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   testsupport::TempDir dir_;

@@ -295,7 +295,6 @@ void Answer(vt::TDialogScript& script, const TLauncherCase& c, TEnding ending) {
 
 class Launchers : public ::testing::Test {
  protected:
-  designtest::TCurrentDirGuard cwd_;
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   testsupport::TempDir dir_;

@@ -106,7 +106,6 @@ class RegionEditor : public ::testing::Test {
     });
   }
 
-  designtest::TCurrentDirGuard cwd_;
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   testsupport::TempDir dir_;

@@ -14,10 +14,16 @@ TempDir::TempDir() {
   std::string pattern = (root / "zylXXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
   path_ = pattern;
+  std::error_code ec;
+  home_ = fs::current_path(ec).string();
 }
 
 TempDir::~TempDir() {
   std::error_code ec;
+  // A test that chose a file here (a file dialog moves the current folder to it) must not leave
+  // the process in a folder that is about to go.
+  std::string now = std::filesystem::current_path(ec).string();
+  if ((ec || now.rfind(path_, 0) == 0) && !home_.empty()) std::filesystem::current_path(home_, ec);
   std::filesystem::remove_all(path_, ec);
 }
 

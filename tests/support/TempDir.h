@@ -17,6 +17,7 @@ class TempDir {
 
  private:
   std::string path_;
+  std::string home_;  // the current folder when the folder was made
 };
 
 // The folder of the project's sources (for fixtures under tests/ and examples/).
