@@ -6,15 +6,20 @@
 #include "buttons/ZYL3DButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
@@ -59,6 +64,15 @@ bool ZYLCPGetTransparent(TZYLTransparent* Transparent) {
   return TZYLTransparentEditorDlg::Edit(Transparent);
 }
 bool ZYLCPGetLED(TZYLLED* LED) { return TZYLLEDEditorDlg::Edit(LED); }
+bool ZYLCPGetPointList(TZYLPointList* List) { return TfrmTZYLPointListEditor::Edit(List); }
+bool ZYLCPGetDateTime(TZYLDateTime* Value) { return TZYLFrmDateTimeEditor::Edit(Value); }
+bool ZYLCPGetDateTimeFormat(std::string& Format) {
+  return TZYLFrmDateTimePropertyEditor::Edit(Format);
+}
+TZYLBitmapStyle ZYLCPGetBitmapStyle(TZYLBitmapStyle Style) {
+  return TZYLBitmapStyleEditorDlg::Edit(Style);
+}
+TZYLShapeType ZYLCPGetShape(TZYLShapeType Shape) { return TZYLShapeEditorDlg::Edit(Shape); }
 
 bool ZYLCPGetButtonFace3D(TZYLCustom3DButton* Button) {
   auto dlg = ZYLCreateEditorForm<TZYL3DEffectEditorDlg>(vcl::Application);

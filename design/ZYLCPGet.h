@@ -29,11 +29,13 @@ class TZYLBevel;
 class TZYLButtonLayout;
 class TZYLCaption;
 class TZYLCustom3DButton;
+class TZYLDateTime;
 class TZYLFillObject;
 class TZYLFxCaption;
 class TZYLGlyphTextLayout;
 class TZYLGradient;
 class TZYLLED;
+class TZYLPointList;
 class TZYLShadow;
 class TZYLShapeFill;
 class TZYLSimpleBevel;
@@ -61,6 +63,14 @@ bool ZYLCPGetFontFx(TZYLFxCaption* Caption);
 bool ZYLCPGetFont3D(TZYL3DCaption* Caption);
 bool ZYLCPGetTransparent(TZYLTransparent* Transparent);
 bool ZYLCPGetLED(TZYLLED* LED);
+bool ZYLCPGetPointList(TZYLPointList* List);
+// The date and time are checked whole on OK and set in one step.
+bool ZYLCPGetDateTime(TZYLDateTime* Value);
+// The date-time format text; on OK the form's text replaces Format.
+bool ZYLCPGetDateTimeFormat(std::string& Format);
+// The chosen value on OK, the value passed in otherwise.
+TZYLBitmapStyle ZYLCPGetBitmapStyle(TZYLBitmapStyle Style);
+TZYLShapeType ZYLCPGetShape(TZYLShapeType Shape);
 
 // The 3D effect generator's form on the button: on OK with generated pictures the button takes
 // them, with masks of the generator's transparent colour, and the size of the raised picture.
