@@ -80,7 +80,6 @@ const struct {
     {ZYLFillInit, ZYLFillDone},
     {ZYLColorListBoxInit, ZYLColorListBoxDone},
     {ZYLProgressInit, ZYLProgressDone},
-    {ZYLProgressFillInit, ZYLProgressFillDone},
     {pZYLBevelEditorDlgInit, pZYLBevelEditorDlgDone},
     {pZYLBrushEditorDlgInit, pZYLBrushEditorDlgDone},
     {pZYLSmallBarEditorDlgInit, pZYLSmallBarEditorDlgDone},
@@ -123,6 +122,7 @@ const struct {
     {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
     {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
     {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
