@@ -6,6 +6,7 @@
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnOptions.h"
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLWaveEditorDlg.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
@@ -131,5 +132,7 @@ bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* 
   loaded->LoadFromFile(FileName);
   return ZYLCPIMLAddItemsDlg(loaded.get(), Target, ListIndex);
 }
+
+bool ZYLCPGetWave(TZYLWave* Wave) { return TZYLWaveEditorDlg::Edit(Wave); }
 
 }  // namespace zyl

@@ -1,7 +1,7 @@
 // The design-time routines around image lists and list files: the folder last used for each
 // kind of list file (kept in the design-time option storage), the image picker for a
 // component's image properties, and copying chosen items from one image or bitmap list (or a
-// list file) into another.
+// list file) into another; the wave chooser's launcher.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,7 @@ class IFormDesigner;
 namespace zyl {
 
 class TZYLCustomImageList;
+class TZYLWave;
 
 // The folder last used for a list file of that kind ("" when none was kept). A kind outside
 // the six list kinds raises EListError.
@@ -40,5 +41,8 @@ bool ZYLCPIMLAddItemsDlg(TZYLCustomImageList* Source, TZYLCustomImageList* Targe
 // image list file otherwise); a file that cannot be read raises and Target stays as it was.
 bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* Target,
                               int ListIndex);
+
+// The wave editor on a working copy of Wave; true exactly when it ended with OK.
+bool ZYLCPGetWave(TZYLWave* Wave);
 
 }  // namespace zyl
