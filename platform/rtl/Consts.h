@@ -206,6 +206,7 @@ constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run fr
 constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+constexpr const char SZYLNoSettingsLauncher[] = "No editor edits objects of class %s";
 constexpr const char SZYLHideCaptionsShown[] =
     "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
     "Please disable this option or remove TZYLHideNonVC component.";

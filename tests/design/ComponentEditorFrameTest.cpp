@@ -1,0 +1,259 @@
+// The component editor frame: verb tables, the standard kinds of verb and their reports to the
+// designer, driven through the designer's context menu on a designed form.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "design/pZYLCE.h"
+#include "display/ZYLLabel.h"
+#include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYLBevel.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/designer/DesignRegistry.h"
+#include "platform/designer/FormDesigner.h"
+#include "platform/rtl/Consts.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/Cases.h"
+#include "tests/support/DesignerDrivers.h"
+#include "tests/support/ErrorOf.h"
+
+namespace zyl {
+
+// A data-aware variant as the frame recognises them: by its class name.
+class TZYLDBTestLabel : public TZYLLabel {
+  ZYL_CLASS(TZYLDBTestLabel, TZYLLabel)
+  explicit TZYLDBTestLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TZYLDBTestLabel) {}
+
+namespace {
+
+namespace vt = vcl::testkit;
+using designtest::TEnding;
+
+// An editor over the standard kinds; the "Twinkle" toggle is offered only to a multi-line label,
+// and double-clicking opens OnDblClick.
+class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
+ public:
+  static constexpr char EditorClassName[] = "TLabelTestEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override {
+    TZYLVerbs verbs = {ZYLNotForDB(ZYLSettingsVerb("Font"), SZYLDBNoCaption),
+                       ZYLEventVerb("OnClick..."),
+                       ZYLSettingsVerb("Bevel"),
+                       ZYLColorVerb(),
+                       ZYLToggleVerb("Transparent"),
+                       ZYLToggleVerb("MultiLine"),
+                       ZYLSeparatorVerb(),
+                       ZYLCtlXPVerb(),
+                       ZYLUpdateFormCtlXPVerb(),
+                       ZYLBevelCtlXPVerb()};
+    if (static_cast<TZYLLabel*>(Component())->MultiLine())
+      verbs.push_back(ZYLUnreported(ZYLToggleVerb("Twinkle")));
+    return verbs;
+  }
+  void EditProperty(vcl::TPropertyEditor* PropertyEditor, bool& Continue) override {
+    if (!ZYLEditPropertyNamed(PropertyEditor, "ondblclick", Continue))
+      TZYLVerbEditor::EditProperty(PropertyEditor, Continue);
+  }
+};
+
+IZYLThemes* Themes(vcl::TComponent* c) {
+  IZYLThemes* themes = nullptr;
+  ZYLSupports(c, themes);
+  return themes;
+}
+
+class ComponentEditorFrame : public ::testing::Test {
+ protected:
+  ComponentEditorFrame() {
+    vcl::RegisterClass(TZYLDBTestLabel::StaticClass());
+    form_->SetName("Form1");
+    designer_ = new vcl::TFormDesigner(form_);
+    label_ = Add<TZYLLabel>("Label1");
+    other_ = Add<TZYLLabel>("Label2");
+    vcl::LoadDesignPackage("frame-test", [] {
+      vcl::RegisterComponentEditor(TZYLLabel::StaticClass(),
+                                   vcl::ComponentEditorClassOf<TLabelTestEditor>());
+    });
+  }
+  ~ComponentEditorFrame() override {
+    vcl::UnloadDesignPackage("frame-test");
+    delete designer_;
+    delete form_;
+    vcl::UnRegisterClass(TZYLDBTestLabel::StaticClass());
+  }
+  template <class T>
+  T* Add(const std::string& name) {
+    auto* c = new T(form_);
+    c->SetName(name);
+    c->SetParent(form_);
+    return c;
+  }
+  std::string Stream(vcl::TComponent* c) { return vcl::WriteComponentToBytes(c); }
+  vt::TContextMenuDriver Menu(vcl::TComponent* c) { return vt::TContextMenuDriver(c, designer_); }
+
+  vt::TControlsSession session_;
+  designtest::TEditorUnits units_;
+  vcl::TForm* form_ = new vcl::TForm(nullptr);
+  vcl::TFormDesigner* designer_;
+  TZYLLabel *label_, *other_;
+};
+
+TEST_F(ComponentEditorFrame, TheVerbsAreListedInOrderWithTheirCurrentValues) {
+  label_->SetTransparent(true);
+  Themes(label_)->SetCtlXP(false);
+  EXPECT_EQ(
+      Menu(label_).Verbs(),
+      (std::vector<std::string>{"Font", "OnClick...", "Bevel", "Color", "Transparent [True]",
+                                "MultiLine [False]", "-", "CtlXP [False]",
+                                "Form: Update CtlXP property", "Make Bevel CtlXP compatible"}));
+  label_->SetMultiLine(true);  // the table is made per use: one more verb now
+  EXPECT_EQ(Menu(label_).Verbs().back(), "Twinkle [False]");
+  auto editor = vcl::GetComponentEditor(label_, designer_);
+  EXPECT_EQ(editor->GetVerbCount(), 11);
+  EXPECT_EQ(editor->GetVerb(11), "");
+  EXPECT_EQ(editor->GetVerb(-1), "");
+  editor->ExecuteVerb(11);  // no such verb: nothing happens, nothing is reported
+  EXPECT_EQ(designer_->ModifiedCount(), 0);
+  EXPECT_EQ(BoolStr[false], std::string(" [False]"));
+  EXPECT_EQ(BoolStr[true], std::string(" [True]"));
+}
+
+// A toggle changes exactly its property (the label's form stream equals that of a twin given
+// only that change), its caption follows, and one modification is reported (none for an
+// unreported verb).
+struct TToggleCase {
+  const char* Before;
+  const char* After;
+  void (*Expect)(TZYLLabel* twin);
+  int Reports;
+};
+
+TEST_F(ComponentEditorFrame, EachToggleChangesExactlyWhatItsCaptionSays) {
+  label_->SetMultiLine(true);
+  const TToggleCase cases[] = {
+      {"Transparent [True]", "Transparent [False]", [](TZYLLabel* t) { t->SetTransparent(false); },
+       1},
+      {"MultiLine [True]", "MultiLine [False]", [](TZYLLabel* t) { t->SetMultiLine(false); }, 1},
+      {"MultiLine [False]", "MultiLine [True]", [](TZYLLabel* t) { t->SetMultiLine(true); }, 1},
+      {"Twinkle [False]", "Twinkle [True]", [](TZYLLabel* t) { t->SetTwinkle(true); }, 0},
+  };
+  for (const TToggleCase& c : cases) {
+    SCOPED_TRACE(c.Before);
+    TZYLLabel twin(nullptr);
+    vcl::ReadComponentFromBytes(Stream(label_), &twin);
+    c.Expect(&twin);
+    designer_->ResetModified();
+    Menu(label_).Execute(c.Before);
+    EXPECT_EQ(Stream(label_), Stream(&twin));
+    EXPECT_EQ(designer_->ModifiedCount(), c.Reports);
+    const std::vector<std::string> verbs = Menu(label_).Verbs();
+    EXPECT_NE(std::find(verbs.begin(), verbs.end(), c.After), verbs.end());
+  }
+  // CtlXP through the themes interface.
+  const bool xp = Themes(label_)->GetCtlXP();
+  designer_->ResetModified();
+  Menu(label_).Execute(std::string("CtlXP") + BoolStr[xp]);
+  EXPECT_EQ(Themes(label_)->GetCtlXP(), !xp);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+}
+
+TEST_F(ComponentEditorFrame, TheColourVerbStoresTheDialogsAnswerEvenWhenCancelled) {
+  label_->SetColor(vcl::clYellow);
+  for (const bool ok : {false, true}) {
+    vt::TDialogScript script;
+    if (ok) {
+      script.ChooseColor(vcl::clAqua);
+      script.Press("OK");
+    } else {
+      script.Press("Cancel");
+    }
+    designer_->ResetModified();
+    Menu(label_).Execute("Color");
+    EXPECT_EQ(label_->Color(), ok ? vcl::clAqua : vcl::clYellow);
+    EXPECT_EQ(designer_->ModifiedCount(), 1);
+  }
+}
+
+TEST_F(ComponentEditorFrame, ASettingsObjectIsReportedOnlyWhenTheEditorWasConfirmed) {
+  const std::string before = Stream(label_);
+  for (const TEnding ending : {TEnding::Cancel, TEnding::Escape, TEnding::CloseBox}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script,
+        [](vcl::TCustomForm* f) { vt::ClickControl(designtest::On<vcl::TControl>(f, "btReset")); },
+        ending);
+    Menu(label_).Execute("Bevel");
+    EXPECT_EQ(Stream(label_), before);
+    EXPECT_EQ(designer_->ModifiedCount(), 0);
+  }
+  vt::TDialogScript script;
+  script.ChooseFont(label_->Font()->Name(), 17);
+  Menu(label_).Execute("Font");
+  EXPECT_EQ(label_->Font()->Size(), 17);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+}
+
+TEST_F(ComponentEditorFrame, DataAwareComponentsShowTheirOwnCaptionAndChangeNothing) {
+  auto* db = Add<TZYLDBTestLabel>("DBLabel1");
+  testsupport::ExpectCases({{std::to_string(ZYLCPIsDBControl(db)), "1"},
+                            {std::to_string(ZYLCPIsDBControl(label_)), "0"},
+                            {std::to_string(ZYLCPIsDBControl(nullptr)), "0"}});
+  EXPECT_EQ(Menu(db).Verbs().front(), "[DB] No caption available");
+  const std::string before = Stream(db);
+  Menu(db).Execute(0);  // no dialog comes up: none is answered
+  EXPECT_EQ(Stream(db), before);
+  EXPECT_EQ(designer_->ModifiedCount(), 0);
+}
+
+TEST_F(ComponentEditorFrame, ThemeVerbsReachTheOwnersComponentsAndTheBevel) {
+  Themes(label_)->SetCtlXP(false);
+  Themes(other_)->SetCtlXP(true);
+  Menu(label_).Execute("Form: Update CtlXP property");
+  EXPECT_FALSE(Themes(other_)->GetCtlXP());
+  Themes(label_)->SetCtlXP(true);
+  Menu(label_).Execute("Form: Update CtlXP property");
+  EXPECT_TRUE(Themes(other_)->GetCtlXP());
+  Menu(label_).Execute("Make Bevel CtlXP compatible");
+  EXPECT_EQ(label_->Bevel()->Mode(), bmWindows);
+  EXPECT_EQ(designer_->ModifiedCount(), 3);
+}
+
+TEST_F(ComponentEditorFrame, TheEventVerbAndDoubleClickOpenTheEventTheEditorPicks) {
+  Menu(label_).Execute("OnClick...");
+  Menu(other_).DoubleClick();
+  ASSERT_EQ(designer_->ShownMethods().size(), 2u);
+  EXPECT_EQ(designer_->ShownMethods()[0].MethodName, "Label1DblClick");
+  EXPECT_EQ(designer_->ShownMethods()[1].MethodName, "Label2DblClick");
+  EXPECT_EQ(designer_->ModifiedCount(), 1);  // the verb reports, the double click is the IDE's
+}
+
+TEST_F(ComponentEditorFrame, SettingsObjectsWithoutAnEditorAreAClearError) {
+  vcl::TStringList list;
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EPropertyError>([&] { ZYLSettingsLauncherOf(&list); }),
+            "No editor edits objects of class TStringList");
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EPropertyError>([&] { ZYLSettingsLauncherOf(nullptr); }),
+            "No editor edits objects of class nil");
+  // A launcher registered for a class serves its descendants too, the nearest one winning.
+  int calls = 0;
+  ZYLRegisterSettingsLauncher(vcl::TStrings::StaticClass(), [&](vcl::TPersistent*) {
+    ++calls;
+    return true;
+  });
+  EXPECT_TRUE(ZYLSettingsLauncherOf(&list)(&list));
+  EXPECT_EQ(calls, 1);
+  ZYLUnregisterSettingsLauncher(vcl::TStrings::StaticClass());
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EPropertyError>([&] { ZYLSettingsLauncherOf(&list); }),
+            "No editor edits objects of class TStringList");
+}
+
+}  // namespace
+}  // namespace zyl
