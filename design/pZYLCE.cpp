@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "design/ZYLCPGet.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLBevel.h"
@@ -120,6 +121,13 @@ TZYLVerb ZYLSettingsVerb(const std::string& PropName, const std::string& Caption
     auto* object =
         dynamic_cast<vcl::TPersistent*>(vcl::GetObjectProp(e.Component(), Prop(e, PropName)));
     return ZYLSettingsLauncherOf(object)(object);
+  });
+}
+
+TZYLVerb ZYLValueChoiceVerb(const std::string& PropName) {
+  return ZYLVerb(PropName, [PropName](TComponentEditor& e) {
+    TZYLValueChoiceDlg::Choose(e.Component(), Prop(e, PropName));
+    return true;
   });
 }
 

@@ -41,6 +41,9 @@ TZYLVerb ZYLColorVerb(const std::string& Prop = "Color");
 // Settings object: "<Prop>" (or Caption); the launcher of the object's class edits the
 // component's own object; reported only when the launcher answers true.
 TZYLVerb ZYLSettingsVerb(const std::string& Prop, const std::string& Caption = std::string());
+// Value choice: "<Prop>"; the developer chooses a value of the enumerated or set property in
+// a list (TZYLValueChoiceDlg); reported whether chosen or not.
+TZYLVerb ZYLValueChoiceVerb(const std::string& Prop);
 // Separator: "-", does nothing.
 TZYLVerb ZYLSeparatorVerb();
 // Event: "OnClick..." or the like; what double-clicking the component does (Edit).

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "design/pZYLCE.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "display/ZYLLabel.h"
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLBevel.h"
@@ -13,6 +14,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/designer/FormDesigner.h"
 #include "platform/rtl/Consts.h"
@@ -20,6 +22,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl {
 
@@ -53,7 +56,9 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
                        ZYLSeparatorVerb(),
                        ZYLCtlXPVerb(),
                        ZYLUpdateFormCtlXPVerb(),
-                       ZYLBevelCtlXPVerb()};
+                       ZYLBevelCtlXPVerb(),
+                       ZYLValueChoiceVerb("Alignment"),
+                       ZYLValueChoiceVerb("Options")};
     if (static_cast<TZYLLabel*>(Component())->MultiLine())
       verbs.push_back(ZYLUnreported(ZYLToggleVerb("Twinkle")));
     return verbs;
@@ -109,18 +114,18 @@ class ComponentEditorFrame : public ::testing::Test {
 TEST_F(ComponentEditorFrame, TheVerbsAreListedInOrderWithTheirCurrentValues) {
   label_->SetTransparent(true);
   Themes(label_)->SetCtlXP(false);
-  EXPECT_EQ(
-      Menu(label_).Verbs(),
-      (std::vector<std::string>{"Font", "OnClick...", "Bevel", "Color", "Transparent [True]",
-                                "MultiLine [False]", "-", "CtlXP [False]",
-                                "Form: Update CtlXP property", "Make Bevel CtlXP compatible"}));
+  EXPECT_EQ(Menu(label_).Verbs(),
+            (std::vector<std::string>{"Font", "OnClick...", "Bevel", "Color", "Transparent [True]",
+                                      "MultiLine [False]", "-", "CtlXP [False]",
+                                      "Form: Update CtlXP property", "Make Bevel CtlXP compatible",
+                                      "Alignment", "Options"}));
   label_->SetMultiLine(true);  // the table is made per use: one more verb now
   EXPECT_EQ(Menu(label_).Verbs().back(), "Twinkle [False]");
   auto editor = vcl::GetComponentEditor(label_, designer_);
-  EXPECT_EQ(editor->GetVerbCount(), 11);
-  EXPECT_EQ(editor->GetVerb(11), "");
+  EXPECT_EQ(editor->GetVerbCount(), 13);
+  EXPECT_EQ(editor->GetVerb(13), "");
   EXPECT_EQ(editor->GetVerb(-1), "");
-  editor->ExecuteVerb(11);  // no such verb: nothing happens, nothing is reported
+  editor->ExecuteVerb(13);  // no such verb: nothing happens, nothing is reported
   EXPECT_EQ(designer_->ModifiedCount(), 0);
   EXPECT_EQ(BoolStr[false], std::string(" [False]"));
   EXPECT_EQ(BoolStr[true], std::string(" [True]"));
@@ -200,6 +205,61 @@ TEST_F(ComponentEditorFrame, ASettingsObjectIsReportedOnlyWhenTheEditorWasConfir
   Menu(label_).Execute("Font");
   EXPECT_EQ(label_->Font()->Size(), 17);
   EXPECT_EQ(designer_->ModifiedCount(), 1);
+}
+
+// A value choice lists the property's values with the current one chosen; OK sets the choice,
+// and either way one modification is reported.
+TEST_F(ComponentEditorFrame, AValueChoiceSetsTheChosenEnumerationOrSetValue) {
+  label_->SetAlignment(agCenter);
+  std::vector<std::string> shown;
+  std::string chosen;
+  vt::TDialogScript script;
+  designtest::AnswerEditor(
+      script,
+      [&](vcl::TCustomForm* f) {
+        auto* list = designtest::On<vcl::TListBox>(f, "lst");
+        for (int i = 0; i < list->Items()->Count(); ++i) shown.push_back(list->Items()->Strings(i));
+        chosen = list->Items()->Strings(list->ItemIndex());
+        vt::ChooseListItem(list, "agBottomRight");
+        win::testkit::WritePng(win::testkit::RenderWindow(f->Handle(), false),
+                               "/tmp/value_choice.png");
+      },
+      TEnding::Ok);
+  Menu(label_).Execute("Alignment");
+  EXPECT_EQ(shown.size(), 9u);
+  EXPECT_EQ(shown.front(), "agTopLeft");
+  EXPECT_EQ(chosen, "agCenter");
+  EXPECT_EQ(label_->Alignment(), agBottomRight);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+
+  for (const TEnding ending : {TEnding::Cancel, TEnding::Ok}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    label_->SetOptions({});
+    const std::string before = Stream(label_);
+    int names = 0;
+    vt::TDialogScript sets;
+    designtest::AnswerEditor(
+        sets,
+        [&](vcl::TCustomForm* f) {
+          auto* list = designtest::On<vcl::TListBox>(f, "lst");
+          names = list->Items()->Count();
+          EXPECT_TRUE(list->MultiSelect());
+          EXPECT_EQ(list->SelCount(), 0);
+          list->SetSelected(0, true);
+        },
+        ending);
+    designer_->ResetModified();
+    Menu(label_).Execute("Options");
+    EXPECT_GT(names, 0);
+    if (ending == TEnding::Ok)
+      EXPECT_EQ(vcl::GetOrdProp(label_, vcl::FindPropInfo(label_, "Options")), 1);
+    else
+      EXPECT_EQ(Stream(label_), before);
+    EXPECT_EQ(designer_->ModifiedCount(), 1);
+  }
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EPropertyError>(
+                [&] { TZYLValueChoiceDlg::Choose(label_, vcl::FindPropInfo(label_, "Color")); }),
+            "Invalid property type: Color");
 }
 
 TEST_F(ComponentEditorFrame, DataAwareComponentsShowTheirOwnCaptionAndChangeNothing) {

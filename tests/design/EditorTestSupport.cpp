@@ -21,6 +21,7 @@
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGraphicLabel.h"
@@ -88,6 +89,7 @@ const struct {
     {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
     {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
+    {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
