@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "design/ZYLCPGet.h"
+#include "design/ZYLCPGetStrings.h"
+#include "design/pZYLDsgnCPGetStrings.h"
 #include "design/pZYLValueChoiceDlg.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/IntfZYLBackground.h"
@@ -13,6 +15,7 @@
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -127,6 +130,35 @@ TZYLVerb ZYLSettingsVerb(const std::string& PropName, const std::string& Caption
 TZYLVerb ZYLValueChoiceVerb(const std::string& PropName) {
   return ZYLVerb(PropName, [PropName](TComponentEditor& e) {
     TZYLValueChoiceDlg::Choose(e.Component(), Prop(e, PropName));
+    return true;
+  });
+}
+
+TZYLVerb ZYLCaptionVerb() {
+  return ZYLVerb("Caption", [](TComponentEditor& e) {
+    auto* control = dynamic_cast<vcl::TControl*>(e.Component());
+    if (!control) throw vcl::EInvalidCast(vcl::SInvalidCast);
+    std::string text;
+    ZYLCPGetCaption(control->Text(), -1, text);
+    control->SetText(text);
+    return true;
+  });
+}
+
+TZYLVerb ZYLStringsVerb(const std::string& Caption, const std::string& PropName,
+                        const std::string& Suffix) {
+  return ZYLVerb(Caption, [PropName, Suffix](TComponentEditor& e) {
+    vcl::TComponent* root = e.GetDesigner() ? e.GetDesigner()->GetRoot() : nullptr;
+    const std::string module =
+        (root ? root->Name() : std::string()) + "." + e.Component()->Name() + Suffix;
+    if (ZYLShowStringsModule(module)) return true;
+    const vcl::TPropInfo* p = Prop(e, PropName);
+    auto* strings = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(e.Component(), p));
+    if (!strings) throw vcl::EInvalidCast(vcl::SInvalidCast);
+    vcl::TStringList copy;
+    copy.Assign(strings);
+    if (!ZYLCPGetStrings(&copy, module)) return false;
+    vcl::SetObjectProp(e.Component(), p, &copy);
     return true;
   });
 }

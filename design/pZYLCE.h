@@ -44,6 +44,14 @@ TZYLVerb ZYLSettingsVerb(const std::string& Prop, const std::string& Caption = s
 // Value choice: "<Prop>"; the developer chooses a value of the enumerated or set property in
 // a list (TZYLValueChoiceDlg); reported whether chosen or not.
 TZYLVerb ZYLValueChoiceVerb(const std::string& Prop);
+// Caption: "Caption"; the component's text goes through the string editor (any length).
+TZYLVerb ZYLCaptionVerb();
+// Strings in the code editor: "<Caption>"; the module "<Root>.<Component><Suffix>" (Suffix
+// ".Items" or ".Ident") is brought to the front when the code editor holds it, otherwise the
+// strings editor edits the component's string list Prop (its "Code" button opens that module).
+// Reported when the module was shown or the list changed.
+TZYLVerb ZYLStringsVerb(const std::string& Caption, const std::string& Prop,
+                        const std::string& Suffix);
 // Separator: "-", does nothing.
 TZYLVerb ZYLSeparatorVerb();
 // Event: "OnClick..." or the like; what double-clicking the component does (Edit).

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLButton.h"
 #include "design/pZYLCE.h"
+#include "design/pZYLStrEditorDlg.h"
+#include "design/pZYLStringsEditorDlg.h"
 #include "design/pZYLValueChoiceDlg.h"
 #include "display/ZYLLabel.h"
 #include "foundation/IntfZYLBackground.h"
@@ -17,8 +20,10 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/designer/FormDesigner.h"
+#include "platform/designer/ToolsAPI.h"
 #include "platform/rtl/Consts.h"
 #include "tests/design/EditorTestSupport.h"
+#include "tests/design/StringsTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
@@ -59,6 +64,7 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
                        ZYLBevelCtlXPVerb(),
                        ZYLValueChoiceVerb("Alignment"),
                        ZYLValueChoiceVerb("Options")};
+    verbs.push_back(ZYLCaptionVerb());
     if (static_cast<TZYLLabel*>(Component())->MultiLine())
       verbs.push_back(ZYLUnreported(ZYLToggleVerb("Twinkle")));
     return verbs;
@@ -67,6 +73,16 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
     if (!ZYLEditPropertyNamed(PropertyEditor, "ondblclick", Continue))
       TZYLVerbEditor::EditProperty(PropertyEditor, Continue);
   }
+};
+
+// The list box's items, through the strings editor or the code editor.
+class TListTestEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TListTestEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override { return {ZYLStringsVerb("Items...", "Items", ".Items")}; }
 };
 
 IZYLThemes* Themes(vcl::TComponent* c) {
@@ -79,6 +95,7 @@ class ComponentEditorFrame : public ::testing::Test {
  protected:
   ComponentEditorFrame() {
     vcl::RegisterClass(TZYLDBTestLabel::StaticClass());
+    pZYLStrEditorDlgInit();
     form_->SetName("Form1");
     designer_ = new vcl::TFormDesigner(form_);
     label_ = Add<TZYLLabel>("Label1");
@@ -86,12 +103,16 @@ class ComponentEditorFrame : public ::testing::Test {
     vcl::LoadDesignPackage("frame-test", [] {
       vcl::RegisterComponentEditor(TZYLLabel::StaticClass(),
                                    vcl::ComponentEditorClassOf<TLabelTestEditor>());
+      vcl::RegisterComponentEditor(vcl::TListBox::StaticClass(),
+                                   vcl::ComponentEditorClassOf<TListTestEditor>());
     });
   }
   ~ComponentEditorFrame() override {
     vcl::UnloadDesignPackage("frame-test");
+    for (const std::string& name : vcl::OpenModuleNames()) vcl::CloseModule(name);
     delete designer_;
     delete form_;
+    pZYLStrEditorDlgDone();
     vcl::UnRegisterClass(TZYLDBTestLabel::StaticClass());
   }
   template <class T>
@@ -105,7 +126,7 @@ class ComponentEditorFrame : public ::testing::Test {
   vt::TContextMenuDriver Menu(vcl::TComponent* c) { return vt::TContextMenuDriver(c, designer_); }
 
   vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
+  designtest::TStringsUnits units_;
   vcl::TForm* form_ = new vcl::TForm(nullptr);
   vcl::TFormDesigner* designer_;
   TZYLLabel *label_, *other_;
@@ -118,14 +139,14 @@ TEST_F(ComponentEditorFrame, TheVerbsAreListedInOrderWithTheirCurrentValues) {
             (std::vector<std::string>{"Font", "OnClick...", "Bevel", "Color", "Transparent [True]",
                                       "MultiLine [False]", "-", "CtlXP [False]",
                                       "Form: Update CtlXP property", "Make Bevel CtlXP compatible",
-                                      "Alignment", "Options"}));
+                                      "Alignment", "Options", "Caption"}));
   label_->SetMultiLine(true);  // the table is made per use: one more verb now
   EXPECT_EQ(Menu(label_).Verbs().back(), "Twinkle [False]");
   auto editor = vcl::GetComponentEditor(label_, designer_);
-  EXPECT_EQ(editor->GetVerbCount(), 13);
-  EXPECT_EQ(editor->GetVerb(13), "");
+  EXPECT_EQ(editor->GetVerbCount(), 14);
+  EXPECT_EQ(editor->GetVerb(14), "");
   EXPECT_EQ(editor->GetVerb(-1), "");
-  editor->ExecuteVerb(13);  // no such verb: nothing happens, nothing is reported
+  editor->ExecuteVerb(14);  // no such verb: nothing happens, nothing is reported
   EXPECT_EQ(designer_->ModifiedCount(), 0);
   EXPECT_EQ(BoolStr[false], std::string(" [False]"));
   EXPECT_EQ(BoolStr[true], std::string(" [True]"));
@@ -260,6 +281,49 @@ TEST_F(ComponentEditorFrame, AValueChoiceSetsTheChosenEnumerationOrSetValue) {
   EXPECT_EQ(testsupport::ErrorOf<vcl::EPropertyError>(
                 [&] { TZYLValueChoiceDlg::Choose(label_, vcl::FindPropInfo(label_, "Color")); }),
             "Invalid property type: Color");
+}
+
+TEST_F(ComponentEditorFrame, TheCaptionVerbEditsTheTextAndAlwaysReports) {
+  label_->SetCaption("Old");
+  for (const bool ok : {false, true}) {
+    vt::TDialogScript script;
+    script.Do([ok](vcl::TCustomForm* f) {
+      vt::TypeInto(designtest::On<vcl::TWinControl>(f, "str"), "New text");
+      vt::ClickControl(designtest::On<vcl::TControl>(f, ok ? "ok" : "cancel"));
+    });
+    designer_->ResetModified();
+    Menu(label_).Execute("Caption");
+    EXPECT_EQ(label_->Caption(), ok ? "New text" : "Old");
+    EXPECT_EQ(designer_->ModifiedCount(), 1);
+  }
+}
+
+// The list's strings: Code hands them to the code editor (no change, no report); while that
+// module is open the verb only brings it to the front; once it is closed the strings editor
+// edits the list again.
+TEST_F(ComponentEditorFrame, TheStringsVerbPrefersAModuleOpenInTheCodeEditor) {
+  auto* list = new vcl::TListBox(form_);
+  list->SetName("ListBox1");
+  list->SetParent(form_);
+  list->Items()->SetText("alpha\r\nbeta\r\n");
+  const std::string module = "Form1.ListBox1.Items";
+  vt::TDialogScript script;
+  designtest::AnswerStringsEditor(
+      script, [](TZYLFrmStringEditor* f) { vt::ClickControl(f->ZYLButton2); }, TEnding::Unanswered);
+  Menu(list).Execute("Items...");
+  EXPECT_EQ(vcl::ModuleText(module), "alpha\r\nbeta");
+  EXPECT_EQ(designer_->ModifiedCount(), 0);
+  const size_t shown = script.Shown().size();
+  Menu(list).Execute("Items...");
+  EXPECT_EQ(vcl::ModuleShowCount(module), 2);
+  EXPECT_EQ(script.Shown().size(), shown);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  vcl::CloseModule(module);
+  designtest::AnswerStringsEditor(
+      script, [](TZYLFrmStringEditor* f) { f->StrList->Lines()->Add("gamma"); }, TEnding::Ok);
+  Menu(list).Execute("Items...");
+  EXPECT_EQ(list->Items()->Text(), "alpha\r\nbeta\r\ngamma\r\n");
+  EXPECT_EQ(designer_->ModifiedCount(), 2);
 }
 
 TEST_F(ComponentEditorFrame, DataAwareComponentsShowTheirOwnCaptionAndChangeNothing) {
