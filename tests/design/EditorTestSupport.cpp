@@ -38,6 +38,7 @@
 #include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
@@ -136,6 +137,7 @@ const struct {
     {pZYLButtonFaceDlgInit, pZYLButtonFaceDlgDone},
     {ZYLEditInit, ZYLEditDone},
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
+    {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
