@@ -45,14 +45,17 @@ std::vector<const TZYLRegRow*> ZYLSelectedRows(const TZYLRegUnit& Unit, int32_t 
 int32_t ZYLRegisterOptions() { return ZYLReadEditorOptions(ZYLEditorOptionsRegisterDefault); }
 
 void ZYLRegisterUnit(const std::string& Unit, int32_t Options) {
-  const TZYLRegUnit& unit = ZYLRegUnit(Unit);
-  if (*unit.Page) {
+  ZYLRegisterTable(ZYLRegUnit(Unit), Options);
+}
+
+void ZYLRegisterTable(const TZYLRegUnit& Unit, int32_t Options) {
+  if (*Unit.Page) {
     std::vector<vcl::TClass> classes;
-    for (const TZYLPaletteItem& item : unit.Components)
+    for (const TZYLPaletteItem& item : Unit.Components)
       if (item.Class) classes.push_back(item.Class());
-    vcl::RegisterComponents(unit.Page, classes);
+    vcl::RegisterComponents(Unit.Page, classes);
   }
-  for (const TZYLRegRow* r : ZYLSelectedRows(unit, Options)) {
+  for (const TZYLRegRow* r : ZYLSelectedRows(Unit, Options)) {
     if (!ZYLRowStands(*r)) continue;
     if (r->Kind == TZYLRegRow::rkComponentEditor)
       vcl::RegisterComponentEditor(r->Class(), r->ComponentEditor());

@@ -67,7 +67,10 @@ std::vector<const TZYLRegRow*> ZYLSelectedRows(const TZYLRegUnit& Unit, int32_t 
 // The option word the property-editor unit reads at package load (default 15).
 int32_t ZYLRegisterOptions();
 
-// Registers the unit's page (components that exist, in order) and its standing rows.
+// Registers the unit's page (components that exist, in order) and its standing rows selected
+// by the option word.
+void ZYLRegisterTable(const TZYLRegUnit& Unit, int32_t Options);
+// The same for the package's unit of that name.
 void ZYLRegisterUnit(const std::string& Unit, int32_t Options = 0);
 // Runs the eleven Register procedures in unit order (what the IDE does on loading the
 // package); the palette pictures are put into the resources first.
