@@ -38,6 +38,11 @@ class TZYLPaletteArt {
   // Rectangles take both corners inclusive.
   void Fill(int X0, int Y0, int X1, int Y1, char C);
   void Frame(int X0, int Y0, int X1, int Y1, char C);
+  // A filled rectangle with a border of its own colour.
+  void Box(int X0, int Y0, int X1, int Y1, char Inside, char Border = 'k') {
+    Fill(X0, Y0, X1, Y1, Inside);
+    Frame(X0, Y0, X1, Y1, Border);
+  }
   void Line(int X0, int Y0, int X1, int Y1, char C);
   void Circle(int CX, int CY, int R, char C);
   void Disc(int CX, int CY, int R, char C);

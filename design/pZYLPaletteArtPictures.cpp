@@ -43,13 +43,11 @@ void Clock(TArt& a, int CX, int CY, int R) {
   a.Line(CX, CY, CX + R - 3, CY, 'R');
 }
 void Sheet(TArt& a, int X0, int Y0, int X1, int Y1) {
-  a.Fill(X0, Y0, X1, Y1, 'w');
-  a.Frame(X0, Y0, X1, Y1, 'k');
+  a.Box(X0, Y0, X1, Y1, 'w', 'k');
   a.Line(X1 - 3, Y0, X1, Y0 + 3, 'g');
 }
 void Folder(TArt& a, int X, int Y) {
-  a.Fill(X, Y + 2, X + 9, Y + 8, 'Y');
-  a.Frame(X, Y + 2, X + 9, Y + 8, 'o');
+  a.Box(X, Y + 2, X + 9, Y + 8, 'Y', 'o');
   a.Fill(X + 1, Y, X + 4, Y + 1, 'o');
 }
 void Landscape(TArt& a, int X0, int Y0, int X1, int Y1) {
@@ -101,8 +99,7 @@ void Dock(TArt& a) {
   }
 }
 void Mouse(TArt& a, int X, int Y) {
-  a.Fill(X, Y, X + 6, Y + 9, 'w');
-  a.Frame(X, Y, X + 6, Y + 9, 'k');
+  a.Box(X, Y, X + 6, Y + 9, 'w', 'k');
   a.Line(X, Y + 3, X + 6, Y + 3, 'k');
   a.Line(X + 3, Y, X + 3, Y + 3, 'k');
 }
@@ -172,8 +169,7 @@ const TPicture kPictures[] = {
     {"TZYLHint",
      [](TArt& a) {
        a.Tile();
-       a.Fill(3, 7, 20, 16, 'Y');
-       a.Frame(3, 7, 20, 16, 'k');
+       a.Box(3, 7, 20, 16, 'Y', 'k');
        a.Text(6, 9, "HINT", 'k');
      }},
     {"TZYLShapeHint",
@@ -243,8 +239,7 @@ const TPicture kPictures[] = {
     {"TZYLContainerCtrl",
      [](TArt& a) {
        a.Tile();
-       a.Fill(3, 8, 20, 19, 'o');
-       a.Frame(3, 8, 20, 19, 'k');
+       a.Box(3, 8, 20, 19, 'o', 'k');
        a.Line(3, 11, 20, 11, 'k');
        a.Fill(6, 4, 9, 8, 'R');
        a.Fill(12, 5, 16, 8, 'B');
@@ -376,8 +371,7 @@ const TPicture kPictures[] = {
     {"TZYLColorEdit",
      [](TArt& a) {
        EditButton(a);
-       a.Fill(4, 10, 10, 13, 'R');
-       a.Frame(4, 10, 10, 13, 'k');
+       a.Box(4, 10, 10, 13, 'R', 'k');
        a.Arrow(15, 11, 0, 'k');
      }},
     {"TZYLFileOpenEdit",
@@ -546,15 +540,13 @@ const TPicture kPictures[] = {
     {"TZYLImageComboBox",
      [](TArt& a) {
        Combo(a);
-       a.Fill(4, 10, 7, 13, 'G');
-       a.Frame(4, 10, 7, 13, 'k');
+       a.Box(4, 10, 7, 13, 'G', 'k');
        a.Text(9, 10, "A", 'k');
      }},
     {"TZYLColorComboBox",
      [](TArt& a) {
        Combo(a);
-       a.Fill(4, 10, 12, 13, 'B');
-       a.Frame(4, 10, 12, 13, 'k');
+       a.Box(4, 10, 12, 13, 'B', 'k');
      }},
     {"TZYLFontComboBox",
      [](TArt& a) {
@@ -631,8 +623,7 @@ const TPicture kPictures[] = {
        a.Disc(7, 8, 5, 'B');
        a.Circle(7, 8, 5, 'k');
        for (int i = 0; i < 9; ++i) a.Line(12 + i, 21 - i / 1, 21, 21 - i, 'R');
-       a.Fill(3, 15, 9, 21, 'Y');
-       a.Frame(3, 15, 9, 21, 'k');
+       a.Box(3, 15, 9, 21, 'Y', 'k');
      }},
     {"TZYLRepeatedShape",
      [](TArt& a) {
@@ -677,8 +668,7 @@ const TPicture kPictures[] = {
      }},
     {"TZYLGlyphLabel",
      [](TArt& a) {
-       a.Fill(2, 8, 8, 14, 'G');
-       a.Frame(2, 8, 8, 14, 'k');
+       a.Box(2, 8, 8, 14, 'G', 'k');
        a.BigLetter(12, 8, 'A', 'k');
      }},
     {"TZYLInformationLabel",
