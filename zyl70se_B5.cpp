@@ -64,8 +64,8 @@
 #include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
-#include "edits/ZYLImageComboBox.h"
 #include "edits/ZYLHistoryEdit.h"
+#include "edits/ZYLImageComboBox.h"
 #include "edits/ZYLImageListBox.h"
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLListComboBox.h"
@@ -87,6 +87,7 @@
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLFormTabControl.h"
+#include "system/ZYLHideNonVC.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLInputDlg.h"
@@ -246,6 +247,7 @@ const vcl::TUnitEntry systemUnits[] = {
     {"ZYLStopWatch", &zyl::ZYLStopWatchInit, &zyl::ZYLStopWatchDone},
     {"ZYLStarter", &zyl::ZYLStarterInit, &zyl::ZYLStarterDone},
     {"ZYLFileGrep", &zyl::ZYLFileGrepInit, &zyl::ZYLFileGrepDone},
+    {"ZYLHideNonVC", &zyl::ZYLHideNonVCInit, &zyl::ZYLHideNonVCDone},
 };
 
 const vcl::TPackageUnitTable& PackageTable() {

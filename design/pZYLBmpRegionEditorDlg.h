@@ -1,19 +1,38 @@
 // The region builder behind the region-from-bitmap editor: a window region covering every pixel
 // of a bitmap whose colour is not one of the transparent colours, and the borders painted along
-// such a region's edge.
+// such a region's edge; and TZYLfrmRegionFromBMPdlg, the form in which the user loads the
+// bitmap, picks the transparent colours (on the picture or a magnified view of it), chooses a
+// border and the storage format and builds the region mask.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/base/Types.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
 class TBitmap;
-}
+class TButton;
+class TCheckBox;
+class TComboBox;
+class TImage;
+class TLabel;
+class TListBox;
+class TOpenPictureDialog;
+class TPageControl;
+class TPaintBox;
+class TScrollBox;
+class TSpeedButton;
+class TTabSheet;
+}  // namespace vcl
 
 namespace zyl {
+
+class TZYLProgressFill;
+class TZYLRegionMask;
 
 // Called after each row (region) with the share of the work done, 0..100.
 using TZYLBuildProgress = std::function<void(int Percent)>;
@@ -40,5 +59,70 @@ win::HRGN CreateRgnFromBitmap2(vcl::TBitmap* Bitmap, const std::vector<vcl::TCol
 // outside the bitmap are skipped; no region or style None paints nothing.
 void PaintRGNBorder2(vcl::TBitmap* Bitmap, win::HRGN Region, int Style);
 void PaintRGNBorder3(vcl::TBitmap* Bitmap, win::HRGN Region, int Style);
+
+// The region-from-bitmap form. Its opener shows it modally and on OK takes Mask(), which holds
+// the last build's region data and border picture(s). A build needs a bitmap and at least one
+// transparent colour; a bitmap with no opaque pixel builds no region: the mask is emptied, the
+// user told, and OK stays disabled.
+class TZYLfrmRegionFromBMPdlg : public vcl::TForm {
+  ZYL_CLASS(TZYLfrmRegionFromBMPdlg, vcl::TForm)
+  explicit TZYLfrmRegionFromBMPdlg(vcl::TComponent* AOwner);
+  ~TZYLfrmRegionFromBMPdlg() override;
+
+  // Opens the form (with the three-state pictures when asked) and on OK assigns its mask to
+  // Mask. True exactly on OK.
+  static bool Edit(TZYLRegionMask* Mask, bool ThreeState = false);
+  TZYLRegionMask* Mask() const { return FMask.get(); }
+  // Build makes the raised and pressed border pictures of a three-state button instead of one
+  // border picture.
+  bool ThreeState = false;
+  // The first pixel of the magnified view, once the picture was right-clicked.
+  vcl::TPoint ZoomOrigin() const { return FZoom; }
+
+  vcl::TPageControl* pc = nullptr;
+  vcl::TTabSheet *tsImage = nullptr, *tsBuild = nullptr;
+  vcl::TSpeedButton *LoadButton = nullptr, *BuildButton = nullptr;
+  vcl::TLabel *DimLabel = nullptr, *cc = nullptr, *ViewLabel = nullptr;
+  vcl::TScrollBox* sb = nullptr;
+  vcl::TImage* Image1 = nullptr;
+  vcl::TListBox* cl = nullptr;
+  vcl::TPaintBox* zoom = nullptr;
+  TZYLProgressFill* Progress = nullptr;
+  vcl::TComboBox *cb = nullptr, *cb2 = nullptr, *colb = nullptr;
+  vcl::TCheckBox* ccb = nullptr;
+  vcl::TButton *OKButton = nullptr, *CancelButton = nullptr;
+  vcl::TOpenPictureDialog* openpic = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+  void LoadButtonClick(vcl::TObject* Sender);
+  void Image1MouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift,
+                       int X, int Y);
+  void Image1MouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
+  void zoomMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
+                     int Y);
+  void zoomMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
+  void zoomPaint(vcl::TObject* Sender);
+  void clKeyDown(vcl::TObject* Sender, uint16_t& Key, vcl::TShiftState Shift);
+  void cbChange(vcl::TObject* Sender);
+  void ccbChange(vcl::TObject* Sender);
+  void colbChange(vcl::TObject* Sender);
+  void BuildButtonClick(vcl::TObject* Sender);
+  void OKButtonClick(vcl::TObject* Sender);
+  void CancelButtonClick(vcl::TObject* Sender);
+
+ private:
+  vcl::TBitmap* Picture() const;
+  // The picture's colour at X, Y (clNone outside it).
+  vcl::TColor PixelAt(int X, int Y) const;
+  void AddColor(vcl::TColor Color);
+  void ShowColor(vcl::TColor Color);
+  void SetProgress(int Percent);
+  std::unique_ptr<TZYLRegionMask> FMask;
+  vcl::TPoint FZoom{-1, -1};
+  int FProgressBase = 0, FProgressShare = 0;
+};
+
+void pZYLBmpRegionEditorDlgInit();
+void pZYLBmpRegionEditorDlgDone();
 
 }  // namespace zyl

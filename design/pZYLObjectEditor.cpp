@@ -1,6 +1,7 @@
 #include "design/pZYLObjectEditor.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "edits/ZYLColorComboBox.h"
 #include "platform/base/Restore.h"
@@ -30,6 +31,16 @@ vcl::TCustomForm* ZYLLoadEditorForm(vcl::TCustomForm* Form) {
   if (!Form->InitFromResources())
     throw vcl::EResNotFound(vcl::Format(vcl::SZYLNoEditorForm, {Form->ClassName()}));
   return Form;
+}
+
+void ZYLFormDestroying(vcl::TCustomForm* Form) {
+  const vcl::TNotifyEvent destroy = std::exchange(Form->OnDestroy, vcl::TNotifyEvent());
+  if (!destroy) return;
+  try {
+    destroy(Form);
+  } catch (const vcl::Exception&) {
+    // as the framework's form does: freeing goes on
+  }
 }
 
 bool ZYLRunEditorForm(vcl::TCustomForm* Form) { return Form->ShowModal() == vcl::mrOk; }

@@ -27,6 +27,10 @@ std::unique_ptr<T> ZYLCreateEditorForm(vcl::TComponent* Owner) {
   return form;
 }
 
+// Runs the form's OnDestroy once, from the destructor of a form class with fields of its own,
+// while those fields still live (the framework's form would run it after they are gone).
+void ZYLFormDestroying(vcl::TCustomForm* Form);
+
 // Shows the form modally; true exactly when it was left with OK.
 bool ZYLRunEditorForm(vcl::TCustomForm* Form);
 

@@ -88,7 +88,7 @@ ZYL_CLASS_IMPL(TZYLWaveEditorDlg) {
 TZYLWaveEditorDlg::TZYLWaveEditorDlg(vcl::TComponent* AOwner)
     : inherited(AOwner), FWave(std::make_unique<TZYLWave>()) {}
 
-TZYLWaveEditorDlg::~TZYLWaveEditorDlg() = default;
+TZYLWaveEditorDlg::~TZYLWaveEditorDlg() { ZYLFormDestroying(this); }
 
 bool TZYLWaveEditorDlg::Edit(TZYLWave* Wave) {
   auto dlg = ZYLCreateEditorForm<TZYLWaveEditorDlg>(nullptr);

@@ -75,7 +75,9 @@ class TZYLImageListItem : public TZYLListItem {
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
-  // Index 0 Width, 1 Height; a changed size clears the strip (images no longer fit).
+  // The indices of SetInteger.
+  enum TIntegerIndex { iiWidth = 0, iiHeight = 1 };
+  // Index iiWidth or iiHeight; a changed size clears the strip (images no longer fit).
   void SetInteger(int Index, int Value);
   bool Masked() const { return FMasked; }
   // Switching masks on makes each image's mask from its bottom-left pixel; off drops them.

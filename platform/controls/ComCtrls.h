@@ -42,6 +42,7 @@ class TAnimate : public TCustomControl {
   // The frame shown (0 while no clip is open).
   int CurrentFrame() const { return clip_ ? current_ : 0; }
   int StartFrame() const { return startFrame_; }
+  // While a clip is open and not playing, the control shows the new start frame.
   void SetStartFrame(int Value);
   // 0: the last frame.
   int StopFrame() const { return stopFrame_; }

@@ -82,6 +82,7 @@ void TAnimate::SetActive(bool Value) {
 void TAnimate::SetStartFrame(int Value) {
   if (Value < 1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
   startFrame_ = Value;
+  if (clip_ && !active_ && Value <= FrameCount()) ShowFrame(Value);
 }
 
 void TAnimate::SetStopFrame(int Value) {

@@ -409,6 +409,11 @@ TModalFormHandler SetModalFormHandler(TModalFormHandler Handler);
 // ---------------------------------------------------------------------------------------------
 // Hints
 
+// The parts of a hint "short|long": the text before the first '|', and the text after it (the
+// whole hint when it holds no '|').
+std::string GetShortHint(const std::string& Hint);
+std::string GetLongHint(const std::string& Hint);
+
 struct THintInfo {
   TControl* HintControl = nullptr;
   TPoint HintPos;

@@ -104,18 +104,18 @@ TClass TApplication::HintWindowClass = nullptr;
 // ---------------------------------------------------------------------------------------------
 // TApplication
 
+std::string GetShortHint(const std::string& Hint) {
+  auto p = Hint.find('|');
+  return p == std::string::npos ? Hint : Hint.substr(0, p);
+}
+std::string GetLongHint(const std::string& Hint) {
+  auto p = Hint.find('|');
+  return p == std::string::npos ? Hint : Hint.substr(p + 1);
+}
+
 namespace {
 constexpr UINT_PTR HintTimerId = 0x4854;
 enum { htmNone, htmShow, htmHide };
-
-std::string GetShortHint(const std::string& hint) {
-  auto p = hint.find('|');
-  return p == std::string::npos ? hint : hint.substr(0, p);
-}
-std::string GetLongHint(const std::string& hint) {
-  auto p = hint.find('|');
-  return p == std::string::npos ? hint : hint.substr(p + 1);
-}
 TControl* GetHintControl(TControl* c) {
   while (c && !c->ShowHint()) c = c->Parent();
   if (c && c->ComponentState().contains(csDesigning)) c = nullptr;

@@ -22,8 +22,8 @@ bool IsVisual(const TComponent* c) { return dynamic_cast<const TControl*>(c) != 
 
 TRect TIconWindow::BoundsRect() const {
   const auto info = static_cast<uint32_t>(component_->DesignInfo());
-  const int left = static_cast<int16_t>(info & 0xFFFF);
-  const int top = static_cast<int16_t>(info >> 16);
+  const int left = placed_ ? place_.X : static_cast<int16_t>(info & 0xFFFF);
+  const int top = placed_ ? place_.Y : static_cast<int16_t>(info >> 16);
   const int height =
       TFormDesigner::kIconSize + (showCaptions ? TFormDesigner::kIconCaptionHeight : 0);
   return TRect{left, top, left + TFormDesigner::kIconSize, top + height};
@@ -179,7 +179,7 @@ void TFormDesigner::ActivateDesignWindow(TDesignWindow* Window) {
 
 void TFormDesigner::SyncIconWindows() {
   for (TComponent* c : inserted_)
-    if (root_ && c->Owner() == root_ && !IsVisual(c) && !IconWindowOf(c))
+    if (root_ && c->Owner() == root_ && !IsVisual(c) && !c->HasParent() && !IconWindowOf(c))
       icons_.push_front(TIconWindow(c));
   inserted_.clear();
 }
@@ -210,7 +210,13 @@ int TFormDesigner::IconWindowCount() {
 void TFormDesigner::MoveIconWindow(TIconWindow* Window, int X, int Y) {
   const uint32_t info =
       (static_cast<uint32_t>(static_cast<uint16_t>(Y)) << 16) | static_cast<uint16_t>(X);
+  Window->placed_ = false;
   Window->component_->SetDesignInfo(static_cast<int32_t>(info));
+}
+
+void TFormDesigner::PlaceIconWindow(TIconWindow* Window, int X, int Y) {
+  Window->placed_ = true;
+  Window->place_ = TPoint{X, Y};
 }
 
 void TFormDesigner::SetShowComponentCaptions(bool Value) { showCaptions = Value; }

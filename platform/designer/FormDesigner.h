@@ -9,9 +9,9 @@
 // When the form is freed the designer lets go of it (FormClosed to the design windows) and
 // answers as a designer without a form; when the designer goes first the form is plain again.
 //
-// Non-visual components (not controls) are shown by icon windows of class "TContainer",
-// 28x28 pixels at the component's DesignInfo (left in the low word, top in the high word),
-// newest first in z-order; with component captions shown they are taller by a caption line.
+// Non-visual components (not controls, without a parent) are shown by icon windows of class
+// "TContainer", 28x28 pixels at the component's DesignInfo (left in the low word, top in the high
+// word), newest first in z-order; with component captions shown they are taller by a caption line.
 #pragma once
 
 #include <list>
@@ -27,13 +27,16 @@ class TIconWindow {
  public:
   TComponent* Component() const { return component_; }
   std::string ClassName() const { return "TContainer"; }
-  // In the form's client coordinates.
+  // In the form's client coordinates: at the component's DesignInfo, or where the window was
+  // last placed (PlaceIconWindow).
   TRect BoundsRect() const;
 
  private:
   friend class TFormDesigner;
   explicit TIconWindow(TComponent* AComponent) : component_(AComponent) {}
   TComponent* component_;
+  bool placed_ = false;
+  TPoint place_{};
 };
 
 // A request to open the code of an event handler.
@@ -90,8 +93,11 @@ class TFormDesigner final : public IFormDesigner {
   TIconWindow* NextIconWindow(const TIconWindow* Window);
   TIconWindow* IconWindowOf(const TComponent* Component);
   int IconWindowCount();
-  // Moves the icon (its size and place in the z-order stay) and keeps the place in DesignInfo.
+  // Moves the icon as the user drags it (its size and place in the z-order stay) and keeps the
+  // place in DesignInfo.
   void MoveIconWindow(TIconWindow* Window, int X, int Y);
+  // Moves only the window, as a program moving it does: DesignInfo stays.
+  void PlaceIconWindow(TIconWindow* Window, int X, int Y);
   static void SetShowComponentCaptions(bool Value);
   static bool ShowComponentCaptions();
 

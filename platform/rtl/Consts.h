@@ -207,6 +207,21 @@ constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run fr
 constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+constexpr const char SZYLDatePartRange[] = "%s must lie between %d and %d";
+constexpr const char SZYLNoSuchDay[] =
+    "There is no day %d in month %d of %d: that month has %d days";
+constexpr const char SZYLNotAPoint[] =
+    "Entry %d of the point list is no point (its value %s does not fit in 32 bits)";
+constexpr const char SZYLStrEditTextDeleted[] = "Current text will be deleted!";
+constexpr const char SZYLStrEditNoSelection[] = "No text selected!";
+constexpr const char SZYLHideCaptionsShown[] =
+    "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
+    "Please disable this option or remove TZYLHideNonVC component.";
+constexpr const char SZYLRegionNoColors[] = "Please choose at least one color to be transparent!";
+constexpr const char SZYLRegionNoBitmap[] =
+    "Please load a bitmap first: there is nothing to build a region from.";
+constexpr const char SZYLRegionAllTransparent[] =
+    "Every pixel of the bitmap is transparent: there is no region to build.";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";

@@ -11,12 +11,14 @@
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGraphicLabel.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSmallBar.h"
@@ -183,6 +185,29 @@ std::vector<TEditorCase> EditorCases() {
          EXPECT_EQ(Shape(c)->Teeth()->Count(), 20);
          EXPECT_EQ(Shape(c)->Teeth()->Height(), 7);
          EXPECT_FALSE(Shape(c)->Teeth()->Offset());
+       }},
+      {"graphic label",
+       [] {
+         auto l = std::make_unique<TZYLGraphicLabel>(nullptr);
+         l->SetName("Target");
+         l->SetFactor(40);
+         return std::unique_ptr<vcl::TComponent>(std::move(l));
+       },
+       [](vcl::TComponent* c) {
+         return TZYLFormGraphicLabelEditor::Edit(static_cast<TZYLGraphicLabel*>(c));
+       },
+       [](vcl::TCustomForm* f) {
+         designtest::ChooseComboItem(On<vcl::TWinControl>(f, "ComboBoxTransform"), "tmArrow");
+         vt::TypeInto(On<vcl::TWinControl>(f, "ZYLSpinEditFactor"), "250");
+         On<vcl::TPageControl>(f, "TabbedNotebookProperties")->SetActivePageIndex(3);
+         vt::ClickControl(On<vcl::TControl>(f, "CheckBoxToggled"));
+       },
+       [](vcl::TComponent* c) {
+         auto* l = static_cast<TZYLGraphicLabel*>(c);
+         EXPECT_EQ(l->Transform(), ZYLGrlf::tmArrow);
+         EXPECT_EQ(l->Factor(), 250);
+         EXPECT_EQ(l->Attributes(),
+                   (TZYLTransLabelAttr{ZYLGrlf::taAutoToggled, ZYLGrlf::taToggled}));
        }},
   };
   for (TEditorCase& c : designtest::SettingsEditorCases()) cases.push_back(std::move(c));

@@ -2,32 +2,55 @@
 
 #include <iterator>
 
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
+#include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
+#include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLGraphicLabelEditor.h"
+#include "design/pZYLHideNonVC.h"
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLMaskEditDlg.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
+#include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
+#include "display/ZYLProgressFill.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/base/Exceptions.h"
@@ -35,6 +58,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
 #include "system/ZYLFormStyler.h"
+#include "system/ZYLHideNonVC.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
@@ -76,6 +100,30 @@ const struct {
     {pZYLTransparentEditorDlgInit, pZYLTransparentEditorDlgDone},
     {pZYLLEDEditorDlgInit, pZYLLEDEditorDlgDone},
     {pZYLWaveEditorDlgInit, pZYLWaveEditorDlgDone},
+    {ZYLInformationLabelInit, ZYLInformationLabelDone},
+    {ZYLListBoxInit, ZYLListBoxDone},
+    {pZYLBitmapStyleEditorDlgInit, pZYLBitmapStyleEditorDlgDone},
+    {pZYLDateTimeEditorInit, pZYLDateTimeEditorDone},
+    {pZYLDateTimePropertyEditorInit, pZYLDateTimePropertyEditorDone},
+    {pZYLFilterPropsDlgInit, pZYLFilterPropsDlgDone},
+    {pZYLMaskEditDlgInit, pZYLMaskEditDlgDone},
+    {pZYLPointListEditorInit, pZYLPointListEditorDone},
+    {pZYLShapeEditorDlgInit, pZYLShapeEditorDlgDone},
+    {pZYLStatusBarEditorDlgInit, pZYLStatusBarEditorDlgDone},
+    {ZYLButtonInit, ZYLButtonDone},
+    {ZYLCheckBoxInit, ZYLCheckBoxDone},
+    {ZYLSimpleLabelInit, ZYLSimpleLabelDone},
+    {ZYLDrawEdgeInit, ZYLDrawEdgeDone},
+    {pZYLItemPropDlgsInit, pZYLItemPropDlgsDone},
+    {pZYLAviEditorDlgInit, pZYLAviEditorDlgDone},
+    {ZYLHideNonVCInit, ZYLHideNonVCDone},
+    {pZYLHideNonVCInit, pZYLHideNonVCDone},
+    {ZYLGraphicLabelInit, ZYLGraphicLabelDone},
+    {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
+    {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
+    {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
+    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
@@ -152,6 +200,22 @@ void ShowPage(vcl::TPageControl* pages, const std::string& caption) {
   }
   throw vcl::testkit::EDialogScript("The page control " + pages->Name() + " has no page " +
                                     caption);
+}
+
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice) {
+  if (index < 0 || index >= list->Items()->Count())
+    throw vcl::testkit::EDialogScript("The list " + list->Name() + " has no line " +
+                                      std::to_string(index));
+  const vcl::TRect r = list->ItemRect(index);
+  if (r.Top < 0 || r.Bottom > list->ClientHeight())
+    throw vcl::testkit::EDialogScript("Line " + std::to_string(index) + " of the list " +
+                                      list->Name() + " is out of sight");
+  const vcl::TPoint p = list->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  if (twice)
+    wt::DoubleClick(p.X, p.Y);
+  else
+    wt::Click(p.X, p.Y);
+  wt::RunUntilIdle();
 }
 
 wt::TCapture CaptureControl(vcl::TControl* control) {

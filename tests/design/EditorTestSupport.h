@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TestKit.h"
@@ -48,6 +49,9 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item);
 // Chooses a combo box's item from its dropped-down list, as a user who opens the list (F4),
 // moves to the item and takes it (Enter) does; EDialogScript when the box has no such item.
 void PickDroppedItem(vcl::TWinControl* combo, const std::string& item);
+// Clicks line `index` of a list box (twice: a double-click); EDialogScript when the list has
+// no such line or shows it out of sight.
+void ClickListLine(vcl::TCustomListBox* list, int index, bool twice = false);
 
 // What a control shows on the screen, from its own window or, for a graphic control, from
 // its parent's client area.

@@ -53,7 +53,6 @@ class WaveEditor : public ::testing::Test {
     win::ClearPlayedSounds();
     ZYLClearPlayedWaves();
   }
-  ~WaveEditor() override { std::filesystem::current_path(here_); }
 
   void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
     std::ofstream(dir_.Path() + "/" + name, std::ios::binary)
@@ -83,10 +82,10 @@ class WaveEditor : public ::testing::Test {
     return lines;
   }
 
+  testsupport::TCurrentDirGuard here_;
   testsupport::TempDir dir_;
   testsupport::TEnvGuard drive_{"ZYL_DRIVE_Q", dir_.Path()};
   testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
-  std::filesystem::path here_ = std::filesystem::current_path();
   vt::TControlsSession session_;
   designtest::TEditorUnits units_;
   TZYLWave wave_;

@@ -1,12 +1,14 @@
-// Restores an environment variable (and the C library's time-zone state) on scope exit.
+// Guards of the process's state a test changes: an environment variable, the current folder.
 #pragma once
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 namespace testsupport {
 
+// Restores an environment variable (and the C library's time-zone state) on scope exit.
 class TEnvGuard {
  public:
   explicit TEnvGuard(const char* Name) : name_(Name) {
@@ -32,6 +34,19 @@ class TEnvGuard {
  private:
   std::string name_, old_;
   bool had_ = false;
+};
+
+// Restores the current folder on scope exit (the file dialogs change it to the folder of the
+// file chosen).
+class TCurrentDirGuard {
+ public:
+  TCurrentDirGuard() = default;
+  ~TCurrentDirGuard() { std::filesystem::current_path(dir_); }
+  TCurrentDirGuard(const TCurrentDirGuard&) = delete;
+  TCurrentDirGuard& operator=(const TCurrentDirGuard&) = delete;
+
+ private:
+  std::filesystem::path dir_ = std::filesystem::current_path();
 };
 
 }  // namespace testsupport

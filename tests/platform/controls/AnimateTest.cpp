@@ -145,6 +145,28 @@ INSTANTIATE_TEST_SUITE_P(Codecs, AnimateTest,
 
 class AnimateControlTest : public AnimateTest {};
 
+TEST_F(AnimateControlTest, AStandingClipShowsANewStartFrame) {
+  NewForm();
+  auto* a = Add<TAnimate>(0, 0, 50, 50);
+  a->SetFileName(WriteClip(MakeAvi(win::BI_RGB)));
+  a->SetStartFrame(2);  // no clip open yet: only kept
+  EXPECT_EQ(a->CurrentFrame(), 0);
+  a->SetOpen(true);
+  Show();
+  for (int frame : {3, 1, 2}) {
+    a->SetStartFrame(frame);
+    EXPECT_EQ(a->CurrentFrame(), frame);
+    EXPECT_TRUE(PixelsMatch(Frame(a), FramePixels(frame - 1), "start_" + std::to_string(frame)));
+  }
+  a->SetStartFrame(kFrames + 1);  // past the clip: kept for a later clip, nothing shown
+  EXPECT_EQ(a->CurrentFrame(), 2);
+  // While the clip plays, the frame shown follows the clock alone.
+  a->SetStartFrame(1);
+  a->SetActive(true);
+  a->SetStartFrame(3);
+  EXPECT_EQ(a->CurrentFrame(), 1);
+}
+
 TEST_F(AnimateControlTest, RepetitionsAndFrameRangesAreKept) {
   NewForm();
   auto* a = Add<TAnimate>(0, 0, 50, 50);

@@ -199,6 +199,22 @@ TEST_F(FormDesignerTest, NonVisualComponentsGetIconWindowsNewestFirst) {
   EXPECT_EQ(designer_->IconWindowOf(t2), nullptr);
 }
 
+TEST_F(FormDesignerTest, PlacingAnIconWindowLeavesDesignInfoAndMenuItemsHaveNoIcon) {
+  auto* t1 = Add<TTimer>("Timer1");
+  auto* item = Add<TMenuItem>("Item1");
+  t1->SetDesignInfo((40 << 16) | 100);
+  EXPECT_EQ(designer_->IconWindowOf(item), nullptr);
+  EXPECT_EQ(designer_->IconWindowCount(), 1);
+  TIconWindow* icon = designer_->IconWindowOf(t1);
+  ASSERT_NE(icon, nullptr);
+  designer_->PlaceIconWindow(icon, -40, 0);
+  EXPECT_EQ(icon->BoundsRect(), (TRect{-40, 0, -12, 28}));
+  EXPECT_EQ(t1->DesignInfo(), (40 << 16) | 100);
+  designer_->MoveIconWindow(icon, 7, 9);  // the user drags it: the place is DesignInfo again
+  EXPECT_EQ(icon->BoundsRect(), (TRect{7, 9, 35, 37}));
+  EXPECT_EQ(t1->DesignInfo(), (9 << 16) | 7);
+}
+
 TEST_F(FormDesignerTest, AFreedFormClosesItsDesignWindowsWhichReleaseThemselves) {
   std::vector<std::string> log;
   auto* window = new TLogWindow(nullptr, designer_, &log);

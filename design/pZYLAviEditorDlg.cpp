@@ -1,0 +1,107 @@
+#include "design/pZYLAviEditorDlg.h"
+
+#include "buttons/ZYLButton.h"
+#include "design/pZYLObjectEditor.h"
+#include "display/ZYLDrawEdge.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLGraph.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ComCtrls.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/graphics/Bitmap.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+using vcl::TObject;
+
+ZYL_CLASS_IMPL(TZYLFrmcavi) {
+  using T = TZYLFrmcavi;
+  b.Field("Ani", &T::Ani)
+      .Field("FileDialog", &T::FileDialog)
+      .Field("fs", &T::fs)
+      .Field("aviLoad", &T::aviLoad)
+      .Field("aviPlay", &T::aviPlay)
+      .Field("ZYLButton1", &T::ZYLButton1)
+      .Field("ZYLButton2", &T::ZYLButton2)
+      .Field("ZYLDrawEdge1", &T::ZYLDrawEdge1)
+      .Method("FormCreate", &T::FormCreate)
+      .Method("FormDestroy", &T::FormDestroy)
+      .Method("aviLoadClick", &T::aviLoadClick)
+      .Method("aviPlayClick", &T::aviPlayClick)
+      .Method("Button1Click", &T::Button1Click);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLAviEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+TZYLFrmcavi::TZYLFrmcavi(vcl::TComponent* AOwner) : inherited(AOwner) {}
+TZYLFrmcavi::~TZYLFrmcavi() { ZYLFormDestroying(this); }
+
+bool TZYLFrmcavi::Edit(TZYLImageListItem* Item) {
+  auto dlg = ZYLCreateEditorForm<TZYLFrmcavi>(nullptr);
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  Item->Assign(dlg->ResultItem());
+  return true;
+}
+
+void TZYLFrmcavi::FormCreate(TObject*) {
+  FResult = std::make_unique<TZYLImageListItem>();
+  SetCaption("AVI2IML Converter");
+}
+
+void TZYLFrmcavi::FormDestroy(TObject*) { FResult.reset(); }
+
+void TZYLFrmcavi::aviLoadClick(TObject* Sender) {
+  if (Sender != aviLoad) return;
+  FileDialog->SetTitle("Load AVI");
+  FileDialog->SetFileName("*.avi");
+  FileDialog->SetDefaultExt("avi");
+  FileDialog->SetFilter("AVI Files (*.avi)|*.avi");
+  if (!FileDialog->Execute()) return;
+  const std::string before = Ani->FileName();
+  const bool wasOpen = Ani->Open();
+  try {
+    Ani->SetFileName(FileDialog->FileName());
+    Ani->SetOpen(true);
+  } catch (...) {
+    // The clip shown before comes back: nothing of the form changes.
+    Ani->SetOpen(false);
+    Ani->SetFileName(before);
+    if (wasOpen) Ani->SetOpen(true);
+    throw;
+  }
+}
+
+void TZYLFrmcavi::aviPlayClick(TObject*) {
+  if (!Ani->FileName().empty()) Ani->SetActive(true);
+}
+
+void TZYLFrmcavi::Button1Click(TObject*) {
+  if (Ani->FileName().empty() || Ani->FrameCount() < 1) return;
+  vcl::TBitmap frame;
+  FResult->SetInteger(TZYLImageListItem::iiHeight, Ani->FrameHeight());
+  FResult->SetInteger(TZYLImageListItem::iiWidth, Ani->FrameWidth());
+  FResult->SetMaskedState(false);
+  for (int n = 1; n <= Ani->FrameCount(); ++n) {
+    Ani->SetStartFrame(n);
+    const vcl::TPoint at = Ani->ClientOrigin();
+    ZYLBmpFromDesktop(&frame,
+                      win::TRect{at.X, at.Y, at.X + Ani->FrameWidth(), at.Y + Ani->FrameHeight()});
+    vcl::Application->ProcessMessages();
+    FResult->Add(&frame, nullptr);
+  }
+}
+
+void pZYLAviEditorDlgInit() {
+  vcl::RegisterCommonControls();  // the animation control
+  vcl::RegisterDialogs();
+  ZYLEnterEditorUnit(TZYLFrmcavi::StaticClass(), kLayout);
+}
+
+void pZYLAviEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmcavi::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,56 @@
+#include "design/pZYLBitmapStyleEditorDlg.h"
+
+#include "display/ZYLNImage.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLBitmapStyleEditorDlg) {
+  using T = TZYLBitmapStyleEditorDlg;
+  b.Field("test", &T::test)
+      .Field("pred", &T::pred)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("styler", &T::styler)
+      .Method("predChange", &T::predChange);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLBitmapStyleEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+TZYLBitmapStyle TZYLBitmapStyleEditorDlg::Edit(TZYLBitmapStyle Style) {
+  auto dlg = ZYLCreateEditorForm<TZYLBitmapStyleEditorDlg>(vcl::Application);
+  dlg->test->SetStyle(Style);
+  dlg->test->CorrectBounds();
+  dlg->SetLabels();
+  return ZYLRunEditorForm(dlg.get()) ? dlg->test->Style() : Style;
+}
+
+void TZYLBitmapStyleEditorDlg::SetLabels() {
+  Fill([this] { pred->SetItemIndex(test->Style()); });
+}
+
+void TZYLBitmapStyleEditorDlg::predChange(vcl::TObject*) {
+  const int index = pred->ItemIndex();
+  if (Filling() || index < 0) return;
+  const auto style = static_cast<TZYLBitmapStyle>(index);
+  test->SetStyle(style);
+  // The autosize style fits the preview to the picture; the others show it in the full area.
+  if (style == sbAutosize)
+    test->CorrectBounds();
+  else
+    test->SetBounds(test->Left(), test->Top(), PreviewWidth, PreviewHeight);
+}
+
+void pZYLBitmapStyleEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLBitmapStyleEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLBitmapStyleEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBitmapStyleEditorDlg::StaticClass()); }
+
+}  // namespace zyl

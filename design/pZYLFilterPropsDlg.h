@@ -1,0 +1,50 @@
+// TZYLFilterPropsDlg: edits a file-dialog filter ("name|mask|name|mask") as a grid of name and
+// mask pairs, one pair a row below the headings; OK rebuilds the filter from the rows whose two
+// cells both hold text.
+#pragma once
+
+#include <string>
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TBevel;
+class TButton;
+class TStringGrid;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLFormStyler;
+
+class TZYLFilterPropsDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLFilterPropsDlg, TZYLObjectEditorForm)
+  explicit TZYLFilterPropsDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // The rows the grid starts with, and the rows it gains for every pair read.
+  static constexpr int StartRows = 100;
+  static constexpr int RowsPerPair = 10;
+
+  // Edits Filter in the form; true exactly on OK, which stores the rebuilt filter in Filter.
+  static bool Edit(std::string& Filter);
+
+  // The filter being edited: set before the form is shown, rebuilt by OK.
+  std::string Filter;
+
+  vcl::TStringGrid* FilterGrid = nullptr;
+  vcl::TBevel* Bevel1 = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  // The headings "Filter Name" and "Filter" in row 0.
+  void FormCreate(vcl::TObject* Sender);
+  // Fills rows 1, 2, ... with the pairs of Filter.
+  void FormShow(vcl::TObject* Sender);
+  // Rebuilds Filter from the grid.
+  void OKBtnClick(vcl::TObject* Sender);
+};
+
+void pZYLFilterPropsDlgInit();
+void pZYLFilterPropsDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,418 @@
+#include "design/pZYLHideNonVC.h"
+
+#include "design/pZYLObjectEditor.h"
+#include "platform/base/Restore.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/designer/DesignRegistry.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/user/ListComboConsts.h"
+#include "system/ZYLFormStyler.h"
+#include "system/ZYLHideNonVC.h"
+
+namespace zyl {
+
+using vcl::TComponent;
+using vcl::TObject;
+
+TZYLHideNonVCfrm* ZYLHideNonVCfrm = nullptr;
+
+namespace {
+
+const char kLayout[] =
+#include "design/pZYLHideNonVC.dfm.inc"
+    ;
+
+// The stand-in designer's icon windows, as the hider walks them.
+class TDesignerIconWindows final : public IZYLIconWindows {
+ public:
+  int Count(vcl::TCustomForm* Form) override {
+    vcl::TFormDesigner* d = Of(Form);
+    return d ? d->IconWindowCount() : 0;
+  }
+  std::string ClassName(vcl::TCustomForm* Form, int Index) override {
+    return At(Form, Index)->ClassName();
+  }
+  vcl::TRect Bounds(vcl::TCustomForm* Form, int Index) override {
+    return At(Form, Index)->BoundsRect();
+  }
+  void Move(vcl::TCustomForm* Form, int Index, int X, int Y) override {
+    Of(Form)->PlaceIconWindow(At(Form, Index), X, Y);
+  }
+
+ private:
+  static vcl::TFormDesigner* Of(vcl::TCustomForm* Form) {
+    return Form ? dynamic_cast<vcl::TFormDesigner*>(Form->Designer()) : nullptr;
+  }
+  static vcl::TIconWindow* At(vcl::TCustomForm* Form, int Index) {
+    vcl::TFormDesigner* d = Of(Form);
+    vcl::TIconWindow* w = d ? d->FirstIconWindow() : nullptr;
+    for (int i = 0; w && i < Index; ++i) w = d->NextIconWindow(w);
+    if (!w) throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
+    return w;
+  }
+};
+
+TDesignerIconWindows gIconWindows;
+
+}  // namespace
+
+ZYL_CLASS_IMPL(TZYLHideNonVCfrm) {
+  using T = TZYLHideNonVCfrm;
+  b.Field("cbList", &T::cbList)
+      .Field("Panel1", &T::Panel1)
+      .Field("Panel2", &T::Panel2)
+      .Field("CloseButton", &T::CloseButton)
+      .Field("btHide", &T::btHide)
+      .Field("btShow", &T::btShow)
+      .Field("btshowall", &T::btshowall)
+      .Field("btHideAll", &T::btHideAll)
+      .Field("btDelete", &T::btDelete)
+      .Field("lbl", &T::lbl)
+      .Field("d", &T::d)
+      .Field("popMenu", &T::popMenu)
+      .Field("fs", &T::fs)
+      .Method("CloseButtonClick", &T::CloseButtonClick)
+      .Method("btHideClick", &T::btHideClick)
+      .Method("btShowClick", &T::btShowClick)
+      .Method("btshowallClick", &T::btshowallClick)
+      .Method("btHideAllClick", &T::btHideAllClick)
+      .Method("btDeleteClick", &T::btDeleteClick)
+      .Method("cbListMouseUp", &T::cbListMouseUp)
+      .Method("cbListKeyUp", &T::cbListKeyUp)
+      .Method("popMenuPopup", &T::popMenuPopup);
+}
+
+TZYLHideNonVCfrm::TZYLHideNonVCfrm(TComponent* AOwner) : inherited(AOwner) {}
+
+TZYLHideNonVCfrm::~TZYLHideNonVCfrm() {
+  if (FComponent) FComponent->SetOnNewComponent(nullptr);
+  if (ZYLHideNonVCfrm == this) ZYLHideNonVCfrm = nullptr;
+}
+
+vcl::TCustomForm* TZYLHideNonVCfrm::DesignedForm() const {
+  return FComponent ? dynamic_cast<vcl::TCustomForm*>(FComponent->Owner()) : nullptr;
+}
+
+std::string TZYLHideNonVCfrm::CaptionText() const {
+  vcl::TCustomForm* form = DesignedForm();
+  return form ? form->Name() + "." + FComponent->Name() : std::string();
+}
+
+void TZYLHideNonVCfrm::SetComponent(TZYLHideNonVC* C) {
+  if (C == FComponent) return;
+  if (FComponent) FComponent->SetOnNewComponent(nullptr);
+  FComponent = C;
+  if (!C) return;
+  C->SetOnNewComponent(TZYLHideNonVCNewEvent(this, &TZYLHideNonVCfrm::HandleNewComponent));
+  FCaptionText = CaptionText();
+  SetCaption(FCaptionText);
+  if (fs) fs->ForceNCPaint();
+  FFormDesigner = vcl::FormDesignerOf(C);
+  SetDesigner(FFormDesigner);
+  Initialize();
+}
+
+void TZYLHideNonVCfrm::HandleNewComponent(TObject*, TComponent*) { FNewComponent = true; }
+
+void TZYLHideNonVCfrm::Initialize() {
+  cbList->Items()->Clear();
+  vcl::TCustomForm* form = DesignedForm();
+  if (!form) return;
+  BeginUpdate();
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    TComponent* c = form->Components(i);
+    if (ZYLCheckValidComponent(c, form)) cbList->Items()->AddObject(BuildAddString(c), c);
+  }
+  EndUpdate();
+}
+
+std::string TZYLHideNonVCfrm::BuildAddString(TComponent* C) {
+  return C->Name() + " [" + C->ClassName() + "]";
+}
+
+std::string TZYLHideNonVCfrm::GetAddStringName(const std::string& S) {
+  return vcl::Trim(S.substr(0, S.find('[')));
+}
+
+int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) const {
+  return cbList->Items()->IndexOfObject(C);
+}
+
+TComponent* TZYLHideNonVCfrm::GetSelected(int Index) const {
+  return static_cast<TComponent*>(cbList->Items()->Objects(Index));
+}
+
+void TZYLHideNonVCfrm::CheckInfo() {
+  const int index = cbList->ItemIndex();
+  if (index < 0) {
+    d->SetCaption("---");
+    d->Font()->SetColor(vcl::clBlack);
+  } else if (TZYLHideNonVC::IsHidden(GetSelected(index))) {
+    d->SetCaption("[Hidden]");
+    d->Font()->SetColor(vcl::clMaroon);
+  } else {
+    d->SetCaption("[Visible]");
+    d->Font()->SetColor(vcl::clNavy);
+  }
+}
+
+void TZYLHideNonVCfrm::CheckButtonStates() {
+  const bool selected = cbList->SelCount() > 0;
+  const bool any = cbList->Items()->Count() > 0;
+  btHide->SetEnabled(selected);
+  btShow->SetEnabled(selected);
+  btDelete->SetEnabled(selected);
+  btHideAll->SetEnabled(any);
+  btshowall->SetEnabled(any);
+}
+
+void TZYLHideNonVCfrm::HideSelection() {
+  if (!FComponent) return;
+  bool changed = false;
+  for (int i = 0; i < cbList->Items()->Count(); ++i) {
+    TComponent* c = GetSelected(i);
+    if (!cbList->Selected(i) || TZYLHideNonVC::IsHidden(c)) continue;
+    FComponent->HideComponent(c);
+    changed = true;
+  }
+  // The form's stream changes with the places: the designer must save it.
+  if (changed && FFormDesigner) FFormDesigner->Modified();
+  CheckInfo();
+}
+
+void TZYLHideNonVCfrm::ShowSelection() {
+  if (!FComponent) return;
+  bool changed = false;
+  for (int i = 0; i < cbList->Items()->Count(); ++i) {
+    TComponent* c = GetSelected(i);
+    if (!cbList->Selected(i) || !TZYLHideNonVC::IsHidden(c)) continue;
+    FComponent->ShowComponent(c);
+    changed = true;
+  }
+  if (changed && FFormDesigner) FFormDesigner->Modified();
+  CheckInfo();
+}
+
+void TZYLHideNonVCfrm::DeleteSelection() {
+  vcl::IFormDesigner* designer = FFormDesigner;
+  for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
+    // Deleting a component removes its item (ComponentDeleted), so the list may have shrunk.
+    if (i >= cbList->Items()->Count() || !cbList->Selected(i)) continue;
+    TComponent* c = GetSelected(i);
+    if (TComponent* owner = c->Owner()) owner->RemoveComponent(c);
+    if (designer) designer->Modified();
+    delete c;
+  }
+  UpdateSelection();
+}
+
+void TZYLHideNonVCfrm::UpdateSelection() {
+  if (FFormDesigner) {
+    FSelection.Clear();
+    for (int i = 0; i < cbList->Items()->Count(); ++i)
+      if (cbList->Selected(i)) FSelection.Add(GetSelected(i));
+    // The designer tells every design window, this one too, which then has nothing to follow.
+    vcl::TRestore<bool> setting(FSetting, true);
+    if (FSelection.Count() == 1)
+      FFormDesigner->SelectComponent(FSelection[0]);
+    else
+      FFormDesigner->SetSelections(FSelection);
+    FSelfSelected = true;
+  }
+  CheckButtonStates();
+  CheckInfo();
+}
+
+void TZYLHideNonVCfrm::SelectAll() {
+  for (int i = 0; i < cbList->Items()->Count(); ++i) cbList->SetSelected(i, true);
+}
+
+// The list-box message that sets the selection state of every item to false.
+void TZYLHideNonVCfrm::SelectNone() { cbList->Perform(win::LB_SETSEL, 0, -1); }
+
+void TZYLHideNonVCfrm::SelectOne(int Index) {
+  SelectNone();
+  SelectAdd(Index);
+}
+
+void TZYLHideNonVCfrm::SelectAdd(int Index) {
+  if (Index >= 0 && Index < cbList->Items()->Count()) cbList->SetSelected(Index, true);
+}
+
+void TZYLHideNonVCfrm::BeginUpdate() {
+  if (FUpdateCount++ == 0) cbList->Items()->BeginUpdate();
+}
+
+void TZYLHideNonVCfrm::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) cbList->Items()->EndUpdate();
+}
+
+void TZYLHideNonVCfrm::DoSelectAll(bool Hide) {
+  SelectAll();
+  if (Hide)
+    HideSelection();
+  else
+    ShowSelection();
+  CheckButtonStates();
+}
+
+// ---- The designer's notices ----
+
+void TZYLHideNonVCfrm::FormModified() {
+  vcl::TCustomForm* form = DesignedForm();
+  if (!form) return;
+  const std::string caption = CaptionText();
+  if (caption != FCaptionText) {
+    FCaptionText = caption;
+    SetCaption(caption);
+    if (fs) fs->ForceNCPaint();
+    return;
+  }
+  if (FNewComponent) {
+    // A component is announced while it is being built: it is listed once it has its name.
+    TComponent* last =
+        form->ComponentCount() ? form->Components(form->ComponentCount() - 1) : nullptr;
+    if (!last || last->Name().empty()) return;
+    if (ZYLCheckValidComponent(last, form) && IndexOfComponent(last) < 0)
+      cbList->Items()->AddObject(BuildAddString(last), last);
+  } else {
+    for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
+      TComponent* c = GetSelected(i);
+      if (GetAddStringName(cbList->Items()->Strings(i)) == c->Name()) continue;
+      const bool selected = cbList->Selected(i);
+      cbList->Items()->Delete(i);
+      const int at = cbList->Items()->AddObject(BuildAddString(c), c);
+      if (selected) cbList->SetSelected(at, true);
+    }
+  }
+  FNewComponent = false;
+}
+
+void TZYLHideNonVCfrm::ComponentDeleted(vcl::TPersistent* AComponent) {
+  if (AComponent == FComponent) {
+    FComponent = nullptr;
+    Release();
+    return;
+  }
+  // A listed component is dropped even while a new one is announced: its item must not stay.
+  const int index = cbList->Items()->IndexOfObject(AComponent);
+  if (index < 0) return;
+  cbList->Items()->Delete(index);
+  UpdateSelection();
+}
+
+void TZYLHideNonVCfrm::SelectionChanged(const vcl::TDesignerSelections& List) {
+  if (FSetting) return;
+  FSelfSelected = false;
+  SelectNone();
+  vcl::TCustomForm* form = DesignedForm();
+  for (int i = 0; i < List.Count(); ++i) {
+    auto* c = dynamic_cast<TComponent*>(List[i]);
+    if (form && ZYLCheckValidComponent(c, form)) SelectAdd(IndexOfComponent(c));
+  }
+  CheckButtonStates();
+}
+
+void TZYLHideNonVCfrm::FormClosed(vcl::TCustomForm* Form) {
+  if (!FComponent || Form != FComponent->Owner()) return;
+  FComponent->SetOnNewComponent(nullptr);
+  FComponent = nullptr;
+  delete this;
+}
+
+void TZYLHideNonVCfrm::Activated() {
+  if (!FSelfSelected) UpdateSelection();
+}
+
+vcl::TEditState TZYLHideNonVCfrm::GetEditState() {
+  vcl::TEditState state;
+  if (cbList->SelCount() > 0) state += vcl::esCanDelete;
+  return state;
+}
+
+void TZYLHideNonVCfrm::EditAction(vcl::TEditAction Action) {
+  if (Action == vcl::eaDelete) DeleteSelection();
+}
+
+std::string TZYLHideNonVCfrm::UniqueName(const std::string&) { return std::string(); }
+
+// ---- Event handlers ----
+
+void TZYLHideNonVCfrm::CloseButtonClick(TObject*) { Close(); }
+void TZYLHideNonVCfrm::btHideClick(TObject*) { HideSelection(); }
+void TZYLHideNonVCfrm::btShowClick(TObject*) { ShowSelection(); }
+void TZYLHideNonVCfrm::btshowallClick(TObject*) { DoSelectAll(false); }
+void TZYLHideNonVCfrm::btHideAllClick(TObject*) { DoSelectAll(true); }
+void TZYLHideNonVCfrm::btDeleteClick(TObject*) { DeleteSelection(); }
+
+void TZYLHideNonVCfrm::cbListMouseUp(TObject*, vcl::TMouseButton Button, vcl::TShiftState, int,
+                                     int) {
+  if (Button == vcl::mbRight) return;
+  UpdateSelection();
+  CheckInfo();
+}
+
+void TZYLHideNonVCfrm::cbListKeyUp(TObject*, uint16_t&, vcl::TShiftState) {
+  UpdateSelection();
+  CheckInfo();
+}
+
+void TZYLHideNonVCfrm::popMenuPopup(TObject*) {
+  popMenu->Items()->Clear();
+  const int index = cbList->ItemIndex();
+  if (index < 0 || !FFormDesigner) return;
+  auto editor = vcl::GetComponentEditor(GetSelected(index), FFormDesigner);
+  const int count = editor->GetVerbCount();
+  for (int i = 0; i < count; ++i) {
+    auto* item = new vcl::TMenuItem(popMenu);
+    item->SetCaption(editor->GetVerb(i));
+    item->SetTag(i);
+    item->SetOnClick(vcl::TNotifyEvent(this, &TZYLHideNonVCfrm::PopupItemClick));
+    popMenu->Items()->Add(item);
+  }
+}
+
+void TZYLHideNonVCfrm::PopupItemClick(TObject* Sender) {
+  const int index = cbList->ItemIndex();
+  auto* item = dynamic_cast<vcl::TMenuItem*>(Sender);
+  if (index < 0 || !item || !FFormDesigner) return;
+  auto editor = vcl::GetComponentEditor(GetSelected(index), FFormDesigner);
+  if (item->Tag() < editor->GetVerbCount()) editor->ExecuteVerb(item->Tag());
+}
+
+// ---- TZYLHideNonVCEditor ----
+
+std::string TZYLHideNonVCEditor::GetVerb(int Index) {
+  return Index == 0 ? "Editor" : std::string();
+}
+
+void TZYLHideNonVCEditor::ExecuteVerb(int Index) {
+  if (Index != 0) return;
+  auto* hider = dynamic_cast<TZYLHideNonVC*>(Component());
+  if (!hider) throw vcl::EInvalidCast(vcl::SInvalidCast);
+  if (!ZYLHideNonVCfrm)
+    ZYLHideNonVCfrm = ZYLCreateEditorForm<TZYLHideNonVCfrm>(vcl::Application).release();
+  ZYLHideNonVCfrm->SetDesigner(GetDesigner());
+  ZYLHideNonVCfrm->SetComponent(hider);
+  ZYLHideNonVCfrm->Initialize();
+  ZYLHideNonVCfrm->Show();
+  ZYLHideNonVCfrm->UpdateSelection();
+}
+
+void pZYLHideNonVCInit() {
+  ZYLEnterEditorUnit(TZYLHideNonVCfrm::StaticClass(), kLayout);
+  ZYLSetIconWindows(&gIconWindows);
+}
+
+void pZYLHideNonVCDone() {
+  if (ZYLIconWindows() == &gIconWindows) ZYLSetIconWindows(nullptr);
+  delete ZYLHideNonVCfrm;
+  ZYLLeaveEditorUnit(TZYLHideNonVCfrm::StaticClass());
+}
+
+}  // namespace zyl

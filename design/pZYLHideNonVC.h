@@ -1,0 +1,121 @@
+// TZYLHideNonVCfrm: the design window of a TZYLHideNonVC. It lists the non-visual components
+// of the designed form, hides, shows and deletes the chosen ones, and keeps its selection and
+// the designer's in step. One window exists at a time (ZYLHideNonVCfrm); freeing it clears that
+// variable. TZYLHideNonVCEditor opens it (verb "Editor").
+//
+// The unit also gives the hider the stand-in designer's icon windows.
+#pragma once
+
+#include <string>
+
+#include "platform/designer/DesignEditors.h"
+#include "platform/designer/FormDesigner.h"
+
+namespace vcl {
+class TButton;
+class TLabel;
+class TListBox;
+class TPanel;
+class TPopupMenu;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLFormStyler;
+class TZYLHideNonVC;
+
+class TZYLHideNonVCfrm : public vcl::TDesignWindow {
+  ZYL_CLASS(TZYLHideNonVCfrm, vcl::TDesignWindow)
+  // Reads the window's layout.
+  explicit TZYLHideNonVCfrm(vcl::TComponent* AOwner);
+  ~TZYLHideNonVCfrm() override;
+
+  vcl::TListBox* cbList = nullptr;
+  vcl::TPanel *Panel1 = nullptr, *Panel2 = nullptr;
+  vcl::TButton *CloseButton = nullptr, *btHide = nullptr, *btShow = nullptr, *btshowall = nullptr,
+               *btHideAll = nullptr, *btDelete = nullptr;
+  vcl::TLabel *lbl = nullptr, *d = nullptr;
+  vcl::TPopupMenu* popMenu = nullptr;
+  TZYLFormStyler* fs = nullptr;
+
+  TZYLHideNonVC* Component() const { return FComponent; }
+  // Works for C from now on (hooks its new-component event, takes its form's designer).
+  void SetComponent(TZYLHideNonVC* C);
+  // Lists every valid component of the hider's form.
+  void Initialize();
+  // "Name [Class]", and the name part of such an item.
+  static std::string BuildAddString(vcl::TComponent* C);
+  static std::string GetAddStringName(const std::string& S);
+  void CheckInfo();
+  void CheckButtonStates();
+  void HideSelection();
+  void ShowSelection();
+  void DeleteSelection();
+  // Hands the list's selection to the designer.
+  void UpdateSelection();
+  void SelectAll();
+  void SelectNone();
+  void SelectOne(int Index);
+  void SelectAdd(int Index);
+  void BeginUpdate();
+  void EndUpdate();
+  vcl::TComponent* GetSelected(int Index) const;
+  void DoSelectAll(bool Hide);
+
+  // ---- The designer's notices ----
+  void FormModified() override;
+  void ComponentDeleted(vcl::TPersistent* AComponent) override;
+  void SelectionChanged(const vcl::TDesignerSelections& List) override;
+  void FormClosed(vcl::TCustomForm* Form) override;
+  void Activated() override;
+  vcl::TEditState GetEditState() override;
+  void EditAction(vcl::TEditAction Action) override;
+  std::string UniqueName(const std::string& BaseName) override;
+
+  // ---- Event handlers bound by the layout ----
+  void CloseButtonClick(vcl::TObject* Sender);
+  void btHideClick(vcl::TObject* Sender);
+  void btShowClick(vcl::TObject* Sender);
+  void btshowallClick(vcl::TObject* Sender);
+  void btHideAllClick(vcl::TObject* Sender);
+  void btDeleteClick(vcl::TObject* Sender);
+  void cbListMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
+                     int Y);
+  void cbListKeyUp(vcl::TObject* Sender, uint16_t& Key, vcl::TShiftState Shift);
+  void popMenuPopup(vcl::TObject* Sender);
+  void PopupItemClick(vcl::TObject* Sender);
+
+ private:
+  void HandleNewComponent(vcl::TObject* Sender, vcl::TComponent* C);
+  vcl::TCustomForm* DesignedForm() const;
+  std::string CaptionText() const;
+  int IndexOfComponent(vcl::TComponent* C) const;
+
+  vcl::IFormDesigner* FFormDesigner = nullptr;
+  TZYLHideNonVC* FComponent = nullptr;
+  bool FNewComponent = false;
+  vcl::TDesignerSelections FSelection;
+  bool FSelfSelected = false;  // the designer's selection is the one this window set
+  bool FSetting = false;       // this window is setting the designer's selection
+  std::string FCaptionText;
+  int FUpdateCount = 0;
+};
+
+// The one design window (nullptr when none is open).
+extern TZYLHideNonVCfrm* ZYLHideNonVCfrm;
+
+class TZYLHideNonVCEditor : public vcl::TComponentEditor {
+ public:
+  static constexpr char EditorClassName[] = "TZYLHideNonVCEditor";
+  using TComponentEditor::TComponentEditor;
+  // "Editor": opens the design window on the hider (creating it once, owned by the
+  // application), selects what it lists; reports no modification.
+  void ExecuteVerb(int Index) override;
+  std::string GetVerb(int Index) override;
+  int GetVerbCount() override { return 1; }
+};
+
+void pZYLHideNonVCInit();
+void pZYLHideNonVCDone();
+
+}  // namespace zyl

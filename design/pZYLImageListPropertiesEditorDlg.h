@@ -1,0 +1,49 @@
+// TZYLFrmprop: the properties of one image strip (description, image size, AllocBy, storage
+// pixel format, compressed and masked flags) in the group box g1, or, in the import mode, the
+// options of cutting a bitmap into a strip (number of images, masked) in g2 on the same place.
+// The image list editor fills and reads the controls.
+#pragma once
+
+#include "platform/controls/Forms.h"
+
+namespace vcl {
+class TButton;
+class TComboBox;
+class TEdit;
+class TGroupBox;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLButton;
+class TZYLCheckBox;
+class TZYLSpinEdit;
+
+class TZYLFrmprop : public vcl::TForm {
+  ZYL_CLASS(TZYLFrmprop, vcl::TForm)
+  explicit TZYLFrmprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Shows g2 (the import options) in front instead of g1, or g1 again.
+  void SetImportMode(bool Import);
+
+  vcl::TGroupBox* g1 = nullptr;
+  vcl::TEdit* desc = nullptr;
+  TZYLSpinEdit *ed2 = nullptr, *ed1 = nullptr, *ed3 = nullptr;
+  vcl::TComboBox* cmb = nullptr;
+  TZYLCheckBox *compress = nullptr, *Maske = nullptr;
+  TZYLButton* ZYLButton1 = nullptr;
+  vcl::TGroupBox* g2 = nullptr;
+  vcl::TComboBox* rows = nullptr;
+  TZYLCheckBox* mk = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+  // Takes the width (ed2) and height (ed1) of a chosen bitmap file; nothing else changes, and a
+  // file that is no bitmap raises and changes nothing.
+  void ZYLButton1Click(vcl::TObject* Sender);
+};
+
+void pZYLImageListPropertiesEditorDlgInit();
+void pZYLImageListPropertiesEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,67 @@
+// What the item property dialogs of the list editors share: choosing a picture file in the
+// picture dialog and the size text of a picture. The dialogs only hold values; the list editor
+// that opens one fills its controls and, on OK, copies them into its item.
+#pragma once
+
+#include <string>
+
+#include "platform/controls/Dialogs.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/Graphic.h"
+
+namespace vcl {
+class TButton;
+class TCheckBox;
+class TEdit;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLSimpleLabel;
+class TZYLSpinEdit;
+
+// "(" Width "x" Height ")".
+std::string ZYLDimText(int Width, int Height);
+
+// Runs a picture dialog for the formats of GraphicClass: DefaultExt its extension, Filter its
+// filter, FileName "*." and the extension when WithMask, and Options when given. The chosen
+// file, or "" when the dialog was cancelled; the dialog is freed in every case.
+std::string ZYLChoosePicture(vcl::TGraphicClass GraphicClass, bool WithMask,
+                             const vcl::TOpenOptions* Options = nullptr);
+
+// What the dialogs of one bitmap or picture item share: the item's index, compressed flag,
+// description and external id, and the "&Change" button that loads a chosen file into the
+// form's picture (a file that cannot be read raises and leaves the picture as it was) and shows
+// the picture's size in dimLabel whether a file was chosen or not.
+class TZYLItemPropForm : public vcl::TForm {
+  ZYL_CLASS(TZYLItemPropForm, vcl::TForm)
+  explicit TZYLItemPropForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Shows the size of the form's picture in dimLabel.
+  void ShowDimensions();
+
+  TZYLSimpleLabel* Index = nullptr;
+  vcl::TCheckBox* compress = nullptr;
+  vcl::TButton* change = nullptr;
+  TZYLSimpleLabel* dimLabel = nullptr;
+  vcl::TEdit* desc = nullptr;
+  TZYLSpinEdit* ed = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+  void changeClick(vcl::TObject* Sender);
+
+ protected:
+  // The picture's width and height.
+  virtual vcl::TPoint PictureSize() const { return {0, 0}; }
+  // Runs the picture dialog of the form's kind of picture: the file chosen, or "".
+  virtual std::string ChooseFile() { return std::string(); }
+  // Reads File into the picture.
+  virtual void LoadPicture(const std::string& /*File*/) {}
+};
+
+// The dialogs' units (each registers its form class and layout).
+void pZYLItemPropDlgsInit();
+void pZYLItemPropDlgsDone();
+
+}  // namespace zyl

@@ -1,0 +1,40 @@
+#include "design/pZYLPictureItemPropertiesEditorDlg.h"
+
+#include "design/pZYLObjectEditor.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/graphics/Picture.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(Tzylfrmpiprop) { b.Field("img", &Tzylfrmpiprop::img); }
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLPictureItemPropertiesEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+vcl::TPoint Tzylfrmpiprop::PictureSize() const {
+  return {img->Picture()->Width(), img->Picture()->Height()};
+}
+
+// Every registered picture format; the file must exist.
+std::string Tzylfrmpiprop::ChooseFile() {
+  const vcl::TOpenOptions options{vcl::ofHideReadOnly, vcl::ofFileMustExist};
+  return ZYLChoosePicture(vcl::TGraphic::StaticClass(), false, &options);
+}
+
+void Tzylfrmpiprop::LoadPicture(const std::string& File) {
+  vcl::TPicture chosen;
+  chosen.LoadFromFile(File);
+  img->Picture()->Assign(&chosen);
+}
+
+void pZYLPictureItemPropertiesEditorDlgInit() {
+  ZYLEnterEditorUnit(Tzylfrmpiprop::StaticClass(), kLayout);
+}
+
+void pZYLPictureItemPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(Tzylfrmpiprop::StaticClass()); }
+
+}  // namespace zyl

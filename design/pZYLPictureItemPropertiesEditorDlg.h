@@ -1,0 +1,29 @@
+// Tzylfrmpiprop: the properties of one picture item (index, compressed flag, picture of any
+// registered format with its size, description, external id), for an editor of picture items
+// to fill and read.
+#pragma once
+
+#include "design/pZYLItemPropDlgs.h"
+
+namespace vcl {
+class TImage;
+}
+
+namespace zyl {
+
+class Tzylfrmpiprop : public TZYLItemPropForm {
+  ZYL_CLASS(Tzylfrmpiprop, TZYLItemPropForm)
+  explicit Tzylfrmpiprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  vcl::TImage* img = nullptr;  // the item's picture
+
+ protected:
+  vcl::TPoint PictureSize() const override;
+  std::string ChooseFile() override;
+  void LoadPicture(const std::string& File) override;
+};
+
+void pZYLPictureItemPropertiesEditorDlgInit();
+void pZYLPictureItemPropertiesEditorDlgDone();
+
+}  // namespace zyl

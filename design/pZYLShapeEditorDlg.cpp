@@ -1,0 +1,54 @@
+#include "design/pZYLShapeEditorDlg.h"
+
+#include "display/ZYLShapeControl.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLShapeEditorDlg) {
+  using T = TZYLShapeEditorDlg;
+  b.Field("test", &T::test)
+      .Field("pred", &T::pred)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("styler", &T::styler)
+      .Method("FormActivate", &T::FormActivate)
+      .Method("predChange", &T::predChange);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLShapeEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+TZYLShapeType TZYLShapeEditorDlg::Edit(TZYLShapeType Shape) {
+  auto dlg = ZYLCreateEditorForm<TZYLShapeEditorDlg>(vcl::Application);
+  dlg->test->SetShape(Shape);
+  return ZYLRunEditorForm(dlg.get()) ? dlg->test->Shape() : Shape;
+}
+
+void TZYLShapeEditorDlg::SetLabels() {
+  Fill([this] { pred->SetItemIndex(test->Shape()); });
+}
+
+void TZYLShapeEditorDlg::FormActivate(vcl::TObject* Sender) {
+  const bool first = !Activated();
+  inherited::FormActivate(Sender);
+  if (first) SetLabels();
+}
+
+void TZYLShapeEditorDlg::predChange(vcl::TObject*) {
+  const int index = pred->ItemIndex();
+  if (Filling() || index < 0) return;
+  test->SetShape(static_cast<TZYLShapeType>(index));
+  Refill();
+}
+
+void pZYLShapeEditorDlgInit() { ZYLEnterEditorUnit(TZYLShapeEditorDlg::StaticClass(), kLayout); }
+
+void pZYLShapeEditorDlgDone() { ZYLLeaveEditorUnit(TZYLShapeEditorDlg::StaticClass()); }
+
+}  // namespace zyl

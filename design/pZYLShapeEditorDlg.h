@@ -1,0 +1,41 @@
+// TZYLShapeEditorDlg: picks a TZYLShapeType on a preview shape `test` that shows the choice at
+// once; the list `pred` names the shapes in their order.
+#pragma once
+
+#include "design/pZYLObjectEditor.h"
+#include "foundation/ZYLClass.h"
+
+namespace vcl {
+class TButton;
+class TComboBox;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLFormStyler;
+class TZYLShapeControl;
+
+class TZYLShapeEditorDlg : public TZYLObjectEditorForm {
+  ZYL_CLASS(TZYLShapeEditorDlg, TZYLObjectEditorForm)
+  explicit TZYLShapeEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Offers Shape in the form; the chosen shape on OK, Shape itself on any other ending.
+  static TZYLShapeType Edit(TZYLShapeType Shape);
+  // Selects the preview's shape in the list.
+  void SetLabels() override;
+
+  TZYLShapeControl* test = nullptr;
+  vcl::TComboBox* pred = nullptr;
+  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+  TZYLFormStyler* styler = nullptr;
+
+  // The first activation selects the preview's shape in the list.
+  void FormActivate(vcl::TObject* Sender);
+  // The preview takes the chosen shape.
+  void predChange(vcl::TObject* Sender);
+};
+
+void pZYLShapeEditorDlgInit();
+void pZYLShapeEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,38 @@
+#include "design/pZYLStatusBarEditorDlg.h"
+
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLStatusBarEditorDlg) {
+  using T = TZYLStatusBarEditorDlg;
+  b.Field("gbPredefined", &T::gbPredefined)
+      .Field("ListBox", &T::ListBox)
+      .Field("btOK", &T::btOK)
+      .Field("btCancel", &T::btCancel)
+      .Field("styler", &T::styler)
+      .Method("ListBoxDblClick", &T::ListBoxDblClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLStatusBarEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+int TZYLStatusBarEditorDlg::Choose() {
+  auto dlg = ZYLCreateEditorForm<TZYLStatusBarEditorDlg>(vcl::Application);
+  return ZYLRunEditorForm(dlg.get()) ? dlg->ListBox->ItemIndex() : -1;
+}
+
+void TZYLStatusBarEditorDlg::ListBoxDblClick(vcl::TObject*) { SetModalResult(vcl::mrOk); }
+
+void pZYLStatusBarEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLStatusBarEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLStatusBarEditorDlgDone() { ZYLLeaveEditorUnit(TZYLStatusBarEditorDlg::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,45 @@
+// TZYLStrEditorDlg: the small memo dialog that edits one string ("String-Editor") or a hint
+// ("Hint-Editor": the short part in the memo, the long part in the edit below it). Return
+// presses OK; Ctrl+Return starts a new line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "design/pZYLObjectEditor.h"
+
+namespace vcl {
+class TBevel;
+class TButton;
+class TEdit;
+class TLabel;
+class TMemo;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLStrEditorDlg : public vcl::TForm {
+  ZYL_CLASS(TZYLStrEditorDlg, vcl::TForm)
+  explicit TZYLStrEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits Value as one string with the memo taking at most MaxLength characters (-1: any
+  // number); the edited text on OK, Value otherwise.
+  static std::string EditString(const std::string& Value, int32_t MaxLength);
+  // Edits a hint "short|long"; true on OK, with the new hint in Hint: the short part alone
+  // when the long part is empty or blank, else short + "|" + long.
+  static bool EditHint(std::string& Hint);
+
+  vcl::TLabel *sh = nullptr, *Label2 = nullptr, *lbh = nullptr;
+  vcl::TBevel* Bevel1 = nullptr;
+  vcl::TMemo* str = nullptr;
+  vcl::TEdit* lh = nullptr;
+  vcl::TButton *ok = nullptr, *cancel = nullptr;
+};
+
+// The largest memo length: what -1 stands for.
+constexpr int32_t ZYLStrEditorMaxLength = 2147483647;
+
+void pZYLStrEditorDlgInit();
+void pZYLStrEditorDlgDone();
+
+}  // namespace zyl

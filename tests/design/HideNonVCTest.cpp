@@ -1,0 +1,340 @@
+// Hiding non-visual components in the form designer: the hider's marks, Tags and icon windows,
+// its design window (opened through the context menu) and the hider's streamed Tags.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "design/pZYLHideNonVC.h"
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLConst.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/designer/DesignRegistry.h"
+#include "platform/rtl/Consts.h"
+#include "system/ZYLHideNonVC.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/Cases.h"
+#include "tests/support/DesignerDrivers.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+namespace wt = win::testkit;
+using vcl::TComponent;
+using vcl::TRect;
+
+int32_t Place(int left, int top) { return (top << 16) | left; }
+
+class HideNonVC : public ::testing::Test {
+ protected:
+  HideNonVC() {
+    form_->SetName("Form1");
+    form_->SetBounds(0, 0, 400, 300);
+    designer_ = new vcl::TFormDesigner(form_);
+    timer1_ = Add<vcl::TTimer>("Timer1", Place(10, 20));
+    button_ = new vcl::TButton(form_);
+    button_->SetName("Button1");
+    button_->SetParent(form_);
+    timer2_ = Add<vcl::TTimer>("Timer2", Place(50, 20));
+    menu_ = Add<vcl::TPopupMenu>("PopupMenu1", Place(90, 20));
+    hider_ = Add<TZYLHideNonVC>("ZYLHideNonVC1", Place(130, 20));
+  }
+  ~HideNonVC() override {
+    if (vcl::IsDesignPackageLoaded("hide-test")) vcl::UnloadDesignPackage("hide-test");
+    delete ZYLHideNonVCfrm;
+    delete designer_;
+    delete form_;
+  }
+  template <class T>
+  T* Add(const std::string& name, int32_t place) {
+    auto* c = new T(form_);
+    c->SetName(name);
+    c->SetDesignInfo(place);
+    return c;
+  }
+  TRect Icon(TComponent* c) { return designer_->IconWindowOf(c)->BoundsRect(); }
+  static TRect IconAt(int32_t place) {
+    return TRect{place & 0xFFFF, place >> 16, (place & 0xFFFF) + 28, (place >> 16) + 28};
+  }
+  // Opens the design window through the hider's context menu.
+  TZYLHideNonVCfrm* OpenWindow() {
+    vcl::LoadDesignPackage("hide-test", [] {
+      vcl::RegisterComponentEditor(TZYLHideNonVC::StaticClass(),
+                                   vcl::ComponentEditorClassOf<TZYLHideNonVCEditor>());
+    });
+    vt::TContextMenuDriver menu(hider_, designer_);
+    EXPECT_EQ(menu.Verbs(), std::vector<std::string>{"Editor"});
+    menu.Execute("Editor");
+    wt::RunUntilIdle();
+    return ZYLHideNonVCfrm;
+  }
+  std::vector<std::string> Items(TZYLHideNonVCfrm* w) {
+    std::vector<std::string> items;
+    for (int i = 0; i < w->cbList->Items()->Count(); ++i)
+      items.push_back(w->cbList->Items()->Strings(i));
+    return items;
+  }
+  // Clicks the item of the list (with control held: adds it to the selection).
+  void ClickItem(TZYLHideNonVCfrm* w, const std::string& item, bool add = false) {
+    const int index = w->cbList->Items()->IndexOf(item);
+    ASSERT_GE(index, 0) << item;
+    const TRect r = w->cbList->ItemRect(index);
+    const vcl::TPoint p = w->cbList->ClientToScreen({r.Left + 4, (r.Top + r.Bottom) / 2});
+    wt::SetShiftState(false, add, false);
+    wt::Click(p.X, p.Y);
+    wt::SetShiftState(false, false, false);
+  }
+  std::vector<TComponent*> Selection() {
+    vcl::TDesignerSelections list;
+    designer_->GetSelections(list);
+    std::vector<TComponent*> out;
+    for (int i = 0; i < list.Count(); ++i) out.push_back(dynamic_cast<TComponent*>(list[i]));
+    return out;
+  }
+
+  vt::TControlsSession session_;
+  designtest::TEditorUnits units_;
+  vcl::TForm* form_ = new vcl::TForm(nullptr);
+  vcl::TFormDesigner* designer_;
+  vcl::TTimer *timer1_, *timer2_;
+  vcl::TButton* button_;
+  vcl::TPopupMenu* menu_;
+  TZYLHideNonVC* hider_;
+};
+
+TEST_F(HideNonVC, ValidComponentsAndTheirPlaceAmongTheIconWindows) {
+  auto* item = new vcl::TMenuItem(form_);
+  const auto valid = [&](TComponent* c) { return ZYLCheckValidComponent(c, form_) ? "1" : "0"; };
+  testsupport::ExpectCases({{valid(timer1_), "1"},
+                            {valid(button_), "0"},
+                            {valid(form_), "0"},
+                            {valid(item), "0"},
+                            {valid(hider_), "1"},
+                            {std::to_string(ZYLGetNonVCIndex(form_, hider_)), "0"},
+                            {std::to_string(ZYLGetNonVCIndex(form_, menu_)), "1"},
+                            {std::to_string(ZYLGetNonVCIndex(form_, timer2_)), "2"},
+                            {std::to_string(ZYLGetNonVCIndex(form_, timer1_)), "3"}});
+  // The count is the component's place among the designer's icon windows.
+  int place = 0;
+  for (vcl::TIconWindow* w = designer_->FirstIconWindow(); w; w = designer_->NextIconWindow(w))
+    EXPECT_EQ(ZYLGetNonVCIndex(form_, w->Component()), place++) << w->Component()->Name();
+}
+
+struct TTagCase {
+  bool UseTagInfo;
+  int32_t UserTag;
+  int32_t TagWhileHidden;  // -1: the place
+  int32_t PlaceAfterShow;  // -1: the place it had
+};
+
+class HideNonVCTags : public HideNonVC, public ::testing::WithParamInterface<TTagCase> {};
+
+TEST_P(HideNonVCTags, HidingAndShowingKeepsThePlaceAndGivesTheUsersTagBack) {
+  const TTagCase& c = GetParam();
+  const int32_t place = timer2_->DesignInfo();
+  hider_->SetUseTagInfo(c.UseTagInfo);
+  timer2_->SetTag(c.UserTag);
+  hider_->HideComponent(timer2_);
+  EXPECT_EQ(timer2_->DesignInfo(), defHideX);
+  EXPECT_EQ(timer2_->Tag(), c.TagWhileHidden < 0 ? place : c.TagWhileHidden);
+  EXPECT_EQ(Icon(timer2_), (TRect{-40, 0, -12, 28}));
+  EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));  // the others stay
+  hider_->HideComponent(timer2_);                   // hidden already: nothing changes
+  EXPECT_EQ(timer2_->Tag(), c.TagWhileHidden < 0 ? place : c.TagWhileHidden);
+  hider_->ShowComponent(timer2_);
+  const int32_t back = c.PlaceAfterShow < 0 ? place : c.PlaceAfterShow;
+  EXPECT_EQ(timer2_->DesignInfo(), back);
+  EXPECT_EQ(timer2_->Tag(), c.UserTag);
+  EXPECT_EQ(Icon(timer2_), IconAt(back));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HideNonVCTags,
+                         ::testing::Values(TTagCase{true, 0, -1, -1}, TTagCase{true, 77, -1, -1},
+                                           TTagCase{true, -5, -1, -1}, TTagCase{false, 0, 0, 0},
+                                           TTagCase{false, 77, 77, 0}));
+
+TEST_F(HideNonVC, WithCaptionsShownHidingIsRefusedAndChangesNothing) {
+  timer1_->SetTag(3);
+  vcl::TFormDesigner::SetShowComponentCaptions(true);
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { hider_->HideComponent(timer1_); }),
+            vcl::SZYLHideCaptionsShown);
+  vcl::TFormDesigner::SetShowComponentCaptions(false);
+  EXPECT_EQ(timer1_->DesignInfo(), Place(10, 20));
+  EXPECT_EQ(timer1_->Tag(), 3);
+  EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));
+}
+
+TEST_F(HideNonVC, RemovingTheHiderShowsEveryHiddenIconAtItsPlace) {
+  timer1_->SetTag(11);
+  hider_->HideComponent(timer1_);
+  hider_->SetUseTagInfo(false);
+  hider_->HideComponent(menu_);
+  delete hider_;
+  EXPECT_EQ(timer1_->DesignInfo(), Place(10, 20));
+  EXPECT_EQ(timer1_->Tag(), 11);
+  EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));
+  EXPECT_EQ(menu_->DesignInfo(), 0);  // without Tag info the place is lost: (0, 0)
+  EXPECT_EQ(Icon(menu_), IconAt(0));
+}
+
+TEST_F(HideNonVC, OnlyOneHiderOnAFormAndOnlyOnAForm) {
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLHideNonVC(form_); }),
+            "TZYLHideNonVC:\r" + std::string(SZYLInvalidOwner));
+  vcl::TComponent holder(nullptr);
+  holder.SetDesigning(true);
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLHideNonVC(&holder); }),
+            "TZYLHideNonVC:\r" + std::string(SZYLInvalidOwner));
+  EXPECT_EQ(holder.ComponentCount(), 0);
+  EXPECT_EQ(form_->ComponentCount(), 5);
+  vcl::TComponent plain(nullptr);  // at run time anything goes
+  EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] { new TZYLHideNonVC(&plain); }),
+            "<no error>");
+}
+
+TEST_F(HideNonVC, TheUsersTagsTravelWithTheFormStream) {
+  timer1_->SetTag(42);
+  hider_->HideComponent(timer1_);
+  const std::string bytes = vcl::WriteComponentToBytes(form_);
+  EXPECT_NE(vcl::ObjectBinaryToTextString(bytes).find("UserTags"), std::string::npos);
+  delete designer_;
+  designer_ = nullptr;
+  delete form_;
+  form_ = new vcl::TForm(nullptr);
+  vcl::ReadComponentFromBytes(bytes, form_);
+  auto* timer = dynamic_cast<vcl::TTimer*>(form_->FindComponent("Timer1"));
+  auto* hider = dynamic_cast<TZYLHideNonVC*>(form_->FindComponent("ZYLHideNonVC1"));
+  ASSERT_TRUE(timer && hider);
+  EXPECT_EQ(timer->DesignInfo(), defHideX);
+  EXPECT_EQ(timer->Tag(), Place(10, 20));
+  EXPECT_EQ(hider->UserTag(timer), 42);
+  // Streamed again unchanged, then shown: the place and the user's Tag come back.
+  EXPECT_EQ(vcl::WriteComponentToBytes(form_), bytes);
+  hider->ShowComponent(timer);
+  EXPECT_EQ(timer->DesignInfo(), Place(10, 20));
+  EXPECT_EQ(timer->Tag(), 42);
+  EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form_)).find("UserTags"),
+            std::string::npos);
+}
+
+TEST_F(HideNonVC, TheWindowListsTheComponentsAndHidesAndShowsTheChosenOnes) {
+  timer2_->SetTag(9);
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(designer_->ModifiedCount(), 0);  // opening changes nothing
+  EXPECT_EQ(w->Caption(), "Form1.ZYLHideNonVC1");
+  EXPECT_EQ(Items(w),
+            (std::vector<std::string>{"PopupMenu1 [TPopupMenu]", "Timer1 [TTimer]",
+                                      "Timer2 [TTimer]", "ZYLHideNonVC1 [TZYLHideNonVC]"}));
+  EXPECT_FALSE(w->btHide->Enabled());
+  EXPECT_TRUE(w->btHideAll->Enabled());
+  EXPECT_EQ(w->d->Caption(), "[Visible]");  // the first line is the current one
+
+  ClickItem(w, "Timer2 [TTimer]");
+  EXPECT_EQ(Selection(), std::vector<TComponent*>{timer2_});
+  EXPECT_EQ(w->d->Caption(), "[Visible]");
+  EXPECT_EQ(w->d->Font()->Color(), vcl::clNavy);
+  ASSERT_TRUE(w->btHide->Enabled());
+  vt::ClickControl(w->btHide);
+  EXPECT_EQ(timer2_->DesignInfo(), defHideX);
+  EXPECT_EQ(Icon(timer2_), (TRect{-40, 0, -12, 28}));
+  EXPECT_EQ(timer1_->DesignInfo(), Place(10, 20));
+  EXPECT_EQ(w->d->Caption(), "[Hidden]");
+  EXPECT_EQ(w->d->Font()->Color(), vcl::clMaroon);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  wt::WritePng(designtest::CaptureControl(w), "/tmp/hide_nonvc_window.png");
+
+  vt::ClickControl(w->btShow);
+  EXPECT_EQ(timer2_->DesignInfo(), Place(50, 20));
+  EXPECT_EQ(timer2_->Tag(), 9);
+  EXPECT_EQ(designer_->ModifiedCount(), 2);
+  vt::ClickControl(w->btShow);  // nothing hidden: no modification
+  EXPECT_EQ(designer_->ModifiedCount(), 2);
+
+  vt::ClickControl(w->btHideAll);
+  for (TComponent* c : {static_cast<TComponent*>(timer1_), static_cast<TComponent*>(timer2_),
+                        static_cast<TComponent*>(menu_)})
+    EXPECT_EQ(c->DesignInfo(), defHideX) << c->Name();
+  EXPECT_EQ(hider_->DesignInfo(), Place(130, 20));  // its icon leads to this window
+  vt::ClickControl(w->btshowall);
+  EXPECT_EQ(menu_->DesignInfo(), Place(90, 20));
+  EXPECT_EQ(Icon(menu_), IconAt(Place(90, 20)));
+}
+
+TEST_F(HideNonVC, TheWindowFollowsTheDesignersSelectionNamesAndNewComponents) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  vcl::TDesignerSelections list;
+  list.Add(timer1_);
+  list.Add(button_);
+  list.Add(menu_);
+  designer_->SetSelections(list);
+  EXPECT_TRUE(w->cbList->Selected(w->cbList->Items()->IndexOf("Timer1 [TTimer]")));
+  EXPECT_TRUE(w->cbList->Selected(w->cbList->Items()->IndexOf("PopupMenu1 [TPopupMenu]")));
+  EXPECT_EQ(w->cbList->SelCount(), 2);
+  EXPECT_TRUE(w->GetEditState().contains(vcl::esCanDelete));
+
+  timer1_->SetName("Clock");
+  designer_->Modified();
+  auto* added = new vcl::TTimer(form_);
+  added->SetName("Timer3");
+  designer_->Modified();
+  EXPECT_EQ(Items(w), (std::vector<std::string>{"Clock [TTimer]", "PopupMenu1 [TPopupMenu]",
+                                                "Timer2 [TTimer]", "Timer3 [TTimer]",
+                                                "ZYLHideNonVC1 [TZYLHideNonVC]"}));
+  form_->SetName("Main");
+  designer_->Modified();
+  EXPECT_EQ(w->Caption(), "Main.ZYLHideNonVC1");
+}
+
+TEST_F(HideNonVC, DeletingThroughTheWindowAndTheDesigner) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  ClickItem(w, "Timer1 [TTimer]");
+  ClickItem(w, "Timer2 [TTimer]", true);
+  EXPECT_EQ(w->cbList->SelCount(), 2);
+  designer_->ActivateDesignWindow(w);
+  designer_->EditAction(vcl::eaDelete);
+  EXPECT_EQ(form_->FindComponent("Timer1"), nullptr);
+  EXPECT_EQ(form_->FindComponent("Timer2"), nullptr);
+  EXPECT_EQ(designer_->ModifiedCount(), 2);
+  EXPECT_EQ(Items(w),
+            (std::vector<std::string>{"PopupMenu1 [TPopupMenu]", "ZYLHideNonVC1 [TZYLHideNonVC]"}));
+  EXPECT_FALSE(w->GetEditState().contains(vcl::esCanDelete));
+  delete menu_;  // deleted elsewhere: its item goes
+  EXPECT_EQ(Items(w), std::vector<std::string>{"ZYLHideNonVC1 [TZYLHideNonVC]"});
+  delete hider_;  // the window goes with its hider
+  wt::RunUntilIdle();
+  EXPECT_EQ(ZYLHideNonVCfrm, nullptr);
+}
+
+TEST_F(HideNonVC, ThePopupMenuOffersTheVerbsOfTheCurrentComponent) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  ClickItem(w, "ZYLHideNonVC1 [TZYLHideNonVC]");
+  w->popMenuPopup(w->popMenu);
+  ASSERT_EQ(w->popMenu->Items()->Count(), 1);
+  EXPECT_EQ(w->popMenu->Items()->Items(0)->Caption(), "Editor");
+  ClickItem(w, "Timer1 [TTimer]");
+  w->popMenuPopup(w->popMenu);
+  EXPECT_EQ(w->popMenu->Items()->Count(),
+            vcl::GetComponentEditor(timer1_, designer_)->GetVerbCount());
+}
+
+TEST_F(HideNonVC, ClosingTheDesignedFormFreesTheWindow) {
+  ASSERT_NE(OpenWindow(), nullptr);
+  delete form_;
+  form_ = nullptr;
+  EXPECT_EQ(ZYLHideNonVCfrm, nullptr);
+  delete designer_;
+  designer_ = nullptr;
+}
+
+}  // namespace
+}  // namespace zyl

@@ -1,0 +1,61 @@
+#include "tests/design/StringsTestSupport.h"
+
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
+#include "buttons/ZYLSpeedButton.h"
+#include "buttons/ZYLStatusBar.h"
+#include "design/pZYLAboutDlg.h"
+#include "design/pZYLStringsEditorDlg.h"
+#include "display/ZYLGlyphLabel.h"
+#include "display/ZYLInformationLabel.h"
+#include "display/ZYLLImage.h"
+#include "foundation/ZYLCont.h"
+#include "system/ZYLFormA.h"
+
+namespace zyl::designtest {
+
+TStringsUnits::TStringsUnits() {
+  ZYLContainerInit();
+  ZYLSpeedButtonInit();
+  ZYLButtonInit();
+  ZYLButtonGroupInit();
+  ZYLStatusBarInit();
+  ZYLGlyphLabelInit();
+  ZYLInformationLabelInit();
+  ZYLLImageInit();
+  ZYLFormAInit();
+  pZYLStringsEditorDlgInit();
+  pZYLAboutDlgInit();
+}
+
+TStringsUnits::~TStringsUnits() {
+  pZYLAboutDlgDone();
+  pZYLStringsEditorDlgDone();
+  ZYLFormADone();
+  ZYLLImageDone();
+  ZYLInformationLabelDone();
+  ZYLGlyphLabelDone();
+  ZYLStatusBarDone();
+  ZYLButtonGroupDone();
+  ZYLButtonDone();
+  ZYLSpeedButtonDone();
+  ZYLContainerDone();
+}
+
+void AnswerStringsEditor(vcl::testkit::TDialogScript& script,
+                         const std::function<void(TZYLFrmStringEditor*)>& steps, TEnding ending) {
+  script.Do([steps, ending](vcl::TCustomForm* form) {
+    auto* f = static_cast<TZYLFrmStringEditor*>(form);
+    steps(f);
+    switch (ending) {
+      case TEnding::Ok: vcl::testkit::ClickControl(f->ZYLButton1); break;
+      case TEnding::Cancel: vcl::testkit::ClickControl(f->btnCancel); break;
+      case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
+      case TEnding::Escape: win::testkit::KeyPress(win::VK_ESCAPE); break;
+      case TEnding::Exception: throw vcl::Exception("failure inside the editor");
+      case TEnding::Unanswered: break;
+    }
+  });
+}
+
+}  // namespace zyl::designtest
