@@ -17,6 +17,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
+#include "design/pZYLPEStrings.h"
 #include "design/pZYLRegister.h"
 #include "display/ZYLAniCtrl.h"
 #include "display/ZYLBaseLabel.h"
@@ -183,14 +184,15 @@ TZYLRegRow PE(const char* Type, const vcl::TTypeInfo* (*TypeInfo)(), const char*
 std::vector<TZYLRegRow> PropertyEditorRows() {
   const auto strings = [](const char* Filter, vcl::TClass (*FilterClass)()) {
     return PE(ZYLOptStringListEditor, "TStrings", &ClassType<vcl::TStrings>, Filter, FilterClass,
-              "", "TZYLStringListProperty");
+              "", "TZYLStringListProperty", &vcl::PropertyEditorClassOf<TZYLStringListProperty>);
   };
   return {
-      PE(ZYLOptStringEditor, "String", &StringType, "", nullptr, "", "TZYLStringProperty"),
+      PE(ZYLOptStringEditor, "String", &StringType, "", nullptr, "", "TZYLStringProperty",
+         &vcl::PropertyEditorClassOf<TZYLStringProperty>),
       PE(ZYLOptHintEditor, "String", &StringType, "TControl", &Cls<vcl::TControl>, "Hint",
-         "TZYLHintProperty"),
+         "TZYLHintProperty", &vcl::PropertyEditorClassOf<TZYLHintProperty>),
       PE(ZYLOptCaptionEditor, "TCaption", &vcl::CaptionTypeInfo, "", nullptr, "",
-         "TZYLStdCaptionProperty"),
+         "TZYLStdCaptionProperty", &vcl::PropertyEditorClassOf<TZYLStdCaptionProperty>),
       strings("TZYLCustomComponent", &Cls<TZYLCustomComponent>),
       strings("TZYLCustomControl", &Cls<TZYLCustomControl>),
       strings("TZYLControl", &Cls<TZYLControl>),
@@ -218,7 +220,7 @@ std::vector<TZYLRegRow> PropertyEditorRows() {
       PE(0, "String", &StringType, "TZYLCustomMaskEdit", &Cls<TZYLCustomMaskEdit>, "Mask",
          "TZYLMaskProperty"),
       PE(0, "TZYLMemoStrings", &ClassType<TZYLMemoStrings>, "TZYLCustomMemo", &Cls<TZYLCustomMemo>,
-         "Lines", "TZYLMemoLinesProperty"),
+         "Lines", "TZYLMemoLinesProperty", &vcl::PropertyEditorClassOf<TZYLMemoLinesProperty>),
       PE("TZYLTransparent", &ClassType<TZYLTransparent>, "TZYLTransparentProperty"),
       PE("TZYLCaption", &ClassType<TZYLCaption>, "TZYLCaptionProperty"),
       PE(0, "String", &StringType, "TZYLApplicationCtrl", &Cls<TZYLApplicationCtrl>, "HelpFile",

@@ -24,26 +24,40 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/ZYLCPGet.h"
+#include "design/ZYLCPGetStrings.h"
+#include "design/pZYLAboutDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
+#include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLDesignUnits.h"
 #include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPaletteArt.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLRegister.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
+#include "design/pZYLStatusBarEditorDlg.h"
+#include "design/pZYLStrEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGlyphLabel.h"
+#include "display/ZYLGraphicLabel.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
@@ -52,8 +66,12 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCaption.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLRegionMask.h"
+#include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/Resources.h"
+#include "platform/classes/StringList.h"
 #include "platform/controls/Buttons.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
@@ -250,6 +268,54 @@ std::vector<std::pair<std::string, std::function<void()>>> Editors() {
        On<TZYLNImage>([](auto* i) { TZYLTransparentEditorDlg::Edit(i->TransparentStyle()); })},
       {"TZYLLEDEditorDlg", On<TZYLLEDLabel>([](auto* l) { TZYLLEDEditorDlg::Edit(l->LED()); })},
       {"TZYLWaveEditorDlg", On<TZYLWaveComp>([](auto* w) { TZYLWaveEditorDlg::Edit(w->Wave()); })},
+      {"TZYLToolsAbout", [] { TZYLToolsAbout::Execute("Components of the library"); }},
+      {"TZYLStrEditorDlg", [] { TZYLStrEditorDlg::EditString("A line of text", 0); }},
+      {"TZYLStrEditorDlg-hint",
+       [] {
+         std::string hint = "Short|A longer hint";
+         TZYLStrEditorDlg::EditHint(hint);
+       }},
+      {"TZYLStringsEditorDlg",
+       [] {
+         vcl::TStringList lines;
+         lines.SetText("First line\nSecond line\nThird line");
+         ZYLCPGetStrings(&lines);
+       }},
+      {"TZYLfrmRegionFromBMPdlg",
+       [] {
+         TZYLRegionMask mask;
+         TZYLfrmRegionFromBMPdlg::Edit(&mask);
+       }},
+      {"TZYLBitmapStyleEditorDlg", [] { TZYLBitmapStyleEditorDlg::Edit(TZYLBitmapStyle{}); }},
+      {"TZYLFrmDateTimeEditor",
+       [] {
+         TZYLDateTime value;
+         TZYLFrmDateTimeEditor::Edit(&value);
+       }},
+      {"TZYLFrmDateTimePropertyEditor",
+       [] {
+         std::string format = "dd.mm.yyyy hh:nn";
+         TZYLFrmDateTimePropertyEditor::Edit(format);
+       }},
+      {"TZYLFilterPropsDlg",
+       [] {
+         std::string filter = "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*";
+         TZYLFilterPropsDlg::Edit(filter);
+       }},
+      {"TZYLfrmMaskEditDlg",
+       [] {
+         std::string mask = "!99/99/00;1;_";
+         TZYLfrmMaskEditDlg::Edit(mask);
+       }},
+      {"TfrmTZYLPointListEditor",
+       [] {
+         TZYLPointList points;
+         TfrmTZYLPointListEditor::Edit(&points);
+       }},
+      {"TZYLShapeEditorDlg", [] { TZYLShapeEditorDlg::Edit(stEllipse); }},
+      {"TZYLStatusBarEditorDlg", [] { TZYLStatusBarEditorDlg::Choose(); }},
+      {"TZYLFormGraphicLabelEditor",
+       On<TZYLGraphicLabel>([](auto* l) { TZYLFormGraphicLabelEditor::Edit(l); })},
   };
 }
 

@@ -13,7 +13,10 @@
 #include "design/pZYLDsgnOptions.h"
 #include "design/pZYLRegister.h"
 #include "display/ZYLLabel.h"
+#include "edits/ZYLListBox.h"
+#include "edits/ZYLMemo.h"
 #include "platform/base/Exceptions.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/designer/DesignRegistry.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/ErrorOf.h"
@@ -243,9 +246,29 @@ TEST_P(RegistrationOptions, TheOptionWordSwitchesTheOptionalEditorGroups) {
                             return std::string(r->EditorName) == "TZYLLEDProperty";
                           }),
             1);
-  // Loading under the option word registers the pages whatever its value.
+  // Loading under the option word registers the pages whatever its value, and the optional
+  // editors built so far exactly under their bits.
   ZYLLoadDesignPackage();
   EXPECT_EQ(ZylPages().size(), 10u);
+  const auto editorOf = [](vcl::TClass Class, const char* Prop) -> std::string {
+    const vcl::TPropInfo* info = vcl::GetPropInfo(Class, Prop);
+    if (!info) return std::string("(no ") + Prop + ")";
+    vcl::TPropertyEditorClass e = vcl::FindPropertyEditorClass(info, Class);
+    const std::string name = e ? e->Name : "";
+    return name.rfind("TZYL", 0) == 0 ? name : "(standard)";
+  };
+  const bool string = options & ZYLOptStringEditor, hint = options & ZYLOptHintEditor;
+  EXPECT_EQ(editorOf(TZYLLabel::StaticClass(), "Name"),
+            string ? "TZYLStringProperty" : "(standard)");
+  EXPECT_EQ(editorOf(TZYLLabel::StaticClass(), "Hint"), hint     ? "TZYLHintProperty"
+                                                        : string ? "TZYLStringProperty"
+                                                                 : "(standard)");
+  EXPECT_EQ(editorOf(vcl::TPanel::StaticClass(), "Caption"),
+            // A caption is a type of its own: the String editor does not take it.
+            options & ZYLOptCaptionEditor ? "TZYLStdCaptionProperty" : "(standard)");
+  EXPECT_EQ(editorOf(TZYLListBox::StaticClass(), "Items"),
+            options & ZYLOptStringListEditor ? "TZYLStringListProperty" : "(standard)");
+  EXPECT_EQ(editorOf(TZYLMemo::StaticClass(), "Lines"), "TZYLMemoLinesProperty");
 }
 
 const std::vector<std::string> kStringLists = {
