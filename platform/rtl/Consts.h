@@ -194,6 +194,7 @@ constexpr const char SOutOfRange[] = "Value must be between %d and %d";
 constexpr const char SPaletteDuplicate[] = "Class %s is already registered on the palette";
 constexpr const char SDesignPackageLoaded[] = "Package %s is already loaded";
 constexpr const char SDesignPackageNotLoaded[] = "Package %s is not loaded";
+constexpr const char SRegUnitUnknown[] = "No registration unit is named %s";
 constexpr const char SNoEditedComponents[] = "A property editor needs at least one component";
 constexpr const char SUnknownComponentName[] = "Invalid property value: no component is named '%s'";
 constexpr const char SUnknownMethodName[] = "Invalid property value: the form has no method '%s'";
