@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,6 +38,8 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/controls/Grids.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
 #include "platform/designer/DesignRegistry.h"
@@ -55,6 +58,7 @@
 #include "tests/support/DialogScript.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/TempDir.h"
 
 extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 
@@ -307,6 +311,53 @@ TEST_F(PropertyValues, AnAssistantsPagePropertyOffersItsPagesInOrder) {
   editor.GetValues([&](const std::string& n) { names.push_back(n); });
   EXPECT_EQ(names, (std::vector<std::string>{"Welcome", "Options", "Done"}));
   EXPECT_EQ(static_cast<int>(editor.GetAttributes().Bits()), 0x01);
+}
+
+TEST_F(PropertyValues, TheHelpFileIsChosenAmongHelpFilesAndCancelKeepsIt) {
+  testsupport::TempDir dir;
+  for (const char* name : {"manual.hlp", "notes.txt"}) {
+    std::ofstream(dir.File(name)) << "x";
+  }
+  auto* ctrl = form_.Add<TZYLApplicationCtrl>();
+  ctrl->SetHelpFile("old.hlp");
+  vt::TInspectorDriver inspect = Inspect(ctrl, "HelpFile");
+  EXPECT_EQ(inspect.AttributeBits(), 0x04);
+  // Cancel: the value and the form stay.
+  {
+    vt::TDialogScript script;
+    script.Press("Cancel");
+    inspect.Edit();
+    ASSERT_EQ(script.Shown().size(), 1u);
+    EXPECT_EQ(script.Shown()[0].Caption, "Specify HelpFile");
+    EXPECT_EQ(ctrl->HelpFile(), "old.hlp");
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), 0);
+  }
+  // A name without extension takes the help files' one.
+  vt::TDialogScript script;
+  script.ChooseFiles({dir.File("manual")});
+  inspect.Edit();
+  EXPECT_EQ(ctrl->HelpFile(), dir.File("manual.hlp"));
+  EXPECT_EQ(form_.Designer()->ModifiedCount(), 1);
+}
+
+TEST_F(PropertyValues, AFilterIsEditedInTheFilterFormAndStoredOnOKOnly) {
+  vcl::TOpenDialog* dialog = new vcl::TOpenDialog(form_.Form());
+  dialog->SetFilter("Text|*.txt|All|*.*");
+  TZYLFilterProperty editor(form_.Designer(), {dialog}, vcl::GetPropInfo(dialog, "Filter"));
+  EXPECT_EQ(static_cast<int>(editor.GetAttributes().Bits()), 0x04);
+  for (const char* button : {"Cancel", "OK"}) {
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    script.Do([](vcl::TCustomForm* f) {
+      auto* grid = designtest::On<vcl::TStringGrid>(f, "FilterGrid");
+      grid->SetCells(1, 2, "*.*;*.bak");
+    });
+    script.Press(button);
+    editor.Edit();
+    const bool ok = std::string(button) == "OK";
+    EXPECT_EQ(dialog->Filter(), ok ? "Text|*.txt|All|*.*;*.bak" : "Text|*.txt|All|*.*");
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
