@@ -108,6 +108,126 @@ class TZYLGradientProperty : public TZYLObjectProperty {
   ZYL_PE_ON_COPY
 };
 
+class TZYL3DProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYL3DProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLFxProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFxProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLShapeFillProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShapeFillProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A fill: a 24-pixel sample of it on the button face and its summary beside; without a
+// picture to show (no style, a list bitmap, or a bitmap style without a bitmap) the summary
+// alone.
+class TZYLFillObjectProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFillObjectProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLTextAndGlyphProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTextAndGlyphProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLButtonLayoutProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLButtonLayoutProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A caption, with the editor's multi-line box shown.
+class TZYLCaptionProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLCaptionProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLTransparentProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTransparentProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLDateTimeProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDateTimeProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A point list, edited in place; on OK it is set again on the selected components. Attributes:
+// paDialog.
+class TZYLPointListProperty : public vcl::TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLPointListProperty";
+  using vcl::TClassProperty::TClassProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// ---- Enumerations with a picker form ----
+
+// A value list of the names and a picker form; the picked value is stored when it differs from
+// the current one. Attributes: paValueList, paDialog, paMultiSelect, paRevertable.
+class TZYLPickerProperty : public vcl::TEnumProperty {
+ public:
+  using vcl::TEnumProperty::TEnumProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+
+ protected:
+  // The value the picker answers: the chosen one on OK, Value otherwise.
+  virtual int64_t Pick(int64_t Value) = 0;
+};
+
+class TZYLShapeProperty : public TZYLPickerProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShapeProperty";
+  using TZYLPickerProperty::TZYLPickerProperty;
+
+ protected:
+  int64_t Pick(int64_t Value) override;
+};
+
+class TZYLBitmapStyleProperty : public TZYLPickerProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLBitmapStyleProperty";
+  using TZYLPickerProperty::TZYLPickerProperty;
+
+ protected:
+  int64_t Pick(int64_t Value) override;
+};
+
+// The date-time format text of an information label in the format editor.
+class TZYLDateTimeFormatProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDateTimeFormatProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
 // ---- Values that are no settings objects ----
 
 // The "About" entry of every component: "(About...)", read-only, opening the about form.

@@ -9,12 +9,18 @@
 #include "edits/ZYLCustomListBox.h"
 #include "edits/ZYLCustomMaskEdit.h"
 #include "edits/ZYLCustomMemo.h"
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCaption.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLCustomComponent.h"
 #include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/controls/ControlTypes.h"
@@ -51,19 +57,33 @@ void ZYLRegPropertyEditors(int32_t Options) {
       Register<TZYLStringListProperty>(vcl::TypeInfoOf<vcl::TStrings*>(), filter);
   }
 
+  Register<TZYLDateTimeFormatProperty>(DateTimeFormatTypeInfo(),
+                                       TZYLInformationLabel::StaticClass(), "DateTimeFormat");
+  RegisterType<TZYLGlyphTextLayout, TZYLTextAndGlyphProperty>();
+  RegisterType<TZYLButtonLayout, TZYLButtonLayoutProperty>();
   RegisterType<TZYLCustomImageList, TZYLCustomImageListProperty>();
   RegisterType<TZYLImageList, TZYLImageListProperty>();
   RegisterType<TZYLWave, TZYLWaveProperty>();
   Register<TZYLAboutVarProperty>(AboutVarTypeInfo());
   RegisterType<TZYLBevel, TZYLBevelProperty>();
+  RegisterType<TZYL3DCaption, TZYL3DProperty>();
+  RegisterType<TZYLFxCaption, TZYLFxProperty>();
   RegisterType<TZYLSmallBar, TZYLSmallBarProperty>();
   RegisterType<TZYLGradient, TZYLGradientProperty>();
   RegisterType<TZYLShadow, TZYLShadowProperty>();
+  RegisterType<TZYLShapeFill, TZYLShapeFillProperty>();
+  RegisterType<TZYLFillObject, TZYLFillObjectProperty>();
+  RegisterType<TZYLPointList, TZYLPointListProperty>();
   Register<TZYLMaskProperty>(string, TZYLCustomMaskEdit::StaticClass(), "Mask");
   Register<TZYLMemoLinesProperty>(vcl::TypeInfoOf<TZYLMemoStrings*>(),
                                   TZYLCustomMemo::StaticClass(), "Lines");
+  RegisterType<TZYLTransparent, TZYLTransparentProperty>();
+  RegisterType<TZYLCaption, TZYLCaptionProperty>();
   Register<TZYLHelpFileNameProperty>(string, TZYLApplicationCtrl::StaticClass(), "HelpFile");
+  RegisterType<TZYLDateTime, TZYLDateTimeProperty>();
+  // The button faces' editor has no registration: no property of the library is of a face type.
   RegisterType<TZYLSimpleBevel, TZYLSimpleBevelProperty>();
+  Register<TZYLShapeProperty>(vcl::TypeInfoOf<TZYLShapeType>());
   RegisterType<TZYLTeeth, TZYLTeethProperty>();
 }
 

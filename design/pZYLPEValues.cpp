@@ -7,10 +7,13 @@
 #include "buttons/ZYLAssist.h"
 #include "design/ZYLCPGet.h"
 #include "design/pZYLAboutDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
+#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPE.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
@@ -149,6 +152,33 @@ void TZYLAssistPageProperty::GetValues(const vcl::TGetStrProc& Proc) {
   if (!assist) return;
   for (int i = 0; i < assist->GetCount(); ++i) Proc(assist->GetPage(i)->Name());
 }
+
+// ---- Enumerations with a picker form, the date-time format ----
+
+void TZYLPickerProperty::Edit() {
+  const int64_t current = GetOrdValue();
+  const int64_t picked = Pick(current);
+  if (picked != current) SetOrdValue(picked);
+}
+
+vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {
+  return {vcl::paValueList, vcl::paDialog, vcl::paMultiSelect, vcl::paRevertable};
+}
+
+int64_t TZYLShapeProperty::Pick(int64_t Value) {
+  return TZYLShapeEditorDlg::Edit(static_cast<TZYLShapeType>(Value));
+}
+
+int64_t TZYLBitmapStyleProperty::Pick(int64_t Value) {
+  return TZYLBitmapStyleEditorDlg::Edit(static_cast<TZYLBitmapStyle>(Value));
+}
+
+void TZYLDateTimeFormatProperty::Edit() {
+  std::string format = GetValue();
+  if (TZYLFrmDateTimePropertyEditor::Edit(format)) SetValue(format);
+}
+
+vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {vcl::paDialog}; }
 
 // ---- Button faces ----
 

@@ -102,6 +102,18 @@ std::string ExpectedEditor(vcl::TClass cls, const vcl::TPropInfo* p) {
       {"TZYLSimpleBevel", "TZYLSimpleBevelProperty"},
       {"TZYLTeeth", "TZYLTeethProperty"},
       {"TZYLLED", "TZYLLEDProperty"},
+      {"TZYL3DCaption", "TZYL3DProperty"},
+      {"TZYLFxCaption", "TZYLFxProperty"},
+      {"TZYLShapeFill", "TZYLShapeFillProperty"},
+      {"TZYLFillObject", "TZYLFillObjectProperty"},
+      {"TZYLGlyphTextLayout", "TZYLTextAndGlyphProperty"},
+      {"TZYLButtonLayout", "TZYLButtonLayoutProperty"},
+      {"TZYLCaption", "TZYLCaptionProperty"},
+      {"TZYLTransparent", "TZYLTransparentProperty"},
+      {"TZYLDateTime", "TZYLDateTimeProperty"},
+      {"TZYLPointList", "TZYLPointListProperty"},
+      {"TZYLShapeType", "TZYLShapeProperty"},
+      {"TZYLDateTimeFormat", "TZYLDateTimeFormatProperty"},
   };
   auto it = byType.find(type);
   if (it != byType.end()) return it->second;
@@ -135,6 +147,18 @@ const std::map<std::string, int>& ExpectedAttributes() {
       {"TZYLMemoLinesProperty", 0x04},
       {"TZYLCustomImageListProperty", 0xA9},
       {"TZYLImageListProperty", 0xA9},
+      {"TZYL3DProperty", 0x0E},
+      {"TZYLFxProperty", 0x0E},
+      {"TZYLShapeFillProperty", 0x0E},
+      {"TZYLFillObjectProperty", 0x0E},
+      {"TZYLTextAndGlyphProperty", 0x0E},
+      {"TZYLButtonLayoutProperty", 0x0E},
+      {"TZYLCaptionProperty", 0x0E},
+      {"TZYLTransparentProperty", 0x0E},
+      {"TZYLDateTimeProperty", 0x0E},
+      {"TZYLPointListProperty", 0x04},
+      {"TZYLShapeProperty", 0x8D},
+      {"TZYLDateTimeFormatProperty", 0x04},
   };
   return bits;
 }
@@ -179,7 +203,9 @@ TEST_F(EveryRegisteredClass, GetsTheRegisteredEditorForEveryPublishedPropertyAnd
           EXPECT_NE(editor.rfind("TZYL", 0), 0u) << editor;
         } else {
           EXPECT_EQ(editor, want);
-          EXPECT_EQ(inspect.AttributeBits(), ExpectedAttributes().at(want));
+          auto bits = ExpectedAttributes().find(want);
+          ASSERT_NE(bits, ExpectedAttributes().end()) << want;
+          EXPECT_EQ(inspect.AttributeBits(), bits->second);
           ++ours;
         }
         (void)inspect.Value();
@@ -551,6 +577,95 @@ TEST_F(PropertyValues, TheGradientSampleStaysInItsSquareBesideTheClassName) {
   EXPECT_TRUE(win::testkit::SamePixels(designtest::Capture(column.Bitmap()),
                                        Expected("(TZYLGradient)", 27, 1, &sample, 1, 1),
                                        "gradient_sample"));
+}
+
+TEST_F(PropertyValues, AFillWithoutAPictureWritesOnlyItsSummaryAndAFillWithOneASample) {
+  auto* fill = form_.Add<TZYLFill>();
+  TZYLFillObject* object = fill->FillObject();
+  // The bitmap style without a bitmap: the summary alone, at the left edge.
+  object->SetFillStyle(sfBitmap);
+  TValueColumn column;
+  Inspect(fill, "FillObject").Draw(column.Canvas(), {0, 0, TValueColumn::kWidth, 18});
+  EXPECT_TRUE(win::testkit::SamePixels(designtest::Capture(column.Bitmap()),
+                                       Expected(object->GetSetStr(), 1, 1), "fill_no_bitmap"));
+  // A hatched brush: a 24 x 16 sample painted on the button face, the summary beside it.
+  object->SetFillStyle(sfBrush);
+  object->Brush()->SetStyle(vcl::bsDiagCross);
+  object->Brush()->SetColor(vcl::clNavy);
+  column.Reset();
+  Inspect(fill, "FillObject").Draw(column.Canvas(), {0, 0, TValueColumn::kWidth, 18});
+  vcl::TBitmap sample;
+  sample.SetPixelFormat(vcl::pf24bit);
+  sample.SetSize(24, 16);
+  sample.Canvas()->Brush()->SetColor(vcl::clBtnFace);
+  sample.Canvas()->FillRect({0, 0, 24, 16});
+  object->FillCanvas(sample.Canvas(), {0, 0, 24, 16}, vcl::clBtnFace);
+  EXPECT_TRUE(win::testkit::SamePixels(designtest::Capture(column.Bitmap()),
+                                       Expected(object->GetSetStr(), 27, 1, &sample, 1, 1),
+                                       "fill_sample"));
+}
+
+// The settings editors' cases through the inspector: the property of the holder each edits.
+TEST_F(PropertyEditing, SettingsObjectsAreEditedOnACopyThatOnlyOKSets) {
+  const std::map<std::string, const char*> properties = {{"caption", "Caption"},
+                                                         {"button layout", "Layout"},
+                                                         {"fill object", "FillObject"},
+                                                         {"shape fill", "ShapeFill"},
+                                                         {"effect caption", "FontFX"},
+                                                         {"3D caption", "Font3D"},
+                                                         {"transparency", "TransparentStyle"},
+                                                         {"LED", "LED"}};
+  int checked = 0;
+  for (const designtest::TEditorCase& c : designtest::SettingsEditorCases()) {
+    auto prop = properties.find(c.Name);
+    if (prop == properties.end()) continue;
+    for (TEnding ending : {TEnding::Ok, TEnding::Cancel, TEnding::Escape}) {
+      SCOPED_TRACE(std::string(c.Name) + ", " + designtest::EndingName(ending));
+      std::unique_ptr<vcl::TComponent> holder = c.MakeHolder();
+      const std::string before = vcl::WriteComponentToBytes(holder.get());
+      vt::TInspectorDriver inspect = Inspect(holder.get(), prop->second);
+      form_.Designer()->ResetModified();
+      vt::TDialogScript script;
+      designtest::AnswerEditor(script, c.Change, ending);
+      inspect.Edit();
+      EXPECT_EQ(script.Pending(), 0u);
+      if (ending == TEnding::Ok) {
+        c.ExpectEdited(holder.get());
+        EXPECT_EQ(form_.Designer()->ModifiedCount(), 1);
+      } else {
+        EXPECT_EQ(vcl::WriteComponentToBytes(holder.get()), before);
+        EXPECT_EQ(form_.Designer()->ModifiedCount(), 0);
+      }
+    }
+    ++checked;
+  }
+  EXPECT_EQ(checked, static_cast<int>(properties.size()));
+}
+
+TEST_F(PropertyEditing, AShapePickedOnOKIsStoredAndCancelReportsNothing) {
+  auto* shape = form_.Add<TZYLShapeControl>();
+  shape->SetShape(stRectangle);
+  vt::TInspectorDriver inspect = Inspect(shape, "Shape");
+  EXPECT_EQ(inspect.AttributeBits(), 0x8D);
+  struct Case {
+    const char* picked;
+    TEnding ending;
+    TZYLShapeType want;
+    int modified;
+  };
+  const Case cases[] = {{"stEllipse", TEnding::Cancel, stRectangle, 0},
+                        {"stRectangle", TEnding::Ok, stRectangle, 0},
+                        {"stEllipse", TEnding::Ok, stEllipse, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.picked) + ", " + designtest::EndingName(c.ending));
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script, [&](vcl::TCustomForm* f) { Combo(f, "pred", c.picked); }, c.ending);
+    inspect.Edit();
+    EXPECT_EQ(shape->Shape(), c.want);
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), c.modified);
+  }
 }
 
 }  // namespace
