@@ -20,6 +20,7 @@
 #include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
 #include "display/ZYLFill.h"
+#include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLProgress.h"
@@ -665,6 +666,32 @@ TEST_F(PropertyEditing, AShapePickedOnOKIsStoredAndCancelReportsNothing) {
     inspect.Edit();
     EXPECT_EQ(shape->Shape(), c.want);
     EXPECT_EQ(form_.Designer()->ModifiedCount(), c.modified);
+  }
+}
+
+TEST_F(PropertyEditing, AnInformationLabelsDateTimeFormatIsTypedInTheFormatEditor) {
+  auto* label = form_.Add<TZYLInformationLabel>();
+  label->SetDateTimeFormat("hh:nn");
+  vt::TInspectorDriver inspect = Inspect(label, "DateTimeFormat");
+  EXPECT_EQ(std::string(inspect.EditorClass()->Name), "TZYLDateTimeFormatProperty");
+  for (TEnding ending : {TEnding::Cancel, TEnding::Ok}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    std::string shown;
+    designtest::AnswerEditor(
+        script,
+        [&](vcl::TCustomForm* f) {
+          shown = designtest::On<vcl::TEdit>(f, "Edit1")->Text();
+          TypeInto(f, "Edit1", "dd.mm.yyyy");
+        },
+        ending);
+    inspect.Edit();
+    EXPECT_EQ(shown, "hh:nn");
+    const bool ok = ending == TEnding::Ok;
+    EXPECT_EQ(label->DateTimeFormat(), ok ? "dd.mm.yyyy" : "hh:nn");
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
+    label->SetDateTimeFormat("hh:nn");
   }
 }
 
