@@ -695,5 +695,24 @@ TEST_F(PropertyEditing, AnInformationLabelsDateTimeFormatIsTypedInTheFormatEdito
   }
 }
 
+TEST_F(PropertyEditing, TheWaveChooserSetsTheChosenWaveOnOKOnly) {
+  auto* comp = form_.Add<TZYLWaveComp>();
+  comp->Wave()->SetData(testsupport::MakeWave(1, 8000, 8, 16));
+  vt::TInspectorDriver inspect = Inspect(comp, "Wave");
+  EXPECT_EQ(inspect.AttributeBits(), 0x0C);
+  for (const char* button : {"Cancel", "OK"}) {
+    SCOPED_TRACE(button);
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    script.Press("Clear").Press(button);
+    inspect.Edit();
+    EXPECT_EQ(script.Pending(), 0u);
+    const bool ok = std::string(button) == "OK";
+    EXPECT_EQ(comp->Wave()->GetEmpty(), ok);
+    EXPECT_EQ(inspect.Value(), ok ? vcl::srNone : "(TZYLWave)");
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
+  }
+}
+
 }  // namespace
 }  // namespace zyl
