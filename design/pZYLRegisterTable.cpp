@@ -199,8 +199,8 @@ std::vector<TZYLRegRow> PropertyEditorRows() {
       strings("TZYLCustomComboBox", &Cls<TZYLCustomComboBox>),
       strings("TZYLCustomListBox", &Cls<TZYLCustomListBox>),
       strings("TZYLCustomScrollBox", &Cls<TZYLCustomScrollBox>),
-      // The date-time format is a plain string property of the information label.
-      PE(0, "TZYLDateTimeFormat", &StringType, "TZYLInformationLabel", &Cls<TZYLInformationLabel>,
+      // The information label's date-time format is a string type of its own.
+      PE(0, "TZYLDateTimeFormat", &DateTimeFormatTypeInfo, "TZYLInformationLabel", &Cls<TZYLInformationLabel>,
          "DateTimeFormat", "TZYLDateTimeFormatProperty"),
       PE("TZYLGlyphTextLayout", &ClassType<TZYLGlyphTextLayout>, "TZYLTextAndGlyphProperty"),
       PE("TZYLButtonLayout", &ClassType<TZYLButtonLayout>, "TZYLButtonLayoutProperty"),
