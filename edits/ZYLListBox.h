@@ -166,6 +166,9 @@ class TZYLListBox : public TZYLCustomScrollBox {
   vcl::TSectionNotifyEvent OnHeaderSectionResize;
   TZYLIniCtrlEvent OnIniReadData;
   TZYLIniCtrlEvent OnIniWriteData;
+  // The drawing events' setters, which form streams bind handlers through.
+  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
+  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
 
   // Rows and columns.
   int AddLine(std::initializer_list<std::string> Columns);
@@ -196,6 +199,10 @@ class TZYLListBox : public TZYLCustomScrollBox {
   void UpdateVirtualWidth();
   uint32_t GetOptionsFlag() const;
 
+  // Paints row Index's background and sets the canvas's font colours for its state; owner-drawn
+  // rows of the editor forms start with it.
+  void PrepareDrawItem(vcl::TRect Rect, vcl::TOwnerDrawState State, int Index);
+
   void SetFocus() override;
   bool Focused() override;
   // Called by the inner list on every mouse move (after its own handling).
@@ -211,7 +218,6 @@ class TZYLListBox : public TZYLCustomScrollBox {
   void Resize() override;
   // The inner list's OnDrawItem.
   void DrawItem(vcl::TWinControl* Control, int Index, vcl::TRect Rect, vcl::TOwnerDrawState State);
-  void PrepareDrawItem(vcl::TRect Rect, vcl::TOwnerDrawState State, int Index);
   // The header's OnSectionResize.
   void HeaderSized(vcl::THeaderControl* HeaderControl, vcl::THeaderSection* Section);
   void CMTransparentChanged(vcl::TMessage& Message);

@@ -221,6 +221,8 @@ constexpr const char SZYLRegionNoBitmap[] =
     "Please load a bitmap first: there is nothing to build a region from.";
 constexpr const char SZYLRegionAllTransparent[] =
     "Every pixel of the bitmap is transparent: there is no region to build.";
+constexpr const char SZYLImagesNotAdded[] =
+    "%d of the chosen images could not be added: the strip holds images of %d x %d pixels";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";

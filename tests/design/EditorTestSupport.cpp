@@ -4,6 +4,7 @@
 
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
@@ -12,8 +13,10 @@
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
@@ -53,6 +56,7 @@
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
@@ -124,6 +128,10 @@ const struct {
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
     {ZYLProgressFillInit, ZYLProgressFillDone},
     {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
+    {ZYLContainerInit, ZYLContainerDone},
+    {ZYLMMButtonInit, ZYLMMButtonDone},
+    {pZYLCustImgListSelectDlgInit, pZYLCustImgListSelectDlgDone},
+    {pZYLButtonFaceDlgInit, pZYLButtonFaceDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
