@@ -21,14 +21,6 @@ class TOpenDialog;
 
 namespace zyl {
 
-// The value column's text of the About entry.
-inline constexpr char ZYL_PEABOUT[] = "(About...)";
-// The filter of a file-name property's open dialog: any file.
-inline constexpr char ZYL_PEALLFILTER[] = "All files (*.*)|*.*";
-// The help-file dialog's filter and title.
-inline constexpr char ZYL_PEHELPFILTER[] = "Helpfiles (*.hlp)|*.hlp";
-inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
-
 // ---- Settings objects ----
 
 // A settings object: Edit copies the property's object into a new object of its class, runs the

@@ -22,5 +22,11 @@ inline constexpr char IDS_NOWAVESELECTED[] = "No Wave-File selected";
 // The names under which the pickers show the global container's two image lists.
 inline constexpr char ZYL_ICGLOBALBML[] = "Global BitmapList";
 inline constexpr char ZYL_ICGLOBALIML[] = "Global ImageList";
+// The property editors: the value column's text of the About entry, the filter of a file-name
+// property's open dialog (any file), the help-file dialog's filter and title.
+inline constexpr char ZYL_PEABOUT[] = "(About...)";
+inline constexpr char ZYL_PEALLFILTER[] = "All files (*.*)|*.*";
+inline constexpr char ZYL_PEHELPFILTER[] = "Helpfiles (*.hlp)|*.hlp";
+inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
 
 }  // namespace zyl

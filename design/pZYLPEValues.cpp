@@ -13,6 +13,7 @@
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPE.h"
+#include "design/pZYLPECst.h"
 #include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLLED.h"
@@ -22,14 +23,6 @@
 #include "platform/rtl/Consts.h"
 
 namespace zyl {
-
-namespace {
-
-// The names under which the global container's two lists are offered.
-constexpr char kGlobalBitmapList[] = "Global BitmapList";
-constexpr char kGlobalImageList[] = "Global ImageList";
-
-}  // namespace
 
 // ---- About ----
 
@@ -72,23 +65,23 @@ void TZYLHelpFileNameProperty::Prepare(vcl::TOpenDialog* Dialog) {
 std::string TZYLCustomImageListProperty::GetValue() {
   vcl::TObject* value = GetObjectValue();
   if (TZYLContainer* global = ZYLContainer(); global && value) {
-    if (OffersBitmapList() && value == global->BitmapList()) return kGlobalBitmapList;
-    if (value == global->ImageList()) return kGlobalImageList;
+    if (OffersBitmapList() && value == global->BitmapList()) return ZYL_ICGLOBALBML;
+    if (value == global->ImageList()) return ZYL_ICGLOBALIML;
   }
   return vcl::TComponentProperty::GetValue();
 }
 
 void TZYLCustomImageListProperty::GetValues(const vcl::TGetStrProc& Proc) {
-  if (OffersBitmapList()) Proc(kGlobalBitmapList);
-  Proc(kGlobalImageList);
+  if (OffersBitmapList()) Proc(ZYL_ICGLOBALBML);
+  Proc(ZYL_ICGLOBALIML);
   vcl::TComponentProperty::GetValues(Proc);
 }
 
 void TZYLCustomImageListProperty::SetValue(const std::string& Value) {
   TZYLContainer* global = ZYLContainer();
-  if (global && OffersBitmapList() && Value == kGlobalBitmapList)
+  if (global && OffersBitmapList() && Value == ZYL_ICGLOBALBML)
     SetObjectValue(global->BitmapList());
-  else if (global && Value == kGlobalImageList)
+  else if (global && Value == ZYL_ICGLOBALIML)
     SetObjectValue(global->ImageList());
   else
     vcl::TComponentProperty::SetValue(Value);
