@@ -122,6 +122,8 @@ const struct {
     {ZYLFontComboBoxInit, ZYLFontComboBoxDone},
     {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
+    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
@@ -130,47 +132,6 @@ TEditorUnits::TEditorUnits() {
 
 TEditorUnits::~TEditorUnits() {
   for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->Done();
-  ZYLApplicationInit();
-  ZYLSimplePanelInit();
-  ZYLColorComboBoxInit();
-  ZYLSpinEditInit();
-  ZYLFormStylerInit();
-  ZYLShapeControlInit();
-  ZYLFillInit();
-  ZYLColorListBoxInit();
-  ZYLProgressInit();
-  pZYLBevelEditorDlgInit();
-  pZYLBrushEditorDlgInit();
-  pZYLSmallBarEditorDlgInit();
-  pZYLGradientEditorDlgInit();
-  pZYLShadowEditorDlgInit();
-  pZYLSimpleBevelEditorDlgInit();
-  pZYLTeethEditorDlgInit();
-  pZYL3DEffectEditorDlgInit();
-  ZYLProgressFillInit();
-  pZYLBmpRegionEditorDlgInit();
-}
-
-TEditorUnits::~TEditorUnits() {
-  pZYLBmpRegionEditorDlgDone();
-  ZYLProgressFillDone();
-  pZYL3DEffectEditorDlgDone();
-  pZYLTeethEditorDlgDone();
-  pZYLSimpleBevelEditorDlgDone();
-  pZYLShadowEditorDlgDone();
-  pZYLGradientEditorDlgDone();
-  pZYLSmallBarEditorDlgDone();
-  pZYLBrushEditorDlgDone();
-  pZYLBevelEditorDlgDone();
-  ZYLProgressDone();
-  ZYLColorListBoxDone();
-  ZYLFillDone();
-  ZYLShapeControlDone();
-  ZYLFormStylerDone();
-  ZYLSpinEditDone();
-  ZYLColorComboBoxDone();
-  ZYLSimplePanelDone();
-  ZYLApplicationDone();
 }
 
 const char* EndingName(TEnding e) {
