@@ -9,6 +9,7 @@
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapListEditor.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
@@ -23,6 +24,7 @@
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
+#include "design/pZYLImageListEditor.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
@@ -53,12 +55,16 @@
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLIniCtrl.h"
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "system/ZYLFMDrop.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHideNonVC.h"
+#include "system/ZYLMRUList.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
@@ -124,6 +130,12 @@ const struct {
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
     {ZYLProgressFillInit, ZYLProgressFillDone},
     {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
+    {ZYLContainerInit, ZYLContainerDone},
+    {ZYLIniCtrlInit, ZYLIniCtrlDone},
+    {ZYLMRUListInit, ZYLMRUListDone},
+    {ZYLFMDropInit, ZYLFMDropDone},
+    {pZYLBitmapListEditorInit, pZYLBitmapListEditorDone},
+    {pZYLImageListEditorInit, pZYLImageListEditorDone},
 };
 
 TEditorUnits::TEditorUnits() {
