@@ -6,12 +6,24 @@
 #include "buttons/ZYL3DButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLDateTimePropertyEditor.h"
+#include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFxEditorDlg.h"
+#include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
+#include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLPointListEditor.h"
 #include "design/pZYLShadowEditorDlg.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
+#include "design/pZYLTransparentEditorDlg.h"
 #include "foundation/ZYLGraph.h"
 #include "foundation/ZYLUtils.h"
 #include "platform/controls/Dialogs.h"
@@ -35,6 +47,32 @@ bool ZYLCPGetTeeth(TZYLTeeth* Teeth) { return TZYLTeethEditorDlg::Edit(Teeth); }
 bool ZYLCPGetBrush(vcl::TBrush* Brush) { return TZYLBrushEditorDlg::Edit(Brush); }
 bool ZYLCPGetSmallBar(TZYLSmallBar* SmallBar) { return TZYLSmallBarEditorDlg::Edit(SmallBar); }
 bool ZYLCPGetGradient(TZYLGradient* Gradient) { return TZYLGradientEditorDlg::Edit(Gradient); }
+bool ZYLCPGetZYLCaption(TZYLCaption* Caption, bool ShowMultiLine) {
+  return TZYLCaptionEditorDlg::Edit(Caption, ShowMultiLine);
+}
+bool ZYLCPGetButtonLayout(TZYLButtonLayout* Layout) {
+  return TZYLButtonLayoutEditorDlg::Edit(Layout);
+}
+bool ZYLCPGetGlyphTextLayout(TZYLGlyphTextLayout* Layout) {
+  return TZYLGlyphTextLayoutEditorDlg::Edit(Layout);
+}
+bool ZYLCPGetFillObject(TZYLFillObject* Fill) { return TZYLFillEditorDlg::EditFillObject(Fill); }
+bool ZYLCPGetShapeFill(TZYLShapeFill* Fill) { return TZYLFillEditorDlg::EditShapeFill(Fill); }
+bool ZYLCPGetFontFx(TZYLFxCaption* Caption) { return TZYLFxEditorDlg::EditFx(Caption); }
+bool ZYLCPGetFont3D(TZYL3DCaption* Caption) { return TZYLFxEditorDlg::Edit3D(Caption); }
+bool ZYLCPGetTransparent(TZYLTransparent* Transparent) {
+  return TZYLTransparentEditorDlg::Edit(Transparent);
+}
+bool ZYLCPGetLED(TZYLLED* LED) { return TZYLLEDEditorDlg::Edit(LED); }
+bool ZYLCPGetPointList(TZYLPointList* List) { return TfrmTZYLPointListEditor::Edit(List); }
+bool ZYLCPGetDateTime(TZYLDateTime* Value) { return TZYLFrmDateTimeEditor::Edit(Value); }
+bool ZYLCPGetDateTimeFormat(std::string& Format) {
+  return TZYLFrmDateTimePropertyEditor::Edit(Format);
+}
+TZYLBitmapStyle ZYLCPGetBitmapStyle(TZYLBitmapStyle Style) {
+  return TZYLBitmapStyleEditorDlg::Edit(Style);
+}
+TZYLShapeType ZYLCPGetShape(TZYLShapeType Shape) { return TZYLShapeEditorDlg::Edit(Shape); }
 
 bool ZYLCPGetButtonFace3D(TZYLCustom3DButton* Button) {
   auto dlg = ZYLCreateEditorForm<TZYL3DEffectEditorDlg>(vcl::Application);

@@ -24,13 +24,24 @@ class TStrings;
 
 namespace zyl {
 
+class TZYL3DCaption;
 class TZYLBevel;
+class TZYLButtonLayout;
+class TZYLCaption;
 class TZYLCustom3DButton;
+class TZYLDateTime;
+class TZYLFillObject;
+class TZYLFxCaption;
+class TZYLGlyphTextLayout;
 class TZYLGradient;
+class TZYLLED;
+class TZYLPointList;
 class TZYLShadow;
+class TZYLShapeFill;
 class TZYLSimpleBevel;
 class TZYLSmallBar;
 class TZYLTeeth;
+class TZYLTransparent;
 
 // The editor forms of the settings objects; true exactly when the form ended with OK. The
 // bevel editor opens on the page of the bevel's mode.
@@ -41,6 +52,25 @@ bool ZYLCPGetTeeth(TZYLTeeth* Teeth);
 bool ZYLCPGetBrush(vcl::TBrush* Brush);
 bool ZYLCPGetSmallBar(TZYLSmallBar* SmallBar);
 bool ZYLCPGetGradient(TZYLGradient* Gradient);
+// The caption editor; ShowMultiLine shows its "MultiLine" box.
+bool ZYLCPGetZYLCaption(TZYLCaption* Caption, bool ShowMultiLine);
+bool ZYLCPGetButtonLayout(TZYLButtonLayout* Layout);
+bool ZYLCPGetGlyphTextLayout(TZYLGlyphTextLayout* Layout);
+bool ZYLCPGetFillObject(TZYLFillObject* Fill);
+bool ZYLCPGetShapeFill(TZYLShapeFill* Fill);
+// The effect caption's two positions stay as they were.
+bool ZYLCPGetFontFx(TZYLFxCaption* Caption);
+bool ZYLCPGetFont3D(TZYL3DCaption* Caption);
+bool ZYLCPGetTransparent(TZYLTransparent* Transparent);
+bool ZYLCPGetLED(TZYLLED* LED);
+bool ZYLCPGetPointList(TZYLPointList* List);
+// The date and time are checked whole on OK and set in one step.
+bool ZYLCPGetDateTime(TZYLDateTime* Value);
+// The date-time format text; on OK the form's text replaces Format.
+bool ZYLCPGetDateTimeFormat(std::string& Format);
+// The chosen value on OK, the value passed in otherwise.
+TZYLBitmapStyle ZYLCPGetBitmapStyle(TZYLBitmapStyle Style);
+TZYLShapeType ZYLCPGetShape(TZYLShapeType Shape);
 
 // The 3D effect generator's form on the button: on OK with generated pictures the button takes
 // them, with masks of the generator's transparent colour, and the size of the raised picture.

@@ -194,7 +194,6 @@ object ZYL3DEffectEditorDlg: TZYL3DEffectEditorDlg
     Height = 25
     Caption = '&Caption >>'
     Hint = 'Specify a ZYLCaption for the 3D-effect.'
-    Enabled = False
     TabOrder = 4
     OnClick = btngetpicClick
   end

@@ -106,9 +106,16 @@ void TZYL3DEffectEditorDlg::spindChange(TObject*) {
 }
 
 void TZYL3DEffectEditorDlg::btngetpicClick(TObject* Sender) {
-  if (!Source() || Sender != btngetpic) return;
-  if (!ZYLCPGetBitmap(Source())) return;
-  EXECUTE->SetEnabled(true);
+  if (!Source()) return;
+  if (Sender == btngetcap) {
+    // A caption without text gives no picture: everything stays as it was.
+    if (!ZYLCPGetZYLCaption(FCaption.get(), false) || FCaption->Caption().empty()) return;
+    EXECUTE->SetEnabled(true);
+    ZYLDrawCaptionFace(FCaption.get(), Source());
+  } else {
+    if (!ZYLCPGetBitmap(Source())) return;
+    EXECUTE->SetEnabled(true);
+  }
   ShowPicture("Original", false);
 }
 

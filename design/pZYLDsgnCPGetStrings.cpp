@@ -43,4 +43,11 @@ bool ZYLCPGetStrings(vcl::TStrings* Strings, const std::string& ModuleName) {
   return false;
 }
 
+bool ZYLShowStringsModule(const std::string& ModuleName) {
+  auto module = vcl::ModuleServices()->FindModule(ModuleName);
+  if (!module || module->GetModuleFileCount() == 0) return false;
+  module->GetModuleFileEditor(0)->Show();
+  return true;
+}
+
 }  // namespace zyl

@@ -21,6 +21,9 @@ namespace zyl {
 // modified and brought to the front). Raises EIntfCastError when the IDE offers no module
 // services.
 bool ZYLCPGetStrings(vcl::TStrings* Strings, const std::string& ModuleName);
+// When a module of that name is open in the code editor with a file, brings its editor to the
+// front and answers true; false otherwise.
+bool ZYLShowStringsModule(const std::string& ModuleName);
 
 // A source file the IDE asks a creator for: its text and its age.
 class TOTAFile : public vcl::IOTAFile {

@@ -19,5 +19,8 @@ inline constexpr char IDS_WAVEFILTER[] = "Wave-Files (*.wav)|*.wav";
 inline constexpr char IDS_DELETELIST[] = "Really delete List?";
 // Shown for an empty wave by the wave chooser and the wave list editor.
 inline constexpr char IDS_NOWAVESELECTED[] = "No Wave-File selected";
+// The names under which the pickers show the global container's two image lists.
+inline constexpr char ZYL_ICGLOBALBML[] = "Global BitmapList";
+inline constexpr char ZYL_ICGLOBALIML[] = "Global ImageList";
 
 }  // namespace zyl

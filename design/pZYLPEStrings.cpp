@@ -42,12 +42,7 @@ std::string TZYLStringListProperty::ModuleName() {
 void TZYLStringListProperty::Edit() {
   const std::string moduleName = ModuleName();
   // The list is being edited in the code editor already: bring that to the front.
-  if (auto module = vcl::ModuleServices()->FindModule(moduleName)) {
-    if (module->GetModuleFileCount() > 0) {
-      module->GetModuleFileEditor(0)->Show();
-      return;
-    }
-  }
+  if (ZYLShowStringsModule(moduleName)) return;
   auto* strings = dynamic_cast<vcl::TStrings*>(GetObjectValue());
   if (!strings) return;
   vcl::TStringList copy;

@@ -45,12 +45,17 @@ bool ZYLIsPolledInfo(TZYLInfoType Kind) {
   return Kind == itNumLock || Kind == itCapsLock || Kind == itScroll || Kind == itCurrentDateTime;
 }
 
+const vcl::TTypeInfo* DateTimeFormatTypeInfo() {
+  static const vcl::TTypeInfo* const info = vcl::MakeStringTypeInfo("TZYLDateTimeFormat");
+  return info;
+}
+
 ZYL_CLASS_IMPL(TZYLInformationLabel) {
   using C = TZYLInformationLabel;
   b.Publish({"About", "Align", "Alignment", "AutoSize"})
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish({"Caption", "Color", "Cursor"})
-      .Prop("DateTimeFormat", &C::DateTimeFormat, &C::SetDateTimeFormat)
+      .Prop("DateTimeFormat", &C::DateTimeFormat, &C::SetDateTimeFormat, DateTimeFormatTypeInfo())
       .Prop("DividerValue", &C::DividerValue, &C::SetDevide)
       .Default(0)
       .Publish({"Enabled", "Font"})

@@ -85,6 +85,10 @@ class TZYLInformationLabel : public TZYLBaseLabel {
 };
 
 // Registers / unregisters the unit's component classes for streaming.
+// The type of the DateTimeFormat property: a string type of its own, so that design-time
+// editors can be registered for it.
+const vcl::TTypeInfo* DateTimeFormatTypeInfo();
+
 void ZYLInformationLabelInit();
 void ZYLInformationLabelDone();
 

@@ -169,6 +169,9 @@ class TZYLListBox : public TZYLCustomScrollBox {
   vcl::TSectionNotifyEvent OnHeaderSectionResize;
   TZYLIniCtrlEvent OnIniReadData;
   TZYLIniCtrlEvent OnIniWriteData;
+  // The drawing events' setters, which form streams bind handlers through.
+  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
+  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
 
   // Rows and columns.
   int AddLine(std::initializer_list<std::string> Columns);
@@ -201,6 +204,10 @@ class TZYLListBox : public TZYLCustomScrollBox {
   int CalcColumnsWidth() const;
   void UpdateVirtualWidth();
   uint32_t GetOptionsFlag() const;
+
+  // Paints row Index's background and sets the canvas's font colours for its state; owner-drawn
+  // rows of the editor forms start with it.
+  void PrepareDrawItem(vcl::TRect Rect, vcl::TOwnerDrawState State, int Index);
 
   void SetFocus() override;
   bool Focused() override;

@@ -4,7 +4,9 @@
 # The viewer loads the library's run-time package, so forms may hold the library's components;
 # a form whose classes are unknown is converted but not rendered. The library's message box,
 # which no form file holds, is pictured by tools/msgview. Some forms are pictured once more with
-# a control dropped down (formview --open).
+# a control dropped down (formview --open). tools/designview pictures the design-time surface
+# into out/design/: the palette pages, the object inspector's view of one component of each page
+# and the package's editor forms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -48,5 +50,11 @@ if build/tools/msgview out/msgbox.png 2>out/msgbox.err; then
   rm -f out/msgbox.err
 else
   echo "not rendered: message box ($(head -n 1 out/msgbox.err))"
+fi
+# What a user of the form designer sees of the library.
+if build/tools/designview out/design 2>out/design.err; then
+  rm -f out/design.err
+else
+  echo "design gallery incomplete ($(head -n 1 out/design.err))"
 fi
 exit $status

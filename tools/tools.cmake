@@ -20,3 +20,10 @@ add_test(NAME tools.formconv_roundtrip
 add_executable(msgview ${CMAKE_SOURCE_DIR}/tools/msgview.cpp)
 target_link_libraries(msgview PRIVATE zyl_system zyl_testkit)
 set_target_properties(msgview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+# Pictures the library's design-time surface: palette pages, the object inspector's view and
+# the editor forms. It hosts the library's package unit (compiled in) and the design package.
+add_executable(designview ${CMAKE_SOURCE_DIR}/tools/designview.cpp ${CMAKE_SOURCE_DIR}/zyl70se_B5.cpp)
+target_link_libraries(designview PRIVATE zyl_design zyl_testkit)
+set_target_properties(designview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+# Every picture of the design gallery is made.
+add_test(NAME tools.designview COMMAND designview ${CMAKE_BINARY_DIR}/testtmp/designview)

@@ -8,7 +8,8 @@ void RegisterCommonControls() {
   RegisterClasses({TTabControl::StaticClass(), TPageControl::StaticClass(),
                    TTabSheet::StaticClass(), TStatusBar::StaticClass(),
                    THeaderControl::StaticClass(), TProgressBar::StaticClass(),
-                   TTrackBar::StaticClass(), TUpDown::StaticClass(), TAnimate::StaticClass()});
+                   TTrackBar::StaticClass(), TUpDown::StaticClass(), TAnimate::StaticClass(),
+                   TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass()});
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // The framework's common controls: tab controls and page controls with their tab sheets, the
-// status bar, the header control, progress bars, track bars and up-down buttons, and the
-// animation control that plays AVI clips.
+// status bar, the header control, progress bars, track bars and up-down buttons, the month
+// calendar and the date and time picker, and the animation control that plays AVI clips.
 #pragma once
 
 #include <memory>
@@ -10,6 +10,7 @@
 #include "platform/graphics/AviReader.h"
 #include "platform/graphics/Bitmap.h"
 
+#include "platform/controls/DateCtrls.h"
 #include "platform/controls/HeaderCtrls.h"
 #include "platform/controls/RangeCtrls.h"
 #include "platform/controls/StatusBars.h"

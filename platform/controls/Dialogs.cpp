@@ -94,6 +94,15 @@ TListBox* AddListBox(TForm* Form, const char* Name, int X, int Y, int W, int H) 
   return l;
 }
 
+TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W) {
+  auto* c = new TComboBox(Form);
+  c->SetName(Name);
+  c->SetStyle(csDropDownList);
+  c->SetBounds(X, Y, W, c->Height());
+  c->SetParent(Form);
+  return c;
+}
+
 TCheckBox* AddCheckBox(TForm* Form, const char* Name, const std::string& Caption, bool Checked,
                        int X, int Y, int W) {
   auto* c = new TCheckBox(Form);

@@ -90,7 +90,7 @@ class TFileForm : public TForm {
     AddLabel(this, "FileNameLabel", "File &name:", 8, 216);
     name_ = AddEdit(this, "FileName", ExtractFileName(Dialog->FileName()), 90, 212, 260);
     AddLabel(this, "FileTypeLabel", save ? "Save as &type:" : "Files of &type:", 8, 244);
-    types_ = AddListBox(this, "FileType", 90, 240, 260, 40);
+    types_ = AddComboBox(this, "FileType", 90, 240, 260);
     types_->OnClick = TNotifyEvent(this, &TFileForm::TypeClick);
     filters_ = ParseFilter(Dialog->Filter());
     if (filters_.empty()) filters_.emplace_back("", "*.*");
@@ -275,7 +275,7 @@ class TFileForm : public TForm {
   TListBox* folders_;
   TListBox* files_;
   TEdit* name_;
-  TListBox* types_;
+  TComboBox* types_;
   TCheckBox* readOnly_;
 };
 

@@ -28,6 +28,8 @@ TButton* AddButton(TForm* Form, const char* Name, const std::string& Caption, TM
 TLabel* AddLabel(TForm* Form, const char* Name, const std::string& Caption, int X, int Y);
 TEdit* AddEdit(TForm* Form, const char* Name, const std::string& Text, int X, int Y, int W);
 TListBox* AddListBox(TForm* Form, const char* Name, int X, int Y, int W, int H);
+// A drop-down list (csDropDownList) of the given width.
+TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W);
 TCheckBox* AddCheckBox(TForm* Form, const char* Name, const std::string& Caption, bool Checked,
                        int X, int Y, int W);
 

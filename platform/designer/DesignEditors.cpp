@@ -45,6 +45,10 @@ std::string TPropertyEditor::GetStrValue() const { return GetStrProp(Instance(0)
 void TPropertyEditor::SetStrValue(const std::string& Value) {
   SetAll([&](TObject* o, const TPropInfo* p) { SetStrProp(o, p, Value); });
 }
+int64_t TPropertyEditor::GetInt64Value() const { return GetInt64Prop(Instance(0), props_[0]); }
+void TPropertyEditor::SetInt64Value(int64_t Value) {
+  SetAll([&](TObject* o, const TPropInfo* p) { SetInt64Prop(o, p, Value); });
+}
 double TPropertyEditor::GetFloatValue() const { return GetFloatProp(Instance(0), props_[0]); }
 void TPropertyEditor::SetFloatValue(double Value) {
   SetAll([&](TObject* o, const TPropInfo* p) { SetFloatProp(o, p, Value); });
@@ -111,6 +115,10 @@ void TIntegerProperty::SetValue(const std::string& Value) {
     throw EPropertyError(Format(SOutOfRange, {type->MinValue, type->MaxValue}));
   SetOrdValue(v);
 }
+
+TPropertyAttributes TInt64Property::GetAttributes() { return {paMultiSelect, paRevertable}; }
+std::string TInt64Property::GetValue() { return IntToStr(GetInt64Value()); }
+void TInt64Property::SetValue(const std::string& Value) { SetInt64Value(StrToInt64(Value)); }
 
 std::string TCharProperty::GetValue() {
   const auto c = static_cast<unsigned char>(GetOrdValue());

@@ -101,6 +101,8 @@ class TPropertyEditor {
   void SetOrdValue(int64_t Value);
   std::string GetStrValue() const;
   void SetStrValue(const std::string& Value);
+  int64_t GetInt64Value() const;
+  void SetInt64Value(int64_t Value);
   double GetFloatValue() const;
   void SetFloatValue(double Value);
   TMethod GetMethodValue() const;
@@ -151,6 +153,16 @@ class TIntegerProperty : public TOrdinalProperty {
   using TOrdinalProperty::TOrdinalProperty;
   std::string GetValue() override;
   // Raises EConvertError for text that is not a number and EPropertyError outside the type's range.
+  void SetValue(const std::string& Value) override;
+};
+
+class TInt64Property : public TPropertyEditor {
+ public:
+  static constexpr char EditorClassName[] = "TInt64Property";
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override;
+  std::string GetValue() override;
+  // Raises EConvertError for text that is not a number.
   void SetValue(const std::string& Value) override;
 };
 

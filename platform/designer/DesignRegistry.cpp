@@ -70,8 +70,8 @@ TPropertyEditorClass StandardEditor(const TPropInfo* prop) {
   const TTypeInfo* type = prop->PropType;
   if (type == ColorTypeInfo()) return PropertyEditorClassOf<TColorProperty>();
   switch (prop->Kind()) {
-    case tkInteger:
-    case tkInt64: return PropertyEditorClassOf<TIntegerProperty>();
+    case tkInteger: return PropertyEditorClassOf<TIntegerProperty>();
+    case tkInt64: return PropertyEditorClassOf<TInt64Property>();
     case tkChar:
     case tkWChar: return PropertyEditorClassOf<TCharProperty>();
     case tkEnumeration: return PropertyEditorClassOf<TEnumProperty>();

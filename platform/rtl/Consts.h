@@ -194,6 +194,7 @@ constexpr const char SOutOfRange[] = "Value must be between %d and %d";
 constexpr const char SPaletteDuplicate[] = "Class %s is already registered on the palette";
 constexpr const char SDesignPackageLoaded[] = "Package %s is already loaded";
 constexpr const char SDesignPackageNotLoaded[] = "Package %s is not loaded";
+constexpr const char SRegUnitUnknown[] = "No registration unit is named %s";
 constexpr const char SNoEditedComponents[] = "A property editor needs at least one component";
 constexpr const char SUnknownComponentName[] = "Invalid property value: no component is named '%s'";
 constexpr const char SUnknownMethodName[] = "Invalid property value: the form has no method '%s'";
@@ -206,6 +207,7 @@ constexpr const char SZYLBadListKind[] = "There is no list kind %d (kinds run fr
 constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
+constexpr const char SZYLNoSettingsLauncher[] = "No editor edits objects of class %s";
 constexpr const char SZYLDatePartRange[] = "%s must lie between %d and %d";
 constexpr const char SZYLNoSuchDay[] =
     "There is no day %d in month %d of %d: that month has %d days";
@@ -228,6 +230,8 @@ constexpr const char SZYLRegionNoBitmap[] =
     "Please load a bitmap first: there is nothing to build a region from.";
 constexpr const char SZYLRegionAllTransparent[] =
     "Every pixel of the bitmap is transparent: there is no region to build.";
+constexpr const char SZYLImagesNotAdded[] =
+    "%d of the chosen images could not be added: the strip holds images of %d x %d pixels";
 // The AVI reader and the animation control.
 constexpr const char SAviNotAvi[] = "The file is not an AVI clip";
 constexpr const char SAviDamaged[] = "The AVI clip is damaged";
@@ -235,5 +239,11 @@ constexpr const char SAviNoVideo[] = "The AVI clip has no video stream";
 constexpr const char SAviCodec[] = "The AVI clip's compression (%s) is not supported";
 constexpr const char SAviNoFrames[] = "The AVI clip has no frames";
 constexpr const char SAnimateNotOpen[] = "No AVI clip is open";
+constexpr const char SDateTimeMin[] = "Date is less than minimum of %s";
+constexpr const char SDateTimeMax[] = "Date exceeds maximum of %s";
+constexpr const char SDateTimeRange[] = "Failed to set calendar min/max range";
+constexpr const char SToday[] = "Today:";
+constexpr const char SDateListLine[] =
+    "Line %d of the date list is not a date, a time and a description: '%s'";
 
 }  // namespace vcl

@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLDsgnOptions.h"
 #include "platform/base/Exceptions.h"
 #include "platform/sys/Registry.h"
+#include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestKit.h"
@@ -117,6 +119,33 @@ TEST_F(DsgnOptions, ValuesOfTheWrongTypeAreReadTolerantly) {
     // Only text values are strings.
     EXPECT_EQ(ZYLDsgnReadString("Test", c.Name, "def"), c.Type == 0 ? c.Text : "def") << c.Name;
   }
+}
+
+TEST_F(DsgnOptions, EachListKindKeepsItsOwnLastFolder) {
+  const TZYLListItemClassType kinds[] = {icImageList,  icBitmap,  icWave,
+                                         icStringList, icGeneric, icRTF};
+  for (TZYLListItemClassType kind : kinds) EXPECT_EQ(ZYLRestoreListPath(kind), "") << int(kind);
+  ZYLSaveListPath(icBitmap, "/pictures");
+  ZYLSaveListPath(icRTF, "C:\\texts\\rich");
+  ZYLSaveListPath(icBitmap, "/pictures/new");
+  testsupport::ExpectCases({{ZYLRestoreListPath(icImageList), ""},
+                            {ZYLRestoreListPath(icBitmap), "/pictures/new"},
+                            {ZYLRestoreListPath(icWave), ""},
+                            {ZYLRestoreListPath(icRTF), "C:\\texts\\rich"},
+                            {ZYLDsgnReadString("TZYLBitmapList", "Path", "x"), "/pictures/new"},
+                            {ZYLDsgnReadString("TZYLRTFList", "Path", "x"), "C:\\texts\\rich"}});
+  // A value of another type left under a kind reads as no folder.
+  vcl::TRegistry reg;
+  Section(reg, "TZYLWaveList")->WriteInteger("Path", 3);
+  EXPECT_EQ(ZYLRestoreListPath(icWave), "");
+}
+
+TEST_F(DsgnOptions, AKindOutsideTheListKindsIsRefused) {
+  const auto bad = static_cast<TZYLListItemClassType>(6);
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EListError>([&] { ZYLSaveListPath(bad, "/x"); }),
+            "There is no list kind 6 (kinds run from 0 to 5)");
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EListError>([&] { ZYLRestoreListPath(bad); }),
+            "There is no list kind 6 (kinds run from 0 to 5)");
 }
 
 }  // namespace

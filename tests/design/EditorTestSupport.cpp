@@ -4,6 +4,7 @@
 
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYL3DEffectEditorDlg.h"
@@ -13,14 +14,17 @@
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
@@ -36,6 +40,7 @@
 #include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
@@ -52,6 +57,7 @@
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLEdit.h"
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
@@ -136,6 +142,12 @@ const struct {
     {ZYLFMDropInit, ZYLFMDropDone},
     {pZYLBitmapListEditorInit, pZYLBitmapListEditorDone},
     {pZYLImageListEditorInit, pZYLImageListEditorDone},
+    {ZYLMMButtonInit, ZYLMMButtonDone},
+    {pZYLCustImgListSelectDlgInit, pZYLCustImgListSelectDlgDone},
+    {pZYLButtonFaceDlgInit, pZYLButtonFaceDlgDone},
+    {ZYLEditInit, ZYLEditDone},
+    {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
+    {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

@@ -214,5 +214,32 @@ TEST_F(EffectEditor, ANewPictureAfterARunDisablesOKAgain) {
   EXPECT_EQ(states, "Ok- EXECUTE+ STOP- cmbState- Original");
 }
 
+TEST_F(EffectEditor, ACaptionWithTextBecomesThePictureOnSilver) {
+  for (const char* text : {"Go", ""}) {
+    SCOPED_TRACE(std::string("text \"") + text + "\"");
+    src_.SetSize(0, 0);
+    std::string states;
+    bool multiLineShown = true;
+    Run([&](vt::TDialogScript& script) {
+      Click(script, "btngetcap");
+      script.Do([&](vcl::TCustomForm* f) {
+        multiLineShown = designtest::On<vcl::TControl>(f, "chk")->Visible();
+        vt::TypeInto(designtest::On<vcl::TWinControl>(f, "cap"), text);
+      });
+      script.Press("OK");
+      script.Do([&](vcl::TCustomForm* f) { states = States(static_cast<Dlg*>(f)); });
+      script.Press("Cancel");
+    });
+    EXPECT_FALSE(multiLineShown);
+    EXPECT_EQ(states, "Ok- EXECUTE+ STOP- cmbState- Original");
+    if (*text) {
+      ASSERT_FALSE(src_.Empty());
+      EXPECT_EQ(ZYL3DEffectTransparentColor(&src_), vcl::clSilver);
+    } else {
+      EXPECT_TRUE(src_.Empty());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zyl

@@ -203,25 +203,34 @@ TEST_F(RegionEditor, DeleteRemovesTheSelectedColour) {
 
 TEST_F(RegionEditor, ABuildMakesTheRegionOfTheOpaquePixelsAndItsBorder) {
   const std::vector<std::string> picture = {"......", ".RRR.N", ".RRR..", "....W."};
-  bool ok = false;
-  EXPECT_TRUE(Run([&](vt::TDialogScript& script) {
-    Load(script, picture);
-    PickAndBuild(script, {{0, 0}, {4, 3}}, "Single");
-    On(script, [&](Dlg* f) {
-      ok = f->OKButton->Enabled();
-      EXPECT_FALSE(f->BuildButton->Enabled());
-      EXPECT_FALSE(f->Progress->Visible());
-    });
-    script.Press("Ok");
-  }));
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(RegionRows(&mask_, 6, 4),
-            (std::vector<std::string>{"......", ".###.#", ".###..", "......"}));
-  // "Single" paints the region's edge pixels black.
-  const designtest::TPalette pal = {{'.', vcl::clSilver}, {'B', vcl::clBlack}, {'W', vcl::clWhite}};
-  EXPECT_TRUE(designtest::Shows(*mask_.BorderBmp(), {"......", ".BBB.B", ".BBB..", "....W."}, pal,
-                                "region_single_border"));
-  EXPECT_TRUE(mask_.BorderUpBmp()->Empty());
+  // The border picture of each style: None leaves the picture, Single paints the region's edge
+  // black, Lowered grey on its top and left and white on its bottom and right.
+  const std::pair<const char*, std::vector<std::string>> styles[] = {
+      {"None", picture},
+      {"Single", {"......", ".BBB.B", ".BBB..", "....W."}},
+      {"Lowered", {"......", ".GGW.W", ".WWW..", "....W."}}};
+  const designtest::TPalette pal = {{'.', vcl::clSilver}, {'R', vcl::clRed},   {'N', vcl::clNavy},
+                                    {'W', vcl::clWhite},  {'B', vcl::clBlack}, {'G', vcl::clGray}};
+  for (const auto& [style, border] : styles) {
+    SCOPED_TRACE(style);
+    bool ok = false;
+    EXPECT_TRUE(Run([&](vt::TDialogScript& script) {
+      Load(script, picture);
+      PickAndBuild(script, {{0, 0}, {4, 3}}, style);
+      On(script, [&](Dlg* f) {
+        ok = f->OKButton->Enabled();
+        EXPECT_FALSE(f->BuildButton->Enabled());
+        EXPECT_FALSE(f->Progress->Visible());
+      });
+      script.Press("Ok");
+    }));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(RegionRows(&mask_, 6, 4),
+              (std::vector<std::string>{"......", ".###.#", ".###..", "......"}));
+    EXPECT_TRUE(
+        designtest::Shows(*mask_.BorderBmp(), border, pal, std::string("region_border_") + style));
+    EXPECT_TRUE(mask_.BorderUpBmp()->Empty());
+  }
 }
 
 TEST_F(RegionEditor, AThreeStateBuildMakesTheRaisedAndPressedPictures) {

@@ -60,6 +60,9 @@ TShownDialog Record(TCustomForm* form) {
     } else if (auto* l = dynamic_cast<TCustomListBox*>(c)) {
       const int index = l->ItemIndex();
       d.Values[name] = index >= 0 ? l->Items()->Get(index) : "";
+    } else if (auto* b = dynamic_cast<TCustomComboBox*>(c)) {
+      const int index = b->ItemIndex();
+      d.Values[name] = index >= 0 ? b->Items()->Get(index) : "";
     } else if (auto* k = dynamic_cast<TCheckBox*>(c)) {
       d.Values[name] = k->Checked() ? "1" : "0";
     } else if (auto* r = dynamic_cast<TRadioButton*>(c)) {
@@ -341,6 +344,16 @@ void TypeInto(TWinControl* edit, const std::string& text) {
 }
 
 void ChooseListItem(TWinControl* control, const std::string& item, bool open) {
+  if (auto* combo = dynamic_cast<TCustomComboBox*>(control)) {
+    // A closed combo box steps through its items from the keyboard as a list does.
+    const int index = combo->Items()->IndexOf(item);
+    if (index < 0) throw EDialogScript("The combo box " + combo->Name() + " has no item " + item);
+    combo->SetFocus();
+    wt::RunUntilIdle();
+    wt::KeyPress(win::VK_HOME);
+    for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+    return;
+  }
   auto* list = dynamic_cast<TCustomListBox*>(control);
   if (!list) throw EDialogScript(control->Name() + " is no list");
   const int index = list->Items()->IndexOf(item);

@@ -87,7 +87,8 @@ TComponent* DialogControl(TCustomForm* form, const std::string& name);
 void TypeInto(TWinControl* edit, const std::string& text);
 // Clicks the centre of a control.
 void ClickControl(TControl* control, bool twice = false);
-// Selects a list box's item by keyboard (Home, then Down); EDialogScript when it is not there.
+// Selects the item of a list box, or of a closed combo box, by keyboard (Home, then Down);
+// EDialogScript when it is not there.
 void ChooseListItem(TWinControl* list, const std::string& item, bool open = false);
 
 }  // namespace vcl::testkit

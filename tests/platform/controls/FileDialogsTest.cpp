@@ -21,11 +21,13 @@ using testkit::EDialogScript;
 using testkit::TDialogScript;
 namespace wt = win::testkit;
 
-// The items a list box of the shown dialog holds.
+// The items a list box or combo box of the shown dialog holds.
 TLines ListItems(TCustomForm* f, const char* name) {
   TLines items;
-  auto* list = Find<TListBox>(f, name);
-  for (int i = 0; list && i < list->Items()->Count(); ++i) items.push_back(list->Items()->Get(i));
+  TStrings* strings = nullptr;
+  if (auto* list = Find<TListBox>(f, name)) strings = list->Items();
+  if (auto* combo = Find<TComboBox>(f, name)) strings = combo->Items();
+  for (int i = 0; strings && i < strings->Count(); ++i) items.push_back(strings->Get(i));
   return items;
 }
 
@@ -124,7 +126,7 @@ TEST_F(FileDialogsTest, ChoosingAnotherTypeListsOtherFiles) {
   TLines shown;
   TDialogScript script;
   script.Do([&](TCustomForm* f) {
-    testkit::ChooseListItem(Find<TListBox>(f, "FileType"), "Pictures");
+    testkit::ChooseListItem(Find<TComboBox>(f, "FileType"), "Pictures");
     shown = ListItems(f, "Files");
     testkit::ChooseListItem(Find<TListBox>(f, "Files"), "c.bmp");
     wt::KeyPress(win::VK_RETURN);
@@ -135,6 +137,39 @@ TEST_F(FileDialogsTest, ChoosingAnotherTypeListsOtherFiles) {
   EXPECT_EQ(d.FileName(), dir_.File("c.bmp"));
   EXPECT_GE(log.Count, 1);
   EXPECT_EQ(GetCurrentDir(), startDir_);
+}
+
+// The file type is a drop-down list: it opens from the keyboard, and the item taken in its open
+// list becomes the filter, as a closed box stepped by the arrows does.
+TEST_F(FileDialogsTest, TheFileTypeIsADropDownListOpenedAndChosenFromTheKeyboard) {
+  TOpenDialog d(nullptr);
+  d.SetFilter("Text|*.txt|Pictures|*.bmp;*.ico|All|*.*");
+  d.SetInitialDir(dir_.Path());
+  d.SetOptions(d.Options() + ofNoChangeDir);
+  TLines pictures, all;
+  bool dropped = false;
+  TDialogScript script;
+  script.Do([&](TCustomForm* f) {
+    auto* types = Find<TComboBox>(f, "FileType");
+    ASSERT_TRUE(types);
+    EXPECT_EQ(types->Style(), csDropDownList);
+    types->SetFocus();
+    Idle();
+    wt::KeyPress(win::VK_F4);
+    dropped = types->DroppedDown();
+    wt::KeyPress(win::VK_DOWN);
+    wt::KeyPress(win::VK_RETURN);
+    EXPECT_FALSE(types->DroppedDown());
+    pictures = ListItems(f, "Files");
+    wt::KeyPress(win::VK_DOWN);
+    all = ListItems(f, "Files");
+    wt::KeyPress(win::VK_ESCAPE);
+  });
+  EXPECT_FALSE(d.Execute());
+  EXPECT_TRUE(dropped);
+  EXPECT_EQ(pictures, (TLines{"c.bmp"}));
+  EXPECT_GT(all.size(), pictures.size());
+  EXPECT_EQ(script.Shown()[0].Values.at("FileType"), "Text");
 }
 
 TEST_F(FileDialogsTest, SeveralFilesWithMultiSelect) {

@@ -26,7 +26,8 @@ ZYL_CLASS_IMPL(TDzHolder) {
       .Prop("Hint", &C::Text, &C::SetText)
       .Index(3)
       .Prop("Small", &C::Small, &C::SetSmall)
-      .Prop("Ratio", &C::Ratio, &C::SetRatio);
+      .Prop("Ratio", &C::Ratio, &C::SetRatio)
+      .Prop("Big", &C::Big, &C::SetBig);
 }
 ZYL_CLASS_IMPL(TDzCustomMemo) {}
 ZYL_CLASS_IMPL(TDzMemo) {}

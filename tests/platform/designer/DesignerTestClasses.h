@@ -47,6 +47,8 @@ class TDzHolder : public TComponent {
   void SetLines(TDzMemoStrings* v) { lines_ = v; }
   int16_t Small() const { return small_; }
   void SetSmall(int16_t v) { small_ = v; }
+  int64_t Big() const { return big_; }
+  void SetBig(int64_t v) { big_ = v; }
   double Ratio() const { return ratio_; }
   void SetRatio(double v) { ratio_ = v; }
   std::string Text(int i) const { return texts_[i]; }
@@ -60,6 +62,7 @@ class TDzHolder : public TComponent {
   TDzMemoStrings* lines_ = nullptr;
   std::string texts_[4];  // Caption, Mask, HelpFile, Hint
   int16_t small_ = 0;
+  int64_t big_ = 0;
   double ratio_ = 0;
 };
 class TDzCustomMemo : public TDzHolder {

@@ -191,6 +191,10 @@ TEST_F(PropertyEditorsTest, NumbersAreReadInTheirTypesRange) {
       {"Ratio", "-1E3", "-1000"},
       {"Ratio", "", "<error>"},
       {"Ratio", "two", "<error>"},
+      {"Big", "9223372036854775807", "9223372036854775807"},
+      {"Big", "-9223372036854775808", "-9223372036854775808"},
+      {"Big", "5000000000", "5000000000"},
+      {"Big", "x", "<error>"},
   };
   for (const auto& [prop, text, want] : cases) {
     TInspectorDriver inspect(designer_, {holder}, prop);

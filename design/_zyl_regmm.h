@@ -1,0 +1,8 @@
+// Registration unit _zyl_regmm: the IDE calls its Register when it loads the package.
+#pragma once
+
+namespace zyl::_zyl_regmm {
+
+void Register();
+
+}  // namespace zyl::_zyl_regmm

@@ -1,0 +1,127 @@
+#include "design/pZYLPE.h"
+
+#include "design/ZYLCPGet.h"
+#include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateTimeEditor.h"
+#include "design/pZYLFillEditorDlg.h"
+#include "design/pZYLFxEditorDlg.h"
+#include "design/pZYLGlyphTextLayoutEditorDlg.h"
+#include "design/pZYLPointListEditor.h"
+#include "design/pZYLTransparentEditorDlg.h"
+#include "display/ZYLSmallBar.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLGradient.h"
+#include "foundation/ZYLGraph.h"
+#include "foundation/ZYLObject.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/gdi/GdiGuards.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+
+namespace zyl {
+
+// ---- Settings objects ----
+
+vcl::TPropertyAttributes TZYLObjectProperty::GetAttributes() {
+  return {vcl::paSubProperties, vcl::paDialog, vcl::paMultiSelect};
+}
+
+void TZYLObjectProperty::Edit() {
+  std::unique_ptr<vcl::TPersistent> copy = NewCopy();
+  if (auto* current = dynamic_cast<vcl::TPersistent*>(GetObjectValue())) copy->Assign(current);
+  // The components' setters copy from the temporary object, which goes at the end of the scope.
+  if (Launch(copy.get())) SetObjectValue(copy.get());
+}
+
+void ZYLPEDrawSummary(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, vcl::TObject* Object) {
+  ACanvas->FillRect(ARect);
+  if (auto* settings = dynamic_cast<TZYLObject*>(Object))
+    ACanvas->TextOut(ARect.Left + 1, ARect.Top + 1, settings->GetSetStr());
+}
+
+void TZYLSummaryProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
+  ZYLPEDrawSummary(ACanvas, ARect, GetObjectValue());
+}
+
+void TZYLGradientProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
+  auto* gradient = dynamic_cast<TZYLGradient*>(GetObjectValue());
+  if (!gradient) return;
+  TZYLGradient sample;
+  sample.Assign(gradient);
+  ACanvas->FillRect(ARect);
+  vcl::TRect r{ARect.Left + 1, ARect.Top + 1, ARect.Right - 1, ARect.Bottom - 1};
+  r.Right = r.Left + 24;
+  ACanvas->TextOut(r.Right + 2, r.Top, "(TZYLGradient)");
+  win::HDC dc = ACanvas->Handle();
+  win::TSavedClip clip(dc);
+  win::HRGN area = win::CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+  clip.Intersect(area);
+  win::DeleteObject(area);
+  sample.PaintGradient(ACanvas, r);
+}
+
+void TZYLFillObjectProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
+  auto* fill = dynamic_cast<TZYLFillObject*>(GetObjectValue());
+  if (!fill) return;
+  TZYLFillObject copy;
+  copy.Assign(fill);
+  ACanvas->FillRect(ARect);
+  const TZYLFillStyle style = copy.Style();
+  const bool bitmapStyle = style == sfBrushBitmap || style == sfBitmap;
+  if (style == sfNone || style == sfBitmapList || (bitmapStyle && copy.Bitmap()->Empty())) {
+    ACanvas->TextOut(ARect.Left + 1, ARect.Top + 1, copy.GetSetStr());
+    return;
+  }
+  vcl::TRect r{ARect.Left + 1, ARect.Top + 1, ARect.Right - 1, ARect.Bottom - 1};
+  r.Right = r.Left + 24;
+  ACanvas->TextOut(r.Right + 2, ARect.Top + 1, copy.GetSetStr());
+  vcl::TBitmap sample;
+  ZYLBmpCreateFromRect(&sample, r, vcl::clBtnFace);
+  copy.FillCanvas(sample.Canvas(), {0, 0, sample.Width(), sample.Height()}, vcl::clBtnFace);
+  ACanvas->Draw(r.Left, r.Top, &sample);
+}
+
+// The copy and the launcher of each settings-object editor.
+#define ZYL_PE_EDIT_COPY(Editor, Class, Launcher)                                           \
+  std::unique_ptr<vcl::TPersistent> Editor::NewCopy() { return std::make_unique<Class>(); } \
+  bool Editor::Launch(vcl::TPersistent* Copy) { return Launcher(static_cast<Class*>(Copy)); }
+
+ZYL_PE_EDIT_COPY(TZYLBevelProperty, TZYLBevel, ZYLCPGetBevel)
+ZYL_PE_EDIT_COPY(TZYLShadowProperty, TZYLShadow, ZYLCPGetShadow)
+ZYL_PE_EDIT_COPY(TZYLSimpleBevelProperty, TZYLSimpleBevel, ZYLCPGetSimpleBevel)
+ZYL_PE_EDIT_COPY(TZYLSmallBarProperty, TZYLSmallBar, ZYLCPGetSmallBar)
+ZYL_PE_EDIT_COPY(TZYLTeethProperty, TZYLTeeth, ZYLCPGetTeeth)
+ZYL_PE_EDIT_COPY(TZYLGradientProperty, TZYLGradient, ZYLCPGetGradient)
+ZYL_PE_EDIT_COPY(TZYL3DProperty, TZYL3DCaption, TZYLFxEditorDlg::Edit3D)
+ZYL_PE_EDIT_COPY(TZYLFxProperty, TZYLFxCaption, TZYLFxEditorDlg::EditFx)
+ZYL_PE_EDIT_COPY(TZYLShapeFillProperty, TZYLShapeFill, TZYLFillEditorDlg::EditShapeFill)
+ZYL_PE_EDIT_COPY(TZYLFillObjectProperty, TZYLFillObject, TZYLFillEditorDlg::EditFillObject)
+ZYL_PE_EDIT_COPY(TZYLTextAndGlyphProperty, TZYLGlyphTextLayout, TZYLGlyphTextLayoutEditorDlg::Edit)
+ZYL_PE_EDIT_COPY(TZYLButtonLayoutProperty, TZYLButtonLayout, TZYLButtonLayoutEditorDlg::Edit)
+ZYL_PE_EDIT_COPY(TZYLTransparentProperty, TZYLTransparent, TZYLTransparentEditorDlg::Edit)
+ZYL_PE_EDIT_COPY(TZYLDateTimeProperty, TZYLDateTime, TZYLFrmDateTimeEditor::Edit)
+
+std::unique_ptr<vcl::TPersistent> TZYLCaptionProperty::NewCopy() {
+  return std::make_unique<TZYLCaption>();
+}
+bool TZYLCaptionProperty::Launch(vcl::TPersistent* Copy) {
+  return TZYLCaptionEditorDlg::Edit(static_cast<TZYLCaption*>(Copy), true);
+}
+
+// ---- Point lists ----
+
+void TZYLPointListProperty::Edit() {
+  auto* list = dynamic_cast<TZYLPointList*>(GetObjectValue());
+  if (list && TfrmTZYLPointListEditor::Edit(list)) SetObjectValue(list);
+}
+
+vcl::TPropertyAttributes TZYLPointListProperty::GetAttributes() { return {vcl::paDialog}; }
+
+}  // namespace zyl

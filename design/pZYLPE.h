@@ -1,0 +1,360 @@
+// The property editors of the package: what the object inspector shows and opens for the
+// library's own property types. Settings objects open their editor form on a temporary copy
+// that only OK sets on every selected component (one modification reported by the designer);
+// several draw their summary or a small sample in the value column. Image-list references
+// offer the global container's two lists, enumerations a picker form, strings a few dialogs.
+// The string, hint and string-list editors are in pZYLPEStrings.h.
+//
+// ZYLRegPropertyEditors makes the package's registrations: the four optional groups switched
+// by the option word's bits (ZYLPEOptionString ...), then the unconditional ones.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/designer/DesignEditors.h"
+
+namespace vcl {
+class TOpenDialog;
+}
+
+namespace zyl {
+
+// The value column's text of the About entry.
+inline constexpr char ZYL_PEABOUT[] = "(About...)";
+// The filter of a file-name property's open dialog: any file.
+inline constexpr char ZYL_PEALLFILTER[] = "All files (*.*)|*.*";
+// The help-file dialog's filter and title.
+inline constexpr char ZYL_PEHELPFILTER[] = "Helpfiles (*.hlp)|*.hlp";
+inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
+
+// ---- Settings objects ----
+
+// A settings object: Edit copies the property's object into a new object of its class, runs the
+// editor on the copy and, on OK, sets the copy on every selected component. Attributes:
+// paSubProperties, paDialog, paMultiSelect.
+class TZYLObjectProperty : public vcl::TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLObjectProperty";
+  using vcl::TClassProperty::TClassProperty;
+  vcl::TPropertyAttributes GetAttributes() override;
+  void Edit() override;
+
+ protected:
+  virtual std::unique_ptr<vcl::TPersistent> NewCopy() = 0;
+  // Runs the editor on the copy; true exactly on OK.
+  virtual bool Launch(vcl::TPersistent* Copy) = 0;
+};
+
+// A settings object whose value column shows its summary ("{...}", see ZYLPEDrawSummary).
+class TZYLSummaryProperty : public TZYLObjectProperty {
+ public:
+  using TZYLObjectProperty::TZYLObjectProperty;
+  void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
+};
+
+// Fills the rectangle with the canvas's brush and, when Object is assigned, writes its summary
+// at (Left + 1, Top + 1).
+void ZYLPEDrawSummary(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, vcl::TObject* Object);
+
+// The two operations each settings-object editor gives: the copy of its class, its launcher.
+#define ZYL_PE_ON_COPY                                  \
+ protected:                                             \
+  std::unique_ptr<vcl::TPersistent> NewCopy() override; \
+  bool Launch(vcl::TPersistent* Copy) override;
+
+class TZYLBevelProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLBevelProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLShadowProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShadowProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLSimpleBevelProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLSimpleBevelProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLSmallBarProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLSmallBarProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLTeethProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTeethProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// The gradient: a 24-pixel sample of it and "(TZYLGradient)" beside.
+class TZYLGradientProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLGradientProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
+  ZYL_PE_ON_COPY
+};
+
+class TZYL3DProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYL3DProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLFxProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFxProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLShapeFillProperty : public TZYLSummaryProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShapeFillProperty";
+  using TZYLSummaryProperty::TZYLSummaryProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A fill: a 24-pixel sample of it on the button face and its summary beside; without a
+// picture to show (no style, a list bitmap, or a bitmap style without a bitmap) the summary
+// alone.
+class TZYLFillObjectProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFillObjectProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLTextAndGlyphProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTextAndGlyphProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLButtonLayoutProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLButtonLayoutProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A caption, with the editor's multi-line box shown.
+class TZYLCaptionProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLCaptionProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLTransparentProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTransparentProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+class TZYLDateTimeProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDateTimeProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// A point list, edited in place; on OK it is set again on the selected components. Attributes:
+// paDialog.
+class TZYLPointListProperty : public vcl::TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLPointListProperty";
+  using vcl::TClassProperty::TClassProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// ---- Enumerations with a picker form ----
+
+// A value list of the names and a picker form; the picked value is stored when it differs from
+// the current one. Attributes: paValueList, paDialog, paMultiSelect, paRevertable.
+class TZYLPickerProperty : public vcl::TEnumProperty {
+ public:
+  using vcl::TEnumProperty::TEnumProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+
+ protected:
+  // The value the picker answers: the chosen one on OK, Value otherwise.
+  virtual int64_t Pick(int64_t Value) = 0;
+};
+
+class TZYLShapeProperty : public TZYLPickerProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShapeProperty";
+  using TZYLPickerProperty::TZYLPickerProperty;
+
+ protected:
+  int64_t Pick(int64_t Value) override;
+};
+
+class TZYLBitmapStyleProperty : public TZYLPickerProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLBitmapStyleProperty";
+  using TZYLPickerProperty::TZYLPickerProperty;
+
+ protected:
+  int64_t Pick(int64_t Value) override;
+};
+
+// The date-time format text of an information label in the format editor.
+class TZYLDateTimeFormatProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDateTimeFormatProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// ---- Values that are no settings objects ----
+
+// The "About" entry of every component: "(About...)", read-only, opening the about form.
+class TZYLAboutVarProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLAboutVarProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+  std::string GetValue() override;
+  // The text the about form describes the first selected component with.
+  std::string Description();
+};
+
+// A file name chosen in an open dialog (any file that exists).
+class TZYLFileNameProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFileNameProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+
+ protected:
+  // Sets the dialog's filter, title and default extension.
+  virtual void Prepare(vcl::TOpenDialog* Dialog);
+};
+
+// A help file chosen in an open dialog for help files.
+class TZYLHelpFileNameProperty : public TZYLFileNameProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLHelpFileNameProperty";
+  using TZYLFileNameProperty::TZYLFileNameProperty;
+
+ protected:
+  void Prepare(vcl::TOpenDialog* Dialog) override;
+};
+
+// A reference to an image list: the global container's bitmap list and image list by the
+// names "Global BitmapList" and "Global ImageList", then the form's lists.
+class TZYLCustomImageListProperty : public vcl::TComponentProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomImageListProperty";
+  using vcl::TComponentProperty::TComponentProperty;
+  std::string GetValue() override;
+  void GetValues(const vcl::TGetStrProc& Proc) override;
+  void SetValue(const std::string& Value) override;
+
+ protected:
+  // Whether the global bitmap list is offered (not to a property of the image-list class).
+  virtual bool OffersBitmapList() const { return true; }
+};
+
+// A reference to a TZYLImageList: "Global ImageList", then the form's image lists.
+class TZYLImageListProperty : public TZYLCustomImageListProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLImageListProperty";
+  using TZYLCustomImageListProperty::TZYLCustomImageListProperty;
+
+ protected:
+  bool OffersBitmapList() const override { return false; }
+};
+
+// A wave: "(None)" when empty, else "(TZYLWave)"; Edit opens the wave chooser.
+class TZYLWaveProperty : public vcl::TPropertyEditor {
+ public:
+  static constexpr char EditorClassName[] = "TZYLWaveProperty";
+  using vcl::TPropertyEditor::TPropertyEditor;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+  std::string GetValue() override;
+};
+
+// The LED painter of an LED label, edited with the label's transparency and colour behind it.
+class TZYLLEDProperty : public TZYLObjectProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLLEDProperty";
+  using TZYLObjectProperty::TZYLObjectProperty;
+  ZYL_PE_ON_COPY
+};
+
+// An edit mask in the mask editor.
+class TZYLMaskProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLMaskProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// A file-dialog filter in the filter editor.
+class TZYLFilterProperty : public vcl::TStringProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFilterProperty";
+  using vcl::TStringProperty::TStringProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// The page of an assistant: the names of its pages, in page order.
+class TZYLAssistPageProperty : public vcl::TComponentProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLAssistPageProperty";
+  using vcl::TComponentProperty::TComponentProperty;
+  vcl::TPropertyAttributes GetAttributes() override;
+  void GetValues(const vcl::TGetStrProc& Proc) override;
+};
+
+// The face of a button: the 3D effect generator for a 3D button; the multimedia face editor
+// for a component with an image list "ButtonFaceImageList"; nothing for others.
+class TZYLButtonFaceProperty : public vcl::TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLButtonFaceProperty";
+  using vcl::TClassProperty::TClassProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
+// ---- Registration ----
+
+// The option word's bits: each switches one group of optional registrations.
+inline constexpr int32_t ZYLPEOptionString = 1;
+inline constexpr int32_t ZYLPEOptionHint = 2;
+inline constexpr int32_t ZYLPEOptionCaption = 4;
+inline constexpr int32_t ZYLPEOptionStrings = 8;
+
+// Registers the package's property editors: the optional groups Options switches on (the
+// String, Hint, TCaption and TStrings editors, in that order), then the unconditional ones.
+void ZYLRegPropertyEditors(int32_t Options);
+
+}  // namespace zyl

@@ -1,0 +1,193 @@
+// The property editors of values that are no settings objects: the About entry, file names,
+// image-list references, waves, LED painters, masks, filters, assistant pages, button faces.
+#include <memory>
+#include <string>
+
+#include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLAssist.h"
+#include "design/ZYLCPGet.h"
+#include "design/pZYLAboutDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
+#include "design/pZYLDateTimePropertyEditor.h"
+#include "design/pZYLFilterPropsDlg.h"
+#include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLMaskEditDlg.h"
+#include "design/pZYLPE.h"
+#include "design/pZYLShapeEditorDlg.h"
+#include "design/pZYLWaveEditorDlg.h"
+#include "display/ZYLLED.h"
+#include "display/ZYLLEDLabel.h"
+#include "foundation/ZYLCont.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/rtl/Consts.h"
+
+namespace zyl {
+
+namespace {
+
+// The names under which the global container's two lists are offered.
+constexpr char kGlobalBitmapList[] = "Global BitmapList";
+constexpr char kGlobalImageList[] = "Global ImageList";
+
+}  // namespace
+
+// ---- About ----
+
+void TZYLAboutVarProperty::Edit() { TZYLToolsAbout::Execute(Description()); }
+
+vcl::TPropertyAttributes TZYLAboutVarProperty::GetAttributes() {
+  return {vcl::paDialog, vcl::paReadOnly};
+}
+
+std::string TZYLAboutVarProperty::GetValue() { return ZYL_PEABOUT; }
+
+std::string TZYLAboutVarProperty::Description() {
+  return "Component-Suite (international version)\rComponent: " + GetComponent(0)->ClassName() +
+         "\r\r";
+}
+
+// ---- File names ----
+
+void TZYLFileNameProperty::Edit() {
+  vcl::TOpenDialog dialog(nullptr);
+  dialog.SetOptions(
+      {vcl::ofHideReadOnly, vcl::ofExtensionDifferent, vcl::ofPathMustExist, vcl::ofFileMustExist});
+  dialog.SetFileName(GetValue());
+  Prepare(&dialog);
+  if (dialog.Execute()) SetValue(dialog.FileName());
+}
+
+vcl::TPropertyAttributes TZYLFileNameProperty::GetAttributes() { return {vcl::paDialog}; }
+
+void TZYLFileNameProperty::Prepare(vcl::TOpenDialog* Dialog) { Dialog->SetFilter(ZYL_PEALLFILTER); }
+
+void TZYLHelpFileNameProperty::Prepare(vcl::TOpenDialog* Dialog) {
+  Dialog->SetFilter(ZYL_PEHELPFILTER);
+  Dialog->SetTitle(ZYL_PEHELPTITLE);
+  Dialog->SetDefaultExt("hlp");
+}
+
+// ---- Image lists ----
+
+std::string TZYLCustomImageListProperty::GetValue() {
+  vcl::TObject* value = GetObjectValue();
+  if (TZYLContainer* global = ZYLContainer(); global && value) {
+    if (OffersBitmapList() && value == global->BitmapList()) return kGlobalBitmapList;
+    if (value == global->ImageList()) return kGlobalImageList;
+  }
+  return vcl::TComponentProperty::GetValue();
+}
+
+void TZYLCustomImageListProperty::GetValues(const vcl::TGetStrProc& Proc) {
+  if (OffersBitmapList()) Proc(kGlobalBitmapList);
+  Proc(kGlobalImageList);
+  vcl::TComponentProperty::GetValues(Proc);
+}
+
+void TZYLCustomImageListProperty::SetValue(const std::string& Value) {
+  TZYLContainer* global = ZYLContainer();
+  if (global && OffersBitmapList() && Value == kGlobalBitmapList)
+    SetObjectValue(global->BitmapList());
+  else if (global && Value == kGlobalImageList)
+    SetObjectValue(global->ImageList());
+  else
+    vcl::TComponentProperty::SetValue(Value);
+}
+
+// ---- Wave ----
+
+void TZYLWaveProperty::Edit() {
+  auto* wave = dynamic_cast<TZYLWave*>(GetObjectValue());
+  TZYLWave copy;
+  if (wave) copy.Assign(wave);
+  if (TZYLWaveEditorDlg::Edit(&copy)) SetObjectValue(&copy);
+}
+
+vcl::TPropertyAttributes TZYLWaveProperty::GetAttributes() {
+  return {vcl::paDialog, vcl::paMultiSelect};
+}
+
+std::string TZYLWaveProperty::GetValue() {
+  auto* wave = dynamic_cast<TZYLWave*>(GetObjectValue());
+  if (!wave || wave->GetEmpty()) return vcl::srNone;
+  return "(" + wave->ClassName() + ")";
+}
+
+// ---- LED ----
+
+std::unique_ptr<vcl::TPersistent> TZYLLEDProperty::NewCopy() { return std::make_unique<TZYLLED>(); }
+
+bool TZYLLEDProperty::Launch(vcl::TPersistent* Copy) {
+  auto* label = dynamic_cast<TZYLLEDCustomLabel*>(GetComponent(0));
+  return ZYLEditPrepared<TZYLLEDEditorDlg>(static_cast<TZYLLED*>(Copy),
+                                           [label](TZYLLEDEditorDlg* dlg) {
+                                             if (!label) return;
+                                             dlg->test->SetTransparent(label->Transparent());
+                                             dlg->test->SetColor(label->Color());
+                                           });
+}
+
+// ---- Mask and filter ----
+
+void TZYLMaskProperty::Edit() {
+  std::string mask = GetValue();
+  if (TZYLfrmMaskEditDlg::Edit(mask)) SetValue(mask);
+}
+
+vcl::TPropertyAttributes TZYLMaskProperty::GetAttributes() { return {vcl::paDialog}; }
+
+void TZYLFilterProperty::Edit() {
+  std::string filter = GetValue();
+  if (TZYLFilterPropsDlg::Edit(filter)) SetValue(filter);
+}
+
+vcl::TPropertyAttributes TZYLFilterProperty::GetAttributes() { return {vcl::paDialog}; }
+
+// ---- Assistant pages ----
+
+vcl::TPropertyAttributes TZYLAssistPageProperty::GetAttributes() { return {vcl::paValueList}; }
+
+void TZYLAssistPageProperty::GetValues(const vcl::TGetStrProc& Proc) {
+  auto* assist = dynamic_cast<TZYLAssist*>(GetComponent(0));
+  if (!assist) return;
+  for (int i = 0; i < assist->GetCount(); ++i) Proc(assist->GetPage(i)->Name());
+}
+
+// ---- Enumerations with a picker form, the date-time format ----
+
+void TZYLPickerProperty::Edit() {
+  const int64_t current = GetOrdValue();
+  const int64_t picked = Pick(current);
+  if (picked != current) SetOrdValue(picked);
+}
+
+vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {
+  return {vcl::paValueList, vcl::paDialog, vcl::paMultiSelect, vcl::paRevertable};
+}
+
+int64_t TZYLShapeProperty::Pick(int64_t Value) {
+  return TZYLShapeEditorDlg::Edit(static_cast<TZYLShapeType>(Value));
+}
+
+int64_t TZYLBitmapStyleProperty::Pick(int64_t Value) {
+  return TZYLBitmapStyleEditorDlg::Edit(static_cast<TZYLBitmapStyle>(Value));
+}
+
+void TZYLDateTimeFormatProperty::Edit() {
+  std::string format = GetValue();
+  if (TZYLFrmDateTimePropertyEditor::Edit(format)) SetValue(format);
+}
+
+vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {vcl::paDialog}; }
+
+// ---- Button faces ----
+
+void TZYLButtonFaceProperty::Edit() {
+  if (auto* button = dynamic_cast<TZYLCustom3DButton*>(GetComponent(0))) {
+    if (ZYLCPGetButtonFace3D(button) && Designer()) Designer()->Modified();
+  }
+}
+
+vcl::TPropertyAttributes TZYLButtonFaceProperty::GetAttributes() { return {vcl::paDialog}; }
+
+}  // namespace zyl

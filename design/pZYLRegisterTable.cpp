@@ -1,0 +1,375 @@
+// The registration units' tables: pages and components, then the editor rows in call order.
+#include <string>
+#include <vector>
+
+#include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLAssist.h"
+#include "buttons/ZYLBackPanel.h"
+#include "buttons/ZYLBaseGraphicButton.h"
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
+#include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLMMButton.h"
+#include "buttons/ZYLPanelFill.h"
+#include "buttons/ZYLScrollBox.h"
+#include "buttons/ZYLShapeButton.h"
+#include "buttons/ZYLSimplePanel.h"
+#include "buttons/ZYLSpeedButton.h"
+#include "buttons/ZYLStatusBar.h"
+#include "design/pZYLPEStrings.h"
+#include "design/pZYLRegister.h"
+#include "display/ZYLAniCtrl.h"
+#include "display/ZYLBaseLabel.h"
+#include "display/ZYLBaseShape.h"
+#include "display/ZYLClock.h"
+#include "display/ZYLCustomLImage.h"
+#include "display/ZYLCustomLabelFill.h"
+#include "display/ZYLCustomNImage.h"
+#include "display/ZYLCustomTrackBar.h"
+#include "display/ZYLDockLabel.h"
+#include "display/ZYLDrawEdge.h"
+#include "display/ZYLFill.h"
+#include "display/ZYLGlyphLabel.h"
+#include "display/ZYLGraphicLabel.h"
+#include "display/ZYLInformationLabel.h"
+#include "display/ZYLLED.h"
+#include "display/ZYLLEDCustomLabel.h"
+#include "display/ZYLLEDLabel.h"
+#include "display/ZYLLImage.h"
+#include "display/ZYLLabel.h"
+#include "display/ZYLLabelFill.h"
+#include "display/ZYLNImage.h"
+#include "display/ZYLProgress.h"
+#include "display/ZYLProgressFill.h"
+#include "display/ZYLRepeatedShape.h"
+#include "display/ZYLSBar.h"
+#include "display/ZYLScrollText.h"
+#include "display/ZYLShadowFill.h"
+#include "display/ZYLShapeControl.h"
+#include "display/ZYLSimpleLabel.h"
+#include "display/ZYLSmallBar.h"
+#include "display/ZYLStaticText.h"
+#include "display/ZYLTechnicalLine.h"
+#include "display/ZYLTrackBar.h"
+#include "edits/ZYLBaseEdit.h"
+#include "edits/ZYLBrowseDlg.h"
+#include "edits/ZYLBrowseEdit.h"
+#include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLColorEdit.h"
+#include "edits/ZYLComboBox.h"
+#include "edits/ZYLCustomComboBox.h"
+#include "edits/ZYLCustomListBox.h"
+#include "edits/ZYLCustomMaskEdit.h"
+#include "edits/ZYLCustomMemo.h"
+#include "edits/ZYLDriveComboBox.h"
+#include "edits/ZYLEdit.h"
+#include "edits/ZYLFileOpenEdit.h"
+#include "edits/ZYLFileSaveEdit.h"
+#include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLImageComboBox.h"
+#include "edits/ZYLImageListBox.h"
+#include "edits/ZYLListBox.h"
+#include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLMemo.h"
+#include "edits/ZYLPrinterComboBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLClass.h"
+#include "foundation/ZYLCont.h"
+#include "foundation/ZYLControl.h"
+#include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLGradient.h"
+#include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "foundation/ZYLTimer.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/ControlTypes.h"
+#include "system/ZYLAboutDlg.h"
+#include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLBack.h"
+#include "system/ZYLBaseDialog.h"
+#include "system/ZYLCustomFormFill.h"
+#include "system/ZYLCustomShapeHint.h"
+#include "system/ZYLDirDlg.h"
+#include "system/ZYLFMDrop.h"
+#include "system/ZYLFormA.h"
+#include "system/ZYLFormDisplay.h"
+#include "system/ZYLFormFill.h"
+#include "system/ZYLFormShadow.h"
+#include "system/ZYLFormStyler.h"
+#include "system/ZYLFormTabControl.h"
+#include "system/ZYLHint.h"
+#include "system/ZYLMRUList.h"
+#include "system/ZYLMessageHint.h"
+#include "system/ZYLMouseFencer.h"
+#include "system/ZYLMousePositioner.h"
+#include "system/ZYLMsg.h"
+#include "system/ZYLOneInstance.h"
+#include "system/ZYLShapeHint.h"
+#include "system/ZYLStarter.h"
+#include "system/ZYLStopWatch.h"
+#include "system/ZYLSysInfo.h"
+#include "system/ZYLTipDlg.h"
+#include "system/ZYLTrayIcon.h"
+#include "system/ZYLWindowListDlg.h"
+
+namespace zyl {
+
+namespace {
+
+template <class C>
+vcl::TClass Cls() {
+  return C::StaticClass();
+}
+template <class C>
+const vcl::TTypeInfo* ClassType() {
+  return C::StaticClass()->ClassTypeInfo();
+}
+template <class T>
+const vcl::TTypeInfo* TypeOf() {
+  return vcl::TypeInfoOf<T>();
+}
+const vcl::TTypeInfo* StringType() { return vcl::TypeInfoOf<std::string>(); }
+
+// A component in the library: its name and class.
+#define ZYL_ITEM(C) \
+  TZYLPaletteItem { #C, &Cls < C> }
+// A component the library does not have.
+#define ZYL_ABSENT(C) \
+  TZYLPaletteItem { #C, nullptr }
+
+// A component editor for the class (or nullptr) and the editor class (nullptr until built).
+TZYLRegRow CE(const char* Target, vcl::TClass (*Class)(), const char* Editor,
+              vcl::TComponentEditorClass (*EditorClass)() = nullptr) {
+  return {TZYLRegRow::rkComponentEditor,
+          Target,
+          "",
+          "",
+          Editor,
+          0,
+          Class,
+          nullptr,
+          EditorClass,
+          nullptr};
+}
+// A property editor: option bit (0 always), type, class filter ("" any), property ("" any).
+TZYLRegRow PE(int32_t Bit, const char* Type, const vcl::TTypeInfo* (*TypeInfo)(),
+              const char* Filter, vcl::TClass (*FilterClass)(), const char* Property,
+              const char* Editor, vcl::TPropertyEditorClass (*EditorClass)() = nullptr) {
+  return {TZYLRegRow::rkPropertyEditor,
+          Type,
+          Filter,
+          Property,
+          Editor,
+          Bit,
+          FilterClass,
+          TypeInfo,
+          nullptr,
+          EditorClass};
+}
+TZYLRegRow PE(const char* Type, const vcl::TTypeInfo* (*TypeInfo)(), const char* Editor) {
+  return PE(0, Type, TypeInfo, "", nullptr, "", Editor);
+}
+
+// The property-editor unit: the four optional groups, then the unconditional rows.
+std::vector<TZYLRegRow> PropertyEditorRows() {
+  const auto strings = [](const char* Filter, vcl::TClass (*FilterClass)()) {
+    return PE(ZYLOptStringListEditor, "TStrings", &ClassType<vcl::TStrings>, Filter, FilterClass,
+              "", "TZYLStringListProperty", &vcl::PropertyEditorClassOf<TZYLStringListProperty>);
+  };
+  return {
+      PE(ZYLOptStringEditor, "String", &StringType, "", nullptr, "", "TZYLStringProperty",
+         &vcl::PropertyEditorClassOf<TZYLStringProperty>),
+      PE(ZYLOptHintEditor, "String", &StringType, "TControl", &Cls<vcl::TControl>, "Hint",
+         "TZYLHintProperty", &vcl::PropertyEditorClassOf<TZYLHintProperty>),
+      PE(ZYLOptCaptionEditor, "TCaption", &vcl::CaptionTypeInfo, "", nullptr, "",
+         "TZYLStdCaptionProperty", &vcl::PropertyEditorClassOf<TZYLStdCaptionProperty>),
+      strings("TZYLCustomComponent", &Cls<TZYLCustomComponent>),
+      strings("TZYLCustomControl", &Cls<TZYLCustomControl>),
+      strings("TZYLControl", &Cls<TZYLControl>),
+      strings("TZYLCustomComboBox", &Cls<TZYLCustomComboBox>),
+      strings("TZYLCustomListBox", &Cls<TZYLCustomListBox>),
+      strings("TZYLCustomScrollBox", &Cls<TZYLCustomScrollBox>),
+      // The date-time format is a plain string property of the information label.
+      PE(0, "TZYLDateTimeFormat", &StringType, "TZYLInformationLabel", &Cls<TZYLInformationLabel>,
+         "DateTimeFormat", "TZYLDateTimeFormatProperty"),
+      PE("TZYLGlyphTextLayout", &ClassType<TZYLGlyphTextLayout>, "TZYLTextAndGlyphProperty"),
+      PE("TZYLButtonLayout", &ClassType<TZYLButtonLayout>, "TZYLButtonLayoutProperty"),
+      PE("TZYLCustomImageList", &ClassType<TZYLCustomImageList>, "TZYLCustomImageListProperty"),
+      PE("TZYLImageList", &ClassType<TZYLImageList>, "TZYLImageListProperty"),
+      PE("TZYLWave", &ClassType<TZYLWave>, "TZYLWaveProperty"),
+      PE("TZYLAboutVar", &AboutVarTypeInfo, "TZYLAboutVarProperty"),
+      PE("TZYLBevel", &ClassType<TZYLBevel>, "TZYLBevelProperty"),
+      PE("TZYL3DCaption", &ClassType<TZYL3DCaption>, "TZYL3DProperty"),
+      PE("TZYLFxCaption", &ClassType<TZYLFxCaption>, "TZYLFxProperty"),
+      PE("TZYLSmallBar", &ClassType<TZYLSmallBar>, "TZYLSmallBarProperty"),
+      PE("TZYLGradient", &ClassType<TZYLGradient>, "TZYLGradientProperty"),
+      PE("TZYLShadow", &ClassType<TZYLShadow>, "TZYLShadowProperty"),
+      PE("TZYLShapeFill", &ClassType<TZYLShapeFill>, "TZYLShapeFillProperty"),
+      PE("TZYLFillObject", &ClassType<TZYLFillObject>, "TZYLFillObjectProperty"),
+      PE("TZYLPointList", &ClassType<TZYLPointList>, "TZYLPointListProperty"),
+      PE(0, "String", &StringType, "TZYLCustomMaskEdit", &Cls<TZYLCustomMaskEdit>, "Mask",
+         "TZYLMaskProperty"),
+      PE(0, "TZYLMemoStrings", &ClassType<TZYLMemoStrings>, "TZYLCustomMemo", &Cls<TZYLCustomMemo>,
+         "Lines", "TZYLMemoLinesProperty", &vcl::PropertyEditorClassOf<TZYLMemoLinesProperty>),
+      PE("TZYLTransparent", &ClassType<TZYLTransparent>, "TZYLTransparentProperty"),
+      PE("TZYLCaption", &ClassType<TZYLCaption>, "TZYLCaptionProperty"),
+      PE(0, "String", &StringType, "TZYLApplicationCtrl", &Cls<TZYLApplicationCtrl>, "HelpFile",
+         "TZYLHelpFileNameProperty"),
+      PE("TZYLDateTime", &ClassType<TZYLDateTime>, "TZYLDateTimeProperty"),
+      // The multimedia button's face is streamed as binary data, not published: no type yet.
+      PE("TZYLButtonFace", nullptr, "TZYLButtonFaceProperty"),
+      PE("TZYLSimpleBevel", &ClassType<TZYLSimpleBevel>, "TZYLSimpleBevelProperty"),
+      PE("TZYLShapeType", &TypeOf<TZYLShapeType>, "TZYLShapeProperty"),
+      PE("TZYLTeeth", &ClassType<TZYLTeeth>, "TZYLTeethProperty"),
+  };
+}
+
+std::vector<TZYLRegUnit> BuildUnits() {
+  std::vector<TZYLRegUnit> u;
+  u.push_back(
+      {"_zyl_regsys",
+       "ZYL Sys",
+       {ZYL_ITEM(TZYLApplicationCtrl), ZYL_ITEM(TZYLTimerPool), ZYL_ITEM(TZYLIniCtrl),
+        ZYL_ITEM(TZYLMRUList), ZYL_ITEM(TZYLOneInstance), ZYL_ITEM(TZYLSysInfo), ZYL_ITEM(TZYLHint),
+        ZYL_ITEM(TZYLShapeHint), ZYL_ITEM(TZYLMessageHint), ZYL_ITEM(TZYLFMDrop),
+        ZYL_ITEM(TZYLTrayIcon), ZYL_ITEM(TZYLGlobalHotKey), ZYL_ITEM(TZYLMousePositioner),
+        ZYL_ITEM(TZYLMouseFencer), ZYL_ITEM(TZYLStopWatch)},
+       {CE("TZYLMousePositioner", &Cls<TZYLMousePositioner>, "TZYLMousePosEditor"),
+        CE("TZYLHint", &Cls<TZYLHint>, "TZYLHintComponentEditor"),
+        CE("TZYLCustomShapeHint", &Cls<TZYLCustomShapeHint>, "TZYLShapeHintComponentEditor")}});
+  u.push_back({"_zyl_regcontainer",
+               "ZYL Cont",
+               {ZYL_ITEM(TZYLContainerCtrl), ZYL_ITEM(TZYLBitmapList), ZYL_ITEM(TZYLImageList),
+                ZYL_ITEM(TZYLImageListConnector), ZYL_ITEM(TZYLStringList), ZYL_ITEM(TZYLWaveComp),
+                ZYL_ITEM(TZYLWaveList)},
+               {CE("TZYLContainerCtrl", &Cls<TZYLContainerCtrl>, "TZYLContainerComponentEditor"),
+                CE("TZYLImageList", &Cls<TZYLImageList>, "TZYLImageListEditor"),
+                CE("TZYLBitmapList", &Cls<TZYLBitmapList>, "TZYLBitmapListEditor"),
+                CE("TZYLStringList", &Cls<TZYLStringList>, "TZYLStringListEditor"),
+                CE("TZYLWaveComp", &Cls<TZYLWaveComp>, "TZYLWaveEditor"),
+                CE("TZYLWaveList", &Cls<TZYLWaveList>, "TZYLWaveListEditor")}});
+  u.push_back({"_zyl_regdialogs",
+               "ZYL Dlg",
+               {ZYL_ITEM(TZYLAboutDlg), ZYL_ITEM(TZYLBrowseDlg), ZYL_ITEM(TZYLDirDlg),
+                ZYL_ITEM(TZYLTipDlg), ZYL_ITEM(TZYLWindowListDlg), ZYL_ITEM(TZYLMessageBoxDlg)},
+               {CE("TZYLMessageBoxDlg", &Cls<TZYLMessageBoxDlg>, "TZYLMessageBoxComponentEditor"),
+                CE("TZYLBaseDialog", &Cls<TZYLBaseDialog>, "TZYLDlgEditor"),
+                CE("TZYLBrowseDlg", &Cls<TZYLBrowseDlg>, "TZYLBrowseDlgEditor")}});
+  u.push_back({"_zyl_regeditcontrols",
+               "ZYL Edit",
+               {ZYL_ITEM(TZYLEdit), ZYL_ITEM(TZYLMemo), ZYL_ITEM(TZYLMaskEdit),
+                ZYL_ITEM(TZYLSpinEdit), ZYL_ITEM(TZYLBrowseEdit), ZYL_ITEM(TZYLColorEdit),
+                ZYL_ITEM(TZYLFileOpenEdit), ZYL_ITEM(TZYLFileSaveEdit)},
+               {CE("TZYLBaseEdit", &Cls<TZYLBaseEdit>, "TZYLEditComponentEditor"),
+                CE("TZYLCustomMemo", &Cls<TZYLCustomMemo>, "TZYLMemoComponentEditor")}});
+  u.push_back(
+      {"_zyl_regext",
+       "ZYL Ext",
+       {ZYL_ITEM(TZYLAssist), ZYL_ITEM(TZYLTrackBar), ZYL_ITEM(TZYLStatusBar),
+        ZYL_ABSENT(TZYLButtonPanel), ZYL_ITEM(TZYLScrollBox), ZYL_ITEM(TZYLFormDisplay),
+        ZYL_ITEM(TZYLFormTabControl), ZYL_ITEM(TZYLLImage), ZYL_ITEM(TZYLNImage),
+        ZYL_ITEM(TZYLFill), ZYL_ITEM(TZYLPanelFill), ZYL_ITEM(TZYLShadowFill),
+        ZYL_ITEM(TZYLProgressFill), ZYL_ITEM(TZYLTechnicalLine), ZYL_ITEM(TZYLClock),
+        ZYL_ITEM(TZYLLEDLabel)},
+       {CE("TZYLAssist", &Cls<TZYLAssist>, "TZYLAssistComponentEditor"),
+        CE("TZYLAssistPage", &Cls<TZYLAssistPage>, "TZYLAssistComponentEditor"),
+        CE("TZYLCustomTrackBar", &Cls<TZYLCustomTrackBar>, "TZYLTrackBarComponentEditor"),
+        CE("TZYLCustomLImage", &Cls<TZYLCustomLImage>, "TZYLCustomLImageComponentEditor"),
+        CE("TZYLCustomNImage", &Cls<TZYLCustomNImage>, "TZYLNImageComponentEditor"),
+        CE("TZYLFill", &Cls<TZYLFill>, "TZYLFillComponentEditor"),
+        CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor"),
+        CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor"),
+        PE("TZYLLED", &ClassType<TZYLLED>, "TZYLLEDProperty"),
+        CE("TZYLLEDCustomLabel", &Cls<TZYLLEDCustomLabel>, "TZYLLEDLabelComponentEditor"),
+        CE("TZYLClock", &Cls<TZYLClock>, "TZYLClockComponentEditor"),
+        CE("TZYLFormDisplay", &Cls<TZYLFormDisplay>, "TZYLFormDisplayComponentEditor"),
+        CE("TZYLProgressFill", &Cls<TZYLProgressFill>, "TZYLProgressFillComponentEditor"),
+        CE("TZYLShadowFill", &Cls<TZYLShadowFill>, "TZYLShadowFillComponentEditor"),
+        CE("TZYLTechnicalLine", &Cls<TZYLTechnicalLine>, "TZYLTechnicalLineComponentEditor")}});
+  u.push_back({"_zyl_regform",
+               "ZYL Form",
+               {ZYL_ITEM(TZYLForm), ZYL_ITEM(TZYLBack), ZYL_ITEM(TZYLFormFill),
+                ZYL_ITEM(TZYLFormShadow), ZYL_ITEM(TZYLFormStyler)},
+               {CE("TZYLForm", &Cls<TZYLForm>, "TZYLFormComponentEditor"),
+                CE("TZYLFormStyler", &Cls<TZYLFormStyler>, "TZYLFormStylerComponentEditor"),
+                CE("TZYLCustomFormFill", &Cls<TZYLCustomFormFill>, "TZYLFormFillComponentEditor"),
+                CE("TZYLFormShadow", &Cls<TZYLFormShadow>, "TZYLShadowComponentEditor")}});
+  u.push_back(
+      {"_zyl_reglistcontrols",
+       "ZYL List",
+       {ZYL_ITEM(TZYLListBox), ZYL_ITEM(TZYLImageListBox), ZYL_ITEM(TZYLComboBox),
+        ZYL_ITEM(TZYLImageComboBox), ZYL_ITEM(TZYLColorComboBox), ZYL_ITEM(TZYLFontComboBox),
+        ZYL_ITEM(TZYLFontSizeComboBox), ZYL_ITEM(TZYLPrinterComboBox), ZYL_ITEM(TZYLDriveComboBox)},
+       {CE("TZYLColorComboBox", &Cls<TZYLColorComboBox>, "TZYLColorComboBoxComponentEditor"),
+        CE("TZYLFontComboBox", &Cls<TZYLFontComboBox>, "TZYLFontComboBoxComponentEditor"),
+        CE("TZYLImageComboBox", &Cls<TZYLImageComboBox>, "TZYLImageComboBoxComponentEditor"),
+        CE("TZYLImageListBox", &Cls<TZYLImageListBox>, "TZYLImageListBoxComponentEditor"),
+        CE("TZYLCustomListBox", &Cls<TZYLCustomListBox>, "TZYLCustomListBoxComponentEditor"),
+        CE("TZYLListBox", &Cls<TZYLListBox>, "TZYLListBoxComponentEditor")}});
+  u.push_back(
+      {"_zyl_regmm",
+       "ZYL MM",
+       {ZYL_ITEM(TZYLLabelFill), ZYL_ITEM(TZYLGraphicLabel), ZYL_ITEM(TZYLScrollText),
+        ZYL_ITEM(TZYLMMButton), ZYL_ITEM(TZYLShapeButton), ZYL_ITEM(TZYL3DEffectButton),
+        ZYL_ITEM(TZYLHiTimer), ZYL_ITEM(TZYLShapeControl), ZYL_ITEM(TZYLRepeatedShape),
+        ZYL_ITEM(TZYLAniCtrl)},
+       {CE("TZYLCustomLabelFill", &Cls<TZYLCustomLabelFill>, "TZYLLabelFillComponentEditor"),
+        CE("TZYLGraphicLabel", &Cls<TZYLGraphicLabel>, "TZYLGraphicLabelComponentEditor"),
+        CE("TZYLBaseShape", &Cls<TZYLBaseShape>, "TZYLCustomShapeComponentEditor"),
+        CE("TZYLScrollText", &Cls<TZYLScrollText>, "TZYLScrollTextComponentEditor")}});
+  u.push_back({"_zyl_regpropertyeditors", "", {}, PropertyEditorRows()});
+  u.push_back({"_zyl_regshell",
+               "ZYL Shell",
+               {ZYL_ITEM(TZYLStarter)},
+               {CE("TZYLStarter", &Cls<TZYLStarter>, "TZYLStarterEditor")}});
+  u.push_back(
+      {"_zyl_regstd",
+       "ZYL Std",
+       {ZYL_ITEM(TZYLSimpleLabel),      ZYL_ITEM(TZYLLabel),
+        ZYL_ITEM(TZYLDockLabel),        ZYL_ITEM(TZYLGlyphLabel),
+        ZYL_ITEM(TZYLInformationLabel), ZYL_ITEM(TZYLStaticText),
+        ZYL_ITEM(TZYLSpeedButton),      ZYL_ITEM(TZYLDockSpeedButton),
+        ZYL_ITEM(TZYLButton),           ZYL_ITEM(TZYLDockButton),
+        ZYL_ITEM(TZYLSimplePanel),      ZYL_ITEM(TZYLBackPanel),
+        ZYL_ITEM(TZYLDrawEdge),         ZYL_ITEM(TZYLProgress),
+        ZYL_ABSENT(TZYLGroupBox),       ZYL_ITEM(TZYLCheckBox),
+        ZYL_ABSENT(TZYLRadioButton),    ZYL_ITEM(TZYLRadioGroup),
+        ZYL_ITEM(TZYLCheckGroup),       ZYL_ITEM(TZYLScrollBar)},
+       {CE("TZYLBaseLabel", &Cls<TZYLBaseLabel>, "TZYLLabelComponentEditor"),
+        CE("TZYLInformationLabel", &Cls<TZYLInformationLabel>, "TZYLInfoLabelComponentEditor"),
+        CE("TZYLBaseGraphicButton", &Cls<TZYLBaseGraphicButton>,
+           "TZYLBaseGraphicButtonComponentEditor"),
+        CE("TZYLCustomButton", &Cls<TZYLCustomButton>, "TZYLCustomButtonComponentEditor"),
+        CE("TZYLDrawEdge", &Cls<TZYLDrawEdge>, "TZYLDrawEdgeComponentEditor"),
+        CE("TZYLSimplePanel", &Cls<TZYLSimplePanel>, "TZYLSimplePanelComponentEditor"),
+        CE("TZYLBackPanel", &Cls<TZYLBackPanel>, "TZYLBackPanelComponentEditor"),
+        CE("TZYLProgress", &Cls<TZYLProgress>, "TZYLProgressComponentEditor"),
+        CE("TZYLCustomButtonGroup", &Cls<TZYLCustomButtonGroup>,
+           "TZYLCustomButtonGroupComponentEditor"),
+        CE("TZYLGroupBox", nullptr, "TZYLGroupBoxComponentEditor"),
+        CE("TZYLButtonControl", nullptr, "TZYLButtonControlComponentEditor"),
+        CE("TZYLScrollBar", &Cls<TZYLScrollBar>, "TZYLScrollBarComponentEditor")}});
+  return u;
+}
+
+#undef ZYL_ITEM
+#undef ZYL_ABSENT
+
+}  // namespace
+
+const std::vector<TZYLRegUnit>& ZYLRegUnits() {
+  static const std::vector<TZYLRegUnit> units = BuildUnits();
+  return units;
+}
+
+}  // namespace zyl

@@ -1,0 +1,287 @@
+// The date controls of the common controls: TMonthCalendar (a month's grid of days with a
+// title, arrows to page through the months and a line with today's date) and TDateTimePicker
+// (an edit field of date or time fields, stepped by the keyboard, with a drop-down calendar or
+// an up-down). Both answer their window messages (DTM_, MCM_) and tell their parent through
+// WM_NOTIFY (DTN_, MCN_). Dates count whole days (TDateTime); a limit of 0 is no limit.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/controls/Controls.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/sys/ShellFiles.h"
+
+namespace win {
+
+struct NMHDR {
+  HWND hwndFrom = nullptr;
+  UINT_PTR idFrom = 0;
+  UINT code = 0;
+};
+
+constexpr UINT MCM_FIRST = 0x1000;
+constexpr UINT MCM_GETCURSEL = MCM_FIRST + 1;
+constexpr UINT MCM_SETCURSEL = MCM_FIRST + 2;
+constexpr UINT MCM_GETMINREQRECT = MCM_FIRST + 9;
+constexpr UINT MCM_SETTODAY = MCM_FIRST + 12;
+constexpr UINT MCM_GETTODAY = MCM_FIRST + 13;
+constexpr UINT MCM_GETRANGE = MCM_FIRST + 17;
+constexpr UINT MCM_SETRANGE = MCM_FIRST + 18;
+constexpr UINT MCN_FIRST = 0u - 750u;
+constexpr UINT MCN_SELCHANGE = MCN_FIRST + 1;
+constexpr UINT MCN_SELECT = MCN_FIRST + 4;
+
+constexpr UINT DTM_FIRST = 0x1000;
+constexpr UINT DTM_GETSYSTEMTIME = DTM_FIRST + 1;
+constexpr UINT DTM_SETSYSTEMTIME = DTM_FIRST + 2;
+constexpr UINT DTM_GETRANGE = DTM_FIRST + 3;
+constexpr UINT DTM_SETRANGE = DTM_FIRST + 4;
+constexpr UINT DTM_SETFORMATA = DTM_FIRST + 5;
+constexpr UINT DTM_GETMONTHCAL = DTM_FIRST + 8;
+constexpr UINT DTN_FIRST = 0u - 760u;
+constexpr UINT DTN_DATETIMECHANGE = DTN_FIRST + 1;
+constexpr UINT DTN_DROPDOWN = DTN_FIRST + 6;
+constexpr UINT DTN_CLOSEUP = DTN_FIRST + 7;
+
+// DTM_GETSYSTEMTIME's answers and DTM_SETSYSTEMTIME's wParam.
+constexpr LRESULT GDT_ERROR = -1;
+constexpr LRESULT GDT_VALID = 0;
+constexpr LRESULT GDT_NONE = 1;
+// Which ends of a range are set (DTM_/MCM_ GETRANGE and SETRANGE).
+constexpr DWORD GDTR_MIN = 1;
+constexpr DWORD GDTR_MAX = 2;
+
+struct NMDATETIMECHANGE {
+  NMHDR nmhdr;
+  DWORD dwFlags = 0;  // GDT_VALID or GDT_NONE
+  SYSTEMTIME st;
+};
+struct NMSELCHANGE {
+  NMHDR nmhdr;
+  SYSTEMTIME stSelStart;
+  SYSTEMTIME stSelEnd;
+};
+using NMSELECT = NMSELCHANGE;
+
+}  // namespace win
+
+namespace vcl {
+
+ZYL_DECLARE_EXCEPTION(EDateTimeError, Exception);
+
+ZYL_ENUM(TDateTimeKind, dtkDate, dtkTime)
+ZYL_ENUM(TDTDateFormat, dfShort, dfLong)
+ZYL_ENUM(TDTDateMode, dmComboBox, dmUpDown)
+
+// The whole days of a date and time, and its time of day (also for days before 1899-12-30,
+// whose fraction counts the time backwards).
+TDateTime DatePart(TDateTime Value);
+TDateTime TimePart(TDateTime Value);
+TDateTime JoinDateTime(TDateTime ADate, TDateTime ATime);
+win::SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
+// EConvertError for parts that make no date or time.
+TDateTime SystemTimeToDateTime(const win::SYSTEMTIME& Value);
+
+// The limits of a date control: whole days, 0 for no limit.
+struct TDateLimits {
+  TDateTime Min = 0, Max = 0;
+  // Whether the day of Value lies within them.
+  bool Contains(TDateTime Value) const;
+  // Value moved into them by its day, keeping its time.
+  TDateTime Clamp(TDateTime Value) const;
+  // EDateTimeError naming the limit Value's day lies beyond.
+  void Check(TDateTime Value) const;
+  // EDateTimeError for a Min above Max.
+  void CheckOrder() const;
+  // Sets one end (its day); out of order raises EDateTimeError unless `Loading` (a form file
+  // may give them in any order: check once loaded).
+  void SetMin(TDateTime Value, bool Loading);
+  void SetMax(TDateTime Value, bool Loading);
+  // The window messages' range: which ends are set (GDTR_ flags) with both in Range[0..1]
+  // (zeros for an end not set), and setting them from the flags; false for a null pointer,
+  // parts that make no date or ends out of order, leaving the limits as they were.
+  win::LRESULT Read(win::SYSTEMTIME* Range) const;
+  bool Write(win::WPARAM Flags, const win::SYSTEMTIME* Range);
+};
+
+class TMonthCalendar : public TCustomControl {
+  ZYL_CLASS(TMonthCalendar, TCustomControl)
+  ZYL_MESSAGES(TMonthCalendar)
+  explicit TMonthCalendar(TComponent* AOwner);
+
+  // The selected day; outside MinDate .. MaxDate raises EDateTimeError.
+  TDateTime Date() const { return date_; }
+  void SetDate(TDateTime Value);
+  // A MinDate above MaxDate raises EDateTimeError (checked after loading for form files); a
+  // selected day outside a new limit moves to it.
+  TDateTime MinDate() const { return limits_.Min; }
+  void SetMinDate(TDateTime Value);
+  TDateTime MaxDate() const { return limits_.Max; }
+  void SetMaxDate(TDateTime Value);
+  bool ShowToday() const { return showToday_; }
+  void SetShowToday(bool Value);
+  bool ShowTodayCircle() const { return showTodayCircle_; }
+  void SetShowTodayCircle(bool Value);
+  // The day shown as today: the clock's date unless MCM_SETTODAY set another.
+  TDateTime Today() const;
+
+  // The parts of the grid, in client coordinates: the title with its arrows, the cell of a day
+  // shown on the page (row 0..5, column 0..6), the line with today's date.
+  TRect TitleRect();
+  TRect ArrowRect(bool Next);
+  TRect DayCellRect(int Row, int Column);
+  TRect TodayRect();
+  // The first day shown (the first day of the week holding the month's first day).
+  TDateTime FirstShownDay() const;
+  // The size the whole calendar needs with its font.
+  TSize RequiredSize();
+  // What a click at a client point does: pages, picks a day or today. True when it picked a day.
+  bool ClickAt(int X, int Y);
+  // Moves the selection by keyboard as the user does; true when the key was one of them.
+  bool StepByKey(uint16_t Key, TShiftState Shift);
+
+  void Loaded() override;
+
+ protected:
+  void Paint() override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMGetDlgCode(TMessage& Message);
+  void CMFocusChanged(TCMFocusChanged& Message);
+  void CMFontChanged(TMessage& Message);
+  void MCMGetCurSel(TMessage& Message);
+  void MCMSetCurSel(TMessage& Message);
+  void MCMGetRange(TMessage& Message);
+  void MCMSetRange(TMessage& Message);
+  void MCMGetToday(TMessage& Message);
+  void MCMSetToday(TMessage& Message);
+  void MCMGetMinReqRect(TMessage& Message);
+  // Moves the selection where the user asked (kept within the limits), tells the parent and
+  // OnClick; `Picked` also sends MCN_SELECT.
+  void UserSelect(TDateTime Value, bool Picked);
+  void Notify(win::UINT Code);
+  int CellWidth();
+  int CellHeight();
+
+  TDateTime date_ = 0, today_ = 0;
+  TDateLimits limits_;
+  bool showToday_ = true, showTodayCircle_ = true, todaySet_ = false;
+};
+
+class TDateTimePicker : public TCustomControl {
+  ZYL_CLASS(TDateTimePicker, TCustomControl)
+  ZYL_MESSAGES(TDateTimePicker)
+  explicit TDateTimePicker(TComponent* AOwner);
+  ~TDateTimePicker() override;
+
+  // One field of the text: a part of the date or time, or text between them.
+  enum TFieldKind { fkText, fkDay, fkDayName, fkMonth, fkYear, fkHour, fkMinute, fkSecond, fkAmPm };
+  struct TField {
+    TFieldKind Kind = fkText;
+    std::string Text;  // fkText: the text shown; else the format token ("dd", "MMM", "h", ...)
+    int Left = 0, Right = 0;  // where it shows, in client coordinates (after a paint)
+  };
+
+  TDateTimeKind Kind() const { return kind_; }
+  void SetKind(TDateTimeKind Value);
+  // The date and time held; setting one part keeps the other. Outside MinDate .. MaxDate
+  // raises EDateTimeError.
+  TDateTime DateTime() const { return dateTime_; }
+  void SetDateTime(TDateTime Value);
+  TDateTime Date() const { return DatePart(dateTime_); }
+  void SetDate(TDateTime Value);
+  TDateTime Time() const { return TimePart(dateTime_); }
+  void SetTime(TDateTime Value);
+  TDTDateFormat DateFormat() const { return dateFormat_; }
+  void SetDateFormat(TDTDateFormat Value);
+  TDTDateMode DateMode() const { return dateMode_; }
+  void SetDateMode(TDTDateMode Value);
+  bool ShowCheckbox() const { return showCheckbox_; }
+  void SetShowCheckbox(bool Value);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool Value);
+  // Limits of the date (whole days; 0: none). A MinDate above MaxDate raises EDateTimeError.
+  TDateTime MinDate() const { return limits_.Min; }
+  void SetMinDate(TDateTime Value);
+  TDateTime MaxDate() const { return limits_.Max; }
+  void SetMaxDate(TDateTime Value);
+  // The picker's own format (d, dd, ddd, dddd, M, MM, MMM, MMMM, y, yy, yyyy, h, hh, H, HH, m,
+  // mm, s, ss, t, tt, text in '...'); empty: the format settings' short or long date format,
+  // or their long time format.
+  const std::string& Format() const { return format_; }
+  void SetFormat(const std::string& Value);
+
+  // The fields of the text as shown now, and the one the keyboard works on.
+  const std::vector<TField>& Fields();
+  int SelectedField() const { return selected_; }
+  void SelectField(int Index);
+  std::string Text();
+  // The drop-down calendar while it is open.
+  bool DroppedDown() const { return calendar_ != nullptr; }
+  TMonthCalendar* DropDownCalendar() const { return calendar_; }
+  void DropDown();
+  // Closes the calendar, taking its date when `Accept`.
+  void CloseUp(bool Accept);
+  // The drop-down button or the up-down's two halves, the check box, in client coordinates.
+  TRect ButtonRect();
+  TRect UpDownRect(bool Up);
+  TRect CheckBoxRect();
+
+  const TNotifyEvent& OnChange() const { return onChange_; }
+  void SetOnChange(const TNotifyEvent& Value) { onChange_ = Value; }
+  const TNotifyEvent& OnCloseUp() const { return onCloseUp_; }
+  void SetOnCloseUp(const TNotifyEvent& Value) { onCloseUp_ = Value; }
+  const TNotifyEvent& OnDropDown() const { return onDropDown_; }
+  void SetOnDropDown(const TNotifyEvent& Value) { onDropDown_ = Value; }
+
+  void Loaded() override;
+
+ protected:
+  void Paint() override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMGetDlgCode(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
+  void CMFocusChanged(TCMFocusChanged& Message);
+  void CMFontChanged(TMessage& Message);
+  void CMEnabledChanged(TMessage& Message);
+  void DTMGetSystemTime(TMessage& Message);
+  void DTMSetSystemTime(TMessage& Message);
+  void DTMGetRange(TMessage& Message);
+  void DTMSetRange(TMessage& Message);
+  void DTMSetFormat(TMessage& Message);
+  void DTMGetMonthCal(TMessage& Message);
+
+  bool HasUpDown() const { return kind_ == dtkTime || dateMode_ == dmUpDown; }
+  // Builds fields_ from the format in use.
+  void BuildFields();
+  // Steps the selected field by Delta (wrapping within it), or sets it to Value.
+  void StepField(int Delta);
+  void SetFieldValue(int Index, int Value);
+  void TypeDigit(int Digit);
+  void FinishTyping();
+  // A value the user chose: kept within the limits; tells OnChange and the parent.
+  void UserChange(TDateTime Value);
+  void Notify(win::UINT Code);
+  void Changed();
+
+  TDateTimeKind kind_ = dtkDate;
+  TDateTime dateTime_ = 0;
+  TDateLimits limits_;
+  TDTDateFormat dateFormat_ = dfShort;
+  TDTDateMode dateMode_ = dmComboBox;
+  bool showCheckbox_ = false, checked_ = true;
+  std::string format_;
+  std::vector<TField> fields_;
+  bool fieldsValid_ = false;
+  int selected_ = -1;
+  int typed_ = 0, typedDigits_ = 0;  // digits typed into the selected field so far
+  // The day last chosen: a new month or year takes it again where the month is long enough.
+  int wantDay_ = 1;
+  TMonthCalendar* calendar_ = nullptr;
+  TNotifyEvent onChange_, onCloseUp_, onDropDown_;
+};
+
+}  // namespace vcl

@@ -1,0 +1,55 @@
+#include "tests/design/PropertyEditorsSupport.h"
+
+#include "buttons/ZYLScrollBox.h"
+#include "design/pZYLPE.h"
+#include "display/ZYLLED.h"
+#include "edits/ZYLCustomComboBox.h"
+#include "edits/ZYLCustomListBox.h"
+#include "foundation/ZYLControl.h"
+#include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLCustomControl.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/designer/DesignRegistry.h"
+
+namespace zyl::designtest {
+
+namespace {
+constexpr char kPackage[] = "property editors under test";
+}
+
+TPropertyEditorPackage::TPropertyEditorPackage(int32_t Options) {
+  vcl::LoadDesignPackage(kPackage, [Options] {
+    ZYLRegPropertyEditors(Options);
+    vcl::RegisterPropertyEditor(vcl::TypeInfoOf<TZYLLED*>(), nullptr, "",
+                                vcl::PropertyEditorClassOf<TZYLLEDProperty>());
+  });
+}
+
+TPropertyEditorPackage::~TPropertyEditorPackage() { vcl::UnloadDesignPackage(kPackage); }
+
+bool HasStringListFilter(vcl::TClass Class) {
+  for (vcl::TClass filter : {TZYLCustomComponent::StaticClass(), TZYLCustomControl::StaticClass(),
+                             TZYLControl::StaticClass(), TZYLCustomComboBox::StaticClass(),
+                             TZYLCustomListBox::StaticClass(), TZYLCustomScrollBox::StaticClass()})
+    if (Class->InheritsFrom(filter)) return true;
+  return false;
+}
+
+TDesignedForm::TDesignedForm() : form_(std::make_unique<vcl::TForm>(nullptr)) {
+  form_->SetName("Form1");
+  designer_ = std::make_unique<vcl::TFormDesigner>(form_.get());
+}
+
+TDesignedForm::~TDesignedForm() {
+  designer_.reset();
+  form_.reset();
+}
+
+vcl::TComponent* TDesignedForm::Add(vcl::TClass Class) {
+  vcl::TComponent* c = Class->Create(form_.get());
+  c->SetName(designer_->UniqueName(Class->ClassName()));
+  if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form_.get());
+  return c;
+}
+
+}  // namespace zyl::designtest
