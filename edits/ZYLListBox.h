@@ -160,9 +160,6 @@ class TZYLListBox : public TZYLCustomScrollBox {
 
   vcl::TDrawItemEvent OnDrawItem;
   vcl::TDrawItemEvent OnPrepareDrawItem;
-  // The drawing events, as a form file assigns them.
-  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
-  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
   TZYLLBGetLineSettingsEvent OnGetLineSettings;
   TZYLLBCompareItemEvent OnSSCompareItem;
   TSectionEvent OnHeaderSized;
@@ -187,9 +184,6 @@ class TZYLListBox : public TZYLCustomScrollBox {
   vcl::TCanvas* GetCanvas() const;
   TZYLMyListBox* ListBox() const { return FListBox; }
   TZYLHeaderControl* Header() const { return FHeader; }
-  // Paints row Index's background and sets the canvas's font for its state (an owner-drawn
-  // row's OnDrawItem starts with it).
-  void PrepareDrawItem(vcl::TRect Rect, vcl::TOwnerDrawState State, int Index);
 
   // Sorts the rows by the listed columns (compared as strings by character codes), or by
   // OnSSCompareItem when it is assigned.
