@@ -7,6 +7,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "design/ZYLCPGet.h"
 #include "design/pZYLAviEditorDlg.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLObjectEditor.h"
@@ -402,19 +403,7 @@ void TZYLImageListEditorDlg::SaveListFile(const std::string& File) {
 }
 
 bool TZYLImageListEditorDlg::AddFromListFile(const std::string& File) {
-  if (!FStrip) return false;
-  TZYLImageList other(nullptr);
-  other.LoadFromFile(File);
-  bool added = false;
-  vcl::TBitmap image;
-  for (int s = 0; s < other.Count(); ++s) {
-    TZYLImageListItem* strip = other.GetArrayItem(s);
-    for (int i = 0; i < strip->GetCount(); ++i) {
-      strip->GetBitmap(i, &image);
-      added = AddImage(&image, File) || added;
-    }
-  }
-  return added;
+  return FStrip && ZYLCPIMLAddItemsFromFile(File, ImageList(), SelectedStrip());
 }
 
 bool TZYLImageListEditorDlg::ConfirmReplace() {

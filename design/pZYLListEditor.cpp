@@ -5,6 +5,7 @@
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/ZYLCPGet.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLObjectEditor.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
@@ -252,6 +253,9 @@ void TZYLListEditorForm::LoadListFile(const std::string& File) { FList->LoadFrom
 void TZYLListEditorForm::SaveListFile(const std::string& File) { FList->SaveToFile(File); }
 
 bool TZYLListEditorForm::AddFromListFile(const std::string& File) {
+  // An image list lets the user choose the items; other lists take them all.
+  if (auto* images = dynamic_cast<TZYLCustomImageList*>(FList.get()))
+    return ZYLCPIMLAddItemsFromFile(File, images, 0);
   std::unique_ptr<TZYLCustomContainer> other(NewList());
   other->LoadFromFile(File);
   FList->AddList(other.get());
@@ -392,11 +396,13 @@ void TZYLListEditorForm::fmFMDragDrop(TObject*, int fcount, int, int, vcl::TStri
 // --- list files ----------------------------------------------------------------------------
 
 bool TZYLListEditorForm::RunFileDialog(vcl::TOpenDialog* Dialog) {
+  Dialog->SetInitialDir(ZYLRestoreListPath(ListKind()));
   Dialog->SetFileName("*." + FSuffix);
   return Dialog->Execute();
 }
 
 void TZYLListEditorForm::RememberFile(const std::string& File, bool ToMRU) {
+  ZYLSaveListPath(ListKind(), vcl::ExtractFileDir(File));
   if (TZYLMRUList* list = ToMRU ? FilesMRU() : nullptr) list->Add(File);
 }
 
