@@ -162,6 +162,27 @@ void TClipboard::SetComponent(TComponent* Component) {
   SetBuffer(ComponentFormat(), stream.DataString().data(), stream.DataString().size());
 }
 
+namespace {
+std::string ClassNameIn(const std::string& bytes) {
+  TStringStream stream(bytes);
+  TReader reader(&stream);
+  reader.ReadSignature();
+  TFilerFlags flags;
+  int32_t pos = 0;
+  reader.ReadPrefix(flags, pos);
+  return reader.ReadStr();
+}
+}  // namespace
+
+std::string TClipboard::ComponentClassName() {
+  std::string bytes;
+  {
+    TOpenGuard g(this);
+    bytes = ReadFormat(ComponentFormat());
+  }
+  return bytes.empty() ? std::string() : ClassNameIn(bytes);
+}
+
 TComponent* TClipboard::GetComponent(TComponent* Owner, TComponent* Parent) {
   std::string bytes;
   {
@@ -170,16 +191,7 @@ TComponent* TClipboard::GetComponent(TComponent* Owner, TComponent* Parent) {
   }
   if (bytes.empty()) return nullptr;
   // The class is checked before anything is created from the stream.
-  std::string className;
-  {
-    TStringStream stream(bytes);
-    TReader reader(&stream);
-    reader.ReadSignature();
-    TFilerFlags flags;
-    int32_t pos = 0;
-    reader.ReadPrefix(flags, pos);
-    className = reader.ReadStr();
-  }
+  const std::string className = ClassNameIn(bytes);
   TClass cls = GetClass(className);
   if (!cls || !cls->InheritsFrom(TComponent::StaticClass()))
     throw EClassNotFound("Class " + className + " not found");

@@ -48,6 +48,9 @@ class TClipboard : public TPersistent {
   // stream or a name Owner already holds; a refused paste leaves nothing behind.
   void SetComponent(TComponent* Component);
   TComponent* GetComponent(TComponent* Owner, TComponent* Parent);
+  // The class name of the component on the clipboard, read from the head of its stream without
+  // making anything; "" when no component is there, EReadError for a damaged head.
+  std::string ComponentClassName();
 
   // Copies a bitmap or a picture onto the clipboard (EConvertError for anything else), and
   // the clipboard's picture into a bitmap or picture.

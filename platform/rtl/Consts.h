@@ -218,6 +218,13 @@ constexpr const char SZYLStrEditNoSelection[] = "No text selected!";
 constexpr const char SZYLHideCaptionsShown[] =
     "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
     "Please disable this option or remove TZYLHideNonVC component.";
+constexpr const char SZYLDeleteList[] = "Really delete List?";
+constexpr const char SZYLSaveBmpAs[] = "Save Bitmap-File as...";
+constexpr const char SZYLReplaceList[] =
+    "The current list contains items. This operation will replace the list (removing all "
+    "items).\rContinue?";
+constexpr const char SZYLImageNotAdded[] =
+    "The picture %s was not added: its size does not fit the images of the list (%d x %d).";
 constexpr const char SZYLRegionNoColors[] = "Please choose at least one color to be transparent!";
 constexpr const char SZYLRegionNoBitmap[] =
     "Please load a bitmap first: there is nothing to build a region from.";

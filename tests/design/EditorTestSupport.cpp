@@ -10,6 +10,7 @@
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
+#include "design/pZYLBitmapListEditor.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
@@ -17,16 +18,17 @@
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
 #include "design/pZYLCustImgListSelectDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLFxEditorDlg.h"
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
-#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
+#include "design/pZYLImageListEditor.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
@@ -53,19 +55,22 @@
 #include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
+#include "edits/ZYLEdit.h"
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
-#include "edits/ZYLEdit.h"
 #include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLIniCtrl.h"
 #include "platform/base/Exceptions.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "system/ZYLFMDrop.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHideNonVC.h"
+#include "system/ZYLMRUList.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
@@ -132,6 +137,11 @@ const struct {
     {ZYLProgressFillInit, ZYLProgressFillDone},
     {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
     {ZYLContainerInit, ZYLContainerDone},
+    {ZYLIniCtrlInit, ZYLIniCtrlDone},
+    {ZYLMRUListInit, ZYLMRUListDone},
+    {ZYLFMDropInit, ZYLFMDropDone},
+    {pZYLBitmapListEditorInit, pZYLBitmapListEditorDone},
+    {pZYLImageListEditorInit, pZYLImageListEditorDone},
     {ZYLMMButtonInit, ZYLMMButtonDone},
     {pZYLCustImgListSelectDlgInit, pZYLCustImgListSelectDlgDone},
     {pZYLButtonFaceDlgInit, pZYLButtonFaceDlgDone},

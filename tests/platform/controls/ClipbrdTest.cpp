@@ -93,6 +93,7 @@ TEST_F(ClipbrdTest, ComponentsCopyAndPaste) {
   button->SetBounds(10, 20, 90, 30);
   TClipboard* c = Clipboard();
   EXPECT_EQ(c->GetComponent(form.get(), form.get()), nullptr);  // nothing there yet
+  EXPECT_EQ(c->ComponentClassName(), "");
   c->SetComponent(button);
   EXPECT_TRUE(c->HasFormat(CF_COMPONENT));
   delete button;
@@ -207,7 +208,11 @@ TEST_F(ClipbrdTest, ForeignOrDamagedComponentStreamsCreateNothing) {
     c->SetAsHandle(CF_COMPONENT, h);
     c->Close();
   };
+  // The class name is read from the head of the stream alone, whatever the class.
+  put(good);
+  EXPECT_EQ(Clipboard()->ComponentClassName(), "TButton");
   put(foreign);
+  EXPECT_EQ(Clipboard()->ComponentClassName(), "TNoSuch");
   EXPECT_EQ(testsupport::ErrorOf<EClassNotFound>([&] { Clipboard()->GetComponent(form.get(), form.get()); }),
             "Class TNoSuch not found");
   put(good.substr(0, good.size() - 3));
@@ -215,6 +220,8 @@ TEST_F(ClipbrdTest, ForeignOrDamagedComponentStreamsCreateNothing) {
             "<no error>");
   put("TPF0");
   EXPECT_NE(testsupport::ErrorOf<EReadError>([&] { Clipboard()->GetComponent(form.get(), form.get()); }),
+            "<no error>");
+  EXPECT_NE(testsupport::ErrorOf<EReadError>([&] { Clipboard()->ComponentClassName(); }),
             "<no error>");
   EXPECT_EQ(form->ComponentCount(), before);
 }

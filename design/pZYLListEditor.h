@@ -1,0 +1,158 @@
+// TZYLListEditorForm: the frame every list editor form shares. The form edits a working list of
+// its own (a container of the edited class, made with the form, freed with it): the owner-drawn
+// list box `lb` shows one line per item, the toolbar buttons, main menu and popup menu lead to
+// PopupClick and fileactionClick, which tell the commands apart by their sender; items travel
+// through the clipboard as a container of the edited class, lists through list files (with the
+// folder remembered per list kind and a most-recently-used list), and files dropped on `lb` are
+// added as items. Only the caller's assignment after OK reaches the edited component.
+//
+// A member editor names its list kind, makes its working list and answers the item dialog; an
+// editor whose lines are not the working list's items (the images of one strip) overrides the
+// item operations (ItemCount, MoveItem, DeleteItem, ClearItems, CopyItems, PasteItems, ...).
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/ZYLClass.h"
+#include "platform/controls/Forms.h"
+
+namespace vcl {
+class TMenuItem;
+class TOpenDialog;
+class TSaveDialog;
+class TStrings;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLButton;
+class TZYLCustomContainer;
+class TZYLFMDrop;
+class TZYLIniCtrl;
+class TZYLListBox;
+class TZYLMRUList;
+class TZYLSpeedButton;
+
+// The registry key under which the list editors keep their settings, before the class name.
+extern const char ZYLListEditorRegPath[];
+
+class TZYLListEditorForm : public vcl::TForm {
+  ZYL_CLASS(TZYLListEditorForm, vcl::TForm)
+  explicit TZYLListEditorForm(vcl::TComponent* AOwner);
+  ~TZYLListEditorForm() override;
+
+  // The working list (made in FormCreate).
+  TZYLCustomContainer* WorkList() const { return FList.get(); }
+  // The list kind's file extension without its dot ("bml").
+  const std::string& Suffix() const { return FSuffix; }
+
+  // Refills lb (Rebuild: one line per item, numbered from 1), selects Index (clamped to the
+  // last line; -1 selects nothing) and sets the states of the list-dependent commands.
+  virtual void SetLabels(int Index, bool Rebuild);
+  // The states of the selection-dependent commands.
+  virtual void WriteGeneral();
+
+  void PopupClick(vcl::TObject* Sender);
+  void fileactionClick(vcl::TObject* Sender);
+  // Adds every file of FileList (fcount names) with the list kind's extension; other names and
+  // files that cannot be added are skipped.
+  void fmFMDragDrop(vcl::TObject* Sender, int fcount, int x, int y, vcl::TStrings* FileList);
+  void lbClick(vcl::TObject* Sender);
+  void lbDblClick(vcl::TObject* Sender);
+  void mruClick(vcl::TObject* Sender, const std::string& FileName, bool& Remove);
+  virtual void FormCreate(vcl::TObject* Sender);
+  void FormDestroy(vcl::TObject* Sender);
+  void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
+
+  TZYLListBox* lb = nullptr;
+  vcl::TOpenDialog* FileDialog = nullptr;
+  vcl::TSaveDialog* SaveDialog = nullptr;
+  TZYLFMDrop* fm = nullptr;
+  TZYLIniCtrl* ini = nullptr;
+  TZYLMRUList* mru = nullptr;
+  TZYLSpeedButton *singleselect = nullptr, *multisel = nullptr, *up = nullptr, *Down = nullptr,
+                  *add = nullptr, *addfast = nullptr, *clear = nullptr, *remove = nullptr,
+                  *btnProp = nullptr, *btnCut = nullptr, *btnCopy = nullptr, *btnPaste = nullptr,
+                  *btnLoad = nullptr, *btnSave = nullptr;
+  TZYLButton *ZYLButton1 = nullptr, *ZYLButton2 = nullptr;
+  vcl::TMenuItem *mnuMulti = nullptr, *comp = nullptr, *checkall = nullptr, *UnCheckAll = nullptr,
+                 *Up1 = nullptr, *Up2 = nullptr, *Down1 = nullptr, *down2 = nullptr,
+                 *Add1 = nullptr, *Add2 = nullptr, *mnuSelectAll = nullptr, *Clear1 = nullptr,
+                 *ClearAll1 = nullptr, *Remove1 = nullptr, *mnuDelete = nullptr, *prop = nullptr,
+                 *Properties1 = nullptr, *mnuCut = nullptr, *mnuCopy = nullptr, *mnuPaste = nullptr,
+                 *mnuLoad = nullptr, *mnuSave = nullptr, *mnuAddFromFile = nullptr,
+                 *Quit1 = nullptr, *quit2 = nullptr;
+
+ protected:
+  // The member editor's list: its kind, a new empty working list, the extension (with dot) of
+  // the files it takes by drop, and the item dialog on item Index (Index = ItemCount(): a new
+  // item, appended on OK). EditItem answers whether the item changed or was added.
+  virtual TZYLListItemClassType ListKind() const { return icGeneric; }
+  virtual TZYLCustomContainer* NewList() const;
+  virtual std::string DropExtension() const { return ".bmp"; }
+  virtual bool EditItem(int /*Index*/) { return false; }
+  // Adds the picture file File as a new item (true) or raises; called by the drop.
+  virtual bool AddFile(const std::string& /*File*/) { return false; }
+  // Sets FileDialog up for "Add one or multiple items" (file name, extension and filter).
+  virtual void PrepareAddFiles();
+
+  // The item operations on what lb shows (the working list's items by default).
+  virtual int ItemCount() const;
+  virtual void MoveItem(int From, int To);
+  virtual void DeleteItem(int Index);
+  virtual void ClearItems();
+  virtual void SetAllCompressed(bool Value);
+  // Puts the items of Lines (ascending) on the clipboard; with Cut they leave the list.
+  virtual void CopyItems(const std::vector<int>& Lines, bool Cut);
+  // Inserts the clipboard's items before item At (At = ItemCount(): appends); the number
+  // inserted, 0 when the clipboard holds nothing of the edited kind.
+  virtual int PasteItems(int At);
+  // The list file commands on the working list.
+  virtual void LoadListFile(const std::string& File);
+  virtual void SaveListFile(const std::string& File);
+  // Adds chosen items of a list file; true when something was added.
+  virtual bool AddFromListFile(const std::string& File);
+  // Where a paste puts the clipboard's items: after the last item when no line or the last
+  // line is current, else before the current line.
+  virtual int PasteAt() const;
+  // The recently used list that the list file commands fill (nil: none).
+  virtual TZYLMRUList* FilesMRU() const { return mru; }
+  // A file command of the member editor's own (true when Sender was one).
+  virtual bool OwnFileAction(vcl::TObject* /*Sender*/) { return false; }
+  // Opens the existing list file an entry of the recently used list names.
+  virtual void OpenMRUFile(const std::string& File) { LoadAndShow(File); }
+
+  // The parts of SetLabels: the lines and the selection, then the list-dependent states.
+  void FillLines(int Index, bool Rebuild);
+  void SetListStates();
+
+  // The lines selected in lb, ascending (the current line when lb is in single-select mode).
+  std::vector<int> SelectedLines() const;
+  int CurrentLine() const;
+  bool MultiSelect() const;
+  // The class of the edited container, for the registry key ("TZYLBitmapList").
+  std::string EditedClassName() const;
+  // Reloads the working list from File and shows it.
+  void LoadAndShow(const std::string& File);
+
+ private:
+  void SetSelectMode(vcl::TObject* Sender);
+  void ConfirmClear();
+  void DeleteSelected();
+  void MoveCurrent(int Step);
+  void AddFilesFromDialog();
+  void AddListItems();
+  bool RunFileDialog(vcl::TOpenDialog* Dialog);
+  void RememberFile(const std::string& File, bool ToMRU);
+
+  std::unique_ptr<TZYLCustomContainer> FList;
+  std::string FSuffix;
+};
+
+// Enables any of the controls or menu items given (nil ones are skipped).
+void ZYLEnableAll(std::initializer_list<vcl::TComponent*> Items, bool Value);
+
+}  // namespace zyl

@@ -1,0 +1,407 @@
+// The list editor frame through the bitmap list editor: the working list (OK assigns, every other
+// ending leaves the list's form stream as it was), the states of the commands, deleting in
+// multi-select mode, clipboard transfer (the class is checked before anything is made), list
+// files and the recently used list, dropped files, the item dialog and the drawing of a line.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLBitmapItemPropertiesEditorDlg.h"
+#include "design/pZYLBitmapListEditor.h"
+#include "design/pZYLDsgnCPGet.h"
+#include "display/ZYLSimpleLabel.h"
+#include "edits/ZYLListBox.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/controls/Menus.h"
+#include "platform/graphics/Bitmap.h"
+#include "system/ZYLMRUList.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+using designtest::TEnding;
+
+// A component whose making is counted: a paste must never make one.
+int probesMade = 0;
+class TListProbe : public vcl::TComponent {
+  ZYL_CLASS(TListProbe, vcl::TComponent)
+  explicit TListProbe(vcl::TComponent* AOwner) : inherited(AOwner) { ++probesMade; }
+};
+ZYL_CLASS_IMPL(TListProbe) {}
+
+// Counts the change notices of a list.
+struct TChanges : vcl::TObject {
+  int N = 0;
+  void Count(vcl::TObject*) { ++N; }
+};
+
+// Notes the errors the application shows while a form runs, as the IDE shows them.
+struct TShownErrors : vcl::TObject {
+  std::vector<std::string> Texts;
+  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
+};
+
+class BitmapListEditor : public ::testing::Test {
+ protected:
+  BitmapListEditor() {
+    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
+    vcl::RegisterClass(TListProbe::StaticClass());
+    vcl::Clipboard()->Clear();
+  }
+  ~BitmapListEditor() override {
+    vcl::UnRegisterClass(TListProbe::StaticClass());
+    vcl::Application->OnException = {};
+  }
+
+  // Fills list_ with items of widths 1 .. n (height 2), idents 100 + i and descriptions "i".
+  void Fill(int n) {
+    list_.Clear();
+    for (int i = 0; i < n; ++i) {
+      auto item = std::make_unique<TZYLBitmapListItem>();
+      vcl::TBitmap bmp;
+      bmp.SetSize(i + 1, 2);
+      item->SetBitmap(&bmp);
+      item->Ident = static_cast<uint16_t>(100 + i);
+      item->Description = std::to_string(i);
+      list_.Add(item.release());
+    }
+  }
+
+  // The descriptions of a list's items, in order: what the tests follow items by.
+  static std::vector<std::string> Names(const TZYLCustomContainer* list) {
+    std::vector<std::string> names;
+    for (int i = 0; i < list->Count(); ++i) names.push_back(list->Item(i)->Description);
+    return names;
+  }
+
+  // Opens the editor on list_; `steps` runs on the form, then it is left as `ending` says.
+  bool Run(const std::function<void(TZYLBitmapListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
+           const std::function<void(vt::TDialogScript&)>& after = {}) {
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLBitmapListEditorDlg*>(f)); },
+        ending, "ZYLButton1", "ZYLButton2");
+    if (after) after(script);
+    const bool ok = TZYLBitmapListEditorDlg::Edit(&list_);
+    shown_ = script.Shown();
+    return ok;
+  }
+
+  std::string BitmapFile(const std::string& name, int w, int h) {
+    vcl::TBitmap bmp;
+    bmp.SetSize(w, h);
+    const std::string path = dir_.File(name);
+    bmp.SaveToFile(path);
+    return path;
+  }
+
+  static void Select(TZYLBitmapListEditorDlg* f, int line) {
+    designtest::ClickListLine(f->lb->ListBox(), line);
+  }
+
+  testsupport::TCurrentDirGuard here_;
+  vt::TControlsSession session_;
+  designtest::TEditorUnits units_;
+  testsupport::TempDir dir_;
+  TShownErrors errors_;
+  TZYLBitmapList list_{nullptr};
+  std::vector<vt::TShownDialog> shown_;
+};
+
+// Changes that every ending but OK must take back.
+void ChangeEverything(TZYLBitmapListEditorDlg* f) {
+  designtest::ClickListLine(f->lb->ListBox(), 1);
+  vt::ClickControl(f->Down);
+  f->checkall->Click();
+  vt::ClickControl(f->remove);
+}
+
+TEST_F(BitmapListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
+  for (TEnding ending : {TEnding::Cancel, TEnding::CloseBox, TEnding::Escape}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    Fill(4);
+    const std::string before = vcl::WriteComponentToBytes(&list_);
+    EXPECT_FALSE(Run(ChangeEverything, ending));
+    EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  }
+  Fill(4);
+  const std::string before = vcl::WriteComponentToBytes(&list_);
+  EXPECT_THROW(Run(ChangeEverything, TEnding::Exception), vcl::Exception);
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
+  Fill(4);
+  TChanges changes;
+  list_.OnChange = vcl::TNotifyEvent(&changes, &TChanges::Count);
+  ASSERT_TRUE(Run(ChangeEverything));
+  // Line 1 moved down to 2, then the current line (2, the former item 1) was removed.
+  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "3"}));
+  for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
+  EXPECT_LE(changes.N, 1);
+}
+
+TEST_F(BitmapListEditor, AnEmptyListDisablesEveryCommandThatNeedsItems) {
+  std::vector<std::string> enabled;
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    const std::pair<const char*, bool> states[] = {
+        {"btnSave", f->btnSave->Enabled()}, {"clear", f->clear->Enabled()},
+        {"comp", f->comp->Enabled()},       {"mnuSelectAll", f->mnuSelectAll->Enabled()},
+        {"remove", f->remove->Enabled()},   {"btnCut", f->btnCut->Enabled()},
+        {"mnuCopy", f->mnuCopy->Enabled()}, {"btnProp", f->btnProp->Enabled()},
+        {"up", f->up->Enabled()},           {"Down", f->Down->Enabled()},
+        {"add", f->add->Enabled()},         {"btnLoad", f->btnLoad->Enabled()}};
+    for (const auto& [name, on] : states)
+      if (on) enabled.push_back(name);
+  }));
+  EXPECT_EQ(enabled, (std::vector<std::string>{"add", "btnLoad"}));
+}
+
+TEST_F(BitmapListEditor, MultiSelectDisablesMovingAndPropertiesOfTwoAndDeletesExactlyTheSelection) {
+  Fill(5);
+  std::vector<bool> states;
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    vt::ClickControl(f->multisel);
+    states.push_back(f->lb->GetBool(TZYLListBox::biMultiSelect));
+    states.push_back(f->mnuMulti->Checked());
+    states.push_back(f->mnuSelectAll->Enabled());
+    f->lb->SetSelected(0, false);
+    f->lb->SetSelected(1, true);
+    f->lb->SetSelected(3, true);
+    // The focus line is one that is not selected.
+    f->lb->ListBox()->SetItemIndex(4);
+    f->lb->SetSelected(4, false);
+    f->lb->SetSelected(1, true);
+    f->WriteGeneral();
+    states.push_back(f->up->Enabled() || f->Down->Enabled());
+    states.push_back(f->btnProp->Enabled());
+    vt::ClickControl(f->remove);
+  }));
+  EXPECT_EQ(states, (std::vector<bool>{true, true, true, false, false}));
+  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "4"}));
+}
+
+TEST_F(BitmapListEditor, DeletingTheLastItemSelectsTheNewLastAndDeletingAllSelectsNothing) {
+  Fill(3);
+  std::vector<int> current;
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    Select(f, 2);
+    vt::ClickControl(f->remove);
+    current.push_back(f->lb->GetInteger(TZYLListBox::iiItemIndex));
+    f->mnuDelete->Click();
+    f->Remove1->Click();
+    current.push_back(f->lb->GetInteger(TZYLListBox::iiItemIndex));
+    current.push_back(f->remove->Enabled());
+  }));
+  EXPECT_EQ(current, (std::vector<int>{1, -1, 0}));
+  EXPECT_EQ(list_.Count(), 0);
+}
+
+TEST_F(BitmapListEditor, CutOfThreeLinesThenPasteWithNoLineCurrentAppendsThemInOrder) {
+  Fill(6);
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    vt::ClickControl(f->multisel);
+    for (int line : {1, 3, 4}) f->lb->SetSelected(line, true);
+    f->lb->SetSelected(0, false);
+    vt::ClickControl(f->btnCut);
+    EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0", "2", "5"}));
+    vt::ClickControl(f->singleselect);
+    f->lb->SetInteger(TZYLListBox::iiItemIndex, -1);
+    f->mnuPaste->Click();
+  }));
+  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "5", "1", "3", "4"}));
+  // What was pasted is a copy: the items carry their bitmaps and idents.
+  EXPECT_EQ(list_.GetArrayItem(3)->Ident, 101);
+  EXPECT_EQ(list_.GetArrayItem(5)->GetBitmap()->Width(), 5);
+}
+
+TEST_F(BitmapListEditor, PasteBeforeTheCurrentLineOrAfterTheLastOne) {
+  struct TCase {
+    int current;
+    std::vector<std::string> expected;
+  };
+  const TCase cases[] = {{1, {"0", "0", "1", "1", "2"}}, {2, {"0", "1", "2", "0", "1"}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.current);
+    Fill(3);
+    ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+      vt::ClickControl(f->multisel);
+      f->lb->SetSelected(0, true);
+      f->lb->SetSelected(1, true);
+      vt::ClickControl(f->btnCopy);
+      vt::ClickControl(f->singleselect);
+      Select(f, c.current);
+      vt::ClickControl(f->btnPaste);
+    }));
+    EXPECT_EQ(Names(&list_), c.expected);
+  }
+}
+
+TEST_F(BitmapListEditor, PasteOfAnotherClassMakesNothingAndADamagedStreamChangesNothing) {
+  Fill(2);
+  TListProbe probe(nullptr);
+  probesMade = 0;
+  vcl::Clipboard()->SetComponent(&probe);
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    EXPECT_TRUE(f->btnPaste->Enabled());
+    vt::ClickControl(f->btnPaste);
+  }));
+  EXPECT_EQ(probesMade, 0);
+  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1"}));
+
+  // A bitmap list's stream cut short: the reader refuses it, the list stays as it was.
+  TZYLBitmapList other(nullptr);
+  other.Add();
+  vcl::Clipboard()->SetComponent(&other);
+  std::string bytes;
+  {
+    vcl::Clipboard()->Open();
+    win::HANDLE h = vcl::Clipboard()->GetAsHandle(vcl::CF_COMPONENT);
+    const char* p = static_cast<const char*>(win::GlobalLock(h));
+    bytes.assign(p, win::GlobalSize(h));
+    win::GlobalUnlock(h);
+    vcl::Clipboard()->Close();
+  }
+  bytes.resize(bytes.size() - 12);
+  win::HGLOBAL cut = win::GlobalAlloc(0, bytes.size());
+  std::copy(bytes.begin(), bytes.end(), static_cast<char*>(win::GlobalLock(cut)));
+  win::GlobalUnlock(cut);
+  vcl::Clipboard()->SetAsHandle(vcl::CF_COMPONENT, cut);
+  const std::string before = vcl::WriteComponentToBytes(&list_);
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
+  EXPECT_EQ(errors_.Texts.size(), 1u);
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+TEST_F(BitmapListEditor, DroppedFilesWithTheBitmapExtensionAreAddedWithTheListDefaults) {
+  list_.SetDefaultCompressed(true);
+  list_.SetDefaultPixelFormat(spf8bit);
+  const std::string upper = BitmapFile("A.BMP", 3, 3), lower = BitmapFile("b.bmp", 4, 4);
+  const std::string text = dir_.File("c.txt");
+  std::ofstream(text) << "no picture";
+  const std::string broken = dir_.File("d.bmp");
+  std::ofstream(broken) << "BM but no bitmap";
+  int selected = -2;
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
+    vcl::TStringList files;
+    for (const std::string& name : {upper, text, std::string("bmp"), broken, lower})
+      files.Add(name);
+    f->fmFMDragDrop(f, files.Count(), 0, 0, &files);
+    selected = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+  }));
+  ASSERT_EQ(list_.Count(), 2);
+  EXPECT_EQ(selected, 1);
+  EXPECT_EQ(list_.GetArrayItem(0)->GetBitmap()->Width(), 3);
+  EXPECT_EQ(list_.GetArrayItem(1)->GetBitmap()->Width(), 4);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(list_.Item(i)->Compressed);
+    EXPECT_EQ(list_.Item(i)->PixelFormat, spf8bit);
+  }
+}
+
+TEST_F(BitmapListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
+  Fill(3);
+  const std::string file = dir_.File("three.bml");
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnSave); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
+  std::vector<std::string> mru;
+  Fill(1);
+  const std::string corrupt = dir_.File("bad.bml");
+  std::ofstream(corrupt, std::ios::binary) << "ZYLBML30 and then nothing a list holds";
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        vt::ClickControl(f->btnLoad);  // the corrupt file
+        EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0"}));
+        vt::ClickControl(f->btnLoad);  // the saved one
+        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
+          mru.push_back(f->mru->Entries()->Strings(i));
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
+  EXPECT_EQ(errors_.Texts.size(), 1u);
+  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1", "2"}));
+  ASSERT_FALSE(mru.empty());
+  EXPECT_EQ(mru[0], file);
+  // The folder of the list file is remembered for the list kind.
+  EXPECT_EQ(ZYLRestoreListPath(icBitmap), dir_.Path());
+}
+
+TEST_F(BitmapListEditor, AnMRUEntryOfAMissingFileIsRemovedAndNothingLoads) {
+  Fill(2);
+  bool remove = false;
+  ASSERT_TRUE(
+      Run([&](TZYLBitmapListEditorDlg* f) { f->mruClick(f->mru, dir_.File("gone.bml"), remove); }));
+  EXPECT_TRUE(remove);
+  EXPECT_EQ(list_.Count(), 2);
+}
+
+TEST_F(BitmapListEditor, ClearAnsweredNoKeepsEveryItemAndYesClears) {
+  for (const char* answer : {"No", "Yes"}) {
+    SCOPED_TRACE(answer);
+    Fill(3);
+    ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->clear); }, TEnding::Ok,
+                    [&](vt::TDialogScript& s) { s.Press(answer); }));
+    ASSERT_EQ(shown_.size(), 2u);
+    EXPECT_EQ(shown_[1].Text, "Really delete List?");
+    EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
+  }
+}
+
+TEST_F(BitmapListEditor, AddOffersTheItemCountAsIdAndWithNoPictureAddsAnEmptyItem) {
+  Fill(2);
+  std::string offered;
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->add); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) {
+                    s.Do([&](vcl::TCustomForm* d) {
+                      auto* dlg = static_cast<Tzylfrmbiprop*>(d);
+                      offered = std::to_string(dlg->ed->IntValue()) + "/" + dlg->Index->Caption();
+                      vt::TypeInto(dlg->desc, "new one");
+                      vt::ClickControl(dlg->btOK);
+                    });
+                  }));
+  EXPECT_EQ(offered, "2/2");
+  ASSERT_EQ(list_.Count(), 3);
+  EXPECT_EQ(list_.Item(2)->Description, "new one");
+  EXPECT_EQ(list_.Item(2)->Ident, 2);
+  EXPECT_TRUE(list_.Item(2)->GetEmpty());
+}
+
+TEST_F(BitmapListEditor, PropertiesWriteTheDialogsValuesIntoTheItem) {
+  Fill(2);
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        Select(f, 1);
+        vt::ClickControl(f->btnProp);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<Tzylfrmbiprop*>(d);
+          EXPECT_EQ(dlg->dimLabel->Caption(), "(2x2)");
+          EXPECT_EQ(dlg->ed->IntValue(), 101);
+          vt::TypeInto(dlg->ed, "7");
+          vt::ClickControl(dlg->compress);
+          vt::ClickControl(dlg->btOK);
+        });
+      }));
+  EXPECT_EQ(list_.Item(1)->Ident, 7);
+  EXPECT_TRUE(list_.Item(1)->Compressed);
+  EXPECT_EQ(list_.GetArrayItem(1)->GetBitmap()->Width(), 2);
+}
+
+}  // namespace
+}  // namespace zyl

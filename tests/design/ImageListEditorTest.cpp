@@ -1,0 +1,216 @@
+// The image list editor: strips on the left, the current strip's images on the right, both on
+// the working list (every ending but OK leaves the list's form stream as it was); the current
+// strip follows deletions, images travel through the clipboard as a one-strip image list, a
+// picture that does not fit the strip is left out and reported, and a bitmap is cut into a
+// strip by a divisor of its width.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLImageListEditor.h"
+#include "design/pZYLImageListPropertiesEditorDlg.h"
+#include "edits/ZYLListBox.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/graphics/Bitmap.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+using designtest::TEnding;
+
+// A W x H picture of one colour.
+std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor color) {
+  auto bmp = std::make_unique<vcl::TBitmap>();
+  bmp->SetSize(w, h);
+  bmp->Canvas()->Brush()->SetColor(color);
+  bmp->Canvas()->FillRect(vcl::TRect{0, 0, w, h});
+  return bmp;
+}
+
+class ImageListEditor : public ::testing::Test {
+ protected:
+  ImageListEditor() { vcl::Clipboard()->Clear(); }
+
+  // Adds a strip of 4 x 4 images coloured 1, 2, ... n (its Description as given).
+  TZYLImageListItem* AddStrip(int n, const std::string& description = "s", int height = 4) {
+    auto* strip = static_cast<TZYLImageListItem*>(list_.Item(list_.Add()));
+    strip->SetInteger(TZYLImageListItem::iiWidth, 4);
+    strip->SetInteger(TZYLImageListItem::iiHeight, height);
+    strip->Description = description;
+    for (int i = 1; i <= n; ++i) strip->Add(Plain(4, height, i).get(), nullptr);
+    return strip;
+  }
+
+  // The colours of a strip's images, in order: what the tests follow images by.
+  static std::vector<int> Colors(const TZYLImageListItem* strip) {
+    std::vector<int> colors;
+    vcl::TBitmap bmp;
+    for (int i = 0; i < strip->GetCount(); ++i) {
+      strip->GetBitmap(i, &bmp);
+      colors.push_back(static_cast<int>(bmp.Canvas()->Pixels(1, 1)));
+    }
+    return colors;
+  }
+
+  bool Run(const std::function<void(TZYLImageListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
+           const std::function<void(vt::TDialogScript&)>& after = {}) {
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLImageListEditorDlg*>(f)); },
+        ending, "ZYLButton1", "ZYLButton2");
+    if (after) after(script);
+    const bool ok = TZYLImageListEditorDlg::Edit(&list_);
+    shown_ = script.Shown();
+    return ok;
+  }
+
+  testsupport::TCurrentDirGuard here_;
+  vt::TControlsSession session_;
+  designtest::TEditorUnits units_;
+  testsupport::TempDir dir_;
+  TZYLImageList list_{nullptr};
+  std::vector<vt::TShownDialog> shown_;
+};
+
+TEST_F(ImageListEditor, EveryEndingButOKLeavesTheListAsItWasAndOKTakesTheChanges) {
+  const auto change = [](TZYLImageListEditorDlg* f) {
+    f->checkall->Click();
+    designtest::ClickListLine(f->lb->ListBox(), 0);
+    vt::ClickControl(f->remove);
+    designtest::ClickListLine(f->lbm->ListBox(), 0);
+    f->Delete1->Click();
+  };
+  for (TEnding ending : {TEnding::Cancel, TEnding::CloseBox, TEnding::Escape, TEnding::Exception}) {
+    SCOPED_TRACE(designtest::EndingName(ending));
+    list_.Clear();
+    AddStrip(3, "first");
+    AddStrip(2, "second");
+    const std::string before = vcl::WriteComponentToBytes(&list_);
+    if (ending == TEnding::Exception)
+      EXPECT_THROW(Run(change, ending), vcl::Exception);
+    else
+      EXPECT_FALSE(Run(change, ending));
+    EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  }
+  ASSERT_TRUE(Run(change));
+  ASSERT_EQ(list_.Count(), 1);
+  EXPECT_EQ(list_.GetArrayItem(0)->Description, "second");
+  EXPECT_TRUE(list_.GetArrayItem(0)->Compressed);
+}
+
+TEST_F(ImageListEditor, TheImageLinesFitTheStripHeightUpToAHundredPixels) {
+  struct TCase {
+    int height, itemHeight;
+  };
+  for (const TCase& c : {TCase{4, 8}, TCase{100, 104}, TCase{120, 104}}) {
+    SCOPED_TRACE(c.height);
+    list_.Clear();
+    AddStrip(1, "s", c.height);
+    int got = 0;
+    ASSERT_TRUE(Run(
+        [&](TZYLImageListEditorDlg* f) { got = f->lb->GetInteger(TZYLListBox::iiItemHeight); }));
+    EXPECT_EQ(got, c.itemHeight);
+  }
+}
+
+TEST_F(ImageListEditor, TheLabelNamesTheCurrentStripAndDeletingTheLastLeavesNone) {
+  AddStrip(1, "");
+  AddStrip(1, "named");
+  std::vector<std::string> labels;
+  std::vector<bool> enabled;
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+    labels.push_back(f->lbl->Caption());
+    designtest::ClickListLine(f->lbm->ListBox(), 1);
+    labels.push_back(f->lbl->Caption());
+    f->Delete1->Click();
+    labels.push_back(f->lbl->Caption());
+    f->Delete1->Click();
+    labels.push_back(f->lbl->Caption());
+    enabled = {f->lb->Enabled(), f->Prop->Enabled(), f->add->Enabled(), f->btnLoad->Enabled()};
+  }));
+  EXPECT_EQ(labels, (std::vector<std::string>{"#0", "named", "#0", "none"}));
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(list_.Count(), 0);
+}
+
+TEST_F(ImageListEditor, CutOfThreeImagesThenPasteWithNoLineCurrentInsertsThemFirstInOrder) {
+  AddStrip(5);
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+    vt::ClickControl(f->multisel);
+    f->lb->SetSelected(0, true);
+    for (int line : {2, 3}) f->lb->SetSelected(line, true);
+    vt::ClickControl(f->btnCut);
+    EXPECT_EQ(Colors(f->CurrentStrip()), (std::vector<int>{2, 5}));
+    f->lb->ListBox()->SetItemIndex(-1);
+    vt::ClickControl(f->btnPaste);
+  }));
+  EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 3, 4, 2, 5}));
+}
+
+TEST_F(ImageListEditor, CheckAllSetsTheCompressedFlagOfEveryStrip) {
+  AddStrip(0);
+  AddStrip(2);
+  AddStrip(1);
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) { f->checkall->Click(); }));
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(list_.Item(i)->Compressed) << i;
+}
+
+TEST_F(ImageListEditor, APictureThatDoesNotFitIsLeftOutAndReported) {
+  AddStrip(1);
+  const std::string fits = dir_.File("fits.bmp"), wide = dir_.File("wide.bmp");
+  Plain(4, 4, 9)->SaveToFile(fits);
+  Plain(8, 4, 9)->SaveToFile(wide);
+  int lines = 0;
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        vcl::TStringList files;
+        files.Add(wide);
+        files.Add(fits);
+        f->fmFMDragDrop(f, files.Count(), 0, 0, &files);
+        lines = f->lb->GetItems()->Count();
+      },
+      TEnding::Ok, [](vt::TDialogScript& s) { s.Press("OK"); }));
+  EXPECT_EQ(lines, 2);
+  EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 9}));
+  ASSERT_EQ(shown_.size(), 2u);
+  EXPECT_NE(shown_[1].Text.find("wide.bmp"), std::string::npos);
+}
+
+TEST_F(ImageListEditor, ABitmapIsCutIntoAsManyImagesAsTheChosenDivisorOfItsWidth) {
+  AddStrip(0);
+  const std::string file = dir_.File("row.bmp");
+  Plain(48, 6, 3)->SaveToFile(file);
+  std::vector<std::string> offered;
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) { f->bmp2iml->Click(); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) {
+                    s.ChooseFiles({file}).Do([&](vcl::TCustomForm* d) {
+                      auto* dlg = static_cast<TZYLFrmprop*>(d);
+                      for (int i = 0; i < dlg->rows->Items()->Count(); ++i)
+                        offered.push_back(dlg->rows->Items()->Strings(i));
+                      designtest::ChooseComboItem(dlg->rows, "4");
+                      vt::ClickControl(dlg->btOK);
+                    });
+                  }));
+  EXPECT_EQ(offered,
+            (std::vector<std::string>{"1", "2", "3", "4", "6", "8", "12", "16", "24", "48"}));
+  ASSERT_EQ(list_.GetArrayItem(0)->GetCount(), 4);
+  EXPECT_EQ(list_.GetArrayItem(0)->Width(), 12);
+}
+
+}  // namespace
+}  // namespace zyl
