@@ -62,7 +62,6 @@ object ZYLToolsAbout: TZYLToolsAbout
         Width = 260
         Height = 136
         Caption = 'ZYL-Tools global property editors...'
-        GlyphImageList = ZYLBitmapList1
         TabOrder = 0
         Items.Strings = (
           'Enable extended &String editor'

@@ -89,6 +89,8 @@ void TZYLFrmStringEditor::UpDateCursorPos() {
 
 void TZYLFrmStringEditor::FormCreate(TObject*) {
   FState = {};
+  if (ZYLImageList2->Count() == 0)
+    ZYLStringEditorToolGlyphs(ZYLImageList2->GetArrayItem(ZYLImageList2->Add()));
   UpDateCursorPos();
 }
 

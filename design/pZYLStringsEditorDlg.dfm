@@ -70,7 +70,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Load from file'
         ButtonStyle = ubsFlat
-        Caption = 'Open'
+        ImageIndex = 0
+        ImageList = ZYLImageList2
         OnClick = OpenBtnClick
       end
       object SaveBtn: TZYLSpeedButton
@@ -80,7 +81,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Save to file'
         ButtonStyle = ubsFlat
-        Caption = 'Save'
+        ImageIndex = 1
+        ImageList = ZYLImageList2
         OnClick = SaveBtnClick
       end
       object PrintBtn: TZYLSpeedButton
@@ -90,7 +92,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Print'
         ButtonStyle = ubsFlat
-        Caption = 'Print'
+        ImageIndex = 2
+        ImageList = ZYLImageList2
         OnClick = PrintBtnClick
       end
       object CutBtn: TZYLSpeedButton
@@ -100,7 +103,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Cut to clipboard'
         ButtonStyle = ubsFlat
-        Caption = 'Cut'
+        ImageIndex = 3
+        ImageList = ZYLImageList2
         OnClick = CutBtnClick
       end
       object CopyBtn: TZYLSpeedButton
@@ -110,7 +114,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Copy to clipboard'
         ButtonStyle = ubsFlat
-        Caption = 'Copy'
+        ImageIndex = 4
+        ImageList = ZYLImageList2
         OnClick = CopyBtnClick
       end
       object PasteBtn: TZYLSpeedButton
@@ -120,7 +125,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Paste from Clipboard'
         ButtonStyle = ubsFlat
-        Caption = 'Paste'
+        ImageIndex = 5
+        ImageList = ZYLImageList2
         OnClick = PasteBtnClick
       end
       object SelectBtn: TZYLSpeedButton
@@ -130,7 +136,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Select all'
         ButtonStyle = ubsFlat
-        Caption = 'All'
+        ImageIndex = 6
+        ImageList = ZYLImageList2
         OnClick = SelectBtnClick
       end
       object SearchBtn: TZYLSpeedButton
@@ -140,7 +147,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Search for'
         ButtonStyle = ubsFlat
-        Caption = 'Find'
+        ImageIndex = 7
+        ImageList = ZYLImageList2
         OnClick = SearchBtnClick
       end
       object ReplaceBtn: TZYLSpeedButton
@@ -150,7 +158,8 @@ object ZYLFrmStringEditor: TZYLFrmStringEditor
         Height = 24
         Hint = 'Search & Replace'
         ButtonStyle = ubsFlat
-        Caption = 'Repl'
+        ImageIndex = 8
+        ImageList = ZYLImageList2
         OnClick = ReplaceBtnClick
       end
     end

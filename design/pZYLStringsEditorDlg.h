@@ -25,6 +25,7 @@ class TZYLButton;
 class TZYLFormStyler;
 class TZYLGlyphLabel;
 class TZYLImageList;
+class TZYLImageListItem;
 class TZYLInformationLabel;
 class TZYLSimplePanel;
 class TZYLSpeedButton;
@@ -84,6 +85,9 @@ class TZYLFrmStringEditor : public vcl::TForm {
   void SelectInMemo(size_t Offset, size_t Length);
   TZYLFindState FState;
 };
+
+// Puts the nine tool glyphs (16 x 16, in the order of the tool buttons) into Item.
+void ZYLStringEditorToolGlyphs(TZYLImageListItem* Item);
 
 void pZYLStringsEditorDlgInit();
 void pZYLStringsEditorDlgDone();

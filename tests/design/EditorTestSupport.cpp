@@ -124,6 +124,8 @@ const struct {
     {ZYLFontSizeComboBoxInit, ZYLFontSizeComboBoxDone},
     {pZYLGraphicLabelEditorInit, pZYLGraphicLabelEditorDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
+    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
@@ -132,47 +134,6 @@ TEditorUnits::TEditorUnits() {
 
 TEditorUnits::~TEditorUnits() {
   for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->Done();
-  ZYLApplicationInit();
-  ZYLSimplePanelInit();
-  ZYLColorComboBoxInit();
-  ZYLSpinEditInit();
-  ZYLFormStylerInit();
-  ZYLShapeControlInit();
-  ZYLFillInit();
-  ZYLColorListBoxInit();
-  ZYLProgressInit();
-  pZYLBevelEditorDlgInit();
-  pZYLBrushEditorDlgInit();
-  pZYLSmallBarEditorDlgInit();
-  pZYLGradientEditorDlgInit();
-  pZYLShadowEditorDlgInit();
-  pZYLSimpleBevelEditorDlgInit();
-  pZYLTeethEditorDlgInit();
-  pZYL3DEffectEditorDlgInit();
-  ZYLProgressFillInit();
-  pZYLBmpRegionEditorDlgInit();
-}
-
-TEditorUnits::~TEditorUnits() {
-  pZYLBmpRegionEditorDlgDone();
-  ZYLProgressFillDone();
-  pZYL3DEffectEditorDlgDone();
-  pZYLTeethEditorDlgDone();
-  pZYLSimpleBevelEditorDlgDone();
-  pZYLShadowEditorDlgDone();
-  pZYLGradientEditorDlgDone();
-  pZYLSmallBarEditorDlgDone();
-  pZYLBrushEditorDlgDone();
-  pZYLBevelEditorDlgDone();
-  ZYLProgressDone();
-  ZYLColorListBoxDone();
-  ZYLFillDone();
-  ZYLShapeControlDone();
-  ZYLFormStylerDone();
-  ZYLSpinEditDone();
-  ZYLColorComboBoxDone();
-  ZYLSimplePanelDone();
-  ZYLApplicationDone();
 }
 
 const char* EndingName(TEnding e) {

@@ -375,6 +375,13 @@ TEST_F(StringEditing, TheLauncherWithoutBridgeAssignsBackOnOKOnly) {
     EXPECT_EQ(ZYLCPGetStrings(&strings), ending == TEnding::Ok) << designtest::EndingName(ending);
   }
   EXPECT_EQ(strings.Text(), "b\r\n");
+  // An error inside the editor passes to the caller and leaves the list as it was.
+  designtest::AnswerStringsEditor(
+      script_, [](TZYLFrmStringEditor* f) { f->StrList->Lines()->Clear(); }, TEnding::Exception);
+  EXPECT_EQ(ErrorOf<vcl::Exception>([&] { ZYLCPGetStrings(&strings); }),
+            "failure inside the editor");
+  EXPECT_EQ(strings.Text(), "b\r\n");
+  EXPECT_EQ(vcl::Screen->FormCount(), 1);  // the editor is gone
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLStringsEditorDlg.h"
 #include "display/ZYLGlyphLabel.h"
+#include "foundation/ZYLCont.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/StdCtrls.h"
@@ -138,6 +139,20 @@ TEST_F(StringsEditor, FindNextSelectsEachMatchInTurnThroughTheFindDialog) {
   EXPECT_EQ(selections, (std::vector<std::pair<int, int>>{{4, 3}, {16, 3}, {20, 3}, {20, 3}}));
 }
 
+TEST_F(StringsEditor, FindUpFindsAMatchEndingAtTheLineEndAndThenTheOnesLeftOfIt) {
+  std::vector<std::pair<int, int>> selections;
+  Run("ab xab", [&](TZYLFrmStringEditor* f) {
+    vcl::TCustomForm* find = OpenSearch(f, f->SearchBtn);
+    TypeIn(find, "FindText", "ab");
+    Press(find, "Up");
+    for (int i = 0; i < 3; ++i) {
+      Press(find, "FindNext");
+      selections.emplace_back(f->StrList->SelStart(), f->StrList->SelLength());
+    }
+  });
+  EXPECT_EQ(selections, (std::vector<std::pair<int, int>>{{4, 2}, {0, 2}, {0, 2}}));
+}
+
 TEST_F(StringsEditor, TheReplaceDialogFindsWithTheFindDialogsOptionsAndReplacesTheSelection) {
   Run(
       "one two\r\ntwo",
@@ -248,6 +263,15 @@ TEST_F(StringsEditor, TheFormLooksLikeAClassicDialog) {
   Run("first line\r\nsecond line", [](TZYLFrmStringEditor* f) {
     const wt::TCapture shot = wt::RenderWindow(f->Handle());
     EXPECT_GT(shot.Width, 400);
+    // The tool buttons show the glyphs of the form's image list, one each, in order.
+    ASSERT_EQ(f->ZYLImageList2->ItemCount(0), 9);
+    EXPECT_EQ(f->ZYLImageList2->Dimensions(0, true), 16);
+    int index = 0;
+    for (TZYLSpeedButton* b : {f->OpenBtn, f->SaveBtn, f->PrintBtn, f->CutBtn, f->CopyBtn,
+                               f->PasteBtn, f->SelectBtn, f->SearchBtn, f->ReplaceBtn}) {
+      EXPECT_EQ(b->ImageList(), f->ZYLImageList2);
+      EXPECT_EQ(b->ImageIndex(), index++);
+    }
     EXPECT_TRUE(wt::WritePng(shot, "/tmp/strings-editor.png"));
   });
 }
