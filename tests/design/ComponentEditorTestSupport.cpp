@@ -38,6 +38,16 @@ std::vector<std::string> TDesignedForm::ComponentNames() const {
   return names;
 }
 
+void CloseNextForm(vcl::testkit::TDialogScript& Script) {
+  Script.Do([](vcl::TCustomForm* f) {
+    try {
+      ClickCloseBox(f->Handle());
+    } catch (const vcl::Exception&) {
+      win::testkit::KeyPress(win::VK_ESCAPE);  // a form without a close box
+    }
+  });
+}
+
 std::string StreamOf(vcl::TComponent* c) { return vcl::WriteComponentToBytes(c); }
 
 std::map<std::string, std::string> SimpleProps(vcl::TObject* o) {

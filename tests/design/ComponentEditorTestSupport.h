@@ -50,6 +50,10 @@ class TDesignedForm {
   vcl::TFormDesigner* designer_;
 };
 
+// Answers the next form that comes up, whatever it is, by its close box (or Escape when it has
+// none).
+void CloseNextForm(vcl::testkit::TDialogScript& Script);
+
 // The form stream of a component alone.
 std::string StreamOf(vcl::TComponent* c);
 // The simple published properties of an object (not objects or events) as text, by name.
