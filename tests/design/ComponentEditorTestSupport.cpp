@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+#include <gtest/gtest.h>
+
 #include "platform/classes/Filer.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Control.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/graphics/Bitmap.h"
+#include "tests/support/ErrorOf.h"
 
 namespace zyl::designtest {
 
@@ -36,6 +41,28 @@ std::vector<std::string> TDesignedForm::ComponentNames() const {
   std::vector<std::string> names;
   for (int i = 0; i < form_->ComponentCount(); ++i) names.push_back(form_->Components(i)->Name());
   return names;
+}
+
+void TDesignedForm::ExpectEachVerbRuns(vcl::TComponent* c) {
+  const std::vector<std::string> verbs = Menu(c).Verbs();
+  for (size_t i = 0; i < verbs.size(); ++i) {
+    SCOPED_TRACE(verbs[i]);
+    vcl::testkit::TDialogScript script;
+    CloseNextForm(script);
+    EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { Menu(c).Execute(static_cast<int>(i)); }),
+              "<no error>");
+  }
+}
+
+std::vector<vcl::TPersistent*> SettingsObjectsOf(vcl::TComponent* c) {
+  std::vector<vcl::TPersistent*> objects;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c))
+    if (p->PropType->Kind == vcl::tkClass)
+      if (auto* o = dynamic_cast<vcl::TPersistent*>(vcl::GetObjectProp(c, p));
+          o && !dynamic_cast<vcl::TComponent*>(o) && !dynamic_cast<vcl::TStrings*>(o) &&
+          !dynamic_cast<vcl::TBitmap*>(o))
+        objects.push_back(o);
+  return objects;
 }
 
 void CloseNextForm(vcl::testkit::TDialogScript& Script) {

@@ -41,6 +41,9 @@ class TDesignedForm {
   }
   vcl::TForm* Form() const { return form_; }
   vcl::TFormDesigner* Designer() const { return designer_; }
+  // Carries out each verb of c's menu in turn, closing any form a verb opens, and expects none
+  // to raise.
+  void ExpectEachVerbRuns(vcl::TComponent* c);
   // The components the form owns now, by name.
   std::vector<std::string> ComponentNames() const;
 
@@ -53,6 +56,10 @@ class TDesignedForm {
 // Answers the next form that comes up, whatever it is, by its close box (or Escape when it has
 // none).
 void CloseNextForm(vcl::testkit::TDialogScript& Script);
+
+// The settings objects a component carries (its class properties that are neither components,
+// string lists nor bitmaps), for TRecordedLaunchers.
+std::vector<vcl::TPersistent*> SettingsObjectsOf(vcl::TComponent* c);
 
 // The form stream of a component alone.
 std::string StreamOf(vcl::TComponent* c);

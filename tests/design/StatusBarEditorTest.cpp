@@ -14,7 +14,6 @@
 #include "foundation/ZYLBevel.h"
 #include "platform/controls/StdCtrls.h"
 #include "tests/design/ComponentEditorTestSupport.h"
-#include "tests/support/ErrorOf.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl {
@@ -129,15 +128,7 @@ TEST_F(StatusBarEditor, EachPanelVerbAddsOneUniquelyNamedLabel) {
                      "ZYLSimpleLabel1", "ZYLInformationLabel6"}));
 
   designtest::TRecordedLaunchers launchers({bar_->Font(), bar_->Bevel()});
-  const Strings verbs = form_.Menu(bar_).Verbs();
-  for (size_t i = 0; i < verbs.size(); ++i) {
-    SCOPED_TRACE(verbs[i]);
-    vt::TDialogScript script;
-    designtest::CloseNextForm(script);
-    EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
-                  [&] { form_.Menu(bar_).Execute(static_cast<int>(i)); }),
-              "<no error>");
-  }
+  form_.ExpectEachVerbRuns(bar_);
 }
 
 // "Editor" builds the layout chosen in the form's list; every ending reports a modification.
