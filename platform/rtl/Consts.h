@@ -208,6 +208,7 @@ constexpr const char SZYLGradientTooFewColors[] =
     "A gradient needs at least two colours: add colours to the list or switch to Std";
 constexpr const char SZYLNoEditorForm[] = "The editor form %s has no layout in the package";
 constexpr const char SZYLNoSettingsLauncher[] = "No editor edits objects of class %s";
+constexpr const char SZYLNoImageListPicker[] = "No image picker is installed to choose %s";
 constexpr const char SZYLDatePartRange[] = "%s must lie between %d and %d";
 constexpr const char SZYLNoSuchDay[] =
     "There is no day %d in month %d of %d: that month has %d days";

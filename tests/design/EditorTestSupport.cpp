@@ -148,6 +148,9 @@ const struct {
     {ZYLEditInit, ZYLEditDone},
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
+    {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
+    {ZYLProgressFillInit, ZYLProgressFillDone},
+    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

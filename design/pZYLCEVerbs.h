@@ -1,0 +1,64 @@
+// More kinds of verb for the component editors of pZYLCE: the caption, the image-list pick and
+// the strings of a list property that may already be open in the code editor.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "design/pZYLCE.h"
+
+namespace vcl {
+class IFormDesigner;
+}
+
+namespace zyl {
+
+class TZYLCustomImageList;
+
+// Caption: "Caption"; the control's text becomes what the caption editor answers for it.
+TZYLVerb ZYLCaptionVerb();
+
+// The image picker the image-list verbs call: seeded with the component's list and indices, it
+// answers them changed and true when the developer confirmed. The package's picker is set once
+// its unit is entered; until a picker is set the verbs raise EPropertyError. Setting one answers
+// the picker set before.
+using TZYLImageListPicker =
+    std::function<bool(vcl::IFormDesigner* Designer, TZYLCustomImageList*& List,
+                       uint16_t& ListIndex, uint16_t& ImageIndex)>;
+TZYLImageListPicker ZYLSetImageListPicker(TZYLImageListPicker Picker);
+
+// Which property an image-list verb stores first when the picker was confirmed.
+enum class TZYLImageStore {
+  ListFirst,     // the list, then the list index, then the image index
+  IndicesFirst,  // the list index, the image index, then the list
+  ListOnly,      // the list alone; the chosen indices are dropped
+};
+
+// Image list: Caption; picks an image of the list property ListProp at the indices ListIndexProp
+// and ImageIndexProp and stores what was chosen in Store's order. Reported when confirmed, and
+// also when cancelled if ReportCancel is set.
+TZYLVerb ZYLImageListVerb(const std::string& Caption, const std::string& ListProp,
+                          const std::string& ListIndexProp, const std::string& ImageIndexProp,
+                          TZYLImageStore Store, bool ReportCancel);
+// The same on ImageList, ListIndex and ImageIndex, the list stored first.
+TZYLVerb ZYLImageListVerb(const std::string& Caption = "ImageList", bool ReportCancel = true);
+
+// The name of the code-editor module that holds the strings of Component's list: the root's
+// name, the component's name and Suffix (".Items"), joined by dots.
+std::string ZYLStringsModuleName(vcl::IFormDesigner* Designer, vcl::TComponent* Component,
+                                 const std::string& Suffix);
+// Strings: Caption; when the code editor already holds the module of the list property Prop
+// (ZYLStringsModuleName with Suffix) and it has a file, that file's editor comes to the front
+// and a modification is reported; otherwise the strings editor edits the list, reported when
+// it answers true.
+TZYLVerb ZYLCodeStringsVerb(const std::string& Caption, const std::string& Prop,
+                            const std::string& Suffix);
+
+// Appends Verb when the component has the property Prop: the components of this library do not
+// all carry every property an editor's table names, and a verb on a missing property is left
+// out of the menu rather than offered to fail.
+void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string& Prop,
+                 TZYLVerb Verb);
+
+}  // namespace zyl

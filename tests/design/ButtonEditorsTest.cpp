@@ -1,0 +1,302 @@
+// The component editors of the buttons, check boxes, button groups and the group box, driven
+// through the designer's context menu on components of a designed form.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYL3DButton.h"
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonGroup.h"
+#include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLMMButton.h"
+#include "buttons/ZYLShapeButton.h"
+#include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLCEButtons.h"
+#include "design/pZYLDsgnCPGetStrings.h"
+#include "design/pZYLStrEditorDlg.h"
+#include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/Streams.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/designer/ToolsAPI.h"
+#include "platform/graphics/Bitmap.h"
+#include "tests/design/ComponentEditorTestSupport.h"
+#include "tests/design/StringsTestSupport.h"
+#include "tests/support/TestKit.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+using designtest::TDesignedForm;
+using Strings = std::vector<std::string>;
+
+std::vector<TDesignedForm::TRegistration> Editors() {
+  using vcl::ComponentEditorClassOf;
+  return {
+      {TZYLBaseGraphicButton::StaticClass(),
+       ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>()},
+      {TZYLCustomButton::StaticClass(), ComponentEditorClassOf<TZYLCustomButtonComponentEditor>()},
+      {TZYLCustomCheckBox::StaticClass(),
+       ComponentEditorClassOf<TZYLButtonControlComponentEditor>()},
+      {TZYLCustomButtonGroup::StaticClass(),
+       ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>()},
+  };
+}
+
+class ButtonEditors : public ::testing::Test {
+ protected:
+  ButtonEditors() {
+    pZYLStrEditorDlgInit();
+    ZYL3DButtonInit();
+    ZYLMMButtonInit();
+    ZYLShapeButtonInit();
+  }
+  ~ButtonEditors() override {
+    ZYLShapeButtonDone();
+    ZYLMMButtonDone();
+    ZYL3DButtonDone();
+    pZYLStrEditorDlgDone();
+  }
+  vcl::TFormDesigner* Designer() { return form_.Designer(); }
+
+  vt::TControlsSession session_;
+  designtest::TStringsUnits units_;
+  TDesignedForm form_{Editors()};
+};
+
+// The shape, 3D-effect and multimedia buttons publish no layout and no FontFX of their own.
+const Strings kGraphic = {"OnClick...",
+                          "Glyph",
+                          "Caption",
+                          "Color",
+                          "Enabled [True]",
+                          "EnterColor",
+                          "EnterColorChange [False]",
+                          "Font"};
+
+struct TButtonCase {
+  const char* Name;
+  vcl::TComponent* (*Make)(TDesignedForm&);
+  Strings Verbs;
+};
+
+std::vector<TButtonCase> ButtonCases() {
+  return {
+      {"shape button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLShapeButton>("Shape1"); },
+       kGraphic},
+      {"3D-effect button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYL3DEffectButton>("Effect1"); },
+       {"Button-Editor", "OnClick...", "Glyph", "Caption", "Enabled [True]", "EnterColor",
+        "EnterColorChange [False]", "Font"}},
+      {"multimedia button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLMMButton>("MM1"); },
+       {"Select ButtonFace", "OnClick...", "Glyph", "Select Glyph", "Caption", "Color",
+        "Enabled [True]", "EnterColor", "EnterColorChange [False]", "Font"}},
+      {"speed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed1"); },
+       {"OnClick...", "Glyph", "Select Glyph", "Caption", "ButtonLayout", "Color", "Enabled [True]",
+        "EnterColor", "EnterColorChange [False]", "Font", "FontFX", "ButtonStyle", "CtlXP [True]",
+        "-", "Form: Update CtlXP property"}},
+      {"windowed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLButton>("Button1"); },
+       {"OnClick...", "Glyph", "SelectImage", "Caption", "Color", "Enabled [True]", "Font",
+        "CtlXP [True]", "-", "Form: Update CtlXP property"}},
+      {"check box",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
+       {"OnChange...", "Caption", "Checked [False]", "Font", "Transparent [False]"}},
+      {"radio group",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
+       {"ImageList", "GlyphImageList", "Font", "Font3D", "Caption", "CaptionFont", "CaptionFont3D",
+        "Transparent [False]", "Items", "-", "Make Bevel CtlXP compatible", "CtlXP [True]", "-",
+        "Form: Update CtlXP property"}},
+  };
+}
+
+// Each editor lists its verbs in order and runs each without error (forms it opens are
+// closed).
+TEST_F(ButtonEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
+  for (const TButtonCase& c : ButtonCases()) {
+    SCOPED_TRACE(c.Name);
+    vcl::TComponent* button = c.Make(form_);
+    EXPECT_EQ(form_.Menu(button).Verbs(), c.Verbs);
+    designtest::TRecordedLaunchers launchers(designtest::SettingsObjectsOf(button));
+    designtest::TRecordedPicker picker;
+    form_.ExpectEachVerbRuns(button);
+  }
+}
+
+// A toggle changes exactly the property it names and reports once; its caption follows.
+struct TToggleCase {
+  const char* Name;
+  vcl::TComponent* (*Make)(TDesignedForm&);
+  const char* Prop;
+};
+
+TEST_F(ButtonEditors, EachToggleChangesExactlyItsProperty) {
+  const TToggleCase cases[] = {
+      {"speed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed1"); },
+       "Enabled"},
+      {"speed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed2"); },
+       "EnterColorChange"},
+      {"speed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed3"); },
+       "CtlXP"},
+      {"windowed button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLButton>("Button1"); },
+       "Enabled"},
+      {"check box",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
+       "Checked"},
+      {"check box",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check2"); },
+       "Transparent"},
+      {"radio group",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
+       "Transparent"},
+  };
+  for (const TToggleCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Name) + " " + c.Prop);
+    vcl::TComponent* button = c.Make(form_);
+    for (int round = 0; round < 2; ++round) {
+      const bool before = vcl::GetOrdProp(button, c.Prop) != 0;
+      std::map<std::string, std::string> expected = designtest::SimpleProps(button);
+      expected[c.Prop] = before ? "False" : "True";
+      // Checked and State are one value of the check box.
+      if (std::string(c.Prop) == "Checked")
+        expected["State"] = before ? "cbUnchecked" : "cbChecked";
+      Designer()->ResetModified();
+      form_.Menu(button).Execute(c.Prop + std::string(BoolStr[before]));
+      EXPECT_EQ(designtest::SimpleProps(button), expected);
+      EXPECT_EQ(Designer()->ModifiedCount(), 1);
+      const Strings verbs = form_.Menu(button).Verbs();
+      EXPECT_NE(std::find(verbs.begin(), verbs.end(), c.Prop + std::string(BoolStr[!before])),
+                verbs.end());
+    }
+  }
+}
+
+// The image verbs store the pick in their own order and properties; "Select Glyph" and
+// "SelectImage" are not reported when cancelled, the group's verbs are.
+TEST_F(ButtonEditors, TheImageVerbsStoreThePickedListAndIndices) {
+  auto* list = form_.Add<TZYLImageList>("ImageList1");
+  auto* speed = form_.Add<TZYLSpeedButton>("Speed1");
+  auto* group = form_.Add<TZYLRadioGroup>("Radio1");
+  designtest::TRecordedPicker picker;
+  struct TCase {
+    vcl::TComponent* Component;
+    const char* Verb;
+    const char *List, *ListIndex, *ImageIndex;
+    int CancelReports;
+  };
+  const TCase cases[] = {
+      {speed, "Select Glyph", "ImageList", "ListIndex", "ImageIndex", 0},
+      {group, "ImageList", "ImageList", "ListIndex", "ImageIndex", 1},
+      {group, "GlyphImageList", "GlyphImageList", "GlyphListIndex", "GlyphImageIndex", 1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Verb);
+    vcl::SetOrdProp(c.Component, c.ListIndex, 4);
+    vcl::SetOrdProp(c.Component, c.ImageIndex, 6);
+    const std::string before = designtest::StreamOf(c.Component);
+    picker.Answer = false;
+    picker.Seeded.clear();
+    Designer()->ResetModified();
+    form_.Menu(c.Component).Execute(c.Verb);
+    ASSERT_EQ(picker.Seeded.size(), 1u);
+    EXPECT_EQ(picker.Seeded[0].ListIndex, 4);
+    EXPECT_EQ(picker.Seeded[0].ImageIndex, 6);
+    EXPECT_EQ(designtest::StreamOf(c.Component), before);
+    EXPECT_EQ(Designer()->ModifiedCount(), c.CancelReports);
+
+    picker.Answer = true;
+    picker.Choice = {list, 2, 9};
+    Designer()->ResetModified();
+    form_.Menu(c.Component).Execute(c.Verb);
+    EXPECT_EQ(vcl::GetObjectProp(c.Component, c.List), list);
+    EXPECT_EQ(vcl::GetOrdProp(c.Component, c.ListIndex), 2);
+    EXPECT_EQ(vcl::GetOrdProp(c.Component, c.ImageIndex), 9);
+    EXPECT_EQ(Designer()->ModifiedCount(), 1);
+  }
+}
+
+// A multimedia button without usable faces picks a face list (the indices are dropped); once
+// the list holds pictures the verb is "ButtonFace" and opens the face editor on it.
+TEST_F(ButtonEditors, AMultimediaButtonPicksItsFaceListThenEditsItsFaces) {
+  auto* faces = form_.Add<TZYLImageList>("Faces");
+  auto* button = form_.Add<TZYLMMButton>("MM1");
+  designtest::TRecordedPicker picker;
+  Designer()->ResetModified();
+  form_.Menu(button).Execute("Select ButtonFace");
+  EXPECT_EQ(Designer()->ModifiedCount(), 0);  // cancelled: not reported
+
+  picker.Answer = true;
+  picker.Choice = {faces, 3, 7};
+  form_.Menu(button).Execute("Select ButtonFace");
+  EXPECT_EQ(button->ButtonFaceImageList(), faces);
+  EXPECT_EQ(button->ListIndex(), 0);
+  EXPECT_EQ(button->ImageIndex(), 0);
+  EXPECT_EQ(Designer()->ModifiedCount(), 1);
+  // An empty list is no usable face list.
+  EXPECT_EQ(form_.Menu(button).Verbs().front(), "Select ButtonFace");
+
+  faces->Add();
+  EXPECT_EQ(form_.Menu(button).Verbs().front(), "ButtonFace");
+  std::vector<std::pair<TZYLMMButton*, TZYLCustomImageList*>> calls;
+  const TZYLButtonFaceMMLauncher previous =
+      ZYLSetButtonFaceMMLauncher([&](TZYLMMButton* b, TZYLCustomImageList* l) {
+        calls.emplace_back(b, l);
+        return false;
+      });
+  Designer()->ResetModified();
+  form_.Menu(button).Execute("ButtonFace");
+  ZYLSetButtonFaceMMLauncher(previous);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].first, button);
+  EXPECT_EQ(calls[0].second, faces);
+  EXPECT_EQ(Designer()->ModifiedCount(), 1);  // always reported
+}
+
+// "Items" shows the group's strings already open in the code editor instead of a form.
+TEST_F(ButtonEditors, ItemsAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
+  auto* group = form_.Add<TZYLRadioGroup>("Radio1");
+  const std::string module = "Form1.Radio1.Items";
+  EXPECT_EQ(ZYLStringsModuleName(Designer(), group, ".Items"), module);
+  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
+      module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
+  const int shown = vcl::ModuleShowCount(module);
+  vt::TDialogScript script;
+  form_.Menu(group).Execute("Items");
+  EXPECT_TRUE(script.Shown().empty());
+  EXPECT_EQ(vcl::ModuleShowCount(module), shown + 1);
+  EXPECT_EQ(Designer()->ModifiedCount(), 1);
+  vcl::CloseModule(module);
+}
+
+// The group box editor's table, on a group that carries every property the table names.
+TEST_F(ButtonEditors, TheGroupBoxEditorListsItsVerbsInOrder) {
+  auto* group = form_.Add<TZYLRadioGroup>("Radio1");
+  TZYLGroupBoxComponentEditor editor(group, Designer());
+  Strings verbs;
+  for (int i = 0; i < editor.GetVerbCount(); ++i) verbs.push_back(editor.GetVerb(i));
+  EXPECT_EQ(verbs, (Strings{"ImageList", "Font", "Caption", "CaptionFont", "CaptionFont3D",
+                            "Transparent [False]", "Bevel", "-", "Make Bevel CtlXP compatible",
+                            "CtlXP [True]", "-", "Form: Update CtlXP property"}));
+  group->Bevel()->SetMode(bmStandard);
+  editor.ExecuteVerb(8);
+  EXPECT_EQ(group->Bevel()->Mode(), bmWindows);
+  EXPECT_EQ(Designer()->ModifiedCount(), 1);
+}
+
+}  // namespace
+}  // namespace zyl

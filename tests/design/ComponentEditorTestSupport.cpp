@@ -1,0 +1,128 @@
+#include "tests/design/ComponentEditorTestSupport.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Control.h"
+#include "platform/designer/DesignRegistry.h"
+#include "platform/graphics/Bitmap.h"
+#include "tests/support/ErrorOf.h"
+
+namespace zyl::designtest {
+
+namespace {
+const char kPackage[] = "component-editor-test";
+}  // namespace
+
+TDesignedForm::TDesignedForm(const std::vector<TRegistration>& Editors)
+    : form_(new vcl::TForm(nullptr)) {
+  form_->SetName("Form1");
+  designer_ = new vcl::TFormDesigner(form_);
+  vcl::LoadDesignPackage(kPackage, [&] {
+    for (const TRegistration& r : Editors) vcl::RegisterComponentEditor(r.first, r.second);
+  });
+}
+
+TDesignedForm::~TDesignedForm() {
+  vcl::UnloadDesignPackage(kPackage);
+  delete designer_;
+  delete form_;
+}
+
+void TDesignedForm::Place(vcl::TComponent* c, vcl::TWinControl* Parent) {
+  if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(Parent ? Parent : form_);
+}
+
+std::vector<std::string> TDesignedForm::ComponentNames() const {
+  std::vector<std::string> names;
+  for (int i = 0; i < form_->ComponentCount(); ++i) names.push_back(form_->Components(i)->Name());
+  return names;
+}
+
+void TDesignedForm::ExpectEachVerbRuns(vcl::TComponent* c) {
+  const std::vector<std::string> verbs = Menu(c).Verbs();
+  for (size_t i = 0; i < verbs.size(); ++i) {
+    SCOPED_TRACE(verbs[i]);
+    vcl::testkit::TDialogScript script;
+    CloseNextForm(script);
+    EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { Menu(c).Execute(static_cast<int>(i)); }),
+              "<no error>");
+  }
+}
+
+std::vector<vcl::TPersistent*> SettingsObjectsOf(vcl::TComponent* c) {
+  std::vector<vcl::TPersistent*> objects;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c))
+    if (p->PropType->Kind == vcl::tkClass)
+      if (auto* o = dynamic_cast<vcl::TPersistent*>(vcl::GetObjectProp(c, p));
+          o && !dynamic_cast<vcl::TComponent*>(o) && !dynamic_cast<vcl::TStrings*>(o) &&
+          !dynamic_cast<vcl::TBitmap*>(o))
+        objects.push_back(o);
+  return objects;
+}
+
+void CloseNextForm(vcl::testkit::TDialogScript& Script) {
+  Script.Do([](vcl::TCustomForm* f) {
+    try {
+      ClickCloseBox(f->Handle());
+    } catch (const vcl::Exception&) {
+      win::testkit::KeyPress(win::VK_ESCAPE);  // a form without a close box
+    }
+  });
+}
+
+std::string StreamOf(vcl::TComponent* c) { return vcl::WriteComponentToBytes(c); }
+
+std::map<std::string, std::string> SimpleProps(vcl::TObject* o) {
+  std::map<std::string, std::string> values;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(o)) {
+    try {
+      values[p->Name] = vcl::GetPropValue(o, p);
+    } catch (const vcl::EPropertyError&) {
+      // an object or an event
+    }
+  }
+  return values;
+}
+
+TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer) {
+  for (vcl::TPersistent* object : Objects) {
+    try {
+      ZYLSettingsLauncherOf(object);
+      continue;  // the package edits this class already
+    } catch (const vcl::EPropertyError&) {
+    }
+    if (std::find(installed_.begin(), installed_.end(), object->ClassType()) != installed_.end())
+      continue;
+    installed_.push_back(object->ClassType());
+    ZYLRegisterSettingsLauncher(object->ClassType(), [this, Answer](vcl::TPersistent* p) {
+      edited_.push_back(p);
+      return Answer;
+    });
+  }
+}
+
+TRecordedLaunchers::~TRecordedLaunchers() {
+  for (vcl::TClass c : installed_) ZYLUnregisterSettingsLauncher(c);
+}
+
+TRecordedPicker::TRecordedPicker() {
+  previous_ = ZYLSetImageListPicker([this](vcl::IFormDesigner* designer, TZYLCustomImageList*& list,
+                                           uint16_t& listIndex, uint16_t& imageIndex) {
+    Designer = designer;
+    Seeded.push_back({list, listIndex, imageIndex});
+    if (!Answer) return false;
+    list = Choice.List;
+    listIndex = Choice.ListIndex;
+    imageIndex = Choice.ImageIndex;
+    return true;
+  });
+}
+
+TRecordedPicker::~TRecordedPicker() { ZYLSetImageListPicker(std::move(previous_)); }
+
+}  // namespace zyl::designtest

@@ -1,0 +1,108 @@
+// Shared steps of the component editor tests: a designed form with its designer and the editors
+// under test registered for the test, the context-menu driver on a component of it, the form
+// stream of a component, and stand-ins that record the settings-object launchers and the image
+// picker the verbs call.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "design/pZYLCE.h"
+#include "design/pZYLCEVerbs.h"
+#include "platform/designer/DesignEditors.h"
+#include "platform/designer/FormDesigner.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/DesignerDrivers.h"
+
+namespace zyl::designtest {
+
+// A form "Form1" under a form designer; the editors given are registered for their classes
+// while the test runs.
+class TDesignedForm {
+ public:
+  using TRegistration = std::pair<vcl::TClass, vcl::TComponentEditorClass>;
+  explicit TDesignedForm(const std::vector<TRegistration>& Editors);
+  ~TDesignedForm();
+  TDesignedForm(const TDesignedForm&) = delete;
+  TDesignedForm& operator=(const TDesignedForm&) = delete;
+
+  // A new component of the form, named Name, on Parent (the form by default) when a control.
+  template <class T>
+  T* Add(const std::string& Name, vcl::TWinControl* Parent = nullptr) {
+    auto* c = new T(form_);
+    c->SetName(Name);
+    Place(c, Parent);
+    return c;
+  }
+  vcl::testkit::TContextMenuDriver Menu(vcl::TComponent* c) {
+    return vcl::testkit::TContextMenuDriver(c, designer_);
+  }
+  vcl::TForm* Form() const { return form_; }
+  vcl::TFormDesigner* Designer() const { return designer_; }
+  // Carries out each verb of c's menu in turn, closing any form a verb opens, and expects none
+  // to raise.
+  void ExpectEachVerbRuns(vcl::TComponent* c);
+  // The components the form owns now, by name.
+  std::vector<std::string> ComponentNames() const;
+
+ private:
+  void Place(vcl::TComponent* c, vcl::TWinControl* Parent);
+  vcl::TForm* form_;
+  vcl::TFormDesigner* designer_;
+};
+
+// Answers the next form that comes up, whatever it is, by its close box (or Escape when it has
+// none).
+void CloseNextForm(vcl::testkit::TDialogScript& Script);
+
+// The settings objects a component carries (its class properties that are neither components,
+// string lists nor bitmaps), for TRecordedLaunchers.
+std::vector<vcl::TPersistent*> SettingsObjectsOf(vcl::TComponent* c);
+
+// The form stream of a component alone.
+std::string StreamOf(vcl::TComponent* c);
+// The simple published properties of an object (not objects or events) as text, by name.
+std::map<std::string, std::string> SimpleProps(vcl::TObject* o);
+
+// Stands in for the launcher of every settings-object class given that has no launcher in the
+// package yet: it records the object it was handed and answers Answer. Classes that have a
+// launcher keep theirs.
+class TRecordedLaunchers {
+ public:
+  explicit TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer = false);
+  ~TRecordedLaunchers();
+  TRecordedLaunchers(const TRecordedLaunchers&) = delete;
+  TRecordedLaunchers& operator=(const TRecordedLaunchers&) = delete;
+  const std::vector<vcl::TPersistent*>& Edited() const { return edited_; }
+
+ private:
+  std::vector<vcl::TClass> installed_;
+  std::vector<vcl::TPersistent*> edited_;
+};
+
+// The image picker while the test runs: records how it was seeded and answers Answer with the
+// choice given.
+class TRecordedPicker {
+ public:
+  struct TChoice {
+    TZYLCustomImageList* List = nullptr;
+    uint16_t ListIndex = 0;
+    uint16_t ImageIndex = 0;
+  };
+  TRecordedPicker();
+  ~TRecordedPicker();
+  TRecordedPicker(const TRecordedPicker&) = delete;
+  TRecordedPicker& operator=(const TRecordedPicker&) = delete;
+
+  bool Answer = false;
+  TChoice Choice;               // what a confirmed pick answers
+  std::vector<TChoice> Seeded;  // what each call was seeded with
+  vcl::IFormDesigner* Designer = nullptr;
+
+ private:
+  TZYLImageListPicker previous_;
+};
+
+}  // namespace zyl::designtest
