@@ -30,17 +30,6 @@ const vcl::TPropInfo* Prop(TComponentEditor& e, const std::string& name) {
 
 }  // namespace
 
-TZYLVerb ZYLCaptionVerb() {
-  return ZYLVerb("Caption", [](TComponentEditor& e) {
-    auto* control = dynamic_cast<vcl::TControl*>(e.Component());
-    if (!control) throw vcl::EInvalidCast(vcl::SInvalidCast);
-    std::string text;
-    ZYLCPGetCaption(control->Text(), -1, text);
-    control->SetText(text);
-    return true;
-  });
-}
-
 TZYLImageListPicker ZYLSetImageListPicker(TZYLImageListPicker Picker_) {
   return std::exchange(Picker(), std::move(Picker_));
 }

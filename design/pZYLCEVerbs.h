@@ -16,9 +16,6 @@ namespace zyl {
 
 class TZYLCustomImageList;
 
-// Caption: "Caption"; the control's text becomes what the caption editor answers for it.
-TZYLVerb ZYLCaptionVerb();
-
 // The image picker the image-list verbs call: seeded with the component's list and indices, it
 // answers them changed and true when the developer confirmed. The package's picker is set once
 // its unit is entered; until a picker is set the verbs raise EPropertyError. Setting one answers

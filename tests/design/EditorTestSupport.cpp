@@ -148,9 +148,6 @@ const struct {
     {ZYLEditInit, ZYLEditDone},
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
-    {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
-    {ZYLProgressFillInit, ZYLProgressFillDone},
-    {pZYLBmpRegionEditorDlgInit, pZYLBmpRegionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

@@ -35,17 +35,17 @@ bool HasStringListFilter(vcl::TClass Class) {
   return false;
 }
 
-TDesignedForm::TDesignedForm() : form_(std::make_unique<vcl::TForm>(nullptr)) {
+TInspectedForm::TInspectedForm() : form_(std::make_unique<vcl::TForm>(nullptr)) {
   form_->SetName("Form1");
   designer_ = std::make_unique<vcl::TFormDesigner>(form_.get());
 }
 
-TDesignedForm::~TDesignedForm() {
+TInspectedForm::~TInspectedForm() {
   designer_.reset();
   form_.reset();
 }
 
-vcl::TComponent* TDesignedForm::Add(vcl::TClass Class) {
+vcl::TComponent* TInspectedForm::Add(vcl::TClass Class) {
   vcl::TComponent* c = Class->Create(form_.get());
   c->SetName(designer_->UniqueName(Class->ClassName()));
   if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form_.get());

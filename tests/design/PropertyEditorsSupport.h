@@ -25,10 +25,10 @@ class TPropertyEditorPackage {
 bool HasStringListFilter(vcl::TClass Class);
 
 // A form "Form1" under a designer.
-class TDesignedForm {
+class TInspectedForm {
  public:
-  TDesignedForm();
-  ~TDesignedForm();
+  TInspectedForm();
+  ~TInspectedForm();
   vcl::TForm* Form() const { return form_.get(); }
   vcl::TFormDesigner* Designer() const { return designer_.get(); }
   // A new component of the class on the form, named as the designer names it and, for a

@@ -191,7 +191,7 @@ TEST_F(EveryRegisteredClass, GetsTheRegisteredEditorForEveryPublishedPropertyAnd
   int ours = 0, properties = 0;
   for (vcl::TClass cls : classes_) {
     if (cls->FactoryKind() != vcl::fkComponent) continue;
-    designtest::TDesignedForm form;
+    designtest::TInspectedForm form;
     vcl::TComponent* c = form.Add(cls);
     for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
       SCOPED_TRACE(cls->ClassName() + "." + p->Name);
@@ -225,7 +225,7 @@ TEST_F(EveryRegisteredClass, GetsTheRegisteredEditorForEveryPublishedPropertyAnd
 
 TEST(PropertyEditorOptions, EachBitSwitchesItsGroupAndTheOthersStay) {
   vt::TControlsSession session;
-  designtest::TDesignedForm form;
+  designtest::TInspectedForm form;
   auto* panel = form.Add<TZYLSimplePanel>();
   auto* button = form.Add<TZYLButton>();
   auto* list = form.Add<TZYLListBox>();
@@ -272,7 +272,7 @@ class PropertyValues : public RegistryTest {
   vt::TControlsSession session_;
   designtest::TStringsUnits units_;
   TPropertyEditorPackage editors_{ZYLEditorOptionsRegisterDefault};
-  designtest::TDesignedForm form_;
+  designtest::TInspectedForm form_;
 };
 
 TEST_F(PropertyValues, TheGlobalListsAreOfferedFirstAndShownByTheirNames) {
