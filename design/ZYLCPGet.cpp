@@ -10,6 +10,7 @@
 #include "design/pZYLBrushEditorDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
@@ -65,6 +66,7 @@ bool ZYLCPGetTransparent(TZYLTransparent* Transparent) {
 }
 bool ZYLCPGetLED(TZYLLED* LED) { return TZYLLEDEditorDlg::Edit(LED); }
 bool ZYLCPGetPointList(TZYLPointList* List) { return TfrmTZYLPointListEditor::Edit(List); }
+bool ZYLCPGetDateList(TZYLDateList* List) { return TZYLDateListEditorDlg::Edit(List); }
 bool ZYLCPGetDateTime(TZYLDateTime* Value) { return TZYLFrmDateTimeEditor::Edit(Value); }
 bool ZYLCPGetDateTimeFormat(std::string& Format) {
   return TZYLFrmDateTimePropertyEditor::Edit(Format);

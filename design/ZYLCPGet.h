@@ -36,6 +36,7 @@ class TZYLGlyphTextLayout;
 class TZYLGradient;
 class TZYLLED;
 class TZYLPointList;
+class TZYLDateList;
 class TZYLShadow;
 class TZYLShapeFill;
 class TZYLSimpleBevel;
@@ -64,6 +65,9 @@ bool ZYLCPGetFont3D(TZYL3DCaption* Caption);
 bool ZYLCPGetTransparent(TZYLTransparent* Transparent);
 bool ZYLCPGetLED(TZYLLED* LED);
 bool ZYLCPGetPointList(TZYLPointList* List);
+// The date list as lines of date, time and description; on OK the list is replaced only when
+// every line converts (otherwise EConvertError names the line and the list stays as it was).
+bool ZYLCPGetDateList(TZYLDateList* List);
 // The date and time are checked whole on OK and set in one step.
 bool ZYLCPGetDateTime(TZYLDateTime* Value);
 // The date-time format text; on OK the form's text replaces Format.

@@ -14,6 +14,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/ZYLCPGet.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGlyphLabel.h"
@@ -299,6 +300,18 @@ std::string PointsOf(vcl::TComponent* c) {
   return s;
 }
 
+class TDateListHolder : public vcl::TComponent {
+ public:
+  explicit TDateListHolder(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {}
+  TZYLDateList List;
+};
+
+std::string DatesOf(vcl::TComponent* c) {
+  std::string s;
+  for (const std::string& line : ZYLDateListToLines(&As<TDateListHolder>(c)->List)) s += line + "|";
+  return s;
+}
+
 // The launchers of the value pickers. The pickers of a value answer it, and the holder takes it.
 std::vector<TLauncherCase> PickerLaunchers() {
   TLauncherCase points{
@@ -314,6 +327,21 @@ std::vector<TLauncherCase> PickerLaunchers() {
       "Ok",
       [](vcl::TComponent* c) { EXPECT_EQ(PointsOf(c), "-32768,12 300,0 "); }};
   points.State = PointsOf;
+  TLauncherCase dates{
+      "date list",
+      Holder<TDateListHolder>([](auto* h) {
+        h->List.AddDate({vcl::EncodeDate(2001, 2, 3) + vcl::EncodeTime(4, 5, 6, 0), "first"});
+      }),
+      [](vcl::TComponent* c) { return ZYLCPGetDateList(&As<TDateListHolder>(c)->List); },
+      InForm([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "AddBtn")); }),
+      "Ok",
+      [](vcl::TComponent* c) {
+        const std::string today = vcl::DateToStr(vcl::Date()) + ";" + vcl::TimeToStr(vcl::Time());
+        EXPECT_EQ(DatesOf(c), vcl::DateToStr(vcl::EncodeDate(2001, 2, 3)) + ";" +
+                                  vcl::TimeToStr(vcl::EncodeTime(4, 5, 6, 0)) + ";first|" + today +
+                                  ";-|");
+      }};
+  dates.State = DatesOf;
   return {
       {"date and time", Holder<TZYLStarter>([](auto* s) {
          s->StartTime()->SetValue(vcl::EncodeDate(2010, 1, 31) + vcl::EncodeTime(8, 0, 0, 0));
@@ -360,6 +388,7 @@ std::vector<TLauncherCase> PickerLaunchers() {
        InForm([](vcl::TCustomForm* f) { Combo(f, "pred", "stDirectUp"); }), "OK",
        [](vcl::TComponent* c) { EXPECT_EQ(As<TZYLShapeControl>(c)->Shape(), stDirectUp); }},
       points,
+      dates,
   };
 }
 
