@@ -3,9 +3,12 @@
 #include <memory>
 #include <vector>
 
+#include "buttons/ZYLMMButton.h"
+#include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnOptions.h"
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLPECst.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
@@ -134,5 +137,19 @@ bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* 
 }
 
 bool ZYLCPGetWave(TZYLWave* Wave) { return TZYLWaveEditorDlg::Edit(Wave); }
+
+bool ZYLCPGetButtonFaceMM(vcl::TComponent* Component, TZYLCustomImageList* List) {
+  if (!List) {
+    vcl::ShowMessage(IDS_NOBUTTONFACELIST);
+    return false;
+  }
+  auto* button = dynamic_cast<TZYLCustomMMButton*>(Component);
+  TZYLButtonFaceIndex faces{};
+  if (button) button->GetButtonFaceIndices(faces);
+  if (!TZYLButtonFaceDlg::Edit(List, faces) || !button) return false;
+  button->SetButtonFaceIndices(faces);
+  button->SetTransCol();
+  return true;
+}
 
 }  // namespace zyl

@@ -11,7 +11,8 @@
 
 namespace vcl {
 class IFormDesigner;
-}
+class TComponent;
+}  // namespace vcl
 
 namespace zyl {
 
@@ -44,5 +45,10 @@ bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* 
 
 // The wave editor on a working copy of Wave; true exactly when it ended with OK.
 bool ZYLCPGetWave(TZYLWave* Wave);
+
+// The multimedia button face editor on Component's face table, its pictures from List: without
+// a list the developer is told and nothing opens; on OK a multimedia button takes the edited
+// table and its transparent colour again. True exactly when the button took a table.
+bool ZYLCPGetButtonFaceMM(vcl::TComponent* Component, TZYLCustomImageList* List);
 
 }  // namespace zyl

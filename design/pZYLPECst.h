@@ -29,4 +29,8 @@ inline constexpr char ZYL_PEALLFILTER[] = "All files (*.*)|*.*";
 inline constexpr char ZYL_PEHELPFILTER[] = "Helpfiles (*.hlp)|*.hlp";
 inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
 
+// Shown when the multimedia face editor is asked for without a face image list.
+inline constexpr char IDS_NOBUTTONFACELIST[] =
+    "Can't run Editor because no ButtonFaceImageList is selected.";
+
 }  // namespace zyl

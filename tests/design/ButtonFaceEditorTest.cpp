@@ -12,6 +12,7 @@
 #include "buttons/ZYLMMButton.h"
 #include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLCustImgListSelectDlg.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
@@ -253,12 +254,8 @@ TEST_F(FaceEditor, OnlyOKChangesTheButtonEvenAfterClearAll) {
     AnswerFaces(
         script, [](TZYLButtonFaceDlg* f) { vt::ClickControl(f->ClearAll); }, ending);
     bool accepted = false;
-    const std::string error = testsupport::ErrorOf<vcl::Exception>([&] {
-      TZYLButtonFaceIndex faces;
-      button->GetButtonFaceIndices(faces);
-      accepted = TZYLButtonFaceDlg::Edit(button->ButtonFaceImageList(), faces);
-      if (accepted) button->SetButtonFaceIndices(faces);
-    });
+    const std::string error = testsupport::ErrorOf<vcl::Exception>(
+        [&] { accepted = ZYLCPGetButtonFaceMM(button, button->ButtonFaceImageList()); });
     EXPECT_EQ(error, ending == TEnding::Exception ? "failure inside the editor" : "<no error>");
     EXPECT_EQ(accepted, ending == TEnding::Ok);
     TZYLButtonFaceIndex now;
@@ -270,6 +267,20 @@ TEST_F(FaceEditor, OnlyOKChangesTheButtonEvenAfterClearAll) {
     }
     button->SetButtonFaceImageList(nullptr);
   }
+}
+
+// Without a face image list the developer is told so and no editor opens.
+TEST_F(FaceEditor, WithoutAnImageListTheLauncherOnlyTellsTheDeveloper) {
+  vcl::TForm holder(nullptr);
+  auto* button = new TZYLMMButton(&holder);
+  button->SetButtonFaceIndices(start_);
+  const std::string before = vcl::WriteComponentToBytes(button);
+  vt::TDialogScript script;
+  script.Press("OK");
+  EXPECT_FALSE(ZYLCPGetButtonFaceMM(button, nullptr));
+  ASSERT_EQ(script.Shown().size(), 1u);
+  EXPECT_EQ(script.Shown()[0].Text, "Can't run Editor because no ButtonFaceImageList is selected.");
+  EXPECT_EQ(vcl::WriteComponentToBytes(button), before);
 }
 
 TEST_F(FaceEditor, ThePictureColumnTakesWhatTheStateColumnLeavesOfTheListsWidth) {
