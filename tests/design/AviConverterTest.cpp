@@ -40,19 +40,19 @@ win::COLORREF FramePixel(int k, int x) { return Entry(x < kW / 2 ? 1 + k : 100 +
 
 // An uncompressed 8-bit clip of `frames` frames of kW x kH.
 std::string Clip(int frames) {
-  testsupport::TAviClipSpec spec;
-  spec.Width = kW;
-  spec.Height = kH;
-  spec.MicroSecPerFrame = kFrameMs * 1000;
-  for (int i = 0; i < 256; ++i) spec.Palette.push_back(Entry(i));
+  testsupport::TAviClipLayout clip;
+  clip.Width = kW;
+  clip.Height = kH;
+  clip.MicroSecPerFrame = kFrameMs * 1000;
+  for (int i = 0; i < 256; ++i) clip.Palette.push_back(Entry(i));
   for (int k = 0; k < frames; ++k) {
     std::string rows;
     for (int y = 0; y < kH; ++y)
       rows += std::string(kW / 2, static_cast<char>(1 + k)) +
               std::string(kW / 2, static_cast<char>(100 + k));
-    spec.Frames.push_back(rows);
+    clip.Frames.push_back(rows);
   }
-  return testsupport::MakeAviClip(spec);
+  return testsupport::MakeAviClip(clip);
 }
 
 // Notes the errors the application shows while the form runs, as the IDE shows them.

@@ -33,7 +33,7 @@ std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, s
   return d;
 }
 
-std::string MakeAviClip(const TAviClipSpec& Spec) {
+std::string MakeAviClip(const TAviClipLayout& Spec) {
   const auto w = static_cast<uint32_t>(Spec.Width), h = static_cast<uint32_t>(Spec.Height);
   const auto frames = static_cast<uint32_t>(Spec.Frames.size());
   std::string avih;

@@ -20,7 +20,7 @@ std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, s
 
 // An AVI clip of one video stream whose frames are stored as given ("00db" chunks for
 // uncompressed frames, "00dc" for coded ones).
-struct TAviClipSpec {
+struct TAviClipLayout {
   int Width = 0;
   int Height = 0;
   uint32_t MicroSecPerFrame = 0;
@@ -30,6 +30,6 @@ struct TAviClipSpec {
   std::vector<std::string> Frames;  // the bytes of each frame
   std::string StreamType = "vids";
 };
-std::string MakeAviClip(const TAviClipSpec& Spec);
+std::string MakeAviClip(const TAviClipLayout& Spec);
 
 }  // namespace testsupport

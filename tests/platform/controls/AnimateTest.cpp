@@ -53,16 +53,16 @@ std::string FrameBytes(int k, uint32_t compression) {
 // A whole clip of `frames` frames in a stream of the given type.
 std::string MakeAvi(uint32_t compression, const std::string& streamType = "vids",
                     int frames = kFrames) {
-  testsupport::TAviClipSpec spec;
-  spec.Width = kW;
-  spec.Height = kH;
-  spec.MicroSecPerFrame = kFrameMs * 1000;
-  spec.Compression = compression;
-  spec.Bits = compression == win::BI_RLE4 ? 4 : 8;
-  for (int i = 0; i < (1 << spec.Bits); ++i) spec.Palette.push_back(PaletteColor(i));
-  for (int k = 0; k < frames; ++k) spec.Frames.push_back(FrameBytes(k, compression));
-  spec.StreamType = streamType;
-  return testsupport::MakeAviClip(spec);
+  testsupport::TAviClipLayout clip;
+  clip.Width = kW;
+  clip.Height = kH;
+  clip.MicroSecPerFrame = kFrameMs * 1000;
+  clip.Compression = compression;
+  clip.Bits = compression == win::BI_RLE4 ? 4 : 8;
+  for (int i = 0; i < (1 << clip.Bits); ++i) clip.Palette.push_back(PaletteColor(i));
+  for (int k = 0; k < frames; ++k) clip.Frames.push_back(FrameBytes(k, compression));
+  clip.StreamType = streamType;
+  return testsupport::MakeAviClip(clip);
 }
 
 std::function<win::COLORREF(int, int)> FramePixels(int k) {
