@@ -73,10 +73,6 @@ const char kLayout[] =
 constexpr int32_t kCentred = 0x25;
 constexpr TZYLDrawStyleFlags kStretch = 16;
 
-bool Is(TObject* Sender, std::initializer_list<vcl::TComponent*> Items) {
-  return Sender && std::find(Items.begin(), Items.end(), Sender) != Items.end();
-}
-
 // The strip that a clipboard image list carries: its first.
 TZYLImageListItem* FirstStrip(TZYLImageList* List) {
   return List && List->Count() > 0 ? List->GetArrayItem(0) : nullptr;

@@ -92,10 +92,6 @@ ZYL_CLASS_IMPL(TZYLListEditorForm) {
 }
 
 namespace {
-bool Is(TObject* Sender, std::initializer_list<vcl::TComponent*> Items) {
-  return Sender && std::find(Items.begin(), Items.end(), Sender) != Items.end();
-}
-
 bool ClipboardHasComponent() { return vcl::Clipboard()->HasFormat(vcl::CF_COMPONENT); }
 
 std::string LowerTail(const std::string& S, size_t N) {
@@ -110,6 +106,10 @@ void ZYLEnableAll(std::initializer_list<vcl::TComponent*> Items, bool Value) {
     else if (auto* control = dynamic_cast<vcl::TControl*>(c))
       control->SetEnabled(Value);
   }
+}
+
+bool TZYLListEditorForm::Is(TObject* Sender, std::initializer_list<vcl::TComponent*> Items) {
+  return Sender && std::find(Items.begin(), Items.end(), Sender) != Items.end();
 }
 
 TZYLListEditorForm::TZYLListEditorForm(vcl::TComponent* AOwner) : inherited(AOwner) {}

@@ -87,6 +87,8 @@ class TZYLListEditorForm : public vcl::TForm {
                  *Quit1 = nullptr, *quit2 = nullptr;
 
  protected:
+  // True when Sender is one of Items (a menu entry and its button share a handler).
+  static bool Is(vcl::TObject* Sender, std::initializer_list<vcl::TComponent*> Items);
   // The member editor's list: its kind, a new empty working list, the extension (with dot) of
   // the files it takes by drop, and the item dialog on item Index (Index = ItemCount(): a new
   // item, appended on OK). EditItem answers whether the item changed or was added.
