@@ -11,10 +11,13 @@
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
+#include "buttons/ZYLButtonPanel.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLGroupBox.h"
 #include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLPanelFill.h"
+#include "buttons/ZYLRadioButton.h"
 #include "buttons/ZYLScrollBox.h"
 #include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSimplePanel.h"
@@ -112,6 +115,7 @@ namespace {
 // The buttons, button groups and panels, after the foundation's.
 const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLSimplePanel", &zyl::ZYLSimplePanelInit, &zyl::ZYLSimplePanelDone},
+    {"ZYLButtonPanel", &zyl::ZYLButtonPanelInit, &zyl::ZYLButtonPanelDone},
     {"ZYLStatusBar", &zyl::ZYLStatusBarInit, &zyl::ZYLStatusBarDone},
     {"ZYLPanelFill", &zyl::ZYLPanelFillInit, &zyl::ZYLPanelFillDone},
     {"ZYLBackPanel", &zyl::ZYLBackPanelInit, &zyl::ZYLBackPanelDone},
@@ -120,9 +124,12 @@ const vcl::TUnitEntry buttonUnits[] = {
     {"ZYLBaseGraphicButton", &zyl::ZYLBaseGraphicButtonInit, &zyl::ZYLBaseGraphicButtonDone},
     {"ZYLSpeedButton", &zyl::ZYLSpeedButtonInit, &zyl::ZYLSpeedButtonDone},
     {"ZYLSpecialButtons", nullptr, nullptr},
+    {"ZYLButtonControl", nullptr, nullptr},
     {"ZYLCheckBox", &zyl::ZYLCheckBoxInit, &zyl::ZYLCheckBoxDone},
+    {"ZYLRadioButton", &zyl::ZYLRadioButtonInit, &zyl::ZYLRadioButtonDone},
     {"ZYLButton", &zyl::ZYLButtonInit, &zyl::ZYLButtonDone},
     {"ZYLDockButton", &zyl::ZYLDockButtonInit, &zyl::ZYLDockButtonDone},
+    {"ZYLGroupBox", &zyl::ZYLGroupBoxInit, &zyl::ZYLGroupBoxDone},
     {"ZYLButtonGroup", &zyl::ZYLButtonGroupInit, &zyl::ZYLButtonGroupDone},
     {"ZYL3DButton", &zyl::ZYL3DButtonInit, &zyl::ZYL3DButtonDone},
     {"ZYLShapeButton", &zyl::ZYLShapeButtonInit, &zyl::ZYLShapeButtonDone},

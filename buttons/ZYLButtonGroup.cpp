@@ -23,9 +23,7 @@
 namespace zyl {
 
 ZYL_MESSAGE_MAP(TZYLCustomButtonGroup) {
-  m.On(vcl::CM_TEXTCHANGED, &TZYLCustomButtonGroup::CMTextChanged)
-      .On(vcl::CM_FONTCHANGED, &TZYLCustomButtonGroup::CMFontChanged)
-      .On(win::WM_GETDLGCODE, &TZYLCustomButtonGroup::WMGetDlgCode);
+  m.On(win::WM_GETDLGCODE, &TZYLCustomButtonGroup::WMGetDlgCode);
 }
 
 // What both groups publish; the check group adds Value, the radio group ItemIndex.
@@ -33,8 +31,7 @@ ZYL_CLASS_IMPL(TZYLCustomButtonGroup) {
   using C = TZYLCustomButtonGroup;
   b.Publish("About")
       .Publish({"Align", "Anchors", "Bevel", "Caption"})
-      .Prop("CaptionFont", &C::CaptionFont, &C::SetCaptionFont)
-      .Prop("CaptionFont3D", &C::CaptionFont3D, &C::SetCaptionFont3D)
+      .Publish({"CaptionFont", "CaptionFont3D"})
       .Publish("Color")
       .Default(vcl::clBtnFace)
       .Prop("Columns", &C::Columns, &C::SetColumns)
@@ -83,29 +80,19 @@ constexpr int Gap = 4;
 TZYLCustomButtonGroup::TZYLCustomButtonGroup(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FItems(std::make_unique<vcl::TStringList>()),
-      FCaptionFont(std::make_unique<vcl::TFont>()),
       FFont3D(std::make_unique<TZYLFxCaption>()),
-      FCaptionFont3D(std::make_unique<TZYLFxCaption>()),
-      FGlyphBitmap(std::make_unique<vcl::TBitmap>()),
-      FTextLayout(std::make_unique<TZYLGlyphTextLayout>()) {
-  FTextLayout->SetAlignment(agCenterLeft);
+      FGlyphBitmap(std::make_unique<vcl::TBitmap>()) {
   FItems->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::ItemsChange));
-  FCaptionFont->OnChange = vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange);
   FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange));
-  FCaptionFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange));
   vcl::TControlStyle s = ControlStyle();
   s.Exclude(vcl::csAcceptsControls);
-  s.Include(vcl::csSetCaption);
   SetControlStyle(s);
   SetTabStop(true);
-  SetBounds(Left(), Top(), 185, 105);
 }
 
 TZYLCustomButtonGroup::~TZYLCustomButtonGroup() {
   FItems->SetOnChange(nullptr);
-  FCaptionFont->OnChange = nullptr;
   FFont3D->SetOnChange(nullptr);
-  FCaptionFont3D->SetOnChange(nullptr);
   if (FGlyphImageList) FGlyphImageList->RemoveFreeNotification(this);
 }
 
@@ -125,16 +112,8 @@ void TZYLCustomButtonGroup::SetColumns(int Value) {
   Invalidate();
 }
 
-void TZYLCustomButtonGroup::SetCaptionFont(vcl::TFont* Value) {
-  if (Value) FCaptionFont->Assign(Value);
-}
-
 void TZYLCustomButtonGroup::SetFont3D(TZYLFxCaption* Value) {
   if (Value) FFont3D->Assign(Value);
-}
-
-void TZYLCustomButtonGroup::SetCaptionFont3D(TZYLFxCaption* Value) {
-  if (Value) FCaptionFont3D->Assign(Value);
 }
 
 void TZYLCustomButtonGroup::SetGlyphImageList(TZYLCustomImageList* Value) {
@@ -157,12 +136,10 @@ void TZYLCustomButtonGroup::SetGlyphIndex(int Index, int Value) {
 }
 
 void TZYLCustomButtonGroup::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
-  const bool list = AComponent && AComponent == FImageList;
   inherited::Notification(AComponent, Operation);
-  if (Operation != vcl::opRemove) return;
-  const bool glyphs = AComponent == FGlyphImageList;
-  if (glyphs) FGlyphImageList = nullptr;
-  if (list || glyphs) Invalidate();
+  if (Operation != vcl::opRemove || AComponent != FGlyphImageList) return;
+  FGlyphImageList = nullptr;
+  Invalidate();
 }
 
 void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {
@@ -171,21 +148,9 @@ void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {
   Invalidate();
 }
 
-void TZYLCustomButtonGroup::PartChange(vcl::TObject*) { Invalidate(); }
-
 void TZYLCustomButtonGroup::ChecksChanged() {
   Invalidate();
   if (!ComponentState().contains(vcl::csLoading) && OnChange) OnChange(this);
-}
-
-void TZYLCustomButtonGroup::CMTextChanged(vcl::TMessage& Message) {
-  ZYL_INHERITED(Message);
-  Invalidate();
-}
-
-void TZYLCustomButtonGroup::CMFontChanged(vcl::TMessage& Message) {
-  ZYL_INHERITED(Message);
-  Invalidate();
 }
 
 void TZYLCustomButtonGroup::WMGetDlgCode(vcl::TMessage& Message) {
@@ -194,12 +159,7 @@ void TZYLCustomButtonGroup::WMGetDlgCode(vcl::TMessage& Message) {
 }
 
 vcl::TRect TZYLCustomButtonGroup::ItemsArea() {
-  vcl::TRect r = BeveledRect();
-  if (!Caption().empty()) {
-    vcl::TCanvas* c = Canvas();
-    c->SetFont(FCaptionFont.get());
-    r.Top += c->TextHeight("Wg") + 2;
-  }
+  const vcl::TRect r = ContentRect();
   return vcl::TRect{r.Left + Gap, r.Top + Gap / 2, r.Right - Gap, r.Bottom - Gap / 2};
 }
 
@@ -275,24 +235,6 @@ void TZYLCustomButtonGroup::DrawBox(vcl::TCanvas* C, const vcl::TRect& Box, int 
 void TZYLCustomButtonGroup::Paint() {
   inherited::Paint();
   vcl::TCanvas* c = Canvas();
-  const vcl::TRect inside = BeveledRect();
-  // The caption strip: the picture of the image list, then the caption.
-  const std::string caption = Caption();
-  if (!caption.empty()) {
-    c->SetFont(FCaptionFont.get());
-    vcl::TRect r{inside.Left + Gap, inside.Top, inside.Right - Gap,
-                 inside.Top + c->TextHeight("Wg") + 2};
-    c->Brush()->SetStyle(vcl::bsClear);
-    vcl::TBitmap picture;
-    vcl::TBitmap* shown = nullptr;
-    if (FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &picture)) {
-      picture.SetTransparent(true);
-      shown = &picture;
-    }
-    ZYLDrawTextAndGlyph(c, caption, FCaptionFont3D.get(), r, shown, nullptr, FTextLayout.get(),
-                        false, true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled},
-                        0);
-  }
   c->SetFont(Font());
   for (int i = 0; i < FItems->Count(); ++i) {
     const vcl::TRect r = ItemRect(i);

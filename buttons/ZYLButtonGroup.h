@@ -1,5 +1,5 @@
-// The button groups: TZYLCustomButtonGroup is a bevelled panel with a caption (CaptionFont,
-// CaptionFont3D, a picture from ImageList before it) and a list of Items laid out in Columns,
+// The button groups: TZYLCustomButtonGroup is a group frame (its caption strip with CaptionFont,
+// CaptionFont3D, a picture from ImageList before it) with a list of Items laid out in Columns,
 // each drawn as a box and its text (Font, Font3D). The box is the system's check or radio
 // mark, or, with GlyphImageList set, the image GlyphImageIndex (unchecked) or the one after
 // it (checked) of the list's entry GlyphListIndex. A click on an item or the space bar on the
@@ -13,11 +13,10 @@
 #include <memory>
 #include <vector>
 
-#include "buttons/ZYLCustomBevelPanel.h"
+#include "buttons/ZYLGroupBox.h"
 
 namespace vcl {
 class TBitmap;
-class TFont;
 class TStrings;
 class TStringList;
 }  // namespace vcl
@@ -26,10 +25,9 @@ namespace zyl {
 
 class TZYLCustomImageList;
 class TZYLFxCaption;
-class TZYLGlyphTextLayout;
 
-class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
-  ZYL_CLASS(TZYLCustomButtonGroup, TZYLCustomBevelPanel)
+class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
+  ZYL_CLASS(TZYLCustomButtonGroup, TZYLCustomGroupBox)
   ZYL_MESSAGES(TZYLCustomButtonGroup)
   // The side of an item's box when no glyph list is set.
   static constexpr int BoxSize = 13;
@@ -47,12 +45,8 @@ class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
   int Columns() const { return FColumns; }
   // At least 1.
   void SetColumns(int Value);
-  vcl::TFont* CaptionFont() const { return FCaptionFont.get(); }
-  void SetCaptionFont(vcl::TFont* Value);
   TZYLFxCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYLFxCaption* Value);
-  TZYLFxCaption* CaptionFont3D() const { return FCaptionFont3D.get(); }
-  void SetCaptionFont3D(TZYLFxCaption* Value);
   TZYLCustomImageList* GlyphImageList() const { return FGlyphImageList; }
   void SetGlyphImageList(TZYLCustomImageList* Value);
   int GetGlyphIndex(int Index) const;
@@ -84,21 +78,15 @@ class TZYLCustomButtonGroup : public TZYLCustomBevelPanel {
   virtual void ItemsChanged() {}
   // Reports a change of the checks (not while loading).
   void ChecksChanged();
-  // The rectangle holding the items: inside the bevel, below the caption.
+  // The rectangle holding the items: the content rectangle less a margin.
   vcl::TRect ItemsArea();
   void DrawBox(vcl::TCanvas* Canvas, const vcl::TRect& Box, int Index);
   void ItemsChange(vcl::TObject* Sender);
-  void PartChange(vcl::TObject* Sender);
-  void CMTextChanged(vcl::TMessage& Message);
-  void CMFontChanged(vcl::TMessage& Message);
   void WMGetDlgCode(vcl::TMessage& Message);
 
   std::unique_ptr<vcl::TStringList> FItems;
-  std::unique_ptr<vcl::TFont> FCaptionFont;
   std::unique_ptr<TZYLFxCaption> FFont3D;
-  std::unique_ptr<TZYLFxCaption> FCaptionFont3D;
   std::unique_ptr<vcl::TBitmap> FGlyphBitmap;
-  std::unique_ptr<TZYLGlyphTextLayout> FTextLayout;  // left, centred vertically
   TZYLCustomImageList* FGlyphImageList = nullptr;
   int FGlyphImageIndex = 0;
   int FGlyphListIndex = 0;

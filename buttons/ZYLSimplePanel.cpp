@@ -19,21 +19,7 @@ ZYL_MESSAGE_MAP(TZYLSimplePanel) {
       .On(win::WM_NCPAINT, &TZYLSimplePanel::WMNCPaint);
 }
 
-ZYL_CLASS_IMPL(TZYLSimplePanel) {
-  b.Publish("About")
-      .Publish({"Align", "Anchors", "Bevel"})
-      .Publish("Color")
-      .Default(vcl::clBtnFace)
-      .Publish({"Constraints", "Ctl3D", "Cursor", "DragCursor", "DragKind", "DragMode", "Enabled",
-                "Font"})
-      .Publish("ParentColor")
-      .Default(false)
-      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu", "ShowHint",
-                "TabOrder",    "TabStop",     "Visible",        "OnClick",   "OnDblClick",
-                "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag", "OnEnter",
-                "OnExit",      "OnMouseDown", "OnMouseMove",    "OnMouseUp", "OnResize",
-                "OnStartDock", "OnStartDrag"});
-}
+ZYL_CLASS_IMPL(TZYLSimplePanel) { ZYLPublishPanel(b); }
 
 TZYLSimplePanel::TZYLSimplePanel(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetBounds(0, 0, 185, 41);

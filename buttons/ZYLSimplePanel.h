@@ -3,8 +3,28 @@
 #pragma once
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Colors.h"
 
 namespace zyl {
+
+// Publishes what the library's bevel panels publish.
+template <class C>
+void ZYLPublishPanel(vcl::TClassBuilder<C>& b) {
+  b.Publish("About")
+      .Publish({"Align", "Anchors", "Bevel"})
+      .Publish("Color")
+      .Default(vcl::clBtnFace)
+      .Publish({"Constraints", "Ctl3D", "Cursor", "DragCursor", "DragKind", "DragMode", "Enabled",
+                "Font"})
+      .Publish("ParentColor")
+      .Default(false)
+      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu", "ShowHint",
+                "TabOrder",    "TabStop",     "Visible",        "OnClick",   "OnDblClick",
+                "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag", "OnEnter",
+                "OnExit",      "OnMouseDown", "OnMouseMove",    "OnMouseUp", "OnResize",
+                "OnStartDock", "OnStartDrag"});
+}
 
 class TZYLSimplePanel : public TZYLCustomBevelPanel {
   ZYL_CLASS(TZYLSimplePanel, TZYLCustomBevelPanel)

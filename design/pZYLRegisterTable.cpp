@@ -7,11 +7,15 @@
 #include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
+#include "buttons/ZYLButtonControl.h"
 #include "buttons/ZYLButtonGroup.h"
+#include "buttons/ZYLButtonPanel.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLDockButton.h"
+#include "buttons/ZYLGroupBox.h"
 #include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLPanelFill.h"
+#include "buttons/ZYLRadioButton.h"
 #include "buttons/ZYLScrollBox.h"
 #include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSimplePanel.h"
@@ -276,7 +280,7 @@ std::vector<TZYLRegUnit> BuildUnits() {
       {"_zyl_regext",
        "ZYL Ext",
        {ZYL_ITEM(TZYLAssist), ZYL_ITEM(TZYLTrackBar), ZYL_ITEM(TZYLStatusBar),
-        ZYL_ABSENT(TZYLButtonPanel), ZYL_ITEM(TZYLScrollBox), ZYL_ITEM(TZYLFormDisplay),
+        ZYL_ITEM(TZYLButtonPanel), ZYL_ITEM(TZYLScrollBox), ZYL_ITEM(TZYLFormDisplay),
         ZYL_ITEM(TZYLFormTabControl), ZYL_ITEM(TZYLLImage), ZYL_ITEM(TZYLNImage),
         ZYL_ITEM(TZYLFill), ZYL_ITEM(TZYLPanelFill), ZYL_ITEM(TZYLShadowFill),
         ZYL_ITEM(TZYLProgressFill), ZYL_ITEM(TZYLTechnicalLine), ZYL_ITEM(TZYLClock),
@@ -342,8 +346,8 @@ std::vector<TZYLRegUnit> BuildUnits() {
         ZYL_ITEM(TZYLButton),           ZYL_ITEM(TZYLDockButton),
         ZYL_ITEM(TZYLSimplePanel),      ZYL_ITEM(TZYLBackPanel),
         ZYL_ITEM(TZYLDrawEdge),         ZYL_ITEM(TZYLProgress),
-        ZYL_ABSENT(TZYLGroupBox),       ZYL_ITEM(TZYLCheckBox),
-        ZYL_ABSENT(TZYLRadioButton),    ZYL_ITEM(TZYLRadioGroup),
+        ZYL_ITEM(TZYLGroupBox),         ZYL_ITEM(TZYLCheckBox),
+        ZYL_ITEM(TZYLRadioButton),      ZYL_ITEM(TZYLRadioGroup),
         ZYL_ITEM(TZYLCheckGroup),       ZYL_ITEM(TZYLScrollBar)},
        {CE("TZYLBaseLabel", &Cls<TZYLBaseLabel>, "TZYLLabelComponentEditor"),
         CE("TZYLInformationLabel", &Cls<TZYLInformationLabel>, "TZYLInfoLabelComponentEditor"),
@@ -356,8 +360,8 @@ std::vector<TZYLRegUnit> BuildUnits() {
         CE("TZYLProgress", &Cls<TZYLProgress>, "TZYLProgressComponentEditor"),
         CE("TZYLCustomButtonGroup", &Cls<TZYLCustomButtonGroup>,
            "TZYLCustomButtonGroupComponentEditor"),
-        CE("TZYLGroupBox", nullptr, "TZYLGroupBoxComponentEditor"),
-        CE("TZYLButtonControl", nullptr, "TZYLButtonControlComponentEditor"),
+        CE("TZYLGroupBox", &Cls<TZYLGroupBox>, "TZYLGroupBoxComponentEditor"),
+        CE("TZYLButtonControl", &Cls<TZYLButtonControl>, "TZYLButtonControlComponentEditor"),
         CE("TZYLScrollBar", &Cls<TZYLScrollBar>, "TZYLScrollBarComponentEditor")}});
   return u;
 }

@@ -1,5 +1,7 @@
 #include "tests/buttons/ButtonsTestHost.h"
 
+#include <algorithm>
+
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
@@ -59,6 +61,19 @@ win::testkit::TCapture THost::Shot(vcl::TControl* Control) {
 win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R) {
   return win::testkit::MakeCapture(R.Right - R.Left, R.Bottom - R.Top,
                                    [&](int x, int y) { return C.Color(R.Left + x, R.Top + y); });
+}
+
+TColumns ColumnsOf(const win::testkit::TCapture& C, win::COLORREF Colour, vcl::TRect R) {
+  if (R.Right <= R.Left || R.Bottom <= R.Top) R = vcl::TRect{0, 0, C.Width, C.Height};
+  TColumns found;
+  for (int x = std::max(R.Left, 0); x < std::min(R.Right, C.Width); ++x)
+    for (int y = std::max(R.Top, 0); y < std::min(R.Bottom, C.Height); ++y)
+      if ((C.Color(x, y) & 0xFFFFFF) == (Colour & 0xFFFFFF)) {
+        if (found.First < 0) found.First = x;
+        found.Last = x;
+        break;
+      }
+  return found;
 }
 
 }  // namespace buttontest

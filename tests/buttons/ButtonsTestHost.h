@@ -57,6 +57,14 @@ class THost {
 // The part of a capture inside R.
 win::testkit::TCapture Crop(const win::testkit::TCapture& C, const vcl::TRect& R);
 
+// The first and last column inside R (the whole capture when empty) that holds a pixel of
+// Colour; {-1, -1} when none does.
+struct TColumns {
+  int First = -1;
+  int Last = -1;
+};
+TColumns ColumnsOf(const win::testkit::TCapture& C, win::COLORREF Colour, vcl::TRect R = {});
+
 }  // namespace buttontest
 
 namespace zyl {

@@ -12,7 +12,9 @@
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLButtonGroup.h"
 #include "buttons/ZYLCheckBox.h"
+#include "buttons/ZYLGroupBox.h"
 #include "buttons/ZYLMMButton.h"
+#include "buttons/ZYLRadioButton.h"
 #include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLCEButtons.h"
@@ -44,10 +46,11 @@ std::vector<TDesignedForm::TRegistration> Editors() {
       {TZYLBaseGraphicButton::StaticClass(),
        ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>()},
       {TZYLCustomButton::StaticClass(), ComponentEditorClassOf<TZYLCustomButtonComponentEditor>()},
-      {TZYLCustomCheckBox::StaticClass(),
+      {TZYLButtonControl::StaticClass(),
        ComponentEditorClassOf<TZYLButtonControlComponentEditor>()},
       {TZYLCustomButtonGroup::StaticClass(),
        ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>()},
+      {TZYLGroupBox::StaticClass(), ComponentEditorClassOf<TZYLGroupBoxComponentEditor>()},
   };
 }
 
@@ -112,7 +115,17 @@ std::vector<TButtonCase> ButtonCases() {
         "CtlXP [True]", "-", "Form: Update CtlXP property"}},
       {"check box",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
-       {"OnChange...", "Caption", "Checked [False]", "Font", "Transparent [False]"}},
+       {"OnChange...", "Caption", "Alignment", "ImageList", "Checked [False]", "Font", "Font3D",
+        "Transparent [False]"}},
+      {"radio button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioButton>("RadioB1"); },
+       {"OnClick...", "Caption", "Alignment", "ImageList", "Checked [False]", "Font", "Font3D",
+        "Transparent [False]"}},
+      {"group box",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLGroupBox>("GroupBox1"); },
+       {"ImageList", "Font", "Caption", "CaptionFont", "CaptionFont3D", "Transparent [False]",
+        "Bevel", "-", "Make Bevel CtlXP compatible", "CtlXP [True]", "-",
+        "Form: Update CtlXP property"}},
       {"radio group",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
        {"ImageList", "GlyphImageList", "Font", "Font3D", "Caption", "CaptionFont", "CaptionFont3D",
@@ -164,6 +177,12 @@ TEST_F(ButtonEditors, EachToggleChangesExactlyItsProperty) {
       {"radio group",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
        "Transparent"},
+      {"radio button",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioButton>("RadioB1"); },
+       "Checked"},
+      {"group box",
+       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLGroupBox>("GroupBox1"); },
+       "CtlXP"},
   };
   for (const TToggleCase& c : cases) {
     SCOPED_TRACE(std::string(c.Name) + " " + c.Prop);
@@ -172,8 +191,8 @@ TEST_F(ButtonEditors, EachToggleChangesExactlyItsProperty) {
       const bool before = vcl::GetOrdProp(button, c.Prop) != 0;
       std::map<std::string, std::string> expected = designtest::SimpleProps(button);
       expected[c.Prop] = before ? "False" : "True";
-      // Checked and State are one value of the check box.
-      if (std::string(c.Prop) == "Checked")
+      // Checked and State are one value of the check box (the radio button has no State).
+      if (std::string(c.Prop) == "Checked" && expected.count("State"))
         expected["State"] = before ? "cbUnchecked" : "cbChecked";
       Designer()->ResetModified();
       form_.Menu(button).Execute(c.Prop + std::string(BoolStr[before]));
@@ -192,6 +211,8 @@ TEST_F(ButtonEditors, TheImageVerbsStoreThePickedListAndIndices) {
   auto* list = form_.Add<TZYLImageList>("ImageList1");
   auto* speed = form_.Add<TZYLSpeedButton>("Speed1");
   auto* group = form_.Add<TZYLRadioGroup>("Radio1");
+  auto* radio = form_.Add<TZYLRadioButton>("RadioB1");
+  auto* frame = form_.Add<TZYLGroupBox>("GroupBox1");
   designtest::TRecordedPicker picker;
   struct TCase {
     vcl::TComponent* Component;
@@ -202,6 +223,8 @@ TEST_F(ButtonEditors, TheImageVerbsStoreThePickedListAndIndices) {
   const TCase cases[] = {
       {speed, "Select Glyph", "ImageList", "ListIndex", "ImageIndex", 0},
       {group, "ImageList", "ImageList", "ListIndex", "ImageIndex", 1},
+      {radio, "ImageList", "ImageList", "ListIndex", "ImageIndex", 1},
+      {frame, "ImageList", "ImageList", "ListIndex", "ImageIndex", 1},
       {group, "GlyphImageList", "GlyphImageList", "GlyphListIndex", "GlyphImageIndex", 1},
   };
   for (const TCase& c : cases) {
@@ -283,9 +306,9 @@ TEST_F(ButtonEditors, ItemsAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
   vcl::CloseModule(module);
 }
 
-// The group box editor's table, on a group that carries every property the table names.
+// The group box editor's table; "Make Bevel CtlXP compatible" hands the bevel to the window.
 TEST_F(ButtonEditors, TheGroupBoxEditorListsItsVerbsInOrder) {
-  auto* group = form_.Add<TZYLRadioGroup>("Radio1");
+  auto* group = form_.Add<TZYLGroupBox>("GroupBox1");
   TZYLGroupBoxComponentEditor editor(group, Designer());
   Strings verbs;
   for (int i = 0; i < editor.GetVerbCount(); ++i) verbs.push_back(editor.GetVerb(i));

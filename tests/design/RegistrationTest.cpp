@@ -102,7 +102,7 @@ TEST_F(Registration, TheTablesHoldTenPagesInUnitOrderWith97Components) {
                                       "_zyl_regeditcontrols", "_zyl_regext", "_zyl_regform",
                                       "_zyl_reglistcontrols", "_zyl_regmm",
                                       "_zyl_regpropertyeditors", "_zyl_regshell", "_zyl_regstd"}));
-  size_t page = 0, total = 0;
+  size_t page = 0, total = 0, built = 0;
   for (const TZYLRegUnit& u : units) {
     if (!*u.Page) {
       EXPECT_TRUE(u.Components.empty()) << u.Name;
@@ -116,6 +116,7 @@ TEST_F(Registration, TheTablesHoldTenPagesInUnitOrderWith97Components) {
       // A table entry is wired to the class it names.
       if (item.Class) {
         EXPECT_EQ(item.Class()->ClassName(), item.ClassName);
+        ++built;
       }
     }
     EXPECT_EQ(names, kPages[page].second) << u.Page;
@@ -124,6 +125,8 @@ TEST_F(Registration, TheTablesHoldTenPagesInUnitOrderWith97Components) {
   }
   EXPECT_EQ(page, 10u);
   EXPECT_EQ(total, 97u);
+  // Every component of the palette is built.
+  EXPECT_EQ(built, 97u);
 }
 
 TEST_F(Registration, EveryEditorRowNamesTheClassesItIsWiredTo) {

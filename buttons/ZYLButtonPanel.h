@@ -1,0 +1,17 @@
+// TZYLButtonPanel: a bevel panel that holds a row of buttons; it publishes what the library's
+// bevel panels publish.
+#pragma once
+
+#include "buttons/ZYLCustomBevelPanel.h"
+
+namespace zyl {
+
+class TZYLButtonPanel : public TZYLCustomBevelPanel {
+  ZYL_CLASS(TZYLButtonPanel, TZYLCustomBevelPanel)
+  explicit TZYLButtonPanel(vcl::TComponent* AOwner);
+};
+
+void ZYLButtonPanelInit();
+void ZYLButtonPanelDone();
+
+}  // namespace zyl

@@ -1,0 +1,30 @@
+// The radio button: TZYLRadioButton is a button control with a round mark that is either
+// checked or not. Checking it unchecks the other radio buttons of the same parent; a click or
+// the space bar checks it (a checked button stays checked) and fires OnClick.
+#pragma once
+
+#include "buttons/ZYLButtonControl.h"
+
+namespace zyl {
+
+class TZYLRadioButton : public TZYLButtonControl {
+  ZYL_CLASS(TZYLRadioButton, TZYLButtonControl)
+  explicit TZYLRadioButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  bool Checked() const { return FChecked; }
+  // Stores and repaints a changed value; true unchecks the sibling radio buttons.
+  void SetChecked(bool Value);
+
+ protected:
+  vcl::TCheckBoxState MarkState() const override;
+  uint32_t MarkKind(vcl::TCheckBoxState State) const override;
+  int ThemePart() const override { return 2; }
+  void ClickMark() override { SetChecked(true); }
+
+  bool FChecked = false;
+};
+
+void ZYLRadioButtonInit();
+void ZYLRadioButtonDone();
+
+}  // namespace zyl
