@@ -40,18 +40,9 @@ struct TLauncherEntry {
   TZYLSettingsLauncher Launcher;
 };
 
-template <class T>
-TLauncherEntry Entry(bool (*launcher)(T*)) {
-  return {T::StaticClass(),
-          [launcher](vcl::TPersistent* p) { return launcher(static_cast<T*>(p)); }};
-}
-
+// The launchers registered now (the package's are installed while the unit is entered).
 std::vector<TLauncherEntry>& Launchers() {
-  static std::vector<TLauncherEntry> table = {
-      Entry(&ZYLCPGetBevel),    Entry(&ZYLCPGetShadow), Entry(&ZYLCPGetSimpleBevel),
-      Entry(&ZYLCPGetTeeth),    Entry(&ZYLCPGetBrush),  Entry(&ZYLCPGetSmallBar),
-      Entry(&ZYLCPGetGradient), Entry(&ZYLCPGetFont),   Entry(&ZYLCPGetBitmap),
-  };
+  static std::vector<TLauncherEntry> table;
   return table;
 }
 
@@ -234,8 +225,12 @@ bool ZYLEditPropertyNamed(vcl::TPropertyEditor* PropertyEditor, const std::strin
   return true;
 }
 
-void pZYLCEInit() { ++gUnitEntries; }
-void pZYLCEDone() { --gUnitEntries; }
+void pZYLCEInit() {
+  if (gUnitEntries++ == 0) ZYLInstallEditorLaunchers();
+}
+void pZYLCEDone() {
+  if (gUnitEntries > 0 && --gUnitEntries == 0) ZYLRemoveEditorLaunchers();
+}
 int ZYLCEUnitEntries() { return gUnitEntries; }
 
 }  // namespace zyl

@@ -122,9 +122,14 @@ class TZYLVerbEditor : public Base {
 bool ZYLEditPropertyNamed(vcl::TPropertyEditor* PropertyEditor, const std::string& Name,
                           bool& Continue);
 
-// The unit's initialization and finalization only count how often it was entered.
+// The unit's initialization and finalization count how often it was entered. The first entry
+// installs the package's launchers (ZYLInstallEditorLaunchers: the settings-object launcher of
+// every class a verb edits, the image picker, the multimedia face editor); the last leaving
+// removes them and gives back the picker and face editor set before.
 void pZYLCEInit();
 void pZYLCEDone();
 int ZYLCEUnitEntries();
+void ZYLInstallEditorLaunchers();
+void ZYLRemoveEditorLaunchers();
 
 }  // namespace zyl

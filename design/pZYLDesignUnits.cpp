@@ -10,8 +10,12 @@
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCE.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLCustImgListSelectDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
@@ -36,6 +40,7 @@
 #include "design/pZYLStringsEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 
 namespace zyl {
@@ -84,6 +89,11 @@ const vcl::TUnitEntry kUnits[] = {
      &pZYLImageListPropertiesEditorDlgDone},
     {"pZYLAviEditorDlg", &pZYLAviEditorDlgInit, &pZYLAviEditorDlgDone},
     {"pZYLHideNonVC", &pZYLHideNonVCInit, &pZYLHideNonVCDone},
+    {"pZYLCustImgListSelectDlg", &pZYLCustImgListSelectDlgInit, &pZYLCustImgListSelectDlgDone},
+    {"pZYLButtonFaceDlg", &pZYLButtonFaceDlgInit, &pZYLButtonFaceDlgDone},
+    {"pZYLDateListEditorDlg", &pZYLDateListEditorDlgInit, &pZYLDateListEditorDlgDone},
+    {"pZYLValueChoiceDlg", &pZYLValueChoiceDlgInit, &pZYLValueChoiceDlgDone},
+    {"pZYLCE", &pZYLCEInit, &pZYLCEDone},
 };
 
 }  // namespace

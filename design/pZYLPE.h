@@ -3,10 +3,9 @@
 // that only OK sets on every selected component (one modification reported by the designer);
 // several draw their summary or a small sample in the value column. Image-list references
 // offer the global container's two lists, enumerations a picker form, strings a few dialogs.
-// The string, hint and string-list editors are in pZYLPEStrings.h.
-//
-// ZYLRegPropertyEditors makes the package's registrations: the four optional groups switched
-// by the option word's bits (ZYLPEOptionString ...), then the unconditional ones.
+// The string, hint and string-list editors are in pZYLPEStrings.h. Which type, class and
+// property each editor is registered for is a row of the package's registration table
+// (pZYLRegister.h).
 #pragma once
 
 #include <cstdint>
@@ -327,6 +326,14 @@ class TZYLAssistPageProperty : public vcl::TComponentProperty {
   void GetValues(const vcl::TGetStrProc& Proc) override;
 };
 
+// The type of a button-face property: it holds nothing and stands for the faces a button keeps
+// itself, so that the inspector offers the face editors on it. The library's own buttons stream
+// their faces and publish no such property; a component derived from them may.
+class TZYLButtonFace : public vcl::TPersistent {
+  ZYL_CLASS(TZYLButtonFace, vcl::TPersistent)
+  TZYLButtonFace() = default;
+};
+
 // The face of a button: the 3D effect generator for a 3D button; the multimedia face editor
 // for a component with an image list "ButtonFaceImageList"; nothing for others.
 class TZYLButtonFaceProperty : public vcl::TClassProperty {
@@ -336,17 +343,5 @@ class TZYLButtonFaceProperty : public vcl::TClassProperty {
   void Edit() override;
   vcl::TPropertyAttributes GetAttributes() override;
 };
-
-// ---- Registration ----
-
-// The option word's bits: each switches one group of optional registrations.
-inline constexpr int32_t ZYLPEOptionString = 1;
-inline constexpr int32_t ZYLPEOptionHint = 2;
-inline constexpr int32_t ZYLPEOptionCaption = 4;
-inline constexpr int32_t ZYLPEOptionStrings = 8;
-
-// Registers the package's property editors: the optional groups Options switches on (the
-// String, Hint, TCaption and TStrings editors, in that order), then the unconditional ones.
-void ZYLRegPropertyEditors(int32_t Options);
 
 }  // namespace zyl

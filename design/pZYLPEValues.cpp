@@ -175,6 +175,8 @@ vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {v
 
 // ---- Button faces ----
 
+ZYL_CLASS_IMPL(TZYLButtonFace) {}
+
 void TZYLButtonFaceProperty::Edit() {
   if (auto* button = dynamic_cast<TZYLCustom3DButton*>(GetComponent(0))) {
     if (ZYLCPGetButtonFace3D(button) && Designer()) Designer()->Modified();

@@ -55,14 +55,16 @@ void ZYLRegisterTable(const TZYLRegUnit& Unit, int32_t Options) {
       if (item.Class) classes.push_back(item.Class());
     vcl::RegisterComponents(Unit.Page, classes);
   }
-  for (const TZYLRegRow* r : ZYLSelectedRows(Unit, Options)) {
-    if (!ZYLRowStands(*r)) continue;
-    if (r->Kind == TZYLRegRow::rkComponentEditor)
-      vcl::RegisterComponentEditor(r->Class(), r->ComponentEditor());
-    else
-      vcl::RegisterPropertyEditor(r->Type(), r->Class ? r->Class() : nullptr, r->PropertyName,
-                                  r->PropertyEditor());
-  }
+  for (const TZYLRegRow* r : ZYLSelectedRows(Unit, Options))
+    if (ZYLRowStands(*r)) ZYLRegisterRow(*r);
+}
+
+void ZYLRegisterRow(const TZYLRegRow& Row) {
+  if (Row.Kind == TZYLRegRow::rkComponentEditor)
+    vcl::RegisterComponentEditor(Row.Class(), Row.ComponentEditor());
+  else
+    vcl::RegisterPropertyEditor(Row.Type(), Row.Class ? Row.Class() : nullptr, Row.PropertyName,
+                                Row.PropertyEditor());
 }
 
 void ZYLRegisterPackage() {

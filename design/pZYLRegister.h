@@ -67,6 +67,8 @@ std::vector<const TZYLRegRow*> ZYLSelectedRows(const TZYLRegUnit& Unit, int32_t 
 // The option word the property-editor unit reads at package load (default 15).
 int32_t ZYLRegisterOptions();
 
+// Registers one editor row with the IDE (whether it stands is the caller's question).
+void ZYLRegisterRow(const TZYLRegRow& Row);
 // Registers the unit's page (components that exist, in order) and its standing rows selected
 // by the option word.
 void ZYLRegisterTable(const TZYLRegUnit& Unit, int32_t Options);

@@ -21,6 +21,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
+#include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
 #include "design/pZYLRegister.h"
 #include "display/ZYLAniCtrl.h"
@@ -165,38 +166,39 @@ TZYLRegRow CE(const char* Target, vcl::TClass (*Class)(), const char* Editor,
           EditorClass,
           nullptr};
 }
-// A property editor: option bit (0 always), type, class filter ("" any), property ("" any).
+// A property editor of the package: option bit (0 always), type, class filter ("" any),
+// property ("" any); the row names the editor as its class names itself.
+template <class E>
 TZYLRegRow PE(int32_t Bit, const char* Type, const vcl::TTypeInfo* (*TypeInfo)(),
-              const char* Filter, vcl::TClass (*FilterClass)(), const char* Property,
-              const char* Editor, vcl::TPropertyEditorClass (*EditorClass)() = nullptr) {
+              const char* Filter, vcl::TClass (*FilterClass)(), const char* Property) {
   return {TZYLRegRow::rkPropertyEditor,
           Type,
           Filter,
           Property,
-          Editor,
+          E::EditorClassName,
           Bit,
           FilterClass,
           TypeInfo,
           nullptr,
-          EditorClass};
+          &vcl::PropertyEditorClassOf<E>};
 }
-TZYLRegRow PE(const char* Type, const vcl::TTypeInfo* (*TypeInfo)(), const char* Editor) {
-  return PE(0, Type, TypeInfo, "", nullptr, "", Editor);
+// The same for every property of the type.
+template <class E>
+TZYLRegRow PE(const char* Type, const vcl::TTypeInfo* (*TypeInfo)()) {
+  return PE<E>(0, Type, TypeInfo, "", nullptr, "");
 }
-
 // The property-editor unit: the four optional groups, then the unconditional rows.
 std::vector<TZYLRegRow> PropertyEditorRows() {
   const auto strings = [](const char* Filter, vcl::TClass (*FilterClass)()) {
-    return PE(ZYLOptStringListEditor, "TStrings", &ClassType<vcl::TStrings>, Filter, FilterClass,
-              "", "TZYLStringListProperty", &vcl::PropertyEditorClassOf<TZYLStringListProperty>);
+    return PE<TZYLStringListProperty>(ZYLOptStringListEditor, "TStrings", &ClassType<vcl::TStrings>,
+                                      Filter, FilterClass, "");
   };
   return {
-      PE(ZYLOptStringEditor, "String", &StringType, "", nullptr, "", "TZYLStringProperty",
-         &vcl::PropertyEditorClassOf<TZYLStringProperty>),
-      PE(ZYLOptHintEditor, "String", &StringType, "TControl", &Cls<vcl::TControl>, "Hint",
-         "TZYLHintProperty", &vcl::PropertyEditorClassOf<TZYLHintProperty>),
-      PE(ZYLOptCaptionEditor, "TCaption", &vcl::CaptionTypeInfo, "", nullptr, "",
-         "TZYLStdCaptionProperty", &vcl::PropertyEditorClassOf<TZYLStdCaptionProperty>),
+      PE<TZYLStringProperty>(ZYLOptStringEditor, "String", &StringType, "", nullptr, ""),
+      PE<TZYLHintProperty>(ZYLOptHintEditor, "String", &StringType, "TControl", &Cls<vcl::TControl>,
+                           "Hint"),
+      PE<TZYLStdCaptionProperty>(ZYLOptCaptionEditor, "TCaption", &vcl::CaptionTypeInfo, "",
+                                 nullptr, ""),
       strings("TZYLCustomComponent", &Cls<TZYLCustomComponent>),
       strings("TZYLCustomControl", &Cls<TZYLCustomControl>),
       strings("TZYLControl", &Cls<TZYLControl>),
@@ -204,37 +206,37 @@ std::vector<TZYLRegRow> PropertyEditorRows() {
       strings("TZYLCustomListBox", &Cls<TZYLCustomListBox>),
       strings("TZYLCustomScrollBox", &Cls<TZYLCustomScrollBox>),
       // The information label's date-time format is a string type of its own.
-      PE(0, "TZYLDateTimeFormat", &DateTimeFormatTypeInfo, "TZYLInformationLabel", &Cls<TZYLInformationLabel>,
-         "DateTimeFormat", "TZYLDateTimeFormatProperty"),
-      PE("TZYLGlyphTextLayout", &ClassType<TZYLGlyphTextLayout>, "TZYLTextAndGlyphProperty"),
-      PE("TZYLButtonLayout", &ClassType<TZYLButtonLayout>, "TZYLButtonLayoutProperty"),
-      PE("TZYLCustomImageList", &ClassType<TZYLCustomImageList>, "TZYLCustomImageListProperty"),
-      PE("TZYLImageList", &ClassType<TZYLImageList>, "TZYLImageListProperty"),
-      PE("TZYLWave", &ClassType<TZYLWave>, "TZYLWaveProperty"),
-      PE("TZYLAboutVar", &AboutVarTypeInfo, "TZYLAboutVarProperty"),
-      PE("TZYLBevel", &ClassType<TZYLBevel>, "TZYLBevelProperty"),
-      PE("TZYL3DCaption", &ClassType<TZYL3DCaption>, "TZYL3DProperty"),
-      PE("TZYLFxCaption", &ClassType<TZYLFxCaption>, "TZYLFxProperty"),
-      PE("TZYLSmallBar", &ClassType<TZYLSmallBar>, "TZYLSmallBarProperty"),
-      PE("TZYLGradient", &ClassType<TZYLGradient>, "TZYLGradientProperty"),
-      PE("TZYLShadow", &ClassType<TZYLShadow>, "TZYLShadowProperty"),
-      PE("TZYLShapeFill", &ClassType<TZYLShapeFill>, "TZYLShapeFillProperty"),
-      PE("TZYLFillObject", &ClassType<TZYLFillObject>, "TZYLFillObjectProperty"),
-      PE("TZYLPointList", &ClassType<TZYLPointList>, "TZYLPointListProperty"),
-      PE(0, "String", &StringType, "TZYLCustomMaskEdit", &Cls<TZYLCustomMaskEdit>, "Mask",
-         "TZYLMaskProperty"),
-      PE(0, "TZYLMemoStrings", &ClassType<TZYLMemoStrings>, "TZYLCustomMemo", &Cls<TZYLCustomMemo>,
-         "Lines", "TZYLMemoLinesProperty", &vcl::PropertyEditorClassOf<TZYLMemoLinesProperty>),
-      PE("TZYLTransparent", &ClassType<TZYLTransparent>, "TZYLTransparentProperty"),
-      PE("TZYLCaption", &ClassType<TZYLCaption>, "TZYLCaptionProperty"),
-      PE(0, "String", &StringType, "TZYLApplicationCtrl", &Cls<TZYLApplicationCtrl>, "HelpFile",
-         "TZYLHelpFileNameProperty"),
-      PE("TZYLDateTime", &ClassType<TZYLDateTime>, "TZYLDateTimeProperty"),
-      // The multimedia button's face is streamed as binary data, not published: no type yet.
-      PE("TZYLButtonFace", nullptr, "TZYLButtonFaceProperty"),
-      PE("TZYLSimpleBevel", &ClassType<TZYLSimpleBevel>, "TZYLSimpleBevelProperty"),
-      PE("TZYLShapeType", &TypeOf<TZYLShapeType>, "TZYLShapeProperty"),
-      PE("TZYLTeeth", &ClassType<TZYLTeeth>, "TZYLTeethProperty"),
+      PE<TZYLDateTimeFormatProperty>(0, "TZYLDateTimeFormat", &DateTimeFormatTypeInfo,
+                                     "TZYLInformationLabel", &Cls<TZYLInformationLabel>,
+                                     "DateTimeFormat"),
+      PE<TZYLTextAndGlyphProperty>("TZYLGlyphTextLayout", &ClassType<TZYLGlyphTextLayout>),
+      PE<TZYLButtonLayoutProperty>("TZYLButtonLayout", &ClassType<TZYLButtonLayout>),
+      PE<TZYLCustomImageListProperty>("TZYLCustomImageList", &ClassType<TZYLCustomImageList>),
+      PE<TZYLImageListProperty>("TZYLImageList", &ClassType<TZYLImageList>),
+      PE<TZYLWaveProperty>("TZYLWave", &ClassType<TZYLWave>),
+      PE<TZYLAboutVarProperty>("TZYLAboutVar", &AboutVarTypeInfo),
+      PE<TZYLBevelProperty>("TZYLBevel", &ClassType<TZYLBevel>),
+      PE<TZYL3DProperty>("TZYL3DCaption", &ClassType<TZYL3DCaption>),
+      PE<TZYLFxProperty>("TZYLFxCaption", &ClassType<TZYLFxCaption>),
+      PE<TZYLSmallBarProperty>("TZYLSmallBar", &ClassType<TZYLSmallBar>),
+      PE<TZYLGradientProperty>("TZYLGradient", &ClassType<TZYLGradient>),
+      PE<TZYLShadowProperty>("TZYLShadow", &ClassType<TZYLShadow>),
+      PE<TZYLShapeFillProperty>("TZYLShapeFill", &ClassType<TZYLShapeFill>),
+      PE<TZYLFillObjectProperty>("TZYLFillObject", &ClassType<TZYLFillObject>),
+      PE<TZYLPointListProperty>("TZYLPointList", &ClassType<TZYLPointList>),
+      PE<TZYLMaskProperty>(0, "String", &StringType, "TZYLCustomMaskEdit", &Cls<TZYLCustomMaskEdit>,
+                           "Mask"),
+      PE<TZYLMemoLinesProperty>(0, "TZYLMemoStrings", &ClassType<TZYLMemoStrings>, "TZYLCustomMemo",
+                                &Cls<TZYLCustomMemo>, "Lines"),
+      PE<TZYLTransparentProperty>("TZYLTransparent", &ClassType<TZYLTransparent>),
+      PE<TZYLCaptionProperty>("TZYLCaption", &ClassType<TZYLCaption>),
+      PE<TZYLHelpFileNameProperty>(0, "String", &StringType, "TZYLApplicationCtrl",
+                                   &Cls<TZYLApplicationCtrl>, "HelpFile"),
+      PE<TZYLDateTimeProperty>("TZYLDateTime", &ClassType<TZYLDateTime>),
+      PE<TZYLButtonFaceProperty>("TZYLButtonFace", &ClassType<TZYLButtonFace>),
+      PE<TZYLSimpleBevelProperty>("TZYLSimpleBevel", &ClassType<TZYLSimpleBevel>),
+      PE<TZYLShapeProperty>("TZYLShapeType", &TypeOf<TZYLShapeType>),
+      PE<TZYLTeethProperty>("TZYLTeeth", &ClassType<TZYLTeeth>),
   };
 }
 
@@ -293,7 +295,7 @@ std::vector<TZYLRegUnit> BuildUnits() {
         CE("TZYLFill", &Cls<TZYLFill>, "TZYLFillComponentEditor"),
         CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor"),
         CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor"),
-        PE("TZYLLED", &ClassType<TZYLLED>, "TZYLLEDProperty"),
+        PE<TZYLLEDProperty>("TZYLLED", &ClassType<TZYLLED>),
         CE("TZYLLEDCustomLabel", &Cls<TZYLLEDCustomLabel>, "TZYLLEDLabelComponentEditor"),
         CE("TZYLClock", &Cls<TZYLClock>, "TZYLClockComponentEditor"),
         CE("TZYLFormDisplay", &Cls<TZYLFormDisplay>, "TZYLFormDisplayComponentEditor"),

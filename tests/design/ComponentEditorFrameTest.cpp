@@ -96,6 +96,7 @@ class ComponentEditorFrame : public ::testing::Test {
   ComponentEditorFrame() {
     vcl::RegisterClass(TZYLDBTestLabel::StaticClass());
     pZYLStrEditorDlgInit();
+    pZYLCEInit();  // the package's launchers
     form_->SetName("Form1");
     designer_ = new vcl::TFormDesigner(form_);
     label_ = Add<TZYLLabel>("Label1");
@@ -112,6 +113,7 @@ class ComponentEditorFrame : public ::testing::Test {
     for (const std::string& name : vcl::OpenModuleNames()) vcl::CloseModule(name);
     delete designer_;
     delete form_;
+    pZYLCEDone();
     pZYLStrEditorDlgDone();
     vcl::UnRegisterClass(TZYLDBTestLabel::StaticClass());
   }

@@ -1,14 +1,12 @@
 #include "tests/design/PropertyEditorsSupport.h"
 
 #include "buttons/ZYLScrollBox.h"
-#include "design/pZYLPE.h"
-#include "display/ZYLLED.h"
+#include "design/pZYLRegister.h"
 #include "edits/ZYLCustomComboBox.h"
 #include "edits/ZYLCustomListBox.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLCustomComponent.h"
 #include "foundation/ZYLCustomControl.h"
-#include "platform/classes/TypeInfo.h"
 #include "platform/designer/DesignRegistry.h"
 
 namespace zyl::designtest {
@@ -19,9 +17,9 @@ constexpr char kPackage[] = "property editors under test";
 
 TPropertyEditorPackage::TPropertyEditorPackage(int32_t Options) {
   vcl::LoadDesignPackage(kPackage, [Options] {
-    ZYLRegPropertyEditors(Options);
-    vcl::RegisterPropertyEditor(vcl::TypeInfoOf<TZYLLED*>(), nullptr, "",
-                                vcl::PropertyEditorClassOf<TZYLLEDProperty>());
+    ZYLRegisterUnit("_zyl_regpropertyeditors", Options);
+    for (const TZYLRegRow& r : ZYLRegUnit("_zyl_regext").Rows)
+      if (r.Kind == TZYLRegRow::rkPropertyEditor && ZYLRowStands(r)) ZYLRegisterRow(r);
   });
 }
 

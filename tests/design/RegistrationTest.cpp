@@ -185,6 +185,29 @@ TEST_F(Registration, LoadingPutsTheBuiltClassesOnTheirPagesInOrder) {
   EXPECT_TRUE(ZylPages().empty());
 }
 
+// Every property-editor row carries its editor class, and once the package is loaded the IDE's
+// lookup for a property of the row's type, on the row's class filter and under the row's
+// property name, gives that editor: the table is the one description of what is registered.
+TEST_F(Registration, EveryStandingPropertyEditorRowIsWhatTheLookupGives) {
+  ZYLLoadDesignPackage();
+  int checked = 0;
+  for (const TZYLRegUnit& u : ZYLRegUnits())
+    for (const TZYLRegRow& r : u.Rows) {
+      if (r.Kind != TZYLRegRow::rkPropertyEditor) continue;
+      SCOPED_TRACE(std::string(r.EditorName) + " on " + r.Target);
+      ASSERT_TRUE(ZYLRowStands(r));
+      vcl::TPropInfo prop;
+      prop.Name = *r.PropertyName ? r.PropertyName : "AnyName";
+      prop.PropType = r.Type();
+      const vcl::TClass owner = r.Class ? r.Class() : TZYLLabel::StaticClass();
+      const vcl::TPropertyEditorClass found = vcl::FindPropertyEditorClass(&prop, owner);
+      ASSERT_NE(found, nullptr);
+      EXPECT_EQ(found, r.PropertyEditor());
+      ++checked;
+    }
+  EXPECT_EQ(checked, 9 + 26 + 1);
+}
+
 TEST_F(Registration, LoadingTwiceIsAClearErrorAndKeepsTheFirstLoad) {
   ZYLLoadDesignPackage();
   const std::vector<std::string> pages = ZylPages();
