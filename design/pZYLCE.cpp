@@ -7,10 +7,17 @@
 #include "design/ZYLCPGetStrings.h"
 #include "design/pZYLDsgnCPGetStrings.h"
 #include "design/pZYLValueChoiceDlg.h"
+#include "display/ZYLLED.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLCaption.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLFormUtils.h"
+#include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/StringList.h"
@@ -48,9 +55,27 @@ TLauncherEntry Entry(bool (*launcher)(T*)) {
 
 std::vector<TLauncherEntry>& Launchers() {
   static std::vector<TLauncherEntry> table = {
-      Entry(&ZYLCPGetBevel),    Entry(&ZYLCPGetShadow), Entry(&ZYLCPGetSimpleBevel),
-      Entry(&ZYLCPGetTeeth),    Entry(&ZYLCPGetBrush),  Entry(&ZYLCPGetSmallBar),
-      Entry(&ZYLCPGetGradient), Entry(&ZYLCPGetFont),   Entry(&ZYLCPGetBitmap),
+      Entry(&ZYLCPGetBevel),
+      Entry(&ZYLCPGetShadow),
+      Entry(&ZYLCPGetSimpleBevel),
+      Entry(&ZYLCPGetTeeth),
+      Entry(&ZYLCPGetBrush),
+      Entry(&ZYLCPGetSmallBar),
+      Entry(&ZYLCPGetGradient),
+      Entry(&ZYLCPGetFont),
+      Entry(&ZYLCPGetBitmap),
+      Entry(&ZYLCPGetFont3D),
+      Entry(&ZYLCPGetFontFx),
+      Entry(&ZYLCPGetFillObject),
+      Entry(&ZYLCPGetShapeFill),
+      Entry(&ZYLCPGetGlyphTextLayout),
+      Entry(&ZYLCPGetButtonLayout),
+      Entry(&ZYLCPGetTransparent),
+      Entry(&ZYLCPGetLED),
+      Entry(&ZYLCPGetDateTime),
+      // The component's caption object, edited with its multi-line choice.
+      {TZYLCaption::StaticClass(),
+       [](vcl::TPersistent* p) { return ZYLCPGetZYLCaption(static_cast<TZYLCaption*>(p), true); }},
   };
   return table;
 }
