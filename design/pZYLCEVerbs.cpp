@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "design/ZYLCPGet.h"
 #include "design/ZYLCPGetStrings.h"
 #include "design/pZYLDsgnCPGetStrings.h"
 #include "foundation/ZYLCont.h"
@@ -40,19 +41,22 @@ TZYLVerb ZYLImageListVerb(const std::string& Caption, const std::string& ListPro
   return ZYLVerb(Caption, [=](TComponentEditor& e) {
     vcl::TComponent* c = e.Component();
     const vcl::TPropInfo *listProp = Prop(e, ListProp), *listIndexProp = Prop(e, ListIndexProp),
-                         *imageIndexProp = Prop(e, ImageIndexProp);
+                         *imageIndexProp =
+                             ImageIndexProp.empty() ? nullptr : Prop(e, ImageIndexProp);
     if (!Picker()) throw vcl::EPropertyError(vcl::Format(vcl::SZYLNoImageListPicker, {ListProp}));
     auto* list = dynamic_cast<TZYLCustomImageList*>(vcl::GetObjectProp(c, listProp));
     auto listIndex = static_cast<uint16_t>(vcl::GetOrdProp(c, listIndexProp));
-    auto imageIndex = static_cast<uint16_t>(vcl::GetOrdProp(c, imageIndexProp));
+    auto imageIndex =
+        static_cast<uint16_t>(imageIndexProp ? vcl::GetOrdProp(c, imageIndexProp) : 0);
     if (!Picker()(e.GetDesigner(), list, listIndex, imageIndex)) return ReportCancel;
-    if (Store == TZYLImageStore::ListFirst || Store == TZYLImageStore::ListOnly)
-      vcl::SetObjectProp(c, listProp, list);
-    if (Store != TZYLImageStore::ListOnly) {
-      vcl::SetOrdProp(c, listIndexProp, listIndex);
+    if (Store != TZYLImageStore::IndicesFirst) vcl::SetObjectProp(c, listProp, list);
+    if (Store == TZYLImageStore::ListOnly) return true;
+    vcl::SetOrdProp(c, listIndexProp, listIndex);
+    if (Store != TZYLImageStore::ListTwice && imageIndexProp)
       vcl::SetOrdProp(c, imageIndexProp, imageIndex);
-    }
-    if (Store == TZYLImageStore::IndicesFirst) vcl::SetObjectProp(c, listProp, list);
+    if (Store != TZYLImageStore::ListFirst) vcl::SetObjectProp(c, listProp, list);
+    if (Store == TZYLImageStore::ListTwice && imageIndexProp)
+      vcl::SetOrdProp(c, imageIndexProp, imageIndex);
     return true;
   });
 }
@@ -81,6 +85,25 @@ TZYLVerb ZYLCodeStringsVerb(const std::string& Caption, const std::string& PropN
       return true;
     }
     return ZYLCPGetStrings(strings, module);
+  });
+}
+
+TZYLVerb ZYLValuePickVerb(const std::string& PropName,
+                          const std::function<int64_t(int64_t)>& Pick) {
+  return ZYLVerb(PropName, [=](TComponentEditor& e) {
+    const vcl::TPropInfo* p = Prop(e, PropName);
+    vcl::SetOrdProp(e.Component(), p, Pick(vcl::GetOrdProp(e.Component(), p)));
+    return true;
+  });
+}
+
+TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& PropName) {
+  return ZYLVerb(Caption, [=](TComponentEditor& e) {
+    const vcl::TPropInfo* p = Prop(e, PropName);
+    std::string format = vcl::GetStrProp(e.Component(), p);
+    if (!ZYLCPGetDateTimeFormat(format)) return false;
+    vcl::SetStrProp(e.Component(), p, format);
+    return true;
   });
 }
 

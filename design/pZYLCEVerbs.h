@@ -30,11 +30,13 @@ enum class TZYLImageStore {
   ListFirst,     // the list, then the list index, then the image index
   IndicesFirst,  // the list index, the image index, then the list
   ListOnly,      // the list alone; the chosen indices are dropped
+  ListTwice,     // the list, the list index, the list again, then the image index
 };
 
 // Image list: Caption; picks an image of the list property ListProp at the indices ListIndexProp
 // and ImageIndexProp and stores what was chosen in Store's order. Reported when confirmed, and
-// also when cancelled if ReportCancel is set.
+// also when cancelled if ReportCancel is set. Without an ImageIndexProp the picker is seeded with
+// image 0 and the chosen image index is dropped.
 TZYLVerb ZYLImageListVerb(const std::string& Caption, const std::string& ListProp,
                           const std::string& ListIndexProp, const std::string& ImageIndexProp,
                           TZYLImageStore Store, bool ReportCancel);
@@ -51,6 +53,13 @@ std::string ZYLStringsModuleName(vcl::IFormDesigner* Designer, vcl::TComponent* 
 // it answers true.
 TZYLVerb ZYLCodeStringsVerb(const std::string& Caption, const std::string& Prop,
                             const std::string& Suffix);
+
+// Value pick: "<Prop>"; the property is set to what Pick answers for its current value (the
+// chosen value, or the current one when cancelled); always reported.
+TZYLVerb ZYLValuePickVerb(const std::string& Prop, const std::function<int64_t(int64_t)>& Pick);
+// Date-time format: Caption; the format launcher edits a copy of the string property Prop,
+// which takes the edited text only when the launcher answers true (and only then is reported).
+TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& Prop);
 
 // Appends Verb when the component has the property Prop: the components of this library do not
 // all carry every property an editor's table names, and a verb on a missing property is left

@@ -91,15 +91,18 @@ std::map<std::string, std::string> SimpleProps(vcl::TObject* o) {
 
 TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer) {
   for (vcl::TPersistent* object : Objects) {
-    try {
-      ZYLSettingsLauncherOf(object);
-      continue;  // the package edits this class already
-    } catch (const vcl::EPropertyError&) {
-    }
-    if (std::find(installed_.begin(), installed_.end(), object->ClassType()) != installed_.end())
+    const vcl::TClass cls = object->ClassType();
+    if (std::any_of(installed_.begin(), installed_.end(),
+                    [&](const auto& entry) { return entry.first == cls; }))
       continue;
-    installed_.push_back(object->ClassType());
-    ZYLRegisterSettingsLauncher(object->ClassType(), [this, Answer](vcl::TPersistent* p) {
+    TZYLSettingsLauncher previous;
+    try {
+      previous = ZYLSettingsLauncherOf(object);
+    } catch (const vcl::EPropertyError&) {
+      // the package edits no object of this class
+    }
+    installed_.emplace_back(cls, std::move(previous));
+    ZYLRegisterSettingsLauncher(cls, [this, Answer](vcl::TPersistent* p) {
       edited_.push_back(p);
       return Answer;
     });
@@ -107,7 +110,11 @@ TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Obj
 }
 
 TRecordedLaunchers::~TRecordedLaunchers() {
-  for (vcl::TClass c : installed_) ZYLUnregisterSettingsLauncher(c);
+  for (auto& [cls, previous] : installed_)
+    if (previous)
+      ZYLRegisterSettingsLauncher(cls, std::move(previous));
+    else
+      ZYLUnregisterSettingsLauncher(cls);
 }
 
 TRecordedPicker::TRecordedPicker() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/pZYLCE.h"
@@ -66,9 +67,9 @@ std::string StreamOf(vcl::TComponent* c);
 // The simple published properties of an object (not objects or events) as text, by name.
 std::map<std::string, std::string> SimpleProps(vcl::TObject* o);
 
-// Stands in for the launcher of every settings-object class given that has no launcher in the
-// package yet: it records the object it was handed and answers Answer. Classes that have a
-// launcher keep theirs.
+// Stands in for the launcher of every settings-object class given while it lives: it records
+// the object it was handed and answers Answer. The package's launchers are given back
+// afterwards.
 class TRecordedLaunchers {
  public:
   explicit TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer = false);
@@ -78,7 +79,8 @@ class TRecordedLaunchers {
   const std::vector<vcl::TPersistent*>& Edited() const { return edited_; }
 
  private:
-  std::vector<vcl::TClass> installed_;
+  // Each class stood in for, with the launcher the package had for it (empty for none).
+  std::vector<std::pair<vcl::TClass, TZYLSettingsLauncher>> installed_;
   std::vector<vcl::TPersistent*> edited_;
 };
 
