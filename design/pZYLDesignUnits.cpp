@@ -27,6 +27,7 @@
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPictureItemPropertiesEditorDlg.h"
 #include "design/pZYLPointListEditor.h"
+#include "design/pZYLSectionEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
@@ -84,6 +85,7 @@ const vcl::TUnitEntry kUnits[] = {
      &pZYLImageListPropertiesEditorDlgDone},
     {"pZYLAviEditorDlg", &pZYLAviEditorDlgInit, &pZYLAviEditorDlgDone},
     {"pZYLHideNonVC", &pZYLHideNonVCInit, &pZYLHideNonVCDone},
+    {"pZYLSectionEditorDlg", &pZYLSectionEditorDlgInit, &pZYLSectionEditorDlgDone},
 };
 
 }  // namespace
