@@ -31,6 +31,7 @@
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPictureItemPropertiesEditorDlg.h"
 #include "design/pZYLPointListEditor.h"
+#include "design/pZYLSectionEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
@@ -94,6 +95,7 @@ const vcl::TUnitEntry kUnits[] = {
     {"pZYLDateListEditorDlg", &pZYLDateListEditorDlgInit, &pZYLDateListEditorDlgDone},
     {"pZYLValueChoiceDlg", &pZYLValueChoiceDlgInit, &pZYLValueChoiceDlgDone},
     {"pZYLCE", &pZYLCEInit, &pZYLCEDone},
+    {"pZYLSectionEditorDlg", &pZYLSectionEditorDlgInit, &pZYLSectionEditorDlgDone},
 };
 
 }  // namespace

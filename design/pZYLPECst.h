@@ -33,4 +33,8 @@ inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
 inline constexpr char IDS_NOBUTTONFACELIST[] =
     "Can't run Editor because no ButtonFaceImageList is selected.";
 
+// The section editor refuses a list box with fewer than two header sections.
+inline constexpr char ZYL_SECTIONSREQUIRED[] =
+    "One or more Sections required to start Section-Editor dialog!";
+
 }  // namespace zyl

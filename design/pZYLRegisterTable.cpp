@@ -22,6 +22,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
 #include "design/pZYLCEDisplay.h"
+#include "design/pZYLCEEdits.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
 #include "design/pZYLRegister.h"
@@ -277,8 +278,10 @@ std::vector<TZYLRegUnit> BuildUnits() {
                {ZYL_ITEM(TZYLEdit), ZYL_ITEM(TZYLMemo), ZYL_ITEM(TZYLMaskEdit),
                 ZYL_ITEM(TZYLSpinEdit), ZYL_ITEM(TZYLBrowseEdit), ZYL_ITEM(TZYLColorEdit),
                 ZYL_ITEM(TZYLFileOpenEdit), ZYL_ITEM(TZYLFileSaveEdit)},
-               {CE("TZYLBaseEdit", &Cls<TZYLBaseEdit>, "TZYLEditComponentEditor"),
-                CE("TZYLCustomMemo", &Cls<TZYLCustomMemo>, "TZYLMemoComponentEditor")}});
+               {CE("TZYLBaseEdit", &Cls<TZYLBaseEdit>, "TZYLEditComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLEditComponentEditor>),
+                CE("TZYLCustomMemo", &Cls<TZYLCustomMemo>, "TZYLMemoComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLMemoComponentEditor>)}});
   u.push_back({"_zyl_regext",
                "ZYL Ext",
                {ZYL_ITEM(TZYLAssist), ZYL_ITEM(TZYLTrackBar), ZYL_ITEM(TZYLStatusBar),
@@ -325,12 +328,18 @@ std::vector<TZYLRegUnit> BuildUnits() {
        {ZYL_ITEM(TZYLListBox), ZYL_ITEM(TZYLImageListBox), ZYL_ITEM(TZYLComboBox),
         ZYL_ITEM(TZYLImageComboBox), ZYL_ITEM(TZYLColorComboBox), ZYL_ITEM(TZYLFontComboBox),
         ZYL_ITEM(TZYLFontSizeComboBox), ZYL_ITEM(TZYLPrinterComboBox), ZYL_ITEM(TZYLDriveComboBox)},
-       {CE("TZYLColorComboBox", &Cls<TZYLColorComboBox>, "TZYLColorComboBoxComponentEditor"),
-        CE("TZYLFontComboBox", &Cls<TZYLFontComboBox>, "TZYLFontComboBoxComponentEditor"),
-        CE("TZYLImageComboBox", &Cls<TZYLImageComboBox>, "TZYLImageComboBoxComponentEditor"),
-        CE("TZYLImageListBox", &Cls<TZYLImageListBox>, "TZYLImageListBoxComponentEditor"),
-        CE("TZYLCustomListBox", &Cls<TZYLCustomListBox>, "TZYLCustomListBoxComponentEditor"),
-        CE("TZYLListBox", &Cls<TZYLListBox>, "TZYLListBoxComponentEditor")}});
+       {CE("TZYLColorComboBox", &Cls<TZYLColorComboBox>, "TZYLColorComboBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLColorComboBoxComponentEditor>),
+        CE("TZYLFontComboBox", &Cls<TZYLFontComboBox>, "TZYLFontComboBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLFontComboBoxComponentEditor>),
+        CE("TZYLImageComboBox", &Cls<TZYLImageComboBox>, "TZYLImageComboBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLImageComboBoxComponentEditor>),
+        CE("TZYLImageListBox", &Cls<TZYLImageListBox>, "TZYLImageListBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLImageListBoxComponentEditor>),
+        CE("TZYLCustomListBox", &Cls<TZYLCustomListBox>, "TZYLCustomListBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLCustomListBoxComponentEditor>),
+        CE("TZYLListBox", &Cls<TZYLListBox>, "TZYLListBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLListBoxComponentEditor>)}});
   u.push_back({"_zyl_regmm",
                "ZYL MM",
                {ZYL_ITEM(TZYLLabelFill), ZYL_ITEM(TZYLGraphicLabel), ZYL_ITEM(TZYLScrollText),

@@ -187,7 +187,7 @@ ZYL_CLASS_IMPL(TZYLListBox) {
       .Prop("OnSelect", &C::GetOnSelect, &C::SetOnSelect)
       .Prop("OnGetLineSettings", &C::OnGetLineSettings, nullptr)
       .Prop("OnSSCompareItem", &C::OnSSCompareItem, nullptr)
-      .Prop("OnHeaderSized", &C::OnHeaderSized, nullptr)
+      .Prop("OnHeaderSized", &C::OnHeaderSized, &C::SetOnHeaderSized)
       .Prop("OnHeaderSectionResize", &C::OnHeaderSectionResize, nullptr)
       .Prop("OnHeaderDrawSection", &C::GetDrawSectionEvent, &C::SetDrawSectionEvent)
       .Prop("OnHeaderSectionClick", &C::GetSectionEvent, &C::SetSectionEvent)

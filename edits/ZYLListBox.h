@@ -166,9 +166,10 @@ class TZYLListBox : public TZYLCustomScrollBox {
   vcl::TSectionNotifyEvent OnHeaderSectionResize;
   TZYLIniCtrlEvent OnIniReadData;
   TZYLIniCtrlEvent OnIniWriteData;
-  // The drawing events' setters, which form streams bind handlers through.
+  // The setters of the drawing and header events, which form streams bind handlers through.
   void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
   void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
+  void SetOnHeaderSized(const TSectionEvent& Value) { OnHeaderSized = Value; }
 
   // Rows and columns.
   int AddLine(std::initializer_list<std::string> Columns);

@@ -1,5 +1,7 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 
+#include "design/pZYLCE.h"
+
 #include <algorithm>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,9 @@ namespace zyl::designtest {
 namespace {
 const char kPackage[] = "component-editor-test";
 }  // namespace
+
+TEditorLaunchers::TEditorLaunchers() { pZYLCEInit(); }
+TEditorLaunchers::~TEditorLaunchers() { pZYLCEDone(); }
 
 TDesignedForm::TDesignedForm(const std::vector<TRegistration>& Editors)
     : form_(new vcl::TForm(nullptr)) {

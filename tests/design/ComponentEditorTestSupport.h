@@ -19,6 +19,14 @@
 
 namespace zyl::designtest {
 
+// The package's launchers, installed as while the component editors' unit is entered.
+struct TEditorLaunchers {
+  TEditorLaunchers();
+  ~TEditorLaunchers();
+  TEditorLaunchers(const TEditorLaunchers&) = delete;
+  TEditorLaunchers& operator=(const TEditorLaunchers&) = delete;
+};
+
 // A form "Form1" under a form designer; the editors given are registered for their classes
 // while the test runs.
 class TDesignedForm {

@@ -113,14 +113,20 @@ struct TDisplayUnits {
     for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->second();
   }
   static constexpr std::pair<void (*)(), void (*)()> kUnits[] = {
-      {pZYLCEInit, pZYLCEDone},  // the package's launchers
-      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone}, {ZYLAniCtrlInit, ZYLAniCtrlDone},
-      {ZYLBoundLabelInit, ZYLBoundLabelDone},       {ZYLClockInit, ZYLClockDone},
-      {ZYLDockLabelInit, ZYLDockLabelDone},         {ZYLGlyphLabelInit, ZYLGlyphLabelDone},
-      {ZYLLabelFillInit, ZYLLabelFillDone},         {ZYLLImageInit, ZYLLImageDone},
-      {ZYLRepeatedShapeInit, ZYLRepeatedShapeDone}, {ZYLSBarInit, ZYLSBarDone},
-      {ZYLScrollTextInit, ZYLScrollTextDone},       {ZYLShadowFillInit, ZYLShadowFillDone},
-      {ZYLTechnicalLineInit, ZYLTechnicalLineDone}, {ZYLTrackBarInit, ZYLTrackBarDone},
+      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone},
+      {ZYLAniCtrlInit, ZYLAniCtrlDone},
+      {ZYLBoundLabelInit, ZYLBoundLabelDone},
+      {ZYLClockInit, ZYLClockDone},
+      {ZYLDockLabelInit, ZYLDockLabelDone},
+      {ZYLGlyphLabelInit, ZYLGlyphLabelDone},
+      {ZYLLabelFillInit, ZYLLabelFillDone},
+      {ZYLLImageInit, ZYLLImageDone},
+      {ZYLRepeatedShapeInit, ZYLRepeatedShapeDone},
+      {ZYLSBarInit, ZYLSBarDone},
+      {ZYLScrollTextInit, ZYLScrollTextDone},
+      {ZYLShadowFillInit, ZYLShadowFillDone},
+      {ZYLTechnicalLineInit, ZYLTechnicalLineDone},
+      {ZYLTrackBarInit, ZYLTrackBarDone},
   };
 };
 
@@ -130,6 +136,7 @@ class DisplayEditors : public ::testing::Test {
 
   vt::TControlsSession session_;
   designtest::TStringsUnits units_;
+  designtest::TEditorLaunchers launchers_;
   TDisplayUnits display_;
   TDesignedForm form_{Editors()};
 };

@@ -33,6 +33,7 @@
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPointListEditor.h"
+#include "design/pZYLSectionEditorDlg.h"
 #include "design/pZYLShadowEditorDlg.h"
 #include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
@@ -148,6 +149,7 @@ const struct {
     {ZYLEditInit, ZYLEditDone},
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
+    {pZYLSectionEditorDlgInit, pZYLSectionEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

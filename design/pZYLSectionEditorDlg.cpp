@@ -1,0 +1,69 @@
+#include "design/pZYLSectionEditorDlg.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "edits/ZYLListBox.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLSectionEditorDlg) {
+  using T = TZYLSectionEditorDlg;
+  b.Field("lb", &T::lb)
+      .Field("lb1", &T::lb1)
+      .Field("ok", &T::ok)
+      .Field("cancel", &T::cancel)
+      .Field("fs", &T::fs)
+      .Field("Bevel1", &T::Bevel1)
+      .Method("sized", &T::sized);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLSectionEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+void TZYLSectionEditorDlg::sized(vcl::TObject*, int, int) {
+  vcl::THeaderSections* sections = lb->GetHeaderSections();
+  lb1->Clear();
+  for (int i = 0; i < sections->Count(); ++i) {
+    vcl::THeaderSection* s = sections->Items(i);
+    lb1->AddLine({s->Text(), std::to_string(s->Width())});
+  }
+}
+
+bool TZYLSectionEditorDlg::Edit(TZYLListBox* ListBox, TPreview Preview) {
+  vcl::THeaderSections* edited = ListBox->GetHeaderSections();
+  auto dlg = ZYLCreateEditorForm<TZYLSectionEditorDlg>(nullptr);
+  TZYLListBox* lb = dlg->lb;
+  if (Preview == TPreview::ListWidth) lb->SetWidth(ListBox->Width());
+  lb->SetHeaderSections(edited);
+  if (Preview == TPreview::HeaderFont) {
+    lb->SetFont(TZYLListBox::fiHeaderFont, ListBox->GetFont(TZYLListBox::fiHeaderFont));
+    lb->SetBool(TZYLListBox::biVirtualAutoWidth, true);
+  } else {
+    for (int i = 0; i < edited->Count(); ++i)
+      lb->Header()->SetSectionWidth(i, edited->Items(i)->Width());
+  }
+  dlg->sized(lb, 0, 0);
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  vcl::THeaderSections* chosen = lb->GetHeaderSections();
+  const int count = std::min(chosen->Count(), edited->Count());
+  for (int i = 0; i < count; ++i) ListBox->Header()->SetSectionWidth(i, chosen->Items(i)->Width());
+  if (Preview == TPreview::ListWidth) ListBox->Invalidate();
+  return true;
+}
+
+void pZYLSectionEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLSectionEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLSectionEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSectionEditorDlg::StaticClass()); }
+
+}  // namespace zyl
