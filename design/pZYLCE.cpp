@@ -9,7 +9,10 @@
 #include "design/pZYLValueChoiceDlg.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
@@ -48,9 +51,10 @@ TLauncherEntry Entry(bool (*launcher)(T*)) {
 
 std::vector<TLauncherEntry>& Launchers() {
   static std::vector<TLauncherEntry> table = {
-      Entry(&ZYLCPGetBevel),    Entry(&ZYLCPGetShadow), Entry(&ZYLCPGetSimpleBevel),
-      Entry(&ZYLCPGetTeeth),    Entry(&ZYLCPGetBrush),  Entry(&ZYLCPGetSmallBar),
-      Entry(&ZYLCPGetGradient), Entry(&ZYLCPGetFont),   Entry(&ZYLCPGetBitmap),
+      Entry(&ZYLCPGetBevel),    Entry(&ZYLCPGetShadow),     Entry(&ZYLCPGetSimpleBevel),
+      Entry(&ZYLCPGetTeeth),    Entry(&ZYLCPGetBrush),      Entry(&ZYLCPGetSmallBar),
+      Entry(&ZYLCPGetGradient), Entry(&ZYLCPGetFont),       Entry(&ZYLCPGetBitmap),
+      Entry(&ZYLCPGetFont3D),   Entry(&ZYLCPGetFillObject), Entry(&ZYLCPGetDateTime),
   };
   return table;
 }

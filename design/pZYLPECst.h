@@ -33,4 +33,7 @@ inline constexpr char ZYL_PEHELPTITLE[] = "Specify HelpFile";
 inline constexpr char IDS_NOBUTTONFACELIST[] =
     "Can't run Editor because no ButtonFaceImageList is selected.";
 
+// The system and dialog component editors: the caption of a dialog's test run.
+inline constexpr char IDS_TESTDIALOG[] = "Test dialog...";
+
 }  // namespace zyl

@@ -1,6 +1,7 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -89,16 +90,20 @@ std::map<std::string, std::string> SimpleProps(vcl::TObject* o) {
   return values;
 }
 
-TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer) {
+TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer,
+                                       bool Every) {
   for (vcl::TPersistent* object : Objects) {
+    TZYLSettingsLauncher previous;
     try {
-      ZYLSettingsLauncherOf(object);
-      continue;  // the package edits this class already
+      previous = ZYLSettingsLauncherOf(object);
+      if (!Every) continue;  // the package edits this class already
     } catch (const vcl::EPropertyError&) {
     }
-    if (std::find(installed_.begin(), installed_.end(), object->ClassType()) != installed_.end())
+    if (std::find_if(installed_.begin(), installed_.end(), [&](const auto& i) {
+          return i.first == object->ClassType();
+        }) != installed_.end())
       continue;
-    installed_.push_back(object->ClassType());
+    installed_.emplace_back(object->ClassType(), std::move(previous));
     ZYLRegisterSettingsLauncher(object->ClassType(), [this, Answer](vcl::TPersistent* p) {
       edited_.push_back(p);
       return Answer;
@@ -107,7 +112,12 @@ TRecordedLaunchers::TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Obj
 }
 
 TRecordedLaunchers::~TRecordedLaunchers() {
-  for (vcl::TClass c : installed_) ZYLUnregisterSettingsLauncher(c);
+  for (auto& [c, previous] : installed_) {
+    if (previous)
+      ZYLRegisterSettingsLauncher(c, std::move(previous));
+    else
+      ZYLUnregisterSettingsLauncher(c);
+  }
 }
 
 TRecordedPicker::TRecordedPicker() {

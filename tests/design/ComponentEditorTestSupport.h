@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/pZYLCE.h"
@@ -68,17 +69,20 @@ std::map<std::string, std::string> SimpleProps(vcl::TObject* o);
 
 // Stands in for the launcher of every settings-object class given that has no launcher in the
 // package yet: it records the object it was handed and answers Answer. Classes that have a
-// launcher keep theirs.
+// launcher keep theirs, unless Every is set: then every class given gets the stand-in, and the
+// package's launcher is given back afterwards.
 class TRecordedLaunchers {
  public:
-  explicit TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer = false);
+  explicit TRecordedLaunchers(const std::vector<vcl::TPersistent*>& Objects, bool Answer = false,
+                              bool Every = false);
   ~TRecordedLaunchers();
   TRecordedLaunchers(const TRecordedLaunchers&) = delete;
   TRecordedLaunchers& operator=(const TRecordedLaunchers&) = delete;
   const std::vector<vcl::TPersistent*>& Edited() const { return edited_; }
 
  private:
-  std::vector<vcl::TClass> installed_;
+  // The classes stood in for, each with the package's launcher it replaced (empty for none).
+  std::vector<std::pair<vcl::TClass, TZYLSettingsLauncher>> installed_;
   std::vector<vcl::TPersistent*> edited_;
 };
 

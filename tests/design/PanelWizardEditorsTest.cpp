@@ -166,7 +166,7 @@ TEST_F(PanelWizardEditors, WithoutAnImagePickerTheImageListVerbSaysSo) {
 TEST_F(PanelWizardEditors, ASettingsVerbEditsThePanelsOwnObject) {
   auto* panel = form_.Add<TZYLPanelFill>("Fill1");
   for (const bool answer : {false, true}) {
-    designtest::TRecordedLaunchers launchers({panel->FillObject(), panel->FontFX()}, answer);
+    designtest::TRecordedLaunchers launchers({panel->FillObject(), panel->FontFX()}, answer, true);
     Designer()->ResetModified();
     form_.Menu(panel).Execute("FillObject");
     form_.Menu(panel).Execute("FontFX");
