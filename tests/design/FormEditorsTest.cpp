@@ -3,8 +3,8 @@
 // context menu on components of a designed form.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/pZYLCEForm.h"
@@ -25,7 +25,9 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::MakeNamed;
 using designtest::TDesignedForm;
+using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 
 std::vector<TDesignedForm::TRegistration> Editors() {
@@ -54,82 +56,51 @@ class FormEditors : public ::testing::Test {
   TDesignedForm form_{Editors()};
 };
 
-template <class T>
-vcl::TComponent* Make(TDesignedForm& f) {
-  return f.Add<T>(std::string(T::StaticClass()->ClassName()).substr(4) + "1");
-}
-
-struct TMenuCase {
-  const char* Name;
-  vcl::TComponent* (*Make)(TDesignedForm&);
-  Strings Verbs;
-};
-
 // Each editor lists its verbs in order (a form fill with a fill object has one more than the
 // back panel) and runs each without error.
 TEST_F(FormEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
   const TMenuCase cases[] = {
       {"form",
-       &Make<TZYLForm>,
+       &MakeNamed<TZYLForm>,
        {"AcceptFiles [False]", "Enabled [True]", "Set maximized values",
         "Set TrackMaxWidth + Height", "Set TrackMinWidth + Height", "Reset"}},
       {"form styler",
-       &Make<TZYLFormStyler>,
+       &MakeNamed<TZYLFormStyler>,
        {"Enabled [True]", "Font", "Font3D", "AdjustRect [True]", "UseDefaultFont [True]",
         "InactiveGradient [False]", "DrawCaptionEvent [False]", "UseFormCaption [True]"}},
-      {"back", &Make<TZYLBack>, {"ImageList", "DefaultFill [True]", "Enabled [True]"}},
+      {"back", &MakeNamed<TZYLBack>, {"ImageList", "DefaultFill [True]", "Enabled [True]"}},
       {"form fill",
-       &Make<TZYLFormFill>,
+       &MakeNamed<TZYLFormFill>,
        {"FillObject", "DefaultFill [True]", "Enabled [True]", "ImageList"}},
-      {"form shadow", &Make<TZYLFormShadow>, {"Shadow", "ShowInActive  [True]"}},
+      {"form shadow", &MakeNamed<TZYLFormShadow>, {"Shadow", "ShowInActive  [True]"}},
       {"form display",
-       &Make<TZYLFormDisplay>,
+       &MakeNamed<TZYLFormDisplay>,
        {"Bevel", "Color", "Enabled [True]", "SaveResources [False]", "UseResForms [False]"}},
   };
   for (const TMenuCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    vcl::TComponent* component = c.Make(form_);
-    EXPECT_EQ(form_.Menu(component).Verbs(), c.Verbs);
-    designtest::TRecordedLaunchers launchers(designtest::SettingsObjectsOf(component));
-    designtest::TRecordedPicker picker;
-    form_.ExpectEachVerbRuns(component);
+    form_.ExpectMenu(c.Make(form_), c.Verbs);
   }
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.
 TEST_F(FormEditors, EachToggleChangesExactlyItsProperty) {
-  struct TCase {
-    vcl::TComponent* (*Make)(TDesignedForm&);
-    const char* Prop;
-    const char* Caption;
+  const designtest::TToggleCase cases[] = {
+      {&MakeNamed<TZYLForm>, "AcceptFiles", "AcceptFiles"},
+      {&MakeNamed<TZYLForm>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLFormStyler>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLBack>, "DefaultFill", "DefaultFill"},
+      {&MakeNamed<TZYLBack>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLFormFill>, "DefaultFill", "DefaultFill"},
+      {&MakeNamed<TZYLFormShadow>, "ShowInActive", "ShowInActive "},
+      {&MakeNamed<TZYLFormDisplay>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLFormDisplay>, "SaveResources", "SaveResources"},
+      {&MakeNamed<TZYLFormDisplay>, "UseResForms", "UseResForms"},
   };
-  const TCase cases[] = {
-      {&Make<TZYLForm>, "AcceptFiles", "AcceptFiles"},
-      {&Make<TZYLForm>, "Enabled", "Enabled"},
-      {&Make<TZYLFormStyler>, "Enabled", "Enabled"},
-      {&Make<TZYLBack>, "DefaultFill", "DefaultFill"},
-      {&Make<TZYLBack>, "Enabled", "Enabled"},
-      {&Make<TZYLFormFill>, "DefaultFill", "DefaultFill"},
-      {&Make<TZYLFormShadow>, "ShowInActive", "ShowInActive "},
-      {&Make<TZYLFormDisplay>, "Enabled", "Enabled"},
-      {&Make<TZYLFormDisplay>, "SaveResources", "SaveResources"},
-      {&Make<TZYLFormDisplay>, "UseResForms", "UseResForms"},
-  };
-  for (const TCase& c : cases) {
+  for (const designtest::TToggleCase& c : cases) {
     // One form component per form: each case gets the form to itself.
     while (form_.Form()->ComponentCount() > 0) delete form_.Form()->Components(0);
-    vcl::TComponent* component = c.Make(form_);
-    SCOPED_TRACE(component->ClassName() + " " + c.Prop);
-    for (int round = 0; round < 2; ++round) {
-      const bool before = vcl::GetOrdProp(component, c.Prop) != 0;
-      std::map<std::string, std::string> expected = designtest::SimpleProps(component);
-      expected[c.Prop] = before ? "False" : "True";
-      RunReported(component, c.Caption + std::string(BoolStr[before]));
-      EXPECT_EQ(designtest::SimpleProps(component), expected);
-      const Strings verbs = form_.Menu(component).Verbs();
-      EXPECT_NE(std::find(verbs.begin(), verbs.end(), c.Caption + std::string(BoolStr[!before])),
-                verbs.end());
-    }
+    form_.ExpectToggle(c.Make(form_), c.Prop, c.Label);
   }
 }
 
@@ -158,7 +129,7 @@ TEST_F(FormEditors, EachStylerOptionVerbFlipsItsOptionAndTwiceRestoresOptions) {
 // The "Set" verbs take the designed form's bounds, "Reset" clears all eight values at once;
 // on a minimized form the "Set" verbs change nothing and report nothing.
 TEST_F(FormEditors, TheFormVerbsTakeTheDesignedFormsBoundsAndResetClearsThem) {
-  auto* component = static_cast<TZYLForm*>(Make<TZYLForm>(form_));
+  auto* component = static_cast<TZYLForm*>(MakeNamed<TZYLForm>(form_));
   form_.Form()->SetBounds(40, 30, 500, 400);
   const auto values = [&] {
     std::vector<int> v;
@@ -194,8 +165,8 @@ TEST_F(FormEditors, TheFormVerbsTakeTheDesignedFormsBoundsAndResetClearsThem) {
 // reported also when cancelled; the form fill's "FillObject" edits its own fill object.
 TEST_F(FormEditors, TheFillsPickTheirImageAndEditTheirFillObject) {
   auto* list = form_.Add<TZYLImageList>("ImageList1");
-  auto* back = static_cast<TZYLBack*>(Make<TZYLBack>(form_));
-  auto* fill = static_cast<TZYLFormFill*>(Make<TZYLFormFill>(form_));
+  auto* back = static_cast<TZYLBack*>(MakeNamed<TZYLBack>(form_));
+  auto* fill = static_cast<TZYLFormFill*>(MakeNamed<TZYLFormFill>(form_));
   designtest::TRecordedPicker picker;
   for (TZYLCustomFormFill* c : std::vector<TZYLCustomFormFill*>{back, fill}) {
     SCOPED_TRACE(c->ClassName());

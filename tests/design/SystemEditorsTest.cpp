@@ -2,8 +2,7 @@
 // components, driven through the designer's context menu on components of a designed form.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,9 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::MakeNamed;
 using designtest::TDesignedForm;
+using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 using designtest::TEnding;
 
@@ -94,74 +95,39 @@ void SeeAndPress(vt::TDialogScript& script, std::vector<TSeen>& seen, const std:
   });
 }
 
-struct TMenuCase {
-  const char* Name;
-  vcl::TComponent* (*Make)(TDesignedForm&);
-  Strings Verbs;
-};
-
-template <class T>
-vcl::TComponent* Make(TDesignedForm& f) {
-  return f.Add<T>(std::string(T::StaticClass()->ClassName()).substr(4) + "1");
-}
-
 // Each editor lists its verbs in order and runs each without error (forms a verb opens are
 // closed).
 TEST_F(SystemEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
   const TMenuCase cases[] = {
-      {"mouse positioner", &Make<TZYLMousePositioner>, {"&Test..."}},
-      {"hint", &Make<TZYLHint>, {"Bevel", "Color", "Enabled [True]", "Font", "Font3D"}},
+      {"mouse positioner", &MakeNamed<TZYLMousePositioner>, {"&Test..."}},
+      {"hint", &MakeNamed<TZYLHint>, {"Bevel", "Color", "Enabled [True]", "Font", "Font3D"}},
       {"shape hint",
-       &Make<TZYLShapeHint>,
+       &MakeNamed<TZYLShapeHint>,
        {"BorderColor", "Color", "Enabled [True]", "Font", "Font3D", "Shadow"}},
       // The message hint does not publish Enabled.
       {"message hint",
-       &Make<TZYLMessageHint>,
+       &MakeNamed<TZYLMessageHint>,
        {"BorderColor", "Color", "Font", "Font3D", "Shadow"}},
-      {"wave", &Make<TZYLWaveComp>, {"Specify Wave"}},
-      {"message box", &Make<TZYLMessageBoxDlg>, {"Demo"}},
-      {"input dialog", &Make<TZYLInputDlg>, {"Test dialog...", "ImageList"}},
-      {"folder dialog", &Make<TZYLBrowseDlg>, {"Test dialog..."}},
-      {"starter", &Make<TZYLStarter>, {"Autostart [False]", "StartTime"}},
+      {"wave", &MakeNamed<TZYLWaveComp>, {"Specify Wave"}},
+      {"message box", &MakeNamed<TZYLMessageBoxDlg>, {"Demo"}},
+      {"input dialog", &MakeNamed<TZYLInputDlg>, {"Test dialog...", "ImageList"}},
+      {"folder dialog", &MakeNamed<TZYLBrowseDlg>, {"Test dialog..."}},
+      {"starter", &MakeNamed<TZYLStarter>, {"Autostart [False]", "StartTime"}},
   };
   for (const TMenuCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    vcl::TComponent* component = c.Make(form_);
-    EXPECT_EQ(form_.Menu(component).Verbs(), c.Verbs);
-    designtest::TRecordedLaunchers launchers(designtest::SettingsObjectsOf(component));
-    designtest::TRecordedPicker picker;
-    form_.ExpectEachVerbRuns(component);
+    form_.ExpectMenu(c.Make(form_), c.Verbs);
   }
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.
 TEST_F(SystemEditors, EachToggleChangesExactlyItsProperty) {
-  struct TCase {
-    vcl::TComponent* (*Make)(TDesignedForm&);
-    const char* Prop;
-    const char* Caption;
+  const designtest::TToggleCase cases[] = {
+      {&MakeNamed<TZYLHint>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLShapeHint>, "Enabled", "Enabled"},
+      {&MakeNamed<TZYLStarter>, "AutoStart", "Autostart"},
   };
-  const TCase cases[] = {
-      {&Make<TZYLHint>, "Enabled", "Enabled"},
-      {&Make<TZYLShapeHint>, "Enabled", "Enabled"},
-      {&Make<TZYLStarter>, "AutoStart", "Autostart"},
-  };
-  for (const TCase& c : cases) {
-    vcl::TComponent* component = c.Make(form_);
-    SCOPED_TRACE(component->ClassName());
-    for (int round = 0; round < 2; ++round) {
-      const bool before = vcl::GetOrdProp(component, c.Prop) != 0;
-      std::map<std::string, std::string> expected = designtest::SimpleProps(component);
-      expected[c.Prop] = before ? "False" : "True";
-      Designer()->ResetModified();
-      form_.Menu(component).Execute(c.Caption + std::string(BoolStr[before]));
-      EXPECT_EQ(designtest::SimpleProps(component), expected);
-      EXPECT_EQ(Designer()->ModifiedCount(), 1);
-      const Strings verbs = form_.Menu(component).Verbs();
-      EXPECT_NE(std::find(verbs.begin(), verbs.end(), c.Caption + std::string(BoolStr[!before])),
-                verbs.end());
-    }
-  }
+  for (const auto& c : cases) form_.ExpectToggle(c.Make(form_), c.Prop, c.Label);
 }
 
 // The settings verbs hand the component's own object to its launcher and report only when it
