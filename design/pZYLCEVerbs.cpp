@@ -112,4 +112,17 @@ void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string
   if (vcl::GetPropInfo(Component, Prop)) Verbs.push_back(std::move(Verb));
 }
 
+void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component,
+                 std::initializer_list<std::pair<const char*, TZYLVerb>> Entries) {
+  for (const auto& [prop, verb] : Entries) ZYLAddIfHas(Verbs, Component, prop, verb);
+}
+
+TZYLVerb ZYLToggleVerbAs(const std::string& Prop, const std::string& Label) {
+  TZYLVerb verb = ZYLToggleVerb(Prop);
+  verb.Caption = [Prop, Label](TComponentEditor& e) {
+    return Label + BoolStr[vcl::GetOrdProp(e.Component(), Prop) != 0];
+  };
+  return verb;
+}
+
 }  // namespace zyl

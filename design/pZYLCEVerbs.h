@@ -4,9 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "design/pZYLCE.h"
+#include "platform/base/Exceptions.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 class IFormDesigner;
@@ -66,5 +70,21 @@ TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& Pr
 // out of the menu rather than offered to fail.
 void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string& Prop,
                  TZYLVerb Verb);
+
+// The same for each (property, verb) pair in turn.
+void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component,
+                 std::initializer_list<std::pair<const char*, TZYLVerb>> Entries);
+
+// Toggle on Prop whose caption is Label (rather than the property's name) followed by the
+// BoolStr entry of the property's value.
+TZYLVerb ZYLToggleVerbAs(const std::string& Prop, const std::string& Label);
+
+// The editor's component as T, or the platform's invalid-cast error.
+template <class T>
+T* ZYLComponentAs(vcl::TComponentEditor& Editor) {
+  auto* c = dynamic_cast<T*>(Editor.Component());
+  if (!c) throw vcl::EInvalidCast(vcl::SInvalidCast);
+  return c;
+}
 
 }  // namespace zyl

@@ -36,5 +36,7 @@ inline constexpr char IDS_NOBUTTONFACELIST[] =
 // The section editor refuses a list box with fewer than two header sections.
 inline constexpr char ZYL_SECTIONSREQUIRED[] =
     "One or more Sections required to start Section-Editor dialog!";
+// The system and dialog component editors: the caption of a dialog's test run.
+inline constexpr char IDS_TESTDIALOG[] = "Test dialog...";
 
 }  // namespace zyl

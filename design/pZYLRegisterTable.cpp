@@ -23,6 +23,8 @@
 #include "buttons/ZYLStatusBar.h"
 #include "design/pZYLCEDisplay.h"
 #include "design/pZYLCEEdits.h"
+#include "design/pZYLCEForm.h"
+#include "design/pZYLCESystem.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
 #include "design/pZYLRegister.h"
@@ -244,17 +246,19 @@ std::vector<TZYLRegRow> PropertyEditorRows() {
 
 std::vector<TZYLRegUnit> BuildUnits() {
   std::vector<TZYLRegUnit> u;
-  u.push_back(
-      {"_zyl_regsys",
-       "ZYL Sys",
-       {ZYL_ITEM(TZYLApplicationCtrl), ZYL_ITEM(TZYLTimerPool), ZYL_ITEM(TZYLIniCtrl),
-        ZYL_ITEM(TZYLMRUList), ZYL_ITEM(TZYLOneInstance), ZYL_ITEM(TZYLSysInfo), ZYL_ITEM(TZYLHint),
-        ZYL_ITEM(TZYLShapeHint), ZYL_ITEM(TZYLMessageHint), ZYL_ITEM(TZYLFMDrop),
-        ZYL_ITEM(TZYLTrayIcon), ZYL_ITEM(TZYLGlobalHotKey), ZYL_ITEM(TZYLMousePositioner),
-        ZYL_ITEM(TZYLMouseFencer), ZYL_ITEM(TZYLStopWatch)},
-       {CE("TZYLMousePositioner", &Cls<TZYLMousePositioner>, "TZYLMousePosEditor"),
-        CE("TZYLHint", &Cls<TZYLHint>, "TZYLHintComponentEditor"),
-        CE("TZYLCustomShapeHint", &Cls<TZYLCustomShapeHint>, "TZYLShapeHintComponentEditor")}});
+  u.push_back({"_zyl_regsys",
+               "ZYL Sys",
+               {ZYL_ITEM(TZYLApplicationCtrl), ZYL_ITEM(TZYLTimerPool), ZYL_ITEM(TZYLIniCtrl),
+                ZYL_ITEM(TZYLMRUList), ZYL_ITEM(TZYLOneInstance), ZYL_ITEM(TZYLSysInfo),
+                ZYL_ITEM(TZYLHint), ZYL_ITEM(TZYLShapeHint), ZYL_ITEM(TZYLMessageHint),
+                ZYL_ITEM(TZYLFMDrop), ZYL_ITEM(TZYLTrayIcon), ZYL_ITEM(TZYLGlobalHotKey),
+                ZYL_ITEM(TZYLMousePositioner), ZYL_ITEM(TZYLMouseFencer), ZYL_ITEM(TZYLStopWatch)},
+               {CE("TZYLMousePositioner", &Cls<TZYLMousePositioner>, "TZYLMousePosEditor",
+                   &vcl::ComponentEditorClassOf<TZYLMousePosEditor>),
+                CE("TZYLHint", &Cls<TZYLHint>, "TZYLHintComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLHintComponentEditor>),
+                CE("TZYLCustomShapeHint", &Cls<TZYLCustomShapeHint>, "TZYLShapeHintComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLShapeHintComponentEditor>)}});
   u.push_back({"_zyl_regcontainer",
                "ZYL Cont",
                {ZYL_ITEM(TZYLContainerCtrl), ZYL_ITEM(TZYLBitmapList), ZYL_ITEM(TZYLImageList),
@@ -264,15 +268,19 @@ std::vector<TZYLRegUnit> BuildUnits() {
                 CE("TZYLImageList", &Cls<TZYLImageList>, "TZYLImageListEditor"),
                 CE("TZYLBitmapList", &Cls<TZYLBitmapList>, "TZYLBitmapListEditor"),
                 CE("TZYLStringList", &Cls<TZYLStringList>, "TZYLStringListEditor"),
-                CE("TZYLWaveComp", &Cls<TZYLWaveComp>, "TZYLWaveEditor"),
+                CE("TZYLWaveComp", &Cls<TZYLWaveComp>, "TZYLWaveEditor",
+                   &vcl::ComponentEditorClassOf<TZYLWaveEditor>),
                 CE("TZYLWaveList", &Cls<TZYLWaveList>, "TZYLWaveListEditor")}});
   u.push_back({"_zyl_regdialogs",
                "ZYL Dlg",
                {ZYL_ITEM(TZYLAboutDlg), ZYL_ITEM(TZYLBrowseDlg), ZYL_ITEM(TZYLDirDlg),
                 ZYL_ITEM(TZYLTipDlg), ZYL_ITEM(TZYLWindowListDlg), ZYL_ITEM(TZYLMessageBoxDlg)},
-               {CE("TZYLMessageBoxDlg", &Cls<TZYLMessageBoxDlg>, "TZYLMessageBoxComponentEditor"),
-                CE("TZYLBaseDialog", &Cls<TZYLBaseDialog>, "TZYLDlgEditor"),
-                CE("TZYLBrowseDlg", &Cls<TZYLBrowseDlg>, "TZYLBrowseDlgEditor")}});
+               {CE("TZYLMessageBoxDlg", &Cls<TZYLMessageBoxDlg>, "TZYLMessageBoxComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLMessageBoxComponentEditor>),
+                CE("TZYLBaseDialog", &Cls<TZYLBaseDialog>, "TZYLDlgEditor",
+                   &vcl::ComponentEditorClassOf<TZYLDlgEditor>),
+                CE("TZYLBrowseDlg", &Cls<TZYLBrowseDlg>, "TZYLBrowseDlgEditor",
+                   &vcl::ComponentEditorClassOf<TZYLBrowseDlgEditor>)}});
   u.push_back({"_zyl_regeditcontrols",
                "ZYL Edit",
                {ZYL_ITEM(TZYLEdit), ZYL_ITEM(TZYLMemo), ZYL_ITEM(TZYLMaskEdit),
@@ -307,7 +315,8 @@ std::vector<TZYLRegUnit> BuildUnits() {
                    &vcl::ComponentEditorClassOf<TZYLLEDLabelComponentEditor>),
                 CE("TZYLClock", &Cls<TZYLClock>, "TZYLClockComponentEditor",
                    &vcl::ComponentEditorClassOf<TZYLClockComponentEditor>),
-                CE("TZYLFormDisplay", &Cls<TZYLFormDisplay>, "TZYLFormDisplayComponentEditor"),
+                CE("TZYLFormDisplay", &Cls<TZYLFormDisplay>, "TZYLFormDisplayComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLFormDisplayComponentEditor>),
                 CE("TZYLProgressFill", &Cls<TZYLProgressFill>, "TZYLProgressFillComponentEditor",
                    &vcl::ComponentEditorClassOf<TZYLProgressFillComponentEditor>),
                 CE("TZYLShadowFill", &Cls<TZYLShadowFill>, "TZYLShadowFillComponentEditor",
@@ -318,10 +327,14 @@ std::vector<TZYLRegUnit> BuildUnits() {
                "ZYL Form",
                {ZYL_ITEM(TZYLForm), ZYL_ITEM(TZYLBack), ZYL_ITEM(TZYLFormFill),
                 ZYL_ITEM(TZYLFormShadow), ZYL_ITEM(TZYLFormStyler)},
-               {CE("TZYLForm", &Cls<TZYLForm>, "TZYLFormComponentEditor"),
-                CE("TZYLFormStyler", &Cls<TZYLFormStyler>, "TZYLFormStylerComponentEditor"),
-                CE("TZYLCustomFormFill", &Cls<TZYLCustomFormFill>, "TZYLFormFillComponentEditor"),
-                CE("TZYLFormShadow", &Cls<TZYLFormShadow>, "TZYLShadowComponentEditor")}});
+               {CE("TZYLForm", &Cls<TZYLForm>, "TZYLFormComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLFormComponentEditor>),
+                CE("TZYLFormStyler", &Cls<TZYLFormStyler>, "TZYLFormStylerComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLFormStylerComponentEditor>),
+                CE("TZYLCustomFormFill", &Cls<TZYLCustomFormFill>, "TZYLFormFillComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLFormFillComponentEditor>),
+                CE("TZYLFormShadow", &Cls<TZYLFormShadow>, "TZYLShadowComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLShadowComponentEditor>)}});
   u.push_back(
       {"_zyl_reglistcontrols",
        "ZYL List",
@@ -358,7 +371,8 @@ std::vector<TZYLRegUnit> BuildUnits() {
   u.push_back({"_zyl_regshell",
                "ZYL Shell",
                {ZYL_ITEM(TZYLStarter)},
-               {CE("TZYLStarter", &Cls<TZYLStarter>, "TZYLStarterEditor")}});
+               {CE("TZYLStarter", &Cls<TZYLStarter>, "TZYLStarterEditor",
+                   &vcl::ComponentEditorClassOf<TZYLStarterEditor>)}});
   u.push_back(
       {"_zyl_regstd",
        "ZYL Std",

@@ -3,6 +3,10 @@
 #include "design/pZYLCE.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +60,29 @@ void TDesignedForm::ExpectEachVerbRuns(vcl::TComponent* c) {
     CloseNextForm(script);
     EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { Menu(c).Execute(static_cast<int>(i)); }),
               "<no error>");
+  }
+}
+
+void TDesignedForm::ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs) {
+  EXPECT_EQ(Menu(c).Verbs(), Verbs);
+  TRecordedLaunchers launchers(SettingsObjectsOf(c));
+  TRecordedPicker picker;
+  ExpectEachVerbRuns(c);
+}
+
+void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
+                                 const std::string& Label) {
+  SCOPED_TRACE(c->ClassName() + " " + Prop);
+  for (int round = 0; round < 2; ++round) {
+    const bool before = vcl::GetOrdProp(c, Prop) != 0;
+    std::map<std::string, std::string> expected = SimpleProps(c);
+    expected[Prop] = before ? "False" : "True";
+    designer_->ResetModified();
+    Menu(c).Execute(Label + BoolStr[before]);
+    EXPECT_EQ(SimpleProps(c), expected);
+    EXPECT_EQ(designer_->ModifiedCount(), 1);
+    const std::vector<std::string> verbs = Menu(c).Verbs();
+    EXPECT_NE(std::find(verbs.begin(), verbs.end(), Label + BoolStr[!before]), verbs.end());
   }
 }
 

@@ -53,6 +53,12 @@ class TDesignedForm {
   // Carries out each verb of c's menu in turn, closing any form a verb opens, and expects none
   // to raise.
   void ExpectEachVerbRuns(vcl::TComponent* c);
+  // Expects c's menu to be Verbs, then runs each verb as ExpectEachVerbRuns does, with the
+  // settings objects that have no launcher in the package and the image picker stood in for.
+  void ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs);
+  // Runs the toggle of Prop, captioned Label and the BoolStr entry, twice: each run flips Prop
+  // and changes no other simple property, reports one modification, and the caption follows.
+  void ExpectToggle(vcl::TComponent* c, const std::string& Prop, const std::string& Label);
   // The components the form owns now, by name.
   std::vector<std::string> ComponentNames() const;
 
@@ -60,6 +66,26 @@ class TDesignedForm {
   void Place(vcl::TComponent* c, vcl::TWinControl* Parent);
   vcl::TForm* form_;
   vcl::TFormDesigner* designer_;
+};
+
+// A new component of class T on the form, named after its class without "TZYL" and "1".
+template <class T>
+vcl::TComponent* MakeNamed(TDesignedForm& f) {
+  return f.Add<T>(std::string(T::StaticClass()->ClassName()).substr(4) + "1");
+}
+
+// One row of a table over editors: a component made on the form and the menu it expects.
+struct TMenuCase {
+  const char* Name;
+  vcl::TComponent* (*Make)(TDesignedForm&);
+  std::vector<std::string> Verbs;
+};
+
+// One toggle of a table over editors: the component, the property and the caption's label.
+struct TToggleCase {
+  vcl::TComponent* (*Make)(TDesignedForm&);
+  const char* Prop;
+  const char* Label;
 };
 
 // Answers the next form that comes up, whatever it is, by its close box (or Escape when it has

@@ -113,20 +113,13 @@ struct TDisplayUnits {
     for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->second();
   }
   static constexpr std::pair<void (*)(), void (*)()> kUnits[] = {
-      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone},
-      {ZYLAniCtrlInit, ZYLAniCtrlDone},
-      {ZYLBoundLabelInit, ZYLBoundLabelDone},
-      {ZYLClockInit, ZYLClockDone},
-      {ZYLDockLabelInit, ZYLDockLabelDone},
-      {ZYLGlyphLabelInit, ZYLGlyphLabelDone},
-      {ZYLLabelFillInit, ZYLLabelFillDone},
-      {ZYLLImageInit, ZYLLImageDone},
-      {ZYLRepeatedShapeInit, ZYLRepeatedShapeDone},
-      {ZYLSBarInit, ZYLSBarDone},
-      {ZYLScrollTextInit, ZYLScrollTextDone},
-      {ZYLShadowFillInit, ZYLShadowFillDone},
-      {ZYLTechnicalLineInit, ZYLTechnicalLineDone},
-      {ZYLTrackBarInit, ZYLTrackBarDone},
+      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone}, {ZYLAniCtrlInit, ZYLAniCtrlDone},
+      {ZYLBoundLabelInit, ZYLBoundLabelDone},       {ZYLClockInit, ZYLClockDone},
+      {ZYLDockLabelInit, ZYLDockLabelDone},         {ZYLGlyphLabelInit, ZYLGlyphLabelDone},
+      {ZYLLabelFillInit, ZYLLabelFillDone},         {ZYLLImageInit, ZYLLImageDone},
+      {ZYLRepeatedShapeInit, ZYLRepeatedShapeDone}, {ZYLSBarInit, ZYLSBarDone},
+      {ZYLScrollTextInit, ZYLScrollTextDone},       {ZYLShadowFillInit, ZYLShadowFillDone},
+      {ZYLTechnicalLineInit, ZYLTechnicalLineDone}, {ZYLTrackBarInit, ZYLTrackBarDone},
   };
 };
 
