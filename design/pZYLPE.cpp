@@ -124,4 +124,13 @@ void TZYLPointListProperty::Edit() {
 
 vcl::TPropertyAttributes TZYLPointListProperty::GetAttributes() { return {vcl::paDialog}; }
 
+// ---- Date lists ----
+
+void TZYLDateListProperty::Edit() {
+  auto* list = dynamic_cast<TZYLDateList*>(GetObjectValue());
+  if (list && ZYLCPGetDateList(list)) SetObjectValue(list);
+}
+
+vcl::TPropertyAttributes TZYLDateListProperty::GetAttributes() { return {vcl::paDialog}; }
+
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include "design/pZYLAboutDlg.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLDateTimePropertyEditor.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
@@ -19,6 +20,7 @@
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "foundation/ZYLCont.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/Consts.h"
 
@@ -175,12 +177,24 @@ vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {v
 
 // ---- Button faces ----
 
+namespace {
+// The property through which a component names its multimedia face list.
+constexpr char kFaceListProperty[] = "ButtonFaceImageList";
+}  // namespace
+
 ZYL_CLASS_IMPL(TZYLButtonFace) {}
 
 void TZYLButtonFaceProperty::Edit() {
-  if (auto* button = dynamic_cast<TZYLCustom3DButton*>(GetComponent(0))) {
-    if (ZYLCPGetButtonFace3D(button) && Designer()) Designer()->Modified();
+  auto* component = dynamic_cast<vcl::TComponent*>(GetComponent(0));
+  if (auto* button = dynamic_cast<TZYLCustom3DButton*>(component)) {
+    ZYLCPModify(Designer(), [button] { return ZYLCPGetButtonFace3D(button); });
+    return;
   }
+  const vcl::TPropInfo* faces =
+      component ? vcl::GetPropInfo(component, kFaceListProperty) : nullptr;
+  if (!faces || faces->Kind() != vcl::tkClass) return;
+  auto* list = dynamic_cast<TZYLCustomImageList*>(vcl::GetObjectProp(component, faces));
+  ZYLCPModify(Designer(), [component, list] { return ZYLCPGetButtonFaceMM(component, list); });
 }
 
 vcl::TPropertyAttributes TZYLButtonFaceProperty::GetAttributes() { return {vcl::paDialog}; }
