@@ -7,15 +7,12 @@
 #include "buttons/ZYLAssist.h"
 #include "design/ZYLCPGet.h"
 #include "design/pZYLAboutDlg.h"
-#include "design/pZYLBitmapStyleEditorDlg.h"
-#include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPECst.h"
-#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
@@ -161,16 +158,16 @@ vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {
 }
 
 int64_t TZYLShapeProperty::Pick(int64_t Value) {
-  return TZYLShapeEditorDlg::Edit(static_cast<TZYLShapeType>(Value));
+  return ZYLCPGetShape(static_cast<TZYLShapeType>(Value));
 }
 
 int64_t TZYLBitmapStyleProperty::Pick(int64_t Value) {
-  return TZYLBitmapStyleEditorDlg::Edit(static_cast<TZYLBitmapStyle>(Value));
+  return ZYLCPGetBitmapStyle(static_cast<TZYLBitmapStyle>(Value));
 }
 
 void TZYLDateTimeFormatProperty::Edit() {
   std::string format = GetValue();
-  if (TZYLFrmDateTimePropertyEditor::Edit(format)) SetValue(format);
+  if (ZYLCPGetDateTimeFormat(format)) SetValue(format);
 }
 
 vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {vcl::paDialog}; }
