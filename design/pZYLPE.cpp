@@ -1,14 +1,6 @@
 #include "design/pZYLPE.h"
 
 #include "design/ZYLCPGet.h"
-#include "design/pZYLButtonLayoutEditorDlg.h"
-#include "design/pZYLCaptionEditorDlg.h"
-#include "design/pZYLDateTimeEditor.h"
-#include "design/pZYLFillEditorDlg.h"
-#include "design/pZYLFxEditorDlg.h"
-#include "design/pZYLGlyphTextLayoutEditorDlg.h"
-#include "design/pZYLPointListEditor.h"
-#include "design/pZYLTransparentEditorDlg.h"
 #include "display/ZYLSmallBar.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
@@ -99,29 +91,38 @@ ZYL_PE_EDIT_COPY(TZYLSimpleBevelProperty, TZYLSimpleBevel, ZYLCPGetSimpleBevel)
 ZYL_PE_EDIT_COPY(TZYLSmallBarProperty, TZYLSmallBar, ZYLCPGetSmallBar)
 ZYL_PE_EDIT_COPY(TZYLTeethProperty, TZYLTeeth, ZYLCPGetTeeth)
 ZYL_PE_EDIT_COPY(TZYLGradientProperty, TZYLGradient, ZYLCPGetGradient)
-ZYL_PE_EDIT_COPY(TZYL3DProperty, TZYL3DCaption, TZYLFxEditorDlg::Edit3D)
-ZYL_PE_EDIT_COPY(TZYLFxProperty, TZYLFxCaption, TZYLFxEditorDlg::EditFx)
-ZYL_PE_EDIT_COPY(TZYLShapeFillProperty, TZYLShapeFill, TZYLFillEditorDlg::EditShapeFill)
-ZYL_PE_EDIT_COPY(TZYLFillObjectProperty, TZYLFillObject, TZYLFillEditorDlg::EditFillObject)
-ZYL_PE_EDIT_COPY(TZYLTextAndGlyphProperty, TZYLGlyphTextLayout, TZYLGlyphTextLayoutEditorDlg::Edit)
-ZYL_PE_EDIT_COPY(TZYLButtonLayoutProperty, TZYLButtonLayout, TZYLButtonLayoutEditorDlg::Edit)
-ZYL_PE_EDIT_COPY(TZYLTransparentProperty, TZYLTransparent, TZYLTransparentEditorDlg::Edit)
-ZYL_PE_EDIT_COPY(TZYLDateTimeProperty, TZYLDateTime, TZYLFrmDateTimeEditor::Edit)
+ZYL_PE_EDIT_COPY(TZYL3DProperty, TZYL3DCaption, ZYLCPGetFont3D)
+ZYL_PE_EDIT_COPY(TZYLFxProperty, TZYLFxCaption, ZYLCPGetFontFx)
+ZYL_PE_EDIT_COPY(TZYLShapeFillProperty, TZYLShapeFill, ZYLCPGetShapeFill)
+ZYL_PE_EDIT_COPY(TZYLFillObjectProperty, TZYLFillObject, ZYLCPGetFillObject)
+ZYL_PE_EDIT_COPY(TZYLTextAndGlyphProperty, TZYLGlyphTextLayout, ZYLCPGetGlyphTextLayout)
+ZYL_PE_EDIT_COPY(TZYLButtonLayoutProperty, TZYLButtonLayout, ZYLCPGetButtonLayout)
+ZYL_PE_EDIT_COPY(TZYLTransparentProperty, TZYLTransparent, ZYLCPGetTransparent)
+ZYL_PE_EDIT_COPY(TZYLDateTimeProperty, TZYLDateTime, ZYLCPGetDateTime)
 
 std::unique_ptr<vcl::TPersistent> TZYLCaptionProperty::NewCopy() {
   return std::make_unique<TZYLCaption>();
 }
 bool TZYLCaptionProperty::Launch(vcl::TPersistent* Copy) {
-  return TZYLCaptionEditorDlg::Edit(static_cast<TZYLCaption*>(Copy), true);
+  return ZYLCPGetZYLCaption(static_cast<TZYLCaption*>(Copy), true);
 }
 
 // ---- Point lists ----
 
 void TZYLPointListProperty::Edit() {
   auto* list = dynamic_cast<TZYLPointList*>(GetObjectValue());
-  if (list && TfrmTZYLPointListEditor::Edit(list)) SetObjectValue(list);
+  if (list && ZYLCPGetPointList(list)) SetObjectValue(list);
 }
 
 vcl::TPropertyAttributes TZYLPointListProperty::GetAttributes() { return {vcl::paDialog}; }
+
+// ---- Date lists ----
+
+void TZYLDateListProperty::Edit() {
+  auto* list = dynamic_cast<TZYLDateList*>(GetObjectValue());
+  if (list && ZYLCPGetDateList(list)) SetObjectValue(list);
+}
+
+vcl::TPropertyAttributes TZYLDateListProperty::GetAttributes() { return {vcl::paDialog}; }
 
 }  // namespace zyl

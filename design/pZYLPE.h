@@ -177,6 +177,17 @@ class TZYLPointListProperty : public vcl::TClassProperty {
   vcl::TPropertyAttributes GetAttributes() override;
 };
 
+// A date list, edited in place as lines of date, time and description; on OK it is set again on
+// the selected components. Attributes: paDialog. Registered by the package for no type: a
+// component that publishes a date list registers it.
+class TZYLDateListProperty : public vcl::TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDateListProperty";
+  using vcl::TClassProperty::TClassProperty;
+  void Edit() override;
+  vcl::TPropertyAttributes GetAttributes() override;
+};
+
 // ---- Enumerations with a picker form ----
 
 // A value list of the names and a picker form; the picked value is stored when it differs from
@@ -335,7 +346,8 @@ class TZYLButtonFace : public vcl::TPersistent {
 };
 
 // The face of a button: the 3D effect generator for a 3D button; the multimedia face editor
-// for a component with an image list "ButtonFaceImageList"; nothing for others.
+// for a component that publishes an object "ButtonFaceImageList" (its face list); nothing for
+// others. The designer hears of one modification when the button took new faces.
 class TZYLButtonFaceProperty : public vcl::TClassProperty {
  public:
   static constexpr char EditorClassName[] = "TZYLButtonFaceProperty";

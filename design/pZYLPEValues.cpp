@@ -7,18 +7,17 @@
 #include "buttons/ZYLAssist.h"
 #include "design/ZYLCPGet.h"
 #include "design/pZYLAboutDlg.h"
-#include "design/pZYLBitmapStyleEditorDlg.h"
-#include "design/pZYLDateTimePropertyEditor.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPECst.h"
-#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
 #include "foundation/ZYLCont.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/Consts.h"
 
@@ -159,28 +158,40 @@ vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {
 }
 
 int64_t TZYLShapeProperty::Pick(int64_t Value) {
-  return TZYLShapeEditorDlg::Edit(static_cast<TZYLShapeType>(Value));
+  return ZYLCPGetShape(static_cast<TZYLShapeType>(Value));
 }
 
 int64_t TZYLBitmapStyleProperty::Pick(int64_t Value) {
-  return TZYLBitmapStyleEditorDlg::Edit(static_cast<TZYLBitmapStyle>(Value));
+  return ZYLCPGetBitmapStyle(static_cast<TZYLBitmapStyle>(Value));
 }
 
 void TZYLDateTimeFormatProperty::Edit() {
   std::string format = GetValue();
-  if (TZYLFrmDateTimePropertyEditor::Edit(format)) SetValue(format);
+  if (ZYLCPGetDateTimeFormat(format)) SetValue(format);
 }
 
 vcl::TPropertyAttributes TZYLDateTimeFormatProperty::GetAttributes() { return {vcl::paDialog}; }
 
 // ---- Button faces ----
 
+namespace {
+// The property through which a component names its multimedia face list.
+constexpr char kFaceListProperty[] = "ButtonFaceImageList";
+}  // namespace
+
 ZYL_CLASS_IMPL(TZYLButtonFace) {}
 
 void TZYLButtonFaceProperty::Edit() {
-  if (auto* button = dynamic_cast<TZYLCustom3DButton*>(GetComponent(0))) {
-    if (ZYLCPGetButtonFace3D(button) && Designer()) Designer()->Modified();
+  auto* component = dynamic_cast<vcl::TComponent*>(GetComponent(0));
+  if (auto* button = dynamic_cast<TZYLCustom3DButton*>(component)) {
+    ZYLCPModify(Designer(), [button] { return ZYLCPGetButtonFace3D(button); });
+    return;
   }
+  const vcl::TPropInfo* faces =
+      component ? vcl::GetPropInfo(component, kFaceListProperty) : nullptr;
+  if (!faces || faces->Kind() != vcl::tkClass) return;
+  auto* list = dynamic_cast<TZYLCustomImageList*>(vcl::GetObjectProp(component, faces));
+  ZYLCPModify(Designer(), [component, list] { return ZYLCPGetButtonFaceMM(component, list); });
 }
 
 vcl::TPropertyAttributes TZYLButtonFaceProperty::GetAttributes() { return {vcl::paDialog}; }

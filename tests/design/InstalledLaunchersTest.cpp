@@ -88,11 +88,25 @@ class InstalledLaunchers : public ::testing::Test {
     ZYLUnloadDesignPackage();
     vcl::FinalizePackage(ZYLDesignUnitTable());
   }
-  template <class T>
-  T* Add(const std::string& Name) {
-    return form_->Add<T>(Name);
+  // A new component of the class on the form, named as the designer names it.
+  vcl::TComponent* Add(vcl::TClass Class) {
+    vcl::TComponent* c = Class->Create(form_->Form());
+    c->SetName(Designer()->UniqueName(Class->ClassName()));
+    if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form_->Form());
+    return c;
+  }
+  // A multimedia button whose face list holds two faces.
+  TZYLMMButton* FacedButton() {
+    auto* faces = static_cast<TZYLImageList*>(Add(TZYLImageList::StaticClass()));
+    designtest::AddStrip(*faces, 16, 16, {vcl::clRed, vcl::clLime});
+    auto* mm = static_cast<TZYLMMButton*>(Add(TZYLMMButton::StaticClass()));
+    mm->SetButtonFaceImageList(faces);
+    return mm;
   }
   vcl::TFormDesigner* Designer() { return form_->Designer(); }
+  std::string Error(vcl::TComponent* c, const char* Verb) {
+    return testsupport::ErrorOf<vcl::EPropertyError>([&] { form_->Menu(c).Execute(Verb); });
+  }
 
   testsupport::TempDir dir_;
   testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
@@ -101,47 +115,39 @@ class InstalledLaunchers : public ::testing::Test {
   bool loaded_ = false;
 };
 
-// Cancels the image picker through its own button.
+// The image picker's caption; Cancel through its own button.
+constexpr char kPicker[] = "Select Image...";
 void AnswerPicker(vt::TDialogScript& Script) {
   designtest::AnswerEditor(
       Script, [](vcl::TCustomForm*) {}, designtest::TEnding::Cancel, "btnOk", "btnCancel");
 }
 
-// A verb of a settings object: the component, the verb and the caption of the form it opens.
+// A settings-object verb: the component's class, the caption of the form it opens and the class
+// of the object it edits.
 struct TSettingsVerbCase {
   const char* Verb;
-  std::function<vcl::TComponent*(InstalledLaunchers&)> Make;
+  vcl::TClass (*Class)();
   const char* FormCaption;
-  const char* ObjectClass;  // what the verb edits, named when no launcher is left
+  const char* ObjectClass;
 };
 
-class InstalledSettingsLaunchers : public InstalledLaunchers {
- public:
-  template <class T>
-  static std::function<vcl::TComponent*(InstalledLaunchers&)> Make(const char* Name) {
-    return [Name](InstalledLaunchers& t) -> vcl::TComponent* {
-      return static_cast<InstalledSettingsLaunchers&>(t).Add<T>(Name);
-    };
-  }
-  static std::vector<TSettingsVerbCase> Cases() {
-    return {
-        {"ButtonLayout", Make<TZYLSpeedButton>("Speed1"), "ButtonLayout-Editor",
-         "TZYLButtonLayout"},
-        {"FontFX", Make<TZYLSpeedButton>("Speed2"), "FxCaption-Editor", "TZYLFxCaption"},
-        // A group's captions are effect captions.
-        {"Font3D", Make<TZYLRadioGroup>("Radio1"), "FxCaption-Editor", "TZYLFxCaption"},
-        {"FillObject", Make<TZYLPanelFill>("Panel1"), "FillObject-Editor", "TZYLFillObject"},
-        {"Bevel", Make<TZYLPanelFill>("Panel2"), "Bevel-Editor", "TZYLBevel"},
-    };
-  }
+const TSettingsVerbCase kSettingsVerbs[] = {
+    {"ButtonLayout", &TZYLSpeedButton::StaticClass, "ButtonLayout-Editor", "TZYLButtonLayout"},
+    {"FontFX", &TZYLSpeedButton::StaticClass, "FxCaption-Editor", "TZYLFxCaption"},
+    // A group's captions are effect captions.
+    {"Font3D", &TZYLRadioGroup::StaticClass, "FxCaption-Editor", "TZYLFxCaption"},
+    {"FillObject", &TZYLPanelFill::StaticClass, "FillObject-Editor", "TZYLFillObject"},
+    {"Bevel", &TZYLPanelFill::StaticClass, "Bevel-Editor", "TZYLBevel"},
 };
 
 // Each verb opens its own editor form on the component's object: Cancel leaves the component
-// as it was and reports nothing, OK reports one modification.
-TEST_F(InstalledSettingsLaunchers, EachSettingsVerbOpensItsEditorForm) {
-  for (const TSettingsVerbCase& c : Cases()) {
+// as it was and reports nothing, OK reports one modification. Once the package is unloaded the
+// same verb is a clear error naming the class no launcher edits, and changes nothing.
+TEST_F(InstalledLaunchers, EachSettingsVerbOpensItsEditorFormUntilThePackageIsUnloaded) {
+  std::vector<vcl::TComponent*> components;
+  for (const TSettingsVerbCase& c : kSettingsVerbs) {
     SCOPED_TRACE(c.Verb);
-    vcl::TComponent* component = c.Make(*this);
+    vcl::TComponent* component = components.emplace_back(Add(c.Class()));
     for (const char* button : {"Cancel", "OK"}) {
       SCOPED_TRACE(button);
       const std::string before = designtest::StreamOf(component);
@@ -149,7 +155,6 @@ TEST_F(InstalledSettingsLaunchers, EachSettingsVerbOpensItsEditorForm) {
       vt::TDialogScript script;
       script.Press(button);
       form_->Menu(component).Execute(c.Verb);
-      EXPECT_EQ(script.Pending(), 0u);
       ASSERT_EQ(script.Shown().size(), 1u);
       EXPECT_EQ(script.Shown()[0].Caption, c.FormCaption);
       const bool ok = std::string(button) == "OK";
@@ -158,35 +163,19 @@ TEST_F(InstalledSettingsLaunchers, EachSettingsVerbOpensItsEditorForm) {
         EXPECT_EQ(designtest::StreamOf(component), before);
       }
     }
-    delete component;
   }
-}
-
-// Once the package is unloaded no launcher edits the objects: each verb is a clear error that
-// names the class, and the component stays as it was.
-TEST_F(InstalledSettingsLaunchers, AfterUnloadingEachSettingsVerbNamesItsClassAsUnedited) {
-  std::vector<vcl::TComponent*> components;
-  for (const TSettingsVerbCase& c : Cases()) components.push_back(c.Make(*this));
   Unload();
   EXPECT_EQ(ZYLCEUnitEntries(), 0);
-  size_t i = 0;
-  for (const TSettingsVerbCase& c : Cases()) {
+  for (size_t i = 0; i < components.size(); ++i) {
+    const TSettingsVerbCase& c = kSettingsVerbs[i];
     SCOPED_TRACE(c.Verb);
-    vcl::TComponent* component = components[i++];
-    const std::string before = designtest::StreamOf(component);
+    const std::string before = designtest::StreamOf(components[i]);
     Designer()->ResetModified();
-    EXPECT_EQ(
-        testsupport::ErrorOf<vcl::EPropertyError>([&] { form_->Menu(component).Execute(c.Verb); }),
-        vcl::Format(vcl::SZYLNoSettingsLauncher, {c.ObjectClass}));
-    EXPECT_EQ(designtest::StreamOf(component), before);
+    EXPECT_EQ(Error(components[i], c.Verb),
+              vcl::Format(vcl::SZYLNoSettingsLauncher, {c.ObjectClass}));
+    EXPECT_EQ(designtest::StreamOf(components[i]), before);
     EXPECT_EQ(Designer()->ModifiedCount(), 0);
   }
-  // Loading again installs them again.
-  Load();
-  vt::TDialogScript script;
-  script.Press("Cancel");
-  form_->Menu(components.front()).Execute(Cases().front().Verb);
-  EXPECT_EQ(script.Shown().size(), 1u);
 }
 
 // The launcher table: an object of each class opens the form of its launcher, which Escape
@@ -234,74 +223,55 @@ TEST_F(InstalledLaunchers, EveryClassOfTheTableOpensTheFormOfItsLauncher) {
   }
 }
 
-TEST_F(InstalledLaunchers, TheImageListVerbsOpenTheImagePicker) {
-  auto* check = Add<TZYLRadioGroup>("Radio1");
-  auto* mm = Add<TZYLMMButton>("Faces1");
-  // A multimedia button without a face list picks one.
-  const std::pair<vcl::TComponent*, const char*> cases[] = {{check, "ImageList"},
-                                                            {mm, "Select ButtonFace"}};
-  for (const auto& [component, verb] : cases) {
-    SCOPED_TRACE(verb);
-    const std::string before = designtest::StreamOf(component);
+// The image-list verbs open the image picker (a multimedia button without a face list picks
+// one), and a multimedia button with a face list opens the face editor.
+TEST_F(InstalledLaunchers, TheImageVerbsOpenThePickerAndTheFaceVerbTheFaceEditor) {
+  struct Case {
+    vcl::TComponent* Component;
+    const char* Verb;
+    const char* FormCaption;
+  };
+  const Case cases[] = {
+      {Add(TZYLRadioGroup::StaticClass()), "ImageList", kPicker},
+      {Add(TZYLMMButton::StaticClass()), "Select ButtonFace", kPicker},
+      {FacedButton(), "ButtonFace", "ButtonFace-Editor"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Verb);
+    const std::string before = designtest::StreamOf(c.Component);
     vt::TDialogScript script;
-    AnswerPicker(script);
-    form_->Menu(component).Execute(verb);
+    if (std::string(c.FormCaption) == kPicker)
+      AnswerPicker(script);
+    else
+      script.Press("Cancel");
+    ASSERT_EQ(form_->Menu(c.Component).Verbs().front(), c.Verb);
+    form_->Menu(c.Component).Execute(c.Verb);
+    EXPECT_EQ(script.Pending(), 0u);
     ASSERT_EQ(script.Shown().size(), 1u);
-    EXPECT_EQ(script.Shown()[0].Caption, "Select Image...");
-    EXPECT_EQ(designtest::StreamOf(component), before);
+    EXPECT_EQ(script.Shown()[0].Caption, c.FormCaption);
+    EXPECT_EQ(designtest::StreamOf(c.Component), before);
   }
 }
 
-TEST_F(InstalledLaunchers, AMultimediaButtonWithAFaceListOpensTheFaceEditor) {
-  TZYLImageList* faces = Add<TZYLImageList>("FaceList");
-  designtest::AddStrip(*faces, 16, 16, {vcl::clRed, vcl::clLime});
-  auto* mm = Add<TZYLMMButton>("Faces1");
-  mm->SetButtonFaceImageList(faces);
-  ASSERT_EQ(form_->Menu(mm).Verbs().front(), "ButtonFace");
-  vt::TDialogScript script;
-  script.Press("Cancel");
-  form_->Menu(mm).Execute("ButtonFace");
-  ASSERT_EQ(script.Shown().size(), 1u);
-  EXPECT_EQ(script.Shown()[0].Caption, "ButtonFace-Editor");
-}
-
-// Unloading takes the package's picker and face editor away again and gives back what was
-// set before the package was loaded.
+// Unloading takes the package's picker and face editor away and gives back those set before the
+// package was loaded.
 TEST_F(InstalledLaunchers, UnloadingGivesBackThePickerAndFaceEditorSetBefore) {
-  auto* check = Add<TZYLRadioGroup>("Radio1");
-  TZYLImageList* faces = Add<TZYLImageList>("FaceList");
-  designtest::AddStrip(*faces, 16, 16, {vcl::clRed});
-  auto* mm = Add<TZYLMMButton>("Faces1");
-  mm->SetButtonFaceImageList(faces);
+  vcl::TComponent* group = Add(TZYLRadioGroup::StaticClass());
+  TZYLMMButton* mm = FacedButton();
   Unload();
-  EXPECT_EQ(
-      testsupport::ErrorOf<vcl::EPropertyError>([&] { form_->Menu(check).Execute("ImageList"); }),
-      vcl::Format(vcl::SZYLNoImageListPicker, {"ImageList"}));
-  EXPECT_EQ(
-      testsupport::ErrorOf<vcl::EPropertyError>([&] { form_->Menu(mm).Execute("ButtonFace"); }),
-      vcl::Format(vcl::SZYLNoSettingsLauncher, {"TZYLMMButton"}));
+  EXPECT_EQ(Error(group, "ImageList"), vcl::Format(vcl::SZYLNoImageListPicker, {"ImageList"}));
+  EXPECT_EQ(Error(mm, "ButtonFace"), vcl::Format(vcl::SZYLNoSettingsLauncher, {"TZYLMMButton"}));
 
   int faceCalls = 0;
-  const TZYLButtonFaceMMLauncher none = ZYLSetButtonFaceMMLauncher(
-      [&](TZYLMMButton*, TZYLCustomImageList*) { return ++faceCalls > 0; });
-  EXPECT_FALSE(none);
-  {
-    designtest::TRecordedPicker picker;
-    Load();
-    vt::TDialogScript script;
-    AnswerPicker(script);
-    script.Press("Cancel");
-    form_->Menu(check).Execute("ImageList");
-    form_->Menu(mm).Execute("ButtonFace");
-    EXPECT_EQ(script.Shown().size(), 2u);
-    EXPECT_TRUE(picker.Seeded.empty());
-    EXPECT_EQ(faceCalls, 0);
-    Unload();
-    form_->Menu(check).Execute("ImageList");
-    form_->Menu(mm).Execute("ButtonFace");
-    EXPECT_EQ(picker.Seeded.size(), 1u);
-    EXPECT_EQ(faceCalls, 1);
-  }
+  EXPECT_FALSE(ZYLSetButtonFaceMMLauncher(
+      [&](TZYLMMButton*, TZYLCustomImageList*) { return ++faceCalls > 0; }));
+  designtest::TRecordedPicker picker;
+  Load();
+  Unload();
+  form_->Menu(group).Execute("ImageList");
+  form_->Menu(mm).Execute("ButtonFace");
+  EXPECT_EQ(picker.Seeded.size(), 1u);
+  EXPECT_EQ(faceCalls, 1);
   ZYLSetButtonFaceMMLauncher(nullptr);
 }
 

@@ -11,10 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYL3DButton.h"
 #include "buttons/ZYLAssist.h"
 #include "buttons/ZYLButton.h"
+#include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "design/pZYLAboutDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDsgnOptions.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLPE.h"
@@ -33,6 +36,7 @@
 #include "edits/ZYLMaskEdit.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLShapeObjects.h"
@@ -47,16 +51,19 @@
 #include "platform/designer/FormDesigner.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/Locale.h"
 #include "platform/sys/Packages.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
+#include "tests/design/ImageListSupport.h"
 #include "tests/design/PropertyEditorsSupport.h"
 #include "tests/design/StringsTestSupport.h"
 #include "tests/platform/sys/RegistryFixture.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/DialogScript.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
@@ -115,6 +122,7 @@ std::string ExpectedEditor(vcl::TClass cls, const vcl::TPropInfo* p) {
       {"TZYLPointList", "TZYLPointListProperty"},
       {"TZYLShapeType", "TZYLShapeProperty"},
       {"TZYLDateTimeFormat", "TZYLDateTimeFormatProperty"},
+      {"TZYLButtonFace", "TZYLButtonFaceProperty"},
   };
   auto it = byType.find(type);
   if (it != byType.end()) return it->second;
@@ -160,6 +168,8 @@ const std::map<std::string, int>& ExpectedAttributes() {
       {"TZYLPointListProperty", 0x04},
       {"TZYLShapeProperty", 0x8D},
       {"TZYLDateTimeFormatProperty", 0x04},
+      {"TZYLButtonFaceProperty", 0x04},
+      {"TZYLDateListProperty", 0x04},
   };
   return bits;
 }
@@ -711,6 +721,173 @@ TEST_F(PropertyEditing, TheWaveChooserSetsTheChosenWaveOnOKOnly) {
     EXPECT_EQ(comp->Wave()->GetEmpty(), ok);
     EXPECT_EQ(inspect.Value(), ok ? vcl::srNone : "(TZYLWave)");
     EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Button faces and date lists on components of a developer's own
+
+// The face a component publishes: it holds nothing, the button keeps its faces itself.
+class TFaceHolder {
+ public:
+  TZYLButtonFace* Face() const { return face_.get(); }
+  void SetFace(TZYLButtonFace*) {}
+
+ private:
+  std::unique_ptr<TZYLButtonFace> face_ = std::make_unique<TZYLButtonFace>();
+};
+
+class TFacedMMButton : public TZYLMMButton, public TFaceHolder {
+  ZYL_CLASS(TFacedMMButton, TZYLMMButton)
+  explicit TFacedMMButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TFacedMMButton) { b.Prop("Face", &TFacedMMButton::Face, &TFacedMMButton::SetFace); }
+
+class TFaced3DButton : public TZYL3DEffectButton, public TFaceHolder {
+  ZYL_CLASS(TFaced3DButton, TZYL3DEffectButton)
+  explicit TFaced3DButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TFaced3DButton) { b.Prop("Face", &TFaced3DButton::Face, &TFaced3DButton::SetFace); }
+
+// Neither kind of button: the face editor has nothing to open.
+class TFacedComponent : public vcl::TComponent, public TFaceHolder {
+  ZYL_CLASS(TFacedComponent, vcl::TComponent)
+  explicit TFacedComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TFacedComponent) {
+  b.Prop("Face", &TFacedComponent::Face, &TFacedComponent::SetFace);
+}
+
+class TDatedComponent : public vcl::TComponent {
+  ZYL_CLASS(TDatedComponent, vcl::TComponent)
+  explicit TDatedComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  TZYLDateList* Dates() const { return dates_.get(); }
+  void SetDates(TZYLDateList* Value) { dates_->Assign(Value); }
+
+ private:
+  std::unique_ptr<TZYLDateList> dates_ = std::make_unique<TZYLDateList>();
+};
+ZYL_CLASS_IMPL(TDatedComponent) {
+  b.Prop("Dates", &TDatedComponent::Dates, &TDatedComponent::SetDates);
+}
+
+class FacesAndDates : public PropertyValues {
+ protected:
+  FacesAndDates() {
+    faces_ = form_.Add<TZYLImageList>();
+    designtest::AddStrip(*faces_, 16, 16, {vcl::clRed, vcl::clLime});
+  }
+  TZYLImageList* faces_;
+};
+
+// The face of every kind of component gets the face editor through the package's registration,
+// and the editor answers the inspector.
+TEST_F(FacesAndDates, APublishedFaceGetsTheFaceEditor) {
+  TValueColumn column;
+  for (vcl::TClass cls : {TFacedMMButton::StaticClass(), TFaced3DButton::StaticClass(),
+                          TFacedComponent::StaticClass()}) {
+    SCOPED_TRACE(cls->ClassName());
+    vcl::TComponent* c = form_.Add(cls);
+    vt::TInspectorDriver inspect = Inspect(c, "Face");
+    const std::string want = ExpectedEditor(cls, vcl::GetPropInfo(c, "Face"));
+    EXPECT_EQ(inspect.EditorClass()->Name, want);
+    EXPECT_EQ(inspect.AttributeBits(), ExpectedAttributes().at(want));
+    EXPECT_EQ(inspect.Value(), "(TZYLButtonFace)");
+    inspect.Draw(column.Canvas(), {0, 0, TValueColumn::kWidth, 18});
+  }
+}
+
+// What the face editor opens for each kind of component, how the user leaves it, and whether
+// the designer hears of a change.
+struct TFaceCase {
+  const char* Name;
+  vcl::TClass (*Class)();
+  bool WithFaceList;
+  const char* Button;  // nullptr: nothing opens
+  const char* Shown;   // the caption of the form opened, or the text of the message
+  int Modified;
+};
+
+TEST_F(FacesAndDates, TheFaceEditorOpensWhatTheButtonsKindHas) {
+  const TFaceCase cases[] = {
+      {"3D button, cancelled", &TFaced3DButton::StaticClass, false, "Cancel", "3DEffect-Editor", 0},
+      {"multimedia, cancelled", &TFacedMMButton::StaticClass, true, "Cancel", "ButtonFace-Editor",
+       0},
+      {"multimedia, OK", &TFacedMMButton::StaticClass, true, "OK", "ButtonFace-Editor", 1},
+      {"multimedia without a face list", &TFacedMMButton::StaticClass, false, "OK",
+       "Can't run Editor because no ButtonFaceImageList is selected.", 0},
+      {"no button", &TFacedComponent::StaticClass, false, nullptr, nullptr, 0},
+  };
+  for (const TFaceCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    vcl::TComponent* component = form_.Add(c.Class());
+    if (c.WithFaceList) static_cast<TZYLMMButton*>(component)->SetButtonFaceImageList(faces_);
+    const std::string before = vcl::WriteComponentToBytes(component);
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    if (c.Button) script.Press(c.Button);
+    Inspect(component, "Face").Edit();
+    EXPECT_EQ(script.Pending(), 0u);
+    if (c.Shown) {
+      ASSERT_EQ(script.Shown().size(), 1u);
+      const vt::TShownDialog& shown = script.Shown()[0];
+      EXPECT_EQ(shown.Text.empty() ? shown.Caption : shown.Text, c.Shown);
+    } else {
+      EXPECT_TRUE(script.Shown().empty());
+    }
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), c.Modified);
+    if (c.Modified == 0) {
+      EXPECT_EQ(vcl::WriteComponentToBytes(component), before);
+    }
+    delete component;
+  }
+}
+
+// A date list is edited in place: OK with lines that all convert replaces the list and reports
+// once; Cancel, or a line that does not convert, leaves it as it was and reports nothing.
+TEST_F(FacesAndDates, ADateListIsReplacedOnlyByLinesThatAllConvert) {
+  vcl::TFormatSettingsScope settings;
+  vcl::FormatSettings.DateSeparator = '/';
+  vcl::FormatSettings.TimeSeparator = ':';
+  vcl::FormatSettings.ShortDateFormat = "dd/mm/yyyy";
+  vcl::FormatSettings.LongTimeFormat = "hh:nn:ss";
+  auto* holder = form_.Add<TDatedComponent>();
+  holder->Dates()->AddDate({vcl::EncodeDate(2024, 1, 31), "first"});
+  TZYLDateListProperty editor(form_.Designer(), {holder}, vcl::GetPropInfo(holder, "Dates"));
+  EXPECT_EQ(static_cast<int>(editor.GetAttributes().Bits()),
+            ExpectedAttributes().at("TZYLDateListProperty"));
+  struct Case {
+    const char* Name;
+    std::vector<std::string> Lines;
+    TEnding Ending;
+    bool Raises;
+    std::vector<std::string> Want;
+  };
+  const std::vector<std::string> first = {"31/01/2024;00:00:00;first"};
+  const std::vector<std::string> two = {"02/03/2024;10:20:30;second", "04/05/2024;06:07:08;third"};
+  const Case cases[] = {
+      {"cancelled", two, TEnding::Cancel, false, first},
+      {"escaped", two, TEnding::Escape, false, first},
+      {"a bad line",
+       {"02/03/2024;10:20:30;fine", "31/02/2024;10:00:00;no such day"},
+       TEnding::Ok,
+       true,
+       first},
+      {"OK", two, TEnding::Ok, false, two},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    form_.Designer()->ResetModified();
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script,
+        [&](vcl::TCustomForm* f) { static_cast<TZYLDateListEditorDlg*>(f)->SetLines(c.Lines); },
+        c.Ending);
+    const std::string error = testsupport::ErrorOf<vcl::EConvertError>([&] { editor.Edit(); });
+    EXPECT_EQ(error != "<no error>", c.Raises) << error;
+    EXPECT_EQ(ZYLDateListToLines(holder->Dates()), c.Want);
+    const bool changed = c.Want != first;
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), changed ? 1 : 0);
   }
 }
 
