@@ -7,11 +7,16 @@
 #include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBitmapItemPropertiesEditorDlg.h"
+#include "design/pZYLBitmapListEditor.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
+#include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLButtonLayoutEditorDlg.h"
+#include "design/pZYLCELaunchers.h"
 #include "design/pZYLCaptionEditorDlg.h"
+#include "design/pZYLCustImgListSelectDlg.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "design/pZYLDateTimeEditor.h"
 #include "design/pZYLDateTimePropertyEditor.h"
 #include "design/pZYLFillEditorDlg.h"
@@ -21,6 +26,7 @@
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
+#include "design/pZYLImageListEditor.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
@@ -36,6 +42,7 @@
 #include "design/pZYLStringsEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
+#include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 
 namespace zyl {
@@ -84,6 +91,13 @@ const vcl::TUnitEntry kUnits[] = {
      &pZYLImageListPropertiesEditorDlgDone},
     {"pZYLAviEditorDlg", &pZYLAviEditorDlgInit, &pZYLAviEditorDlgDone},
     {"pZYLHideNonVC", &pZYLHideNonVCInit, &pZYLHideNonVCDone},
+    {"pZYLValueChoiceDlg", &pZYLValueChoiceDlgInit, &pZYLValueChoiceDlgDone},
+    {"pZYLCustImgListSelectDlg", &pZYLCustImgListSelectDlgInit, &pZYLCustImgListSelectDlgDone},
+    {"pZYLButtonFaceDlg", &pZYLButtonFaceDlgInit, &pZYLButtonFaceDlgDone},
+    {"pZYLBitmapListEditor", &pZYLBitmapListEditorInit, &pZYLBitmapListEditorDone},
+    {"pZYLImageListEditor", &pZYLImageListEditorInit, &pZYLImageListEditorDone},
+    {"pZYLDateListEditorDlg", &pZYLDateListEditorDlgInit, &pZYLDateListEditorDlgDone},
+    {"pZYLCELaunchers", &pZYLCELaunchersInit, &pZYLCELaunchersDone},
 };
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
+#include "design/pZYLCEButtons.h"
+#include "design/pZYLCEStatusBar.h"
 #include "design/pZYLPEStrings.h"
 #include "design/pZYLRegister.h"
 #include "display/ZYLAniCtrl.h"
@@ -285,14 +287,18 @@ std::vector<TZYLRegUnit> BuildUnits() {
         ZYL_ITEM(TZYLFill), ZYL_ITEM(TZYLPanelFill), ZYL_ITEM(TZYLShadowFill),
         ZYL_ITEM(TZYLProgressFill), ZYL_ITEM(TZYLTechnicalLine), ZYL_ITEM(TZYLClock),
         ZYL_ITEM(TZYLLEDLabel)},
-       {CE("TZYLAssist", &Cls<TZYLAssist>, "TZYLAssistComponentEditor"),
-        CE("TZYLAssistPage", &Cls<TZYLAssistPage>, "TZYLAssistComponentEditor"),
+       {CE("TZYLAssist", &Cls<TZYLAssist>, "TZYLAssistComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>),
+        CE("TZYLAssistPage", &Cls<TZYLAssistPage>, "TZYLAssistComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>),
         CE("TZYLCustomTrackBar", &Cls<TZYLCustomTrackBar>, "TZYLTrackBarComponentEditor"),
         CE("TZYLCustomLImage", &Cls<TZYLCustomLImage>, "TZYLCustomLImageComponentEditor"),
         CE("TZYLCustomNImage", &Cls<TZYLCustomNImage>, "TZYLNImageComponentEditor"),
         CE("TZYLFill", &Cls<TZYLFill>, "TZYLFillComponentEditor"),
-        CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor"),
-        CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor"),
+        CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLPanelFillComponentEditor>),
+        CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLStatusBarComponentEditor>),
         PE("TZYLLED", &ClassType<TZYLLED>, "TZYLLEDProperty"),
         CE("TZYLLEDCustomLabel", &Cls<TZYLLEDCustomLabel>, "TZYLLEDLabelComponentEditor"),
         CE("TZYLClock", &Cls<TZYLClock>, "TZYLClockComponentEditor"),
@@ -352,16 +358,23 @@ std::vector<TZYLRegUnit> BuildUnits() {
        {CE("TZYLBaseLabel", &Cls<TZYLBaseLabel>, "TZYLLabelComponentEditor"),
         CE("TZYLInformationLabel", &Cls<TZYLInformationLabel>, "TZYLInfoLabelComponentEditor"),
         CE("TZYLBaseGraphicButton", &Cls<TZYLBaseGraphicButton>,
-           "TZYLBaseGraphicButtonComponentEditor"),
-        CE("TZYLCustomButton", &Cls<TZYLCustomButton>, "TZYLCustomButtonComponentEditor"),
+           "TZYLBaseGraphicButtonComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>),
+        CE("TZYLCustomButton", &Cls<TZYLCustomButton>, "TZYLCustomButtonComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLCustomButtonComponentEditor>),
         CE("TZYLDrawEdge", &Cls<TZYLDrawEdge>, "TZYLDrawEdgeComponentEditor"),
-        CE("TZYLSimplePanel", &Cls<TZYLSimplePanel>, "TZYLSimplePanelComponentEditor"),
-        CE("TZYLBackPanel", &Cls<TZYLBackPanel>, "TZYLBackPanelComponentEditor"),
+        CE("TZYLSimplePanel", &Cls<TZYLSimplePanel>, "TZYLSimplePanelComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLSimplePanelComponentEditor>),
+        CE("TZYLBackPanel", &Cls<TZYLBackPanel>, "TZYLBackPanelComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLBackPanelComponentEditor>),
         CE("TZYLProgress", &Cls<TZYLProgress>, "TZYLProgressComponentEditor"),
         CE("TZYLCustomButtonGroup", &Cls<TZYLCustomButtonGroup>,
-           "TZYLCustomButtonGroupComponentEditor"),
-        CE("TZYLGroupBox", &Cls<TZYLGroupBox>, "TZYLGroupBoxComponentEditor"),
-        CE("TZYLButtonControl", &Cls<TZYLButtonControl>, "TZYLButtonControlComponentEditor"),
+           "TZYLCustomButtonGroupComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>),
+        CE("TZYLGroupBox", &Cls<TZYLGroupBox>, "TZYLGroupBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLGroupBoxComponentEditor>),
+        CE("TZYLButtonControl", &Cls<TZYLButtonControl>, "TZYLButtonControlComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLButtonControlComponentEditor>),
         CE("TZYLScrollBar", &Cls<TZYLScrollBar>, "TZYLScrollBarComponentEditor")}});
   return u;
 }
