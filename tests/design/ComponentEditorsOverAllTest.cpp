@@ -2,8 +2,9 @@
 // package loaded: the component editor the registrations' precedence gives it (the editor of
 // the nearest registered ancestor, the later of two for one class, TDefaultEditor without
 // any), its verbs listed through the designer's context menu and each one carried out, every
-// form a verb opens answered with Cancel, and no verb reporting more than one modification.
-// Rows of the registration tables that get their editor later are covered as they fill.
+// form a verb opens answered with Cancel, no verb reporting more than one modification and
+// none changing the component without reporting it. Rows of the registration tables that get
+// their editor later are covered as they fill.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "design/pZYLDesignUnits.h"
 #include "design/pZYLRegister.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
@@ -145,8 +147,13 @@ TEST_F(ComponentEditorsOverAll, EachClassGetsItsEditorAndEachVerbRunsAnsweredWit
       vt::TDialogScript script;
       for (size_t k = 0; k < kAnswers; ++k) script.Do(CancelForm);
       form.Designer()->ResetModified();
+      const std::string before = vcl::WriteComponentToBytes(c);
       EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { menu.Execute(static_cast<int>(i)); }),
                 "<no error>");
+      // A verb that reports nothing has changed nothing.
+      if (form.Designer()->ModifiedCount() == 0) {
+        EXPECT_EQ(vcl::WriteComponentToBytes(c), before);
+      }
       // Every form that came up was answered and is gone.
       EXPECT_EQ(script.Shown().size(), kAnswers - script.Pending());
       formsAnswered += static_cast<int>(script.Shown().size());
