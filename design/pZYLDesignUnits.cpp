@@ -7,6 +7,7 @@
 #include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLBevelEditorDlg.h"
 #include "design/pZYLBitmapItemPropertiesEditorDlg.h"
+#include "design/pZYLBitmapListEditor.h"
 #include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLBmpRegionEditorDlg.h"
 #include "design/pZYLBrushEditorDlg.h"
@@ -25,6 +26,7 @@
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLGraphicLabelEditor.h"
 #include "design/pZYLHideNonVC.h"
+#include "design/pZYLImageListEditor.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLLEDEditorDlg.h"
@@ -96,6 +98,8 @@ const vcl::TUnitEntry kUnits[] = {
     {"pZYLValueChoiceDlg", &pZYLValueChoiceDlgInit, &pZYLValueChoiceDlgDone},
     {"pZYLCE", &pZYLCEInit, &pZYLCEDone},
     {"pZYLSectionEditorDlg", &pZYLSectionEditorDlgInit, &pZYLSectionEditorDlgDone},
+    {"pZYLBitmapListEditor", &pZYLBitmapListEditorInit, &pZYLBitmapListEditorDone},
+    {"pZYLImageListEditor", &pZYLImageListEditorInit, &pZYLImageListEditorDone},
 };
 
 }  // namespace

@@ -21,9 +21,11 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
+#include "design/pZYLCEButtons.h"
 #include "design/pZYLCEDisplay.h"
 #include "design/pZYLCEEdits.h"
 #include "design/pZYLCEForm.h"
+#include "design/pZYLCEStatusBar.h"
 #include "design/pZYLCESystem.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
@@ -298,8 +300,10 @@ std::vector<TZYLRegUnit> BuildUnits() {
                 ZYL_ITEM(TZYLFill), ZYL_ITEM(TZYLPanelFill), ZYL_ITEM(TZYLShadowFill),
                 ZYL_ITEM(TZYLProgressFill), ZYL_ITEM(TZYLTechnicalLine), ZYL_ITEM(TZYLClock),
                 ZYL_ITEM(TZYLLEDLabel)},
-               {CE("TZYLAssist", &Cls<TZYLAssist>, "TZYLAssistComponentEditor"),
-                CE("TZYLAssistPage", &Cls<TZYLAssistPage>, "TZYLAssistComponentEditor"),
+               {CE("TZYLAssist", &Cls<TZYLAssist>, "TZYLAssistComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>),
+                CE("TZYLAssistPage", &Cls<TZYLAssistPage>, "TZYLAssistComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>),
                 CE("TZYLCustomTrackBar", &Cls<TZYLCustomTrackBar>, "TZYLTrackBarComponentEditor",
                    &vcl::ComponentEditorClassOf<TZYLTrackBarComponentEditor>),
                 CE("TZYLCustomLImage", &Cls<TZYLCustomLImage>, "TZYLCustomLImageComponentEditor",
@@ -308,8 +312,10 @@ std::vector<TZYLRegUnit> BuildUnits() {
                    &vcl::ComponentEditorClassOf<TZYLNImageComponentEditor>),
                 CE("TZYLFill", &Cls<TZYLFill>, "TZYLFillComponentEditor",
                    &vcl::ComponentEditorClassOf<TZYLFillComponentEditor>),
-                CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor"),
-                CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor"),
+                CE("TZYLPanelFill", &Cls<TZYLPanelFill>, "TZYLPanelFillComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLPanelFillComponentEditor>),
+                CE("TZYLStatusBar", &Cls<TZYLStatusBar>, "TZYLStatusBarComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLStatusBarComponentEditor>),
                 PE<TZYLLEDProperty>("TZYLLED", &ClassType<TZYLLED>),
                 CE("TZYLLEDCustomLabel", &Cls<TZYLLEDCustomLabel>, "TZYLLEDLabelComponentEditor",
                    &vcl::ComponentEditorClassOf<TZYLLEDLabelComponentEditor>),
@@ -391,18 +397,25 @@ std::vector<TZYLRegUnit> BuildUnits() {
         CE("TZYLInformationLabel", &Cls<TZYLInformationLabel>, "TZYLInfoLabelComponentEditor",
            &vcl::ComponentEditorClassOf<TZYLInfoLabelComponentEditor>),
         CE("TZYLBaseGraphicButton", &Cls<TZYLBaseGraphicButton>,
-           "TZYLBaseGraphicButtonComponentEditor"),
-        CE("TZYLCustomButton", &Cls<TZYLCustomButton>, "TZYLCustomButtonComponentEditor"),
+           "TZYLBaseGraphicButtonComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>),
+        CE("TZYLCustomButton", &Cls<TZYLCustomButton>, "TZYLCustomButtonComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLCustomButtonComponentEditor>),
         CE("TZYLDrawEdge", &Cls<TZYLDrawEdge>, "TZYLDrawEdgeComponentEditor",
            &vcl::ComponentEditorClassOf<TZYLDrawEdgeComponentEditor>),
-        CE("TZYLSimplePanel", &Cls<TZYLSimplePanel>, "TZYLSimplePanelComponentEditor"),
-        CE("TZYLBackPanel", &Cls<TZYLBackPanel>, "TZYLBackPanelComponentEditor"),
+        CE("TZYLSimplePanel", &Cls<TZYLSimplePanel>, "TZYLSimplePanelComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLSimplePanelComponentEditor>),
+        CE("TZYLBackPanel", &Cls<TZYLBackPanel>, "TZYLBackPanelComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLBackPanelComponentEditor>),
         CE("TZYLProgress", &Cls<TZYLProgress>, "TZYLProgressComponentEditor",
            &vcl::ComponentEditorClassOf<TZYLProgressComponentEditor>),
         CE("TZYLCustomButtonGroup", &Cls<TZYLCustomButtonGroup>,
-           "TZYLCustomButtonGroupComponentEditor"),
-        CE("TZYLGroupBox", &Cls<TZYLGroupBox>, "TZYLGroupBoxComponentEditor"),
-        CE("TZYLButtonControl", &Cls<TZYLButtonControl>, "TZYLButtonControlComponentEditor"),
+           "TZYLCustomButtonGroupComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>),
+        CE("TZYLGroupBox", &Cls<TZYLGroupBox>, "TZYLGroupBoxComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLGroupBoxComponentEditor>),
+        CE("TZYLButtonControl", &Cls<TZYLButtonControl>, "TZYLButtonControlComponentEditor",
+           &vcl::ComponentEditorClassOf<TZYLButtonControlComponentEditor>),
         CE("TZYLScrollBar", &Cls<TZYLScrollBar>, "TZYLScrollBarComponentEditor",
            &vcl::ComponentEditorClassOf<TZYLScrollBarComponentEditor>)}});
   return u;

@@ -123,6 +123,39 @@ TEST_F(RadioButtonTest, TheSpaceBarChecksTheFocusedButton) {
   EXPECT_EQ(rec_.Take(), "Radio2");
 }
 
+struct ArrowCase {
+  int Start;           // the focused radio button
+  const char* Keys;    // u up, d down, l left, r right
+  const char* Marks;   // after the keys
+  const char* Clicks;  // what OnClick heard
+};
+
+class RadioButtonArrows : public RadioButtonTest,
+                          public ::testing::WithParamInterface<ArrowCase> {};
+
+// The arrow keys move through the radio buttons of the parent in tab order, past disabled ones,
+// checking each as a click does; at either end they stay.
+TEST_P(RadioButtonArrows, MoveTheCheckThroughTheParentsRadioButtons) {
+  const ArrowCase& c = GetParam();
+  radios_[2]->SetTabOrder(0);  // tab order 2, 0, 1, then the check box
+  radios_[1]->SetEnabled(false);
+  radios_[c.Start]->SetFocus();
+  for (const char* k = c.Keys; *k; ++k)
+    tk::KeyPress(*k == 'u'   ? win::VK_UP
+                 : *k == 'd' ? win::VK_DOWN
+                 : *k == 'l' ? win::VK_LEFT
+                             : win::VK_RIGHT);
+  EXPECT_EQ(Marks(), c.Marks);
+  EXPECT_EQ(rec_.Take(), c.Clicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RadioButtonArrows,
+    ::testing::Values(ArrowCase{2, "d", "x--|--", "Radio0"}, ArrowCase{2, "r", "x--|--", "Radio0"},
+                      ArrowCase{0, "u", "--x|--", "Radio2"}, ArrowCase{0, "l", "--x|--", "Radio2"},
+                      ArrowCase{0, "d", "---|--", ""}, ArrowCase{2, "u", "---|--", ""},
+                      ArrowCase{2, "dud", "x--|--", "Radio0 Radio2 Radio0"}));
+
 struct MarkPicture {
   bool Checked;
   bool Enabled;
