@@ -25,5 +25,13 @@ set_target_properties(msgview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 add_executable(designview ${CMAKE_SOURCE_DIR}/tools/designview.cpp ${CMAKE_SOURCE_DIR}/zyl70se_B5.cpp)
 target_link_libraries(designview PRIVATE zyl_design zyl_testkit)
 set_target_properties(designview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+# The editor form layouts the gallery must have an example of, unless another folder is given.
+target_compile_definitions(designview PRIVATE ZYL_DESIGN_LAYOUTS="${CMAKE_SOURCE_DIR}/design")
 # Every picture of the design gallery is made.
 add_test(NAME tools.designview COMMAND designview ${CMAKE_BINARY_DIR}/testtmp/designview)
+# A layout without an example, a layout naming no form and a folder without layouts are refused
+# before anything is pictured.
+add_test(NAME tools.designview_every_form
+  COMMAND ${CMAKE_COMMAND} -DDESIGNVIEW=$<TARGET_FILE:designview>
+    -DLAYOUTS=${CMAKE_SOURCE_DIR}/design -DWORK=${CMAKE_BINARY_DIR}/testtmp/designview-forms
+    -P ${CMAKE_SOURCE_DIR}/tests/tools/DesignviewEveryForm.cmake)
