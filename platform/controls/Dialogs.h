@@ -247,6 +247,8 @@ using TFDApplyEvent = TEvent<void(TObject* Sender, win::HWND Wnd)>;
 
 // The font dialog: the families the system enumerates (fixed-pitch ones only with
 // fdFixedPitchOnly), the styles, the sizes (within MinFontSize..MaxFontSize with fdLimitSize),
+// each in a simple combo box (typing chooses the nearest item, the sample follows it; OK takes
+// only a family and style the lists name),
 // with fdEffects strike-out, underline and the colour, a sample, and with fdApplyButton an
 // Apply button that hands the font chosen so far to OnApply.
 class TFontDialog : public TCommonDialog {
