@@ -94,11 +94,12 @@ TListBox* AddListBox(TForm* Form, const char* Name, int X, int Y, int W, int H) 
   return l;
 }
 
-TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W) {
+TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W, TComboBoxStyle Style,
+                       int H) {
   auto* c = new TComboBox(Form);
   c->SetName(Name);
-  c->SetStyle(csDropDownList);
-  c->SetBounds(X, Y, W, c->Height());
+  c->SetStyle(Style);
+  c->SetBounds(X, Y, W, Style == csSimple ? H : c->Height());
   c->SetParent(Form);
   return c;
 }

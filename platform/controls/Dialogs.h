@@ -247,6 +247,8 @@ using TFDApplyEvent = TEvent<void(TObject* Sender, win::HWND Wnd)>;
 
 // The font dialog: the families the system enumerates (fixed-pitch ones only with
 // fdFixedPitchOnly), the styles, the sizes (within MinFontSize..MaxFontSize with fdLimitSize),
+// each in a simple combo box (typing chooses the nearest item, the sample follows it; OK takes
+// only a family and style the lists name),
 // with fdEffects strike-out, underline and the colour, a sample, and with fdApplyButton an
 // Apply button that hands the font chosen so far to OnApply.
 class TFontDialog : public TCommonDialog {
@@ -283,7 +285,9 @@ ZYL_ENUM(TFindOption, frDown, frFindNext, frHideMatchCase, frHideWholeWord, frHi
 using TFindOptions = TSet<TFindOption>;
 
 // The find dialog runs modeless: Execute shows it and returns at once. "Find Next" sets
-// frFindNext and calls OnFind; Cancel (or Escape, or CloseDialog) closes it.
+// frFindNext and calls OnFind; Cancel (or Escape, or CloseDialog) closes it. Its window is
+// owned by the form the dialog belongs to (else the active form): it stays above that form and
+// hides while the form is minimised.
 class TFindDialog : public TCommonDialog {
   ZYL_CLASS(TFindDialog, TCommonDialog)
   explicit TFindDialog(TComponent* AOwner);
@@ -303,6 +307,9 @@ class TFindDialog : public TCommonDialog {
   void SetPosition(TPoint Value) { pos_ = Value; }
   // The shown dialog's form, else null.
   TForm* Form() const { return form_; }
+  // The form whose window owns the dialog's: the first form among the dialog's owners, else
+  // the active form.
+  TCustomForm* OwnerForm() const;
 
   TNotifyEvent OnFind;
   const TNotifyEvent& GetOnFind() const { return OnFind; }

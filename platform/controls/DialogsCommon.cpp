@@ -40,7 +40,8 @@ namespace {
 // The find / replace form: it tells its dialog what the user does and when it goes.
 class TFindForm : public TForm {
  public:
-  TFindForm(TFindDialog* Dialog, bool Replace) : TForm(nullptr), dialog_(Dialog) {
+  TFindForm(TFindDialog* Dialog, bool Replace, TCustomForm* OwnerForm)
+      : TForm(nullptr), dialog_(Dialog), ownerForm_(OwnerForm) {
     SetName(Replace ? "ReplaceForm" : "FindForm");
     SetBorderStyle(bsDialog);
     SetBorderIcons({biSystemMenu});
@@ -118,6 +119,14 @@ class TFindForm : public TForm {
   }
   void Detach() { dialog_ = nullptr; }
 
+ protected:
+  // The window is owned by the form it searches: it stays above that form and hides while the
+  // form is minimised.
+  void CreateParams(TCreateParams& Params) override {
+    TForm::CreateParams(Params);
+    if (ownerForm_) Params.WndParent = ownerForm_->Handle();
+  }
+
  private:
   void FindClick(TObject*) {
     if (!dialog_) return;
@@ -144,6 +153,7 @@ class TFindForm : public TForm {
   }
 
   TFindDialog* dialog_;
+  TCustomForm* ownerForm_;
   TEdit* findEdit_ = nullptr;
   TEdit* replaceEdit_ = nullptr;
   TCheckBox* wholeWord_ = nullptr;
@@ -177,7 +187,7 @@ bool TFindDialog::Execute() {
     form_->SetFocus();
     return true;
   }
-  auto* f = new TFindForm(this, IsReplace());
+  auto* f = new TFindForm(this, IsReplace(), OwnerForm());
   form_ = f;
   if (pos_.X >= 0 && pos_.Y >= 0) {
     f->SetLeft(pos_.X);
@@ -190,6 +200,12 @@ bool TFindDialog::Execute() {
   handle_ = f->Handle();
   if (OnShow) OnShow(this);
   return true;
+}
+
+TCustomForm* TFindDialog::OwnerForm() const {
+  for (TComponent* c = Owner(); c; c = c->Owner())
+    if (auto* f = dynamic_cast<TCustomForm*>(c)) return f;
+  return Screen ? Screen->ActiveForm() : nullptr;
 }
 
 void TFindDialog::CloseDialog() {

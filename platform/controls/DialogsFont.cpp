@@ -53,15 +53,9 @@ const TNamedColor kColors[] = {
     {"Silver", clSilver}, {"Red", clRed},         {"Lime", clLime},   {"Yellow", clYellow},
     {"Blue", clBlue},     {"Fuchsia", clFuchsia}, {"Aqua", clAqua},   {"White", clWhite}};
 
-// The index of the first item starting with Text (case-insensitive), -1 if none.
-int PrefixIndex(TStrings* Items, const std::string& Text) {
-  if (Text.empty()) return -1;
-  for (int i = 0; i < Items->Count(); ++i)
-    if (Items->Get(i).size() >= Text.size() && SameText(Items->Get(i).substr(0, Text.size()), Text))
-      return i;
-  return -1;
-}
-
+// The font form: the family, style and size each in a simple combo box (an edit over its list;
+// typing brings the nearest item of the list forward, choosing an item puts it in the edit), the
+// effects, the colour and a sample that follows every change.
 class TFontForm : public TForm {
  public:
   TFontForm(TFontDialog* Dialog, TFont* Current) : TForm(nullptr), dialog_(Dialog) {
@@ -71,35 +65,29 @@ class TFontForm : public TForm {
     SetPosition(poScreenCenter);
     SetCaption("Font");
     const TFontDialogOptions o = Dialog->Options();
-    AddLabel(this, "FontNameLabel", "&Font:", 8, 8);
-    name_ = AddEdit(this, "FontName", Current->Name(), 8, 24, 150);
-    names_ = AddListBox(this, "FontNames", 8, 48, 150, 100);
+    name_ = AddBox("FontName", "&Font:", 8, 150);
     for (const TFamily& f : Families())
-      if (!o.contains(fdFixedPitchOnly) || f.Fixed) names_->Items()->Add(f.Name);
-    AddLabel(this, "FontStyleLabel", "Font st&yle:", 166, 8);
-    style_ = AddEdit(this, "FontStyle", "", 166, 24, 100);
-    styles_ = AddListBox(this, "FontStyles", 166, 48, 100, 100);
-    for (const char* s : kStyles) styles_->Items()->Add(s);
-    const TFontStyles fs = Current->Style();
-    style_->SetText(kStyles[(fs.contains(fsBold) ? 2 : 0) + (fs.contains(fsItalic) ? 1 : 0)]);
+      if (!o.contains(fdFixedPitchOnly) || f.Fixed) name_->Items()->Add(f.Name);
+    style_ = AddBox("FontStyle", "Font st&yle:", 166, 100);
+    for (const char* s : kStyles) style_->Items()->Add(s);
     style_->SetEnabled(!o.contains(fdNoStyleSel));
-    styles_->SetEnabled(!o.contains(fdNoStyleSel));
-    AddLabel(this, "FontSizeLabel", "&Size:", 274, 8);
-    size_ = AddEdit(this, "FontSize", IntToStr(Current->Size()), 274, 24, 50);
-    sizes_ = AddListBox(this, "FontSizes", 274, 48, 50, 100);
+    size_ = AddBox("FontSize", "&Size:", 274, 50);
     const bool limit = o.contains(fdLimitSize);
     for (int s : kSizes)
       if (!limit || ((Dialog->MinFontSize() == 0 || s >= Dialog->MinFontSize()) &&
                      (Dialog->MaxFontSize() == 0 || s <= Dialog->MaxFontSize())))
-        sizes_->Items()->Add(IntToStr(s));
+        size_->Items()->Add(IntToStr(s));
     size_->SetEnabled(!o.contains(fdNoSizeSel));
-    sizes_->SetEnabled(!o.contains(fdNoSizeSel));
+    const TFontStyles fs = Current->Style();
+    Start(name_, Current->Name());
+    Start(style_, kStyles[(fs.contains(fsBold) ? 2 : 0) + (fs.contains(fsItalic) ? 1 : 0)]);
+    Start(size_, IntToStr(Current->Size()));
     const bool effects = o.contains(fdEffects);
     strike_ = AddCheckBox(this, "StrikeOut", "Stri&keout", fs.contains(fsStrikeOut), 8, 160, 100);
     underline_ =
         AddCheckBox(this, "Underline", "&Underline", fs.contains(fsUnderline), 8, 182, 100);
     TLabel* cl = AddLabel(this, "ColorLabel", "&Color:", 8, 206);
-    colors_ = AddListBox(this, "Colors", 8, 222, 150, 48);
+    colors_ = AddComboBox(this, "Colors", 8, 222, 150);
     int colorIndex = -1;
     for (const TNamedColor& c : kColors) {
       if (ColorToRGB(c.Color) == ColorToRGB(Current->Color()))
@@ -134,31 +122,25 @@ class TFontForm : public TForm {
     SetClientWidthProp(415);
     SetClientHeightProp(280);
 
-    const TNotifyEvent changed(this, &TFontForm::EditChange);
-    name_->SetOnChange(changed);
-    style_->SetOnChange(changed);
-    size_->SetOnChange(changed);
-    names_->OnClick = TNotifyEvent(this, &TFontForm::ListClick);
-    styles_->OnClick = TNotifyEvent(this, &TFontForm::ListClick);
-    sizes_->OnClick = TNotifyEvent(this, &TFontForm::ListClick);
-    colors_->OnClick = TNotifyEvent(this, &TFontForm::Update);
-    strike_->OnClick = TNotifyEvent(this, &TFontForm::Update);
-    underline_->OnClick = TNotifyEvent(this, &TFontForm::Update);
+    // Typed or chosen, every change shows in the sample.
+    const TNotifyEvent changed(this, &TFontForm::Update);
+    for (TComboBox* c : {name_, style_, size_, colors_}) c->OnChange = changed;
+    strike_->OnClick = changed;
+    underline_->OnClick = changed;
     OnCloseQuery = TCloseQueryEvent(this, &TFontForm::CanClose);
-    EditChange(name_);
-    EditChange(style_);
-    EditChange(size_);
+    Update(this);
     SetActiveControl(name_);
   }
 
-  // Puts the choices into Font.
-  void Store(TFont* Font) {
-    const int n = names_->Items()->IndexOf(name_->Text());
-    if (n >= 0) Font->SetName(names_->Items()->Get(n));
+  // Puts the choices into Font. With Nearest (the sample) a family or style typed in part counts
+  // as the item its list shows for it.
+  void Store(TFont* Font, bool Nearest = false) {
+    const int n = Chosen(name_, Nearest);
+    if (n >= 0) Font->SetName(name_->Items()->Get(n));
     const int size = StrToIntDef(size_->Text(), 0);
     if (size > 0) Font->SetSize(size);
     TFontStyles s;
-    const int st = styles_->Items()->IndexOf(style_->Text());
+    const int st = Chosen(style_, Nearest);
     if (st == 1 || st == 3) s += fsItalic;
     if (st >= 2) s += fsBold;
     if (st < 0) s = Font->Style() - TFontStyles{fsStrikeOut, fsUnderline};
@@ -170,36 +152,34 @@ class TFontForm : public TForm {
   }
 
  private:
-  void EditChange(TObject* Sender) {
-    if (updating_) return;
-    if (Sender == name_) Follow(names_, name_->Text());
-    if (Sender == style_) Follow(styles_, style_->Text());
-    if (Sender == size_) Follow(sizes_, size_->Text());
-    Update(Sender);
+  // A simple combo box with its label above it, the list under the edit.
+  TComboBox* AddBox(const char* Name, const std::string& Caption, int X, int W) {
+    TLabel* label = AddLabel(this, (std::string(Name) + "Label").c_str(), Caption, X, 8);
+    TComboBox* box = AddComboBox(this, Name, X, 24, W, csSimple, 124);
+    label->SetFocusControl(box);
+    return box;
   }
-  static void Follow(TListBox* list, const std::string& text) {
-    int i = list->Items()->IndexOf(text);
-    if (i < 0) i = PrefixIndex(list->Items(), text);
-    list->SetItemIndex(i);
-    if (i >= 0) list->SetTopIndex(i);
+  // The item the box's text names, or with Nearest the one its list shows; -1 for none.
+  static int Chosen(TComboBox* Box, bool Nearest) {
+    const int i = Box->Items()->IndexOf(Box->Text());
+    return i < 0 && Nearest ? Box->ItemIndex() : i;
   }
-  void ListClick(TObject* Sender) {
-    auto* list = static_cast<TListBox*>(Sender);
-    TEdit* edit = list == names_ ? name_ : list == styles_ ? style_ : size_;
-    if (list->ItemIndex() < 0) return;
-    updating_ = true;
-    edit->SetText(list->Items()->Get(list->ItemIndex()));
-    updating_ = false;
-    Update(Sender);
+  // Shows Text in the box: its item when the list has it.
+  static void Start(TComboBox* Box, const std::string& Text) {
+    const int i = Box->Items()->IndexOf(Text);
+    if (i >= 0)
+      Box->SetItemIndex(i);
+    else
+      Box->SetText(Text);
   }
-  void Update(TObject*) { Store(sample_->Font()); }
+  void Update(TObject*) { Store(sample_->Font(), true); }
   void ApplyClick(TObject*) {
     Store(dialog_->Font());
     if (dialog_->OnApply) dialog_->OnApply(dialog_, Handle());
   }
   void CanClose(TObject*, bool& Can) {
     if (ModalResult() != mrOk) return;
-    if (names_->Items()->IndexOf(name_->Text()) < 0) {
+    if (name_->Items()->IndexOf(name_->Text()) < 0) {
       MessageDlg(SNoSuchFont, mtWarning, {mbOK}, 0);
       name_->SetFocus();
       Can = false;
@@ -219,18 +199,14 @@ class TFontForm : public TForm {
   }
 
   TFontDialog* dialog_;
-  TEdit* name_;
-  TListBox* names_;
-  TEdit* style_;
-  TListBox* styles_;
-  TEdit* size_;
-  TListBox* sizes_;
+  TComboBox* name_;
+  TComboBox* style_;
+  TComboBox* size_;
   TCheckBox* strike_;
   TCheckBox* underline_;
-  TListBox* colors_;
+  TComboBox* colors_;
   TPanel* sample_;
   TColor custom_ = clBlack;
-  bool updating_ = false;
 };
 
 }  // namespace

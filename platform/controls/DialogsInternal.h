@@ -28,8 +28,10 @@ TButton* AddButton(TForm* Form, const char* Name, const std::string& Caption, TM
 TLabel* AddLabel(TForm* Form, const char* Name, const std::string& Caption, int X, int Y);
 TEdit* AddEdit(TForm* Form, const char* Name, const std::string& Text, int X, int Y, int W);
 TListBox* AddListBox(TForm* Form, const char* Name, int X, int Y, int W, int H);
-// A drop-down list (csDropDownList) of the given width.
-TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W);
+// A combo box of the given width, a drop-down list (csDropDownList) unless Style says otherwise;
+// H is the height of a simple one (csSimple: an edit over a list that always shows).
+TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W,
+                       TComboBoxStyle Style = csDropDownList, int H = 0);
 TCheckBox* AddCheckBox(TForm* Form, const char* Name, const std::string& Caption, bool Checked,
                        int X, int Y, int W);
 

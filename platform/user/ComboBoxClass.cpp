@@ -472,6 +472,26 @@ LRESULT ForwardItemMessage(Combo& c, UINT msg, LPARAM lp) {
   }
 }
 
+// Typing in a simple combo's edit chooses the item nearest to the text in the list (the item it
+// names, else the first that starts with it) and brings it to the top; the text stays as typed.
+void FollowEdit(Combo& c) {
+  if (!HasStrings(StyleOf(c))) return;
+  const auto n =
+      static_cast<size_t>(std::max<LRESULT>(SendMessageA(c.Edit, WM_GETTEXTLENGTH, 0, 0), 0));
+  std::string s(n + 1, '\0');
+  s.resize(static_cast<size_t>(std::max<LRESULT>(
+      SendMessageA(c.Edit, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(s.data())), 0)));
+  int i = -1;
+  if (!s.empty()) {
+    const auto text = reinterpret_cast<LPARAM>(s.c_str());
+    i = static_cast<int>(ToList(c, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text));
+    if (i < 0) i = static_cast<int>(ToList(c, LB_FINDSTRING, static_cast<WPARAM>(-1), text));
+  }
+  c.Sel = std::max(i, -1);
+  ToList(c, LB_SETCURSEL, static_cast<WPARAM>(c.Sel));
+  if (c.Sel >= 0) ToList(c, LB_SETTOPINDEX, static_cast<WPARAM>(c.Sel));
+}
+
 // ---- the edit child
 
 LRESULT ComboEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -814,7 +834,10 @@ LRESULT ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       const HWND from = reinterpret_cast<HWND>(lp);
       const WORD code = HIWORD(wp);
       if (from == c.Edit && !c.Setting) {
-        if (code == EN_CHANGE) Notify(c, CBN_EDITCHANGE);
+        if (code == EN_CHANGE) {
+          if (Simple(c)) FollowEdit(c);
+          Notify(c, CBN_EDITCHANGE);
+        }
         if (code == EN_UPDATE) Notify(c, CBN_EDITUPDATE);
       } else if (from == c.List && Simple(c)) {
         if (code == LBN_SELCHANGE) {

@@ -303,6 +303,15 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETICON: return reinterpret_cast<LRESULT>(WindowIcon(w, wParam));
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_SHOWWINDOW:
+      // An owned window hides with its minimised owner and comes back when it is restored.
+      if (lParam == SW_PARENTCLOSING && !wParam && !w->IsChild() && (w->Style & WS_VISIBLE)) {
+        ShowWindow(hwnd, SW_HIDE);
+        if ((w = FromHandle(hwnd))) w->HiddenWithOwner = true;
+      } else if (lParam == SW_PARENTOPENING && wParam && w->HiddenWithOwner) {
+        ShowWindow(hwnd, SW_SHOWNA);
+      }
+      return 0;
     case WM_QUERYENDSESSION:
     case WM_QUERYOPEN: return TRUE;
     case WM_SETCURSOR: {

@@ -130,6 +130,8 @@ struct Wnd {
   POINT MinPosition{-1, -1};
   POINT MaxPosition{-1, -1};
   bool RestoreToMaximized = false;
+  // Hidden because its owner was minimised (or ShowOwnedPopups hid it): shown again with it.
+  bool HiddenWithOwner = false;
 
   // Life cycle.
   bool Destroying = false;
@@ -353,6 +355,10 @@ void CaretErase();
 void OnWindowDestroying(Wnd* w);
 void OnWindowHidden(Wnd* w);
 void ActivateWindow(Wnd* w, WORD how);
+// Owned top-level windows follow their owner: above it in z-order, hidden while it is
+// minimised (WM_SHOWWINDOW with SW_PARENTCLOSING / SW_PARENTOPENING).
+void RaiseOwnedWindows(Wnd* owner);
+void ShowOwnedWindows(Wnd* owner, bool show);
 void KillWindowTimers(HWND h);
 void RemoveWindowHotKeys(HWND h);
 // Menus: destroys the menus that belong to a window; forgets every menu (fresh start).

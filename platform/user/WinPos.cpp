@@ -47,6 +47,11 @@ bool ApplyZOrder(Wnd* w, HWND after) {
     }
   }
   if (index > v.size()) index = v.size();
+  // An owned window never goes below its owner (within its band).
+  if (top && w->Owner && !(w->ExStyle & WS_EX_TOPMOST) == !(w->Owner->ExStyle & WS_EX_TOPMOST)) {
+    const auto owner = std::find(v.begin(), v.end(), w->Owner);
+    if (owner != v.end()) index = std::min(index, static_cast<size_t>(owner - v.begin()));
+  }
   v.insert(v.begin() + static_cast<ptrdiff_t>(index), w);
   return index != oldIndex;
 }
@@ -121,6 +126,43 @@ void ActivateWindow(Wnd* w, WORD how) {
     Wnd* f = FromHandle(s.Focus);
     if (!f || RootOf(f)->Handle != newH) SetFocus(nullptr);
   }
+}
+
+void RaiseOwnedWindows(Wnd* owner) {
+  // Ownership chains are short; a cycle made through GWLP_HWNDPARENT stops here.
+  static int depth = 0;
+  if (depth > 16 || !owner->IsTopLevel()) return;
+  const HWND ownerH = owner->Handle;
+  auto& v = owner->Parent->Children;
+  const auto at = std::find(v.begin(), v.end(), owner);
+  if (at == v.end()) return;
+  // The owned windows below their owner, topmost first: each goes right above the owner in
+  // turn, so they keep their order among themselves.
+  std::vector<HWND> below;
+  for (auto it = at + 1; it != v.end(); ++it)
+    if ((*it)->Owner == owner &&
+        !((*it)->ExStyle & WS_EX_TOPMOST) == !(owner->ExStyle & WS_EX_TOPMOST))
+      below.push_back((*it)->Handle);
+  ++depth;
+  for (HWND h : below) {
+    Wnd* o = FromHandle(ownerH);
+    if (!o || !FromHandle(h)) break;
+    const auto p = std::find(v.begin(), v.end(), o);
+    const HWND after = p == v.begin() ? HWND_TOP : (*(p - 1))->Handle;
+    SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  --depth;
+}
+
+void ShowOwnedWindows(Wnd* owner, bool show) {
+  std::vector<HWND> owned;
+  for (Wnd* t : UserState().Desktop->Children)
+    if (t->Owner == owner && !t->Destroying &&
+        (show ? t->HiddenWithOwner : (t->Style & WS_VISIBLE) != 0))
+      owned.push_back(t->Handle);
+  for (HWND h : owned)
+    if (Wnd* t = FromHandle(h))
+      Send(t, WM_SHOWWINDOW, show ? TRUE : FALSE, show ? SW_PARENTOPENING : SW_PARENTCLOSING);
 }
 
 void OnWindowHidden(Wnd* w) {
@@ -312,6 +354,10 @@ BOOL SetWindowPosImpl(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy,
     zChanged = ApplyZOrder(w, wp.hwndInsertAfter) || reparented || topmost != (w->ExStyle & WS_EX_TOPMOST);
     // A window kept in its place says so, unless it is being shown: it then comes up in it.
     if (!zChanged && !(flags & SWP_SHOWWINDOW)) flags |= SWP_NOZORDER;
+    if (w->IsTopLevel()) {
+      RaiseOwnedWindows(w);
+      if (!(w = FromHandle(hwnd))) return FALSE;
+    }
   }
   if (flags & SWP_SHOWWINDOW) w->Style |= WS_VISIBLE;
   if (flags & SWP_HIDEWINDOW) w->Style &= ~WS_VISIBLE;
@@ -449,7 +495,9 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
   if (BOOL was = FALSE; ShowForeignWindow(hwnd, cmd, was)) return was;
   Wnd* w = FromHandle(hwnd);
   if (!w || w->IsDesktop()) return FALSE;
+  w->HiddenWithOwner = false;  // shown or hidden on purpose from now on
   const BOOL wasVisible = (w->Style & WS_VISIBLE) ? TRUE : FALSE;
+  const bool wasMinimized = (w->Style & WS_MINIMIZE) != 0;
   UINT swp = SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
   bool show = true;
   bool activate = true;
@@ -540,6 +588,11 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     OnWindowHidden(w);
     if (!(w = FromHandle(hwnd))) return wasVisible;
   }
+  // The windows it owns go with a top-level window that is minimised, and come back with it.
+  if (changeRect && w->IsTopLevel() && wasMinimized != (setState == WS_MINIMIZE)) {
+    ShowOwnedWindows(w, wasMinimized);
+    if (!(w = FromHandle(hwnd))) return wasVisible;
+  }
   SendFirstSize(w);
   return wasVisible;
 }
@@ -547,10 +600,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
 BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
-  std::vector<HWND> owned;
-  for (Wnd* t : UserState().Desktop->Children)
-    if (t->Owner == w) owned.push_back(t->Handle);
-  for (HWND o : owned) ShowWindow(o, show ? SW_SHOWNA : SW_HIDE);
+  ShowOwnedWindows(w, show != FALSE);
   return TRUE;
 }
 

@@ -61,8 +61,9 @@ TShownDialog Record(TCustomForm* form) {
       const int index = l->ItemIndex();
       d.Values[name] = index >= 0 ? l->Items()->Get(index) : "";
     } else if (auto* b = dynamic_cast<TCustomComboBox*>(c)) {
+      // A combo box with an edit shows what it holds there; a drop-down list its item.
       const int index = b->ItemIndex();
-      d.Values[name] = index >= 0 ? b->Items()->Get(index) : "";
+      d.Values[name] = b->EditHandle() ? b->Text() : index >= 0 ? b->Items()->Get(index) : "";
     } else if (auto* k = dynamic_cast<TCheckBox*>(c)) {
       d.Values[name] = k->Checked() ? "1" : "0";
     } else if (auto* r = dynamic_cast<TRadioButton*>(c)) {
@@ -219,10 +220,10 @@ TDialogScript& TDialogScript::ChooseColor(TColor color) {
 TDialogScript& TDialogScript::ChooseFont(const std::string& name, int size, TFontStyles style,
                                          TColor color) {
   return Do([=](TCustomForm* form) {
-    auto* names = Control<TCustomListBox>(form, "FontNames");
+    auto* names = Control<TCustomComboBox>(form, "FontName");
     if (names->Items()->IndexOf(name) < 0)
       throw EDialogScript("The dialog " + Describe(form) + " lists no font " + name);
-    TypeInto(Control<TWinControl>(form, "FontName"), name);
+    TypeInto(names, name);
     auto* styleEdit = Control<TWinControl>(form, "FontStyle");
     if (styleEdit->Enabled()) {
       const bool bold = style.contains(fsBold), italic = style.contains(fsItalic);
@@ -332,7 +333,17 @@ void ClickControl(TControl* control, bool twice) {
 void TypeInto(TWinControl* edit, const std::string& text) {
   if (!edit->Visible() || !edit->Enabled())
     throw EDialogScript("The edit " + edit->Name() + " cannot be typed into");
-  ClickControl(edit);
+  // A combo box is typed into through its edit (over the list of a simple one).
+  auto* combo = dynamic_cast<TCustomComboBox*>(edit);
+  if (combo && combo->EditHandle()) {
+    win::RECT r{};
+    win::GetWindowRect(combo->EditHandle(), &r);
+    wt::Click((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  } else if (combo) {
+    throw EDialogScript("The combo box " + edit->Name() + " has no edit to type into");
+  } else {
+    ClickControl(edit);
+  }
   wt::KeyPress(win::VK_HOME);
   wt::SetShiftState(true, false, false);
   wt::KeyPress(win::VK_END);

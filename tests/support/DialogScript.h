@@ -83,7 +83,7 @@ class TDialogScript {
 // Test kit steps on a form's controls, shared by the answers.
 // The component of that name (any class), or EDialogScript.
 TComponent* DialogControl(TCustomForm* form, const std::string& name);
-// Replaces the text of an edit by keyboard: focus, select all, type.
+// Replaces the text of an edit, or of a combo box's edit, by keyboard: focus, select all, type.
 void TypeInto(TWinControl* edit, const std::string& text);
 // Clicks the centre of a control.
 void ClickControl(TControl* control, bool twice = false);

@@ -179,7 +179,7 @@ TEST_F(PickerDialogsTest, FixedPitchOnlyListsFixedFonts) {
   TLines names;
   TDialogScript script;
   script.Do([&](TCustomForm* f) {
-    auto* list = Find<TListBox>(f, "FontNames");
+    auto* list = Find<TComboBox>(f, "FontName");
     for (int i = 0; i < list->Items()->Count(); ++i) names.push_back(list->Items()->Get(i));
     wt::KeyPress(win::VK_ESCAPE);
   });
@@ -201,7 +201,7 @@ TEST_F(PickerDialogsTest, UnknownFontsAndSizesOutOfRangeAreRefused) {
   TDialogScript script;
   script
       .Do([](TCustomForm* f) {
-        testkit::TypeInto(Find<TEdit>(f, "FontName"), "No Such Family");
+        testkit::TypeInto(Find<TComboBox>(f, "FontName"), "No Such Family");
         wt::KeyPress(win::VK_RETURN);
       })
       .Press("OK")
@@ -232,8 +232,8 @@ TEST_F(PickerDialogsTest, ApplyHandsTheFontOverWhileTheDialogStays) {
   const std::string family = Screen->Fonts().front();
   TDialogScript script;
   script.Do([&](TCustomForm* f) {
-    testkit::TypeInto(Find<TEdit>(f, "FontName"), family);
-    testkit::TypeInto(Find<TEdit>(f, "FontSize"), "16");
+    testkit::TypeInto(Find<TComboBox>(f, "FontName"), family);
+    testkit::TypeInto(Find<TComboBox>(f, "FontSize"), "16");
     testkit::ClickControl(Find<TButton>(f, "Apply"));
     EXPECT_EQ(a.Wnd, f->Handle());
     wt::KeyPress(win::VK_ESCAPE);

@@ -320,6 +320,43 @@ TEST_F(ComboBoxTest, TheSimpleStyleShowsItsListAlways) {
   EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 2);
 }
 
+TEST_F(ComboBoxTest, TypingInTheSimpleStyleChoosesTheNearestItemAndKeepsTheText) {
+  HWND h = Combo(CBS_SIMPLE);
+  for (const char* s : {"Arial", "Courier", "Courier New", "Times"}) Add(h, s);
+  HWND list = Info(h).hwndList;
+  SetFocus(h);
+  RunUntilIdle();
+  // What is typed so far, and the item chosen for it: the one it names, else the first that
+  // starts with it (without regard to case), else none.
+  struct Step {
+    const char* Keys;
+    std::string Text;
+    int Chosen;
+  };
+  const std::vector<Step> steps{{"c", "c", 1},        {"ourier", "courier", 1},
+                                {" ", "courier ", 2}, {"x", "courier x", -1},
+                                {"", "courier", 1},   {"", "", -1}};
+  for (const Step& s : steps) {
+    if (*s.Keys)
+      TypeText(s.Keys);
+    else if (s.Text.empty())
+      SendMessageA(Info(h).hwndItem, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    else
+      for (int i = 0; i < 2; ++i) KeyPress(VK_BACK);
+    EXPECT_EQ(Text(h), s.Text);
+    EXPECT_EQ(Sel(h), s.Chosen) << s.Text;
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), s.Chosen) << s.Text;
+  }
+  const auto codes = Codes();
+  EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 0);
+  EXPECT_GE(std::count(codes.begin(), codes.end(), CBN_EDITCHANGE), 5);
+  // A drop-down combo's typing leaves its choice alone.
+  HWND drop = Combo(CBS_DROPDOWN, 3);
+  SetFocus(drop);
+  TypeText("Item 2");
+  EXPECT_EQ(Sel(drop), -1);
+}
+
 TEST_F(ComboBoxTest, OwnerDrawGoesToTheParentAsTheCombos) {
   HWND fixed = Combo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 3);
   ASSERT_GE(seen.Measured.size(), 2u);
