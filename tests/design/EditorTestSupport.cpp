@@ -42,6 +42,8 @@
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGraphicLabel.h"
@@ -148,6 +150,8 @@ const struct {
     {ZYLEditInit, ZYLEditDone},
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
+    {pZYLWaveItemPropertiesEditorDlgInit, pZYLWaveItemPropertiesEditorDlgDone},
+    {pZYLWaveListEditorDlgInit, pZYLWaveListEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {
