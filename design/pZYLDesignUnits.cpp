@@ -33,10 +33,14 @@
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLStrEditorDlg.h"
+#include "design/pZYLStringListEditorDlg.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
 #include "design/pZYLStringsEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
 
 namespace zyl {
 
@@ -84,6 +88,12 @@ const vcl::TUnitEntry kUnits[] = {
      &pZYLImageListPropertiesEditorDlgDone},
     {"pZYLAviEditorDlg", &pZYLAviEditorDlgInit, &pZYLAviEditorDlgDone},
     {"pZYLHideNonVC", &pZYLHideNonVCInit, &pZYLHideNonVCDone},
+    {"pZYLWaveItemPropertiesEditorDlg", &pZYLWaveItemPropertiesEditorDlgInit,
+     &pZYLWaveItemPropertiesEditorDlgDone},
+    {"pZYLWaveListEditorDlg", &pZYLWaveListEditorDlgInit, &pZYLWaveListEditorDlgDone},
+    {"pZYLStringListItemPropertiesEditorDlg", &pZYLStringListItemPropertiesEditorDlgInit,
+     &pZYLStringListItemPropertiesEditorDlgDone},
+    {"pZYLStringListEditorDlg", &pZYLStringListEditorDlgInit, &pZYLStringListEditorDlgDone},
 };
 
 }  // namespace

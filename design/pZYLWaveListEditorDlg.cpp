@@ -9,6 +9,7 @@
 #include "foundation/ZYLCont.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Menus.h"
+#include "system/ZYLFMDrop.h"
 
 namespace zyl {
 
@@ -39,6 +40,12 @@ bool TZYLWaveListEditorDlg::Edit(TZYLWaveList* List) {
 }
 
 void TZYLWaveListEditorDlg::SetWaves(TZYLWaveList* List) { WorkList()->Assign(List); }
+
+void TZYLWaveListEditorDlg::FormCreate(vcl::TObject* Sender) {
+  inherited::FormCreate(Sender);
+  // The form file names no drop control: files dropped anywhere on the form count.
+  if (fm && !fm->Control()) fm->SetControl(this);
+}
 
 std::string TZYLWaveListEditorDlg::AddFilesFilter() const { return "Wave files (*.wav)|*.wav"; }
 

@@ -26,6 +26,8 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   vcl::TMenuItem* Play1 = nullptr;
 
   void WriteGeneral() override;
+  // Also lets the whole form take dropped files.
+  void FormCreate(vcl::TObject* Sender) override;
   // Plays the current item's wave.
   void playClick(vcl::TObject* Sender);
 

@@ -38,6 +38,8 @@
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLStatusBarEditorDlg.h"
+#include "design/pZYLStringListEditorDlg.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLValueChoiceDlg.h"
@@ -152,6 +154,8 @@ const struct {
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
     {pZYLWaveItemPropertiesEditorDlgInit, pZYLWaveItemPropertiesEditorDlgDone},
     {pZYLWaveListEditorDlgInit, pZYLWaveListEditorDlgDone},
+    {pZYLStringListItemPropertiesEditorDlgInit, pZYLStringListItemPropertiesEditorDlgDone},
+    {pZYLStringListEditorDlgInit, pZYLStringListEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

@@ -16,6 +16,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Menus.h"
+#include "platform/sys/ShellApi.h"
 #include "system/ZYLMRUList.h"
 #include "tests/design/LineListEditorSupport.h"
 #include "tests/support/MediaFiles.h"
@@ -269,6 +270,18 @@ TEST_F(WaveListEditor, DroppedFilesEndingInWavOfAnyCaseBecomeItems) {
   EXPECT_EQ(list_.GetArrayItem(0)->Wave()->GetSize(), WaveSize(20));
   EXPECT_EQ(list_.GetArrayItem(1)->Wave()->GetSize(), WaveSize(30));
   EXPECT_TRUE(list_.Item(1)->Compressed);
+}
+
+TEST_F(WaveListEditor, WaveFilesDroppedAnywhereOnTheFormAreTaken) {
+  const std::string bell = WaveFile("bell.wav", 9);
+  std::vector<bool> taken;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    taken.push_back(win::ShellDropFiles(f->btnCopy->ClientToScreen({5, 5}), {bell}));
+    taken.push_back(win::ShellDropFiles(f->lb->ClientToScreen({40, 60}), {bell}));
+    win::testkit::RunUntilIdle();
+  }));
+  EXPECT_EQ(taken, (std::vector<bool>{true, true}));
+  EXPECT_EQ(list_.Count(), 2);
 }
 
 TEST_F(WaveListEditor, AddFilesTakesWaveFilesAndRestoresTheFileDialog) {
