@@ -40,11 +40,15 @@
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLStrEditorDlg.h"
+#include "design/pZYLStringListEditorDlg.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
 #include "design/pZYLStringsEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
 
 namespace zyl {
 
@@ -100,6 +104,12 @@ const vcl::TUnitEntry kUnits[] = {
     {"pZYLSectionEditorDlg", &pZYLSectionEditorDlgInit, &pZYLSectionEditorDlgDone},
     {"pZYLBitmapListEditor", &pZYLBitmapListEditorInit, &pZYLBitmapListEditorDone},
     {"pZYLImageListEditor", &pZYLImageListEditorInit, &pZYLImageListEditorDone},
+    {"pZYLWaveItemPropertiesEditorDlg", &pZYLWaveItemPropertiesEditorDlgInit,
+     &pZYLWaveItemPropertiesEditorDlgDone},
+    {"pZYLWaveListEditorDlg", &pZYLWaveListEditorDlgInit, &pZYLWaveListEditorDlgDone},
+    {"pZYLStringListItemPropertiesEditorDlg", &pZYLStringListItemPropertiesEditorDlgInit,
+     &pZYLStringListItemPropertiesEditorDlgDone},
+    {"pZYLStringListEditorDlg", &pZYLStringListEditorDlgInit, &pZYLStringListEditorDlgDone},
 };
 
 }  // namespace

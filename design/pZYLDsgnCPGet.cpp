@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "buttons/ZYLMMButton.h"
+#include "design/pZYLBitmapListEditor.h"
 #include "design/pZYLButtonFaceDlg.h"
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnOptions.h"
+#include "design/pZYLImageListEditor.h"
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLPECst.h"
+#include "design/pZYLStringListEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
@@ -137,6 +141,14 @@ bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* 
 }
 
 bool ZYLCPGetWave(TZYLWave* Wave) { return TZYLWaveEditorDlg::Edit(Wave); }
+
+bool ZYLCPGetBitmapList(TZYLBitmapList* List) { return TZYLBitmapListEditorDlg::Edit(List); }
+
+bool ZYLCPGetImageList(TZYLImageList* List) { return TZYLImageListEditorDlg::Edit(List); }
+
+bool ZYLCPGetWaveList(TZYLWaveList* List) { return TZYLWaveListEditorDlg::Edit(List); }
+
+bool ZYLCPGetStringList(TZYLStringList* List) { return TZYLStringListEditorDlg::Edit(List); }
 
 bool ZYLCPGetButtonFaceMM(vcl::TComponent* Component, TZYLCustomImageList* List) {
   if (!List) {

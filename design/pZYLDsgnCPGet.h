@@ -1,7 +1,7 @@
 // The design-time routines around image lists and list files: the folder last used for each
 // kind of list file (kept in the design-time option storage), the image picker for a
 // component's image properties, and copying chosen items from one image or bitmap list (or a
-// list file) into another; the wave chooser's launcher.
+// list file) into another; the launchers of the wave chooser and of the list editors.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +16,12 @@ class TComponent;
 
 namespace zyl {
 
+class TZYLBitmapList;
 class TZYLCustomImageList;
+class TZYLImageList;
+class TZYLStringList;
 class TZYLWave;
+class TZYLWaveList;
 
 // The folder last used for a list file of that kind ("" when none was kept). A kind outside
 // the six list kinds raises EListError.
@@ -45,6 +49,15 @@ bool ZYLCPIMLAddItemsFromFile(const std::string& FileName, TZYLCustomImageList* 
 
 // The wave editor on a working copy of Wave; true exactly when it ended with OK.
 bool ZYLCPGetWave(TZYLWave* Wave);
+
+// The list editors on a working copy of the list: true exactly when the editor ended with OK,
+// which assigns the edited copy back to List once; every other ending leaves List as it was.
+// The bitmap and image list editors open on the first item (none for an empty list), the
+// wave and string list editors with no line selected.
+bool ZYLCPGetBitmapList(TZYLBitmapList* List);
+bool ZYLCPGetImageList(TZYLImageList* List);
+bool ZYLCPGetWaveList(TZYLWaveList* List);
+bool ZYLCPGetStringList(TZYLStringList* List);
 
 // The multimedia button face editor on Component's face table, its pictures from List: without
 // a list the developer is told and nothing opens; on OK a multimedia button takes the edited

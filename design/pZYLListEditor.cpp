@@ -176,7 +176,7 @@ void TZYLListEditorForm::FillLines(int Index, bool Rebuild) {
     vcl::TFinally end([lines] { lines->EndUpdate(); });
     if (Rebuild) {
       lines->Clear();
-      for (int i = 0; i < ItemCount(); ++i) lines->Add(std::to_string(i + 1));
+      for (int i = 0; i < ItemCount(); ++i) lines->Add(LineText(i));
     }
     Index = std::min(Index, lines->Count() - 1);
     if (Index > -1) lb->SetInteger(TZYLListBox::iiItemIndex, Index);

@@ -127,6 +127,9 @@ class TZYLListEditorForm : public vcl::TForm {
   // Opens the existing list file an entry of the recently used list names.
   virtual void OpenMRUFile(const std::string& File) { LoadAndShow(File); }
 
+  // The text of line Index as a rebuild writes it (the item's number counted from 1 unless the
+  // member editor's lines say more).
+  virtual std::string LineText(int Index) const { return std::to_string(Index + 1); }
   // The parts of SetLabels: the lines and the selection, then the list-dependent states.
   void FillLines(int Index, bool Rebuild);
   void SetListStates();

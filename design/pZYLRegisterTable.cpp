@@ -22,6 +22,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "buttons/ZYLStatusBar.h"
 #include "design/pZYLCEButtons.h"
+#include "design/pZYLCEContainer.h"
 #include "design/pZYLCEDisplay.h"
 #include "design/pZYLCEEdits.h"
 #include "design/pZYLCEForm.h"
@@ -266,13 +267,18 @@ std::vector<TZYLRegUnit> BuildUnits() {
                {ZYL_ITEM(TZYLContainerCtrl), ZYL_ITEM(TZYLBitmapList), ZYL_ITEM(TZYLImageList),
                 ZYL_ITEM(TZYLImageListConnector), ZYL_ITEM(TZYLStringList), ZYL_ITEM(TZYLWaveComp),
                 ZYL_ITEM(TZYLWaveList)},
-               {CE("TZYLContainerCtrl", &Cls<TZYLContainerCtrl>, "TZYLContainerComponentEditor"),
-                CE("TZYLImageList", &Cls<TZYLImageList>, "TZYLImageListEditor"),
-                CE("TZYLBitmapList", &Cls<TZYLBitmapList>, "TZYLBitmapListEditor"),
-                CE("TZYLStringList", &Cls<TZYLStringList>, "TZYLStringListEditor"),
+               {CE("TZYLContainerCtrl", &Cls<TZYLContainerCtrl>, "TZYLContainerComponentEditor",
+                   &vcl::ComponentEditorClassOf<TZYLContainerComponentEditor>),
+                CE("TZYLImageList", &Cls<TZYLImageList>, "TZYLImageListEditor",
+                   &vcl::ComponentEditorClassOf<TZYLImageListEditor>),
+                CE("TZYLBitmapList", &Cls<TZYLBitmapList>, "TZYLBitmapListEditor",
+                   &vcl::ComponentEditorClassOf<TZYLBitmapListEditor>),
+                CE("TZYLStringList", &Cls<TZYLStringList>, "TZYLStringListEditor",
+                   &vcl::ComponentEditorClassOf<TZYLStringListEditor>),
                 CE("TZYLWaveComp", &Cls<TZYLWaveComp>, "TZYLWaveEditor",
                    &vcl::ComponentEditorClassOf<TZYLWaveEditor>),
-                CE("TZYLWaveList", &Cls<TZYLWaveList>, "TZYLWaveListEditor")}});
+                CE("TZYLWaveList", &Cls<TZYLWaveList>, "TZYLWaveListEditor",
+                   &vcl::ComponentEditorClassOf<TZYLWaveListEditor>)}});
   u.push_back({"_zyl_regdialogs",
                "ZYL Dlg",
                {ZYL_ITEM(TZYLAboutDlg), ZYL_ITEM(TZYLBrowseDlg), ZYL_ITEM(TZYLDirDlg),

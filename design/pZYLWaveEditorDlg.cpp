@@ -129,20 +129,25 @@ void TZYLWaveEditorDlg::SetLabels() {
   Clear->SetEnabled(wave);
   Play->SetEnabled(wave);
   FileListChange(FileList);
-  if (!wave) {
-    format->SetCaption(IDS_NOWAVESELECTED);
-    for (vcl::TLabel* label : {samplerate, size, bits, Channels}) label->SetCaption(kNoValue);
+  ZYLShowWaveFacts(FWave.get(), format, size, bits, samplerate, Channels);
+}
+
+void ZYLShowWaveFacts(const TZYLWave* Wave, vcl::TLabel* Format, vcl::TLabel* Size,
+                      vcl::TLabel* Bits, vcl::TLabel* SampleRate, vcl::TLabel* Channels) {
+  if (Wave->GetEmpty()) {
+    Format->SetCaption(IDS_NOWAVESELECTED);
+    for (vcl::TLabel* label : {SampleRate, Size, Bits, Channels}) label->SetCaption(kNoValue);
     return;
   }
-  format->SetCaption(FWave->GetFormat() == wfPCM ? "PCM-Wave" : vcl::srUnknown);
-  switch (FWave->GetChannelMode()) {
+  Format->SetCaption(Wave->GetFormat() == wfPCM ? "PCM-Wave" : vcl::srUnknown);
+  switch (Wave->GetChannelMode()) {
     case cmMono: Channels->SetCaption("Mono"); break;
     case cmStereo: Channels->SetCaption("Stereo"); break;
     default: Channels->SetCaption(vcl::srUnknown); break;
   }
-  samplerate->SetCaption(vcl::IntToStr(FWave->GetSampleRate()) + " Hz");
-  size->SetCaption(vcl::IntToStr(FWave->GetSize()) + " Bytes");
-  bits->SetCaption(vcl::IntToStr(FWave->GetBits()) + " Bit");
+  SampleRate->SetCaption(vcl::IntToStr(Wave->GetSampleRate()) + " Hz");
+  Size->SetCaption(vcl::IntToStr(Wave->GetSize()) + " Bytes");
+  Bits->SetCaption(vcl::IntToStr(Wave->GetBits()) + " Bit");
 }
 
 // The favourites and the lock come from the registry once, when the form is first shown.

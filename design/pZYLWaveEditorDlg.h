@@ -85,6 +85,11 @@ class TZYLWaveEditorDlg : public vcl::TForm {
   bool FActivated = false;
 };
 
+// Shows a wave's facts in the labels: its format, size in bytes, bits per sample, sample rate
+// and channels, or "No Wave-File selected" and "---" for an empty wave.
+void ZYLShowWaveFacts(const TZYLWave* Wave, vcl::TLabel* Format, vcl::TLabel* Size,
+                      vcl::TLabel* Bits, vcl::TLabel* SampleRate, vcl::TLabel* Channels);
+
 void pZYLWaveEditorDlgInit();
 void pZYLWaveEditorDlgDone();
 

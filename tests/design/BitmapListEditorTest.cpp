@@ -27,6 +27,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "system/ZYLMRUList.h"
 #include "tests/design/EditorTestSupport.h"
+#include "tests/design/LineListEditorSupport.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
 
@@ -132,17 +133,8 @@ void ChangeEverything(TZYLBitmapListEditorDlg* f) {
 }
 
 TEST_F(BitmapListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
-  for (TEnding ending : {TEnding::Cancel, TEnding::CloseBox, TEnding::Escape}) {
-    SCOPED_TRACE(designtest::EndingName(ending));
-    Fill(4);
-    const std::string before = vcl::WriteComponentToBytes(&list_);
-    EXPECT_FALSE(Run(ChangeEverything, ending));
-    EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
-  }
-  Fill(4);
-  const std::string before = vcl::WriteComponentToBytes(&list_);
-  EXPECT_THROW(Run(ChangeEverything, TEnding::Exception), vcl::Exception);
-  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  designtest::ExpectOnlyOKChanges(
+      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(ChangeEverything, e); });
 }
 
 TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
@@ -267,21 +259,7 @@ TEST_F(BitmapListEditor, PasteOfAnotherClassMakesNothingAndADamagedStreamChanges
   // A bitmap list's stream cut short: the reader refuses it, the list stays as it was.
   TZYLBitmapList other(nullptr);
   other.Add();
-  vcl::Clipboard()->SetComponent(&other);
-  std::string bytes;
-  {
-    vcl::Clipboard()->Open();
-    win::HANDLE h = vcl::Clipboard()->GetAsHandle(vcl::CF_COMPONENT);
-    const char* p = static_cast<const char*>(win::GlobalLock(h));
-    bytes.assign(p, win::GlobalSize(h));
-    win::GlobalUnlock(h);
-    vcl::Clipboard()->Close();
-  }
-  bytes.resize(bytes.size() - 12);
-  win::HGLOBAL cut = win::GlobalAlloc(0, bytes.size());
-  std::copy(bytes.begin(), bytes.end(), static_cast<char*>(win::GlobalLock(cut)));
-  win::GlobalUnlock(cut);
-  vcl::Clipboard()->SetAsHandle(vcl::CF_COMPONENT, cut);
+  designtest::PutDamagedComponent(&other, 12);
   const std::string before = vcl::WriteComponentToBytes(&list_);
   ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
   EXPECT_EQ(errors_.Texts.size(), 1u);

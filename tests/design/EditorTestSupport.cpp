@@ -39,10 +39,14 @@
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLStatusBarEditorDlg.h"
+#include "design/pZYLStringListEditorDlg.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "design/pZYLValueChoiceDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
 #include "display/ZYLDrawEdge.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGraphicLabel.h"
@@ -150,6 +154,10 @@ const struct {
     {pZYLDateListEditorDlgInit, pZYLDateListEditorDlgDone},
     {pZYLValueChoiceDlgInit, pZYLValueChoiceDlgDone},
     {pZYLSectionEditorDlgInit, pZYLSectionEditorDlgDone},
+    {pZYLWaveItemPropertiesEditorDlgInit, pZYLWaveItemPropertiesEditorDlgDone},
+    {pZYLWaveListEditorDlgInit, pZYLWaveListEditorDlgDone},
+    {pZYLStringListItemPropertiesEditorDlgInit, pZYLStringListItemPropertiesEditorDlgDone},
+    {pZYLStringListEditorDlgInit, pZYLStringListEditorDlgDone},
 };
 
 TEditorUnits::TEditorUnits() {

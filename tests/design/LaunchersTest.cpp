@@ -25,6 +25,7 @@
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSmallBar.h"
+#include "edits/ZYLListBox.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCaption.h"
 #include "foundation/ZYLCont.h"
@@ -39,6 +40,7 @@
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Menus.h"
 #include "platform/designer/FormDesigner.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -76,6 +78,10 @@ struct TLauncherCase {
   std::function<std::string(vcl::TComponent*)> State = [](vcl::TComponent* c) {
     return vcl::WriteComponentToBytes(c);
   };
+  // Forms whose OK and Cancel are the library's own buttons are answered through the buttons
+  // of these names (nullptr: the framework's buttons captioned Accept and "Cancel").
+  const char* OkName = nullptr;
+  const char* CancelName = nullptr;
 };
 
 template <class T>
@@ -285,6 +291,33 @@ TLauncherCase WaveLauncher() {
           [](vcl::TComponent* c) { EXPECT_TRUE(As<TZYLWaveComp>(c)->Wave()->Data().empty()); }};
 }
 
+// The launchers of the list editors, each on a list of two items; the change marks every
+// item compressed ("Check all" of the Tools menu).
+template <class TList>
+TLauncherCase ListLauncher(const char* name, bool (*launch)(TList*)) {
+  TLauncherCase c{name,
+                  Holder<TList>([](TList* l) {
+                    l->Add();
+                    l->Add();
+                  }),
+                  [launch](vcl::TComponent* c) { return launch(As<TList>(c)); },
+                  InForm([](vcl::TCustomForm* f) { On<vcl::TMenuItem>(f, "checkall")->Click(); }),
+                  "OK",
+                  [](vcl::TComponent* c) {
+                    for (int i = 0; i < 2; ++i) EXPECT_TRUE(As<TList>(c)->Item(i)->Compressed);
+                  }};
+  c.OkName = "ZYLButton1";
+  c.CancelName = "ZYLButton2";
+  return c;
+}
+
+std::vector<TLauncherCase> ListLaunchers() {
+  return {ListLauncher<TZYLBitmapList>("bitmap list", &ZYLCPGetBitmapList),
+          ListLauncher<TZYLImageList>("image list", &ZYLCPGetImageList),
+          ListLauncher<TZYLWaveList>("wave list", &ZYLCPGetWaveList),
+          ListLauncher<TZYLStringList>("string list", &ZYLCPGetStringList)};
+}
+
 // Holds a point list for the launcher test, whose state is the list's points.
 class TPointHolder : public vcl::TComponent {
  public:
@@ -395,9 +428,12 @@ std::vector<TLauncherCase> PickerLaunchers() {
 // Leaves the form shown as `ending` says, after `change`.
 void Answer(vt::TDialogScript& script, const TLauncherCase& c, TEnding ending) {
   c.Change(script);
+  auto click = [&script](const char* name) {
+    script.Do([name](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, name)); });
+  };
   switch (ending) {
-    case TEnding::Ok: script.Press(c.Accept); break;
-    case TEnding::Cancel: script.Press("Cancel"); break;
+    case TEnding::Ok: c.OkName ? click(c.OkName) : void(script.Press(c.Accept)); break;
+    case TEnding::Cancel: c.CancelName ? click(c.CancelName) : void(script.Press("Cancel")); break;
     case TEnding::CloseBox:
       script.Do([](vcl::TCustomForm* f) { designtest::ClickCloseBox(f->Handle()); });
       break;
@@ -423,6 +459,7 @@ TEST_F(Launchers, OnlyAcceptanceChangesTheEditedObject) {
   for (TLauncherCase& c : SharedEditorLaunchers()) cases.push_back(std::move(c));
   cases.push_back(WaveLauncher());
   for (TLauncherCase& c : PickerLaunchers()) cases.push_back(std::move(c));
+  for (TLauncherCase& c : ListLaunchers()) cases.push_back(std::move(c));
   for (const TLauncherCase& c : cases) {
     for (TEnding ending :
          {TEnding::Ok, TEnding::Cancel, TEnding::CloseBox, TEnding::Escape, TEnding::Exception}) {
@@ -448,6 +485,40 @@ TEST_F(Launchers, OnlyAcceptanceChangesTheEditedObject) {
       } else {
         EXPECT_EQ(c.State(holder.get()), before);
       }
+    }
+  }
+}
+
+TEST_F(Launchers, TheListEditorsOpenOnTheirFirstItemOrWithNoLineSelected) {
+  struct TCase {
+    const char* Name;
+    std::function<bool(int)> Launch;  // on a list of that many items
+    const char* Box;                  // the list box whose line is current
+    int Empty, Filled;                // the current line for no items and for two
+  };
+  auto on = [](auto launch, auto list) {
+    return [launch, list](int n) {
+      list->Clear();
+      for (int i = 0; i < n; ++i) list->Add();
+      return launch(list.get());
+    };
+  };
+  const TCase cases[] = {
+      {"bitmap list", on(&ZYLCPGetBitmapList, std::make_shared<TZYLBitmapList>()), "lb", -1, 0},
+      {"image list", on(&ZYLCPGetImageList, std::make_shared<TZYLImageList>()), "lbm", -1, 0},
+      {"wave list", on(&ZYLCPGetWaveList, std::make_shared<TZYLWaveList>()), "lb", -1, -1},
+      {"string list", on(&ZYLCPGetStringList, std::make_shared<TZYLStringList>()), "lb", -1, -1}};
+  for (const TCase& c : cases) {
+    for (int items : {0, 2}) {
+      SCOPED_TRACE(std::string(c.Name) + ", " + std::to_string(items) + " items");
+      int current = -2;
+      vt::TDialogScript script;
+      script.Do([&](vcl::TCustomForm* f) {
+        current = On<TZYLListBox>(f, c.Box)->GetInteger(TZYLListBox::iiItemIndex);
+      });
+      script.Do([](vcl::TCustomForm* f) { vt::ClickControl(On<vcl::TControl>(f, "ZYLButton2")); });
+      EXPECT_FALSE(c.Launch(items));
+      EXPECT_EQ(current, items == 0 ? c.Empty : c.Filled);
     }
   }
 }

@@ -1,0 +1,75 @@
+// TZYLLineListEditorForm: the list editors whose lines are texts, one per item and rebuilt in
+// full at every refresh (the wave and the string list editors). A line reads
+// "index;size;ident;compressed;description" and the list box splits it into its columns. The
+// item dialog of the kind (a TZYLLineItemForm) edits one item's description, ident and
+// compressed flag besides the item's content; the member editor says how large an item's
+// content is and moves the content between the item and its dialog.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "design/pZYLListEditor.h"
+
+namespace vcl {
+class TButton;
+class TCheckBox;
+class TEdit;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLListItem;
+class TZYLSimpleLabel;
+class TZYLSpinEdit;
+
+// What the item dialogs of the text-line list editors share: the item's index, description,
+// compressed flag and ident (16 bits, at most five digits), OK and Cancel.
+class TZYLLineItemForm : public vcl::TForm {
+  ZYL_CLASS(TZYLLineItemForm, vcl::TForm)
+  explicit TZYLLineItemForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Shows what the dialog knows of the item's content.
+  virtual void SetLabels() {}
+
+  TZYLSimpleLabel* Index = nullptr;
+  vcl::TEdit* desc = nullptr;
+  vcl::TCheckBox* compress = nullptr;
+  TZYLSpinEdit* ed = nullptr;
+  vcl::TButton *Button1 = nullptr, *Button2 = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+};
+
+class TZYLLineListEditorForm : public TZYLListEditorForm {
+  ZYL_CLASS(TZYLLineListEditorForm, TZYLListEditorForm)
+  explicit TZYLLineListEditorForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Rebuilds every line (whatever Rebuild says), selects Index clamped to the last line (-1:
+  // none) and sets the states of the commands.
+  void SetLabels(int Index, bool Rebuild) override;
+  void SetLabels(int Index) { SetLabels(Index, true); }
+  // The text of item Index's line: its index, content size, ident, compressed flag as 0 or 1
+  // and description, separated by ";".
+  std::string BuildString(int Index) const;
+
+ protected:
+  std::string LineText(int Index) const override { return BuildString(Index); }
+  // Opens the kind's item dialog on item Index (Index = the item count: a new item, appended
+  // on OK with the dialog's values); true on OK.
+  bool EditItem(int Index) override;
+  // The "Add one or multiple items" dialog takes files of the drop extension with this filter.
+  void PrepareAddFiles() override;
+  virtual std::string AddFilesFilter() const { return std::string(); }
+
+  // The size the line shows of item Index's content.
+  virtual int ContentSize(int /*Index*/) const { return 0; }
+  // A new item dialog of the kind.
+  virtual std::unique_ptr<TZYLLineItemForm> NewItemForm() const { return nullptr; }
+  // Puts a copy of Item's content into the dialog (Item nil: a new item, nothing to copy).
+  virtual void ContentToForm(TZYLListItem* /*Item*/, TZYLLineItemForm* /*Form*/) {}
+  // Gives Item the dialog's content.
+  virtual void ContentFromForm(TZYLLineItemForm* /*Form*/, TZYLListItem* /*Item*/) {}
+};
+
+}  // namespace zyl

@@ -1,0 +1,78 @@
+#include "design/pZYLStringListEditorDlg.h"
+
+#include <memory>
+
+#include "design/pZYLObjectEditor.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLStringListEditorDlg) {}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLStringListEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+TZYLCustomContainer* TZYLStringListEditorDlg::NewList() const {
+  return new TZYLStringList(nullptr);
+}
+
+TZYLStringList* TZYLStringListEditorDlg::StringList() const {
+  return static_cast<TZYLStringList*>(WorkList());
+}
+
+bool TZYLStringListEditorDlg::Edit(TZYLStringList* List) {
+  auto dlg = ZYLCreateEditorForm<TZYLStringListEditorDlg>(nullptr);
+  dlg->SetStrings(List);
+  dlg->SetLabels(-1);
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  List->Assign(dlg->WorkList());
+  return true;
+}
+
+void TZYLStringListEditorDlg::SetStrings(TZYLStringList* List) { WorkList()->Assign(List); }
+
+std::string TZYLStringListEditorDlg::AddFilesFilter() const { return "Text files (*.txt)|*.txt"; }
+
+int TZYLStringListEditorDlg::ContentSize(int Index) const {
+  return StringList()->GetArrayItem(Index)->GetList()->Count();
+}
+
+bool TZYLStringListEditorDlg::AddFile(const std::string& File) {
+  vcl::TStringList scratch;
+  scratch.LoadFromFile(File);
+  auto item = std::make_unique<TZYLStringListItem>();
+  item->Assign(&scratch);
+  item->Compressed = WorkList()->DefaultCompressed();
+  WorkList()->Add(item.release());
+  return true;
+}
+
+std::unique_ptr<TZYLLineItemForm> TZYLStringListEditorDlg::NewItemForm() const {
+  return ZYLCreateEditorForm<TZYLfrmsiprop>(nullptr);
+}
+
+void TZYLStringListEditorDlg::ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) {
+  if (Item)
+    static_cast<TZYLfrmsiprop*>(Form)->Editor->Lines()->Assign(
+        static_cast<TZYLStringListItem*>(Item)->GetList());
+}
+
+void TZYLStringListEditorDlg::ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) {
+  static_cast<TZYLStringListItem*>(Item)->SetList(
+      static_cast<TZYLfrmsiprop*>(Form)->Editor->Lines());
+}
+
+void pZYLStringListEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLStringListEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLStringListEditorDlgDone() { ZYLLeaveEditorUnit(TZYLStringListEditorDlg::StaticClass()); }
+
+}  // namespace zyl

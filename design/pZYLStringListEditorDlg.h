@@ -1,0 +1,40 @@
+// TZYLStringListEditorDlg: the list editor of a string list. Each line shows an item's index,
+// number of lines, ident, compressed flag and description; the item dialog (TZYLfrmsiprop)
+// adds and edits items with their lines; ".txt" files dropped on the list box or chosen
+// through "Add one or multiple items" become items.
+#pragma once
+
+#include "design/pZYLLineListEditor.h"
+
+namespace zyl {
+
+class TZYLStringList;
+
+class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
+  ZYL_CLASS(TZYLStringListEditorDlg, TZYLLineListEditorForm)
+  explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Edits List on the form's working list, opening with no line selected; true exactly on OK,
+  // which assigns the working list back once. Every other ending leaves List as it was.
+  static bool Edit(TZYLStringList* List);
+
+  // The working list takes List's items and defaults.
+  void SetStrings(TZYLStringList* List);
+  TZYLStringList* StringList() const;
+
+ protected:
+  TZYLListItemClassType ListKind() const override { return icStringList; }
+  TZYLCustomContainer* NewList() const override;
+  std::string DropExtension() const override { return ".txt"; }
+  std::string AddFilesFilter() const override;
+  bool AddFile(const std::string& File) override;
+  int ContentSize(int Index) const override;
+  std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
+  void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;
+  void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
+};
+
+void pZYLStringListEditorDlgInit();
+void pZYLStringListEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,48 @@
+// TZYLfrmsiprop: the properties of one string-list item (index, compressed flag, description,
+// ident and its lines in a memo with a line count), filled and read by the string list editor.
+// The "&File" menu loads the memo from a text file or saves it to one; the "&Edit" menu cuts,
+// copies, pastes, deletes and selects the memo's text.
+#pragma once
+
+#include "design/pZYLLineListEditor.h"
+
+namespace vcl {
+class TLabel;
+class TMemo;
+class TPopupMenu;
+}  // namespace vcl
+
+namespace zyl {
+
+class TZYLfrmsiprop : public TZYLLineItemForm {
+  ZYL_CLASS(TZYLfrmsiprop, TZYLLineItemForm)
+  explicit TZYLfrmsiprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Shows the memo's number of lines.
+  void SetLabels() override;
+
+  TZYLSpeedButton *btnfile = nullptr, *btnEdit = nullptr;
+  vcl::TPopupMenu *mfile = nullptr, *editmenu = nullptr;
+  vcl::TMenuItem *Open2 = nullptr, *Open1 = nullptr;
+  vcl::TMenuItem *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr,
+                 *Selectall1 = nullptr;
+  vcl::TLabel* l = nullptr;
+  vcl::TMemo* Editor = nullptr;
+  vcl::TOpenDialog* OpenDialog = nullptr;
+  vcl::TSaveDialog* SaveDialog = nullptr;
+
+  void EditorChange(vcl::TObject* Sender);
+  // By the menu item's Tag: 0 cut, 1 copy, 2 paste, 3 delete the selection, 4 select all.
+  void editclick(vcl::TObject* Sender);
+  // Paste needs text on the clipboard; cut, copy and delete a selection.
+  void editmenuPopup(vcl::TObject* Sender);
+  // By the menu item's Tag: 0 loads the memo from a text file, 1 saves it to one.
+  void fileclick(vcl::TObject* Sender);
+  // Drops the button's menu down below it.
+  void dropClick(vcl::TObject* Sender);
+};
+
+void pZYLStringListItemPropertiesEditorDlgInit();
+void pZYLStringListItemPropertiesEditorDlgDone();
+
+}  // namespace zyl

@@ -1,0 +1,45 @@
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+
+#include "design/pZYLDsgnCPGet.h"
+#include "design/pZYLObjectEditor.h"
+#include "design/pZYLWaveEditorDlg.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLFrmwiprop) {
+  using T = TZYLFrmwiprop;
+  b.Field("change", &T::change)
+      .Field("format", &T::format)
+      .Field("size", &T::size)
+      .Field("bits", &T::bits)
+      .Field("samplerate", &T::samplerate)
+      .Field("Channels", &T::Channels)
+      .Field("c", &T::c)
+      .Method("changeClick", &T::changeClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLWaveItemPropertiesEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+void TZYLFrmwiprop::SetLabels() {
+  ZYLShowWaveFacts(c->Wave(), format, size, bits, samplerate, Channels);
+}
+
+void TZYLFrmwiprop::changeClick(vcl::TObject*) {
+  ZYLCPGetWave(c->Wave());
+  SetLabels();
+}
+
+void pZYLWaveItemPropertiesEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLFrmwiprop::StaticClass(), kLayout);
+}
+
+void pZYLWaveItemPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmwiprop::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,34 @@
+// TZYLFrmwiprop: the properties of one wave-list item (index, description, compressed flag,
+// ident and the wave with its format, size, bits, sample rate and channels), filled and read
+// by the wave list editor. "&Change" edits the dialog's wave in the wave chooser.
+#pragma once
+
+#include "design/pZYLLineListEditor.h"
+
+namespace vcl {
+class TLabel;
+}
+
+namespace zyl {
+
+class TZYLWaveComp;
+
+class TZYLFrmwiprop : public TZYLLineItemForm {
+  ZYL_CLASS(TZYLFrmwiprop, TZYLLineItemForm)
+  explicit TZYLFrmwiprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  // Shows the facts of c's wave.
+  void SetLabels() override;
+
+  vcl::TButton* change = nullptr;
+  vcl::TLabel *format = nullptr, *size = nullptr, *bits = nullptr, *samplerate = nullptr,
+              *Channels = nullptr;
+  TZYLWaveComp* c = nullptr;  // holds the dialog's working wave
+
+  void changeClick(vcl::TObject* Sender);
+};
+
+void pZYLWaveItemPropertiesEditorDlgInit();
+void pZYLWaveItemPropertiesEditorDlgDone();
+
+}  // namespace zyl

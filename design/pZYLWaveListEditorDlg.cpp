@@ -1,0 +1,97 @@
+#include "design/pZYLWaveListEditorDlg.h"
+
+#include <memory>
+
+#include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLObjectEditor.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "edits/ZYLListBox.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Menus.h"
+#include "system/ZYLFMDrop.h"
+
+namespace zyl {
+
+ZYL_CLASS_IMPL(TZYLWaveListEditorDlg) {
+  using T = TZYLWaveListEditorDlg;
+  b.Field("play", &T::play).Field("Play1", &T::Play1).Method("playClick", &T::playClick);
+}
+
+namespace {
+const char kLayout[] =
+#include "design/pZYLWaveListEditorDlg.dfm.inc"
+    ;
+}  // namespace
+
+TZYLCustomContainer* TZYLWaveListEditorDlg::NewList() const { return new TZYLWaveList(nullptr); }
+
+TZYLWaveList* TZYLWaveListEditorDlg::WaveList() const {
+  return static_cast<TZYLWaveList*>(WorkList());
+}
+
+bool TZYLWaveListEditorDlg::Edit(TZYLWaveList* List) {
+  auto dlg = ZYLCreateEditorForm<TZYLWaveListEditorDlg>(nullptr);
+  dlg->SetWaves(List);
+  dlg->SetLabels(-1);
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  List->Assign(dlg->WorkList());
+  return true;
+}
+
+void TZYLWaveListEditorDlg::SetWaves(TZYLWaveList* List) { WorkList()->Assign(List); }
+
+void TZYLWaveListEditorDlg::FormCreate(vcl::TObject* Sender) {
+  inherited::FormCreate(Sender);
+  // The form file names no drop control: files dropped anywhere on the form count.
+  if (fm && !fm->Control()) fm->SetControl(this);
+}
+
+std::string TZYLWaveListEditorDlg::AddFilesFilter() const { return "Wave files (*.wav)|*.wav"; }
+
+int TZYLWaveListEditorDlg::ContentSize(int Index) const {
+  return WaveList()->GetArrayItem(Index)->Wave()->GetSize();
+}
+
+void TZYLWaveListEditorDlg::WriteGeneral() {
+  inherited::WriteGeneral();
+  const int i = CurrentLine();
+  ZYLEnableAll({play, Play1}, i >= 0 && i < ItemCount() && ContentSize(i) != 0);
+}
+
+void TZYLWaveListEditorDlg::playClick(vcl::TObject*) {
+  const int i = CurrentLine();
+  if (i >= 0 && i < ItemCount()) WaveList()->GetArrayItem(i)->Wave()->Play();
+}
+
+bool TZYLWaveListEditorDlg::AddFile(const std::string& File) {
+  TZYLWave scratch;
+  scratch.LoadFromFile(File);
+  auto item = std::make_unique<TZYLWaveListItem>();
+  item->SetWave(&scratch);
+  item->Compressed = WorkList()->DefaultCompressed();
+  WorkList()->Add(item.release());
+  return true;
+}
+
+std::unique_ptr<TZYLLineItemForm> TZYLWaveListEditorDlg::NewItemForm() const {
+  return ZYLCreateEditorForm<TZYLFrmwiprop>(nullptr);
+}
+
+void TZYLWaveListEditorDlg::ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) {
+  if (Item)
+    static_cast<TZYLFrmwiprop*>(Form)->c->SetWave(static_cast<TZYLWaveListItem*>(Item)->Wave());
+}
+
+void TZYLWaveListEditorDlg::ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) {
+  // An emptied wave empties the item's wave.
+  static_cast<TZYLWaveListItem*>(Item)->SetWave(static_cast<TZYLFrmwiprop*>(Form)->c->Wave());
+}
+
+void pZYLWaveListEditorDlgInit() {
+  ZYLEnterEditorUnit(TZYLWaveListEditorDlg::StaticClass(), kLayout);
+}
+
+void pZYLWaveListEditorDlgDone() { ZYLLeaveEditorUnit(TZYLWaveListEditorDlg::StaticClass()); }
+
+}  // namespace zyl

@@ -1,0 +1,119 @@
+// What the tests of the list editors with text lines (the wave and the string list editors)
+// share: a fixture that opens the editor's static Edit on a list of its kind under a dialog
+// script, the lines and item descriptions a test follows, the errors the application shows,
+// and a clipboard holding a damaged component stream.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "edits/ZYLListBox.h"
+#include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/StringList.h"
+#include "platform/controls/Clipbrd.h"
+#include "tests/design/EditorTestSupport.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TempDir.h"
+
+namespace zyl::designtest {
+
+// Notes the errors the application shows while a form runs, as the IDE shows them.
+struct TShownErrors : vcl::TObject {
+  std::vector<std::string> Texts;
+  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
+};
+
+// Counts the change notices of a list.
+struct TChangeCount : vcl::TObject {
+  int N = 0;
+  void Count(vcl::TObject*) { ++N; }
+};
+
+// The descriptions of a list's items, in order: what the tests follow items by.
+inline std::vector<std::string> ItemNames(const TZYLCustomContainer* list) {
+  std::vector<std::string> names;
+  for (int i = 0; i < list->Count(); ++i) names.push_back(list->Item(i)->Description);
+  return names;
+}
+
+// The lines of a list box as texts.
+inline std::vector<std::string> BoxLines(TZYLListBox* box) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < box->GetItems()->Count(); ++i) lines.push_back(box->GetItems()->Strings(i));
+  return lines;
+}
+
+// Puts a copy of `list` on the clipboard with its component stream cut short by `cut` bytes.
+inline void PutDamagedComponent(vcl::TComponent* list, size_t cut) {
+  vcl::Clipboard()->SetComponent(list);
+  std::string bytes;
+  vcl::Clipboard()->Open();
+  win::HANDLE h = vcl::Clipboard()->GetAsHandle(vcl::CF_COMPONENT);
+  const char* p = static_cast<const char*>(win::GlobalLock(h));
+  bytes.assign(p, win::GlobalSize(h));
+  win::GlobalUnlock(h);
+  vcl::Clipboard()->Close();
+  bytes.resize(bytes.size() - std::min(cut, bytes.size()));
+  win::HGLOBAL damaged = win::GlobalAlloc(0, bytes.size());
+  std::copy(bytes.begin(), bytes.end(), static_cast<char*>(win::GlobalLock(damaged)));
+  win::GlobalUnlock(damaged);
+  vcl::Clipboard()->SetAsHandle(vcl::CF_COMPONENT, damaged);
+}
+
+// Runs the editor through `run` under Cancel, the close box, Escape and an exception in turn,
+// `refill` making the list anew before each: every ending answers false (the exception passes)
+// and leaves the list's form stream as it was.
+inline void ExpectOnlyOKChanges(vcl::TComponent* list, const std::function<void()>& refill,
+                                const std::function<bool(TEnding)>& run) {
+  for (TEnding ending : {TEnding::Cancel, TEnding::CloseBox, TEnding::Escape, TEnding::Exception}) {
+    SCOPED_TRACE(EndingName(ending));
+    refill();
+    const std::string before = vcl::WriteComponentToBytes(list);
+    if (ending == TEnding::Exception)
+      EXPECT_THROW(run(ending), vcl::Exception);
+    else
+      EXPECT_FALSE(run(ending));
+    EXPECT_EQ(vcl::WriteComponentToBytes(list), before);
+  }
+}
+
+// Opens TDlg::Edit on the fixture's TList: `steps` run on the form, then it is left as the
+// ending says; `after` scripts the dialogs the steps open.
+template <class TDlg, class TList>
+class TLineListEditorFixture : public ::testing::Test {
+ protected:
+  TLineListEditorFixture() {
+    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
+    vcl::Clipboard()->Clear();
+  }
+  ~TLineListEditorFixture() override { vcl::Application->OnException = {}; }
+
+  bool Run(const std::function<void(TDlg*)>& steps, TEnding ending = TEnding::Ok,
+           const std::function<void(vcl::testkit::TDialogScript&)>& after = {}) {
+    vcl::testkit::TDialogScript script;
+    AnswerEditor(
+        script, [&](vcl::TCustomForm* f) { steps(static_cast<TDlg*>(f)); }, ending, "ZYLButton1",
+        "ZYLButton2");
+    if (after) after(script);
+    const bool ok = TDlg::Edit(&list_);
+    shown_ = script.Shown();
+    return ok;
+  }
+
+  static void Select(TDlg* f, int line) { ClickListLine(f->lb->ListBox(), line); }
+
+  testsupport::TCurrentDirGuard here_;
+  vcl::testkit::TControlsSession session_;
+  TEditorUnits units_;
+  testsupport::TempDir dir_;
+  TShownErrors errors_;
+  TList list_{nullptr};
+  std::vector<vcl::testkit::TShownDialog> shown_;
+};
+
+}  // namespace zyl::designtest

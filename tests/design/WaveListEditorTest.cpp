@@ -1,0 +1,431 @@
+// The wave list editor: its text lines, the working list under every ending, the states of the
+// commands, playing, clipboard transfer, dropped and imported wave files, list files and the
+// item dialog with the wave's facts.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLDsgnCPGet.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveListEditorDlg.h"
+#include "display/ZYLSimpleLabel.h"
+#include "edits/ZYLSpinEdit.h"
+#include "platform/classes/Filer.h"
+#include "platform/controls/Dialogs.h"
+#include "platform/controls/Menus.h"
+#include "platform/sys/ShellApi.h"
+#include "system/ZYLMRUList.h"
+#include "tests/design/LineListEditorSupport.h"
+#include "tests/support/MediaFiles.h"
+
+namespace zyl {
+namespace {
+
+namespace vt = vcl::testkit;
+using designtest::BoxLines;
+using designtest::ItemNames;
+using designtest::TEnding;
+
+class WaveListEditor
+    : public designtest::TLineListEditorFixture<TZYLWaveListEditorDlg, TZYLWaveList> {
+ protected:
+  WaveListEditor() { ZYLClearPlayedWaves(); }
+
+  // Appends an item "name" with a mono 8-bit wave of `samples` samples (none: no wave).
+  void AddWave(const std::string& name, size_t samples, uint16_t ident = 0,
+               bool compressed = false) {
+    TZYLWaveListItem* item = list_.GetArrayItem(list_.Add());
+    if (samples > 0) item->Wave()->SetData(testsupport::MakeWave(1, 8000, 8, samples));
+    item->Ident = ident;
+    item->Compressed = compressed;
+    item->Description = name;
+  }
+  void Fill(int n) {
+    list_.Clear();
+    for (int i = 0; i < n; ++i) AddWave(std::to_string(i), 10 + i, static_cast<uint16_t>(100 + i));
+  }
+  std::string WaveFile(const std::string& name, size_t samples) {
+    const std::string path = dir_.File(name);
+    const std::vector<uint8_t> data = testsupport::MakeWave(1, 8000, 8, samples);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data.data()),
+               static_cast<std::streamsize>(data.size()));
+    return path;
+  }
+  static int WaveSize(size_t samples) {
+    return static_cast<int>(testsupport::MakeWave(1, 8000, 8, samples).size());
+  }
+};
+
+// Changes that every ending but OK must take back.
+void ChangeEverything(TZYLWaveListEditorDlg* f) {
+  designtest::ClickListLine(f->lb->ListBox(), 1);
+  vt::ClickControl(f->Down);
+  f->checkall->Click();
+  vt::ClickControl(f->remove);
+}
+
+TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
+  designtest::ExpectOnlyOKChanges(
+      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(ChangeEverything, e); });
+  const std::string before = vcl::WriteComponentToBytes(&list_);
+  // "Quit and Cancel" from the File menu too.
+  EXPECT_FALSE(Run(
+      [](TZYLWaveListEditorDlg* f) {
+        ChangeEverything(f);
+        f->quit2->Click();
+      },
+      TEnding::Unanswered));
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+TEST_F(WaveListEditor, OKAssignsTheWorkingListOnce) {
+  Fill(4);
+  designtest::TChangeCount changes;
+  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
+  ASSERT_TRUE(Run(ChangeEverything));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
+  for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
+  EXPECT_LE(changes.N, 1);
+  // "Quit" accepts as OK does.
+  EXPECT_TRUE(Run([](TZYLWaveListEditorDlg* f) { f->Quit1->Click(); }, TEnding::Unanswered));
+}
+
+TEST_F(WaveListEditor, EachLineShowsIndexSizeIdentCompressedFlagAndDescription) {
+  AddWave("first", 0);
+  AddWave("Click", 40, 7, true);
+  AddWave("a;b", 3, 65535);
+  std::vector<std::string> lines;
+  int opened = -2;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    lines = BoxLines(f->lb);
+    opened = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+  }));
+  EXPECT_EQ(lines, (std::vector<std::string>{"0;0;0;0;first",
+                                             "1;" + std::to_string(WaveSize(40)) + ";7;1;Click",
+                                             "2;" + std::to_string(WaveSize(3)) + ";65535;0;a;b"}));
+  EXPECT_EQ(opened, -1);
+}
+
+TEST_F(WaveListEditor, AnEmptyListDisablesEveryCommandThatNeedsItems) {
+  std::vector<std::string> enabled;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    vt::ClickControl(f->multisel);
+    EXPECT_EQ(f->lb->GetInteger(TZYLListBox::iiItemIndex), -1);
+    const std::pair<const char*, vcl::TComponent*> commands[] = {
+        {"btnSave", f->btnSave}, {"mnuSave", f->mnuSave},
+        {"clear", f->clear},     {"ClearAll1", f->ClearAll1},
+        {"comp", f->comp},       {"mnuSelectAll", f->mnuSelectAll},
+        {"play", f->play},       {"Play1", f->Play1},
+        {"remove", f->remove},   {"btnCut", f->btnCut},
+        {"mnuCopy", f->mnuCopy}, {"btnProp", f->btnProp},
+        {"add", f->add},         {"addfast", f->addfast},
+        {"btnLoad", f->btnLoad}};
+    for (const auto& [name, c] : commands) {
+      const bool on = dynamic_cast<vcl::TMenuItem*>(c) ? static_cast<vcl::TMenuItem*>(c)->Enabled()
+                                                       : static_cast<vcl::TControl*>(c)->Enabled();
+      if (on) enabled.push_back(name);
+    }
+  }));
+  EXPECT_EQ(enabled, (std::vector<std::string>{"add", "addfast", "btnLoad"}));
+}
+
+TEST_F(WaveListEditor, MovingPlayingAndPropertiesFollowTheCurrentLineAndTheMode) {
+  Fill(3);
+  AddWave("silent", 0);
+  struct TState {
+    int Line;
+    bool Multi;
+    bool Up, Down, Play, Prop;
+  };
+  std::vector<TState> seen;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    auto note = [&](int line, bool multi) {
+      seen.push_back({line, multi, f->up->Enabled(), f->Down->Enabled(), f->play->Enabled(),
+                      f->btnProp->Enabled()});
+    };
+    for (int line : {0, 1, 3}) {
+      Select(f, line);
+      note(line, false);
+    }
+    vt::ClickControl(f->multisel);
+    f->lb->SetSelected(0, true);
+    f->lb->SetSelected(1, true);
+    f->WriteGeneral();
+    note(1, true);
+  }));
+  const std::vector<std::vector<bool>> expected = {{false, true, true, true},
+                                                   {true, true, true, true},
+                                                   {true, false, false, true},
+                                                   {false, false, true, false}};
+  ASSERT_EQ(seen.size(), expected.size());
+  for (size_t i = 0; i < seen.size(); ++i) {
+    SCOPED_TRACE(std::to_string(seen[i].Line) + (seen[i].Multi ? " multi" : ""));
+    EXPECT_EQ((std::vector<bool>{seen[i].Up, seen[i].Down, seen[i].Play, seen[i].Prop}),
+              expected[i]);
+  }
+}
+
+TEST_F(WaveListEditor, PlayPlaysTheCurrentItemsWave) {
+  Fill(3);
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    Select(f, 2);
+    vt::ClickControl(f->play);
+    Select(f, 0);
+    f->Play1->Click();
+  }));
+  ASSERT_EQ(ZYLPlayedWaves().size(), 2u);
+  EXPECT_EQ(ZYLPlayedWaves()[0], list_.GetArrayItem(2)->Wave()->Data());
+  EXPECT_EQ(ZYLPlayedWaves()[1], list_.GetArrayItem(0)->Wave()->Data());
+}
+
+TEST_F(WaveListEditor, TogglingTheSelectionModeSelectsTheFirstLine) {
+  Fill(3);
+  std::vector<int> current;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    Select(f, 2);
+    f->mnuMulti->Click();
+    current.push_back(f->lb->GetInteger(TZYLListBox::iiItemIndex));
+    current.push_back(f->multisel->Pressed());
+    Select(f, 2);
+    vt::ClickControl(f->singleselect);
+    current.push_back(f->lb->GetInteger(TZYLListBox::iiItemIndex));
+    current.push_back(f->mnuMulti->Checked());
+  }));
+  EXPECT_EQ(current, (std::vector<int>{0, 1, 0, 0}));
+}
+
+TEST_F(WaveListEditor, PasteBeforeTheCurrentLineOrAfterTheLastOne) {
+  struct TCase {
+    int current;
+    std::vector<std::string> expected;
+  };
+  const TCase cases[] = {{-1, {"0", "1", "2", "0", "1"}},
+                         {2, {"0", "1", "2", "0", "1"}},
+                         {1, {"0", "0", "1", "1", "2"}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.current);
+    Fill(3);
+    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+      vt::ClickControl(f->multisel);
+      f->lb->SetSelected(0, true);
+      f->lb->SetSelected(1, true);
+      f->mnuCopy->Click();
+      vt::ClickControl(f->singleselect);
+      if (c.current >= 0)
+        Select(f, c.current);
+      else
+        f->lb->SetInteger(TZYLListBox::iiItemIndex, -1);
+      vt::ClickControl(f->btnPaste);
+    }));
+    EXPECT_EQ(ItemNames(&list_), c.expected);
+    // The pasted items carry their waves.
+    for (int i = 0; i < list_.Count(); ++i)
+      EXPECT_EQ(list_.GetArrayItem(i)->Wave()->GetSize(), WaveSize(10 + std::stoi(c.expected[i])));
+  }
+}
+
+TEST_F(WaveListEditor, CutThenPasteKeepsTheOrderAndADamagedStreamChangesNothing) {
+  Fill(5);
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    vt::ClickControl(f->multisel);
+    for (int line : {1, 3}) f->lb->SetSelected(line, true);
+    f->lb->SetSelected(0, false);
+    vt::ClickControl(f->btnCut);
+    EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0", "2", "4"}));
+    vt::ClickControl(f->singleselect);
+    Select(f, 0);
+    f->mnuPaste->Click();
+  }));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"1", "3", "0", "2", "4"}));
+
+  TZYLWaveList other(nullptr);
+  other.Add();
+  designtest::PutDamagedComponent(&other, 12);
+  const std::string before = vcl::WriteComponentToBytes(&list_);
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
+  EXPECT_EQ(errors_.Texts.size(), 1u);
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  // A list of another kind is ignored.
+  TZYLStringList strings(nullptr);
+  strings.Add();
+  vcl::Clipboard()->SetComponent(&strings);
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+TEST_F(WaveListEditor, DroppedFilesEndingInWavOfAnyCaseBecomeItems) {
+  list_.SetDefaultCompressed(true);
+  const std::string bell = WaveFile("BELL.WAV", 20), ding = WaveFile("ding.wav", 30);
+  const std::string wave = WaveFile("bell.wave", 5), mp3 = WaveFile("bell.mp3", 5);
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    vcl::TStringList files;
+    for (const std::string& name : {bell, wave, mp3, std::string("wav"), ding}) files.Add(name);
+    f->fmFMDragDrop(nullptr, files.Count(), 0, 0, &files);
+  }));
+  ASSERT_EQ(list_.Count(), 2);
+  EXPECT_EQ(list_.GetArrayItem(0)->Wave()->GetSize(), WaveSize(20));
+  EXPECT_EQ(list_.GetArrayItem(1)->Wave()->GetSize(), WaveSize(30));
+  EXPECT_TRUE(list_.Item(1)->Compressed);
+}
+
+TEST_F(WaveListEditor, WaveFilesDroppedAnywhereOnTheFormAreTaken) {
+  const std::string bell = WaveFile("bell.wav", 9);
+  std::vector<bool> taken;
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+    taken.push_back(win::ShellDropFiles(f->btnCopy->ClientToScreen({5, 5}), {bell}));
+    taken.push_back(win::ShellDropFiles(f->lb->ClientToScreen({40, 60}), {bell}));
+    win::testkit::RunUntilIdle();
+  }));
+  EXPECT_EQ(taken, (std::vector<bool>{true, true}));
+  EXPECT_EQ(list_.Count(), 2);
+}
+
+TEST_F(WaveListEditor, AddFilesTakesWaveFilesAndRestoresTheFileDialog) {
+  const std::string a = WaveFile("a.wav", 4), b = WaveFile("b.wav", 6);
+  std::string filter, ext;
+  bool multi = true;
+  ASSERT_TRUE(Run(
+      [&](TZYLWaveListEditorDlg* f) {
+        vt::ClickControl(f->addfast);
+        filter = f->FileDialog->Filter();
+        ext = f->FileDialog->DefaultExt();
+        multi = f->FileDialog->Options().contains(vcl::ofAllowMultiSelect);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({a, b});
+      }));
+  EXPECT_EQ(list_.Count(), 2);
+  EXPECT_EQ(ext, "wvl");
+  EXPECT_NE(filter.find("wvl"), std::string::npos);
+  EXPECT_FALSE(multi);
+}
+
+TEST_F(WaveListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
+  Fill(3);
+  const std::string file = dir_.File("three.wvl");
+  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { f->mnuSave->Click(); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
+  Fill(1);
+  const std::string corrupt = dir_.File("bad.wvl");
+  std::ofstream(corrupt, std::ios::binary) << "ZYLWVL30 and then nothing a list holds";
+  std::vector<std::string> mru;
+  ASSERT_TRUE(Run(
+      [&](TZYLWaveListEditorDlg* f) {
+        vt::ClickControl(f->btnLoad);
+        EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0"}));
+        f->mnuLoad->Click();
+        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
+          mru.push_back(f->mru->Entries()->Strings(i));
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
+  EXPECT_EQ(errors_.Texts.size(), 1u);
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
+  EXPECT_EQ(list_.GetArrayItem(2)->Wave()->GetSize(), WaveSize(12));
+  ASSERT_FALSE(mru.empty());
+  EXPECT_EQ(mru[0], file);
+  EXPECT_EQ(ZYLRestoreListPath(icWave), dir_.Path());
+  // An entry whose file is gone is dropped and nothing loads.
+  bool remove = false;
+  ASSERT_TRUE(
+      Run([&](TZYLWaveListEditorDlg* f) { f->mruClick(f->mru, dir_.File("gone.wvl"), remove); }));
+  EXPECT_TRUE(remove);
+  EXPECT_EQ(list_.Count(), 3);
+}
+
+TEST_F(WaveListEditor, ClearAnsweredNoKeepsEveryItemAndYesClears) {
+  for (const char* answer : {"No", "Yes"}) {
+    SCOPED_TRACE(answer);
+    Fill(3);
+    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { f->ClearAll1->Click(); }, TEnding::Ok,
+                    [&](vt::TDialogScript& s) { s.Press(answer); }));
+    ASSERT_EQ(shown_.size(), 2u);
+    EXPECT_EQ(shown_[1].Text, "Really delete List?");
+    EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
+  }
+}
+
+TEST_F(WaveListEditor, AddOffersTheCountAndTheDefaultsAndAddsAnItemWithoutAWave) {
+  Fill(2);
+  list_.SetDefaultCompressed(true);
+  std::vector<std::string> offered;
+  int selected = -2;
+  ASSERT_TRUE(Run(
+      [&](TZYLWaveListEditorDlg* f) {
+        vt::ClickControl(f->add);
+        selected = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<TZYLFrmwiprop*>(d);
+          offered = {std::to_string(dlg->ed->IntValue()), dlg->Index->Caption(),
+                     dlg->compress->Checked() ? "1" : "0", dlg->format->Caption(),
+                     dlg->size->Caption()};
+          vt::TypeInto(dlg->desc, "new one");
+          vt::TypeInto(dlg->ed, "65535");
+          vt::ClickControl(dlg->Button1);
+        });
+      }));
+  EXPECT_EQ(offered, (std::vector<std::string>{"2", "2", "1", "No Wave-File selected", "---"}));
+  EXPECT_EQ(selected, 2);
+  ASSERT_EQ(list_.Count(), 3);
+  EXPECT_EQ(list_.Item(2)->Description, "new one");
+  EXPECT_EQ(list_.Item(2)->Ident, 65535);
+  EXPECT_TRUE(list_.Item(2)->Compressed);
+  EXPECT_TRUE(list_.Item(2)->GetEmpty());
+}
+
+TEST_F(WaveListEditor, PropertiesShowTheWavesFactsAndWriteTheDialogsValuesBack) {
+  Fill(2);
+  list_.GetArrayItem(1)->Wave()->SetData(testsupport::MakeWave(2, 22050, 16, 8));
+  std::vector<std::string> facts;
+  ASSERT_TRUE(
+      Run([&](TZYLWaveListEditorDlg* f) { designtest::ClickListLine(f->lb->ListBox(), 1, true); },
+          TEnding::Ok,
+          [&](vt::TDialogScript& s) {
+            s.Do([&](vcl::TCustomForm* d) {
+              auto* dlg = static_cast<TZYLFrmwiprop*>(d);
+              facts = {dlg->Index->Caption(),    dlg->desc->Text(),
+                       dlg->format->Caption(),   dlg->size->Caption(),
+                       dlg->bits->Caption(),     dlg->samplerate->Caption(),
+                       dlg->Channels->Caption(), std::to_string(dlg->ed->IntValue())};
+              vt::TypeInto(dlg->desc, "renamed");
+              vt::ClickControl(dlg->compress);
+              vt::ClickControl(dlg->Button1);
+            });
+          }));
+  EXPECT_EQ(facts, (std::vector<std::string>{
+                       "1", "1", "PCM-Wave",
+                       std::to_string(testsupport::MakeWave(2, 22050, 16, 8).size()) + " Bytes",
+                       "16 Bit", "22050 Hz", "Stereo", "101"}));
+  EXPECT_EQ(list_.Item(1)->Description, "renamed");
+  EXPECT_TRUE(list_.Item(1)->Compressed);
+  EXPECT_EQ(list_.GetArrayItem(1)->Wave()->GetBits(), 16);
+}
+
+TEST_F(WaveListEditor, PropertiesCancelledInTheItemDialogChangeNothing) {
+  Fill(2);
+  const std::string before = vcl::WriteComponentToBytes(&list_);
+  ASSERT_TRUE(Run(
+      [&](TZYLWaveListEditorDlg* f) {
+        Select(f, 0);
+        f->Properties1->Click();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<TZYLFrmwiprop*>(d);
+          vt::TypeInto(dlg->desc, "not taken");
+          vt::ClickControl(dlg->Button2);
+        });
+      }));
+  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+}  // namespace
+}  // namespace zyl
