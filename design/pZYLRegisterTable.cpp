@@ -155,9 +155,6 @@ const vcl::TTypeInfo* StringType() { return vcl::TypeInfoOf<std::string>(); }
 // A component in the library: its name and class.
 #define ZYL_ITEM(C) \
   TZYLPaletteItem { #C, &Cls < C> }
-// A component the library does not have.
-#define ZYL_ABSENT(C) \
-  TZYLPaletteItem { #C, nullptr }
 
 // A component editor for the class (or nullptr) and the editor class (nullptr until built).
 TZYLRegRow CE(const char* Target, vcl::TClass (*Class)(), const char* Editor,
@@ -428,7 +425,6 @@ std::vector<TZYLRegUnit> BuildUnits() {
 }
 
 #undef ZYL_ITEM
-#undef ZYL_ABSENT
 
 }  // namespace
 

@@ -133,6 +133,8 @@ TEST_F(Registration, EveryEditorRowNamesTheClassesItIsWiredTo) {
   int componentRows = 0, propertyRows = 0;
   for (const TZYLRegUnit& u : ZYLRegUnits())
     for (const TZYLRegRow& r : u.Rows) {
+      // Every class and editor a row names is in the library.
+      EXPECT_TRUE(ZYLRowStands(r)) << r.Target << " " << r.EditorName;
       if (r.Kind == TZYLRegRow::rkComponentEditor) {
         ++componentRows;
         if (r.Class) {
