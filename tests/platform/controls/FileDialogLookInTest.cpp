@@ -118,19 +118,6 @@ TEST_F(FileDialogLookInTest, ChoosingAFolderOrADriveOpensIt) {
   });
 }
 
-TEST_F(FileDialogLookInTest, TheScriptTypesNamesRelativeToTheFolderChosen) {
-  TSaveDialog d(nullptr);
-  d.SetInitialDir(dir_.File("sub/deeper"));
-  TDialogScript script;
-  script.Do([&](TCustomForm* f) {
-    testkit::ChooseListItem(Find<TComboBox>(f, "Folder"), dir_.File("sub"));
-  });
-  script.ChooseFiles({"new.txt"});
-  ASSERT_TRUE(d.Execute());
-  EXPECT_EQ(d.FileName(), dir_.File("sub/new.txt"));
-  EXPECT_EQ(script.Shown()[0].Values.at("Folder"), dir_.File("sub/deeper"));
-}
-
 // The dropped list shows each folder a step further in than its parent; the closed box shows
 // the folder's name without the step.
 TEST_F(FileDialogLookInTest, FoldersAreIndentedByLevelInTheDroppedListOnly) {
