@@ -137,10 +137,11 @@ ZYL_ENUM(TOpenOption, ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeD
          ofEnableSizing, ofDontAddToRecent, ofForceShowHidden)
 using TOpenOptions = TSet<TOpenOption>;
 
-// The open dialog: a folder list and a file list of the real file system, a file-name edit, the
-// type filter, Up, Open and Cancel. A name typed in the edit is taken relative to the folder
-// shown; a folder name (or a name ending in a separator) opens that folder; several names are
-// typed in quotes ("a.txt" "b.txt") with ofAllowMultiSelect.
+// The open dialog: the Look in box (a drop-down list of the shown folder's path from the root
+// down and of the mapped drives; choosing one opens it), a folder list and a file list of the
+// real file system, a file-name edit, the type filter, Up, Open and Cancel. A name typed in the
+// edit is taken relative to the folder shown; a folder name (or a name ending in a separator) opens
+// that folder; several names are typed in quotes ("a.txt" "b.txt") with ofAllowMultiSelect.
 class TOpenDialog : public TCommonDialog {
   ZYL_CLASS(TOpenDialog, TCommonDialog)
   explicit TOpenDialog(TComponent* AOwner);

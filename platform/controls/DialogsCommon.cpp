@@ -40,8 +40,8 @@ namespace {
 // The find / replace form: it tells its dialog what the user does and when it goes.
 class TFindForm : public TForm {
  public:
-  TFindForm(TFindDialog* Dialog, bool Replace, TCustomForm* OwnerForm)
-      : TForm(nullptr), dialog_(Dialog), ownerForm_(OwnerForm) {
+  TFindForm(TFindDialog* Dialog, bool Replace, win::HWND OwnerWnd)
+      : TForm(nullptr), dialog_(Dialog), ownerWnd_(OwnerWnd) {
     SetName(Replace ? "ReplaceForm" : "FindForm");
     SetBorderStyle(bsDialog);
     SetBorderIcons({biSystemMenu});
@@ -124,7 +124,7 @@ class TFindForm : public TForm {
   // form is minimised.
   void CreateParams(TCreateParams& Params) override {
     TForm::CreateParams(Params);
-    if (ownerForm_) Params.WndParent = ownerForm_->Handle();
+    if (ownerWnd_ && win::IsWindow(ownerWnd_)) Params.WndParent = ownerWnd_;
   }
 
  private:
@@ -153,7 +153,7 @@ class TFindForm : public TForm {
   }
 
   TFindDialog* dialog_;
-  TCustomForm* ownerForm_;
+  win::HWND ownerWnd_;
   TEdit* findEdit_ = nullptr;
   TEdit* replaceEdit_ = nullptr;
   TCheckBox* wholeWord_ = nullptr;
@@ -183,11 +183,22 @@ void TFindDialog::SetFindText(const std::string& Value) {
 }
 
 bool TFindDialog::Execute() {
+  if (form_ && !form_->HandleAllocated()) {
+    // Its window went with the window that owned it: what it held is kept, the form made anew.
+    auto* gone = static_cast<TFindForm*>(form_);
+    gone->Store();
+    gone->Detach();
+    form_ = nullptr;
+    handle_ = nullptr;
+    delete gone;
+  }
   if (form_) {
     form_->SetFocus();
     return true;
   }
-  auto* f = new TFindForm(this, IsReplace(), OwnerForm());
+  TCustomForm* owner = OwnerForm();
+  auto* f = new TFindForm(this, IsReplace(),
+                          owner && owner->HandleAllocated() ? owner->Handle() : nullptr);
   form_ = f;
   if (pos_.X >= 0 && pos_.Y >= 0) {
     f->SetLeft(pos_.X);

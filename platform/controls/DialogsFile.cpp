@@ -7,6 +7,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/DialogsInternal.h"
+#include "platform/controls/FileCtrl.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
@@ -77,8 +78,13 @@ class TFileForm : public TForm {
     SetPosition(poScreenCenter);
     SetCaption(!Dialog->Title().empty() ? Dialog->Title() : save ? SSaveTitle : SOpenTitle);
     const TOpenOptions o = Dialog->Options();
-    AddLabel(this, "LookInLabel", save ? "Save &in:" : "Look &in:", 8, 10);
-    folderLabel_ = AddLabel(this, "Folder", "", 70, 10);
+    TLabel* lookIn = AddLabel(this, "LookInLabel", save ? "Save &in:" : "Look &in:", 8, 10);
+    lookIn_ = AddComboBox(this, "Folder", 70, 7, 302, csOwnerDrawFixed);
+    lookIn_->SetItemHeight(16);
+    lookIn_->SetDropDownCount(12);
+    lookIn_->OnDrawItem = TDrawItemEvent(this, &TFileForm::DrawLookIn);
+    lookIn_->OnSelect = TNotifyEvent(this, &TFileForm::LookInSelect);
+    lookIn->SetFocusControl(lookIn_);
     TButton* up = AddButton(this, "Up", "&Up", mrNone, 380, 6, 52, 23);
     up->OnClick = TNotifyEvent(this, &TFileForm::UpClick);
     folders_ = AddListBox(this, "Folders", 8, 34, 160, 170);
@@ -125,10 +131,49 @@ class TFileForm : public TForm {
                             : ExpandFileName(IncludeTrailingPathDelimiter(folder_) + name);
   }
 
+  // The Look in box: the folders from the root down to the one shown (indented a step a level,
+  // each item's text its full path), then the mapped drives.
+  void ListLookIn() {
+    places_.clear();
+    size_t from = 0;
+    while (from <= folder_.size()) {
+      const size_t slash = folder_.find('/', from);
+      const std::string path = slash == 0 ? "/" : folder_.substr(0, slash);
+      if (!path.empty())
+        places_.push_back(
+            {path, path == "/" ? path : ExtractFileName(path), static_cast<int>(places_.size())});
+      if (slash == std::string::npos) break;
+      from = slash + 1;
+    }
+    const int shown = static_cast<int>(places_.size()) - 1;
+    for (char drive : MappedDrives())
+      places_.push_back({std::string(1, drive) + ":\\", std::string(1, drive) + ":", 0});
+    lookIn_->Items()->BeginUpdate();
+    lookIn_->Items()->Clear();
+    for (const TPlace& p : places_) lookIn_->Items()->Add(p.Path);
+    lookIn_->Items()->EndUpdate();
+    lookIn_->SetItemIndex(shown);
+  }
+  void DrawLookIn(TWinControl*, int Index, TRect Rect, TOwnerDrawState State) {
+    TCanvas* canvas = lookIn_->Canvas();
+    canvas->FillRect(Rect);
+    if (Index < 0 || Index >= static_cast<int>(places_.size())) return;
+    const TPlace& p = places_[static_cast<size_t>(Index)];
+    const int indent = State.contains(odComboBoxEdit) ? 0 : p.Level * 10;
+    canvas->TextOut(Rect.Left + 2 + indent, Rect.Top + 1, p.Caption);
+  }
+  void LookInSelect(TObject*) {
+    const int i = lookIn_->ItemIndex();
+    if (i < 0 || i >= static_cast<int>(places_.size())) return;
+    const std::string& path = places_[static_cast<size_t>(i)].Path;
+    const std::string native = path.find(':') == std::string::npos ? path : NativeFileName(path);
+    if (native != folder_) ShowFolder(native, true);
+  }
+
   void ShowFolder(const std::string& dir, bool notify) {
     folder_ = ExcludeTrailingPathDelimiter(dir);
     if (folder_.empty()) folder_ = dir.substr(0, 1);
-    folderLabel_->SetCaption(folder_);
+    ListLookIn();
     folders_->Items()->BeginUpdate();
     folders_->Items()->Clear();
     TSearchRec sr;
@@ -267,11 +312,18 @@ class TFileForm : public TForm {
     Can = dialog_->DoCanClose();
   }
 
+  struct TPlace {
+    std::string Path;     // a native folder, or a drive ("C:\\")
+    std::string Caption;  // what the box shows
+    int Level;
+  };
+
   TOpenDialog* dialog_;
   std::vector<std::pair<std::string, std::string>> filters_;
   std::string folder_, mask_;
   std::vector<std::string> chosen_;
-  TLabel* folderLabel_;
+  std::vector<TPlace> places_;
+  TComboBox* lookIn_;
   TListBox* folders_;
   TListBox* files_;
   TEdit* name_;

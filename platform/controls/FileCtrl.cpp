@@ -105,6 +105,13 @@ const controls_internal::TStandardClasses registered{
 
 }  // namespace
 
+std::string MappedDrives() {
+  std::string letters;
+  for (char letter = 'A'; letter <= 'Z'; ++letter)
+    if (Mapped(letter)) letters += letter;
+  return letters;
+}
+
 std::string DriveFolderOf(const std::string& Native) {
   std::string best;
   std::string bestRoot;
@@ -220,8 +227,7 @@ void TDirectoryListBox::KeyPress(char& Key) {
 
 TDriveComboBox::TDriveComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {
   SetStyle(csDropDownList);
-  for (char letter = 'A'; letter <= 'Z'; ++letter)
-    if (Mapped(letter)) Items()->Add(std::string(1, letter) + ":");
+  for (char letter : MappedDrives()) Items()->Add(std::string(1, letter) + ":");
   SetDrive('C');
 }
 

@@ -18,6 +18,9 @@ class TCanvas;
 std::string MinimizeName(const std::string& FileName, TCanvas* Canvas, int MaxLen);
 class TFileListBox;
 
+// The letters of the mapped drives (whose folder exists), in order.
+std::string MappedDrives();
+
 // The folder Native (a native path) as a name on the drive whose folder holds it ("X:\A\B"), the
 // drive with the longest folder winning; "C:\" when no mapped drive holds it.
 std::string DriveFolderOf(const std::string& Native);

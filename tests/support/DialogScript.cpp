@@ -167,7 +167,10 @@ TDialogScript& TDialogScript::Type(const std::string& text, const std::string& b
 
 TDialogScript& TDialogScript::ChooseFiles(const std::vector<std::string>& names) {
   return Do([names](TCustomForm* form) {
-    auto* folder = Control<TLabel>(form, "Folder");
+    // The Look in box's chosen item is the folder shown.
+    auto* lookIn = Control<TCustomComboBox>(form, "Folder");
+    const std::string folder =
+        lookIn->ItemIndex() >= 0 ? lookIn->Items()->Get(lookIn->ItemIndex()) : "";
     auto* files = Control<TCustomListBox>(form, "Files");
     if (names.empty()) throw EDialogScript("No file name to choose in " + Describe(form));
     if (names.size() > 1 && !files->MultiSelect())
@@ -176,7 +179,7 @@ TDialogScript& TDialogScript::ChooseFiles(const std::vector<std::string>& names)
     for (const std::string& n : names) {
       const bool absolute =
           !n.empty() && (n[0] == '/' || n[0] == '\\' || (n.size() > 1 && n[1] == ':'));
-      const std::string full = absolute ? n : IncludeTrailingPathDelimiter(folder->Caption()) + n;
+      const std::string full = absolute ? n : IncludeTrailingPathDelimiter(folder) + n;
       const std::string dir = ExtractFileDir(full);
       if (!dir.empty() && !DirectoryExists(dir))
         throw EDialogScript("The folder of " + n + " does not exist (dialog " + Describe(form) +
@@ -356,11 +359,20 @@ void TypeInto(TWinControl* edit, const std::string& text) {
 
 void ChooseListItem(TWinControl* control, const std::string& item, bool open) {
   if (auto* combo = dynamic_cast<TCustomComboBox*>(control)) {
-    // A closed combo box steps through its items from the keyboard as a list does.
     const int index = combo->Items()->IndexOf(item);
     if (index < 0) throw EDialogScript("The combo box " + combo->Name() + " has no item " + item);
     combo->SetFocus();
     wt::RunUntilIdle();
+    if (!combo->EditHandle()) {
+      // A drop-down list opens, its highlight goes to the item and Return takes it: the combo
+      // chooses once.
+      if (!combo->DroppedDown()) wt::KeyPress(win::VK_F4);
+      wt::KeyPress(win::VK_HOME);
+      for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
+      wt::KeyPress(win::VK_RETURN);
+      return;
+    }
+    // A closed combo box with an edit steps through its items from the keyboard as a list does.
     wt::KeyPress(win::VK_HOME);
     for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
     return;

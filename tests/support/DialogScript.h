@@ -87,8 +87,8 @@ TComponent* DialogControl(TCustomForm* form, const std::string& name);
 void TypeInto(TWinControl* edit, const std::string& text);
 // Clicks the centre of a control.
 void ClickControl(TControl* control, bool twice = false);
-// Selects the item of a list box, or of a closed combo box, by keyboard (Home, then Down);
-// EDialogScript when it is not there.
+// Selects the item of a list box, or of a combo box, by keyboard (Home, then Down; a drop-down
+// list is opened with F4 and the item taken with Return); EDialogScript when it is not there.
 void ChooseListItem(TWinControl* list, const std::string& item, bool open = false);
 
 }  // namespace vcl::testkit

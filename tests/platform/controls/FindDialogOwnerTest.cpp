@@ -65,6 +65,27 @@ TEST_F(FindDialogOwnerTest, WithoutAFormAmongItsOwnersTheActiveFormOwnsIt) {
   Idle();
 }
 
+TEST_F(FindDialogOwnerTest, TheDialogGoesWithTheActiveFormThatOwnedItAndComesBackAnew) {
+  auto first = ShownForm("First", 0, 0, 300, 200);
+  TFindDialog d(nullptr);
+  d.SetFindText("kept");
+  ASSERT_TRUE(d.Execute());
+  Idle();
+  const win::HWND gone = d.Handle();
+  first.reset();  // its window takes the dialog's along
+  Idle();
+  EXPECT_FALSE(win::IsWindow(gone));
+  auto second = ShownForm("Second", 100, 100, 300, 200);
+  ASSERT_TRUE(d.Execute());
+  Idle();
+  ASSERT_NE(d.Form(), nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(d.Handle()));
+  EXPECT_EQ(win::GetWindow(d.Handle(), win::GW_OWNER), second->Handle());
+  EXPECT_EQ(Find<TEdit>(d.Form(), "FindText")->Text(), "kept");
+  d.CloseDialog();
+  Idle();
+}
+
 TEST_F(FindDialogOwnerTest, TheDialogHidesWhileItsFormIsMinimised) {
   auto owner = ShownForm("Editor", 0, 0, 500, 420);
   TFindDialog d(owner.get());
