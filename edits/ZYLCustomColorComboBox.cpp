@@ -173,29 +173,14 @@ ZYL_MESSAGE_MAP(TZYLCustomColorComboBox) {
 // Described here, published by TZYLColorComboBox.
 ZYL_CLASS_IMPL(TZYLCustomColorComboBox) { colorlist::DeclareProps(b); }
 
-TZYLCustomColorComboBox::TZYLCustomColorComboBox(TComponent* AOwner)
-    : inherited(AOwner), FCustomColors(std::make_unique<TStringList>()) {
-  FCustomColors->SetOnChange(TNotifyEvent(this, &TZYLCustomColorComboBox::GetChange));
+TZYLCustomColorComboBox::TZYLCustomColorComboBox(TComponent* AOwner) : inherited(AOwner) {
   SetStyle(csOwnerDrawVariable);
   GetChange(nullptr);
   CreateColorList();
 }
 
-TZYLCustomColorComboBox::~TZYLCustomColorComboBox() { FCustomColors->SetOnChange(TNotifyEvent()); }
-
-void TZYLCustomColorComboBox::Loaded() {
-  inherited::Loaded();
-  Init();
-}
-
-void TZYLCustomColorComboBox::CreateColorList() {
-  const TColor keep = ItemIndex() >= 0 ? SelectedColor() : -1;
-  colorlist::Build(Items(), FCustomColors.get(), FCustomMode, FOptions);
-  if (keep != -1) SetSelectedColor(keep);
-}
-
 void TZYLCustomColorComboBox::GetChange(TObject* Sender) {
-  if (Sender == FCustomColors.get()) {
+  if (Sender == CustomColors()) {
     CreateColorList();
     return;
   }
@@ -203,33 +188,15 @@ void TZYLCustomColorComboBox::GetChange(TObject* Sender) {
   FItemHeight = ZYLGetFontHeight(Font()) + 2;
   // The field is the box's height less the 3-pixel border above and below: 25 pixels high for
   // swatches only, else 9 pixels above the items' height.
-  ApplyItemHeight(FDisplayStyle == csColor ? 25 - 6 : FItemHeight + 9 - 6);
+  ApplyItemHeight(DisplayStyle() == csColor ? 25 - 6 : FItemHeight + 9 - 6);
   RecreateWnd();
   if (keep != -1) SetSelectedColor(keep);
-}
-
-void TZYLCustomColorComboBox::SetCustomMode(bool Value) {
-  if (colorlist::Store(FCustomMode, Value) && !ComponentState().contains(csLoading))
-    GetChange(FCustomColors.get());
-}
-
-void TZYLCustomColorComboBox::SetCustomColors(TStrings* Value) {
-  colorlist::AssignCustomColors(FCustomColors.get(), Value, FCustomMode,
-                                [this] { CreateColorList(); });
-}
-
-void TZYLCustomColorComboBox::SetOptions(TZYLColorCBOptions Value) {
-  if (colorlist::Store(FOptions, Value) && !FCustomMode) CreateColorList();
-}
-
-void TZYLCustomColorComboBox::SetDisplayStyle(TZYLColorCBStyle Value) {
-  if (colorlist::Store(FDisplayStyle, Value)) GetChange(nullptr);
 }
 
 TColor TZYLCustomColorComboBox::SelectedColor() {
   const std::string text = Text();
   if (text.empty()) return -1;
-  return colorlist::ItemColor(text, FCustomMode);
+  return colorlist::ItemColor(text, CustomMode());
 }
 
 std::string TZYLCustomColorComboBox::SelectedColorName() {
@@ -237,48 +204,15 @@ std::string TZYLCustomColorComboBox::SelectedColorName() {
   return text.substr(0, text.find('='));
 }
 
-TColor TZYLCustomColorComboBox::GetColor(int Index) const {
-  return colorlist::ItemColor(Items()->Get(Index), FCustomMode);
-}
-
-std::string TZYLCustomColorComboBox::GetColorName(int Index) const {
-  return colorlist::ItemName(Items()->Get(Index), FCustomMode);
-}
-
 void TZYLCustomColorComboBox::SetSelectedColor(TColor Value) {
-  if (FCustomMode) {
-    // A colour no line has keeps the choice.
-    const int index =
-        SelectedColor() == Value ? -1 : colorlist::IndexFor(Items(), true, FOptions, Value);
-    if (index >= 0) SetItemIndex(index);
-    return;
-  }
-  if (ColorToString(Value) == Text()) return;
-  SetItemIndex(colorlist::IndexFor(Items(), false, FOptions, Value));
+  if (SelectCustomColor(Value) || ColorToString(Value) == Text()) return;
+  SetItemIndex(colorlist::IndexFor(Items(), false, Options(), Value));
   Change();
-}
-
-bool TZYLCustomColorComboBox::Execute() { return ExecuteEnh(FCustomColors.get()); }
-
-bool TZYLCustomColorComboBox::ExecuteEnh(TStrings* Strings) {
-  if (FCustomMode) return false;
-  return colorlist::RunDialog(
-      this, Strings, SelectedColor(),
-      {FDlgOptions, FDlgHelpContext, &OnBeforeDialogShow, &OnAfterDialogShow},
-      [this](TColor Color) { SetSelectedColor(Color); });
-}
-
-void TZYLCustomColorComboBox::LoadCustomColors(TObject* IniObject, const std::string& Section) {
-  ZYLLoadCustomColorList(IniObject, Section, FCustomColors.get());
-}
-
-void TZYLCustomColorComboBox::SaveCustomColors(TObject* IniObject, const std::string& Section) {
-  ZYLSaveCustomColorList(IniObject, Section, FCustomColors.get());
 }
 
 void TZYLCustomColorComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (Button == mbRight && !ComponentState().contains(csDesigning) &&
-      FOptions.contains(coAllowDialog) && !FCustomMode) {
+      Options().contains(coAllowDialog) && !CustomMode()) {
     Execute();
     return;
   }
@@ -286,12 +220,7 @@ void TZYLCustomColorComboBox::MouseDown(TMouseButton Button, TShiftState Shift, 
 }
 
 void TZYLCustomColorComboBox::MeasureItem(int, int& Height) {
-  Height = FDisplayStyle == csColor ? 15 : FItemHeight;
-}
-
-void TZYLCustomColorComboBox::CMFontChanged(TMessage& Message) {
-  ZYL_INHERITED(Message);
-  GetChange(nullptr);
+  Height = DisplayStyle() == csColor ? 15 : FItemHeight;
 }
 
 void TZYLCustomColorComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
@@ -299,17 +228,11 @@ void TZYLCustomColorComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState St
   PrepareItem(Rect, State);
   TColor color = -1;
   std::string name;
-  if (ControlState().contains(csPaintCopy)) {
-    color = GetColorValue();
-    name = ColorToString(color);
-  } else {
-    colorlist::DrawnColorAndName(Items()->Get(Index), color, name);
-  }
-  if (colorlist::IsNoColor(color)) return;
+  if (!ShownColorAndName(Index, color, name)) return;
   TCanvas* c = Canvas();
   // An item whose colour cannot be read shows its name without a swatch.
-  const int x = color == -1 ? Rect.Left + 2 : colorlist::DrawSwatch(c, Rect, FDisplayStyle, color);
-  if (FDisplayStyle == csColor) return;
+  const int x = color == -1 ? Rect.Left + 2 : colorlist::DrawSwatch(c, Rect, DisplayStyle(), color);
+  if (DisplayStyle() == csColor) return;
   c->Brush()->SetStyle(bsClear);
   c->TextRect(Rect, x, Rect.Top + 2, name);
 }

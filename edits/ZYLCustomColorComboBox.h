@@ -2,14 +2,18 @@
 // system colours, the colour dialog's custom colours, or name=value lines of its own), the
 // chosen colour, a colour that is not listed added when chosen, and the colour dialog on a right
 // click. The colour-list model (building the items, reading colours from them, drawing a swatch)
-// is shared with the colour list box.
+// and the colour-list control (its settings, the rebuilding, the dialog) are shared with the
+// colour list box.
 #pragma once
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "edits/ZYLCustomComboBox.h"
+#include "foundation/ZYLIniCtrl.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/graphics/Colors.h"
 
 namespace zyl {
 
@@ -75,42 +79,77 @@ bool RunDialog(vcl::TComponent* Owner, vcl::TStrings* Strings, vcl::TColor Selec
                const TDialogSettings& Settings, const std::function<void(vcl::TColor)>& Chosen);
 }  // namespace colorlist
 
-class TZYLCustomColorComboBox : public TZYLCustomComboBox {
-  ZYL_CLASS(TZYLCustomColorComboBox, TZYLCustomComboBox)
-  ZYL_MESSAGES(TZYLCustomColorComboBox)
-  explicit TZYLCustomColorComboBox(vcl::TComponent* AOwner);
-  ~TZYLCustomColorComboBox() override;
+// The colour-list control over a framework box Base (the combo box's or the list box's): the
+// colour-list settings, the custom colours, the rebuilding of the items and the colour dialog;
+// not a class of its own in the object model, the colour boxes name it as their parent. Self,
+// the colour box, supplies SelectedColor, SetSelectedColor and GetChange (a change of the custom
+// colours rebuilds the list, any other refreshes the box).
+template <class Self, class Base>
+class TZYLColorListControl : public Base {
+ public:
+  explicit TZYLColorListControl(vcl::TComponent* AOwner)
+      : Base(AOwner), FCustomColors(std::make_unique<vcl::TStringList>()) {
+    FCustomColors->SetOnChange(vcl::TNotifyEvent(this, &TZYLColorListControl::CustomColorsChange));
+  }
+  ~TZYLColorListControl() override { FCustomColors->SetOnChange(vcl::TNotifyEvent()); }
 
   bool CustomMode() const { return FCustomMode; }
   // A change rebuilds the list (not while loading).
-  void SetCustomMode(bool Value);
+  void SetCustomMode(bool Value) {
+    if (colorlist::Store(FCustomMode, Value) && !this->ComponentState().contains(vcl::csLoading))
+      self().GetChange(FCustomColors.get());
+  }
   vcl::TStrings* CustomColors() const { return FCustomColors.get(); }
   // In custom mode the lines themselves; otherwise the colour dialog's custom colours.
-  void SetCustomColors(vcl::TStrings* Value);
+  void SetCustomColors(vcl::TStrings* Value) {
+    colorlist::AssignCustomColors(FCustomColors.get(), Value, FCustomMode,
+                                  [this] { CreateColorList(); });
+  }
   TZYLColorCBOptions Options() const { return FOptions; }
-  void SetOptions(TZYLColorCBOptions Value);
+  void SetOptions(TZYLColorCBOptions Value) {
+    if (colorlist::Store(FOptions, Value) && !FCustomMode) CreateColorList();
+  }
   TZYLColorCBStyle DisplayStyle() const { return FDisplayStyle; }
-  void SetDisplayStyle(TZYLColorCBStyle Value);
+  void SetDisplayStyle(TZYLColorCBStyle Value) {
+    if (colorlist::Store(FDisplayStyle, Value)) self().GetChange(nullptr);
+  }
   vcl::TColorDialogOptions DlgOptions() const { return FDlgOptions; }
   void SetDlgOptions(vcl::TColorDialogOptions Value) { FDlgOptions = Value; }
   int32_t DlgHelpContext() const { return FDlgHelpContext; }
   void SetDlgHelpContext(int32_t Value) { FDlgHelpContext = Value; }
 
-  // The chosen colour (-1 without one); setting selects its item (or adds it, with
-  // coAllowAnyColor).
-  vcl::TColor SelectedColor();
-  void SetSelectedColor(vcl::TColor Value);
-  std::string SelectedColorName();
-  vcl::TColor GetColor(int Index) const;
-  std::string GetColorName(int Index) const;
+  vcl::TColor GetColor(int Index) const {
+    return colorlist::ItemColor(this->Items()->Get(Index), FCustomMode);
+  }
+  std::string GetColorName(int Index) const {
+    return colorlist::ItemName(this->Items()->Get(Index), FCustomMode);
+  }
   // The colour dialog on the custom colours; false in custom mode.
-  bool Execute();
-  bool ExecuteEnh(vcl::TStrings* Strings);
-  void LoadCustomColors(vcl::TObject* IniObject, const std::string& Section);
-  void SaveCustomColors(vcl::TObject* IniObject, const std::string& Section);
-  void CreateColorList();
+  bool Execute() { return ExecuteEnh(FCustomColors.get()); }
+  bool ExecuteEnh(vcl::TStrings* Strings) {
+    if (FCustomMode) return false;
+    return colorlist::RunDialog(
+        this, Strings, self().SelectedColor(),
+        {FDlgOptions, FDlgHelpContext, &OnBeforeDialogShow, &OnAfterDialogShow},
+        [this](vcl::TColor Color) { self().SetSelectedColor(Color); });
+  }
+  void LoadCustomColors(vcl::TObject* IniObject, const std::string& Section) {
+    ZYLLoadCustomColorList(IniObject, Section, FCustomColors.get());
+  }
+  void SaveCustomColors(vcl::TObject* IniObject, const std::string& Section) {
+    ZYLSaveCustomColorList(IniObject, Section, FCustomColors.get());
+  }
+  // Rebuilds the items, keeping the chosen colour.
+  virtual void CreateColorList() {
+    const vcl::TColor keep = this->ItemIndex() >= 0 ? self().SelectedColor() : -1;
+    colorlist::Build(this->Items(), FCustomColors.get(), FCustomMode, FOptions);
+    if (keep != -1) self().SetSelectedColor(keep);
+  }
   void Init() { CreateColorList(); }
-  void Loaded() override;
+  void Loaded() override {
+    Base::Loaded();
+    Init();
+  }
 
   TZYLOnColorDialogEvent OnBeforeDialogShow, OnAfterDialogShow;
   const TZYLOnColorDialogEvent& GetOnBeforeDialogShow() const { return OnBeforeDialogShow; }
@@ -119,23 +158,73 @@ class TZYLCustomColorComboBox : public TZYLCustomComboBox {
   void SetOnAfterDialogShow(const TZYLOnColorDialogEvent& E) { OnAfterDialogShow = E; }
 
  protected:
-  // The colour painted while the control paints a copy of itself (for descendants that show a
+  // The colour painted while the box paints a copy of itself (for descendants that show a
   // field's colour); none here.
   virtual vcl::TColor GetColorValue() { return vcl::clDefault; }
-  void GetChange(vcl::TObject* Sender);
-  void DrawItem(int Index, vcl::TRect Rect, vcl::TOwnerDrawState State) override;
-  void MeasureItem(int Index, int& Height) override;
-  void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
-  void CMFontChanged(vcl::TMessage& Message);
+  // The colour and the drawn name of item Index (while painting a copy, GetColorValue's); false
+  // for an item with no colour to draw (clNone, clDefault).
+  bool ShownColorAndName(int Index, vcl::TColor& Color, std::string& Name) {
+    Color = -1;
+    Name.clear();
+    if (this->ControlState().contains(vcl::csPaintCopy)) {
+      Color = GetColorValue();
+      Name = vcl::ColorToString(Color);
+    } else {
+      colorlist::DrawnColorAndName(this->Items()->Get(Index), Color, Name);
+    }
+    return !colorlist::IsNoColor(Color);
+  }
+  // A font change refreshes the box (the colour box's message map routes it here).
+  void CMFontChanged(vcl::TMessage& Message) {
+    vcl::InheritedMessage(this, Self::StaticClass(), Message);
+    self().GetChange(nullptr);
+  }
+  // In custom mode selects the first line of Value's colour (a colour no line has, or the chosen
+  // one, keeps the choice) and answers true; outside custom mode does nothing and answers false.
+  bool SelectCustomColor(vcl::TColor Value) {
+    if (!FCustomMode) return false;
+    const int index = self().SelectedColor() == Value
+                          ? -1
+                          : colorlist::IndexFor(this->Items(), true, FOptions, Value);
+    if (index >= 0) this->SetItemIndex(index);
+    return true;
+  }
 
  private:
+  Self& self() { return static_cast<Self&>(*this); }
+  void CustomColorsChange(vcl::TObject* Sender) { self().GetChange(Sender); }
+
   bool FCustomMode = false;
   std::unique_ptr<vcl::TStringList> FCustomColors;
-  int FItemHeight = 0;
   TZYLColorCBOptions FOptions{coDefaultColors, coAllowAnyColor};
   TZYLColorCBStyle FDisplayStyle = csColorText;
   vcl::TColorDialogOptions FDlgOptions;
   int32_t FDlgHelpContext = 0;
+};
+
+class TZYLCustomColorComboBox;
+using TZYLColorComboControl = TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox>;
+
+class TZYLCustomColorComboBox : public TZYLColorComboControl {
+  ZYL_CLASS(TZYLCustomColorComboBox, TZYLColorComboControl)
+  ZYL_MESSAGES(TZYLCustomColorComboBox)
+  explicit TZYLCustomColorComboBox(vcl::TComponent* AOwner);
+
+  // The chosen colour (-1 without one); setting selects its item (or adds it, with
+  // coAllowAnyColor).
+  vcl::TColor SelectedColor();
+  void SetSelectedColor(vcl::TColor Value);
+  std::string SelectedColorName();
+
+ protected:
+  friend inherited;
+  void GetChange(vcl::TObject* Sender);
+  void DrawItem(int Index, vcl::TRect Rect, vcl::TOwnerDrawState State) override;
+  void MeasureItem(int Index, int& Height) override;
+  void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+
+ private:
+  int FItemHeight = 0;
 };
 
 }  // namespace zyl

@@ -1,6 +1,6 @@
 // The colour combo box: which colours its options list, the chosen colour (added when it is not
 // listed), name=value lines of its own, the colour dialog on a right click, the custom colours
-// kept in an INI file, and the swatches and names it draws.
+// kept in an INI file, the swatches and names it draws, and its height following the font.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -171,6 +171,16 @@ TEST_F(ColorComboTest, SwatchesOnlyMakeTheBox25PixelsHighWith15PixelItems) {
       list, [](int, int) { return static_cast<win::COLORREF>(vcl::clOlive); }, "olive_swatch",
       swatch));
   combotest::ClickButton(combo);
+}
+
+TEST_F(ColorComboTest, AFontChangeResizesTheBoxAndKeepsTheColour) {
+  TZYLColorComboBox* combo = Combo();
+  combo->SetSelectedColor(vcl::clTeal);
+  const int height = combo->Height();
+  combo->Font()->SetSize(combo->Font()->Size() * 2);
+  THost::Idle();
+  EXPECT_GT(combo->Height(), height);
+  EXPECT_EQ(combo->SelectedColor(), vcl::clTeal);
 }
 
 TEST_F(ColorComboTest, NamesAndSwatchesSitSideBySide) {
