@@ -202,11 +202,11 @@ class TZYLColorListControl : public Base {
   int32_t FDlgHelpContext = 0;
 };
 
-class TZYLCustomColorComboBox;
-using TZYLColorComboControl = TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox>;
-
-class TZYLCustomColorComboBox : public TZYLColorComboControl {
-  ZYL_CLASS(TZYLCustomColorComboBox, TZYLColorComboControl)
+class TZYLCustomColorComboBox
+    : public TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox> {
+  // The colour-list control as one name (the class macro takes none with a comma).
+  using Control = TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox>;
+  ZYL_CLASS(TZYLCustomColorComboBox, Control)
   ZYL_MESSAGES(TZYLCustomColorComboBox)
   explicit TZYLCustomColorComboBox(vcl::TComponent* AOwner);
 

@@ -8,12 +8,11 @@
 
 namespace zyl {
 
-class TZYLCustomColorListBox;
-using TZYLColorListBoxControl =
-    TZYLColorListControl<TZYLCustomColorListBox, TZYLCustomDerivedImageListBox>;
-
-class TZYLCustomColorListBox : public TZYLColorListBoxControl {
-  ZYL_CLASS(TZYLCustomColorListBox, TZYLColorListBoxControl)
+class TZYLCustomColorListBox
+    : public TZYLColorListControl<TZYLCustomColorListBox, TZYLCustomDerivedImageListBox> {
+  // The colour-list control as one name (the class macro takes none with a comma).
+  using Control = TZYLColorListControl<TZYLCustomColorListBox, TZYLCustomDerivedImageListBox>;
+  ZYL_CLASS(TZYLCustomColorListBox, Control)
   ZYL_MESSAGES(TZYLCustomColorListBox)
   explicit TZYLCustomColorListBox(vcl::TComponent* AOwner);
 

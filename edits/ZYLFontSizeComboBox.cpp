@@ -152,6 +152,10 @@ TZYLFontComboBox* TFontLink::Combo() const { return dynamic_cast<TZYLFontComboBo
 
 TZYLFontListBox* TFontLink::List() const { return dynamic_cast<TZYLFontListBox*>(FControl); }
 
+void TFontLink::SetCombo(TZYLFontComboBox* Value) { Set(Value); }
+
+void TFontLink::SetList(TZYLFontListBox* Value) { Set(Value); }
+
 void TFontLink::Set(TWinControl* Value) {
   if (FControl == Value) return;
   if (FControl) {
@@ -213,21 +217,8 @@ ZYL_CLASS_IMPL(TZYLFontSizeComboBox) {
 }
 
 TZYLFontSizeComboBox::TZYLFontSizeComboBox(TComponent* AOwner) : inherited(AOwner) {
-  controlStyle_ -= csSetCaption;
-  SetSorted(false);
   SetStyle(csDropDown);
   SetItemHeight(16);
-}
-
-TZYLFontSizeComboBox::~TZYLFontSizeComboBox() = default;
-
-void TZYLFontSizeComboBox::Loaded() {
-  inherited::Loaded();
-  CreateFontSizeList();
-}
-
-void TZYLFontSizeComboBox::CreateFontSizeList() {
-  if (!ComponentState().contains(csDesigning)) fontsizes::Fill(Items(), FFontName);
 }
 
 int TZYLFontSizeComboBox::Selected() {
@@ -236,13 +227,12 @@ int TZYLFontSizeComboBox::Selected() {
 }
 
 void TZYLFontSizeComboBox::SetSelected(int Value) {
-  if (FFontName.empty()) {
+  if (FontName().empty()) {
     SetItemIndex(-1);
     SetText("");
     return;
   }
-  const bool designing = ComponentState().contains(csDesigning);
-  const int size = fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing);
+  const int size = CheckedSize(Value);
   const std::string text = IntToStr(size);
   const int found = fontsizes::IndexOfSize(Items(), size);
   SetItemIndex(found);
@@ -251,43 +241,16 @@ void TZYLFontSizeComboBox::SetSelected(int Value) {
   Change();
 }
 
-void TZYLFontSizeComboBox::SetFontName(const std::string& Value) {
-  if (FFontName == Value) return;
-  const int size = Selected();
-  FFontName = Value;
-  CreateFontSizeList();
-  if (!ComponentState().contains(csLoading)) SetSelected(size);
-}
-
-void TZYLFontSizeComboBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
-
-void TZYLFontSizeComboBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
-
-void TZYLFontSizeComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-  FLink.Removed(AComponent, Operation);
-  inherited::Notification(AComponent, Operation);
-}
-
-void TZYLFontSizeComboBox::GetChange(TObject*) {
-  if (FLink.Control()) SetFontName(FLink.SelectedFont());
-}
-
 void TZYLFontSizeComboBox::SetEditorEnabled(bool Value) {
   if (FEditorEnabled == Value) return;
   FEditorEnabled = Value;
   SetStyle(Value ? csDropDown : csDropDownList);
 }
 
-void TZYLFontSizeComboBox::KeyPress(char& Key) {
-  if (!fontsizes::FilterKey(Key, FEditorEnabled, !FFontName.empty())) return;
-  inherited::KeyPress(Key);
-  fontsizes::ForwardDialogKey(this, Key);
-}
-
 void TZYLFontSizeComboBox::CMExit(TMessage& Message) {
   ZYL_INHERITED(Message);
   if (!FEditorEnabled) return;
-  if (FFontName.empty()) {
+  if (FontName().empty()) {
     SetText("");
     return;
   }

@@ -4,6 +4,8 @@
 // sizes (not installed) lists nothing and takes the default size.
 #pragma once
 
+#include <string>
+
 #include "edits/ZYLCustomComboBox.h"
 
 namespace zyl {
@@ -50,6 +52,8 @@ class TFontLink {
   TZYLFontComboBox* Combo() const;
   TZYLFontListBox* List() const;
   void Set(vcl::TWinControl* Value);
+  void SetCombo(TZYLFontComboBox* Value);
+  void SetList(TZYLFontListBox* Value);
   // For the client's Notification.
   void Removed(vcl::TComponent* AComponent, vcl::TOperation Operation);
   // The face chosen in the linked control ("" without one or without a link).
@@ -64,52 +68,104 @@ class TFontLink {
 int IndexOfSize(vcl::TStrings* Items, int Size);
 }  // namespace fontsizes
 
-class TZYLFontSizeComboBox : public TZYLCustomComboBox {
-  ZYL_CLASS(TZYLFontSizeComboBox, TZYLCustomComboBox)
+// The font size control over a framework box Base (the combo box's or the list box's): the font
+// whose sizes it lists, the link to a font combo or list box whose choice it follows, and the
+// size checks; not a class of its own in the object model, the size boxes name it as their
+// parent. Self, the size box, supplies Selected and SetSelected.
+template <class Self, class Base>
+class TZYLFontSizeControl : public Base {
+ public:
+  explicit TZYLFontSizeControl(vcl::TComponent* AOwner) : Base(AOwner) {
+    this->controlStyle_ -= vcl::csSetCaption;
+    this->SetSorted(false);
+  }
+
+  std::string FontName() const { return FFontName; }
+  // A new font lists its sizes and keeps the chosen size.
+  void SetFontName(const std::string& Value) {
+    if (FFontName == Value) return;
+    const int size = self().Selected();
+    FFontName = Value;
+    CreateFontSizeList();
+    if (!this->ComponentState().contains(vcl::csLoading)) self().SetSelected(size);
+  }
+  // The linked font control when it is a font combo box / a font list box.
+  TZYLFontComboBox* FontCombo() const { return FLink.Combo(); }
+  TZYLFontListBox* FontList() const { return FLink.List(); }
+  void SetFontCombo(TZYLFontComboBox* Value) { FLink.SetCombo(Value); }
+  void SetFontList(TZYLFontListBox* Value) { FLink.SetList(Value); }
+  // Follows the choice of a font combo or list box (none: follows nothing).
+  void SetFontControl(vcl::TWinControl* Value) { FLink.Set(Value); }
+  bool UseNearestSize() const { return FUseNearestSize; }
+  void SetUseNearestSize(bool Value) { FUseNearestSize = Value; }
+  int32_t DefaultSize() const { return FDefaultSize; }
+  void SetDefaultSize(int32_t Value) { FDefaultSize = Value; }
+  void CreateFontSizeList() {
+    if (!this->ComponentState().contains(vcl::csDesigning))
+      fontsizes::Fill(this->Items(), FFontName);
+  }
+  void Init() { CreateFontSizeList(); }
+  void Loaded() override {
+    Base::Loaded();
+    CreateFontSizeList();
+  }
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override {
+    FLink.Removed(AComponent, Operation);
+    Base::Notification(AComponent, Operation);
+  }
+
+ protected:
+  // Value checked for the font: 1 .. 999, else DefaultSize; with UseNearestSize (not while
+  // designing) the nearest offered size.
+  int CheckedSize(int Value) {
+    const bool designing = this->ComponentState().contains(vcl::csDesigning);
+    return fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing);
+  }
+  // Only size keys go through (with Editor off only control keys), none while no font is named;
+  // Enter and Escape go on to the form.
+  void FilterKeyPress(char& Key, bool Editor) {
+    if (!fontsizes::FilterKey(Key, Editor, !FFontName.empty())) return;
+    Base::KeyPress(Key);
+    fontsizes::ForwardDialogKey(this, Key);
+  }
+
+ private:
+  Self& self() { return static_cast<Self&>(*this); }
+  void FontControlChange(vcl::TObject*) {
+    if (FLink.Control()) SetFontName(FLink.SelectedFont());
+  }
+
+  std::string FFontName;
+  fontsizes::TFontLink FLink{this,
+                             vcl::TNotifyEvent(this, &TZYLFontSizeControl::FontControlChange)};
+  bool FUseNearestSize = false;
+  int32_t FDefaultSize = 10;
+};
+
+class TZYLFontSizeComboBox : public TZYLFontSizeControl<TZYLFontSizeComboBox, TZYLCustomComboBox> {
+  // The font size control as one name (the class macro takes none with a comma).
+  using Control = TZYLFontSizeControl<TZYLFontSizeComboBox, TZYLCustomComboBox>;
+  ZYL_CLASS(TZYLFontSizeComboBox, Control)
   ZYL_MESSAGES(TZYLFontSizeComboBox)
   explicit TZYLFontSizeComboBox(vcl::TComponent* AOwner);
-  ~TZYLFontSizeComboBox() override;
 
   // The chosen size: the text as a number, -1 for none (an empty text or no number).
   int Selected();
   // Shows Value, checked (1 .. 999, else DefaultSize; the nearest offered size with
   // UseNearestSize), selecting its item when listed; an empty FontName clears the text.
   void SetSelected(int Value);
-  std::string FontName() const { return FFontName; }
-  // A new font lists its sizes and keeps the chosen size.
-  void SetFontName(const std::string& Value);
-  // The linked font control when it is a font combo box / a font list box.
-  TZYLFontComboBox* FontCombo() const { return FLink.Combo(); }
-  TZYLFontListBox* FontList() const { return FLink.List(); }
-  void SetFontCombo(TZYLFontComboBox* Value);
-  void SetFontList(TZYLFontListBox* Value);
-  // Follows the choice of a font combo or list box (none: follows nothing).
-  void SetFontControl(vcl::TWinControl* Value) { FLink.Set(Value); }
   bool EditorEnabled() const { return FEditorEnabled; }
   // Typing allowed (a drop-down) or not (a drop-down list).
   void SetEditorEnabled(bool Value);
-  bool UseNearestSize() const { return FUseNearestSize; }
-  void SetUseNearestSize(bool Value) { FUseNearestSize = Value; }
-  int32_t DefaultSize() const { return FDefaultSize; }
-  void SetDefaultSize(int32_t Value) { FDefaultSize = Value; }
-  void CreateFontSizeList();
-  void Init() { CreateFontSizeList(); }
-  void Loaded() override;
-  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
  protected:
-  void GetChange(vcl::TObject* Sender);
-  void KeyPress(char& Key) override;
+  void KeyPress(char& Key) override { FilterKeyPress(Key, FEditorEnabled); }
   void CMExit(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
   void CMFontChange(vcl::TMessage& Message);
 
  private:
-  std::string FFontName;
-  fontsizes::TFontLink FLink{this, vcl::TNotifyEvent(this, &TZYLFontSizeComboBox::GetChange)};
   bool FEditorEnabled = true;
-  bool FUseNearestSize = false;
-  int32_t FDefaultSize = 10;
 };
 
 void ZYLFontSizeComboBoxInit();

@@ -34,24 +34,8 @@ ZYL_CLASS_IMPL(TZYLLabeledFontSizeListBox) {
   b.Publish({"LabelPosition", "LabelSpacing", "LabelSync", "EditLabel"});
 }
 
-TZYLFontSizeListBox::TZYLFontSizeListBox(TComponent* AOwner) : inherited(AOwner) {
-  controlStyle_ -= csSetCaption;
-  SetSorted(false);
-}
-
-TZYLFontSizeListBox::~TZYLFontSizeListBox() = default;
-
 TZYLLabeledFontSizeListBox::TZYLLabeledFontSizeListBox(TComponent* AOwner) : inherited(AOwner) {
   SetHasLabel(true);
-}
-
-void TZYLFontSizeListBox::Loaded() {
-  inherited::Loaded();
-  CreateFontSizeList();
-}
-
-void TZYLFontSizeListBox::CreateFontSizeList() {
-  if (!ComponentState().contains(csDesigning)) fontsizes::Fill(Items(), FFontName);
 }
 
 int TZYLFontSizeListBox::Selected() {
@@ -60,45 +44,16 @@ int TZYLFontSizeListBox::Selected() {
 }
 
 void TZYLFontSizeListBox::SetSelected(int Value) {
-  if (FFontName.empty()) {
+  if (FontName().empty()) {
     SetItemIndex(-1);
     return;
   }
-  const bool designing = ComponentState().contains(csDesigning);
-  SetItemIndex(fontsizes::IndexOfSize(
-      Items(), fontsizes::Check(Value, FFontName, FDefaultSize, FUseNearestSize && !designing)));
-}
-
-void TZYLFontSizeListBox::SetFontName(const std::string& Value) {
-  if (FFontName == Value) return;
-  const int size = Selected();
-  FFontName = Value;
-  CreateFontSizeList();
-  if (!ComponentState().contains(csLoading)) SetSelected(size);
-}
-
-void TZYLFontSizeListBox::SetFontCombo(TZYLFontComboBox* Value) { FLink.Set(Value); }
-
-void TZYLFontSizeListBox::SetFontList(TZYLFontListBox* Value) { FLink.Set(Value); }
-
-void TZYLFontSizeListBox::Notification(TComponent* AComponent, TOperation Operation) {
-  FLink.Removed(AComponent, Operation);
-  inherited::Notification(AComponent, Operation);
-}
-
-void TZYLFontSizeListBox::GetFontChange(TObject*) {
-  if (FLink.Control()) SetFontName(FLink.SelectedFont());
-}
-
-void TZYLFontSizeListBox::KeyPress(char& Key) {
-  if (!fontsizes::FilterKey(Key, true, !FFontName.empty())) return;
-  inherited::KeyPress(Key);
-  fontsizes::ForwardDialogKey(this, Key);
+  SetItemIndex(fontsizes::IndexOfSize(Items(), CheckedSize(Value)));
 }
 
 void TZYLFontSizeListBox::CMExit(TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (FFontName.empty())
+  if (FontName().empty())
     SetItemIndex(-1);
   else if (ItemIndex() >= 0)
     SetSelected(Selected());

@@ -9,46 +9,26 @@
 
 namespace zyl {
 
-class TZYLFontSizeListBox : public TZYLCustomDerivedImageListBox {
-  ZYL_CLASS(TZYLFontSizeListBox, TZYLCustomDerivedImageListBox)
+class TZYLFontSizeListBox
+    : public TZYLFontSizeControl<TZYLFontSizeListBox, TZYLCustomDerivedImageListBox> {
+  // The font size control as one name (the class macro takes none with a comma).
+  using Control = TZYLFontSizeControl<TZYLFontSizeListBox, TZYLCustomDerivedImageListBox>;
+  ZYL_CLASS(TZYLFontSizeListBox, Control)
   ZYL_MESSAGES(TZYLFontSizeListBox)
-  explicit TZYLFontSizeListBox(vcl::TComponent* AOwner);
-  ~TZYLFontSizeListBox() override;
+  explicit TZYLFontSizeListBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // The selected size, -1 without a selection.
   int Selected();
   // Selects the item of Value, checked (1 .. 999, else DefaultSize; the nearest offered size
   // with UseNearestSize); none when it is not listed or no font is named.
   void SetSelected(int Value);
-  std::string FontName() const { return FFontName; }
-  void SetFontName(const std::string& Value);
-  TZYLFontComboBox* FontCombo() const { return FLink.Combo(); }
-  TZYLFontListBox* FontList() const { return FLink.List(); }
-  void SetFontCombo(TZYLFontComboBox* Value);
-  void SetFontList(TZYLFontListBox* Value);
-  void SetFontControl(vcl::TWinControl* Value) { FLink.Set(Value); }
-  bool UseNearestSize() const { return FUseNearestSize; }
-  void SetUseNearestSize(bool Value) { FUseNearestSize = Value; }
-  int32_t DefaultSize() const { return FDefaultSize; }
-  void SetDefaultSize(int32_t Value) { FDefaultSize = Value; }
-  void CreateFontSizeList();
-  void Init() { CreateFontSizeList(); }
-  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
  protected:
-  void Loaded() override;
-  void GetFontChange(vcl::TObject* Sender);
-  void KeyPress(char& Key) override;
+  void KeyPress(char& Key) override { FilterKeyPress(Key, true); }
   // Items one pixel higher than the font's cell.
   void InitHeight();
   void CMExit(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
-
- private:
-  std::string FFontName;
-  fontsizes::TFontLink FLink{this, vcl::TNotifyEvent(this, &TZYLFontSizeListBox::GetFontChange)};
-  bool FUseNearestSize = false;
-  int32_t FDefaultSize = 10;
 };
 
 class TZYLLabeledFontSizeListBox : public TZYLFontSizeListBox {
