@@ -204,9 +204,7 @@ class TZYLColorListControl : public Base {
 
 class TZYLCustomColorComboBox
     : public TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox> {
-  // The colour-list control as one name (the class macro takes none with a comma).
-  using Control = TZYLColorListControl<TZYLCustomColorComboBox, TZYLCustomComboBox>;
-  ZYL_CLASS(TZYLCustomColorComboBox, Control)
+  ZYL_CLASS(TZYLCustomColorComboBox, TZYLColorListControl)
   ZYL_MESSAGES(TZYLCustomColorComboBox)
   explicit TZYLCustomColorComboBox(vcl::TComponent* AOwner);
 

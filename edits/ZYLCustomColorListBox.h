@@ -10,9 +10,7 @@ namespace zyl {
 
 class TZYLCustomColorListBox
     : public TZYLColorListControl<TZYLCustomColorListBox, TZYLCustomDerivedImageListBox> {
-  // The colour-list control as one name (the class macro takes none with a comma).
-  using Control = TZYLColorListControl<TZYLCustomColorListBox, TZYLCustomDerivedImageListBox>;
-  ZYL_CLASS(TZYLCustomColorListBox, Control)
+  ZYL_CLASS(TZYLCustomColorListBox, TZYLColorListControl)
   ZYL_MESSAGES(TZYLCustomColorListBox)
   explicit TZYLCustomColorListBox(vcl::TComponent* AOwner);
 

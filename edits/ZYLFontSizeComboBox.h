@@ -143,9 +143,7 @@ class TZYLFontSizeControl : public Base {
 };
 
 class TZYLFontSizeComboBox : public TZYLFontSizeControl<TZYLFontSizeComboBox, TZYLCustomComboBox> {
-  // The font size control as one name (the class macro takes none with a comma).
-  using Control = TZYLFontSizeControl<TZYLFontSizeComboBox, TZYLCustomComboBox>;
-  ZYL_CLASS(TZYLFontSizeComboBox, Control)
+  ZYL_CLASS(TZYLFontSizeComboBox, TZYLFontSizeControl)
   ZYL_MESSAGES(TZYLFontSizeComboBox)
   explicit TZYLFontSizeComboBox(vcl::TComponent* AOwner);
 

@@ -11,9 +11,7 @@ namespace zyl {
 
 class TZYLFontSizeListBox
     : public TZYLFontSizeControl<TZYLFontSizeListBox, TZYLCustomDerivedImageListBox> {
-  // The font size control as one name (the class macro takes none with a comma).
-  using Control = TZYLFontSizeControl<TZYLFontSizeListBox, TZYLCustomDerivedImageListBox>;
-  ZYL_CLASS(TZYLFontSizeListBox, Control)
+  ZYL_CLASS(TZYLFontSizeListBox, TZYLFontSizeControl)
   ZYL_MESSAGES(TZYLFontSizeListBox)
   explicit TZYLFontSizeListBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
