@@ -8,6 +8,7 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLObject.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
@@ -230,10 +231,7 @@ void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLBaseControl::SetIndex(int Index, int Value) {
-  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
-  if (field == Value) return;
-  field = Value;
-  GetIMLChange(this);
+  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(this);
 }
 
 void TZYLBaseControl::SetBackFX(TZYLBitmapEffectObject* Value) {
@@ -269,11 +267,7 @@ void TZYLBaseControl::Notification(vcl::TComponent* AComponent, vcl::TOperation 
 
 void TZYLBaseControl::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal",
-      [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 // ---- TZYLBaseGraphicControl ----
