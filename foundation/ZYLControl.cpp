@@ -177,6 +177,11 @@ bool TZYLControl::BackDrawArea(vcl::TCanvas* Canvas, const TRect& DestRect, cons
   return true;
 }
 
+void ZYLSetOpaque(vcl::TControl* Control, bool Opaque) {
+  const vcl::TControlStyle s = Control->ControlStyle();
+  Control->SetControlStyle(Opaque ? s + vcl::csOpaque : s - vcl::csOpaque);
+}
+
 void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
   std::vector<vcl::TControl*> asked;
   auto ask = [&](vcl::TControl* c) {
@@ -283,21 +288,14 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicControl) {
 }
 
 TZYLBaseGraphicControl::TZYLBaseGraphicControl(vcl::TComponent* AOwner) : inherited(AOwner) {
-  vcl::TControlStyle s = ControlStyle();
-  s.Exclude(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, false);
   SetBounds(Left(), Top(), 30, 30);
 }
 
 void TZYLBaseGraphicControl::SetTransparent(bool Value) {
   if (FTransparent == Value) return;
   FTransparent = Value;
-  vcl::TControlStyle s = ControlStyle();
-  if (Value)
-    s.Exclude(vcl::csOpaque);
-  else
-    s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, !Value);
   Perform(CM_ZYLTRANSPARENTCHANGED, 0, 0);
 }
 
@@ -307,9 +305,7 @@ void TZYLBaseGraphicControl::CMTransparentChanged(vcl::TMessage& /*Message*/) {
 
 void TZYLBaseGraphicControl::DisableTransMode() {
   FTransparent = false;
-  vcl::TControlStyle s = ControlStyle();
-  s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, true);
 }
 
 void TZYLBaseGraphicControl::InvalidateControl() {

@@ -102,12 +102,7 @@ void TZYLCustomControl::Assign(vcl::TPersistent* Source) {
 
 void TZYLCustomControl::SetTransparent(bool Value) {
   FTransparent = Value;
-  vcl::TControlStyle s = ControlStyle();
-  if (Value)
-    s.Exclude(vcl::csOpaque);
-  else
-    s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, !Value);
   Perform(CM_ZYLTRANSPARENTCHANGED, 0, 0);
 }
 
