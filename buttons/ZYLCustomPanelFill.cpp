@@ -103,13 +103,7 @@ void TZYLCustomPanelFill::GetChange(vcl::TObject* Sender) {
 }
 
 void TZYLCustomPanelFill::GetIMLChange(vcl::TObject* Sender) {
-  if (FFillObject) {
-    vcl::TBitmap item;
-    const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
-    FFillObject->BeginUpdate();
-    FFillObject->SetListBitmap(found ? &item : nullptr);
-    FFillObject->EndUpdate(false);
-  }
+  if (FFillObject) FFillObject->TakeListItem(FImageList, FListIndex, FImageIndex);
   DropBack();
   BackUpdate();
   inherited::GetIMLChange(Sender);

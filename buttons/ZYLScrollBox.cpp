@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLWindowFrame.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlCanvas.h"
@@ -143,15 +144,10 @@ void TZYLCustomScrollBox::WMNCPaint(vcl::TMessage& Message) {
 }
 
 void TZYLCustomScrollBox::PaintFrame() {
-  if (!HandleAllocated() || BevelExt() == 0) return;
-  win::HDC dc = win::GetWindowDC(Handle());
-  if (!dc) return;
-  win::TWindowDC held(Handle(), dc);
-  vcl::TCanvas canvas;
-  vcl::TCanvasBinding bind(&canvas, dc);
-  win::RECT wr{};
-  win::GetWindowRect(Handle(), &wr);
-  FBevel->PaintBevel(&canvas, TRect{0, 0, wr.Right - wr.Left, wr.Bottom - wr.Top}, false);
+  if (BevelExt() == 0) return;
+  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, const TRect& Whole) {
+    FBevel->PaintBevel(Canvas, Whole, false);
+  });
 }
 
 void TZYLCustomScrollBox::WMScrollBox(vcl::TMessage& Message) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLWindowFrame.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
@@ -59,23 +60,17 @@ void TZYLSimplePanel::WMNCPaint(vcl::TMessage& Message) {
 }
 
 void TZYLSimplePanel::PaintFrame() {
-  if (!HandleAllocated() || BevelExt() == 0) return;
-  win::HDC dc = win::GetWindowDC(Handle());
-  if (!dc) return;
-  win::TWindowDC held(Handle(), dc);
-  vcl::TCanvas canvas;
-  vcl::TCanvasBinding bind(&canvas, dc);
-  win::RECT wr{};
-  win::GetWindowRect(Handle(), &wr);
-  const TRect all{0, 0, wr.Right - wr.Left, wr.Bottom - wr.Top};
-  // The frame's ring only: the bevel's background is the panel's colour.
-  const int e = BevelExt();
-  canvas.Brush()->SetColor(GetBackColor());
-  for (const TRect& s :
-       {TRect{0, 0, all.Right, e}, TRect{0, all.Bottom - e, all.Right, all.Bottom},
-        TRect{0, e, e, all.Bottom - e}, TRect{all.Right - e, e, all.Right, all.Bottom - e}})
-    canvas.FillRect(s);
-  FBevel->PaintBevel(&canvas, all, true);
+  if (BevelExt() == 0) return;
+  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, const TRect& All) {
+    // The frame's ring only: the bevel's background is the panel's colour.
+    const int e = BevelExt();
+    Canvas->Brush()->SetColor(GetBackColor());
+    for (const TRect& s :
+         {TRect{0, 0, All.Right, e}, TRect{0, All.Bottom - e, All.Right, All.Bottom},
+          TRect{0, e, e, All.Bottom - e}, TRect{All.Right - e, e, All.Right, All.Bottom - e}})
+      Canvas->FillRect(s);
+    FBevel->PaintBevel(Canvas, All, true);
+  });
 }
 
 void ZYLSimplePanelInit() { vcl::RegisterClasses({TZYLSimplePanel::StaticClass()}); }

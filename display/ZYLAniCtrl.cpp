@@ -73,14 +73,14 @@ ZYL_CLASS_IMPL(TZYLAniCtrl) {
 TZYLAniCtrl::TZYLAniCtrl(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
   FForceTransparent = true;
-  ActivateTimer();
+  FTimer.Activate();
 }
 
 TZYLAniCtrl::~TZYLAniCtrl() {
   // Stopping on the way out shows nothing and raises no event.
   Destroying();
   Stop();
-  DeActivateTimer(FTimerMode);
+  FTimer.Free();
   delete FBackBitmap;
   FBackBitmap = nullptr;
 }
@@ -126,10 +126,7 @@ void TZYLAniCtrl::SetAniBool(int Index, bool Value) {
 }
 
 void TZYLAniCtrl::SetInterval(TZYLTimerInterval Value) {
-  Value = std::clamp(Value, 1, 65535);
-  if (Value == FInterval) return;
-  if (!IsLoading(this)) Stop();
-  FInterval = Value;
+  FTimer.SetInterval(Value, IsLoading(this));
 }
 
 void TZYLAniCtrl::SetRepetitions(uint8_t Value) {
@@ -179,27 +176,7 @@ void TZYLAniCtrl::SetStopFrame(int32_t Value) {
   InvalidateControl();
 }
 
-void TZYLAniCtrl::SetTimerMode(TZYLTimerMode Value) {
-  if (Value == FTimerMode) return;
-  if (IsLoading(this)) {
-    FTimerMode = Value;  // Loaded makes the mode's timer
-    return;
-  }
-  Stop();
-  DeActivateTimer(FTimerMode);
-  FTimerMode = Value;
-  ActivateTimer();
-}
-
-// ---- Timers ----
-
-void TZYLAniCtrl::ActivateTimer() {
-  FTimers.Create(FTimerMode, FInterval, vcl::TNotifyEvent(this, &TZYLAniCtrl::GetTimer));
-}
-
-void TZYLAniCtrl::DeActivateTimer(TZYLTimerMode) { FTimers.Free(); }
-
-void TZYLAniCtrl::EnableTimer(bool On) { FTimers.Enable(On, FInterval, FThreadPriority); }
+void TZYLAniCtrl::SetTimerMode(TZYLTimerMode Value) { FTimer.SetMode(Value, IsLoading(this)); }
 
 // ---- Running ----
 
@@ -216,12 +193,12 @@ void TZYLAniCtrl::Play() {
   FAnimate = true;
   if (OnStart) OnStart(this);
   ShowFrame(true);
-  EnableTimer(true);
+  FTimer.Enable(true);
 }
 
 void TZYLAniCtrl::Stop() {
   if (!FAnimate) return;
-  EnableTimer(false);
+  FTimer.Enable(false);
   FPassCount = 0;
   FAnimate = false;
   if (ComponentState().contains(vcl::csDestroying)) return;
@@ -348,10 +325,7 @@ void TZYLAniCtrl::Loaded() {
   inherited::Loaded();
   FInLoaded = false;
   FFrameListIndex = FListIndex;
-  if (FTimerMode != tmNormal) {
-    DeActivateTimer(tmNormal);
-    ActivateTimer();
-  }
+  FTimer.Loaded();
   FImageIndex = GetFirstFrame();
   if (FAnimate) {
     FAnimate = false;

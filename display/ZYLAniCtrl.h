@@ -43,7 +43,7 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   bool UseBitmap() const { return FUseBitmap; }
   bool Reverse() const { return FReverse; }
 
-  TZYLTimerInterval Interval() const { return FInterval; }
+  TZYLTimerInterval Interval() const { return FTimer.Interval(); }
   // Values outside 1 .. 65535 are limited to the range; takes effect at the next start.
   void SetInterval(TZYLTimerInterval Value);
   uint8_t Repetitions() const { return FRepetitions; }
@@ -55,9 +55,9 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void SetStartFrame(int32_t Value);
   int32_t StopFrame() const { return FStopFrame; }
   void SetStopFrame(int32_t Value);
-  vcl::TThreadPriority ThreadPriority() const { return FThreadPriority; }
-  void SetThreadPriority(vcl::TThreadPriority Value) { FThreadPriority = Value; }
-  TZYLTimerMode TimerMode() const { return FTimerMode; }
+  vcl::TThreadPriority ThreadPriority() const { return FTimer.Priority(); }
+  void SetThreadPriority(vcl::TThreadPriority Value) { FTimer.SetPriority(Value); }
+  TZYLTimerMode TimerMode() const { return FTimer.Mode(); }
   void SetTimerMode(TZYLTimerMode Value);
 
   void Play();
@@ -79,8 +79,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void BackUpdate() override;
 
   // The timers of the current mode (exactly one exists); for inspection.
-  TZYLTimer* Timer() const { return FTimers.Timer(); }
-  TZYLHiTimer* HiTimer() const { return FTimers.HiTimer(); }
+  TZYLTimer* Timer() const { return FTimer.Timer(); }
+  TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
   vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
   // The timer handler: one step of the animation.
   void GetTimer(vcl::TObject* Sender);
@@ -108,9 +108,6 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void PaintImage(bool FireEvent);
 
  private:
-  void ActivateTimer();
-  void DeActivateTimer(TZYLTimerMode Mode);
-  void EnableTimer(bool On);
   // Shows the current frame now when the control is on screen (PaintImage, or a full repaint
   // for a transparent control without UseBitmap); FireEvent raises OnAnimate in both cases.
   void ShowFrame(bool FireEvent);
@@ -127,15 +124,12 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   bool FUseBitmap = true;
   bool FReverse = false;
   bool FAnimate = false;
-  TZYLTimerInterval FInterval = 200;
   TZYLAnimationStyle FAnimationStyle = asLoop;
   int32_t FStartFrame = 0;
   int32_t FStopFrame = 0;
   uint8_t FRepetitions = 1;
   uint8_t FPassCount = 0;
-  TZYLModeTimer FTimers;  // the timer of TimerMode
-  TZYLTimerMode FTimerMode = tmNormal;
-  vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
+  TZYLStepTimer FTimer{200, vcl::TNotifyEvent(this, &TZYLAniCtrl::GetTimer), [this] { Stop(); }};
   int FFrameListIndex = 0;  // the entry the frames were last taken from
   bool FInLoaded = false;
 };

@@ -95,6 +95,20 @@ uint32_t TZYLBaseLabel::TextFlags(uint32_t Flags) const {
   return Flags;
 }
 
+uint32_t TZYLBaseLabel::PrepareText(vcl::TCanvas* Canvas, const std::string& Text,
+                                    TZYL3DCaption* Font3D, vcl::TRect& Rect) {
+  Canvas->SetFont(Font());
+  uint32_t flags = DrawTextBiDiModeFlags(0);
+  if (FMultiLine && FAlignment >= agCenterLeft)
+    Rect = ZYLAlignTextRect(FAlignment, Text, Font3D, Rect, Font(), FMultiLine, FShowAccelChar,
+                            static_cast<int32_t>(flags));
+  if (!FMultiLine) flags |= win::DT_SINGLELINE;
+  flags = TextFlags(flags);
+  Canvas->Brush()->SetColor(Color());
+  Canvas->Font()->SetColor(Font()->Color());
+  return flags;
+}
+
 bool TZYLBaseLabel::GetBool(int Index) const {
   switch (Index) {
     case bpAutoSize: return FAutoSize;

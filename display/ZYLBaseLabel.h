@@ -107,6 +107,11 @@ class TZYLBaseLabel : public TZYLBaseGraphicControl {
   // The DrawText flags of Paint after the single-line and alignment rules: BiDi flags,
   // options, alignment, DT_EXPANDTABS, DT_WORDBREAK and DT_NOPREFIX without ShowAccelChar.
   uint32_t TextFlags(uint32_t Flags) const;
+  // Readies Canvas for Text in Rect as Paint draws it with Font3D: the label's font and colours
+  // and, for multi-line text aligned below the top, Rect moved to the text's place. Answers
+  // the DrawText flags (TextFlags, single line unless MultiLine).
+  uint32_t PrepareText(vcl::TCanvas* Canvas, const std::string& Text, TZYL3DCaption* Font3D,
+                       vcl::TRect& Rect);
   void CMDialogChar(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
   void CMTextChanged(vcl::TMessage& Message);

@@ -581,11 +581,7 @@ void TZYLClock::CMEnabledChanged(vcl::TMessage& Message) {
 }
 
 void TZYLClock::GetIMLChange(vcl::TObject* /*Sender*/) {
-  vcl::TBitmap item;
-  const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
-  FFillObject->BeginUpdate();
-  FFillObject->SetListBitmap(found ? &item : nullptr);
-  FFillObject->EndUpdate(false);
+  FFillObject->TakeListItem(FImageList, FListIndex, FImageIndex);
   GetChange(FFillObject);
 }
 

@@ -144,14 +144,8 @@ void TZYLCustomGraphicLabel::GetChange(vcl::TObject* /*Sender*/) {
 }
 
 void TZYLCustomGraphicLabel::GetIMLChange(vcl::TObject* Sender) {
-  if (FFillObject) {
-    vcl::TBitmap item;
-    const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
-    // Quietly: the inherited step repaints once.
-    FFillObject->BeginUpdate();
-    FFillObject->SetListBitmap(found ? &item : nullptr);
-    FFillObject->EndUpdate(false);
-  }
+  // Quietly: the inherited step repaints once.
+  if (FFillObject) FFillObject->TakeListItem(FImageList, FListIndex, FImageIndex);
   if (!ComponentState().contains(vcl::csLoading)) inherited::GetIMLChange(Sender);
 }
 

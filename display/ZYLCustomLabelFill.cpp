@@ -57,14 +57,9 @@ void TZYLCustomLabelFill::GetChange(vcl::TObject* Sender) {
 }
 
 void TZYLCustomLabelFill::GetIMLChange(vcl::TObject* Sender) {
-  if (FFillObject) {
-    vcl::TBitmap item;
-    const bool found = !IMLEmpty() && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
-    // Quietly: the inherited step repaints once.
-    FFillObject->BeginUpdate();
-    FFillObject->SetListBitmap(found ? &item : nullptr);
-    FFillObject->EndUpdate(false);
-  }
+  // Quietly: the inherited step repaints once.
+  if (FFillObject)
+    FFillObject->TakeListItem(IMLEmpty() ? nullptr : FImageList, FListIndex, FImageIndex);
   if (!ComponentState().contains(vcl::csLoading) && !FDrawing) inherited::GetIMLChange(Sender);
 }
 

@@ -76,14 +76,8 @@ void TZYLCustomProgressFill::SetFillObject(TZYLFillObject* Value) {
 }
 
 void TZYLCustomProgressFill::GetIMLChange(vcl::TObject* Sender) {
-  if (FFillObject) {
-    vcl::TBitmap item;
-    const bool found = FImageList && FImageList->GetBitmapItem(FListIndex, FImageIndex, &item);
-    // The list bitmap changes quietly: the inherited step below repaints once.
-    FFillObject->BeginUpdate();
-    FFillObject->SetListBitmap(found ? &item : nullptr);
-    FFillObject->EndUpdate(false);
-  }
+  // The list bitmap changes quietly: the inherited step below repaints once.
+  if (FFillObject) FFillObject->TakeListItem(FImageList, FListIndex, FImageIndex);
   inherited::GetIMLChange(Sender);
 }
 

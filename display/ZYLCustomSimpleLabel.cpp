@@ -160,15 +160,7 @@ void TZYLCustomSimpleLabel::Paint() {
   vcl::TCanvas* c = Canvas();
   vcl::TRect rect = ClientRect();
   if (!Transparent()) FillControl();
-  c->SetFont(Font());
-  uint32_t flags = DrawTextBiDiModeFlags(0);
-  if (FMultiLine && FAlignment >= agCenterLeft)
-    rect = ZYLAlignTextRect(FAlignment, text, FFont3D, rect, Font(), FMultiLine, FShowAccelChar,
-                            static_cast<int32_t>(flags));
-  if (!FMultiLine) flags |= win::DT_SINGLELINE;
-  flags = TextFlags(flags);
-  c->Brush()->SetColor(Color());
-  c->Font()->SetColor(Font()->Color());
+  const uint32_t flags = PrepareText(c, text, FFont3D, rect);
   if (!FTwinklePhase) {
     if (FTwinkleColor == vcl::clNone) return;
     c->Font()->SetColor(FTwinkleColor);

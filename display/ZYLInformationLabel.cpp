@@ -215,15 +215,7 @@ void TZYLInformationLabel::Paint() {
   vcl::TRect rect = ClientRect();
   rect.Left += ZYLLabelControlGap(this);
   rect = FBevel->PaintBevel(c, rect, Transparent());
-  c->SetFont(Font());
-  uint32_t flags = DrawTextBiDiModeFlags(0);
-  if (FMultiLine && FAlignment >= agCenterLeft)
-    rect = ZYLAlignTextRect(FAlignment, text, FFont3D, rect, Font(), FMultiLine, FShowAccelChar,
-                            static_cast<int32_t>(flags));
-  if (!FMultiLine) flags |= win::DT_SINGLELINE;
-  flags = TextFlags(flags);
-  c->Brush()->SetColor(Color());
-  c->Font()->SetColor(Font()->Color());
+  const uint32_t flags = PrepareText(c, text, FFont3D, rect);
   ZYLDrawTextExt(c, text, FFont3D, rect, static_cast<int32_t>(flags),
                  TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled});
 }

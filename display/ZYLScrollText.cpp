@@ -144,7 +144,7 @@ TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   FLines->Add(ClassName());
   FLines->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   SetBounds(Left(), Top(), 200, 20);
-  ActivateTimer();
+  FTimer.Activate();
   CalculateDimensions();
 }
 
@@ -152,7 +152,7 @@ TZYLScrollText::~TZYLScrollText() {
   // Stopping on the way out raises no event.
   Destroying();
   Stop();
-  DeActivateTimer(FTimerMode);
+  FTimer.Free();
   delete FBackBitmap;
   FBackBitmap = nullptr;
   FFont3D->SetOnChange(nullptr);
@@ -234,10 +234,7 @@ void TZYLScrollText::SetMode(TZYLScrollMode Value) {
 }
 
 void TZYLScrollText::SetInterval(TZYLTimerInterval Value) {
-  Value = std::clamp(Value, 1, 65535);
-  if (Value == FInterval) return;
-  if (!IsLoading(this)) Stop();
-  FInterval = Value;
+  FTimer.SetInterval(Value, IsLoading(this));
 }
 
 void TZYLScrollText::SetSteps(int32_t Value) {
@@ -256,27 +253,7 @@ void TZYLScrollText::SetLines(vcl::TStrings* Value) {
   if (Value) FLines->Assign(Value);
 }
 
-void TZYLScrollText::SetTimerMode(TZYLTimerMode Value) {
-  if (Value == FTimerMode) return;
-  if (IsLoading(this)) {
-    FTimerMode = Value;  // Loaded makes the mode's timer
-    return;
-  }
-  Stop();
-  DeActivateTimer(FTimerMode);
-  FTimerMode = Value;
-  ActivateTimer();
-}
-
-// ---- Timers ----
-
-void TZYLScrollText::ActivateTimer() {
-  FTimers.Create(FTimerMode, FInterval, vcl::TNotifyEvent(this, &TZYLScrollText::GetTimer));
-}
-
-void TZYLScrollText::DeActivateTimer(TZYLTimerMode) { FTimers.Free(); }
-
-void TZYLScrollText::EnableTimer(bool On) { FTimers.Enable(On, FInterval, FThreadPriority); }
+void TZYLScrollText::SetTimerMode(TZYLTimerMode Value) { FTimer.SetMode(Value, IsLoading(this)); }
 
 // ---- Running ----
 
@@ -292,12 +269,12 @@ void TZYLScrollText::ExecuteEnh(int32_t Start) {
   if (OnStart) OnStart(this);
   if (!FScroll) return;  // OnStart stopped it again
   PaintImage();
-  EnableTimer(true);
+  FTimer.Enable(true);
 }
 
 void TZYLScrollText::Stop() {
   if (!FScroll) return;
-  EnableTimer(false);
+  FTimer.Enable(false);
   FScroll = false;
   FStepCounter = 0;
   if (!ComponentState().contains(vcl::csDestroying) && OnStop) OnStop(this);
@@ -405,10 +382,7 @@ void TZYLScrollText::BackUpdate() {
 
 void TZYLScrollText::Loaded() {
   inherited::Loaded();
-  if (FTimerMode != tmNormal) {
-    DeActivateTimer(tmNormal);
-    ActivateTimer();
-  }
+  FTimer.Loaded();
   CalculateDimensions();
 }
 

@@ -55,7 +55,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   void SetStyle(TZYLScrollStyle Value);
   TZYLScrollMode ScrollMode() const { return FScrollMode; }
   void SetMode(TZYLScrollMode Value);
-  TZYLTimerInterval Interval() const { return FInterval; }
+  TZYLTimerInterval Interval() const { return FTimer.Interval(); }
   // Values outside 1 .. 65535 are limited to the range; a change stops (not while loading).
   void SetInterval(TZYLTimerInterval Value);
   int32_t Steps() const { return FSteps; }
@@ -67,10 +67,10 @@ class TZYLScrollText : public TZYLGraphicControl {
   vcl::TStrings* Lines() const;
   void SetLines(vcl::TStrings* Value);
 
-  vcl::TThreadPriority ThreadPriority() const { return FThreadPriority; }
+  vcl::TThreadPriority ThreadPriority() const { return FTimer.Priority(); }
   // Applied when the timer is next enabled.
-  void SetThreadPriority(vcl::TThreadPriority Value) { FThreadPriority = Value; }
-  TZYLTimerMode TimerMode() const { return FTimerMode; }
+  void SetThreadPriority(vcl::TThreadPriority Value) { FTimer.SetPriority(Value); }
+  TZYLTimerMode TimerMode() const { return FTimer.Mode(); }
   // Stops, frees the old mode's timer and creates the new one.
   void SetTimerMode(TZYLTimerMode Value);
 
@@ -105,8 +105,8 @@ class TZYLScrollText : public TZYLGraphicControl {
   vcl::TPoint TextOrigin() const;
   vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
   bool BackRefresh() const { return FBackRefresh; }
-  TZYLTimer* Timer() const { return FTimers.Timer(); }
-  TZYLHiTimer* HiTimer() const { return FTimers.HiTimer(); }
+  TZYLTimer* Timer() const { return FTimer.Timer(); }
+  TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
 
   // One drawn piece of text: its text, bold state and left edge inside the working bitmap.
   struct TRun {
@@ -143,9 +143,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   void PaintImage();
 
  private:
-  void ActivateTimer();
-  void DeActivateTimer(TZYLTimerMode Mode);
-  void EnableTimer(bool On);
   bool CanDrawNow();
   // Draws one line (marquee) or the ticker text into Rect of Canvas by the bold state.
   void DrawLine(vcl::TCanvas* Canvas, const std::string& Line, const vcl::TRect& Rect,
@@ -155,14 +152,13 @@ class TZYLScrollText : public TZYLGraphicControl {
   vcl::TBitmap* FBackBitmap = nullptr;
   TZYLScrollDirection FDirection = sdBottomToTop;
   TZYL3DCaption* FFont3D = nullptr;
-  TZYLTimerInterval FInterval = 100;
   vcl::TStringList* FLines = nullptr;
   bool FMakeVisible = true;
   bool FBackRefresh = false;
   bool FScroll = false;
   TZYLScrollStyle FScrollStyle = ssLoop;
   TZYLScrollMode FScrollMode = smMarquee;
-  TZYLModeTimer FTimers;  // the timer of TimerMode
+  TZYLStepTimer FTimer{100, vcl::TNotifyEvent(this, &TZYLScrollText::GetTimer), [this] { Stop(); }};
   bool FTransparentOwn = false;
   int32_t FSteps = 100;
   int32_t FInnerWidth = 0;
@@ -173,8 +169,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t FStepCounter = 0;
   int32_t FXOffset = 0;
   int32_t FYOffset = 0;
-  TZYLTimerMode FTimerMode = tmNormal;
-  vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
   TRunHook FRunHook = nullptr;
   void* FRunHookData = nullptr;
 };

@@ -1197,6 +1197,13 @@ TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader) {
   return ZYLGlobalList(Reader->ReadString());
 }
 
+void ZYLDefineGlobalIdent(vcl::TFiler* Filer, TZYLCustomImageList* List,
+                          const std::function<void(TZYLCustomImageList*)>& Set) {
+  Filer->DefineProperty(
+      "Internal", [Set](vcl::TReader* r) { Set(ZYLReadGlobalIdent(r)); },
+      [List](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, List); }, List && ZYLIsGlobalIdent(List));
+}
+
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List) {
   return dynamic_cast<const TZYLBitmapList*>(List) != nullptr;
 }

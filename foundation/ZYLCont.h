@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -445,6 +446,10 @@ std::string ZYLGlobalIdent(const TZYLCustomImageList* List);
 TZYLCustomImageList* ZYLGlobalList(const std::string& Ident);
 void ZYLWriteGlobalIdent(vcl::TWriter* Writer, const TZYLCustomImageList* List);
 TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader);
+// Defines the "Internal" property through which a stream names List when it is a global list;
+// reading it hands the list named to Set.
+void ZYLDefineGlobalIdent(vcl::TFiler* Filer, TZYLCustomImageList* List,
+                          const std::function<void(TZYLCustomImageList*)>& Set);
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List);
 
 // How a component holds an image list: `Slot` is its reference, `Link` its change link.

@@ -8,6 +8,7 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLObject.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
@@ -176,6 +177,11 @@ bool TZYLControl::BackDrawArea(vcl::TCanvas* Canvas, const TRect& DestRect, cons
   return true;
 }
 
+void ZYLSetOpaque(vcl::TControl* Control, bool Opaque) {
+  const vcl::TControlStyle s = Control->ControlStyle();
+  Control->SetControlStyle(Opaque ? s + vcl::csOpaque : s - vcl::csOpaque);
+}
+
 void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
   std::vector<vcl::TControl*> asked;
   auto ask = [&](vcl::TControl* c) {
@@ -230,10 +236,7 @@ void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLBaseControl::SetIndex(int Index, int Value) {
-  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
-  if (field == Value) return;
-  field = Value;
-  GetIMLChange(this);
+  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(this);
 }
 
 void TZYLBaseControl::SetBackFX(TZYLBitmapEffectObject* Value) {
@@ -269,11 +272,7 @@ void TZYLBaseControl::Notification(vcl::TComponent* AComponent, vcl::TOperation 
 
 void TZYLBaseControl::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal",
-      [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 // ---- TZYLBaseGraphicControl ----
@@ -289,21 +288,14 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicControl) {
 }
 
 TZYLBaseGraphicControl::TZYLBaseGraphicControl(vcl::TComponent* AOwner) : inherited(AOwner) {
-  vcl::TControlStyle s = ControlStyle();
-  s.Exclude(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, false);
   SetBounds(Left(), Top(), 30, 30);
 }
 
 void TZYLBaseGraphicControl::SetTransparent(bool Value) {
   if (FTransparent == Value) return;
   FTransparent = Value;
-  vcl::TControlStyle s = ControlStyle();
-  if (Value)
-    s.Exclude(vcl::csOpaque);
-  else
-    s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, !Value);
   Perform(CM_ZYLTRANSPARENTCHANGED, 0, 0);
 }
 
@@ -313,9 +305,7 @@ void TZYLBaseGraphicControl::CMTransparentChanged(vcl::TMessage& /*Message*/) {
 
 void TZYLBaseGraphicControl::DisableTransMode() {
   FTransparent = false;
-  vcl::TControlStyle s = ControlStyle();
-  s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, true);
 }
 
 void TZYLBaseGraphicControl::InvalidateControl() {

@@ -39,6 +39,9 @@ win::HPALETTE ZYLBackBitmapPalette(vcl::TControl* Control);
 // Provider lists (BackControl), and the children of Control (the provider's own window
 // control) that take their background from their parent. Control itself is not asked.
 void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control);
+// Includes csOpaque in Control's style, or excludes it; the graphic and the windowed control
+// bases switch their transparency through it.
+void ZYLSetOpaque(vcl::TControl* Control, bool Opaque);
 
 // ---- TZYLControl ----
 class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public IZYLThemes {

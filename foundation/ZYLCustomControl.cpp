@@ -4,12 +4,13 @@
 
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBaseController.h"
+#include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
-#include "foundation/ZYLBevel.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLFaceController.h"
 #include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLObject.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
@@ -101,12 +102,7 @@ void TZYLCustomControl::Assign(vcl::TPersistent* Source) {
 
 void TZYLCustomControl::SetTransparent(bool Value) {
   FTransparent = Value;
-  vcl::TControlStyle s = ControlStyle();
-  if (Value)
-    s.Exclude(vcl::csOpaque);
-  else
-    s.Include(vcl::csOpaque);
-  SetControlStyle(s);
+  ZYLSetOpaque(this, !Value);
   Perform(CM_ZYLTRANSPARENTCHANGED, 0, 0);
 }
 
@@ -182,10 +178,7 @@ void TZYLCustomControl::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLCustomControl::SetIndex(int Index, int Value) {
-  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
-  if (field == Value) return;
-  field = Value;
-  GetIMLChange(this);
+  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(this);
 }
 
 bool TZYLCustomControl::IMLEmpty() const {
@@ -446,10 +439,7 @@ void TZYLCustomControl::FinishPosSizeDrag() {
 
 void TZYLCustomControl::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 }  // namespace zyl

@@ -89,36 +89,18 @@ uint8_t TZYLDateTime::GetHour() const { return static_cast<uint8_t>(Parts().Hour
 uint8_t TZYLDateTime::GetMinute() const { return static_cast<uint8_t>(Parts().Minute); }
 uint8_t TZYLDateTime::GetSecond() const { return static_cast<uint8_t>(Parts().Second); }
 
-void TZYLDateTime::SetYear(int32_t Value) {
+void TZYLDateTime::SetPart(int TParts::*Part, int Value) {
   TParts p = Parts();
-  p.Year = Value;
+  p.*Part = Value;
   SetParts(p);
 }
-void TZYLDateTime::SetMonth(uint8_t Value) {
-  TParts p = Parts();
-  p.Month = Value;
-  SetParts(p);
-}
-void TZYLDateTime::SetDay(uint8_t Value) {
-  TParts p = Parts();
-  p.Day = Value;
-  SetParts(p);
-}
-void TZYLDateTime::SetHour(uint8_t Value) {
-  TParts p = Parts();
-  p.Hour = Value;
-  SetParts(p);
-}
-void TZYLDateTime::SetMinute(uint8_t Value) {
-  TParts p = Parts();
-  p.Minute = Value;
-  SetParts(p);
-}
-void TZYLDateTime::SetSecond(uint8_t Value) {
-  TParts p = Parts();
-  p.Second = Value;
-  SetParts(p);
-}
+
+void TZYLDateTime::SetYear(int32_t Value) { SetPart(&TParts::Year, Value); }
+void TZYLDateTime::SetMonth(uint8_t Value) { SetPart(&TParts::Month, Value); }
+void TZYLDateTime::SetDay(uint8_t Value) { SetPart(&TParts::Day, Value); }
+void TZYLDateTime::SetHour(uint8_t Value) { SetPart(&TParts::Hour, Value); }
+void TZYLDateTime::SetMinute(uint8_t Value) { SetPart(&TParts::Minute, Value); }
+void TZYLDateTime::SetSecond(uint8_t Value) { SetPart(&TParts::Second, Value); }
 
 // ---------------------------------------------------------------------------------------------
 

@@ -50,6 +50,8 @@ class TZYLDateTime : public TZYLObject {
   };
   TParts Parts() const;
   void SetParts(TParts P);
+  // Sets one part of the value, the others kept.
+  void SetPart(int TParts::*Part, int Value);
 
   double FValue = 0;
 };

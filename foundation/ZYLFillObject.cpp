@@ -1,5 +1,7 @@
 #include "foundation/ZYLFillObject.h"
 
+#include "foundation/ZYLCont.h"
+
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
@@ -124,6 +126,14 @@ void TZYLShapeFill::SetListBitmap(vcl::TBitmap* Value) {
     FListBitmap->Assign(Value);
   }
   Change();
+}
+
+void TZYLShapeFill::TakeListItem(const TZYLCustomImageList* List, int ListIndex, int Index) {
+  vcl::TBitmap item;
+  const bool found = List && List->GetBitmapItem(ListIndex, Index, &item);
+  BeginUpdate();
+  SetListBitmap(found ? &item : nullptr);
+  EndUpdate(false);
 }
 
 void TZYLShapeFill::SetGradient(TZYLGradient* Value) {

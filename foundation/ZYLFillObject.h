@@ -19,6 +19,8 @@ class TCanvas;
 
 namespace zyl {
 
+class TZYLCustomImageList;
+
 ZYL_ENUM(TZYLFillOption, foFillInner, foQuickDraw, foGrUseBitmap)
 using TZYLFillOptions = vcl::TSet<TZYLFillOption>;
 
@@ -42,6 +44,9 @@ class TZYLShapeFill : public TZYLObject {
   // The bitmap taken from an image list (null when none); SetListBitmap copies, null clears.
   vcl::TBitmap* ListBitmap() const { return FListBitmap; }
   void SetListBitmap(vcl::TBitmap* Value);
+  // Takes image Index of entry ListIndex of List as the list bitmap, quietly (the caller
+  // repaints); clears it when List is null or has no such image.
+  void TakeListItem(const TZYLCustomImageList* List, int ListIndex, int Index);
   TZYLGradient* Gradient() const { return FGradient; }
   void SetGradient(TZYLGradient* Value);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"
@@ -364,6 +365,36 @@ void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval,
     FHiTimer->SetEnabled(On);
   }
 }
+
+TZYLStepTimer::TZYLStepTimer(TZYLTimerInterval Interval, const vcl::TNotifyEvent& OnTimer,
+                             std::function<void()> OnStop)
+    : FInterval(Interval), FOnTimer(OnTimer), FOnStop(std::move(OnStop)) {}
+
+void TZYLStepTimer::SetMode(TZYLTimerMode Value, bool Loading) {
+  if (Value == FMode) return;
+  if (Loading) {
+    FMode = Value;  // Loaded makes the mode's timer
+    return;
+  }
+  FOnStop();
+  Free();
+  FMode = Value;
+  Activate();
+}
+
+void TZYLStepTimer::SetInterval(TZYLTimerInterval Value, bool Loading) {
+  Value = std::clamp(Value, 1, 65535);
+  if (Value == FInterval) return;
+  if (!Loading) FOnStop();
+  FInterval = Value;
+}
+
+void TZYLStepTimer::Loaded() {
+  // The constructor made the timer of tmNormal.
+  if (FMode != tmNormal) Activate();
+}
+
+void TZYLStepTimer::Activate() { FTimers.Create(FMode, FInterval, FOnTimer); }
 
 void ZYLTimerInit() {
   vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -160,6 +161,41 @@ class TZYLModeTimer {
  private:
   TZYLTimer* FTimer = nullptr;
   TZYLHiTimer* FHiTimer = nullptr;
+};
+
+// The timer of a control that runs by steps and publishes TimerMode, Interval and
+// ThreadPriority: the three settings and the mode's one timer, ticking into OnTimer. Changing
+// the mode or the interval of a running control stops it first through OnStop; while the
+// control loads, the values are only kept and Loaded makes the timer.
+class TZYLStepTimer {
+ public:
+  TZYLStepTimer(TZYLTimerInterval Interval, const vcl::TNotifyEvent& OnTimer,
+                std::function<void()> OnStop);
+  TZYLTimerMode Mode() const { return FMode; }
+  // Stops, frees the old mode's timer and makes the new one.
+  void SetMode(TZYLTimerMode Value, bool Loading);
+  TZYLTimerInterval Interval() const { return FInterval; }
+  // Values outside 1 .. 65535 are limited to the range; a change stops (not while loading)
+  // and takes effect at the next start.
+  void SetInterval(TZYLTimerInterval Value, bool Loading);
+  vcl::TThreadPriority Priority() const { return FPriority; }
+  // Applied when the timer is next enabled.
+  void SetPriority(vcl::TThreadPriority Value) { FPriority = Value; }
+  // Makes the timer of the mode read from the stream.
+  void Loaded();
+  void Activate();
+  void Free() { FTimers.Free(); }
+  void Enable(bool On) { FTimers.Enable(On, FInterval, FPriority); }
+  TZYLTimer* Timer() const { return FTimers.Timer(); }
+  TZYLHiTimer* HiTimer() const { return FTimers.HiTimer(); }
+
+ private:
+  TZYLModeTimer FTimers;
+  TZYLTimerMode FMode = tmNormal;
+  TZYLTimerInterval FInterval;
+  vcl::TThreadPriority FPriority = vcl::tpNormal;
+  vcl::TNotifyEvent FOnTimer;
+  std::function<void()> FOnStop;
 };
 
 }  // namespace zyl

@@ -1,0 +1,25 @@
+#include "foundation/ZYLWindowFrame.h"
+
+#include "platform/controls/WinControl.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasGuards.h"
+#include "platform/user/DCGuards.h"
+#include "platform/user/WinUser.h"
+
+namespace zyl {
+
+void ZYLPaintWindowFrame(
+    vcl::TWinControl* Control,
+    const std::function<void(vcl::TCanvas* Canvas, const vcl::TRect& Whole)>& Paint) {
+  if (!Control->HandleAllocated()) return;
+  win::HDC dc = win::GetWindowDC(Control->Handle());
+  if (!dc) return;
+  win::TWindowDC held(Control->Handle(), dc);
+  vcl::TCanvas canvas;
+  vcl::TCanvasBinding bind(&canvas, dc);
+  win::RECT wr{};
+  win::GetWindowRect(Control->Handle(), &wr);
+  Paint(&canvas, vcl::TRect{0, 0, wr.Right - wr.Left, wr.Bottom - wr.Top});
+}
+
+}  // namespace zyl
