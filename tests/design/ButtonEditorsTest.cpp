@@ -37,26 +37,23 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
 std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
   return {
-      {TZYLBaseGraphicButton::StaticClass(),
-       ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>()},
-      {TZYLCustomButton::StaticClass(), ComponentEditorClassOf<TZYLCustomButtonComponentEditor>()},
-      {TZYLButtonControl::StaticClass(),
-       ComponentEditorClassOf<TZYLButtonControlComponentEditor>()},
-      {TZYLCustomButtonGroup::StaticClass(),
-       ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>()},
-      {TZYLGroupBox::StaticClass(), ComponentEditorClassOf<TZYLGroupBoxComponentEditor>()},
+      EditorFor<TZYLBaseGraphicButton, TZYLBaseGraphicButtonComponentEditor>(),
+      EditorFor<TZYLCustomButton, TZYLCustomButtonComponentEditor>(),
+      EditorFor<TZYLButtonControl, TZYLButtonControlComponentEditor>(),
+      EditorFor<TZYLCustomButtonGroup, TZYLCustomButtonGroupComponentEditor>(),
+      EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
   };
 }
 
-class ButtonEditors : public ::testing::Test {
+class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStringsUnits> {
  protected:
-  ButtonEditors() {
+  ButtonEditors() : TComponentEditorTest(Editors()) {
     pZYLStrEditorDlgInit();
     ZYL3DButtonInit();
     ZYLMMButtonInit();
@@ -68,11 +65,6 @@ class ButtonEditors : public ::testing::Test {
     ZYL3DButtonDone();
     pZYLStrEditorDlgDone();
   }
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  vt::TControlsSession session_;
-  designtest::TStringsUnits units_;
-  TDesignedForm form_{Editors()};
 };
 
 // The shape, 3D-effect and multimedia buttons publish no layout and no FontFX of their own.

@@ -53,24 +53,21 @@ namespace {
 
 namespace vt = vcl::testkit;
 namespace wt = win::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
   return {
-      {TZYLBaseEdit::StaticClass(), ComponentEditorClassOf<TZYLEditComponentEditor>()},
-      {TZYLCustomMemo::StaticClass(), ComponentEditorClassOf<TZYLMemoComponentEditor>()},
-      {TZYLColorComboBox::StaticClass(),
-       ComponentEditorClassOf<TZYLColorComboBoxComponentEditor>()},
-      {TZYLFontComboBox::StaticClass(), ComponentEditorClassOf<TZYLFontComboBoxComponentEditor>()},
-      {TZYLImageComboBox::StaticClass(),
-       ComponentEditorClassOf<TZYLImageComboBoxComponentEditor>()},
-      {TZYLImageListBox::StaticClass(), ComponentEditorClassOf<TZYLImageListBoxComponentEditor>()},
-      {TZYLCustomListBox::StaticClass(),
-       ComponentEditorClassOf<TZYLCustomListBoxComponentEditor>()},
-      {TZYLListBox::StaticClass(), ComponentEditorClassOf<TZYLListBoxComponentEditor>()},
+      EditorFor<TZYLBaseEdit, TZYLEditComponentEditor>(),
+      EditorFor<TZYLCustomMemo, TZYLMemoComponentEditor>(),
+      EditorFor<TZYLColorComboBox, TZYLColorComboBoxComponentEditor>(),
+      EditorFor<TZYLFontComboBox, TZYLFontComboBoxComponentEditor>(),
+      EditorFor<TZYLImageComboBox, TZYLImageComboBoxComponentEditor>(),
+      EditorFor<TZYLImageListBox, TZYLImageListBoxComponentEditor>(),
+      EditorFor<TZYLCustomListBox, TZYLCustomListBoxComponentEditor>(),
+      EditorFor<TZYLListBox, TZYLListBoxComponentEditor>(),
   };
 }
 
@@ -103,14 +100,11 @@ Strings RowsOf(TZYLListBox* Box) {
   return rows;
 }
 
-class EditEditors : public ::testing::Test {
+class EditEditors
+    : public designtest::TComponentEditorTest<
+          designtest::TEntered<designtest::TStringsUnits, designtest::TEditorLaunchers>> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  vt::TControlsSession session_;
-  designtest::TStringsUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
+  EditEditors() : TComponentEditorTest(Editors()) {}
 };
 
 const Strings kEditBase = {"Transparent [False]", "Font3D", "Font", "Bevel"};

@@ -25,36 +25,33 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::MakeNamed;
 using designtest::TDesignedForm;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 
 std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
   return {
-      {TZYLForm::StaticClass(), ComponentEditorClassOf<TZYLFormComponentEditor>()},
-      {TZYLFormStyler::StaticClass(), ComponentEditorClassOf<TZYLFormStylerComponentEditor>()},
-      {TZYLCustomFormFill::StaticClass(), ComponentEditorClassOf<TZYLFormFillComponentEditor>()},
-      {TZYLFormShadow::StaticClass(), ComponentEditorClassOf<TZYLShadowComponentEditor>()},
-      {TZYLFormDisplay::StaticClass(), ComponentEditorClassOf<TZYLFormDisplayComponentEditor>()},
+      EditorFor<TZYLForm, TZYLFormComponentEditor>(),
+      EditorFor<TZYLFormStyler, TZYLFormStylerComponentEditor>(),
+      EditorFor<TZYLCustomFormFill, TZYLFormFillComponentEditor>(),
+      EditorFor<TZYLFormShadow, TZYLShadowComponentEditor>(),
+      EditorFor<TZYLFormDisplay, TZYLFormDisplayComponentEditor>(),
   };
 }
 
-class FormEditors : public ::testing::Test {
+class FormEditors
+    : public designtest::TComponentEditorTest<
+          designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
+  FormEditors() : TComponentEditorTest(Editors()) {}
   // Runs the verb once and expects exactly one report.
   void RunReported(vcl::TComponent* c, const std::string& verb) {
     Designer()->ResetModified();
     form_.Menu(c).Execute(verb);
     EXPECT_EQ(Designer()->ModifiedCount(), 1) << verb;
   }
-
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
 };
 
 // Each editor lists its verbs in order (a form fill with a fill object has one more than the

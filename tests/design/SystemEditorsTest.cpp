@@ -39,6 +39,7 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::MakeNamed;
 using designtest::TDesignedForm;
 using designtest::TMenuCase;
@@ -46,29 +47,24 @@ using Strings = std::vector<std::string>;
 using designtest::TEnding;
 
 std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
   return {
-      {TZYLMousePositioner::StaticClass(), ComponentEditorClassOf<TZYLMousePosEditor>()},
-      {TZYLHint::StaticClass(), ComponentEditorClassOf<TZYLHintComponentEditor>()},
-      {TZYLCustomShapeHint::StaticClass(), ComponentEditorClassOf<TZYLShapeHintComponentEditor>()},
-      {TZYLWaveComp::StaticClass(), ComponentEditorClassOf<TZYLWaveEditor>()},
-      {TZYLMessageBoxDlg::StaticClass(), ComponentEditorClassOf<TZYLMessageBoxComponentEditor>()},
-      {TZYLBaseDialog::StaticClass(), ComponentEditorClassOf<TZYLDlgEditor>()},
-      {TZYLBrowseDlg::StaticClass(), ComponentEditorClassOf<TZYLBrowseDlgEditor>()},
-      {TZYLStarter::StaticClass(), ComponentEditorClassOf<TZYLStarterEditor>()},
+      EditorFor<TZYLMousePositioner, TZYLMousePosEditor>(),
+      EditorFor<TZYLHint, TZYLHintComponentEditor>(),
+      EditorFor<TZYLCustomShapeHint, TZYLShapeHintComponentEditor>(),
+      EditorFor<TZYLWaveComp, TZYLWaveEditor>(),
+      EditorFor<TZYLMessageBoxDlg, TZYLMessageBoxComponentEditor>(),
+      EditorFor<TZYLBaseDialog, TZYLDlgEditor>(),
+      EditorFor<TZYLBrowseDlg, TZYLBrowseDlgEditor>(),
+      EditorFor<TZYLStarter, TZYLStarterEditor>(),
   };
 }
 
-class SystemEditors : public ::testing::Test {
+class SystemEditors
+    : protected designtest::TTempRegistry,
+      public designtest::TComponentEditorTest<
+          designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  testsupport::TempDir dir_;
-  testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
+  SystemEditors() : TComponentEditorTest(Editors()) {}
 };
 
 // What a dialog built of library controls showed, then the click on its button of that
