@@ -33,6 +33,20 @@ std::string TZYLLineListEditorForm::BuildString(int Index) const {
          item->Description;
 }
 
+bool TZYLLineListEditorForm::EditOnWorkList(TZYLLineListEditorForm* Dlg,
+                                            TZYLCustomContainer* List) {
+  Dlg->WorkList()->Assign(List);
+  Dlg->SetLabels(-1);
+  if (!ZYLRunEditorForm(Dlg)) return false;
+  List->Assign(Dlg->WorkList());
+  return true;
+}
+
+void TZYLLineListEditorForm::AppendItem(std::unique_ptr<TZYLListItem> Item) {
+  Item->Compressed = WorkList()->DefaultCompressed();
+  WorkList()->Add(Item.release());
+}
+
 void TZYLLineListEditorForm::SetLabels(int Index, bool) { inherited::SetLabels(Index, true); }
 
 void TZYLLineListEditorForm::PrepareAddFiles() {

@@ -54,6 +54,12 @@ class TZYLLineListEditorForm : public TZYLListEditorForm {
   std::string BuildString(int Index) const;
 
  protected:
+  // What each kind's static Edit does: Dlg's working list takes List's items and defaults, Dlg
+  // opens with no line selected and, exactly on OK, assigns the working list back to List once.
+  static bool EditOnWorkList(TZYLLineListEditorForm* Dlg, TZYLCustomContainer* List);
+  // Appends Item to the working list, compressed as the list's default says.
+  void AppendItem(std::unique_ptr<TZYLListItem> Item);
+
   std::string LineText(int Index) const override { return BuildString(Index); }
   // Opens the kind's item dialog on item Index (Index = the item count: a new item, appended
   // on OK with the dialog's values); true on OK.
