@@ -46,9 +46,7 @@ using designtest::TEnding;
 // An editor over the standard kinds; the "Twinkle" toggle is offered only to a multi-line label,
 // and double-clicking opens OnDblClick.
 class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TLabelTestEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TLabelTestEditor)
 
  protected:
   TZYLVerbs Verbs() override {
@@ -77,9 +75,7 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
 
 // The list box's items, through the strings editor or the code editor.
 class TListTestEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TListTestEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TListTestEditor)
 
  protected:
   TZYLVerbs Verbs() override { return {ZYLStringsVerb("Items...", "Items", ".Items")}; }
