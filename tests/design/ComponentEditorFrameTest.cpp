@@ -32,11 +32,7 @@
 namespace zyl {
 
 // A data-aware variant as the frame recognises them: by its class name.
-class TZYLDBTestLabel : public TZYLLabel {
-  ZYL_CLASS(TZYLDBTestLabel, TZYLLabel)
-  explicit TZYLDBTestLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestLabel) {}
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLabel, TZYLLabel);
 
 namespace {
 

@@ -54,16 +54,8 @@
 namespace zyl {
 
 // Data-aware variants as the editors recognise them: by their class names.
-class TZYLDBTestImage : public TZYLNImage {
-  ZYL_CLASS(TZYLDBTestImage, TZYLNImage)
-  explicit TZYLDBTestImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestImage) {}
-class TZYLDBTestLEDLabel : public TZYLLEDLabel {
-  ZYL_CLASS(TZYLDBTestLEDLabel, TZYLLEDLabel)
-  explicit TZYLDBTestLEDLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestLEDLabel) {}
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestImage, TZYLNImage);
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLEDLabel, TZYLLEDLabel);
 
 namespace {
 
