@@ -41,19 +41,16 @@ using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLBaseGraphicButton, TZYLBaseGraphicButtonComponentEditor>(),
-      EditorFor<TZYLCustomButton, TZYLCustomButtonComponentEditor>(),
-      EditorFor<TZYLButtonControl, TZYLButtonControlComponentEditor>(),
-      EditorFor<TZYLCustomButtonGroup, TZYLCustomButtonGroupComponentEditor>(),
-      EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
-  };
-}
-
 class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStringsUnits> {
  protected:
-  ButtonEditors() : TComponentEditorTest(Editors()) {
+  ButtonEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseGraphicButton, TZYLBaseGraphicButtonComponentEditor>(),
+            EditorFor<TZYLCustomButton, TZYLCustomButtonComponentEditor>(),
+            EditorFor<TZYLButtonControl, TZYLButtonControlComponentEditor>(),
+            EditorFor<TZYLCustomButtonGroup, TZYLCustomButtonGroupComponentEditor>(),
+            EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
+        }) {
     pZYLStrEditorDlgInit();
     ZYL3DButtonInit();
     ZYLMMButtonInit();

@@ -21,23 +21,19 @@ namespace {
 
 namespace vt = vcl::testkit;
 using designtest::EditorFor;
-using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLContainerCtrl, TZYLContainerComponentEditor>(),
-      EditorFor<TZYLImageList, TZYLImageListEditor>(),
-      EditorFor<TZYLBitmapList, TZYLBitmapListEditor>(),
-      EditorFor<TZYLStringList, TZYLStringListEditor>(),
-      EditorFor<TZYLWaveList, TZYLWaveListEditor>(),
-  };
-}
-
 class ContainerEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
  protected:
-  ContainerEditors() : TComponentEditorTest(Editors()) {}
+  ContainerEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLContainerCtrl, TZYLContainerComponentEditor>(),
+            EditorFor<TZYLImageList, TZYLImageListEditor>(),
+            EditorFor<TZYLBitmapList, TZYLBitmapListEditor>(),
+            EditorFor<TZYLStringList, TZYLStringListEditor>(),
+            EditorFor<TZYLWaveList, TZYLWaveListEditor>(),
+        }) {}
 };
 
 // One verb: the component it is on, its caption, the list it must open, and the editor form.

@@ -65,29 +65,6 @@ using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLBaseLabel, TZYLLabelComponentEditor>(),
-      EditorFor<TZYLCustomLabelFill, TZYLLabelFillComponentEditor>(),
-      EditorFor<TZYLLEDCustomLabel, TZYLLEDLabelComponentEditor>(),
-      EditorFor<TZYLInformationLabel, TZYLInfoLabelComponentEditor>(),
-      EditorFor<TZYLGraphicLabel, TZYLGraphicLabelComponentEditor>(),
-      EditorFor<TZYLCustomNImage, TZYLNImageComponentEditor>(),
-      EditorFor<TZYLCustomLImage, TZYLCustomLImageComponentEditor>(),
-      EditorFor<TZYLFill, TZYLFillComponentEditor>(),
-      EditorFor<TZYLShadowFill, TZYLShadowFillComponentEditor>(),
-      EditorFor<TZYLProgress, TZYLProgressComponentEditor>(),
-      EditorFor<TZYLProgressFill, TZYLProgressFillComponentEditor>(),
-      EditorFor<TZYLClock, TZYLClockComponentEditor>(),
-      EditorFor<TZYLDrawEdge, TZYLDrawEdgeComponentEditor>(),
-      EditorFor<TZYLTechnicalLine, TZYLTechnicalLineComponentEditor>(),
-      EditorFor<TZYLScrollText, TZYLScrollTextComponentEditor>(),
-      EditorFor<TZYLBaseShape, TZYLCustomShapeComponentEditor>(),
-      EditorFor<TZYLScrollBar, TZYLScrollBarComponentEditor>(),
-      EditorFor<TZYLCustomTrackBar, TZYLTrackBarComponentEditor>(),
-  };
-}
-
 // The display units the editors' components come from, entered while a test runs.
 struct TDisplayUnits {
   TDisplayUnits() {
@@ -115,7 +92,27 @@ class DisplayEditors
     : public designtest::TComponentEditorTest<designtest::TEntered<
           designtest::TStringsUnits, designtest::TEditorLaunchers, TDisplayUnits>> {
  protected:
-  DisplayEditors() : TComponentEditorTest(Editors()) {}
+  DisplayEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseLabel, TZYLLabelComponentEditor>(),
+            EditorFor<TZYLCustomLabelFill, TZYLLabelFillComponentEditor>(),
+            EditorFor<TZYLLEDCustomLabel, TZYLLEDLabelComponentEditor>(),
+            EditorFor<TZYLInformationLabel, TZYLInfoLabelComponentEditor>(),
+            EditorFor<TZYLGraphicLabel, TZYLGraphicLabelComponentEditor>(),
+            EditorFor<TZYLCustomNImage, TZYLNImageComponentEditor>(),
+            EditorFor<TZYLCustomLImage, TZYLCustomLImageComponentEditor>(),
+            EditorFor<TZYLFill, TZYLFillComponentEditor>(),
+            EditorFor<TZYLShadowFill, TZYLShadowFillComponentEditor>(),
+            EditorFor<TZYLProgress, TZYLProgressComponentEditor>(),
+            EditorFor<TZYLProgressFill, TZYLProgressFillComponentEditor>(),
+            EditorFor<TZYLClock, TZYLClockComponentEditor>(),
+            EditorFor<TZYLDrawEdge, TZYLDrawEdgeComponentEditor>(),
+            EditorFor<TZYLTechnicalLine, TZYLTechnicalLineComponentEditor>(),
+            EditorFor<TZYLScrollText, TZYLScrollTextComponentEditor>(),
+            EditorFor<TZYLBaseShape, TZYLCustomShapeComponentEditor>(),
+            EditorFor<TZYLScrollBar, TZYLScrollBarComponentEditor>(),
+            EditorFor<TZYLCustomTrackBar, TZYLTrackBarComponentEditor>(),
+        }) {}
 };
 
 using TMake = vcl::TComponent* (*)(TDesignedForm&, const std::string&);

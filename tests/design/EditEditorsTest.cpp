@@ -54,19 +54,6 @@ using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLBaseEdit, TZYLEditComponentEditor>(),
-      EditorFor<TZYLCustomMemo, TZYLMemoComponentEditor>(),
-      EditorFor<TZYLColorComboBox, TZYLColorComboBoxComponentEditor>(),
-      EditorFor<TZYLFontComboBox, TZYLFontComboBoxComponentEditor>(),
-      EditorFor<TZYLImageComboBox, TZYLImageComboBoxComponentEditor>(),
-      EditorFor<TZYLImageListBox, TZYLImageListBoxComponentEditor>(),
-      EditorFor<TZYLCustomListBox, TZYLCustomListBoxComponentEditor>(),
-      EditorFor<TZYLListBox, TZYLListBoxComponentEditor>(),
-  };
-}
-
 // A list box of the form with one header section per width, captioned "C0", "C1", ...
 TZYLListBox* ListWithSections(TDesignedForm& f, const std::string& Name,
                               const std::vector<int>& Widths) {
@@ -100,7 +87,17 @@ class EditEditors
     : public designtest::TComponentEditorTest<
           designtest::TEntered<designtest::TStringsUnits, designtest::TEditorLaunchers>> {
  protected:
-  EditEditors() : TComponentEditorTest(Editors()) {}
+  EditEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseEdit, TZYLEditComponentEditor>(),
+            EditorFor<TZYLCustomMemo, TZYLMemoComponentEditor>(),
+            EditorFor<TZYLColorComboBox, TZYLColorComboBoxComponentEditor>(),
+            EditorFor<TZYLFontComboBox, TZYLFontComboBoxComponentEditor>(),
+            EditorFor<TZYLImageComboBox, TZYLImageComboBoxComponentEditor>(),
+            EditorFor<TZYLImageListBox, TZYLImageListBoxComponentEditor>(),
+            EditorFor<TZYLCustomListBox, TZYLCustomListBoxComponentEditor>(),
+            EditorFor<TZYLListBox, TZYLListBoxComponentEditor>(),
+        }) {}
 };
 
 const Strings kEditBase = {"Transparent [False]", "Font3D", "Font", "Bevel"};

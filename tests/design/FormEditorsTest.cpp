@@ -27,25 +27,21 @@ namespace {
 namespace vt = vcl::testkit;
 using designtest::EditorFor;
 using designtest::MakeNamed;
-using designtest::TDesignedForm;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
-
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLForm, TZYLFormComponentEditor>(),
-      EditorFor<TZYLFormStyler, TZYLFormStylerComponentEditor>(),
-      EditorFor<TZYLCustomFormFill, TZYLFormFillComponentEditor>(),
-      EditorFor<TZYLFormShadow, TZYLShadowComponentEditor>(),
-      EditorFor<TZYLFormDisplay, TZYLFormDisplayComponentEditor>(),
-  };
-}
 
 class FormEditors
     : public designtest::TComponentEditorTest<
           designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
  protected:
-  FormEditors() : TComponentEditorTest(Editors()) {}
+  FormEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLForm, TZYLFormComponentEditor>(),
+            EditorFor<TZYLFormStyler, TZYLFormStylerComponentEditor>(),
+            EditorFor<TZYLCustomFormFill, TZYLFormFillComponentEditor>(),
+            EditorFor<TZYLFormShadow, TZYLShadowComponentEditor>(),
+            EditorFor<TZYLFormDisplay, TZYLFormDisplayComponentEditor>(),
+        }) {}
   // Runs the verb once and expects exactly one report.
   void RunReported(vcl::TComponent* c, const std::string& verb) {
     Designer()->ResetModified();

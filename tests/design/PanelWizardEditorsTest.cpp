@@ -30,19 +30,16 @@ using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLSimplePanel, TZYLSimplePanelComponentEditor>(),
-      EditorFor<TZYLBackPanel, TZYLBackPanelComponentEditor>(),
-      EditorFor<TZYLPanelFill, TZYLPanelFillComponentEditor>(),
-      EditorFor<TZYLAssist, TZYLAssistComponentEditor>(),
-      EditorFor<TZYLAssistPage, TZYLAssistComponentEditor>(),
-  };
-}
-
 class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
  protected:
-  PanelWizardEditors() : TComponentEditorTest(Editors()) {
+  PanelWizardEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLSimplePanel, TZYLSimplePanelComponentEditor>(),
+            EditorFor<TZYLBackPanel, TZYLBackPanelComponentEditor>(),
+            EditorFor<TZYLPanelFill, TZYLPanelFillComponentEditor>(),
+            EditorFor<TZYLAssist, TZYLAssistComponentEditor>(),
+            EditorFor<TZYLAssistPage, TZYLAssistComponentEditor>(),
+        }) {
     pZYLStrEditorDlgInit();
     ZYLAssistInit();
     ZYLBackPanelInit();

@@ -41,30 +41,26 @@ namespace {
 namespace vt = vcl::testkit;
 using designtest::EditorFor;
 using designtest::MakeNamed;
-using designtest::TDesignedForm;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 using designtest::TEnding;
-
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      EditorFor<TZYLMousePositioner, TZYLMousePosEditor>(),
-      EditorFor<TZYLHint, TZYLHintComponentEditor>(),
-      EditorFor<TZYLCustomShapeHint, TZYLShapeHintComponentEditor>(),
-      EditorFor<TZYLWaveComp, TZYLWaveEditor>(),
-      EditorFor<TZYLMessageBoxDlg, TZYLMessageBoxComponentEditor>(),
-      EditorFor<TZYLBaseDialog, TZYLDlgEditor>(),
-      EditorFor<TZYLBrowseDlg, TZYLBrowseDlgEditor>(),
-      EditorFor<TZYLStarter, TZYLStarterEditor>(),
-  };
-}
 
 class SystemEditors
     : protected designtest::TTempRegistry,
       public designtest::TComponentEditorTest<
           designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
  protected:
-  SystemEditors() : TComponentEditorTest(Editors()) {}
+  SystemEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLMousePositioner, TZYLMousePosEditor>(),
+            EditorFor<TZYLHint, TZYLHintComponentEditor>(),
+            EditorFor<TZYLCustomShapeHint, TZYLShapeHintComponentEditor>(),
+            EditorFor<TZYLWaveComp, TZYLWaveEditor>(),
+            EditorFor<TZYLMessageBoxDlg, TZYLMessageBoxComponentEditor>(),
+            EditorFor<TZYLBaseDialog, TZYLDlgEditor>(),
+            EditorFor<TZYLBrowseDlg, TZYLBrowseDlgEditor>(),
+            EditorFor<TZYLStarter, TZYLStarterEditor>(),
+        }) {}
 };
 
 // What a dialog built of library controls showed, then the click on its button of that
