@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,6 +117,9 @@ struct TMenuCase {
   vcl::TComponent* (*Make)(TDesignedForm&);
   std::vector<std::string> Verbs;
 };
+
+// Makes each row's component in turn and expects its menu as TDesignedForm::ExpectMenu does.
+void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases);
 
 // One toggle of a table over editors: the component, the property and the caption's label.
 struct TToggleCase {

@@ -71,10 +71,7 @@ TEST_F(FormEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
        &MakeNamed<TZYLFormDisplay>,
        {"Bevel", "Color", "Enabled [True]", "SaveResources [False]", "UseResForms [False]"}},
   };
-  for (const TMenuCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    form_.ExpectMenu(c.Make(form_), c.Verbs);
-  }
+  designtest::ExpectMenus(form_, cases);
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.

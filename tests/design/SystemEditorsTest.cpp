@@ -107,10 +107,7 @@ TEST_F(SystemEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
       {"folder dialog", &MakeNamed<TZYLBrowseDlg>, {"Test dialog..."}},
       {"starter", &MakeNamed<TZYLStarter>, {"Autostart [False]", "StartTime"}},
   };
-  for (const TMenuCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    form_.ExpectMenu(c.Make(form_), c.Verbs);
-  }
+  designtest::ExpectMenus(form_, cases);
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.
