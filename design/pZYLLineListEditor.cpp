@@ -12,19 +12,10 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLLineItemForm) {
   using T = TZYLLineItemForm;
-  b.Field("Index", &T::Index)
-      .Field("desc", &T::desc)
-      .Field("compress", &T::compress)
-      .Field("ed", &T::ed)
-      .Field("Button1", &T::Button1)
-      .Field("Button2", &T::Button2)
-      .Method("FormCreate", &T::FormCreate);
+  b.Field("Button1", &T::Button1).Field("Button2", &T::Button2);
 }
 
 ZYL_CLASS_IMPL(TZYLLineListEditorForm) {}
-
-// The spin edit's length limit is not a property of form files.
-void TZYLLineItemForm::FormCreate(vcl::TObject*) { ed->SetMaxLength(5); }
 
 std::string TZYLLineListEditorForm::BuildString(int Index) const {
   const TZYLListItem* item = WorkList()->Item(Index);

@@ -9,36 +9,22 @@
 #include <memory>
 #include <string>
 
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLListEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TEdit;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLListItem;
-class TZYLSimpleLabel;
-class TZYLSpinEdit;
 
-// What the item dialogs of the text-line list editors share: the item's index, description,
-// compressed flag and ident (16 bits, at most five digits), OK and Cancel.
-class TZYLLineItemForm : public vcl::TForm {
-  ZYL_CLASS(TZYLLineItemForm, vcl::TForm)
+// What the item dialogs of the text-line list editors share: the item's header, OK and Cancel.
+class TZYLLineItemForm : public TZYLItemHeaderForm {
+  ZYL_CLASS(TZYLLineItemForm, TZYLItemHeaderForm)
   explicit TZYLLineItemForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Shows what the dialog knows of the item's content.
   virtual void SetLabels() {}
 
-  TZYLSimpleLabel* Index = nullptr;
-  vcl::TEdit* desc = nullptr;
-  vcl::TCheckBox* compress = nullptr;
-  TZYLSpinEdit* ed = nullptr;
   vcl::TButton *Button1 = nullptr, *Button2 = nullptr;
-
-  void FormCreate(vcl::TObject* Sender);
 };
 
 class TZYLLineListEditorForm : public TZYLListEditorForm {
