@@ -105,6 +105,11 @@ class TComponentEditorTest : public ::testing::Test {
   TDesignedForm form_;
 };
 
+// The fixture of editors whose settings verbs run the package's launchers: TUnits, the
+// launchers, then TMore entered.
+template <class TUnits = TEditorUnits, class... TMore>
+using TLaunchingEditorTest = TComponentEditorTest<TEntered<TUnits, TEditorLaunchers, TMore...>>;
+
 // A registry of its own in a temporary folder while a test runs.
 struct TTempRegistry {
   testsupport::TempDir dir_;

@@ -89,8 +89,7 @@ struct TDisplayUnits {
 };
 
 class DisplayEditors
-    : public designtest::TComponentEditorTest<designtest::TEntered<
-          designtest::TStringsUnits, designtest::TEditorLaunchers, TDisplayUnits>> {
+    : public designtest::TLaunchingEditorTest<designtest::TStringsUnits, TDisplayUnits> {
  protected:
   DisplayEditors()
       : TComponentEditorTest({

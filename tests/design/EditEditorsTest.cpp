@@ -83,9 +83,7 @@ Strings RowsOf(TZYLListBox* Box) {
   return rows;
 }
 
-class EditEditors
-    : public designtest::TComponentEditorTest<
-          designtest::TEntered<designtest::TStringsUnits, designtest::TEditorLaunchers>> {
+class EditEditors : public designtest::TLaunchingEditorTest<designtest::TStringsUnits> {
  protected:
   EditEditors()
       : TComponentEditorTest({

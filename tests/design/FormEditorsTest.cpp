@@ -30,9 +30,7 @@ using designtest::MakeNamed;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 
-class FormEditors
-    : public designtest::TComponentEditorTest<
-          designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
+class FormEditors : public designtest::TLaunchingEditorTest<> {
  protected:
   FormEditors()
       : TComponentEditorTest({

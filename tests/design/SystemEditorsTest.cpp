@@ -45,10 +45,8 @@ using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 using designtest::TEnding;
 
-class SystemEditors
-    : protected designtest::TTempRegistry,
-      public designtest::TComponentEditorTest<
-          designtest::TEntered<designtest::TEditorUnits, designtest::TEditorLaunchers>> {
+class SystemEditors : protected designtest::TTempRegistry,
+                      public designtest::TLaunchingEditorTest<> {
  protected:
   SystemEditors()
       : TComponentEditorTest({
