@@ -182,6 +182,21 @@ const char* EndingName(TEnding e) {
   return "?";
 }
 
+std::string MessageOf(const std::function<void()>& Run) {
+  try {
+    Run();
+  } catch (const vcl::Exception& e) {
+    return e.Message();
+  }
+  return std::string();
+}
+
+TOutcome OutcomeOf(const std::function<bool()>& Run) {
+  TOutcome outcome;
+  outcome.Error = MessageOf([&] { outcome.Accepted = Run(); });
+  return outcome;
+}
+
 void ClickCloseBox(win::HWND wnd) {
   win::RECT r{};
   win::GetWindowRect(wnd, &r);

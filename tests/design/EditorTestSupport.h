@@ -49,6 +49,16 @@ void AnswerEditor(vcl::testkit::TDialogScript& script,
                   const std::string& okButton = "btOK",
                   const std::string& cancelButton = "btCancel");
 
+// The message of the vcl::Exception that Run raises, or "" when it returns.
+std::string MessageOf(const std::function<void()>& Run);
+// What running an editor came to: what it answered, and the message of the vcl::Exception it
+// raised ("" when none; it then answered false).
+struct TOutcome {
+  bool Accepted = false;
+  std::string Error;
+};
+TOutcome OutcomeOf(const std::function<bool()>& Run);
+
 // Clicks the close box of a top-level window (found by hit-testing its caption).
 void ClickCloseBox(win::HWND wnd);
 
