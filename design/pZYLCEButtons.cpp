@@ -30,41 +30,6 @@ TZYLButtonFaceMMLauncher& FaceLauncher() {
   return launcher;
 }
 
-// A verb table of one component in which each verb on a property is added only when the
-// component carries that property.
-class TMenu {
- public:
-  explicit TMenu(vcl::TComponent* c) : c_(c) {}
-  TMenu& Add(const std::string& Prop, TZYLVerb Verb) {
-    ZYLAddIfHas(verbs_, c_, Prop, std::move(Verb));
-    return *this;
-  }
-  TMenu& Always(TZYLVerb Verb) {
-    verbs_.push_back(std::move(Verb));
-    return *this;
-  }
-  TMenu& Settings(const std::string& Prop) { return Add(Prop, ZYLSettingsVerb(Prop)); }
-  TMenu& Toggle(const std::string& Prop) { return Add(Prop, ZYLToggleVerb(Prop)); }
-  TMenu& Color(const std::string& Prop = "Color") { return Add(Prop, ZYLColorVerb(Prop)); }
-  TMenu& Caption() { return Add("Caption", ZYLCaptionVerb()); }
-  // "ButtonLayout" on the button's layout object, whichever name it carries it under.
-  TMenu& ButtonLayout() {
-    const char* prop = vcl::GetPropInfo(c_, "ButtonLayout") ? "ButtonLayout" : "Layout";
-    return Add(prop, ZYLSettingsVerb(prop, "ButtonLayout"));
-  }
-  TMenu& ValueChoice(const std::string& Prop) { return Add(Prop, ZYLValueChoiceVerb(Prop)); }
-  // "CtlXP [..]", "-", "Form: Update CtlXP property" for a themable component.
-  TMenu& Themes() {
-    if (!vcl::GetPropInfo(c_, "CtlXP")) return *this;
-    return Always(ZYLCtlXPVerb()).Always(ZYLSeparatorVerb()).Always(ZYLUpdateFormCtlXPVerb());
-  }
-  TZYLVerbs Take() { return std::move(verbs_); }
-
- private:
-  vcl::TComponent* c_;
-  TZYLVerbs verbs_;
-};
-
 // "Glyph": the open-picture dialog edits a copy of the glyph, which the button takes only when
 // the dialog was confirmed.
 TZYLVerb GlyphVerb() {
@@ -103,7 +68,7 @@ TZYLButtonFaceMMLauncher ZYLSetButtonFaceMMLauncher(TZYLButtonFaceMMLauncher Lau
 
 TZYLVerbs TZYLBaseGraphicButtonComponentEditor::Verbs() {
   vcl::TComponent* c = Component();
-  TMenu menu(c);
+  TZYLVerbMenu menu(c);
   if (auto* mm = dynamic_cast<TZYLMMButton*>(c)) {
     menu.Always(ButtonFaceVerb(mm));
   } else if (dynamic_cast<TZYLCustom3DButton*>(c)) {
@@ -129,7 +94,7 @@ TZYLVerbs TZYLBaseGraphicButtonComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLCustomButtonComponentEditor::Verbs() {
-  return TMenu(Component())
+  return TZYLVerbMenu(Component())
       .Always(ZYLEventVerb("OnClick..."))
       .Add("Glyph", GlyphVerb())
       .Add("ImageList", ZYLImageListVerb("SelectImage", false))
@@ -146,7 +111,7 @@ TZYLVerbs TZYLCustomButtonComponentEditor::Verbs() {
 
 TZYLVerbs TZYLButtonControlComponentEditor::Verbs() {
   const bool checkBox = dynamic_cast<TZYLCustomCheckBox*>(Component()) != nullptr;
-  return TMenu(Component())
+  return TZYLVerbMenu(Component())
       .Always(ZYLEventVerb(checkBox ? "OnChange..." : "OnClick..."))
       .Caption()
       .Settings("Alignment")
@@ -159,7 +124,7 @@ TZYLVerbs TZYLButtonControlComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLCustomButtonGroupComponentEditor::Verbs() {
-  TMenu menu(Component());
+  TZYLVerbMenu menu(Component());
   menu.Add("ImageList", ZYLImageListVerb())
       .Add("GlyphImageList", ZYLImageListVerb("GlyphImageList", "GlyphImageList", "GlyphListIndex",
                                               "GlyphImageIndex", TZYLImageStore::ListFirst, true))
@@ -176,7 +141,7 @@ TZYLVerbs TZYLCustomButtonGroupComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLGroupBoxComponentEditor::Verbs() {
-  TMenu menu(Component());
+  TZYLVerbMenu menu(Component());
   menu.Add("ImageList", ZYLImageListVerb())
       .Settings("Font")
       .Caption()
@@ -190,7 +155,7 @@ TZYLVerbs TZYLGroupBoxComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLSimplePanelComponentEditor::Verbs() {
-  return TMenu(Component())
+  return TZYLVerbMenu(Component())
       .Settings("Bevel")
       .Color()
       .Toggle("Enabled")
@@ -200,7 +165,7 @@ TZYLVerbs TZYLSimplePanelComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLBackPanelComponentEditor::Verbs() {
-  return TMenu(Component())
+  return TZYLVerbMenu(Component())
       .Add("ImageList", ZYLImageListVerb())
       .Settings("Font")
       .Settings("Bevel")
@@ -209,7 +174,7 @@ TZYLVerbs TZYLBackPanelComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLPanelFillComponentEditor::Verbs() {
-  return TMenu(Component())
+  return TZYLVerbMenu(Component())
       .Add("ImageList", ZYLImageListVerb())
       .Settings("FillObject")
       .Settings("Bevel")

@@ -24,9 +24,7 @@ TZYLButtonFaceMMLauncher ZYLSetButtonFaceMMLauncher(TZYLButtonFaceMMLauncher Lau
 // "EnterColor", "EnterColorChange [..]", "Font", "FontFX", and for speed buttons "ButtonStyle",
 // "CtlXP [..]", "-", "Form: Update CtlXP property".
 class TZYLBaseGraphicButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLBaseGraphicButtonComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLBaseGraphicButtonComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -36,9 +34,7 @@ class TZYLBaseGraphicButtonComponentEditor : public TZYLVerbEditor<vcl::TDefault
 // "ButtonLayout", "Color", "Enabled [..]", "Font", "FontFX", "CtlXP [..]", "-",
 // "Form: Update CtlXP property".
 class TZYLCustomButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLCustomButtonComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLCustomButtonComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -47,9 +43,7 @@ class TZYLCustomButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEdito
 // Check boxes and radio buttons: "OnChange..." (check box) or "OnClick...", "Caption",
 // "Alignment", "ImageList", "Checked [..]", "Font", "Font3D", "Transparent [..]".
 class TZYLButtonControlComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLButtonControlComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLButtonControlComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -59,9 +53,7 @@ class TZYLButtonControlComponentEditor : public TZYLVerbEditor<vcl::TDefaultEdit
 // "CaptionFont", "CaptionFont3D", "Transparent [..]", "Items", "-", "Make Bevel CtlXP
 // compatible", "CtlXP [..]", "-", "Form: Update CtlXP property".
 class TZYLCustomButtonGroupComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLCustomButtonGroupComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLCustomButtonGroupComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -71,9 +63,7 @@ class TZYLCustomButtonGroupComponentEditor : public TZYLVerbEditor<> {
 // "Transparent [..]", "Bevel", "-", "Make Bevel CtlXP compatible", "CtlXP [..]", "-",
 // "Form: Update CtlXP property".
 class TZYLGroupBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLGroupBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLGroupBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -81,9 +71,7 @@ class TZYLGroupBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "Font", "Transparent [..]".
 class TZYLSimplePanelComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLSimplePanelComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLSimplePanelComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -91,9 +79,7 @@ class TZYLSimplePanelComponentEditor : public TZYLVerbEditor<> {
 
 // "ImageList" (reported also when cancelled), "Font", "Bevel", "Transparent [..]".
 class TZYLBackPanelComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLBackPanelComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLBackPanelComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -101,9 +87,7 @@ class TZYLBackPanelComponentEditor : public TZYLVerbEditor<> {
 
 // "ImageList", "FillObject", "Bevel", "Caption", "Enabled [..]", "Font", "FontFX".
 class TZYLPanelFillComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLPanelFillComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLPanelFillComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -116,9 +100,7 @@ class TZYLPanelFillComponentEditor : public TZYLVerbEditor<> {
 // first page and Previous to the last). After a verb the designer hears of the modification
 // and the wizard's active page is selected.
 class TZYLAssistComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLAssistComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLAssistComponentEditor)
 
   bool NewPageOnly = false;
 

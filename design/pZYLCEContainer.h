@@ -10,9 +10,7 @@ namespace zyl {
 // "BitmapList", "ImageList", "StringList", "WaveList": the lists of the control's container
 // (at design time the control's own).
 class TZYLContainerComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLContainerComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLContainerComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -20,9 +18,7 @@ class TZYLContainerComponentEditor : public TZYLVerbEditor<> {
 
 // "Editor": the image list editor.
 class TZYLImageListEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLImageListEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLImageListEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -30,9 +26,7 @@ class TZYLImageListEditor : public TZYLVerbEditor<> {
 
 // "BitmapList-Editor": the bitmap list editor.
 class TZYLBitmapListEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLBitmapListEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLBitmapListEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -40,9 +34,7 @@ class TZYLBitmapListEditor : public TZYLVerbEditor<> {
 
 // "Editor": the string list editor.
 class TZYLStringListEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLStringListEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLStringListEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -50,9 +42,7 @@ class TZYLStringListEditor : public TZYLVerbEditor<> {
 
 // "Specify Wave": the wave list editor.
 class TZYLWaveListEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLWaveListEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLWaveListEditor)
 
  protected:
   TZYLVerbs Verbs() override;

@@ -19,9 +19,7 @@ class TZYLListBox;
 // Verbs by the edit's class (above). Double-clicking an edit, and "CustomButtons", open the
 // editor of its CustomButtons.
 class TZYLEditComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLEditComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLEditComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -45,9 +43,7 @@ class TZYLMemoComponentEditor : public TZYLEditComponentEditor {
 // "HeaderSections", "Bevel", "Color", "Enabled [..]", "Font", "HeaderFont". Double-clicking
 // the list box, and "HeaderSections", open the editor of its HeaderSections.
 class TZYLListBoxComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLListBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLListBoxComponentEditor)
 
   // The section editor on the list box's header sections and header font; OK sets each
   // section's width through the header. Reported however the form ends.
@@ -61,9 +57,7 @@ class TZYLListBoxComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
 // "Font", "Font3D", "Transparent [..]", "Items"; the colour, font and font-size list boxes
 // (TZYLCustomDerivedImageListBox) fill their items themselves and have no "Items".
 class TZYLCustomListBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLCustomListBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLCustomListBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -71,9 +65,7 @@ class TZYLCustomListBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Font", "Font3D", "Transparent [..]", "Layout", "Items".
 class TZYLImageListBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLImageListBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLImageListBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -81,9 +73,7 @@ class TZYLImageListBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Font", "Font3D", "Layout", "Items".
 class TZYLImageComboBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLImageComboBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLImageComboBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -91,9 +81,7 @@ class TZYLImageComboBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Color", "Enabled [..]", "Font".
 class TZYLColorComboBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLColorComboBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLColorComboBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -101,9 +89,7 @@ class TZYLColorComboBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Enabled [..]", "Font", "Options".
 class TZYLFontComboBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFontComboBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFontComboBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -113,9 +99,7 @@ class TZYLFontComboBoxComponentEditor : public TZYLVerbEditor<> {
 // EZYLSectionEditor): the section editor at the list box's width; OK copies the widths back
 // and refreshes the list box. Nothing is reported. The package registers it for no class.
 class TZYLSectionEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLSectionEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLSectionEditor)
 
  protected:
   TZYLVerbs Verbs() override;

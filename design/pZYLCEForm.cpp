@@ -98,14 +98,13 @@ TZYLVerbs TZYLShadowComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLFormDisplayComponentEditor::Verbs() {
-  TZYLVerbs verbs;
-  ZYLAddIfHas(verbs, Component(),
-              {{"Bevel", ZYLSettingsVerb("Bevel")},
-               {"Color", ZYLColorVerb()},
-               {"Enabled", ZYLToggleVerb("Enabled")},
-               {"SaveResources", ZYLToggleVerb("SaveResources")},
-               {"UseResForms", ZYLToggleVerb("UseResForms")}});
-  return verbs;
+  return TZYLVerbMenu(Component())
+      .Settings("Bevel")
+      .Color()
+      .Toggle("Enabled")
+      .Toggle("SaveResources")
+      .Toggle("UseResForms")
+      .Take();
 }
 
 }  // namespace zyl

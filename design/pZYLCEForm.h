@@ -12,9 +12,7 @@ namespace zyl {
 // bounds (its position too for the maximized values) and do nothing, unreported, while the
 // form is minimized; "Reset" clears all eight values.
 class TZYLFormComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFormComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFormComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -24,9 +22,7 @@ class TZYLFormComponentEditor : public TZYLVerbEditor<> {
 // "UseDefaultFont [..]", "InactiveGradient [..]", "DrawCaptionEvent [..]",
 // "UseFormCaption [..]") that adds the option to Options or takes it out.
 class TZYLFormStylerComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFormStylerComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFormStylerComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -36,9 +32,7 @@ class TZYLFormStylerComponentEditor : public TZYLVerbEditor<> {
 // "ImageList"; any other (the back panel of a form): "ImageList", "DefaultFill [..]",
 // "Enabled [..]". "ImageList" is reported also when cancelled.
 class TZYLFormFillComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFormFillComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFormFillComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -46,9 +40,7 @@ class TZYLFormFillComponentEditor : public TZYLVerbEditor<> {
 
 // "Shadow", "ShowInActive  [..]" (the name, a blank and the BoolStr entry).
 class TZYLShadowComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLShadowComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLShadowComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -56,9 +48,7 @@ class TZYLShadowComponentEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "SaveResources [..]", "UseResForms [..]".
 class TZYLFormDisplayComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFormDisplayComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFormDisplayComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;

@@ -17,9 +17,7 @@ class TZYLStatusBar;
 // "Scroll", "System Info", "Normal Info"; otherwise "Font", "Font3D", "Bevel" (a settings verb
 // whose object the bar does not carry is left out).
 class TZYLStatusBarComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLStatusBarComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLStatusBarComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;

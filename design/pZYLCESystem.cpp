@@ -27,26 +27,24 @@ TZYLVerbs TZYLMousePosEditor::Verbs() {
 }
 
 TZYLVerbs TZYLHintComponentEditor::Verbs() {
-  TZYLVerbs verbs;
-  ZYLAddIfHas(verbs, Component(),
-              {{"Bevel", ZYLSettingsVerb("Bevel")},
-               {"Color", ZYLColorVerb()},
-               {"Enabled", ZYLToggleVerb("Enabled")},
-               {"Font", ZYLSettingsVerb("Font")},
-               {"Font3D", ZYLSettingsVerb("Font3D")}});
-  return verbs;
+  return TZYLVerbMenu(Component())
+      .Settings("Bevel")
+      .Color()
+      .Toggle("Enabled")
+      .Settings("Font")
+      .Settings("Font3D")
+      .Take();
 }
 
 TZYLVerbs TZYLShapeHintComponentEditor::Verbs() {
-  TZYLVerbs verbs;
-  ZYLAddIfHas(verbs, Component(),
-              {{"BorderColor", ZYLColorVerb("BorderColor")},
-               {"Color", ZYLColorVerb()},
-               {"Enabled", ZYLToggleVerb("Enabled")},
-               {"Font", ZYLSettingsVerb("Font")},
-               {"Font3D", ZYLSettingsVerb("Font3D")},
-               {"Shadow", ZYLSettingsVerb("Shadow")}});
-  return verbs;
+  return TZYLVerbMenu(Component())
+      .Color("BorderColor")
+      .Color()
+      .Toggle("Enabled")
+      .Settings("Font")
+      .Settings("Font3D")
+      .Settings("Shadow")
+      .Take();
 }
 
 TZYLVerbs TZYLWaveEditor::Verbs() {

@@ -10,9 +10,7 @@ namespace zyl {
 
 // "&Test...": the positioner's Execute (the cursor moves to its target); not reported.
 class TZYLMousePosEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLMousePosEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLMousePosEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -20,9 +18,7 @@ class TZYLMousePosEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "Font", "Font3D".
 class TZYLHintComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLHintComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLHintComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -31,9 +27,7 @@ class TZYLHintComponentEditor : public TZYLVerbEditor<> {
 // The shape and message hints: "BorderColor", "Color", "Enabled [..]" (where published),
 // "Font", "Font3D", "Shadow".
 class TZYLShapeHintComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLShapeHintComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLShapeHintComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -41,9 +35,7 @@ class TZYLShapeHintComponentEditor : public TZYLVerbEditor<> {
 
 // "Specify Wave": the wave editor on the component's wave; reported when confirmed.
 class TZYLWaveEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLWaveEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLWaveEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -52,9 +44,7 @@ class TZYLWaveEditor : public TZYLVerbEditor<> {
 // "Demo": the message box the application object holds (the one created last) shows
 // "Test - Message" with its own buttons and type; nothing without one; not reported.
 class TZYLMessageBoxComponentEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLMessageBoxComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLMessageBoxComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -63,9 +53,7 @@ class TZYLMessageBoxComponentEditor : public TZYLVerbEditor<> {
 // The dialogs: "Test dialog..." (the dialog's Execute, not reported) and "ImageList" (its
 // picture, the list stored first; reported when confirmed).
 class TZYLDlgEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLDlgEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLDlgEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -73,9 +61,7 @@ class TZYLDlgEditor : public TZYLVerbEditor<> {
 
 // "Test dialog...": the folder dialog's Execute; reported.
 class TZYLBrowseDlgEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLBrowseDlgEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLBrowseDlgEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -83,9 +69,7 @@ class TZYLBrowseDlgEditor : public TZYLVerbEditor<> {
 
 // "Autostart [..]" (toggles AutoStart) and "StartTime" (the date and time editor on it).
 class TZYLStarterEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TZYLStarterEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLStarterEditor)
 
  protected:
   TZYLVerbs Verbs() override;
@@ -93,9 +77,7 @@ class TZYLStarterEditor : public TZYLVerbEditor<> {
 
 // "Edit Filters": what a double-click does; a double-click edits the component's first property.
 class TZYLFilterComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TZYLFilterComponentEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TZYLFilterComponentEditor)
 
  protected:
   TZYLVerbs Verbs() override;

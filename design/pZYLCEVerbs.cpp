@@ -112,9 +112,24 @@ void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string
   if (vcl::GetPropInfo(Component, Prop)) Verbs.push_back(std::move(Verb));
 }
 
-void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component,
-                 std::initializer_list<std::pair<const char*, TZYLVerb>> Entries) {
-  for (const auto& [prop, verb] : Entries) ZYLAddIfHas(Verbs, Component, prop, verb);
+TZYLVerbMenu& TZYLVerbMenu::Add(const std::string& Prop, TZYLVerb Verb) {
+  ZYLAddIfHas(verbs_, c_, Prop, std::move(Verb));
+  return *this;
+}
+
+TZYLVerbMenu& TZYLVerbMenu::Always(TZYLVerb Verb) {
+  verbs_.push_back(std::move(Verb));
+  return *this;
+}
+
+TZYLVerbMenu& TZYLVerbMenu::ButtonLayout() {
+  const char* prop = vcl::GetPropInfo(c_, "ButtonLayout") ? "ButtonLayout" : "Layout";
+  return Add(prop, ZYLSettingsVerb(prop, "ButtonLayout"));
+}
+
+TZYLVerbMenu& TZYLVerbMenu::Themes() {
+  if (!vcl::GetPropInfo(c_, "CtlXP")) return *this;
+  return Always(ZYLCtlXPVerb()).Always(ZYLSeparatorVerb()).Always(ZYLUpdateFormCtlXPVerb());
 }
 
 TZYLVerb ZYLToggleVerbAs(const std::string& Prop, const std::string& Label) {

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -71,9 +70,29 @@ TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& Pr
 void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string& Prop,
                  TZYLVerb Verb);
 
-// The same for each (property, verb) pair in turn.
-void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component,
-                 std::initializer_list<std::pair<const char*, TZYLVerb>> Entries);
+// A verb table of one component in which each verb on a property is added only when the
+// component carries that property (as ZYLAddIfHas).
+class TZYLVerbMenu {
+ public:
+  explicit TZYLVerbMenu(vcl::TComponent* Component) : c_(Component) {}
+  TZYLVerbMenu& Add(const std::string& Prop, TZYLVerb Verb);
+  TZYLVerbMenu& Always(TZYLVerb Verb);
+  TZYLVerbMenu& Settings(const std::string& Prop) { return Add(Prop, ZYLSettingsVerb(Prop)); }
+  TZYLVerbMenu& Toggle(const std::string& Prop) { return Add(Prop, ZYLToggleVerb(Prop)); }
+  TZYLVerbMenu& Color(const std::string& Prop = "Color") { return Add(Prop, ZYLColorVerb(Prop)); }
+  TZYLVerbMenu& Caption() { return Add("Caption", ZYLCaptionVerb()); }
+  TZYLVerbMenu& ValueChoice(const std::string& Prop) { return Add(Prop, ZYLValueChoiceVerb(Prop)); }
+  // "ButtonLayout" on the component's layout object, whichever name it carries it under
+  // ("ButtonLayout", else "Layout").
+  TZYLVerbMenu& ButtonLayout();
+  // "CtlXP [..]", "-", "Form: Update CtlXP property" for a themable component.
+  TZYLVerbMenu& Themes();
+  TZYLVerbs Take() { return std::move(verbs_); }
+
+ private:
+  vcl::TComponent* c_;
+  TZYLVerbs verbs_;
+};
 
 // Toggle on Prop whose caption is Label (rather than the property's name) followed by the
 // BoolStr entry of the property's value.

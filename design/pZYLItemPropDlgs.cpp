@@ -32,22 +32,26 @@ std::string ZYLChoosePicture(vcl::TGraphicClass GraphicClass, bool WithMask,
   return dialog->Execute() ? dialog->FileName() : std::string();
 }
 
+ZYL_CLASS_IMPL(TZYLItemHeaderForm) {
+  using T = TZYLItemHeaderForm;
+  b.Field("Index", &T::Index)
+      .Field("desc", &T::desc)
+      .Field("compress", &T::compress)
+      .Field("ed", &T::ed)
+      .Method("FormCreate", &T::FormCreate);
+}
+
 ZYL_CLASS_IMPL(TZYLItemPropForm) {
   using T = TZYLItemPropForm;
-  b.Field("Index", &T::Index)
-      .Field("compress", &T::compress)
-      .Field("change", &T::change)
+  b.Field("change", &T::change)
       .Field("dimLabel", &T::dimLabel)
-      .Field("desc", &T::desc)
-      .Field("ed", &T::ed)
       .Field("btOK", &T::btOK)
       .Field("btCancel", &T::btCancel)
-      .Method("FormCreate", &T::FormCreate)
       .Method("changeClick", &T::changeClick);
 }
 
 // The spin edit's length limit is not a property of form files.
-void TZYLItemPropForm::FormCreate(vcl::TObject*) { ed->SetMaxLength(5); }
+void TZYLItemHeaderForm::FormCreate(vcl::TObject*) { ed->SetMaxLength(5); }
 
 void TZYLItemPropForm::ShowDimensions() {
   const vcl::TPoint size = PictureSize();

@@ -29,26 +29,35 @@ std::string ZYLDimText(int Width, int Height);
 std::string ZYLChoosePicture(vcl::TGraphicClass GraphicClass, bool WithMask,
                              const vcl::TOpenOptions* Options = nullptr);
 
-// What the dialogs of one bitmap or picture item share: the item's index, compressed flag,
-// description and external id, and the "&Change" button that loads a chosen file into the
+// What every item dialog of the list editors shows of an item besides its content: its index,
+// description, compressed flag and ident (16 bits, at most five digits).
+class TZYLItemHeaderForm : public vcl::TForm {
+  ZYL_CLASS(TZYLItemHeaderForm, vcl::TForm)
+  explicit TZYLItemHeaderForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+  TZYLSimpleLabel* Index = nullptr;
+  vcl::TEdit* desc = nullptr;
+  vcl::TCheckBox* compress = nullptr;
+  TZYLSpinEdit* ed = nullptr;
+
+  void FormCreate(vcl::TObject* Sender);
+};
+
+// What the dialogs of one bitmap or picture item share: the item's header, and the "&Change"
+// button that loads a chosen file into the
 // form's picture (a file that cannot be read raises and leaves the picture as it was) and shows
 // the picture's size in dimLabel whether a file was chosen or not.
-class TZYLItemPropForm : public vcl::TForm {
-  ZYL_CLASS(TZYLItemPropForm, vcl::TForm)
+class TZYLItemPropForm : public TZYLItemHeaderForm {
+  ZYL_CLASS(TZYLItemPropForm, TZYLItemHeaderForm)
   explicit TZYLItemPropForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Shows the size of the form's picture in dimLabel.
   void ShowDimensions();
 
-  TZYLSimpleLabel* Index = nullptr;
-  vcl::TCheckBox* compress = nullptr;
   vcl::TButton* change = nullptr;
   TZYLSimpleLabel* dimLabel = nullptr;
-  vcl::TEdit* desc = nullptr;
-  TZYLSpinEdit* ed = nullptr;
   vcl::TButton *btOK = nullptr, *btCancel = nullptr;
 
-  void FormCreate(vcl::TObject* Sender);
   void changeClick(vcl::TObject* Sender);
 
  protected:

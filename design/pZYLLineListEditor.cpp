@@ -12,25 +12,30 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLLineItemForm) {
   using T = TZYLLineItemForm;
-  b.Field("Index", &T::Index)
-      .Field("desc", &T::desc)
-      .Field("compress", &T::compress)
-      .Field("ed", &T::ed)
-      .Field("Button1", &T::Button1)
-      .Field("Button2", &T::Button2)
-      .Method("FormCreate", &T::FormCreate);
+  b.Field("Button1", &T::Button1).Field("Button2", &T::Button2);
 }
 
 ZYL_CLASS_IMPL(TZYLLineListEditorForm) {}
-
-// The spin edit's length limit is not a property of form files.
-void TZYLLineItemForm::FormCreate(vcl::TObject*) { ed->SetMaxLength(5); }
 
 std::string TZYLLineListEditorForm::BuildString(int Index) const {
   const TZYLListItem* item = WorkList()->Item(Index);
   return std::to_string(Index) + ";" + std::to_string(ContentSize(Index)) + ";" +
          std::to_string(item->Ident) + ";" + (item->Compressed ? "1" : "0") + ";" +
          item->Description;
+}
+
+bool TZYLLineListEditorForm::EditOnWorkList(TZYLLineListEditorForm* Dlg,
+                                            TZYLCustomContainer* List) {
+  Dlg->WorkList()->Assign(List);
+  Dlg->SetLabels(-1);
+  if (!ZYLRunEditorForm(Dlg)) return false;
+  List->Assign(Dlg->WorkList());
+  return true;
+}
+
+void TZYLLineListEditorForm::AppendItem(std::unique_ptr<TZYLListItem> Item) {
+  Item->Compressed = WorkList()->DefaultCompressed();
+  WorkList()->Add(Item.release());
 }
 
 void TZYLLineListEditorForm::SetLabels(int Index, bool) { inherited::SetLabels(Index, true); }

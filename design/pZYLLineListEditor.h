@@ -9,36 +9,22 @@
 #include <memory>
 #include <string>
 
+#include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLListEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TEdit;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLListItem;
-class TZYLSimpleLabel;
-class TZYLSpinEdit;
 
-// What the item dialogs of the text-line list editors share: the item's index, description,
-// compressed flag and ident (16 bits, at most five digits), OK and Cancel.
-class TZYLLineItemForm : public vcl::TForm {
-  ZYL_CLASS(TZYLLineItemForm, vcl::TForm)
+// What the item dialogs of the text-line list editors share: the item's header, OK and Cancel.
+class TZYLLineItemForm : public TZYLItemHeaderForm {
+  ZYL_CLASS(TZYLLineItemForm, TZYLItemHeaderForm)
   explicit TZYLLineItemForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Shows what the dialog knows of the item's content.
   virtual void SetLabels() {}
 
-  TZYLSimpleLabel* Index = nullptr;
-  vcl::TEdit* desc = nullptr;
-  vcl::TCheckBox* compress = nullptr;
-  TZYLSpinEdit* ed = nullptr;
   vcl::TButton *Button1 = nullptr, *Button2 = nullptr;
-
-  void FormCreate(vcl::TObject* Sender);
 };
 
 class TZYLLineListEditorForm : public TZYLListEditorForm {
@@ -54,6 +40,12 @@ class TZYLLineListEditorForm : public TZYLListEditorForm {
   std::string BuildString(int Index) const;
 
  protected:
+  // What each kind's static Edit does: Dlg's working list takes List's items and defaults, Dlg
+  // opens with no line selected and, exactly on OK, assigns the working list back to List once.
+  static bool EditOnWorkList(TZYLLineListEditorForm* Dlg, TZYLCustomContainer* List);
+  // Appends Item to the working list, compressed as the list's default says.
+  void AppendItem(std::unique_ptr<TZYLListItem> Item);
+
   std::string LineText(int Index) const override { return BuildString(Index); }
   // Opens the kind's item dialog on item Index (Index = the item count: a new item, appended
   // on OK with the dialog's values); true on OK.

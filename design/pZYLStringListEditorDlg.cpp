@@ -1,6 +1,7 @@
 #include "design/pZYLStringListEditorDlg.h"
 
 #include <memory>
+#include <utility>
 
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLStringListItemPropertiesEditorDlg.h"
@@ -28,12 +29,7 @@ TZYLStringList* TZYLStringListEditorDlg::StringList() const {
 }
 
 bool TZYLStringListEditorDlg::Edit(TZYLStringList* List) {
-  auto dlg = ZYLCreateEditorForm<TZYLStringListEditorDlg>(nullptr);
-  dlg->SetStrings(List);
-  dlg->SetLabels(-1);
-  if (!ZYLRunEditorForm(dlg.get())) return false;
-  List->Assign(dlg->WorkList());
-  return true;
+  return EditOnWorkList(ZYLCreateEditorForm<TZYLStringListEditorDlg>(nullptr).get(), List);
 }
 
 void TZYLStringListEditorDlg::SetStrings(TZYLStringList* List) { WorkList()->Assign(List); }
@@ -49,8 +45,7 @@ bool TZYLStringListEditorDlg::AddFile(const std::string& File) {
   scratch.LoadFromFile(File);
   auto item = std::make_unique<TZYLStringListItem>();
   item->Assign(&scratch);
-  item->Compressed = WorkList()->DefaultCompressed();
-  WorkList()->Add(item.release());
+  AppendItem(std::move(item));
   return true;
 }
 

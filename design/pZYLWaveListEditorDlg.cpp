@@ -1,6 +1,7 @@
 #include "design/pZYLWaveListEditorDlg.h"
 
 #include <memory>
+#include <utility>
 
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLObjectEditor.h"
@@ -31,12 +32,7 @@ TZYLWaveList* TZYLWaveListEditorDlg::WaveList() const {
 }
 
 bool TZYLWaveListEditorDlg::Edit(TZYLWaveList* List) {
-  auto dlg = ZYLCreateEditorForm<TZYLWaveListEditorDlg>(nullptr);
-  dlg->SetWaves(List);
-  dlg->SetLabels(-1);
-  if (!ZYLRunEditorForm(dlg.get())) return false;
-  List->Assign(dlg->WorkList());
-  return true;
+  return EditOnWorkList(ZYLCreateEditorForm<TZYLWaveListEditorDlg>(nullptr).get(), List);
 }
 
 void TZYLWaveListEditorDlg::SetWaves(TZYLWaveList* List) { WorkList()->Assign(List); }
@@ -69,8 +65,7 @@ bool TZYLWaveListEditorDlg::AddFile(const std::string& File) {
   scratch.LoadFromFile(File);
   auto item = std::make_unique<TZYLWaveListItem>();
   item->SetWave(&scratch);
-  item->Compressed = WorkList()->DefaultCompressed();
-  WorkList()->Add(item.release());
+  AppendItem(std::move(item));
   return true;
 }
 

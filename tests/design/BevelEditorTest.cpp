@@ -229,13 +229,7 @@ TEST_F(ObjectEditors, OnlyOKAssignsTheWorkingCopyBack) {
       const std::string before = vcl::WriteComponentToBytes(holder.get());
       vt::TDialogScript script;
       designtest::AnswerEditor(script, c.Change, ending);
-      std::string error;
-      bool accepted = false;
-      try {
-        accepted = c.Edit(holder.get());
-      } catch (const vcl::Exception& e) {
-        error = e.Message();
-      }
+      const auto [accepted, error] = designtest::OutcomeOf([&] { return c.Edit(holder.get()); });
       ASSERT_EQ(script.Shown().size(), 1u) << error;
       if (ending == TEnding::Ok) {
         EXPECT_TRUE(accepted);

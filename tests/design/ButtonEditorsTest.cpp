@@ -37,26 +37,20 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
-  return {
-      {TZYLBaseGraphicButton::StaticClass(),
-       ComponentEditorClassOf<TZYLBaseGraphicButtonComponentEditor>()},
-      {TZYLCustomButton::StaticClass(), ComponentEditorClassOf<TZYLCustomButtonComponentEditor>()},
-      {TZYLButtonControl::StaticClass(),
-       ComponentEditorClassOf<TZYLButtonControlComponentEditor>()},
-      {TZYLCustomButtonGroup::StaticClass(),
-       ComponentEditorClassOf<TZYLCustomButtonGroupComponentEditor>()},
-      {TZYLGroupBox::StaticClass(), ComponentEditorClassOf<TZYLGroupBoxComponentEditor>()},
-  };
-}
-
-class ButtonEditors : public ::testing::Test {
+class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStringsUnits> {
  protected:
-  ButtonEditors() {
+  ButtonEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseGraphicButton, TZYLBaseGraphicButtonComponentEditor>(),
+            EditorFor<TZYLCustomButton, TZYLCustomButtonComponentEditor>(),
+            EditorFor<TZYLButtonControl, TZYLButtonControlComponentEditor>(),
+            EditorFor<TZYLCustomButtonGroup, TZYLCustomButtonGroupComponentEditor>(),
+            EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
+        }) {
     pZYLStrEditorDlgInit();
     ZYL3DButtonInit();
     ZYLMMButtonInit();
@@ -68,11 +62,6 @@ class ButtonEditors : public ::testing::Test {
     ZYL3DButtonDone();
     pZYLStrEditorDlgDone();
   }
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  vt::TControlsSession session_;
-  designtest::TStringsUnits units_;
-  TDesignedForm form_{Editors()};
 };
 
 // The shape, 3D-effect and multimedia buttons publish no layout and no FontFX of their own.

@@ -32,11 +32,7 @@
 namespace zyl {
 
 // A data-aware variant as the frame recognises them: by its class name.
-class TZYLDBTestLabel : public TZYLLabel {
-  ZYL_CLASS(TZYLDBTestLabel, TZYLLabel)
-  explicit TZYLDBTestLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestLabel) {}
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLabel, TZYLLabel);
 
 namespace {
 
@@ -46,9 +42,7 @@ using designtest::TEnding;
 // An editor over the standard kinds; the "Twinkle" toggle is offered only to a multi-line label,
 // and double-clicking opens OnDblClick.
 class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
- public:
-  static constexpr char EditorClassName[] = "TLabelTestEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TLabelTestEditor)
 
  protected:
   TZYLVerbs Verbs() override {
@@ -77,9 +71,7 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
 
 // The list box's items, through the strings editor or the code editor.
 class TListTestEditor : public TZYLVerbEditor<> {
- public:
-  static constexpr char EditorClassName[] = "TListTestEditor";
-  using TZYLVerbEditor::TZYLVerbEditor;
+  ZYL_VERB_EDITOR(TListTestEditor)
 
  protected:
   TZYLVerbs Verbs() override { return {ZYLStringsVerb("Items...", "Items", ".Items")}; }

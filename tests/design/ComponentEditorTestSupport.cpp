@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,6 +61,13 @@ void TDesignedForm::ExpectEachVerbRuns(vcl::TComponent* c) {
     CloseNextForm(script);
     EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { Menu(c).Execute(static_cast<int>(i)); }),
               "<no error>");
+  }
+}
+
+void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases) {
+  for (const TMenuCase& c : Cases) {
+    SCOPED_TRACE(c.Name);
+    Form.ExpectMenu(c.Make(Form), c.Verbs);
   }
 }
 

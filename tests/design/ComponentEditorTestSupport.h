@@ -4,8 +4,11 @@
 // picker the verbs call.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +19,9 @@
 #include "platform/designer/FormDesigner.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestKit.h"
 
 namespace zyl::designtest {
 
@@ -74,12 +80,51 @@ vcl::TComponent* MakeNamed(TDesignedForm& f) {
   return f.Add<T>(std::string(T::StaticClass()->ClassName()).substr(4) + "1");
 }
 
+// The registration of editor E for the components of class C.
+template <class C, class E>
+TDesignedForm::TRegistration EditorFor() {
+  return {C::StaticClass(), vcl::ComponentEditorClassOf<E>()};
+}
+
+// What a fixture enters while a test runs, in the order given (left in the reverse order): the
+// design-time units, the package's launchers, the run-time units of the components.
+template <class... T>
+struct TEntered : T... {};
+
+// The fixture of the component editor tests: a controls session, then what TUnits enters, then
+// a designed form with the editors given registered.
+template <class TUnits>
+class TComponentEditorTest : public ::testing::Test {
+ protected:
+  explicit TComponentEditorTest(const std::vector<TDesignedForm::TRegistration>& Editors)
+      : form_(Editors) {}
+  vcl::TFormDesigner* Designer() { return form_.Designer(); }
+
+  vcl::testkit::TControlsSession session_;
+  TUnits units_;
+  TDesignedForm form_;
+};
+
+// The fixture of editors whose settings verbs run the package's launchers: TUnits, the
+// launchers, then TMore entered.
+template <class TUnits = TEditorUnits, class... TMore>
+using TLaunchingEditorTest = TComponentEditorTest<TEntered<TUnits, TEditorLaunchers, TMore...>>;
+
+// A registry of its own in a temporary folder while a test runs.
+struct TTempRegistry {
+  testsupport::TempDir dir_;
+  testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
+};
+
 // One row of a table over editors: a component made on the form and the menu it expects.
 struct TMenuCase {
   const char* Name;
   vcl::TComponent* (*Make)(TDesignedForm&);
   std::vector<std::string> Verbs;
 };
+
+// Makes each row's component in turn and expects its menu as TDesignedForm::ExpectMenu does.
+void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases);
 
 // One toggle of a table over editors: the component, the property and the caption's label.
 struct TToggleCase {

@@ -20,26 +20,20 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
-using designtest::TDesignedForm;
+using designtest::EditorFor;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
-  return {
-      {TZYLContainerCtrl::StaticClass(), ComponentEditorClassOf<TZYLContainerComponentEditor>()},
-      {TZYLImageList::StaticClass(), ComponentEditorClassOf<TZYLImageListEditor>()},
-      {TZYLBitmapList::StaticClass(), ComponentEditorClassOf<TZYLBitmapListEditor>()},
-      {TZYLStringList::StaticClass(), ComponentEditorClassOf<TZYLStringListEditor>()},
-      {TZYLWaveList::StaticClass(), ComponentEditorClassOf<TZYLWaveListEditor>()},
-  };
-}
-
-class ContainerEditors : public ::testing::Test {
+class ContainerEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
  protected:
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  TDesignedForm form_{Editors()};
+  ContainerEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLContainerCtrl, TZYLContainerComponentEditor>(),
+            EditorFor<TZYLImageList, TZYLImageListEditor>(),
+            EditorFor<TZYLBitmapList, TZYLBitmapListEditor>(),
+            EditorFor<TZYLStringList, TZYLStringListEditor>(),
+            EditorFor<TZYLWaveList, TZYLWaveListEditor>(),
+        }) {}
 };
 
 // One verb: the component it is on, its caption, the list it must open, and the editor form.

@@ -54,51 +54,16 @@
 namespace zyl {
 
 // Data-aware variants as the editors recognise them: by their class names.
-class TZYLDBTestImage : public TZYLNImage {
-  ZYL_CLASS(TZYLDBTestImage, TZYLNImage)
-  explicit TZYLDBTestImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestImage) {}
-class TZYLDBTestLEDLabel : public TZYLLEDLabel {
-  ZYL_CLASS(TZYLDBTestLEDLabel, TZYLLEDLabel)
-  explicit TZYLDBTestLEDLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBTestLEDLabel) {}
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestImage, TZYLNImage);
+ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLEDLabel, TZYLLEDLabel);
 
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
-
-template <class C, class E>
-TDesignedForm::TRegistration Reg() {
-  return {C::StaticClass(), vcl::ComponentEditorClassOf<E>()};
-}
-
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      Reg<TZYLBaseLabel, TZYLLabelComponentEditor>(),
-      Reg<TZYLCustomLabelFill, TZYLLabelFillComponentEditor>(),
-      Reg<TZYLLEDCustomLabel, TZYLLEDLabelComponentEditor>(),
-      Reg<TZYLInformationLabel, TZYLInfoLabelComponentEditor>(),
-      Reg<TZYLGraphicLabel, TZYLGraphicLabelComponentEditor>(),
-      Reg<TZYLCustomNImage, TZYLNImageComponentEditor>(),
-      Reg<TZYLCustomLImage, TZYLCustomLImageComponentEditor>(),
-      Reg<TZYLFill, TZYLFillComponentEditor>(),
-      Reg<TZYLShadowFill, TZYLShadowFillComponentEditor>(),
-      Reg<TZYLProgress, TZYLProgressComponentEditor>(),
-      Reg<TZYLProgressFill, TZYLProgressFillComponentEditor>(),
-      Reg<TZYLClock, TZYLClockComponentEditor>(),
-      Reg<TZYLDrawEdge, TZYLDrawEdgeComponentEditor>(),
-      Reg<TZYLTechnicalLine, TZYLTechnicalLineComponentEditor>(),
-      Reg<TZYLScrollText, TZYLScrollTextComponentEditor>(),
-      Reg<TZYLBaseShape, TZYLCustomShapeComponentEditor>(),
-      Reg<TZYLScrollBar, TZYLScrollBarComponentEditor>(),
-      Reg<TZYLCustomTrackBar, TZYLTrackBarComponentEditor>(),
-  };
-}
 
 // The display units the editors' components come from, entered while a test runs.
 struct TDisplayUnits {
@@ -123,15 +88,30 @@ struct TDisplayUnits {
   };
 };
 
-class DisplayEditors : public ::testing::Test {
+class DisplayEditors
+    : public designtest::TLaunchingEditorTest<designtest::TStringsUnits, TDisplayUnits> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  vt::TControlsSession session_;
-  designtest::TStringsUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDisplayUnits display_;
-  TDesignedForm form_{Editors()};
+  DisplayEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseLabel, TZYLLabelComponentEditor>(),
+            EditorFor<TZYLCustomLabelFill, TZYLLabelFillComponentEditor>(),
+            EditorFor<TZYLLEDCustomLabel, TZYLLEDLabelComponentEditor>(),
+            EditorFor<TZYLInformationLabel, TZYLInfoLabelComponentEditor>(),
+            EditorFor<TZYLGraphicLabel, TZYLGraphicLabelComponentEditor>(),
+            EditorFor<TZYLCustomNImage, TZYLNImageComponentEditor>(),
+            EditorFor<TZYLCustomLImage, TZYLCustomLImageComponentEditor>(),
+            EditorFor<TZYLFill, TZYLFillComponentEditor>(),
+            EditorFor<TZYLShadowFill, TZYLShadowFillComponentEditor>(),
+            EditorFor<TZYLProgress, TZYLProgressComponentEditor>(),
+            EditorFor<TZYLProgressFill, TZYLProgressFillComponentEditor>(),
+            EditorFor<TZYLClock, TZYLClockComponentEditor>(),
+            EditorFor<TZYLDrawEdge, TZYLDrawEdgeComponentEditor>(),
+            EditorFor<TZYLTechnicalLine, TZYLTechnicalLineComponentEditor>(),
+            EditorFor<TZYLScrollText, TZYLScrollTextComponentEditor>(),
+            EditorFor<TZYLBaseShape, TZYLCustomShapeComponentEditor>(),
+            EditorFor<TZYLScrollBar, TZYLScrollBarComponentEditor>(),
+            EditorFor<TZYLCustomTrackBar, TZYLTrackBarComponentEditor>(),
+        }) {}
 };
 
 using TMake = vcl::TComponent* (*)(TDesignedForm&, const std::string&);

@@ -43,36 +43,16 @@
 namespace zyl {
 
 // A data-aware memo, as the data-aware variants are named.
-class TZYLDBMemo : public TZYLMemo {
-  ZYL_CLASS(TZYLDBMemo, TZYLMemo)
-  explicit TZYLDBMemo(vcl::TComponent* AOwner) : inherited(AOwner) {}
-};
-ZYL_CLASS_IMPL(TZYLDBMemo) {}
+ZYL_NAMED_TEST_COMPONENT(TZYLDBMemo, TZYLMemo);
 
 namespace {
 
 namespace vt = vcl::testkit;
 namespace wt = win::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using designtest::TEnding;
 using Strings = std::vector<std::string>;
-
-std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
-  return {
-      {TZYLBaseEdit::StaticClass(), ComponentEditorClassOf<TZYLEditComponentEditor>()},
-      {TZYLCustomMemo::StaticClass(), ComponentEditorClassOf<TZYLMemoComponentEditor>()},
-      {TZYLColorComboBox::StaticClass(),
-       ComponentEditorClassOf<TZYLColorComboBoxComponentEditor>()},
-      {TZYLFontComboBox::StaticClass(), ComponentEditorClassOf<TZYLFontComboBoxComponentEditor>()},
-      {TZYLImageComboBox::StaticClass(),
-       ComponentEditorClassOf<TZYLImageComboBoxComponentEditor>()},
-      {TZYLImageListBox::StaticClass(), ComponentEditorClassOf<TZYLImageListBoxComponentEditor>()},
-      {TZYLCustomListBox::StaticClass(),
-       ComponentEditorClassOf<TZYLCustomListBoxComponentEditor>()},
-      {TZYLListBox::StaticClass(), ComponentEditorClassOf<TZYLListBoxComponentEditor>()},
-  };
-}
 
 // A list box of the form with one header section per width, captioned "C0", "C1", ...
 TZYLListBox* ListWithSections(TDesignedForm& f, const std::string& Name,
@@ -103,14 +83,19 @@ Strings RowsOf(TZYLListBox* Box) {
   return rows;
 }
 
-class EditEditors : public ::testing::Test {
+class EditEditors : public designtest::TLaunchingEditorTest<designtest::TStringsUnits> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  vt::TControlsSession session_;
-  designtest::TStringsUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
+  EditEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLBaseEdit, TZYLEditComponentEditor>(),
+            EditorFor<TZYLCustomMemo, TZYLMemoComponentEditor>(),
+            EditorFor<TZYLColorComboBox, TZYLColorComboBoxComponentEditor>(),
+            EditorFor<TZYLFontComboBox, TZYLFontComboBoxComponentEditor>(),
+            EditorFor<TZYLImageComboBox, TZYLImageComboBoxComponentEditor>(),
+            EditorFor<TZYLImageListBox, TZYLImageListBoxComponentEditor>(),
+            EditorFor<TZYLCustomListBox, TZYLCustomListBoxComponentEditor>(),
+            EditorFor<TZYLListBox, TZYLListBoxComponentEditor>(),
+        }) {}
 };
 
 const Strings kEditBase = {"Transparent [False]", "Font3D", "Font", "Bevel"};

@@ -1,6 +1,8 @@
 #include "tests/design/EditorTestSupport.h"
 
 #include <iterator>
+#include <string>
+#include <utility>
 
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
@@ -180,6 +182,21 @@ const char* EndingName(TEnding e) {
   return "?";
 }
 
+std::string MessageOf(const std::function<void()>& Run) {
+  try {
+    Run();
+  } catch (const vcl::Exception& e) {
+    return e.Message();
+  }
+  return std::string();
+}
+
+TOutcome OutcomeOf(const std::function<bool()>& Run) {
+  TOutcome outcome;
+  outcome.Error = MessageOf([&] { outcome.Accepted = Run(); });
+  return outcome;
+}
+
 void ClickCloseBox(win::HWND wnd) {
   win::RECT r{};
   win::GetWindowRect(wnd, &r);
@@ -192,7 +209,11 @@ void ClickCloseBox(win::HWND wnd) {
   throw vcl::testkit::EDialogScript("The window has no close box");
 }
 
-void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
+namespace {
+// The combo box combo is and the index of its item, once the box has the focus; EDialogScript
+// when combo is no combo box or has no such item.
+std::pair<vcl::TCustomComboBox*, int> FocusComboAt(vcl::TWinControl* combo,
+                                                   const std::string& item) {
   auto* box = dynamic_cast<vcl::TCustomComboBox*>(combo);
   if (!box) throw vcl::testkit::EDialogScript(combo->Name() + " is no combo box");
   const int index = box->Items()->IndexOf(item);
@@ -200,18 +221,18 @@ void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
     throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " has no item " + item);
   box->SetFocus();
   wt::RunUntilIdle();
+  return {box, index};
+}
+}  // namespace
+
+void ChooseComboItem(vcl::TWinControl* combo, const std::string& item) {
+  const int index = FocusComboAt(combo, item).second;
   wt::KeyPress(win::VK_HOME);
   for (int i = 0; i < index; ++i) wt::KeyPress(win::VK_DOWN);
 }
 
 void PickDroppedItem(vcl::TWinControl* combo, const std::string& item) {
-  auto* box = dynamic_cast<vcl::TCustomComboBox*>(combo);
-  if (!box) throw vcl::testkit::EDialogScript(combo->Name() + " is no combo box");
-  const int index = box->Items()->IndexOf(item);
-  if (index < 0)
-    throw vcl::testkit::EDialogScript("The combo box " + box->Name() + " has no item " + item);
-  box->SetFocus();
-  wt::RunUntilIdle();
+  const auto [box, index] = FocusComboAt(combo, item);
   wt::KeyPress(win::VK_F4);
   wt::RunUntilIdle();
   if (!box->DroppedDown())

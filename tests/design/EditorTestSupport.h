@@ -17,6 +17,16 @@ namespace vcl {
 class TPageControl;
 }
 
+// Declares and defines a component class that only derives from Base under a name of its own:
+// the data-aware variants, which the editors recognise by their class names.
+#define ZYL_NAMED_TEST_COMPONENT(Class, Base)                      \
+  class Class : public Base {                                      \
+    ZYL_CLASS(Class, Base)                                         \
+    explicit Class(vcl::TComponent* AOwner) : inherited(AOwner) {} \
+  };                                                               \
+  ZYL_CLASS_IMPL(Class) {}                                         \
+  static_assert(true)
+
 namespace zyl::designtest {
 
 // Starts the application object and the units of the controls the editor forms use, and the
@@ -38,6 +48,16 @@ void AnswerEditor(vcl::testkit::TDialogScript& script,
                   const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
                   const std::string& okButton = "btOK",
                   const std::string& cancelButton = "btCancel");
+
+// The message of the vcl::Exception that Run raises, or "" when it returns.
+std::string MessageOf(const std::function<void()>& Run);
+// What running an editor came to: what it answered, and the message of the vcl::Exception it
+// raised ("" when none; it then answered false).
+struct TOutcome {
+  bool Accepted = false;
+  std::string Error;
+};
+TOutcome OutcomeOf(const std::function<bool()>& Run);
 
 // Clicks the close box of a top-level window (found by hit-testing its caption).
 void ClickCloseBox(win::HWND wnd);

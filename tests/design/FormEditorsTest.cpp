@@ -25,36 +25,27 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::MakeNamed;
-using designtest::TDesignedForm;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
-  return {
-      {TZYLForm::StaticClass(), ComponentEditorClassOf<TZYLFormComponentEditor>()},
-      {TZYLFormStyler::StaticClass(), ComponentEditorClassOf<TZYLFormStylerComponentEditor>()},
-      {TZYLCustomFormFill::StaticClass(), ComponentEditorClassOf<TZYLFormFillComponentEditor>()},
-      {TZYLFormShadow::StaticClass(), ComponentEditorClassOf<TZYLShadowComponentEditor>()},
-      {TZYLFormDisplay::StaticClass(), ComponentEditorClassOf<TZYLFormDisplayComponentEditor>()},
-  };
-}
-
-class FormEditors : public ::testing::Test {
+class FormEditors : public designtest::TLaunchingEditorTest<> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
+  FormEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLForm, TZYLFormComponentEditor>(),
+            EditorFor<TZYLFormStyler, TZYLFormStylerComponentEditor>(),
+            EditorFor<TZYLCustomFormFill, TZYLFormFillComponentEditor>(),
+            EditorFor<TZYLFormShadow, TZYLShadowComponentEditor>(),
+            EditorFor<TZYLFormDisplay, TZYLFormDisplayComponentEditor>(),
+        }) {}
   // Runs the verb once and expects exactly one report.
   void RunReported(vcl::TComponent* c, const std::string& verb) {
     Designer()->ResetModified();
     form_.Menu(c).Execute(verb);
     EXPECT_EQ(Designer()->ModifiedCount(), 1) << verb;
   }
-
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
 };
 
 // Each editor lists its verbs in order (a form fill with a fill object has one more than the
@@ -78,10 +69,7 @@ TEST_F(FormEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
        &MakeNamed<TZYLFormDisplay>,
        {"Bevel", "Color", "Enabled [True]", "SaveResources [False]", "UseResForms [False]"}},
   };
-  for (const TMenuCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    form_.ExpectMenu(c.Make(form_), c.Verbs);
-  }
+  designtest::ExpectMenus(form_, cases);
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.

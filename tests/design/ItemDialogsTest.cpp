@@ -15,6 +15,8 @@
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLObjectEditor.h"
 #include "design/pZYLPictureItemPropertiesEditorDlg.h"
+#include "design/pZYLStringListItemPropertiesEditorDlg.h"
+#include "design/pZYLWaveItemPropertiesEditorDlg.h"
 #include "display/ZYLNImage.h"
 #include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLSpinEdit.h"
@@ -115,6 +117,22 @@ TEST_F(ItemDialogs, EachFormComesUpWithItsCaptionAndSizeAndClosesThroughItsButto
       EXPECT_EQ(seen, (std::vector<std::string>{c.Caption, std::to_string(c.Width),
                                                 std::to_string(c.Height)}));
     }
+  }
+}
+
+// Every item dialog of the list editors binds the item's header controls, and its ident takes
+// five digits at most.
+TEST_F(ItemDialogs, EveryItemDialogBindsTheHeaderAndLimitsTheIdentToFiveDigits) {
+  const std::function<std::unique_ptr<TZYLItemHeaderForm>()> makers[] = {
+      [] { return ZYLCreateEditorForm<Tzylfrmbiprop>(nullptr); },
+      [] { return ZYLCreateEditorForm<Tzylfrmpiprop>(nullptr); },
+      [] { return ZYLCreateEditorForm<TZYLfrmsiprop>(nullptr); },
+      [] { return ZYLCreateEditorForm<TZYLFrmwiprop>(nullptr); }};
+  for (const auto& make : makers) {
+    const std::unique_ptr<TZYLItemHeaderForm> d = make();
+    SCOPED_TRACE(d->ClassName());
+    ASSERT_TRUE(d->Index && d->desc && d->compress && d->ed);
+    EXPECT_EQ(d->ed->MaxLength(), 5);
   }
 }
 

@@ -468,13 +468,7 @@ TEST_F(Launchers, OnlyAcceptanceChangesTheEditedObject) {
       const std::string before = c.State(holder.get());
       vt::TDialogScript script;
       Answer(script, c, ending);
-      std::string error;
-      bool accepted = false;
-      try {
-        accepted = c.Launch(holder.get());
-      } catch (const vcl::Exception& e) {
-        error = e.Message();
-      }
+      const auto [accepted, error] = designtest::OutcomeOf([&] { return c.Launch(holder.get()); });
       ASSERT_GE(script.Shown().size(), 1u) << error;
       EXPECT_EQ(script.Pending(), 0u);
       EXPECT_EQ(error, ending == TEnding::Exception ? "failure inside the editor" : "");

@@ -26,23 +26,20 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  return {
-      {TZYLSimplePanel::StaticClass(),
-       vcl::ComponentEditorClassOf<TZYLSimplePanelComponentEditor>()},
-      {TZYLBackPanel::StaticClass(), vcl::ComponentEditorClassOf<TZYLBackPanelComponentEditor>()},
-      {TZYLPanelFill::StaticClass(), vcl::ComponentEditorClassOf<TZYLPanelFillComponentEditor>()},
-      {TZYLAssist::StaticClass(), vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>()},
-      {TZYLAssistPage::StaticClass(), vcl::ComponentEditorClassOf<TZYLAssistComponentEditor>()},
-  };
-}
-
-class PanelWizardEditors : public ::testing::Test {
+class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
  protected:
-  PanelWizardEditors() {
+  PanelWizardEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLSimplePanel, TZYLSimplePanelComponentEditor>(),
+            EditorFor<TZYLBackPanel, TZYLBackPanelComponentEditor>(),
+            EditorFor<TZYLPanelFill, TZYLPanelFillComponentEditor>(),
+            EditorFor<TZYLAssist, TZYLAssistComponentEditor>(),
+            EditorFor<TZYLAssistPage, TZYLAssistComponentEditor>(),
+        }) {
     pZYLStrEditorDlgInit();
     ZYLAssistInit();
     ZYLBackPanelInit();
@@ -54,7 +51,6 @@ class PanelWizardEditors : public ::testing::Test {
     ZYLAssistDone();
     pZYLStrEditorDlgDone();
   }
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
   // A wizard "Assist1" with Pages pages.
   TZYLAssist* Wizard(int Pages) {
     auto* wizard = form_.Add<TZYLAssist>("Assist1");
@@ -65,10 +61,6 @@ class PanelWizardEditors : public ::testing::Test {
     }
     return wizard;
   }
-
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  TDesignedForm form_{Editors()};
 };
 
 // Every panel's verbs in order, each carried out without error (any form it opens is

@@ -392,12 +392,9 @@ TEST_F(SettingsEditorEdges, AnUnreadablePictureIsAClearErrorAndChangesNothing) {
     vt::ClickControl(f->btnbitmap);
   });
   script_.ChooseFiles({dir.File("bad.bmp")});
-  std::string error;
-  try {
+  const std::string error = designtest::MessageOf([&] {
     TZYLFillEditorDlg::EditFillObject(static_cast<TZYLFill*>(holder.get())->FillObject());
-  } catch (const vcl::Exception& e) {
-    error = e.Message();
-  }
+  });
   EXPECT_EQ(error, "Bitmap image is not valid");
   EXPECT_EQ(Stream(holder.get()), before);
 }

@@ -36,15 +36,16 @@ struct TPanel {
 };
 constexpr int kSimple = -1;
 
-class StatusBarEditor : public ::testing::Test {
+class StatusBarEditor : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
  protected:
-  StatusBarEditor() {
+  StatusBarEditor()
+      : TComponentEditorTest(
+            {designtest::EditorFor<TZYLStatusBar, TZYLStatusBarComponentEditor>()}) {
     ZYLStatusBarInit();
     bar_ = form_.Add<TZYLStatusBar>("StatusBar1");
     bar_->SetBoolean(TZYLStatusBar::biOldStyle, true);
   }
   ~StatusBarEditor() override { ZYLStatusBarDone(); }
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
 
   // The bar's children, in the order they were added, checked against Expected.
   void ExpectPanels(const std::vector<TPanel>& Expected) {
@@ -79,10 +80,6 @@ class StatusBarEditor : public ::testing::Test {
     }
   }
 
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  TDesignedForm form_{{{TZYLStatusBar::StaticClass(),
-                        vcl::ComponentEditorClassOf<TZYLStatusBarComponentEditor>()}}};
   TZYLStatusBar* bar_;
 };
 

@@ -39,36 +39,26 @@ namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;
+using designtest::EditorFor;
 using designtest::MakeNamed;
-using designtest::TDesignedForm;
 using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 using designtest::TEnding;
 
-std::vector<TDesignedForm::TRegistration> Editors() {
-  using vcl::ComponentEditorClassOf;
-  return {
-      {TZYLMousePositioner::StaticClass(), ComponentEditorClassOf<TZYLMousePosEditor>()},
-      {TZYLHint::StaticClass(), ComponentEditorClassOf<TZYLHintComponentEditor>()},
-      {TZYLCustomShapeHint::StaticClass(), ComponentEditorClassOf<TZYLShapeHintComponentEditor>()},
-      {TZYLWaveComp::StaticClass(), ComponentEditorClassOf<TZYLWaveEditor>()},
-      {TZYLMessageBoxDlg::StaticClass(), ComponentEditorClassOf<TZYLMessageBoxComponentEditor>()},
-      {TZYLBaseDialog::StaticClass(), ComponentEditorClassOf<TZYLDlgEditor>()},
-      {TZYLBrowseDlg::StaticClass(), ComponentEditorClassOf<TZYLBrowseDlgEditor>()},
-      {TZYLStarter::StaticClass(), ComponentEditorClassOf<TZYLStarterEditor>()},
-  };
-}
-
-class SystemEditors : public ::testing::Test {
+class SystemEditors : protected designtest::TTempRegistry,
+                      public designtest::TLaunchingEditorTest<> {
  protected:
-  vcl::TFormDesigner* Designer() { return form_.Designer(); }
-
-  testsupport::TempDir dir_;
-  testsupport::TEnvGuard registry_{"ZYL_REGISTRY_DIR", dir_.File("registry")};
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  designtest::TEditorLaunchers launchers_;
-  TDesignedForm form_{Editors()};
+  SystemEditors()
+      : TComponentEditorTest({
+            EditorFor<TZYLMousePositioner, TZYLMousePosEditor>(),
+            EditorFor<TZYLHint, TZYLHintComponentEditor>(),
+            EditorFor<TZYLCustomShapeHint, TZYLShapeHintComponentEditor>(),
+            EditorFor<TZYLWaveComp, TZYLWaveEditor>(),
+            EditorFor<TZYLMessageBoxDlg, TZYLMessageBoxComponentEditor>(),
+            EditorFor<TZYLBaseDialog, TZYLDlgEditor>(),
+            EditorFor<TZYLBrowseDlg, TZYLBrowseDlgEditor>(),
+            EditorFor<TZYLStarter, TZYLStarterEditor>(),
+        }) {}
 };
 
 // What a dialog built of library controls showed, then the click on its button of that
@@ -115,10 +105,7 @@ TEST_F(SystemEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
       {"folder dialog", &MakeNamed<TZYLBrowseDlg>, {"Test dialog..."}},
       {"starter", &MakeNamed<TZYLStarter>, {"Autostart [False]", "StartTime"}},
   };
-  for (const TMenuCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    form_.ExpectMenu(c.Make(form_), c.Verbs);
-  }
+  designtest::ExpectMenus(form_, cases);
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.
