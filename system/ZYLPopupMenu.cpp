@@ -125,10 +125,7 @@ void TZYLPopupMenu::Notification(vcl::TComponent* AComponent, vcl::TOperation Op
 
 void TZYLPopupMenu::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLPopupMenu::DoAfterPopup() {
