@@ -6,6 +6,7 @@
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGraph.h"
+#include "foundation/ZYLReference.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -144,10 +145,7 @@ void TZYLTrayIcon::IconChanged(vcl::TObject*) {
 }
 
 void TZYLTrayIcon::SetPopupMenu(vcl::TPopupMenu* Value) {
-  if (Value == FPopupMenu) return;
-  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-  FPopupMenu = Value;
-  if (FPopupMenu) FPopupMenu->FreeNotification(this);
+  ZYLSetReference(this, FPopupMenu, Value);
 }
 
 void TZYLTrayIcon::SetImageList(TZYLCustomImageList* Value) {
