@@ -196,10 +196,7 @@ void TZYLCustomImageComboBox::Notification(TComponent* AComponent, TOperation Op
 
 void TZYLCustomImageComboBox::DefineProperties(TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -312,9 +312,7 @@ void TZYLCustomImageListBox::Notification(vcl::TComponent* AComponent, vcl::TOpe
 
 void TZYLCustomImageListBox::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); }, CheckCont());
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLCustomDerivedImageListBox::DefineProperties(vcl::TFiler* Filer) {

@@ -11,6 +11,7 @@
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLGraph.h"
 #include "foundation/ZYLProcs.h"
+#include "foundation/ZYLWindowFrame.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/GdiGuards.h"
@@ -619,46 +620,42 @@ void TZYLCustomListBox::CNCtlColorListBox(vcl::TMessage& Message) {
 }
 
 void TZYLCustomListBox::DrawBorder() {
-  if (BorderStyle() == vcl::bsNone || !HandleAllocated()) return;
-  win::HDC dc = win::GetWindowDC(Handle());
-  if (!dc) return;
-  win::TWindowDC held(Handle(), dc);
-  win::TSavedDC saved(dc);
-  vcl::TCanvas canvas;
-  vcl::TCanvasBinding bind(&canvas, dc);
-  win::RECT wr{};
-  win::GetWindowRect(Handle(), &wr);
-  TRect r{0, 0, wr.Right - wr.Left, wr.Bottom - wr.Top};
-  // Clips drawing to the ring of width W just inside the window's edge.
-  auto clipRing = [&](int W) {
-    win::HRGN outer = win::CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
-    win::HRGN inner = win::CreateRectRgn(r.Left + W, r.Top + W, r.Right - W, r.Bottom - W);
-    win::CombineRgn(outer, outer, inner, win::RGN_DIFF);
-    win::SelectClipRgn(dc, outer);
-    win::DeleteObject(inner);
-    win::DeleteObject(outer);
-  };
-  const bool focused = Focused();
-  if (UseXP() && FThemeHandle) {
-    clipRing(1);
-    const int state = !Enabled()        ? kStateDisabled
-                      : focused         ? kStateFocused
-                      : FMouseInControl ? kStateHot
-                                        : kStateNormal;
-    DrawThemeBackground(FThemeHandle, dc, kEditPart, state, &r, nullptr);
-  } else if (focused || FMouseInControl) {
-    ZYLDrawStdFrame(&canvas, r, lsLoweredExt, 0);
-  } else if (CheckOptimized()) {
-    const int w = ZYLGetCtrlBorderWidth(Ctl3D(), static_cast<uint8_t>(BorderStyle()), UseXP());
-    clipRing(w);
-    const vcl::TPoint p = BackMapPoint(vcl::TPoint{-w, -w});
-    canvas.CopyRect(r, BackBitmap()->Canvas(), TRect{p.X, p.Y, p.X + r.Width(), p.Y + r.Height()});
-  } else {
-    canvas.Brush()->SetStyle(vcl::bsClear);
-    canvas.Pen()->SetWidth(3);
-    canvas.Pen()->SetColor(Enabled() ? Color() : FDisabledColor);
-    canvas.Rectangle(r);
-  }
+  if (BorderStyle() == vcl::bsNone) return;
+  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, TRect r) {
+    win::HDC dc = Canvas->Handle();
+    win::TSavedDC saved(dc);
+    // Clips drawing to the ring of width W just inside the window's edge.
+    auto clipRing = [&](int W) {
+      win::HRGN outer = win::CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+      win::HRGN inner = win::CreateRectRgn(r.Left + W, r.Top + W, r.Right - W, r.Bottom - W);
+      win::CombineRgn(outer, outer, inner, win::RGN_DIFF);
+      win::SelectClipRgn(dc, outer);
+      win::DeleteObject(inner);
+      win::DeleteObject(outer);
+    };
+    const bool focused = Focused();
+    if (UseXP() && FThemeHandle) {
+      clipRing(1);
+      const int state = !Enabled()        ? kStateDisabled
+                        : focused         ? kStateFocused
+                        : FMouseInControl ? kStateHot
+                                          : kStateNormal;
+      DrawThemeBackground(FThemeHandle, dc, kEditPart, state, &r, nullptr);
+    } else if (focused || FMouseInControl) {
+      ZYLDrawStdFrame(Canvas, r, lsLoweredExt, 0);
+    } else if (CheckOptimized()) {
+      const int w = ZYLGetCtrlBorderWidth(Ctl3D(), static_cast<uint8_t>(BorderStyle()), UseXP());
+      clipRing(w);
+      const vcl::TPoint p = BackMapPoint(vcl::TPoint{-w, -w});
+      Canvas->CopyRect(r, BackBitmap()->Canvas(),
+                       TRect{p.X, p.Y, p.X + r.Width(), p.Y + r.Height()});
+    } else {
+      Canvas->Brush()->SetStyle(vcl::bsClear);
+      Canvas->Pen()->SetWidth(3);
+      Canvas->Pen()->SetColor(Enabled() ? Color() : FDisabledColor);
+      Canvas->Rectangle(r);
+    }
+  });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -163,10 +163,7 @@ bool TZYLAboutDlg::ShowOwnForm(vcl::TCustomForm* Target) {
   image->SetParent(form.get());
   image->SetBounds(15, 7, image->Width(), image->Height());
   image->SetStretch(true);
-  TZYLButton* ok = NewButton(form.get(), "OK", 0, 0, 75, 0);
-  ok->SetModalResult(vcl::mrOk);
-  ok->SetCaption("OK");
-  ok->SetDefault(true);
+  TZYLButton* ok = NewOKButton(form.get(), 0, 0, 75, 0);
   ok->SetCancel(true);
   form->SetActiveControl(ok);
   TZYLButton* custom = NewButton(form.get(), "Custom", 0, 0, 75, 1);

@@ -82,6 +82,24 @@ TZYLButton* TZYLBaseDialog::NewButton(vcl::TForm* Form, const char* Name, int Le
   return button;
 }
 
+TZYLButton* TZYLBaseDialog::NewOKButton(vcl::TForm* Form, int Left, int Top, int Width,
+                                        int TabOrder) {
+  TZYLButton* ok = NewButton(Form, "OK", Left, Top, Width, TabOrder);
+  ok->SetModalResult(vcl::mrOk);
+  ok->SetCaption("OK");
+  ok->SetDefault(true);
+  return ok;
+}
+
+TZYLButton* TZYLBaseDialog::NewCancelButton(vcl::TForm* Form, int Left, int Top, int Width,
+                                            int TabOrder, const std::string& Caption) {
+  TZYLButton* cancel = NewButton(Form, "Cancel", Left, Top, Width, TabOrder);
+  cancel->SetModalResult(vcl::mrCancel);
+  cancel->SetCancel(true);
+  cancel->SetCaption(Caption);
+  return cancel;
+}
+
 TZYLFormStyler* TZYLBaseDialog::NewStyler(vcl::TForm* Form, TZYLFormStyleOptions Options) {
   auto* styler = new TZYLFormStyler(Form);
   styler->SetEnabled(false);

@@ -70,6 +70,11 @@ class TZYLBaseDialog : public TZYLContainerComponent {
   // A library button on Form, named, placed (24 high) and in the tab order.
   static TZYLButton* NewButton(vcl::TForm* Form, const char* Name, int Left, int Top, int Width,
                                int TabOrder);
+  // The dialog's default button "OK", named OK, that closes it with mrOk.
+  static TZYLButton* NewOKButton(vcl::TForm* Form, int Left, int Top, int Width, int TabOrder);
+  // Its cancel button with Caption, named Cancel, that closes it with mrCancel.
+  static TZYLButton* NewCancelButton(vcl::TForm* Form, int Left, int Top, int Width, int TabOrder,
+                                     const std::string& Caption);
   // The form's title-bar styler with Options and its back panel, both disabled until
   // BaseExecute decides.
   static TZYLFormStyler* NewStyler(vcl::TForm* Form, TZYLFormStyleOptions Options);

@@ -16,14 +16,41 @@ namespace zyl {
 
 namespace {
 
-constexpr const char* kFlagNames[] = {
-    "FPU",          "VirtualModeExtensions",    "DebuggingExtensions", "PageSizeExtensions",
-    "TimeStampCoutner", "K86_ModelSpecificRegisters", "MachineCheckException", "CMP_XCHG_8B",
-    "APIC",         "MemoryTypeRangeRegisters", "GlobalPaging",        "Cond_MOVE_Instruct",
-    "MMX",          "SysCallAndSysRet",         "FPCond_MOVE_Instruct", "AMD3DNow"};
-static_assert(std::size(kFlagNames) == TZYLCPUInfoObject::biAMD3DNow + 1);
+// A feature flag: its property name, its field and the bit of EDX that holds it (of leaf 1,
+// or of the extended leaf 0x80000001 for an Extended flag); in the order of TBooleanProp.
+struct TFlag {
+  const char* Name;
+  bool TZYLCPUInfo::*Field;
+  int BitNo;
+  bool Extended;
+};
+
+constexpr TFlag kFlags[] = {
+    {"FPU", &TZYLCPUInfo::FPU, 0, false},
+    {"VirtualModeExtensions", &TZYLCPUInfo::VirtualModeExtensions, 1, false},
+    {"DebuggingExtensions", &TZYLCPUInfo::DebuggingExtensions, 2, false},
+    {"PageSizeExtensions", &TZYLCPUInfo::PageSizeExtensions, 3, false},
+    {"TimeStampCoutner", &TZYLCPUInfo::TimeStampCoutner, 4, false},
+    {"K86_ModelSpecificRegisters", &TZYLCPUInfo::K86_ModelSpecificRegisters, 5, false},
+    {"MachineCheckException", &TZYLCPUInfo::MachineCheckException, 7, false},
+    {"CMP_XCHG_8B", &TZYLCPUInfo::CMP_XCHG_8B, 8, false},
+    {"APIC", &TZYLCPUInfo::APIC, 9, false},
+    {"MemoryTypeRangeRegisters", &TZYLCPUInfo::MemoryTypeRangeRegisters, 12, false},
+    {"GlobalPaging", &TZYLCPUInfo::GlobalPaging, 13, false},
+    {"Cond_MOVE_Instruct", &TZYLCPUInfo::Cond_MOVE_Instruct, 15, false},
+    {"MMX", &TZYLCPUInfo::MMX, 23, false},
+    {"SysCallAndSysRet", &TZYLCPUInfo::SysCallAndSysRet, 11, true},
+    {"FPCond_MOVE_Instruct", &TZYLCPUInfo::FPCond_MOVE_Instruct, 16, true},
+    {"AMD3DNow", &TZYLCPUInfo::AMD3DNow, 31, true}};
+static_assert(std::size(kFlags) == TZYLCPUInfoObject::biAMD3DNow + 1);
 
 bool Bit(uint32_t Value, int N) { return ((Value >> N) & 1u) != 0; }
+
+// Sets the flags of one leaf (Extended or not) from that leaf's EDX.
+void DecodeFlags(uint32_t Edx, bool Extended, TZYLCPUInfo& Info) {
+  for (const TFlag& f : kFlags)
+    if (f.Extended == Extended) Info.*f.Field = Bit(Edx, f.BitNo);
+}
 
 void HostQuery(uint32_t Leaf, uint32_t Regs[4]) {
 #if ZYL_HAS_CPUID
@@ -65,29 +92,14 @@ void ZYLDecodeCPUInfo(const TZYLCPUIDQuery& Query, TZYLCPUInfo& Info) {
     Info.Stepping = static_cast<int32_t>(r[0] & 0xF);
     Info.Model = static_cast<int32_t>((r[0] >> 4) & 0xF);
     Info.Family = static_cast<int32_t>((r[0] >> 8) & 0xF);
-    const uint32_t d = r[3];
-    Info.FPU = Bit(d, 0);
-    Info.VirtualModeExtensions = Bit(d, 1);
-    Info.DebuggingExtensions = Bit(d, 2);
-    Info.PageSizeExtensions = Bit(d, 3);
-    Info.TimeStampCoutner = Bit(d, 4);
-    Info.K86_ModelSpecificRegisters = Bit(d, 5);
-    Info.MachineCheckException = Bit(d, 7);
-    Info.CMP_XCHG_8B = Bit(d, 8);
-    Info.APIC = Bit(d, 9);
-    Info.MemoryTypeRangeRegisters = Bit(d, 12);
-    Info.GlobalPaging = Bit(d, 13);
-    Info.Cond_MOVE_Instruct = Bit(d, 15);
-    Info.MMX = Bit(d, 23);
+    DecodeFlags(r[3], false, Info);
   }
   if (std::memcmp(Info.IDString, "AuthenticAMD", 12) != 0) return;
   Query(0x80000000u, r);
   const uint32_t maxExt = r[0];
   if (maxExt <= 0x80000000u) return;
   Query(0x80000001u, r);
-  Info.SysCallAndSysRet = Bit(r[3], 11);
-  Info.FPCond_MOVE_Instruct = Bit(r[3], 16);
-  Info.AMD3DNow = Bit(r[3], 31);
+  DecodeFlags(r[3], true, Info);
   if (maxExt < 0x80000004u) return;
   char name[49] = {};
   for (uint32_t leaf = 0; leaf < 3; ++leaf) {
@@ -126,7 +138,7 @@ ZYL_CLASS_IMPL(TZYLCPUInfoObject) {
   b.Prop("Family", &TZYLCPUInfoObject::GetInteger, &TZYLCPUInfoObject::SetInteger)
       .Index(TZYLCPUInfoObject::iiFamily);
   for (int i = TZYLCPUInfoObject::biFPU; i <= TZYLCPUInfoObject::biAMD3DNow; ++i)
-    b.Prop(kFlagNames[i], &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean).Index(i);
+    b.Prop(kFlags[i].Name, &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean).Index(i);
   b.Prop("ExistCPUInfo", &TZYLCPUInfoObject::GetBoolean, &TZYLCPUInfoObject::SetBoolean)
       .Index(TZYLCPUInfoObject::biExistCPUInfo);
 }
@@ -155,27 +167,8 @@ int32_t TZYLCPUInfoObject::GetInteger(int Index) const {
 }
 
 bool TZYLCPUInfoObject::GetBoolean(int Index) const {
-  const TZYLCPUInfo& i = FInfo;
-  switch (Index) {
-    case biFPU: return i.FPU;
-    case biVirtualModeExtensions: return i.VirtualModeExtensions;
-    case biDebuggingExtensions: return i.DebuggingExtensions;
-    case biPageSizeExtensions: return i.PageSizeExtensions;
-    case biTimeStampCoutner: return i.TimeStampCoutner;
-    case biK86_ModelSpecificRegisters: return i.K86_ModelSpecificRegisters;
-    case biMachineCheckException: return i.MachineCheckException;
-    case biCMP_XCHG_8B: return i.CMP_XCHG_8B;
-    case biAPIC: return i.APIC;
-    case biMemoryTypeRangeRegisters: return i.MemoryTypeRangeRegisters;
-    case biGlobalPaging: return i.GlobalPaging;
-    case biCond_MOVE_Instruct: return i.Cond_MOVE_Instruct;
-    case biMMX: return i.MMX;
-    case biSysCallAndSysRet: return i.SysCallAndSysRet;
-    case biFPCond_MOVE_Instruct: return i.FPCond_MOVE_Instruct;
-    case biAMD3DNow: return i.AMD3DNow;
-    case biExistCPUInfo: return ZYLExistCPUInfo();
-    default: return false;
-  }
+  if (Index >= biFPU && Index <= biAMD3DNow) return FInfo.*kFlags[Index].Field;
+  return Index == biExistCPUInfo && ZYLExistCPUInfo();
 }
 
 }  // namespace zyl

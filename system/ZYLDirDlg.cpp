@@ -53,14 +53,8 @@ void TZYLDirDlg::GetDir(const std::string& Caption, std::string& Dir) {
 bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLDirForm", -12);
 
-  TZYLButton* ok = NewButton(form.get(), "OK", 302, 20, 86, 2);
-  ok->SetModalResult(vcl::mrOk);
-  ok->SetCaption("OK");
-  ok->SetDefault(true);
-  TZYLButton* cancel = NewButton(form.get(), "Cancel", 302, 47, 86, 3);
-  cancel->SetModalResult(vcl::mrCancel);
-  cancel->SetCancel(true);
-  cancel->SetCaption(vcl::SCancelButton);
+  TZYLButton* ok = NewOKButton(form.get(), 302, 20, 86, 2);
+  TZYLButton* cancel = NewCancelButton(form.get(), 302, 47, 86, 3, vcl::SCancelButton);
   TZYLButton* custom = NewButton(form.get(), "Custom", 302, 81, 86, 4);
   custom->SetVisible(false);
   TZYLButton* newFolder = NewButton(form.get(), "NewFolder", 302, 225, 86, 5);

@@ -7,6 +7,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/DateCtrls.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -166,18 +167,7 @@ std::string TZYLFileCtrl::GetFileStamp(int Index) const {
 
 void TZYLFileCtrl::SetFileStamp(int Index, const std::string& Value) {
   if (Index < 0 || Index > 2 || !GetFileExist()) return;
-  const vcl::TDateTime value = vcl::StrToDateTime(Value);
-  uint16_t y, mo, d, h, mi, s, ms;
-  vcl::DecodeDate(value, y, mo, d);
-  vcl::DecodeTime(value, h, mi, s, ms);
-  win::SYSTEMTIME st;
-  st.wYear = y;
-  st.wMonth = mo;
-  st.wDay = d;
-  st.wHour = h;
-  st.wMinute = mi;
-  st.wSecond = s;
-  st.wMilliseconds = ms;
+  const win::SYSTEMTIME st = vcl::DateTimeToSystemTime(vcl::StrToDateTime(Value));
   win::FILETIME local, utc;
   if (!win::SystemTimeToFileTime(&st, &local) || !win::LocalFileTimeToFileTime(&local, &utc))
     throw EZYLFileCtrlError("The time " + Value + " cannot be given to a file");

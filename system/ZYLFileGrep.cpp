@@ -12,6 +12,7 @@
 
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLReference.h"
 #include "platform/base/Finally.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/Registry.h"
@@ -224,10 +225,7 @@ void TZYLFileGrep::SetThreadPriority(vcl::TThreadPriority Value) {
 vcl::TStrings* TZYLFileGrep::FoundList() const { return FFoundList; }
 
 void TZYLFileGrep::SetOutStringList(TZYLListBox* Value) {
-  if (Value == FOutStringList) return;
-  if (FOutStringList) FOutStringList->RemoveFreeNotification(this);
-  FOutStringList = Value;
-  if (Value) Value->FreeNotification(this);
+  ZYLSetReference(this, FOutStringList, Value);
 }
 
 void TZYLFileGrep::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {

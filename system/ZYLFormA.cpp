@@ -9,6 +9,7 @@
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLReference.h"
 #include "foundation/ZYLStrings.h"
 #include "foundation/ZYLUtils.h"
 #include "platform/base/Numbers.h"
@@ -232,12 +233,7 @@ void TZYLForm::SetAutoDock(TZYLAutoDockObject* Value) {
   if (Value) FAutoDock->Assign(Value);
 }
 
-void TZYLForm::SetIniLink(TZYLIniCtrl* Value) {
-  if (FIniLink == Value) return;
-  if (FIniLink) FIniLink->RemoveFreeNotification(this);
-  FIniLink = Value;
-  if (FIniLink) FIniLink->FreeNotification(this);
-}
+void TZYLForm::SetIniLink(TZYLIniCtrl* Value) { ZYLSetReference(this, FIniLink, Value); }
 
 int TZYLForm::RealOf(int Index, int Value) const {
   if (Value >= 0) return Value;

@@ -65,15 +65,9 @@ bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Pro
   form->SetBounds(0, 0, width, FormHeight);
 
   const int top = form->ClientHeight() - 30;
-  TZYLButton* ok = NewButton(form.get(), "OK", (width - rowWidth) / 2, top, buttonWidth, 0);
-  ok->SetModalResult(vcl::mrOk);
-  ok->SetCaption("OK");
-  ok->SetDefault(true);
+  TZYLButton* ok = NewOKButton(form.get(), (width - rowWidth) / 2, top, buttonWidth, 0);
   TZYLButton* cancel =
-      NewButton(form.get(), "Cancel", ok->Left() + ok->Width() + 5, top, buttonWidth, 1);
-  cancel->SetModalResult(vcl::mrCancel);
-  cancel->SetCaption(SZYLCancel);
-  cancel->SetCancel(true);
+      NewCancelButton(form.get(), ok->Left() + ok->Width() + 5, top, buttonWidth, 1, SZYLCancel);
   TZYLButton* more =
       NewButton(form.get(), "Custom", cancel->Left() + cancel->Width() + 5, top, buttonWidth, 2);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "foundation/ZYLReference.h"
 #include "foundation/ZYLStrings.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
@@ -117,11 +118,7 @@ void TZYLMRUList::SetMaxLength(uint8_t Value) {
 }
 
 void TZYLMRUList::SetMenuItem(vcl::TMenuItem* Value) {
-  if (FMenuItem == Value) return;
-  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
-  FMenuItem = Value;
-  if (FMenuItem) FMenuItem->FreeNotification(this);
-  UpdateMenu();
+  if (ZYLSetReference(this, FMenuItem, Value)) UpdateMenu();
 }
 
 void TZYLMRUList::SetHelpContext(int32_t Value) {

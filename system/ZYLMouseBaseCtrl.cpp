@@ -1,5 +1,6 @@
 #include "system/ZYLMouseBaseCtrl.h"
 
+#include "foundation/ZYLReference.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
@@ -31,12 +32,7 @@ TZYLMouseBaseCtrl::TZYLMouseBaseCtrl(vcl::TComponent* AOwner) : inherited(AOwner
 
 TZYLMouseBaseCtrl::~TZYLMouseBaseCtrl() { SetControl(nullptr); }
 
-void TZYLMouseBaseCtrl::SetControl(vcl::TControl* Value) {
-  if (Value == FControl) return;
-  if (FControl) FControl->RemoveFreeNotification(this);
-  FControl = Value;
-  if (FControl) FControl->FreeNotification(this);
-}
+void TZYLMouseBaseCtrl::SetControl(vcl::TControl* Value) { ZYLSetReference(this, FControl, Value); }
 
 void TZYLMouseBaseCtrl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);

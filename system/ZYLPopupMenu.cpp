@@ -7,6 +7,7 @@
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLProcs.h"
+#include "foundation/ZYLReference.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
@@ -108,10 +109,7 @@ void TZYLPopupMenu::SetIndex(int Index, int Value) {
 }
 
 void TZYLPopupMenu::SetImageList(TZYLCustomImageList* Value) {
-  if (Value == FImageList) return;
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = Value;
-  if (FImageList) FImageList->FreeNotification(this);
+  ZYLSetReference(this, FImageList, Value);
 }
 
 bool TZYLPopupMenu::IsImageListStored() const {
@@ -125,10 +123,7 @@ void TZYLPopupMenu::Notification(vcl::TComponent* AComponent, vcl::TOperation Op
 
 void TZYLPopupMenu::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLPopupMenu::DoAfterPopup() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLReference.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -29,12 +30,7 @@ TZYLStopWatch::TZYLStopWatch(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
 TZYLStopWatch::~TZYLStopWatch() { SetControl(nullptr); }
 
-void TZYLStopWatch::SetControl(vcl::TControl* Value) {
-  if (FControl == Value) return;
-  if (FControl) FControl->RemoveFreeNotification(this);
-  FControl = Value;
-  if (FControl) FControl->FreeNotification(this);
-}
+void TZYLStopWatch::SetControl(vcl::TControl* Value) { ZYLSetReference(this, FControl, Value); }
 
 void TZYLStopWatch::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);

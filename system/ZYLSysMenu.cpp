@@ -1,6 +1,7 @@
 #include "system/ZYLSysMenu.h"
 
 #include "foundation/ZYLFormUtils.h"
+#include "foundation/ZYLReference.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -97,12 +98,7 @@ void TZYLSysMenu::SetInsertFrom(int Value) {
   FInsertFrom = Value < -1 || Value > MaxInsertFrom ? -1 : Value;
 }
 
-void TZYLSysMenu::SetMenu(vcl::TPopupMenu* Value) {
-  if (Value == FMenu) return;
-  if (FMenu) FMenu->RemoveFreeNotification(this);
-  FMenu = Value;
-  if (FMenu) FMenu->FreeNotification(this);
-}
+void TZYLSysMenu::SetMenu(vcl::TPopupMenu* Value) { ZYLSetReference(this, FMenu, Value); }
 
 void TZYLSysMenu::SetMode(TZYLSysMenuMode Value) {
   const vcl::TComponentState state = ComponentState();

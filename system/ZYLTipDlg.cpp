@@ -120,10 +120,7 @@ bool TZYLTipDlg::ExecuteEnh(vcl::TCustomForm* Target, TZYLTipsDialogMode Mode) {
   const int width =
       std::max({80, canvas->TextWidth(SZYLNextTip) + 6, canvas->TextWidth(SZYLPreviousTip) + 6});
   const int x = ColumnRight - width;
-  FOK = NewButton(form.get(), "OK", x, 9, width, 0);
-  FOK->SetModalResult(vcl::mrOk);
-  FOK->SetCaption("OK");
-  FOK->SetDefault(true);
+  FOK = NewOKButton(form.get(), x, 9, width, 0);
   FOK->SetCancel(true);
   FNext = NewButton(form.get(), "Next", x, 42, width, 1);
   FNext->SetCaption(SZYLNextTip);

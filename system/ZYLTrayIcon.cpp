@@ -6,6 +6,7 @@
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGraph.h"
+#include "foundation/ZYLReference.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -144,10 +145,7 @@ void TZYLTrayIcon::IconChanged(vcl::TObject*) {
 }
 
 void TZYLTrayIcon::SetPopupMenu(vcl::TPopupMenu* Value) {
-  if (Value == FPopupMenu) return;
-  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-  FPopupMenu = Value;
-  if (FPopupMenu) FPopupMenu->FreeNotification(this);
+  ZYLSetReference(this, FPopupMenu, Value);
 }
 
 void TZYLTrayIcon::SetImageList(TZYLCustomImageList* Value) {
@@ -158,10 +156,7 @@ bool TZYLTrayIcon::IsImageListStored() const { return FImageList && !ZYLIsGlobal
 
 void TZYLTrayIcon::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "Internal", [this](vcl::TReader* r) { SetImageList(ZYLReadGlobalIdent(r)); },
-      [this](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, FImageList); },
-      FImageList && ZYLIsGlobalIdent(FImageList));
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLTrayIcon::GetIMLChange(vcl::TObject*) {

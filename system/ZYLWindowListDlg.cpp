@@ -41,14 +41,8 @@ bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   FChosenForm = nullptr;
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLWindowListForm", -12);
 
-  TZYLButton* ok = NewButton(form.get(), "OK", 300, 24, 86, 0);
-  ok->SetModalResult(vcl::mrOk);
-  ok->SetCaption("OK");
-  ok->SetDefault(true);
-  TZYLButton* cancel = NewButton(form.get(), "Cancel", 300, 51, 86, 1);
-  cancel->SetModalResult(vcl::mrCancel);
-  cancel->SetCancel(true);
-  cancel->SetCaption(vcl::SCancelButton);
+  TZYLButton* ok = NewOKButton(form.get(), 300, 24, 86, 0);
+  TZYLButton* cancel = NewCancelButton(form.get(), 300, 51, 86, 1, vcl::SCancelButton);
   TZYLButton* custom = NewButton(form.get(), "Custom", 300, 85, 86, 2);
   custom->SetVisible(false);
 
