@@ -767,6 +767,8 @@ class TCustomComboBox : public TWindowListControl {
 
  private:
   win::HWND EditHandleNeeded();
+  // Copies the window's text (through the combo's own procedure) into the control's copy.
+  void TakeWindowText();
   static win::LRESULT EditSubclass(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
   win::LRESULT EditWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
 };

@@ -176,6 +176,10 @@ void TCustomComboBox::SetItemIndex(int Value) {
   if (ItemIndex() == Value) return;
   SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(Value), 0);
   // The window shows the item's text (or none): the control's copy follows it.
+  TakeWindowText();
+}
+
+void TCustomComboBox::TakeWindowText() {
   const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
   std::string t(static_cast<size_t>(n) + 1, '\0');
   t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
@@ -317,19 +321,11 @@ void TCustomComboBox::CloseUp() {
 }
 
 void TCustomComboBox::CNCommand(TWMCommand& Message) {
-  const auto syncText = [this] {
-    const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
-    std::string t(static_cast<size_t>(n) + 1, '\0');
-    t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
-                                                 static_cast<WPARAM>(n + 1),
-                                                 reinterpret_cast<LPARAM>(t.data()))));
-    StoreText(t);
-  };
   switch (Message.NotifyCode()) {
     case CBN_DBLCLK: DblClick(); break;
     case CBN_EDITCHANGE:
       if (creating_) break;
-      syncText();
+      TakeWindowText();
       Change();
       break;
     case CBN_DROPDOWN: {
@@ -341,7 +337,7 @@ void TCustomComboBox::CNCommand(TWMCommand& Message) {
       break;
     }
     case CBN_SELCHANGE:
-      syncText();
+      TakeWindowText();
       Click();
       Select();
       break;
