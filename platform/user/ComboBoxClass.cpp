@@ -338,13 +338,7 @@ void LoseFocus(Combo& c, HWND to) {
 }
 
 void MeasureFont(Combo& c) {
-  HDC dc = GetDC(c.Hwnd);
-  HGDIOBJ old = SelectObject(dc, c.Font ? c.Font : GetStockObject(SYSTEM_FONT));
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(c.Hwnd, dc);
-  c.ItemHeight = std::max<int>(1, tm.tmHeight);
+  c.ItemHeight = user::FontLineHeight(c.Hwnd, c.Font);
   c.FieldHeight = c.ItemHeight + 2;
 }
 

@@ -308,15 +308,7 @@ int MeasureItem(ListBox& lb, int index, UINT_PTR data) {
   return std::clamp(static_cast<int>(mis.itemHeight), 1, 255);
 }
 
-void FontHeight(ListBox& lb) {
-  HDC dc = GetDC(lb.Hwnd);
-  HGDIOBJ old = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(lb.Hwnd, dc);
-  lb.ItemHeight = std::max<int>(1, tm.tmHeight);
-}
+void FontHeight(ListBox& lb) { lb.ItemHeight = user::FontLineHeight(lb.Hwnd, lb.Font); }
 
 LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   const DWORD st = StyleOf(lb.Hwnd);
@@ -989,6 +981,16 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace user {
 WNDPROC ListBoxClassProc() { return &ListBoxProc; }
+
+int FontLineHeight(HWND window, HFONT font) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return std::max<int>(1, tm.tmHeight);
+}
 }  // namespace user
 
 }  // namespace win
