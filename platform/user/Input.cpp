@@ -192,6 +192,12 @@ bool IsNcMouse(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK; 
 
 LPARAM PackPoint(POINT p) { return MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)); }
 
+// A screen point in the window's client coordinates.
+POINT ClientPoint(const Wnd* w, POINT screen) {
+  const POINT o = ClientOrigin(w);
+  return {screen.X - o.X, screen.Y - o.Y};
+}
+
 // Keeps in keys the state of the mouse button a message presses or releases (client or
 // non-client; a double click presses); other messages leave it.
 void TrackButton(BYTE* keys, UINT m) {
@@ -258,12 +264,7 @@ void CheckHover() {
     return;
   }
   const bool nc = (t.Flags & TME_NONCLIENT) != 0;
-  POINT p = s.Cursor;
-  if (!nc) {
-    const POINT o = ClientOrigin(w);
-    p.X -= o.X;
-    p.Y -= o.Y;
-  }
+  const POINT p = nc ? s.Cursor : ClientPoint(w, s.Cursor);
   LRESULT hit = HTCLIENT;
   if (nc) HitTestScreen(s.Cursor, &hit);
   PostInput(t.Hwnd, nc ? WM_NCMOUSEHOVER : WM_MOUSEHOVER, nc ? static_cast<WPARAM>(hit) : MouseKeyFlags(s.AsyncKeys),
@@ -297,11 +298,7 @@ bool PreprocessInput(MSG& msg) {
       // Ancestors hear of clicks in their children (points in their client coordinates).
       for (Wnd* c = w; c->IsChild() && !(c->ExStyle & WS_EX_NOPARENTNOTIFY); c = c->Parent) {
         Wnd* p = c->Parent;
-        POINT pt = msg.pt;
-        const POINT o = ClientOrigin(p);
-        pt.X -= o.X;
-        pt.Y -= o.Y;
-        Send(p, WM_PARENTNOTIFY, clientMsg, PackPoint(pt));
+        Send(p, WM_PARENTNOTIFY, clientMsg, PackPoint(ClientPoint(p, msg.pt)));
         if (!(w = FromHandle(h))) return false;
       }
     }
@@ -392,11 +389,7 @@ void GenerateMouse(UINT msg, DWORD data) {
     }
   }
   if (hit == HTCLIENT) {
-    POINT c = pt;
-    const POINT o = ClientOrigin(w);
-    c.X -= o.X;
-    c.Y -= o.Y;
-    PostInput(target, out, keys, PackPoint(c), pt, false);
+    PostInput(target, out, keys, PackPoint(ClientPoint(w, pt)), pt, false);
   } else {
     PostInput(target, out - WM_MOUSEMOVE + WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), PackPoint(pt), pt, false);
   }
