@@ -299,6 +299,7 @@ class TButtonControl : public TWinControl {
   // The action's Checked too (StdCtrlsActions.cpp).
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
   TControlActionLink* CreateActionLink() override;
+  TLeftRight Alignment() const { return alignment_; }
 
  protected:
   friend class TButtonActionLink;
@@ -306,12 +307,20 @@ class TButtonControl : public TWinControl {
   void SetCheckedQuietly(bool Value);
   virtual bool GetChecked() { return false; }
   virtual void SetChecked(bool) {}
+  // The caption's accelerator, once it has focused the control.
+  virtual void AccelPressed() {}
+  // Left or right alignment (CenterError for centred); the window is made again.
+  void ChangeAlignment(TLeftRight Value, const char* CenterError);
+  // A subclass of the system's BUTTON class, its text on the left for left alignment.
+  void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCtlColor(TMessage& Message);
+  void CMDialogChar(TCMDialogChar& Message);
   void CMFontChanged(TMessage& Message);
   void CMTextChanged(TMessage& Message);
   void WMEraseBkgnd(TWMEraseBkgnd& Message);
   bool clicksDisabled_ = false;
+  TLeftRight alignment_ = taRightJustify;
 };
 
 class TCustomCheckBox : public TButtonControl {
@@ -319,7 +328,6 @@ class TCustomCheckBox : public TButtonControl {
   ZYL_MESSAGES(TCustomCheckBox)
   explicit TCustomCheckBox(TComponent* AOwner);
 
-  TLeftRight Alignment() const { return alignment_; }
   void SetAlignment(TLeftRight Value);
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool Value) { allowGrayed_ = Value; }
@@ -333,12 +341,11 @@ class TCustomCheckBox : public TButtonControl {
  protected:
   bool GetChecked() override { return state_ == cbChecked; }
   virtual void Toggle();
+  void AccelPressed() override { Toggle(); }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCommand(TWMCommand& Message);
-  void CMDialogChar(TCMDialogChar& Message);
 
-  TLeftRight alignment_ = taRightJustify;
   bool allowGrayed_ = false;
   TCheckBoxState state_ = cbUnchecked;
 };
@@ -353,7 +360,6 @@ class TRadioButton : public TButtonControl {
   ZYL_MESSAGES(TRadioButton)
   explicit TRadioButton(TComponent* AOwner);
 
-  TLeftRight Alignment() const { return alignment_; }
   void SetAlignment(TLeftRight Value);
   bool Checked() { return checked_; }
   // Checking one unchecks the other radio buttons of the same parent.
@@ -361,12 +367,11 @@ class TRadioButton : public TButtonControl {
 
  protected:
   bool GetChecked() override { return checked_; }
+  void AccelPressed() override { SetChecked(true); }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCommand(TWMCommand& Message);
-  void CMDialogChar(TCMDialogChar& Message);
 
-  TLeftRight alignment_ = taRightJustify;
   bool checked_ = false;
 };
 
