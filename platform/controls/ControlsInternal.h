@@ -9,6 +9,8 @@
 
 namespace vcl {
 
+class TStream;
+
 // The window procedure of every framework window class: hands the message to the control's
 // WindowProc.
 win::LRESULT ControlWndProc(win::HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -33,6 +35,10 @@ inline constexpr const char* SParentRequired = "Control '%s' has no parent windo
 
 // fmt with its "%s" replaced by name.
 std::string FormatName(const char* fmt, const std::string& name);
+
+// Reads a form stream (binary or text) into Root, the root of the forms and data modules;
+// with IgnoreMissingMethods, handlers the root lacks are left unbound (Forms.cpp).
+void ReadRootStream(TStream* Stream, TComponent* Root, bool IgnoreMissingMethods);
 
 }  // namespace controls_internal
 }  // namespace vcl

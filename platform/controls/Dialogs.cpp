@@ -115,6 +115,18 @@ TCheckBox* AddCheckBox(TForm* Form, const char* Name, const std::string& Caption
   return c;
 }
 
+bool ShowDialogForm(TCommonDialog* Dialog, win::HWND& Handle, TCustomForm* Form,
+                    const std::function<void()>& Accept) {
+  Form->HandleNeeded();
+  Handle = Form->Handle();
+  TFinally clear([&Handle] { Handle = nullptr; });
+  if (Dialog->OnShow) Dialog->OnShow(Dialog);
+  const bool accepted = Form->ShowModal() == mrOk;
+  if (accepted) Accept();
+  if (Dialog->OnClose) Dialog->OnClose(Dialog);
+  return accepted;
+}
+
 }  // namespace dialogs
 
 using namespace dialogs;

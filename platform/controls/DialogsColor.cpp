@@ -483,17 +483,10 @@ void TColorDialog::SetCustomColors(TStrings* Value) { customColors_->Assign(Valu
 
 bool TColorDialog::Execute() {
   auto f = std::make_unique<TColorForm>(this);
-  f->HandleNeeded();
-  handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
-  if (OnShow) OnShow(this);
-  const bool accepted = f->ShowModal() == mrOk;
-  if (accepted) {
+  return ShowDialogForm(this, handle_, f.get(), [&] {
     color_ = f->Chosen();
     f->StoreCustom(customColors_);
-  }
-  if (OnClose) OnClose(this);
-  return accepted;
+  });
 }
 
 ZYL_CLASS_IMPL(TColorDialog) {

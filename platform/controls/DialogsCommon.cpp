@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -348,12 +347,7 @@ bool TPrintDialog::Execute() {
   f->SetClientWidthProp(308);
   f->SetClientHeightProp(197);
   f->SetActiveControl(ok);
-  f->HandleNeeded();
-  handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
-  if (OnShow) OnShow(this);
-  const bool accepted = f->ShowModal() == mrOk;
-  if (accepted) {
+  return ShowDialogForm(this, handle_, f, [&] {
     ChoosePrinter(list);
     printToFile_ = toFile->Checked();
     printRange_ = f->Pages->Checked() ? prPageNums : sel->Checked() ? prSelection : prAllPages;
@@ -363,9 +357,7 @@ bool TPrintDialog::Execute() {
     }
     copies_ = std::max(1, StrToIntDef(copies->Text(), 1));
     collate_ = collate->Checked();
-  }
-  if (OnClose) OnClose(this);
-  return accepted;
+  });
 }
 
 bool TPrinterSetupDialog::Execute() {
@@ -376,14 +368,7 @@ bool TPrinterSetupDialog::Execute() {
   ok->SetDefault(true);
   AddButton(f.get(), "Cancel", SCancelButton, mrCancel, 225, 68, 75, 23)->SetCancel(true);
   f->SetActiveControl(list);
-  f->HandleNeeded();
-  handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
-  if (OnShow) OnShow(this);
-  const bool accepted = f->ShowModal() == mrOk;
-  if (accepted) ChoosePrinter(list);
-  if (OnClose) OnClose(this);
-  return accepted;
+  return ShowDialogForm(this, handle_, f.get(), [&] { ChoosePrinter(list); });
 }
 
 ZYL_CLASS_IMPL(TPrintDialog) {

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/DialogsInternal.h"
@@ -219,14 +218,7 @@ void TFontDialog::SetFont(TFont* Value) { font_->Assign(Value); }
 
 bool TFontDialog::Execute() {
   auto f = std::make_unique<TFontForm>(this, font_);
-  f->HandleNeeded();
-  handle_ = f->Handle();
-  TFinally clear([this] { handle_ = nullptr; });
-  if (OnShow) OnShow(this);
-  const bool accepted = f->ShowModal() == mrOk;
-  if (accepted) f->Store(font_);
-  if (OnClose) OnClose(this);
-  return accepted;
+  return ShowDialogForm(this, handle_, f.get(), [&] { f->Store(font_); });
 }
 
 ZYL_CLASS_IMPL(TFontDialog) {

@@ -1,6 +1,7 @@
 // What the dialog units share: measuring in dialog units and building the dialogs' forms.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +35,12 @@ TComboBox* AddComboBox(TForm* Form, const char* Name, int X, int Y, int W,
                        TComboBoxStyle Style = csDropDownList, int H = 0);
 TCheckBox* AddCheckBox(TForm* Form, const char* Name, const std::string& Caption, bool Checked,
                        int X, int Y, int W);
+
+// Shows Form modally as Dialog's window: Handle (the dialog's) holds the form's window while it
+// is shown, OnShow comes before and OnClose after, Accept runs when the user accepted the form.
+// Answers whether they did.
+bool ShowDialogForm(TCommonDialog* Dialog, win::HWND& Handle, TCustomForm* Form,
+                    const std::function<void()>& Accept);
 
 // Hue, luminance and saturation in 0..240 (hue below 240) and back.
 void ColorToHls(TColor Color, int& H, int& L, int& S);

@@ -718,7 +718,8 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor) {
   return found;
 }
 
-void ReadForm(TStream* Stream, TCustomForm* Instance, bool IgnoreMissingMethods) {
+void controls_internal::ReadRootStream(TStream* Stream, TComponent* Root,
+                                       bool IgnoreMissingMethods) {
   std::unique_ptr<TStringStream> converted;
   TStream* source = Stream;
   if (TestStreamFormat(Stream) == sofText) {
@@ -734,8 +735,12 @@ void ReadForm(TStream* Stream, TCustomForm* Instance, bool IgnoreMissingMethods)
         if (!Address) Error = false;
       };
     }
-    reader.ReadRootComponent(Instance);
+    reader.ReadRootComponent(Root);
   }
+}
+
+void ReadForm(TStream* Stream, TCustomForm* Instance, bool IgnoreMissingMethods) {
+  controls_internal::ReadRootStream(Stream, Instance, IgnoreMissingMethods);
   Instance->DoCreate();
 }
 

@@ -2,7 +2,6 @@
 #include <memory>
 
 #include "platform/classes/Filer.h"
-#include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
@@ -61,23 +60,7 @@ void TDataModule::DefineProperties(TFiler* Filer) {
 }
 
 void ReadDataModule(TStream* Stream, TDataModule* Instance, bool IgnoreMissingMethods) {
-  std::unique_ptr<TStringStream> converted;
-  TStream* source = Stream;
-  if (TestStreamFormat(Stream) == sofText) {
-    converted = std::make_unique<TStringStream>(std::string());
-    ObjectTextToBinary(Stream, converted.get());
-    converted->SetPosition(0);
-    source = converted.get();
-  }
-  {
-    TReader reader(source, 4096);
-    if (IgnoreMissingMethods)
-      reader.OnFindMethod = [](TReader*, const std::string&, const TMethodCode*& Address,
-                               bool& Error) {
-        if (!Address) Error = false;
-      };
-    reader.ReadRootComponent(Instance);
-  }
+  controls_internal::ReadRootStream(Stream, Instance, IgnoreMissingMethods);
   Instance->DoCreate();
 }
 

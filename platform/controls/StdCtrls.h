@@ -299,6 +299,7 @@ class TButtonControl : public TWinControl {
   // The action's Checked too (StdCtrlsActions.cpp).
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
   TControlActionLink* CreateActionLink() override;
+  TLeftRight Alignment() const { return alignment_; }
 
  protected:
   friend class TButtonActionLink;
@@ -306,12 +307,20 @@ class TButtonControl : public TWinControl {
   void SetCheckedQuietly(bool Value);
   virtual bool GetChecked() { return false; }
   virtual void SetChecked(bool) {}
+  // The caption's accelerator, once it has focused the control.
+  virtual void AccelPressed() {}
+  // Left or right alignment (CenterError for centred); the window is made again.
+  void ChangeAlignment(TLeftRight Value, const char* CenterError);
+  // A subclass of the system's BUTTON class, its text on the left for left alignment.
+  void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCtlColor(TMessage& Message);
+  void CMDialogChar(TCMDialogChar& Message);
   void CMFontChanged(TMessage& Message);
   void CMTextChanged(TMessage& Message);
   void WMEraseBkgnd(TWMEraseBkgnd& Message);
   bool clicksDisabled_ = false;
+  TLeftRight alignment_ = taRightJustify;
 };
 
 class TCustomCheckBox : public TButtonControl {
@@ -319,7 +328,6 @@ class TCustomCheckBox : public TButtonControl {
   ZYL_MESSAGES(TCustomCheckBox)
   explicit TCustomCheckBox(TComponent* AOwner);
 
-  TLeftRight Alignment() const { return alignment_; }
   void SetAlignment(TLeftRight Value);
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool Value) { allowGrayed_ = Value; }
@@ -333,12 +341,11 @@ class TCustomCheckBox : public TButtonControl {
  protected:
   bool GetChecked() override { return state_ == cbChecked; }
   virtual void Toggle();
+  void AccelPressed() override { Toggle(); }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCommand(TWMCommand& Message);
-  void CMDialogChar(TCMDialogChar& Message);
 
-  TLeftRight alignment_ = taRightJustify;
   bool allowGrayed_ = false;
   TCheckBoxState state_ = cbUnchecked;
 };
@@ -353,7 +360,6 @@ class TRadioButton : public TButtonControl {
   ZYL_MESSAGES(TRadioButton)
   explicit TRadioButton(TComponent* AOwner);
 
-  TLeftRight Alignment() const { return alignment_; }
   void SetAlignment(TLeftRight Value);
   bool Checked() { return checked_; }
   // Checking one unchecks the other radio buttons of the same parent.
@@ -361,12 +367,11 @@ class TRadioButton : public TButtonControl {
 
  protected:
   bool GetChecked() override { return checked_; }
+  void AccelPressed() override { SetChecked(true); }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void CNCommand(TWMCommand& Message);
-  void CMDialogChar(TCMDialogChar& Message);
 
-  TLeftRight alignment_ = taRightJustify;
   bool checked_ = false;
 };
 
@@ -497,6 +502,46 @@ class TWindowListStrings : public TStrings {
   mutable int arrived_ = -1;       // the place Add gave last while unsorted
 };
 
+// The ancestor of the list box and the combo box: a windowed control whose items a system list
+// window holds (TWindowListStrings over a saved list while there is no window), sorted or not,
+// with owner-drawn items through OnDrawItem and OnMeasureItem.
+class TWindowListControl : public TWinControl {
+  ZYL_CLASS(TWindowListControl, TWinControl)
+  ZYL_MESSAGES(TWindowListControl)
+  ~TWindowListControl() override;
+
+  TStrings* Items() const { return items_; }
+  void SetItems(TStrings* Value) { items_->Assign(Value); }
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool Value);
+  TCanvas* Canvas() const { return canvas_; }
+
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+  const TDrawItemEvent& GetOnDrawItem() const { return OnDrawItem; }
+  void SetOnDrawItem(const TDrawItemEvent& Value) { OnDrawItem = Value; }
+  const TMeasureItemEvent& GetOnMeasureItem() const { return OnMeasureItem; }
+  void SetOnMeasureItem(const TMeasureItemEvent& Value) { OnMeasureItem = Value; }
+
+ protected:
+  // A tab stop in the window colour, with the saved list and the canvas; the descendant makes
+  // the items (and destroys its window in its own destructor, while its overrides stand).
+  explicit TWindowListControl(TComponent* AOwner);
+  virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
+  virtual void MeasureItem(int Index, int& Height);
+  void CNDrawItem(TMessage& Message);
+  // The window answers which keys it keeps.
+  void WMGetDlgCode(TMessage& Message);
+  TWindowListStrings* WindowItems() const { return static_cast<TWindowListStrings*>(items_); }
+
+  TStrings* items_ = nullptr;
+  TStringList* saved_ = nullptr;  // the items while there is no window
+  int savedIndex_ = -1;
+  bool sorted_ = false;
+  int itemHeight_ = 16;
+  TCanvas* canvas_ = nullptr;
+};
+
 class TCustomListBox;
 
 // The items of a list box.
@@ -507,14 +552,12 @@ class TListBoxStrings : public TWindowListStrings {
 
 // A list of strings in a LISTBOX window: single, multiple or extended selection, sorting and
 // owner-drawn items through OnDrawItem and OnMeasureItem.
-class TCustomListBox : public TWinControl {
-  ZYL_CLASS(TCustomListBox, TWinControl)
+class TCustomListBox : public TWindowListControl {
+  ZYL_CLASS(TCustomListBox, TWindowListControl)
   ZYL_MESSAGES(TCustomListBox)
   explicit TCustomListBox(TComponent* AOwner);
   ~TCustomListBox() override;
 
-  TStrings* Items() const { return items_; }
-  void SetItems(TStrings* Value) { items_->Assign(Value); }
   int ItemIndex();
   void SetItemIndex(int Value);
   bool MultiSelect() const { return multiSelect_; }
@@ -530,54 +573,34 @@ class TCustomListBox : public TWinControl {
   void SetItemHeight(int Value);
   TListBoxStyle Style() const { return style_; }
   void SetStyle(TListBoxStyle Value);
-  bool Sorted() const { return sorted_; }
-  void SetSorted(bool Value);
   bool IntegralHeight() const { return integralHeight_; }
   void SetIntegralHeight(bool Value);
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle Value);
   int Columns() const { return columns_; }
   void SetColumns(int Value);
-  TCanvas* Canvas() const { return canvas_; }
   TRect ItemRect(int Index);
   // The item at a client point; with Existing, -1 when the point is below the last item.
   int ItemAtPos(TPoint Pos, bool Existing);
   void Clear();
 
-  TDrawItemEvent OnDrawItem;
-  TMeasureItemEvent OnMeasureItem;
-  const TDrawItemEvent& GetOnDrawItem() const { return OnDrawItem; }
-  void SetOnDrawItem(const TDrawItemEvent& Value) { OnDrawItem = Value; }
-  const TMeasureItemEvent& GetOnMeasureItem() const { return OnMeasureItem; }
-  void SetOnMeasureItem(const TMeasureItemEvent& Value) { OnMeasureItem = Value; }
-
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void DestroyWnd() override;
-  virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
-  virtual void MeasureItem(int Index, int& Height);
   void CNCommand(TWMCommand& Message);
-  void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
-  void WMGetDlgCode(TMessage& Message);
   // A wheel turn no control took scrolls the list.
   void WMMouseWheel(TWMMouseWheel& Message);
 
-  TStrings* items_ = nullptr;
-  TStringList* saved_ = nullptr;  // the items while there is no window
-  int savedIndex_ = -1;
   int savedTop_ = 0;
   std::vector<bool> savedSel_;
   bool multiSelect_ = false;
   bool extendedSelect_ = true;
   TListBoxStyle style_ = lbStandard;
-  bool sorted_ = false;
   bool integralHeight_ = false;
   TFormBorderStyle borderStyle_ = bsSingle;
   int columns_ = 0;
-  int itemHeight_ = 16;
-  TCanvas* canvas_ = nullptr;
 
   friend class TListBoxStrings;
 };
@@ -673,20 +696,16 @@ class TComboBoxStrings : public TWindowListStrings {
 // A combo box on the window system's COMBOBOX class: an edit or a drawn selection field with a
 // list that drops down (or, in the simple style, always shows), sorting, and owner-drawn items
 // through OnDrawItem and OnMeasureItem.
-class TCustomComboBox : public TWinControl {
-  ZYL_CLASS(TCustomComboBox, TWinControl)
+class TCustomComboBox : public TWindowListControl {
+  ZYL_CLASS(TCustomComboBox, TWindowListControl)
   ZYL_MESSAGES(TCustomComboBox)
   explicit TCustomComboBox(TComponent* AOwner);
   ~TCustomComboBox() override;
 
-  TStrings* Items() const { return items_; }
-  void SetItems(TStrings* Value) { items_->Assign(Value); }
   int ItemIndex();
   void SetItemIndex(int Value);
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle Value);
-  bool Sorted() const { return sorted_; }
-  void SetSorted(bool Value);
   TEditCharCase CharCase() const { return charCase_; }
   void SetCharCase(TEditCharCase Value);
   int DropDownCount() const { return dropDownCount_; }
@@ -703,7 +722,6 @@ class TCustomComboBox : public TWinControl {
   void SetSelLength(int Value);
   std::string SelText();
   void SetSelText(const std::string& Value);
-  TCanvas* Canvas() const { return canvas_; }
   // The edit child (simple and drop-down styles) and the list window.
   win::HWND EditHandle() const { return editHandle_; }
   win::HWND ListHandle() const { return listHandle_; }
@@ -713,8 +731,6 @@ class TCustomComboBox : public TWinControl {
   void Loaded() override;
 
   TNotifyEvent OnChange, OnSelect, OnDropDown, OnCloseUp;
-  TDrawItemEvent OnDrawItem;
-  TMeasureItemEvent OnMeasureItem;
   const TNotifyEvent& GetOnChange() const { return OnChange; }
   void SetOnChange(const TNotifyEvent& Value) { OnChange = Value; }
   const TNotifyEvent& GetOnSelect() const { return OnSelect; }
@@ -723,10 +739,6 @@ class TCustomComboBox : public TWinControl {
   void SetOnDropDown(const TNotifyEvent& Value) { OnDropDown = Value; }
   const TNotifyEvent& GetOnCloseUp() const { return OnCloseUp; }
   void SetOnCloseUp(const TNotifyEvent& Value) { OnCloseUp = Value; }
-  const TDrawItemEvent& GetOnDrawItem() const { return OnDrawItem; }
-  void SetOnDrawItem(const TDrawItemEvent& Value) { OnDrawItem = Value; }
-  const TMeasureItemEvent& GetOnMeasureItem() const { return OnMeasureItem; }
-  void SetOnMeasureItem(const TMeasureItemEvent& Value) { OnMeasureItem = Value; }
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -736,14 +748,10 @@ class TCustomComboBox : public TWinControl {
   virtual void Select();
   virtual void DropDown();
   virtual void CloseUp();
-  virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
-  virtual void MeasureItem(int Index, int& Height);
   void AdjustHeight();
   void CNCommand(TWMCommand& Message);
-  void CNDrawItem(TMessage& Message);
   void CNMeasureItem(TMessage& Message);
   void WMCtlColor(TMessage& Message);
-  void WMGetDlgCode(TMessage& Message);
   void CMFontChanged(TMessage& Message);
   void CMTextChanged(TMessage& Message);
   // Every message of the edit child (ComboWnd) passes here; ComboProc is the child's own
@@ -751,25 +759,21 @@ class TCustomComboBox : public TWinControl {
   // OnKeyPress); the result goes into Message.Result.
   virtual void ComboWndProc(TMessage& Message, win::HWND ComboWnd, win::WNDPROC ComboProc);
 
-  TStrings* items_ = nullptr;
-  TStringList* saved_ = nullptr;  // the items while there is no window
-  int savedIndex_ = -1;
   TComboBoxStyle style_ = csDropDown;
-  bool sorted_ = false;
   TEditCharCase charCase_ = ecNormal;
   int dropDownCount_ = 8;
-  int itemHeight_ = 16;
   int32_t maxLength_ = 0;
   int selStart_ = 0, selLength_ = 0;
   bool creating_ = false;
   win::HWND editHandle_ = nullptr;
   win::HWND listHandle_ = nullptr;
-  TCanvas* canvas_ = nullptr;
 
   friend class TComboBoxStrings;
 
  private:
   win::HWND EditHandleNeeded();
+  // Copies the window's text (through the combo's own procedure) into the control's copy.
+  void TakeWindowText();
   static win::LRESULT EditSubclass(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
   win::LRESULT EditWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wp, win::LPARAM lp);
 };

@@ -193,6 +193,19 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
   tabStop_ = true;
 }
 
+void TButtonControl::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  CreateSubClass(Params, "BUTTON");
+  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
+}
+
+void TButtonControl::ChangeAlignment(TLeftRight Value, const char* CenterError) {
+  if (Value == taCenter) throw ERangeError(CenterError);
+  if (alignment_ == Value) return;
+  alignment_ = Value;
+  RecreateWnd();
+}
+
 void TButtonControl::CreateWnd() {
   TWinControl::CreateWnd();
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), 0);
@@ -215,12 +228,23 @@ void TButtonControl::CMTextChanged(TMessage& Message) {
 
 void TButtonControl::WMEraseBkgnd(TWMEraseBkgnd& Message) { Message.Result = 1; }
 
+void TButtonControl::CMDialogChar(TCMDialogChar& Message) {
+  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
+    SetFocus();
+    if (Focused()) AccelPressed();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
 ZYL_MESSAGE_MAP(TButtonControl) {
   m.On(CN_CTLCOLORSTATIC, &TButtonControl::CNCtlColor)
       .On(CN_CTLCOLORBTN, &TButtonControl::CNCtlColor)
       .On(CM_FONTCHANGED, &TButtonControl::CMFontChanged)
       .On(CM_TEXTCHANGED, &TButtonControl::CMTextChanged)
-      .On(WM_ERASEBKGND, &TButtonControl::WMEraseBkgnd);
+      .On(WM_ERASEBKGND, &TButtonControl::WMEraseBkgnd)
+      .On(CM_DIALOGCHAR, &TButtonControl::CMDialogChar);
 }
 ZYL_CLASS_IMPL(TButtonControl) {}
 
@@ -231,10 +255,8 @@ TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
 
 void TCustomCheckBox::CreateParams(TCreateParams& Params) {
   TButtonControl::CreateParams(Params);
-  CreateSubClass(Params, "BUTTON");
   // The control keeps the state itself and tells the window.
   Params.Style |= BS_3STATE;
-  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
 }
 
 void TCustomCheckBox::CreateWnd() {
@@ -243,10 +265,7 @@ void TCustomCheckBox::CreateWnd() {
 }
 
 void TCustomCheckBox::SetAlignment(TLeftRight Value) {
-  if (Value == taCenter) throw ERangeError("A check box is aligned left or right");
-  if (alignment_ == Value) return;
-  alignment_ = Value;
-  RecreateWnd();
+  ChangeAlignment(Value, "A check box is aligned left or right");
 }
 
 void TCustomCheckBox::SetState(TCheckBoxState Value) {
@@ -270,19 +289,7 @@ void TCustomCheckBox::CNCommand(TWMCommand& Message) {
   if (Message.NotifyCode() == BN_CLICKED) Toggle();
 }
 
-void TCustomCheckBox::CMDialogChar(TCMDialogChar& Message) {
-  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
-    SetFocus();
-    if (Focused()) Toggle();
-    Message.Result = 1;
-    return;
-  }
-  ZYL_INHERITED(Message);
-}
-
-ZYL_MESSAGE_MAP(TCustomCheckBox) {
-  m.On(CN_COMMAND, &TCustomCheckBox::CNCommand).On(CM_DIALOGCHAR, &TCustomCheckBox::CMDialogChar);
-}
+ZYL_MESSAGE_MAP(TCustomCheckBox) { m.On(CN_COMMAND, &TCustomCheckBox::CNCommand); }
 ZYL_CLASS_IMPL(TCustomCheckBox) {
   using C = TCustomCheckBox;
   b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
@@ -318,9 +325,7 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
 
 void TRadioButton::CreateParams(TCreateParams& Params) {
   TButtonControl::CreateParams(Params);
-  CreateSubClass(Params, "BUTTON");
   Params.Style |= BS_RADIOBUTTON;
-  if (alignment_ == taLeftJustify) Params.Style |= BS_LEFTTEXT;
 }
 
 void TRadioButton::CreateWnd() {
@@ -329,10 +334,7 @@ void TRadioButton::CreateWnd() {
 }
 
 void TRadioButton::SetAlignment(TLeftRight Value) {
-  if (Value == taCenter) throw ERangeError("A radio button is aligned left or right");
-  if (alignment_ == Value) return;
-  alignment_ = Value;
-  RecreateWnd();
+  ChangeAlignment(Value, "A radio button is aligned left or right");
 }
 
 void TRadioButton::SetChecked(bool Value) {
@@ -357,19 +359,7 @@ void TRadioButton::CNCommand(TWMCommand& Message) {
     DblClick();
 }
 
-void TRadioButton::CMDialogChar(TCMDialogChar& Message) {
-  if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
-    SetFocus();
-    if (Focused()) SetChecked(true);
-    Message.Result = 1;
-    return;
-  }
-  ZYL_INHERITED(Message);
-}
-
-ZYL_MESSAGE_MAP(TRadioButton) {
-  m.On(CN_COMMAND, &TRadioButton::CNCommand).On(CM_DIALOGCHAR, &TRadioButton::CMDialogChar);
-}
+ZYL_MESSAGE_MAP(TRadioButton) { m.On(CN_COMMAND, &TRadioButton::CNCommand); }
 
 ZYL_CLASS_IMPL(TRadioButton) {
   // Checking a button makes it a tab stop, so a checked one writes TabStop.

@@ -71,30 +71,17 @@ ZYL_CLASS_IMPL(TComboBoxStrings) {}
 // ---------------------------------------------------------------------------------------------
 // TCustomComboBox
 
-TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWindowListControl(AOwner) {
   // The window tracks the mouse itself (its dropped list holds the capture).
   controlStyle_ = TControlStyle{csSetCaption, csDoubleClicks, csFixedHeight};
   width_ = 145;
   height_ = 25;
-  tabStop_ = true;
-  parentColor_ = false;
-  color_ = clWindow;
-  saved_ = new TStringList();
   items_ = new TComboBoxStrings(this);
-  auto* c = new TControlCanvas();
-  c->SetControl(this);
-  canvas_ = c;
   AdjustHeight();
 }
 
 TCustomComboBox::~TCustomComboBox() {
   if (HandleAllocated()) DestroyWindowHandle();
-  delete canvas_;
-  canvas_ = nullptr;
-  delete items_;
-  items_ = nullptr;
-  delete saved_;
-  saved_ = nullptr;
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& Params) {
@@ -136,7 +123,7 @@ void TCustomComboBox::CreateWnd() {
         SetWindowLongPtrA(editHandle_, GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditSubclass)));
   }
-  static_cast<TWindowListStrings*>(items_)->LoadWindow();
+  WindowItems()->LoadWindow();
   if (savedIndex_ >= 0) SetItemIndex(savedIndex_);
   savedIndex_ = -1;
   if (editHandle_) {
@@ -154,7 +141,7 @@ void TCustomComboBox::DestroyWnd() {
       EditOwners().erase(editHandle_);
     }
     if (!ComponentState().contains(csDestroying)) {
-      static_cast<TWindowListStrings*>(items_)->SaveWindow();
+      WindowItems()->SaveWindow();
       savedIndex_ = static_cast<int>(SendMessageA(handle_, CB_GETCURSEL, 0, 0));
     }
   }
@@ -166,7 +153,7 @@ void TCustomComboBox::Loaded() {
   // Streams write the chosen item before the items: it takes effect once they are there.
   TWinControl::Loaded();
   const int index = savedIndex_;
-  static_cast<TWindowListStrings*>(items_)->Settle();
+  WindowItems()->Settle();
   if (!HandleAllocated() && index >= 0 && index < saved_->Count() && style_ != csDropDown &&
       style_ != csSimple)
     StoreText(saved_->Get(index));
@@ -181,7 +168,7 @@ int TCustomComboBox::ItemIndex() {
 void TCustomComboBox::SetItemIndex(int Value) {
   if (!HandleAllocated()) {
     savedIndex_ = Value;
-    static_cast<TWindowListStrings*>(items_)->Settle();
+    WindowItems()->Settle();
     if (!ComponentState().contains(csLoading) && Value >= 0 && Value < saved_->Count())
       StoreText(saved_->Get(Value));
     return;
@@ -189,6 +176,10 @@ void TCustomComboBox::SetItemIndex(int Value) {
   if (ItemIndex() == Value) return;
   SendMessageA(handle_, CB_SETCURSEL, static_cast<WPARAM>(Value), 0);
   // The window shows the item's text (or none): the control's copy follows it.
+  TakeWindowText();
+}
+
+void TCustomComboBox::TakeWindowText() {
   const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
   std::string t(static_cast<size_t>(n) + 1, '\0');
   t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
@@ -206,13 +197,6 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
     controlStyle_ += csFixedHeight;
   RecreateWnd();
   AdjustHeight();
-}
-
-void TCustomComboBox::SetSorted(bool Value) {
-  if (sorted_ == Value) return;
-  sorted_ = Value;
-  static_cast<TWindowListStrings*>(items_)->SortedChanged(Value);
-  RecreateWnd();
 }
 
 void TCustomComboBox::SetCharCase(TEditCharCase Value) {
@@ -336,31 +320,12 @@ void TCustomComboBox::CloseUp() {
   if (OnCloseUp) OnCloseUp(this);
 }
 
-void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
-  if (OnDrawItem)
-    OnDrawItem(this, Index, Rect, State);
-  else
-    stdctrls_internal::DrawItemText(canvas_, Rect, items_, Index);
-}
-
-void TCustomComboBox::MeasureItem(int Index, int& Height) {
-  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
-}
-
 void TCustomComboBox::CNCommand(TWMCommand& Message) {
-  const auto syncText = [this] {
-    const auto n = static_cast<int>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXTLENGTH, 0, 0));
-    std::string t(static_cast<size_t>(n) + 1, '\0');
-    t.resize(static_cast<size_t>(CallWindowProcA(defWndProc_, handle_, WM_GETTEXT,
-                                                 static_cast<WPARAM>(n + 1),
-                                                 reinterpret_cast<LPARAM>(t.data()))));
-    StoreText(t);
-  };
   switch (Message.NotifyCode()) {
     case CBN_DBLCLK: DblClick(); break;
     case CBN_EDITCHANGE:
       if (creating_) break;
-      syncText();
+      TakeWindowText();
       Change();
       break;
     case CBN_DROPDOWN: {
@@ -372,7 +337,7 @@ void TCustomComboBox::CNCommand(TWMCommand& Message) {
       break;
     }
     case CBN_SELCHANGE:
-      syncText();
+      TakeWindowText();
       Click();
       Select();
       break;
@@ -384,14 +349,6 @@ void TCustomComboBox::CNCommand(TWMCommand& Message) {
       break;
     default: break;
   }
-}
-
-void TCustomComboBox::CNDrawItem(TMessage& Message) {
-  const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  stdctrls_internal::PaintOwnerDrawnItem(
-      canvas_, Font(), Brush(), *dis,
-      [this](int Index, TRect Rect, TOwnerDrawState State) { DrawItem(Index, Rect, State); });
-  Message.Result = 1;
 }
 
 void TCustomComboBox::CNMeasureItem(TMessage& Message) {
@@ -415,9 +372,6 @@ void TCustomComboBox::WMCtlColor(TMessage& Message) {
   SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(Brush()->Color())));
   Message.Result = reinterpret_cast<LRESULT>(Brush()->Handle());
 }
-
-// The window answers which keys it keeps (arrows and characters; all keys while dropped).
-void TCustomComboBox::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
 
 void TCustomComboBox::CMFontChanged(TMessage& Message) {
   ZYL_INHERITED(Message);
@@ -485,11 +439,9 @@ LRESULT TCustomComboBox::EditSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 ZYL_MESSAGE_MAP(TCustomComboBox) {
   m.On(CN_COMMAND, &TCustomComboBox::CNCommand)
-      .On(CN_DRAWITEM, &TCustomComboBox::CNDrawItem)
       .On(CN_MEASUREITEM, &TCustomComboBox::CNMeasureItem)
       .On(WM_CTLCOLOREDIT, &TCustomComboBox::WMCtlColor)
       .On(WM_CTLCOLORLISTBOX, &TCustomComboBox::WMCtlColor)
-      .On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode)
       .On(CM_FONTCHANGED, &TCustomComboBox::CMFontChanged)
       .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged);
 }

@@ -39,28 +39,15 @@ ZYL_CLASS_IMPL(TListBoxStrings) {}
 // ---------------------------------------------------------------------------------------------
 // TCustomListBox
 
-TCustomListBox::TCustomListBox(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomListBox::TCustomListBox(TComponent* AOwner) : TWindowListControl(AOwner) {
   controlStyle_ = TControlStyle{csSetCaption, csDoubleClicks};
   width_ = 121;
   height_ = 97;
-  tabStop_ = true;
-  parentColor_ = false;
-  color_ = clWindow;
-  saved_ = new TStringList();
   items_ = new TListBoxStrings(this);
-  auto* c = new TControlCanvas();
-  c->SetControl(this);
-  canvas_ = c;
 }
 
 TCustomListBox::~TCustomListBox() {
   if (HandleAllocated()) DestroyWindowHandle();
-  delete canvas_;
-  canvas_ = nullptr;
-  delete items_;
-  items_ = nullptr;
-  delete saved_;
-  saved_ = nullptr;
 }
 
 void TCustomListBox::CreateParams(TCreateParams& Params) {
@@ -89,7 +76,7 @@ void TCustomListBox::CreateWnd() {
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   if (style_ != lbStandard) SendMessageA(h, LB_SETITEMHEIGHT, 0, itemHeight_);
   if (columns_ > 0) SendMessageA(h, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Width() / columns_), 0);
-  static_cast<TWindowListStrings*>(items_)->LoadWindow();
+  WindowItems()->LoadWindow();
   for (size_t i = 0; i < savedSel_.size(); ++i)
     if (savedSel_[i]) SendMessageA(h, LB_SETSEL, 1, static_cast<LPARAM>(i));
   savedSel_.clear();
@@ -102,7 +89,7 @@ void TCustomListBox::CreateWnd() {
 void TCustomListBox::DestroyWnd() {
   if (handle_ && !ComponentState().contains(csDestroying)) {
     const int n = items_->Count();
-    static_cast<TWindowListStrings*>(items_)->SaveWindow();
+    WindowItems()->SaveWindow();
     savedSel_.assign(static_cast<size_t>(n), false);
     if (multiSelect_)
       for (int i = 0; i < n; ++i)
@@ -216,13 +203,6 @@ void TCustomListBox::SetStyle(TListBoxStyle Value) {
   RecreateWnd();
 }
 
-void TCustomListBox::SetSorted(bool Value) {
-  if (sorted_ == Value) return;
-  sorted_ = Value;
-  static_cast<TWindowListStrings*>(items_)->SortedChanged(Value);
-  RecreateWnd();
-}
-
 void TCustomListBox::SetIntegralHeight(bool Value) {
   if (integralHeight_ == Value) return;
   integralHeight_ = Value;
@@ -276,17 +256,6 @@ int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) {
 
 void TCustomListBox::Clear() { items_->Clear(); }
 
-void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
-  if (OnDrawItem)
-    OnDrawItem(this, Index, Rect, State);
-  else
-    stdctrls_internal::DrawItemText(canvas_, Rect, items_, Index);
-}
-
-void TCustomListBox::MeasureItem(int Index, int& Height) {
-  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
-}
-
 void TCustomListBox::CNCommand(TWMCommand& Message) {
   switch (Message.NotifyCode()) {
     case LBN_SELCHANGE:
@@ -298,14 +267,6 @@ void TCustomListBox::CNCommand(TWMCommand& Message) {
   }
 }
 
-void TCustomListBox::CNDrawItem(TMessage& Message) {
-  const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  stdctrls_internal::PaintOwnerDrawnItem(
-      canvas_, Font(), Brush(), *dis,
-      [this](int Index, TRect Rect, TOwnerDrawState State) { DrawItem(Index, Rect, State); });
-  Message.Result = 1;
-}
-
 void TCustomListBox::CNMeasureItem(TMessage& Message) {
   auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
   int h = static_cast<int>(mis->itemHeight ? mis->itemHeight : static_cast<UINT>(itemHeight_));
@@ -315,9 +276,6 @@ void TCustomListBox::CNMeasureItem(TMessage& Message) {
   Message.Result = 1;
 }
 
-// The list's window answers which keys it keeps (the arrows and characters).
-void TCustomListBox::WMGetDlgCode(TMessage& Message) { DefaultHandler(&Message); }
-
 void TCustomListBox::WMMouseWheel(TWMMouseWheel& Message) {
   Message.Result = Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
   if (!Message.Result) DefaultHandler(&Message);
@@ -326,9 +284,7 @@ void TCustomListBox::WMMouseWheel(TWMMouseWheel& Message) {
 ZYL_MESSAGE_MAP(TCustomListBox) {
   m.On(CN_COMMAND, &TCustomListBox::CNCommand)
       .On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel)
-      .On(CN_DRAWITEM, &TCustomListBox::CNDrawItem)
-      .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem)
-      .On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
+      .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem);
 }
 
 ZYL_CLASS_IMPL(TCustomListBox) {

@@ -338,13 +338,7 @@ void LoseFocus(Combo& c, HWND to) {
 }
 
 void MeasureFont(Combo& c) {
-  HDC dc = GetDC(c.Hwnd);
-  HGDIOBJ old = SelectObject(dc, c.Font ? c.Font : GetStockObject(SYSTEM_FONT));
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(c.Hwnd, dc);
-  c.ItemHeight = std::max<int>(1, tm.tmHeight);
+  c.ItemHeight = user::FontLineHeight(c.Hwnd, c.Font);
   c.FieldHeight = c.ItemHeight + 2;
 }
 
@@ -443,6 +437,17 @@ void Paint(Combo& c) {
   EndPaint(c.Hwnd, &ps);
 }
 
+// Passes the list's item structure (DRAWITEMSTRUCT, DELETEITEMSTRUCT) on to the parent as the
+// combo's own.
+template <class ItemStruct>
+LRESULT SendAsCombo(const Combo& c, HWND parent, UINT id, UINT msg, LPARAM lp) {
+  ItemStruct item = *reinterpret_cast<ItemStruct*>(lp);
+  item.CtlType = ODT_COMBOBOX;
+  item.CtlID = id;
+  item.hwndItem = c.Hwnd;
+  return parent ? SendMessageA(parent, msg, id, reinterpret_cast<LPARAM>(&item)) : 0;
+}
+
 // Owner drawing of the list's items goes to the combo's parent as the combo's own.
 LRESULT ForwardItemMessage(Combo& c, UINT msg, LPARAM lp) {
   HWND parent = GetParent(c.Hwnd);
@@ -454,20 +459,8 @@ LRESULT ForwardItemMessage(Combo& c, UINT msg, LPARAM lp) {
           c, static_cast<int>(mis->itemID), static_cast<int>(mis->itemHeight), mis->itemData));
       return TRUE;
     }
-    case WM_DRAWITEM: {
-      DRAWITEMSTRUCT dis = *reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-      dis.CtlType = ODT_COMBOBOX;
-      dis.CtlID = id;
-      dis.hwndItem = c.Hwnd;
-      return parent ? SendMessageA(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&dis)) : 0;
-    }
-    case WM_DELETEITEM: {
-      DELETEITEMSTRUCT dis = *reinterpret_cast<DELETEITEMSTRUCT*>(lp);
-      dis.CtlType = ODT_COMBOBOX;
-      dis.CtlID = id;
-      dis.hwndItem = c.Hwnd;
-      return parent ? SendMessageA(parent, WM_DELETEITEM, id, reinterpret_cast<LPARAM>(&dis)) : 0;
-    }
+    case WM_DRAWITEM: return SendAsCombo<DRAWITEMSTRUCT>(c, parent, id, msg, lp);
+    case WM_DELETEITEM: return SendAsCombo<DELETEITEMSTRUCT>(c, parent, id, msg, lp);
     default: return 0;
   }
 }

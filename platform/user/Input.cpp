@@ -192,6 +192,26 @@ bool IsNcMouse(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK; 
 
 LPARAM PackPoint(POINT p) { return MAKELPARAM(static_cast<WORD>(p.X), static_cast<WORD>(p.Y)); }
 
+// A screen point in the window's client coordinates.
+POINT ClientPoint(const Wnd* w, POINT screen) {
+  const POINT o = ClientOrigin(w);
+  return {screen.X - o.X, screen.Y - o.Y};
+}
+
+// Keeps in keys the state of the mouse button a message presses or releases (client or
+// non-client; a double click presses); other messages leave it.
+void TrackButton(BYTE* keys, UINT m) {
+  struct Button {
+    UINT Down;  // then its WM_xBUTTONUP and WM_xBUTTONDBLCLK
+    int Vk;
+  };
+  static constexpr Button kButtons[] = {
+      {WM_LBUTTONDOWN, VK_LBUTTON}, {WM_RBUTTONDOWN, VK_RBUTTON}, {WM_MBUTTONDOWN, VK_MBUTTON}};
+  if (IsNcMouse(m)) m = m - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
+  for (const Button& b : kButtons)
+    if (m == b.Down || m == b.Down + 1 || m == b.Down + 2) SetKey(keys, b.Vk, m != b.Down + 1);
+}
+
 Wnd* Root(Wnd* w) {
   while (w && w->IsChild()) w = w->Parent;
   return w;
@@ -244,12 +264,7 @@ void CheckHover() {
     return;
   }
   const bool nc = (t.Flags & TME_NONCLIENT) != 0;
-  POINT p = s.Cursor;
-  if (!nc) {
-    const POINT o = ClientOrigin(w);
-    p.X -= o.X;
-    p.Y -= o.Y;
-  }
+  const POINT p = nc ? s.Cursor : ClientPoint(w, s.Cursor);
   LRESULT hit = HTCLIENT;
   if (nc) HitTestScreen(s.Cursor, &hit);
   PostInput(t.Hwnd, nc ? WM_NCMOUSEHOVER : WM_MOUSEHOVER, nc ? static_cast<WPARAM>(hit) : MouseKeyFlags(s.AsyncKeys),
@@ -272,18 +287,7 @@ bool PreprocessInput(MSG& msg) {
   Wnd* w = FromHandle(msg.hwnd);
   if (!w) return false;
   // Button states as the thread sees them.
-  switch (m) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
-      SetKey(s.ThreadKeys, VK_LBUTTON, true); break;
-    case WM_LBUTTONUP: case WM_NCLBUTTONUP: SetKey(s.ThreadKeys, VK_LBUTTON, false); break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_NCRBUTTONDOWN: case WM_NCRBUTTONDBLCLK:
-      SetKey(s.ThreadKeys, VK_RBUTTON, true); break;
-    case WM_RBUTTONUP: case WM_NCRBUTTONUP: SetKey(s.ThreadKeys, VK_RBUTTON, false); break;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_NCMBUTTONDOWN: case WM_NCMBUTTONDBLCLK:
-      SetKey(s.ThreadKeys, VK_MBUTTON, true); break;
-    case WM_MBUTTONUP: case WM_NCMBUTTONUP: SetKey(s.ThreadKeys, VK_MBUTTON, false); break;
-    default: break;
-  }
+  TrackButton(s.ThreadKeys, m);
   if (TrackingInput(msg)) return false;
   const HWND h = msg.hwnd;
   const LRESULT hit = IsNcMouse(m) ? static_cast<LRESULT>(msg.wParam) : HTCLIENT;
@@ -294,11 +298,7 @@ bool PreprocessInput(MSG& msg) {
       // Ancestors hear of clicks in their children (points in their client coordinates).
       for (Wnd* c = w; c->IsChild() && !(c->ExStyle & WS_EX_NOPARENTNOTIFY); c = c->Parent) {
         Wnd* p = c->Parent;
-        POINT pt = msg.pt;
-        const POINT o = ClientOrigin(p);
-        pt.X -= o.X;
-        pt.Y -= o.Y;
-        Send(p, WM_PARENTNOTIFY, clientMsg, PackPoint(pt));
+        Send(p, WM_PARENTNOTIFY, clientMsg, PackPoint(ClientPoint(p, msg.pt)));
         if (!(w = FromHandle(h))) return false;
       }
     }
@@ -327,15 +327,7 @@ void GenerateMouse(UINT msg, DWORD data) {
   State& s = UserState();
   EnsureInit();
   const POINT pt = s.Cursor;
-  switch (msg) {
-    case WM_LBUTTONDOWN: SetKey(s.AsyncKeys, VK_LBUTTON, true); break;
-    case WM_LBUTTONUP: SetKey(s.AsyncKeys, VK_LBUTTON, false); break;
-    case WM_RBUTTONDOWN: SetKey(s.AsyncKeys, VK_RBUTTON, true); break;
-    case WM_RBUTTONUP: SetKey(s.AsyncKeys, VK_RBUTTON, false); break;
-    case WM_MBUTTONDOWN: SetKey(s.AsyncKeys, VK_MBUTTON, true); break;
-    case WM_MBUTTONUP: SetKey(s.AsyncKeys, VK_MBUTTON, false); break;
-    default: break;
-  }
+  TrackButton(s.AsyncKeys, msg);
   WPARAM keys = MouseKeyFlags(s.AsyncKeys);
   if (msg == WM_MOUSEWHEEL) {
     HWND target = s.Focus ? s.Focus : s.Active;
@@ -397,11 +389,7 @@ void GenerateMouse(UINT msg, DWORD data) {
     }
   }
   if (hit == HTCLIENT) {
-    POINT c = pt;
-    const POINT o = ClientOrigin(w);
-    c.X -= o.X;
-    c.Y -= o.Y;
-    PostInput(target, out, keys, PackPoint(c), pt, false);
+    PostInput(target, out, keys, PackPoint(ClientPoint(w, pt)), pt, false);
   } else {
     PostInput(target, out - WM_MOUSEMOVE + WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), PackPoint(pt), pt, false);
   }

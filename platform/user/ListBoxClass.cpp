@@ -212,6 +212,15 @@ void InvalidateItem(const ListBox& lb, int i) {
   if (IntersectRect(&x, &r, &c)) InvalidateRect(lb.Hwnd, &x, TRUE);
 }
 
+// Selects or deselects an item, redrawing it when that changes it; answers whether it did.
+bool SetItemSel(ListBox& lb, int i, bool on) {
+  Item& it = lb.Items[static_cast<size_t>(i)];
+  if (it.Sel == on) return false;
+  it.Sel = on;
+  InvalidateItem(lb, i);
+  return true;
+}
+
 void SetTop(ListBox& lb, int top) {
   top = std::clamp(top, 0, MaxTop(lb));
   if (top == lb.Top) return;
@@ -273,29 +282,14 @@ bool SelectRange(ListBox& lb, int first, int last, bool on) {
   first = std::max(first, 0);
   last = std::min(last, Count(lb) - 1);
   bool changed = false;
-  for (int i = first; i <= last; ++i) {
-    Item& it = lb.Items[static_cast<size_t>(i)];
-    if (it.Sel != on) {
-      it.Sel = on;
-      InvalidateItem(lb, i);
-      changed = true;
-    }
-  }
+  for (int i = first; i <= last; ++i) changed |= SetItemSel(lb, i, on);
   return changed;
 }
 
 bool SelectOnly(ListBox& lb, int first, int last) {
   bool changed = false;
   if (first > last) std::swap(first, last);
-  for (int i = 0; i < Count(lb); ++i) {
-    const bool on = i >= first && i <= last;
-    Item& it = lb.Items[static_cast<size_t>(i)];
-    if (it.Sel != on) {
-      it.Sel = on;
-      InvalidateItem(lb, i);
-      changed = true;
-    }
-  }
+  for (int i = 0; i < Count(lb); ++i) changed |= SetItemSel(lb, i, i >= first && i <= last);
   return changed;
 }
 
@@ -314,15 +308,7 @@ int MeasureItem(ListBox& lb, int index, UINT_PTR data) {
   return std::clamp(static_cast<int>(mis.itemHeight), 1, 255);
 }
 
-void FontHeight(ListBox& lb) {
-  HDC dc = GetDC(lb.Hwnd);
-  HGDIOBJ old = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(lb.Hwnd, dc);
-  lb.ItemHeight = std::max<int>(1, tm.tmHeight);
-}
+void FontHeight(ListBox& lb) { lb.ItemHeight = user::FontLineHeight(lb.Hwnd, lb.Font); }
 
 LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
   const DWORD st = StyleOf(lb.Hwnd);
@@ -995,6 +981,16 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace user {
 WNDPROC ListBoxClassProc() { return &ListBoxProc; }
+
+int FontLineHeight(HWND window, HFONT font) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return std::max<int>(1, tm.tmHeight);
+}
 }  // namespace user
 
 }  // namespace win

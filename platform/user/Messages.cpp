@@ -32,6 +32,18 @@ bool IsInputMessage(UINT m) {
 
 uint64_t NowMs() { return CurrentClock().Milliseconds(); }
 
+// A message as a queue hands it out: stamped with the time now and a cursor position.
+MSG QueuedMsg(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, POINT pt) {
+  MSG m;
+  m.hwnd = hwnd;
+  m.message = message;
+  m.wParam = wp;
+  m.lParam = lp;
+  m.time = static_cast<DWORD>(NowMs());
+  m.pt = pt;
+  return m;
+}
+
 // Finds the earliest due timer of the queue matching the filter; system timers (the caret's)
 // run here and are never handed out.
 Timer* DueTimer(ThreadQueue& q, HWND filter, bool remove) {
@@ -84,13 +96,7 @@ void KillWindowTimers(HWND h) {
 
 static bool PostTo(DWORD threadId, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   ThreadQueue& q = QueueOf(threadId);
-  MSG m;
-  m.hwnd = hwnd;
-  m.message = msg;
-  m.wParam = wp;
-  m.lParam = lp;
-  m.time = static_cast<DWORD>(NowMs());
-  m.pt = UserState().Cursor;
+  const MSG m = QueuedMsg(hwnd, msg, wp, lp, UserState().Cursor);
   {
     std::lock_guard lock(q.Mutex);
     if (q.Posted.size() >= 100000) return FALSE;  // the platform's queue limit, roughly
@@ -104,13 +110,7 @@ bool PostInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, POINT pt, bool front) 
   Wnd* w = FromHandle(hwnd);
   if (!w) return false;
   ThreadQueue& q = QueueOf(w->ThreadId);
-  MSG m;
-  m.hwnd = hwnd;
-  m.message = msg;
-  m.wParam = wp;
-  m.lParam = lp;
-  m.time = static_cast<DWORD>(NowMs());
-  m.pt = pt;
+  const MSG m = QueuedMsg(hwnd, msg, wp, lp, pt);
   {
     std::lock_guard lock(q.Mutex);
     if (msg == WM_MOUSEMOVE && !q.Posted.empty()) {
@@ -196,42 +196,26 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
   {
     std::lock_guard lock(q.Mutex);
     if (q.QuitPosted && InRange(WM_QUIT, lo, hi)) {
-      MSG m;
-      m.message = WM_QUIT;
-      m.wParam = static_cast<WPARAM>(q.QuitCode);
-      m.time = static_cast<DWORD>(NowMs());
-      m.pt = UserState().Cursor;
+      *out = QueuedMsg(nullptr, WM_QUIT, static_cast<WPARAM>(q.QuitCode), 0, UserState().Cursor);
       if (remove) q.QuitPosted = false;
-      *out = m;
       return true;
     }
   }
   if (InRange(WM_PAINT, lo, hi)) {
     Wnd* w = nullptr;
     if (AnyPaintPending(tid, filter, &w) && w) {
-      MSG m;
-      m.hwnd = w->Handle;
-      m.message = WM_PAINT;
-      m.time = static_cast<DWORD>(NowMs());
-      m.pt = UserState().Cursor;
+      *out = QueuedMsg(w->Handle, WM_PAINT, 0, 0, UserState().Cursor);
       if (remove) {
         if (w->Update.IsEmpty() && !w->NcPaint) w->InternalPaint = false;
         ++w->PaintRepeats;  // BeginPaint, validating or invalidating set it back to 0
       }
-      *out = m;
       return true;
     }
   }
   if (InRange(WM_TIMER, lo, hi)) {
     if (Timer* t = DueTimer(q, filter, remove)) {
-      MSG m;
-      m.hwnd = t->Hwnd;
-      m.message = WM_TIMER;
-      m.wParam = t->Id;
-      m.lParam = reinterpret_cast<LPARAM>(t->Proc);
-      m.time = static_cast<DWORD>(NowMs());
-      m.pt = UserState().Cursor;
-      *out = m;
+      *out = QueuedMsg(t->Hwnd, WM_TIMER, t->Id, reinterpret_cast<LPARAM>(t->Proc),
+                       UserState().Cursor);
       return true;
     }
   }

@@ -297,6 +297,9 @@ void EnsureInit();
 // Window procedures of the system's list classes (ListBoxClass.cpp).
 WNDPROC ListBoxClassProc();
 WNDPROC ComboBoxClassProc();  // ComboBoxClass.cpp
+// The height of a line of Font (the system font when null) on the window, at least 1: the
+// height of a list's items and of the combo's field (ListBoxClass.cpp).
+int FontLineHeight(HWND window, HFONT font);
 // Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();

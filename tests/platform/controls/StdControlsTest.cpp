@@ -601,6 +601,35 @@ TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
   EXPECT_TRUE(inner->Focused());
 }
 
+// The caption's accelerator focuses a check box and toggles it, and focuses and checks a radio
+// button; once checked, pressing it again leaves the radio button checked.
+TEST_F(StdControlsTest, AcceleratorsPressCheckBoxesAndRadioButtons) {
+  NewForm();
+  auto* box = Add<TCheckBox>(10, 10, 100, 17);
+  box->SetCaption("&Apples");
+  auto* radio = Add<TRadioButton>(10, 30, 100, 17);
+  radio->SetCaption("&Bananas");
+  auto* other = Add<TButton>(200, 10, 75, 25);
+  Show();
+  const auto accel = [](win::BYTE key) {
+    SetShiftState(false, false, true);
+    KeyPress(key);
+    SetShiftState(false, false, false);
+  };
+  other->SetFocus();
+  accel('A');
+  EXPECT_TRUE(box->Focused());
+  EXPECT_EQ(box->State(), cbChecked);
+  accel('A');
+  EXPECT_EQ(box->State(), cbUnchecked);
+  accel('B');
+  EXPECT_TRUE(radio->Focused());
+  EXPECT_TRUE(radio->Checked());
+  accel('B');
+  EXPECT_TRUE(radio->Checked());
+  EXPECT_EQ(box->State(), cbUnchecked);
+}
+
 TEST_F(StdControlsTest, MemoLinesSurviveAFormStream) {
   NewForm();
   form_->SetName("Source");
