@@ -128,52 +128,31 @@ uint32_t MonoPixelOf(uint32_t p) {
 
 namespace {
 
-LOGFONTA StockFontLog(int index) {
+// The stock fonts, one row each, in the order they are made.
+struct StockFontRow {
+  int Index;
+  LONG Height, Width, Weight;
+  BYTE CharSet, PitchAndFamily;
+  const char* Face;
+};
+constexpr StockFontRow kStockFonts[] = {
+    {OEM_FIXED_FONT, 12, 8, FW_NORMAL, OEM_CHARSET, FIXED_PITCH | FF_MODERN, "Terminal"},
+    {ANSI_FIXED_FONT, 12, 9, FW_NORMAL, ANSI_CHARSET, FIXED_PITCH | FF_MODERN, "Courier"},
+    {ANSI_VAR_FONT, 12, 9, FW_NORMAL, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif"},
+    {SYSTEM_FONT, 16, 0, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System"},
+    {DEVICE_DEFAULT_FONT, 16, 0, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System"},
+    {SYSTEM_FIXED_FONT, 15, 0, FW_NORMAL, ANSI_CHARSET, FIXED_PITCH | FF_MODERN, "Fixedsys"},
+    {DEFAULT_GUI_FONT, -11, 0, FW_NORMAL, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif"},
+};
+
+LOGFONTA StockFontLog(const StockFontRow& row) {
   LOGFONTA lf;
-  auto face = [&](const char* n) { std::strncpy(lf.lfFaceName, n, LF_FACESIZE - 1); };
-  switch (index) {
-    case SYSTEM_FONT:
-    case DEVICE_DEFAULT_FONT:
-      lf.lfHeight = 16;
-      lf.lfWeight = FW_BOLD;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("System");
-      break;
-    case SYSTEM_FIXED_FONT:
-      lf.lfHeight = 15;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Fixedsys");
-      break;
-    case OEM_FIXED_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 8;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfCharSet = OEM_CHARSET;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Terminal");
-      break;
-    case ANSI_FIXED_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 9;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Courier");
-      break;
-    case ANSI_VAR_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 9;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("MS Sans Serif");
-      break;
-    default:  // DEFAULT_GUI_FONT
-      lf.lfHeight = -11;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("MS Sans Serif");
-      break;
-  }
+  lf.lfHeight = row.Height;
+  lf.lfWidth = row.Width;
+  lf.lfWeight = row.Weight;
+  lf.lfCharSet = row.CharSet;
+  lf.lfPitchAndFamily = row.PitchAndFamily;
+  std::strncpy(lf.lfFaceName, row.Face, LF_FACESIZE - 1);
   return lf;
 }
 
@@ -206,11 +185,10 @@ Stock& TheStock() {
     st->Objects[WHITE_PEN] = pen(PS_SOLID, RGB(255, 255, 255));
     st->Objects[BLACK_PEN] = pen(PS_SOLID, 0);
     st->Objects[NULL_PEN] = pen(PS_NULL, 0);
-    for (int f : {OEM_FIXED_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, SYSTEM_FONT,
-                  DEVICE_DEFAULT_FONT, SYSTEM_FIXED_FONT, DEFAULT_GUI_FONT}) {
+    for (const StockFontRow& row : kStockFonts) {
       auto font = Make<FontObj>();
-      font->Log = StockFontLog(f);
-      st->Objects[f] = font;
+      font->Log = StockFontLog(row);
+      st->Objects[row.Index] = font;
     }
     auto pal = Make<PaletteObj>();
     // The twenty static colours of the default palette.
