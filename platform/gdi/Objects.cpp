@@ -71,38 +71,23 @@ size_t LiveObjectCount() {
   return n;
 }
 
-DCObj* LookupDC(HDC h) {
+namespace {
+// The object behind `h` when it has one of `types`, else null.
+template <class T, class... Types>
+T* LookupTyped(HGDIOBJ h, Types... types) {
   GdiObject* o = LookupObject(h);
-  return o && (o->Type == OBJ_DC || o->Type == OBJ_MEMDC) ? static_cast<DCObj*>(o) : nullptr;
+  return o && ((o->Type == DWORD(types)) || ...) ? static_cast<T*>(o) : nullptr;
 }
-BitmapObj* LookupBitmap(HBITMAP h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_BITMAP ? static_cast<BitmapObj*>(o) : nullptr;
-}
-PenObj* LookupPen(HPEN h) {
-  GdiObject* o = LookupObject(h);
-  return o && (o->Type == OBJ_PEN || o->Type == OBJ_EXTPEN) ? static_cast<PenObj*>(o) : nullptr;
-}
-BrushObj* LookupBrush(HBRUSH h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_BRUSH ? static_cast<BrushObj*>(o) : nullptr;
-}
-FontObj* LookupFont(HFONT h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_FONT ? static_cast<FontObj*>(o) : nullptr;
-}
-RegionObj* LookupRegion(HRGN h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_REGION ? static_cast<RegionObj*>(o) : nullptr;
-}
-PaletteObj* LookupPalette(HPALETTE h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_PAL ? static_cast<PaletteObj*>(o) : nullptr;
-}
-IconObj* LookupIcon(HICON h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == kIconObjectType ? static_cast<IconObj*>(o) : nullptr;
-}
+}  // namespace
+
+DCObj* LookupDC(HDC h) { return LookupTyped<DCObj>(h, OBJ_DC, OBJ_MEMDC); }
+BitmapObj* LookupBitmap(HBITMAP h) { return LookupTyped<BitmapObj>(h, OBJ_BITMAP); }
+PenObj* LookupPen(HPEN h) { return LookupTyped<PenObj>(h, OBJ_PEN, OBJ_EXTPEN); }
+BrushObj* LookupBrush(HBRUSH h) { return LookupTyped<BrushObj>(h, OBJ_BRUSH); }
+FontObj* LookupFont(HFONT h) { return LookupTyped<FontObj>(h, OBJ_FONT); }
+RegionObj* LookupRegion(HRGN h) { return LookupTyped<RegionObj>(h, OBJ_REGION); }
+PaletteObj* LookupPalette(HPALETTE h) { return LookupTyped<PaletteObj>(h, OBJ_PAL); }
+IconObj* LookupIcon(HICON h) { return LookupTyped<IconObj>(h, kIconObjectType); }
 
 COLORREF ResolveColor(const DCObj* dc, COLORREF c) {
   if ((c >> 24) == 0x01) {  // PALETTEINDEX
