@@ -56,6 +56,34 @@ void SetBitmap(DCObj& dc, std::shared_ptr<BitmapObj> bm) {
   dc.InvalidateClip();
 }
 
+// The handle of the object in a DC slot (null for an empty one).
+template <class T>
+HGDIOBJ HandleOf(const std::shared_ptr<T>& slot) {
+  return slot ? slot->Handle : nullptr;
+}
+// Puts `o` into a DC slot and answers the handle it held.
+template <class T>
+HGDIOBJ Reselect(std::shared_ptr<T>& slot, const std::shared_ptr<GdiObject>& o) {
+  const HGDIOBJ old = HandleOf(slot);
+  slot = std::static_pointer_cast<T>(o);
+  return old;
+}
+
+// One attribute of a DC's state: Set* stores a value `valid` accepts and answers the old one,
+// Get* answers the current one; both answer `fail` for an unknown handle or a rejected value.
+constexpr auto kAnyValue = [](auto) { return true; };
+template <class T, class Valid = decltype(kAnyValue)>
+T SetAttr(HDC h, T DCState::*field, T value, T fail, Valid valid = kAnyValue) {
+  DCObj* dc = LookupDC(h);
+  if (!dc || !valid(value)) return fail;
+  return std::exchange(dc->S.*field, value);
+}
+template <class T>
+T GetAttr(HDC h, T DCState::*field, T fail) {
+  const DCObj* dc = LookupDC(h);
+  return dc ? dc->S.*field : fail;
+}
+
 }  // namespace
 
 HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, POINT origin, const Region* visible) {
@@ -165,28 +193,16 @@ HGDIOBJ SelectObject(HDC h, HGDIOBJ obj) {
   if (!o) return nullptr;
   switch (o->Type) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: {
-      HGDIOBJ old = dc->S.Pen ? dc->S.Pen->Handle : nullptr;
-      dc->S.Pen = std::static_pointer_cast<PenObj>(o);
-      return old;
-    }
-    case OBJ_BRUSH: {
-      HGDIOBJ old = dc->S.Brush ? dc->S.Brush->Handle : nullptr;
-      dc->S.Brush = std::static_pointer_cast<BrushObj>(o);
-      return old;
-    }
-    case OBJ_FONT: {
-      HGDIOBJ old = dc->S.Font ? dc->S.Font->Handle : nullptr;
-      dc->S.Font = std::static_pointer_cast<FontObj>(o);
-      return old;
-    }
+    case OBJ_EXTPEN: return Reselect(dc->S.Pen, o);
+    case OBJ_BRUSH: return Reselect(dc->S.Brush, o);
+    case OBJ_FONT: return Reselect(dc->S.Font, o);
     case OBJ_BITMAP: {
       if (!dc->IsMemoryDC) return nullptr;
       auto bm = std::static_pointer_cast<BitmapObj>(o);
       if (bm == dc->S.Bitmap) return obj;
       // A bitmap is selected into one DC at a time (the stock bitmap into any number).
       if (bm->SelectedIn > 0 && !bm->Stock) return nullptr;
-      HGDIOBJ old = dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+      const HGDIOBJ old = HandleOf(dc->S.Bitmap);
       SetBitmap(*dc, bm);
       return old;
     }
@@ -204,11 +220,11 @@ HGDIOBJ GetCurrentObject(HDC h, UINT type) {
   if (!dc) return nullptr;
   switch (type) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: return dc->S.Pen ? dc->S.Pen->Handle : nullptr;
-    case OBJ_BRUSH: return dc->S.Brush ? dc->S.Brush->Handle : nullptr;
-    case OBJ_FONT: return dc->S.Font ? dc->S.Font->Handle : nullptr;
-    case OBJ_PAL: return dc->S.Palette ? dc->S.Palette->Handle : nullptr;
-    case OBJ_BITMAP: return dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+    case OBJ_EXTPEN: return HandleOf(dc->S.Pen);
+    case OBJ_BRUSH: return HandleOf(dc->S.Brush);
+    case OBJ_FONT: return HandleOf(dc->S.Font);
+    case OBJ_PAL: return HandleOf(dc->S.Palette);
+    case OBJ_BITMAP: return HandleOf(dc->S.Bitmap);
     default: return nullptr;
   }
 }
@@ -217,9 +233,7 @@ HPALETTE SelectPalette(HDC h, HPALETTE pal, BOOL) {
   DCObj* dc = LookupDC(h);
   auto p = SharedObject(pal);
   if (!dc || !p || p->Type != OBJ_PAL) return nullptr;
-  HPALETTE old = dc->S.Palette ? static_cast<HPALETTE>(dc->S.Palette->Handle) : nullptr;
-  dc->S.Palette = std::static_pointer_cast<PaletteObj>(p);
-  return old;
+  return static_cast<HPALETTE>(Reselect(dc->S.Palette, p));
 }
 
 UINT RealizePalette(HDC h) {
@@ -230,27 +244,13 @@ UINT RealizePalette(HDC h) {
 }
 
 COLORREF SetDCBrushColor(HDC h, COLORREF c) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->S.DcBrushColor;
-  dc->S.DcBrushColor = c;
-  return old;
+  return SetAttr(h, &DCState::DcBrushColor, c, CLR_INVALID);
 }
 COLORREF SetDCPenColor(HDC h, COLORREF c) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->S.DcPenColor;
-  dc->S.DcPenColor = c;
-  return old;
+  return SetAttr(h, &DCState::DcPenColor, c, CLR_INVALID);
 }
-COLORREF GetDCBrushColor(HDC h) {
-  DCObj* dc = LookupDC(h);
-  return dc ? dc->S.DcBrushColor : CLR_INVALID;
-}
-COLORREF GetDCPenColor(HDC h) {
-  DCObj* dc = LookupDC(h);
-  return dc ? dc->S.DcPenColor : CLR_INVALID;
-}
+COLORREF GetDCBrushColor(HDC h) { return GetAttr(h, &DCState::DcBrushColor, CLR_INVALID); }
+COLORREF GetDCPenColor(HDC h) { return GetAttr(h, &DCState::DcPenColor, CLR_INVALID); }
 
 BOOL GdiFlush() {
   // Drawing is synchronous; DIB section bits are written back by every call.
@@ -321,20 +321,6 @@ int GetDeviceCaps(HDC h, int index) {
 
 namespace {
 
-// One attribute of a DC's state: Set* stores a value `valid` accepts and answers the old one,
-// Get* answers the current one; both answer `fail` for an unknown handle or a rejected value.
-constexpr auto kAnyValue = [](auto) { return true; };
-template <class T, class Valid = decltype(kAnyValue)>
-T SetAttr(HDC h, T DCState::*field, T value, T fail, Valid valid = kAnyValue) {
-  DCObj* dc = LookupDC(h);
-  if (!dc || !valid(value)) return fail;
-  return std::exchange(dc->S.*field, value);
-}
-template <class T>
-T GetAttr(HDC h, T DCState::*field, T fail) {
-  const DCObj* dc = LookupDC(h);
-  return dc ? dc->S.*field : fail;
-}
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 bool OneOf(int v, int a, int b) { return v == a || v == b; }
 
