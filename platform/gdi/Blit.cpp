@@ -367,6 +367,35 @@ BOOL MaskBlt(HDC dest, int xd, int yd, int w, int h, HDC src, int xs, int ys, HB
   return TRUE;
 }
 
+namespace {
+
+// A source rectangle (surface coordinates) lies wholly on its surface.
+bool SourceInside(const Surface& s, int x0, int y0, int w, int h) {
+  return x0 >= 0 && y0 >= 0 && int64_t(x0) + w <= s.Width && int64_t(y0) + h <= s.Height;
+}
+
+// Walks the clipped destination dx0,dy0 wd x hd (surface coordinates, extents above 0) of a
+// stretch from the source sx0,sy0 ws x hs, calling `pixel(source pixel, destination pixel)` with
+// the source pixel nearest each destination pixel's centre, and marks each piece touched.
+template <class Pixel>
+void StretchPixels(DCObj& d, int dx0, int dy0, int wd, int hd, const Surface& ss, int sx0, int sy0,
+                   int ws, int hs, Pixel pixel) {
+  Surface* ds = d.Target();
+  const Region clip = d.ClipRegion().Intersected(ExtentRect(dx0, dy0, wd, hd));
+  for (const TRect& q : clip.Rects()) {
+    for (int y = q.Top; y < q.Bottom; ++y) {
+      const int sy = sy0 + int((2 * int64_t(y - dy0) + 1) * hs / (2 * int64_t(hd)));
+      for (int x = q.Left; x < q.Right; ++x) {
+        const int sx = sx0 + int((2 * int64_t(x - dx0) + 1) * ws / (2 * int64_t(wd)));
+        pixel(ss.Row(sy)[sx], ds->Row(y)[x]);
+      }
+    }
+    ds->Touch(q);
+  }
+}
+
+}  // namespace
+
 BOOL TransparentBlt(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, int ys, int ws,
                     int hs, UINT transparent) {
   DCObj* d = LookupDC(dest);
@@ -374,30 +403,19 @@ BOOL TransparentBlt(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, i
   if (!d || !s || !s->Target() || !d->Target()) return FALSE;
   if (wd <= 0 || hd <= 0 || ws <= 0 || hs <= 0) return FALSE;
   Surface* ss = s->Target();
-  Surface* ds = d->Target();
   DrawScope scope(*d);
   ss->SyncIn();
   const int sx0 = s->ToSurfaceX(xs), sy0 = s->ToSurfaceY(ys);
-  if (sx0 < 0 || sy0 < 0 || int64_t(sx0) + ws > ss->Width || int64_t(sy0) + hs > ss->Height)
-    return FALSE;
+  if (!SourceInside(*ss, sx0, sy0, ws, hs)) return FALSE;
   const uint32_t key = ColorToPixel(ResolveColor(s, transparent));
   BlitSource bs{ss, s->S.BkColor};
   const Convert conv = MakeConvert(*d, &bs);
-  const int dx0 = d->ToSurfaceX(xd), dy0 = d->ToSurfaceY(yd);
-  const Region clip = d->ClipRegion().Intersected(ExtentRect(dx0, dy0, wd, hd));
-  for (const TRect& q : clip.Rects()) {
-    for (int y = q.Top; y < q.Bottom; ++y) {
-      const int sy = sy0 + int((2 * int64_t(y - dy0) + 1) * hs / (2 * int64_t(hd)));
-      for (int x = q.Left; x < q.Right; ++x) {
-        const int sx = sx0 + int((2 * int64_t(x - dx0) + 1) * ws / (2 * int64_t(wd)));
-        uint32_t p = ss->Row(sy)[sx];
-        if ((p & 0xFFFFFF) == key) continue;
-        conv.Apply(&p, 1);
-        ds->Row(y)[x] = p;
-      }
-    }
-    ds->Touch(q);
-  }
+  StretchPixels(*d, d->ToSurfaceX(xd), d->ToSurfaceY(yd), wd, hd, *ss, sx0, sy0, ws, hs,
+                [&](uint32_t p, uint32_t& dp) {
+                  if ((p & 0xFFFFFF) == key) return;
+                  conv.Apply(&p, 1);
+                  dp = p;
+                });
   return TRUE;
 }
 
@@ -410,44 +428,33 @@ BOOL AlphaBlend(HDC dest, int xd, int yd, int wd, int hd, HDC src, int xs, int y
   Surface* ss = s->Target();
   Surface* ds = d->Target();
   const int sx0 = s->ToSurfaceX(xs), sy0 = s->ToSurfaceY(ys);
-  if (sx0 < 0 || sy0 < 0 || int64_t(sx0) + ws > ss->Width || int64_t(sy0) + hs > ss->Height)
-    return FALSE;
+  if (!SourceInside(*ss, sx0, sy0, ws, hs)) return FALSE;
   if (wd == 0 || hd == 0 || ws == 0 || hs == 0) return TRUE;
   DrawScope scope(*d);
   ss->SyncIn();
   const uint32_t sca = blend.SourceConstantAlpha;
   const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
   auto mul = [](uint32_t a, uint32_t b) { return (a * b + 127) / 255; };
-  const int dx0 = d->ToSurfaceX(xd), dy0 = d->ToSurfaceY(yd);
-  const Region clip = d->ClipRegion().Intersected(ExtentRect(dx0, dy0, wd, hd));
-  for (const TRect& q : clip.Rects()) {
-    for (int y = q.Top; y < q.Bottom; ++y) {
-      const int sy = sy0 + int((2 * int64_t(y - dy0) + 1) * hs / (2 * int64_t(hd)));
-      for (int x = q.Left; x < q.Right; ++x) {
-        const int sx = sx0 + int((2 * int64_t(x - dx0) + 1) * ws / (2 * int64_t(wd)));
-        const uint32_t sp = ss->Row(sy)[sx];
-        uint32_t& dp = ds->Row(y)[x];
-        uint32_t out = 0;
-        if (perPixel) {
-          // Premultiplied source: every channel scaled by the constant alpha, then
-          // d = s + d * (1 - alpha(s)).
-          const uint32_t sa = mul(sp >> 24, sca);
-          for (int sh = 0; sh < 32; sh += 8) {
-            const uint32_t sc = mul((sp >> sh) & 0xFF, sca);
-            const uint32_t dc = (dp >> sh) & 0xFF;
-            out |= std::min<uint32_t>(255, sc + mul(dc, 255 - sa)) << sh;
-          }
-        } else {
-          for (int sh = 0; sh < 32; sh += 8) {
-            const uint32_t sc = (sp >> sh) & 0xFF, dc = (dp >> sh) & 0xFF;
-            out |= std::min<uint32_t>(255, mul(sc, sca) + mul(dc, 255 - sca)) << sh;
-          }
-        }
-        dp = ds->Monochrome ? MonoPixelOf(out) : out;
-      }
-    }
-    ds->Touch(q);
-  }
+  StretchPixels(*d, d->ToSurfaceX(xd), d->ToSurfaceY(yd), wd, hd, *ss, sx0, sy0, ws, hs,
+                [&](uint32_t sp, uint32_t& dp) {
+                  uint32_t out = 0;
+                  if (perPixel) {
+                    // Premultiplied source: every channel scaled by the constant alpha, then
+                    // d = s + d * (1 - alpha(s)).
+                    const uint32_t sa = mul(sp >> 24, sca);
+                    for (int sh = 0; sh < 32; sh += 8) {
+                      const uint32_t sc = mul((sp >> sh) & 0xFF, sca);
+                      const uint32_t dc = (dp >> sh) & 0xFF;
+                      out |= std::min<uint32_t>(255, sc + mul(dc, 255 - sa)) << sh;
+                    }
+                  } else {
+                    for (int sh = 0; sh < 32; sh += 8) {
+                      const uint32_t sc = (sp >> sh) & 0xFF, dc = (dp >> sh) & 0xFF;
+                      out |= std::min<uint32_t>(255, mul(sc, sca) + mul(dc, 255 - sca)) << sh;
+                    }
+                  }
+                  dp = ds->Monochrome ? MonoPixelOf(out) : out;
+                });
   return TRUE;
 }
 

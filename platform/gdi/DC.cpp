@@ -1,6 +1,7 @@
 // Device contexts: creation, attributes, SaveDC/RestoreDC, selection and clipping.
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include "platform/gdi/GdiPrivate.h"
 
@@ -53,6 +54,34 @@ void SetBitmap(DCObj& dc, std::shared_ptr<BitmapObj> bm) {
   dc.S.Bitmap = std::move(bm);
   if (dc.S.Bitmap) ++dc.S.Bitmap->SelectedIn;
   dc.InvalidateClip();
+}
+
+// The handle of the object in a DC slot (null for an empty one).
+template <class T>
+HGDIOBJ HandleOf(const std::shared_ptr<T>& slot) {
+  return slot ? slot->Handle : nullptr;
+}
+// Puts `o` into a DC slot and answers the handle it held.
+template <class T>
+HGDIOBJ Reselect(std::shared_ptr<T>& slot, const std::shared_ptr<GdiObject>& o) {
+  const HGDIOBJ old = HandleOf(slot);
+  slot = std::static_pointer_cast<T>(o);
+  return old;
+}
+
+// One attribute of a DC's state: Set* stores a value `valid` accepts and answers the old one,
+// Get* answers the current one; both answer `fail` for an unknown handle or a rejected value.
+constexpr auto kAnyValue = [](auto) { return true; };
+template <class T, class Valid = decltype(kAnyValue)>
+T SetAttr(HDC h, T DCState::*field, T value, T fail, Valid valid = kAnyValue) {
+  DCObj* dc = LookupDC(h);
+  if (!dc || !valid(value)) return fail;
+  return std::exchange(dc->S.*field, value);
+}
+template <class T>
+T GetAttr(HDC h, T DCState::*field, T fail) {
+  const DCObj* dc = LookupDC(h);
+  return dc ? dc->S.*field : fail;
 }
 
 }  // namespace
@@ -164,28 +193,16 @@ HGDIOBJ SelectObject(HDC h, HGDIOBJ obj) {
   if (!o) return nullptr;
   switch (o->Type) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: {
-      HGDIOBJ old = dc->S.Pen ? dc->S.Pen->Handle : nullptr;
-      dc->S.Pen = std::static_pointer_cast<PenObj>(o);
-      return old;
-    }
-    case OBJ_BRUSH: {
-      HGDIOBJ old = dc->S.Brush ? dc->S.Brush->Handle : nullptr;
-      dc->S.Brush = std::static_pointer_cast<BrushObj>(o);
-      return old;
-    }
-    case OBJ_FONT: {
-      HGDIOBJ old = dc->S.Font ? dc->S.Font->Handle : nullptr;
-      dc->S.Font = std::static_pointer_cast<FontObj>(o);
-      return old;
-    }
+    case OBJ_EXTPEN: return Reselect(dc->S.Pen, o);
+    case OBJ_BRUSH: return Reselect(dc->S.Brush, o);
+    case OBJ_FONT: return Reselect(dc->S.Font, o);
     case OBJ_BITMAP: {
       if (!dc->IsMemoryDC) return nullptr;
       auto bm = std::static_pointer_cast<BitmapObj>(o);
       if (bm == dc->S.Bitmap) return obj;
       // A bitmap is selected into one DC at a time (the stock bitmap into any number).
       if (bm->SelectedIn > 0 && !bm->Stock) return nullptr;
-      HGDIOBJ old = dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+      const HGDIOBJ old = HandleOf(dc->S.Bitmap);
       SetBitmap(*dc, bm);
       return old;
     }
@@ -203,11 +220,11 @@ HGDIOBJ GetCurrentObject(HDC h, UINT type) {
   if (!dc) return nullptr;
   switch (type) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: return dc->S.Pen ? dc->S.Pen->Handle : nullptr;
-    case OBJ_BRUSH: return dc->S.Brush ? dc->S.Brush->Handle : nullptr;
-    case OBJ_FONT: return dc->S.Font ? dc->S.Font->Handle : nullptr;
-    case OBJ_PAL: return dc->S.Palette ? dc->S.Palette->Handle : nullptr;
-    case OBJ_BITMAP: return dc->S.Bitmap ? dc->S.Bitmap->Handle : nullptr;
+    case OBJ_EXTPEN: return HandleOf(dc->S.Pen);
+    case OBJ_BRUSH: return HandleOf(dc->S.Brush);
+    case OBJ_FONT: return HandleOf(dc->S.Font);
+    case OBJ_PAL: return HandleOf(dc->S.Palette);
+    case OBJ_BITMAP: return HandleOf(dc->S.Bitmap);
     default: return nullptr;
   }
 }
@@ -216,9 +233,7 @@ HPALETTE SelectPalette(HDC h, HPALETTE pal, BOOL) {
   DCObj* dc = LookupDC(h);
   auto p = SharedObject(pal);
   if (!dc || !p || p->Type != OBJ_PAL) return nullptr;
-  HPALETTE old = dc->S.Palette ? static_cast<HPALETTE>(dc->S.Palette->Handle) : nullptr;
-  dc->S.Palette = std::static_pointer_cast<PaletteObj>(p);
-  return old;
+  return static_cast<HPALETTE>(Reselect(dc->S.Palette, p));
 }
 
 UINT RealizePalette(HDC h) {
@@ -229,27 +244,13 @@ UINT RealizePalette(HDC h) {
 }
 
 COLORREF SetDCBrushColor(HDC h, COLORREF c) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->S.DcBrushColor;
-  dc->S.DcBrushColor = c;
-  return old;
+  return SetAttr(h, &DCState::DcBrushColor, c, CLR_INVALID);
 }
 COLORREF SetDCPenColor(HDC h, COLORREF c) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return CLR_INVALID;
-  const COLORREF old = dc->S.DcPenColor;
-  dc->S.DcPenColor = c;
-  return old;
+  return SetAttr(h, &DCState::DcPenColor, c, CLR_INVALID);
 }
-COLORREF GetDCBrushColor(HDC h) {
-  DCObj* dc = LookupDC(h);
-  return dc ? dc->S.DcBrushColor : CLR_INVALID;
-}
-COLORREF GetDCPenColor(HDC h) {
-  DCObj* dc = LookupDC(h);
-  return dc ? dc->S.DcPenColor : CLR_INVALID;
-}
+COLORREF GetDCBrushColor(HDC h) { return GetAttr(h, &DCState::DcBrushColor, CLR_INVALID); }
+COLORREF GetDCPenColor(HDC h) { return GetAttr(h, &DCState::DcPenColor, CLR_INVALID); }
 
 BOOL GdiFlush() {
   // Drawing is synchronous; DIB section bits are written back by every call.
@@ -318,174 +319,122 @@ int GetDeviceCaps(HDC h, int index) {
   DCObj* dc = LookupDC(h); \
   if (!dc) return ret
 
+namespace {
+
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool OneOf(int v, int a, int b) { return v == a || v == b; }
+
+// A point of a DC's state (origins, the current position): read it, or read and move it.
+BOOL GetPointAttr(HDC h, POINT DCState::*field, LPPOINT out) {
+  ZYL_DC_OR(FALSE);
+  if (out) *out = dc->S.*field;
+  return TRUE;
+}
+BOOL MovePointAttr(HDC h, POINT DCState::*field, POINT to, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  if (old) *old = dc->S.*field;
+  dc->S.*field = to;
+  return TRUE;
+}
+BOOL OffsetPointAttr(HDC h, POINT DCState::*field, int dx, int dy, LPPOINT old) {
+  ZYL_DC_OR(FALSE);
+  const POINT p = dc->S.*field;
+  return MovePointAttr(h, field, {p.X + dx, p.Y + dy}, old);
+}
+
+// Logical and device points differ by the DC's device offset: `sign` +1 maps to device, -1 back.
+BOOL ShiftPoints(HDC h, LPPOINT pts, int count, int sign) {
+  ZYL_DC_OR(FALSE);
+  for (int i = 0; pts && i < count; ++i) {
+    pts[i].X = DCObj::Clamp30(int64_t(pts[i].X) + sign * dc->DeviceOffsetX());
+    pts[i].Y = DCObj::Clamp30(int64_t(pts[i].Y) + sign * dc->DeviceOffsetY());
+  }
+  return TRUE;
+}
+
+// Mapping is one to one in MM_TEXT: both extents are 1 by 1.
+BOOL UnitExtent(HDC h, LPSIZE size) {
+  ZYL_DC_OR(FALSE);
+  if (size) *size = {1, 1};
+  return TRUE;
+}
+
+}  // namespace
+
 int SetMapMode(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode != MM_TEXT) return 0;  // only MM_TEXT is supported
-  const int old = dc->S.MapMode;
-  dc->S.MapMode = mode;
-  return old;
+  // only MM_TEXT is supported
+  return SetAttr(h, &DCState::MapMode, mode, 0, [](int m) { return m == MM_TEXT; });
 }
-int GetMapMode(HDC h) { ZYL_DC_OR(0); return dc->S.MapMode; }
+int GetMapMode(HDC h) { return GetAttr(h, &DCState::MapMode, 0); }
 int SetGraphicsMode(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode != GM_COMPATIBLE && mode != GM_ADVANCED) return 0;
-  const int old = dc->S.GraphicsMode;
-  dc->S.GraphicsMode = mode;
-  return old;
+  return SetAttr(h, &DCState::GraphicsMode, mode, 0,
+                 [](int m) { return OneOf(m, GM_COMPATIBLE, GM_ADVANCED); });
 }
-int GetGraphicsMode(HDC h) { ZYL_DC_OR(0); return dc->S.GraphicsMode; }
+int GetGraphicsMode(HDC h) { return GetAttr(h, &DCState::GraphicsMode, 0); }
 
 BOOL SetWindowOrgEx(HDC h, int x, int y, LPPOINT old) {
-  ZYL_DC_OR(FALSE);
-  if (old) *old = dc->S.WindowOrg;
-  dc->S.WindowOrg = {x, y};
-  return TRUE;
+  return MovePointAttr(h, &DCState::WindowOrg, {x, y}, old);
 }
-BOOL GetWindowOrgEx(HDC h, LPPOINT org) {
-  ZYL_DC_OR(FALSE);
-  if (org) *org = dc->S.WindowOrg;
-  return TRUE;
-}
+BOOL GetWindowOrgEx(HDC h, LPPOINT org) { return GetPointAttr(h, &DCState::WindowOrg, org); }
 BOOL OffsetWindowOrgEx(HDC h, int dx, int dy, LPPOINT old) {
-  ZYL_DC_OR(FALSE);
-  if (old) *old = dc->S.WindowOrg;
-  dc->S.WindowOrg.X += dx;
-  dc->S.WindowOrg.Y += dy;
-  return TRUE;
+  return OffsetPointAttr(h, &DCState::WindowOrg, dx, dy, old);
 }
 BOOL SetViewportOrgEx(HDC h, int x, int y, LPPOINT old) {
-  ZYL_DC_OR(FALSE);
-  if (old) *old = dc->S.ViewportOrg;
-  dc->S.ViewportOrg = {x, y};
-  return TRUE;
+  return MovePointAttr(h, &DCState::ViewportOrg, {x, y}, old);
 }
-BOOL GetViewportOrgEx(HDC h, LPPOINT org) {
-  ZYL_DC_OR(FALSE);
-  if (org) *org = dc->S.ViewportOrg;
-  return TRUE;
-}
+BOOL GetViewportOrgEx(HDC h, LPPOINT org) { return GetPointAttr(h, &DCState::ViewportOrg, org); }
 BOOL OffsetViewportOrgEx(HDC h, int dx, int dy, LPPOINT old) {
-  ZYL_DC_OR(FALSE);
-  if (old) *old = dc->S.ViewportOrg;
-  dc->S.ViewportOrg.X += dx;
-  dc->S.ViewportOrg.Y += dy;
-  return TRUE;
+  return OffsetPointAttr(h, &DCState::ViewportOrg, dx, dy, old);
 }
-BOOL GetWindowExtEx(HDC h, LPSIZE size) {
-  ZYL_DC_OR(FALSE);
-  if (size) *size = {1, 1};
-  return TRUE;
-}
-BOOL GetViewportExtEx(HDC h, LPSIZE size) {
-  ZYL_DC_OR(FALSE);
-  if (size) *size = {1, 1};
-  return TRUE;
-}
-BOOL LPtoDP(HDC h, LPPOINT pts, int count) {
-  ZYL_DC_OR(FALSE);
-  for (int i = 0; pts && i < count; ++i) {
-    pts[i].X = DCObj::Clamp30(int64_t(pts[i].X) + dc->DeviceOffsetX());
-    pts[i].Y = DCObj::Clamp30(int64_t(pts[i].Y) + dc->DeviceOffsetY());
-  }
-  return TRUE;
-}
-BOOL DPtoLP(HDC h, LPPOINT pts, int count) {
-  ZYL_DC_OR(FALSE);
-  for (int i = 0; pts && i < count; ++i) {
-    pts[i].X = DCObj::Clamp30(int64_t(pts[i].X) - dc->DeviceOffsetX());
-    pts[i].Y = DCObj::Clamp30(int64_t(pts[i].Y) - dc->DeviceOffsetY());
-  }
-  return TRUE;
-}
+BOOL GetWindowExtEx(HDC h, LPSIZE size) { return UnitExtent(h, size); }
+BOOL GetViewportExtEx(HDC h, LPSIZE size) { return UnitExtent(h, size); }
+BOOL LPtoDP(HDC h, LPPOINT pts, int count) { return ShiftPoints(h, pts, count, +1); }
+BOOL DPtoLP(HDC h, LPPOINT pts, int count) { return ShiftPoints(h, pts, count, -1); }
 BOOL GetDCOrgEx(HDC h, LPPOINT org) {
   ZYL_DC_OR(FALSE);
   if (org) *org = dc->SurfaceOrigin;
   return TRUE;
 }
 BOOL SetBrushOrgEx(HDC h, int x, int y, LPPOINT old) {
-  ZYL_DC_OR(FALSE);
-  if (old) *old = dc->S.BrushOrg;
-  dc->S.BrushOrg = {x, y};
-  return TRUE;
+  return MovePointAttr(h, &DCState::BrushOrg, {x, y}, old);
 }
-BOOL GetBrushOrgEx(HDC h, LPPOINT org) {
-  ZYL_DC_OR(FALSE);
-  if (org) *org = dc->S.BrushOrg;
-  return TRUE;
-}
+BOOL GetBrushOrgEx(HDC h, LPPOINT org) { return GetPointAttr(h, &DCState::BrushOrg, org); }
 int SetROP2(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode < R2_BLACK || mode > R2_WHITE) return 0;
-  const int old = dc->S.Rop2;
-  dc->S.Rop2 = mode;
-  return old;
+  return SetAttr(h, &DCState::Rop2, mode, 0, [](int m) { return InRange(m, R2_BLACK, R2_WHITE); });
 }
-int GetROP2(HDC h) { ZYL_DC_OR(0); return dc->S.Rop2; }
+int GetROP2(HDC h) { return GetAttr(h, &DCState::Rop2, 0); }
 int SetBkMode(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode != TRANSPARENT && mode != OPAQUE) return 0;
-  const int old = dc->S.BkMode;
-  dc->S.BkMode = mode;
-  return old;
+  return SetAttr(h, &DCState::BkMode, mode, 0, [](int m) { return OneOf(m, TRANSPARENT, OPAQUE); });
 }
-int GetBkMode(HDC h) { ZYL_DC_OR(0); return dc->S.BkMode; }
-COLORREF SetBkColor(HDC h, COLORREF c) {
-  ZYL_DC_OR(CLR_INVALID);
-  const COLORREF old = dc->S.BkColor;
-  dc->S.BkColor = c;
-  return old;
-}
-COLORREF GetBkColor(HDC h) { ZYL_DC_OR(CLR_INVALID); return dc->S.BkColor; }
-COLORREF SetTextColor(HDC h, COLORREF c) {
-  ZYL_DC_OR(CLR_INVALID);
-  const COLORREF old = dc->S.TextColor;
-  dc->S.TextColor = c;
-  return old;
-}
-COLORREF GetTextColor(HDC h) { ZYL_DC_OR(CLR_INVALID); return dc->S.TextColor; }
+int GetBkMode(HDC h) { return GetAttr(h, &DCState::BkMode, 0); }
+COLORREF SetBkColor(HDC h, COLORREF c) { return SetAttr(h, &DCState::BkColor, c, CLR_INVALID); }
+COLORREF GetBkColor(HDC h) { return GetAttr(h, &DCState::BkColor, CLR_INVALID); }
+COLORREF SetTextColor(HDC h, COLORREF c) { return SetAttr(h, &DCState::TextColor, c, CLR_INVALID); }
+COLORREF GetTextColor(HDC h) { return GetAttr(h, &DCState::TextColor, CLR_INVALID); }
 UINT SetTextAlign(HDC h, UINT align) {
-  ZYL_DC_OR(GDI_ERROR);
-  const UINT old = dc->S.TextAlign;
-  dc->S.TextAlign = align;
-  return old;
+  return SetAttr(h, &DCState::TextAlign, align, UINT(GDI_ERROR));
 }
-UINT GetTextAlign(HDC h) { ZYL_DC_OR(GDI_ERROR); return dc->S.TextAlign; }
+UINT GetTextAlign(HDC h) { return GetAttr(h, &DCState::TextAlign, UINT(GDI_ERROR)); }
 int SetTextCharacterExtra(HDC h, int extra) {
-  ZYL_DC_OR(int(0x80000000));
-  const int old = dc->S.CharExtra;
-  dc->S.CharExtra = extra;
-  return old;
+  return SetAttr(h, &DCState::CharExtra, extra, int(0x80000000));
 }
-int GetTextCharacterExtra(HDC h) { ZYL_DC_OR(int(0x80000000)); return dc->S.CharExtra; }
+int GetTextCharacterExtra(HDC h) { return GetAttr(h, &DCState::CharExtra, int(0x80000000)); }
 int SetPolyFillMode(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode != ALTERNATE && mode != WINDING) return 0;
-  const int old = dc->S.PolyFillMode;
-  dc->S.PolyFillMode = mode;
-  return old;
+  return SetAttr(h, &DCState::PolyFillMode, mode, 0,
+                 [](int m) { return OneOf(m, ALTERNATE, WINDING); });
 }
-int GetPolyFillMode(HDC h) { ZYL_DC_OR(0); return dc->S.PolyFillMode; }
+int GetPolyFillMode(HDC h) { return GetAttr(h, &DCState::PolyFillMode, 0); }
 int SetStretchBltMode(HDC h, int mode) {
-  ZYL_DC_OR(0);
-  if (mode < BLACKONWHITE || mode > HALFTONE) return 0;
-  const int old = dc->S.StretchMode;
-  dc->S.StretchMode = mode;
-  return old;
+  return SetAttr(h, &DCState::StretchMode, mode, 0,
+                 [](int m) { return InRange(m, BLACKONWHITE, HALFTONE); });
 }
-int GetStretchBltMode(HDC h) { ZYL_DC_OR(0); return dc->S.StretchMode; }
+int GetStretchBltMode(HDC h) { return GetAttr(h, &DCState::StretchMode, 0); }
 int SetArcDirection(HDC h, int dir) {
-  ZYL_DC_OR(0);
-  if (dir != AD_COUNTERCLOCKWISE && dir != AD_CLOCKWISE) return 0;
-  const int old = dc->S.ArcDirection;
-  dc->S.ArcDirection = dir;
-  return old;
+  return SetAttr(h, &DCState::ArcDirection, dir, 0,
+                 [](int d) { return OneOf(d, AD_COUNTERCLOCKWISE, AD_CLOCKWISE); });
 }
-int GetArcDirection(HDC h) { ZYL_DC_OR(0); return dc->S.ArcDirection; }
-BOOL GetCurrentPositionEx(HDC h, LPPOINT pos) {
-  ZYL_DC_OR(FALSE);
-  if (pos) *pos = dc->S.CurrentPos;
-  return TRUE;
-}
+int GetArcDirection(HDC h) { return GetAttr(h, &DCState::ArcDirection, 0); }
+BOOL GetCurrentPositionEx(HDC h, LPPOINT pos) { return GetPointAttr(h, &DCState::CurrentPos, pos); }
 
 // ---------------------------------------------------------------------------------------------
 // Clipping
@@ -494,6 +443,14 @@ int SelectClipRgn(HDC h, HRGN rgn) { return ExtSelectClipRgn(h, rgn, RGN_COPY); 
 
 namespace {
 int ClipResult(DCObj* dc) { return dc->ClipRegion().Complexity(); }
+// The clip region a combination starts from: without one the whole device counts as the clip.
+Region CurrentClip(const DCObj& dc) {
+  if (dc.S.HasClip) return dc.S.Clip;
+  const Surface* s = dc.Target();
+  return Region(s ? TRect{-dc.SurfaceOrigin.X, -dc.SurfaceOrigin.Y, s->Width - dc.SurfaceOrigin.X,
+                          s->Height - dc.SurfaceOrigin.Y}
+                  : TRect{});
+}
 // A logical rectangle in device coordinates (kept within +-2^30).
 TRect DeviceRect(const DCObj& dc, int l, int t, int r, int b) {
   const int64_t ox = dc.DeviceOffsetX(), oy = dc.DeviceOffsetY();
@@ -516,15 +473,7 @@ int ExtSelectClipRgn(HDC h, HRGN rgn, int mode) {
   if (mode == RGN_COPY) {
     dc->S.Clip = r->Rgn;
   } else {
-    Region current = dc->S.HasClip ? dc->S.Clip : Region();
-    if (!dc->S.HasClip) {
-      // Without a clip region the whole device counts as the current clip.
-      Surface* s = dc->Target();
-      current = Region(s ? TRect{-dc->SurfaceOrigin.X, -dc->SurfaceOrigin.Y,
-                                 s->Width - dc->SurfaceOrigin.X, s->Height - dc->SurfaceOrigin.Y}
-                         : TRect{});
-    }
-    dc->S.Clip = Region::Combine(current, r->Rgn, mode);
+    dc->S.Clip = Region::Combine(CurrentClip(*dc), r->Rgn, mode);
   }
   dc->S.HasClip = true;
   dc->InvalidateClip();
@@ -547,13 +496,7 @@ int IntersectClipRect(HDC h, int l, int t, int r, int b) {
 int ExcludeClipRect(HDC h, int l, int t, int r, int b) {
   ZYL_DC_OR(ERROR);
   const TRect rc = DeviceRect(*dc, l, t, r, b);
-  if (!dc->S.HasClip) {
-    Surface* s = dc->Target();
-    dc->S.Clip = Region(s ? TRect{-dc->SurfaceOrigin.X, -dc->SurfaceOrigin.Y,
-                                  s->Width - dc->SurfaceOrigin.X, s->Height - dc->SurfaceOrigin.Y}
-                          : TRect{});
-  }
-  dc->S.Clip = Region::Combine(dc->S.Clip, Region(rc), RGN_DIFF);
+  dc->S.Clip = Region::Combine(CurrentClip(*dc), Region(rc), RGN_DIFF);
   dc->S.HasClip = true;
   dc->ClipNarrowed(rc, RGN_DIFF);
   return ClipResult(dc);

@@ -71,38 +71,23 @@ size_t LiveObjectCount() {
   return n;
 }
 
-DCObj* LookupDC(HDC h) {
+namespace {
+// The object behind `h` when it has one of `types`, else null.
+template <class T, class... Types>
+T* LookupTyped(HGDIOBJ h, Types... types) {
   GdiObject* o = LookupObject(h);
-  return o && (o->Type == OBJ_DC || o->Type == OBJ_MEMDC) ? static_cast<DCObj*>(o) : nullptr;
+  return o && ((o->Type == DWORD(types)) || ...) ? static_cast<T*>(o) : nullptr;
 }
-BitmapObj* LookupBitmap(HBITMAP h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_BITMAP ? static_cast<BitmapObj*>(o) : nullptr;
-}
-PenObj* LookupPen(HPEN h) {
-  GdiObject* o = LookupObject(h);
-  return o && (o->Type == OBJ_PEN || o->Type == OBJ_EXTPEN) ? static_cast<PenObj*>(o) : nullptr;
-}
-BrushObj* LookupBrush(HBRUSH h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_BRUSH ? static_cast<BrushObj*>(o) : nullptr;
-}
-FontObj* LookupFont(HFONT h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_FONT ? static_cast<FontObj*>(o) : nullptr;
-}
-RegionObj* LookupRegion(HRGN h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_REGION ? static_cast<RegionObj*>(o) : nullptr;
-}
-PaletteObj* LookupPalette(HPALETTE h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == OBJ_PAL ? static_cast<PaletteObj*>(o) : nullptr;
-}
-IconObj* LookupIcon(HICON h) {
-  GdiObject* o = LookupObject(h);
-  return o && o->Type == kIconObjectType ? static_cast<IconObj*>(o) : nullptr;
-}
+}  // namespace
+
+DCObj* LookupDC(HDC h) { return LookupTyped<DCObj>(h, OBJ_DC, OBJ_MEMDC); }
+BitmapObj* LookupBitmap(HBITMAP h) { return LookupTyped<BitmapObj>(h, OBJ_BITMAP); }
+PenObj* LookupPen(HPEN h) { return LookupTyped<PenObj>(h, OBJ_PEN, OBJ_EXTPEN); }
+BrushObj* LookupBrush(HBRUSH h) { return LookupTyped<BrushObj>(h, OBJ_BRUSH); }
+FontObj* LookupFont(HFONT h) { return LookupTyped<FontObj>(h, OBJ_FONT); }
+RegionObj* LookupRegion(HRGN h) { return LookupTyped<RegionObj>(h, OBJ_REGION); }
+PaletteObj* LookupPalette(HPALETTE h) { return LookupTyped<PaletteObj>(h, OBJ_PAL); }
+IconObj* LookupIcon(HICON h) { return LookupTyped<IconObj>(h, kIconObjectType); }
 
 COLORREF ResolveColor(const DCObj* dc, COLORREF c) {
   if ((c >> 24) == 0x01) {  // PALETTEINDEX
@@ -128,52 +113,31 @@ uint32_t MonoPixelOf(uint32_t p) {
 
 namespace {
 
-LOGFONTA StockFontLog(int index) {
+// The stock fonts, one row each, in the order they are made.
+struct StockFontRow {
+  int Index;
+  LONG Height, Width, Weight;
+  BYTE CharSet, PitchAndFamily;
+  const char* Face;
+};
+constexpr StockFontRow kStockFonts[] = {
+    {OEM_FIXED_FONT, 12, 8, FW_NORMAL, OEM_CHARSET, FIXED_PITCH | FF_MODERN, "Terminal"},
+    {ANSI_FIXED_FONT, 12, 9, FW_NORMAL, ANSI_CHARSET, FIXED_PITCH | FF_MODERN, "Courier"},
+    {ANSI_VAR_FONT, 12, 9, FW_NORMAL, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif"},
+    {SYSTEM_FONT, 16, 0, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System"},
+    {DEVICE_DEFAULT_FONT, 16, 0, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System"},
+    {SYSTEM_FIXED_FONT, 15, 0, FW_NORMAL, ANSI_CHARSET, FIXED_PITCH | FF_MODERN, "Fixedsys"},
+    {DEFAULT_GUI_FONT, -11, 0, FW_NORMAL, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif"},
+};
+
+LOGFONTA StockFontLog(const StockFontRow& row) {
   LOGFONTA lf;
-  auto face = [&](const char* n) { std::strncpy(lf.lfFaceName, n, LF_FACESIZE - 1); };
-  switch (index) {
-    case SYSTEM_FONT:
-    case DEVICE_DEFAULT_FONT:
-      lf.lfHeight = 16;
-      lf.lfWeight = FW_BOLD;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("System");
-      break;
-    case SYSTEM_FIXED_FONT:
-      lf.lfHeight = 15;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Fixedsys");
-      break;
-    case OEM_FIXED_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 8;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfCharSet = OEM_CHARSET;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Terminal");
-      break;
-    case ANSI_FIXED_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 9;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-      face("Courier");
-      break;
-    case ANSI_VAR_FONT:
-      lf.lfHeight = 12;
-      lf.lfWidth = 9;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("MS Sans Serif");
-      break;
-    default:  // DEFAULT_GUI_FONT
-      lf.lfHeight = -11;
-      lf.lfWeight = FW_NORMAL;
-      lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-      face("MS Sans Serif");
-      break;
-  }
+  lf.lfHeight = row.Height;
+  lf.lfWidth = row.Width;
+  lf.lfWeight = row.Weight;
+  lf.lfCharSet = row.CharSet;
+  lf.lfPitchAndFamily = row.PitchAndFamily;
+  std::strncpy(lf.lfFaceName, row.Face, LF_FACESIZE - 1);
   return lf;
 }
 
@@ -206,11 +170,10 @@ Stock& TheStock() {
     st->Objects[WHITE_PEN] = pen(PS_SOLID, RGB(255, 255, 255));
     st->Objects[BLACK_PEN] = pen(PS_SOLID, 0);
     st->Objects[NULL_PEN] = pen(PS_NULL, 0);
-    for (int f : {OEM_FIXED_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, SYSTEM_FONT,
-                  DEVICE_DEFAULT_FONT, SYSTEM_FIXED_FONT, DEFAULT_GUI_FONT}) {
+    for (const StockFontRow& row : kStockFonts) {
       auto font = Make<FontObj>();
-      font->Log = StockFontLog(f);
-      st->Objects[f] = font;
+      font->Log = StockFontLog(row);
+      st->Objects[row.Index] = font;
     }
     auto pal = Make<PaletteObj>();
     // The twenty static colours of the default palette.

@@ -56,6 +56,29 @@ inline uint32_t Narrow(uint32_t v8, int bits) {
   if (bits >= 8) return v8 << (bits - 8);
   return v8 >> (8 - bits);
 }
+// Where the red, green and blue components lie in a 16- or 32-bit masked pixel.
+struct MaskLayout {
+  DWORD Mask[3];
+  int Shift[3], Bits[3];
+  explicit MaskLayout(const DibFormat& fmt) {
+    for (int c = 0; c < 3; ++c) {
+      Mask[c] = fmt.Masks[c];
+      Shift[c] = MaskShift(Mask[c]);
+      Bits[c] = MaskBits(Mask[c]);
+    }
+  }
+  // A masked pixel as a working 0x00RRGGBB pixel, and back.
+  uint32_t Decode(uint32_t v) const {
+    return (Widen((v & Mask[0]) >> Shift[0], Bits[0]) << 16) |
+           (Widen((v & Mask[1]) >> Shift[1], Bits[1]) << 8) |
+           Widen((v & Mask[2]) >> Shift[2], Bits[2]);
+  }
+  uint32_t Encode(uint32_t p) const {
+    return ((Narrow((p >> 16) & 0xFF, Bits[0]) << Shift[0]) & Mask[0]) |
+           ((Narrow((p >> 8) & 0xFF, Bits[1]) << Shift[1]) & Mask[1]) |
+           ((Narrow(p & 0xFF, Bits[2]) << Shift[2]) & Mask[2]);
+  }
+};
 inline uint32_t QuadPixel(const RGBQUAD& q) {
   return (uint32_t(q.rgbRed) << 16) | (uint32_t(q.rgbGreen) << 8) | q.rgbBlue;
 }
@@ -80,14 +103,9 @@ void DecodeRow(const DibFormat& fmt, const uint8_t* src, uint32_t* dst, int widt
       break;
     }
     case 16: {
-      const DWORD rm = fmt.Masks[0], gm = fmt.Masks[1], bm = fmt.Masks[2];
-      const int rs = MaskShift(rm), gs = MaskShift(gm), bs = MaskShift(bm);
-      const int rb = MaskBits(rm), gb = MaskBits(gm), bb = MaskBits(bm);
-      for (int x = 0; x < width; ++x) {
-        const uint32_t v = uint32_t(src[2 * x]) | (uint32_t(src[2 * x + 1]) << 8);
-        dst[x] = (Widen((v & rm) >> rs, rb) << 16) | (Widen((v & gm) >> gs, gb) << 8) |
-                 Widen((v & bm) >> bs, bb);
-      }
+      const MaskLayout layout(fmt);
+      for (int x = 0; x < width; ++x)
+        dst[x] = layout.Decode(uint32_t(src[2 * x]) | (uint32_t(src[2 * x + 1]) << 8));
       break;
     }
     case 24:
@@ -99,14 +117,11 @@ void DecodeRow(const DibFormat& fmt, const uint8_t* src, uint32_t* dst, int widt
       if (fmt.IsStandard32()) {
         std::memcpy(dst, src, size_t(width) * 4);
       } else {
-        const DWORD rm = fmt.Masks[0], gm = fmt.Masks[1], bm = fmt.Masks[2];
-        const int rs = MaskShift(rm), gs = MaskShift(gm), bs = MaskShift(bm);
-        const int rb = MaskBits(rm), gb = MaskBits(gm), bb = MaskBits(bm);
+        const MaskLayout layout(fmt);
         for (int x = 0; x < width; ++x) {
           uint32_t v;
           std::memcpy(&v, src + 4 * x, 4);
-          dst[x] = (Widen((v & rm) >> rs, rb) << 16) | (Widen((v & gm) >> gs, gb) << 8) |
-                   Widen((v & bm) >> bs, bb);
+          dst[x] = layout.Decode(v);
         }
       }
       break;
@@ -152,14 +167,9 @@ void Encoder::Row(const uint32_t* src, uint8_t* dst, int width) {
       break;
     }
     case 16: {
-      const DWORD rm = fmt_.Masks[0], gm = fmt_.Masks[1], bm = fmt_.Masks[2];
-      const int rs = MaskShift(rm), gs = MaskShift(gm), bs = MaskShift(bm);
-      const int rb = MaskBits(rm), gb = MaskBits(gm), bb = MaskBits(bm);
+      const MaskLayout layout(fmt_);
       for (int x = 0; x < width; ++x) {
-        const uint32_t p = src[x];
-        const uint32_t v = ((Narrow((p >> 16) & 0xFF, rb) << rs) & rm) |
-                           ((Narrow((p >> 8) & 0xFF, gb) << gs) & gm) |
-                           ((Narrow(p & 0xFF, bb) << bs) & bm);
+        const uint32_t v = layout.Encode(src[x]);
         dst[2 * x] = uint8_t(v);
         dst[2 * x + 1] = uint8_t(v >> 8);
       }
@@ -177,14 +187,9 @@ void Encoder::Row(const uint32_t* src, uint8_t* dst, int width) {
       if (fmt_.IsStandard32()) {
         std::memcpy(dst, src, size_t(width) * 4);
       } else {
-        const DWORD rm = fmt_.Masks[0], gm = fmt_.Masks[1], bm = fmt_.Masks[2];
-        const int rs = MaskShift(rm), gs = MaskShift(gm), bs = MaskShift(bm);
-        const int rb = MaskBits(rm), gb = MaskBits(gm), bb = MaskBits(bm);
+        const MaskLayout layout(fmt_);
         for (int x = 0; x < width; ++x) {
-          const uint32_t p = src[x];
-          const uint32_t v = ((Narrow((p >> 16) & 0xFF, rb) << rs) & rm) |
-                             ((Narrow((p >> 8) & 0xFF, gb) << gs) & gm) |
-                             ((Narrow(p & 0xFF, bb) << bs) & bm);
+          const uint32_t v = layout.Encode(src[x]);
           std::memcpy(dst + 4 * x, &v, 4);
         }
       }

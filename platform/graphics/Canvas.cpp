@@ -129,40 +129,30 @@ void TCanvas::BrushChanged(TObject*) {
 // Shapes
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Arc(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Arc(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4); });
 }
 
 void TCanvas::Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Chord(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Chord(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4); });
 }
 
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Pie(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Pie(handle_, X1, Y1, X2, Y2, X3, Y3, X4, Y4); });
 }
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Ellipse(handle_, X1, Y1, X2, Y2);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Ellipse(handle_, X1, Y1, X2, Y2); });
 }
 
 void TCanvas::Ellipse(const TRect& Rect) { Ellipse(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Rectangle(handle_, X1, Y1, X2, Y2);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Rectangle(handle_, X1, Y1, X2, Y2); });
 }
 
 void TCanvas::Rectangle(const TRect& Rect) {
@@ -170,10 +160,8 @@ void TCanvas::Rectangle(const TRect& Rect) {
 }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::RoundRect(handle_, X1, Y1, X2, Y2, X3, Y3);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::RoundRect(handle_, X1, Y1, X2, Y2, X3, Y3); });
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& Points) {
@@ -182,10 +170,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& Points) {
 
 void TCanvas::Polygon(const TPoint* Points, int Count) {
   if (!Points || Count <= 0) return;
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Polygon(handle_, Points, Count);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid}, [&] { win::Polygon(handle_, Points, Count); });
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points) {
@@ -194,18 +179,14 @@ void TCanvas::Polyline(const std::vector<TPoint>& Points) {
 
 void TCanvas::Polyline(const TPoint* Points, int Count) {
   if (!Points || Count <= 0) return;
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::Polyline(handle_, Points, Count);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::Polyline(handle_, Points, Count); });
 }
 
 void TCanvas::PolyBezier(const std::vector<TPoint>& Points) {
   if (Points.empty()) return;
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::PolyBezier(handle_, Points.data(), static_cast<win::DWORD>(Points.size()));
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid},
+          [&] { win::PolyBezier(handle_, Points.data(), static_cast<win::DWORD>(Points.size())); });
 }
 
 void TCanvas::MoveTo(int X, int Y) {
@@ -214,64 +195,49 @@ void TCanvas::MoveTo(int X, int Y) {
 }
 
 void TCanvas::LineTo(int X, int Y) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid, csBrushValid});
-  win::LineTo(handle_, X, Y);
-  Changed();
+  Drawing({csHandleValid, csPenValid, csBrushValid}, [&] { win::LineTo(handle_, X, Y); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Brush rectangles
 
 void TCanvas::FillRect(const TRect& Rect) {
-  Changing();
-  RequiredState({csHandleValid, csBrushValid});
-  win::FillRect(handle_, &Rect, brush_->Handle());
-  Changed();
+  Drawing({csHandleValid, csBrushValid}, [&] { win::FillRect(handle_, &Rect, brush_->Handle()); });
 }
 
 void TCanvas::FrameRect(const TRect& Rect) {
-  Changing();
-  RequiredState({csHandleValid, csBrushValid});
-  win::FrameRect(handle_, &Rect, brush_->Handle());
-  Changed();
+  Drawing({csHandleValid, csBrushValid}, [&] { win::FrameRect(handle_, &Rect, brush_->Handle()); });
 }
 
 void TCanvas::DrawFocusRect(const TRect& Rect) {
-  Changing();
-  RequiredState({csHandleValid, csBrushValid});
-  win::DrawFocusRect(handle_, &Rect);
-  Changed();
+  Drawing({csHandleValid, csBrushValid}, [&] { win::DrawFocusRect(handle_, &Rect); });
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
-  Changing();
-  RequiredState({csHandleValid, csBrushValid});
-  win::ExtFloodFill(handle_, X, Y, RGBOf(Color),
-                    FillStyle == fsSurface ? win::FLOODFILLSURFACE : win::FLOODFILLBORDER);
-  Changed();
+  Drawing({csHandleValid, csBrushValid}, [&] {
+    win::ExtFloodFill(handle_, X, Y, RGBOf(Color),
+                      FillStyle == fsSurface ? win::FLOODFILLSURFACE : win::FLOODFILLBORDER);
+  });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Text
 
 void TCanvas::TextOut(int X, int Y, const std::string& Text) {
-  Changing();
-  RequiredState({csHandleValid, csFontValid, csBrushValid});
-  win::ExtTextOutA(handle_, X, Y, 0, nullptr, Text.data(), static_cast<win::UINT>(Text.size()),
-                   nullptr);
-  MoveTo(X + TextWidth(Text), Y);
-  Changed();
+  Drawing({csHandleValid, csFontValid, csBrushValid}, [&] {
+    win::ExtTextOutA(handle_, X, Y, 0, nullptr, Text.data(), static_cast<win::UINT>(Text.size()),
+                     nullptr);
+    MoveTo(X + TextWidth(Text), Y);
+  });
 }
 
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const std::string& Text) {
-  Changing();
-  RequiredState({csHandleValid, csFontValid, csBrushValid});
-  win::UINT options = win::ETO_CLIPPED;
-  if (brush_->Style() != bsClear) options |= win::ETO_OPAQUE;
-  win::ExtTextOutA(handle_, X, Y, options, &Rect, Text.data(),
-                   static_cast<win::UINT>(Text.size()), nullptr);
-  Changed();
+  Drawing({csHandleValid, csFontValid, csBrushValid}, [&] {
+    win::UINT options = win::ETO_CLIPPED;
+    if (brush_->Style() != bsClear) options |= win::ETO_OPAQUE;
+    win::ExtTextOutA(handle_, X, Y, options, &Rect, Text.data(),
+                     static_cast<win::UINT>(Text.size()), nullptr);
+  });
 }
 
 TSize TCanvas::TextExtent(const std::string& Text) {
@@ -289,30 +255,25 @@ int TCanvas::TextHeight(const std::string& Text) { return TextExtent(Text).cy; }
 
 void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
   if (!Graphic || Graphic->Empty()) return;
-  Changing();
-  RequiredState({csHandleValid});
-  win::SetBkColor(handle_, RGBOf(brush_->Color()));
-  Graphic->Draw(this, Rect(X, Y, X + Graphic->Width(), Y + Graphic->Height()));
-  Changed();
+  Drawing({csHandleValid}, [&] {
+    win::SetBkColor(handle_, RGBOf(brush_->Color()));
+    Graphic->Draw(this, Rect(X, Y, X + Graphic->Width(), Y + Graphic->Height()));
+  });
 }
 
 void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
   if (!Graphic) return;
-  Changing();
-  RequiredState({csHandleValid});
-  Graphic->Draw(this, Rect);
-  Changed();
+  Drawing({csHandleValid}, [&] { Graphic->Draw(this, Rect); });
 }
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {
   if (!Canvas) return;
-  Changing();
-  RequiredState({csHandleValid, csFontValid, csBrushValid});
-  Canvas->RequiredState({csHandleValid, csBrushValid});
-  win::StretchBlt(handle_, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Canvas->handle_,
-                  Source.Left, Source.Top, Source.Width(), Source.Height(),
-                  static_cast<win::DWORD>(copyMode_));
-  Changed();
+  Drawing({csHandleValid, csFontValid, csBrushValid}, [&] {
+    Canvas->RequiredState({csHandleValid, csBrushValid});
+    win::StretchBlt(handle_, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Canvas->handle_,
+                    Source.Left, Source.Top, Source.Width(), Source.Height(),
+                    static_cast<win::DWORD>(copyMode_));
+  });
 }
 
 void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color) {
@@ -347,10 +308,7 @@ TColor TCanvas::Pixels(int X, int Y) {
 }
 
 void TCanvas::SetPixels(int X, int Y, TColor Value) {
-  Changing();
-  RequiredState({csHandleValid, csPenValid});
-  win::SetPixel(handle_, X, Y, RGBOf(Value));
-  Changed();
+  Drawing({csHandleValid, csPenValid}, [&] { win::SetPixel(handle_, X, Y, RGBOf(Value)); });
 }
 
 TRect TCanvas::ClipRect() {

@@ -124,6 +124,14 @@ class TCanvas : public TPersistent {
   void DeselectHandles();
 
  private:
+  // One drawing call: the named tools selected, announced by Changing before and Changed after.
+  template <class Paint>
+  void Drawing(TCanvasStates Tools, Paint paint) {
+    Changing();
+    RequiredState(Tools);
+    paint();
+    Changed();
+  }
   void FontChanged(TObject* Sender);
   void PenChanged(TObject* Sender);
   void BrushChanged(TObject* Sender);

@@ -203,29 +203,16 @@ void TFont::SetHandle(win::HFONT Value) {
 }
 
 void TFont::SetName(const TFontName& Value) {
-  if (Value.empty() || Value == name_) return;
-  Changing();
-  name_ = Value;
-  Changed();
+  if (!Value.empty()) ChangeValue(name_, Value);
 }
 
-void TFont::SetHeight(int32_t Value) {
-  if (Value == height_) return;
-  Changing();
-  height_ = Value;
-  Changed();
-}
+void TFont::SetHeight(int32_t Value) { ChangeValue(height_, Value); }
 
 int32_t TFont::Size() const { return -win::MulDiv(height_, 72, pixelsPerInch_); }
 
 void TFont::SetSize(int32_t Value) { SetHeight(-win::MulDiv(Value, pixelsPerInch_, 72)); }
 
-void TFont::SetStyle(TFontStyles Value) {
-  if (Value == style_) return;
-  Changing();
-  style_ = Value;
-  Changed();
-}
+void TFont::SetStyle(TFontStyles Value) { ChangeValue(style_, Value); }
 
 void TFont::SetColor(TColor Value) {
   if (Value == color_) return;
@@ -235,19 +222,9 @@ void TFont::SetColor(TColor Value) {
   inherited::Changed();
 }
 
-void TFont::SetPitch(TFontPitch Value) {
-  if (Value == pitch_) return;
-  Changing();
-  pitch_ = Value;
-  Changed();
-}
+void TFont::SetPitch(TFontPitch Value) { ChangeValue(pitch_, Value); }
 
-void TFont::SetCharset(TFontCharset Value) {
-  if (Value == charset_) return;
-  Changing();
-  charset_ = Value;
-  Changed();
-}
+void TFont::SetCharset(TFontCharset Value) { ChangeValue(charset_, Value); }
 
 void TFont::SetPixelsPerInch(int32_t Value) {
   if (Value <= 0) throw EInvalidGraphicOperation("Invalid pixels per inch");
@@ -316,34 +293,18 @@ void TPen::SetHandle(win::HPEN Value) {
 }
 
 void TPen::SetColor(TColor Value) {
-  if (Value == color_) return;
-  Changing();
-  FreeHandle();
-  color_ = Value;
-  Changed();
+  ChangeValue(color_, Value, [this] { FreeHandle(); });
 }
 
-void TPen::SetMode(TPenMode Value) {
-  if (Value == mode_) return;
-  Changing();
-  mode_ = Value;
-  Changed();
-}
+// The mode is not part of the pen handle.
+void TPen::SetMode(TPenMode Value) { ChangeValue(mode_, Value); }
 
 void TPen::SetStyle(TPenStyle Value) {
-  if (Value == style_) return;
-  Changing();
-  FreeHandle();
-  style_ = Value;
-  Changed();
+  ChangeValue(style_, Value, [this] { FreeHandle(); });
 }
 
 void TPen::SetWidth(int32_t Value) {
-  if (Value < 0 || Value == width_) return;
-  Changing();
-  FreeHandle();
-  width_ = Value;
-  Changed();
+  if (Value >= 0) ChangeValue(width_, Value, [this] { FreeHandle(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -432,11 +393,7 @@ void TBrush::SetStyle(TBrushStyle Value) {
 }
 
 void TBrush::SetBitmap(TBitmap* Value) {
-  if (Value == bitmap_) return;
-  Changing();
-  FreeHandle();
-  bitmap_ = Value;
-  Changed();
+  ChangeValue(bitmap_, Value, [this] { FreeHandle(); });
 }
 
 }  // namespace vcl

@@ -51,6 +51,21 @@ class TGraphicsObject : public TPersistent {
   virtual void Changed();
   virtual void Changing();
   void Retire(win::HGDIOBJ handle);
+  // Stores a new value of a property, announced by Changing and Changed; `before` runs between
+  // Changing and the store (to let go of a handle made from the old value). An equal value
+  // changes nothing.
+  template <class T, class Before>
+  void ChangeValue(T& field, const T& value, Before before) {
+    if (value == field) return;
+    Changing();
+    before();
+    field = value;
+    Changed();
+  }
+  template <class T>
+  void ChangeValue(T& field, const T& value) {
+    ChangeValue(field, value, [] {});
+  }
 
  private:
   win::HGDIOBJ retired_ = nullptr;

@@ -83,24 +83,7 @@ int Report(const TEntry& e, int32_t height, bool bold, bool italic, FONTENUMPROC
 
   NEWTEXTMETRICEXA ntm;
   NEWTEXTMETRICA& t = ntm.ntmTm;
-  t.tmHeight = m.Height;
-  t.tmAscent = m.Ascent;
-  t.tmDescent = m.Descent;
-  t.tmInternalLeading = m.InternalLeading;
-  t.tmExternalLeading = m.ExternalLeading;
-  t.tmAveCharWidth = m.AveCharWidth;
-  t.tmMaxCharWidth = m.MaxCharWidth;
-  t.tmWeight = m.Weight;
-  t.tmOverhang = m.Overhang;
-  t.tmDigitizedAspectX = m.DigitizedAspectX;
-  t.tmDigitizedAspectY = m.DigitizedAspectY;
-  t.tmFirstChar = m.FirstChar;
-  t.tmLastChar = m.LastChar;
-  t.tmDefaultChar = m.DefaultChar;
-  t.tmBreakChar = m.BreakChar;
-  t.tmItalic = m.Italic;
-  t.tmPitchAndFamily = m.PitchAndFamily;
-  t.tmCharSet = m.CharSet;
+  textcore::FillTextMetric(t, m);  // an enumerated face is neither underlined nor struck out
   t.ntmFlags = (bold ? NTM_BOLD : 0) | (italic ? NTM_ITALIC : 0) | (!bold && !italic ? NTM_REGULAR : 0);
   t.ntmSizeEM = e.Face.TrueType ? 2048 : static_cast<UINT>(m.Height - m.InternalLeading);
   t.ntmCellHeight = static_cast<UINT>(m.Height);

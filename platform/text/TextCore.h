@@ -26,6 +26,31 @@ int32_t SurfaceX(const gdi::DCObj& dc, int64_t x);
 int32_t SurfaceY(const gdi::DCObj& dc, int64_t y);
 TRect SurfaceRect(const gdi::DCObj& dc, const TRect& r);
 
+// Copies realised metrics into a record of the TEXTMETRIC shape (TEXTMETRICA, NEWTEXTMETRICA).
+template <class TM>
+void FillTextMetric(TM& t, const fontengine::TFontMetrics& m) {
+  t.tmHeight = m.Height;
+  t.tmAscent = m.Ascent;
+  t.tmDescent = m.Descent;
+  t.tmInternalLeading = m.InternalLeading;
+  t.tmExternalLeading = m.ExternalLeading;
+  t.tmAveCharWidth = m.AveCharWidth;
+  t.tmMaxCharWidth = m.MaxCharWidth;
+  t.tmWeight = m.Weight;
+  t.tmOverhang = m.Overhang;
+  t.tmDigitizedAspectX = m.DigitizedAspectX;
+  t.tmDigitizedAspectY = m.DigitizedAspectY;
+  t.tmFirstChar = m.FirstChar;
+  t.tmLastChar = m.LastChar;
+  t.tmDefaultChar = m.DefaultChar;
+  t.tmBreakChar = m.BreakChar;
+  t.tmItalic = m.Italic;
+  t.tmUnderlined = m.Underlined;
+  t.tmStruckOut = m.StruckOut;
+  t.tmPitchAndFamily = m.PitchAndFamily;
+  t.tmCharSet = m.CharSet;
+}
+
 // Advance of every character plus the character extra.
 int32_t RunWidth(fontengine::TRealizedFont& font, const char* text, int count, int charExtra);
 

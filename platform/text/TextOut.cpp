@@ -25,26 +25,7 @@ BOOL GetTextMetricsA(HDC dc, LPTEXTMETRICA tm) {
   gdi::DCObj* d = gdi::LookupDC(dc);
   if (!d || !tm) return FALSE;
   const TFontMetrics& m = textcore::FontOf(*d).Metrics();
-  tm->tmHeight = m.Height;
-  tm->tmAscent = m.Ascent;
-  tm->tmDescent = m.Descent;
-  tm->tmInternalLeading = m.InternalLeading;
-  tm->tmExternalLeading = m.ExternalLeading;
-  tm->tmAveCharWidth = m.AveCharWidth;
-  tm->tmMaxCharWidth = m.MaxCharWidth;
-  tm->tmWeight = m.Weight;
-  tm->tmOverhang = m.Overhang;
-  tm->tmDigitizedAspectX = m.DigitizedAspectX;
-  tm->tmDigitizedAspectY = m.DigitizedAspectY;
-  tm->tmFirstChar = m.FirstChar;
-  tm->tmLastChar = m.LastChar;
-  tm->tmDefaultChar = m.DefaultChar;
-  tm->tmBreakChar = m.BreakChar;
-  tm->tmItalic = m.Italic;
-  tm->tmUnderlined = m.Underlined;
-  tm->tmStruckOut = m.StruckOut;
-  tm->tmPitchAndFamily = m.PitchAndFamily;
-  tm->tmCharSet = m.CharSet;
+  textcore::FillTextMetric(*tm, m);
   return TRUE;
 }
 
