@@ -33,30 +33,30 @@ std::vector<uint8_t> MakeWave(uint16_t channels, uint32_t rate, uint16_t bits, s
   return d;
 }
 
-std::string MakeAviClip(const TAviClipLayout& Spec) {
-  const auto w = static_cast<uint32_t>(Spec.Width), h = static_cast<uint32_t>(Spec.Height);
-  const auto frames = static_cast<uint32_t>(Spec.Frames.size());
+std::string MakeAviClip(const TAviClipLayout& Clip) {
+  const auto w = static_cast<uint32_t>(Clip.Width), h = static_cast<uint32_t>(Clip.Height);
+  const auto frames = static_cast<uint32_t>(Clip.Frames.size());
   std::string avih;
-  for (uint32_t v : {Spec.MicroSecPerFrame, 0u, 0u, 0u, frames, 0u, 1u, 0u, w, h}) PutLE32(avih, v);
+  for (uint32_t v : {Clip.MicroSecPerFrame, 0u, 0u, 0u, frames, 0u, 1u, 0u, w, h}) PutLE32(avih, v);
   avih += std::string(16, '\0');
-  const std::string strh = Spec.StreamType + std::string(52, '\0');
+  const std::string strh = Clip.StreamType + std::string(52, '\0');
   std::string strf;
   for (uint32_t v : {40u, w, h}) PutLE32(strf, v);
   strf += static_cast<char>(1);
   strf += '\0';
-  strf += static_cast<char>(Spec.Bits);
+  strf += static_cast<char>(Clip.Bits);
   strf += '\0';
-  const auto colours = static_cast<uint32_t>(Spec.Palette.size());
-  for (uint32_t v : {Spec.Compression, 0u, 0u, 0u, colours, 0u}) PutLE32(strf, v);
-  for (uint32_t c : Spec.Palette) {
+  const auto colours = static_cast<uint32_t>(Clip.Palette.size());
+  for (uint32_t v : {Clip.Compression, 0u, 0u, 0u, colours, 0u}) PutLE32(strf, v);
+  for (uint32_t c : Clip.Palette) {
     strf += static_cast<char>((c >> 16) & 0xFF);  // blue, green, red, reserved
     strf += static_cast<char>((c >> 8) & 0xFF);
     strf += static_cast<char>(c & 0xFF);
     strf += '\0';
   }
   std::string movi;
-  for (const std::string& frame : Spec.Frames)
-    movi += RiffChunk(Spec.Compression == 0 ? "00db" : "00dc", frame);
+  for (const std::string& frame : Clip.Frames)
+    movi += RiffChunk(Clip.Compression == 0 ? "00db" : "00dc", frame);
   const std::string body =
       "AVI " +
       RiffList("hdrl", RiffChunk("avih", avih) +

@@ -30,6 +30,6 @@ struct TAviClipLayout {
   std::vector<std::string> Frames;  // the bytes of each frame
   std::string StreamType = "vids";
 };
-std::string MakeAviClip(const TAviClipLayout& Spec);
+std::string MakeAviClip(const TAviClipLayout& Clip);
 
 }  // namespace testsupport
