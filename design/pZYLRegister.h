@@ -3,9 +3,8 @@
 // registrations in call order. The units' Register procedures (design/_zyl_reg*.h) run their
 // table through ZYLRegisterUnit; the package's loader runs the eleven in unit order.
 //
-// A row names its classes and editor; a class or editor this library does not have (yet) is
-// nullptr, and a row that needs one is not registered (ZYLRowStands), so rows are completed
-// where the editor is built without touching the order.
+// A row names its classes and editor; a row whose class, type or editor is nullptr is not
+// registered (ZYLRowStands). The package's own rows all stand (a test checks it).
 #pragma once
 
 #include <cstdint>
