@@ -44,6 +44,7 @@ using TFilerFlags = TSet<TFilerFlag>;
 constexpr char FilerSignature[5] = "TPF0";
 
 class TStream;
+class TTextLines;
 struct TMethodCode;
 
 using TReaderProc = std::function<void(TReader* Reader)>;
@@ -182,6 +183,9 @@ class TReader : public TFiler {
   void SetParent(TComponent* Value) { parent_ = Value; }
   // The name of the property being read (while DefineProperties runs).
   const std::string& PropName() const { return propName_; }
+  // The lines of the text the stream was converted from: errors then name the line of the
+  // property they were met at. The map must outlive the reading.
+  void SetTextLines(const TTextLines* Lines) { textLines_ = Lines; }
 
   // Components waiting for Loaded (opaque).
   struct TLoadedList;
@@ -215,6 +219,9 @@ class TReader : public TFiler {
   std::vector<TComponent*> inlineRoots_;  // inline frames read since the last fixup
   std::string propName_;
   int nesting_ = 0;
+  int propDepth_ = 0;        // ReadProperty calls under way (collection items nest them)
+  bool errorNamed_ = false;  // the error under way names its object and property already
+  const TTextLines* textLines_ = nullptr;
   TLoadedList* loaded_ = nullptr;
   bool fixupsPending_ = false;
 };

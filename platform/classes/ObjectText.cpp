@@ -490,6 +490,7 @@ class TTextParser {
   bool SpecialFloat() const { return special_; }
   // Where the current token starts (the text's end at the end).
   size_t TokenStart() const { return tokenStart_; }
+  int Line() const { return line_; }
 
   [[noreturn]] void Error(const std::string& message) const {
     throw EParserError(Format(SParseError, {message, line_}));
@@ -746,6 +747,7 @@ class TBinarySink {
     }
     out_ += s;
   }
+  int64_t Size() const { return static_cast<int64_t>(out_.size()); }
   void WideString(const std::u16string& w) {
     Value(vaWString);
     Unsigned(w.size(), 4);
@@ -758,7 +760,8 @@ class TBinarySink {
 
 class TTextToBinary {
  public:
-  TTextToBinary(TTextParser& parser, std::string& out) : p_(parser), w_(out) {}
+  TTextToBinary(TTextParser& parser, std::string& out, TTextLines* lines = nullptr)
+      : p_(parser), w_(out), lines_(lines) {}
 
   void Run() {
     w_.Raw(FilerSignature, 4);
@@ -817,6 +820,7 @@ class TTextToBinary {
 
   void ConvertProperty(int depth) {
     p_.CheckToken(toSymbol);
+    if (lines_) lines_->Add(w_.Size(), p_.Line());
     std::string name = p_.TokenString();
     p_.NextToken();
     while (p_.Token() == '.') {
@@ -986,6 +990,7 @@ class TTextToBinary {
 
   TTextParser& p_;
   TBinarySink w_;
+  TTextLines* lines_;
 };
 
 // Reads everything from the stream's position to its end.
@@ -1036,12 +1041,23 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
   WriteAll(Output, text);
 }
 
+int TTextLines::LineAt(int64_t Offset) const {
+  const auto it = std::lower_bound(entries_.begin(), entries_.end(), Offset,
+                                   [](const TEntry& e, int64_t o) { return e.Offset < o; });
+  return it != entries_.end() && it->Offset == Offset ? it->Line : 0;
+}
+
 void ObjectTextToBinary(TStream* Input, TStream* Output) {
+  TTextLines ignored;
+  ObjectTextToBinary(Input, Output, ignored);
+}
+
+void ObjectTextToBinary(TStream* Input, TStream* Output, TTextLines& Lines) {
   const int64_t start = Input->Position();
   const std::string text = ReadRest(Input);
   TTextParser parser(text);
   std::string binary;
-  TTextToBinary(parser, binary).Run();
+  TTextToBinary(parser, binary, &Lines).Run();
   // The input stays at what follows the component's "end".
   Input->Seek(start + static_cast<int64_t>(parser.TokenStart()), soBeginning);
   WriteAll(Output, binary);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/base/Exceptions.h"
 
@@ -26,6 +27,25 @@ void ObjectBinaryToText(TStream* Input, TStream* Output);
 // signature; the input is left at the first token after the component's "end". Malformed text
 // raises EParserError.
 void ObjectTextToBinary(TStream* Input, TStream* Output);
+
+// Where the properties of a converted text stood: for each property, the offset of its name in
+// the binary output (from the signature) and its line in the text. A reader given the map names
+// the line in its errors.
+class TTextLines {
+ public:
+  void Add(int64_t Offset, int Line) { entries_.push_back({Offset, Line}); }
+  // The line of the property whose name starts at Offset; 0 when none does.
+  int LineAt(int64_t Offset) const;
+
+ private:
+  struct TEntry {
+    int64_t Offset;
+    int Line;
+  };
+  std::vector<TEntry> entries_;  // in increasing offsets
+};
+// ObjectTextToBinary that also records where each property stood.
+void ObjectTextToBinary(TStream* Input, TStream* Output, TTextLines& Lines);
 
 // The same conversions on whole byte strings.
 std::string ObjectBinaryToTextString(const std::string& binary);

@@ -7,9 +7,11 @@
 #include <unordered_set>
 
 #include "platform/base/Numbers.h"
+#include "platform/base/Restore.h"
 #include "platform/classes/Collection.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/FilerInternal.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -501,6 +503,9 @@ void TReader::SetPosition(int64_t Value) {
 }
 
 void TReader::ReadProperty(TPersistent* AInstance) {
+  if (propDepth_ == 0) errorNamed_ = false;
+  TRestore<int> depth(propDepth_, propDepth_ + 1);
+  const int64_t nameStart = Position();
   const std::string path = ReadStr();
   const int64_t valueStart = Position();
   // An error inside DefineProperties leaves the stream at an unknown place: no recovery.
@@ -529,27 +534,37 @@ void TReader::ReadProperty(TPersistent* AInstance) {
       if (!propName_.empty()) PropertyError(propName_);
     }
     propName_.clear();
-  } catch (const Exception& e) {
+  } catch (Exception& e) {
     propName_.clear();
+    // Damaged data (the stream ends, nesting too deep) cannot be stepped over; it is no fault
+    // of one property.
+    const bool damaged = dynamic_cast<const EDamagedStream*>(&e) != nullptr;
     const bool filerError = dynamic_cast<const EFilerError*>(&e) != nullptr;
-    std::string message = e.Message();
-    if (!filerError) {
-      // Errors of the objects being filled (names, conversions, casts) become read errors.
+    // The error names the object and the property it was met at (and the line of a text form);
+    // an error of a collection item's property keeps the item's name.
+    std::string named = e.Message();
+    if (!damaged && !errorNamed_) {
       std::string owner;
       if (auto* c = dynamic_cast<TComponent*>(AInstance)) owner = c->Name();
       if (owner.empty()) owner = AInstance->ClassName();
-      message = Format(SPropertyReadError, {owner, path, message});
+      named = Format(SPropertyReadError, {owner, path, e.Message()});
+      if (const int line = textLines_ ? textLines_->LineAt(nameStart) : 0)
+        named = Format(SParseError, {named, line});
     }
-    // Damaged data (the stream ends, nesting too deep) cannot be stepped over.
-    const bool damaged = dynamic_cast<const EDamagedStream*>(&e) != nullptr;
-    if (canRecover && !damaged && Error(message)) {
+    // The error handler hears a stream error as it was raised, any other error named.
+    const std::string heard = filerError || errorNamed_ ? e.Message() : named;
+    if (canRecover && !damaged && Error(heard)) {
       // Handled: the value is skipped from its start and reading goes on.
+      errorNamed_ = false;
       SetPosition(valueStart);
       SkipValue();
       return;
     }
+    errorNamed_ = errorNamed_ || !damaged;
+    e.SetMessage(named);
+    // Errors of the objects being filled (names, conversions, casts) become read errors.
     if (filerError) throw;
-    throw EReadError(message);
+    throw EReadError(named);
   }
 }
 
@@ -568,7 +583,13 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         if (!toInt || !toInt(ident, v)) PropValueError();
         SetOrdProp(Instance, Prop, v);
       } else {
-        SetOrdProp(Instance, Prop, ReadInt64());
+        const int64_t v = ReadInt64();
+        // A type narrower than Integer (Byte, Word, a named subrange) takes only its range.
+        const TTypeInfo* type = Prop->PropType;
+        const bool narrow = type->MinValue > INT32_MIN || type->MaxValue < INT32_MAX;
+        if (narrow && type->OrdType != otULong && (v < type->MinValue || v > type->MaxValue))
+          PropValueError();
+        SetOrdProp(Instance, Prop, v);
       }
       break;
     }

@@ -722,14 +722,16 @@ void controls_internal::ReadRootStream(TStream* Stream, TComponent* Root,
                                        bool IgnoreMissingMethods) {
   std::unique_ptr<TStringStream> converted;
   TStream* source = Stream;
+  TTextLines lines;
   if (TestStreamFormat(Stream) == sofText) {
     converted = std::make_unique<TStringStream>(std::string());
-    ObjectTextToBinary(Stream, converted.get());
+    ObjectTextToBinary(Stream, converted.get(), lines);
     converted->SetPosition(0);
     source = converted.get();
   }
   {
     TReader reader(source, 4096);
+    reader.SetTextLines(&lines);
     if (IgnoreMissingMethods) {
       reader.OnFindMethod = [](TReader*, const std::string&, const TMethodCode*& Address, bool& Error) {
         if (!Address) Error = false;
