@@ -20,8 +20,8 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace {
 

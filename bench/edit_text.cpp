@@ -17,7 +17,7 @@
 #include <string>
 
 #include "platform/user/WinUser.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Forms.h"
 #include "platform/user/WinUserConsts.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace bench_edits {
 

@@ -12,8 +12,8 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/FileUtils.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace bench_controls {
 

@@ -20,8 +20,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace bench_labels {
 

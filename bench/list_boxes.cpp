@@ -24,8 +24,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

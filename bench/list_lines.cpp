@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/user/WinUser.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/user/WinUserConsts.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace bench_memo {
 

@@ -25,8 +25,8 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/StdCtrls.h"
 #include "system/ZYLFormStyler.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace bench_strings {
 

@@ -14,8 +14,8 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <deque>
 #include <memory>
 
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace {

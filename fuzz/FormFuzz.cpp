@@ -9,7 +9,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/sys/Packages.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace fuzz {
 

@@ -8,7 +8,7 @@
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/controls/Forms.h"
 #include "platform/user/WinUserConsts.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Kept for the whole run: the screen the edit lives on.

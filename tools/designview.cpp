@@ -116,10 +116,10 @@
 #include "platform/sys/Packages.h"
 #include "system/ZYLHideNonVC.h"
 #include "tests/design/ImageListSupport.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/MediaFiles.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 // The library's package unit, compiled into this tool.
 extern "C" void Initialize();

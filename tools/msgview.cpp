@@ -12,8 +12,8 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLMsg.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

@@ -2,11 +2,10 @@
 add_executable(formconv ${CMAKE_SOURCE_DIR}/tools/formconv.cpp)
 target_link_libraries(formconv PRIVATE platform_classes)
 set_target_properties(formconv PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-# The viewer renders through the test kit's headless session; it shares the platform with the
-# packages it loads, so the kit is compiled into it against the shared platform library.
-add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
-target_link_libraries(formview PRIVATE platform_rt zyl_options)
+# The viewer renders through the headless kit's session; it shares the platform with the
+# packages it loads, so it links the kit built on the shared platform library.
+add_executable(formview ${CMAKE_SOURCE_DIR}/tools/formview.cpp)
+target_link_libraries(formview PRIVATE platform_headless zyl_options)
 set_target_properties(formview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 # Binary form files (the examples' and the tests' own) survive formconv to text and back.
 file(GLOB zyl_binary_forms CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*.dfm)
@@ -35,3 +34,15 @@ add_test(NAME tools.designview_every_form
   COMMAND ${CMAKE_COMMAND} -DDESIGNVIEW=$<TARGET_FILE:designview>
     -DLAYOUTS=${CMAKE_SOURCE_DIR}/design -DWORK=${CMAKE_BINARY_DIR}/testtmp/designview-forms
     -P ${CMAKE_SOURCE_DIR}/tests/tools/DesignviewEveryForm.cmake)
+# The reference pages of docs/reference, one per palette page, from the classes' type
+# information; the test keeps the committed pages equal to what the classes say.
+add_executable(refdoc ${CMAKE_SOURCE_DIR}/tools/refdoc.cpp ${CMAKE_SOURCE_DIR}/zyl70se_B5.cpp)
+target_link_libraries(refdoc PRIVATE zyl_design)
+set_target_properties(refdoc PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+add_custom_target(reference_docs ALL
+  COMMAND refdoc ${CMAKE_BINARY_DIR}/docs/reference
+  DEPENDS refdoc
+  COMMENT "Writing the reference pages into ${CMAKE_BINARY_DIR}/docs/reference")
+add_test(NAME tools.refdoc_current
+  COMMAND ${CMAKE_COMMAND} -DREFDOC=$<TARGET_FILE:refdoc> -DCOMMITTED=${CMAKE_SOURCE_DIR}/docs/reference
+    -DWORK=${CMAKE_BINARY_DIR}/testtmp/refdoc -P ${CMAKE_SOURCE_DIR}/tests/tools/RefdocCurrent.cmake)

@@ -236,4 +236,48 @@ bool IsDesignPackageLoaded(const std::string& PackageName) {
   return std::find(p.begin(), p.end(), PackageName) != p.end();
 }
 
+namespace {
+
+// The design packages loaded from files, with the names their registrations belong to.
+std::vector<std::pair<win::HMODULE, std::string>>& PackageFiles() {
+  static std::vector<std::pair<win::HMODULE, std::string>> files;
+  return files;
+}
+
+std::string PackageNameOf(const std::string& FileName) {
+  const size_t slash = FileName.find_last_of("\\/");
+  std::string name = slash == std::string::npos ? FileName : FileName.substr(slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.erase(dot);
+  return name;
+}
+
+}  // namespace
+
+win::HMODULE LoadDesignPackageFile(const std::string& FileName) {
+  const win::HMODULE module = LoadPackage(FileName);
+  bool loaded = false;
+  TFinally unload([&] {
+    if (!loaded) UnloadPackage(module);
+  });
+  const win::FARPROC reg = win::GetProcAddress(module, "Register");
+  if (!reg) throw EPackageError(Format(SInvalidPackageFile, {FileName}));
+  const std::string name = PackageNameOf(FileName);
+  LoadDesignPackage(name, reg);
+  PackageFiles().emplace_back(module, name);
+  loaded = true;
+  return module;
+}
+
+void UnloadDesignPackageFile(win::HMODULE Module) {
+  auto& files = PackageFiles();
+  const auto it = std::find_if(files.begin(), files.end(),
+                               [Module](const auto& f) { return f.first == Module; });
+  if (it == files.end()) throw EPackageError(Format(SDesignPackageNotLoaded, {"?"}));
+  const std::string name = it->second;
+  files.erase(it);
+  TFinally unload([Module] { UnloadPackage(Module); });
+  if (IsDesignPackageLoaded(name)) UnloadDesignPackage(name);
+}
+
 }  // namespace vcl

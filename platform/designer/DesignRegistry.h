@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/designer/DesignEditors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 
@@ -59,5 +60,13 @@ void LoadDesignPackage(const std::string& PackageName, const std::function<void(
 // Drops every registration the package made; unknown names raise EPackageError.
 void UnloadDesignPackage(const std::string& PackageName);
 bool IsDesignPackageLoaded(const std::string& PackageName);
+// Loads a design-time package file as the IDE does: LoadPackage loads and starts the shared
+// library (a bare name is found beside the platform's library), then its exported Register
+// runs as the registration procedure of the package named after the file ("dir/pkg.so" is
+// "pkg"). A library without Register, or a Register that raises, is unloaded again and the
+// error passes on (EPackageError "Invalid package file '%s'" for a missing Register).
+win::HMODULE LoadDesignPackageFile(const std::string& FileName);
+// Drops the registrations of a package LoadDesignPackageFile loaded and unloads the library.
+void UnloadDesignPackageFile(win::HMODULE Module);
 
 }  // namespace vcl

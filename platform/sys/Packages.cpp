@@ -1,6 +1,7 @@
 #include "platform/sys/Packages.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <exception>
@@ -9,7 +10,9 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -114,34 +117,73 @@ void FinalizePackage(const TPackageUnitTable& table) {
 
 void InitializePackage(win::HMODULE module) {
   TPackageProc init = Export(module, "Initialize");
-  if (!init) throw EPackageError("Invalid package file '" + ModuleName(module) + "'");
+  if (!init) throw EPackageError(Format(SInvalidPackageFile, {ModuleName(module)}));
   init();
 }
 
 void FinalizePackage(win::HMODULE module) {
   TPackageProc fin = Export(module, "Finalize");
-  if (!fin) throw EPackageError("Invalid package file '" + ModuleName(module) + "'");
+  if (!fin) throw EPackageError(Format(SInvalidPackageFile, {ModuleName(module)}));
   fin();
 }
 
+namespace {
+
+// The folder of the shared library (or program) that holds the package loader: the platform's
+// library, beside which the build and the installation put the packages.
+std::string LoaderFolder() {
+  ::Dl_info info{};
+  if (!::dladdr(reinterpret_cast<void*>(&LoaderFolder), &info) || !info.dli_fname) return {};
+  const std::string file = info.dli_fname;
+  const size_t slash = file.rfind('/');
+  return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+}
+
+// Opens a bare package name: as the system's loader finds it, else beside the platform's
+// library; a name without an extension is tried with ".so" too. The loader error reported is
+// that of a file found beside the platform's library (it exists but does not load), else the
+// first one.
+void* OpenBareName(const std::string& name, std::string& error) {
+  std::vector<std::string> names{name};
+  if (name.find('.') == std::string::npos) names.push_back(name + ".so");
+  const std::string folder = LoaderFolder();
+  std::vector<std::string> candidates = names;
+  if (!folder.empty())
+    for (const std::string& n : names) candidates.push_back(folder + n);
+  for (const std::string& candidate : candidates) {
+    if (void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+    const char* err = ::dlerror();
+    const bool found = candidate.find('/') != std::string::npos && ::access(candidate.c_str(), F_OK) == 0;
+    if (error.empty() || found) error = err ? err : "unknown error";
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 win::HMODULE LoadPackage(const std::string& name) {
   std::lock_guard<std::recursive_mutex> guard(Mutex());
-  // Names with a folder follow the layer's path policy; bare names are searched for by the
-  // system's loader.
+  // Names with a folder follow the layer's path policy; bare names are searched for.
   const bool hasFolder = name.find_first_of("\\/") != std::string::npos ||
                          (name.size() >= 2 && name[1] == ':');
-  const std::string path = hasFolder ? NativeFileName(name) : name;
-  void* handle = path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle && path.empty())
-    throw EPackageError("Can't load package " + name + ".\nThe drive of the file is not mapped");
-  if (!handle) {
-    const char* err = ::dlerror();
-    throw EPackageError("Can't load package " + name + ".\n" + (err ? err : "unknown error"));
+  std::string error;
+  void* handle = nullptr;
+  if (hasFolder) {
+    const std::string path = NativeFileName(name);
+    if (path.empty()) throw EPackageError(Format(SErrorLoadingPackage, {name, SDriveNotMapped}));
+    handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      const char* err = ::dlerror();
+      error = err ? err : "unknown error";
+    }
+  } else {
+    handle = OpenBareName(name, error);
   }
+  if (!handle) throw EPackageError(Format(SErrorLoadingPackage, {name, error}));
   auto module = reinterpret_cast<win::HMODULE>(handle);
   if (!Export(module, "Initialize")) {
     ::dlclose(handle);
-    throw EPackageError("Invalid package file '" + name + "'");
+    throw EPackageError(Format(SInvalidPackageFile, {name}));
   }
   try {
     InitializePackage(module);

@@ -7,9 +7,6 @@
 // counter goes from zero to one, its finalization when the counter returns to zero, so loading
 // a package twice runs nothing the second time. Counters belong to unit names
 // (case-insensitive): a unit is initialized once per process whichever table lists it.
-//
-// The loader's functions live in the host program, which must export its symbols to the
-// packages it loads (link with -rdynamic; CMake: ENABLE_EXPORTS).
 #pragma once
 
 #include <string>
@@ -43,11 +40,13 @@ void FinalizePackage(const TPackageUnitTable& table);
 // The counter of a unit (0 for an unknown unit).
 int UnitInitCount(const std::string& unitName);
 
-// Opens the shared library `name` (dlopen; a name with a folder follows the layer's path
-// policy, a bare name is searched for by the system's loader) and calls its Initialize. Raises EPackageError
-// "Can't load package %s.\n%s" when the library cannot be opened, "Invalid package file '%s'"
-// when it exports no Initialize; an exception of Initialize closes the library again and
-// passes on.
+// Opens the shared library `name` and calls its Initialize. A name with a folder follows the
+// layer's path policy. A bare name ("zyl70se_B5.so", or "zyl70se_B5" without its extension) is
+// looked for as the system's loader looks (LD_LIBRARY_PATH, the program's run path), then
+// beside the platform's library, where the build and the installation put the packages.
+// Raises EPackageError "Can't load package %s.\n%s" when the library cannot be opened,
+// "Invalid package file '%s'" when it exports no Initialize; an exception of Initialize
+// closes the library again and passes on.
 win::HMODULE LoadPackage(const std::string& name);
 // Calls the package's Finalize, if any, and closes the library.
 void UnloadPackage(win::HMODULE module);

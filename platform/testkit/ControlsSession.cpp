@@ -1,4 +1,4 @@
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 #include "platform/controls/Controls.h"
 

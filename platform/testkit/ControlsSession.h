@@ -4,7 +4,7 @@
 // every form inside the session.
 #pragma once
 
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace vcl::testkit {
 

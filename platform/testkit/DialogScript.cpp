@@ -1,4 +1,4 @@
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 #include <algorithm>
 #include <set>
@@ -7,7 +7,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace vcl::testkit {
 

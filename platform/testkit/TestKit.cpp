@@ -1,4 +1,4 @@
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 #include <algorithm>
 #include <cctype>

@@ -9,7 +9,7 @@
 
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
 
 namespace buttontest {

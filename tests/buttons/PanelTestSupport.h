@@ -7,7 +7,7 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
 
 namespace paneltest {

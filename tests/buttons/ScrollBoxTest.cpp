@@ -8,7 +8,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/user/WinUser.h"
 #include "tests/buttons/PanelTestSupport.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

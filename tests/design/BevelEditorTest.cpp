@@ -36,7 +36,7 @@
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -31,7 +31,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -6,7 +6,7 @@
 #include "display/ZYLProgress.h"
 #include "foundation/ZYLCaption.h"
 #include "tests/design/DesignPixels.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -20,7 +20,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/ImageListSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 

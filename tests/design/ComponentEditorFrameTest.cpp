@@ -27,7 +27,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

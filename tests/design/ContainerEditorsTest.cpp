@@ -14,7 +14,7 @@
 #include "foundation/ZYLCont.h"
 #include "platform/controls/Menus.h"
 #include "tests/design/ComponentEditorTestSupport.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

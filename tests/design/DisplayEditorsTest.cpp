@@ -49,7 +49,7 @@
 #include "platform/designer/ToolsAPI.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

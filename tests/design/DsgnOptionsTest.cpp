@@ -13,7 +13,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -38,7 +38,7 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

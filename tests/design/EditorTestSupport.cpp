@@ -78,7 +78,7 @@
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHideNonVC.h"
 #include "system/ZYLMRUList.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl::designtest {
 

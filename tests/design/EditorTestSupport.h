@@ -9,9 +9,9 @@
 
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 
 namespace vcl {
 class TPageControl;

@@ -19,7 +19,7 @@
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/design/ComponentEditorTestSupport.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

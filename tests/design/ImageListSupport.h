@@ -11,7 +11,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/user/ListComboConsts.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl::designtest {
 

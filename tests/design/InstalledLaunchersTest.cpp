@@ -39,7 +39,7 @@
 #include "platform/sys/Packages.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/ImageListSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"

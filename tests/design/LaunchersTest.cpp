@@ -52,7 +52,7 @@
 #include "tests/support/ErrorOf.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

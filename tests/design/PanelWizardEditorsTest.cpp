@@ -20,7 +20,7 @@
 #include "platform/rtl/Consts.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -22,7 +22,7 @@
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -37,7 +37,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLStarter.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -21,7 +21,7 @@
 #include "tests/support/EnvGuard.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

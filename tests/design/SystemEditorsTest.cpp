@@ -33,7 +33,7 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -32,7 +32,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -27,7 +27,7 @@
 #include "tests/support/MediaFiles.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "display/ZYLLImage.h"
 #include "foundation/ZYLBevel.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace exampletest {
 

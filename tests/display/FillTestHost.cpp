@@ -5,7 +5,7 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace filltest {
 

@@ -10,7 +10,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace filltest {
 

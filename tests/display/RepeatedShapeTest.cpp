@@ -23,7 +23,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/FillTestHost.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -22,7 +22,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {

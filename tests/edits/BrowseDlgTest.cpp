@@ -10,8 +10,8 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {

@@ -11,8 +11,8 @@
 #include "platform/controls/FileCtrl.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/edits/EditTestHost.h"
-#include "tests/support/DialogScript.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 
 namespace browsetest {
 

@@ -12,7 +12,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
 #include "tests/edits/BrowseEditHost.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {

@@ -10,7 +10,7 @@
 #include "platform/sys/IniFiles.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/graphics/Colors.h"
 #include "tests/edits/BrowseEditHost.h"
 #include "tests/support/Cases.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace zyl {
 namespace {

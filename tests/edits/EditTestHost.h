@@ -11,7 +11,7 @@
 #include "edits/ZYLEditAutoComplete.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
 
 namespace edittest {

@@ -12,7 +12,7 @@
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
 #include "tests/support/Cases.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace zyl {
 namespace {

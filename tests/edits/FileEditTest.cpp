@@ -12,7 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
 #include "tests/edits/BrowseEditHost.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
 

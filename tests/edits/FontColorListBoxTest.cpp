@@ -15,7 +15,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "tests/edits/EditTestHost.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {

@@ -5,7 +5,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace listtest {
 

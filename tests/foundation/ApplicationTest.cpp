@@ -18,8 +18,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;

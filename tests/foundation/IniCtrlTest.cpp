@@ -17,7 +17,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 

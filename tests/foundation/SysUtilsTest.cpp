@@ -14,9 +14,9 @@
 #include "platform/sys/VersionInfo.h"
 #include "platform/user/WinUser.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/EnvGuard.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 

@@ -7,7 +7,7 @@
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Thread.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;

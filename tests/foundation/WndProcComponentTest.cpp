@@ -11,9 +11,9 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
 #include "platform/user/WinUser.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 

@@ -20,9 +20,9 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace {
 

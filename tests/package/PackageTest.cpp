@@ -10,9 +10,11 @@
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/Controls.h"
+#include "platform/designer/DesignRegistry.h"
 #include "platform/sys/Packages.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 
@@ -97,6 +99,33 @@ TEST_F(LibraryPackage, ReloadingStartsTheUnitsAfresh) {
   EXPECT_TRUE(zyl::ZYLTimerPoolExists());
   vcl::UnloadPackage(m);
   EXPECT_EQ(zyl::ZYLApplication(), nullptr);
+}
+
+// A host names the package as the user knows it, with or without its extension: the loader
+// looks beside the platform's library, where the build and the installation put the packages.
+TEST_F(LibraryPackage, IsFoundByItsBareName) {
+  for (const char* name : {"zyl70se_B5.so", "zyl70se_B5"}) {
+    win::HMODULE m = vcl::LoadPackage(name);
+    EXPECT_NE(vcl::GetClass("TZYLShapeControl"), nullptr) << name;
+    vcl::UnloadPackage(m);
+  }
+  const std::string error =
+      testsupport::ErrorOf<vcl::EPackageError>([] { vcl::LoadPackage("zyl_no_such_package"); });
+  EXPECT_EQ(error.rfind("Can't load package zyl_no_such_package.\n", 0), 0u) << error;
+}
+
+// The design-time package is loaded as the IDE loads it: its start brings up the run-time
+// package's units, its registration fills the palette, and unloading takes both away.
+TEST_F(LibraryPackage, TheDesignTimePackageRegistersThePaletteAndGoesAgain) {
+  win::HMODULE m = vcl::LoadDesignPackageFile("zyl70se_B5_design");
+  EXPECT_EQ(vcl::PalettePages().size(), 10u);
+  EXPECT_EQ(vcl::PaletteClasses("ZYL Std").size(), 20u);
+  EXPECT_NE(vcl::GetClass("TZYLShapeControl"), nullptr);
+  EXPECT_TRUE(vcl::IsDesignPackageLoaded("zyl70se_B5_design"));
+  vcl::UnloadDesignPackageFile(m);
+  EXPECT_TRUE(vcl::PalettePages().empty());
+  EXPECT_EQ(vcl::GetClass("TZYLShapeControl"), nullptr);
+  EXPECT_FALSE(vcl::IsDesignPackageLoaded("zyl70se_B5_design"));
 }
 
 TEST_F(LibraryPackage, AModuleThatIsNoPackageExportsNoTable) {

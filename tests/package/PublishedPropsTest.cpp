@@ -22,7 +22,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PublishedList.h"
 
 namespace {

@@ -1,11 +1,12 @@
 # The library's package seen from a host: the test program shares platform_rt with the package
 # and is linked against the package, as an application built with run-time packages is.
-# The test kit is compiled into it against the shared platform library.
+# The headless kit comes as the shared library built on platform_rt.
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
-target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport GTest::gtest_main)
+  ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp)
+target_link_libraries(test_package PRIVATE zyl70se_B5 platform_headless platform_designide
+  zyl_testsupport GTest::gtest_main)
+add_dependencies(test_package zyl70se_B5_design)
 target_compile_definitions(test_package PRIVATE
   ZYL_LIBRARY_PACKAGE="$<TARGET_FILE:zyl70se_B5>")
 gtest_discover_tests(test_package DISCOVERY_MODE PRE_TEST

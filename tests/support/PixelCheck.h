@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace win::testkit {
 

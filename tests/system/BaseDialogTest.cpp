@@ -15,10 +15,10 @@
 #include "system/ZYLBaseDialog.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -16,10 +16,10 @@
 #include "platform/rtl/FileUtils.h"
 #include "system/ZYLDirDlg.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

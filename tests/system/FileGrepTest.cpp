@@ -26,7 +26,7 @@
 #include "platform/sys/ShellFiles.h"
 #include "system/ZYLFileGrep.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {

@@ -18,9 +18,9 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -16,11 +16,11 @@
 #include "platform/controls/StdCtrls.h"
 #include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormTabControl.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -18,9 +18,9 @@
 #include "system/ZYLBack.h"
 #include "system/ZYLFormFill.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

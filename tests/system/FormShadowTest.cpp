@@ -10,9 +10,9 @@
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "system/ZYLFormShadow.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -18,9 +18,9 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -19,9 +19,9 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;

@@ -13,9 +13,9 @@
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLHookComponent.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

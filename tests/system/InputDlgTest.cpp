@@ -13,9 +13,9 @@
 #include "platform/controls/Forms.h"
 #include "system/ZYLInputDlg.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -8,8 +8,8 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -9,9 +9,9 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "system/ZYLPopupMenu.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -11,9 +11,9 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLStarter.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLSysMenu.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace zyl {
 namespace {

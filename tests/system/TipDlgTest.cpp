@@ -16,10 +16,10 @@
 #include "platform/controls/StdCtrls.h"
 #include "system/ZYLTipDlg.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/PixelCheck.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -14,8 +14,8 @@
 #include "platform/graphics/Icon.h"
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLTrayIcon.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

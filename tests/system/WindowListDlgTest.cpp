@@ -15,9 +15,9 @@
 #include "platform/controls/StdCtrls.h"
 #include "system/ZYLWindowListDlg.h"
 #include "tests/support/Cases.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -18,11 +18,11 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLOneInstance.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 

@@ -14,7 +14,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/sys/ShellApi.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 

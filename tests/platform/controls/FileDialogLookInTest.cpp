@@ -8,7 +8,7 @@
 #include "platform/controls/FileCtrl.h"
 #include "platform/rtl/FileUtils.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"

@@ -10,7 +10,7 @@
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/FileUtils.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
 

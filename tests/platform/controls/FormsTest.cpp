@@ -1,6 +1,6 @@
 #include "ControlsTestSupport.h"
 
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"

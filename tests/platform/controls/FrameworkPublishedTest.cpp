@@ -15,7 +15,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Splitter.h"
 #include "platform/controls/StdCtrls.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PublishedList.h"
 
 namespace {

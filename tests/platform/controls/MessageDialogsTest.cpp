@@ -5,7 +5,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/WinError.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/support/PixelCheck.h"
 
 namespace vcl::testing {

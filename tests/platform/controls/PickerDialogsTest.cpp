@@ -7,7 +7,7 @@
 #include "platform/text/Text.h"
 #include "platform/user/DCGuards.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
-#include "tests/support/DialogScript.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace vcl::testing {
 namespace {

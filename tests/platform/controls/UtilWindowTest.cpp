@@ -10,7 +10,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/UtilWindow.h"
 #include "platform/user/WndProcThunk.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace vcl;
 

@@ -9,7 +9,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/designer/FormDesigner.h"
 #include "tests/platform/designer/DesignerTestClasses.h"
-#include "tests/support/ControlsSession.h"
+#include "platform/testkit/ControlsSession.h"
 
 namespace vcl::dztest {
 

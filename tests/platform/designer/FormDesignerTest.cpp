@@ -13,7 +13,7 @@
 #include "tests/platform/designer/DesignerTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 namespace vcl::dztest {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/rtl/WinError.h"
 #include "platform/user/Clipboard.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/platform/user/UserTestSupport.h"
 
 using namespace win;

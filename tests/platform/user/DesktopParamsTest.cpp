@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 
 namespace usertest {

@@ -11,7 +11,7 @@
 #include "platform/sys/ShellApi.h"
 #include "tests/platform/user/UserTestSupport.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestKit.h"
+#include "platform/testkit/TestKit.h"
 
 using namespace win;
 

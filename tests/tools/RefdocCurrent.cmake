@@ -1,0 +1,21 @@
+# The committed reference pages are what refdoc writes from the classes now: same files, same
+# contents. After changing a published property, run `build/tools/refdoc docs/reference`.
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${REFDOC} ${WORK} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "refdoc failed (${rc}): ${err}")
+endif()
+file(GLOB generated RELATIVE ${WORK} ${WORK}/*.md)
+file(GLOB committed RELATIVE ${COMMITTED} ${COMMITTED}/*.md)
+list(SORT generated)
+list(SORT committed)
+if(NOT generated STREQUAL committed)
+  message(FATAL_ERROR "docs/reference holds ${committed}, refdoc writes ${generated}")
+endif()
+foreach(page IN LISTS generated)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${page} ${COMMITTED}/${page}
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "docs/reference/${page} is out of date: run build/tools/refdoc docs/reference")
+  endif()
+endforeach()
