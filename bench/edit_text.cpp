@@ -16,8 +16,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/user/WinUser.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUser.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Forms.h"
-#include "platform/user/WinUserConsts.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUserConsts.h"
 
 namespace bench_edits {
 

@@ -17,9 +17,9 @@
 #include "edits/ZYLMemo.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
-#include "platform/user/WinUserConsts.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUserConsts.h"
 
 namespace bench_memo {
 

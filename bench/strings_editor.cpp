@@ -24,9 +24,9 @@
 #include "foundation/ZYLCont.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/StdCtrls.h"
-#include "system/ZYLFormStyler.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLFormStyler.h"
 
 namespace bench_strings {
 

@@ -10,8 +10,8 @@
 #include "edits/ZYLMaskEdit.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/controls/Forms.h"
-#include "platform/user/WinUserConsts.h"
 #include "platform/testkit/ControlsSession.h"
+#include "platform/user/WinUserConsts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Kept for the whole run: the screen the edit lives on.

@@ -114,12 +114,12 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/Packages.h"
-#include "system/ZYLHideNonVC.h"
-#include "tests/design/ImageListSupport.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
-#include "tests/support/MediaFiles.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLHideNonVC.h"
+#include "tests/design/ImageListSupport.h"
+#include "tests/support/MediaFiles.h"
 
 // The library's package unit, compiled into this tool.
 extern "C" void Initialize();

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "platform/controls/Forms.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLMsg.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/TestKit.h"
 
 namespace {
 

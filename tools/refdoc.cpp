@@ -45,8 +45,7 @@ std::string DefaultText(const vcl::TPropInfo* p) {
       if (p->Default >= 0 && p->Default < static_cast<int64_t>(t->Names.size()))
         return t->Names[static_cast<size_t>(p->Default)];
       return std::to_string(p->Default);
-    case vcl::tkSet:
-      return vcl::SetToString(t, static_cast<uint64_t>(p->Default), true);
+    case vcl::tkSet: return vcl::SetToString(t, static_cast<uint64_t>(p->Default), true);
     case vcl::tkInteger: {
       std::string ident;
       if (auto toIdent = vcl::FindIntToIdent(t);
@@ -68,7 +67,8 @@ std::string Escaped(const std::string& s) {
   return out;
 }
 
-void WriteClass(std::ostream& out, vcl::TClass cls, std::map<std::string, const vcl::TTypeInfo*>& enums) {
+void WriteClass(std::ostream& out, vcl::TClass cls,
+                std::map<std::string, const vcl::TTypeInfo*>& enums) {
   out << "## " << cls->ClassName() << "\n\n";
   out << "Ancestors: " << Ancestry(cls) << "\n\n";
   std::ostringstream props, events;

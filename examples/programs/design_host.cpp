@@ -43,8 +43,7 @@ int main() {
     vcl::testkit::TDialogScript script;
     script.Type("Set by the designer");
     editor->ExecuteVerb(captionVerb);
-    std::printf("Caption: %s (form modified: %s)\n",
-                vcl::GetStrProp(component, "Caption").c_str(),
+    std::printf("Caption: %s (form modified: %s)\n", vcl::GetStrProp(component, "Caption").c_str(),
                 designer->IsModified() ? "yes" : "no");
   }
 

@@ -26,8 +26,8 @@ int main() {
   button->SetBounds(10, 65, 90, 25);
   button->SetCaption("OK");
   form->Show();
-  const bool saved = win::testkit::WritePng(win::testkit::RenderWindow(form->Handle()),
-                                            "first_form.png");
+  const bool saved =
+      win::testkit::WritePng(win::testkit::RenderWindow(form->Handle()), "first_form.png");
   delete form;
   vcl::UnloadPackage(package);
   return saved ? 0 : 1;

@@ -153,7 +153,8 @@ void* OpenBareName(const std::string& name, std::string& error) {
   for (const std::string& candidate : candidates) {
     if (void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
     const char* err = ::dlerror();
-    const bool found = candidate.find('/') != std::string::npos && ::access(candidate.c_str(), F_OK) == 0;
+    const bool found =
+        candidate.find('/') != std::string::npos && ::access(candidate.c_str(), F_OK) == 0;
     if (error.empty() || found) error = err ? err : "unknown error";
   }
   return nullptr;

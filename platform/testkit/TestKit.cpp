@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -30,13 +30,15 @@ TSession::TSession(int screenWidth, int screenHeight) {
   if (screenWidth <= 0 || screenHeight <= 0 || screenWidth > 8192 || screenHeight > 8192)
     throw vcl::EInvalidOperation("screen size out of range");
   // What the system shares between programs (the clipboard, the registry of top-level
-  // windows, the named locks of single instances) stays between this test program and the programs it starts itself. The session
-  // that chose the folder removes it at its end.
+  // windows, the named locks of single instances) stays between this test program and the programs
+  // it starts itself. The session that chose the folder removes it at its end.
   const char* tmp = std::getenv("ZYL_TEST_TMP");
-  const std::string own = std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
-  for (const auto& [name, path] : {std::pair<const char*, std::string>{"ZYL_CLIPBOARD_FILE", own + "/clipboard"},
-                                   {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"},
-                                   {"ZYL_LOCK_DIR", own + "/locks"}}) {
+  const std::string own =
+      std::string(tmp && *tmp ? tmp : "/tmp") + "/zyl-shared-" + std::to_string(getpid());
+  for (const auto& [name, path] :
+       {std::pair<const char*, std::string>{"ZYL_CLIPBOARD_FILE", own + "/clipboard"},
+        {"ZYL_WINDOW_REGISTRY_DIR", own + "/windows"},
+        {"ZYL_LOCK_DIR", own + "/locks"}}) {
     if (std::getenv(name)) continue;
     setenv(name, path.c_str(), 1);
     sharedVars_.push_back(name);
@@ -46,11 +48,14 @@ TSession::TSession(int screenWidth, int screenHeight) {
     std::error_code ignored;
     std::filesystem::create_directories(own + "/locks", ignored);
     // Also for a session that is never destroyed (kept for the whole program).
-    static const bool cleanup = (std::atexit([] {
-      const char* t = std::getenv("ZYL_TEST_TMP");
-      std::error_code e;
-      std::filesystem::remove_all(std::string(t && *t ? t : "/tmp") + "/zyl-shared-" + std::to_string(getpid()), e);
-    }), true);
+    static const bool cleanup =
+        (std::atexit([] {
+           const char* t = std::getenv("ZYL_TEST_TMP");
+           std::error_code e;
+           std::filesystem::remove_all(
+               std::string(t && *t ? t : "/tmp") + "/zyl-shared-" + std::to_string(getpid()), e);
+         }),
+         true);
     (void)cleanup;
   }
   ResetAll(screenWidth, screenHeight);
@@ -94,7 +99,8 @@ void AdvanceClock(uint64_t ms) {
       for (const Timer& t : q.Timers) next = std::min(next, t.Due);
     }
     const MouseTrack& tr = UserState().Track;
-    if (tr.Hwnd && (tr.Flags & TME_HOVER)) next = std::min<uint64_t>(next, tr.HoverStart + tr.HoverTime);
+    if (tr.Hwnd && (tr.Flags & TME_HOVER))
+      next = std::min<uint64_t>(next, tr.HoverStart + tr.HoverTime);
     const uint64_t now = clock->Milliseconds();
     if (next > target) break;
     if (next > now) clock->Advance(next - now);
@@ -140,9 +146,9 @@ void ClickTrayBalloon(HWND wnd, UINT id) {
 void DropFiles(HWND hwnd, int clientX, int clientY, const std::vector<std::string>& files) {
   if (!ShellDropFiles(ScreenPoint(hwnd, clientX, clientY), files)) {
     const DWORD e = GetLastError();
-    throw vcl::Exception(e == 2    ? "A dropped file does not exist"
-                         : e == 5  ? "The window does not accept files"
-                                   : "Nothing to drop");
+    throw vcl::Exception(e == 2   ? "A dropped file does not exist"
+                         : e == 5 ? "The window does not accept files"
+                                  : "Nothing to drop");
   }
   RunUntilIdle();
 }
@@ -186,8 +192,10 @@ std::string ShownMenuText(const std::string& text) {
   std::string r;
   const std::string label = text.substr(0, text.find('\t'));
   for (size_t k = 0; k < label.size(); ++k) {
-    if (label[k] == '&' && k + 1 < label.size()) ++k;
-    else if (label[k] == '&') continue;
+    if (label[k] == '&' && k + 1 < label.size())
+      ++k;
+    else if (label[k] == '&')
+      continue;
     r += label[k];
   }
   return r;
@@ -323,7 +331,8 @@ static TCapture CaptureRect(const TRect& r) {
     const uint32_t* row = s->Row(sy);
     for (int x = 0; x < c.Width; ++x) {
       const int sx = r.Left + x;
-      if (sx >= 0 && sx < s->Width) c.Pixels[static_cast<size_t>(y) * c.Width + x] = row[sx] & 0xFFFFFF;
+      if (sx >= 0 && sx < s->Width)
+        c.Pixels[static_cast<size_t>(y) * c.Width + x] = row[sx] & 0xFFFFFF;
     }
   }
   return c;
@@ -358,7 +367,8 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
   auto scratch = gdi::Surface::Create(width, height);
   if (!scratch) return TCapture();
   const uint32_t bg = gdi::ColorToPixel(GetSysColor(COLOR_BACKGROUND));
-  for (int y = 0; y < scratch->Height; ++y) std::fill(scratch->Row(y), scratch->Row(y) + scratch->Width, bg);
+  for (int y = 0; y < scratch->Height; ++y)
+    std::fill(scratch->Row(y), scratch->Row(y) + scratch->Width, bg);
   const bool caretWasOn = s.Caret.On;
   const int hideWas = s.Caret.HideCount;
   const TRect desktopWas = s.Desktop->Rect, desktopClientWas = s.Desktop->Client;
@@ -390,13 +400,15 @@ TCapture RenderWindow(HWND hwnd, bool nonClient) {
 
 int64_t CountDifferentPixels(const TCapture& a, const TCapture& b, int tolerance) {
   if (a.Width != b.Width || a.Height != b.Height)
-    return std::max<int64_t>(static_cast<int64_t>(a.Width) * a.Height, static_cast<int64_t>(b.Width) * b.Height);
+    return std::max<int64_t>(static_cast<int64_t>(a.Width) * a.Height,
+                             static_cast<int64_t>(b.Width) * b.Height);
   int64_t n = 0;
   for (size_t i = 0; i < a.Pixels.size(); ++i) {
     const uint32_t p = a.Pixels[i], q = b.Pixels[i];
     if (p == q) continue;
     for (int sh = 0; sh < 24; sh += 8) {
-      if (std::abs(static_cast<int>((p >> sh) & 0xFF) - static_cast<int>((q >> sh) & 0xFF)) > tolerance) {
+      if (std::abs(static_cast<int>((p >> sh) & 0xFF) - static_cast<int>((q >> sh) & 0xFF)) >
+          tolerance) {
         ++n;
         break;
       }
@@ -423,7 +435,8 @@ std::string WriteFailurePng(const TCapture& capture, const std::string& name) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   std::string safe;
-  for (char c : name) safe.push_back((std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') ? c : '_');
+  for (char c : name)
+    safe.push_back((std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') ? c : '_');
   if (safe.empty()) safe = "capture";
   const std::string path = folder + "/" + safe + ".png";
   return WritePng(capture, path) ? path : std::string();
@@ -482,20 +495,23 @@ void TMessageRecorder::Detach(HWND hwnd) {
 std::vector<UINT> TMessageRecorder::Messages(const std::vector<UINT>& only) const {
   std::vector<UINT> out;
   for (const Entry& e : entries_)
-    if (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end()) out.push_back(e.Msg);
+    if (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end())
+      out.push_back(e.Msg);
   return out;
 }
 
 std::vector<UINT> TMessageRecorder::MessagesOf(HWND hwnd, const std::vector<UINT>& only) const {
   std::vector<UINT> out;
   for (const Entry& e : entries_)
-    if (e.Hwnd == hwnd && (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end()))
+    if (e.Hwnd == hwnd &&
+        (only.empty() || std::find(only.begin(), only.end(), e.Msg) != only.end()))
       out.push_back(e.Msg);
   return out;
 }
 
 int TMessageRecorder::Count(UINT msg) const {
-  return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [msg](const Entry& e) { return e.Msg == msg; }));
+  return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),
+                                        [msg](const Entry& e) { return e.Msg == msg; }));
 }
 
 std::string MessageName(UINT msg) {

@@ -6,9 +6,9 @@
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLScrollBox.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "tests/buttons/PanelTestSupport.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -33,10 +33,10 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

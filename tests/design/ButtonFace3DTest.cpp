@@ -5,8 +5,8 @@
 #include "design/pZYL3DEffectEditorDlg.h"
 #include "display/ZYLProgress.h"
 #include "foundation/ZYLCaption.h"
-#include "tests/design/DesignPixels.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/design/DesignPixels.h"
 
 namespace zyl {
 namespace {

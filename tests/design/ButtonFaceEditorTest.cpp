@@ -18,9 +18,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/controls/HeaderCtrls.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/ImageListSupport.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 

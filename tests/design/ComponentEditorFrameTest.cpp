@@ -22,12 +22,12 @@
 #include "platform/designer/FormDesigner.h"
 #include "platform/designer/ToolsAPI.h"
 #include "platform/rtl/Consts.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

@@ -17,11 +17,11 @@
 #include "design/pZYLCEVerbs.h"
 #include "platform/designer/DesignEditors.h"
 #include "platform/designer/FormDesigner.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl::designtest {
 

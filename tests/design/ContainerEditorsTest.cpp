@@ -13,8 +13,8 @@
 #include "design/pZYLListEditor.h"
 #include "foundation/ZYLCont.h"
 #include "platform/controls/Menus.h"
-#include "tests/design/ComponentEditorTestSupport.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/design/ComponentEditorTestSupport.h"
 
 namespace zyl {
 namespace {

@@ -47,9 +47,9 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/ToolsAPI.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

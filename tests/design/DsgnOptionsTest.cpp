@@ -10,10 +10,10 @@
 #include "design/pZYLDsgnOptions.h"
 #include "platform/base/Exceptions.h"
 #include "platform/sys/Registry.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -35,10 +35,10 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/StringsTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 

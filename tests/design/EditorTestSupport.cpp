@@ -74,11 +74,11 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHideNonVC.h"
 #include "system/ZYLMRUList.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl::designtest {
 

@@ -14,11 +14,11 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

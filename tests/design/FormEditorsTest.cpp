@@ -12,6 +12,7 @@
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLBack.h"
 #include "system/ZYLFormA.h"
 #include "system/ZYLFormDisplay.h"
@@ -19,7 +20,6 @@
 #include "system/ZYLFormShadow.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/design/ComponentEditorTestSupport.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

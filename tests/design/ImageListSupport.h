@@ -9,9 +9,9 @@
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/ListComboConsts.h"
 #include "tests/support/PixelCheck.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl::designtest {
 

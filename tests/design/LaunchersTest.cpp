@@ -45,6 +45,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLStarter.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
@@ -52,7 +53,6 @@
 #include "tests/support/ErrorOf.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -12,8 +12,8 @@
 #include "platform/classes/Resources.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

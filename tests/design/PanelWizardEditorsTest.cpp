@@ -18,9 +18,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/designer/DesignIntf.h"
 #include "platform/rtl/Consts.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -14,9 +14,9 @@
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

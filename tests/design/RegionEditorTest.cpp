@@ -19,10 +19,10 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Consts.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/DesignPixels.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -30,6 +30,7 @@
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLAboutDlg.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBack.h"
@@ -37,7 +38,6 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLStarter.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

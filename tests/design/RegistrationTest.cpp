@@ -18,10 +18,10 @@
 #include "platform/base/Exceptions.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -13,8 +13,8 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "platform/controls/StdCtrls.h"
-#include "tests/design/ComponentEditorTestSupport.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/design/ComponentEditorTestSupport.h"
 
 namespace zyl {
 namespace {

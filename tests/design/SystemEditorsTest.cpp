@@ -22,6 +22,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLInputDlg.h"
@@ -33,7 +34,6 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

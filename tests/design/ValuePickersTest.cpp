@@ -28,11 +28,11 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

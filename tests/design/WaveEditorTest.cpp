@@ -20,6 +20,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/sys/Registry.h"
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/EnvGuard.h"
@@ -27,7 +28,6 @@
 #include "tests/support/MediaFiles.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -9,8 +9,8 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/TempDir.h"
 
 namespace exampletest {
 

@@ -20,9 +20,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
+#include "platform/testkit/ControlsSession.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {

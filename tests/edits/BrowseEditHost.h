@@ -10,9 +10,9 @@
 #include "edits/ZYLCustomBrowseEdit.h"
 #include "platform/controls/FileCtrl.h"
 #include "platform/graphics/Canvas.h"
-#include "tests/edits/EditTestHost.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/edits/EditTestHost.h"
 
 namespace browsetest {
 

@@ -11,8 +11,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/edits/BrowseEditHost.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/edits/BrowseEditHost.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {

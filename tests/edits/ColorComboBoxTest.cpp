@@ -8,9 +8,9 @@
 #include "edits/ZYLColorComboBox.h"
 #include "platform/graphics/Colors.h"
 #include "platform/sys/IniFiles.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace {

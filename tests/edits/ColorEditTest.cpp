@@ -8,9 +8,9 @@
 #include "edits/ZYLColorEdit.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/edits/BrowseEditHost.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/DialogScript.h"
 
 namespace zyl {
 namespace {

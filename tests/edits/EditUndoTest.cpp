@@ -8,11 +8,11 @@
 
 #include "edits/ZYLEditAutoComplete.h"
 #include "platform/controls/Clipbrd.h"
+#include "platform/testkit/DialogScript.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/DialogScript.h"
 
 namespace zyl {
 namespace {

@@ -11,8 +11,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/FileUtils.h"
-#include "tests/edits/BrowseEditHost.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/edits/BrowseEditHost.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
 

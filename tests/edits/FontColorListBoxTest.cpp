@@ -13,9 +13,9 @@
 #include "edits/ZYLFontSymbols.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/DialogScript.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "edits/ZYLListComboBox.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
-#include "tests/edits/EditTestHost.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/edits/EditTestHost.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "platform/classes/TypeInfo.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
-#include "platform/testkit/TestKit.h"
 
 namespace listtest {
 

@@ -20,8 +20,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "foundation/ZYLBevel.h"
-#include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLConst.h"
+#include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"

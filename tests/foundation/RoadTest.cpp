@@ -22,8 +22,8 @@
 #include "platform/graphics/Colors.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

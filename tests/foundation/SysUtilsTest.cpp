@@ -12,11 +12,11 @@
 #include "platform/controls/Forms.h"
 #include "platform/rtl/Environment.h"
 #include "platform/sys/VersionInfo.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/EnvGuard.h"
-#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 

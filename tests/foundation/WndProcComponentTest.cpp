@@ -10,10 +10,10 @@
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Messages.h"
-#include "platform/user/WinUser.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/ErrorOf.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUser.h"
+#include "tests/support/ErrorOf.h"
 
 using namespace zyl;
 

@@ -21,8 +21,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/ErrorOf.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 

@@ -20,12 +20,12 @@
 #include "platform/graphics/Icon.h"
 #include "platform/sys/ShellApi.h"
 #include "platform/sys/VersionInfo.h"
-#include "system/ZYLAboutDlg.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLAboutDlg.h"
+#include "tests/support/Cases.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

@@ -11,14 +11,14 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLBack.h"
 #include "system/ZYLBaseDialog.h"
 #include "system/ZYLFormStyler.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

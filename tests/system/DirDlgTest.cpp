@@ -14,12 +14,12 @@
 #include "platform/controls/FileCtrl.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/FileUtils.h"
-#include "system/ZYLDirDlg.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLDirDlg.h"
+#include "tests/support/Cases.h"
+#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {

@@ -24,9 +24,9 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Locale.h"
 #include "platform/sys/ShellFiles.h"
+#include "platform/testkit/ControlsSession.h"
 #include "system/ZYLFileGrep.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {

@@ -16,11 +16,11 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

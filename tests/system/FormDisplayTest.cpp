@@ -14,13 +14,13 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormTabControl.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

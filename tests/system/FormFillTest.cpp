@@ -15,12 +15,12 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLBack.h"
 #include "system/ZYLFormFill.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -9,10 +9,10 @@
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
-#include "system/ZYLFormShadow.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/ErrorOf.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLFormShadow.h"
+#include "tests/support/ErrorOf.h"
 
 namespace zyl {
 namespace {

@@ -11,11 +11,11 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLHookComponent.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -11,11 +11,11 @@
 #include "foundation/ZYLApplication.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
-#include "system/ZYLInputDlg.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLInputDlg.h"
+#include "tests/support/Cases.h"
 
 namespace zyl {
 namespace {

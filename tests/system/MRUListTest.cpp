@@ -13,12 +13,12 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/rtl/Consts.h"
-#include "system/ZYLMRUList.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLMRUList.h"
+#include "tests/support/Cases.h"
+#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {

@@ -5,11 +5,11 @@
 
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLMouseFencer.h"
 #include "system/ZYLMousePositioner.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

@@ -14,13 +14,13 @@
 #include "foundation/ZYLCont.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
+#include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLMsg.h"
 #include "tests/support/Cases.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace zyl {
 namespace {

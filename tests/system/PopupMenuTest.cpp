@@ -8,10 +8,10 @@
 #include "foundation/ZYLFillObject.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
-#include "system/ZYLPopupMenu.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLPopupMenu.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

@@ -10,10 +10,10 @@
 #include "foundation/ZYLDateTime.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/sys/ShellApi.h"
-#include "system/ZYLStarter.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLStarter.h"
+#include "tests/support/TempDir.h"
 
 namespace zyl {
 namespace {

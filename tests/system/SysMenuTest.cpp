@@ -8,9 +8,9 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
+#include "platform/testkit/ControlsSession.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLSysMenu.h"
-#include "platform/testkit/ControlsSession.h"
 
 namespace zyl {
 namespace {

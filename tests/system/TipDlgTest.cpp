@@ -14,12 +14,12 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "system/ZYLTipDlg.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
-#include "tests/support/PixelCheck.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLTipDlg.h"
+#include "tests/support/Cases.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {

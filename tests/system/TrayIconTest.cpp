@@ -13,9 +13,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
 #include "platform/sys/ShellApi.h"
-#include "system/ZYLTrayIcon.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLTrayIcon.h"
 
 namespace zyl {
 namespace {

@@ -13,11 +13,11 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "system/ZYLWindowListDlg.h"
-#include "tests/support/Cases.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLWindowListDlg.h"
+#include "tests/support/Cases.h"
 
 namespace zyl {
 namespace {

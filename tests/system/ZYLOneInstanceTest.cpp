@@ -16,13 +16,13 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/ModuleKind.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/user/WinUser.h"
-#include "system/ZYLOneInstance.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
+#include "platform/user/WinUser.h"
+#include "system/ZYLOneInstance.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 using namespace zyl;
 

@@ -7,8 +7,8 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/ShlObj.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/TempDir.h"
 
 namespace vcl::testing {

@@ -14,8 +14,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/TempDir.h"
 
 namespace vcl::testing {
 

@@ -9,8 +9,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/FileUtils.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
 

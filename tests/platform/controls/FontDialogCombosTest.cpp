@@ -9,8 +9,8 @@
 
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/StrUtils.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/PixelCheck.h"
 
 namespace vcl::testing {

@@ -22,7 +22,8 @@ struct TBrokenForm {
 
 // A form with one button; `line` is put among the button's properties.
 std::string ButtonForm(const std::string& line) {
-  return "object Form1: TForm\n  Caption = 'Broken'\n  object Button1: TButton\n    Left = 8\n    " +
+  return "object Form1: TForm\n  Caption = 'Broken'\n  object Button1: TButton\n    Left = 8\n   "
+         " " +
          line + "\n  end\nend\n";
 }
 
@@ -44,7 +45,8 @@ const TBrokenForm kBroken[] = {
      "Error reading Button1.Caption: Invalid property value on line 5"},
     {"an unknown colour name", "Font.Color = clSunset",
      "Error reading Button1.Font.Color: Invalid property value on line 5"},
-    {"a property of the form itself", "", "Error reading Form1.Visible: Invalid property value on line 2"},
+    {"a property of the form itself", "",
+     "Error reading Form1.Visible: Invalid property value on line 2"},
 };
 
 class FormReadErrorsTest : public ::testing::TestWithParam<TBrokenForm> {

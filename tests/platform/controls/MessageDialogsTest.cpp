@@ -4,8 +4,8 @@
 #include "platform/base/LastError.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/WinError.h"
-#include "tests/platform/controls/ControlsTestSupport.h"
 #include "platform/testkit/DialogScript.h"
+#include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/PixelCheck.h"
 
 namespace vcl::testing {

@@ -4,10 +4,10 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/DialogsInternal.h"
 #include "platform/graphics/Printers.h"
+#include "platform/testkit/DialogScript.h"
 #include "platform/text/Text.h"
 #include "platform/user/DCGuards.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
-#include "platform/testkit/DialogScript.h"
 
 namespace vcl::testing {
 namespace {

@@ -9,8 +9,8 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/UtilWindow.h"
-#include "platform/user/WndProcThunk.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WndProcThunk.h"
 
 using namespace vcl;
 

@@ -8,8 +8,8 @@
 
 #include "platform/controls/Forms.h"
 #include "platform/designer/FormDesigner.h"
-#include "tests/platform/designer/DesignerTestClasses.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/platform/designer/DesignerTestClasses.h"
 
 namespace vcl::dztest {
 

@@ -10,10 +10,10 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/platform/designer/DesignerTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
 #include "tests/support/ErrorOf.h"
-#include "platform/testkit/TestKit.h"
 
 namespace vcl::dztest {
 namespace {

@@ -13,10 +13,10 @@
 #include "platform/base/LastError.h"
 #include "platform/rtl/WinError.h"
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 using namespace win;
 

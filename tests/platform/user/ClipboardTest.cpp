@@ -10,10 +10,10 @@
 #include "platform/base/LastError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/rtl/WinError.h"
-#include "platform/user/Clipboard.h"
-#include "tests/support/TempDir.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/Clipboard.h"
 #include "tests/platform/user/UserTestSupport.h"
+#include "tests/support/TempDir.h"
 
 using namespace win;
 using namespace usertest;

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/platform/user/UserTestSupport.h"
 #include "tests/support/TempDir.h"
-#include "platform/testkit/TestKit.h"
 
 using namespace win;
 
