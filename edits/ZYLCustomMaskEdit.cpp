@@ -277,7 +277,7 @@ void TZYLCustomMaskEdit::SetKindText() {
       case meDate:
         SetMouseSelectionAllowed(false);
         if (FText.empty())
-          SetText(FDate->GetDTEditString(vcl::Date()));
+          SetText(DateText(vcl::Date()));
         else
           AsDate();
         break;
@@ -292,9 +292,13 @@ void TZYLCustomMaskEdit::SetKindText() {
     }
   } catch (const vcl::Exception&) {
     DoValidationError();
-    if (FMaskType == meDate) SetText(FDate->GetDTEditString(vcl::Date()));
+    if (FMaskType == meDate) SetText(DateText(vcl::Date()));
     if (FMaskType == meTime) SetText(vcl::TimeToStr(vcl::Time()));
   }
+}
+
+std::string TZYLCustomMaskEdit::DateText(vcl::TDateTime Date) {
+  return Focused() ? FDate->GetDTEditString(Date) : FDate->DateToStr(Date);
 }
 
 void TZYLCustomMaskEdit::SetMask(const std::string& Value) {
@@ -455,7 +459,7 @@ void TZYLCustomMaskEdit::SetValue(double Value) {
     case meDate:
       if (!(Value >= kFirstDate && Value < kLastDate + 1))
         throw vcl::EConvertError(vcl::SDateEncodeError);
-      SetText(FDate->GetDTEditString(Value));
+      SetText(DateText(Value));
       break;
     case meTime: SetText(vcl::TimeToStr(Value)); break;
     default: break;

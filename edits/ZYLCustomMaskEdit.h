@@ -215,6 +215,8 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   void SetSelectionOnly(int Start, int Length);
   // The kind's starting text when switching to it.
   void SetKindText();
+  // A date as the edit shows it: the fixed-width edit form while focused, else the display form.
+  std::string DateText(vcl::TDateTime Date);
   void ReadDateTime(vcl::TReader* Reader);
   void WriteDateTime(vcl::TWriter* Writer);
   void DateFormatEvent(vcl::TObject*) {}

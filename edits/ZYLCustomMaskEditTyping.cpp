@@ -233,6 +233,7 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
       break;
     case meDate: {
       if (Loading() && FText.empty()) return;
+      if (!Focused()) break;  // the edit form is for editing the fields
       const int type = FDate->CurrentType(FCaretPos, FText);
       if (FFieldKeys < 4 && IsYear(type)) break;
       int y = 0, m = 0, d = 0;
@@ -243,9 +244,8 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
       } catch (const vcl::Exception&) {
         break;  // a day the month lacks stays as typed until the field is left
       }
-      if (Focused())
-        SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText),
-                         FDate->CurrentLength(FCaretPos, FText));
+      SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText),
+                       FDate->CurrentLength(FCaretPos, FText));
       break;
     }
     case meMask:
