@@ -404,7 +404,12 @@ void TZYLBaseEdit::EndUpdate(bool Redraw) {
 // Rectangles and painting
 
 void TZYLBaseEdit::ModifyInnerRect() {
-  if (UseXP() && FBevel->Mode() == bmWindows) return;  // the theme draws outside the client
+  if (UseXP() && FBevel->Mode() == bmWindows) {
+    // The themed frame is drawn over the client: the text keeps inside its content.
+    TRect content;
+    if (BevelXPContentRect(FInnerRect, content)) FInnerRect = content;
+    return;
+  }
   const int e = BevelExt();
   FInnerRect =
       TRect{FInnerRect.Left + e, FInnerRect.Top + e, FInnerRect.Right - e, FInnerRect.Bottom - e};
@@ -477,10 +482,11 @@ void TZYLBaseEdit::Paint() {
   FillControl();
   if (!Focused() && FFlat && !ComponentState().contains(vcl::csDesigning) && !UseXP())
     RestoreBorderBack();
-  else if (UseXP() && FBevel->Mode() == bmWindows)
-    BevelXP(Canvas(), ClientRect());
-  else
+  else if (FBevel->Mode() != bmWindows)
     FBevel->PaintBevel(Canvas(), ClientRect(), FTransparent);
+  else if (UseXP())
+    BevelXP(Canvas(), ClientRect());
+  // Without themes a bmWindows bevel is the window's own edge, drawn outside the client.
   SetCaret();
 }
 

@@ -277,7 +277,7 @@ void TZYLCustomMaskEdit::SetKindText() {
       case meDate:
         SetMouseSelectionAllowed(false);
         if (FText.empty())
-          SetText(FDate->GetDTEditString(vcl::Date()));
+          SetText(DateText(vcl::Date()));
         else
           AsDate();
         break;
@@ -292,9 +292,13 @@ void TZYLCustomMaskEdit::SetKindText() {
     }
   } catch (const vcl::Exception&) {
     DoValidationError();
-    if (FMaskType == meDate) SetText(FDate->GetDTEditString(vcl::Date()));
+    if (FMaskType == meDate) SetText(DateText(vcl::Date()));
     if (FMaskType == meTime) SetText(vcl::TimeToStr(vcl::Time()));
   }
+}
+
+std::string TZYLCustomMaskEdit::DateText(vcl::TDateTime Date) {
+  return Focused() ? FDate->GetDTEditString(Date) : FDate->DateToStr(Date);
 }
 
 void TZYLCustomMaskEdit::SetMask(const std::string& Value) {
@@ -455,7 +459,7 @@ void TZYLCustomMaskEdit::SetValue(double Value) {
     case meDate:
       if (!(Value >= kFirstDate && Value < kLastDate + 1))
         throw vcl::EConvertError(vcl::SDateEncodeError);
-      SetText(FDate->GetDTEditString(Value));
+      SetText(DateText(Value));
       break;
     case meTime: SetText(vcl::TimeToStr(Value)); break;
     default: break;
@@ -626,20 +630,12 @@ void TZYLCustomMaskEdit::ReadDateTime(vcl::TReader* Reader) {
 void TZYLCustomMaskEdit::Loaded() {
   inherited::Loaded();
   if (IsFloatKind(FMaskType) && !FText.empty()) {
-    try {
-      AsFloat();
-    } catch (const vcl::Exception&) {
-      // A text written with another decimal separator: the first character that is no digit
-      // becomes this one's.
-      const std::string digits = BaseDigits();
-      for (size_t i = 0; i + 1 < FText.size(); ++i) {
-        const char c = win::CharUpperChar(FText[i]);
-        if (digits.find(c) == std::string::npos && !(i == 0 && c == '-')) {
-          std::string s = FText;
-          s[i] = FDecimalSeparator;
-          SetText(s);
-          break;
-        }
+    RepairFloatText();
+    if (FMaskType != meFloat) {
+      try {
+        SetText(FormattedFloatText());
+      } catch (const vcl::Exception&) {
+        // a text that is no value stays for the user to mend
       }
     }
   }
@@ -659,6 +655,48 @@ void TZYLCustomMaskEdit::Loaded() {
       SetText(FCurrency->toStr(amount));
     } else {
       FCurrency->LoadDefaults();
+    }
+  }
+}
+
+bool TZYLCustomMaskEdit::FloatTextReads(const std::string& Pure) const {
+  const char ts = vcl::FormatSettings.ThousandSeparator;
+  const char ds = vcl::FormatSettings.DecimalSeparator;
+  if (ts != ds && Pure.find(ts) != std::string::npos) {
+    if (FMaskType != meFloatNumber) return false;
+    // Groups of three digits between the separators, one to three before the first, none in
+    // the fraction.
+    const size_t first = Pure.starts_with("-") ? 1 : 0;
+    const size_t end = std::min(Pure.find(ds), Pure.size());
+    if (Pure.find(ts, end) != std::string::npos) return false;
+    size_t at = Pure.find(ts, first);
+    if (at == first || at - first > 3) return false;
+    while (at < end) {
+      const size_t next = std::min(Pure.find(ts, at + 1), end);
+      if (next - at - 1 != 3) return false;
+      at = next;
+    }
+  }
+  try {
+    ZYLGetDecimalFloatValue(FNumberBase, ZYLClearTS(Pure));
+    return true;
+  } catch (const vcl::Exception&) {
+    return false;
+  }
+}
+
+// The first character that is no digit (a leading minus aside) becomes the decimal
+// separator, unless it is the last one.
+void TZYLCustomMaskEdit::RepairFloatText() {
+  std::string pure = GetPureText();
+  if (FloatTextReads(pure)) return;
+  const std::string digits = BaseDigits();
+  for (size_t i = 0; i + 1 < pure.size(); ++i) {
+    const char c = win::CharUpperChar(pure[i]);
+    if (digits.find(c) == std::string::npos && !(i == 0 && c == '-')) {
+      pure[i] = FDecimalSeparator;
+      SetTextWithSuffix(pure);
+      return;
     }
   }
 }

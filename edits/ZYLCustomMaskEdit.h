@@ -213,8 +213,18 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   bool InsertFits(int Pos, int Removed, const std::string& S);
   // Sets the selection without the date kind's selecting of the field under the caret.
   void SetSelectionOnly(int Start, int Length);
+  std::string CutToMaxLength(std::string S) const;
+  // The text of a fixed or number float laid out for its value (raises when it is no value).
+  std::string FormattedFloatText();
+  // Whether a float text (without suffix) reads as a value here. A thousand separator reads
+  // only in the number form and only where that form puts one.
+  bool FloatTextReads(const std::string& Pure) const;
+  // A float text written with another decimal separator gets this one in its place.
+  void RepairFloatText();
   // The kind's starting text when switching to it.
   void SetKindText();
+  // A date as the edit shows it: the fixed-width edit form while focused, else the display form.
+  std::string DateText(vcl::TDateTime Date);
   void ReadDateTime(vcl::TReader* Reader);
   void WriteDateTime(vcl::TWriter* Writer);
   void DateFormatEvent(vcl::TObject*) {}

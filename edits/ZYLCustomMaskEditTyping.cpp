@@ -203,36 +203,43 @@ void TZYLCustomMaskEdit::ReplaceTextQuietly(const std::string& S) {
   FSelLength = std::clamp(FSelLength, 0, GetLength() + 1 - FSelStart);
 }
 
-void TZYLCustomMaskEdit::ChangedText(int At) {
+std::string TZYLCustomMaskEdit::CutToMaxLength(std::string S) const {
+  if (MaxLength() > 0 && static_cast<int>(S.size()) > MaxLength())
+    S.resize(static_cast<size_t>(MaxLength()));
+  return S;
+}
+
+std::string TZYLCustomMaskEdit::FormattedFloatText() {
   const int digits = std::clamp(FDecimals, 0, 18);
-  auto cut = [this](std::string S) {
-    if (MaxLength() > 0 && static_cast<int>(S.size()) > MaxLength())
-      S.resize(static_cast<size_t>(MaxLength()));
-    return S;
-  };
+  const std::string pure = GetPureText();
+  std::string s = CutToMaxLength(vcl::FloatToStrF(
+      AsFloat(), FMaskType == meFloatFixed ? vcl::ffFixed : vcl::ffNumber, 15, digits));
+  if (s == pure) return FText;
+  // A typed minus on a zero value stays.
+  if (pure.starts_with("-") && !s.starts_with("-") && s.size() >= 2) s = "-" + s;
+  return s + EffectiveSuffix();
+}
+
+void TZYLCustomMaskEdit::ChangedText(int At) {
   switch (FMaskType) {
     case meFloatFixed:
     case meFloatNumber:
+      // A text read from a form may be of another locale: Loaded mends and lays it out.
+      if (Loading()) break;
       try {
-        const std::string pure = GetPureText();
-        std::string s = cut(vcl::FloatToStrF(
-            AsFloat(), FMaskType == meFloatFixed ? vcl::ffFixed : vcl::ffNumber, 15, digits));
-        if (s != pure) {
-          // A typed minus on a zero value stays.
-          if (pure.starts_with("-") && !s.starts_with("-") && s.size() >= 2) s = "-" + s;
-          ReplaceTextQuietly(s + EffectiveSuffix());
-        }
+        ReplaceTextQuietly(FormattedFloatText());
       } catch (const vcl::Exception&) {
         ReplaceTextQuietly(FPrevText);
       }
       break;
-    case meCurrency: try { ReplaceTextQuietly(cut(FCurrency->toStr(AsCurrency())));
+    case meCurrency: try { ReplaceTextQuietly(CutToMaxLength(FCurrency->toStr(AsCurrency())));
       } catch (const vcl::Exception&) {
         ReplaceTextQuietly(FPrevText);
       }
       break;
     case meDate: {
       if (Loading() && FText.empty()) return;
+      if (!Focused()) break;  // the edit form is for editing the fields
       const int type = FDate->CurrentType(FCaretPos, FText);
       if (FFieldKeys < 4 && IsYear(type)) break;
       int y = 0, m = 0, d = 0;
@@ -243,9 +250,8 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
       } catch (const vcl::Exception&) {
         break;  // a day the month lacks stays as typed until the field is left
       }
-      if (Focused())
-        SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText),
-                         FDate->CurrentLength(FCaretPos, FText));
+      SetSelectionOnly(FDate->CurrentStart(FCaretPos, FText),
+                       FDate->CurrentLength(FCaretPos, FText));
       break;
     }
     case meMask:

@@ -145,17 +145,30 @@ void TZYLCustomControl::FreeXPThemeHandles() {
   FThemeClass.clear();
 }
 
-void TZYLCustomControl::BevelXP(vcl::TCanvas* Canvas, const TRect& Rect) {
-  if (!Canvas || !XPThemesAvailable) return;
+void* TZYLCustomControl::BevelTheme(int& Part, int& State) {
   std::string cls;
-  int part = 0, state = 0;
-  GetXPBevelParams(cls, part, state);
+  GetXPBevelParams(cls, Part, State);
   if (!FTheme || cls != FThemeClass) {
     FreeXPThemeHandles();
     FThemeClass = cls;
     FTheme = OpenThemeData(HandleAllocated() ? Handle() : nullptr, cls);
   }
-  if (FTheme) DrawThemeBackground(FTheme, Canvas->Handle(), part, state, &Rect, nullptr);
+  return FTheme;
+}
+
+void TZYLCustomControl::BevelXP(vcl::TCanvas* Canvas, const TRect& Rect) {
+  if (!Canvas || !XPThemesAvailable) return;
+  int part = 0, state = 0;
+  if (void* theme = BevelTheme(part, state))
+    DrawThemeBackground(theme, Canvas->Handle(), part, state, &Rect, nullptr);
+}
+
+bool TZYLCustomControl::BevelXPContentRect(const TRect& Rect, TRect& Content) {
+  if (!XPThemesAvailable) return false;
+  int part = 0, state = 0;
+  void* theme = BevelTheme(part, state);
+  return theme &&
+         GetThemeBackgroundContentRect(theme, nullptr, part, state, &Rect, &Content) == ZYL_S_OK;
 }
 
 void TZYLCustomControl::DoThemeChanged() {

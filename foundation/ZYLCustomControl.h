@@ -118,6 +118,9 @@ class TZYLCustomControl : public vcl::TCustomControl,
   // Draws the themed frame and background into Rect with GetXPBevelParams' class, part and
   // state (nothing without the theme functions).
   void BevelXP(vcl::TCanvas* Canvas, const vcl::TRect& Rect);
+  // The part of Rect inside the themed frame BevelXP draws there (the theme's content
+  // rectangle for the same class, part and state); false without the theme functions.
+  bool BevelXPContentRect(const vcl::TRect& Rect, vcl::TRect& Content);
   // The theme handle of the main theme class (null until created).
   void* ThemeHandle() const { return FTheme; }
 
@@ -212,6 +215,8 @@ class TZYLCustomControl : public vcl::TCustomControl,
   vcl::TPoint FDragStart{0, 0};
   vcl::TRect FDragBounds{};
   void FinishPosSizeDrag();
+  // The theme handle of GetXPBevelParams' class (opened when missing), with its part and state.
+  void* BevelTheme(int& Part, int& State);
 };
 
 }  // namespace zyl
