@@ -27,6 +27,7 @@
 #include "system/ZYLFileGrep.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ControlsSession.h"
+#include "tests/support/FreeProbe.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -400,6 +401,73 @@ TEST_F(FileGrep, FreeingTheComponentWhileItsThreadWaitsRunsNoSearch) {
   // Nothing is left for the main thread to serve.
   EXPECT_FALSE(vcl::CheckSynchronize(0));
 }
+
+// Sets a form's close action.
+struct TCloseAnswer : vcl::TObject {
+  vcl::TCloseAction Action = vcl::caFree;
+  void DoClose(vcl::TObject*, vcl::TCloseAction& A) { A = Action; }
+};
+
+// How the form that owns a running search goes away.
+enum class TFormEnd { Release, CloseWithCaFree, FreedByHandler };
+
+struct TFreeCase {
+  const char* Name;
+  bool Threaded;
+  TFormEnd End;
+};
+
+class FileGrepOwnerFreed : public FileGrep, public ::testing::WithParamInterface<TFreeCase> {};
+
+// The form is let go while its search is in the first folder; with Release and Close the form
+// goes when the search serves the queue at the next folder, a handler frees it at once.
+TEST_P(FileGrepOwnerFreed, StopsTheSearchWithoutAnEndEvent) {
+  grep_.reset();
+  auto* form = new vcl::TForm(nullptr);
+  form->HandleNeeded();
+  TCloseAnswer answer;
+  form->SetOnClose(vcl::TCloseEvent(&answer, &TCloseAnswer::DoClose));
+  auto* grep = new TZYLFileGrep(form);
+  grep->SetDirs(dir_.Path());
+  grep->SetThreadedSearch(GetParam().Threaded);
+  rec_.Attach(*grep);
+  testsupport::TFreeProbe probe(form);
+  const TFormEnd end = GetParam().End;
+  rec_.OnDir = [form, end](const std::string&) {
+    if (end == TFormEnd::Release) form->Release();
+    if (end == TFormEnd::CloseWithCaFree) form->Close();
+  };
+  rec_.OnEntry = [form, end](const std::string& name) {
+    if (end == TFormEnd::FreedByHandler && name == "b.log") delete form;
+  };
+  grep->Grep();
+  if (GetParam().Threaded) DrainUntil([&probe] { return probe.Freed; });
+  ASSERT_TRUE(probe.Freed);
+  // Nothing more was reported, and no end event came from the freed component.
+  EXPECT_EQ(rec_.Dirs, (TNames{root_}));
+  EXPECT_TRUE(rec_.Ends.empty());
+  if (end == TFormEnd::FreedByHandler) {
+    EXPECT_EQ(rec_.Entries.back(), "b.log");
+    EXPECT_EQ(rec_.Found, (TNames{root_ + ";.hidden.txt;", root_ + ";a.txt;"}));
+  } else {
+    EXPECT_EQ(rec_.Entries.back(), "sub");
+    EXPECT_EQ(rec_.Found.size(), 7u);
+  }
+  // The queue goes on being served without the component.
+  vcl::Application->ProcessMessages();
+  vcl::CheckSynchronize(0);
+  EXPECT_EQ(rec_.Dirs.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileGrepOwnerFreed,
+    ::testing::Values(TFreeCase{"Release", false, TFormEnd::Release},
+                      TFreeCase{"CloseWithCaFree", false, TFormEnd::CloseWithCaFree},
+                      TFreeCase{"FreedByHandler", false, TFormEnd::FreedByHandler},
+                      TFreeCase{"ThreadedRelease", true, TFormEnd::Release},
+                      TFreeCase{"ThreadedCloseWithCaFree", true, TFormEnd::CloseWithCaFree},
+                      TFreeCase{"ThreadedFreedByHandler", true, TFormEnd::FreedByHandler}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(FileGrepMask, FollowsTheAttributes) {
   EXPECT_EQ(ZYLFileGrepAttributeMask({fmAnyfile, fmReadOnly}), 0x3F);
