@@ -1,6 +1,5 @@
 #include "system/ZYLShapeHint.h"
 
-
 #include "foundation/ZYLFormUtils.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"

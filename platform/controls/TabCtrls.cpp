@@ -775,15 +775,15 @@ ZYL_CLASS_IMPL(TCustomTabControl) {
 }
 
 ZYL_CLASS_IMPL(TTabControl) {
-  b.Publish({"Align",       "Anchors",     "BiDiMode",    "Constraints",    "DragCursor",
-             "DragKind",    "DragMode",    "Enabled",     "Font",           "HotTrack",
-             "Images",      "MultiLine",   "MultiSelect", "OwnerDraw",      "ParentBiDiMode",
-             "ParentFont",  "ParentShowHint", "PopupMenu", "RaggedRight",   "ScrollOpposite",
-             "ShowHint",    "Style",       "TabHeight",   "TabOrder",       "TabPosition",
-             "Tabs",        "TabIndex",    "TabStop",     "TabWidth",       "Visible",
-             "OnChange",    "OnChanging",  "OnDragDrop",  "OnDragOver",     "OnDrawTab",
-             "OnEndDock",   "OnEndDrag",   "OnEnter",     "OnExit",         "OnGetImageIndex",
-             "OnMouseDown", "OnMouseMove", "OnMouseUp",   "OnResize",       "OnStartDock",
+  b.Publish({"Align",       "Anchors",        "BiDiMode",    "Constraints", "DragCursor",
+             "DragKind",    "DragMode",       "Enabled",     "Font",        "HotTrack",
+             "Images",      "MultiLine",      "MultiSelect", "OwnerDraw",   "ParentBiDiMode",
+             "ParentFont",  "ParentShowHint", "PopupMenu",   "RaggedRight", "ScrollOpposite",
+             "ShowHint",    "Style",          "TabHeight",   "TabOrder",    "TabPosition",
+             "Tabs",        "TabIndex",       "TabStop",     "TabWidth",    "Visible",
+             "OnChange",    "OnChanging",     "OnDragDrop",  "OnDragOver",  "OnDrawTab",
+             "OnEndDock",   "OnEndDrag",      "OnEnter",     "OnExit",      "OnGetImageIndex",
+             "OnMouseDown", "OnMouseMove",    "OnMouseUp",   "OnResize",    "OnStartDock",
              "OnStartDrag"});
 }
 

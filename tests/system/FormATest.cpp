@@ -457,7 +457,8 @@ class TDropForm : public vcl::TForm {
 
 // The form hears every drop; the component releases it after that only when its handler took
 // it, and otherwise leaves it to the form's own handling.
-class FormComponentDropRelease : public FormComponent, public ::testing::WithParamInterface<bool> {};
+class FormComponentDropRelease : public FormComponent,
+                                 public ::testing::WithParamInterface<bool> {};
 
 TEST_P(FormComponentDropRelease, OnlyAfterItsHandlerTookIt) {
   const bool handled = GetParam();

@@ -462,9 +462,7 @@ class TPicturedTabsForm : public vcl::TForm {
 
 }  // namespace
 
-ZYL_CLASS_IMPL(TPicturedTabsForm) {
-  b.Method("TabsGetImage", &TPicturedTabsForm::TabsGetImage);
-}
+ZYL_CLASS_IMPL(TPicturedTabsForm) { b.Method("TabsGetImage", &TPicturedTabsForm::TabsGetImage); }
 
 namespace {
 

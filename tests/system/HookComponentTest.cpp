@@ -172,7 +172,8 @@ TEST_F(HookComponent, DroppedFilesAreReportedWithTheirCountAndPoint) {
 
 // The drop reaches the control in every case; the component releases it after that only when
 // its handler took it, and otherwise leaves it to whoever handles the control's drops.
-class HookComponentDropRelease : public HookComponent, public ::testing::WithParamInterface<bool> {};
+class HookComponentDropRelease : public HookComponent,
+                                 public ::testing::WithParamInterface<bool> {};
 
 TEST_P(HookComponentDropRelease, OnlyAfterItsHandlerTookIt) {
   const bool handled = GetParam();

@@ -14,13 +14,13 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "tests/support/ControlsSession.h"
-#include "tests/support/FreeProbe.h"
-#include "tests/support/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
+#include "tests/support/ControlsSession.h"
+#include "tests/support/FreeProbe.h"
+#include "tests/support/TestKit.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -504,7 +504,8 @@ TEST_P(ShapeHintOwnerFreed, DuringShowHintFreesTheBalloonOnce) {
   win::SetTimer(nullptr, 0, 100, [](win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
     win::KillTimer(nullptr, id);
     auto* hint = static_cast<TZYLShapeHint*>(owner->Components(0));
-    if (hint->ComponentCount() == 1) balloon.reset(new testsupport::TFreeProbe(hint->Components(0)));
+    if (hint->ComponentCount() == 1)
+      balloon.reset(new testsupport::TFreeProbe(hint->Components(0)));
     if (end == TOwnerEnd::Release) owner->Release();
     if (end == TOwnerEnd::CloseWithCaFree) owner->Close();
     if (end == TOwnerEnd::Freed) delete owner;

@@ -645,13 +645,13 @@ TEST_P(TabMarkTest, CtrlClicks) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TabMarkTest,
-    ::testing::Values(TMarkCase{"Buttons", tsButtons, true, true},
-                      TMarkCase{"FlatButtons", tsFlatButtons, true, true},
-                      TMarkCase{"TabsSelect", tsTabs, true, false},
-                      TMarkCase{"WithoutMultiSelect", tsButtons, false, false}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TabMarkTest,
+                         ::testing::Values(TMarkCase{"Buttons", tsButtons, true, true},
+                                           TMarkCase{"FlatButtons", tsFlatButtons, true, true},
+                                           TMarkCase{"TabsSelect", tsTabs, true, false},
+                                           TMarkCase{"WithoutMultiSelect", tsButtons, false,
+                                                     false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 
