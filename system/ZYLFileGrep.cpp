@@ -195,8 +195,13 @@ struct TZYLFileGrep::TSearch {
   bool MainThread = true;
   // The folders searched, by their real path.
   std::set<std::string> Visited;
-  // Set by the destructor when the component is freed during the search (by a handler, or by
-  // a message served at a folder): the search then unwinds without touching it.
+  // The search that was running when this one started (from one of its end events).
+  TSearch* Outer = nullptr;
+  // Walking the folders (not yet at the end events): a nested start is refused.
+  bool Walking = true;
+  // Set by the destructor when the component is freed during the search or its end events (by
+  // a handler, or by a message served at a folder): the search then unwinds without touching
+  // the component.
   bool Gone = false;
 };
 
@@ -210,7 +215,7 @@ TZYLFileGrep::~TZYLFileGrep() {
   if (FSearch) {
     // Freed from inside the search, which runs further down this stack (started by a search
     // thread, too): it must not be waited for; it sees Gone at its next step and unwinds.
-    FSearch->Gone = true;
+    for (TSearch* s = FSearch; s; s = s->Outer) s->Gone = true;
     if (FThread) FThread->Forget();
     FThread = nullptr;
   }
@@ -282,7 +287,7 @@ void TZYLFileGrep::AddResult(TSearch& S, const std::string& Line) {
 }
 
 void TZYLFileGrep::GrepFiles() {
-  if (FSearch) return;
+  if (FSearch && FSearch->Walking) return;
   if (!FRunning) {
     // Called directly rather than through Grep.
     FRunning = true;
@@ -299,7 +304,11 @@ void TZYLFileGrep::GrepFiles() {
   s.MainThread = vcl::IsMainThread();
 
   std::exception_ptr failure;
+  s.Outer = FSearch;
   FSearch = &s;
+  const vcl::TFinally done([this, &s] {
+    if (!s.Gone) FSearch = s.Outer;
+  });
   try {
     for (const std::string& dir : SplitList(FDirs)) {
       if (s.Gone || Stopped()) break;
@@ -313,8 +322,9 @@ void TZYLFileGrep::GrepFiles() {
     if (failure) std::rethrow_exception(failure);
     return;
   }
-  FSearch = nullptr;
-  // The end: whatever happened, the component can search again.
+  // The end: whatever happened, the component can search again (also from the end events,
+  // which may free it as well).
+  s.Walking = false;
   if (FThread) FThread->Terminate();
   const bool cancelled = FCancelled;
   FCancelled = false;
@@ -324,7 +334,7 @@ void TZYLFileGrep::GrepFiles() {
   } else if (FOnFinished) {
     FOnFinished(this);
   }
-  if (FOnEnd) FOnEnd(this);
+  if (!s.Gone && FOnEnd) FOnEnd(this);
   if (failure) std::rethrow_exception(failure);
 }
 

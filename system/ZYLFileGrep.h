@@ -192,7 +192,8 @@ class TZYLFileGrep : public TZYLCustomComponent {
   // Shared with the search thread: set once its search has run (or was dropped).
   std::shared_ptr<std::atomic<bool>> FThreadDone;
   bool FRunning = false;
-  // The search under way (its state lives on the stack of GrepFiles), else null.
+  // The search under way, to its end events (its state lives on the stack of GrepFiles), else
+  // null.
   TSearch* FSearch = nullptr;
   bool FCancelled = false;
 };

@@ -241,10 +241,10 @@ int TCustomImageList::AddIcon(TIcon* Image) {
   mask.Canvas()->Brush()->SetColor(clWhite);
   mask.Canvas()->FillRect(TRect{0, 0, width_, height_});
   // The image onto black, the mask (white where the icon is see-through) onto white.
-  if (!win::DrawIconEx(image.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0,
-                       nullptr, win::DI_NORMAL) ||
-      !win::DrawIconEx(mask.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0,
-                       nullptr, win::DI_MASK))
+  if (!win::DrawIconEx(image.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0, nullptr,
+                       win::DI_NORMAL) ||
+      !win::DrawIconEx(mask.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0, nullptr,
+                       win::DI_MASK))
     return -1;
   return Add(&image, &mask);
 }

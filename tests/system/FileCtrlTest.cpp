@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ImgList.h"
-#include "foundation/ZYLCont.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Icon.h"
@@ -416,8 +416,7 @@ TEST_P(FileCtrlSize, IsTheWholeSizeOfALargeFile) {
 INSTANTIATE_TEST_SUITE_P(Limits, FileCtrlSize,
                          ::testing::Values(int64_t{INT32_MAX}, int64_t{INT32_MAX} + 1,
                                            int64_t{3} << 30, int64_t{UINT32_MAX},
-                                           (int64_t{1} << 32) + 5,
-                                           int64_t{5} << 40));
+                                           (int64_t{1} << 32) + 5, int64_t{5} << 40));
 
 TEST_F(FileCtrlTest, CopyMoveRename) {
   const std::string a = tmp_.File("a.txt"), b = tmp_.File("b.txt");

@@ -56,6 +56,7 @@ void Date(const std::string& path, int year, int month, int day) {
 struct TRecorder : vcl::TObject {
   std::vector<std::string> Found, Dirs, Entries, Errors, Ends;
   std::function<void(const std::string&)> OnEntry, OnDir;
+  std::function<void()> OnFinish, OnEndOfSearch;
   void Attach(TZYLFileGrep& g) {
     g.SetOnFound(TZYLFoundEvent(this, &TRecorder::DoFound));
     g.SetOnDirChange(TZYLFileChangeEvent(this, &TRecorder::DoDir));
@@ -75,9 +76,15 @@ struct TRecorder : vcl::TObject {
     if (OnEntry) OnEntry(s);
   }
   void DoError(vcl::TObject*, const std::string& s) { Errors.push_back(s); }
-  void DoFinished(vcl::TObject*) { Ends.push_back("finished"); }
+  void DoFinished(vcl::TObject*) {
+    Ends.push_back("finished");
+    if (OnFinish) OnFinish();
+  }
   void DoCancel(vcl::TObject*) { Ends.push_back("cancel"); }
-  void DoEnd(vcl::TObject*) { Ends.push_back("end"); }
+  void DoEnd(vcl::TObject*) {
+    Ends.push_back("end");
+    if (OnEndOfSearch) OnEndOfSearch();
+  }
 };
 
 // The tree:  .hidden.txt  a.txt  b.log  empty.txt  ro.txt (read-only)  small.txt
@@ -468,6 +475,35 @@ INSTANTIATE_TEST_SUITE_P(
                       TFreeCase{"ThreadedCloseWithCaFree", true, TFormEnd::CloseWithCaFree},
                       TFreeCase{"ThreadedFreedByHandler", true, TFormEnd::FreedByHandler}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// OnFinished frees the component: OnEnd does not come, and a threaded search is not waited for
+// by the destructor running inside it.
+class FileGrepFreedAtTheEnd : public FileGrep, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FileGrepFreedAtTheEnd, FiresNoFurtherEvent) {
+  grep_->SetThreadedSearch(GetParam());
+  TZYLFileGrep* grep = grep_.get();
+  rec_.OnFinish = [this] { grep_.reset(); };
+  grep->Grep();
+  if (GetParam()) DrainUntil([this] { return !rec_.Ends.empty(); });
+  EXPECT_EQ(grep_, nullptr);
+  EXPECT_EQ(rec_.Found.size(), 10u);
+  EXPECT_EQ(rec_.Ends, (TNames{"finished"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FileGrepFreedAtTheEnd, ::testing::Bool());
+
+TEST_F(FileGrep, OnEndMayStartTheNextSearch) {
+  int searches = 0;
+  rec_.OnEndOfSearch = [this, &searches] {
+    if (++searches == 1) grep_->Grep();
+  };
+  grep_->Grep();
+  EXPECT_EQ(searches, 2);
+  EXPECT_EQ(rec_.Found.size(), 20u);
+  EXPECT_EQ(rec_.Ends, (TNames{"finished", "end", "finished", "end"}));
+  EXPECT_FALSE(grep_->Running());
+}
 
 TEST(FileGrepMask, FollowsTheAttributes) {
   EXPECT_EQ(ZYLFileGrepAttributeMask({fmAnyfile, fmReadOnly}), 0x3F);

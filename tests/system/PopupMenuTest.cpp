@@ -170,8 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TOldFileCase{"FalseWithTheBar", "  OwnerDraw = False\n", true},
                       TOldFileCase{"TrueWithoutTheBar",
                                    "  OwnerDraw = True\n  Options = [poUseAppTitle]\n", false},
-                      TOldFileCase{"AfterTheOptions",
-                                   "  Options = []\n  OwnerDraw = True\n", false},
+                      TOldFileCase{"AfterTheOptions", "  Options = []\n  OwnerDraw = True\n",
+                                   false},
                       TOldFileCase{"None", "  Options = [poDisplayBar]\n", true}),
     [](const auto& info) { return std::string(info.param.Name); });
 
