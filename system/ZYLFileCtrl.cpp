@@ -1,6 +1,7 @@
 #include "system/ZYLFileCtrl.h"
 
 #include <climits>
+#include <memory>
 
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLSysUtils.h"
@@ -8,6 +9,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/DateCtrls.h"
+#include "platform/controls/ImgList.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -139,14 +141,14 @@ void TZYLFileCtrl::SetAttributes(TZYLFileCtrlAttributes Value) {
   win::SetFileAttributesA(FFileName.c_str(), ZYLFileAttributesToWin(Value));
 }
 
-int32_t TZYLFileCtrl::FileSize() const {
+int64_t TZYLFileCtrl::FileSize() const {
   TOpenFile f(FFileName, vcl::fmOpenRead);
   if (f.Handle() < 0) return 0;
-  win::DWORD high = 0;
+  // A failed call leaves the high word as it was: a size of 4 GiB - 1 is a size, not a failure.
+  win::DWORD high = win::INVALID_FILE_SIZE;
   const win::DWORD low = win::GetFileSize(f.Handle(), &high);
-  if (low == win::INVALID_FILE_SIZE && high == 0) return 0;
-  const uint64_t size = (uint64_t{high} << 32) | low;
-  return size > uint64_t{INT32_MAX} ? INT32_MAX : static_cast<int32_t>(size);
+  if (low == win::INVALID_FILE_SIZE && high == win::INVALID_FILE_SIZE) return 0;
+  return static_cast<int64_t>((uint64_t{high} << 32) | low);
 }
 
 std::string TZYLFileCtrl::GetFileStamp(int Index) const {
@@ -294,6 +296,19 @@ int32_t TZYLFileCtrl::ExtractIconsFromFile(std::vector<vcl::TIcon*>& Icons, bool
     } else {
       delete icon;
     }
+  }
+  return added;
+}
+
+int32_t TZYLFileCtrl::ExtractIconsFromFile(vcl::TCustomImageList* ImageList, bool Large) const {
+  if (!ImageList) return 0;
+  std::vector<vcl::TIcon*> icons;
+  ExtractIconsFromFile(icons, Large);
+  int32_t added = 0;
+  for (vcl::TIcon* icon : icons) {
+    // Each through its own temporary icon, as the list takes icons.
+    const std::unique_ptr<vcl::TIcon> own(icon);
+    if (ImageList->AddIcon(icon) >= 0) ++added;
   }
   return added;
 }

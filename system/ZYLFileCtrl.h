@@ -13,6 +13,7 @@
 #include "platform/base/Sets.h"
 
 namespace vcl {
+class TCustomImageList;
 class TIcon;
 }
 
@@ -62,10 +63,10 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   TZYLFileOpFlags Options() const { return FOptions; }
   void SetOptions(TZYLFileOpFlags Value) { FOptions = Value; }
 
-  // Size in bytes, 0 when the file does not exist or cannot be opened (and at most the
-  // largest Integer for larger files). The setter does nothing.
-  int32_t FileSize() const;
-  void SetFileSize(int32_t) {}
+  // Size in bytes (the whole 64-bit size), 0 when the file does not exist or cannot be opened.
+  // The setter does nothing; forms never keep the size.
+  int64_t FileSize() const;
+  void SetFileSize(int64_t) {}
 
   // Index 0 creation, 1 last access, 2 last write: the local time formatted with
   // FileStampFormat (empty: the default date-time text); empty when the file cannot be opened.
@@ -121,8 +122,10 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   // Appends every icon of the file, large or small, to Icons as new icons the caller owns;
   // answers how many were added.
   int32_t ExtractIconsFromFile(std::vector<vcl::TIcon*>& Icons, bool Large) const;
-  // Adds every icon of the file, large or small, to the image list entry, each drawn to the
-  // entry's size with its see-through parts masked; answers how many were added.
+  // Adds every icon of the file, large or small, to the image list, each drawn to the list's
+  // size with its see-through parts transparent; answers how many were added.
+  int32_t ExtractIconsFromFile(vcl::TCustomImageList* ImageList, bool Large) const;
+  // The same into an entry of the library's image lists.
   int32_t ExtractIconsFromFile(TZYLImageListItem* ImageList, bool Large) const;
 
   // ---- Name parts ----

@@ -14,7 +14,6 @@
 #include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLReference.h"
 #include "platform/base/Finally.h"
-#include "platform/base/Restore.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
@@ -176,10 +175,12 @@ void TZYLSearchThread::Execute() {
 
 void TZYLSearchThread::StartGrep() {
   const vcl::TFinally done([this] { FDone->store(true); });
-  TZYLFileGrep* grep = FGrep;
-  if (!grep) return;
-  const vcl::TFinally forget([grep, this] { grep->ThreadDone(this); });
-  grep->GrepFiles();
+  if (!FGrep) return;
+  // A component freed during its search has forgotten this thread (and cleared FGrep).
+  const vcl::TFinally forget([this] {
+    if (FGrep) FGrep->ThreadDone(this);
+  });
+  FGrep->GrepFiles();
 }
 
 // ---- The component ----
@@ -194,6 +195,14 @@ struct TZYLFileGrep::TSearch {
   bool MainThread = true;
   // The folders searched, by their real path.
   std::set<std::string> Visited;
+  // The search that was running when this one started (from one of its end events).
+  TSearch* Outer = nullptr;
+  // Walking the folders (not yet at the end events): a nested start is refused.
+  bool Walking = true;
+  // Set by the destructor when the component is freed during the search or its end events (by
+  // a handler, or by a message served at a folder): the search then unwinds without touching
+  // the component.
+  bool Gone = false;
 };
 
 TZYLFileGrep::TZYLFileGrep(vcl::TComponent* AOwner)
@@ -203,6 +212,13 @@ TZYLFileGrep::TZYLFileGrep(vcl::TComponent* AOwner)
 
 TZYLFileGrep::~TZYLFileGrep() {
   Cancel();
+  if (FSearch) {
+    // Freed from inside the search, which runs further down this stack (started by a search
+    // thread, too): it must not be waited for; it sees Gone at its next step and unwinds.
+    for (TSearch* s = FSearch; s; s = s->Outer) s->Gone = true;
+    if (FThread) FThread->Forget();
+    FThread = nullptr;
+  }
   if (FThread) {
     // The thread waits for the main thread to run the search: it is told the component is
     // gone, and served until it has seen that.
@@ -263,14 +279,15 @@ bool TZYLFileGrep::Stopped() const {
          (vcl::Application && vcl::Application->Terminated());
 }
 
-void TZYLFileGrep::AddResult(const std::string& Line) {
+void TZYLFileGrep::AddResult(TSearch& S, const std::string& Line) {
   if (FOnFound) FOnFound(this, Line);
+  if (S.Gone) return;
   if (FOutStringList) FOutStringList->GetItems()->Add(Line);
   if (FInternalFoundList) FFoundList->Add(Line);
 }
 
 void TZYLFileGrep::GrepFiles() {
-  if (FSearching) return;
+  if (FSearch && FSearch->Walking) return;
   if (!FRunning) {
     // Called directly rather than through Grep.
     FRunning = true;
@@ -287,18 +304,27 @@ void TZYLFileGrep::GrepFiles() {
   s.MainThread = vcl::IsMainThread();
 
   std::exception_ptr failure;
-  {
-    const vcl::TRestore<bool> nested(FSearching, true);
-    try {
-      for (const std::string& dir : SplitList(FDirs)) {
-        if (Stopped()) break;
-        SearchDir(s, dir);
-      }
-    } catch (...) {
-      failure = std::current_exception();
+  s.Outer = FSearch;
+  FSearch = &s;
+  const vcl::TFinally done([this, &s] {
+    if (!s.Gone) FSearch = s.Outer;
+  });
+  try {
+    for (const std::string& dir : SplitList(FDirs)) {
+      if (s.Gone || Stopped()) break;
+      SearchDir(s, dir);
     }
+  } catch (...) {
+    failure = std::current_exception();
   }
-  // The end: whatever happened, the component can search again.
+  if (s.Gone) {
+    // Freed meanwhile: no end events from a component that is no more.
+    if (failure) std::rethrow_exception(failure);
+    return;
+  }
+  // The end: whatever happened, the component can search again (also from the end events,
+  // which may free it as well).
+  s.Walking = false;
   if (FThread) FThread->Terminate();
   const bool cancelled = FCancelled;
   FCancelled = false;
@@ -308,15 +334,16 @@ void TZYLFileGrep::GrepFiles() {
   } else if (FOnFinished) {
     FOnFinished(this);
   }
-  if (FOnEnd) FOnEnd(this);
+  if (!s.Gone && FOnEnd) FOnEnd(this);
   if (failure) std::rethrow_exception(failure);
 }
 
 void TZYLFileGrep::SearchDir(TSearch& S, const std::string& Dir) {
   const std::string d = vcl::IncludeTrailingPathDelimiter(Dir);
   if (S.MainThread && vcl::Application) vcl::Application->ProcessMessages();
-  if (Stopped()) return;
+  if (S.Gone || Stopped()) return;
   if (FOnDirChange) FOnDirChange(this, d);
+  if (S.Gone) return;
   // A folder reached again through a link is searched once.
   std::error_code error;
   const std::string real =
@@ -331,8 +358,9 @@ void TZYLFileGrep::SearchDir(TSearch& S, const std::string& Dir) {
       if (FOnErrorOpenFile) FOnErrorOpenFile(this, d);
       return;
     }
-    for (; rc == 0 && !Stopped(); rc = vcl::FindNext(r)) {
+    for (; rc == 0 && !S.Gone && !Stopped(); rc = vcl::FindNext(r)) {
       if (FOnFileChange) FOnFileChange(this, r.Name);
+      if (S.Gone) return;
       if (r.Size < FMinSize || (FMaxSize != 0 && r.Size > FMaxSize) || r.Name == "." ||
           r.Name == "..")
         continue;
@@ -358,6 +386,7 @@ void TZYLFileGrep::SearchDir(TSearch& S, const std::string& Dir) {
         if (r.Attr & vcl::faDirectory) continue;
         const TContent found = FileContains(full, r.Attr, S.Content, S.Upper);
         if (found == TContent::Unreadable && FOnErrorOpenFile) FOnErrorOpenFile(this, full);
+        if (S.Gone) return;
         if (found != TContent::Found) continue;
       }
       std::string line;
@@ -379,15 +408,15 @@ void TZYLFileGrep::SearchDir(TSearch& S, const std::string& Dir) {
         for (const auto& [bit, letter] : letters)
           if (r.Attr & bit) line += letter;
       }
-      AddResult(line);
+      AddResult(S, line);
     }
   }
 
-  if (!FRecurseSubDirs || Stopped()) return;
+  if (S.Gone || !FRecurseSubDirs || Stopped()) return;
   vcl::TSearchRec r;
   const vcl::TFinally close([&r] { vcl::FindClose(r); });
   for (int rc = vcl::FindFirst(d + "*.*", vcl::faDirectory | vcl::faHidden | vcl::faSysFile, r);
-       rc == 0 && !Stopped(); rc = vcl::FindNext(r))
+       rc == 0 && !S.Gone && !Stopped(); rc = vcl::FindNext(r))
     if ((r.Attr & vcl::faDirectory) && r.Name != "." && r.Name != "..") SearchDir(S, d + r.Name);
 }
 

@@ -9,6 +9,10 @@
 // listed) and a folder that cannot be listed are reported through OnErrorOpenFile and the
 // search goes on; the end events always fire. A link back to a folder already searched is not
 // followed again.
+//
+// A component freed during its own search (by a handler, or by a message served at a folder,
+// such as its form's release) stops the search, which unwinds without touching it and without
+// end events.
 #pragma once
 
 #include <atomic>
@@ -160,7 +164,7 @@ class TZYLFileGrep : public TZYLCustomComponent {
   struct TSearch;
   void SearchDir(TSearch& S, const std::string& Dir);
   bool Stopped() const;
-  void AddResult(const std::string& Line);
+  void AddResult(TSearch& S, const std::string& Line);
   void ThreadDone(TZYLSearchThread* Thread);
 
   std::string FFileMasks;
@@ -188,7 +192,9 @@ class TZYLFileGrep : public TZYLCustomComponent {
   // Shared with the search thread: set once its search has run (or was dropped).
   std::shared_ptr<std::atomic<bool>> FThreadDone;
   bool FRunning = false;
-  bool FSearching = false;
+  // The search under way, to its end events (its state lives on the stack of GrepFiles), else
+  // null.
+  TSearch* FSearch = nullptr;
   bool FCancelled = false;
 };
 

@@ -639,9 +639,10 @@ void TZYLForm::DoMessage(vcl::TMessage& M) {
 
 void TZYLForm::WndProc(vcl::TMessage& Message) {
   if (!Enabled()) return inherited::WndProc(Message);
-  const bool drop = Message.Msg == win::WM_DROPFILES;
+  // A drop the handler takes is released once, after the form has seen it too, whatever the
+  // handler does; without a handler the drop is left to the form's own handling.
+  const bool drop = Message.Msg == win::WM_DROPFILES && FOnFMDragDrop;
   const auto dropHandle = reinterpret_cast<win::HDROP>(Message.WParam);
-  // The drop is released once, whatever a handler does.
   struct TDropGuard {
     bool Active;
     win::HDROP Drop;

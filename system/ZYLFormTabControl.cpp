@@ -25,14 +25,15 @@ ZYL_CLASS_IMPL(TZYLFormTabControl) {
       .Prop("UseResForms", &T::UseResForms, &T::SetUseResForms)
       .Default(false)
       .Prop("OnChanging", &T::GetOnFormChanging, &T::SetOnFormChanging)
-      .Publish({"Align",       "Anchors",     "BiDiMode",       "Constraints", "DragCursor",
-                "DragKind",    "DragMode",    "Enabled",        "Font",        "HotTrack",
-                "MultiLine",   "OwnerDraw",   "ParentBiDiMode", "ParentFont",  "ParentShowHint",
-                "PopupMenu",   "RaggedRight", "ScrollOpposite", "ShowHint",    "Style",
-                "TabHeight",   "TabOrder",    "TabPosition",    "TabStop",     "TabWidth",
-                "Visible",     "OnChange",    "OnDragDrop",     "OnDragOver",  "OnDrawTab",
-                "OnEndDock",   "OnEndDrag",   "OnEnter",        "OnExit",      "OnMouseDown",
-                "OnMouseMove", "OnMouseUp",   "OnResize",       "OnStartDock", "OnStartDrag"});
+      .Publish({"Align",      "Anchors",         "BiDiMode",    "Constraints", "DragCursor",
+                "DragKind",   "DragMode",        "Enabled",     "Font",        "HotTrack",
+                "Images",     "MultiLine",       "MultiSelect", "OwnerDraw",   "ParentBiDiMode",
+                "ParentFont", "ParentShowHint",  "PopupMenu",   "RaggedRight", "ScrollOpposite",
+                "ShowHint",   "Style",           "TabHeight",   "TabOrder",    "TabPosition",
+                "TabStop",    "TabWidth",        "Visible",     "OnChange",    "OnDragDrop",
+                "OnDragOver", "OnDrawTab",       "OnEndDock",   "OnEndDrag",   "OnEnter",
+                "OnExit",     "OnGetImageIndex", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                "OnResize",   "OnStartDock",     "OnStartDrag"});
 }
 
 TZYLFormTabControl::TZYLFormTabControl(vcl::TComponent* AOwner) : inherited(AOwner) {}

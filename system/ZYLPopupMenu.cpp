@@ -20,9 +20,10 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLPopupMenu) {
   using T = TZYLPopupMenu;
-  // The menu starts owner-drawn, as its bar needs.
-  b.Publish("OwnerDraw")
-      .Default(true)
+  // The Options decide whether the menu is owner-drawn: an OwnerDraw line of an older form file
+  // is read and dropped, and the property is never written.
+  b.Prop("OwnerDraw", &T::OwnerDraw, &T::DropOwnerDraw)
+      .Stored(false)
       .Prop("Options", &T::Options, &T::SetOptions)
       .Default(TZYLPopUpOptions{poDisplayBar, poUseAppTitle})
       .Prop("BarWidth", &T::GetWord, &T::SetWord)
@@ -105,6 +106,7 @@ void TZYLPopupMenu::SetBevel(TZYLBevel* Value) { FBevel->Assign(Value); }
 void TZYLPopupMenu::SetLayout(TZYLGlyphTextLayout* Value) { FLayout->Assign(Value); }
 void TZYLPopupMenu::SetBitmap(vcl::TBitmap* Value) { FBitmap->Assign(Value); }
 void TZYLPopupMenu::SetIndex(int Index, int Value) {
+  if (Value < 0) return;  // ignored: the picture stays
   (Index == iiImageIndex ? FImageIndex : FListIndex) = Value;
 }
 
@@ -136,6 +138,8 @@ void TZYLPopupMenu::Popup(int X, int Y) {
     FOnBeforePopup(this, X, Y, cancel);
     if (cancel) return;
   }
+  // Whatever was set on the menu since, the Options decide how it is drawn.
+  SetOwnerDraw(FOptions.contains(poDisplayBar));
   FBar = std::make_unique<vcl::TBitmap>();
   FBarDrawn = false;
   FBarHeight = 0;

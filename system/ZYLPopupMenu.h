@@ -63,6 +63,7 @@ class TZYLPopupMenu : public vcl::TPopupMenu {
   TZYLCustomImageList* ImageList() const { return FImageList; }
   void SetImageList(TZYLCustomImageList* Value);
   int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
+  // A negative index is ignored (the previous one stays).
   void SetIndex(int Index, int Value);
 
   const TZYLOnPopUpEvent& GetOnBeforePopup() const { return FOnBeforePopup; }
@@ -80,6 +81,8 @@ class TZYLPopupMenu : public vcl::TPopupMenu {
   virtual void DoAfterPopup();
 
  private:
+  // The published OwnerDraw's setter: the value is dropped (the Options decide).
+  void DropOwnerDraw(bool) {}
   void MeasureItem(vcl::TObject* Sender, vcl::TCanvas* ACanvas, int& Width, int& Height);
   void DrawItem(vcl::TObject* Sender, vcl::TCanvas* ACanvas, vcl::TRect ARect,
                 vcl::TOwnerDrawState State);

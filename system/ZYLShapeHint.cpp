@@ -1,9 +1,8 @@
 #include "system/ZYLShapeHint.h"
 
-#include <memory>
-
 #include "foundation/ZYLFormUtils.h"
 #include "platform/base/Clock.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
@@ -12,6 +11,28 @@
 #include "system/ZYLShapeHintWindow.h"
 
 namespace zyl {
+
+namespace {
+
+// Hears when the balloon of ShowHint is freed.
+class TBalloonWatch : public vcl::TComponent {
+ public:
+  explicit TBalloonWatch(vcl::TComponent* Balloon) : vcl::TComponent(nullptr) {
+    Balloon->FreeNotification(this);
+  }
+  bool Freed() const { return FFreed; }
+
+ protected:
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override {
+    vcl::TComponent::Notification(AComponent, Operation);
+    if (Operation == vcl::opRemove) FFreed = true;
+  }
+
+ private:
+  bool FFreed = false;
+};
+
+}  // namespace
 
 ZYL_CLASS_IMPL(TZYLShapeHint) {
   b.Publish("Enabled");
@@ -31,7 +52,14 @@ TZYLShapeHint::~TZYLShapeHint() {
 void TZYLShapeHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, ShapeHintControl); }
 
 void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint16_t Time) {
-  std::unique_ptr<TZYLShapeHintWindow> w(new TZYLShapeHintWindow(this));
+  // The wait serves messages: the balloon's owner (this component, or its form) may be freed
+  // meanwhile, and the balloon with it. Only a balloon still there is freed afterwards, and
+  // nothing of this component is touched after the wait.
+  auto* w = new TZYLShapeHintWindow(this);
+  const TBalloonWatch watch(w);
+  const vcl::TFinally free([w, &watch] {
+    if (!watch.Freed()) delete w;
+  });
   w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
   ZYLWait(Time);
 }

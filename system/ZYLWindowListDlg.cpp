@@ -1,5 +1,6 @@
 #include "system/ZYLWindowListDlg.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "buttons/ZYLButton.h"
@@ -37,8 +38,43 @@ bool TZYLWindowListDlg::Admits(vcl::TForm* Form, vcl::TCustomForm* Own) {
   return true;
 }
 
+void TZYLWindowListDlg::SetChosenForm(vcl::TForm* Value) {
+  vcl::TForm* old = FChosenForm;
+  FChosenForm = Value;
+  // A form still listed keeps its notification until the list goes.
+  if (old && old != Value && std::find(FListed.begin(), FListed.end(), old) == FListed.end())
+    old->RemoveFreeNotification(this);
+  if (Value) Value->FreeNotification(this);
+}
+
+void TZYLWindowListDlg::Listed(vcl::TForm* Form) {
+  if (Form) {
+    Form->FreeNotification(this);
+    FListed.push_back(Form);
+    return;
+  }
+  const std::vector<vcl::TForm*> listed = std::move(FListed);
+  FListed.clear();
+  for (vcl::TForm* f : listed)
+    if (f != FChosenForm) f->RemoveFreeNotification(this);
+}
+
+void TZYLWindowListDlg::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != vcl::opRemove) return;
+  if (AComponent == FChosenForm) FChosenForm = nullptr;
+  const auto at = std::find(FListed.begin(), FListed.end(), AComponent);
+  if (at == FListed.end()) return;
+  FListed.erase(at);
+  if (!FList) return;
+  vcl::TStrings* items = FList->Items();
+  for (int i = items->Count() - 1; i >= 0; --i)
+    if (items->Objects(i) == AComponent) items->Delete(i);
+  ListClick(FList);
+}
+
 bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
-  FChosenForm = nullptr;
+  SetChosenForm(nullptr);
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLWindowListForm", -12);
 
   TZYLButton* ok = NewOKButton(form.get(), 300, 24, 86, 0);
@@ -72,9 +108,14 @@ bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   // The dialog's own form, should OnList admit it, is listed under the caption it will show.
   const std::string caption = "Windowlist...";
   form->SetCaption(CaptionTitle().empty() ? caption : CaptionTitle());
+  // The listed forms are watched while the list is open: one freed meanwhile leaves it.
+  const vcl::TFinally unlist([this] { Listed(nullptr); });
   for (int i = 0; i < vcl::Screen->FormCount(); ++i) {
     auto* each = dynamic_cast<vcl::TForm*>(vcl::Screen->Forms(i));
-    if (each && Admits(each, form.get())) list->Items()->AddObject(each->Caption(), each);
+    if (each && Admits(each, form.get())) {
+      list->Items()->AddObject(each->Caption(), each);
+      Listed(each);
+    }
   }
   ok->SetEnabled(list->Items()->Count() > 0);
   if (ok->Enabled()) list->SetItemIndex(0);
@@ -88,12 +129,14 @@ bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
   if (BaseExecute(form.get(), Target, custom, styler, back, caption) != vcl::mrOk ||
       list->ItemIndex() < 0)
     return false;
-  FChosenForm = dynamic_cast<vcl::TForm*>(list->Items()->Objects(list->ItemIndex()));
+  SetChosenForm(dynamic_cast<vcl::TForm*>(list->Items()->Objects(list->ItemIndex())));
+  FOK = nullptr, FList = nullptr;
   form.reset();
   if (!FChosenForm) return false;
   bool accept = true;
   if (FOnShow) FOnShow(this, FChosenForm, accept);
-  if (!accept) return false;
+  // The handler may have freed the form (which clears the choice).
+  if (!accept || !FChosenForm) return false;
   if (FChosenForm->WindowState() == vcl::wsMinimized) FChosenForm->SetWindowState(vcl::wsNormal);
   FChosenForm->Show();
   return true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "system/ZYLBaseDialog.h"
 
@@ -33,7 +34,8 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   const TZYLWLFormEvent& GetOnShow() const { return FOnShow; }
   void SetOnShow(const TZYLWLFormEvent& Value) { FOnShow = Value; }
 
-  // The form chosen last (null until a choice is confirmed; cleared at each execution).
+  // The form chosen last (null until a choice is confirmed; cleared at each execution, and
+  // when that form is freed).
   vcl::TForm* ChosenForm() const { return FChosenForm; }
 
   bool Execute() override { return ExecuteEnh(nullptr); }
@@ -41,7 +43,14 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   // chosen, accepted and brought forward.
   bool ExecuteEnh(vcl::TCustomForm* Target);
 
+ protected:
+  // A freed chosen form is forgotten; a listed form freed while the list is open leaves it.
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
  private:
+  void SetChosenForm(vcl::TForm* Value);
+  // Lists Form (its free notification taken) or, with null, forgets every listed form.
+  void Listed(vcl::TForm* Form);
   // Whether Form goes into the list; Own is the dialog's form.
   bool Admits(vcl::TForm* Form, vcl::TCustomForm* Own);
   void ListClick(vcl::TObject* Sender);
@@ -52,6 +61,8 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   TZYLWLFormEvent FOnList;
   TZYLWLFormEvent FOnShow;
   vcl::TForm* FChosenForm = nullptr;
+  // The forms listed while the dialog's form is open.
+  std::vector<vcl::TForm*> FListed;
   TZYLButton* FOK = nullptr;
   TZYLExtListBox* FList = nullptr;
 };

@@ -7,7 +7,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/Icon.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 
@@ -225,6 +227,26 @@ int TCustomImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
   const int first = Count();
   InsertImages(first, Cut(Image, nullptr, true, MaskColor));
   return first;
+}
+
+int TCustomImageList::AddIcon(TIcon* Image) {
+  if (!Image || !Image->HandleAllocated() || width_ <= 0 || height_ <= 0) return -1;
+  TBitmap image, mask;
+  image.SetPixelFormat(pf24bit);
+  image.SetSize(width_, height_);
+  mask.SetPixelFormat(pf24bit);
+  mask.SetSize(width_, height_);
+  image.Canvas()->Brush()->SetColor(clBlack);
+  image.Canvas()->FillRect(TRect{0, 0, width_, height_});
+  mask.Canvas()->Brush()->SetColor(clWhite);
+  mask.Canvas()->FillRect(TRect{0, 0, width_, height_});
+  // The image onto black, the mask (white where the icon is see-through) onto white.
+  if (!win::DrawIconEx(image.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0, nullptr,
+                       win::DI_NORMAL) ||
+      !win::DrawIconEx(mask.Canvas()->Handle(), 0, 0, Image->Handle(), width_, height_, 0, nullptr,
+                       win::DI_MASK))
+    return -1;
+  return Add(&image, &mask);
 }
 
 void TCustomImageList::AddImages(TCustomImageList* Value) {

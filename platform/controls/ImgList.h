@@ -21,6 +21,7 @@ using TImageIndex = int32_t;
 inline constexpr int kMaxImageListCount = 32767;
 
 class TCustomImageList;
+class TIcon;
 
 // Tells a user of an image list that its images changed.
 class TChangeLink : public TObject {
@@ -73,6 +74,9 @@ class TCustomImageList : public TComponent {
   // The same with the pixels of MaskColor transparent (clDefault: the colour of the picture's
   // bottom-left pixel).
   int AddMasked(TBitmap* Image, TColor MaskColor);
+  // The icon drawn at the list's size, its mask's see-through pixels transparent; -1 (nothing
+  // added) for no icon or one without an image.
+  int AddIcon(TIcon* Image);
   // Another list's images, which must have this list's size.
   void AddImages(TCustomImageList* Value);
   void Insert(int Index, TBitmap* Image, TBitmap* Mask);

@@ -5,6 +5,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlPaint.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/ImgList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/rtl/Consts.h"
@@ -20,6 +21,7 @@ constexpr int kTabInset = 2;       // the first tab's distance from the left edg
 constexpr int kTabPadding = 6;     // space left and right of a caption
 constexpr int kButtonGap = 3;      // between buttons of the button styles
 constexpr int kSelectedGrow = 2;   // the selected tab stands out by this much
+constexpr int kImageGap = 3;       // between a tab's picture and its caption
 constexpr int kFrameMargin = 4;    // page frame plus the margin inside it
 constexpr int kScrollButton = 16;  // each of the two scroll buttons of a single row
 }  // namespace
@@ -103,7 +105,8 @@ ZYL_CLASS_IMPL(TTabStrings) {}
 // TCustomTabControl
 
 TCustomTabControl::TCustomTabControl(TComponent* AOwner)
-    : TCustomControl(AOwner), tabs_(new TTabStrings(this)) {
+    : TCustomControl(AOwner), tabs_(new TTabStrings(this)), imageChangeLink_(new TChangeLink()) {
+  imageChangeLink_->OnChange = TNotifyEvent(this, &TCustomTabControl::ImageListChange);
   controlStyle_ = {csAcceptsControls, csDoubleClicks, csOpaque};
   width_ = 289;
   height_ = 193;
@@ -112,11 +115,69 @@ TCustomTabControl::TCustomTabControl(TComponent* AOwner)
   SetColor(clBtnFace);
 }
 
-TCustomTabControl::~TCustomTabControl() { delete tabs_; }
+TCustomTabControl::~TCustomTabControl() {
+  if (images_) images_->UnRegisterChanges(imageChangeLink_);
+  delete imageChangeLink_;
+  delete tabs_;
+}
 
 int TCustomTabControl::RowHeight() {
   if (tabHeight_ > 0) return tabHeight_;
-  return MeasureText(font_, "").cy + (style_ == tsTabs ? 6 : 8);
+  const int text = MeasureText(font_, "").cy;
+  const int picture = images_ ? images_->Height() : 0;
+  return std::max(text, picture) + (style_ == tsTabs ? 6 : 8);
+}
+
+void TCustomTabControl::SetImages(TCustomImageList* Value) {
+  if (images_ == Value) return;
+  if (images_) {
+    images_->UnRegisterChanges(imageChangeLink_);
+    images_->RemoveFreeNotification(this);
+  }
+  images_ = Value;
+  if (images_) {
+    images_->RegisterChanges(imageChangeLink_);
+    images_->FreeNotification(this);
+  }
+  ImageListChange(this);
+}
+
+void TCustomTabControl::ImageListChange(TObject*) {
+  flow_.Tabs = 0;
+  TabsLayoutChanged();
+}
+
+void TCustomTabControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == images_) {
+    images_ = nullptr;
+    ImageListChange(this);
+  }
+}
+
+int TCustomTabControl::GetImageIndex(int TabIndex) {
+  int index = TabIndex;
+  if (OnGetImageIndex) OnGetImageIndex(this, TabIndex, index);
+  return index;
+}
+
+int TCustomTabControl::ShownImage(int Index) {
+  if (!images_) return -1;
+  const int image = GetImageIndex(Index);
+  return image >= 0 && image < images_->Count() ? image : -1;
+}
+
+void TCustomTabControl::SetMultiSelect(bool Value) {
+  if (multiSelect_ == Value) return;
+  multiSelect_ = Value;
+  if (!Value && !marked_.empty()) {
+    marked_.clear();
+    Invalidate();
+  }
+}
+
+bool TCustomTabControl::TabMarked(int Index) const {
+  return Index >= 0 && Index < static_cast<int>(marked_.size()) && marked_[Index];
 }
 
 bool TCustomTabControl::TFlowState::Place(int W, int Start, int Right, int Gap, bool MultiLine) {
@@ -139,7 +200,8 @@ int TCustomTabControl::TabsGap() const { return style_ != tsTabs ? kButtonGap : 
 
 int TCustomTabControl::TabExtent(int Index) {
   if (tabWidth_ > 0) return tabWidth_;
-  return static_cast<TTabStrings*>(tabs_)->CaptionWidth(Index, font_) + 2 * kTabPadding;
+  const int picture = ShownImage(Index) >= 0 ? images_->Width() + kImageGap : 0;
+  return static_cast<TTabStrings*>(tabs_)->CaptionWidth(Index, font_) + 2 * kTabPadding + picture;
 }
 
 const TCustomTabControl::TFlow& TCustomTabControl::Flow() {
@@ -159,8 +221,14 @@ const TCustomTabControl::TFlow& TCustomTabControl::Flow() {
   return f;
 }
 
-void TCustomTabControl::TabsFlowChanged(int Index, int) {
+void TCustomTabControl::TabsFlowChanged(int Index, int Delta) {
   if (Index < flow_.Tabs) flow_.Tabs = 0;
+  // Marks move with their tabs.
+  if (Index < static_cast<int>(marked_.size())) {
+    if (Delta > 0) marked_.insert(marked_.begin() + Index, false);
+    if (Delta < 0) marked_.erase(marked_.begin() + Index);
+  }
+  if (tabs_->Count() == 0) marked_.clear();
 }
 
 int TCustomTabControl::AreaHeight() {
@@ -472,11 +540,12 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
     r.Right -= kSelectedGrow * Selected;
   } else {
     RECT e = r;
-    if (Selected)
+    const bool pressed = Selected || TabMarked(Index);
+    if (pressed)
       DrawEdge(c->Handle(), &e, EDGE_SUNKEN, BF_RECT);
     else if (style_ == tsButtons)
       DrawEdge(c->Handle(), &e, EDGE_RAISED, BF_RECT);
-    if (Selected) OffsetRect(&r, 1, 1);
+    if (pressed) OffsetRect(&r, 1, 1);
   }
   c->Font()->Assign(font_);
   if (ownerDraw_) {
@@ -490,7 +559,17 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
   if (hotTrack_ && Index == hotTab_ && !Selected) c->Font()->SetColor(clHighlight);
   c->Brush()->SetStyle(bsClear);
   const std::string text = tabs_->Get(Index);
-  DrawCaption(c, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, enabled_);
+  uint32_t align = DT_CENTER;
+  if (const int image = ShownImage(Index); image >= 0) {
+    // Picture and caption side by side, centred together.
+    const int picture = images_->Width() + (text.empty() ? 0 : kImageGap);
+    const int64_t both = int64_t{picture} + (text.empty() ? 0 : MeasureText(font_, text).cx);
+    const int left = ClampToInt(r.Left + (int64_t{r.Width()} - both) / 2);
+    images_->Draw(c, left, r.Top + (r.Height() - images_->Height()) / 2, image, enabled_);
+    r.Left = ClampToInt(int64_t{left} + picture);
+    align = DT_LEFT;
+  }
+  DrawCaption(c, text, r, align | DT_VCENTER | DT_SINGLELINE, enabled_);
   if (Selected && Focused()) {
     TRect f = r;
     InflateRect(&f, -3, -3);
@@ -569,7 +648,15 @@ void TCustomTabControl::MouseDown(TMouseButton Button, TShiftState Shift, int X,
       const int i = IndexOfTabAt(X, Y);
       if (i >= 0) {
         if (CanFocus() && !Focused()) SetFocus();
-        SelectTab(i);
+        if (multiSelect_ && style_ != tsTabs && Shift.contains(ssCtrl)) {
+          if (static_cast<int>(marked_.size()) <= i) marked_.resize(i + 1, false);
+          marked_[i] = !marked_[i];
+          Invalidate();
+        } else {
+          if (!marked_.empty()) Invalidate();
+          marked_.clear();
+          SelectTab(i);
+        }
       }
     }
   }
@@ -680,19 +767,24 @@ ZYL_CLASS_IMPL(TCustomTabControl) {
       .Default(true)
       .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
       .Declare("OnChanging", &C::GetOnChanging, &C::SetOnChanging)
-      .Declare("OnDrawTab", &C::GetOnDrawTab, &C::SetOnDrawTab);
+      .Declare("OnDrawTab", &C::GetOnDrawTab, &C::SetOnDrawTab)
+      .Declare("Images", &C::Images, &C::SetImages)
+      .Declare("MultiSelect", &C::MultiSelect, &C::SetMultiSelect)
+      .Default(false)
+      .Declare("OnGetImageIndex", &C::GetOnGetImageIndex, &C::SetOnGetImageIndex);
 }
 
 ZYL_CLASS_IMPL(TTabControl) {
-  b.Publish({"Align",      "Anchors",     "BiDiMode",       "Constraints", "DragCursor",
-             "DragKind",   "DragMode",    "Enabled",        "Font",        "HotTrack",
-             "MultiLine",  "OwnerDraw",   "ParentBiDiMode", "ParentFont",  "ParentShowHint",
-             "PopupMenu",  "RaggedRight", "ScrollOpposite", "ShowHint",    "Style",
-             "TabHeight",  "TabOrder",    "TabPosition",    "Tabs",        "TabIndex",
-             "TabStop",    "TabWidth",    "Visible",        "OnChange",    "OnChanging",
-             "OnDragDrop", "OnDragOver",  "OnDrawTab",      "OnEndDock",   "OnEndDrag",
-             "OnEnter",    "OnExit",      "OnMouseDown",    "OnMouseMove", "OnMouseUp",
-             "OnResize",   "OnStartDock", "OnStartDrag"});
+  b.Publish({"Align",       "Anchors",        "BiDiMode",    "Constraints", "DragCursor",
+             "DragKind",    "DragMode",       "Enabled",     "Font",        "HotTrack",
+             "Images",      "MultiLine",      "MultiSelect", "OwnerDraw",   "ParentBiDiMode",
+             "ParentFont",  "ParentShowHint", "PopupMenu",   "RaggedRight", "ScrollOpposite",
+             "ShowHint",    "Style",          "TabHeight",   "TabOrder",    "TabPosition",
+             "Tabs",        "TabIndex",       "TabStop",     "TabWidth",    "Visible",
+             "OnChange",    "OnChanging",     "OnDragDrop",  "OnDragOver",  "OnDrawTab",
+             "OnEndDock",   "OnEndDrag",      "OnEnter",     "OnExit",      "OnGetImageIndex",
+             "OnMouseDown", "OnMouseMove",    "OnMouseUp",   "OnResize",    "OnStartDock",
+             "OnStartDrag"});
 }
 
 }  // namespace vcl

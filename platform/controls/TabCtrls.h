@@ -17,6 +17,9 @@ using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
 class TCustomTabControl;
 using TDrawTabEvent =
     TEvent<void(TCustomTabControl* Control, int TabIndex, const TRect& Rect, bool Active)>;
+using TTabGetImageEvent = TEvent<void(TObject* Sender, int TabIndex, int& ImageIndex)>;
+class TChangeLink;
+class TCustomImageList;
 
 class TCustomTabControl : public TCustomControl {
   ZYL_CLASS(TCustomTabControl, TCustomControl)
@@ -58,10 +61,25 @@ class TCustomTabControl : public TCustomControl {
   virtual void SetTabIndex(int Value);
   TStrings* Tabs() const { return tabs_; }
   void SetTabs(TStrings* Value);
+  // The pictures shown before the captions (each tab's is GetImageIndex's); the tabs grow to
+  // hold them. Forgotten when the list is freed.
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* Value);
+  // With a button style, a click with Ctrl held marks a tab (drawn pressed) or clears its mark
+  // beside the selected tab; a plain click clears every mark.
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool Value);
+  // Whether tab Index carries such a mark.
+  bool TabMarked(int Index) const;
+  // The image of tab TabIndex: TabIndex itself, or what OnGetImageIndex makes of it.
+  virtual int GetImageIndex(int TabIndex);
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
   TDrawTabEvent OnDrawTab;
+  TTabGetImageEvent OnGetImageIndex;
+  const TTabGetImageEvent& GetOnGetImageIndex() const { return OnGetImageIndex; }
+  void SetOnGetImageIndex(const TTabGetImageEvent& E) { OnGetImageIndex = E; }
   const TDrawTabEvent& GetOnDrawTab() const { return OnDrawTab; }
   void SetOnDrawTab(const TDrawTabEvent& E) { OnDrawTab = E; }
   const TNotifyEvent& GetOnChange() const { return OnChange; }
@@ -74,6 +92,11 @@ class TCustomTabControl : public TCustomControl {
 
  protected:
   friend class TTabStrings;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The image list changed: the tabs are measured and drawn again.
+  void ImageListChange(TObject* Sender);
+  // The image of tab Index when the list holds it, else -1.
+  int ShownImage(int Index);
   // Asks OnChanging whether the selection may move.
   virtual bool CanChange();
   virtual void Change();
@@ -115,6 +138,10 @@ class TCustomTabControl : public TCustomControl {
   TTabPosition tabPosition_ = tpTop;
   int hotTab_ = -1;
   int firstVisible_ = 0;  // the first tab shown on a single row that does not fit
+  TCustomImageList* images_ = nullptr;
+  TChangeLink* imageChangeLink_;
+  bool multiSelect_ = false;
+  std::vector<bool> marked_;  // marks by tab; tabs beyond its end carry none
 
  protected:
   struct TLayout {
@@ -237,6 +264,8 @@ class TPageControl : public TCustomTabControl {
 
   // Selecting a tab from code shows its page too.
   void SetTabIndex(int Value) override;
+  // A page's image is its ImageIndex (then OnGetImageIndex).
+  int GetImageIndex(int TabIndex) override;
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
   void SetChildOrder(TComponent* Child, int Order) override;
   void Loaded() override;

@@ -87,7 +87,8 @@ void TTabSheet::SetHighlighted(bool Value) {
 
 void TTabSheet::SetImageIndex(int32_t Value) {
   imageIndex_ = Value;
-  if (pageControl_) pageControl_->Invalidate();
+  // The tab may gain or lose its picture, and its width with it.
+  if (pageControl_) pageControl_->ImageListChange(this);
 }
 
 void TTabSheet::CMTextChanged(TMessage& Message) {
@@ -231,6 +232,14 @@ void TPageControl::Change() {
   if (tabIndex_ >= 0 && tabIndex_ < tabs_->Count())
     ChangeActivePage(static_cast<TTabSheet*>(tabs_->Objects(tabIndex_)));
   TCustomTabControl::Change();
+}
+
+int TPageControl::GetImageIndex(int TabIndex) {
+  int index = TabIndex;
+  if (TabIndex >= 0 && TabIndex < tabs_->Count())
+    if (auto* page = static_cast<TTabSheet*>(tabs_->Objects(TabIndex))) index = page->ImageIndex();
+  if (OnGetImageIndex) OnGetImageIndex(this, TabIndex, index);
+  return index;
 }
 
 void TPageControl::TabsChanged(int Index, int Delta) {

@@ -7,15 +7,18 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
-#include "foundation/ZYLCont.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/ImgList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Icon.h"
@@ -370,6 +373,50 @@ TEST_F(FileCtrlTest, IconsIntoAnImageListEntry) {
   EXPECT_EQ(c.ExtractIconsFromFile(&item, true), 0);
   EXPECT_EQ(item.GetCount(), 1);
 }
+
+TEST_F(FileCtrlTest, IconsIntoAPlatformImageList) {
+  TZYLFileCtrl& c = c_;
+  Open("one.ico", MakeIco({32}));
+  vcl::TImageList list(nullptr);
+  list.SetWidth(32);
+  list.SetHeight(32);
+  EXPECT_EQ(c.ExtractIconsFromFile(&list, true), 1);
+  ASSERT_EQ(list.Count(), 1);
+  // The icon's blue-ish pixels (red 0x20, green 0x40, blue 0xC0) fill the image, all opaque.
+  EXPECT_EQ(list.Pixel(0, 16, 16), vcl::TColor(0xC04020));
+  EXPECT_FALSE(list.Transparent(0, 0, 0));
+  // Small icons drawn to a smaller list.
+  vcl::TImageList small(nullptr);
+  small.SetWidth(16);
+  small.SetHeight(16);
+  EXPECT_EQ(c.ExtractIconsFromFile(&small, false), 1);
+  EXPECT_EQ(small.Pixel(0, 15, 15), vcl::TColor(0xC04020));
+  EXPECT_EQ(c.ExtractIconsFromFile(static_cast<vcl::TCustomImageList*>(nullptr), true), 0);
+  Open("no.txt", "");
+  EXPECT_EQ(c.ExtractIconsFromFile(&list, true), 0);
+  EXPECT_EQ(list.Count(), 1);
+}
+
+// Sizes around the 32-bit limits, given to sparse files that take no room on the disk.
+class FileCtrlSize : public FileCtrlTest, public ::testing::WithParamInterface<int64_t> {};
+
+TEST_P(FileCtrlSize, IsTheWholeSizeOfALargeFile) {
+  const std::string f = Open("large.bin", "x");
+  std::error_code error;
+  std::filesystem::resize_file(f, static_cast<uintmax_t>(GetParam()), error);
+  ASSERT_FALSE(error) << error.message();
+  EXPECT_EQ(c_.FileSize(), GetParam());
+  EXPECT_EQ(vcl::PropType(&c_, "FileSize"), vcl::tkInt64);
+  EXPECT_EQ(vcl::GetInt64Prop(&c_, "FileSize"), GetParam());
+  // A form never keeps the size.
+  const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&c_));
+  EXPECT_EQ(written.find("FileSize"), std::string::npos) << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, FileCtrlSize,
+                         ::testing::Values(int64_t{INT32_MAX}, int64_t{INT32_MAX} + 1,
+                                           int64_t{3} << 30, int64_t{UINT32_MAX},
+                                           (int64_t{1} << 32) + 5, int64_t{5} << 40));
 
 TEST_F(FileCtrlTest, CopyMoveRename) {
   const std::string a = tmp_.File("a.txt"), b = tmp_.File("b.txt");

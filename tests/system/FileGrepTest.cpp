@@ -27,6 +27,11 @@
 #include "platform/testkit/ControlsSession.h"
 #include "system/ZYLFileGrep.h"
 #include "tests/support/Cases.h"
+<<<<<<< HEAD
+=======
+#include "platform/testkit/ControlsSession.h"
+#include "tests/support/FreeProbe.h"
+>>>>>>> h-sysfree
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -55,6 +60,7 @@ void Date(const std::string& path, int year, int month, int day) {
 struct TRecorder : vcl::TObject {
   std::vector<std::string> Found, Dirs, Entries, Errors, Ends;
   std::function<void(const std::string&)> OnEntry, OnDir;
+  std::function<void()> OnFinish, OnEndOfSearch;
   void Attach(TZYLFileGrep& g) {
     g.SetOnFound(TZYLFoundEvent(this, &TRecorder::DoFound));
     g.SetOnDirChange(TZYLFileChangeEvent(this, &TRecorder::DoDir));
@@ -74,9 +80,15 @@ struct TRecorder : vcl::TObject {
     if (OnEntry) OnEntry(s);
   }
   void DoError(vcl::TObject*, const std::string& s) { Errors.push_back(s); }
-  void DoFinished(vcl::TObject*) { Ends.push_back("finished"); }
+  void DoFinished(vcl::TObject*) {
+    Ends.push_back("finished");
+    if (OnFinish) OnFinish();
+  }
   void DoCancel(vcl::TObject*) { Ends.push_back("cancel"); }
-  void DoEnd(vcl::TObject*) { Ends.push_back("end"); }
+  void DoEnd(vcl::TObject*) {
+    Ends.push_back("end");
+    if (OnEndOfSearch) OnEndOfSearch();
+  }
 };
 
 // The tree:  .hidden.txt  a.txt  b.log  empty.txt  ro.txt (read-only)  small.txt
@@ -399,6 +411,102 @@ TEST_F(FileGrep, FreeingTheComponentWhileItsThreadWaitsRunsNoSearch) {
   EXPECT_TRUE(rec_.Ends.empty());
   // Nothing is left for the main thread to serve.
   EXPECT_FALSE(vcl::CheckSynchronize(0));
+}
+
+// Sets a form's close action.
+struct TCloseAnswer : vcl::TObject {
+  vcl::TCloseAction Action = vcl::caFree;
+  void DoClose(vcl::TObject*, vcl::TCloseAction& A) { A = Action; }
+};
+
+// How the form that owns a running search goes away.
+enum class TFormEnd { Release, CloseWithCaFree, FreedByHandler };
+
+struct TFreeCase {
+  const char* Name;
+  bool Threaded;
+  TFormEnd End;
+};
+
+class FileGrepOwnerFreed : public FileGrep, public ::testing::WithParamInterface<TFreeCase> {};
+
+// The form is let go while its search is in the first folder; with Release and Close the form
+// goes when the search serves the queue at the next folder, a handler frees it at once.
+TEST_P(FileGrepOwnerFreed, StopsTheSearchWithoutAnEndEvent) {
+  grep_.reset();
+  auto* form = new vcl::TForm(nullptr);
+  form->HandleNeeded();
+  TCloseAnswer answer;
+  form->SetOnClose(vcl::TCloseEvent(&answer, &TCloseAnswer::DoClose));
+  auto* grep = new TZYLFileGrep(form);
+  grep->SetDirs(dir_.Path());
+  grep->SetThreadedSearch(GetParam().Threaded);
+  rec_.Attach(*grep);
+  testsupport::TFreeProbe probe(form);
+  const TFormEnd end = GetParam().End;
+  rec_.OnDir = [form, end](const std::string&) {
+    if (end == TFormEnd::Release) form->Release();
+    if (end == TFormEnd::CloseWithCaFree) form->Close();
+  };
+  rec_.OnEntry = [form, end](const std::string& name) {
+    if (end == TFormEnd::FreedByHandler && name == "b.log") delete form;
+  };
+  grep->Grep();
+  if (GetParam().Threaded) DrainUntil([&probe] { return probe.Freed; });
+  ASSERT_TRUE(probe.Freed);
+  // Nothing more was reported, and no end event came from the freed component.
+  EXPECT_EQ(rec_.Dirs, (TNames{root_}));
+  EXPECT_TRUE(rec_.Ends.empty());
+  if (end == TFormEnd::FreedByHandler) {
+    EXPECT_EQ(rec_.Entries.back(), "b.log");
+    EXPECT_EQ(rec_.Found, (TNames{root_ + ";.hidden.txt;", root_ + ";a.txt;"}));
+  } else {
+    EXPECT_EQ(rec_.Entries.back(), "sub");
+    EXPECT_EQ(rec_.Found.size(), 7u);
+  }
+  // The queue goes on being served without the component.
+  vcl::Application->ProcessMessages();
+  vcl::CheckSynchronize(0);
+  EXPECT_EQ(rec_.Dirs.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileGrepOwnerFreed,
+    ::testing::Values(TFreeCase{"Release", false, TFormEnd::Release},
+                      TFreeCase{"CloseWithCaFree", false, TFormEnd::CloseWithCaFree},
+                      TFreeCase{"FreedByHandler", false, TFormEnd::FreedByHandler},
+                      TFreeCase{"ThreadedRelease", true, TFormEnd::Release},
+                      TFreeCase{"ThreadedCloseWithCaFree", true, TFormEnd::CloseWithCaFree},
+                      TFreeCase{"ThreadedFreedByHandler", true, TFormEnd::FreedByHandler}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// OnFinished frees the component: OnEnd does not come, and a threaded search is not waited for
+// by the destructor running inside it.
+class FileGrepFreedAtTheEnd : public FileGrep, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FileGrepFreedAtTheEnd, FiresNoFurtherEvent) {
+  grep_->SetThreadedSearch(GetParam());
+  TZYLFileGrep* grep = grep_.get();
+  rec_.OnFinish = [this] { grep_.reset(); };
+  grep->Grep();
+  if (GetParam()) DrainUntil([this] { return !rec_.Ends.empty(); });
+  EXPECT_EQ(grep_, nullptr);
+  EXPECT_EQ(rec_.Found.size(), 10u);
+  EXPECT_EQ(rec_.Ends, (TNames{"finished"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FileGrepFreedAtTheEnd, ::testing::Bool());
+
+TEST_F(FileGrep, OnEndMayStartTheNextSearch) {
+  int searches = 0;
+  rec_.OnEndOfSearch = [this, &searches] {
+    if (++searches == 1) grep_->Grep();
+  };
+  grep_->Grep();
+  EXPECT_EQ(searches, 2);
+  EXPECT_EQ(rec_.Found.size(), 20u);
+  EXPECT_EQ(rec_.Ends, (TNames{"finished", "end", "finished", "end"}));
+  EXPECT_FALSE(grep_->Running());
 }
 
 TEST(FileGrepMask, FollowsTheAttributes) {

@@ -16,8 +16,12 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/StrUtils.h"
+<<<<<<< HEAD
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+=======
+#include "platform/sys/ShellApi.h"
+>>>>>>> h-sysfree
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
 #include "tests/support/TempDir.h"
@@ -438,6 +442,47 @@ TEST_F(FormComponent, DroppedFilesArriveInTheirCaseAndLongNamesAreSkipped) {
   f->SetAcceptFiles(false);
   EXPECT_THROW(wt::DropFiles(form.Handle(), 10, 10, {shortName}), vcl::Exception);
 }
+
+// A form that notes the drops its own procedure receives, with the names it could still read.
+class TDropForm : public vcl::TForm {
+ public:
+  using vcl::TForm::TForm;
+  win::HDROP Drop = nullptr;
+  int DropNames = -1;
+  void WndProc(vcl::TMessage& Message) override {
+    if (Message.Msg == win::WM_DROPFILES) {
+      Drop = reinterpret_cast<win::HDROP>(Message.WParam);
+      DropNames = static_cast<int>(win::DragQueryFileA(Drop, 0xFFFFFFFF, nullptr, 0));
+    }
+    vcl::TForm::WndProc(Message);
+  }
+};
+
+// The form hears every drop; the component releases it after that only when its handler took
+// it, and otherwise leaves it to the form's own handling.
+class FormComponentDropRelease : public FormComponent,
+                                 public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FormComponentDropRelease, OnlyAfterItsHandlerTookIt) {
+  const bool handled = GetParam();
+  const std::string file = dir_.File("One.txt");
+  std::ofstream(file) << "x";
+  TDropForm form(nullptr);
+  auto* f = new TZYLForm(&form);
+  f->SetAcceptFiles(true);
+  if (handled) f->SetOnFMDragDrop(TZYLFMDragDropEvent(&events_, &TEvents::OnDrop));
+  f->Loaded();
+  form.Show();
+  wt::RunUntilIdle();
+  wt::DropFiles(form.Handle(), 10, 10, {file});
+  ASSERT_NE(form.Drop, nullptr);
+  EXPECT_EQ(form.DropNames, 1);
+  EXPECT_EQ(events_.DropCount, handled ? 1 : 0);
+  EXPECT_EQ(win::GlobalSize(form.Drop) > 0, !handled);
+  if (!handled) win::DragFinish(form.Drop);
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutHandler, FormComponentDropRelease, ::testing::Bool());
 
 TEST(FormDensity, ControlsAreScaledFromTheDesignDensityOnce) {
   vcl::testkit::TControlsSession session;

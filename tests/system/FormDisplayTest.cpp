@@ -12,7 +12,9 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/ImgList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
@@ -447,6 +449,43 @@ TEST(FormTabStream, FormsReadAsChildrenBecomeItsPages) {
         wt::CaptureWindow(tabs->Handle(), false),
         [](int, int) { return vcl::ColorToRGB(vcl::clSilver); }, "form_tabs_stream",
         tabs->DisplayRect()));
+  }
+  ZYLFormTabControlDone();
+}
+
+// A form whose tab control names a handler for its pictures.
+class TPicturedTabsForm : public vcl::TForm {
+  ZYL_CLASS(TPicturedTabsForm, vcl::TForm)
+  using vcl::TForm::TForm;
+  void TabsGetImage(vcl::TObject*, int tab, int& image) { image = tab + 1; }
+};
+
+}  // namespace
+
+ZYL_CLASS_IMPL(TPicturedTabsForm) { b.Method("TabsGetImage", &TPicturedTabsForm::TabsGetImage); }
+
+namespace {
+
+TEST(FormTabStream, PicturesMultiSelectAndThePictureHandlerAreRead) {
+  vcl::testkit::TControlsSession session;
+  vcl::RegisterClasses({vcl::TImageList::StaticClass()});
+  ZYLFormTabControlInit();
+  const std::string text =
+      "object Host: TPicturedTabsForm\n"
+      "  object Pictures: TImageList\n  end\n"
+      "  object Pages: TZYLFormTabControl\n"
+      "    Images = Pictures\n    MultiSelect = True\n    Style = tsButtons\n"
+      "    OnGetImageIndex = TabsGetImage\n"
+      "  end\n"
+      "end\n";
+  {
+    TPicturedTabsForm host(nullptr);
+    vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &host);
+    auto* tabs = static_cast<TZYLFormTabControl*>(host.FindComponent("Pages"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->Images(), host.FindComponent("Pictures"));
+    EXPECT_TRUE(tabs->MultiSelect());
+    EXPECT_EQ(tabs->GetImageIndex(1), 2);
   }
   ZYLFormTabControlDone();
 }

@@ -20,13 +20,20 @@
 namespace zyl {
 namespace {
 
-// A panel that counts the WM_DESTROY messages its own procedure receives.
+// A panel that counts the WM_DESTROY messages its own procedure receives and notes the drops
+// that reach it, with the number of names it could still read from them.
 class TCountingPanel : public vcl::TPanel {
  public:
   using vcl::TPanel::TPanel;
   int Destroys = 0;
+  win::HDROP Drop = nullptr;
+  int DropNames = -1;
   void WndProc(vcl::TMessage& Message) override {
     if (Message.Msg == win::WM_DESTROY) ++Destroys;
+    if (Message.Msg == win::WM_DROPFILES) {
+      Drop = reinterpret_cast<win::HDROP>(Message.WParam);
+      DropNames = static_cast<int>(win::DragQueryFileA(Drop, 0xFFFFFFFF, nullptr, 0));
+    }
     vcl::TPanel::WndProc(Message);
   }
 };
@@ -162,6 +169,33 @@ TEST_F(HookComponent, DroppedFilesAreReportedWithTheirCountAndPoint) {
   drop->SetEnabled(false);
   EXPECT_FALSE(win::ShellDropFiles(at, {files[0]}));
 }
+
+// The drop reaches the control in every case; the component releases it after that only when
+// its handler took it, and otherwise leaves it to whoever handles the control's drops.
+class HookComponentDropRelease : public HookComponent,
+                                 public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HookComponentDropRelease, OnlyAfterItsHandlerTookIt) {
+  const bool handled = GetParam();
+  testsupport::TempDir dir;
+  const std::string file = dir.File("One.txt");
+  vcl::FileClose(vcl::FileCreate(file));
+  auto* drop = new TZYLFMDrop(form_.get());
+  if (handled) drop->SetOnFMDragDrop(TZYLFMDragDropEvent(&listener_, &TListener::Drop));
+  drop->SetControl(panel_);
+  drop->Loaded();
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  ASSERT_TRUE(win::ShellDropFiles(panel_->ClientToScreen({15, 25}), {file}));
+  win::testkit::RunUntilIdle();
+  ASSERT_NE(panel_->Drop, nullptr);
+  EXPECT_EQ(panel_->DropNames, 1);
+  EXPECT_EQ(listener_.Count, handled ? 1 : -1);
+  EXPECT_EQ(win::GlobalSize(panel_->Drop) > 0, !handled);
+  if (!handled) win::DragFinish(panel_->Drop);
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutHandler, HookComponentDropRelease, ::testing::Bool());
 
 }  // namespace
 }  // namespace zyl

@@ -1,11 +1,15 @@
 // The popup menu with its side bar, opened and captured while it is tracked.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/ZYLFillObject.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/testkit/ControlsSession.h"
@@ -138,6 +142,86 @@ TEST_F(PopupMenu, APictureOutsideTheListShowsTheBitmapAndTheTitleStandsInForTheC
   const wt::TCapture untitled = OpenAndCapture(menu);
   EXPECT_FALSE(wt::SamePixels(Part(titled, r), Part(untitled, r), "bar_with_title_differs"));
 }
+
+// A menu read from an older form file: its OwnerDraw line is read and dropped, the Options
+// decide whether the menu is owner-drawn, and OwnerDraw is not written again.
+struct TOldFileCase {
+  const char* Name;
+  const char* Lines;
+  bool OwnerDrawn;
+};
+
+class PopupMenuOldFile : public PopupMenu, public ::testing::WithParamInterface<TOldFileCase> {};
+
+TEST_P(PopupMenuOldFile, OwnerDrawIsReadAndDropped) {
+  ZYLPopupMenuInit();
+  const std::string text = std::string("object Menu: TZYLPopupMenu\n") + GetParam().Lines + "end\n";
+  TZYLPopupMenu menu(nullptr);
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &menu);
+  EXPECT_EQ(menu.OwnerDraw(), GetParam().OwnerDrawn);
+  EXPECT_EQ(menu.OwnerDraw(), menu.Options().contains(poDisplayBar));
+  const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&menu));
+  EXPECT_EQ(written.find("OwnerDraw"), std::string::npos) << written;
+  ZYLPopupMenuDone();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PopupMenuOldFile,
+    ::testing::Values(TOldFileCase{"FalseWithTheBar", "  OwnerDraw = False\n", true},
+                      TOldFileCase{"TrueWithoutTheBar",
+                                   "  OwnerDraw = True\n  Options = [poUseAppTitle]\n", false},
+                      TOldFileCase{"AfterTheOptions", "  Options = []\n  OwnerDraw = True\n",
+                                   false},
+                      TOldFileCase{"None", "  Options = [poDisplayBar]\n", true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(PopupMenu, OwnerDrawFollowsTheOptionsOnly) {
+  auto* menu = Make<TZYLPopupMenu>({"Open"});
+  EXPECT_TRUE(menu->OwnerDraw());
+  vcl::SetOrdProp(menu, "OwnerDraw", 0);
+  EXPECT_TRUE(menu->OwnerDraw());
+  menu->SetOptions({});
+  EXPECT_FALSE(menu->OwnerDraw());
+  vcl::SetOrdProp(menu, "OwnerDraw", 1);
+  EXPECT_FALSE(menu->OwnerDraw());
+  // Switched from code, it is switched back when the menu opens.
+  menu->SetOwnerDraw(true);
+  OpenAndCapture(menu);
+  EXPECT_FALSE(menu->OwnerDraw());
+}
+
+// A negative picture index is ignored: the one set before stays.
+struct TIndexCase {
+  const char* Name;
+  int Index;
+};
+
+class PopupMenuIndex : public PopupMenu, public ::testing::WithParamInterface<TIndexCase> {};
+
+TEST_P(PopupMenuIndex, ANegativeValueKeepsThePreviousOne) {
+  auto* menu = Make<TZYLPopupMenu>({"Open"});
+  const int index = GetParam().Index;
+  menu->SetIndex(index, 3);
+  for (int bad : {-1, -2, INT32_MIN}) {
+    menu->SetIndex(index, bad);
+    EXPECT_EQ(menu->GetIndex(index), 3) << bad;
+  }
+  menu->SetIndex(index, 0);
+  EXPECT_EQ(menu->GetIndex(index), 0);
+  // Also when read from a form file.
+  ZYLPopupMenuInit();
+  TZYLPopupMenu read(nullptr);
+  const std::string text = std::string("object Menu: TZYLPopupMenu\n  ") + GetParam().Name +
+                           " = 2\n  " + GetParam().Name + " = -5\nend\n";
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &read);
+  EXPECT_EQ(read.GetIndex(index), 2);
+  ZYLPopupMenuDone();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PopupMenuIndex,
+                         ::testing::Values(TIndexCase{"ImageIndex", iiImageIndex},
+                                           TIndexCase{"ListIndex", iiListIndex}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace zyl

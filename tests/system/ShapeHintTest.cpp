@@ -20,6 +20,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
+#include "tests/support/FreeProbe.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -477,6 +478,51 @@ TEST_F(ShapeHintTest, ShowHintShowsForItsTimeOnlyWhileAShapeHintIsEnabled) {
   EXPECT_TRUE(visible);
   EXPECT_EQ(s.ComponentCount(), 0);  // freed after the wait
 }
+
+// How the form that owns a waiting TZYLShapeHint goes away in the middle of the wait.
+enum class TOwnerEnd { Release, CloseWithCaFree, Freed };
+
+class ShapeHintOwnerFreed : public ShapeHintTest,
+                            public ::testing::WithParamInterface<TOwnerEnd> {};
+
+TEST_P(ShapeHintOwnerFreed, DuringShowHintFreesTheBalloonOnce) {
+  static vcl::TForm* owner;
+  static TOwnerEnd end;
+  static std::unique_ptr<testsupport::TFreeProbe> balloon;
+  owner = new vcl::TForm(nullptr);
+  owner->HandleNeeded();
+  end = GetParam();
+  balloon.reset();
+  struct TAnswer : vcl::TObject {
+    void DoClose(vcl::TObject*, vcl::TCloseAction& Action) { Action = vcl::caFree; }
+  } answer;
+  owner->SetOnClose(vcl::TCloseEvent(&answer, &TAnswer::DoClose));
+  auto* s = new TZYLShapeHint(owner);
+  s->SetEnabled(true);
+  testsupport::TFreeProbe form(owner);
+  // Half-way through the wait the owner is let go; the balloon is shown then.
+  win::SetTimer(nullptr, 0, 100, [](win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
+    win::KillTimer(nullptr, id);
+    auto* hint = static_cast<TZYLShapeHint*>(owner->Components(0));
+    if (hint->ComponentCount() == 1)
+      balloon.reset(new testsupport::TFreeProbe(hint->Components(0)));
+    if (end == TOwnerEnd::Release) owner->Release();
+    if (end == TOwnerEnd::CloseWithCaFree) owner->Close();
+    if (end == TOwnerEnd::Freed) delete owner;
+  });
+  const uint64_t t0 = win::CurrentClock().Milliseconds();
+  s->ShowHint("Going", 500, 400, 250);
+  EXPECT_GE(win::CurrentClock().Milliseconds() - t0, 100u);
+  EXPECT_TRUE(form.Freed);
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(balloon->Freed);
+  EXPECT_EQ(ShapeHintControl, nullptr);
+  balloon.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShapeHintOwnerFreed,
+                         ::testing::Values(TOwnerEnd::Release, TOwnerEnd::CloseWithCaFree,
+                                           TOwnerEnd::Freed));
 
 TEST_F(ShapeHintTest, ApplicationBalloonAimsAtTheCursorAndReportsHiding) {
   TZYLShapeHint s(nullptr);

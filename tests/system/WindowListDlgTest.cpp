@@ -208,5 +208,49 @@ TEST_F(WindowListDlg, OnShowMayVetoTheChoiceWhichStaysRecorded) {
   EXPECT_EQ(veto.Seen, ledger_);
 }
 
+TEST_F(WindowListDlg, AChosenFormThatIsFreedIsForgotten) {
+  Choose("Ledger");
+  EXPECT_TRUE(dialog_->Execute());
+  ASSERT_EQ(dialog_->ChosenForm(), ledger_);
+  delete ledger_;
+  EXPECT_EQ(dialog_->ChosenForm(), nullptr);
+  // A recorded form freed after the dialog itself has nothing to tell it.
+  Choose("Report");
+  EXPECT_TRUE(dialog_->Execute());
+  EXPECT_EQ(dialog_->ChosenForm(), report_);
+  dialog_.reset();
+  delete report_;
+}
+
+TEST_F(WindowListDlg, OnShowMayFreeTheChosenFormWhichIsThenNotShown) {
+  struct TCloser : vcl::TObject {
+    void Show(vcl::TObject*, vcl::TForm* form, bool&) { delete form; }
+  } closer;
+  dialog_->SetOnShow(TZYLWLFormEvent(&closer, &TCloser::Show));
+  Choose("Ledger");
+  EXPECT_FALSE(dialog_->Execute());
+  EXPECT_EQ(dialog_->ChosenForm(), nullptr);
+}
+
+TEST_F(WindowListDlg, AListedFormFreedWhileTheListIsOpenLeavesTheList) {
+  std::vector<std::string> before;
+  script_.Do([this, &before](vcl::TCustomForm* form) {
+    Look(form);
+    before = listed_;
+    vt::ChooseListItem(List(form), "Report");
+    delete report_;
+    Look(form);
+    vt::ChooseListItem(List(form), "Ledger");
+  });
+  script_.PressKey(win::VK_RETURN);
+  EXPECT_TRUE(dialog_->Execute());
+  EXPECT_EQ(before, (std::vector<std::string>{"Report", "Ledger"}));
+  EXPECT_EQ(listed_, (std::vector<std::string>{"Ledger"}));
+  // The selected line went with its form: nothing is selected and OK waits for a choice.
+  EXPECT_EQ(selected_, -1);
+  EXPECT_FALSE(okEnabled_);
+  EXPECT_EQ(dialog_->ChosenForm(), ledger_);
+}
+
 }  // namespace
 }  // namespace zyl

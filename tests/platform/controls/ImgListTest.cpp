@@ -6,6 +6,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/ImgList.h"
+#include "platform/graphics/Icon.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
@@ -290,6 +291,35 @@ TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
   back->Clear();
   EXPECT_EQ(ObjectBinaryToTextString(WriteComponentToBytes(again.get())).find("Bitmap"),
             std::string::npos);
+}
+
+TEST_F(ImgListTest, AnIconIsAddedAtTheListsSizeWithItsMaskAsTransparency) {
+  // A 4 x 4 blue icon whose left column is see-through (white in its mask).
+  const auto color = Picture(4, 4, [](int, int) { return clBlue; });
+  const auto mask = Picture(4, 4, [](int x, int) { return x == 0 ? clWhite : clBlack; });
+  ICONINFO info;
+  info.hbmMask = mask->Handle();
+  info.hbmColor = color->Handle();
+  TIcon icon;
+  icon.SetHandle(CreateIconIndirect(&info));
+  ASSERT_TRUE(icon.HandleAllocated());
+  auto list = NewList(8, 8);
+  EXPECT_EQ(list->AddIcon(&icon), 0);
+  EXPECT_EQ(list->AddIcon(&icon), 1);
+  ASSERT_EQ(list->Count(), 2);
+  // Drawn to the list's size: each icon pixel covers two by two.
+  EXPECT_EQ(list->Pixel(1, 4, 4), clBlue);
+  EXPECT_EQ(list->Pixel(1, 7, 7), clBlue);
+  for (int y : {0, 7}) {
+    EXPECT_TRUE(list->Transparent(1, 0, y));
+    EXPECT_TRUE(list->Transparent(1, 1, y));
+    EXPECT_FALSE(list->Transparent(1, 2, y));
+  }
+  // Nothing to add: no image, and the answer -1.
+  TIcon empty;
+  EXPECT_EQ(list->AddIcon(&empty), -1);
+  EXPECT_EQ(list->AddIcon(nullptr), -1);
+  EXPECT_EQ(list->Count(), 2);
 }
 
 }  // namespace

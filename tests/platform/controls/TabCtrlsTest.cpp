@@ -6,7 +6,9 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/ComCtrls.h"
+#include "platform/controls/ImgList.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 
@@ -519,6 +521,169 @@ TEST_F(TabCtrlsTest, ControlsAlignedOnHiddenPagesTakeTheirSizeAndAreWrittenWithI
   // The page control growing resizes the hidden page as well.
   pc->SetWidth(pc->Width() + 20);
   EXPECT_EQ(top->Width(), shown.Width() + 20);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pictures before the captions, and tabs marked beside the selected one.
+
+// An image list of 16 x 16 squares, one per colour.
+TImageList* Squares(TComponent* owner, std::initializer_list<TColor> colors) {
+  auto* il = new TImageList(owner);
+  il->SetWidth(16);
+  il->SetHeight(16);
+  for (TColor c : colors) {
+    TBitmap b;
+    b.SetSize(16, 16);
+    b.Canvas()->Brush()->SetColor(c);
+    b.Canvas()->FillRect(TRect{0, 0, 16, 16});
+    il->Add(&b, nullptr);
+  }
+  return il;
+}
+
+// Swaps the pictures of the first two tabs.
+struct TImageSwap : TObject {
+  void Get(TObject*, int tab, int& image) {
+    if (tab < 2) image = 1 - tab;
+  }
+};
+
+TEST_F(TabCtrlsTest, PicturesStandBeforeTheCaptionsAsOnGetImageIndexSays) {
+  auto* tc = Place<TTabControl>(NewForm(), 0, 0, 300, 100);
+  tc->Tabs()->SetText("One\nTwo\nThree\n");
+  Show();
+  std::vector<int> plain;
+  for (int i = 0; i < 3; ++i) plain.push_back(tc->TabRect(i).Width());
+  // Red for tab 0, blue for tab 1; tab 2 asks for an image the list does not hold.
+  TImageList* il = Squares(form_.get(), {clRed, clBlue});
+  tc->SetImages(il);
+  EXPECT_EQ(tc->Images(), il);
+  Idle();
+  EXPECT_EQ(tc->TabRect(0).Width(), plain[0] + 16 + 3);
+  EXPECT_EQ(tc->TabRect(1).Width(), plain[1] + 16 + 3);
+  EXPECT_EQ(tc->TabRect(2).Width(), plain[2]);
+  auto squareIn = [tc](const TCapture& cap, int tab, TColor c) {
+    return InkBox(cap, tc->TabRect(tab), Is(c));
+  };
+  TCapture cap = CaptureWindow(tc->Handle(), false);
+  const TRect red = squareIn(cap, 0, clRed);
+  EXPECT_EQ(red.Width(), 16);
+  EXPECT_EQ(red.Height(), 16);
+  // The caption follows the picture.
+  EXPECT_GT(InkBox(cap, tc->TabRect(0), Is(clBlack)).Left, red.Right);
+  EXPECT_EQ(squareIn(cap, 1, clBlue).Width(), 16);
+  EXPECT_EQ(squareIn(cap, 2, clRed).Width() + squareIn(cap, 2, clBlue).Width(), 0);
+
+  TImageSwap swap;
+  tc->SetOnGetImageIndex(TTabGetImageEvent(&swap, &TImageSwap::Get));
+  tc->Invalidate();
+  Idle();
+  cap = CaptureWindow(tc->Handle(), false);
+  EXPECT_EQ(squareIn(cap, 0, clBlue).Width(), 16);
+  EXPECT_EQ(squareIn(cap, 1, clRed).Width(), 16);
+
+  // A freed list is forgotten and the tabs shrink back.
+  delete il;
+  EXPECT_EQ(tc->Images(), nullptr);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(tc->TabRect(i).Width(), plain[i]) << "tab " << i;
+}
+
+TEST_F(TabCtrlsTest, APageShowsThePictureOfItsImageIndex) {
+  TPageControl* pc = NewPages({"A", "B"});
+  pc->SetImages(Squares(form_.get(), {clRed, clBlue}));
+  pc->Pages(0)->SetImageIndex(1);
+  pc->Pages(1)->SetImageIndex(-1);
+  Show();
+  const TCapture cap = CaptureWindow(pc->Handle(), false);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(0), Is(clBlue)).Width(), 16);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clRed)).Width(), 0);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clBlue)).Width(), 0);
+}
+
+// A Ctrl+click marks a tab in a multi-select control of a button style, and selects it in any
+// other case.
+struct TMarkCase {
+  const char* Name;
+  TTabStyle Style;
+  bool MultiSelect;
+  bool Marks;
+};
+class TabMarkTest : public TabCtrlsTest, public ::testing::WithParamInterface<TMarkCase> {};
+
+TEST_P(TabMarkTest, CtrlClicks) {
+  auto* tc = Place<TTabControl>(NewForm(), 0, 0, 300, 100);
+  tc->Tabs()->SetText("One\nTwo\nThree\n");
+  tc->SetStyle(GetParam().Style);
+  tc->SetMultiSelect(GetParam().MultiSelect);
+  Show();
+  SetShiftState(false, true, false);
+  ClickTab(tc, 2);
+  SetShiftState(false, false, false);
+  if (GetParam().Marks) {
+    EXPECT_EQ(tc->TabIndex(), 0);
+    EXPECT_TRUE(tc->TabMarked(2));
+    // Drawn pushed, as the selected tab is.
+    const TCapture cap = CaptureWindow(tc->Handle(), false);
+    EXPECT_EQ(cap.Color(tc->TabRect(2).Left, tc->TabRect(2).Top), Rgb(clBtnShadow));
+    // A second Ctrl+click takes the mark away again.
+    SetShiftState(false, true, false);
+    ClickTab(tc, 2);
+    ClickTab(tc, 1);
+    SetShiftState(false, false, false);
+    EXPECT_FALSE(tc->TabMarked(2));
+    EXPECT_TRUE(tc->TabMarked(1));
+    // A mark moves with its tab, and a plain click clears every mark.
+    tc->Tabs()->Insert(0, "Zero");
+    EXPECT_TRUE(tc->TabMarked(2));
+    EXPECT_FALSE(tc->TabMarked(1));
+    ClickTab(tc, 3);
+    EXPECT_EQ(tc->TabIndex(), 3);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(tc->TabMarked(i)) << "tab " << i;
+  } else {
+    EXPECT_EQ(tc->TabIndex(), 2);
+    EXPECT_FALSE(tc->TabMarked(2));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TabMarkTest,
+                         ::testing::Values(TMarkCase{"Buttons", tsButtons, true, true},
+                                           TMarkCase{"FlatButtons", tsFlatButtons, true, true},
+                                           TMarkCase{"TabsSelect", tsTabs, true, false},
+                                           TMarkCase{"WithoutMultiSelect", tsButtons, false,
+                                                     false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+
+// A form whose tab control names a handler for its pictures.
+class TTabImageForm : public TForm {
+  ZYL_CLASS(TTabImageForm, TForm)
+  using TForm::TForm;
+  void TabsGetImage(TObject*, int tab, int& image) { image = tab + 10; }
+};
+ZYL_CLASS_IMPL(TTabImageForm) { b.Method("TabsGetImage", &TTabImageForm::TabsGetImage); }
+
+namespace {
+
+TEST_F(TabCtrlsTest, AFormFileSetsPicturesMultiSelectAndThePictureHandler) {
+  const TObj text{"Form1: TTabImageForm",
+                  {"Left = 0", "Top = 0", "Width = 300", "Height = 200"},
+                  {{"ImageList1: TImageList", {}, {}},
+                   {"Tabs1: TTabControl",
+                    {"Left = 8", "Top = 8", "Width = 280", "Height = 180", "Images = ImageList1",
+                     "MultiSelect = True", "Style = tsButtons", "OnGetImageIndex = TabsGetImage"},
+                    {}}}};
+  auto form = std::make_unique<TTabImageForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto* tc = Find<TTabControl>(form.get(), "Tabs1");
+  ASSERT_NE(tc, nullptr);
+  EXPECT_EQ(tc->Images(), Find<TImageList>(form.get(), "ImageList1"));
+  EXPECT_TRUE(tc->MultiSelect());
+  EXPECT_EQ(tc->GetImageIndex(2), 12);
+  const std::string written = ObjectBinaryToTextString(WriteComponentToBytes(form.get()));
+  for (const char* line :
+       {"Images = ImageList1", "MultiSelect = True", "OnGetImageIndex = TabsGetImage"})
+    EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
 }
 
 }  // namespace
