@@ -31,10 +31,10 @@
 =======
 #include "platform/testkit/ControlsSession.h"
 #include "tests/support/FreeProbe.h"
->>>>>>> h-sysfree
+    >>>>>>> h-sysfree
 #include "tests/support/TempDir.h"
 
-namespace zyl {
+    namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;

@@ -19,14 +19,14 @@
 <<<<<<< HEAD
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
-=======
+    =======
 #include "platform/sys/ShellApi.h"
->>>>>>> h-sysfree
+    >>>>>>> h-sysfree
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
 #include "tests/support/TempDir.h"
 
-namespace zyl {
+    namespace zyl {
 namespace {
 
 namespace wt = win::testkit;
