@@ -100,8 +100,7 @@ void BM_TypeIntoMask(benchmark::State& state) {
     seconds += Now() - t0;
     // Four digits to every five positions: the 1,000th digit stands at position 1,250.
     const std::string text = scene.edit->Text();
-    if (text.size() != n || text[0] != keys[0] || text[1248] != keys[kKeys - 1] ||
-        text[4] != '-')
+    if (text.size() != n || text[0] != keys[0] || text[1248] != keys[kKeys - 1] || text[4] != '-')
       state.SkipWithError("digits lost");
   }
   const double runs = static_cast<double>(state.iterations());

@@ -450,8 +450,8 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
       const int selFirst = std::max(first, FSelStart - 1);
       const int selLast = std::min(last, FSelStart - 1 + FSelLength);
       const int selEnd = std::min(n, FSelStart - 1 + FSelLength);
-      int left = xOf(FSelStart - 1), right = selEnd <= known ? std::min(xOf(selEnd), R.Right)
-                                                              : static_cast<int>(R.Right);
+      int left = xOf(FSelStart - 1),
+          right = selEnd <= known ? std::min(xOf(selEnd), R.Right) : static_cast<int>(R.Right);
       if (Font3D()->Style() == tdExtrudeEnh && LeftOriented(Font3D())) {
         left += A + B;
         right += A + B;

@@ -57,8 +57,8 @@ void TZYLCustomMaskEdit::WMCharMask(vcl::TWMKey& Message) {
   // A digit never goes in front of the sign, unless the selection replaces it.
   const bool digitOk = IsBaseDigit(c) && (current != '-' || selectedFromStart);
   // The text is searched for a sign only when a sign is typed at its start.
-  const bool minusOk = c == '-' && ((FCaretPos == 1 && FText.find('-') == std::string::npos) ||
-                                    selectedFromStart);
+  const bool minusOk =
+      c == '-' && ((FCaretPos == 1 && FText.find('-') == std::string::npos) || selectedFromStart);
   bool accept = false;
   switch (FMaskType) {
     case meInteger: accept = digitOk || minusOk; break;
@@ -200,9 +200,10 @@ void TZYLCustomMaskEdit::HandleInsertText(int Pos, std::string& Text) {
   if (Replaying() || Text.empty()) return;
   // A mask is checked against the text before the change, where a typed character replaces
   // one of the same length and so touches one position.
-  const bool fits = FMaskType == meMask && Pos == FEditAt
-                        ? MaskFits(FPrevText, static_cast<size_t>(Pos - 1), FEditRemoved.size(), Text)
-                        : InsertFits(Pos, 0, Text);
+  const bool fits =
+      FMaskType == meMask && Pos == FEditAt
+          ? MaskFits(FPrevText, static_cast<size_t>(Pos - 1), FEditRemoved.size(), Text)
+          : InsertFits(Pos, 0, Text);
   if (!fits) Text.clear();
 }
 
