@@ -1,6 +1,7 @@
 // The painting of TZYLCustomTrackBar: layout, channel, ticks, the thumb bitmaps and the thumb
 // drawn over its saved background, and the focus frame.
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "display/ZYLCustomTrackBar.h"
@@ -122,7 +123,31 @@ void TZYLCustomTrackBar::DrawTicks() {
   auto fit = [](int64_t v) { return vcl::ClampToInt(v); };
   const int tick = FTickLength;
   if (range / step > pixels) step = (range + pixels - 1) / pixels;
-  for (int64_t v = FMinValue; v <= FMaxValue; v += step) {
+  // Only the ticks that fall in the paint's clip (along the track) are drawn or handed to the
+  // owner, whose drawing round its point may reach as far as the bar is thick.
+  int64_t kFrom = 0, kTo = range / step;
+  if (scale > 0) {
+    const TRect clip = c->ClipRect();
+    const int64_t reach = FTickStyle == tsOwnerDraw ? (horizontal ? A.Height() : A.Width()) : 0;
+    const int64_t base = int64_t{horizontal ? A.Left : A.Top} + FThumbHalf;
+    const int64_t lo = int64_t{horizontal ? clip.Left : clip.Top} - reach - base;
+    const int64_t hi = int64_t{horizontal ? clip.Right : clip.Bottom} + reach - base;
+    // Offsets from the start of the track (v - MinValue across, MaxValue - v down) that
+    // land between lo and hi, a step to spare on each side.
+    const long double from = std::floor(lo / scale / step) - 1,
+                      to = std::ceil(hi / scale / step) + 1;
+    const long double steps = static_cast<long double>(kTo);
+    auto index = [&](long double k) { return static_cast<int64_t>(std::clamp(k, 0.0L, steps)); };
+    if (horizontal) {
+      kFrom = index(from);
+      kTo = index(to);
+    } else {
+      kFrom = index(steps - to);
+      kTo = index(steps - from);
+    }
+  }
+  for (int64_t k = kFrom; k <= kTo; ++k) {
+    const int64_t v = FMinValue + k * step;
     const int value = static_cast<int>(v);
     if (horizontal) {
       const int x = fit(static_cast<int64_t>((v - FMinValue) * scale) + A.Left + FThumbHalf);

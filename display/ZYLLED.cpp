@@ -295,32 +295,38 @@ void TZYLLED::PaintLED(vcl::TCanvas* Canvas, const TRect& Rect, const std::strin
                        bool Paint, bool Enabled) {
   FRows = 1;
   FColumns = 1;
+  FDrawnCells = 0;
   FText = Text;
   const int drawn = (FVertsize > 3 && FHorzsize > 3) ? SegmentCount : llBottom + 1;
   const bool lit = !(FDisabledDigits && !Enabled);
   const int w = GetWidth(), h = GetHeight();
+  // Only the cells that reach into the canvas's clip are drawn; the others are only counted.
+  TRect clip{};
   if (Paint) {
     Canvas->Pen()->SetStyle(vcl::psSolid);
     Canvas->Brush()->SetBitmap(nullptr);
     Canvas->Brush()->SetStyle(vcl::bsSolid);
     Canvas->Brush()->SetColor(FActiveColor);
     Canvas->Pen()->SetColor(FActiveColor);
+    clip = Canvas->ClipRect();
   }
   int column = 0;
-  int y = Rect.Top;
+  int64_t y = Rect.Top;
   for (char ch : Text) {
     const auto code = static_cast<unsigned char>(ch);
     if (code == 13) {
       ++FRows;
-      y = Rect.Top + (FRows - 1) * h;
+      y = Rect.Top + int64_t{FRows - 1} * h;
       column = 0;
       continue;
     }
     if (code < 19 || code > 242) continue;
-    const int x = Rect.Left + column * w;
-    if (Paint) {
+    const int64_t left = Rect.Left + int64_t{column} * w;
+    if (Paint && left < clip.Right && left + w > clip.Left && y < clip.Bottom && y + h > clip.Top) {
+      const int x = static_cast<int>(left), top = static_cast<int>(y);
+      ++FDrawnCells;
       if (FBmp->Empty()) CreateBmp();
-      if (!FBmp->Empty()) Canvas->Draw(x, y, FBmp);
+      if (!FBmp->Empty()) Canvas->Draw(x, top, FBmp);
       if (lit) {
         const uint16_t mask = (FFlash && FFlashPhase) ? 0 : ZYLLEDMask(ch);
         for (int i = 0; i < drawn; ++i) {
@@ -328,7 +334,7 @@ void TZYLLED::PaintLED(vcl::TCanvas* Canvas, const TRect& Rect, const std::strin
           TSegment moved = FSegments[i];
           for (TPoint& p : moved) {
             p.X += x;
-            p.Y += y;
+            p.Y += top;
           }
           Canvas->Polygon(moved.data(), 6);
         }

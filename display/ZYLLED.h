@@ -72,6 +72,8 @@ class TZYLLED : public TZYLObject {
   int Rows() const { return FRows; }
   int Columns() const { return FColumns; }
   const std::string& Text() const { return FText; }
+  // The cells the last painting drew: those that reach into the canvas's clip.
+  int DrawnCells() const { return FDrawnCells; }
   // Segment polygons of the cell in TZYLLEDLights order (computed by CreateBmp).
   const TSegment& Segment(TZYLLEDLights Light) const { return FSegments[Light]; }
   // The cached cell (every segment unlit).
@@ -100,6 +102,7 @@ class TZYLLED : public TZYLObject {
   bool FDisabledDigits = true;
   int FRows = 1;
   int FColumns = 1;
+  int FDrawnCells = 0;
   std::array<TSegment, SegmentCount> FSegments{};
   vcl::TBitmap* FBmp = nullptr;
   std::string FText;

@@ -107,22 +107,28 @@ void TZYLLEDCustomLabel::Paint() {
   vcl::TCanvas* c = Canvas();
   const TRect r = FBevel->PaintBevel(c, ClientRect(), Transparent());
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+  // The work bitmap covers the part of the inner rectangle in the paint's clip, and the text
+  // is laid out from the inner rectangle's corner as seen from it.
+  const TRect clip = c->ClipRect();
+  TRect v{};
+  if (!win::IntersectRect(&v, &r, &clip)) return;
   auto bmp = std::make_unique<vcl::TBitmap>();
-  bmp->SetSize(r.Width(), r.Height());
+  bmp->SetSize(v.Width(), v.Height());
   vcl::TCanvas* bc = bmp->Canvas();
   bc->Brush()->SetStyle(vcl::bsSolid);
   bc->Brush()->SetColor(Color());
-  bc->FillRect(TRect{0, 0, r.Width(), r.Height()});
+  bc->FillRect(TRect{0, 0, v.Width(), v.Height()});
   // Quietly: a change signal here would ask for another paint.
   FLED->BeginUpdate();
   FLED->SetColor(TZYLLED::ciBackColor, Color());
   FLED->EndUpdate(false);
-  FLED->PaintLED(bc, TRect{0, 0, r.Width(), r.Height()}, text, true, Enabled());
+  const int dx = v.Left - r.Left, dy = v.Top - r.Top;
+  FLED->PaintLED(bc, TRect{-dx, -dy, r.Width() - dx, r.Height() - dy}, text, true, Enabled());
   if (Transparent()) {
     bmp->SetTransparentColor(Color());
     bmp->SetTransparent(true);
   }
-  c->Draw(r.Left, r.Top, bmp.get());
+  c->Draw(v.Left, v.Top, bmp.get());
 }
 
 }  // namespace zyl

@@ -319,6 +319,20 @@ int TZYLCustomEdit::PrefixWidth(int N) {
   return FPrefix[static_cast<size_t>(N)];
 }
 
+int TZYLCustomEdit::PrefixReaching(int64_t Width) {
+  const int n = static_cast<int>(ShownText().size());
+  int k = std::min(n, static_cast<int>(FPrefixValid) - 1);
+  PrefixWidth(k);
+  // Measured in growing steps, so the reach costs about the characters it covers.
+  while (k < n && FPrefix[static_cast<size_t>(k)] < Width) {
+    k = static_cast<int>(std::min<int64_t>(n, int64_t{k} * 2 + 64));
+    PrefixWidth(k);
+  }
+  k = std::min(n, static_cast<int>(FPrefixValid) - 1);
+  if (k < n) PrefixWidth(++k);
+  return k;
+}
+
 int TZYLCustomEdit::TextOrigin() {
   const TRect& r = FTextRect;
   switch (Alignment()) {
@@ -400,17 +414,23 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   const std::string& s = ShownText();
   const int n = static_cast<int>(s.size());
   const int x0 = TextOrigin() - FOffset;
-  PrefixWidth(n);
+  // Left-aligned text is measured only as far as the text rectangle reaches (a key typed far
+  // from the end costs what it touches); the other alignments place the text by its width.
+  int known = n;
+  if (Alignment() == vcl::taLeftJustify)
+    known = PrefixReaching(int64_t{R.Right} - x0 + 1);
+  else
+    PrefixWidth(n);
   auto xOf = [&](int i) { return x0 + FPrefix[size_t(i)]; };
   // The visible characters only, one more on each side for the reach of 3D effects.
-  int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + n + 1,
+  int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + known + 1,
                                                 vcl::ClampToInt(int64_t{R.Left} - x0)) -
                                FPrefix.begin());
   first = std::max(0, first - 2);
-  int last = static_cast<int>(std::lower_bound(FPrefix.begin(), FPrefix.begin() + n + 1,
+  int last = static_cast<int>(std::lower_bound(FPrefix.begin(), FPrefix.begin() + known + 1,
                                                vcl::ClampToInt(int64_t{R.Right} - x0)) -
                               FPrefix.begin());
-  last = std::min(n, last + 1);
+  last = std::min(known, last + 1);
   TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
   {
     win::TSavedClip clip(c->Handle());
@@ -421,14 +441,17 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
     if (last > first)
       ZYLDrawTextExt(c, s.substr(size_t(first), size_t(last - first)), Font3D(), textRect, RowFlags,
                      styles);
-    const bool showSel = FSelLength > 0 && (Focused() || !HideSelection());
+    // A selection beyond the measured characters lies right of the text rectangle.
+    const bool showSel =
+        FSelLength > 0 && (Focused() || !HideSelection()) && FSelStart - 1 <= known;
     if (showSel) {
       int A = 0, B = 0;
       HighlightShift(Font3D(), A, B);
       const int selFirst = std::max(first, FSelStart - 1);
       const int selLast = std::min(last, FSelStart - 1 + FSelLength);
+      const int selEnd = std::min(n, FSelStart - 1 + FSelLength);
       int left = xOf(FSelStart - 1),
-          right = std::min(xOf(std::min(n, FSelStart - 1 + FSelLength)), R.Right);
+          right = selEnd <= known ? std::min(xOf(selEnd), R.Right) : static_cast<int>(R.Right);
       if (Font3D()->Style() == tdExtrudeEnh && LeftOriented(Font3D())) {
         left += A + B;
         right += A + B;
@@ -436,7 +459,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
         left += A;
         right += A;
       }
-      const int bottom = std::min(R.Top + RowHeight(s) + A + B, R.Bottom);
+      const int bottom = std::min(R.Top + RowHeight("Qp") + A + B, R.Bottom);
       c->Brush()->SetStyle(vcl::bsSolid);
       c->Brush()->SetColor(HighlightBack());
       c->FillRect(TRect{left, R.Top, right, bottom});

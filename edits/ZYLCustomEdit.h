@@ -59,6 +59,9 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   int TextOrigin();
   // The width of the first N characters of the shown text.
   int PrefixWidth(int N);
+  // How many characters from the start have their places measured; the others are measured
+  // when something needs them.
+  int MeasuredChars() const { return static_cast<int>(FPrefixValid) - 1; }
 
  protected:
   void DrawText(int From) override;
@@ -102,6 +105,9 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   void ReadLegacyButtonStyle(vcl::TReader* Reader);
   // Fills the width table of the 256 characters for the current font when it changed.
   void EnsureCharWidths(vcl::TCanvas* Canvas);
+  // Measures the prefix widths until they reach Width, and one character beyond, or to the
+  // text's end; answers the last index of FPrefix that is valid.
+  int PrefixReaching(int64_t Width);
 
   char FPasswordChar = 0;
   std::string FShown;

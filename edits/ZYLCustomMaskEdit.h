@@ -208,6 +208,10 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   // behind it).
   static bool ParseMask(const std::string& Mask, std::vector<TItem>& Items);
   bool ClassAccepts(int Position, char C);
+  // Whether Base with Removed characters from At (0-based) replaced by S fits the mask where
+  // it changed: the positions of S when S is as long as what it replaces, else every position
+  // from At on (they moved). The positions before At are taken as fitting.
+  bool MaskFits(const std::string& Base, size_t At, size_t Removed, const std::string& S);
   // Whether the kind takes S inserted at Pos of the text with Removed characters from Pos on
   // taken out.
   bool InsertFits(int Pos, int Removed, const std::string& S);
@@ -254,6 +258,13 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   double FMaxValue = -1.0;
   TZYLMaskType FMaskType = meMask;
   bool FReformatting = false;  // the text is being rebuilt by ChangedText
+  // The change in progress, from HandleReplaceText to ChangedText: where it starts (1-based,
+  // 0: none, or a change of the whole text) and what it removed. FPrevText holds the text
+  // before it.
+  int FEditAt = 0;
+  std::string FEditRemoved;
+  // FPrevText equals the text (so a change need not copy it before it starts).
+  bool FPrevMirrors = false;
 };
 
 }  // namespace zyl

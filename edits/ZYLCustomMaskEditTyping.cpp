@@ -6,6 +6,7 @@
 // currency range) puts the text back as it was before the change. A reformatted text cannot be
 // undone step by step: the histories are emptied when the text is rebuilt.
 #include <algorithm>
+#include <utility>
 
 #include "edits/ZYLCurrencySettings.h"
 #include "edits/ZYLCustomMaskEdit.h"
@@ -52,11 +53,12 @@ void TZYLCustomMaskEdit::WMCharMask(vcl::TWMKey& Message) {
   if (suffix > 0 && FCaretPos > len - suffix + 1) return;
   const char current = FCaretPos <= len ? FText[static_cast<size_t>(FCaretPos - 1)] : '\0';
   const char sep = FDecimalSeparator;
-  const bool hasMinus = FText.find('-') != std::string::npos;
   const bool selectedFromStart = FSelStart == 1 && FSelLength > 0;
   // A digit never goes in front of the sign, unless the selection replaces it.
   const bool digitOk = IsBaseDigit(c) && (current != '-' || selectedFromStart);
-  const bool minusOk = c == '-' && ((FCaretPos == 1 && !hasMinus) || selectedFromStart);
+  // The text is searched for a sign only when a sign is typed at its start.
+  const bool minusOk =
+      c == '-' && ((FCaretPos == 1 && FText.find('-') == std::string::npos) || selectedFromStart);
   bool accept = false;
   switch (FMaskType) {
     case meInteger: accept = digitOk || minusOk; break;
@@ -143,10 +145,26 @@ void TZYLCustomMaskEdit::SetSelectionOnly(int Start, int Length) {
 // ---------------------------------------------------------------------------------------------
 // The hooks of every text change
 
+bool TZYLCustomMaskEdit::MaskFits(const std::string& Base, size_t At, size_t Removed,
+                                  const std::string& S) {
+  At = std::min(At, Base.size());
+  Removed = std::min(Removed, Base.size() - At);
+  const size_t size = Base.size() - Removed + S.size();
+  if (size > FItems.size()) return false;
+  const size_t end = S.size() == Removed ? At + S.size() : size;
+  for (size_t i = At; i < end; ++i) {
+    const char c = i < At + S.size() ? S[i - At] : Base[i - S.size() + Removed];
+    if (!CharAllowedAt(static_cast<int>(i) + 1, c)) return false;
+  }
+  return true;
+}
+
 bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) {
   if (S.empty()) return true;
-  std::string t = FText;
   const size_t at = static_cast<size_t>(std::clamp(Pos, 1, GetLength() + 1) - 1);
+  // The text before the change fits the mask: only what the change touches is checked.
+  if (FMaskType == meMask) return MaskFits(FText, at, static_cast<size_t>(std::max(0, Removed)), S);
+  std::string t = FText;
   t.erase(at, static_cast<size_t>(std::max(0, Removed)));
   const char sep = FDecimalSeparator;
   auto allDigits = [this](const std::string& D) {
@@ -168,7 +186,6 @@ bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) 
       const int seps = CountOf(S, sep, S.size());
       return seps == 0 || (seps == 1 && t.find(sep) == std::string::npos);
     }
-    case meMask: return checkText(t.insert(at, S));
     default: return true;
   }
 }
@@ -180,12 +197,22 @@ bool TZYLCustomMaskEdit::AllowedOperation(const std::string& Text) {
 
 void TZYLCustomMaskEdit::HandleInsertText(int Pos, std::string& Text) {
   inherited::HandleInsertText(Pos, Text);
-  if (!Replaying() && !InsertFits(Pos, 0, Text)) Text.clear();
+  if (Replaying() || Text.empty()) return;
+  // A mask is checked against the text before the change, where a typed character replaces
+  // one of the same length and so touches one position.
+  const bool fits =
+      FMaskType == meMask && Pos == FEditAt
+          ? MaskFits(FPrevText, static_cast<size_t>(Pos - 1), FEditRemoved.size(), Text)
+          : InsertFits(Pos, 0, Text);
+  if (!fits) Text.clear();
 }
 
 void TZYLCustomMaskEdit::HandleReplaceText(int Pos, const std::string& Text) {
   inherited::HandleReplaceText(Pos, Text);
-  FPrevText = FText;
+  if (!FPrevMirrors) FPrevText = FText;
+  FPrevMirrors = false;
+  FEditAt = Pos;
+  FEditRemoved = Text;
 }
 
 void TZYLCustomMaskEdit::BeforeChangeText() {
@@ -221,6 +248,9 @@ std::string TZYLCustomMaskEdit::FormattedFloatText() {
 }
 
 void TZYLCustomMaskEdit::ChangedText(int At) {
+  const int edit = std::exchange(FEditAt, 0);
+  FPrevMirrors = false;
+  bool mirrored = false;
   switch (FMaskType) {
     case meFloatFixed:
     case meFloatNumber:
@@ -254,12 +284,28 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
                        FDate->CurrentLength(FCaretPos, FText));
       break;
     }
-    case meMask:
-      if (!checkText(FText)) ReplaceTextQuietly(checkText(FPrevText) ? FPrevText : literalChars());
+    case meMask: {
+      // After a change through the hooks FPrevText holds the text before it, which fitted:
+      // only what the change touched is checked, and FPrevText follows the change.
+      const size_t at = static_cast<size_t>(edit - 1), removed = FEditRemoved.size();
+      if (edit > 0 && at <= FText.size() && FText.size() + removed >= FPrevText.size() &&
+          at + FText.size() + removed - FPrevText.size() <= FText.size()) {
+        const size_t inserted = FText.size() + removed - FPrevText.size();
+        const std::string typed = FText.substr(at, inserted);
+        if (MaskFits(FPrevText, at, removed, typed))
+          FPrevText.replace(at, removed, typed);
+        else
+          ReplaceTextQuietly(FPrevText);
+        mirrored = true;
+      } else if (!checkText(FText)) {
+        ReplaceTextQuietly(checkText(FPrevText) ? FPrevText : literalChars());
+      }
       break;
+    }
     default: break;
   }
-  FPrevText = FText;  // the last text the kind accepted
+  if (!mirrored) FPrevText = FText;  // the last text the kind accepted
+  FPrevMirrors = true;
   inherited::ChangedText(At);
 }
 

@@ -110,6 +110,18 @@ namespace {
   throw vcl::EStringListError(vcl::Format(vcl::SListIndexError, {Index}));
 }
 
+// One change through Lines: the memo draws it with the next paint, not at once.
+class TLinesChange {
+ public:
+  explicit TLinesChange(TZYLCustomMemo* Memo) : memo_(Memo) { memo_->BeginLinesUpdate(); }
+  ~TLinesChange() { memo_->EndLinesUpdate(); }
+  TLinesChange(const TLinesChange&) = delete;
+  TLinesChange& operator=(const TLinesChange&) = delete;
+
+ private:
+  TZYLCustomMemo* memo_;
+};
+
 }  // namespace
 
 int TZYLMemoStrings::Count() const { return FMemo->LineCount(); }
@@ -121,14 +133,19 @@ std::string TZYLMemoStrings::Get(int Index) const {
 
 void TZYLMemoStrings::Put(int Index, const std::string& S) {
   if (Index < 0 || Index >= Count()) BadIndex(Index);
+  TLinesChange change(FMemo);
   FMemo->SetLine(Index, S);
 }
 
 std::string TZYLMemoStrings::GetTextStr() const { return FMemo->Text(); }
 
-void TZYLMemoStrings::SetTextStr(const std::string& Value) { FMemo->SetText(Value); }
+void TZYLMemoStrings::SetTextStr(const std::string& Value) {
+  TLinesChange change(FMemo);
+  FMemo->SetText(Value);
+}
 
 int TZYLMemoStrings::Add(const std::string& S) {
+  TLinesChange change(FMemo);
   FMemo->AddLine(S);
   return Count();
 }
@@ -142,11 +159,13 @@ void TZYLMemoStrings::AddStrings(vcl::TStrings* Strings) {
 
 void TZYLMemoStrings::Insert(int Index, const std::string& S) {
   if (Index < 0 || Index > Count()) BadIndex(Index);
+  TLinesChange change(FMemo);
   FMemo->InsertAtLine(Index, S);
 }
 
 void TZYLMemoStrings::Delete(int Index) {
   if (Index < 0 || Index >= Count()) BadIndex(Index);
+  TLinesChange change(FMemo);
   FMemo->DeleteLine(Index);
 }
 
@@ -154,6 +173,7 @@ void TZYLMemoStrings::Move(int CurIndex, int NewIndex) {
   const int n = Count();
   if (CurIndex < 0 || CurIndex >= n) BadIndex(CurIndex);
   if (NewIndex < 0 || NewIndex >= n) BadIndex(NewIndex);
+  TLinesChange change(FMemo);
   FMemo->MoveLine(CurIndex, NewIndex);
 }
 
@@ -161,10 +181,18 @@ void TZYLMemoStrings::Exchange(int Index1, int Index2) {
   const int n = Count();
   if (Index1 < 0 || Index1 >= n) BadIndex(Index1);
   if (Index2 < 0 || Index2 >= n) BadIndex(Index2);
+  TLinesChange change(FMemo);
   FMemo->ExchangeLines(Index1, Index2);
 }
 
-void TZYLMemoStrings::Clear() { FMemo->Clear(); }
+void TZYLMemoStrings::Clear() {
+  TLinesChange change(FMemo);
+  FMemo->Clear();
+}
+
+void TZYLMemoStrings::BeginUpdate() { FMemo->BeginLinesUpdate(); }
+
+void TZYLMemoStrings::EndUpdate() { FMemo->EndLinesUpdate(); }
 
 void TZYLMemoStrings::GetAsStrings(vcl::TStrings* Strings) const {
   if (Strings) Strings->SetText(FMemo->Text());
@@ -172,6 +200,7 @@ void TZYLMemoStrings::GetAsStrings(vcl::TStrings* Strings) const {
 
 void TZYLMemoStrings::Assign(vcl::TPersistent* Source) {
   if (Source == this) return;
+  TLinesChange change(FMemo);
   if (auto* s = dynamic_cast<vcl::TStrings*>(Source)) {
     FMemo->SetText(s->Text());
     return;
@@ -191,6 +220,7 @@ void TZYLMemoStrings::LoadFromStream(vcl::TStream* Stream) {
   const int64_t rest = Stream->Size() - Stream->Position();
   const std::string s =
       ZYLStreamToString(Stream, static_cast<int32_t>(std::clamp<int64_t>(rest, 0, INT32_MAX)));
+  TLinesChange change(FMemo);
   FMemo->SetText(FAppend ? FMemo->Text() + s : s);
 }
 

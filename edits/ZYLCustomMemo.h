@@ -106,8 +106,10 @@ class TZYLMemoStrings : public TZYLObject {
   void GetAsStrings(vcl::TStrings* Strings) const;
   // From a string list or another memo's lines: the memo's text becomes theirs.
   void Assign(vcl::TPersistent* Source) override;
-  void BeginUpdate() {}
-  void EndUpdate() {}
+  // Hold the memo's drawing until the last EndUpdate, which invalidates it; the changes
+  // between them still report themselves one by one.
+  void BeginUpdate();
+  void EndUpdate();
   bool AppendOnLoad() const { return FAppend; }
   void SetAppendOnLoad(bool Value) { FAppend = Value; }
   void SaveToStream(vcl::TStream* Stream) const;
@@ -137,6 +139,11 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   // ---- Properties ----
   TZYLMemoStrings* Lines() const { return FLines.get(); }
   void SetStrings(TZYLMemoStrings* Value);
+  // While a change through Lines runs, and between Lines.BeginUpdate and its last EndUpdate,
+  // the memo draws nothing (a paint that comes meanwhile included); the last end invalidates
+  // it when something was held, so one paint draws all the changes.
+  void BeginLinesUpdate() { ++FLinesUpdate; }
+  void EndLinesUpdate();
   bool GetMemoBoolean(int Index) const;
   void SetMemoBoolean(int Index, bool Value);
   bool WordWrap() const { return FWordWrap; }
@@ -340,6 +347,8 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   int FEditRemoved = 0;
   int FEditLength = 0;
   int FBreaks = 0;  // the LF characters of the text
+  int FLinesUpdate = 0;      // the Lines changes and updates running
+  bool FRedrawHeld = false;  // a drawing was held back by them
   // The first character of every line, made when a line is asked for after a change.
   mutable std::vector<int> FParas;
   mutable bool FParasValid = false;

@@ -276,8 +276,18 @@ void TZYLCustomMemo::SetCaret() {
 // ---------------------------------------------------------------------------------------------
 // Painting
 
+void TZYLCustomMemo::EndLinesUpdate() {
+  if (FLinesUpdate == 0 || --FLinesUpdate > 0 || !FRedrawHeld) return;
+  FRedrawHeld = false;
+  if (HandleAllocated()) Invalidate();
+}
+
 void TZYLCustomMemo::Paint() {
   if (IsUpdating() || Loading()) return;
+  if (FLinesUpdate > 0) {
+    FRedrawHeld = true;
+    return;
+  }
   inherited::Paint();
   DrawText(-1);
 }
@@ -380,6 +390,10 @@ void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
 
 void TZYLCustomMemo::DrawText(int /*From*/) {
   if (IsUpdating() || Loading() || !HandleAllocated()) return;
+  if (FLinesUpdate > 0) {
+    FRedrawHeld = true;
+    return;
+  }
   if (FPaintRect.Left < 0) SetupRects();
   EnsureLayout();
   const win::HWND wnd = Handle();

@@ -98,12 +98,12 @@ void PaintIconCard(vcl::TBitmap* Card, vcl::TIcon* Icon) {
   Card->SetSize(w, h);
   vcl::TCanvas* c = Card->Canvas();
   c->Brush()->SetColor(vcl::clBtnFace);
-  c->FillRect(vcl::TRect(0, 0, w, h));
+  c->FillRect(vcl::TRect{0, 0, w, h});
   c->Brush()->SetColor(vcl::TColor(0x808080));
-  c->FillRect(vcl::TRect(6, 6, w, h));
-  c->StretchDraw(vcl::TRect(1, 1, w - 6, h - 6), &face);
+  c->FillRect(vcl::TRect{6, 6, w, h});
+  c->StretchDraw(vcl::TRect{1, 1, w - 6, h - 6}, &face);
   c->Brush()->SetColor(vcl::clBlack);
-  c->FrameRect(vcl::TRect(0, 0, w - 5, h - 5));
+  c->FrameRect(vcl::TRect{0, 0, w - 5, h - 5});
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ bool TZYLBack::PaintClientArea(win::HDC DC) {
   if (!form || FPaintMode != pcControl || IMLEmpty()) return inherited::PaintClientArea(DC);
   vcl::TCanvas canvas;
   const vcl::TCanvasBinding binding(&canvas, DC);
-  const vcl::TRect client(0, 0, form->ClientWidth(), form->ClientHeight());
+  const vcl::TRect client{0, 0, form->ClientWidth(), form->ClientHeight()};
   const uint16_t flags = BackDrawFlags();
   const vcl::TColor transparent = FImageList->TransparentColor(FListIndex, FImageIndex);
   if (!FBuffered) {

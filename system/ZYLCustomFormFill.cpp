@@ -159,7 +159,7 @@ bool TZYLCustomFormFill::PaintClientArea(win::HDC DC) {
     return false;
   vcl::TCanvas canvas;
   const vcl::TCanvasBinding binding(&canvas, DC);
-  const vcl::TRect client(0, 0, form->ClientWidth(), form->ClientHeight());
+  const vcl::TRect client{0, 0, form->ClientWidth(), form->ClientHeight()};
   if (FDefaultFill) {
     // The form's own colour under what the handler paints.
     canvas.Brush()->SetColor(form->Color());
@@ -172,8 +172,8 @@ bool TZYLCustomFormFill::PaintClientArea(win::HDC DC) {
 bool TZYLCustomFormFill::BackDrawArea(vcl::TCanvas* Canvas, const vcl::TRect& DestRect,
                                       const vcl::TPoint& Source, uint16_t) {
   if (!FBuffer) return false;
-  const vcl::TRect source(Source.X, Source.Y, Source.X + DestRect.Width(),
-                          Source.Y + DestRect.Height());
+  const vcl::TRect source{Source.X, Source.Y, Source.X + DestRect.Width(),
+                          Source.Y + DestRect.Height()};
   Canvas->CopyRect(DestRect, FBuffer->Canvas(), source);
   return true;
 }

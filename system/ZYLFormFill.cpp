@@ -79,14 +79,14 @@ bool TZYLFormFill::PaintClientArea(win::HDC DC) {
   const vcl::TCanvasBinding binding(&canvas, DC);
   const int width = form->ClientWidth(), height = form->ClientHeight();
   if (FFillObject->Style() != sfGradient && !FBuffered)
-    return FFillObject->FillCanvas(&canvas, vcl::TRect(0, 0, width + 1, height + 1), form->Color());
+    return FFillObject->FillCanvas(&canvas, vcl::TRect{0, 0, width + 1, height + 1}, form->Color());
   if (!FBuffer) FBuffer = new vcl::TBitmap();
   if (FSizeChanged || FBuffer->Width() != width || FBuffer->Height() != height) {
     FBuffer->SetWidth(0);
     FBuffer->SetHeight(0);
     FBuffer->SetWidth(width);
     FBuffer->SetHeight(height);
-    FFillObject->FillCanvas(FBuffer->Canvas(), vcl::TRect(0, 0, width, height), 0);
+    FFillObject->FillCanvas(FBuffer->Canvas(), vcl::TRect{0, 0, width, height}, 0);
     // The buffer stands for the fill of this size until the next resize or change.
     FSizeChanged = false;
   }

@@ -283,10 +283,10 @@ void TZYLFormStyler::PaintCaptionArea(const vcl::TRect& CaptionRect, const vcl::
     const int height = CaptionRect.Bottom - CaptionRect.Top;
     FIconBitmap->SetWidth(width);
     FIconBitmap->SetHeight(height);
-    const vcl::TRect area(0, 0, width, height);
+    const vcl::TRect area{0, 0, width, height};
     FIconBitmap->Canvas()->CopyRect(area, FCanvas,
-                                    vcl::TRect(CaptionRect.Left, CaptionRect.Top,
-                                               CaptionRect.Left + width, CaptionRect.Top + height));
+                                    vcl::TRect{CaptionRect.Left, CaptionRect.Top,
+                                               CaptionRect.Left + width, CaptionRect.Top + height});
   }
   if (!FActive && !FOptions.contains(fsInactiveGradient)) return;
   // The caption buttons right of the text stay as the window manager drew them.
@@ -299,8 +299,8 @@ void TZYLFormStyler::PaintCaptionArea(const vcl::TRect& CaptionRect, const vcl::
   if (withIcon && vcl::NewStyleControls && !FIconBitmap->Empty()) {
     ZYLBmpDraw(
         FCanvas,
-        vcl::TRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Left + FIconBitmap->Width(),
-                   CaptionRect.Top + FIconBitmap->Height()),
+        vcl::TRect{CaptionRect.Left, CaptionRect.Top, CaptionRect.Left + FIconBitmap->Width(),
+                   CaptionRect.Top + FIconBitmap->Height()},
         FIconBitmap, dsfTransparent, FIconBitmap->TransparentColor());
   }
 }

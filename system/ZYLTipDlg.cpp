@@ -57,7 +57,7 @@ void PaintBulb(vcl::TBitmap* Bitmap) {
   Bitmap->SetSize(30, 40);
   vcl::TCanvas* c = Bitmap->Canvas();
   c->Brush()->SetColor(vcl::clRed);
-  c->FillRect(vcl::TRect(0, 0, 30, 40));
+  c->FillRect(vcl::TRect{0, 0, 30, 40});
   c->Pen()->SetColor(vcl::clBlack);
   c->Brush()->SetColor(vcl::clYellow);
   c->Ellipse(3, 2, 27, 26);

@@ -197,11 +197,11 @@ class TInspectorView : public vcl::TObject {
     for (int i = 0; i < Rows(); ++i) {
       const int top = i * kRow;
       c->Font()->SetColor(vcl::clBlack);
-      c->TextRect(vcl::TRect(0, top, kNames - 1, top + kRow - 1), 3, top + 1,
+      c->TextRect(vcl::TRect{0, top, kNames - 1, top + kRow - 1}, 3, top + 1,
                   editors_[size_t(i)]->GetName());
       c->Font()->SetColor(vcl::clNavy);
       editors_[size_t(i)]->PropDrawValue(
-          c, vcl::TRect(kNames + 1, top, box->Width(), top + kRow - 1), false);
+          c, vcl::TRect{kNames + 1, top, box->Width(), top + kRow - 1}, false);
       c->Pen()->SetColor(vcl::clSilver);
       c->MoveTo(0, top + kRow - 1);
       c->LineTo(box->Width(), top + kRow - 1);

@@ -1,8 +1,9 @@
 // The binary image-list stream: a 28-byte header (the signature "IL", version 0x101, the image
 // count and capacity, the growth step, the image size, the background colour, flags and four
 // overlay indices), then the images as a BMP file four images across, then for a masked list
-// the masks as a monochrome BMP file of the same layout. Read before anything is allocated
-// against the limits of the list (image size, count) and of the BMP reader.
+// the masks as a monochrome BMP file of the same layout; an empty list's stream is the header
+// alone. Read before anything is allocated against the limits of the list (image size, count)
+// and of the BMP reader.
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -131,6 +132,8 @@ void TCustomImageList::WriteData(TStream* Stream) {
   Put16(h + 18, static_cast<uint16_t>(ILC_COLOR24 | (masked_ ? ILC_MASK : 0)));
   for (int i = 0; i < 4; ++i) Put16(h + 20 + 2 * i, 0xFFFF);
   Stream->WriteBuffer(h, sizeof h);
+  // No image, no picture: the header says all (and the image size alone allocates nothing).
+  if (count == 0) return;
   const int across = kAcross, down = std::max(1, (count + kAcross - 1) / kAcross);
   const int w = across * width_, ht = down * height_;
   TBitmap picture, mask;

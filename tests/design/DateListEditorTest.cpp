@@ -131,9 +131,9 @@ TEST_F(DateListEditor, AListIsReplacedOnlyWhenEveryLineConverts) {
        "Line 3 of the date list is not a date, a time and a description: 'just text'"},
   };
   for (const auto& [lines, message] : bad) {
-    EXPECT_EQ(
-        testsupport::ErrorOf<vcl::EConvertError>([&] { ZYLDateListFromLines(lines, &list_); }),
-        message);
+    EXPECT_EQ(testsupport::ErrorOf<vcl::EConvertError>(
+                  [this, &text = lines] { ZYLDateListFromLines(text, &list_); }),
+              message);
     EXPECT_EQ(Bytes(list_), before);
   }
 }

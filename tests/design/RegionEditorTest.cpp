@@ -214,9 +214,9 @@ TEST_F(RegionEditor, ABuildMakesTheRegionOfTheOpaquePixelsAndItsBorder) {
   for (const auto& [style, border] : styles) {
     SCOPED_TRACE(style);
     bool ok = false;
-    EXPECT_TRUE(Run([&](vt::TDialogScript& script) {
+    EXPECT_TRUE(Run([&, name = style](vt::TDialogScript& script) {
       Load(script, picture);
-      PickAndBuild(script, {{0, 0}, {4, 3}}, style);
+      PickAndBuild(script, {{0, 0}, {4, 3}}, name);
       On(script, [&](Dlg* f) {
         ok = f->OKButton->Enabled();
         EXPECT_FALSE(f->BuildButton->Enabled());

@@ -161,6 +161,29 @@ TEST_F(LEDLabelTest, PaintsSegmentsInsideTheBevelOnItsColor) {
   EXPECT_EQ(Count(cap, inner, vcl::clMaroon), 0);
 }
 
+// A caption of 100,000 characters on a label sized to it: a paint draws the cells the host
+// shows and no others, and they look as those of a short caption.
+TEST_F(LEDLabelTest, ALongCaptionDrawsOnlyTheCellsInThePaintsClip) {
+  TPicturePanel* panel = nullptr;
+  std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+  auto* l = new TZYLLEDLabel(form.get());
+  l->SetBounds(10, 10, 10, 10);
+  l->SetAutosize(true);
+  l->SetCaption(std::string(100'000, '8'));
+  l->SetParent(panel);
+  EXPECT_EQ(l->Width(), 100'000 * 19 + 1);
+  form->Show();
+  Idle();
+  // The panel is 160 pixels wide: from x 10 on it shows the first eight cells of the label
+  // (the eighth from x 143 on).
+  EXPECT_EQ(l->LED()->DrawnCells(), 8);
+  const auto longCaption = Capture(panel);
+  l->SetCaption(std::string(12, '8'));
+  Idle();
+  EXPECT_EQ(l->LED()->DrawnCells(), 8);
+  EXPECT_TRUE(win::testkit::SamePixels(longCaption, Capture(panel), "ledlabel_long_caption"));
+}
+
 TEST_F(LEDLabelTest, EmptyInsideTheBevelPaintsOnlyTheBevel) {
   TPicturePanel* panel = nullptr;
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));

@@ -170,6 +170,29 @@ TEST(LEDTest, TimeTextRowsAndSkippedCharacters) {
   EXPECT_EQ(CountColour(two.get(), vcl::clFuchsia), 40 * 60 - 19 * 56);
 }
 
+// A long text on a small canvas: the cells the canvas shows are drawn as a short text there
+// draws them, the others not at all (the drawing calls count them), and the whole text is still
+// laid out in its rows and columns.
+TEST(LEDTest, ALongTextDrawsOnlyTheCellsTheCanvasShows) {
+  TZYLLED L;
+  const std::string row(100'000, '8');
+  auto b = Surface(100, 60);
+  TChangeCounter calls;
+  b->Canvas()->OnChange = vcl::TNotifyEvent(&calls, &TChangeCounter::Changed);
+  // Column 50,000 starts at x 5: columns 49,999 to 50,004 reach into the 100 pixels.
+  L.PaintLED(b->Canvas(), TRect{5 - 19 * 50'000, 0, 100, 60}, row + "\r" + row, true, true);
+  EXPECT_EQ(L.Columns(), 100'000);
+  EXPECT_EQ(L.Rows(), 2);
+  EXPECT_EQ(L.DrawnCells(), 2 * 6);
+  EXPECT_GT(calls.Count, 0);
+  EXPECT_LE(calls.Count, 2 * 6 * (1 + TZYLLED::SegmentCount));
+  auto shortText = Surface(100, 60);
+  L.PaintLED(shortText->Canvas(), TRect{5 - 19, 0, 100, 60}, "888888\r888888", true, true);
+  EXPECT_EQ(L.DrawnCells(), 2 * 6);
+  EXPECT_TRUE(win::testkit::SamePixels(Cut(b.get(), 0, 0, 100, 60),
+                                       Cut(shortText.get(), 0, 0, 100, 60), "led_long_text"));
+}
+
 TEST(LEDTest, SmallSizesShowOnlyTheSevenBars) {
   TZYLLED L;
   L.SetByte(1, 3);  // Horzsize 3

@@ -447,6 +447,91 @@ TEST_F(TrackBarTest, VerticalTicksStandWhereTheThumbOfTheirValueStands) {
   }
 }
 
+// ---- A bar much longer than what is shown ----
+
+// Counts the drawing calls made on a canvas and the ticks handed to the owner.
+struct TDrawCount : vcl::TObject {
+  int Calls = 0;
+  int Ticks = 0;
+  void Changed(vcl::TObject*) { ++Calls; }
+  void Tick(vcl::TObject*, vcl::TCanvas*, int, vcl::TPoint) { ++Ticks; }
+};
+
+struct TLongCase {
+  const char* Name;
+  TZYLOrientation Orientation;
+  int Length;  // along the track
+  int Min, Max;
+};
+
+class TrackBarLong : public TrackBarTest, public ::testing::WithParamInterface<TLongCase> {
+ protected:
+  // A bar of the case's length from (10, 10) on the 400 x 300 form: at most 390 pixels of it
+  // (290 of a vertical one) are ever painted.
+  TZYLTrackBar* MakeLong(TZYLTickStyle Style) {
+    const TLongCase& k = GetParam();
+    const bool h = k.Orientation == toHorizontal;
+    TZYLTrackBar* b = Make(h ? k.Length : 35, h ? 35 : k.Length, k.Orientation);
+    b->SetInteger(TI::iiMaxValue, k.Max);
+    b->SetInteger(TI::iiMinValue, k.Min);
+    b->SetTickMarks(tmBoth);
+    b->SetTickStyle(Style);
+    b->Canvas()->OnChange = vcl::TNotifyEvent(&count_, &TDrawCount::Changed);
+    b->OnDrawTick = TZYLDrawTickEvent(&count_, &TDrawCount::Tick);
+    THost::Idle();
+    count_.Calls = count_.Ticks = 0;
+    b->Invalidate();
+    THost::Idle();
+    return b;
+  }
+  static int Shown() { return GetParam().Orientation == toHorizontal ? 390 : 290; }
+  TDrawCount count_;
+};
+
+TEST_P(TrackBarLong, DrawsTheTicksInThePaintsClipOnly) {
+  MakeLong(tsAuto);
+  // A tick a pixel on both sides at the most, and a few dozen calls for the rest of the bar.
+  EXPECT_GT(count_.Calls, 0);
+  EXPECT_LE(count_.Calls, 2 * Shown() + 64);
+  EXPECT_EQ(count_.Ticks, 0);
+}
+
+TEST_P(TrackBarLong, AsksTheOwnerForTheTicksInThePaintsClipOnly) {
+  MakeLong(tsOwnerDraw);
+  EXPECT_GT(count_.Ticks, 0);
+  EXPECT_LE(count_.Ticks, 2 * 2 * Shown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TrackBarLong,
+    ::testing::Values(TLongCase{"Wide", toHorizontal, 100'000, 0, 99'999},
+                      TLongCase{"Tall", toVertical, 100'000, 0, 99'999},
+                      TLongCase{"WidestAtTheLimits", toHorizontal, INT_MAX, INT_MIN, INT_MAX},
+                      TLongCase{"TallestAtTheLimits", toVertical, INT_MAX, INT_MIN, INT_MAX}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+// What is shown of a long bar has every tick its value gives it: x = Trunc(v x scale) +
+// TickArea.Left + ThumbHalf, scale = (track length - thumb length) / range, from the tick
+// area's bottom less TickLength down.
+TEST_F(TrackBarTest, TheShownPartOfALongBarHasItsTicks) {
+  TZYLTrackBar* b = Make(100'000, 35);
+  b->SetColor(vcl::clYellow);
+  b->SetInteger(TI::iiMaxValue, 9'999);
+  const auto cap = THost::Client(b);
+  const TRect a = b->TickArea();
+  ASSERT_EQ(a, (TRect{1, 1, 99'999, 34}));
+  const long double scale = static_cast<long double>(a.Width() - b->ThumbLength()) / 9'999;
+  std::vector<bool> tick(390, false);
+  for (int v = 0; v < 50; ++v) {
+    const int x = static_cast<int>(v * scale) + a.Left + b->ThumbHalf();
+    if (x < 390) tick[static_cast<size_t>(x)] = true;
+  }
+  EXPECT_TRUE(PixelsMatch(
+      cap,
+      [&](int x, int) { return Rgb(tick[static_cast<size_t>(x)] ? vcl::clBlack : vcl::clYellow); },
+      "long_bar_ticks", win::RECT{a.Left, 28, 390, 34}));
+}
+
 TEST_F(TrackBarTest, APositionChangeRedrawsTheThumbAlone) {
   TZYLTrackBar* b = Make();
   b->SetColor(vcl::clYellow);

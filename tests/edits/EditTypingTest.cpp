@@ -51,6 +51,26 @@ TEST_F(EditTypingTest, TypedCharactersAreInsertedAtTheCaretAndReported) {
   EXPECT_EQ(edit_->RawText(), "aXb");
 }
 
+// A key typed at the start of a long text measures the characters in view, not the whole
+// text, and the edit shows what an edit holding only what is in view shows.
+TEST_F(EditTypingTest, AKeyAtTheStartOfALongTextMeasuresWhatIsInView) {
+  auto* shortEdit = host_.Edit("Edit3", 10, 110, 200);
+  shortEdit->SetText("b" + std::string(99, 'a'));
+  edit_->SetText(std::string(100'000, 'a'));
+  edit_->SetCaretPos(1);
+  tk::TypeText("b");
+  EXPECT_EQ(edit_->GetLength(), 100'001);
+  EXPECT_EQ(edit_->RawText().substr(0, 3), "baa");
+  EXPECT_GT(edit_->MeasuredChars(), 0);
+  EXPECT_LT(edit_->MeasuredChars(), 1'000);
+  THost::Focus(other_);
+  EXPECT_TRUE(tk::SamePixels(host_.Shot(edit_), host_.Shot(shortEdit), "long_edit_view"));
+  // Where the whole text counts, it is measured: the end of the text is reached.
+  edit_->SetCaretPos(100'002);
+  THost::Focus(edit_);
+  EXPECT_EQ(edit_->MeasuredChars(), 100'001);
+}
+
 TEST_F(EditTypingTest, CharCaseTurnsTypedLetters) {
   edit_->SetCharCase(vcl::ecUpperCase);
   tk::TypeText("ab");

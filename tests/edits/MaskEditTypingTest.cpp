@@ -4,8 +4,10 @@
 // fields stepped by keys and the wheel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "edits/ZYLCurrencySettings.h"
 #include "edits/ZYLDateFormat.h"
@@ -216,6 +218,54 @@ TEST_F(MaskEditTyping, ABlankCharChangeRedrawsTheTemplate) {
   edit_->SetText("1x-34");
   EXPECT_EQ(edit_->RawText(), "12-34");
 }
+
+// A typed key costs what it touches, not the length of the mask: in a mask of 10,000 positions
+// of the user's class, all filled, the rule is asked about the typed position only, wherever
+// it lies; the filled positions around it are not asked about again.
+struct TRuleAsked : vcl::TObject {
+  std::vector<int> At;  // the positions the rule was asked about
+  void Rule(vcl::TObject*, bool& Ok, char C, int Position) {
+    At.push_back(Position);
+    Ok = C >= '0' && C <= '9';
+  }
+};
+
+class MaskTypingCost : public MaskEditTyping, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MaskTypingCost, AKeyAsksAboutThePositionItTypes) {
+  const int at = GetParam();
+  constexpr int kPositions = 10'000;
+  TRuleAsked asked;
+  edit_->OnUserRule = TZYLOnUserRule(&asked, &TRuleAsked::Rule);
+  edit_->SetMask(std::string(kPositions, 'r'));
+  const std::string filled(kPositions, '5');
+  edit_->SetText(filled);
+  ASSERT_EQ(edit_->RawText(), filled);
+  edit_->SetCaretPos(at);
+  asked.At.clear();
+  Play("7");
+  std::string want = filled;
+  want[static_cast<size_t>(at - 1)] = '7';
+  EXPECT_EQ(State(edit_), want + "|" + std::to_string(at + 1));
+  ASSERT_FALSE(asked.At.empty());
+  EXPECT_LE(asked.At.size(), 4u);
+  EXPECT_EQ(std::count(asked.At.begin(), asked.At.end(), at), std::ssize(asked.At));
+  // A refused key changes nothing and asks no more.
+  asked.At.clear();
+  edit_->SetCaretPos(at);
+  Play("x");
+  EXPECT_EQ(edit_->RawText(), want);
+  EXPECT_EQ(asked.At, std::vector<int>{at});
+  // Backspace puts the blank back without asking.
+  edit_->SetCaretPos(at + 1);
+  asked.At.clear();
+  Play("{BS}");
+  want[static_cast<size_t>(at - 1)] = '_';
+  EXPECT_EQ(edit_->RawText(), want);
+  EXPECT_TRUE(asked.At.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, MaskTypingCost, ::testing::Values(1, 5'000, 10'000));
 
 // ---- Date fields ----
 

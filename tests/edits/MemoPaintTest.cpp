@@ -150,6 +150,69 @@ TEST_F(MemoPaint, TheMarginHearsOfEveryDrawnRow) {
             (std::vector<std::string>{"1+2@18", "5+3@18", "10+2@18"}));
 }
 
+// Counts the rows the memo draws (through the margin's row event) and its change events.
+struct TDrawCount : vcl::TObject {
+  int Rows = 0;
+  int Changes = 0;
+  void Row(vcl::TObject*, vcl::TCanvas*, vcl::TRect, int, int) { ++Rows; }
+  void Changed(vcl::TObject*) { ++Changes; }
+};
+
+// Changes through Lines invalidate the memo instead of drawing it: the next paint draws the
+// page once, however many lines came. Between Lines.BeginUpdate and the last EndUpdate nothing
+// is drawn, not even for a paint that comes meanwhile; every change still reports itself.
+TEST_F(MemoPaint, LinesChangesAreDrawnOnceByTheNextPaint) {
+  Fit(memo_, 0, 4);
+  TDrawCount count;
+  memo_->OnMarginRowPaint = TZYLOnMarginRowPaint(&count, &TDrawCount::Row);
+  memo_->OnChange = vcl::TNotifyEvent(&count, &TDrawCount::Changed);
+  std::string text;
+  for (int i = 1; i <= 20; ++i) {
+    const std::string line = "line " + std::to_string(i);
+    memo_->Lines()->Add(line);
+    text += (i > 1 ? "\r\n" : "") + line;
+  }
+  EXPECT_EQ(count.Rows, 0);
+  EXPECT_EQ(count.Changes, 20);
+  EXPECT_EQ(memo_->RawText(), text);
+  THost::Idle();
+  EXPECT_EQ(count.Rows, 4);
+  EXPECT_EQ(memo_->TopRow(), 17);  // the caret after the last line keeps the end in view
+
+  count.Rows = count.Changes = 0;
+  memo_->Lines()->BeginUpdate();
+  memo_->Lines()->Add("line 21");
+  memo_->Lines()->BeginUpdate();
+  memo_->Lines()->Delete(0);
+  memo_->Lines()->EndUpdate();
+  memo_->Lines()->Put(19, "last");
+  memo_->Invalidate();
+  THost::Idle();
+  EXPECT_EQ(count.Rows, 0);
+  EXPECT_EQ(count.Changes, 3);
+  memo_->Lines()->EndUpdate();
+  EXPECT_EQ(count.Rows, 0);
+  THost::Idle();
+  EXPECT_EQ(count.Rows, 4);
+
+  // The paint drew what a whole repaint draws.
+  const tk::TCapture drawn = host_.Shot(memo_);
+  memo_->Invalidate();
+  EXPECT_TRUE(tk::SamePixels(drawn, host_.Shot(memo_), "lines_added_repainted"));
+  // The page is the one the same text set in one go and scrolled to its end shows.
+  auto* same = new TZYLMemo(host_.Form());
+  same->SetParent(host_.Form());
+  same->SetBounds(memo_->Left(), memo_->Top() + memo_->Height() + 5, memo_->Width(),
+                  memo_->Height());
+  same->SetText(memo_->RawText());
+  same->SetCaretPos(same->GetLength() + 1);
+  EXPECT_EQ(same->TopRow(), memo_->TopRow());
+  THost::Focus(other_);
+  memo_->Invalidate();
+  same->Invalidate();
+  EXPECT_TRUE(tk::SamePixels(host_.Shot(memo_), host_.Shot(same), "lines_added"));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Scroll bars
 

@@ -208,7 +208,7 @@ TEST_P(AboutDlgIcon, PlacesTheColumnAndStacksTheLines) {
     y = p.Bounds.Bottom + gaps[i];
   }
   const vcl::TRect bevel = s.Parts.at("Bevel").Bounds;
-  EXPECT_EQ(bevel, vcl::TRect(c.X, y, s.ClientWidth - c.RightGap, y + 2));
+  EXPECT_EQ(bevel, (vcl::TRect{c.X, y, s.ClientWidth - c.RightGap, y + 2}));
   // The machine's two labels side by side, then OK at the bottom right.
   const vcl::TRect info1 = s.Parts.at("lblinfo1").Bounds, info2 = s.Parts.at("lblinfo2").Bounds;
   EXPECT_EQ(info1.Top, y + 9);
@@ -234,7 +234,7 @@ TEST_F(AboutDlg, TheExtendedIconSitsOnAFramedCardWithAShadow) {
   const TSeen s = Show();
   const vcl::TRect card = s.Parts.at("Icon").Bounds;
   const int w = 2 * icon.Width() + 8, h = 2 * icon.Height() + 8;
-  ASSERT_EQ(card, vcl::TRect(15, 7, 15 + w, 7 + h));
+  ASSERT_EQ(card, (vcl::TRect{15, 7, 15 + w, 7 + h}));
   const win::COLORREF face = win::GetSysColor(win::COLOR_BTNFACE);
   // The frame ends 5 short of the card's edges, the shadow starts 6 in; the areas checked
   // leave out the stretched icon inside the frame.

@@ -34,7 +34,7 @@ struct TPainter : vcl::TObject {
     Areas.push_back(dest);
     Under.push_back(canvas->Pixels(dest.Right - 1, dest.Bottom - 1));
     canvas->Brush()->SetColor(vcl::clBlue);
-    canvas->FillRect(vcl::TRect(0, 0, 10, 10));
+    canvas->FillRect(vcl::TRect{0, 0, 10, 10});
   }
 };
 
@@ -93,7 +93,7 @@ TEST_F(FormFill, AGradientFollowsTheFormsSize) {
     expected.SetWidth(form_->ClientWidth());
     expected.SetHeight(form_->ClientHeight());
     fill->FillObject()->FillCanvas(expected.Canvas(),
-                                   vcl::TRect(0, 0, expected.Width(), expected.Height()), 0);
+                                   vcl::TRect{0, 0, expected.Width(), expected.Height()}, 0);
     ASSERT_NE(fill->Buffer(), nullptr);
     EXPECT_EQ(fill->Buffer()->Width(), form_->ClientWidth());
     EXPECT_TRUE(wt::PixelsMatch(

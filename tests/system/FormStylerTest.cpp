@@ -38,7 +38,7 @@ struct TPainter : vcl::TObject {
     Areas.push_back(dest);
     // Painting far past the area: the clipping keeps it inside.
     canvas->Brush()->SetColor(Fill);
-    canvas->FillRect(vcl::TRect(-1000, -1000, 3000, 3000));
+    canvas->FillRect(vcl::TRect{-1000, -1000, 3000, 3000});
     if (Nested) Nested->PaintTitleBar(true);
   }
   void CaptionPaint(vcl::TObject*, vcl::TCanvas* canvas, const vcl::TRect& dest) {

@@ -227,7 +227,7 @@ TEST_F(TipDlg, TheFormHasItsColumnHeadingAndPalePanel) {
       {{caption, "Tips&Tricks Ledger..."}, {header, "Tip..."}, {focused, "OK"}});
   EXPECT_EQ(clientWidth, 424);
   EXPECT_EQ(ok.Right, 417);
-  EXPECT_EQ(panel, vcl::TRect(5, 8, 410 - ok.Width(), 195));
+  EXPECT_EQ(panel, (vcl::TRect{5, 8, 410 - ok.Width(), 195}));
   // Below the tip's text the panel shows its pale yellow inside the lowered bevel.
   const win::RECT inside{panel.Left + 40, panel.Bottom - 8, panel.Right - 4, panel.Bottom - 3};
   EXPECT_TRUE(wt::PixelsMatch(

@@ -228,7 +228,7 @@ TEST_F(AnimateControlTest, DamagedOrForeignClipsAreRefusedAndLeaveTheControlClos
   };
   for (const auto& [bytes, message] : cases) {
     const std::string expect = message.empty() ? "<no error>" : message;
-    EXPECT_EQ(testsupport::ErrorOf<EAviError>([&] { TAviClip::Read(bytes); }), expect);
+    EXPECT_EQ(testsupport::ErrorOf<EAviError>([&clip = bytes] { TAviClip::Read(clip); }), expect);
   }
   // Every shorter piece of a good clip is refused with the reader's own error.
   for (size_t cut = 0; cut < good.size(); ++cut)

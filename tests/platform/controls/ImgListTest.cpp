@@ -234,6 +234,32 @@ TEST_F(ImgListTest, AStreamLaidOutByHandIsRead) {
   }
 }
 
+// An empty list's stream is its header: the image size alone allocates nothing, whether the
+// list is read from such a header or written (the header of 2,500 x 2,500 images, kept among
+// the fuzz inputs, once cost a 10,000 x 2,500 picture of no image on the way back).
+TEST_F(ImgListTest, AnEmptyListsStreamIsItsHeader) {
+  TMemoryStream data;
+  data.LoadFromFile(testsupport::SourceDir() +
+                    "/tests/fuzz/vcl_imagelist/regress/empty-list-2500x2500.bin");
+  ASSERT_EQ(data.Size(), 28);
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  list->ReadData(&data);
+  EXPECT_EQ(list->Count(), 0);
+  EXPECT_EQ(list->Width(), 2500);
+  EXPECT_EQ(list->Height(), 2500);
+  TMemoryStream out;
+  list->WriteData(&out);
+  EXPECT_EQ(out.Size(), 28);
+  auto back = NewList();
+  out.SetPosition(0);
+  back->ReadData(&out);
+  EXPECT_EQ(out.Position(), out.Size());
+  EXPECT_EQ(back->Count(), 0);
+  EXPECT_EQ(back->Width(), 2500);
+  EXPECT_EQ(back->Height(), 2500);
+}
+
 // Damaged streams: the reader refuses them and the list keeps its images.
 struct TBadCase {
   const char* Name;
