@@ -23,9 +23,9 @@
 #include "edits/ZYLMaskEdit.h"
 #include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
-#include "platform/user/WinUserConsts.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUserConsts.h"
 
 namespace bench_mask {
 
