@@ -126,8 +126,8 @@ TZYLVerbs TZYLButtonControlComponentEditor::Verbs() {
 TZYLVerbs TZYLCustomButtonGroupComponentEditor::Verbs() {
   return TZYLVerbMenu()
       .Add(ZYLImageListVerb())
-      .Add(ZYLImageListVerb("GlyphImageList", "GlyphImageList", "GlyphListIndex",
-                            "GlyphImageIndex", TZYLImageStore::ListFirst, true))
+      .Add(ZYLImageListVerb("GlyphImageList", "GlyphImageList", "GlyphListIndex", "GlyphImageIndex",
+                            TZYLImageStore::ListFirst, true))
       .Settings("Font")
       .Settings("Font3D")
       .Caption()

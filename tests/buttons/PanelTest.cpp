@@ -368,13 +368,14 @@ TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
     SCOPED_TRACE(c.Stored);
     ZYLStatusBarInit();
     std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
-    vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(std::string("object F: TForm\n"
-                                                                          "  object B: TZYLStatusBar\n") +
-                                                              c.Stored +
-                                                              "    Font3D.Style = tdRaised\n"
-                                                              "  end\n"
-                                                              "end\n"),
-                                form.get());
+    vcl::ReadComponentFromBytes(
+        vcl::ObjectTextToBinaryString(std::string("object F: TForm\n"
+                                                  "  object B: TZYLStatusBar\n") +
+                                      c.Stored +
+                                      "    Font3D.Style = tdRaised\n"
+                                      "  end\n"
+                                      "end\n"),
+        form.get());
     ZYLStatusBarDone();
     auto* read = dynamic_cast<TZYLStatusBar*>(form->FindComponent("B"));
     ASSERT_NE(read, nullptr);

@@ -65,12 +65,10 @@ class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStrin
 };
 
 // The verbs of every graphic button from "OnClick..." to "FontFX".
-const Strings kGraphic = {"OnClick...",     "Glyph",
-                          "Select Glyph",   "Caption",
-                          "ButtonLayout",   "Color",
-                          "Enabled [True]", "EnterColor",
-                          "EnterColorChange [False]", "Font",
-                          "FontFX"};
+const Strings kGraphic = {"OnClick...",     "Glyph",        "Select Glyph",
+                          "Caption",        "ButtonLayout", "Color",
+                          "Enabled [True]", "EnterColor",   "EnterColorChange [False]",
+                          "Font",           "FontFX"};
 
 // The verbs of the graphic buttons, after Lead when one is given.
 Strings GraphicVerbs(const char* Lead = nullptr) {

@@ -32,8 +32,8 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/graphics/GraphicsObjects.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/sys/Packages.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/PropertyEditorsSupport.h"
@@ -191,26 +191,40 @@ TEST_F(ComponentEditorsOverAll, EachClassGetsItsEditorAndEachVerbRunsAnsweredWit
 const std::map<std::string, std::string>& PartVerbs() {
   // The graphic buttons' verbs from "OnClick..." to "FontFX", the windowed buttons' and the
   // edits' menus.
-#define ZYL_GRAPHIC_BUTTON                                                                  \
-  "OnClick...|Glyph|Select Glyph|Caption|ButtonLayout|Color|Enabled|EnterColor|"           \
+#define ZYL_GRAPHIC_BUTTON                                                       \
+  "OnClick...|Glyph|Select Glyph|Caption|ButtonLayout|Color|Enabled|EnterColor|" \
   "EnterColorChange|Font|FontFX"
 #define ZYL_THEMES "CtlXP|-|Form: Update CtlXP property"
 #define ZYL_EDIT "Transparent|Font3D|Font|Bevel"
 #define ZYL_CUSTOM_EDIT ZYL_EDIT "|CustomButtonsStyle|" ZYL_THEMES "|-"
-#define ZYL_BUTTON_GROUP                                                                    \
-  "ImageList|GlyphImageList|Font|Font3D|Caption|CaptionFont|CaptionFont3D|Transparent|"    \
+#define ZYL_BUTTON_GROUP                                                                \
+  "ImageList|GlyphImageList|Font|Font3D|Caption|CaptionFont|CaptionFont3D|Transparent|" \
   "Items|-|Make Bevel CtlXP compatible|" ZYL_THEMES
 #define ZYL_DIALOG "Test dialog...|ImageList"
 #define ZYL_SHAPE "Shape|Brush|Caption|Shadow|Square|Bevel"
   static const std::map<std::string, std::string> table = {
       // Components the package registers no editor for.
-      {"TZYLApplicationCtrl", ""}, {"TZYLTimerPool", ""}, {"TZYLIniCtrl", ""},
-      {"TZYLMRUList", ""}, {"TZYLOneInstance", ""}, {"TZYLSysInfo", ""}, {"TZYLFMDrop", ""},
-      {"TZYLTrayIcon", ""}, {"TZYLGlobalHotKey", ""}, {"TZYLMouseFencer", ""},
-      {"TZYLStopWatch", ""}, {"TZYLImageListConnector", ""}, {"TZYLButtonPanel", ""},
-      {"TZYLScrollBox", ""}, {"TZYLFormTabControl", ""}, {"TZYLComboBox", ""},
-      {"TZYLFontSizeComboBox", ""}, {"TZYLPrinterComboBox", ""}, {"TZYLDriveComboBox", ""},
-      {"TZYLHiTimer", ""}, {"TZYLStaticText", ""},
+      {"TZYLApplicationCtrl", ""},
+      {"TZYLTimerPool", ""},
+      {"TZYLIniCtrl", ""},
+      {"TZYLMRUList", ""},
+      {"TZYLOneInstance", ""},
+      {"TZYLSysInfo", ""},
+      {"TZYLFMDrop", ""},
+      {"TZYLTrayIcon", ""},
+      {"TZYLGlobalHotKey", ""},
+      {"TZYLMouseFencer", ""},
+      {"TZYLStopWatch", ""},
+      {"TZYLImageListConnector", ""},
+      {"TZYLButtonPanel", ""},
+      {"TZYLScrollBox", ""},
+      {"TZYLFormTabControl", ""},
+      {"TZYLComboBox", ""},
+      {"TZYLFontSizeComboBox", ""},
+      {"TZYLPrinterComboBox", ""},
+      {"TZYLDriveComboBox", ""},
+      {"TZYLHiTimer", ""},
+      {"TZYLStaticText", ""},
       // System, dialog, container and form-level components.
       {"TZYLHint", "Bevel|Color|Enabled|Font|Font3D"},
       {"TZYLShapeHint", "BorderColor|Color|Enabled|Font|Font3D|Shadow"},
@@ -218,12 +232,18 @@ const std::map<std::string, std::string>& PartVerbs() {
       {"TZYLMessageHint", "BorderColor|Color|Font|Font3D|Shadow"},
       {"TZYLMousePositioner", "&Test..."},
       {"TZYLContainerCtrl", "BitmapList|ImageList|StringList|WaveList"},
-      {"TZYLBitmapList", "BitmapList-Editor"}, {"TZYLImageList", "Editor"},
-      {"TZYLStringList", "Editor"}, {"TZYLWaveComp", "Specify Wave"},
-      {"TZYLWaveList", "Specify Wave"}, {"TZYLAboutDlg", ZYL_DIALOG},
-      {"TZYLDirDlg", ZYL_DIALOG}, {"TZYLTipDlg", ZYL_DIALOG},
-      {"TZYLWindowListDlg", ZYL_DIALOG}, {"TZYLBrowseDlg", "Test dialog..."},
-      {"TZYLMessageBoxDlg", "Demo"}, {"TZYLStarter", "Autostart|StartTime"},
+      {"TZYLBitmapList", "BitmapList-Editor"},
+      {"TZYLImageList", "Editor"},
+      {"TZYLStringList", "Editor"},
+      {"TZYLWaveComp", "Specify Wave"},
+      {"TZYLWaveList", "Specify Wave"},
+      {"TZYLAboutDlg", ZYL_DIALOG},
+      {"TZYLDirDlg", ZYL_DIALOG},
+      {"TZYLTipDlg", ZYL_DIALOG},
+      {"TZYLWindowListDlg", ZYL_DIALOG},
+      {"TZYLBrowseDlg", "Test dialog..."},
+      {"TZYLMessageBoxDlg", "Demo"},
+      {"TZYLStarter", "Autostart|StartTime"},
       {"TZYLForm",
        "AcceptFiles|Enabled|Set maximized values|Set TrackMaxWidth + Height|"
        "Set TrackMinWidth + Height|Reset"},
@@ -238,13 +258,16 @@ const std::map<std::string, std::string>& PartVerbs() {
       {"TZYLEdit", ZYL_CUSTOM_EDIT "|CustomButtons|CustomButtonParentCtlXP"},
       {"TZYLMaskEdit", ZYL_CUSTOM_EDIT "|CustomButtons|CustomButtonParentCtlXP"},
       {"TZYLSpinEdit", ZYL_CUSTOM_EDIT "|CustomButtons|CustomButtonParentCtlXP|-|SpinBtnDiag"},
-      {"TZYLMemo", ZYL_EDIT "|Lines"}, {"TZYLBrowseEdit", ZYL_CUSTOM_EDIT},
-      {"TZYLColorEdit", ZYL_CUSTOM_EDIT}, {"TZYLFileOpenEdit", ZYL_CUSTOM_EDIT},
+      {"TZYLMemo", ZYL_EDIT "|Lines"},
+      {"TZYLBrowseEdit", ZYL_CUSTOM_EDIT},
+      {"TZYLColorEdit", ZYL_CUSTOM_EDIT},
+      {"TZYLFileOpenEdit", ZYL_CUSTOM_EDIT},
       {"TZYLFileSaveEdit", ZYL_CUSTOM_EDIT},
       {"TZYLListBox", "Items|HeaderSections|Bevel|Color|Enabled|Font|HeaderFont"},
       {"TZYLImageListBox", "Font|Font3D|Transparent|Layout|Items"},
       {"TZYLImageComboBox", "Font|Font3D|Layout|Items"},
-      {"TZYLColorComboBox", "Color|Enabled|Font"}, {"TZYLFontComboBox", "Enabled|Font|Options"},
+      {"TZYLColorComboBox", "Color|Enabled|Font"},
+      {"TZYLFontComboBox", "Enabled|Font|Options"},
       // Buttons, panels and the wizard.
       {"TZYLBaseGraphicButton", ZYL_GRAPHIC_BUTTON},
       {"TZYLShapeButton", ZYL_GRAPHIC_BUTTON},
@@ -260,7 +283,8 @@ const std::map<std::string, std::string>& PartVerbs() {
        "FontFX|" ZYL_THEMES},
       {"TZYLCheckBox", "OnChange...|Caption|Alignment|ImageList|Checked|Font|Font3D|Transparent"},
       {"TZYLRadioButton", "OnClick...|Caption|Alignment|ImageList|Checked|Font|Font3D|Transparent"},
-      {"TZYLRadioGroup", ZYL_BUTTON_GROUP}, {"TZYLCheckGroup", ZYL_BUTTON_GROUP},
+      {"TZYLRadioGroup", ZYL_BUTTON_GROUP},
+      {"TZYLCheckGroup", ZYL_BUTTON_GROUP},
       {"TZYLGroupBox",
        "ImageList|Font|Caption|CaptionFont|CaptionFont3D|Transparent|Bevel|-|"
        "Make Bevel CtlXP compatible|" ZYL_THEMES},
@@ -270,7 +294,8 @@ const std::map<std::string, std::string>& PartVerbs() {
       {"TZYLStatusBar",
        "Editor|-|Font|Font3D|Bevel|-|DateTime|Caps|Num|Scroll|System Info|Normal Info"},
       // A wizard with fewer than two pages, and a page outside any wizard.
-      {"TZYLAssist", "&New Page"}, {"TZYLAssistPage", "&New Page"},
+      {"TZYLAssist", "&New Page"},
+      {"TZYLAssistPage", "&New Page"},
       // Labels and display controls.
       {"TZYLSimpleLabel", "Caption|AutoSize|Color|Font|Font3D|MultiLine|Transparent"},
       {"TZYLDockLabel", "Caption|AutoSize|Color|Font|Font3D|MultiLine|Transparent"},
@@ -296,7 +321,8 @@ const std::map<std::string, std::string>& PartVerbs() {
       {"TZYLDrawEdge", "Filled|Horizontal Line|Vertical Line"},
       {"TZYLTechnicalLine", "Arrowed|Shadowed|Arrow Right|Arrow Left|Arrow Up|Arrow Down"},
       {"TZYLScrollText", "Bevel|Font|Font3D|Transparent|Scroll|Lines"},
-      {"TZYLBaseShape", ZYL_SHAPE}, {"TZYLShapeControl", ZYL_SHAPE},
+      {"TZYLBaseShape", ZYL_SHAPE},
+      {"TZYLShapeControl", ZYL_SHAPE},
       {"TZYLRepeatedShape", ZYL_SHAPE "|ShapeFill"},
       {"TZYLScrollBar", "Transparent|Back|Bevel|Kind (Horiz)"},
       {"TZYLTrackBar", "ImageList|Font|Transparent|-|Save component|Select template"},

@@ -100,8 +100,8 @@ TEST_F(StatusBarEditor, TheSettingsVerbsEditTheBarsOwnObjects) {
     const char* Verb;
     vcl::TPersistent* Object;
   };
-  const TCase cases[] = {{"Font", bar_->Font()}, {"Font3D", bar_->Font3D()},
-                         {"Bevel", bar_->Bevel()}};
+  const TCase cases[] = {
+      {"Font", bar_->Font()}, {"Font3D", bar_->Font3D()}, {"Bevel", bar_->Bevel()}};
   for (bool oldStyle : {true, false}) {
     bar_->SetBoolean(TZYLStatusBar::biOldStyle, oldStyle);
     for (bool answer : {false, true})

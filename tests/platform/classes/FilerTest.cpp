@@ -148,7 +148,8 @@ TEST_F(FilerTest, FormerNamesReadIntoTheirProperties) {
   bad.Signature().Header("TStreamForm", "MyForm").End();
   bad.Header("TStreamWidget", "W1").Prop("Font.Nothing").Int8(1).End().End();
   bad.End();
-  EXPECT_NE(ErrorOf<EReadError>([&] { delete ReadRoot(bad.Bytes()); }).find("Font"), std::string::npos);
+  EXPECT_NE(ErrorOf<EReadError>([&] { delete ReadRoot(bad.Bytes()); }).find("Font"),
+            std::string::npos);
 }
 
 TEST_F(FilerTest, HandWrittenStreamReads) {
