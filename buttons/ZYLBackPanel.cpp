@@ -17,11 +17,10 @@ ZYL_CLASS_IMPL(TZYLBackPanel) {
                 "ImageIndex", "ImageList", "ListIndex"})
       .Publish("ParentColor")
       .Default(false)
-      .Publish({"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Transparent", "Visible",
-                "OnClick", "OnDblClick",
-                "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseEnter",
-                "OnMouseExit", "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock",
-                "OnStartDrag"});
+      .Publish({"ParentFont",  "ParentShowHint", "PopupMenu",   "ShowHint",     "Transparent",
+                "Visible",     "OnClick",        "OnDblClick",  "OnDragDrop",   "OnDragOver",
+                "OnEndDock",   "OnEndDrag",      "OnMouseDown", "OnMouseEnter", "OnMouseExit",
+                "OnMouseMove", "OnMouseUp",      "OnResize",    "OnStartDock",  "OnStartDrag"});
 }
 
 TZYLBackPanel::TZYLBackPanel(vcl::TComponent* AOwner) : inherited(AOwner) {

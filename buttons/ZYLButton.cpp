@@ -332,8 +332,8 @@ void TZYLCustomButton::Paint() {
   c->SetFont(Font());
   c->Brush()->SetStyle(vcl::bsClear);
   const TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
-  ZYLDrawTextAndGlyph(c, Caption(), FFontFX.get(), inner, ShownGlyph(), nullptr, FLayout.get(), false,
-                      true, true, styles, 0);
+  ZYLDrawTextAndGlyph(c, Caption(), FFontFX.get(), inner, ShownGlyph(), nullptr, FLayout.get(),
+                      false, true, true, styles, 0);
   if (Focused()) {
     win::TRect f{inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
     c->Brush()->SetStyle(vcl::bsSolid);
