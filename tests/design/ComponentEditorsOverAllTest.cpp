@@ -24,6 +24,7 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCaption.h"
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLGlyphLayout.h"
@@ -35,6 +36,7 @@
 #include "platform/designer/DesignRegistry.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/sys/Packages.h"
+#include "tests/design/ComponentEditorTestSupport.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/PropertyEditorsSupport.h"
 #include "tests/support/ControlsSession.h"
@@ -422,8 +424,8 @@ class TChangingLaunchers {
 };
 
 // Every registered class offers the verbs of its editor's table, in order; and what each verb
-// changes on the component (a settings object a launcher edits, a toggle) is written with the
-// form and reads back the same.
+// changes on the component (a settings object a launcher edits, a toggle, an image picked) is
+// written with the form and reads back the same.
 TEST_F(ComponentEditorsOverAll, EachClassOffersItsTablesVerbsAndEachChangeIsWrittenWithTheForm) {
   int changes = 0;
   for (vcl::TClass cls : RegisteredClasses()) {
@@ -443,10 +445,14 @@ TEST_F(ComponentEditorsOverAll, EachClassOffersItsTablesVerbsAndEachChangeIsWrit
     for (size_t i = 0; i < verbs.size(); ++i) {
       if (verbs[i] == "-") continue;
       SCOPED_TRACE(verbs[i]);
-      // Each verb on a new component.
+      // Each verb on a new component; an image list on the form is what the image picker
+      // answers, with its second image.
       designtest::TInspectedForm own;
       vcl::TComponent* fresh = own.Add(cls);
       TChangingLaunchers launchers;
+      designtest::TRecordedPicker picker;
+      picker.Answer = true;
+      picker.Choice = {own.Add<TZYLImageList>(), 0, 1};
       vt::TDialogScript script;
       for (size_t k = 0; k < kAnswers; ++k) script.Do(CancelForm);
       const std::string before = vcl::WriteComponentToBytes(own.Form());
@@ -460,7 +466,7 @@ TEST_F(ComponentEditorsOverAll, EachClassOffersItsTablesVerbsAndEachChangeIsWrit
       const std::string prop = Bare(verbs[i]);
       const bool toggle = (prop != verbs[i] || prop == "CtlXP" || prop == "SpinBtnDiag") &&
                           prop != "Animate" && prop != "Scroll";
-      if (launchers.Changed > 0 || toggle) {
+      if (launchers.Changed > 0 || toggle || !picker.Seeded.empty()) {
         EXPECT_NE(after, before) << "the change is not written with the form";
         ++changes;
       }
