@@ -1,6 +1,5 @@
 #include "design/pZYLCEEdits.h"
 
-#include <functional>
 #include <string>
 #include <utility>
 
@@ -8,22 +7,16 @@
 #include "design/pZYLCEVerbs.h"
 #include "design/pZYLPECst.h"
 #include "design/pZYLSectionEditorDlg.h"
-#include "design/pZYLValueChoiceDlg.h"
-#include "edits/ZYLBaseEdit.h"
 #include "edits/ZYLCustomBrowseEdit.h"
 #include "edits/ZYLCustomEdit.h"
 #include "edits/ZYLCustomExtCombo.h"
 #include "edits/ZYLCustomExtSpinEdit.h"
-#include "edits/ZYLCustomImageComboBox.h"
 #include "edits/ZYLCustomImageListBox.h"
 #include "edits/ZYLCustomListBox.h"
 #include "edits/ZYLCustomMemo.h"
-#include "edits/ZYLEdit.h"
 #include "edits/ZYLListBox.h"
-#include "foundation/ZYL3DCaption.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
-#include "platform/controls/Control.h"
 #include "platform/rtl/Consts.h"
 
 namespace zyl {
