@@ -314,7 +314,7 @@ int TZYLCustomEdit::PrefixWidth(int N) {
   }
   FPrefix[0] = 0;
   for (size_t i = FPrefixValid; i <= static_cast<size_t>(N); ++i)
-    FPrefix[i] = FPrefix[i - 1] + CharWidth(s[i - 1]);
+    FPrefix[i] = vcl::ClampToInt(int64_t{FPrefix[i - 1]} + CharWidth(s[i - 1]));
   FPrefixValid = std::max(FPrefixValid, static_cast<size_t>(N) + 1);
   return FPrefix[static_cast<size_t>(N)];
 }
@@ -322,8 +322,10 @@ int TZYLCustomEdit::PrefixWidth(int N) {
 int TZYLCustomEdit::TextOrigin() {
   const TRect& r = FTextRect;
   switch (Alignment()) {
-    case vcl::taRightJustify: return r.Right - PrefixWidth(GetLength());
-    case vcl::taCenter: return r.Left + ((r.Right - r.Left) - PrefixWidth(GetLength())) / 2;
+    case vcl::taRightJustify: return vcl::ClampToInt(int64_t{r.Right} - PrefixWidth(GetLength()));
+    case vcl::taCenter:
+      return vcl::ClampToInt(int64_t{r.Left} +
+                             (int64_t{r.Right} - r.Left - PrefixWidth(GetLength())) / 2);
     default: return r.Left;
   }
 }
@@ -399,9 +401,9 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   const TRect R = FTextRect;
   const std::string& s = ShownText();
   const int n = static_cast<int>(s.size());
-  const int x0 = TextOrigin() - FOffset;
+  const int x0 = vcl::ClampToInt(int64_t{TextOrigin()} - FOffset);
   PrefixWidth(n);
-  auto xOf = [&](int i) { return x0 + FPrefix[size_t(i)]; };
+  auto xOf = [&](int i) { return vcl::ClampToInt(int64_t{x0} + FPrefix[size_t(i)]); };
   // The visible characters only, one more on each side for the reach of 3D effects.
   int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + n + 1,
                                                 vcl::ClampToInt(int64_t{R.Left} - x0)) -
