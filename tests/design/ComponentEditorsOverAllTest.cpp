@@ -4,7 +4,8 @@
 // any), its verbs listed through the designer's context menu and each one carried out, every
 // form a verb opens answered with Cancel, no verb reporting more than one modification and
 // none changing the component without reporting it. Rows of the registration tables that get
-// their editor later are covered as they fill.
+// their editor later are covered as they fill. Each class's verbs are also checked against the
+// editors' tables, and what each verb changes is written with the form and reads back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -191,8 +192,8 @@ TEST_F(ComponentEditorsOverAll, EachClassGetsItsEditorAndEachVerbRunsAnsweredWit
 // component, separated by "|"; a toggle by its property's name (its state, " [True]" or
 // " [False]", is not part of the table).
 const std::map<std::string, std::string>& PartVerbs() {
-  // The graphic buttons' verbs from "OnClick..." to "FontFX", the windowed buttons' and the
-  // edits' menus.
+  // Runs of verbs several tables share: the graphic buttons' from "OnClick..." to "FontFX",
+  // the themes verbs, the edits', the button groups', the dialogs' and the shapes'.
 #define ZYL_GRAPHIC_BUTTON                                                       \
   "OnClick...|Glyph|Select Glyph|Caption|ButtonLayout|Color|Enabled|EnterColor|" \
   "EnterColorChange|Font|FontFX"
