@@ -13,14 +13,14 @@ ZYL_CLASS_IMPL(TZYLBackPanel) {
   b.Publish({"About", "Align", "Anchors", "BackFX", "Bevel"})
       .Publish("Color")
       .Default(vcl::clBtnFace)
-      .Publish({"Constraints", "Cursor", "DragCursor", "DragKind", "DragMode", "Enabled",
+      .Publish({"Constraints", "Cursor", "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
                 "ImageIndex", "ImageList", "ListIndex"})
       .Publish("ParentColor")
       .Default(false)
-      .Publish({"ParentShowHint", "PopupMenu", "ShowHint", "Visible", "OnClick", "OnDblClick",
-                "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseEnter",
-                "OnMouseExit", "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock",
-                "OnStartDrag"});
+      .Publish({"ParentFont",  "ParentShowHint", "PopupMenu",   "ShowHint",     "Transparent",
+                "Visible",     "OnClick",        "OnDblClick",  "OnDragDrop",   "OnDragOver",
+                "OnEndDock",   "OnEndDrag",      "OnMouseDown", "OnMouseEnter", "OnMouseExit",
+                "OnMouseMove", "OnMouseUp",      "OnResize",    "OnStartDock",  "OnStartDrag"});
 }
 
 TZYLBackPanel::TZYLBackPanel(vcl::TComponent* AOwner) : inherited(AOwner) {

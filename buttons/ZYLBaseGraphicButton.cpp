@@ -25,12 +25,12 @@ ZYL_MESSAGE_MAP(TZYLBaseGraphicButton) {
 
 ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
   using C = TZYLBaseGraphicButton;
-  b.Declare("FontFX", &C::FontFX, &C::SetFontFX)
-      .Declare("Layout", &C::Layout, &C::SetLayout)
-      .Publish("About")
+  b.Publish("About")
       .Prop("AllowAllUp", &C::AllowAllUp, &C::SetAllowAllUp)
       .Default(false)
-      .Publish({"Align", "Anchors", "Caption", "Constraints"})
+      .Publish({"Align", "Anchors"})
+      .Prop("ButtonLayout", &C::Layout, &C::SetLayout)
+      .Publish({"Caption", "Color", "Constraints"})
       .Prop("DropDown", &C::DropDown, &C::SetDropDown)
       .Publish("Enabled")
       .Prop("EnterColor", &C::EnterColor, &C::SetEnterColor, vcl::ColorTypeInfo())
@@ -38,10 +38,11 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
       .Prop("EnterColorChange", &C::EnterColorChange, &C::SetEnterColorChange)
       .Default(false)
       .Publish("Font")
+      .Prop("FontFX", &C::FontFX, &C::SetFontFX)
       .Prop("Glyph", &C::GetGlyph, &C::SetGlyph)
       .Prop("GroupIndex", &C::GroupIndex, &C::SetGroupIndex)
       .Default(0)
-      .Publish({"ParentFont", "ParentShowHint"})
+      .Publish({"ImageIndex", "ImageList", "ListIndex", "ParentFont", "ParentShowHint"})
       .Prop("Pressed", &C::Pressed, &C::SetPressed)
       .Default(false)
       .Publish({"ShowHint", "Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseEnter",

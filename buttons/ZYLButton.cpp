@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "buttons/ZYLSpeedButton.h"
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
@@ -37,6 +39,9 @@ ZYL_CLASS_IMPL(TZYLButton) {
   using C = TZYLButton;
   b.Publish("About")
       .Publish({"Align", "Anchors"})
+      .Prop("ButtonLayout", &C::ButtonLayout, &C::SetButtonLayout)
+      .Prop("ButtonStyle", &C::ExtStyle, &C::SetExtStyle)
+      .Default(ubsWin40)
       .Prop("Cancel", &C::Cancel, &C::SetCancel)
       .Default(false)
       .Publish("Caption")
@@ -45,10 +50,8 @@ ZYL_CLASS_IMPL(TZYLButton) {
       .Publish({"Constraints", "CtlXP"})
       .Prop("Default", &C::Default, &C::SetDefault)
       .Default(false)
-      .Publish("Enabled")
-      .Prop("ExtStyle", &C::ExtStyle, &C::SetExtStyle)
-      .Default(ubsWin40)
-      .Publish("Font")
+      .Publish({"Enabled", "Font"})
+      .Prop("FontFX", &C::FontFX, &C::SetFontFX)
       .Prop("Glyph", &C::GetGlyph, &C::SetGlyph)
       .Publish({"ImageIndex", "ImageList", "ListIndex"})
       .Prop("ModalResult", &C::ModalResult, &C::SetModalResult)
@@ -74,7 +77,10 @@ TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FGlyph(std::make_unique<vcl::TBitmap>()),
       FListGlyph(std::make_unique<vcl::TBitmap>()),
-      FLayout(std::make_unique<TZYLButtonLayout>()) {
+      FLayout(std::make_unique<TZYLButtonLayout>()),
+      FFontFX(std::make_unique<TZYLFxCaption>()) {
+  FLayout->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
+  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
   SetControlStyle(vcl::TControlStyle{vcl::csSetCaption, vcl::csCaptureMouse, vcl::csClickEvents,
                                      vcl::csOpaque, vcl::csDoubleClicks, vcl::csReplicatable});
   FGlyph->OnChange = vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange);
@@ -87,6 +93,22 @@ TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
 TZYLCustomButton::~TZYLCustomButton() {
   FTimer.reset();
   FGlyph->OnChange = nullptr;
+  FLayout->SetOnChange(nullptr);
+  FFontFX->SetOnChange(nullptr);
+}
+
+void TZYLCustomButton::SetButtonLayout(TZYLButtonLayout* Value) {
+  if (Value) FLayout->Assign(Value);
+}
+
+void TZYLCustomButton::SetFontFX(TZYLFxCaption* Value) {
+  if (Value) FFontFX->Assign(Value);
+}
+
+void TZYLCustomButton::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  if (auto* reader = dynamic_cast<vcl::TReader*>(Filer))
+    reader->ReadRenamedProperty(this, "ExtStyle", "ButtonStyle");
 }
 
 void TZYLCustomButton::SetGlyph(vcl::TBitmap* Value) {
@@ -310,8 +332,8 @@ void TZYLCustomButton::Paint() {
   c->SetFont(Font());
   c->Brush()->SetStyle(vcl::bsClear);
   const TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
-  ZYLDrawTextAndGlyph(c, Caption(), nullptr, inner, ShownGlyph(), nullptr, FLayout.get(), false,
-                      true, true, styles, 0);
+  ZYLDrawTextAndGlyph(c, Caption(), FFontFX.get(), inner, ShownGlyph(), nullptr, FLayout.get(),
+                      false, true, true, styles, 0);
   if (Focused()) {
     win::TRect f{inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
     c->Brush()->SetStyle(vcl::bsSolid);

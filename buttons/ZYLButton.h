@@ -18,6 +18,7 @@ class TBitmap;
 namespace zyl {
 
 class TZYLButtonLayout;
+class TZYLFxCaption;
 class TZYLTimer;
 
 class TZYLCustomButton : public TZYLCustomControl {
@@ -38,8 +39,15 @@ class TZYLCustomButton : public TZYLCustomControl {
   bool GetCtlXP() const override { return inherited::GetCtlXP(); }
   void SetCtlXP(bool Value) override;
   bool ControlSupportsXP() const override { return true; }
+  // The face style, published as ButtonStyle.
   TZYLUserButtonStyle ExtStyle() const { return FExtStyle; }
   void SetExtStyle(TZYLUserButtonStyle Value);
+  // Glyph and caption placement; copies Value's settings (nil leaves the button's own).
+  TZYLButtonLayout* ButtonLayout() const { return FLayout.get(); }
+  void SetButtonLayout(TZYLButtonLayout* Value);
+  // The effect of the caption; copies Value's settings (nil leaves the button's own).
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
+  void SetFontFX(TZYLFxCaption* Value);
   bool Default() const { return FDefault; }
   void SetDefault(bool Value);
   bool Cancel() const { return FCancel; }
@@ -65,6 +73,8 @@ class TZYLCustomButton : public TZYLCustomControl {
   void Click() override;
 
  protected:
+  // Forms of an earlier version stored ButtonStyle as "ExtStyle".
+  void DefineProperties(vcl::TFiler* Filer) override;
   void Paint() override;
   void KeyPress(char& Key) override;
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
@@ -91,6 +101,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   std::unique_ptr<vcl::TBitmap> FGlyph;
   std::unique_ptr<vcl::TBitmap> FListGlyph;
   std::unique_ptr<TZYLButtonLayout> FLayout;
+  std::unique_ptr<TZYLFxCaption> FFontFX;
   std::unique_ptr<TZYLTimer> FTimer;
   TZYLUserButtonStyle FExtStyle = ubsWin40;
   vcl::TModalResult FModalResult = vcl::mrNone;

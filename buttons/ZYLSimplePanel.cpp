@@ -20,7 +20,7 @@ ZYL_MESSAGE_MAP(TZYLSimplePanel) {
       .On(win::WM_NCPAINT, &TZYLSimplePanel::WMNCPaint);
 }
 
-ZYL_CLASS_IMPL(TZYLSimplePanel) { ZYLPublishPanel(b); }
+ZYL_CLASS_IMPL(TZYLSimplePanel) { ZYLPublishPanel(b, true); }
 
 TZYLSimplePanel::TZYLSimplePanel(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetBounds(0, 0, 185, 41);

@@ -10,7 +10,7 @@ namespace zyl {
 
 // Publishes what the library's bevel panels publish.
 template <class C>
-void ZYLPublishPanel(vcl::TClassBuilder<C>& b) {
+void ZYLPublishPanel(vcl::TClassBuilder<C>& b, bool Transparent = false) {
   b.Publish("About")
       .Publish({"Align", "Anchors", "Bevel"})
       .Publish("Color")
@@ -19,11 +19,12 @@ void ZYLPublishPanel(vcl::TClassBuilder<C>& b) {
                 "Font"})
       .Publish("ParentColor")
       .Default(false)
-      .Publish({"ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu", "ShowHint",
-                "TabOrder",    "TabStop",     "Visible",        "OnClick",   "OnDblClick",
-                "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag", "OnEnter",
-                "OnExit",      "OnMouseDown", "OnMouseMove",    "OnMouseUp", "OnResize",
-                "OnStartDock", "OnStartDrag"});
+      .Publish({"ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+                "TabStop"});
+  if (Transparent) b.Publish("Transparent");
+  b.Publish({"Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+             "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+             "OnResize", "OnStartDock", "OnStartDrag"});
 }
 
 class TZYLSimplePanel : public TZYLCustomBevelPanel {

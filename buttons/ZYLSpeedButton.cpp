@@ -2,6 +2,7 @@
 
 #include "foundation/ZYLXPStyles.h"
 #include "platform/base/Finally.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
@@ -21,8 +22,15 @@ ZYL_CLASS_IMPL(TZYLSpeedButton) {
   b.Publish("ButtonStyle")
       .Publish("Color")
       .Default(vcl::clBtnFace)
-      .Publish({"CtlXP", "FontFX", "ImageIndex", "ImageList", "Layout", "ListIndex", "ParentColor"})
+      .Publish({"CtlXP", "ParentColor"})
       .Default(false);
+}
+
+void TZYLCustomSpeedButton::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  // Forms of an earlier version stored the layout as "Layout".
+  if (auto* reader = dynamic_cast<vcl::TReader*>(Filer))
+    reader->ReadRenamedProperty(this, "Layout", "ButtonLayout");
 }
 
 namespace {}  // namespace

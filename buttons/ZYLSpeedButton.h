@@ -28,6 +28,7 @@ class TZYLCustomSpeedButton : public TZYLBaseGraphicButton {
   bool ExplorerGlyph() const { return FExplorerGlyph; }
 
  protected:
+  void DefineProperties(vcl::TFiler* Filer) override;
   vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State) override;
   vcl::TBitmap* GlyphFor(TZYLButtonState State) override;
   void UpdateOpacity();

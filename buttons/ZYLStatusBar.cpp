@@ -1,5 +1,6 @@
 #include "buttons/ZYLStatusBar.h"
 
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLGraph.h"
 #include "platform/classes/Registry.h"
@@ -32,10 +33,12 @@ ZYL_CLASS_IMPL(TZYLStatusBar) {
       .Prop("ControlGap", &C::ControlGap, &C::SetControlGap)
       .Default(4)
       .Publish({"Cursor", "DragCursor", "DragKind", "DragMode", "Enabled", "FillObject", "Font",
-                "FontFX", "ImageIndex", "ImageList", "ListIndex"})
+                "FontFX"})
+      .Prop("Font3D", &C::Font3D, &C::SetFont3D)
+      .Publish({"ImageIndex", "ImageList", "ListIndex"})
       .Prop("OldStyle", &C::GetBoolean, &C::SetBoolean)
       .Index(C::biOldStyle)
-      .Default(false)
+      .Default(true)
       .Publish("ParentColor")
       .Default(false)
       .Publish({"ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"})
@@ -50,6 +53,18 @@ ZYL_CLASS_IMPL(TZYLStatusBar) {
 
 TZYLStatusBar::TZYLStatusBar(vcl::TComponent* AOwner) : inherited(AOwner) {
   FAlignment = agCenterLeft;
+  FFont3D = new TZYL3DCaption();
+  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLStatusBar::GetChange));
+}
+
+TZYLStatusBar::~TZYLStatusBar() {
+  FFont3D->SetOnChange(nullptr);
+  delete FFont3D;
+  FFont3D = nullptr;
+}
+
+void TZYLStatusBar::SetFont3D(TZYL3DCaption* Value) {
+  if (Value) FFont3D->Assign(Value);
 }
 
 void TZYLStatusBar::SetControlGap(int Value) {

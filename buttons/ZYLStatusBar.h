@@ -1,8 +1,9 @@
 // The status bar: TZYLCustomStatusBar, a fill panel docked at the bottom of its form on which
 // labels and other controls stand (GetControlGap tells labels how far to keep their text from
 // their edges), and the published TZYLStatusBar. With SimplePanel the bar shows SimpleText
-// across its whole width instead of its children; OldStyle frames each child sunken, the new
-// look separates them by a line.
+// across its whole width instead of its children; OldStyle (the default) frames each child
+// sunken, the new look separates them by a line. The bar owns a 3D caption (Font3D) that the
+// designer edits with the bar's font and bevel.
 #pragma once
 
 #include <string>
@@ -10,6 +11,8 @@
 #include "buttons/ZYLCustomPanelFill.h"
 
 namespace zyl {
+
+class TZYL3DCaption;
 
 class TZYLCustomStatusBar : public TZYLCustomPanelFill {
   ZYL_CLASS(TZYLCustomStatusBar, TZYLCustomPanelFill)
@@ -22,6 +25,7 @@ class TZYLCustomStatusBar : public TZYLCustomPanelFill {
 class TZYLStatusBar : public TZYLCustomStatusBar {
   ZYL_CLASS(TZYLStatusBar, TZYLCustomStatusBar)
   explicit TZYLStatusBar(vcl::TComponent* AOwner);
+  ~TZYLStatusBar() override;
 
   enum TBooleanIndex : int { biSimplePanel = 0, biOldStyle = 1 };
 
@@ -35,6 +39,9 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   bool OldStyle() const { return FOldStyle; }
   const std::string& SimpleText() const { return FSimpleText; }
   void SetSimpleText(const std::string& Value);
+  TZYL3DCaption* Font3D() const { return FFont3D; }
+  // Copies Value's settings (nil leaves the bar's own).
+  void SetFont3D(TZYL3DCaption* Value);
 
  protected:
   std::string GetLabelText() override;
@@ -45,8 +52,9 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
  private:
   int FControlGap = 4;
   bool FSimplePanel = false;
-  bool FOldStyle = false;
+  bool FOldStyle = true;
   std::string FSimpleText;
+  TZYL3DCaption* FFont3D = nullptr;
 };
 
 void ZYLStatusBarInit();

@@ -68,21 +68,21 @@ TZYLButtonFaceMMLauncher ZYLSetButtonFaceMMLauncher(TZYLButtonFaceMMLauncher Lau
 
 TZYLVerbs TZYLBaseGraphicButtonComponentEditor::Verbs() {
   vcl::TComponent* c = Component();
-  TZYLVerbMenu menu(c);
+  TZYLVerbMenu menu;
   if (auto* mm = dynamic_cast<TZYLMMButton*>(c)) {
-    menu.Always(ButtonFaceVerb(mm));
+    menu.Add(ButtonFaceVerb(mm));
   } else if (dynamic_cast<TZYLCustom3DButton*>(c)) {
-    menu.Always(ZYLVerb("Button-Editor", [](TComponentEditor& e) {
+    menu.Add(ZYLVerb("Button-Editor", [](TComponentEditor& e) {
       ZYLCPGetButtonFace3D(static_cast<TZYLCustom3DButton*>(e.Component()));
       return true;
     }));
   }
-  menu.Always(ZYLEventVerb("OnClick..."))
-      .Add("Glyph", GlyphVerb())
-      .Add("ImageList", ZYLImageListVerb("Select Glyph", "ImageList", "ListIndex", "ImageIndex",
-                                         TZYLImageStore::IndicesFirst, false))
+  menu.Add(ZYLEventVerb("OnClick..."))
+      .Add(GlyphVerb())
+      .Add(ZYLImageListVerb("Select Glyph", "ImageList", "ListIndex", "ImageIndex",
+                            TZYLImageStore::IndicesFirst, false))
       .Caption()
-      .ButtonLayout()
+      .Settings("ButtonLayout")
       .Color()
       .Toggle("Enabled")
       .Color("EnterColor")
@@ -94,13 +94,13 @@ TZYLVerbs TZYLBaseGraphicButtonComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLCustomButtonComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
-      .Always(ZYLEventVerb("OnClick..."))
-      .Add("Glyph", GlyphVerb())
-      .Add("ImageList", ZYLImageListVerb("SelectImage", false))
+  return TZYLVerbMenu()
+      .Add(ZYLEventVerb("OnClick..."))
+      .Add(GlyphVerb())
+      .Add(ZYLImageListVerb("SelectImage", false))
       .ValueChoice("ButtonStyle")
       .Caption()
-      .ButtonLayout()
+      .Settings("ButtonLayout")
       .Color()
       .Toggle("Enabled")
       .Settings("Font")
@@ -111,11 +111,11 @@ TZYLVerbs TZYLCustomButtonComponentEditor::Verbs() {
 
 TZYLVerbs TZYLButtonControlComponentEditor::Verbs() {
   const bool checkBox = dynamic_cast<TZYLCustomCheckBox*>(Component()) != nullptr;
-  return TZYLVerbMenu(Component())
-      .Always(ZYLEventVerb(checkBox ? "OnChange..." : "OnClick..."))
+  return TZYLVerbMenu()
+      .Add(ZYLEventVerb(checkBox ? "OnChange..." : "OnClick..."))
       .Caption()
       .Settings("Alignment")
-      .Add("ImageList", ZYLImageListVerb())
+      .Add(ZYLImageListVerb())
       .Toggle("Checked")
       .Settings("Font")
       .Settings("Font3D")
@@ -124,38 +124,40 @@ TZYLVerbs TZYLButtonControlComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLCustomButtonGroupComponentEditor::Verbs() {
-  TZYLVerbMenu menu(Component());
-  menu.Add("ImageList", ZYLImageListVerb())
-      .Add("GlyphImageList", ZYLImageListVerb("GlyphImageList", "GlyphImageList", "GlyphListIndex",
-                                              "GlyphImageIndex", TZYLImageStore::ListFirst, true))
+  return TZYLVerbMenu()
+      .Add(ZYLImageListVerb())
+      .Add(ZYLImageListVerb("GlyphImageList", "GlyphImageList", "GlyphListIndex", "GlyphImageIndex",
+                            TZYLImageStore::ListFirst, true))
       .Settings("Font")
       .Settings("Font3D")
       .Caption()
       .Settings("CaptionFont")
       .Settings("CaptionFont3D")
       .Toggle("Transparent")
-      .Add("Items", ZYLCodeStringsVerb("Items", "Items", ".Items"));
-  if (vcl::GetPropInfo(Component(), "Bevel"))
-    menu.Always(ZYLSeparatorVerb()).Always(ZYLBevelCtlXPVerb());
-  return menu.Themes().Take();
+      .Add(ZYLCodeStringsVerb("Items", "Items", ".Items"))
+      .Add(ZYLSeparatorVerb())
+      .Add(ZYLBevelCtlXPVerb())
+      .Themes()
+      .Take();
 }
 
 TZYLVerbs TZYLGroupBoxComponentEditor::Verbs() {
-  TZYLVerbMenu menu(Component());
-  menu.Add("ImageList", ZYLImageListVerb())
+  return TZYLVerbMenu()
+      .Add(ZYLImageListVerb())
       .Settings("Font")
       .Caption()
       .Settings("CaptionFont")
       .Settings("CaptionFont3D")
       .Toggle("Transparent")
-      .Settings("Bevel");
-  if (vcl::GetPropInfo(Component(), "Bevel"))
-    menu.Always(ZYLSeparatorVerb()).Always(ZYLBevelCtlXPVerb());
-  return menu.Themes().Take();
+      .Settings("Bevel")
+      .Add(ZYLSeparatorVerb())
+      .Add(ZYLBevelCtlXPVerb())
+      .Themes()
+      .Take();
 }
 
 TZYLVerbs TZYLSimplePanelComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
+  return TZYLVerbMenu()
       .Settings("Bevel")
       .Color()
       .Toggle("Enabled")
@@ -165,8 +167,8 @@ TZYLVerbs TZYLSimplePanelComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLBackPanelComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
-      .Add("ImageList", ZYLImageListVerb())
+  return TZYLVerbMenu()
+      .Add(ZYLImageListVerb())
       .Settings("Font")
       .Settings("Bevel")
       .Toggle("Transparent")
@@ -174,8 +176,8 @@ TZYLVerbs TZYLBackPanelComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLPanelFillComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
-      .Add("ImageList", ZYLImageListVerb())
+  return TZYLVerbMenu()
+      .Add(ZYLImageListVerb())
       .Settings("FillObject")
       .Settings("Bevel")
       .Caption()
@@ -194,8 +196,8 @@ TZYLAssist* TZYLAssistComponentEditor::Wizard() {
 TZYLVerbs TZYLAssistComponentEditor::Verbs() {
   NewPageOnly = false;
   TZYLAssist* wizard = Wizard();
-  // A page outside any wizard, or another component: nothing to offer.
-  if (!wizard) return {};
+  // Another component: nothing to offer.
+  if (!wizard && !dynamic_cast<TZYLAssistPage*>(Component())) return {};
   // Each page verb runs on the wizard, then reports and selects its active page.
   auto pageVerb = [](const char* caption, std::function<void(TZYLAssist*, TComponentEditor&)> run) {
     return ZYLVerb(caption, [run](TComponentEditor& e) {
@@ -203,7 +205,7 @@ TZYLVerbs TZYLAssistComponentEditor::Verbs() {
       run(w, e);
       if (vcl::IFormDesigner* designer = e.GetDesigner()) {
         designer->Modified();
-        if (w->ActivePage()) designer->SelectComponent(w->ActivePage());
+        if (w && w->ActivePage()) designer->SelectComponent(w->ActivePage());
       }
       return false;  // reported above, before the selection
     });
@@ -215,7 +217,8 @@ TZYLVerbs TZYLAssistComponentEditor::Verbs() {
     page->SetAssistControl(w);
     page.release();  // the designer's form owns it now
   });
-  if (wizard->GetCount() <= 1) {
+  // A page outside any wizard makes pages outside any wizard too.
+  if (!wizard || wizard->GetCount() <= 1) {
     NewPageOnly = true;
     return {newPage};
   }

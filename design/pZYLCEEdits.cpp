@@ -1,6 +1,5 @@
 #include "design/pZYLCEEdits.h"
 
-#include <functional>
 #include <string>
 #include <utility>
 
@@ -8,22 +7,16 @@
 #include "design/pZYLCEVerbs.h"
 #include "design/pZYLPECst.h"
 #include "design/pZYLSectionEditorDlg.h"
-#include "design/pZYLValueChoiceDlg.h"
-#include "edits/ZYLBaseEdit.h"
 #include "edits/ZYLCustomBrowseEdit.h"
 #include "edits/ZYLCustomEdit.h"
 #include "edits/ZYLCustomExtCombo.h"
 #include "edits/ZYLCustomExtSpinEdit.h"
-#include "edits/ZYLCustomImageComboBox.h"
 #include "edits/ZYLCustomImageListBox.h"
 #include "edits/ZYLCustomListBox.h"
 #include "edits/ZYLCustomMemo.h"
-#include "edits/ZYLEdit.h"
 #include "edits/ZYLListBox.h"
-#include "foundation/ZYL3DCaption.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
-#include "platform/controls/Control.h"
 #include "platform/rtl/Consts.h"
 
 namespace zyl {
@@ -41,53 +34,11 @@ T* As(TComponent* c) {
   return t;
 }
 
-// A settings-object verb on an object the component holds, whether its class publishes the
-// object or keeps it unpublished (the edits' Font3D, the spin edits' Font).
-TZYLVerb ObjectVerb(const std::string& Caption,
-                    const std::function<vcl::TPersistent*(TComponent*)>& Object) {
-  return ZYLVerb(Caption, [Object](TComponentEditor& e) {
-    vcl::TPersistent* object = Object(e.Component());
-    return ZYLSettingsLauncherOf(object)(object);
-  });
-}
-
-TZYLVerb FontVerb() {
-  return ObjectVerb("Font", [](TComponent* c) { return As<vcl::TControl>(c)->Font(); });
-}
-
-// A Boolean of the component negated through its setter, published or not; the caption shows
-// the current value when ShowState is set.
-template <class T>
-TZYLVerb FlagVerb(const std::string& Caption, bool ShowState, bool (T::*Get)() const,
-                  void (T::*Set)(bool)) {
-  return {[=](TComponentEditor& e) {
-            return ShowState ? Caption + BoolStr[(As<T>(e.Component())->*Get)()] : Caption;
-          },
-          [=](TComponentEditor& e) {
-            T* t = As<T>(e.Component());
-            (t->*Set)(!(t->*Get)());
-            return true;
-          }};
-}
-
-// The edit's CustomButtonsStyle as TZYLCustomEdit declares it (the accessors the plain edit
-// publishes), for the spin edits, which keep it unpublished.
-const vcl::TPropInfo* DeclaredButtonsStyle() {
-  static const vcl::TPropInfo declared = [] {
-    vcl::TPropInfo p = *vcl::GetPropInfo(TZYLEdit::StaticClass(), "CustomButtonsStyle");
-    p.OwnerClass = TZYLCustomEdit::StaticClass();
-    return p;
-  }();
-  return &declared;
-}
-
-TZYLVerb ButtonsStyleVerb() {
-  return ZYLVerb("CustomButtonsStyle", [](TComponentEditor& e) {
-    TZYLCustomEdit* edit = As<TZYLCustomEdit>(e.Component());
-    const vcl::TPropInfo* p = vcl::GetPropInfo(edit, "CustomButtonsStyle");
-    TZYLValueChoiceDlg::Choose(edit, p ? p : DeclaredButtonsStyle());
-    return true;
-  });
+// A toggle of Prop whose caption is the property's name alone, without its state.
+TZYLVerb PlainToggleVerb(const std::string& Prop) {
+  TZYLVerb verb = ZYLToggleVerb(Prop);
+  verb.Caption = [Prop](TComponentEditor&) { return Prop; };
+  return verb;
 }
 
 // "CtlXP" without its state shown.
@@ -110,25 +61,18 @@ TZYLVerb ItemsVerb() { return ZYLCodeStringsVerb("Items", "Items", ".Items"); }
 
 TZYLVerbs TZYLEditComponentEditor::Verbs() {
   TComponent* c = Component();
-  TZYLVerbs verbs = {
-      ZYLToggleVerb("Transparent"),
-      ObjectVerb("Font3D", [](TComponent* x) { return As<TZYLBaseEdit>(x)->Font3D(); }),
-      FontVerb(),
-      ZYLSettingsVerb("Bevel"),
-  };
+  TZYLVerbs verbs = {ZYLToggleVerb("Transparent"), ZYLSettingsVerb("Font3D"),
+                     ZYLSettingsVerb("Font"), ZYLSettingsVerb("Bevel")};
   if (!dynamic_cast<TZYLCustomEdit*>(c)) return verbs;
-  verbs.insert(verbs.end(), {ButtonsStyleVerb(), PlainCtlXPVerb(), ZYLSeparatorVerb(),
-                             ZYLUpdateFormCtlXPVerb(), ZYLSeparatorVerb()});
+  verbs.insert(verbs.end(), {ZYLValueChoiceVerb("CustomButtonsStyle"), PlainCtlXPVerb(),
+                             ZYLSeparatorVerb(), ZYLUpdateFormCtlXPVerb(), ZYLSeparatorVerb()});
   // The combo-style, browse, colour and file edits own their buttons.
   if (dynamic_cast<TZYLCustomExtCombo*>(c) || dynamic_cast<TZYLCustomBrowseEdit*>(c)) return verbs;
   verbs.push_back(PropertyEditorVerb("CustomButtons"));
-  verbs.push_back(FlagVerb("CustomButtonParentCtlXP", true,
-                           &TZYLCustomEdit::CustomButtonParentCtlXP,
-                           &TZYLCustomEdit::SetCustomButtonXP));
+  verbs.push_back(ZYLToggleVerb("CustomButtonParentCtlXP"));
   if (!dynamic_cast<TZYLCustomExtSpinEdit*>(c)) return verbs;
   verbs.push_back(ZYLSeparatorVerb());
-  verbs.push_back(FlagVerb("SpinBtnDiag", false, &TZYLCustomExtSpinEdit::SpinBtnDiag,
-                           &TZYLCustomExtSpinEdit::SetSpinBtnDiag));
+  verbs.push_back(PlainToggleVerb("SpinBtnDiag"));
   return verbs;
 }
 
@@ -191,37 +135,30 @@ TZYLVerbs TZYLSectionEditor::Verbs() {
 // ---------------------------------------------------------------------------------------------
 // Other list and combo boxes
 
-namespace {
-TZYLVerb ListFont3DVerb() {
-  return ObjectVerb("Font3D", [](TComponent* c) { return As<TZYLCustomListBox>(c)->Font3D(); });
-}
-}  // namespace
-
 TZYLVerbs TZYLCustomListBoxComponentEditor::Verbs() {
-  TZYLVerbs verbs = {FontVerb(), ListFont3DVerb(), ZYLToggleVerb("Transparent")};
+  TZYLVerbs verbs = {ZYLSettingsVerb("Font"), ZYLSettingsVerb("Font3D"),
+                     ZYLToggleVerb("Transparent")};
   // The colour, font and font-size list boxes fill their items themselves.
   if (!dynamic_cast<TZYLCustomDerivedImageListBox*>(Component())) verbs.push_back(ItemsVerb());
   return verbs;
 }
 
 TZYLVerbs TZYLImageListBoxComponentEditor::Verbs() {
-  return {FontVerb(), ListFont3DVerb(), ZYLToggleVerb("Transparent"), ZYLSettingsVerb("Layout"),
-          ItemsVerb()};
+  return {ZYLSettingsVerb("Font"), ZYLSettingsVerb("Font3D"), ZYLToggleVerb("Transparent"),
+          ZYLSettingsVerb("Layout"), ItemsVerb()};
 }
 
 TZYLVerbs TZYLImageComboBoxComponentEditor::Verbs() {
-  return {
-      FontVerb(),
-      ObjectVerb("Font3D", [](TComponent* c) { return As<TZYLCustomImageComboBox>(c)->Font3D(); }),
-      ZYLSettingsVerb("Layout"), ItemsVerb()};
+  return {ZYLSettingsVerb("Font"), ZYLSettingsVerb("Font3D"), ZYLSettingsVerb("Layout"),
+          ItemsVerb()};
 }
 
 TZYLVerbs TZYLColorComboBoxComponentEditor::Verbs() {
-  return {ZYLColorVerb(), ZYLToggleVerb("Enabled"), FontVerb()};
+  return {ZYLColorVerb(), ZYLToggleVerb("Enabled"), ZYLSettingsVerb("Font")};
 }
 
 TZYLVerbs TZYLFontComboBoxComponentEditor::Verbs() {
-  return {ZYLToggleVerb("Enabled"), FontVerb(), ZYLValueChoiceVerb("Options")};
+  return {ZYLToggleVerb("Enabled"), ZYLSettingsVerb("Font"), ZYLValueChoiceVerb("Options")};
 }
 
 }  // namespace zyl

@@ -98,7 +98,7 @@ TZYLVerbs TZYLShadowComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLFormDisplayComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
+  return TZYLVerbMenu()
       .Settings("Bevel")
       .Color()
       .Toggle("Enabled")

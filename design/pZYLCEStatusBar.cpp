@@ -96,9 +96,8 @@ void TZYLStatusBarComponentEditor::AddLayout(int Index) {
 }
 
 TZYLVerbs TZYLStatusBarComponentEditor::Verbs() {
-  TZYLVerbs settings;
-  for (const char* prop : {"Font", "Font3D", "Bevel"})
-    ZYLAddIfHas(settings, Component(), prop, ZYLSettingsVerb(prop));
+  const TZYLVerbs settings = {ZYLSettingsVerb("Font"), ZYLSettingsVerb("Font3D"),
+                              ZYLSettingsVerb("Bevel")};
   if (!Bar()->OldStyle()) return settings;
   using E = TZYLStatusBarComponentEditor;
   auto panel = [](const char* caption, void (*add)(E&)) {

@@ -12,6 +12,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "system/ZYLBaseDialog.h"
+#include "system/ZYLMessageHint.h"
 #include "system/ZYLMousePositioner.h"
 #include "system/ZYLMsg.h"
 
@@ -27,7 +28,7 @@ TZYLVerbs TZYLMousePosEditor::Verbs() {
 }
 
 TZYLVerbs TZYLHintComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
+  return TZYLVerbMenu()
       .Settings("Bevel")
       .Color()
       .Toggle("Enabled")
@@ -37,14 +38,11 @@ TZYLVerbs TZYLHintComponentEditor::Verbs() {
 }
 
 TZYLVerbs TZYLShapeHintComponentEditor::Verbs() {
-  return TZYLVerbMenu(Component())
-      .Color("BorderColor")
-      .Color()
-      .Toggle("Enabled")
-      .Settings("Font")
-      .Settings("Font3D")
-      .Settings("Shadow")
-      .Take();
+  TZYLVerbMenu menu;
+  menu.Color("BorderColor").Color();
+  // The message hint has no Enabled to toggle.
+  if (!dynamic_cast<TZYLMessageHint*>(Component())) menu.Toggle("Enabled");
+  return menu.Settings("Font").Settings("Font3D").Settings("Shadow").Take();
 }
 
 TZYLVerbs TZYLWaveEditor::Verbs() {
@@ -67,7 +65,7 @@ TZYLVerbs TZYLDlgEditor::Verbs() {
     ZYLComponentAs<TZYLBaseDialog>(e)->Execute();
     return false;
   })};
-  ZYLAddIfHas(verbs, Component(), "ImageList", ZYLImageListVerb("ImageList", false));
+  verbs.push_back(ZYLImageListVerb("ImageList", false));
   return verbs;
 }
 

@@ -107,29 +107,13 @@ TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& Pr
   });
 }
 
-void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string& Prop,
-                 TZYLVerb Verb) {
-  if (vcl::GetPropInfo(Component, Prop)) Verbs.push_back(std::move(Verb));
-}
-
-TZYLVerbMenu& TZYLVerbMenu::Add(const std::string& Prop, TZYLVerb Verb) {
-  ZYLAddIfHas(verbs_, c_, Prop, std::move(Verb));
-  return *this;
-}
-
-TZYLVerbMenu& TZYLVerbMenu::Always(TZYLVerb Verb) {
+TZYLVerbMenu& TZYLVerbMenu::Add(TZYLVerb Verb) {
   verbs_.push_back(std::move(Verb));
   return *this;
 }
 
-TZYLVerbMenu& TZYLVerbMenu::ButtonLayout() {
-  const char* prop = vcl::GetPropInfo(c_, "ButtonLayout") ? "ButtonLayout" : "Layout";
-  return Add(prop, ZYLSettingsVerb(prop, "ButtonLayout"));
-}
-
 TZYLVerbMenu& TZYLVerbMenu::Themes() {
-  if (!vcl::GetPropInfo(c_, "CtlXP")) return *this;
-  return Always(ZYLCtlXPVerb()).Always(ZYLSeparatorVerb()).Always(ZYLUpdateFormCtlXPVerb());
+  return Add(ZYLCtlXPVerb()).Add(ZYLSeparatorVerb()).Add(ZYLUpdateFormCtlXPVerb());
 }
 
 TZYLVerb ZYLToggleVerbAs(const std::string& Prop, const std::string& Label) {

@@ -64,33 +64,21 @@ TZYLVerb ZYLValuePickVerb(const std::string& Prop, const std::function<int64_t(i
 // which takes the edited text only when the launcher answers true (and only then is reported).
 TZYLVerb ZYLDateTimeFormatVerb(const std::string& Caption, const std::string& Prop);
 
-// Appends Verb when the component has the property Prop: the components of this library do not
-// all carry every property an editor's table names, and a verb on a missing property is left
-// out of the menu rather than offered to fail.
-void ZYLAddIfHas(TZYLVerbs& Verbs, vcl::TComponent* Component, const std::string& Prop,
-                 TZYLVerb Verb);
-
-// A verb table of one component in which each verb on a property is added only when the
-// component carries that property (as ZYLAddIfHas).
+// A verb table built in menu order: every verb given is offered (the component publishes each
+// property a verb works on).
 class TZYLVerbMenu {
  public:
-  explicit TZYLVerbMenu(vcl::TComponent* Component) : c_(Component) {}
-  TZYLVerbMenu& Add(const std::string& Prop, TZYLVerb Verb);
-  TZYLVerbMenu& Always(TZYLVerb Verb);
-  TZYLVerbMenu& Settings(const std::string& Prop) { return Add(Prop, ZYLSettingsVerb(Prop)); }
-  TZYLVerbMenu& Toggle(const std::string& Prop) { return Add(Prop, ZYLToggleVerb(Prop)); }
-  TZYLVerbMenu& Color(const std::string& Prop = "Color") { return Add(Prop, ZYLColorVerb(Prop)); }
-  TZYLVerbMenu& Caption() { return Add("Caption", ZYLCaptionVerb()); }
-  TZYLVerbMenu& ValueChoice(const std::string& Prop) { return Add(Prop, ZYLValueChoiceVerb(Prop)); }
-  // "ButtonLayout" on the component's layout object, whichever name it carries it under
-  // ("ButtonLayout", else "Layout").
-  TZYLVerbMenu& ButtonLayout();
-  // "CtlXP [..]", "-", "Form: Update CtlXP property" for a themable component.
+  TZYLVerbMenu& Add(TZYLVerb Verb);
+  TZYLVerbMenu& Settings(const std::string& Prop) { return Add(ZYLSettingsVerb(Prop)); }
+  TZYLVerbMenu& Toggle(const std::string& Prop) { return Add(ZYLToggleVerb(Prop)); }
+  TZYLVerbMenu& Color(const std::string& Prop = "Color") { return Add(ZYLColorVerb(Prop)); }
+  TZYLVerbMenu& Caption() { return Add(ZYLCaptionVerb()); }
+  TZYLVerbMenu& ValueChoice(const std::string& Prop) { return Add(ZYLValueChoiceVerb(Prop)); }
+  // "CtlXP [..]", "-", "Form: Update CtlXP property".
   TZYLVerbMenu& Themes();
   TZYLVerbs Take() { return std::move(verbs_); }
 
  private:
-  vcl::TComponent* c_;
   TZYLVerbs verbs_;
 };
 

@@ -18,7 +18,7 @@ ZYL_CLASS_IMPL(TZYLCustomBrowseEdit) {
   using C = TZYLCustomBrowseEdit;
   b.Publish({"CustomButtonsStyle", "CustomButtonWidth"})
       .Default(BrowseButtonWidth)
-      .Publish({"CustomButtonParentCtlXP", "OnChange"})
+      .Publish({"CustomButtonParentCtlXP", "Font", "Font3D", "ParentFont", "OnChange"})
       .Prop("OnDlgChange", &C::GetOnDlgChange, &C::SetOnDlgChange)
       .Prop("OnBeforeBrowse", &C::GetOnBeforeBrowse, &C::SetOnBeforeBrowse)
       .Prop("OnBrowse", &C::GetOnBrowse, &C::SetOnBrowse)

@@ -314,7 +314,7 @@ int TZYLCustomEdit::PrefixWidth(int N) {
   }
   FPrefix[0] = 0;
   for (size_t i = FPrefixValid; i <= static_cast<size_t>(N); ++i)
-    FPrefix[i] = FPrefix[i - 1] + CharWidth(s[i - 1]);
+    FPrefix[i] = vcl::ClampToInt(int64_t{FPrefix[i - 1]} + CharWidth(s[i - 1]));
   FPrefixValid = std::max(FPrefixValid, static_cast<size_t>(N) + 1);
   return FPrefix[static_cast<size_t>(N)];
 }
@@ -336,8 +336,10 @@ int TZYLCustomEdit::PrefixReaching(int64_t Width) {
 int TZYLCustomEdit::TextOrigin() {
   const TRect& r = FTextRect;
   switch (Alignment()) {
-    case vcl::taRightJustify: return r.Right - PrefixWidth(GetLength());
-    case vcl::taCenter: return r.Left + ((r.Right - r.Left) - PrefixWidth(GetLength())) / 2;
+    case vcl::taRightJustify: return vcl::ClampToInt(int64_t{r.Right} - PrefixWidth(GetLength()));
+    case vcl::taCenter:
+      return vcl::ClampToInt(int64_t{r.Left} +
+                             (int64_t{r.Right} - r.Left - PrefixWidth(GetLength())) / 2);
     default: return r.Left;
   }
 }
@@ -413,7 +415,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   const TRect R = FTextRect;
   const std::string& s = ShownText();
   const int n = static_cast<int>(s.size());
-  const int x0 = TextOrigin() - FOffset;
+  const int x0 = vcl::ClampToInt(int64_t{TextOrigin()} - FOffset);
   // Left-aligned text is measured only as far as the text rectangle reaches (a key typed far
   // from the end costs what it touches); the other alignments place the text by its width.
   int known = n;
@@ -421,7 +423,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
     known = PrefixReaching(int64_t{R.Right} - x0 + 1);
   else
     PrefixWidth(n);
-  auto xOf = [&](int i) { return x0 + FPrefix[size_t(i)]; };
+  auto xOf = [&](int i) { return vcl::ClampToInt(int64_t{x0} + FPrefix[size_t(i)]); };
   // The visible characters only, one more on each side for the reach of 3D effects.
   int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + known + 1,
                                                 vcl::ClampToInt(int64_t{R.Left} - x0)) -

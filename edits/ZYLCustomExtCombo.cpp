@@ -25,6 +25,7 @@ ZYL_CLASS_IMPL(TZYLCustomExtCombo) {
       .Default(ubsCombo)
       .Publish("CustomButtonWidth")
       .Default(16)
+      .Publish({"Font", "Font3D", "ParentFont"})
       .Prop("OnAllowDropDown", &C::GetOnAllowDropDown, &C::SetOnAllowDropDown)
       .Prop("OnBeforeDropDown", &C::GetOnBeforeDropDown, &C::SetOnBeforeDropDown)
       .Prop("OnDropDownAccept", &C::GetOnDropDownAccept, &C::SetOnDropDownAccept)

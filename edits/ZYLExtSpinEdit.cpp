@@ -29,7 +29,10 @@ ZYL_CLASS_IMPL(TZYLExtSpinEdit) {
              "CustomButtons",
              "CustomButtonsStyle",
              "CustomButtonWidth",
-             "CustomButtonParentCtlXP"});
+             "CustomButtonParentCtlXP",
+             "Font",
+             "Font3D",
+             "ParentFont"});
 }
 
 ZYL_CLASS_IMPL(TZYLLabeledExtSpinEdit) {

@@ -7,8 +7,9 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLMaskEdit) {
   b.Publish({"BlankChar", "CurrencySettings", "CustomButtons", "CustomButtonsStyle",
-             "CustomButtonWidth", "CustomButtonParentCtlXP", "DateSettings", "Decimals", "Mask",
-             "MaskType", "NumberBase", "Options", "Suffix", "TabOnEnter"})
+             "CustomButtonWidth", "CustomButtonParentCtlXP", "DateSettings", "Decimals", "Font",
+             "Font3D", "Mask", "MaskType", "NumberBase", "Options", "ParentFont", "Suffix",
+             "TabOnEnter"})
       .Publish("Text")
       .Stored(&TZYLCustomMaskEdit::NoDateTime)
       .Publish({"OnBtnClick", "OnUserRule", "OnValidationError"});

@@ -43,7 +43,9 @@ ZYL_CLASS_IMPL(TZYLSpinEdit) {
   b.Publish({"LineSize", "PageSize", "MinValue", "MaxValue", "Value"})
       .Publish("AutoSize")
       .Default(true)
-      .Publish({"Suffix", "EditorEnabled", "OnMouseWheelDown", "OnMouseWheelUp"});
+      .Publish({"Suffix", "EditorEnabled", "OnMouseWheelDown", "OnMouseWheelUp", "CustomButtons",
+                "CustomButtonsStyle", "CustomButtonParentCtlXP", "Font", "Font3D", "ParentFont",
+                "SpinBtnDiag"});
 }
 
 TZYLCustomSpinEdit::TZYLCustomSpinEdit(vcl::TComponent* AOwner) : inherited(AOwner) {

@@ -31,6 +31,7 @@
 #include "buttons/ZYLMMButton.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "buttons/ZYLStatusBar.h"
 #include "design/ZYLCPGet.h"
 #include "design/ZYLCPGetStrings.h"
 #include "design/pZYLAboutDlg.h"
@@ -71,7 +72,6 @@
 #include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLSimpleBevelEditorDlg.h"
 #include "design/pZYLSmallBarEditorDlg.h"
-#include "design/pZYLStatusBarEditorDlg.h"
 #include "design/pZYLStrEditorDlg.h"
 #include "design/pZYLStringListEditorDlg.h"
 #include "design/pZYLTeethEditorDlg.h"
@@ -111,7 +111,9 @@
 #include "platform/designer/DesignRegistry.h"
 #include "platform/designer/FormDesigner.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
@@ -376,6 +378,22 @@ void HiderWindow(const TShown& Shown) {
   if (zyl::ZYLHideNonVCfrm) Shown(zyl::ZYLHideNonVCfrm);
 }
 
+// The status-bar layouts as a designer reaches them: a new status bar dropped on a designed
+// form, the "Editor" item of its context menu.
+void StatusBarLayouts(const TShown&) {
+  vcl::TForm designed(nullptr);
+  designed.SetName("Form1");
+  vcl::TFormDesigner designer(&designed);
+  auto* bar = new zyl::TZYLStatusBar(&designed);
+  bar->SetName("StatusBar1");
+  bar->SetParent(&designed);
+  const auto editor = vcl::GetComponentEditor(bar, &designer);
+  const int count = editor->GetVerbCount();
+  for (int i = 0; i < count; ++i)
+    if (editor->GetVerb(i) == "Editor") return editor->ExecuteVerb(i);
+  throw vcl::EListError(vcl::Format(vcl::SVerbNotFound, {"Editor"}));
+}
+
 // Each editor form of the package and how it is opened on an example.
 std::vector<TEditorRow> Editors() {
   using namespace zyl;
@@ -456,7 +474,7 @@ std::vector<TEditorRow> Editors() {
          TfrmTZYLPointListEditor::Edit(&points);
        })},
       {"TZYLShapeEditorDlg", "", Call([] { TZYLShapeEditorDlg::Edit(stEllipse); })},
-      {"TZYLStatusBarEditorDlg", "", Call([] { TZYLStatusBarEditorDlg::Choose(); })},
+      {"TZYLStatusBarEditorDlg", "", StatusBarLayouts},
       {"TZYLFormGraphicLabelEditor", "",
        On<TZYLGraphicLabel>([](auto* l) { TZYLFormGraphicLabelEditor::Edit(l); })},
       {"TZYLBitmapListEditorDlg", "", Call(EditExampleBitmaps)},

@@ -181,11 +181,18 @@ class TReader : public TFiler {
   // The parent given to the children read (the control layer gives it meaning).
   TComponent* Parent() const { return parent_; }
   void SetParent(TComponent* Value) { parent_ = Value; }
-  // The name of the property being read (while DefineProperties runs).
+  // The name of the property being read (while DefineProperties runs). A path whose leading
+  // part names no published object property ("Layout.Arrow") comes to DefineProperties whole.
   const std::string& PropName() const { return propName_; }
   // The lines of the text the stream was converted from: errors then name the line of the
   // property they were met at. The map must outlive the reading.
   void SetTextLines(const TTextLines* Lines) { textLines_ = Lines; }
+  // For DefineProperties: when the property being read is OldName, or a path below it
+  // ("OldName.Sub"), reads its value into Instance's published property NewName (or the same
+  // path below it), so that a form written under a former name still reads. Nothing is ever
+  // written under the former name.
+  void ReadRenamedProperty(TPersistent* Instance, const std::string& OldName,
+                           const std::string& NewName);
 
   // Components waiting for Loaded (opaque).
   struct TLoadedList;

@@ -469,6 +469,34 @@ void TReader::DefineProperty(const std::string& Name, const TReaderProc& ReadDat
   }
 }
 
+void TReader::ReadRenamedProperty(TPersistent* Instance, const std::string& OldName,
+                                  const std::string& NewName) {
+  if (propName_.empty() || !Instance) return;
+  std::string rest;
+  if (SameText(propName_, OldName)) {
+    rest = NewName;
+  } else if (propName_.size() > OldName.size() && propName_[OldName.size()] == '.' &&
+             SameText(propName_.substr(0, OldName.size()), OldName)) {
+    rest = NewName + propName_.substr(OldName.size());
+  } else {
+    return;
+  }
+  TPersistent* instance = Instance;
+  for (size_t dot = rest.find('.'); dot != std::string::npos; dot = rest.find('.')) {
+    const TPropInfo* prop = GetPropInfo(instance, rest.substr(0, dot));
+    TPersistent* next = prop && prop->Kind() == tkClass
+                            ? dynamic_cast<TPersistent*>(GetObjectProp(instance, prop))
+                            : nullptr;
+    if (!next) return;  // left unclaimed: an unknown property
+    instance = next;
+    rest.erase(0, dot + 1);
+  }
+  const TPropInfo* prop = GetPropInfo(instance, rest);
+  if (!prop) return;
+  propName_.clear();
+  ReadPropValue(instance, prop);
+}
+
 void TReader::DefineBinaryProperty(const std::string& Name, const TStreamProc& ReadData,
                                    const TStreamProc&, bool) {
   if (!ReadData || propName_.empty() || !SameText(Name, propName_)) return;
@@ -521,6 +549,17 @@ void TReader::ReadProperty(TPersistent* AInstance) {
       TPersistent* next = nullptr;
       if (prop && prop->Kind() == tkClass)
         next = dynamic_cast<TPersistent*>(GetObjectProp(instance, prop));
+      if (!next && !prop) {
+        // Not a published object: the instance may define the whole path ("Old.Sub").
+        const std::string part = propName_;
+        propName_ = path.substr(start);
+        canRecover = false;
+        instance->DefineProperties(this);
+        canRecover = true;
+        if (!propName_.empty()) PropertyError(part);
+        propName_.clear();
+        return;
+      }
       if (!next) PropertyError(propName_);
       instance = next;
       start = dot + 1;

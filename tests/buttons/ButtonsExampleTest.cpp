@@ -1,6 +1,9 @@
 // The example form of the graphic buttons reads completely, with its settings, and paints.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "buttons/ZYLAssist.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "buttons/ZYLButton.h"
@@ -11,6 +14,8 @@
 #include "buttons/ZYLShapeButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
@@ -61,7 +66,19 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   EXPECT_TRUE(find("StyleExplorer")->SeeThrough());
   EXPECT_TRUE(find("GroupMiddle")->Pressed());
   EXPECT_FALSE(find("GroupLeft")->Pressed());
+  // The form stores the layout and the push buttons' styles under their former names, which
+  // still read; written again, they take the names the buttons publish.
   EXPECT_TRUE(find("DropButton")->Layout()->Arrow());
+  for (const auto& [name, style] : {std::pair{"PushOffice", ubsOffice}, {"PushWin31", ubsWin31}}) {
+    auto* push = dynamic_cast<TZYLButton*>(form->FindComponent(name));
+    ASSERT_NE(push, nullptr);
+    EXPECT_EQ(push->ExtStyle(), style);
+  }
+  const std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form.get()));
+  EXPECT_NE(text.find("ButtonLayout.Arrow = True"), std::string::npos);
+  EXPECT_NE(text.find("ButtonStyle = ubsWin31"), std::string::npos);
+  EXPECT_EQ(text.find("ExtStyle"), std::string::npos);
+  EXPECT_EQ(text.find(" Layout."), std::string::npos);
   EXPECT_TRUE(find("DropButton")->EnterColorChange());
   EXPECT_FALSE(find("DisabledButton")->Enabled());
   form->Show();

@@ -11,11 +11,15 @@
 #include "buttons/ZYLPanelFill.h"
 #include "buttons/ZYLSimplePanel.h"
 #include "buttons/ZYLStatusBar.h"
+#include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLFillObject.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -334,6 +338,7 @@ TEST_F(PanelTest, StatusBarFramesItsChildrenInTheOldStyle) {
   child->SetParent(bar);
   child->SetAlign(vcl::alNone);
   child->SetBounds(10, 3, 30, 12);
+  bar->SetBoolean(TZYLStatusBar::biOldStyle, false);
   host_.Show();
   // New style: a separator line half the gap right of the child.
   EXPECT_EQ(THost::Client(bar).Color(42, 8), Rgb(vcl::clBtnShadow));
@@ -343,6 +348,40 @@ TEST_F(PanelTest, StatusBarFramesItsChildrenInTheOldStyle) {
   EXPECT_EQ(cap.Color(9, 2), Rgb(vcl::clBtnShadow));       // sunken: dark top-left
   EXPECT_EQ(cap.Color(40, 15), Rgb(vcl::clBtnHighlight));  // light bottom-right
   EXPECT_EQ(cap.Color(42, 8), Rgb(vcl::clWhite));
+}
+
+// A new bar is an old-style one and carries its own 3D font; a form that does not store
+// OldStyle reads as an old-style bar, one that stores False as a new-style bar, and the 3D font
+// is written with the form.
+TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
+  auto* bar = host_.Add<TZYLStatusBar>(0, 0, 200, 19);
+  EXPECT_TRUE(bar->OldStyle());
+  ASSERT_NE(bar->Font3D(), nullptr);
+  EXPECT_NE(vcl::GetPropInfo(bar, "Font3D"), nullptr);
+
+  struct TCase {
+    const char* Stored;
+    bool OldStyle;
+  };
+  for (const TCase& c : {TCase{"", true}, TCase{"    OldStyle = False\n", false},
+                         TCase{"    OldStyle = True\n", true}}) {
+    SCOPED_TRACE(c.Stored);
+    ZYLStatusBarInit();
+    std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
+    vcl::ReadComponentFromBytes(
+        vcl::ObjectTextToBinaryString(std::string("object F: TForm\n"
+                                                  "  object B: TZYLStatusBar\n") +
+                                      c.Stored +
+                                      "    Font3D.Style = tdRaised\n"
+                                      "  end\n"
+                                      "end\n"),
+        form.get());
+    ZYLStatusBarDone();
+    auto* read = dynamic_cast<TZYLStatusBar*>(form->FindComponent("B"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->OldStyle(), c.OldStyle);
+    EXPECT_EQ(read->Font3D()->Style(), tdRaised);
+  }
 }
 
 }  // namespace

@@ -64,15 +64,18 @@ class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStrin
   }
 };
 
-// The shape, 3D-effect and multimedia buttons publish no layout and no FontFX of their own.
-const Strings kGraphic = {"OnClick...",
-                          "Glyph",
-                          "Caption",
-                          "Color",
-                          "Enabled [True]",
-                          "EnterColor",
-                          "EnterColorChange [False]",
-                          "Font"};
+// The verbs of every graphic button from "OnClick..." to "FontFX".
+const Strings kGraphic = {"OnClick...",     "Glyph",        "Select Glyph",
+                          "Caption",        "ButtonLayout", "Color",
+                          "Enabled [True]", "EnterColor",   "EnterColorChange [False]",
+                          "Font",           "FontFX"};
+
+// The verbs of the graphic buttons, after Lead when one is given.
+Strings GraphicVerbs(const char* Lead = nullptr) {
+  Strings verbs = Lead ? Strings{Lead} : Strings{};
+  verbs.insert(verbs.end(), kGraphic.begin(), kGraphic.end());
+  return verbs;
+}
 
 struct TButtonCase {
   const char* Name;
@@ -84,15 +87,13 @@ std::vector<TButtonCase> ButtonCases() {
   return {
       {"shape button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLShapeButton>("Shape1"); },
-       kGraphic},
+       GraphicVerbs()},
       {"3D-effect button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYL3DEffectButton>("Effect1"); },
-       {"Button-Editor", "OnClick...", "Glyph", "Caption", "Enabled [True]", "EnterColor",
-        "EnterColorChange [False]", "Font"}},
+       GraphicVerbs("Button-Editor")},
       {"multimedia button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLMMButton>("MM1"); },
-       {"Select ButtonFace", "OnClick...", "Glyph", "Select Glyph", "Caption", "Color",
-        "Enabled [True]", "EnterColor", "EnterColorChange [False]", "Font"}},
+       GraphicVerbs("Select ButtonFace")},
       {"speed button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed1"); },
        {"OnClick...", "Glyph", "Select Glyph", "Caption", "ButtonLayout", "Color", "Enabled [True]",
@@ -100,8 +101,8 @@ std::vector<TButtonCase> ButtonCases() {
         "-", "Form: Update CtlXP property"}},
       {"windowed button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLButton>("Button1"); },
-       {"OnClick...", "Glyph", "SelectImage", "Caption", "Color", "Enabled [True]", "Font",
-        "CtlXP [True]", "-", "Form: Update CtlXP property"}},
+       {"OnClick...", "Glyph", "SelectImage", "ButtonStyle", "Caption", "ButtonLayout", "Color",
+        "Enabled [True]", "Font", "FontFX", "CtlXP [True]", "-", "Form: Update CtlXP property"}},
       {"check box",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
        {"OnChange...", "Caption", "Alignment", "ImageList", "Checked [False]", "Font", "Font3D",

@@ -32,6 +32,7 @@
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLGlyphLayout.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/DesignRegistry.h"
@@ -171,7 +172,7 @@ TEST_F(EditEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
     SCOPED_TRACE(c.Name);
     vcl::TComponent* component = c.Make(form_);
     EXPECT_EQ(form_.Menu(component).Verbs(), c.Verbs);
-    // The masked and spin edits keep their Font3D unpublished.
+    // Each edit's 3D caption stood in for as well (every edit publishes it).
     std::vector<vcl::TPersistent*> objects = designtest::SettingsObjectsOf(component);
     if (auto* edit = dynamic_cast<TZYLBaseEdit*>(component)) objects.push_back(edit->Font3D());
     designtest::TRecordedLaunchers launchers(objects);
@@ -237,9 +238,9 @@ TEST_F(EditEditors, EachToggleChangesExactlyItsProperty) {
   }
 }
 
-// The spin edit keeps SpinBtnDiag and CustomButtonParentCtlXP unpublished; its verbs still
-// negate them through their setters.
-TEST_F(EditEditors, TheSpinEditTogglesItsUnpublishedFlags) {
+// The spin edit's SpinBtnDiag and CustomButtonParentCtlXP verbs negate them through their
+// setters, and the form is written with the new values.
+TEST_F(EditEditors, TheSpinEditTogglesItsFlagsAndTheFormKeepsThem) {
   auto* spin = form_.Add<TZYLSpinEdit>("Spin1");
   const bool diag = spin->SpinBtnDiag();
   form_.Menu(spin).Execute("SpinBtnDiag");
@@ -248,6 +249,10 @@ TEST_F(EditEditors, TheSpinEditTogglesItsUnpublishedFlags) {
   EXPECT_TRUE(spin->CustomButtonParentCtlXP());
   EXPECT_EQ(form_.Menu(spin).Verbs()[10], "CustomButtonParentCtlXP [True]");
   EXPECT_EQ(Designer()->ModifiedCount(), 2);
+  const std::string text = vcl::ObjectBinaryToTextString(designtest::StreamOf(spin));
+  EXPECT_NE(text.find(std::string("SpinBtnDiag = ") + (diag ? "False" : "True")),
+            std::string::npos);
+  EXPECT_NE(text.find("CustomButtonParentCtlXP = True"), std::string::npos);
 }
 
 // A value choice sets the chosen value of its property and nothing else, published or not,

@@ -64,7 +64,7 @@ class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::T
 };
 
 // Every panel's verbs in order, each carried out without error (any form it opens is
-// closed); the panels here carry no Transparent, and the back panel no Font.
+// closed).
 struct TPanelCase {
   const char* Name;
   vcl::TComponent* (*Make)(TDesignedForm&);
@@ -75,10 +75,10 @@ TEST_F(PanelWizardEditors, EachPanelListsItsVerbsInOrderAndRunsEachWithoutError)
   const TPanelCase cases[] = {
       {"simple panel",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSimplePanel>("Simple1"); },
-       {"Bevel", "Color", "Enabled [True]", "Font"}},
+       {"Bevel", "Color", "Enabled [True]", "Font", "Transparent [False]"}},
       {"back panel",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLBackPanel>("Back1"); },
-       {"ImageList", "Bevel"}},
+       {"ImageList", "Font", "Bevel", "Transparent [False]"}},
       {"fill panel",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLPanelFill>("Fill1"); },
        {"ImageList", "FillObject", "Bevel", "Caption", "Enabled [True]", "Font", "FontFX"}},
@@ -229,16 +229,21 @@ TEST_F(PanelWizardEditors, NextAndPreviousGoRoundThePages) {
   }
 }
 
-TEST_F(PanelWizardEditors, APageOutsideAnyWizardGetsNoVerbs) {
+// A page outside any wizard offers only "&New Page", as a wizard with fewer than two pages
+// does; the new page, like the page itself, belongs to no wizard.
+TEST_F(PanelWizardEditors, APageOutsideAnyWizardOffersOnlyANewPage) {
   auto* page = new TZYLAssistPage(form_.Form());
   page->SetName("Lonely");
-  EXPECT_EQ(form_.Menu(page).Verbs(), Strings{});
+  EXPECT_EQ(form_.Menu(page).Verbs(), Strings{"&New Page"});
   auto editor = vcl::GetComponentEditor(page, Designer());
-  EXPECT_EQ(editor->GetVerbCount(), 0);
-  EXPECT_EQ(editor->GetVerb(0), "");
+  EXPECT_EQ(editor->GetVerbCount(), 1);
+  EXPECT_EQ(editor->GetVerb(0), "&New Page");
   editor->ExecuteVerb(0);
-  EXPECT_EQ(Designer()->ModifiedCount(), 0);
+  EXPECT_EQ(Designer()->ModifiedCount(), 1);
   EXPECT_EQ(page->AssistControl(), nullptr);
+  auto* made = dynamic_cast<TZYLAssistPage*>(form_.Form()->FindComponent("ZYLAssistPage1"));
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->AssistControl(), nullptr);
 }
 
 }  // namespace

@@ -619,7 +619,7 @@ TEST_F(PropertyValues, AFillWithoutAPictureWritesOnlyItsSummaryAndAFillWithOneAS
 // The settings editors' cases through the inspector: the property of the holder each edits.
 TEST_F(PropertyEditing, SettingsObjectsAreEditedOnACopyThatOnlyOKSets) {
   const std::map<std::string, const char*> properties = {{"caption", "Caption"},
-                                                         {"button layout", "Layout"},
+                                                         {"button layout", "ButtonLayout"},
                                                          {"fill object", "FillObject"},
                                                          {"shape fill", "ShapeFill"},
                                                          {"effect caption", "FontFX"},

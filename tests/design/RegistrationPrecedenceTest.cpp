@@ -167,7 +167,7 @@ TEST_F(RegistrationPrecedence, NamedPropertiesAndDerivedTypesBeatTheGeneralEdito
       {15, TZYLMemo::StaticClass(), "Lines", "TZYLMemoLinesProperty"},
       {15, TZYLListBox::StaticClass(), "Items", "TZYLStringListProperty"},
       // A derived type's own editor over its ancestor's.
-      {15, TZYLSpeedButton::StaticClass(), "Layout", "TZYLButtonLayoutProperty"},
+      {15, TZYLSpeedButton::StaticClass(), "ButtonLayout", "TZYLButtonLayoutProperty"},
       {15, TZYLClock::StaticClass(), "FillObject", "TZYLFillObjectProperty"},
       {15, TZYLLabel::StaticClass(), "About", "TZYLAboutVarProperty"},
       {15, TZYLLEDLabel::StaticClass(), "LED", "TZYLLEDProperty"},

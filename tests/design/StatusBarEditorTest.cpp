@@ -43,7 +43,6 @@ class StatusBarEditor : public designtest::TComponentEditorTest<designtest::TEdi
             {designtest::EditorFor<TZYLStatusBar, TZYLStatusBarComponentEditor>()}) {
     ZYLStatusBarInit();
     bar_ = form_.Add<TZYLStatusBar>("StatusBar1");
-    bar_->SetBoolean(TZYLStatusBar::biOldStyle, true);
   }
   ~StatusBarEditor() override { ZYLStatusBarDone(); }
 
@@ -86,12 +85,36 @@ class StatusBarEditor : public designtest::TComponentEditorTest<designtest::TEdi
 const char kDefaultFormat[] = "dd/mm/yy hh:mm:ss";
 
 TEST_F(StatusBarEditor, TheVerbsFollowOldStyle) {
-  // The bar carries no Font3D, so that settings verb is left out.
+  // A new bar is old-style: the layouts, its three settings objects and the panel verbs.
   EXPECT_EQ(form_.Menu(bar_).Verbs(),
-            (Strings{"Editor", "-", "Font", "Bevel", "-", "DateTime", "Caps", "Num", "Scroll",
-                     "System Info", "Normal Info"}));
+            (Strings{"Editor", "-", "Font", "Font3D", "Bevel", "-", "DateTime", "Caps", "Num",
+                     "Scroll", "System Info", "Normal Info"}));
   bar_->SetBoolean(TZYLStatusBar::biOldStyle, false);
-  EXPECT_EQ(form_.Menu(bar_).Verbs(), (Strings{"Font", "Bevel"}));
+  EXPECT_EQ(form_.Menu(bar_).Verbs(), (Strings{"Font", "Font3D", "Bevel"}));
+}
+
+// The settings verbs edit the bar's own objects, in both styles; a confirmed edit is reported,
+// a cancelled one is not.
+TEST_F(StatusBarEditor, TheSettingsVerbsEditTheBarsOwnObjects) {
+  struct TCase {
+    const char* Verb;
+    vcl::TPersistent* Object;
+  };
+  const TCase cases[] = {
+      {"Font", bar_->Font()}, {"Font3D", bar_->Font3D()}, {"Bevel", bar_->Bevel()}};
+  for (bool oldStyle : {true, false}) {
+    bar_->SetBoolean(TZYLStatusBar::biOldStyle, oldStyle);
+    for (bool answer : {false, true})
+      for (const TCase& c : cases) {
+        SCOPED_TRACE(std::string(c.Verb) + (oldStyle ? " old" : " new") + (answer ? " ok" : ""));
+        designtest::TRecordedLaunchers launchers({bar_->Font(), bar_->Font3D(), bar_->Bevel()},
+                                                 answer);
+        Designer()->ResetModified();
+        form_.Menu(bar_).Execute(c.Verb);
+        EXPECT_EQ(launchers.Edited(), (std::vector<vcl::TPersistent*>{c.Object}));
+        EXPECT_EQ(Designer()->ModifiedCount(), answer ? 1 : 0);
+      }
+  }
 }
 
 // Each panel verb adds one label, and every verb runs without error (forms it opens closed).
@@ -124,7 +147,7 @@ TEST_F(StatusBarEditor, EachPanelVerbAddsOneUniquelyNamedLabel) {
                      "ZYLInformationLabel3", "ZYLInformationLabel4", "ZYLInformationLabel5",
                      "ZYLSimpleLabel1", "ZYLInformationLabel6"}));
 
-  designtest::TRecordedLaunchers launchers({bar_->Font(), bar_->Bevel()});
+  designtest::TRecordedLaunchers launchers({bar_->Font(), bar_->Font3D(), bar_->Bevel()});
   form_.ExpectEachVerbRuns(bar_);
 }
 
@@ -177,7 +200,6 @@ TEST_F(StatusBarEditor, TheEditorBuildsTheChosenLayout) {
     // A fresh bar for each layout.
     delete bar_;
     bar_ = form_.Add<TZYLStatusBar>("StatusBar1");
-    bar_->SetBoolean(TZYLStatusBar::biOldStyle, true);
     Designer()->ResetModified();
     vt::TDialogScript script;
     designtest::AnswerEditor(

@@ -95,7 +95,7 @@ TEST_F(SystemEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
       {"shape hint",
        &MakeNamed<TZYLShapeHint>,
        {"BorderColor", "Color", "Enabled [True]", "Font", "Font3D", "Shadow"}},
-      // The message hint does not publish Enabled.
+      // The message hint has no Enabled.
       {"message hint",
        &MakeNamed<TZYLMessageHint>,
        {"BorderColor", "Color", "Font", "Font3D", "Shadow"}},

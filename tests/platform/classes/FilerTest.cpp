@@ -124,6 +124,34 @@ TEST_F(FilerTest, DefaultsAreNotWritten) {
   EXPECT_EQ(WriteRoot(&form), expected.Bytes());
 }
 
+// A property written under a former name reads into the property that has it now, also a path
+// below a former object name; it is written under the new name only, and a path below a former
+// name that leads nowhere is still an unknown property.
+TEST_F(FilerTest, FormerNamesReadIntoTheirProperties) {
+  TFormBytes b;
+  b.Signature().Header("TStreamForm", "MyForm").End();
+  b.Header("TStreamWidget", "W1");
+  b.Prop("Shade").Ident("lkRaised").Prop("Font.Size").Int8(-3).Prop("Font.FaceName").Str("Old");
+  b.End().End();
+  b.End();
+  std::unique_ptr<TStreamForm> form(static_cast<TStreamForm*>(ReadRoot(b.Bytes())));
+  auto* w1 = static_cast<TStreamWidget*>(form->FindComponent("W1"));
+  ASSERT_NE(w1, nullptr);
+  EXPECT_EQ(w1->Look(), lkRaised);
+  EXPECT_EQ(w1->Style()->Size(), -3);
+  EXPECT_EQ(w1->Style()->FaceName(), "Old");
+  const std::string written = WriteRoot(form.get());
+  for (const char* former : {"Shade", "Font."}) EXPECT_EQ(written.find(former), std::string::npos);
+  EXPECT_NE(written.find("Style.FaceName"), std::string::npos);
+
+  TFormBytes bad;
+  bad.Signature().Header("TStreamForm", "MyForm").End();
+  bad.Header("TStreamWidget", "W1").Prop("Font.Nothing").Int8(1).End().End();
+  bad.End();
+  EXPECT_NE(ErrorOf<EReadError>([&] { delete ReadRoot(bad.Bytes()); }).find("Font"),
+            std::string::npos);
+}
+
 TEST_F(FilerTest, HandWrittenStreamReads) {
   TFormBytes b;
   b.Signature().Header("TStreamForm", "MyForm").Prop("Tag2").Int32(-70000).End();

@@ -159,6 +159,10 @@ void TStreamWidget::DefineProperties(TFiler* Filer) {
       },
       ancestor ? blob_ != ancestor->blob_ : !blob_.empty());
   Filer->DefineProperty("OldWidth", [this](TReader* r) { SetWidth(r->ReadInteger() * 2); }, nullptr, false);
+  if (auto* reader = dynamic_cast<TReader*>(Filer)) {
+    reader->ReadRenamedProperty(this, "Shade", "Look");
+    reader->ReadRenamedProperty(this, "Font", "Style");
+  }
 }
 
 void TStreamWidget::GetChildren(const TGetChildProc& Proc, TComponent*) {

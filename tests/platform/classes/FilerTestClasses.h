@@ -93,7 +93,8 @@ class TStreamWidget : public vcl::TComponent {
   void SetTabs(vcl::TOwnedCollection* v) { tabs_->Assign(v); }
 
   // Extra stream properties: "Internal" (a string), "Blob" (bytes) and the retired
-  // "OldWidth", read only.
+  // "OldWidth", read only; "Shade" and "Font" (with its paths) are former names of Look and
+  // Style, read only.
   std::string internal_;
   std::string blob_;
 
