@@ -196,6 +196,8 @@ constexpr const char SDesignPackageLoaded[] = "Package %s is already loaded";
 constexpr const char SDesignPackageNotLoaded[] = "Package %s is not loaded";
 constexpr const char SRegUnitUnknown[] = "No registration unit is named %s";
 constexpr const char SNoEditedComponents[] = "A property editor needs at least one component";
+// The collection editor's caption: the edited property's path ("Form1.ListBox1.HeaderSections").
+constexpr const char SColEditCaption[] = "Editing %s";
 constexpr const char SUnknownComponentName[] = "Invalid property value: no component is named '%s'";
 constexpr const char SUnknownMethodName[] = "Invalid property value: the form has no method '%s'";
 constexpr const char SIntfCastError[] = "Interface not supported";
