@@ -496,10 +496,12 @@ std::vector<TEditorRow> Editors() {
          ZYLRunEditorForm(dlg.get());
        })},
       {"TZYLImageListEditorDlg", "", Call(EditExampleStrips)},
-      // The strip dialog on the first strip, as a double-click on its line opens it.
+      // The strip dialog on the first strip, as a double-click on its line opens it (the
+      // editor opens with no current strip: the line is chosen first).
       {"TZYLFrmprop", "", Call(EditExampleStrips),
        [](vcl::TCustomForm* f) {
          auto* editor = static_cast<TZYLImageListEditorDlg*>(f);
+         editor->SetMainList(0, true);
          editor->lbmDblClick(editor->lbm);
        }},
       {"TZYLFrmcavi", "", Call([] {

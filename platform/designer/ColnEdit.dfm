@@ -4,10 +4,10 @@ object CollectionEditor: TCollectionEditor
   BorderIcons = [biSystemMenu]
   Caption = 'Editing'
   ClientHeight = 262
-  ClientWidth = 248
+  ClientWidth = 300
   Color = clBtnFace
   Constraints.MinHeight = 160
-  Constraints.MinWidth = 256
+  Constraints.MinWidth = 308
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
   Font.Height = -11
@@ -21,7 +21,7 @@ object CollectionEditor: TCollectionEditor
   object ToolBar: TPanel
     Left = 0
     Top = 0
-    Width = 248
+    Width = 300
     Height = 29
     Align = alTop
     BevelOuter = bvNone
@@ -29,7 +29,7 @@ object CollectionEditor: TCollectionEditor
     object AddCmd: TButton
       Left = 2
       Top = 2
-      Width = 60
+      Width = 73
       Height = 25
       Hint = 'Add New'
       Caption = 'Add New'
@@ -37,9 +37,9 @@ object CollectionEditor: TCollectionEditor
       OnClick = AddClick
     end
     object DeleteCmd: TButton
-      Left = 63
+      Left = 76
       Top = 2
-      Width = 60
+      Width = 73
       Height = 25
       Hint = 'Delete Selected'
       Caption = 'Delete'
@@ -48,9 +48,9 @@ object CollectionEditor: TCollectionEditor
       OnClick = DeleteClick
     end
     object MoveUpCmd: TButton
-      Left = 124
+      Left = 150
       Top = 2
-      Width = 60
+      Width = 73
       Height = 25
       Hint = 'Move Selected Up'
       Caption = 'Move Up'
@@ -59,9 +59,9 @@ object CollectionEditor: TCollectionEditor
       OnClick = MoveUpClick
     end
     object MoveDownCmd: TButton
-      Left = 185
+      Left = 224
       Top = 2
-      Width = 61
+      Width = 74
       Height = 25
       Hint = 'Move Selected Down'
       Caption = 'Move Down'
@@ -73,7 +73,7 @@ object CollectionEditor: TCollectionEditor
   object ItemList: TListBox
     Left = 0
     Top = 29
-    Width = 248
+    Width = 300
     Height = 200
     Align = alClient
     ItemHeight = 13
@@ -83,13 +83,13 @@ object CollectionEditor: TCollectionEditor
   object BottomPanel: TPanel
     Left = 0
     Top = 229
-    Width = 248
+    Width = 300
     Height = 33
     Align = alBottom
     BevelOuter = bvNone
     TabOrder = 2
     object CloseBtn: TButton
-      Left = 168
+      Left = 220
       Top = 4
       Width = 75
       Height = 25
