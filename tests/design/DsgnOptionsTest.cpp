@@ -84,10 +84,11 @@ TEST_F(DsgnOptions, AKindOutsideTheListKeepsItsFolderUnderTheEmptySection) {
   EXPECT_EQ(ZYLRestoreListPath(icInvalid), "");
   ZYLSaveListPath(icWave, "/waves");
   ZYLSaveListPath(icInvalid, "/elsewhere");
-  testsupport::ExpectCases({{ZYLRestoreListPath(icInvalid), "/elsewhere"},
-                            {ZYLRestoreListPath(static_cast<TZYLListItemClassType>(9)), "/elsewhere"},
-                            {ZYLDsgnReadString("", "Path", "x"), "/elsewhere"},
-                            {ZYLRestoreListPath(icWave), "/waves"}});
+  testsupport::ExpectCases(
+      {{ZYLRestoreListPath(icInvalid), "/elsewhere"},
+       {ZYLRestoreListPath(static_cast<TZYLListItemClassType>(9)), "/elsewhere"},
+       {ZYLDsgnReadString("", "Path", "x"), "/elsewhere"},
+       {ZYLRestoreListPath(icWave), "/waves"}});
   for (int kind = 0; kind < ZYLListKindCount; ++kind)
     if (kind != icWave) EXPECT_EQ(ZYLRestoreListPath(static_cast<TZYLListItemClassType>(kind)), "");
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLSpecialButtons.h"
 #include "design/pZYLCEEdits.h"
 #include "design/pZYLPECst.h"
 #include "design/pZYLSectionEditorDlg.h"
@@ -30,7 +31,6 @@
 #include "edits/ZYLMaskEdit.h"
 #include "edits/ZYLMemo.h"
 #include "edits/ZYLSpinEdit.h"
-#include "buttons/ZYLSpecialButtons.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/classes/TypeInfo.h"
@@ -435,8 +435,7 @@ TEST_F(EditEditors, HeaderSectionsAndCustomButtonsOpenTheCollectionEditor) {
     int Adds;
   };
   const TCase cases[] = {
-      {"list box verb, nothing changed", box, box->GetHeaderSections(), "HeaderSections", false,
-       0},
+      {"list box verb, nothing changed", box, box->GetHeaderSections(), "HeaderSections", false, 0},
       {"list box verb, one section added", box, box->GetHeaderSections(), "HeaderSections", false,
        1},
       {"list box double click, two added", box, box->GetHeaderSections(), "HeaderSections", true,

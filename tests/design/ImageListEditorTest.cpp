@@ -251,15 +251,15 @@ TEST_F(ImageListEditor, ABitmapIsCutIntoAsManyImagesAsTheChosenDivisorOfItsWidth
         f->bmp2iml->Click();
       },
       TEnding::Ok,
-                  [&](vt::TDialogScript& s) {
-                    s.ChooseFiles({file}).Do([&](vcl::TCustomForm* d) {
-                      auto* dlg = static_cast<TZYLFrmprop*>(d);
-                      for (int i = 0; i < dlg->rows->Items()->Count(); ++i)
-                        offered.push_back(dlg->rows->Items()->Strings(i));
-                      designtest::ChooseComboItem(dlg->rows, "4");
-                      vt::ClickControl(dlg->btOK);
-                    });
-                  }));
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({file}).Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<TZYLFrmprop*>(d);
+          for (int i = 0; i < dlg->rows->Items()->Count(); ++i)
+            offered.push_back(dlg->rows->Items()->Strings(i));
+          designtest::ChooseComboItem(dlg->rows, "4");
+          vt::ClickControl(dlg->btOK);
+        });
+      }));
   EXPECT_EQ(offered,
             (std::vector<std::string>{"1", "2", "3", "4", "6", "8", "12", "16", "24", "48"}));
   ASSERT_EQ(list_.GetArrayItem(0)->GetCount(), 4);

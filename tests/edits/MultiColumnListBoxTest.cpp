@@ -325,7 +325,8 @@ TEST_F(MultiColumnListBoxTest, DisablingTheBoxDisablesItsListHeaderAndItself) {
   const TWay ways[] = {
       {"published property",
        [](TZYLListBox* b, bool v) { vcl::SetPropValue(b, "Enabled", v ? "True" : "False"); }},
-      {"control's setter", [](TZYLListBox* b, bool v) { static_cast<vcl::TControl*>(b)->SetEnabled(v); }},
+      {"control's setter",
+       [](TZYLListBox* b, bool v) { static_cast<vcl::TControl*>(b)->SetEnabled(v); }},
   };
   for (const TWay& way : ways) {
     SCOPED_TRACE(way.Name);

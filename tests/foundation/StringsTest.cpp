@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "foundation/ZYLStrings.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLStrings.h"
 #include "foundation/ZYLUtils.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/classes/StringList.h"
 #include "tests/support/Cases.h"
 
 using namespace zyl;

@@ -246,9 +246,9 @@ TEST_F(PropertyEditorsTest, CursorsShowAndAreChosenByTheirNames) {
   const std::vector<std::string> values = cursor.Values();
   ASSERT_FALSE(values.empty());
   EXPECT_EQ(values.front(), "crDefault");
-  for (const char* name : {"crNone", "crArrow", "crCross", "crIBeam", "crHourGlass", "crDrag",
-                           "crNoDrop", "crHSplit", "crVSplit", "crHandPoint", "crNo", "crHelp",
-                           "crSizeAll"})
+  for (const char* name :
+       {"crNone", "crArrow", "crCross", "crIBeam", "crHourGlass", "crDrag", "crNoDrop", "crHSplit",
+        "crVSplit", "crHandPoint", "crNo", "crHelp", "crSizeAll"})
     EXPECT_NE(std::find(values.begin(), values.end(), name), values.end()) << name;
   designer_->ResetModified();
   const std::pair<const char*, TCursor> cases[] = {
