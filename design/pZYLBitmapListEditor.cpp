@@ -110,16 +110,18 @@ bool TZYLBitmapListEditorDlg::EditItem(int Index) {
   return true;
 }
 
-bool TZYLBitmapListEditorDlg::AddFile(const std::string& File) {
-  vcl::TBitmap work;
-  work.LoadFromFile(File);
-  TZYLBitmapList* list = BitmapList();
-  auto item = std::make_unique<TZYLBitmapListItem>();
-  item->SetBitmap(&work);
-  item->Compressed = list->DefaultCompressed();
-  item->PixelFormat = list->DefaultPixelFormat();
-  list->Add(item.release());
-  return true;
+TZYLListEditorForm::TZYLAppendStep TZYLBitmapListEditorDlg::LoadDropped(const std::string& File) {
+  auto work = std::make_shared<vcl::TBitmap>();
+  work->LoadFromFile(File);
+  return [this, work] {
+    TZYLBitmapList* list = BitmapList();
+    auto item = std::make_unique<TZYLBitmapListItem>();
+    item->SetBitmap(work.get());
+    item->Compressed = list->DefaultCompressed();
+    item->PixelFormat = list->DefaultPixelFormat();
+    list->Add(item.release());
+    return true;
+  };
 }
 
 void TZYLBitmapListEditorDlg::lbDrawItem(vcl::TWinControl*, int Index, vcl::TRect Rect,

@@ -39,7 +39,7 @@ class TZYLBitmapListEditorDlg : public TZYLListEditorForm {
   TZYLListItemClassType ListKind() const override { return icBitmap; }
   TZYLCustomContainer* NewList() const override;
   bool EditItem(int Index) override;
-  bool AddFile(const std::string& File) override;
+  TZYLAppendStep LoadDropped(const std::string& File) override;
 };
 
 void pZYLBitmapListEditorInit();

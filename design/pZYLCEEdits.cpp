@@ -49,8 +49,12 @@ TZYLVerb PlainCtlXPVerb() {
 }
 
 // A verb that does what double-clicking the component does: the editor's own Edit, which
-// hands the property named Caption to its property editor.
-TZYLVerb PropertyEditorVerb(const std::string& Caption) { return ZYLEventVerb(Caption); }
+// hands the property named Caption to its property editor. The verb reports nothing itself:
+// the editor it opens (the collection editor) reports each change as it is made, so the form
+// counts as modified only when something changed.
+TZYLVerb PropertyEditorVerb(const std::string& Caption) {
+  return ZYLUnreported(ZYLEventVerb(Caption));
+}
 
 TZYLVerb ItemsVerb() { return ZYLCodeStringsVerb("Items", "Items", ".Items"); }
 

@@ -51,8 +51,7 @@ bool ReadRaw(const std::string& Section, const std::string& Ident, std::string& 
 }  // namespace
 
 std::string ZYLListKindSection(int Kind) {
-  if (Kind < 0 || Kind >= ZYLListKindCount)
-    throw vcl::EListError(vcl::Format(vcl::SZYLBadListKind, {Kind}));
+  if (Kind < 0 || Kind >= ZYLListKindCount) return std::string();
   return kListSections[Kind];
 }
 

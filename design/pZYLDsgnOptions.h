@@ -30,7 +30,7 @@ constexpr int32_t ZYLEditorOptionsAboutDefault = 7;
 // The list kinds' sections (kinds 0 to 5) and the value holding a kind's last directory.
 constexpr int ZYLListKindCount = 6;
 extern const char* const ZYLDsgnListPathValue;
-// The section of a list kind; EListError for a kind outside 0..5.
+// The section of a list kind; the empty section (the key itself) for a kind outside 0..5.
 std::string ZYLListKindSection(int Kind);
 
 int32_t ZYLDsgnReadInteger(const std::string& Section, const std::string& Ident, int32_t Default);

@@ -88,7 +88,7 @@ TZYLImageList* TZYLImageListEditorDlg::ImageList() const {
 bool TZYLImageListEditorDlg::Edit(TZYLImageList* List) {
   auto dlg = ZYLCreateEditorForm<TZYLImageListEditorDlg>(nullptr);
   dlg->SetMain(List);
-  dlg->SetMainList(List->Count() > 0 ? 0 : -1, true);
+  dlg->SetMainList(-1, true);
   if (!ZYLRunEditorForm(dlg.get())) return false;
   List->Assign(dlg->WorkList());
   return true;
@@ -231,7 +231,8 @@ void TZYLImageListEditorDlg::popmainClick(TObject* Sender) {
     if (i < 0) return;
     list->Delete(i);
     FStripIndex = -1;
-    SetMainList(i < list->Count() ? i : list->Count() - 1, true);
+    // The strip that moves into the deleted one's place becomes current; none after the last.
+    SetMainList(i, true);
   } else if (Is(Sender, {Clear3, ClearList1})) {
     if (vcl::MessageDlg(vcl::SZYLDeleteList, vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0) ==
         vcl::mrNo)
@@ -339,11 +340,11 @@ bool TZYLImageListEditorDlg::EditItem(int Index) {
   return AddImage(&bmp, file);
 }
 
-bool TZYLImageListEditorDlg::AddFile(const std::string& File) {
-  if (!FStrip) return false;
-  vcl::TBitmap bmp;
-  bmp.LoadFromFile(File);
-  return AddImage(&bmp, File);
+TZYLListEditorForm::TZYLAppendStep TZYLImageListEditorDlg::LoadDropped(const std::string& File) {
+  if (!FStrip) return {};
+  auto bmp = std::make_shared<vcl::TBitmap>();
+  bmp->LoadFromFile(File);
+  return [this, bmp, File] { return AddImage(bmp.get(), File); };
 }
 
 void TZYLImageListEditorDlg::CopyItems(const std::vector<int>& Lines, bool Cut) {

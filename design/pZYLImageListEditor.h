@@ -59,7 +59,7 @@ class TZYLImageListEditorDlg : public TZYLListEditorForm {
   TZYLListItemClassType ListKind() const override { return icImageList; }
   TZYLCustomContainer* NewList() const override;
   bool EditItem(int Index) override;
-  bool AddFile(const std::string& File) override;
+  TZYLAppendStep LoadDropped(const std::string& File) override;
   int ItemCount() const override;
   void MoveItem(int From, int To) override;
   void DeleteItem(int Index) override;

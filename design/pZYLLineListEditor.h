@@ -50,6 +50,8 @@ class TZYLLineListEditorForm : public TZYLListEditorForm {
   // Opens the kind's item dialog on item Index (Index = the item count: a new item, appended
   // on OK with the dialog's values); true on OK.
   bool EditItem(int Index) override;
+  // A drop selects the line that was last before it (none when the list was empty).
+  int LineAfterDrop(int LinesBefore) const override { return LinesBefore - 1; }
   // The "Add one or multiple items" dialog takes files of the drop extension with this filter.
   void PrepareAddFiles() override;
   virtual std::string AddFilesFilter() const { return std::string(); }

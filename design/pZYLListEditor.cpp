@@ -7,6 +7,7 @@
 #include "design/ZYLCPGet.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLPECst.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLIniCtrl.h"
@@ -21,6 +22,7 @@
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLMRUList.h"
@@ -372,25 +374,31 @@ void TZYLListEditorForm::AddFilesFromDialog() {
 
 void TZYLListEditorForm::fmFMDragDrop(TObject*, int fcount, int, int, vcl::TStrings* FileList) {
   const std::string ext = vcl::LowerCase(DropExtension());
+  vcl::TStrings* lines = lb->GetItems();
+  const int before = lines->Count();
   const vcl::TCursor cursor = vcl::Screen->Cursor();
   vcl::Screen->SetCursor(vcl::crHourGlass);
-  vcl::TFinally restore([cursor] { vcl::Screen->SetCursor(cursor); });
-  vcl::TStrings* lines = lb->GetItems();
+  // However the drop ends, the cursor comes back and the list shows what came in.
+  vcl::TFinally finish([this, cursor, before] {
+    vcl::Screen->SetCursor(cursor);
+    SetLabels(LineAfterDrop(before), false);
+  });
   lines->BeginUpdate();
-  {
-    vcl::TFinally end([lines] { lines->EndUpdate(); });
-    const int n = std::min(fcount, FileList ? FileList->Count() : 0);
-    for (int i = 0; i < n; ++i) {
-      const std::string& name = FileList->Strings(i);
-      if (LowerTail(name, ext.size()) != ext) continue;
-      try {
-        if (AddFile(name)) lines->Add("");
-      } catch (const vcl::Exception&) {
-        // A file that cannot be added is skipped; the others still come in.
-      }
+  vcl::TFinally end([lines] { lines->EndUpdate(); });
+  const int n = std::min(fcount, FileList ? FileList->Count() : 0);
+  for (int i = 0; i < n; ++i) {
+    const std::string& name = FileList->Strings(i);
+    if (LowerTail(name, ext.size()) != ext) continue;
+    // A file that cannot be loaded ends the drop: its exception goes to the user.
+    const TZYLAppendStep append = LoadDropped(name);
+    if (!append) continue;
+    try {
+      if (append()) lines->Add("");
+    } catch (const vcl::Exception&) {
+      // The loaded file could not become an item: the user hears which, the others come in.
+      vcl::ShowMessage(vcl::Format(IDS_DROPITEMERROR, {std::string(vcl::SFOpenError), name}));
     }
   }
-  SetLabels(ItemCount() - 1, false);
 }
 
 // --- list files ----------------------------------------------------------------------------

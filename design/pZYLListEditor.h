@@ -11,6 +11,7 @@
 // item operations (ItemCount, MoveItem, DeleteItem, ClearItems, CopyItems, PasteItems, ...).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -57,8 +58,10 @@ class TZYLListEditorForm : public vcl::TForm {
 
   void PopupClick(vcl::TObject* Sender);
   void fileactionClick(vcl::TObject* Sender);
-  // Adds every file of FileList (fcount names) with the list kind's extension; other names and
-  // files that cannot be added are skipped.
+  // Adds every file of FileList (fcount names) with the list kind's extension; other names are
+  // skipped. A file that cannot be loaded ends the drop with its exception; one loaded that cannot
+  // become an item is named to the user ("Cannot open file %s:\r<file>") and the drop goes on.
+  // Either way the cursor comes back and SetLabels selects the line LineAfterDrop names.
   void fmFMDragDrop(vcl::TObject* Sender, int fcount, int x, int y, vcl::TStrings* FileList);
   void lbClick(vcl::TObject* Sender);
   void lbDblClick(vcl::TObject* Sender);
@@ -96,8 +99,13 @@ class TZYLListEditorForm : public vcl::TForm {
   virtual TZYLCustomContainer* NewList() const;
   virtual std::string DropExtension() const { return ".bmp"; }
   virtual bool EditItem(int /*Index*/) { return false; }
-  // Adds the picture file File as a new item (true) or raises; called by the drop.
-  virtual bool AddFile(const std::string& /*File*/) { return false; }
+  // The drop's two steps for one file: LoadDropped loads File into a work object (raising when it
+  // cannot) and answers the step that appends the work object as a new item, which answers
+  // whether lb gains a line (an empty step: nothing to add).
+  using TZYLAppendStep = std::function<bool()>;
+  virtual TZYLAppendStep LoadDropped(const std::string& /*File*/) { return {}; }
+  // The line a finished drop selects, given lb's line count before it: the last line.
+  virtual int LineAfterDrop(int /*LinesBefore*/) const { return ItemCount() - 1; }
   // Sets FileDialog up for "Add one or multiple items" (file name, extension and filter).
   virtual void PrepareAddFiles();
 

@@ -190,8 +190,9 @@ class TZYLDateListProperty : public vcl::TClassProperty {
 
 // ---- Enumerations with a picker form ----
 
-// A value list of the names and a picker form; the picked value is stored when it differs from
-// the current one. Attributes: paValueList, paDialog, paMultiSelect, paRevertable.
+// A value list of the names and a picker form; what the picker answers (the picked value on OK,
+// the current one otherwise) is stored, and so reported, however the picker ends. Attributes:
+// paValueList, paDialog, paMultiSelect, paRevertable.
 class TZYLPickerProperty : public vcl::TEnumProperty {
  public:
   using vcl::TEnumProperty::TEnumProperty;

@@ -17,6 +17,9 @@ inline constexpr char IDS_CLEAR[] = "&Clear";
 inline constexpr char IDS_SAVEFILEAS[] = "Save File as...";
 inline constexpr char IDS_WAVEFILTER[] = "Wave-Files (*.wav)|*.wav";
 inline constexpr char IDS_DELETELIST[] = "Really delete List?";
+// The list editors name a dropped file that loaded but could not become an item: the open-error
+// text, then the file's name on a line of its own.
+inline constexpr char IDS_DROPITEMERROR[] = "%s:\r%s";
 // Shown for an empty wave by the wave chooser and the wave list editor.
 inline constexpr char IDS_NOWAVESELECTED[] = "No Wave-File selected";
 // The names under which the pickers show the global container's two image lists.

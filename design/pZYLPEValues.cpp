@@ -148,9 +148,9 @@ void TZYLAssistPageProperty::GetValues(const vcl::TGetStrProc& Proc) {
 // ---- Enumerations with a picker form, the date-time format ----
 
 void TZYLPickerProperty::Edit() {
-  const int64_t current = GetOrdValue();
-  const int64_t picked = Pick(current);
-  if (picked != current) SetOrdValue(picked);
+  // The picker answers the value it was given when it is not left with OK; either way the
+  // answer is stored (and reported).
+  SetOrdValue(Pick(GetOrdValue()));
 }
 
 vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {

@@ -40,13 +40,15 @@ int TZYLStringListEditorDlg::ContentSize(int Index) const {
   return StringList()->GetArrayItem(Index)->GetList()->Count();
 }
 
-bool TZYLStringListEditorDlg::AddFile(const std::string& File) {
-  vcl::TStringList scratch;
-  scratch.LoadFromFile(File);
-  auto item = std::make_unique<TZYLStringListItem>();
-  item->Assign(&scratch);
-  AppendItem(std::move(item));
-  return true;
+TZYLListEditorForm::TZYLAppendStep TZYLStringListEditorDlg::LoadDropped(const std::string& File) {
+  auto scratch = std::make_shared<vcl::TStringList>();
+  scratch->LoadFromFile(File);
+  return [this, scratch] {
+    auto item = std::make_unique<TZYLStringListItem>();
+    item->Assign(scratch.get());
+    AppendItem(std::move(item));
+    return true;
+  };
 }
 
 std::unique_ptr<TZYLLineItemForm> TZYLStringListEditorDlg::NewItemForm() const {

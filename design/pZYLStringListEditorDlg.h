@@ -27,7 +27,7 @@ class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   TZYLCustomContainer* NewList() const override;
   std::string DropExtension() const override { return ".txt"; }
   std::string AddFilesFilter() const override;
-  bool AddFile(const std::string& File) override;
+  TZYLAppendStep LoadDropped(const std::string& File) override;
   int ContentSize(int Index) const override;
   std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
   void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;

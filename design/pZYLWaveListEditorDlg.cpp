@@ -60,13 +60,15 @@ void TZYLWaveListEditorDlg::playClick(vcl::TObject*) {
   if (i >= 0 && i < ItemCount()) WaveList()->GetArrayItem(i)->Wave()->Play();
 }
 
-bool TZYLWaveListEditorDlg::AddFile(const std::string& File) {
-  TZYLWave scratch;
-  scratch.LoadFromFile(File);
-  auto item = std::make_unique<TZYLWaveListItem>();
-  item->SetWave(&scratch);
-  AppendItem(std::move(item));
-  return true;
+TZYLListEditorForm::TZYLAppendStep TZYLWaveListEditorDlg::LoadDropped(const std::string& File) {
+  auto scratch = std::make_shared<TZYLWave>();
+  scratch->LoadFromFile(File);
+  return [this, scratch] {
+    auto item = std::make_unique<TZYLWaveListItem>();
+    item->SetWave(scratch.get());
+    AppendItem(std::move(item));
+    return true;
+  };
 }
 
 std::unique_ptr<TZYLLineItemForm> TZYLWaveListEditorDlg::NewItemForm() const {

@@ -36,7 +36,7 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   TZYLCustomContainer* NewList() const override;
   std::string DropExtension() const override { return ".wav"; }
   std::string AddFilesFilter() const override;
-  bool AddFile(const std::string& File) override;
+  TZYLAppendStep LoadDropped(const std::string& File) override;
   int ContentSize(int Index) const override;
   std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
   void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;

@@ -273,13 +273,17 @@ bool TZYLListBox::GetBool(int Index) const {
   }
 }
 
+void TZYLListBox::SetEnabled(bool Value) {
+  if (FListBox) FListBox->SetEnabled(Value);
+  if (FHeader) FHeader->SetEnabled(Value);
+  inherited::SetEnabled(Value);
+}
+
 void TZYLListBox::SetBool(int Index, bool Value) {
   switch (Index) {
     case biEnabled:
       if (Value == GetBool(Index)) return;
-      FListBox->SetEnabled(Value);
-      FHeader->SetEnabled(Value);
-      inherited::SetEnabled(Value);
+      SetEnabled(Value);
       return;
     case biExtendedSelect: FListBox->SetExtendedSelect(Value); return;
     case biHeaderVisible:

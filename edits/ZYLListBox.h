@@ -206,6 +206,9 @@ class TZYLListBox : public TZYLCustomScrollBox {
 
   void SetFocus() override;
   bool Focused() override;
+  // Enabled is the whole control's: the inner list, the header and the box, however it is set
+  // (the published Enabled or the control's own setter).
+  void SetEnabled(bool Value) override;
   // Called by the inner list on every mouse move (after its own handling).
   virtual void InternalMouseMove(vcl::TShiftState Shift, int X, int Y);
 

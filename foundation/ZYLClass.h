@@ -102,8 +102,10 @@ ZYL_ENUM(TZYLCharCase, ccNormal, ccLowerCase, ccUpperCase)
 ZYL_ENUM(TZYLDlgEffect, deNone, deExplode, deExplodeExt)
 // The pixel format a picture is stored in (list items, region-mask bitmaps).
 ZYL_ENUM(TZYLSavePixelFormat, spfDefault, spfMono, spf4bit, spf8bit, spf16bit)
-// The kinds of container items and their list files.
-ZYL_ENUM(TZYLListItemClassType, icImageList, icBitmap, icWave, icStringList, icGeneric, icRTF)
+// The kinds of container items and their list files; icInvalid names none of them (no suffix,
+// filter or signature).
+ZYL_ENUM(TZYLListItemClassType, icImageList, icBitmap, icWave, icStringList, icGeneric, icRTF,
+         icInvalid)
 
 constexpr int ZYLInfoTypeCount = itCPUSpeed + 1;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "foundation/ZYLStreamUtils.h"
 #include "platform/classes/Filer.h"
@@ -22,7 +23,9 @@ using vcl::TStream;
 std::string ZYLListSignature(TZYLListItemClassType Kind) {
   static const char* const sig[] = {"ZYLIML30", "ZYLBML30", "ZYLWVL30",
                                     "ZYLSLL30", "ZYLGLL50", "ZYLRTL50"};
-  return sig[Kind];
+  const int k = static_cast<int>(Kind);
+  if (k < 0 || k >= static_cast<int>(std::size(sig))) return std::string();  // icInvalid
+  return sig[k];
 }
 
 namespace {

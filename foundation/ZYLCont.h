@@ -40,7 +40,7 @@ namespace zyl {
 constexpr int64_t ZYLMaxListItemPixels = int64_t(16) << 20;
 
 // The 8-character signature of a list kind ("ZYLIML30", "ZYLBML30", "ZYLWVL30", "ZYLSLL30",
-// "ZYLGLL50", "ZYLRTL50").
+// "ZYLGLL50", "ZYLRTL50"); empty for icInvalid, which names no list kind.
 std::string ZYLListSignature(TZYLListItemClassType Kind);
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
@@ -58,9 +59,12 @@ void TZYLFMDrop::RestoreState() {
 void TZYLFMDrop::WndProc(vcl::TMessage& Message) {
   const bool drop = Message.Msg == win::WM_DROPFILES && FOnFMDragDrop;
   const auto handle = reinterpret_cast<win::HDROP>(Message.WParam);
+  // The drop's handle is let go however the handler ends, also when it raises.
+  vcl::TFinally finish([drop, handle] {
+    if (drop) win::DragFinish(handle);
+  });
   if (drop) ZYLHandleFileDrop(handle, FCharCase, this, FOnFMDragDrop);
   inherited::WndProc(Message);
-  if (drop) win::DragFinish(handle);
 }
 
 void ZYLFMDropInit() { vcl::RegisterClasses({TZYLFMDrop::StaticClass()}); }

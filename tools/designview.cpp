@@ -108,6 +108,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "platform/designer/ColnEdit.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/designer/FormDesigner.h"
 #include "platform/graphics/Picture.h"
@@ -394,6 +395,21 @@ void StatusBarLayouts(const TShown&) {
   throw vcl::EListError(vcl::Format(vcl::SVerbNotFound, {"Editor"}));
 }
 
+// The designer's collection editor on a designed list box's header sections, as the list box's
+// "HeaderSections" opens it.
+void CollectionEditor(const TShown&) {
+  vcl::TForm designed(nullptr);
+  designed.SetName("Form1");
+  vcl::TFormDesigner designer(&designed);
+  auto* box = new zyl::TZYLListBox(&designed);
+  box->SetName("ListBox1");
+  box->SetParent(&designed);
+  vcl::THeaderSections* sections = box->GetHeaderSections();
+  while (sections->Count() > 0) sections->Delete(0);
+  for (const char* text : {"Name", "Size", "Date"}) sections->Add()->SetText(text);
+  vcl::ShowCollectionEditor(&designer, box, sections, "HeaderSections");
+}
+
 // Each editor form of the package and how it is opened on an example.
 std::vector<TEditorRow> Editors() {
   using namespace zyl;
@@ -498,10 +514,12 @@ std::vector<TEditorRow> Editors() {
          ZYLRunEditorForm(dlg.get());
        })},
       {"TZYLImageListEditorDlg", "", Call(EditExampleStrips)},
-      // The strip dialog on the first strip, as a double-click on its line opens it.
+      // The strip dialog on the first strip, as a double-click on its line opens it (the
+      // editor opens with no current strip: the line is chosen first).
       {"TZYLFrmprop", "", Call(EditExampleStrips),
        [](vcl::TCustomForm* f) {
          auto* editor = static_cast<TZYLImageListEditorDlg*>(f);
+         editor->SetMainList(0, true);
          editor->lbmDblClick(editor->lbm);
        }},
       {"TZYLFrmcavi", "", Call([] {
@@ -547,6 +565,7 @@ std::vector<TEditorRow> Editors() {
          TZYLSectionEditorDlg::Edit(box, TZYLSectionEditorDlg::TPreview::ListWidth);
        })},
       {"TZYLHideNonVCfrm", "", HiderWindow},
+      {"TCollectionEditor", "", CollectionEditor},
   };
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/classes/Collection.h"
+#include "platform/designer/ColnEdit.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Colors.h"
@@ -180,6 +182,19 @@ TPropertyAttributes TClassProperty::GetAttributes() {
 }
 std::string TClassProperty::GetValue() { return "(" + GetPropType()->Name() + ")"; }
 
+TPropertyAttributes TCollectionProperty::GetAttributes() { return {paDialog, paReadOnly}; }
+
+void TCollectionProperty::Edit() {
+  auto* collection = dynamic_cast<TCollection*>(GetObjectValue());
+  // The component holding the collection: the edited object itself or the nearest owner of it
+  // that is a component (a collection inside a collection item).
+  TPersistent* holder = GetComponent(0);
+  while (holder && !dynamic_cast<TComponent*>(holder)) holder = holder->GetOwner();
+  auto* component = dynamic_cast<TComponent*>(holder);
+  if (!collection || !component) return;
+  ShowCollectionEditor(Designer(), component, collection, GetName());
+}
+
 TPropertyAttributes TComponentProperty::GetAttributes() {
   return {paMultiSelect, paValueList, paSortList, paRevertable};
 }
@@ -257,6 +272,17 @@ void TColorProperty::PropDrawValue(TCanvas* ACanvas, const TRect& ARect, bool AS
   text.Left += side + 3;
   TPropertyEditor::PropDrawValue(ACanvas, text, ASelected);
 }
+
+// ---- Cursors ----
+
+TPropertyAttributes TCursorProperty::GetAttributes() {
+  return {paMultiSelect, paSortList, paValueList, paRevertable};
+}
+std::string TCursorProperty::GetValue() {
+  return CursorToString(static_cast<TCursor>(GetOrdValue()));
+}
+void TCursorProperty::GetValues(const TGetStrProc& Proc) { GetCursorValues(Proc); }
+void TCursorProperty::SetValue(const std::string& Value) { SetOrdValue(StringToCursor(Value)); }
 
 // ---- Component editors ----
 

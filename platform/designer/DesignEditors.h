@@ -222,6 +222,16 @@ class TClassProperty : public TPropertyEditor {
   std::string GetValue() override;
 };
 
+// A TCollection: Edit opens the collection editor (ColnEdit.h) on the first selected component's
+// collection; each change made there is reported as it is made. Attributes: paDialog, paReadOnly.
+class TCollectionProperty : public TClassProperty {
+ public:
+  static constexpr char EditorClassName[] = "TCollectionProperty";
+  using TClassProperty::TClassProperty;
+  TPropertyAttributes GetAttributes() override;
+  void Edit() override;
+};
+
 class TComponentProperty : public TPropertyEditor {
  public:
   static constexpr char EditorClassName[] = "TComponentProperty";
@@ -259,6 +269,19 @@ class TColorProperty : public TIntegerProperty {
   void SetValue(const std::string& Value) override;
   // A framed swatch of the colour before the text.
   void PropDrawValue(TCanvas* ACanvas, const TRect& ARect, bool ASelected) override;
+};
+
+// A TCursor: shown by its name ("crDefault", "crDrag", ...), else as a number; the value list
+// holds the named cursors.
+class TCursorProperty : public TIntegerProperty {
+ public:
+  static constexpr char EditorClassName[] = "TCursorProperty";
+  using TIntegerProperty::TIntegerProperty;
+  TPropertyAttributes GetAttributes() override;
+  std::string GetValue() override;
+  void GetValues(const TGetStrProc& Proc) override;
+  // A cursor's name (ignoring case) or a number; other texts raise EConvertError.
+  void SetValue(const std::string& Value) override;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "platform/base/Finally.h"
+#include "platform/classes/Collection.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -69,6 +70,7 @@ void DropPackage(const std::string& package) {
 TPropertyEditorClass StandardEditor(const TPropInfo* prop) {
   const TTypeInfo* type = prop->PropType;
   if (type == ColorTypeInfo()) return PropertyEditorClassOf<TColorProperty>();
+  if (type == CursorTypeInfo()) return PropertyEditorClassOf<TCursorProperty>();
   switch (prop->Kind()) {
     case tkInteger: return PropertyEditorClassOf<TIntegerProperty>();
     case tkInt64: return PropertyEditorClassOf<TInt64Property>();
@@ -83,6 +85,8 @@ TPropertyEditorClass StandardEditor(const TPropInfo* prop) {
     case tkClass:
       if (type->ClassType() && type->ClassType()->InheritsFrom(TComponent::StaticClass()))
         return PropertyEditorClassOf<TComponentProperty>();
+      if (type->ClassType() && type->ClassType()->InheritsFrom(TCollection::StaticClass()))
+        return PropertyEditorClassOf<TCollectionProperty>();
       return PropertyEditorClassOf<TClassProperty>();
     case tkMethod: return PropertyEditorClassOf<TMethodProperty>();
     default: return PropertyEditorClassOf<TPropertyEditor>();

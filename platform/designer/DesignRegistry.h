@@ -11,7 +11,8 @@
 // a property name beats none, a class filter beats none, an exact type beats an inherited class,
 // a more derived registered class beats its ancestor, a more derived filter beats its ancestor;
 // on a full tie the later registration wins. Without any match the property's kind chooses a
-// standard editor (TColor gets TColorProperty).
+// standard editor (TColor gets TColorProperty, TCursor TCursorProperty, a TCollection
+// TCollectionProperty).
 //
 // Registrations made while a package loads (LoadDesignPackage) belong to it and go when it is
 // unloaded; registrations made outside belong to no package and stay.

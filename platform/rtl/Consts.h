@@ -199,6 +199,8 @@ constexpr const char SInvalidPackageFile[] = "Invalid package file '%s'";
 constexpr const char SDriveNotMapped[] = "The drive of the file is not mapped";
 constexpr const char SRegUnitUnknown[] = "No registration unit is named %s";
 constexpr const char SNoEditedComponents[] = "A property editor needs at least one component";
+// The collection editor's caption: the edited property's path ("Form1.ListBox1.HeaderSections").
+constexpr const char SColEditCaption[] = "Editing %s";
 constexpr const char SUnknownComponentName[] = "Invalid property value: no component is named '%s'";
 constexpr const char SUnknownMethodName[] = "Invalid property value: the form has no method '%s'";
 constexpr const char SIntfCastError[] = "Interface not supported";

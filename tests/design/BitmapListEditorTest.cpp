@@ -274,16 +274,24 @@ TEST_F(BitmapListEditor, DroppedFilesWithTheBitmapExtensionAreAddedWithTheListDe
   std::ofstream(text) << "no picture";
   const std::string broken = dir_.File("d.bmp");
   std::ofstream(broken) << "BM but no bitmap";
-  int selected = -2;
+  int selected = -2, selectedAfterBroken = -2, linesAfterBroken = 0;
   ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) {
     vcl::TStringList files;
-    for (const std::string& name : {upper, text, std::string("bmp"), broken, lower})
-      files.Add(name);
+    for (const std::string& name : {upper, text, std::string("bmp"), lower}) files.Add(name);
     f->fmFMDragDrop(f, files.Count(), 0, 0, &files);
     selected = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+    // A file that cannot be loaded ends the drop with its error (which the IDE shows): what
+    // follows it is not taken.
+    files.Clear();
+    for (const std::string& name : {broken, upper}) files.Add(name);
+    EXPECT_THROW(f->fmFMDragDrop(f, files.Count(), 0, 0, &files), vcl::Exception);
+    selectedAfterBroken = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+    linesAfterBroken = f->lb->GetItems()->Count();
   }));
   ASSERT_EQ(list_.Count(), 2);
   EXPECT_EQ(selected, 1);
+  EXPECT_EQ(selectedAfterBroken, 1);
+  EXPECT_EQ(linesAfterBroken, 2);
   EXPECT_EQ(list_.GetArrayItem(0)->GetBitmap()->Width(), 3);
   EXPECT_EQ(list_.GetArrayItem(1)->GetBitmap()->Width(), 4);
   for (int i = 0; i < 2; ++i) {

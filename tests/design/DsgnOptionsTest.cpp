@@ -73,9 +73,24 @@ TEST_F(DsgnOptions, TheListKindsHaveTheirSectionsInOrder) {
                               "TZYLStringList", "TZYLGenericList", "TZYLRTFList"};
   for (int kind = 0; kind < ZYLListKindCount; ++kind)
     EXPECT_EQ(ZYLListKindSection(kind), want[kind]);
-  for (int bad : {-1, 6})
-    EXPECT_EQ(testsupport::ErrorOf<vcl::EListError>([&] { ZYLListKindSection(bad); }),
-              "There is no list kind " + std::to_string(bad) + " (kinds run from 0 to 5)");
+  // A kind outside 0 to 5 has the empty section name.
+  for (int bad : {-1, 6, 7, 1000}) EXPECT_EQ(ZYLListKindSection(bad), "") << bad;
+}
+
+// icInvalid follows the six kinds; its folder, like that of any kind outside them, is kept under
+// the empty section (the key itself), without disturbing the folders of the six.
+TEST_F(DsgnOptions, AKindOutsideTheListKeepsItsFolderUnderTheEmptySection) {
+  EXPECT_EQ(static_cast<int>(icInvalid), 6);
+  EXPECT_EQ(ZYLRestoreListPath(icInvalid), "");
+  ZYLSaveListPath(icWave, "/waves");
+  ZYLSaveListPath(icInvalid, "/elsewhere");
+  testsupport::ExpectCases(
+      {{ZYLRestoreListPath(icInvalid), "/elsewhere"},
+       {ZYLRestoreListPath(static_cast<TZYLListItemClassType>(9)), "/elsewhere"},
+       {ZYLDsgnReadString("", "Path", "x"), "/elsewhere"},
+       {ZYLRestoreListPath(icWave), "/waves"}});
+  for (int kind = 0; kind < ZYLListKindCount; ++kind)
+    if (kind != icWave) EXPECT_EQ(ZYLRestoreListPath(static_cast<TZYLListItemClassType>(kind)), "");
 }
 
 // How each kind of stored value reads as an integer (default 42) and as a Boolean (default
@@ -140,12 +155,12 @@ TEST_F(DsgnOptions, EachListKindKeepsItsOwnLastFolder) {
   EXPECT_EQ(ZYLRestoreListPath(icWave), "");
 }
 
-TEST_F(DsgnOptions, AKindOutsideTheListKindsIsRefused) {
+TEST_F(DsgnOptions, AKindOutsideTheListKindsUsesTheEmptySection) {
   const auto bad = static_cast<TZYLListItemClassType>(6);
-  EXPECT_EQ(testsupport::ErrorOf<vcl::EListError>([&] { ZYLSaveListPath(bad, "/x"); }),
-            "There is no list kind 6 (kinds run from 0 to 5)");
-  EXPECT_EQ(testsupport::ErrorOf<vcl::EListError>([&] { ZYLRestoreListPath(bad); }),
-            "There is no list kind 6 (kinds run from 0 to 5)");
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { ZYLSaveListPath(bad, "/x"); }),
+            "<no error>");
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { EXPECT_EQ(ZYLRestoreListPath(bad), "/x"); }),
+            "<no error>");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLSpecialButtons.h"
 #include "design/pZYLCEEdits.h"
 #include "design/pZYLPECst.h"
 #include "design/pZYLSectionEditorDlg.h"
@@ -35,6 +36,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/designer/ColnEdit.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/testkit/TestKit.h"
 #include "tests/design/ComponentEditorTestSupport.h"
@@ -421,6 +423,67 @@ TEST_F(EditEditors, DoubleClickOpensTheHeaderSectionsOrCustomButtonsEditor) {
   vcl::UnloadDesignPackage(kProps);
   EXPECT_EQ(TRecordingEditor::Edited(),
             (Strings{"HeaderSections", "CustomButtons", "HeaderSections", "CustomButtons"}));
+}
+
+// The list box's "HeaderSections" and the edit's "CustomButtons" open the collection editor of
+// that property, as double-clicking the component does; the form counts as modified only when
+// something changed there, once per change.
+TEST_F(EditEditors, HeaderSectionsAndCustomButtonsOpenTheCollectionEditor) {
+  auto* box = ListWithSections(form_, "List1", {50, 60});
+  auto* edit = form_.Add<TZYLEdit>("Edit1");
+  struct TCase {
+    const char* Name;
+    vcl::TComponent* Component;
+    vcl::TCollection* Collection;
+    const char* Verb;
+    bool DoubleClick;
+    int Adds;
+  };
+  const TCase cases[] = {
+      {"list box verb, nothing changed", box, box->GetHeaderSections(), "HeaderSections", false, 0},
+      {"list box verb, one section added", box, box->GetHeaderSections(), "HeaderSections", false,
+       1},
+      {"list box double click, two added", box, box->GetHeaderSections(), "HeaderSections", true,
+       2},
+      {"edit verb, nothing changed", edit, edit->CustomButtons(), "CustomButtons", false, 0},
+      {"edit double click, one button added", edit, edit->CustomButtons(), "CustomButtons", true,
+       1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int before = c.Collection->Count();
+    form_.Designer()->ResetModified();
+    std::string caption, formClass;
+    Strings lines;
+    vt::TDialogScript script;
+    script.Do([&](vcl::TCustomForm* f) {
+      caption = f->Caption();
+      formClass = f->ClassName();
+      auto* editor = dynamic_cast<vcl::TCollectionEditor*>(f);
+      ASSERT_NE(editor, nullptr);
+      for (int i = 0; i < c.Adds; ++i) {
+        vt::ClickControl(editor->AddCmd);
+        vt::ChooseListItem(editor->ItemList, vcl::TCollectionEditor::ItemText(c.Collection, 0));
+      }
+      for (int i = 0; i < editor->ItemList->Items()->Count(); ++i)
+        lines.push_back(editor->ItemList->Items()->Strings(i));
+    });
+    script.Press("Close");
+    if (c.DoubleClick)
+      form_.Menu(c.Component).DoubleClick();
+    else
+      form_.Menu(c.Component).Execute(c.Verb);
+    EXPECT_EQ(script.Pending(), 0u);
+    EXPECT_EQ(formClass, "TCollectionEditor");
+    EXPECT_EQ(caption, "Editing Form1." + c.Component->Name() + "." + c.Verb);
+    EXPECT_EQ(c.Collection->Count(), before + c.Adds);
+    EXPECT_EQ(lines.size(), static_cast<size_t>(before + c.Adds));
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), c.Adds);
+    // No event handler was opened instead.
+    EXPECT_TRUE(form_.Designer()->ShownMethods().empty());
+  }
+  EXPECT_EQ(box->GetHeaderSections()->Count(), 5);
+  EXPECT_EQ(box->Header()->Sections()->Count(), 5);
 }
 
 // ---------------------------------------------------------------------------------------------

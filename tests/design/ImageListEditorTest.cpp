@@ -42,6 +42,11 @@ std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor color) {
   return bmp;
 }
 
+// Makes strip Index the current strip, as a click on its line does (the editor opens with none).
+void PickStrip(TZYLImageListEditorDlg* f, int Index) {
+  designtest::ClickListLine(f->lbm->ListBox(), Index);
+}
+
 class ImageListEditor : public ::testing::Test {
  protected:
   ImageListEditor() { vcl::Clipboard()->Clear(); }
@@ -90,6 +95,7 @@ class ImageListEditor : public ::testing::Test {
 TEST_F(ImageListEditor, EveryEndingButOKLeavesTheListAsItWasAndOKTakesTheChanges) {
   const auto change = [](TZYLImageListEditorDlg* f) {
     f->checkall->Click();
+    PickStrip(f, 0);
     designtest::ClickListLine(f->lb->ListBox(), 0);
     vt::ClickControl(f->remove);
     designtest::ClickListLine(f->lbm->ListBox(), 0);
@@ -122,35 +128,77 @@ TEST_F(ImageListEditor, TheImageLinesFitTheStripHeightUpToAHundredPixels) {
     list_.Clear();
     AddStrip(1, "s", c.height);
     int got = 0;
-    ASSERT_TRUE(Run(
-        [&](TZYLImageListEditorDlg* f) { got = f->lb->GetInteger(TZYLListBox::iiItemHeight); }));
+    ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+      PickStrip(f, 0);
+      got = f->lb->GetInteger(TZYLListBox::iiItemHeight);
+    }));
     EXPECT_EQ(got, c.itemHeight);
+  }
+}
+
+// The whole right-hand list box, its inner list and header included, as a user meets it.
+std::string RightPanelState(TZYLImageListEditorDlg* f) {
+  return f->lbl->Caption() + " " + std::to_string(f->lb->Enabled()) +
+         std::to_string(f->lb->ListBox()->Enabled()) + std::to_string(f->lb->Header()->Enabled()) +
+         std::to_string(f->Prop->Enabled()) + std::to_string(f->add->Enabled()) +
+         std::to_string(f->btnLoad->Enabled());
+}
+
+TEST_F(ImageListEditor, TheEditorOpensWithNoCurrentStripAndItsRightPanelDisabled) {
+  for (int strips : {0, 2}) {
+    SCOPED_TRACE(strips);
+    list_.Clear();
+    for (int i = 0; i < strips; ++i) AddStrip(3, "");
+    std::vector<std::string> states;
+    int imageLines = -1;
+    ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+      states.push_back(RightPanelState(f));
+      imageLines = f->lb->GetItems()->Count();
+      EXPECT_EQ(f->CurrentStrip(), nullptr);
+      // The right-hand file commands do nothing without a current strip.
+      f->bmp2iml->Click();
+      if (strips == 0) return;
+      PickStrip(f, 1);
+      states.push_back(RightPanelState(f));
+    }));
+    EXPECT_EQ(imageLines, 0);
+    const std::vector<std::string> want = {"none 000000", "#1 111111"};
+    EXPECT_EQ(states, std::vector<std::string>(want.begin(), want.begin() + (strips ? 2 : 1)));
   }
 }
 
 TEST_F(ImageListEditor, TheLabelNamesTheCurrentStripAndDeletingTheLastLeavesNone) {
   AddStrip(1, "");
   AddStrip(1, "named");
+  AddStrip(1, "third");
   std::vector<std::string> labels;
-  std::vector<bool> enabled;
+  std::vector<std::string> states;
   ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
     labels.push_back(f->lbl->Caption());
-    designtest::ClickListLine(f->lbm->ListBox(), 1);
+    PickStrip(f, 1);
+    labels.push_back(f->lbl->Caption());
+    // Deleting a strip makes the one that moves into its place current.
+    f->Delete1->Click();
+    labels.push_back(f->lbl->Caption());
+    // Deleting the last strip leaves none current.
+    f->Delete1->Click();
+    labels.push_back(f->lbl->Caption());
+    states.push_back(RightPanelState(f));
+    PickStrip(f, 0);
     labels.push_back(f->lbl->Caption());
     f->Delete1->Click();
     labels.push_back(f->lbl->Caption());
-    f->Delete1->Click();
-    labels.push_back(f->lbl->Caption());
-    enabled = {f->lb->Enabled(), f->Prop->Enabled(), f->add->Enabled(), f->btnLoad->Enabled()};
+    states.push_back(RightPanelState(f));
   }));
-  EXPECT_EQ(labels, (std::vector<std::string>{"#0", "named", "#0", "none"}));
-  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"none", "named", "third", "none", "#0", "none"}));
+  EXPECT_EQ(states, (std::vector<std::string>{"none 000000", "none 000000"}));
   EXPECT_EQ(list_.Count(), 0);
 }
 
 TEST_F(ImageListEditor, CutOfThreeImagesThenPasteWithNoLineCurrentInsertsThemFirstInOrder) {
   AddStrip(5);
   ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+    PickStrip(f, 0);
     vt::ClickControl(f->multisel);
     f->lb->SetSelected(0, true);
     for (int line : {2, 3}) f->lb->SetSelected(line, true);
@@ -178,6 +226,7 @@ TEST_F(ImageListEditor, APictureThatDoesNotFitIsLeftOutAndReported) {
   int lines = 0;
   ASSERT_TRUE(Run(
       [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 0);
         vcl::TStringList files;
         files.Add(wide);
         files.Add(fits);
@@ -196,16 +245,21 @@ TEST_F(ImageListEditor, ABitmapIsCutIntoAsManyImagesAsTheChosenDivisorOfItsWidth
   const std::string file = dir_.File("row.bmp");
   Plain(48, 6, 3)->SaveToFile(file);
   std::vector<std::string> offered;
-  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) { f->bmp2iml->Click(); }, TEnding::Ok,
-                  [&](vt::TDialogScript& s) {
-                    s.ChooseFiles({file}).Do([&](vcl::TCustomForm* d) {
-                      auto* dlg = static_cast<TZYLFrmprop*>(d);
-                      for (int i = 0; i < dlg->rows->Items()->Count(); ++i)
-                        offered.push_back(dlg->rows->Items()->Strings(i));
-                      designtest::ChooseComboItem(dlg->rows, "4");
-                      vt::ClickControl(dlg->btOK);
-                    });
-                  }));
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 0);
+        f->bmp2iml->Click();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({file}).Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<TZYLFrmprop*>(d);
+          for (int i = 0; i < dlg->rows->Items()->Count(); ++i)
+            offered.push_back(dlg->rows->Items()->Strings(i));
+          designtest::ChooseComboItem(dlg->rows, "4");
+          vt::ClickControl(dlg->btOK);
+        });
+      }));
   EXPECT_EQ(offered,
             (std::vector<std::string>{"1", "2", "3", "4", "6", "8", "12", "16", "24", "48"}));
   ASSERT_EQ(list_.GetArrayItem(0)->GetCount(), 4);

@@ -26,6 +26,7 @@
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
+#include "display/ZYLNImage.h"
 #include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
 #include "display/ZYLSmallBar.h"
@@ -653,29 +654,52 @@ TEST_F(PropertyEditing, SettingsObjectsAreEditedOnACopyThatOnlyOKSets) {
   EXPECT_EQ(checked, static_cast<int>(properties.size()));
 }
 
-TEST_F(PropertyEditing, AShapePickedOnOKIsStoredAndCancelReportsNothing) {
+// The shape and bitmap-style pickers store what the picker answers, the picked value on OK
+// and the value it was given otherwise, and so report a modification however the picker ends.
+TEST_F(PropertyEditing, AShapeOrBitmapStylePickIsAlwaysStoredAndReported) {
+  // No registration of the package gives the bitmap-style picker a property; a host's does.
+  const char kPackage[] = "bitmap-style-picker-test";
+  vcl::LoadDesignPackage(kPackage, [] {
+    vcl::RegisterPropertyEditor(vcl::GetPropInfo(TZYLNImage::StaticClass(), "Style")->PropType,
+                                nullptr, "", vcl::PropertyEditorClassOf<TZYLBitmapStyleProperty>());
+  });
+  struct TUnload {
+    const char* Name;
+    ~TUnload() { vcl::UnloadDesignPackage(Name); }
+  } unload{kPackage};
   auto* shape = form_.Add<TZYLShapeControl>();
   shape->SetShape(stRectangle);
-  vt::TInspectorDriver inspect = Inspect(shape, "Shape");
-  EXPECT_EQ(inspect.AttributeBits(), 0x8D);
+  auto* image = form_.Add<TZYLNImage>();
+  image->SetStyle(sbTile);
   struct Case {
+    vcl::TPersistent* edited;
+    const char* prop;
+    const char* editor;
     const char* picked;
     TEnding ending;
-    TZYLShapeType want;
-    int modified;
+    const char* want;
   };
-  const Case cases[] = {{"stEllipse", TEnding::Cancel, stRectangle, 0},
-                        {"stRectangle", TEnding::Ok, stRectangle, 0},
-                        {"stEllipse", TEnding::Ok, stEllipse, 1}};
+  const Case cases[] = {
+      {shape, "Shape", "TZYLShapeProperty", "stEllipse", TEnding::Cancel, "stRectangle"},
+      {shape, "Shape", "TZYLShapeProperty", "stEllipse", TEnding::Escape, "stRectangle"},
+      {shape, "Shape", "TZYLShapeProperty", "stRectangle", TEnding::Ok, "stRectangle"},
+      {shape, "Shape", "TZYLShapeProperty", "stEllipse", TEnding::Ok, "stEllipse"},
+      {image, "Style", "TZYLBitmapStyleProperty", "sbCenter", TEnding::Cancel, "sbTile"},
+      {image, "Style", "TZYLBitmapStyleProperty", "sbTile", TEnding::Ok, "sbTile"},
+      {image, "Style", "TZYLBitmapStyleProperty", "sbCenter", TEnding::Ok, "sbCenter"},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.picked) + ", " + designtest::EndingName(c.ending));
+    SCOPED_TRACE(std::string(c.prop) + ", " + c.picked + ", " + designtest::EndingName(c.ending));
+    vt::TInspectorDriver inspect = Inspect(c.edited, c.prop);
+    EXPECT_EQ(std::string(inspect.EditorClass()->Name), c.editor);
+    EXPECT_EQ(inspect.AttributeBits(), 0x8D);
     form_.Designer()->ResetModified();
     vt::TDialogScript script;
     designtest::AnswerEditor(
         script, [&](vcl::TCustomForm* f) { Combo(f, "pred", c.picked); }, c.ending);
     inspect.Edit();
-    EXPECT_EQ(shape->Shape(), c.want);
-    EXPECT_EQ(form_.Designer()->ModifiedCount(), c.modified);
+    EXPECT_EQ(inspect.Value(), c.want);
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), 1);
   }
 }
 

@@ -3,6 +3,7 @@
 // count, Edit and File menus, and what differs from the wave list editor.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -110,6 +111,46 @@ TEST_F(StringListEditor, TextFilesAreTakenOnlyWhenDroppedOnTheListBox) {
   EXPECT_EQ(taken, (std::vector<bool>{false, true}));
   ASSERT_EQ(list_.Count(), 2);
   EXPECT_EQ(Lines(list_.GetArrayItem(1)->GetList()), (Strings{"one", "two", "three"}));
+}
+
+// A drop into an empty list adds the items and selects no line; a dropped text file that cannot
+// be read ends the drop, reaches the user, and keeps the files dropped before it.
+TEST_F(StringListEditor, ADropIntoAnEmptyListSelectsNoLineAndAnUnreadableFileEndsIt) {
+  const std::string a = TextFile("a.txt", {"1"}), b = TextFile("b.txt", {"1", "2"});
+  // A folder whose name ends in ".txt": no text file can be read from it.
+  const std::string folder = dir_.File("folder.txt");
+  std::filesystem::create_directory(folder);
+  struct TCase {
+    const char* name;
+    Strings files;
+    Strings lines;
+    size_t errors;
+  };
+  const TCase cases[] = {
+      {"two readable files", {a, b}, {"0;1;0;0;", "1;2;0;0;"}, 0},
+      {"an unreadable file in between", {a, folder, b}, {"0;1;0;0;"}, 1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    list_.Clear();
+    Strings lines;
+    int selected = -2;
+    size_t errors = 0;
+    ASSERT_TRUE(Run([&](TZYLStringListEditorDlg* f) {
+      // The error of a file that cannot be read leaves the drop, for the host to show.
+      const std::string error = designtest::MessageOf([&] {
+        win::ShellDropFiles(f->lb->ClientToScreen({40, 60}), c.files);
+        win::testkit::RunUntilIdle();
+      });
+      errors = error.empty() ? 0 : 1;
+      lines = BoxLines(f->lb);
+      selected = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+    }));
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(selected, -1);
+    EXPECT_EQ(errors, c.errors);
+    EXPECT_EQ(list_.Count(), static_cast<int>(c.lines.size()));
+  }
 }
 
 TEST_F(StringListEditor, AddFilesImportsTextFilesAndRestoresTheFileDialog) {

@@ -3,19 +3,24 @@
 // item dialog with the wave's facts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLDsgnCPGet.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLWaveItemPropertiesEditorDlg.h"
 #include "design/pZYLWaveListEditorDlg.h"
 #include "display/ZYLSimpleLabel.h"
+#include "edits/ZYLListBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "platform/classes/Filer.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Menus.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/FileUtils.h"
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLMRUList.h"
 #include "tests/design/LineListEditorSupport.h"
@@ -282,6 +287,94 @@ TEST_F(WaveListEditor, WaveFilesDroppedAnywhereOnTheFormAreTaken) {
   }));
   EXPECT_EQ(taken, (std::vector<bool>{true, true}));
   EXPECT_EQ(list_.Count(), 2);
+}
+
+// A drop selects the line that was last before it: none when the list was empty.
+TEST_F(WaveListEditor, ADropIntoAnEmptyListAddsTheItemsAndSelectsNoLine) {
+  const std::string a = WaveFile("a.wav", 4), b = WaveFile("b.wav", 6);
+  struct TCase {
+    int before;
+    int selected;
+  };
+  for (const TCase& c : {TCase{0, -1}, TCase{2, 1}}) {
+    SCOPED_TRACE(c.before);
+    Fill(c.before);
+    int selected = -2, lines = 0;
+    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+      vcl::TStringList files;
+      files.Add(a);
+      files.Add(b);
+      f->fmFMDragDrop(nullptr, files.Count(), 0, 0, &files);
+      selected = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+      lines = f->lb->GetItems()->Count();
+    }));
+    EXPECT_EQ(lines, c.before + 2);
+    EXPECT_EQ(selected, c.selected);
+    EXPECT_EQ(list_.Count(), c.before + 2);
+  }
+}
+
+// A dropped wave file that cannot be loaded (no wave data, or no file to read) ends the drop:
+// its error leaves the drop for the host to show, the files before it are in, those after it
+// are not, and the lines and the cursor are as after any drop.
+TEST_F(WaveListEditor, ADroppedFileThatCannotBeLoadedEndsTheDropAndReachesTheUser) {
+  const std::string good = WaveFile("good.wav", 5), later = WaveFile("later.wav", 7);
+  const std::string junk = dir_.File("junk.wav");
+  std::ofstream(junk, std::ios::binary) << "this is no RIFF data";
+  const std::string folder = dir_.File("folder.wav");
+  std::filesystem::create_directory(folder);
+  for (const std::string& bad : {junk, folder}) {
+    SCOPED_TRACE(bad);
+    list_.Clear();
+    std::vector<std::string> lines;
+    vcl::TCursor cursor = vcl::crNone;
+    std::string error;
+    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) {
+      error = designtest::MessageOf([&] {
+        win::ShellDropFiles(f->lb->ClientToScreen({40, 60}), {good, bad, later});
+        win::testkit::RunUntilIdle();
+      });
+      lines = BoxLines(f->lb);
+      cursor = vcl::Screen->Cursor();
+    }));
+    EXPECT_NE(error.find(bad), std::string::npos) << error;
+    EXPECT_EQ(list_.Count(), 1);
+    EXPECT_EQ(list_.GetArrayItem(0)->Wave()->GetSize(), WaveSize(5));
+    EXPECT_EQ(lines, (std::vector<std::string>{"0;" + std::to_string(WaveSize(5)) + ";0;0;"}));
+    EXPECT_EQ(cursor, vcl::crDefault);
+  }
+}
+
+// A wave list editor on which a file named "refused.wav" loads but cannot become an item.
+class TRefusingWaveEditor : public TZYLWaveListEditorDlg {
+ public:
+  using TZYLWaveListEditorDlg::TZYLWaveListEditorDlg;
+
+ protected:
+  TZYLAppendStep LoadDropped(const std::string& File) override {
+    TZYLAppendStep append = TZYLWaveListEditorDlg::LoadDropped(File);
+    if (vcl::ExtractFileName(File) != "refused.wav") return append;
+    return []() -> bool { throw vcl::EOutOfMemory("no room for the item"); };
+  }
+};
+
+// A loaded file that cannot become an item is named to the user, open-error text and file name,
+// and the drop goes on with the next file.
+TEST_F(WaveListEditor, ALoadedFileThatCannotBecomeAnItemIsNamedAndTheDropGoesOn) {
+  const std::string refused = WaveFile("refused.wav", 3), next = WaveFile("next.wav", 8);
+  auto f = ZYLCreateEditorForm<TRefusingWaveEditor>(nullptr);
+  vt::TDialogScript script;
+  script.Press("OK");
+  vcl::TStringList files;
+  files.Add(refused);
+  files.Add(next);
+  f->fmFMDragDrop(nullptr, files.Count(), 0, 0, &files);
+  ASSERT_EQ(script.Shown().size(), 1u);
+  EXPECT_EQ(script.Shown()[0].Text, std::string(vcl::SFOpenError) + ":\r" + refused);
+  ASSERT_EQ(f->WorkList()->Count(), 1);
+  EXPECT_EQ(static_cast<TZYLWaveList*>(f->WorkList())->GetArrayItem(0)->Wave()->GetSize(),
+            WaveSize(8));
+  EXPECT_EQ(BoxLines(f->lb).size(), 1u);
 }
 
 TEST_F(WaveListEditor, AddFilesTakesWaveFilesAndRestoresTheFileDialog) {

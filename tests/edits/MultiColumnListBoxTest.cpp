@@ -310,5 +310,35 @@ TEST_F(MultiColumnListBoxTest, TheBoxForwardsToItsInnerListAndHeader) {
   EXPECT_TRUE(b->GetSelected(1));
 }
 
+// Enabled is the whole control's: however the box is disabled (its published property, as a form
+// read sets it, or as any control is, through the control's own setter) its inner list, its
+// header and the box itself follow, and enabling gives all three back.
+TEST_F(MultiColumnListBoxTest, DisablingTheBoxDisablesItsListHeaderAndItself) {
+  const auto states = [](TZYLListBox* b) {
+    return std::to_string(b->ListBox()->Enabled()) + std::to_string(b->Header()->Enabled()) +
+           std::to_string(b->Enabled()) + std::to_string(b->GetBool(TZYLListBox::biEnabled));
+  };
+  struct TWay {
+    const char* Name;
+    void (*Set)(TZYLListBox*, bool);
+  };
+  const TWay ways[] = {
+      {"published property",
+       [](TZYLListBox* b, bool v) { vcl::SetPropValue(b, "Enabled", v ? "True" : "False"); }},
+      {"control's setter",
+       [](TZYLListBox* b, bool v) { static_cast<vcl::TControl*>(b)->SetEnabled(v); }},
+  };
+  for (const TWay& way : ways) {
+    SCOPED_TRACE(way.Name);
+    TZYLListBox* b = Box({50});
+    way.Set(b, false);
+    EXPECT_EQ(states(b), "0000");
+    EXPECT_EQ(vcl::GetPropValue(b, "Enabled"), "False");
+    way.Set(b, true);
+    EXPECT_EQ(states(b), "1111");
+    delete b;
+  }
+}
+
 }  // namespace
 }  // namespace zyl

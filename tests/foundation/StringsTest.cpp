@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLStrings.h"
 #include "foundation/ZYLUtils.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include "platform/classes/StringList.h"
 #include "tests/support/Cases.h"
 
 using namespace zyl;
@@ -170,6 +171,11 @@ TEST(Utils, ListFileSuffixesAndLocalInfo) {
       {ZYLICGetSuffix(icGeneric, false), "gll"},
       {ZYLICGetSuffix(icRTF, true), ".rtl"},
       {ZYLICGetSuffix(static_cast<TZYLListItemClassType>(6), true), ""},
+      // icInvalid, the kind after the six, names no list file.
+      {std::to_string(icInvalid), "6"},
+      {ZYLICGetSuffix(icInvalid, true), ""},
+      {ZYLListSignature(icInvalid), ""},
+      {ZYLListSignature(icRTF), "ZYLRTL50"},
       // The thread's locale is the default one.
       {ZYLGetLocalInfo(13), "$"},
       {ZYLGetLocalInfo(15), "."},

@@ -2,6 +2,7 @@
 // inspector driver: attributes, value texts, value lists, setting values and drawing them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,39 @@ TEST_F(PropertyEditorsTest, ValueListsOfEnumerationsComponentsAndColours) {
   EXPECT_NE(std::find(colours.begin(), colours.end(), "clRed"), colours.end());
   EXPECT_NE(std::find(colours.begin(), colours.end(), "clBtnFace"), colours.end());
   EXPECT_TRUE(TInspectorDriver(designer_, {button}, "Caption").Values().empty());
+}
+
+// TCursor values show by their names, as the IDE's cursor editor shows them: the value list
+// holds the named cursors in their order, a name or a number sets the value, and a cursor
+// without a name shows as its number.
+TEST_F(PropertyEditorsTest, CursorsShowAndAreChosenByTheirNames) {
+  auto* button = Add<TButton>("Button1");
+  TInspectorDriver cursor(designer_, {button}, "Cursor");
+  TInspectorDriver drag(designer_, {button}, "DragCursor");
+  EXPECT_EQ(std::string(cursor.EditorClass()->Name), "TCursorProperty");
+  EXPECT_EQ(cursor.AttributeBits(), 0xA9);  // value list, multi-select, sorted, revertable
+  EXPECT_EQ(cursor.Value(), "crDefault");
+  EXPECT_EQ(drag.Value(), "crDrag");
+  const std::vector<std::string> values = cursor.Values();
+  ASSERT_FALSE(values.empty());
+  EXPECT_EQ(values.front(), "crDefault");
+  for (const char* name :
+       {"crNone", "crArrow", "crCross", "crIBeam", "crHourGlass", "crDrag", "crNoDrop", "crHSplit",
+        "crVSplit", "crHandPoint", "crNo", "crHelp", "crSizeAll"})
+    EXPECT_NE(std::find(values.begin(), values.end(), name), values.end()) << name;
+  designer_->ResetModified();
+  const std::pair<const char*, TCursor> cases[] = {
+      {"crHandPoint", crHandPoint}, {"CRCROSS", crCross}, {"-11", crHourGlass}, {"5", 5}};
+  for (const auto& [text, want] : cases) {
+    cursor.SetValue(text);
+    EXPECT_EQ(button->Cursor(), want) << text;
+  }
+  EXPECT_EQ(designer_->ModifiedCount(), 4);
+  EXPECT_EQ(cursor.Value(), "5");
+  button->SetCursor(crHourGlass);
+  EXPECT_EQ(cursor.Value(), "crHourGlass");
+  EXPECT_NE(ErrorOf<Exception>([&] { cursor.SetValue("crNowhere"); }), "<no error>");
+  EXPECT_EQ(button->Cursor(), crHourGlass);
 }
 
 TEST_F(PropertyEditorsTest, ComponentReferencesSetByNameAndClearedByEmptyText) {
