@@ -10,9 +10,9 @@
 #include "platform/controls/HeaderCtrls.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/ColnEdit.h"
+#include "platform/testkit/DialogScript.h"
 #include "tests/platform/designer/DesignerTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
-#include "platform/testkit/DialogScript.h"
 
 namespace vcl::dztest {
 namespace {
