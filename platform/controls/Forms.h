@@ -428,6 +428,7 @@ struct THintInfo {
 
 class THintWindow : public TCustomControl {
   ZYL_CLASS(THintWindow, TCustomControl)
+  ZYL_MESSAGES(THintWindow)
   explicit THintWindow(TComponent* AOwner);
 
   virtual void ActivateHint(TRect Rect, const std::string& AHint);
@@ -441,6 +442,9 @@ class THintWindow : public TCustomControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Paint() override;
+  // The hint is transparent to the mouse: a hint opened under the cursor leaves the point to
+  // the window below it, which keeps the mouse.
+  void WMNCHitTest(TWMNCHitTest& Message);
 };
 
 // ---------------------------------------------------------------------------------------------

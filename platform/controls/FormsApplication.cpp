@@ -97,6 +97,10 @@ void THintWindow::Paint() {
   DrawTextA(canvas_->Handle(), text_.c_str(), -1, &r, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
 }
 
+void THintWindow::WMNCHitTest(TWMNCHitTest& Message) { Message.Result = HTTRANSPARENT; }
+
+ZYL_MESSAGE_MAP(THintWindow) { m.On(WM_NCHITTEST, &THintWindow::WMNCHitTest); }
+
 ZYL_CLASS_IMPL(THintWindow) {}
 
 TClass TApplication::HintWindowClass = nullptr;
