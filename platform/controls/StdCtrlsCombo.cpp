@@ -5,6 +5,7 @@
 
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
@@ -421,6 +422,19 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, key.WParam, Message.LParam);
       return;
     }
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+      Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
+      // The edit child is part of the combo: the mouse entering or leaving it enters or leaves
+      // the combo (CM_MOUSEENTER, CM_MOUSELEAVE), as over the combo's own window.
+      if (ComboWnd == editHandle_ && msg == WM_MOUSEMOVE) {
+        TRACKMOUSEEVENT tme;
+        tme.dwFlags = TME_LEAVE;
+        tme.hwndTrack = ComboWnd;
+        TrackMouseEvent(&tme);
+      }
+      UpdateMouseControl();
+      return;
     default:
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
   }

@@ -295,8 +295,8 @@ TEST_F(ComboBoxBase, AFlatBoxTurnsHotWhenTheMouseComesStraightOntoItsTextField) 
   host_.Edit("Other", 10, 100);
   THost::Focus(static_cast<vcl::TWinControl*>(host_.Form()->FindComponent("Other")));
   const vcl::TRect form = host_.Form()->BoundsRect();
-  for (const win::POINT outside : {win::POINT{form.Right + 40, form.Bottom + 40},
-                                   win::POINT{form.Right + 60, form.Top + 5}}) {
+  for (const win::POINT outside :
+       {win::POINT{form.Right + 40, form.Bottom + 40}, win::POINT{form.Right + 60, form.Top + 5}}) {
     win::testkit::MouseMove(outside.X, outside.Y);
     THost::Idle();
     EXPECT_TRUE(combotest::RingsAre(combotest::ShotWindow(combo->Handle()),

@@ -357,9 +357,9 @@ TEST_F(ListBoxTest, TheLargeTextHintComesBackOnEveryHoverAndLeavesTheMouseToTheL
     const char* Caption;  // nullptr: no hint
   };
   const std::string xs(50, 'x'), ys(60, 'y');
-  const TStep steps[] = {{0, 0, xs.c_str()},  {0, 3, xs.c_str()},  {0, 6, xs.c_str()},
-                         {1, 0, nullptr},     {0, 0, xs.c_str()},  {2, 0, ys.c_str()},
-                         {2, 2, ys.c_str()},  {0, 1, xs.c_str()}};
+  const TStep steps[] = {{0, 0, xs.c_str()}, {0, 3, xs.c_str()}, {0, 6, xs.c_str()},
+                         {1, 0, nullptr},    {0, 0, xs.c_str()}, {2, 0, ys.c_str()},
+                         {2, 2, ys.c_str()}, {0, 1, xs.c_str()}};
   int n = 0;
   for (const TStep& s : steps) {
     const win::POINT p = hover(s.Item, s.Dx);

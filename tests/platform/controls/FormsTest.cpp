@@ -350,11 +350,14 @@ TEST_F(FormsTest, AHintWindowLeavesTheMouseToTheWindowsBelowIt) {
   hint.ActivateHint(Rect(corner.X, corner.Y, corner.X + 100, corner.Y + 20), "Over the button");
   ASSERT_TRUE(win::IsWindowVisible(hint.Handle()));
   const win::POINT over{corner.X + 10, corner.Y + 10};
-  EXPECT_EQ(hint.Perform(win::WM_NCHITTEST, 0, win::MAKELPARAM(over.X, over.Y)), win::HTTRANSPARENT);
+  EXPECT_EQ(hint.Perform(win::WM_NCHITTEST, 0, win::MAKELPARAM(over.X, over.Y)),
+            win::HTTRANSPARENT);
   EXPECT_EQ(win::WindowFromPoint(over), b->Handle());
   // The mouse moving under the hint stays with the button.
   struct TMoves : TLog {
-    void Moved(TObject*, TShiftState, int X, int Y) { Add(std::to_string(X) + "," + std::to_string(Y)); }
+    void Moved(TObject*, TShiftState, int X, int Y) {
+      Add(std::to_string(X) + "," + std::to_string(Y));
+    }
   } seen;
   b->OnMouseMove = TMouseMoveEvent(&seen, &TMoves::Moved);
   win::testkit::MouseMove(over.X, over.Y);
