@@ -263,14 +263,26 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     terminated_ = true;
     return true;
   }
+  DeliverMessage(Msg);
+  return true;
+}
+
+void TApplication::DeliverMessage(MSG& Msg) {
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
   if (hintWindow_ && hintWindow_->Visible() && hintWindow_->IsHintMsg(Msg)) CancelHint();
-  if (!handled) {
-    TranslateMessage(&Msg);
-    DispatchMessageA(&Msg);
-  }
-  return true;
+  if (handled || IsKeyMsg(Msg)) return;
+  TranslateMessage(&Msg);
+  DispatchMessageA(&Msg);
+}
+
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  // A window of the system's own inside a control (a combo's edit child) belongs to it.
+  TWinControl* control = nullptr;
+  for (HWND h = Msg.hwnd; h && !control; h = GetParent(h)) control = FindControl(h);
+  if (!control || !control->HandleAllocated()) return false;
+  return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
 }
 
 void TApplication::ProcessMessages() {

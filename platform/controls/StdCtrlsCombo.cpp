@@ -413,7 +413,6 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
       key.WParam = Message.WParam;
       key.LParam = Message.LParam;
       Message.Result = 0;
-      if (Perform(CN_BASE + msg, Message.WParam, Message.LParam) != 0) return;
       bool done = false;
       if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) done = DoKeyDown(key);
       if (msg == WM_KEYUP) done = DoKeyUp(key);
@@ -440,8 +439,8 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
   }
 }
 
-// The edit child's keys go through the combo's key handling first (dialog keys, OnKeyDown,
-// OnKeyPress), as keys of the combo itself do.
+// The edit child's keys go through the combo's key handling first (OnKeyDown, OnKeyPress), as
+// keys of the combo itself do; the message loop offered them to the form as the combo's.
 LRESULT TCustomComboBox::EditSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto it = EditOwners().find(hwnd);
   if (it == EditOwners().end()) {
