@@ -121,14 +121,14 @@ TEST_P(MemoRowSteps, StepFromRowToRow) {
 // over whole; stepping on from the last row reaches the text's end.
 INSTANTIATE_TEST_SUITE_P(
     Table, MemoRowSteps,
-    ::testing::Values(
-        RowStepCase{1, 50, 11, 1, 1}, RowStepCase{0, 50, 11, 1, 1}, RowStepCase{11, 50, 22, 1, 1},
-        RowStepCase{15, 50, 22, 1, 11}, RowStepCase{22, 50, 26, 1, 11},
-        RowStepCase{26, 50, 28, 1, 22}, RowStepCase{28, 50, 38, 1, 26},
-        RowStepCase{38, 50, 44, 1, 28}, RowStepCase{44, 50, 48, 1, 38},
-        RowStepCase{48, 50, 50, 1, 44}, RowStepCase{50, 50, 50, 1, 48},
-        RowStepCase{1, 5, 5, 1, 1}, RowStepCase{28, 33, 33, 27, 27}, RowStepCase{38, 30, 38, 30, 30},
-        RowStepCase{22, 15, 22, 15, 15}, RowStepCase{15, 50, 22, 0, 11}));
+    ::testing::Values(RowStepCase{1, 50, 11, 1, 1}, RowStepCase{0, 50, 11, 1, 1},
+                      RowStepCase{11, 50, 22, 1, 1}, RowStepCase{15, 50, 22, 1, 11},
+                      RowStepCase{22, 50, 26, 1, 11}, RowStepCase{26, 50, 28, 1, 22},
+                      RowStepCase{28, 50, 38, 1, 26}, RowStepCase{38, 50, 44, 1, 28},
+                      RowStepCase{44, 50, 48, 1, 38}, RowStepCase{48, 50, 50, 1, 44},
+                      RowStepCase{50, 50, 50, 1, 48}, RowStepCase{1, 5, 5, 1, 1},
+                      RowStepCase{28, 33, 33, 27, 27}, RowStepCase{38, 30, 38, 30, 30},
+                      RowStepCase{22, 15, 22, 15, 15}, RowStepCase{15, 50, 22, 0, 11}));
 
 TEST_F(MemoRows, RowRoutinesAnswerFromTheRowsShown) {
   CheckLayout();

@@ -186,8 +186,8 @@ TEST_F(MemoPaint, TheVerticalBarScrollsByLinesAndPagesAndFollowsTheKeys) {
     TZYLScrollBarThumb* thumb = bar->Thumb();
     const int above = bar->DecButton()->Top() + bar->DecButton()->Height();
     const int below = bar->IncButton()->Top();
-    const int y = page.Down ? (thumb->Top() + thumb->Height() + below) / 2
-                            : (above + thumb->Top()) / 2;
+    const int y =
+        page.Down ? (thumb->Top() + thumb->Height() + below) / 2 : (above + thumb->Top()) / 2;
     ASSERT_TRUE(page.Down ? thumb->Top() + thumb->Height() < below : above < thumb->Top());
     const win::POINT track = THost::At(bar, bar->Width() / 2, y);
     tk::Click(track.X, track.Y);

@@ -366,10 +366,11 @@ TEST_F(MemoTest, EmScrollMovesARowOrFiveRows) {
     win::WPARAM Code;
     int Top;    // the first visible row afterwards, from 1
     int Moved;  // the rows scrolled, in the answer's low word
-  } const steps[] = {{win::SB_PAGEDOWN, 6, 5}, {win::SB_PAGEDOWN, 11, 5}, {win::SB_LINEDOWN, 12, 1},
-                     {win::SB_PAGEDOWN, 17, 5}, {win::SB_PAGEDOWN, 17, 0}, {win::SB_LINEDOWN, 17, 0},
-                     {win::SB_PAGEUP, 12, 5},   {win::SB_LINEUP, 11, 1},   {win::SB_PAGEUP, 6, 5},
-                     {win::SB_PAGEUP, 1, 5},    {win::SB_PAGEUP, 1, 0}};
+  } const steps[] = {
+      {win::SB_PAGEDOWN, 6, 5},  {win::SB_PAGEDOWN, 11, 5}, {win::SB_LINEDOWN, 12, 1},
+      {win::SB_PAGEDOWN, 17, 5}, {win::SB_PAGEDOWN, 17, 0}, {win::SB_LINEDOWN, 17, 0},
+      {win::SB_PAGEUP, 12, 5},   {win::SB_LINEUP, 11, 1},   {win::SB_PAGEUP, 6, 5},
+      {win::SB_PAGEUP, 1, 5},    {win::SB_PAGEUP, 1, 0}};
   int n = 0;
   for (const auto& step : steps) {
     SCOPED_TRACE("step " + std::to_string(n++));
