@@ -153,7 +153,7 @@ void TZYLCustomMemo::DoOnVScroll(vcl::TObject* /*Sender*/, vcl::TScrollCode Scro
     case scPageToMax: ScrollDown(PageStep()); break;
     case scPageToMin: ScrollUp(std::max(1, PageRows() - 1)); break;
     case scThumbReleased:
-    case scDragStep: SetTop(ScrollPos); break;
+    case scDragStep: CalcRowNr(ScrollPos + 1); break;  // the bar counts rows from 0
     default: return;  // the notices before and after a movement
   }
   ScrollPos = FTop;

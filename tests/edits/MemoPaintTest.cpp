@@ -203,6 +203,12 @@ TEST_F(MemoPaint, TheVerticalBarScrollsByLinesAndPagesAndFollowsTheKeys) {
   tk::Click(dec.X, dec.Y);
   THost::Idle();
   EXPECT_EQ(memo_->TopRow(), 2);
+  // The thumb dragged to the track's end shows the last page.
+  const win::POINT grip = Centre(bar->Thumb());
+  tk::Drag(grip, THost::At(bar, bar->Width() / 2, bar->IncButton()->Top() - 1));
+  THost::Idle();
+  EXPECT_EQ(memo_->TopRow(), 5);
+  EXPECT_EQ(bar->Position(), 4);
   // The caret stayed where it was; a key brings its row back, and the bar follows.
   EXPECT_EQ(memo_->CaretPos(), 1);
   THost::Focus(memo_);
