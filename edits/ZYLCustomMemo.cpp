@@ -478,39 +478,48 @@ int TZYLCustomMemo::RowHeight(const std::string& /*S*/) {
   return std::max(1, FCharHeight + pen);
 }
 
-int TZYLCustomMemo::WrapParagraph(int Start, std::vector<int>& Rows) {
-  const int len = GetLength();
+int TZYLCustomMemo::NextRowStart(const std::string& T, int Start, int& Width, bool& Break) {
+  const int len = static_cast<int>(T.size());
   const int width = TextWidth();
   const bool wrap = Wrapping() && width > 0;
-  const char* t = FText.data();
-  int s = Start, p = Start, x = 0;
-  Rows.push_back(s);
+  const char* t = T.data();
+  int p = Start, x = 0;
+  Break = false;
   while (p <= len) {
     const char c = t[p - 1];
     if (c == '\r' && p < len && t[p] == '\n') {
-      if (!wrap) FHorzRange = std::max(FHorzRange, x - width);
+      Width = x;
+      Break = true;
       return p + 2;
     }
     const int w = Advance(x, c);
-    if (wrap && p > s && x + w > width && !IsDelimiter(c)) {
+    if (wrap && p > Start && x + w > width && !IsDelimiter(c)) {
       // The row ends after its last delimiter, or before the character that did not fit.
-      int next = p;
-      for (int k = p - 1; k > s; --k)
-        if (IsDelimiter(t[k - 1])) {
-          next = k + 1;
-          break;
-        }
-      s = next;
-      Rows.push_back(s);
-      p = s;
-      x = 0;
-      continue;
+      Width = x;
+      for (int k = p - 1; k > Start; --k)
+        if (IsDelimiter(t[k - 1])) return k + 1;
+      return p;
     }
     x += w;
     ++p;
   }
-  if (!wrap) FHorzRange = std::max(FHorzRange, x - width);
-  return 0;
+  Width = x;
+  return len + 1;
+}
+
+int TZYLCustomMemo::WrapParagraph(int Start, std::vector<int>& Rows) {
+  const bool wrap = Wrapping() && TextWidth() > 0;
+  for (int s = Start;;) {
+    Rows.push_back(s);
+    int width = 0;
+    bool lineBreak = false;
+    const int next = NextRowStart(FText, s, width, lineBreak);
+    if (lineBreak || next > GetLength()) {
+      if (!wrap) FHorzRange = std::max(FHorzRange, width - TextWidth());
+      return lineBreak ? next : 0;
+    }
+    s = next;
+  }
 }
 
 void TZYLCustomMemo::EnsureLayout() {
@@ -669,6 +678,46 @@ int TZYLCustomMemo::CalcCharRowStart(int Pos, int& Row) {
   Row = r + 1;
   return FRows[static_cast<size_t>(r)];
 }
+
+int TZYLCustomMemo::CountRows(std::string& S) {
+  NormaliseBreaks(S);
+  if (S.empty() || Loading()) return 0;
+  EnsureLayout();
+  if (S == FText) return static_cast<int>(FRows.size()) - 1;
+  const int len = static_cast<int>(S.size());
+  int breaks = 0;
+  for (int p = 1;;) {
+    int width = 0;
+    bool lineBreak = false;
+    const int next = NextRowStart(S, p, width, lineBreak);
+    if (!lineBreak && next > len) return breaks;
+    ++breaks;
+    p = next;
+  }
+}
+
+void TZYLCustomMemo::GetNextLine(int& Pos, int Limit) {
+  Pos = std::max(1, Pos);
+  const int limit = std::min(Limit, GetLength() + 1);
+  if (Pos >= limit) return;
+  Pos = std::min(RowEnd(RowOf(Pos)), limit);
+}
+
+void TZYLCustomMemo::GetPrevLine(int& Pos, int Limit) {
+  const int p = std::clamp(Pos, 1, GetLength() + 1);
+  int r = RowOf(p);
+  if (r > 0 && FRows[static_cast<size_t>(r)] == p) --r;
+  Pos = std::max(FRows[static_cast<size_t>(r)], std::min(Limit, p));
+}
+
+int TZYLCustomMemo::CalcRowNr(int Row) {
+  EnsureLayout();
+  const int walked = std::clamp(Row, 1, static_cast<int>(FRows.size()));
+  SetTop(walked - 1);
+  return walked;
+}
+
+int TZYLCustomMemo::getRow(int Pos) { return RowOf(Pos) - FTop; }
 
 void TZYLCustomMemo::SetCurrentRow(int Value) {
   if (Value == FCurrentRow) return;

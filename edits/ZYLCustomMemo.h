@@ -189,6 +189,9 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   int TopRow();
   // The rows a page shows wholly (at least 1).
   int PageRows();
+  // The rows Page Up, Page Down and a page down through the vertical bar move: the page's
+  // rows less two, at least 1.
+  int PageStep();
   // The caret's column in its row, from 1, and the length of its row (line break included).
   int GetColumn();
   int GetColumns();
@@ -198,6 +201,23 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   int CalcRowFromChar(int Pos);
   // The first character of the row that shows Pos, and that row (1-based) in Row.
   int CalcCharRowStart(int Pos, int& Row);
+  // The row breaks (line breaks and wraps) of S laid out at the memo's text width: of the
+  // memo's own text one less than GetRowCount. Every lone CR or LF of S becomes CR LF on the
+  // way. 0 for an empty S and while the memo is loading.
+  int CountRows(std::string& S);
+  // Moves Pos (0 is taken as 1) on to the first character of the row after the row that holds
+  // it, past a line break whole, not beyond Limit; a Pos at or beyond Limit stays.
+  void GetNextLine(int& Pos, int Limit);
+  // Moves Pos back to the first character of the row that holds it, or of the row before when
+  // Pos starts its row, not before Limit (nor 1).
+  void GetPrevLine(int& Pos, int Limit);
+  // Makes row Row (from 1, at most the last) the first visible one as far as the rows reach
+  // (the last page stays full); answers the rows walked: Row, or the rows of the text when it
+  // has fewer.
+  int CalcRowNr(int Row);
+  // The row that holds Pos counted from the first visible row (0): negative above the view,
+  // the page's rows or more below it. Just after a final line break is the empty row after it.
+  int getRow(int Pos);
   // The width in pixels of S drawn as one row (TAB to the next tab stop).
   int RowWidth(const std::string& S);
   // The height of a row band: the character height, plus the ruled line's width when Lined.
@@ -260,6 +280,10 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   int Advance(int X, char C);
   bool Wrapping() const;
   int TextWidth() const { return FTextRect.Right - FTextRect.Left; }
+  // The row break rule on T: the row that starts at Start (1-based) ends before the answer,
+  // the first character of the next row (past a CR LF pair whole, Break then true), or T's
+  // length + 1 when T ends in it. Width receives the width of the row's characters.
+  int NextRowStart(const std::string& T, int Start, int& Width, bool& Break);
   // Appends the rows of the paragraph at Start to Rows; answers the start of the next
   // paragraph, or 0 when this one ends the text.
   int WrapParagraph(int Start, std::vector<int>& Rows);

@@ -1,5 +1,6 @@
-// TZYLCustomMemo: the row-wise keys (Up, Down, Page Up, Page Down, Home and End by rows, Enter
-// and Tab) and the mouse mapped to rows; the other keys are the edit base's.
+// TZYLCustomMemo: the row-wise keys (Up, Down, Page Up, Page Down, Ctrl+End, Enter and Tab) and
+// the mouse mapped to rows; the other keys are the edit base's (Home and End go to the ends of
+// the paragraph).
 #include <algorithm>
 
 #include "edits/ZYLCustomMemo.h"
@@ -28,14 +29,12 @@ bool TZYLCustomMemo::MemoKey(uint16_t Key) {
       return true;
     case win::VK_UP: MoveRows(-1, false); return true;
     case win::VK_DOWN: MoveRows(1, false); return true;
-    case win::VK_PRIOR: MoveRows(-std::max(1, PageRows() - 1), true); return true;
-    case win::VK_NEXT: MoveRows(std::max(1, PageRows() - 1), true); return true;
-    case win::VK_HOME:
-      if (ctrl) return false;
-      MoveCaretTo(FRows[static_cast<size_t>(RowOf(FCaretPos))]);
-      return true;
+    case win::VK_PRIOR: MoveRows(-PageStep(), true); return true;
+    case win::VK_NEXT: MoveRows(PageStep(), true); return true;
     case win::VK_END:
-      MoveCaretTo(ctrl ? GetLength() + 1 : RowLastPos(RowOf(FCaretPos)));
+      // Home, and End without Ctrl, are the base's: to the ends of the paragraph.
+      if (!ctrl) return false;
+      MoveCaretTo(GetLength() + 1);
       return true;
     default: return false;
   }

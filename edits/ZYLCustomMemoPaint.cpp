@@ -28,6 +28,8 @@ namespace {
 constexpr int32_t RowFlags = 0x820;
 // The width of the mark of a selected row that shows no characters.
 constexpr int EmptyRowMark = 3;
+// The rows EM_SCROLL's page codes scroll.
+constexpr int EmScrollPage = 5;
 
 }  // namespace
 
@@ -144,14 +146,14 @@ void TZYLCustomMemo::PlaceBars() {
 
 void TZYLCustomMemo::DoOnVScroll(vcl::TObject* /*Sender*/, vcl::TScrollCode ScrollCode,
                                  int& ScrollPos) {
-  const int page = std::max(1, PageRows() - 1);
   switch (static_cast<int>(ScrollCode)) {
     case scLineToMax: ScrollDown(1); break;
     case scLineToMin: ScrollUp(1); break;
-    case scPageToMax: ScrollDown(page); break;
-    case scPageToMin: ScrollUp(page); break;
+    // A page down keeps the last two rows of the page in view, a page up the first one.
+    case scPageToMax: ScrollDown(PageStep()); break;
+    case scPageToMin: ScrollUp(std::max(1, PageRows() - 1)); break;
     case scThumbReleased:
-    case scDragStep: SetTop(ScrollPos); break;
+    case scDragStep: CalcRowNr(ScrollPos + 1); break;  // the bar counts rows from 0
     default: return;  // the notices before and after a movement
   }
   ScrollPos = FTop;
@@ -219,6 +221,8 @@ void TZYLCustomMemo::ModifyTextRect() {
 
 // ---------------------------------------------------------------------------------------------
 // Scrolling
+
+int TZYLCustomMemo::PageStep() { return std::max(1, PageRows() - 2); }
 
 int TZYLCustomMemo::MaxTop() { return std::max(0, static_cast<int>(FRows.size()) - PageRows()); }
 
@@ -450,12 +454,12 @@ void TZYLCustomMemo::EMMemo(vcl::TMessage& Message) {
   };
   switch (Message.Msg) {
     case EM_SCROLL: {
-      const int before = TopRow(), page = std::max(1, PageRows() - 1);
+      const int before = TopRow();
       switch (w) {
         case SB_LINEUP: ScrollUp(1); break;
         case SB_LINEDOWN: ScrollDown(1); break;
-        case SB_PAGEUP: ScrollUp(page); break;
-        case SB_PAGEDOWN: ScrollDown(page); break;
+        case SB_PAGEUP: ScrollUp(EmScrollPage); break;
+        case SB_PAGEDOWN: ScrollDown(EmScrollPage); break;
         default: break;
       }
       r = (LRESULT{1} << 16) | static_cast<LRESULT>(std::abs(TopRow() - before) & 0xFFFF);

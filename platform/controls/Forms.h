@@ -428,6 +428,7 @@ struct THintInfo {
 
 class THintWindow : public TCustomControl {
   ZYL_CLASS(THintWindow, TCustomControl)
+  ZYL_MESSAGES(THintWindow)
   explicit THintWindow(TComponent* AOwner);
 
   virtual void ActivateHint(TRect Rect, const std::string& AHint);
@@ -441,6 +442,9 @@ class THintWindow : public TCustomControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Paint() override;
+  // The hint is transparent to the mouse: a hint opened under the cursor leaves the point to
+  // the window below it, which keeps the mouse.
+  void WMNCHitTest(TWMNCHitTest& Message);
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -575,6 +579,15 @@ class TApplication : public TComponent {
 
   // Handles one message; false when the queue is empty.
   bool ProcessMessage(win::MSG& Msg);
+  // The loop's steps for one message taken from the queue: OnMessage, the hint's closing, then
+  // the key step (IsKeyMsg); unless one of them took it, the message is translated (a key
+  // makes its character) and dispatched.
+  void DeliverMessage(win::MSG& Msg);
+  // A key message goes to the nearest framework control of its window (up the parents) as its
+  // CN_ notification (CN_KEYDOWN, CN_CHAR ...), where the control offers it to the form as a
+  // dialog key or an accelerator; true when it was taken there, and is then neither dispatched
+  // nor made into a character.
+  bool IsKeyMsg(win::MSG& Msg);
   void Idle(const win::MSG& Msg);
   // Updates the actions of every visible, enabled form (FormsActions.cpp).
   void DoActionIdle();

@@ -97,6 +97,10 @@ void THintWindow::Paint() {
   DrawTextA(canvas_->Handle(), text_.c_str(), -1, &r, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
 }
 
+void THintWindow::WMNCHitTest(TWMNCHitTest& Message) { Message.Result = HTTRANSPARENT; }
+
+ZYL_MESSAGE_MAP(THintWindow) { m.On(WM_NCHITTEST, &THintWindow::WMNCHitTest); }
+
 ZYL_CLASS_IMPL(THintWindow) {}
 
 TClass TApplication::HintWindowClass = nullptr;
@@ -259,14 +263,26 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     terminated_ = true;
     return true;
   }
+  DeliverMessage(Msg);
+  return true;
+}
+
+void TApplication::DeliverMessage(MSG& Msg) {
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
   if (hintWindow_ && hintWindow_->Visible() && hintWindow_->IsHintMsg(Msg)) CancelHint();
-  if (!handled) {
-    TranslateMessage(&Msg);
-    DispatchMessageA(&Msg);
-  }
-  return true;
+  if (handled || IsKeyMsg(Msg)) return;
+  TranslateMessage(&Msg);
+  DispatchMessageA(&Msg);
+}
+
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  // A window of the system's own inside a control (a combo's edit child) belongs to it.
+  TWinControl* control = nullptr;
+  for (HWND h = Msg.hwnd; h && !control; h = GetParent(h)) control = FindControl(h);
+  if (!control || !control->HandleAllocated()) return false;
+  return SendMessageA(control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
 }
 
 void TApplication::ProcessMessages() {

@@ -5,6 +5,7 @@
 
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
@@ -412,7 +413,6 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
       key.WParam = Message.WParam;
       key.LParam = Message.LParam;
       Message.Result = 0;
-      if (Perform(CN_BASE + msg, Message.WParam, Message.LParam) != 0) return;
       bool done = false;
       if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) done = DoKeyDown(key);
       if (msg == WM_KEYUP) done = DoKeyUp(key);
@@ -421,13 +421,26 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, key.WParam, Message.LParam);
       return;
     }
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+      Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
+      // The edit child is part of the combo: the mouse entering or leaving it enters or leaves
+      // the combo (CM_MOUSEENTER, CM_MOUSELEAVE), as over the combo's own window.
+      if (ComboWnd == editHandle_ && msg == WM_MOUSEMOVE) {
+        TRACKMOUSEEVENT tme;
+        tme.dwFlags = TME_LEAVE;
+        tme.hwndTrack = ComboWnd;
+        TrackMouseEvent(&tme);
+      }
+      UpdateMouseControl();
+      return;
     default:
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
   }
 }
 
-// The edit child's keys go through the combo's key handling first (dialog keys, OnKeyDown,
-// OnKeyPress), as keys of the combo itself do.
+// The edit child's keys go through the combo's key handling first (OnKeyDown, OnKeyPress), as
+// keys of the combo itself do; the message loop offered them to the form as the combo's.
 LRESULT TCustomComboBox::EditSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto it = EditOwners().find(hwnd);
   if (it == EditOwners().end()) {

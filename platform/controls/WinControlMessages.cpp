@@ -308,13 +308,11 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
-    case WM_SYSCHAR: {
+    case WM_SYSCHAR:
+      // Dialog keys and accelerators were offered to the form by the message loop
+      // (TApplication::IsKeyMsg) before the key was dispatched.
       if (Dragging()) return;
-      // The reflected form first: dialog keys (tab, arrows, return, escape) and accelerator
-      // characters are taken by the form before the control sees them.
-      if (Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam) != 0) return;
       break;
-    }
     case WM_MOUSELEAVE: break;
     case WM_CANCELMODE:
       if (GetCapture() == handle_ && g_captureControl && g_captureControl->parent_ == this)

@@ -13,6 +13,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/Finally.h"
 #include "platform/base/LastError.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Png.h"
 #include "platform/user/UserInternal.h"
 
@@ -79,8 +80,13 @@ int RunUntilIdle(int limit) {
       PostQuitMessage(static_cast<int>(m.wParam));
       break;
     }
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
+    // The framework's loop steps (its dialog keys before the characters), as a program runs.
+    if (vcl::Application) {
+      vcl::Application->DeliverMessage(m);
+    } else {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
     if (++n >= limit) throw vcl::EInvalidOperation("the message loop does not go idle");
   }
   return n;

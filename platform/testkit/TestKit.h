@@ -43,8 +43,10 @@ class TSession {
 };
 
 // Processes posted messages, input, due timers and paints of the calling thread until none is
-// left (translating key messages as a message loop does). Answers the number of messages
-// dispatched; throws vcl::Exception after `limit` messages (a loop that never goes idle).
+// left, each through the framework application's loop steps (OnMessage, then the dialog keys
+// before a key is translated into its character), as the program's own loop runs them. Answers
+// the number of messages dispatched; throws vcl::Exception after `limit` messages (a loop that
+// never goes idle).
 int RunUntilIdle(int limit = 100000);
 // Moves the virtual clock on by `ms`, stopping at every timer's due time on the way so each
 // one fires in order of due time, and running until idle at every stop.

@@ -289,6 +289,31 @@ TEST_F(ComboBoxBase, FlatBoxesShowRingsUntilHotOrFocused) {
                                   {vcl::clBtnFace, vcl::clBtnFace, vcl::clWindow}, "flat_again"));
 }
 
+TEST_F(ComboBoxBase, AFlatBoxTurnsHotWhenTheMouseComesStraightOntoItsTextField) {
+  TZYLComboBox* combo = Combo({"a"});
+  combo->SetFlat(true);
+  host_.Edit("Other", 10, 100);
+  THost::Focus(static_cast<vcl::TWinControl*>(host_.Form()->FindComponent("Other")));
+  const vcl::TRect form = host_.Form()->BoundsRect();
+  for (const win::POINT outside :
+       {win::POINT{form.Right + 40, form.Bottom + 40}, win::POINT{form.Right + 60, form.Top + 5}}) {
+    win::testkit::MouseMove(outside.X, outside.Y);
+    THost::Idle();
+    EXPECT_TRUE(combotest::RingsAre(combotest::ShotWindow(combo->Handle()),
+                                    {vcl::clBtnFace, vcl::clBtnFace, vcl::clWindow}, "away"));
+    // One move from outside the form onto the text field (the edit child's window).
+    const win::POINT text = THost::At(combo, 20, combo->Height() / 2);
+    ASSERT_EQ(win::WindowFromPoint(text), combo->EditHandle());
+    win::testkit::MouseMove(text.X, text.Y);
+    THost::Idle();
+    EXPECT_EQ(Hex(combotest::ShotWindow(combo->Handle()).Color(5, 1)), Rgb(vcl::clWindowFrame));
+  }
+  win::testkit::MouseMove(form.Right + 40, form.Bottom + 40);
+  THost::Idle();
+  EXPECT_TRUE(combotest::RingsAre(combotest::ShotWindow(combo->Handle()),
+                                  {vcl::clBtnFace, vcl::clBtnFace, vcl::clWindow}, "left"));
+}
+
 TEST_F(ComboBoxBase, TheEditChildReportsClicksAndKeepsTheBorderSunken) {
   TZYLComboBox* combo = Combo({"a"});
   combo->SetFlat(true);

@@ -1,10 +1,14 @@
 // The font size combo box: the sizes of scalable and raster fonts, a font without sizes, the
 // checked and nearest sizes, keys refused while no font is named or the editor is off, a typed
-// text that is no number when the focus leaves, and the link that follows a font combo box.
+// text that is no number when the focus leaves, the link that follows a font combo box, and Enter
+// and Escape in the combo and the list box reaching the form's buttons.
 #include <gtest/gtest.h>
 
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "edits/ZYLFontSizeListBox.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/user/WinUserConsts.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 
@@ -149,3 +153,61 @@ TEST_F(FontSizeComboTest, FollowsTheLinkedFontCombo) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Enter and Escape reach the form's default and cancel buttons once
+
+// Counts the clicks of the form's two buttons.
+struct TButtonClicks : vcl::TObject {
+  int Ok = 0;
+  int Cancel = 0;
+  void OkClick(vcl::TObject*) { ++Ok; }
+  void CancelClick(vcl::TObject*) { ++Cancel; }
+};
+
+struct TDialogKeyCase {
+  const char* Control;  // "combo" or "list"
+  win::BYTE Key;
+  int Ok;
+  int Cancel;
+};
+
+class FontSizeDialogKeys : public FontSizeComboTest,
+                           public ::testing::WithParamInterface<TDialogKeyCase> {};
+
+TEST_P(FontSizeDialogKeys, ClickTheFormsButtonOnce) {
+  const TDialogKeyCase& c = GetParam();
+  TButtonClicks clicks;
+  auto button = [&](const char* Name, int X, void (TButtonClicks::*Click)(vcl::TObject*)) {
+    auto* b = new vcl::TButton(host_.Form());
+    b->SetName(Name);
+    b->SetBounds(X, 150, 75, 25);
+    b->SetParent(host_.Form());
+    b->OnClick = vcl::TNotifyEvent(&clicks, Click);
+    return b;
+  };
+  button("Ok", 10, &TButtonClicks::OkClick)->SetDefault(true);
+  button("Cancel", 100, &TButtonClicks::CancelClick)->SetCancel(true);
+  vcl::TWinControl* control = nullptr;
+  if (std::string(c.Control) == "combo") {
+    control = Sizes("Arial");
+  } else {
+    auto* list = new zyl::TZYLFontSizeListBox(host_.Form());
+    list->SetBounds(120, 10, 60, 100);
+    list->SetParent(host_.Form());
+    list->SetFontName("Arial");
+    control = list;
+  }
+  THost::Focus(control);
+  win::testkit::KeyPress(c.Key);
+  THost::Idle();
+  EXPECT_EQ(clicks.Ok, c.Ok);
+  EXPECT_EQ(clicks.Cancel, c.Cancel);
+  EXPECT_TRUE(control->Focused());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FontSizeDialogKeys,
+                         ::testing::Values(TDialogKeyCase{"combo", win::VK_RETURN, 1, 0},
+                                           TDialogKeyCase{"combo", win::VK_ESCAPE, 0, 1},
+                                           TDialogKeyCase{"list", win::VK_RETURN, 1, 0},
+                                           TDialogKeyCase{"list", win::VK_ESCAPE, 0, 1}));

@@ -340,6 +340,37 @@ TEST_F(ListBoxTest, TheLargeTextHintShowsTheWholeTextOfAnUnselectedItemOnly) {
   EXPECT_FALSE(l->IsHintWindowActive());
 }
 
+TEST_F(ListBoxTest, TheLargeTextHintComesBackOnEveryHoverAndLeavesTheMouseToTheList) {
+  TZYLExtListBox* l = List({std::string(50, 'x'), "short", std::string(60, 'y')});
+  l->SetLargeTextOptions(lbltShowHint);
+  THost::Idle();
+  auto hover = [&](int Item, int Dx) {
+    const vcl::TRect r = l->ItemRect(Item);
+    const win::POINT p = THost::At(l, r.Left + 4 + Dx, r.Top + 3);
+    tk::MouseMove(p.X, p.Y);
+    THost::Idle();
+    return p;
+  };
+  struct TStep {
+    int Item;
+    int Dx;
+    const char* Caption;  // nullptr: no hint
+  };
+  const std::string xs(50, 'x'), ys(60, 'y');
+  const TStep steps[] = {{0, 0, xs.c_str()}, {0, 3, xs.c_str()}, {0, 6, xs.c_str()},
+                         {1, 0, nullptr},    {0, 0, xs.c_str()}, {2, 0, ys.c_str()},
+                         {2, 2, ys.c_str()}, {0, 1, xs.c_str()}};
+  int n = 0;
+  for (const TStep& s : steps) {
+    const win::POINT p = hover(s.Item, s.Dx);
+    SCOPED_TRACE("step " + std::to_string(n++));
+    // The hint lies under the mouse, yet the point belongs to the list.
+    EXPECT_EQ(win::WindowFromPoint(p), l->Handle());
+    ASSERT_EQ(l->IsHintWindowActive(), s.Caption != nullptr);
+    if (s.Caption) EXPECT_EQ(l->GetHintWindow()->Caption(), s.Caption);
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Look
 

@@ -81,15 +81,89 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{3, "DDDDD", 38, 3, 0, 0},
         // On the first row Up does nothing; on the last row Down neither.
         KeyCase{3, "U", 3, 1, 0, 0}, KeyCase{50, "D", 50, 5, 0, 0}, KeyCase{49, "D", 49, 5, 0, 0},
-        // Home and End go to the ends of the row, not of the paragraph.
-        KeyCase{15, "H", 11, 1, 0, 0}, KeyCase{13, "E", 20, 1, 0, 0}, KeyCase{3, "E", 10, 1, 0, 0},
-        KeyCase{48, "E", 50, 5, 0, 0}, KeyCase{40, "^H", 1, 1, 0, 0}, KeyCase{1, "^E", 50, 5, 0, 0},
-        // A page is the page's rows less one; at the ends the text's ends.
-        KeyCase{3, "N", 26, 4, 0, 0}, KeyCase{3, "NN", 44, 5, 0, 0}, KeyCase{49, "N", 50, 5, 0, 0},
-        KeyCase{50, "P", 30, 2, 0, 0}, KeyCase{3, "P", 1, 1, 0, 0},
+        // Home and End go to the start and the end of the paragraph, across its wrapped rows;
+        // Ctrl+Home and Ctrl+End to the text's ends.
+        KeyCase{15, "H", 1, 1, 0, 0}, KeyCase{13, "E", 20, 1, 0, 0}, KeyCase{3, "E", 20, 1, 0, 0},
+        KeyCase{40, "H", 28, 3, 0, 0}, KeyCase{30, "E", 42, 3, 0, 0}, KeyCase{26, "H", 26, 1, 0, 0},
+        KeyCase{26, "E", 26, 1, 0, 0}, KeyCase{28, "H", 28, 2, 0, 0}, KeyCase{48, "E", 50, 5, 0, 0},
+        KeyCase{40, "^H", 1, 1, 0, 0}, KeyCase{1, "^E", 50, 5, 0, 0},
+        // A page is the page's rows less two; at the ends the text's ends.
+        KeyCase{3, "N", 24, 3, 0, 0}, KeyCase{3, "NN", 30, 5, 0, 0}, KeyCase{49, "N", 50, 5, 0, 0},
+        KeyCase{50, "P", 40, 3, 0, 0}, KeyCase{3, "P", 1, 1, 0, 0},
         // With Shift the keys select across rows.
-        KeyCase{3, "d", 13, 1, 3, 10}, KeyCase{13, "u", 3, 1, 3, 10}, KeyCase{1, "e", 10, 1, 1, 9},
-        KeyCase{3, "dd", 24, 1, 3, 21}));
+        KeyCase{3, "d", 13, 1, 3, 10}, KeyCase{13, "u", 3, 1, 3, 10}, KeyCase{1, "e", 20, 1, 1, 19},
+        KeyCase{15, "h", 1, 1, 1, 14}, KeyCase{3, "dd", 24, 1, 3, 21}));
+
+// ---------------------------------------------------------------------------------------------
+// Row routines
+
+struct RowStepCase {
+  int Pos;
+  int NextLimit;  // GetNextLine goes no further
+  int Next;       // the start of the row after Pos's row
+  int PrevLimit;  // GetPrevLine goes no further back
+  int Prev;       // the last row start before Pos
+};
+
+class MemoRowSteps : public MemoRows, public ::testing::WithParamInterface<RowStepCase> {};
+
+TEST_P(MemoRowSteps, StepFromRowToRow) {
+  CheckLayout();
+  const RowStepCase& c = GetParam();
+  int next = c.Pos, prev = c.Pos;
+  memo_->GetNextLine(next, c.NextLimit);
+  memo_->GetPrevLine(prev, c.PrevLimit);
+  EXPECT_EQ(next, c.Next);
+  EXPECT_EQ(prev, c.Prev);
+}
+
+// Rows start at 1, 11, 22, 26, 28, 38, 44 and 48; the text ends at 49. A line break is stepped
+// over whole; stepping on from the last row reaches the text's end.
+INSTANTIATE_TEST_SUITE_P(
+    Table, MemoRowSteps,
+    ::testing::Values(RowStepCase{1, 50, 11, 1, 1}, RowStepCase{0, 50, 11, 1, 1},
+                      RowStepCase{11, 50, 22, 1, 1}, RowStepCase{15, 50, 22, 1, 11},
+                      RowStepCase{22, 50, 26, 1, 11}, RowStepCase{26, 50, 28, 1, 22},
+                      RowStepCase{28, 50, 38, 1, 26}, RowStepCase{38, 50, 44, 1, 28},
+                      RowStepCase{44, 50, 48, 1, 38}, RowStepCase{48, 50, 50, 1, 44},
+                      RowStepCase{50, 50, 50, 1, 48}, RowStepCase{1, 5, 5, 1, 1},
+                      RowStepCase{28, 33, 33, 27, 27}, RowStepCase{38, 30, 38, 30, 30},
+                      RowStepCase{22, 15, 22, 15, 15}, RowStepCase{15, 50, 22, 0, 11}));
+
+TEST_F(MemoRows, RowRoutinesAnswerFromTheRowsShown) {
+  CheckLayout();
+  // Row breaks of the memo's own text and of another text laid out at the memo's width.
+  std::string own = memo_->RawText();
+  EXPECT_EQ(memo_->CountRows(own), 7);
+  EXPECT_EQ(memo_->CountRows(own), memo_->GetRowCount() - 1);
+  std::string lone = "a\nb";
+  EXPECT_EQ(memo_->CountRows(lone), 1);
+  EXPECT_EQ(lone, "a\r\nb");
+  std::string wrapped = "aaaa aaaa aaaa aaaa aaaa";
+  EXPECT_EQ(memo_->CountRows(wrapped), 2);
+  std::string none;
+  EXPECT_EQ(memo_->CountRows(none), 0);
+  // The row walk puts the row it reaches at the top.
+  EXPECT_EQ(memo_->CalcRowNr(3), 3);
+  EXPECT_EQ(memo_->TopRow(), 3);
+  EXPECT_EQ(memo_->Perform(win::EM_GETFIRSTVISIBLELINE, 0, 0), 2);
+  // The row of a position counts from the first visible row.
+  struct {
+    int Pos;
+    int Row;
+  } const shown[] = {{22, 0}, {25, 0}, {26, 1}, {30, 2}, {40, 3}, {11, -1}, {1, -2}};
+  for (const auto& c : shown) EXPECT_EQ(memo_->getRow(c.Pos), c.Row) << c.Pos;
+  // A walk beyond the text walks its rows; the last page stays full.
+  EXPECT_EQ(memo_->CalcRowNr(100), 8);
+  EXPECT_EQ(memo_->TopRow(), 5);
+  EXPECT_EQ(memo_->getRow(48), 3);
+  EXPECT_EQ(memo_->getRow(50), 3);
+  EXPECT_EQ(memo_->CalcRowNr(1), 1);
+  EXPECT_EQ(memo_->TopRow(), 1);
+  // After a final line break the end of the text is the next row.
+  memo_->SetText("ab\r\n");
+  EXPECT_EQ(memo_->getRow(5), 1);
+}
 
 TEST_F(MemoRows, TheCaretRowIsReportedWhenItChanges) {
   CheckLayout();
@@ -116,8 +190,8 @@ TEST_F(MemoFixture, APageOfHundredsOfRowsScrollsAndFindsItsRows) {
   THost::Chord(win::VK_END, false, true);
   EXPECT_EQ(memo_->TopRow(), 400 - 180 + 1);
   tk::KeyPress(win::VK_PRIOR);
-  EXPECT_EQ(memo_->TopRow(), 400 - 2 * 180 + 2);
-  EXPECT_EQ(memo_->GetRowNr(), 400 - 179);
+  EXPECT_EQ(memo_->TopRow(), 400 - 180 + 1 - 178);
+  EXPECT_EQ(memo_->GetRowNr(), 400 - 178);
   EXPECT_EQ(memo_->Perform(win::EM_LINEFROMCHAR, static_cast<win::WPARAM>(text.size()), 0), 399);
 }
 

@@ -238,16 +238,40 @@ TEST_F(MemoPaint, TheVerticalBarScrollsByLinesAndPagesAndFollowsTheKeys) {
   THost::Idle();
   EXPECT_EQ(memo_->TopRow(), 2);
   EXPECT_EQ(bar->Position(), 1);
-  // A click on the track below the thumb pages: the page's rows less one.
-  const win::POINT track = THost::At(bar, bar->Width() / 2, bar->IncButton()->Top() - 2);
-  tk::Click(track.X, track.Y);
+  // A click on the track below the thumb pages down the page's rows less two, one above it
+  // pages up the page's rows less one; the view stops at the first and the last page.
+  struct TPage {
+    bool Down;
+    int Top;  // the first visible row afterwards
+  };
+  for (const TPage& page :
+       {TPage{true, 4}, TPage{false, 1}, TPage{true, 3}, TPage{true, 5}, TPage{false, 2}}) {
+    TZYLScrollBarThumb* thumb = bar->Thumb();
+    const int above = bar->DecButton()->Top() + bar->DecButton()->Height();
+    const int below = bar->IncButton()->Top();
+    const int y =
+        page.Down ? (thumb->Top() + thumb->Height() + below) / 2 : (above + thumb->Top()) / 2;
+    ASSERT_TRUE(page.Down ? thumb->Top() + thumb->Height() < below : above < thumb->Top());
+    const win::POINT track = THost::At(bar, bar->Width() / 2, y);
+    tk::Click(track.X, track.Y);
+    THost::Idle();
+    EXPECT_EQ(memo_->TopRow(), page.Top);
+    EXPECT_EQ(bar->Position(), page.Top - 1);
+  }
+  const win::POINT inc2 = Centre(bar->IncButton());
+  tk::Click(inc2.X, inc2.Y);
   THost::Idle();
-  EXPECT_EQ(memo_->TopRow(), 5);
-  EXPECT_EQ(bar->Position(), 4);
+  EXPECT_EQ(memo_->TopRow(), 3);
   const win::POINT dec = Centre(bar->DecButton());
   tk::Click(dec.X, dec.Y);
   THost::Idle();
-  EXPECT_EQ(memo_->TopRow(), 4);
+  EXPECT_EQ(memo_->TopRow(), 2);
+  // The thumb dragged to the track's end shows the last page.
+  const win::POINT grip = Centre(bar->Thumb());
+  tk::Drag(grip, THost::At(bar, bar->Width() / 2, bar->IncButton()->Top() - 1));
+  THost::Idle();
+  EXPECT_EQ(memo_->TopRow(), 5);
+  EXPECT_EQ(bar->Position(), 4);
   // The caret stayed where it was; a key brings its row back, and the bar follows.
   EXPECT_EQ(memo_->CaretPos(), 1);
   THost::Focus(memo_);

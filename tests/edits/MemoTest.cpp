@@ -356,5 +356,29 @@ TEST_F(MemoTest, EditMessagesCountRowsAndCharactersFromZero) {
   EXPECT_EQ(hit >> 16, 2);
 }
 
+TEST_F(MemoTest, EmScrollMovesARowOrFiveRows) {
+  Fit(memo_, 0, 4);
+  std::string text;
+  for (int i = 1; i <= 20; ++i) text += (i > 1 ? "\r\n" : "") + std::to_string(i);
+  memo_->SetText(text);
+  ASSERT_EQ(memo_->PageRows(), 4);
+  struct {
+    win::WPARAM Code;
+    int Top;    // the first visible row afterwards, from 1
+    int Moved;  // the rows scrolled, in the answer's low word
+  } const steps[] = {
+      {win::SB_PAGEDOWN, 6, 5},  {win::SB_PAGEDOWN, 11, 5}, {win::SB_LINEDOWN, 12, 1},
+      {win::SB_PAGEDOWN, 17, 5}, {win::SB_PAGEDOWN, 17, 0}, {win::SB_LINEDOWN, 17, 0},
+      {win::SB_PAGEUP, 12, 5},   {win::SB_LINEUP, 11, 1},   {win::SB_PAGEUP, 6, 5},
+      {win::SB_PAGEUP, 1, 5},    {win::SB_PAGEUP, 1, 0}};
+  int n = 0;
+  for (const auto& step : steps) {
+    SCOPED_TRACE("step " + std::to_string(n++));
+    const win::LRESULT r = memo_->Perform(win::EM_SCROLL, step.Code, 0);
+    EXPECT_EQ(memo_->TopRow(), step.Top);
+    EXPECT_EQ(r, (win::LRESULT{1} << 16) | step.Moved);
+  }
+}
+
 }  // namespace
 }  // namespace zyl

@@ -177,6 +177,22 @@ TEST_F(ComboBoxTest, TypingGoesThroughTheFormAndTheLimits) {
   EXPECT_TRUE(next_->Focused());
 }
 
+TEST_F(ComboBoxTest, TheMouseOverTheEditChildIsOverTheCombo) {
+  Show();
+  const TPoint outside{form_->Left() + form_->Width() + 50, form_->Top() + 30};
+  const TPoint text = ScreenOf(combo_, 12, combo_->Height() / 2);
+  ASSERT_EQ(win::WindowFromPoint(text), combo_->EditHandle());
+  // Straight from outside the form onto the text field, and off again, twice.
+  for (int i = 0; i < 2; ++i) {
+    win::testkit::MouseMove(outside.X, outside.Y);
+    EXPECT_EQ(MouseControl(), nullptr);
+    win::testkit::MouseMove(text.X, text.Y);
+    EXPECT_EQ(MouseControl(), combo_);
+  }
+  win::testkit::MouseMove(outside.X, outside.Y);
+  EXPECT_EQ(MouseControl(), nullptr);
+}
+
 TEST_F(ComboBoxTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheEvents) {
   combo_->SetStyle(csOwnerDrawVariable);
   combo_->SetItemHeight(24);  // the dropped list has room for all three

@@ -340,6 +340,32 @@ TEST_F(FormsTest, HintsShowAfterThePauseAndHideAfterTheirTime) {
   Application->OnShowHint = nullptr;
 }
 
+TEST_F(FormsTest, AHintWindowLeavesTheMouseToTheWindowsBelowIt) {
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 300, 200);
+  auto* b = Place<TButton>(&form, 20, 20, 120, 40);
+  ShowNow(&form);
+  const TPoint corner = b->ClientToScreen(TPoint{0, 0});
+  THintWindow hint(nullptr);
+  hint.ActivateHint(Rect(corner.X, corner.Y, corner.X + 100, corner.Y + 20), "Over the button");
+  ASSERT_TRUE(win::IsWindowVisible(hint.Handle()));
+  const win::POINT over{corner.X + 10, corner.Y + 10};
+  EXPECT_EQ(hint.Perform(win::WM_NCHITTEST, 0, win::MAKELPARAM(over.X, over.Y)),
+            win::HTTRANSPARENT);
+  EXPECT_EQ(win::WindowFromPoint(over), b->Handle());
+  // The mouse moving under the hint stays with the button.
+  struct TMoves : TLog {
+    void Moved(TObject*, TShiftState, int X, int Y) {
+      Add(std::to_string(X) + "," + std::to_string(Y));
+    }
+  } seen;
+  b->OnMouseMove = TMouseMoveEvent(&seen, &TMoves::Moved);
+  win::testkit::MouseMove(over.X, over.Y);
+  win::testkit::MouseMove(over.X + 2, over.Y);
+  EXPECT_EQ(seen.Entries, (TLines{"10,10", "12,10"}));
+  EXPECT_EQ(MouseControl(), b);
+}
+
 TEST_F(FormsTest, ScreenTracksFormsAndTheActiveForm) {
   const int before = Screen->FormCount();
   auto a = std::make_unique<TForm>(nullptr), b = std::make_unique<TForm>(nullptr);

@@ -254,6 +254,69 @@ TEST_F(StdControlsTest, MemoLinesRefuseBadIndexes) {
   EXPECT_EQ(memo->Text(), "a");
 }
 
+// The loop offers every key to the form as a dialog key before it makes a character: a key a
+// button took there reaches the edit neither as a key nor as a character.
+struct TDialogKeyCase {
+  const char* Name;
+  win::BYTE Key;
+  bool Buttons;     // the form has a default and a cancel button
+  bool AppLoop;     // run by the application's loop rather than the test kit's
+  const char* Log;  // the edit's key events and the buttons' clicks, in order
+};
+
+class DialogKeys : public StdControlsTest, public ::testing::WithParamInterface<TDialogKeyCase> {};
+
+TEST_P(DialogKeys, ReachTheButtonsBeforeTheyMakeCharacters) {
+  const TDialogKeyCase& c = GetParam();
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 100, 21);
+  struct TKeys : TLog {
+    void Down(TObject*, uint16_t& Key, TShiftState) { Add("down " + std::to_string(Key)); }
+    void Up(TObject*, uint16_t& Key, TShiftState) { Add("up " + std::to_string(Key)); }
+    void Press(TObject*, char& Key) { Add("press " + std::to_string(uint8_t(Key))); }
+    void Ok(TObject*) { Add("ok"); }
+    void Cancel(TObject*) { Add("cancel"); }
+  } log;
+  edit->OnKeyDown = TKeyEvent(&log, &TKeys::Down);
+  edit->OnKeyUp = TKeyEvent(&log, &TKeys::Up);
+  edit->OnKeyPress = TKeyPressEvent(&log, &TKeys::Press);
+  if (c.Buttons) {
+    auto* ok = Add<TButton>(10, 50, 75, 25);
+    ok->SetDefault(true);
+    ok->OnClick = TNotifyEvent(&log, &TKeys::Ok);
+    auto* cancel = Add<TButton>(100, 50, 75, 25);
+    cancel->SetCancel(true);
+    cancel->OnClick = TNotifyEvent(&log, &TKeys::Cancel);
+  }
+  Show();
+  edit->SetFocus();
+  Idle();
+  if (c.AppLoop) {
+    QueueKey(c.Key, true);
+    QueueKey(c.Key, false);
+    Application->ProcessMessages();
+  } else {
+    KeyPress(c.Key);
+  }
+  std::string seen;
+  for (const std::string& e : log.Entries) seen += (seen.empty() ? "" : ", ") + e;
+  EXPECT_EQ(seen, c.Log);
+  EXPECT_TRUE(edit->Focused());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DialogKeys,
+    ::testing::ValuesIn(std::vector<TDialogKeyCase>{
+        {"EnterClicksTheDefault", win::VK_RETURN, true, false, "ok, up 13"},
+        {"EscapeClicksTheCancel", win::VK_ESCAPE, true, false, "cancel, up 27"},
+        {"LettersStayWithTheEdit", 'A', true, false, "down 65, press 97, up 65"},
+        {"EnterWithoutButtons", win::VK_RETURN, false, false, "down 13, press 13, up 13"},
+        {"EscapeWithoutButtons", win::VK_ESCAPE, false, false, "down 27, press 27, up 27"},
+        {"AppEnterClicksTheDefault", win::VK_RETURN, true, true, "ok, up 13"},
+        {"AppEscapeClicksTheCancel", win::VK_ESCAPE, true, true, "cancel, up 27"},
+        {"AppEnterWithoutButtons", win::VK_RETURN, false, true, "down 13, press 13, up 13"}}),
+    [](const ::testing::TestParamInfo<TDialogKeyCase>& i) { return std::string(i.param.Name); });
+
 TEST_F(StdControlsTest, MemoReturnsAndTabsFollowWantReturnsAndWantTabs) {
   NewForm();
   auto* memo = Add<TMemo>(10, 10, 200, 100);
