@@ -280,5 +280,45 @@ TEST_F(AnchorsTest, AnchorsAndAlignmentGivenAfterPlacingOrMovingAControlStillTak
   EXPECT_EQ(c->BoundsRect(), Rect(0, 90, 240, 120));
 }
 
+// Aligned controls on one edge are placed by where they lie; ties go by the order of the
+// parent's controls (graphic controls first, then windowed ones, each in z-order), which a
+// z-order change rearranges. Plain controls among them stay where they are.
+TEST_F(AnchorsTest, TiesAmongAlignedControlsFollowTheirOrderAmongTheParentsControls) {
+  auto host = MakeHost(200, 200);
+  auto addTop = [&](TControl* c) {
+    c->SetBounds(0, 0, 200, 10);
+    c->SetAlign(alTop);
+    c->SetParent(host.get());
+  };
+  host->DisableAlign();
+  auto* a = new TPanel(host.get());
+  addTop(a);
+  for (int i = 0; i < 50; ++i) AddAnchored(host.get(), {akLeft, akTop}, 5, 150, 4, 4);
+  auto* b = new TPanel(host.get());
+  addTop(b);
+  auto* shape = new TShape(host.get());
+  addTop(shape);
+  auto* c = new TPanel(host.get());
+  addTop(c);
+  host->EnableAlign();
+  const auto tops = [&] {
+    return std::vector<int>{shape->Top(), a->Top(), b->Top(), c->Top()};
+  };
+  EXPECT_EQ(tops(), (std::vector<int>{0, 10, 20, 30}));
+  const auto realignAtTop = [&](TControl* moved, bool front) {
+    host->DisableAlign();
+    for (TControl* t : std::initializer_list<TControl*>{shape, a, b, c}) t->SetTop(0);
+    moved->SetZOrder(front);
+    host->EnableAlign();
+  };
+  realignAtTop(a, true);
+  EXPECT_EQ(tops(), (std::vector<int>{0, 30, 10, 20}));
+  realignAtTop(c, false);
+  EXPECT_EQ(tops(), (std::vector<int>{0, 30, 20, 10}));
+  // The plain controls never moved.
+  for (int i = 0; i < host->ControlCount(); ++i)
+    if (host->Controls(i)->Align() == alNone) EXPECT_EQ(host->Controls(i)->Top(), 150);
+}
+
 }  // namespace
 }  // namespace vcl::testing
