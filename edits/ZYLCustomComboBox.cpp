@@ -30,6 +30,7 @@ ZYL_MESSAGE_MAP(TZYLCustomComboBox) {
 
 // Described here, published by the library's combo boxes.
 ZYL_CLASS_IMPL(TZYLCustomComboBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomComboBox;
   b.Declare("About", &C::About, &C::SetAbout, AboutVarTypeInfo())
       .Stored(false)

@@ -203,6 +203,7 @@ void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
 // ---- TZYLBaseControl ----
 
 ZYL_CLASS_IMPL(TZYLBaseControl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLBaseControl;
   b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
       .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)

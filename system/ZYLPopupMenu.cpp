@@ -19,6 +19,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLPopupMenu) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLPopupMenu;
   // The menu starts owner-drawn, as its bar needs.
   b.Publish("OwnerDraw")

@@ -189,7 +189,8 @@ void TComponent::RebuildNotifyList() {
 }
 
 void TComponent::EnsureListed() {
-  const bool hears = NeedsBroadcast() && (!ignoresInsert_ || !components_.empty());
+  const bool hears =
+      NeedsBroadcast() && ((!ignoresInsert_ && !insertsMuted_) || !components_.empty());
   if (owner_ && (!listed_ || (!insertListed_ && hears))) owner_->RebuildNotifyList();
 }
 
@@ -200,6 +201,18 @@ void TComponent::Unlist(std::vector<TComponent*>& list, TComponent* AComponent) 
       list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
       break;
     }
+}
+
+void TComponent::HearInserts(bool Value) {
+  if (insertsMuted_ == !Value) return;
+  insertsMuted_ = !Value;
+  if (!owner_) return;
+  if (insertListed_ && !HearsInserts()) {
+    owner_->Unlist(owner_->insertList_, this);
+    insertListed_ = false;
+  } else if (!insertListed_ && HearsInserts()) {
+    owner_->RebuildNotifyList();  // back in its place in the owner's order
+  }
 }
 
 void TComponent::AfterConstruction() {

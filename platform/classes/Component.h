@@ -73,6 +73,10 @@ class TComponent : public TPersistent {
   // (opRemove). Within one owner the owner's broadcast suffices.
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
+  // For a component whose Notification acts on opInsert only in some of its states: while
+  // Value is false its owner leaves it out of insert broadcasts, as if its class ignored them
+  // (it still hears them when it owns components, to pass them on). True by default.
+  void HearInserts(bool Value);
 
   // Sent by an owner to its components (and on to theirs) when a component is inserted or
   // removed, and to the components linked by FreeNotification. Owners skip components that
@@ -142,7 +146,9 @@ class TComponent : public TPersistent {
   bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
   // Listed components hear opInsert unless their class ignores it and they own nothing to pass
   // it on to.
-  bool HearsInserts() const { return listed_ && (!ignoresInsert_ || !components_.empty()); }
+  bool HearsInserts() const {
+    return listed_ && ((!ignoresInsert_ && !insertsMuted_) || !components_.empty());
+  }
   void Unlist(std::vector<TComponent*>& list, TComponent* AComponent);
   void RebuildNotifyList();
   // Puts this component back into its owner's broadcast list when it starts to need it.
@@ -163,6 +169,7 @@ class TComponent : public TPersistent {
   bool listed_ = false;        // in the owner's notifyList_
   bool insertListed_ = false;  // in the owner's insertList_
   bool classified_ = false;
+  bool insertsMuted_ = false;  // HearInserts(false)
   TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
 };

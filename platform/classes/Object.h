@@ -321,5 +321,6 @@ class TClassBuilder;
   static ::vcl::TClass StaticClass();                                 \
   ::vcl::TClass ClassType() const override { return StaticClass(); } \
   static void DescribeClass(::vcl::TClassBuilder<Class>& b);          \
+  friend class ::vcl::TClassBuilder<Class>;                           \
                                                                       \
  public:

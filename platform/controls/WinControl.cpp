@@ -350,8 +350,10 @@ void TWinControl::AlignWorkChanged(TControl* AControl, bool Worked) {
   const bool works = AControl->NeedsAlignWork();
   if (works && !Worked)
     alignWork_.push_back(AControl);
-  else if (!works && Worked)
+  else if (!works && Worked) {
     EraseLast(alignWork_, AControl);
+    alignWorkLeft_ = true;
+  }
 }
 
 std::vector<TControl*> TWinControl::AlignWorkInOrder() {
@@ -484,6 +486,11 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
   // Only aligned or anchored children move; without any the passes below change nothing.
   if (alignWork_.empty()) return;
+  // A plain child (not aligned, anchored top left) placed or moved takes no room from the
+  // aligned ones and follows no anchors: what the last alignment placed stays where it is.
+  if (AControl && AControl->parent_ == this && !AControl->NeedsAlignWork() && !alignWorkLeft_)
+    return;
+  alignWorkLeft_ = false;
   // Only the children that need it are walked, in the order of Controls(i).
   const std::vector<TControl*> work = AlignWorkInOrder();
   std::vector<TControl*> list;

@@ -218,6 +218,9 @@ class TWinControl : public TControl {
   std::vector<TControl*> alignWork_;
   uint64_t nextChildKey_ = 0;
   bool childKeysStale_ = false;  // a z-order change left the keys out of order
+  // A child stopped being aligned or anchored since the last full alignment: the others may
+  // have room to take.
+  bool alignWorkLeft_ = false;
   int32_t borderWidth_ = 0;
   bool tabStop_ = false;
   TImeMode imeMode_ = imDontCare;

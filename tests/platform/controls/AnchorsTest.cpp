@@ -320,5 +320,34 @@ TEST_F(AnchorsTest, TiesAmongAlignedControlsFollowTheirOrderAmongTheParentsContr
     if (host->Controls(i)->Align() == alNone) EXPECT_EQ(host->Controls(i)->Top(), 150);
 }
 
+// A control that stops being aligned gives its room back to the aligned ones; placing or
+// moving plain controls moves nothing.
+TEST_F(AnchorsTest, AControlThatStopsBeingAlignedGivesItsRoomBack) {
+  auto host = MakeHost(200, 200);
+  auto addTop = [&](int height) {
+    auto* c = new TPanel(host.get());
+    c->SetBounds(0, 0, 200, height);
+    c->SetAlign(alTop);
+    c->SetParent(host.get());
+    return c;
+  };
+  TPanel* first = addTop(10);
+  TPanel* second = addTop(20);
+  EXPECT_EQ(second->BoundsRect(), Rect(0, 0, 200, 20));
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 20, 200, 30));
+  TPanel* plain = AddAnchored(host.get(), {akLeft, akTop}, 50, 100, 30, 30);
+  plain->SetBounds(60, 0, 30, 30);
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 20, 200, 30));
+  EXPECT_EQ(plain->BoundsRect(), Rect(60, 0, 90, 30));
+  second->SetAlign(alNone);
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 0, 200, 10));
+  EXPECT_EQ(second->BoundsRect(), Rect(0, 0, 200, 20));
+  // Anchors back to the top left: nothing was following them.
+  TPanel* right = AddAnchored(host.get(), {akTop, akRight}, 150, 50, 20, 20);
+  right->SetAnchors({akLeft, akTop});
+  host->SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(right->BoundsRect(), Rect(150, 50, 170, 70));
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 0, 300, 10));
+}
 }  // namespace
 }  // namespace vcl::testing
