@@ -116,6 +116,7 @@ void TComponent::IndexName(TComponent* AComponent, bool add) {
     for (auto it = range.first; it != range.second; ++it)
       if (it->second == AComponent) {
         names_->Map.erase(it);
+        ++namesFreed_;
         break;
       }
   }

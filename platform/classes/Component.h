@@ -48,6 +48,10 @@ class TComponent : public TPersistent {
   void SetComponentIndex(int value);
   // Owned component by name, case-insensitive; nullptr for "" or when absent.
   TComponent* FindComponent(const std::string& AName) const;
+  // How many times a name has left the index of owned components (a component freed, renamed
+  // or given to another owner): whoever remembers which names are taken knows by it whether
+  // one may have come free since.
+  uint64_t NamesFreed() const { return namesFreed_; }
 
   const std::string& Name() const { return name_; }
   // Validates: "'%s' is not a valid component name." and, among the owner's components,
@@ -172,6 +176,7 @@ class TComponent : public TPersistent {
   bool insertsMuted_ = false;  // HearInserts(false)
   TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
+  uint64_t namesFreed_ = 0;
 };
 
 using TComponentClass = TClass;
