@@ -58,7 +58,8 @@ void BM_ComboSearch(benchmark::State& state) {
     win::testkit::RunUntilIdle();
     std::mt19937 random(11);
     std::vector<std::string> prefixes;
-    for (int i = 0; i < kSearches; ++i) prefixes.push_back(words[random() % words.size()].substr(0, 5));
+    for (int i = 0; i < kSearches; ++i)
+      prefixes.push_back(words[random() % words.size()].substr(0, 5));
     double seconds = 0, reference = 0;
     for (auto _ : state) {
       for (const std::string& prefix : prefixes) {

@@ -106,9 +106,9 @@ BENCHMARK(BM_EditWordWrap)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_EditAppendLines(benchmark::State& state) {
   testkit::TSession session;
   const size_t lines = 1000 * static_cast<size_t>(state.range(0));
-  HWND h = CreateWindowExA(0, "Edit", "",
-                           WS_POPUP | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                           300, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND h =
+      CreateWindowExA(0, "Edit", "", WS_POPUP | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
+                      0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
   SendMessageA(h, EM_LIMITTEXT, 0, 0);
   testkit::RunUntilIdle();
   double self = 0, ref = 0;

@@ -61,10 +61,12 @@ struct TLibrary {
 // The framework's controls of the reference form.
 const std::vector<vcl::TClass>& FrameworkClasses() {
   static const std::vector<vcl::TClass> classes = {
-      vcl::TLabel::StaticClass(),    vcl::TButton::StaticClass(),   vcl::TPanel::StaticClass(),
-      vcl::TEdit::StaticClass(),     vcl::TCheckBox::StaticClass(), vcl::TShape::StaticClass(),
-      vcl::TListBox::StaticClass(),  vcl::TBevel::StaticClass(),    vcl::TComboBox::StaticClass(),
-      vcl::TGroupBox::StaticClass(), vcl::TMemo::StaticClass(),     vcl::TRadioButton::StaticClass()};
+      vcl::TLabel::StaticClass(),    vcl::TButton::StaticClass(),
+      vcl::TPanel::StaticClass(),    vcl::TEdit::StaticClass(),
+      vcl::TCheckBox::StaticClass(), vcl::TShape::StaticClass(),
+      vcl::TListBox::StaticClass(),  vcl::TBevel::StaticClass(),
+      vcl::TComboBox::StaticClass(), vcl::TGroupBox::StaticClass(),
+      vcl::TMemo::StaticClass(),     vcl::TRadioButton::StaticClass()};
   return classes;
 }
 
@@ -103,8 +105,8 @@ TLibrary& Library() {
 using TPhase = double (*)(const std::vector<vcl::TClass>& controls,
                           const std::vector<vcl::TClass>& others, int n);
 
-double CreatePhase(const std::vector<vcl::TClass>& controls,
-                   const std::vector<vcl::TClass>& others, int n) {
+double CreatePhase(const std::vector<vcl::TClass>& controls, const std::vector<vcl::TClass>& others,
+                   int n) {
   const double t0 = ThreadSeconds();
   delete MakeForm(controls, others, n);
   return ThreadSeconds() - t0;
@@ -138,8 +140,8 @@ double ShowPhase(const std::vector<vcl::TClass>& controls, const std::vector<vcl
 
 // The designer places the components one by one: a new component of the class named by the
 // designer, put on the form where it was dropped, and selected.
-double PlacePhase(const std::vector<vcl::TClass>& controls,
-                  const std::vector<vcl::TClass>& others, int n) {
+double PlacePhase(const std::vector<vcl::TClass>& controls, const std::vector<vcl::TClass>& others,
+                  int n) {
   auto form = std::make_unique<vcl::TForm>(nullptr);
   form->SetName("Form1");
   form->SetBounds(0, 0, kColumns * kCell + 16, kRows * kCell + 40);

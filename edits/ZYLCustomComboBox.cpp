@@ -294,7 +294,6 @@ void TZYLCustomComboBox::DoTimerEvent(TObject*) {
   FreeTimer();
 }
 
-
 void TZYLCustomComboBox::KeyDown(uint16_t& Key, TShiftState Shift) {
   inherited::KeyDown(Key, Shift);
   if (FTimer)

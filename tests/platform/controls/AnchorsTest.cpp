@@ -301,9 +301,7 @@ TEST_F(AnchorsTest, TiesAmongAlignedControlsFollowTheirOrderAmongTheParentsContr
   auto* c = new TPanel(host.get());
   addTop(c);
   host->EnableAlign();
-  const auto tops = [&] {
-    return std::vector<int>{shape->Top(), a->Top(), b->Top(), c->Top()};
-  };
+  const auto tops = [&] { return std::vector<int>{shape->Top(), a->Top(), b->Top(), c->Top()}; };
   EXPECT_EQ(tops(), (std::vector<int>{0, 10, 20, 30}));
   const auto realignAtTop = [&](TControl* moved, bool front) {
     host->DisableAlign();

@@ -86,7 +86,8 @@ TEST_F(EditLargeText, KeysInAHugeWrappedParagraphKeepItsLines) {
 TEST_F(EditLargeText, LinesAppendedOneByOneShowOnTheScrollBarsAtTheNextPaint) {
   HWND h = Edit(ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, "", 200, 100);
   for (int i = 0; i < 300; ++i) {
-    const std::string line = "appended line " + std::string(static_cast<size_t>(i % 40), 'w') + "\r\n";
+    const std::string line =
+        "appended line " + std::string(static_cast<size_t>(i % 40), 'w') + "\r\n";
     const int end = GetWindowTextLengthA(h);
     SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(end), end);
     SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
