@@ -148,11 +148,14 @@ class TComponent : public TPersistent {
   void RemoveNotification(TComponent* AComponent);
   void IndexName(TComponent* AComponent, bool add);
   bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
-  // Listed components hear opInsert unless their class ignores it and they own nothing to pass
-  // it on to.
-  bool HearsInserts() const {
-    return listed_ && ((!ignoresInsert_ && !insertsMuted_) || !components_.empty());
-  }
+  // Listed components hear opInsert unless their class ignores it (or they asked not to) and
+  // none of the components they own hears it to have it passed on.
+  bool WantsInserts() const { return (!ignoresInsert_ && !insertsMuted_) || !insertList_.empty(); }
+  bool HearsInserts() const { return listed_ && WantsInserts(); }
+  // After this component's own insert list gained or lost its first member: joins or leaves
+  // its owner's insert list (and so on up the owners).
+  void InsertListGrew();
+  void InsertListShrank();
   void Unlist(std::vector<TComponent*>& list, TComponent* AComponent);
   void RebuildNotifyList();
   // Puts this component back into its owner's broadcast list when it starts to need it.
@@ -173,7 +176,7 @@ class TComponent : public TPersistent {
   bool listed_ = false;        // in the owner's notifyList_
   bool insertListed_ = false;  // in the owner's insertList_
   bool classified_ = false;
-  bool insertsMuted_ = false;  // HearInserts(false)
+  bool insertsMuted_ = false;      // HearInserts(false)
   TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
   uint64_t namesFreed_ = 0;

@@ -224,7 +224,6 @@ struct MemberOwner<R (K::*)(A...)> {
   using type = K;
 };
 
-
 // Registered class information; raises EInvalidOperation on a duplicate or bad parent.
 TClassInfo* NewClassInfo(const char* qualifiedName, TClass parent);
 // Keeps an unpublished description of the class's; Republish adds to the class a published
@@ -334,8 +333,8 @@ class TClassBuilder {
     TClassInfo* info = owned.get();
     info->SetClassTypeInfo(TypeInfoOf<C*>());
     TClass parent = C::inherited::StaticClass();
-    info->SetCppType(&typeid(C), DeclaresNotification() ||
-                                     (parent && parent->OverridesNotification()));
+    info->SetCppType(&typeid(C),
+                     DeclaresNotification() || (parent && parent->OverridesNotification()));
     if constexpr (!std::is_abstract_v<C>) {
       if constexpr (std::is_constructible_v<C, TComponent*>) {
         info->SetFactory(fkComponent, &typeinfo_detail::CreateOf<C>);
@@ -349,8 +348,8 @@ class TClassBuilder {
     C::DescribeClass(b);
     // A class without its own Notification hears inserts as its ancestors do.
     const bool parentIgnores = !parent || !parent->OverridesNotification() || parent->IgnoresInsertNotification();
-    info->SetIgnoresInsertNotification(
-        parentIgnores && (!DeclaresNotification() || b.ownIgnoresInsert_));
+    info->SetIgnoresInsertNotification(parentIgnores &&
+                                       (!DeclaresNotification() || b.ownIgnoresInsert_));
     return owned.release();
   }
 

@@ -457,7 +457,8 @@ TEST(Component, ClassesThatIgnoreInsertsHearOnlyRemovals) {
 }
 
 // A component that stops hearing inserts still hears removals, hears inserts again in its
-// place among its siblings when it asks to, and always hears them while it owns components.
+// place among its siblings when it asks to, and always hears them while it owns a component
+// that hears them (to pass them on), but not for owning components that ignore them.
 TEST(Component, AComponentHearsInsertsOnlyWhileItAsksToUnlessItOwnsComponents) {
   TComponent owner(nullptr);
   std::string journal;
@@ -484,8 +485,12 @@ TEST(Component, AComponentHearsInsertsOnlyWhileItAsksToUnlessItOwnsComponents) {
   EXPECT_EQ(addAndFree("B"), "1+ 2+ 3+ 1-B 2-B 3-B ");
   first->Listen(false);
   middle->Listen(false);
-  new TComponent(first);  // owning something, it passes inserts on
+  auto* passedOn = new TWatcher(first);
+  TRemovalsOnly::StaticClass()->Create(middle);
   EXPECT_EQ(addAndFree("C"), "1+ 3+ 1-C 2-C 3-C ");
+  EXPECT_EQ(passedOn->log, (std::vector<std::string>{"+", "-C"}));
+  delete passedOn;
+  EXPECT_EQ(addAndFree("D"), "3+ 1-D 2-D 3-D ");
 }
 
 TEST(Component, ASubclassOfAProtectedNotificationThatIgnoresInsertsIgnoresThemToo) {
