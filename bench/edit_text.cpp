@@ -1,4 +1,5 @@
-// The EDIT class with long text: clicks along one long line, and a word-wrapped memo given one
+// The EDIT class with long text: clicks along one long line, lines appended one by one to a memo
+// with scroll bars (per line: "us_per_line"), and a word-wrapped memo given one
 // long paragraph and then keys typed into its middle. Each runs at one and at ten times the text
 // (scale 1 and 10) side by side; the cost must grow linearly. Each reports its time per
 // character ("ns_per_char") and its cost as a multiple ("vs_ref") of a plain reference measured
@@ -99,6 +100,41 @@ void BM_EditWordWrap(benchmark::State& state) {
   Report(state, self, ref, text.size());
 }
 BENCHMARK(BM_EditWordWrap)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// A memo with both scroll bars given 1,000 lines times the scale one by one at its end (as a
+// log appends them), then painted once. The bars take each change but are drawn at the paint.
+void BM_EditAppendLines(benchmark::State& state) {
+  testkit::TSession session;
+  const size_t lines = 1000 * static_cast<size_t>(state.range(0));
+  HWND h =
+      CreateWindowExA(0, "Edit", "", WS_POPUP | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
+                      0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  SendMessageA(h, EM_LIMITTEXT, 0, 0);
+  testkit::RunUntilIdle();
+  double self = 0, ref = 0;
+  size_t chars = 0;
+  for (auto _ : state) {
+    SetWindowTextA(h, "");
+    std::string text;
+    const auto t0 = Clock::now();
+    for (size_t i = 0; i < lines; ++i) {
+      const std::string line = "appended line " + std::to_string(i) + "\r\n";
+      const int end = GetWindowTextLengthA(h);
+      SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(end), end);
+      SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
+      text += line;
+    }
+    testkit::RunUntilIdle();
+    self += Seconds(t0, Clock::now());
+    ref += Reference(text);
+    chars = text.size();
+  }
+  DestroyWindow(h);
+  Report(state, self, ref, chars);
+  state.counters["us_per_line"] =
+      self / static_cast<double>(state.iterations()) / static_cast<double>(lines) * 1e6;
+}
+BENCHMARK(BM_EditAppendLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -24,6 +24,7 @@ ZYL_MESSAGE_MAP(TZYLBaseGraphicButton) {
 }
 
 ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLBaseGraphicButton;
   b.Publish("About")
       .Prop("AllowAllUp", &C::AllowAllUp, &C::SetAllowAllUp)

@@ -31,6 +31,7 @@ ZYL_MESSAGE_MAP(TZYLCustomButton) {
 
 // Described by its published descendant.
 ZYL_CLASS_IMPL(TZYLCustomButton) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   b.Declare("About", &TZYLCustomButton::About, &TZYLCustomButton::SetAbout, AboutVarTypeInfo())
       .Stored(false);
 }

@@ -28,6 +28,7 @@ ZYL_MESSAGE_MAP(TZYLCustomButtonGroup) {
 
 // What both groups publish; the check group adds Value, the radio group ItemIndex.
 ZYL_CLASS_IMPL(TZYLCustomButtonGroup) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomButtonGroup;
   b.Publish("About")
       .Publish({"Align", "Anchors", "Bevel", "Caption"})

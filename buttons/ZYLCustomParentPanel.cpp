@@ -5,7 +5,9 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLCustomParentPanel) {}
+ZYL_CLASS_IMPL(TZYLCustomParentPanel) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
+}
 
 TZYLCustomParentPanel::TZYLCustomParentPanel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 

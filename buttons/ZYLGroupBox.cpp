@@ -21,6 +21,7 @@ ZYL_MESSAGE_MAP(TZYLCustomGroupBox) {
 }
 
 ZYL_CLASS_IMPL(TZYLCustomGroupBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomGroupBox;
   b.Declare("CaptionFont", &C::CaptionFont, &C::SetCaptionFont)
       .Declare("CaptionFont3D", &C::CaptionFont3D, &C::SetCaptionFont3D);

@@ -17,6 +17,7 @@ namespace zyl {
 
 // Described by its published descendant.
 ZYL_CLASS_IMPL(TZYLCustomMMButton) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomMMButton;
   b.Declare("ButtonFaceImageList", &C::ButtonFaceImageList, &C::SetButtonFaceImageList);
 }

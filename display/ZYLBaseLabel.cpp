@@ -37,6 +37,7 @@ ZYL_MESSAGE_MAP(TZYLBaseLabel) {
 }
 
 ZYL_CLASS_IMPL(TZYLBaseLabel) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLBaseLabel;
   b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(agTopLeft)

@@ -9,6 +9,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomDockLabel) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomDockLabel;
   b.Declare("FocusControl", &C::FocusControl, &C::SetControl)
       .Declare("AdjustDockedSize", &C::GetBoolean, &C::SetBoolean)

@@ -21,6 +21,7 @@ ZYL_MESSAGE_MAP(TZYLCustomLabelFill) {
 }
 
 ZYL_CLASS_IMPL(TZYLCustomLabelFill) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomLabelFill;
   b.Declare("BrushBackColor", &C::BrushBackColor, &C::SetBrushBack, vcl::ColorTypeInfo())
       .Default(vcl::clBtnFace)

@@ -14,6 +14,7 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomNImage) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   b.Publish({"Align", "Anchors", "BackFX", "Color", "Constraints", "DragCursor", "DragKind",
             "DragMode", "ParentColor", "ParentShowHint", "PopupMenu"})
       .Prop("QuickDraw", &TZYLCustomNImage::QuickDraw, &TZYLCustomNImage::SetQuickDraw)

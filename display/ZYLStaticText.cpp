@@ -21,6 +21,7 @@ ZYL_MESSAGE_MAP(TZYLStaticText) {
 }
 
 ZYL_CLASS_IMPL(TZYLStaticText) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLStaticText;
   b.Publish({"About", "Align", "Alignment", "Anchors"})
       .Prop("AutoSize", &C::GetBoolean, &C::SetBoolean)

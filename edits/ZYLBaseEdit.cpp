@@ -60,6 +60,7 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
 
 // The properties every edit shares; the publishing classes name the ones they show.
 ZYL_CLASS_IMPL(TZYLBaseEdit) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLBaseEdit;
   const vcl::TTypeInfo* color = vcl::ColorTypeInfo();
   b.Publish("About")

@@ -12,6 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/DCGuards.h"
+#include "platform/user/ListOrder.h"
 
 namespace zyl {
 
@@ -30,6 +31,7 @@ ZYL_MESSAGE_MAP(TZYLCustomComboBox) {
 
 // Described here, published by the library's combo boxes.
 ZYL_CLASS_IMPL(TZYLCustomComboBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomComboBox;
   b.Declare("About", &C::About, &C::SetAbout, AboutVarTypeInfo())
       .Stored(false)
@@ -238,6 +240,31 @@ void TZYLCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC 
 // ---------------------------------------------------------------------------------------------
 // The incremental search
 
+namespace {
+
+// The index of the first of the sorted Items that begins with Prefix as spelt, or -1.
+int FirstStartingWith(TStrings* items, const std::string& Prefix) {
+  // The sorted list keeps the items that begin with Prefix in any case together, from the
+  // first one that does not sort before it: a binary search finds it, and the first of them
+  // spelt as typed is the answer.
+  int lo = 0, hi = items->Count();
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (win::ListCompareText(items->Get(mid), Prefix) < 0)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  for (int i = lo; i < items->Count(); ++i) {
+    const std::string item = items->Get(i);
+    if (item.compare(0, Prefix.size(), Prefix) == 0) return i;
+    if (!win::ListStartsText(item, Prefix)) break;
+  }
+  return -1;
+}
+
+}  // namespace
+
 void TZYLCustomComboBox::CreateTimer() {
   FSpentTimer.reset();
   FTimer = std::make_unique<TZYLTimer>(
@@ -258,14 +285,11 @@ void TZYLCustomComboBox::FreeTimer() {
 void TZYLCustomComboBox::DoTimerEvent(TObject*) {
   if (!Sorted()) return;
   const TRestore inEvent(FInTimerEvent, true);
-  const std::string text = Text();
-  for (int i = 0; i < Items()->Count(); ++i) {
-    if (Items()->Get(i).compare(0, text.size(), text) != 0) continue;
+  if (const int i = FirstStartingWith(Items(), Text()); i >= 0) {
     const int start = SelStart();
     SetItemIndex(i);
     SetSelStart(start);
     SetSelLength(static_cast<int>(Text().size()) - start);
-    break;
   }
   FreeTimer();
 }

@@ -69,6 +69,7 @@ ZYL_MESSAGE_MAP(TZYLCustomEdit) {
 
 // Described here; the publishing edit names what it shows.
 ZYL_CLASS_IMPL(TZYLCustomEdit) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomEdit;
   b.Declare("AutoComplete", &C::AutoComplete, &C::SetAutoComplete)
       .Declare("AutoSize", &C::AutoSize, &C::SetAutoSize)

@@ -27,6 +27,7 @@ ZYL_MESSAGE_MAP(TZYLCustomImageComboBox) {
 
 // Described here, published by TZYLImageComboBox.
 ZYL_CLASS_IMPL(TZYLCustomImageComboBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomImageComboBox;
   b.Declare("Options", &C::Options, &C::SetOptions)
       .Default(TZYLImageBoxOptions{lboImageListOrder, lboCheckImageNr})

@@ -21,6 +21,7 @@ namespace zyl {
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomImageListBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomImageListBox;
   b.Publish("Ctl3D")
       .Prop("Delimiter", &C::Delimiter, &C::SetDelimiter)

@@ -66,6 +66,7 @@ ZYL_MESSAGE_MAP(TZYLCustomListBox) {
 }
 
 ZYL_CLASS_IMPL(TZYLCustomListBox) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomListBox;
   const vcl::TTypeInfo* color = vcl::ColorTypeInfo();
   b.Prop("About", &C::About, &C::SetAbout)

@@ -18,6 +18,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLEditAutoComplete) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLEditAutoComplete;
   b.Prop("About", &C::About, &C::SetAbout)
       .Stored(false)

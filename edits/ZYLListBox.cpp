@@ -203,6 +203,8 @@ ZYL_CLASS_IMPL(TZYLListBox) {
 // TZYLListBox: life
 
 TZYLListBox::TZYLListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
+  // Only a box linked through IniUse looks at the components that join its owner.
+  HearInserts(false);
   SetControlStyle(ControlStyle() - vcl::csAcceptsControls - vcl::csSetCaption);
   FHeader = new TZYLHeaderControl(this);
   FHeader->SetParent(this);
@@ -863,6 +865,11 @@ void TZYLListBox::Loaded() {
   if (!ComponentState().contains(vcl::csDesigning)) DoReadData();
   UpdateVirtualWidth();
   Realign();
+}
+
+void TZYLListBox::SetIniUse(TZYLIniUse Value) {
+  FIniUse = Value;
+  HearInserts(Value == ioUseLink);
 }
 
 void TZYLListBox::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {

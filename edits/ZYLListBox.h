@@ -126,7 +126,7 @@ class TZYLListBox : public TZYLCustomScrollBox {
   TZYLIniCtrl* IniLink() const { return FIniLink; }
   void SetIniLink(TZYLIniCtrl* Value);
   TZYLIniUse IniUse() const { return FIniUse; }
-  void SetIniUse(TZYLIniUse Value) { FIniUse = Value; }
+  void SetIniUse(TZYLIniUse Value);
   const std::string& Section() const { return FSection; }
   void SetSection(const std::string& Value) { FSection = Value; }
   bool IsSectionStored() const { return !FSection.empty() && FSection != "Common"; }

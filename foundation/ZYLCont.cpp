@@ -1072,6 +1072,7 @@ void TZYLWaveComp::DefineProperties(vcl::TFiler* Filer) {
 }
 
 ZYL_CLASS_IMPL(TZYLImageListConnector) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList);
 }
 TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)

@@ -8,6 +8,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLContainerComponent) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   b.Prop("ImageList", &TZYLContainerComponent::ImageList, &TZYLContainerComponent::SetImageList)
       .Stored(&TZYLContainerComponent::IsImageListStored)
       .Prop("ImageIndex", &TZYLContainerComponent::GetIndex, &TZYLContainerComponent::SetIndex)

@@ -1,6 +1,7 @@
 #include "foundation/ZYLControl.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "foundation/ZYLApplication.h"
@@ -22,9 +23,11 @@ using vcl::TRect;
 
 // ---- Background routines ----
 
-IZYLBackground* ZYLBackSupplier(vcl::TControl* Control) {
-  if (!Control || !Control->Parent()) return nullptr;
-  vcl::TWinControl* parent = Control->Parent();
+namespace {
+
+// The supplier of the background of parent's children (ZYLBackSupplier of each of them).
+IZYLBackground* ChildBackSupplier(vcl::TWinControl* parent) {
+  if (!parent) return nullptr;
   IZYLBackground* intf = nullptr;
   if (ZYLSupports(parent, intf)) return intf;
   if (dynamic_cast<vcl::TCustomForm*>(parent)) {
@@ -37,6 +40,12 @@ IZYLBackground* ZYLBackSupplier(vcl::TControl* Control) {
     }
   }
   return nullptr;
+}
+
+}  // namespace
+
+IZYLBackground* ZYLBackSupplier(vcl::TControl* Control) {
+  return Control ? ChildBackSupplier(Control->Parent()) : nullptr;
 }
 
 vcl::TBitmap* ZYLBackBitmap(vcl::TControl* Control) {
@@ -183,26 +192,27 @@ void ZYLSetOpaque(vcl::TControl* Control, bool Opaque) {
 }
 
 void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
-  std::vector<vcl::TControl*> asked;
+  std::unordered_set<vcl::TControl*> asked;
   auto ask = [&](vcl::TControl* c) {
     IZYLBackground* b = nullptr;
-    if (!c || c == Control || std::find(asked.begin(), asked.end(), c) != asked.end()) return;
+    if (!c || c == Control || asked.contains(c)) return;
     if (!ZYLSupports(c, b) || static_cast<void*>(b) == static_cast<void*>(Provider)) return;
-    asked.push_back(c);
+    asked.insert(c);
     b->BackUpdate();
   };
   if (Provider)
     for (int i = 0; i < Provider->BackControlCount(); ++i) ask(Provider->BackControl(i));
-  if (Control)
-    for (int i = 0; i < Control->ControlCount(); ++i) {
-      vcl::TControl* c = Control->Controls(i);
-      if (ZYLBackSupplier(c) == Provider) ask(c);
-    }
+  // Control's children all take their background from the same supplier: it is looked up once
+  // (a form without one of its own walks its components for it). An asked child may change
+  // what Control holds, so each child is taken afresh.
+  if (Control && ChildBackSupplier(Control) == Provider)
+    for (int i = 0; i < Control->ControlCount(); ++i) ask(Control->Controls(i));
 }
 
 // ---- TZYLBaseControl ----
 
 ZYL_CLASS_IMPL(TZYLBaseControl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLBaseControl;
   b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
       .Declare("ImageIndex", &C::GetIndex, &C::SetIndex).Index(iiImageIndex).Default(0)

@@ -34,6 +34,7 @@ ZYL_MESSAGE_MAP(TZYLCustomControl) {
 
 // Described here, published by the windowed controls that show them.
 ZYL_CLASS_IMPL(TZYLCustomControl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomControl;
   b.Declare("BackFX", &C::BackFX, &C::SetBackFX)
       .Declare("CtlXP", &C::GetCtlXP, &C::SetCtlXP).Default(true)

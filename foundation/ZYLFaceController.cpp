@@ -149,7 +149,9 @@ void TZYLFaceSetting::SetCtlXP(bool Value) {
 // ---------------------------------------------------------------------------------------------
 // TZYLFaceController
 
-ZYL_CLASS_IMPL(TZYLFaceController) {}
+ZYL_CLASS_IMPL(TZYLFaceController) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
+}
 
 TZYLFaceController::TZYLFaceController(vcl::TComponent* AOwner) : inherited(AOwner) {
   for (auto& s : FSettings) {

@@ -404,6 +404,7 @@ void ZYLLoadCustomColorList(vcl::TObject* IniObject, const std::string& Section,
 // TZYLCustomIniComponent
 
 ZYL_CLASS_IMPL(TZYLCustomIniComponent) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomIniComponent;
   b.Prop("IniLink", &C::IniLink, &C::SetIniLink)
       .Prop("IniUse", &C::IniUse, &C::SetIniUse)

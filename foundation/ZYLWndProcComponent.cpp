@@ -179,6 +179,7 @@ void TZYLWndProcComponent::WndProc(TMessage& Message) {
 }
 
 ZYL_CLASS_IMPL(TZYLWndProcComponent) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   b.Prop("Enabled", &TZYLWndProcComponent::Enabled, &TZYLWndProcComponent::SetEnabled)
       .Default(true)
       .Declare("HandleApp", &TZYLWndProcComponent::HandleApp, &TZYLWndProcComponent::SetHandleApp)

@@ -15,6 +15,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomFormFill) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLCustomFormFill;
   b.Declare("DefaultFill", &T::DefaultFill, &T::SetDefaultFill)
       .Default(true)

@@ -31,6 +31,7 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLSearchThread) {}
 
 ZYL_CLASS_IMPL(TZYLFileGrep) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLFileGrep;
   b.Publish("About")
       .Prop("FileMasks", &T::FileMasks, &T::SetFileMasks)

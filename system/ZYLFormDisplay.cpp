@@ -16,6 +16,7 @@ const char* const SZYLFormNotInstanced = "TZYLFormDisplay: Form not instanced!";
 ZYL_MESSAGE_MAP(TZYLFormDisplay) { m.On(win::WM_SETFOCUS, &TZYLFormDisplay::WMSetFocus); }
 
 ZYL_CLASS_IMPL(TZYLFormDisplay) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLFormDisplay;
   b.Publish("About")
       .Publish({"Align", "Anchors", "Bevel"})

@@ -17,6 +17,7 @@ ZYL_MESSAGE_MAP(TZYLFormTabControl) {
 }
 
 ZYL_CLASS_IMPL(TZYLFormTabControl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLFormTabControl;
   b.Prop("About", &T::About, &T::SetAbout, AboutVarTypeInfo())
       .Stored(false)

@@ -7,6 +7,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLCustomHookComponent) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLCustomHookComponent;
   b.Declare("Control", &T::Control, &T::SetControl)
       .Stored(&T::IsControlStored)

@@ -20,6 +20,7 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLMRUItem) {}
 
 ZYL_CLASS_IMPL(TZYLMRUList) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLMRUList;
   b.Publish("About")
       .Prop("Button", &T::Button, &T::SetButton)

@@ -8,6 +8,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLMouseBaseCtrl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLMouseBaseCtrl;
   b.Publish("About")
       .Prop("AutoActive", &T::AutoActive, &T::SetAutoActive)

@@ -32,6 +32,7 @@ namespace zyl {
 using vcl::TMsgDlgBtn;
 
 ZYL_CLASS_IMPL(TZYLMessageBoxDlg) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLMessageBoxDlg;
   b.Publish("About")
       .Prop("CtlXP", &T::CtlXP, &T::SetCtlXP)

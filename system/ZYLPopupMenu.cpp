@@ -19,6 +19,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLPopupMenu) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLPopupMenu;
   // The Options decide whether the menu is owner-drawn: an OwnerDraw line of an older form file
   // is read and dropped, and the property is never written.

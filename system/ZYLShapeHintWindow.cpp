@@ -26,7 +26,9 @@ using vcl::TRect;
 
 TZYLShapeHint* ShapeHintControl = nullptr;
 
-ZYL_CLASS_IMPL(TZYLShapeHintWindow) {}
+ZYL_CLASS_IMPL(TZYLShapeHintWindow) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
+}
 
 namespace {
 

@@ -15,6 +15,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLStopWatch) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLStopWatch;
   b.Publish("About")
       .Prop("Control", &C::Control, &C::SetControl)

@@ -11,6 +11,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLSysMenu) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLSysMenu;
   b.Publish("About")
       .Publish("Enabled")

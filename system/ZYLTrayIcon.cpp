@@ -21,6 +21,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLTrayIcon) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLTrayIcon;
   b.Publish("About")
       .Prop("Active", &T::Active, &T::SetActive)

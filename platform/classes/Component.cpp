@@ -116,6 +116,7 @@ void TComponent::IndexName(TComponent* AComponent, bool add) {
     for (auto it = range.first; it != range.second; ++it)
       if (it->second == AComponent) {
         names_->Map.erase(it);
+        ++namesFreed_;
         break;
       }
   }
@@ -175,6 +176,26 @@ void TComponent::Insert(TComponent* AComponent) {
   AComponent->insertListed_ = AComponent->HearsInserts();
   if (AComponent->insertListed_) insertList_.push_back(AComponent);
   if (first) EnsureListed();
+  if (AComponent->insertListed_) InsertListGrew();
+}
+
+void TComponent::InsertListGrew() {
+  if (!owner_ || insertListed_ || !WantsInserts()) return;
+  if (listed_ && owner_->components_.back() == this) {
+    // The newest of its owner's components: its place is at the end.
+    owner_->insertList_.push_back(this);
+    insertListed_ = true;
+    owner_->InsertListGrew();
+  } else {
+    owner_->RebuildNotifyList();
+  }
+}
+
+void TComponent::InsertListShrank() {
+  if (!owner_ || !insertListed_ || WantsInserts()) return;
+  owner_->Unlist(owner_->insertList_, this);
+  insertListed_ = false;
+  owner_->InsertListShrank();
 }
 
 void TComponent::RebuildNotifyList() {
@@ -186,11 +207,14 @@ void TComponent::RebuildNotifyList() {
     c->insertListed_ = c->HearsInserts();
     if (c->insertListed_) insertList_.push_back(c);
   }
+  if (insertList_.empty())
+    InsertListShrank();
+  else
+    InsertListGrew();
 }
 
 void TComponent::EnsureListed() {
-  const bool hears = NeedsBroadcast() && (!ignoresInsert_ || !components_.empty());
-  if (owner_ && (!listed_ || (!insertListed_ && hears))) owner_->RebuildNotifyList();
+  if (owner_ && !listed_ && NeedsBroadcast()) owner_->RebuildNotifyList();
 }
 
 // Components leave lists mostly from the end (after construction, DestroyComponents).
@@ -202,6 +226,15 @@ void TComponent::Unlist(std::vector<TComponent*>& list, TComponent* AComponent) 
     }
 }
 
+void TComponent::HearInserts(bool Value) {
+  if (insertsMuted_ == !Value) return;
+  insertsMuted_ = !Value;
+  if (Value)
+    InsertListGrew();
+  else
+    InsertListShrank();
+}
+
 void TComponent::AfterConstruction() {
   inherited::AfterConstruction();
   Classify();
@@ -209,6 +242,8 @@ void TComponent::AfterConstruction() {
 
 void TComponent::Classify() {
   classified_ = true;
+  // What it made of its own while being built is built too.
+  if (pending_ && !pending_->classified_) pending_->Classify();
   // Only the exact class the information was built for is known to keep the base
   // Notification; a subclass that does not declare itself might override it.
   TClass cls = ClassType();
@@ -222,6 +257,7 @@ void TComponent::Classify() {
   if (owner_ && insertListed_ && !HearsInserts()) {
     owner_->Unlist(owner_->insertList_, this);
     insertListed_ = false;
+    owner_->InsertListShrank();
   }
 }
 
@@ -241,6 +277,7 @@ void TComponent::Remove(TComponent* AComponent) {
   if (AComponent->insertListed_) {
     Unlist(insertList_, AComponent);
     AComponent->insertListed_ = false;
+    InsertListShrank();
   }
   AComponent->owner_ = nullptr;
 }

@@ -48,6 +48,10 @@ class TComponent : public TPersistent {
   void SetComponentIndex(int value);
   // Owned component by name, case-insensitive; nullptr for "" or when absent.
   TComponent* FindComponent(const std::string& AName) const;
+  // How many times a name has left the index of owned components (a component freed, renamed
+  // or given to another owner): whoever remembers which names are taken knows by it whether
+  // one may have come free since.
+  uint64_t NamesFreed() const { return namesFreed_; }
 
   const std::string& Name() const { return name_; }
   // Validates: "'%s' is not a valid component name." and, among the owner's components,
@@ -73,6 +77,10 @@ class TComponent : public TPersistent {
   // (opRemove). Within one owner the owner's broadcast suffices.
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
+  // For a component whose Notification acts on opInsert only in some of its states: while
+  // Value is false its owner leaves it out of insert broadcasts, as if its class ignored them
+  // (it still hears them when it owns components, to pass them on). True by default.
+  void HearInserts(bool Value);
 
   // Sent by an owner to its components (and on to theirs) when a component is inserted or
   // removed, and to the components linked by FreeNotification. Owners skip components that
@@ -140,9 +148,14 @@ class TComponent : public TPersistent {
   void RemoveNotification(TComponent* AComponent);
   void IndexName(TComponent* AComponent, bool add);
   bool NeedsBroadcast() const { return !quiet_ || !components_.empty() || !freeNotifies_.empty(); }
-  // Listed components hear opInsert unless their class ignores it and they own nothing to pass
-  // it on to.
-  bool HearsInserts() const { return listed_ && (!ignoresInsert_ || !components_.empty()); }
+  // Listed components hear opInsert unless their class ignores it (or they asked not to) and
+  // none of the components they own hears it to have it passed on.
+  bool WantsInserts() const { return (!ignoresInsert_ && !insertsMuted_) || !insertList_.empty(); }
+  bool HearsInserts() const { return listed_ && WantsInserts(); }
+  // After this component's own insert list gained or lost its first member: joins or leaves
+  // its owner's insert list (and so on up the owners).
+  void InsertListGrew();
+  void InsertListShrank();
   void Unlist(std::vector<TComponent*>& list, TComponent* AComponent);
   void RebuildNotifyList();
   // Puts this component back into its owner's broadcast list when it starts to need it.
@@ -163,8 +176,10 @@ class TComponent : public TPersistent {
   bool listed_ = false;        // in the owner's notifyList_
   bool insertListed_ = false;  // in the owner's insertList_
   bool classified_ = false;
+  bool insertsMuted_ = false;      // HearInserts(false)
   TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
+  uint64_t namesFreed_ = 0;
 };
 
 using TComponentClass = TClass;

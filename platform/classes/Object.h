@@ -315,11 +315,12 @@ class TClassBuilder;
 
 // Declares the class to the object model: `inherited`, its class information and the
 // ClassType override. Leaves the class body in public access.
-#define ZYL_CLASS(Class, Parent)                                       \
- public:                                                              \
-  using inherited = Parent;                                           \
-  static ::vcl::TClass StaticClass();                                 \
+#define ZYL_CLASS(Class, Parent)                                     \
+ public:                                                             \
+  using inherited = Parent;                                          \
+  static ::vcl::TClass StaticClass();                                \
   ::vcl::TClass ClassType() const override { return StaticClass(); } \
-  static void DescribeClass(::vcl::TClassBuilder<Class>& b);          \
-                                                                      \
+  static void DescribeClass(::vcl::TClassBuilder<Class>& b);         \
+  friend class ::vcl::TClassBuilder<Class>;                          \
+                                                                     \
  public:

@@ -224,20 +224,6 @@ struct MemberOwner<R (K::*)(A...)> {
   using type = K;
 };
 
-// Whether C itself declares Notification (TComponent's own does not count). When the name
-// cannot be taken (overloaded, not accessible) the answer is yes, which is always safe.
-template <class C>
-constexpr bool DeclaresNotification() {
-  if constexpr (!std::is_base_of_v<TComponent, C>) {
-    return false;
-  } else if constexpr (requires { &C::Notification; }) {
-    return std::is_same_v<typename MemberOwner<decltype(&C::Notification)>::type, C> &&
-           !std::is_same_v<typename C::inherited, TPersistent>;
-  } else {
-    return true;
-  }
-}
-
 // Registered class information; raises EInvalidOperation on a duplicate or bad parent.
 TClassInfo* NewClassInfo(const char* qualifiedName, TClass parent);
 // Keeps an unpublished description of the class's; Republish adds to the class a published
@@ -327,14 +313,28 @@ class TClassBuilder {
     return *this;
   }
 
+  // Whether C itself declares Notification (TComponent's own does not count). The builder is a
+  // friend of C (ZYL_CLASS), so a protected Notification is seen too; when the name cannot be
+  // taken (overloaded) the answer is yes, which is always safe.
+  static constexpr bool DeclaresNotification() {
+    if constexpr (!std::is_base_of_v<TComponent, C>) {
+      return false;
+    } else if constexpr (requires { &C::Notification; }) {
+      using Owner = typename typeinfo_detail::MemberOwner<decltype(&C::Notification)>::type;
+      return std::is_same_v<Owner, C> && !std::is_same_v<typename C::inherited, TPersistent>;
+    } else {
+      return true;
+    }
+  }
+
   static TClass Build(const char* qualifiedName) {
     // Owned until the description succeeds: a class whose description throws leaves nothing.
     std::unique_ptr<TClassInfo> owned(typeinfo_detail::NewClassInfo(qualifiedName, C::inherited::StaticClass()));
     TClassInfo* info = owned.get();
     info->SetClassTypeInfo(TypeInfoOf<C*>());
     TClass parent = C::inherited::StaticClass();
-    info->SetCppType(&typeid(C), typeinfo_detail::DeclaresNotification<C>() ||
-                                     (parent && parent->OverridesNotification()));
+    info->SetCppType(&typeid(C),
+                     DeclaresNotification() || (parent && parent->OverridesNotification()));
     if constexpr (!std::is_abstract_v<C>) {
       if constexpr (std::is_constructible_v<C, TComponent*>) {
         info->SetFactory(fkComponent, &typeinfo_detail::CreateOf<C>);
@@ -348,8 +348,8 @@ class TClassBuilder {
     C::DescribeClass(b);
     // A class without its own Notification hears inserts as its ancestors do.
     const bool parentIgnores = !parent || !parent->OverridesNotification() || parent->IgnoresInsertNotification();
-    info->SetIgnoresInsertNotification(
-        parentIgnores && (!typeinfo_detail::DeclaresNotification<C>() || b.ownIgnoresInsert_));
+    info->SetIgnoresInsertNotification(parentIgnores &&
+                                       (!DeclaresNotification() || b.ownIgnoresInsert_));
     return owned.release();
   }
 

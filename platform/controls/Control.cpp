@@ -178,7 +178,7 @@ void TControl::SetAnchors(TAnchors Value) {
   if (anchors_ == Value) return;
   const bool worked = NeedsAlignWork();
   anchors_ = Value;
-  if (parent_) parent_->alignWork_ += int(NeedsAlignWork()) - int(worked);
+  if (parent_) parent_->AlignWorkChanged(this, worked);
   UpdateAnchorRules();
 }
 
@@ -241,7 +241,7 @@ void TControl::SetAlign(TAlign Value) {
   TAlign old = align_;
   const bool worked = NeedsAlignWork();
   align_ = Value;
-  if (parent_) parent_->alignWork_ += int(NeedsAlignWork()) - int(worked);
+  if (parent_) parent_->AlignWorkChanged(this, worked);
   SetAnchors(AnchorAlign(Value));
   if (!ComponentState().contains(csLoading) && parent_) {
     const bool oldHorz = old == alTop || old == alBottom;

@@ -351,6 +351,9 @@ class TControl : public TComponent {
   TAnchors anchors_ = {akLeft, akTop};
   // Whether the parent's alignment pass has anything to do for this control.
   bool NeedsAlignWork() const { return align_ != alNone || anchors_ != TAnchors{akLeft, akTop}; }
+  // The place among its parent's children: a key that orders them as Controls(i) does (the
+  // parent renumbers its children when their z-order changes).
+  uint64_t childKey_ = 0;
   TPoint anchorRules_{0, 0};
   TPoint originalParentSize_{0, 0};
   bool anchorMove_ = false;

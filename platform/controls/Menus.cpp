@@ -505,6 +505,7 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, TOwnerDrawState 
 }
 
 ZYL_CLASS_IMPL(TMenuItem) {
+  b.IgnoresInsertNotification();  // only the removal of its submenu images concerns it
   b.Prop("Action", &TMenuItem::Action, &TMenuItem::SetAction)
       .Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck)
       .Default(false)

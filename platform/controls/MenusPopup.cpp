@@ -174,6 +174,7 @@ void TMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 void TMenu::SetChildOrder(TComponent* Child, int Order) { items_->SetChildOrder(Child, Order); }
 
 ZYL_CLASS_IMPL(TMenu) {
+  b.IgnoresInsertNotification();  // only the removal of its images concerns it
   b.Declare("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys)
       .Default(maAutomatic)
       .Declare("AutoLineReduction", &TMenu::AutoLineReduction, &TMenu::SetAutoLineReduction)
@@ -317,6 +318,7 @@ void TPopupMenu::Popup(int X, int Y) {
 }
 
 ZYL_CLASS_IMPL(TPopupMenu) {
+  b.IgnoresInsertNotification();  // only removals concern it
   b.Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment)
       .Default(paLeft)
       .Publish({"AutoHotkeys", "AutoLineReduction"})

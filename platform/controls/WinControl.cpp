@@ -274,14 +274,17 @@ namespace {
 
 // Children leave mostly from the end (a parent freeing its children, the last first), so the
 // search runs backwards.
-template <class T>
-void EraseLast(std::vector<T*>& list, T* item) {
+template <class T, class U>
+void EraseLast(std::vector<T*>& list, U* item) {
   for (size_t i = list.size(); i-- > 0;)
     if (list[i] == item) {
       list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
       return;
     }
 }
+
+// The bit of childKey_ that puts windowed children after the graphic ones.
+constexpr uint64_t kWindowedKey = uint64_t{1} << 62;
 
 }  // namespace
 
@@ -294,7 +297,9 @@ void TWinControl::InsertControl(TControl* AControl) {
     controls_.push_back(AControl);
   }
   AControl->parent_ = this;
-  alignWork_ += AControl->NeedsAlignWork();
+  // Windowed children come after the graphic ones in Controls(i).
+  AControl->childKey_ = ++nextChildKey_ | (dynamic_cast<TWinControl*>(AControl) ? kWindowedKey : 0);
+  if (AControl->NeedsAlignWork()) alignWork_.push_back(AControl);
   if (!AControl->ComponentState().contains(csReading)) {
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
@@ -327,7 +332,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
     EraseLast(controls_, AControl);
   }
   if (g_captureControl == AControl) g_captureControl = nullptr;
-  alignWork_ -= AControl->NeedsAlignWork();
+  if (AControl->NeedsAlignWork()) EraseLast(alignWork_, AControl);
   AControl->parent_ = nullptr;
   // The anchor rules belonged to this parent; the next one takes its own.
   AControl->originalParentSize_ = {0, 0};
@@ -341,7 +346,32 @@ bool TWinControl::ContainsControl(TControl* Control) const {
   return false;
 }
 
+void TWinControl::AlignWorkChanged(TControl* AControl, bool Worked) {
+  const bool works = AControl->NeedsAlignWork();
+  if (works && !Worked)
+    alignWork_.push_back(AControl);
+  else if (!works && Worked) {
+    EraseLast(alignWork_, AControl);
+    alignWorkLeft_ = true;
+  }
+}
+
+std::vector<TControl*> TWinControl::AlignWorkInOrder() {
+  if (childKeysStale_) {
+    childKeysStale_ = false;
+    uint64_t key = 0;
+    for (TControl* c : controls_) c->childKey_ = ++key;
+    for (TControl* c : winControls_) c->childKey_ = ++key | kWindowedKey;
+    nextChildKey_ = key;
+  }
+  std::vector<TControl*> list = alignWork_;
+  std::sort(list.begin(), list.end(),
+            [](const TControl* a, const TControl* b) { return a->childKey_ < b->childKey_; });
+  return list;
+}
+
 void TWinControl::SetZOrderPosition(TControl* AControl, int Position) {
+  childKeysStale_ = true;
   if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
     auto it = std::find(winControls_.begin(), winControls_.end(), w);
     if (it == winControls_.end()) return;
@@ -455,7 +485,14 @@ void TWinControl::AdjustClientRect(TRect& Rect) {
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   AdjustClientRect(Rect);
   // Only aligned or anchored children move; without any the passes below change nothing.
-  if (alignWork_ == 0) return;
+  if (alignWork_.empty()) return;
+  // A plain child (not aligned, anchored top left) placed or moved takes no room from the
+  // aligned ones and follows no anchors: what the last alignment placed stays where it is.
+  if (AControl && AControl->parent_ == this && !AControl->NeedsAlignWork() && !alignWorkLeft_)
+    return;
+  alignWorkLeft_ = false;
+  // Only the children that need it are walked, in the order of Controls(i).
+  const std::vector<TControl*> work = AlignWorkInOrder();
   std::vector<TControl*> list;
   auto insertBefore = [](TControl* c1, TControl* c2, TAlign a) {
     switch (a) {
@@ -508,8 +545,7 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     list.clear();
     if (AControl && AControl->parent_ == this && AControl->align_ == a && shown(AControl))
       list.push_back(AControl);
-    for (int i = 0; i < ControlCount(); ++i) {
-      TControl* c = Controls(i);
+    for (TControl* c : work) {
       if (c->align_ != a || !shown(c) || c == AControl) continue;
       size_t j = 0;
       while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
@@ -519,8 +555,7 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   }
   // Controls that are not aligned follow their anchors.
   TPoint parentSize{-1, -1};
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* c = Controls(i);
+  for (TControl* c : work) {
     if (c->align_ != alNone || c->originalParentSize_.X == 0 || c->originalParentSize_.Y == 0 ||
         c->ComponentState().contains(csLoading))
       continue;

@@ -149,6 +149,11 @@ class TWinControl : public TControl {
   void UpdateBoundsRect(const TRect& R) override;
   void StoreText(const TCaption& Value) override;
   void SetZOrderPosition(TControl* AControl, int Position);
+  // Keeps alignWork_ in step with AControl after its alignment or anchors changed; Worked is
+  // what NeedsAlignWork said before.
+  void AlignWorkChanged(TControl* AControl, bool Worked);
+  // The children of alignWork_ in the order of Controls(i).
+  std::vector<TControl*> AlignWorkInOrder();
   // Saved while the window is recreated.
   struct TSavedState;
 
@@ -208,7 +213,14 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> winControls_;  // windowed children, in z-order
   std::vector<TWinControl*> tabList_;
   int alignLevel_ = 0;
-  int alignWork_ = 0;  // children for which NeedsAlignWork holds
+  // The children for which NeedsAlignWork holds (in no order: AlignControls sorts them by
+  // childKey_), so that aligning walks them and not every child.
+  std::vector<TControl*> alignWork_;
+  uint64_t nextChildKey_ = 0;
+  bool childKeysStale_ = false;  // a z-order change left the keys out of order
+  // A child stopped being aligned or anchored since the last full alignment: the others may
+  // have room to take.
+  bool alignWorkLeft_ = false;
   int32_t borderWidth_ = 0;
   bool tabStop_ = false;
   TImeMode imeMode_ = imDontCare;

@@ -102,10 +102,17 @@ void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
 std::string TFormDesigner::UniqueName(const std::string& BaseName) {
   std::string base = BaseName;
   if (base.size() > 1 && (base[0] == 'T' || base[0] == 't')) base.erase(0, 1);
-  for (int n = 1;; ++n) {
-    const std::string name = base + IntToStr(n);
-    if (!root_) return name;
-    if (!root_->FindComponent(name) && !SameText(root_->Name(), name)) return name;
+  if (!root_) return base + "1";
+  // Numbers below the last one given are still taken unless a name came free since: placing
+  // n components of a class does not try every number from 1 each time.
+  TNameHint& hint = nameHints_[LowerCase(base)];
+  if (hint.Freed != root_->NamesFreed() || !SameText(hint.RootName, root_->Name())) hint.Next = 1;
+  for (int n = std::max(1, hint.Next);; ++n) {
+    std::string name = base + IntToStr(n);
+    if (!root_->FindComponent(name) && !SameText(root_->Name(), name)) {
+      hint = {n, root_->NamesFreed(), root_->Name()};
+      return name;
+    }
   }
 }
 

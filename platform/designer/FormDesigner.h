@@ -16,6 +16,7 @@
 
 #include <list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/designer/DesignIntf.h"
@@ -118,6 +119,14 @@ class TFormDesigner final : public IFormDesigner {
   TDesignWindow* active_ = nullptr;
   std::list<TIconWindow> icons_;       // newest first
   std::vector<TComponent*> inserted_;  // components not yet judged for an icon window
+  // Per base name (lower case): the number UniqueName last gave, below which every number was
+  // taken while the form's name and its count of freed names were as recorded.
+  struct TNameHint {
+    int Next;
+    uint64_t Freed;
+    std::string RootName;
+  };
+  std::unordered_map<std::string, TNameHint> nameHints_;
 };
 
 class TDesignWindow : public TForm {

@@ -67,6 +67,7 @@ struct Edit {
   bool Typing = false;  // the last change was typed, and typing on joins it
   HDC Measure = nullptr;
   int Advance[256] = {};  // of every character in the font, from the measuring DC
+  bool BarsStale = false;  // the scroll bars' strips wait for the next frame paint
 };
 
 std::unordered_map<HWND, std::unique_ptr<Edit>>& Table() {
@@ -273,6 +274,25 @@ void Notify(Edit& e, WORD code) {
                reinterpret_cast<LPARAM>(e.Hwnd));
 }
 
+// The bars take their new state at once but are drawn at the next paint of the frame, once
+// however many changes come before it.
+void RedrawBarsLater(Edit& e, DWORD style) {
+  if (e.BarsStale || !(style & (WS_VSCROLL | WS_HSCROLL))) return;
+  RECT c;
+  GetClientRect(e.Hwnd, &c);
+  // In client coordinates, the strips right of and below the client area where bars stand.
+  const int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
+  if (style & WS_VSCROLL) {
+    const RECT bar{c.Right, c.Top, c.Right + cx, c.Bottom + cy};
+    RedrawWindow(e.Hwnd, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  }
+  if (style & WS_HSCROLL) {
+    const RECT bar{c.Left, c.Bottom, c.Right + cx, c.Bottom + cy};
+    RedrawWindow(e.Hwnd, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  }
+  e.BarsStale = true;
+}
+
 void UpdateScrollBars(Edit& e) {
   const DWORD s = StyleOf(e);
   if (s & WS_VSCROLL) {
@@ -282,7 +302,7 @@ void UpdateScrollBars(Edit& e) {
     si.nMax = static_cast<int>(e.Lines.size()) - 1;
     si.nPage = static_cast<UINT>(VisibleLines(e));
     si.nPos = static_cast<int>(e.FirstLine);
-    SetScrollInfo(e.Hwnd, SB_VERT, &si, TRUE);
+    SetScrollInfo(e.Hwnd, SB_VERT, &si, FALSE);
   }
   if (s & WS_HSCROLL) {
     if (!e.WidestLines) {
@@ -303,8 +323,9 @@ void UpdateScrollBars(Edit& e) {
     si.nMax = widest + e.AveChar;
     si.nPage = static_cast<UINT>(FormatWidth(e));
     si.nPos = e.XOffset;
-    SetScrollInfo(e.Hwnd, SB_HORZ, &si, TRUE);
+    SetScrollInfo(e.Hwnd, SB_HORZ, &si, FALSE);
   }
+  RedrawBarsLater(e, s);
 }
 
 void PlaceCaret(Edit& e) {
@@ -899,7 +920,11 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_ENABLE: Redraw(e); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole client area
-    case WM_PAINT: Paint(e); return 0;
+    case WM_NCPAINT: e.BarsStale = false; return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_PAINT:
+      e.BarsStale = false;
+      Paint(e);
+      return 0;
     case WM_KEYDOWN: KeyDown(e, wp); return 0;
     case WM_CHAR: Char(e, wp & 0xFF); return 0;
     case WM_SETCURSOR:

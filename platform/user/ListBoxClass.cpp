@@ -12,6 +12,7 @@
 #include "platform/rtl/FileUtils.h"
 #include "platform/text/Text.h"
 #include "platform/user/GapVector.h"
+#include "platform/user/ListOrder.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
 
@@ -62,25 +63,6 @@ unsigned char Lower(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
   return c;
-}
-
-// Case-insensitive order of the list's sorting (code page 1252 letters fold to lower case).
-int CompareNoCase(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const unsigned char x = Lower(static_cast<unsigned char>(a[i]));
-    const unsigned char y = Lower(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-bool StartsNoCase(const std::string& s, const std::string& prefix) {
-  if (prefix.size() > s.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (Lower(static_cast<unsigned char>(s[i])) != Lower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
 }
 
 int Count(const ListBox& lb) { return static_cast<int>(lb.Items.size()); }
@@ -325,7 +307,7 @@ LRESULT Insert(ListBox& lb, int index, LPARAM lp, bool sortIt) {
     size_t lo = 0, hi = lb.Items.size();
     while (lo < hi) {
       const size_t mid = lo + (hi - lo) / 2;
-      if (CompareNoCase(it.Text, lb.Items[mid].Text) < 0)
+      if (ListCompareText(it.Text, lb.Items[mid].Text) < 0)
         hi = mid;
       else
         lo = mid + 1;
@@ -439,7 +421,7 @@ LRESULT Find(const ListBox& lb, WPARAM start, LPARAM lp, bool exact) {
       continue;
     }
     const std::string s = lp ? reinterpret_cast<const char*>(lp) : "";
-    if (exact ? CompareNoCase(it.Text, s) == 0 : StartsNoCase(it.Text, s)) return i;
+    if (exact ? ListCompareText(it.Text, s) == 0 : ListStartsText(it.Text, s)) return i;
   }
   return LB_ERR;
 }
@@ -978,6 +960,24 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace
+
+int ListCompareText(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char x = Lower(static_cast<unsigned char>(a[i]));
+    const unsigned char y = Lower(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+bool ListStartsText(const std::string& s, const std::string& prefix) {
+  if (prefix.size() > s.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (Lower(static_cast<unsigned char>(s[i])) != Lower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
+}
 
 namespace user {
 WNDPROC ListBoxClassProc() { return &ListBoxProc; }

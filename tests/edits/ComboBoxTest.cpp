@@ -69,13 +69,42 @@ TEST_P(ComboSearch, CompletesTheTypedTextAfterThePause) {
   EXPECT_FALSE(combo->SearchPending());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ComboSearch,
-                         ::testing::Values(SearchCase{"ap", "apple", 2, 3},
-                                           SearchCase{"apr", "apricot", 3, 4},
-                                           // Case counts: "Banana" does not start with "ban".
-                                           SearchCase{"ban", "banjo", 3, 2},
-                                           SearchCase{"Ba", "Banana", 2, 4},
-                                           SearchCase{"xy", "xy", 2, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComboSearch,
+    ::testing::Values(SearchCase{"ap", "apple", 2, 3}, SearchCase{"apr", "apricot", 3, 4},
+                      // Case counts: "Banana" does not start with "ban".
+                      SearchCase{"ban", "banjo", 3, 2}, SearchCase{"Ba", "Banana", 2, 4},
+                      SearchCase{"xy", "xy", 2, 0},
+                      // Items that begin so in other cases only.
+                      SearchCase{"AP", "AP", 2, 0}, SearchCase{"BAN", "BAN", 3, 0},
+                      SearchCase{"a", "apple", 1, 4}, SearchCase{"banj", "banjo", 4, 1},
+                      SearchCase{"c", "cherry", 1, 5}, SearchCase{"cherry", "cherry", 6, 0},
+                      SearchCase{"cherryx", "cherryx", 7, 0}, SearchCase{"0", "0", 1, 0}));
+
+// Among many items that begin alike in other cases, the first spelt as typed is chosen.
+TEST_F(ComboBoxBase, SearchFindsTheFirstItemSpeltAsTypedAmongMany) {
+  TZYLComboBox* combo = Combo({});
+  combo->SetSearch(true);
+  for (int i = 0; i < 300; ++i) {
+    const std::string n = std::to_string(1000 + i);
+    combo->Items()->Add("key" + n);
+    combo->Items()->Add("KEY" + n);
+  }
+  combo->Items()->Add("Key1150");
+  combo->Items()->Add("Key1299z");
+  THost::Focus(combo);
+  for (const auto& [typed, found] :
+       std::vector<std::pair<std::string, std::string>>{{"Key", "Key1150"},
+                                                        {"KEY12", "KEY1200"},
+                                                        {"key1299", "key1299"},
+                                                        {"Key1299", "Key1299z"}}) {
+    combo->SetText("");
+    win::testkit::TypeText(typed);
+    win::testkit::AdvanceClock(2000);
+    THost::Idle();
+    EXPECT_EQ(combo->Text(), found) << typed;
+  }
+}
 
 TEST_F(ComboBoxBase, SearchTurnsSortingOnEitherWay) {
   TZYLComboBox* combo = Combo({"b", "a"});

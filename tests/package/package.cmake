@@ -3,7 +3,8 @@
 # The headless kit comes as the shared library built on platform_rt.
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp)
 target_link_libraries(test_package PRIVATE zyl70se_B5 platform_headless platform_designide
   zyl_testsupport GTest::gtest_main)
 add_dependencies(test_package zyl70se_B5_design)

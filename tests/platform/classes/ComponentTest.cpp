@@ -398,9 +398,41 @@ class TWatcherIgnoring : public TWatcher {
     inherited::Notification(AComponent, Operation);
   }
 };
+// The same with Notification protected, and a subclass that adds nothing to it: the subclass
+// ignores inserts as its parent does.
+class TProtectedRemovals : public TComponent {
+  ZYL_CLASS(TProtectedRemovals, TComponent)
+  explicit TProtectedRemovals(TComponent* AOwner) : TComponent(AOwner) {}
+  std::string log;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    log += (Operation == opInsert ? "+" : "-") + AComponent->Name();
+  }
+};
+class TProtectedPlain : public TProtectedRemovals {
+  ZYL_CLASS(TProtectedPlain, TProtectedRemovals)
+  explicit TProtectedPlain(TComponent* AOwner) : TProtectedRemovals(AOwner) {}
+};
 ZYL_CLASS_IMPL(TRemovalsOnly) { b.IgnoresInsertNotification(); }
 ZYL_CLASS_IMPL(TInsertsAgain) {}
 ZYL_CLASS_IMPL(TWatcherIgnoring) { b.IgnoresInsertNotification(); }
+// Hears inserts only while it asks to.
+class TSometimesInserts : public TComponent {
+  ZYL_CLASS(TSometimesInserts, TComponent)
+  explicit TSometimesInserts(TComponent* AOwner) : TComponent(AOwner) { HearInserts(false); }
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    if (journal) *journal += tag + (Operation == opInsert ? "+" : "-" + AComponent->Name()) + " ";
+  }
+  void Listen(bool Value) { HearInserts(Value); }
+  std::string* journal = nullptr;
+  std::string tag;
+};
+ZYL_CLASS_IMPL(TProtectedRemovals) { b.IgnoresInsertNotification(); }
+ZYL_CLASS_IMPL(TSometimesInserts) {}
+ZYL_CLASS_IMPL(TProtectedPlain) {}
 
 }  // namespace comp_test
 
@@ -422,6 +454,56 @@ TEST(Component, ClassesThatIgnoreInsertsHearOnlyRemovals) {
   delete x;
   EXPECT_EQ(deaf->log + "/" + again->log, "-X/+-X");
   for (auto* w : {chain, held}) EXPECT_EQ(w->log, (std::vector<std::string>{"+", "-X"}));
+}
+
+// A component that stops hearing inserts still hears removals, hears inserts again in its
+// place among its siblings when it asks to, and always hears them while it owns a component
+// that hears them (to pass them on), but not for owning components that ignore them.
+TEST(Component, AComponentHearsInsertsOnlyWhileItAsksToUnlessItOwnsComponents) {
+  TComponent owner(nullptr);
+  std::string journal;
+  auto make = [&](const std::string& tag) {
+    auto* c = static_cast<TSometimesInserts*>(TSometimesInserts::StaticClass()->Create(&owner));
+    c->journal = &journal;
+    c->tag = tag;
+    return c;
+  };
+  TSometimesInserts* first = make("1");
+  TSometimesInserts* middle = make("2");
+  TSometimesInserts* last = make("3");
+  middle->Listen(true);
+  const auto addAndFree = [&](const std::string& name) {
+    journal.clear();
+    TComponent* x = TComponent::StaticClass()->Create(&owner);
+    x->SetName(name);
+    delete x;
+    return journal;
+  };
+  EXPECT_EQ(addAndFree("A"), "2+ 1-A 2-A 3-A ");
+  last->Listen(true);
+  first->Listen(true);
+  EXPECT_EQ(addAndFree("B"), "1+ 2+ 3+ 1-B 2-B 3-B ");
+  first->Listen(false);
+  middle->Listen(false);
+  auto* passedOn = new TWatcher(first);
+  TRemovalsOnly::StaticClass()->Create(middle);
+  EXPECT_EQ(addAndFree("C"), "1+ 3+ 1-C 2-C 3-C ");
+  EXPECT_EQ(passedOn->log, (std::vector<std::string>{"+", "-C"}));
+  delete passedOn;
+  EXPECT_EQ(addAndFree("D"), "3+ 1-D 2-D 3-D ");
+}
+
+TEST(Component, ASubclassOfAProtectedNotificationThatIgnoresInsertsIgnoresThemToo) {
+  EXPECT_TRUE(TProtectedRemovals::StaticClass()->OverridesNotification());
+  EXPECT_TRUE(TProtectedRemovals::StaticClass()->IgnoresInsertNotification());
+  EXPECT_TRUE(TProtectedPlain::StaticClass()->OverridesNotification());
+  EXPECT_TRUE(TProtectedPlain::StaticClass()->IgnoresInsertNotification());
+  TComponent owner(nullptr);
+  auto* plain = static_cast<TProtectedPlain*>(TProtectedPlain::StaticClass()->Create(&owner));
+  TComponent* x = TComponent::StaticClass()->Create(&owner);
+  x->SetName("X");
+  delete x;
+  EXPECT_EQ(plain->log, "-X");
 }
 
 // A removal notice drops a free-notification link on both sides; dropping it on one side only

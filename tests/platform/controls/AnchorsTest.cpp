@@ -280,5 +280,72 @@ TEST_F(AnchorsTest, AnchorsAndAlignmentGivenAfterPlacingOrMovingAControlStillTak
   EXPECT_EQ(c->BoundsRect(), Rect(0, 90, 240, 120));
 }
 
+// Aligned controls on one edge are placed by where they lie; ties go by the order of the
+// parent's controls (graphic controls first, then windowed ones, each in z-order), which a
+// z-order change rearranges. Plain controls among them stay where they are.
+TEST_F(AnchorsTest, TiesAmongAlignedControlsFollowTheirOrderAmongTheParentsControls) {
+  auto host = MakeHost(200, 200);
+  auto addTop = [&](TControl* c) {
+    c->SetBounds(0, 0, 200, 10);
+    c->SetAlign(alTop);
+    c->SetParent(host.get());
+  };
+  host->DisableAlign();
+  auto* a = new TPanel(host.get());
+  addTop(a);
+  for (int i = 0; i < 50; ++i) AddAnchored(host.get(), {akLeft, akTop}, 5, 150, 4, 4);
+  auto* b = new TPanel(host.get());
+  addTop(b);
+  auto* shape = new TShape(host.get());
+  addTop(shape);
+  auto* c = new TPanel(host.get());
+  addTop(c);
+  host->EnableAlign();
+  const auto tops = [&] { return std::vector<int>{shape->Top(), a->Top(), b->Top(), c->Top()}; };
+  EXPECT_EQ(tops(), (std::vector<int>{0, 10, 20, 30}));
+  const auto realignAtTop = [&](TControl* moved, bool front) {
+    host->DisableAlign();
+    for (TControl* t : std::initializer_list<TControl*>{shape, a, b, c}) t->SetTop(0);
+    moved->SetZOrder(front);
+    host->EnableAlign();
+  };
+  realignAtTop(a, true);
+  EXPECT_EQ(tops(), (std::vector<int>{0, 30, 10, 20}));
+  realignAtTop(c, false);
+  EXPECT_EQ(tops(), (std::vector<int>{0, 30, 20, 10}));
+  // The plain controls never moved.
+  for (int i = 0; i < host->ControlCount(); ++i)
+    if (host->Controls(i)->Align() == alNone) EXPECT_EQ(host->Controls(i)->Top(), 150);
+}
+
+// A control that stops being aligned gives its room back to the aligned ones; placing or
+// moving plain controls moves nothing.
+TEST_F(AnchorsTest, AControlThatStopsBeingAlignedGivesItsRoomBack) {
+  auto host = MakeHost(200, 200);
+  auto addTop = [&](int height) {
+    auto* c = new TPanel(host.get());
+    c->SetBounds(0, 0, 200, height);
+    c->SetAlign(alTop);
+    c->SetParent(host.get());
+    return c;
+  };
+  TPanel* first = addTop(10);
+  TPanel* second = addTop(20);
+  EXPECT_EQ(second->BoundsRect(), Rect(0, 0, 200, 20));
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 20, 200, 30));
+  TPanel* plain = AddAnchored(host.get(), {akLeft, akTop}, 50, 100, 30, 30);
+  plain->SetBounds(60, 0, 30, 30);
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 20, 200, 30));
+  EXPECT_EQ(plain->BoundsRect(), Rect(60, 0, 90, 30));
+  second->SetAlign(alNone);
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 0, 200, 10));
+  EXPECT_EQ(second->BoundsRect(), Rect(0, 0, 200, 20));
+  // Anchors back to the top left: nothing was following them.
+  TPanel* right = AddAnchored(host.get(), {akTop, akRight}, 150, 50, 20, 20);
+  right->SetAnchors({akLeft, akTop});
+  host->SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(right->BoundsRect(), Rect(150, 50, 170, 70));
+  EXPECT_EQ(first->BoundsRect(), Rect(0, 0, 300, 10));
+}
 }  // namespace
 }  // namespace vcl::testing

@@ -67,6 +67,32 @@ TEST_F(FormDesignerTest, UniqueNamesDropTheTAndTakeTheSmallestFreeNumber) {
   EXPECT_EQ(designer_->UniqueName("T"), "T1");
 }
 
+// Numbers are given again once free: the component holding one freed, renamed or given
+// another owner, or the form let go of the name.
+TEST_F(FormDesignerTest, UniqueNamesTakeNumbersFreedSinceTheLastName) {
+  std::vector<TButton*> buttons;
+  for (int i = 1; i <= 6; ++i) {
+    const std::string name = designer_->UniqueName("TButton");
+    EXPECT_EQ(name, "Button" + std::to_string(i));
+    buttons.push_back(Add<TButton>(name));
+  }
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button7");
+  delete buttons[3];
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button4");
+  Add<TButton>("Button4");
+  buttons[1]->SetName("OkButton");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button2");
+  buttons[1]->SetName("Button2");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button7");
+  form_->RemoveComponent(buttons[0]);
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button1");
+  form_->InsertComponent(buttons[0]);
+  form_->SetName("Button7");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button8");
+  form_->SetName("Form1");
+  EXPECT_EQ(designer_->UniqueName("TButton"), "Button7");
+}
+
 TEST_F(FormDesignerTest, ComponentsOfTheDesignedFormAreDesigning) {
   auto* before = Add<TButton>("Button1");
   EXPECT_TRUE(form_->ComponentState().contains(csDesigning));

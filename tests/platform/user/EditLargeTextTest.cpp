@@ -81,6 +81,30 @@ TEST_F(EditLargeText, KeysInAHugeWrappedParagraphKeepItsLines) {
 // A control takes 30,000 characters from the user until EM_LIMITTEXT says otherwise (0: as many
 // as it can hold); text set as a whole is not cut. The framework's edits send their MaxLength,
 // whose 0 means no limit.
+// Lines appended one by one reach the scroll bars at once (their range and position), and the
+// bars drawn at the next paint show the last of them as a full redraw of the frame does.
+TEST_F(EditLargeText, LinesAppendedOneByOneShowOnTheScrollBarsAtTheNextPaint) {
+  HWND h = Edit(ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, "", 200, 100);
+  for (int i = 0; i < 300; ++i) {
+    const std::string line =
+        "appended line " + std::string(static_cast<size_t>(i % 40), 'w') + "\r\n";
+    const int end = GetWindowTextLengthA(h);
+    SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  SCROLLINFO vert{};
+  vert.cbSize = sizeof vert;
+  vert.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(h, SB_VERT, &vert));
+  EXPECT_EQ(vert.nMax, 300);  // 301 lines: the last one empty, where the caret stands
+  EXPECT_EQ(vert.nPos + static_cast<int>(vert.nPage), 301);
+  RunUntilIdle();
+  const TCapture painted = CaptureWindow(h);
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  RunUntilIdle();
+  EXPECT_EQ(CountDifferentPixels(painted, CaptureWindow(h)), 0);
+}
+
 TEST_F(EditLargeText, ANewControlTakesThirtyThousandCharactersFromTheUser) {
   const std::string big(30005, 'q');
   HWND e = Edit(ES_AUTOHSCROLL, "");
