@@ -18,6 +18,7 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLWindowListDlg) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using T = TZYLWindowListDlg;
   b.Prop("Description", &T::Description, &T::SetDescription)
       .Prop("Options", &T::Options, &T::SetOptions)

@@ -741,6 +741,7 @@ ZYL_MESSAGE_MAP(TCustomTabControl) {
 }
 
 ZYL_CLASS_IMPL(TCustomTabControl) {
+  b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TCustomTabControl;
   b.Declare("HotTrack", &C::HotTrack, &C::SetHotTrack)
       .Default(false)

@@ -1,6 +1,19 @@
 # Run by the test install.examples (cmake -P): the example programs build against the
 # installed package as the README shows, and each runs to success.
 include(${CMAKE_CURRENT_LIST_DIR}/build_against_prefix.cmake)
+# The README's first program is first_form.cpp as it stands (after its two comment lines).
+file(READ ${SOURCE_DIR}/../../README.md readme)
+string(FIND "${readme}" "```cpp\n" start)
+string(FIND "${readme}" "\n```\n" end)
+math(EXPR start "${start} + 7")
+math(EXPR length "${end} - ${start} + 1")
+string(SUBSTRING "${readme}" ${start} ${length} shown)
+file(READ ${SOURCE_DIR}/first_form.cpp program)
+string(FIND "${program}" "#include" body)
+string(SUBSTRING "${program}" ${body} -1 program)
+if(NOT shown STREQUAL program)
+  message(FATAL_ERROR "the README's first program differs from examples/programs/first_form.cpp")
+endif()
 BuildAgainstPrefix()
 set(ENV{ZYL_TEST_TMP} ${WORK_DIR})
 execute_process(COMMAND ${WORK_DIR}/build/first_form WORKING_DIRECTORY ${WORK_DIR}
