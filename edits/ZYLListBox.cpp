@@ -259,7 +259,7 @@ bool TZYLListBox::GetBool(int Index) const {
     case biHeaderVisible: return FHeader->Visible();
     case biMultiSelect: return FListBox->MultiSelect();
     case biSorted: return FListBox->Sorted();
-    case biAllowResize: return FHeader->Enabled();
+    case biAllowResize: return FAllowResize;
     case biShowHint: return FListBox->ShowHint();
     case biParentShowHint: return FListBox->ParentShowHint();
     case biTabStop: return FListBox->TabStop();
@@ -278,7 +278,7 @@ void TZYLListBox::SetBool(int Index, bool Value) {
     case biEnabled:
       if (Value == GetBool(Index)) return;
       FListBox->SetEnabled(Value);
-      FHeader->SetEnabled(Value);
+      FHeader->SetEnabled(Value && FAllowResize);
       inherited::SetEnabled(Value);
       return;
     case biExtendedSelect: FListBox->SetExtendedSelect(Value); return;
@@ -289,7 +289,10 @@ void TZYLListBox::SetBool(int Index, bool Value) {
       return;
     case biMultiSelect: FListBox->SetMultiSelect(Value); return;
     case biSorted: FListBox->SetSorted(Value); return;
-    case biAllowResize: FHeader->SetEnabled(Value); return;
+    case biAllowResize:
+      FAllowResize = Value;
+      FHeader->SetEnabled(Value && FListBox->Enabled());
+      return;
     case biShowHint:
       FListBox->SetShowHint(Value);
       FHeader->SetShowHint(Value);

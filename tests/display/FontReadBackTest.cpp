@@ -1,0 +1,96 @@
+// Labels and panels that follow their parent's font keep doing so through a form file, after
+// a jump mode or a turned caption changed their font in the designer and ParentFont was set
+// again: reading those values back leaves the font as the file holds it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "buttons/ZYLPanelFill.h"
+#include "buttons/ZYLStatusBar.h"
+#include "display/ZYLBoundLabel.h"
+#include "display/ZYLDockLabel.h"
+#include "display/ZYLSimpleLabel.h"
+#include "display/ZYLStaticText.h"
+#include "platform/classes/TypeInfo.h"
+#include "tests/display/LabelTestSupport.h"
+#include "tests/support/StreamCopy.h"
+
+namespace {
+
+struct TFontCase {
+  const char* Name;
+  vcl::TControl* (*Make)(vcl::TComponent* Owner);
+  const char* Path;  // the property that changes the font: "JumpMode" or "FontFX.Angle"
+  int64_t Value;
+};
+
+template <class T>
+vcl::TControl* Make(vcl::TComponent* Owner) {
+  return new T(Owner);
+}
+
+// The property at a path of one or two names.
+void SetPath(vcl::TObject* c, const std::string& Path, int64_t Value) {
+  const size_t dot = Path.find('.');
+  if (dot == std::string::npos) return vcl::SetOrdProp(c, Path, Value);
+  vcl::SetOrdProp(vcl::GetObjectProp(c, Path.substr(0, dot)), Path.substr(dot + 1), Value);
+}
+int64_t GetPath(vcl::TObject* c, const std::string& Path) {
+  const size_t dot = Path.find('.');
+  if (dot == std::string::npos) return vcl::GetOrdProp(c, Path);
+  return vcl::GetOrdProp(vcl::GetObjectProp(c, Path.substr(0, dot)), Path.substr(dot + 1));
+}
+
+std::string FontOf(vcl::TObject* c) {
+  vcl::TObject* f = vcl::GetObjectProp(c, "Font");
+  return vcl::GetPropValue(f, "Name") + " " + vcl::GetPropValue(f, "Color") + " " +
+         vcl::GetPropValue(f, "Style");
+}
+
+class FontReadBack : public ::testing::TestWithParam<TFontCase> {
+ protected:
+  labeltest::THost host_;
+};
+
+TEST_P(FontReadBack, ParentFontAndTheFontSurviveAFormStream) {
+  const TFontCase& c = GetParam();
+  vcl::TControl* control = c.Make(host_.Form());
+  control->SetParent(host_.Panel());
+  const std::string parentFont = FontOf(control);
+  SetPath(control, c.Path, c.Value);
+  // The change gave the control a font of its own; the user goes back to the parent's.
+  EXPECT_EQ(vcl::GetOrdProp(control, "ParentFont"), 0);
+  vcl::SetOrdProp(control, "ParentFont", 1);
+  EXPECT_EQ(FontOf(control), parentFont);
+  const std::unique_ptr<vcl::TComponent> copy = testsupport::StreamCopyOf(control);
+  EXPECT_EQ(GetPath(copy.get(), c.Path), c.Value);
+  EXPECT_EQ(vcl::GetOrdProp(copy.get(), "ParentFont"), 1);
+  EXPECT_EQ(FontOf(copy.get()), parentFont);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, FontReadBack,
+    ::testing::Values(
+        TFontCase{"SimpleLabelJump", &Make<zyl::TZYLSimpleLabel>, "JumpMode", zyl::jmInternet},
+        TFontCase{"DockLabelJump", &Make<zyl::TZYLDockLabel>, "JumpMode", zyl::jmApplication},
+        TFontCase{"BoundLabelJump", &Make<zyl::TZYLBoundLabel>, "JumpMode", zyl::jmCustom},
+        TFontCase{"StaticTextTurned", &Make<zyl::TZYLStaticText>, "FontFX.Angle", 90},
+        TFontCase{"PanelFillTurned", &Make<zyl::TZYLPanelFill>, "FontFX.Angle", 45},
+        TFontCase{"StatusBarTurned", &Make<zyl::TZYLStatusBar>, "FontFX.Angle", 270}),
+    [](const ::testing::TestParamInfo<TFontCase>& i) { return std::string(i.param.Name); });
+
+// A jump label's cursor is the hand unless the form file gives another one.
+TEST(JumpLabelCursor, TheHandUnlessTheFormFileGivesAnother) {
+  labeltest::THost host;
+  auto* l = new zyl::TZYLSimpleLabel(host.Form());
+  l->SetParent(host.Panel());
+  l->SetJumpMode(zyl::jmInternet);
+  EXPECT_EQ(l->Cursor(), vcl::crHandPoint);
+  l->SetCursor(vcl::crDefault);
+  EXPECT_EQ(testsupport::StreamCopy(l)->Cursor(), vcl::crHandPoint);
+  l->SetCursor(vcl::crCross);
+  EXPECT_EQ(testsupport::StreamCopy(l)->Cursor(), vcl::crCross);
+}
+
+}  // namespace
