@@ -1,6 +1,8 @@
-// Labels and panels that follow their parent's font keep doing so through a form file, after
-// a jump mode or a turned caption changed their font in the designer and ParentFont was set
-// again: reading those values back leaves the font as the file holds it.
+// Values of the display controls read back from a form file as they were written: labels and
+// panels that follow their parent's font keep doing so after a jump mode or a turned caption
+// changed their font in the designer and ParentFont was set again, a jump label keeps the
+// cursor the file gives it, and a track bar switched to a custom thumb without a picture stays
+// without one.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +14,8 @@
 #include "display/ZYLDockLabel.h"
 #include "display/ZYLSimpleLabel.h"
 #include "display/ZYLStaticText.h"
+#include "display/ZYLTrackBar.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/display/LabelTestSupport.h"
 #include "tests/support/StreamCopy.h"
@@ -91,6 +95,29 @@ TEST(JumpLabelCursor, TheHandUnlessTheFormFileGivesAnother) {
   EXPECT_EQ(testsupport::StreamCopy(l)->Cursor(), vcl::crHandPoint);
   l->SetCursor(vcl::crCross);
   EXPECT_EQ(testsupport::StreamCopy(l)->Cursor(), vcl::crCross);
+}
+
+// A custom thumb style without a picture is written without one; reading it back does not take
+// the standard thumb for a custom picture, so the form writes the same again.
+TEST(TrackBarReadBack, ACustomThumbWithoutAPictureStaysWithout) {
+  labeltest::THost host;
+  auto* b = new zyl::TZYLTrackBar(host.Form());
+  b->SetParent(host.Panel());
+  b->SetThumbStyle(zyl::tsCustom);
+  ASSERT_TRUE(b->ThumbBitmap()->Empty());
+  const std::string bytes = testsupport::StreamBytes(b);
+  const std::unique_ptr<zyl::TZYLTrackBar> copy = testsupport::StreamCopy(b);
+  EXPECT_EQ(copy->ThumbStyle(), zyl::tsCustom);
+  EXPECT_TRUE(copy->ThumbBitmap()->Empty());
+  EXPECT_EQ(testsupport::StreamBytes(copy.get()).size(), bytes.size());
+  // A picture of its own comes back as it was.
+  vcl::TBitmap pic;
+  pic.SetSize(16, 9);
+  b->SetThumb(&pic);
+  const std::unique_ptr<zyl::TZYLTrackBar> drawn = testsupport::StreamCopy(b);
+  EXPECT_EQ(drawn->ThumbStyle(), zyl::tsCustom);
+  EXPECT_EQ(drawn->ThumbBitmap()->Width(), 16);
+  EXPECT_EQ(drawn->ThumbLength(), 8);
 }
 
 }  // namespace
