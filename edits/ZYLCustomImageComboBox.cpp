@@ -196,7 +196,7 @@ void TZYLCustomImageComboBox::Loaded() {
   inherited::Loaded();
   if (!FImagesOnly) return;
   UpdateEmptyList();
-  if (index >= 0 && index < Items()->Count()) SetItemIndex(index);
+  if (index >= 0) SetItemIndex(index);
 }
 
 void TZYLCustomImageComboBox::Notification(TComponent* AComponent, TOperation Operation) {
