@@ -16,8 +16,8 @@
 #include "display/ZYLSimpleLabel.h"
 #include "display/ZYLStaticText.h"
 #include "display/ZYLTrackBar.h"
-#include "platform/graphics/Bitmap.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/display/LabelTestSupport.h"
 #include "tests/support/StreamCopy.h"
 
