@@ -4,7 +4,8 @@
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/support/TestKit.cpp ${CMAKE_SOURCE_DIR}/tests/support/ControlsSession.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/DialogScript.cpp)
 target_link_libraries(test_package PRIVATE zyl70se_B5 platform_rt zyl_testsupport GTest::gtest_main)
 target_compile_definitions(test_package PRIVATE
   ZYL_LIBRARY_PACKAGE="$<TARGET_FILE:zyl70se_B5>")
