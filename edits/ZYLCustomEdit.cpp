@@ -452,10 +452,9 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
         selClip.Intersect(selRgn.Get());
         c->Font()->SetColor(HighlightText());
         c->Brush()->SetStyle(vcl::bsClear);
-        ZYLDrawTextExt(
-            c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
-            TRect{xOf(selFirst), R.Top, vcl::ClampToInt(right + A + B + 8), R.Bottom},
-            RowFlags, styles);
+        ZYLDrawTextExt(c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
+                       TRect{xOf(selFirst), R.Top, vcl::ClampToInt(right + A + B + 8), R.Bottom},
+                       RowFlags, styles);
       }
     }
   }

@@ -326,10 +326,10 @@ void TZYLCustomMemo::DrawRowText(vcl::TCanvas* Canvas, int From, int To, int X, 
   auto flush = [&](int End) {
     const int64_t from = int64_t{X} + pieceX, to = int64_t{X} + x;
     if (End > piece && from < right && to > left)
-      ZYLDrawTextExt(
-          Canvas, FText.substr(size_t(piece - 1), size_t(End - piece)), Font3D(),
-          TRect{vcl::ClampToInt(from), Y, vcl::ClampToInt(std::max<int64_t>(right, to) + 8), Bottom},
-          RowFlags, styles);
+      ZYLDrawTextExt(Canvas, FText.substr(size_t(piece - 1), size_t(End - piece)), Font3D(),
+                     TRect{vcl::ClampToInt(from), Y,
+                           vcl::ClampToInt(std::max<int64_t>(right, to) + 8), Bottom},
+                     RowFlags, styles);
   };
   for (int p = From; p < To; ++p) {
     const char c = FText[static_cast<size_t>(p - 1)];

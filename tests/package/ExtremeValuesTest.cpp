@@ -222,8 +222,7 @@ void TakeInput(vcl::TCustomForm* form, vcl::TComponent* c) {
   win::testkit::Click(p.X, p.Y);
   win::testkit::AdvanceClock(1000);  // not a double click
   win::testkit::Drag(p, {p.X + 24, p.Y + 12});
-  if (auto* w = dynamic_cast<vcl::TWinControl*>(c); w && w != form && w->CanFocus())
-    w->SetFocus();
+  if (auto* w = dynamic_cast<vcl::TWinControl*>(c); w && w != form && w->CanFocus()) w->SetFocus();
   win::testkit::TypeText("a1 ");
   for (win::BYTE key : {win::VK_LEFT, win::VK_RIGHT, win::VK_UP, win::VK_DOWN, win::VK_HOME,
                         win::VK_END, win::VK_PRIOR, win::VK_NEXT, win::VK_BACK, win::VK_DELETE})
