@@ -74,7 +74,8 @@ void TZYLCustomComboBox::SetBoolean(int Index, bool Value) {
   FMRUList = Value;
   if (!Value) {
     for (; FMRUCount > 0; --FMRUCount) Items()->Delete(0);
-  } else {
+  } else if (!ComponentState().contains(vcl::csLoading)) {
+    // A form file holds the style as it was written.
     SetStyle(csOwnerDrawFixed);
   }
 }

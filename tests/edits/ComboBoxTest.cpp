@@ -327,4 +327,16 @@ TEST_F(ComboBoxBase, SearchWithoutSortingSurvivesAFormStream) {
   EXPECT_TRUE(copy->Sorted());
 }
 
+// MRUList draws its items itself; a box whose style was set back afterwards keeps that style
+// through a form file, where csDropDown (the default) is not written.
+TEST_F(ComboBoxBase, RecentItemsWithTheirOwnStyleSurviveAFormStream) {
+  TZYLComboBox* combo = Combo({"b", "a"});
+  combo->SetMRUList(true);
+  EXPECT_EQ(combo->Style(), vcl::csOwnerDrawFixed);
+  combo->SetStyle(vcl::csDropDown);
+  const std::unique_ptr<TZYLComboBox> copy = testsupport::StreamCopy(combo);
+  EXPECT_TRUE(copy->MRUList());
+  EXPECT_EQ(copy->Style(), vcl::csDropDown);
+}
+
 }  // namespace
