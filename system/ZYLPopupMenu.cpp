@@ -90,9 +90,10 @@ TZYLPopupMenu::~TZYLPopupMenu() {
   delete FFont;
 }
 
+// A form file holds OwnerDraw as it was written (True, the default, is not written).
 void TZYLPopupMenu::SetOptions(TZYLPopUpOptions Value) {
   FOptions = Value;
-  SetOwnerDraw(Value.contains(poDisplayBar));
+  if (!ComponentState().contains(vcl::csLoading)) SetOwnerDraw(Value.contains(poDisplayBar));
 }
 
 void TZYLPopupMenu::SetWord(int Index, uint16_t Value) {

@@ -11,6 +11,7 @@
 #include "system/ZYLPopupMenu.h"
 #include "tests/support/ControlsSession.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/StreamCopy.h"
 #include "tests/support/TestKit.h"
 
 namespace zyl {
@@ -137,6 +138,23 @@ TEST_F(PopupMenu, APictureOutsideTheListShowsTheBitmapAndTheTitleStandsInForTheC
   menu->SetOptions({poDisplayBar});  // no title in the bar now
   const wt::TCapture untitled = OpenAndCapture(menu);
   EXPECT_FALSE(wt::SamePixels(Part(titled, r), Part(untitled, r), "bar_with_title_differs"));
+}
+
+// Options without the bar make the menu draw as a plain one; OwnerDraw set on again afterwards
+// (its default, which a form file leaves out) comes back from the file.
+TEST_F(PopupMenu, OwnerDrawSetAfterTheOptionsSurvivesAFormStream) {
+  auto* menu = Make<TZYLPopupMenu>({});
+  menu->SetOptions({poUseAppTitle});
+  EXPECT_FALSE(menu->OwnerDraw());
+  menu->SetOwnerDraw(true);
+  const std::unique_ptr<TZYLPopupMenu> copy = testsupport::StreamCopy(menu);
+  EXPECT_EQ(copy->Options(), TZYLPopUpOptions{poUseAppTitle});
+  EXPECT_TRUE(copy->OwnerDraw());
+  // Set by the program, the options still decide.
+  copy->SetOptions({poDisplayBar});
+  EXPECT_TRUE(copy->OwnerDraw());
+  copy->SetOptions({});
+  EXPECT_FALSE(copy->OwnerDraw());
 }
 
 }  // namespace
