@@ -670,7 +670,8 @@ TEST_P(OutOfCalendarTest, FormValuesAreClampedOrRefusedAndTheKeysStepWithin) {
                   {"BorderStyle = bsNone", "Width = 320", "Height = 260"},
                   {{std::string("X: ") + c.Class,
                     {"Left = 8", "Top = 8", "Width = 186", "Height = 150",
-                     std::string(c.Property) + " = " + c.Value, "TabOrder = 0"}}}};
+                     std::string(c.Property) + " = " + c.Value, "TabOrder = 0"},
+                    {}}}};
   form_ = std::make_unique<TForm>(nullptr);
   const std::string error = testsupport::ErrorOf<Exception>(
       [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get()); });
