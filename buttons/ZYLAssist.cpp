@@ -6,6 +6,7 @@
 #include "buttons/ZYLButton.h"
 #include "foundation/ZYLObject.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Numbers.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
@@ -214,11 +215,12 @@ void TZYLAssist::UpdateButtons() {
 
 void TZYLAssist::PlaceButtons() {
   if (!FButtons[nbCancel]) return;  // not all made yet
-  const int top = Height() - ButtonGap - ButtonHeight;
-  int right = Width() - ButtonGap;
+  // In 64 bits: the wizard's size may lie at int's limits.
+  const int top = vcl::ClampToInt(int64_t{Height()} - ButtonGap - ButtonHeight);
+  int64_t right = int64_t{Width()} - ButtonGap;
   // Cancel stands at the right edge, Finish beside it; Back and Next touch.
   for (int i = nbCancel; i >= nbBack; --i) {
-    FButtons[i]->SetBounds(right - ButtonWidth, top, ButtonWidth, ButtonHeight);
+    FButtons[i]->SetBounds(vcl::ClampToInt(right - ButtonWidth), top, ButtonWidth, ButtonHeight);
     right -= ButtonWidth + (i == nbNext ? 0 : ButtonGap);
   }
 }
@@ -236,7 +238,8 @@ void TZYLAssist::Resize() {
 void TZYLAssist::Paint() {
   inherited::Paint();
   // An etched line parts the pages from the buttons.
-  win::TRect line{0, Height() - ButtonAreaHeight, Width(), Height() - ButtonAreaHeight + 2};
+  const int lineTop = vcl::ClampToInt(int64_t{Height()} - ButtonAreaHeight);
+  win::TRect line{0, lineTop, Width(), vcl::ClampToInt(int64_t{lineTop} + 2)};
   win::DrawEdge(Canvas()->Handle(), &line, win::EDGE_ETCHED, win::BF_TOP);
 }
 

@@ -82,7 +82,10 @@ void TZYLCustomPanelFill::GetChange(vcl::TObject* Sender) {
   if (Sender && Sender == FFontFX) {
     vcl::TCanvas* c = Canvas();
     c->SetFont(Font());
-    if (FFontFX->Angle() != 0 && !ZYLIsTrueTypeFontCheck(c)) Font()->SetName("Arial");
+    // A turned caption needs a TrueType face; a form file holds the font as it was written.
+    if (FFontFX->Angle() != 0 && !ComponentState().contains(vcl::csLoading) &&
+        !ZYLIsTrueTypeFontCheck(c))
+      Font()->SetName("Arial");
     BackUpdate();
     Invalidate();
     return;

@@ -5,6 +5,7 @@
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLSysUtils.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/StdCtrls.h"
@@ -213,6 +214,8 @@ bool TZYLBaseLabel::CheckAntiAliasedState() {
   if (win::GetObjectA(Font()->Handle(), sizeof lf, &lf) != int(sizeof lf)) return false;
   if ((lf.lfQuality == win::ANTIALIASED_QUALITY) == FFontSmoothing) return false;
   lf.lfQuality = FFontSmoothing ? win::ANTIALIASED_QUALITY : win::DEFAULT_QUALITY;
+  // The quality is no font of the label's own: a label on its parent's font stays on it.
+  const vcl::TRestore<bool> keep(parentFont_, parentFont_);
   Font()->SetHandle(win::CreateFontIndirectA(&lf));
   return true;
 }

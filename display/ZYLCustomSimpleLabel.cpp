@@ -62,6 +62,12 @@ void TZYLCustomSimpleLabel::SetJumpUnderLine(bool Value) {
 void TZYLCustomSimpleLabel::SetJumpMode(TZYLJumpModes Value) {
   if (!ZYLStoreValue(FJumpMode, Value)) return;
   const bool designing = ComponentState().contains(vcl::csDesigning);
+  // A form file holds the font and the cursor as they were written; Loaded gives a jump label
+  // without a cursor of its own the hand.
+  if (ComponentState().contains(vcl::csLoading)) {
+    FCounter = 0;
+    return;
+  }
   if (Value != jmNone) {
     ResetCounter();
     if (!designing) SetCursor(vcl::crHandPoint);
@@ -138,6 +144,9 @@ void TZYLCustomSimpleLabel::DefineProperties(vcl::TFiler* Filer) {
 
 void TZYLCustomSimpleLabel::Loaded() {
   inherited::Loaded();
+  if (FJumpMode != jmNone && Cursor() == vcl::crDefault &&
+      !ComponentState().contains(vcl::csDesigning))
+    SetCursor(vcl::crHandPoint);
   if (FLegacyJump) FJumpMode = jmInternet;
 }
 

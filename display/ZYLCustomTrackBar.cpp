@@ -307,12 +307,16 @@ void TZYLCustomTrackBar::SetThumbStyle(TZYLThumbStyle Value) {
     FThumbFromList = false;
     CreateThumb();
   } else if (!ComponentState().contains(vcl::csLoading)) {
-    FThumb->OnChange = nullptr;
-    FThumb = std::make_unique<vcl::TBitmap>();
-    FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
-    FThumbCross = FThumbLength = FThumbHalf = 0;
+    EmptyThumb();
   }
   Invalidate();
+}
+
+void TZYLCustomTrackBar::EmptyThumb() {
+  FThumb->OnChange = nullptr;
+  FThumb = std::make_unique<vcl::TBitmap>();
+  FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
+  FThumbCross = FThumbLength = FThumbHalf = 0;
 }
 
 vcl::TBitmap* TZYLCustomTrackBar::GetThumb() {
@@ -358,6 +362,8 @@ bool TZYLCustomTrackBar::ThumbFromList() {
 
 void TZYLCustomTrackBar::GetChange(vcl::TObject* Sender) {
   // While loading the thumb and its style arrive one after the other: Loaded decides.
+  if (Sender && Sender == FThumb.get() && ComponentState().contains(vcl::csLoading))
+    FThumbRead = true;
   if (Sender && Sender == FThumb.get() && !ComponentState().contains(vcl::csLoading)) {
     if (FThumb->Empty()) {
       FThumbStyle = tsCustom;
@@ -383,9 +389,14 @@ void TZYLCustomTrackBar::Loaded() {
   inherited::Loaded();
   if (FThumbStyle != tsCustom) {
     CreateThumb();
-  } else if (!ThumbFromList() && !FThumb->Empty()) {
-    TakeCustomSizes();
+  } else if (!ThumbFromList()) {
+    // Without a picture from the file the thumb still holds the standard one it was made with.
+    if (!FThumbRead)
+      EmptyThumb();
+    else if (!FThumb->Empty())
+      TakeCustomSizes();
   }
+  FThumbRead = false;
   if (FFocusStyle == tbNoFocus) SetTabStop(false);
 }
 

@@ -181,6 +181,8 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   void PageStep(int Direction);
   void TimerExpired(vcl::TObject* Sender);
   void TakeCustomSizes();
+  // Replaces the thumb picture with an empty one (a custom thumb not drawn yet).
+  void EmptyThumb();
   bool ThumbFromList();
   // Whether the control's window is there to draw on directly.
   bool CanDrawNow();
@@ -228,6 +230,8 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   bool FUseGlobalTimer = false;
   // The custom thumb came from the image list (and falls back when the entry goes).
   bool FThumbFromList = false;
+  // Whether a form file gave the thumb a picture while it was read.
+  bool FThumbRead = false;
 };
 
 }  // namespace zyl

@@ -423,6 +423,14 @@ void TZYLScrollBar::DoDec(vcl::TObject*) {
 
 // ---- Layout and painting ----
 
+namespace {
+// The bar inside its bevel, in 64 bits: the bar's size may lie at int's limits.
+vcl::TRect TrackArea(int Width, int Height, int Ext) {
+  return vcl::TRect{Ext, Ext, vcl::ClampToInt(int64_t{Width} - Ext),
+                    vcl::ClampToInt(int64_t{Height} - Ext)};
+}
+}  // namespace
+
 void TZYLScrollBar::SetButtons() {
   // Nothing while the constructor has not made every part yet.
   if (IsUpdating() || !FThumbBevel) return;
@@ -438,7 +446,7 @@ void TZYLScrollBar::SetButtons() {
   FThumb->EndUpdate(false);
 
   const int ext = BevelExt();
-  const vcl::TRect r{ext, ext, Width() - ext, Height() - ext};
+  const vcl::TRect r = TrackArea(Width(), Height(), ext);
   const int b = FButtonWidth;
   const bool vertical = FKind == skVertical;
   FDecBtn->SetBtns({vertical ? sbUp : sbLeft});
@@ -490,7 +498,7 @@ void TZYLScrollBar::Paint() {
   else
     Bevel()->PaintBevel(c, client, true);
   const int ext = BevelExt();
-  FTrackRect = vcl::TRect{ext, ext, Width() - ext, Height() - ext};
+  FTrackRect = TrackArea(Width(), Height(), ext);
   TZYLFillObject* fill = GetFillObject();
   if (fill && fill->Style() != sfNone && !Transparent()) {
     if (FBackStyle == bsDefault && fill == FBack) {

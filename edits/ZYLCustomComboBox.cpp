@@ -76,7 +76,8 @@ void TZYLCustomComboBox::SetBoolean(int Index, bool Value) {
   FMRUList = Value;
   if (!Value) {
     for (; FMRUCount > 0; --FMRUCount) Items()->Delete(0);
-  } else {
+  } else if (!ComponentState().contains(vcl::csLoading)) {
+    // A form file holds the style as it was written.
     SetStyle(csOwnerDrawFixed);
   }
 }
@@ -92,10 +93,12 @@ void TZYLCustomComboBox::SetInteger(int Index, int32_t Value) {
   for (; FMRUCount > std::max(Value, 0); --FMRUCount) Items()->Delete(FMRUCount - 1);
 }
 
+// A form file holds Sorted as it was written (False, the default, is not written), so reading
+// Search leaves it alone.
 void TZYLCustomComboBox::SetSearch(bool Value) {
   if (FSearch == Value) return;
   FSearch = Value;
-  if (!Sorted()) SetSorted(true);
+  if (!Sorted() && !ComponentState().contains(vcl::csLoading)) SetSorted(true);
 }
 
 void TZYLCustomComboBox::SetFocusControl(TWinControl* Value) {

@@ -346,14 +346,14 @@ int TZYLCustomEdit::TextOrigin() {
 }
 
 int TZYLCustomEdit::CalcMousePos(vcl::TSmallPoint Point) {
-  const int x0 = TextOrigin() - FOffset;
+  const int64_t x0 = int64_t{TextOrigin()} - FOffset;
   const int n = GetLength();
   PrefixWidth(n);
   // The first character whose right half lies right of the point.
   int lo = 1, hi = n + 1;
   while (lo < hi) {
     const int i = (lo + hi) / 2;
-    const int w = FPrefix[size_t(i)] - FPrefix[size_t(i - 1)];
+    const int64_t w = int64_t{FPrefix[size_t(i)]} - FPrefix[size_t(i - 1)];
     if (Point.x <= x0 + FPrefix[size_t(i)] - w / 2)
       hi = i;
     else
@@ -379,27 +379,28 @@ void TZYLCustomEdit::SetCaret() {
   if (!Focused() || !Caret()->Enabled() || IsUpdating() || Loading()) return;
   if (FPaintRect.Left < 0) SetupRects();
   TZYL3DCaption* f = Font3D();
-  int x = TextOrigin();
+  // In 64 bits: character widths and offsets may lie at int's limits.
+  int64_t x = TextOrigin();
   if (f->Style() == tdSunken || f->Style() == tdSunkenShadow) x += f->ShadowDepth();
   if (f->Style() == tdRaised || f->Style() == tdRaisedShadow) x += f->LightDepth();
   x -= 1;
   auto caretX = [&] {
-    int k = PrefixWidth(FCaretPos - 1) - FOffset + x;
+    int64_t k = int64_t{PrefixWidth(FCaretPos - 1)} - FOffset + x;
     if ((f->Style() == tdExtrude || f->Style() == tdExtrudeEnh) && LeftOriented(f))
       k += f->ShadowDepth();
     return k;
   };
   const TRect& r = FTextRect;
-  int k = caretX();
+  int64_t k = caretX();
   if (k > r.Right) {
-    FOffset += k - r.Right + r.Left + 2;
+    FOffset = vcl::ClampToInt(int64_t{FOffset} + k - r.Right + r.Left + 2);
     DrawText(-1);
   } else if (k < r.Left && FOffset != 0) {
-    FOffset = std::max(0, FOffset - (std::abs(k) + r.Left) - 2);
+    FOffset = vcl::ClampToInt(std::max<int64_t>(0, int64_t{FOffset} - (std::abs(k) + r.Left) - 2));
     DrawText(-1);
   }
   k = caretX();
-  SetZYLCaretPos(k + 1, r.Top);
+  SetZYLCaretPos(vcl::ClampToInt(k + 1), r.Top);
 }
 
 void TZYLCustomEdit::DrawText(int /*From*/) {
@@ -416,7 +417,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   const TRect R = FTextRect;
   const std::string& s = ShownText();
   const int n = static_cast<int>(s.size());
-  const int x0 = vcl::ClampToInt(int64_t{TextOrigin()} - FOffset);
+  const int64_t x0 = int64_t{TextOrigin()} - FOffset;
   // Left-aligned text is measured only as far as the text rectangle reaches (a key typed far
   // from the end costs what it touches); the other alignments place the text by its width.
   int known = n;
@@ -424,7 +425,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
     known = PrefixReaching(int64_t{R.Right} - x0 + 1);
   else
     PrefixWidth(n);
-  auto xOf = [&](int i) { return vcl::ClampToInt(int64_t{x0} + FPrefix[size_t(i)]); };
+  auto xOf = [&](int i) { return vcl::ClampToInt(x0 + FPrefix[size_t(i)]); };
   // The visible characters only, one more on each side for the reach of 3D effects.
   int first = static_cast<int>(std::upper_bound(FPrefix.begin(), FPrefix.begin() + known + 1,
                                                 vcl::ClampToInt(int64_t{R.Left} - x0)) -
@@ -453,30 +454,31 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
       const int selFirst = std::max(first, FSelStart - 1);
       const int selLast = std::min(last, FSelStart - 1 + FSelLength);
       const int selEnd = std::min(n, FSelStart - 1 + FSelLength);
-      int left = xOf(FSelStart - 1),
-          right = selEnd <= known ? std::min(xOf(selEnd), R.Right) : static_cast<int>(R.Right);
+      int64_t left = xOf(FSelStart - 1),
+              right = selEnd <= known ? std::min(xOf(selEnd), R.Right) : int64_t{R.Right};
       if (Font3D()->Style() == tdExtrudeEnh && LeftOriented(Font3D())) {
-        left += A + B;
-        right += A + B;
+        left += int64_t{A} + B;
+        right += int64_t{A} + B;
       } else {
         left += A;
         right += A;
       }
-      const int bottom = std::min(R.Top + RowHeight("Qp") + A + B, R.Bottom);
+      const int bottom =
+          vcl::ClampToInt(std::min<int64_t>(int64_t{R.Top} + RowHeight("Qp") + A + B, R.Bottom));
       c->Brush()->SetStyle(vcl::bsSolid);
       c->Brush()->SetColor(HighlightBack());
-      c->FillRect(TRect{left, R.Top, right, bottom});
+      c->FillRect(TRect{vcl::ClampToInt(left), R.Top, vcl::ClampToInt(right), bottom});
       if (selLast > selFirst) {
         win::TSavedClip selClip(c->Handle());
         win::TOwnedObject<win::HRGN> selRgn(
-            win::CreateRectRgn(std::max(R.Left, left - A), R.Top, right + B, R.Bottom));
+            win::CreateRectRgn(vcl::ClampToInt(std::max<int64_t>(R.Left, left - A)), R.Top,
+                               vcl::ClampToInt(right + B), R.Bottom));
         selClip.Intersect(selRgn.Get());
         c->Font()->SetColor(HighlightText());
         c->Brush()->SetStyle(vcl::bsClear);
-        ZYLDrawTextExt(
-            c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
-            TRect{xOf(selFirst), R.Top, vcl::ClampToInt(int64_t{right} + A + B + 8), R.Bottom},
-            RowFlags, styles);
+        ZYLDrawTextExt(c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),
+                       TRect{xOf(selFirst), R.Top, vcl::ClampToInt(right + A + B + 8), R.Bottom},
+                       RowFlags, styles);
       }
     }
   }

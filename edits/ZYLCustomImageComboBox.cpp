@@ -185,9 +185,19 @@ bool TZYLCustomImageComboBox::HasControl() const {
 // ---------------------------------------------------------------------------------------------
 // Streaming
 
+void TZYLCustomImageComboBox::CreateWnd() {
+  if (FImagesOnly && ComponentState().contains(csLoading)) FLoadingIndex = ItemIndex();
+  inherited::CreateWnd();
+}
+
+// The blank entries are made again from the images; the chosen one stays chosen.
 void TZYLCustomImageComboBox::Loaded() {
+  const int index = FLoadingIndex >= 0 ? FLoadingIndex : ItemIndex();
+  FLoadingIndex = -1;
   inherited::Loaded();
-  if (FImagesOnly) UpdateEmptyList();
+  if (!FImagesOnly) return;
+  UpdateEmptyList();
+  if (index >= 0) SetItemIndex(index);
 }
 
 void TZYLCustomImageComboBox::Notification(TComponent* AComponent, TOperation Operation) {

@@ -56,6 +56,7 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
  protected:
+  void CreateWnd() override;
   // The entry painted while the box paints a copy of itself; none here.
   virtual int GetFieldValue() { return -1; }
   // The text an entry shows.
@@ -82,6 +83,9 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
   TZYLGlyphTextLayout* FLayout = nullptr;
   bool FMultiLine = false;
   bool FImagesOnly = false;
+  // The entry a form file chose, kept while the blank entries are not made yet (a window made
+  // while the form is read has none to choose from).
+  int FLoadingIndex = -1;
 };
 
 }  // namespace zyl

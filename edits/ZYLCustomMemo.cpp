@@ -5,6 +5,7 @@
 #include "display/ZYLSBar.h"
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLStreamUtils.h"
+#include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
@@ -442,8 +443,9 @@ bool TZYLCustomMemo::Wrapping() const { return FWordWrap || Alignment() != vcl::
 
 int TZYLCustomMemo::Advance(int X, char C) {
   if (C == '\t') {
-    const int tab = std::max(1, FTabChars * CharWidth('0'));
-    return tab - X % tab;
+    // In 64 bits, as every sum of widths here: a width may lie at int's limits.
+    const int64_t tab = std::max<int64_t>(1, int64_t{FTabChars} * CharWidth('0'));
+    return vcl::ClampToInt(tab - X % tab);
   }
   if (static_cast<uint8_t>(C) < 32) return 0;
   return CharWidth(C);
@@ -460,7 +462,7 @@ bool TZYLCustomMemo::Measurable() const {
 int TZYLCustomMemo::RowWidth(const std::string& S) {
   if (Measurable()) MeasureCharWidths(Canvas());
   int x = 0;
-  for (const char c : S) x += Advance(x, c);
+  for (const char c : S) x = vcl::ClampToInt(int64_t{x} + Advance(x, c));
   return x;
 }
 
@@ -493,14 +495,14 @@ int TZYLCustomMemo::NextRowStart(const std::string& T, int Start, int& Width, bo
       return p + 2;
     }
     const int w = Advance(x, c);
-    if (wrap && p > Start && x + w > width && !IsDelimiter(c)) {
+    if (wrap && p > Start && int64_t{x} + w > width && !IsDelimiter(c)) {
       // The row ends after its last delimiter, or before the character that did not fit.
       Width = x;
       for (int k = p - 1; k > Start; --k)
         if (IsDelimiter(t[k - 1])) return k + 1;
       return p;
     }
-    x += w;
+    x = vcl::ClampToInt(int64_t{x} + w);
     ++p;
   }
   Width = x;
@@ -515,7 +517,8 @@ int TZYLCustomMemo::WrapParagraph(int Start, std::vector<int>& Rows) {
     bool lineBreak = false;
     const int next = NextRowStart(FText, s, width, lineBreak);
     if (lineBreak || next > GetLength()) {
-      if (!wrap) FHorzRange = std::max(FHorzRange, width - TextWidth());
+      if (!wrap)
+        FHorzRange = std::max(FHorzRange, vcl::ClampToInt(int64_t{width} - TextWidth()));
       return lineBreak ? next : 0;
     }
     s = next;
@@ -616,25 +619,28 @@ int TZYLCustomMemo::RowLastPos(int Row) {
 int TZYLCustomMemo::SpanWidth(int From, int To) {
   const int len = GetLength();
   int x = 0;
-  for (int p = From; p < To && p <= len; ++p) x += Advance(x, FText[static_cast<size_t>(p - 1)]);
+  for (int p = From; p < To && p <= len; ++p)
+    x = vcl::ClampToInt(int64_t{x} + Advance(x, FText[static_cast<size_t>(p - 1)]));
   return x;
 }
 
 int TZYLCustomMemo::RowOrigin(int Row) {
   const vcl::TRect& r = FTextRect;
   if (Alignment() == vcl::taLeftJustify) return r.Left;
-  const int w = SpanWidth(FRows[static_cast<size_t>(Row)], RowEnd(Row));
-  return Alignment() == vcl::taRightJustify ? r.Right - w : r.Left + (r.Right - r.Left - w) / 2;
+  const int64_t w = SpanWidth(FRows[static_cast<size_t>(Row)], RowEnd(Row));
+  return vcl::ClampToInt(Alignment() == vcl::taRightJustify
+                             ? r.Right - w
+                             : r.Left + (int64_t{r.Right} - r.Left - w) / 2);
 }
 
 int TZYLCustomMemo::PosInRow(int Row, int X) {
   const int last = RowLastPos(Row);
-  const int x0 = RowOrigin(Row) - FOffset;
+  const int64_t x0 = int64_t{RowOrigin(Row)} - FOffset;
   int x = 0;
   for (int p = FRows[static_cast<size_t>(Row)]; p < last; ++p) {
     const int w = Advance(x, FText[static_cast<size_t>(p - 1)]);
-    if (X < x0 + x + (w + 1) / 2) return p;
-    x += w;
+    if (X < x0 + x + (int64_t{w} + 1) / 2) return p;
+    x = vcl::ClampToInt(int64_t{x} + w);
   }
   return last;
 }

@@ -10,6 +10,7 @@
 #include "foundation/ZYLFillObject.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/base/Finally.h"
+#include "platform/base/Numbers.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
@@ -260,17 +261,21 @@ void TZYLCustomMemo::SetCaret() {
   if (FPaintRect.Left < 0) SetupRects();
   const TRect& R = FTextRect;
   const int start = FRows[static_cast<size_t>(r)];
-  auto caretX = [&] { return RowOrigin(r) + SpanWidth(start, FCaretPos) - FOffset; };
+  // In 64 bits: widths and offsets may lie at int's limits.
+  auto caretX = [&] {
+    return vcl::ClampToInt(int64_t{RowOrigin(r)} + SpanWidth(start, FCaretPos) - FOffset);
+  };
   int x = caretX();
   if (!Wrapping() && !FBarScrolling) {
-    if (x > R.Right - 2)
-      SetHorzOffset(FOffset + x - (R.Right - 2) + (R.Right - R.Left) / 4);
+    const int64_t quarter = (int64_t{R.Right} - R.Left) / 4;
+    if (x > int64_t{R.Right} - 2)
+      SetHorzOffset(vcl::ClampToInt(int64_t{FOffset} + x - (int64_t{R.Right} - 2) + quarter));
     else if (x < R.Left && FOffset > 0)
-      SetHorzOffset(FOffset - (R.Left - x) - (R.Right - R.Left) / 4);
+      SetHorzOffset(vcl::ClampToInt(int64_t{FOffset} - (int64_t{R.Left} - x) - quarter));
     x = caretX();
   }
   const int row = r - FTop;
-  if (row < 0 || row >= PageRows() || x < R.Left - 1 || x > R.Right) {
+  if (row < 0 || row >= PageRows() || x < int64_t{R.Left} - 1 || x > R.Right) {
     SetZYLCaretPos(-1000, -1000);  // out of view: the caret waits outside the window
     return;
   }
@@ -331,10 +336,14 @@ void TZYLCustomMemo::DrawRowText(vcl::TCanvas* Canvas, int From, int To, int X, 
   const int left = FTextRect.Left, right = FTextRect.Right;
   int x = 0, pieceX = 0, piece = From, end = To;
   // Draws the piece up to End when some of it lies between the text's edges.
+  // In 64 bits: widths may lie at int's limits.
   auto flush = [&](int End) {
-    if (End > piece && X + pieceX < right && X + x > left)
+    const int64_t from = int64_t{X} + pieceX, to = int64_t{X} + x;
+    if (End > piece && from < right && to > left)
       ZYLDrawTextExt(Canvas, FText.substr(size_t(piece - 1), size_t(End - piece)), Font3D(),
-                     TRect{X + pieceX, Y, std::max(right, X + x) + 8, Bottom}, RowFlags, styles);
+                     TRect{vcl::ClampToInt(from), Y,
+                           vcl::ClampToInt(std::max<int64_t>(right, to) + 8), Bottom},
+                     RowFlags, styles);
   };
   for (int p = From; p < To; ++p) {
     const char c = FText[static_cast<size_t>(p - 1)];
@@ -342,12 +351,12 @@ void TZYLCustomMemo::DrawRowText(vcl::TCanvas* Canvas, int From, int To, int X, 
     if (static_cast<uint8_t>(c) < 32) {
       flush(p);
       piece = p + 1;
-      pieceX = x + w;
-    } else if (X + x > right) {
+      pieceX = vcl::ClampToInt(int64_t{x} + w);
+    } else if (int64_t{X} + x > right) {
       end = p;  // the rest lies right of the text
       break;
     }
-    x += w;
+    x = vcl::ClampToInt(int64_t{x} + w);
   }
   flush(std::min(end, static_cast<int>(FText.size()) + 1));
 }
@@ -357,16 +366,16 @@ void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
   const int start = FRows[static_cast<size_t>(Row)];
   const int end = RowEnd(Row);
   const int bottom = std::min(Y + FCharHeight, static_cast<int>(R.Bottom));
-  const int x0 = RowOrigin(Row) - FOffset;
+  const int x0 = vcl::ClampToInt(int64_t{RowOrigin(Row)} - FOffset);
   Canvas->Brush()->SetStyle(vcl::bsClear);
   Canvas->Font()->SetColor(GetFaceFontColor());
   DrawRowText(Canvas, start, end, x0, Y, bottom);
   const int selEnd = FSelStart + FSelLength;
   if (FSelLength > 0 && (Focused() || !HideSelection()) && FSelStart < end && selEnd > start) {
     const int a = std::max(FSelStart, start), b = std::min(selEnd, end);
-    const int xa = x0 + SpanWidth(start, a);
-    int xb = std::min(x0 + SpanWidth(start, b), static_cast<int>(R.Right));
-    if (xb <= xa) xb = xa + EmptyRowMark;
+    const int xa = vcl::ClampToInt(int64_t{x0} + SpanWidth(start, a));
+    int xb = vcl::ClampToInt(std::min<int64_t>(int64_t{x0} + SpanWidth(start, b), R.Right));
+    if (xb <= xa) xb = vcl::ClampToInt(int64_t{xa} + EmptyRowMark);
     const TRect mark{std::max(xa, static_cast<int>(R.Left)), Y, xb, bottom};
     Canvas->Brush()->SetStyle(vcl::bsSolid);
     Canvas->Brush()->SetColor(HighlightBack());
@@ -470,7 +479,8 @@ void TZYLCustomMemo::EMMemo(vcl::TMessage& Message) {
       const int lines = static_cast<int>(l), chars = static_cast<int>(w);
       if (lines < 0) ScrollUp(-lines);
       if (lines > 0) ScrollDown(lines);
-      if (chars != 0 && !Wrapping()) SetHorzOffset(FOffset + chars * CharWidth('0'));
+      if (chars != 0 && !Wrapping())
+        SetHorzOffset(vcl::ClampToInt(int64_t{FOffset} + int64_t{chars} * CharWidth('0')));
       SetCaretFromBar();
       r = 1;
       break;
@@ -515,7 +525,8 @@ void TZYLCustomMemo::EMMemo(vcl::TMessage& Message) {
     case EM_POSFROMCHAR: {
       const int pos = std::clamp(static_cast<int>(l), 0, GetLength()) + 1;
       const int row = RowOf(pos);
-      const int x = RowOrigin(row) + SpanWidth(FRows[static_cast<size_t>(row)], pos) - FOffset;
+      const int x = vcl::ClampToInt(int64_t{RowOrigin(row)} +
+                                    SpanWidth(FRows[static_cast<size_t>(row)], pos) - FOffset);
       const int y = FTextRect.Top + (row - FTop) * RowHeight("");
       if (w) *reinterpret_cast<vcl::TPoint*>(w) = vcl::TPoint{x, y};
       r = static_cast<LRESULT>((static_cast<uint32_t>(y & 0xFFFF) << 16) |

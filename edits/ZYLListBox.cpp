@@ -261,7 +261,7 @@ bool TZYLListBox::GetBool(int Index) const {
     case biHeaderVisible: return FHeader->Visible();
     case biMultiSelect: return FListBox->MultiSelect();
     case biSorted: return FListBox->Sorted();
-    case biAllowResize: return FHeader->Enabled();
+    case biAllowResize: return FAllowResize;
     case biShowHint: return FListBox->ShowHint();
     case biParentShowHint: return FListBox->ParentShowHint();
     case biTabStop: return FListBox->TabStop();
@@ -277,7 +277,7 @@ bool TZYLListBox::GetBool(int Index) const {
 
 void TZYLListBox::SetEnabled(bool Value) {
   if (FListBox) FListBox->SetEnabled(Value);
-  if (FHeader) FHeader->SetEnabled(Value);
+  if (FHeader) FHeader->SetEnabled(Value && FAllowResize);
   inherited::SetEnabled(Value);
 }
 
@@ -295,7 +295,10 @@ void TZYLListBox::SetBool(int Index, bool Value) {
       return;
     case biMultiSelect: FListBox->SetMultiSelect(Value); return;
     case biSorted: FListBox->SetSorted(Value); return;
-    case biAllowResize: FHeader->SetEnabled(Value); return;
+    case biAllowResize:
+      FAllowResize = Value;
+      FHeader->SetEnabled(Value && FListBox->Enabled());
+      return;
     case biShowHint:
       FListBox->SetShowHint(Value);
       FHeader->SetShowHint(Value);

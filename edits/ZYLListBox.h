@@ -249,6 +249,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   vcl::TColor FSelectedFontColor = vcl::clHighlightText;
   vcl::TFontStyles FSelectedFontStyle;
   bool FAlternateColors = false;
+  // Whether the columns may be resized: the header is enabled while this and Enabled hold.
+  bool FAllowResize = true;
   vcl::TColor FAltLineColor = 0xC0C0C0;
   vcl::TColor FAltFontColor = vcl::clWindowText;
   TZYLLabelOptions FColumnOptions;

@@ -227,7 +227,7 @@ TRect TButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, const TPoint& Off
   TPoint gp;
   TRect tr;
   CalcLayout(Canvas, Client, Caption, Layout, Margin, Spacing, gp, tr);
-  gp = TPoint{gp.X + Offset.X, gp.Y + Offset.Y};
+  gp = TPoint{ClampToInt(int64_t{gp.X} + Offset.X), ClampToInt(int64_t{gp.Y} + Offset.Y)};
   OffsetRect(&tr, Offset.X, Offset.Y);
   DrawGlyph(Canvas, gp, State);
   Canvas->Brush()->SetStyle(bsClear);

@@ -36,6 +36,25 @@ TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value) {
                       EncodeTime(Value.wHour, Value.wMinute, Value.wSecond, Value.wMilliseconds));
 }
 
+namespace {
+TDateTime FirstDay() {
+  static const TDateTime first = EncodeDate(1, 1, 1);
+  return first;
+}
+TDateTime LastDay() {
+  static const TDateTime last = EncodeDate(9999, 12, 31);
+  return last;
+}
+}  // namespace
+
+TDateTime InCalendar(TDateTime Value) {
+  if (std::isnan(Value)) throw EDateTimeError(SDateTimeNaN);
+  if (!std::isfinite(Value)) return Value < 0 ? FirstDay() : LastDay();
+  if (DatePart(Value) < FirstDay()) return JoinDateTime(FirstDay(), Value);
+  if (DatePart(Value) > LastDay()) return JoinDateTime(LastDay(), Value);
+  return Value;
+}
+
 // ---------------------------------------------------------------------------------------------
 // TDateLimits
 
@@ -43,9 +62,7 @@ bool TDateLimits::Contains(TDateTime Value) const { return Clamp(Value) == Value
 
 TDateTime TDateLimits::Clamp(TDateTime Value) const {
   // Days before the first year or after the last one no control shows.
-  static const TDateTime first = EncodeDate(1, 1, 1), last = EncodeDate(9999, 12, 31);
-  if (DatePart(Value) < first) return JoinDateTime(first, Value);
-  if (DatePart(Value) > last) return JoinDateTime(last, Value);
+  if (!std::isnan(Value)) Value = InCalendar(Value);
   if (Min != 0 && DatePart(Value) < Min) return JoinDateTime(Min, Value);
   if (Max != 0 && DatePart(Value) > Max) return JoinDateTime(Max, Value);
   return Value;
@@ -63,13 +80,13 @@ void TDateLimits::CheckOrder() const {
 }
 
 void TDateLimits::SetMin(TDateTime Value, bool Loading) {
-  TDateLimits next{DatePart(Value), Max};
+  TDateLimits next{DatePart(InCalendar(Value)), Max};
   if (!Loading) next.CheckOrder();
   *this = next;
 }
 
 void TDateLimits::SetMax(TDateTime Value, bool Loading) {
-  TDateLimits next{Min, DatePart(Value)};
+  TDateLimits next{Min, DatePart(InCalendar(Value))};
   if (!Loading) next.CheckOrder();
   *this = next;
 }
@@ -146,7 +163,7 @@ TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
 TDateTime TMonthCalendar::Today() const { return todaySet_ ? today_ : DatePart(vcl::Date()); }
 
 void TMonthCalendar::SetDate(TDateTime Value) {
-  Value = DatePart(Value);
+  Value = DatePart(InCalendar(Value));
   limits_.Check(Value);
   if (Value == date_) return;
   date_ = Value;

@@ -167,6 +167,7 @@ void TDateTimePicker::SetKind(TDateTimeKind Value) {
 }
 
 void TDateTimePicker::SetDateTime(TDateTime Value) {
+  Value = InCalendar(Value);
   if (!ComponentState().contains(csLoading)) limits_.Check(Value);
   dateTime_ = Value;
   wantDay_ = DayOf(Value);
@@ -174,8 +175,12 @@ void TDateTimePicker::SetDateTime(TDateTime Value) {
   Changed();
 }
 
-void TDateTimePicker::SetDate(TDateTime Value) { SetDateTime(JoinDateTime(Value, dateTime_)); }
-void TDateTimePicker::SetTime(TDateTime Value) { SetDateTime(JoinDateTime(dateTime_, Value)); }
+void TDateTimePicker::SetDate(TDateTime Value) {
+  SetDateTime(JoinDateTime(InCalendar(Value), dateTime_));
+}
+void TDateTimePicker::SetTime(TDateTime Value) {
+  SetDateTime(JoinDateTime(dateTime_, InCalendar(Value)));
+}
 
 void TDateTimePicker::SetDateFormat(TDTDateFormat Value) {
   dateFormat_ = Value;
@@ -378,6 +383,7 @@ void TDateTimePicker::StepField(int Delta) {
     value = ((value % 2) + 2) % 2;
   } else if (f.Kind != fkYear) {
     const int span = r.High - r.Low + 1;
+    if (span <= 0) return;
     value = r.Low + (((value - r.Low) % span) + span) % span;
   }
   SetFieldValue(selected_, value);

@@ -1,5 +1,6 @@
 #include "platform/controls/ControlCanvas.h"
 
+#include "platform/base/Numbers.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 
@@ -43,7 +44,7 @@ void TControlCanvas::CreateHandle() {
   HDC dc = GetDC(wnd);
   if (!dc) return;
   if (dx || dy) {
-    SetWindowOrgEx(dc, -dx, -dy, nullptr);
+    SetWindowOrgEx(dc, ClampToInt(-int64_t{dx}), ClampToInt(-int64_t{dy}), nullptr);
     IntersectClipRect(dc, 0, 0, control_->Width(), control_->Height());
   }
   dc_ = dc;

@@ -83,6 +83,11 @@ win::SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
 // EConvertError for parts that make no date or time.
 TDateTime SystemTimeToDateTime(const win::SYSTEMTIME& Value);
 
+// A value the date controls take: days before the calendar's first (0001-01-01) or after its
+// last (9999-12-31) become that day, keeping the time (an infinity at midnight); EDateTimeError
+// for a value that is not a number.
+TDateTime InCalendar(TDateTime Value);
+
 // The limits of a date control: whole days, 0 for no limit.
 struct TDateLimits {
   TDateTime Min = 0, Max = 0;
@@ -94,8 +99,8 @@ struct TDateLimits {
   void Check(TDateTime Value) const;
   // EDateTimeError for a Min above Max.
   void CheckOrder() const;
-  // Sets one end (its day); out of order raises EDateTimeError unless `Loading` (a form file
-  // may give them in any order: check once loaded).
+  // Sets one end (its day, within the calendar); out of order raises EDateTimeError unless
+  // `Loading` (a form file may give them in any order: check once loaded).
   void SetMin(TDateTime Value, bool Loading);
   void SetMax(TDateTime Value, bool Loading);
   // The window messages' range: which ends are set (GDTR_ flags) with both in Range[0..1]
@@ -185,8 +190,8 @@ class TDateTimePicker : public TCustomControl {
 
   TDateTimeKind Kind() const { return kind_; }
   void SetKind(TDateTimeKind Value);
-  // The date and time held; setting one part keeps the other. Outside MinDate .. MaxDate
-  // raises EDateTimeError.
+  // The date and time held; setting one part keeps the other. Values beyond the calendar are
+  // brought within it (InCalendar); outside MinDate .. MaxDate raises EDateTimeError.
   TDateTime DateTime() const { return dateTime_; }
   void SetDateTime(TDateTime Value);
   TDateTime Date() const { return DatePart(dateTime_); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/base/Numbers.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
@@ -299,7 +300,7 @@ void TCustomComboBox::AdjustHeight() {
   const int field = (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
                         ? itemHeight_
                         : stdctrls_internal::FontHeight(font_) + 2;
-  SetHeight(field + 6);
+  SetHeight(ClampToInt(int64_t{field} + 6));
 }
 
 void TCustomComboBox::Change() {
@@ -332,7 +333,8 @@ void TCustomComboBox::CNCommand(TWMCommand& Message) {
     case CBN_DROPDOWN: {
       // The list shows DropDownCount items.
       const int rows = std::max(1, std::min(dropDownCount_, std::max(items_->Count(), 1)));
-      SetWindowPos(handle_, nullptr, 0, 0, Width(), Height() + rows * ItemHeight() + 2,
+      SetWindowPos(handle_, nullptr, 0, 0, Width(),
+                   ClampToInt(int64_t{Height()} + int64_t{rows} * ItemHeight() + 2),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
       DropDown();
       break;

@@ -507,35 +507,38 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     return c->visible_ || (c->ComponentState().contains(csDesigning) &&
                            !c->controlStyle_.contains(csNoDesignVisible));
   };
+  // In 64 bits: a control's size may lie at int's limits; the rest of the area stops at them.
   auto doPosition = [&Rect](TControl* c, TAlign a) {
-    int newWidth = Rect.Right - Rect.Left;
+    int newWidth = ClampToInt(int64_t{Rect.Right} - Rect.Left);
     if (newWidth < 0 || a == alLeft || a == alRight) newWidth = c->width_;
-    int newHeight = Rect.Bottom - Rect.Top;
+    int newHeight = ClampToInt(int64_t{Rect.Bottom} - Rect.Top);
     if (newHeight < 0 || a == alTop || a == alBottom) newHeight = c->height_;
     int newLeft = Rect.Left, newTop = Rect.Top;
+    auto add = [](int& edge, int64_t delta) { edge = ClampToInt(edge + delta); };
     switch (a) {
-      case alTop: Rect.Top += newHeight; break;
+      case alTop: add(Rect.Top, newHeight); break;
       case alBottom:
-        Rect.Bottom -= newHeight;
+        add(Rect.Bottom, -int64_t{newHeight});
         newTop = Rect.Bottom;
         break;
-      case alLeft: Rect.Left += newWidth; break;
+      case alLeft: add(Rect.Left, newWidth); break;
       case alRight:
-        Rect.Right -= newWidth;
+        add(Rect.Right, -int64_t{newWidth});
         newLeft = Rect.Right;
         break;
       default: break;
     }
     c->SetBounds(newLeft, newTop, newWidth, newHeight);
     if (c->width_ != newWidth || c->height_ != newHeight) {
+      const int64_t dw = int64_t{newWidth} - c->width_, dh = int64_t{newHeight} - c->height_;
       switch (a) {
-        case alTop: Rect.Top -= newHeight - c->height_; break;
-        case alBottom: Rect.Bottom += newHeight - c->height_; break;
-        case alLeft: Rect.Left -= newWidth - c->width_; break;
-        case alRight: Rect.Right += newWidth - c->width_; break;
+        case alTop: add(Rect.Top, -dh); break;
+        case alBottom: add(Rect.Bottom, dh); break;
+        case alLeft: add(Rect.Left, -dw); break;
+        case alRight: add(Rect.Right, dw); break;
         case alClient:
-          Rect.Right += newWidth - c->width_;
-          Rect.Bottom += newHeight - c->height_;
+          add(Rect.Right, dw);
+          add(Rect.Bottom, dh);
           break;
         default: break;
       }

@@ -248,6 +248,7 @@ constexpr const char SAnimateNotOpen[] = "No AVI clip is open";
 constexpr const char SDateTimeMin[] = "Date is less than minimum of %s";
 constexpr const char SDateTimeMax[] = "Date exceeds maximum of %s";
 constexpr const char SDateTimeRange[] = "Failed to set calendar min/max range";
+constexpr const char SDateTimeNaN[] = "Date or time is not a number";
 constexpr const char SToday[] = "Today:";
 constexpr const char SDateListLine[] =
     "Line %d of the date list is not a date, a time and a description: '%s'";

@@ -9,6 +9,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/base/Numbers.h"
 #include "platform/text/Text.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
@@ -162,9 +163,11 @@ RECT DropRect(const Combo& c) {
   RECT w;
   GetWindowRect(c.Hwnd, &w);
   const int n = Count(c);
-  int h = 0;
+  // In 64 bits: item heights and the dropped width may lie at int's limits.
+  int64_t h = 0;
   if (StyleOf(c) & CBS_OWNERDRAWVARIABLE) {
-    const int room = c.DroppedHeight > 0 ? c.DroppedHeight : kMaxVisible * c.ItemHeight;
+    const int64_t room =
+        c.DroppedHeight > 0 ? c.DroppedHeight : int64_t{kMaxVisible} * c.ItemHeight;
     for (int i = 0; i < n; ++i) {
       const int ih = static_cast<int>(ToList(c, LB_GETITEMHEIGHT, static_cast<WPARAM>(i)));
       if (h + ih > room && h > 0) break;
@@ -173,14 +176,15 @@ RECT DropRect(const Combo& c) {
   } else {
     const int fit = c.DroppedHeight > 0 ? std::max(1, c.DroppedHeight / std::max(1, c.ItemHeight))
                                         : kMaxVisible;
-    h = std::clamp(n, 1, fit) * c.ItemHeight;
+    h = int64_t{std::clamp(n, 1, fit)} * c.ItemHeight;
   }
   if (h == 0) h = c.ItemHeight;
   h += 2;  // the list's border
-  const int width = std::max<int>(c.DroppedWidth, w.Right - w.Left);
-  RECT r{w.Left, w.Bottom, w.Left + width, w.Bottom + h};
+  const int64_t width = std::max<int64_t>(c.DroppedWidth, int64_t{w.Right} - w.Left);
+  RECT r{w.Left, w.Bottom, vcl::ClampToInt(w.Left + width), vcl::ClampToInt(w.Bottom + h)};
   const int screen = GetSystemMetrics(SM_CYSCREEN);
-  if (r.Bottom > screen && w.Top - h >= 0) r = RECT{w.Left, w.Top - h, w.Left + width, w.Top};
+  if (r.Bottom > screen && w.Top - h >= 0)
+    r = RECT{w.Left, vcl::ClampToInt(w.Top - h), vcl::ClampToInt(w.Left + width), w.Top};
   return r;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/graphics/Colors.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/StreamCopy.h"
 
 namespace {
 
@@ -363,6 +364,33 @@ TEST_F(ComboBoxBase, DropDownWidthReachesTheWindowAndOutlivesIt) {
   EXPECT_EQ(win::SendMessageA(combo->Handle(), win::CB_GETDROPPEDWIDTH, 0, 0), 300);
   combo->SetStyle(vcl::csDropDownList);  // a new window
   EXPECT_EQ(win::SendMessageA(combo->Handle(), win::CB_GETDROPPEDWIDTH, 0, 0), 300);
+}
+
+// Setting Search turns Sorted on; a box whose Sorted was then turned off again keeps both
+// through a form file, where Sorted = False (the default) is not written.
+TEST_F(ComboBoxBase, SearchWithoutSortingSurvivesAFormStream) {
+  TZYLComboBox* combo = Combo({"b", "a"});
+  combo->SetSearch(true);
+  EXPECT_TRUE(combo->Sorted());
+  combo->SetSorted(false);
+  const std::unique_ptr<TZYLComboBox> copy = testsupport::StreamCopy(combo);
+  EXPECT_TRUE(copy->Search());
+  EXPECT_FALSE(copy->Sorted());
+  // Set by the program, Search still sorts.
+  copy->SetSearch(false);
+  EXPECT_TRUE(copy->Sorted());
+}
+
+// MRUList draws its items itself; a box whose style was set back afterwards keeps that style
+// through a form file, where csDropDown (the default) is not written.
+TEST_F(ComboBoxBase, RecentItemsWithTheirOwnStyleSurviveAFormStream) {
+  TZYLComboBox* combo = Combo({"b", "a"});
+  combo->SetMRUList(true);
+  EXPECT_EQ(combo->Style(), vcl::csOwnerDrawFixed);
+  combo->SetStyle(vcl::csDropDown);
+  const std::unique_ptr<TZYLComboBox> copy = testsupport::StreamCopy(combo);
+  EXPECT_TRUE(copy->MRUList());
+  EXPECT_EQ(copy->Style(), vcl::csDropDown);
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // measured by their images, the image list leaving the form, and the images on the screen.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "edits/ZYLImageComboBox.h"
 #include "foundation/ZYLCont.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
+#include "platform/classes/Registry.h"
+#include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
@@ -104,6 +108,27 @@ TEST_F(ImageComboTest, ImagesOnlyMakesOneBlankEntryPerImageThatFormsDoNotKeep) {
   EXPECT_EQ(combo->Items()->Count(), 6);
   combo->SetImagesOnly(false);
   EXPECT_EQ(combo->Items()->Count(), 0);
+}
+
+// The chosen blank entry is kept by a form file like any other choice.
+TEST_F(ImageComboTest, TheChosenBlankEntrySurvivesAFormStream) {
+  const std::initializer_list<vcl::TClass> classes{TZYLImageComboBox::StaticClass(),
+                                                   zyl::TZYLImageList::StaticClass()};
+  for (vcl::TClass c : classes) vcl::RegisterClass(c);
+  vcl::TFinally unregister([&] {
+    for (vcl::TClass c : classes) vcl::UnRegisterClass(c);
+  });
+  TZYLImageComboBox* combo = Combo({});
+  combo->SetImageList(SolidImages(host_.Form(), 5, 8));
+  combo->SetImagesOnly(true);
+  combo->SetItemIndex(2);
+  const std::string bytes = vcl::WriteComponentToBytes(host_.Form());
+  auto back = std::make_unique<vcl::TForm>(nullptr);
+  vcl::ReadComponentFromBytes(bytes, back.get());
+  auto* copy = dynamic_cast<TZYLImageComboBox*>(back->FindComponent("Combo"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->Items()->Count(), 5);
+  EXPECT_EQ(copy->ItemIndex(), 2);
 }
 
 TEST_F(ImageComboTest, EntriesGrowToTheirImagesWhenMeasured) {

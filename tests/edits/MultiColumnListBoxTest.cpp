@@ -11,6 +11,8 @@
 
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "platform/base/Finally.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
@@ -18,6 +20,7 @@
 #include "tests/edits/ListTestSupport.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StreamCopy.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -338,6 +341,31 @@ TEST_F(MultiColumnListBoxTest, DisablingTheBoxDisablesItsListHeaderAndItself) {
     EXPECT_EQ(states(b), "1111");
     delete b;
   }
+}
+
+// Enabled and AllowResize both reach the header, but each keeps its own value: a disabled box
+// whose columns may still be resized reads back so from a form file.
+TEST_F(MultiColumnListBoxTest, EnabledAndAllowResizeKeepTheirOwnValues) {
+  // The box writes its header and inner list as its children.
+  const std::initializer_list<vcl::TClass> parts{TZYLHeaderControl::StaticClass(),
+                                                 TZYLMyListBox::StaticClass()};
+  for (vcl::TClass c : parts) vcl::RegisterClass(c);
+  vcl::TFinally unregister([&] {
+    for (vcl::TClass c : parts) vcl::UnRegisterClass(c);
+  });
+  TZYLListBox* b = Box({50});
+  b->SetBool(TZYLListBox::biEnabled, false);
+  EXPECT_FALSE(b->Header()->Enabled());
+  EXPECT_TRUE(b->GetBool(TZYLListBox::biAllowResize));
+  const std::unique_ptr<TZYLListBox> copy = testsupport::StreamCopy(b);
+  EXPECT_FALSE(copy->GetBool(TZYLListBox::biEnabled));
+  EXPECT_TRUE(copy->GetBool(TZYLListBox::biAllowResize));
+  // Enabled again, the header lets the columns be resized; without AllowResize it does not.
+  copy->SetBool(TZYLListBox::biEnabled, true);
+  EXPECT_TRUE(copy->Header()->Enabled());
+  copy->SetBool(TZYLListBox::biAllowResize, false);
+  EXPECT_FALSE(copy->Header()->Enabled());
+  EXPECT_TRUE(copy->GetBool(TZYLListBox::biEnabled));
 }
 
 }  // namespace

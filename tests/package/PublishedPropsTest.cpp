@@ -23,6 +23,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/PublishedList.h"
 
 namespace {
@@ -136,8 +137,10 @@ bool ChangeOrdinal(vcl::TObject* obj, const vcl::TPropInfo* p) {
 }
 
 // Sets the property at Path (dotted through owned objects) of the component named X; returns
-// the value's text, or "" when the property cannot take another value or is not written.
-std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInfo* p) {
+// the value's text, or "" when the property cannot take another value or is not written. A
+// component it makes for a reference is called `RefName`.
+std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInfo* p,
+                   const std::string& RefName = "Ref") {
   switch (p->Kind()) {
     case vcl::tkInteger: case vcl::tkChar: case vcl::tkEnumeration: case vcl::tkSet:
       if (!ChangeOrdinal(obj, p)) return "";
@@ -156,15 +159,15 @@ std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInf
             c->InheritsFrom(vcl::TControl::StaticClass()))
           continue;
         vcl::TComponent* ref = c->Create(form);
-        ref->SetName("Ref");
+        ref->SetName(RefName);
         // A menu item is streamed only as part of a menu.
         if (auto* item = dynamic_cast<vcl::TMenuItem*>(ref)) {
           auto* menu = new vcl::TPopupMenu(form);
-          menu->SetName("RefMenu");
+          menu->SetName(RefName + "Menu");
           menu->Items()->Add(item);
         }
         vcl::SetObjectProp(obj, p, ref);
-        return vcl::GetObjectProp(obj, p) == ref ? "Ref" : "";
+        return vcl::GetObjectProp(obj, p) == ref ? RefName : "";
       }
       return "";
     }
@@ -262,6 +265,108 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
   // References resolved by name when the form is read, among them the labels' actions.
   for (const char* r : {"TZYLSimpleLabel.Action", "TZYLDockLabel.Action", "TZYLButton.PopupMenu"})
     EXPECT_EQ(references.count(r), 1u) << r;
+}
+
+// Every published value of a component changed at once, in the order the class publishes
+// them, then written and read back: every value (the ones left at their defaults too, which
+// are not written) comes back as it was, whatever order the reader sets them in, and the form
+// read back writes the same bytes again. Over every registered class, the framework's too.
+// Values the platform (or the application a component stands for) decides on its own when a
+// form is read are named with their rule.
+const std::map<std::string, std::string>& PlatformRules() {
+  static const std::map<std::string, std::string> rules = {
+      // The window system makes a checked radio button a tab stop and the others not.
+      {"TRadioButton.TabStop", "a checked radio button is the group's tab stop"},
+      // Midnight, the picker's default time, is not written: a picker read from a form keeps
+      // the time of day it was made at.
+      {"TDateTimePicker.Time", "midnight is not written"},
+      // The application's own settings, which the component shows and sets: a form leaves the
+      // defaults out, and the application keeps what it has when the form is read.
+      {"TZYLApplicationCtrl.ShowHint", "the application's setting"},
+      {"TZYLApplicationCtrl.UpdateFormatSettings", "the application's setting"},
+      {"TZYLApplicationCtrl.UpdateMetricSettings", "the application's setting"},
+  };
+  return rules;
+}
+
+// The text of every value a component shows through its published paths, where the value
+// is stored (a value that a stored rule leaves out is measured again when the form is read).
+std::map<std::string, std::string> Values(vcl::TComponent* c, vcl::TComponent* root,
+                                          const std::vector<std::vector<std::string>>& paths) {
+  std::map<std::string, std::string> values;
+  for (const auto& path : paths) {
+    if (!vcl::IsStoredProp(c, vcl::FindPropInfo(c, path[0]))) continue;
+    vcl::TObject* target = Walk(c, path);
+    if (!target) continue;
+    const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
+    if (path.size() > 1 && !vcl::IsStoredProp(target, p)) continue;
+    values[path[0] + (path.size() > 1 ? "." + path[1] : "")] = Read(target, p, root);
+  }
+  return values;
+}
+
+// Changes every value of a new component of the class in published order, writes and reads it
+// back and compares.
+void ChangeAllAndReadBack(vcl::TClass cls) {
+  SCOPED_TRACE(cls->ClassName());
+  std::unique_ptr<vcl::TForm> form(new TEventsHost(nullptr));
+  form->SetName("Host");
+  vcl::TComponent* c = cls->Create(form.get());
+  c->SetName("X");
+  if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form.get());
+  const std::vector<std::vector<std::string>> paths = Paths(c);
+  // The events stay unassigned: they are streamed by name only (the test above), and a class
+  // may rightly call one while a form is read. So does the action: a control linked to one
+  // takes its caption, state and events from it when the form is read.
+  int refs = 0;
+  for (const auto& path : paths) {
+    vcl::TObject* target = Walk(c, path);
+    if (!target) continue;
+    const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
+    if (p->Kind() == vcl::tkMethod || (path.size() == 1 && path[0] == "Action")) continue;
+    testsupport::ErrorOf<vcl::Exception>(
+        [&] { Change(form.get(), target, p, "Ref" + std::to_string(++refs)); });
+  }
+  const std::map<std::string, std::string> before = Values(c, form.get(), paths);
+  const std::string bytes = vcl::WriteComponentToBytes(form.get());
+  form.reset();  // some components allow one instance only
+  std::unique_ptr<vcl::TForm> back(new TEventsHost(nullptr));
+  vcl::ReadComponentFromBytes(bytes, back.get());
+  vcl::TComponent* c2 = back->FindComponent("X");
+  ASSERT_NE(c2, nullptr);
+  const std::map<std::string, std::string> after = Values(c2, back.get(), paths);
+  bool ruled = false;
+  for (const auto& [name, value] : before) {
+    auto it = after.find(name);
+    const std::string got = it == after.end() ? "<not stored>" : it->second;
+    if (PlatformRules().count(cls->ClassName() + "." + name)) {
+      ruled = ruled || got != value;
+      continue;
+    }
+    EXPECT_EQ(got, value) << name;
+  }
+  // A value the platform decided differently is written the second time.
+  if (ruled) return;
+  const std::string again = vcl::WriteComponentToBytes(back.get());
+  EXPECT_TRUE(again == bytes) << "written again: " << again.size() << " bytes, first "
+                              << bytes.size();
+}
+
+TEST_F(PackageClasses, EveryPublishedValueChangedAtOnceSurvivesAFormStream) {
+  std::vector<vcl::TClass> all;
+  for (vcl::TClass cls : vcl::RegisteredClasses())
+    if (cls->FactoryKind() == vcl::fkComponent) all.push_back(cls);
+  ASSERT_GT(all.size(), classes_.size());
+  int classes = 0;
+  for (vcl::TClass cls : all) {
+    // Forms are the roots of form files; menu items are streamed only as part of a menu.
+    if (cls->InheritsFrom(vcl::TCustomForm::StaticClass()) ||
+        cls->InheritsFrom(vcl::TMenuItem::StaticClass()))
+      continue;
+    ChangeAllAndReadBack(cls);
+    ++classes;
+  }
+  EXPECT_GT(classes, 150);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // the virtual clock with fixed format settings.
 #include "ComCtrlsTestSupport.h"
 
+#include <limits>
+
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Locale.h"
 #include "tests/support/ErrorOf.h"
 
@@ -635,6 +638,131 @@ TEST_F(DateCtrlsTest, AFormFileWithLimitsOutOfOrderIsCheckedOnceLoaded) {
               ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(bad)), form.get());
             }),
             "Failed to set calendar min/max range");
+}
+
+}  // namespace
+}  // namespace vcl::testing
+
+namespace vcl::testing {
+namespace {
+
+// A date or time beyond the calendar read from a form file: the days before the first year
+// and after the last one come back as the first or last day (an infinity too, at midnight); a
+// value that is no number is refused with the control's error. The keys and the drop-down
+// calendar then step the value within the calendar.
+constexpr TDateTime kRefused = -1e308;
+const TDateTime kFirstDay = -693593;  // 0001-01-01
+const TDateTime kLastDay = 2958465;   // 9999-12-31
+
+struct TOutOfCalendar {
+  const char* Name;
+  const char* Class;  // TDateTimePicker or TMonthCalendar
+  const char* Property;
+  const char* Value;
+  TDateTime Want;  // what the property reads back, or kRefused
+};
+class OutOfCalendarTest : public DateCtrlsTest,
+                          public ::testing::WithParamInterface<TOutOfCalendar> {};
+
+TEST_P(OutOfCalendarTest, FormValuesAreClampedOrRefusedAndTheKeysStepWithin) {
+  const TOutOfCalendar& c = GetParam();
+  const TObj text{"Form1: TForm",
+                  {"BorderStyle = bsNone", "Width = 320", "Height = 260"},
+                  {{std::string("X: ") + c.Class,
+                    {"Left = 8", "Top = 8", "Width = 186", "Height = 150",
+                     std::string(c.Property) + " = " + c.Value, "TabOrder = 0"},
+                    {}}}};
+  form_ = std::make_unique<TForm>(nullptr);
+  const std::string error = testsupport::ErrorOf<Exception>(
+      [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get()); });
+  if (c.Want == kRefused) {
+    EXPECT_EQ(error,
+              "Error reading X." + std::string(c.Property) + ": Date or time is not a number");
+    return;
+  }
+  ASSERT_EQ(error, "<no error>");
+  auto* x = Find<TWinControl>(form_.get(), "X");
+  ASSERT_NE(x, nullptr);
+  EXPECT_DOUBLE_EQ(GetFloatProp(x, c.Property), c.Want);
+  Show();
+  x->SetFocus();
+  for (win::BYTE key :
+       {win::VK_RIGHT, win::VK_UP, win::VK_DOWN, win::VK_END, win::VK_HOME, win::VK_RIGHT,
+        win::VK_UP, win::VK_F4, win::VK_UP, win::VK_NEXT, win::VK_END, win::VK_RETURN})
+    KeyPress(key);
+  Idle();
+  const TDateTime now = GetFloatProp(x, "Date");
+  EXPECT_GE(now, kFirstDay);
+  EXPECT_LE(now, kLastDay);
+  if (auto* p = dynamic_cast<TDateTimePicker*>(x)) {
+    EXPECT_FALSE(p->Text().empty());
+    EXPECT_GE(p->Time(), 0.0);
+    EXPECT_LT(p->Time(), 1.0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OutOfCalendarTest,
+    ::testing::Values(
+        TOutOfCalendar{"PickerMinBeyondTheLastYear", "TDateTimePicker", "MinDate", "9.3E18",
+                       kLastDay},
+        TOutOfCalendar{"PickerMinInfinite", "TDateTimePicker", "MinDate", "+INF", kLastDay},
+        TOutOfCalendar{"PickerMinMinusInfinite", "TDateTimePicker", "MinDate", "-INF", kFirstDay},
+        TOutOfCalendar{"PickerMinNotANumber", "TDateTimePicker", "MinDate", "+NAN", kRefused},
+        TOutOfCalendar{"PickerMaxBeforeTheFirstYear", "TDateTimePicker", "MaxDate", "-9.3E18",
+                       kFirstDay},
+        TOutOfCalendar{"PickerMaxNotANumber", "TDateTimePicker", "MaxDate", "-NAN", kRefused},
+        TOutOfCalendar{"PickerDateBeyondTheLastYear", "TDateTimePicker", "Date", "1.0E7", kLastDay},
+        TOutOfCalendar{"PickerDateMinusInfinite", "TDateTimePicker", "Date", "-INF", kFirstDay},
+        TOutOfCalendar{"PickerDateNotANumber", "TDateTimePicker", "Date", "+NAN", kRefused},
+        TOutOfCalendar{"PickerTimeInfinite", "TDateTimePicker", "Time", "+INF", 0.0},
+        TOutOfCalendar{"PickerTimeBeforeTheFirstYear", "TDateTimePicker", "Time", "-9.3E18", 0.0},
+        TOutOfCalendar{"PickerTimeNotANumber", "TDateTimePicker", "Time", "+NAN", kRefused},
+        TOutOfCalendar{"CalendarMinBeyondTheLastYear", "TMonthCalendar", "MinDate", "9.3E18",
+                       kLastDay},
+        TOutOfCalendar{"CalendarMaxMinusInfinite", "TMonthCalendar", "MaxDate", "-INF", kFirstDay},
+        TOutOfCalendar{"CalendarDateInfinite", "TMonthCalendar", "Date", "+INF", kLastDay},
+        TOutOfCalendar{"CalendarDateNotANumber", "TMonthCalendar", "Date", "+NAN", kRefused}),
+    [](const ::testing::TestParamInfo<TOutOfCalendar>& i) { return std::string(i.param.Name); });
+
+TEST_F(DateCtrlsTest, ProgramValuesBeyondTheCalendarAreClampedAndNoNumberIsRefused) {
+  auto* p = Picker(At(2024, 2, 10, 8, 15));
+  p->SetDate(1e300);
+  EXPECT_DOUBLE_EQ(p->DateTime(), kLastDay + EncodeTime(8, 15, 0, 0));
+  p->SetDateTime(-std::numeric_limits<double>::infinity());
+  EXPECT_DOUBLE_EQ(p->DateTime(), kFirstDay);
+  p->SetMaxDate(std::numeric_limits<double>::infinity());
+  EXPECT_DOUBLE_EQ(p->MaxDate(), kLastDay);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (auto set :
+       {&TDateTimePicker::SetDate, &TDateTimePicker::SetTime, &TDateTimePicker::SetDateTime,
+        &TDateTimePicker::SetMinDate, &TDateTimePicker::SetMaxDate})
+    EXPECT_EQ(testsupport::ErrorOf<EDateTimeError>([&] { (p->*set)(nan); }),
+              "Date or time is not a number");
+  EXPECT_DOUBLE_EQ(p->DateTime(), kFirstDay);
+  EXPECT_DOUBLE_EQ(p->MaxDate(), kLastDay);
+  // From the first day the month steps on.
+  Press(win::VK_RIGHT);
+  Press(win::VK_UP);
+  EXPECT_EQ(p->Text(), "01/02/0001");
+}
+
+// The smallest form that once stopped the program when its picker's month was stepped.
+TEST_F(DateCtrlsTest, APickerWithItsMinimumBeyondTheLastYearStepsItsMonth) {
+  TMemoryStream m;
+  m.LoadFromFile(testsupport::SourceDir() + "/tests/fuzz/form_text/regress/picker-min-date.bin");
+  form_ = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(
+      ObjectTextToBinaryString(std::string(static_cast<const char*>(m.Memory()), m.Size())),
+      form_.get());
+  auto* p = Find<TDateTimePicker>(form_.get(), "DateTimePicker1");
+  ASSERT_NE(p, nullptr);
+  Show();
+  p->SetFocus();
+  Press(win::VK_RIGHT);
+  Press(win::VK_UP);
+  EXPECT_DOUBLE_EQ(p->Date(), kLastDay);
+  EXPECT_EQ(p->Text(), "31/12/9999");
 }
 
 }  // namespace
