@@ -9,12 +9,14 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLFillObject.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -56,7 +58,7 @@ std::string PropertyBytes(TZYLFaceSetting* Setting) {
 }
 
 [[noreturn]] void Bad(const std::string& Why) {
-  throw EZYLFaceSettingsError("Invalid face controller settings: " + Why);
+  throw EZYLFaceSettingsError(vcl::Format(SZYLBadFaceSettings, {Why}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "foundation/ZYLConst.h"
 #include "platform/base/Exceptions.h"
 #include "foundation/ZYLSysUtils.h"
 #include "platform/classes/Registry.h"
@@ -12,6 +13,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
 #include "platform/sys/WinReg.h"
@@ -100,7 +102,7 @@ class TRegStore : public TZYLIniStore {
   }
   void Write(const std::string& S, const std::string& K, const std::string& V) override {
     if (!reg_.OpenKey(KeyOf(S), true))
-      throw vcl::Exception("Cannot open registry key " + KeyOf(S));
+      throw vcl::Exception(vcl::Format(SZYLCannotOpenKey, {KeyOf(S)}));
     reg_.WriteString(K, V);
     reg_.CloseKey();
   }
@@ -197,12 +199,12 @@ std::string TZYLIniCtrl::EncodeString(const std::string& S) {
 
 std::string TZYLIniCtrl::DecodeString(const std::string& S) {
   if (S.empty() || S[0] != '~') return S;
-  if ((S.size() - 1) % 2 != 0) throw vcl::EConvertError("Invalid encoded value");
+  if ((S.size() - 1) % 2 != 0) throw vcl::EConvertError(SZYLInvalidEncodedValue);
   auto nib = [](char c) -> int {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    throw vcl::EConvertError("Invalid encoded value");
+    throw vcl::EConvertError(SZYLInvalidEncodedValue);
   };
   std::string r;
   uint8_t key = 0x5A;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/ZYLConst.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
@@ -241,7 +242,7 @@ void TZYLPointList::ReadData(vcl::TReader* Reader) {
     Reader->ReadListBegin();
     while (!Reader->EndOfList()) {
       const int32_t x = Reader->ReadInteger();
-      if (Reader->EndOfList()) throw vcl::EReadError("Invalid point list: odd number of values");
+      if (Reader->EndOfList()) throw vcl::EReadError(SZYLPointListOdd);
       const int32_t y = Reader->ReadInteger();
       AddPoint(vcl::TPoint{x, y});
     }

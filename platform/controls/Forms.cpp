@@ -404,7 +404,7 @@ TModalResult TCustomForm::ShowModal() {
           if (modalResult_ == mrNone &&
               MsgWaitForMultipleObjects(0, nullptr, FALSE, 60000, QS_ALLINPUT) == WAIT_TIMEOUT &&
               modalResult_ == mrNone) {
-            throw EInvalidOperation("Modal form " + Name() + " was left without an answer");
+            throw EInvalidOperation(Format(SModalNoAnswer, {Name()}));
           }
         } else if (Application) {
           Application->Idle(msg);

@@ -223,7 +223,7 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
   auto* form = dynamic_cast<TCustomForm*>(c);
   if (!form) {
     delete c;
-    throw EInvalidCast("Invalid class typecast");
+    throw EInvalidCast(SInvalidCast);
   }
   std::unique_ptr<TCustomForm> made(form);
   form->InitFromResources();

@@ -21,7 +21,7 @@ void TScrollBar::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   WNDCLASSA system;
   if (!GetClassInfoA(nullptr, "ScrollBar", &system))
-    throw EOutOfResources("Cannot find window class ScrollBar");
+    throw EOutOfResources(SNoScrollBarClass);
   Params.WindowClass.lpfnWndProc = system.lpfnWndProc;
   Params.WindowClass.style = system.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
   Params.Style |= kind_ == sbVertical ? SBS_VERT : SBS_HORZ;
