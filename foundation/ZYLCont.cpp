@@ -203,7 +203,7 @@ TZYLImageListItem::~TZYLImageListItem() = default;
 
 void TZYLImageListItem::SetInteger(int Index, int Value) {
   if (Value < 1 || Value > 32767) throw vcl::EConvertError(vcl::SInvalidImageSize);
-  int& field = Index == 0 ? FWidth : FHeight;
+  int& field = Index == iiWidth ? FWidth : FHeight;
   if (field == Value) return;
   field = Value;
   Clear();

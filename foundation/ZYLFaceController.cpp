@@ -11,6 +11,7 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLConst.h"
 #include "foundation/ZYLFillObject.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
@@ -174,11 +175,9 @@ void TZYLFaceController::Assign(vcl::TPersistent* Source) {
   if (auto* s = dynamic_cast<TZYLFaceController*>(Source)) {
     if (s == this) return;
     BeginUpdate();
-    try {
+    {
+      const vcl::TOnFailure cancel([this] { EndUpdate(false); });
       for (int i = 0; i < ZYLFaceStateCount; ++i) FSettings[i]->Assign(s->FSettings[i]);
-    } catch (...) {
-      EndUpdate(false);
-      throw;
     }
     EndUpdate(true);
     return;
@@ -347,11 +346,9 @@ void TZYLFaceController::LoadFromStream(vcl::TStream* Stream) {
     Bad(e.Message());
   }
   BeginUpdate();
-  try {
+  {
+    const vcl::TOnFailure cancel([this] { EndUpdate(false); });
     for (int i = 0; i < ZYLFaceStateCount; ++i) FSettings[i]->Assign(loaded[i].get());
-  } catch (...) {
-    EndUpdate(false);
-    throw;
   }
   EndUpdate(true);
 }

@@ -7,6 +7,7 @@
 #include "foundation/ZYLConst.h"
 #include "platform/base/Exceptions.h"
 #include "foundation/ZYLSysUtils.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
@@ -347,23 +348,18 @@ void TZYLIniCtrl::WriteObject(const std::string& Section, vcl::TObject* Obj) {
 void TZYLIniCtrl::ReadObject(const std::string& Section, vcl::TObject* Obj) {
   if (!Obj) return;
   std::vector<std::pair<const vcl::TPropInfo*, std::string>> undo;
-  try {
-    for (const vcl::TPropInfo* p : vcl::GetPropList(Obj)) {
-      if (!Storable(p) || !ValueExists(Section, p->Name)) continue;
-      const std::string old = vcl::GetPropValue(Obj, p);
-      const std::string v = ReadString(Section, p->Name, old);
-      if (v == old) continue;
-      vcl::SetPropValue(Obj, p, v);
-      undo.emplace_back(p, old);
-    }
-  } catch (...) {
-    for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
-      try {
-        vcl::SetPropValue(Obj, it->first, it->second);
-      } catch (...) {
-      }
-    }
-    throw;
+  // On failure the properties read so far get their old values back, as far as they take them.
+  const vcl::TOnFailure restore([&] {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it)
+      vcl::RunDroppingErrors([&] { vcl::SetPropValue(Obj, it->first, it->second); });
+  });
+  for (const vcl::TPropInfo* p : vcl::GetPropList(Obj)) {
+    if (!Storable(p) || !ValueExists(Section, p->Name)) continue;
+    const std::string old = vcl::GetPropValue(Obj, p);
+    const std::string v = ReadString(Section, p->Name, old);
+    if (v == old) continue;
+    vcl::SetPropValue(Obj, p, v);
+    undo.emplace_back(p, old);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/ZYLConst.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
@@ -237,7 +238,12 @@ void TZYLPointList::Notify(void* Item, vcl::TListNotification Action) {
 
 void TZYLPointList::ReadData(vcl::TReader* Reader) {
   BeginUpdate();
-  try {
+  {
+    // On failure the list is left empty.
+    const vcl::TOnFailure cancel([this] {
+      inherited::Clear();
+      EndUpdate(false);
+    });
     inherited::Clear();
     Reader->ReadListBegin();
     while (!Reader->EndOfList()) {
@@ -247,10 +253,6 @@ void TZYLPointList::ReadData(vcl::TReader* Reader) {
       AddPoint(vcl::TPoint{x, y});
     }
     Reader->ReadListEnd();
-  } catch (...) {
-    inherited::Clear();
-    EndUpdate(false);
-    throw;
   }
   EndUpdate(true);
 }

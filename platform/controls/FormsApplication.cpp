@@ -312,8 +312,6 @@ void TApplication::HandleException(TObject* Sender) {
       OnException(Sender, e);
     else
       ShowException(e);
-  } catch (...) {
-    throw;
   }
 }
 

@@ -222,12 +222,8 @@ void TWinControl::UpdateShowing() {
   }
   if (showing_ != show) {
     showing_ = show;
-    try {
-      Perform(CM_SHOWINGCHANGED, 0, 0);
-    } catch (...) {
-      showing_ = !show;
-      throw;
-    }
+    const TOnFailure undo([this, show] { showing_ = !show; });
+    Perform(CM_SHOWINGCHANGED, 0, 0);
   }
 }
 

@@ -17,6 +17,7 @@
 #include <unordered_map>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 #include "platform/sys/WinReg.h"
@@ -578,13 +579,11 @@ Stamp SaveTree(const std::string& file, const Node& root) {
   Fd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
   if (fd.get() < 0)
     throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
-  try {
+  {
+    const vcl::TOnFailure removeTemporary([&tmp] { ::unlink(tmp.c_str()); });
     WriteAll(fd.get(), data, file);
     if (::fdatasync(fd.get()) != 0)
       throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
-  } catch (...) {
-    ::unlink(tmp.c_str());
-    throw;
   }
   struct stat st;
   ::fstat(fd.get(), &st);
