@@ -19,7 +19,8 @@ const char* const SZYLBufferEntriesDontFit = "Buffer stream entries do not fit t
 const char* const SZYLNoGlyphCell = "The glyph strip has no cell %d (the built-in one has %d)";
 const char* const SZYLNoButtonStyleReader = "No reader for the button style";
 const char* const SZYLDockTaken =
-    "A dock label or dock button (%s) is already attached to %s. Only one ZYLDockXXXX per control is allowed.";
+    "A dock label or dock button (%s) is already attached to %s. Only one ZYLDockXXXX per control "
+    "is allowed.";
 const char* const SZYLCompressCorrupt = "Compressed data is corrupt: %s";
 const char* const SZYLCompressNegativeLength = "Compressed data is corrupt: negative total length";
 const char* const SZYLCompressLengthLimit =

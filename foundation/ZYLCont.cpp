@@ -7,8 +7,8 @@
 #include "foundation/ZYLStreamUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
-#include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -98,9 +98,7 @@ void WriteBitmap(TStream* s, const TBitmap* b, TZYLSavePixelFormat f) {
   WriteI32(s, static_cast<int32_t>(m.Size()));
   s->WriteBuffer(m.Memory(), static_cast<int32_t>(m.Size()));
 }
-[[noreturn]] void TooLarge() {
-  throw vcl::EReadError(SZYLListItemTooLarge);
-}
+[[noreturn]] void TooLarge() { throw vcl::EReadError(SZYLListItemTooLarge); }
 
 // The width and height a BMP file's header declares (the height without its sign); false
 // when the bytes do not start like a BMP file.
@@ -392,8 +390,7 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     const auto fits = [&](const std::unique_ptr<TBitmap>& b) {
       return b && int64_t(b->Width()) == int64_t(w) * n && b->Height() == h;
     };
-    if (!fits(strip) || (masked && !fits(maskStrip)))
-      throw vcl::EReadError(SZYLInvalidImageStrip);
+    if (!fits(strip) || (masked && !fits(maskStrip))) throw vcl::EReadError(SZYLInvalidImageStrip);
     strip = DeviceCopy(strip.get());
     if (masked) maskStrip = DeviceCopy(maskStrip.get());
   }

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "foundation/ZYLConst.h"
-#include "platform/base/Exceptions.h"
 #include "foundation/ZYLSysUtils.h"
+#include "platform/base/Exceptions.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
-#include "platform/controls/Forms.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"

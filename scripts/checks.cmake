@@ -13,7 +13,7 @@ add_test(NAME source.error_texts_check
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check_error_texts.py
           ${CMAKE_SOURCE_DIR}/scripts/testdata throws)
 set_tests_properties(source.error_texts_check PROPERTIES PASS_REGULAR_EXPRESSION
-  "^throws/Sample.cpp:3: throw EListError\\(\"List index out of bounds\"\\)\nthrows/Sample.cpp:7: throw EReadError\\(\"Name \" \\+ name \\+ \" is empty\"\\)\n2 throw sites")
+  "^throws/Sample.cpp:4: throw EListError\\(\"List index out of bounds\"\\)\nthrows/Sample.cpp:8: throw EReadError\\(\"Name \" \\+ name \\+ \" is empty\"\\)\n2 throw sites")
 
 # Catch-all handlers stay few: each stops every exception for a reason given on its line.
 add_test(NAME source.catch_all

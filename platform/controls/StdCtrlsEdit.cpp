@@ -87,8 +87,7 @@ void TCustomEdit::AdjustHeight() {
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
-  if (Value != bsNone && Value != bsSingle)
-    throw EInvalidOperation(SEditBorderStyle);
+  if (Value != bsNone && Value != bsSingle) throw EInvalidOperation(SEditBorderStyle);
   if (borderStyle_ == Value) return;
   borderStyle_ = Value;
   AdjustHeight();

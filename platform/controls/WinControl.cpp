@@ -130,8 +130,7 @@ void TWinControl::CreateWnd() {
     WNDCLASSA wc = params.WindowClass;
     wc.lpfnWndProc = &ControlWndProc;
     wc.lpszClassName = params.WinClassName.c_str();
-    if (!RegisterClassA(&wc))
-      throw EOutOfResources(Format(SWindowClass, {params.WinClassName}));
+    if (!RegisterClassA(&wc)) throw EOutOfResources(Format(SWindowClass, {params.WinClassName}));
   }
   g_creationControl = this;
   {

@@ -524,12 +524,10 @@ void TBitmap::SetMonochrome(bool Value) {
 
 void* TBitmap::ScanLine(int Row) {
   HandleNeeded();
-  if (Row < 0 || Row >= height_ || !handle_)
-    throw EInvalidGraphicOperation(SScanLine);
+  if (Row < 0 || Row >= height_ || !handle_) throw EInvalidGraphicOperation(SScanLine);
   if (HandleType() != bmDIB) SetHandleType(bmDIB);
   win::DIBSECTION ds;
-  if (!GetDib(handle_, ds) || !ds.dsBm.bmBits)
-    throw EInvalidGraphicOperation(SScanLine);
+  if (!GetDib(handle_, ds) || !ds.dsBm.bmBits) throw EInvalidGraphicOperation(SScanLine);
   dormant_.clear();
   if (maskHandle_) {
     win::DeleteObject(maskHandle_);

@@ -17,8 +17,7 @@ namespace vcl {
 
 void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
               const std::string& FileName) {
-  if (!Pixels || Width <= 0 || Height <= 0)
-    throw EInvalidGraphicOperation(SPngEmptyPicture);
+  if (!Pixels || Width <= 0 || Height <= 0) throw EInvalidGraphicOperation(SPngEmptyPicture);
   const std::string native = StreamFileName(FileName);
   FILE* f = native.empty() ? nullptr : std::fopen(native.c_str(), "wb");
   if (!f) throw EFCreateError(Format(SFCreateError, {FileName}));

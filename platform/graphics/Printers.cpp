@@ -141,8 +141,7 @@ void TPrinter::SetCopies(int Value) {
 }
 
 void TPrinter::CheckPrinting(bool Wanted) const {
-  if (printing_ != Wanted)
-    throw EPrinter(Wanted ? SNotPrinting : SPrinting);
+  if (printing_ != Wanted) throw EPrinter(Wanted ? SNotPrinting : SPrinting);
 }
 
 // A white page of the current shape behind the canvas.

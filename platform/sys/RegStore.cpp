@@ -499,8 +499,7 @@ bool LoadFile(const std::string& file, std::string& text, Stamp& stamp) {
   while (got < text.size()) {
     ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
+    if (n < 0) throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
     if (n == 0) break;
     got += static_cast<size_t>(n);
   }
@@ -563,8 +562,7 @@ void WriteAll(int fd, const std::string& data, const std::string& file) {
   while (done < data.size()) {
     ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
+    if (n < 0) throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
     done += static_cast<size_t>(n);
   }
 }

@@ -1,4 +1,5 @@
 // Throw sites the error-text check must tell apart (read by the test source.error_texts_check).
+// clang-format off
 void Sample(const std::string& name, int index) {
   if (index < 0) throw EListError("List index out of bounds");
   // throw EListError("in a comment");
@@ -12,3 +13,4 @@ void Sample(const std::string& name, int index) {
   if (name[0] == quote) throw;
   throw EReadError(SReadError);
 }
+// clang-format on
