@@ -27,14 +27,10 @@
 #include "platform/testkit/ControlsSession.h"
 #include "system/ZYLFileGrep.h"
 #include "tests/support/Cases.h"
-<<<<<<< HEAD
-=======
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/FreeProbe.h"
-    >>>>>>> h-sysfree
 #include "tests/support/TempDir.h"
 
-    namespace zyl {
+namespace zyl {
 namespace {
 
 namespace vt = vcl::testkit;

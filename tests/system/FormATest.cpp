@@ -16,17 +16,14 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/rtl/StrUtils.h"
-<<<<<<< HEAD
+#include "platform/sys/ShellApi.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
-    =======
-#include "platform/sys/ShellApi.h"
-    >>>>>>> h-sysfree
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
 #include "tests/support/TempDir.h"
 
-    namespace zyl {
+namespace zyl {
 namespace {
 
 namespace wt = win::testkit;
