@@ -428,7 +428,7 @@ TEST(Component, ClassesThatIgnoreInsertsHearOnlyRemovals) {
 // would leave x pointing at the freed y. Whichever of the two goes first, the other hears
 // nothing of it.
 TEST(Component, RemovalDropsFreeNotificationLinksBothWays) {
-  for (const bool yGoesFirst : {true, false}) {
+  for (const bool yGoesFirst : {false, true}) {
     SCOPED_TRACE(yGoesFirst ? "y freed first" : "x freed first");
     TComponent formA(nullptr), formB(nullptr);
     auto* y = static_cast<TWatcher*>(TWatcher::StaticClass()->Create(&formA));
