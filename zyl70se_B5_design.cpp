@@ -5,6 +5,7 @@
 // property editors (vcl::LoadDesignPackageFile loads a package and calls it).
 #include "design/pZYLDesignUnits.h"
 #include "design/pZYLRegister.h"
+#include "platform/base/Finally.h"
 #include "platform/sys/Packages.h"
 
 // The run-time package's unit table, exported by zyl70se_B5.
@@ -12,12 +13,8 @@ extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 
 extern "C" __attribute__((visibility("default"))) void Initialize() {
   vcl::InitializePackage(*GetPackageInfoTable());
-  try {
-    vcl::InitializePackage(zyl::ZYLDesignUnitTable());
-  } catch (...) {
-    vcl::FinalizePackage(*GetPackageInfoTable());
-    throw;
-  }
+  const vcl::TOnFailure finalize([] { vcl::FinalizePackage(*GetPackageInfoTable()); });
+  vcl::InitializePackage(zyl::ZYLDesignUnitTable());
 }
 
 extern "C" __attribute__((visibility("default"))) void Finalize() {

@@ -5,6 +5,7 @@
 #include "display/ZYLDrawEdge.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGraph.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/Dialogs.h"
@@ -64,16 +65,14 @@ void TZYLFrmcavi::aviLoadClick(TObject* Sender) {
   if (!FileDialog->Execute()) return;
   const std::string before = Ani->FileName();
   const bool wasOpen = Ani->Open();
-  try {
-    Ani->SetFileName(FileDialog->FileName());
-    Ani->SetOpen(true);
-  } catch (...) {
-    // The clip shown before comes back: nothing of the form changes.
+  // On failure the clip shown before comes back: nothing of the form changes.
+  const vcl::TOnFailure showBefore([&] {
     Ani->SetOpen(false);
     Ani->SetFileName(before);
     if (wasOpen) Ani->SetOpen(true);
-    throw;
-  }
+  });
+  Ani->SetFileName(FileDialog->FileName());
+  Ani->SetOpen(true);
 }
 
 void TZYLFrmcavi::aviPlayClick(TObject*) {

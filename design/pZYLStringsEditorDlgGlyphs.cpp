@@ -87,8 +87,8 @@ int PaletteIndex(int Glyph, int X, int Y) {
 }  // namespace
 
 void ZYLStringEditorToolGlyphs(TZYLImageListItem* Item) {
-  Item->SetInteger(0, kSize);
-  Item->SetInteger(1, kSize);
+  Item->SetInteger(TZYLImageListItem::iiWidth, kSize);
+  Item->SetInteger(TZYLImageListItem::iiHeight, kSize);
   vcl::TBitmap bmp;
   bmp.SetPixelFormat(vcl::pf24bit);
   bmp.SetSize(kSize, kSize);

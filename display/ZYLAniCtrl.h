@@ -95,8 +95,6 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
   void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
 
-  // The priority as its ordinal, for the type information.
-
  protected:
   void Loaded() override;
   void Paint() override;

@@ -84,8 +84,6 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   // Paints the control into a bitmap of its size and saves it as a bitmap file.
   void SaveToFile(const std::string& FileName);
 
-  // Published pass-throughs.
-
  protected:
   // Draws the caption text into Rect less the bevel (every side) and the shadow (right and
   // bottom).

@@ -555,7 +555,8 @@ void TZYLCustomTrackBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shif
 
 void TZYLCustomTrackBar::TimerExpired(vcl::TObject* /*Sender*/) {
   if (!Inside(FChannelRect, FMousePoint)) return;
-  try {
+  {
+    const vcl::TOnFailure stop([this] { FPageTimer->SetEnabled(false); });
     const int t = ThumbOffset();
     const int m = FOrientation == toHorizontal ? FMousePoint.X : FMousePoint.Y;
     const bool horizontal = FOrientation == toHorizontal;
@@ -573,9 +574,6 @@ void TZYLCustomTrackBar::TimerExpired(vcl::TObject* /*Sender*/) {
       else
         FPageTimer->SetEnabled(false);
     }
-  } catch (...) {
-    FPageTimer->SetEnabled(false);
-    throw;
   }
 }
 

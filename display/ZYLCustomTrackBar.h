@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "buttons/ZYLCustomPanel.h"
-#include "platform/controls/StdCtrls.h"
+#include "platform/controls/Controls.h"
 
 namespace vcl {
 class TBitmap;

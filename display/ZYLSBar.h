@@ -12,7 +12,7 @@
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
 #include "foundation/ZYLObject.h"
-#include "platform/controls/StdCtrls.h"
+#include "platform/controls/Controls.h"
 
 namespace vcl {
 class TBitmap;

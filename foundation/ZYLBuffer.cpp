@@ -4,8 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#include "foundation/ZYLConst.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
 
 namespace zyl {
 
@@ -24,7 +26,7 @@ void WriteInt32(vcl::TStream* s, int32_t v) {
 
 int32_t ReadInt32(vcl::TStream* s) {
   uint8_t b[4];
-  if (s->Read(b, 4) != 4) throw EZYLBufferError("Buffer stream ends early");
+  if (s->Read(b, 4) != 4) throw EZYLBufferError(SZYLBufferEndsEarly);
   return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
                               (static_cast<uint32_t>(b[2]) << 16) |
                               (static_cast<uint32_t>(b[3]) << 24));
@@ -37,7 +39,7 @@ int32_t ReadInt32(vcl::TStream* s) {
 
 void* TZYLCustomBuffer::AllocEntry(size_t Size) {
   void* p = std::malloc(Size == 0 ? 1 : Size);
-  if (!p) throw vcl::EOutOfMemory("Out of memory");
+  if (!p) throw vcl::EOutOfMemory(vcl::SOutOfMemory);
   return p;
 }
 
@@ -61,14 +63,14 @@ void* TZYLCustomBuffer::ReadItem(vcl::TStream* Stream) {
   void* item = AllocEntry(static_cast<size_t>(FItemSize));
   if (Stream->Read(item, FItemSize) != FItemSize) {
     DisposeEntry(item);
-    throw EZYLBufferError("Buffer stream ends early");
+    throw EZYLBufferError(SZYLBufferEndsEarly);
   }
   return item;
 }
 
 void TZYLCustomBuffer::SaveToStream(vcl::TStream* Stream) {
   if (FCount > 0 && FItemSize <= 0) {
-    throw EZYLBufferError("The entries of this buffer cannot be streamed");
+    throw EZYLBufferError(SZYLBufferNotStreamable);
   }
   WriteInt32(Stream, ZYLBufferStreamSignatureSize);
   Stream->WriteBuffer(ZYLBufferStreamSignature, ZYLBufferStreamSignatureSize);
@@ -81,22 +83,22 @@ void TZYLCustomBuffer::SaveToStream(vcl::TStream* Stream) {
 
 void TZYLCustomBuffer::LoadFromStream(vcl::TStream* Stream) {
   if (ReadInt32(Stream) != ZYLBufferStreamSignatureSize) {
-    throw EZYLBufferError("Not a buffer stream");
+    throw EZYLBufferError(SZYLNotABufferStream);
   }
   char sig[ZYLBufferStreamSignatureSize];
   if (Stream->Read(sig, ZYLBufferStreamSignatureSize) != ZYLBufferStreamSignatureSize ||
       std::memcmp(sig, ZYLBufferStreamSignature, ZYLBufferStreamSignatureSize) != 0) {
-    throw EZYLBufferError("Not a buffer stream");
+    throw EZYLBufferError(SZYLNotABufferStream);
   }
   const int32_t count = ReadInt32(Stream);
   const int32_t itemSize = ReadInt32(Stream);
-  if (count < 0) throw EZYLBufferError("Buffer stream has a negative entry count");
+  if (count < 0) throw EZYLBufferError(SZYLBufferNegativeCount);
   if (count > 0 && (itemSize <= 0 || itemSize != FItemSize)) {
-    throw EZYLBufferError("Buffer stream entries do not fit this buffer");
+    throw EZYLBufferError(SZYLBufferEntriesDontFit);
   }
   // The count must be backed by bytes present in the stream before anything is allocated.
   if (static_cast<int64_t>(count) * itemSize > Stream->Remaining()) {
-    throw EZYLBufferError("Buffer stream ends early");
+    throw EZYLBufferError(SZYLBufferEndsEarly);
   }
   // Entries read so far; dropped again when the stream fails.
   struct TLoaded {

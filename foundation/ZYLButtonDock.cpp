@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLObject.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
@@ -27,8 +28,7 @@ void ZYLGetGlyphKind(TBitmap* Bitmap, TZYLGlyphKind Kind) {
   const int cell = static_cast<int>(Kind) - 1;
   const int left = cell * ZYLGlyphCellWidth;
   if (left + ZYLGlyphCellWidth > strip->Width())
-    throw Exception("The glyph strip has no cell " + std::to_string(cell) +
-                    " (the built-in one has " + std::to_string(ZYLGlyphStripCells()) + ")");
+    throw Exception(Format(SZYLNoGlyphCell, {cell, ZYLGlyphStripCells()}));
   const int h = strip->Height();
   Bitmap->SetSize(ZYLGlyphCellWidth, h);
   Bitmap->Canvas()->CopyRect(Rect(0, 0, ZYLGlyphCellWidth, h), strip->Canvas(),
@@ -36,7 +36,7 @@ void ZYLGetGlyphKind(TBitmap* Bitmap, TZYLGlyphKind Kind) {
 }
 
 void ZYLButtonReadExtStyle(TReader* Reader, TZYLUserButtonStyle& Style, bool& CtlXP) {
-  if (!Reader) throw EReadError("No reader for the button style");
+  if (!Reader) throw EReadError(SZYLNoButtonStyleReader);
   const std::string ident = Reader->ReadIdent();
   if (ident == "ubsWinXP") {
     Style = ubsWin40;
@@ -57,8 +57,7 @@ void ZYLButtonReadExtStyle(TReader* Reader, TZYLUserButtonStyle& Style, bool& Ct
 void ZYLRaiseDockError(TComponent* Attached, TComponent* Control) {
   const std::string a = Attached ? Attached->Name() : std::string();
   const std::string c = Control ? Control->Name() : std::string();
-  throw Exception("A dock label or dock button (" + a + ") is already attached to " + c +
-                  ". Only one ZYLDockXXXX per control is allowed.");
+  throw Exception(Format(SZYLDockTaken, {a, c}));
 }
 
 TComponent* ZYLDockQuery(TControl* Control) {

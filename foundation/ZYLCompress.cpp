@@ -35,6 +35,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "foundation/ZYLConst.h"
+#include "platform/rtl/Format.h"
+
 namespace zyl {
 
 namespace {
@@ -55,7 +58,7 @@ constexpr uint16_t kNil = 0xFFFF;
 static_assert(ZYLCompressBlockSize < kNil, "block positions must fit the 16-bit chains");
 
 [[noreturn]] void Corrupt(const char* what) {
-  throw EZYLCompressError(std::string("Compressed data is corrupt: ") + what);
+  throw EZYLCompressError(vcl::Format(SZYLCompressCorrupt, {what}));
 }
 
 inline uint32_t Hash3(const uint8_t* p) {
@@ -203,8 +206,7 @@ int32_t GetInt32(const uint8_t* p) {
 
 std::vector<uint8_t> ZYLCompressBlock(const uint8_t* source, size_t count) {
   if (count > ZYLCompressBlockSize) {
-    throw EZYLCompressError("Compression block larger than " +
-                            std::to_string(ZYLCompressBlockSize) + " bytes");
+    throw EZYLCompressError(vcl::Format(SZYLCompressBlockTooLarge, {ZYLCompressBlockSize}));
   }
   std::vector<uint8_t> out;
   out.reserve(count + count / 8 + 2);
@@ -279,7 +281,7 @@ void ZYLDecompressBlock(const uint8_t* payload, size_t payloadSize, uint8_t* des
 }
 
 std::vector<uint8_t> ZYLCompressBytes(const void* data, size_t count) {
-  if (count > ZYLMaxExpandedSize) throw EZYLCompressError("Data too large for a compressed stream");
+  if (count > ZYLMaxExpandedSize) throw EZYLCompressError(SZYLCompressTooLarge);
   const auto* src = static_cast<const uint8_t*>(data);
   std::vector<uint8_t> out;
   out.reserve(4 + count / 2 + 16);

@@ -11,6 +11,52 @@ const char* const SZYLOwnerIsChild = ": owner window style cannot be WS_CHILDWIN
 const char* const SZYLOwnerIsMDIChild = ": owner form style cannot be fsMDIChild";
 const char* const SZYLControlInProject = " control in this project!";
 
+const char* const SZYLBufferEndsEarly = "Buffer stream ends early";
+const char* const SZYLBufferNotStreamable = "The entries of this buffer cannot be streamed";
+const char* const SZYLNotABufferStream = "Not a buffer stream";
+const char* const SZYLBufferNegativeCount = "Buffer stream has a negative entry count";
+const char* const SZYLBufferEntriesDontFit = "Buffer stream entries do not fit this buffer";
+const char* const SZYLNoGlyphCell = "The glyph strip has no cell %d (the built-in one has %d)";
+const char* const SZYLNoButtonStyleReader = "No reader for the button style";
+const char* const SZYLDockTaken =
+    "A dock label or dock button (%s) is already attached to %s. Only one ZYLDockXXXX per control "
+    "is allowed.";
+const char* const SZYLCompressCorrupt = "Compressed data is corrupt: %s";
+const char* const SZYLCompressNegativeLength = "Compressed data is corrupt: negative total length";
+const char* const SZYLCompressLengthLimit =
+    "Compressed data is corrupt: total length beyond the limit";
+const char* const SZYLCompressBlockLength = "Compressed data is corrupt: block length out of range";
+const char* const SZYLCompressBlockTruncated = "Compressed data is corrupt: block truncated";
+const char* const SZYLCompressBlockTooLarge = "Compression block larger than %d bytes";
+const char* const SZYLCompressTooLarge = "Data too large for a compressed stream";
+const char* const SZYLListStreamLength = "Invalid length in list stream";
+const char* const SZYLListItemTooLarge = "List item pictures exceed the size a list item may hold";
+const char* const SZYLListBitmapInvalid = "Invalid bitmap in list";
+const char* const SZYLImagesDifferInSize = "The images differ in size";
+const char* const SZYLBitmapNotCut = "The bitmap cannot be cut into the images";
+const char* const SZYLInvalidImageStrip = "Invalid image strip";
+const char* const SZYLListFileOpenError = "%s: %s";
+const char* const SZYLInvalidBitmapItem = "Invalid bitmap item";
+const char* const SZYLInvalidStringItem = "Invalid string list item";
+const char* const SZYLInvalidWaveData = "TZYLWave: invalid wave data";
+const char* const SZYLInvalidWaveItem = "Invalid wave item";
+const char* const SZYLListStreamVersion = "Unknown list stream version";
+const char* const SZYLInvalidListStream = "Invalid list stream";
+const char* const SZYLConnectorShowsItself = "An image list connector cannot show itself";
+const char* const SZYLDateListNoVersion = "Invalid date list: no version";
+const char* const SZYLDateListVersion = "Invalid date list: version %d";
+const char* const SZYLDateListPartial = "Invalid date list: partial record";
+const char* const SZYLDateListLongText = "Invalid date list: description too long";
+const char* const SZYLDateListBadDate = "Invalid date list: bad date";
+const char* const SZYLBadFaceSettings = "Invalid face controller settings: %s";
+const char* const SZYLGradientListTooLong = "Gradient colour list too long";
+const char* const SZYLTooManyTiles = "Too many tiles to draw";
+const char* const SZYLCannotOpenKey = "Cannot open registry key %s";
+const char* const SZYLInvalidEncodedValue = "Invalid encoded value";
+const char* const SZYLRegionDataTooLarge = "Invalid region data: too large";
+const char* const SZYLInvalidRegionData = "Invalid region data";
+const char* const SZYLPointListOdd = "Invalid point list: odd number of values";
+
 const char* const SZYLUndo = "&Undo";
 const char* const SZYLCut = "&Cut";
 const char* const SZYLCopy = "&Copy";

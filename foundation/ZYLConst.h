@@ -16,6 +16,49 @@ extern const char* const SZYLControlInProject;      // " control in this project
 extern const char* const SZYLOwnerNotForm;          // ": AOwner is not TForm"
 extern const char* const SZYLOwnerIsChild;          // ": owner window style cannot be ..."
 extern const char* const SZYLOwnerIsMDIChild;       // ": owner form style cannot be ..."
+// Reading and checking the library's streams and lists; "%s"/"%d" are Format patterns.
+extern const char* const SZYLBufferEndsEarly;
+extern const char* const SZYLBufferNotStreamable;
+extern const char* const SZYLNotABufferStream;
+extern const char* const SZYLBufferNegativeCount;
+extern const char* const SZYLBufferEntriesDontFit;
+extern const char* const SZYLNoGlyphCell;
+extern const char* const SZYLNoButtonStyleReader;
+extern const char* const SZYLDockTaken;
+extern const char* const SZYLCompressCorrupt;
+extern const char* const SZYLCompressNegativeLength;
+extern const char* const SZYLCompressLengthLimit;
+extern const char* const SZYLCompressBlockLength;
+extern const char* const SZYLCompressBlockTruncated;
+extern const char* const SZYLCompressBlockTooLarge;
+extern const char* const SZYLCompressTooLarge;
+extern const char* const SZYLListStreamLength;
+extern const char* const SZYLListItemTooLarge;
+extern const char* const SZYLListBitmapInvalid;
+extern const char* const SZYLImagesDifferInSize;
+extern const char* const SZYLBitmapNotCut;
+extern const char* const SZYLInvalidImageStrip;
+extern const char* const SZYLListFileOpenError;
+extern const char* const SZYLInvalidBitmapItem;
+extern const char* const SZYLInvalidStringItem;
+extern const char* const SZYLInvalidWaveData;
+extern const char* const SZYLInvalidWaveItem;
+extern const char* const SZYLListStreamVersion;
+extern const char* const SZYLInvalidListStream;
+extern const char* const SZYLConnectorShowsItself;
+extern const char* const SZYLDateListNoVersion;
+extern const char* const SZYLDateListVersion;
+extern const char* const SZYLDateListPartial;
+extern const char* const SZYLDateListLongText;
+extern const char* const SZYLDateListBadDate;
+extern const char* const SZYLBadFaceSettings;
+extern const char* const SZYLGradientListTooLong;
+extern const char* const SZYLTooManyTiles;
+extern const char* const SZYLCannotOpenKey;
+extern const char* const SZYLInvalidEncodedValue;
+extern const char* const SZYLRegionDataTooLarge;
+extern const char* const SZYLInvalidRegionData;
+extern const char* const SZYLPointListOdd;
 
 // The edit controls' context menu and search.
 extern const char* const SZYLUndo;

@@ -4,11 +4,12 @@
 #include <cstring>
 #include <iterator>
 
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLStreamUtils.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
-#include "platform/classes/StringList.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -62,7 +63,7 @@ int64_t Remaining(TStream* s) { return s->Size() - s->Position(); }
 int32_t ReadLength(TStream* s, int64_t Limit = -1) {
   const int32_t n = ReadI32(s);
   const int64_t room = Limit >= 0 ? std::min(Limit, Remaining(s)) : Remaining(s);
-  if (n < 0 || n > room) throw vcl::EReadError("Invalid length in list stream");
+  if (n < 0 || n > room) throw vcl::EReadError(SZYLListStreamLength);
   return n;
 }
 void WriteText(TStream* s, const std::string& t) {
@@ -100,9 +101,7 @@ void WriteBitmap(TStream* s, const TBitmap* b, TZYLSavePixelFormat f) {
   WriteI32(s, static_cast<int32_t>(m.Size()));
   s->WriteBuffer(m.Memory(), static_cast<int32_t>(m.Size()));
 }
-[[noreturn]] void TooLarge() {
-  throw vcl::EReadError("List item pictures exceed the size a list item may hold");
-}
+[[noreturn]] void TooLarge() { throw vcl::EReadError(SZYLListItemTooLarge); }
 
 // The width and height a BMP file's header declares (the height without its sign); false
 // when the bytes do not start like a BMP file.
@@ -136,7 +135,7 @@ std::unique_ptr<TBitmap> ReadBitmap(TStream* s, int64_t ExpectWidth = 0,
   int64_t w = 0, h = 0;
   const bool known = DeclaredSize(static_cast<const uint8_t*>(m.Memory()), n, w, h);
   if (ExpectWidth > 0 && (!known || w != ExpectWidth || h != ExpectHeight))
-    throw vcl::EReadError("Invalid bitmap in list");
+    throw vcl::EReadError(SZYLListBitmapInvalid);
   if (known && w > 0 && h > 0 && w * h > ZYLMaxListItemPixels) TooLarge();
   m.SetPosition(0);
   auto b = std::make_unique<TBitmap>();
@@ -204,8 +203,8 @@ TZYLImageListItem::TZYLImageListItem(vcl::TComponent*) {}
 TZYLImageListItem::~TZYLImageListItem() = default;
 
 void TZYLImageListItem::SetInteger(int Index, int Value) {
-  if (Value < 1 || Value > 32767) throw vcl::EConvertError("Invalid image size");
-  int& field = Index == 0 ? FWidth : FHeight;
+  if (Value < 1 || Value > 32767) throw vcl::EConvertError(vcl::SInvalidImageSize);
+  int& field = Index == iiWidth ? FWidth : FHeight;
   if (field == Value) return;
   field = Value;
   Clear();
@@ -262,7 +261,7 @@ void TZYLImageListItem::AddImages(const TZYLImageListItem* Other) {
 void TZYLImageListItem::InsertImages(int Index, const TZYLImageListItem* Other) {
   if (!Other || Other->GetCount() == 0) return;
   if (Other->FWidth != FWidth || Other->FHeight != FHeight)
-    throw EZYLWrongBmpSize("The images differ in size");
+    throw EZYLWrongBmpSize(SZYLImagesDifferInSize);
   if (Index < 0 || Index > GetCount())
     throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
   std::vector<std::unique_ptr<TBitmap>> imgs, masks;
@@ -344,7 +343,7 @@ void TZYLImageListItem::LoadFromBitmap(const std::string& FileName, int Count, b
   TBitmap file;
   file.LoadFromFile(FileName);
   if (Count < 1 || file.Width() < Count || file.Height() < 1)
-    throw EZYLWrongBmpSize("The bitmap cannot be cut into the images");
+    throw EZYLWrongBmpSize(SZYLBitmapNotCut);
   const int w = file.Width() / Count;
   const int h = file.Height();
   const std::unique_ptr<TBitmap> src = DeviceCopy(&file);
@@ -385,7 +384,7 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
   const bool masked = ReadU8(s) != 0;
   const int32_t allocBy = ReadI32(s);
   if (w < 1 || h < 1 || w > 32767 || h > 32767 || n < 0 || n > 65535)
-    throw vcl::EReadError("Invalid image strip");
+    throw vcl::EReadError(SZYLInvalidImageStrip);
   if (int64_t(w) * h * n > ZYLMaxListItemPixels) TooLarge();
   std::unique_ptr<TBitmap> strip, maskStrip;
   if (n > 0) {
@@ -394,12 +393,11 @@ void TZYLImageListItem::ReadData(TStream* s, int64_t Size) {
     const auto fits = [&](const std::unique_ptr<TBitmap>& b) {
       return b && int64_t(b->Width()) == int64_t(w) * n && b->Height() == h;
     };
-    if (!fits(strip) || (masked && !fits(maskStrip)))
-      throw vcl::EReadError("Invalid image strip");
+    if (!fits(strip) || (masked && !fits(maskStrip))) throw vcl::EReadError(SZYLInvalidImageStrip);
     strip = DeviceCopy(strip.get());
     if (masked) maskStrip = DeviceCopy(maskStrip.get());
   }
-  if (s->Position() > end) throw vcl::EReadError("Invalid image strip");
+  if (s->Position() > end) throw vcl::EReadError(SZYLInvalidImageStrip);
   std::vector<std::unique_ptr<TBitmap>> imgs, masks;
   for (int i = 0; i < n; ++i) {
     imgs.push_back(CutImage(strip.get(), i, w, h));
@@ -447,8 +445,8 @@ void CheckSignature(TStream* s, TZYLListItemClassType Kind, const std::string& F
   char buf[9] = {};
   if (Remaining(s) < 9 || s->Read(buf, 9) != 9 || buf[0] != 8 ||
       std::memcmp(buf + 1, ZYLListSignature(Kind).data(), 8) != 0)
-    throw vcl::EFOpenError(vcl::Format("%s: %s",
-                                       {vcl::Format(vcl::SFOpenError, {FileName}), ClassName}));
+    throw vcl::EFOpenError(
+        vcl::Format(SZYLListFileOpenError, {vcl::Format(vcl::SFOpenError, {FileName}), ClassName}));
 }
 }  // namespace
 
@@ -503,7 +501,7 @@ void TZYLBitmapListItem::ReadData(TStream* s, int64_t Size) {
   const int64_t end = s->Position() + Size;
   auto b = ReadBitmap(s);
   const int32_t tc = ReadI32(s);
-  if (s->Position() > end) throw vcl::EReadError("Invalid bitmap item");
+  if (s->Position() > end) throw vcl::EReadError(SZYLInvalidBitmapItem);
   if (b) {
     FBitmap = std::move(b);
     FBitmap->SetTransparentColor(tc);
@@ -543,7 +541,7 @@ void TZYLStringListItem::WriteData(TStream* s) const {
 void TZYLStringListItem::ReadData(TStream* s, int64_t Size) {
   const int64_t end = s->Position() + Size;
   const int32_t n = ReadI32(s);
-  if (n < 0 || int64_t(n) * 4 > Size) throw vcl::EReadError("Invalid string list item");
+  if (n < 0 || int64_t(n) * 4 > Size) throw vcl::EReadError(SZYLInvalidStringItem);
   vcl::TStringList fresh;
   for (int i = 0; i < n; ++i) fresh.Add(ReadText(s, end - s->Position()));
   FList->Assign(&fresh);
@@ -623,7 +621,7 @@ int TZYLWave::GetBits() const {
 }
 
 void TZYLWave::SetData(std::vector<uint8_t> Data) {
-  if (!Data.empty() && !IsValidWave(Data)) throw EInvalidWave("TZYLWave: invalid wave data");
+  if (!Data.empty() && !IsValidWave(Data)) throw EInvalidWave(SZYLInvalidWaveData);
   FData = std::move(Data);
 }
 
@@ -651,7 +649,7 @@ void TZYLWave::LoadFromStream(TStream* Stream) {
   const int32_t n = ReadLength(Stream);
   std::vector<uint8_t> d(static_cast<size_t>(n));
   if (n) Stream->ReadBuffer(d.data(), n);
-  if (n && !IsValidWave(d)) throw EInvalidWave("TZYLWave: invalid wave data");
+  if (n && !IsValidWave(d)) throw EInvalidWave(SZYLInvalidWaveData);
   FData = std::move(d);
 }
 
@@ -714,7 +712,7 @@ void TZYLWaveListItem::ReadData(TStream* s, int64_t Size) {
   const int64_t end = s->Position() + Size;
   TZYLWave w;
   w.LoadFromStream(s);
-  if (s->Position() > end) throw vcl::EReadError("Invalid wave item");
+  if (s->Position() > end) throw vcl::EReadError(SZYLInvalidWaveItem);
   FWave->Assign(&w);
   s->SetPosition(end);
 }
@@ -848,20 +846,20 @@ void TZYLCustomContainer::DefineProperties(vcl::TFiler* Filer) {
 
 void TZYLCustomContainer::LoadFromStream(TStream* s) {
   const uint8_t version = ReadU8(s);
-  if (version != 1) throw vcl::EReadError("Unknown list stream version");
+  if (version != 1) throw vcl::EReadError(SZYLListStreamVersion);
   const bool defCompressed = ReadU8(s) != 0;
   const uint8_t defFormat = ReadU8(s);
   const int32_t n = ReadI32(s);
   // Each item takes at least 12 bytes of header.
   if (defFormat > spf16bit || n < 0 || int64_t(n) * 12 > Remaining(s))
-    throw vcl::EReadError("Invalid list stream");
+    throw vcl::EReadError(SZYLInvalidListStream);
   std::vector<std::unique_ptr<TZYLListItem>> items;
   for (int i = 0; i < n; ++i) {
     std::unique_ptr<TZYLListItem> it(NewItem());
     it->Ident = ReadU16(s);
     it->Compressed = ReadU8(s) != 0;
     const uint8_t fmt = ReadU8(s);
-    if (fmt > spf16bit) throw vcl::EReadError("Invalid list stream");
+    if (fmt > spf16bit) throw vcl::EReadError(SZYLInvalidListStream);
     it->PixelFormat = static_cast<TZYLSavePixelFormat>(fmt);
     it->Description = ReadText(s);
     const int32_t size = ReadLength(s);
@@ -1084,7 +1082,7 @@ TZYLImageListConnector::~TZYLImageListConnector() { SetImageList(nullptr); }
 void TZYLImageListConnector::SetImageList(TZYLCustomImageList* Value) {
   // A connector must not show itself, directly or through other connectors.
   for (TZYLCustomImageList* l = Value; l;) {
-    if (l == this) throw vcl::EInvalidOperation("An image list connector cannot show itself");
+    if (l == this) throw vcl::EInvalidOperation(SZYLConnectorShowsItself);
     auto* c = dynamic_cast<TZYLImageListConnector*>(l);
     l = c ? c->FImageList : nullptr;
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "foundation/ZYLConst.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -153,12 +154,12 @@ void TZYLDateList::Clear() {
 
 void TZYLDateList::LoadFromStream(vcl::TStream* Stream) {
   const int64_t remaining = Stream->Remaining();
-  if (remaining < 1) throw vcl::EReadError("Invalid date list: no version");
+  if (remaining < 1) throw vcl::EReadError(SZYLDateListNoVersion);
   uint8_t version = 0;
   Stream->ReadBuffer(&version, 1);
   if (version != StreamVersion)
-    throw vcl::EReadError("Invalid date list: version " + std::to_string(version));
-  if ((remaining - 1) % RecordSize != 0) throw vcl::EReadError("Invalid date list: partial record");
+    throw vcl::EReadError(vcl::Format(SZYLDateListVersion, {int{version}}));
+  if ((remaining - 1) % RecordSize != 0) throw vcl::EReadError(SZYLDateListPartial);
   std::vector<TZYLDateRecord> items;
   for (int64_t left = remaining - 1; left > 0; left -= RecordSize) {
     unsigned char rec[RecordSize];
@@ -166,8 +167,8 @@ void TZYLDateList::LoadFromStream(vcl::TStream* Stream) {
     TZYLDateRecord r;
     std::memcpy(&r.DateTime, rec, 8);
     const uint8_t len = rec[8];
-    if (len > MaxDescription) throw vcl::EReadError("Invalid date list: description too long");
-    if (!std::isfinite(r.DateTime)) throw vcl::EReadError("Invalid date list: bad date");
+    if (len > MaxDescription) throw vcl::EReadError(SZYLDateListLongText);
+    if (!std::isfinite(r.DateTime)) throw vcl::EReadError(SZYLDateListBadDate);
     r.Description.assign(reinterpret_cast<const char*>(rec + 9), len);
     items.push_back(std::move(r));
   }

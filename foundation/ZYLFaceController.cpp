@@ -9,12 +9,15 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLBevel.h"
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLFillObject.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -56,7 +59,7 @@ std::string PropertyBytes(TZYLFaceSetting* Setting) {
 }
 
 [[noreturn]] void Bad(const std::string& Why) {
-  throw EZYLFaceSettingsError("Invalid face controller settings: " + Why);
+  throw EZYLFaceSettingsError(vcl::Format(SZYLBadFaceSettings, {Why}));
 }
 
 }  // namespace
@@ -174,11 +177,9 @@ void TZYLFaceController::Assign(vcl::TPersistent* Source) {
   if (auto* s = dynamic_cast<TZYLFaceController*>(Source)) {
     if (s == this) return;
     BeginUpdate();
-    try {
+    {
+      const vcl::TOnFailure cancel([this] { EndUpdate(false); });
       for (int i = 0; i < ZYLFaceStateCount; ++i) FSettings[i]->Assign(s->FSettings[i]);
-    } catch (...) {
-      EndUpdate(false);
-      throw;
     }
     EndUpdate(true);
     return;
@@ -347,11 +348,9 @@ void TZYLFaceController::LoadFromStream(vcl::TStream* Stream) {
     Bad(e.Message());
   }
   BeginUpdate();
-  try {
+  {
+    const vcl::TOnFailure cancel([this] { EndUpdate(false); });
     for (int i = 0; i < ZYLFaceStateCount; ++i) FSettings[i]->Assign(loaded[i].get());
-  } catch (...) {
-    EndUpdate(false);
-    throw;
   }
   EndUpdate(true);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "foundation/ZYLConst.h"
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
@@ -222,7 +223,7 @@ void TZYLGradient::DefineProperties(vcl::TFiler* Filer) {
         std::vector<TColor> list;
         r->ReadListBegin();
         while (!r->EndOfList()) {
-          if (list.size() >= MaxSteps) throw vcl::EReadError("Gradient colour list too long");
+          if (list.size() >= MaxSteps) throw vcl::EReadError(SZYLGradientListTooLong);
           list.push_back(r->ReadInteger());
         }
         r->ReadListEnd();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLShapeObjects.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
@@ -113,7 +114,7 @@ std::vector<TZYLBmpPiece> ZYLBmpPlacement(const TRect& DestRect, int SourceWidth
     }
     if (c1 <= c0 || r1 <= r0) return pieces;
     if ((c1 - c0) * (r1 - r0) > (int64_t(1) << 20))
-      throw vcl::EInvalidGraphicOperation("Too many tiles to draw");
+      throw vcl::EInvalidGraphicOperation(SZYLTooManyTiles);
     pieces.reserve(static_cast<size_t>((c1 - c0) * (r1 - r0)));
     for (int64_t row = r0; row < r1; ++row) {
       const int y = d.Top + static_cast<int>(row * sh);

@@ -4,14 +4,17 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/base/Exceptions.h"
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLSysUtils.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
-#include "platform/controls/Forms.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
 #include "platform/sys/WinReg.h"
@@ -100,7 +103,7 @@ class TRegStore : public TZYLIniStore {
   }
   void Write(const std::string& S, const std::string& K, const std::string& V) override {
     if (!reg_.OpenKey(KeyOf(S), true))
-      throw vcl::Exception("Cannot open registry key " + KeyOf(S));
+      throw vcl::Exception(vcl::Format(SZYLCannotOpenKey, {KeyOf(S)}));
     reg_.WriteString(K, V);
     reg_.CloseKey();
   }
@@ -197,12 +200,12 @@ std::string TZYLIniCtrl::EncodeString(const std::string& S) {
 
 std::string TZYLIniCtrl::DecodeString(const std::string& S) {
   if (S.empty() || S[0] != '~') return S;
-  if ((S.size() - 1) % 2 != 0) throw vcl::EConvertError("Invalid encoded value");
+  if ((S.size() - 1) % 2 != 0) throw vcl::EConvertError(SZYLInvalidEncodedValue);
   auto nib = [](char c) -> int {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    throw vcl::EConvertError("Invalid encoded value");
+    throw vcl::EConvertError(SZYLInvalidEncodedValue);
   };
   std::string r;
   uint8_t key = 0x5A;
@@ -345,23 +348,18 @@ void TZYLIniCtrl::WriteObject(const std::string& Section, vcl::TObject* Obj) {
 void TZYLIniCtrl::ReadObject(const std::string& Section, vcl::TObject* Obj) {
   if (!Obj) return;
   std::vector<std::pair<const vcl::TPropInfo*, std::string>> undo;
-  try {
-    for (const vcl::TPropInfo* p : vcl::GetPropList(Obj)) {
-      if (!Storable(p) || !ValueExists(Section, p->Name)) continue;
-      const std::string old = vcl::GetPropValue(Obj, p);
-      const std::string v = ReadString(Section, p->Name, old);
-      if (v == old) continue;
-      vcl::SetPropValue(Obj, p, v);
-      undo.emplace_back(p, old);
-    }
-  } catch (...) {
-    for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
-      try {
-        vcl::SetPropValue(Obj, it->first, it->second);
-      } catch (...) {
-      }
-    }
-    throw;
+  // On failure the properties read so far get their old values back, as far as they take them.
+  const vcl::TOnFailure restore([&] {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it)
+      vcl::RunDroppingErrors([&] { vcl::SetPropValue(Obj, it->first, it->second); });
+  });
+  for (const vcl::TPropInfo* p : vcl::GetPropList(Obj)) {
+    if (!Storable(p) || !ValueExists(Section, p->Name)) continue;
+    const std::string old = vcl::GetPropValue(Obj, p);
+    const std::string v = ReadString(Section, p->Name, old);
+    if (v == old) continue;
+    vcl::SetPropValue(Obj, p, v);
+    undo.emplace_back(p, old);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "foundation/ZYLConst.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -126,11 +127,11 @@ void TZYLRegionMask::SetCompressed(bool Value) {
 
 void TZYLRegionMask::ReadRegionData(vcl::TStream* Stream) {
   const int64_t size = Stream->Remaining();
-  if (size > MaxRegionDataSize) throw vcl::EReadError("Invalid region data: too large");
+  if (size > MaxRegionDataSize) throw vcl::EReadError(SZYLRegionDataTooLarge);
   std::vector<uint8_t> data(static_cast<size_t>(size));
   if (size > 0) Stream->ReadBuffer(data.data(), static_cast<int32_t>(size));
   if (size > 0 && !ValidRegionData(data.data(), static_cast<uint32_t>(size)))
-    throw vcl::EReadError("Invalid region data");
+    throw vcl::EReadError(SZYLInvalidRegionData);
   FData = std::move(data);
   FDataSize = static_cast<uint32_t>(FData.size());
   Change();

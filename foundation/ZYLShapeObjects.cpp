@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "foundation/ZYLConst.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
@@ -236,20 +238,21 @@ void TZYLPointList::Notify(void* Item, vcl::TListNotification Action) {
 
 void TZYLPointList::ReadData(vcl::TReader* Reader) {
   BeginUpdate();
-  try {
+  {
+    // On failure the list is left empty.
+    const vcl::TOnFailure cancel([this] {
+      inherited::Clear();
+      EndUpdate(false);
+    });
     inherited::Clear();
     Reader->ReadListBegin();
     while (!Reader->EndOfList()) {
       const int32_t x = Reader->ReadInteger();
-      if (Reader->EndOfList()) throw vcl::EReadError("Invalid point list: odd number of values");
+      if (Reader->EndOfList()) throw vcl::EReadError(SZYLPointListOdd);
       const int32_t y = Reader->ReadInteger();
       AddPoint(vcl::TPoint{x, y});
     }
     Reader->ReadListEnd();
-  } catch (...) {
-    inherited::Clear();
-    EndUpdate(false);
-    throw;
   }
   EndUpdate(true);
 }

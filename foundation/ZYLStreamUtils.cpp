@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "foundation/ZYLCompress.h"
+#include "foundation/ZYLConst.h"
 #include "platform/classes/Streams.h"
+#include "platform/rtl/Format.h"
 
 namespace zyl {
 
@@ -19,7 +21,7 @@ void WriteInt32(vcl::TStream* s, int32_t v) {
 // Reads a little-endian Int32; raises EZYLCompressError when the stream ends first.
 int32_t ReadInt32(vcl::TStream* s, const char* what) {
   uint8_t b[4];
-  if (s->Read(b, 4) != 4) throw EZYLCompressError(std::string("Compressed data is corrupt: ") + what);
+  if (s->Read(b, 4) != 4) throw EZYLCompressError(vcl::Format(SZYLCompressCorrupt, {what}));
   return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
                               (static_cast<uint32_t>(b[2]) << 16) |
                               (static_cast<uint32_t>(b[3]) << 24));
@@ -48,7 +50,7 @@ std::string ZYLStreamToString(vcl::TStream* Stream, int32_t Count) {
 void ZYLCompressStream(vcl::TStream* Source, vcl::TStream* Dest, int64_t Count) {
   if (Count < 0) Count = Source->Remaining();
   if (Count > static_cast<int64_t>(ZYLMaxExpandedSize)) {
-    throw EZYLCompressError("Data too large for a compressed stream");
+    throw EZYLCompressError(SZYLCompressTooLarge);
   }
   WriteInt32(Dest, static_cast<int32_t>(Count));
   std::vector<uint8_t> block(ZYLCompressBlockSize);
@@ -64,19 +66,19 @@ void ZYLCompressStream(vcl::TStream* Source, vcl::TStream* Dest, int64_t Count) 
 
 int64_t ZYLDecompressStream(vcl::TStream* Source, vcl::TStream* Dest) {
   const int32_t total = ReadInt32(Source, "missing total length");
-  if (total < 0) throw EZYLCompressError("Compressed data is corrupt: negative total length");
+  if (total < 0) throw EZYLCompressError(SZYLCompressNegativeLength);
   if (static_cast<size_t>(total) > ZYLMaxExpandedSize)
-    throw EZYLCompressError("Compressed data is corrupt: total length beyond the limit");
+    throw EZYLCompressError(SZYLCompressLengthLimit);
   std::vector<uint8_t> payload(ZYLMaxBlockPayload);
   std::vector<uint8_t> block(ZYLCompressBlockSize);
   for (int64_t left = total; left > 0;) {
     const auto n = static_cast<size_t>(std::min<int64_t>(left, ZYLCompressBlockSize));
     const int32_t len = ReadInt32(Source, "missing block length");
     if (len < 1 || static_cast<size_t>(len) > n + 1) {
-      throw EZYLCompressError("Compressed data is corrupt: block length out of range");
+      throw EZYLCompressError(SZYLCompressBlockLength);
     }
     if (Source->Read(payload.data(), len) != len) {
-      throw EZYLCompressError("Compressed data is corrupt: block truncated");
+      throw EZYLCompressError(SZYLCompressBlockTruncated);
     }
     ZYLDecompressBlock(payload.data(), static_cast<size_t>(len), block.data(), n);
     Dest->WriteBuffer(block.data(), static_cast<int32_t>(n));

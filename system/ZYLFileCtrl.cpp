@@ -152,7 +152,7 @@ int64_t TZYLFileCtrl::FileSize() const {
 }
 
 std::string TZYLFileCtrl::GetFileStamp(int Index) const {
-  if (Index < 0 || Index > 2) return {};
+  if (Index < siCreation || Index > siLastWrite) return {};
   TOpenFile f(FFileName, vcl::fmOpenRead);
   if (f.Handle() < 0) return {};
   win::FILETIME t[3], local;
@@ -168,7 +168,7 @@ std::string TZYLFileCtrl::GetFileStamp(int Index) const {
 }
 
 void TZYLFileCtrl::SetFileStamp(int Index, const std::string& Value) {
-  if (Index < 0 || Index > 2 || !GetFileExist()) return;
+  if (Index < siCreation || Index > siLastWrite || !GetFileExist()) return;
   const win::SYSTEMTIME st = vcl::DateTimeToSystemTime(vcl::StrToDateTime(Value));
   win::FILETIME local, utc;
   if (!win::SystemTimeToFileTime(&st, &local) || !win::LocalFileTimeToFileTime(&local, &utc))
@@ -177,7 +177,7 @@ void TZYLFileCtrl::SetFileStamp(int Index, const std::string& Value) {
   const win::FILETIME* slot[3] = {nullptr, nullptr, nullptr};
   slot[Index] = &utc;
   if (f.Handle() >= 0 && win::SetFileTime(f.Handle(), slot[0], slot[1], slot[2])) return;
-  if (Index == 0 && f.Handle() >= 0)
+  if (Index == siCreation && f.Handle() >= 0)
     throw EZYLFileCtrlError("The file system of " + FFileName + " keeps no creation time");
   throw EZYLFileCtrlError("Cannot set the time stamp of " + FFileName);
 }

@@ -68,7 +68,9 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   int64_t FileSize() const;
   void SetFileSize(int64_t) {}
 
-  // Index 0 creation, 1 last access, 2 last write: the local time formatted with
+  // The file's time stamps, the indices of GetFileStamp and SetFileStamp.
+  enum TStampIndex : int { siCreation, siLastAccess, siLastWrite };
+  // Index siCreation, siLastAccess or siLastWrite: the local time formatted with
   // FileStampFormat (empty: the default date-time text); empty when the file cannot be opened.
   std::string GetFileStamp(int Index) const;
   // Reads Value as a local date-time (EConvertError for a bad text) and writes it into the
@@ -77,12 +79,12 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   // file system keeps extended attributes; elsewhere setting it raises EZYLFileCtrlError
   // "The file system of <name> keeps no creation time" and the other two stamps still work.
   void SetFileStamp(int Index, const std::string& Value);
-  std::string FileCreateStamp() const { return GetFileStamp(0); }
-  void SetFileCreateStamp(const std::string& Value) { SetFileStamp(0, Value); }
-  std::string FileAccessStamp() const { return GetFileStamp(1); }
-  void SetFileAccessStamp(const std::string& Value) { SetFileStamp(1, Value); }
-  std::string FileWriteStamp() const { return GetFileStamp(2); }
-  void SetFileWriteStamp(const std::string& Value) { SetFileStamp(2, Value); }
+  std::string FileCreateStamp() const { return GetFileStamp(siCreation); }
+  void SetFileCreateStamp(const std::string& Value) { SetFileStamp(siCreation, Value); }
+  std::string FileAccessStamp() const { return GetFileStamp(siLastAccess); }
+  void SetFileAccessStamp(const std::string& Value) { SetFileStamp(siLastAccess, Value); }
+  std::string FileWriteStamp() const { return GetFileStamp(siLastWrite); }
+  void SetFileWriteStamp(const std::string& Value) { SetFileStamp(siLastWrite, Value); }
 
   // The shell's type name; "<.EXT>-Files" when the shell knows none; empty for no file.
   std::string FileType() const { return GetFileType(); }

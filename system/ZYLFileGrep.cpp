@@ -315,7 +315,7 @@ void TZYLFileGrep::GrepFiles() {
       if (s.Gone || Stopped()) break;
       SearchDir(s, dir);
     }
-  } catch (...) {
+  } catch (...) {  // kept while the search ends, then raised again
     failure = std::current_exception();
   }
   if (s.Gone) {

@@ -41,10 +41,10 @@ ZYL_CLASS_IMPL(TZYLMessageBoxDlg) {
       .Prop("ButtonsStyle", &T::ButtonsStyle, &T::SetButtonsStyle)
       .Default(ubsWin40)
       .Prop("ShowAgainOffsetX", &T::GetShowAgainOffset, &T::SetShowAgainOffset)
-      .Index(0)
+      .Index(T::opShowAgainX)
       .Default(0)
       .Prop("ShowAgainOffsetY", &T::GetShowAgainOffset, &T::SetShowAgainOffset)
-      .Index(1)
+      .Index(T::opShowAgainY)
       .Default(0)
       .Prop("MessageFont3D", &T::GetFont3D, &T::SetFont3D)
       .Index(T::f3Message)
@@ -221,7 +221,7 @@ TZYLMessageBoxDlg::~TZYLMessageBoxDlg() {
 }
 
 void TZYLMessageBoxDlg::SetShowAgainOffset(int Index, int Value) {
-  (Index == 0 ? FShowAgainOffsetX : FShowAgainOffsetY) = Value;
+  (Index == opShowAgainX ? FShowAgainOffsetX : FShowAgainOffsetY) = Value;
 }
 
 void TZYLMessageBoxDlg::SetFont3D(int Index, TZYL3DCaption* Value) {

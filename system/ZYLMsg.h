@@ -36,6 +36,7 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   enum TBoolProp : int { bpShowHints, bpCustomGlyph, bpPlayWave, bpCaptionFill };
   enum TFontProp : int { fpMessage, fpCaption, fpButton };
   enum TFont3DProp : int { f3Message, f3Caption };
+  enum TOffsetProp : int { opShowAgainX, opShowAgainY };
   enum TStringListProp : int { spButtonTitles, spHints };
   // The entry of Hints that is the message text's hint.
   static constexpr int MessageHintIndex = 11;
@@ -49,7 +50,7 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   TZYLUserButtonStyle ButtonsStyle() const { return FButtonsStyle; }
   void SetButtonsStyle(TZYLUserButtonStyle Value) { FButtonsStyle = Value; }
   int GetShowAgainOffset(int Index) const {
-    return Index == 0 ? FShowAgainOffsetX : FShowAgainOffsetY;
+    return Index == opShowAgainX ? FShowAgainOffsetX : FShowAgainOffsetY;
   }
   void SetShowAgainOffset(int Index, int Value);
   TZYL3DCaption* GetFont3D(int Index) const {

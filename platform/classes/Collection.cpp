@@ -1,6 +1,7 @@
 #include "platform/classes/Collection.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
@@ -90,14 +91,9 @@ TCollectionItem* TCollection::Add() {
 }
 
 TCollectionItem* TCollection::Insert(int Index) {
-  TCollectionItem* item = Add();
-  try {
-    item->SetIndex(Index);
-  } catch (...) {
-    delete item;
-    throw;
-  }
-  return item;
+  std::unique_ptr<TCollectionItem> item(Add());
+  item->SetIndex(Index);
+  return item.release();
 }
 
 void TCollection::Delete(int Index) {

@@ -4,6 +4,7 @@
 #include <typeinfo>
 #include <unordered_map>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
@@ -131,14 +132,12 @@ void TComponent::SetName(const std::string& NewName) {
   const std::string oldName = name_;
   SetReference(false);
   ChangeName(NewName);
-  try {
-    SetReference(true);
-  } catch (...) {
-    // The owner's field of that name holds another class: keep the old name.
+  // The owner's field of that name may hold another class: then the old name stays.
+  const TOnFailure keepOldName([&] {
     ChangeName(oldName);
     SetReference(true);
-    throw;
-  }
+  });
+  SetReference(true);
 }
 
 void TComponent::ChangeName(const std::string& NewName) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/Collection.h"
@@ -88,7 +89,7 @@ TReader::TReader(TStream* Stream, int BufSize) : TFiler(Stream, BufSize) {}
 TReader::~TReader() {
   try {
     FlushBuffer();
-  } catch (...) {
+  } catch (...) {  // a destructor lets nothing out
     // A stream that cannot seek back keeps its position after the buffered bytes.
   }
 }
@@ -698,7 +699,8 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
 void TReader::ReadCollection(TCollection* Collection) {
   TNestingGuard guard(nesting_);
   Collection->BeginUpdate();
-  try {
+  {
+    const TFinally endUpdate([Collection] { Collection->EndUpdate(); });
     if (!EndOfList()) {
       // References waiting to be set on the items that go away are forgotten with them.
       std::unordered_set<const TPersistent*> items;
@@ -716,11 +718,7 @@ void TReader::ReadCollection(TCollection* Collection) {
       ReadListEnd();
     }
     ReadListEnd();
-  } catch (...) {
-    Collection->EndUpdate();
-    throw;
   }
-  Collection->EndUpdate();
 }
 
 void TReader::AddLoaded(TComponent* Component) {
@@ -732,43 +730,22 @@ void TReader::ReadData(TComponent* Instance) {
     ReadDataInner(Instance);
     return;
   }
-  fixupsPending_ = true;
-  try {
-    ReadDataInner(Instance);
-    DoFixupReferences();
-  } catch (...) {
-    fixupsPending_ = false;
-    throw;
-  }
-  fixupsPending_ = false;
+  const TRestore pending(fixupsPending_, true);
+  ReadDataInner(Instance);
+  DoFixupReferences();
 }
 
 void TReader::ReadDataInner(TComponent* Instance) {
-  TComponent* const oldCurrent = current_;
-  current_ = Instance;
-  try {
+  {
+    const TRestore current(current_, Instance);
     while (!EndOfList()) ReadProperty(Instance);
     ReadListEnd();
-  } catch (...) {
-    current_ = oldCurrent;
-    throw;
   }
-  current_ = oldCurrent;
-  TComponent* const oldParent = parent_;
-  TComponent* const oldOwner = owner_;
-  parent_ = Instance->GetChildParent();
-  owner_ = Instance->GetChildOwner();
+  const TRestore parent(parent_, Instance->GetChildParent());
+  const TRestore owner(owner_, Instance->GetChildOwner());
   if (!owner_) owner_ = root_;
-  try {
-    while (!EndOfList()) ReadComponent(nullptr);
-    ReadListEnd();
-  } catch (...) {
-    parent_ = oldParent;
-    owner_ = oldOwner;
-    throw;
-  }
-  parent_ = oldParent;
-  owner_ = oldOwner;
+  while (!EndOfList()) ReadComponent(nullptr);
+  ReadListEnd();
 }
 
 void TReader::DoFixupReferences() {
@@ -838,6 +815,7 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     restore();
   };
   try {
+    const TOnFailure undo(discard);
     if (!result) {
       if (flags.contains(ffInherited)) {
         // The ancestor part of the owner already made this component.
@@ -881,15 +859,10 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     // Inherited components were loading again as well: every component read gets Loaded.
     AddLoaded(result);
   } catch (const EFilerError&) {
-    discard();
     throw;
   } catch (const Exception& e) {
-    discard();
     // Errors of the component itself (an invalid or duplicate name) become read errors.
     throw EReadError(e.Message());
-  } catch (...) {
-    discard();
-    throw;
   }
   restore();
   for (TComponent* c : localLoaded.Items) c->Loaded();
@@ -918,6 +891,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     if (created) delete result;
   };
   try {
+    const TOnFailure undo(fail);
     TFilerFlags flags;
     int32_t position;
     ReadPrefix(flags, position);
@@ -957,12 +931,8 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     if (!global)
       for (TComponent* c : local.Items) c->Loaded();
   } catch (const Exception& e) {
-    fail();
     if (dynamic_cast<const EFilerError*>(&e)) throw;
     throw EReadError(e.Message());
-  } catch (...) {
-    fail();
-    throw;
   }
   GlobalFixupReferences();
   return result;

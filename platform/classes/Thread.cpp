@@ -98,7 +98,7 @@ bool CheckSynchronize(int TimeoutMs) {
   for (TSyncRequest* r : batch) {
     try {
       r->Proc();
-    } catch (...) {
+    } catch (...) {  // the exception goes back to the thread that asked for the call
       r->Error = std::current_exception();
     }
     {
@@ -186,14 +186,14 @@ void TThread::Run(TThread* self, std::shared_ptr<TState> state) {
   }
   try {
     self->Execute();
-  } catch (...) {
+  } catch (...) {  // an exception does not leave its thread: FatalException holds it
     std::lock_guard<std::mutex> lock(state->Mutex);
     state->Fatal = std::current_exception();
   }
   bool freeIt = self->freeOnTerminate_;
   try {
     self->DoTerminate();
-  } catch (...) {
+  } catch (...) {  // nothing leaves the thread's function: the thread ends all the same
   }
   {
     std::lock_guard<std::mutex> lock(state->Mutex);
@@ -275,7 +275,7 @@ int TThread::WaitFor() {
       for (TSyncRequest* r : batch) {
         try {
           r->Proc();
-        } catch (...) {
+        } catch (...) {  // the exception goes back to the thread that asked for the call
           r->Error = std::current_exception();
         }
         {

@@ -204,14 +204,9 @@ C* NewOf(void* arg) {
 
 template <class C>
 TObject* CreateOf(void* arg) {
-  C* obj = NewOf<C>(arg);
-  try {
-    obj->AfterConstruction();
-  } catch (...) {
-    delete obj;
-    throw;
-  }
-  return obj;
+  std::unique_ptr<C> obj(NewOf<C>(arg));
+  obj->AfterConstruction();
+  return obj.release();
 }
 
 // The class that declares a member function.

@@ -8,7 +8,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
+#include "platform/base/Restore.h"
 #include "platform/classes/Collection.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/FilerInternal.h"
@@ -37,7 +39,7 @@ TWriter::TWriter(TStream* Stream, int BufSize) : TFiler(Stream, BufSize) {}
 TWriter::~TWriter() {
   try {
     FlushBuffer();
-  } catch (...) {
+  } catch (...) {  // a destructor lets nothing out
     // Call FlushBuffer before the writer goes to see write errors.
   }
 }
@@ -238,10 +240,11 @@ void TWriter::WriteDescendent(TComponent* Root, TComponent* AAncestor) {
 }
 
 void TWriter::WriteComponent(TComponent* Component) {
-  TPersistent* const oldAncestor = ancestor_;
-  TComponent* const oldRootAncestor = rootAncestor_;
-  try {
+  const TRestore ancestor(ancestor_, ancestor_);
+  const TRestore rootAncestor(rootAncestor_, rootAncestor_);
+  {
     Component->SetComponentStateFlag(csWriting, true);
+    const TFinally written([Component] { Component->SetComponentStateFlag(csWriting, false); });
     if (ancestorList_) {
       auto it = ancestorList_->ByName.find(LowerKey(Component->Name()));
       ancestor_ = it == ancestorList_->ByName.end() ? nullptr : it->second;
@@ -254,15 +257,7 @@ void TWriter::WriteComponent(TComponent* Component) {
       }
     }
     Component->WriteState(this);
-    Component->SetComponentStateFlag(csWriting, false);
-  } catch (...) {
-    Component->SetComponentStateFlag(csWriting, false);
-    ancestor_ = oldAncestor;
-    rootAncestor_ = oldRootAncestor;
-    throw;
   }
-  ancestor_ = oldAncestor;
-  rootAncestor_ = oldRootAncestor;
 }
 
 void TWriter::WriteData(TComponent* Instance) {
@@ -276,35 +271,21 @@ void TWriter::WriteData(TComponent* Instance) {
   WriteStr(Instance->ClassName());
   WriteStr(Instance->Name());
   // Names inside an inline frame (its references and children) are relative to the frame.
-  TComponent* const oldLookupRoot = lookupRoot_;
+  const TRestore lookupRoot(lookupRoot_, lookupRoot_);
   if (Instance->ComponentState().contains(csInline)) lookupRoot_ = Instance;
   if (ancestorList_ && ancestorList_->Pos < ancestorList_->Items.size()) {
     if (ancestor_) ++ancestorList_->Pos;
     ++childPos_;
   }
-  try {
-    WriteProperties(Instance);
-  } catch (...) {
-    lookupRoot_ = oldLookupRoot;
-    throw;
-  }
+  WriteProperties(Instance);
   WriteListEnd();
 
-  TAncestorList* const oldList = ancestorList_;
-  const int oldChildPos = childPos_;
-  TComponent* const oldRoot = root_;
-  TComponent* const oldRootAncestor = rootAncestor_;
-  TAncestorList list;
-  ancestorList_ = nullptr;
-  childPos_ = 0;
-  auto restore = [&] {
-    ancestorList_ = oldList;
-    childPos_ = oldChildPos;
-    root_ = oldRoot;
-    rootAncestor_ = oldRootAncestor;
-    lookupRoot_ = oldLookupRoot;
-  };
-  try {
+  {
+    TAncestorList list;
+    const TRestore ancestorList(ancestorList_, static_cast<TAncestorList*>(nullptr));
+    const TRestore childPos(childPos_, 0);
+    const TRestore root(root_, root_);
+    const TRestore rootAncestor(rootAncestor_, rootAncestor_);
     if (!ignoreChildren_) {
       if (auto* ancestor = dynamic_cast<TComponent*>(ancestor_)) {
         if (ancestor->ComponentState().contains(csInline)) rootAncestor_ = ancestor;
@@ -319,11 +300,7 @@ void TWriter::WriteData(TComponent* Instance) {
       if (Instance->ComponentState().contains(csInline)) root_ = Instance;
       Instance->GetChildren([this](TComponent* child) { WriteComponent(child); }, root_);
     }
-  } catch (...) {
-    restore();
-    throw;
   }
-  restore();
   WriteListEnd();
 }
 
@@ -367,11 +344,9 @@ bool TWriter::SameObjects(TCollection* a, TCollection* b) {
 }
 
 void TWriter::WriteCollection(TCollection* Value) {
-  TPersistent* const oldAncestor = ancestor_;
-  const std::string oldPath = propPath_;
-  ancestor_ = nullptr;
-  propPath_.clear();
-  try {
+  const TRestore ancestor(ancestor_, static_cast<TPersistent*>(nullptr));
+  const TRestore path(propPath_, std::string());
+  {
     WriteValue(vaCollection);
     if (Value) {
       const int count = Value->Count();
@@ -382,13 +357,7 @@ void TWriter::WriteCollection(TCollection* Value) {
       }
     }
     WriteListEnd();
-  } catch (...) {
-    ancestor_ = oldAncestor;
-    propPath_ = oldPath;
-    throw;
   }
-  ancestor_ = oldAncestor;
-  propPath_ = oldPath;
 }
 
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
@@ -504,19 +473,9 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
         WriteCollection(collection);
       } else if (auto* persistent = dynamic_cast<TPersistent*>(value)) {
         // An owned object: its properties follow with the dotted path.
-        const std::string oldPath = propPath_;
-        TPersistent* const oldAncestor = ancestor_;
-        propPath_ += Prop->Name + ".";
-        ancestor_ = dynamic_cast<TPersistent*>(ancestorValue);
-        try {
-          WriteProperties(persistent);
-        } catch (...) {
-          propPath_ = oldPath;
-          ancestor_ = oldAncestor;
-          throw;
-        }
-        propPath_ = oldPath;
-        ancestor_ = oldAncestor;
+        const TRestore ownedPath(propPath_, propPath_ + Prop->Name + ".");
+        const TRestore ownedAncestor(ancestor_, dynamic_cast<TPersistent*>(ancestorValue));
+        WriteProperties(persistent);
       }
       break;
     }

@@ -13,6 +13,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -60,7 +62,7 @@ void TClipboard::Open() {
   if (openCount_ == 0) {
     ComponentFormat();
     PictureFormat();
-    if (!win::OpenClipboard(nullptr)) throw Exception("Cannot open clipboard");
+    if (!win::OpenClipboard(nullptr)) throw Exception(SCannotOpenClipboard);
     emptied_ = false;
   }
   ++openCount_;
@@ -91,7 +93,7 @@ win::UINT TClipboard::Formats(int Index) const {
     f = win::EnumClipboardFormats(f);
     if (f == 0) break;
   }
-  if (Index < 0 || f == 0) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || f == 0) throw EListError(vcl::Format(SListIndexError, {Index}));
   return f;
 }
 
@@ -100,7 +102,7 @@ win::UINT TClipboard::Formats(int Index) const {
 void TClipboard::SetBuffer(win::UINT Format, const void* Data, size_t Size) {
   TOpenGuard g(this);
   win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, Size);
-  if (!h) throw EOutOfMemory("Out of memory");
+  if (!h) throw EOutOfMemory(SOutOfMemory);
   if (Size) {
     std::memcpy(win::GlobalLock(h), Data, Size);
     win::GlobalUnlock(h);
@@ -108,7 +110,7 @@ void TClipboard::SetBuffer(win::UINT Format, const void* Data, size_t Size) {
   if (!emptied_) Clear();
   if (!win::SetClipboardData(Format, h)) {
     win::GlobalFree(h);
-    throw Exception("Cannot put data of format " + std::to_string(Format) + " on the clipboard");
+    throw Exception(vcl::Format(SCannotPutFormat, {Format}));
   }
 }
 
@@ -145,11 +147,11 @@ void TClipboard::SetAsHandle(win::UINT Format, win::HANDLE Value) {
   TOpenGuard g(this);
   if (!emptied_) Clear();
   if (!win::SetClipboardData(Format, Value))
-    throw Exception("Cannot put data of format " + std::to_string(Format) + " on the clipboard");
+    throw Exception(vcl::Format(SCannotPutFormat, {Format}));
 }
 
 void TClipboard::SetComponent(TComponent* Component) {
-  if (!Component) throw EInvalidOperation("No component to copy");
+  if (!Component) throw EInvalidOperation(SNoComponentToCopy);
   // Written relative to its owner, as the owner's form file holds it: the controls on a copied
   // panel that the form owns go with it, and references name their targets as the form does.
   TStringStream stream;
@@ -194,7 +196,7 @@ TComponent* TClipboard::GetComponent(TComponent* Owner, TComponent* Parent) {
   const std::string className = ClassNameIn(bytes);
   TClass cls = GetClass(className);
   if (!cls || !cls->InheritsFrom(TComponent::StaticClass()))
-    throw EClassNotFound("Class " + className + " not found");
+    throw EClassNotFound(vcl::Format(SClassNotFound, {className}));
   std::unique_ptr<TComponent> made(cls->Create(Owner));
   auto* control = dynamic_cast<TControl*>(made.get());
   auto* parent = dynamic_cast<TWinControl*>(Parent);
@@ -214,7 +216,7 @@ void TClipboard::Assign(TPersistent* Source) {
     if (!emptied_) Clear();
     if (!win::SetClipboardData(win::CF_BITMAP, h)) {
       win::DeleteObject(h);
-      throw Exception("Cannot put the bitmap on the clipboard");
+      throw Exception(SCannotPutBitmap);
     }
     return;
   }
@@ -265,7 +267,7 @@ void TClipboard::AssignTo(TPersistent* Dest) {
   if (picture && zero != std::string::npos) {
     TClass cls = GetClass(other.substr(0, zero));
     if (!cls || !cls->InheritsFrom(TGraphic::StaticClass()))
-      throw EInvalidGraphic("Unknown picture format on the clipboard");
+      throw EInvalidGraphic(SUnknownClipboardFormat);
     std::unique_ptr<TObject> made(cls->CreateInstance());
     auto* graphic = static_cast<TGraphic*>(made.get());
     TStringStream stream(other.substr(zero + 1));
@@ -273,7 +275,7 @@ void TClipboard::AssignTo(TPersistent* Dest) {
     picture->SetGraphic(graphic);
     return;
   }
-  throw EConvertError("The clipboard holds no picture");
+  throw EConvertError(SClipboardNoPicture);
 }
 
 namespace {

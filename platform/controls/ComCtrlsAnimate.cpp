@@ -104,8 +104,7 @@ void TAnimate::Play(int FromFrame, int ToFrame, int Count) {
   CheckFrame(ToFrame);
   if (FromFrame > ToFrame) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
   const uint32_t ms = std::max<uint32_t>(1, clip_->MicroSecPerFrame() / 1000);
-  if (!win::SetTimer(Handle(), kFrameTimer, ms, nullptr))
-    throw EOutOfResources("Not enough timers available");
+  if (!win::SetTimer(Handle(), kFrameTimer, ms, nullptr)) throw EOutOfResources(SNoTimers);
   from_ = FromFrame;
   to_ = ToFrame;
   count_ = std::max(Count, 0);

@@ -9,6 +9,7 @@
 #include "platform/controls/ActnList.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
+#include "platform/rtl/Consts.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -92,7 +93,7 @@ void TControl::SetName(const std::string& NewName) {
 
 void TControl::SetParent(TWinControl* AParent) {
   if (parent_ == AParent) return;
-  if (AParent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  if (AParent == this) throw EInvalidOperation(SControlParentSetToSelf);
   if (parent_) parent_->RemoveControl(this);
   if (AParent) {
     AParent->InsertControl(this);

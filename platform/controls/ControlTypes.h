@@ -47,6 +47,12 @@ ZYL_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, im
 using TImeName = std::string;
 const TTypeInfo* ImeNameTypeInfo();
 using TModalResult = int32_t;
+// What a scroll event reports: a line (scLineUp, scLineDown) or a page (scPageUp, scPageDown)
+// toward the maximum or the minimum, the released (scPosition) or dragged (scTrack) thumb,
+// the minimum (scTop) or maximum (scBottom) reached, and the end of an action (scEndScroll).
+ZYL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop,
+         scBottom, scEndScroll)
+using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
 // Event types of the controls.
 using TContextPopupEvent = TEvent<void(TObject* Sender, TPoint MousePos, bool& Handled)>;

@@ -8,6 +8,8 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/graphics/Graphic.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -225,10 +227,10 @@ void TTimer::UpdateTimer() {
     }
     window_ = CreateWindowExA(0, "TTimerWindow", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               nullptr, nullptr);
-    if (!window_) throw EOutOfResources("Not enough timers available");
+    if (!window_) throw EOutOfResources(SNoTimers);
     TimerWindows()[window_] = this;
   }
-  if (!SetTimer(window_, 1, interval_, nullptr)) throw EOutOfResources("Not enough timers available");
+  if (!SetTimer(window_, 1, interval_, nullptr)) throw EOutOfResources(SNoTimers);
   running_ = true;
 }
 
@@ -588,7 +590,7 @@ void TCustomRadioGroup::SetItemIndex(int32_t Value) {
 
 TRadioButton* TCustomRadioGroup::Buttons(int Index) const {
   if (Index < 0 || Index >= static_cast<int>(buttons_.size()))
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw EListError(Format(SListIndexError, {Index}));
   return buttons_[static_cast<size_t>(Index)];
 }
 

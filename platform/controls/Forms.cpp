@@ -85,7 +85,7 @@ TCustomForm::~TCustomForm() {
   if (OnDestroy) {
     try {
       OnDestroy(this);
-    } catch (...) {
+    } catch (...) {  // a destructor lets nothing out: what the handler raises is dropped
     }
   }
   if (Screen) Screen->RemoveForm(this);
@@ -383,7 +383,8 @@ TModalResult TCustomForm::ShowModal() {
   };
   TFinally restored(restore);
   TModalResult result = mrNone;
-  try {
+  {
+    const TOnFailure hide([this] { Hide(); });
     Show();
     SendMessageA(Handle(), CM_ACTIVATE, 0, 0);
     modalResult_ = mrNone;
@@ -404,7 +405,7 @@ TModalResult TCustomForm::ShowModal() {
           if (modalResult_ == mrNone &&
               MsgWaitForMultipleObjects(0, nullptr, FALSE, 60000, QS_ALLINPUT) == WAIT_TIMEOUT &&
               modalResult_ == mrNone) {
-            throw EInvalidOperation("Modal form " + Name() + " was left without an answer");
+            throw EInvalidOperation(Format(SModalNoAnswer, {Name()}));
           }
         } else if (Application) {
           Application->Idle(msg);
@@ -419,12 +420,6 @@ TModalResult TCustomForm::ShowModal() {
     result = modalResult_;
     if (handle_) SendMessageA(handle_, CM_DEACTIVATE, 0, 0);
     Hide();
-  } catch (...) {
-    try {
-      Hide();
-    } catch (...) {
-    }
-    throw;
   }
   return result;
 }

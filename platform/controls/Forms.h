@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -390,14 +391,9 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);
 
 template <class T>
 T* CreateFormFromResource(TComponent* Owner) {
-  T* f = new T(Owner);
-  try {
-    f->InitFromResources();
-  } catch (...) {
-    delete f;
-    throw;
-  }
-  return f;
+  std::unique_ptr<T> f(new T(Owner));
+  f->InitFromResources();
+  return f.release();
 }
 
 // Tests answer modal forms: the handler gets each form as its modal loop starts (and again

@@ -227,7 +227,7 @@ TCustomForm* TApplication::CreateForm(TClass InstanceClass) {
   auto* form = dynamic_cast<TCustomForm*>(c);
   if (!form) {
     delete c;
-    throw EInvalidCast("Invalid class typecast");
+    throw EInvalidCast(SInvalidCast);
   }
   std::unique_ptr<TCustomForm> made(form);
   form->InitFromResources();
@@ -328,8 +328,6 @@ void TApplication::HandleException(TObject* Sender) {
       OnException(Sender, e);
     else
       ShowException(e);
-  } catch (...) {
-    throw;
   }
 }
 

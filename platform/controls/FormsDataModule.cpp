@@ -14,10 +14,9 @@ TDataModule::TDataModule(TComponent* AOwner) : TComponent(AOwner) {}
 
 TDataModule::~TDataModule() {
   if (OnDestroy) {
-    // A destructor lets nothing out: what the handler raises is dropped.
     try {
       OnDestroy(this);
-    } catch (...) {
+    } catch (...) {  // a destructor lets nothing out: what the handler raises is dropped
     }
   }
   Destroying();

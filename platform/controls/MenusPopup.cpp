@@ -426,14 +426,19 @@ namespace {
 // Puts the items under `parent`; on failure the items not yet placed are freed.
 void AddAll(TMenuItem* parent, const std::vector<TMenuItem*>& Items) {
   size_t placed = 0;
-  try {
-    for (; placed < Items.size(); ++placed)
-      if (Items[placed]) parent->Add(Items[placed]);
-  } catch (...) {
+  const TOnFailure freeRest([&] {
     for (size_t k = placed; k < Items.size(); ++k)
       if (Items[k] && !Items[k]->Parent()) delete Items[k];
-    throw;
-  }
+  });
+  for (; placed < Items.size(); ++placed)
+    if (Items[placed]) parent->Add(Items[placed]);
+}
+
+// Frees the items meant for a menu when making that menu fails.
+auto FreeOnFailure(const std::vector<TMenuItem*>& Items) {
+  return TOnFailure([&Items] {
+    for (TMenuItem* i : Items) delete i;
+  });
 }
 
 }  // namespace
@@ -441,15 +446,13 @@ void AddAll(TMenuItem* parent, const std::vector<TMenuItem*>& Items) {
 TMenuItem* NewSubMenu(const std::string& ACaption, int32_t hCtx, const std::string& AName,
                       const std::vector<TMenuItem*>& Items, bool AEnabled) {
   std::unique_ptr<TMenuItem> item;
-  try {
+  {
+    const auto freeItems = FreeOnFailure(Items);
     item = std::make_unique<TMenuItem>(nullptr);
     item->SetName(AName);
     item->SetCaption(ACaption);
     item->SetHelpContext(hCtx);
     item->SetEnabled(AEnabled);
-  } catch (...) {
-    for (TMenuItem* i : Items) delete i;
-    throw;
   }
   AddAll(item.get(), Items);
   return item.release();
@@ -458,12 +461,10 @@ TMenuItem* NewSubMenu(const std::string& ACaption, int32_t hCtx, const std::stri
 TMainMenu* NewMenu(TComponent* Owner, const std::string& AName,
                    const std::vector<TMenuItem*>& Items) {
   std::unique_ptr<TMainMenu> menu;
-  try {
+  {
+    const auto freeItems = FreeOnFailure(Items);
     menu = std::make_unique<TMainMenu>(Owner);
     menu->SetName(AName);
-  } catch (...) {
-    for (TMenuItem* i : Items) delete i;
-    throw;
   }
   AddAll(menu->Items(), Items);
   return menu.release();
@@ -472,14 +473,12 @@ TMainMenu* NewMenu(TComponent* Owner, const std::string& AName,
 TPopupMenu* NewPopupMenu(TComponent* Owner, const std::string& AName, TPopupAlignment Alignment,
                          bool AutoPopup, const std::vector<TMenuItem*>& Items) {
   std::unique_ptr<TPopupMenu> menu;
-  try {
+  {
+    const auto freeItems = FreeOnFailure(Items);
     menu = std::make_unique<TPopupMenu>(Owner);
     menu->SetName(AName);
     menu->SetAlignment(Alignment);
     menu->SetAutoPopup(AutoPopup);
-  } catch (...) {
-    for (TMenuItem* i : Items) delete i;
-    throw;
   }
   AddAll(menu->Items(), Items);
   return menu.release();

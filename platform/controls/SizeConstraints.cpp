@@ -4,6 +4,8 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 
 namespace vcl {
 
@@ -11,7 +13,7 @@ using namespace win;
 using namespace controls_internal;
 
 void TSizeConstraints::SetConstraints(int Index, int32_t Value) {
-  if (Value < 0) throw ERangeError("Size constraint out of range: " + std::to_string(Value));
+  if (Value < 0) throw ERangeError(Format(SSizeConstraintRange, {Value}));
   switch (Index) {
     case ciMaxHeight:
       if (Value == maxHeight_) return;
@@ -33,7 +35,7 @@ void TSizeConstraints::SetConstraints(int Index, int32_t Value) {
       minWidth_ = Value;
       if (maxWidth_ > 0 && Value > maxWidth_) maxWidth_ = Value;
       break;
-    default: throw ERangeError("Size constraint index out of range: " + std::to_string(Index));
+    default: throw ERangeError(Format(SSizeConstraintIndex, {Index}));
   }
   Change();
 }

@@ -6,6 +6,8 @@
 #include "platform/classes/Registry.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrlsInternal.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -32,7 +34,7 @@ namespace stdctrls_internal {
 void CreateSubClass(TCreateParams& Params, const char* SystemClass) {
   WNDCLASSA wc;
   if (!GetClassInfoA(nullptr, SystemClass, &wc))
-    throw EOutOfResources(std::string("Cannot find window class ") + SystemClass);
+    throw EOutOfResources(Format(SNoWindowClass, {SystemClass}));
   Params.WindowClass.lpfnWndProc = wc.lpfnWndProc;
   Params.WindowClass.style = wc.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
 }

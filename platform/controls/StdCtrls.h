@@ -17,12 +17,6 @@ ZYL_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
 ZYL_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 ZYL_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 ZYL_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
-// What a scroll event reports: a line (scLineUp, scLineDown) or a page (scPageUp, scPageDown)
-// toward the maximum or the minimum, the released (scPosition) or dragged (scTrack) thumb,
-// the minimum (scTop) or maximum (scBottom) reached, and the end of an action (scEndScroll).
-ZYL_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop,
-         scBottom, scEndScroll)
-using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 // The two alignments a check box or radio button takes (taLeftJustify, taRightJustify).
 using TLeftRight = TAlignment;
 ZYL_ENUM(TStaticBorderStyle, sbsNone, sbsSingle, sbsSunken)

@@ -7,6 +7,7 @@
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 
@@ -86,8 +87,7 @@ void TCustomEdit::AdjustHeight() {
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
-  if (Value != bsNone && Value != bsSingle)
-    throw EInvalidOperation("Edit borders are bsNone or bsSingle");
+  if (Value != bsNone && Value != bsSingle) throw EInvalidOperation(SEditBorderStyle);
   if (borderStyle_ == Value) return;
   borderStyle_ = Value;
   AdjustHeight();
@@ -114,7 +114,7 @@ void TCustomEdit::SetHideSelection(bool Value) {
 }
 
 void TCustomEdit::SetMaxLength(int32_t Value) {
-  if (Value < 0) throw ERangeError("MaxLength cannot be negative");
+  if (Value < 0) throw ERangeError(SNegativeMaxLength);
   maxLength_ = Value;
   if (handle_) SendMessageA(handle_, EM_LIMITTEXT, static_cast<WPARAM>(Value), 0);
 }

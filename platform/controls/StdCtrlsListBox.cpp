@@ -53,7 +53,7 @@ TCustomListBox::~TCustomListBox() {
 void TCustomListBox::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   WNDCLASSA system;
-  if (!GetClassInfoA(nullptr, "ListBox", &system)) throw EOutOfResources("No list box class");
+  if (!GetClassInfoA(nullptr, "ListBox", &system)) throw EOutOfResources(SNoListBoxClass);
   Params.WindowClass.lpfnWndProc = system.lpfnWndProc;
   Params.Style |= WS_VSCROLL | LBS_HASSTRINGS | LBS_NOTIFY;
   if (sorted_) Params.Style |= LBS_SORT;

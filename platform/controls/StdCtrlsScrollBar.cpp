@@ -20,8 +20,7 @@ TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) {
 void TScrollBar::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   WNDCLASSA system;
-  if (!GetClassInfoA(nullptr, "ScrollBar", &system))
-    throw EOutOfResources("Cannot find window class ScrollBar");
+  if (!GetClassInfoA(nullptr, "ScrollBar", &system)) throw EOutOfResources(SNoScrollBarClass);
   Params.WindowClass.lpfnWndProc = system.lpfnWndProc;
   Params.WindowClass.style = system.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
   Params.Style |= kind_ == sbVertical ? SBS_VERT : SBS_HORZ;

@@ -81,7 +81,7 @@ void TCustomStaticText::AdjustBounds() {
             DT_SINGLELINE | DT_CALCRECT | (showAccelChar_ ? 0 : DT_NOPREFIX));
   SelectObject(dc, old);
   DeleteDC(dc);
-  const int border = borderStyle_ == sbsNone ? 0 : borderStyle_ == sbsSingle ? 2 : 2;
+  const int border = borderStyle_ == sbsNone ? 0 : 2;
   SetBounds(left_, top_, r.Right + border, r.Bottom + border);
 }
 

@@ -525,7 +525,7 @@ void TCustomTabControl::DrawTab(int Index, const TRect& Rect, bool Selected) {
       c->MoveTo(x1, y1);
       c->LineTo(x2, y2);
     };
-    const int b = Selected ? r.Bottom : r.Bottom;
+    const int b = r.Bottom;
     line(clBtnHighlight, r.Left, b - 1, r.Left, r.Top + 1);
     line(clBtnHighlight, r.Left + 1, r.Top + 1, r.Left + 2, r.Top);
     line(clBtnHighlight, r.Left + 2, r.Top, r.Right - 2, r.Top);

@@ -27,7 +27,7 @@ TWinControl* TWinControl::CreateParented(TClass cls, HWND ParentWindow) {
   auto* w = dynamic_cast<TWinControl*>(c);
   if (!w) {
     delete c;
-    throw EInvalidCast("Invalid class typecast");
+    throw EInvalidCast(SInvalidCast);
   }
   w->SetParentWindow(ParentWindow);
   return w;
@@ -130,15 +130,14 @@ void TWinControl::CreateWnd() {
     WNDCLASSA wc = params.WindowClass;
     wc.lpfnWndProc = &ControlWndProc;
     wc.lpszClassName = params.WinClassName.c_str();
-    if (!RegisterClassA(&wc))
-      throw EOutOfResources("Cannot register window class " + params.WinClassName);
+    if (!RegisterClassA(&wc)) throw EOutOfResources(Format(SWindowClass, {params.WinClassName}));
   }
   g_creationControl = this;
   {
     TFinally created([] { g_creationControl = nullptr; });
     CreateWindowHandle(params);
   }
-  if (!handle_) throw EOutOfResources("Error creating window for " + ClassName());
+  if (!handle_) throw EOutOfResources(Format(SWindowCreate, {ClassName()}));
   if ((GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD) && GetWindowLongA(handle_, GWL_ID) == 0)
     SetWindowLongA(handle_, GWL_ID,
                    static_cast<LONG>(reinterpret_cast<uintptr_t>(handle_) & 0x7FFFFFFF));
@@ -222,12 +221,8 @@ void TWinControl::UpdateShowing() {
   }
   if (showing_ != show) {
     showing_ = show;
-    try {
-      Perform(CM_SHOWINGCHANGED, 0, 0);
-    } catch (...) {
-      showing_ = !show;
-      throw;
-    }
+    const TOnFailure undo([this, show] { showing_ = !show; });
+    Perform(CM_SHOWINGCHANGED, 0, 0);
   }
 }
 

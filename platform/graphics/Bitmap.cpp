@@ -9,6 +9,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/BmpCodec.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl {
 
@@ -16,7 +17,7 @@ using bmp::TDibImage;
 
 namespace {
 
-[[noreturn]] void InvalidBitmap() { throw EInvalidGraphic("Bitmap image is not valid"); }
+[[noreturn]] void InvalidBitmap() { throw EInvalidGraphic(SInvalidBitmap); }
 
 // The canvas of a bitmap: a memory DC holding the bitmap, created when first drawn on.
 class TBitmapCanvas : public TCanvas {
@@ -41,7 +42,7 @@ class TBitmapCanvas : public TCanvas {
     // The palette is read from the bitmap before the bitmap is held by the new DC.
     win::HPALETTE pal = bitmap_->Palette();
     win::HDC dc = win::CreateCompatibleDC(nullptr);
-    if (!dc) throw EOutOfResources("Out of system resources");
+    if (!dc) throw EOutOfResources(SOutOfResources);
     oldBitmap_ = bm ? win::SelectObject(dc, bm) : nullptr;
     if (pal) {
       oldPalette_ = win::SelectPalette(dc, pal, win::TRUE);
@@ -60,7 +61,7 @@ class TBitmapCanvas : public TCanvas {
 class TSelectedDC {
  public:
   explicit TSelectedDC(win::HBITMAP bm) : dc_(win::CreateCompatibleDC(nullptr)) {
-    if (!dc_) throw EOutOfResources("Out of system resources");
+    if (!dc_) throw EOutOfResources(SOutOfResources);
     old_ = win::SelectObject(dc_, bm);
   }
   ~TSelectedDC() {
@@ -123,7 +124,7 @@ win::HBITMAP CreateFromImage(const TDibImage& img) {
                                          win::DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!h || !bits) {
     if (h) win::DeleteObject(h);
-    throw EOutOfResources("Out of system resources");
+    throw EOutOfResources(SOutOfResources);
   }
   if (img.Bits.size() == img.RowBytes() * size_t(img.Height))
     std::memcpy(bits, img.Bits.data(), img.Bits.size());
@@ -265,7 +266,7 @@ void TBitmap::Replace(win::HBITMAP handle, int width, int height) {
 
 void TBitmap::NewImage(int width, int height, TPixelFormat format, bool mono, bool keepPicture) {
   if (width < 0 || height < 0 || int64_t(width) * height > bmp::kMaxPixels)
-    throw EOutOfResources("Out of system resources");
+    throw EOutOfResources(SOutOfResources);
   if (keepPicture) HandleNeeded();
   FreeContext();
   format_ = format;
@@ -278,7 +279,7 @@ void TBitmap::NewImage(int width, int height, TPixelFormat format, bool mono, bo
   if (format == pfDevice) {
     h = mono ? win::CreateBitmap(width, height, 1, 1, nullptr)
              : win::CreateCompatibleBitmap(nullptr, width, height);
-    if (!h) throw EOutOfResources("Out of system resources");
+    if (!h) throw EOutOfResources(SOutOfResources);
   } else {
     TDibImage img;
     img.Width = width;
@@ -361,7 +362,7 @@ void TBitmap::SetHandle(win::HBITMAP Value) {
   if (Value) {
     win::BITMAP bm;
     if (win::GetObjectA(Value, sizeof bm, &bm) < int(sizeof bm))
-      throw EInvalidGraphicOperation("Invalid bitmap handle");
+      throw EInvalidGraphicOperation(SInvalidBitmapHandle);
     w = bm.bmWidth;
     h = bm.bmHeight;
     mono = bm.bmBitsPixel == 1;
@@ -493,7 +494,7 @@ TPixelFormat TBitmap::PixelFormat() {
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
-  if (Value == pfCustom) throw EInvalidGraphic("Invalid pixel format");
+  if (Value == pfCustom) throw EInvalidGraphic(SInvalidPixelFormat);
   if (Value == PixelFormat() && Value != pfDevice) return;
   if (Value == pfDevice && HandleType() == bmDDB) return;
   NewImage(width_, height_, Value, Value == pfDevice && Monochrome(), true);
@@ -523,12 +524,10 @@ void TBitmap::SetMonochrome(bool Value) {
 
 void* TBitmap::ScanLine(int Row) {
   HandleNeeded();
-  if (Row < 0 || Row >= height_ || !handle_)
-    throw EInvalidGraphicOperation("Scan line index out of range");
+  if (Row < 0 || Row >= height_ || !handle_) throw EInvalidGraphicOperation(SScanLine);
   if (HandleType() != bmDIB) SetHandleType(bmDIB);
   win::DIBSECTION ds;
-  if (!GetDib(handle_, ds) || !ds.dsBm.bmBits)
-    throw EInvalidGraphicOperation("Scan line index out of range");
+  if (!GetDib(handle_, ds) || !ds.dsBm.bmBits) throw EInvalidGraphicOperation(SScanLine);
   dormant_.clear();
   if (maskHandle_) {
     win::DeleteObject(maskHandle_);

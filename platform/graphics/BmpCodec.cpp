@@ -5,12 +5,13 @@
 #include <cstring>
 
 #include "platform/base/Exceptions.h"
+#include "platform/rtl/Consts.h"
 
 namespace vcl::bmp {
 
 namespace {
 
-[[noreturn]] void Invalid() { throw EInvalidGraphic("Bitmap image is not valid"); }
+[[noreturn]] void Invalid() { throw EInvalidGraphic(SInvalidBitmap); }
 
 uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t U32(const uint8_t* p) {

@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Consts.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -73,7 +74,7 @@ void TCanvas::RequiredState(TCanvasStates ReqState) {
   if (needed.empty()) return;
   if (needed.contains(csHandleValid)) {
     CreateHandle();
-    if (!handle_) throw EInvalidOperation("Canvas does not allow drawing");
+    if (!handle_) throw EInvalidOperation(SNoCanvasHandle);
   }
   if (needed.contains(csFontValid)) CreateFont();
   if (needed.contains(csPenValid)) CreatePen();

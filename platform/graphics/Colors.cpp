@@ -5,6 +5,8 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -180,7 +182,7 @@ TCursor StringToCursor(const std::string& S) {
   int32_t v = 0;
   if (IdentToCursor(S, v)) return static_cast<TCursor>(v);
   v = StrToInt(S);
-  if (v < INT16_MIN || v > INT16_MAX) throw EConvertError("'" + S + "' is not a valid integer value");
+  if (v < INT16_MIN || v > INT16_MAX) throw EConvertError(Format(SInvalidInteger, {S}));
   return static_cast<TCursor>(v);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -181,7 +182,7 @@ void TFont::SetHandle(win::HFONT Value) {
   if (Value == handle_) return;
   win::LOGFONTA lf;
   if (Value && win::GetObjectA(Value, sizeof lf, &lf) != int(sizeof lf))
-    throw EInvalidGraphicOperation("Invalid font handle");
+    throw EInvalidGraphicOperation(SInvalidFontHandle);
   Changing();
   FreeHandle();
   if (Value) {
@@ -227,7 +228,7 @@ void TFont::SetPitch(TFontPitch Value) { ChangeValue(pitch_, Value); }
 void TFont::SetCharset(TFontCharset Value) { ChangeValue(charset_, Value); }
 
 void TFont::SetPixelsPerInch(int32_t Value) {
-  if (Value <= 0) throw EInvalidGraphicOperation("Invalid pixels per inch");
+  if (Value <= 0) throw EInvalidGraphicOperation(SInvalidPixelsPerInch);
   pixelsPerInch_ = Value;
 }
 
@@ -278,7 +279,7 @@ void TPen::SetHandle(win::HPEN Value) {
   if (Value == handle_) return;
   win::LOGPEN lp;
   if (Value && win::GetObjectA(Value, sizeof lp, &lp) != int(sizeof lp))
-    throw EInvalidGraphicOperation("Invalid pen handle");
+    throw EInvalidGraphicOperation(SInvalidPenHandle);
   Changing();
   FreeHandle();
   if (Value) {
@@ -358,7 +359,7 @@ void TBrush::SetHandle(win::HBRUSH Value) {
   if (Value == handle_) return;
   win::LOGBRUSH lb;
   if (Value && win::GetObjectA(Value, sizeof lb, &lb) != int(sizeof lb))
-    throw EInvalidGraphicOperation("Invalid brush handle");
+    throw EInvalidGraphicOperation(SInvalidBrushHandle);
   Changing();
   FreeHandle();
   if (Value) {

@@ -139,8 +139,8 @@ bool TIcon::Empty() { return !handle_ && data_.empty(); }
 int TIcon::Width() { return width_; }
 int TIcon::Height() { return height_; }
 
-void TIcon::SetWidth(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
-void TIcon::SetHeight(int) { throw EInvalidGraphicOperation("Cannot change the size of an icon"); }
+void TIcon::SetWidth(int) { throw EInvalidGraphicOperation(SChangeIconSize); }
+void TIcon::SetHeight(int) { throw EInvalidGraphicOperation(SChangeIconSize); }
 
 void TIcon::Parse(std::vector<uint8_t> data) {
   const size_t size = data.size();
@@ -205,7 +205,7 @@ win::HICON TIcon::Handle() {
     win::TOwnedObject<win::HBITMAP> color(
         win::CreateDIBSection(nullptr, reinterpret_cast<const win::BITMAPINFO*>(info.data()),
                               win::DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!color || !bits) throw EOutOfResources("Out of system resources");
+    if (!color || !bits) throw EOutOfResources(SOutOfResources);
     std::memcpy(bits, img.Color.Bits.data(), img.Color.Bits.size());
     win::TOwnedObject<win::HBITMAP> mask(win::CreateBitmap(width_, height_, 1, 1, nullptr));
     bmp::TDibImage m;
@@ -221,7 +221,7 @@ win::HICON TIcon::Handle() {
     ii.hbmColor = color;
     ii.hbmMask = mask;
     handle_ = win::CreateIconIndirect(&ii);
-    if (!handle_) throw EOutOfResources("Out of system resources");
+    if (!handle_) throw EOutOfResources(SOutOfResources);
   }
   return handle_;
 }

@@ -36,7 +36,7 @@ TGraphic* NewGraphic(TGraphicClass cls) {
   auto* g = dynamic_cast<TGraphic*>(obj);
   if (!g) {
     delete obj;
-    throw EInvalidGraphic("Invalid graphic format");
+    throw EInvalidGraphic(SUnknownFileFormat);
   }
   return g;
 }
@@ -107,7 +107,7 @@ void TPicture::LoadFromFile(const std::string& FileName) {
       cls = f.Class;
       break;
     }
-  if (!cls) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+  if (!cls) throw EInvalidGraphic(Format(SUnknownExtension, {ext}));
   std::unique_ptr<TGraphic> g(NewGraphic(cls));
   g->LoadFromFile(FileName);
   Install(g.release());
@@ -137,7 +137,7 @@ void TPicture::ReadData(TStream* Stream) {
     return;
   }
   TGraphicClass cls = GraphicClassByName(name);
-  if (!cls) throw EInvalidGraphic("Invalid graphic format");
+  if (!cls) throw EInvalidGraphic(SUnknownFileFormat);
   std::unique_ptr<TGraphic> g(NewGraphic(cls));
   g->ReadData(Stream);
   Install(g.release());
@@ -154,7 +154,7 @@ void TPicture::WriteData(TStream* Stream) {
 void TPicture::RegisterFileFormat(const std::string& Extension, const std::string& Description,
                                   TGraphicClass GraphicClass) {
   if (!GraphicClass || !GraphicClass->InheritsFrom(TGraphic::StaticClass()))
-    throw EInvalidGraphic("Invalid graphic format");
+    throw EInvalidGraphic(SUnknownFileFormat);
   FileFormats().push_back({Extension, Description, GraphicClass});
 }
 

@@ -17,8 +17,7 @@ namespace vcl {
 
 void WritePng(const uint32_t* Pixels, int Width, int Height, ptrdiff_t Stride,
               const std::string& FileName) {
-  if (!Pixels || Width <= 0 || Height <= 0)
-    throw EInvalidGraphicOperation("Cannot write an empty picture");
+  if (!Pixels || Width <= 0 || Height <= 0) throw EInvalidGraphicOperation(SPngEmptyPicture);
   const std::string native = StreamFileName(FileName);
   FILE* f = native.empty() ? nullptr : std::fopen(native.c_str(), "wb");
   if (!f) throw EFCreateError(Format(SFCreateError, {FileName}));
@@ -78,7 +77,7 @@ class TPngImage {
 }  // namespace
 
 TPngPixels ReadPng(const uint8_t* Data, size_t Size, int MaxSide, bool Decode) {
-  if (!IsPng(Data, Size)) throw EInvalidGraphic(Format(SInvalidIconPng, {"no PNG signature"}));
+  if (!IsPng(Data, Size)) throw EInvalidGraphic(Format(SInvalidIconPng, {SPngNoSignature}));
   TPngImage image;
   if (!png_image_begin_read_from_memory(image.get(), Data, Size)) image.Fail();
   TPngPixels out;
@@ -96,7 +95,7 @@ TPngPixels ReadPng(const uint8_t* Data, size_t Size, int MaxSide, bool Decode) {
 }
 
 void WritePng(TBitmap* Bitmap, const std::string& FileName) {
-  if (!Bitmap || Bitmap->Empty()) throw EInvalidGraphicOperation("Cannot write an empty picture");
+  if (!Bitmap || Bitmap->Empty()) throw EInvalidGraphicOperation(SPngEmptyPicture);
   const int w = Bitmap->Width(), h = Bitmap->Height();
   // The pixels as 32-bit top-down rows, whatever the bitmap's format.
   win::BITMAPINFO bi{};
@@ -108,7 +107,7 @@ void WritePng(TBitmap* Bitmap, const std::string& FileName) {
   Bitmap->FreeContext();
   if (win::GetDIBits(nullptr, Bitmap->Handle(), 0, win::UINT(h), pixels.data(), &bi,
                      win::DIB_RGB_COLORS) != h)
-    throw EInvalidGraphicOperation("Cannot read the picture's pixels");
+    throw EInvalidGraphicOperation(SPngNoPixels);
   WritePng(pixels.data(), w, h, w, FileName);
 }
 

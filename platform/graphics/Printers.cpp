@@ -10,6 +10,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Png.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/WinError.h"
 
@@ -119,7 +120,7 @@ int TPrinter::PrinterIndex() const {
 }
 
 void TPrinter::SetPrinterIndex(int Value) {
-  if (Value < -1 || Value >= printers_->Count()) throw EPrinter("Printer selected is not valid");
+  if (Value < -1 || Value >= printers_->Count()) throw EPrinter(SPrinterIndexError);
   index_ = Value;
 }
 
@@ -128,20 +129,19 @@ int TPrinter::PageHeight() const { return orientation_ == poPortrait ? kLongSide
 
 void TPrinter::SetOrientation(TPrinterOrientation Value) {
   if (Value == orientation_) return;
-  if (printing_) throw EPrinter("Printing in progress");
+  if (printing_) throw EPrinter(SPrinting);
   orientation_ = Value;
   FreePage();  // the scratch page takes the new shape on next use
 }
 
 void TPrinter::SetCopies(int Value) {
-  if (printing_) throw EPrinter("Printing in progress");
-  if (Value < 1) throw EPrinter("Invalid number of copies");
+  if (printing_) throw EPrinter(SPrinting);
+  if (Value < 1) throw EPrinter(SInvalidCopies);
   copies_ = Value;
 }
 
 void TPrinter::CheckPrinting(bool Wanted) const {
-  if (printing_ != Wanted)
-    throw EPrinter(Wanted ? "Printer is not currently printing" : "Printing in progress");
+  if (printing_ != Wanted) throw EPrinter(Wanted ? SNotPrinting : SPrinting);
 }
 
 // A white page of the current shape behind the canvas.
@@ -154,7 +154,7 @@ void TPrinter::StartPage() {
     bi.bmiHeader.biCompression = win::BI_RGB;
     void* bits = nullptr;
     bitmap_ = win::CreateDIBSection(nullptr, &bi, win::DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap_ || !bits) throw EOutOfResources("Out of system resources");
+    if (!bitmap_ || !bits) throw EOutOfResources(SOutOfResources);
     dc_ = win::CreateCompatibleDC(nullptr);
     oldBitmap_ = win::SelectObject(dc_, bitmap_);
     bits_ = static_cast<uint32_t*>(bits);
@@ -190,14 +190,14 @@ TCanvas* TPrinter::Canvas() {
 }
 
 win::HDC TPrinter::Handle() {
-  if (PrinterIndex() < 0) throw EPrinter("There is no default printer currently selected");
+  if (PrinterIndex() < 0) throw EPrinter(SNoDefaultPrinter);
   Canvas();
   return dc_;
 }
 
 void TPrinter::BeginDoc() {
   CheckPrinting(false);
-  if (PrinterIndex() < 0) throw EPrinter("There is no default printer currently selected");
+  if (PrinterIndex() < 0) throw EPrinter(SNoDefaultPrinter);
   ForceDirectories(PrinterOutputFolder());
   written_.clear();
   lines_.clear();
@@ -295,7 +295,7 @@ void AssignPrn(TextFile& F) {
 }
 
 void Rewrite(TextFile& F) {
-  if (!F.assigned_) throw EInOutError("File not assigned");
+  if (!F.assigned_) throw EInOutError(SFileNotAssigned);
   Printer()->BeginDoc();
   F.open_ = true;
   F.x_ = F.y_ = 0;
@@ -333,7 +333,7 @@ void TextFile::PutLine(const std::string& Text) {
 }
 
 void Write(TextFile& F, const std::string& Text) {
-  if (!F.open_ || !Printer()->Printing()) throw EInOutError("File not open");
+  if (!F.open_ || !Printer()->Printing()) throw EInOutError(SFileNotOpen);
   size_t start = 0;
   for (size_t i = 0; i <= Text.size(); ++i) {
     if (i < Text.size() && Text[i] != '\r' && Text[i] != '\n') continue;
@@ -351,7 +351,7 @@ void Writeln(TextFile& F, const std::string& Text) {
 }
 
 void CloseFile(TextFile& F) {
-  if (!F.open_) throw EInOutError("File not open");
+  if (!F.open_) throw EInOutError(SFileNotOpen);
   F.open_ = false;
   if (!Printer()->Printing()) return;
   if (!F.line_.empty()) F.EndLine();

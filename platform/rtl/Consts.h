@@ -152,6 +152,71 @@ constexpr const char SColorValueError[] = "Color values range from %d to %d";
 constexpr const char SInvalidIcon[] = "Icon image is not valid";
 constexpr const char SInvalidIconPng[] = "PNG image of the icon is not valid: %s";
 constexpr const char SIconPngTooLarge[] = "PNG image of the icon is too large: %d x %d pixels";
+constexpr const char SInvalidBitmap[] = "Bitmap image is not valid";
+constexpr const char SInvalidBitmapHandle[] = "Invalid bitmap handle";
+constexpr const char SInvalidPixelFormat[] = "Invalid pixel format";
+constexpr const char SScanLine[] = "Scan line index out of range";
+constexpr const char SNoCanvasHandle[] = "Canvas does not allow drawing";
+constexpr const char SInvalidFontHandle[] = "Invalid font handle";
+constexpr const char SInvalidPixelsPerInch[] = "Invalid pixels per inch";
+constexpr const char SInvalidPenHandle[] = "Invalid pen handle";
+constexpr const char SInvalidBrushHandle[] = "Invalid brush handle";
+constexpr const char SChangeIconSize[] = "Cannot change the size of an icon";
+constexpr const char SUnknownFileFormat[] = "Invalid graphic format";
+constexpr const char SUnknownExtension[] = "Unknown picture file extension (.%s)";
+constexpr const char SPngNoSignature[] = "no PNG signature";
+constexpr const char SPngEmptyPicture[] = "Cannot write an empty picture";
+constexpr const char SPngNoPixels[] = "Cannot read the picture's pixels";
+
+// Printers.
+constexpr const char SPrinterIndexError[] = "Printer selected is not valid";
+constexpr const char SPrinting[] = "Printing in progress";
+constexpr const char SInvalidCopies[] = "Invalid number of copies";
+constexpr const char SNotPrinting[] = "Printer is not currently printing";
+constexpr const char SNoDefaultPrinter[] = "There is no default printer currently selected";
+constexpr const char SFileNotAssigned[] = "File not assigned";
+constexpr const char SFileNotOpen[] = "File not open";
+
+// Clipboard.
+constexpr const char SCannotOpenClipboard[] = "Cannot open clipboard";
+constexpr const char SCannotPutFormat[] = "Cannot put data of format %d on the clipboard";
+constexpr const char SNoComponentToCopy[] = "No component to copy";
+constexpr const char SCannotPutBitmap[] = "Cannot put the bitmap on the clipboard";
+constexpr const char SUnknownClipboardFormat[] = "Unknown picture format on the clipboard";
+constexpr const char SClipboardNoPicture[] = "The clipboard holds no picture";
+
+// Windows, controls and forms.
+constexpr const char SNoTimers[] = "Not enough timers available";
+constexpr const char SControlParentSetToSelf[] = "A control cannot have itself as its parent";
+constexpr const char SModalNoAnswer[] = "Modal form %s was left without an answer";
+constexpr const char SSizeConstraintRange[] = "Size constraint out of range: %d";
+constexpr const char SSizeConstraintIndex[] = "Size constraint index out of range: %d";
+constexpr const char SNoWindowClass[] = "Cannot find window class %s";
+constexpr const char SNoScrollBarClass[] = "Cannot find window class ScrollBar";
+constexpr const char SNoListBoxClass[] = "No list box class";
+constexpr const char SEditBorderStyle[] = "Edit borders are bsNone or bsSingle";
+constexpr const char SNegativeMaxLength[] = "MaxLength cannot be negative";
+constexpr const char SWindowClass[] = "Cannot register window class %s";
+constexpr const char SWindowCreate[] = "Error creating window for %s";
+
+// Registry and ini files.
+constexpr const char SIniFileReadError[] = "Cannot read file %s: %s";
+constexpr const char SIniFileWriteError[] = "Unable to write to %s";
+constexpr const char SRegHiveCorrupt[] = "Registry hive '%s' is corrupt at line %d: %s";
+constexpr const char SRegHiveOpen[] = "Cannot open registry hive '%s': %s";
+constexpr const char SRegHiveRead[] = "Cannot read registry hive '%s': %s";
+constexpr const char SRegHiveNotAFile[] = "Registry hive '%s' is not a file";
+constexpr const char SRegHiveTooLarge[] = "Registry hive '%s' is too large";
+constexpr const char SRegFolderCreate[] = "Cannot create the registry folder '%s': %s";
+constexpr const char SRegHiveWrite[] = "Cannot write registry hive '%s': %s";
+constexpr const char SRegHiveSizeLimit[] = "Registry hive '%s' would grow beyond its size limit";
+constexpr const char SRegHiveReplace[] = "Cannot replace registry hive '%s': %s";
+constexpr const char SRegLockOpen[] = "Cannot open registry lock '%s': %s";
+constexpr const char SRegLock[] = "Cannot lock registry hive '%s': %s";
+constexpr const char SInvalidRegType[] = "Invalid data type for '%s'";
+constexpr const char SRegCreateFailed[] = "Failed to create key %s";
+constexpr const char SRegGetDataFailed[] = "Failed to get data for '%s'";
+constexpr const char SRegSetDataFailed[] = "Failed to set data for '%s'";
 
 // Common controls.
 constexpr const char SPageIndexError[] =

@@ -21,15 +21,15 @@ ZYL_CLASS_IMPL(TMemIniFile) {}
 
 namespace {
 
-// Reads the file's text: false when there is none; other failures raise `E` "<what> <name>",
-// with the system's reason when `reason`.
+// Reads the file's text: false when there is none; other failures raise `E` with the text of
+// `pattern` for the name (and the system's reason, when `reason`).
 template <class E>
-bool ReadText(const std::string& name, const char* what, bool reason, std::string& text,
+bool ReadText(const std::string& name, const char* pattern, bool reason, std::string& text,
               sysfiles::TFileStamp& stamp) {
   const int rc = sysfiles::ReadWholeFile(name, text, stamp);
   if (rc == ENOENT) return false;
   if (rc != 0)
-    throw E(std::string(what) + " " + name + (reason ? ": " + sysfiles::ErrorText(rc) : ""));
+    throw E(reason ? Format(pattern, {name, sysfiles::ErrorText(rc)}) : Format(pattern, {name}));
   return true;
 }
 
@@ -216,7 +216,7 @@ const TIniText* TIniFile::Model() {
   std::string text;
   sysfiles::TFileStamp stamp;
   text_.Clear();
-  if (ReadText<EIniFileException>(FileName(), "Cannot read file", true, text, stamp))
+  if (ReadText<EIniFileException>(FileName(), SIniFileReadError, true, text, stamp))
     text_.Parse(text);
   stamp_ = stamp;
   loaded_ = true;
@@ -233,7 +233,7 @@ void TIniFile::Change(F f) {
     return true;
   });
   loaded_ = false;  // the next read takes the file as it is now
-  if (rc != 0) throw EIniFileException("Unable to write to " + FileName());
+  if (rc != 0) throw EIniFileException(Format(SIniFileWriteError, {FileName()}));
 }
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
@@ -266,7 +266,7 @@ void TMemIniFile::Load() {
   std::string text;
   sysfiles::TFileStamp stamp;
   text_.Clear();
-  if (ReadText<EFOpenError>(FileName(), "Cannot open file", false, text, stamp)) text_.Parse(text);
+  if (ReadText<EFOpenError>(FileName(), SFOpenError, false, text, stamp)) text_.Parse(text);
 }
 
 std::string TMemIniFile::ReadString(const std::string& Section, const std::string& Ident,

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
@@ -67,32 +68,26 @@ void InitializePackage(const TPackageUnitTable& table) {
   auto& counters = Counters();
   // Units counted by this call, and which of them this call initialized.
   std::vector<std::pair<const TUnitEntry*, bool>> done;
-  try {
-    for (int i = 0; i < table.UnitCount; ++i) {
-      const TUnitEntry& u = table.Units[i];
-      int& count = counters[Key(u.Name)];
-      if (count == 0) {
-        if (u.Init) u.Init();
-        count = 1;
-        done.emplace_back(&u, true);
-      } else {
-        ++count;
-        done.emplace_back(&u, false);
-      }
-    }
-  } catch (...) {
+  // On failure the units counted so far are counted off again, and those this call initialized
+  // finalized; the initialization's exception is the one reported.
+  const TOnFailure rollBack([&] {
     for (auto it = done.rbegin(); it != done.rend(); ++it) {
       int& count = counters[Key(it->first->Name)];
       --count;
-      if (it->second && count == 0 && it->first->FInit) {
-        try {
-          it->first->FInit();
-        } catch (...) {
-          // The initialization's exception is the one reported.
-        }
-      }
+      if (it->second && count == 0 && it->first->FInit) RunDroppingErrors(it->first->FInit);
     }
-    throw;
+  });
+  for (int i = 0; i < table.UnitCount; ++i) {
+    const TUnitEntry& u = table.Units[i];
+    int& count = counters[Key(u.Name)];
+    if (count == 0) {
+      if (u.Init) u.Init();
+      count = 1;
+      done.emplace_back(&u, true);
+    } else {
+      ++count;
+      done.emplace_back(&u, false);
+    }
   }
 }
 
@@ -107,7 +102,7 @@ void FinalizePackage(const TPackageUnitTable& table) {
     if (--it->second == 0 && u.FInit) {
       try {
         u.FInit();
-      } catch (...) {
+      } catch (...) {  // every unit is finalized; the first failure is raised at the end
         if (!first) first = std::current_exception();
       }
     }
@@ -186,12 +181,8 @@ win::HMODULE LoadPackage(const std::string& name) {
     ::dlclose(handle);
     throw EPackageError(Format(SInvalidPackageFile, {name}));
   }
-  try {
-    InitializePackage(module);
-  } catch (...) {
-    ::dlclose(handle);
-    throw;
-  }
+  const TOnFailure closeLibrary([handle] { ::dlclose(handle); });
+  InitializePackage(module);
   return module;
 }
 

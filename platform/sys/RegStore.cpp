@@ -17,6 +17,9 @@
 #include <unordered_map>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/sys/WinReg.h"
 
 namespace win::regstore {
@@ -175,8 +178,7 @@ const char* HiveName(HKEY root) {
 std::string ErrnoText(int err) { return std::strerror(err); }
 
 [[noreturn]] void Corrupt(const std::string& file, size_t line, const std::string& what) {
-  throw EHiveCorrupt("Registry hive '" + file + "' is corrupt at line " +
-                           std::to_string(line) + ": " + what);
+  throw EHiveCorrupt(vcl::Format(vcl::SRegHiveCorrupt, {file, line, what}));
 }
 
 // ---- Paths ---------------------------------------------------------------------------------
@@ -484,21 +486,20 @@ bool LoadFile(const std::string& file, std::string& text, Stamp& stamp) {
   Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) {
     if (errno == ENOENT) return false;
-    throw ERegistryException("Cannot open registry hive '" + file + "': " + ErrnoText(errno));
+    throw ERegistryException(vcl::Format(vcl::SRegHiveOpen, {file, ErrnoText(errno)}));
   }
   struct stat st;
   if (::fstat(fd.get(), &st) != 0)
-    throw ERegistryException("Cannot read registry hive '" + file + "': " + ErrnoText(errno));
-  if (!S_ISREG(st.st_mode)) throw ERegistryException("Registry hive '" + file + "' is not a file");
+    throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
+  if (!S_ISREG(st.st_mode)) throw ERegistryException(vcl::Format(vcl::SRegHiveNotAFile, {file}));
   if (st.st_size > kMaxHiveSize)
-    throw ERegistryException("Registry hive '" + file + "' is too large");
+    throw ERegistryException(vcl::Format(vcl::SRegHiveTooLarge, {file}));
   text.assign(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;
   while (got < text.size()) {
     ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      throw ERegistryException("Cannot read registry hive '" + file + "': " + ErrnoText(errno));
+    if (n < 0) throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
     if (n == 0) break;
     got += static_cast<size_t>(n);
   }
@@ -551,8 +552,7 @@ void MakeFolder(const std::string& folder) {
     if (i == folder.size() || (folder[i] == '/' && i > 0)) {
       cur = folder.substr(0, i);
       if (::mkdir(cur.c_str(), 0700) != 0 && errno != EEXIST)
-        throw ERegistryException("Cannot create the registry folder '" + cur +
-                                 "': " + ErrnoText(errno));
+        throw ERegistryException(vcl::Format(vcl::SRegFolderCreate, {cur, ErrnoText(errno)}));
     }
   }
 }
@@ -562,8 +562,7 @@ void WriteAll(int fd, const std::string& data, const std::string& file) {
   while (done < data.size()) {
     ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
+    if (n < 0) throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
     done += static_cast<size_t>(n);
   }
 }
@@ -574,17 +573,15 @@ Stamp SaveTree(const std::string& file, const Node& root) {
   const std::string token = NewToken();
   const std::string data = Serialize(root, token);
   if (static_cast<off_t>(data.size()) > kMaxHiveSize)
-    throw ERegistryException("Registry hive '" + file + "' would grow beyond its size limit");
+    throw ERegistryException(vcl::Format(vcl::SRegHiveSizeLimit, {file}));
   Fd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
   if (fd.get() < 0)
-    throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
-  try {
+    throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
+  {
+    const vcl::TOnFailure removeTemporary([&tmp] { ::unlink(tmp.c_str()); });
     WriteAll(fd.get(), data, file);
     if (::fdatasync(fd.get()) != 0)
-      throw ERegistryException("Cannot write registry hive '" + file + "': " + ErrnoText(errno));
-  } catch (...) {
-    ::unlink(tmp.c_str());
-    throw;
+      throw ERegistryException(vcl::Format(vcl::SRegHiveWrite, {file, ErrnoText(errno)}));
   }
   struct stat st;
   ::fstat(fd.get(), &st);
@@ -592,7 +589,7 @@ Stamp SaveTree(const std::string& file, const Node& root) {
   if (::rename(tmp.c_str(), file.c_str()) != 0) {
     const int err = errno;
     ::unlink(tmp.c_str());
-    throw ERegistryException("Cannot replace registry hive '" + file + "': " + ErrnoText(err));
+    throw ERegistryException(vcl::Format(vcl::SRegHiveReplace, {file, ErrnoText(err)}));
   }
   Stamp stamp = StampOf(st);
   stamp.token = token;
@@ -604,10 +601,10 @@ class FileLock {
   explicit FileLock(const std::string& path)
       : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
     if (fd_.get() < 0)
-      throw ERegistryException("Cannot open registry lock '" + path + "': " + ErrnoText(errno));
+      throw ERegistryException(vcl::Format(vcl::SRegLockOpen, {path, ErrnoText(errno)}));
     while (::flock(fd_.get(), LOCK_EX) != 0) {
       if (errno != EINTR)
-        throw ERegistryException("Cannot lock registry hive '" + path + "': " + ErrnoText(errno));
+        throw ERegistryException(vcl::Format(vcl::SRegLock, {path, ErrnoText(errno)}));
     }
   }
   ~FileLock() { ::flock(fd_.get(), LOCK_UN); }

@@ -5,6 +5,8 @@
 #include "platform/base/Finally.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/rtl/Consts.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/RegStore.h"
 
@@ -51,7 +53,7 @@ void Fill(TStrings* list, const std::vector<std::string>& items) {
 }
 
 [[noreturn]] void ReadError(const std::string& name) {
-  throw ERegistryException("Invalid data type for '" + name + "'");
+  throw ERegistryException(Format(SInvalidRegType, {name}));
 }
 
 }  // namespace
@@ -133,7 +135,7 @@ bool TRegistry::CreateKey(const std::string& Key) {
   const bool relative = IsRelative(Key);
   const std::string s = StripRoot(Key);
   if (rs::CreateKey(GetBaseKey(relative), s, nullptr) != err::kSuccess)
-    throw ERegistryException("Failed to create key " + Key);
+    throw ERegistryException(Format(SRegCreateFailed, {Key}));
   return true;
 }
 
@@ -228,7 +230,7 @@ int32_t TRegistry::GetData(const std::string& Name, void* Buffer, int32_t BufSiz
   rs::TValue v;
   if (rs::QueryValue(currentKey_, "", Name, v) != err::kSuccess || BufSize < 0 ||
       v.Data.size() > static_cast<size_t>(BufSize))
-    throw ERegistryException("Failed to get data for '" + Name + "'");
+    throw ERegistryException(Format(SRegGetDataFailed, {Name}));
   if (!v.Data.empty()) std::memcpy(Buffer, v.Data.data(), v.Data.size());
   RegData = DataTypeToRegData(v.Type);
   return static_cast<int32_t>(v.Data.size());
@@ -240,7 +242,7 @@ void TRegistry::PutData(const std::string& Name, const void* Buffer, int32_t Buf
   v.Type = RegDataToDataType(RegData);
   if (BufSize > 0) v.Data.assign(static_cast<const char*>(Buffer), static_cast<size_t>(BufSize));
   if (BufSize < 0 || rs::SetValue(currentKey_, "", Name, v) != err::kSuccess)
-    throw ERegistryException("Failed to set data for '" + Name + "'");
+    throw ERegistryException(Format(SRegSetDataFailed, {Name}));
 }
 
 std::string TRegistry::ReadString(const std::string& Name) {

@@ -576,7 +576,7 @@ struct TrackGuard {
         SendMessageA(T.Owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         SendMessageA(T.Owner, WM_EXITMENULOOP, TRUE, 0);
       }
-    } catch (...) {
+    } catch (...) {  // a destructor lets nothing out: the tracking ends all the same
     }
     g_active = nullptr;
   }

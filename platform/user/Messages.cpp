@@ -147,8 +147,8 @@ static void RunSentMessages(ThreadQueue& q) {
       ++t_inInterThreadSend;
       try {
         r = Send(w, sm->Msg, sm->WParam, sm->LParam);
-      } catch (...) {
-        r = 0;  // an exception does not cross threads; the sender gets 0
+      } catch (...) {  // an exception does not cross threads: the sender gets 0
+        r = 0;
       }
       --t_inInterThreadSend;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/base/Finally.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/user/DCGuards.h"
 #include "platform/user/UserInternal.h"
@@ -459,12 +460,10 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   ps->fErase = FALSE;
   if (erase && dc) {
     LRESULT done = 0;
-    try {
+    {
+      // On failure the caller never gets the DC: the paint ends here.
+      const vcl::TOnFailure endPaint([&] { EndPaint(hwnd, ps); });
       done = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    } catch (...) {
-      // The caller never gets the DC: the paint ends here.
-      EndPaint(hwnd, ps);
-      throw;
     }
     ps->fErase = done ? FALSE : TRUE;
   }

@@ -47,8 +47,8 @@ struct Recorder : vcl::TObject {
 TZYLImageList* MarkedFrames(vcl::TComponent* Owner, int Count, int W = 10, int H = 10) {
   auto* list = new TZYLImageList(Owner);
   auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, W);
-  item->SetInteger(1, H);
+  item->SetInteger(TZYLImageListItem::iiWidth, W);
+  item->SetInteger(TZYLImageListItem::iiHeight, H);
   for (int i = 0; i < Count; ++i) {
     auto b = filltest::Plain(W, H, FrameColor(i));
     b->Canvas()->Brush()->SetColor(vcl::clWhite);

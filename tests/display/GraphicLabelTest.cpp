@@ -207,8 +207,8 @@ TEST_F(GraphicLabelTest, ImageListItemFillsTheLetters) {
   std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel, 240, 120));
   auto* list = new TZYLImageList(form.get());
   auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(0, 4);
-  item->SetInteger(1, 4);
+  item->SetInteger(TZYLImageListItem::iiWidth, 4);
+  item->SetInteger(TZYLImageListItem::iiHeight, 4);
   auto lime = filltest::Plain(4, 4, vcl::clLime), blue = filltest::Plain(4, 4, vcl::clBlue);
   item->Add(lime.get(), nullptr);
   item->Add(blue.get(), nullptr);

@@ -89,17 +89,17 @@ TEST_F(RepeatedShapeTest, IndexedSettersAndLimits) {
                               s.HorCount(), s.VerCount()}),
             (std::vector<int>{7, 8, 9, 10, 11, 12}));
   // Counts divide the control: never below one; sizes never negative; negative gaps overlap.
-  s.SetInteger(4, 0);
+  s.SetInteger(TZYLRepeatedShape::ipHorCount, 0);
   EXPECT_EQ(s.HorCount(), 1);
-  s.SetInteger(5, -3);
+  s.SetInteger(TZYLRepeatedShape::ipVerCount, -3);
   EXPECT_EQ(s.VerCount(), 1);
-  s.SetInteger(0, -5);
+  s.SetInteger(TZYLRepeatedShape::ipShapeWidth, -5);
   EXPECT_EQ(s.ShapeWidth(), 0);
-  s.SetInteger(2, -1);
+  s.SetInteger(TZYLRepeatedShape::ipHorOffset, -1);
   EXPECT_EQ(s.HorOffset(), -1);
-  s.SetInteger(3, -(1 << 30));
+  s.SetInteger(TZYLRepeatedShape::ipVerOffset, -(1 << 30));
   EXPECT_EQ(s.VerOffset(), -TZYLRepeatedShape::MaxExtent);
-  s.SetInteger(1, 1 << 30);
+  s.SetInteger(TZYLRepeatedShape::ipShapeHeight, 1 << 30);
   EXPECT_EQ(s.ShapeHeight(), TZYLRepeatedShape::MaxExtent);
   s.SetInteger(9, 4);  // unknown index: nothing
   EXPECT_EQ(s.GetInteger(9), 0);
@@ -118,14 +118,14 @@ TEST_F(RepeatedShapeTest, CellsPerCount) {
 
   // Width 103 with gaps of 2: both the paint (Trunc) and the fill (Round) take 19.
   s->SetBounds(0, 0, 103, 50);
-  s->SetInteger(2, 2);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 2);
   Idle();
   EXPECT_EQ(s->PaintGrid().CellWidth, 19);
   ASSERT_NE(s->FillBitmap(), nullptr);
   EXPECT_EQ(s->FillBitmap()->Width(), 19);
 
   // Width 104, no gaps: cells of Trunc(20.8) = 20 and a fill of Round(20.8) = 21.
-  s->SetInteger(2, 0);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 0);
   s->SetBounds(0, 0, 104, 50);
   Idle();
   EXPECT_EQ(s->PaintGrid().CellWidth, 20);
@@ -138,8 +138,8 @@ TEST_F(RepeatedShapeTest, OpaqueGridKeepsTheGapsInTheBackground) {
   auto form = MakeForm();
   auto* s = Place(form.get(), 104, 50);
   s->SetTransparent(false);
-  s->SetInteger(2, 2);  // HorOffset
-  s->SetInteger(3, 1);  // VerOffset
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 2);  // HorOffset
+  s->SetInteger(TZYLRepeatedShape::ipVerOffset, 1);  // VerOffset
   auto cap = Show(form.get());
   // Cells of Trunc((104 - 8) / 5) = 19 x Trunc((50 - 4) / 5) = 9, every 21 x 10 pixels.
   ASSERT_EQ(s->PaintGrid().CellWidth, 19);
@@ -203,9 +203,9 @@ TEST_F(RepeatedShapeTest, FixedCellSize) {
   auto form = MakeForm();
   auto* s = Place(form.get(), 100, 40);
   s->SetSetPerCount(false);
-  s->SetInteger(0, 30);
-  s->SetInteger(1, 15);
-  s->SetInteger(2, 5);
+  s->SetInteger(TZYLRepeatedShape::ipShapeWidth, 30);
+  s->SetInteger(TZYLRepeatedShape::ipShapeHeight, 15);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 5);
   s->SetTransparent(false);
   auto g = s->PaintGrid();
   EXPECT_EQ(g.Columns, 4);  // 100 div 30, one more when opaque
@@ -223,10 +223,10 @@ TEST_F(RepeatedShapeTest, FixedCellSize) {
   ExpectPixels(Show(form.get()), tiled, 0, 0, "repeated_fixed_tiled");
   // Small cells (3 x 2 every 4 x 3) keep their period over the whole control.
   s->SetBounds(0, 0, 230, 150);
-  s->SetInteger(0, 3);
-  s->SetInteger(1, 2);
-  s->SetInteger(2, 1);
-  s->SetInteger(3, 1);
+  s->SetInteger(TZYLRepeatedShape::ipShapeWidth, 3);
+  s->SetInteger(TZYLRepeatedShape::ipShapeHeight, 2);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 1);
+  s->SetInteger(TZYLRepeatedShape::ipVerOffset, 1);
   auto cap = Show(form.get());
   const TPoints small = {{0, 0, vcl::clRed},
                          {2, 1, vcl::clRed},
@@ -235,7 +235,7 @@ TEST_F(RepeatedShapeTest, FixedCellSize) {
                          {28, 27, vcl::clRed}};
   ExpectPixels(cap, small, 4 * 50, 3 * 40, "repeated_small");
   // No cell size: nothing to repeat, and no failure.
-  s->SetInteger(0, 0);
+  s->SetInteger(TZYLRepeatedShape::ipShapeWidth, 0);
   EXPECT_EQ(s->PaintGrid().Columns, 0);
   EXPECT_EQ(At(Show(form.get()), 5, 5), vcl::clLime);
 }
@@ -244,8 +244,8 @@ TEST_F(RepeatedShapeTest, BitmapFillIsRenderedOncePerCell) {
   auto form = MakeForm();
   auto* s = Place(form.get(), 100, 40);
   s->SetTransparent(false);
-  s->SetInteger(4, 2);
-  s->SetInteger(5, 1);
+  s->SetInteger(TZYLRepeatedShape::ipHorCount, 2);
+  s->SetInteger(TZYLRepeatedShape::ipVerCount, 1);
   // A picture half blue, half yellow, stretched over one 50 x 40 cell.
   auto pic = filltest::Plain(2, 1, vcl::clBlue);
   pic->Canvas()->SetPixels(1, 0, vcl::clYellow);
@@ -264,16 +264,16 @@ TEST_F(RepeatedShapeTest, HugeSettingsStayBounded) {
   auto form = MakeForm();
   auto* s = Place(form.get(), 60, 40);
   s->SetSetPerCount(false);
-  s->SetInteger(0, 1 << 30);
-  s->SetInteger(1, 1 << 30);
-  s->SetInteger(2, 1 << 30);
+  s->SetInteger(TZYLRepeatedShape::ipShapeWidth, 1 << 30);
+  s->SetInteger(TZYLRepeatedShape::ipShapeHeight, 1 << 30);
+  s->SetInteger(TZYLRepeatedShape::ipHorOffset, 1 << 30);
   s->ShapeFill()->SetFillStyle(sfGradient);
   auto cap = Show(form.get());
   ASSERT_NE(s->FillBitmap(), nullptr);
   EXPECT_LE(s->FillBitmap()->Width(), 60);  // no larger than the control shows
   EXPECT_NE(At(cap, 5, 5), vcl::clLime);    // one giant cell covers the control
   s->SetSetPerCount(true);
-  s->SetInteger(4, 1 << 30);  // far more columns than pixels
+  s->SetInteger(TZYLRepeatedShape::ipHorCount, 1 << 30);  // far more columns than pixels
   EXPECT_NO_THROW(Show(form.get()));
 }
 

@@ -31,8 +31,8 @@ zyl::TZYLImageList* SolidImages(vcl::TComponent* Owner, int Count, int Side) {
   auto* list = new zyl::TZYLImageList(Owner);
   list->SetName("Images");
   auto* entry = list->GetArrayItem(list->Add());
-  entry->SetInteger(0, Side);
-  entry->SetInteger(1, Side);
+  entry->SetInteger(zyl::TZYLImageListItem::iiWidth, Side);
+  entry->SetInteger(zyl::TZYLImageListItem::iiHeight, Side);
   for (int i = 0; i < Count; ++i) {
     vcl::TBitmap picture;
     picture.SetSize(Side, Side);

@@ -507,15 +507,32 @@ TEST(Component, ASubclassOfAProtectedNotificationThatIgnoresInsertsIgnoresThemTo
 }
 
 // A removal notice drops a free-notification link on both sides; dropping it on one side only
-// would leave x pointing at the freed y.
+// would leave x pointing at the freed y. Whichever of the two goes first, the other hears
+// nothing of it.
 TEST(Component, RemovalDropsFreeNotificationLinksBothWays) {
-  TComponent formA(nullptr), formB(nullptr);
-  TComponent* y = TComponent::StaticClass()->Create(&formA);
-  auto* x = new TComponent(&formB);
-  y->FreeNotification(x);  // different owners: linked both ways
-  formB.RemoveComponent(x);
-  formA.InsertComponent(x);  // now siblings, still linked
-  formA.RemoveComponent(x);  // the broadcast reaches y, which drops the link
-  delete y;
-  delete x;  // would tell the freed y if the link survived on x's side
+  for (const bool yGoesFirst : {false, true}) {
+    SCOPED_TRACE(yGoesFirst ? "y freed first" : "x freed first");
+    TComponent formA(nullptr), formB(nullptr);
+    auto* y = static_cast<TWatcher*>(TWatcher::StaticClass()->Create(&formA));
+    auto* x = new TWatcher(&formB);
+    y->SetName("Y");
+    x->SetName("X");
+    y->FreeNotification(x);  // different owners: linked both ways
+    formB.RemoveComponent(x);
+    formA.InsertComponent(x);  // now siblings, still linked
+    y->log.clear();
+    formA.RemoveComponent(x);  // the broadcast reaches y, which drops the link
+    EXPECT_EQ(y->log, std::vector<std::string>{"-X"});
+    x->log.clear();
+    y->log.clear();
+    if (yGoesFirst) {
+      delete y;
+      EXPECT_TRUE(x->log.empty()) << "x heard of y: " << x->log.front();
+      delete x;
+    } else {
+      delete x;  // would tell y if the link survived on x's side
+      EXPECT_TRUE(y->log.empty()) << "y heard of x: " << y->log.front();
+      delete y;
+    }
+  }
 }
