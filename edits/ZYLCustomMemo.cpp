@@ -517,8 +517,7 @@ int TZYLCustomMemo::WrapParagraph(int Start, std::vector<int>& Rows) {
     bool lineBreak = false;
     const int next = NextRowStart(FText, s, width, lineBreak);
     if (lineBreak || next > GetLength()) {
-      if (!wrap)
-        FHorzRange = std::max(FHorzRange, vcl::ClampToInt(int64_t{width} - TextWidth()));
+      if (!wrap) FHorzRange = std::max(FHorzRange, vcl::ClampToInt(int64_t{width} - TextWidth()));
       return lineBreak ? next : 0;
     }
     s = next;
