@@ -294,3 +294,23 @@ TEST(CoverageBlend, EveryCoverageOverEveryKindOfPixel) {
     ASSERT_EQ(g, (((c >> 8) & 0xFF) * a + og * (255 - a) + 127) / 255) << x;
   }
 }
+
+// Solid fills of long rows (in every alignment) put the brush's colour on exactly the rectangle.
+TEST(SolidFills, LongRowsInEveryAlignmentFillExactlyTheRectangle) {
+  Canvas canvas(600, 3, RGB(1, 2, 3));
+  HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
+  for (int left : {0, 1, 2, 3}) {
+    for (int width : {255, 256, 257, 511, 596 - left}) {
+      canvas.Fill(RGB(1, 2, 3));
+      const RECT r{left, 1, left + width, 2};
+      ASSERT_NE(FillRect(canvas.dc(), &r, brush), 0);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 600; ++x) {
+          const bool inside = y == 1 && x >= left && x < left + width;
+          ASSERT_EQ(canvas.At(x, y), inside ? RGB(10, 20, 30) : RGB(1, 2, 3))
+              << "left " << left << " width " << width << " at " << x << "," << y;
+        }
+    }
+  }
+  DeleteObject(brush);
+}
