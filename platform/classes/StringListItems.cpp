@@ -21,12 +21,14 @@ int TStringListItems::BlockOf(int Index) const {
 
 TStringListItems::TItem& TStringListItems::At(int Index) {
   const int b = BlockOf(Index);
-  return blocks_[static_cast<size_t>(b)][static_cast<size_t>(Index - starts_[static_cast<size_t>(b)])];
+  return blocks_[static_cast<size_t>(b)]
+                [static_cast<size_t>(Index - starts_[static_cast<size_t>(b)])];
 }
 
 const TStringListItems::TItem& TStringListItems::At(int Index) const {
   const int b = BlockOf(Index);
-  return blocks_[static_cast<size_t>(b)][static_cast<size_t>(Index - starts_[static_cast<size_t>(b)])];
+  return blocks_[static_cast<size_t>(b)]
+                [static_cast<size_t>(Index - starts_[static_cast<size_t>(b)])];
 }
 
 void TStringListItems::Insert(int Index, TItem Item) {

@@ -247,8 +247,8 @@ void BlendCoverageRow(uint32_t* d, const uint8_t* m, int n, uint32_t c) {
     const V8 na16 = full - a16;
     const V4 o = Load(d + i);
     const V4 orb = o & 0x00FF00FFu, og = (o >> 8) & 0xFFu;
-    V8 rb = crb16 * a16 + (V8)(orb) * na16 + half;
-    V8 g = cg16 * a16 + (V8)(og) * na16 + half;
+    V8 rb = crb16 * a16 + (V8)(orb)*na16 + half;
+    V8 g = cg16 * a16 + (V8)(og)*na16 + half;
     rb = (rb + (rb >> 8)) >> 8;
     g = (g + (g >> 8)) >> 8;
     const V4 top = o & 0xFF000000u & ~(V4)(a == 255u);
@@ -289,8 +289,10 @@ void PaintCoverage(DCObj& dc, int x, int y, const uint8_t* mask, int width, int 
     for (int yy = q.Top; yy < q.Bottom; ++yy) {
       const uint8_t* m = mask + (yy - y) * maskStride + (q.Left - x);
       uint32_t* d = s->Row(yy) + q.Left;
-      if (mono) ThresholdCoverageRow(d, m, q.Right - q.Left, c);
-      else BlendCoverageRow(d, m, q.Right - q.Left, c);
+      if (mono)
+        ThresholdCoverageRow(d, m, q.Right - q.Left, c);
+      else
+        BlendCoverageRow(d, m, q.Right - q.Left, c);
     }
     s->Touch(q);
   });

@@ -377,9 +377,7 @@ TEST(StringList, LongListsEditLikeAnArray) {
         model.insert(model.begin() + b, item);
         break;
       }
-      default:
-        l.SetObjects(a, Tag(-k));
-        model[static_cast<size_t>(a)].second = -k;
+      default: l.SetObjects(a, Tag(-k)); model[static_cast<size_t>(a)].second = -k;
     }
   }
   ExpectSameItems(l, model);

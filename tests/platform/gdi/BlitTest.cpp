@@ -255,9 +255,12 @@ TEST(CoverageBlend, EveryCoverageOverEveryKindOfPixel) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       uint8_t a;
-      if (y == 0) a = uint8_t(x);  // every coverage value in turn
-      else if (y == 1) a = (x / 4) % 3 == 0 ? 0 : (x / 4) % 3 == 1 ? 255 : uint8_t(rng());
-      else a = uint8_t(rng() % 3 == 0 ? 0 : rng());
+      if (y == 0)
+        a = uint8_t(x);  // every coverage value in turn
+      else if (y == 1)
+        a = (x / 4) % 3 == 0 ? 0 : (x / 4) % 3 == 1 ? 255 : uint8_t(rng());
+      else
+        a = uint8_t(rng() % 3 == 0 ? 0 : rng());
       mask[size_t(y) * w + x] = a;
     }
   for (int i = 0; i < w * h; ++i) canvas.bits()[i] = rng();  // top bytes set too
