@@ -350,32 +350,32 @@ void TStringList::SetUpdateState(bool Updating) {
 
 std::string TStringList::Get(int Index) const {
   CheckIndex(Index);
-  return items_[static_cast<size_t>(Index)].S;
+  return items_.At(Index).S;
 }
 
 TObject* TStringList::GetObject(int Index) const {
   CheckIndex(Index);
-  return items_[static_cast<size_t>(Index)].Obj;
+  return items_.At(Index).Obj;
 }
 
 void TStringList::Put(int Index, const std::string& S) {
   if (sorted_) Error(SSortedListError, 0);
   CheckIndex(Index);
   Changing();
-  items_[static_cast<size_t>(Index)].S = S;
+  items_.At(Index).S = S;
   Changed();
 }
 
 void TStringList::PutObject(int Index, TObject* AObject) {
   CheckIndex(Index);
   Changing();
-  items_[static_cast<size_t>(Index)].Obj = AObject;
+  items_.At(Index).Obj = AObject;
   Changed();
 }
 
 void TStringList::InsertItem(int Index, const std::string& S, TObject* AObject) {
   Changing();
-  items_.insert(items_.begin() + Index, TItem{S, AObject});
+  items_.Insert(Index, TStringListItems::TItem{S, AObject});
   Changed();
 }
 
@@ -388,21 +388,21 @@ void TStringList::Insert(int Index, const std::string& S) {
 void TStringList::Delete(int Index) {
   CheckIndex(Index);
   Changing();
-  items_.erase(items_.begin() + Index);
+  items_.Erase(Index);
   Changed();
 }
 
 void TStringList::Clear() {
-  if (items_.empty()) return;
+  if (items_.Empty()) return;
   Changing();
-  items_.clear();
-  items_.shrink_to_fit();
+  items_.Clear();
+  capacity_ = 0;
   Changed();
 }
 
 void TStringList::SetCapacity(int NewCapacity) {
   if (NewCapacity < GetCount()) Error(SListCapacityError, NewCapacity);
-  items_.reserve(static_cast<size_t>(NewCapacity));
+  capacity_ = NewCapacity;
 }
 
 int TStringList::Add(const std::string& S) { return AddObject(S, nullptr); }
@@ -421,7 +421,7 @@ void TStringList::Exchange(int Index1, int Index2) {
   CheckIndex(Index1);
   CheckIndex(Index2);
   Changing();
-  std::swap(items_[static_cast<size_t>(Index1)], items_[static_cast<size_t>(Index2)]);
+  std::swap(items_.At(Index1), items_.At(Index2));
   Changed();
 }
 
@@ -434,7 +434,7 @@ bool TStringList::Find(const std::string& S, int& Index) const {
   int l = 0, h = GetCount() - 1;
   while (l <= h) {
     const int i = (l + h) >> 1;
-    const int c = CompareStrings(items_[static_cast<size_t>(i)].S, S);
+    const int c = CompareStrings(items_.At(i).S, S);
     if (c < 0) {
       l = i + 1;
     } else {
@@ -465,7 +465,7 @@ void TStringList::QuickSort(int L, int R, TStringListSortCompare Compare) {
       while (i < R && Compare(this, i, p) < 0) ++i;
       while (j > L && Compare(this, j, p) > 0) --j;
       if (i <= j) {
-        std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+        std::swap(items_.At(i), items_.At(j));
         if (p == i) p = j;
         else if (p == j) p = i;
         ++i;
@@ -480,15 +480,20 @@ void TStringList::QuickSort(int L, int R, TStringListSortCompare Compare) {
 void TStringList::CustomSort(TStringListSortCompare Compare) {
   if (!sorted_ && GetCount() > 1 && Compare) {
     Changing();
-    QuickSort(0, GetCount() - 1, Compare);
+    // The sort reaches the items by index in one block, then they are cut into blocks again
+    // (also when a comparison throws).
+    items_.Gather();
+    {
+      TFinally spread([&] { items_.Spread(); });
+      QuickSort(0, GetCount() - 1, Compare);
+    }
     Changed();
   }
 }
 
 void TStringList::Sort() {
   CustomSort([](TStringList* list, int a, int b) {
-    return list->CompareStrings(list->items_[static_cast<size_t>(a)].S,
-                                list->items_[static_cast<size_t>(b)].S);
+    return list->CompareStrings(list->items_.At(a).S, list->items_.At(b).S);
   });
 }
 

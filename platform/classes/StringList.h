@@ -1,11 +1,13 @@
 // TStrings (the abstract list of strings with attached objects) and TStringList.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/classes/Events.h"
 #include "platform/classes/Persistent.h"
+#include "platform/classes/StringListItems.h"
 
 namespace vcl {
 
@@ -113,14 +115,14 @@ class TStringList : public TStrings {
   ~TStringList() override;
 
   std::string Get(int Index) const override;
-  int GetCount() const override { return static_cast<int>(items_.size()); }
+  int GetCount() const override { return items_.Size(); }
   TObject* GetObject(int Index) const override;
   void Put(int Index, const std::string& S) override;
   void PutObject(int Index, TObject* AObject) override;
   void Insert(int Index, const std::string& S) override;
   void Delete(int Index) override;
   void Clear() override;
-  int Capacity() const override { return static_cast<int>(items_.capacity()); }
+  int Capacity() const override { return std::max(capacity_, items_.Size()); }
   void SetCapacity(int NewCapacity) override;
 
   // In a sorted list Add finds the place and applies Duplicates; Insert and Put raise
@@ -155,13 +157,11 @@ class TStringList : public TStrings {
   void InsertItem(int Index, const std::string& S, TObject* AObject);
 
  private:
-  struct TItem {
-    std::string S;
-    TObject* Obj;
-  };
   void CheckIndex(int Index) const;
   void QuickSort(int L, int R, TStringListSortCompare Compare);
-  std::vector<TItem> items_;
+  TStringListItems items_;
+  // What SetCapacity asked for (the blocks of items_ grow by themselves).
+  int capacity_ = 0;
   bool sorted_ = false;
   bool caseSensitive_ = false;
   TDuplicates duplicates_ = dupIgnore;

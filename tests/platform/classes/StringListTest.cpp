@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/classes/Component.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
@@ -313,4 +319,132 @@ TEST(StringList, StreamsAsTheStringsPropertyOfAForm) {
   const std::string text2 = ObjectBinaryToTextString(
       std::string(static_cast<const char*>(m2.Memory()), static_cast<size_t>(m2.Size())));
   EXPECT_EQ(text2.find("Lines"), std::string::npos) << text2;
+}
+
+namespace {
+
+// Words of lower-case letters, whose order in the list is the plain alphabetical one.
+std::vector<std::string> RandomWords(size_t n, unsigned seed, int letters) {
+  std::mt19937 random(seed);
+  std::vector<std::string> words;
+  for (size_t i = 0; i < n; ++i) {
+    std::string w;
+    for (int k = 0; k < letters; ++k) w += static_cast<char>('a' + random() % 26);
+    words.push_back(w);
+  }
+  return words;
+}
+
+// The list holds exactly the strings and objects of the model, in its order.
+void ExpectSameItems(const TStringList& l, const std::vector<std::pair<std::string, intptr_t>>& m) {
+  ASSERT_EQ(l.Count(), static_cast<int>(m.size()));
+  for (int i = 0; i < l.Count(); ++i) {
+    ASSERT_EQ(l.Strings(i), m[static_cast<size_t>(i)].first) << "at " << i;
+    ASSERT_EQ(l.Objects(i), Tag(m[static_cast<size_t>(i)].second)) << "at " << i;
+  }
+}
+
+}  // namespace
+
+// Long lists (thousands of items) behave item for item like a plain array of the same edits.
+TEST(StringList, LongListsEditLikeAnArray) {
+  TStringList l;
+  std::vector<std::pair<std::string, intptr_t>> model;
+  std::mt19937 random(3);
+  const std::vector<std::string> words = RandomWords(6000, 1, 6);
+  for (size_t i = 0; i < words.size(); ++i) {
+    const int at = static_cast<int>(random() % (model.size() + 1));
+    l.InsertObject(at, words[i], Tag(static_cast<intptr_t>(i + 1)));
+    model.insert(model.begin() + at, {words[i], static_cast<intptr_t>(i + 1)});
+  }
+  ExpectSameItems(l, model);
+  for (int k = 0; k < 2000; ++k) {
+    const int a = static_cast<int>(random() % model.size());
+    const int b = static_cast<int>(random() % model.size());
+    switch (k % 4) {
+      case 0:
+        l.Delete(a);
+        model.erase(model.begin() + a);
+        break;
+      case 1:
+        l.Exchange(a, b);
+        std::swap(model[static_cast<size_t>(a)], model[static_cast<size_t>(b)]);
+        break;
+      case 2: {
+        l.Move(a, b);
+        const auto item = model[static_cast<size_t>(a)];
+        model.erase(model.begin() + a);
+        model.insert(model.begin() + b, item);
+        break;
+      }
+      default: l.SetObjects(a, Tag(-k)); model[static_cast<size_t>(a)].second = -k;
+    }
+  }
+  ExpectSameItems(l, model);
+  // Deleting from the front down to nothing, then filling again.
+  while (l.Count() > 0) l.Delete(0);
+  EXPECT_THROW(l.Strings(0), EStringListError);
+  l.Add("again");
+  EXPECT_EQ(Join(l), "again");
+
+  // Sorting the long list puts it in alphabetical order, objects following their strings.
+  l.Clear();
+  model.clear();
+  for (size_t i = 0; i < words.size(); ++i) {
+    l.AddObject(words[i], Tag(static_cast<intptr_t>(i + 1)));
+    model.push_back({words[i], static_cast<intptr_t>(i + 1)});
+  }
+  l.SetSorted(true);
+  ASSERT_EQ(l.Count(), static_cast<int>(words.size()));
+  for (int i = 0; i < l.Count(); ++i) {
+    ASSERT_EQ(model[static_cast<size_t>(reinterpret_cast<intptr_t>(l.Objects(i)) - 1)].first,
+              l.Strings(i));
+    if (i > 0) {
+      ASSERT_LE(l.Strings(i - 1), l.Strings(i));
+    }
+  }
+}
+
+// A sorted list filled in random order keeps every string at its alphabetical place: with
+// duplicates accepted a new equal string goes before the equal ones, ignored ones are not
+// added, and Find and IndexOf name the places throughout.
+TEST(StringList, LongSortedListsFindTheirPlaces) {
+  for (TDuplicates dup : {dupAccept, dupIgnore}) {
+    TStringList l;
+    l.SetSorted(true);
+    l.SetDuplicates(dup);
+    std::vector<std::string> model;
+    // Three letters: many duplicates among 5,000 words.
+    const std::vector<std::string> words = RandomWords(5000, 2, 3);
+    for (size_t i = 0; i < words.size(); ++i) {
+      const auto at = std::lower_bound(model.begin(), model.end(), words[i]);
+      const bool present = at != model.end() && *at == words[i];
+      const int expected = static_cast<int>(at - model.begin());
+      if (dup == dupAccept || !present) model.insert(at, words[i]);
+      ASSERT_EQ(l.AddObject(words[i], Tag(static_cast<intptr_t>(i))), expected) << words[i];
+    }
+    ASSERT_EQ(l.Count(), static_cast<int>(model.size()));
+    for (int i = 0; i < l.Count(); ++i) ASSERT_EQ(l.Strings(i), model[static_cast<size_t>(i)]);
+    for (const std::string& w : {std::string("aaa"), std::string("mmm"), std::string("zzz"),
+                                 std::string("zzzz"), std::string("0")}) {
+      const auto at = std::lower_bound(model.begin(), model.end(), w);
+      int index = -1;
+      const bool present = at != model.end() && *at == w;
+      EXPECT_EQ(l.Find(w, index), present) << w;
+      if (present) {
+        EXPECT_EQ(l.Strings(index), w);
+        EXPECT_EQ(l.IndexOf(w), index);
+      } else {
+        EXPECT_EQ(index, static_cast<int>(at - model.begin())) << w;
+        EXPECT_EQ(l.IndexOf(w), -1);
+      }
+    }
+    // Deleting every other item keeps the rest in order.
+    for (int i = l.Count() - 1; i >= 0; i -= 2) {
+      l.Delete(i);
+      model.erase(model.begin() + i);
+    }
+    ASSERT_EQ(l.Count(), static_cast<int>(model.size()));
+    for (int i = 0; i < l.Count(); ++i) ASSERT_EQ(l.Strings(i), model[static_cast<size_t>(i)]);
+  }
 }

@@ -243,3 +243,77 @@ TEST(Blits, MaskBltTakesOneBitDibSectionsAsMasks) {
   DeleteObject(ddb);
   DeleteObject(dib);
 }
+
+// Antialiased text blends its colour over each pixel by the glyph's coverage: every channel
+// becomes (colour * a + pixel * (255 - a)) / 255 rounded to nearest; no coverage leaves the pixel
+// untouched and full coverage puts the colour itself.
+TEST(CoverageBlend, EveryCoverageOverEveryKindOfPixel) {
+  std::mt19937 rng(5);
+  constexpr int w = 263, h = 4;  // rows longer than every coverage value, odd tails
+  Canvas canvas(w, h);
+  std::vector<uint8_t> mask(size_t(w) * h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t a;
+      if (y == 0)
+        a = uint8_t(x);  // every coverage value in turn
+      else if (y == 1)
+        a = (x / 4) % 3 == 0 ? 0 : (x / 4) % 3 == 1 ? 255 : uint8_t(rng());
+      else
+        a = uint8_t(rng() % 3 == 0 ? 0 : rng());
+      mask[size_t(y) * w + x] = a;
+    }
+  for (int i = 0; i < w * h; ++i) canvas.bits()[i] = rng();  // top bytes set too
+  const std::vector<uint32_t> before(canvas.bits(), canvas.bits() + w * h);
+  const COLORREF color = RGB(200, 17, 99);
+  const uint32_t c = (200u << 16) | (17u << 8) | 99u;
+  gdi::DCObj* dc = gdi::LookupDC(canvas.dc());
+  ASSERT_NE(dc, nullptr);
+  gdi::PaintCoverage(*dc, 0, 0, mask.data(), w, h, w, color);
+  for (int i = 0; i < w * h; ++i) {
+    const uint32_t a = mask[size_t(i)], o = before[size_t(i)], got = canvas.bits()[i];
+    if (a == 0) {
+      ASSERT_EQ(got, o) << i;
+      continue;
+    }
+    if (a == 255) {
+      ASSERT_EQ(got & 0xFFFFFFu, c) << i;
+      continue;
+    }
+    for (int shift : {0, 8, 16}) {
+      const uint32_t cc = (c >> shift) & 0xFF, oc = (o >> shift) & 0xFF;
+      ASSERT_EQ((got >> shift) & 0xFF, (cc * a + oc * (255 - a) + 127) / 255)
+          << "pixel " << i << " coverage " << a << " channel " << shift;
+    }
+  }
+  // Drawn partly off the surface, only the part on it changes, by the same rule.
+  const std::vector<uint32_t> again(canvas.bits(), canvas.bits() + w * h);
+  gdi::PaintCoverage(*dc, -5, 2, mask.data(), w, h, w, color);
+  for (int x = 0; x < w; ++x) ASSERT_EQ(canvas.bits()[x], again[size_t(x)]) << x;
+  for (int x = 0; x < w - 5; ++x) {
+    const uint32_t a = mask[size_t(x + 5)], o = again[size_t(2 * w + x)];
+    const uint32_t got = canvas.bits()[2 * w + x];
+    const uint32_t g = (got >> 8) & 0xFF, og = (o >> 8) & 0xFF;
+    ASSERT_EQ(g, (((c >> 8) & 0xFF) * a + og * (255 - a) + 127) / 255) << x;
+  }
+}
+
+// Solid fills of long rows (in every alignment) put the brush's colour on exactly the rectangle.
+TEST(SolidFills, LongRowsInEveryAlignmentFillExactlyTheRectangle) {
+  Canvas canvas(600, 3, RGB(1, 2, 3));
+  HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
+  for (int left : {0, 1, 2, 3}) {
+    for (int width : {255, 256, 257, 511, 596 - left}) {
+      canvas.Fill(RGB(1, 2, 3));
+      const RECT r{left, 1, left + width, 2};
+      ASSERT_NE(FillRect(canvas.dc(), &r, brush), 0);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 600; ++x) {
+          const bool inside = y == 1 && x >= left && x < left + width;
+          ASSERT_EQ(canvas.At(x, y), inside ? RGB(10, 20, 30) : RGB(1, 2, 3))
+              << "left " << left << " width " << width << " at " << x << "," << y;
+        }
+    }
+  }
+  DeleteObject(brush);
+}
