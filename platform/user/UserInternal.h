@@ -300,7 +300,8 @@ WNDPROC ComboBoxClassProc();  // ComboBoxClass.cpp
 // The height of a line of Font (the system font when null) on the window, at least 1: the
 // height of a list's items and of the combo's field (ListBoxClass.cpp).
 int FontLineHeight(HWND window, HFONT font);
-// Window procedures of the system's edit and button classes (EditClass.cpp, ButtonClass.cpp).
+// Window procedures of the system's edit and button classes (EditClassMessages.cpp,
+// ButtonClass.cpp).
 WNDPROC EditClassProc();
 WNDPROC ButtonClassProc();
 WNDPROC ScrollBarClassProc();

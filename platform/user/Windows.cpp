@@ -1,14 +1,16 @@
-// Window classes, the window tree, creation and destruction, window longs, text and properties.
+// Window classes, creation and destruction. The queries and walks of the window tree are in
+// WindowsTree.cpp; window longs, text and properties in WindowsLongs.cpp.
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 
 #include "platform/base/Finally.h"
 #include "platform/user/UserInternal.h"
+#include "platform/user/WindowsInternal.h"
 
 namespace win::user {
 
-namespace {
+namespace windows_internal {
 
 bool SameText(const std::string& a, const char* b) {
   const size_t n = std::strlen(b);
@@ -21,6 +23,10 @@ bool SameText(const std::string& a, const char* b) {
   }
   return true;
 }
+
+}  // namespace windows_internal
+
+namespace {
 
 LRESULT DesktopProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_ERASEBKGND) return 1;  // the desktop is painted directly by PaintDesktop
@@ -253,6 +259,7 @@ TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool is
 namespace win {
 
 using namespace user;
+using namespace user::windows_internal;
 
 DWORD GetCurrentThreadId() { return CurrentThread(); }
 DWORD GetCurrentProcessId() { return 4242; }
@@ -442,7 +449,7 @@ DWORD SetClassLongA(HWND hwnd, int index, LONG value) {
 
 // ---- Creation and destruction ----
 
-static void LinkChild(Wnd* parent, Wnd* w, bool top) {
+void user::windows_internal::LinkChild(Wnd* parent, Wnd* w, bool top) {
   auto& v = parent->Children;
   if (top) {
     // Top-level windows start at the top of their band (topmost windows above the rest).
@@ -455,7 +462,7 @@ static void LinkChild(Wnd* parent, Wnd* w, bool top) {
   }
 }
 
-static void UnlinkChild(Wnd* w) {
+void user::windows_internal::UnlinkChild(Wnd* w) {
   if (!w->Parent) return;
   auto& v = w->Parent->Children;
   v.erase(std::remove(v.begin(), v.end(), w), v.end());
@@ -706,512 +713,6 @@ BOOL DestroyWindow(HWND hwnd) {
   SendDestroyTree(w);
   if (Wnd* again = FromHandle(hwnd)) FreeTree(again);
   return TRUE;
-}
-
-BOOL IsWindow(HWND hwnd) { return FromHandle(hwnd) ? TRUE : FALSE; }
-
-BOOL IsWindowVisible(HWND hwnd) {
-  if (BOOL visible = FALSE; ForeignWindowVisible(hwnd, visible)) return visible;
-  Wnd* w = FromHandle(hwnd);
-  return w && ReallyVisible(w) ? TRUE : FALSE;
-}
-
-BOOL IsWindowEnabled(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  return w && !(w->Style & WS_DISABLED) ? TRUE : FALSE;
-}
-
-BOOL EnableWindow(HWND hwnd, BOOL enable) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return FALSE;
-  const BOOL wasDisabled = (w->Style & WS_DISABLED) ? TRUE : FALSE;
-  if (enable && wasDisabled) {
-    w->Style &= ~WS_DISABLED;
-    Send(w, WM_ENABLE, TRUE, 0);
-  } else if (!enable && !wasDisabled) {
-    Send(w, WM_CANCELMODE, 0, 0);
-    if (!FromHandle(hwnd)) return FALSE;
-    w->Style |= WS_DISABLED;
-    State& s = UserState();
-    if (s.Focus && (s.Focus == hwnd || IsChild(hwnd, s.Focus))) SetFocus(nullptr);
-    if (s.Capture == hwnd) ReleaseCapture();
-    if (FromHandle(hwnd)) Send(w, WM_ENABLE, FALSE, 0);
-  }
-  return wasDisabled;
-}
-
-BOOL IsChild(HWND parent, HWND hwnd) {
-  Wnd* p = FromHandle(parent);
-  Wnd* w = FromHandle(hwnd);
-  if (!p || !w) return FALSE;
-  while (w->IsChild()) {
-    w = w->Parent;
-    if (w == p) return TRUE;
-  }
-  return FALSE;
-}
-
-BOOL IsIconic(HWND hwnd) {
-  if (BOOL iconic = FALSE; ForeignWindowIconic(hwnd, iconic)) return iconic;
-  Wnd* w = FromHandle(hwnd);
-  return w && (w->Style & WS_MINIMIZE) ? TRUE : FALSE;
-}
-
-BOOL IsZoomed(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  return w && (w->Style & WS_MAXIMIZE) ? TRUE : FALSE;
-}
-
-HWND GetDesktopWindow() {
-  EnsureInit();
-  return UserState().Desktop->Handle;
-}
-
-HWND GetParent(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return nullptr;
-  if (w->Style & WS_CHILD) return w->Parent && !w->Parent->IsDesktop() ? w->Parent->Handle : nullptr;
-  if ((w->Style & WS_POPUP) && w->Owner) return w->Owner->Handle;
-  return nullptr;
-}
-
-HWND GetAncestor(HWND hwnd, UINT flags) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || w->IsDesktop()) return nullptr;
-  switch (flags) {
-    case GA_PARENT: return w->Parent ? w->Parent->Handle : nullptr;
-    case GA_ROOT:
-      while (w->IsChild()) w = w->Parent;
-      return w->Handle;
-    case GA_ROOTOWNER: {
-      while (w->IsChild()) w = w->Parent;
-      while (w->Owner) w = w->Owner;
-      return w->Handle;
-    }
-    default: return nullptr;
-  }
-}
-
-HWND SetParent(HWND hwnd, HWND newParent) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || w->IsDesktop()) return nullptr;
-  Wnd* p = newParent ? FromHandle(newParent) : UserState().Desktop;
-  if (!p) return nullptr;
-  for (Wnd* a = p; a; a = a->Parent)
-    if (a == w) return nullptr;  // would make a cycle
-  Wnd* old = w->Parent;
-  const HWND oldH = old ? old->Handle : nullptr;
-  // A visible window is hidden first (without WM_SHOWWINDOW), moved while hidden and shown
-  // again under its new parent.
-  const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
-  if (wasVisible) {
-    const HWND parentH = p->Handle;
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The window or its new parent may have gone while the window heard of its hiding.
-    if (!(w = FromHandle(hwnd)) || !(p = FromHandle(parentH))) return nullptr;
-  }
-  UnlinkChild(w);
-  w->Parent = p;
-  MarkTopLevelWindowsChanged();
-  // The window keeps its coordinates, now in the new parent's client area, and is placed on
-  // top of its new siblings as a move: it hears WM_WINDOWPOSCHANGING/CHANGED, WM_MOVE and
-  // (as a child) WM_CHILDACTIVATE.
-  LinkChild(p, w, p->IsDesktop());
-  SetWindowPosImpl(hwnd, HWND_TOP, w->Rect.Left, w->Rect.Top, 0, 0, SWP_NOSIZE, true);
-  if (wasVisible && (w = FromHandle(hwnd)) && !(w->Style & WS_VISIBLE)) {
-    Send(w, WM_SHOWWINDOW, TRUE, 0);
-    if (FromHandle(hwnd))
-      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
-                   SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-  }
-  return oldH;
-}
-
-HWND GetWindow(HWND hwnd, UINT cmd) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return nullptr;
-  auto siblings = [&]() -> const std::vector<Wnd*>* {
-    return w->Parent ? &w->Parent->Children : nullptr;
-  };
-  switch (cmd) {
-    case GW_CHILD: return w->Children.empty() ? nullptr : w->Children.front()->Handle;
-    case GW_OWNER: return w->Owner ? w->Owner->Handle : nullptr;
-    case GW_HWNDFIRST: {
-      auto* v = siblings();
-      return v && !v->empty() ? v->front()->Handle : hwnd;
-    }
-    case GW_HWNDLAST: {
-      auto* v = siblings();
-      return v && !v->empty() ? v->back()->Handle : hwnd;
-    }
-    case GW_HWNDNEXT:
-    case GW_HWNDPREV: {
-      auto* v = siblings();
-      if (!v) return nullptr;
-      auto it = std::find(v->begin(), v->end(), w);
-      if (it == v->end()) return nullptr;
-      if (cmd == GW_HWNDNEXT) return ++it == v->end() ? nullptr : (*it)->Handle;
-      return it == v->begin() ? nullptr : (*--it)->Handle;
-    }
-    case GW_ENABLEDPOPUP: {
-      for (Wnd* t : UserState().Desktop->Children)
-        if (t->Owner == w && (t->Style & WS_VISIBLE) && !(t->Style & WS_DISABLED)) return t->Handle;
-      return nullptr;
-    }
-    default: return nullptr;
-  }
-}
-
-HWND GetTopWindow(HWND hwnd) {
-  Wnd* w = hwnd ? FromHandle(hwnd) : (EnsureInit(), UserState().Desktop);
-  if (!w || w->Children.empty()) return nullptr;
-  return w->Children.front()->Handle;
-}
-
-HWND GetNextWindow(HWND hwnd, UINT cmd) { return GetWindow(hwnd, cmd); }
-
-HWND GetLastActivePopup(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return nullptr;
-  Wnd* a = FromHandle(UserState().Active);
-  if (a && a->Owner == w) return a->Handle;
-  return hwnd;
-}
-
-static bool MatchesFind(Wnd* w, LPCSTR className, LPCSTR windowName) {
-  if (className) {
-    const uintptr_t v = reinterpret_cast<uintptr_t>(className);
-    if (IS_INTRESOURCE(v) ? w->Class->Atom != v : !SameText(w->Class->Name, className)) return false;
-  }
-  if (windowName && w->Text != windowName) return false;
-  return true;
-}
-
-HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR windowName) {
-  EnsureInit();
-  Wnd* p = parent ? FromHandle(parent) : UserState().Desktop;
-  if (!p) return nullptr;
-  bool started = childAfter == nullptr;
-  for (Wnd* c : p->Children) {
-    if (!started) {
-      if (c->Handle == childAfter) started = true;
-      continue;
-    }
-    if (MatchesFind(c, className, windowName)) return c->Handle;
-  }
-  return nullptr;
-}
-
-HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
-  if (HWND own = FindWindowExA(nullptr, nullptr, className, windowName)) return own;
-  // A top-level window of another program of this system.
-  return className || windowName ? FindForeignWindow(className, windowName) : nullptr;
-}
-
-static std::vector<HWND> Snapshot(const std::vector<Wnd*>& v) {
-  std::vector<HWND> out;
-  out.reserve(v.size());
-  for (Wnd* w : v) out.push_back(w->Handle);
-  return out;
-}
-
-BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
-  EnsureInit();
-  if (!proc) return FALSE;
-  for (HWND h : Snapshot(UserState().Desktop->Children))
-    if (FromHandle(h) && !proc(h, lParam)) return FALSE;
-  return TRUE;
-}
-
-static bool EnumChildrenRec(Wnd* p, WNDENUMPROC proc, LPARAM lParam) {
-  for (HWND h : Snapshot(p->Children)) {
-    Wnd* c = FromHandle(h);
-    if (!c) continue;
-    if (!proc(h, lParam)) return false;
-    if ((c = FromHandle(h)) && !EnumChildrenRec(c, proc, lParam)) return false;
-  }
-  return true;
-}
-
-BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
-  EnsureInit();
-  Wnd* p = parent ? FromHandle(parent) : UserState().Desktop;
-  if (!p || !proc) return FALSE;
-  return EnumChildrenRec(p, proc, lParam) ? TRUE : FALSE;
-}
-
-BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
-  EnsureInit();
-  if (!proc) return FALSE;
-  for (HWND h : Snapshot(UserState().Desktop->Children)) {
-    Wnd* w = FromHandle(h);
-    if (w && w->ThreadId == threadId && !proc(h, lParam)) return FALSE;
-  }
-  return TRUE;
-}
-
-DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
-  if (ForeignWindowProcess(hwnd, processId)) return 0;
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return 0;
-  if (processId) *processId = GetCurrentProcessId();
-  return w->ThreadId;
-}
-
-int GetDlgCtrlID(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  return w && w->IsChild() ? static_cast<int>(w->Id) : 0;
-}
-
-HWND GetDlgItem(HWND dialog, int id) {
-  Wnd* p = FromHandle(dialog);
-  if (!p) return nullptr;
-  for (Wnd* c : p->Children)
-    if (c->Id == id) return c->Handle;
-  return nullptr;
-}
-
-// ---- Window longs ----
-//
-// On this 64-bit build a window procedure does not fit the 32-bit LONG of GetWindowLongA; as
-// the platform does for procedures it cannot hand out directly, GWL_WNDPROC answers a small
-// cookie that SetWindowLongA and CallWindowProcA turn back into the procedure.
-
-static std::vector<WNDPROC>& ProcCookies() {
-  static std::vector<WNDPROC> v;
-  return v;
-}
-constexpr uintptr_t kCookieBase = 0xFFFF0000u;
-
-static LONG ProcToLong(WNDPROC p) {
-  const uintptr_t v = reinterpret_cast<uintptr_t>(p);
-  if (v <= 0x7FFFFFFF) return static_cast<LONG>(v);
-  auto& c = ProcCookies();
-  auto it = std::find(c.begin(), c.end(), p);
-  size_t idx = static_cast<size_t>(it - c.begin());
-  if (it == c.end()) {
-    if (c.size() >= 0xFFFF) return 0;
-    c.push_back(p);
-  }
-  return static_cast<LONG>(static_cast<DWORD>(kCookieBase + idx));
-}
-
-WNDPROC user::ResolveProc(WNDPROC p) {
-  const uintptr_t v = reinterpret_cast<uintptr_t>(p) & 0xFFFFFFFFu;
-  if (reinterpret_cast<uintptr_t>(p) >> 32 == 0 && v >= kCookieBase) {
-    auto& c = ProcCookies();
-    const size_t idx = v - kCookieBase;
-    return idx < c.size() ? c[idx] : nullptr;
-  }
-  return p;
-}
-
-static LONG_PTR ReadExtra(Wnd* w, int index, size_t size) {
-  if (index < 0 || static_cast<size_t>(index) + size > w->Extra.size()) return 0;
-  if (size == 4) {
-    LONG v;
-    std::memcpy(&v, w->Extra.data() + index, 4);
-    return v;
-  }
-  LONG_PTR v;
-  std::memcpy(&v, w->Extra.data() + index, sizeof v);
-  return v;
-}
-
-static bool WriteExtra(Wnd* w, int index, size_t size, LONG_PTR value) {
-  if (index < 0 || static_cast<size_t>(index) + size > w->Extra.size()) return false;
-  if (size == 4) {
-    const LONG v = static_cast<LONG>(value);
-    std::memcpy(w->Extra.data() + index, &v, 4);
-  } else {
-    std::memcpy(w->Extra.data() + index, &value, sizeof value);
-  }
-  return true;
-}
-
-static LONG_PTR GetLongImpl(HWND hwnd, int index, bool ptr) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return 0;
-  if (index >= 0) return ReadExtra(w, index, ptr ? sizeof(LONG_PTR) : 4);
-  switch (index) {
-    case GWL_WNDPROC:
-      return ptr ? reinterpret_cast<LONG_PTR>(w->Proc) : ProcToLong(w->Proc);
-    case GWL_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->Instance);
-    case GWL_HWNDPARENT: return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-    case GWL_ID: return w->Id;
-    case GWL_STYLE: return ptr ? static_cast<LONG_PTR>(w->Style) : static_cast<LONG>(w->Style);
-    case GWL_EXSTYLE: return ptr ? static_cast<LONG_PTR>(w->ExStyle) : static_cast<LONG>(w->ExStyle);
-    case GWL_USERDATA: return w->UserData;
-    default: return 0;
-  }
-}
-
-static LONG_PTR SetLongImpl(HWND hwnd, int index, LONG_PTR value, bool ptr) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || w->IsDesktop()) return 0;
-  const LONG_PTR old = GetLongImpl(hwnd, index, ptr);
-  if (index >= 0) {
-    WriteExtra(w, index, ptr ? sizeof(LONG_PTR) : 4, value);
-    return old;
-  }
-  switch (index) {
-    case GWL_WNDPROC: {
-      WNDPROC p = ptr ? reinterpret_cast<WNDPROC>(value)
-                      : ResolveProc(reinterpret_cast<WNDPROC>(static_cast<uintptr_t>(static_cast<DWORD>(value))));
-      w->Proc = p;
-      break;
-    }
-    case GWL_HINSTANCE: w->Instance = reinterpret_cast<HINSTANCE>(value); break;
-    case GWL_HWNDPARENT:
-      if (!w->IsChild()) w->Owner = FromHandle(reinterpret_cast<HWND>(value));
-      break;
-    case GWL_ID: w->Id = value; break;
-    case GWL_USERDATA: w->UserData = value; break;
-    case GWL_STYLE:
-    case GWL_EXSTYLE: {
-      STYLESTRUCT ss;
-      ss.styleOld = index == GWL_STYLE ? w->Style : w->ExStyle;
-      ss.styleNew = static_cast<DWORD>(value);
-      if (index == GWL_EXSTYLE)  // top-most is changed through SetWindowPos only
-        ss.styleNew = (ss.styleNew & ~WS_EX_TOPMOST) | (w->ExStyle & WS_EX_TOPMOST);
-      Send(w, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
-      if (!FromHandle(hwnd)) return old;
-      if (index == GWL_STYLE)
-        w->Style = ss.styleNew;
-      else
-        w->ExStyle = ss.styleNew;
-      Send(w, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
-      break;
-    }
-    default: return 0;
-  }
-  return old;
-}
-
-LONG GetWindowLongA(HWND hwnd, int index) { return static_cast<LONG>(GetLongImpl(hwnd, index, false)); }
-LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
-  return static_cast<LONG>(SetLongImpl(hwnd, index, value, false));
-}
-LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) { return GetLongImpl(hwnd, index, true); }
-LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
-  return SetLongImpl(hwnd, index, value, true);
-}
-
-WORD GetWindowWord(HWND hwnd, int index) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
-  WORD v;
-  std::memcpy(&v, w->Extra.data() + index, 2);
-  return v;
-}
-
-WORD SetWindowWord(HWND hwnd, int index, WORD value) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
-  WORD old;
-  std::memcpy(&old, w->Extra.data() + index, 2);
-  std::memcpy(w->Extra.data() + index, &value, 2);
-  return old;
-}
-
-LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  proc = ResolveProc(proc);
-  if (!proc) return 0;
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return proc(hwnd, msg, wParam, lParam);
-  ++w->Busy;
-  vcl::TFinally release([w] {
-    if (--w->Busy == 0 && w->Dead) delete w;
-  });
-  return proc(hwnd, msg, wParam, lParam);
-}
-
-// ---- Text ----
-
-int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount) {
-  if (!buffer || maxCount <= 0) return 0;
-  buffer[0] = 0;
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return 0;
-  return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
-                                       reinterpret_cast<LPARAM>(buffer)));
-}
-
-int GetWindowTextLengthA(HWND hwnd) {
-  return FromHandle(hwnd) ? static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)) : 0;
-}
-
-BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
-  if (!FromHandle(hwnd)) return FALSE;
-  return SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
-}
-
-int InternalGetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !buffer || maxCount <= 0) return 0;
-  const int n = std::min<int>(static_cast<int>(w->Text.size()), maxCount - 1);
-  std::memcpy(buffer, w->Text.data(), static_cast<size_t>(n));
-  buffer[n] = 0;
-  return n;
-}
-
-// ---- Properties ----
-
-static std::string PropKey(LPCSTR name) {
-  const uintptr_t v = reinterpret_cast<uintptr_t>(name);
-  if (IS_INTRESOURCE(v)) return "#" + std::to_string(v);
-  std::string k = name;
-  for (char& c : k)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return k;
-}
-
-BOOL SetPropA(HWND hwnd, LPCSTR name, HANDLE data) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !name) return FALSE;
-  const std::string k = PropKey(name);
-  for (auto& p : w->Props)
-    if (p.first == k) {
-      p.second = data;
-      return TRUE;
-    }
-  w->Props.emplace_back(k, data);
-  return TRUE;
-}
-
-HANDLE GetPropA(HWND hwnd, LPCSTR name) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !name) return nullptr;
-  const std::string k = PropKey(name);
-  for (auto& p : w->Props)
-    if (p.first == k) return p.second;
-  return nullptr;
-}
-
-HANDLE RemovePropA(HWND hwnd, LPCSTR name) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !name) return nullptr;
-  const std::string k = PropKey(name);
-  for (auto it = w->Props.begin(); it != w->Props.end(); ++it)
-    if (it->first == k) {
-      HANDLE d = it->second;
-      w->Props.erase(it);
-      return d;
-    }
-  return nullptr;
-}
-
-int EnumPropsA(HWND hwnd, PROPENUMPROCA proc) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !proc) return -1;
-  auto copy = w->Props;
-  int last = -1;
-  for (auto& p : copy) {
-    last = proc(hwnd, p.first.c_str(), p.second);
-    if (!last) break;
-  }
-  return last;
 }
 
 }  // namespace win
