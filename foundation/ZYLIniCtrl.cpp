@@ -502,8 +502,4 @@ void TZYLCustomIniComponent::FormDestroy(vcl::TObject* Sender) {
   if (FPrevDestroy) FPrevDestroy(Sender);
 }
 
-void ZYLIniCtrlInit() { vcl::RegisterClasses({TZYLIniCtrl::StaticClass()}); }
-
-void ZYLIniCtrlDone() { vcl::UnRegisterClasses({TZYLIniCtrl::StaticClass()}); }
-
 }  // namespace zyl
