@@ -1,9 +1,9 @@
 // The places a component of the library is known in, checked both ways against the classes the
-// run-time package registers: every registered class has its row in the published-property
-// table below, its palette row and picture (or is listed as registered for form streams only)
-// and an editor row of the design package for itself or an ancestor (or is listed as taking the
-// designer's default editor); and every class one of those places names is registered. A
-// failure lists each class with the place it lacks.
+// run-time package registers, with the design-time package loaded as the IDE loads it: every
+// registered class has its row in the published-property table, a palette page and picture
+// (or is listed below as registered for form streams only) and, where the component-editor
+// rows name it or an ancestor, the editor of the nearest such row; and every class one of those
+// places names is registered. A failure lists each class with the place it lacks.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +15,8 @@
 #include "design/pZYLPaletteArt.h"
 #include "design/pZYLRegister.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/Resources.h"
+#include "platform/designer/DesignRegistry.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
 
@@ -47,14 +49,32 @@ const std::set<std::string> kStreamOnly = {
     "TZYLFontSizeListBox", "TZYLHideNonVC", "TZYLHistoryEdit", "TZYLHookComponent",
     "TZYLInputDlg", "TZYLListComboBox", "TZYLPopupMenu", "TZYLSysMenu"};
 
-// Registered classes that no component-editor row names, neither for themselves nor for an
-// ancestor: the designer gives them its default editor.
-const std::set<std::string> kDefaultEditor = {};
-
-std::string PagedClasses(const std::vector<std::string>& Names) {
+std::string Lines(const std::vector<std::string>& Texts) {
   std::string text;
-  for (const std::string& n : Names) text += "\n  " + n;
+  for (const std::string& t : Texts) text += "\n  " + t;
   return text;
+}
+
+// The component-editor row that decides a class's editor: the one naming the class or its
+// nearest ancestor, the later of two for one class; null when no row names any of them.
+const zyl::TZYLRegRow* EditorRowOf(vcl::TClass Class) {
+  for (vcl::TClass c = Class; c; c = c->ClassParent()) {
+    const zyl::TZYLRegRow* found = nullptr;
+    for (const zyl::TZYLRegUnit& u : zyl::ZYLRegUnits())
+      for (const zyl::TZYLRegRow& r : u.Rows)
+        if (r.Kind == zyl::TZYLRegRow::rkComponentEditor && c->ClassName() == std::string(r.Target))
+          found = &r;
+    if (found) return found;
+  }
+  return nullptr;
+}
+
+bool HasPicture(const std::string& ClassName) {
+  const void* data = nullptr;
+  size_t size = 0;
+  return vcl::FindResourceData(vcl::HInstance, vcl::RT_BITMAP,
+                               zyl::ZYLPaletteResourceName(ClassName), data, size) &&
+         size > 0;
 }
 
 class ComponentPlaces : public ::testing::Test {
@@ -65,10 +85,14 @@ class ComponentPlaces : public ::testing::Test {
     ASSERT_NE(module_, nullptr);
     for (vcl::TClass c : vcl::RegisteredClasses())
       if (std::find(before.begin(), before.end(), c) == before.end()) registered_.push_back(c);
+    design_ = vcl::LoadDesignPackageFile("zyl70se_B5_design");
+    for (const std::string& page : vcl::PalettePages())
+      for (vcl::TClass c : vcl::PaletteClasses(page)) palette_.insert(c->ClassName());
     for (const zyl::TZYLRegUnit& u : zyl::ZYLRegUnits())
-      for (const zyl::TZYLPaletteItem& item : u.Components) palette_.insert(item.ClassName);
+      for (const zyl::TZYLPaletteItem& item : u.Components) paletteRows_.insert(item.ClassName);
   }
   void TearDown() override {
+    if (design_) vcl::UnloadDesignPackageFile(design_);
     if (module_) vcl::UnloadPackage(module_);
   }
 
@@ -76,24 +100,17 @@ class ComponentPlaces : public ::testing::Test {
     return std::any_of(registered_.begin(), registered_.end(),
                        [&](vcl::TClass c) { return Name == c->ClassName(); });
   }
-  // Whether a standing component-editor row names the class or one of its ancestors.
-  static bool HasEditorRow(vcl::TClass Class) {
-    for (const zyl::TZYLRegUnit& u : zyl::ZYLRegUnits())
-      for (const zyl::TZYLRegRow& r : u.Rows)
-        if (r.Kind == zyl::TZYLRegRow::rkComponentEditor && zyl::ZYLRowStands(r) &&
-            Class->InheritsFrom(r.Class()))
-          return true;
-    return false;
-  }
-
   vcl::testkit::TControlsSession session_;
   win::HMODULE module_ = nullptr;
+  win::HMODULE design_ = nullptr;
   std::vector<vcl::TClass> registered_;
-  std::set<std::string> palette_;
+  // The classes on the IDE's palette pages, and those the registration tables list.
+  std::set<std::string> palette_, paletteRows_;
 };
 
 TEST_F(ComponentPlaces, EveryRegisteredClassHasEachOfItsPlaces) {
-  ASSERT_GT(registered_.size(), palette_.size() / 2);
+  ASSERT_GT(registered_.size(), 100u);
+  ASSERT_FALSE(palette_.empty());
   std::vector<std::string> missing;
   for (vcl::TClass cls : registered_) {
     const std::string name = cls->ClassName();
@@ -102,47 +119,49 @@ TEST_F(ComponentPlaces, EveryRegisteredClassHasEachOfItsPlaces) {
     const bool onPalette = palette_.count(name) > 0;
     if (!onPalette && !kStreamOnly.count(name))
       missing.push_back(name +
-                        ": no palette row (design/pZYLRegisterTable.cpp) and not listed as "
+                        ": on no palette page (design/pZYLRegisterTable.cpp) and not listed as "
                         "registered for streams only");
-    if (onPalette && zyl::ZYLPalettePicturePixels(name).empty())
+    if (onPalette && !HasPicture(name))
       missing.push_back(name + ": no palette picture (design/pZYLPaletteArtPictures.cpp)");
-    if (!HasEditorRow(cls) && !kDefaultEditor.count(name))
-      missing.push_back(name +
-                        ": no component-editor row for it or an ancestor "
-                        "(design/pZYLRegisterTable.cpp) and not listed as taking the default "
-                        "editor");
+    const zyl::TZYLRegRow* row = EditorRowOf(cls);
+    const std::string editor = vcl::FindComponentEditorClass(cls)->Name;
+    if (row && editor != row->EditorName)
+      missing.push_back(name + ": the editor row for " + row->Target + " wants " +
+                        row->EditorName + ", the designer gives " + editor);
+    if (!row && editor != "TDefaultEditor")
+      missing.push_back(name + ": no editor row names it or an ancestor, yet it gets " + editor);
   }
-  EXPECT_TRUE(missing.empty()) << PagedClasses(missing);
+  EXPECT_TRUE(missing.empty()) << Lines(missing);
 }
 
 TEST_F(ComponentPlaces, EveryClassAPlaceNamesIsRegistered) {
+  const auto registered = [this](const std::string& Name) {
+    return std::any_of(registered_.begin(), registered_.end(),
+                       [&](vcl::TClass c) { return Name == c->ClassName(); });
+  };
+  // A name the package registers, or an ancestor of one (editor rows name bases).
+  const auto knownBase = [this](const std::string& Name) {
+    for (vcl::TClass c : registered_)
+      for (vcl::TClass a = c; a; a = a->ClassParent())
+        if (Name == a->ClassName()) return true;
+    return false;
+  };
   std::vector<std::string> stray;
   for (const auto& [name, row] : PublishedRows())
-    if (!Registered(name)) stray.push_back(name + ": published-list row, never registered");
-  for (const std::string& name : palette_)
-    if (!Registered(name)) stray.push_back(name + ": on the palette, never registered");
+    if (!registered(name)) stray.push_back(name + ": published-list row, never registered");
+  for (const std::string& name : paletteRows_)
+    if (!registered(name)) stray.push_back(name + ": palette row, never registered");
   for (const std::string& name : zyl::ZYLPalettePictureClasses())
-    if (!palette_.count(name)) stray.push_back(name + ": a palette picture, on no palette page");
+    if (!paletteRows_.count(name)) stray.push_back(name + ": palette picture, on no page");
   for (const std::string& name : kStreamOnly) {
-    if (!Registered(name)) stray.push_back(name + ": listed for streams only, never registered");
+    if (!registered(name)) stray.push_back(name + ": listed for streams only, never registered");
     if (palette_.count(name)) stray.push_back(name + ": listed for streams only, on the palette");
   }
-  for (const std::string& name : kDefaultEditor) {
-    vcl::TClass cls = vcl::GetClass(name);
-    if (!Registered(name))
-      stray.push_back(name + ": listed for the default editor, never registered");
-    else if (HasEditorRow(cls))
-      stray.push_back(name + ": listed for the default editor, has an editor row");
-  }
-  // An editor row names a registered class, or an ancestor the rows name for its descendants.
   for (const zyl::TZYLRegUnit& u : zyl::ZYLRegUnits())
-    for (const zyl::TZYLRegRow& r : u.Rows) {
-      if (r.Kind != zyl::TZYLRegRow::rkComponentEditor || !zyl::ZYLRowStands(r)) continue;
-      const bool used = std::any_of(registered_.begin(), registered_.end(),
-                                    [&](vcl::TClass c) { return c->InheritsFrom(r.Class()); });
-      if (!used) stray.push_back(std::string(r.Target) + ": editor row, no registered class");
-    }
-  EXPECT_TRUE(stray.empty()) << PagedClasses(stray);
+    for (const zyl::TZYLRegRow& r : u.Rows)
+      if (r.Kind == zyl::TZYLRegRow::rkComponentEditor && !knownBase(r.Target))
+        stray.push_back(std::string(r.Target) + ": editor row, neither registered nor a base");
+  EXPECT_TRUE(stray.empty()) << Lines(stray);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/sys/Packages.h"
 #include "tests/support/ErrorOf.h"
 
