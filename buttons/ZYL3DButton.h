@@ -39,6 +39,7 @@ class TZYL3DEffectButton : public TZYLCustom3DButton {
   explicit TZYL3DEffectButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYL3DButtonUnit = vcl::ClassesUnit<TZYL3DEffectButton>("ZYL3DButton");
+inline constexpr vcl::TUnitEntry ZYL3DButtonUnit =
+    vcl::ClassesUnit<TZYL3DEffectButton>("ZYL3DButton");
 
 }  // namespace zyl

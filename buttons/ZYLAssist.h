@@ -121,6 +121,7 @@ class TZYLAssist : public TZYLCustomPanel {
   std::string FCaptions[nbCount];
 };
 
-inline constexpr vcl::TUnitEntry ZYLAssistUnit = vcl::ClassesUnit<TZYLAssist, TZYLAssistPage>("ZYLAssist");
+inline constexpr vcl::TUnitEntry ZYLAssistUnit =
+    vcl::ClassesUnit<TZYLAssist, TZYLAssistPage>("ZYLAssist");
 
 }  // namespace zyl

@@ -95,6 +95,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   bool FHeldOver = false;  // ... and the mouse is above it
 };
 
-inline constexpr vcl::TUnitEntry ZYLBaseGraphicButtonUnit = vcl::ClassesUnit<TZYLBaseGraphicButton>("ZYLBaseGraphicButton");
+inline constexpr vcl::TUnitEntry ZYLBaseGraphicButtonUnit =
+    vcl::ClassesUnit<TZYLBaseGraphicButton>("ZYLBaseGraphicButton");
 
 }  // namespace zyl

@@ -145,6 +145,7 @@ class TZYLRadioGroup : public TZYLCustomRadioGroup {
   explicit TZYLRadioGroup(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLButtonGroupUnit = vcl::ClassesUnit<TZYLCheckGroup, TZYLRadioGroup>("ZYLButtonGroup");
+inline constexpr vcl::TUnitEntry ZYLButtonGroupUnit =
+    vcl::ClassesUnit<TZYLCheckGroup, TZYLRadioGroup>("ZYLButtonGroup");
 
 }  // namespace zyl

@@ -12,6 +12,7 @@ class TZYLButtonPanel : public TZYLCustomBevelPanel {
   explicit TZYLButtonPanel(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLButtonPanelUnit = vcl::ClassesUnit<TZYLButtonPanel>("ZYLButtonPanel");
+inline constexpr vcl::TUnitEntry ZYLButtonPanelUnit =
+    vcl::ClassesUnit<TZYLButtonPanel>("ZYLButtonPanel");
 
 }  // namespace zyl

@@ -105,6 +105,7 @@ class TZYLDockSpeedButton : public TZYLButtonDocking<TZYLSpeedButton> {
   explicit TZYLDockSpeedButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLDockButtonUnit = vcl::ClassesUnit<TZYLDockButton, TZYLDockSpeedButton>("ZYLDockButton");
+inline constexpr vcl::TUnitEntry ZYLDockButtonUnit =
+    vcl::ClassesUnit<TZYLDockButton, TZYLDockSpeedButton>("ZYLDockButton");
 
 }  // namespace zyl

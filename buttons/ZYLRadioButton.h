@@ -30,6 +30,7 @@ class TZYLRadioButton : public TZYLButtonControl {
   bool FChecked = false;
 };
 
-inline constexpr vcl::TUnitEntry ZYLRadioButtonUnit = vcl::ClassesUnit<TZYLRadioButton>("ZYLRadioButton");
+inline constexpr vcl::TUnitEntry ZYLRadioButtonUnit =
+    vcl::ClassesUnit<TZYLRadioButton>("ZYLRadioButton");
 
 }  // namespace zyl

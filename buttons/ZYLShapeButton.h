@@ -54,6 +54,7 @@ class TZYLShapeButton : public TZYLCustomShapeButton {
   explicit TZYLShapeButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLShapeButtonUnit = vcl::ClassesUnit<TZYLShapeButton>("ZYLShapeButton");
+inline constexpr vcl::TUnitEntry ZYLShapeButtonUnit =
+    vcl::ClassesUnit<TZYLShapeButton>("ZYLShapeButton");
 
 }  // namespace zyl

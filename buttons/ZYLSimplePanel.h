@@ -48,6 +48,7 @@ class TZYLSimplePanel : public TZYLCustomBevelPanel {
   void PaintFrame();
 };
 
-inline constexpr vcl::TUnitEntry ZYLSimplePanelUnit = vcl::ClassesUnit<TZYLSimplePanel>("ZYLSimplePanel");
+inline constexpr vcl::TUnitEntry ZYLSimplePanelUnit =
+    vcl::ClassesUnit<TZYLSimplePanel>("ZYLSimplePanel");
 
 }  // namespace zyl

@@ -59,6 +59,7 @@ vcl::TRect ZYLDrawUserButtonFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
 // A copy of Source with every pixel but the transparent colour turned to its grey value.
 void ZYLGreyGlyph(vcl::TBitmap* Source, vcl::TBitmap* Dest);
 
-inline constexpr vcl::TUnitEntry ZYLSpeedButtonUnit = vcl::ClassesUnit<TZYLSpeedButton>("ZYLSpeedButton");
+inline constexpr vcl::TUnitEntry ZYLSpeedButtonUnit =
+    vcl::ClassesUnit<TZYLSpeedButton>("ZYLSpeedButton");
 
 }  // namespace zyl

@@ -82,6 +82,7 @@ class TZYLLabelBinding {
   bool FSync = false;
 };
 
-inline constexpr vcl::TUnitEntry ZYLBoundLabelUnit = vcl::ClassesUnit<TZYLBoundLabel>("ZYLBoundLabel");
+inline constexpr vcl::TUnitEntry ZYLBoundLabelUnit =
+    vcl::ClassesUnit<TZYLBoundLabel>("ZYLBoundLabel");
 
 }  // namespace zyl

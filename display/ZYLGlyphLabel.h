@@ -11,6 +11,7 @@ class TZYLGlyphLabel : public TZYLCustomGlyphLabel {
   explicit TZYLGlyphLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLGlyphLabelUnit = vcl::ClassesUnit<TZYLGlyphLabel>("ZYLGlyphLabel");
+inline constexpr vcl::TUnitEntry ZYLGlyphLabelUnit =
+    vcl::ClassesUnit<TZYLGlyphLabel>("ZYLGlyphLabel");
 
 }  // namespace zyl

@@ -11,6 +11,7 @@ class TZYLGraphicLabel : public TZYLCustomGraphicLabel {
   explicit TZYLGraphicLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLGraphicLabelUnit = vcl::ClassesUnit<TZYLGraphicLabel>("ZYLGraphicLabel");
+inline constexpr vcl::TUnitEntry ZYLGraphicLabelUnit =
+    vcl::ClassesUnit<TZYLGraphicLabel>("ZYLGraphicLabel");
 
 }  // namespace zyl

@@ -90,6 +90,7 @@ class TZYLInformationLabel : public TZYLBaseLabel {
 // editors can be registered for it.
 const vcl::TTypeInfo* DateTimeFormatTypeInfo();
 
-inline constexpr vcl::TUnitEntry ZYLInformationLabelUnit = vcl::ClassesUnit<TZYLInformationLabel>("ZYLInformationLabel");
+inline constexpr vcl::TUnitEntry ZYLInformationLabelUnit =
+    vcl::ClassesUnit<TZYLInformationLabel>("ZYLInformationLabel");
 
 }  // namespace zyl

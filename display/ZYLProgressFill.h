@@ -12,6 +12,7 @@ class TZYLProgressFill : public TZYLCustomProgressFill {
   explicit TZYLProgressFill(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLProgressFillUnit = vcl::ClassesUnit<TZYLProgressFill>("ZYLProgressFill");
+inline constexpr vcl::TUnitEntry ZYLProgressFillUnit =
+    vcl::ClassesUnit<TZYLProgressFill>("ZYLProgressFill");
 
 }  // namespace zyl

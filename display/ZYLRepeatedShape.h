@@ -59,6 +59,7 @@ class TZYLRepeatedShape : public TZYLBaseShape {
   bool FSetPerCount = true;
 };
 
-inline constexpr vcl::TUnitEntry ZYLRepeatedShapeUnit = vcl::ClassesUnit<TZYLRepeatedShape>("ZYLRepeatedShape");
+inline constexpr vcl::TUnitEntry ZYLRepeatedShapeUnit =
+    vcl::ClassesUnit<TZYLRepeatedShape>("ZYLRepeatedShape");
 
 }  // namespace zyl

@@ -174,6 +174,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   void* FRunHookData = nullptr;
 };
 
-inline constexpr vcl::TUnitEntry ZYLScrollTextUnit = vcl::ClassesUnit<TZYLScrollText>("ZYLScrollText");
+inline constexpr vcl::TUnitEntry ZYLScrollTextUnit =
+    vcl::ClassesUnit<TZYLScrollText>("ZYLScrollText");
 
 }  // namespace zyl

@@ -53,6 +53,7 @@ class TZYLShadowFill : public TZYLGraphicControl {
   TZYLShadowFillStyle FStyle = ZYLShadowFill::sfShadow;
 };
 
-inline constexpr vcl::TUnitEntry ZYLShadowFillUnit = vcl::ClassesUnit<TZYLShadowFill>("ZYLShadowFill");
+inline constexpr vcl::TUnitEntry ZYLShadowFillUnit =
+    vcl::ClassesUnit<TZYLShadowFill>("ZYLShadowFill");
 
 }  // namespace zyl

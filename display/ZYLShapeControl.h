@@ -12,6 +12,7 @@ class TZYLShapeControl : public TZYLBaseShape {
   explicit TZYLShapeControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLShapeControlUnit = vcl::ClassesUnit<TZYLShapeControl>("ZYLShapeControl");
+inline constexpr vcl::TUnitEntry ZYLShapeControlUnit =
+    vcl::ClassesUnit<TZYLShapeControl>("ZYLShapeControl");
 
 }  // namespace zyl

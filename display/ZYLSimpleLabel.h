@@ -11,6 +11,7 @@ class TZYLSimpleLabel : public TZYLCustomSimpleLabel {
   explicit TZYLSimpleLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLSimpleLabelUnit = vcl::ClassesUnit<TZYLSimpleLabel>("ZYLSimpleLabel");
+inline constexpr vcl::TUnitEntry ZYLSimpleLabelUnit =
+    vcl::ClassesUnit<TZYLSimpleLabel>("ZYLSimpleLabel");
 
 }  // namespace zyl

@@ -64,6 +64,7 @@ class TZYLStaticText : public TZYLCustomPanelFill {
   bool FUseDockManager = false;
 };
 
-inline constexpr vcl::TUnitEntry ZYLStaticTextUnit = vcl::ClassesUnit<TZYLStaticText>("ZYLStaticText");
+inline constexpr vcl::TUnitEntry ZYLStaticTextUnit =
+    vcl::ClassesUnit<TZYLStaticText>("ZYLStaticText");
 
 }  // namespace zyl

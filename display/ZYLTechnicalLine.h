@@ -132,6 +132,7 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   win::HRGN FShapeRegion = nullptr;
 };
 
-inline constexpr vcl::TUnitEntry ZYLTechnicalLineUnit = vcl::ClassesUnit<TZYLTechnicalLine>("ZYLTechnicalLine");
+inline constexpr vcl::TUnitEntry ZYLTechnicalLineUnit =
+    vcl::ClassesUnit<TZYLTechnicalLine>("ZYLTechnicalLine");
 
 }  // namespace zyl

@@ -46,6 +46,7 @@ class TZYLLabeledBrowseEdit : public TZYLBrowseEdit {
   explicit TZYLLabeledBrowseEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLBrowseEditUnit = vcl::ClassesUnit<TZYLBrowseEdit, TZYLLabeledBrowseEdit>("ZYLBrowseEdit");
+inline constexpr vcl::TUnitEntry ZYLBrowseEditUnit =
+    vcl::ClassesUnit<TZYLBrowseEdit, TZYLLabeledBrowseEdit>("ZYLBrowseEdit");
 
 }  // namespace zyl

@@ -12,6 +12,7 @@ class TZYLColorComboBox : public TZYLCustomColorComboBox {
   explicit TZYLColorComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLColorComboBoxUnit = vcl::ClassesUnit<TZYLColorComboBox>("ZYLColorComboBox");
+inline constexpr vcl::TUnitEntry ZYLColorComboBoxUnit =
+    vcl::ClassesUnit<TZYLColorComboBox>("ZYLColorComboBox");
 
 }  // namespace zyl

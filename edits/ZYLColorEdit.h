@@ -74,6 +74,7 @@ class TZYLLabeledColorEdit : public TZYLColorEdit {
   explicit TZYLLabeledColorEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLColorEditUnit = vcl::ClassesUnit<TZYLColorEdit, TZYLLabeledColorEdit>("ZYLColorEdit");
+inline constexpr vcl::TUnitEntry ZYLColorEditUnit =
+    vcl::ClassesUnit<TZYLColorEdit, TZYLLabeledColorEdit>("ZYLColorEdit");
 
 }  // namespace zyl

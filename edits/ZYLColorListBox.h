@@ -17,6 +17,7 @@ class TZYLLabeledColorListBox : public TZYLColorListBox {
   explicit TZYLLabeledColorListBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLColorListBoxUnit = vcl::ClassesUnit<TZYLColorListBox, TZYLLabeledColorListBox>("ZYLColorListBox");
+inline constexpr vcl::TUnitEntry ZYLColorListBoxUnit =
+    vcl::ClassesUnit<TZYLColorListBox, TZYLLabeledColorListBox>("ZYLColorListBox");
 
 }  // namespace zyl

@@ -41,6 +41,7 @@ class TZYLDriveComboBox : public TZYLCustomComboBox {
   char FDrive = 0;
 };
 
-inline constexpr vcl::TUnitEntry ZYLDriveComboBoxUnit = vcl::ClassesUnit<TZYLDriveComboBox>("ZYLDriveComboBox");
+inline constexpr vcl::TUnitEntry ZYLDriveComboBoxUnit =
+    vcl::ClassesUnit<TZYLDriveComboBox>("ZYLDriveComboBox");
 
 }  // namespace zyl

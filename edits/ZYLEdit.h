@@ -18,6 +18,7 @@ class TZYLLabeledEdit : public TZYLEdit {
   explicit TZYLLabeledEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLEditUnit = vcl::ClassesUnit<TZYLEdit, TZYLLabeledEdit>("ZYLEdit");
+inline constexpr vcl::TUnitEntry ZYLEditUnit =
+    vcl::ClassesUnit<TZYLEdit, TZYLLabeledEdit>("ZYLEdit");
 
 }  // namespace zyl

@@ -102,6 +102,7 @@ class TZYLEditAutoComplete : public TZYLCustomComponent {
   bool FCompleting = false;  // a completion is being put into the edit
 };
 
-inline constexpr vcl::TUnitEntry ZYLEditAutoCompleteUnit = vcl::ClassesUnit<TZYLEditAutoComplete>("ZYLEditAutoComplete");
+inline constexpr vcl::TUnitEntry ZYLEditAutoCompleteUnit =
+    vcl::ClassesUnit<TZYLEditAutoComplete>("ZYLEditAutoComplete");
 
 }  // namespace zyl

@@ -18,6 +18,7 @@ class TZYLLabeledExtListBox : public TZYLExtListBox {
   explicit TZYLLabeledExtListBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLExtListBoxUnit = vcl::ClassesUnit<TZYLExtListBox, TZYLLabeledExtListBox>("ZYLExtListBox");
+inline constexpr vcl::TUnitEntry ZYLExtListBoxUnit =
+    vcl::ClassesUnit<TZYLExtListBox, TZYLLabeledExtListBox>("ZYLExtListBox");
 
 }  // namespace zyl

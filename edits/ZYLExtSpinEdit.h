@@ -17,6 +17,7 @@ class TZYLLabeledExtSpinEdit : public TZYLExtSpinEdit {
   explicit TZYLLabeledExtSpinEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLExtSpinEditUnit = vcl::ClassesUnit<TZYLExtSpinEdit, TZYLLabeledExtSpinEdit>("ZYLExtSpinEdit");
+inline constexpr vcl::TUnitEntry ZYLExtSpinEditUnit =
+    vcl::ClassesUnit<TZYLExtSpinEdit, TZYLLabeledExtSpinEdit>("ZYLExtSpinEdit");
 
 }  // namespace zyl

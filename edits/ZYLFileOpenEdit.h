@@ -20,6 +20,7 @@ class TZYLLabeledFileOpenEdit : public TZYLFileOpenEdit {
   explicit TZYLLabeledFileOpenEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLFileOpenEditUnit = vcl::ClassesUnit<TZYLFileOpenEdit, TZYLLabeledFileOpenEdit>("ZYLFileOpenEdit");
+inline constexpr vcl::TUnitEntry ZYLFileOpenEditUnit =
+    vcl::ClassesUnit<TZYLFileOpenEdit, TZYLLabeledFileOpenEdit>("ZYLFileOpenEdit");
 
 }  // namespace zyl

@@ -37,6 +37,7 @@ class TZYLLabeledFileSaveEdit : public TZYLFileSaveEdit {
   explicit TZYLLabeledFileSaveEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLFileSaveEditUnit = vcl::ClassesUnit<TZYLFileSaveEdit, TZYLLabeledFileSaveEdit>("ZYLFileSaveEdit");
+inline constexpr vcl::TUnitEntry ZYLFileSaveEditUnit =
+    vcl::ClassesUnit<TZYLFileSaveEdit, TZYLLabeledFileSaveEdit>("ZYLFileSaveEdit");
 
 }  // namespace zyl

@@ -101,6 +101,7 @@ class TZYLFontComboBox : public TZYLCustomComboBox {
   bool FBuilt = false;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFontComboBoxUnit = vcl::ClassesUnit<TZYLFontComboBox>("ZYLFontComboBox");
+inline constexpr vcl::TUnitEntry ZYLFontComboBoxUnit =
+    vcl::ClassesUnit<TZYLFontComboBox>("ZYLFontComboBox");
 
 }  // namespace zyl

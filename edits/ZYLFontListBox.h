@@ -76,6 +76,7 @@ class TZYLLabeledFontListBox : public TZYLFontListBox {
   explicit TZYLLabeledFontListBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLFontListBoxUnit = vcl::ClassesUnit<TZYLFontListBox, TZYLLabeledFontListBox>("ZYLFontListBox");
+inline constexpr vcl::TUnitEntry ZYLFontListBoxUnit =
+    vcl::ClassesUnit<TZYLFontListBox, TZYLLabeledFontListBox>("ZYLFontListBox");
 
 }  // namespace zyl

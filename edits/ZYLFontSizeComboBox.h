@@ -167,6 +167,7 @@ class TZYLFontSizeComboBox : public TZYLFontSizeControl<TZYLFontSizeComboBox, TZ
   bool FEditorEnabled = true;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFontSizeComboBoxUnit = vcl::ClassesUnit<TZYLFontSizeComboBox>("ZYLFontSizeComboBox");
+inline constexpr vcl::TUnitEntry ZYLFontSizeComboBoxUnit =
+    vcl::ClassesUnit<TZYLFontSizeComboBox>("ZYLFontSizeComboBox");
 
 }  // namespace zyl

@@ -35,6 +35,7 @@ class TZYLLabeledFontSizeListBox : public TZYLFontSizeListBox {
   explicit TZYLLabeledFontSizeListBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLFontSizeListBoxUnit = vcl::ClassesUnit<TZYLFontSizeListBox, TZYLLabeledFontSizeListBox>("ZYLFontSizeListBox");
+inline constexpr vcl::TUnitEntry ZYLFontSizeListBoxUnit =
+    vcl::ClassesUnit<TZYLFontSizeListBox, TZYLLabeledFontSizeListBox>("ZYLFontSizeListBox");
 
 }  // namespace zyl

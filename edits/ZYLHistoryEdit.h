@@ -11,6 +11,7 @@ class TZYLHistoryEdit : public TZYLListComboBox {
   explicit TZYLHistoryEdit(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLHistoryEditUnit = vcl::ClassesUnit<TZYLHistoryEdit>("ZYLHistoryEdit");
+inline constexpr vcl::TUnitEntry ZYLHistoryEditUnit =
+    vcl::ClassesUnit<TZYLHistoryEdit>("ZYLHistoryEdit");
 
 }  // namespace zyl

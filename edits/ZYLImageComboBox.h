@@ -12,6 +12,7 @@ class TZYLImageComboBox : public TZYLCustomImageComboBox {
   explicit TZYLImageComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-inline constexpr vcl::TUnitEntry ZYLImageComboBoxUnit = vcl::ClassesUnit<TZYLImageComboBox>("ZYLImageComboBox");
+inline constexpr vcl::TUnitEntry ZYLImageComboBoxUnit =
+    vcl::ClassesUnit<TZYLImageComboBox>("ZYLImageComboBox");
 
 }  // namespace zyl

@@ -17,6 +17,7 @@ class TZYLLabeledImageListBox : public TZYLImageListBox {
   explicit TZYLLabeledImageListBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLImageListBoxUnit = vcl::ClassesUnit<TZYLImageListBox, TZYLLabeledImageListBox>("ZYLImageListBox");
+inline constexpr vcl::TUnitEntry ZYLImageListBoxUnit =
+    vcl::ClassesUnit<TZYLImageListBox, TZYLLabeledImageListBox>("ZYLImageListBox");
 
 }  // namespace zyl

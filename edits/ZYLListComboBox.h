@@ -17,6 +17,7 @@ class TZYLLabeledListComboBox : public TZYLListComboBox {
   explicit TZYLLabeledListComboBox(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLListComboBoxUnit = vcl::ClassesUnit<TZYLListComboBox, TZYLLabeledListComboBox>("ZYLListComboBox");
+inline constexpr vcl::TUnitEntry ZYLListComboBoxUnit =
+    vcl::ClassesUnit<TZYLListComboBox, TZYLLabeledListComboBox>("ZYLListComboBox");
 
 }  // namespace zyl

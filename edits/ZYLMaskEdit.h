@@ -17,6 +17,7 @@ class TZYLLabeledMaskEdit : public TZYLMaskEdit {
   explicit TZYLLabeledMaskEdit(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLMaskEditUnit = vcl::ClassesUnit<TZYLMaskEdit, TZYLLabeledMaskEdit>("ZYLMaskEdit");
+inline constexpr vcl::TUnitEntry ZYLMaskEditUnit =
+    vcl::ClassesUnit<TZYLMaskEdit, TZYLLabeledMaskEdit>("ZYLMaskEdit");
 
 }  // namespace zyl

@@ -18,6 +18,7 @@ class TZYLLabeledMemo : public TZYLMemo {
   explicit TZYLLabeledMemo(vcl::TComponent* AOwner);
 };
 
-inline constexpr vcl::TUnitEntry ZYLMemoUnit = vcl::ClassesUnit<TZYLMemo, TZYLLabeledMemo>("ZYLMemo");
+inline constexpr vcl::TUnitEntry ZYLMemoUnit =
+    vcl::ClassesUnit<TZYLMemo, TZYLLabeledMemo>("ZYLMemo");
 
 }  // namespace zyl

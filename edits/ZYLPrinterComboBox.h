@@ -48,6 +48,7 @@ class TZYLPrinterComboBox : public TZYLCustomComboBox {
   TZYLPrinterCBOptions FOptions{poDisplaySymbol};
 };
 
-inline constexpr vcl::TUnitEntry ZYLPrinterComboBoxUnit = vcl::ClassesUnit<TZYLPrinterComboBox>("ZYLPrinterComboBox");
+inline constexpr vcl::TUnitEntry ZYLPrinterComboBoxUnit =
+    vcl::ClassesUnit<TZYLPrinterComboBox>("ZYLPrinterComboBox");
 
 }  // namespace zyl

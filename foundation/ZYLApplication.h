@@ -172,6 +172,7 @@ class TZYLApplication : public vcl::TObject {
 TZYLApplication* ZYLApplication();
 void ZYLApplicationInit();
 void ZYLApplicationDone();
-inline constexpr vcl::TUnitEntry ZYLApplicationUnit{"ZYLApplication", &ZYLApplicationInit, &ZYLApplicationDone};
+inline constexpr vcl::TUnitEntry ZYLApplicationUnit{"ZYLApplication", &ZYLApplicationInit,
+                                                    &ZYLApplicationDone};
 
 }  // namespace zyl

@@ -146,6 +146,7 @@ class TZYLFaceController : public TZYLBaseController {
   vcl::TControl* FHotControl = nullptr;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFaceControllerUnit = vcl::ClassesUnit<TZYLFaceSetting, TZYLFaceController>("ZYLFaceController");
+inline constexpr vcl::TUnitEntry ZYLFaceControllerUnit =
+    vcl::ClassesUnit<TZYLFaceSetting, TZYLFaceController>("ZYLFaceController");
 
 }  // namespace zyl

@@ -11,12 +11,8 @@ namespace zyl {
 
 namespace {
 const vcl::TUnitEntry units[] = {
-    ZYLXPStylesUnit,
-    ZYLTimerUnit,
-    ZYLIniCtrlUnit,
-    ZYLApplicationUnit,
-    ZYLContUnit,
-    ZYLFaceControllerUnit,
+    ZYLXPStylesUnit,    ZYLTimerUnit, ZYLIniCtrlUnit,
+    ZYLApplicationUnit, ZYLContUnit,  ZYLFaceControllerUnit,
 };
 const vcl::TPackageUnitTable table = {static_cast<int>(sizeof units / sizeof units[0]), units};
 }  // namespace

@@ -195,6 +195,7 @@ class TZYLStepTimer {
 };
 
 // The unit: the timer components registered for streaming.
-inline constexpr vcl::TUnitEntry ZYLTimerUnit = vcl::ClassesUnit<TZYLTimerPool, TZYLHiTimer>("ZYLTimer");
+inline constexpr vcl::TUnitEntry ZYLTimerUnit =
+    vcl::ClassesUnit<TZYLTimerPool, TZYLHiTimer>("ZYLTimer");
 
 }  // namespace zyl

@@ -174,6 +174,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   TSystemOptions FSystemOptions;
 };
 
-inline constexpr vcl::TUnitEntry ZYLApplicationCtrlUnit = vcl::ClassesUnit<TZYLApplicationCtrl>("ZYLApplicationCtrl");
+inline constexpr vcl::TUnitEntry ZYLApplicationCtrlUnit =
+    vcl::ClassesUnit<TZYLApplicationCtrl>("ZYLApplicationCtrl");
 
 }  // namespace zyl

@@ -108,6 +108,7 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   vcl::TWndMethod FSavedProc;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFormDisplayUnit = vcl::ClassesUnit<TZYLFormDisplay>("ZYLFormDisplay");
+inline constexpr vcl::TUnitEntry ZYLFormDisplayUnit =
+    vcl::ClassesUnit<TZYLFormDisplay>("ZYLFormDisplay");
 
 }  // namespace zyl

@@ -59,6 +59,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   int FSavedStyle = 0;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFormShadowUnit = vcl::ClassesUnit<TZYLFormShadow>("ZYLFormShadow");
+inline constexpr vcl::TUnitEntry ZYLFormShadowUnit =
+    vcl::ClassesUnit<TZYLFormShadow>("ZYLFormShadow");
 
 }  // namespace zyl

@@ -105,6 +105,7 @@ class TZYLFormStyler : public TZYLWndProcComponent {
   bool FSystemGradient;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFormStylerUnit = vcl::ClassesUnit<TZYLFormStyler>("ZYLFormStyler");
+inline constexpr vcl::TUnitEntry ZYLFormStylerUnit =
+    vcl::ClassesUnit<TZYLFormStyler>("ZYLFormStyler");
 
 }  // namespace zyl

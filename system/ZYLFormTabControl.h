@@ -70,6 +70,7 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   TZYLFormDisplayChangeEvent FOnChanging;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFormTabControlUnit = vcl::ClassesUnit<TZYLFormTabControl>("ZYLFormTabControl");
+inline constexpr vcl::TUnitEntry ZYLFormTabControlUnit =
+    vcl::ClassesUnit<TZYLFormTabControl>("ZYLFormTabControl");
 
 }  // namespace zyl

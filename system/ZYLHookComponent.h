@@ -68,6 +68,7 @@ class TZYLHookComponent : public TZYLCustomHookComponent {
   TZYLMessageEvent FOnMessage;
 };
 
-inline constexpr vcl::TUnitEntry ZYLHookComponentUnit = vcl::ClassesUnit<TZYLHookComponent>("ZYLHookComponent");
+inline constexpr vcl::TUnitEntry ZYLHookComponentUnit =
+    vcl::ClassesUnit<TZYLHookComponent>("ZYLHookComponent");
 
 }  // namespace zyl

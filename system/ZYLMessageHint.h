@@ -32,6 +32,7 @@ class TZYLMessageHint : public TZYLCustomShapeHint {
   TZYLShapeHintWindow* MessageWindow() const { return FMessageWindow; }
 };
 
-inline constexpr vcl::TUnitEntry ZYLMessageHintUnit = vcl::ClassesUnit<TZYLMessageHint>("ZYLMessageHint");
+inline constexpr vcl::TUnitEntry ZYLMessageHintUnit =
+    vcl::ClassesUnit<TZYLMessageHint>("ZYLMessageHint");
 
 }  // namespace zyl

@@ -25,6 +25,7 @@ class TZYLMouseFencer : public TZYLMouseBaseCtrl {
   void WndProc(vcl::TMessage& Message) override;
 };
 
-inline constexpr vcl::TUnitEntry ZYLMouseFencerUnit = vcl::ClassesUnit<TZYLMouseFencer>("ZYLMouseFencer");
+inline constexpr vcl::TUnitEntry ZYLMouseFencerUnit =
+    vcl::ClassesUnit<TZYLMouseFencer>("ZYLMouseFencer");
 
 }  // namespace zyl

@@ -28,6 +28,7 @@ class TZYLMousePositioner : public TZYLMouseBaseCtrl {
   TZYLAlignment FPosition = agCenter;
 };
 
-inline constexpr vcl::TUnitEntry ZYLMousePositionerUnit = vcl::ClassesUnit<TZYLMousePositioner>("ZYLMousePositioner");
+inline constexpr vcl::TUnitEntry ZYLMousePositionerUnit =
+    vcl::ClassesUnit<TZYLMousePositioner>("ZYLMousePositioner");
 
 }  // namespace zyl

@@ -79,6 +79,7 @@ class TZYLGlobalHotKey : public TZYLCustomComponent {
   bool FRegistered = false;
 };
 
-inline constexpr vcl::TUnitEntry ZYLOneInstanceUnit = vcl::ClassesUnit<TZYLOneInstance, TZYLGlobalHotKey>("ZYLOneInstance");
+inline constexpr vcl::TUnitEntry ZYLOneInstanceUnit =
+    vcl::ClassesUnit<TZYLOneInstance, TZYLGlobalHotKey>("ZYLOneInstance");
 
 }  // namespace zyl

@@ -68,6 +68,7 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   TZYLExtListBox* FList = nullptr;
 };
 
-inline constexpr vcl::TUnitEntry ZYLWindowListDlgUnit = vcl::ClassesUnit<TZYLWindowListDlg>("ZYLWindowListDlg");
+inline constexpr vcl::TUnitEntry ZYLWindowListDlgUnit =
+    vcl::ClassesUnit<TZYLWindowListDlg>("ZYLWindowListDlg");
 
 }  // namespace zyl

@@ -41,13 +41,12 @@ const std::set<std::string> kStreamOnly = {
     "TZYLLabeledBrowseEdit", "TZYLLabeledColorEdit", "TZYLLabeledColorListBox", "TZYLLabeledEdit",
     "TZYLLabeledExtListBox", "TZYLLabeledExtSpinEdit", "TZYLLabeledFileOpenEdit",
     "TZYLLabeledFileSaveEdit", "TZYLLabeledFontListBox", "TZYLLabeledFontSizeListBox",
-    "TZYLLabeledImageListBox", "TZYLLabeledListComboBox", "TZYLLabeledMaskEdit",
-    "TZYLLabeledMemo",
+    "TZYLLabeledImageListBox", "TZYLLabeledListComboBox", "TZYLLabeledMaskEdit", "TZYLLabeledMemo",
     // Components the package registers without a palette row.
     "TZYLBoundLabel", "TZYLColorListBox", "TZYLEditAutoComplete", "TZYLExtListBox",
     "TZYLExtSpinEdit", "TZYLFaceController", "TZYLFileCtrl", "TZYLFileGrep", "TZYLFontListBox",
-    "TZYLFontSizeListBox", "TZYLHideNonVC", "TZYLHistoryEdit", "TZYLHookComponent",
-    "TZYLInputDlg", "TZYLListComboBox", "TZYLPopupMenu", "TZYLSysMenu"};
+    "TZYLFontSizeListBox", "TZYLHideNonVC", "TZYLHistoryEdit", "TZYLHookComponent", "TZYLInputDlg",
+    "TZYLListComboBox", "TZYLPopupMenu", "TZYLSysMenu"};
 
 std::string Lines(const std::vector<std::string>& Texts) {
   std::string text;
@@ -126,8 +125,8 @@ TEST_F(ComponentPlaces, EveryRegisteredClassHasEachOfItsPlaces) {
     const zyl::TZYLRegRow* row = EditorRowOf(cls);
     const std::string editor = vcl::FindComponentEditorClass(cls)->Name;
     if (row && editor != row->EditorName)
-      missing.push_back(name + ": the editor row for " + row->Target + " wants " +
-                        row->EditorName + ", the designer gives " + editor);
+      missing.push_back(name + ": the editor row for " + row->Target + " wants " + row->EditorName +
+                        ", the designer gives " + editor);
     if (!row && editor != "TDefaultEditor")
       missing.push_back(name + ": no editor row names it or an ancestor, yet it gets " + editor);
   }

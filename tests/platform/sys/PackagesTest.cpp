@@ -200,8 +200,7 @@ TEST_F(PackagesTest, AUnitOfClassesCanBeStartedThroughItsEntry) {
   EXPECT_NE(FindClass("TUnitPart"), nullptr);
   kClassesUnit.FInit();
   EXPECT_EQ(GetClass("TUnitPart"), nullptr);
-  EXPECT_EQ(ErrorOf<EClassNotFound>([] { FindClass("TUnitWhole"); }),
-            "Class TUnitWhole not found");
+  EXPECT_EQ(ErrorOf<EClassNotFound>([] { FindClass("TUnitWhole"); }), "Class TUnitWhole not found");
 }
 
 }  // namespace
