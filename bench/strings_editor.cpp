@@ -51,13 +51,13 @@ struct TScene {
   TScene() {
     zyl::ZYLApplicationInit();
     zyl::ZYLContainerInit();
-    zyl::ZYLSimplePanelInit();
-    zyl::ZYLStatusBarInit();
-    zyl::ZYLSpeedButtonInit();
-    zyl::ZYLButtonInit();
-    zyl::ZYLInformationLabelInit();
-    zyl::ZYLGlyphLabelInit();
-    zyl::ZYLFormStylerInit();
+    zyl::ZYLSimplePanelUnit.Init();
+    zyl::ZYLStatusBarUnit.Init();
+    zyl::ZYLSpeedButtonUnit.Init();
+    zyl::ZYLButtonUnit.Init();
+    zyl::ZYLInformationLabelUnit.Init();
+    zyl::ZYLGlyphLabelUnit.Init();
+    zyl::ZYLFormStylerUnit.Init();
     zyl::pZYLStringsEditorDlgInit();
     form = zyl::ZYLCreateEditorForm<zyl::TZYLFrmStringEditor>(nullptr);
     form->Show();
@@ -66,13 +66,13 @@ struct TScene {
   ~TScene() {
     form.reset();
     zyl::pZYLStringsEditorDlgDone();
-    zyl::ZYLFormStylerDone();
-    zyl::ZYLGlyphLabelDone();
-    zyl::ZYLInformationLabelDone();
-    zyl::ZYLButtonDone();
-    zyl::ZYLSpeedButtonDone();
-    zyl::ZYLStatusBarDone();
-    zyl::ZYLSimplePanelDone();
+    zyl::ZYLFormStylerUnit.FInit();
+    zyl::ZYLGlyphLabelUnit.FInit();
+    zyl::ZYLInformationLabelUnit.FInit();
+    zyl::ZYLButtonUnit.FInit();
+    zyl::ZYLSpeedButtonUnit.FInit();
+    zyl::ZYLStatusBarUnit.FInit();
+    zyl::ZYLSimplePanelUnit.FInit();
     zyl::ZYLContainerDone();
     zyl::ZYLApplicationDone();
   }

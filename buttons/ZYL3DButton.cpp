@@ -80,7 +80,4 @@ vcl::TRect TZYLCustom3DButton::DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& 
   return vcl::TRect{Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2};
 }
 
-void ZYL3DButtonInit() { vcl::RegisterClasses({TZYL3DEffectButton::StaticClass()}); }
-void ZYL3DButtonDone() { vcl::UnRegisterClasses({TZYL3DEffectButton::StaticClass()}); }
-
 }  // namespace zyl

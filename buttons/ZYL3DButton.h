@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -38,7 +39,7 @@ class TZYL3DEffectButton : public TZYLCustom3DButton {
   explicit TZYL3DEffectButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYL3DButtonInit();
-void ZYL3DButtonDone();
+inline constexpr vcl::TUnitEntry ZYL3DButtonUnit =
+    vcl::ClassesUnit<TZYL3DEffectButton>("ZYL3DButton");
 
 }  // namespace zyl

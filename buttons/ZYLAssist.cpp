@@ -264,11 +264,4 @@ void TZYLAssist::ButtonClick(vcl::TObject* Sender) {
   }
 }
 
-void ZYLAssistInit() {
-  vcl::RegisterClasses({TZYLAssist::StaticClass(), TZYLAssistPage::StaticClass()});
-}
-void ZYLAssistDone() {
-  vcl::UnRegisterClasses({TZYLAssist::StaticClass(), TZYLAssistPage::StaticClass()});
-}
-
 }  // namespace zyl

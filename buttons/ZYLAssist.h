@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "buttons/ZYLCustomPanel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -120,7 +121,7 @@ class TZYLAssist : public TZYLCustomPanel {
   std::string FCaptions[nbCount];
 };
 
-void ZYLAssistInit();
-void ZYLAssistDone();
+inline constexpr vcl::TUnitEntry ZYLAssistUnit =
+    vcl::ClassesUnit<TZYLAssist, TZYLAssistPage>("ZYLAssist");
 
 }  // namespace zyl

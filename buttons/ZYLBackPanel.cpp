@@ -45,7 +45,4 @@ void TZYLBackPanel::GetIMLChange(vcl::TObject* Sender) {
   inherited::GetIMLChange(Sender);
 }
 
-void ZYLBackPanelInit() { vcl::RegisterClasses({TZYLBackPanel::StaticClass()}); }
-void ZYLBackPanelDone() { vcl::UnRegisterClasses({TZYLBackPanel::StaticClass()}); }
-
 }  // namespace zyl

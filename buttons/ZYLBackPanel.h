@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "buttons/ZYLCustomParentPanel.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -30,7 +31,6 @@ class TZYLBackPanel : public TZYLCustomParentPanel {
   std::unique_ptr<vcl::TBitmap> FPicture;
 };
 
-void ZYLBackPanelInit();
-void ZYLBackPanelDone();
+inline constexpr vcl::TUnitEntry ZYLBackPanelUnit = vcl::ClassesUnit<TZYLBackPanel>("ZYLBackPanel");
 
 }  // namespace zyl

@@ -293,7 +293,4 @@ void TZYLBaseGraphicButton::Paint() {
   DrawContent(c, inner, state);
 }
 
-void ZYLBaseGraphicButtonInit() { vcl::RegisterClasses({TZYLBaseGraphicButton::StaticClass()}); }
-void ZYLBaseGraphicButtonDone() { vcl::UnRegisterClasses({TZYLBaseGraphicButton::StaticClass()}); }
-
 }  // namespace zyl

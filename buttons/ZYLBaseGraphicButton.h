@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "foundation/ZYLControl.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -94,7 +95,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   bool FHeldOver = false;  // ... and the mouse is above it
 };
 
-void ZYLBaseGraphicButtonInit();
-void ZYLBaseGraphicButtonDone();
+inline constexpr vcl::TUnitEntry ZYLBaseGraphicButtonUnit =
+    vcl::ClassesUnit<TZYLBaseGraphicButton>("ZYLBaseGraphicButton");
 
 }  // namespace zyl

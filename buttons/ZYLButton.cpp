@@ -342,7 +342,4 @@ void TZYLCustomButton::Paint() {
   }
 }
 
-void ZYLButtonInit() { vcl::RegisterClasses({TZYLButton::StaticClass()}); }
-void ZYLButtonDone() { vcl::UnRegisterClasses({TZYLButton::StaticClass()}); }
-
 }  // namespace zyl

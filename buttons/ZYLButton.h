@@ -10,6 +10,7 @@
 
 #include "foundation/ZYLCustomControl.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -119,7 +120,6 @@ class TZYLButton : public TZYLCustomButton {
   explicit TZYLButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLButtonInit();
-void ZYLButtonDone();
+inline constexpr vcl::TUnitEntry ZYLButtonUnit = vcl::ClassesUnit<TZYLButton>("ZYLButton");
 
 }  // namespace zyl

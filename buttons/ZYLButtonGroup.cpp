@@ -334,11 +334,4 @@ void TZYLCustomRadioGroup::Loaded() {
   if (FItemIndex < -1 || FItemIndex >= FItems->Count()) FItemIndex = -1;
 }
 
-void ZYLButtonGroupInit() {
-  vcl::RegisterClasses({TZYLCheckGroup::StaticClass(), TZYLRadioGroup::StaticClass()});
-}
-void ZYLButtonGroupDone() {
-  vcl::UnRegisterClasses({TZYLCheckGroup::StaticClass(), TZYLRadioGroup::StaticClass()});
-}
-
 }  // namespace zyl

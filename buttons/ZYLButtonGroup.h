@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "buttons/ZYLGroupBox.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -144,7 +145,7 @@ class TZYLRadioGroup : public TZYLCustomRadioGroup {
   explicit TZYLRadioGroup(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLButtonGroupInit();
-void ZYLButtonGroupDone();
+inline constexpr vcl::TUnitEntry ZYLButtonGroupUnit =
+    vcl::ClassesUnit<TZYLCheckGroup, TZYLRadioGroup>("ZYLButtonGroup");
 
 }  // namespace zyl

@@ -11,7 +11,4 @@ TZYLButtonPanel::TZYLButtonPanel(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetBounds(0, 0, 185, 41);
 }
 
-void ZYLButtonPanelInit() { vcl::RegisterClasses({TZYLButtonPanel::StaticClass()}); }
-void ZYLButtonPanelDone() { vcl::UnRegisterClasses({TZYLButtonPanel::StaticClass()}); }
-
 }  // namespace zyl

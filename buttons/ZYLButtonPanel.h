@@ -3,6 +3,7 @@
 #pragma once
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,7 +12,7 @@ class TZYLButtonPanel : public TZYLCustomBevelPanel {
   explicit TZYLButtonPanel(vcl::TComponent* AOwner);
 };
 
-void ZYLButtonPanelInit();
-void ZYLButtonPanelDone();
+inline constexpr vcl::TUnitEntry ZYLButtonPanelUnit =
+    vcl::ClassesUnit<TZYLButtonPanel>("ZYLButtonPanel");
 
 }  // namespace zyl

@@ -48,7 +48,4 @@ void TZYLCustomCheckBox::ClickMark() {
   }
 }
 
-void ZYLCheckBoxInit() { vcl::RegisterClasses({TZYLCheckBox::StaticClass()}); }
-void ZYLCheckBoxDone() { vcl::UnRegisterClasses({TZYLCheckBox::StaticClass()}); }
-
 }  // namespace zyl

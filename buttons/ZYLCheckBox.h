@@ -5,6 +5,7 @@
 #pragma once
 
 #include "buttons/ZYLButtonControl.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -41,7 +42,6 @@ class TZYLCheckBox : public TZYLCustomCheckBox {
   explicit TZYLCheckBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLCheckBoxInit();
-void ZYLCheckBoxDone();
+inline constexpr vcl::TUnitEntry ZYLCheckBoxUnit = vcl::ClassesUnit<TZYLCheckBox>("ZYLCheckBox");
 
 }  // namespace zyl

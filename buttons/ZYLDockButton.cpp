@@ -40,11 +40,4 @@ void DescribeDocking(vcl::TClassBuilder<C>& b) {
 ZYL_CLASS_IMPL(TZYLDockButton) { DescribeDocking(b); }
 ZYL_CLASS_IMPL(TZYLDockSpeedButton) { DescribeDocking(b); }
 
-void ZYLDockButtonInit() {
-  vcl::RegisterClasses({TZYLDockButton::StaticClass(), TZYLDockSpeedButton::StaticClass()});
-}
-void ZYLDockButtonDone() {
-  vcl::UnRegisterClasses({TZYLDockButton::StaticClass(), TZYLDockSpeedButton::StaticClass()});
-}
-
 }  // namespace zyl

@@ -12,6 +12,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "foundation/ZYLButtonDock.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -104,7 +105,7 @@ class TZYLDockSpeedButton : public TZYLButtonDocking<TZYLSpeedButton> {
   explicit TZYLDockSpeedButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLDockButtonInit();
-void ZYLDockButtonDone();
+inline constexpr vcl::TUnitEntry ZYLDockButtonUnit =
+    vcl::ClassesUnit<TZYLDockButton, TZYLDockSpeedButton>("ZYLDockButton");
 
 }  // namespace zyl

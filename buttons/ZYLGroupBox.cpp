@@ -143,7 +143,4 @@ void TZYLCustomGroupBox::Paint() {
                       true, true, TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled}, 0);
 }
 
-void ZYLGroupBoxInit() { vcl::RegisterClasses({TZYLGroupBox::StaticClass()}); }
-void ZYLGroupBoxDone() { vcl::UnRegisterClasses({TZYLGroupBox::StaticClass()}); }
-
 }  // namespace zyl

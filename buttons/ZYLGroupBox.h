@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TFont;
@@ -54,7 +55,6 @@ class TZYLGroupBox : public TZYLCustomGroupBox {
   explicit TZYLGroupBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLGroupBoxInit();
-void ZYLGroupBoxDone();
+inline constexpr vcl::TUnitEntry ZYLGroupBoxUnit = vcl::ClassesUnit<TZYLGroupBox>("ZYLGroupBox");
 
 }  // namespace zyl

@@ -174,7 +174,4 @@ void TZYLCustomMMButton::DefineProperties(vcl::TFiler* Filer) {
       [this](vcl::TWriter* w) { w->WriteInteger(FTransColor); }, FTransColor != vcl::clNone);
 }
 
-void ZYLMMButtonInit() { vcl::RegisterClasses({TZYLMMButton::StaticClass()}); }
-void ZYLMMButtonDone() { vcl::UnRegisterClasses({TZYLMMButton::StaticClass()}); }
-
 }  // namespace zyl

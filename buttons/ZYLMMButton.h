@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TStream;
@@ -67,7 +68,6 @@ class TZYLMMButton : public TZYLCustomMMButton {
   explicit TZYLMMButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLMMButtonInit();
-void ZYLMMButtonDone();
+inline constexpr vcl::TUnitEntry ZYLMMButtonUnit = vcl::ClassesUnit<TZYLMMButton>("ZYLMMButton");
 
 }  // namespace zyl

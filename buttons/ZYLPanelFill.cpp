@@ -24,7 +24,4 @@ TZYLPanelFill::TZYLPanelFill(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetBounds(0, 0, 185, 41);
 }
 
-void ZYLPanelFillInit() { vcl::RegisterClasses({TZYLPanelFill::StaticClass()}); }
-void ZYLPanelFillDone() { vcl::UnRegisterClasses({TZYLPanelFill::StaticClass()}); }
-
 }  // namespace zyl

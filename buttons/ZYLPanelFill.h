@@ -3,6 +3,7 @@
 #pragma once
 
 #include "buttons/ZYLCustomPanelFill.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,7 +12,6 @@ class TZYLPanelFill : public TZYLCustomPanelFill {
   explicit TZYLPanelFill(vcl::TComponent* AOwner);
 };
 
-void ZYLPanelFillInit();
-void ZYLPanelFillDone();
+inline constexpr vcl::TUnitEntry ZYLPanelFillUnit = vcl::ClassesUnit<TZYLPanelFill>("ZYLPanelFill");
 
 }  // namespace zyl

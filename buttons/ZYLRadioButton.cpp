@@ -63,7 +63,4 @@ vcl::TCheckBoxState TZYLRadioButton::MarkState() const {
 
 uint32_t TZYLRadioButton::MarkKind(vcl::TCheckBoxState) const { return win::DFCS_BUTTONRADIO; }
 
-void ZYLRadioButtonInit() { vcl::RegisterClasses({TZYLRadioButton::StaticClass()}); }
-void ZYLRadioButtonDone() { vcl::UnRegisterClasses({TZYLRadioButton::StaticClass()}); }
-
 }  // namespace zyl

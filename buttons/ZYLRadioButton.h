@@ -6,6 +6,7 @@
 #pragma once
 
 #include "buttons/ZYLButtonControl.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -29,7 +30,7 @@ class TZYLRadioButton : public TZYLButtonControl {
   bool FChecked = false;
 };
 
-void ZYLRadioButtonInit();
-void ZYLRadioButtonDone();
+inline constexpr vcl::TUnitEntry ZYLRadioButtonUnit =
+    vcl::ClassesUnit<TZYLRadioButton>("ZYLRadioButton");
 
 }  // namespace zyl

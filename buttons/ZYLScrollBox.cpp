@@ -212,7 +212,4 @@ ZYL_CLASS_IMPL(TZYLScrollBox) {
 
 TZYLScrollBox::TZYLScrollBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-void ZYLScrollBoxInit() { vcl::RegisterClasses({TZYLScrollBox::StaticClass()}); }
-void ZYLScrollBoxDone() { vcl::UnRegisterClasses({TZYLScrollBox::StaticClass()}); }
-
 }  // namespace zyl

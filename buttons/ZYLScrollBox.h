@@ -9,6 +9,7 @@
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TControlCanvas;
@@ -75,7 +76,6 @@ class TZYLScrollBox : public TZYLCustomScrollBox {
   explicit TZYLScrollBox(vcl::TComponent* AOwner);
 };
 
-void ZYLScrollBoxInit();
-void ZYLScrollBoxDone();
+inline constexpr vcl::TUnitEntry ZYLScrollBoxUnit = vcl::ClassesUnit<TZYLScrollBox>("ZYLScrollBox");
 
 }  // namespace zyl

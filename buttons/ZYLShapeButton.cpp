@@ -96,7 +96,4 @@ void TZYLCustomShapeButton::CMHitTest(vcl::TCMHitTest& Message) {
   Message.Result = OnFace(Message.XPos(), Message.YPos()) ? win::HTCLIENT : win::HTNOWHERE;
 }
 
-void ZYLShapeButtonInit() { vcl::RegisterClasses({TZYLShapeButton::StaticClass()}); }
-void ZYLShapeButtonDone() { vcl::UnRegisterClasses({TZYLShapeButton::StaticClass()}); }
-
 }  // namespace zyl

@@ -10,6 +10,7 @@
 
 #include "buttons/ZYLBaseGraphicButton.h"
 #include "foundation/ZYLGraph.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -53,7 +54,7 @@ class TZYLShapeButton : public TZYLCustomShapeButton {
   explicit TZYLShapeButton(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLShapeButtonInit();
-void ZYLShapeButtonDone();
+inline constexpr vcl::TUnitEntry ZYLShapeButtonUnit =
+    vcl::ClassesUnit<TZYLShapeButton>("ZYLShapeButton");
 
 }  // namespace zyl

@@ -73,7 +73,4 @@ void TZYLSimplePanel::PaintFrame() {
   });
 }
 
-void ZYLSimplePanelInit() { vcl::RegisterClasses({TZYLSimplePanel::StaticClass()}); }
-void ZYLSimplePanelDone() { vcl::UnRegisterClasses({TZYLSimplePanel::StaticClass()}); }
-
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -47,7 +48,7 @@ class TZYLSimplePanel : public TZYLCustomBevelPanel {
   void PaintFrame();
 };
 
-void ZYLSimplePanelInit();
-void ZYLSimplePanelDone();
+inline constexpr vcl::TUnitEntry ZYLSimplePanelUnit =
+    vcl::ClassesUnit<TZYLSimplePanel>("ZYLSimplePanel");
 
 }  // namespace zyl

@@ -197,7 +197,4 @@ vcl::TBitmap* TZYLCustomSpeedButton::GlyphFor(TZYLButtonState State) {
   return FGreyGlyph.get();
 }
 
-void ZYLSpeedButtonInit() { vcl::RegisterClasses({TZYLSpeedButton::StaticClass()}); }
-void ZYLSpeedButtonDone() { vcl::UnRegisterClasses({TZYLSpeedButton::StaticClass()}); }
-
 }  // namespace zyl

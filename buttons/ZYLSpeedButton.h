@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -58,7 +59,7 @@ vcl::TRect ZYLDrawUserButtonFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect,
 // A copy of Source with every pixel but the transparent colour turned to its grey value.
 void ZYLGreyGlyph(vcl::TBitmap* Source, vcl::TBitmap* Dest);
 
-void ZYLSpeedButtonInit();
-void ZYLSpeedButtonDone();
+inline constexpr vcl::TUnitEntry ZYLSpeedButtonUnit =
+    vcl::ClassesUnit<TZYLSpeedButton>("ZYLSpeedButton");
 
 }  // namespace zyl

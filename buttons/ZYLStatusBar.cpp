@@ -119,7 +119,4 @@ void TZYLStatusBar::PaintChildFrames() {
   }
 }
 
-void ZYLStatusBarInit() { vcl::RegisterClasses({TZYLStatusBar::StaticClass()}); }
-void ZYLStatusBarDone() { vcl::UnRegisterClasses({TZYLStatusBar::StaticClass()}); }
-
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "buttons/ZYLCustomPanelFill.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -57,7 +58,6 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   TZYL3DCaption* FFont3D = nullptr;
 };
 
-void ZYLStatusBarInit();
-void ZYLStatusBarDone();
+inline constexpr vcl::TUnitEntry ZYLStatusBarUnit = vcl::ClassesUnit<TZYLStatusBar>("ZYLStatusBar");
 
 }  // namespace zyl

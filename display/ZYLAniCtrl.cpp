@@ -452,7 +452,4 @@ void TZYLAniCtrl::PaintImage(bool FireEvent) {
   }
 }
 
-void ZYLAniCtrlInit() { vcl::RegisterClasses({TZYLAniCtrl::StaticClass()}); }
-void ZYLAniCtrlDone() { vcl::UnRegisterClasses({TZYLAniCtrl::StaticClass()}); }
-
 }  // namespace zyl

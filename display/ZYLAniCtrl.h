@@ -9,6 +9,7 @@
 #include "display/ZYLCustomLImage.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -132,8 +133,6 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   bool FInLoaded = false;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLAniCtrlInit();
-void ZYLAniCtrlDone();
+inline constexpr vcl::TUnitEntry ZYLAniCtrlUnit = vcl::ClassesUnit<TZYLAniCtrl>("ZYLAniCtrl");
 
 }  // namespace zyl

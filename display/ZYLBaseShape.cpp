@@ -355,8 +355,4 @@ void TZYLBaseShape::SaveToFile(const std::string& FileName) {
   bmp.SaveToFile(FileName);
 }
 
-void ZYLBaseShapeInit() { vcl::RegisterClasses({TZYLBaseShape::StaticClass()}); }
-
-void ZYLBaseShapeDone() { vcl::UnRegisterClasses({TZYLBaseShape::StaticClass()}); }
-
 }  // namespace zyl

@@ -10,6 +10,7 @@
 #include "foundation/ZYLControl.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -126,8 +127,6 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   vcl::TBitmap* FFillBitmap = nullptr;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLBaseShapeInit();
-void ZYLBaseShapeDone();
+inline constexpr vcl::TUnitEntry ZYLBaseShapeUnit = vcl::ClassesUnit<TZYLBaseShape>("ZYLBaseShape");
 
 }  // namespace zyl

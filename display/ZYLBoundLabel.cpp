@@ -172,7 +172,4 @@ void TZYLLabelBinding::DefineProperties(vcl::TFiler* Filer) {
       [this](vcl::TStream* s) { s->WriteComponent(FLabel); }, FHasLabel && FLabel);
 }
 
-void ZYLBoundLabelInit() { vcl::RegisterClasses({TZYLBoundLabel::StaticClass()}); }
-void ZYLBoundLabelDone() { vcl::UnRegisterClasses({TZYLBoundLabel::StaticClass()}); }
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 
 #include "display/ZYLCustomSimpleLabel.h"
 #include "platform/controls/ExtCtrls.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -81,8 +82,7 @@ class TZYLLabelBinding {
   bool FSync = false;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLBoundLabelInit();
-void ZYLBoundLabelDone();
+inline constexpr vcl::TUnitEntry ZYLBoundLabelUnit =
+    vcl::ClassesUnit<TZYLBoundLabel>("ZYLBoundLabel");
 
 }  // namespace zyl

@@ -10,6 +10,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLObject.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -268,5 +269,6 @@ class TZYLClock : public TZYLGraphicControl {
 // Registers / unregisters the unit's component classes for streaming.
 void ZYLClockInit();
 void ZYLClockDone();
+inline constexpr vcl::TUnitEntry ZYLClockUnit{"ZYLClock", &ZYLClockInit, &ZYLClockDone};
 
 }  // namespace zyl

@@ -24,7 +24,4 @@ ZYL_CLASS_IMPL(TZYLDockLabel) {
                 "OnMouseMove",    "OnMouseUp",      "OnMouseEnter",   "OnMouseExit"});
 }
 
-void ZYLDockLabelInit() { vcl::RegisterClasses({TZYLDockLabel::StaticClass()}); }
-void ZYLDockLabelDone() { vcl::UnRegisterClasses({TZYLDockLabel::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomDockLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,6 @@ class TZYLDockLabel : public TZYLCustomDockLabel {
   explicit TZYLDockLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLDockLabelInit();
-void ZYLDockLabelDone();
+inline constexpr vcl::TUnitEntry ZYLDockLabelUnit = vcl::ClassesUnit<TZYLDockLabel>("ZYLDockLabel");
 
 }  // namespace zyl

@@ -127,7 +127,4 @@ void TZYLDrawEdge::Paint() {
   }
 }
 
-void ZYLDrawEdgeInit() { vcl::RegisterClasses({TZYLDrawEdge::StaticClass()}); }
-void ZYLDrawEdgeDone() { vcl::UnRegisterClasses({TZYLDrawEdge::StaticClass()}); }
-
 }  // namespace zyl

@@ -4,6 +4,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -54,7 +55,6 @@ class TZYLDrawEdge : public TZYLControl {
   TZYLDrawEdgeStyle FStyle = esEdge;
 };
 
-void ZYLDrawEdgeInit();
-void ZYLDrawEdgeDone();
+inline constexpr vcl::TUnitEntry ZYLDrawEdgeUnit = vcl::ClassesUnit<TZYLDrawEdge>("ZYLDrawEdge");
 
 }  // namespace zyl

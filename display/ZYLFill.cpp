@@ -101,7 +101,4 @@ void TZYLFill::Paint() {
   }
 }
 
-void ZYLFillInit() { vcl::RegisterClasses({TZYLFill::StaticClass()}); }
-void ZYLFillDone() { vcl::UnRegisterClasses({TZYLFill::StaticClass()}); }
-
 }  // namespace zyl

@@ -7,6 +7,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -43,8 +44,6 @@ class TZYLFill : public TZYLGraphicControl {
   TZYLFillObject* FFillObject = nullptr;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLFillInit();
-void ZYLFillDone();
+inline constexpr vcl::TUnitEntry ZYLFillUnit = vcl::ClassesUnit<TZYLFill>("ZYLFill");
 
 }  // namespace zyl

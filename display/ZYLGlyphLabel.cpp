@@ -26,7 +26,4 @@ ZYL_CLASS_IMPL(TZYLGlyphLabel) {
                 "OnMouseMove", "OnMouseUp",      "OnMouseEnter", "OnMouseExit"});
 }
 
-void ZYLGlyphLabelInit() { vcl::RegisterClasses({TZYLGlyphLabel::StaticClass()}); }
-void ZYLGlyphLabelDone() { vcl::UnRegisterClasses({TZYLGlyphLabel::StaticClass()}); }
-
 }  // namespace zyl

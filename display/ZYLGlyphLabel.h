@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomGlyphLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,7 @@ class TZYLGlyphLabel : public TZYLCustomGlyphLabel {
   explicit TZYLGlyphLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLGlyphLabelInit();
-void ZYLGlyphLabelDone();
+inline constexpr vcl::TUnitEntry ZYLGlyphLabelUnit =
+    vcl::ClassesUnit<TZYLGlyphLabel>("ZYLGlyphLabel");
 
 }  // namespace zyl

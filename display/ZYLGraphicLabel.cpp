@@ -55,7 +55,4 @@ ZYL_CLASS_IMPL(TZYLGraphicLabel) {
                 "OnStartDrag"});
 }
 
-void ZYLGraphicLabelInit() { vcl::RegisterClasses({TZYLGraphicLabel::StaticClass()}); }
-void ZYLGraphicLabelDone() { vcl::UnRegisterClasses({TZYLGraphicLabel::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomGraphicLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,7 @@ class TZYLGraphicLabel : public TZYLCustomGraphicLabel {
   explicit TZYLGraphicLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLGraphicLabelInit();
-void ZYLGraphicLabelDone();
+inline constexpr vcl::TUnitEntry ZYLGraphicLabelUnit =
+    vcl::ClassesUnit<TZYLGraphicLabel>("ZYLGraphicLabel");
 
 }  // namespace zyl

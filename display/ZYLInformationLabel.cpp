@@ -220,7 +220,4 @@ void TZYLInformationLabel::Paint() {
                  TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled});
 }
 
-void ZYLInformationLabelInit() { vcl::RegisterClasses({TZYLInformationLabel::StaticClass()}); }
-void ZYLInformationLabelDone() { vcl::UnRegisterClasses({TZYLInformationLabel::StaticClass()}); }
-
 }  // namespace zyl

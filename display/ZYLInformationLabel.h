@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display/ZYLBaseLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -89,7 +90,7 @@ class TZYLInformationLabel : public TZYLBaseLabel {
 // editors can be registered for it.
 const vcl::TTypeInfo* DateTimeFormatTypeInfo();
 
-void ZYLInformationLabelInit();
-void ZYLInformationLabelDone();
+inline constexpr vcl::TUnitEntry ZYLInformationLabelUnit =
+    vcl::ClassesUnit<TZYLInformationLabel>("ZYLInformationLabel");
 
 }  // namespace zyl

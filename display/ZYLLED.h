@@ -11,6 +11,7 @@
 #include "foundation/ZYLObject.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -112,5 +113,6 @@ class TZYLLED : public TZYLObject {
 // ZYLLEDDone. The unit has no component classes to register.
 void ZYLLEDInit();
 void ZYLLEDDone();
+inline constexpr vcl::TUnitEntry ZYLLEDUnit{"ZYLLED", &ZYLLEDInit, &ZYLLEDDone};
 
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLLEDCustomLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -13,5 +14,6 @@ class TZYLLEDLabel : public TZYLLEDCustomLabel {
 // Registers / unregisters the unit's component classes for streaming.
 void ZYLLEDLabelInit();
 void ZYLLEDLabelDone();
+inline constexpr vcl::TUnitEntry ZYLLEDLabelUnit{"ZYLLEDLabel", &ZYLLEDLabelInit, &ZYLLEDLabelDone};
 
 }  // namespace zyl

@@ -60,7 +60,4 @@ void TZYLLImage::Paint() {
   }
 }
 
-void ZYLLImageInit() { vcl::RegisterClasses({TZYLLImage::StaticClass()}); }
-void ZYLLImageDone() { vcl::UnRegisterClasses({TZYLLImage::StaticClass()}); }
-
 }  // namespace zyl

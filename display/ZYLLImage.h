@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomLImage.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -15,8 +16,6 @@ class TZYLLImage : public TZYLCustomLImage {
   void Paint() override;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLLImageInit();
-void ZYLLImageDone();
+inline constexpr vcl::TUnitEntry ZYLLImageUnit = vcl::ClassesUnit<TZYLLImage>("ZYLLImage");
 
 }  // namespace zyl

@@ -22,7 +22,4 @@ ZYL_CLASS_IMPL(TZYLLabel) {
              "OnMouseExit"});
 }
 
-void ZYLLabelInit() { vcl::RegisterClasses({TZYLLabel::StaticClass()}); }
-void ZYLLabelDone() { vcl::UnRegisterClasses({TZYLLabel::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,6 @@ class TZYLLabel : public TZYLCustomLabel {
   explicit TZYLLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLLabelInit();
-void ZYLLabelDone();
+inline constexpr vcl::TUnitEntry ZYLLabelUnit = vcl::ClassesUnit<TZYLLabel>("ZYLLabel");
 
 }  // namespace zyl

@@ -23,7 +23,4 @@ ZYL_CLASS_IMPL(TZYLLabelFill) {
                 "OnMouseUp",      "OnMouseEnter", "OnMouseExit"});
 }
 
-void ZYLLabelFillInit() { vcl::RegisterClasses({TZYLLabelFill::StaticClass()}); }
-void ZYLLabelFillDone() { vcl::UnRegisterClasses({TZYLLabelFill::StaticClass()}); }
-
 }  // namespace zyl

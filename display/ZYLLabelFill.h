@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomLabelFill.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,6 @@ class TZYLLabelFill : public TZYLCustomLabelFill {
   explicit TZYLLabelFill(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLLabelFillInit();
-void ZYLLabelFillDone();
+inline constexpr vcl::TUnitEntry ZYLLabelFillUnit = vcl::ClassesUnit<TZYLLabelFill>("ZYLLabelFill");
 
 }  // namespace zyl

@@ -11,7 +11,4 @@ ZYL_CLASS_IMPL(TZYLNImage) {
       .Prop("Control", &TZYLNImage::Control, &TZYLNImage::SetControl);
 }
 
-void ZYLNImageInit() { vcl::RegisterClasses({TZYLNImage::StaticClass()}); }
-void ZYLNImageDone() { vcl::UnRegisterClasses({TZYLNImage::StaticClass()}); }
-
 }  // namespace zyl

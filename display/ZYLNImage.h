@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomNImage.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,6 @@ class TZYLNImage : public TZYLCustomNImage {
   explicit TZYLNImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLNImageInit();
-void ZYLNImageDone();
+inline constexpr vcl::TUnitEntry ZYLNImageUnit = vcl::ClassesUnit<TZYLNImage>("ZYLNImage");
 
 }  // namespace zyl

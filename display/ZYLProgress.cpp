@@ -15,7 +15,4 @@ ZYL_CLASS_IMPL(TZYLProgress) {
       .Default(0);
 }
 
-void ZYLProgressInit() { vcl::RegisterClasses({TZYLProgress::StaticClass()}); }
-void ZYLProgressDone() { vcl::UnRegisterClasses({TZYLProgress::StaticClass()}); }
-
 }  // namespace zyl

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLCustomProgress.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,8 +12,6 @@ class TZYLProgress : public TZYLCustomProgress {
   explicit TZYLProgress(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLProgressInit();
-void ZYLProgressDone();
+inline constexpr vcl::TUnitEntry ZYLProgressUnit = vcl::ClassesUnit<TZYLProgress>("ZYLProgress");
 
 }  // namespace zyl

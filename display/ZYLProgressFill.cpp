@@ -15,7 +15,4 @@ ZYL_CLASS_IMPL(TZYLProgressFill) {
       .Default(0);
 }
 
-void ZYLProgressFillInit() { vcl::RegisterClasses({TZYLProgressFill::StaticClass()}); }
-void ZYLProgressFillDone() { vcl::UnRegisterClasses({TZYLProgressFill::StaticClass()}); }
-
 }  // namespace zyl

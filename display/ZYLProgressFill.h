@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLCustomProgressFill.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,8 +12,7 @@ class TZYLProgressFill : public TZYLCustomProgressFill {
   explicit TZYLProgressFill(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLProgressFillInit();
-void ZYLProgressFillDone();
+inline constexpr vcl::TUnitEntry ZYLProgressFillUnit =
+    vcl::ClassesUnit<TZYLProgressFill>("ZYLProgressFill");
 
 }  // namespace zyl

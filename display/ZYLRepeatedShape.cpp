@@ -233,8 +233,4 @@ void TZYLRepeatedShape::Paint() {
   if (!FCaptionClip || !usesFillBitmap) DrawCaption(canvas, client);
 }
 
-void ZYLRepeatedShapeInit() { vcl::RegisterClasses({TZYLRepeatedShape::StaticClass()}); }
-
-void ZYLRepeatedShapeDone() { vcl::UnRegisterClasses({TZYLRepeatedShape::StaticClass()}); }
-
 }  // namespace zyl

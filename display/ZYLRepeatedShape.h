@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "display/ZYLBaseShape.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -58,8 +59,7 @@ class TZYLRepeatedShape : public TZYLBaseShape {
   bool FSetPerCount = true;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLRepeatedShapeInit();
-void ZYLRepeatedShapeDone();
+inline constexpr vcl::TUnitEntry ZYLRepeatedShapeUnit =
+    vcl::ClassesUnit<TZYLRepeatedShape>("ZYLRepeatedShape");
 
 }  // namespace zyl

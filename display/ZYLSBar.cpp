@@ -844,7 +844,4 @@ void TZYLScrollBarObject::AssignToScrollBar(TZYLScrollBar* Bar) {
   Bar->SetThumbColor(FThumbColor);
 }
 
-void ZYLSBarInit() { vcl::RegisterClasses({TZYLScrollBar::StaticClass()}); }
-void ZYLSBarDone() { vcl::UnRegisterClasses({TZYLScrollBar::StaticClass()}); }
-
 }  // namespace zyl

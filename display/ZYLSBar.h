@@ -13,6 +13,7 @@
 #include "buttons/ZYLCustomPanelFill.h"
 #include "foundation/ZYLObject.h"
 #include "platform/controls/Controls.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -272,7 +273,6 @@ class TZYLScrollBarObject : public TZYLObject {
   TZYLBackStyle FBackStyle = bsDefault;
 };
 
-void ZYLSBarInit();
-void ZYLSBarDone();
+inline constexpr vcl::TUnitEntry ZYLSBarUnit = vcl::ClassesUnit<TZYLScrollBar>("ZYLSBar");
 
 }  // namespace zyl

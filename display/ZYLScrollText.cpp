@@ -523,7 +523,4 @@ void TZYLScrollText::PaintImage() {
   }
 }
 
-void ZYLScrollTextInit() { vcl::RegisterClasses({TZYLScrollText::StaticClass()}); }
-void ZYLScrollTextDone() { vcl::UnRegisterClasses({TZYLScrollText::StaticClass()}); }
-
 }  // namespace zyl

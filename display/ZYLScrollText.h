@@ -13,6 +13,7 @@
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -171,8 +172,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   void* FRunHookData = nullptr;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLScrollTextInit();
-void ZYLScrollTextDone();
+inline constexpr vcl::TUnitEntry ZYLScrollTextUnit =
+    vcl::ClassesUnit<TZYLScrollText>("ZYLScrollText");
 
 }  // namespace zyl

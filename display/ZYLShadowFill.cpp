@@ -75,7 +75,4 @@ void TZYLShadowFill::Paint() {
   }
 }
 
-void ZYLShadowFillInit() { vcl::RegisterClasses({TZYLShadowFill::StaticClass()}); }
-void ZYLShadowFillDone() { vcl::UnRegisterClasses({TZYLShadowFill::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -52,7 +53,7 @@ class TZYLShadowFill : public TZYLGraphicControl {
   TZYLShadowFillStyle FStyle = ZYLShadowFill::sfShadow;
 };
 
-void ZYLShadowFillInit();
-void ZYLShadowFillDone();
+inline constexpr vcl::TUnitEntry ZYLShadowFillUnit =
+    vcl::ClassesUnit<TZYLShadowFill>("ZYLShadowFill");
 
 }  // namespace zyl

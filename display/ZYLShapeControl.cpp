@@ -14,8 +14,4 @@ ZYL_CLASS_IMPL(TZYLShapeControl) {
       .Publish({"ImageList", "ImageIndex", "ListIndex"});
 }
 
-void ZYLShapeControlInit() { vcl::RegisterClasses({TZYLShapeControl::StaticClass()}); }
-
-void ZYLShapeControlDone() { vcl::UnRegisterClasses({TZYLShapeControl::StaticClass()}); }
-
 }  // namespace zyl

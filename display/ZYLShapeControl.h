@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLBaseShape.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,8 +12,7 @@ class TZYLShapeControl : public TZYLBaseShape {
   explicit TZYLShapeControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLShapeControlInit();
-void ZYLShapeControlDone();
+inline constexpr vcl::TUnitEntry ZYLShapeControlUnit =
+    vcl::ClassesUnit<TZYLShapeControl>("ZYLShapeControl");
 
 }  // namespace zyl

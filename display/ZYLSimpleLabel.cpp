@@ -26,7 +26,4 @@ ZYL_CLASS_IMPL(TZYLSimpleLabel) {
              "OnMouseUp",      "OnMouseEnter",     "OnMouseExit"});
 }
 
-void ZYLSimpleLabelInit() { vcl::RegisterClasses({TZYLSimpleLabel::StaticClass()}); }
-void ZYLSimpleLabelDone() { vcl::UnRegisterClasses({TZYLSimpleLabel::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomSimpleLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,7 @@ class TZYLSimpleLabel : public TZYLCustomSimpleLabel {
   explicit TZYLSimpleLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLSimpleLabelInit();
-void ZYLSimpleLabelDone();
+inline constexpr vcl::TUnitEntry ZYLSimpleLabelUnit =
+    vcl::ClassesUnit<TZYLSimpleLabel>("ZYLSimpleLabel");
 
 }  // namespace zyl

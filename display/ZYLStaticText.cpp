@@ -178,7 +178,4 @@ void TZYLStaticText::DrawCaption(const TRect& Rect, TZYLAlignment Alignment) {
                  TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled, dtClip});
 }
 
-void ZYLStaticTextInit() { vcl::RegisterClasses({TZYLStaticText::StaticClass()}); }
-void ZYLStaticTextDone() { vcl::UnRegisterClasses({TZYLStaticText::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 
 #include "buttons/ZYLCustomPanelFill.h"
 #include "display/ZYLBaseLabel.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -63,7 +64,7 @@ class TZYLStaticText : public TZYLCustomPanelFill {
   bool FUseDockManager = false;
 };
 
-void ZYLStaticTextInit();
-void ZYLStaticTextDone();
+inline constexpr vcl::TUnitEntry ZYLStaticTextUnit =
+    vcl::ClassesUnit<TZYLStaticText>("ZYLStaticText");
 
 }  // namespace zyl

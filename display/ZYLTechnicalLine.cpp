@@ -555,7 +555,4 @@ void TZYLTechnicalLine::WMLButtonUp(vcl::TWMMouse& Message) {
   ZYL_INHERITED(Message);
 }
 
-void ZYLTechnicalLineInit() { vcl::RegisterClasses({TZYLTechnicalLine::StaticClass()}); }
-void ZYLTechnicalLineDone() { vcl::UnRegisterClasses({TZYLTechnicalLine::StaticClass()}); }
-
 }  // namespace zyl

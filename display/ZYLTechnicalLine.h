@@ -12,6 +12,7 @@
 #include "platform/base/Types.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TCanvas;
@@ -131,8 +132,7 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   win::HRGN FShapeRegion = nullptr;
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLTechnicalLineInit();
-void ZYLTechnicalLineDone();
+inline constexpr vcl::TUnitEntry ZYLTechnicalLineUnit =
+    vcl::ClassesUnit<TZYLTechnicalLine>("ZYLTechnicalLine");
 
 }  // namespace zyl

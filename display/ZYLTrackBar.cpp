@@ -11,7 +11,4 @@ ZYL_CLASS_IMPL(TZYLTrackBar) {
 
 TZYLTrackBar::TZYLTrackBar(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-void ZYLTrackBarInit() { vcl::RegisterClasses({TZYLTrackBar::StaticClass()}); }
-void ZYLTrackBarDone() { vcl::UnRegisterClasses({TZYLTrackBar::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "display/ZYLCustomTrackBar.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,7 +11,6 @@ class TZYLTrackBar : public TZYLCustomTrackBar {
   explicit TZYLTrackBar(vcl::TComponent* AOwner);
 };
 
-void ZYLTrackBarInit();
-void ZYLTrackBarDone();
+inline constexpr vcl::TUnitEntry ZYLTrackBarUnit = vcl::ClassesUnit<TZYLTrackBar>("ZYLTrackBar");
 
 }  // namespace zyl

@@ -212,7 +212,4 @@ void TZYLBrowseDlg::DoSelectionChange(win::PItemIDList Item) {
   if (FOnSelectionChanged) FOnSelectionChanged(this, FHandle, path, Item);
 }
 
-void ZYLBrowseDlgInit() { vcl::RegisterClasses({TZYLBrowseDlg::StaticClass()}); }
-void ZYLBrowseDlgDone() { vcl::UnRegisterClasses({TZYLBrowseDlg::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLCustomComponent.h"
+#include "platform/sys/Packages.h"
 #include "platform/sys/ShlObj.h"
 
 namespace vcl {
@@ -111,7 +112,6 @@ class TZYLBrowseDlg : public TZYLCustomComponent {
   TZYLBrowseDlgEditValidateEvent FOnValidate;
 };
 
-void ZYLBrowseDlgInit();
-void ZYLBrowseDlgDone();
+inline constexpr vcl::TUnitEntry ZYLBrowseDlgUnit = vcl::ClassesUnit<TZYLBrowseDlg>("ZYLBrowseDlg");
 
 }  // namespace zyl

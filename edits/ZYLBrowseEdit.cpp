@@ -53,12 +53,4 @@ TZYLLabeledBrowseEdit::TZYLLabeledBrowseEdit(vcl::TComponent* AOwner) : inherite
   SetHasLabel(true);
 }
 
-void ZYLBrowseEditInit() {
-  vcl::RegisterClasses({TZYLBrowseEdit::StaticClass(), TZYLLabeledBrowseEdit::StaticClass()});
-}
-
-void ZYLBrowseEditDone() {
-  vcl::UnRegisterClasses({TZYLBrowseEdit::StaticClass(), TZYLLabeledBrowseEdit::StaticClass()});
-}
-
 }  // namespace zyl

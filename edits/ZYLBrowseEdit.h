@@ -5,6 +5,7 @@
 
 #include "edits/ZYLBrowseDlg.h"
 #include "edits/ZYLCustomBrowseEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -45,8 +46,7 @@ class TZYLLabeledBrowseEdit : public TZYLBrowseEdit {
   explicit TZYLLabeledBrowseEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLBrowseEditInit();
-void ZYLBrowseEditDone();
+inline constexpr vcl::TUnitEntry ZYLBrowseEditUnit =
+    vcl::ClassesUnit<TZYLBrowseEdit, TZYLLabeledBrowseEdit>("ZYLBrowseEdit");
 
 }  // namespace zyl

@@ -59,8 +59,4 @@ ZYL_CLASS_IMPL(TZYLColorComboBox) {
              "OnStartDock"});
 }
 
-void ZYLColorComboBoxInit() { vcl::RegisterClasses({TZYLColorComboBox::StaticClass()}); }
-
-void ZYLColorComboBoxDone() { vcl::UnRegisterClasses({TZYLColorComboBox::StaticClass()}); }
-
 }  // namespace zyl

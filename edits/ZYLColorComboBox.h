@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomColorComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,7 +12,7 @@ class TZYLColorComboBox : public TZYLCustomColorComboBox {
   explicit TZYLColorComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLColorComboBoxInit();
-void ZYLColorComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLColorComboBoxUnit =
+    vcl::ClassesUnit<TZYLColorComboBox>("ZYLColorComboBox");
 
 }  // namespace zyl

@@ -163,12 +163,4 @@ TZYLLabeledColorEdit::TZYLLabeledColorEdit(vcl::TComponent* AOwner) : inherited(
   SetHasLabel(true);
 }
 
-void ZYLColorEditInit() {
-  vcl::RegisterClasses({TZYLColorEdit::StaticClass(), TZYLLabeledColorEdit::StaticClass()});
-}
-
-void ZYLColorEditDone() {
-  vcl::UnRegisterClasses({TZYLColorEdit::StaticClass(), TZYLLabeledColorEdit::StaticClass()});
-}
-
 }  // namespace zyl

@@ -13,6 +13,7 @@
 
 #include "edits/ZYLCustomBrowseEdit.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TStrings;
@@ -73,8 +74,7 @@ class TZYLLabeledColorEdit : public TZYLColorEdit {
   explicit TZYLLabeledColorEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLColorEditInit();
-void ZYLColorEditDone();
+inline constexpr vcl::TUnitEntry ZYLColorEditUnit =
+    vcl::ClassesUnit<TZYLColorEdit, TZYLLabeledColorEdit>("ZYLColorEdit");
 
 }  // namespace zyl

@@ -18,12 +18,4 @@ TZYLLabeledColorListBox::TZYLLabeledColorListBox(vcl::TComponent* AOwner) : inhe
   SetHasLabel(true);
 }
 
-void ZYLColorListBoxInit() {
-  vcl::RegisterClasses({TZYLColorListBox::StaticClass(), TZYLLabeledColorListBox::StaticClass()});
-}
-
-void ZYLColorListBoxDone() {
-  vcl::UnRegisterClasses({TZYLColorListBox::StaticClass(), TZYLLabeledColorListBox::StaticClass()});
-}
-
 }  // namespace zyl

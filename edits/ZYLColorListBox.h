@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomColorListBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -16,7 +17,7 @@ class TZYLLabeledColorListBox : public TZYLColorListBox {
   explicit TZYLLabeledColorListBox(vcl::TComponent* AOwner);
 };
 
-void ZYLColorListBoxInit();
-void ZYLColorListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLColorListBoxUnit =
+    vcl::ClassesUnit<TZYLColorListBox, TZYLLabeledColorListBox>("ZYLColorListBox");
 
 }  // namespace zyl

@@ -21,8 +21,4 @@ ZYL_CLASS_IMPL(TZYLComboBox) {
              "OnMouseUp",      "OnSelect",      "OnStartDock",    "OnStartDrag",    "Items"});
 }
 
-void ZYLComboBoxInit() { vcl::RegisterClasses({TZYLComboBox::StaticClass()}); }
-
-void ZYLComboBoxDone() { vcl::UnRegisterClasses({TZYLComboBox::StaticClass()}); }
-
 }  // namespace zyl

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,8 +12,6 @@ class TZYLComboBox : public TZYLCustomComboBox {
   explicit TZYLComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component class for streaming.
-void ZYLComboBoxInit();
-void ZYLComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLComboBoxUnit = vcl::ClassesUnit<TZYLComboBox>("ZYLComboBox");
 
 }  // namespace zyl

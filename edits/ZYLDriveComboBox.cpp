@@ -187,8 +187,4 @@ void TZYLDriveComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState) {
                  win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX);
 }
 
-void ZYLDriveComboBoxInit() { RegisterClasses({TZYLDriveComboBox::StaticClass()}); }
-
-void ZYLDriveComboBoxDone() { UnRegisterClasses({TZYLDriveComboBox::StaticClass()}); }
-
 }  // namespace zyl

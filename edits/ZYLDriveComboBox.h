@@ -5,6 +5,7 @@
 #pragma once
 
 #include "edits/ZYLCustomComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -40,7 +41,7 @@ class TZYLDriveComboBox : public TZYLCustomComboBox {
   char FDrive = 0;
 };
 
-void ZYLDriveComboBoxInit();
-void ZYLDriveComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLDriveComboBoxUnit =
+    vcl::ClassesUnit<TZYLDriveComboBox>("ZYLDriveComboBox");
 
 }  // namespace zyl

@@ -35,12 +35,4 @@ ZYL_CLASS_IMPL(TZYLLabeledEdit) {
 
 TZYLLabeledEdit::TZYLLabeledEdit(vcl::TComponent* AOwner) : inherited(AOwner) { SetHasLabel(true); }
 
-void ZYLEditInit() {
-  vcl::RegisterClasses({TZYLEdit::StaticClass(), TZYLLabeledEdit::StaticClass()});
-}
-
-void ZYLEditDone() {
-  vcl::UnRegisterClasses({TZYLEdit::StaticClass(), TZYLLabeledEdit::StaticClass()});
-}
-
 }  // namespace zyl

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edits/ZYLCustomEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -17,8 +18,7 @@ class TZYLLabeledEdit : public TZYLEdit {
   explicit TZYLLabeledEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLEditInit();
-void ZYLEditDone();
+inline constexpr vcl::TUnitEntry ZYLEditUnit =
+    vcl::ClassesUnit<TZYLEdit, TZYLLabeledEdit>("ZYLEdit");
 
 }  // namespace zyl

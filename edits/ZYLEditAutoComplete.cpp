@@ -260,7 +260,4 @@ void TZYLEditAutoComplete::Add(TZYLBaseEdit* Edit, const std::string& Text) {
   if (add && addTo == asStringList && list) list->Add(text);
 }
 
-void ZYLEditAutoCompleteInit() { vcl::RegisterClasses({TZYLEditAutoComplete::StaticClass()}); }
-void ZYLEditAutoCompleteDone() { vcl::UnRegisterClasses({TZYLEditAutoComplete::StaticClass()}); }
-
 }  // namespace zyl

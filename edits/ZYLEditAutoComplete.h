@@ -10,6 +10,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Messages.h"
+#include "platform/sys/Packages.h"
 #include "platform/user/WinUser.h"
 
 namespace vcl {
@@ -101,8 +102,7 @@ class TZYLEditAutoComplete : public TZYLCustomComponent {
   bool FCompleting = false;  // a completion is being put into the edit
 };
 
-// Registers / unregisters the unit's component class for streaming.
-void ZYLEditAutoCompleteInit();
-void ZYLEditAutoCompleteDone();
+inline constexpr vcl::TUnitEntry ZYLEditAutoCompleteUnit =
+    vcl::ClassesUnit<TZYLEditAutoComplete>("ZYLEditAutoComplete");
 
 }  // namespace zyl

@@ -18,12 +18,4 @@ TZYLLabeledExtListBox::TZYLLabeledExtListBox(vcl::TComponent* AOwner) : inherite
   SetHasLabel(true);
 }
 
-void ZYLExtListBoxInit() {
-  vcl::RegisterClasses({TZYLExtListBox::StaticClass(), TZYLLabeledExtListBox::StaticClass()});
-}
-
-void ZYLExtListBoxDone() {
-  vcl::UnRegisterClasses({TZYLExtListBox::StaticClass(), TZYLLabeledExtListBox::StaticClass()});
-}
-
 }  // namespace zyl

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edits/ZYLCustomListBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -17,8 +18,7 @@ class TZYLLabeledExtListBox : public TZYLExtListBox {
   explicit TZYLLabeledExtListBox(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLExtListBoxInit();
-void ZYLExtListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLExtListBoxUnit =
+    vcl::ClassesUnit<TZYLExtListBox, TZYLLabeledExtListBox>("ZYLExtListBox");
 
 }  // namespace zyl

@@ -43,12 +43,4 @@ TZYLLabeledExtSpinEdit::TZYLLabeledExtSpinEdit(vcl::TComponent* AOwner) : inheri
   SetHasLabel(true);
 }
 
-void ZYLExtSpinEditInit() {
-  vcl::RegisterClasses({TZYLExtSpinEdit::StaticClass(), TZYLLabeledExtSpinEdit::StaticClass()});
-}
-
-void ZYLExtSpinEditDone() {
-  vcl::UnRegisterClasses({TZYLExtSpinEdit::StaticClass(), TZYLLabeledExtSpinEdit::StaticClass()});
-}
-
 }  // namespace zyl

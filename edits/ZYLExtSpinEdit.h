@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomExtSpinEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -16,8 +17,7 @@ class TZYLLabeledExtSpinEdit : public TZYLExtSpinEdit {
   explicit TZYLLabeledExtSpinEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLExtSpinEditInit();
-void ZYLExtSpinEditDone();
+inline constexpr vcl::TUnitEntry ZYLExtSpinEditUnit =
+    vcl::ClassesUnit<TZYLExtSpinEdit, TZYLLabeledExtSpinEdit>("ZYLExtSpinEdit");
 
 }  // namespace zyl

@@ -30,12 +30,4 @@ TZYLLabeledFileOpenEdit::TZYLLabeledFileOpenEdit(vcl::TComponent* AOwner) : inhe
   SetHasLabel(true);
 }
 
-void ZYLFileOpenEditInit() {
-  vcl::RegisterClasses({TZYLFileOpenEdit::StaticClass(), TZYLLabeledFileOpenEdit::StaticClass()});
-}
-
-void ZYLFileOpenEditDone() {
-  vcl::UnRegisterClasses({TZYLFileOpenEdit::StaticClass(), TZYLLabeledFileOpenEdit::StaticClass()});
-}
-
 }  // namespace zyl

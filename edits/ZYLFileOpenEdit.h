@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomFileEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -19,8 +20,7 @@ class TZYLLabeledFileOpenEdit : public TZYLFileOpenEdit {
   explicit TZYLLabeledFileOpenEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLFileOpenEditInit();
-void ZYLFileOpenEditDone();
+inline constexpr vcl::TUnitEntry ZYLFileOpenEditUnit =
+    vcl::ClassesUnit<TZYLFileOpenEdit, TZYLLabeledFileOpenEdit>("ZYLFileOpenEdit");
 
 }  // namespace zyl

@@ -46,12 +46,4 @@ TZYLLabeledFileSaveEdit::TZYLLabeledFileSaveEdit(vcl::TComponent* AOwner) : inhe
   SetHasLabel(true);
 }
 
-void ZYLFileSaveEditInit() {
-  vcl::RegisterClasses({TZYLFileSaveEdit::StaticClass(), TZYLLabeledFileSaveEdit::StaticClass()});
-}
-
-void ZYLFileSaveEditDone() {
-  vcl::UnRegisterClasses({TZYLFileSaveEdit::StaticClass(), TZYLLabeledFileSaveEdit::StaticClass()});
-}
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "edits/ZYLCustomFileEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -36,8 +37,7 @@ class TZYLLabeledFileSaveEdit : public TZYLFileSaveEdit {
   explicit TZYLLabeledFileSaveEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLFileSaveEditInit();
-void ZYLFileSaveEditDone();
+inline constexpr vcl::TUnitEntry ZYLFileSaveEditUnit =
+    vcl::ClassesUnit<TZYLFileSaveEdit, TZYLLabeledFileSaveEdit>("ZYLFileSaveEdit");
 
 }  // namespace zyl

@@ -260,8 +260,4 @@ void TZYLFontComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
   c->TextRect(Rect, Rect.Left + x, Rect.Top + 1, face);
 }
 
-void ZYLFontComboBoxInit() { RegisterClasses({TZYLFontComboBox::StaticClass()}); }
-
-void ZYLFontComboBoxDone() { UnRegisterClasses({TZYLFontComboBox::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "edits/ZYLCustomComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -100,7 +101,7 @@ class TZYLFontComboBox : public TZYLCustomComboBox {
   bool FBuilt = false;
 };
 
-void ZYLFontComboBoxInit();
-void ZYLFontComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLFontComboBoxUnit =
+    vcl::ClassesUnit<TZYLFontComboBox>("ZYLFontComboBox");
 
 }  // namespace zyl

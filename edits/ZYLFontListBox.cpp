@@ -154,12 +154,4 @@ void TZYLFontListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
                  TZYLDrawTextStyles{dtClip, State.contains(odDisabled) ? dtDisabled : dtEnabled});
 }
 
-void ZYLFontListBoxInit() {
-  RegisterClasses({TZYLFontListBox::StaticClass(), TZYLLabeledFontListBox::StaticClass()});
-}
-
-void ZYLFontListBoxDone() {
-  UnRegisterClasses({TZYLFontListBox::StaticClass(), TZYLLabeledFontListBox::StaticClass()});
-}
-
 }  // namespace zyl

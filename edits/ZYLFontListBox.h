@@ -8,6 +8,7 @@
 
 #include "edits/ZYLCustomImageListBox.h"
 #include "edits/ZYLFontComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -75,7 +76,7 @@ class TZYLLabeledFontListBox : public TZYLFontListBox {
   explicit TZYLLabeledFontListBox(vcl::TComponent* AOwner);
 };
 
-void ZYLFontListBoxInit();
-void ZYLFontListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLFontListBoxUnit =
+    vcl::ClassesUnit<TZYLFontListBox, TZYLLabeledFontListBox>("ZYLFontListBox");
 
 }  // namespace zyl

@@ -268,8 +268,4 @@ void TZYLFontSizeComboBox::CMFontChange(TMessage& Message) {
   InitItemHeight();
 }
 
-void ZYLFontSizeComboBoxInit() { RegisterClasses({TZYLFontSizeComboBox::StaticClass()}); }
-
-void ZYLFontSizeComboBoxDone() { UnRegisterClasses({TZYLFontSizeComboBox::StaticClass()}); }
-
 }  // namespace zyl

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "edits/ZYLCustomComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -166,7 +167,7 @@ class TZYLFontSizeComboBox : public TZYLFontSizeControl<TZYLFontSizeComboBox, TZ
   bool FEditorEnabled = true;
 };
 
-void ZYLFontSizeComboBoxInit();
-void ZYLFontSizeComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLFontSizeComboBoxUnit =
+    vcl::ClassesUnit<TZYLFontSizeComboBox>("ZYLFontSizeComboBox");
 
 }  // namespace zyl

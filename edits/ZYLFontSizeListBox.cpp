@@ -69,13 +69,4 @@ void TZYLFontSizeListBox::CMFontChanged(TMessage& Message) {
   if (!ComponentState().contains(csLoading)) InitHeight();
 }
 
-void ZYLFontSizeListBoxInit() {
-  RegisterClasses({TZYLFontSizeListBox::StaticClass(), TZYLLabeledFontSizeListBox::StaticClass()});
-}
-
-void ZYLFontSizeListBoxDone() {
-  UnRegisterClasses(
-      {TZYLFontSizeListBox::StaticClass(), TZYLLabeledFontSizeListBox::StaticClass()});
-}
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 
 #include "edits/ZYLCustomImageListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -34,7 +35,7 @@ class TZYLLabeledFontSizeListBox : public TZYLFontSizeListBox {
   explicit TZYLLabeledFontSizeListBox(vcl::TComponent* AOwner);
 };
 
-void ZYLFontSizeListBoxInit();
-void ZYLFontSizeListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLFontSizeListBoxUnit =
+    vcl::ClassesUnit<TZYLFontSizeListBox, TZYLLabeledFontSizeListBox>("ZYLFontSizeListBox");
 
 }  // namespace zyl

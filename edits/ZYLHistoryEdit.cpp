@@ -7,7 +7,4 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLHistoryEdit) {}
 
-void ZYLHistoryEditInit() { vcl::RegisterClasses({TZYLHistoryEdit::StaticClass()}); }
-void ZYLHistoryEditDone() { vcl::UnRegisterClasses({TZYLHistoryEdit::StaticClass()}); }
-
 }  // namespace zyl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "edits/ZYLListComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -10,8 +11,7 @@ class TZYLHistoryEdit : public TZYLListComboBox {
   explicit TZYLHistoryEdit(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component class for streaming.
-void ZYLHistoryEditInit();
-void ZYLHistoryEditDone();
+inline constexpr vcl::TUnitEntry ZYLHistoryEditUnit =
+    vcl::ClassesUnit<TZYLHistoryEdit>("ZYLHistoryEdit");
 
 }  // namespace zyl

@@ -26,8 +26,4 @@ ZYL_CLASS_IMPL(TZYLImageComboBox) {
            "OnMouseMove",    "OnMouseUp",     "OnStartDrag",   "OnEndDock",     "OnStartDock"});
 }
 
-void ZYLImageComboBoxInit() { RegisterClasses({TZYLImageComboBox::StaticClass()}); }
-
-void ZYLImageComboBoxDone() { UnRegisterClasses({TZYLImageComboBox::StaticClass()}); }
-
 }  // namespace zyl

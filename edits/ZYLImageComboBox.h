@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomImageComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -11,7 +12,7 @@ class TZYLImageComboBox : public TZYLCustomImageComboBox {
   explicit TZYLImageComboBox(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-void ZYLImageComboBoxInit();
-void ZYLImageComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLImageComboBoxUnit =
+    vcl::ClassesUnit<TZYLImageComboBox>("ZYLImageComboBox");
 
 }  // namespace zyl

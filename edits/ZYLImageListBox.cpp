@@ -23,12 +23,4 @@ TZYLLabeledImageListBox::TZYLLabeledImageListBox(vcl::TComponent* AOwner) : inhe
   SetHasLabel(true);
 }
 
-void ZYLImageListBoxInit() {
-  vcl::RegisterClasses({TZYLImageListBox::StaticClass(), TZYLLabeledImageListBox::StaticClass()});
-}
-
-void ZYLImageListBoxDone() {
-  vcl::UnRegisterClasses({TZYLImageListBox::StaticClass(), TZYLLabeledImageListBox::StaticClass()});
-}
-
 }  // namespace zyl

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomImageListBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -16,8 +17,7 @@ class TZYLLabeledImageListBox : public TZYLImageListBox {
   explicit TZYLLabeledImageListBox(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLImageListBoxInit();
-void ZYLImageListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLImageListBoxUnit =
+    vcl::ClassesUnit<TZYLImageListBox, TZYLLabeledImageListBox>("ZYLImageListBox");
 
 }  // namespace zyl

@@ -901,8 +901,4 @@ void TZYLListBox::WMEraseBkgnd(vcl::TMessage& Message) {
     RefreshList();
 }
 
-void ZYLListBoxInit() { vcl::RegisterClasses({TZYLListBox::StaticClass()}); }
-
-void ZYLListBoxDone() { vcl::UnRegisterClasses({TZYLListBox::StaticClass()}); }
-
 }  // namespace zyl

@@ -15,6 +15,7 @@
 #include "buttons/ZYLScrollBox.h"
 #include "edits/ZYLExtListBox.h"
 #include "platform/controls/HeaderCtrls.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -264,8 +265,6 @@ class TZYLListBox : public TZYLCustomScrollBox {
   bool FAligning = false;  // AlignControls is placing header and list
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLListBoxInit();
-void ZYLListBoxDone();
+inline constexpr vcl::TUnitEntry ZYLListBoxUnit = vcl::ClassesUnit<TZYLListBox>("ZYLListBox");
 
 }  // namespace zyl

@@ -17,12 +17,4 @@ TZYLLabeledListComboBox::TZYLLabeledListComboBox(vcl::TComponent* AOwner) : inhe
   SetHasLabel(true);
 }
 
-void ZYLListComboBoxInit() {
-  vcl::RegisterClasses({TZYLListComboBox::StaticClass(), TZYLLabeledListComboBox::StaticClass()});
-}
-
-void ZYLListComboBoxDone() {
-  vcl::UnRegisterClasses({TZYLListComboBox::StaticClass(), TZYLLabeledListComboBox::StaticClass()});
-}
-
 }  // namespace zyl

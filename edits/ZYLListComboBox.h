@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomListComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -16,8 +17,7 @@ class TZYLLabeledListComboBox : public TZYLListComboBox {
   explicit TZYLLabeledListComboBox(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLListComboBoxInit();
-void ZYLListComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLListComboBoxUnit =
+    vcl::ClassesUnit<TZYLListComboBox, TZYLLabeledListComboBox>("ZYLListComboBox");
 
 }  // namespace zyl

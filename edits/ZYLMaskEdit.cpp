@@ -23,12 +23,4 @@ TZYLLabeledMaskEdit::TZYLLabeledMaskEdit(vcl::TComponent* AOwner) : inherited(AO
   SetHasLabel(true);
 }
 
-void ZYLMaskEditInit() {
-  vcl::RegisterClasses({TZYLMaskEdit::StaticClass(), TZYLLabeledMaskEdit::StaticClass()});
-}
-
-void ZYLMaskEditDone() {
-  vcl::UnRegisterClasses({TZYLMaskEdit::StaticClass(), TZYLLabeledMaskEdit::StaticClass()});
-}
-
 }  // namespace zyl

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edits/ZYLCustomMaskEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -16,8 +17,7 @@ class TZYLLabeledMaskEdit : public TZYLMaskEdit {
   explicit TZYLLabeledMaskEdit(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLMaskEditInit();
-void ZYLMaskEditDone();
+inline constexpr vcl::TUnitEntry ZYLMaskEditUnit =
+    vcl::ClassesUnit<TZYLMaskEdit, TZYLLabeledMaskEdit>("ZYLMaskEdit");
 
 }  // namespace zyl

@@ -36,12 +36,4 @@ ZYL_CLASS_IMPL(TZYLLabeledMemo) {
 
 TZYLLabeledMemo::TZYLLabeledMemo(vcl::TComponent* AOwner) : inherited(AOwner) { SetHasLabel(true); }
 
-void ZYLMemoInit() {
-  vcl::RegisterClasses({TZYLMemo::StaticClass(), TZYLLabeledMemo::StaticClass()});
-}
-
-void ZYLMemoDone() {
-  vcl::UnRegisterClasses({TZYLMemo::StaticClass(), TZYLLabeledMemo::StaticClass()});
-}
-
 }  // namespace zyl

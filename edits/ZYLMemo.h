@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edits/ZYLCustomMemo.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -17,8 +18,7 @@ class TZYLLabeledMemo : public TZYLMemo {
   explicit TZYLLabeledMemo(vcl::TComponent* AOwner);
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLMemoInit();
-void ZYLMemoDone();
+inline constexpr vcl::TUnitEntry ZYLMemoUnit =
+    vcl::ClassesUnit<TZYLMemo, TZYLLabeledMemo>("ZYLMemo");
 
 }  // namespace zyl

@@ -123,8 +123,4 @@ void TZYLPrinterComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
   Canvas()->TextRect(Rect, Rect.Left + x, Rect.Top + 1, Items()->Get(Index));
 }
 
-void ZYLPrinterComboBoxInit() { RegisterClasses({TZYLPrinterComboBox::StaticClass()}); }
-
-void ZYLPrinterComboBoxDone() { UnRegisterClasses({TZYLPrinterComboBox::StaticClass()}); }
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "edits/ZYLCustomComboBox.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -47,7 +48,7 @@ class TZYLPrinterComboBox : public TZYLCustomComboBox {
   TZYLPrinterCBOptions FOptions{poDisplaySymbol};
 };
 
-void ZYLPrinterComboBoxInit();
-void ZYLPrinterComboBoxDone();
+inline constexpr vcl::TUnitEntry ZYLPrinterComboBoxUnit =
+    vcl::ClassesUnit<TZYLPrinterComboBox>("ZYLPrinterComboBox");
 
 }  // namespace zyl

@@ -99,8 +99,4 @@ void TZYLCustomSpinEdit::DefineProperties(vcl::TFiler* Filer) {
       "BorderStyle", [this](vcl::TReader* r) { ReadBorderStyle(r); }, nullptr, false);
 }
 
-void ZYLSpinEditInit() { vcl::RegisterClasses({TZYLSpinEdit::StaticClass()}); }
-
-void ZYLSpinEditDone() { vcl::UnRegisterClasses({TZYLSpinEdit::StaticClass()}); }
-
 }  // namespace zyl

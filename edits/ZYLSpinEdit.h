@@ -5,6 +5,7 @@
 #pragma once
 
 #include "edits/ZYLCustomExtSpinEdit.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -38,8 +39,6 @@ class TZYLSpinEdit : public TZYLCustomSpinEdit {
   explicit TZYLSpinEdit(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-// Registers / unregisters the unit's component classes for streaming.
-void ZYLSpinEditInit();
-void ZYLSpinEditDone();
+inline constexpr vcl::TUnitEntry ZYLSpinEditUnit = vcl::ClassesUnit<TZYLSpinEdit>("ZYLSpinEdit");
 
 }  // namespace zyl

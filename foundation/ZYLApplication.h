@@ -21,6 +21,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/classes/Events.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -171,5 +172,7 @@ class TZYLApplication : public vcl::TObject {
 TZYLApplication* ZYLApplication();
 void ZYLApplicationInit();
 void ZYLApplicationDone();
+inline constexpr vcl::TUnitEntry ZYLApplicationUnit{"ZYLApplication", &ZYLApplicationInit,
+                                                    &ZYLApplicationDone};
 
 }  // namespace zyl

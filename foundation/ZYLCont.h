@@ -23,6 +23,7 @@
 #include "foundation/ZYLGraph.h"
 #include "platform/base/Types.h"
 #include "platform/classes/Persistent.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -427,6 +428,7 @@ class TZYLContainer : public vcl::TObject {
 TZYLContainer* ZYLContainer();
 void ZYLContainerInit();
 void ZYLContainerDone();
+inline constexpr vcl::TUnitEntry ZYLContUnit{"ZYLCont", &ZYLContainerInit, &ZYLContainerDone};
 
 // The container control: its own container at design time, the global one at run time.
 class TZYLContainerCtrl : public TZYLCustomComponent {

@@ -382,12 +382,4 @@ void TZYLFaceController::DefineProperties(vcl::TFiler* Filer) {
       [this](vcl::TStream* s) { SaveToStream(s); }, hasData);
 }
 
-void ZYLFaceControllerInit() {
-  vcl::RegisterClasses({TZYLFaceSetting::StaticClass(), TZYLFaceController::StaticClass()});
-}
-
-void ZYLFaceControllerDone() {
-  vcl::UnRegisterClasses({TZYLFaceSetting::StaticClass(), TZYLFaceController::StaticClass()});
-}
-
 }  // namespace zyl

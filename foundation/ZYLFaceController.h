@@ -22,6 +22,7 @@
 #include "foundation/ZYLObject.h"
 #include "platform/base/Sets.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TControl;
@@ -145,9 +146,7 @@ class TZYLFaceController : public TZYLBaseController {
   vcl::TControl* FHotControl = nullptr;
 };
 
-// Unit initialization and finalization: register and unregister the setting class and the
-// controller class for streaming.
-void ZYLFaceControllerInit();
-void ZYLFaceControllerDone();
+inline constexpr vcl::TUnitEntry ZYLFaceControllerUnit =
+    vcl::ClassesUnit<TZYLFaceSetting, TZYLFaceController>("ZYLFaceController");
 
 }  // namespace zyl

@@ -500,8 +500,4 @@ void TZYLCustomIniComponent::FormDestroy(vcl::TObject* Sender) {
   if (FPrevDestroy) FPrevDestroy(Sender);
 }
 
-void ZYLIniCtrlInit() { vcl::RegisterClasses({TZYLIniCtrl::StaticClass()}); }
-
-void ZYLIniCtrlDone() { vcl::UnRegisterClasses({TZYLIniCtrl::StaticClass()}); }
-
 }  // namespace zyl

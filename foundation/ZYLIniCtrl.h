@@ -16,6 +16,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TCustomForm;
@@ -154,9 +155,7 @@ class TZYLCustomIniComponent : public TZYLCustomComponent {
   vcl::TNotifyEvent FPrevCreate, FPrevDestroy;
 };
 
-// The unit's initialization and finalization: register / unregister TZYLIniCtrl for streaming.
-void ZYLIniCtrlInit();
-void ZYLIniCtrlDone();
+inline constexpr vcl::TUnitEntry ZYLIniCtrlUnit = vcl::ClassesUnit<TZYLIniCtrl>("ZYLIniCtrl");
 
 // The ini control of the application object (set by ZYLApplication); nil before.
 TZYLIniCtrl* ZYLGlobalIniCtrl();

@@ -11,12 +11,8 @@ namespace zyl {
 
 namespace {
 const vcl::TUnitEntry units[] = {
-    {"ZYLXPStyles", &ZYLXPStylesInit, &ZYLXPStylesDone},
-    {"ZYLTimer", &ZYLTimerInit, &ZYLTimerDone},
-    {"ZYLIniCtrl", &ZYLIniCtrlInit, &ZYLIniCtrlDone},
-    {"ZYLApplication", &ZYLApplicationInit, &ZYLApplicationDone},
-    {"ZYLCont", &ZYLContainerInit, &ZYLContainerDone},
-    {"ZYLFaceController", &ZYLFaceControllerInit, &ZYLFaceControllerDone},
+    ZYLXPStylesUnit,    ZYLTimerUnit, ZYLIniCtrlUnit,
+    ZYLApplicationUnit, ZYLContUnit,  ZYLFaceControllerUnit,
 };
 const vcl::TPackageUnitTable table = {static_cast<int>(sizeof units / sizeof units[0]), units};
 }  // namespace

@@ -396,12 +396,4 @@ void TZYLStepTimer::Loaded() {
 
 void TZYLStepTimer::Activate() { FTimers.Create(FMode, FInterval, FOnTimer); }
 
-void ZYLTimerInit() {
-  vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
-}
-
-void ZYLTimerDone() {
-  vcl::UnRegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
-}
-
 }  // namespace zyl

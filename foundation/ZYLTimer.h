@@ -15,6 +15,7 @@
 #include "platform/base/Types.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Thread.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -64,11 +65,6 @@ class TZYLTimerPool : public TZYLCustomComponent {
 TZYLTimerPool* ZYLTimerPool();
 bool ZYLTimerPoolExists();
 void ZYLTimerPoolDone();
-
-// The unit's initialization and finalization: register / unregister the timer components for
-// streaming.
-void ZYLTimerInit();
-void ZYLTimerDone();
 
 class TZYLTimer : public vcl::TObject {
  public:
@@ -197,5 +193,9 @@ class TZYLStepTimer {
   vcl::TNotifyEvent FOnTimer;
   std::function<void()> FOnStop;
 };
+
+// The unit: the timer components registered for streaming.
+inline constexpr vcl::TUnitEntry ZYLTimerUnit =
+    vcl::ClassesUnit<TZYLTimerPool, TZYLHiTimer>("ZYLTimer");
 
 }  // namespace zyl

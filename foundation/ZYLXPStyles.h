@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/base/Types.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -39,5 +40,6 @@ uint32_t ZYLThemeFaceColor(int State);
 
 void ZYLXPStylesInit();
 void ZYLXPStylesDone();
+inline constexpr vcl::TUnitEntry ZYLXPStylesUnit{"ZYLXPStyles", &ZYLXPStylesInit, &ZYLXPStylesDone};
 
 }  // namespace zyl

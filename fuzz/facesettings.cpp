@@ -21,7 +21,7 @@ void Load(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool ready = (zyl::ZYLFaceControllerInit(), true);
+  static const bool ready = (zyl::ZYLFaceControllerUnit.Init(), true);
   (void)ready;
   std::string bytes = fuzz::Bytes(data, size);
   Load(bytes);

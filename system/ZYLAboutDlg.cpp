@@ -273,7 +273,4 @@ bool TZYLAboutDlg::ShowOwnForm(vcl::TCustomForm* Target) {
   return true;
 }
 
-void ZYLAboutDlgInit() { vcl::RegisterClasses({TZYLAboutDlg::StaticClass()}); }
-void ZYLAboutDlgDone() { vcl::UnRegisterClasses({TZYLAboutDlg::StaticClass()}); }
-
 }  // namespace zyl

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
 namespace vcl {
@@ -82,7 +83,6 @@ class TZYLAboutDlg : public TZYLBaseDialog {
   std::unique_ptr<vcl::TIcon> FIcon;
 };
 
-void ZYLAboutDlgInit();
-void ZYLAboutDlgDone();
+inline constexpr vcl::TUnitEntry ZYLAboutDlgUnit = vcl::ClassesUnit<TZYLAboutDlg>("ZYLAboutDlg");
 
 }  // namespace zyl

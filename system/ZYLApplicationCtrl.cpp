@@ -268,8 +268,4 @@ void TZYLApplicationCtrl::Loaded() {
   }
 }
 
-void ZYLApplicationCtrlInit() { vcl::RegisterClasses({TZYLApplicationCtrl::StaticClass()}); }
-
-void ZYLApplicationCtrlDone() { vcl::UnRegisterClasses({TZYLApplicationCtrl::StaticClass()}); }
-
 }  // namespace zyl

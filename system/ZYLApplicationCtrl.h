@@ -11,6 +11,7 @@
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -173,8 +174,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   TSystemOptions FSystemOptions;
 };
 
-// Register / unregister the unit's component for streaming.
-void ZYLApplicationCtrlInit();
-void ZYLApplicationCtrlDone();
+inline constexpr vcl::TUnitEntry ZYLApplicationCtrlUnit =
+    vcl::ClassesUnit<TZYLApplicationCtrl>("ZYLApplicationCtrl");
 
 }  // namespace zyl

@@ -55,7 +55,4 @@ bool TZYLBack::PaintClientArea(win::HDC DC) {
   return true;
 }
 
-void ZYLBackInit() { vcl::RegisterClasses({TZYLBack::StaticClass()}); }
-void ZYLBackDone() { vcl::UnRegisterClasses({TZYLBack::StaticClass()}); }
-
 }  // namespace zyl

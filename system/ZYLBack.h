@@ -2,6 +2,7 @@
 // the form's client rectangle. The dialog components put one on the forms they build.
 #pragma once
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomFormFill.h"
 
 namespace zyl {
@@ -14,7 +15,6 @@ class TZYLBack : public TZYLCustomFormFill {
   bool PaintClientArea(win::HDC DC) override;
 };
 
-void ZYLBackInit();
-void ZYLBackDone();
+inline constexpr vcl::TUnitEntry ZYLBackUnit = vcl::ClassesUnit<TZYLBack>("ZYLBack");
 
 }  // namespace zyl

@@ -146,7 +146,4 @@ void TZYLDirDlg::NewFolderClick(vcl::TObject* /*Sender*/) {
   }
 }
 
-void ZYLDirDlgInit() { vcl::RegisterClasses({TZYLDirDlg::StaticClass()}); }
-void ZYLDirDlgDone() { vcl::UnRegisterClasses({TZYLDirDlg::StaticClass()}); }
-
 }  // namespace zyl

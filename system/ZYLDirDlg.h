@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
 namespace vcl {
@@ -59,7 +60,6 @@ class TZYLDirDlg : public TZYLBaseDialog {
   vcl::TDriveComboBox* FDriveBox = nullptr;
 };
 
-void ZYLDirDlgInit();
-void ZYLDirDlgDone();
+inline constexpr vcl::TUnitEntry ZYLDirDlgUnit = vcl::ClassesUnit<TZYLDirDlg>("ZYLDirDlg");
 
 }  // namespace zyl

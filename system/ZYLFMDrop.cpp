@@ -67,7 +67,4 @@ void TZYLFMDrop::WndProc(vcl::TMessage& Message) {
   inherited::WndProc(Message);
 }
 
-void ZYLFMDropInit() { vcl::RegisterClasses({TZYLFMDrop::StaticClass()}); }
-void ZYLFMDropDone() { vcl::UnRegisterClasses({TZYLFMDrop::StaticClass()}); }
-
 }  // namespace zyl

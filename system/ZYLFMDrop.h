@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/ZYLClass.h"
+#include "platform/sys/Packages.h"
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLHookComponent.h"
 
@@ -46,7 +47,6 @@ class TZYLFMDrop : public TZYLCustomHookComponent {
   TZYLFMDragDropEvent FOnFMDragDrop;
 };
 
-void ZYLFMDropInit();
-void ZYLFMDropDone();
+inline constexpr vcl::TUnitEntry ZYLFMDropUnit = vcl::ClassesUnit<TZYLFMDrop>("ZYLFMDrop");
 
 }  // namespace zyl

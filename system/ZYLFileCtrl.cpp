@@ -351,7 +351,4 @@ std::string TZYLFileCtrl::GetShortAttrib() const {
   return r;
 }
 
-void ZYLFileCtrlInit() { vcl::RegisterClasses({TZYLFileCtrl::StaticClass()}); }
-void ZYLFileCtrlDone() { vcl::UnRegisterClasses({TZYLFileCtrl::StaticClass()}); }
-
 }  // namespace zyl

@@ -11,6 +11,7 @@
 #include "foundation/ZYLSysUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Sets.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TCustomImageList;
@@ -148,7 +149,6 @@ class TZYLFileCtrl : public TZYLCustomComponent {
   std::string FFileStampFormat;
 };
 
-void ZYLFileCtrlInit();
-void ZYLFileCtrlDone();
+inline constexpr vcl::TUnitEntry ZYLFileCtrlUnit = vcl::ClassesUnit<TZYLFileCtrl>("ZYLFileCtrl");
 
 }  // namespace zyl

@@ -421,7 +421,4 @@ void TZYLFileGrep::SearchDir(TSearch& S, const std::string& Dir) {
     if ((r.Attr & vcl::faDirectory) && r.Name != "." && r.Name != "..") SearchDir(S, d + r.Name);
 }
 
-void ZYLFileGrepInit() { vcl::RegisterClasses({TZYLFileGrep::StaticClass()}); }
-void ZYLFileGrepDone() { vcl::UnRegisterClasses({TZYLFileGrep::StaticClass()}); }
-
 }  // namespace zyl

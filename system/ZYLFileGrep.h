@@ -23,6 +23,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/classes/Thread.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TStringList;
@@ -198,7 +199,6 @@ class TZYLFileGrep : public TZYLCustomComponent {
   bool FCancelled = false;
 };
 
-void ZYLFileGrepInit();
-void ZYLFileGrepDone();
+inline constexpr vcl::TUnitEntry ZYLFileGrepUnit = vcl::ClassesUnit<TZYLFileGrep>("ZYLFileGrep");
 
 }  // namespace zyl

@@ -659,7 +659,4 @@ void TZYLForm::WndProc(vcl::TMessage& Message) {
     win::DragAcceptFiles(GetOwnerHandle(), win::TRUE);
 }
 
-void ZYLFormAInit() { vcl::RegisterClasses({TZYLForm::StaticClass()}); }
-void ZYLFormADone() { vcl::UnRegisterClasses({TZYLForm::StaticClass()}); }
-
 }  // namespace zyl

@@ -12,6 +12,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
 #include "foundation/ZYLWndProcComponent.h"
+#include "platform/sys/Packages.h"
 #include "system/ZYLFMDrop.h"
 
 namespace vcl {
@@ -213,7 +214,6 @@ class TZYLForm : public TZYLWndProcComponent {
   vcl::TNotifyEvent FOldDestroy;
 };
 
-void ZYLFormAInit();
-void ZYLFormADone();
+inline constexpr vcl::TUnitEntry ZYLFormAUnit = vcl::ClassesUnit<TZYLForm>("ZYLFormA");
 
 }  // namespace zyl

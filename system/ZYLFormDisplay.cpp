@@ -278,7 +278,4 @@ void TZYLFormDisplay::Notification(vcl::TComponent* AComponent, vcl::TOperation 
   }
 }
 
-void ZYLFormDisplayInit() { vcl::RegisterClasses({TZYLFormDisplay::StaticClass()}); }
-void ZYLFormDisplayDone() { vcl::UnRegisterClasses({TZYLFormDisplay::StaticClass()}); }
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "platform/sys/Packages.h"
 #include "system/ZYLFormHost.h"
 
 namespace vcl {
@@ -107,7 +108,7 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   vcl::TWndMethod FSavedProc;
 };
 
-void ZYLFormDisplayInit();
-void ZYLFormDisplayDone();
+inline constexpr vcl::TUnitEntry ZYLFormDisplayUnit =
+    vcl::ClassesUnit<TZYLFormDisplay>("ZYLFormDisplay");
 
 }  // namespace zyl

@@ -95,7 +95,4 @@ bool TZYLFormFill::PaintClientArea(win::HDC DC) {
   return true;
 }
 
-void ZYLFormFillInit() { vcl::RegisterClasses({TZYLFormFill::StaticClass()}); }
-void ZYLFormFillDone() { vcl::UnRegisterClasses({TZYLFormFill::StaticClass()}); }
-
 }  // namespace zyl

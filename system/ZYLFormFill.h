@@ -3,6 +3,7 @@
 // form take their background from. One per form.
 #pragma once
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomFormFill.h"
 
 namespace zyl {
@@ -33,7 +34,6 @@ class TZYLFormFill : public TZYLCustomFormFill {
   TZYLFillObject* FFillObject;
 };
 
-void ZYLFormFillInit();
-void ZYLFormFillDone();
+inline constexpr vcl::TUnitEntry ZYLFormFillUnit = vcl::ClassesUnit<TZYLFormFill>("ZYLFormFill");
 
 }  // namespace zyl

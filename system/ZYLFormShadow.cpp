@@ -255,7 +255,4 @@ void TZYLFormShadow::WndProc(vcl::TMessage& Message) {
   }
 }
 
-void ZYLFormShadowInit() { vcl::RegisterClasses({TZYLFormShadow::StaticClass()}); }
-void ZYLFormShadowDone() { vcl::UnRegisterClasses({TZYLFormShadow::StaticClass()}); }
-
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "foundation/ZYLWndProcComponent.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -58,7 +59,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   int FSavedStyle = 0;
 };
 
-void ZYLFormShadowInit();
-void ZYLFormShadowDone();
+inline constexpr vcl::TUnitEntry ZYLFormShadowUnit =
+    vcl::ClassesUnit<TZYLFormShadow>("ZYLFormShadow");
 
 }  // namespace zyl

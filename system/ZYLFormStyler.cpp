@@ -347,7 +347,4 @@ void TZYLFormStyler::PaintText(const vcl::TRect& TextRect) {
                  TextRect, format, TZYLDrawTextStyles{dtEnabled, dtClip});
 }
 
-void ZYLFormStylerInit() { vcl::RegisterClasses({TZYLFormStyler::StaticClass()}); }
-void ZYLFormStylerDone() { vcl::UnRegisterClasses({TZYLFormStyler::StaticClass()}); }
-
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "foundation/ZYLWndProcComponent.h"
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomFormFill.h"
 
 namespace vcl {
@@ -104,7 +105,7 @@ class TZYLFormStyler : public TZYLWndProcComponent {
   bool FSystemGradient;
 };
 
-void ZYLFormStylerInit();
-void ZYLFormStylerDone();
+inline constexpr vcl::TUnitEntry ZYLFormStylerUnit =
+    vcl::ClassesUnit<TZYLFormStyler>("ZYLFormStyler");
 
 }  // namespace zyl

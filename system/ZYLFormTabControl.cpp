@@ -168,7 +168,4 @@ void TZYLFormTabControl::Loaded() {
   if (FForms.ActiveIndex() < 0 && FForms.Count() > 0) SetActiveFormIndex(0);
 }
 
-void ZYLFormTabControlInit() { vcl::RegisterClasses({TZYLFormTabControl::StaticClass()}); }
-void ZYLFormTabControlDone() { vcl::UnRegisterClasses({TZYLFormTabControl::StaticClass()}); }
-
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/controls/ComCtrls.h"
+#include "platform/sys/Packages.h"
 #include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormHost.h"
 
@@ -69,7 +70,7 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   TZYLFormDisplayChangeEvent FOnChanging;
 };
 
-void ZYLFormTabControlInit();
-void ZYLFormTabControlDone();
+inline constexpr vcl::TUnitEntry ZYLFormTabControlUnit =
+    vcl::ClassesUnit<TZYLFormTabControl>("ZYLFormTabControl");
 
 }  // namespace zyl

@@ -223,7 +223,4 @@ void TZYLHideNonVC::WriteUserTags(vcl::TWriter* Writer) {
   Writer->WriteListEnd();
 }
 
-void ZYLHideNonVCInit() { vcl::RegisterClasses({TZYLHideNonVC::StaticClass()}); }
-void ZYLHideNonVCDone() { vcl::UnRegisterClasses({TZYLHideNonVC::StaticClass()}); }
-
 }  // namespace zyl

@@ -16,6 +16,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -96,7 +97,6 @@ class TZYLHideNonVC : public TZYLCustomComponent {
   std::vector<std::pair<std::string, int32_t>> FPendingTags;
 };
 
-void ZYLHideNonVCInit();
-void ZYLHideNonVCDone();
+inline constexpr vcl::TUnitEntry ZYLHideNonVCUnit = vcl::ClassesUnit<TZYLHideNonVC>("ZYLHideNonVC");
 
 }  // namespace zyl

@@ -43,7 +43,4 @@ void TZYLHint::SetBevel(TZYLBevel* Value) {
 
 void TZYLHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, HintControl); }
 
-void ZYLHintInit() { vcl::RegisterClasses({TZYLHint::StaticClass()}); }
-void ZYLHintDone() { vcl::UnRegisterClasses({TZYLHint::StaticClass()}); }
-
 }  // namespace zyl

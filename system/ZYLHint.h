@@ -3,6 +3,7 @@
 // application's hint windows are TZYLHintWindows that read their settings from it.
 #pragma once
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomHint.h"
 
 namespace zyl {
@@ -30,7 +31,6 @@ class TZYLHint : public TZYLCustomHint {
 // The TZYLHint enabled at run time, or nil; the last one enabled wins.
 extern TZYLHint* HintControl;
 
-void ZYLHintInit();
-void ZYLHintDone();
+inline constexpr vcl::TUnitEntry ZYLHintUnit = vcl::ClassesUnit<TZYLHint>("ZYLHint");
 
 }  // namespace zyl

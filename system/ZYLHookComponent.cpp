@@ -116,7 +116,4 @@ void TZYLHookComponent::WndProc(vcl::TMessage& Message) {
   inherited::WndProc(Message);
 }
 
-void ZYLHookComponentInit() { vcl::RegisterClasses({TZYLHookComponent::StaticClass()}); }
-void ZYLHookComponentDone() { vcl::UnRegisterClasses({TZYLHookComponent::StaticClass()}); }
-
 }  // namespace zyl

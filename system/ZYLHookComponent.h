@@ -6,6 +6,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Controls.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -67,7 +68,7 @@ class TZYLHookComponent : public TZYLCustomHookComponent {
   TZYLMessageEvent FOnMessage;
 };
 
-void ZYLHookComponentInit();
-void ZYLHookComponentDone();
+inline constexpr vcl::TUnitEntry ZYLHookComponentUnit =
+    vcl::ClassesUnit<TZYLHookComponent>("ZYLHookComponent");
 
 }  // namespace zyl

@@ -99,7 +99,4 @@ bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Pro
   return confirmed;
 }
 
-void ZYLInputDlgInit() { vcl::RegisterClasses({TZYLInputDlg::StaticClass()}); }
-void ZYLInputDlgDone() { vcl::UnRegisterClasses({TZYLInputDlg::StaticClass()}); }
-
 }  // namespace zyl

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
 namespace zyl {
@@ -60,7 +61,6 @@ class TZYLInputDlg : public TZYLBaseDialog {
   std::string FAnswer;
 };
 
-void ZYLInputDlgInit();
-void ZYLInputDlgDone();
+inline constexpr vcl::TUnitEntry ZYLInputDlgUnit = vcl::ClassesUnit<TZYLInputDlg>("ZYLInputDlg");
 
 }  // namespace zyl

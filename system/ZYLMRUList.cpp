@@ -423,7 +423,4 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
     Add(entry);
 }
 
-void ZYLMRUListInit() { vcl::RegisterClasses({TZYLMRUList::StaticClass()}); }
-void ZYLMRUListDone() { vcl::UnRegisterClasses({TZYLMRUList::StaticClass()}); }
-
 }  // namespace zyl

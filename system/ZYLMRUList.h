@@ -15,6 +15,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "platform/controls/Menus.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TStrings;
@@ -131,7 +132,6 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   std::vector<TZYLMRUItem*> FItems;
 };
 
-void ZYLMRUListInit();
-void ZYLMRUListDone();
+inline constexpr vcl::TUnitEntry ZYLMRUListUnit = vcl::ClassesUnit<TZYLMRUList>("ZYLMRUList");
 
 }  // namespace zyl

@@ -47,7 +47,4 @@ bool TZYLMessageHint::GetState() const {
   return FMessageWindow && FMessageWindow->HandleAllocated();
 }
 
-void ZYLMessageHintInit() { vcl::RegisterClasses({TZYLMessageHint::StaticClass()}); }
-void ZYLMessageHintDone() { vcl::UnRegisterClasses({TZYLMessageHint::StaticClass()}); }
-
 }  // namespace zyl

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomShapeHint.h"
 
 namespace vcl {
@@ -31,7 +32,7 @@ class TZYLMessageHint : public TZYLCustomShapeHint {
   TZYLShapeHintWindow* MessageWindow() const { return FMessageWindow; }
 };
 
-void ZYLMessageHintInit();
-void ZYLMessageHintDone();
+inline constexpr vcl::TUnitEntry ZYLMessageHintUnit =
+    vcl::ClassesUnit<TZYLMessageHint>("ZYLMessageHint");
 
 }  // namespace zyl

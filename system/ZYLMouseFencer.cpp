@@ -34,7 +34,4 @@ void TZYLMouseFencer::WndProc(vcl::TMessage& Message) {
   inherited::WndProc(Message);
 }
 
-void ZYLMouseFencerInit() { vcl::RegisterClasses({TZYLMouseFencer::StaticClass()}); }
-void ZYLMouseFencerDone() { vcl::UnRegisterClasses({TZYLMouseFencer::StaticClass()}); }
-
 }  // namespace zyl

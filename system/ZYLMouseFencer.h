@@ -2,6 +2,7 @@
 // Stop, the owner form's WM_CANCELMODE or the fencer's end.
 #pragma once
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLMouseBaseCtrl.h"
 
 namespace zyl {
@@ -24,7 +25,7 @@ class TZYLMouseFencer : public TZYLMouseBaseCtrl {
   void WndProc(vcl::TMessage& Message) override;
 };
 
-void ZYLMouseFencerInit();
-void ZYLMouseFencerDone();
+inline constexpr vcl::TUnitEntry ZYLMouseFencerUnit =
+    vcl::ClassesUnit<TZYLMouseFencer>("ZYLMouseFencer");
 
 }  // namespace zyl

@@ -44,7 +44,4 @@ bool TZYLMousePositioner::ExecuteEnh(int X, int Y) {
   return true;
 }
 
-void ZYLMousePositionerInit() { vcl::RegisterClasses({TZYLMousePositioner::StaticClass()}); }
-void ZYLMousePositionerDone() { vcl::UnRegisterClasses({TZYLMousePositioner::StaticClass()}); }
-
 }  // namespace zyl

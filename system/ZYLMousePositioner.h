@@ -2,6 +2,7 @@
 #pragma once
 
 #include "foundation/ZYLClass.h"
+#include "platform/sys/Packages.h"
 #include "system/ZYLMouseBaseCtrl.h"
 
 namespace zyl {
@@ -27,7 +28,7 @@ class TZYLMousePositioner : public TZYLMouseBaseCtrl {
   TZYLAlignment FPosition = agCenter;
 };
 
-void ZYLMousePositionerInit();
-void ZYLMousePositionerDone();
+inline constexpr vcl::TUnitEntry ZYLMousePositionerUnit =
+    vcl::ClassesUnit<TZYLMousePositioner>("ZYLMousePositioner");
 
 }  // namespace zyl

@@ -632,7 +632,4 @@ int ZYLMessageBox(const char* Text, const char* Caption, int Flags) {
   return vcl::Application ? vcl::Application->MessageBox(Text, Caption, Flags) : 0;
 }
 
-void ZYLMsgInit() { vcl::RegisterClasses({TZYLMessageBoxDlg::StaticClass()}); }
-void ZYLMsgDone() { vcl::UnRegisterClasses({TZYLMessageBoxDlg::StaticClass()}); }
-
 }  // namespace zyl

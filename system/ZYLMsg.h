@@ -13,6 +13,7 @@
 #include "foundation/ZYLContainerComponent.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/Format.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TFont;
@@ -190,7 +191,6 @@ int ZYLMessageDlgPos(const std::string& Msg, vcl::TMsgDlgType DlgType, vcl::TMsg
                      int HelpCtx, int X, int Y);
 int ZYLMessageBox(const char* Text, const char* Caption, int Flags);
 
-void ZYLMsgInit();
-void ZYLMsgDone();
+inline constexpr vcl::TUnitEntry ZYLMsgUnit = vcl::ClassesUnit<TZYLMessageBoxDlg>("ZYLMsg");
 
 }  // namespace zyl

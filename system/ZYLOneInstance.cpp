@@ -168,12 +168,4 @@ void TZYLGlobalHotKey::NewWndProc(vcl::TMessage& Message) {
 
 // ---------------------------------------------------------------------------------------------
 
-void ZYLOneInstanceInit() {
-  vcl::RegisterClasses({TZYLOneInstance::StaticClass(), TZYLGlobalHotKey::StaticClass()});
-}
-
-void ZYLOneInstanceDone() {
-  vcl::UnRegisterClasses({TZYLOneInstance::StaticClass(), TZYLGlobalHotKey::StaticClass()});
-}
-
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Menus.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -78,8 +79,7 @@ class TZYLGlobalHotKey : public TZYLCustomComponent {
   bool FRegistered = false;
 };
 
-// Register / unregister the unit's components for streaming.
-void ZYLOneInstanceInit();
-void ZYLOneInstanceDone();
+inline constexpr vcl::TUnitEntry ZYLOneInstanceUnit =
+    vcl::ClassesUnit<TZYLOneInstance, TZYLGlobalHotKey>("ZYLOneInstance");
 
 }  // namespace zyl

@@ -229,7 +229,4 @@ void TZYLPopupMenu::DrawBar(vcl::TCanvas* ACanvas) {
   FBarDrawn = true;
 }
 
-void ZYLPopupMenuInit() { vcl::RegisterClasses({TZYLPopupMenu::StaticClass()}); }
-void ZYLPopupMenuDone() { vcl::UnRegisterClasses({TZYLPopupMenu::StaticClass()}); }
-
 }  // namespace zyl

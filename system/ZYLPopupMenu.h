@@ -11,6 +11,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Menus.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -113,7 +114,6 @@ class TZYLPopupMenu : public vcl::TPopupMenu {
   uint16_t FBarHeight = 0;
 };
 
-void ZYLPopupMenuInit();
-void ZYLPopupMenuDone();
+inline constexpr vcl::TUnitEntry ZYLPopupMenuUnit = vcl::ClassesUnit<TZYLPopupMenu>("ZYLPopupMenu");
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLCustomShapeHint.h"
 
 namespace vcl {
@@ -33,7 +34,6 @@ class TZYLShapeHint : public TZYLCustomShapeHint {
 // The centre of a control in screen co-ordinates.
 vcl::TPoint ZYLControlCentre(vcl::TControl* Control);
 
-void ZYLShapeHintInit();
-void ZYLShapeHintDone();
+inline constexpr vcl::TUnitEntry ZYLShapeHintUnit = vcl::ClassesUnit<TZYLShapeHint>("ZYLShapeHint");
 
 }  // namespace zyl

@@ -189,7 +189,4 @@ void TZYLStarter::CheckForProcessEnd(vcl::TObject*) {
   if (FOnFinished) FOnFinished(this);
 }
 
-void ZYLStarterInit() { vcl::RegisterClasses({TZYLStarter::StaticClass()}); }
-void ZYLStarterDone() { vcl::UnRegisterClasses({TZYLStarter::StaticClass()}); }
-
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -98,7 +99,6 @@ class TZYLStarter : public TZYLCustomComponent {
   vcl::TNotifyEvent FOnBeforeStart, FOnAfterStart, FOnError, FOnFinished;
 };
 
-void ZYLStarterInit();
-void ZYLStarterDone();
+inline constexpr vcl::TUnitEntry ZYLStarterUnit = vcl::ClassesUnit<TZYLStarter>("ZYLStarter");
 
 }  // namespace zyl

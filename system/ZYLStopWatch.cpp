@@ -107,7 +107,4 @@ std::string TZYLStopWatch::GetTimeString() const {
 
 std::string TZYLStopWatch::GetDisplayCaption() const { return FCaption + GetTimeString() + FSuffix; }
 
-void ZYLStopWatchInit() { vcl::RegisterClasses({TZYLStopWatch::StaticClass()}); }
-void ZYLStopWatchDone() { vcl::UnRegisterClasses({TZYLStopWatch::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TControl;
@@ -70,7 +71,6 @@ class TZYLStopWatch : public TZYLCustomComponent {
   std::string FSuffix;
 };
 
-void ZYLStopWatchInit();
-void ZYLStopWatchDone();
+inline constexpr vcl::TUnitEntry ZYLStopWatchUnit = vcl::ClassesUnit<TZYLStopWatch>("ZYLStopWatch");
 
 }  // namespace zyl

@@ -367,7 +367,4 @@ int32_t TZYLSysInfo::FreeGDI() { return ZYLSIWindowsNT ? 0 : ZYLSIFreeGDIRes(); 
 int32_t TZYLSysInfo::FreeUSR() { return ZYLSIWindowsNT ? 0 : ZYLSIFreeUserRes(); }
 int32_t TZYLSysInfo::FreeSys() { return ZYLSIWindowsNT ? 0 : ZYLSIFreeSysRes(); }
 
-void ZYLSysInfoInit() { vcl::RegisterClasses({TZYLSysInfo::StaticClass()}); }
-void ZYLSysInfoDone() { vcl::UnRegisterClasses({TZYLSysInfo::StaticClass()}); }
-
 }  // namespace zyl

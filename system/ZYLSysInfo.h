@@ -13,6 +13,7 @@
 
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/base/Types.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TStrings;
@@ -172,7 +173,6 @@ class TZYLSysInfo : public TZYLCustomComponent {
   TZYLCPUInfoObject* FProcessorInfo;
 };
 
-void ZYLSysInfoInit();
-void ZYLSysInfoDone();
+inline constexpr vcl::TUnitEntry ZYLSysInfoUnit = vcl::ClassesUnit<TZYLSysInfo>("ZYLSysInfo");
 
 }  // namespace zyl

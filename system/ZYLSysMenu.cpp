@@ -296,7 +296,4 @@ bool TZYLSysMenu::AppWndProc(vcl::TMessage& Message) {
   return HandleCommand(Message);
 }
 
-void ZYLSysMenuInit() { vcl::RegisterClasses({TZYLSysMenu::StaticClass()}); }
-void ZYLSysMenuDone() { vcl::UnRegisterClasses({TZYLSysMenu::StaticClass()}); }
-
 }  // namespace zyl

@@ -8,6 +8,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLWndProcComponent.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TMenuItem;
@@ -102,7 +103,6 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   vcl::TNotifyEvent FOnChange;
 };
 
-void ZYLSysMenuInit();
-void ZYLSysMenuDone();
+inline constexpr vcl::TUnitEntry ZYLSysMenuUnit = vcl::ClassesUnit<TZYLSysMenu>("ZYLSysMenu");
 
 }  // namespace zyl

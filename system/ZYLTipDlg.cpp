@@ -260,7 +260,4 @@ void TZYLTipDlg::ShowTip(int Index) {
   FTipLabel->SetCaption(Index >= 0 && Index < FTips->Count() ? FTips->Get(Index) : "");
 }
 
-void ZYLTipDlgInit() { vcl::RegisterClasses({TZYLTipDlg::StaticClass()}); }
-void ZYLTipDlgDone() { vcl::UnRegisterClasses({TZYLTipDlg::StaticClass()}); }
-
 }  // namespace zyl

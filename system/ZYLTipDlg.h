@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
 namespace vcl {
@@ -92,7 +93,6 @@ class TZYLTipDlg : public TZYLBaseDialog {
   std::minstd_rand FRandom;
 };
 
-void ZYLTipDlgInit();
-void ZYLTipDlgDone();
+inline constexpr vcl::TUnitEntry ZYLTipDlgUnit = vcl::ClassesUnit<TZYLTipDlg>("ZYLTipDlg");
 
 }  // namespace zyl

@@ -11,6 +11,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLTimer.h"
 #include "foundation/ZYLWndProcComponent.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TIcon;
@@ -123,5 +124,6 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
 
 void ZYLTrayIconInit();
 void ZYLTrayIconDone();
+inline constexpr vcl::TUnitEntry ZYLTrayIconUnit{"ZYLTrayIcon", &ZYLTrayIconInit, &ZYLTrayIconDone};
 
 }  // namespace zyl

@@ -152,7 +152,4 @@ void TZYLWindowListDlg::ListDblClick(vcl::TObject* /*Sender*/) {
   if (auto* form = dynamic_cast<vcl::TCustomForm*>(FList->Owner())) form->SetModalResult(vcl::mrOk);
 }
 
-void ZYLWindowListDlgInit() { vcl::RegisterClasses({TZYLWindowListDlg::StaticClass()}); }
-void ZYLWindowListDlgDone() { vcl::UnRegisterClasses({TZYLWindowListDlg::StaticClass()}); }
-
 }  // namespace zyl

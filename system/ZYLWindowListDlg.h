@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
 namespace zyl {
@@ -67,7 +68,7 @@ class TZYLWindowListDlg : public TZYLBaseDialog {
   TZYLExtListBox* FList = nullptr;
 };
 
-void ZYLWindowListDlgInit();
-void ZYLWindowListDlgDone();
+inline constexpr vcl::TUnitEntry ZYLWindowListDlgUnit =
+    vcl::ClassesUnit<TZYLWindowListDlg>("ZYLWindowListDlg");
 
 }  // namespace zyl

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/base/Types.h"
+#include "platform/classes/Registry.h"
 
 namespace vcl {
 
@@ -22,6 +23,25 @@ struct TUnitEntry {
   TUnitProc Init;   // may be null
   TUnitProc FInit;  // may be null
 };
+
+// The initialization and finalization of a unit that does nothing but make its classes known
+// to form streams: RegisterClasses of the classes in the order given, UnRegisterClasses of
+// them. Each class names itself through its StaticClass.
+template <class... C>
+struct TClassesUnit {
+  static void Init() { RegisterClasses({C::StaticClass()...}); }
+  static void Done() { UnRegisterClasses({C::StaticClass()...}); }
+};
+
+// The entry of such a unit, its procedures made from its classes. A unit's header holds its
+// entry as a value that unit tables name and tests start and stop:
+//   inline constexpr vcl::TUnitEntry ZYLEditUnit =
+//       vcl::ClassesUnit<TZYLEdit, TZYLLabeledEdit>("ZYLEdit");
+// A unit whose initialization does more keeps its procedures and makes its entry of them.
+template <class... C>
+constexpr TUnitEntry ClassesUnit(const char* Name) {
+  return {Name, &TClassesUnit<C...>::Init, &TClassesUnit<C...>::Done};
+}
 
 struct TPackageUnitTable {
   int UnitCount;

@@ -251,10 +251,10 @@ TEST_F(AssistTest, AFormReadBackShowsTheActivePageItWroteWithItsPagesInOrder) {
   }
   wizard_->SetParent(source.get());
   const std::string bytes = vcl::WriteComponentToBytes(source.get());
-  ZYLAssistInit();
+  ZYLAssistUnit.Init();
   std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(bytes, copy.get());
-  ZYLAssistDone();
+  ZYLAssistUnit.FInit();
   auto* read = dynamic_cast<TZYLAssist*>(copy->FindComponent("Wizard"));
   ASSERT_NE(read, nullptr);
   ASSERT_EQ(read->GetCount(), 4);

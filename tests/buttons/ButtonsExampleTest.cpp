@@ -26,17 +26,17 @@ namespace {
 
 TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
   buttontest::THost host;
-  ZYLBaseGraphicButtonInit();
-  ZYLSpeedButtonInit();
-  ZYLCheckBoxInit();
-  ZYLButtonInit();
-  ZYLButtonGroupInit();
+  ZYLBaseGraphicButtonUnit.Init();
+  ZYLSpeedButtonUnit.Init();
+  ZYLCheckBoxUnit.Init();
+  ZYLButtonUnit.Init();
+  ZYLButtonGroupUnit.Init();
   auto form = exampletest::ReadExample("buttons.txt");
-  ZYLButtonGroupDone();
-  ZYLButtonDone();
-  ZYLCheckBoxDone();
-  ZYLSpeedButtonDone();
-  ZYLBaseGraphicButtonDone();
+  ZYLButtonGroupUnit.FInit();
+  ZYLButtonUnit.FInit();
+  ZYLCheckBoxUnit.FInit();
+  ZYLSpeedButtonUnit.FInit();
+  ZYLBaseGraphicButtonUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLSpeedButton"], 19);
   EXPECT_EQ(count["TZYLBaseGraphicButton"], 1);
@@ -100,15 +100,15 @@ TEST(ButtonsExampleTest, EveryButtonIsCreatedWithItsSettingsAndPaints) {
 
 TEST(ButtonsExampleTest, DockShapeAndMultimediaButtonsAndTheWizardReadAndPaint) {
   buttontest::THost host;
-  ZYLDockButtonInit();
-  ZYLShapeButtonInit();
-  ZYLMMButtonInit();
-  ZYLAssistInit();
+  ZYLDockButtonUnit.Init();
+  ZYLShapeButtonUnit.Init();
+  ZYLMMButtonUnit.Init();
+  ZYLAssistUnit.Init();
   auto form = exampletest::ReadExample("buttons2.txt");
-  ZYLAssistDone();
-  ZYLMMButtonDone();
-  ZYLShapeButtonDone();
-  ZYLDockButtonDone();
+  ZYLAssistUnit.FInit();
+  ZYLMMButtonUnit.FInit();
+  ZYLShapeButtonUnit.FInit();
+  ZYLDockButtonUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLDockButton"], 2);
   EXPECT_EQ(count["TZYLDockSpeedButton"], 2);

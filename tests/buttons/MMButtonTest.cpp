@@ -152,10 +152,10 @@ TEST_F(MMButtonTest, StripTableAndColourSurviveAFormStream) {
   for (const char* name : {"ButtonFace =", "ButtonFaceIndicesNew2 =", "ButtonFaceTransColNew ="})
     EXPECT_NE(text.find(name), std::string::npos) << name;
 
-  ZYLMMButtonInit();
+  ZYLMMButtonUnit.Init();
   std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(bytes, copy.get());
-  ZYLMMButtonDone();
+  ZYLMMButtonUnit.FInit();
   auto* read = dynamic_cast<TZYLMMButton*>(copy->FindComponent("MM"));
   ASSERT_NE(read, nullptr);
   TZYLButtonFaceIndex back;
@@ -166,10 +166,10 @@ TEST_F(MMButtonTest, StripTableAndColourSurviveAFormStream) {
   std::string older = text;
   const size_t at = older.find("    ButtonFaceTransColNew =");
   older.erase(at, older.find('\n', at) + 1 - at);
-  ZYLMMButtonInit();
+  ZYLMMButtonUnit.Init();
   std::unique_ptr<vcl::TForm> third(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(older), third.get());
-  ZYLMMButtonDone();
+  ZYLMMButtonUnit.FInit();
   auto* fromOlder = dynamic_cast<TZYLMMButton*>(third->FindComponent("MM"));
   ASSERT_NE(fromOlder, nullptr);
   EXPECT_EQ(fromOlder->TransColor(), vcl::clFuchsia);
@@ -183,7 +183,7 @@ TEST_F(MMButtonTest, StripTableAndColourSurviveAFormStream) {
 }
 
 TEST_F(MMButtonTest, ADamagedFaceTableIsAReadError) {
-  ZYLMMButtonInit();
+  ZYLMMButtonUnit.Init();
   std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
   const std::string bytes = vcl::ObjectTextToBinaryString(
       "object F: TForm\n"
@@ -193,7 +193,7 @@ TEST_F(MMButtonTest, ADamagedFaceTableIsAReadError) {
       "end\n");
   const std::string error = testsupport::ErrorOf<vcl::EReadError>(
       [&] { vcl::ReadComponentFromBytes(bytes, form.get()); });
-  ZYLMMButtonDone();
+  ZYLMMButtonUnit.FInit();
   EXPECT_NE(error.find("36 bytes"), std::string::npos) << error;
   EXPECT_NE(error.find("holds 5"), std::string::npos) << error;
 }

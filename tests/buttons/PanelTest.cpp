@@ -366,7 +366,7 @@ TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
   for (const TCase& c : {TCase{"", true}, TCase{"    OldStyle = False\n", false},
                          TCase{"    OldStyle = True\n", true}}) {
     SCOPED_TRACE(c.Stored);
-    ZYLStatusBarInit();
+    ZYLStatusBarUnit.Init();
     std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
     vcl::ReadComponentFromBytes(
         vcl::ObjectTextToBinaryString(std::string("object F: TForm\n"
@@ -376,7 +376,7 @@ TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
                                       "  end\n"
                                       "end\n"),
         form.get());
-    ZYLStatusBarDone();
+    ZYLStatusBarUnit.FInit();
     auto* read = dynamic_cast<TZYLStatusBar*>(form->FindComponent("B"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->OldStyle(), c.OldStyle);

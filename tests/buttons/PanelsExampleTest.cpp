@@ -20,15 +20,15 @@ namespace {
 TEST(PanelsExampleTest, ReadsAndShowsEveryPanel) {
   paneltest::THost host;
   vcl::RegisterStandardControls();  // the status bar's labels
-  ZYLSimplePanelInit();
-  ZYLStatusBarInit();
-  ZYLPanelFillInit();
-  ZYLBackPanelInit();
+  ZYLSimplePanelUnit.Init();
+  ZYLStatusBarUnit.Init();
+  ZYLPanelFillUnit.Init();
+  ZYLBackPanelUnit.Init();
   auto form = exampletest::ReadExample("panels.txt");
-  ZYLBackPanelDone();
-  ZYLPanelFillDone();
-  ZYLStatusBarDone();
-  ZYLSimplePanelDone();
+  ZYLBackPanelUnit.FInit();
+  ZYLPanelFillUnit.FInit();
+  ZYLStatusBarUnit.FInit();
+  ZYLSimplePanelUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLPanelFill"], 3);
   EXPECT_EQ(count["TZYLStatusBar"], 2);

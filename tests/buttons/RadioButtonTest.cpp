@@ -252,12 +252,12 @@ TEST_F(RadioButtonTest, AFormReadBackKeepsTheCheckedButtonItsParentAndItsLook) {
   second->Font3D()->SetStyle(tdRaised);
   const std::string bytes = vcl::WriteComponentToBytes(source.get());
 
-  ZYLGroupBoxInit();
-  ZYLRadioButtonInit();
+  ZYLGroupBoxUnit.Init();
+  ZYLRadioButtonUnit.Init();
   std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(bytes, copy.get());
-  ZYLRadioButtonDone();
-  ZYLGroupBoxDone();
+  ZYLRadioButtonUnit.FInit();
+  ZYLGroupBoxUnit.FInit();
   std::string marks, parents;
   for (const char* name : {"First", "Second", "Third"}) {
     auto* r = dynamic_cast<TZYLRadioButton*>(copy->FindComponent(name));

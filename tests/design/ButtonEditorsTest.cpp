@@ -52,14 +52,14 @@ class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStrin
             EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
         }) {
     pZYLStrEditorDlgInit();
-    ZYL3DButtonInit();
-    ZYLMMButtonInit();
-    ZYLShapeButtonInit();
+    ZYL3DButtonUnit.Init();
+    ZYLMMButtonUnit.Init();
+    ZYLShapeButtonUnit.Init();
   }
   ~ButtonEditors() override {
-    ZYLShapeButtonDone();
-    ZYLMMButtonDone();
-    ZYL3DButtonDone();
+    ZYLShapeButtonUnit.FInit();
+    ZYLMMButtonUnit.FInit();
+    ZYL3DButtonUnit.FInit();
     pZYLStrEditorDlgDone();
   }
 };

@@ -78,13 +78,20 @@ struct TDisplayUnits {
     for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->second();
   }
   static constexpr std::pair<void (*)(), void (*)()> kUnits[] = {
-      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone}, {ZYLAniCtrlInit, ZYLAniCtrlDone},
-      {ZYLBoundLabelInit, ZYLBoundLabelDone},       {ZYLClockInit, ZYLClockDone},
-      {ZYLDockLabelInit, ZYLDockLabelDone},         {ZYLGlyphLabelInit, ZYLGlyphLabelDone},
-      {ZYLLabelFillInit, ZYLLabelFillDone},         {ZYLLImageInit, ZYLLImageDone},
-      {ZYLRepeatedShapeInit, ZYLRepeatedShapeDone}, {ZYLSBarInit, ZYLSBarDone},
-      {ZYLScrollTextInit, ZYLScrollTextDone},       {ZYLShadowFillInit, ZYLShadowFillDone},
-      {ZYLTechnicalLineInit, ZYLTechnicalLineDone}, {ZYLTrackBarInit, ZYLTrackBarDone},
+      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone},
+      {ZYLAniCtrlUnit.Init, ZYLAniCtrlUnit.FInit},
+      {ZYLBoundLabelUnit.Init, ZYLBoundLabelUnit.FInit},
+      {ZYLClockInit, ZYLClockDone},
+      {ZYLDockLabelUnit.Init, ZYLDockLabelUnit.FInit},
+      {ZYLGlyphLabelUnit.Init, ZYLGlyphLabelUnit.FInit},
+      {ZYLLabelFillUnit.Init, ZYLLabelFillUnit.FInit},
+      {ZYLLImageUnit.Init, ZYLLImageUnit.FInit},
+      {ZYLRepeatedShapeUnit.Init, ZYLRepeatedShapeUnit.FInit},
+      {ZYLSBarUnit.Init, ZYLSBarUnit.FInit},
+      {ZYLScrollTextUnit.Init, ZYLScrollTextUnit.FInit},
+      {ZYLShadowFillUnit.Init, ZYLShadowFillUnit.FInit},
+      {ZYLTechnicalLineUnit.Init, ZYLTechnicalLineUnit.FInit},
+      {ZYLTrackBarUnit.Init, ZYLTrackBarUnit.FInit},
   };
 };
 

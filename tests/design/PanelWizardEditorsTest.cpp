@@ -41,14 +41,14 @@ class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::T
             EditorFor<TZYLAssistPage, TZYLAssistComponentEditor>(),
         }) {
     pZYLStrEditorDlgInit();
-    ZYLAssistInit();
-    ZYLBackPanelInit();
-    ZYLPanelFillInit();
+    ZYLAssistUnit.Init();
+    ZYLBackPanelUnit.Init();
+    ZYLPanelFillUnit.Init();
   }
   ~PanelWizardEditors() override {
-    ZYLPanelFillDone();
-    ZYLBackPanelDone();
-    ZYLAssistDone();
+    ZYLPanelFillUnit.FInit();
+    ZYLBackPanelUnit.FInit();
+    ZYLAssistUnit.FInit();
     pZYLStrEditorDlgDone();
   }
   // A wizard "Assist1" with Pages pages.

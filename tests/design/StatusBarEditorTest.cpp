@@ -41,10 +41,10 @@ class StatusBarEditor : public designtest::TComponentEditorTest<designtest::TEdi
   StatusBarEditor()
       : TComponentEditorTest(
             {designtest::EditorFor<TZYLStatusBar, TZYLStatusBarComponentEditor>()}) {
-    ZYLStatusBarInit();
+    ZYLStatusBarUnit.Init();
     bar_ = form_.Add<TZYLStatusBar>("StatusBar1");
   }
-  ~StatusBarEditor() override { ZYLStatusBarDone(); }
+  ~StatusBarEditor() override { ZYLStatusBarUnit.FInit(); }
 
   // The bar's children, in the order they were added, checked against Expected.
   void ExpectPanels(const std::vector<TPanel>& Expected) {

@@ -16,14 +16,14 @@ namespace zyl::designtest {
 
 TStringsUnits::TStringsUnits() {
   ZYLContainerInit();
-  ZYLSpeedButtonInit();
-  ZYLButtonInit();
-  ZYLButtonGroupInit();
-  ZYLStatusBarInit();
-  ZYLGlyphLabelInit();
-  ZYLInformationLabelInit();
-  ZYLLImageInit();
-  ZYLFormAInit();
+  ZYLSpeedButtonUnit.Init();
+  ZYLButtonUnit.Init();
+  ZYLButtonGroupUnit.Init();
+  ZYLStatusBarUnit.Init();
+  ZYLGlyphLabelUnit.Init();
+  ZYLInformationLabelUnit.Init();
+  ZYLLImageUnit.Init();
+  ZYLFormAUnit.Init();
   pZYLStringsEditorDlgInit();
   pZYLAboutDlgInit();
 }
@@ -31,14 +31,14 @@ TStringsUnits::TStringsUnits() {
 TStringsUnits::~TStringsUnits() {
   pZYLAboutDlgDone();
   pZYLStringsEditorDlgDone();
-  ZYLFormADone();
-  ZYLLImageDone();
-  ZYLInformationLabelDone();
-  ZYLGlyphLabelDone();
-  ZYLStatusBarDone();
-  ZYLButtonGroupDone();
-  ZYLButtonDone();
-  ZYLSpeedButtonDone();
+  ZYLFormAUnit.FInit();
+  ZYLLImageUnit.FInit();
+  ZYLInformationLabelUnit.FInit();
+  ZYLGlyphLabelUnit.FInit();
+  ZYLStatusBarUnit.FInit();
+  ZYLButtonGroupUnit.FInit();
+  ZYLButtonUnit.FInit();
+  ZYLSpeedButtonUnit.FInit();
   ZYLContainerDone();
 }
 

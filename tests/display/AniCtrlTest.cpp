@@ -433,11 +433,11 @@ TEST_F(AniCtrlTest, StreamRoundTripKeepsFramesAndMakesTheModesTimer) {
     EXPECT_EQ(text.find(std::string("  ") + absent + " = "), std::string::npos) << absent;
   a.Stop();
 
-  ZYLAniCtrlInit();
+  ZYLAniCtrlUnit.Init();
   EXPECT_EQ(vcl::GetClass("TZYLAniCtrl"), TZYLAniCtrl::StaticClass());
   TZYLAniCtrl b(nullptr);
   vcl::ReadComponentFromBytes(bytes, &b);
-  ZYLAniCtrlDone();
+  ZYLAniCtrlUnit.FInit();
   EXPECT_EQ(vcl::GetClass("TZYLAniCtrl"), nullptr);
   EXPECT_EQ(vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&b)), text);
   EXPECT_EQ(b.GetCurrentFrame(), 5);  // the first frame of a reversed animation
@@ -450,7 +450,7 @@ TEST_F(AniCtrlTest, StreamRoundTripKeepsFramesAndMakesTheModesTimer) {
 
 TEST_F(AniCtrlTest, FormWithAnimateSetStartsPlayingWhenLoaded) {
   TZYLImageList* list = MakeFrames(owner_.get(), 4);
-  ZYLAniCtrlInit();
+  ZYLAniCtrlUnit.Init();
   TZYLAniCtrl b(nullptr);
   r.Attach(&b);
   b.SetImageList(list);
@@ -461,7 +461,7 @@ TEST_F(AniCtrlTest, FormWithAnimateSetStartsPlayingWhenLoaded) {
                                                             "  TimerMode = tmHiTimer\n"
                                                             "end\n"),
                               &b);
-  ZYLAniCtrlDone();
+  ZYLAniCtrlUnit.FInit();
   ASSERT_NE(b.HiTimer(), nullptr);
   EXPECT_EQ(b.Timer(), nullptr);
   EXPECT_TRUE(b.Animate());

@@ -121,7 +121,7 @@ TEST_F(BoundLabelTest, StreamsKeepNeitherPlaceNorTheOwnerAsFocusControl) {
 }
 
 TEST_F(BoundLabelTest, ReadingReportsOnlyToAnOwnerWithAWindow) {
-  ZYLBoundLabelInit();
+  ZYLBoundLabelUnit.Init();
   const std::string text =
       "object SubLabel: TZYLBoundLabel\n  Width = 61\n  Height = 17\n  AutoSize = False\n"
       "  Caption = 'Read'\nend\n";
@@ -140,7 +140,7 @@ TEST_F(BoundLabelTest, ReadingReportsOnlyToAnOwnerWithAWindow) {
   auto* fresh = new vcl::TPanel(host_.Form());
   auto* l = new TZYLBoundLabel(fresh);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), l);
-  ZYLBoundLabelDone();
+  ZYLBoundLabelUnit.FInit();
   EXPECT_FALSE(fresh->HandleAllocated());
   EXPECT_EQ(l->Height(), 17);
 }

@@ -184,7 +184,7 @@ TEST_F(DockLabelTest, AClickOnTheLabelFocusesTheControl) {
 }
 
 TEST_F(DockLabelTest, OlderFormsAdjustSizeLoadsIntoAdjustDockedSize) {
-  ZYLDockLabelInit();
+  ZYLDockLabelUnit.Init();
   std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
                                                             "  object E: TEdit\n"
@@ -201,7 +201,7 @@ TEST_F(DockLabelTest, OlderFormsAdjustSizeLoadsIntoAdjustDockedSize) {
                                                             "  end\n"
                                                             "end\n"),
                               form.get());
-  ZYLDockLabelDone();
+  ZYLDockLabelUnit.FInit();
   auto* d = dynamic_cast<TZYLDockLabel*>(form->FindComponent("D"));
   ASSERT_NE(d, nullptr);
   EXPECT_TRUE(d->AdjustDockedSize());

@@ -20,9 +20,9 @@ using namespace ZYLGrlf;
 
 TEST(GraphicLabelsExampleTest, EveryLabelIsCreatedWithItsSettingsAndPaints) {
   filltest::THostSession host;
-  ZYLGraphicLabelInit();
+  ZYLGraphicLabelUnit.Init();
   auto form = exampletest::ReadExample("graphiclabels.txt");
-  ZYLGraphicLabelDone();
+  ZYLGraphicLabelUnit.FInit();
   int labels = 0;
   for (int i = 0; i < form->ComponentCount(); ++i)
     labels += dynamic_cast<TZYLGraphicLabel*>(form->Components(i)) != nullptr;

@@ -24,13 +24,13 @@ TEST(ImagesExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   // The form carries its own image list ("Pictures": eight 16 x 16 frames in entry 0, one
   // 32 x 24 picture in entry 1) in its "Bitmap" property.
   vcl::RegisterClass(TZYLImageList::StaticClass());
-  ZYLNImageInit();
-  ZYLLImageInit();
-  ZYLAniCtrlInit();
+  ZYLNImageUnit.Init();
+  ZYLLImageUnit.Init();
+  ZYLAniCtrlUnit.Init();
   auto form = exampletest::ReadExample("images.txt");
-  ZYLAniCtrlDone();
-  ZYLLImageDone();
-  ZYLNImageDone();
+  ZYLAniCtrlUnit.FInit();
+  ZYLLImageUnit.FInit();
+  ZYLNImageUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLNImage"], 12);
   EXPECT_EQ(count["TZYLLImage"], 3);

@@ -251,11 +251,11 @@ TEST_F(NImageTest, StreamRoundTripWithPictureAndControl) {
   const std::string plain = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(b));
   EXPECT_EQ(plain.find("Bitmap.Data"), std::string::npos) << plain;
 
-  ZYLNImageInit();
+  ZYLNImageUnit.Init();
   EXPECT_EQ(vcl::GetClass("TZYLNImage"), TZYLNImage::StaticClass());
   TZYLNImage c(nullptr);
   vcl::ReadComponentFromBytes(vcl::WriteComponentToBytes(a), &c);
-  ZYLNImageDone();
+  ZYLNImageUnit.FInit();
   EXPECT_EQ(vcl::GetClass("TZYLNImage"), nullptr);
   EXPECT_EQ(c.Bitmap()->Width(), 6);
   EXPECT_EQ(c.Bitmap()->Height(), 4);

@@ -348,7 +348,7 @@ TEST_F(ProgressScreenTest, ThemedChunkOnlyWithThemes) {
 
 TEST(ProgressStreamTest, ReadingMendsAReversedOrEmptyRange) {
   filltest::THostSession host;
-  ZYLProgressInit();
+  ZYLProgressUnit.Init();
   auto read = [](const std::string& body) {
     const std::string text = "object P: TZYLProgress\n" + body + "end\n";
     auto p = std::make_unique<TZYLProgress>(nullptr);
@@ -366,7 +366,7 @@ TEST(ProgressStreamTest, ReadingMendsAReversedOrEmptyRange) {
   auto big = read("  Position = 250\n  Step = 300\n");
   EXPECT_EQ(big->Position(), 100);
   EXPECT_EQ(big->Step(), 100);
-  ZYLProgressDone();
+  ZYLProgressUnit.FInit();
 }
 
 // A filled bar that exposes its bar painting.
@@ -456,11 +456,11 @@ TEST(ProgressFillTest, ImageListItemFillsTheBar) {
 TEST(MetersExampleTest, EveryProgressBarIsReadAndPaints) {
   filltest::THostSession host;
   vcl::RegisterStandardControls();
-  ZYLProgressInit();
-  ZYLProgressFillInit();
+  ZYLProgressUnit.Init();
+  ZYLProgressFillUnit.Init();
   auto form = exampletest::ReadExample("meters.txt");
-  ZYLProgressFillDone();
-  ZYLProgressDone();
+  ZYLProgressFillUnit.FInit();
+  ZYLProgressUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLProgress"], 10);
   EXPECT_EQ(count["TZYLProgressFill"], 5);

@@ -301,9 +301,9 @@ TEST_F(RepeatedShapeTest, EachSettingChangeRepaintsOnce) {
 // ---- The example form ----
 
 TEST_F(RepeatedShapeTest, ExampleFormCreatesEveryComponentAndPaints) {
-  ZYLBaseShapeInit();
-  ZYLShapeControlInit();
-  ZYLRepeatedShapeInit();
+  ZYLBaseShapeUnit.Init();
+  ZYLShapeControlUnit.Init();
+  ZYLRepeatedShapeUnit.Init();
   std::ifstream in(testsupport::SourceDir() + "/examples/shapes.txt", std::ios::binary);
   ASSERT_TRUE(in) << "examples/shapes.txt";
   std::stringstream ss;
@@ -333,9 +333,9 @@ TEST_F(RepeatedShapeTest, ExampleFormCreatesEveryComponentAndPaints) {
   auto cap = win::testkit::CaptureWindow(form->Handle(), false);
   if (const char* out = std::getenv("ZYL_SHAPES_PNG")) win::testkit::WritePng(cap, out);
   form.reset();
-  ZYLRepeatedShapeDone();
-  ZYLShapeControlDone();
-  ZYLBaseShapeDone();
+  ZYLRepeatedShapeUnit.FInit();
+  ZYLShapeControlUnit.FInit();
+  ZYLBaseShapeUnit.FInit();
 }
 
 }  // namespace

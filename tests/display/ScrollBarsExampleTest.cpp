@@ -12,9 +12,9 @@ namespace {
 
 TEST(ScrollBarsExampleTest, EveryBarIsCreatedWithItsSettingsAndPaints) {
   filltest::THostSession host;
-  ZYLSBarInit();
+  ZYLSBarUnit.Init();
   auto form = exampletest::ReadExample("scrollbars.txt");
-  ZYLSBarDone();
+  ZYLSBarUnit.FInit();
   EXPECT_EQ(exampletest::ClassCounts(form.get())["TZYLScrollBar"], 7);
   auto find = [&](const char* name) {
     return dynamic_cast<TZYLScrollBar*>(form->FindComponent(name));

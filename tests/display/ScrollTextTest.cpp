@@ -639,9 +639,9 @@ TEST_F(ScrollTextTest, TransparentOverASuppliedBackgroundLinesUpInsideTheBevel) 
 // ---- Streaming ----
 
 TEST_F(ScrollTextTest, ExampleFormReadsEveryControlAndPaints) {
-  ZYLScrollTextInit();
+  ZYLScrollTextUnit.Init();
   auto form = exampletest::ReadExample("scrolltext.txt");
-  ZYLScrollTextDone();
+  ZYLScrollTextUnit.FInit();
   std::map<std::string, int> count;
   std::vector<TZYLScrollText*> texts;
   for (int i = 0; i < form->ComponentCount(); ++i) {

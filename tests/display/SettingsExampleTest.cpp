@@ -23,13 +23,13 @@ namespace {
 TEST(SettingsExampleTest, EveryControlIsCreatedWithItsSettingsAndPaints) {
   filltest::THostSession host;
   vcl::RegisterStandardControls();  // the headings are labels
-  ZYLFillInit();
-  ZYLShadowFillInit();
-  ZYLDrawEdgeInit();
+  ZYLFillUnit.Init();
+  ZYLShadowFillUnit.Init();
+  ZYLDrawEdgeUnit.Init();
   auto form = exampletest::ReadExample("settings.txt");
-  ZYLDrawEdgeDone();
-  ZYLShadowFillDone();
-  ZYLFillDone();
+  ZYLDrawEdgeUnit.FInit();
+  ZYLShadowFillUnit.FInit();
+  ZYLFillUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLFill"], 30);
   EXPECT_EQ(count["TZYLDrawEdge"], 10);

@@ -198,7 +198,7 @@ TEST_F(SimpleLabelTest, LinkLookCounterAndCursorFollowTheMode) {
 }
 
 TEST_F(SimpleLabelTest, AnOlderFormsLinkSwitchLoadsAsAnInternetLink) {
-  ZYLSimpleLabelInit();
+  ZYLSimpleLabelUnit.Init();
   std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
                                                             "  object L: TZYLSimpleLabel\n"
@@ -208,7 +208,7 @@ TEST_F(SimpleLabelTest, AnOlderFormsLinkSwitchLoadsAsAnInternetLink) {
                                                             "  end\n"
                                                             "end\n"),
                               form.get());
-  ZYLSimpleLabelDone();
+  ZYLSimpleLabelUnit.FInit();
   auto* l = dynamic_cast<TZYLSimpleLabel*>(form->FindComponent("L"));
   ASSERT_NE(l, nullptr);
   EXPECT_EQ(l->JumpMode(), jmInternet);

@@ -154,9 +154,9 @@ TEST_F(StaticTextTest, EndEllipsisShortensATooLongCaption) {
 TEST(StaticTextsExampleTest, ReadsWithItsLinksAndSizes) {
   THost host;
   vcl::RegisterStandardControls();
-  ZYLStaticTextInit();
+  ZYLStaticTextUnit.Init();
   auto form = exampletest::ReadExample("statictexts.txt");
-  ZYLStaticTextDone();
+  ZYLStaticTextUnit.FInit();
   EXPECT_EQ(exampletest::ClassCounts(form.get())["TZYLStaticText"], 5);
   auto* plain = dynamic_cast<TZYLStaticText*>(form->FindComponent("PlainText"));
   auto* lines = dynamic_cast<TZYLStaticText*>(form->FindComponent("LinesText"));

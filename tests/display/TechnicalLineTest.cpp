@@ -483,9 +483,9 @@ TEST_F(TechnicalLineWindowTest, ShapeRegionIsKeptInControlCoordinates) {
 
 TEST(TechnicalLineExample, EveryLineOfTheExampleFormIsCreatedAndPaints) {
   filltest::THostSession host;
-  ZYLTechnicalLineInit();
+  ZYLTechnicalLineUnit.Init();
   auto form = exampletest::ReadExample("techlines.txt");
-  ZYLTechnicalLineDone();
+  ZYLTechnicalLineUnit.FInit();
   auto count = exampletest::ClassCounts(form.get());
   EXPECT_EQ(count["TZYLTechnicalLine"], 24);
   std::map<int, int> types, places;

@@ -315,14 +315,14 @@ TEST_F(TrackBarTest, DraggingTheThumbFollowsThePointerAndReportsTheRelease) {
 // ---- Focus ----
 
 TEST_F(TrackBarTest, ALoadedNoFocusBarIsSkippedAndClicksDoNotFocusIt) {
-  ZYLTrackBarInit();
+  ZYLTrackBarUnit.Init();
   auto* other = host_.Add<TZYLTrackBar>(10, 100, 100, 35);
   auto* b = host_.Add<TZYLTrackBar>(10, 10, 220, 35);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object B: TZYLTrackBar\n"
                                                             "  FocusStyle = tbNoFocus\n"
                                                             "end\n"),
                               b);
-  ZYLTrackBarDone();
+  ZYLTrackBarUnit.FInit();
   host_.Show();
   EXPECT_FALSE(b->TabStop());
   other->SetFocus();

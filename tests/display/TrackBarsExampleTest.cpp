@@ -14,9 +14,9 @@ namespace {
 
 TEST(TrackBarsExampleTest, ReadsEveryBarWithItsLook) {
   paneltest::THost host;
-  ZYLTrackBarInit();
+  ZYLTrackBarUnit.Init();
   auto form = exampletest::ReadExample("trackbars.txt");
-  ZYLTrackBarDone();
+  ZYLTrackBarUnit.FInit();
   EXPECT_EQ(exampletest::ClassCounts(form.get())["TZYLTrackBar"], 10);
   auto bar = [&](const char* name) {
     return dynamic_cast<TZYLTrackBar*>(form->FindComponent(name));

@@ -22,24 +22,24 @@ namespace {
 
 TEST(BrowseEditsExampleTest, EveryEditIsReadWithItsSettingsAndShowsItsState) {
   edittest::THost host;
-  ZYLBrowseEditInit();
-  ZYLColorEditInit();
-  ZYLFileOpenEditInit();
-  ZYLFileSaveEditInit();
-  ZYLListComboBoxInit();
-  ZYLHistoryEditInit();
+  ZYLBrowseEditUnit.Init();
+  ZYLColorEditUnit.Init();
+  ZYLFileOpenEditUnit.Init();
+  ZYLFileSaveEditUnit.Init();
+  ZYLListComboBoxUnit.Init();
+  ZYLHistoryEditUnit.Init();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {
     vcl::TFileStream stream(testsupport::SourceDir() + "/examples/browseedits.txt",
                             vcl::fmOpenRead);
     vcl::ReadForm(&stream, form.get());
   }
-  ZYLHistoryEditDone();
-  ZYLListComboBoxDone();
-  ZYLFileSaveEditDone();
-  ZYLFileOpenEditDone();
-  ZYLColorEditDone();
-  ZYLBrowseEditDone();
+  ZYLHistoryEditUnit.FInit();
+  ZYLListComboBoxUnit.FInit();
+  ZYLFileSaveEditUnit.FInit();
+  ZYLFileOpenEditUnit.FInit();
+  ZYLColorEditUnit.FInit();
+  ZYLBrowseEditUnit.FInit();
   form->Show();
   edittest::THost::Idle();
   auto find = [&](const char* Name) {

@@ -47,16 +47,16 @@ class CombosExampleTest : public ::testing::Test {
     return dynamic_cast<T*>(form_->FindComponent(Name));
   }
   static constexpr std::pair<void (*)(), void (*)()> kUnits[] = {
-      {&ZYLComboBoxInit, &ZYLComboBoxDone},
-      {&ZYLColorComboBoxInit, &ZYLColorComboBoxDone},
-      {&ZYLColorListBoxInit, &ZYLColorListBoxDone},
-      {&ZYLImageComboBoxInit, &ZYLImageComboBoxDone},
-      {&ZYLDriveComboBoxInit, &ZYLDriveComboBoxDone},
-      {&ZYLPrinterComboBoxInit, &ZYLPrinterComboBoxDone},
-      {&ZYLFontComboBoxInit, &ZYLFontComboBoxDone},
-      {&ZYLFontListBoxInit, &ZYLFontListBoxDone},
-      {&ZYLFontSizeComboBoxInit, &ZYLFontSizeComboBoxDone},
-      {&ZYLFontSizeListBoxInit, &ZYLFontSizeListBoxDone}};
+      {ZYLComboBoxUnit.Init, ZYLComboBoxUnit.FInit},
+      {ZYLColorComboBoxUnit.Init, ZYLColorComboBoxUnit.FInit},
+      {ZYLColorListBoxUnit.Init, ZYLColorListBoxUnit.FInit},
+      {ZYLImageComboBoxUnit.Init, ZYLImageComboBoxUnit.FInit},
+      {ZYLDriveComboBoxUnit.Init, ZYLDriveComboBoxUnit.FInit},
+      {ZYLPrinterComboBoxUnit.Init, ZYLPrinterComboBoxUnit.FInit},
+      {ZYLFontComboBoxUnit.Init, ZYLFontComboBoxUnit.FInit},
+      {ZYLFontListBoxUnit.Init, ZYLFontListBoxUnit.FInit},
+      {ZYLFontSizeComboBoxUnit.Init, ZYLFontSizeComboBoxUnit.FInit},
+      {ZYLFontSizeListBoxUnit.Init, ZYLFontSizeListBoxUnit.FInit}};
   THost host_;
   std::unique_ptr<vcl::TForm> form_;
 };

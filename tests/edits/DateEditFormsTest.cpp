@@ -84,11 +84,11 @@ TEST_P(DateEditForms, AFormReadsItsDateIntoTheDisplayForm) {
   const TFormsCase& c = GetParam();
   THost::Focus(other_);
   edit_->SetValue(vcl::EncodeDate(2004, 3, 5));
-  ZYLEditInit();
-  ZYLMaskEditInit();
+  ZYLEditUnit.Init();
+  ZYLMaskEditUnit.Init();
   vcl::TFinally done([] {
-    ZYLMaskEditDone();
-    ZYLEditDone();
+    ZYLMaskEditUnit.FInit();
+    ZYLEditUnit.FInit();
   });
   const std::string bytes = vcl::WriteComponentToBytes(host_.Form());
   auto back = std::make_unique<vcl::TForm>(nullptr);

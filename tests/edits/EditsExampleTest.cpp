@@ -24,13 +24,13 @@ namespace tk = win::testkit;
 
 TEST(EditsExampleTest, EveryEditIsReadWithItsSettingsAndTheFocusedOneShowsSelectionAndCaret) {
   edittest::THost host;
-  ZYLEditInit();
+  ZYLEditUnit.Init();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {
     vcl::TFileStream stream(testsupport::SourceDir() + "/examples/edits.txt", vcl::fmOpenRead);
     vcl::ReadForm(&stream, form.get());
   }
-  ZYLEditDone();
+  ZYLEditUnit.FInit();
   auto find = [&](const char* Name) { return dynamic_cast<TZYLEdit*>(form->FindComponent(Name)); };
   TZYLEdit* selected = find("EditSelected");
   ASSERT_NE(selected, nullptr);
@@ -61,13 +61,13 @@ TEST(EditsExampleTest, EveryEditIsReadWithItsSettingsAndTheFocusedOneShowsSelect
 
 TEST(EditsExampleTest, TheMaskEditsAreReadWithTheirValuesAndTheDateShowsItsDayField) {
   edittest::THost host;
-  ZYLMaskEditInit();
-  ZYLExtSpinEditInit();
-  ZYLSpinEditInit();
+  ZYLMaskEditUnit.Init();
+  ZYLExtSpinEditUnit.Init();
+  ZYLSpinEditUnit.Init();
   vcl::TFinally done([] {
-    ZYLSpinEditDone();
-    ZYLExtSpinEditDone();
-    ZYLMaskEditDone();
+    ZYLSpinEditUnit.FInit();
+    ZYLExtSpinEditUnit.FInit();
+    ZYLMaskEditUnit.FInit();
   });
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {

@@ -172,7 +172,7 @@ TEST_F(FontComboTest, FastModeTakesTheScreensListAndLearnsTypesWhileDrawing) {
       "    DropDownCount = 40\n"
       "  end\n"
       "end\n";
-  zyl::ZYLFontComboBoxInit();
+  zyl::ZYLFontComboBoxUnit.Init();
   vcl::TMemoryStream text, binary;
   text.Write(form.data(), static_cast<int32_t>(form.size()));
   text.SetPosition(0);
@@ -190,7 +190,7 @@ TEST_F(FontComboTest, FastModeTakesTheScreensListAndLearnsTypesWhileDrawing) {
   combotest::ClickButton(combo);
   EXPECT_EQ(TypeOf(combo, "Arial"), win::TRUETYPE_FONTTYPE);
   f.reset();
-  zyl::ZYLFontComboBoxDone();
+  zyl::ZYLFontComboBoxUnit.FInit();
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ namespace tk = win::testkit;
 
 TEST(ListsExampleTest, EveryListIsReadWithItsItemsAndPaints) {
   edittest::THost host;
-  ZYLExtListBoxInit();
-  ZYLImageListBoxInit();
-  ZYLListBoxInit();
+  ZYLExtListBoxUnit.Init();
+  ZYLImageListBoxUnit.Init();
+  ZYLListBoxUnit.Init();
   const bool ownContainer = !ZYLContainer();
   if (ownContainer) ZYLContainerInit();
   auto form = std::make_unique<vcl::TForm>(nullptr);
@@ -54,9 +54,9 @@ TEST(ListsExampleTest, EveryListIsReadWithItsItemsAndPaints) {
   EXPECT_EQ(colours->Items()->Strings(2), "Blue");
   form.reset();
   if (ownContainer) ZYLContainerDone();
-  ZYLListBoxDone();
-  ZYLImageListBoxDone();
-  ZYLExtListBoxDone();
+  ZYLListBoxUnit.FInit();
+  ZYLImageListBoxUnit.FInit();
+  ZYLExtListBoxUnit.FInit();
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ TEST_P(MaskEditLoad, AFloatTextOfAnotherLocaleIsRepaired) {
   const TLoadCase& c = GetParam();
   const std::string form =
       std::string("object F: TForm\n  object M: TZYLMaskEdit\n") + c.Properties + "  end\nend\n";
-  ZYLMaskEditInit();
-  vcl::TFinally done([] { ZYLMaskEditDone(); });
+  ZYLMaskEditUnit.Init();
+  vcl::TFinally done([] { ZYLMaskEditUnit.FInit(); });
   auto f = std::make_unique<vcl::TForm>(nullptr);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
   auto* m = dynamic_cast<TZYLMaskEdit*>(f->FindComponent("M"));

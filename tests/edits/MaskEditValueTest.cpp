@@ -344,11 +344,11 @@ TEST_F(MaskValues, ATimeThatIsNoneIsReportedAndKeepsTheFocus) {
 // ---- Form streams ----
 
 std::unique_ptr<vcl::TForm> RoundTrip(vcl::TForm* Form) {
-  ZYLEditInit();
-  ZYLMaskEditInit();
+  ZYLEditUnit.Init();
+  ZYLMaskEditUnit.Init();
   vcl::TFinally done([] {
-    ZYLMaskEditDone();
-    ZYLEditDone();
+    ZYLMaskEditUnit.FInit();
+    ZYLEditUnit.FInit();
   });
   const std::string bytes = vcl::WriteComponentToBytes(Form);
   auto back = std::make_unique<vcl::TForm>(nullptr);

@@ -19,13 +19,13 @@ namespace {
 
 TEST(MemoExampleTest, EveryMemoIsReadWithItsTextAndBars) {
   edittest::THost host;
-  ZYLMemoInit();
+  ZYLMemoUnit.Init();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {
     vcl::TFileStream stream(testsupport::SourceDir() + "/examples/memo.txt", vcl::fmOpenRead);
     vcl::ReadForm(&stream, form.get());
   }
-  ZYLMemoDone();
+  ZYLMemoUnit.FInit();
   form->Show();
   edittest::THost::Idle();
   auto find = [&](const char* Name) { return dynamic_cast<TZYLMemo*>(form->FindComponent(Name)); };
@@ -63,13 +63,13 @@ TEST(MemoExampleTest, AMemoWhoseWindowIsMadeAgainWhileLoadingMeasuresItsRows) {
       "  object M: TZYLMemo\n    Left = 10\n    Top = 10\n    Width = 200\n    Height = 100\n"
       "    Lined = True\n    ScrollBars = skVertical\n    CtlXP = False\n"
       "    Text = 'one'#13#10'two'\n  end\nend\n";
-  ZYLMemoInit();
+  ZYLMemoUnit.Init();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   {
     vcl::TStringStream stream(text);
     vcl::ReadForm(&stream, form.get(), true);
   }
-  ZYLMemoDone();
+  ZYLMemoUnit.FInit();
   form->Show();
   edittest::THost::Idle();
   auto* m = dynamic_cast<TZYLMemo*>(form->FindComponent("M"));

@@ -205,7 +205,7 @@ std::unique_ptr<vcl::TForm> RoundTrip(vcl::TForm* Form, std::string* Text = null
 }
 
 TEST_F(SingleLineEditTest, FormStreamsKeepTheLabelOnlyWhenThereIsOne) {
-  ZYLEditInit();
+  ZYLEditUnit.Init();
   auto* labeled = new TZYLLabeledEdit(host_.Form());
   labeled->SetName("Labeled");
   labeled->SetParent(host_.Form());
@@ -223,11 +223,11 @@ TEST_F(SingleLineEditTest, FormStreamsKeepTheLabelOnlyWhenThereIsOne) {
   EXPECT_EQ(e->PasswordChar(), '#');
   EXPECT_EQ(l->EditLabel()->Caption(), "Name:");
   copy.reset();
-  ZYLEditDone();
+  ZYLEditUnit.FInit();
 }
 
 TEST_F(SingleLineEditTest, TheRetiredButtonStylePropertyIsReadIntoCustomButtonsStyle) {
-  ZYLEditInit();
+  ZYLEditUnit.Init();
   const std::string form =
       "object F: TForm\n"
       "  object E: TZYLEdit\n"
@@ -249,7 +249,7 @@ TEST_F(SingleLineEditTest, TheRetiredButtonStylePropertyIsReadIntoCustomButtonsS
   EXPECT_EQ(written.find("CustomButtonStyle "), std::string::npos);
   EXPECT_NE(written.find("CustomButtonsStyle = ubsOffice"), std::string::npos);
   f.reset();
-  ZYLEditDone();
+  ZYLEditUnit.FInit();
 }
 
 }  // namespace

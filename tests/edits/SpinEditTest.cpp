@@ -190,7 +190,7 @@ TEST_F(SpinEditTest, TheArrowsStandRightOfTheTextAndOfTheEmbeddedButtons) {
 }
 
 TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
-  ZYLSpinEditInit();
+  ZYLSpinEditUnit.Init();
   const std::string form =
       "object F: TForm\n"
       "  object A: TZYLSpinEdit\n"
@@ -204,7 +204,7 @@ TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
       "end\n";
   auto f = std::make_unique<vcl::TForm>(nullptr);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
-  ZYLSpinEditDone();
+  ZYLSpinEditUnit.FInit();
   auto* a = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("A"));
   auto* b = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("B"));
   ASSERT_TRUE(a && b);

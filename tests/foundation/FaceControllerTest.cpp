@@ -150,12 +150,12 @@ std::string Payload(F write) {
 class FaceControllerTest : public ::testing::Test {
  protected:
   FaceControllerTest() : session_(800, 600) {
-    ZYLFaceControllerInit();
+    ZYLFaceControllerUnit.Init();
     vcl::RegisterClass(TFaceControl::StaticClass());
   }
   ~FaceControllerTest() override {
     vcl::UnRegisterClass(TFaceControl::StaticClass());
-    ZYLFaceControllerDone();
+    ZYLFaceControllerUnit.FInit();
   }
   static void Idle() { win::testkit::RunUntilIdle(); }
 

@@ -1,12 +1,14 @@
 # The library's package seen from a host: the test program shares platform_rt with the package
 # and is linked against the package, as an application built with run-time packages is.
-# The headless kit comes as the shared library built on platform_rt.
+# The headless kit comes as the shared library built on platform_rt. The design-time package is
+# linked too, so that the test of where each component is known can read its tables.
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp)
-target_link_libraries(test_package PRIVATE zyl70se_B5 platform_headless platform_designide
-  zyl_testsupport GTest::gtest_main)
+  ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/ComponentPlacesTest.cpp)
+target_link_libraries(test_package PRIVATE zyl70se_B5 zyl70se_B5_design platform_headless
+  platform_designide zyl_testsupport GTest::gtest_main)
 add_dependencies(test_package zyl70se_B5_design)
 target_compile_definitions(test_package PRIVATE
   ZYL_LIBRARY_PACKAGE="$<TARGET_FILE:zyl70se_B5>")

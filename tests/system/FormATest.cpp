@@ -55,12 +55,12 @@ win::TRect Bounds(vcl::TCustomForm* f) {
 class FormComponent : public ::testing::Test {
  protected:
   FormComponent() : session_(1024, 768) {
-    ZYLIniCtrlInit();
-    ZYLFormAInit();
+    ZYLIniCtrlUnit.Init();
+    ZYLFormAUnit.Init();
   }
   ~FormComponent() override {
-    ZYLFormADone();
-    ZYLIniCtrlDone();
+    ZYLFormAUnit.FInit();
+    ZYLIniCtrlUnit.FInit();
   }
 
   std::string IniPath() const { return dir_.File("settings.ini"); }
@@ -293,7 +293,7 @@ TEST(FormLimits, AMaximumBelowItsMinimumIsRefusedBothWays) {
 
 TEST(FormLimits, ShowingANormalFormBringsItsSizeIntoTheLimits) {
   vcl::testkit::TControlsSession session;
-  ZYLFormAInit();
+  ZYLFormAUnit.Init();
   auto form = std::make_unique<vcl::TForm>(nullptr);
   vcl::ReadComponentFromBytes(
       vcl::ObjectTextToBinaryString("object Form1: TForm\n  Width = 100\n  Height = 500\n"
@@ -304,7 +304,7 @@ TEST(FormLimits, ShowingANormalFormBringsItsSizeIntoTheLimits) {
   wt::RunUntilIdle();
   EXPECT_EQ(form->Width(), 150);
   EXPECT_EQ(form->Height(), 192);  // a quarter of 768
-  ZYLFormADone();
+  ZYLFormAUnit.FInit();
 }
 
 // Docking: the form is dragged by its caption and released with its left edge at Release.

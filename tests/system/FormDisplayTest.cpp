@@ -430,7 +430,7 @@ TEST(FormTabStream, FormsReadAsChildrenBecomeItsPages) {
   // The example's memo is linked in only when named.
   vcl::RegisterClasses({vcl::TMemo::StaticClass()});
   vcl::RegisterStandardControls();
-  ZYLFormTabControlInit();
+  ZYLFormTabControlUnit.Init();
   std::ifstream in(testsupport::SourceDir() + "/examples/forms2.txt");
   const std::string text((std::istreambuf_iterator<char>(in)), {});
   {
@@ -450,7 +450,7 @@ TEST(FormTabStream, FormsReadAsChildrenBecomeItsPages) {
         [](int, int) { return vcl::ColorToRGB(vcl::clSilver); }, "form_tabs_stream",
         tabs->DisplayRect()));
   }
-  ZYLFormTabControlDone();
+  ZYLFormTabControlUnit.FInit();
 }
 
 // A form whose tab control names a handler for its pictures.
@@ -469,7 +469,7 @@ namespace {
 TEST(FormTabStream, PicturesMultiSelectAndThePictureHandlerAreRead) {
   vcl::testkit::TControlsSession session;
   vcl::RegisterClasses({vcl::TImageList::StaticClass()});
-  ZYLFormTabControlInit();
+  ZYLFormTabControlUnit.Init();
   const std::string text =
       "object Host: TPicturedTabsForm\n"
       "  object Pictures: TImageList\n  end\n"
@@ -487,7 +487,7 @@ TEST(FormTabStream, PicturesMultiSelectAndThePictureHandlerAreRead) {
     EXPECT_TRUE(tabs->MultiSelect());
     EXPECT_EQ(tabs->GetImageIndex(1), 2);
   }
-  ZYLFormTabControlDone();
+  ZYLFormTabControlUnit.FInit();
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(FormFill, OwnerDrawingWithoutAHandlerLeavesTheErasingToTheForm) {
 TEST_F(FormFill, AGlobalListTravelsAsItsIdentifier) {
   const bool had = ZYLContainer() != nullptr;
   ZYLContainerInit();
-  ZYLBackInit();
+  ZYLBackUnit.Init();
   TZYLCustomImageList* list = ZYLContainer()->BitmapList();
   std::string bytes;
   {
@@ -185,7 +185,7 @@ TEST_F(FormFill, AGlobalListTravelsAsItsIdentifier) {
     vcl::ReadComponentFromBytes(bytes, &read);
     EXPECT_EQ(read.ImageList(), list);
   }
-  ZYLBackDone();
+  ZYLBackUnit.FInit();
   if (!had) ZYLContainerDone();
 }
 

@@ -60,7 +60,7 @@ struct TListener : vcl::TObject {
 class MRUList : public ::testing::Test {
  protected:
   MRUList() : form_(new vcl::TForm(nullptr)) {
-    ZYLMRUListInit();
+    ZYLMRUListUnit.Init();
     form_->SetName("Form1");
     form_->SetBounds(10, 10, 300, 200);
     popup_ = new vcl::TPopupMenu(form_.get());
@@ -75,7 +75,7 @@ class MRUList : public ::testing::Test {
   ~MRUList() override {
     wt::SetMenuHandler(nullptr);
     form_.reset();
-    ZYLMRUListDone();
+    ZYLMRUListUnit.FInit();
   }
   vcl::TMenuItem* Item(const std::string& caption) { return popup_->Items()->Find(caption); }
   void Fill(std::initializer_list<const char*> names) {

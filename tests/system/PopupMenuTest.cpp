@@ -154,7 +154,7 @@ struct TOldFileCase {
 class PopupMenuOldFile : public PopupMenu, public ::testing::WithParamInterface<TOldFileCase> {};
 
 TEST_P(PopupMenuOldFile, OwnerDrawIsReadAndDropped) {
-  ZYLPopupMenuInit();
+  ZYLPopupMenuUnit.Init();
   const std::string text = std::string("object Menu: TZYLPopupMenu\n") + GetParam().Lines + "end\n";
   TZYLPopupMenu menu(nullptr);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &menu);
@@ -162,7 +162,7 @@ TEST_P(PopupMenuOldFile, OwnerDrawIsReadAndDropped) {
   EXPECT_EQ(menu.OwnerDraw(), menu.Options().contains(poDisplayBar));
   const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&menu));
   EXPECT_EQ(written.find("OwnerDraw"), std::string::npos) << written;
-  ZYLPopupMenuDone();
+  ZYLPopupMenuUnit.FInit();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -209,13 +209,13 @@ TEST_P(PopupMenuIndex, ANegativeValueKeepsThePreviousOne) {
   menu->SetIndex(index, 0);
   EXPECT_EQ(menu->GetIndex(index), 0);
   // Also when read from a form file.
-  ZYLPopupMenuInit();
+  ZYLPopupMenuUnit.Init();
   TZYLPopupMenu read(nullptr);
   const std::string text = std::string("object Menu: TZYLPopupMenu\n  ") + GetParam().Name +
                            " = 2\n  " + GetParam().Name + " = -5\nend\n";
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &read);
   EXPECT_EQ(read.GetIndex(index), 2);
-  ZYLPopupMenuDone();
+  ZYLPopupMenuUnit.FInit();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PopupMenuIndex,

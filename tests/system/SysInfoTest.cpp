@@ -311,7 +311,7 @@ TEST_F(SysInfoTest, FormStreamsNeitherCarryNorApplyMachineSettings) {
   EXPECT_NE(text.find("object SysInfo1: TZYLSysInfo"), std::string::npos) << text;
   EXPECT_EQ(text.find(" = "), std::string::npos) << text;  // not one property
 
-  ZYLSysInfoInit();
+  ZYLSysInfoUnit.Init();
   const std::string stream = vcl::ObjectTextToBinaryString(
       "object SysInfo1: TZYLSysInfo\n"
       "  NumLockState = True\n"
@@ -323,7 +323,7 @@ TEST_F(SysInfoTest, FormStreamsNeitherCarryNorApplyMachineSettings) {
   TFlagScope nt(ZYLSIWindowsNT, false);  // a lock-key write would show at once
   TZYLSysInfo b(nullptr);
   vcl::ReadComponentFromBytes(stream, &b);
-  ZYLSysInfoDone();
+  ZYLSysInfoUnit.FInit();
   EXPECT_EQ(b.Name(), "SysInfo1");
   EXPECT_FALSE(ZYLSINumLock());
   EXPECT_EQ(Param(win::SPI_GETBEEP), 1);

@@ -410,7 +410,7 @@ TEST_F(HotKeyTest, NothingIsRegisteredWhileDesigning) {
 }
 
 TEST_F(HotKeyTest, KeyReadFromAFormRegistersUnlessStoredInactive) {
-  ZYLOneInstanceInit();
+  ZYLOneInstanceUnit.Init();
   std::string active, inactive;
   {
     TZYLGlobalHotKey a(nullptr);
@@ -437,5 +437,5 @@ TEST_F(HotKeyTest, KeyReadFromAFormRegistersUnlessStoredInactive) {
     EXPECT_EQ(b.HotKey(), CtrlF1);
     EXPECT_FALSE(b.Registered());
   }
-  ZYLOneInstanceDone();
+  ZYLOneInstanceUnit.FInit();
 }

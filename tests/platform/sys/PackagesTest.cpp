@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/classes/Component.h"
+#include "platform/classes/Registry.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/sys/Packages.h"
 #include "tests/support/ErrorOf.h"
 
@@ -155,6 +158,49 @@ TEST_F(PackagesTest, MissingOrInvalidPackagesRaisePackageErrors) {
   EXPECT_EQ(ErrorOf<EPackageError>([] { LoadPackage("libm.so.6"); }),
             "Invalid package file 'libm.so.6'");
   UnloadPackage(nullptr);  // tolerated
+}
+
+// Two components of a unit that does nothing but register them.
+class TUnitPart : public TComponent {
+  ZYL_CLASS(TUnitPart, TComponent)
+  using TComponent::TComponent;
+};
+class TUnitWhole : public TComponent {
+  ZYL_CLASS(TUnitWhole, TComponent)
+  using TComponent::TComponent;
+};
+ZYL_CLASS_IMPL(TUnitPart) {}
+ZYL_CLASS_IMPL(TUnitWhole) {}
+
+constexpr TUnitEntry kClassesUnit = ClassesUnit<TUnitPart, TUnitWhole>("ClsUnit");
+
+TEST_F(PackagesTest, AUnitOfClassesRegistersThemWhileItIsInitialized) {
+  EXPECT_STREQ(kClassesUnit.Name, "ClsUnit");
+  ASSERT_EQ(GetClass("TUnitPart"), nullptr);
+  ASSERT_EQ(GetClass("TUnitWhole"), nullptr);
+  const TUnitEntry units[] = {{"ClsBefore", InitT1, FinT1}, kClassesUnit};
+  InitializePackage({2, units});
+  EXPECT_EQ(GetClass("TUnitPart"), TUnitPart::StaticClass());
+  EXPECT_EQ(GetClass("tunitwhole"), TUnitWhole::StaticClass());
+  // Counted twice, finalized once: the classes stay.
+  InitializePackage({2, units});
+  FinalizePackage({2, units});
+  EXPECT_EQ(UnitInitCount("ClsUnit"), 1);
+  EXPECT_EQ(GetClass("TUnitWhole"), TUnitWhole::StaticClass());
+  FinalizePackage({2, units});
+  EXPECT_EQ(UnitInitCount("ClsUnit"), 0);
+  EXPECT_EQ(GetClass("TUnitPart"), nullptr);
+  EXPECT_EQ(GetClass("TUnitWhole"), nullptr);
+  EXPECT_EQ(g_trace, (Trace{"init T1", "fin T1"}));
+}
+
+// A test starts and stops one unit through its entry, as the module tests do.
+TEST_F(PackagesTest, AUnitOfClassesCanBeStartedThroughItsEntry) {
+  kClassesUnit.Init();
+  EXPECT_NE(FindClass("TUnitPart"), nullptr);
+  kClassesUnit.FInit();
+  EXPECT_EQ(GetClass("TUnitPart"), nullptr);
+  EXPECT_EQ(ErrorOf<EClassNotFound>([] { FindClass("TUnitWhole"); }), "Class TUnitWhole not found");
 }
 
 }  // namespace
