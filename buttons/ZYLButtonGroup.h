@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLGroupBox.h"
 
 namespace vcl {
@@ -84,8 +85,8 @@ class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
   void ItemsChange(vcl::TObject* Sender);
   void WMGetDlgCode(vcl::TMessage& Message);
 
-  std::unique_ptr<vcl::TStringList> FItems;
-  std::unique_ptr<TZYLFxCaption> FFont3D;
+  TZYLOwned<vcl::TStringList> FItems;
+  TZYLOwned<TZYLFxCaption> FFont3D;
   std::unique_ptr<vcl::TBitmap> FGlyphBitmap;
   TZYLCustomImageList* FGlyphImageList = nullptr;
   int FGlyphImageIndex = 0;

@@ -18,14 +18,11 @@ ZYL_CLASS_IMPL(TZYLCustomBevelPanel) {
 }
 
 TZYLCustomBevelPanel::TZYLCustomBevelPanel(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomBevelPanel::GetChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomBevelPanel::GetChange));
 }
 
 TZYLCustomBevelPanel::~TZYLCustomBevelPanel() {
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FBevel = nullptr;
+  FBevel.reset();
 }
 
 void TZYLCustomBevelPanel::Assign(vcl::TPersistent* Source) {

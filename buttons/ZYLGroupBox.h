@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomBevelPanel.h"
 
 namespace vcl {
@@ -44,8 +45,8 @@ class TZYLCustomGroupBox : public TZYLCustomBevelPanel {
   void CMTextChanged(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
 
-  std::unique_ptr<vcl::TFont> FCaptionFont;
-  std::unique_ptr<TZYLFxCaption> FCaptionFont3D;
+  TZYLOwned<vcl::TFont> FCaptionFont;
+  TZYLOwned<TZYLFxCaption> FCaptionFont3D;
   std::unique_ptr<TZYLGlyphTextLayout> FTextLayout;  // left, centred vertically
 };
 

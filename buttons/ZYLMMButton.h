@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLBaseGraphicButton.h"
 
 namespace vcl {
@@ -55,7 +56,7 @@ class TZYLCustomMMButton : public TZYLBaseGraphicButton {
   void WriteIndices(vcl::TStream* Stream);
 
   TZYLCustomImageList* FFaceList = nullptr;
-  std::unique_ptr<TZYLChangeLink> FFaceLink;
+  TZYLOwned<TZYLChangeLink> FFaceLink;
   TZYLButtonFaceIndex FFaces;
   std::unique_ptr<vcl::TBitmap> FStrip;
   std::unique_ptr<vcl::TBitmap> FFace;  // the picture being drawn

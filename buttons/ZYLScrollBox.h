@@ -5,6 +5,7 @@
 // a dragged scroll-bar thumb at once, whatever the bars' Tracking.
 #pragma once
 
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Controls.h"
@@ -30,7 +31,7 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
 
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
-  TZYLScrollBoxBevel* Bevel() const { return FBevel; }
+  TZYLScrollBoxBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLScrollBoxBevel* Value);
   bool CtlXP() const { return FCtlXP; }
   void SetCtlXP(bool Value);
@@ -66,7 +67,7 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
   bool FInstantUpdate = true;
 
  private:
-  TZYLScrollBoxBevel* FBevel = nullptr;
+  TZYLOwned<TZYLScrollBoxBevel> FBevel;
   vcl::TControlCanvas* FCanvas = nullptr;
 };
 

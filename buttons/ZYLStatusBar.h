@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomPanelFill.h"
 
 namespace zyl {
@@ -39,7 +40,7 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   bool OldStyle() const { return FOldStyle; }
   const std::string& SimpleText() const { return FSimpleText; }
   void SetSimpleText(const std::string& Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   // Copies Value's settings (nil leaves the bar's own).
   void SetFont3D(TZYL3DCaption* Value);
 
@@ -54,7 +55,7 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   bool FSimplePanel = false;
   bool FOldStyle = true;
   std::string FSimpleText;
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
 };
 
 void ZYLStatusBarInit();

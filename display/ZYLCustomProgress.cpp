@@ -65,15 +65,12 @@ ZYL_CLASS_IMPL(TZYLCustomProgress) {
 }
 
 TZYLCustomProgress::TZYLCustomProgress(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FSmallBar = new TZYLSmallBar();
-  FSmallBar->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomProgress::GetChange));
+  FSmallBar.reset(new TZYLSmallBar(), vcl::TNotifyEvent(this, &TZYLCustomProgress::GetChange));
   SetDelta(1);
 }
 
 TZYLCustomProgress::~TZYLCustomProgress() {
-  FSmallBar->SetOnChange(nullptr);
-  delete FSmallBar;
-  FSmallBar = nullptr;
+  FSmallBar.reset();
 }
 
 void TZYLCustomProgress::SetBarColor(vcl::TColor Value) {

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomPanel.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -102,7 +103,7 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   // standard thumb.
   void SetThumb(vcl::TBitmap* Value);
   bool IsCustom() const { return FThumbStyle == tsCustom; }
-  TZYLFillObject* TrackFillObject() const { return FTrackFillObject; }
+  TZYLFillObject* TrackFillObject() const { return FTrackFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value);
@@ -216,7 +217,7 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   vcl::TRect FTickArea{};
   TZYLThumbStyle FThumbStyle = tsStandard;
   std::unique_ptr<vcl::TBitmap> FThumb;
-  TZYLFillObject* FTrackFillObject = nullptr;
+  TZYLOwned<TZYLFillObject> FTrackFillObject;
   bool FThumbDragging = false;
   int FThumbCross = 0;
   int FThumbLength = 0;

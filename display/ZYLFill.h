@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
 
@@ -19,9 +20,9 @@ class TZYLFill : public TZYLGraphicControl {
   ~TZYLFill() override;
 
   // The owned caption and fill; the setters assign into them.
-  TZYLCaption* Caption() const { return FCaption; }
+  TZYLCaption* Caption() const { return FCaption.get(); }
   void SetCaption(TZYLCaption* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
   // Empty: no fill, no bevel and no caption text.
@@ -39,8 +40,8 @@ class TZYLFill : public TZYLGraphicControl {
   void GetIMLChange(vcl::TObject* Sender) override;
 
  private:
-  TZYLCaption* FCaption = nullptr;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLCaption> FCaption;
+  TZYLOwned<TZYLFillObject> FFillObject;
 };
 
 // Registers / unregisters the unit's component classes for streaming.

@@ -24,8 +24,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
   vcl::TControlStyle s = ControlStyle();
   s.Include(vcl::csReplicatable);
   SetControlStyle(s);
-  FLED = new TZYLLED();
-  FLED->SetOnChange(vcl::TNotifyEvent(this, &TZYLLEDCustomLabel::GetChange));
+  FLED.reset(new TZYLLED(), vcl::TNotifyEvent(this, &TZYLLEDCustomLabel::GetChange));
   DisableTransMode();
   SetColor(0);
   FLED->BeginUpdate();
@@ -34,9 +33,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
 }
 
 TZYLLEDCustomLabel::~TZYLLEDCustomLabel() {
-  FLED->SetOnChange(nullptr);
-  delete FLED;
-  FLED = nullptr;
+  FLED.reset();
 }
 
 void TZYLLEDCustomLabel::SetAutosize(bool Value) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ZYLOwned.h"
 #include "edits/ZYLBaseEdit.h"
 
 namespace zyl {
@@ -112,7 +113,7 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   char FPasswordChar = 0;
   std::string FShown;
   bool FAutoSize = false;
-  std::unique_ptr<TZYLSpecialButtons> FButtons;
+  TZYLOwned<TZYLSpecialButtons> FButtons;
   int FButtonWidth = 16;
   TZYLUserButtonStyle FButtonsStyle = ubsIntegrated;
   bool FButtonParentCtlXP = false;

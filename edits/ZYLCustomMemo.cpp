@@ -68,12 +68,11 @@ ZYL_CLASS_IMPL(TZYLCustomMemo) {
 // TZYLMarginObject
 
 TZYLMarginObject::TZYLMarginObject() : FFill(new TZYLFillObject()) {
-  FFill->SetOnChange(vcl::TNotifyEvent(this, &TZYLMarginObject::GetChange));
+  FFill.Link(vcl::TNotifyEvent(this, &TZYLMarginObject::GetChange));
 }
 
 TZYLMarginObject::~TZYLMarginObject() {
-  FFill->SetOnChange(nullptr);
-  delete FFill;
+  FFill.reset();
 }
 
 void TZYLMarginObject::Assign(vcl::TPersistent* Source) {
@@ -240,15 +239,15 @@ void TZYLMemoStrings::LoadFromFile(const std::string& FileName) {
 TZYLCustomMemo::TZYLCustomMemo(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FLines(std::make_unique<TZYLMemoStrings>(this)),
-      FHorzObj(std::make_unique<TZYLScrollBarObject>()),
-      FVertObj(std::make_unique<TZYLScrollBarObject>()),
-      FLineStyle(std::make_unique<vcl::TPen>()),
-      FMargin(std::make_unique<TZYLMarginObject>()) {
+      FHorzObj(new TZYLScrollBarObject()),
+      FVertObj(new TZYLScrollBarObject()),
+      FLineStyle(new vcl::TPen()),
+      FMargin(new TZYLMarginObject()) {
   const vcl::TNotifyEvent change(this, &TZYLCustomMemo::GetChange);
-  FHorzObj->SetOnChange(change);
-  FVertObj->SetOnChange(change);
-  FLineStyle->OnChange = change;
-  FMargin->SetOnChange(change);
+  FHorzObj.Link(change);
+  FVertObj.Link(change);
+  FLineStyle.Link(change);
+  FMargin.Link(change);
   std::bitset<256>& d = WordDelimiters();
   d.reset();
   for (const char c : std::string("\t\n\r !,.;=?")) d.set(static_cast<uint8_t>(c));

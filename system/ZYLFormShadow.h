@@ -5,6 +5,7 @@
 #pragma once
 
 #include "foundation/ZYLWndProcComponent.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -22,7 +23,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   explicit TZYLFormShadow(vcl::TComponent* AOwner);
   ~TZYLFormShadow() override;
 
-  TZYLShadow* Shadow() const { return FShadow; }
+  TZYLShadow* Shadow() const { return FShadow.get(); }
   void SetShadow(TZYLShadow* Value);
   bool ShowInActive() const { return FShowInActive; }
   void SetShowInActive(bool Value) { FShowInActive = Value; }
@@ -50,7 +51,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   // The strips' rectangles for the form's window rectangle.
   void StripRects(win::TRect& Right, win::TRect& Bottom) const;
 
-  TZYLShadow* FShadow;
+  TZYLOwned<TZYLShadow> FShadow;
   bool FShowInActive = true;
   win::HWND FRight = nullptr;
   win::HWND FBottom = nullptr;
