@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {

@@ -70,9 +70,7 @@ TZYLFormShadow::TZYLFormShadow(vcl::TComponent* AOwner) : inherited(AOwner) {
   FShadow.reset(new TZYLShadow(), vcl::TNotifyEvent(this, &TZYLFormShadow::GetChange));
 }
 
-TZYLFormShadow::~TZYLFormShadow() {
-  DestroyShadow();
-}
+TZYLFormShadow::~TZYLFormShadow() { DestroyShadow(); }
 
 void TZYLFormShadow::SetShadow(TZYLShadow* Value) { FShadow->Assign(Value); }
 

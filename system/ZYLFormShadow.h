@@ -4,8 +4,8 @@
 // visibility. One per form.
 #pragma once
 
-#include "foundation/ZYLWndProcComponent.h"
 #include "foundation/ZYLOwned.h"
+#include "foundation/ZYLWndProcComponent.h"
 
 namespace zyl {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/ZYLWndProcComponent.h"
 #include "foundation/ZYLOwned.h"
+#include "foundation/ZYLWndProcComponent.h"
 #include "system/ZYLCustomFormFill.h"
 
 namespace vcl {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Menus.h"
 
 namespace vcl {
