@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLXPStyles.h"
 
 namespace vcl {

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
 

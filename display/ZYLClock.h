@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TBitmap;

@@ -19,7 +19,8 @@ ZYL_CLASS_IMPL(TZYLCustomGlyphLabel) {}
 TZYLCustomGlyphLabel::TZYLCustomGlyphLabel(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
   FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
-  FLayout.reset(new TZYLGlyphTextLayout(), vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
 }
 
 TZYLCustomGlyphLabel::~TZYLCustomGlyphLabel() {

@@ -2,8 +2,8 @@
 // text, arranged by a glyph/text layout object, inside an optional bevel.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -31,7 +31,8 @@ TZYLCustomGraphicLabel::TZYLCustomGraphicLabel(vcl::TComponent* AOwner) : inheri
   SetControlStyle(s);
   DisableTransMode();
   FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
-  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
+  FFillObject.reset(new TZYLFillObject(),
+                    vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
   // The font changes while the painting flag keeps them from asking for a repaint.
   FDrawing = true;
   Font()->SetName("Arial");

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLGrlf.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/graphics/Colors.h"
 
 namespace zyl {

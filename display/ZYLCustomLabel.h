@@ -2,8 +2,8 @@
 // caption (FontFX) that may rotate the text.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -37,9 +37,7 @@ TZYLCustomLabelFill::TZYLCustomLabelFill(vcl::TComponent* AOwner) : inherited(AO
   FDrawing = false;
 }
 
-TZYLCustomLabelFill::~TZYLCustomLabelFill() {
-  FFillObject.reset();
-}
+TZYLCustomLabelFill::~TZYLCustomLabelFill() { FFillObject.reset(); }
 
 void TZYLCustomLabelFill::SetBrushBack(vcl::TColor Value) {
   if (ZYLStoreValue(FBrushBackColor, Value)) GetChange(nullptr);

@@ -3,8 +3,8 @@
 // while the rest of the label keeps its background.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLCustomLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

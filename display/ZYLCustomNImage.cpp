@@ -31,7 +31,8 @@ ZYL_CLASS_IMPL(TZYLCustomNImage) {
 
 TZYLCustomNImage::TZYLCustomNImage(vcl::TComponent* AOwner) : inherited(AOwner) {
   FBitmap.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
-  FTransparentStyle.reset(new TZYLTransparent(), vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
+  FTransparentStyle.reset(new TZYLTransparent(),
+                          vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
 }
 
 TZYLCustomNImage::~TZYLCustomNImage() {

@@ -3,8 +3,8 @@
 // (BackFX) and a bevel.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseImage.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TBitmap;

@@ -69,9 +69,7 @@ TZYLCustomProgress::TZYLCustomProgress(vcl::TComponent* AOwner) : inherited(AOwn
   SetDelta(1);
 }
 
-TZYLCustomProgress::~TZYLCustomProgress() {
-  FSmallBar.reset();
-}
+TZYLCustomProgress::~TZYLCustomProgress() { FSmallBar.reset(); }
 
 void TZYLCustomProgress::SetBarColor(vcl::TColor Value) {
   if (ZYLStoreValue(FBarColor, Value) && FStyle == pgBar) InvalidateControl();

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseMeter.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

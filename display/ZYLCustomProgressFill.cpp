@@ -53,12 +53,11 @@ ZYL_CLASS_IMPL(TZYLCustomProgressFill) {
 
 TZYLCustomProgressFill::TZYLCustomProgressFill(vcl::TComponent* AOwner)
     : inherited(AOwner), FBrushBackColor(vcl::clBtnFace) {
-  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLCustomProgressFill::GetChange));
+  FFillObject.reset(new TZYLFillObject(),
+                    vcl::TNotifyEvent(this, &TZYLCustomProgressFill::GetChange));
 }
 
-TZYLCustomProgressFill::~TZYLCustomProgressFill() {
-  FFillObject.reset();
-}
+TZYLCustomProgressFill::~TZYLCustomProgressFill() { FFillObject.reset(); }
 
 void TZYLCustomProgressFill::SetBar3D(TZYLBorderStyle Value) {
   if (ZYLStoreValue(FBar3D, Value)) InvalidateControl();

@@ -2,8 +2,8 @@
 // object (brush, brush bitmap, bitmap, image-list bitmap or gradient) over BrushBackColor.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseMeter.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -35,9 +35,7 @@ TZYLCustomSimpleLabel::TZYLCustomSimpleLabel(vcl::TComponent* AOwner) : inherite
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomSimpleLabel::FontChange));
 }
 
-TZYLCustomSimpleLabel::~TZYLCustomSimpleLabel() {
-  FFont3D.reset();
-}
+TZYLCustomSimpleLabel::~TZYLCustomSimpleLabel() { FFont3D.reset(); }
 
 void TZYLCustomSimpleLabel::SetFont3D(TZYL3DCaption* Value) {
   if (Value) FFont3D->Assign(Value);

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

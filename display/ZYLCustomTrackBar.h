@@ -13,8 +13,8 @@
 
 #include <memory>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomPanel.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace vcl {

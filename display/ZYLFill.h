@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

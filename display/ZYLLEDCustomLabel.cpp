@@ -32,9 +32,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
   FLED->EndUpdate(false);
 }
 
-TZYLLEDCustomLabel::~TZYLLEDCustomLabel() {
-  FLED.reset();
-}
+TZYLLEDCustomLabel::~TZYLLEDCustomLabel() { FLED.reset(); }
 
 void TZYLLEDCustomLabel::SetAutosize(bool Value) {
   if (ZYLStoreValue(FAutoSize, Value)) GetChange(nullptr);

@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace vcl {

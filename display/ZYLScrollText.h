@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
 

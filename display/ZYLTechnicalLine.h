@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Colors.h"
