@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TBitmap;

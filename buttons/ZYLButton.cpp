@@ -91,9 +91,7 @@ TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
   SetBounds(Left(), Top(), 75, 25);
 }
 
-TZYLCustomButton::~TZYLCustomButton() {
-  FTimer.reset();
-}
+TZYLCustomButton::~TZYLCustomButton() { FTimer.reset(); }
 
 void TZYLCustomButton::SetButtonLayout(TZYLButtonLayout* Value) {
   if (Value) FLayout->Assign(Value);

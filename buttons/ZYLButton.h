@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Forms.h"
 
 namespace vcl {

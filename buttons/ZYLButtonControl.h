@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace zyl {

@@ -13,8 +13,8 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLGroupBox.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TBitmap;

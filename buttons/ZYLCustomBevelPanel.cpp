@@ -21,9 +21,7 @@ TZYLCustomBevelPanel::TZYLCustomBevelPanel(vcl::TComponent* AOwner) : inherited(
   FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomBevelPanel::GetChange));
 }
 
-TZYLCustomBevelPanel::~TZYLCustomBevelPanel() {
-  FBevel.reset();
-}
+TZYLCustomBevelPanel::~TZYLCustomBevelPanel() { FBevel.reset(); }
 
 void TZYLCustomBevelPanel::Assign(vcl::TPersistent* Source) {
   inherited::Assign(Source);

@@ -4,8 +4,8 @@
 // window's own border (WS_EX_CLIENTEDGE with Ctl3D, else WS_BORDER), drawn by the system.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomPanel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -3,8 +3,8 @@
 // base of the static text, the status bar and the published fill panel.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomParentPanel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TFont;

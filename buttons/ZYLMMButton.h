@@ -10,8 +10,8 @@
 
 #include <memory>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TStream;

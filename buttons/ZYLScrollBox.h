@@ -5,9 +5,9 @@
 // a dragged scroll-bar thumb at once, whatever the bars' Tracking.
 #pragma once
 
-#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 

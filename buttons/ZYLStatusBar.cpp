@@ -56,9 +56,7 @@ TZYLStatusBar::TZYLStatusBar(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLStatusBar::GetChange));
 }
 
-TZYLStatusBar::~TZYLStatusBar() {
-  FFont3D.reset();
-}
+TZYLStatusBar::~TZYLStatusBar() { FFont3D.reset(); }
 
 void TZYLStatusBar::SetFont3D(TZYL3DCaption* Value) {
   if (Value) FFont3D->Assign(Value);

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomPanelFill.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
