@@ -26,10 +26,10 @@
 #include <memory>
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "display/ZYLBoundLabel.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/StdCtrls.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "edits/ZYLBaseEdit.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -52,7 +52,8 @@ TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner) : inherited
   FChangeLink->SetSender(this);
   FChangeLink.Link(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
   FFont3D.reset(new TZYL3DCaption(), TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
-  FLayout.reset(new TZYLGlyphTextLayout(), TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
   SetStyle(csOwnerDrawFixed);
 }
 

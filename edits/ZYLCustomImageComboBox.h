@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "edits/ZYLCustomComboBox.h"
 #include "edits/ZYLCustomImageListBox.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -49,8 +49,10 @@ ZYL_CLASS_IMPL(TZYLCustomImageListBox) {
 ZYL_CLASS_IMPL(TZYLCustomDerivedImageListBox) {}
 
 TZYLCustomImageListBox::TZYLCustomImageListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink.reset(new TZYLChangeLink(), vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
-  FLayout.reset(new TZYLGlyphTextLayout(), vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
+  FChangeLink.reset(new TZYLChangeLink(),
+                    vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
 }
 
 TZYLCustomImageListBox::~TZYLCustomImageListBox() {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "edits/ZYLCustomListBox.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 

@@ -13,10 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "foundation/ZYLOwned.h"
 #include "display/ZYLBoundLabel.h"
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"

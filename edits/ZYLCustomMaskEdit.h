@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "edits/ZYLCustomEdit.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/rtl/Currency.h"
 #include "platform/rtl/DateTime.h"
 

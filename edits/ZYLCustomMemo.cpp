@@ -71,9 +71,7 @@ TZYLMarginObject::TZYLMarginObject() : FFill(new TZYLFillObject()) {
   FFill.Link(vcl::TNotifyEvent(this, &TZYLMarginObject::GetChange));
 }
 
-TZYLMarginObject::~TZYLMarginObject() {
-  FFill.reset();
-}
+TZYLMarginObject::~TZYLMarginObject() { FFill.reset(); }
 
 void TZYLMarginObject::Assign(vcl::TPersistent* Source) {
   auto* m = dynamic_cast<TZYLMarginObject*>(Source);

@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/ZYLOwned.h"
 #include "edits/ZYLBaseEdit.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TPen;
