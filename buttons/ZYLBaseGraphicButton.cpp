@@ -52,13 +52,10 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
 
 TZYLBaseGraphicButton::TZYLBaseGraphicButton(vcl::TComponent* AOwner)
     : inherited(AOwner), FEnterColor(vcl::clBlue) {
-  FGlyph = new vcl::TBitmap();
-  FGlyph->OnChange = vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GlyphChanged);
+  FGlyph.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GlyphChanged));
   FListGlyph = new vcl::TBitmap();
-  FLayout = new TZYLButtonLayout();
-  FLayout->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
-  FFontFX = new TZYLFxCaption();
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
+  FLayout.reset(new TZYLButtonLayout(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
+  FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
   vcl::TControlStyle s = ControlStyle();
   s.Exclude(vcl::csSetCaption);
   s.Include(vcl::csOpaque);
@@ -67,13 +64,10 @@ TZYLBaseGraphicButton::TZYLBaseGraphicButton(vcl::TComponent* AOwner)
 }
 
 TZYLBaseGraphicButton::~TZYLBaseGraphicButton() {
-  FFontFX->SetOnChange(nullptr);
-  FLayout->SetOnChange(nullptr);
-  FGlyph->OnChange = nullptr;
-  delete FFontFX;
-  delete FLayout;
+  FFontFX.reset();
+  FLayout.reset();
   delete FListGlyph;
-  delete FGlyph;
+  FGlyph.reset();
 }
 
 void TZYLBaseGraphicButton::SetGlyph(vcl::TBitmap* Value) {
@@ -235,7 +229,7 @@ void TZYLBaseGraphicButton::Click() {
 vcl::TBitmap* TZYLBaseGraphicButton::ShownGlyph() {
   if (FImageList && !IMLEmpty() && FImageList->GetBitmapItem(FListIndex, FImageIndex, FListGlyph))
     return FListGlyph;
-  return FGlyph;
+  return FGlyph.get();
 }
 
 vcl::TBitmap* TZYLBaseGraphicButton::GlyphFor(TZYLButtonState) { return ShownGlyph(); }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace vcl {
@@ -26,12 +27,12 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   explicit TZYLBaseGraphicButton(vcl::TComponent* AOwner);
   ~TZYLBaseGraphicButton() override;
 
-  vcl::TBitmap* GetGlyph() const { return FGlyph; }
+  vcl::TBitmap* GetGlyph() const { return FGlyph.get(); }
   // Copies the bitmap (null clears the glyph).
   void SetGlyph(vcl::TBitmap* Value);
-  TZYLButtonLayout* Layout() const { return FLayout; }
+  TZYLButtonLayout* Layout() const { return FLayout.get(); }
   void SetLayout(TZYLButtonLayout* Value);
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
   // The menu the button drops down (any component; the reference is cleared when it goes).
   vcl::TComponent* DropDown() const { return FDropDown; }
@@ -81,10 +82,10 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   // Tells the other buttons of the group that this one is pressed now.
   void UpdateExclusive();
 
-  vcl::TBitmap* FGlyph = nullptr;
+  TZYLOwned<vcl::TBitmap> FGlyph;
   vcl::TBitmap* FListGlyph = nullptr;  // the image list's item, fetched for painting
-  TZYLButtonLayout* FLayout = nullptr;
-  TZYLFxCaption* FFontFX = nullptr;
+  TZYLOwned<TZYLButtonLayout> FLayout;
+  TZYLOwned<TZYLFxCaption> FFontFX;
   vcl::TComponent* FDropDown = nullptr;
   vcl::TColor FEnterColor;
   bool FEnterColorChange = false;

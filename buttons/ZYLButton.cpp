@@ -76,27 +76,22 @@ bool IsButton(vcl::TControl* Control) {
 
 TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FGlyph(std::make_unique<vcl::TBitmap>()),
+      FGlyph(new vcl::TBitmap()),
       FListGlyph(std::make_unique<vcl::TBitmap>()),
-      FLayout(std::make_unique<TZYLButtonLayout>()),
-      FFontFX(std::make_unique<TZYLFxCaption>()) {
-  FLayout->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
+      FLayout(new TZYLButtonLayout()),
+      FFontFX(new TZYLFxCaption()) {
+  FLayout.Link(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
+  FFontFX.Link(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
   SetControlStyle(vcl::TControlStyle{vcl::csSetCaption, vcl::csCaptureMouse, vcl::csClickEvents,
                                      vcl::csOpaque, vcl::csDoubleClicks, vcl::csReplicatable});
-  FGlyph->OnChange = vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange);
+  FGlyph.Link(vcl::TNotifyEvent(this, &TZYLCustomButton::GetChange));
   SetColor(vcl::clBtnFace);
   SetParentColor(false);
   SetTabStop(true);
   SetBounds(Left(), Top(), 75, 25);
 }
 
-TZYLCustomButton::~TZYLCustomButton() {
-  FTimer.reset();
-  FGlyph->OnChange = nullptr;
-  FLayout->SetOnChange(nullptr);
-  FFontFX->SetOnChange(nullptr);
-}
+TZYLCustomButton::~TZYLCustomButton() { FTimer.reset(); }
 
 void TZYLCustomButton::SetButtonLayout(TZYLButtonLayout* Value) {
   if (Value) FLayout->Assign(Value);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
 
@@ -99,10 +100,10 @@ class TZYLCustomButton : public TZYLCustomControl {
   void CMEnter(vcl::TMessage& Message);
   void CMExit(vcl::TMessage& Message);
 
-  std::unique_ptr<vcl::TBitmap> FGlyph;
+  TZYLOwned<vcl::TBitmap> FGlyph;
   std::unique_ptr<vcl::TBitmap> FListGlyph;
-  std::unique_ptr<TZYLButtonLayout> FLayout;
-  std::unique_ptr<TZYLFxCaption> FFontFX;
+  TZYLOwned<TZYLButtonLayout> FLayout;
+  TZYLOwned<TZYLFxCaption> FFontFX;
   std::unique_ptr<TZYLTimer> FTimer;
   TZYLUserButtonStyle FExtStyle = ubsWin40;
   vcl::TModalResult FModalResult = vcl::mrNone;

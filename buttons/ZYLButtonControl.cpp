@@ -55,11 +55,10 @@ constexpr int Gap = 4;
 TZYLButtonControl::TZYLButtonControl(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetControlStyle(vcl::TControlStyle{vcl::csCaptureMouse, vcl::csClickEvents, vcl::csSetCaption,
                                      vcl::csOpaque, vcl::csReplicatable});
-  FAlignment = new TZYLGlyphTextLayout();
+  FAlignment.reset(new TZYLGlyphTextLayout());
   FAlignment->SetDefaultPlacement(agCenterLeft, taRight, 0);
-  FAlignment->SetOnChange(vcl::TNotifyEvent(this, &TZYLButtonControl::GetChange));
-  FFont3D = new TZYLFxCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLButtonControl::GetChange));
+  FAlignment.Link(vcl::TNotifyEvent(this, &TZYLButtonControl::GetChange));
+  FFont3D.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLButtonControl::GetChange));
   SetColor(vcl::clBtnFace);
   SetParentColor(false);
   SetTabStop(true);
@@ -67,12 +66,8 @@ TZYLButtonControl::TZYLButtonControl(vcl::TComponent* AOwner) : inherited(AOwner
 }
 
 TZYLButtonControl::~TZYLButtonControl() {
-  FAlignment->SetOnChange(nullptr);
-  FFont3D->SetOnChange(nullptr);
-  delete FAlignment;
-  FAlignment = nullptr;
-  delete FFont3D;
-  FFont3D = nullptr;
+  FAlignment.reset();
+  FFont3D.reset();
 }
 
 void TZYLButtonControl::Assign(vcl::TPersistent* Source) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "foundation/ZYLCustomControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace zyl {
@@ -34,9 +35,9 @@ class TZYLButtonControl : public TZYLCustomControl {
 
   // The owned placement of caption and picture (left, centred vertically, text right of the
   // picture) and the caption's 3D look; the setters assign into them.
-  TZYLGlyphTextLayout* Alignment() const { return FAlignment; }
+  TZYLGlyphTextLayout* Alignment() const { return FAlignment.get(); }
   void SetAlignment(TZYLGlyphTextLayout* Value);
-  TZYLFxCaption* Font3D() const { return FFont3D; }
+  TZYLFxCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYLFxCaption* Value);
 
   bool GetBool(int Index) const;
@@ -70,8 +71,8 @@ class TZYLButtonControl : public TZYLCustomControl {
   void CMTextChanged(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
 
-  TZYLGlyphTextLayout* FAlignment = nullptr;
-  TZYLFxCaption* FFont3D = nullptr;
+  TZYLOwned<TZYLGlyphTextLayout> FAlignment;
+  TZYLOwned<TZYLFxCaption> FFont3D;
   bool FAutoSize = false;
   bool FGlyphTransparent = false;
   bool FGlyphFlat = false;

@@ -80,11 +80,11 @@ constexpr int Gap = 4;
 
 TZYLCustomButtonGroup::TZYLCustomButtonGroup(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FItems(std::make_unique<vcl::TStringList>()),
-      FFont3D(std::make_unique<TZYLFxCaption>()),
+      FItems(new vcl::TStringList()),
+      FFont3D(new TZYLFxCaption()),
       FGlyphBitmap(std::make_unique<vcl::TBitmap>()) {
-  FItems->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::ItemsChange));
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange));
+  FItems.Link(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::ItemsChange));
+  FFont3D.Link(vcl::TNotifyEvent(this, &TZYLCustomButtonGroup::PartChange));
   vcl::TControlStyle s = ControlStyle();
   s.Exclude(vcl::csAcceptsControls);
   SetControlStyle(s);
@@ -92,8 +92,6 @@ TZYLCustomButtonGroup::TZYLCustomButtonGroup(vcl::TComponent* AOwner)
 }
 
 TZYLCustomButtonGroup::~TZYLCustomButtonGroup() {
-  FItems->SetOnChange(nullptr);
-  FFont3D->SetOnChange(nullptr);
   if (FGlyphImageList) FGlyphImageList->RemoveFreeNotification(this);
 }
 

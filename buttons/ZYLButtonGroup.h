@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "buttons/ZYLGroupBox.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace vcl {
@@ -85,8 +86,8 @@ class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
   void ItemsChange(vcl::TObject* Sender);
   void WMGetDlgCode(vcl::TMessage& Message);
 
-  std::unique_ptr<vcl::TStringList> FItems;
-  std::unique_ptr<TZYLFxCaption> FFont3D;
+  TZYLOwned<vcl::TStringList> FItems;
+  TZYLOwned<TZYLFxCaption> FFont3D;
   std::unique_ptr<vcl::TBitmap> FGlyphBitmap;
   TZYLCustomImageList* FGlyphImageList = nullptr;
   int FGlyphImageIndex = 0;

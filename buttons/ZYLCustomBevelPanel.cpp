@@ -18,15 +18,10 @@ ZYL_CLASS_IMPL(TZYLCustomBevelPanel) {
 }
 
 TZYLCustomBevelPanel::TZYLCustomBevelPanel(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomBevelPanel::GetChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomBevelPanel::GetChange));
 }
 
-TZYLCustomBevelPanel::~TZYLCustomBevelPanel() {
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FBevel = nullptr;
-}
+TZYLCustomBevelPanel::~TZYLCustomBevelPanel() { FBevel.reset(); }
 
 void TZYLCustomBevelPanel::Assign(vcl::TPersistent* Source) {
   inherited::Assign(Source);

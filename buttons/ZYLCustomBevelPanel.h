@@ -5,6 +5,7 @@
 #pragma once
 
 #include "buttons/ZYLCustomPanel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -18,8 +19,8 @@ class TZYLCustomBevelPanel : public TZYLCustomPanel {
 
   void Assign(vcl::TPersistent* Source) override;
 
-  TZYLBevel* Bevel() const { return FBevel; }
-  TZYLBevel* GetBevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
+  TZYLBevel* GetBevel() const { return FBevel.get(); }
   // Assigns into the owned bevel.
   void SetBevel(TZYLBevel* Value);
   // The bevel's extent on each side, twice that, and the client rectangle inside the bevel.
@@ -52,7 +53,7 @@ class TZYLCustomBevelPanel : public TZYLCustomPanel {
   void DoThemeChanged() override;
   void CMZYLBevelChanged(vcl::TMessage& Message);
 
-  TZYLBevel* FBevel = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
   bool FNoHandleUpdate = false;
 
  private:

@@ -28,19 +28,13 @@ TZYLCustomPanelFill::TZYLCustomPanelFill(vcl::TComponent* AOwner) : inherited(AO
   vcl::TControlStyle s = ControlStyle();
   s.Include(vcl::csSetCaption);
   SetControlStyle(s);
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomPanelFill::GetChange));
-  FFontFX = new TZYLFxCaption();
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomPanelFill::GetChange));
+  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLCustomPanelFill::GetChange));
+  FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLCustomPanelFill::GetChange));
 }
 
 TZYLCustomPanelFill::~TZYLCustomPanelFill() {
-  FFillObject->SetOnChange(nullptr);
-  FFontFX->SetOnChange(nullptr);
-  delete FFillObject;
-  FFillObject = nullptr;
-  delete FFontFX;
-  FFontFX = nullptr;
+  FFillObject.reset();
+  FFontFX.reset();
 }
 
 void TZYLCustomPanelFill::Assign(vcl::TPersistent* Source) {
@@ -68,7 +62,7 @@ void TZYLCustomPanelFill::SetAlignment(TZYLAlignment Value) {
 
 TZYLFillObject* TZYLCustomPanelFill::GetFillObject() {
   if (TZYLFillObject* face = inherited::GetFillObject()) return face;
-  return FFillObject;
+  return FFillObject.get();
 }
 
 bool TZYLCustomPanelFill::GetEmpty() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "buttons/ZYLCustomParentPanel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -18,9 +19,9 @@ class TZYLCustomPanelFill : public TZYLCustomParentPanel {
   void Assign(vcl::TPersistent* Source) override;
 
   // The owned fill and effect caption; the setters assign into them.
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
   TZYLAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TZYLAlignment Value);
@@ -49,8 +50,8 @@ class TZYLCustomPanelFill : public TZYLCustomParentPanel {
   // it when there is none), then repaints.
   void GetIMLChange(vcl::TObject* Sender) override;
 
-  TZYLFillObject* FFillObject = nullptr;
-  TZYLFxCaption* FFontFX = nullptr;
+  TZYLOwned<TZYLFillObject> FFillObject;
+  TZYLOwned<TZYLFxCaption> FFontFX;
   TZYLAlignment FAlignment = agCenter;
 };
 

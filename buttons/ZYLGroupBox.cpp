@@ -48,22 +48,19 @@ constexpr int Gap = 4;
 
 TZYLCustomGroupBox::TZYLCustomGroupBox(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FCaptionFont(std::make_unique<vcl::TFont>()),
-      FCaptionFont3D(std::make_unique<TZYLFxCaption>()),
+      FCaptionFont(new vcl::TFont()),
+      FCaptionFont3D(new TZYLFxCaption()),
       FTextLayout(std::make_unique<TZYLGlyphTextLayout>()) {
   FTextLayout->SetAlignment(agCenterLeft);
-  FCaptionFont->OnChange = vcl::TNotifyEvent(this, &TZYLCustomGroupBox::PartChange);
-  FCaptionFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGroupBox::PartChange));
+  FCaptionFont.Link(vcl::TNotifyEvent(this, &TZYLCustomGroupBox::PartChange));
+  FCaptionFont3D.Link(vcl::TNotifyEvent(this, &TZYLCustomGroupBox::PartChange));
   vcl::TControlStyle s = ControlStyle();
   s.Include(vcl::csSetCaption);
   SetControlStyle(s);
   SetBounds(Left(), Top(), 185, 105);
 }
 
-TZYLCustomGroupBox::~TZYLCustomGroupBox() {
-  FCaptionFont->OnChange = nullptr;
-  FCaptionFont3D->SetOnChange(nullptr);
-}
+TZYLCustomGroupBox::~TZYLCustomGroupBox() = default;
 
 void TZYLCustomGroupBox::Assign(vcl::TPersistent* Source) {
   inherited::Assign(Source);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "buttons/ZYLCustomBevelPanel.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace vcl {
@@ -45,8 +46,8 @@ class TZYLCustomGroupBox : public TZYLCustomBevelPanel {
   void CMTextChanged(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
 
-  std::unique_ptr<vcl::TFont> FCaptionFont;
-  std::unique_ptr<TZYLFxCaption> FCaptionFont3D;
+  TZYLOwned<vcl::TFont> FCaptionFont;
+  TZYLOwned<TZYLFxCaption> FCaptionFont3D;
   std::unique_ptr<TZYLGlyphTextLayout> FTextLayout;  // left, centred vertically
 };
 

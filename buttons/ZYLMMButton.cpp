@@ -41,11 +41,11 @@ constexpr int TableBytes = TZYLCustomMMButton::FaceCount * EntryBytes;
 
 TZYLCustomMMButton::TZYLCustomMMButton(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FFaceLink(std::make_unique<TZYLChangeLink>()),
+      FFaceLink(new TZYLChangeLink()),
       FStrip(std::make_unique<vcl::TBitmap>()),
       FFace(std::make_unique<vcl::TBitmap>()),
       FTransColor(vcl::clNone) {
-  FFaceLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomMMButton::FaceListChanged);
+  FFaceLink.Link(vcl::TNotifyEvent(this, &TZYLCustomMMButton::FaceListChanged));
   SetColor(vcl::clBtnFace);
   SetParentColor(false);
   // The transparent colour of the faces shows the parent.
@@ -56,7 +56,6 @@ TZYLCustomMMButton::TZYLCustomMMButton(vcl::TComponent* AOwner)
 
 TZYLCustomMMButton::~TZYLCustomMMButton() {
   ZYLLinkImageList(this, FFaceLink.get(), FFaceList, nullptr);
-  FFaceLink->OnChange = nullptr;
 }
 
 void TZYLCustomMMButton::SetButtonFaceImageList(TZYLCustomImageList* Value) {

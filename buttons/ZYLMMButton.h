@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "buttons/ZYLBaseGraphicButton.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace vcl {
@@ -56,7 +57,7 @@ class TZYLCustomMMButton : public TZYLBaseGraphicButton {
   void WriteIndices(vcl::TStream* Stream);
 
   TZYLCustomImageList* FFaceList = nullptr;
-  std::unique_ptr<TZYLChangeLink> FFaceLink;
+  TZYLOwned<TZYLChangeLink> FFaceLink;
   TZYLButtonFaceIndex FFaces;
   std::unique_ptr<vcl::TBitmap> FStrip;
   std::unique_ptr<vcl::TBitmap> FFace;  // the picture being drawn

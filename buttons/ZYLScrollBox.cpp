@@ -57,17 +57,14 @@ TZYLCustomScrollBox::TZYLCustomScrollBox(vcl::TComponent* AOwner) : inherited(AO
   FCanvas = new vcl::TControlCanvas();
   FCanvas->SetControl(this);
   SetBorderStyle(vcl::bsNone);
-  FBevel = new TZYLScrollBoxBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomScrollBox::GetChange));
+  FBevel.reset(new TZYLScrollBoxBevel(), vcl::TNotifyEvent(this, &TZYLCustomScrollBox::GetChange));
   SetInstantUpdate(true);
   // Ctl3D starts true already; setting it again would only cut it loose from its parent's.
   SetBounds(Left(), Top(), 185, 41);
 }
 
 TZYLCustomScrollBox::~TZYLCustomScrollBox() {
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FBevel = nullptr;
+  FBevel.reset();
   delete FCanvas;
   FCanvas = nullptr;
 }

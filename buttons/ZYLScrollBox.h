@@ -7,6 +7,7 @@
 
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/sys/Packages.h"
@@ -31,7 +32,7 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
 
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
-  TZYLScrollBoxBevel* Bevel() const { return FBevel; }
+  TZYLScrollBoxBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLScrollBoxBevel* Value);
   bool CtlXP() const { return FCtlXP; }
   void SetCtlXP(bool Value);
@@ -67,7 +68,7 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
   bool FInstantUpdate = true;
 
  private:
-  TZYLScrollBoxBevel* FBevel = nullptr;
+  TZYLOwned<TZYLScrollBoxBevel> FBevel;
   vcl::TControlCanvas* FCanvas = nullptr;
 };
 

@@ -53,15 +53,10 @@ ZYL_CLASS_IMPL(TZYLStatusBar) {
 
 TZYLStatusBar::TZYLStatusBar(vcl::TComponent* AOwner) : inherited(AOwner) {
   FAlignment = agCenterLeft;
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLStatusBar::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLStatusBar::GetChange));
 }
 
-TZYLStatusBar::~TZYLStatusBar() {
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
-}
+TZYLStatusBar::~TZYLStatusBar() { FFont3D.reset(); }
 
 void TZYLStatusBar::SetFont3D(TZYL3DCaption* Value) {
   if (Value) FFont3D->Assign(Value);

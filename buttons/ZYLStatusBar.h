@@ -9,6 +9,7 @@
 #include <string>
 
 #include "buttons/ZYLCustomPanelFill.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace zyl {
@@ -40,7 +41,7 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   bool OldStyle() const { return FOldStyle; }
   const std::string& SimpleText() const { return FSimpleText; }
   void SetSimpleText(const std::string& Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   // Copies Value's settings (nil leaves the bar's own).
   void SetFont3D(TZYL3DCaption* Value);
 
@@ -55,7 +56,7 @@ class TZYLStatusBar : public TZYLCustomStatusBar {
   bool FSimplePanel = false;
   bool FOldStyle = true;
   std::string FSimpleText;
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
 };
 
 inline constexpr vcl::TUnitEntry ZYLStatusBarUnit = vcl::ClassesUnit<TZYLStatusBar>("ZYLStatusBar");

@@ -39,8 +39,7 @@ TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
   s.Exclude(vcl::csSetCaption);
   s.Include(vcl::csReplicatable);
   SetControlStyle(s);
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseMeter::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLBaseMeter::GetChange));
   // The meter's own bevel default, set quietly.
   FBevel->BeginUpdate();
   FBevel->SetDefaultStyleOuter(bvLowered);
@@ -49,9 +48,7 @@ TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
 }
 
 TZYLBaseMeter::~TZYLBaseMeter() {
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
+  FFont3D.reset();
   FreeXPThemeHandles();
 }
 

@@ -10,6 +10,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLXPStyles.h"
 
 namespace vcl {
@@ -26,7 +27,7 @@ class TZYLBaseMeter : public TZYLGraphicControl {
   explicit TZYLBaseMeter(vcl::TComponent* AOwner);
   ~TZYLBaseMeter() override;
 
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   vcl::TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(vcl::TAlignment Value);
@@ -102,7 +103,7 @@ class TZYLBaseMeter : public TZYLGraphicControl {
  private:
   bool CanDrawNow();
 
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   vcl::TAlignment FAlignment = vcl::taCenter;
   TZYLMeterDirection FDirection = mdHorizontal;
   int32_t FMaxValue = 100;

@@ -49,20 +49,14 @@ ZYL_CLASS_IMPL(TZYLBaseShape) {
 
 TZYLBaseShape::TZYLBaseShape(vcl::TComponent* AOwner) : inherited(AOwner) {
   const vcl::TNotifyEvent change(this, &TZYLBaseShape::GetChange);
-  FBevel = new TZYLSimpleBevel();
-  FBevel->SetOnChange(change);
-  FBrush = new vcl::TBrush();
-  FBrush->OnChange = change;
-  FCaption = new TZYLCaption();
-  FCaption->SetOnChange(change);
+  FBevel.reset(new TZYLSimpleBevel(), change);
+  FBrush.reset(new vcl::TBrush(), change);
+  FCaption.reset(new TZYLCaption(), change);
   // The outline is written by the calculation itself: it must not call back into GetChange.
   FPointList = new TZYLPointList();
-  FShadow = new TZYLShadow();
-  FShadow->SetOnChange(change);
-  FTeeth = new TZYLTeeth();
-  FTeeth->SetOnChange(change);
-  FShapeFill = new TZYLShapeFill();
-  FShapeFill->SetOnChange(change);
+  FShadow.reset(new TZYLShadow(), change);
+  FTeeth.reset(new TZYLTeeth(), change);
+  FShapeFill.reset(new TZYLShapeFill(), change);
   vcl::TControlStyle s = ControlStyle();
   s.Include(vcl::csReplicatable);
   SetControlStyle(s);
@@ -70,27 +64,15 @@ TZYLBaseShape::TZYLBaseShape(vcl::TComponent* AOwner) : inherited(AOwner) {
 
 TZYLBaseShape::~TZYLBaseShape() {
   FreeFillBitmap();
-  FShapeFill->SetOnChange(nullptr);
-  delete FShapeFill;
-  FShapeFill = nullptr;
-  FTeeth->SetOnChange(nullptr);
+  FShapeFill.reset();
   FActiveTeeth = nullptr;
-  delete FTeeth;
-  FTeeth = nullptr;
-  FShadow->SetOnChange(nullptr);
-  delete FShadow;
-  FShadow = nullptr;
+  FTeeth.reset();
+  FShadow.reset();
   delete FPointList;
   FPointList = nullptr;
-  FCaption->SetOnChange(nullptr);
-  delete FCaption;
-  FCaption = nullptr;
-  FBrush->OnChange = nullptr;
-  delete FBrush;
-  FBrush = nullptr;
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FBevel = nullptr;
+  FCaption.reset();
+  FBrush.reset();
+  FBevel.reset();
 }
 
 // ---- Setters ----
@@ -158,7 +140,7 @@ void TZYLBaseShape::SetMode(TZYLShapeControlMode Value) {
 }
 
 void TZYLBaseShape::UpdateActiveTeeth() {
-  FActiveTeeth = (FMode == scmTeethFast || FMode == scmTeethFill) ? FTeeth : nullptr;
+  FActiveTeeth = (FMode == scmTeethFast || FMode == scmTeethFill) ? FTeeth.get() : nullptr;
 }
 
 // ---- Change handling ----

@@ -8,6 +8,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
 #include "platform/sys/Packages.h"
@@ -38,30 +39,30 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   ~TZYLBaseShape() override;
 
   // ---- Settings (object setters assign into the owned object) ----
-  TZYLSimpleBevel* Bevel() const { return FBevel; }
+  TZYLSimpleBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLSimpleBevel* Value);
-  vcl::TBrush* Brush() const { return FBrush; }
+  vcl::TBrush* Brush() const { return FBrush.get(); }
   void SetBrush(vcl::TBrush* Value);
   vcl::TColor BrushBackColor() const { return FBrushBackColor; }
   void SetBrushBackColor(vcl::TColor Value);
-  TZYLCaption* Caption() const { return FCaption; }
+  TZYLCaption* Caption() const { return FCaption.get(); }
   void SetCaption(TZYLCaption* Value);
   bool CaptionClip() const { return FCaptionClip; }
   void SetCaptionClip(bool Value);
   // 0 .. 100; values outside are limited to the range.
   TZYLPercent RoundPercent() const { return FRoundPercent; }
   void SetRoundPercent(TZYLPercent Value);
-  TZYLShadow* Shadow() const { return FShadow; }
+  TZYLShadow* Shadow() const { return FShadow.get(); }
   void SetShadow(TZYLShadow* Value);
   TZYLShapeType Shape() const { return FShape; }
   void SetShape(TZYLShapeType Value);
   bool Square() const { return FSquare; }
   void SetSquare(bool Value);
-  TZYLTeeth* Teeth() const { return FTeeth; }
+  TZYLTeeth* Teeth() const { return FTeeth.get(); }
   void SetTeeth(TZYLTeeth* Value);
   TZYLShapeControlMode Mode() const { return FMode; }
   void SetMode(TZYLShapeControlMode Value);
-  TZYLShapeFill* ShapeFill() const { return FShapeFill; }
+  TZYLShapeFill* ShapeFill() const { return FShapeFill.get(); }
   void SetShapeFill(TZYLShapeFill* Value);
 
   // Teeth in the teeth modes, otherwise null.
@@ -109,21 +110,21 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   void UpdateActiveTeeth();
   void FreeFillBitmap();
 
-  TZYLSimpleBevel* FBevel = nullptr;
-  vcl::TBrush* FBrush = nullptr;
+  TZYLOwned<TZYLSimpleBevel> FBevel;
+  TZYLOwned<vcl::TBrush> FBrush;
   vcl::TColor FBrushBackColor = vcl::clBtnFace;
-  TZYLCaption* FCaption = nullptr;
+  TZYLOwned<TZYLCaption> FCaption;
   bool FCaptionClip = false;
   TZYLPointList* FPointList = nullptr;
   TZYLPercent FRoundPercent = 33;
-  TZYLShadow* FShadow = nullptr;
+  TZYLOwned<TZYLShadow> FShadow;
   TZYLShapeType FShape = stRectangle;
   bool FSquare = false;
-  TZYLTeeth* FTeeth = nullptr;
+  TZYLOwned<TZYLTeeth> FTeeth;
   TZYLTeeth* FActiveTeeth = nullptr;
   TZYLShapeControlMode FMode = scmShapeFast;
   bool FOutlineStale = true;
-  TZYLShapeFill* FShapeFill = nullptr;
+  TZYLOwned<TZYLShapeFill> FShapeFill;
   vcl::TBitmap* FFillBitmap = nullptr;
 };
 

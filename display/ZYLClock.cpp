@@ -289,12 +289,10 @@ TZYLClock::TZYLClock(vcl::TComponent* AOwner) : inherited(AOwner) {
   s.Exclude(vcl::csSetCaption);
   SetControlStyle(s);
   const vcl::TNotifyEvent change(this, &TZYLClock::GetChange);
-  FDigital = new TZYLLED();
-  FDigital->SetOnChange(change);
-  FHands[0] = new TZYLClockHand(0xFFFF00, 5);
-  FHands[1] = new TZYLClockHand(0x808000, 3);
-  FHands[2] = new TZYLClockHand(0, 1);
-  for (TZYLClockHand* h : FHands) h->SetOnChange(change);
+  FDigital.reset(new TZYLLED(), change);
+  FHands[0].reset(new TZYLClockHand(0xFFFF00, 5), change);
+  FHands[1].reset(new TZYLClockHand(0x808000, 3), change);
+  FHands[2].reset(new TZYLClockHand(0, 1), change);
   FTimer = new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLClock::OnTimer), true, false);
   FAlarmTime = vcl::Date();
   FCountdown = new TZYLTimeInterval();
@@ -304,38 +302,25 @@ TZYLClock::TZYLClock(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFaceColors[3] = 0xFFFF00;
   FFaceColors[4] = 0;
   FFace = new vcl::TBitmap();
-  FFixedTime = new TZYLDateTime();
-  FFixedTime->SetOnChange(change);
-  FTimeOffset = new TZYLTimeOffset();
-  FTimeOffset->SetOnChange(change);
-  FFillObject = new TZYLFillObject();
+  FFixedTime.reset(new TZYLDateTime(), change);
+  FTimeOffset.reset(new TZYLTimeOffset(), change);
+  FFillObject.reset(new TZYLFillObject());
   FFillObject->SetFillStyle(sfNone);
-  FFillObject->SetOnChange(change);
-  FSecondCircle = new vcl::TPen();
-  FSecondCircle->OnChange = change;
+  FFillObject.Link(change);
+  FSecondCircle.reset(new vcl::TPen(), change);
 }
 
 TZYLClock::~TZYLClock() {
   delete FTimer;
   FTimer = nullptr;
-  FSecondCircle->OnChange = nullptr;
-  delete FSecondCircle;
-  FFillObject->SetOnChange(nullptr);
-  delete FFillObject;
-  FTimeOffset->SetOnChange(nullptr);
-  delete FTimeOffset;
-  FFixedTime->SetOnChange(nullptr);
-  delete FFixedTime;
+  FSecondCircle.reset();
+  FFillObject.reset();
+  FTimeOffset.reset();
+  FFixedTime.reset();
   delete FFace;
   delete FCountdown;
-  for (TZYLClockHand*& h : FHands) {
-    h->SetOnChange(nullptr);
-    delete h;
-    h = nullptr;
-  }
-  FDigital->SetOnChange(nullptr);
-  delete FDigital;
-  FDigital = nullptr;
+  for (TZYLOwned<TZYLClockHand>& h : FHands) h.reset();
+  FDigital.reset();
 }
 
 // ---- Setters ----

@@ -10,6 +10,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace vcl {
@@ -143,7 +144,7 @@ class TZYLClock : public TZYLGraphicControl {
   bool FaceDirty() const { return FFaceDirty; }
 
   // ---- Properties ----
-  TZYLLED* Digital() const { return FDigital; }
+  TZYLLED* Digital() const { return FDigital.get(); }
   void SetDigital(TZYLLED* Value);
   // Index 0 DigitalOnly, 1 DigitalShowSecs, 2 UseCustomDateTime.
   // The indices of the indexed properties.
@@ -180,15 +181,15 @@ class TZYLClock : public TZYLGraphicControl {
   void SetClockOptions(TZYLClockOptions Value);
   uint16_t RepeatAlarm() const { return FRepeatAlarm; }
   void SetRepeatAlarm(uint16_t Value);
-  TZYLDateTime* FixedTime() const { return FFixedTime; }
+  TZYLDateTime* FixedTime() const { return FFixedTime.get(); }
   void SetFixed(TZYLDateTime* Value);
-  TZYLTimeOffset* TimeOffset() const { return FTimeOffset; }
+  TZYLTimeOffset* TimeOffset() const { return FTimeOffset.get(); }
   void SetOffset(TZYLTimeOffset* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
   TZYLClockFill FillMode() const { return FFillMode; }
   void SetFillMode(TZYLClockFill Value);
-  vcl::TPen* SecondCircle() const { return FSecondCircle; }
+  vcl::TPen* SecondCircle() const { return FSecondCircle.get(); }
   void SetCirclePen(vcl::TPen* Value);
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value);
@@ -234,12 +235,12 @@ class TZYLClock : public TZYLGraphicControl {
 
   bool FAlarmActive = false;
   bool FFaceDirty = true;
-  TZYLLED* FDigital = nullptr;
+  TZYLOwned<TZYLLED> FDigital;
   bool FUseCustomDateTime = false;
   bool FDigitalOnly = false;
   bool FDigitalShowSecs = true;
   std::string FInternalFormat = "hh:nn:ss";
-  TZYLClockHand* FHands[3] = {nullptr, nullptr, nullptr};
+  TZYLOwned<TZYLClockHand> FHands[3];
   TZYLTimer* FTimer = nullptr;
   double FAlarmTime = 0;
   double FStopwatch = 0;
@@ -255,11 +256,11 @@ class TZYLClock : public TZYLGraphicControl {
   uint16_t FRepeatAlarm = 10;
   int FAlarmCounter = 10;
   std::string FCustomDateTimeFormat = "hh:nn:ss";
-  TZYLDateTime* FFixedTime = nullptr;
-  TZYLTimeOffset* FTimeOffset = nullptr;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLDateTime> FFixedTime;
+  TZYLOwned<TZYLTimeOffset> FTimeOffset;
+  TZYLOwned<TZYLFillObject> FFillObject;
   TZYLClockFill FFillMode = fmControl;
-  vcl::TPen* FSecondCircle = nullptr;
+  TZYLOwned<vcl::TPen> FSecondCircle;
   int FCirclePhase = 0;
   int FLastSecond = -1;
   bool FUseGlobalTimer = false;

@@ -17,24 +17,16 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLCustomGlyphLabel) {}
 
 TZYLCustomGlyphLabel::TZYLCustomGlyphLabel(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
-  FLayout = new TZYLGlyphTextLayout();
-  FLayout->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                vcl::TNotifyEvent(this, &TZYLCustomGlyphLabel::GetChange));
 }
 
 TZYLCustomGlyphLabel::~TZYLCustomGlyphLabel() {
-  FLayout->SetOnChange(nullptr);
-  FBevel->SetOnChange(nullptr);
-  FFont3D->SetOnChange(nullptr);
-  delete FLayout;
-  FLayout = nullptr;
-  delete FBevel;
-  FBevel = nullptr;
-  delete FFont3D;
-  FFont3D = nullptr;
+  FLayout.reset();
+  FBevel.reset();
+  FFont3D.reset();
 }
 
 void TZYLCustomGlyphLabel::SetGlyphLayout(TZYLGlyphTextLayout* Value) {

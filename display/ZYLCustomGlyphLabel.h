@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -16,11 +17,11 @@ class TZYLCustomGlyphLabel : public TZYLBaseLabel {
   ~TZYLCustomGlyphLabel() override;
 
   // The owned objects (published as Alignment, Font3D and Bevel); the setters assign into them.
-  TZYLGlyphTextLayout* GlyphLayout() const { return FLayout; }
+  TZYLGlyphTextLayout* GlyphLayout() const { return FLayout.get(); }
   void SetGlyphLayout(TZYLGlyphTextLayout* Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
 
   // The image list's palette for ListIndex; none without an image.
@@ -32,9 +33,9 @@ class TZYLCustomGlyphLabel : public TZYLBaseLabel {
  protected:
   void Paint() override;
 
-  TZYL3DCaption* FFont3D = nullptr;
-  TZYLBevel* FBevel = nullptr;
-  TZYLGlyphTextLayout* FLayout = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
+  TZYLOwned<TZYLBevel> FBevel;
+  TZYLOwned<TZYLGlyphTextLayout> FLayout;
 };
 
 }  // namespace zyl

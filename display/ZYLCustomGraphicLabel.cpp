@@ -30,10 +30,9 @@ TZYLCustomGraphicLabel::TZYLCustomGraphicLabel(vcl::TComponent* AOwner) : inheri
   s.Include(vcl::csReplicatable);
   SetControlStyle(s);
   DisableTransMode();
-  FFontFX = new TZYLFxCaption();
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
+  FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
+  FFillObject.reset(new TZYLFillObject(),
+                    vcl::TNotifyEvent(this, &TZYLCustomGraphicLabel::GetChange));
   // The font changes while the painting flag keeps them from asking for a repaint.
   FDrawing = true;
   Font()->SetName("Arial");
@@ -42,12 +41,8 @@ TZYLCustomGraphicLabel::TZYLCustomGraphicLabel(vcl::TComponent* AOwner) : inheri
 }
 
 TZYLCustomGraphicLabel::~TZYLCustomGraphicLabel() {
-  FFontFX->SetOnChange(nullptr);
-  FFillObject->SetOnChange(nullptr);
-  delete FFontFX;
-  FFontFX = nullptr;
-  delete FFillObject;
-  FFillObject = nullptr;
+  FFontFX.reset();
+  FFillObject.reset();
 }
 
 void TZYLCustomGraphicLabel::Assign(vcl::TPersistent* Source) {

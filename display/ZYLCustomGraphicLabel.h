@@ -9,6 +9,7 @@
 #include "display/ZYLGrlf.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/graphics/Colors.h"
 
 namespace zyl {
@@ -56,9 +57,9 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
   TZYLToggle Toggle() const { return FToggle; }
   void SetToggle(TZYLToggle Value);
 
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
   // With AutoSize, sizes the control to the measured layout plus the bevel; then repaints.
@@ -80,7 +81,7 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
 
  private:
   TZYLToggle FToggle = 0;
-  TZYLFxCaption* FFontFX = nullptr;
+  TZYLOwned<TZYLFxCaption> FFontFX;
   int32_t FPerspectiveDepth = 5;
   int32_t FFactor = 5;
   TZYLTransLabelTypes FTransform = ZYLGrlf::tmWave;
@@ -88,7 +89,7 @@ class TZYLCustomGraphicLabel : public TZYLGraphicControl {
   TZYLPerspective FPerspective = ZYLGrlf::tpBird;
   bool FInvertCaption = false;
   bool FAutoSize = false;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLFillObject> FFillObject;
   vcl::TColor FBrushBackColor = vcl::clBtnFace;
 };
 

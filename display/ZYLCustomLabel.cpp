@@ -17,19 +17,13 @@ ZYL_CLASS_IMPL(TZYLCustomLabel) {
 }
 
 TZYLCustomLabel::TZYLCustomLabel(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomLabel::GetChange));
-  FFontFX = new TZYLFxCaption();
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomLabel::FontChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLCustomLabel::GetChange));
+  FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLCustomLabel::FontChange));
 }
 
 TZYLCustomLabel::~TZYLCustomLabel() {
-  FBevel->SetOnChange(nullptr);
-  FFontFX->SetOnChange(nullptr);
-  delete FFontFX;
-  FFontFX = nullptr;
-  delete FBevel;
-  FBevel = nullptr;
+  FFontFX.reset();
+  FBevel.reset();
 }
 
 void TZYLCustomLabel::SetBevel(TZYLBevel* Value) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -15,9 +16,9 @@ class TZYLCustomLabel : public TZYLBaseLabel {
   ~TZYLCustomLabel() override;
 
   // The owned objects; the setters assign into them.
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
   // The bevel's extent.
   int GetBevelExtend() const;
@@ -33,8 +34,8 @@ class TZYLCustomLabel : public TZYLBaseLabel {
  protected:
   void Paint() override;
 
-  TZYLBevel* FBevel = nullptr;
-  TZYLFxCaption* FFontFX = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
+  TZYLOwned<TZYLFxCaption> FFontFX;
 };
 
 }  // namespace zyl

@@ -29,8 +29,7 @@ ZYL_CLASS_IMPL(TZYLCustomLabelFill) {
 }
 
 TZYLCustomLabelFill::TZYLCustomLabelFill(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomLabelFill::GetChange));
+  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLCustomLabelFill::GetChange));
   // The font changes while the painting flag keeps them from asking for a repaint.
   FDrawing = true;
   Font()->SetName("Arial");
@@ -38,11 +37,7 @@ TZYLCustomLabelFill::TZYLCustomLabelFill(vcl::TComponent* AOwner) : inherited(AO
   FDrawing = false;
 }
 
-TZYLCustomLabelFill::~TZYLCustomLabelFill() {
-  FFillObject->SetOnChange(nullptr);
-  delete FFillObject;
-  FFillObject = nullptr;
-}
+TZYLCustomLabelFill::~TZYLCustomLabelFill() { FFillObject.reset(); }
 
 void TZYLCustomLabelFill::SetBrushBack(vcl::TColor Value) {
   if (ZYLStoreValue(FBrushBackColor, Value)) GetChange(nullptr);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "display/ZYLCustomLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -18,7 +19,7 @@ class TZYLCustomLabelFill : public TZYLCustomLabel {
   // The background colour of the text work bitmap; pixels of it count as background.
   vcl::TColor BrushBackColor() const { return FBrushBackColor; }
   void SetBrushBack(vcl::TColor Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   // Assigns into the owned fill.
   void SetFillObject(TZYLFillObject* Value);
 
@@ -34,7 +35,7 @@ class TZYLCustomLabelFill : public TZYLCustomLabel {
   void CMEnabledChanged(vcl::TMessage& Message);
 
   vcl::TColor FBrushBackColor = vcl::clBtnFace;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLFillObject> FFillObject;
 };
 
 }  // namespace zyl

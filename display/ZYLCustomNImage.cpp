@@ -30,19 +30,14 @@ ZYL_CLASS_IMPL(TZYLCustomNImage) {
 }
 
 TZYLCustomNImage::TZYLCustomNImage(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FBitmap = new vcl::TBitmap();
-  FBitmap->OnChange = vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange);
-  FTransparentStyle = new TZYLTransparent();
-  FTransparentStyle->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
+  FBitmap.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
+  FTransparentStyle.reset(new TZYLTransparent(),
+                          vcl::TNotifyEvent(this, &TZYLCustomNImage::GetChange));
 }
 
 TZYLCustomNImage::~TZYLCustomNImage() {
-  FBitmap->OnChange = nullptr;
-  FTransparentStyle->SetOnChange(nullptr);
-  delete FBitmap;
-  FBitmap = nullptr;
-  delete FTransparentStyle;
-  FTransparentStyle = nullptr;
+  FBitmap.reset();
+  FTransparentStyle.reset();
 }
 
 void TZYLCustomNImage::SetBitmap(vcl::TBitmap* Value) {

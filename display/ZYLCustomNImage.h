@@ -4,6 +4,7 @@
 #pragma once
 
 #include "display/ZYLBaseImage.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TBitmap;
@@ -19,14 +20,14 @@ class TZYLCustomNImage : public TZYLBaseImage {
   ~TZYLCustomNImage() override;
 
   // The owned picture; the setter assigns into it.
-  vcl::TBitmap* Bitmap() const { return FBitmap; }
+  vcl::TBitmap* Bitmap() const { return FBitmap.get(); }
   void SetBitmap(vcl::TBitmap* Value);
   // The N-image whose own picture is shown instead (nil: the own picture). The control itself
   // is refused.
   TZYLCustomNImage* Control() const { return FControl; }
   void SetControl(TZYLCustomNImage* Value);
   bool HasControl() const { return FControl != nullptr; }
-  TZYLTransparent* TransparentStyle() const { return FTransparentStyle; }
+  TZYLTransparent* TransparentStyle() const { return FTransparentStyle.get(); }
   void SetTransparentStyle(TZYLTransparent* Value);
 
   // The picture to show: Control's own Bitmap when Control is set (one level only), else the
@@ -43,9 +44,9 @@ class TZYLCustomNImage : public TZYLBaseImage {
   void Paint() override;
 
  private:
-  vcl::TBitmap* FBitmap = nullptr;
+  TZYLOwned<vcl::TBitmap> FBitmap;
   TZYLCustomNImage* FControl = nullptr;
-  TZYLTransparent* FTransparentStyle = nullptr;
+  TZYLOwned<TZYLTransparent> FTransparentStyle;
 };
 
 }  // namespace zyl

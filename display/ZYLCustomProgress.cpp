@@ -65,16 +65,11 @@ ZYL_CLASS_IMPL(TZYLCustomProgress) {
 }
 
 TZYLCustomProgress::TZYLCustomProgress(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FSmallBar = new TZYLSmallBar();
-  FSmallBar->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomProgress::GetChange));
+  FSmallBar.reset(new TZYLSmallBar(), vcl::TNotifyEvent(this, &TZYLCustomProgress::GetChange));
   SetDelta(1);
 }
 
-TZYLCustomProgress::~TZYLCustomProgress() {
-  FSmallBar->SetOnChange(nullptr);
-  delete FSmallBar;
-  FSmallBar = nullptr;
-}
+TZYLCustomProgress::~TZYLCustomProgress() { FSmallBar.reset(); }
 
 void TZYLCustomProgress::SetBarColor(vcl::TColor Value) {
   if (ZYLStoreValue(FBarColor, Value) && FStyle == pgBar) InvalidateControl();

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "display/ZYLBaseMeter.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -31,7 +32,7 @@ class TZYLCustomProgress : public TZYLBaseMeter {
   void SetBarColor(vcl::TColor Value);
   TZYLBorderStyle Bar3D() const { return FBar3D; }
   void SetBar3D(TZYLBorderStyle Value);
-  TZYLSmallBar* SmallBar() const { return FSmallBar; }
+  TZYLSmallBar* SmallBar() const { return FSmallBar.get(); }
   void SetSmBarOptions(TZYLSmallBar* Value);
   void SetSmallBar(TZYLSmallBar* Value) { SetSmBarOptions(Value); }
   // A segment style (not while loading) sets Delta to half a segment's share of 100.
@@ -60,7 +61,7 @@ class TZYLCustomProgress : public TZYLBaseMeter {
 
   vcl::TColor FBarColor = 0x800000;
   TZYLBorderStyle FBar3D = lsNone;
-  TZYLSmallBar* FSmallBar = nullptr;
+  TZYLOwned<TZYLSmallBar> FSmallBar;
   TZYLProgressStyle FStyle = pgSmallBar;
 };
 

@@ -53,15 +53,11 @@ ZYL_CLASS_IMPL(TZYLCustomProgressFill) {
 
 TZYLCustomProgressFill::TZYLCustomProgressFill(vcl::TComponent* AOwner)
     : inherited(AOwner), FBrushBackColor(vcl::clBtnFace) {
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomProgressFill::GetChange));
+  FFillObject.reset(new TZYLFillObject(),
+                    vcl::TNotifyEvent(this, &TZYLCustomProgressFill::GetChange));
 }
 
-TZYLCustomProgressFill::~TZYLCustomProgressFill() {
-  FFillObject->SetOnChange(nullptr);
-  delete FFillObject;
-  FFillObject = nullptr;
-}
+TZYLCustomProgressFill::~TZYLCustomProgressFill() { FFillObject.reset(); }
 
 void TZYLCustomProgressFill::SetBar3D(TZYLBorderStyle Value) {
   if (ZYLStoreValue(FBar3D, Value)) InvalidateControl();

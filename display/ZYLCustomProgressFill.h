@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/ZYLBaseMeter.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -19,7 +20,7 @@ class TZYLCustomProgressFill : public TZYLBaseMeter {
   vcl::TColor BrushBackColor() const { return FBrushBackColor; }
   void SetBack(vcl::TColor Value);
   void SetBrushBackColor(vcl::TColor Value) { SetBack(Value); }
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
  protected:
@@ -32,7 +33,7 @@ class TZYLCustomProgressFill : public TZYLBaseMeter {
  private:
   TZYLBorderStyle FBar3D = lsNone;
   vcl::TColor FBrushBackColor;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLFillObject> FFillObject;
 };
 
 }  // namespace zyl

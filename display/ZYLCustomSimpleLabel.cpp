@@ -32,15 +32,10 @@ ZYL_CLASS_IMPL(TZYLCustomSimpleLabel) {
 }
 
 TZYLCustomSimpleLabel::TZYLCustomSimpleLabel(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomSimpleLabel::FontChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomSimpleLabel::FontChange));
 }
 
-TZYLCustomSimpleLabel::~TZYLCustomSimpleLabel() {
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
-}
+TZYLCustomSimpleLabel::~TZYLCustomSimpleLabel() { FFont3D.reset(); }
 
 void TZYLCustomSimpleLabel::SetFont3D(TZYL3DCaption* Value) {
   if (Value) FFont3D->Assign(Value);

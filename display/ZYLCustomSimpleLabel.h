@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -21,7 +22,7 @@ class TZYLCustomSimpleLabel : public TZYLBaseLabel {
 
   enum TColorProp : int { cpActiveColor = 0, cpInActiveColor = 1 };
 
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   // Assigns into the owned object.
   void SetFont3D(TZYL3DCaption* Value);
   // The target of a jump; empty (or blanks only) means the label's text.
@@ -66,7 +67,7 @@ class TZYLCustomSimpleLabel : public TZYLBaseLabel {
   // The target the shell is asked to open.
   std::string JumpTarget(bool MailTo);
 
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   std::string FJump;
   vcl::TColor FActiveColor = 0x800080;
   vcl::TColor FInActiveColor = 0xFF0000;

@@ -130,16 +130,14 @@ TZYLCustomTrackBar::TZYLCustomTrackBar(vcl::TComponent* AOwner)
       300, vcl::TNotifyEvent(this, &TZYLCustomTrackBar::TimerExpired), false, false);
   FThumb = std::make_unique<vcl::TBitmap>();
   FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
-  FTrackFillObject = new TZYLFillObject();
-  FTrackFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
+  FTrackFillObject.reset(new TZYLFillObject(),
+                         vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
   // A control made by code has a thumb without calling Init; loading rebuilds it in Loaded.
   CreateThumb();
 }
 
 TZYLCustomTrackBar::~TZYLCustomTrackBar() {
-  FTrackFillObject->SetOnChange(nullptr);
-  delete FTrackFillObject;
-  FTrackFillObject = nullptr;
+  FTrackFillObject.reset();
   FPageTimer.reset();
   FThumb->OnChange = nullptr;
 }

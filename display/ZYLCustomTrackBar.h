@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "buttons/ZYLCustomPanel.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 
 namespace vcl {
@@ -102,7 +103,7 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   // standard thumb.
   void SetThumb(vcl::TBitmap* Value);
   bool IsCustom() const { return FThumbStyle == tsCustom; }
-  TZYLFillObject* TrackFillObject() const { return FTrackFillObject; }
+  TZYLFillObject* TrackFillObject() const { return FTrackFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value);
@@ -218,7 +219,7 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   vcl::TRect FTickArea{};
   TZYLThumbStyle FThumbStyle = tsStandard;
   std::unique_ptr<vcl::TBitmap> FThumb;
-  TZYLFillObject* FTrackFillObject = nullptr;
+  TZYLOwned<TZYLFillObject> FTrackFillObject;
   bool FThumbDragging = false;
   int FThumbCross = 0;
   int FThumbLength = 0;

@@ -30,21 +30,15 @@ ZYL_CLASS_IMPL(TZYLFill) {
 }
 
 TZYLFill::TZYLFill(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FCaption = new TZYLCaption();
-  FCaption->SetOnChange(vcl::TNotifyEvent(this, &TZYLFill::GetChange));
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLFill::GetChange));
+  FCaption.reset(new TZYLCaption(), vcl::TNotifyEvent(this, &TZYLFill::GetChange));
+  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLFill::GetChange));
   // The new fill (sfNone) leaves everything visible: the control starts transparent.
   if (FFillObject->GetTransparent() != Transparent()) SetTransparent(FFillObject->GetTransparent());
 }
 
 TZYLFill::~TZYLFill() {
-  FCaption->SetOnChange(nullptr);
-  FFillObject->SetOnChange(nullptr);
-  delete FCaption;
-  FCaption = nullptr;
-  delete FFillObject;
-  FFillObject = nullptr;
+  FCaption.reset();
+  FFillObject.reset();
 }
 
 void TZYLFill::SetCaption(TZYLCaption* Value) {

@@ -7,6 +7,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace zyl {
@@ -20,9 +21,9 @@ class TZYLFill : public TZYLGraphicControl {
   ~TZYLFill() override;
 
   // The owned caption and fill; the setters assign into them.
-  TZYLCaption* Caption() const { return FCaption; }
+  TZYLCaption* Caption() const { return FCaption.get(); }
   void SetCaption(TZYLCaption* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
   // Empty: no fill, no bevel and no caption text.
@@ -40,8 +41,8 @@ class TZYLFill : public TZYLGraphicControl {
   void GetIMLChange(vcl::TObject* Sender) override;
 
  private:
-  TZYLCaption* FCaption = nullptr;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLCaption> FCaption;
+  TZYLOwned<TZYLFillObject> FFillObject;
 };
 
 inline constexpr vcl::TUnitEntry ZYLFillUnit = vcl::ClassesUnit<TZYLFill>("ZYLFill");

@@ -82,10 +82,8 @@ ZYL_CLASS_IMPL(TZYLInformationLabel) {
 
 TZYLInformationLabel::TZYLInformationLabel(vcl::TComponent* AOwner) : inherited(AOwner) {
   FDateTimeFormat = vcl::FormatSettings.ShortDateFormat;
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLInformationLabel::FontChange));
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLInformationLabel::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLInformationLabel::FontChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLInformationLabel::GetChange));
   FTimer =
       new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLInformationLabel::GetTimer), false, false);
 }
@@ -93,12 +91,8 @@ TZYLInformationLabel::TZYLInformationLabel(vcl::TComponent* AOwner) : inherited(
 TZYLInformationLabel::~TZYLInformationLabel() {
   delete FTimer;
   FTimer = nullptr;
-  FFont3D->SetOnChange(nullptr);
-  FBevel->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
-  delete FBevel;
-  FBevel = nullptr;
+  FFont3D.reset();
+  FBevel.reset();
 }
 
 int32_t TZYLInformationLabel::KindInterval() const {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display/ZYLBaseLabel.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 
 namespace zyl {
@@ -34,9 +35,9 @@ class TZYLInformationLabel : public TZYLBaseLabel {
   // The polled kinds start the timer (250 ms for the lock keys, 1000 ms for the date and
   // time; never at design time); the others stop it.
   void SetInfo(TZYLInfoType Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
   int32_t DividerValue() const { return FDividerValue; }
   void SetDevide(int32_t Value);
@@ -72,14 +73,14 @@ class TZYLInformationLabel : public TZYLBaseLabel {
   int32_t KindInterval() const;
 
   TZYLInfoType FInfo = itUser;
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   int32_t FDividerValue = 0;
   std::string FDateTimeFormat;
   std::string FNumberFormat;
   std::string FLastValue;
   bool FPolled = false;
   bool FUseStandardCaption = true;
-  TZYLBevel* FBevel = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
   int8_t FInsertColon = -1;
   int8_t FInsertTabs = 1;
   TZYLTimer* FTimer = nullptr;

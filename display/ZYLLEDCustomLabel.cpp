@@ -24,8 +24,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
   vcl::TControlStyle s = ControlStyle();
   s.Include(vcl::csReplicatable);
   SetControlStyle(s);
-  FLED = new TZYLLED();
-  FLED->SetOnChange(vcl::TNotifyEvent(this, &TZYLLEDCustomLabel::GetChange));
+  FLED.reset(new TZYLLED(), vcl::TNotifyEvent(this, &TZYLLEDCustomLabel::GetChange));
   DisableTransMode();
   SetColor(0);
   FLED->BeginUpdate();
@@ -33,11 +32,7 @@ TZYLLEDCustomLabel::TZYLLEDCustomLabel(vcl::TComponent* AOwner) : inherited(AOwn
   FLED->EndUpdate(false);
 }
 
-TZYLLEDCustomLabel::~TZYLLEDCustomLabel() {
-  FLED->SetOnChange(nullptr);
-  delete FLED;
-  FLED = nullptr;
-}
+TZYLLEDCustomLabel::~TZYLLEDCustomLabel() { FLED.reset(); }
 
 void TZYLLEDCustomLabel::SetAutosize(bool Value) {
   if (ZYLStoreValue(FAutoSize, Value)) GetChange(nullptr);

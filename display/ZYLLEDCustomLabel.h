@@ -7,6 +7,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -26,7 +27,7 @@ class TZYLLEDCustomLabel : public TZYLGraphicControl {
   uint8_t Digits() const { return FDigits; }
   void SetDigits(uint8_t Value);
   // The owned painter; the setter assigns into it.
-  TZYLLED* LED() const { return FLED; }
+  TZYLLED* LED() const { return FLED.get(); }
   void SetLED(TZYLLED* Value);
   int32_t Value() const { return FValue; }
   // A changed value repaints at once in lsInteger style.
@@ -54,7 +55,7 @@ class TZYLLEDCustomLabel : public TZYLGraphicControl {
  private:
   bool FAutoSize = false;
   uint8_t FDigits = 2;
-  TZYLLED* FLED = nullptr;
+  TZYLOwned<TZYLLED> FLED;
   int32_t FValue = 0;
   TZYLLEDStyle FStyle = lsString;
 };

@@ -189,8 +189,7 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
   s.Exclude(vcl::csAcceptsControls);
   SetControlStyle(s);
   SetTabStop(true);
-  FBack = new TZYLFillObject();
-  FBack->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
+  FBack.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
   FBack->SetDefaultFillStyle(sfBrushBitmap);
   // The checker: white where x + y is even, the colour of this moment where it is odd.
   FChecker = std::make_unique<vcl::TBitmap>();
@@ -219,22 +218,20 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
   Bevel()->SetDefaultMode(bmStandard);
   Bevel()->SetStyle(lsSingleLowered);
   SetBounds(Left(), Top(), Width(), 16);
-  FThumbBevel = new TZYLBevel();
+  FThumbBevel.reset(new TZYLBevel());
   FThumbBevel->SetDefaultStyleOuter(bvRaised);
-  FThumbBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBar::ThumbBevelChanged));
+  FThumbBevel.Link(vcl::TNotifyEvent(this, &TZYLScrollBar::ThumbBevelChanged));
   SetButtons();
 }
 
 TZYLScrollBar::~TZYLScrollBar() {
   FTimer.reset();
-  FThumbBevel->SetOnChange(nullptr);
-  delete FThumbBevel;
+  FThumbBevel.reset();
   delete FCaret;
   delete FThumb;
   delete FIncBtn;
   delete FDecBtn;
-  FBack->SetOnChange(nullptr);
-  delete FBack;
+  FBack.reset();
 }
 
 bool TZYLScrollBar::Designing() const { return ComponentState().contains(vcl::csDesigning); }
@@ -741,22 +738,20 @@ ZYL_CLASS_IMPL(TZYLScrollBarObject) {
 }
 
 TZYLScrollBarObject::TZYLScrollBarObject() : FColor(vcl::clBtnFace), FThumbColor(vcl::clBtnFace) {
-  FBack = new TZYLFillObject();
+  FBack.reset(new TZYLFillObject());
   FBack->SetDefaultFillStyle(sfBrush);
   FBack->Brush()->SetStyle(vcl::bsSolid);
   FBack->Brush()->SetColor(0xFF0000);
-  FBack->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBarObject::GetChange));
-  FBevel = new TZYLBevel();
+  FBack.Link(vcl::TNotifyEvent(this, &TZYLScrollBarObject::GetChange));
+  FBevel.reset(new TZYLBevel());
   FBevel->SetDefaultMode(bmStandard);
   FBevel->SetStyle(lsSingleLowered);
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBarObject::GetChange));
+  FBevel.Link(vcl::TNotifyEvent(this, &TZYLScrollBarObject::GetChange));
 }
 
 TZYLScrollBarObject::~TZYLScrollBarObject() {
-  FBevel->SetOnChange(nullptr);
-  FBack->SetOnChange(nullptr);
-  delete FBevel;
-  delete FBack;
+  FBevel.reset();
+  FBack.reset();
 }
 
 void TZYLScrollBarObject::SetBack(TZYLFillObject* Value) {

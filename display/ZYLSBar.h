@@ -12,6 +12,7 @@
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 #include "platform/sys/Packages.h"
 
@@ -106,11 +107,11 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void SetThumbMode(TZYLThumbMode Value);
   TZYLBackStyle BackStyle() const { return FBackStyle; }
   void SetBackStyle(TZYLBackStyle Value);
-  TZYLFillObject* Back() const { return FBack; }
+  TZYLFillObject* Back() const { return FBack.get(); }
   void SetBack(TZYLFillObject* Value);
   vcl::TColor ThumbColor() const { return FThumbColor; }
   void SetThumbColor(vcl::TColor Value);
-  TZYLBevel* ThumbBevel() const { return FThumbBevel; }
+  TZYLBevel* ThumbBevel() const { return FThumbBevel.get(); }
   void SetThumbBevel(TZYLBevel* Value);
   vcl::TCursor ThumbCursor() const { return FThumbCursor; }
   void SetThumbCursor(vcl::TCursor Value);
@@ -201,9 +202,9 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   TZYLScrollBarKind FKind = skHorizontal;
   TZYLThumbMode FThumbMode = tmFixed;
   TZYLBackStyle FBackStyle = bsDefault;
-  TZYLFillObject* FBack = nullptr;
+  TZYLOwned<TZYLFillObject> FBack;
   vcl::TColor FThumbColor;
-  TZYLBevel* FThumbBevel = nullptr;
+  TZYLOwned<TZYLBevel> FThumbBevel;
   vcl::TCursor FThumbCursor = 0;
   bool FThumbFlat = false;
   bool FAllowMousePos = true;
@@ -240,9 +241,9 @@ class TZYLScrollBarObject : public TZYLObject {
   // Copies the settings (not Cursor) onto Bar.
   void AssignToScrollBar(TZYLScrollBar* Bar);
 
-  TZYLFillObject* Back() const { return FBack; }
+  TZYLFillObject* Back() const { return FBack.get(); }
   void SetBack(TZYLFillObject* Value);
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
   vcl::TColor GetColor(int Index) const { return Index == cpColor ? FColor : FThumbColor; }
   void SetColor(int Index, vcl::TColor Value);
@@ -258,8 +259,8 @@ class TZYLScrollBarObject : public TZYLObject {
   void SetBackStyle(TZYLBackStyle Value) { FBackStyle = Value; }
 
  private:
-  TZYLFillObject* FBack = nullptr;
-  TZYLBevel* FBevel = nullptr;
+  TZYLOwned<TZYLFillObject> FBack;
+  TZYLOwned<TZYLBevel> FBevel;
   vcl::TColor FColor;
   vcl::TColor FThumbColor;
   vcl::TCursor FCursor = 0;

@@ -138,11 +138,10 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
 TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
   FBackBitmap = new vcl::TBitmap();
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
-  FLines = new vcl::TStringList();
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
+  FLines.reset(new vcl::TStringList());
   FLines->Add(ClassName());
-  FLines->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
+  FLines.Link(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   SetBounds(Left(), Top(), 200, 20);
   FTimer.Activate();
   CalculateDimensions();
@@ -155,12 +154,8 @@ TZYLScrollText::~TZYLScrollText() {
   FTimer.Free();
   delete FBackBitmap;
   FBackBitmap = nullptr;
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
-  FLines->SetOnChange(nullptr);
-  delete FLines;
-  FLines = nullptr;
+  FFont3D.reset();
+  FLines.reset();
 }
 
 // ---- Settings ----
@@ -247,7 +242,7 @@ void TZYLScrollText::SetFont3D(TZYL3DCaption* Value) {
   if (Value) FFont3D->Assign(Value);
 }
 
-vcl::TStrings* TZYLScrollText::Lines() const { return FLines; }
+vcl::TStrings* TZYLScrollText::Lines() const { return FLines.get(); }
 
 void TZYLScrollText::SetLines(vcl::TStrings* Value) {
   if (Value) FLines->Assign(Value);

@@ -11,6 +11,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Thread.h"
 #include "platform/sys/Packages.h"
@@ -63,7 +64,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   // Values below 1 are ignored; a change stops.
   void SetSteps(int32_t Value);
 
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   vcl::TStrings* Lines() const;
   void SetLines(vcl::TStrings* Value);
@@ -150,8 +151,8 @@ class TZYLScrollText : public TZYLGraphicControl {
   vcl::TAlignment FAlignment = vcl::taCenter;
   vcl::TBitmap* FBackBitmap = nullptr;
   TZYLScrollDirection FDirection = sdBottomToTop;
-  TZYL3DCaption* FFont3D = nullptr;
-  vcl::TStringList* FLines = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
+  TZYLOwned<vcl::TStringList> FLines;
   bool FMakeVisible = true;
   bool FBackRefresh = false;
   bool FScroll = false;

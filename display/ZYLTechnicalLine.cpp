@@ -362,16 +362,13 @@ ZYL_CLASS_IMPL(TZYLTechnicalLine) {
 }
 
 TZYLTechnicalLine::TZYLTechnicalLine(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FLineSettings = new vcl::TPen();
-  FLineSettings->OnChange = vcl::TNotifyEvent(this, &TZYLTechnicalLine::GetChange);
+  FLineSettings.reset(new vcl::TPen(), vcl::TNotifyEvent(this, &TZYLTechnicalLine::GetChange));
   SetBounds(Left(), Top(), 130, 45);
 }
 
 TZYLTechnicalLine::~TZYLTechnicalLine() {
   FreeShapeRegion();
-  FLineSettings->OnChange = nullptr;
-  delete FLineSettings;
-  FLineSettings = nullptr;
+  FLineSettings.reset();
 }
 
 void TZYLTechnicalLine::FreeShapeRegion() {

@@ -9,6 +9,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLControl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Colors.h"
@@ -76,7 +77,7 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   // Repaints only while the start carries a sign (spStart, spBoth).
   void SetLineStart(TZYLLineEndings Value);
   // The pen of the line and the signs' outlines (owned; its changes repaint).
-  vcl::TPen* LineSettings() const { return FLineSettings; }
+  vcl::TPen* LineSettings() const { return FLineSettings.get(); }
   bool Arrowed() const { return FArrowed; }
   void SetArrowed(bool Value);
   int32_t ShadowDepth() const { return FShadowDepth; }
@@ -120,7 +121,7 @@ class TZYLTechnicalLine : public TZYLGraphicControl {
   TZYLTechnicalLineTypes FLineType = lsStraightLeftToRight;
   TZYLLineEndings FLineEndingsign = leClosedArrowRight;
   TZYLLineEndings FLineStartSign = leNothing;
-  vcl::TPen* FLineSettings = nullptr;
+  TZYLOwned<vcl::TPen> FLineSettings;
   bool FArrowed = false;
   int32_t FShadowDepth = 6;
   int32_t FSignSize = 40;

@@ -150,8 +150,7 @@ TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
   style = style - vcl::TControlStyle{vcl::csAcceptsControls, vcl::csSetCaption};
   SetControlStyle(style);
   SetHeight(21);
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
   FBevel->SetDefaultMode(bmWindows);
   FCaret = new TZYLCaret(this);
   FCaret->SetPos(TZYLCaret::piY, 1);
@@ -173,9 +172,7 @@ TZYLBaseEdit::~TZYLBaseEdit() {
   FRedo->Clear();
   delete FCaret;
   FCaret = nullptr;
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
+  FFont3D.reset();
 }
 
 bool TZYLBaseEdit::Loading() const {

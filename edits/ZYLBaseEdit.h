@@ -29,6 +29,7 @@
 #include "buttons/ZYLCustomBevelPanel.h"
 #include "display/ZYLBoundLabel.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -142,7 +143,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void SetHighlightText(vcl::TColor Value);
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value) { FUseGlobalTimer = Value; }
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   TZYLCaret* Caret() const { return FCaret; }
   void SetCaretSettings(TZYLCaret* Value);
@@ -419,7 +420,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool FInputEnabled = true;
   bool FMouseSelection = true;
   std::bitset<256> FDelimiters;
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   TZYLCaret* FCaret = nullptr;
   std::unique_ptr<TZYLDynLIFOBuffer> FUndo;
   std::unique_ptr<TZYLDynLIFOBuffer> FRedo;

@@ -87,14 +87,13 @@ ZYL_CLASS_IMPL(TZYLCustomEdit) {
 }
 
 TZYLCustomEdit::TZYLCustomEdit(vcl::TComponent* AOwner)
-    : inherited(AOwner), FButtons(std::make_unique<TZYLSpecialButtons>(this, true)) {
-  FButtons->OnChange = vcl::TNotifyEvent(this, &TZYLCustomEdit::ButtonsChanged);
+    : inherited(AOwner), FButtons(new TZYLSpecialButtons(this, true)) {
+  FButtons.Link(vcl::TNotifyEvent(this, &TZYLCustomEdit::ButtonsChanged));
   FButtons->OnItemClick = TZYLSpecialButtonClick(this, &TZYLCustomEdit::ButtonClicked);
   FSelectAllFromEnd = true;
 }
 
 TZYLCustomEdit::~TZYLCustomEdit() {
-  FButtons->OnChange = nullptr;
   FButtons->OnItemClick = nullptr;
   FButtons.reset();
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "edits/ZYLBaseEdit.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -112,7 +113,7 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   char FPasswordChar = 0;
   std::string FShown;
   bool FAutoSize = false;
-  std::unique_ptr<TZYLSpecialButtons> FButtons;
+  TZYLOwned<TZYLSpecialButtons> FButtons;
   int FButtonWidth = 16;
   TZYLUserButtonStyle FButtonsStyle = ubsIntegrated;
   bool FButtonParentCtlXP = false;

@@ -48,23 +48,20 @@ ZYL_CLASS_IMPL(TZYLCustomImageComboBox) {
 }
 
 TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink = new TZYLChangeLink();
+  FChangeLink.reset(new TZYLChangeLink());
   FChangeLink->SetSender(this);
-  FChangeLink->OnChange = TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange);
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
-  FLayout = new TZYLGlyphTextLayout();
-  FLayout->SetOnChange(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  FChangeLink.Link(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  FFont3D.reset(new TZYL3DCaption(), TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
   SetStyle(csOwnerDrawFixed);
 }
 
 TZYLCustomImageComboBox::~TZYLCustomImageComboBox() {
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FFont3D->SetOnChange(nullptr);
-  FLayout->SetOnChange(nullptr);
-  delete FFont3D;
-  delete FLayout;
-  delete FChangeLink;
+  FFont3D.reset();
+  FLayout.reset();
+  FChangeLink.reset();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "edits/ZYLCustomComboBox.h"
 #include "edits/ZYLCustomImageListBox.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -32,9 +33,9 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
   TZYLImageBoxOptions Options() const { return FOptions; }
   // lboCalcHeight gives the entries their own heights.
   void SetOptions(TZYLImageBoxOptions Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLGlyphTextLayout* Layout() const { return FLayout; }
+  TZYLGlyphTextLayout* Layout() const { return FLayout.get(); }
   void SetLayout(TZYLGlyphTextLayout* Value);
   bool MultiLine() const { return FMultiLine; }
   void SetMultiline(bool Value);
@@ -75,12 +76,12 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
 
   TZYLCustomImageList* FImageList = nullptr;
   int FListIndex = 0;
-  TZYLChangeLink* FChangeLink = nullptr;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
   char FDelimiter = '|';
   int FDefaultItem = -1;
   TZYLImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
-  TZYL3DCaption* FFont3D = nullptr;
-  TZYLGlyphTextLayout* FLayout = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
+  TZYLOwned<TZYLGlyphTextLayout> FLayout;
   bool FMultiLine = false;
   bool FImagesOnly = false;
   // The entry a form file chose, kept while the blank entries are not made yet (a window made

@@ -49,20 +49,16 @@ ZYL_CLASS_IMPL(TZYLCustomImageListBox) {
 ZYL_CLASS_IMPL(TZYLCustomDerivedImageListBox) {}
 
 TZYLCustomImageListBox::TZYLCustomImageListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink = new TZYLChangeLink();
-  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange);
-  FLayout = new TZYLGlyphTextLayout();
-  FLayout->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
+  FChangeLink.reset(new TZYLChangeLink(),
+                    vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
+  FLayout.reset(new TZYLGlyphTextLayout(),
+                vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
 }
 
 TZYLCustomImageListBox::~TZYLCustomImageListBox() {
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink->OnChange = nullptr;
-  FLayout->SetOnChange(nullptr);
-  delete FChangeLink;
-  FChangeLink = nullptr;
-  delete FLayout;
-  FLayout = nullptr;
+  FChangeLink.reset();
+  FLayout.reset();
 }
 
 // ---------------------------------------------------------------------------------------------

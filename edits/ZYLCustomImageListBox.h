@@ -8,6 +8,7 @@
 #include <string>
 
 #include "edits/ZYLCustomListBox.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -40,7 +41,7 @@ class TZYLCustomImageListBox : public TZYLCustomListBox {
   void SetGlyphNumber(uint8_t Value);
   uint8_t GlyphColumn() const { return FGlyphColumn; }
   void SetGlyphColumn(uint8_t Value);
-  TZYLGlyphTextLayout* Layout() const { return FLayout; }
+  TZYLGlyphTextLayout* Layout() const { return FLayout.get(); }
   void SetLayout(TZYLGlyphTextLayout* Value);
   // One empty item per image of the list; the items are then not stored.
   bool ImagesOnly() const { return FImagesOnly; }
@@ -87,9 +88,9 @@ class TZYLCustomImageListBox : public TZYLCustomListBox {
   int FDefaultItem = -1;
   uint8_t FGlyphNumber = 1;
   uint8_t FGlyphColumn = 0;
-  TZYLGlyphTextLayout* FLayout = nullptr;
+  TZYLOwned<TZYLGlyphTextLayout> FLayout;
   bool FImagesOnly = false;
-  TZYLChangeLink* FChangeLink = nullptr;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
 };
 
 class TZYLCustomDerivedImageListBox : public TZYLCustomListBox {

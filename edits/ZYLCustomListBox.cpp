@@ -153,17 +153,14 @@ ZYL_CLASS_IMPL(TZYLCustomListBoxEdit) {}
 ZYL_CLASS_IMPL(TCustomListControl) {}
 
 TZYLCustomListBox::TZYLCustomListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FFont3D = new TZYL3DCaption();
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomListBox::GetChange));
+  FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomListBox::GetChange));
   style_ = vcl::lbOwnerDrawFixed;
 }
 
 TZYLCustomListBox::~TZYLCustomListBox() {
   CloseEditor();
   FreeHintWindow();
-  FFont3D->SetOnChange(nullptr);
-  delete FFont3D;
-  FFont3D = nullptr;
+  FFont3D.reset();
 }
 
 bool TZYLCustomListBox::Loading() const {

@@ -16,6 +16,7 @@
 #include "display/ZYLBoundLabel.h"
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
@@ -64,7 +65,7 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
 
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
@@ -233,7 +234,7 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   void WMNCHitTest(vcl::TMessage& Message);
   void WMEraseBkgnd(vcl::TMessage& Message);
 
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   bool FTransparent = false;
   bool FCtlXP = true;
   bool FHideSelection = false;

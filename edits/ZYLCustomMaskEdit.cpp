@@ -223,17 +223,15 @@ ZYL_CLASS_IMPL(TZYLCustomMaskEdit) {
 TZYLCustomMaskEdit::TZYLCustomMaskEdit(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FDecimalSeparator(vcl::FormatSettings.DecimalSeparator),
-      FDate(std::make_unique<TZYLDateFormat>()),
-      FCurrency(std::make_unique<TZYLCurrencySettings>()) {
-  FCurrency->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
-  FDate->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
+      FDate(new TZYLDateFormat()),
+      FCurrency(new TZYLCurrencySettings()) {
+  FCurrency.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
+  FDate.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate->OnFormatChange = vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent);
   FDate->OnFormatChanged = vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent);
 }
 
 TZYLCustomMaskEdit::~TZYLCustomMaskEdit() {
-  FCurrency->SetOnChange(nullptr);
-  FDate->SetOnChange(nullptr);
   FDate->OnFormatChange = nullptr;
   FDate->OnFormatChanged = nullptr;
 }

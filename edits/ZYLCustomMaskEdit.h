@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "edits/ZYLCustomEdit.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/rtl/Currency.h"
 #include "platform/rtl/DateTime.h"
 
@@ -249,8 +250,8 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   char FDecimalSeparator = '.';
   char FBlankChar = '_';
   int FDecimals = 1;
-  std::unique_ptr<TZYLDateFormat> FDate;
-  std::unique_ptr<TZYLCurrencySettings> FCurrency;
+  TZYLOwned<TZYLDateFormat> FDate;
+  TZYLOwned<TZYLCurrencySettings> FCurrency;
   int FSeparatorsBefore = 0;
   int FMonthAccu = 0;
   int FFieldKeys = 0;

@@ -69,13 +69,10 @@ ZYL_CLASS_IMPL(TZYLCustomMemo) {
 // TZYLMarginObject
 
 TZYLMarginObject::TZYLMarginObject() : FFill(new TZYLFillObject()) {
-  FFill->SetOnChange(vcl::TNotifyEvent(this, &TZYLMarginObject::GetChange));
+  FFill.Link(vcl::TNotifyEvent(this, &TZYLMarginObject::GetChange));
 }
 
-TZYLMarginObject::~TZYLMarginObject() {
-  FFill->SetOnChange(nullptr);
-  delete FFill;
-}
+TZYLMarginObject::~TZYLMarginObject() { FFill.reset(); }
 
 void TZYLMarginObject::Assign(vcl::TPersistent* Source) {
   auto* m = dynamic_cast<TZYLMarginObject*>(Source);
@@ -241,15 +238,15 @@ void TZYLMemoStrings::LoadFromFile(const std::string& FileName) {
 TZYLCustomMemo::TZYLCustomMemo(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FLines(std::make_unique<TZYLMemoStrings>(this)),
-      FHorzObj(std::make_unique<TZYLScrollBarObject>()),
-      FVertObj(std::make_unique<TZYLScrollBarObject>()),
-      FLineStyle(std::make_unique<vcl::TPen>()),
-      FMargin(std::make_unique<TZYLMarginObject>()) {
+      FHorzObj(new TZYLScrollBarObject()),
+      FVertObj(new TZYLScrollBarObject()),
+      FLineStyle(new vcl::TPen()),
+      FMargin(new TZYLMarginObject()) {
   const vcl::TNotifyEvent change(this, &TZYLCustomMemo::GetChange);
-  FHorzObj->SetOnChange(change);
-  FVertObj->SetOnChange(change);
-  FLineStyle->OnChange = change;
-  FMargin->SetOnChange(change);
+  FHorzObj.Link(change);
+  FVertObj.Link(change);
+  FLineStyle.Link(change);
+  FMargin.Link(change);
   std::bitset<256>& d = WordDelimiters();
   d.reset();
   for (const char c : std::string("\t\n\r !,.;=?")) d.set(static_cast<uint8_t>(c));

@@ -30,6 +30,7 @@
 
 #include "edits/ZYLBaseEdit.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 
 namespace vcl {
 class TPen;
@@ -68,13 +69,13 @@ class TZYLMarginObject : public TZYLObject {
   void SetWidth(int Value);
   TZYLMarginAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TZYLMarginAlignment Value);
-  TZYLFillObject* FillObject() const { return FFill; }
+  TZYLFillObject* FillObject() const { return FFill.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
  private:
   int FWidth = 0;
   TZYLMarginAlignment FAlignment = maLeft;
-  TZYLFillObject* FFill = nullptr;
+  TZYLOwned<TZYLFillObject> FFill;
 };
 
 // The memo's text as a list of lines (paragraphs). Count is the number of paragraphs, as in a
@@ -341,10 +342,10 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   void MoveRows(int Delta, bool Page);
 
   std::unique_ptr<TZYLMemoStrings> FLines;
-  std::unique_ptr<TZYLScrollBarObject> FHorzObj;
-  std::unique_ptr<TZYLScrollBarObject> FVertObj;
-  std::unique_ptr<vcl::TPen> FLineStyle;
-  std::unique_ptr<TZYLMarginObject> FMargin;
+  TZYLOwned<TZYLScrollBarObject> FHorzObj;
+  TZYLOwned<TZYLScrollBarObject> FVertObj;
+  TZYLOwned<vcl::TPen> FLineStyle;
+  TZYLOwned<TZYLMarginObject> FMargin;
   TZYLScrollBar* FHBar = nullptr;
   TZYLScrollBar* FVBar = nullptr;
   TZYLMemoScrollBars FScrollBars = ZYLCustomMemo::skNone;

@@ -125,13 +125,11 @@ ZYL_CLASS_IMPL(TZYLBitmapEffectObject) {
 }
 
 TZYLBitmapEffectObject::TZYLBitmapEffectObject() {
-  FAlpha = new TZYLAlphaObject();
-  FAlpha->SetOnChange(vcl::TNotifyEvent(this, &TZYLBitmapEffectObject::GetChange));
+  FAlpha.reset(new TZYLAlphaObject(), vcl::TNotifyEvent(this, &TZYLBitmapEffectObject::GetChange));
 }
 
 TZYLBitmapEffectObject::~TZYLBitmapEffectObject() {
-  FAlpha->SetOnChange(nullptr);
-  delete FAlpha;
+  FAlpha.reset();
   delete FBuffer;
 }
 

@@ -8,6 +8,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
@@ -93,7 +94,7 @@ class TZYLBitmapEffectObject : public TZYLObject {
   // -100 .. 100 percent (values outside are limited to the range).
   int8_t Brightness() const { return FBrightness; }
   void SetBrightness(int8_t Value);
-  TZYLAlphaObject* Alpha() const { return FAlpha; }
+  TZYLAlphaObject* Alpha() const { return FAlpha.get(); }
   void SetAlpha(TZYLAlphaObject* Value);
 
  private:
@@ -105,7 +106,7 @@ class TZYLBitmapEffectObject : public TZYLObject {
   bool FInvert = false;
   bool FBuffered = false;
   int8_t FBrightness = 0;
-  TZYLAlphaObject* FAlpha = nullptr;
+  TZYLOwned<TZYLAlphaObject> FAlpha;
   vcl::TBitmap* FBuffer = nullptr;
 };
 

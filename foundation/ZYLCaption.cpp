@@ -19,17 +19,13 @@ ZYL_CLASS_IMPL(TZYLCaption) {
 }
 
 TZYLCaption::TZYLCaption() {
-  FFont = new vcl::TFont();
-  FFont->OnChange = vcl::TNotifyEvent(this, &TZYLCaption::SubChanged);
-  FFontFX = new TZYLFxCaption();
-  FFontFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCaption::GetChange));
+  FFont.reset(new vcl::TFont(), vcl::TNotifyEvent(this, &TZYLCaption::SubChanged));
+  FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLCaption::GetChange));
 }
 
 TZYLCaption::~TZYLCaption() {
-  FFontFX->SetOnChange(nullptr);
-  delete FFontFX;
-  FFont->OnChange = nullptr;
-  delete FFont;
+  FFontFX.reset();
+  FFont.reset();
 }
 
 void TZYLCaption::SubChanged(vcl::TObject* /*Sender*/) { Change(); }

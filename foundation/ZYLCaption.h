@@ -8,6 +8,7 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
 
@@ -33,9 +34,9 @@ class TZYLCaption : public TZYLObject {
   void SetAlignment(TZYLAlignment Value);
   bool MultiLine() const { return FMultiLine; }
   void SetMultiLine(bool Value);
-  vcl::TFont* Font() const { return FFont; }
+  vcl::TFont* Font() const { return FFont.get(); }
   void SetFont(vcl::TFont* Value);
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
 
   // The DrawText flags of Alignment and MultiLine (single lines are centred vertically as
@@ -55,8 +56,8 @@ class TZYLCaption : public TZYLObject {
   std::string FCaption;
   TZYLAlignment FAlignment = agCenter;
   bool FMultiLine = false;
-  vcl::TFont* FFont = nullptr;
-  TZYLFxCaption* FFontFX = nullptr;
+  TZYLOwned<vcl::TFont> FFont;
+  TZYLOwned<TZYLFxCaption> FFontFX;
 };
 
 }  // namespace zyl

@@ -20,15 +20,13 @@ ZYL_CLASS_IMPL(TZYLContainerComponent) {
 }
 
 TZYLContainerComponent::TZYLContainerComponent(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink = new TZYLChangeLink();
-  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLContainerComponent::GetIMLChange);
+  FChangeLink.reset(new TZYLChangeLink(),
+                    vcl::TNotifyEvent(this, &TZYLContainerComponent::GetIMLChange));
 }
 
 TZYLContainerComponent::~TZYLContainerComponent() {
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink->OnChange = nullptr;
-  delete FChangeLink;
-  FChangeLink = nullptr;
+  FChangeLink.reset();
 }
 
 bool TZYLContainerComponent::IsImageListStored() const {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
@@ -41,7 +42,7 @@ class TZYLContainerComponent : public TZYLCustomComponent {
   virtual void GetIMLChange(vcl::TObject* Sender);
 
   TZYLCustomImageList* FImageList = nullptr;
-  TZYLChangeLink* FChangeLink = nullptr;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
   int FImageIndex = 0;
   int FListIndex = 0;
 

@@ -221,20 +221,15 @@ ZYL_CLASS_IMPL(TZYLBaseControl) {
 }
 
 TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink = new TZYLChangeLink();
-  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange);
-  FBackFX = new TZYLBitmapEffectObject();
-  FBackFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
+  FChangeLink.reset(new TZYLChangeLink(), vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
+  FBackFX.reset(new TZYLBitmapEffectObject(),
+                vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
 }
 
 TZYLBaseControl::~TZYLBaseControl() {
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink->OnChange = nullptr;
-  delete FChangeLink;
-  FChangeLink = nullptr;
-  FBackFX->SetOnChange(nullptr);
-  delete FBackFX;
-  FBackFX = nullptr;
+  FChangeLink.reset();
+  FBackFX.reset();
 }
 
 bool TZYLBaseControl::IsImageListStored() const {
@@ -342,15 +337,10 @@ ZYL_CLASS_IMPL(TZYLGraphicControl) {
 }
 
 TZYLGraphicControl::TZYLGraphicControl(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLGraphicControl::GetChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLGraphicControl::GetChange));
 }
 
-TZYLGraphicControl::~TZYLGraphicControl() {
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FBevel = nullptr;
-}
+TZYLGraphicControl::~TZYLGraphicControl() { FBevel.reset(); }
 
 void TZYLGraphicControl::SetBevel(TZYLBevel* Value) {
   if (Value) FBevel->Assign(Value);

@@ -9,6 +9,7 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 
 namespace zyl {
@@ -127,7 +128,7 @@ class TZYLBaseControl : public TZYLControl {
   int ListIndex() const { return FListIndex; }
   // Stores ImageIndex without repainting.
   void SetImageIndex(int Value) { FImageIndex = Value; }
-  TZYLBitmapEffectObject* BackFX() const { return FBackFX; }
+  TZYLBitmapEffectObject* BackFX() const { return FBackFX.get(); }
   void SetBackFX(TZYLBitmapEffectObject* Value);
   // True when no list is set or it has no image at ListIndex / ImageIndex.
   bool IMLEmpty() const;
@@ -144,8 +145,8 @@ class TZYLBaseControl : public TZYLControl {
   void DefineProperties(vcl::TFiler* Filer) override;
 
   TZYLCustomImageList* FImageList = nullptr;
-  TZYLChangeLink* FChangeLink = nullptr;
-  TZYLBitmapEffectObject* FBackFX = nullptr;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
+  TZYLOwned<TZYLBitmapEffectObject> FBackFX;
   int FImageIndex = 0;
   int FListIndex = 0;
 };
@@ -181,7 +182,7 @@ class TZYLGraphicControl : public TZYLBaseGraphicControl {
   explicit TZYLGraphicControl(vcl::TComponent* AOwner);
   ~TZYLGraphicControl() override;
 
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
   int BevelExt() const;
   int DblBevelExt() const { return 2 * BevelExt(); }
@@ -193,7 +194,7 @@ class TZYLGraphicControl : public TZYLBaseGraphicControl {
   void Paint() override;
   void PaintBackground();
 
-  TZYLBevel* FBevel = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
 };
 
 }  // namespace zyl

@@ -51,12 +51,12 @@ ZYL_CLASS_IMPL(TZYLCustomControl) {
 }
 
 TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FChangeLink = new TZYLChangeLink();
-  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomControl::GetIMLChange);
-  FBackFX = new TZYLBitmapEffectObject();
-  FBackFX->SetOnChange(vcl::TNotifyEvent(this, &TZYLCustomControl::GetChange));
-  FFaceLink = new TZYLChangeLink();
-  FFaceLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomControl::FaceControllerChange);
+  FChangeLink.reset(new TZYLChangeLink(),
+                    vcl::TNotifyEvent(this, &TZYLCustomControl::GetIMLChange));
+  FBackFX.reset(new TZYLBitmapEffectObject(),
+                vcl::TNotifyEvent(this, &TZYLCustomControl::GetChange));
+  FFaceLink.reset(new TZYLChangeLink(),
+                  vcl::TNotifyEvent(this, &TZYLCustomControl::FaceControllerChange));
 }
 
 TZYLCustomControl::~TZYLCustomControl() {
@@ -65,21 +65,15 @@ TZYLCustomControl::~TZYLCustomControl() {
   if (FImageList && FChangeLink->Sender() != static_cast<vcl::TObject*>(FImageList))
     FImageList = nullptr;
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink->OnChange = nullptr;
-  delete FChangeLink;
-  FChangeLink = nullptr;
+  FChangeLink.reset();
   if (TZYLFaceController* fc = FaceController()) {
     fc->UnRegisterChanges(FFaceLink);
     fc->LeaveHot(this);
     fc->RemoveFreeNotification(this);
   }
   FFaceController = nullptr;
-  FFaceLink->OnChange = nullptr;
-  delete FFaceLink;
-  FFaceLink = nullptr;
-  FBackFX->SetOnChange(nullptr);
-  delete FBackFX;
-  FBackFX = nullptr;
+  FFaceLink.reset();
+  FBackFX.reset();
   FreeXPThemeHandles();
 }
 

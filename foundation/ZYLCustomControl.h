@@ -20,6 +20,7 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 
 namespace zyl {
@@ -70,7 +71,7 @@ class TZYLCustomControl : public vcl::TCustomControl,
   int ListIndex() const { return FListIndex; }
   bool IMLEmpty() const;
   bool IsImageListStored() const;
-  TZYLBitmapEffectObject* BackFX() const { return FBackFX; }
+  TZYLBitmapEffectObject* BackFX() const { return FBackFX.get(); }
   void SetBackFX(TZYLBitmapEffectObject* Value);
 
   void BeginUpdate() { ++FUpdateCount; }
@@ -195,15 +196,15 @@ class TZYLCustomControl : public vcl::TCustomControl,
   bool FMouseAbove = false;
   int FUpdateCount = 0;
   TZYLCustomImageList* FImageList = nullptr;
-  TZYLChangeLink* FChangeLink = nullptr;
-  TZYLBitmapEffectObject* FBackFX = nullptr;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
+  TZYLOwned<TZYLBitmapEffectObject> FBackFX;
   int FImageIndex = 0;
   int FListIndex = 0;
   void* FTheme = nullptr;
   std::string FThemeClass;
   // Read it through FaceController(), which drops a reference the controller outlived.
   TZYLFaceController* FFaceController = nullptr;
-  TZYLChangeLink* FFaceLink = nullptr;
+  TZYLOwned<TZYLChangeLink> FFaceLink;
   bool FAllowMoving = false;
   bool FAllowSizing = false;
   bool FControlLocked = false;

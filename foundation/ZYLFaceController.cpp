@@ -82,17 +82,13 @@ ZYL_CLASS_IMPL(TZYLFaceSetting) {
 }
 
 TZYLFaceSetting::TZYLFaceSetting() {
-  FBevel = new TZYLBevel();
-  FBevel->SetOnChange(vcl::TNotifyEvent(this, &TZYLFaceSetting::GetChange));
-  FFillObject = new TZYLFillObject();
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLFaceSetting::GetChange));
+  FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLFaceSetting::GetChange));
+  FFillObject.reset(new TZYLFillObject(), vcl::TNotifyEvent(this, &TZYLFaceSetting::GetChange));
 }
 
 TZYLFaceSetting::~TZYLFaceSetting() {
-  FBevel->SetOnChange(nullptr);
-  delete FBevel;
-  FFillObject->SetOnChange(nullptr);
-  delete FFillObject;
+  FBevel.reset();
+  FFillObject.reset();
 }
 
 void TZYLFaceSetting::Assign(vcl::TPersistent* Source) {

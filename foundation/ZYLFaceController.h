@@ -20,6 +20,7 @@
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Sets.h"
 #include "platform/graphics/Colors.h"
 #include "platform/sys/Packages.h"
@@ -63,9 +64,9 @@ class TZYLFaceSetting : public TZYLObject {
   // Whether the state takes this look; an unused state falls back to a lower one.
   bool Used() const { return FUsed; }
   void SetUsed(bool Value);
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
   // Background colour; clNone (the default) keeps the control's own Color.
   vcl::TColor Color() const { return FColor; }
@@ -79,8 +80,8 @@ class TZYLFaceSetting : public TZYLObject {
 
  private:
   bool FUsed = false;
-  TZYLBevel* FBevel = nullptr;
-  TZYLFillObject* FFillObject = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
+  TZYLOwned<TZYLFillObject> FFillObject;
   vcl::TColor FColor = vcl::clNone;
   vcl::TColor FFontColor = vcl::clNone;
   bool FCtlXP = true;

@@ -53,17 +53,13 @@ ZYL_CLASS_IMPL(TZYLShapeFill) {
 }
 
 TZYLShapeFill::TZYLShapeFill() {
-  FBitmap = new vcl::TBitmap();
-  FBitmap->OnChange = vcl::TNotifyEvent(this, &TZYLShapeFill::BitmapChanged);
-  FGradient = new TZYLGradient();
-  FGradient->SetOnChange(vcl::TNotifyEvent(this, &TZYLShapeFill::GetChange));
+  FBitmap.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLShapeFill::BitmapChanged));
+  FGradient.reset(new TZYLGradient(), vcl::TNotifyEvent(this, &TZYLShapeFill::GetChange));
 }
 
 TZYLShapeFill::~TZYLShapeFill() {
-  FGradient->SetOnChange(nullptr);
-  delete FGradient;
-  FBitmap->OnChange = nullptr;
-  delete FBitmap;
+  FGradient.reset();
+  FBitmap.reset();
   delete FListBitmap;
 }
 
@@ -198,14 +194,10 @@ void TZYLFillObject::SetDefaultFillStyle(TZYLFillStyle Value) {
 
 TZYLFillObject::TZYLFillObject() {
   FStyle = sfNone;
-  FBrush = new vcl::TBrush();
-  FBrush->OnChange = vcl::TNotifyEvent(this, &TZYLFillObject::BrushChanged);
+  FBrush.reset(new vcl::TBrush(), vcl::TNotifyEvent(this, &TZYLFillObject::BrushChanged));
 }
 
-TZYLFillObject::~TZYLFillObject() {
-  FBrush->OnChange = nullptr;
-  delete FBrush;
-}
+TZYLFillObject::~TZYLFillObject() { FBrush.reset(); }
 
 void TZYLFillObject::BrushChanged(vcl::TObject* /*Sender*/) { Change(); }
 

@@ -8,6 +8,7 @@
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLGradient.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 #include "platform/graphics/Colors.h"
 
@@ -39,7 +40,7 @@ class TZYLShapeFill : public TZYLObject {
   TZYLTileMode TileMode() const { return FTileMode; }
   void SetTileMode(TZYLTileMode Value);
   // The own bitmap (never null); SetBitmap assigns a copy (null empties it).
-  vcl::TBitmap* Bitmap() const { return FBitmap; }
+  vcl::TBitmap* Bitmap() const { return FBitmap.get(); }
   void SetBitmap(vcl::TBitmap* Value);
   // The bitmap taken from an image list (null when none); SetListBitmap copies, null clears.
   vcl::TBitmap* ListBitmap() const { return FListBitmap; }
@@ -47,7 +48,7 @@ class TZYLShapeFill : public TZYLObject {
   // Takes image Index of entry ListIndex of List as the list bitmap, quietly (the caller
   // repaints); clears it when List is null or has no such image.
   void TakeListItem(const TZYLCustomImageList* List, int ListIndex, int Index);
-  TZYLGradient* Gradient() const { return FGradient; }
+  TZYLGradient* Gradient() const { return FGradient.get(); }
   void SetGradient(TZYLGradient* Value);
 
   // Bitmap for sfBitmap and sfBrushBitmap, otherwise the list bitmap.
@@ -64,9 +65,9 @@ class TZYLShapeFill : public TZYLObject {
 
   TZYLFillStyle FStyle = sfBrush;
   TZYLTileMode FTileMode = tmTile;
-  vcl::TBitmap* FBitmap = nullptr;
+  TZYLOwned<vcl::TBitmap> FBitmap;
   vcl::TBitmap* FListBitmap = nullptr;
-  TZYLGradient* FGradient = nullptr;
+  TZYLOwned<TZYLGradient> FGradient;
 };
 
 class TZYLFillObject : public TZYLShapeFill {
@@ -101,7 +102,7 @@ class TZYLFillObject : public TZYLShapeFill {
   // Whether the fill depends on the size of the area (gradient, stretched or placed picture).
   bool GetMustRedraw() const;
 
-  vcl::TBrush* Brush() const { return FBrush; }
+  vcl::TBrush* Brush() const { return FBrush.get(); }
   void SetBrush(vcl::TBrush* Value);
   TZYLAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TZYLAlignment Value);
@@ -118,7 +119,7 @@ class TZYLFillObject : public TZYLShapeFill {
               const vcl::TPoint& Origin);
   void BrushChanged(vcl::TObject* Sender);
 
-  vcl::TBrush* FBrush = nullptr;
+  TZYLOwned<vcl::TBrush> FBrush;
   TZYLAlignment FAlignment = agTopLeft;
   int16_t FOffsetX = 0;
   int16_t FOffsetY = 0;

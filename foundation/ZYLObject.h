@@ -1,7 +1,8 @@
 // TZYLObject: the root of the library's settings and paint objects. A setter of a descendant
 // compares, stores a changed value and calls Change, which fires OnChange (with the object as
-// Sender) unless an update is in progress. Owners point OnChange at their own change handler
-// and clear it before freeing the object.
+// Sender) unless an update is in progress. Owners hold the object in a TZYLOwned
+// (foundation/ZYLOwned.h), which points OnChange at their handler and clears it before
+// freeing the object.
 #pragma once
 
 #include <string>

@@ -33,15 +33,11 @@ ZYL_CLASS_IMPL(TZYLCustomFormFill) {
 }
 
 TZYLCustomFormFill::TZYLCustomFormFill(vcl::TComponent* AOwner)
-    : inherited(AOwner), FChangeLink(new TZYLChangeLink()) {
-  FChangeLink->OnChange = vcl::TNotifyEvent(this, &TZYLCustomFormFill::ImageListChanged);
-}
+    : inherited(AOwner), FChangeLink(this, &TZYLCustomFormFill::ImageListChanged) {}
 
 TZYLCustomFormFill::~TZYLCustomFormFill() {
   ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink->OnChange = nullptr;
-  delete FChangeLink;
-  FChangeLink = nullptr;
+  FChangeLink.reset();
   FreeBuffer();
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 
 namespace vcl {
@@ -90,7 +91,7 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
 
   bool FDefaultFill = true;
   TZYLCustomImageList* FImageList = nullptr;
-  TZYLChangeLink* FChangeLink;
+  TZYLOwned<TZYLChangeLink> FChangeLink;
   int FImageIndex = 0;
   int FListIndex = 0;
   TZYLPaintMode FPaintMode = pcControl;

@@ -21,16 +21,16 @@ ZYL_CLASS_IMPL(TZYLCustomHint) {
 }
 
 TZYLCustomHint::TZYLCustomHint(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FFont = new vcl::TFont();
+  FFont.reset(new vcl::TFont());
   FFont->SetName("MS Sans Serif");
   FFont->SetSize(8);
   FFont->SetColor(vcl::clInfoText);
-  FFont3D = new TZYL3DCaption();
+  FFont3D.reset(new TZYL3DCaption());
 }
 
 TZYLCustomHint::~TZYLCustomHint() {
-  delete FFont3D;
-  delete FFont;
+  FFont3D.reset();
+  FFont.reset();
 }
 
 void TZYLCustomHint::SetFont(vcl::TFont* Value) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "foundation/ZYLCustomComponent.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
@@ -29,9 +30,9 @@ class TZYLCustomHint : public TZYLCustomComponent {
   virtual void SetEnabled(bool Value);
   // The owned font and 3D text; the setters copy the given ones. A change is read at the next
   // hint shown.
-  vcl::TFont* Font() const { return FFont; }
+  vcl::TFont* Font() const { return FFont.get(); }
   void SetFont(vcl::TFont* Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   // Positive: the wrap width in pixels; negative -n: the screen width divided by n.
   int32_t MaxWidth() const { return FMaxWidth; }
@@ -71,8 +72,8 @@ class TZYLCustomHint : public TZYLCustomComponent {
  private:
   vcl::TColor FColor = vcl::clInfoBk;
   bool FEnabled = true;
-  vcl::TFont* FFont = nullptr;
-  TZYL3DCaption* FFont3D = nullptr;
+  TZYLOwned<vcl::TFont> FFont;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   int32_t FMaxWidth = -4;
 };
 

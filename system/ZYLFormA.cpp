@@ -202,8 +202,7 @@ TZYLForm::TZYLForm(vcl::TComponent* AOwner) : inherited(AOwner) {
   if (Designing(this) && ZYLCheckForSameClass(AOwner, ClassType(), false))
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
   FIniKey = DefaultIniKey(AOwner);
-  FAutoDock = new TZYLAutoDockObject();
-  FAutoDock->SetOnChange(vcl::TNotifyEvent(this, &TZYLForm::GetChange));
+  FAutoDock.reset(new TZYLAutoDockObject(), vcl::TNotifyEvent(this, &TZYLForm::GetChange));
 }
 
 TZYLForm::~TZYLForm() {
@@ -216,8 +215,6 @@ TZYLForm::~TZYLForm() {
     }
   }
   if (FIniLink) FIniLink->RemoveFreeNotification(this);
-  FAutoDock->SetOnChange(nullptr);
-  delete FAutoDock;
 }
 
 vcl::TCustomForm* TZYLForm::Form() const { return dynamic_cast<vcl::TCustomForm*>(Owner()); }

@@ -11,6 +11,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/sys/Packages.h"
 #include "system/ZYLFMDrop.h"
@@ -101,7 +102,7 @@ class TZYLForm : public TZYLWndProcComponent {
   void SetCharCase(TZYLCharCase Value) { FCharCase = Value; }
   TZYLDlgEffect Effect() const { return FEffect; }
   void SetEffect(TZYLDlgEffect Value) { FEffect = Value; }
-  TZYLAutoDockObject* AutoDock() const { return FAutoDock; }
+  TZYLAutoDockObject* AutoDock() const { return FAutoDock.get(); }
   void SetAutoDock(TZYLAutoDockObject* Value);
   TZYLIniCtrl* IniLink() const { return FIniLink; }
   void SetIniLink(TZYLIniCtrl* Value);
@@ -197,7 +198,7 @@ class TZYLForm : public TZYLWndProcComponent {
   bool FAcceptFiles = false;
   TZYLCharCase FCharCase = ccNormal;
   TZYLDlgEffect FEffect = deNone;
-  TZYLAutoDockObject* FAutoDock = nullptr;
+  TZYLOwned<TZYLAutoDockObject> FAutoDock;
   TZYLIniCtrl* FIniLink = nullptr;
   TZYLIniUse FIniUse = ioNone;
   TZYLFormIniSaveOptions FIniSaveOptions{soPos, soSize, soState};

@@ -20,24 +20,15 @@ ZYL_CLASS_IMPL(TZYLFormFill) {
 }
 
 TZYLFormFill::TZYLFormFill(vcl::TComponent* AOwner)
-    : inherited(AOwner), FFillObject(new TZYLFillObject()) {
+    : inherited(AOwner), FFillObject(this, &TZYLFormFill::GetChange) {
   FBuffered = true;
-  FFillObject->SetOnChange(vcl::TNotifyEvent(this, &TZYLFormFill::GetChange));
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), false)) {
-    // This class's destructor does not run for a constructor that throws.
-    FFillObject->SetOnChange(nullptr);
-    delete FFillObject;
-    FFillObject = nullptr;
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
   }
 }
 
-TZYLFormFill::~TZYLFormFill() {
-  FFillObject->SetOnChange(nullptr);
-  delete FFillObject;
-  FFillObject = nullptr;
-}
+TZYLFormFill::~TZYLFormFill() = default;
 
 void TZYLFormFill::SetFillObject(TZYLFillObject* Value) { FFillObject->Assign(Value); }
 

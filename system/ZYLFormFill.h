@@ -15,7 +15,7 @@ class TZYLFormFill : public TZYLCustomFormFill {
   explicit TZYLFormFill(vcl::TComponent* AOwner);
   ~TZYLFormFill() override;
 
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
 
   void Loaded() override;
@@ -31,7 +31,7 @@ class TZYLFormFill : public TZYLCustomFormFill {
   // size of the area otherwise.
   void UpdateEraseFlag();
 
-  TZYLFillObject* FFillObject;
+  TZYLOwned<TZYLFillObject> FFillObject;
 };
 
 inline constexpr vcl::TUnitEntry ZYLFormFillUnit = vcl::ClassesUnit<TZYLFormFill>("ZYLFormFill");

@@ -67,15 +67,10 @@ TZYLFormShadow::TZYLFormShadow(vcl::TComponent* AOwner) : inherited(AOwner) {
     throw ZYLEOneInstError(name + SZYLOwnerIsMDIChild, ZYLEOneInstError::okInvalidOwner);
   if (ZYLCheckForSameClass(AOwner, ClassType(), false))
     throw ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner);
-  FShadow = new TZYLShadow();
-  FShadow->SetOnChange(vcl::TNotifyEvent(this, &TZYLFormShadow::GetChange));
+  FShadow.reset(new TZYLShadow(), vcl::TNotifyEvent(this, &TZYLFormShadow::GetChange));
 }
 
-TZYLFormShadow::~TZYLFormShadow() {
-  DestroyShadow();
-  FShadow->SetOnChange(nullptr);
-  delete FShadow;
-}
+TZYLFormShadow::~TZYLFormShadow() { DestroyShadow(); }
 
 void TZYLFormShadow::SetShadow(TZYLShadow* Value) { FShadow->Assign(Value); }
 

@@ -4,6 +4,7 @@
 // visibility. One per form.
 #pragma once
 
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/sys/Packages.h"
 
@@ -23,7 +24,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   explicit TZYLFormShadow(vcl::TComponent* AOwner);
   ~TZYLFormShadow() override;
 
-  TZYLShadow* Shadow() const { return FShadow; }
+  TZYLShadow* Shadow() const { return FShadow.get(); }
   void SetShadow(TZYLShadow* Value);
   bool ShowInActive() const { return FShowInActive; }
   void SetShowInActive(bool Value) { FShowInActive = Value; }
@@ -51,7 +52,7 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   // The strips' rectangles for the form's window rectangle.
   void StripRects(win::TRect& Right, win::TRect& Bottom) const;
 
-  TZYLShadow* FShadow;
+  TZYLOwned<TZYLShadow> FShadow;
   bool FShowInActive = true;
   win::HWND FRight = nullptr;
   win::HWND FBottom = nullptr;

@@ -71,25 +71,17 @@ class TRaisedFlag {
 
 TZYLFormStyler::TZYLFormStyler(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FFont(new vcl::TFont()),
-      FFont3D(new TZYL3DCaption()),
+      FFont(this, &TZYLFormStyler::GetChange),
+      FFont3D(this, &TZYLFormStyler::GetChange),
       FCanvas(new vcl::TCanvas()),
       FIconBitmap(new vcl::TBitmap()),
       FSystemGradient(ZYLSIWindows98 || ZYLSIWindows2000 || (XPThemesAvailable && IsAppThemed())) {
   FForceWindowProc = true;
-  FFont->OnChange = vcl::TNotifyEvent(this, &TZYLFormStyler::GetChange);
-  FFont3D->SetOnChange(vcl::TNotifyEvent(this, &TZYLFormStyler::GetChange));
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     // This class's destructor does not run for a constructor that throws.
-    FFont->OnChange = nullptr;
-    FFont3D->SetOnChange(nullptr);
     delete FIconBitmap;
     delete FCanvas;
-    delete FFont3D;
-    delete FFont;
-    FFont = nullptr;
-    FFont3D = nullptr;
     FCanvas = nullptr;
     FIconBitmap = nullptr;
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
@@ -101,15 +93,11 @@ TZYLFormStyler::~TZYLFormStyler() {
   vcl::TCustomForm* form = GetOwnerForm();
   if (FCaptionTaken && form && !form->ComponentState().contains(vcl::csDestroying))
     form->SetCaption(FCaption);
-  FFont->OnChange = nullptr;
-  FFont3D->SetOnChange(nullptr);
   FCanvas->SetHandle(nullptr);
   delete FCanvas;
   FCanvas = nullptr;
-  delete FFont;
-  FFont = nullptr;
-  delete FFont3D;
-  FFont3D = nullptr;
+  FFont.reset();
+  FFont3D.reset();
   delete FIconBitmap;
   FIconBitmap = nullptr;
 }
@@ -343,7 +331,7 @@ void TZYLFormStyler::PaintText(const vcl::TRect& TextRect) {
     format |= win::DT_RIGHT;
   else if (FAlignment == vcl::taCenter)
     format |= win::DT_CENTER;
-  ZYLDrawTextExt(FCanvas, FCaption, FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D,
+  ZYLDrawTextExt(FCanvas, FCaption, FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D.get(),
                  TextRect, format, TZYLDrawTextStyles{dtEnabled, dtClip});
 }
 

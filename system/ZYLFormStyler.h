@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/sys/Packages.h"
 #include "system/ZYLCustomFormFill.h"
@@ -42,9 +43,9 @@ class TZYLFormStyler : public TZYLWndProcComponent {
   int Colors() const { return FColors; }
   // Kept within MinColors .. MaxColors.
   void SetColors(int Value);
-  vcl::TFont* Font() const { return FFont; }
+  vcl::TFont* Font() const { return FFont.get(); }
   void SetFont(vcl::TFont* Value);
-  TZYL3DCaption* Font3D() const { return FFont3D; }
+  TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
   TZYLPaintMode PaintMode() const { return FPaintMode; }
   void SetPaintMode(TZYLPaintMode Value);
@@ -88,8 +89,8 @@ class TZYLFormStyler : public TZYLWndProcComponent {
 
   vcl::TAlignment FAlignment = vcl::taLeftJustify;
   int FColors = 32;
-  vcl::TFont* FFont;
-  TZYL3DCaption* FFont3D;
+  TZYLOwned<vcl::TFont> FFont;
+  TZYLOwned<TZYL3DCaption> FFont3D;
   TZYLPaintMode FPaintMode = pcControl;
   TZYLFormStyleOptions FOptions = DefaultOptions;
   TZYLPaintEvent FOnPaint;

@@ -21,20 +21,16 @@ ZYL_CLASS_IMPL(TZYLHint) {
 
 TZYLHint::TZYLHint(vcl::TComponent* AOwner) : inherited(AOwner) {
   FHintWindowClass = TZYLHintWindow::StaticClass();
-  FBevel = new TZYLBevel();
+  FBevel.reset(new TZYLBevel());
   FBevel->SetDefaultStyleOuter(bvLowered);
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), true)) {
-    // This class's destructor does not run for a constructor that throws: free the bevel.
-    delete FBevel;
-    FBevel = nullptr;
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okSecondInstance);
   }
 }
 
 TZYLHint::~TZYLHint() {
   if (HintControl == this) HintControl = nullptr;
-  delete FBevel;
 }
 
 void TZYLHint::SetBevel(TZYLBevel* Value) {

@@ -3,6 +3,7 @@
 // application's hint windows are TZYLHintWindows that read their settings from it.
 #pragma once
 
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 #include "system/ZYLCustomHint.h"
 
@@ -18,14 +19,14 @@ class TZYLHint : public TZYLCustomHint {
   ~TZYLHint() override;
 
   // The owned bevel (outer style lowered); the setter copies.
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
 
   // Also makes this component HintControl at run time (or clears it when it is the one).
   void SetEnabled(bool Value) override;
 
  private:
-  TZYLBevel* FBevel = nullptr;
+  TZYLOwned<TZYLBevel> FBevel;
 };
 
 // The TZYLHint enabled at run time, or nil; the last one enabled wins.

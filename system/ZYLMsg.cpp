@@ -169,26 +169,17 @@ TZYLMessageBoxDlg* RegisteredBox() {
 
 TZYLMessageBoxDlg::TZYLMessageBoxDlg(vcl::TComponent* AOwner)
     : inherited(AOwner),
-      FMessageFont3D(new TZYL3DCaption()),
-      FCaptionFont3D(new TZYL3DCaption()),
-      FMessageAlignment(new TZYLGlyphTextLayout()),
-      FMessageFont(new vcl::TFont()),
-      FCaptionFont(new vcl::TFont()),
-      FButtonFont(new vcl::TFont()),
+      FMessageFont3D(this, &TZYLMessageBoxDlg::GetChange),
+      FCaptionFont3D(this, &TZYLMessageBoxDlg::GetChange),
+      FMessageAlignment(this, &TZYLMessageBoxDlg::GetChange),
+      FMessageFont(this, &TZYLMessageBoxDlg::GetChange),
+      FCaptionFont(this, &TZYLMessageBoxDlg::GetChange),
+      FButtonFont(this, &TZYLMessageBoxDlg::GetChange),
       FColor(vcl::clBtnFace),
-      FButtonTitles(new vcl::TStringList()),
-      FHints(new vcl::TStringList()),
-      FGlyphLink(new TZYLChangeLink()),
-      FWaveLink(new TZYLChangeLink()) {
-  const vcl::TNotifyEvent change(this, &TZYLMessageBoxDlg::GetChange);
-  FMessageFont3D->SetOnChange(change);
-  FCaptionFont3D->SetOnChange(change);
-  FMessageAlignment->SetOnChange(change);
-  for (vcl::TFont* font : {FMessageFont, FCaptionFont, FButtonFont}) font->OnChange = change;
-  FButtonTitles->SetOnChange(change);
-  FHints->SetOnChange(change);
-  FGlyphLink->OnChange = change;
-  FWaveLink->OnChange = change;
+      FButtonTitles(this, &TZYLMessageBoxDlg::GetChange),
+      FHints(this, &TZYLMessageBoxDlg::GetChange),
+      FGlyphLink(this, &TZYLMessageBoxDlg::GetChange),
+      FWaveLink(this, &TZYLMessageBoxDlg::GetChange) {
   // The last message box made is the one the global routines use.
   if (TZYLApplication* app = ZYLApplication()) app->MessageBox = this;
 }
@@ -198,26 +189,9 @@ TZYLMessageBoxDlg::~TZYLMessageBoxDlg() {
   // place.
   if (TZYLApplication* app = ZYLApplication(); app && app->MessageBox == this)
     app->MessageBox = nullptr;
-  ZYLLinkImageList(this, FGlyphLink, FCustomGlyphImageList, nullptr);
+  ZYLLinkImageList(this, FGlyphLink.get(), FCustomGlyphImageList, nullptr);
   SetWaveList(nullptr);
-  FMessageFont3D->SetOnChange(nullptr);
-  FCaptionFont3D->SetOnChange(nullptr);
-  FMessageAlignment->SetOnChange(nullptr);
-  for (vcl::TFont* font : {FMessageFont, FCaptionFont, FButtonFont}) font->OnChange = nullptr;
-  FButtonTitles->SetOnChange(nullptr);
-  FHints->SetOnChange(nullptr);
-  FGlyphLink->OnChange = nullptr;
-  FWaveLink->OnChange = nullptr;
-  delete FMessageFont3D;
-  delete FCaptionFont3D;
-  delete FMessageAlignment;
-  delete FMessageFont;
-  delete FCaptionFont;
-  delete FButtonFont;
-  delete FButtonTitles;
-  delete FHints;
-  delete FGlyphLink;
-  delete FWaveLink;
+  // The holders unlink and free the settings objects after this body.
 }
 
 void TZYLMessageBoxDlg::SetShowAgainOffset(int Index, int Value) {
@@ -247,7 +221,7 @@ void TZYLMessageBoxDlg::SetStringList(int Index, vcl::TStrings* Value) {
 }
 
 void TZYLMessageBoxDlg::SetCustomGlyphImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FGlyphLink, FCustomGlyphImageList, Value)) GetChange(this);
+  if (ZYLLinkImageList(this, FGlyphLink.get(), FCustomGlyphImageList, Value)) GetChange(this);
 }
 
 bool TZYLMessageBoxDlg::IsCustomGlyphImageListStored() const {
@@ -308,12 +282,12 @@ void TZYLMessageBoxDlg::SetInteger(int Index, int Value) {
 void TZYLMessageBoxDlg::SetWaveList(TZYLWaveList* Value) {
   if (Value == FWaveList) return;
   if (FWaveList) {
-    FWaveList->UnRegisterChanges(FWaveLink);
+    FWaveList->UnRegisterChanges(FWaveLink.get());
     FWaveList->RemoveFreeNotification(this);
   }
   FWaveList = Value;
   if (FWaveList) {
-    FWaveList->RegisterChanges(FWaveLink);
+    FWaveList->RegisterChanges(FWaveLink.get());
     FWaveList->FreeNotification(this);
   }
   if (!ComponentState().contains(vcl::csDestroying)) GetChange(this);
@@ -321,7 +295,7 @@ void TZYLMessageBoxDlg::SetWaveList(TZYLWaveList* Value) {
 
 void TZYLMessageBoxDlg::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ZYLImageListRemoved(FGlyphLink, FCustomGlyphImageList, AComponent, Operation))
+  if (ZYLImageListRemoved(FGlyphLink.get(), FCustomGlyphImageList, AComponent, Operation))
     GetChange(this);
   if (Operation == vcl::opRemove && AComponent == FWaveList) {
     FWaveLink->Unregister();
@@ -455,8 +429,8 @@ vcl::TForm* TZYLMessageBoxDlg::BuildForm(const std::string& Caption, const std::
   styler->SetEnabled(false);
   styler->SetOptions({fsAdjustRect, fsUseDefaultFont, fsUseFormCaption});
   styler->SetColors(FColors & 0xFF);
-  styler->SetFont(FCaptionFont);
-  styler->SetFont3D(FCaptionFont3D);
+  styler->SetFont(FCaptionFont.get());
+  styler->SetFont3D(FCaptionFont3D.get());
   styler->SetAlignment(FCaptionAlignment);
 
   auto* back = new TZYLBackPanel(form.get());
@@ -490,15 +464,15 @@ vcl::TForm* TZYLMessageBoxDlg::BuildForm(const std::string& Caption, const std::
   label->SetName("Message");
   label->SetParent(back);
   label->SetBounds(0, 0, label->Width(), label->Height());
-  label->Font()->Assign(FMessageFont);
+  label->Font()->Assign(FMessageFont.get());
   label->Font()->SetCharset(FMessageFont->Charset());
-  label->SetFont3D(FMessageFont3D);
+  label->SetFont3D(FMessageFont3D.get());
   label->SetCaption(Text);
   label->SetMultiLine(true);
   label->SetTransparent(true);
   label->SetShowHint(FShowHints);
-  label->SetHint(EntryOr(FHints, MessageHintIndex, ""));
-  label->SetGlyphLayout(FMessageAlignment);
+  label->SetHint(EntryOr(FHints.get(), MessageHintIndex, ""));
+  label->SetGlyphLayout(FMessageAlignment.get());
   if (FCustomGlyph) {
     label->SetImageList(FCustomGlyphImageList);
     label->SetIndex(iiListIndex, FCustomGlyphListIndex);
@@ -568,10 +542,10 @@ vcl::TForm* TZYLMessageBoxDlg::BuildForm(const std::string& Caption, const std::
     }
     if (kind.Kind == vcl::mbHelp)
       button->OnClick = vcl::TNotifyEvent(this, &TZYLMessageBoxDlg::HelpClick);
-    button->SetCaption(EntryOr(FButtonTitles, index, kind.Caption));
-    button->SetHint(EntryOr(FHints, index, ""));
+    button->SetCaption(EntryOr(FButtonTitles.get(), index, kind.Caption));
+    button->SetHint(EntryOr(FHints.get(), index, ""));
     button->SetShowHint(FShowHints);
-    button->Font()->Assign(FButtonFont);
+    button->Font()->Assign(FButtonFont.get());
     button->SetColor(vcl::clBtnFace);
     button->SetModalResult(kind.Result);
     button->SetCtlXP(UseXP());

@@ -11,6 +11,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLContainerComponent.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/rtl/Format.h"
 #include "platform/sys/Packages.h"
@@ -55,10 +56,10 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   }
   void SetShowAgainOffset(int Index, int Value);
   TZYL3DCaption* GetFont3D(int Index) const {
-    return Index == f3Message ? FMessageFont3D : FCaptionFont3D;
+    return Index == f3Message ? FMessageFont3D.get() : FCaptionFont3D.get();
   }
   void SetFont3D(int Index, TZYL3DCaption* Value);
-  TZYLGlyphTextLayout* MessageAlignment() const { return FMessageAlignment; }
+  TZYLGlyphTextLayout* MessageAlignment() const { return FMessageAlignment.get(); }
   void SetMessageAlignment(TZYLGlyphTextLayout* Value);
   vcl::TFont* GetFont(int Index) const;
   void SetFont(int Index, vcl::TFont* Value);
@@ -141,19 +142,19 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   TZYLUserButtonStyle FButtonsStyle = ubsWin40;
   int FShowAgainOffsetX = 0;
   int FShowAgainOffsetY = 0;
-  TZYL3DCaption* FMessageFont3D;
-  TZYL3DCaption* FCaptionFont3D;
-  TZYLGlyphTextLayout* FMessageAlignment;
-  vcl::TFont* FMessageFont;
-  vcl::TFont* FCaptionFont;
-  vcl::TFont* FButtonFont;
+  TZYLOwned<TZYL3DCaption> FMessageFont3D;
+  TZYLOwned<TZYL3DCaption> FCaptionFont3D;
+  TZYLOwned<TZYLGlyphTextLayout> FMessageAlignment;
+  TZYLOwned<vcl::TFont> FMessageFont;
+  TZYLOwned<vcl::TFont> FCaptionFont;
+  TZYLOwned<vcl::TFont> FButtonFont;
   vcl::TColor FColor;
   std::string FCaptionTitle;
   vcl::TAlignment FCaptionAlignment = vcl::taLeftJustify;
-  vcl::TStringList* FButtonTitles;
-  vcl::TStringList* FHints;
+  TZYLOwned<vcl::TStringList> FButtonTitles;
+  TZYLOwned<vcl::TStringList> FHints;
   TZYLCustomImageList* FCustomGlyphImageList = nullptr;
-  TZYLChangeLink* FGlyphLink;
+  TZYLOwned<TZYLChangeLink> FGlyphLink;
   int FCustomGlyphListIndex = 0;
   int FCustomGlyphImageIndex = 0;
   bool FCustomGlyph = false;
@@ -172,7 +173,7 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   int FColors = 32;
   vcl::TMsgDlgType FDlgType = vcl::mtCustom;
   TZYLWaveList* FWaveList = nullptr;
-  TZYLChangeLink* FWaveLink;
+  TZYLOwned<TZYLChangeLink> FWaveLink;
   int FWaveIndex = 0;
   vcl::TNotifyEvent FOnCustomize;
   vcl::TNotifyEvent FOnHelpClick;

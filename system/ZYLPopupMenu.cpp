@@ -83,14 +83,8 @@ TZYLPopupMenu::TZYLPopupMenu(vcl::TComponent* AOwner)
   SetOwnerDraw(true);
 }
 
-TZYLPopupMenu::~TZYLPopupMenu() {
-  delete FBitmap;
-  delete FLayout;
-  delete FBevel;
-  delete FFillObject;
-  delete FFontFX;
-  delete FFont;
-}
+// The holders free the settings objects in reverse declaration order.
+TZYLPopupMenu::~TZYLPopupMenu() = default;
 
 void TZYLPopupMenu::SetOptions(TZYLPopUpOptions Value) {
   FOptions = Value;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 
@@ -49,17 +50,17 @@ class TZYLPopupMenu : public vcl::TPopupMenu {
   void SetWord(int Index, uint16_t Value);
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& Value) { FCaption = Value; }
-  vcl::TFont* Font() const { return FFont; }
+  vcl::TFont* Font() const { return FFont.get(); }
   void SetFont(vcl::TFont* Value);
-  TZYLFxCaption* FontFX() const { return FFontFX; }
+  TZYLFxCaption* FontFX() const { return FFontFX.get(); }
   void SetFontFX(TZYLFxCaption* Value);
-  TZYLFillObject* FillObject() const { return FFillObject; }
+  TZYLFillObject* FillObject() const { return FFillObject.get(); }
   void SetFillObject(TZYLFillObject* Value);
-  TZYLBevel* Bevel() const { return FBevel; }
+  TZYLBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TZYLBevel* Value);
-  TZYLGlyphTextLayout* Layout() const { return FLayout; }
+  TZYLGlyphTextLayout* Layout() const { return FLayout.get(); }
   void SetLayout(TZYLGlyphTextLayout* Value);
-  vcl::TBitmap* Bitmap() const { return FBitmap; }
+  vcl::TBitmap* Bitmap() const { return FBitmap.get(); }
   void SetBitmap(vcl::TBitmap* Value);
   TZYLCustomImageList* ImageList() const { return FImageList; }
   void SetImageList(TZYLCustomImageList* Value);
@@ -97,12 +98,12 @@ class TZYLPopupMenu : public vcl::TPopupMenu {
   uint16_t FBarWidth = 26;
   uint16_t FBarGap = 1;
   std::string FCaption;
-  vcl::TFont* FFont;
-  TZYLFxCaption* FFontFX;
-  TZYLFillObject* FFillObject;
-  TZYLBevel* FBevel;
-  TZYLGlyphTextLayout* FLayout;
-  vcl::TBitmap* FBitmap;
+  TZYLOwned<vcl::TFont> FFont;
+  TZYLOwned<TZYLFxCaption> FFontFX;
+  TZYLOwned<TZYLFillObject> FFillObject;
+  TZYLOwned<TZYLBevel> FBevel;
+  TZYLOwned<TZYLGlyphTextLayout> FLayout;
+  TZYLOwned<vcl::TBitmap> FBitmap;
   TZYLCustomImageList* FImageList = nullptr;
   int FImageIndex = 0;
   int FListIndex = 0;

@@ -71,28 +71,26 @@ void CopyStates(win::HMENU Menu, const vcl::TMenuItem* Level) {
 }  // namespace
 
 TZYLSysMenu::TZYLSysMenu(vcl::TComponent* AOwner)
-    : inherited(AOwner), FItems(new vcl::TStringList()), FWorking(new vcl::TStringList()) {
+    : inherited(AOwner),
+      FItems(this, &TZYLSysMenu::ItemsChanged),
+      FWorking(new vcl::TStringList()) {
   FForceWindowProc = true;
-  FItems->SetOnChange(vcl::TNotifyEvent(this, &TZYLSysMenu::ItemsChanged));
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     // This class's destructor does not run for a constructor that throws.
-    delete FItems;
     delete FWorking;
-    FItems = FWorking = nullptr;
+    FWorking = nullptr;
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
   }
 }
 
 TZYLSysMenu::~TZYLSysMenu() {
-  FItems->SetOnChange(nullptr);
   delete FWorking;
   FWorking = nullptr;
-  delete FItems;
-  FItems = nullptr;
+  FItems.reset();
 }
 
-vcl::TStrings* TZYLSysMenu::Items() const { return FItems; }
+vcl::TStrings* TZYLSysMenu::Items() const { return FItems.get(); }
 void TZYLSysMenu::SetItems(vcl::TStrings* Value) { FItems->Assign(Value); }
 
 void TZYLSysMenu::SetInsertFrom(int Value) {

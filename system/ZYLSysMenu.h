@@ -7,6 +7,7 @@
 #include <string>
 
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/sys/Packages.h"
 
@@ -90,7 +91,7 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   bool HandleCommand(vcl::TMessage& Message);
   bool ValidIndex(int Index) const;
 
-  vcl::TStringList* FItems;
+  TZYLOwned<vcl::TStringList> FItems;
   vcl::TStringList* FWorking;
   int FInsertFrom = -1;
   vcl::TPopupMenu* FMenu = nullptr;

@@ -85,16 +85,11 @@ vcl::TLabel* PanelLabel(vcl::TForm* Form, vcl::TWinControl* Parent, const char* 
 }  // namespace
 
 TZYLTipDlg::TZYLTipDlg(vcl::TComponent* AOwner)
-    : inherited(AOwner), FTips(new vcl::TStringList()), FRandom(std::random_device{}()) {
-  FTips->SetOnChange(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange));
-}
+    : inherited(AOwner), FTips(this, &TZYLTipDlg::TipsChange), FRandom(std::random_device{}()) {}
 
-TZYLTipDlg::~TZYLTipDlg() {
-  FTips->SetOnChange({});
-  delete FTips;
-}
+TZYLTipDlg::~TZYLTipDlg() = default;
 
-vcl::TStrings* TZYLTipDlg::Tips() const { return FTips; }
+vcl::TStrings* TZYLTipDlg::Tips() const { return FTips.get(); }
 void TZYLTipDlg::SetTips(vcl::TStrings* Value) { FTips->Assign(Value); }
 int TZYLTipDlg::GetTipsCount() const { return FTips->Count(); }
 
@@ -102,7 +97,7 @@ void TZYLTipDlg::TipsChange(vcl::TObject* /*Sender*/) {
   FTips->SetOnChange({});
   const vcl::TFinally rehook(
       [this] { FTips->SetOnChange(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange)); });
-  RemoveEmptyLines(FTips);
+  RemoveEmptyLines(FTips.get());
 }
 
 bool TZYLTipDlg::ExecuteEnh(vcl::TCustomForm* Target, TZYLTipsDialogMode Mode) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ZYLOwned.h"
 #include "platform/sys/Packages.h"
 #include "system/ZYLBaseDialog.h"
 
@@ -71,7 +72,7 @@ class TZYLTipDlg : public TZYLBaseDialog {
   // Previous while there is a tip before, Next while not every tip has been shown.
   void EnableButtons();
 
-  vcl::TStringList* FTips;
+  TZYLOwned<vcl::TStringList> FTips;
   bool FShowRandom = true;
   int FFirstHintNumber = -1;
   bool FShowAtStart = false;

@@ -67,9 +67,9 @@ win::HWND AppWindow() { return vcl::Application ? vcl::Application->Handle() : n
 win::UINT ZYLTaskbarCreatedMessage() { return g_taskbarCreated; }
 
 TZYLTrayIcon::TZYLTrayIcon(vcl::TComponent* AOwner)
-    : inherited(AOwner), FIcon(new vcl::TIcon()), FLink(std::make_unique<TZYLChangeLink>()) {
-  FIcon->OnChange = vcl::TNotifyEvent(this, &TZYLTrayIcon::IconChanged);
-  FLink->OnChange = vcl::TNotifyEvent(this, &TZYLTrayIcon::GetIMLChange);
+    : inherited(AOwner),
+      FIcon(this, &TZYLTrayIcon::IconChanged),
+      FLink(this, &TZYLTrayIcon::GetIMLChange) {
   FWindow = vcl::AllocateHWnd(vcl::TWndMethod(this, &TZYLTrayIcon::TrayWndProc));
   // Only the field: the icon goes into the tray when the component is loaded.
   FActive = true;
@@ -78,14 +78,13 @@ TZYLTrayIcon::TZYLTrayIcon(vcl::TComponent* AOwner)
 TZYLTrayIcon::~TZYLTrayIcon() {
   FTimers.Free();
   ZYLLinkImageList(this, FLink.get(), FImageList, nullptr);
-  FLink->OnChange = {};
+  FLink.Link({});
   RestoreState();
   FHint.clear();
   NotifyIcon(win::NIM_DELETE);
   vcl::DeallocateHWnd(FWindow);
   FWindow = nullptr;
-  FIcon->OnChange = {};
-  delete FIcon;
+  FIcon.reset();
 }
 
 void TZYLTrayIcon::Loaded() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLOwned.h"
 #include "foundation/ZYLTimer.h"
 #include "foundation/ZYLWndProcComponent.h"
 #include "platform/sys/Packages.h"
@@ -41,7 +42,7 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
   void SetActive(bool Value);
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value);
-  vcl::TIcon* Icon() const { return FIcon; }
+  vcl::TIcon* Icon() const { return FIcon.get(); }
   void SetIcon(vcl::TIcon* Value);
   bool NoClose() const { return FNoClose; }
   void SetNoClose(bool Value) { FNoClose = Value; }
@@ -106,12 +107,12 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
 
   bool FActive = false;
   std::string FHint;
-  vcl::TIcon* FIcon;
+  TZYLOwned<vcl::TIcon> FIcon;
   bool FNoClose = false;
   bool FShowMinimizedIcon = false;
   vcl::TPopupMenu* FPopupMenu = nullptr;
   TZYLCustomImageList* FImageList = nullptr;
-  std::unique_ptr<TZYLChangeLink> FLink;
+  TZYLOwned<TZYLChangeLink> FLink;
   int FListIndex = 0;
   TZYLTimerMode FTimerMode = tmNormal;
   vcl::TThreadPriority FThreadPriority = vcl::tpNormal;

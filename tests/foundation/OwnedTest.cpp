@@ -1,0 +1,146 @@
+// TZYLOwned: the holder of an owner's settings object links the object's change notification,
+// unlinks it before freeing the object, and frees on reset, on move-assignment and at the end.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "foundation/ZYLBaseController.h"
+#include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
+#include "platform/graphics/GraphicsObjects.h"
+
+using namespace zyl;
+using vcl::TNotifyEvent;
+using vcl::TObject;
+
+namespace {
+
+// An owner's change handler that counts its calls.
+class TOwnerProbe : public TObject {
+ public:
+  void Changed(TObject* Sender) {
+    ++Count;
+    LastSender = Sender;
+  }
+  TNotifyEvent Handler() { return TNotifyEvent(this, &TOwnerProbe::Changed); }
+  int Count = 0;
+  TObject* LastSender = nullptr;
+};
+
+// A settings object that signals a change while it is being freed and records whether it was
+// still linked then.
+class TFreeProbe : public TZYLObject {
+ public:
+  explicit TFreeProbe(int* Freed = nullptr, bool* LinkedAtFree = nullptr)
+      : FFreed(Freed), FLinkedAtFree(LinkedAtFree) {}
+  ~TFreeProbe() override {
+    if (FLinkedAtFree) *FLinkedAtFree = static_cast<bool>(FOnChange);
+    if (FFreed) ++*FFreed;
+    Change();
+  }
+
+ private:
+  int* FFreed;
+  bool* FLinkedAtFree;
+};
+
+TEST(ZYLOwned, MadeObjectIsLinkedToTheOwnersHandler) {
+  TOwnerProbe owner;
+  TZYLOwned<TZYLObject> held{owner.Handler()};
+  ASSERT_NE(held.get(), nullptr);
+  held->Change();
+  EXPECT_EQ(owner.Count, 1);
+  EXPECT_EQ(owner.LastSender, held.get());
+  EXPECT_EQ(&*held, held.get());
+  TZYLObject* asPointer = held;
+  EXPECT_EQ(asPointer, held.get()) << "the holder reads as the pointer it holds";
+}
+
+TEST(ZYLOwned, MadeFromTheOwnerAndItsHandler) {
+  TOwnerProbe owner;
+  TZYLOwned<TZYLObject> held(&owner, &TOwnerProbe::Changed);
+  held->Change();
+  EXPECT_EQ(owner.Count, 1);
+  EXPECT_EQ(owner.LastSender, held.get());
+}
+
+TEST(ZYLOwned, FieldStyleChangeEventsAreLinkedToo) {
+  TOwnerProbe owner;
+  TZYLOwned<vcl::TFont> font{owner.Handler()};
+  font->SetSize(font->Size() + 3);
+  EXPECT_EQ(owner.Count, 1);
+  TZYLOwned<TZYLChangeLink> link{owner.Handler()};
+  link->Change();
+  EXPECT_EQ(owner.Count, 2);
+  link.Link(TNotifyEvent());
+  link->Change();
+  EXPECT_EQ(owner.Count, 2) << "an empty link unlinks";
+}
+
+TEST(ZYLOwned, TakenObjectWithoutHandlerStaysUnlinked) {
+  TOwnerProbe owner;
+  TZYLOwned<TZYLObject> held(new TZYLObject());
+  held->Change();
+  EXPECT_EQ(owner.Count, 0);
+  held.Link(owner.Handler());
+  held->Change();
+  EXPECT_EQ(owner.Count, 1);
+  TZYLOwned<TZYLObject> empty;
+  EXPECT_EQ(empty.get(), nullptr);
+  empty.Link(owner.Handler());  // nothing held: nothing to link
+}
+
+TEST(ZYLOwned, UnlinksBeforeFreeingAtTheEndOfTheOwner) {
+  TOwnerProbe owner;
+  int freed = 0;
+  bool linkedAtFree = true;
+  {
+    TZYLOwned<TFreeProbe> held(new TFreeProbe(&freed, &linkedAtFree), owner.Handler());
+    held->Change();
+    EXPECT_EQ(owner.Count, 1);
+  }
+  EXPECT_EQ(freed, 1);
+  EXPECT_FALSE(linkedAtFree);
+  EXPECT_EQ(owner.Count, 1) << "the handler is not called while the object is freed";
+}
+
+TEST(ZYLOwned, ResetFreesTheOldObjectUnlinkedAndLinksTheNewOne) {
+  TOwnerProbe owner;
+  int freedFirst = 0, freedSecond = 0;
+  bool firstLinked = true;
+  TZYLOwned<TFreeProbe> held(new TFreeProbe(&freedFirst, &firstLinked), owner.Handler());
+  held.reset(new TFreeProbe(&freedSecond), owner.Handler());
+  EXPECT_EQ(freedFirst, 1);
+  EXPECT_FALSE(firstLinked);
+  EXPECT_EQ(owner.Count, 0);
+  held->Change();
+  EXPECT_EQ(owner.Count, 1);
+  held.reset();
+  EXPECT_EQ(freedSecond, 1);
+  EXPECT_EQ(held.get(), nullptr);
+  EXPECT_EQ(owner.Count, 1);
+  held.reset();  // resetting an empty holder does nothing
+  EXPECT_EQ(freedSecond, 1);
+}
+
+TEST(ZYLOwned, MovingHandsTheObjectOverOnce) {
+  TOwnerProbe owner;
+  int freedA = 0, freedB = 0;
+  TZYLOwned<TFreeProbe> a(new TFreeProbe(&freedA), owner.Handler());
+  TFreeProbe* object = a.get();
+  TZYLOwned<TFreeProbe> b(std::move(a));
+  EXPECT_EQ(a.get(), nullptr);
+  EXPECT_EQ(b.get(), object);
+  b->Change();
+  EXPECT_EQ(owner.Count, 1) << "the link moves with the object";
+  TZYLOwned<TFreeProbe> c(new TFreeProbe(&freedB), owner.Handler());
+  c = std::move(b);
+  EXPECT_EQ(freedB, 1) << "move-assignment frees what the target held";
+  EXPECT_EQ(freedA, 0);
+  EXPECT_EQ(c.get(), object);
+  c.reset();
+  EXPECT_EQ(freedA, 1);
+  EXPECT_EQ(owner.Count, 1);
+}
+
+}  // namespace
