@@ -132,18 +132,21 @@ class ExtremeValues : public ::testing::TestWithParam<int> {
   std::vector<vcl::TClass> classes_;
 };
 
+// The integer properties of a new component of the class, as paths from the component.
+std::vector<Path> IntegerPathsOf(vcl::TClass cls) {
+  std::vector<Path> paths;
+  TStage probe(cls);
+  IntegerPaths(probe.Component(), {}, 0, paths);
+  return paths;
+}
+
 TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsShowsAndPaints) {
   // Both the framework's classes and the package's are there.
   ASSERT_GT(classes_.size(), 100u);
   int cases = 0;
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
-    std::vector<Path> paths;
-    {
-      TStage probe(cls);
-      IntegerPaths(probe.Component(), {}, 0, paths);
-    }
-    for (const Path& path : paths) {
+    for (const Path& path : IntegerPathsOf(cls)) {
       SCOPED_TRACE(cls->ClassName() + "." + Text(path));
       TStage stage(cls);
       vcl::TObject* target = Walk(stage.Component(), path);
@@ -237,12 +240,7 @@ TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsReadFromAFormTakesInput) {
   int cases = 0;
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
-    std::vector<Path> paths;
-    {
-      TStage probe(cls);
-      IntegerPaths(probe.Component(), {}, 0, paths);
-    }
-    for (const Path& path : paths) {
+    for (const Path& path : IntegerPathsOf(cls)) {
       SCOPED_TRACE(cls->ClassName() + "." + Text(path));
       const vcl::TPropInfo* p = nullptr;
       {
