@@ -70,7 +70,4 @@ void TZYLCustomHint::Loaded() {
   if (FEnabled) SetEnabled(true);
 }
 
-void ZYLCustomHintInit() {}
-void ZYLCustomHintDone() {}
-
 }  // namespace zyl

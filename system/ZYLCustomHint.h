@@ -76,8 +76,4 @@ class TZYLCustomHint : public TZYLCustomComponent {
   int32_t FMaxWidth = -4;
 };
 
-
-void ZYLCustomHintInit();
-void ZYLCustomHintDone();
-
 }  // namespace zyl

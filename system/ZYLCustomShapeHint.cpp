@@ -31,7 +31,4 @@ void TZYLCustomShapeHint::SetShadow(TZYLShadow* Value) {
   if (Value) FShadow->Assign(Value);
 }
 
-void ZYLCustomShapeHintInit() {}
-void ZYLCustomShapeHintDone() {}
-
 }  // namespace zyl

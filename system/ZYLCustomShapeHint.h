@@ -51,7 +51,4 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   bool FSetCapture = true;
 };
 
-void ZYLCustomShapeHintInit();
-void ZYLCustomShapeHintDone();
-
 }  // namespace zyl

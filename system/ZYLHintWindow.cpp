@@ -59,7 +59,4 @@ void TZYLHintWindow::Paint() {
   ZYLDrawTextExt(c, Text(), hc->Font3D(), r, win::DT_WORDBREAK | win::DT_NOPREFIX, {dtEnabled});
 }
 
-void ZYLHintWindowInit() {}
-void ZYLHintWindowDone() {}
-
 }  // namespace zyl

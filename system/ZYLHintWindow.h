@@ -21,7 +21,4 @@ class TZYLHintWindow : public vcl::THintWindow {
   void Paint() override;
 };
 
-void ZYLHintWindowInit();
-void ZYLHintWindowDone();
-
 }  // namespace zyl

@@ -424,7 +424,4 @@ void TZYLShapeHintWindow::WndProc(vcl::TMessage& Message) {
   inherited::WndProc(Message);
 }
 
-void ZYLShapeHintWindowInit() {}
-void ZYLShapeHintWindowDone() {}
-
 }  // namespace zyl

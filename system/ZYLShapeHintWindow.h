@@ -69,7 +69,4 @@ class TZYLShapeHintWindow : public vcl::THintWindow {
 // The TZYLShapeHint enabled at run time, or nil.
 extern TZYLShapeHint* ShapeHintControl;
 
-void ZYLShapeHintWindowInit();
-void ZYLShapeHintWindowDone();
-
 }  // namespace zyl

@@ -91,6 +91,15 @@ TDesignedForm::TRegistration EditorFor() {
 template <class... T>
 struct TEntered : T... {};
 
+// One unit entered for a fixture: Init when the fixture is made, Done when it goes.
+template <void (*Init)(), void (*Done)()>
+struct TUnit {
+  TUnit() { Init(); }
+  ~TUnit() { Done(); }
+  TUnit(const TUnit&) = delete;
+  TUnit& operator=(const TUnit&) = delete;
+};
+
 // The fixture of the component editor tests: a controls session, then what TUnits enters, then
 // a designed form with the editors given registered.
 template <class TUnits>
@@ -132,6 +141,10 @@ struct TToggleCase {
   const char* Prop;
   const char* Label;
 };
+
+// Runs each row's toggle as TDesignedForm::ExpectToggle does; with Alone, each row's component
+// gets the form to itself (the components the form holds before it are freed).
+void ExpectToggles(TDesignedForm& Form, std::span<const TToggleCase> Cases, bool Alone = false);
 
 // Answers the next form that comes up, whatever it is, by its close box (or Escape when it has
 // none).
