@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "edits/ZYLImageItems.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
-#include "edits/ZYLImageItems.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"

@@ -94,7 +94,8 @@ class BitmapListEditor : public ::testing::Test {
   bool Run(const std::function<void(TZYLBitmapListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
            const std::function<void(vt::TDialogScript&)>& after = {}) {
     vt::TDialogScript script;
-    designtest::AnswerEditorAs<TZYLBitmapListEditorDlg>(script, steps, ending, "ZYLButton1", "ZYLButton2");
+    designtest::AnswerEditorAs<TZYLBitmapListEditorDlg>(script, steps, ending, "ZYLButton1",
+                                                        "ZYLButton2");
     if (after) after(script);
     const bool ok = TZYLBitmapListEditorDlg::Edit(&list_);
     shown_ = script.Shown();
