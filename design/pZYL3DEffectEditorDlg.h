@@ -74,8 +74,6 @@ class TZYL3DEffectEditorDlg : public TZYLObjectEditorForm {
   void SetPictures(vcl::TBitmap* Source, vcl::TBitmap* Up, vcl::TBitmap* Down,
                    vcl::TBitmap* Disabled);
   vcl::TBitmap* Source() const { return FPics[0]; }
-  // The caption "&Caption >>" edits and renders as the picture.
-  TZYLCaption* FaceCaption() const { return FCaption.get(); }
 
   TZYLSpinEdit* spind = nullptr;
   TZYLColorComboBox *cmbB = nullptr, *cmbD = nullptr, *cmbL = nullptr, *cmbS = nullptr;

@@ -33,7 +33,6 @@ class TZYLImageListEditorDlg : public TZYLListEditorForm {
   TZYLImageList* ImageList() const;
   // The current strip, or nil.
   TZYLImageListItem* CurrentStrip() const { return FStrip; }
-  int CurrentStripIndex() const { return FStripIndex; }
 
   void SetLabels(int Index, bool Rebuild) override;
   void WriteGeneral() override;

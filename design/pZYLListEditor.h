@@ -157,7 +157,6 @@ class TZYLListEditorForm : public vcl::TForm {
   void DeleteSelected();
   void MoveCurrent(int Step);
   void AddFilesFromDialog();
-  void AddListItems();
   bool RunFileDialog(vcl::TOpenDialog* Dialog);
   void RememberFile(const std::string& File, bool ToMRU);
 

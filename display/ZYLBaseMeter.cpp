@@ -31,7 +31,31 @@ bool IsVertical(TZYLMeterDirection D) { return D == mdVertical || D == mdVertica
 
 ZYL_MESSAGE_MAP(TZYLBaseMeter) { m.On(vcl::CM_TEXTCHANGED, &TZYLBaseMeter::CMTextChanged); }
 
-ZYL_CLASS_IMPL(TZYLBaseMeter) {}
+// The meter properties both progress bars publish, described once here.
+ZYL_CLASS_IMPL(TZYLBaseMeter) {
+  using C = TZYLBaseMeter;
+  b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
+      .Default(vcl::taCenter)
+      .Declare("Delta", &C::Delta, &C::SetDelta)
+      .Default(1)
+      .Declare("Direction", &C::Direction, &C::SetDirection)
+      .Default(mdHorizontal)
+      .Declare("Font3D", &C::Font3D, &C::SetFont3D)
+      .Declare("MaxValue", &C::MaxValue, &C::SetMaxValue)
+      .Default(100)
+      .Declare("MinValue", &C::MinValue, &C::SetMinValue)
+      .Default(0)
+      .Declare("OptionsText", &C::OptionsText, &C::SetOptionsText)
+      .Default(toNoText)
+      .Declare("UseFontColor", &C::UseFontColor, &C::SetUseFontColor)
+      .Default(false)
+      .Declare("Step", &C::Step, &C::SetStep)
+      .Default(10)
+      .Declare("Position", &C::Position, &C::SetPosition)
+      .Default(0)
+      .Declare("UserValue", &C::UserValue, &C::SetUserValue)
+      .Default(0);
+}
 
 TZYLBaseMeter::TZYLBaseMeter(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();

@@ -131,7 +131,6 @@ class TZYLClock : public TZYLGraphicControl {
   void StartCountdown();
   void EndCountdown();
   TZYLTimeInterval* Countdown() const { return FCountdown; }
-  double AlarmTime() const { return FAlarmTime; }
   void SetAlarmTime(double Value) { FAlarmTime = Value; }
 
   // One timer tick (public for the timer and for callers that drive the clock).

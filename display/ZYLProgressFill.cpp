@@ -5,14 +5,6 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLProgressFill) {
-  using C = TZYLProgressFill;
-  b.Prop("Step", &C::Step, &C::SetStep)
-      .Default(10)
-      .Prop("Position", &C::Position, &C::SetPosition)
-      .Default(0)
-      .Prop("UserValue", &C::UserValue, &C::SetUserValue)
-      .Default(0);
-}
+ZYL_CLASS_IMPL(TZYLProgressFill) { b.Publish({"Step", "Position", "UserValue"}); }
 
 }  // namespace zyl

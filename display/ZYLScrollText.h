@@ -46,7 +46,6 @@ class TZYLScrollText : public TZYLGraphicControl {
   void SetBool(int Index, bool Value);
   bool MakeVisible() const { return FMakeVisible; }
   bool Scroll() const { return FScroll; }
-  bool IsTransparent() const { return FTransparentOwn; }
 
   vcl::TAlignment Alignment() const { return FAlignment; }
   // Repaints only when not scrolling (the next step shows it anyway).

@@ -179,7 +179,6 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   // Empties the undo history only (EM_EMPTYUNDOBUFFER).
   void ClearUndoBuffer();
   int UndoCount() const;
-  int RedoCount() const;
 
   void Replace(int Pos, int Len, const std::string& S);
   void Insert(int Pos, const std::string& S);
@@ -329,7 +328,6 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   // The canvas drawing goes to: the background bitmap's while it exists, else the control's.
   vcl::TCanvas* DrawCanvas();
   vcl::TBitmap* BackBitmapOf() const { return FBack.get(); }
-  bool SelectionHidden() const { return FSelHidden; }
   // The width table of the 256 characters in the current font and Font3D's tracing, measured
   // again when the font changed: true when it was.
   bool MeasureCharWidths(vcl::TCanvas* Canvas);

@@ -142,7 +142,6 @@ void TZYLBaseEdit::DestroyRecord(TZYLCustomBuffer* /*Buffer*/, void* Entry) {
 bool TZYLBaseEdit::CanUndo() const { return !FUndo->isEmpty(); }
 bool TZYLBaseEdit::CanRedo() const { return !FRedo->isEmpty(); }
 int TZYLBaseEdit::UndoCount() const { return FUndo->Count(); }
-int TZYLBaseEdit::RedoCount() const { return FRedo->Count(); }
 
 void TZYLBaseEdit::ClearUndo() {
   FRedo->Clear();

@@ -1,15 +1,13 @@
 #include "edits/ZYLCustomImageComboBox.h"
 
 #include <algorithm>
-#include <memory>
 
+#include "edits/ZYLImageItems.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
-#include "foundation/ZYLStrings.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
@@ -29,20 +27,14 @@ ZYL_MESSAGE_MAP(TZYLCustomImageComboBox) {
 ZYL_CLASS_IMPL(TZYLCustomImageComboBox) {
   b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomImageComboBox;
+  imageitems::DeclareProps(b);
   b.Declare("Options", &C::Options, &C::SetOptions)
       .Default(TZYLImageBoxOptions{lboImageListOrder, lboCheckImageNr})
       .Declare("Delimiter", &C::Delimiter, &C::SetDelimiter)
       .Default('|')
       .Declare("Font3D", &C::Font3D, &C::SetFont3D)
-      .Declare("ImageList", &C::ImageList, &C::SetImageList)
-      .Stored(&C::HasControl)
-      .Declare("ListIndex", &C::ListIndex, &C::SetIndex)
-      .Default(0)
-      .Declare("Layout", &C::Layout, &C::SetLayout)
       .Declare("DefaultItem", &C::DefaultItem, &C::SetDefaultItem)
       .Default(-1)
-      .Declare("ImagesOnly", &C::ImagesOnly, &C::SetImagesOnly)
-      .Default(false)
       .Declare("MultiLine", &C::MultiLine, &C::SetMultiline)
       .Default(false);
 }
@@ -126,9 +118,7 @@ void TZYLCustomImageComboBox::GetIMLChange(TObject* Sender) {
 // Images
 
 int TZYLCustomImageComboBox::ImageCount() const {
-  if (!FImageList || FImageList->Count() == 0) return 0;
-  return ZYLIsSingleItemImageList(FImageList) ? FImageList->Count()
-                                              : FImageList->ItemCount(FListIndex);
+  return imageitems::ImageCount(FImageList, FListIndex);
 }
 
 bool TZYLCustomImageComboBox::ValidImage(int Image) const {
@@ -136,36 +126,27 @@ bool TZYLCustomImageComboBox::ValidImage(int Image) const {
 }
 
 int TZYLCustomImageComboBox::ImageSize(int Image, bool Height) const {
-  if (!ValidImage(Image)) return 0;
-  return FImageList->Dimensions(ZYLIsSingleItemImageList(FImageList) ? Image : FListIndex, Height);
+  return ValidImage(Image) ? imageitems::ImageSize(FImageList, FListIndex, Image, Height) : 0;
 }
 
 void TZYLCustomImageComboBox::UpdateEmptyList() {
   if (ComponentState().contains(csLoading) || !FImagesOnly) return;
-  Items()->BeginUpdate();
-  const TFinally end([this] { Items()->EndUpdate(); });
-  Items()->Clear();
-  for (int i = ImageCount(); i > 0; --i) Items()->Add(" ");
+  imageitems::FillBlanks(Items(), ImageCount(), " ");
 }
 
 int TZYLCustomImageComboBox::GetImageIndex(int Index) {
   if (ImageCount() == 0 || Index < 0 || Index >= Items()->Count()) return -1;
   if (FOptions.contains(lboImageListOrder)) return ValidImage(Index) ? Index : -1;
-  const std::string item = Items()->Get(Index);
-  if (item.find(FDelimiter) == std::string::npos) return FDefaultItem;
-  return StrToIntDef(ZYLGetSecondString(item, FDelimiter), -1);
+  return imageitems::NamedImage(Items()->Get(Index), FDelimiter, FDefaultItem);
 }
 
 void TZYLCustomImageComboBox::SetImageIndex(int Index, int ImageIndex) {
-  if (Index < 0 || Index >= Items()->Count()) return;
-  Items()->SetStrings(Index, ZYLGetFirstString(Items()->Get(Index), FDelimiter) + FDelimiter +
-                                 IntToStr(ImageIndex));
-  if (HandleAllocated()) Invalidate();
+  if (imageitems::SetNamedImage(Items(), Index, FDelimiter, ImageIndex) && HandleAllocated())
+    Invalidate();
 }
 
 std::string TZYLCustomImageComboBox::GetStringValue(int Index) {
-  if (Index < 0 || Index >= Items()->Count()) return {};
-  return ZYLGetFirstString(Items()->Get(Index), FDelimiter);
+  return imageitems::EntryText(Items(), Index, FDelimiter);
 }
 
 std::string TZYLCustomImageComboBox::GetItemString(int Index) {
@@ -235,21 +216,10 @@ void TZYLCustomImageComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState) {
     ZYLDrawTextAndGlyphExt(c, text, FFont3D, Rect, Source, Glyph, nullptr, Clear, FLayout,
                            FMultiLine, false, transparent, styles, flags);
   };
-  if (!ValidImage(image)) {
-    draw(nullptr, TRect{0, 0, 0, 0}, clNone);
-  } else if (ZYLIsSingleItemImageList(FImageList)) {
-    draw(FImageList->BmpCanvas(image), FImageList->ItemRect(image, 0),
-         FImageList->TransparentColor(image, 0));
-  } else if (FImageList->InheritsFrom(TZYLImageList::StaticClass())) {
-    draw(FImageList->BmpCanvas(FListIndex), FImageList->ItemRect(FListIndex, image),
-         FImageList->TransparentColor(FListIndex, image));
-  } else {
-    // Other lists hand out a copy of the image.
-    auto bmp = std::make_unique<TBitmap>();
-    if (FImageList->GetBitmapItem(FListIndex, image, bmp.get()))
-      ZYLDrawTextAndGlyph(c, text, FFont3D, Rect, bmp.get(), nullptr, FLayout, FMultiLine, false,
-                          transparent, styles, flags);
-  }
+  imageitems::DrawEntry(FImageList, FListIndex, image, ValidImage(image), draw, [&](TBitmap* Copy) {
+    ZYLDrawTextAndGlyph(c, text, FFont3D, Rect, Copy, nullptr, FLayout, FMultiLine, false,
+                        transparent, styles, flags);
+  });
 }
 
 void TZYLCustomImageComboBox::MeasureItem(int Index, int& Height) {

@@ -1,15 +1,13 @@
 #include "edits/ZYLCustomImageListBox.h"
 
 #include <algorithm>
-#include <memory>
 
+#include "edits/ZYLImageItems.h"
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
-#include "foundation/ZYLStrings.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
@@ -31,17 +29,11 @@ ZYL_CLASS_IMPL(TZYLCustomImageListBox) {
       .Prop("DefaultItem", &C::DefaultItem, &C::SetDefaultItem)
       .Default(-1);
   // Described here, published by TZYLImageListBox.
-  b.Declare("ImageList", &C::ImageList, &C::SetImageList)
-      .Stored(&C::HasControl)
-      .Declare("ListIndex", &C::ListIndex, &C::SetIndex)
-      .Default(0)
-      .Declare("GlyphNumber", &C::GlyphNumber, &C::SetGlyphNumber)
+  imageitems::DeclareProps(b);
+  b.Declare("GlyphNumber", &C::GlyphNumber, &C::SetGlyphNumber)
       .Default(1)
       .Declare("GlyphColumn", &C::GlyphColumn, &C::SetGlyphColumn)
       .Default(0)
-      .Declare("Layout", &C::Layout, &C::SetLayout)
-      .Declare("ImagesOnly", &C::ImagesOnly, &C::SetImagesOnly)
-      .Default(false)
       .Declare("ItemIndex", &C::ItemIndex, &C::SetItemIndex)
       .Default(-1);
 }
@@ -133,9 +125,7 @@ void TZYLCustomImageListBox::GetIMLChange(vcl::TObject* Sender) {
 bool TZYLCustomImageListBox::IMLEmpty() const { return !FImageList || FImageList->Count() == 0; }
 
 int TZYLCustomImageListBox::ImageCount() const {
-  if (IMLEmpty()) return 0;
-  return ZYLIsSingleItemImageList(FImageList) ? FImageList->Count()
-                                              : FImageList->ItemCount(FListIndex);
+  return imageitems::ImageCount(FImageList, FListIndex);
 }
 
 bool TZYLCustomImageListBox::ValidImage(int Image) const {
@@ -146,40 +136,29 @@ bool TZYLCustomImageListBox::ValidImage(int Image) const {
 
 void TZYLCustomImageListBox::UpdateEmptyList() {
   if (Loading() || !FImagesOnly) return;
-  Items()->BeginUpdate();
-  vcl::TFinally done([this] { Items()->EndUpdate(); });
-  Items()->Clear();
-  const int n = ImageCount();
-  for (int i = 0; i < n; ++i) Items()->Add("");
+  imageitems::FillBlanks(Items(), ImageCount(), "");
 }
 
 int TZYLCustomImageListBox::GetImageIndex(int Index) {
   if (IMLEmpty() || Index < 0 || Index >= Items()->Count()) return -1;
   if (FOptions.contains(lboImageListOrder)) return Index < ImageCount() ? Index : -1;
-  const std::string s = Items()->Strings(Index);
-  if (s.find(FDelimiter) == std::string::npos) return FDefaultItem == -1 ? -1 : FDefaultItem;
-  return vcl::StrToIntDef(ZYLGetSecondString(s, FDelimiter), -1);
+  return imageitems::NamedImage(Items()->Strings(Index), FDelimiter, FDefaultItem);
 }
 
 void TZYLCustomImageListBox::SetImageIndex(int Index, int ImageIndex) {
-  if (Index < 0 || Index >= Items()->Count()) return;
-  const std::string text = ZYLGetFirstString(Items()->Strings(Index), FDelimiter);
-  Items()->SetStrings(Index, text + FDelimiter + std::to_string(ImageIndex));
-  if (HandleAllocated()) Invalidate();
+  if (imageitems::SetNamedImage(Items(), Index, FDelimiter, ImageIndex) && HandleAllocated())
+    Invalidate();
 }
 
 int TZYLCustomImageListBox::GetImageHeight(int Index) {
   const int image = GetImageIndex(Index);
-  if (!ValidImage(image)) return 0;
-  return ZYLIsSingleItemImageList(FImageList) ? FImageList->Dimensions(image, true)
-                                              : FImageList->Dimensions(FListIndex, true);
+  return ValidImage(image) ? imageitems::ImageSize(FImageList, FListIndex, image, true) : 0;
 }
 
 int TZYLCustomImageListBox::GetImageWidth(int Index) {
   const int image = GetImageIndex(Index);
   if (!ValidImage(image)) return 0;
-  const int w = ZYLIsSingleItemImageList(FImageList) ? FImageList->Dimensions(image, false)
-                                                     : FImageList->Dimensions(FListIndex, false);
+  const int w = imageitems::ImageSize(FImageList, FListIndex, image, false);
   return FGlyphNumber >= 2 ? w / FGlyphNumber : w;
 }
 
@@ -193,8 +172,7 @@ bool TZYLCustomImageListBox::HasControl() const { return FImageList && !CheckCon
 // Text, measuring and drawing
 
 std::string TZYLCustomImageListBox::GetStringValue(int Index) {
-  if (Index < 0 || Index >= Items()->Count()) return {};
-  return ZYLGetFirstString(Items()->Strings(Index), FDelimiter);
+  return imageitems::EntryText(Items(), Index, FDelimiter);
 }
 
 std::string TZYLCustomImageListBox::ItemText(int Index) {
@@ -266,32 +244,16 @@ void TZYLCustomImageListBox::DrawItem(int Index, TRect Rect, vcl::TOwnerDrawStat
     ZYLDrawTextAndGlyphExt(c, text, FFont3D, Rect, Source, Glyph, nullptr, Clear, FLayout,
                            FMultiLine, false, transparent, styles, flags);
   };
-  if (!ValidImage(image)) {
-    TRect none{0, 0, 0, 0};
-    ZYLDrawTextAndGlyphExt(c, text, FFont3D, Rect, nullptr, none, nullptr, vcl::clNone, FLayout,
-                           FMultiLine, false, transparent, styles, flags);
-    return;
-  }
-  if (ZYLIsSingleItemImageList(FImageList)) {
-    drawExt(FImageList->BmpCanvas(image), FImageList->ItemRect(image, 0),
-            FImageList->TransparentColor(image, 0));
-    return;
-  }
-  if (FImageList->InheritsFrom(TZYLImageList::StaticClass())) {
-    drawExt(FImageList->BmpCanvas(FListIndex), FImageList->ItemRect(FListIndex, image),
-            FImageList->TransparentColor(FListIndex, image));
-    return;
-  }
-  // Any other list hands out a copy of the image.
-  auto bmp = std::make_unique<vcl::TBitmap>();
-  if (!FImageList->GetBitmapItem(FListIndex, image, bmp.get())) return;
-  if (FGlyphNumber < 2) {
-    ZYLDrawTextAndGlyph(c, text, FFont3D, Rect, bmp.get(), nullptr, FLayout, FMultiLine, false,
-                        transparent, styles, flags);
-    return;
-  }
-  drawExt(bmp->Canvas(), TRect{0, 0, bmp->Width(), bmp->Height()},
-          FImageList->TransparentColor(FListIndex, image));
+  // The glyph split (GlyphNumber) leaves an empty rectangle empty.
+  imageitems::DrawEntry(FImageList, FListIndex, image, ValidImage(image), drawExt,
+                        [&](vcl::TBitmap* Copy) {
+                          if (FGlyphNumber < 2)
+                            ZYLDrawTextAndGlyph(c, text, FFont3D, Rect, Copy, nullptr, FLayout,
+                                                FMultiLine, false, transparent, styles, flags);
+                          else
+                            drawExt(Copy->Canvas(), TRect{0, 0, Copy->Width(), Copy->Height()},
+                                    FImageList->TransparentColor(FListIndex, image));
+                        });
 }
 
 // ---------------------------------------------------------------------------------------------

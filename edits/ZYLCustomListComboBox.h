@@ -57,7 +57,6 @@ class TZYLCustomListComboBox : public TZYLCustomExtCombo {
   void SetStyle(TZYLDropDownStyle Value);
 
   vcl::TNotifyEvent OnAcceptItem;
-  const vcl::TNotifyEvent& GetOnAcceptItem() const { return OnAcceptItem; }
   void SetOnAcceptItem(const vcl::TNotifyEvent& E) { OnAcceptItem = E; }
 
  protected:

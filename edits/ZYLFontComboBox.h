@@ -73,7 +73,6 @@ class TZYLFontComboBox : public TZYLCustomComboBox {
   void Loaded() override;
   // The example window, while it is shown.
   vcl::THintWindow* ExampleWindow() const { return FExample.get(); }
-  vcl::TBitmap* SymbolBitmap() const { return FBitmap.get(); }
 
  protected:
   void CreateWnd() override;

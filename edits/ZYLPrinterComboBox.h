@@ -34,7 +34,6 @@ class TZYLPrinterComboBox : public TZYLCustomComboBox {
   void InitPrinterList();
   void Init() { InitPrinterList(); }
   void Loaded() override;
-  vcl::TBitmap* SymbolBitmap() const { return FBitmap.get(); }
 
  protected:
   void CreateWnd() override;

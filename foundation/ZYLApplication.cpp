@@ -186,8 +186,6 @@ int TZYLApplication::GetCheckCustomHeight() const {
   return FCheckBitmap ? FCheckBitmap->Height() : 0;
 }
 
-TZYLTimerPool* TZYLApplication::TimerPool() const { return ZYLTimerPool(); }
-
 std::string TZYLApplication::DefaultRegPath(const std::string& Part1, const std::string& Title,
                                             const std::string& Part2) const {
   auto part = [](std::string s) {

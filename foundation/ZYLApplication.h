@@ -109,8 +109,6 @@ class TZYLApplication : public vcl::TObject {
   int SystemCheckHeight() const { return FSystemCheckHeight; }
 
   double GetTimerFrequency() const { return FTimerFrequency; }
-  // The global timer pool; an application object that created it frees it again.
-  TZYLTimerPool* TimerPool() const;
   TZYLIniCtrl* IniCtrl() const { return FIniCtrl.get(); }
   bool PrevInstance() const { return FPrevInstance; }
   // "Software\<Part1\><title or program path>\<Part2\>" (each non-empty part ended by "\").

@@ -68,9 +68,7 @@ class TZYLCustomBuffer : public TZYLObject {
   // -1 (the default): no maximum.
   int32_t MaxCount() const { return FMaxCount; }
   virtual void SetMaxCount(int32_t Value);
-  bool OwnsItems() const { return FOwnsItems; }
   void SetOwnsItems(bool Value) { FOwnsItems = Value; }
-  const TZYLBufferEntryDestroy& OnEntryDestroy() const { return FOnEntryDestroy; }
   void SetOnEntryDestroy(const TZYLBufferEntryDestroy& Value) { FOnEntryDestroy = Value; }
   // Bytes of one entry for the base WriteItem/ReadItem (0: entries cannot be streamed).
   int32_t ItemSize() const { return FItemSize; }

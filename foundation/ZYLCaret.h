@@ -63,7 +63,6 @@ class TZYLCaret : public TZYLObject {
   void SetPos(int Index, int Value);
 
   // Switched off, Enable does nothing (a control that takes no typing keeps its caret off).
-  bool CaretOn() const { return FCaretOn; }
   void SetCaretOn(bool Value) { FCaretOn = Value; }
   // True while the caret is shown.
   bool Enabled() const { return FEnabled; }

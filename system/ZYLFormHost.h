@@ -32,7 +32,6 @@ class TZYLHostedForms {
   int IndexOf(const vcl::TComponent* Form) const;
   // -1: none.
   int ActiveIndex() const { return FActive; }
-  void SetActiveIndex(int Index) { FActive = Index; }
   vcl::TCustomForm* Active() const { return Get(FActive); }
 
   // Appends Form; -1 for nil or a form listed already.

@@ -64,7 +64,6 @@ class TZYLHideNonVC : public TZYLCustomComponent {
 
   // Called at design time when a valid component is inserted into the form (the design window
   // listens; one listener).
-  const TZYLHideNonVCNewEvent& GetOnNewComponent() const { return FOnNewComponent; }
   void SetOnNewComponent(const TZYLHideNonVCNewEvent& Value) { FOnNewComponent = Value; }
 
   static bool IsHidden(const vcl::TComponent* Component);

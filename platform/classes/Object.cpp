@@ -285,13 +285,6 @@ std::string TClassInfo::MethodName(const TMethodCode* code) const {
   return std::string();
 }
 
-bool TClassInfo::HasField(const std::string& name) const {
-  for (TClass c = this; c; c = c->parent_)
-    for (const auto& f : c->fields_)
-      if (SameIdent(f.Name, name)) return true;
-  return false;
-}
-
 void TClassInfo::SetFactory(TFactoryKind kind, TFactory factory) {
   factoryKind_ = factory ? kind : fkNone;
   factory_ = factory;

@@ -202,8 +202,6 @@ class TClassInfo {
   // Published methods by name, searched up the chain (case-insensitive).
   const TMethodCode* MethodAddress(const std::string& name) const;
   std::string MethodName(const TMethodCode* code) const;
-  // Published component fields (the reader assigns a root's field named like a component).
-  bool HasField(const std::string& name) const;
   // The C++ class the information was built for, and whether that class or an ancestor below
   // TComponent declares its own Notification (owners skip the others in their broadcasts).
   const std::type_info* CppType() const { return cppType_; }

@@ -24,9 +24,4 @@ TClass FindClass(const std::string& ClassName);
 // Every registered class once (aliases not repeated), ordered by class name.
 std::vector<TClass> RegisteredClasses();
 
-template <class... C>
-void RegisterClassesOf() {
-  (RegisterClass(C::StaticClass()), ...);
-}
-
 }  // namespace vcl

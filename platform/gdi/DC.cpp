@@ -107,20 +107,6 @@ void SetSurfaceDCOrigin(HDC h, POINT origin, const Region* visible) {
   dc->InvalidateClip();
 }
 
-void ResetDCState(HDC h) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return;
-  auto bm = dc->S.Bitmap;
-  InitDCState(dc->S);
-  dc->S.Bitmap = bm;  // a memory DC keeps its bitmap
-  for (const DCState& st : dc->Saved)
-    if (st.Bitmap) --st.Bitmap->SelectedIn;
-  dc->Saved.clear();
-  dc->CurPath.reset();
-  dc->PathOpen = false;
-  dc->InvalidateClip();
-}
-
 std::shared_ptr<Surface> DCSurface(HDC h) {
   DCObj* dc = LookupDC(h);
   if (!dc) return nullptr;

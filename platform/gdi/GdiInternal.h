@@ -299,9 +299,7 @@ struct DCObj : GdiObject {
 GdiObject* LookupObject(HGDIOBJ h);
 DCObj* LookupDC(HDC h);
 BitmapObj* LookupBitmap(HBITMAP h);
-PenObj* LookupPen(HPEN h);
 BrushObj* LookupBrush(HBRUSH h);
-FontObj* LookupFont(HFONT h);
 RegionObj* LookupRegion(HRGN h);
 PaletteObj* LookupPalette(HPALETTE h);
 IconObj* LookupIcon(HICON h);
@@ -320,8 +318,6 @@ size_t LiveObjectCount();
 HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, POINT origin, const Region* visible);
 // Moves a surface DC's origin and replaces its visible region (null: whole surface).
 void SetSurfaceDCOrigin(HDC dc, POINT origin, const Region* visible);
-// Resets a DC's state to the defaults (the window manager reuses cached DCs).
-void ResetDCState(HDC dc);
 // The surface a DC draws on (memory DC: the selected bitmap's), or null.
 std::shared_ptr<Surface> DCSurface(HDC dc);
 // The working surface of a bitmap, or null.

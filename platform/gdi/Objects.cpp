@@ -82,9 +82,7 @@ T* LookupTyped(HGDIOBJ h, Types... types) {
 
 DCObj* LookupDC(HDC h) { return LookupTyped<DCObj>(h, OBJ_DC, OBJ_MEMDC); }
 BitmapObj* LookupBitmap(HBITMAP h) { return LookupTyped<BitmapObj>(h, OBJ_BITMAP); }
-PenObj* LookupPen(HPEN h) { return LookupTyped<PenObj>(h, OBJ_PEN, OBJ_EXTPEN); }
 BrushObj* LookupBrush(HBRUSH h) { return LookupTyped<BrushObj>(h, OBJ_BRUSH); }
-FontObj* LookupFont(HFONT h) { return LookupTyped<FontObj>(h, OBJ_FONT); }
 RegionObj* LookupRegion(HRGN h) { return LookupTyped<RegionObj>(h, OBJ_REGION); }
 PaletteObj* LookupPalette(HPALETTE h) { return LookupTyped<PaletteObj>(h, OBJ_PAL); }
 IconObj* LookupIcon(HICON h) { return LookupTyped<IconObj>(h, kIconObjectType); }

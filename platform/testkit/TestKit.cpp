@@ -184,8 +184,6 @@ void Wheel(int delta) {
 
 void QueueKey(BYTE vk, bool down) { InjectKey(vk, down); }
 
-void QueueMouseMove(int x, int y) { InjectMouseMove(x, y); }
-
 void QueueClick(int x, int y, int button) {
   InjectMouseMove(x, y);
   InjectMouseButton(button, true);

@@ -125,7 +125,6 @@ std::vector<TMenuItemView> MenuBarItems(HWND hwnd);
 // sets its menu handler first. Throws when the bar has no such item.
 void ClickMenuBar(HWND hwnd, const std::string& text);
 // Queue input without running the loop (for use inside a menu loop).
-void QueueMouseMove(int x, int y);
 void QueueClick(int x, int y, int button = 0);
 
 // The tray: its icons, and a user's click on one (button 0 left, 1 right; the icon's window

@@ -78,9 +78,7 @@ class AviConverter : public ::testing::Test {
   bool Run(const std::function<void(TZYLFrmcavi*)>& steps, const std::vector<std::string>& load,
            TEnding ending, std::vector<vt::TShownDialog>* shown = nullptr) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLFrmcavi*>(f)); }, ending,
-        "ZYLButton1", "ZYLButton2");
+    designtest::AnswerEditorAs<TZYLFrmcavi>(script, steps, ending, "ZYLButton1", "ZYLButton2");
     for (const std::string& file : load) script.ChooseFiles({file});
     const bool ok = TZYLFrmcavi::Edit(&item_);
     if (shown) *shown = script.Shown();

@@ -263,9 +263,8 @@ class BevelEditor : public ObjectEditors {
   // Opens the editor on bevel_ and runs `look` on the form, then leaves it with OK or Cancel.
   bool Run(const std::function<void(TZYLBevelEditorDlg*)>& look, bool ok = true) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<TZYLBevelEditorDlg*>(f)); },
-        ok ? TEnding::Ok : TEnding::Cancel);
+    designtest::AnswerEditorAs<TZYLBevelEditorDlg>(script, look,
+                                                   ok ? TEnding::Ok : TEnding::Cancel);
     return TZYLBevelEditorDlg::Edit(&bevel_);
   }
   TZYLBevel bevel_;

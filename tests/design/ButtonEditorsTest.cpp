@@ -41,7 +41,15 @@ using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStringsUnits> {
+// The string editor's unit and the buttons' units that register their classes.
+using TButtonUnits =
+    designtest::TEntered<designtest::TStringsUnits,
+                         designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
+                         designtest::TEntryUnit<ZYL3DButtonUnit>,
+                         designtest::TEntryUnit<ZYLMMButtonUnit>,
+                         designtest::TEntryUnit<ZYLShapeButtonUnit>>;
+
+class ButtonEditors : public designtest::TComponentEditorTest<TButtonUnits> {
  protected:
   ButtonEditors()
       : TComponentEditorTest({
@@ -50,18 +58,7 @@ class ButtonEditors : public designtest::TComponentEditorTest<designtest::TStrin
             EditorFor<TZYLButtonControl, TZYLButtonControlComponentEditor>(),
             EditorFor<TZYLCustomButtonGroup, TZYLCustomButtonGroupComponentEditor>(),
             EditorFor<TZYLGroupBox, TZYLGroupBoxComponentEditor>(),
-        }) {
-    pZYLStrEditorDlgInit();
-    ZYL3DButtonUnit.Init();
-    ZYLMMButtonUnit.Init();
-    ZYLShapeButtonUnit.Init();
-  }
-  ~ButtonEditors() override {
-    ZYLShapeButtonUnit.FInit();
-    ZYLMMButtonUnit.FInit();
-    ZYL3DButtonUnit.FInit();
-    pZYLStrEditorDlgDone();
-  }
+        }) {}
 };
 
 // The verbs of every graphic button from "OnClick..." to "FontFX".
@@ -77,13 +74,7 @@ Strings GraphicVerbs(const char* Lead = nullptr) {
   return verbs;
 }
 
-struct TButtonCase {
-  const char* Name;
-  vcl::TComponent* (*Make)(TDesignedForm&);
-  Strings Verbs;
-};
-
-std::vector<TButtonCase> ButtonCases() {
+std::vector<designtest::TMenuCase> ButtonCases() {
   return {
       {"shape button",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLShapeButton>("Shape1"); },
@@ -127,7 +118,7 @@ std::vector<TButtonCase> ButtonCases() {
 // Each editor lists its verbs in order and runs each without error (forms it opens are
 // closed).
 TEST_F(ButtonEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
-  for (const TButtonCase& c : ButtonCases()) {
+  for (const designtest::TMenuCase& c : ButtonCases()) {
     SCOPED_TRACE(c.Name);
     vcl::TComponent* button = c.Make(form_);
     EXPECT_EQ(form_.Menu(button).Verbs(), c.Verbs);

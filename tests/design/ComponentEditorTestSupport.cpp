@@ -64,6 +64,15 @@ void TDesignedForm::ExpectEachVerbRuns(vcl::TComponent* c) {
   }
 }
 
+void ExpectToggles(TDesignedForm& Form, std::span<const TToggleCase> Cases, bool Alone) {
+  for (const TToggleCase& c : Cases) {
+    SCOPED_TRACE(c.Prop);
+    if (Alone)
+      while (Form.Form()->ComponentCount() > 0) delete Form.Form()->Components(0);
+    Form.ExpectToggle(c.Make(Form), c.Prop, c.Label);
+  }
+}
+
 void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases) {
   for (const TMenuCase& c : Cases) {
     SCOPED_TRACE(c.Name);

@@ -17,6 +17,7 @@
 #include "design/pZYLCEVerbs.h"
 #include "platform/designer/DesignEditors.h"
 #include "platform/designer/FormDesigner.h"
+#include "platform/sys/Packages.h"
 #include "platform/testkit/TestKit.h"
 #include "tests/design/EditorTestSupport.h"
 #include "tests/support/DesignerDrivers.h"
@@ -91,6 +92,24 @@ TDesignedForm::TRegistration EditorFor() {
 template <class... T>
 struct TEntered : T... {};
 
+// One unit entered for a fixture: Init when the fixture is made, Done when it goes.
+template <void (*Init)(), void (*Done)()>
+struct TUnit {
+  TUnit() { Init(); }
+  ~TUnit() { Done(); }
+  TUnit(const TUnit&) = delete;
+  TUnit& operator=(const TUnit&) = delete;
+};
+
+// One unit entered through its entry: its Init when the fixture is made, its FInit when it goes.
+template <const vcl::TUnitEntry& Entry>
+struct TEntryUnit {
+  TEntryUnit() { Entry.Init(); }
+  ~TEntryUnit() { Entry.FInit(); }
+  TEntryUnit(const TEntryUnit&) = delete;
+  TEntryUnit& operator=(const TEntryUnit&) = delete;
+};
+
 // The fixture of the component editor tests: a controls session, then what TUnits enters, then
 // a designed form with the editors given registered.
 template <class TUnits>
@@ -132,6 +151,10 @@ struct TToggleCase {
   const char* Prop;
   const char* Label;
 };
+
+// Runs each row's toggle as TDesignedForm::ExpectToggle does; with Alone, each row's component
+// gets the form to itself (the components the form holds before it are freed).
+void ExpectToggles(TDesignedForm& Form, std::span<const TToggleCase> Cases, bool Alone = false);
 
 // Answers the next form that comes up, whatever it is, by its close box (or Escape when it has
 // none).

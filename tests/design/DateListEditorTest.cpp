@@ -55,9 +55,7 @@ class DateListEditor : public ::testing::Test {
   // Opens the editor on list_ with one answer on the form, left as `ending` says.
   bool Run(const std::function<void(TZYLDateListEditorDlg*)>& steps, TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLDateListEditorDlg*>(f)); },
-        ending);
+    designtest::AnswerEditorAs<TZYLDateListEditorDlg>(script, steps, ending);
     return TZYLDateListEditorDlg::Edit(&list_);
   }
   static void ClickLine(TZYLDateListEditorDlg* f, int row) {

@@ -48,6 +48,15 @@ void AnswerEditor(vcl::testkit::TDialogScript& script,
                   const std::function<void(vcl::TCustomForm*)>& change, TEnding ending,
                   const std::string& okButton = "btOK",
                   const std::string& cancelButton = "btCancel");
+// The same for an editor form of class TDlg: `change` takes the form as a TDlg.
+template <class TDlg, class F>
+void AnswerEditorAs(vcl::testkit::TDialogScript& script, F change, TEnding ending,
+                    const std::string& okButton = "btOK",
+                    const std::string& cancelButton = "btCancel") {
+  AnswerEditor(
+      script, [change](vcl::TCustomForm* f) { change(static_cast<TDlg*>(f)); }, ending, okButton,
+      cancelButton);
+}
 
 // The message of the vcl::Exception that Run raises, or "" when it returns.
 std::string MessageOf(const std::function<void()>& Run);

@@ -86,11 +86,8 @@ TEST_F(FormEditors, EachToggleChangesExactlyItsProperty) {
       {&MakeNamed<TZYLFormDisplay>, "SaveResources", "SaveResources"},
       {&MakeNamed<TZYLFormDisplay>, "UseResForms", "UseResForms"},
   };
-  for (const designtest::TToggleCase& c : cases) {
-    // One form component per form: each case gets the form to itself.
-    while (form_.Form()->ComponentCount() > 0) delete form_.Form()->Components(0);
-    form_.ExpectToggle(c.Make(form_), c.Prop, c.Label);
-  }
+  // One form component per form: each case gets the form to itself.
+  designtest::ExpectToggles(form_, cases, true);
 }
 
 // Each option verb adds its option to Options or takes it out, nothing else; run twice it

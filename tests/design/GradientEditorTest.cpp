@@ -27,8 +27,7 @@ class GradientEditor : public ::testing::Test {
   // One answer: `look` on the form, then the ending.
   bool Run(const std::function<void(TZYLGradientEditorDlg*)>& look, TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<TZYLGradientEditorDlg*>(f)); }, ending);
+    designtest::AnswerEditorAs<TZYLGradientEditorDlg>(script, look, ending);
     return TZYLGradientEditorDlg::Edit(&gradient_);
   }
   static std::vector<std::string> Lines(TZYLGradientEditorDlg* f) {

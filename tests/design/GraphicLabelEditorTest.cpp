@@ -35,8 +35,7 @@ class GraphicLabelEditor : public ::testing::Test {
   // Opens the editor on label_ with one answer: `look` on the form, then `ending`.
   bool Run(const std::function<void(Editor*)>& look, TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<Editor*>(f)); }, ending);
+    designtest::AnswerEditorAs<Editor>(script, look, ending);
     return Editor::Edit(&label_);
   }
   static std::string Num(int v) { return std::to_string(v); }

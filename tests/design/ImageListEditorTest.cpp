@@ -75,9 +75,8 @@ class ImageListEditor : public ::testing::Test {
   bool Run(const std::function<void(TZYLImageListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
            const std::function<void(vt::TDialogScript&)>& after = {}) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { steps(static_cast<TZYLImageListEditorDlg*>(f)); },
-        ending, "ZYLButton1", "ZYLButton2");
+    designtest::AnswerEditorAs<TZYLImageListEditorDlg>(script, steps, ending, "ZYLButton1",
+                                                       "ZYLButton2");
     if (after) after(script);
     const bool ok = TZYLImageListEditorDlg::Edit(&list_);
     shown_ = script.Shown();

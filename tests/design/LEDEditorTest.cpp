@@ -26,8 +26,7 @@ class LEDEditor : public ::testing::Test {
   // Opens the editor on the LED of label_ with one answer: `look`, then `ending`.
   bool Run(const std::function<void(TZYLLEDEditorDlg*)>& look, TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<TZYLLEDEditorDlg*>(f)); }, ending);
+    designtest::AnswerEditorAs<TZYLLEDEditorDlg>(script, look, ending);
     return TZYLLEDEditorDlg::Edit(label_.LED());
   }
 

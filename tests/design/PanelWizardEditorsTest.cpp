@@ -30,7 +30,15 @@ using designtest::EditorFor;
 using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
-class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {
+// The string editor's unit and the panels' units that register their classes.
+using TPanelUnits =
+    designtest::TEntered<designtest::TEditorUnits,
+                         designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
+                         designtest::TEntryUnit<ZYLAssistUnit>,
+                         designtest::TEntryUnit<ZYLBackPanelUnit>,
+                         designtest::TEntryUnit<ZYLPanelFillUnit>>;
+
+class PanelWizardEditors : public designtest::TComponentEditorTest<TPanelUnits> {
  protected:
   PanelWizardEditors()
       : TComponentEditorTest({
@@ -39,18 +47,7 @@ class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::T
             EditorFor<TZYLPanelFill, TZYLPanelFillComponentEditor>(),
             EditorFor<TZYLAssist, TZYLAssistComponentEditor>(),
             EditorFor<TZYLAssistPage, TZYLAssistComponentEditor>(),
-        }) {
-    pZYLStrEditorDlgInit();
-    ZYLAssistUnit.Init();
-    ZYLBackPanelUnit.Init();
-    ZYLPanelFillUnit.Init();
-  }
-  ~PanelWizardEditors() override {
-    ZYLPanelFillUnit.FInit();
-    ZYLBackPanelUnit.FInit();
-    ZYLAssistUnit.FInit();
-    pZYLStrEditorDlgDone();
-  }
+        }) {}
   // A wizard "Assist1" with Pages pages.
   TZYLAssist* Wizard(int Pages) {
     auto* wizard = form_.Add<TZYLAssist>("Assist1");
@@ -65,14 +62,9 @@ class PanelWizardEditors : public designtest::TComponentEditorTest<designtest::T
 
 // Every panel's verbs in order, each carried out without error (any form it opens is
 // closed).
-struct TPanelCase {
-  const char* Name;
-  vcl::TComponent* (*Make)(TDesignedForm&);
-  Strings Verbs;
-};
 
 TEST_F(PanelWizardEditors, EachPanelListsItsVerbsInOrderAndRunsEachWithoutError) {
-  const TPanelCase cases[] = {
+  const designtest::TMenuCase cases[] = {
       {"simple panel",
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSimplePanel>("Simple1"); },
        {"Bevel", "Color", "Enabled [True]", "Font", "Transparent [False]"}},
@@ -83,7 +75,7 @@ TEST_F(PanelWizardEditors, EachPanelListsItsVerbsInOrderAndRunsEachWithoutError)
        [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLPanelFill>("Fill1"); },
        {"ImageList", "FillObject", "Bevel", "Caption", "Enabled [True]", "Font", "FontFX"}},
   };
-  for (const TPanelCase& c : cases) {
+  for (const designtest::TMenuCase& c : cases) {
     SCOPED_TRACE(c.Name);
     vcl::TComponent* panel = c.Make(form_);
     EXPECT_EQ(form_.Menu(panel).Verbs(), c.Verbs);

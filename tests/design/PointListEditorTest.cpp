@@ -67,9 +67,7 @@ class PointListEditor : public ::testing::Test {
   bool Run(const std::function<void(TfrmTZYLPointListEditor*)>& look,
            TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<TfrmTZYLPointListEditor*>(f)); },
-        ending);
+    designtest::AnswerEditorAs<TfrmTZYLPointListEditor>(script, look, ending);
     return TfrmTZYLPointListEditor::Edit(&list_);
   }
 

@@ -53,8 +53,7 @@ class SettingsEditorEdges : public ::testing::Test {
   // Queues one answer to the next editor: `look` on the form, then `ending`.
   template <class TDlg>
   void Answer(const std::function<void(TDlg*)>& look, TEnding ending = TEnding::Ok) {
-    designtest::AnswerEditor(
-        script_, [look](vcl::TCustomForm* f) { look(static_cast<TDlg*>(f)); }, ending);
+    designtest::AnswerEditorAs<TDlg>(script_, look, ending);
   }
   static std::string Stream(vcl::TComponent* c) { return vcl::WriteComponentToBytes(c); }
 

@@ -36,8 +36,7 @@ class SettingsEditorPreviews : public ::testing::Test {
   // Queues `look` on the next editor, then OK.
   template <class TDlg>
   void Answer(const std::function<void(TDlg*)>& look) {
-    designtest::AnswerEditor(
-        script_, [look](vcl::TCustomForm* f) { look(static_cast<TDlg*>(f)); }, TEnding::Ok);
+    designtest::AnswerEditorAs<TDlg>(script_, look, TEnding::Ok);
   }
 
   vt::TControlsSession session_;

@@ -42,9 +42,7 @@ class SettingsEditors : public ::testing::Test {
   void Run(const std::function<bool(TZYLShapeControl*)>& edit,
            const std::function<void(TZYLObjectEditorForm*)>& look) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { look(static_cast<TZYLObjectEditorForm*>(f)); },
-        TEnding::Ok);
+    designtest::AnswerEditorAs<TZYLObjectEditorForm>(script, look, TEnding::Ok);
     ASSERT_TRUE(edit(&shape_));
   }
   std::string Stream(TZYLShapeControl* s) { return vcl::WriteComponentToBytes(s); }

@@ -115,7 +115,7 @@ TEST_F(SystemEditors, EachToggleChangesExactlyItsProperty) {
       {&MakeNamed<TZYLShapeHint>, "Enabled", "Enabled"},
       {&MakeNamed<TZYLStarter>, "AutoStart", "Autostart"},
   };
-  for (const auto& c : cases) form_.ExpectToggle(c.Make(form_), c.Prop, c.Label);
+  designtest::ExpectToggles(form_, cases);
 }
 
 // The settings verbs hand the component's own object to its launcher and report only when it

@@ -67,9 +67,7 @@ class WaveEditor : public ::testing::Test {
   // Opens the chooser on wave_ with one answer: `change` on the form, then `ending`.
   bool Run(const std::function<void(TDlg*)>& change, TEnding ending = TEnding::Ok) {
     vt::TDialogScript script;
-    designtest::AnswerEditor(
-        script, [&](vcl::TCustomForm* f) { change(static_cast<TDlg*>(f)); }, ending, "ok",
-        "Button2");
+    designtest::AnswerEditorAs<TDlg>(script, change, ending, "ok", "Button2");
     return TDlg::Edit(&wave_);
   }
 

@@ -158,6 +158,22 @@ TEST_F(LabelTest, TwinkleHidesTheTextOrRedrawsItInTheTwinkleColour) {
   EXPECT_EQ(Ink(l), ink);
 }
 
+TEST_F(LabelTest, TheVisiblePhaseLastsTwinkleVisible) {
+  TZYLLabel* l = Make("Blink");
+  host_.Show();
+  l->SetTwinkleVisible(300);
+  EXPECT_EQ(l->TwinkleVisible(), 300);
+  l->SetTwinkle(true);
+  win::testkit::AdvanceClock(250);
+  EXPECT_TRUE(l->TwinklePhaseVisible());
+  win::testkit::AdvanceClock(100);
+  EXPECT_FALSE(l->TwinklePhaseVisible());
+  win::testkit::AdvanceClock(600);  // the hidden phase keeps its 700 ms
+  EXPECT_FALSE(l->TwinklePhaseVisible());
+  win::testkit::AdvanceClock(100);
+  EXPECT_TRUE(l->TwinklePhaseVisible());
+}
+
 TEST_F(LabelTest, TwinkleAtDesignTimeNeverStartsATimer) {
   TZYLLabel* l = Make("Design");
   l->SetDesigning(true);

@@ -210,6 +210,16 @@ TEST_F(ProgressScreenTest, SegmentsRoundHalvesToEven) {
   EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed).size(), 0u);
 }
 
+TEST_F(ProgressScreenTest, VSpaceKeepsTheSegmentsOffTheTopAndBottom) {
+  auto* p = Make(10, 10, 103, 20);
+  p->SetPercentValue(45);
+  p->SmallBar()->SetVSpace(6);
+  EXPECT_EQ(p->SmallBar()->VSpace(), 6);
+  Idle();
+  EXPECT_EQ(Runs(Capture(), p, 5, true, vcl::clRed), (Spans{{6, 14}}));
+  EXPECT_EQ(Runs(Capture(), p, 10, false, vcl::clRed).size(), 4u);
+}
+
 TEST_F(ProgressScreenTest, SegmentsOfTheReversedAndVerticalDirections) {
   auto* p = Make(10, 10, 103, 20);
   p->SetPercentValue(30);

@@ -72,6 +72,10 @@ TEST_F(DateFormat, DisplayAndEditForms) {
     EXPECT_EQ(f_.DateToStr(d), c.display) << c.picture;
     EXPECT_EQ(f_.GetDTEditString(d), c.edit) << c.picture;
   }
+  // The edit form from year, month and day is the one the date itself gives.
+  f_.SetFormatStr("d.m.yy");
+  EXPECT_EQ(f_.GetEditString(2004, 3, 5), "5 .3 .04");
+  EXPECT_EQ(f_.GetEditString(2004, 3, 5), f_.GetDTEditString(d));
   EXPECT_EQ(TZYLDateFormat::GetLongDayExtend(), 9);    // Wednesday
   EXPECT_EQ(TZYLDateFormat::GetLongMonthExtend(), 9);  // September
   EXPECT_EQ(TZYLDateFormat::GetShortMonthExtend(), 3);

@@ -295,6 +295,33 @@ TEST_F(EditUndoTest, SetSelTakesPlatformPositionsInEitherOrder) {
   EXPECT_EQ(got, "1-3/1 2-5/2 0-6/0 3-6/3 2-6/2 6-6/6 ");
 }
 
+TEST_F(EditUndoTest, WordSelectionReachesFromTheCaretToTheWordsEdge) {
+  edit_->SetText("one two three");
+  edit_->SetCaretPos(6);  // between "t" and "wo"
+  edit_->SelectRightWord();
+  EXPECT_EQ(edit_->GetSelText(), "wo");
+  EXPECT_EQ(Sel(), "6+2");
+  edit_->SetCaretPos(6);
+  edit_->SelectLeftWord();
+  EXPECT_EQ(edit_->GetSelText(), "t");
+  EXPECT_EQ(Sel(), "5+1");
+  edit_->SetCaretPos(4);  // on the space after "one": nothing to its right before the space
+  edit_->SelectRightWord();
+  EXPECT_EQ(edit_->GetSelText(), "");
+}
+
+TEST_F(EditUndoTest, ATextBufferReplacesTheSelectionAsOneUndoStep) {
+  edit_->SetText("abcdef");
+  edit_->Perform(win::EM_SETSEL, 1, 3);
+  edit_->SetSelTextBuf("XY");
+  EXPECT_EQ(edit_->RawText(), "aXYdef");
+  edit_->Perform(win::EM_SETSEL, 0, 1);
+  edit_->SetSelTextBuf(nullptr);  // no buffer: the selection goes
+  EXPECT_EQ(edit_->RawText(), "XYdef");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "aXYdef");
+}
+
 TEST_F(EditUndoTest, TextMessagesAnswerFromTheEditsText) {
   edit_->Perform(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>("hello"));
   char buffer[16] = {};

@@ -265,5 +265,15 @@ TEST_F(ListComboTest, AHistoryEditOffersItsEntriesAndTakesNewText) {
   EXPECT_EQ(history->ItemIndex(), 0);  // the last accepted entry
 }
 
+TEST_F(ListComboTest, NoneSelectedUntilAnItemIsChosen) {
+  EXPECT_TRUE(combo_->NoneSelected());
+  EXPECT_EQ(combo_->GetSelectedText(), "");
+  combo_->SetItemIndex(1);
+  EXPECT_FALSE(combo_->NoneSelected());
+  EXPECT_EQ(combo_->GetSelectedText(), "banana");
+  combo_->SetItemIndex(-1);
+  EXPECT_TRUE(combo_->NoneSelected());
+}
+
 }  // namespace
 }  // namespace zyl

@@ -356,6 +356,23 @@ TEST_F(MemoTest, EditMessagesCountRowsAndCharactersFromZero) {
   EXPECT_EQ(hit >> 16, 2);
 }
 
+TEST_F(MemoTest, ARowsStartNumberAndLengthFollowThePositionAndTheCaret) {
+  memo_->SetText("ab\r\ncde");
+  int row = -1;
+  struct {
+    int Pos, Start, Row;
+  } const cases[] = {{1, 1, 1}, {2, 1, 1}, {5, 5, 2}, {7, 5, 2}, {99, 5, 2}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(memo_->CalcCharRowStart(c.Pos, row), c.Start) << c.Pos;
+    EXPECT_EQ(row, c.Row) << c.Pos;
+  }
+  // The caret's row length counts its line break.
+  memo_->SetCaretPos(2);
+  EXPECT_EQ(memo_->GetColumns(), 4);
+  memo_->SetCaretPos(6);
+  EXPECT_EQ(memo_->GetColumns(), 3);
+}
+
 TEST_F(MemoTest, EmScrollMovesARowOrFiveRows) {
   Fit(memo_, 0, 4);
   std::string text;

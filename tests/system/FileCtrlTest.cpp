@@ -317,6 +317,11 @@ TEST_F(FileCtrlTest, IconsOfIconFilesAndOfTheShell) {
   c.GetLargeIconFromFile(-1, &none);
   EXPECT_FALSE(none.HandleAllocated());
   c.GetLargeIconFromFile(0, nullptr);
+  // The system's icon sizes: 16 small, 32 large.
+  EXPECT_EQ(c.GetSmallIconWidth(), 16);
+  EXPECT_EQ(c.GetSmallIconHeight(), 16);
+  EXPECT_EQ(c.GetLargeIconWidth(), 32);
+  EXPECT_EQ(c.GetLargeIconHeight(), 32);
 
   std::vector<vcl::TIcon*> icons;
   EXPECT_EQ(c.ExtractIconsFromFile(icons, false), 1);

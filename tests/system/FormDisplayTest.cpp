@@ -188,6 +188,9 @@ TEST_F(Display, RemovingAFormBeforeTheActiveOneKeepsTheActiveFormNamed) {
   display_->RemoveForm(F(0), false);
   EXPECT_EQ(display_->ActiveForm(), F(1));
   EXPECT_EQ(display_->ActiveFormIndex(), 0);
+  EXPECT_EQ(display_->FormIndex(F(1)), 0);
+  EXPECT_EQ(display_->FormIndex(F(2)), 1);
+  EXPECT_EQ(display_->FormIndex(F(0)), -1);  // no longer listed
   display_->HideForm(F(1));  // still recognised as the active one
   EXPECT_FALSE(F(1)->Visible());
   EXPECT_EQ(display_->ActiveForm(), nullptr);

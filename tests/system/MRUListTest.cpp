@@ -266,6 +266,19 @@ TEST_F(MRUList, ClearItemAsksFirst) {
   EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"clear", "clear"}));
 }
 
+TEST_F(MRUList, CheckClearListTellsThenHandlesTheClickedEntry) {
+  Fill({"a", "b"});
+  list_->OnClearListClick = vcl::TNotifyEvent(&listener_, &TListener::Clear);
+  list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
+  vcl::TMenuItem entry(nullptr);
+  entry.SetTag(1);  // the second entry, "a"
+  list_->CheckClearList(&entry);
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"clear", "click a"}));
+  list_->CheckClearList(nullptr);  // no menu item: only the event
+  EXPECT_EQ(listener_.Heard.back(), "clear");
+  EXPECT_EQ(listener_.Heard.size(), 3u);
+}
+
 TEST_F(MRUList, ItemsDoNotOutliveTheListOrItsMenuItem) {
   Fill({"a", "b"});
   list_->SetMenuItem(Item("Save"));

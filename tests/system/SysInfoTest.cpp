@@ -294,6 +294,9 @@ TEST_F(SysInfoTest, FilesDrivesAndWallpaper) {
   s.GetDriveList(&drives);
   EXPECT_GE(drives.IndexOf("C:\\"), 0);
   s.GetDriveList(nullptr);  // tolerated
+  // A drive's type and its name: C: is the fixed root, a letter without a folder has none.
+  EXPECT_EQ(s.GetDriveTypeString(s.GetDriveInfo('C')), "Fixed");
+  EXPECT_EQ(s.GetDriveTypeString(s.GetDriveInfo('?')), "No root dir");
 
   // The window system records the wallpaper; nothing paints it.
   EXPECT_TRUE(s.SetDesktopWallpaper("C:\\Pictures\\Sea.bmp"));

@@ -157,6 +157,9 @@ TEST_F(SysMenu, APopupMenuGivesTheEntriesAndTheirClicks) {
   EXPECT_NE(win::GetMenuState(System(), save, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
   form_->Perform(win::WM_SYSCOMMAND, popup->Items()->Items(0)->Command(), 0);
   EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"item Open"}));
+  // A forced update builds the entries anew from the standard menu: none twice.
+  menu_->ForceUpdate();
+  EXPECT_EQ(Entries(System()), entries);
   // Mode is fixed outside loading; the menu going away takes the entries with it.
   menu_->SetMode(mmItems);
   EXPECT_EQ(menu_->Mode(), mmMenu);
