@@ -117,15 +117,6 @@ class TZYLVerbEditor : public Base {
   bool made_ = false;
 };
 
-// Opens the body of a TZYLVerbEditor class: names the class to the designer (EditorClassName)
-// and takes the frame's constructors. Leaves the class body in public access.
-#define ZYL_VERB_EDITOR(Class)                      \
- public:                                            \
-  static constexpr char EditorClassName[] = #Class; \
-  using TZYLVerbEditor::TZYLVerbEditor;             \
-                                                    \
- public:
-
 // For an EditProperty override: when the property editor's name is Name (ignoring case), runs
 // its Edit and clears Continue; answers whether it did.
 bool ZYLEditPropertyNamed(vcl::TPropertyEditor* PropertyEditor, const std::string& Name,

@@ -24,7 +24,9 @@ TZYLButtonFaceMMLauncher ZYLSetButtonFaceMMLauncher(TZYLButtonFaceMMLauncher Lau
 // "EnterColor", "EnterColorChange [..]", "Font", "FontFX", and for speed buttons "ButtonStyle",
 // "CtlXP [..]", "-", "Form: Update CtlXP property".
 class TZYLBaseGraphicButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLBaseGraphicButtonComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLBaseGraphicButtonComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -34,7 +36,9 @@ class TZYLBaseGraphicButtonComponentEditor : public TZYLVerbEditor<vcl::TDefault
 // "ButtonLayout", "Color", "Enabled [..]", "Font", "FontFX", "CtlXP [..]", "-",
 // "Form: Update CtlXP property".
 class TZYLCustomButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLCustomButtonComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomButtonComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -43,7 +47,9 @@ class TZYLCustomButtonComponentEditor : public TZYLVerbEditor<vcl::TDefaultEdito
 // Check boxes and radio buttons: "OnChange..." (check box) or "OnClick...", "Caption",
 // "Alignment", "ImageList", "Checked [..]", "Font", "Font3D", "Transparent [..]".
 class TZYLButtonControlComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLButtonControlComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLButtonControlComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -53,7 +59,9 @@ class TZYLButtonControlComponentEditor : public TZYLVerbEditor<vcl::TDefaultEdit
 // "CaptionFont", "CaptionFont3D", "Transparent [..]", "Items", "-", "Make Bevel CtlXP
 // compatible", "CtlXP [..]", "-", "Form: Update CtlXP property".
 class TZYLCustomButtonGroupComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLCustomButtonGroupComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomButtonGroupComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -63,7 +71,9 @@ class TZYLCustomButtonGroupComponentEditor : public TZYLVerbEditor<> {
 // "Transparent [..]", "Bevel", "-", "Make Bevel CtlXP compatible", "CtlXP [..]", "-",
 // "Form: Update CtlXP property".
 class TZYLGroupBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLGroupBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLGroupBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -71,7 +81,9 @@ class TZYLGroupBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "Font", "Transparent [..]".
 class TZYLSimplePanelComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLSimplePanelComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLSimplePanelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -79,7 +91,9 @@ class TZYLSimplePanelComponentEditor : public TZYLVerbEditor<> {
 
 // "ImageList" (reported also when cancelled), "Font", "Bevel", "Transparent [..]".
 class TZYLBackPanelComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLBackPanelComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLBackPanelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -87,7 +101,9 @@ class TZYLBackPanelComponentEditor : public TZYLVerbEditor<> {
 
 // "ImageList", "FillObject", "Bevel", "Caption", "Enabled [..]", "Font", "FontFX".
 class TZYLPanelFillComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLPanelFillComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLPanelFillComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -100,7 +116,9 @@ class TZYLPanelFillComponentEditor : public TZYLVerbEditor<> {
 // first page and Previous to the last). After a verb the designer hears of the modification
 // and the wizard's active page is selected.
 class TZYLAssistComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLAssistComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLAssistComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
   bool NewPageOnly = false;
 

@@ -10,7 +10,9 @@ namespace zyl {
 // "BitmapList", "ImageList", "StringList", "WaveList": the lists of the control's container
 // (at design time the control's own).
 class TZYLContainerComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLContainerComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLContainerComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -18,7 +20,9 @@ class TZYLContainerComponentEditor : public TZYLVerbEditor<> {
 
 // "Editor": the image list editor.
 class TZYLImageListEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLImageListEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLImageListEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -26,7 +30,9 @@ class TZYLImageListEditor : public TZYLVerbEditor<> {
 
 // "BitmapList-Editor": the bitmap list editor.
 class TZYLBitmapListEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLBitmapListEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLBitmapListEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -34,7 +40,9 @@ class TZYLBitmapListEditor : public TZYLVerbEditor<> {
 
 // "Editor": the string list editor.
 class TZYLStringListEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLStringListEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLStringListEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -42,7 +50,9 @@ class TZYLStringListEditor : public TZYLVerbEditor<> {
 
 // "Specify Wave": the wave list editor.
 class TZYLWaveListEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLWaveListEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLWaveListEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;

@@ -7,64 +7,193 @@
 
 namespace zyl {
 
-// Declares an editor of this unit: its verb table is all it adds to its base.
-#define ZYL_DISPLAY_EDITOR(Name, Base)               \
-  class Name : public Base {                         \
-   public:                                           \
-    static constexpr char EditorClassName[] = #Name; \
-    using Base_ = Base;                              \
-    using Base_::Base_;                              \
-                                                     \
-   protected:                                        \
-    TZYLVerbs Verbs() override;                      \
-  }
-
 // "Caption" ("[DB] No caption available" for a data-aware label), "AutoSize [..]", "Color",
 // "Font", "Font3D" (simple and glyph labels) or "FontFX", "MultiLine [..]", "Transparent [..]";
 // a label adds "Bevel", a glyph label "ImageList" and "Alignment" (7, 8 or 9 verbs).
-ZYL_DISPLAY_EDITOR(TZYLLabelComponentEditor, TZYLVerbEditor<>);
+class TZYLLabelComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLLabelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // The label's first seven verbs, then "FillObject", "BrushBackColor" and "ImageList".
-ZYL_DISPLAY_EDITOR(TZYLLabelFillComponentEditor, TZYLLabelComponentEditor);
+class TZYLLabelFillComponentEditor : public TZYLLabelComponentEditor {
+ public:
+  static constexpr char EditorClassName[] = "TZYLLabelFillComponentEditor";
+  using TZYLLabelComponentEditor::TZYLLabelComponentEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Caption", "AutoSize [..]", "Bevel", "LED".
-ZYL_DISPLAY_EDITOR(TZYLLEDLabelComponentEditor, TZYLVerbEditor<>);
+class TZYLLEDLabelComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLLEDLabelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Transparent [..]", "AutoSize [..]", "Font3D", "Font", "Bevel", "DateTime Format", "-", and the
 // four information kinds "show DateTime", "show Caps", "show Num", "show Scroll".
-ZYL_DISPLAY_EDITOR(TZYLInfoLabelComponentEditor, TZYLVerbEditor<>);
+class TZYLInfoLabelComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLInfoLabelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Editor" (the graphic label editor form), "-", "Wave", "Normal", "AutoSize [..]",
 // "FillObject", "Font", "FontFX", and under taPerspective "Perspective (tpBird)" or
 // "Perspective (tpFrog)", which switches the perspective.
-ZYL_DISPLAY_EDITOR(TZYLGraphicLabelComponentEditor, TZYLVerbEditor<>);
+class TZYLGraphicLabelComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLGraphicLabelComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Bitmap" ("[DB] No bitmap" for a data-aware image), "Bevel", "Color", "Style",
 // "Transparent [..]", "TransparentStyle".
-ZYL_DISPLAY_EDITOR(TZYLNImageComponentEditor, TZYLVerbEditor<>);
+class TZYLNImageComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLNImageComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "ImageList", "Bevel", "Color", "Transparent [..]", "Style", and for an animation "Animate [..]".
-ZYL_DISPLAY_EDITOR(TZYLCustomLImageComponentEditor, TZYLVerbEditor<>);
+class TZYLCustomLImageComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomLImageComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "ImageList", "FillObject", "Bevel", "Caption" (the caption object), "Color".
-ZYL_DISPLAY_EDITOR(TZYLFillComponentEditor, TZYLVerbEditor<>);
+class TZYLFillComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLFillComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "ShadowColor", "Bevel".
-ZYL_DISPLAY_EDITOR(TZYLShadowFillComponentEditor, TZYLVerbEditor<>);
+class TZYLShadowFillComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLShadowFillComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "SmallBar", "Bevel", "Caption", "Font", "Font3D", "UseFontColor [..]".
-ZYL_DISPLAY_EDITOR(TZYLProgressComponentEditor, TZYLVerbEditor<>);
+class TZYLProgressComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLProgressComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "ImageList", "FillObject", then the progress editor's verbs but "SmallBar".
-ZYL_DISPLAY_EDITOR(TZYLProgressFillComponentEditor, TZYLProgressComponentEditor);
+class TZYLProgressFillComponentEditor : public TZYLProgressComponentEditor {
+ public:
+  static constexpr char EditorClassName[] = "TZYLProgressFillComponentEditor";
+  using TZYLProgressComponentEditor::TZYLProgressComponentEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Bevel", "Digital", "DigitalOnly [..]", "CustomDateTimeFormat".
-ZYL_DISPLAY_EDITOR(TZYLClockComponentEditor, TZYLVerbEditor<>);
+class TZYLClockComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLClockComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Filled [..]", "Horizontal Line", "Vertical Line".
-ZYL_DISPLAY_EDITOR(TZYLDrawEdgeComponentEditor, TZYLVerbEditor<>);
+class TZYLDrawEdgeComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLDrawEdgeComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Arrowed [..]", "Shadowed [..]", "Arrow Right", "Arrow Left", "Arrow Up", "Arrow Down".
-ZYL_DISPLAY_EDITOR(TZYLTechnicalLineComponentEditor, TZYLVerbEditor<>);
+class TZYLTechnicalLineComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTechnicalLineComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Bevel", "Font", "Font3D", "Transparent [..]", "Scroll [..]", "Lines".
-ZYL_DISPLAY_EDITOR(TZYLScrollTextComponentEditor, TZYLVerbEditor<>);
+class TZYLScrollTextComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLScrollTextComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Teeth" (in the teeth modes) or "Shape", "Brush", "Caption", "Shadow", "Square [..]", then
 // "ShapeFill" (scmTeethFill) or "Bevel" unless teeth are drawn without fill, and in scmShapeFill
 // "Bevel" and "ShapeFill" (5, 6 or 7 verbs).
-ZYL_DISPLAY_EDITOR(TZYLCustomShapeComponentEditor, TZYLVerbEditor<>);
+class TZYLCustomShapeComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomShapeComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "Transparent [..]", "Back", "Bevel", "Kind (Horiz)" or "Kind (Vert)" (switches the kind).
-ZYL_DISPLAY_EDITOR(TZYLScrollBarComponentEditor, TZYLVerbEditor<>);
+class TZYLScrollBarComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLScrollBarComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
+
+ protected:
+  TZYLVerbs Verbs() override;
+};
+
 // "ImageList", "Font", "Transparent [..]", "-", "Save component", "Select template" (the last
 // three only report a modification).
-ZYL_DISPLAY_EDITOR(TZYLTrackBarComponentEditor, TZYLVerbEditor<>);
+class TZYLTrackBarComponentEditor : public TZYLVerbEditor<> {
+ public:
+  static constexpr char EditorClassName[] = "TZYLTrackBarComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
-#undef ZYL_DISPLAY_EDITOR
+ protected:
+  TZYLVerbs Verbs() override;
+};
 
 }  // namespace zyl

@@ -19,7 +19,9 @@ class TZYLListBox;
 // Verbs by the edit's class (above). Double-clicking an edit, and "CustomButtons", open the
 // editor of its CustomButtons.
 class TZYLEditComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLEditComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLEditComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -43,7 +45,9 @@ class TZYLMemoComponentEditor : public TZYLEditComponentEditor {
 // "HeaderSections", "Bevel", "Color", "Enabled [..]", "Font", "HeaderFont". Double-clicking
 // the list box, and "HeaderSections", open the editor of its HeaderSections.
 class TZYLListBoxComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLListBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLListBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
   // The section editor on the list box's header sections and header font; OK sets each
   // section's width through the header. Reported however the form ends.
@@ -57,7 +61,9 @@ class TZYLListBoxComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
 // "Font", "Font3D", "Transparent [..]", "Items"; the colour, font and font-size list boxes
 // (TZYLCustomDerivedImageListBox) fill their items themselves and have no "Items".
 class TZYLCustomListBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLCustomListBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLCustomListBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -65,7 +71,9 @@ class TZYLCustomListBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Font", "Font3D", "Transparent [..]", "Layout", "Items".
 class TZYLImageListBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLImageListBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLImageListBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -73,7 +81,9 @@ class TZYLImageListBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Font", "Font3D", "Layout", "Items".
 class TZYLImageComboBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLImageComboBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLImageComboBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -81,7 +91,9 @@ class TZYLImageComboBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Color", "Enabled [..]", "Font".
 class TZYLColorComboBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLColorComboBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLColorComboBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -89,7 +101,9 @@ class TZYLColorComboBoxComponentEditor : public TZYLVerbEditor<> {
 
 // "Enabled [..]", "Font", "Options".
 class TZYLFontComboBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLFontComboBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFontComboBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -99,7 +113,9 @@ class TZYLFontComboBoxComponentEditor : public TZYLVerbEditor<> {
 // EZYLSectionEditor): the section editor at the list box's width; OK copies the widths back
 // and refreshes the list box. Nothing is reported. The package registers it for no class.
 class TZYLSectionEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLSectionEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLSectionEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;

@@ -12,7 +12,9 @@ namespace zyl {
 // bounds (its position too for the maximized values) and do nothing, unreported, while the
 // form is minimized; "Reset" clears all eight values.
 class TZYLFormComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLFormComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFormComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -22,7 +24,9 @@ class TZYLFormComponentEditor : public TZYLVerbEditor<> {
 // "UseDefaultFont [..]", "InactiveGradient [..]", "DrawCaptionEvent [..]",
 // "UseFormCaption [..]") that adds the option to Options or takes it out.
 class TZYLFormStylerComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLFormStylerComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFormStylerComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -32,7 +36,9 @@ class TZYLFormStylerComponentEditor : public TZYLVerbEditor<> {
 // "ImageList"; any other (the back panel of a form): "ImageList", "DefaultFill [..]",
 // "Enabled [..]". "ImageList" is reported also when cancelled.
 class TZYLFormFillComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLFormFillComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFormFillComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -40,7 +46,9 @@ class TZYLFormFillComponentEditor : public TZYLVerbEditor<> {
 
 // "Shadow", "ShowInActive  [..]" (the name, a blank and the BoolStr entry).
 class TZYLShadowComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLShadowComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLShadowComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -48,7 +56,9 @@ class TZYLShadowComponentEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "SaveResources [..]", "UseResForms [..]".
 class TZYLFormDisplayComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLFormDisplayComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFormDisplayComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;

@@ -17,7 +17,9 @@ class TZYLStatusBar;
 // "Scroll", "System Info", "Normal Info"; otherwise "Font", "Font3D", "Bevel" (a settings verb
 // whose object the bar does not carry is left out).
 class TZYLStatusBarComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLStatusBarComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLStatusBarComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;

@@ -10,7 +10,9 @@ namespace zyl {
 
 // "&Test...": the positioner's Execute (the cursor moves to its target); not reported.
 class TZYLMousePosEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLMousePosEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLMousePosEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -18,7 +20,9 @@ class TZYLMousePosEditor : public TZYLVerbEditor<> {
 
 // "Bevel", "Color", "Enabled [..]", "Font", "Font3D".
 class TZYLHintComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLHintComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLHintComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -27,7 +31,9 @@ class TZYLHintComponentEditor : public TZYLVerbEditor<> {
 // The shape and message hints: "BorderColor", "Color", "Enabled [..]" (where published),
 // "Font", "Font3D", "Shadow".
 class TZYLShapeHintComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLShapeHintComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLShapeHintComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -35,7 +41,9 @@ class TZYLShapeHintComponentEditor : public TZYLVerbEditor<> {
 
 // "Specify Wave": the wave editor on the component's wave; reported when confirmed.
 class TZYLWaveEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLWaveEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLWaveEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -44,7 +52,9 @@ class TZYLWaveEditor : public TZYLVerbEditor<> {
 // "Demo": the message box the application object holds (the one created last) shows
 // "Test - Message" with its own buttons and type; nothing without one; not reported.
 class TZYLMessageBoxComponentEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLMessageBoxComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLMessageBoxComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -53,7 +63,9 @@ class TZYLMessageBoxComponentEditor : public TZYLVerbEditor<> {
 // The dialogs: "Test dialog..." (the dialog's Execute, not reported) and "ImageList" (its
 // picture, the list stored first; reported when confirmed).
 class TZYLDlgEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLDlgEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLDlgEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -61,7 +73,9 @@ class TZYLDlgEditor : public TZYLVerbEditor<> {
 
 // "Test dialog...": the folder dialog's Execute; reported.
 class TZYLBrowseDlgEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLBrowseDlgEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLBrowseDlgEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -69,7 +83,9 @@ class TZYLBrowseDlgEditor : public TZYLVerbEditor<> {
 
 // "Autostart [..]" (toggles AutoStart) and "StartTime" (the date and time editor on it).
 class TZYLStarterEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TZYLStarterEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLStarterEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;
@@ -77,7 +93,9 @@ class TZYLStarterEditor : public TZYLVerbEditor<> {
 
 // "Edit Filters": what a double-click does; a double-click edits the component's first property.
 class TZYLFilterComponentEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TZYLFilterComponentEditor)
+ public:
+  static constexpr char EditorClassName[] = "TZYLFilterComponentEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override;

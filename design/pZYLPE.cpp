@@ -42,7 +42,8 @@ void TZYLSummaryProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect&
   ZYLPEDrawSummary(ACanvas, ARect, GetObjectValue());
 }
 
-void TZYLGradientProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
+void TZYLGradientSampleProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect,
+                                               bool) {
   auto* gradient = dynamic_cast<TZYLGradient*>(GetObjectValue());
   if (!gradient) return;
   TZYLGradient sample;
@@ -59,7 +60,7 @@ void TZYLGradientProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect
   sample.PaintGradient(ACanvas, r);
 }
 
-void TZYLFillObjectProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
+void TZYLFillSampleProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool) {
   auto* fill = dynamic_cast<TZYLFillObject*>(GetObjectValue());
   if (!fill) return;
   TZYLFillObject copy;
@@ -79,26 +80,6 @@ void TZYLFillObjectProperty::PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRe
   copy.FillCanvas(sample.Canvas(), {0, 0, sample.Width(), sample.Height()}, vcl::clBtnFace);
   ACanvas->Draw(r.Left, r.Top, &sample);
 }
-
-// The copy and the launcher of each settings-object editor.
-#define ZYL_PE_EDIT_COPY(Editor, Class, Launcher)                                           \
-  std::unique_ptr<vcl::TPersistent> Editor::NewCopy() { return std::make_unique<Class>(); } \
-  bool Editor::Launch(vcl::TPersistent* Copy) { return Launcher(static_cast<Class*>(Copy)); }
-
-ZYL_PE_EDIT_COPY(TZYLBevelProperty, TZYLBevel, ZYLCPGetBevel)
-ZYL_PE_EDIT_COPY(TZYLShadowProperty, TZYLShadow, ZYLCPGetShadow)
-ZYL_PE_EDIT_COPY(TZYLSimpleBevelProperty, TZYLSimpleBevel, ZYLCPGetSimpleBevel)
-ZYL_PE_EDIT_COPY(TZYLSmallBarProperty, TZYLSmallBar, ZYLCPGetSmallBar)
-ZYL_PE_EDIT_COPY(TZYLTeethProperty, TZYLTeeth, ZYLCPGetTeeth)
-ZYL_PE_EDIT_COPY(TZYLGradientProperty, TZYLGradient, ZYLCPGetGradient)
-ZYL_PE_EDIT_COPY(TZYL3DProperty, TZYL3DCaption, ZYLCPGetFont3D)
-ZYL_PE_EDIT_COPY(TZYLFxProperty, TZYLFxCaption, ZYLCPGetFontFx)
-ZYL_PE_EDIT_COPY(TZYLShapeFillProperty, TZYLShapeFill, ZYLCPGetShapeFill)
-ZYL_PE_EDIT_COPY(TZYLFillObjectProperty, TZYLFillObject, ZYLCPGetFillObject)
-ZYL_PE_EDIT_COPY(TZYLTextAndGlyphProperty, TZYLGlyphTextLayout, ZYLCPGetGlyphTextLayout)
-ZYL_PE_EDIT_COPY(TZYLButtonLayoutProperty, TZYLButtonLayout, ZYLCPGetButtonLayout)
-ZYL_PE_EDIT_COPY(TZYLTransparentProperty, TZYLTransparent, ZYLCPGetTransparent)
-ZYL_PE_EDIT_COPY(TZYLDateTimeProperty, TZYLDateTime, ZYLCPGetDateTime)
 
 std::unique_ptr<vcl::TPersistent> TZYLCaptionProperty::NewCopy() {
   return std::make_unique<TZYLCaption>();

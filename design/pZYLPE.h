@@ -12,6 +12,17 @@
 #include <memory>
 #include <string>
 
+#include "design/ZYLCPGet.h"
+#include "display/ZYLSmallBar.h"
+#include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLBevel.h"
+#include "foundation/ZYLBitmapEffect.h"
+#include "foundation/ZYLDateTime.h"
+#include "foundation/ZYLFillObject.h"
+#include "foundation/ZYLGlyphLayout.h"
+#include "foundation/ZYLGradient.h"
+#include "foundation/ZYLShapeObjects.h"
+#include "platform/base/FixedName.h"
 #include "platform/designer/DesignEditors.h"
 
 namespace vcl {
@@ -49,122 +60,74 @@ class TZYLSummaryProperty : public TZYLObjectProperty {
 // at (Left + 1, Top + 1).
 void ZYLPEDrawSummary(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, vcl::TObject* Object);
 
-// The two operations each settings-object editor gives: the copy of its class, its launcher.
-#define ZYL_PE_ON_COPY                                  \
- protected:                                             \
-  std::unique_ptr<vcl::TPersistent> NewCopy() override; \
-  bool Launch(vcl::TPersistent* Copy) override;
-
-class TZYLBevelProperty : public TZYLSummaryProperty {
+// The value column of a gradient: a 24-pixel sample of it and "(TZYLGradient)" beside.
+class TZYLGradientSampleProperty : public TZYLObjectProperty {
  public:
-  static constexpr char EditorClassName[] = "TZYLBevelProperty";
-  using TZYLSummaryProperty::TZYLSummaryProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLShadowProperty : public TZYLSummaryProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLShadowProperty";
-  using TZYLSummaryProperty::TZYLSummaryProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLSimpleBevelProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLSimpleBevelProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLSmallBarProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLSmallBarProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLTeethProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLTeethProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
-
-// The gradient: a 24-pixel sample of it and "(TZYLGradient)" beside.
-class TZYLGradientProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLGradientProperty";
   using TZYLObjectProperty::TZYLObjectProperty;
   void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
-  ZYL_PE_ON_COPY
 };
 
-class TZYL3DProperty : public TZYLSummaryProperty {
+// The value column of a fill: a 24-pixel sample of it on the button face and its summary beside;
+// without a picture to show (no style, a list bitmap, or a bitmap style without a bitmap) the
+// summary alone.
+class TZYLFillSampleProperty : public TZYLObjectProperty {
  public:
-  static constexpr char EditorClassName[] = "TZYL3DProperty";
-  using TZYLSummaryProperty::TZYLSummaryProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLFxProperty : public TZYLSummaryProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLFxProperty";
-  using TZYLSummaryProperty::TZYLSummaryProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLShapeFillProperty : public TZYLSummaryProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLShapeFillProperty";
-  using TZYLSummaryProperty::TZYLSummaryProperty;
-  ZYL_PE_ON_COPY
-};
-
-// A fill: a 24-pixel sample of it on the button face and its summary beside; without a
-// picture to show (no style, a list bitmap, or a bitmap style without a bitmap) the summary
-// alone.
-class TZYLFillObjectProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLFillObjectProperty";
   using TZYLObjectProperty::TZYLObjectProperty;
   void PropDrawValue(vcl::TCanvas* ACanvas, const vcl::TRect& ARect, bool ASelected) override;
-  ZYL_PE_ON_COPY
 };
 
-class TZYLTextAndGlyphProperty : public TZYLObjectProperty {
+// The editor of a settings object of Class, named Name to the designer: the copy is a new
+// Class, which Launcher edits. Base draws the value column (TZYLObjectProperty: the default,
+// TZYLSummaryProperty: the summary, or a sample).
+template <vcl::TFixedName Name, class Class, bool (*Launcher)(Class*),
+          class Base = TZYLObjectProperty>
+class TZYLSettingsProperty : public Base {
  public:
-  static constexpr char EditorClassName[] = "TZYLTextAndGlyphProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
+  static constexpr const char* EditorClassName = Name.text;
+  using Base::Base;
+
+ protected:
+  std::unique_ptr<vcl::TPersistent> NewCopy() override { return std::make_unique<Class>(); }
+  bool Launch(vcl::TPersistent* Copy) override { return Launcher(static_cast<Class*>(Copy)); }
 };
 
-class TZYLButtonLayoutProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLButtonLayoutProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
+using TZYLBevelProperty =
+    TZYLSettingsProperty<"TZYLBevelProperty", TZYLBevel, ZYLCPGetBevel, TZYLSummaryProperty>;
+using TZYLShadowProperty =
+    TZYLSettingsProperty<"TZYLShadowProperty", TZYLShadow, ZYLCPGetShadow, TZYLSummaryProperty>;
+using TZYLSimpleBevelProperty =
+    TZYLSettingsProperty<"TZYLSimpleBevelProperty", TZYLSimpleBevel, ZYLCPGetSimpleBevel>;
+using TZYLSmallBarProperty =
+    TZYLSettingsProperty<"TZYLSmallBarProperty", TZYLSmallBar, ZYLCPGetSmallBar>;
+using TZYLTeethProperty = TZYLSettingsProperty<"TZYLTeethProperty", TZYLTeeth, ZYLCPGetTeeth>;
+using TZYLGradientProperty = TZYLSettingsProperty<"TZYLGradientProperty", TZYLGradient,
+                                                  ZYLCPGetGradient, TZYLGradientSampleProperty>;
+using TZYL3DProperty =
+    TZYLSettingsProperty<"TZYL3DProperty", TZYL3DCaption, ZYLCPGetFont3D, TZYLSummaryProperty>;
+using TZYLFxProperty =
+    TZYLSettingsProperty<"TZYLFxProperty", TZYLFxCaption, ZYLCPGetFontFx, TZYLSummaryProperty>;
+using TZYLShapeFillProperty = TZYLSettingsProperty<"TZYLShapeFillProperty", TZYLShapeFill,
+                                                   ZYLCPGetShapeFill, TZYLSummaryProperty>;
+using TZYLFillObjectProperty = TZYLSettingsProperty<"TZYLFillObjectProperty", TZYLFillObject,
+                                                    ZYLCPGetFillObject, TZYLFillSampleProperty>;
+using TZYLTextAndGlyphProperty =
+    TZYLSettingsProperty<"TZYLTextAndGlyphProperty", TZYLGlyphTextLayout, ZYLCPGetGlyphTextLayout>;
+using TZYLButtonLayoutProperty =
+    TZYLSettingsProperty<"TZYLButtonLayoutProperty", TZYLButtonLayout, ZYLCPGetButtonLayout>;
+using TZYLTransparentProperty =
+    TZYLSettingsProperty<"TZYLTransparentProperty", TZYLTransparent, ZYLCPGetTransparent>;
+using TZYLDateTimeProperty =
+    TZYLSettingsProperty<"TZYLDateTimeProperty", TZYLDateTime, ZYLCPGetDateTime>;
 
 // A caption, with the editor's multi-line box shown.
 class TZYLCaptionProperty : public TZYLObjectProperty {
  public:
   static constexpr char EditorClassName[] = "TZYLCaptionProperty";
   using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
 
-class TZYLTransparentProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLTransparentProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
-};
-
-class TZYLDateTimeProperty : public TZYLObjectProperty {
- public:
-  static constexpr char EditorClassName[] = "TZYLDateTimeProperty";
-  using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
+ protected:
+  std::unique_ptr<vcl::TPersistent> NewCopy() override;
+  bool Launch(vcl::TPersistent* Copy) override;
 };
 
 // A point list, edited in place; on OK it is set again on the selected components. Attributes:
@@ -308,7 +271,10 @@ class TZYLLEDProperty : public TZYLObjectProperty {
  public:
   static constexpr char EditorClassName[] = "TZYLLEDProperty";
   using TZYLObjectProperty::TZYLObjectProperty;
-  ZYL_PE_ON_COPY
+
+ protected:
+  std::unique_ptr<vcl::TPersistent> NewCopy() override;
+  bool Launch(vcl::TPersistent* Copy) override;
 };
 
 // An edit mask in the mask editor.

@@ -30,7 +30,7 @@ namespace zyl {
 
 using vcl::EReadError;
 // A buffer stream that is damaged or not a buffer stream, or entries that cannot be streamed.
-ZYL_DECLARE_EXCEPTION(EZYLBufferError, EReadError);
+using EZYLBufferError = vcl::TNamedException<"EZYLBufferError", EReadError>;
 
 class TZYLCustomBuffer;
 // One entry of a buffer, handed out by FirstNode and NextNode; its fields are the buffer's

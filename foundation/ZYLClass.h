@@ -161,10 +161,10 @@ class EZYLWrongPixelFormat : public Exception {
   const char* ClassName() const override { return "EZYLWrongPixelFormat"; }
 };
 
-ZYL_DECLARE_EXCEPTION(EZYLWrongBmpSize, Exception);
-ZYL_DECLARE_EXCEPTION(EZYLWrongDataType, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidWave, Exception);
-ZYL_DECLARE_EXCEPTION(EErrorCheckingWave, Exception);
+using EZYLWrongBmpSize = vcl::TNamedException<"EZYLWrongBmpSize", Exception>;
+using EZYLWrongDataType = vcl::TNamedException<"EZYLWrongDataType", Exception>;
+using EInvalidWave = vcl::TNamedException<"EInvalidWave", Exception>;
+using EErrorCheckingWave = vcl::TNamedException<"EErrorCheckingWave", Exception>;
 
 // A second instance of a once-per-form component, or a component on an owner that is no form.
 class ZYLEOneInstError : public Exception {

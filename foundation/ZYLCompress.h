@@ -12,7 +12,7 @@ namespace zyl {
 
 // Raised for a compressed stream or block that is damaged, truncated or not one of ours.
 using vcl::EStreamError;
-ZYL_DECLARE_EXCEPTION(EZYLCompressError, EStreamError);
+using EZYLCompressError = vcl::TNamedException<"EZYLCompressError", EStreamError>;
 
 // The largest number of source bytes one compressed block holds.
 constexpr size_t ZYLCompressBlockSize = 32781;

@@ -45,7 +45,7 @@ constexpr int ZYLFaceStateCount = fcsDisabled + 1;
 // A settings stream or file that is foreign, truncated or damaged.
 class EZYLFaceSettingsError : public vcl::EReadError {
  public:
-  using EReadError::EReadError;
+  using vcl::EReadError::EReadError;
   const char* ClassName() const override { return "EZYLFaceSettingsError"; }
 };
 

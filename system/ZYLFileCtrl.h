@@ -35,7 +35,7 @@ ZYL_ENUM(TZYLFileOperation, foCopy, foRename, foMove, foDelete)
 
 // Raised when a time stamp cannot be written to the file.
 using vcl::Exception;
-ZYL_DECLARE_EXCEPTION(EZYLFileCtrlError, Exception);
+using EZYLFileCtrlError = vcl::TNamedException<"EZYLFileCtrlError", Exception>;
 
 // The library's text after an unknown file type's extension.
 extern const char* const SZYLFiles;  // "Files"

@@ -151,35 +151,45 @@ class TZYLForm : public TZYLWndProcComponent {
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void WndProc(vcl::TMessage& Message) override;
 
-// Each event: the handler field FOnX with its accessors GetOnX / SetOnX.
-#define ZYL_FORM_EVENT(Type, Name)                           \
- public:                                                     \
-  const Type& GetOn##Name() const { return FOn##Name; }      \
-  void SetOn##Name(const Type& Value) { FOn##Name = Value; } \
-                                                             \
- private:                                                    \
-  Type FOn##Name;
-
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, Move)
-  ZYL_FORM_EVENT(TZYLSizingChangeEvent, Size)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, SysColorChange)
-  ZYL_FORM_EVENT(TZYLSendStringEvent, IniChange)
-  ZYL_FORM_EVENT(TZYLSendStringEvent, DevModeChange)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, FontChange)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, TimeChange)
-  ZYL_FORM_EVENT(TZYLTrackInfoEvent, TrackInfo)
-  ZYL_FORM_EVENT(TZYLMaxInfoEvent, MaximizeInfo)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, PaintIcon)
-  ZYL_FORM_EVENT(TZYLSendIntegerEvent, SpoolerStatus)
-  ZYL_FORM_EVENT(TZYLSendIntegerEvent, Compacting)
-  ZYL_FORM_EVENT(TZYLMovingEvent, Moving)
-  ZYL_FORM_EVENT(TZYLStandardEvent, APMSuspendRequest)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, APMResume)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, APMCriticalResume)
-  ZYL_FORM_EVENT(TZYLDisplayChangeEvent, DisplayChange)
-  ZYL_FORM_EVENT(TZYLFMDragDropEvent, FMDragDrop)
-  ZYL_FORM_EVENT(vcl::TNotifyEvent, NoRestoreData)
-#undef ZYL_FORM_EVENT
+  // The events: each handler with its accessors.
+  const vcl::TNotifyEvent& GetOnMove() const { return FOnMove; }
+  void SetOnMove(const vcl::TNotifyEvent& Value) { FOnMove = Value; }
+  const TZYLSizingChangeEvent& GetOnSize() const { return FOnSize; }
+  void SetOnSize(const TZYLSizingChangeEvent& Value) { FOnSize = Value; }
+  const vcl::TNotifyEvent& GetOnSysColorChange() const { return FOnSysColorChange; }
+  void SetOnSysColorChange(const vcl::TNotifyEvent& Value) { FOnSysColorChange = Value; }
+  const TZYLSendStringEvent& GetOnIniChange() const { return FOnIniChange; }
+  void SetOnIniChange(const TZYLSendStringEvent& Value) { FOnIniChange = Value; }
+  const TZYLSendStringEvent& GetOnDevModeChange() const { return FOnDevModeChange; }
+  void SetOnDevModeChange(const TZYLSendStringEvent& Value) { FOnDevModeChange = Value; }
+  const vcl::TNotifyEvent& GetOnFontChange() const { return FOnFontChange; }
+  void SetOnFontChange(const vcl::TNotifyEvent& Value) { FOnFontChange = Value; }
+  const vcl::TNotifyEvent& GetOnTimeChange() const { return FOnTimeChange; }
+  void SetOnTimeChange(const vcl::TNotifyEvent& Value) { FOnTimeChange = Value; }
+  const TZYLTrackInfoEvent& GetOnTrackInfo() const { return FOnTrackInfo; }
+  void SetOnTrackInfo(const TZYLTrackInfoEvent& Value) { FOnTrackInfo = Value; }
+  const TZYLMaxInfoEvent& GetOnMaximizeInfo() const { return FOnMaximizeInfo; }
+  void SetOnMaximizeInfo(const TZYLMaxInfoEvent& Value) { FOnMaximizeInfo = Value; }
+  const vcl::TNotifyEvent& GetOnPaintIcon() const { return FOnPaintIcon; }
+  void SetOnPaintIcon(const vcl::TNotifyEvent& Value) { FOnPaintIcon = Value; }
+  const TZYLSendIntegerEvent& GetOnSpoolerStatus() const { return FOnSpoolerStatus; }
+  void SetOnSpoolerStatus(const TZYLSendIntegerEvent& Value) { FOnSpoolerStatus = Value; }
+  const TZYLSendIntegerEvent& GetOnCompacting() const { return FOnCompacting; }
+  void SetOnCompacting(const TZYLSendIntegerEvent& Value) { FOnCompacting = Value; }
+  const TZYLMovingEvent& GetOnMoving() const { return FOnMoving; }
+  void SetOnMoving(const TZYLMovingEvent& Value) { FOnMoving = Value; }
+  const TZYLStandardEvent& GetOnAPMSuspendRequest() const { return FOnAPMSuspendRequest; }
+  void SetOnAPMSuspendRequest(const TZYLStandardEvent& Value) { FOnAPMSuspendRequest = Value; }
+  const vcl::TNotifyEvent& GetOnAPMResume() const { return FOnAPMResume; }
+  void SetOnAPMResume(const vcl::TNotifyEvent& Value) { FOnAPMResume = Value; }
+  const vcl::TNotifyEvent& GetOnAPMCriticalResume() const { return FOnAPMCriticalResume; }
+  void SetOnAPMCriticalResume(const vcl::TNotifyEvent& Value) { FOnAPMCriticalResume = Value; }
+  const TZYLDisplayChangeEvent& GetOnDisplayChange() const { return FOnDisplayChange; }
+  void SetOnDisplayChange(const TZYLDisplayChangeEvent& Value) { FOnDisplayChange = Value; }
+  const TZYLFMDragDropEvent& GetOnFMDragDrop() const { return FOnFMDragDrop; }
+  void SetOnFMDragDrop(const TZYLFMDragDropEvent& Value) { FOnFMDragDrop = Value; }
+  const vcl::TNotifyEvent& GetOnNoRestoreData() const { return FOnNoRestoreData; }
+  void SetOnNoRestoreData(const vcl::TNotifyEvent& Value) { FOnNoRestoreData = Value; }
 
  protected:
   // Recomputes the real limits from the stored ones for the current screen.
@@ -213,6 +223,25 @@ class TZYLForm : public TZYLWndProcComponent {
   bool FChained = false;
   vcl::TNotifyEvent FOldShow;
   vcl::TNotifyEvent FOldDestroy;
+  vcl::TNotifyEvent FOnMove;
+  TZYLSizingChangeEvent FOnSize;
+  vcl::TNotifyEvent FOnSysColorChange;
+  TZYLSendStringEvent FOnIniChange;
+  TZYLSendStringEvent FOnDevModeChange;
+  vcl::TNotifyEvent FOnFontChange;
+  vcl::TNotifyEvent FOnTimeChange;
+  TZYLTrackInfoEvent FOnTrackInfo;
+  TZYLMaxInfoEvent FOnMaximizeInfo;
+  vcl::TNotifyEvent FOnPaintIcon;
+  TZYLSendIntegerEvent FOnSpoolerStatus;
+  TZYLSendIntegerEvent FOnCompacting;
+  TZYLMovingEvent FOnMoving;
+  TZYLStandardEvent FOnAPMSuspendRequest;
+  vcl::TNotifyEvent FOnAPMResume;
+  vcl::TNotifyEvent FOnAPMCriticalResume;
+  TZYLDisplayChangeEvent FOnDisplayChange;
+  TZYLFMDragDropEvent FOnFMDragDrop;
+  vcl::TNotifyEvent FOnNoRestoreData;
 };
 
 inline constexpr vcl::TUnitEntry ZYLFormAUnit = vcl::ClassesUnit<TZYLForm>("ZYLFormA");

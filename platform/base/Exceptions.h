@@ -4,6 +4,8 @@
 #include <exception>
 #include <string>
 
+#include "platform/base/FixedName.h"
+
 namespace vcl {
 
 class Exception : public std::exception {
@@ -22,50 +24,51 @@ class Exception : public std::exception {
   int helpContext_ = 0;
 };
 
-// Declares an exception kind derived from `base` with its framework class name.
-#define ZYL_DECLARE_EXCEPTION(name, base)                        \
-  class name : public base {                                     \
-   public:                                                       \
-    using base::base;                                            \
-    const char* ClassName() const override { return #name; }     \
-  }
+// An exception kind that adds nothing to its base but its framework class name: each kind is an
+// alias naming itself, `using EFoo = TNamedException<"EFoo", Base>;`.
+template <TFixedName Name, class Base>
+class TNamedException : public Base {
+ public:
+  using Base::Base;
+  const char* ClassName() const override { return Name.text; }
+};
 
-ZYL_DECLARE_EXCEPTION(EAbort, Exception);
-ZYL_DECLARE_EXCEPTION(EConvertError, Exception);
-ZYL_DECLARE_EXCEPTION(EListError, Exception);
-ZYL_DECLARE_EXCEPTION(EStringListError, Exception);
-ZYL_DECLARE_EXCEPTION(EStreamError, Exception);
-ZYL_DECLARE_EXCEPTION(EFilerError, EStreamError);
-ZYL_DECLARE_EXCEPTION(EReadError, EFilerError);
-ZYL_DECLARE_EXCEPTION(EWriteError, EFilerError);
-ZYL_DECLARE_EXCEPTION(EClassNotFound, EFilerError);
-ZYL_DECLARE_EXCEPTION(EInvalidImage, EFilerError);
-ZYL_DECLARE_EXCEPTION(EFOpenError, EStreamError);
-ZYL_DECLARE_EXCEPTION(EFCreateError, EStreamError);
-ZYL_DECLARE_EXCEPTION(EResNotFound, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidOperation, Exception);
-ZYL_DECLARE_EXCEPTION(EOutOfResources, Exception);
-ZYL_DECLARE_EXCEPTION(EOutOfMemory, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidCast, Exception);
-ZYL_DECLARE_EXCEPTION(EIntfCastError, Exception);
-ZYL_DECLARE_EXCEPTION(EComponentError, Exception);
-ZYL_DECLARE_EXCEPTION(EPropertyError, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidPointer, Exception);
-ZYL_DECLARE_EXCEPTION(ERangeError, Exception);
-ZYL_DECLARE_EXCEPTION(EMathError, Exception);
-ZYL_DECLARE_EXCEPTION(EInvalidArgument, EMathError);
-ZYL_DECLARE_EXCEPTION(EZeroDivide, EMathError);
-ZYL_DECLARE_EXCEPTION(EOverflow, EMathError);
-ZYL_DECLARE_EXCEPTION(EDivByZero, Exception);
-ZYL_DECLARE_EXCEPTION(EIntOverflow, Exception);
-ZYL_DECLARE_EXCEPTION(EOSError, Exception);
-ZYL_DECLARE_EXCEPTION(EInOutError, Exception);
-ZYL_DECLARE_EXCEPTION(EThread, Exception);
-ZYL_DECLARE_EXCEPTION(EPackageError, Exception);
-ZYL_DECLARE_EXCEPTION(EIniFileException, Exception);
-ZYL_DECLARE_EXCEPTION(ERegistryException, Exception);
-ZYL_DECLARE_EXCEPTION(EMenuError, Exception);
+using EAbort = TNamedException<"EAbort", Exception>;
+using EConvertError = TNamedException<"EConvertError", Exception>;
+using EListError = TNamedException<"EListError", Exception>;
+using EStringListError = TNamedException<"EStringListError", Exception>;
+using EStreamError = TNamedException<"EStreamError", Exception>;
+using EFilerError = TNamedException<"EFilerError", EStreamError>;
+using EReadError = TNamedException<"EReadError", EFilerError>;
+using EWriteError = TNamedException<"EWriteError", EFilerError>;
+using EClassNotFound = TNamedException<"EClassNotFound", EFilerError>;
+using EInvalidImage = TNamedException<"EInvalidImage", EFilerError>;
+using EFOpenError = TNamedException<"EFOpenError", EStreamError>;
+using EFCreateError = TNamedException<"EFCreateError", EStreamError>;
+using EResNotFound = TNamedException<"EResNotFound", Exception>;
+using EInvalidOperation = TNamedException<"EInvalidOperation", Exception>;
+using EOutOfResources = TNamedException<"EOutOfResources", Exception>;
+using EOutOfMemory = TNamedException<"EOutOfMemory", Exception>;
+using EInvalidGraphic = TNamedException<"EInvalidGraphic", Exception>;
+using EInvalidGraphicOperation = TNamedException<"EInvalidGraphicOperation", Exception>;
+using EInvalidCast = TNamedException<"EInvalidCast", Exception>;
+using EIntfCastError = TNamedException<"EIntfCastError", Exception>;
+using EComponentError = TNamedException<"EComponentError", Exception>;
+using EPropertyError = TNamedException<"EPropertyError", Exception>;
+using EInvalidPointer = TNamedException<"EInvalidPointer", Exception>;
+using ERangeError = TNamedException<"ERangeError", Exception>;
+using EMathError = TNamedException<"EMathError", Exception>;
+using EInvalidArgument = TNamedException<"EInvalidArgument", EMathError>;
+using EZeroDivide = TNamedException<"EZeroDivide", EMathError>;
+using EOverflow = TNamedException<"EOverflow", EMathError>;
+using EDivByZero = TNamedException<"EDivByZero", Exception>;
+using EIntOverflow = TNamedException<"EIntOverflow", Exception>;
+using EOSError = TNamedException<"EOSError", Exception>;
+using EInOutError = TNamedException<"EInOutError", Exception>;
+using EThread = TNamedException<"EThread", Exception>;
+using EPackageError = TNamedException<"EPackageError", Exception>;
+using EIniFileException = TNamedException<"EIniFileException", Exception>;
+using ERegistryException = TNamedException<"ERegistryException", Exception>;
+using EMenuError = TNamedException<"EMenuError", Exception>;
 
 }  // namespace vcl

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "platform/base/FixedName.h"
 #include "platform/base/Numbers.h"
 
 namespace win {
@@ -41,24 +42,24 @@ constexpr BOOL FALSE = 0;
 
 // Handles are distinct pointer types, so that a brush cannot be passed where a window is
 // expected; HGDIOBJ and HANDLE accept any of them, as on the platform.
-#define ZYL_DECLARE_HANDLE(name) \
-  struct name##__ { int unused; }; \
-  using name = name##__*
-ZYL_DECLARE_HANDLE(HWND);
-ZYL_DECLARE_HANDLE(HDC);
-ZYL_DECLARE_HANDLE(HBITMAP);
-ZYL_DECLARE_HANDLE(HBRUSH);
-ZYL_DECLARE_HANDLE(HPEN);
-ZYL_DECLARE_HANDLE(HFONT);
-ZYL_DECLARE_HANDLE(HRGN);
-ZYL_DECLARE_HANDLE(HPALETTE);
-ZYL_DECLARE_HANDLE(HICON);
-ZYL_DECLARE_HANDLE(HMENU);
-ZYL_DECLARE_HANDLE(HINSTANCE);
-ZYL_DECLARE_HANDLE(HKEY);
-ZYL_DECLARE_HANDLE(HHOOK);
-ZYL_DECLARE_HANDLE(HMONITOR);
-#undef ZYL_DECLARE_HANDLE
+template <vcl::TFixedName Name>
+struct THandleOf {
+  int unused;
+};
+using HWND = THandleOf<"HWND">*;
+using HDC = THandleOf<"HDC">*;
+using HBITMAP = THandleOf<"HBITMAP">*;
+using HBRUSH = THandleOf<"HBRUSH">*;
+using HPEN = THandleOf<"HPEN">*;
+using HFONT = THandleOf<"HFONT">*;
+using HRGN = THandleOf<"HRGN">*;
+using HPALETTE = THandleOf<"HPALETTE">*;
+using HICON = THandleOf<"HICON">*;
+using HMENU = THandleOf<"HMENU">*;
+using HINSTANCE = THandleOf<"HINSTANCE">*;
+using HKEY = THandleOf<"HKEY">*;
+using HHOOK = THandleOf<"HHOOK">*;
+using HMONITOR = THandleOf<"HMONITOR">*;
 using HCURSOR = HICON;
 using HMODULE = HINSTANCE;
 using HGDIOBJ = void*;

@@ -312,13 +312,12 @@ class TClassBuilder;
 }  // namespace vcl
 
 // Declares the class to the object model: `inherited`, its class information and the
-// ClassType override. Leaves the class body in public access.
+// ClassType override. Written as the first line of a class body, it opens public access and
+// leaves the body in it: what follows is public until the next access label.
 #define ZYL_CLASS(Class, Parent)                                     \
  public:                                                             \
   using inherited = Parent;                                          \
   static ::vcl::TClass StaticClass();                                \
   ::vcl::TClass ClassType() const override { return StaticClass(); } \
   static void DescribeClass(::vcl::TClassBuilder<Class>& b);         \
-  friend class ::vcl::TClassBuilder<Class>;                          \
-                                                                     \
- public:
+  friend class ::vcl::TClassBuilder<Class>;

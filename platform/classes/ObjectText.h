@@ -12,7 +12,7 @@ namespace vcl {
 class TStream;
 
 // Raised for malformed text forms; the message ends with " on line N".
-ZYL_DECLARE_EXCEPTION(EParserError, Exception);
+using EParserError = vcl::TNamedException<"EParserError", Exception>;
 
 // A binary form is a "TPF0" stream (as resources hold it) or, as the IDE saves form files, the
 // same stream behind a 16-bit resource header: 0xFF 0x0A 0x00, the form's name in capitals,

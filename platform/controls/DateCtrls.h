@@ -68,7 +68,7 @@ using NMSELECT = NMSELCHANGE;
 
 namespace vcl {
 
-ZYL_DECLARE_EXCEPTION(EDateTimeError, Exception);
+using EDateTimeError = vcl::TNamedException<"EDateTimeError", Exception>;
 
 ZYL_ENUM(TDateTimeKind, dtkDate, dtkTime)
 ZYL_ENUM(TDTDateFormat, dfShort, dfLong)

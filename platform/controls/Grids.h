@@ -26,7 +26,7 @@ ZYL_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
 using TGridDrawState = TSet<TGridDrawStateItem>;
 ZYL_ENUM(TGridState, gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving)
 
-ZYL_DECLARE_EXCEPTION(EInvalidGridOperation, Exception);
+using EInvalidGridOperation = vcl::TNamedException<"EInvalidGridOperation", Exception>;
 
 struct TGridCoord {
   int32_t X = 0;

@@ -14,7 +14,7 @@
 
 namespace vcl {
 
-ZYL_DECLARE_EXCEPTION(EDBEditError, Exception);
+using EDBEditError = vcl::TNamedException<"EDBEditError", Exception>;
 
 using TEditMask = std::string;
 using TMaskedText = std::string;

@@ -289,9 +289,9 @@ bool HandlesMessage(TClass cls, UINT msg);
 
 }  // namespace vcl
 
-#define ZYL_MESSAGES(Class) \
- public:                    \
-  static void DescribeMessages(::vcl::TMessageMapBuilder<Class>& m);
+// Declares the class's message map. Written right after ZYL_CLASS, in the public access that
+// leaves; it changes no access itself.
+#define ZYL_MESSAGES(Class) static void DescribeMessages(::vcl::TMessageMapBuilder<Class>& m);
 
 #define ZYL_MESSAGE_MAP(Class)                                                    \
   static const ::vcl::TMessageMapRegistration zylMessageMap_##Class(              \

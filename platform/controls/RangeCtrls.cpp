@@ -203,17 +203,30 @@ void TTrackBar::SetPosition(int32_t Value) {
   if (!ComponentState().contains(csLoading) && OnChange) OnChange(this);
 }
 
-#define ZYL_TRACK_SETTER(Name, field, Type) \
-  void TTrackBar::Set##Name(Type Value) {   \
-    field = Value;                          \
-    Invalidate();                           \
-  }
-ZYL_TRACK_SETTER(TickMarks, tickMarks_, TTickMark)
-ZYL_TRACK_SETTER(TickStyle, tickStyle_, TTickStyle)
-ZYL_TRACK_SETTER(SelStart, selStart_, int32_t)
-ZYL_TRACK_SETTER(SelEnd, selEnd_, int32_t)
-ZYL_TRACK_SETTER(SliderVisible, sliderVisible_, bool)
-#undef ZYL_TRACK_SETTER
+void TTrackBar::SetTickMarks(TTickMark Value) {
+  tickMarks_ = Value;
+  Invalidate();
+}
+
+void TTrackBar::SetTickStyle(TTickStyle Value) {
+  tickStyle_ = Value;
+  Invalidate();
+}
+
+void TTrackBar::SetSelStart(int32_t Value) {
+  selStart_ = Value;
+  Invalidate();
+}
+
+void TTrackBar::SetSelEnd(int32_t Value) {
+  selEnd_ = Value;
+  Invalidate();
+}
+
+void TTrackBar::SetSliderVisible(bool Value) {
+  sliderVisible_ = Value;
+  Invalidate();
+}
 
 void TTrackBar::SetFrequency(int32_t Value) {
   if (Value < 1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));

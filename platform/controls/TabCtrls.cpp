@@ -448,18 +448,35 @@ void TCustomTabControl::SelectNextTab(bool GoForward) {
   SelectTab(((from + (GoForward ? 1 : -1)) % count + count) % count);
 }
 
-#define ZYL_TAB_SETTER(Name, field, Type)         \
-  void TCustomTabControl::Set##Name(Type Value) { \
-    if (field == Value) return;                   \
-    field = Value;                                \
-    TabsLayoutChanged();                          \
-  }
-ZYL_TAB_SETTER(HotTrack, hotTrack_, bool)
-ZYL_TAB_SETTER(OwnerDraw, ownerDraw_, bool)
-ZYL_TAB_SETTER(RaggedRight, raggedRight_, bool)
-ZYL_TAB_SETTER(ScrollOpposite, scrollOpposite_, bool)
-ZYL_TAB_SETTER(Style, style_, TTabStyle)
-#undef ZYL_TAB_SETTER
+void TCustomTabControl::SetHotTrack(bool Value) {
+  if (hotTrack_ == Value) return;
+  hotTrack_ = Value;
+  TabsLayoutChanged();
+}
+
+void TCustomTabControl::SetOwnerDraw(bool Value) {
+  if (ownerDraw_ == Value) return;
+  ownerDraw_ = Value;
+  TabsLayoutChanged();
+}
+
+void TCustomTabControl::SetRaggedRight(bool Value) {
+  if (raggedRight_ == Value) return;
+  raggedRight_ = Value;
+  TabsLayoutChanged();
+}
+
+void TCustomTabControl::SetScrollOpposite(bool Value) {
+  if (scrollOpposite_ == Value) return;
+  scrollOpposite_ = Value;
+  TabsLayoutChanged();
+}
+
+void TCustomTabControl::SetStyle(TTabStyle Value) {
+  if (style_ == Value) return;
+  style_ = Value;
+  TabsLayoutChanged();
+}
 
 void TCustomTabControl::SetTabPosition(TTabPosition Value) {
   if (tabPosition_ == Value) return;

@@ -13,7 +13,7 @@ namespace vcl {
 
 class TBitmap;
 
-ZYL_DECLARE_EXCEPTION(EAviError, Exception);
+using EAviError = vcl::TNamedException<"EAviError", Exception>;
 
 class TAviClip {
  public:

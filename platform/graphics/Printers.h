@@ -58,7 +58,7 @@ class TStrings;
 class TStringList;
 class TCanvas;
 
-ZYL_DECLARE_EXCEPTION(EPrinter, Exception);
+using EPrinter = vcl::TNamedException<"EPrinter", Exception>;
 
 // The virtual printer's name.
 extern const char* const VirtualPrinterName;

@@ -22,7 +22,7 @@
 
 namespace vcl::testkit {
 
-ZYL_DECLARE_EXCEPTION(EDialogScript, Exception);
+using EDialogScript = vcl::TNamedException<"EDialogScript", Exception>;
 
 // What a dialog showed when it came up.
 struct TShownDialog {

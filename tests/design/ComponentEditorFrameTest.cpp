@@ -32,7 +32,11 @@
 namespace zyl {
 
 // A data-aware variant as the frame recognises them: by its class name.
-ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLabel, TZYLLabel);
+class TZYLDBTestLabel : public TZYLLabel {
+  ZYL_CLASS(TZYLDBTestLabel, TZYLLabel)
+  explicit TZYLDBTestLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TZYLDBTestLabel) {}
 
 namespace {
 
@@ -42,7 +46,9 @@ using designtest::TEnding;
 // An editor over the standard kinds; the "Twinkle" toggle is offered only to a multi-line label,
 // and double-clicking opens OnDblClick.
 class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
-  ZYL_VERB_EDITOR(TLabelTestEditor)
+ public:
+  static constexpr char EditorClassName[] = "TLabelTestEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override {
@@ -71,7 +77,9 @@ class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {
 
 // The list box's items, through the strings editor or the code editor.
 class TListTestEditor : public TZYLVerbEditor<> {
-  ZYL_VERB_EDITOR(TListTestEditor)
+ public:
+  static constexpr char EditorClassName[] = "TListTestEditor";
+  using TZYLVerbEditor::TZYLVerbEditor;
 
  protected:
   TZYLVerbs Verbs() override { return {ZYLStringsVerb("Items...", "Items", ".Items")}; }

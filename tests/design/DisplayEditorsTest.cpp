@@ -54,8 +54,17 @@
 namespace zyl {
 
 // Data-aware variants as the editors recognise them: by their class names.
-ZYL_NAMED_TEST_COMPONENT(TZYLDBTestImage, TZYLNImage);
-ZYL_NAMED_TEST_COMPONENT(TZYLDBTestLEDLabel, TZYLLEDLabel);
+class TZYLDBTestImage : public TZYLNImage {
+  ZYL_CLASS(TZYLDBTestImage, TZYLNImage)
+  explicit TZYLDBTestImage(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TZYLDBTestImage) {}
+
+class TZYLDBTestLEDLabel : public TZYLLEDLabel {
+  ZYL_CLASS(TZYLDBTestLEDLabel, TZYLLEDLabel)
+  explicit TZYLDBTestLEDLabel(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TZYLDBTestLEDLabel) {}
 
 namespace {
 

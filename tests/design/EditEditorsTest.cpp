@@ -46,7 +46,11 @@
 namespace zyl {
 
 // A data-aware memo, as the data-aware variants are named.
-ZYL_NAMED_TEST_COMPONENT(TZYLDBMemo, TZYLMemo);
+class TZYLDBMemo : public TZYLMemo {
+  ZYL_CLASS(TZYLDBMemo, TZYLMemo)
+  explicit TZYLDBMemo(vcl::TComponent* AOwner) : inherited(AOwner) {}
+};
+ZYL_CLASS_IMPL(TZYLDBMemo) {}
 
 namespace {
 

@@ -17,16 +17,6 @@ namespace vcl {
 class TPageControl;
 }
 
-// Declares and defines a component class that only derives from Base under a name of its own:
-// the data-aware variants, which the editors recognise by their class names.
-#define ZYL_NAMED_TEST_COMPONENT(Class, Base)                      \
-  class Class : public Base {                                      \
-    ZYL_CLASS(Class, Base)                                         \
-    explicit Class(vcl::TComponent* AOwner) : inherited(AOwner) {} \
-  };                                                               \
-  ZYL_CLASS_IMPL(Class) {}                                         \
-  static_assert(true)
-
 namespace zyl::designtest {
 
 // Starts the application object and the units of the controls the editor forms use, and the

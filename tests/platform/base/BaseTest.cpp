@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <type_traits>
+
 #include "platform/base/Clock.h"
+#include "platform/base/Exceptions.h"
 #include "platform/base/Numbers.h"
 #include "platform/base/Sets.h"
 #include "platform/base/Types.h"
@@ -95,4 +100,48 @@ TEST(Clock, VirtualClockMovesOnlyWhenAdvanced) {
   EXPECT_NEAR(clock.Now() - now0, 2.0 / 86400.0, 1e-9);
   scope.Clock().SetNow(40000.25);
   EXPECT_DOUBLE_EQ(clock.Now(), 40000.25);
+}
+
+// Each exception kind reports the framework class name it is declared under, and a handler of its
+// base catches it.
+TEST(Exceptions, KindsReportTheirNamesAndAreCaughtAsTheirBases) {
+  struct Case {
+    std::function<void()> raise;
+    const char* name;
+  };
+  const Case cases[] = {
+      {[] { throw vcl::EConvertError("x"); }, "EConvertError"},
+      {[] { throw vcl::EReadError("x"); }, "EReadError"},
+      {[] { throw vcl::EFilerError("x"); }, "EFilerError"},
+      {[] { throw vcl::EZeroDivide("x"); }, "EZeroDivide"},
+      {[] { throw vcl::EAbort("x"); }, "EAbort"},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.raise();
+      ADD_FAILURE() << c.name << " was not raised";
+    } catch (const vcl::Exception& e) {
+      EXPECT_STREQ(e.ClassName(), c.name);
+      EXPECT_EQ(e.Message(), "x");
+    }
+  }
+  EXPECT_THROW(throw vcl::EReadError("r"), vcl::EStreamError);
+  EXPECT_THROW(throw vcl::EZeroDivide("z"), vcl::EMathError);
+  bool sibling = false;
+  try {
+    throw vcl::EReadError("r");
+  } catch (const vcl::EWriteError&) {
+    sibling = true;
+  } catch (const vcl::EFilerError&) {
+  }
+  EXPECT_FALSE(sibling);
+}
+
+// Handles of different kinds are different types; HGDIOBJ takes any of them.
+TEST(Handles, KindsAreDistinctTypes) {
+  EXPECT_FALSE((std::is_same_v<HWND, HDC>));
+  EXPECT_FALSE((std::is_same_v<HBRUSH, HPEN>));
+  EXPECT_FALSE((std::is_convertible_v<HBRUSH, HPEN>));
+  EXPECT_TRUE((std::is_convertible_v<HBRUSH, HGDIOBJ>));
+  EXPECT_TRUE((std::is_same_v<HCURSOR, HICON>));
 }

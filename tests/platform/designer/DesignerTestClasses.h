@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/FixedName.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
@@ -117,26 +118,28 @@ class TDzForm : public TForm {
 // ---- Editors: each names itself, and records the calls made on it ----
 std::vector<std::string>& CallLog();
 
-#define DZ_PROPERTY_EDITOR(Name, Base)               \
-  class Name : public Base {                         \
-   public:                                           \
-    static constexpr char EditorClassName[] = #Name; \
-    using Base::Base;                                \
-  };
-DZ_PROPERTY_EDITOR(TDzShapeFillProperty, TClassProperty)
-DZ_PROPERTY_EDITOR(TDzFillObjectProperty, TDzShapeFillProperty)
-DZ_PROPERTY_EDITOR(TDzGlyphTextLayoutProperty, TClassProperty)
-DZ_PROPERTY_EDITOR(TDzButtonLayoutProperty, TDzGlyphTextLayoutProperty)
-DZ_PROPERTY_EDITOR(TDzStringListProperty, TClassProperty)
-DZ_PROPERTY_EDITOR(TDzMemoLinesProperty, TDzStringListProperty)
-DZ_PROPERTY_EDITOR(TDzStringProperty, TStringProperty)
-DZ_PROPERTY_EDITOR(TDzMaskProperty, TDzStringProperty)
-DZ_PROPERTY_EDITOR(TDzHelpFileProperty, TDzStringProperty)
-DZ_PROPERTY_EDITOR(TDzHintProperty, TDzStringProperty)
-DZ_PROPERTY_EDITOR(TDzLaterHintProperty, TDzStringProperty)
-DZ_PROPERTY_EDITOR(TDzMemoStringProperty, TDzStringProperty)
-DZ_PROPERTY_EDITOR(TDzCustomMemoStringProperty, TDzStringProperty)
-#undef DZ_PROPERTY_EDITOR
+// An editor that only names itself, over Base.
+template <vcl::TFixedName Name, class Base>
+class TDzNamedEditor : public Base {
+ public:
+  static constexpr const char* EditorClassName = Name.text;
+  using Base::Base;
+};
+using TDzShapeFillProperty = TDzNamedEditor<"TDzShapeFillProperty", TClassProperty>;
+using TDzFillObjectProperty = TDzNamedEditor<"TDzFillObjectProperty", TDzShapeFillProperty>;
+using TDzGlyphTextLayoutProperty = TDzNamedEditor<"TDzGlyphTextLayoutProperty", TClassProperty>;
+using TDzButtonLayoutProperty =
+    TDzNamedEditor<"TDzButtonLayoutProperty", TDzGlyphTextLayoutProperty>;
+using TDzStringListProperty = TDzNamedEditor<"TDzStringListProperty", TClassProperty>;
+using TDzMemoLinesProperty = TDzNamedEditor<"TDzMemoLinesProperty", TDzStringListProperty>;
+using TDzStringProperty = TDzNamedEditor<"TDzStringProperty", TStringProperty>;
+using TDzMaskProperty = TDzNamedEditor<"TDzMaskProperty", TDzStringProperty>;
+using TDzHelpFileProperty = TDzNamedEditor<"TDzHelpFileProperty", TDzStringProperty>;
+using TDzHintProperty = TDzNamedEditor<"TDzHintProperty", TDzStringProperty>;
+using TDzLaterHintProperty = TDzNamedEditor<"TDzLaterHintProperty", TDzStringProperty>;
+using TDzMemoStringProperty = TDzNamedEditor<"TDzMemoStringProperty", TDzStringProperty>;
+using TDzCustomMemoStringProperty =
+    TDzNamedEditor<"TDzCustomMemoStringProperty", TDzStringProperty>;
 
 // Verbs "First" and "Second"; logs every call.
 class TDzLoggingEditor : public TComponentEditor {
@@ -148,17 +151,10 @@ class TDzLoggingEditor : public TComponentEditor {
   std::string GetVerb(int Index) override;
   void ExecuteVerb(int Index) override;
 };
-#define DZ_COMPONENT_EDITOR(Name)                    \
-  class Name : public TComponentEditor {             \
-   public:                                           \
-    static constexpr char EditorClassName[] = #Name; \
-    using TComponentEditor::TComponentEditor;        \
-  };
-DZ_COMPONENT_EDITOR(TDzCustomListBoxEditor)
-DZ_COMPONENT_EDITOR(TDzListBoxEditor)
-DZ_COMPONENT_EDITOR(TDzFormFillEditor)
-DZ_COMPONENT_EDITOR(TDzLaterFormFillEditor)
-#undef DZ_COMPONENT_EDITOR
+using TDzCustomListBoxEditor = TDzNamedEditor<"TDzCustomListBoxEditor", TComponentEditor>;
+using TDzListBoxEditor = TDzNamedEditor<"TDzListBoxEditor", TComponentEditor>;
+using TDzFormFillEditor = TDzNamedEditor<"TDzFormFillEditor", TComponentEditor>;
+using TDzLaterFormFillEditor = TDzNamedEditor<"TDzLaterFormFillEditor", TComponentEditor>;
 
 // Opens the "Items" property's dialog instead of an event, as editors of collections do.
 class TDzItemsEditor : public TDefaultEditor {
