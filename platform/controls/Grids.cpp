@@ -249,7 +249,7 @@ void TCustomGrid::SetColCount(int32_t Value) {
   if (Value == colCount_) return;
   CheckExtent(Value);
   Value = std::max(Value, 1);
-  if (Value <= fixedCols_) fixedCols_ = Value - 1;
+  if (Value <= fixedCols_) SetFixedCols(Value - 1);
   ChangeSize(Value, rowCount_);
 }
 
@@ -257,7 +257,7 @@ void TCustomGrid::SetRowCount(int32_t Value) {
   if (Value == rowCount_) return;
   CheckExtent(Value);
   Value = std::max(Value, 1);
-  if (Value <= fixedRows_) fixedRows_ = Value - 1;
+  if (Value <= fixedRows_) SetFixedRows(Value - 1);
   ChangeSize(colCount_, Value);
 }
 
@@ -266,9 +266,7 @@ void TCustomGrid::SetFixedCols(int32_t Value) {
   if (Value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
   if (Value >= colCount_) throw EInvalidGridOperation(SFixedColTooBig);
   fixedCols_ = Value;
-  ClampPositions();
-  UpdateScrollBars();
-  Invalidate();
+  FixedCountChanged();
 }
 
 void TCustomGrid::SetFixedRows(int32_t Value) {
@@ -276,9 +274,23 @@ void TCustomGrid::SetFixedRows(int32_t Value) {
   if (Value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
   if (Value >= rowCount_) throw EInvalidGridOperation(SFixedRowTooBig);
   fixedRows_ = Value;
+  FixedCountChanged();
+}
+
+// Another count of fixed cells starts the grid afresh: the current cell, its anchor and the
+// first scrolled cell all become the first cell that is not fixed.
+// An open editor goes with the current cell.
+void TCustomGrid::FixedCountChanged() {
+  const bool editing = editorMode_;
+  HideEditor();
+  const TGridCoord old = topLeft_;
+  topLeft_ = {fixedCols_, fixedRows_};
+  current_ = anchor_ = topLeft_;
+  if (!(old == topLeft_)) TopLeftChanged();
   ClampPositions();
   UpdateScrollBars();
   Invalidate();
+  if (editing) ShowEditor();
 }
 
 // The current cell, its anchor and the top-left scrolled cell stay among the scrolled cells.

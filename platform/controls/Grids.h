@@ -231,6 +231,7 @@ class TCustomGrid : public TCustomControl {
   void ScrollMessage(bool horizontal, int code, int pos);
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
   void ClampPositions();
+  void FixedCountChanged();
   void UpdateEditor();
   // Where a sizing or moving drag would start at a client point: the index or -1.
   int32_t SizingIndexAt(bool horizontal, int X, int Y);

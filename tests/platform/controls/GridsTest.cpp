@@ -96,6 +96,114 @@ TEST_F(GridsTest, CountsAndFixedCellsRefuseWhatDoesNotFit) {
   EXPECT_GT(g->TopRow(), MaxCustomExtents - 10);
 }
 
+// Changing the fixed counts starts the grid afresh: the current cell, the selection and the
+// first scrolled cell become the first cell that is not fixed, wherever they were.
+struct TFixedCase {
+  int32_t FromCols, FromRows;  // the fixed counts before the current cell moves away
+  int32_t Cols, Rows;          // the fixed counts set then
+};
+class GridFixedTest : public GridsTest, public ::testing::WithParamInterface<TFixedCase> {};
+
+TEST_P(GridFixedTest, SettingTheFixedCountsMovesTheCurrentCellToTheFirstScrolledCell) {
+  const TFixedCase& c = GetParam();
+  auto* g = NewGrid(200, 100);
+  g->SetColCount(10);
+  g->SetRowCount(10);
+  g->SetFixedCols(c.FromCols);
+  g->SetFixedRows(c.FromRows);
+  Show();
+  g->SetCol(8);
+  g->SetRow(9);
+  g->SetSelection(TGridRect{5, 6, 8, 9});
+  ASSERT_GT(g->LeftCol(), 5);
+  g->SetFixedCols(c.Cols);
+  g->SetFixedRows(c.Rows);
+  const std::string first = Format("%d,%d", {c.Cols, c.Rows});
+  EXPECT_EQ(Cur(g), first);
+  EXPECT_EQ(Format("%d,%d", {g->LeftCol(), g->TopRow()}), first);
+  EXPECT_EQ(Str(g->Selection()), first + "-" + first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, GridFixedTest,
+                         ::testing::Values(TFixedCase{1, 1, 0, 1}, TFixedCase{1, 1, 1, 0},
+                                           TFixedCase{1, 1, 0, 0}, TFixedCase{0, 0, 1, 1},
+                                           TFixedCase{1, 1, 3, 2}, TFixedCase{2, 0, 2, 1}));
+
+// Fewer columns than fixed ones lower the fixed count, which starts the grid afresh too.
+TEST_F(GridsTest, LoweringTheCountBelowTheFixedCellsStartsAtTheFirstScrolledCell) {
+  auto* g = NewGrid();
+  g->SetFixedCols(3);
+  g->SetRow(4);
+  g->SetColCount(2);
+  EXPECT_EQ(Cur(g), "1,1");
+  g->SetFixedRows(3);
+  g->SetCol(1);
+  g->SetRowCount(2);
+  EXPECT_EQ(Cur(g), "1,1");
+  EXPECT_EQ(g->TopRow(), 1);
+}
+
+// A grid read from a form without fixed cells starts in its first cell.
+TEST_F(GridsTest, AGridReadWithoutFixedCellsStartsInItsFirstCell) {
+  const TObj text{"Form1: TForm",
+                  {"Width = 300", "Height = 200"},
+                  {{"Grid: TStringGrid", {"FixedCols = 0", "FixedRows = 0"}, {}}}};
+  form_ = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  auto* g = Find<TStringGrid>(form_.get(), "Grid");
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(Cur(g), "0,0");
+  EXPECT_EQ(Str(g->Selection()), "0,0-0,0");
+  EXPECT_EQ(Format("%d,%d", {g->LeftCol(), g->TopRow()}), "0,0");
+}
+
+// The picture of a focused grid: the focus rectangle, and with goDrawFocusSelected the
+// highlight, sit on the first scrolled cell and on no other.
+class GridFixedPictureTest : public GridsTest,
+                             public ::testing::WithParamInterface<std::pair<int32_t, int32_t>> {
+ protected:
+  // The client rectangle of a cell of the default 64 x 24 size with its 1-pixel lines.
+  static TRect Cell(int32_t col, int32_t row) {
+    return TRect{col * 65, row * 25, col * 65 + 64, row * 25 + 24};
+  }
+};
+
+TEST_P(GridFixedPictureTest, TheFocusedCellIsTheFirstScrolledCell) {
+  const auto [cols, rows] = GetParam();
+  auto* g = NewGrid(200, 100);
+  g->SetColCount(3);
+  g->SetRowCount(3);
+  g->SetFixedCols(cols);
+  g->SetFixedRows(rows);
+  Focus(g);
+  const int x0 = 10, y0 = 10;
+  auto onForm = [&](TRect r) {
+    return TRect{r.Left + x0, r.Top + y0, r.Right + x0, r.Bottom + y0};
+  };
+  auto inside = [](TRect r) { return TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}; };
+  const TRect current = onForm(Cell(cols, rows));
+  const TRect right = onForm(Cell(cols + 1, rows)), below = onForm(Cell(cols, rows + 1));
+  auto window = [](int, int) { return Rgb(clWindow); };
+  // Without goDrawFocusSelected the current cell keeps the window colour in a focus rectangle.
+  TCapture cap = Capture();
+  EXPECT_EQ(Str(InkBox(cap, current, IsNot(clWindow))), Str(current));
+  EXPECT_TRUE(PixelsMatch(cap, window, "grid_fixed_focus_inside", inside(current)));
+  EXPECT_TRUE(PixelsMatch(cap, window, "grid_fixed_focus_right", right));
+  EXPECT_TRUE(PixelsMatch(cap, window, "grid_fixed_focus_below", below));
+  // With it the current cell shows the highlight, its neighbours do not.
+  g->SetOptions(g->Options() + goDrawFocusSelected);
+  Idle();
+  cap = Capture();
+  EXPECT_TRUE(PixelsMatch(
+      cap, [](int, int) { return Rgb(clHighlight); }, "grid_fixed_highlight", inside(current)));
+  EXPECT_TRUE(PixelsMatch(cap, window, "grid_fixed_highlight_right", right));
+  EXPECT_TRUE(PixelsMatch(cap, window, "grid_fixed_highlight_below", below));
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, GridFixedPictureTest,
+                         ::testing::Values(std::pair{0, 0}, std::pair{0, 1}, std::pair{1, 0},
+                                           std::pair{1, 1}));
+
 TEST_F(GridsTest, KeysMoveTheCurrentCellAndShiftExtendsTheSelection) {
   auto* g = NewGrid(200, 100);  // 3 columns and 4 rows in view
   g->SetColCount(10);
@@ -226,6 +334,23 @@ TEST_F(GridsTest, TheEditorWritesTheCellEscapeTakesItBackEnterClosesIt) {
   EXPECT_EQ(Cur(g), "1,2");
   EXPECT_TRUE(g->EditorMode());
   EXPECT_EQ(g->InplaceEditor()->Top(), g->CellRect(1, 2).Top);
+}
+
+// An editor open while the fixed counts change goes to the first scrolled cell with its text.
+TEST_F(GridsTest, AnOpenEditorFollowsTheCurrentCellWhenTheFixedCountsChange) {
+  auto* g = NewGrid();
+  g->SetOptions(g->Options() + goEditing);
+  g->SetCells(0, 1, "first");
+  Focus(g);
+  g->SetCol(2);
+  TypeText("typed");
+  ASSERT_TRUE(g->EditorMode());
+  g->SetFixedCols(0);
+  EXPECT_EQ(g->Cells(2, 1), "typed");
+  EXPECT_EQ(Cur(g), "0,1");
+  EXPECT_TRUE(g->EditorMode());
+  EXPECT_EQ(g->InplaceEditor()->Text(), "first");
+  EXPECT_EQ(Str(g->InplaceEditor()->BoundsRect()), Str(g->CellRect(0, 1)));
 }
 
 TEST_F(GridsTest, TheEditorTakesTheMaskTheGridGivesTheCell) {
