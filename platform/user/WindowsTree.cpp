@@ -105,13 +105,15 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     if (a == w) return nullptr;  // would make a cycle
   Wnd* old = w->Parent;
   const HWND oldH = old ? old->Handle : nullptr;
-  // A visible window is hidden first (without WM_SHOWWINDOW), moved while hidden and shown
-  // again under its new parent.
+  // A visible window is hidden first (WM_SHOWWINDOW(FALSE), then the hiding move), moved while
+  // hidden and shown again under its new parent.
   const bool wasVisible = (w->Style & WS_VISIBLE) != 0;
   if (wasVisible) {
     const HWND parentH = p->Handle;
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Send(w, WM_SHOWWINDOW, FALSE, 0);
+    if (FromHandle(hwnd))
+      SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The window or its new parent may have gone while the window heard of its hiding.
     if (!(w = FromHandle(hwnd)) || !(p = FromHandle(parentH))) return nullptr;
   }

@@ -228,6 +228,32 @@ TEST_F(WindowTest, NewParentGoneWhileTheWindowHidesLeavesItWhereItWas) {
   EXPECT_FALSE(IsWindowVisible(c));
 }
 
+// Destroys the window kept in GWLP_USERDATA when told it is about to be hidden.
+LRESULT DestroyOnShowFalseProc(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_SHOWWINDOW && !wp)
+    DestroyWindow(reinterpret_cast<HWND>(GetWindowLongPtrA(h, GWLP_USERDATA)));
+  return DefWindowProcA(h, m, wp, lp);
+}
+
+// The window or its new parent may go while the window hears WM_SHOWWINDOW(FALSE): the window
+// that stays keeps its old parent, and SetParent answers failure.
+TEST_F(WindowTest, WindowOrNewParentGoneAtTheHideNoticeMakesSetParentFail) {
+  RegisterProc("DestroyOnShowFalse", DestroyOnShowFalseProc);
+  for (bool destroySelf : {true, false}) {
+    HWND from = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 100, 100);
+    HWND to = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 200, 0, 100, 100);
+    HWND c = Make("DestroyOnShowFalse", WS_CHILD | WS_VISIBLE, from, 10, 10, 20, 20);
+    SetWindowLongPtrA(c, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(destroySelf ? c : to));
+    EXPECT_EQ(SetParent(c, to), nullptr) << destroySelf;
+    EXPECT_NE(IsWindow(destroySelf ? to : c), FALSE) << destroySelf;
+    EXPECT_FALSE(IsWindow(destroySelf ? c : to)) << destroySelf;
+    if (!destroySelf) {
+      EXPECT_EQ(GetParent(c), from);
+    }
+    EXPECT_EQ(GetWindow(from, GW_CHILD), destroySelf ? nullptr : c) << destroySelf;
+  }
+}
+
 TEST_F(WindowTest, TopMostWindowsStayAboveTheOthers) {
   HWND n1 = Make("PlainWnd", WS_POPUP | WS_VISIBLE);
   HWND tm = Make("PlainWnd", WS_POPUP | WS_VISIBLE, nullptr, 0, 0, 10, 10, "", WS_EX_TOPMOST);
