@@ -336,15 +336,15 @@ ZYL_MESSAGE_MAP(TPageControl) { m.On(CM_DIALOGKEY, &TPageControl::CMDialogKey); 
 
 ZYL_CLASS_IMPL(TPageControl) {
   b.Prop("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
-      .Publish({"Align",       "Anchors",     "BiDiMode",       "Constraints", "DragCursor",
-                "DragKind",    "DragMode",    "Enabled",        "Font",        "HotTrack",
-                "MultiLine",   "OwnerDraw",   "ParentBiDiMode", "ParentFont",  "ParentShowHint",
-                "PopupMenu",   "RaggedRight", "ScrollOpposite", "ShowHint",    "Style",
-                "TabHeight",   "TabOrder",    "TabPosition",    "TabStop",     "TabWidth",
-                "Visible",     "OnChange",    "OnChanging",     "OnDragDrop",  "OnDragOver",
-                "OnDrawTab",   "OnEndDock",   "OnEndDrag",      "OnEnter",     "OnExit",
-                "OnMouseDown", "OnMouseMove", "OnMouseUp",      "OnResize",    "OnStartDock",
-                "OnStartDrag"});
+      .Publish({"Align",          "Anchors",     "BiDiMode",    "Constraints",    "DragCursor",
+                "DragKind",       "DragMode",    "Enabled",     "Font",           "HotTrack",
+                "Images",         "MultiLine",   "OwnerDraw",   "ParentBiDiMode", "ParentFont",
+                "ParentShowHint", "PopupMenu",   "RaggedRight", "ScrollOpposite", "ShowHint",
+                "Style",          "TabHeight",   "TabOrder",    "TabPosition",    "TabStop",
+                "TabWidth",       "Visible",     "OnChange",    "OnChanging",     "OnDragDrop",
+                "OnDragOver",     "OnDrawTab",   "OnEndDock",   "OnEndDrag",      "OnEnter",
+                "OnExit",         "OnMouseDown", "OnMouseMove", "OnMouseUp",      "OnResize",
+                "OnStartDock",    "OnStartDrag"});
 }
 
 }  // namespace vcl

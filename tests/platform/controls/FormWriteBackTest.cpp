@@ -89,7 +89,8 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
-                         ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt"));
+                         ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
+                                           "pagecontrol_images.txt"));
 
 }  // namespace
 }  // namespace vcl::testing

@@ -600,6 +600,56 @@ TEST_F(TabCtrlsTest, APageShowsThePictureOfItsImageIndex) {
   EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clBlue)).Width(), 0);
 }
 
+// A page control read from a form takes its image list from there: the tabs show each sheet's
+// picture once the list holds them, and a list that goes is forgotten and not written again.
+TEST_F(TabCtrlsTest, APageControlReadWithImagesShowsThemAndForgetsAFreedList) {
+  const TObj text{"Form1: TForm",
+                  {"Left = 0", "Top = 0", "BorderStyle = bsNone", "Width = 320", "Height = 240"},
+                  {{"Pictures: TImageList", {"Left = 300", "Top = 8"}, {}},
+                   {"Pages: TPageControl",
+                    {"Left = 8", "Top = 8", "Width = 280", "Height = 180", "ActivePage = One",
+                     "Images = Pictures", "TabOrder = 0"},
+                    {{"One: TTabSheet", {"Caption = 'One'", "ImageIndex = 1"}, {}},
+                     {"Two: TTabSheet", {"Caption = 'Two'"}, {}},
+                     {"Three: TTabSheet", {"Caption = 'Three'", "ImageIndex = -1"}, {}}}}}};
+  form_ = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  auto* pc = Find<TPageControl>(form_.get(), "Pages");
+  auto* list = Find<TImageList>(form_.get(), "Pictures");
+  ASSERT_NE(pc, nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(pc->Images(), list);
+  Show();
+  std::vector<int> plain;
+  for (int i = 0; i < 3; ++i) plain.push_back(pc->TabRect(i).Width());
+  // Red is image 0, blue image 1: the first sheet asks for blue, the second for red, the third
+  // for none.
+  TImageList* squares = Squares(nullptr, {clRed, clBlue});
+  list->Assign(squares);
+  delete squares;
+  Idle();
+  TCapture cap = CaptureWindow(pc->Handle(), false);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(0), Is(clBlue)).Width(), 16);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(0), Is(clRed)).Width(), 0);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(1), Is(clRed)).Width(), 16);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(2), Is(clRed)).Width(), 0);
+  EXPECT_EQ(InkBox(cap, pc->TabRect(2), Is(clBlue)).Width(), 0);
+  const std::string written = ObjectBinaryToTextString(WriteComponentToBytes(form_.get()));
+  EXPECT_NE(written.find("Images = Pictures"), std::string::npos) << written;
+
+  delete list;
+  EXPECT_EQ(pc->Images(), nullptr);
+  Idle();
+  cap = CaptureWindow(pc->Handle(), false);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(pc->TabRect(i).Width(), plain[i]) << "tab " << i;
+    EXPECT_EQ(InkBox(cap, pc->TabRect(i), Is(clRed)).Width(), 0) << "tab " << i;
+    EXPECT_EQ(InkBox(cap, pc->TabRect(i), Is(clBlue)).Width(), 0) << "tab " << i;
+  }
+  const std::string after = ObjectBinaryToTextString(WriteComponentToBytes(form_.get()));
+  EXPECT_EQ(after.find("Images ="), std::string::npos) << after;
+}
+
 // A Ctrl+click marks a tab in a multi-select control of a button style, and selects it in any
 // other case.
 struct TMarkCase {
