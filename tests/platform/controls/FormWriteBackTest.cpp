@@ -90,7 +90,7 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
                          ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
-                                           "pagecontrol_images.txt"));
+                                           "pagecontrol_images.txt", "grid_nofixed.txt"));
 
 }  // namespace
 }  // namespace vcl::testing
