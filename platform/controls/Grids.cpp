@@ -278,8 +278,8 @@ void TCustomGrid::SetFixedRows(int32_t Value) {
 }
 
 // Another count of fixed cells starts the grid afresh: the current cell, its anchor and the
-// first scrolled cell all become the first cell that is not fixed.
-// An open editor goes with the current cell.
+// first scrolled cell all become the first cell that is not fixed, and an open editor goes
+// along with the current cell.
 void TCustomGrid::FixedCountChanged() {
   const bool editing = editorMode_;
   HideEditor();

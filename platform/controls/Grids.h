@@ -231,6 +231,7 @@ class TCustomGrid : public TCustomControl {
   void ScrollMessage(bool horizontal, int code, int pos);
   void ChangeSize(int32_t NewColCount, int32_t NewRowCount);
   void ClampPositions();
+  // The fixed counts changed: the grid starts again at its first scrolled cell.
   void FixedCountChanged();
   void UpdateEditor();
   // Where a sizing or moving drag would start at a client point: the index or -1.
