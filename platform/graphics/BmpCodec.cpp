@@ -126,7 +126,7 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
   img.Width = width;
   img.Height = int(h);
   img.BitCount = bitCount;
-  if (bitCount <= 8 && clrUsed < (1u << bitCount)) img.ClrUsed = clrUsed;
+  if (bitCount <= 8 && clrUsed <= (1u << bitCount)) img.ClrUsed = clrUsed;
   size_t pos = hsize;
   switch (compression) {
     case win::BI_RGB: break;

@@ -83,12 +83,14 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, BitmapRoundTrip,
                                            pf32bit, pfDevice));
 
 TEST(Bitmap, FileHeadersOfTheFormats) {
-  // Format, bits per pixel, compression, colour table entries; 3 x 2 pixels, bottom-up.
+  // Format, bits per pixel, compression, colour table entries, colours used (a 4- or 8-bit
+  // picture made in memory counts its whole table); 3 x 2 pixels, bottom-up.
   const struct {
     TPixelFormat Pf;
-    uint32_t Bits, Compression, Table;
-  } cases[] = {{pf1bit, 1, 0, 2},   {pf4bit, 4, 0, 16},  {pf8bit, 8, 0, 256}, {pf15bit, 16, 0, 0},
-               {pf16bit, 16, 3, 0}, {pf24bit, 24, 0, 0}, {pf32bit, 32, 0, 0}};
+    uint32_t Bits, Compression, Table, ClrUsed;
+  } cases[] = {{pf1bit, 1, 0, 2, 0},    {pf4bit, 4, 0, 16, 16},  {pf8bit, 8, 0, 256, 256},
+               {pf15bit, 16, 0, 0, 0},  {pf16bit, 16, 3, 0, 0},  {pf24bit, 24, 0, 0, 0},
+               {pf32bit, 32, 0, 0, 0}};
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(3, 2, c.Pf));
     const std::string f = Save(b.get());
@@ -100,6 +102,7 @@ TEST(Bitmap, FileHeadersOfTheFormats) {
     EXPECT_EQ(std::vector<uint32_t>(fields.begin(), fields.begin() + 7),
               std::vector<uint32_t>({size, 0, 54 + extra, 40, 3, 2, 1 | (c.Bits << 16)}));
     EXPECT_EQ(fields[7], c.Compression) << c.Bits;
+    EXPECT_EQ(fields[11], c.ClrUsed) << c.Bits;
     if (c.Compression == 3) {
       EXPECT_EQ(std::vector<uint32_t>(fields.begin() + 13, fields.begin() + 16),
                 std::vector<uint32_t>({0xF800, 0x07E0, 0x001F}));
@@ -295,7 +298,12 @@ TEST(BitmapFiles, HeadersAreWrittenBackAsRead) {
   gfxtest::BmpLayout nibbles{
       2, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x808080), {}, {0x12, 0, 0, 0}, 0, 2835, 1417, 0};
   gfxtest::BmpLayout rgb{1, 1, 24, 0, 40, {}, {}, {1, 2, 3, 0}, 0, 11811, 11811, 0};
-  for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb}) {
+  // Tables that count all their entries as used: 256 for 8 bits, 16 for 4 bits.
+  gfxtest::BmpLayout full8{
+      2, 1, 8, 0, 40, std::vector<uint32_t>(256, 0x204080), {}, {7, 9, 0, 0}, 256, 0, 0, 0};
+  gfxtest::BmpLayout full4{
+      3, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x102030), {}, {0x3F, 0x20, 0, 0}, 16, 0, 0, 0};
+  for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb, full8, full4}) {
     const std::string file = gfxtest::BmpFile(layout);
     TBitmap b;
     TMemoryStream in;
