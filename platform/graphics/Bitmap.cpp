@@ -732,4 +732,6 @@ void TBitmap::Assign(TPersistent* Source) {
   Changed(this);
 }
 
+size_t BmpFileLength(const uint8_t* Data, size_t Size) { return bmp::FileLength(Data, Size); }
+
 }  // namespace vcl

@@ -53,6 +53,9 @@ TDibImage ReadBmpFile(const uint8_t* data, size_t size);
 // `maskOffset` (when given) receives the offset of the mask rows behind it.
 TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled = false,
                         size_t* maskOffset = nullptr);
+// The length of the BMP file at `data` as its info header describes it (see BmpFileLength in
+// Bitmap.h).
+size_t FileLength(const uint8_t* data, size_t size);
 // The BMP file of an image.
 std::vector<uint8_t> WriteBmpFile(const TDibImage& image);
 
