@@ -515,6 +515,43 @@ TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
             std::string::npos);
 }
 
+// A form holding image lists as the designer writes them (data/imagelist_designer.txt, made by
+// the format's rules: the images of Designed layouts) is read, and written back byte for byte.
+TEST_F(ImgListTest, AFormOfTheDesignersImageListsSurvivesOpenAndSave) {
+  vcl::RegisterClass(TImageList::StaticClass());
+  TMemoryStream file;
+  file.LoadFromFile(testsupport::SourceDir() +
+                    "/tests/platform/controls/data/imagelist_designer.txt");
+  const std::string text = Bytes(file);
+  const std::string binary = ObjectTextToBinaryString(text);
+  auto form = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(binary, form.get());
+  TListLayout tools = Designed(5, 6, 5, 8);
+  tools.Grow = 8;
+  const struct {
+    const char* Name;
+    TListLayout Layout;
+    int AllocBy;
+  } lists[] = {{"Icons", Designed(8, 8, 3, 4), 4},
+               {"Tools", tools, 8},
+               {"Plain", WithBackground(Designed(4, 4, 2, 4, 0x0020), 0x00FFFFFF), 4}};
+  for (const auto& l : lists) {
+    SCOPED_TRACE(l.Name);
+    auto* list = Find<TImageList>(form.get(), l.Name);
+    ASSERT_NE(list, nullptr);
+    ExpectImagesOf(list, l.Layout);
+    EXPECT_EQ(list->AllocBy(), l.AllocBy);
+    TMemoryStream data;
+    list->WriteData(&data);
+    EXPECT_EQ(Bytes(data), ListStream(l.Layout));
+  }
+  const std::string written = WriteComponentToBytes(form.get());
+  EXPECT_TRUE(written == binary);
+  std::string writtenText = ObjectBinaryToTextString(written);  // its lines end in CR LF
+  std::erase(writtenText, '\r');
+  EXPECT_EQ(writtenText, text);
+}
+
 TEST_F(ImgListTest, AnIconIsAddedAtTheListsSizeWithItsMaskAsTransparency) {
   // A 4 x 4 blue icon whose left column is see-through (white in its mask).
   const auto color = Picture(4, 4, [](int, int) { return clBlue; });
