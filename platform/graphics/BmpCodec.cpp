@@ -84,10 +84,10 @@ std::atomic<uint64_t> decodedImages{0};
 
 // Where the parts of a DIB lie, for measuring it.
 struct TDibExtent {
-  size_t TableEnd = 0;        // behind the header, the masks and the colour table
-  uint64_t RowsLength = 0;    // of the uncompressed rows
+  size_t TableEnd = 0;      // behind the header, the masks and the colour table
+  uint64_t RowsLength = 0;  // of the uncompressed rows
   bool RunLength = false;
-  uint32_t SizeImage = 0;     // as the header says
+  uint32_t SizeImage = 0;  // as the header says
 };
 
 // Parses the info header at `data`; `bitsAt` is where the pixels start (0: right after the
@@ -268,9 +268,12 @@ size_t FileLength(const uint8_t* data, size_t size) {
   uint64_t length = e.RowsLength;
   if (e.RunLength) {
     const uint32_t fileSize = U32(data + 2);
-    if (e.SizeImage > 0) length = e.SizeImage;
-    else if (fileSize > pixelsAt) length = fileSize - pixelsAt;
-    else Invalid();
+    if (e.SizeImage > 0)
+      length = e.SizeImage;
+    else if (fileSize > pixelsAt)
+      length = fileSize - pixelsAt;
+    else
+      Invalid();
   }
   if (pixelsAt > size || length > size - pixelsAt) Invalid();
   return pixelsAt + size_t(length);

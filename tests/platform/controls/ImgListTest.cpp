@@ -327,10 +327,11 @@ void ExpectImagesOf(TCustomImageList* list, const TListLayout& l) {
   EXPECT_EQ(list->Width(), l.Cx);
   EXPECT_EQ(list->Height(), l.Cy);
   EXPECT_EQ(list->Masked(), (l.Flags & 1) != 0);
-  EXPECT_EQ(list->BkColor(), l.BkColor == 0xFFFFFFFF
-                                 ? clNone
-                                 : static_cast<TColor>(RGB(l.BkColor & 0xFF, (l.BkColor >> 8) & 0xFF,
-                                                           (l.BkColor >> 16) & 0xFF)));
+  EXPECT_EQ(list->BkColor(),
+            l.BkColor == 0xFFFFFFFF
+                ? clNone
+                : static_cast<TColor>(
+                      RGB(l.BkColor & 0xFF, (l.BkColor >> 8) & 0xFF, (l.BkColor >> 16) & 0xFF)));
   int wrong = 0;
   for (int i = 0; i < l.Count; ++i)
     for (int y = 0; y < l.Cy; ++y)
@@ -379,13 +380,12 @@ TListLayout WithOverlays(TListLayout l, int grow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ImgListDesignedStreamTest,
-    ::testing::Values(DesignedCase("three_of_four", Designed(4, 4, 3, 4)),
-                      DesignedCase("five_in_two_rows", Designed(3, 2, 5, 8)),
-                      DesignedCase("full_rows", Designed(2, 3, 8, 8)),
-                      DesignedCase("unmasked", WithBackground(Designed(4, 4, 2, 4, 0x0020),
-                                                              0x00FFFFFF)),
-                      DesignedCase("screen_depth_and_overlays",
-                                   WithOverlays(Designed(5, 5, 5, 6, 0x10FF), 8))),
+    ::testing::Values(
+        DesignedCase("three_of_four", Designed(4, 4, 3, 4)),
+        DesignedCase("five_in_two_rows", Designed(3, 2, 5, 8)),
+        DesignedCase("full_rows", Designed(2, 3, 8, 8)),
+        DesignedCase("unmasked", WithBackground(Designed(4, 4, 2, 4, 0x0020), 0x00FFFFFF)),
+        DesignedCase("screen_depth_and_overlays", WithOverlays(Designed(5, 5, 5, 6, 0x10FF), 8))),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // A stream of this library's older writer (24-bit picture, whole-file sizes, the capacity the
@@ -412,7 +412,8 @@ TEST_F(ImgListTest, AFileHeadersSizeFieldIsNotTrusted) {
     SCOPED_TRACE(size);
     std::string bytes = ListStream(l);
     for (size_t at : {size_t{28}, mask})
-      for (int i = 0; i < 4; ++i) bytes[at + 2 + static_cast<size_t>(i)] = static_cast<char>(size >> (8 * i));
+      for (int i = 0; i < 4; ++i)
+        bytes[at + 2 + static_cast<size_t>(i)] = static_cast<char>(size >> (8 * i));
     auto list = NewList();
     TStringStream in(bytes);
     list->ReadData(&in);
@@ -437,7 +438,8 @@ TEST_F(ImgListTest, AListMadeInMemoryIsWrittenAsTheDesignerWritesIt) {
         const uint32_t v = ListColour(i, x, y);
         return static_cast<TColor>(RGB(v >> 16, (v >> 8) & 0xFF, v & 0xFF));
       });
-      auto mask = Picture(4, 3, [&](int x, int y) { return ListClear(i, x, y) ? clWhite : clBlack; });
+      auto mask =
+          Picture(4, 3, [&](int x, int y) { return ListClear(i, x, y) ? clWhite : clBlack; });
       list->Add(image.get(), mask.get());
     }
     ExpectImagesOf(list.get(), want);
@@ -465,7 +467,8 @@ TEST_P(ImgListDamagedFileTest, IsRefusedWithAClearError) {
   std::string bytes = ListStream(Designed(4, 4, 3, 4));
   ASSERT_EQ(bytes.size(), 416u);
   if (d.Offset > 0)
-    for (int i = 0; i < 4; ++i) bytes[d.Offset + static_cast<size_t>(i)] = static_cast<char>(d.Value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      bytes[d.Offset + static_cast<size_t>(i)] = static_cast<char>(d.Value >> (8 * i));
   bytes.resize(bytes.size() - d.Cut);
   auto list = NewList();
   list->AddMasked(Strip().get(), clFuchsia);
@@ -475,21 +478,20 @@ TEST_P(ImgListDamagedFileTest, IsRefusedWithAClearError) {
   EXPECT_EQ(list->Pixel(0, 2, 2), clRed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Damage, ImgListDamagedFileTest,
-    ::testing::Values(TDamage{"picture_rows_past_the_end", 50, 64, 0},
-                      TDamage{"picture_zero_width", 46, 0, 0},
-                      TDamage{"picture_zero_height", 50, 0, 0},
-                      TDamage{"picture_bad_header_size", 42, 0, 0},
-                      TDamage{"picture_bit_count", 54, 0x00070001, 0},
-                      TDamage{"picture_pixels_inside_the_headers", 38, 20, 0},
-                      TDamage{"picture_too_narrow_for_an_image", 46, 3, 0},
-                      TDamage{"mask_table_past_the_end", 384, 255, 0},
-                      TDamage{"mask_run_length_coded", 366, 0x00010001, 0},
-                      TDamage{"mask_rows_cut", 0, 0, 5},
-                      TDamage{"mask_of_another_size", 356, 12, 0},
-                      TDamage{"mask_file_header_cut", 0, 0, 416 - 338 - 10}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Damage, ImgListDamagedFileTest,
+                         ::testing::Values(TDamage{"picture_rows_past_the_end", 50, 64, 0},
+                                           TDamage{"picture_zero_width", 46, 0, 0},
+                                           TDamage{"picture_zero_height", 50, 0, 0},
+                                           TDamage{"picture_bad_header_size", 42, 0, 0},
+                                           TDamage{"picture_bit_count", 54, 0x00070001, 0},
+                                           TDamage{"picture_pixels_inside_the_headers", 38, 20, 0},
+                                           TDamage{"picture_too_narrow_for_an_image", 46, 3, 0},
+                                           TDamage{"mask_table_past_the_end", 384, 255, 0},
+                                           TDamage{"mask_run_length_coded", 366, 0x00010001, 0},
+                                           TDamage{"mask_rows_cut", 0, 0, 5},
+                                           TDamage{"mask_of_another_size", 356, 12, 0},
+                                           TDamage{"mask_file_header_cut", 0, 0, 416 - 338 - 10}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
   vcl::RegisterClass(TImageList::StaticClass());

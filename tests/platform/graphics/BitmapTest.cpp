@@ -89,8 +89,8 @@ TEST(Bitmap, FileHeadersOfTheFormats) {
   const struct {
     TPixelFormat Pf;
     uint32_t Bits, Compression, Table, ClrUsed;
-  } cases[] = {{pf1bit, 1, 0, 2, 0},    {pf4bit, 4, 0, 16, 16},  {pf8bit, 8, 0, 256, 256},
-               {pf15bit, 16, 0, 0, 0},  {pf16bit, 16, 3, 0, 0},  {pf24bit, 24, 0, 0, 0},
+  } cases[] = {{pf1bit, 1, 0, 2, 0},   {pf4bit, 4, 0, 16, 16}, {pf8bit, 8, 0, 256, 256},
+               {pf15bit, 16, 0, 0, 0}, {pf16bit, 16, 3, 0, 0}, {pf24bit, 24, 0, 0, 0},
                {pf32bit, 32, 0, 0, 0}};
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(3, 2, c.Pf));
@@ -300,8 +300,8 @@ TEST(BitmapFiles, HeadersAreWrittenBackAsRead) {
       2, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x808080), {}, {0x12, 0, 0, 0}, 0, 2835, 1417, 0};
   gfxtest::BmpLayout rgb{1, 1, 24, 0, 40, {}, {}, {1, 2, 3, 0}, 0, 11811, 11811, 0};
   // Tables that count all their entries as used: 256 for 8 bits, 16 for 4 bits.
-  gfxtest::BmpLayout full8{
-      2, 1, 8, 0, 40, std::vector<uint32_t>(256, 0x204080), {}, {7, 9, 0, 0}, 256, 0, 0, 0};
+  gfxtest::BmpLayout full8{2,   1, 8, 0, 40, std::vector<uint32_t>(256, 0x204080), {}, {7, 9, 0, 0},
+                           256, 0, 0, 0};
   gfxtest::BmpLayout full4{
       3, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x102030), {}, {0x3F, 0x20, 0, 0}, 16, 0, 0, 0};
   for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb, full8, full4}) {
@@ -382,7 +382,8 @@ TEST(BitmapFiles, ALengthComesFromTheInfoHeader) {
       BmpFile(Layout(2, 2, 8, 0, {0, 0xFF, 0xFF00, 0xFF0000}, std::vector<uint8_t>(8, 1)));
   BmpLayout whole = Layout(2, 2, 8, 0, std::vector<uint32_t>(256, 0x10), std::vector<uint8_t>(8));
   whole.ClrUsed = 0;
-  const std::string fields = BmpFile(Layout(2, 2, 16, win::BI_BITFIELDS, {}, std::vector<uint8_t>(8)));
+  const std::string fields =
+      BmpFile(Layout(2, 2, 16, win::BI_BITFIELDS, {}, std::vector<uint8_t>(8)));
   const std::string core = BmpFile(Layout(2, 2, 1, 0, {0, 0xFFFFFF}, std::vector<uint8_t>(8), 12));
   const std::string rle = BmpFile(Layout(4, 1, 8, win::BI_RLE8, {0, 0xFF}, {4, 1, 0, 1}));
   std::string gap = patched(rgb, kOffBits, 54 + 6);
