@@ -25,11 +25,10 @@ constexpr uint16_t kVersion = 0x0101;
 constexpr uint16_t ILC_MASK = 0x0001;
 constexpr uint16_t ILC_COLOR32 = 0x0020;
 constexpr uint16_t ILC_COLORDDB = 0x00FE;  // the screen's depth
-constexpr uint16_t kDepthFlags = 0x00FE;
+constexpr uint16_t kDepthFlags = 0x00FE;  // the bits that name the colour depth
 constexpr uint32_t CLR_NONE = 0xFFFFFFFF;
 constexpr int kAcross = 4;  // images in a row of the stream's bitmaps
 constexpr size_t kHeaderSize = 28;
-constexpr size_t kBmpFileHeaderSize = 14;
 
 uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 uint32_t Get32(const uint8_t* p) {
