@@ -106,7 +106,7 @@ class TCustomImageList : public TComponent {
 
   // The binary image-list stream: a header, the images as a 32-bit BMP file four across, and,
   // for a masked list, the masks as a monochrome BMP file, laid out as the form designer writes
-  // them. A stream read is written back byte for byte while the list is unchanged.
+  // them. A stream in that layout is written back byte for byte while the list is unchanged.
   void ReadData(TStream* Stream);
   void WriteData(TStream* Stream);
 
