@@ -164,8 +164,11 @@ TEST(GraphicsStreams, IndexedBitmapsKeepTheirColoursUsedThroughAForm) {
   } cases[] = {{8, 256, 256}, {8, 4, 4}, {8, 256, 0}, {4, 16, 16}, {4, 3, 3}, {4, 16, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.Bits) + " bits, colours used " + std::to_string(c.ClrUsed));
-    BmpLayout layout{3, 2, c.Bits, 0, 40, std::vector<uint32_t>(c.Entries, 0x336699), {},
-                     std::vector<uint8_t>(8, 0x11), c.ClrUsed};
+    BmpLayout layout{3,        2,
+                     c.Bits,   0,
+                     40,       std::vector<uint32_t>(c.Entries, 0x336699),
+                     {},       std::vector<uint8_t>(8, 0x11),
+                     c.ClrUsed};
     const std::string file = BmpFile(layout);
     TGfxHolder h(nullptr), back(nullptr);
     h.SetName("Holder");
