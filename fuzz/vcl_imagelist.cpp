@@ -1,6 +1,8 @@
 // The framework's image-list stream (a form's Bitmap property of an image list): read into a
-// list, each image drawn, then written back; the written stream must read to the same images.
+// list, each image drawn, then written back; the written stream must read to the same images
+// and be written again unchanged.
 #include <cstdlib>
+#include <cstring>
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/classes/Streams.h"
@@ -31,6 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           if (again.Pixel(i, x, y) != list.Pixel(i, x, y) ||
               again.Transparent(i, x, y) != list.Transparent(i, x, y))
             std::abort();
+    // What was written once is written again byte for byte.
+    vcl::TMemoryStream twice;
+    again.WriteData(&twice);
+    if (twice.Size() != out.Size() ||
+        std::memcmp(twice.Memory(), out.Memory(), static_cast<size_t>(out.Size())) != 0)
+      std::abort();
   });
   return 0;
 }

@@ -115,6 +115,7 @@ void TCustomImageList::Assign(TPersistent* Source) {
     drawingStyle_ = s->drawingStyle_;
     imageType_ = s->imageType_;
     masked_ = s->masked_;
+    stream_ = s->stream_;
     Changed();
     return;
   }
@@ -135,16 +136,19 @@ void TCustomImageList::SetWidth(int32_t Value) {
   if (Value == width_) return;
   CheckSize(Value, height_);
   width_ = Value;
-  images_.clear();
-  Changed();
+  Clear();
 }
 
 void TCustomImageList::SetHeight(int32_t Value) {
   if (Value == height_) return;
   CheckSize(width_, Value);
   height_ = Value;
-  images_.clear();
-  Changed();
+  Clear();
+}
+
+void TCustomImageList::SetAllocBy(int32_t Value) {
+  allocBy_ = Value;
+  stream_.Grow = 0;
 }
 
 void TCustomImageList::SetBkColor(TColor Value) {
@@ -305,6 +309,7 @@ void TCustomImageList::Delete(int Index) {
 
 void TCustomImageList::Clear() {
   images_.clear();
+  stream_.Capacity = 0;
   Changed();
 }
 

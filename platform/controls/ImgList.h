@@ -48,7 +48,7 @@ class TCustomImageList : public TComponent {
 
   int Count() const { return static_cast<int>(images_.size()); }
   int32_t AllocBy() const { return allocBy_; }
-  void SetAllocBy(int32_t Value) { allocBy_ = Value; }
+  void SetAllocBy(int32_t Value);
   TColor BkColor() const { return bkColor_; }
   void SetBkColor(TColor Value);
   TColor BlendColor() const { return blendColor_; }
@@ -104,8 +104,9 @@ class TCustomImageList : public TComponent {
   void RegisterChanges(TChangeLink* Value);
   void UnRegisterChanges(TChangeLink* Value);
 
-  // The binary image-list stream: a header, the images as a BMP file four across, and, for a
-  // masked list, the masks as a monochrome BMP file.
+  // The binary image-list stream: a header, the images as a 32-bit BMP file four across, and,
+  // for a masked list, the masks as a monochrome BMP file, laid out as the form designer writes
+  // them. A stream in that layout is written back byte for byte while the list is unchanged.
   void ReadData(TStream* Stream);
   void WriteData(TStream* Stream);
 
@@ -122,6 +123,17 @@ class TCustomImageList : public TComponent {
     std::vector<uint32_t> Pixels;  // 0x00RRGGBB, top-down rows
     std::vector<uint8_t> Mask;     // 1: transparent
   };
+  // What a stream holds beside the images, kept from the stream read and written back: the
+  // room for images (0: whole steps of the growth step), the growth step (0: AllocBy), the
+  // flags beyond the colour depth and the mask (with the screen's depth when the stream named
+  // it), the overlay images.
+  struct TStreamExtras {
+    int Capacity = 0;
+    int Grow = 0;
+    uint16_t Flags = 0;
+    uint16_t Overlays[4] = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
+  };
+  int StreamCapacity() const;
   void CheckIndex(int Index, bool AllowEnd = false) const;
   void CheckSize(int32_t AWidth, int32_t AHeight) const;
   // The images of a picture (Width-wide pieces), masked by a picture or a colour.
@@ -142,6 +154,7 @@ class TCustomImageList : public TComponent {
   bool shareImages_ = false;
   int updateCount_ = 0;
   bool changedInUpdate_ = false;
+  TStreamExtras stream_;
 };
 
 class TImageList : public TCustomImageList {

@@ -159,7 +159,7 @@ TDibImage ReadImage(win::HBITMAP h, win::HDC held) {
     img.BitCount = ds.dsBmih.biBitCount;
     img.XPelsPerMeter = ds.dsBmih.biXPelsPerMeter;
     img.YPelsPerMeter = ds.dsBmih.biYPelsPerMeter;
-    if (img.BitCount <= 8 && ds.dsBmih.biClrUsed < (1u << img.BitCount))
+    if (img.BitCount <= 8 && ds.dsBmih.biClrUsed <= (1u << img.BitCount))
       img.ClrUsed = ds.dsBmih.biClrUsed;
     img.ClrImportant = ds.dsBmih.biClrImportant;
     if (img.BitCount == 16 || img.BitCount == 32)
@@ -292,6 +292,8 @@ void TBitmap::NewImage(int width, int height, TPixelFormat format, bool mono, bo
     }
     if (img.BitCount <= 8) {
       img.Table = DefaultTable(img.BitCount);
+      // A 4- or 8-bit picture made here counts its whole table as used.
+      if (img.BitCount > 1) img.ClrUsed = uint32_t(img.Table.size());
       // A palette the old picture already has serves when it fits.
       if (handle_ && img.BitCount > 1) {
         win::DIBSECTION ds;
@@ -729,5 +731,7 @@ void TBitmap::Assign(TPersistent* Source) {
   TGraphic::SetTransparent(src->Transparent());
   Changed(this);
 }
+
+size_t BmpFileLength(const uint8_t* Data, size_t Size) { return bmp::FileLength(Data, Size); }
 
 }  // namespace vcl

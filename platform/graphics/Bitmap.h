@@ -122,4 +122,12 @@ class TBitmap : public TGraphic {
   TTransparentMode transparentMode_ = tmAuto;
 };
 
+// The length of the BMP file at the start of Data: its headers, its colour table (or masks)
+// and its pixel rows as the info header describes them, for files stored one after another. The
+// file header's size field is not trusted (writers put the headers' length alone there); it
+// serves only for run-length coded pixels whose info header gives no image size. Raises
+// EInvalidGraphic ("Bitmap image is not valid") for damaged headers or a file that runs past
+// Size.
+size_t BmpFileLength(const uint8_t* Data, size_t Size);
+
 }  // namespace vcl

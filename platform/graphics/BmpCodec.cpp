@@ -82,10 +82,19 @@ void DecodeRle(const uint8_t* src, size_t size, TDibImage& img, bool four) {
 
 std::atomic<uint64_t> decodedImages{0};
 
+// Where the parts of a DIB lie, for measuring it.
+struct TDibExtent {
+  size_t TableEnd = 0;      // behind the header, the masks and the colour table
+  uint64_t RowsLength = 0;  // of the uncompressed rows
+  bool RunLength = false;
+  uint32_t SizeImage = 0;  // as the header says
+};
+
 // Parses the info header at `data`; `bitsAt` is where the pixels start (0: right after the
 // colour table). Without `decode` only the headers and the room for the pixels are checked.
+// `extent` (when given) receives where the parts lie.
 TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightDoubled,
-                   size_t* maskOffset, bool decode) {
+                   size_t* maskOffset, bool decode, TDibExtent* extent = nullptr) {
   if (size < 4) Invalid();
   const uint32_t hsize = U32(data);
   TDibImage img;
@@ -126,7 +135,7 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
   img.Width = width;
   img.Height = int(h);
   img.BitCount = bitCount;
-  if (bitCount <= 8 && clrUsed < (1u << bitCount)) img.ClrUsed = clrUsed;
+  if (bitCount <= 8 && clrUsed <= (1u << bitCount)) img.ClrUsed = clrUsed;
   size_t pos = hsize;
   switch (compression) {
     case win::BI_RGB: break;
@@ -173,6 +182,7 @@ TDibImage ParseDib(const uint8_t* data, size_t size, size_t bitsAt, bool heightD
   // Uncompressed rows must all be there before a byte is allocated for them.
   if (!rle && total > avail) Invalid();
   if (maskOffset && !rle) *maskOffset = bitsAt + size_t(total);
+  if (extent) *extent = {pos, total, rle, core ? 0 : U32(data + 20)};
   if (!decode) return img;
   img.Bits.assign(size_t(total), 0);
   decodedImages.fetch_add(1, std::memory_order_relaxed);
@@ -243,6 +253,30 @@ TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled, si
 TDibImage CheckPackedDib(const uint8_t* data, size_t size, bool heightDoubled, size_t* maskOffset) {
   if (!data) Invalid();
   return ParseDib(data, size, 0, heightDoubled, maskOffset, false);
+}
+
+size_t FileLength(const uint8_t* data, size_t size) {
+  if (!data || size < 14 + 12 || data[0] != 'B' || data[1] != 'M') Invalid();
+  TDibExtent e;
+  ParseDib(data + 14, size - 14, 0, false, nullptr, false, &e);
+  const size_t headers = 14 + e.TableEnd;
+  // The pixels follow the headers, or lie further on where the pixel offset says so; an
+  // offset into the headers is damage.
+  const uint32_t offBits = U32(data + 10);
+  if (offBits != 0 && offBits < headers) Invalid();
+  const size_t pixelsAt = std::max<size_t>(headers, offBits);
+  uint64_t length = e.RowsLength;
+  if (e.RunLength) {
+    const uint32_t fileSize = U32(data + 2);
+    if (e.SizeImage > 0)
+      length = e.SizeImage;
+    else if (fileSize > pixelsAt)
+      length = fileSize - pixelsAt;
+    else
+      Invalid();
+  }
+  if (pixelsAt > size || length > size - pixelsAt) Invalid();
+  return pixelsAt + size_t(length);
 }
 
 uint64_t DecodedImageCount() { return decodedImages.load(std::memory_order_relaxed); }

@@ -24,7 +24,8 @@ struct TDibImage {
   std::vector<win::RGBQUAD> Table;  // 1, 4 and 8 bits: 2^BitCount entries
   std::vector<uint8_t> Bits;
   // Kept from the header read and written back as they were: the resolution, and for 1, 4 and
-  // 8 bits the colours used (the length of the table written; 0: all) and the important ones.
+  // 8 bits the colours used (the length of the table written; 0 or the table's size: all) and
+  // the important ones.
   int32_t XPelsPerMeter = 0;
   int32_t YPelsPerMeter = 0;
   uint32_t ClrUsed = 0;
@@ -52,6 +53,9 @@ TDibImage ReadBmpFile(const uint8_t* data, size_t size);
 // `maskOffset` (when given) receives the offset of the mask rows behind it.
 TDibImage ReadPackedDib(const uint8_t* data, size_t size, bool heightDoubled = false,
                         size_t* maskOffset = nullptr);
+// The length of the BMP file at `data` as its info header describes it (see BmpFileLength in
+// Bitmap.h).
+size_t FileLength(const uint8_t* data, size_t size);
 // The BMP file of an image.
 std::vector<uint8_t> WriteBmpFile(const TDibImage& image);
 

@@ -1,6 +1,7 @@
 // The framework's image lists: adding strips of images with masks or a mask colour, drawing in
 // the drawing styles, disabled and as masks, and the binary stream a form keeps them in.
 #include "ControlsTestSupport.h"
+#include "ImgListStreamBuilder.h"
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -291,9 +292,206 @@ INSTANTIATE_TEST_SUITE_P(
                       TBadCase{"negative_count", 5, 0x80, 0},
                       TBadCase{"more_than_capacity", 4, 9, 0}, TBadCase{"zero_width", 10, 0, 0},
                       TBadCase{"huge_height", 13, 0x7F, 0}, TBadCase{"bmp_signature", 28, 'X', 0},
-                      TBadCase{"bmp_size_past_end", 31, 0x7F, 0},
+                      // The picture's rows (its height made 64) run past the end; the file
+                      // header's own size field is not trusted (see AFileHeadersSizeFieldIs...).
+                      TBadCase{"bmp_size_past_end", 28 + 14 + 8, 0x40, 0},
                       TBadCase{"mask_missing", -1, 0, 40}, TBadCase{"header_only", -1, 0, -28}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// Image lists as the form designer writes them: 32-bit pictures, its flags, the size fields of
+// the file headers holding the headers' length alone, the capacity and growth step it keeps.
+uint32_t ListColour(int i, int x, int y) {
+  return static_cast<uint32_t>((30 * i + 10) << 16 | (20 * x) << 8 | (30 * y + 5));
+}
+bool ListClear(int i, int x, int y) { return (x + y + i) % 3 == 0; }
+
+TListLayout Designed(int cx, int cy, int count, int capacity, uint16_t flags = 0x0021) {
+  TListLayout l;
+  l.Cx = cx;
+  l.Cy = cy;
+  l.Count = count;
+  l.Capacity = capacity;
+  l.Flags = flags;
+  l.Colour = ListColour;
+  l.Clear = ListClear;
+  return l;
+}
+
+std::string Bytes(TMemoryStream& m) {
+  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+}
+
+// The list holds the layout's images: size, settings, every pixel's colour and transparency.
+void ExpectImagesOf(TCustomImageList* list, const TListLayout& l) {
+  ASSERT_EQ(list->Count(), l.Count);
+  EXPECT_EQ(list->Width(), l.Cx);
+  EXPECT_EQ(list->Height(), l.Cy);
+  EXPECT_EQ(list->Masked(), (l.Flags & 1) != 0);
+  EXPECT_EQ(list->BkColor(),
+            l.BkColor == 0xFFFFFFFF
+                ? clNone
+                : static_cast<TColor>(
+                      RGB(l.BkColor & 0xFF, (l.BkColor >> 8) & 0xFF, (l.BkColor >> 16) & 0xFF)));
+  int wrong = 0;
+  for (int i = 0; i < l.Count; ++i)
+    for (int y = 0; y < l.Cy; ++y)
+      for (int x = 0; x < l.Cx; ++x) {
+        const uint32_t c = l.Colour(i, x, y);
+        const TColor want = static_cast<TColor>(RGB(c >> 16, (c >> 8) & 0xFF, c & 0xFF));
+        const bool clear = (l.Flags & 1) != 0 && l.Clear(i, x, y);
+        if (list->Pixel(i, x, y) != want || list->Transparent(i, x, y) != clear) ++wrong;
+      }
+  EXPECT_EQ(wrong, 0);
+}
+
+struct TDesignedCase {
+  const char* Name;
+  TListLayout Layout;
+};
+TDesignedCase DesignedCase(const char* name, TListLayout l) { return {name, std::move(l)}; }
+void PrintTo(const TDesignedCase& c, std::ostream* os) { *os << c.Name; }
+
+class ImgListDesignedStreamTest : public ImgListTest,
+                                  public ::testing::WithParamInterface<TDesignedCase> {};
+
+TEST_P(ImgListDesignedStreamTest, IsReadAndWrittenBackByteForByte) {
+  const TListLayout& l = GetParam().Layout;
+  const std::string bytes = ListStream(l);
+  auto list = NewList(8, 8);
+  TStringStream in(bytes);
+  list->ReadData(&in);
+  EXPECT_EQ(in.Position(), in.Size());
+  ExpectImagesOf(list.get(), l);
+  TMemoryStream out;
+  list->WriteData(&out);
+  EXPECT_EQ(Bytes(out), bytes);
+}
+
+TListLayout WithBackground(TListLayout l, uint32_t bk) {
+  l.BkColor = bk;
+  return l;
+}
+TListLayout WithOverlays(TListLayout l, int grow) {
+  l.Grow = grow;
+  l.Overlays[0] = 0;
+  l.Overlays[1] = 2;
+  return l;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ImgListDesignedStreamTest,
+    ::testing::Values(
+        DesignedCase("three_of_four", Designed(4, 4, 3, 4)),
+        DesignedCase("five_in_two_rows", Designed(3, 2, 5, 8)),
+        DesignedCase("full_rows", Designed(2, 3, 8, 8)),
+        DesignedCase("unmasked", WithBackground(Designed(4, 4, 2, 4, 0x0020), 0x00FFFFFF)),
+        DesignedCase("screen_depth_and_overlays", WithOverlays(Designed(5, 5, 5, 6, 0x10FF), 8))),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// A stream of this library's older writer (24-bit picture, whole-file sizes, the capacity the
+// count) still reads, and is written back as the designer writes it.
+TEST_F(ImgListTest, AnOlderWritersStreamStillReads) {
+  TListLayout older = Designed(4, 4, 3, 3, 0x0019);
+  older.BitCount = 24;
+  older.SizeIsHeaders = false;
+  auto list = NewList();
+  TStringStream in(ListStream(older));
+  list->ReadData(&in);
+  EXPECT_EQ(in.Position(), in.Size());
+  ExpectImagesOf(list.get(), older);
+  TMemoryStream out;
+  list->WriteData(&out);
+  EXPECT_EQ(Bytes(out), ListStream(Designed(4, 4, 3, 3)));
+}
+
+// What a file header's size field says does not matter: the info header measures the file.
+TEST_F(ImgListTest, AFileHeadersSizeFieldIsNotTrusted) {
+  const TListLayout l = Designed(4, 4, 3, 4);
+  const size_t mask = 28 + 54 + 4 * 4 * 4 * 4;  // where the mask's file starts
+  for (const uint32_t size : {0u, 1u, 0xFFFFFFFFu, 54u + 256u}) {
+    SCOPED_TRACE(size);
+    std::string bytes = ListStream(l);
+    for (size_t at : {size_t{28}, mask})
+      for (int i = 0; i < 4; ++i)
+        bytes[at + 2 + static_cast<size_t>(i)] = static_cast<char>(size >> (8 * i));
+    auto list = NewList();
+    TStringStream in(bytes);
+    list->ReadData(&in);
+    ExpectImagesOf(list.get(), l);
+  }
+}
+
+// A list made in memory is written as the designer writes it: room for whole steps of AllocBy
+// images, 32-bit colour, masked or not.
+TEST_F(ImgListTest, AListMadeInMemoryIsWrittenAsTheDesignerWritesIt) {
+  const struct {
+    int Count, Capacity;
+    bool Masked;
+  } cases[] = {{3, 4, true}, {5, 8, true}, {4, 4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Count);
+    const TListLayout want = Designed(4, 3, c.Count, c.Capacity, c.Masked ? 0x0021 : 0x0020);
+    auto list = NewList(4, 3);
+    list->SetMasked(c.Masked);
+    for (int i = 0; i < c.Count; ++i) {
+      auto image = Picture(4, 3, [&](int x, int y) {
+        const uint32_t v = ListColour(i, x, y);
+        return static_cast<TColor>(RGB(v >> 16, (v >> 8) & 0xFF, v & 0xFF));
+      });
+      auto mask =
+          Picture(4, 3, [&](int x, int y) { return ListClear(i, x, y) ? clWhite : clBlack; });
+      list->Add(image.get(), mask.get());
+    }
+    ExpectImagesOf(list.get(), want);
+    TMemoryStream out;
+    list->WriteData(&out);
+    EXPECT_EQ(Bytes(out), ListStream(want));
+  }
+}
+
+// Damaged pictures and masks in the designer's layout are refused with the list's error, and
+// the list keeps its images.
+struct TDamage {
+  const char* Name;
+  size_t Offset;  // a 32-bit field to set (0: none)
+  uint32_t Value;
+  size_t Cut;  // bytes taken off the end
+};
+void PrintTo(const TDamage& d, std::ostream* os) { *os << d.Name; }
+class ImgListDamagedFileTest : public ImgListTest, public ::testing::WithParamInterface<TDamage> {};
+
+TEST_P(ImgListDamagedFileTest, IsRefusedWithAClearError) {
+  const TDamage& d = GetParam();
+  // Three 4 x 4 images of four: the picture's file at 28 (info header at 42, rows at 82), the
+  // mask's file at 338 (info header at 352, table at 392, rows at 400 to 416).
+  std::string bytes = ListStream(Designed(4, 4, 3, 4));
+  ASSERT_EQ(bytes.size(), 416u);
+  if (d.Offset > 0)
+    for (int i = 0; i < 4; ++i)
+      bytes[d.Offset + static_cast<size_t>(i)] = static_cast<char>(d.Value >> (8 * i));
+  bytes.resize(bytes.size() - d.Cut);
+  auto list = NewList();
+  list->AddMasked(Strip().get(), clFuchsia);
+  TStringStream in(bytes);
+  EXPECT_EQ(ErrorOf<EReadError>([&] { list->ReadData(&in); }), SImageReadFail);
+  EXPECT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->Pixel(0, 2, 2), clRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damage, ImgListDamagedFileTest,
+                         ::testing::Values(TDamage{"picture_rows_past_the_end", 50, 64, 0},
+                                           TDamage{"picture_zero_width", 46, 0, 0},
+                                           TDamage{"picture_zero_height", 50, 0, 0},
+                                           TDamage{"picture_bad_header_size", 42, 0, 0},
+                                           TDamage{"picture_bit_count", 54, 0x00070001, 0},
+                                           TDamage{"picture_pixels_inside_the_headers", 38, 20, 0},
+                                           TDamage{"picture_too_narrow_for_an_image", 46, 3, 0},
+                                           TDamage{"mask_table_past_the_end", 384, 255, 0},
+                                           TDamage{"mask_run_length_coded", 366, 0x00010001, 0},
+                                           TDamage{"mask_rows_cut", 0, 0, 5},
+                                           TDamage{"mask_of_another_size", 356, 12, 0},
+                                           TDamage{"mask_file_header_cut", 0, 0, 416 - 338 - 10}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
   vcl::RegisterClass(TImageList::StaticClass());
@@ -317,6 +515,43 @@ TEST_F(ImgListTest, AFormKeepsTheImagesInItsBitmapProperty) {
   back->Clear();
   EXPECT_EQ(ObjectBinaryToTextString(WriteComponentToBytes(again.get())).find("Bitmap"),
             std::string::npos);
+}
+
+// A form holding image lists as the designer writes them (data/imagelist_designer.txt, made by
+// the format's rules: the images of Designed layouts) is read, and written back byte for byte.
+TEST_F(ImgListTest, AFormOfTheDesignersImageListsSurvivesOpenAndSave) {
+  vcl::RegisterClass(TImageList::StaticClass());
+  TMemoryStream file;
+  file.LoadFromFile(testsupport::SourceDir() +
+                    "/tests/platform/controls/data/imagelist_designer.txt");
+  const std::string text = Bytes(file);
+  const std::string binary = ObjectTextToBinaryString(text);
+  auto form = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(binary, form.get());
+  TListLayout tools = Designed(5, 6, 5, 8);
+  tools.Grow = 8;
+  const struct {
+    const char* Name;
+    TListLayout Layout;
+    int AllocBy;
+  } lists[] = {{"Icons", Designed(8, 8, 3, 4), 4},
+               {"Tools", tools, 8},
+               {"Plain", WithBackground(Designed(4, 4, 2, 4, 0x0020), 0x00FFFFFF), 4}};
+  for (const auto& l : lists) {
+    SCOPED_TRACE(l.Name);
+    auto* list = Find<TImageList>(form.get(), l.Name);
+    ASSERT_NE(list, nullptr);
+    ExpectImagesOf(list, l.Layout);
+    EXPECT_EQ(list->AllocBy(), l.AllocBy);
+    TMemoryStream data;
+    list->WriteData(&data);
+    EXPECT_EQ(Bytes(data), ListStream(l.Layout));
+  }
+  const std::string written = WriteComponentToBytes(form.get());
+  EXPECT_TRUE(written == binary);
+  std::string writtenText = ObjectBinaryToTextString(written);  // its lines end in CR LF
+  std::erase(writtenText, '\r');
+  EXPECT_EQ(writtenText, text);
 }
 
 TEST_F(ImgListTest, AnIconIsAddedAtTheListsSizeWithItsMaskAsTransparency) {

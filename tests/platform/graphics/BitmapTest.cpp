@@ -12,6 +12,7 @@
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
 #include "platform/gdi/Gdi.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 using namespace vcl;
@@ -83,12 +84,14 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, BitmapRoundTrip,
                                            pf32bit, pfDevice));
 
 TEST(Bitmap, FileHeadersOfTheFormats) {
-  // Format, bits per pixel, compression, colour table entries; 3 x 2 pixels, bottom-up.
+  // Format, bits per pixel, compression, colour table entries, colours used (a 4- or 8-bit
+  // picture made in memory counts its whole table); 3 x 2 pixels, bottom-up.
   const struct {
     TPixelFormat Pf;
-    uint32_t Bits, Compression, Table;
-  } cases[] = {{pf1bit, 1, 0, 2},   {pf4bit, 4, 0, 16},  {pf8bit, 8, 0, 256}, {pf15bit, 16, 0, 0},
-               {pf16bit, 16, 3, 0}, {pf24bit, 24, 0, 0}, {pf32bit, 32, 0, 0}};
+    uint32_t Bits, Compression, Table, ClrUsed;
+  } cases[] = {{pf1bit, 1, 0, 2, 0},   {pf4bit, 4, 0, 16, 16}, {pf8bit, 8, 0, 256, 256},
+               {pf15bit, 16, 0, 0, 0}, {pf16bit, 16, 3, 0, 0}, {pf24bit, 24, 0, 0, 0},
+               {pf32bit, 32, 0, 0, 0}};
   for (const auto& c : cases) {
     std::unique_ptr<TBitmap> b(NewBitmap(3, 2, c.Pf));
     const std::string f = Save(b.get());
@@ -100,6 +103,7 @@ TEST(Bitmap, FileHeadersOfTheFormats) {
     EXPECT_EQ(std::vector<uint32_t>(fields.begin(), fields.begin() + 7),
               std::vector<uint32_t>({size, 0, 54 + extra, 40, 3, 2, 1 | (c.Bits << 16)}));
     EXPECT_EQ(fields[7], c.Compression) << c.Bits;
+    EXPECT_EQ(fields[11], c.ClrUsed) << c.Bits;
     if (c.Compression == 3) {
       EXPECT_EQ(std::vector<uint32_t>(fields.begin() + 13, fields.begin() + 16),
                 std::vector<uint32_t>({0xF800, 0x07E0, 0x001F}));
@@ -295,7 +299,12 @@ TEST(BitmapFiles, HeadersAreWrittenBackAsRead) {
   gfxtest::BmpLayout nibbles{
       2, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x808080), {}, {0x12, 0, 0, 0}, 0, 2835, 1417, 0};
   gfxtest::BmpLayout rgb{1, 1, 24, 0, 40, {}, {}, {1, 2, 3, 0}, 0, 11811, 11811, 0};
-  for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb}) {
+  // Tables that count all their entries as used: 256 for 8 bits, 16 for 4 bits.
+  gfxtest::BmpLayout full8{2,   1, 8, 0, 40, std::vector<uint32_t>(256, 0x204080), {}, {7, 9, 0, 0},
+                           256, 0, 0, 0};
+  gfxtest::BmpLayout full4{
+      3, 1, 4, 0, 40, std::vector<uint32_t>(16, 0x102030), {}, {0x3F, 0x20, 0, 0}, 16, 0, 0, 0};
+  for (const gfxtest::BmpLayout& layout : {indexed, nibbles, rgb, full8, full4}) {
     const std::string file = gfxtest::BmpFile(layout);
     TBitmap b;
     TMemoryStream in;
@@ -355,6 +364,65 @@ TEST(BitmapFiles, LessCommonLayoutsLoadInPictureOrder) {
     auto b = Load<TBitmap>(BmpFile(c.Layout));
     EXPECT_EQ(b->PixelFormat(), c.Pf) << c.Name;
     ExpectPixels(b.get(), c.Pixels, c.Name);
+  }
+}
+
+// Files stored one after another (an image list's pictures) are measured by their info
+// header: the headers, the colour table (as long as the colours used say) or the masks, and
+// the rows; the file header's size field only for run-length coded pixels without an image
+// size, and only where it reaches past the headers.
+TEST(BitmapFiles, ALengthComesFromTheInfoHeader) {
+  auto patched = [](std::string f, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) f.at(at + size_t(i)) = char((v >> (8 * i)) & 0xFF);
+    return f;
+  };
+  const size_t kSize = 2, kOffBits = 10, kSizeImage = 34;
+  const std::string rgb = BmpFile(Layout(2, 2, 24, 0, {}, std::vector<uint8_t>(16, 7)));
+  const std::string indexed =
+      BmpFile(Layout(2, 2, 8, 0, {0, 0xFF, 0xFF00, 0xFF0000}, std::vector<uint8_t>(8, 1)));
+  BmpLayout whole = Layout(2, 2, 8, 0, std::vector<uint32_t>(256, 0x10), std::vector<uint8_t>(8));
+  whole.ClrUsed = 0;
+  const std::string fields =
+      BmpFile(Layout(2, 2, 16, win::BI_BITFIELDS, {}, std::vector<uint8_t>(8)));
+  const std::string core = BmpFile(Layout(2, 2, 1, 0, {0, 0xFFFFFF}, std::vector<uint8_t>(8), 12));
+  const std::string rle = BmpFile(Layout(4, 1, 8, win::BI_RLE8, {0, 0xFF}, {4, 1, 0, 1}));
+  std::string gap = patched(rgb, kOffBits, 54 + 6);
+  gap.insert(54, 6, '\0');
+  const struct {
+    const char* Name;
+    std::string File;
+    size_t Want;  // 0: refused
+  } cases[] = {
+      {"size_field_of_the_headers", patched(rgb, kSize, 54), 54 + 16},
+      {"size_field_zero", patched(rgb, kSize, 0), 54 + 16},
+      {"size_field_past_the_end", patched(rgb, kSize, 0xFFFFFF), 54 + 16},
+      {"colours_used", patched(indexed, kSize, 54), 54 + 4 * 4 + 8},
+      {"whole_table", patched(BmpFile(whole), kSize, 54), 54 + 256 * 4 + 8},
+      {"bit_fields", patched(fields, kSize, 54), 54 + 12 + 8},
+      {"core_header", core, 14 + 12 + 2 * 3 + 8},
+      {"pixels_after_a_gap", gap, 54 + 6 + 16},
+      {"run_length_image_size", patched(rle, kSize, 0), 54 + 2 * 4 + 4},
+      {"run_length_size_field", patched(rle, kSizeImage, 0), 54 + 2 * 4 + 4},
+      {"run_length_without_sizes", patched(patched(rle, kSizeImage, 0), kSize, 54 + 8), 0},
+      {"pixels_inside_the_headers", patched(rgb, kOffBits, 30), 0},
+      {"rows_past_the_end", rgb.substr(0, rgb.size() - 1), 0},
+      {"table_past_the_end", patched(indexed, 46, 200), 0},
+      {"bad_header_size", patched(rgb, 14, 0), 0},
+      {"zero_width", patched(rgb, 18, 0), 0},
+      {"not_a_bitmap", "XX" + rgb.substr(2), 0},
+      {"file_header_only", rgb.substr(0, 14), 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    // What follows an accepted file is the next one; a refused one ends where the data ends.
+    const std::string data = c.Want == 0 ? c.File : c.File + "next file";
+    const auto* bytes = reinterpret_cast<const uint8_t*>(data.data());
+    if (c.Want == 0) {
+      EXPECT_NE(testsupport::ErrorOf<EInvalidGraphic>([&] { BmpFileLength(bytes, data.size()); }),
+                "<no error>");
+    } else {
+      EXPECT_EQ(BmpFileLength(bytes, data.size()), c.Want);
+    }
   }
 }
 

@@ -154,6 +154,30 @@ TEST(GraphicsStreams, BitmapsAndPicturesTravelAsData) {
   EXPECT_EQ(Save(i2), TwoImageIcon());
 }
 
+// A form keeps a 4- or 8-bit bitmap's file as it was: the colours used, whether they name
+// part of the table, all of it, or (0) all of it by default.
+TEST(GraphicsStreams, IndexedBitmapsKeepTheirColoursUsedThroughAForm) {
+  RegisterClass(TGfxHolder::StaticClass());
+  const struct {
+    int Bits;
+    uint32_t Entries, ClrUsed;
+  } cases[] = {{8, 256, 256}, {8, 4, 4}, {8, 256, 0}, {4, 16, 16}, {4, 3, 3}, {4, 16, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Bits) + " bits, colours used " + std::to_string(c.ClrUsed));
+    BmpLayout layout{3,        2,
+                     c.Bits,   0,
+                     40,       std::vector<uint32_t>(c.Entries, 0x336699),
+                     {},       std::vector<uint8_t>(8, 0x11),
+                     c.ClrUsed};
+    const std::string file = BmpFile(layout);
+    TGfxHolder h(nullptr), back(nullptr);
+    h.SetName("Holder");
+    h.SetGlyph(Load<TBitmap>(file).get());
+    ReadComponentFromBytes(WriteComponentToBytes(&h), &back);
+    EXPECT_EQ(Save(back.Glyph()), file);
+  }
+}
+
 TEST(GraphicsStreams, CorruptPictureDataRaisesReadErrors) {
   RegisterClass(TGfxHolder::StaticClass());
   TGfxHolder h(nullptr);
