@@ -92,7 +92,7 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
                          ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
-                                           "defaults_labels.txt",
+                                           "defaults_labels.txt", "order_tabstop.txt",
                                            "taborder_statusbar.txt"));
 
 // The keyboard order a form has once read: the children that read a tab order take the places
