@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
 struct TTabOrderCase {
   const char* Name;
   std::vector<std::pair<const char*, int>> Children;  // stream order; -1 reads no TabOrder
-  std::vector<const char*> Order;                      // the keyboard order after reading
+  std::vector<const char*> Order;                     // the keyboard order after reading
 };
 
 void PrintTo(const TTabOrderCase& c, std::ostream* os) { *os << c.Name; }
@@ -161,12 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
         TTabOrderCase{"OrderReversed",
                       {{"Third", 2}, {"Second", 1}, {"First", 0}},
                       {"First", "Second", "Third"}},
-        TTabOrderCase{"OutsideTheList",
-                      {{"Far", 7}, {"First", 0}, {"Next", -1}},
-                      {"First", "Far", "Next"}},
-        TTabOrderCase{"SameNumberTwice",
-                      {{"Early", 0}, {"Late", 0}},
-                      {"Late", "Early"}}),
+        TTabOrderCase{
+            "OutsideTheList", {{"Far", 7}, {"First", 0}, {"Next", -1}}, {"First", "Far", "Next"}},
+        TTabOrderCase{"SameNumberTwice", {{"Early", 0}, {"Late", 0}}, {"Late", "Early"}}),
     [](const ::testing::TestParamInfo<TTabOrderCase>& info) { return info.param.Name; });
 
 }  // namespace
