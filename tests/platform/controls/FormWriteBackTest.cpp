@@ -66,14 +66,17 @@ std::string Load(const std::string& name) {
   return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
 }
 
-class FormWriteBack : public ControlsTest, public ::testing::WithParamInterface<const char*> {
+// The classes the texts name are registered for reading.
+class WithFormClasses : public ControlsTest {
  protected:
-  FormWriteBack() {
+  WithFormClasses() {
     RegisterStandardControls();
     RegisterCommonControls();
     RegisterClass(TWriteBackForm::StaticClass());
   }
 };
+
+class FormWriteBack : public WithFormClasses, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
   const std::string text = Load(GetParam());
@@ -121,14 +124,8 @@ std::string TabOrderForm(const TTabOrderCase& c) {
   return text + "end\n";
 }
 
-class TabOrderOnRead : public ControlsTest, public ::testing::WithParamInterface<TTabOrderCase> {
- protected:
-  TabOrderOnRead() {
-    RegisterStandardControls();
-    RegisterCommonControls();
-    RegisterClass(TWriteBackForm::StaticClass());
-  }
-};
+class TabOrderOnRead : public WithFormClasses,
+                       public ::testing::WithParamInterface<TTabOrderCase> {};
 
 TEST_P(TabOrderOnRead, PlacesOnlyTheChildrenThatReadATabOrder) {
   const TTabOrderCase& c = GetParam();
