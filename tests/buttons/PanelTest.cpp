@@ -411,8 +411,7 @@ TEST_F(PanelTest, AStatusBarLeavesTheTabOrderOfAFormAsRead) {
   EXPECT_EQ(order[0]->Name(), "First");
   EXPECT_EQ(order[1]->Name(), "Second");
   EXPECT_EQ(order[2]->Name(), "Bar");
-  const std::string written =
-      vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form.get()));
+  const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form.get()));
   auto writtenOrder = [&written](const std::string& name) {
     const size_t at = written.find("object " + name + ": TEdit");
     const size_t end = written.find("end", at);
