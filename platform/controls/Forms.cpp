@@ -674,7 +674,6 @@ ZYL_CLASS_IMPL(TForm) {
       .Publish("ParentFont")
       .Default(false)
       .Publish("Font")
-      .Stored(true)
       .Publish({"FormStyle", "Icon", "KeyPreview", "Menu", "OldCreateOrder", "ParentBiDiMode",
                 "PixelsPerInch", "PopupMenu", "Position", "PrintScale", "Scaled"})
       .Publish("ShowHint")

@@ -623,7 +623,9 @@ ZYL_CLASS_IMPL(TCustomGrid) {
       .Default(false)
       .Declare("ScrollBars", &C::ScrollBars, &C::SetScrollBars)
       .Default(ssBoth)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      // Published already here, as the framework's class does: every descendant that publishes
+      // it writes TabStop at this place, right after the bounds, hint and help context.
+      .Prop("TabStop", &C::TabStop, &C::SetTabStop)
       .Default(true)
       .Declare("VisibleColCount", &C::VisibleColCount, nullptr)
       .Declare("VisibleRowCount", &C::VisibleRowCount, nullptr);

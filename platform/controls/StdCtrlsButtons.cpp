@@ -301,7 +301,9 @@ ZYL_CLASS_IMPL(TCustomCheckBox) {
       .Stored(&C::IsCheckedStored)
       .Declare("State", &C::State, &C::SetState)
       .Default(cbUnchecked)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      // Published already here, as the framework's class does: every descendant that publishes
+      // it writes TabStop at this place, right after the bounds, hint and help context.
+      .Prop("TabStop", &C::TabStop, &C::SetTabStop)
       .Default(true);
 }
 

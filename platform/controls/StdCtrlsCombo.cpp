@@ -479,7 +479,9 @@ ZYL_CLASS_IMPL(TCustomComboBox) {
       .Default(false)
       .Declare("Sorted", &C::Sorted, &C::SetSorted)
       .Default(false)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      // Published already here, as the framework's class does: every descendant that publishes
+      // it writes TabStop at this place, right after the bounds, hint and help context.
+      .Prop("TabStop", &C::TabStop, &C::SetTabStop)
       .Default(true)
       .Declare("OnChange", &C::GetOnChange, &C::SetOnChange)
       .Declare("OnCloseUp", &C::GetOnCloseUp, &C::SetOnCloseUp)

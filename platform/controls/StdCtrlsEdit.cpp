@@ -293,7 +293,9 @@ ZYL_CLASS_IMPL(TCustomEdit) {
       .Default('\0')
       .Declare("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
       .Default(false)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      // Published already here, as the framework's class does: every descendant that publishes
+      // it writes TabStop at this place, right after the bounds, hint and help context.
+      .Prop("TabStop", &C::TabStop, &C::SetTabStop)
       .Default(true)
       .Declare("OnChange", &C::GetOnChange, &C::SetOnChange);
 }

@@ -170,7 +170,7 @@ ZYL_CLASS_IMPL(TCustomLabel) {
       .Declare("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
       .Default(true)
       .Declare("Transparent", &C::Transparent, &C::SetTransparent)
-      .Stored(true)
+      .Default(false)
       .Declare("WordWrap", &C::WordWrap, &C::SetWordWrap)
       .Default(false);
 }

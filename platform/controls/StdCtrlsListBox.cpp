@@ -308,7 +308,9 @@ ZYL_CLASS_IMPL(TCustomListBox) {
       .Default(false)
       .Declare("Style", &C::Style, &C::SetStyle)
       .Default(lbStandard)
-      .Declare("TabStop", &C::TabStop, &C::SetTabStop)
+      // Published already here, as the framework's class does: every descendant that publishes
+      // it writes TabStop at this place, right after the bounds, hint and help context.
+      .Prop("TabStop", &C::TabStop, &C::SetTabStop)
       .Default(true)
       .Declare("OnDrawItem", &C::GetOnDrawItem, &C::SetOnDrawItem)
       .Declare("OnMeasureItem", &C::GetOnMeasureItem, &C::SetOnMeasureItem);

@@ -1,6 +1,8 @@
 #include "platform/controls/WinControl.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
@@ -751,13 +753,24 @@ void TWinControl::ReadState(TReader* Reader) {
     DisableAlign();
     TFinally enable([this] { EnableAlign(); });
     TControl::ReadState(Reader);
-    // Children read their tab order while they were inserted in stream order.
-    std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
-      return a->pendingTabOrder_ < b->pendingTabOrder_;
-    });
-    for (TWinControl* c : tabList_) c->pendingTabOrder_ = 0;
   }
+  FixupTabList();
   if (parent_) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::FixupTabList() {
+  const size_t count = tabList_.size();
+  std::vector<TWinControl*> placed(count, nullptr);
+  for (TWinControl* c : tabList_) {
+    const int32_t at = std::exchange(c->pendingTabOrder_, -1);
+    if (at >= 0 && static_cast<size_t>(at) < count) placed[static_cast<size_t>(at)] = c;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    if (!placed[i]) continue;
+    auto it = std::find(tabList_.begin(), tabList_.end(), placed[i]);
+    tabList_.erase(it);
+    tabList_.insert(tabList_.begin() + static_cast<std::ptrdiff_t>(i), placed[i]);
+  }
 }
 
 void TWinControl::Loaded() {

@@ -98,6 +98,9 @@ class TWinControl : public TControl {
   void SetParent(TWinControl* AParent) override;
   void SetEnabled(bool Value) override;
   void ReadState(TReader* Reader) override;
+  // Moves the children that read a tab order to the places they read, in the order of those
+  // numbers; the others keep their order among themselves.
+  void FixupTabList();
   void Loaded() override;
   void ChangeScale(int M, int D) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -230,7 +233,7 @@ class TWinControl : public TControl {
   bool doubleBuffered_ = false;
   bool showing_ = false;
   TBrush* brush_;
-  int32_t pendingTabOrder_ = 0;
+  int32_t pendingTabOrder_ = -1;  // the tab order read from a stream, -1 when none was read
   // Set while CreateParams only serves to measure the frame (no windows are made then).
   bool paramsForMetrics_ = false;
 

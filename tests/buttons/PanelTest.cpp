@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "buttons/ZYLBackPanel.h"
 #include "buttons/ZYLCustomPanelFill.h"
@@ -20,6 +22,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -382,6 +385,41 @@ TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
     EXPECT_EQ(read->OldStyle(), c.OldStyle);
     EXPECT_EQ(read->Font3D()->Style(), tdRaised);
   }
+}
+
+// The bar stores no tab order: a form that holds it before the controls that do keeps their
+// keyboard order as read, with the bar after them, and writes the same numbers back.
+TEST_F(PanelTest, AStatusBarLeavesTheTabOrderOfAFormAsRead) {
+  vcl::RegisterClass(vcl::TEdit::StaticClass());
+  ZYLStatusBarUnit.Init();
+  std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
+                                                            "  object Bar: TZYLStatusBar\n"
+                                                            "  end\n"
+                                                            "  object First: TEdit\n"
+                                                            "    TabOrder = 0\n"
+                                                            "  end\n"
+                                                            "  object Second: TEdit\n"
+                                                            "    TabOrder = 1\n"
+                                                            "  end\n"
+                                                            "end\n"),
+                              form.get());
+  ZYLStatusBarUnit.FInit();
+  std::vector<vcl::TWinControl*> order;
+  form->GetTabOrderList(order);
+  ASSERT_EQ(order.size(), 3u);
+  EXPECT_EQ(order[0]->Name(), "First");
+  EXPECT_EQ(order[1]->Name(), "Second");
+  EXPECT_EQ(order[2]->Name(), "Bar");
+  const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form.get()));
+  auto writtenOrder = [&written](const std::string& name) {
+    const size_t at = written.find("object " + name + ": TEdit");
+    const size_t end = written.find("end", at);
+    const size_t prop = written.find("TabOrder = ", at);
+    return at == std::string::npos || prop > end ? std::string() : written.substr(prop + 11, 1);
+  };
+  EXPECT_EQ(writtenOrder("First"), "0") << written;
+  EXPECT_EQ(writtenOrder("Second"), "1") << written;
 }
 
 }  // namespace

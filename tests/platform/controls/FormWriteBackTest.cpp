@@ -10,6 +10,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ComCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "tests/support/TempDir.h"
 
@@ -65,13 +66,17 @@ std::string Load(const std::string& name) {
   return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
 }
 
-class FormWriteBack : public ControlsTest, public ::testing::WithParamInterface<const char*> {
+// The classes the texts name are registered for reading.
+class WithFormClasses : public ControlsTest {
  protected:
-  FormWriteBack() {
+  WithFormClasses() {
     RegisterStandardControls();
+    RegisterCommonControls();
     RegisterClass(TWriteBackForm::StaticClass());
   }
 };
+
+class FormWriteBack : public WithFormClasses, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
   const std::string text = Load(GetParam());
@@ -90,7 +95,74 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
                          ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
-                                           "pagecontrol_images.txt", "grid_nofixed.txt"));
+                                           "pagecontrol_images.txt", "grid_nofixed.txt",
+                                           "defaults_labels.txt", "order_tabstop.txt",
+                                           "taborder_statusbar.txt"));
+
+// The keyboard order a form has once read: the children that read a tab order take the places
+// they name, in the order of those numbers; a child that reads none (or one outside the list)
+// keeps its place among the others.
+struct TTabOrderCase {
+  const char* Name;
+  std::vector<std::pair<const char*, int>> Children;  // stream order; -1 reads no TabOrder
+  std::vector<const char*> Order;                     // the keyboard order after reading
+};
+
+void PrintTo(const TTabOrderCase& c, std::ostream* os) { *os << c.Name; }
+
+std::string TabOrderForm(const TTabOrderCase& c) {
+  std::string text =
+      "object WriteBackForm: TWriteBackForm\n  Left = 0\n  Top = 0\n  Width = 300\n"
+      "  Height = 200\n";
+  int top = 0;
+  for (auto [name, order] : c.Children) {
+    const bool bar = std::string(name).rfind("Status", 0) == 0;
+    text += std::string("  object ") + name + (bar ? ": TStatusBar\n" : ": TEdit\n");
+    text += "    Left = 8\n    Top = " + std::to_string(top += 24) + "\n";
+    if (order >= 0) text += "    TabOrder = " + std::to_string(order) + "\n";
+    text += "  end\n";
+  }
+  return text + "end\n";
+}
+
+class TabOrderOnRead : public WithFormClasses,
+                       public ::testing::WithParamInterface<TTabOrderCase> {};
+
+TEST_P(TabOrderOnRead, PlacesOnlyTheChildrenThatReadATabOrder) {
+  const TTabOrderCase& c = GetParam();
+  auto form = std::make_unique<TWriteBackForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(TabOrderForm(c)), form.get());
+  std::vector<TWinControl*> list;
+  form->GetTabOrderList(list);
+  std::vector<std::string> got, want(c.Order.begin(), c.Order.end());
+  for (TWinControl* w : list) got.push_back(w->Name());
+  EXPECT_EQ(got, want);
+  // Each child's tab order is its place in that order.
+  for (size_t i = 0; i < want.size(); ++i)
+    EXPECT_EQ(static_cast<TWinControl*>(form->FindComponent(want[i]))->TabOrder(),
+              static_cast<int>(i))
+        << want[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TabOrderOnRead,
+    ::testing::Values(
+        TTabOrderCase{"BarFirst",
+                      {{"StatusBar", -1}, {"First", 0}, {"Second", 1}},
+                      {"First", "Second", "StatusBar"}},
+        TTabOrderCase{"BarBetween",
+                      {{"Second", 1}, {"StatusBar", -1}, {"First", 0}},
+                      {"First", "Second", "StatusBar"}},
+        TTabOrderCase{"BarLast",
+                      {{"First", 0}, {"Second", 1}, {"StatusBar", -1}},
+                      {"First", "Second", "StatusBar"}},
+        TTabOrderCase{"OrderReversed",
+                      {{"Third", 2}, {"Second", 1}, {"First", 0}},
+                      {"First", "Second", "Third"}},
+        TTabOrderCase{
+            "OutsideTheList", {{"Far", 7}, {"First", 0}, {"Next", -1}}, {"First", "Far", "Next"}},
+        TTabOrderCase{"SameNumberTwice", {{"Early", 0}, {"Late", 0}}, {"Late", "Early"}}),
+    [](const ::testing::TestParamInfo<TTabOrderCase>& info) { return info.param.Name; });
 
 }  // namespace
 }  // namespace vcl::testing
