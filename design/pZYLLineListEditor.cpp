@@ -10,10 +10,7 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLLineItemForm) {
-  using T = TZYLLineItemForm;
-  b.Field("Button1", &T::Button1).Field("Button2", &T::Button2);
-}
+ZYL_CLASS_IMPL(TZYLLineItemForm) { DescribeFields(b); }
 
 ZYL_CLASS_IMPL(TZYLLineListEditorForm) {}
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "design/TZYLLineItemForm.fieldtypes.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLListEditor.h"
 
@@ -24,7 +25,7 @@ class TZYLLineItemForm : public TZYLItemHeaderForm {
   // Shows what the dialog knows of the item's content.
   virtual void SetLabels() {}
 
-  vcl::TButton *Button1 = nullptr, *Button2 = nullptr;
+#include "design/TZYLLineItemForm.fields.h"
 };
 
 class TZYLLineListEditorForm : public TZYLListEditorForm {

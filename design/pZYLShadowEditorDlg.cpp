@@ -13,17 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLShadowEditorDlg) {
+  DescribeFields(b);
   using T = TZYLShadowEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbstyle", &T::cmbstyle)
-      .Field("cmbS", &T::cmbS)
-      .Field("btS", &T::btS)
-      .Field("spind", &T::spind)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbstyleChange", &T::cmbstyleChange)
+  b.Method("cmbstyleChange", &T::cmbstyleChange)
       .Method("cmbSChange", &T::cmbSChange)
       .Method("spindChange", &T::spindChange)
       .Method("resetClick", &T::resetClick);

@@ -3,19 +3,11 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-}  // namespace vcl
+#include "design/pZYLShadowEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
 class TZYLShadow;
-class TZYLShapeControl;
-class TZYLSpinEdit;
 
 class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLShadowEditorDlg, TZYLObjectEditorForm)
@@ -26,13 +18,7 @@ class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
   TZYLShadow* Copy() const;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmbstyle = nullptr;
-  TZYLColorComboBox* cmbS = nullptr;
-  vcl::TButton* btS = nullptr;
-  TZYLSpinEdit* spind = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLShadowEditorDlg.fields.h"
 
   void cmbstyleChange(vcl::TObject* Sender);
   void cmbSChange(vcl::TObject* Sender);

@@ -13,21 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLSimpleBevelEditorDlg) {
+  DescribeFields(b);
   using T = TZYLSimpleBevelEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbstyle", &T::cmbstyle)
-      .Field("spind", &T::spind)
-      .Field("cmbL", &T::cmbL)
-      .Field("cmbs", &T::cmbs)
-      .Field("cmbn", &T::cmbn)
-      .Field("btL", &T::btL)
-      .Field("bts", &T::bts)
-      .Field("btn", &T::btn)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbstyleChange", &T::cmbstyleChange)
+  b.Method("cmbstyleChange", &T::cmbstyleChange)
       .Method("spindChange", &T::spindChange)
       .Method("cmbColorChange", &T::cmbColorChange)
       .Method("resetClick", &T::resetClick);

@@ -3,19 +3,11 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-}  // namespace vcl
+#include "design/pZYLSimpleBevelEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
-class TZYLShapeControl;
 class TZYLSimpleBevel;
-class TZYLSpinEdit;
 
 class TZYLSimpleBevelEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLSimpleBevelEditorDlg, TZYLObjectEditorForm)
@@ -26,13 +18,7 @@ class TZYLSimpleBevelEditorDlg : public TZYLObjectEditorForm {
   TZYLSimpleBevel* Copy() const;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmbstyle = nullptr;
-  TZYLSpinEdit* spind = nullptr;
-  TZYLColorComboBox *cmbL = nullptr, *cmbs = nullptr, *cmbn = nullptr;
-  vcl::TButton *btL = nullptr, *bts = nullptr, *btn = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLSimpleBevelEditorDlg.fields.h"
 
   void cmbstyleChange(vcl::TObject* Sender);
   void spindChange(vcl::TObject* Sender);

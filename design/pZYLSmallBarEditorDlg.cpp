@@ -13,19 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLSmallBarEditorDlg) {
+  DescribeFields(b);
   using T = TZYLSmallBarEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbb", &T::cmbb)
-      .Field("btb", &T::btb)
-      .Field("spinc", &T::spinc)
-      .Field("spinh", &T::spinh)
-      .Field("spinv", &T::spinv)
-      .Field("chk", &T::chk)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbbChange", &T::cmbbChange)
+  b.Method("cmbbChange", &T::cmbbChange)
       .Method("spinChange", &T::spinChange)
       .Method("chkClick", &T::chkClick)
       .Method("resetClick", &T::resetClick);

@@ -3,19 +3,11 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-}  // namespace vcl
+#include "design/pZYLSmallBarEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
-class TZYLProgress;
 class TZYLSmallBar;
-class TZYLSpinEdit;
 
 class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLObjectEditorForm)
@@ -26,13 +18,7 @@ class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
   TZYLSmallBar* Copy() const;
   void SetLabels() override;
 
-  TZYLProgress* test = nullptr;
-  TZYLColorComboBox* cmbb = nullptr;
-  vcl::TButton* btb = nullptr;
-  TZYLSpinEdit *spinc = nullptr, *spinh = nullptr, *spinv = nullptr;
-  vcl::TCheckBox* chk = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLSmallBarEditorDlg.fields.h"
 
   void cmbbChange(vcl::TObject* Sender);
   // The three spin edits: the sender tells the property.

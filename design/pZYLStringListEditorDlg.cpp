@@ -8,11 +8,13 @@
 #include "foundation/ZYLCont.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLStringListEditorDlg) {}
+ZYL_CLASS_IMPL(TZYLStringListEditorDlg) { DescribeFields(b); }
 
 namespace {
 const char kLayout[] =

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLStringListEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -13,6 +14,8 @@ class TZYLStringList;
 class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   ZYL_CLASS(TZYLStringListEditorDlg, TZYLLineListEditorForm)
   explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+#include "design/pZYLStringListEditorDlg.fields.h"
 
   // Edits List on the form's working list, opening with no line selected; true exactly on OK,
   // which assigns the working list back once. Every other ending leaves List as it was.

@@ -12,19 +12,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLTeethEditorDlg) {
+  DescribeFields(b);
   using T = TZYLTeethEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmb", &T::cmb)
-      .Field("spinc", &T::spinc)
-      .Field("spinW", &T::spinW)
-      .Field("spinh", &T::spinh)
-      .Field("chkc", &T::chkc)
-      .Field("chko", &T::chko)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbChange", &T::cmbChange)
+  b.Method("cmbChange", &T::cmbChange)
       .Method("spinChange", &T::spinChange)
       .Method("chkClick", &T::chkClick)
       .Method("resetClick", &T::resetClick);

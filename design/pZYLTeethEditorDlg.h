@@ -3,18 +3,10 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-}  // namespace vcl
+#include "design/pZYLTeethEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLFormStyler;
-class TZYLShapeControl;
-class TZYLSpinEdit;
 class TZYLTeeth;
 
 class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
@@ -26,12 +18,7 @@ class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
   TZYLTeeth* Copy() const;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  TZYLSpinEdit *spinc = nullptr, *spinW = nullptr, *spinh = nullptr;
-  vcl::TCheckBox *chkc = nullptr, *chko = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLTeethEditorDlg.fields.h"
 
   void cmbChange(vcl::TObject* Sender);
   // The three spin edits: the sender tells the property.

@@ -11,12 +11,14 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Menus.h"
 #include "system/ZYLFMDrop.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLWaveListEditorDlg) {
+  DescribeFields(b);
   using T = TZYLWaveListEditorDlg;
-  b.Field("play", &T::play).Field("Play1", &T::Play1).Method("playClick", &T::playClick);
+  b.Method("playClick", &T::playClick);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLWaveListEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -22,8 +23,7 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   void SetWaves(TZYLWaveList* List);
   TZYLWaveList* WaveList() const;
 
-  TZYLSpeedButton* play = nullptr;
-  vcl::TMenuItem* Play1 = nullptr;
+#include "design/pZYLWaveListEditorDlg.fields.h"
 
   void WriteGeneral() override;
   // Also lets the whole form take dropped files.
