@@ -43,3 +43,8 @@ function(zyl_form_fields target dir)
   target_sources(${target} PRIVATE ${outputs})
   target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${CMAKE_BINARY_DIR}/gen>)
 endfunction()
+
+# What formfields writes for a form and a shared list, and what it refuses.
+add_test(NAME tools.formfields
+  COMMAND ${CMAKE_COMMAND} -DFORMFIELDS=$<TARGET_FILE:formfields>
+    -DWORK=${CMAKE_BINARY_DIR}/testtmp/formfields -P ${CMAKE_SOURCE_DIR}/tests/tools/FormfieldsCases.cmake)
