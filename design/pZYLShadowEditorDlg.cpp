@@ -42,28 +42,24 @@ void TZYLShadowEditorDlg::SetLabels() {
 }
 
 void TZYLShadowEditorDlg::cmbstyleChange(TObject*) {
-  if (Filling() || cmbstyle->ItemIndex() < 0) return;
-  Copy()->SetStyle(static_cast<TZYLShadowStyle>(cmbstyle->ItemIndex()));
+  int style;
+  if (!Chosen(cmbstyle, style)) return;
+  Copy()->SetStyle(static_cast<TZYLShadowStyle>(style));
   Refill();
 }
 
 void TZYLShadowEditorDlg::cmbSChange(TObject*) {
-  if (Filling() || cmbS->ItemIndex() < 0) return;
+  int item;
+  if (!Chosen(cmbS, item)) return;
   Copy()->SetColor(cmbS->SelectedColor());
   Refill();
 }
 
 void TZYLShadowEditorDlg::spindChange(TObject*) {
-  const int value = spind->IntValue();
-  if (Filling() || value < 0 || value > 255) return;
+  int value;
+  if (!Takes(spind, 0, 255, value)) return;
   Copy()->SetDepth(static_cast<uint8_t>(value));
   Refill();
-}
-
-void TZYLShadowEditorDlg::resetClick(TObject*) {
-  TZYLShadow defaults;
-  Copy()->Assign(&defaults);
-  SetLabels();
 }
 
 void pZYLShadowEditorDlgInit() { ZYLEnterEditorUnit(TZYLShadowEditorDlg::StaticClass(), kLayout); }

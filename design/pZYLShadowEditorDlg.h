@@ -9,13 +9,13 @@ namespace zyl {
 
 class TZYLShadow;
 
-class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLShadowEditorDlg, TZYLObjectEditorForm)
+class TZYLShadowEditorDlg : public TZYLCopyEditorForm<TZYLShadow> {
+  ZYL_CLASS(TZYLShadowEditorDlg, TZYLCopyEditorForm<TZYLShadow>)
   explicit TZYLShadowEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits Shadow on a working copy; true exactly on OK.
   static bool Edit(TZYLShadow* Shadow);
-  TZYLShadow* Copy() const;
+  TZYLShadow* Copy() const override;
   void SetLabels() override;
 
 #include "design/pZYLShadowEditorDlg.fields.h"
@@ -23,7 +23,6 @@ class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
   void cmbstyleChange(vcl::TObject* Sender);
   void cmbSChange(vcl::TObject* Sender);
   void spindChange(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLShadowEditorDlgInit();

@@ -9,13 +9,13 @@ namespace zyl {
 
 class TZYLSimpleBevel;
 
-class TZYLSimpleBevelEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLSimpleBevelEditorDlg, TZYLObjectEditorForm)
+class TZYLSimpleBevelEditorDlg : public TZYLCopyEditorForm<TZYLSimpleBevel> {
+  ZYL_CLASS(TZYLSimpleBevelEditorDlg, TZYLCopyEditorForm<TZYLSimpleBevel>)
   explicit TZYLSimpleBevelEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits Bevel on a working copy; true exactly on OK.
   static bool Edit(TZYLSimpleBevel* Bevel);
-  TZYLSimpleBevel* Copy() const;
+  TZYLSimpleBevel* Copy() const override;
   void SetLabels() override;
 
 #include "design/pZYLSimpleBevelEditorDlg.fields.h"
@@ -24,7 +24,6 @@ class TZYLSimpleBevelEditorDlg : public TZYLObjectEditorForm {
   void spindChange(vcl::TObject* Sender);
   // All three colour boxes: the sender tells the colour.
   void cmbColorChange(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLSimpleBevelEditorDlgInit();

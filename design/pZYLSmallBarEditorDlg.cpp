@@ -44,13 +44,14 @@ void TZYLSmallBarEditorDlg::SetLabels() {
 }
 
 void TZYLSmallBarEditorDlg::cmbbChange(TObject*) {
-  if (!Filling() && cmbb->ItemIndex() >= 0) Copy()->SetBarColor(cmbb->SelectedColor());
+  int item;
+  if (Chosen(cmbb, item)) Copy()->SetBarColor(cmbb->SelectedColor());
 }
 
 void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
   auto* edit = static_cast<TZYLSpinEdit*>(Sender);
-  const int value = edit->IntValue();
-  if (Filling() || value < edit->IntMinValue() || value > edit->IntMaxValue()) return;
+  int value;
+  if (!Takes(edit, value)) return;
   const int prop = edit == spinc   ? TZYLSmallBar::biBarCount
                    : edit == spinh ? TZYLSmallBar::biHSpace
                                    : TZYLSmallBar::biVSpace;
@@ -59,12 +60,6 @@ void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
 
 void TZYLSmallBarEditorDlg::chkClick(TObject*) {
   if (!Filling()) Copy()->SetAutoSize(chk->Checked());
-}
-
-void TZYLSmallBarEditorDlg::resetClick(TObject*) {
-  TZYLSmallBar defaults;
-  test->SetSmallBar(&defaults);
-  SetLabels();
 }
 
 void pZYLSmallBarEditorDlgInit() {

@@ -9,13 +9,13 @@ namespace zyl {
 
 class TZYLSmallBar;
 
-class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLObjectEditorForm)
+class TZYLSmallBarEditorDlg : public TZYLCopyEditorForm<TZYLSmallBar> {
+  ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLCopyEditorForm<TZYLSmallBar>)
   explicit TZYLSmallBarEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits SmallBar on a working copy; true exactly on OK.
   static bool Edit(TZYLSmallBar* SmallBar);
-  TZYLSmallBar* Copy() const;
+  TZYLSmallBar* Copy() const override;
   void SetLabels() override;
 
 #include "design/pZYLSmallBarEditorDlg.fields.h"
@@ -24,7 +24,6 @@ class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
   // The three spin edits: the sender tells the property.
   void spinChange(vcl::TObject* Sender);
   void chkClick(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLSmallBarEditorDlgInit();

@@ -9,13 +9,13 @@ namespace zyl {
 
 class TZYLTeeth;
 
-class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLTeethEditorDlg, TZYLObjectEditorForm)
+class TZYLTeethEditorDlg : public TZYLCopyEditorForm<TZYLTeeth> {
+  ZYL_CLASS(TZYLTeethEditorDlg, TZYLCopyEditorForm<TZYLTeeth>)
   explicit TZYLTeethEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits Teeth on a working copy; true exactly on OK.
   static bool Edit(TZYLTeeth* Teeth);
-  TZYLTeeth* Copy() const;
+  TZYLTeeth* Copy() const override;
   void SetLabels() override;
 
 #include "design/pZYLTeethEditorDlg.fields.h"
@@ -25,7 +25,6 @@ class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
   void spinChange(vcl::TObject* Sender);
   // Both check boxes: the sender tells the property.
   void chkClick(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLTeethEditorDlgInit();

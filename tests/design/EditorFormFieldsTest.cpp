@@ -46,7 +46,8 @@ std::vector<TFormObject> ObjectsOf(const std::string& path) {
 
 std::vector<std::string> DesignLayouts() {
   std::vector<std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(testsupport::SourceDir() + "/design"))
+  for (const auto& entry :
+       std::filesystem::directory_iterator(testsupport::SourceDir() + "/design"))
     if (entry.path().extension() == ".dfm") files.push_back(entry.path().stem().string());
   std::sort(files.begin(), files.end());
   return files;
