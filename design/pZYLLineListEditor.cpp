@@ -37,6 +37,14 @@ void TZYLLineListEditorForm::AppendItem(std::unique_ptr<TZYLListItem> Item) {
 
 void TZYLLineListEditorForm::SetLabels(int Index, bool) { inherited::SetLabels(Index, true); }
 
+TZYLCustomContainer* TZYLLineListEditorForm::NewList() const {
+  return FKind.NewList ? FKind.NewList() : inherited::NewList();
+}
+
+std::unique_ptr<TZYLLineItemForm> TZYLLineListEditorForm::NewItemForm() const {
+  return FKind.NewItemForm ? FKind.NewItemForm() : nullptr;
+}
+
 void TZYLLineListEditorForm::PrepareAddFiles() {
   inherited::PrepareAddFiles();
   FileDialog->SetFilter(AddFilesFilter());

@@ -13,7 +13,7 @@ class TZYLStringList;
 
 class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   ZYL_CLASS(TZYLStringListEditorDlg, TZYLLineListEditorForm)
-  explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner);
 
 #include "design/pZYLStringListEditorDlg.fields.h"
 
@@ -26,13 +26,8 @@ class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   TZYLStringList* StringList() const;
 
  protected:
-  TZYLListItemClassType ListKind() const override { return icStringList; }
-  TZYLCustomContainer* NewList() const override;
-  std::string DropExtension() const override { return ".txt"; }
-  std::string AddFilesFilter() const override;
   TZYLAppendStep LoadDropped(const std::string& File) override;
   int ContentSize(int Index) const override;
-  std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
   void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;
   void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
 };
