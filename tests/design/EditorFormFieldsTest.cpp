@@ -44,6 +44,20 @@ std::vector<TFormObject> ObjectsOf(const std::string& path) {
   return objects;
 }
 
+// The event handlers a form file names ("OnClick = okClick").
+std::vector<std::string> HandlersOf(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> handlers;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string property, equals, handler;
+    words >> property >> equals >> handler;
+    if (property.rfind("On", 0) == 0 && equals == "=" && !handler.empty() && handler[0] != '\'')
+      handlers.push_back(handler);
+  }
+  return handlers;
+}
+
 std::vector<std::string> DesignLayouts() {
   std::vector<std::string> files;
   for (const auto& entry :
@@ -72,6 +86,15 @@ class EditorFormFields : public ::testing::TestWithParam<std::string> {
 TEST(EditorFormLayouts, TheSourceHoldsTheEditorForms) {
   // The forms the parameterised test below walks: none lost to a wrong folder.
   EXPECT_GE(DesignLayouts().size(), 40u);
+  // The parsers read what the form files say: the shadow editor's components and handlers.
+  const std::string shadow = testsupport::SourceDir() + "/design/pZYLShadowEditorDlg.dfm";
+  const std::vector<TFormObject> objects = ObjectsOf(shadow);
+  ASSERT_FALSE(objects.empty());
+  EXPECT_EQ(objects[0].Class, "TZYLShadowEditorDlg");
+  EXPECT_EQ(objects[1].Name + ": " + objects[1].Class, "test: TZYLShapeControl");
+  const std::vector<std::string> handlers = HandlersOf(shadow);
+  for (const char* name : {"FormActivate", "cmbstyleChange", "ColorButtonClick", "resetClick"})
+    EXPECT_NE(std::find(handlers.begin(), handlers.end(), name), handlers.end()) << name;
 }
 
 TEST_P(EditorFormFields, EveryComponentOfTheFormFileIsAFieldHoldingIt) {
@@ -93,6 +116,14 @@ TEST_P(EditorFormFields, EveryComponentOfTheFormFileIsAFieldHoldingIt) {
   }
   // A name the form file does not give has no field.
   EXPECT_FALSE(cls->SetField(form.get(), "NoSuchComponent", nullptr));
+}
+
+TEST_P(EditorFormFields, EveryHandlerTheFormFileNamesIsPublished) {
+  const std::string path = testsupport::SourceDir() + "/design/" + GetParam() + ".dfm";
+  const vcl::TClass cls = vcl::GetClass(ObjectsOf(path)[0].Class);
+  ASSERT_NE(cls, nullptr);
+  for (const std::string& handler : HandlersOf(path))
+    EXPECT_NE(cls->MethodAddress(handler), nullptr) << handler;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryForm, EditorFormFields, ::testing::ValuesIn(DesignLayouts()),
