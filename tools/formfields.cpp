@@ -10,13 +10,14 @@
 //                        includes it inside the class body, where the access is public;
 //   <Form>.fieldtypes.h  the declarations of the classes those fields name, for the top of the
 //                        form's header.
-// A component that one of the SHARED lists declares for a class the form derives from (the list
-// names the form) gets no field of its own: the ancestor's is used, and its class must agree.
+// A component that one of the SHARED lists declares, by the same name, for a class the form
+// derives from (the list names the form) gets no field of its own: the ancestor's is used, and
+// its class must agree.
 //
 // SHARED (<Folder>/<Class>.fields) declares the fields of a base class of several forms:
 //   # comment
 //   class TZYLListEditorForm
-//   forms pZYLBitmapListEditor pZYLImageListEditor
+//   forms pZYLBitmapListEditor pZYLImageListEditor    (the forms: one "forms" line or more)
 //   lb: TZYLListBox
 // and writes <Class>.fields.h and <Class>.fieldtypes.h alike.
 //
@@ -324,11 +325,13 @@ std::string FieldTypes(const TFieldSet& set) {
 }
 
 std::string Fields(const TFieldSet& set) {
-  std::string text = Header(set) + Comment("The fields of " + set.Owner +
-                                           ", one per component (the reader sets each to the "
-                                           "component of its name), and DescribeFields, which "
-                                           "publishes them. The class body includes this where "
-                                           "the access is public.");
+  const std::string which = set.Forms.empty() ? "one per component of the form file"
+                                              : "one per component its forms share";
+  std::string text = Header(set) + Comment("The fields of " + set.Owner + ", " + which +
+                                           " (the reader sets each to the component of its "
+                                           "name), and DescribeFields, which publishes them. "
+                                           "The class body includes this where the access is "
+                                           "public.");
   for (const TField& f : set.Fields)
     text += std::string(NamespaceOf(f.Class)) + "::" + f.Class + "* " + f.Name + " = nullptr;\n";
   text +=
