@@ -240,8 +240,17 @@ TFieldSet ReadShared(const std::string& path) {
       set.Owner = Trim(line.substr(6));
       if (!IsIdentifier(set.Owner)) throw EFormFields(path, number, "no class name");
     } else if (line.rfind("forms ", 0) == 0) {
+      // Each form named has its form file beside the list (a form renamed or gone is no
+      // longer a reason to leave components out).
+      const size_t slash = path.find_last_of('/');
+      const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
       std::istringstream forms(line.substr(6));
-      for (std::string form; forms >> form;) set.Forms.insert(form);
+      for (std::string form; forms >> form;) {
+        if (!std::ifstream(folder + form + ".dfm"))
+          throw EFormFields(path, number,
+                            "the form " + form + " has no form file " + folder + form + ".dfm");
+        set.Forms.insert(form);
+      }
     } else {
       AddField(set, line, number);
     }

@@ -1,7 +1,8 @@
 # formfields gives every component of a form file a field typed by its class, leaves out the
 # components an ancestor's shared list declares (by the same name), and refuses a component it
 # cannot give a field: one without a name, of a class it cannot type, a name given twice, a
-# class that differs from the ancestor's; a bad command line is a usage error.
+# class that differs from the ancestor's; a shared list naming a form without a form file is
+# refused; a bad command line is a usage error.
 #   cmake -DFORMFIELDS=<tool> -DWORK=<folder> -P FormfieldsCases.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/out")
@@ -100,6 +101,8 @@ expect(clash 1 "pClash.dfm:2: the component btOK is a TZYLButton, but TOther dec
 file(WRITE "${WORK}/pEmpty.dfm" "")
 expect(empty 1 "pEmpty.dfm:1: no form in the file" pEmpty.dfm out)
 expect(missing 1 "pMissing.dfm:0: cannot be read" pMissing.dfm out)
+file(WRITE "${WORK}/TGone.fields" "class TGone\nforms pSample pRenamed\nbtOK: TButton\n")
+expect(gone 1 "TGone.fields:2: the form pRenamed has no form file pRenamed.dfm" TGone.fields out)
 file(WRITE "${WORK}/TNoClass.fields" "forms pSample\nbtOK: TButton\n")
 expect(noclass 1 "TNoClass.fields:1: no \"class\" line" TNoClass.fields out)
 
