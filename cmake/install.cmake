@@ -21,6 +21,12 @@ foreach(dir IN ITEMS platform foundation buttons display edits system design)
       FILES_MATCHING PATTERN "*.h")
   endif()
 endforeach()
+# The fields the build writes for the editor forms' headers (cmake/formfields.cmake), beside
+# the headers that include them.
+foreach(dir IN ITEMS platform/designer design)
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/gen/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir}
+    FILES_MATCHING PATTERN "*.h")
+endforeach()
 install(EXPORT zylTargets NAMESPACE zyl:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/zyl)
 # The packages sit in the library folder, beside the platform's library.
 set(ZYL_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR})

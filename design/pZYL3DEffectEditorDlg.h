@@ -8,24 +8,18 @@
 
 #include <memory>
 
+#include "design/pZYL3DEffectEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
 class TBitmap;
-class TButton;
-class TComboBox;
-class TImage;
-class TLabel;
 }  // namespace vcl
 
 namespace zyl {
 
 class TZYLCaption;
-class TZYLColorComboBox;
-class TZYLFormStyler;
 class TZYLProgress;
-class TZYLSpinEdit;
 
 // The abort flag the generator reads after every pixel while it reports progress; Stop and
 // Cancel set it.
@@ -75,16 +69,7 @@ class TZYL3DEffectEditorDlg : public TZYLObjectEditorForm {
                    vcl::TBitmap* Disabled);
   vcl::TBitmap* Source() const { return FPics[0]; }
 
-  TZYLSpinEdit* spind = nullptr;
-  TZYLColorComboBox *cmbB = nullptr, *cmbD = nullptr, *cmbL = nullptr, *cmbS = nullptr;
-  vcl::TButton *dlgb = nullptr, *dlgd = nullptr, *dlgl = nullptr, *dlgs = nullptr;
-  vcl::TImage* BtnImg = nullptr;
-  vcl::TComboBox* cmbState = nullptr;
-  TZYLProgress* zylprog = nullptr;
-  vcl::TButton *EXECUTE = nullptr, *STOP = nullptr, *Ok = nullptr, *ZYLButton4 = nullptr;
-  vcl::TButton *btngetpic = nullptr, *btngetcap = nullptr;
-  vcl::TLabel* lbInfo = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYL3DEffectEditorDlg.fields.h"
 
   void FormActivate(vcl::TObject* Sender);
   // All four colour boxes: the sender tells the colour.

@@ -20,28 +20,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYL3DEffectEditorDlg) {
+  DescribeFields(b);
   using T = TZYL3DEffectEditorDlg;
-  b.Field("spind", &T::spind)
-      .Field("cmbB", &T::cmbB)
-      .Field("cmbD", &T::cmbD)
-      .Field("cmbL", &T::cmbL)
-      .Field("cmbS", &T::cmbS)
-      .Field("dlgb", &T::dlgb)
-      .Field("dlgd", &T::dlgd)
-      .Field("dlgl", &T::dlgl)
-      .Field("dlgs", &T::dlgs)
-      .Field("BtnImg", &T::BtnImg)
-      .Field("cmbState", &T::cmbState)
-      .Field("zylprog", &T::zylprog)
-      .Field("EXECUTE", &T::EXECUTE)
-      .Field("STOP", &T::STOP)
-      .Field("Ok", &T::Ok)
-      .Field("ZYLButton4", &T::ZYLButton4)
-      .Field("btngetpic", &T::btngetpic)
-      .Field("btngetcap", &T::btngetcap)
-      .Field("lbInfo", &T::lbInfo)
-      .Field("styler", &T::styler)
-      .Method("FormActivate", &T::FormActivate)
+  b.Method("FormActivate", &T::FormActivate)
       .Method("cmbBChange", &T::cmbBChange)
       .Method("spindChange", &T::spindChange)
       .Method("btngetpicClick", &T::btngetpicClick)

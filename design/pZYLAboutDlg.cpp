@@ -16,20 +16,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLToolsAbout) {
+  DescribeFields(b);
   using T = TZYLToolsAbout;
-  b.Field("ZYLLImage1", &T::ZYLLImage1)
-      .Field("ok", &T::ok)
-      .Field("zylvar", &T::zylvar)
-      .Field("TabSheet1", &T::TabSheet1)
-      .Field("TabSheet3", &T::TabSheet3)
-      .Field("des", &T::des)
-      .Field("restart", &T::restart)
-      .Field("editorset", &T::editorset)
-      .Field("ZYLBitmapList1", &T::ZYLBitmapList1)
-      .Field("ZYLFormStyler1", &T::ZYLFormStyler1)
-      .Field("ZYLForm1", &T::ZYLForm1)
-      .Method("FormCreate", &T::FormCreate)
-      .Method("FormClose", &T::FormClose);
+  b.Method("FormCreate", &T::FormCreate).Method("FormClose", &T::FormClose);
 }
 
 namespace {

@@ -8,22 +8,10 @@
 
 #include <string>
 
+#include "design/pZYLAboutDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
 
-namespace vcl {
-class TButton;
-class TLabel;
-class TPageControl;
-class TTabSheet;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLBitmapList;
-class TZYLCheckGroup;
-class TZYLForm;
-class TZYLFormStyler;
-class TZYLLImage;
 
 class TZYLToolsAbout : public vcl::TForm {
   ZYL_CLASS(TZYLToolsAbout, vcl::TForm)
@@ -32,15 +20,7 @@ class TZYLToolsAbout : public vcl::TForm {
   // Shows the form modally with Description on the General page.
   static void Execute(const std::string& Description);
 
-  TZYLLImage* ZYLLImage1 = nullptr;
-  vcl::TButton* ok = nullptr;
-  vcl::TPageControl* zylvar = nullptr;
-  vcl::TTabSheet *TabSheet1 = nullptr, *TabSheet3 = nullptr;
-  vcl::TLabel *des = nullptr, *restart = nullptr;
-  TZYLCheckGroup* editorset = nullptr;
-  TZYLBitmapList* ZYLBitmapList1 = nullptr;
-  TZYLFormStyler* ZYLFormStyler1 = nullptr;
-  TZYLForm* ZYLForm1 = nullptr;
+#include "design/pZYLAboutDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
   void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);

@@ -17,16 +17,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFrmcavi) {
+  DescribeFields(b);
   using T = TZYLFrmcavi;
-  b.Field("Ani", &T::Ani)
-      .Field("FileDialog", &T::FileDialog)
-      .Field("fs", &T::fs)
-      .Field("aviLoad", &T::aviLoad)
-      .Field("aviPlay", &T::aviPlay)
-      .Field("ZYLButton1", &T::ZYLButton1)
-      .Field("ZYLButton2", &T::ZYLButton2)
-      .Field("ZYLDrawEdge1", &T::ZYLDrawEdge1)
-      .Method("FormCreate", &T::FormCreate)
+  b.Method("FormCreate", &T::FormCreate)
       .Method("FormDestroy", &T::FormDestroy)
       .Method("aviLoadClick", &T::aviLoadClick)
       .Method("aviPlayClick", &T::aviPlayClick)

@@ -6,18 +6,11 @@
 
 #include <memory>
 
+#include "design/pZYLAviEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
-
-namespace vcl {
-class TAnimate;
-class TOpenDialog;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLButton;
-class TZYLDrawEdge;
-class TZYLFormStyler;
 class TZYLImageListItem;
 
 class TZYLFrmcavi : public vcl::TForm {
@@ -29,11 +22,7 @@ class TZYLFrmcavi : public vcl::TForm {
   static bool Edit(TZYLImageListItem* Item);
   TZYLImageListItem* ResultItem() const { return FResult.get(); }
 
-  vcl::TAnimate* Ani = nullptr;
-  vcl::TOpenDialog* FileDialog = nullptr;
-  TZYLFormStyler* fs = nullptr;
-  TZYLButton *aviLoad = nullptr, *aviPlay = nullptr, *ZYLButton1 = nullptr, *ZYLButton2 = nullptr;
-  TZYLDrawEdge* ZYLDrawEdge1 = nullptr;
+#include "design/pZYLAviEditorDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
   void FormDestroy(vcl::TObject* Sender);

@@ -5,26 +5,13 @@
 // appear on three pages and show the same value after every change.
 #pragma once
 
+#include "design/pZYLBevelEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-class TGroupBox;
-class TPageControl;
-class TRadioButton;
-class TStaticText;
-class TTabSheet;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLBevel;
 class TZYLColorComboBox;
-class TZYLFormStyler;
-class TZYLSimplePanel;
-class TZYLSpinEdit;
 
 class TZYLBevelEditorDlg : public vcl::TForm {
   ZYL_CLASS(TZYLBevelEditorDlg, vcl::TForm)
@@ -39,22 +26,7 @@ class TZYLBevelEditorDlg : public vcl::TForm {
   void ShowModePage();
   void SetLabels();
 
-  TZYLSimplePanel* test = nullptr;
-  vcl::TPageControl* nb = nullptr;
-  vcl::TTabSheet *tb1 = nullptr, *tb2 = nullptr, *tb3 = nullptr, *tb4 = nullptr;
-  vcl::TRadioButton *rbStandard = nullptr, *rbCustom = nullptr, *rbEdge = nullptr,
-                    *rbWindow = nullptr;
-  vcl::TComboBox *cmbStandard = nullptr, *cmb = nullptr, *cmb1 = nullptr, *cmbEdge = nullptr;
-  TZYLColorComboBox *cmbb = nullptr, *cmbb2 = nullptr, *cmbb3 = nullptr, *cmbL = nullptr,
-                    *cmbs = nullptr;
-  vcl::TButton *bt1 = nullptr, *bt11 = nullptr, *bt12 = nullptr, *bt13 = nullptr, *bt14 = nullptr;
-  TZYLSpinEdit *edwo = nullptr, *edwi = nullptr, *edbiw = nullptr, *edbiw2 = nullptr,
-               *edbiw3 = nullptr, *edbw = nullptr;
-  vcl::TGroupBox* gbSides = nullptr;
-  vcl::TCheckBox *cbLeft = nullptr, *cbTop = nullptr, *cbRight = nullptr, *cbBottom = nullptr;
-  vcl::TStaticText* stWindows = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLBevelEditorDlg.fields.h"
 
   void rbclick(vcl::TObject* Sender);
   void cmbStandardChange(vcl::TObject* Sender);

@@ -9,8 +9,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(Tzylfrmbiprop) {
+  DescribeFields(b);
   using T = Tzylfrmbiprop;
-  b.Field("cmb", &T::cmb).Field("img", &T::img).Method("FormCreate", &T::FormCreate);
+  b.Method("FormCreate", &T::FormCreate);
 }
 
 namespace {

@@ -3,22 +3,17 @@
 // editor.
 #pragma once
 
+#include "design/pZYLBitmapItemPropertiesEditorDlg.fieldtypes.h"
 #include "design/pZYLItemPropDlgs.h"
 
-namespace vcl {
-class TComboBox;
-}
-
 namespace zyl {
-
-class TZYLNImage;
 
 class Tzylfrmbiprop : public TZYLItemPropForm {
   ZYL_CLASS(Tzylfrmbiprop, TZYLItemPropForm)
   explicit Tzylfrmbiprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-  vcl::TComboBox* cmb = nullptr;  // the storage pixel format by ItemIndex
-  TZYLNImage* img = nullptr;      // the item's bitmap
+  // cmb: the storage pixel format by ItemIndex; img: the item's bitmap.
+#include "design/pZYLBitmapItemPropertiesEditorDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
 

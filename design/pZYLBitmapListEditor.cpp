@@ -24,11 +24,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLBitmapListEditorDlg) {
+  DescribeFields(b);
   using T = TZYLBitmapListEditorDlg;
-  b.Field("SavePictureDialog", &T::SavePictureDialog)
-      .Field("Saveasbitmap1", &T::Saveasbitmap1)
-      .Method("lbDrawItem", &T::lbDrawItem)
-      .Method("Saveasbitmap1Click", &T::Saveasbitmap1Click);
+  b.Method("lbDrawItem", &T::lbDrawItem).Method("Saveasbitmap1Click", &T::Saveasbitmap1Click);
 }
 
 namespace {

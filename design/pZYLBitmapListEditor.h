@@ -4,12 +4,9 @@
 // bitmap can be saved as a bitmap file.
 #pragma once
 
+#include "design/pZYLBitmapListEditor.fieldtypes.h"
 #include "design/pZYLListEditor.h"
 #include "platform/controls/StdCtrls.h"
-
-namespace vcl {
-class TSavePictureDialog;
-}
 
 namespace zyl {
 
@@ -27,8 +24,7 @@ class TZYLBitmapListEditorDlg : public TZYLListEditorForm {
   void SetImageList(TZYLBitmapList* List);
   TZYLBitmapList* BitmapList() const;
 
-  vcl::TSavePictureDialog* SavePictureDialog = nullptr;
-  vcl::TMenuItem* Saveasbitmap1 = nullptr;
+#include "design/pZYLBitmapListEditor.fields.h"
 
   void lbDrawItem(vcl::TWinControl* Control, int Index, vcl::TRect Rect,
                   vcl::TOwnerDrawState State);

@@ -8,13 +8,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLBitmapStyleEditorDlg) {
+  DescribeFields(b);
   using T = TZYLBitmapStyleEditorDlg;
-  b.Field("test", &T::test)
-      .Field("pred", &T::pred)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("predChange", &T::predChange);
+  b.Method("predChange", &T::predChange);
 }
 
 namespace {

@@ -2,18 +2,11 @@
 // `test` that shows the choice at once; the list `pred` names the styles in their order.
 #pragma once
 
+#include "design/pZYLBitmapStyleEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 #include "foundation/ZYLClass.h"
 
-namespace vcl {
-class TButton;
-class TComboBox;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLFormStyler;
-class TZYLNImage;
 
 class TZYLBitmapStyleEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLBitmapStyleEditorDlg, TZYLObjectEditorForm)
@@ -28,10 +21,7 @@ class TZYLBitmapStyleEditorDlg : public TZYLObjectEditorForm {
   // Selects the preview's style in the list.
   void SetLabels() override;
 
-  TZYLNImage* test = nullptr;
-  vcl::TComboBox* pred = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLBitmapStyleEditorDlg.fields.h"
 
   // The preview takes the chosen style; every style but sbAutosize at the preview's own size.
   void predChange(vcl::TObject* Sender);

@@ -9,29 +9,17 @@
 #include <memory>
 #include <vector>
 
+#include "design/pZYLBmpRegionEditorDlg.fieldtypes.h"
 #include "platform/base/Types.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
 
 namespace vcl {
 class TBitmap;
-class TButton;
-class TCheckBox;
-class TComboBox;
-class TImage;
-class TLabel;
-class TListBox;
-class TOpenPictureDialog;
-class TPageControl;
-class TPaintBox;
-class TScrollBox;
-class TSpeedButton;
-class TTabSheet;
 }  // namespace vcl
 
 namespace zyl {
 
-class TZYLProgressFill;
 class TZYLRegionMask;
 
 // Called after each row (region) with the share of the work done, 0..100.
@@ -79,19 +67,7 @@ class TZYLfrmRegionFromBMPdlg : public vcl::TForm {
   // The first pixel of the magnified view, once the picture was right-clicked.
   vcl::TPoint ZoomOrigin() const { return FZoom; }
 
-  vcl::TPageControl* pc = nullptr;
-  vcl::TTabSheet *tsImage = nullptr, *tsBuild = nullptr;
-  vcl::TSpeedButton *LoadButton = nullptr, *BuildButton = nullptr;
-  vcl::TLabel *DimLabel = nullptr, *cc = nullptr, *ViewLabel = nullptr;
-  vcl::TScrollBox* sb = nullptr;
-  vcl::TImage* Image1 = nullptr;
-  vcl::TListBox* cl = nullptr;
-  vcl::TPaintBox* zoom = nullptr;
-  TZYLProgressFill* Progress = nullptr;
-  vcl::TComboBox *cb = nullptr, *cb2 = nullptr, *colb = nullptr;
-  vcl::TCheckBox* ccb = nullptr;
-  vcl::TButton *OKButton = nullptr, *CancelButton = nullptr;
-  vcl::TOpenPictureDialog* openpic = nullptr;
+#include "design/pZYLBmpRegionEditorDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
   void LoadButtonClick(vcl::TObject* Sender);

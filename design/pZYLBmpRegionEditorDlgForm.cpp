@@ -23,28 +23,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLfrmRegionFromBMPdlg) {
+  DescribeFields(b);
   using T = TZYLfrmRegionFromBMPdlg;
-  b.Field("pc", &T::pc)
-      .Field("tsImage", &T::tsImage)
-      .Field("tsBuild", &T::tsBuild)
-      .Field("LoadButton", &T::LoadButton)
-      .Field("BuildButton", &T::BuildButton)
-      .Field("DimLabel", &T::DimLabel)
-      .Field("cc", &T::cc)
-      .Field("ViewLabel", &T::ViewLabel)
-      .Field("sb", &T::sb)
-      .Field("Image1", &T::Image1)
-      .Field("cl", &T::cl)
-      .Field("zoom", &T::zoom)
-      .Field("Progress", &T::Progress)
-      .Field("cb", &T::cb)
-      .Field("cb2", &T::cb2)
-      .Field("colb", &T::colb)
-      .Field("ccb", &T::ccb)
-      .Field("OKButton", &T::OKButton)
-      .Field("CancelButton", &T::CancelButton)
-      .Field("openpic", &T::openpic)
-      .Method("FormCreate", &T::FormCreate)
+  b.Method("FormCreate", &T::FormCreate)
       .Method("LoadButtonClick", &T::LoadButtonClick)
       .Method("Image1MouseDown", &T::Image1MouseDown)
       .Method("Image1MouseMove", &T::Image1MouseMove)

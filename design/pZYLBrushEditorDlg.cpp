@@ -12,16 +12,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLBrushEditorDlg) {
+  DescribeFields(b);
   using T = TZYLBrushEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbc", &T::cmbc)
-      .Field("btc", &T::btc)
-      .Field("cmb", &T::cmb)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("cmbcChange", &T::cmbcChange)
-      .Method("cmbChange", &T::cmbChange);
+  b.Method("cmbcChange", &T::cmbcChange).Method("cmbChange", &T::cmbChange);
 }
 
 namespace {

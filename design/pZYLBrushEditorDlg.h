@@ -2,19 +2,14 @@
 // by its preview shape `test`.
 #pragma once
 
+#include "design/pZYLBrushEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
 namespace vcl {
 class TBrush;
-class TButton;
-class TComboBox;
-class TShape;
 }  // namespace vcl
 
 namespace zyl {
-
-class TZYLColorComboBox;
-class TZYLFormStyler;
 
 class TZYLBrushEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLBrushEditorDlg, TZYLObjectEditorForm)
@@ -25,12 +20,7 @@ class TZYLBrushEditorDlg : public TZYLObjectEditorForm {
   vcl::TBrush* Copy() const;
   void SetLabels() override;
 
-  vcl::TShape* test = nullptr;
-  TZYLColorComboBox* cmbc = nullptr;
-  vcl::TButton* btc = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLBrushEditorDlg.fields.h"
 
   void cmbcChange(vcl::TObject* Sender);
   void cmbChange(vcl::TObject* Sender);

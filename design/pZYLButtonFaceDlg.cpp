@@ -20,18 +20,9 @@ using vcl::TObject;
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLButtonFaceDlg) {
+  DescribeFields(b);
   using T = TZYLButtonFaceDlg;
-  b.Field("lb", &T::lb)
-      .Field("SelectBtn", &T::SelectBtn)
-      .Field("nopicture", &T::nopicture)
-      .Field("ClearAll", &T::ClearAll)
-      .Field("sync", &T::sync)
-      .Field("synchot", &T::synchot)
-      .Field("ResetBtn", &T::ResetBtn)
-      .Field("OKButton", &T::OKButton)
-      .Field("CancelButton", &T::CancelButton)
-      .Field("Note", &T::Note)
-      .Method("FormActivate", &T::FormActivate)
+  b.Method("FormActivate", &T::FormActivate)
       .Method("lbDrawItem", &T::lbDrawItem)
       .Method("lbResize", &T::lbResize)
       .Method("SelectBtnClick", &T::SelectBtnClick)

@@ -5,6 +5,7 @@
 // form works on its own table; only the caller copies it back after OK.
 #pragma once
 
+#include "design/pZYLButtonFaceDlg.fieldtypes.h"
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
@@ -12,7 +13,6 @@
 namespace zyl {
 
 class TZYLCustomImageList;
-class TZYLListBox;
 
 class TZYLButtonFaceDlg : public vcl::TForm {
   ZYL_CLASS(TZYLButtonFaceDlg, vcl::TForm)
@@ -33,11 +33,7 @@ class TZYLButtonFaceDlg : public vcl::TForm {
   int GetHeighestItem() const;
 
   // The controls, bound by name.
-  TZYLListBox* lb = nullptr;
-  vcl::TButton *SelectBtn = nullptr, *nopicture = nullptr, *ClearAll = nullptr;
-  vcl::TButton *sync = nullptr, *synchot = nullptr, *ResetBtn = nullptr;
-  vcl::TButton *OKButton = nullptr, *CancelButton = nullptr;
-  vcl::TLabel* Note = nullptr;
+#include "design/pZYLButtonFaceDlg.fields.h"
 
   void FormActivate(vcl::TObject* Sender);
   void lbDrawItem(vcl::TWinControl* Control, int Index, vcl::TRect Rect,

@@ -5,20 +5,16 @@
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/controls/TabCtrls.h"
 
 namespace zyl {
 
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLButtonLayoutEditorDlg) {
+  DescribeFields(b);
   using T = TZYLButtonLayoutEditorDlg;
-  b.Field("chk", &T::chk)
-      .Field("acmb", &T::acmb)
-      .Field("btA", &T::btA)
-      .Field("ari", &T::ari)
-      .Field("ars", &T::ars)
-      .Field("ap", &T::ap)
-      .Method("chkClick", &T::chkClick)
+  b.Method("chkClick", &T::chkClick)
       .Method("acmbChange", &T::acmbChange)
       .Method("arrowSpinChange", &T::arrowSpinChange)
       .Method("apChange", &T::apChange);

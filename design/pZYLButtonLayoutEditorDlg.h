@@ -3,15 +3,10 @@
 // speed button.
 #pragma once
 
+#include "design/pZYLButtonLayoutEditorDlg.fieldtypes.h"
 #include "design/pZYLLayoutEditorForm.h"
 
-namespace vcl {
-class TCheckBox;
-}
-
 namespace zyl {
-
-class TZYLColorComboBox;
 
 class TZYLButtonLayoutEditorDlg : public TZYLLayoutEditorForm {
   ZYL_CLASS(TZYLButtonLayoutEditorDlg, TZYLLayoutEditorForm)
@@ -21,11 +16,7 @@ class TZYLButtonLayoutEditorDlg : public TZYLLayoutEditorForm {
   static bool Edit(TZYLButtonLayout* Layout);
   void SetLabels() override;
 
-  vcl::TCheckBox* chk = nullptr;
-  TZYLColorComboBox* acmb = nullptr;
-  vcl::TButton* btA = nullptr;
-  TZYLSpinEdit *ari = nullptr, *ars = nullptr;
-  vcl::TComboBox* ap = nullptr;
+#include "design/pZYLButtonLayoutEditorDlg.fields.h"
 
   void chkClick(vcl::TObject* Sender);
   void acmbChange(vcl::TObject* Sender);

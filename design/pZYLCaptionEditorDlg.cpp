@@ -13,18 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLCaptionEditorDlg) {
+  DescribeFields(b);
   using T = TZYLCaptionEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmb", &T::cmb)
-      .Field("cap", &T::cap)
-      .Field("chk", &T::chk)
-      .Field("btnFont", &T::btnFont)
-      .Field("btnFX", &T::btnFX)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbChange", &T::cmbChange)
+  b.Method("cmbChange", &T::cmbChange)
       .Method("capChange", &T::capChange)
       .Method("chkClick", &T::chkClick)
       .Method("btnFontClick", &T::btnFontClick)

@@ -3,20 +3,12 @@
 // preview shape `test`.
 #pragma once
 
+#include "design/pZYLCaptionEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-class TEdit;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLCaption;
-class TZYLFormStyler;
-class TZYLShapeControl;
 
 class TZYLCaptionEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLCaptionEditorDlg, TZYLObjectEditorForm)
@@ -28,13 +20,7 @@ class TZYLCaptionEditorDlg : public TZYLObjectEditorForm {
   TZYLCaption* Copy() const;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  vcl::TEdit* cap = nullptr;
-  vcl::TCheckBox* chk = nullptr;
-  vcl::TButton *btnFont = nullptr, *btnFX = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLCaptionEditorDlg.fields.h"
 
   void cmbChange(vcl::TObject* Sender);
   void capChange(vcl::TObject* Sender);

@@ -25,15 +25,9 @@ using vcl::TObject;
 using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustImgListSelectDlg) {
+  DescribeFields(b);
   using T = TZYLCustImgListSelectDlg;
-  b.Field("ln", &T::ln)
-      .Field("Label1", &T::Label1)
-      .Field("cmb", &T::cmb)
-      .Field("lb", &T::lb)
-      .Field("btnOk", &T::btnOk)
-      .Field("btnCancel", &T::btnCancel)
-      .Field("Button2", &T::Button2)
-      .Method("lnClick", &T::lnClick)
+  b.Method("lnClick", &T::lnClick)
       .Method("cmbChange", &T::cmbChange)
       .Method("lbDblClick", &T::lbDblClick)
       .Method("lbDrawItem", &T::lbDrawItem)

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "design/pZYLCustImgListSelectDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -17,9 +18,7 @@ class IFormDesigner;
 
 namespace zyl {
 
-class TZYLButton;
 class TZYLCustomImageList;
-class TZYLListBox;
 
 class TZYLCustImgListSelectDlg : public vcl::TForm {
   ZYL_CLASS(TZYLCustImgListSelectDlg, vcl::TForm)
@@ -47,11 +46,7 @@ class TZYLCustImgListSelectDlg : public vcl::TForm {
   std::vector<int> SelectedRows() const;
 
   // The controls, bound by name.
-  TZYLListBox* ln = nullptr;
-  vcl::TLabel* Label1 = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  TZYLListBox* lb = nullptr;
-  TZYLButton *btnOk = nullptr, *btnCancel = nullptr, *Button2 = nullptr;
+#include "design/pZYLCustImgListSelectDlg.fields.h"
 
   void lnClick(vcl::TObject* Sender);
   void cmbChange(vcl::TObject* Sender);

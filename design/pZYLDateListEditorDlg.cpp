@@ -54,19 +54,9 @@ void ZYLDateListFromLines(const std::vector<std::string>& Lines, TZYLDateList* L
 }
 
 ZYL_CLASS_IMPL(TZYLDateListEditorDlg) {
+  DescribeFields(b);
   using T = TZYLDateListEditorDlg;
-  b.Field("DList", &T::DList)
-      .Field("DateEdit", &T::DateEdit)
-      .Field("TimeEdit", &T::TimeEdit)
-      .Field("Des", &T::Des)
-      .Field("AddBtn", &T::AddBtn)
-      .Field("DelBtn", &T::DelBtn)
-      .Field("UpBtn", &T::UpBtn)
-      .Field("DownBtn", &T::DownBtn)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("AddBtnClick", &T::AddBtnClick)
+  b.Method("AddBtnClick", &T::AddBtnClick)
       .Method("DelBtnClick", &T::DelBtnClick)
       .Method("UpBtnClick", &T::UpBtnClick)
       .Method("DownBtnClick", &T::DownBtnClick)

@@ -7,20 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "design/pZYLDateListEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
 namespace vcl {
-class TButton;
-class TDateTimePicker;
 class TStrings;
 }  // namespace vcl
 
 namespace zyl {
 
 class TZYLDateList;
-class TZYLEdit;
-class TZYLFormStyler;
-class TZYLListBox;
 
 // The parts of one line: the text before the first ";", between it and the second, and the rest
 // (which may hold ";" itself). False when the line has fewer than two ";".
@@ -46,13 +42,7 @@ class TZYLDateListEditorDlg : public TZYLObjectEditorForm {
   void SetLines(const std::vector<std::string>& Lines);
   std::vector<std::string> GetLines() const;
 
-  TZYLListBox* DList = nullptr;
-  vcl::TDateTimePicker* DateEdit = nullptr;
-  vcl::TDateTimePicker* TimeEdit = nullptr;
-  TZYLEdit* Des = nullptr;
-  vcl::TButton *AddBtn = nullptr, *DelBtn = nullptr, *UpBtn = nullptr, *DownBtn = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLDateListEditorDlg.fields.h"
 
   void AddBtnClick(vcl::TObject* Sender);
   void DelBtnClick(vcl::TObject* Sender);

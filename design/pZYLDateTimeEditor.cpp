@@ -15,21 +15,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFrmDateTimeEditor) {
+  DescribeFields(b);
   using T = TZYLFrmDateTimeEditor;
-  b.Field("gbDate", &T::gbDate)
-      .Field("gbTime", &T::gbTime)
-      .Field("DayEdit", &T::DayEdit)
-      .Field("MonthEdit", &T::MonthEdit)
-      .Field("YearEdit", &T::YearEdit)
-      .Field("HourEdit", &T::HourEdit)
-      .Field("MinuteEdit", &T::MinuteEdit)
-      .Field("SecondEdit", &T::SecondEdit)
-      .Field("btDate", &T::btDate)
-      .Field("btTime", &T::btTime)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("CurrentDateClick", &T::CurrentDateClick)
+  b.Method("CurrentDateClick", &T::CurrentDateClick)
       .Method("CurrentTimeClick", &T::CurrentTimeClick)
       .Method("FormCloseQuery", &T::FormCloseQuery);
 }

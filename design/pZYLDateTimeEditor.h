@@ -6,19 +6,13 @@
 
 #include <string>
 
+#include "design/pZYLDateTimeEditor.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 #include "platform/rtl/DateTime.h"
-
-namespace vcl {
-class TButton;
-class TGroupBox;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLDateTime;
-class TZYLFormStyler;
-class TZYLSpinEdit;
 
 class TZYLFrmDateTimeEditor : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFrmDateTimeEditor, TZYLObjectEditorForm)
@@ -35,11 +29,7 @@ class TZYLFrmDateTimeEditor : public TZYLObjectEditorForm {
   // make none.
   vcl::TDateTime CheckedDateTime();
 
-  vcl::TGroupBox *gbDate = nullptr, *gbTime = nullptr;
-  TZYLSpinEdit *DayEdit = nullptr, *MonthEdit = nullptr, *YearEdit = nullptr;
-  TZYLSpinEdit *HourEdit = nullptr, *MinuteEdit = nullptr, *SecondEdit = nullptr;
-  vcl::TButton *btDate = nullptr, *btTime = nullptr, *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLDateTimeEditor.fields.h"
 
   void CurrentDateClick(vcl::TObject* Sender);
   void CurrentTimeClick(vcl::TObject* Sender);

@@ -11,17 +11,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFrmDateTimePropertyEditor) {
+  DescribeFields(b);
   using T = TZYLFrmDateTimePropertyEditor;
-  b.Field("lbCodes", &T::lbCodes)
-      .Field("gbFormat", &T::gbFormat)
-      .Field("Edit1", &T::Edit1)
-      .Field("info", &T::info)
-      .Field("ComboBox1", &T::ComboBox1)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("Edit1Change", &T::Edit1Change)
-      .Method("ComboBox1Change", &T::ComboBox1Change);
+  b.Method("Edit1Change", &T::Edit1Change).Method("ComboBox1Change", &T::ComboBox1Change);
 }
 
 namespace {

@@ -5,20 +5,10 @@
 
 #include <string>
 
+#include "design/pZYLDateTimePropertyEditor.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
-namespace vcl {
-class TButton;
-class TComboBox;
-class TEdit;
-class TGroupBox;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLFormStyler;
-class TZYLInformationLabel;
-class TZYLListBox;
 
 class TZYLFrmDateTimePropertyEditor : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFrmDateTimePropertyEditor, TZYLObjectEditorForm)
@@ -31,13 +21,7 @@ class TZYLFrmDateTimePropertyEditor : public TZYLObjectEditorForm {
   // Puts S into Edit1; the information label previews it.
   void SetText(const std::string& S);
 
-  TZYLListBox* lbCodes = nullptr;
-  vcl::TGroupBox* gbFormat = nullptr;
-  vcl::TEdit* Edit1 = nullptr;
-  TZYLInformationLabel* info = nullptr;
-  vcl::TComboBox* ComboBox1 = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLDateTimePropertyEditor.fields.h"
 
   // The information label previews the edit's format.
   void Edit1Change(vcl::TObject* Sender);

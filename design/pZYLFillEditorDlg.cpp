@@ -16,26 +16,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFillEditorDlg) {
+  DescribeFields(b);
   using T = TZYLFillEditorDlg;
-  b.Field("test", &T::test)
-      .Field("nb", &T::nb)
-      .Field("cmbStyle", &T::cmbStyle)
-      .Field("ck1", &T::ck1)
-      .Field("ck2", &T::ck2)
-      .Field("ck3", &T::ck3)
-      .Field("iTest", &T::iTest)
-      .Field("cmbTile", &T::cmbTile)
-      .Field("btnbitmap", &T::btnbitmap)
-      .Field("btest", &T::btest)
-      .Field("btnbrush", &T::btnbrush)
-      .Field("info", &T::info)
-      .Field("gTest", &T::gTest)
-      .Field("btngradient", &T::btngradient)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("fs", &T::fs)
-      .Method("cmbStyleChange", &T::cmbStyleChange)
+  b.Method("cmbStyleChange", &T::cmbStyleChange)
       .Method("ckClick", &T::ckClick)
       .Method("cmbTileChange", &T::cmbTileChange)
       .Method("btnbitmapClick", &T::btnbitmapClick)

@@ -4,22 +4,12 @@
 // and "Brush >>" are hidden then and the note `info` tells why.
 #pragma once
 
+#include "design/pZYLFillEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-class TLabel;
-class TPageControl;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLFill;
 class TZYLFillObject;
-class TZYLFormStyler;
-class TZYLNImage;
 class TZYLShapeFill;
 
 class TZYLFillEditorDlg : public TZYLObjectEditorForm {
@@ -33,16 +23,7 @@ class TZYLFillEditorDlg : public TZYLObjectEditorForm {
   TZYLFillObject* Copy() const;
   void SetLabels() override;
 
-  TZYLFill* test = nullptr;
-  vcl::TPageControl* nb = nullptr;
-  vcl::TComboBox *cmbStyle = nullptr, *cmbTile = nullptr;
-  vcl::TCheckBox *ck1 = nullptr, *ck2 = nullptr, *ck3 = nullptr;
-  TZYLNImage* iTest = nullptr;
-  TZYLFill *btest = nullptr, *gTest = nullptr;
-  vcl::TButton *btnbitmap = nullptr, *btnbrush = nullptr, *btngradient = nullptr;
-  vcl::TLabel* info = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* fs = nullptr;
+#include "design/pZYLFillEditorDlg.fields.h"
 
   void cmbStyleChange(vcl::TObject* Sender);
   // The three option boxes: the sender tells the option.

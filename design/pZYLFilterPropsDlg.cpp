@@ -12,13 +12,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFilterPropsDlg) {
+  DescribeFields(b);
   using T = TZYLFilterPropsDlg;
-  b.Field("FilterGrid", &T::FilterGrid)
-      .Field("Bevel1", &T::Bevel1)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("FormCreate", &T::FormCreate)
+  b.Method("FormCreate", &T::FormCreate)
       .Method("FormShow", &T::FormShow)
       .Method("OKBtnClick", &T::OKBtnClick);
 }

@@ -5,17 +5,10 @@
 
 #include <string>
 
+#include "design/pZYLFilterPropsDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
-namespace vcl {
-class TBevel;
-class TButton;
-class TStringGrid;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLFormStyler;
 
 class TZYLFilterPropsDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFilterPropsDlg, TZYLObjectEditorForm)
@@ -31,10 +24,7 @@ class TZYLFilterPropsDlg : public TZYLObjectEditorForm {
   // The filter being edited: set before the form is shown, rebuilt by OK.
   std::string Filter;
 
-  vcl::TStringGrid* FilterGrid = nullptr;
-  vcl::TBevel* Bevel1 = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLFilterPropsDlg.fields.h"
 
   // The headings "Filter Name" and "Filter" in row 0.
   void FormCreate(vcl::TObject* Sender);

@@ -14,24 +14,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLFxEditorDlg) {
+  DescribeFields(b);
   using T = TZYLFxEditorDlg;
-  b.Field("test", &T::test)
-      .Field("nb", &T::nb)
-      .Field("cmb", &T::cmb)
-      .Field("lidepth", &T::lidepth)
-      .Field("shDepth", &T::shDepth)
-      .Field("rt", &T::rt)
-      .Field("anglev", &T::anglev)
-      .Field("trac", &T::trac)
-      .Field("cmbL", &T::cmbL)
-      .Field("btL", &T::btL)
-      .Field("cmbs", &T::cmbs)
-      .Field("btS", &T::btS)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("fs", &T::fs)
-      .Method("cmbChange", &T::cmbChange)
+  b.Method("cmbChange", &T::cmbChange)
       .Method("spinChange", &T::spinChange)
       .Method("cmbcChange", &T::cmbcChange)
       .Method("resetClick", &T::resetClick);

@@ -3,23 +3,13 @@
 // also edits a plain 3D caption: the angle's label `rt` and its field `anglev` are hidden then.
 #pragma once
 
+#include "design/pZYLFxEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-class TLabel;
-class TPageControl;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYL3DCaption;
-class TZYLColorComboBox;
-class TZYLFormStyler;
 class TZYLFxCaption;
-class TZYLLabel;
-class TZYLSpinEdit;
 
 class TZYLFxEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFxEditorDlg, TZYLObjectEditorForm)
@@ -33,15 +23,7 @@ class TZYLFxEditorDlg : public TZYLObjectEditorForm {
   TZYLFxCaption* Copy() const;
   void SetLabels() override;
 
-  TZYLLabel* test = nullptr;
-  vcl::TPageControl* nb = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  TZYLSpinEdit *lidepth = nullptr, *shDepth = nullptr, *anglev = nullptr, *trac = nullptr;
-  vcl::TLabel* rt = nullptr;
-  TZYLColorComboBox *cmbL = nullptr, *cmbs = nullptr;
-  vcl::TButton *btL = nullptr, *btS = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* fs = nullptr;
+#include "design/pZYLFxEditorDlg.fields.h"
 
   void cmbChange(vcl::TObject* Sender);
   // The four spin edits: the sender tells the property.

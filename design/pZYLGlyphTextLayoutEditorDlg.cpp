@@ -2,10 +2,12 @@
 
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/controls/TabCtrls.h"
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLGlyphTextLayoutEditorDlg) {}
+ZYL_CLASS_IMPL(TZYLGlyphTextLayoutEditorDlg) { DescribeFields(b); }
 
 namespace {
 const char kLayout[] =

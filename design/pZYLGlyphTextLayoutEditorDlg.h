@@ -2,6 +2,7 @@
 // "Offset") on the button layout held by its preview speed button.
 #pragma once
 
+#include "design/pZYLGlyphTextLayoutEditorDlg.fieldtypes.h"
 #include "design/pZYLLayoutEditorForm.h"
 
 namespace zyl {
@@ -11,6 +12,8 @@ class TZYLGlyphTextLayout;
 class TZYLGlyphTextLayoutEditorDlg : public TZYLLayoutEditorForm {
   ZYL_CLASS(TZYLGlyphTextLayoutEditorDlg, TZYLLayoutEditorForm)
   explicit TZYLGlyphTextLayoutEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+
+#include "design/pZYLGlyphTextLayoutEditorDlg.fields.h"
 
   // Edits Layout on a working copy; on OK Layout takes the copy's Alignment, offsets, Spacing
   // and AlignText2Glyph through its setters (so an owner's default placement stays its own).

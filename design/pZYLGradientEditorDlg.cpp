@@ -31,25 +31,9 @@ const char kStd[] = "Std >>";
 }  // namespace
 
 ZYL_CLASS_IMPL(TZYLGradientEditorDlg) {
+  DescribeFields(b);
   using T = TZYLGradientEditorDlg;
-  b.Field("test", &T::test)
-      .Field("edbiw", &T::edbiw)
-      .Field("direct", &T::direct)
-      .Field("cmbb", &T::cmbb)
-      .Field("cmbL", &T::cmbL)
-      .Field("bt1", &T::bt1)
-      .Field("bt2", &T::bt2)
-      .Field("chk", &T::chk)
-      .Field("ext_std", &T::ext_std)
-      .Field("addBtn", &T::addBtn)
-      .Field("delBtn", &T::delBtn)
-      .Field("clb", &T::clb)
-      .Field("cd", &T::cd)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("edchange", &T::edchange)
+  b.Method("edchange", &T::edchange)
       .Method("directChange", &T::directChange)
       .Method("cmbc", &T::cmbc)
       .Method("chkClick", &T::chkClick)

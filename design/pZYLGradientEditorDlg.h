@@ -5,24 +5,12 @@
 // message, leaving the form open.
 #pragma once
 
+#include "design/pZYLGradientEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TColorDialog;
-class TComboBox;
-class TSpeedButton;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLColorListBox;
-class TZYLFill;
-class TZYLFormStyler;
 class TZYLGradient;
-class TZYLSpinEdit;
 
 class TZYLGradientEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLGradientEditorDlg, TZYLObjectEditorForm)
@@ -36,17 +24,7 @@ class TZYLGradientEditorDlg : public TZYLObjectEditorForm {
   void ActivateStd();
   void ActivateExt();
 
-  TZYLFill* test = nullptr;
-  TZYLSpinEdit* edbiw = nullptr;
-  vcl::TComboBox* direct = nullptr;
-  TZYLColorComboBox *cmbb = nullptr, *cmbL = nullptr;
-  vcl::TButton *bt1 = nullptr, *bt2 = nullptr;
-  vcl::TCheckBox* chk = nullptr;
-  vcl::TSpeedButton *ext_std = nullptr, *addBtn = nullptr, *delBtn = nullptr;
-  TZYLColorListBox* clb = nullptr;
-  vcl::TColorDialog* cd = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLGradientEditorDlg.fields.h"
 
   void edchange(vcl::TObject* Sender);
   void directChange(vcl::TObject* Sender);

@@ -3,24 +3,16 @@
 // control writes straight into it, and OK assigns it back into the edited label.
 #pragma once
 
+#include "design/pZYLGraphicLabelEditor.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
 namespace vcl {
-class TButton;
 class TCheckBox;
-class TComboBox;
-class TFontDialog;
-class TPageControl;
 }  // namespace vcl
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFontComboBox;
-class TZYLFontSizeComboBox;
-class TZYLFormStyler;
 class TZYLGraphicLabel;
-class TZYLSpinEdit;
 
 class TZYLFormGraphicLabelEditor : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFormGraphicLabelEditor, TZYLObjectEditorForm)
@@ -33,24 +25,7 @@ class TZYLFormGraphicLabelEditor : public TZYLObjectEditorForm {
   TZYLGraphicLabel* Copy() const { return ZYLGraphicLabel; }
   void SetLabels() override;
 
-  TZYLGraphicLabel* ZYLGraphicLabel = nullptr;
-  vcl::TPageControl* TabbedNotebookProperties = nullptr;
-  vcl::TComboBox *ComboBoxTransform = nullptr, *ComboBoxStyle = nullptr,
-                 *ComboBoxPerspective = nullptr;
-  TZYLSpinEdit *ZYLSpinEditFactor = nullptr, *ZYLSpinEditLightDepth = nullptr,
-               *ZYLSpinEditShadowDepth = nullptr, *ZYLSpinEditAngle = nullptr,
-               *ZYLSpinEditTracing = nullptr, *ZYLSpinEditToggle = nullptr,
-               *ZYLSpinEditPerspectiveDepth = nullptr;
-  TZYLColorComboBox *ZYLLightColorComboBox = nullptr, *ZYLShadowColorComboBox = nullptr,
-                    *ZYLColorComboBox = nullptr;
-  TZYLFontComboBox* ZYLFontComboBox = nullptr;
-  TZYLFontSizeComboBox* ZYLFontSizeComboBox = nullptr;
-  vcl::TCheckBox *CheckBoxEqualLetters = nullptr, *CheckBoxAutoToggle = nullptr,
-                 *CheckBoxToggled = nullptr;
-  vcl::TButton *ButtonFillObjectDialog = nullptr, *ButtonFontDialog = nullptr, *btOK = nullptr,
-               *btCancel = nullptr;
-  vcl::TFontDialog* FontDialog = nullptr;
-  TZYLFormStyler* fs = nullptr;
+#include "design/pZYLGraphicLabelEditor.fields.h"
 
   void ComboBoxTransformChange(vcl::TObject* Sender);
   void ZYLSpinEditFactorChange(vcl::TObject* Sender);

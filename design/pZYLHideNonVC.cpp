@@ -62,21 +62,9 @@ TDesignerIconWindows gIconWindows;
 }  // namespace
 
 ZYL_CLASS_IMPL(TZYLHideNonVCfrm) {
+  DescribeFields(b);
   using T = TZYLHideNonVCfrm;
-  b.Field("cbList", &T::cbList)
-      .Field("Panel1", &T::Panel1)
-      .Field("Panel2", &T::Panel2)
-      .Field("CloseButton", &T::CloseButton)
-      .Field("btHide", &T::btHide)
-      .Field("btShow", &T::btShow)
-      .Field("btshowall", &T::btshowall)
-      .Field("btHideAll", &T::btHideAll)
-      .Field("btDelete", &T::btDelete)
-      .Field("lbl", &T::lbl)
-      .Field("d", &T::d)
-      .Field("popMenu", &T::popMenu)
-      .Field("fs", &T::fs)
-      .Method("CloseButtonClick", &T::CloseButtonClick)
+  b.Method("CloseButtonClick", &T::CloseButtonClick)
       .Method("btHideClick", &T::btHideClick)
       .Method("btShowClick", &T::btShowClick)
       .Method("btshowallClick", &T::btshowallClick)

@@ -8,20 +8,12 @@
 
 #include <string>
 
+#include "design/pZYLHideNonVC.fieldtypes.h"
 #include "platform/designer/DesignEditors.h"
 #include "platform/designer/FormDesigner.h"
 
-namespace vcl {
-class TButton;
-class TLabel;
-class TListBox;
-class TPanel;
-class TPopupMenu;
-}  // namespace vcl
-
 namespace zyl {
 
-class TZYLFormStyler;
 class TZYLHideNonVC;
 
 class TZYLHideNonVCfrm : public vcl::TDesignWindow {
@@ -30,13 +22,7 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   explicit TZYLHideNonVCfrm(vcl::TComponent* AOwner);
   ~TZYLHideNonVCfrm() override;
 
-  vcl::TListBox* cbList = nullptr;
-  vcl::TPanel *Panel1 = nullptr, *Panel2 = nullptr;
-  vcl::TButton *CloseButton = nullptr, *btHide = nullptr, *btShow = nullptr, *btshowall = nullptr,
-               *btHideAll = nullptr, *btDelete = nullptr;
-  vcl::TLabel *lbl = nullptr, *d = nullptr;
-  vcl::TPopupMenu* popMenu = nullptr;
-  TZYLFormStyler* fs = nullptr;
+#include "design/pZYLHideNonVC.fields.h"
 
   TZYLHideNonVC* Component() const { return FComponent; }
   // Works for C from now on (hooks its new-component event, takes its form's designer).

@@ -22,6 +22,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
@@ -35,30 +36,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLImageListEditorDlg) {
+  DescribeFields(b);
   using T = TZYLImageListEditorDlg;
-  b.Field("lbm", &T::lbm)
-      .Field("lbl", &T::lbl)
-      .Field("Prop", &T::Prop)
-      .Field("load", &T::load)
-      .Field("Save", &T::Save)
-      .Field("addlist", &T::addlist)
-      .Field("Add3", &T::Add3)
-      .Field("Remove2", &T::Remove2)
-      .Field("Delete1", &T::Delete1)
-      .Field("Clear3", &T::Clear3)
-      .Field("ClearList1", &T::ClearList1)
-      .Field("Up4", &T::Up4)
-      .Field("Down2", &T::Down2)
-      .Field("Down4", &T::Down4)
-      .Field("mnuLoadIML", &T::mnuLoadIML)
-      .Field("mnuSaveIML", &T::mnuSaveIML)
-      .Field("AddList1", &T::AddList1)
-      .Field("Up3", &T::Up3)
-      .Field("Down3", &T::Down3)
-      .Field("bmp2iml", &T::bmp2iml)
-      .Field("avi2iml", &T::avi2iml)
-      .Field("saveasbmp", &T::saveasbmp)
-      .Method("popmainClick", &T::popmainClick)
+  b.Method("popmainClick", &T::popmainClick)
       .Method("fileClick", &T::fileClick)
       .Method("lbmClick", &T::lbmClick)
       .Method("lbmDblClick", &T::lbmDblClick)

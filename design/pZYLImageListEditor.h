@@ -5,12 +5,9 @@
 // commands acting on that strip, strip files, and imports from a bitmap or a clip.
 #pragma once
 
+#include "design/pZYLImageListEditor.fieldtypes.h"
 #include "design/pZYLListEditor.h"
 #include "platform/controls/StdCtrls.h"
-
-namespace vcl {
-class TLabel;
-}
 
 namespace zyl {
 
@@ -45,14 +42,7 @@ class TZYLImageListEditorDlg : public TZYLListEditorForm {
                   vcl::TOwnerDrawState State);
   void FormCreate(vcl::TObject* Sender) override;
 
-  TZYLListBox* lbm = nullptr;
-  vcl::TLabel* lbl = nullptr;
-  TZYLSpeedButton *load = nullptr, *Save = nullptr, *addlist = nullptr;
-  vcl::TMenuItem *Prop = nullptr, *Add3 = nullptr, *Remove2 = nullptr, *Delete1 = nullptr,
-                 *Clear3 = nullptr, *ClearList1 = nullptr, *Up4 = nullptr, *Down2 = nullptr,
-                 *Down4 = nullptr, *mnuLoadIML = nullptr, *mnuSaveIML = nullptr,
-                 *AddList1 = nullptr, *Up3 = nullptr, *Down3 = nullptr, *bmp2iml = nullptr,
-                 *avi2iml = nullptr, *saveasbmp = nullptr;
+#include "design/pZYLImageListEditor.fields.h"
 
  protected:
   TZYLListItemClassType ListKind() const override { return icImageList; }

@@ -12,23 +12,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLFrmprop) {
+  DescribeFields(b);
   using T = TZYLFrmprop;
-  b.Field("g1", &T::g1)
-      .Field("desc", &T::desc)
-      .Field("ed2", &T::ed2)
-      .Field("ed1", &T::ed1)
-      .Field("ed3", &T::ed3)
-      .Field("cmb", &T::cmb)
-      .Field("compress", &T::compress)
-      .Field("Maske", &T::Maske)
-      .Field("ZYLButton1", &T::ZYLButton1)
-      .Field("g2", &T::g2)
-      .Field("rows", &T::rows)
-      .Field("mk", &T::mk)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Method("FormCreate", &T::FormCreate)
-      .Method("ZYLButton1Click", &T::ZYLButton1Click);
+  b.Method("FormCreate", &T::FormCreate).Method("ZYLButton1Click", &T::ZYLButton1Click);
 }
 
 namespace {

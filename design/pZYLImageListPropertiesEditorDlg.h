@@ -4,20 +4,10 @@
 // The image list editor fills and reads the controls.
 #pragma once
 
+#include "design/pZYLImageListPropertiesEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
 
-namespace vcl {
-class TButton;
-class TComboBox;
-class TEdit;
-class TGroupBox;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLButton;
-class TZYLCheckBox;
-class TZYLSpinEdit;
 
 class TZYLFrmprop : public vcl::TForm {
   ZYL_CLASS(TZYLFrmprop, vcl::TForm)
@@ -26,16 +16,7 @@ class TZYLFrmprop : public vcl::TForm {
   // Shows g2 (the import options) in front instead of g1, or g1 again.
   void SetImportMode(bool Import);
 
-  vcl::TGroupBox* g1 = nullptr;
-  vcl::TEdit* desc = nullptr;
-  TZYLSpinEdit *ed2 = nullptr, *ed1 = nullptr, *ed3 = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  TZYLCheckBox *compress = nullptr, *Maske = nullptr;
-  TZYLButton* ZYLButton1 = nullptr;
-  vcl::TGroupBox* g2 = nullptr;
-  vcl::TComboBox* rows = nullptr;
-  TZYLCheckBox* mk = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+#include "design/pZYLImageListPropertiesEditorDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
   // Takes the width (ed2) and height (ed1) of a chosen bitmap file; nothing else changes, and a

@@ -33,21 +33,15 @@ std::string ZYLChoosePicture(vcl::TGraphicClass GraphicClass, bool WithMask,
 }
 
 ZYL_CLASS_IMPL(TZYLItemHeaderForm) {
+  DescribeFields(b);
   using T = TZYLItemHeaderForm;
-  b.Field("Index", &T::Index)
-      .Field("desc", &T::desc)
-      .Field("compress", &T::compress)
-      .Field("ed", &T::ed)
-      .Method("FormCreate", &T::FormCreate);
+  b.Method("FormCreate", &T::FormCreate);
 }
 
 ZYL_CLASS_IMPL(TZYLItemPropForm) {
+  DescribeFields(b);
   using T = TZYLItemPropForm;
-  b.Field("change", &T::change)
-      .Field("dimLabel", &T::dimLabel)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Method("changeClick", &T::changeClick);
+  b.Method("changeClick", &T::changeClick);
 }
 
 // The spin edit's length limit is not a property of form files.

@@ -5,20 +5,13 @@
 
 #include <string>
 
+#include "design/TZYLItemHeaderForm.fieldtypes.h"
+#include "design/TZYLItemPropForm.fieldtypes.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Graphic.h"
 
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TEdit;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLSimpleLabel;
-class TZYLSpinEdit;
 
 // "(" Width "x" Height ")".
 std::string ZYLDimText(int Width, int Height);
@@ -35,10 +28,7 @@ class TZYLItemHeaderForm : public vcl::TForm {
   ZYL_CLASS(TZYLItemHeaderForm, vcl::TForm)
   explicit TZYLItemHeaderForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-  TZYLSimpleLabel* Index = nullptr;
-  vcl::TEdit* desc = nullptr;
-  vcl::TCheckBox* compress = nullptr;
-  TZYLSpinEdit* ed = nullptr;
+#include "design/TZYLItemHeaderForm.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
 };
@@ -54,9 +44,7 @@ class TZYLItemPropForm : public TZYLItemHeaderForm {
   // Shows the size of the form's picture in dimLabel.
   void ShowDimensions();
 
-  vcl::TButton* change = nullptr;
-  TZYLSimpleLabel* dimLabel = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+#include "design/TZYLItemPropForm.fields.h"
 
   void changeClick(vcl::TObject* Sender);
 

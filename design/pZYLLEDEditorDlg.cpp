@@ -15,22 +15,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLLEDEditorDlg) {
+  DescribeFields(b);
   using T = TZYLLEDEditorDlg;
-  b.Field("test", &T::test)
-      .Field("edhs", &T::edhs)
-      .Field("edvs", &T::edvs)
-      .Field("edt", &T::edt)
-      .Field("cmbb", &T::cmbb)
-      .Field("bt1", &T::bt1)
-      .Field("cmbL", &T::cmbL)
-      .Field("bt2", &T::bt2)
-      .Field("chk", &T::chk)
-      .Field("pred", &T::pred)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("edchange", &T::edchange)
+  b.Method("edchange", &T::edchange)
       .Method("cmbc", &T::cmbc)
       .Method("chkClick", &T::chkClick)
       .Method("predChange", &T::predChange)

@@ -3,21 +3,12 @@
 // label `test`; the list `pred` sets both colours at once from a predefined light colour.
 #pragma once
 
+#include "design/pZYLLEDEditorDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
 class TZYLLED;
-class TZYLLEDLabel;
-class TZYLSpinEdit;
 
 class TZYLLEDEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLLEDEditorDlg, TZYLObjectEditorForm)
@@ -30,14 +21,7 @@ class TZYLLEDEditorDlg : public TZYLObjectEditorForm {
   // Fills `pred` with the names of the light colours.
   void FormCreate(vcl::TObject* Sender) override;
 
-  TZYLLEDLabel* test = nullptr;
-  TZYLSpinEdit *edhs = nullptr, *edvs = nullptr, *edt = nullptr;
-  TZYLColorComboBox *cmbb = nullptr, *cmbL = nullptr;
-  vcl::TButton *bt1 = nullptr, *bt2 = nullptr;
-  vcl::TCheckBox* chk = nullptr;
-  vcl::TComboBox* pred = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLLEDEditorDlg.fields.h"
 
   // The three spin edits: the sender tells the size.
   void edchange(vcl::TObject* Sender);

@@ -15,19 +15,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLLayoutEditorForm) {
+  DescribeFields(b);
   using T = TZYLLayoutEditorForm;
-  b.Field("test", &T::test)
-      .Field("nb", &T::nb)
-      .Field("cmb", &T::cmb)
-      .Field("cmb2", &T::cmb2)
-      .Field("spc", &T::spc)
-      .Field("capX", &T::capX)
-      .Field("capY", &T::capY)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbChange", &T::cmbChange)
+  b.Method("cmbChange", &T::cmbChange)
       .Method("spinChange", &T::spinChange)
       .Method("resetClick", &T::resetClick);
 }

@@ -4,19 +4,12 @@
 // button layout's defaults.
 #pragma once
 
+#include "design/TZYLLayoutEditorForm.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-class TPageControl;
-}  // namespace vcl
 
 namespace zyl {
 
 class TZYLButtonLayout;
-class TZYLFormStyler;
-class TZYLSpeedButton;
 class TZYLSpinEdit;
 
 class TZYLLayoutEditorForm : public TZYLObjectEditorForm {
@@ -28,12 +21,7 @@ class TZYLLayoutEditorForm : public TZYLObjectEditorForm {
   // Gives the preview a glyph, so that the placement of text beside glyph shows.
   void FormCreate(vcl::TObject* Sender) override;
 
-  TZYLSpeedButton* test = nullptr;
-  vcl::TPageControl* nb = nullptr;
-  vcl::TComboBox *cmb = nullptr, *cmb2 = nullptr;
-  TZYLSpinEdit *spc = nullptr, *capX = nullptr, *capY = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/TZYLLayoutEditorForm.fields.h"
 
   // Both lists: the sender tells Alignment or AlignText2Glyph.
   void cmbChange(vcl::TObject* Sender);

@@ -10,10 +10,7 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLLineItemForm) {
-  using T = TZYLLineItemForm;
-  b.Field("Button1", &T::Button1).Field("Button2", &T::Button2);
-}
+ZYL_CLASS_IMPL(TZYLLineItemForm) { DescribeFields(b); }
 
 ZYL_CLASS_IMPL(TZYLLineListEditorForm) {}
 
@@ -39,6 +36,14 @@ void TZYLLineListEditorForm::AppendItem(std::unique_ptr<TZYLListItem> Item) {
 }
 
 void TZYLLineListEditorForm::SetLabels(int Index, bool) { inherited::SetLabels(Index, true); }
+
+TZYLCustomContainer* TZYLLineListEditorForm::NewList() const {
+  return FKind.NewList ? FKind.NewList() : inherited::NewList();
+}
+
+std::unique_ptr<TZYLLineItemForm> TZYLLineListEditorForm::NewItemForm() const {
+  return FKind.NewItemForm ? FKind.NewItemForm() : nullptr;
+}
 
 void TZYLLineListEditorForm::PrepareAddFiles() {
   inherited::PrepareAddFiles();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "design/TZYLLineItemForm.fieldtypes.h"
 #include "design/pZYLItemPropDlgs.h"
 #include "design/pZYLListEditor.h"
 
@@ -24,12 +25,25 @@ class TZYLLineItemForm : public TZYLItemHeaderForm {
   // Shows what the dialog knows of the item's content.
   virtual void SetLabels() {}
 
-  vcl::TButton *Button1 = nullptr, *Button2 = nullptr;
+#include "design/TZYLLineItemForm.fields.h"
+};
+
+// What tells one kind of text-line list apart, given by its member editor: the list kind, the
+// extension (with its dot) of the files a drop or "Add one or multiple items" takes, that
+// dialog's filter, a new empty working list (nil: the frame's own) and a new item dialog.
+struct TZYLLineListKind {
+  TZYLListItemClassType Kind = icGeneric;
+  const char* Extension = ".bmp";
+  const char* Filter = "";
+  TZYLCustomContainer* (*NewList)() = nullptr;
+  std::unique_ptr<TZYLLineItemForm> (*NewItemForm)() = nullptr;
 };
 
 class TZYLLineListEditorForm : public TZYLListEditorForm {
   ZYL_CLASS(TZYLLineListEditorForm, TZYLListEditorForm)
   explicit TZYLLineListEditorForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  TZYLLineListEditorForm(vcl::TComponent* AOwner, const TZYLLineListKind& Kind)
+      : inherited(AOwner), FKind(Kind) {}
 
   // Rebuilds every line (whatever Rebuild says), selects Index clamped to the last line (-1:
   // none) and sets the states of the commands.
@@ -54,16 +68,22 @@ class TZYLLineListEditorForm : public TZYLListEditorForm {
   int LineAfterDrop(int LinesBefore) const override { return LinesBefore - 1; }
   // The "Add one or multiple items" dialog takes files of the drop extension with this filter.
   void PrepareAddFiles() override;
-  virtual std::string AddFilesFilter() const { return std::string(); }
+  // The kind's.
+  TZYLListItemClassType ListKind() const override { return FKind.Kind; }
+  TZYLCustomContainer* NewList() const override;
+  std::string DropExtension() const override { return FKind.Extension; }
+  std::string AddFilesFilter() const { return FKind.Filter; }
+  std::unique_ptr<TZYLLineItemForm> NewItemForm() const;
 
   // The size the line shows of item Index's content.
   virtual int ContentSize(int /*Index*/) const { return 0; }
-  // A new item dialog of the kind.
-  virtual std::unique_ptr<TZYLLineItemForm> NewItemForm() const { return nullptr; }
   // Puts a copy of Item's content into the dialog (Item nil: a new item, nothing to copy).
   virtual void ContentToForm(TZYLListItem* /*Item*/, TZYLLineItemForm* /*Form*/) {}
   // Gives Item the dialog's content.
   virtual void ContentFromForm(TZYLLineItemForm* /*Form*/, TZYLListItem* /*Item*/) {}
+
+ private:
+  TZYLLineListKind FKind;
 };
 
 }  // namespace zyl

@@ -17,25 +17,19 @@
 #include <string>
 #include <vector>
 
+#include "design/TZYLListEditorForm.fieldtypes.h"
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Forms.h"
 
 namespace vcl {
-class TMenuItem;
 class TOpenDialog;
-class TSaveDialog;
 class TStrings;
 }  // namespace vcl
 
 namespace zyl {
 
-class TZYLButton;
 class TZYLCustomContainer;
-class TZYLFMDrop;
-class TZYLIniCtrl;
-class TZYLListBox;
 class TZYLMRUList;
-class TZYLSpeedButton;
 
 // The registry key under which the list editors keep their settings, before the class name.
 extern const char ZYLListEditorRegPath[];
@@ -70,24 +64,7 @@ class TZYLListEditorForm : public vcl::TForm {
   void FormDestroy(vcl::TObject* Sender);
   void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
 
-  TZYLListBox* lb = nullptr;
-  vcl::TOpenDialog* FileDialog = nullptr;
-  vcl::TSaveDialog* SaveDialog = nullptr;
-  TZYLFMDrop* fm = nullptr;
-  TZYLIniCtrl* ini = nullptr;
-  TZYLMRUList* mru = nullptr;
-  TZYLSpeedButton *singleselect = nullptr, *multisel = nullptr, *up = nullptr, *Down = nullptr,
-                  *add = nullptr, *addfast = nullptr, *clear = nullptr, *remove = nullptr,
-                  *btnProp = nullptr, *btnCut = nullptr, *btnCopy = nullptr, *btnPaste = nullptr,
-                  *btnLoad = nullptr, *btnSave = nullptr;
-  TZYLButton *ZYLButton1 = nullptr, *ZYLButton2 = nullptr;
-  vcl::TMenuItem *mnuMulti = nullptr, *comp = nullptr, *checkall = nullptr, *UnCheckAll = nullptr,
-                 *Up1 = nullptr, *Up2 = nullptr, *Down1 = nullptr, *down2 = nullptr,
-                 *Add1 = nullptr, *Add2 = nullptr, *mnuSelectAll = nullptr, *Clear1 = nullptr,
-                 *ClearAll1 = nullptr, *Remove1 = nullptr, *mnuDelete = nullptr, *prop = nullptr,
-                 *Properties1 = nullptr, *mnuCut = nullptr, *mnuCopy = nullptr, *mnuPaste = nullptr,
-                 *mnuLoad = nullptr, *mnuSave = nullptr, *mnuAddFromFile = nullptr,
-                 *Quit1 = nullptr, *quit2 = nullptr;
+#include "design/TZYLListEditorForm.fields.h"
 
  protected:
   // True when Sender is one of Items (a menu entry and its button share a handler).

@@ -10,14 +10,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLfrmMaskEditDlg) {
+  DescribeFields(b);
   using T = TZYLfrmMaskEditDlg;
-  b.Field("Panel1", &T::Panel1)
-      .Field("MaskEdit", &T::MaskEdit)
-      .Field("MaskListBox", &T::MaskListBox)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("MaskListBoxClick", &T::MaskListBoxClick);
+  b.Method("MaskListBoxClick", &T::MaskListBoxClick);
 }
 
 namespace {

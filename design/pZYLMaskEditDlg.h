@@ -4,18 +4,10 @@
 
 #include <string>
 
+#include "design/pZYLMaskEditDlg.fieldtypes.h"
 #include "design/pZYLObjectEditor.h"
 
-namespace vcl {
-class TButton;
-class TEdit;
-class TPanel;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLFormStyler;
-class TZYLListBox;
 
 class TZYLfrmMaskEditDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLfrmMaskEditDlg, TZYLObjectEditorForm)
@@ -24,11 +16,7 @@ class TZYLfrmMaskEditDlg : public TZYLObjectEditorForm {
   // Edits Mask in the form; true exactly on OK, which stores the edit's text in Mask.
   static bool Edit(std::string& Mask);
 
-  vcl::TPanel* Panel1 = nullptr;
-  vcl::TEdit* MaskEdit = nullptr;
-  TZYLListBox* MaskListBox = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLMaskEditDlg.fields.h"
 
   // The selected sample's mask (its text before "|") goes into MaskEdit.
   void MaskListBoxClick(vcl::TObject* Sender);

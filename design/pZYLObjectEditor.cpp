@@ -4,11 +4,13 @@
 #include <utility>
 
 #include "edits/ZYLColorComboBox.h"
+#include "edits/ZYLSpinEdit.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Resources.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ComCtrls.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 
@@ -64,6 +66,20 @@ void TZYLObjectEditorForm::Fill(const std::function<void()>& fill) {
   if (FFilling) return;
   vcl::TRestore<bool> filling(FFilling, true);
   fill();
+}
+
+bool TZYLObjectEditorForm::Chosen(vcl::TCustomComboBox* Box, int& Index) const {
+  Index = Box->ItemIndex();
+  return !Filling() && Index >= 0;
+}
+
+bool TZYLObjectEditorForm::Takes(TZYLSpinEdit* Edit, int Low, int High, int& Value) const {
+  Value = Edit->IntValue();
+  return !Filling() && Value >= Low && Value <= High;
+}
+
+bool TZYLObjectEditorForm::Takes(TZYLSpinEdit* Edit, int& Value) const {
+  return Takes(Edit, Edit->IntMinValue(), Edit->IntMaxValue(), Value);
 }
 
 TZYLColorComboBox* TZYLObjectEditorForm::FirstColorBox() const {

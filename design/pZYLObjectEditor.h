@@ -10,9 +10,14 @@
 
 #include "platform/controls/Forms.h"
 
+namespace vcl {
+class TCustomComboBox;
+}
+
 namespace zyl {
 
 class TZYLColorComboBox;
+class TZYLSpinEdit;
 
 // Registers the layout text of an editor form class (once; again replaces it).
 void ZYLRegisterEditorLayout(const char* FormClass, const char* Layout);
@@ -62,10 +67,31 @@ class TZYLObjectEditorForm : public vcl::TForm {
   void Fill(const std::function<void()>& fill);
   TZYLColorComboBox* FirstColorBox() const;
   TZYLColorComboBox* ColorBoxBeside(vcl::TObject* Button) const;
+  // Whether a change handler's control reaches the working copy: not while Fill runs, a combo
+  // box only with an item chosen (its index in Index), a spin edit only with its value (in
+  // Value) within Low..High, by default its own range.
+  bool Chosen(vcl::TCustomComboBox* Box, int& Index) const;
+  bool Takes(TZYLSpinEdit* Edit, int Low, int High, int& Value) const;
+  bool Takes(TZYLSpinEdit* Edit, int& Value) const;
 
  private:
   bool FActivated = false;
   bool FFilling = false;
+};
+
+// The editor form of one settings object of class TObj, whose working copy its preview holds
+// (Copy): the "Reset" button (resetClick) puts TObj's defaults into the copy and shows them.
+template <class TObj>
+class TZYLCopyEditorForm : public TZYLObjectEditorForm {
+ public:
+  explicit TZYLCopyEditorForm(vcl::TComponent* AOwner) : TZYLObjectEditorForm(AOwner) {}
+
+  virtual TObj* Copy() const = 0;
+  void resetClick(vcl::TObject*) {
+    TObj defaults;
+    Copy()->Assign(&defaults);
+    SetLabels();
+  }
 };
 
 // Opens the editor form TDlg on a working copy of Edited (the object TDlg::Copy answers,

@@ -7,7 +7,7 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(Tzylfrmpiprop) { b.Field("img", &Tzylfrmpiprop::img); }
+ZYL_CLASS_IMPL(Tzylfrmpiprop) { DescribeFields(b); }
 
 namespace {
 const char kLayout[] =

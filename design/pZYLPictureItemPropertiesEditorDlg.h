@@ -4,10 +4,7 @@
 #pragma once
 
 #include "design/pZYLItemPropDlgs.h"
-
-namespace vcl {
-class TImage;
-}
+#include "design/pZYLPictureItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -15,7 +12,8 @@ class Tzylfrmpiprop : public TZYLItemPropForm {
   ZYL_CLASS(Tzylfrmpiprop, TZYLItemPropForm)
   explicit Tzylfrmpiprop(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-  vcl::TImage* img = nullptr;  // the item's picture
+  // img: the item's picture.
+#include "design/pZYLPictureItemPropertiesEditorDlg.fields.h"
 
  protected:
   vcl::TPoint PictureSize() const override;

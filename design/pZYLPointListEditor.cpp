@@ -20,18 +20,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TfrmTZYLPointListEditor) {
+  DescribeFields(b);
   using T = TfrmTZYLPointListEditor;
-  b.Field("plb", &T::plb)
-      .Field("XVal", &T::XVal)
-      .Field("YVal", &T::YVal)
-      .Field("btAdd", &T::btAdd)
-      .Field("btDelete", &T::btDelete)
-      .Field("btUp", &T::btUp)
-      .Field("btDown", &T::btDown)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("AddClick", &T::AddClick)
+  b.Method("AddClick", &T::AddClick)
       .Method("DeleteClick", &T::DeleteClick)
       .Method("UpClick", &T::UpClick)
       .Method("DownClick", &T::DownClick)

@@ -6,15 +6,10 @@
 #include <memory>
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-}  // namespace vcl
+#include "design/pZYLPointListEditor.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLFormStyler;
-class TZYLListBox;
 class TZYLPointList;
 class TZYLSpinEdit;
 
@@ -35,11 +30,7 @@ class TfrmTZYLPointListEditor : public TZYLObjectEditorForm {
   // The working copy.
   const TZYLPointList* Points() const { return FPoints.get(); }
 
-  TZYLListBox* plb = nullptr;
-  TZYLSpinEdit *XVal = nullptr, *YVal = nullptr;
-  vcl::TButton *btAdd = nullptr, *btDelete = nullptr, *btUp = nullptr, *btDown = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLPointListEditor.fields.h"
 
   void AddClick(vcl::TObject* Sender);
   void DeleteClick(vcl::TObject* Sender);

@@ -13,14 +13,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLSectionEditorDlg) {
+  DescribeFields(b);
   using T = TZYLSectionEditorDlg;
-  b.Field("lb", &T::lb)
-      .Field("lb1", &T::lb1)
-      .Field("ok", &T::ok)
-      .Field("cancel", &T::cancel)
-      .Field("fs", &T::fs)
-      .Field("Bevel1", &T::Bevel1)
-      .Method("sized", &T::sized);
+  b.Method("sized", &T::sized);
 }
 
 namespace {

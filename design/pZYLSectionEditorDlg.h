@@ -4,16 +4,11 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLSectionEditorDlg.fieldtypes.h"
 #include "platform/base/Exceptions.h"
-
-namespace vcl {
-class TBevel;
-class TButton;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLFormStyler;
 class TZYLListBox;
 
 // A list box the section editor cannot work on (fewer than two header sections).
@@ -37,11 +32,7 @@ class TZYLSectionEditorDlg : public vcl::TForm {
   // ending leaves the list box as it was.
   static bool Edit(TZYLListBox* ListBox, TPreview Preview);
 
-  TZYLListBox* lb = nullptr;
-  TZYLListBox* lb1 = nullptr;
-  vcl::TButton *ok = nullptr, *cancel = nullptr;
-  TZYLFormStyler* fs = nullptr;
-  vcl::TBevel* Bevel1 = nullptr;
+#include "design/pZYLSectionEditorDlg.fields.h"
 
   // lb's OnHeaderSized: lb1 gets one line per section of lb, its text and its width.
   void sized(vcl::TObject* Sender, int ASection, int AWidth);

@@ -13,17 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLShadowEditorDlg) {
+  DescribeFields(b);
   using T = TZYLShadowEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbstyle", &T::cmbstyle)
-      .Field("cmbS", &T::cmbS)
-      .Field("btS", &T::btS)
-      .Field("spind", &T::spind)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbstyleChange", &T::cmbstyleChange)
+  b.Method("cmbstyleChange", &T::cmbstyleChange)
       .Method("cmbSChange", &T::cmbSChange)
       .Method("spindChange", &T::spindChange)
       .Method("resetClick", &T::resetClick);
@@ -50,28 +42,24 @@ void TZYLShadowEditorDlg::SetLabels() {
 }
 
 void TZYLShadowEditorDlg::cmbstyleChange(TObject*) {
-  if (Filling() || cmbstyle->ItemIndex() < 0) return;
-  Copy()->SetStyle(static_cast<TZYLShadowStyle>(cmbstyle->ItemIndex()));
+  int style;
+  if (!Chosen(cmbstyle, style)) return;
+  Copy()->SetStyle(static_cast<TZYLShadowStyle>(style));
   Refill();
 }
 
 void TZYLShadowEditorDlg::cmbSChange(TObject*) {
-  if (Filling() || cmbS->ItemIndex() < 0) return;
+  int item;
+  if (!Chosen(cmbS, item)) return;
   Copy()->SetColor(cmbS->SelectedColor());
   Refill();
 }
 
 void TZYLShadowEditorDlg::spindChange(TObject*) {
-  const int value = spind->IntValue();
-  if (Filling() || value < 0 || value > 255) return;
+  int value;
+  if (!Takes(spind, 0, 255, value)) return;
   Copy()->SetDepth(static_cast<uint8_t>(value));
   Refill();
-}
-
-void TZYLShadowEditorDlg::resetClick(TObject*) {
-  TZYLShadow defaults;
-  Copy()->Assign(&defaults);
-  SetLabels();
 }
 
 void pZYLShadowEditorDlgInit() { ZYLEnterEditorUnit(TZYLShadowEditorDlg::StaticClass(), kLayout); }

@@ -3,41 +3,26 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-}  // namespace vcl
+#include "design/pZYLShadowEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
 class TZYLShadow;
-class TZYLShapeControl;
-class TZYLSpinEdit;
 
-class TZYLShadowEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLShadowEditorDlg, TZYLObjectEditorForm)
+class TZYLShadowEditorDlg : public TZYLCopyEditorForm<TZYLShadow> {
+  ZYL_CLASS(TZYLShadowEditorDlg, TZYLCopyEditorForm<TZYLShadow>)
   explicit TZYLShadowEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits Shadow on a working copy; true exactly on OK.
   static bool Edit(TZYLShadow* Shadow);
-  TZYLShadow* Copy() const;
+  TZYLShadow* Copy() const override;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmbstyle = nullptr;
-  TZYLColorComboBox* cmbS = nullptr;
-  vcl::TButton* btS = nullptr;
-  TZYLSpinEdit* spind = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLShadowEditorDlg.fields.h"
 
   void cmbstyleChange(vcl::TObject* Sender);
   void cmbSChange(vcl::TObject* Sender);
   void spindChange(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLShadowEditorDlgInit();

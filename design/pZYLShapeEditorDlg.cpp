@@ -8,14 +8,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLShapeEditorDlg) {
+  DescribeFields(b);
   using T = TZYLShapeEditorDlg;
-  b.Field("test", &T::test)
-      .Field("pred", &T::pred)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("FormActivate", &T::FormActivate)
-      .Method("predChange", &T::predChange);
+  b.Method("FormActivate", &T::FormActivate).Method("predChange", &T::predChange);
 }
 
 namespace {

@@ -3,17 +3,10 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLShapeEditorDlg.fieldtypes.h"
 #include "foundation/ZYLClass.h"
 
-namespace vcl {
-class TButton;
-class TComboBox;
-}  // namespace vcl
-
 namespace zyl {
-
-class TZYLFormStyler;
-class TZYLShapeControl;
 
 class TZYLShapeEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLShapeEditorDlg, TZYLObjectEditorForm)
@@ -24,10 +17,7 @@ class TZYLShapeEditorDlg : public TZYLObjectEditorForm {
   // Selects the preview's shape in the list.
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* pred = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLShapeEditorDlg.fields.h"
 
   // The first activation selects the preview's shape in the list.
   void FormActivate(vcl::TObject* Sender);

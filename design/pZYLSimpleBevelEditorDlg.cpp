@@ -13,21 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLSimpleBevelEditorDlg) {
+  DescribeFields(b);
   using T = TZYLSimpleBevelEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbstyle", &T::cmbstyle)
-      .Field("spind", &T::spind)
-      .Field("cmbL", &T::cmbL)
-      .Field("cmbs", &T::cmbs)
-      .Field("cmbn", &T::cmbn)
-      .Field("btL", &T::btL)
-      .Field("bts", &T::bts)
-      .Field("btn", &T::btn)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbstyleChange", &T::cmbstyleChange)
+  b.Method("cmbstyleChange", &T::cmbstyleChange)
       .Method("spindChange", &T::spindChange)
       .Method("cmbColorChange", &T::cmbColorChange)
       .Method("resetClick", &T::resetClick);
@@ -56,32 +44,28 @@ void TZYLSimpleBevelEditorDlg::SetLabels() {
 }
 
 void TZYLSimpleBevelEditorDlg::cmbstyleChange(TObject*) {
-  if (Filling() || cmbstyle->ItemIndex() < 0) return;
-  Copy()->SetStyle(static_cast<TZYLSimpleBevelStyle>(cmbstyle->ItemIndex()));
+  int style;
+  if (!Chosen(cmbstyle, style)) return;
+  Copy()->SetStyle(static_cast<TZYLSimpleBevelStyle>(style));
   Refill();
 }
 
 void TZYLSimpleBevelEditorDlg::spindChange(TObject*) {
-  const int value = spind->IntValue();
-  if (Filling() || value < 0 || value > 255) return;
+  int value;
+  if (!Takes(spind, 0, 255, value)) return;
   Copy()->SetWidth(static_cast<uint8_t>(value));
   Refill();
 }
 
 void TZYLSimpleBevelEditorDlg::cmbColorChange(TObject* Sender) {
   auto* box = static_cast<TZYLColorComboBox*>(Sender);
-  if (Filling() || box->ItemIndex() < 0) return;
+  int item;
+  if (!Chosen(box, item)) return;
   const int prop = box == cmbL   ? TZYLSimpleBevel::ciLightColor
                    : box == cmbs ? TZYLSimpleBevel::ciShadowColor
                                  : TZYLSimpleBevel::ciColor;
   Copy()->SetColor(prop, box->SelectedColor());
   Refill();
-}
-
-void TZYLSimpleBevelEditorDlg::resetClick(TObject*) {
-  TZYLSimpleBevel defaults;
-  Copy()->Assign(&defaults);
-  SetLabels();
 }
 
 void pZYLSimpleBevelEditorDlgInit() {

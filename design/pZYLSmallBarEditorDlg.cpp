@@ -13,19 +13,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLSmallBarEditorDlg) {
+  DescribeFields(b);
   using T = TZYLSmallBarEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmbb", &T::cmbb)
-      .Field("btb", &T::btb)
-      .Field("spinc", &T::spinc)
-      .Field("spinh", &T::spinh)
-      .Field("spinv", &T::spinv)
-      .Field("chk", &T::chk)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbbChange", &T::cmbbChange)
+  b.Method("cmbbChange", &T::cmbbChange)
       .Method("spinChange", &T::spinChange)
       .Method("chkClick", &T::chkClick)
       .Method("resetClick", &T::resetClick);
@@ -54,13 +44,14 @@ void TZYLSmallBarEditorDlg::SetLabels() {
 }
 
 void TZYLSmallBarEditorDlg::cmbbChange(TObject*) {
-  if (!Filling() && cmbb->ItemIndex() >= 0) Copy()->SetBarColor(cmbb->SelectedColor());
+  int item;
+  if (Chosen(cmbb, item)) Copy()->SetBarColor(cmbb->SelectedColor());
 }
 
 void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
   auto* edit = static_cast<TZYLSpinEdit*>(Sender);
-  const int value = edit->IntValue();
-  if (Filling() || value < edit->IntMinValue() || value > edit->IntMaxValue()) return;
+  int value;
+  if (!Takes(edit, value)) return;
   const int prop = edit == spinc   ? TZYLSmallBar::biBarCount
                    : edit == spinh ? TZYLSmallBar::biHSpace
                                    : TZYLSmallBar::biVSpace;
@@ -69,12 +60,6 @@ void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
 
 void TZYLSmallBarEditorDlg::chkClick(TObject*) {
   if (!Filling()) Copy()->SetAutoSize(chk->Checked());
-}
-
-void TZYLSmallBarEditorDlg::resetClick(TObject*) {
-  TZYLSmallBar defaults;
-  test->SetSmallBar(&defaults);
-  SetLabels();
 }
 
 void pZYLSmallBarEditorDlgInit() {

@@ -3,42 +3,27 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-}  // namespace vcl
+#include "design/pZYLSmallBarEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFormStyler;
-class TZYLProgress;
 class TZYLSmallBar;
-class TZYLSpinEdit;
 
-class TZYLSmallBarEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLObjectEditorForm)
+class TZYLSmallBarEditorDlg : public TZYLCopyEditorForm<TZYLSmallBar> {
+  ZYL_CLASS(TZYLSmallBarEditorDlg, TZYLCopyEditorForm<TZYLSmallBar>)
   explicit TZYLSmallBarEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits SmallBar on a working copy; true exactly on OK.
   static bool Edit(TZYLSmallBar* SmallBar);
-  TZYLSmallBar* Copy() const;
+  TZYLSmallBar* Copy() const override;
   void SetLabels() override;
 
-  TZYLProgress* test = nullptr;
-  TZYLColorComboBox* cmbb = nullptr;
-  vcl::TButton* btb = nullptr;
-  TZYLSpinEdit *spinc = nullptr, *spinh = nullptr, *spinv = nullptr;
-  vcl::TCheckBox* chk = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLSmallBarEditorDlg.fields.h"
 
   void cmbbChange(vcl::TObject* Sender);
   // The three spin edits: the sender tells the property.
   void spinChange(vcl::TObject* Sender);
   void chkClick(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLSmallBarEditorDlgInit();

@@ -7,13 +7,9 @@
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLStatusBarEditorDlg) {
+  DescribeFields(b);
   using T = TZYLStatusBarEditorDlg;
-  b.Field("gbPredefined", &T::gbPredefined)
-      .Field("ListBox", &T::ListBox)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("ListBoxDblClick", &T::ListBoxDblClick);
+  b.Method("ListBoxDblClick", &T::ListBoxDblClick);
 }
 
 namespace {

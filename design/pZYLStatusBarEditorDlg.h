@@ -3,16 +3,9 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TGroupBox;
-class TListBox;
-}  // namespace vcl
+#include "design/pZYLStatusBarEditorDlg.fieldtypes.h"
 
 namespace zyl {
-
-class TZYLFormStyler;
 
 class TZYLStatusBarEditorDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLStatusBarEditorDlg, TZYLObjectEditorForm)
@@ -31,10 +24,7 @@ class TZYLStatusBarEditorDlg : public TZYLObjectEditorForm {
   // The index of the layout chosen; -1 when the form ends otherwise or with no line selected.
   static int Choose();
 
-  vcl::TGroupBox* gbPredefined = nullptr;
-  vcl::TListBox* ListBox = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLStatusBarEditorDlg.fields.h"
 
   // Accepts the line double-clicked.
   void ListBoxDblClick(vcl::TObject* Sender);

@@ -9,17 +9,7 @@
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLStrEditorDlg) {
-  using T = TZYLStrEditorDlg;
-  b.Field("sh", &T::sh)
-      .Field("Label2", &T::Label2)
-      .Field("Bevel1", &T::Bevel1)
-      .Field("lbh", &T::lbh)
-      .Field("str", &T::str)
-      .Field("lh", &T::lh)
-      .Field("ok", &T::ok)
-      .Field("cancel", &T::cancel);
-}
+ZYL_CLASS_IMPL(TZYLStrEditorDlg) { DescribeFields(b); }
 
 namespace {
 const char kLayout[] =

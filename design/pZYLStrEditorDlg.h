@@ -7,14 +7,7 @@
 #include <string>
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TBevel;
-class TButton;
-class TEdit;
-class TLabel;
-class TMemo;
-}  // namespace vcl
+#include "design/pZYLStrEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -29,11 +22,7 @@ class TZYLStrEditorDlg : public vcl::TForm {
   // when the long part is empty or blank, else short + "|" + long.
   static bool EditHint(std::string& Hint);
 
-  vcl::TLabel *sh = nullptr, *Label2 = nullptr, *lbh = nullptr;
-  vcl::TBevel* Bevel1 = nullptr;
-  vcl::TMemo* str = nullptr;
-  vcl::TEdit* lh = nullptr;
-  vcl::TButton *ok = nullptr, *cancel = nullptr;
+#include "design/pZYLStrEditorDlg.fields.h"
 };
 
 // The largest memo length: what -1 stands for.

@@ -8,21 +8,32 @@
 #include "foundation/ZYLCont.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
-ZYL_CLASS_IMPL(TZYLStringListEditorDlg) {}
+ZYL_CLASS_IMPL(TZYLStringListEditorDlg) { DescribeFields(b); }
 
 namespace {
 const char kLayout[] =
 #include "design/pZYLStringListEditorDlg.dfm.inc"
     ;
+
+// The string list kind: its items, its files and its item dialog.
+const TZYLLineListKind kKind{
+    .Kind = icStringList,
+    .Extension = ".txt",
+    .Filter = "Text files (*.txt)|*.txt",
+    .NewList = []() -> TZYLCustomContainer* { return new TZYLStringList(nullptr); },
+    .NewItemForm = []() -> std::unique_ptr<TZYLLineItemForm> {
+      return ZYLCreateEditorForm<TZYLfrmsiprop>(nullptr);
+    }};
 }  // namespace
 
-TZYLCustomContainer* TZYLStringListEditorDlg::NewList() const {
-  return new TZYLStringList(nullptr);
-}
+TZYLStringListEditorDlg::TZYLStringListEditorDlg(vcl::TComponent* AOwner)
+    : inherited(AOwner, kKind) {}
 
 TZYLStringList* TZYLStringListEditorDlg::StringList() const {
   return static_cast<TZYLStringList*>(WorkList());
@@ -33,8 +44,6 @@ bool TZYLStringListEditorDlg::Edit(TZYLStringList* List) {
 }
 
 void TZYLStringListEditorDlg::SetStrings(TZYLStringList* List) { WorkList()->Assign(List); }
-
-std::string TZYLStringListEditorDlg::AddFilesFilter() const { return "Text files (*.txt)|*.txt"; }
 
 int TZYLStringListEditorDlg::ContentSize(int Index) const {
   return StringList()->GetArrayItem(Index)->GetList()->Count();
@@ -49,10 +58,6 @@ TZYLListEditorForm::TZYLAppendStep TZYLStringListEditorDlg::LoadDropped(const st
     AppendItem(std::move(item));
     return true;
   };
-}
-
-std::unique_ptr<TZYLLineItemForm> TZYLStringListEditorDlg::NewItemForm() const {
-  return ZYLCreateEditorForm<TZYLfrmsiprop>(nullptr);
 }
 
 void TZYLStringListEditorDlg::ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) {

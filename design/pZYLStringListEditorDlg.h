@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLStringListEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -12,7 +13,9 @@ class TZYLStringList;
 
 class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   ZYL_CLASS(TZYLStringListEditorDlg, TZYLLineListEditorForm)
-  explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  explicit TZYLStringListEditorDlg(vcl::TComponent* AOwner);
+
+#include "design/pZYLStringListEditorDlg.fields.h"
 
   // Edits List on the form's working list, opening with no line selected; true exactly on OK,
   // which assigns the working list back once. Every other ending leaves List as it was.
@@ -23,13 +26,8 @@ class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   TZYLStringList* StringList() const;
 
  protected:
-  TZYLListItemClassType ListKind() const override { return icStringList; }
-  TZYLCustomContainer* NewList() const override;
-  std::string DropExtension() const override { return ".txt"; }
-  std::string AddFilesFilter() const override;
   TZYLAppendStep LoadDropped(const std::string& File) override;
   int ContentSize(int Index) const override;
-  std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
   void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;
   void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
 };

@@ -6,29 +6,17 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLfrmsiprop) {
+  DescribeFields(b);
   using T = TZYLfrmsiprop;
-  b.Field("btnfile", &T::btnfile)
-      .Field("btnEdit", &T::btnEdit)
-      .Field("mfile", &T::mfile)
-      .Field("editmenu", &T::editmenu)
-      .Field("Open2", &T::Open2)
-      .Field("Open1", &T::Open1)
-      .Field("Cut1", &T::Cut1)
-      .Field("Copy1", &T::Copy1)
-      .Field("Paste1", &T::Paste1)
-      .Field("Delete1", &T::Delete1)
-      .Field("Selectall1", &T::Selectall1)
-      .Field("l", &T::l)
-      .Field("Editor", &T::Editor)
-      .Field("OpenDialog", &T::OpenDialog)
-      .Field("SaveDialog", &T::SaveDialog)
-      .Method("EditorChange", &T::EditorChange)
+  b.Method("EditorChange", &T::EditorChange)
       .Method("editclick", &T::editclick)
       .Method("editmenuPopup", &T::editmenuPopup)
       .Method("fileclick", &T::fileclick)

@@ -5,12 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
-
-namespace vcl {
-class TLabel;
-class TMemo;
-class TPopupMenu;
-}  // namespace vcl
+#include "design/pZYLStringListItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -21,15 +16,7 @@ class TZYLfrmsiprop : public TZYLLineItemForm {
   // Shows the memo's number of lines.
   void SetLabels() override;
 
-  TZYLSpeedButton *btnfile = nullptr, *btnEdit = nullptr;
-  vcl::TPopupMenu *mfile = nullptr, *editmenu = nullptr;
-  vcl::TMenuItem *Open2 = nullptr, *Open1 = nullptr;
-  vcl::TMenuItem *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr,
-                 *Selectall1 = nullptr;
-  vcl::TLabel* l = nullptr;
-  vcl::TMemo* Editor = nullptr;
-  vcl::TOpenDialog* OpenDialog = nullptr;
-  vcl::TSaveDialog* SaveDialog = nullptr;
+#include "design/pZYLStringListItemPropertiesEditorDlg.fields.h"
 
   void EditorChange(vcl::TObject* Sender);
   // By the menu item's Tag: 0 cut, 1 copy, 2 paste, 3 delete the selection, 4 select all.

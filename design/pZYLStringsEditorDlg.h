@@ -7,51 +7,18 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLStringsEditorDlg.fieldtypes.h"
 #include "design/pZYLStringsSearch.h"
-
-namespace vcl {
-class TFindDialog;
-class TMemo;
-class TOpenDialog;
-class TPrintDialog;
-class TReplaceDialog;
-class TSaveDialog;
-class TStrings;
-}  // namespace vcl
 
 namespace zyl {
 
-class TZYLButton;
-class TZYLFormStyler;
-class TZYLGlyphLabel;
-class TZYLImageList;
 class TZYLImageListItem;
-class TZYLInformationLabel;
-class TZYLSimplePanel;
-class TZYLSpeedButton;
-class TZYLStatusBar;
 
 class TZYLFrmStringEditor : public vcl::TForm {
   ZYL_CLASS(TZYLFrmStringEditor, vcl::TForm)
   explicit TZYLFrmStringEditor(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-  vcl::TMemo* StrList = nullptr;
-  TZYLSimplePanel* main = nullptr;
-  TZYLButton *ZYLButton1 = nullptr, *btnCancel = nullptr, *ZYLButton2 = nullptr;
-  TZYLSimplePanel* tools = nullptr;
-  TZYLSpeedButton *OpenBtn = nullptr, *SaveBtn = nullptr, *PrintBtn = nullptr;
-  TZYLSpeedButton *CutBtn = nullptr, *CopyBtn = nullptr, *PasteBtn = nullptr;
-  TZYLSpeedButton *SelectBtn = nullptr, *SearchBtn = nullptr, *ReplaceBtn = nullptr;
-  TZYLImageList* ZYLImageList2 = nullptr;
-  TZYLStatusBar* StatusBar = nullptr;
-  TZYLGlyphLabel* PosInfo = nullptr;
-  TZYLInformationLabel *ZYLInformationLabel2 = nullptr, *ZYLInformationLabel1 = nullptr;
-  vcl::TOpenDialog* OpenDialog = nullptr;
-  vcl::TSaveDialog* SaveDialog = nullptr;
-  vcl::TFindDialog* FindDialog = nullptr;
-  vcl::TReplaceDialog* ReplaceDialog = nullptr;
-  vcl::TPrintDialog* PrintDialog = nullptr;
-  TZYLFormStyler* ZYLFormStyler1 = nullptr;
+#include "design/pZYLStringsEditorDlg.fields.h"
 
   // Where the next Find Next goes on.
   const TZYLFindState& FindPlace() const { return FState; }

@@ -12,19 +12,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLTeethEditorDlg) {
+  DescribeFields(b);
   using T = TZYLTeethEditorDlg;
-  b.Field("test", &T::test)
-      .Field("cmb", &T::cmb)
-      .Field("spinc", &T::spinc)
-      .Field("spinW", &T::spinW)
-      .Field("spinh", &T::spinh)
-      .Field("chkc", &T::chkc)
-      .Field("chko", &T::chko)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("btReset", &T::btReset)
-      .Field("styler", &T::styler)
-      .Method("cmbChange", &T::cmbChange)
+  b.Method("cmbChange", &T::cmbChange)
       .Method("spinChange", &T::spinChange)
       .Method("chkClick", &T::chkClick)
       .Method("resetClick", &T::resetClick);
@@ -52,15 +42,16 @@ void TZYLTeethEditorDlg::SetLabels() {
 }
 
 void TZYLTeethEditorDlg::cmbChange(TObject*) {
-  if (Filling() || cmb->ItemIndex() < 0) return;
-  Copy()->SetDirection(static_cast<TZYLDirection>(cmb->ItemIndex()));
+  int direction;
+  if (!Chosen(cmb, direction)) return;
+  Copy()->SetDirection(static_cast<TZYLDirection>(direction));
   Refill();
 }
 
 void TZYLTeethEditorDlg::spinChange(TObject* Sender) {
   auto* edit = static_cast<TZYLSpinEdit*>(Sender);
-  const int value = edit->IntValue();
-  if (Filling() || value < edit->IntMinValue() || value > edit->IntMaxValue()) return;
+  int value;
+  if (!Takes(edit, value)) return;
   if (edit == spinc)
     Copy()->SetCount(value);
   else
@@ -73,12 +64,6 @@ void TZYLTeethEditorDlg::chkClick(TObject* Sender) {
   auto* box = static_cast<vcl::TCheckBox*>(Sender);
   Copy()->SetBoolean(box == chkc ? TZYLTeeth::biSetPerCount : TZYLTeeth::biOffset, box->Checked());
   Refill();
-}
-
-void TZYLTeethEditorDlg::resetClick(TObject*) {
-  TZYLTeeth defaults;
-  Copy()->Assign(&defaults);
-  SetLabels();
 }
 
 void pZYLTeethEditorDlgInit() { ZYLEnterEditorUnit(TZYLTeethEditorDlg::StaticClass(), kLayout); }

@@ -3,42 +3,28 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TCheckBox;
-class TComboBox;
-}  // namespace vcl
+#include "design/pZYLTeethEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLFormStyler;
-class TZYLShapeControl;
-class TZYLSpinEdit;
 class TZYLTeeth;
 
-class TZYLTeethEditorDlg : public TZYLObjectEditorForm {
-  ZYL_CLASS(TZYLTeethEditorDlg, TZYLObjectEditorForm)
+class TZYLTeethEditorDlg : public TZYLCopyEditorForm<TZYLTeeth> {
+  ZYL_CLASS(TZYLTeethEditorDlg, TZYLCopyEditorForm<TZYLTeeth>)
   explicit TZYLTeethEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
   // Edits Teeth on a working copy; true exactly on OK.
   static bool Edit(TZYLTeeth* Teeth);
-  TZYLTeeth* Copy() const;
+  TZYLTeeth* Copy() const override;
   void SetLabels() override;
 
-  TZYLShapeControl* test = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  TZYLSpinEdit *spinc = nullptr, *spinW = nullptr, *spinh = nullptr;
-  vcl::TCheckBox *chkc = nullptr, *chko = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr, *btReset = nullptr;
-  TZYLFormStyler* styler = nullptr;
+#include "design/pZYLTeethEditorDlg.fields.h"
 
   void cmbChange(vcl::TObject* Sender);
   // The three spin edits: the sender tells the property.
   void spinChange(vcl::TObject* Sender);
   // Both check boxes: the sender tells the property.
   void chkClick(vcl::TObject* Sender);
-  void resetClick(vcl::TObject* Sender);
 };
 
 void pZYLTeethEditorDlgInit();

@@ -17,18 +17,9 @@ namespace zyl {
 using vcl::TObject;
 
 ZYL_CLASS_IMPL(TZYLTransparentEditorDlg) {
+  DescribeFields(b);
   using T = TZYLTransparentEditorDlg;
-  b.Field("back", &T::back)
-      .Field("test", &T::test)
-      .Field("cmbc", &T::cmbc)
-      .Field("btc", &T::btc)
-      .Field("cmb", &T::cmb)
-      .Field("lbl", &T::lbl)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel)
-      .Field("styler", &T::styler)
-      .Method("cmbcChange", &T::cmbcChange)
-      .Method("cmbChange", &T::cmbChange);
+  b.Method("cmbcChange", &T::cmbcChange).Method("cmbChange", &T::cmbChange);
 }
 
 namespace {

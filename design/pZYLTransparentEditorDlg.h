@@ -4,19 +4,10 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
-
-namespace vcl {
-class TButton;
-class TComboBox;
-class TLabel;
-}  // namespace vcl
+#include "design/pZYLTransparentEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
-class TZYLColorComboBox;
-class TZYLFill;
-class TZYLFormStyler;
-class TZYLNImage;
 class TZYLStringList;
 class TZYLTransparent;
 
@@ -31,16 +22,9 @@ class TZYLTransparentEditorDlg : public TZYLObjectEditorForm {
   // Draws the preview's picture and fills `strl` with the descriptions of the modes.
   void FormCreate(vcl::TObject* Sender) override;
 
-  TZYLFill* back = nullptr;
-  TZYLNImage* test = nullptr;
-  TZYLColorComboBox* cmbc = nullptr;
-  vcl::TButton* btc = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  vcl::TLabel* lbl = nullptr;
+#include "design/pZYLTransparentEditorDlg.fields.h"
   // The descriptions of the modes: line n of its first item describes mode n.
   TZYLStringList* strl = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
-  TZYLFormStyler* styler = nullptr;
 
   void cmbcChange(vcl::TObject* Sender);
   void cmbChange(vcl::TObject* Sender);

@@ -14,13 +14,7 @@ const char kLayout[] =
     ;
 }  // namespace
 
-ZYL_CLASS_IMPL(TZYLValueChoiceDlg) {
-  using T = TZYLValueChoiceDlg;
-  b.Field("lbl", &T::lbl)
-      .Field("lst", &T::lst)
-      .Field("btOK", &T::btOK)
-      .Field("btCancel", &T::btCancel);
-}
+ZYL_CLASS_IMPL(TZYLValueChoiceDlg) { DescribeFields(b); }
 
 bool TZYLValueChoiceDlg::Choose(vcl::TObject* Instance, const vcl::TPropInfo* Prop) {
   const vcl::TTypeInfo* type = Prop ? Prop->PropType : nullptr;

@@ -4,11 +4,9 @@
 #pragma once
 
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLValueChoiceDlg.fieldtypes.h"
 
 namespace vcl {
-class TButton;
-class TLabel;
-class TListBox;
 struct TPropInfo;
 }  // namespace vcl
 
@@ -23,9 +21,7 @@ class TZYLValueChoiceDlg : public vcl::TForm {
   // exactly on OK.
   static bool Choose(vcl::TObject* Instance, const vcl::TPropInfo* Prop);
 
-  vcl::TLabel* lbl = nullptr;
-  vcl::TListBox* lst = nullptr;
-  vcl::TButton *btOK = nullptr, *btCancel = nullptr;
+#include "design/pZYLValueChoiceDlg.fields.h"
 };
 
 void pZYLValueChoiceDlgInit();

@@ -11,6 +11,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Buttons.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/FileCtrl.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Consts.h"
@@ -39,38 +40,9 @@ const char kNoValue[] = "---";
 }  // namespace
 
 ZYL_CLASS_IMPL(TZYLWaveEditorDlg) {
+  DescribeFields(b);
   using T = TZYLWaveEditorDlg;
-  b.Field("Label5", &T::Label5)
-      .Field("Label6", &T::Label6)
-      .Field("DriveComboBox1", &T::DriveComboBox1)
-      .Field("dirbox", &T::dirbox)
-      .Field("FileList", &T::FileList)
-      .Field("Label4", &T::Label4)
-      .Field("cmb", &T::cmb)
-      .Field("add", &T::add)
-      .Field("remove", &T::remove)
-      .Field("clearlist", &T::clearlist)
-      .Field("Lock", &T::Lock)
-      .Field("Label1", &T::Label1)
-      .Field("format", &T::format)
-      .Field("Label2", &T::Label2)
-      .Field("size", &T::size)
-      .Field("Label23", &T::Label23)
-      .Field("bits", &T::bits)
-      .Field("Label7", &T::Label7)
-      .Field("samplerate", &T::samplerate)
-      .Field("Label3", &T::Label3)
-      .Field("Channels", &T::Channels)
-      .Field("Load", &T::Load)
-      .Field("Save", &T::Save)
-      .Field("Play", &T::Play)
-      .Field("Clear", &T::Clear)
-      .Field("ok", &T::ok)
-      .Field("Button2", &T::Button2)
-      .Field("PlayWave", &T::PlayWave)
-      .Field("SaveDialog", &T::SaveDialog)
-      .Field("fs", &T::fs)
-      .Method("FormCreate", &T::FormCreate)
+  b.Method("FormCreate", &T::FormCreate)
       .Method("FormActivate", &T::FormActivate)
       .Method("FormClose", &T::FormClose)
       .Method("FormDestroy", &T::FormDestroy)

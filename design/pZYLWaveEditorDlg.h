@@ -8,23 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "design/pZYLWaveEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
 
 namespace vcl {
-class TBitBtn;
-class TButton;
-class TCheckBox;
-class TComboBox;
-class TDirectoryListBox;
-class TDriveComboBox;
-class TFileListBox;
 class TLabel;
-class TSaveDialog;
 }  // namespace vcl
 
 namespace zyl {
 
-class TZYLFormStyler;
 class TZYLWave;
 
 // The registry section of the chooser's favourites and lock.
@@ -44,22 +36,7 @@ class TZYLWaveEditorDlg : public vcl::TForm {
   // The enabled states of the buttons and the facts of the working wave.
   void SetLabels();
 
-  vcl::TLabel *Label5 = nullptr, *Label6 = nullptr;
-  vcl::TDriveComboBox* DriveComboBox1 = nullptr;
-  vcl::TDirectoryListBox* dirbox = nullptr;
-  vcl::TFileListBox* FileList = nullptr;
-  vcl::TLabel* Label4 = nullptr;
-  vcl::TComboBox* cmb = nullptr;
-  vcl::TButton *add = nullptr, *remove = nullptr, *clearlist = nullptr;
-  vcl::TCheckBox* Lock = nullptr;
-  vcl::TLabel *Label1 = nullptr, *format = nullptr;
-  vcl::TLabel *Label2 = nullptr, *size = nullptr, *Label23 = nullptr, *bits = nullptr;
-  vcl::TLabel *Label7 = nullptr, *samplerate = nullptr, *Label3 = nullptr, *Channels = nullptr;
-  vcl::TButton *Load = nullptr, *Save = nullptr, *Play = nullptr, *Clear = nullptr;
-  vcl::TButton *ok = nullptr, *Button2 = nullptr;
-  vcl::TBitBtn* PlayWave = nullptr;
-  vcl::TSaveDialog* SaveDialog = nullptr;
-  TZYLFormStyler* fs = nullptr;
+#include "design/pZYLWaveEditorDlg.fields.h"
 
   void FormCreate(vcl::TObject* Sender);
   void FormActivate(vcl::TObject* Sender);

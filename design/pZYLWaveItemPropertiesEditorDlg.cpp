@@ -6,19 +6,14 @@
 #include "foundation/ZYLCont.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/StdCtrls.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLFrmwiprop) {
+  DescribeFields(b);
   using T = TZYLFrmwiprop;
-  b.Field("change", &T::change)
-      .Field("format", &T::format)
-      .Field("size", &T::size)
-      .Field("bits", &T::bits)
-      .Field("samplerate", &T::samplerate)
-      .Field("Channels", &T::Channels)
-      .Field("c", &T::c)
-      .Method("changeClick", &T::changeClick);
+  b.Method("changeClick", &T::changeClick);
 }
 
 namespace {

@@ -4,14 +4,9 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
-
-namespace vcl {
-class TLabel;
-}
+#include "design/pZYLWaveItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
-
-class TZYLWaveComp;
 
 class TZYLFrmwiprop : public TZYLLineItemForm {
   ZYL_CLASS(TZYLFrmwiprop, TZYLLineItemForm)
@@ -20,10 +15,8 @@ class TZYLFrmwiprop : public TZYLLineItemForm {
   // Shows the facts of c's wave.
   void SetLabels() override;
 
-  vcl::TButton* change = nullptr;
-  vcl::TLabel *format = nullptr, *size = nullptr, *bits = nullptr, *samplerate = nullptr,
-              *Channels = nullptr;
-  TZYLWaveComp* c = nullptr;  // holds the dialog's working wave
+  // c holds the dialog's working wave.
+#include "design/pZYLWaveItemPropertiesEditorDlg.fields.h"
 
   void changeClick(vcl::TObject* Sender);
 };

@@ -11,21 +11,33 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Menus.h"
 #include "system/ZYLFMDrop.h"
+#include "system/ZYLFormStyler.h"
 
 namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLWaveListEditorDlg) {
+  DescribeFields(b);
   using T = TZYLWaveListEditorDlg;
-  b.Field("play", &T::play).Field("Play1", &T::Play1).Method("playClick", &T::playClick);
+  b.Method("playClick", &T::playClick);
 }
 
 namespace {
 const char kLayout[] =
 #include "design/pZYLWaveListEditorDlg.dfm.inc"
     ;
+
+// The wave list kind: its items, its files and its item dialog.
+const TZYLLineListKind kKind{
+    .Kind = icWave,
+    .Extension = ".wav",
+    .Filter = "Wave files (*.wav)|*.wav",
+    .NewList = []() -> TZYLCustomContainer* { return new TZYLWaveList(nullptr); },
+    .NewItemForm = []() -> std::unique_ptr<TZYLLineItemForm> {
+      return ZYLCreateEditorForm<TZYLFrmwiprop>(nullptr);
+    }};
 }  // namespace
 
-TZYLCustomContainer* TZYLWaveListEditorDlg::NewList() const { return new TZYLWaveList(nullptr); }
+TZYLWaveListEditorDlg::TZYLWaveListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner, kKind) {}
 
 TZYLWaveList* TZYLWaveListEditorDlg::WaveList() const {
   return static_cast<TZYLWaveList*>(WorkList());
@@ -42,8 +54,6 @@ void TZYLWaveListEditorDlg::FormCreate(vcl::TObject* Sender) {
   // The form file names no drop control: files dropped anywhere on the form count.
   if (fm && !fm->Control()) fm->SetControl(this);
 }
-
-std::string TZYLWaveListEditorDlg::AddFilesFilter() const { return "Wave files (*.wav)|*.wav"; }
 
 int TZYLWaveListEditorDlg::ContentSize(int Index) const {
   return WaveList()->GetArrayItem(Index)->Wave()->GetSize();
@@ -69,10 +79,6 @@ TZYLListEditorForm::TZYLAppendStep TZYLWaveListEditorDlg::LoadDropped(const std:
     AppendItem(std::move(item));
     return true;
   };
-}
-
-std::unique_ptr<TZYLLineItemForm> TZYLWaveListEditorDlg::NewItemForm() const {
-  return ZYLCreateEditorForm<TZYLFrmwiprop>(nullptr);
 }
 
 void TZYLWaveListEditorDlg::ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLWaveListEditorDlg.fieldtypes.h"
 
 namespace zyl {
 
@@ -12,7 +13,7 @@ class TZYLWaveList;
 
 class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   ZYL_CLASS(TZYLWaveListEditorDlg, TZYLLineListEditorForm)
-  explicit TZYLWaveListEditorDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  explicit TZYLWaveListEditorDlg(vcl::TComponent* AOwner);
 
   // Edits List on the form's working list, opening with no line selected; true exactly on OK,
   // which assigns the working list back once. Every other ending leaves List as it was.
@@ -22,8 +23,7 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   void SetWaves(TZYLWaveList* List);
   TZYLWaveList* WaveList() const;
 
-  TZYLSpeedButton* play = nullptr;
-  vcl::TMenuItem* Play1 = nullptr;
+#include "design/pZYLWaveListEditorDlg.fields.h"
 
   void WriteGeneral() override;
   // Also lets the whole form take dropped files.
@@ -32,13 +32,8 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   void playClick(vcl::TObject* Sender);
 
  protected:
-  TZYLListItemClassType ListKind() const override { return icWave; }
-  TZYLCustomContainer* NewList() const override;
-  std::string DropExtension() const override { return ".wav"; }
-  std::string AddFilesFilter() const override;
   TZYLAppendStep LoadDropped(const std::string& File) override;
   int ContentSize(int Index) const override;
-  std::unique_ptr<TZYLLineItemForm> NewItemForm() const override;
   void ContentToForm(TZYLListItem* Item, TZYLLineItemForm* Form) override;
   void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
 };

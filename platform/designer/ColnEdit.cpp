@@ -15,16 +15,9 @@
 namespace vcl {
 
 ZYL_CLASS_IMPL(TCollectionEditor) {
+  DescribeFields(b);
   using T = TCollectionEditor;
-  b.Field("ToolBar", &T::ToolBar)
-      .Field("AddCmd", &T::AddCmd)
-      .Field("DeleteCmd", &T::DeleteCmd)
-      .Field("MoveUpCmd", &T::MoveUpCmd)
-      .Field("MoveDownCmd", &T::MoveDownCmd)
-      .Field("ItemList", &T::ItemList)
-      .Field("BottomPanel", &T::BottomPanel)
-      .Field("CloseBtn", &T::CloseBtn)
-      .Method("AddClick", &T::AddClick)
+  b.Method("AddClick", &T::AddClick)
       .Method("DeleteClick", &T::DeleteClick)
       .Method("MoveUpClick", &T::MoveUpClick)
       .Method("MoveDownClick", &T::MoveDownClick)

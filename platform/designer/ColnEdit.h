@@ -15,14 +15,12 @@
 
 #include <string>
 
+#include "platform/designer/ColnEdit.fieldtypes.h"
 #include "platform/designer/FormDesigner.h"
 
 namespace vcl {
 
-class TButton;
 class TCollection;
-class TListBox;
-class TPanel;
 
 class TCollectionEditor : public TDesignWindow {
   ZYL_CLASS(TCollectionEditor, TDesignWindow)
@@ -37,11 +35,7 @@ class TCollectionEditor : public TDesignWindow {
   // The line of each item, in order.
   static std::string ItemText(TCollection* Collection, int Index);
 
-  TPanel* ToolBar = nullptr;
-  TButton *AddCmd = nullptr, *DeleteCmd = nullptr, *MoveUpCmd = nullptr, *MoveDownCmd = nullptr;
-  TListBox* ItemList = nullptr;
-  TPanel* BottomPanel = nullptr;
-  TButton* CloseBtn = nullptr;
+#include "platform/designer/ColnEdit.fields.h"
 
   void AddClick(TObject* Sender);
   void DeleteClick(TObject* Sender);

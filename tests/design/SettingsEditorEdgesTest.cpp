@@ -17,6 +17,7 @@
 #include "design/pZYLGlyphTextLayoutEditorDlg.h"
 #include "design/pZYLGradientEditorDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
+#include "design/pZYLSmallBarEditorDlg.h"
 #include "design/pZYLTransparentEditorDlg.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLGlyphLabel.h"
@@ -24,7 +25,9 @@
 #include "display/ZYLLEDLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLNImage.h"
+#include "display/ZYLProgress.h"
 #include "display/ZYLShapeControl.h"
+#include "display/ZYLSmallBar.h"
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLBitmapEffect.h"
@@ -247,6 +250,10 @@ TEST_F(SettingsEditorEdges, ResetThenOKGivesTheDefaultsOfANewObject) {
           "LED", [](TZYLLEDLabel* l) { return l->LED(); },
           [](TZYLLED* led) { led->SetByte(TZYLLED::biThickness, 7), led->SetEnabled(false); },
           [](TZYLLED* led) { return TZYLLEDEditorDlg::Edit(led); }),
+      ResetCase<TZYLProgress, TZYLSmallBar>(
+          "small bar", [](TZYLProgress* p) { return p->SmallBar(); },
+          [](TZYLSmallBar* b) { b->SetBarCount(4), b->SetAutoSize(false); },
+          [](TZYLSmallBar* b) { return TZYLSmallBarEditorDlg::Edit(b); }),
   };
   for (const TResetCase& c : cases) {
     SCOPED_TRACE(c.Name);

@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/HeaderCtrls.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/designer/ColnEdit.h"
@@ -72,6 +74,22 @@ class CollectionEditorTest : public DesignerTest {
   THeaderControl* header_;
   std::vector<testkit::TShownDialog> shown_;
 };
+
+TEST_F(CollectionEditorTest, EachComponentOfTheLayoutIsTheFieldOfItsName) {
+  Run([](TCollectionEditor* e) {
+    const std::vector<std::pair<std::string, TComponent*>> fields = {
+        {"ToolBar", e->ToolBar},         {"AddCmd", e->AddCmd},
+        {"DeleteCmd", e->DeleteCmd},     {"MoveUpCmd", e->MoveUpCmd},
+        {"MoveDownCmd", e->MoveDownCmd}, {"ItemList", e->ItemList},
+        {"BottomPanel", e->BottomPanel}, {"CloseBtn", e->CloseBtn}};
+    for (const auto& [name, field] : fields) {
+      SCOPED_TRACE(name);
+      ASSERT_NE(field, nullptr);
+      EXPECT_EQ(field, e->FindComponent(name));
+    }
+    EXPECT_EQ(e->ComponentCount(), static_cast<int>(fields.size()));
+  });
+}
 
 TEST_F(CollectionEditorTest, ACollectionPropertyOpensTheEditorListingItsItems) {
   TInspectorDriver inspect(designer_, {header_}, "Sections");
