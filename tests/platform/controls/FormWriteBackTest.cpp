@@ -91,5 +91,10 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
                          ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt"));
 
+// Forms with AutoScroll and scroll bars of their own.
+INSTANTIATE_TEST_SUITE_P(ScrollingForms, FormWriteBack,
+                         ::testing::Values("scroll_ranges.txt", "scroll_dialog.txt",
+                                           "scroll_sizeable.txt"));
+
 }  // namespace
 }  // namespace vcl::testing
