@@ -523,6 +523,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
       focusedControl_ = temp;
       if (!SendFocusMessage(g_focusCount, temp->Handle(), CM_ENTER)) return false;
     }
+    for (TWinControl* p = Control->Parent(); p; p = p->Parent())
+      if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(p))
+        scrolling->AutoScrollInView(Control);
     Perform(CM_FOCUSCHANGED, 0, PtrToLParam(Control));
   }
   return true;

@@ -116,8 +116,12 @@ class TScrollingWinControl : public TWinControl {
   void SetHorzScrollBar(TControlScrollBar* Value) { horz_->Assign(Value); }
   TControlScrollBar* VertScrollBar() const { return vert_; }
   void SetVertScrollBar(TControlScrollBar* Value) { vert_->Assign(Value); }
-  // Scrolls so that the child is wholly in view (its top-left corner when it is larger).
+  // Scrolls so that the control (a child, or a control within one) is wholly in view, its
+  // margins included (its top-left corner when it is larger).
   void ScrollInView(TControl* AControl);
+  // ScrollInView, unless this control or AControl is being read: the focus passes each
+  // scrolling parent the control that got it.
+  void AutoScrollInView(TControl* AControl);
   void DisableAutoRange() { ++autoRangeCount_; }
   void EnableAutoRange();
   // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).

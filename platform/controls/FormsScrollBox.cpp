@@ -224,7 +224,13 @@ void TScrollingWinControl::ScrollContents(int dx, int dy) {
 }
 
 void TScrollingWinControl::ScrollInView(TControl* AControl) {
-  if (!AControl || AControl->Parent() != this) return;
+  if (!AControl || AControl == this || !ContainsControl(AControl)) return;
+  // The control's place in this control's client area.
+  TPoint at{AControl->Left(), AControl->Top()};
+  if (AControl->Parent() != this) {
+    if (!HandleAllocated()) return;
+    at = ScreenToClient(AControl->Parent()->ClientToScreen(at));
+  }
   const int cw = ClientWidth(), ch = ClientHeight();
   auto fit = [](TControlScrollBar* sb, int start, int size, int view) {
     if (start < 0)
@@ -232,8 +238,14 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
     else if (start + size > view)
       sb->SetPosition(sb->Position() + std::min(start, start + size - view));
   };
-  fit(horz_, AControl->Left() - horz_->margin_, AControl->Width() + 2 * horz_->margin_, cw);
-  fit(vert_, AControl->Top() - vert_->margin_, AControl->Height() + 2 * vert_->margin_, ch);
+  fit(horz_, at.X - horz_->margin_, AControl->Width() + 2 * horz_->margin_, cw);
+  fit(vert_, at.Y - vert_->margin_, AControl->Height() + 2 * vert_->margin_, ch);
+}
+
+void TScrollingWinControl::AutoScrollInView(TControl* AControl) {
+  if (AControl && !AControl->ComponentState().contains(csLoading) &&
+      !ComponentState().contains(csLoading))
+    ScrollInView(AControl);
 }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {

@@ -276,6 +276,45 @@ TEST_F(FormScrolling, AFormWhoseChildrenLieBeyondItsClientShowsABarAndScrollsThe
   EXPECT_EQ(block_->Top(), 300);
 }
 
+// Focus moving to a control out of view scrolls every scrolling parent until it shows.
+TEST_F(FormScrolling, FocusScrollsTheFocusedControlIntoView) {
+  Build(20);
+  auto* low = Place<TEdit>(form_.get(), 20, 400, 100, 21);
+  auto* holder = Place<TPanel>(form_.get(), 150, 600, 100, 80);
+  auto* inner = Place<TEdit>(holder, 10, 40, 80, 21);
+  Idle();
+  ASSERT_TRUE(form_->VertScrollBar()->IsScrollBarVisible());
+  low->SetFocus();
+  Idle();
+  // Scrolled just far enough: the edit's bottom edge meets the client's.
+  EXPECT_EQ(low->Top() + low->Height(), form_->ClientHeight());
+  EXPECT_EQ(form_->VertScrollBar()->Position(), 421 - form_->ClientHeight());
+  // A control inside a panel: the form scrolls the control, not the panel, into view.
+  inner->SetFocus();
+  Idle();
+  const TPoint p = form_->ScreenToClient(holder->ClientToScreen({inner->Left(), inner->Top()}));
+  EXPECT_EQ(p.Y + inner->Height(), form_->ClientHeight());
+  EXPECT_EQ(form_->VertScrollBar()->Position(), 661 - form_->ClientHeight());
+  // Back up: the block at the top comes into view with its top edge at the client's.
+  low->SetFocus();
+  Idle();
+  EXPECT_EQ(low->Top(), 0);
+  EXPECT_EQ(form_->VertScrollBar()->Position(), 400);
+}
+
+TEST_F(FormScrolling, FocusScrollsAScrollBoxOnTheFormToo) {
+  Build(20);
+  auto* box = Place<TScrollBox>(form_.get(), 100, 10, 150, 100);
+  box->SetBorderStyle(bsNone);
+  auto* edit = Place<TEdit>(box, 10, 300, 80, 21);
+  Idle();
+  edit->SetFocus();
+  Idle();
+  EXPECT_EQ(edit->Top() + edit->Height(), box->ClientHeight());
+  EXPECT_EQ(box->VertScrollBar()->Position(), 321 - box->ClientHeight());
+  EXPECT_EQ(form_->VertScrollBar()->Position(), 0);  // the box was in view already
+}
+
 TEST_F(FormScrolling, AFormWhoseChildrenFitShowsNoBarsAndLooksAsWithoutAutoScroll) {
   Build(100);
   EXPECT_TRUE(form_->AutoScroll());
