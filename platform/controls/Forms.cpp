@@ -61,7 +61,7 @@ TModalFormHandler SetModalFormHandler(TModalFormHandler Handler) {
 // ---------------------------------------------------------------------------------------------
 // TCustomForm
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomForm::TCustomForm(TComponent* AOwner) : TScrollingWinControl(AOwner) {
   controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   width_ = 320;
   height_ = 240;
@@ -115,7 +115,7 @@ void TCustomForm::DoCreate() {
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
+  TScrollingWinControl::CreateParams(Params);
   if (!parent_ && !parentWindow_) {
     Params.WndParent = Application && !paramsForMetrics_ ? Application->Handle() : nullptr;
     Params.Style &= ~(WS_CHILD | WS_GROUP | WS_TABSTOP);
@@ -155,7 +155,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 // The window state is applied when the form is shown (CMShowingChanged).
 void TCustomForm::CreateWnd() {
-  TWinControl::CreateWnd();
+  TScrollingWinControl::CreateWnd();
   AttachMenu();
   UpdateWindowIcon();
 }
@@ -163,7 +163,22 @@ void TCustomForm::CreateWnd() {
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (borderStyle_ == Value) return;
   borderStyle_ = Value;
+  if (!(ComponentState().contains(csReading) && autoScrollRead_))
+    SetAutoScroll(Value == bsSizeable || Value == bsSizeToolWin);
   if (!ComponentState().contains(csLoading)) RecreateWnd();
+}
+
+void TCustomForm::SetAutoScrollProp(bool Value) {
+  if (ComponentState().contains(csReading)) autoScrollRead_ = true;
+  SetAutoScroll(Value);
+}
+
+bool TCustomForm::IsAutoScrollStored() const {
+  return AutoScroll() != (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin);
+}
+
+bool TCustomForm::IsFormSizeStored() const {
+  return AutoScroll() || HorzScrollBar()->Range() != 0 || VertScrollBar()->Range() != 0;
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons Value) {
@@ -210,7 +225,7 @@ void TCustomForm::ScaleBy(int M, int D) {
 void TCustomForm::ReadState(TReader* Reader) {
   DisableAlign();
   TFinally enable([this] { EnableAlign(); });
-  TWinControl::ReadState(Reader);
+  TScrollingWinControl::ReadState(Reader);
   if (scaled_ && Screen && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
@@ -218,7 +233,7 @@ void TCustomForm::ReadState(TReader* Reader) {
 }
 
 void TCustomForm::DefineProperties(TFiler* Filer) {
-  TWinControl::DefineProperties(Filer);
+  TScrollingWinControl::DefineProperties(Filer);
   auto* ancestor = dynamic_cast<TCustomForm*>(Filer->Ancestor());
   Filer->DefineProperty(
       "PixelsPerInch", [this](TReader* r) { pixelsPerInch_ = r->ReadInteger(); },
@@ -231,8 +246,9 @@ void TCustomForm::DefineProperties(TFiler* Filer) {
 }
 
 void TCustomForm::Loaded() {
-  TWinControl::Loaded();
+  TScrollingWinControl::Loaded();
   streamClientHeight_ = -1;
+  autoScrollRead_ = false;
   if (formState_.contains(fsVisible)) {
     formState_ -= fsVisible;
     SetVisible(true);
@@ -240,7 +256,7 @@ void TCustomForm::Loaded() {
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
-  TWinControl::Notification(AComponent, Operation);
+  TScrollingWinControl::Notification(AComponent, Operation);
   if (Operation == opRemove) {
     if (AComponent == activeControl_) activeControl_ = nullptr;
     if (AComponent == focusedControl_) focusedControl_ = nullptr;
@@ -253,7 +269,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TCustomForm::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
-  TWinControl::GetChildren(Proc, Root);
+  TScrollingWinControl::GetChildren(Proc, Root);
   if (Root == this)
     for (int i = 0; i < ComponentCount(); ++i)
       if (!Components(i)->HasParent()) Proc(Components(i));
@@ -507,6 +523,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
       focusedControl_ = temp;
       if (!SendFocusMessage(g_focusCount, temp->Handle(), CM_ENTER)) return false;
     }
+    for (TWinControl* p = Control->Parent(); p; p = p->Parent())
+      if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(p))
+        scrolling->AutoScrollInView(Control);
     Perform(CM_FOCUSCHANGED, 0, PtrToLParam(Control));
   }
   return true;
@@ -615,6 +634,10 @@ ZYL_CLASS_IMPL(TCustomForm) {
   b.IgnoresInsertNotification();
   using C = TCustomForm;
   b.Declare("ActiveControl", &C::ActiveControl, &C::SetActiveControl)
+      // No default: a form of fixed size that scrolls writes AutoScroll = True, so that the
+      // border style read after it does not turn it off.
+      .Declare("AutoScroll", &C::AutoScroll, &C::SetAutoScrollProp)
+      .Stored(&C::IsAutoScrollStored)
       .Declare("BorderIcons", &C::BorderIcons, &C::SetBorderIcons)
       .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
       .Declare("BorderStyle", &C::BorderStyle, &C::SetBorderStyle)
@@ -659,14 +682,16 @@ ZYL_CLASS_IMPL(TCustomForm) {
 TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 
 ZYL_CLASS_IMPL(TForm) {
-  // A form of fixed size writes ClientWidth and ClientHeight instead of Width and Height;
-  // PixelsPerInch and TextHeight come after the events (DefineProperties).
+  // A form that neither scrolls nor has a range of its own writes ClientWidth and ClientHeight
+  // instead of Width and Height; the scroll bars follow the size, as the scrolling control
+  // publishes them; PixelsPerInch and TextHeight come after the events (DefineProperties).
   b.Publish("Width")
       .Stored(&TForm::IsFormSizeStored)
       .Publish("Height")
       .Stored(&TForm::IsFormSizeStored)
-      .Publish({"ActiveControl", "BiDiMode", "BorderIcons", "BorderStyle", "BorderWidth", "Caption",
-                "ClientHeight", "ClientWidth", "Color", "Constraints"})
+      .Publish({"HorzScrollBar", "VertScrollBar", "ActiveControl", "AutoScroll", "BiDiMode",
+                "BorderIcons", "BorderStyle", "BorderWidth", "Caption", "ClientHeight",
+                "ClientWidth", "Color", "Constraints"})
       .Publish("Ctl3D")
       .Default(true)
       .Stored(true)

@@ -62,8 +62,8 @@ ZYL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 class TScrollingWinControl;
 
 // One scroll bar of a scrolling control: Range is the extent of the contents in pixels (set
-// by hand, or from the children with AutoScroll), Position how far they are scrolled; the bar
-// shows when Visible and the range exceeds the client area.
+// by hand, which ends the control's AutoScroll, or from the children with AutoScroll), Position
+// how far they are scrolled; the bar shows when Visible and the range exceeds the client area.
 class TControlScrollBar : public TPersistent {
   ZYL_CLASS(TControlScrollBar, TPersistent)
   TControlScrollBar(TScrollingWinControl* Control = nullptr, TScrollBarKind Kind = sbHorizontal)
@@ -116,8 +116,12 @@ class TScrollingWinControl : public TWinControl {
   void SetHorzScrollBar(TControlScrollBar* Value) { horz_->Assign(Value); }
   TControlScrollBar* VertScrollBar() const { return vert_; }
   void SetVertScrollBar(TControlScrollBar* Value) { vert_->Assign(Value); }
-  // Scrolls so that the child is wholly in view (its top-left corner when it is larger).
+  // Scrolls so that the control (a child, or a control within one) is wholly in view, its
+  // margins included (its top-left corner when it is larger).
   void ScrollInView(TControl* AControl);
+  // ScrollInView, unless this control or AControl is being read: the focus passes each
+  // scrolling parent the control that got it.
+  void AutoScrollInView(TControl* AControl);
   void DisableAutoRange() { ++autoRangeCount_; }
   void EnableAutoRange();
   // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
@@ -175,8 +179,10 @@ class IDesignerHook {
   virtual void Notification(TPersistent* AnObject, TOperation Operation) = 0;
 };
 
-class TCustomForm : public TWinControl {
-  ZYL_CLASS(TCustomForm, TWinControl)
+// A form is a scrolling control: a sizeable one scrolls its children into view by default
+// (setting BorderStyle sets AutoScroll to whether the form is sizeable).
+class TCustomForm : public TScrollingWinControl {
+  ZYL_CLASS(TCustomForm, TScrollingWinControl)
   ZYL_MESSAGES(TCustomForm)
   // A form without a form stream (the framework's CreateNew).
   explicit TCustomForm(TComponent* AOwner);
@@ -244,11 +250,14 @@ class TCustomForm : public TWinControl {
   // The icon the caption shows: Icon, else the application's, else the system's application
   // icon.
   win::HICON GetIconHandle();
-  // A form of fixed size keeps its client size in streams, a sizeable one its outer size.
-  bool IsClientSizeStored() const {
-    return borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin;
-  }
-  bool IsFormSizeStored() const { return !IsClientSizeStored(); }
+  // A form that scrolls, or has a range of its own, keeps its outer size in streams; any other
+  // its client size.
+  bool IsFormSizeStored() const;
+  bool IsClientSizeStored() const { return !IsFormSizeStored(); }
+  // AutoScroll is stored where it differs from what the border style makes it.
+  bool IsAutoScrollStored() const;
+  // AutoScroll as streams set it: a value read stays when the border style is read after it.
+  void SetAutoScrollProp(bool Value);
 
   // ---- Menus ----
   // The menu bar: set on the window while the form has one (a form being read keeps the client
@@ -370,6 +379,7 @@ class TCustomForm : public TWinControl {
   TIcon* icon_;
   TMainMenu* menu_ = nullptr;
   int32_t streamClientHeight_ = -1;  // ClientHeight as the stream being read gives it
+  bool autoScrollRead_ = false;      // the stream being read gave AutoScroll
 
   friend class TWinControl;
   friend class TApplication;

@@ -31,7 +31,7 @@ void TApplication::IconChanged(TObject*) {
 }
 
 TRect TCustomForm::GetClientRect() {
-  TRect r = TWinControl::GetClientRect();
+  TRect r = TScrollingWinControl::GetClientRect();
   // Without a window the bar is taken as one row.
   if (!handle_ && menu_ && !parent_ && !parentWindow_)
     r.Bottom = std::max<int>(0, r.Bottom - win::GetSystemMetrics(win::SM_CYMENU));
@@ -69,7 +69,7 @@ void TCustomForm::DestroyWindowHandle() {
     win::SetMenu(handle_, nullptr);
     menu_->SetWindowHandle(nullptr);
   }
-  TWinControl::DestroyWindowHandle();
+  TScrollingWinControl::DestroyWindowHandle();
 }
 
 bool TCustomForm::IsShortCut(TWMKey& Message) {

@@ -41,6 +41,8 @@ void TControlScrollBar::SetMargin(int32_t Value) {
 
 void TControlScrollBar::SetRange(int32_t Value) {
   if (Value < 0) throw EInvalidOperation(SScrollBarRange);
+  // A range set by hand is kept: the children no longer decide it.
+  if (control_) control_->autoScroll_ = false;
   range_ = Value;
   if (control_) control_->UpdateScrollBars();
 }
@@ -151,22 +153,30 @@ void TScrollingWinControl::EnableAutoRange() {
 }
 
 // The ranges reach the right and bottom edges of the children (scrolled back to the origin),
-// plus the margin; children aligned to the far side or the whole client area do not count.
+// plus the margin. Only children kept at the near edge count: aligned there, or anchored to it
+// and not to the far one (the others move with the client area); children aligned to the far
+// edge add their size, as the room they take from the rest.
 void TScrollingWinControl::CalcAutoRange() {
   if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
   // Children at the integer limits give ranges brought back into range.
-  int64_t right = 0, bottom = 0;
+  int64_t right = 0, bottom = 0, farWidth = 0, farHeight = 0;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
     if (!c->Visible() && !ComponentState().contains(csDesigning)) continue;
-    if (c->Align() == alNone || c->Align() == alLeft)
+    const TAnchors across = c->Anchors() * TAnchors{akLeft, akRight};
+    const TAnchors down = c->Anchors() * TAnchors{akTop, akBottom};
+    if (c->Align() == alLeft || (c->Align() == alNone && across == TAnchors{akLeft}))
       right = std::max(right, int64_t{c->Left()} + c->Width() + horz_->position_ + horz_->margin_);
-    if (c->Align() == alNone || c->Align() == alTop)
+    else if (c->Align() == alRight)
+      farWidth += c->Width();
+    if (c->Align() == alTop || (c->Align() == alNone && down == TAnchors{akTop}))
       bottom =
           std::max(bottom, int64_t{c->Top()} + c->Height() + vert_->position_ + vert_->margin_);
+    else if (c->Align() == alBottom)
+      farHeight += c->Height();
   }
-  horz_->range_ = ClampToInt(right);
-  vert_->range_ = ClampToInt(bottom);
+  horz_->range_ = ClampToInt(right + farWidth);
+  vert_->range_ = ClampToInt(bottom + farHeight);
   UpdateScrollBars();
 }
 
@@ -182,7 +192,8 @@ void TScrollingWinControl::UpdateScrollBars() {
         SCROLLINFO si;
         si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
         si.nMin = 0;
-        si.nMax = sb->range_ - 1;
+        // A page one pixel over the client extent: the last position is Range - ControlSize.
+        si.nMax = sb->range_;
         si.nPage = static_cast<UINT>(sb->ControlSize() + 1);
         si.nPos = sb->position_;
         ShowScrollBar(Handle(), bar, TRUE);
@@ -213,7 +224,13 @@ void TScrollingWinControl::ScrollContents(int dx, int dy) {
 }
 
 void TScrollingWinControl::ScrollInView(TControl* AControl) {
-  if (!AControl || AControl->Parent() != this) return;
+  if (!AControl || AControl == this || !ContainsControl(AControl)) return;
+  // The control's place in this control's client area.
+  TPoint at{AControl->Left(), AControl->Top()};
+  if (AControl->Parent() != this) {
+    if (!HandleAllocated()) return;
+    at = ScreenToClient(AControl->Parent()->ClientToScreen(at));
+  }
   const int cw = ClientWidth(), ch = ClientHeight();
   auto fit = [](TControlScrollBar* sb, int start, int size, int view) {
     if (start < 0)
@@ -221,8 +238,14 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
     else if (start + size > view)
       sb->SetPosition(sb->Position() + std::min(start, start + size - view));
   };
-  fit(horz_, AControl->Left() - horz_->margin_, AControl->Width() + 2 * horz_->margin_, cw);
-  fit(vert_, AControl->Top() - vert_->margin_, AControl->Height() + 2 * vert_->margin_, ch);
+  fit(horz_, at.X - horz_->margin_, AControl->Width() + 2 * horz_->margin_, cw);
+  fit(vert_, at.Y - vert_->margin_, AControl->Height() + 2 * vert_->margin_, ch);
+}
+
+void TScrollingWinControl::AutoScrollInView(TControl* AControl) {
+  if (AControl && !AControl->ComponentState().contains(csLoading) &&
+      !ComponentState().contains(csLoading))
+    ScrollInView(AControl);
 }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {

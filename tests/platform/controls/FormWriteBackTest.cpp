@@ -164,5 +164,10 @@ INSTANTIATE_TEST_SUITE_P(
         TTabOrderCase{"SameNumberTwice", {{"Early", 0}, {"Late", 0}}, {"Late", "Early"}}),
     [](const ::testing::TestParamInfo<TTabOrderCase>& info) { return info.param.Name; });
 
+// Forms with AutoScroll and scroll bars of their own.
+INSTANTIATE_TEST_SUITE_P(ScrollingForms, FormWriteBack,
+                         ::testing::Values("scroll_ranges.txt", "scroll_dialog.txt",
+                                           "scroll_sizeable.txt"));
+
 }  // namespace
 }  // namespace vcl::testing
