@@ -46,7 +46,7 @@ LineGeom MakeLine(int x0, int y0, int x1, int y1) {
   const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
   g.S = g.XMajor ? sx : sy;
   g.T = g.XMajor ? sy : sx;
-  const bool left = dx < 0, up = dy < 0, steep = ady > adx;
+  const bool left = dx < 0, up = dy<0, steep = ady> adx;
   const bool towardEnd = (left && (up || steep)) || (!left && up && !steep);
   g.Bias = towardEnd ? 0 : 1;
   g.Steps = g.Maj;
@@ -191,8 +191,10 @@ class LinePainter {
       dash_.Seek(phase_ + i0);
       const bool opaque = pen_.Opaque;
       Walk(p, majStep, minStep, n, e, twoMin, twoMaj, [&](uint32_t* d) {
-        if (dash_.Next()) op(d, pix);
-        else if (opaque) op(d, bk);
+        if (dash_.Next())
+          op(d, pix);
+        else if (opaque)
+          op(d, bk);
       });
     };
     switch (rop) {
@@ -223,8 +225,10 @@ void Flatten(POINT p0, POINT p1, POINT p2, POINT p3, std::vector<POINT>& out) {
   const int steps = std::clamp(int(len / 2), 1, 4096);
   for (int i = 1; i <= steps; ++i) {
     const double t = double(i) / steps, u = 1 - t;
-    const double x = u * u * u * p0.X + 3 * u * u * t * p1.X + 3 * u * t * t * p2.X + t * t * t * p3.X;
-    const double y = u * u * u * p0.Y + 3 * u * u * t * p1.Y + 3 * u * t * t * p2.Y + t * t * t * p3.Y;
+    const double x =
+        u * u * u * p0.X + 3 * u * u * t * p1.X + 3 * u * t * t * p2.X + t * t * t * p3.X;
+    const double y =
+        u * u * u * p0.Y + 3 * u * u * t * p1.Y + 3 * u * t * t * p2.Y + t * t * t * p3.Y;
     const POINT p{int(std::lround(x)), int(std::lround(y))};
     if (out.empty() || !(out.back() == p)) out.push_back(p);
   }
@@ -240,7 +244,10 @@ void SegmentSpans(double ax, double ay, double bx, double by, double r, UINT cap
                   int yMax, std::vector<Region::Span>& out) {
   double ux = bx - ax, uy = by - ay;
   const double len = std::hypot(ux, uy);
-  if (len > 0) { ux /= len; uy /= len; }
+  if (len > 0) {
+    ux /= len;
+    uy /= len;
+  }
   double ext = 0;
   if (cap == PS_ENDCAP_SQUARE) ext = r;
   const bool round = cap == PS_ENDCAP_ROUND;
@@ -249,8 +256,10 @@ void SegmentSpans(double ax, double ay, double bx, double by, double r, UINT cap
   const double nx = -uy * r, ny = ux * r;
   const double cx[4] = {sax + nx, sbx + nx, sbx - nx, sax - nx};
   const double cy[4] = {say + ny, sby + ny, sby - ny, say - ny};
-  const double top = std::min({cy[0], cy[1], cy[2], cy[3], round ? ay - r : 1e300, round ? by - r : 1e300});
-  const double bottom = std::max({cy[0], cy[1], cy[2], cy[3], round ? ay + r : -1e300, round ? by + r : -1e300});
+  const double top =
+      std::min({cy[0], cy[1], cy[2], cy[3], round ? ay - r : 1e300, round ? by - r : 1e300});
+  const double bottom =
+      std::max({cy[0], cy[1], cy[2], cy[3], round ? ay + r : -1e300, round ? by + r : -1e300});
   const int y0 = int(std::clamp(std::floor(top - 0.5), double(yMin), double(yMax) + 1));
   const int y1 = int(std::clamp(std::ceil(bottom + 0.5), double(yMin) - 1, double(yMax)));
   for (int y = y0; y <= y1; ++y) {
@@ -337,11 +346,12 @@ Region WideStroke(const std::vector<POINT>& pts, bool closed, const PenInfo& pen
   const size_t segs = closed ? n : (n ? n - 1 : 0);
   for (size_t i = 0; i < segs; ++i) {
     const POINT a = pts[i], b = pts[(i + 1) % n];
-    SegmentSpans(a.X + off, a.Y + off, b.X + off, b.Y + off, r,
-                 closed ? PS_ENDCAP_ROUND : pen.Cap, yMin, yMax, spans);
+    SegmentSpans(a.X + off, a.Y + off, b.X + off, b.Y + off, r, closed ? PS_ENDCAP_ROUND : pen.Cap,
+                 yMin, yMax, spans);
   }
-  if (n == 1) SegmentSpans(pts[0].X + off, pts[0].Y + off, pts[0].X + off, pts[0].Y + off, r,
-                           PS_ENDCAP_ROUND, yMin, yMax, spans);
+  if (n == 1)
+    SegmentSpans(pts[0].X + off, pts[0].Y + off, pts[0].X + off, pts[0].Y + off, r, PS_ENDCAP_ROUND,
+                 yMin, yMax, spans);
   for (auto& s : spans) {
     s.X0 = std::max(s.X0, limit.Left - 1);
     s.X1 = std::min(s.X1, limit.Right + 1);

@@ -49,7 +49,9 @@ BOOL ExtFloodFill(HDC h, int x, int y, COLORREF color, UINT type) {
   const TRect b = clip.Bounds();
   const int w = b.Right - b.Left;
   std::vector<uint8_t> seen(size_t(w) * size_t(b.Bottom - b.Top), 0);
-  auto mark = [&](int px, int py) -> uint8_t& { return seen[size_t(py - b.Top) * w + (px - b.Left)]; };
+  auto mark = [&](int px, int py) -> uint8_t& {
+    return seen[size_t(py - b.Top) * w + (px - b.Left)];
+  };
   std::vector<Region::Span> spans;
   std::vector<POINT> stack{{sx, sy}};
   while (!stack.empty()) {

@@ -47,8 +47,10 @@ Spans Intersect(const Spans& a, const Spans& b) {
   Spans out;
   for (int i = 0, j = 0; i < a.N && j < b.N;) {
     out.Add(std::max(a.X0[i], b.X0[j]), std::min(a.X1[i], b.X1[j]));
-    if (a.X1[i] < b.X1[j]) ++i;
-    else ++j;
+    if (a.X1[i] < b.X1[j])
+      ++i;
+    else
+      ++j;
   }
   return out;
 }
@@ -142,8 +144,10 @@ Spans HalfPlaneRun(int y, int32_t x0, int32_t x1, In in) {
     const int32_t mid = lo + (hi - lo) / 2;
     (in(mid, y) == first ? lo : hi) = mid;
   }
-  if (first) out.Add(x0, hi);
-  else out.Add(hi, x1);
+  if (first)
+    out.Add(x0, hi);
+  else
+    out.Add(hi, x1);
   return out;
 }
 
@@ -151,8 +155,13 @@ Spans Union(const Spans& a, const Spans& b) {
   Spans out;
   int i = 0, j = 0;
   while (i < a.N || j < b.N) {
-    if (j >= b.N || (i < a.N && a.X0[i] < b.X0[j])) { out.Add(a.X0[i], a.X1[i]); ++i; }
-    else { out.Add(b.X0[j], b.X1[j]); ++j; }
+    if (j >= b.N || (i < a.N && a.X0[i] < b.X0[j])) {
+      out.Add(a.X0[i], a.X1[i]);
+      ++i;
+    } else {
+      out.Add(b.X0[j], b.X1[j]);
+      ++j;
+    }
   }
   return out;
 }
@@ -186,7 +195,11 @@ Spans SectorRun(int y, const Spans& row, double cx, double cy, double a0, double
 void RayPoint(double cx, double cy, double a, double b, POINT p, double& x, double& y) {
   const double dx = p.X - cx, dy = p.Y - cy;
   const double k = std::sqrt((dx * dx) / (a * a) + (dy * dy) / (b * b));
-  if (k == 0) { x = cx + a; y = cy; return; }
+  if (k == 0) {
+    x = cx + a;
+    y = cy;
+    return;
+  }
   x = cx + dx / k;
   y = cy + dy / k;
 }
@@ -221,8 +234,9 @@ void DrawClosedCurve(DCObj& dc, TRect box, ShapeKind kind, int ew, int eh) {
     auto corner = [](int e, int d) {
       return int(std::clamp<int64_t>(int64_t(e) - d, INT32_MIN, INT32_MAX));
     };
-    return FromRows(kind == ShapeKind::Ellipse ? EllipseRows(r, &window)
-                                               : RoundRectRows(r, corner(ew, dw), corner(eh, dh), &window));
+    return FromRows(kind == ShapeKind::Ellipse
+                        ? EllipseRows(r, &window)
+                        : RoundRectRows(r, corner(ew, dw), corner(eh, dh), &window));
   };
   std::optional<SpanPainter> brush = BrushPainter(dc);
   auto rows = [&](const TRect& r) {
@@ -270,7 +284,8 @@ void DrawClosedCurve(DCObj& dc, TRect box, ShapeKind kind, int ew, int eh) {
   }
   const TRect in{outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
   const RowShape o = shape(outer, -(outer.Right - box.Right) * 2, -(outer.Bottom - box.Bottom) * 2);
-  const RowShape inner = in.Left < in.Right && in.Top < in.Bottom ? shape(in, 2 * w, 2 * w) : RowShape();
+  const RowShape inner =
+      in.Left < in.Right && in.Top < in.Bottom ? shape(in, 2 * w, 2 * w) : RowShape();
   for (size_t i = 0; i < o.Row.size(); ++i) {
     const int y = o.Top + int(i);
     const Spans fill = inner.At(y), ring = Subtract(o.Row[i], fill);
@@ -297,11 +312,13 @@ void DrawArcShape(DCObj& dc, TRect box, POINT s, POINT e, ArcKind kind) {
     RowShape ring = FromRows(EllipseRows(box, &window));
     if (!pen.Wide) {
       RowShape edge = ring;
-      for (size_t i = 0; i < ring.Row.size(); ++i) edge.Row[i] = Subtract(ring.Row[i], Interior(ring, i));
+      for (size_t i = 0; i < ring.Row.size(); ++i)
+        edge.Row[i] = Subtract(ring.Row[i], Interior(ring, i));
       ring = std::move(edge);
     } else {
       const int w = pen.Width, d1 = w / 2, d2 = w - 1 - w / 2;
-      ring = FromRows(EllipseRows({box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2}, &window));
+      ring = FromRows(
+          EllipseRows({box.Left - d1, box.Top - d1, box.Right + d2, box.Bottom + d2}, &window));
       const RowShape in = FromRows(EllipseRows(
           {box.Left - d1 + w, box.Top - d1 + w, box.Right + d2 - w, box.Bottom + d2 - w}, &window));
       for (size_t i = 0; i < ring.Row.size(); ++i)
@@ -398,7 +415,8 @@ std::vector<POINT> ArcPolyline(DCObj& dc, TRect box, POINT s, POINT e) {
     // Clockwise arcs run from the start ray backwards (ArcAngles swapped the rays).
     const double t = cw ? a0 + sweep - sweep * i / n : a0 + sweep * i / n;
     double x, y;
-    RayPoint(cx, cy, a, b, {int(std::lround(cx + 1000 * std::cos(t))), int(std::lround(cy - 1000 * std::sin(t)))},
+    RayPoint(cx, cy, a, b,
+             {int(std::lround(cx + 1000 * std::cos(t))), int(std::lround(cy - 1000 * std::sin(t)))},
              x, y);
     const POINT p{int(std::lround(x)), int(std::lround(y))};
     if (pts.empty() || !(pts.back() == p)) pts.push_back(p);
@@ -419,7 +437,8 @@ std::vector<POINT> RoundRectPolygon(TRect b, int ew, int eh) {
   for (const auto& c : corners)
     for (int i = 0; i <= 8; ++i) {
       const double t = c[2] + kPi / 2 * i / 8;
-      const POINT p{int(std::lround(c[0] + rx * std::cos(t))), int(std::lround(c[1] - ry * std::sin(t)))};
+      const POINT p{int(std::lround(c[0] + rx * std::cos(t))),
+                    int(std::lround(c[1] - ry * std::sin(t)))};
       if (pts.empty() || !(pts.back() == p)) pts.push_back(p);
     }
   return pts;
@@ -439,8 +458,10 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
   ZYL_DRAW_DC(FALSE);
   TRect box = Normalized(dc->ToSurface(TRect{l, t, r, b}));
   if (Recording(*dc)) {
-    PathPolygon(*dc, {{box.Left, box.Top}, {box.Right - 1, box.Top},
-                      {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1}});
+    PathPolygon(*dc, {{box.Left, box.Top},
+                      {box.Right - 1, box.Top},
+                      {box.Right - 1, box.Bottom - 1},
+                      {box.Left, box.Bottom - 1}});
     return TRUE;
   }
   const PenInfo pen = RealizePen(*dc);
@@ -460,8 +481,12 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
   if (!pen.Wide && !pen.Dashes.empty()) {
     // The outline's path starts at the top-right corner and runs counter-clockwise; the dash
     // pattern follows it round the corners.
-    StrokePolyline(*dc, {{box.Right - 1, box.Top}, {box.Left, box.Top}, {box.Left, box.Bottom - 1},
-                         {box.Right - 1, box.Bottom - 1}}, true);
+    StrokePolyline(*dc,
+                   {{box.Right - 1, box.Top},
+                    {box.Left, box.Top},
+                    {box.Left, box.Bottom - 1},
+                    {box.Right - 1, box.Bottom - 1}},
+                   true);
     return TRUE;
   }
   if (w >= 3 && !pen.MiterJoin) {
@@ -469,8 +494,10 @@ BOOL Rectangle(HDC h, int l, int t, int r, int b) {
     // ring), the ring's square inner corners kept.
     const TRect path{outer.Left + w / 2, outer.Top + w / 2, outer.Right - (w - 1 - w / 2),
                      outer.Bottom - (w - 1 - w / 2)};
-    const std::vector<POINT> corners{{path.Left, path.Top}, {path.Right - 1, path.Top},
-                                     {path.Right - 1, path.Bottom - 1}, {path.Left, path.Bottom - 1}};
+    const std::vector<POINT> corners{{path.Left, path.Top},
+                                     {path.Right - 1, path.Top},
+                                     {path.Right - 1, path.Bottom - 1},
+                                     {path.Left, path.Bottom - 1}};
     Region ring = WideStroke(corners, true, pen, Reach(*dc, w + 2));
     if (inner.Left < inner.Right && inner.Top < inner.Bottom)
       ring = Region::Combine(ring, Region(inner), RGN_DIFF);
@@ -518,8 +545,8 @@ BOOL Ellipse(HDC h, int l, int t, int r, int b) {
 BOOL Arc(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
   if (Recording(*dc)) {
-    const auto pts = ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
-                                 dc->ToSurface(POINT{xe, ye}));
+    const auto pts = ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}),
+                                 dc->ToSurface(POINT{xs, ys}), dc->ToSurface(POINT{xe, ye}));
     if (pts.empty()) return TRUE;
     PathMove(*dc, pts[0]);
     for (size_t i = 1; i < pts.size(); ++i) PathLine(*dc, pts[i]);
@@ -581,8 +608,8 @@ BOOL Pie(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
 BOOL Chord(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
   if (Recording(*dc)) {
-    PathPolygon(*dc, ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
-                                 dc->ToSurface(POINT{xe, ye})));
+    PathPolygon(*dc, ArcPolyline(*dc, dc->ToSurface(TRect{l, t, r, b}),
+                                 dc->ToSurface(POINT{xs, ys}), dc->ToSurface(POINT{xe, ye})));
     return TRUE;
   }
   DrawArcShape(*dc, dc->ToSurface(TRect{l, t, r, b}), dc->ToSurface(POINT{xs, ys}),
