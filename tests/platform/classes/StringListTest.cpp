@@ -455,15 +455,14 @@ TEST(StringList, LongSortedListsFindTheirPlaces) {
 // before the equal ones.
 TEST(StringList, SortedFillOfMixedStrings) {
   const std::vector<std::string> words = {
-      "resumes", "9",  "Coop", "aeon", "r\xE9sum\xE9", "_x",   "cop",  "co-op",
-      "\xC6on",  "its", "af",  "10",   "RESUME",       "it's", "ad",   "AEON"};
+      "resumes", "9",   "Coop", "aeon", "r\xE9sum\xE9", "_x",   "cop", "co-op",
+      "\xC6on",  "its", "af",   "10",   "RESUME",       "it's", "ad",  "AEON"};
   const struct {
     bool caseSensitive;
     TDuplicates duplicates;
     const char* expected;
   } cases[] = {
-      {false, dupIgnore,
-       "_x|10|9|ad|aeon|af|Coop|co-op|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
+      {false, dupIgnore, "_x|10|9|ad|aeon|af|Coop|co-op|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
       {false, dupAccept,
        "_x|10|9|ad|AEON|\xC6on|aeon|af|Coop|co-op|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
       {true, dupIgnore,
@@ -487,9 +486,9 @@ TEST(StringList, SortedFillOfMixedStrings) {
     const char* s;
     bool found;
     int index;
-  } finds[] = {{"AEON", true, 4},   {"\xE6on", true, 4}, {"resume", true, 11},
-               {"R\xC9SUM\xC9", true, 12}, {"coop", true, 6},  {"co-op", true, 7},
-               {"co'op", false, 7}, {"aeo", false, 4},   {"zz", false, 14}};
+  } finds[] = {{"AEON", true, 4},          {"\xE6on", true, 4}, {"resume", true, 11},
+               {"R\xC9SUM\xC9", true, 12}, {"coop", true, 6},   {"co-op", true, 7},
+               {"co'op", false, 7},        {"aeo", false, 4},   {"zz", false, 14}};
   for (const auto& f : finds) {
     int index = -1;
     EXPECT_EQ(l.Find(f.s, index), f.found) << f.s;
@@ -573,7 +572,8 @@ TEST(StringList, VeryLongListsAnswerLikeOneArray) {
     ASSERT_EQ(index, static_cast<int>(i)) << sorted[i];
   }
   for (const char* s : {"w", "w0", "w15000a", "w99999", "x"}) {
-    const int expected = static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), s) - sorted.begin());
+    const int expected =
+        static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), s) - sorted.begin());
     int index = -1;
     EXPECT_FALSE(l.Find(s, index)) << s;
     EXPECT_EQ(index, expected) << s;

@@ -83,36 +83,49 @@ TEST(CompareString, OrderOfMixedStrings) {
       {"Apples", "apple", gt, gt},
       {"", "a", lt, lt},
       {"", "", eq, eq},
-      {"9", "10", gt, gt},       // digit by digit
-      {"a9", "aa", lt, lt},      // digits before letters
-      {"a_", "a1", lt, lt},      // punctuation before digits
-      {"a b", "a.b", lt, lt},    // the space before the full stop
-      {"a+", "a!", gt, gt},      // the plus among the later symbols
+      {"9", "10", gt, gt},     // digit by digit
+      {"a9", "aa", lt, lt},    // digits before letters
+      {"a_", "a1", lt, lt},    // punctuation before digits
+      {"a b", "a.b", lt, lt},  // the space before the full stop
+      {"a+", "a!", gt, gt},    // the plus among the later symbols
       {"a+", "a0", lt, lt},
-      {"resume", "r\xE9sum\xE9", lt, lt},   // the accent breaks a tie
+      {"resume", "r\xE9sum\xE9", lt, lt},  // the accent breaks a tie
       {"R\xC9SUM\xC9", "r\xE9sum\xE9", eq, gt},
-      {"r\xE9sum\xE9", "resumf", lt, lt},   // but weighs less than the next letter
-      {"\xE9" "a", "eb", lt, lt},
-      {"\xC6on", "aeon", eq, gt},    // a ligature counts as two letters
+      {"r\xE9sum\xE9", "resumf", lt, lt},  // but weighs less than the next letter
+      {"\xE9"
+       "a",
+       "eb", lt, lt},
+      {"\xC6on", "aeon", eq, gt},  // a ligature counts as two letters
       {"\xE6on", "aeon", eq, eq},
       {"\xE6", "af", lt, lt},
       {"\xE6", "ad", gt, gt},
       {"a\xE6", "aae", eq, eq},
-      {"Stra\xDF" "e", "strasse", eq, gt},
+      {"Stra\xDF"
+       "e",
+       "strasse", eq, gt},
       {"stra\xDF", "strast", lt, lt},
-      {"ab", "ab\x01", eq, eq},      // control characters weigh nothing
-      {"ab\x01" "c", "abc", eq, eq},
-      {"a\x01" "b", "ac", lt, lt},
-      {"ab", "a\xAD" "b", eq, eq},  // nor does the soft hyphen
-      {"ab", "ab-", lt, lt},          // the hyphen only breaks ties
+      {"ab", "ab\x01", eq, eq},  // control characters weigh nothing
+      {"ab\x01"
+       "c",
+       "abc", eq, eq},
+      {"a\x01"
+       "b",
+       "ac", lt, lt},
+      {"ab",
+       "a\xAD"
+       "b",
+       eq, eq},               // nor does the soft hyphen
+      {"ab", "ab-", lt, lt},  // the hyphen only breaks ties
       {"co-op", "coop", gt, gt},
       {"co-op", "cop", lt, lt},
       {"it's", "its", gt, gt},
       {"it's", "itself", lt, lt},
       {"a-b", "a'b", gt, gt},
       {"b-c", "ba", gt, gt},
-      {"x\xFE", "xz", gt, gt},     // thorn after z
-      {"\x8A" "a", "sb", lt, lt},
+      {"x\xFE", "xz", gt, gt},  // thorn after z
+      {"\x8A"
+       "a",
+       "sb", lt, lt},
       {"\x8A", "s", gt, gt},
   };
   for (const auto& c : cases) {
@@ -121,8 +134,10 @@ TEST(CompareString, OrderOfMixedStrings) {
         << c.a << " | " << c.b;
     EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, c.b, lb, c.a, la), 4 - c.text)
         << c.b << " | " << c.a;
-    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.a, la, c.b, lb), c.str) << c.a << " | " << c.b;
-    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.b, lb, c.a, la), 4 - c.str) << c.b << " | " << c.a;
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.a, la, c.b, lb), c.str)
+        << c.a << " | " << c.b;
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.b, lb, c.a, la), 4 - c.str)
+        << c.b << " | " << c.a;
   }
 }
 
