@@ -439,9 +439,30 @@ void PaintSegment(Surface* s, const Realized& r, int y, int x0, int x1, uint8_t 
 
 // Fills a rectangle (already clipped) with a realised brush; a plain pattern copy builds the
 // tile's rows once at the rectangle's width and copies them down.
+// Fills whole rows of a surface whose rows lie next to each other in memory (top-down or
+// bottom-up) as one run of pixels, so that a long fill starts its stores once, not per row.
+// False when the rows are not whole or not adjacent.
+bool FillWholeRows(Surface* s, const TRect& q, uint32_t pixel) {
+  const ptrdiff_t stride = s->Stride;
+  if (q.Left != 0 || q.Right != s->Width || (stride != s->Width && stride != -s->Width))
+    return false;
+  // Runs of at most 2^30 pixels (FillPixels counts in int).
+  const int rowsPerRun = std::max(1, (1 << 30) / std::max(1, s->Width));
+  for (int top = q.Top; top < q.Bottom; top += rowsPerRun) {
+    const int bottom = std::min(q.Bottom, top + std::min(rowsPerRun, q.Bottom - top));
+    uint32_t* first = stride > 0 ? s->Row(top) : s->Row(bottom - 1);
+    FillPixels(first, (bottom - top) * s->Width, pixel);
+  }
+  return true;
+}
+
 void PaintBlock(Surface* s, const Realized& r, const TRect& q, uint8_t rop3) {
   const int n = q.Right - q.Left;
   const int rows = q.Bottom - q.Top;
+  if (r.Solid && rop3 == 0xF0 && FillWholeRows(s, q, r.Pixel)) {
+    s->Touch(q);
+    return;
+  }
   if (!r.Solid && rop3 == 0xF0 && r.Paint.empty() && rows > r.H &&
       size_t(r.H) * size_t(n) <= (size_t(1) << 22)) {
     tRows.resize(std::max(tRows.size(), size_t(r.H) * n));
