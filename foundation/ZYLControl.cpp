@@ -25,20 +25,45 @@ using vcl::TRect;
 
 namespace {
 
+// The first of a form's components that supplies a background (controls supply their
+// background to their own children only, and two sibling controls asking each other would
+// never end).
+vcl::TComponent* FirstSupplyingComponent(vcl::TCustomForm* form) {
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    vcl::TComponent* c = form->Components(i);
+    if (!dynamic_cast<vcl::TControl*>(c) && ZYLSupports<IZYLBackground>(c)) return c;
+  }
+  return nullptr;
+}
+
+// A form's supplier, kept on the form until its components change, so that its controls do not
+// walk its components each time they ask. What is kept is checked where it may be out of date:
+// a component being built or freed supplies only while its supplying part exists, so the kept
+// supplier must still supply, and a kept absence is asked again of the newest component (which
+// may have been asked while it was being built).
+IZYLBackground* FormBackSupplier(vcl::TCustomForm* form) {
+  static const char kKey = 0;
+  IZYLBackground* intf = nullptr;
+  void* kept = nullptr;
+  if (form->RecallOfComponents(&kKey, kept)) {
+    auto* c = static_cast<vcl::TComponent*>(kept);
+    if (c && ZYLSupports(c, intf)) return intf;
+    const int n = form->ComponentCount();
+    if (!c && (n == 0 || dynamic_cast<vcl::TControl*>(form->Components(n - 1)) ||
+               !ZYLSupports<IZYLBackground>(form->Components(n - 1))))
+      return nullptr;
+  }
+  vcl::TComponent* first = FirstSupplyingComponent(form);
+  form->KeepOfComponents(&kKey, first);
+  return first ? dynamic_cast<IZYLBackground*>(first) : nullptr;
+}
+
 // The supplier of the background of parent's children (ZYLBackSupplier of each of them).
 IZYLBackground* ChildBackSupplier(vcl::TWinControl* parent) {
   if (!parent) return nullptr;
   IZYLBackground* intf = nullptr;
   if (ZYLSupports(parent, intf)) return intf;
-  if (dynamic_cast<vcl::TCustomForm*>(parent)) {
-    for (int i = 0; i < parent->ComponentCount(); ++i) {
-      vcl::TComponent* c = parent->Components(i);
-      // Controls supply their background to their own children only (and two sibling
-      // controls asking each other would never end).
-      if (dynamic_cast<vcl::TControl*>(c)) continue;
-      if (ZYLSupports(c, intf)) return intf;
-    }
-  }
+  if (auto* form = dynamic_cast<vcl::TCustomForm*>(parent)) return FormBackSupplier(form);
   return nullptr;
 }
 
@@ -203,8 +228,8 @@ void ZYLBackUpdate(IZYLBackground* Provider, vcl::TWinControl* Control) {
   if (Provider)
     for (int i = 0; i < Provider->BackControlCount(); ++i) ask(Provider->BackControl(i));
   // Control's children all take their background from the same supplier: it is looked up once
-  // (a form without one of its own walks its components for it). An asked child may change
-  // what Control holds, so each child is taken afresh.
+  // (a form keeps its own). An asked child may change what Control holds, so each child is
+  // taken afresh.
   if (Control && ChildBackSupplier(Control) == Provider)
     for (int i = 0; i < Control->ControlCount(); ++i) ask(Control->Controls(i));
 }

@@ -89,7 +89,26 @@ void TComponent::SetComponentIndex(int value) {
   if (value == cur) return;
   list.erase(list.begin() + cur);
   list.insert(list.begin() + value, this);
+  owner_->kept_.clear();
   owner_->RebuildNotifyList();
+}
+
+void TComponent::KeepOfComponents(const void* Key, void* Value) {
+  for (auto& k : kept_)
+    if (k.first == Key) {
+      k.second = Value;
+      return;
+    }
+  kept_.emplace_back(Key, Value);
+}
+
+bool TComponent::RecallOfComponents(const void* Key, void*& Value) const {
+  for (const auto& k : kept_)
+    if (k.first == Key) {
+      Value = k.second;
+      return true;
+    }
+  return false;
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
@@ -166,6 +185,7 @@ void TComponent::Insert(TComponent* AComponent) {
   // here keeps every later broadcast from reaching it when it need not hear.
   if (pending_ && !pending_->classified_) pending_->Classify();
   pending_ = AComponent;
+  kept_.clear();
   const bool first = components_.empty();
   components_.push_back(AComponent);
   AComponent->owner_ = this;
@@ -262,6 +282,7 @@ void TComponent::Classify() {
 
 void TComponent::Remove(TComponent* AComponent) {
   if (pending_ == AComponent) pending_ = nullptr;
+  kept_.clear();
   IndexName(AComponent, false);
   // Components leave mostly from the end (DestroyComponents), so search backwards.
   for (size_t i = components_.size(); i-- > 0;)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/Persistent.h"
@@ -52,6 +53,11 @@ class TComponent : public TPersistent {
   // or given to another owner): whoever remembers which names are taken knows by it whether
   // one may have come free since.
   uint64_t NamesFreed() const { return namesFreed_; }
+  // A value a caller derived from the owned components, kept under the caller's key until the
+  // list of owned components changes (a component inserted, removed or moved), so that asking
+  // again does not walk the list. Recall answers whether a value is kept under Key.
+  void KeepOfComponents(const void* Key, void* Value);
+  bool RecallOfComponents(const void* Key, void*& Value) const;
 
   const std::string& Name() const { return name_; }
   // Validates: "'%s' is not a valid component name." and, among the owner's components,
@@ -180,6 +186,7 @@ class TComponent : public TPersistent {
   TComponent* pending_ = nullptr;  // the last component inserted, not yet classified
   std::unique_ptr<TNameIndex> names_;
   uint64_t namesFreed_ = 0;
+  std::vector<std::pair<const void*, void*>> kept_;  // KeepOfComponents, dropped on changes
 };
 
 using TComponentClass = TClass;

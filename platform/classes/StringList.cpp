@@ -430,23 +430,31 @@ int TStringList::CompareStrings(const std::string& S1, const std::string& S2) co
 }
 
 bool TStringList::Find(const std::string& S, int& Index) const {
-  bool found = false;
+  const TStringListItems::TItem* item = nullptr;
+  const int first = items_.LowerBound(
+      [&](const TStringListItems::TItem& it) { return CompareStrings(it.S, S) < 0; }, item);
+  Index = first;
+  if (!item || CompareStrings(item->S, S) != 0) return false;
+  if (duplicates_ != dupAccept) Index = FirstProbeInRun(first, S);
+  return true;
+}
+
+int TStringList::FirstProbeInRun(int First, const std::string& S) const {
+  // A list that ignores duplicates answers the first equal item a bisection of the indices
+  // meets: the run of equal items [First, last] settles where that is.
+  int last = First;
+  while (last + 1 < GetCount() && CompareStrings(items_.At(last + 1).S, S) == 0) ++last;
   int l = 0, h = GetCount() - 1;
-  while (l <= h) {
+  while (true) {
     const int i = (l + h) >> 1;
-    const int c = CompareStrings(items_.At(i).S, S);
-    if (c < 0) {
+    if (i < First) {
       l = i + 1;
-    } else {
+    } else if (i > last) {
       h = i - 1;
-      if (c == 0) {
-        found = true;
-        if (duplicates_ != dupAccept) l = i;
-      }
+    } else {
+      return i;
     }
   }
-  Index = l;
-  return found;
 }
 
 int TStringList::IndexOf(const std::string& S) const {

@@ -159,6 +159,8 @@ class TStringList : public TStrings {
  private:
   void CheckIndex(int Index) const;
   void QuickSort(int L, int R, TStringListSortCompare Compare);
+  // Where Find stops in a run of items equal to S that starts at First.
+  int FirstProbeInRun(int First, const std::string& S) const;
   TStringListItems items_;
   // What SetCapacity asked for (the blocks of items_ grow by themselves).
   int capacity_ = 0;

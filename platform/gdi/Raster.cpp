@@ -1,6 +1,9 @@
 // Raster operations over pixel rows, brush patterns and the basic fill helpers.
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/gdi/GdiPrivate.h"
 
@@ -218,6 +221,21 @@ void FillSurfaceRect(DCObj& dc, const TRect& r, COLORREF color) {
 
 namespace {
 
+// Four coverage bytes, each in both 16-bit halves of its pixel's 32-bit lane: spread by two
+// interleaves in the vector unit where it has them, byte by byte elsewhere.
+inline V4 CoverageLanes(uint32_t a4) {
+#if defined(__SSE2__)
+  __m128i x = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(a4)), _mm_setzero_si128());
+  x = _mm_unpacklo_epi16(x, x);
+  V4 r;
+  std::memcpy(&r, &x, sizeof r);
+  return r;
+#else
+  const V4 a = {a4 & 0xFFu, (a4 >> 8) & 0xFFu, (a4 >> 16) & 0xFFu, a4 >> 24};
+  return a | (a << 16);
+#endif
+}
+
 // Blends colour c (a pixel with a clear top byte) over the pixels d by the coverage bytes m,
 // n pixels. Each channel is c * a + d * (255 - a) divided by 255 with rounding; a clear
 // coverage leaves the pixel as it is, a full one writes c (clearing the top byte), any other
@@ -241,8 +259,7 @@ void BlendCoverageRow(uint32_t* d, const uint8_t* m, int n, uint32_t c) {
       d[i] = d[i + 1] = d[i + 2] = d[i + 3] = c;
       continue;
     }
-    const V4 a = {a4 & 0xFFu, (a4 >> 8) & 0xFFu, (a4 >> 16) & 0xFFu, a4 >> 24};
-    const V4 a2 = a | (a << 16);  // the coverage in both 16-bit halves
+    const V4 a2 = CoverageLanes(a4);  // the coverage in both 16-bit halves
     const V8 a16 = (V8)(a2);
     const V8 na16 = full - a16;
     const V4 o = Load(d + i);
@@ -251,7 +268,7 @@ void BlendCoverageRow(uint32_t* d, const uint8_t* m, int n, uint32_t c) {
     V8 g = cg16 * a16 + (V8)(og)*na16 + half;
     rb = (rb + (rb >> 8)) >> 8;
     g = (g + (g >> 8)) >> 8;
-    const V4 top = o & 0xFF000000u & ~(V4)(a == 255u);
+    const V4 top = o & 0xFF000000u & ~(V4)(a2 == 0x00FF00FFu);
     Store(d + i, top | (V4)(rb) | ((V4)(g) << 8));
   }
   const uint64_t c64 = (c & 0xFF00FFu) | (uint64_t(c & 0xFF00u) << 24);
@@ -439,9 +456,30 @@ void PaintSegment(Surface* s, const Realized& r, int y, int x0, int x1, uint8_t 
 
 // Fills a rectangle (already clipped) with a realised brush; a plain pattern copy builds the
 // tile's rows once at the rectangle's width and copies them down.
+// Fills whole rows of a surface whose rows lie next to each other in memory (top-down or
+// bottom-up) as one run of pixels, so that a long fill starts its stores once, not per row.
+// False when the rows are not whole or not adjacent.
+bool FillWholeRows(Surface* s, const TRect& q, uint32_t pixel) {
+  const ptrdiff_t stride = s->Stride;
+  if (q.Left != 0 || q.Right != s->Width || (stride != s->Width && stride != -s->Width))
+    return false;
+  // Runs of at most 2^30 pixels (FillPixels counts in int).
+  const int rowsPerRun = std::max(1, (1 << 30) / std::max(1, s->Width));
+  for (int top = q.Top; top < q.Bottom; top += rowsPerRun) {
+    const int bottom = std::min(q.Bottom, top + std::min(rowsPerRun, q.Bottom - top));
+    uint32_t* first = stride > 0 ? s->Row(top) : s->Row(bottom - 1);
+    FillPixels(first, (bottom - top) * s->Width, pixel);
+  }
+  return true;
+}
+
 void PaintBlock(Surface* s, const Realized& r, const TRect& q, uint8_t rop3) {
   const int n = q.Right - q.Left;
   const int rows = q.Bottom - q.Top;
+  if (r.Solid && rop3 == 0xF0 && FillWholeRows(s, q, r.Pixel)) {
+    s->Touch(q);
+    return;
+  }
   if (!r.Solid && rop3 == 0xF0 && r.Paint.empty() && rows > r.H &&
       size_t(r.H) * size_t(n) <= (size_t(1) << 22)) {
     tRows.resize(std::max(tRows.size(), size_t(r.H) * n));

@@ -1,5 +1,6 @@
 #include "platform/rtl/Locale.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -259,6 +260,49 @@ int ComparePass(const char* s1, size_t n1, const char* s2, size_t n2, bool strin
 
 bool TieOnly(unsigned char c) { return c == '-' || c == '\''; }
 
+// The primary weight of each character that makes exactly one weight in word sort, and 0 for
+// those that make none or two (control characters, hyphens and apostrophes, ligatures).
+class SingleWeights {
+ public:
+  SingleWeights() {
+    for (int c = 0; c < 256; ++c) {
+      CharWeights w;
+      TieBreaker tie;
+      AddWeights(static_cast<unsigned char>(c), false, false, w, tie);
+      primary_[c] = (w.n == 1 && !tie.hit) ? w.w[0].primary : 0;
+    }
+  }
+  int operator[](unsigned char c) const { return primary_[c]; }
+
+ private:
+  int primary_[256];
+};
+
+// Settles the order of two strings from their first primary difference when every character
+// up to it makes one weight, so that the weights of both strings still stand side by side
+// (true, the order in r). False where the full comparison must decide: a character making none
+// or two weights comes first, or no primary weight differs.
+bool OrderBySingleWeights(const char* s1, size_t n1, const char* s2, size_t n2, int& r) {
+  static const SingleWeights kWeights;
+  const size_t n = std::min(n1, n2);
+  size_t i = 0;
+  for (; i < n; ++i) {
+    const int a = kWeights[static_cast<unsigned char>(s1[i])];
+    const int b = kWeights[static_cast<unsigned char>(s2[i])];
+    if (a == 0 || b == 0) return false;
+    if (a != b) {
+      r = a < b ? -1 : 1;
+      return true;
+    }
+  }
+  if (n1 == n2) return false;
+  // The longer string's next character settles it when it weighs.
+  const char next = n1 > n2 ? s1[i] : s2[i];
+  if (kWeights[static_cast<unsigned char>(next)] == 0) return false;
+  r = n1 > n2 ? 1 : -1;
+  return true;
+}
+
 }  // namespace
 
 namespace win {
@@ -292,7 +336,11 @@ int CompareStringA(LCID, DWORD flags, LPCSTR s1, int len1, LPCSTR s2, int len2) 
   const size_t n2 = len2 < 0 ? std::strlen(s2) : static_cast<size_t>(len2);
   const bool stringSort = (flags & SORT_STRINGSORT) != 0;
   const bool ignoreSymbols = (flags & NORM_IGNORESYMBOLS) != 0;
-  int r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::primary);
+  int r = 0;
+  if (!stringSort && !ignoreSymbols && OrderBySingleWeights(s1, n1, s2, n2, r))
+    return r < 0 ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
+  if (n1 == n2 && std::memcmp(s1, s2, n1) == 0) return CSTR_EQUAL;  // the same characters
+  r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::primary);
   if (r == 0 && !(flags & NORM_IGNORENONSPACE))
     r = ComparePass(s1, n1, s2, n2, stringSort, ignoreSymbols, &Weight::secondary);
   if (r == 0 && !(flags & NORM_IGNORECASE))

@@ -187,6 +187,65 @@ TEST_F(ControlBasesTest, FormParentUsesFirstSupplyingComponent) {
   EXPECT_EQ(c->BackMapPoint({1, 1}), (TPoint{104, 205}));
 }
 
+// A component whose base asks for the form's supplier while it is being built: the answer then
+// (none yet, the supplying part not built) must not stick once it is built.
+class TAskingBase : public vcl::TComponent {
+ public:
+  TAskingBase(vcl::TComponent* AOwner, vcl::TControl* Asker) : vcl::TComponent(AOwner) {
+    AskedWhileBuilt = ZYLBackSupplier(Asker);
+  }
+  IZYLBackground* AskedWhileBuilt = reinterpret_cast<IZYLBackground*>(1);
+};
+class TLateSupplier : public TAskingBase, public TBackStub {
+ public:
+  TLateSupplier(vcl::TComponent* AOwner, vcl::TControl* Asker) : TAskingBase(AOwner, Asker) {}
+  vcl::TBitmap* BackBitmap() override { return nullptr; }
+  bool BackBitmapCheck() override { return false; }
+  TPoint BackMapPoint(const TPoint& P) override { return P; }
+};
+
+// The form's supplier follows its components: one added later is seen, the first of several
+// is taken, a freed one is no longer taken (the next one is), and controls never are.
+TEST_F(ControlBasesTest, FormSupplierFollowsComponentsAddedAndFreed) {
+  auto* form = Form();
+  auto* c = new TZYLGraphicControl(form);
+  c->SetParent(form);
+  auto* other = new TZYLGraphicControl(form);
+  other->SetParent(form);
+  EXPECT_EQ(ZYLBackSupplier(c), nullptr);
+  EXPECT_EQ(ZYLBackSupplier(other), nullptr);
+  auto* first = new TBackComp(form);
+  EXPECT_EQ(ZYLBackSupplier(c), static_cast<IZYLBackground*>(first));
+  auto* second = new TBackComp(form);
+  EXPECT_EQ(ZYLBackSupplier(c), static_cast<IZYLBackground*>(first));
+  EXPECT_EQ(ZYLBackSupplier(other), static_cast<IZYLBackground*>(first));
+  delete first;
+  EXPECT_EQ(ZYLBackSupplier(c), static_cast<IZYLBackground*>(second));
+  // A control added later does not supply, nor hide the supplier.
+  auto* late = new TZYLGraphicControl(form);
+  late->SetParent(form);
+  EXPECT_EQ(ZYLBackSupplier(late), static_cast<IZYLBackground*>(second));
+  delete second;
+  EXPECT_EQ(ZYLBackSupplier(c), nullptr);
+  EXPECT_EQ(ZYLBackBitmap(c), nullptr);
+  // Asked while it was being built, then asked again once built.
+  auto* built = new TLateSupplier(form, c);
+  EXPECT_EQ(built->AskedWhileBuilt, nullptr);
+  EXPECT_EQ(ZYLBackSupplier(c), static_cast<IZYLBackground*>(built));
+  // Moved to another owner, it no longer supplies this form; the other form's controls see it.
+  auto* form2 = Form();
+  auto* c2 = new TZYLGraphicControl(form2);
+  c2->SetParent(form2);
+  EXPECT_EQ(ZYLBackSupplier(c2), nullptr);
+  form->RemoveComponent(built);
+  form2->InsertComponent(built);
+  EXPECT_EQ(ZYLBackSupplier(c), nullptr);
+  EXPECT_EQ(ZYLBackSupplier(c2), static_cast<IZYLBackground*>(built));
+  // A control moved to another form asks that form.
+  c->SetParent(form2);
+  EXPECT_EQ(ZYLBackSupplier(c), static_cast<IZYLBackground*>(built));
+}
+
 TEST_F(ControlBasesTest, UnusableOrEmptyBitmapFailsTheCheck) {
   auto [form, panel] = Host();
   auto* c = new TZYLGraphicControl(form);

@@ -108,6 +108,59 @@ TEST(Component, InsertRemoveAndIndex) {
   delete b;
 }
 
+// A value kept of the owned components lasts until the list changes: each kind of change
+// drops it (and every other key's), and keys keep apart.
+TEST(Component, KeptValuesLastUntilTheComponentsChange) {
+  const char keyA = 0, keyB = 0;
+  int valueA = 1, valueB = 2;
+  const struct {
+    const char* change;
+    void (*apply)(TComponent& owner, TComponent*& spare);
+  } changes[] = {
+      {"insert", [](TComponent& o, TComponent*&) { new TComponent(&o); }},
+      {"free", [](TComponent& o, TComponent*&) { delete o.Components(0); }},
+      {"remove",
+       [](TComponent& o, TComponent*& spare) {
+         spare = o.Components(0);
+         o.RemoveComponent(spare);
+       }},
+      {"move", [](TComponent& o, TComponent*&) { o.Components(0)->SetComponentIndex(1); }},
+      {"owned elsewhere",
+       [](TComponent& o, TComponent*& spare) {
+         spare = new TComponent(nullptr);
+         spare->InsertComponent(o.Components(0));
+       }},
+  };
+  for (const auto& c : changes) {
+    TComponent owner(nullptr);
+    new TComponent(&owner);
+    new TComponent(&owner);
+    void* v = nullptr;
+    EXPECT_FALSE(owner.RecallOfComponents(&keyA, v)) << c.change;
+    owner.KeepOfComponents(&keyA, &valueA);
+    owner.KeepOfComponents(&keyB, nullptr);  // an absence is kept too
+    ASSERT_TRUE(owner.RecallOfComponents(&keyA, v)) << c.change;
+    EXPECT_EQ(v, &valueA);
+    ASSERT_TRUE(owner.RecallOfComponents(&keyB, v)) << c.change;
+    EXPECT_EQ(v, nullptr);
+    owner.KeepOfComponents(&keyB, &valueB);
+    ASSERT_TRUE(owner.RecallOfComponents(&keyB, v)) << c.change;
+    EXPECT_EQ(v, &valueB);
+    // Renaming a component or changing its tag leaves the list as it is.
+    owner.Components(0)->SetName("First");
+    owner.Components(0)->SetTag(5);
+    EXPECT_TRUE(owner.RecallOfComponents(&keyA, v)) << c.change;
+    TComponent* spare = nullptr;
+    c.apply(owner, spare);
+    EXPECT_FALSE(owner.RecallOfComponents(&keyA, v)) << c.change;
+    EXPECT_FALSE(owner.RecallOfComponents(&keyB, v)) << c.change;
+    if (spare && !spare->Owner())
+      delete spare;
+    else if (spare && spare->Owner() != &owner)
+      delete spare->Owner();
+  }
+}
+
 TEST(Component, NameValidationAndUniqueness) {
   TComponent owner(nullptr);
   auto* a = new TComponent(&owner);

@@ -448,3 +448,137 @@ TEST(StringList, LongSortedListsFindTheirPlaces) {
     for (int i = 0; i < l.Count(); ++i) ASSERT_EQ(l.Strings(i), model[static_cast<size_t>(i)]);
   }
 }
+
+// A sorted fill of mixed strings: symbols before digits before letters, digits one by one,
+// accents, case and hyphens breaking ties only, in that order; a ligature as its two letters.
+// Ignoring case, strings that differ only in case are duplicates; a duplicate accepted goes
+// before the equal ones.
+TEST(StringList, SortedFillOfMixedStrings) {
+  const std::vector<std::string> words = {
+      "resumes", "9",   "Coop", "aeon", "r\xE9sum\xE9", "_x",   "cop", "co-op",
+      "\xC6on",  "its", "af",   "10",   "RESUME",       "it's", "ad",  "AEON"};
+  const struct {
+    bool caseSensitive;
+    TDuplicates duplicates;
+    const char* expected;
+  } cases[] = {
+      {false, dupIgnore, "_x|10|9|ad|aeon|af|Coop|co-op|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
+      {false, dupAccept,
+       "_x|10|9|ad|AEON|\xC6on|aeon|af|Coop|co-op|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
+      {true, dupIgnore,
+       "_x|10|9|ad|aeon|\xC6on|AEON|af|co-op|Coop|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
+      {true, dupError,
+       "_x|10|9|ad|aeon|\xC6on|AEON|af|co-op|Coop|cop|its|it's|RESUME|r\xE9sum\xE9|resumes"},
+  };
+  for (const auto& c : cases) {
+    TStringList l;
+    l.SetCaseSensitive(c.caseSensitive);
+    l.SetDuplicates(c.duplicates);
+    l.SetSorted(true);
+    for (const std::string& w : words) l.Add(w);
+    EXPECT_EQ(Join(l), c.expected) << c.caseSensitive << " " << c.duplicates;
+  }
+  // Ignoring case, a string finds its equal in any case, not its accented or hyphenated twin.
+  TStringList l;
+  l.SetSorted(true);
+  for (const std::string& w : words) l.Add(w);
+  const struct {
+    const char* s;
+    bool found;
+    int index;
+  } finds[] = {{"AEON", true, 4},          {"\xE6on", true, 4}, {"resume", true, 11},
+               {"R\xC9SUM\xC9", true, 12}, {"coop", true, 6},   {"co-op", true, 7},
+               {"co'op", false, 7},        {"aeo", false, 4},   {"zz", false, 14}};
+  for (const auto& f : finds) {
+    int index = -1;
+    EXPECT_EQ(l.Find(f.s, index), f.found) << f.s;
+    EXPECT_EQ(index, f.index) << f.s;
+  }
+  // Telling case apart, an error on a duplicate leaves the list as it was.
+  TStringList e;
+  e.SetCaseSensitive(true);
+  e.SetDuplicates(dupError);
+  e.SetSorted(true);
+  for (const std::string& w : words) e.Add(w);
+  EXPECT_THROW(e.Add("\xC6on"), EStringListError);
+  EXPECT_EQ(e.Count(), static_cast<int>(words.size()));
+}
+
+// Duplicates already in a list: accepting them, Find answers the first equal item; otherwise
+// the equal item its halving of the list meets first (the middle one of 0..6 here, then the
+// middle of what is left).
+TEST(StringList, FindAmongDuplicatesAlreadyInTheList) {
+  const struct {
+    std::vector<std::string> items;
+    const char* key;
+    int accept, ignore;
+  } cases[] = {
+      {{"a", "b", "b", "b", "b", "b", "c"}, "B", 1, 3},
+      {{"a", "b", "b", "c", "d", "e", "f"}, "b", 1, 1},
+      {{"a", "b", "c", "d", "e", "f", "f"}, "f", 5, 5},
+      {{"a", "b", "c", "d", "e", "f", "f"}, "F", 5, 5},
+      {{"a", "a", "a", "a", "a", "a", "b"}, "a", 0, 3},
+      {{"a", "b", "c", "d", "d", "d", "e"}, "d", 3, 3},
+      {{"a", "b", "c", "c", "c", "d", "e"}, "c", 2, 3},
+      {{"a", "a"}, "a", 0, 0},
+      {{"a", "b", "c", "d", "e", "f", "g"}, "dd", 4, 4},
+  };
+  for (const auto& c : cases) {
+    TStringList l;
+    l.SetDuplicates(dupAccept);
+    l.SetSorted(true);
+    for (const std::string& s : c.items) l.Add(s);
+    const bool present = std::string(c.key) != "dd";
+    int index = -1;
+    EXPECT_EQ(l.Find(c.key, index), present) << c.key;
+    EXPECT_EQ(index, c.accept) << c.key;
+    l.SetDuplicates(dupIgnore);
+    EXPECT_EQ(l.Find(c.key, index), present) << c.key;
+    EXPECT_EQ(index, c.ignore) << c.key;
+    EXPECT_EQ(l.IndexOf(c.key), present ? c.ignore : -1) << c.key;
+  }
+}
+
+// A list far longer than one block of items: inserts and deletes at random places, sorted
+// finds and adds, all answer what one flat array would.
+TEST(StringList, VeryLongListsAnswerLikeOneArray) {
+  TStringList l;
+  std::vector<intptr_t> model;
+  std::mt19937 random(11);
+  auto text = [](intptr_t tag) { return "w" + std::to_string(tag); };
+  for (intptr_t tag = 1; tag <= 30000; ++tag) {
+    const int at = static_cast<int>(random() % (model.size() + 1));
+    l.InsertObject(at, text(tag), Tag(tag));
+    model.insert(model.begin() + at, tag);
+  }
+  for (int k = 0; k < 10000; ++k) {
+    const int at = static_cast<int>(random() % model.size());
+    l.Delete(at);
+    model.erase(model.begin() + at);
+  }
+  ASSERT_EQ(l.Count(), static_cast<int>(model.size()));
+  for (size_t i = 0; i < model.size(); ++i) {
+    ASSERT_EQ(l.Objects(static_cast<int>(i)), Tag(model[i])) << i;
+    ASSERT_EQ(l.Strings(static_cast<int>(i)), text(model[i])) << i;
+  }
+  // Sorted: every string is found at its place, a new one goes where it belongs.
+  l.SetSorted(true);
+  std::vector<std::string> sorted;
+  for (intptr_t tag : model) sorted.push_back(text(tag));
+  std::sort(sorted.begin(), sorted.end());  // letters and digits only: the byte order
+  for (size_t i = 0; i < sorted.size(); i += 7) {
+    int index = -1;
+    ASSERT_TRUE(l.Find(sorted[i], index)) << sorted[i];
+    ASSERT_EQ(index, static_cast<int>(i)) << sorted[i];
+  }
+  for (const char* s : {"w", "w0", "w15000a", "w99999", "x"}) {
+    const int expected =
+        static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), s) - sorted.begin());
+    int index = -1;
+    EXPECT_FALSE(l.Find(s, index)) << s;
+    EXPECT_EQ(index, expected) << s;
+    EXPECT_EQ(l.Add(s), expected) << s;
+    sorted.insert(sorted.begin() + expected, s);
+  }
+  for (size_t i = 0; i < sorted.size(); ++i) ASSERT_EQ(l.Strings(static_cast<int>(i)), sorted[i]);
+}

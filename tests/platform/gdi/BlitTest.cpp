@@ -317,3 +317,54 @@ TEST(SolidFills, LongRowsInEveryAlignmentFillExactlyTheRectangle) {
   }
   DeleteObject(brush);
 }
+
+// Fills of whole rows, on top-down and bottom-up surfaces, through no clip and through a clip
+// of two bands, in a colour of four equal bytes and in one of different bytes: exactly the
+// rows asked for, the rest untouched.
+TEST(SolidFills, WholeRowsOfTopDownAndBottomUpSurfacesFillExactlyTheRows) {
+  constexpr int w = 300, h = 8;
+  const COLORREF before = RGB(1, 2, 3);
+  for (bool topDown : {true, false}) {
+    for (COLORREF colour : {RGB(10, 20, 30), RGB(0x5A, 0x5A, 0x5A)}) {
+      for (bool clipped : {false, true}) {
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bi.bmiHeader.biWidth = w;
+        bi.bmiHeader.biHeight = topDown ? -h : h;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bm = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_NE(bm, nullptr);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bm);
+        HBRUSH back = CreateSolidBrush(before), brush = CreateSolidBrush(colour);
+        const RECT all{0, 0, w, h};
+        FillRect(dc, &all, back);
+        // The clip: rows 1-2 and rows 5-7.
+        HRGN clip = CreateRectRgn(0, 1, w, 3);
+        HRGN lower = CreateRectRgn(0, 5, w, h);
+        CombineRgn(clip, clip, lower, RGN_OR);
+        if (clipped) SelectClipRgn(dc, clip);
+        const RECT rows{0, 2, w, 7};
+        ASSERT_NE(FillRect(dc, &rows, brush), 0);
+        SelectClipRgn(dc, nullptr);  // GetPixel answers inside the clip only
+        for (int y = 0; y < h; ++y) {
+          const bool inRows = y >= 2 && y < 7;
+          const bool inClip = !clipped || (y >= 1 && y < 3) || y >= 5;
+          const COLORREF want = inRows && inClip ? colour : before;
+          for (int x : {0, 1, w / 2, w - 2, w - 1})
+            ASSERT_EQ(GetPixel(dc, x, y) & 0xFFFFFF, want)
+                << "top-down " << topDown << " clipped " << clipped << " at " << x << "," << y;
+        }
+        DeleteObject(clip);
+        DeleteObject(lower);
+        DeleteObject(brush);
+        DeleteObject(back);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bm);
+      }
+    }
+  }
+}

@@ -64,6 +64,83 @@ TEST(CompareString, FlagsAndResults) {
   EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, nullptr, -1, "a", -1), 0);
 }
 
+// Pairs whose order is settled at different depths of the comparison: a first differing
+// letter, digit or symbol; the end of one string; a ligature or an ignored character before
+// or after the first difference; accents and case that only break ties; hyphens and
+// apostrophes that only break ties.
+TEST(CompareString, OrderOfMixedStrings) {
+  constexpr int lt = CSTR_LESS_THAN, eq = CSTR_EQUAL, gt = CSTR_GREATER_THAN;
+  const struct {
+    const char *a, *b;
+    int text, str;  // ignoring case, and telling case apart
+  } cases[] = {
+      {"apple", "apricot", lt, lt},
+      {"Apple", "apricot", lt, lt},
+      {"apple", "APPLE", eq, lt},
+      {"APPLE", "apple", eq, gt},
+      {"applE", "apple", eq, gt},
+      {"apple", "apples", lt, lt},
+      {"Apples", "apple", gt, gt},
+      {"", "a", lt, lt},
+      {"", "", eq, eq},
+      {"9", "10", gt, gt},     // digit by digit
+      {"a9", "aa", lt, lt},    // digits before letters
+      {"a_", "a1", lt, lt},    // punctuation before digits
+      {"a b", "a.b", lt, lt},  // the space before the full stop
+      {"a+", "a!", gt, gt},    // the plus among the later symbols
+      {"a+", "a0", lt, lt},
+      {"resume", "r\xE9sum\xE9", lt, lt},  // the accent breaks a tie
+      {"R\xC9SUM\xC9", "r\xE9sum\xE9", eq, gt},
+      {"r\xE9sum\xE9", "resumf", lt, lt},  // but weighs less than the next letter
+      {"\xE9"
+       "a",
+       "eb", lt, lt},
+      {"\xC6on", "aeon", eq, gt},  // a ligature counts as two letters
+      {"\xE6on", "aeon", eq, eq},
+      {"\xE6", "af", lt, lt},
+      {"\xE6", "ad", gt, gt},
+      {"a\xE6", "aae", eq, eq},
+      {"Stra\xDF"
+       "e",
+       "strasse", eq, gt},
+      {"stra\xDF", "strast", lt, lt},
+      {"ab", "ab\x01", eq, eq},  // control characters weigh nothing
+      {"ab\x01"
+       "c",
+       "abc", eq, eq},
+      {"a\x01"
+       "b",
+       "ac", lt, lt},
+      {"ab",
+       "a\xAD"
+       "b",
+       eq, eq},               // nor does the soft hyphen
+      {"ab", "ab-", lt, lt},  // the hyphen only breaks ties
+      {"co-op", "coop", gt, gt},
+      {"co-op", "cop", lt, lt},
+      {"it's", "its", gt, gt},
+      {"it's", "itself", lt, lt},
+      {"a-b", "a'b", gt, gt},
+      {"b-c", "ba", gt, gt},
+      {"x\xFE", "xz", gt, gt},  // thorn after z
+      {"\x8A"
+       "a",
+       "sb", lt, lt},
+      {"\x8A", "s", gt, gt},
+  };
+  for (const auto& c : cases) {
+    const int la = static_cast<int>(std::strlen(c.a)), lb = static_cast<int>(std::strlen(c.b));
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, c.a, la, c.b, lb), c.text)
+        << c.a << " | " << c.b;
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, c.b, lb, c.a, la), 4 - c.text)
+        << c.b << " | " << c.a;
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.a, la, c.b, lb), c.str)
+        << c.a << " | " << c.b;
+    EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, c.b, lb, c.a, la), 4 - c.str)
+        << c.b << " | " << c.a;
+  }
+}
+
 TEST(CodePage, ClassificationIn1252) {
   const struct {
     BOOL (*test)(char);
