@@ -10,6 +10,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ComCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "tests/support/TempDir.h"
 
@@ -20,8 +21,14 @@ class TWriteBackForm : public TForm {
   ZYL_CLASS(TWriteBackForm, TForm)
   using TForm::TForm;
   void Handler(TObject*) {}
+  void MonthInfo(TObject*, uint32_t, uint32_t&) {}
+  void UserInput(TObject*, const std::string&, TDateTime&, bool&) {}
 };
-ZYL_CLASS_IMPL(TWriteBackForm) { b.Method("Handler", &TWriteBackForm::Handler); }
+ZYL_CLASS_IMPL(TWriteBackForm) {
+  b.Method("Handler", &TWriteBackForm::Handler)
+      .Method("MonthInfo", &TWriteBackForm::MonthInfo)
+      .Method("UserInput", &TWriteBackForm::UserInput);
+}
 
 namespace {
 
@@ -69,6 +76,7 @@ class FormWriteBack : public ControlsTest, public ::testing::WithParamInterface<
  protected:
   FormWriteBack() {
     RegisterStandardControls();
+    RegisterCommonControls();
     RegisterClass(TWriteBackForm::StaticClass());
   }
 };
@@ -89,7 +97,8 @@ TEST_P(FormWriteBack, EveryObjectKeepsItsPropertiesAndTheirOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
-                         ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt"));
+                         ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
+                                           "dates_controls.txt"));
 
 }  // namespace
 }  // namespace vcl::testing
