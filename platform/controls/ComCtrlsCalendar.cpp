@@ -181,7 +181,8 @@ int WeekOfYear(TDateTime start, int firstDay, int rule) {
 }
 
 int LocaleNumber(LCTYPE type, int fallback, int high) {
-  const int n = StrToIntDef(GetLocaleStr(LOCALE_USER_DEFAULT, static_cast<int>(type), ""), fallback);
+  const int n =
+      StrToIntDef(GetLocaleStr(LOCALE_USER_DEFAULT, static_cast<int>(type), ""), fallback);
   return n < 0 || n > high ? fallback : n;
 }
 }  // namespace
@@ -225,11 +226,16 @@ LRESULT TMonthCalColors::WriteColor(WPARAM Index, LPARAM Rgb) {
 
 ZYL_CLASS_IMPL(TMonthCalColors) {
   using C = TMonthCalColors;
-  const std::pair<const char*, TColor> props[] = {
-      {"BackColor", clWindow},     {"TextColor", clWindowText}, {"TitleBackColor", clActiveCaption},
-      {"TitleTextColor", clWhite}, {"MonthBackColor", clWhite}, {"TrailingTextColor", clInactiveCaptionText}};
+  const std::pair<const char*, TColor> props[] = {{"BackColor", clWindow},
+                                                  {"TextColor", clWindowText},
+                                                  {"TitleBackColor", clActiveCaption},
+                                                  {"TitleTextColor", clWhite},
+                                                  {"MonthBackColor", clWhite},
+                                                  {"TrailingTextColor", clInactiveCaptionText}};
   for (int i = 0; i < kCount; ++i)
-    b.Prop(props[i].first, &C::Color, &C::SetColor, ColorTypeInfo()).Index(i).Default(props[i].second);
+    b.Prop(props[i].first, &C::Color, &C::SetColor, ColorTypeInfo())
+        .Index(i)
+        .Default(props[i].second);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -257,8 +263,7 @@ TDateTime TMonthCalendar::Today() const { return todaySet_ ? today_ : DatePart(v
 void TMonthCalendar::SetDate(TDateTime Value) {
   Value = DatePart(InCalendar(Value));
   limits_.Check(Value);
-  const bool keepEnd =
-      multiSelect_ && endDate_ >= Value && endDate_ - Value < maxSelectRange_;
+  const bool keepEnd = multiSelect_ && endDate_ >= Value && endDate_ - Value < maxSelectRange_;
   date_ = anchor_ = Value;
   endDate_ = active_ = keepEnd ? endDate_ : Value;
   Invalidate();
@@ -441,9 +446,7 @@ TSize TMonthCalendar::RequiredSize() {
   return TSize{TitleRect().Right + borderWidth_, today.Bottom + kGap + borderWidth_};
 }
 
-int TMonthCalendar::GridLeft() {
-  return borderWidth_ + kMargin + (weekNumbers_ ? CellWidth() : 0);
-}
+int TMonthCalendar::GridLeft() { return borderWidth_ + kMargin + (weekNumbers_ ? CellWidth() : 0); }
 
 TRect TMonthCalendar::TitleRect() {
   const int b = borderWidth_;
@@ -730,8 +733,7 @@ void TMonthCalendar::MCMGetCurSel(TMessage& Message) {
 void TMonthCalendar::MCMSetCurSel(TMessage& Message) {
   TDateTime value;
   Message.Result = FALSE;
-  if (multiSelect_ || !ReadSystemDate(Message.LParam, 0, value) || !limits_.Contains(value))
-    return;
+  if (multiSelect_ || !ReadSystemDate(Message.LParam, 0, value) || !limits_.Contains(value)) return;
   date_ = endDate_ = anchor_ = active_ = value;
   Invalidate();
   Message.Result = TRUE;
@@ -881,8 +883,8 @@ ZYL_CLASS_IMPL(TMonthCalendar) {
       .Publish("Visible")
       .Prop("WeekNumbers", &C::WeekNumbers, &C::SetWeekNumbers)
       .Default(false)
-      .Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver",
-                "OnEndDock", "OnEndDrag", "OnEnter", "OnExit"})
+      .Publish({"OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                "OnEndDrag", "OnEnter", "OnExit"})
       .Prop("OnGetMonthInfo", &C::OnGetMonthInfo, &C::SetOnGetMonthInfo)
       .Publish({"OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock", "OnStartDrag"});
 }

@@ -476,7 +476,8 @@ void TDateTimePicker::DropDown() {
   calendar_->SetDate(DatePart(dateTime_));
   const TSize need = calendar_->RequiredSize();
   // Below the picker, its left or right edge in line with the picker's.
-  const TPoint at = ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, height_});
+  const TPoint at =
+      ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, height_});
   calendar_->HandleNeeded();
   SetWindowPos(calendar_->Handle(), HWND_TOPMOST, at.X, at.Y, need.cx + 2, need.cy + 2,
                SWP_SHOWWINDOW | SWP_NOACTIVATE);

@@ -96,8 +96,7 @@ ZYL_ENUM(TCalDayOfWeek, dowMonday, dowTuesday, dowWednesday, dowThursday, dowFri
          dowSunday, dowLocaleDefault)
 
 // Asks for the days of a month (1..12) shown bold: bit 0 of MonthBoldInfo is the first day.
-using TOnGetMonthInfoEvent =
-    TEvent<void(TObject* Sender, uint32_t Month, uint32_t& MonthBoldInfo)>;
+using TOnGetMonthInfoEvent = TEvent<void(TObject* Sender, uint32_t Month, uint32_t& MonthBoldInfo)>;
 // The text a user typed into a picker: the handler sets DateAndTime (the picker's value when
 // called) and may refuse it with AllowChange.
 using TDTParseInputEvent = TEvent<void(TObject* Sender, const std::string& UserString,

@@ -80,9 +80,9 @@ TEST_F(CalendarPropsTest, NewControlsStartWithTheDefaultsTheyPublish) {
   EXPECT_FALSE(cal->AutoSize());
   EXPECT_DOUBLE_EQ(cal->EndDate(), cal->Date());
   const std::pair<int, TColor> colors[] = {
-      {win::MCSC_BACKGROUND, clWindow},        {win::MCSC_TEXT, clWindowText},
-      {win::MCSC_TITLEBK, clActiveCaption},    {win::MCSC_TITLETEXT, clWhite},
-      {win::MCSC_MONTHBK, clWhite},            {win::MCSC_TRAILINGTEXT, clInactiveCaptionText}};
+      {win::MCSC_BACKGROUND, clWindow},     {win::MCSC_TEXT, clWindowText},
+      {win::MCSC_TITLEBK, clActiveCaption}, {win::MCSC_TITLETEXT, clWhite},
+      {win::MCSC_MONTHBK, clWhite},         {win::MCSC_TRAILINGTEXT, clInactiveCaptionText}};
   auto* p = Add<TDateTimePicker>(10, 200, 186, 21);
   for (auto [index, color] : colors) {
     EXPECT_EQ(cal->CalColors()->Color(index), color) << index;
@@ -112,7 +112,8 @@ TEST_P(CalendarFirstDayTest, ThePageStartsOnTheChosenWeekday) {
   TLocaleValue locale(win::LOCALE_IFIRSTDAYOFWEEK, c.Locale);
   auto* cal = Calendar(At(2024, 2, 10));
   cal->SetFirstDayOfWeek(c.Day);
-  EXPECT_DOUBLE_EQ(cal->FirstShownDay(), c.First) << FormatDateTime("yyyy-mm-dd", cal->FirstShownDay());
+  EXPECT_DOUBLE_EQ(cal->FirstShownDay(), c.First)
+      << FormatDateTime("yyyy-mm-dd", cal->FirstShownDay());
   EXPECT_EQ(MondayBasedWeekday(c.First), cal->FirstColumnDay());
   const win::LRESULT asked = win::SendMessageA(cal->Handle(), win::MCM_GETFIRSTDAYOFWEEK, 0, 0);
   EXPECT_EQ(asked & 0xFFFF, cal->FirstColumnDay());
@@ -201,8 +202,8 @@ TEST_F(CalendarPropsTest, WeekNumbersTakeAColumnLeftOfTheDays) {
   WritePng(cap, "/tmp/zyl_month_calendar_weeks.png");
   // The numbers are drawn in the title's colour in their column, on every row.
   for (int row = 0; row < 6; ++row)
-    EXPECT_FALSE(Blank(InkBox(cap, OnForm(cal->WeekNumberRect(row)),
-                              Is(cal->CalColors()->TitleBackColor()))))
+    EXPECT_FALSE(Blank(
+        InkBox(cap, OnForm(cal->WeekNumberRect(row)), Is(cal->CalColors()->TitleBackColor()))))
         << row;
   // Clicks on the days still pick them: row 2, column 1 is Monday 12 February.
   const TRect r = cal->DayCellRect(2, 1);
@@ -235,7 +236,9 @@ TEST_F(CalendarPropsTest, EachCalendarColourPaintsItsPart) {
   // corner; the days of January on the first row.
   const TColorPart parts[] = {
       {"background", win::MCSC_BACKGROUND,
-       [](TMonthCalendar* c) { return TRect{0, c->Height() - 1, c->Width(), c->Height()}; }},
+       [](TMonthCalendar* c) {
+         return TRect{0, c->Height() - 1, c->Width(), c->Height()};
+       }},
       {"text", win::MCSC_TEXT, [](TMonthCalendar* c) { return c->DayCellRect(2, 0); }},
       {"title", win::MCSC_TITLEBK, [](TMonthCalendar* c) { return c->TitleRect(); }},
       {"selected day", win::MCSC_TITLEBK, [](TMonthCalendar* c) { return c->DayCellRect(3, 3); }},
@@ -333,9 +336,8 @@ TEST_F(CalendarPropsTest, ProgramRangesAreCheckedAgainstMultiSelectAndTheLongest
   cal->SetEndDate(At(2024, 2, 14, 18));
   EXPECT_DOUBLE_EQ(cal->Date(), At(2024, 2, 10));
   EXPECT_DOUBLE_EQ(cal->EndDate(), At(2024, 2, 14));
-  const std::pair<const char*, TDateTime> refused[] = {
-      {"before the first day", At(2024, 2, 9)},
-      {"32 days", At(2024, 3, 12)}};
+  const std::pair<const char*, TDateTime> refused[] = {{"before the first day", At(2024, 2, 9)},
+                                                       {"32 days", At(2024, 3, 12)}};
   for (auto [name, end] : refused)
     EXPECT_EQ(testsupport::ErrorOf<EDateTimeError>([&] { cal->SetEndDate(end); }),
               "Failed to set calendar selected range")
@@ -433,16 +435,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TRangeKeys{"ShiftRight",
                    {{win::VK_RIGHT, true}, {win::VK_RIGHT, true}, {win::VK_RIGHT, true}},
-                   At(2024, 2, 10), At(2024, 2, 13)},
+                   At(2024, 2, 10),
+                   At(2024, 2, 13)},
         TRangeKeys{"ShiftLeftPastTheStart",
-                   {{win::VK_RIGHT, true}, {win::VK_LEFT, true}, {win::VK_LEFT, true},
+                   {{win::VK_RIGHT, true},
+                    {win::VK_LEFT, true},
+                    {win::VK_LEFT, true},
                     {win::VK_LEFT, true}},
-                   At(2024, 2, 8), At(2024, 2, 10)},
-        TRangeKeys{"ShiftDownStopsAtTheLongest", {{win::VK_DOWN, true}}, At(2024, 2, 10),
-                   At(2024, 2, 14)},
+                   At(2024, 2, 8),
+                   At(2024, 2, 10)},
+        TRangeKeys{
+            "ShiftDownStopsAtTheLongest", {{win::VK_DOWN, true}}, At(2024, 2, 10), At(2024, 2, 14)},
         TRangeKeys{"PlainKeyMovesOneDay",
                    {{win::VK_RIGHT, true}, {win::VK_RIGHT, true}, {win::VK_RIGHT, false}},
-                   At(2024, 2, 11), At(2024, 2, 11)}),
+                   At(2024, 2, 11),
+                   At(2024, 2, 11)}),
     [](const ::testing::TestParamInfo<TRangeKeys>& i) { return std::string(i.param.Name); });
 
 TEST_F(CalendarPropsTest, RangeMessagesNeedMultiSelectAndFittingRanges) {
@@ -489,8 +496,7 @@ TEST_F(CalendarPropsTest, ARangeIsFilledWithTheTitleColourDayByDay) {
   EXPECT_EQ(InkBox(cap, grid, Is(cal->CalColors()->TitleBackColor())),
             (TRect{first.Left, first.Top, last.Right, last.Bottom}));
   for (int col = 1; col <= 4; ++col)
-    EXPECT_GT(CountOf(cap, OnForm(cal->DayCellRect(2, col)), cal->CalColors()->TitleTextColor()),
-              0)
+    EXPECT_GT(CountOf(cap, OnForm(cal->DayCellRect(2, col)), cal->CalColors()->TitleTextColor()), 0)
         << col;
 }
 
@@ -608,25 +614,24 @@ TEST_P(PickerUserTextTest, TheTypedTextGoesToOnUserInput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PickerUserTextTest,
-    ::testing::Values(
-        TUserTextCase{"ReturnHandsItOver", true, true, true, "next friday", 0, endReturn,
-                      "next friday", At(2024, 3, 1, 12)},
-        TUserTextCase{"TheHandlerRefuses", true, true, false, "soon", 0, endReturn, "soon",
-                      At(2024, 2, 10, 8)},
-        TUserTextCase{"EscapeDropsIt", true, true, true, "soon", 0, endEscape, "",
-                      At(2024, 2, 10, 8)},
-        TUserTextCase{"LeavingHandsItOver", true, true, true, "1 March", 0, endLeave, "1 March",
-                      At(2024, 3, 1, 12)},
-        TUserTextCase{"BackspaceTakesBack", true, true, true, "abcd", 2, endReturn, "ab",
-                      At(2024, 3, 1, 12)},
-        // Backspace first takes the whole text shown when the typing began.
-        TUserTextCase{"BackspaceOnTheShownText", true, true, true, "", 1, endReturn, "",
-                      At(2024, 3, 1, 12)},
-        TUserTextCase{"NoHandlerNoChange", true, false, true, "tomorrow", 0, endReturn, "",
-                      At(2024, 2, 10, 8)},
-        // Without ParseInput F2 does nothing and digits go to the day.
-        TUserTextCase{"WithoutParseInput", false, true, true, "5", 0, endReturn, "",
-                      At(2024, 2, 5, 8)}),
+    ::testing::Values(TUserTextCase{"ReturnHandsItOver", true, true, true, "next friday", 0,
+                                    endReturn, "next friday", At(2024, 3, 1, 12)},
+                      TUserTextCase{"TheHandlerRefuses", true, true, false, "soon", 0, endReturn,
+                                    "soon", At(2024, 2, 10, 8)},
+                      TUserTextCase{"EscapeDropsIt", true, true, true, "soon", 0, endEscape, "",
+                                    At(2024, 2, 10, 8)},
+                      TUserTextCase{"LeavingHandsItOver", true, true, true, "1 March", 0, endLeave,
+                                    "1 March", At(2024, 3, 1, 12)},
+                      TUserTextCase{"BackspaceTakesBack", true, true, true, "abcd", 2, endReturn,
+                                    "ab", At(2024, 3, 1, 12)},
+                      // Backspace first takes the whole text shown when the typing began.
+                      TUserTextCase{"BackspaceOnTheShownText", true, true, true, "", 1, endReturn,
+                                    "", At(2024, 3, 1, 12)},
+                      TUserTextCase{"NoHandlerNoChange", true, false, true, "tomorrow", 0,
+                                    endReturn, "", At(2024, 2, 10, 8)},
+                      // Without ParseInput F2 does nothing and digits go to the day.
+                      TUserTextCase{"WithoutParseInput", false, true, true, "5", 0, endReturn, "",
+                                    At(2024, 2, 5, 8)}),
     [](const ::testing::TestParamInfo<TUserTextCase>& i) { return std::string(i.param.Name); });
 
 // ---------------------------------------------------------------------------------------------
@@ -687,9 +692,9 @@ TEST_F(CalendarPropsTest, TheDatesFormKeepsEveryControlsValues) {
   EXPECT_FALSE(stay->ShowTodayCircle());
   EXPECT_TRUE(static_cast<bool>(stay->OnGetMonthInfo()));
   const std::pair<int, TColor> colors[] = {
-      {win::MCSC_BACKGROUND, clBtnFace},  {win::MCSC_TEXT, clNavy},
-      {win::MCSC_TITLEBK, clMaroon},      {win::MCSC_TITLETEXT, clYellow},
-      {win::MCSC_MONTHBK, clInfoBk},      {win::MCSC_TRAILINGTEXT, clSilver}};
+      {win::MCSC_BACKGROUND, clBtnFace}, {win::MCSC_TEXT, clNavy},
+      {win::MCSC_TITLEBK, clMaroon},     {win::MCSC_TITLETEXT, clYellow},
+      {win::MCSC_MONTHBK, clInfoBk},     {win::MCSC_TRAILINGTEXT, clSilver}};
   for (auto [index, color] : colors) EXPECT_EQ(stay->CalColors()->Color(index), color) << index;
   EXPECT_FALSE(plain->MultiSelect());
   EXPECT_DOUBLE_EQ(plain->EndDate(), plain->Date());
@@ -722,22 +727,26 @@ TEST_P(CalendarRangeFormTest, TheRangeIsCheckedOnceLoaded) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, CalendarRangeFormTest,
     ::testing::Values(
-        TRangeForm{"LongerThanTheDefaultLongest",
-                   {"MultiSelect = True", "Date = 45351.0", "EndDate = 45390.0",
-                    "MaxSelectRange = 60"},
-                   "", 45390.0},
+        TRangeForm{
+            "LongerThanTheDefaultLongest",
+            {"MultiSelect = True", "Date = 45351.0", "EndDate = 45390.0", "MaxSelectRange = 60"},
+            "",
+            45390.0},
         TRangeForm{"EndBeforeTheStart",
                    {"MultiSelect = True", "Date = 45351.0", "EndDate = 45350.0"},
-                   "Failed to set calendar selected range", 0},
-        TRangeForm{"LongerThanTheLongest",
-                   {"MultiSelect = True", "Date = 45351.0", "EndDate = 45360.0",
-                    "MaxSelectRange = 5"},
-                   "Failed to set calendar selected range", 0},
+                   "Failed to set calendar selected range",
+                   0},
+        TRangeForm{
+            "LongerThanTheLongest",
+            {"MultiSelect = True", "Date = 45351.0", "EndDate = 45360.0", "MaxSelectRange = 5"},
+            "Failed to set calendar selected range",
+            0},
         // Without MultiSelect an end day read is the first day.
         TRangeForm{"WithoutMultiSelect", {"EndDate = 45360.0", "Date = 45351.0"}, "", 45351.0},
         TRangeForm{"EndBeforeMultiSelect",
                    {"EndDate = 45353.0", "MultiSelect = True", "Date = 45351.0"},
-                   "", 45353.0}),
+                   "",
+                   45353.0}),
     [](const ::testing::TestParamInfo<TRangeForm>& i) { return std::string(i.param.Name); });
 
 }  // namespace
