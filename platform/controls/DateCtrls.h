@@ -1,7 +1,8 @@
 // The date controls of the common controls: TMonthCalendar (a month's grid of days with a
-// title, arrows to page through the months and a line with today's date) and TDateTimePicker
-// (an edit field of date or time fields, stepped by the keyboard, with a drop-down calendar or
-// an up-down). Both answer their window messages (DTM_, MCM_) and tell their parent through
+// title, arrows to page through the months, a line with today's date, optional week numbers
+// and a selected day or, with MultiSelect, range of days, in the colours of its CalColors) and
+// TDateTimePicker (an edit field of date or time fields, stepped by the keyboard, with a
+// drop-down calendar or an up-down, and with ParseInput a free text for OnUserInput). Both answer their window messages (DTM_, MCM_) and tell their parent through
 // WM_NOTIFY (DTN_, MCN_). Dates count whole days (TDateTime); a limit of 0 is no limit.
 #pragma once
 
