@@ -2,8 +2,9 @@
 // title, arrows to page through the months, a line with today's date, optional week numbers
 // and a selected day or, with MultiSelect, range of days, in the colours of its CalColors) and
 // TDateTimePicker (an edit field of date or time fields, stepped by the keyboard, with a
-// drop-down calendar or an up-down, and with ParseInput a free text for OnUserInput). Both answer their window messages (DTM_, MCM_) and tell their parent through
-// WM_NOTIFY (DTN_, MCN_). Dates count whole days (TDateTime); a limit of 0 is no limit.
+// drop-down calendar or an up-down, and with ParseInput a free text for OnUserInput). Both answer
+// their window messages (DTM_, MCM_) and tell their parent through WM_NOTIFY (DTN_, MCN_). Dates
+// count whole days (TDateTime); a limit of 0 is no limit.
 #pragma once
 
 #include <string>
