@@ -415,6 +415,8 @@ uint32_t TMonthCalendar::BoldInfo(TDateTime Value) {
 }
 
 bool TMonthCalendar::IsBold(TDateTime Value) {
+  // The days the first and last pages show beyond the calendar's years belong to no month.
+  if (Value < FirstDay() || Value > LastDay()) return false;
   uint16_t y, m, d;
   DecodeDate(Value, y, m, d);
   return (BoldInfo(Value) >> (d - 1)) & 1u;

@@ -532,6 +532,21 @@ TEST_F(CalendarPropsTest, OnGetMonthInfoIsAskedOncePerPageAndItsDaysAreBold) {
   EXPECT_FALSE(cal->IsBold(At(2024, 3, 15)));
 }
 
+// The day before the first of the calendar's years shows on its first page but belongs to no
+// month a handler is asked for.
+TEST_F(CalendarPropsTest, DaysOutsideTheCalendarAreNeverBold) {
+  auto* cal = Calendar(At(1, 1, 1));
+  TMonthInfoSink sink([](TObject*, uint32_t, uint32_t& bold) { bold = 0xFFFFFFFFu; });
+  cal->SetOnGetMonthInfo(TOnGetMonthInfoEvent(&sink, &TMonthInfoSink::Call));
+  Idle();
+  EXPECT_TRUE(cal->IsBold(At(1, 1, 1)));
+  EXPECT_FALSE(cal->IsBold(At(1, 1, 1) - 1));
+  cal->SetDate(At(9999, 12, 31));
+  Idle();
+  EXPECT_TRUE(cal->IsBold(At(9999, 12, 31)));
+  EXPECT_FALSE(cal->IsBold(At(9999, 12, 31) + 1));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Size
 
