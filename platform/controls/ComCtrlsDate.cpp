@@ -150,9 +150,18 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner) {
   width_ = 186;
   height_ = 21;
   dateTime_ = Now();
+  calColors_ = new TMonthCalColors;
+  calColors_->OnChange = TNotifyEvent(this, &TDateTimePicker::DoColorsChange);
 }
 
-TDateTimePicker::~TDateTimePicker() { delete calendar_; }
+TDateTimePicker::~TDateTimePicker() {
+  delete calendar_;
+  delete calColors_;
+}
+
+void TDateTimePicker::DoColorsChange(TObject*) {
+  if (calendar_) calendar_->CalColors()->Assign(calColors_);
+}
 
 void TDateTimePicker::Changed() {
   fieldsValid_ = false;
@@ -224,6 +233,11 @@ void TDateTimePicker::SetFormat(const std::string& Value) {
   format_ = Value;
   if (selected_ >= 0) selected_ = 0;
   Changed();
+}
+
+void TDateTimePicker::SetParseInput(bool Value) {
+  if (!Value) EndUserInput(false);
+  parseInput_ = Value;
 }
 
 void TDateTimePicker::Loaded() {
@@ -456,11 +470,14 @@ void TDateTimePicker::DropDown() {
   Notify(DTN_DROPDOWN);
   calendar_ = new TDropDownCalendar(nullptr);
   calendar_->Font()->Assign(font_);
+  calendar_->CalColors()->Assign(calColors_);
   calendar_->SetMinDate(limits_.Min);
   calendar_->SetMaxDate(limits_.Max);
   calendar_->SetDate(DatePart(dateTime_));
   const TSize need = calendar_->RequiredSize();
-  const TPoint at = ClientToScreen(TPoint{0, height_});
+  // Below the picker, its left or right edge in line with the picker's.
+  const TPoint at =
+      ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, height_});
   calendar_->HandleNeeded();
   SetWindowPos(calendar_->Handle(), HWND_TOPMOST, at.X, at.Y, need.cx + 2, need.cy + 2,
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -482,6 +499,43 @@ void TDateTimePicker::CloseUp(bool Accept) {
   }
   Notify(DTN_CLOSEUP);
   if (onCloseUp_) onCloseUp_(this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The user's own text
+
+void TDateTimePicker::BeginUserInput() {
+  if (!parseInput_ || userEditing_ || calendar_ || !checked_) return;
+  FinishTyping();
+  userText_ = Text();
+  userEditing_ = userTextSelected_ = true;
+  Invalidate();
+}
+
+void TDateTimePicker::EndUserInput(bool Accept) {
+  if (!userEditing_) return;
+  userEditing_ = false;
+  const std::string text = std::move(userText_);
+  userText_.clear();
+  Invalidate();
+  if (!Accept || !onUserInput_) return;
+  TDateTime value = dateTime_;
+  bool allow = true;
+  onUserInput_(this, text, value, allow);
+  if (allow) UserChange(InCalendar(value));
+}
+
+// Backspace takes back a character (all of a selected text), a printable one is added.
+void TDateTimePicker::UserTextKey(char Key) {
+  if (Key != '\b' && static_cast<unsigned char>(Key) < ' ') return;
+  if (userTextSelected_) userText_.clear();
+  userTextSelected_ = false;
+  if (Key == '\b') {
+    if (!userText_.empty()) userText_.pop_back();
+  } else {
+    userText_ += Key;
+  }
+  Invalidate();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -524,7 +578,17 @@ void TDateTimePicker::Paint() {
   c->Font()->Assign(font_);
   const int textTop = (height_ - c->TextHeight("0")) / 2;
   const bool focused = Focused() && !calendar_;
-  for (size_t i = 0; i < fields_.size(); ++i) {
+  if (userEditing_) {
+    const int w = c->TextWidth(userText_);
+    c->Brush()->SetStyle(userTextSelected_ ? bsSolid : bsClear);
+    if (userTextSelected_) {
+      c->Brush()->SetColor(clHighlight);
+      c->FillRect(TRect{x, textTop, x + w, textTop + c->TextHeight("0")});
+    }
+    c->Font()->SetColor(userTextSelected_ ? clHighlightText : font_->Color());
+    c->TextOut(x, textTop, userText_);
+  }
+  for (size_t i = 0; i < fields_.size() && !userEditing_; ++i) {
     TField& f = fields_[i];
     std::string s = FieldText(f, dateTime_);
     if (static_cast<int>(i) == selected_ && typedDigits_ > 0) s = IntToStr(typed_);
@@ -565,6 +629,11 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
   TCustomControl::KeyDown(Key, Shift);
   if (Key == 0) return;
   const bool alt = Shift.contains(ssAlt);
+  if (userEditing_) {
+    if (Key == VK_RETURN || Key == VK_ESCAPE) EndUserInput(Key == VK_RETURN);
+    Key = 0;
+    return;
+  }
   if (calendar_) {
     if (Key == VK_ESCAPE)
       CloseUp(false);
@@ -589,6 +658,11 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
     return;
   }
   if (!checked_) return;
+  if (parseInput_ && Key == VK_F2) {
+    BeginUserInput();
+    Key = 0;
+    return;
+  }
   Fields();
   auto move = [&](int dir) {
     FinishTyping();
@@ -623,6 +697,10 @@ void TDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 void TDateTimePicker::KeyPress(char& Key) {
   TCustomControl::KeyPress(Key);
+  if (Key != 0 && userEditing_) {
+    UserTextKey(Key);
+    Key = 0;
+  }
   if (Key == 0 || calendar_ || !checked_) return;
   Fields();
   if (Key >= '0' && Key <= '9') {
@@ -684,13 +762,15 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
 }
 
 void TDateTimePicker::WMGetDlgCode(TMessage& Message) {
-  Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (calendar_ ? DLGC_WANTALLKEYS : 0);
+  Message.Result =
+      DLGC_WANTARROWS | DLGC_WANTCHARS | (calendar_ || userEditing_ ? DLGC_WANTALLKEYS : 0);
 }
 
 void TDateTimePicker::WMKillFocus(TMessage& Message) {
   ZYL_INHERITED(Message);
   CloseUp(false);
   FinishTyping();
+  EndUserInput(true);
 }
 
 void TDateTimePicker::CMFocusChanged(TCMFocusChanged& Message) {
@@ -710,7 +790,10 @@ void TDateTimePicker::CMFontChanged(TMessage& Message) {
 
 void TDateTimePicker::CMEnabledChanged(TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (!enabled_) CloseUp(false);
+  if (!enabled_) {
+    CloseUp(false);
+    EndUserInput(false);
+  }
   Invalidate();
 }
 
@@ -767,6 +850,14 @@ void TDateTimePicker::DTMSetFormat(TMessage& Message) {
   Message.Result = TRUE;
 }
 
+void TDateTimePicker::DTMGetMcColor(TMessage& Message) {
+  Message.Result = calColors_->ReadColor(Message.WParam);
+}
+
+void TDateTimePicker::DTMSetMcColor(TMessage& Message) {
+  Message.Result = calColors_->WriteColor(Message.WParam, Message.LParam);
+}
+
 void TDateTimePicker::DTMGetMonthCal(TMessage& Message) {
   Message.Result = calendar_ ? reinterpret_cast<LRESULT>(calendar_->Handle()) : 0;
 }
@@ -783,12 +874,18 @@ ZYL_MESSAGE_MAP(TDateTimePicker) {
       .On(DTM_GETRANGE, &C::DTMGetRange)
       .On(DTM_SETRANGE, &C::DTMSetRange)
       .On(DTM_SETFORMATA, &C::DTMSetFormat)
+      .On(DTM_GETMCCOLOR, &C::DTMGetMcColor)
+      .On(DTM_SETMCCOLOR, &C::DTMSetMcColor)
       .On(DTM_GETMONTHCAL, &C::DTMGetMonthCal);
 }
 
 ZYL_CLASS_IMPL(TDateTimePicker) {
   using C = TDateTimePicker;
-  b.Publish({"Anchors", "BiDiMode", "Constraints"})
+  // DateFormat, DateMode, Kind, CalAlignment and ParseInput have no default: always written.
+  b.Publish({"Anchors", "BiDiMode"})
+      .Prop("CalAlignment", &C::CalAlignment, &C::SetCalAlignment)
+      .Prop("CalColors", &C::CalColors, &C::SetCalColors)
+      .Publish("Constraints")
       .Prop("Date", &C::Date, &C::SetDate)
       .Prop("Format", &C::Format, &C::SetFormat)
       .Prop("Time", &C::Time, &C::SetTime)
@@ -798,14 +895,12 @@ ZYL_CLASS_IMPL(TDateTimePicker) {
       .Default(true)
       .Publish("Color")
       .Prop("DateFormat", &C::DateFormat, &C::SetDateFormat)
-      .Default(dfShort)
       .Prop("DateMode", &C::DateMode, &C::SetDateMode)
-      .Default(dmComboBox)
-      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font"})
+      .Publish({"DragCursor", "DragKind", "DragMode", "Enabled", "Font", "ImeMode", "ImeName"})
       .Prop("Kind", &C::Kind, &C::SetKind)
-      .Default(dtkDate)
       .Prop("MaxDate", &C::MaxDate, &C::SetMaxDate)
       .Prop("MinDate", &C::MinDate, &C::SetMinDate)
+      .Prop("ParseInput", &C::ParseInput, &C::SetParseInput)
       .Publish("ParentBiDiMode")
       .Prop("ParentColor", &C::ParentColor, &C::SetParentColor)
       .Default(false)
@@ -818,7 +913,8 @@ ZYL_CLASS_IMPL(TDateTimePicker) {
       .Publish("OnContextPopup")
       .Prop("OnDropDown", &C::OnDropDown, &C::SetOnDropDown)
       .Publish({"OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter",
-                "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock", "OnStartDrag"});
+                "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock", "OnStartDrag"})
+      .Prop("OnUserInput", &C::OnUserInput, &C::SetOnUserInput);
 }
 
 }  // namespace vcl

@@ -314,6 +314,11 @@ constexpr const char SDateTimeMin[] = "Date is less than minimum of %s";
 constexpr const char SDateTimeMax[] = "Date exceeds maximum of %s";
 constexpr const char SDateTimeRange[] = "Failed to set calendar min/max range";
 constexpr const char SDateTimeNaN[] = "Date or time is not a number";
+constexpr const char SCalSelRange[] = "Failed to set calendar selected range";
+constexpr const char SCalMaxSelRange[] = "Failed to set maximum selection range";
+constexpr const char SCalNeedMultiSelect[] = "A range of days needs MultiSelect";
+constexpr const char SCalColorIndex[] = "Calendar colour index out of range (%d)";
+constexpr const char SCalBorderWidth[] = "Border width must not be negative (%d)";
 constexpr const char SToday[] = "Today:";
 constexpr const char SDateListLine[] =
     "Line %d of the date list is not a date, a time and a description: '%s'";

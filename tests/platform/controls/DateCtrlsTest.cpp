@@ -1,6 +1,6 @@
 // The month calendar and the date and time picker, driven with the keyboard and the mouse on
 // the virtual clock with fixed format settings.
-#include "ComCtrlsTestSupport.h"
+#include "DateCtrlsTestSupport.h"
 
 #include <limits>
 
@@ -12,76 +12,6 @@
 
 namespace vcl::testing {
 namespace {
-
-using namespace win::testkit;
-
-// Records the WM_NOTIFY codes a control's window hears.
-class TNotifySpy : public TObject {
- public:
-  explicit TNotifySpy(TControl* c) : control_(c), old_(c->WindowProc()) {
-    c->SetWindowProc(TWndMethod(this, &TNotifySpy::Proc));
-  }
-  ~TNotifySpy() override { control_->SetWindowProc(old_); }
-  std::vector<win::UINT> Codes;
-  win::SYSTEMTIME Last;
-
- private:
-  void Proc(TMessage& m) {
-    if (m.Msg == win::WM_NOTIFY) {
-      const auto* hdr = reinterpret_cast<const win::NMHDR*>(m.LParam);
-      Codes.push_back(hdr->code);
-      if (hdr->code == win::DTN_DATETIMECHANGE)
-        Last = reinterpret_cast<const win::NMDATETIMECHANGE*>(m.LParam)->st;
-      else if (hdr->code == win::MCN_SELCHANGE || hdr->code == win::MCN_SELECT)
-        Last = reinterpret_cast<const win::NMSELCHANGE*>(m.LParam)->stSelStart;
-    }
-    old_(m);
-  }
-  TControl* control_;
-  TWndMethod old_;
-};
-
-bool Blank(const TRect& r) { return r.Width() == 0; }
-
-TDateTime At(int y, int m, int d, int h = 0, int n = 0, int s = 0) {
-  return JoinDateTime(EncodeDate(y, m, d), EncodeTime(h, n, s, 0));
-}
-
-class DateCtrlsTest : public ComCtrlsTest {
- protected:
-  DateCtrlsTest() {
-    FormatSettings.DateSeparator = '/';
-    FormatSettings.TimeSeparator = ':';
-    FormatSettings.ShortDateFormat = "dd/mm/yyyy";
-    FormatSettings.LongDateFormat = "dddd, d mmmm yyyy";
-    FormatSettings.LongTimeFormat = "hh:nn:ss";
-    Session().Clock().SetNow(At(2024, 2, 10, 9, 30));
-  }
-  // A shown, focused picker on a fresh form.
-  TDateTimePicker* Picker(TDateTime value, TDateTimeKind kind = dtkDate) {
-    NewForm(320, 260);
-    auto* p = Add<TDateTimePicker>(10, 10, 186, 21);
-    p->SetKind(kind);
-    p->SetDateTime(value);
-    Show();
-    p->SetFocus();
-    Idle();
-    return p;
-  }
-  TMonthCalendar* Calendar(TDateTime value) {
-    NewForm(320, 260);
-    auto* c = Add<TMonthCalendar>(10, 10, 0, 0);
-    const TSize need = c->RequiredSize();
-    c->SetBounds(10, 10, need.cx, need.cy);
-    c->SetDate(value);
-    Show();
-    return c;
-  }
-  void Press(win::BYTE key, int times = 1) {
-    for (int i = 0; i < times; ++i) KeyPress(key);
-  }
-  TFormatSettingsScope settings_;
-};
 
 // Keys on one field: which field (Right presses from the first), the key, how often.
 struct TStepCase {
@@ -541,15 +471,18 @@ TEST_F(DateCtrlsTest, TheCalendarDrawsTitleSelectionTodayAndGreyNeighbours) {
   const TRect today = cal->DayCellRect(1, 6);
   const TRect ring = InkBox(cap, grid, Is(clRed));
   EXPECT_EQ(ring, (TRect{10 + today.Left, 10 + today.Top, 10 + today.Right, 10 + today.Bottom}));
-  // Days of January on the first row and of March on the last are grey; February's are not.
+  // Days of January on the first row and of March on the last are in the calendar's trailing
+  // text colour (by default the inactive caption's text); February's are not.
+  const TColor trailing = cal->CalColors()->TrailingTextColor();
+  EXPECT_EQ(trailing, clInactiveCaptionText);
   EXPECT_FALSE(
       Blank(InkBox(cap,
                    TRect{10 + cal->DayCellRect(0, 0).Left, 10 + cal->DayCellRect(0, 0).Top,
                          10 + cal->DayCellRect(0, 3).Right, 10 + cal->DayCellRect(0, 3).Bottom},
-                   Is(clGrayText))));
+                   Is(trailing))));
   const TRect feb = cal->DayCellRect(2, 0);
   EXPECT_TRUE(Blank(InkBox(cap, TRect{10 + feb.Left, 10 + feb.Top, 10 + feb.Right, 10 + feb.Bottom},
-                           Is(clGrayText))));
+                           Is(trailing))));
   EXPECT_FALSE(Blank(InkBox(
       cap, TRect{10 + feb.Left, 10 + feb.Top, 10 + feb.Right, 10 + feb.Bottom}, Is(clWindowText))));
 }

@@ -21,8 +21,14 @@ class TWriteBackForm : public TForm {
   ZYL_CLASS(TWriteBackForm, TForm)
   using TForm::TForm;
   void Handler(TObject*) {}
+  void MonthInfo(TObject*, uint32_t, uint32_t&) {}
+  void UserInput(TObject*, const std::string&, TDateTime&, bool&) {}
 };
-ZYL_CLASS_IMPL(TWriteBackForm) { b.Method("Handler", &TWriteBackForm::Handler); }
+ZYL_CLASS_IMPL(TWriteBackForm) {
+  b.Method("Handler", &TWriteBackForm::Handler)
+      .Method("MonthInfo", &TWriteBackForm::MonthInfo)
+      .Method("UserInput", &TWriteBackForm::UserInput);
+}
 
 namespace {
 
@@ -97,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, FormWriteBack,
                          ::testing::Values("dialog.txt", "sizeable.txt", "grids.txt",
                                            "pagecontrol_images.txt", "grid_nofixed.txt",
                                            "defaults_labels.txt", "order_tabstop.txt",
-                                           "taborder_statusbar.txt"));
+                                           "taborder_statusbar.txt", "dates_controls.txt"));
 
 // The keyboard order a form has once read: the children that read a tab order take the places
 // they name, in the order of those numbers; a child that reads none (or one outside the list)
