@@ -335,12 +335,12 @@ ZYL_CLASS_IMPL(TScrollBox) {
   // The scroll bars follow the size, where the scrolling control publishes them.
   b.Publish({"HorzScrollBar", "VertScrollBar", "Align", "Anchors", "AutoScroll", "BiDiMode",
              "BorderStyle"})
-      .Publish({"Constraints", "DragCursor",  "DragKind",    "DragMode",       "Enabled",
-                "Color",       "Ctl3D",       "Font",        "ParentBiDiMode", "ParentColor",
-                "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",   "ShowHint",
-                "TabOrder",    "TabStop",     "Visible",     "OnClick",        "OnDblClick",
-                "OnDragDrop",  "OnDragOver",  "OnEndDock",   "OnEndDrag",      "OnEnter",
-                "OnExit",      "OnMouseDown", "OnMouseMove", "OnMouseUp",      "OnResize",
+      .Publish({"Constraints", "DragCursor",  "DragKind",       "DragMode",       "Enabled",
+                "Color",       "Ctl3D",       "Font",           "ParentBiDiMode", "ParentColor",
+                "ParentCtl3D", "ParentFont",  "ParentShowHint", "PopupMenu",      "ShowHint",
+                "TabOrder",    "TabStop",     "Visible",        "OnClick",        "OnDblClick",
+                "OnDragDrop",  "OnDragOver",  "OnEndDock",      "OnEndDrag",      "OnEnter",
+                "OnExit",      "OnMouseDown", "OnMouseMove",    "OnMouseUp",      "OnResize",
                 "OnStartDock", "OnStartDrag"});
 }
 
