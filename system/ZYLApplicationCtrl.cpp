@@ -148,21 +148,21 @@ void TZYLApplicationCtrl::Detach() {
     if (handed && target == handed) target = nullptr;
   };
   if (vcl::TApplication* a = vcl::Application) {
-    withdraw(a->OnHint, OnHint);
-    withdraw(a->OnShowHint, OnShowHint);
-    withdraw(a->OnActivate, OnActivate);
-    withdraw(a->OnDeactivate, OnDeactivate);
-    withdraw(a->OnMessage, OnMessage);
-    withdraw(a->OnHelp, OnHelp);
-    withdraw(a->OnIdle, OnIdle);
-    withdraw(a->OnRestore, OnRestore);
-    withdraw(a->OnMinimize, OnMinimize);
-    withdraw(a->OnActionUpdate, OnActionUpdate);
-    withdraw(a->OnActionExecute, OnActionExecute);
+    withdraw(a->OnHint, FOnHint);
+    withdraw(a->OnShowHint, FOnShowHint);
+    withdraw(a->OnActivate, FOnActivate);
+    withdraw(a->OnDeactivate, FOnDeactivate);
+    withdraw(a->OnMessage, FOnMessage);
+    withdraw(a->OnHelp, FOnHelp);
+    withdraw(a->OnIdle, FOnIdle);
+    withdraw(a->OnRestore, FOnRestore);
+    withdraw(a->OnMinimize, FOnMinimize);
+    withdraw(a->OnActionUpdate, FOnActionUpdate);
+    withdraw(a->OnActionExecute, FOnActionExecute);
   }
   if (vcl::TScreen* s = vcl::Screen) {
-    withdraw(s->OnActiveFormChange, OnActiveFormChange);
-    withdraw(s->OnActiveControlChange, OnActiveControlChange);
+    withdraw(s->OnActiveFormChange, FOnActiveFormChange);
+    withdraw(s->OnActiveControlChange, FOnActiveControlChange);
   }
 }
 
@@ -191,7 +191,7 @@ void TZYLApplicationCtrl::SetFont(int Index, vcl::TFont* Value) {
 }
 
 void TZYLApplicationCtrl::DoEditModeChange(vcl::TObject*) {
-  if (OnEditModeChange) OnEditModeChange(this);
+  if (FOnEditModeChange) FOnEditModeChange(this);
 }
 
 void TZYLApplicationCtrl::AppException(vcl::TObject* Sender, vcl::Exception& E) {
@@ -221,11 +221,11 @@ void TZYLApplicationCtrl::Loaded() {
       ini->SetTarget(FIniTarget);
     }
     // 2. Exceptions and the log events.
-    if (vcl::Application && (FOptions.contains(aoLogException) || OnException))
+    if (vcl::Application && (FOptions.contains(aoLogException) || FOnException))
       vcl::Application->OnException = vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException);
-    if (OnException) app->OnException = OnException;
-    if (OnMaxLogSize) app->OnMaxLogSize = OnMaxLogSize;
-    if (OnHeaderWrite) app->OnHeaderWrite = OnHeaderWrite;
+    if (FOnException) app->OnException = FOnException;
+    if (FOnMaxLogSize) app->OnMaxLogSize = FOnMaxLogSize;
+    if (FOnHeaderWrite) app->OnHeaderWrite = FOnHeaderWrite;
   }
   vcl::TApplication* a = vcl::Application;
   if (a) {
@@ -246,21 +246,21 @@ void TZYLApplicationCtrl::Loaded() {
     a->UpdateFormatSettings = FUpdateFormatSettings;
     a->UpdateMetricSettings = FUpdateMetricSettings;
     // 6. The events; an unassigned one leaves the existing handler in place.
-    if (OnHint) a->OnHint = OnHint;
-    if (OnShowHint) a->OnShowHint = OnShowHint;
-    if (OnActivate) a->OnActivate = OnActivate;
-    if (OnDeactivate) a->OnDeactivate = OnDeactivate;
-    if (OnMessage) a->OnMessage = OnMessage;
-    if (OnHelp) a->OnHelp = OnHelp;
-    if (OnIdle) a->OnIdle = OnIdle;
-    if (OnRestore) a->OnRestore = OnRestore;
-    if (OnMinimize) a->OnMinimize = OnMinimize;
-    if (OnActionUpdate) a->OnActionUpdate = OnActionUpdate;
-    if (OnActionExecute) a->OnActionExecute = OnActionExecute;
+    if (FOnHint) a->OnHint = FOnHint;
+    if (FOnShowHint) a->OnShowHint = FOnShowHint;
+    if (FOnActivate) a->OnActivate = FOnActivate;
+    if (FOnDeactivate) a->OnDeactivate = FOnDeactivate;
+    if (FOnMessage) a->OnMessage = FOnMessage;
+    if (FOnHelp) a->OnHelp = FOnHelp;
+    if (FOnIdle) a->OnIdle = FOnIdle;
+    if (FOnRestore) a->OnRestore = FOnRestore;
+    if (FOnMinimize) a->OnMinimize = FOnMinimize;
+    if (FOnActionUpdate) a->OnActionUpdate = FOnActionUpdate;
+    if (FOnActionExecute) a->OnActionExecute = FOnActionExecute;
   }
   if (vcl::TScreen* s = vcl::Screen) {
-    if (OnActiveFormChange) s->OnActiveFormChange = OnActiveFormChange;
-    if (OnActiveControlChange) s->OnActiveControlChange = OnActiveControlChange;
+    if (FOnActiveFormChange) s->OnActiveFormChange = FOnActiveFormChange;
+    if (FOnActiveControlChange) s->OnActiveControlChange = FOnActiveControlChange;
     // 7. The screen fonts chosen by SystemOptions.
     if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont);
     if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont);

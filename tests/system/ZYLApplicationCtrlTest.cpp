@@ -224,8 +224,8 @@ TEST_F(AppCtrlTest, AssignedEventsReplaceAndUnassignedOnesStay) {
   vcl::Application->OnMinimize = vcl::TNotifyEvent(&keep, &Sink::Notify);
   vcl::Screen->OnActiveFormChange = vcl::TNotifyEvent(&keep, &Sink::Notify);
   TZYLApplicationCtrl c(nullptr);
-  c.OnHint = vcl::TNotifyEvent(&s, &Sink::Notify);
-  c.OnActiveControlChange = vcl::TNotifyEvent(&s, &Sink::Other);
+  c.SetOnHint(vcl::TNotifyEvent(&s, &Sink::Notify));
+  c.SetOnActiveControlChange(vcl::TNotifyEvent(&s, &Sink::Other));
   c.Loaded();
   EXPECT_EQ(vcl::Application->OnHint, vcl::TNotifyEvent(&s, &Sink::Notify));
   EXPECT_EQ(vcl::Application->OnMinimize, vcl::TNotifyEvent(&keep, &Sink::Notify));
@@ -240,8 +240,8 @@ TEST_F(AppCtrlTest, HandedOverEventsAreWithdrawnWhenTheComponentGoes) {
   vcl::Application->OnMinimize = vcl::TNotifyEvent(&keep, &Sink::Notify);
   {
     TZYLApplicationCtrl c(nullptr);
-    c.OnActivate = vcl::TNotifyEvent(&s, &Sink::Notify);
-    c.OnActiveFormChange = vcl::TNotifyEvent(&s, &Sink::Other);
+    c.SetOnActivate(vcl::TNotifyEvent(&s, &Sink::Notify));
+    c.SetOnActiveFormChange(vcl::TNotifyEvent(&s, &Sink::Other));
     c.Loaded();
     EXPECT_EQ(vcl::Application->OnActivate, vcl::TNotifyEvent(&s, &Sink::Notify));
   }
@@ -254,7 +254,7 @@ TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   Sink s;
   TZYLApplication* app = ZYLApplication();
   auto* c = new TZYLApplicationCtrl(nullptr);
-  c->OnEditModeChange = vcl::TNotifyEvent(&s, &Sink::Notify);
+  c->SetOnEditModeChange(vcl::TNotifyEvent(&s, &Sink::Notify));
   app->SetEditMode({emInsert, emCaps});
   app->SetEditMode({emInsert, emCaps});  // unchanged: no event
   ASSERT_EQ(s.Senders.size(), 1u);
@@ -270,7 +270,7 @@ TEST_F(AppCtrlTest, ExceptionHandlersAreHandedOverAndWithdrawnOnFree) {
   TZYLApplication* app = ZYLApplication();
   auto* c = new TZYLApplicationCtrl(nullptr);
   c->SetOptions({});
-  c->OnException = TZYLExceptionEvent(&s, &Sink::Exception);
+  c->SetOnException(TZYLExceptionEvent(&s, &Sink::Exception));
   c->Loaded();
   ASSERT_TRUE(vcl::Application->OnException.Assigned());
   EXPECT_EQ(app->OnException, TZYLExceptionEvent(&s, &Sink::Exception));
@@ -347,8 +347,8 @@ TEST_F(AppCtrlTest, LogHandlersAreHandedOverAndTheirLinesFollowTheHeader) {
   c.SetLogName(dir.File("app"));
   c.SetLogMaxsize(300);
   c.SetLogMaxAction(laClearLog);
-  c.OnMaxLogSize = TZYLMaxLogSizeEvent(&s, &LogSink::MaxSize);
-  c.OnHeaderWrite = TZYLOnHeaderWrite(&s, &LogSink::Header);
+  c.SetOnMaxLogSize(TZYLMaxLogSizeEvent(&s, &LogSink::MaxSize));
+  c.SetOnHeaderWrite(TZYLOnHeaderWrite(&s, &LogSink::Header));
   c.Loaded();
   app->Log("first");
   std::ifstream f(dir.File("app.LOG"));
