@@ -16,19 +16,21 @@ struct KeyScan {
   BYTE Vk, Scan;
 };
 constexpr KeyScan kKeyScans[] = {
-    {VK_ESCAPE, 0x01}, {VK_OEM_MINUS, 0x0C}, {VK_OEM_PLUS, 0x0D}, {VK_BACK, 0x0E}, {VK_TAB, 0x0F},
-    {VK_OEM_4, 0x1A}, {VK_OEM_6, 0x1B}, {VK_RETURN, 0x1C}, {VK_CONTROL, 0x1D}, {VK_LCONTROL, 0x1D},
-    {VK_RCONTROL, 0x1D}, {VK_OEM_1, 0x27}, {VK_OEM_7, 0x28}, {VK_OEM_3, 0x29}, {VK_SHIFT, 0x2A},
-    {VK_LSHIFT, 0x2A}, {VK_OEM_5, 0x2B}, {VK_OEM_COMMA, 0x33}, {VK_OEM_PERIOD, 0x34},
-    {VK_OEM_2, 0x35}, {VK_RSHIFT, 0x36}, {VK_MULTIPLY, 0x37}, {VK_MENU, 0x38}, {VK_LMENU, 0x38},
-    {VK_RMENU, 0x38}, {VK_SPACE, 0x39}, {VK_CAPITAL, 0x3A}, {VK_NUMLOCK, 0x45}, {VK_SCROLL, 0x46},
-    {VK_HOME, 0x47}, {VK_NUMPAD7, 0x47}, {VK_UP, 0x48}, {VK_NUMPAD8, 0x48}, {VK_PRIOR, 0x49},
-    {VK_NUMPAD9, 0x49}, {VK_SUBTRACT, 0x4A}, {VK_LEFT, 0x4B}, {VK_NUMPAD4, 0x4B}, {VK_CLEAR, 0x4C},
-    {VK_NUMPAD5, 0x4C}, {VK_RIGHT, 0x4D}, {VK_NUMPAD6, 0x4D}, {VK_ADD, 0x4E}, {VK_END, 0x4F},
-    {VK_NUMPAD1, 0x4F}, {VK_DOWN, 0x50}, {VK_NUMPAD2, 0x50}, {VK_NEXT, 0x51}, {VK_NUMPAD3, 0x51},
-    {VK_INSERT, 0x52}, {VK_NUMPAD0, 0x52}, {VK_DELETE, 0x53}, {VK_DECIMAL, 0x53},
-    {VK_OEM_102, 0x56}, {VK_F11, 0x57}, {VK_F12, 0x58}, {VK_DIVIDE, 0x35}, {VK_LWIN, 0x5B},
-    {VK_RWIN, 0x5C}, {VK_APPS, 0x5D},
+    {VK_ESCAPE, 0x01},  {VK_OEM_MINUS, 0x0C}, {VK_OEM_PLUS, 0x0D},   {VK_BACK, 0x0E},
+    {VK_TAB, 0x0F},     {VK_OEM_4, 0x1A},     {VK_OEM_6, 0x1B},      {VK_RETURN, 0x1C},
+    {VK_CONTROL, 0x1D}, {VK_LCONTROL, 0x1D},  {VK_RCONTROL, 0x1D},   {VK_OEM_1, 0x27},
+    {VK_OEM_7, 0x28},   {VK_OEM_3, 0x29},     {VK_SHIFT, 0x2A},      {VK_LSHIFT, 0x2A},
+    {VK_OEM_5, 0x2B},   {VK_OEM_COMMA, 0x33}, {VK_OEM_PERIOD, 0x34}, {VK_OEM_2, 0x35},
+    {VK_RSHIFT, 0x36},  {VK_MULTIPLY, 0x37},  {VK_MENU, 0x38},       {VK_LMENU, 0x38},
+    {VK_RMENU, 0x38},   {VK_SPACE, 0x39},     {VK_CAPITAL, 0x3A},    {VK_NUMLOCK, 0x45},
+    {VK_SCROLL, 0x46},  {VK_HOME, 0x47},      {VK_NUMPAD7, 0x47},    {VK_UP, 0x48},
+    {VK_NUMPAD8, 0x48}, {VK_PRIOR, 0x49},     {VK_NUMPAD9, 0x49},    {VK_SUBTRACT, 0x4A},
+    {VK_LEFT, 0x4B},    {VK_NUMPAD4, 0x4B},   {VK_CLEAR, 0x4C},      {VK_NUMPAD5, 0x4C},
+    {VK_RIGHT, 0x4D},   {VK_NUMPAD6, 0x4D},   {VK_ADD, 0x4E},        {VK_END, 0x4F},
+    {VK_NUMPAD1, 0x4F}, {VK_DOWN, 0x50},      {VK_NUMPAD2, 0x50},    {VK_NEXT, 0x51},
+    {VK_NUMPAD3, 0x51}, {VK_INSERT, 0x52},    {VK_NUMPAD0, 0x52},    {VK_DELETE, 0x53},
+    {VK_DECIMAL, 0x53}, {VK_OEM_102, 0x56},   {VK_F11, 0x57},        {VK_F12, 0x58},
+    {VK_DIVIDE, 0x35},  {VK_LWIN, 0x5B},      {VK_RWIN, 0x5C},       {VK_APPS, 0x5D},
 };
 
 // Set-1 scan codes of the US layout, by virtual key (0 = none).

@@ -18,8 +18,8 @@
 #include "platform/classes/Resources.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/sys/Packages.h"
-#include "tests/package/PackageFixture.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/package/PackageFixture.h"
 
 namespace {
 

@@ -55,7 +55,8 @@ TEST(FrameworkClasses, PublishTheirListsWithDefaultsAndStoredRules) {
       ADD_FAILURE() << "no row for " << cls->ClassName() << ": " << testsupport::PublishedList(cls);
       continue;
     }
-    EXPECT_EQ(testsupport::PublishedList(cls), testsupport::ExpandPublishedRow(it->second)) << cls->ClassName();
+    EXPECT_EQ(testsupport::PublishedList(cls), testsupport::ExpandPublishedRow(it->second))
+        << cls->ClassName();
   }
   // Every row names a registered class.
   EXPECT_EQ(checked, static_cast<int>(Expected().size()));
