@@ -111,12 +111,7 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
   }
   if (Designing(this) && ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     const std::string name = ClassName();
-    Detach();
-    delete FCheckBitmap;
-    delete FIcon;
-    delete FHintFont;
-    delete FIconFont;
-    delete FMenuFont;
+    Detach();  // the owned bitmap, icon and fonts go with the members
     throw ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner);
   }
   if (TZYLApplication* app = ZYLApplication())
@@ -125,11 +120,11 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
 
 TZYLApplicationCtrl::~TZYLApplicationCtrl() {
   Detach();
-  delete FIcon;
-  delete FHintFont;
-  delete FIconFont;
-  delete FMenuFont;
-  delete FCheckBitmap;
+  FIcon.reset();
+  FHintFont.reset();
+  FIconFont.reset();
+  FMenuFont.reset();
+  FCheckBitmap.reset();
 }
 
 // Withdraws every handler of the application objects that still points at this component, so
@@ -179,9 +174,9 @@ void TZYLApplicationCtrl::SetLogName(const std::string& Value) {
 
 vcl::TFont* TZYLApplicationCtrl::GetFont(int Index) const {
   switch (Index) {
-    case fiHintFont: return FHintFont;
-    case fiIconFont: return FIconFont;
-    case fiMenuFont: return FMenuFont;
+    case fiHintFont: return FHintFont.get();
+    case fiIconFont: return FIconFont.get();
+    case fiMenuFont: return FMenuFont.get();
   }
   return nullptr;
 }
@@ -204,7 +199,7 @@ void TZYLApplicationCtrl::Loaded() {
   TZYLApplication* app = ZYLApplication();
   // 1. The library's application object and its settings storage.
   if (app) {
-    if (FCheckBitmap && !FCheckBitmap->Empty()) app->SetCheckBitmap(FCheckBitmap);
+    if (FCheckBitmap && !FCheckBitmap->Empty()) app->SetCheckBitmap(FCheckBitmap.get());
     app->Options = FOptions;
     app->Company = FCompany;
     app->Version = FVersion;
@@ -235,7 +230,7 @@ void TZYLApplicationCtrl::Loaded() {
     else
       a->SetHelpFile(vcl::ExtractFileName(a->HelpFile()));
     // 4. The icon (the component keeps its copy).
-    if (FIcon && !FIcon->Empty() && a->Icon()) a->Icon()->Assign(FIcon);
+    if (FIcon && !FIcon->Empty() && a->Icon()) a->Icon()->Assign(FIcon.get());
     // 5. Hints, title and the system-setting switches.
     a->SetShowHint(FShowHint);
     if (!FTitle.empty()) a->SetTitle(FTitle);
@@ -262,9 +257,9 @@ void TZYLApplicationCtrl::Loaded() {
     if (FOnActiveFormChange) s->OnActiveFormChange = FOnActiveFormChange;
     if (FOnActiveControlChange) s->OnActiveControlChange = FOnActiveControlChange;
     // 7. The screen fonts chosen by SystemOptions.
-    if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont);
-    if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont);
-    if (FSystemOptions.contains(soSetMenuFont)) s->MenuFont()->Assign(FMenuFont);
+    if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont.get());
+    if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont.get());
+    if (FSystemOptions.contains(soSetMenuFont)) s->MenuFont()->Assign(FMenuFont.get());
   }
 }
 

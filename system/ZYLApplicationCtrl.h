@@ -4,6 +4,7 @@
 // (ZYLApplication) and its settings storage. Later changes wait for the next load.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -40,7 +41,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   explicit TZYLApplicationCtrl(vcl::TComponent* AOwner);
   ~TZYLApplicationCtrl() override;
 
-  vcl::TBitmap* CheckBitmap() const { return FCheckBitmap; }
+  vcl::TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
   void SetCheckBitmap(vcl::TBitmap* Value);
   const std::string& Company() const { return FCompany; }
   void SetCompany(const std::string& Value) { FCompany = Value; }
@@ -79,7 +80,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   int32_t HintShortPause() const { return FHintShortPause; }
   void SetHintShortPause(int32_t Value) { FHintShortPause = Value; }
   // The icon stays readable after Loaded handed it to the application.
-  vcl::TIcon* Icon() const { return FIcon; }
+  vcl::TIcon* Icon() const { return FIcon.get(); }
   void SetIcon(vcl::TIcon* Value);
   const std::string& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
@@ -94,9 +95,9 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   // Index: one of TFontProp (null for any other); the setter copies.
   vcl::TFont* GetFont(int Index) const;
   void SetFont(int Index, vcl::TFont* Value);
-  vcl::TFont* HintFont() const { return FHintFont; }
-  vcl::TFont* IconFont() const { return FIconFont; }
-  vcl::TFont* MenuFont() const { return FMenuFont; }
+  vcl::TFont* HintFont() const { return FHintFont.get(); }
+  vcl::TFont* IconFont() const { return FIconFont.get(); }
+  vcl::TFont* MenuFont() const { return FMenuFont.get(); }
   TSystemOptions SystemOptions() const { return FSystemOptions; }
   void SetSystemOptions(TSystemOptions Value) { FSystemOptions = Value; }
 
@@ -164,7 +165,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   void AppException(vcl::TObject* Sender, vcl::Exception& E);
   void Detach();
 
-  vcl::TBitmap* FCheckBitmap;
+  std::unique_ptr<vcl::TBitmap> FCheckBitmap;
   std::string FCompany;
   TOptions FOptions;
   std::string FVersion;
@@ -182,15 +183,15 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   int32_t FHintPause = 500;
   int32_t FHintHidePause = 2500;
   int32_t FHintShortPause = 50;
-  vcl::TIcon* FIcon;
+  std::unique_ptr<vcl::TIcon> FIcon;
   std::string FHelpFile;
   bool FShowHint = true;
   std::string FTitle;
   bool FUpdateMetricSettings = true;
   bool FUpdateFormatSettings = true;
-  vcl::TFont* FHintFont;
-  vcl::TFont* FIconFont;
-  vcl::TFont* FMenuFont;
+  std::unique_ptr<vcl::TFont> FHintFont;
+  std::unique_ptr<vcl::TFont> FIconFont;
+  std::unique_ptr<vcl::TFont> FMenuFont;
   TSystemOptions FSystemOptions;
 };
 

@@ -41,11 +41,10 @@ TZYLBaseDialog::TZYLBaseDialog(vcl::TComponent* AOwner)
     : inherited(AOwner), FHints(new vcl::TStringList()) {}
 
 TZYLBaseDialog::~TZYLBaseDialog() {
-  delete FHints;
-  FHints = nullptr;
+  FHints.reset();
 }
 
-vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints; }
+vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints.get(); }
 void TZYLBaseDialog::SetHints(vcl::TStrings* Value) { FHints->Assign(Value); }
 
 void TZYLBaseDialog::SetCaptionTitle(const std::string& Value) {

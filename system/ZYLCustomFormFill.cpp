@@ -42,8 +42,7 @@ TZYLCustomFormFill::~TZYLCustomFormFill() {
 }
 
 void TZYLCustomFormFill::FreeBuffer() {
-  delete FBuffer;
-  FBuffer = nullptr;
+  FBuffer.reset();
 }
 
 void TZYLCustomFormFill::SetImageList(TZYLCustomImageList* Value) {

@@ -5,6 +5,7 @@
 // WM_NCPAINT and WM_NCACTIVATE. One per form.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <string>
 
@@ -96,8 +97,8 @@ class TZYLFormStyler : public TZYLWndProcComponent {
   TZYLPaintEvent FOnPaint;
   TZYLPaintEvent FOnCaptionPaint;
   std::string FCaption;
-  vcl::TCanvas* FCanvas;
-  vcl::TBitmap* FIconBitmap;
+  std::unique_ptr<vcl::TCanvas> FCanvas;
+  std::unique_ptr<vcl::TBitmap> FIconBitmap;
   bool FActive = false;
   bool FPainting = false;
   // Init moved the form's text into Caption (RestoreState gives it back).

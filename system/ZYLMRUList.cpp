@@ -94,7 +94,7 @@ TZYLMRUList::~TZYLMRUList() {
   }
   delete FPopup;
   FPopup = nullptr;
-  delete FEntries;
+  FEntries.reset();
 }
 
 void TZYLMRUList::CreateSectionDefault(std::string& Section) {
@@ -103,7 +103,7 @@ void TZYLMRUList::CreateSectionDefault(std::string& Section) {
   Section = owner + "." + ClassName().substr(4);
 }
 
-vcl::TStrings* TZYLMRUList::Entries() const { return FEntries; }
+vcl::TStrings* TZYLMRUList::Entries() const { return FEntries.get(); }
 
 void TZYLMRUList::SetMaxEntries(uint8_t Value) {
   if (FMaxEntries == Value) return;
@@ -216,13 +216,13 @@ void TZYLMRUList::CheckClearList(vcl::TObject* Sender) {
 void TZYLMRUList::RestoreState() {
   TZYLIniCtrl* ini = IniCtrl();
   if (!ini) return;
-  ini->ReadStringsExt(Section(), kValuePrefix, FEntries, FMaxEntries);
+  ini->ReadStringsExt(Section(), kValuePrefix, FEntries.get(), FMaxEntries);
   UpdateMenu();
 }
 
 void TZYLMRUList::SaveState() {
   if (TZYLIniCtrl* ini = IniCtrl())
-    ini->WriteStringsExt(Section(), kValuePrefix, FEntries, FMaxEntries);
+    ini->WriteStringsExt(Section(), kValuePrefix, FEntries.get(), FMaxEntries);
 }
 
 void TZYLMRUList::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {

@@ -9,6 +9,7 @@
 // accelerator.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -121,7 +122,7 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   vcl::TMenuItem* FMenuItem = nullptr;
   int32_t FHelpContext = 0;
   std::string FHint;
-  vcl::TStringList* FEntries;
+  std::unique_ptr<vcl::TStringList> FEntries;
   TZYLMRUListOptions FOptions{moShowAccel, moSubIfEmpty};
   TZYLMRUListStyle FStyle = msAfterItem;
   bool FUpdating = false;

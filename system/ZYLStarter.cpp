@@ -72,7 +72,7 @@ TZYLStarter::~TZYLStarter() {
   FStartTimer.reset();
   FProcessTimer.reset();
   CloseProcess();
-  delete FStartTime;
+  FStartTime.reset();
 }
 
 std::string TZYLStarter::GetString(int Index) const {
