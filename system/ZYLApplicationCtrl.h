@@ -4,9 +4,9 @@
 // (ZYLApplication) and its settings storage. Later changes wait for the next load.
 #pragma once
 
-#include <memory>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLApplication.h"

@@ -40,9 +40,7 @@ ZYL_CLASS_IMPL(TZYLBaseDialog) {
 TZYLBaseDialog::TZYLBaseDialog(vcl::TComponent* AOwner)
     : inherited(AOwner), FHints(new vcl::TStringList()) {}
 
-TZYLBaseDialog::~TZYLBaseDialog() {
-  FHints.reset();
-}
+TZYLBaseDialog::~TZYLBaseDialog() { FHints.reset(); }
 
 vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints.get(); }
 void TZYLBaseDialog::SetHints(vcl::TStrings* Value) { FHints->Assign(Value); }

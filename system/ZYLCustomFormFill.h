@@ -6,8 +6,8 @@
 // TZYLPaintEvent are shared with the title-bar styler.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLOwned.h"

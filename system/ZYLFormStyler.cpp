@@ -325,8 +325,9 @@ void TZYLFormStyler::PaintText(const vcl::TRect& TextRect) {
     format |= win::DT_RIGHT;
   else if (FAlignment == vcl::taCenter)
     format |= win::DT_CENTER;
-  ZYLDrawTextExt(FCanvas.get(), FCaption, FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D.get(),
-                 TextRect, format, TZYLDrawTextStyles{dtEnabled, dtClip});
+  ZYLDrawTextExt(FCanvas.get(), FCaption,
+                 FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D.get(), TextRect, format,
+                 TZYLDrawTextStyles{dtEnabled, dtClip});
 }
 
 }  // namespace zyl

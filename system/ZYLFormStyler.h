@@ -5,8 +5,8 @@
 // WM_NCPAINT and WM_NCACTIVATE. One per form.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLOwned.h"

@@ -8,8 +8,8 @@
 // the component is being read, so loading a form never changes the user's system settings.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
