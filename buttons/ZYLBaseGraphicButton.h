@@ -6,6 +6,7 @@
 // face (sunken while down), then the glyph and caption; descendants change the face.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 
 #include "foundation/ZYLControl.h"
@@ -83,7 +84,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   void UpdateExclusive();
 
   TZYLOwned<vcl::TBitmap> FGlyph;
-  vcl::TBitmap* FListGlyph = nullptr;  // the image list's item, fetched for painting
+  std::unique_ptr<vcl::TBitmap> FListGlyph;  // the image list's item, fetched for painting
   TZYLOwned<TZYLButtonLayout> FLayout;
   TZYLOwned<TZYLFxCaption> FFontFX;
   vcl::TComponent* FDropDown = nullptr;

@@ -81,8 +81,7 @@ TZYLAniCtrl::~TZYLAniCtrl() {
   Destroying();
   Stop();
   FTimer.Free();
-  delete FBackBitmap;
-  FBackBitmap = nullptr;
+  FBackBitmap.reset();
 }
 
 // ---- Settings ----
@@ -335,11 +334,10 @@ void TZYLAniCtrl::Loaded() {
 
 void TZYLAniCtrl::CMTransparentChanged(vcl::TMessage& Message) {
   if (FTransparent) {
-    if (!FBackBitmap) FBackBitmap = new vcl::TBitmap();
+    if (!FBackBitmap) FBackBitmap.reset(new vcl::TBitmap());
     FBackRefresh = true;
   } else {
-    delete FBackBitmap;
-    FBackBitmap = nullptr;
+    FBackBitmap.reset();
   }
   ZYL_INHERITED(Message);
 }
@@ -368,7 +366,7 @@ void TZYLAniCtrl::Paint() {
   }
   vcl::TCanvas* c = Canvas();
   if (FTransparent && FBackRefresh) {
-    if (!FBackBitmap) FBackBitmap = new vcl::TBitmap();
+    if (!FBackBitmap) FBackBitmap.reset(new vcl::TBitmap());
     if (CheckOptimized()) {
       FBackBitmap->SetSize(Width(), Height());
       BackDrawArea(FBackBitmap->Canvas(), TRect{0, 0, Width(), Height()}, TPoint{0, 0}, 0);
@@ -376,7 +374,7 @@ void TZYLAniCtrl::Paint() {
     } else {
       FBevel->PaintBevel(c, ClientRect(), true);
       const TRect inner = BeveledRect();
-      ZYLBmpFromDesktop(FBackBitmap, GetScreenRect(inner));
+      ZYLBmpFromDesktop(FBackBitmap.get(), GetScreenRect(inner));
       FBackOrigin = TPoint{inner.Left, inner.Top};
     }
     FBackRefresh = false;

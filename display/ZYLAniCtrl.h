@@ -4,6 +4,7 @@
 // of the background under it and draws each frame over that copy.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 
 #include "display/ZYLCustomLImage.h"
@@ -82,7 +83,7 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   // The timers of the current mode (exactly one exists); for inspection.
   TZYLTimer* Timer() const { return FTimer.Timer(); }
   TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
-  vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
+  vcl::TBitmap* BackBitmap() const { return FBackBitmap.get(); }
   // The timer handler: one step of the animation.
   void GetTimer(vcl::TObject* Sender);
 
@@ -115,7 +116,7 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   // Brings the frames in order after one of them was set to Value.
   bool OrderFrames(int32_t Value, int32_t Other);
 
-  vcl::TBitmap* FBackBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBackBitmap;
   bool FBackRefresh = false;
   vcl::TPoint FBackOrigin{0, 0};  // the control point the back bitmap's corner shows
   bool FMakeVisible = true;

@@ -136,9 +136,8 @@ void TZYLBaseLabel::SetBool(int Index, bool Value) {
       if (!ZYLStoreValue(FTwinkle, Value)) break;
       if (FTwinkle && !ComponentState().contains(vcl::csDesigning)) {
         FreeTwinkleTimer();
-        FTwinkleTimer =
-            new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
-                          Enabled(), FUseGlobalTimer);
+        FTwinkleTimer.reset(new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
+                          Enabled(), FUseGlobalTimer));
         FTwinklePhase = true;
       } else {
         FreeTwinkleTimer();
@@ -248,8 +247,7 @@ void TZYLBaseLabel::OnTwinkleTimer(vcl::TObject* /*Sender*/) {
 }
 
 void TZYLBaseLabel::FreeTwinkleTimer() {
-  delete FTwinkleTimer;
-  FTwinkleTimer = nullptr;
+  FTwinkleTimer.reset();
 }
 
 }  // namespace zyl

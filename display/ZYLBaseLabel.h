@@ -4,6 +4,7 @@
 // on a light timer and forced font smoothing. It paints nothing itself; its descendants do.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <string>
 
@@ -123,7 +124,7 @@ class TZYLBaseLabel : public TZYLBaseGraphicControl {
   bool FMultiLine = false;
   TZYLAlignment FAlignment = agTopLeft;
   TZYLLabelOptions FOptions;
-  TZYLTimer* FTwinkleTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTwinkleTimer;
   int32_t FTwinkleVisible = 700;
   int32_t FTwinkleInVisible = 700;
   vcl::TColor FTwinkleColor = vcl::clNone;

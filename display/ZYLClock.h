@@ -4,6 +4,7 @@
 // the countdown interval and the time offset.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <string>
 
@@ -130,12 +131,12 @@ class TZYLClock : public TZYLGraphicControl {
   double Stopwatch() const { return FStopwatch; }
   void StartCountdown();
   void EndCountdown();
-  TZYLTimeInterval* Countdown() const { return FCountdown; }
+  TZYLTimeInterval* Countdown() const { return FCountdown.get(); }
   void SetAlarmTime(double Value) { FAlarmTime = Value; }
 
   // One timer tick (public for the timer and for callers that drive the clock).
   void OnTimer(vcl::TObject* Sender);
-  TZYLTimer* Timer() const { return FTimer; }
+  TZYLTimer* Timer() const { return FTimer.get(); }
 
   // Marks the face dirty for the fill, bevel, hands, second circle or nil; then paints.
   void GetChange(vcl::TObject* Sender) override;
@@ -240,18 +241,18 @@ class TZYLClock : public TZYLGraphicControl {
   bool FDigitalShowSecs = true;
   std::string FInternalFormat = "hh:nn:ss";
   TZYLOwned<TZYLClockHand> FHands[3];
-  TZYLTimer* FTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTimer;
   double FAlarmTime = 0;
   double FStopwatch = 0;
   TZYLClockMode FMode = cmNormal;
-  TZYLTimeInterval* FCountdown = nullptr;
+  std::unique_ptr<TZYLTimeInterval> FCountdown;
   bool FStopwatchRunning = false;
   int32_t FDigitalPosY = -1;
   int32_t FDigitalPosX = -1;
   TZYLClockStyle FStyle = csWin95;
   vcl::TColor FFaceColors[5];
   TZYLClockOptions FOptions{coShowAnalog, co24Hour};
-  vcl::TBitmap* FFace = nullptr;
+  std::unique_ptr<vcl::TBitmap> FFace;
   uint16_t FRepeatAlarm = 10;
   int FAlarmCounter = 10;
   std::string FCustomDateTimeFormat = "hh:nn:ss";

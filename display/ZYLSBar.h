@@ -138,10 +138,10 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void ExecuteEvent(int Code);
 
   // The parts, for the owner's layout and for tests.
-  TZYLSpinButton* DecButton() const { return FDecBtn; }
-  TZYLSpinButton* IncButton() const { return FIncBtn; }
-  TZYLScrollBarThumb* Thumb() const { return FThumb; }
-  TZYLCaret* Caret() const { return FCaret; }
+  TZYLSpinButton* DecButton() const { return FDecBtn.get(); }
+  TZYLSpinButton* IncButton() const { return FIncBtn.get(); }
+  TZYLScrollBarThumb* Thumb() const { return FThumb.get(); }
+  TZYLCaret* Caret() const { return FCaret.get(); }
   vcl::TBitmap* Checker() const { return FChecker.get(); }
   int TrackLength() const { return FTrackLength; }
   bool Repeating() const;
@@ -212,10 +212,10 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   bool FHideFocus = false;
   bool FCanBeFocused = true;
 
-  TZYLSpinButton* FDecBtn = nullptr;
-  TZYLSpinButton* FIncBtn = nullptr;
-  TZYLScrollBarThumb* FThumb = nullptr;
-  TZYLCaret* FCaret = nullptr;
+  std::unique_ptr<TZYLSpinButton> FDecBtn;
+  std::unique_ptr<TZYLSpinButton> FIncBtn;
+  std::unique_ptr<TZYLScrollBarThumb> FThumb;
+  std::unique_ptr<TZYLCaret> FCaret;
   std::unique_ptr<vcl::TBitmap> FChecker;
   vcl::TRect FTrackRect{};
   int FTrackLength = 100;

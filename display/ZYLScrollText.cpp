@@ -137,7 +137,7 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
 
 TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
-  FBackBitmap = new vcl::TBitmap();
+  FBackBitmap.reset(new vcl::TBitmap());
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   FLines.reset(new vcl::TStringList());
   FLines->Add(ClassName());
@@ -152,8 +152,7 @@ TZYLScrollText::~TZYLScrollText() {
   Destroying();
   Stop();
   FTimer.Free();
-  delete FBackBitmap;
-  FBackBitmap = nullptr;
+  FBackBitmap.reset();
   FFont3D.reset();
   FLines.reset();
 }
@@ -420,7 +419,7 @@ void TZYLScrollText::Paint() {
       BackDrawArea(FBackBitmap->Canvas(), TRect{0, 0, FInnerWidth, FInnerHeight},
                    TPoint{r.Left, r.Top}, 0);
     } else {
-      ZYLBmpFromDesktop(FBackBitmap, GetScreenRect(r));
+      ZYLBmpFromDesktop(FBackBitmap.get(), GetScreenRect(r));
     }
     FBackRefresh = false;
   }
@@ -474,7 +473,7 @@ void TZYLScrollText::PaintImage() {
     wc->Font()->Assign(Font());
     const TRect area{0, 0, FInnerWidth, FInnerHeight};
     if (FTransparentOwn && !FBackBitmap->Empty()) {
-      wc->Draw(0, 0, FBackBitmap);
+      wc->Draw(0, 0, FBackBitmap.get());
     } else {
       wc->Brush()->SetStyle(vcl::bsSolid);
       wc->Brush()->SetColor(Color());

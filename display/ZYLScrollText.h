@@ -6,6 +6,7 @@
 // Its timer is one of the four timer kinds, exactly one at a time.
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <string>
 
@@ -104,7 +105,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t InnerHeight() const { return FInnerHeight; }
   // The origin of the text block at the current step, inside the bevel.
   vcl::TPoint TextOrigin() const;
-  vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
+  vcl::TBitmap* BackBitmap() const { return FBackBitmap.get(); }
   bool BackRefresh() const { return FBackRefresh; }
   TZYLTimer* Timer() const { return FTimer.Timer(); }
   TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
@@ -148,7 +149,7 @@ class TZYLScrollText : public TZYLGraphicControl {
                 bool Align, bool& Bold);
 
   vcl::TAlignment FAlignment = vcl::taCenter;
-  vcl::TBitmap* FBackBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBackBitmap;
   TZYLScrollDirection FDirection = sdBottomToTop;
   TZYLOwned<TZYL3DCaption> FFont3D;
   TZYLOwned<vcl::TStringList> FLines;
