@@ -227,7 +227,8 @@ void TZYLBaseGraphicButton::Click() {
 }
 
 vcl::TBitmap* TZYLBaseGraphicButton::ShownGlyph() {
-  if (FImageList && !IMLEmpty() && FImageList->GetBitmapItem(FListIndex, FImageIndex, FListGlyph.get()))
+  if (FImageList && !IMLEmpty() &&
+      FImageList->GetBitmapItem(FListIndex, FImageIndex, FListGlyph.get()))
     return FListGlyph.get();
   return FGlyph.get();
 }

@@ -6,8 +6,8 @@
 // face (sunken while down), then the glyph and caption; descendants change the face.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLOwned.h"

@@ -4,8 +4,8 @@
 // of the background under it and draws each frame over that copy.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 
 #include "display/ZYLCustomLImage.h"
 #include "foundation/ZYLTimer.h"

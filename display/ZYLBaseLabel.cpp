@@ -136,8 +136,9 @@ void TZYLBaseLabel::SetBool(int Index, bool Value) {
       if (!ZYLStoreValue(FTwinkle, Value)) break;
       if (FTwinkle && !ComponentState().contains(vcl::csDesigning)) {
         FreeTwinkleTimer();
-        FTwinkleTimer.reset(new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
-                          Enabled(), FUseGlobalTimer));
+        FTwinkleTimer.reset(new TZYLTimer(FTwinkleVisible,
+                                          vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
+                                          Enabled(), FUseGlobalTimer));
         FTwinklePhase = true;
       } else {
         FreeTwinkleTimer();
@@ -246,8 +247,6 @@ void TZYLBaseLabel::OnTwinkleTimer(vcl::TObject* /*Sender*/) {
   if (Visible()) InvalidateControl();
 }
 
-void TZYLBaseLabel::FreeTwinkleTimer() {
-  FTwinkleTimer.reset();
-}
+void TZYLBaseLabel::FreeTwinkleTimer() { FTwinkleTimer.reset(); }
 
 }  // namespace zyl

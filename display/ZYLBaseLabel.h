@@ -4,8 +4,8 @@
 // on a light timer and forced font smoothing. It paints nothing itself; its descendants do.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"

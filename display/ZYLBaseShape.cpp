@@ -153,9 +153,7 @@ void TZYLBaseShape::GetChange(vcl::TObject* Sender) {
   inherited::GetChange(Sender);
 }
 
-void TZYLBaseShape::FreeFillBitmap() {
-  FFillBitmap.reset();
-}
+void TZYLBaseShape::FreeFillBitmap() { FFillBitmap.reset(); }
 
 void TZYLBaseShape::GetShapeChange() {
   FreeFillBitmap();
@@ -217,8 +215,8 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
   if (!Canvas) return;
   const TRect client{0, 0, Width(), Height()};
   if (FOutlineStale) {
-    ZYLShapeCalc(client, FShape, FActiveTeeth, FSquare, FBrush,
-                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FPointList.get());
+    ZYLShapeCalc(client, FShape, FActiveTeeth, FSquare, FBrush, static_cast<int8_t>(FRoundPercent),
+                 FBevel, FShadow, FPointList.get());
     GetShapeChange();
     FOutlineStale = false;
   }

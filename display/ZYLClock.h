@@ -4,8 +4,8 @@
 // the countdown interval and the time offset.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"

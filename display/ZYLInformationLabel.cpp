@@ -84,7 +84,8 @@ TZYLInformationLabel::TZYLInformationLabel(vcl::TComponent* AOwner) : inherited(
   FDateTimeFormat = vcl::FormatSettings.ShortDateFormat;
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLInformationLabel::FontChange));
   FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLInformationLabel::GetChange));
-  FTimer.reset(new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLInformationLabel::GetTimer), false, false));
+  FTimer.reset(
+      new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLInformationLabel::GetTimer), false, false));
 }
 
 TZYLInformationLabel::~TZYLInformationLabel() {

@@ -4,8 +4,8 @@
 // lock-key states and the current date and time are kept current by a timer.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "display/ZYLBaseLabel.h"

@@ -182,9 +182,7 @@ ZYL_CLASS_IMPL(TZYLLED) {
 
 TZYLLED::TZYLLED() { FBmp.reset(new vcl::TBitmap()); }
 
-TZYLLED::~TZYLLED() {
-  FBmp.reset();
-}
+TZYLLED::~TZYLLED() { FBmp.reset(); }
 
 void TZYLLED::Assign(vcl::TPersistent* Source) {
   if (auto* s = dynamic_cast<TZYLLED*>(Source)) {

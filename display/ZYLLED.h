@@ -4,9 +4,9 @@
 // bitmap with every segment unlit is cached and copied for each character.
 #pragma once
 
-#include <memory>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLObject.h"

@@ -6,8 +6,8 @@
 // Its timer is one of the four timer kinds, exactly one at a time.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
