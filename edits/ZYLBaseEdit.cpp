@@ -152,7 +152,7 @@ TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
   SetHeight(21);
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
   FBevel->SetDefaultMode(bmWindows);
-  FCaret = new TZYLCaret(this);
+  FCaret.reset(new TZYLCaret(this));
   FCaret->SetPos(TZYLCaret::piY, 1);
   const TZYLBufferEntryDestroy destroy(this, &TZYLBaseEdit::DestroyRecord);
   FUndo->SetOnEntryDestroy(destroy);
@@ -170,8 +170,7 @@ TZYLBaseEdit::~TZYLBaseEdit() {
   FTimer.reset();
   FUndo->Clear();
   FRedo->Clear();
-  delete FCaret;
-  FCaret = nullptr;
+  FCaret.reset();
   FFont3D.reset();
 }
 

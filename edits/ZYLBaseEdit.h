@@ -145,7 +145,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void SetUseGlobalTimer(bool Value) { FUseGlobalTimer = Value; }
   TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLCaret* Caret() const { return FCaret; }
+  TZYLCaret* Caret() const { return FCaret.get(); }
   void SetCaretSettings(TZYLCaret* Value);
   bool InputEnabled() const { return FInputEnabled; }
   void SetInputEnabled(bool Value) { FInputEnabled = Value; }
@@ -419,7 +419,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool FMouseSelection = true;
   std::bitset<256> FDelimiters;
   TZYLOwned<TZYL3DCaption> FFont3D;
-  TZYLCaret* FCaret = nullptr;
+  std::unique_ptr<TZYLCaret> FCaret;
   std::unique_ptr<TZYLDynLIFOBuffer> FUndo;
   std::unique_ptr<TZYLDynLIFOBuffer> FRedo;
   bool FUndoing = false;

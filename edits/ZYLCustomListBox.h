@@ -122,7 +122,7 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   void DisplayEditor(int Index);
   void HideEditor() { CancelEditMode(); }
   // The open editor (nil when closed) and the item it edits (-1 when closed or appending).
-  TZYLCustomListBoxEdit* Editor() const { return FEditor; }
+  TZYLCustomListBoxEdit* Editor() const { return FEditor.get(); }
   int EditIndex() const { return FEditIndex; }
   void MoveHorz(uint16_t ScrollCode);
   bool ItemVisible(int Index);
@@ -265,13 +265,13 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   // An inserted item's editor carries the item's index plus this in its Tag.
   static constexpr int kInsertedTag = 255;
 
-  TZYLCustomListBoxEdit* FEditor = nullptr;
-  TZYLCustomListBoxEdit* FDoomedEditor = nullptr;  // closed, hidden, freed later
+  std::unique_ptr<TZYLCustomListBoxEdit> FEditor;
+  std::unique_ptr<TZYLCustomListBoxEdit> FDoomedEditor;  // closed, hidden, freed later
   int FEditIndex = -1;
   int FHorzExtent = 0;
   int FLastTopIndex = -1;
   bool FMouseInControl = false;
-  vcl::THintWindow* FHintWindow = nullptr;
+  std::unique_ptr<vcl::THintWindow> FHintWindow;
   void* FThemeHandle = nullptr;
   TZYLLabelBinding FLabelBinding{this};
 };

@@ -206,14 +206,14 @@ TZYLListBox::TZYLListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
   // Only a box linked through IniUse looks at the components that join its owner.
   HearInserts(false);
   SetControlStyle(ControlStyle() - vcl::csAcceptsControls - vcl::csSetCaption);
-  FHeader = new TZYLHeaderControl(this);
+  FHeader.reset(new TZYLHeaderControl(this));
   FHeader->SetParent(this);
   FHeader->OnSectionResize = vcl::TSectionNotifyEvent(this, &TZYLListBox::HeaderSized);
   FHeader->SetTabStop(false);
   FHeader->SetAlign(vcl::alTop);
   FHeader->SetHeight(17);
   FHeader->Sections()->Add();
-  FListBox = new TZYLMyListBox(this);
+  FListBox.reset(new TZYLMyListBox(this));
   FListBox->SetParent(this);
   FListBox->SetParentCtl3D(false);
   FListBox->SetCtl3D(false);
@@ -235,10 +235,8 @@ TZYLListBox::~TZYLListBox() {
     } catch (const vcl::Exception&) {
     }
   FListBox->OnDrawItem = nullptr;
-  delete FListBox;
-  FListBox = nullptr;
-  delete FHeader;
-  FHeader = nullptr;
+  FListBox.reset();
+  FHeader.reset();
 }
 
 bool TZYLListBox::Busy() const {

@@ -8,6 +8,7 @@
 // Most properties are forwarded to the header or the inner list through indexed accessors.
 #pragma once
 
+#include <memory>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -184,8 +185,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   bool GetSelected(int I) const;
   void SetSelected(int I, bool Value);
   vcl::TCanvas* GetCanvas() const;
-  TZYLMyListBox* ListBox() const { return FListBox; }
-  TZYLHeaderControl* Header() const { return FHeader; }
+  TZYLMyListBox* ListBox() const { return FListBox.get(); }
+  TZYLHeaderControl* Header() const { return FHeader.get(); }
 
   // Sorts the rows by the listed columns (compared as strings by character codes), or by
   // OnSSCompareItem when it is assigned.
@@ -238,8 +239,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   int CompareRows(const std::string& S, const std::string& P, const std::vector<int>& Columns);
   void QuickSort(int L, int R, const std::vector<int>& Columns);
 
-  TZYLHeaderControl* FHeader = nullptr;
-  TZYLMyListBox* FListBox = nullptr;
+  std::unique_ptr<TZYLHeaderControl> FHeader;
+  std::unique_ptr<TZYLMyListBox> FListBox;
   char FDelimiter = ';';
   TZYLLBGridLines FGridLines = glNone;
   vcl::TColor FGridHorzColor = 0xC0C0C0;

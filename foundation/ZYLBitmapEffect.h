@@ -3,6 +3,7 @@
 // brightness and alpha blending applied to a bitmap in place, optionally cached).
 #pragma once
 
+#include <memory>
 #include <cstdint>
 #include <string>
 
@@ -107,7 +108,7 @@ class TZYLBitmapEffectObject : public TZYLObject {
   bool FBuffered = false;
   int8_t FBrightness = 0;
   TZYLOwned<TZYLAlphaObject> FAlpha;
-  vcl::TBitmap* FBuffer = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBuffer;
 };
 
 }  // namespace zyl

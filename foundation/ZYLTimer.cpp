@@ -337,19 +337,17 @@ void TZYLModeTimer::Create(TZYLTimerMode Mode, TZYLTimerInterval Interval,
                            const vcl::TNotifyEvent& OnTimer) {
   Free();
   if (Mode == tmNormal || Mode == tmGlobalTimer) {
-    FTimer = new TZYLTimer(Interval, OnTimer, false, Mode == tmGlobalTimer);
+    FTimer.reset(new TZYLTimer(Interval, OnTimer, false, Mode == tmGlobalTimer));
   } else {
-    FHiTimer = new TZYLHiTimer(nullptr);  // disabled until Enable
+    FHiTimer.reset(new TZYLHiTimer(nullptr));  // disabled until Enable
     FHiTimer->SetOnTimer(OnTimer);
     FHiTimer->SetUseThread(Mode == tmThreaded);
   }
 }
 
 void TZYLModeTimer::Free() {
-  delete FTimer;
-  FTimer = nullptr;
-  delete FHiTimer;
-  FHiTimer = nullptr;
+  FTimer.reset();
+  FHiTimer.reset();
 }
 
 void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval,

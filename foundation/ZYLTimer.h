@@ -151,12 +151,12 @@ class TZYLModeTimer {
   void Free();
   // Starts the timer with Interval (a high-resolution one also with ThreadPriority), or stops it.
   void Enable(bool On, TZYLTimerInterval Interval, vcl::TThreadPriority ThreadPriority);
-  TZYLTimer* Timer() const { return FTimer; }
-  TZYLHiTimer* HiTimer() const { return FHiTimer; }
+  TZYLTimer* Timer() const { return FTimer.get(); }
+  TZYLHiTimer* HiTimer() const { return FHiTimer.get(); }
 
  private:
-  TZYLTimer* FTimer = nullptr;
-  TZYLHiTimer* FHiTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTimer;
+  std::unique_ptr<TZYLHiTimer> FHiTimer;
 };
 
 // The timer of a control that runs by steps and publishes TimerMode, Interval and
