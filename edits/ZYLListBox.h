@@ -8,8 +8,8 @@
 // Most properties are forwarded to the header or the inner list through indexed accessors.
 #pragma once
 
-#include <memory>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 

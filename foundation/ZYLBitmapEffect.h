@@ -3,8 +3,8 @@
 // brightness and alpha blending applied to a bitmap in place, optionally cached).
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"

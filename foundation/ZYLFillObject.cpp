@@ -147,8 +147,7 @@ bool TZYLShapeFill::GetEmpty() const {
     case sfBitmap:
     case sfBrushBitmap:
       return !HasPicture(FBitmap);
-    case sfBitmapList:
-      return !HasPicture(FListBitmap.get());
+    case sfBitmapList: return !HasPicture(FListBitmap.get());
     default:
       return false;
   }
@@ -159,8 +158,7 @@ win::HPALETTE TZYLShapeFill::GetPalette() const {
     case sfBrushBitmap:
     case sfBitmap:
       return HasPicture(FBitmap) ? FBitmap->Palette() : nullptr;
-    case sfBitmapList:
-      return HasPicture(FListBitmap.get()) ? FListBitmap->Palette() : nullptr;
+    case sfBitmapList: return HasPicture(FListBitmap.get()) ? FListBitmap->Palette() : nullptr;
     case sfGradient:
       return FGradient->Palette();
     default:

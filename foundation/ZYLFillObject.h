@@ -2,8 +2,8 @@
 // TZYLFillObject, which adds its own brush, alignment, offsets and options and paints the fill.
 #pragma once
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
