@@ -145,9 +145,9 @@ void TZYLCustomProgress::DrawSegments(vcl::TCanvas* Canvas, const TRect& Dest,
   const bool vertical = IsVertical(Direction());
   const int32_t p = (vertical ? vs : hs) + l;
   for (int32_t i = 0; i < n; ++i) {
-    if (PerSegmentColor && OnGetColor) {
+    if (PerSegmentColor && FOnGetColor) {
       vcl::TColor color = FSmallBar->BarColor();
-      OnGetColor(this, static_cast<uint8_t>(i), color);
+      FOnGetColor(this, static_cast<uint8_t>(i), color);
       Canvas->Brush()->SetColor(color);
     }
     TRect r;
@@ -203,7 +203,7 @@ void TZYLCustomProgress::DrawBar(vcl::TCanvas* Canvas, const TRect& Dest, const 
       DrawCaption(Canvas, Dest, NotDest, ARect, true, FSmallBar->BarColor());
       break;
     case pgOwnerDraw:
-      if (OnPaint) OnPaint(this, Canvas, Dest, NotDest, ARect);
+      if (FOnPaint) FOnPaint(this, Canvas, Dest, NotDest, ARect);
       break;
     case pgXPBar:
       if (!IsEmpty(Dest))

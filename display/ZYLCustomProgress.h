@@ -40,12 +40,10 @@ class TZYLCustomProgress : public TZYLBaseMeter {
   bool ControlSupportsXP() const override { return true; }
   void GetChange(vcl::TObject* Sender) override;
 
-  TZYLProgressPaintEvent OnPaint;
-  TZYLProgressColorEvent OnGetColor;
-  const TZYLProgressPaintEvent& GetOnPaint() const { return OnPaint; }
-  void SetOnPaint(const TZYLProgressPaintEvent& E) { OnPaint = E; }
-  const TZYLProgressColorEvent& GetOnGetColor() const { return OnGetColor; }
-  void SetOnGetColor(const TZYLProgressColorEvent& E) { OnGetColor = E; }
+  const TZYLProgressPaintEvent& GetOnPaint() const { return FOnPaint; }
+  void SetOnPaint(const TZYLProgressPaintEvent& E) { FOnPaint = E; }
+  const TZYLProgressColorEvent& GetOnGetColor() const { return FOnGetColor; }
+  void SetOnGetColor(const TZYLProgressColorEvent& E) { FOnGetColor = E; }
 
  protected:
   void Loaded() override;
@@ -61,6 +59,10 @@ class TZYLCustomProgress : public TZYLBaseMeter {
   vcl::TColor FBarColor = 0x800000;
   TZYLOwned<TZYLSmallBar> FSmallBar;
   TZYLProgressStyle FStyle = pgSmallBar;
+
+ protected:
+  TZYLProgressColorEvent FOnGetColor;
+  TZYLProgressPaintEvent FOnPaint;
 };
 
 }  // namespace zyl
