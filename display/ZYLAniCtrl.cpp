@@ -215,7 +215,7 @@ void TZYLAniCtrl::Stop() {
     case asRepeat:
       break;
   }
-  if (OnStop) OnStop(this);
+  if (FOnStop) FOnStop(this);
 }
 
 void TZYLAniCtrl::Move(int Index) {
@@ -350,7 +350,7 @@ void TZYLAniCtrl::ShowFrame(bool FireEvent) {
       (!FUseBitmap || FBackRefresh || !FBackBitmap || FBackBitmap->Empty());
   if (needsBack || !CanDrawNow()) {
     // A full repaint (background first) shows the frame; the event is not lost on the way.
-    if (FireEvent && OnAnimate) OnAnimate(this);
+    if (FireEvent && FOnAnimate) FOnAnimate(this);
     if (needsBack) Invalidate();
     return;
   }
@@ -388,7 +388,7 @@ void TZYLAniCtrl::PaintImage(bool FireEvent) {
   const TRect r = BeveledRect();
   TZYLDrawStyleFlags flags = FForceTransparent ? dsfTransparent : 0;
   AddStyleFlags(flags);
-  if (FireEvent && OnAnimate) OnAnimate(this);
+  if (FireEvent && FOnAnimate) FOnAnimate(this);
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   vcl::TCanvas* c = Canvas();
   const TRect whole{0, 0, r.Width(), r.Height()};

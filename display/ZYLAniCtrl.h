@@ -88,14 +88,12 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void GetTimer(vcl::TObject* Sender);
 
   vcl::TNotifyEvent OnStart;
-  vcl::TNotifyEvent OnAnimate;
-  vcl::TNotifyEvent OnStop;
   const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
   void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
-  const vcl::TNotifyEvent& GetOnAnimate() const { return OnAnimate; }
-  void SetOnAnimate(const vcl::TNotifyEvent& E) { OnAnimate = E; }
-  const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
-  void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
+  const vcl::TNotifyEvent& GetOnAnimate() const { return FOnAnimate; }
+  void SetOnAnimate(const vcl::TNotifyEvent& E) { FOnAnimate = E; }
+  const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
+  void SetOnStop(const vcl::TNotifyEvent& E) { FOnStop = E; }
 
  protected:
   void Loaded() override;
@@ -132,6 +130,10 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   TZYLStepTimer FTimer{200, vcl::TNotifyEvent(this, &TZYLAniCtrl::GetTimer), [this] { Stop(); }};
   int FFrameListIndex = 0;  // the entry the frames were last taken from
   bool FInLoaded = false;
+
+ protected:
+  vcl::TNotifyEvent FOnStop;
+  vcl::TNotifyEvent FOnAnimate;
 };
 
 inline constexpr vcl::TUnitEntry ZYLAniCtrlUnit = vcl::ClassesUnit<TZYLAniCtrl>("ZYLAniCtrl");

@@ -437,14 +437,14 @@ void TZYLClock::StartStpWatch() {
   FMode = cmStopwatch;
   FStopwatchRunning = true;
   FStopwatch = GetTime();
-  if (OnStopWatchStart) OnStopWatchStart(this);
+  if (FOnStopWatchStart) FOnStopWatchStart(this);
 }
 
 void TZYLClock::EndStpWatch() {
   FStopwatchRunning = false;
   const double elapsed = GetTime() - FStopwatch;
   FStopwatch = elapsed > 0 ? elapsed : 0;
-  if (OnStopWatchEnd) OnStopWatchEnd(this);
+  if (FOnStopWatchEnd) FOnStopWatchEnd(this);
 }
 
 void TZYLClock::StartCountdown() {
@@ -452,19 +452,19 @@ void TZYLClock::StartCountdown() {
   if (FCountdown->Enabled()) FCountdown->SetEnabled(false);
   FCountdown->SetEnabled(true);
   FMode = cmCountdown;
-  if (OnCountdownStart) OnCountdownStart(this);
+  if (FOnCountdownStart) FOnCountdownStart(this);
 }
 
 void TZYLClock::EndCountdown() {
   FCountdown->SetEnabled(false);
   FMode = cmNormal;
-  if (OnCountdownEnd) OnCountdownEnd(this);
+  if (FOnCountdownEnd) FOnCountdownEnd(this);
 }
 
 void TZYLClock::Alarm() {
   FAlarmActive = true;
   FDigital->BeginFlash();
-  if (OnAlarm) OnAlarm(this);
+  if (FOnAlarm) FOnAlarm(this);
 }
 
 void TZYLClock::EndAlarm() {

@@ -194,21 +194,16 @@ class TZYLClock : public TZYLGraphicControl {
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value);
 
-  vcl::TNotifyEvent OnAlarm;
-  vcl::TNotifyEvent OnCountdownStart;
-  vcl::TNotifyEvent OnCountdownEnd;
-  vcl::TNotifyEvent OnStopWatchStart;
-  vcl::TNotifyEvent OnStopWatchEnd;
-  const vcl::TNotifyEvent& GetOnAlarm() const { return OnAlarm; }
-  void SetOnAlarm(const vcl::TNotifyEvent& E) { OnAlarm = E; }
-  const vcl::TNotifyEvent& GetOnCountdownStart() const { return OnCountdownStart; }
-  void SetOnCountdownStart(const vcl::TNotifyEvent& E) { OnCountdownStart = E; }
-  const vcl::TNotifyEvent& GetOnCountdownEnd() const { return OnCountdownEnd; }
-  void SetOnCountdownEnd(const vcl::TNotifyEvent& E) { OnCountdownEnd = E; }
-  const vcl::TNotifyEvent& GetOnStopWatchStart() const { return OnStopWatchStart; }
-  void SetOnStopWatchStart(const vcl::TNotifyEvent& E) { OnStopWatchStart = E; }
-  const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return OnStopWatchEnd; }
-  void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { OnStopWatchEnd = E; }
+  const vcl::TNotifyEvent& GetOnAlarm() const { return FOnAlarm; }
+  void SetOnAlarm(const vcl::TNotifyEvent& E) { FOnAlarm = E; }
+  const vcl::TNotifyEvent& GetOnCountdownStart() const { return FOnCountdownStart; }
+  void SetOnCountdownStart(const vcl::TNotifyEvent& E) { FOnCountdownStart = E; }
+  const vcl::TNotifyEvent& GetOnCountdownEnd() const { return FOnCountdownEnd; }
+  void SetOnCountdownEnd(const vcl::TNotifyEvent& E) { FOnCountdownEnd = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchStart() const { return FOnStopWatchStart; }
+  void SetOnStopWatchStart(const vcl::TNotifyEvent& E) { FOnStopWatchStart = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return FOnStopWatchEnd; }
+  void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { FOnStopWatchEnd = E; }
 
   int32_t GetListIndex() const { return FListIndex; }
   void SetListIndex(int32_t Value) { SetIndex(iiListIndex, Value); }
@@ -265,6 +260,17 @@ class TZYLClock : public TZYLGraphicControl {
   int FLastSecond = -1;
   bool FUseGlobalTimer = false;
   bool FPainting = false;
+
+ protected:
+  vcl::TNotifyEvent FOnStopWatchEnd;
+  vcl::TNotifyEvent FOnStopWatchStart;
+
+ protected:
+  vcl::TNotifyEvent FOnCountdownEnd;
+  vcl::TNotifyEvent FOnCountdownStart;
+
+ protected:
+  vcl::TNotifyEvent FOnAlarm;
 };
 
 // Registers / unregisters the unit's component classes for streaming.

@@ -386,15 +386,15 @@ void TZYLScrollBar::TakeFocus() {
 // ---- Reporting ----
 
 void TZYLScrollBar::Report(int Code) {
-  if (!OnScroll) return;
+  if (!FOnScroll) return;
   int pos = FPosition;
-  OnScroll(this, static_cast<vcl::TScrollCode>(Code), pos);
+  FOnScroll(this, static_cast<vcl::TScrollCode>(Code), pos);
   // A handler's new position goes through the setter: kept in range and laid out.
   if (pos != FPosition) SetPosition(pos);
 }
 
 void TZYLScrollBar::ExecuteEvent(int Code) {
-  if (!OnScroll) return;
+  if (!FOnScroll) return;
   Report(scEndScrollCode);
   Report(Code);
 }

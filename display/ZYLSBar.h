@@ -126,9 +126,8 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   bool CanBeFocused() const { return FCanBeFocused; }
   void SetCanBeFocused(bool Value);
 
-  const vcl::TScrollEvent& GetOnScroll() const { return OnScroll; }
-  void SetOnScroll(const vcl::TScrollEvent& E) { OnScroll = E; }
-  vcl::TScrollEvent OnScroll;
+  const vcl::TScrollEvent& GetOnScroll() const { return FOnScroll; }
+  void SetOnScroll(const vcl::TScrollEvent& E) { FOnScroll = E; }
 
   // The arrow buttons' events (the keys use them too): a line toward Max or Min.
   void DoInc(vcl::TObject* Sender);
@@ -224,6 +223,9 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   int FPageDir = 0;  // +1 toward Max, -1 toward Min, 0 before the first page of a hold
   bool FDragging = false;
   vcl::TPoint FDragOrigin{};
+
+ protected:
+  vcl::TScrollEvent FOnScroll;
 };
 
 // A bundle of scroll-bar settings that a control owning scroll bars publishes and copies onto

@@ -271,7 +271,7 @@ void TZYLScrollText::Stop() {
   FTimer.Enable(false);
   FScroll = false;
   FStepCounter = 0;
-  if (!ComponentState().contains(vcl::csDestroying) && OnStop) OnStop(this);
+  if (!ComponentState().contains(vcl::csDestroying) && FOnStop) FOnStop(this);
 }
 
 void TZYLScrollText::Reverse() {
@@ -296,7 +296,7 @@ void TZYLScrollText::GetTimer(vcl::TObject* /*Sender*/) {
   if (!FScroll) return;
   ++FStepCounter;
   PaintImage();
-  // OnScroll may have stopped the run.
+  // FOnScroll may have stopped the run.
   if (!FScroll || FStepCounter <= FSteps) return;
   switch (FScrollStyle) {
     case ssLoop:
@@ -509,7 +509,7 @@ void TZYLScrollText::PaintImage() {
       // Text that cannot be drawn leaves the background of this step.
     }
   }
-  if (OnScroll) OnScroll(this);
+  if (FOnScroll) FOnScroll(this);
   if (work && (FDrawing || CanDrawNow())) {
     const int ext = BevelExt();
     Canvas()->CopyRect(TRect{ext, ext, Width() - ext, Height() - ext}, work->Canvas(),

@@ -125,14 +125,12 @@ class TZYLScrollText : public TZYLGraphicControl {
   }
 
   vcl::TNotifyEvent OnStart;
-  vcl::TNotifyEvent OnScroll;
-  vcl::TNotifyEvent OnStop;
   const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
   void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
-  const vcl::TNotifyEvent& GetOnScroll() const { return OnScroll; }
-  void SetOnScroll(const vcl::TNotifyEvent& E) { OnScroll = E; }
-  const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
-  void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
+  const vcl::TNotifyEvent& GetOnScroll() const { return FOnScroll; }
+  void SetOnScroll(const vcl::TNotifyEvent& E) { FOnScroll = E; }
+  const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
+  void SetOnStop(const vcl::TNotifyEvent& E) { FOnStop = E; }
 
  protected:
   void Loaded() override;
@@ -171,6 +169,10 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t FYOffset = 0;
   TRunHook FRunHook = nullptr;
   void* FRunHookData = nullptr;
+
+ protected:
+  vcl::TNotifyEvent FOnStop;
+  vcl::TNotifyEvent FOnScroll;
 };
 
 inline constexpr vcl::TUnitEntry ZYLScrollTextUnit =

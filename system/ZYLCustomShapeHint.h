@@ -37,9 +37,8 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   void SetSetCapture(bool Value) { FSetCapture = Value; }
 
   // Fired when a balloon drawn with these settings closes.
-  vcl::TNotifyEvent OnCloseHintWindow;
-  const vcl::TNotifyEvent& GetOnCloseHintWindow() const { return OnCloseHintWindow; }
-  void SetOnCloseHintWindow(const vcl::TNotifyEvent& E) { OnCloseHintWindow = E; }
+  const vcl::TNotifyEvent& GetOnCloseHintWindow() const { return FOnCloseHintWindow; }
+  void SetOnCloseHintWindow(const vcl::TNotifyEvent& E) { FOnCloseHintWindow = E; }
 
  protected:
   // The window of the message hint (nil when none is shown).
@@ -51,6 +50,9 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   TZYLHintStyle FStyle = hsNoseRoundRect;
   std::unique_ptr<TZYLShadow> FShadow;
   bool FSetCapture = true;
+
+ protected:
+  vcl::TNotifyEvent FOnCloseHintWindow;
 };
 
 }  // namespace zyl

@@ -209,7 +209,7 @@ void TZYLMRUList::CheckSharedFile(const std::string& FileName) {
 }
 
 void TZYLMRUList::CheckClearList(vcl::TObject* Sender) {
-  if (OnClearListClick) OnClearListClick(this);
+  if (FOnClearListClick) FOnClearListClick(this);
   HandleMenuClick(Sender);
 }
 
@@ -402,7 +402,7 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
   if (!item) return;
   const auto tag = item->Tag();
   if (tag == ClearItemTag) {
-    if (OnClearListClick) OnClearListClick(this);
+    if (FOnClearListClick) FOnClearListClick(this);
     if (FShared) return;
     if (ZYLMessageDlg(kClearQuestion, vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0) ==
         vcl::mrYes) {

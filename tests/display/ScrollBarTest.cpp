@@ -57,7 +57,7 @@ class ScrollBarTest : public ::testing::Test {
     bar_ = new TZYLScrollBar(form_.get());
     bar_->SetBounds(10, 10, 202, 16);
     bar_->SetParent(form_.get());
-    bar_->OnScroll = vcl::TScrollEvent(&log_, &TScrollLog::Scroll);
+    bar_->SetOnScroll(vcl::TScrollEvent(&log_, &TScrollLog::Scroll));
     form_->Show();
     tk::RunUntilIdle();
   }
@@ -357,7 +357,7 @@ TEST_F(ScrollBarTest, HandlerPositionIsKeptInRange) {
 }
 
 TEST_F(ScrollBarTest, NoHandlerNoReports) {
-  bar_->OnScroll = nullptr;
+  bar_->SetOnScroll(nullptr);
   Click(190, 8);
   EXPECT_EQ(bar_->Position(), 1);
 }
