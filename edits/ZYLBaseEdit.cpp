@@ -227,7 +227,7 @@ void TZYLBaseEdit::SetBoolean(int Index, bool Value) {
     case biModified:
       if (FModified == Value) return;
       FModified = Value;
-      if (OnModified) OnModified(this);
+      if (FOnModified) FOnModified(this);
       break;
     case biAutoSelect: FAutoSelect = Value; break;
     case biOEMConvert: FOEMConvert = Value; break;
@@ -365,7 +365,7 @@ void TZYLBaseEdit::SetSelection() {
 // Hooks
 
 void TZYLBaseEdit::Change() {
-  if (OnChange) OnChange(this);
+  if (FOnChange) FOnChange(this);
 }
 
 int TZYLBaseEdit::RowHeight(const std::string& S) {
@@ -377,14 +377,14 @@ int TZYLBaseEdit::RowHeight(const std::string& S) {
 
 void TZYLBaseEdit::CursorPosChanged() {
   SetCaret();
-  if (OnCursorPosChanged) OnCursorPosChanged(this);
+  if (FOnCursorPosChanged) FOnCursorPosChanged(this);
 }
 
 void TZYLBaseEdit::ChangedText(int At) {
   if (IsUpdating()) return;
   DrawText(At);
   if (ComponentState().contains(vcl::csLoading)) return;
-  if (OnTextChangedAt) OnTextChangedAt(this, At);
+  if (FOnTextChangedAt) FOnTextChangedAt(this, At);
   Change();
 }
 

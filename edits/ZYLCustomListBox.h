@@ -103,11 +103,16 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   TZYLListBoxLargeTextOptions LargeTextOptions() const { return FLargeTextOptions; }
   void SetLargeTextOptions(TZYLListBoxLargeTextOptions Value);
 
-  vcl::TNotifyEvent OnSelect;
-  TZYLListBoxEditShowEvent OnEditShow;
-  TZYLListBoxEditMeasureEvent OnEditMeasure;
-  TZYLListBoxEditChangeEvent OnEditChange;
-  vcl::TNotifyEvent OnEditHide;
+  const vcl::TNotifyEvent& GetOnSelect() const { return FOnSelect; }
+  void SetOnSelect(const vcl::TNotifyEvent& Value) { FOnSelect = Value; }
+  const TZYLListBoxEditShowEvent& GetOnEditShow() const { return FOnEditShow; }
+  void SetOnEditShow(const TZYLListBoxEditShowEvent& Value) { FOnEditShow = Value; }
+  const TZYLListBoxEditMeasureEvent& GetOnEditMeasure() const { return FOnEditMeasure; }
+  void SetOnEditMeasure(const TZYLListBoxEditMeasureEvent& Value) { FOnEditMeasure = Value; }
+  const TZYLListBoxEditChangeEvent& GetOnEditChange() const { return FOnEditChange; }
+  void SetOnEditChange(const TZYLListBoxEditChangeEvent& Value) { FOnEditChange = Value; }
+  const vcl::TNotifyEvent& GetOnEditHide() const { return FOnEditHide; }
+  void SetOnEditHide(const vcl::TNotifyEvent& Value) { FOnEditHide = Value; }
 
   // Deletes the selected items; a single selection moves to the same place (or the new last
   // item).
@@ -274,6 +279,17 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   std::unique_ptr<vcl::THintWindow> FHintWindow;
   void* FThemeHandle = nullptr;
   TZYLLabelBinding FLabelBinding{this};
+
+ protected:
+  vcl::TNotifyEvent FOnEditHide;
+  TZYLListBoxEditChangeEvent FOnEditChange;
+
+ protected:
+  TZYLListBoxEditMeasureEvent FOnEditMeasure;
+  TZYLListBoxEditShowEvent FOnEditShow;
+
+ protected:
+  vcl::TNotifyEvent FOnSelect;
 };
 
 }  // namespace zyl

@@ -104,9 +104,9 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   auto editor = std::make_unique<TZYLCustomListBoxEdit>(this);
   editor->SetParent(this);
   if (FEditOptions.contains(lboNo3DFrame)) editor->SetCtl3D(false);
-  if (OnEditShow) {
+  if (FOnEditShow) {
     bool cancel = false;
-    OnEditShow(this, ItemIndex(), cancel);
+    FOnEditShow(this, ItemIndex(), cancel);
     if (cancel) return;
   }
   const int count = Items()->Count();
@@ -133,7 +133,7 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   if (FEditOptions.contains(lboSelectText)) FEditor->SelectAll();
   const TRect r = GetEditRect(FEditIndex);
   int height = r.Bottom - r.Top + 1;
-  if (OnEditMeasure) OnEditMeasure(this, FEditIndex, height);
+  if (FOnEditMeasure) FOnEditMeasure(this, FEditIndex, height);
   FEditor->SetBounds(r.Left, r.Top - 1, r.Right, height);
   if (FEditor->CanFocus()) FEditor->SetFocus();
 }
@@ -153,7 +153,7 @@ void TZYLCustomListBox::CancelEditMode() {
   e->OnKeyPress = nullptr;
   e->SetVisible(false);
   FDoomedEditor = std::move(e);
-  if (OnEditHide) OnEditHide(this);
+  if (FOnEditHide) FOnEditHide(this);
   // The item may have gone meanwhile (an inserted item removed by Escape).
   if (FEditIndex >= 0 && FEditIndex < Items()->Count()) {
     if (MultiSelect())
@@ -194,7 +194,7 @@ void TZYLCustomListBox::DoOnEditKeyDown(vcl::TObject* /*Sender*/, uint16_t& Key,
     } else {
       Items()->SetStrings(FEditIndex, text);
     }
-    if (OnEditChange) OnEditChange(this, FEditIndex);
+    if (FOnEditChange) FOnEditChange(this, FEditIndex);
     CancelEditMode();
     Key = 0;
     return;

@@ -160,18 +160,23 @@ class TZYLListBox : public TZYLCustomScrollBox {
   const vcl::TSectionTrackEvent& GetSectionTrackEvent() const;
   void SetSectionTrackEvent(const vcl::TSectionTrackEvent& Value);
 
-  vcl::TDrawItemEvent OnDrawItem;
-  vcl::TDrawItemEvent OnPrepareDrawItem;
-  TZYLLBGetLineSettingsEvent OnGetLineSettings;
-  TZYLLBCompareItemEvent OnSSCompareItem;
-  TSectionEvent OnHeaderSized;
-  vcl::TSectionNotifyEvent OnHeaderSectionResize;
-  TZYLIniCtrlEvent OnIniReadData;
-  TZYLIniCtrlEvent OnIniWriteData;
+  const vcl::TDrawItemEvent& GetOnDrawItem() const { return FOnDrawItem; }
+  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { FOnDrawItem = Value; }
+  const vcl::TDrawItemEvent& GetOnPrepareDrawItem() const { return FOnPrepareDrawItem; }
+  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { FOnPrepareDrawItem = Value; }
+  const TZYLLBGetLineSettingsEvent& GetOnGetLineSettings() const { return FOnGetLineSettings; }
+  void SetOnGetLineSettings(const TZYLLBGetLineSettingsEvent& Value) { FOnGetLineSettings = Value; }
+  const TZYLLBCompareItemEvent& GetOnSSCompareItem() const { return FOnSSCompareItem; }
+  void SetOnSSCompareItem(const TZYLLBCompareItemEvent& Value) { FOnSSCompareItem = Value; }
+  const TSectionEvent& GetOnHeaderSized() const { return FOnHeaderSized; }
+  void SetOnHeaderSized(const TSectionEvent& Value) { FOnHeaderSized = Value; }
+  const vcl::TSectionNotifyEvent& GetOnHeaderSectionResize() const { return FOnHeaderSectionResize; }
+  void SetOnHeaderSectionResize(const vcl::TSectionNotifyEvent& Value) { FOnHeaderSectionResize = Value; }
+  const TZYLIniCtrlEvent& GetOnIniReadData() const { return FOnIniReadData; }
+  void SetOnIniReadData(const TZYLIniCtrlEvent& Value) { FOnIniReadData = Value; }
+  const TZYLIniCtrlEvent& GetOnIniWriteData() const { return FOnIniWriteData; }
+  void SetOnIniWriteData(const TZYLIniCtrlEvent& Value) { FOnIniWriteData = Value; }
   // The setters of the drawing and header events, which form streams bind handlers through.
-  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
-  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
-  void SetOnHeaderSized(const TSectionEvent& Value) { OnHeaderSized = Value; }
 
   // Rows and columns.
   int AddLine(std::initializer_list<std::string> Columns);
@@ -264,6 +269,22 @@ class TZYLListBox : public TZYLCustomScrollBox {
   std::string FSection = "Common";
   std::string FIniKey = "ListBoxData";
   bool FAligning = false;  // AlignControls is placing header and list
+
+ protected:
+  TZYLIniCtrlEvent FOnIniWriteData;
+  TZYLIniCtrlEvent FOnIniReadData;
+
+ protected:
+  vcl::TSectionNotifyEvent FOnHeaderSectionResize;
+  TSectionEvent FOnHeaderSized;
+
+ protected:
+  TZYLLBCompareItemEvent FOnSSCompareItem;
+  TZYLLBGetLineSettingsEvent FOnGetLineSettings;
+
+ protected:
+  vcl::TDrawItemEvent FOnPrepareDrawItem;
+  vcl::TDrawItemEvent FOnDrawItem;
 };
 
 inline constexpr vcl::TUnitEntry ZYLListBoxUnit = vcl::ClassesUnit<TZYLListBox>("ZYLListBox");
