@@ -170,8 +170,12 @@ class TZYLListBox : public TZYLCustomScrollBox {
   void SetOnSSCompareItem(const TZYLLBCompareItemEvent& Value) { FOnSSCompareItem = Value; }
   const TSectionEvent& GetOnHeaderSized() const { return FOnHeaderSized; }
   void SetOnHeaderSized(const TSectionEvent& Value) { FOnHeaderSized = Value; }
-  const vcl::TSectionNotifyEvent& GetOnHeaderSectionResize() const { return FOnHeaderSectionResize; }
-  void SetOnHeaderSectionResize(const vcl::TSectionNotifyEvent& Value) { FOnHeaderSectionResize = Value; }
+  const vcl::TSectionNotifyEvent& GetOnHeaderSectionResize() const {
+    return FOnHeaderSectionResize;
+  }
+  void SetOnHeaderSectionResize(const vcl::TSectionNotifyEvent& Value) {
+    FOnHeaderSectionResize = Value;
+  }
   const TZYLIniCtrlEvent& GetOnIniReadData() const { return FOnIniReadData; }
   void SetOnIniReadData(const TZYLIniCtrlEvent& Value) { FOnIniReadData = Value; }
   const TZYLIniCtrlEvent& GetOnIniWriteData() const { return FOnIniWriteData; }
