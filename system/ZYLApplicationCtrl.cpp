@@ -115,7 +115,7 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
     throw ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner);
   }
   if (TZYLApplication* app = ZYLApplication())
-    app->OnEditModeChange = vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange);
+    app->SetOnEditModeChange(vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange));
 }
 
 TZYLApplicationCtrl::~TZYLApplicationCtrl() {
@@ -131,8 +131,8 @@ TZYLApplicationCtrl::~TZYLApplicationCtrl() {
 // that none of them calls a freed component.
 void TZYLApplicationCtrl::Detach() {
   if (TZYLApplication* app = ZYLApplication()) {
-    if (app->OnEditModeChange == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
-      app->OnEditModeChange = nullptr;
+    if (app->GetOnEditModeChange() == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
+      app->SetOnEditModeChange(nullptr);
   }
   if (vcl::Application &&
       vcl::Application->OnException == vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException))
@@ -218,9 +218,9 @@ void TZYLApplicationCtrl::Loaded() {
     // 2. Exceptions and the log events.
     if (vcl::Application && (FOptions.contains(aoLogException) || FOnException))
       vcl::Application->OnException = vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException);
-    if (FOnException) app->OnException = FOnException;
-    if (FOnMaxLogSize) app->OnMaxLogSize = FOnMaxLogSize;
-    if (FOnHeaderWrite) app->OnHeaderWrite = FOnHeaderWrite;
+    if (FOnException) app->SetOnException(FOnException);
+    if (FOnMaxLogSize) app->SetOnMaxLogSize(FOnMaxLogSize);
+    if (FOnHeaderWrite) app->SetOnHeaderWrite(FOnHeaderWrite);
   }
   vcl::TApplication* a = vcl::Application;
   if (a) {

@@ -184,7 +184,7 @@ void TZYLStarter::CheckForProcessEnd(vcl::TObject*) {
   CloseProcess();
   if (FProcessTimer) {
     FProcessTimer->SetEnabled(false);
-    FProcessTimer->OnTimer = {};
+    FProcessTimer->SetOnTimer({});
   }
   if (FOnFinished) FOnFinished(this);
 }

@@ -413,8 +413,8 @@ TEST_F(ScrollBarTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
   tk::RunUntilIdle();
   bar_->OnEnter = vcl::TNotifyEvent(&log, &TFocusLog::Enter);
   bar_->OnExit = vcl::TNotifyEvent(&log, &TFocusLog::Exit);
-  bar_->OnAfterEnter = vcl::TNotifyEvent(&log, &TFocusLog::AfterEnter);
-  bar_->OnAfterExit = vcl::TNotifyEvent(&log, &TFocusLog::AfterExit);
+  bar_->SetOnAfterEnter(vcl::TNotifyEvent(&log, &TFocusLog::AfterEnter));
+  bar_->SetOnAfterExit(vcl::TNotifyEvent(&log, &TFocusLog::AfterExit));
   bar_->SetFocus();
   EXPECT_EQ(log.Log, (std::vector<std::string>{"enter focused"}));  // not yet: posted
   tk::RunUntilIdle();

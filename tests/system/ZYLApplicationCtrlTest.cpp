@@ -260,7 +260,7 @@ TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   ASSERT_EQ(s.Senders.size(), 1u);
   EXPECT_EQ(s.Senders[0], c);
   delete c;
-  EXPECT_FALSE(app->OnEditModeChange.Assigned());
+  EXPECT_FALSE(app->GetOnEditModeChange().Assigned());
   app->SetEditMode({emCaps});  // reaches no freed component
   EXPECT_EQ(s.Senders.size(), 1u);
 }
@@ -273,7 +273,7 @@ TEST_F(AppCtrlTest, ExceptionHandlersAreHandedOverAndWithdrawnOnFree) {
   c->SetOnException(TZYLExceptionEvent(&s, &Sink::Exception));
   c->Loaded();
   ASSERT_TRUE(vcl::Application->OnException.Assigned());
-  EXPECT_EQ(app->OnException, TZYLExceptionEvent(&s, &Sink::Exception));
+  EXPECT_EQ(app->GetOnException(), TZYLExceptionEvent(&s, &Sink::Exception));
   vcl::Exception e("broken");
   vcl::Application->OnException(nullptr, e);
   ASSERT_EQ(s.Texts.size(), 1u);
@@ -286,8 +286,8 @@ TEST_F(AppCtrlTest, WithoutExceptionSettingsNoHandlerIsInstalled) {
   TZYLApplicationCtrl c(nullptr);
   c.Loaded();  // the default options hold no aoLogException
   EXPECT_FALSE(vcl::Application->OnException.Assigned());
-  EXPECT_FALSE(ZYLApplication()->OnException.Assigned());
-  EXPECT_FALSE(ZYLApplication()->OnMaxLogSize.Assigned());
+  EXPECT_FALSE(ZYLApplication()->GetOnException().Assigned());
+  EXPECT_FALSE(ZYLApplication()->GetOnMaxLogSize().Assigned());
 }
 
 TEST_F(AppCtrlTest, AnEmptyCheckBitmapKeepsTheBuiltInOne) {
@@ -361,8 +361,8 @@ TEST_F(AppCtrlTest, LogHandlersAreHandedOverAndTheirLinesFollowTheHeader) {
   for (int i = 0; s.Names.empty() && i < 20; ++i) app->Log("filler line to pass the limit");
   ASSERT_FALSE(s.Names.empty());
   EXPECT_EQ(s.Names[0], dir.File("app.LOG"));
-  app->OnMaxLogSize = nullptr;
-  app->OnHeaderWrite = nullptr;
+  app->SetOnMaxLogSize(nullptr);
+  app->SetOnHeaderWrite(nullptr);
 }
 
 TEST_F(AppCtrlTest, IconGoesToTheApplicationAndStaysReadable) {
