@@ -131,7 +131,8 @@ TZYLApplicationCtrl::~TZYLApplicationCtrl() {
 // that none of them calls a freed component.
 void TZYLApplicationCtrl::Detach() {
   if (TZYLApplication* app = ZYLApplication()) {
-    if (app->GetOnEditModeChange() == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
+    if (app->GetOnEditModeChange() ==
+        vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
       app->SetOnEditModeChange(nullptr);
   }
   if (vcl::Application &&
