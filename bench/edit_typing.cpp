@@ -7,28 +7,15 @@
 // Times are the thread's CPU time.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
-#include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "bench/EditScene.h"
 #include "edits/ZYLEdit.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Clipbrd.h"
-#include "platform/controls/Forms.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUserConsts.h"
 
 namespace bench_edits {
-
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 // Words of letters and spaces, n characters.
 std::string Text(size_t n) {
@@ -37,41 +24,8 @@ std::string Text(size_t n) {
   return s;
 }
 
-// Copies the text as often as it takes to measure, answers the seconds of one copy.
-double MemcpySeconds(const std::string& S) {
-  std::vector<char> target(S.size());
-  const int rounds = static_cast<int>(std::max<size_t>(1, 50'000'000 / (S.size() + 1)));
-  const double t0 = Now();
-  for (int r = 0; r < rounds; ++r) {
-    std::memcpy(target.data(), S.data(), S.size());
-    benchmark::DoNotOptimize(target.data());
-    benchmark::ClobberMemory();
-  }
-  return (Now() - t0) / rounds;
-}
-
-// A session with a form holding one focused edit.
-struct TScene {
-  vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
-  zyl::TZYLEdit* edit = nullptr;
-  TScene() {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 300, 60);
-    edit = new zyl::TZYLEdit(form.get());
-    edit->SetBounds(10, 10, 200, 21);
-    edit->SetParent(form.get());
-    form->Show();
-    edit->SetFocus();
-    win::testkit::RunUntilIdle();
-  }
-  ~TScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
-  }
+// A form holding one focused edit, emptied (text and undo) before each round.
+struct TScene : benchedit::TEditScene<zyl::TZYLEdit> {
   void Empty() {
     edit->SetText("");
     edit->ClearUndo();
@@ -91,10 +45,10 @@ void BM_TypeCharacters(benchmark::State& state) {
   double seconds = 0, reference = 0;
   for (auto _ : state) {
     scene.Empty();
-    reference += MemcpySeconds(text);
-    const double t0 = Now();
+    reference += benchedit::MemcpySeconds(text);
+    const double t0 = benchtime::ThreadSeconds();
     for (char c : text) scene.edit->Perform(win::WM_CHAR, static_cast<uint8_t>(c), 0);
-    seconds += Now() - t0;
+    seconds += benchtime::ThreadSeconds() - t0;
     if (scene.edit->GetLength() != static_cast<int>(n)) state.SkipWithError("text lost");
   }
   Report(state, seconds, reference, n);
@@ -108,10 +62,10 @@ void BM_PasteText(benchmark::State& state) {
   double seconds = 0, reference = 0;
   for (auto _ : state) {
     scene.Empty();
-    reference += MemcpySeconds(text);
-    const double t0 = Now();
+    reference += benchedit::MemcpySeconds(text);
+    const double t0 = benchtime::ThreadSeconds();
     scene.edit->Perform(win::WM_PASTE, 0, 0);
-    seconds += Now() - t0;
+    seconds += benchtime::ThreadSeconds() - t0;
     if (scene.edit->GetLength() != static_cast<int>(n)) state.SkipWithError("text lost");
   }
   Report(state, seconds, reference, n);

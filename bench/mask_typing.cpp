@@ -12,30 +12,16 @@
 // 714 us -> 29 us.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "bench/EditScene.h"
 #include "edits/ZYLMaskEdit.h"
-#include "foundation/ZYLApplication.h"
-#include "platform/controls/Forms.h"
-#include "platform/testkit/ControlsSession.h"
-#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUserConsts.h"
 
 namespace bench_mask {
 
 constexpr size_t kKeys = 1'000;
-
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 // A mask of n positions: "0000-" repeated (four digit positions and a literal).
 std::string Mask(size_t n) {
@@ -45,42 +31,13 @@ std::string Mask(size_t n) {
   return s;
 }
 
-double MemcpySeconds(const std::string& S) {
-  std::vector<char> target(S.size());
-  const int rounds = static_cast<int>(std::max<size_t>(1, 50'000'000 / (S.size() + 1)));
-  const double t0 = Now();
-  for (int r = 0; r < rounds; ++r) {
-    std::memcpy(target.data(), S.data(), S.size());
-    benchmark::DoNotOptimize(target.data());
-    benchmark::ClobberMemory();
-  }
-  return (Now() - t0) / rounds;
-}
-
-// A session with a form holding one focused mask edit.
-struct TScene {
-  vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
-  zyl::TZYLMaskEdit* edit = nullptr;
-  explicit TScene(const std::string& Mask) {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 300, 60);
-    edit = new zyl::TZYLMaskEdit(form.get());
-    edit->SetBounds(10, 10, 200, 21);
-    edit->SetMaskType(zyl::meMask);
-    edit->SetMask(Mask);
-    edit->SetParent(form.get());
-    form->Show();
-    edit->SetFocus();
-    win::testkit::RunUntilIdle();
-  }
-  ~TScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
-  }
+// A form holding one focused free-mask edit of the given mask.
+struct TScene : benchedit::TEditScene<zyl::TZYLMaskEdit> {
+  explicit TScene(const std::string& Mask)
+      : TEditScene([&](zyl::TZYLMaskEdit* e) {
+          e->SetMaskType(zyl::meMask);
+          e->SetMask(Mask);
+        }) {}
 };
 
 void BM_TypeIntoMask(benchmark::State& state) {
@@ -94,10 +51,10 @@ void BM_TypeIntoMask(benchmark::State& state) {
     scene.edit->SetText(blank);
     scene.edit->ClearUndo();
     scene.edit->SetCaretPos(1);
-    reference += MemcpySeconds(blank) * kKeys;
-    const double t0 = Now();
+    reference += benchedit::MemcpySeconds(blank) * kKeys;
+    const double t0 = benchtime::ThreadSeconds();
     for (char c : keys) scene.edit->Perform(win::WM_CHAR, static_cast<uint8_t>(c), 0);
-    seconds += Now() - t0;
+    seconds += benchtime::ThreadSeconds() - t0;
     // Four digits to every five positions: the 1,000th digit stands at position 1,250.
     const std::string text = scene.edit->Text();
     if (text.size() != n || text[0] != keys[0] || text[1248] != keys[kKeys - 1] || text[4] != '-')

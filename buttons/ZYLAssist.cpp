@@ -155,11 +155,11 @@ void TZYLAssist::SetActivePage(TZYLAssistPage* Value) {
   if (Value == FActivePage) return;
   if (Value && Value->FAssist != this) return;
   bool allow = true;
-  if (OnPageChanging) OnPageChanging(this, Value, allow);
+  if (FOnPageChanging) FOnPageChanging(this, Value, allow);
   if (!allow) return;
   TZYLAssistPage* old = FActivePage;
   if (old) {
-    if (old->OnPageExit) old->OnPageExit(old);
+    if (old->GetOnPageExit()) old->GetOnPageExit()(old);
     old->SetVisible(false);
   }
   FActivePage = Value;
@@ -167,10 +167,10 @@ void TZYLAssist::SetActivePage(TZYLAssistPage* Value) {
     // Only the active page is visible, so the pages keep their order among the wizard's
     // children (the order a form stream writes and reads them in).
     Value->SetVisible(true);
-    if (Value->OnPageEnter) Value->OnPageEnter(Value);
+    if (Value->GetOnPageEnter()) Value->GetOnPageEnter()(Value);
   }
   UpdateButtons();
-  if (OnPageChanged) OnPageChanged(this);
+  if (FOnPageChanged) FOnPageChanged(this);
 }
 
 TZYLAssistPage* TZYLAssist::FindIncluded(int From, int Step) const {
@@ -258,9 +258,9 @@ void TZYLAssist::ButtonClick(vcl::TObject* Sender) {
   } else if (Sender == FButtons[nbNext]) {
     NextPage();
   } else if (Sender == FButtons[nbFinish]) {
-    if (OnFinish) OnFinish(this);
+    if (FOnFinish) FOnFinish(this);
   } else if (Sender == FButtons[nbCancel]) {
-    if (OnCancel) OnCancel(this);
+    if (FOnCancel) FOnCancel(this);
   }
 }
 

@@ -35,17 +35,19 @@ class TZYLAssistPage : public TZYLCustomPanel {
   // Whether the navigation stops at the page.
   void SetIncluded(bool Value);
 
-  vcl::TNotifyEvent OnPageEnter;
-  vcl::TNotifyEvent OnPageExit;
-  const vcl::TNotifyEvent& GetOnPageEnter() const { return OnPageEnter; }
-  void SetOnPageEnter(const vcl::TNotifyEvent& E) { OnPageEnter = E; }
-  const vcl::TNotifyEvent& GetOnPageExit() const { return OnPageExit; }
-  void SetOnPageExit(const vcl::TNotifyEvent& E) { OnPageExit = E; }
+  const vcl::TNotifyEvent& GetOnPageEnter() const { return FOnPageEnter; }
+  void SetOnPageEnter(const vcl::TNotifyEvent& E) { FOnPageEnter = E; }
+  const vcl::TNotifyEvent& GetOnPageExit() const { return FOnPageExit; }
+  void SetOnPageExit(const vcl::TNotifyEvent& E) { FOnPageExit = E; }
 
  private:
   friend class TZYLAssist;
   TZYLAssist* FAssist = nullptr;
   bool FIncluded = true;
+
+ protected:
+  vcl::TNotifyEvent FOnPageExit;
+  vcl::TNotifyEvent FOnPageEnter;
 };
 
 using TZYLAssistPageChangingEvent =
@@ -87,18 +89,14 @@ class TZYLAssist : public TZYLCustomPanel {
   // A navigation button (for its state; the wizard owns it).
   TZYLButton* NavButton(TNavButton Which) const { return FButtons[Which]; }
 
-  TZYLAssistPageChangingEvent OnPageChanging;
-  vcl::TNotifyEvent OnPageChanged;
-  vcl::TNotifyEvent OnFinish;
-  vcl::TNotifyEvent OnCancel;
-  const TZYLAssistPageChangingEvent& GetOnPageChanging() const { return OnPageChanging; }
-  void SetOnPageChanging(const TZYLAssistPageChangingEvent& E) { OnPageChanging = E; }
-  const vcl::TNotifyEvent& GetOnPageChanged() const { return OnPageChanged; }
-  void SetOnPageChanged(const vcl::TNotifyEvent& E) { OnPageChanged = E; }
-  const vcl::TNotifyEvent& GetOnFinish() const { return OnFinish; }
-  void SetOnFinish(const vcl::TNotifyEvent& E) { OnFinish = E; }
-  const vcl::TNotifyEvent& GetOnCancel() const { return OnCancel; }
-  void SetOnCancel(const vcl::TNotifyEvent& E) { OnCancel = E; }
+  const TZYLAssistPageChangingEvent& GetOnPageChanging() const { return FOnPageChanging; }
+  void SetOnPageChanging(const TZYLAssistPageChangingEvent& E) { FOnPageChanging = E; }
+  const vcl::TNotifyEvent& GetOnPageChanged() const { return FOnPageChanged; }
+  void SetOnPageChanged(const vcl::TNotifyEvent& E) { FOnPageChanged = E; }
+  const vcl::TNotifyEvent& GetOnFinish() const { return FOnFinish; }
+  void SetOnFinish(const vcl::TNotifyEvent& E) { FOnFinish = E; }
+  const vcl::TNotifyEvent& GetOnCancel() const { return FOnCancel; }
+  void SetOnCancel(const vcl::TNotifyEvent& E) { FOnCancel = E; }
 
  protected:
   void Loaded() override;
@@ -119,6 +117,14 @@ class TZYLAssist : public TZYLCustomPanel {
   TZYLAssistPage* FLoadedPage = nullptr;  // ActivePage as read, shown in Loaded
   TZYLButton* FButtons[nbCount] = {};
   std::string FCaptions[nbCount];
+
+ protected:
+  vcl::TNotifyEvent FOnCancel;
+  vcl::TNotifyEvent FOnFinish;
+
+ protected:
+  vcl::TNotifyEvent FOnPageChanged;
+  TZYLAssistPageChangingEvent FOnPageChanging;
 };
 
 inline constexpr vcl::TUnitEntry ZYLAssistUnit =

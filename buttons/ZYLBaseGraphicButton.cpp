@@ -53,7 +53,7 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
 TZYLBaseGraphicButton::TZYLBaseGraphicButton(vcl::TComponent* AOwner)
     : inherited(AOwner), FEnterColor(vcl::clBlue) {
   FGlyph.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GlyphChanged));
-  FListGlyph = new vcl::TBitmap();
+  FListGlyph.reset(new vcl::TBitmap());
   FLayout.reset(new TZYLButtonLayout(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
   FFontFX.reset(new TZYLFxCaption(), vcl::TNotifyEvent(this, &TZYLBaseGraphicButton::GetChange));
   vcl::TControlStyle s = ControlStyle();
@@ -66,7 +66,7 @@ TZYLBaseGraphicButton::TZYLBaseGraphicButton(vcl::TComponent* AOwner)
 TZYLBaseGraphicButton::~TZYLBaseGraphicButton() {
   FFontFX.reset();
   FLayout.reset();
-  delete FListGlyph;
+  FListGlyph.reset();
   FGlyph.reset();
 }
 
@@ -227,8 +227,9 @@ void TZYLBaseGraphicButton::Click() {
 }
 
 vcl::TBitmap* TZYLBaseGraphicButton::ShownGlyph() {
-  if (FImageList && !IMLEmpty() && FImageList->GetBitmapItem(FListIndex, FImageIndex, FListGlyph))
-    return FListGlyph;
+  if (FImageList && !IMLEmpty() &&
+      FImageList->GetBitmapItem(FListIndex, FImageIndex, FListGlyph.get()))
+    return FListGlyph.get();
   return FGlyph.get();
 }
 

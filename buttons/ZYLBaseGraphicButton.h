@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLOwned.h"
@@ -83,7 +84,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   void UpdateExclusive();
 
   TZYLOwned<vcl::TBitmap> FGlyph;
-  vcl::TBitmap* FListGlyph = nullptr;  // the image list's item, fetched for painting
+  std::unique_ptr<vcl::TBitmap> FListGlyph;  // the image list's item, fetched for painting
   TZYLOwned<TZYLButtonLayout> FLayout;
   TZYLOwned<TZYLFxCaption> FFontFX;
   vcl::TComponent* FDropDown = nullptr;

@@ -149,7 +149,7 @@ void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {
 
 void TZYLCustomButtonGroup::ChecksChanged() {
   Invalidate();
-  if (!ComponentState().contains(vcl::csLoading) && OnChange) OnChange(this);
+  if (!ComponentState().contains(vcl::csLoading) && FOnChange) FOnChange(this);
 }
 
 void TZYLCustomButtonGroup::WMGetDlgCode(vcl::TMessage& Message) {

@@ -63,9 +63,8 @@ class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
   // The item that has the keyboard focus inside the group.
   int FocusIndex() const { return FFocusIndex; }
 
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& E) { OnChange = E; }
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& E) { FOnChange = E; }
 
  protected:
   void Paint() override;
@@ -94,6 +93,9 @@ class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
   int FGlyphListIndex = 0;
   int FColumns = 1;
   int FFocusIndex = 0;
+
+ protected:
+  vcl::TNotifyEvent FOnChange;
 };
 
 class TZYLCustomCheckGroup : public TZYLCustomButtonGroup {

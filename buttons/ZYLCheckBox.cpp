@@ -33,7 +33,7 @@ void TZYLCustomCheckBox::SetState(vcl::TCheckBoxState Value) {
   if (Value == FState) return;
   FState = Value;
   Invalidate();
-  if (!ComponentState().contains(vcl::csLoading) && OnChange) OnChange(this);
+  if (!ComponentState().contains(vcl::csLoading) && FOnChange) FOnChange(this);
 }
 
 uint32_t TZYLCustomCheckBox::MarkKind(vcl::TCheckBoxState State) const {

@@ -22,9 +22,8 @@ class TZYLCustomCheckBox : public TZYLButtonControl {
   bool AllowGrayed() const { return FAllowGrayed; }
   void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
 
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& E) { OnChange = E; }
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& E) { FOnChange = E; }
 
  protected:
   vcl::TCheckBoxState MarkState() const override { return FState; }
@@ -35,6 +34,9 @@ class TZYLCustomCheckBox : public TZYLButtonControl {
 
   vcl::TCheckBoxState FState = vcl::cbUnchecked;
   bool FAllowGrayed = false;
+
+ protected:
+  vcl::TNotifyEvent FOnChange;
 };
 
 class TZYLCheckBox : public TZYLCustomCheckBox {

@@ -54,7 +54,7 @@ ZYL_CLASS_IMPL(TZYLCustomScrollBox) {
 TZYLCustomScrollBox::TZYLCustomScrollBox(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetControlStyle(vcl::TControlStyle{vcl::csAcceptsControls, vcl::csCaptureMouse,
                                      vcl::csClickEvents, vcl::csDoubleClicks, vcl::csReplicatable});
-  FCanvas = new vcl::TControlCanvas();
+  FCanvas.reset(new vcl::TControlCanvas());
   FCanvas->SetControl(this);
   SetBorderStyle(vcl::bsNone);
   FBevel.reset(new TZYLScrollBoxBevel(), vcl::TNotifyEvent(this, &TZYLCustomScrollBox::GetChange));
@@ -65,11 +65,10 @@ TZYLCustomScrollBox::TZYLCustomScrollBox(vcl::TComponent* AOwner) : inherited(AO
 
 TZYLCustomScrollBox::~TZYLCustomScrollBox() {
   FBevel.reset();
-  delete FCanvas;
-  FCanvas = nullptr;
+  FCanvas.reset();
 }
 
-vcl::TCanvas* TZYLCustomScrollBox::Canvas() const { return FCanvas; }
+vcl::TCanvas* TZYLCustomScrollBox::Canvas() const { return FCanvas.get(); }
 
 void TZYLCustomScrollBox::SetBevel(TZYLScrollBoxBevel* Value) {
   if (Value) FBevel->Assign(Value);
@@ -177,7 +176,7 @@ void TZYLCustomScrollBox::WMPaintBox(vcl::TWMPaint& Message) {
 }
 
 void TZYLCustomScrollBox::PaintWindow(win::HDC DC) {
-  vcl::TCanvasBinding bind(FCanvas, DC);
+  vcl::TCanvasBinding bind(FCanvas.get(), DC);
   const TRect r = ClientRect();
   if (FTransparent && ZYLBackBitmapCheck(this)) {
     vcl::TBitmap* bmp = ZYLBackBitmap(this);

@@ -5,6 +5,8 @@
 // a dragged scroll-bar thumb at once, whatever the bars' Tracking.
 #pragma once
 
+#include <memory>
+
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLOwned.h"
@@ -69,7 +71,7 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
 
  private:
   TZYLOwned<TZYLScrollBoxBevel> FBevel;
-  vcl::TControlCanvas* FCanvas = nullptr;
+  std::unique_ptr<vcl::TControlCanvas> FCanvas;
 };
 
 class TZYLScrollBox : public TZYLCustomScrollBox {

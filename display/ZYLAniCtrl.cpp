@@ -81,8 +81,7 @@ TZYLAniCtrl::~TZYLAniCtrl() {
   Destroying();
   Stop();
   FTimer.Free();
-  delete FBackBitmap;
-  FBackBitmap = nullptr;
+  FBackBitmap.reset();
 }
 
 // ---- Settings ----
@@ -216,7 +215,7 @@ void TZYLAniCtrl::Stop() {
     case asRepeat:
       break;
   }
-  if (OnStop) OnStop(this);
+  if (FOnStop) FOnStop(this);
 }
 
 void TZYLAniCtrl::Move(int Index) {
@@ -335,11 +334,10 @@ void TZYLAniCtrl::Loaded() {
 
 void TZYLAniCtrl::CMTransparentChanged(vcl::TMessage& Message) {
   if (FTransparent) {
-    if (!FBackBitmap) FBackBitmap = new vcl::TBitmap();
+    if (!FBackBitmap) FBackBitmap.reset(new vcl::TBitmap());
     FBackRefresh = true;
   } else {
-    delete FBackBitmap;
-    FBackBitmap = nullptr;
+    FBackBitmap.reset();
   }
   ZYL_INHERITED(Message);
 }
@@ -352,7 +350,7 @@ void TZYLAniCtrl::ShowFrame(bool FireEvent) {
       (!FUseBitmap || FBackRefresh || !FBackBitmap || FBackBitmap->Empty());
   if (needsBack || !CanDrawNow()) {
     // A full repaint (background first) shows the frame; the event is not lost on the way.
-    if (FireEvent && OnAnimate) OnAnimate(this);
+    if (FireEvent && FOnAnimate) FOnAnimate(this);
     if (needsBack) Invalidate();
     return;
   }
@@ -368,7 +366,7 @@ void TZYLAniCtrl::Paint() {
   }
   vcl::TCanvas* c = Canvas();
   if (FTransparent && FBackRefresh) {
-    if (!FBackBitmap) FBackBitmap = new vcl::TBitmap();
+    if (!FBackBitmap) FBackBitmap.reset(new vcl::TBitmap());
     if (CheckOptimized()) {
       FBackBitmap->SetSize(Width(), Height());
       BackDrawArea(FBackBitmap->Canvas(), TRect{0, 0, Width(), Height()}, TPoint{0, 0}, 0);
@@ -376,7 +374,7 @@ void TZYLAniCtrl::Paint() {
     } else {
       FBevel->PaintBevel(c, ClientRect(), true);
       const TRect inner = BeveledRect();
-      ZYLBmpFromDesktop(FBackBitmap, GetScreenRect(inner));
+      ZYLBmpFromDesktop(FBackBitmap.get(), GetScreenRect(inner));
       FBackOrigin = TPoint{inner.Left, inner.Top};
     }
     FBackRefresh = false;
@@ -390,7 +388,7 @@ void TZYLAniCtrl::PaintImage(bool FireEvent) {
   const TRect r = BeveledRect();
   TZYLDrawStyleFlags flags = FForceTransparent ? dsfTransparent : 0;
   AddStyleFlags(flags);
-  if (FireEvent && OnAnimate) OnAnimate(this);
+  if (FireEvent && FOnAnimate) FOnAnimate(this);
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   vcl::TCanvas* c = Canvas();
   const TRect whole{0, 0, r.Width(), r.Height()};

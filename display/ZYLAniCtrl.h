@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "display/ZYLCustomLImage.h"
 #include "foundation/ZYLTimer.h"
@@ -82,19 +83,17 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   // The timers of the current mode (exactly one exists); for inspection.
   TZYLTimer* Timer() const { return FTimer.Timer(); }
   TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
-  vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
+  vcl::TBitmap* BackBitmap() const { return FBackBitmap.get(); }
   // The timer handler: one step of the animation.
   void GetTimer(vcl::TObject* Sender);
 
   vcl::TNotifyEvent OnStart;
-  vcl::TNotifyEvent OnAnimate;
-  vcl::TNotifyEvent OnStop;
   const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
   void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
-  const vcl::TNotifyEvent& GetOnAnimate() const { return OnAnimate; }
-  void SetOnAnimate(const vcl::TNotifyEvent& E) { OnAnimate = E; }
-  const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
-  void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
+  const vcl::TNotifyEvent& GetOnAnimate() const { return FOnAnimate; }
+  void SetOnAnimate(const vcl::TNotifyEvent& E) { FOnAnimate = E; }
+  const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
+  void SetOnStop(const vcl::TNotifyEvent& E) { FOnStop = E; }
 
  protected:
   void Loaded() override;
@@ -115,7 +114,7 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   // Brings the frames in order after one of them was set to Value.
   bool OrderFrames(int32_t Value, int32_t Other);
 
-  vcl::TBitmap* FBackBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBackBitmap;
   bool FBackRefresh = false;
   vcl::TPoint FBackOrigin{0, 0};  // the control point the back bitmap's corner shows
   bool FMakeVisible = true;
@@ -131,6 +130,10 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   TZYLStepTimer FTimer{200, vcl::TNotifyEvent(this, &TZYLAniCtrl::GetTimer), [this] { Stop(); }};
   int FFrameListIndex = 0;  // the entry the frames were last taken from
   bool FInLoaded = false;
+
+ protected:
+  vcl::TNotifyEvent FOnStop;
+  vcl::TNotifyEvent FOnAnimate;
 };
 
 inline constexpr vcl::TUnitEntry ZYLAniCtrlUnit = vcl::ClassesUnit<TZYLAniCtrl>("ZYLAniCtrl");

@@ -136,9 +136,9 @@ void TZYLBaseLabel::SetBool(int Index, bool Value) {
       if (!ZYLStoreValue(FTwinkle, Value)) break;
       if (FTwinkle && !ComponentState().contains(vcl::csDesigning)) {
         FreeTwinkleTimer();
-        FTwinkleTimer =
-            new TZYLTimer(FTwinkleVisible, vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
-                          Enabled(), FUseGlobalTimer);
+        FTwinkleTimer.reset(new TZYLTimer(FTwinkleVisible,
+                                          vcl::TNotifyEvent(this, &TZYLBaseLabel::OnTwinkleTimer),
+                                          Enabled(), FUseGlobalTimer));
         FTwinklePhase = true;
       } else {
         FreeTwinkleTimer();
@@ -247,9 +247,6 @@ void TZYLBaseLabel::OnTwinkleTimer(vcl::TObject* /*Sender*/) {
   if (Visible()) InvalidateControl();
 }
 
-void TZYLBaseLabel::FreeTwinkleTimer() {
-  delete FTwinkleTimer;
-  FTwinkleTimer = nullptr;
-}
+void TZYLBaseLabel::FreeTwinkleTimer() { FTwinkleTimer.reset(); }
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -123,7 +124,7 @@ class TZYLBaseLabel : public TZYLBaseGraphicControl {
   bool FMultiLine = false;
   TZYLAlignment FAlignment = agTopLeft;
   TZYLLabelOptions FOptions;
-  TZYLTimer* FTwinkleTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTwinkleTimer;
   int32_t FTwinkleVisible = 700;
   int32_t FTwinkleInVisible = 700;
   vcl::TColor FTwinkleColor = vcl::clNone;

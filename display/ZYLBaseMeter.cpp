@@ -36,6 +36,8 @@ ZYL_CLASS_IMPL(TZYLBaseMeter) {
   using C = TZYLBaseMeter;
   b.Declare("Alignment", &C::Alignment, &C::SetAlignment)
       .Default(vcl::taCenter)
+      .Declare("Bar3D", &C::Bar3D, &C::SetBar3D)
+      .Default(lsNone)
       .Declare("Delta", &C::Delta, &C::SetDelta)
       .Default(1)
       .Declare("Direction", &C::Direction, &C::SetDirection)
@@ -96,6 +98,16 @@ void TZYLBaseMeter::SetOptionsText(TZYLMeterTextOptions Value) {
 
 void TZYLBaseMeter::SetUseFontColor(bool Value) {
   if (ZYLStoreValue(FUseFontColor, Value)) InvalidateControl();
+}
+
+void TZYLBaseMeter::SetBar3D(TZYLBorderStyle Value) {
+  if (ZYLStoreValue(FBar3D, Value) && DrawsBarFrame()) InvalidateControl();
+}
+
+void TZYLBaseMeter::DrawBarFrame(vcl::TCanvas* Canvas, const vcl::TRect& Dest) {
+  if (Position() <= 0 || Dest.Right <= Dest.Left || Dest.Bottom <= Dest.Top) return;
+  vcl::TRect frame = Dest;
+  ZYLDrawStdFrame(Canvas, frame, FBar3D, 0);
 }
 
 void TZYLBaseMeter::SetMaxValue(int32_t Value) {

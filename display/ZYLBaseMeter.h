@@ -37,6 +37,9 @@ class TZYLBaseMeter : public TZYLGraphicControl {
   void SetOptionsText(TZYLMeterTextOptions Value);
   bool UseFontColor() const { return FUseFontColor; }
   void SetUseFontColor(bool Value);
+  // The frame around the filled part of the bar (while Position is above 0).
+  TZYLBorderStyle Bar3D() const { return FBar3D; }
+  void SetBar3D(TZYLBorderStyle Value);
 
   // The user range. A new end equal to the other end is ignored; a maximum below the minimum
   // (or a minimum above the maximum) swaps the ends. UserValue is pulled into the range.
@@ -83,6 +86,11 @@ class TZYLBaseMeter : public TZYLGraphicControl {
   // frame; empty here.
   virtual void DrawBar(vcl::TCanvas* Canvas, const vcl::TRect& Dest, const vcl::TRect& NotDest,
                        const vcl::TRect& ARect);
+  // Whether the present style draws the Bar3D frame; a new Bar3D repaints only then.
+  virtual bool DrawsBarFrame() const { return true; }
+  // Draws the Bar3D frame around Dest, the filled part, when it is not empty and Position is
+  // above 0.
+  void DrawBarFrame(vcl::TCanvas* Canvas, const vcl::TRect& Dest);
   void Paint() override;
   void Loaded() override;
   void DoThemeChanged() override;
@@ -113,6 +121,7 @@ class TZYLBaseMeter : public TZYLGraphicControl {
   TZYLPercent FStep = 10;
   TZYLMeterTextOptions FOptionsText = toNoText;
   bool FUseFontColor = false;
+  TZYLBorderStyle FBar3D = lsNone;
   int32_t FUserValue = 0;
   uint8_t FDelta = 1;
   HTHEME FTheme = nullptr;

@@ -53,7 +53,7 @@ TZYLBaseShape::TZYLBaseShape(vcl::TComponent* AOwner) : inherited(AOwner) {
   FBrush.reset(new vcl::TBrush(), change);
   FCaption.reset(new TZYLCaption(), change);
   // The outline is written by the calculation itself: it must not call back into GetChange.
-  FPointList = new TZYLPointList();
+  FPointList.reset(new TZYLPointList());
   FShadow.reset(new TZYLShadow(), change);
   FTeeth.reset(new TZYLTeeth(), change);
   FShapeFill.reset(new TZYLShapeFill(), change);
@@ -68,8 +68,7 @@ TZYLBaseShape::~TZYLBaseShape() {
   FActiveTeeth = nullptr;
   FTeeth.reset();
   FShadow.reset();
-  delete FPointList;
-  FPointList = nullptr;
+  FPointList.reset();
   FCaption.reset();
   FBrush.reset();
   FBevel.reset();
@@ -149,19 +148,16 @@ void TZYLBaseShape::GetChange(vcl::TObject* Sender) {
   UpdateActiveTeeth();
   if (!dynamic_cast<TZYLCaption*>(Sender))
     ZYLShapeCalc(ClientRect(), FShape, FActiveTeeth, FSquare, FBrush,
-                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FPointList);
+                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FPointList.get());
   GetShapeChange();
   inherited::GetChange(Sender);
 }
 
-void TZYLBaseShape::FreeFillBitmap() {
-  delete FFillBitmap;
-  FFillBitmap = nullptr;
-}
+void TZYLBaseShape::FreeFillBitmap() { FFillBitmap.reset(); }
 
 void TZYLBaseShape::GetShapeChange() {
   FreeFillBitmap();
-  if (IsFillMode()) FFillBitmap = new vcl::TBitmap();
+  if (IsFillMode()) FFillBitmap.reset(new vcl::TBitmap());
 }
 
 void TZYLBaseShape::BoundsChange(TZYLBoundsChangeStates State) {
@@ -219,8 +215,8 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
   if (!Canvas) return;
   const TRect client{0, 0, Width(), Height()};
   if (FOutlineStale) {
-    ZYLShapeCalc(client, FShape, FActiveTeeth, FSquare, FBrush,
-                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FPointList);
+    ZYLShapeCalc(client, FShape, FActiveTeeth, FSquare, FBrush, static_cast<int8_t>(FRoundPercent),
+                 FBevel, FShadow, FPointList.get());
     GetShapeChange();
     FOutlineStale = false;
   }
@@ -228,14 +224,14 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
   if (!IsFillMode()) {
     if (!FTransparent) FillBack(Canvas, client);
     FreeFillBitmap();
-    ZYLShapeDraw(client, Canvas, FShape, FActiveTeeth, FPointList, FSquare, FBrush,
+    ZYLShapeDraw(client, Canvas, FShape, FActiveTeeth, FPointList.get(), FSquare, FBrush,
                  static_cast<int8_t>(FRoundPercent), FBevel, FShadow, nullptr, Color(),
                  FBrushBackColor, 0);
     DrawCaption(Canvas, client);
     return;
   }
 
-  if (!FFillBitmap) FFillBitmap = new vcl::TBitmap();
+  if (!FFillBitmap) FFillBitmap.reset(new vcl::TBitmap());
   if (FFillBitmap->Empty()) OffscreenPaint();
 
   const TZYLFillStyle style = FShapeFill->Style();
@@ -250,7 +246,7 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
       brush.SetBitmap(pattern);
     else
       brush.SetStyle(vcl::bsClear);  // no picture: nothing to fill with
-    ZYLShapeDraw(client, Canvas, FShape, FActiveTeeth, FPointList, FSquare, &brush,
+    ZYLShapeDraw(client, Canvas, FShape, FActiveTeeth, FPointList.get(), FSquare, &brush,
                  static_cast<int8_t>(FRoundPercent), FBevel, FShadow, nullptr, Color(),
                  FBrushBackColor, 0);
   } else if (client.Width() > 0 && client.Height() > 0) {
@@ -262,8 +258,8 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
     temp.Canvas()->FillRect(client);
     if (!FTransparent) FillBack(Canvas, client);
     if (style == sfGradient) FShapeFill->Gradient()->SetRealPalette(Canvas);
-    ZYLShapeDraw(client, temp.Canvas(), FShape, FActiveTeeth, FPointList, FSquare, FBrush,
-                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FFillBitmap, back,
+    ZYLShapeDraw(client, temp.Canvas(), FShape, FActiveTeeth, FPointList.get(), FSquare, FBrush,
+                 static_cast<int8_t>(FRoundPercent), FBevel, FShadow, FFillBitmap.get(), back,
                  FBrushBackColor, 0);
     ZYLBmpDraw(Canvas, client, &temp, dsfTransparent, back);
   }
@@ -274,7 +270,7 @@ void TZYLBaseShape::PaintToCanvas(vcl::TCanvas* Canvas) {
 }
 
 void TZYLBaseShape::OffscreenPaint() {
-  if (!FFillBitmap) FFillBitmap = new vcl::TBitmap();
+  if (!FFillBitmap) FFillBitmap.reset(new vcl::TBitmap());
   const TRect g = GetGradientRect();
   const TRect r{0, 0, std::max(0, g.Width()), std::max(0, g.Height())};
   // Pixels beyond the control never show: the bitmap need not be larger than the control.
@@ -288,7 +284,7 @@ void TZYLBaseShape::OffscreenPaint() {
   c->FillRect(TRect{0, 0, bw, bh});
   switch (FShapeFill->Style()) {
     case sfBrush:
-      ZYLShapeDraw(r, c, FShape, FActiveTeeth, FPointList, FSquare, FBrush,
+      ZYLShapeDraw(r, c, FShape, FActiveTeeth, FPointList.get(), FSquare, FBrush,
                    static_cast<int8_t>(FRoundPercent), FBevel, FShadow, nullptr, Color(),
                    FBrushBackColor, 0);
       break;

@@ -4,6 +4,7 @@
 // the fill into a cached off-screen bitmap.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -69,10 +70,10 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   TZYLTeeth* ActiveTeeth() const { return FActiveTeeth; }
   bool IsFillMode() const { return FMode == scmShapeFill || FMode == scmTeethFill; }
   // The outline the last calculation produced.
-  TZYLPointList* Outline() const { return FPointList; }
+  TZYLPointList* Outline() const { return FPointList.get(); }
   bool OutlineStale() const { return FOutlineStale; }
   // The cached rendering of the fill (null in the fast modes and before the first render).
-  vcl::TBitmap* FillBitmap() const { return FFillBitmap; }
+  vcl::TBitmap* FillBitmap() const { return FFillBitmap.get(); }
 
   // The change handler of the owned objects: recomputes the outline (not for a caption
   // change), drops the cached fill and repaints.
@@ -115,7 +116,7 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   vcl::TColor FBrushBackColor = vcl::clBtnFace;
   TZYLOwned<TZYLCaption> FCaption;
   bool FCaptionClip = false;
-  TZYLPointList* FPointList = nullptr;
+  std::unique_ptr<TZYLPointList> FPointList;
   TZYLPercent FRoundPercent = 33;
   TZYLOwned<TZYLShadow> FShadow;
   TZYLShapeType FShape = stRectangle;
@@ -125,7 +126,7 @@ class TZYLBaseShape : public TZYLBaseGraphicControl {
   TZYLShapeControlMode FMode = scmShapeFast;
   bool FOutlineStale = true;
   TZYLOwned<TZYLShapeFill> FShapeFill;
-  vcl::TBitmap* FFillBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FFillBitmap;
 };
 
 inline constexpr vcl::TUnitEntry ZYLBaseShapeUnit = vcl::ClassesUnit<TZYLBaseShape>("ZYLBaseShape");

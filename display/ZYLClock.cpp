@@ -293,15 +293,15 @@ TZYLClock::TZYLClock(vcl::TComponent* AOwner) : inherited(AOwner) {
   FHands[0].reset(new TZYLClockHand(0xFFFF00, 5), change);
   FHands[1].reset(new TZYLClockHand(0x808000, 3), change);
   FHands[2].reset(new TZYLClockHand(0, 1), change);
-  FTimer = new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLClock::OnTimer), true, false);
+  FTimer.reset(new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLClock::OnTimer), true, false));
   FAlarmTime = vcl::Date();
-  FCountdown = new TZYLTimeInterval();
+  FCountdown.reset(new TZYLTimeInterval());
   FFaceColors[0] = 0xFFFFFF;
   FFaceColors[1] = vcl::clBtnFace;
   FFaceColors[2] = 0x808000;
   FFaceColors[3] = 0xFFFF00;
   FFaceColors[4] = 0;
-  FFace = new vcl::TBitmap();
+  FFace.reset(new vcl::TBitmap());
   FFixedTime.reset(new TZYLDateTime(), change);
   FTimeOffset.reset(new TZYLTimeOffset(), change);
   FFillObject.reset(new TZYLFillObject());
@@ -311,14 +311,13 @@ TZYLClock::TZYLClock(vcl::TComponent* AOwner) : inherited(AOwner) {
 }
 
 TZYLClock::~TZYLClock() {
-  delete FTimer;
-  FTimer = nullptr;
+  FTimer.reset();
   FSecondCircle.reset();
   FFillObject.reset();
   FTimeOffset.reset();
   FFixedTime.reset();
-  delete FFace;
-  delete FCountdown;
+  FFace.reset();
+  FCountdown.reset();
   for (TZYLOwned<TZYLClockHand>& h : FHands) h.reset();
   FDigital.reset();
 }
@@ -438,14 +437,14 @@ void TZYLClock::StartStpWatch() {
   FMode = cmStopwatch;
   FStopwatchRunning = true;
   FStopwatch = GetTime();
-  if (OnStopWatchStart) OnStopWatchStart(this);
+  if (FOnStopWatchStart) FOnStopWatchStart(this);
 }
 
 void TZYLClock::EndStpWatch() {
   FStopwatchRunning = false;
   const double elapsed = GetTime() - FStopwatch;
   FStopwatch = elapsed > 0 ? elapsed : 0;
-  if (OnStopWatchEnd) OnStopWatchEnd(this);
+  if (FOnStopWatchEnd) FOnStopWatchEnd(this);
 }
 
 void TZYLClock::StartCountdown() {
@@ -453,19 +452,19 @@ void TZYLClock::StartCountdown() {
   if (FCountdown->Enabled()) FCountdown->SetEnabled(false);
   FCountdown->SetEnabled(true);
   FMode = cmCountdown;
-  if (OnCountdownStart) OnCountdownStart(this);
+  if (FOnCountdownStart) FOnCountdownStart(this);
 }
 
 void TZYLClock::EndCountdown() {
   FCountdown->SetEnabled(false);
   FMode = cmNormal;
-  if (OnCountdownEnd) OnCountdownEnd(this);
+  if (FOnCountdownEnd) FOnCountdownEnd(this);
 }
 
 void TZYLClock::Alarm() {
   FAlarmActive = true;
   FDigital->BeginFlash();
-  if (OnAlarm) OnAlarm(this);
+  if (FOnAlarm) FOnAlarm(this);
 }
 
 void TZYLClock::EndAlarm() {
@@ -644,7 +643,7 @@ void TZYLClock::Paint() {
       if (Transparent() && !backAvailable) FFaceDirty = true;
     } else {
       // The cached face holds background, fill and bevel whether the scale shows or not.
-      c->Draw(0, 0, FFace);
+      c->Draw(0, 0, FFace.get());
     }
     if (FOptions.contains(coShowDigital)) PaintDigital(c);
     if (FOptions.contains(coShowAnalog)) PaintHands(c);

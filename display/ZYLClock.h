@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -130,12 +131,12 @@ class TZYLClock : public TZYLGraphicControl {
   double Stopwatch() const { return FStopwatch; }
   void StartCountdown();
   void EndCountdown();
-  TZYLTimeInterval* Countdown() const { return FCountdown; }
+  TZYLTimeInterval* Countdown() const { return FCountdown.get(); }
   void SetAlarmTime(double Value) { FAlarmTime = Value; }
 
   // One timer tick (public for the timer and for callers that drive the clock).
   void OnTimer(vcl::TObject* Sender);
-  TZYLTimer* Timer() const { return FTimer; }
+  TZYLTimer* Timer() const { return FTimer.get(); }
 
   // Marks the face dirty for the fill, bevel, hands, second circle or nil; then paints.
   void GetChange(vcl::TObject* Sender) override;
@@ -193,21 +194,16 @@ class TZYLClock : public TZYLGraphicControl {
   bool UseGlobalTimer() const { return FUseGlobalTimer; }
   void SetUseGlobalTimer(bool Value);
 
-  vcl::TNotifyEvent OnAlarm;
-  vcl::TNotifyEvent OnCountdownStart;
-  vcl::TNotifyEvent OnCountdownEnd;
-  vcl::TNotifyEvent OnStopWatchStart;
-  vcl::TNotifyEvent OnStopWatchEnd;
-  const vcl::TNotifyEvent& GetOnAlarm() const { return OnAlarm; }
-  void SetOnAlarm(const vcl::TNotifyEvent& E) { OnAlarm = E; }
-  const vcl::TNotifyEvent& GetOnCountdownStart() const { return OnCountdownStart; }
-  void SetOnCountdownStart(const vcl::TNotifyEvent& E) { OnCountdownStart = E; }
-  const vcl::TNotifyEvent& GetOnCountdownEnd() const { return OnCountdownEnd; }
-  void SetOnCountdownEnd(const vcl::TNotifyEvent& E) { OnCountdownEnd = E; }
-  const vcl::TNotifyEvent& GetOnStopWatchStart() const { return OnStopWatchStart; }
-  void SetOnStopWatchStart(const vcl::TNotifyEvent& E) { OnStopWatchStart = E; }
-  const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return OnStopWatchEnd; }
-  void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { OnStopWatchEnd = E; }
+  const vcl::TNotifyEvent& GetOnAlarm() const { return FOnAlarm; }
+  void SetOnAlarm(const vcl::TNotifyEvent& E) { FOnAlarm = E; }
+  const vcl::TNotifyEvent& GetOnCountdownStart() const { return FOnCountdownStart; }
+  void SetOnCountdownStart(const vcl::TNotifyEvent& E) { FOnCountdownStart = E; }
+  const vcl::TNotifyEvent& GetOnCountdownEnd() const { return FOnCountdownEnd; }
+  void SetOnCountdownEnd(const vcl::TNotifyEvent& E) { FOnCountdownEnd = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchStart() const { return FOnStopWatchStart; }
+  void SetOnStopWatchStart(const vcl::TNotifyEvent& E) { FOnStopWatchStart = E; }
+  const vcl::TNotifyEvent& GetOnStopWatchEnd() const { return FOnStopWatchEnd; }
+  void SetOnStopWatchEnd(const vcl::TNotifyEvent& E) { FOnStopWatchEnd = E; }
 
   int32_t GetListIndex() const { return FListIndex; }
   void SetListIndex(int32_t Value) { SetIndex(iiListIndex, Value); }
@@ -240,18 +236,18 @@ class TZYLClock : public TZYLGraphicControl {
   bool FDigitalShowSecs = true;
   std::string FInternalFormat = "hh:nn:ss";
   TZYLOwned<TZYLClockHand> FHands[3];
-  TZYLTimer* FTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTimer;
   double FAlarmTime = 0;
   double FStopwatch = 0;
   TZYLClockMode FMode = cmNormal;
-  TZYLTimeInterval* FCountdown = nullptr;
+  std::unique_ptr<TZYLTimeInterval> FCountdown;
   bool FStopwatchRunning = false;
   int32_t FDigitalPosY = -1;
   int32_t FDigitalPosX = -1;
   TZYLClockStyle FStyle = csWin95;
   vcl::TColor FFaceColors[5];
   TZYLClockOptions FOptions{coShowAnalog, co24Hour};
-  vcl::TBitmap* FFace = nullptr;
+  std::unique_ptr<vcl::TBitmap> FFace;
   uint16_t FRepeatAlarm = 10;
   int FAlarmCounter = 10;
   std::string FCustomDateTimeFormat = "hh:nn:ss";
@@ -264,6 +260,17 @@ class TZYLClock : public TZYLGraphicControl {
   int FLastSecond = -1;
   bool FUseGlobalTimer = false;
   bool FPainting = false;
+
+ protected:
+  vcl::TNotifyEvent FOnStopWatchEnd;
+  vcl::TNotifyEvent FOnStopWatchStart;
+
+ protected:
+  vcl::TNotifyEvent FOnCountdownEnd;
+  vcl::TNotifyEvent FOnCountdownStart;
+
+ protected:
+  vcl::TNotifyEvent FOnAlarm;
 };
 
 // Registers / unregisters the unit's component classes for streaming.

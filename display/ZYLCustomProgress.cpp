@@ -25,12 +25,7 @@ bool IsEmpty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
 ZYL_CLASS_IMPL(TZYLCustomProgress) {
   using C = TZYLCustomProgress;
-  b.Publish("About")
-      .Publish("Align")
-      .Publish("Alignment")
-      .Publish("Anchors")
-      .Prop("Bar3D", &C::Bar3D, &C::SetBar3D)
-      .Default(lsNone)
+  b.Publish({"About", "Align", "Alignment", "Anchors", "Bar3D"})
       .Prop("BarColor", &C::BarColor, &C::SetBarColor, vcl::ColorTypeInfo())
       .Default(0x800000)
       .Publish({"BiDiMode", "Caption", "Color", "Constraints", "CtlXP"})
@@ -62,10 +57,6 @@ TZYLCustomProgress::~TZYLCustomProgress() { FSmallBar.reset(); }
 
 void TZYLCustomProgress::SetBarColor(vcl::TColor Value) {
   if (ZYLStoreValue(FBarColor, Value) && FStyle == pgBar) InvalidateControl();
-}
-
-void TZYLCustomProgress::SetBar3D(TZYLBorderStyle Value) {
-  if (ZYLStoreValue(FBar3D, Value) && FStyle == pgBar) InvalidateControl();
 }
 
 void TZYLCustomProgress::SetSmBarOptions(TZYLSmallBar* Value) {
@@ -154,9 +145,9 @@ void TZYLCustomProgress::DrawSegments(vcl::TCanvas* Canvas, const TRect& Dest,
   const bool vertical = IsVertical(Direction());
   const int32_t p = (vertical ? vs : hs) + l;
   for (int32_t i = 0; i < n; ++i) {
-    if (PerSegmentColor && OnGetColor) {
+    if (PerSegmentColor && FOnGetColor) {
       vcl::TColor color = FSmallBar->BarColor();
-      OnGetColor(this, static_cast<uint8_t>(i), color);
+      FOnGetColor(this, static_cast<uint8_t>(i), color);
       Canvas->Brush()->SetColor(color);
     }
     TRect r;
@@ -203,10 +194,7 @@ void TZYLCustomProgress::DrawBar(vcl::TCanvas* Canvas, const TRect& Dest, const 
       Canvas->Brush()->SetColor(FBarColor);
       Canvas->Brush()->SetStyle(vcl::bsSolid);
       if (!IsEmpty(Dest)) Canvas->FillRect(Dest);
-      if (Position() > 0 && !IsEmpty(Dest)) {
-        TRect frame = Dest;
-        ZYLDrawStdFrame(Canvas, frame, FBar3D, 0);
-      }
+      DrawBarFrame(Canvas, Dest);
       DrawCaption(Canvas, Dest, NotDest, ARect, true, FBarColor);
       break;
     case pgSmallBar:
@@ -215,7 +203,7 @@ void TZYLCustomProgress::DrawBar(vcl::TCanvas* Canvas, const TRect& Dest, const 
       DrawCaption(Canvas, Dest, NotDest, ARect, true, FSmallBar->BarColor());
       break;
     case pgOwnerDraw:
-      if (OnPaint) OnPaint(this, Canvas, Dest, NotDest, ARect);
+      if (FOnPaint) FOnPaint(this, Canvas, Dest, NotDest, ARect);
       break;
     case pgXPBar:
       if (!IsEmpty(Dest))

@@ -27,11 +27,9 @@ class TZYLCustomProgress : public TZYLBaseMeter {
   explicit TZYLCustomProgress(vcl::TComponent* AOwner);
   ~TZYLCustomProgress() override;
 
-  // The solid bar's colour and frame; they repaint only while Style is pgBar.
+  // The solid bar's colour; it repaints only while Style is pgBar, as Bar3D does.
   vcl::TColor BarColor() const { return FBarColor; }
   void SetBarColor(vcl::TColor Value);
-  TZYLBorderStyle Bar3D() const { return FBar3D; }
-  void SetBar3D(TZYLBorderStyle Value);
   TZYLSmallBar* SmallBar() const { return FSmallBar.get(); }
   void SetSmBarOptions(TZYLSmallBar* Value);
   void SetSmallBar(TZYLSmallBar* Value) { SetSmBarOptions(Value); }
@@ -42,16 +40,15 @@ class TZYLCustomProgress : public TZYLBaseMeter {
   bool ControlSupportsXP() const override { return true; }
   void GetChange(vcl::TObject* Sender) override;
 
-  TZYLProgressPaintEvent OnPaint;
-  TZYLProgressColorEvent OnGetColor;
-  const TZYLProgressPaintEvent& GetOnPaint() const { return OnPaint; }
-  void SetOnPaint(const TZYLProgressPaintEvent& E) { OnPaint = E; }
-  const TZYLProgressColorEvent& GetOnGetColor() const { return OnGetColor; }
-  void SetOnGetColor(const TZYLProgressColorEvent& E) { OnGetColor = E; }
+  const TZYLProgressPaintEvent& GetOnPaint() const { return FOnPaint; }
+  void SetOnPaint(const TZYLProgressPaintEvent& E) { FOnPaint = E; }
+  const TZYLProgressColorEvent& GetOnGetColor() const { return FOnGetColor; }
+  void SetOnGetColor(const TZYLProgressColorEvent& E) { FOnGetColor = E; }
 
  protected:
   void Loaded() override;
   bool CorrectBounds() override;
+  bool DrawsBarFrame() const override { return FStyle == pgBar; }
   void DrawBar(vcl::TCanvas* Canvas, const vcl::TRect& Dest, const vcl::TRect& NotDest,
                const vcl::TRect& ARect) override;
 
@@ -60,9 +57,12 @@ class TZYLCustomProgress : public TZYLBaseMeter {
                     bool PerSegmentColor);
 
   vcl::TColor FBarColor = 0x800000;
-  TZYLBorderStyle FBar3D = lsNone;
   TZYLOwned<TZYLSmallBar> FSmallBar;
   TZYLProgressStyle FStyle = pgSmallBar;
+
+ protected:
+  TZYLProgressColorEvent FOnGetColor;
+  TZYLProgressPaintEvent FOnPaint;
 };
 
 }  // namespace zyl

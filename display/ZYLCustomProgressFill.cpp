@@ -15,13 +15,7 @@ using vcl::TRect;
 
 ZYL_CLASS_IMPL(TZYLCustomProgressFill) {
   using C = TZYLCustomProgressFill;
-  b.Publish("About")
-      .Publish("Align")
-      .Publish("Alignment")
-      .Publish("Anchors")
-      .Prop("Bar3D", &C::Bar3D, &C::SetBar3D)
-      .Default(lsNone)
-      .Publish("BiDiMode")
+  b.Publish({"About", "Align", "Alignment", "Anchors", "Bar3D", "BiDiMode"})
       .Prop("BrushBackColor", &C::BrushBackColor, &C::SetBrushBackColor, vcl::ColorTypeInfo())
       .Default(vcl::clBtnFace)
       .Publish({"Caption", "Color", "Constraints"})
@@ -49,10 +43,6 @@ TZYLCustomProgressFill::TZYLCustomProgressFill(vcl::TComponent* AOwner)
 
 TZYLCustomProgressFill::~TZYLCustomProgressFill() { FFillObject.reset(); }
 
-void TZYLCustomProgressFill::SetBar3D(TZYLBorderStyle Value) {
-  if (ZYLStoreValue(FBar3D, Value)) InvalidateControl();
-}
-
 void TZYLCustomProgressFill::SetBack(vcl::TColor Value) {
   if (ZYLStoreValue(FBrushBackColor, Value)) InvalidateControl();
 }
@@ -71,10 +61,7 @@ void TZYLCustomProgressFill::DrawBar(vcl::TCanvas* Canvas, const TRect& Dest,
                                      const TRect& NotDest, const TRect& ARect) {
   const bool hasBar = Dest.Right > Dest.Left && Dest.Bottom > Dest.Top;
   if (hasBar) FFillObject->ClipFill(Canvas, Dest, FBrushBackColor, 0);
-  if (Position() > 0 && hasBar) {
-    TRect frame = Dest;
-    ZYLDrawStdFrame(Canvas, frame, FBar3D, 0);
-  }
+  DrawBarFrame(Canvas, Dest);
   // Over the empty part the text takes the brush's colour when the fill is a plain brush
   // (or none), the font's colour over pictures and gradients.
   const TZYLFillStyle fs = FFillObject->Style();

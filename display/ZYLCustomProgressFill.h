@@ -14,8 +14,6 @@ class TZYLCustomProgressFill : public TZYLBaseMeter {
   explicit TZYLCustomProgressFill(vcl::TComponent* AOwner);
   ~TZYLCustomProgressFill() override;
 
-  TZYLBorderStyle Bar3D() const { return FBar3D; }
-  void SetBar3D(TZYLBorderStyle Value);
   // The colour behind hatched brushes and untiled pictures of the fill.
   vcl::TColor BrushBackColor() const { return FBrushBackColor; }
   void SetBack(vcl::TColor Value);
@@ -31,7 +29,6 @@ class TZYLCustomProgressFill : public TZYLBaseMeter {
                const vcl::TRect& ARect) override;
 
  private:
-  TZYLBorderStyle FBar3D = lsNone;
   vcl::TColor FBrushBackColor;
   TZYLOwned<TZYLFillObject> FFillObject;
 };

@@ -150,7 +150,7 @@ bool TZYLCustomTrackBar::PageTimerEnabled() const { return FPageTimer->Enabled()
 
 int TZYLCustomTrackBar::Track(vcl::TScrollCode Code, int Value) {
   int v = Value;
-  if (OnTrack) OnTrack(this, Code, v);
+  if (FOnTrack) FOnTrack(this, Code, v);
   return v;
 }
 
@@ -179,7 +179,7 @@ int TZYLCustomTrackBar::Clamped(int64_t Value) const {
 }
 
 void TZYLCustomTrackBar::Change() {
-  if (OnChange) OnChange(this);
+  if (FOnChange) FOnChange(this);
 }
 
 int TZYLCustomTrackBar::GetInteger(int Index) const {

@@ -127,15 +127,12 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   void GetChange(vcl::TObject* Sender) override;
 
   // ---- Events ----
-  vcl::TNotifyEvent OnChange;
-  TZYLDrawTickEvent OnDrawTick;
-  vcl::TScrollEvent OnTrack;
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& E) { OnChange = E; }
-  const TZYLDrawTickEvent& GetOnDrawTick() const { return OnDrawTick; }
-  void SetOnDrawTick(const TZYLDrawTickEvent& E) { OnDrawTick = E; }
-  const vcl::TScrollEvent& GetOnTrack() const { return OnTrack; }
-  void SetOnTrack(const vcl::TScrollEvent& E) { OnTrack = E; }
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& E) { FOnChange = E; }
+  const TZYLDrawTickEvent& GetOnDrawTick() const { return FOnDrawTick; }
+  void SetOnDrawTick(const TZYLDrawTickEvent& E) { FOnDrawTick = E; }
+  const vcl::TScrollEvent& GetOnTrack() const { return FOnTrack; }
+  void SetOnTrack(const vcl::TScrollEvent& E) { FOnTrack = E; }
 
  protected:
   void Loaded() override;
@@ -233,6 +230,13 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   bool FThumbFromList = false;
   // Whether a form file gave the thumb a picture while it was read.
   bool FThumbRead = false;
+
+ protected:
+  vcl::TScrollEvent FOnTrack;
+  TZYLDrawTickEvent FOnDrawTick;
+
+ protected:
+  vcl::TNotifyEvent FOnChange;
 };
 
 }  // namespace zyl

@@ -99,7 +99,7 @@ void TZYLCustomTrackBar::PaintPos(int APos) {
 }
 
 void TZYLCustomTrackBar::DoDrawTick(vcl::TCanvas* Canvas, int Value, const TPoint& Pos) {
-  if (OnDrawTick) OnDrawTick(this, Canvas, Value, Pos);
+  if (FOnDrawTick) FOnDrawTick(this, Canvas, Value, Pos);
 }
 
 void TZYLCustomTrackBar::DrawTicks() {

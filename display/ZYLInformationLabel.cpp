@@ -84,13 +84,12 @@ TZYLInformationLabel::TZYLInformationLabel(vcl::TComponent* AOwner) : inherited(
   FDateTimeFormat = vcl::FormatSettings.ShortDateFormat;
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLInformationLabel::FontChange));
   FBevel.reset(new TZYLBevel(), vcl::TNotifyEvent(this, &TZYLInformationLabel::GetChange));
-  FTimer =
-      new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLInformationLabel::GetTimer), false, false);
+  FTimer.reset(
+      new TZYLTimer(1000, vcl::TNotifyEvent(this, &TZYLInformationLabel::GetTimer), false, false));
 }
 
 TZYLInformationLabel::~TZYLInformationLabel() {
-  delete FTimer;
-  FTimer = nullptr;
+  FTimer.reset();
   FFont3D.reset();
   FBevel.reset();
 }

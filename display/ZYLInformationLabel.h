@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "display/ZYLBaseLabel.h"
@@ -58,7 +59,7 @@ class TZYLInformationLabel : public TZYLBaseLabel {
   void SetUseGlobalTimer(bool Value);
 
   // The timer (tests read its state).
-  TZYLTimer* Timer() const { return FTimer; }
+  TZYLTimer* Timer() const { return FTimer.get(); }
   // Builds the text; false when a polled value did not change since the last tick.
   bool ReturnCaption(std::string& Text);
   std::string GetLabelText() override;
@@ -83,7 +84,7 @@ class TZYLInformationLabel : public TZYLBaseLabel {
   TZYLOwned<TZYLBevel> FBevel;
   int8_t FInsertColon = -1;
   int8_t FInsertTabs = 1;
-  TZYLTimer* FTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTimer;
 };
 
 // Registers / unregisters the unit's component classes for streaming.

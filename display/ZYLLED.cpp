@@ -180,12 +180,9 @@ ZYL_CLASS_IMPL(TZYLLED) {
       .Default(7);
 }
 
-TZYLLED::TZYLLED() { FBmp = new vcl::TBitmap(); }
+TZYLLED::TZYLLED() { FBmp.reset(new vcl::TBitmap()); }
 
-TZYLLED::~TZYLLED() {
-  delete FBmp;
-  FBmp = nullptr;
-}
+TZYLLED::~TZYLLED() { FBmp.reset(); }
 
 void TZYLLED::Assign(vcl::TPersistent* Source) {
   if (auto* s = dynamic_cast<TZYLLED*>(Source)) {
@@ -326,7 +323,7 @@ void TZYLLED::PaintLED(vcl::TCanvas* Canvas, const TRect& Rect, const std::strin
       const int x = static_cast<int>(left), top = static_cast<int>(y);
       ++FDrawnCells;
       if (FBmp->Empty()) CreateBmp();
-      if (!FBmp->Empty()) Canvas->Draw(x, top, FBmp);
+      if (!FBmp->Empty()) Canvas->Draw(x, top, FBmp.get());
       if (lit) {
         const uint16_t mask = (FFlash && FFlashPhase) ? 0 : ZYLLEDMask(ch);
         for (int i = 0; i < drawn; ++i) {

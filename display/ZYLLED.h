@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLObject.h"
@@ -78,7 +79,7 @@ class TZYLLED : public TZYLObject {
   // Segment polygons of the cell in TZYLLEDLights order (computed by CreateBmp).
   const TSegment& Segment(TZYLLEDLights Light) const { return FSegments[Light]; }
   // The cached cell (every segment unlit).
-  vcl::TBitmap* CellBitmap() const { return FBmp; }
+  vcl::TBitmap* CellBitmap() const { return FBmp.get(); }
 
   // Computes the segments and draws the unlit cell.
   void CreateBmp();
@@ -105,7 +106,7 @@ class TZYLLED : public TZYLObject {
   int FColumns = 1;
   int FDrawnCells = 0;
   std::array<TSegment, SegmentCount> FSegments{};
-  vcl::TBitmap* FBmp = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBmp;
   std::string FText;
 };
 

@@ -135,7 +135,7 @@ void TZYLRepeatedShape::Paint() {
     GetShapeChange();
     FOutlineStale = false;
   }
-  if (!FFillBitmap) FFillBitmap = new vcl::TBitmap();
+  if (!FFillBitmap) FFillBitmap.reset(new vcl::TBitmap());
   if (FFillBitmap->Empty()) OffscreenPaint();
   if (!FTransparent) FillBack(canvas, client);
 
@@ -179,7 +179,7 @@ void TZYLRepeatedShape::Paint() {
         break;
       }
       case sfBrush: break;
-      default: fill = FFillBitmap; break;
+      default: fill = FFillBitmap.get(); break;
     }
     ZYLShapeDraw(TRect{0, 0, sw, sh}, cc, FShape, nullptr, nullptr, FSquare, brush,
                  static_cast<int8_t>(FRoundPercent), FBevel, FShadow, fill, Color(),

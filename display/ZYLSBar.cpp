@@ -198,18 +198,18 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       FChecker->Canvas()->SetPixels(x, y, (x + y) % 2 == 0 ? vcl::clWhite : odd);
-  for (TZYLSpinButton** b : {&FDecBtn, &FIncBtn}) {
-    *b = new TZYLSpinButton(this);
+  for (std::unique_ptr<TZYLSpinButton>* b : {&FDecBtn, &FIncBtn}) {
+    b->reset(new TZYLSpinButton(this));
     (*b)->SetParent(this);
     (*b)->SetCtlXP(GetCtlXP());
     (*b)->SetScrollBarMode(true);
   }
-  FThumb = new TZYLScrollBarThumb(this);
+  FThumb.reset(new TZYLScrollBarThumb(this));
   FThumb->SetParent(this);
   FThumb->OnMouseDown = vcl::TMouseEvent(this, &TZYLScrollBar::DoThumbMouseDown);
   FThumb->OnMouseUp = vcl::TMouseEvent(this, &TZYLScrollBar::DoThumbMouseUp);
   FThumb->OnMouseMove = vcl::TMouseMoveEvent(this, &TZYLScrollBar::DoThumbMouseMove);
-  FCaret = new TZYLCaret(FThumb);
+  FCaret.reset(new TZYLCaret(FThumb.get()));
   FCaret->SetWord(TZYLCaret::wiWidth, static_cast<uint16_t>(std::max(0, Width())));
   FCaret->SetWord(TZYLCaret::wiHeight, static_cast<uint16_t>(std::max(0, Height())));
   FCaret->SetBitmap(FChecker.get());
@@ -227,10 +227,10 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
 TZYLScrollBar::~TZYLScrollBar() {
   FTimer.reset();
   FThumbBevel.reset();
-  delete FCaret;
-  delete FThumb;
-  delete FIncBtn;
-  delete FDecBtn;
+  FCaret.reset();
+  FThumb.reset();
+  FIncBtn.reset();
+  FDecBtn.reset();
   FBack.reset();
 }
 
@@ -386,15 +386,15 @@ void TZYLScrollBar::TakeFocus() {
 // ---- Reporting ----
 
 void TZYLScrollBar::Report(int Code) {
-  if (!OnScroll) return;
+  if (!FOnScroll) return;
   int pos = FPosition;
-  OnScroll(this, static_cast<vcl::TScrollCode>(Code), pos);
+  FOnScroll(this, static_cast<vcl::TScrollCode>(Code), pos);
   // A handler's new position goes through the setter: kept in range and laid out.
   if (pos != FPosition) SetPosition(pos);
 }
 
 void TZYLScrollBar::ExecuteEvent(int Code) {
-  if (!OnScroll) return;
+  if (!FOnScroll) return;
   Report(scEndScrollCode);
   Report(Code);
 }
@@ -541,7 +541,7 @@ void TZYLScrollBar::Loaded() {
 }
 
 void TZYLScrollBar::DoThemeChanged() {
-  for (TZYLSpinButton* b : {FDecBtn, FIncBtn}) {
+  for (TZYLSpinButton* b : {FDecBtn.get(), FIncBtn.get()}) {
     b->SetCtlXP(GetCtlXP());
     b->Perform(win::WM_THEMECHANGED, 0, 0);
     b->Invalidate();

@@ -126,9 +126,8 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   bool CanBeFocused() const { return FCanBeFocused; }
   void SetCanBeFocused(bool Value);
 
-  const vcl::TScrollEvent& GetOnScroll() const { return OnScroll; }
-  void SetOnScroll(const vcl::TScrollEvent& E) { OnScroll = E; }
-  vcl::TScrollEvent OnScroll;
+  const vcl::TScrollEvent& GetOnScroll() const { return FOnScroll; }
+  void SetOnScroll(const vcl::TScrollEvent& E) { FOnScroll = E; }
 
   // The arrow buttons' events (the keys use them too): a line toward Max or Min.
   void DoInc(vcl::TObject* Sender);
@@ -138,10 +137,10 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void ExecuteEvent(int Code);
 
   // The parts, for the owner's layout and for tests.
-  TZYLSpinButton* DecButton() const { return FDecBtn; }
-  TZYLSpinButton* IncButton() const { return FIncBtn; }
-  TZYLScrollBarThumb* Thumb() const { return FThumb; }
-  TZYLCaret* Caret() const { return FCaret; }
+  TZYLSpinButton* DecButton() const { return FDecBtn.get(); }
+  TZYLSpinButton* IncButton() const { return FIncBtn.get(); }
+  TZYLScrollBarThumb* Thumb() const { return FThumb.get(); }
+  TZYLCaret* Caret() const { return FCaret.get(); }
   vcl::TBitmap* Checker() const { return FChecker.get(); }
   int TrackLength() const { return FTrackLength; }
   bool Repeating() const;
@@ -212,10 +211,10 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   bool FHideFocus = false;
   bool FCanBeFocused = true;
 
-  TZYLSpinButton* FDecBtn = nullptr;
-  TZYLSpinButton* FIncBtn = nullptr;
-  TZYLScrollBarThumb* FThumb = nullptr;
-  TZYLCaret* FCaret = nullptr;
+  std::unique_ptr<TZYLSpinButton> FDecBtn;
+  std::unique_ptr<TZYLSpinButton> FIncBtn;
+  std::unique_ptr<TZYLScrollBarThumb> FThumb;
+  std::unique_ptr<TZYLCaret> FCaret;
   std::unique_ptr<vcl::TBitmap> FChecker;
   vcl::TRect FTrackRect{};
   int FTrackLength = 100;
@@ -224,6 +223,9 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   int FPageDir = 0;  // +1 toward Max, -1 toward Min, 0 before the first page of a hold
   bool FDragging = false;
   vcl::TPoint FDragOrigin{};
+
+ protected:
+  vcl::TScrollEvent FOnScroll;
 };
 
 // A bundle of scroll-bar settings that a control owning scroll bars publishes and copies onto

@@ -137,7 +137,7 @@ ZYL_CLASS_IMPL(TZYLScrollText) {
 
 TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
-  FBackBitmap = new vcl::TBitmap();
+  FBackBitmap.reset(new vcl::TBitmap());
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   FLines.reset(new vcl::TStringList());
   FLines->Add(ClassName());
@@ -152,8 +152,7 @@ TZYLScrollText::~TZYLScrollText() {
   Destroying();
   Stop();
   FTimer.Free();
-  delete FBackBitmap;
-  FBackBitmap = nullptr;
+  FBackBitmap.reset();
   FFont3D.reset();
   FLines.reset();
 }
@@ -272,7 +271,7 @@ void TZYLScrollText::Stop() {
   FTimer.Enable(false);
   FScroll = false;
   FStepCounter = 0;
-  if (!ComponentState().contains(vcl::csDestroying) && OnStop) OnStop(this);
+  if (!ComponentState().contains(vcl::csDestroying) && FOnStop) FOnStop(this);
 }
 
 void TZYLScrollText::Reverse() {
@@ -297,7 +296,7 @@ void TZYLScrollText::GetTimer(vcl::TObject* /*Sender*/) {
   if (!FScroll) return;
   ++FStepCounter;
   PaintImage();
-  // OnScroll may have stopped the run.
+  // FOnScroll may have stopped the run.
   if (!FScroll || FStepCounter <= FSteps) return;
   switch (FScrollStyle) {
     case ssLoop:
@@ -420,7 +419,7 @@ void TZYLScrollText::Paint() {
       BackDrawArea(FBackBitmap->Canvas(), TRect{0, 0, FInnerWidth, FInnerHeight},
                    TPoint{r.Left, r.Top}, 0);
     } else {
-      ZYLBmpFromDesktop(FBackBitmap, GetScreenRect(r));
+      ZYLBmpFromDesktop(FBackBitmap.get(), GetScreenRect(r));
     }
     FBackRefresh = false;
   }
@@ -474,7 +473,7 @@ void TZYLScrollText::PaintImage() {
     wc->Font()->Assign(Font());
     const TRect area{0, 0, FInnerWidth, FInnerHeight};
     if (FTransparentOwn && !FBackBitmap->Empty()) {
-      wc->Draw(0, 0, FBackBitmap);
+      wc->Draw(0, 0, FBackBitmap.get());
     } else {
       wc->Brush()->SetStyle(vcl::bsSolid);
       wc->Brush()->SetColor(Color());
@@ -510,7 +509,7 @@ void TZYLScrollText::PaintImage() {
       // Text that cannot be drawn leaves the background of this step.
     }
   }
-  if (OnScroll) OnScroll(this);
+  if (FOnScroll) FOnScroll(this);
   if (work && (FDrawing || CanDrawNow())) {
     const int ext = BevelExt();
     Canvas()->CopyRect(TRect{ext, ext, Width() - ext, Height() - ext}, work->Canvas(),

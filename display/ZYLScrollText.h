@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -104,7 +105,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t InnerHeight() const { return FInnerHeight; }
   // The origin of the text block at the current step, inside the bevel.
   vcl::TPoint TextOrigin() const;
-  vcl::TBitmap* BackBitmap() const { return FBackBitmap; }
+  vcl::TBitmap* BackBitmap() const { return FBackBitmap.get(); }
   bool BackRefresh() const { return FBackRefresh; }
   TZYLTimer* Timer() const { return FTimer.Timer(); }
   TZYLHiTimer* HiTimer() const { return FTimer.HiTimer(); }
@@ -124,14 +125,12 @@ class TZYLScrollText : public TZYLGraphicControl {
   }
 
   vcl::TNotifyEvent OnStart;
-  vcl::TNotifyEvent OnScroll;
-  vcl::TNotifyEvent OnStop;
   const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
   void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
-  const vcl::TNotifyEvent& GetOnScroll() const { return OnScroll; }
-  void SetOnScroll(const vcl::TNotifyEvent& E) { OnScroll = E; }
-  const vcl::TNotifyEvent& GetOnStop() const { return OnStop; }
-  void SetOnStop(const vcl::TNotifyEvent& E) { OnStop = E; }
+  const vcl::TNotifyEvent& GetOnScroll() const { return FOnScroll; }
+  void SetOnScroll(const vcl::TNotifyEvent& E) { FOnScroll = E; }
+  const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
+  void SetOnStop(const vcl::TNotifyEvent& E) { FOnStop = E; }
 
  protected:
   void Loaded() override;
@@ -148,7 +147,7 @@ class TZYLScrollText : public TZYLGraphicControl {
                 bool Align, bool& Bold);
 
   vcl::TAlignment FAlignment = vcl::taCenter;
-  vcl::TBitmap* FBackBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBackBitmap;
   TZYLScrollDirection FDirection = sdBottomToTop;
   TZYLOwned<TZYL3DCaption> FFont3D;
   TZYLOwned<vcl::TStringList> FLines;
@@ -170,6 +169,10 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t FYOffset = 0;
   TRunHook FRunHook = nullptr;
   void* FRunHookData = nullptr;
+
+ protected:
+  vcl::TNotifyEvent FOnStop;
+  vcl::TNotifyEvent FOnScroll;
 };
 
 inline constexpr vcl::TUnitEntry ZYLScrollTextUnit =

@@ -152,7 +152,7 @@ TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
   SetHeight(21);
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLBaseEdit::GetChange));
   FBevel->SetDefaultMode(bmWindows);
-  FCaret = new TZYLCaret(this);
+  FCaret.reset(new TZYLCaret(this));
   FCaret->SetPos(TZYLCaret::piY, 1);
   const TZYLBufferEntryDestroy destroy(this, &TZYLBaseEdit::DestroyRecord);
   FUndo->SetOnEntryDestroy(destroy);
@@ -170,8 +170,7 @@ TZYLBaseEdit::~TZYLBaseEdit() {
   FTimer.reset();
   FUndo->Clear();
   FRedo->Clear();
-  delete FCaret;
-  FCaret = nullptr;
+  FCaret.reset();
   FFont3D.reset();
 }
 
@@ -228,7 +227,7 @@ void TZYLBaseEdit::SetBoolean(int Index, bool Value) {
     case biModified:
       if (FModified == Value) return;
       FModified = Value;
-      if (OnModified) OnModified(this);
+      if (FOnModified) FOnModified(this);
       break;
     case biAutoSelect: FAutoSelect = Value; break;
     case biOEMConvert: FOEMConvert = Value; break;
@@ -366,7 +365,7 @@ void TZYLBaseEdit::SetSelection() {
 // Hooks
 
 void TZYLBaseEdit::Change() {
-  if (OnChange) OnChange(this);
+  if (FOnChange) FOnChange(this);
 }
 
 int TZYLBaseEdit::RowHeight(const std::string& S) {
@@ -378,14 +377,14 @@ int TZYLBaseEdit::RowHeight(const std::string& S) {
 
 void TZYLBaseEdit::CursorPosChanged() {
   SetCaret();
-  if (OnCursorPosChanged) OnCursorPosChanged(this);
+  if (FOnCursorPosChanged) FOnCursorPosChanged(this);
 }
 
 void TZYLBaseEdit::ChangedText(int At) {
   if (IsUpdating()) return;
   DrawText(At);
   if (ComponentState().contains(vcl::csLoading)) return;
-  if (OnTextChangedAt) OnTextChangedAt(this, At);
+  if (FOnTextChangedAt) FOnTextChangedAt(this, At);
   Change();
 }
 

@@ -145,7 +145,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void SetUseGlobalTimer(bool Value) { FUseGlobalTimer = Value; }
   TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLCaret* Caret() const { return FCaret; }
+  TZYLCaret* Caret() const { return FCaret.get(); }
   void SetCaretSettings(TZYLCaret* Value);
   bool InputEnabled() const { return FInputEnabled; }
   void SetInputEnabled(bool Value) { FInputEnabled = Value; }
@@ -249,18 +249,14 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void SetOnAfterExit(const vcl::TNotifyEvent& E) { OnAfterExit = E; }
   const vcl::TMouseWheelEvent& GetOnMouseWheel() const { return OnMouseWheel; }
   void SetOnMouseWheel(const vcl::TMouseWheelEvent& E) { OnMouseWheel = E; }
-  vcl::TNotifyEvent OnChange;
-  vcl::TNotifyEvent OnModified;
-  vcl::TNotifyEvent OnCursorPosChanged;
-  TZYLTextChangeEvent OnTextChangedAt;
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& E) { OnChange = E; }
-  const vcl::TNotifyEvent& GetOnModified() const { return OnModified; }
-  void SetOnModified(const vcl::TNotifyEvent& E) { OnModified = E; }
-  const vcl::TNotifyEvent& GetOnCursorPosChanged() const { return OnCursorPosChanged; }
-  void SetOnCursorPosChanged(const vcl::TNotifyEvent& E) { OnCursorPosChanged = E; }
-  const TZYLTextChangeEvent& GetOnTextChangedAt() const { return OnTextChangedAt; }
-  void SetOnTextChangedAt(const TZYLTextChangeEvent& E) { OnTextChangedAt = E; }
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& E) { FOnChange = E; }
+  const vcl::TNotifyEvent& GetOnModified() const { return FOnModified; }
+  void SetOnModified(const vcl::TNotifyEvent& E) { FOnModified = E; }
+  const vcl::TNotifyEvent& GetOnCursorPosChanged() const { return FOnCursorPosChanged; }
+  void SetOnCursorPosChanged(const vcl::TNotifyEvent& E) { FOnCursorPosChanged = E; }
+  const TZYLTextChangeEvent& GetOnTextChangedAt() const { return FOnTextChangedAt; }
+  void SetOnTextChangedAt(const TZYLTextChangeEvent& E) { FOnTextChangedAt = E; }
 
  protected:
   // ---- What the descendants supply ----
@@ -419,7 +415,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool FMouseSelection = true;
   std::bitset<256> FDelimiters;
   TZYLOwned<TZYL3DCaption> FFont3D;
-  TZYLCaret* FCaret = nullptr;
+  std::unique_ptr<TZYLCaret> FCaret;
   std::unique_ptr<TZYLDynLIFOBuffer> FUndo;
   std::unique_ptr<TZYLDynLIFOBuffer> FRedo;
   bool FUndoing = false;
@@ -438,6 +434,14 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   TZYLLabelBinding FLabelBinding{this};
   int FCharWidth[256] = {};
   std::string FWidthKey;  // the font the character widths belong to
+
+ protected:
+  TZYLTextChangeEvent FOnTextChangedAt;
+  vcl::TNotifyEvent FOnCursorPosChanged;
+
+ protected:
+  vcl::TNotifyEvent FOnModified;
+  vcl::TNotifyEvent FOnChange;
 };
 
 }  // namespace zyl

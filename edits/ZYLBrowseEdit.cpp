@@ -43,7 +43,7 @@ void TZYLBrowseEdit::DoBrowse() {
         dlg->SetStartFolder(FStartFolder);
         dlg->SetOptions(FBrowseOptions);
         if (FStartWithLast) dlg->SetPath(Path());
-        if (OnExecute) OnExecute(this, dlg.get());
+        if (FOnExecute) FOnExecute(this, dlg.get());
       },
       [&] { return dlg->ExecuteEnh(vcl::GetParentForm(this)); },
       [&] { SetPath(dlg->SelectedFolder()); });

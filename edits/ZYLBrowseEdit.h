@@ -28,9 +28,8 @@ class TZYLBrowseEdit : public TZYLCustomBrowseEdit {
   std::string Path() const { return FullText(); }
   void SetPath(const std::string& Value) { SetFullText(Value); }
 
-  TZYLBrowseExecuteEvent OnExecute;
-  const TZYLBrowseExecuteEvent& GetOnExecute() const { return OnExecute; }
-  void SetOnExecute(const TZYLBrowseExecuteEvent& E) { OnExecute = E; }
+  const TZYLBrowseExecuteEvent& GetOnExecute() const { return FOnExecute; }
+  void SetOnExecute(const TZYLBrowseExecuteEvent& E) { FOnExecute = E; }
 
  protected:
   void DoBrowse() override;
@@ -39,6 +38,9 @@ class TZYLBrowseEdit : public TZYLCustomBrowseEdit {
   TZYLBrowseDlgOptions FBrowseOptions{doReturnFileSysDirs, doShowPath};
   TZYLSystemFolders FStartFolder = bfoDesktopExpanded;
   bool FStartWithLast = false;
+
+ protected:
+  TZYLBrowseExecuteEvent FOnExecute;
 };
 
 class TZYLLabeledBrowseEdit : public TZYLBrowseEdit {

@@ -130,7 +130,7 @@ class TZYLColorListControl : public Base {
     if (FCustomMode) return false;
     return colorlist::RunDialog(
         this, Strings, self().SelectedColor(),
-        {FDlgOptions, FDlgHelpContext, &OnBeforeDialogShow, &OnAfterDialogShow},
+        {FDlgOptions, FDlgHelpContext, &FOnBeforeDialogShow, &FOnAfterDialogShow},
         [this](vcl::TColor Color) { self().SetSelectedColor(Color); });
   }
   void LoadCustomColors(vcl::TObject* IniObject, const std::string& Section) {
@@ -151,11 +151,10 @@ class TZYLColorListControl : public Base {
     Init();
   }
 
-  TZYLOnColorDialogEvent OnBeforeDialogShow, OnAfterDialogShow;
-  const TZYLOnColorDialogEvent& GetOnBeforeDialogShow() const { return OnBeforeDialogShow; }
-  void SetOnBeforeDialogShow(const TZYLOnColorDialogEvent& E) { OnBeforeDialogShow = E; }
-  const TZYLOnColorDialogEvent& GetOnAfterDialogShow() const { return OnAfterDialogShow; }
-  void SetOnAfterDialogShow(const TZYLOnColorDialogEvent& E) { OnAfterDialogShow = E; }
+  const TZYLOnColorDialogEvent& GetOnBeforeDialogShow() const { return FOnBeforeDialogShow; }
+  void SetOnBeforeDialogShow(const TZYLOnColorDialogEvent& E) { FOnBeforeDialogShow = E; }
+  const TZYLOnColorDialogEvent& GetOnAfterDialogShow() const { return FOnAfterDialogShow; }
+  void SetOnAfterDialogShow(const TZYLOnColorDialogEvent& E) { FOnAfterDialogShow = E; }
 
  protected:
   // The colour painted while the box paints a copy of itself (for descendants that show a
@@ -200,6 +199,10 @@ class TZYLColorListControl : public Base {
   TZYLColorCBStyle FDisplayStyle = csColorText;
   vcl::TColorDialogOptions FDlgOptions;
   int32_t FDlgHelpContext = 0;
+
+ protected:
+  TZYLOnColorDialogEvent FOnBeforeDialogShow;
+  TZYLOnColorDialogEvent FOnAfterDialogShow;
 };
 
 class TZYLCustomColorComboBox

@@ -234,7 +234,7 @@ void TZYLCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC 
     case WM_SETFOCUS: FEditFocused = true; break;
     case WM_KILLFOCUS: FEditFocused = false; break;
     case WM_LBUTTONDOWN:
-      if (OnEditClick) OnEditClick(this);
+      if (FOnEditClick) FOnEditClick(this);
       break;
     default: break;
   }

@@ -64,9 +64,8 @@ class TZYLCustomComboBox : public vcl::TCustomComboBox {
   // Whether the search timer exists (from a key press until a search ran or the box was left).
   bool SearchPending() const { return FTimer != nullptr; }
 
-  vcl::TNotifyEvent OnEditClick;
-  const vcl::TNotifyEvent& GetOnEditClick() const { return OnEditClick; }
-  void SetOnEditClick(const vcl::TNotifyEvent& Value) { OnEditClick = Value; }
+  const vcl::TNotifyEvent& GetOnEditClick() const { return FOnEditClick; }
+  void SetOnEditClick(const vcl::TNotifyEvent& Value) { FOnEditClick = Value; }
 
   // Paints the border on the window's edge (nothing while themes draw it).
   void RepaintBorder();
@@ -135,6 +134,9 @@ class TZYLCustomComboBox : public vcl::TCustomComboBox {
   void AddMRUEntry();
   // Moves the focus to FocusControl, in this window or another top-level one.
   void HandFocusOver();
+
+ protected:
+  vcl::TNotifyEvent FOnEditClick;
 };
 
 }  // namespace zyl

@@ -179,7 +179,7 @@ void TZYLCustomEdit::BtnClick(int Index) {
 }
 
 void TZYLCustomEdit::DoAClick(vcl::TObject* Sender, int Index) {
-  if (OnBtnClick) OnBtnClick(this, Sender, Index);
+  if (FOnBtnClick) FOnBtnClick(this, Sender, Index);
 }
 
 void TZYLCustomEdit::ModifyPaintRect() {

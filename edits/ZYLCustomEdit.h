@@ -52,9 +52,8 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   // The height AutoSize gives, and the layout of height and width by it.
   virtual void CorrectBounds();
 
-  TZYLOnBtnClick OnBtnClick;
-  const TZYLOnBtnClick& GetOnBtnClick() const { return OnBtnClick; }
-  void SetOnBtnClick(const TZYLOnBtnClick& E) { OnBtnClick = E; }
+  const TZYLOnBtnClick& GetOnBtnClick() const { return FOnBtnClick; }
+  void SetOnBtnClick(const TZYLOnBtnClick& E) { FOnBtnClick = E; }
 
   // The x of the text's origin (before the scroll offset) for the current alignment.
   int TextOrigin();
@@ -122,6 +121,9 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   // FPrefix[i]: the width of the first i shown characters; valid up to FPrefixValid.
   std::vector<int> FPrefix{0};
   size_t FPrefixValid = 1;
+
+ protected:
+  TZYLOnBtnClick FOnBtnClick;
 };
 
 }  // namespace zyl

@@ -66,21 +66,21 @@ void TZYLCustomExtCombo::SetDroppedDown(bool Value) {
 
 bool TZYLCustomExtCombo::CanDropDown() {
   bool allow = true;
-  if (OnAllowDropDown) OnAllowDropDown(this, allow);
+  if (FOnAllowDropDown) FOnAllowDropDown(this, allow);
   return allow;
 }
 
 void TZYLCustomExtCombo::BeforeDropDown() {
-  if (OnBeforeDropDown) OnBeforeDropDown(this);
+  if (FOnBeforeDropDown) FOnBeforeDropDown(this);
 }
 void TZYLCustomExtCombo::Cancel() {
-  if (OnDropDownCancel) OnDropDownCancel(this);
+  if (FOnDropDownCancel) FOnDropDownCancel(this);
 }
 void TZYLCustomExtCombo::Accept() {
-  if (OnDropDownAccept) OnDropDownAccept(this);
+  if (FOnDropDownAccept) FOnDropDownAccept(this);
 }
 void TZYLCustomExtCombo::DropDown() {
-  if (OnDropDown) OnDropDown(this);
+  if (FOnDropDown) FOnDropDown(this);
 }
 
 void TZYLCustomExtCombo::CreateAndSetup() {

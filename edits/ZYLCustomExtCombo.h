@@ -38,21 +38,16 @@ class TZYLCustomExtCombo : public TZYLCustomMaskEdit {
   virtual void Open() { DoDropDownClick(); }
   virtual vcl::TWinControl* GetControl() { return FControl; }
 
-  TZYLAllowDropEvent OnAllowDropDown;
-  vcl::TNotifyEvent OnBeforeDropDown;
-  vcl::TNotifyEvent OnDropDownAccept;
-  vcl::TNotifyEvent OnDropDownCancel;
-  vcl::TNotifyEvent OnDropDown;
-  const TZYLAllowDropEvent& GetOnAllowDropDown() const { return OnAllowDropDown; }
-  void SetOnAllowDropDown(const TZYLAllowDropEvent& E) { OnAllowDropDown = E; }
-  const vcl::TNotifyEvent& GetOnBeforeDropDown() const { return OnBeforeDropDown; }
-  void SetOnBeforeDropDown(const vcl::TNotifyEvent& E) { OnBeforeDropDown = E; }
-  const vcl::TNotifyEvent& GetOnDropDownAccept() const { return OnDropDownAccept; }
-  void SetOnDropDownAccept(const vcl::TNotifyEvent& E) { OnDropDownAccept = E; }
-  const vcl::TNotifyEvent& GetOnDropDownCancel() const { return OnDropDownCancel; }
-  void SetOnDropDownCancel(const vcl::TNotifyEvent& E) { OnDropDownCancel = E; }
-  const vcl::TNotifyEvent& GetOnDropDown() const { return OnDropDown; }
-  void SetOnDropDown(const vcl::TNotifyEvent& E) { OnDropDown = E; }
+  const TZYLAllowDropEvent& GetOnAllowDropDown() const { return FOnAllowDropDown; }
+  void SetOnAllowDropDown(const TZYLAllowDropEvent& E) { FOnAllowDropDown = E; }
+  const vcl::TNotifyEvent& GetOnBeforeDropDown() const { return FOnBeforeDropDown; }
+  void SetOnBeforeDropDown(const vcl::TNotifyEvent& E) { FOnBeforeDropDown = E; }
+  const vcl::TNotifyEvent& GetOnDropDownAccept() const { return FOnDropDownAccept; }
+  void SetOnDropDownAccept(const vcl::TNotifyEvent& E) { FOnDropDownAccept = E; }
+  const vcl::TNotifyEvent& GetOnDropDownCancel() const { return FOnDropDownCancel; }
+  void SetOnDropDownCancel(const vcl::TNotifyEvent& E) { FOnDropDownCancel = E; }
+  const vcl::TNotifyEvent& GetOnDropDown() const { return FOnDropDown; }
+  void SetOnDropDown(const vcl::TNotifyEvent& E) { FOnDropDown = E; }
 
  protected:
   // Makes the control and stores it with SetControl.
@@ -100,6 +95,17 @@ class TZYLCustomExtCombo : public TZYLCustomMaskEdit {
   int FDropDownWidth = 0;
   vcl::TWndMethod FSavedProc;
   vcl::TWinControl* FControl = nullptr;
+
+ protected:
+  vcl::TNotifyEvent FOnDropDown;
+  vcl::TNotifyEvent FOnDropDownCancel;
+
+ protected:
+  vcl::TNotifyEvent FOnDropDownAccept;
+  vcl::TNotifyEvent FOnBeforeDropDown;
+
+ protected:
+  TZYLAllowDropEvent FOnAllowDropDown;
 };
 
 }  // namespace zyl

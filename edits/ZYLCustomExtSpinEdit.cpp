@@ -196,13 +196,13 @@ void TZYLCustomExtSpinEdit::Decrement(double AStep) { Stepped(AStep, -1); }
 void TZYLCustomExtSpinEdit::DoInc() {
   if (!Focused() && CanFocus()) SetFocus();
   Increment(FStep);
-  if (OnSpinBtnUpClick) OnSpinBtnUpClick(this);
+  if (FOnSpinBtnUpClick) FOnSpinBtnUpClick(this);
 }
 
 void TZYLCustomExtSpinEdit::DoDec() {
   if (!Focused() && CanFocus()) SetFocus();
   Decrement(FStep);
-  if (OnSpinBtnDownClick) OnSpinBtnDownClick(this);
+  if (FOnSpinBtnDownClick) FOnSpinBtnDownClick(this);
 }
 
 void TZYLCustomExtSpinEdit::GetCommandKey(uint16_t& Key, vcl::TShiftState Shift) {

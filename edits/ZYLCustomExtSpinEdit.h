@@ -59,12 +59,10 @@ class TZYLCustomExtSpinEdit : public TZYLCustomMaskEdit {
   bool SpinBtnDiag() const;
   void SetSpinBtnDiag(bool Value);
 
-  vcl::TNotifyEvent OnSpinBtnUpClick;
-  vcl::TNotifyEvent OnSpinBtnDownClick;
-  const vcl::TNotifyEvent& GetOnSpinBtnUpClick() const { return OnSpinBtnUpClick; }
-  void SetOnSpinBtnUpClick(const vcl::TNotifyEvent& E) { OnSpinBtnUpClick = E; }
-  const vcl::TNotifyEvent& GetOnSpinBtnDownClick() const { return OnSpinBtnDownClick; }
-  void SetOnSpinBtnDownClick(const vcl::TNotifyEvent& E) { OnSpinBtnDownClick = E; }
+  const vcl::TNotifyEvent& GetOnSpinBtnUpClick() const { return FOnSpinBtnUpClick; }
+  void SetOnSpinBtnUpClick(const vcl::TNotifyEvent& E) { FOnSpinBtnUpClick = E; }
+  const vcl::TNotifyEvent& GetOnSpinBtnDownClick() const { return FOnSpinBtnDownClick; }
+  void SetOnSpinBtnDownClick(const vcl::TNotifyEvent& E) { FOnSpinBtnDownClick = E; }
 
   // One step up or down from the text's value (nothing while ReadOnly).
   void Increment(double AStep);
@@ -108,6 +106,10 @@ class TZYLCustomExtSpinEdit : public TZYLCustomMaskEdit {
   double FFractionStep = 0.1;
   double FLargeStep = 10.0;
   double FStep = 1.0;
+
+ protected:
+  vcl::TNotifyEvent FOnSpinBtnDownClick;
+  vcl::TNotifyEvent FOnSpinBtnUpClick;
 };
 
 }  // namespace zyl

@@ -115,7 +115,7 @@ ZYL_CLASS_IMPL(TZYLCustomListBox) {
       .Prop("MeasureItemEvent", &C::MeasureItemEvent, &C::SetMeasureItemEvent)
       .Default(false)
       .Publish("MultiSelect")
-      .Prop("OnSelect", &C::OnSelect, nullptr)
+      .Prop("OnSelect", &C::GetOnSelect, nullptr)
       .Publish({"Align",       "BorderStyle",    "Ctl3D",          "Color",       "DragCursor",
                 "DragMode",    "Enabled",        "ExtendedSelect", "Font",        "ImeMode",
                 "ImeName",     "IntegralHeight", "ItemHeight",     "ParentColor", "ParentCtl3D",
@@ -135,10 +135,10 @@ ZYL_CLASS_IMPL(TZYLCustomListBox) {
       .Default(0)
       .Declare("LargeTextOptions", &C::LargeTextOptions, &C::SetLargeTextOptions)
       .Default(lbltNone)
-      .Declare("OnEditShow", &C::OnEditShow, nullptr)
-      .Declare("OnEditMeasure", &C::OnEditMeasure, nullptr)
-      .Declare("OnEditChange", &C::OnEditChange, nullptr)
-      .Declare("OnEditHide", &C::OnEditHide, nullptr)
+      .Declare("OnEditShow", &C::GetOnEditShow, nullptr)
+      .Declare("OnEditMeasure", &C::GetOnEditMeasure, nullptr)
+      .Declare("OnEditChange", &C::GetOnEditChange, nullptr)
+      .Declare("OnEditHide", &C::GetOnEditHide, nullptr)
       .Declare("LabelPosition", &C::LabelPosition, &C::SetLabelPosition)
       .Default(vcl::lpAbove)
       .Declare("LabelSpacing", &C::LabelSpacing, &C::SetLabelSpacing)
@@ -689,7 +689,7 @@ void TZYLCustomListBox::CNCommand(vcl::TWMCommand& Message) {
 }
 
 void TZYLCustomListBox::DoSelect() {
-  if (OnSelect) OnSelect(this);
+  if (FOnSelect) FOnSelect(this);
 }
 
 void TZYLCustomListBox::LBGetTopIndex(vcl::TMessage& Message) {

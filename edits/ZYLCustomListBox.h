@@ -103,11 +103,16 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   TZYLListBoxLargeTextOptions LargeTextOptions() const { return FLargeTextOptions; }
   void SetLargeTextOptions(TZYLListBoxLargeTextOptions Value);
 
-  vcl::TNotifyEvent OnSelect;
-  TZYLListBoxEditShowEvent OnEditShow;
-  TZYLListBoxEditMeasureEvent OnEditMeasure;
-  TZYLListBoxEditChangeEvent OnEditChange;
-  vcl::TNotifyEvent OnEditHide;
+  const vcl::TNotifyEvent& GetOnSelect() const { return FOnSelect; }
+  void SetOnSelect(const vcl::TNotifyEvent& Value) { FOnSelect = Value; }
+  const TZYLListBoxEditShowEvent& GetOnEditShow() const { return FOnEditShow; }
+  void SetOnEditShow(const TZYLListBoxEditShowEvent& Value) { FOnEditShow = Value; }
+  const TZYLListBoxEditMeasureEvent& GetOnEditMeasure() const { return FOnEditMeasure; }
+  void SetOnEditMeasure(const TZYLListBoxEditMeasureEvent& Value) { FOnEditMeasure = Value; }
+  const TZYLListBoxEditChangeEvent& GetOnEditChange() const { return FOnEditChange; }
+  void SetOnEditChange(const TZYLListBoxEditChangeEvent& Value) { FOnEditChange = Value; }
+  const vcl::TNotifyEvent& GetOnEditHide() const { return FOnEditHide; }
+  void SetOnEditHide(const vcl::TNotifyEvent& Value) { FOnEditHide = Value; }
 
   // Deletes the selected items; a single selection moves to the same place (or the new last
   // item).
@@ -122,7 +127,7 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   void DisplayEditor(int Index);
   void HideEditor() { CancelEditMode(); }
   // The open editor (nil when closed) and the item it edits (-1 when closed or appending).
-  TZYLCustomListBoxEdit* Editor() const { return FEditor; }
+  TZYLCustomListBoxEdit* Editor() const { return FEditor.get(); }
   int EditIndex() const { return FEditIndex; }
   void MoveHorz(uint16_t ScrollCode);
   bool ItemVisible(int Index);
@@ -265,15 +270,26 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   // An inserted item's editor carries the item's index plus this in its Tag.
   static constexpr int kInsertedTag = 255;
 
-  TZYLCustomListBoxEdit* FEditor = nullptr;
-  TZYLCustomListBoxEdit* FDoomedEditor = nullptr;  // closed, hidden, freed later
+  std::unique_ptr<TZYLCustomListBoxEdit> FEditor;
+  std::unique_ptr<TZYLCustomListBoxEdit> FDoomedEditor;  // closed, hidden, freed later
   int FEditIndex = -1;
   int FHorzExtent = 0;
   int FLastTopIndex = -1;
   bool FMouseInControl = false;
-  vcl::THintWindow* FHintWindow = nullptr;
+  std::unique_ptr<vcl::THintWindow> FHintWindow;
   void* FThemeHandle = nullptr;
   TZYLLabelBinding FLabelBinding{this};
+
+ protected:
+  vcl::TNotifyEvent FOnEditHide;
+  TZYLListBoxEditChangeEvent FOnEditChange;
+
+ protected:
+  TZYLListBoxEditMeasureEvent FOnEditMeasure;
+  TZYLListBoxEditShowEvent FOnEditShow;
+
+ protected:
+  vcl::TNotifyEvent FOnSelect;
 };
 
 }  // namespace zyl

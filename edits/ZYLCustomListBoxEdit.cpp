@@ -100,14 +100,13 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   CancelHint();
   if (!CanEdit()) return;
   CancelEditMode();
-  delete FDoomedEditor;
-  FDoomedEditor = nullptr;
+  FDoomedEditor.reset();
   auto editor = std::make_unique<TZYLCustomListBoxEdit>(this);
   editor->SetParent(this);
   if (FEditOptions.contains(lboNo3DFrame)) editor->SetCtl3D(false);
-  if (OnEditShow) {
+  if (FOnEditShow) {
     bool cancel = false;
-    OnEditShow(this, ItemIndex(), cancel);
+    FOnEditShow(this, ItemIndex(), cancel);
     if (cancel) return;
   }
   const int count = Items()->Count();
@@ -119,7 +118,7 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   } else {
     FEditIndex = Items()->Add("");
   }
-  FEditor = editor.release();
+  FEditor = std::move(editor);
   SetItemIndex(-1);
   if (MultiSelect()) ClearSelection();
   FEditor->OnExit = vcl::TNotifyEvent(this, &TZYLCustomListBox::DoOnEditExit);
@@ -134,7 +133,7 @@ void TZYLCustomListBox::EnterEditMode(bool Insert, int Index) {
   if (FEditOptions.contains(lboSelectText)) FEditor->SelectAll();
   const TRect r = GetEditRect(FEditIndex);
   int height = r.Bottom - r.Top + 1;
-  if (OnEditMeasure) OnEditMeasure(this, FEditIndex, height);
+  if (FOnEditMeasure) FOnEditMeasure(this, FEditIndex, height);
   FEditor->SetBounds(r.Left, r.Top - 1, r.Right, height);
   if (FEditor->CanFocus()) FEditor->SetFocus();
 }
@@ -148,15 +147,13 @@ vcl::TRect TZYLCustomListBox::GetEditRect(int Index) {
 
 void TZYLCustomListBox::CancelEditMode() {
   if (!FEditor) return;
-  TZYLCustomListBoxEdit* e = FEditor;
-  FEditor = nullptr;
+  std::unique_ptr<TZYLCustomListBoxEdit> e = std::move(FEditor);
   e->OnExit = nullptr;
   e->OnKeyDown = nullptr;
   e->OnKeyPress = nullptr;
   e->SetVisible(false);
-  delete FDoomedEditor;
-  FDoomedEditor = e;
-  if (OnEditHide) OnEditHide(this);
+  FDoomedEditor = std::move(e);
+  if (FOnEditHide) FOnEditHide(this);
   // The item may have gone meanwhile (an inserted item removed by Escape).
   if (FEditIndex >= 0 && FEditIndex < Items()->Count()) {
     if (MultiSelect())
@@ -169,10 +166,8 @@ void TZYLCustomListBox::CancelEditMode() {
 }
 
 void TZYLCustomListBox::CloseEditor() {
-  delete FEditor;
-  FEditor = nullptr;
-  delete FDoomedEditor;
-  FDoomedEditor = nullptr;
+  FEditor.reset();
+  FDoomedEditor.reset();
 }
 
 void TZYLCustomListBox::DoOnEditKeyPress(vcl::TObject* /*Sender*/, char& Key) {
@@ -199,7 +194,7 @@ void TZYLCustomListBox::DoOnEditKeyDown(vcl::TObject* /*Sender*/, uint16_t& Key,
     } else {
       Items()->SetStrings(FEditIndex, text);
     }
-    if (OnEditChange) OnEditChange(this, FEditIndex);
+    if (FOnEditChange) FOnEditChange(this, FEditIndex);
     CancelEditMode();
     Key = 0;
     return;
@@ -223,11 +218,11 @@ vcl::THintWindow* TZYLCustomListBox::GetHintWindow() {
   if (!FHintWindow) {
     vcl::TClass cls = vcl::TApplication::HintWindowClass ? vcl::TApplication::HintWindowClass
                                                          : vcl::THintWindow::StaticClass();
-    FHintWindow = dynamic_cast<vcl::THintWindow*>(cls->Create(this));
-    if (!FHintWindow) FHintWindow = new vcl::THintWindow(this);
+    FHintWindow.reset(dynamic_cast<vcl::THintWindow*>(cls->Create(this)));
+    if (!FHintWindow) FHintWindow.reset(new vcl::THintWindow(this));
     if (vcl::Application) FHintWindow->SetColor(vcl::Application->HintColor());
   }
-  return FHintWindow;
+  return FHintWindow.get();
 }
 
 bool TZYLCustomListBox::IsHintWindowActive() const {
@@ -240,8 +235,7 @@ void TZYLCustomListBox::CancelHint() {
 
 void TZYLCustomListBox::FreeHintWindow() {
   CancelHint();
-  delete FHintWindow;
-  FHintWindow = nullptr;
+  FHintWindow.reset();
 }
 
 void TZYLCustomListBox::WMSetCursor(vcl::TMessage& Message) {

@@ -110,7 +110,7 @@ void TZYLCustomListComboBox::DisplayControl() {
 void TZYLCustomListComboBox::Accept() {
   FItemIndex = FList->ItemIndex();
   SetText(GetSelectedText());
-  if (OnAcceptItem) OnAcceptItem(this);
+  if (FOnAcceptItem) FOnAcceptItem(this);
   inherited::Accept();
 }
 

@@ -56,8 +56,8 @@ class TZYLCustomListComboBox : public TZYLCustomExtCombo {
   TZYLDropDownStyle Style() const { return FStyle; }
   void SetStyle(TZYLDropDownStyle Value);
 
-  vcl::TNotifyEvent OnAcceptItem;
-  void SetOnAcceptItem(const vcl::TNotifyEvent& E) { OnAcceptItem = E; }
+  const vcl::TNotifyEvent& GetOnAcceptItem() const { return FOnAcceptItem; }
+  void SetOnAcceptItem(const vcl::TNotifyEvent& E) { FOnAcceptItem = E; }
 
  protected:
   void CreateControl() override;
@@ -88,6 +88,9 @@ class TZYLCustomListComboBox : public TZYLCustomExtCombo {
   bool FSorted = false;
   TZYLDropDownStyle FStyle = csDropDown;
   TZYLComboListBox* FList = nullptr;
+
+ protected:
+  vcl::TNotifyEvent FOnAcceptItem;
 };
 
 }  // namespace zyl

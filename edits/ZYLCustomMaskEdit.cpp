@@ -227,19 +227,19 @@ TZYLCustomMaskEdit::TZYLCustomMaskEdit(vcl::TComponent* AOwner)
       FCurrency(new TZYLCurrencySettings()) {
   FCurrency.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
-  FDate->OnFormatChange = vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent);
-  FDate->OnFormatChanged = vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent);
+  FDate->SetOnFormatChange(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent));
+  FDate->SetOnFormatChanged(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent));
 }
 
 TZYLCustomMaskEdit::~TZYLCustomMaskEdit() {
-  FDate->OnFormatChange = nullptr;
-  FDate->OnFormatChanged = nullptr;
+  FDate->SetOnFormatChange(nullptr);
+  FDate->SetOnFormatChanged(nullptr);
 }
 
 void TZYLCustomMaskEdit::GetChange(vcl::TObject* Sender) { inherited::GetChange(Sender); }
 
 void TZYLCustomMaskEdit::DoValidationError() {
-  if (OnValidationError) OnValidationError(this);
+  if (FOnValidationError) FOnValidationError(this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -504,7 +504,7 @@ bool TZYLCustomMaskEdit::ClassAccepts(int Position, char C) {
       case 'c': return win::IsCharAlphaNumericA(C);
       case 'r': {
         bool ok = false;
-        if (OnUserRule) OnUserRule(this, ok, C, Position);
+        if (FOnUserRule) FOnUserRule(this, ok, C, Position);
         return ok;
       }
       case 'v': return sign;
@@ -759,7 +759,7 @@ void TZYLCustomMaskEdit::CheckNumberRange() {
     return;
   }
   if (v <= FMaxValue && v >= FMinValue) return;
-  if (OnRangeError) OnRangeError(this, FMinValue, FMaxValue, v);
+  if (FOnRangeError) FOnRangeError(this, FMinValue, FMaxValue, v);
   SetValue(std::clamp(v, FMinValue, FMaxValue));
 }
 

@@ -116,13 +116,12 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   // The decimal separator typed in the float kinds (the locale's at construction).
   char DecimalSeparator() const { return FDecimalSeparator; }
 
-  TZYLOnUserRule OnUserRule;
-  TZYLOnRangeError OnRangeError;
-  vcl::TNotifyEvent OnValidationError;
-  const TZYLOnUserRule& GetOnUserRule() const { return OnUserRule; }
-  void SetOnUserRule(const TZYLOnUserRule& E) { OnUserRule = E; }
-  const vcl::TNotifyEvent& GetOnValidationError() const { return OnValidationError; }
-  void SetOnValidationError(const vcl::TNotifyEvent& E) { OnValidationError = E; }
+  const TZYLOnRangeError& GetOnRangeError() const { return FOnRangeError; }
+  void SetOnRangeError(const TZYLOnRangeError& Value) { FOnRangeError = Value; }
+  const TZYLOnUserRule& GetOnUserRule() const { return FOnUserRule; }
+  void SetOnUserRule(const TZYLOnUserRule& E) { FOnUserRule = E; }
+  const vcl::TNotifyEvent& GetOnValidationError() const { return FOnValidationError; }
+  void SetOnValidationError(const vcl::TNotifyEvent& E) { FOnValidationError = E; }
 
   // ---- Values (EZYLWrongDataType when the kind does not match) ----
   int32_t AsInteger();
@@ -266,6 +265,13 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   std::string FEditRemoved;
   // FPrevText equals the text (so a change need not copy it before it starts).
   bool FPrevMirrors = false;
+
+ protected:
+  vcl::TNotifyEvent FOnValidationError;
+  TZYLOnRangeError FOnRangeError;
+
+ protected:
+  TZYLOnUserRule FOnUserRule;
 };
 
 }  // namespace zyl

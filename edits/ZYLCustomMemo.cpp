@@ -589,7 +589,7 @@ void TZYLCustomMemo::RowsChanged(int OldCount) {
   if (static_cast<int>(FRows.size()) == OldCount) return;
   FTop = std::min(FTop, MaxTop());
   UpdateBars();
-  if (OnRowCountChanged) OnRowCountChanged(this);
+  if (FOnRowCountChanged) FOnRowCountChanged(this);
 }
 
 int TZYLCustomMemo::RowOf(int Pos) {
@@ -724,7 +724,7 @@ int TZYLCustomMemo::getRow(int Pos) { return RowOf(Pos) - FTop; }
 void TZYLCustomMemo::SetCurrentRow(int Value) {
   if (Value == FCurrentRow) return;
   FCurrentRow = Value;
-  if (OnCurrentRowChanged) OnCurrentRowChanged(this);
+  if (FOnCurrentRowChanged) FOnCurrentRowChanged(this);
 }
 
 // ---------------------------------------------------------------------------------------------

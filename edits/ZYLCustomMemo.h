@@ -171,15 +171,12 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   TZYLScrollBar* HorzBar() const { return FHBar; }
   TZYLScrollBar* VertBar() const { return FVBar; }
 
-  vcl::TNotifyEvent OnCurrentRowChanged;
-  vcl::TNotifyEvent OnRowCountChanged;
-  TZYLOnMarginRowPaint OnMarginRowPaint;
-  const vcl::TNotifyEvent& GetOnCurrentRowChanged() const { return OnCurrentRowChanged; }
-  void SetOnCurrentRowChanged(const vcl::TNotifyEvent& E) { OnCurrentRowChanged = E; }
-  const vcl::TNotifyEvent& GetOnRowCountChanged() const { return OnRowCountChanged; }
-  void SetOnRowCountChanged(const vcl::TNotifyEvent& E) { OnRowCountChanged = E; }
-  const TZYLOnMarginRowPaint& GetOnMarginRowPaint() const { return OnMarginRowPaint; }
-  void SetOnMarginRowPaint(const TZYLOnMarginRowPaint& E) { OnMarginRowPaint = E; }
+  const vcl::TNotifyEvent& GetOnCurrentRowChanged() const { return FOnCurrentRowChanged; }
+  void SetOnCurrentRowChanged(const vcl::TNotifyEvent& E) { FOnCurrentRowChanged = E; }
+  const vcl::TNotifyEvent& GetOnRowCountChanged() const { return FOnRowCountChanged; }
+  void SetOnRowCountChanged(const vcl::TNotifyEvent& E) { FOnRowCountChanged = E; }
+  const TZYLOnMarginRowPaint& GetOnMarginRowPaint() const { return FOnMarginRowPaint; }
+  void SetOnMarginRowPaint(const TZYLOnMarginRowPaint& E) { FOnMarginRowPaint = E; }
 
   // ---- Rows ----
   // The number of rows (at least 1).
@@ -377,6 +374,13 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   // The first character of every line, made when a line is asked for after a change.
   mutable std::vector<int> FParas;
   mutable bool FParasValid = false;
+
+ protected:
+  TZYLOnMarginRowPaint FOnMarginRowPaint;
+  vcl::TNotifyEvent FOnRowCountChanged;
+
+ protected:
+  vcl::TNotifyEvent FOnCurrentRowChanged;
 };
 
 }  // namespace zyl

@@ -388,7 +388,7 @@ void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
     Canvas->Font()->SetColor(HighlightText());
     DrawRowText(Canvas, start, end, x0, Y, bottom);
   }
-  if (OnMarginRowPaint) {
+  if (FOnMarginRowPaint) {
     const TRect& m = FMarginRect;
     const bool right = FMargin->Alignment() == maRight;
     const TRect cell{right ? m.Left + 2 : m.Left, Y, right ? m.Right : m.Right - 2, bottom};
@@ -397,7 +397,7 @@ void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
       if (FText[static_cast<size_t>(p - 1)] == '\t' ||
           static_cast<uint8_t>(FText[static_cast<size_t>(p - 1)]) >= 32)
         ++shown;
-    OnMarginRowPaint(this, Canvas, cell, start, shown);
+    FOnMarginRowPaint(this, Canvas, cell, start, shown);
   }
 }
 

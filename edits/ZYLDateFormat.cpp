@@ -85,11 +85,11 @@ void TZYLDateFormat::Assign(vcl::TPersistent* Source) {
 }
 
 void TZYLDateFormat::DoFormatChange() {
-  if (OnFormatChange) OnFormatChange(this);
+  if (FOnFormatChange) FOnFormatChange(this);
 }
 
 void TZYLDateFormat::DoFormatChanged() {
-  if (OnFormatChanged) OnFormatChanged(this);
+  if (FOnFormatChanged) FOnFormatChanged(this);
 }
 
 void TZYLDateFormat::SetFormatStr(std::string Value) {

@@ -33,8 +33,10 @@ class TZYLDateFormat : public TZYLObject {
   // The last two-digit year that goes to the current century; -1: the platform's window.
   int8_t YearDelta() const { return FYearDelta; }
   void SetYearDelta(int8_t Value) { FYearDelta = Value; }
-  vcl::TNotifyEvent OnFormatChanged;
-  vcl::TNotifyEvent OnFormatChange;
+  const vcl::TNotifyEvent& GetOnFormatChanged() const { return FOnFormatChanged; }
+  void SetOnFormatChanged(const vcl::TNotifyEvent& Value) { FOnFormatChanged = Value; }
+  const vcl::TNotifyEvent& GetOnFormatChange() const { return FOnFormatChange; }
+  void SetOnFormatChange(const vcl::TNotifyEvent& Value) { FOnFormatChange = Value; }
 
   // The picture in force: the locale's short or long date format, or FormatStr with every
   // "/" replaced by the locale's date separator.
@@ -95,6 +97,10 @@ class TZYLDateFormat : public TZYLObject {
   std::string FFormatStr;
   TZYLDateFormats FFormat = dfShortSystem;
   int8_t FYearDelta = -1;
+
+ protected:
+  vcl::TNotifyEvent FOnFormatChange;
+  vcl::TNotifyEvent FOnFormatChanged;
 };
 
 }  // namespace zyl

@@ -256,7 +256,7 @@ void TZYLEditAutoComplete::Add(TZYLBaseEdit* Edit, const std::string& Text) {
   std::string text = Text;
   bool add = true;
   TZYLAutoCompleteSource addTo = asStringList;
-  if (OnAdd) OnAdd(this, Edit, text, add, addTo);
+  if (FOnAdd) FOnAdd(this, Edit, text, add, addTo);
   if (add && addTo == asStringList && list) list->Add(text);
 }
 

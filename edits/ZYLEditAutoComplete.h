@@ -55,9 +55,8 @@ class TZYLEditAutoComplete : public TZYLCustomComponent {
   void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value) { FEnabled = Value; }
-  TZYLAutoCompleteAddEvent OnAdd;
-  const TZYLAutoCompleteAddEvent& GetOnAdd() const { return OnAdd; }
-  void SetOnAdd(const TZYLAutoCompleteAddEvent& E) { OnAdd = E; }
+  const TZYLAutoCompleteAddEvent& GetOnAdd() const { return FOnAdd; }
+  void SetOnAdd(const TZYLAutoCompleteAddEvent& E) { FOnAdd = E; }
 
   // After every text change of the edit: completes Text in place when a candidate matches.
   void AutoCompleteText(TZYLBaseEdit* Edit, const std::string& Text);
@@ -100,6 +99,9 @@ class TZYLEditAutoComplete : public TZYLCustomComponent {
   win::HWND FEditWnd = nullptr;
   bool FPlacing = false;     // the list is being filled and placed
   bool FCompleting = false;  // a completion is being put into the edit
+
+ protected:
+  TZYLAutoCompleteAddEvent FOnAdd;
 };
 
 inline constexpr vcl::TUnitEntry ZYLEditAutoCompleteUnit =

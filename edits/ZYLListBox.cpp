@@ -181,19 +181,19 @@ ZYL_CLASS_IMPL(TZYLListBox) {
       .Prop("ImeName", &C::GetImeName, &C::SetImeName, vcl::ImeNameTypeInfo())
       .Prop("VertScrollBar", &C::GetControlBar, nullptr)
       .Stored(false)
-      .Prop("OnDrawItem", &C::OnDrawItem, &C::SetOnDrawItem)
-      .Prop("OnPrepareDrawItem", &C::OnPrepareDrawItem, &C::SetOnPrepareDrawItem)
+      .Prop("OnDrawItem", &C::GetOnDrawItem, &C::SetOnDrawItem)
+      .Prop("OnPrepareDrawItem", &C::GetOnPrepareDrawItem, &C::SetOnPrepareDrawItem)
       .Prop("OnMeasureItem", &C::GetMeasureItemEvent, &C::SetMeasureItemEvent)
       .Prop("OnSelect", &C::GetOnSelect, &C::SetOnSelect)
-      .Prop("OnGetLineSettings", &C::OnGetLineSettings, nullptr)
-      .Prop("OnSSCompareItem", &C::OnSSCompareItem, nullptr)
-      .Prop("OnHeaderSized", &C::OnHeaderSized, &C::SetOnHeaderSized)
-      .Prop("OnHeaderSectionResize", &C::OnHeaderSectionResize, nullptr)
+      .Prop("OnGetLineSettings", &C::GetOnGetLineSettings, nullptr)
+      .Prop("OnSSCompareItem", &C::GetOnSSCompareItem, nullptr)
+      .Prop("OnHeaderSized", &C::GetOnHeaderSized, &C::SetOnHeaderSized)
+      .Prop("OnHeaderSectionResize", &C::GetOnHeaderSectionResize, nullptr)
       .Prop("OnHeaderDrawSection", &C::GetDrawSectionEvent, &C::SetDrawSectionEvent)
       .Prop("OnHeaderSectionClick", &C::GetSectionEvent, &C::SetSectionEvent)
       .Prop("OnHeaderSectionTrack", &C::GetSectionTrackEvent, &C::SetSectionTrackEvent)
-      .Prop("OnIniReadData", &C::OnIniReadData, nullptr)
-      .Prop("OnIniWriteData", &C::OnIniWriteData, nullptr)
+      .Prop("OnIniReadData", &C::GetOnIniReadData, nullptr)
+      .Prop("OnIniWriteData", &C::GetOnIniWriteData, nullptr)
       .Publish({"OnClick", "OnDblClick", "OnEnter", "OnExit", "OnDragDrop", "OnDragOver",
                 "OnEndDrag", "OnStartDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnKeyDown",
                 "OnKeyUp", "OnKeyPress", "OnResize", "OnEndDock", "OnStartDock"});
@@ -206,14 +206,14 @@ TZYLListBox::TZYLListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
   // Only a box linked through IniUse looks at the components that join its owner.
   HearInserts(false);
   SetControlStyle(ControlStyle() - vcl::csAcceptsControls - vcl::csSetCaption);
-  FHeader = new TZYLHeaderControl(this);
+  FHeader.reset(new TZYLHeaderControl(this));
   FHeader->SetParent(this);
   FHeader->OnSectionResize = vcl::TSectionNotifyEvent(this, &TZYLListBox::HeaderSized);
   FHeader->SetTabStop(false);
   FHeader->SetAlign(vcl::alTop);
   FHeader->SetHeight(17);
   FHeader->Sections()->Add();
-  FListBox = new TZYLMyListBox(this);
+  FListBox.reset(new TZYLMyListBox(this));
   FListBox->SetParent(this);
   FListBox->SetParentCtl3D(false);
   FListBox->SetCtl3D(false);
@@ -235,10 +235,8 @@ TZYLListBox::~TZYLListBox() {
     } catch (const vcl::Exception&) {
     }
   FListBox->OnDrawItem = nullptr;
-  delete FListBox;
-  FListBox = nullptr;
-  delete FHeader;
-  FHeader = nullptr;
+  FListBox.reset();
+  FHeader.reset();
 }
 
 bool TZYLListBox::Busy() const {
@@ -446,8 +444,8 @@ void TZYLListBox::SetImeName(const std::string& Value) { FListBox->SetImeName(Va
 vcl::TDragMode TZYLListBox::GetDragMode() const { return FListBox->DragMode(); }
 void TZYLListBox::SetDragMod(vcl::TDragMode Value) { FListBox->SetDragMode(Value); }
 
-const vcl::TNotifyEvent& TZYLListBox::GetOnSelect() const { return FListBox->OnSelect; }
-void TZYLListBox::SetOnSelect(const vcl::TNotifyEvent& Value) { FListBox->OnSelect = Value; }
+const vcl::TNotifyEvent& TZYLListBox::GetOnSelect() const { return FListBox->GetOnSelect(); }
+void TZYLListBox::SetOnSelect(const vcl::TNotifyEvent& Value) { FListBox->SetOnSelect(Value); }
 const vcl::TMeasureItemEvent& TZYLListBox::GetMeasureItemEvent() const {
   return FListBox->OnMeasureItem;
 }
@@ -564,9 +562,9 @@ vcl::TCanvas* TZYLListBox::GetCanvas() const { return FListBox->Canvas(); }
 
 int TZYLListBox::CompareRows(const std::string& S, const std::string& P,
                              const std::vector<int>& Columns) {
-  if (OnSSCompareItem) {
+  if (FOnSSCompareItem) {
     int8_t r = 0;
-    OnSSCompareItem(this, S, P, r);
+    FOnSSCompareItem(this, S, P, r);
     return r < 0 ? -1 : r > 0 ? 1 : 0;
   }
   for (int c : Columns) {
@@ -630,7 +628,7 @@ void TZYLListBox::PrepareDrawItem(TRect Rect, vcl::TOwnerDrawState State, int In
     }
     if (State.contains(vcl::odDisabled)) c->Font()->SetColor(vcl::clInactiveCaption);
   }
-  if (OnGetLineSettings) OnGetLineSettings(this, Index, State, back, c->Font());
+  if (FOnGetLineSettings) FOnGetLineSettings(this, Index, State, back, c->Font());
   if (!Transparent()) {
     c->Brush()->SetStyle(vcl::bsSolid);
     c->Brush()->SetColor(back);
@@ -642,12 +640,12 @@ void TZYLListBox::PrepareDrawItem(TRect Rect, vcl::TOwnerDrawState State, int In
 void TZYLListBox::DrawItem(vcl::TWinControl* Control, int Index, TRect Rect,
                            vcl::TOwnerDrawState State) {
   if (Busy()) return;
-  if (FStyle != vcl::lbStandard && OnDrawItem) {
-    OnDrawItem(Control, Index, Rect, State);
+  if (FStyle != vcl::lbStandard && FOnDrawItem) {
+    FOnDrawItem(Control, Index, Rect, State);
     return;
   }
   PrepareDrawItem(Rect, State, Index);
-  if (OnPrepareDrawItem) OnPrepareDrawItem(Control, Index, Rect, State);
+  if (FOnPrepareDrawItem) FOnPrepareDrawItem(Control, Index, Rect, State);
   vcl::TCanvas* c = FListBox->Canvas();
   const uint32_t flags = DrawTextBiDiModeFlags(GetOptionsFlag());
   const std::string row = Index >= 0 && Index < FListBox->Items()->Count()
@@ -766,8 +764,8 @@ void TZYLListBox::HeaderSized(vcl::THeaderControl* HeaderControl, vcl::THeaderSe
   UpdateVirtualWidth();
   Realign();
   RefreshList();
-  if (OnHeaderSized) OnHeaderSized(HeaderControl, Section->Index(), Section->Width());
-  if (OnHeaderSectionResize) OnHeaderSectionResize(HeaderControl, Section);
+  if (FOnHeaderSized) FOnHeaderSized(HeaderControl, Section->Index(), Section->Width());
+  if (FOnHeaderSectionResize) FOnHeaderSectionResize(HeaderControl, Section);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -824,7 +822,7 @@ void TZYLListBox::DoReadData() {
     const std::string s = ini->ReadString(FSection, FIniKey, "");
     if (!s.empty()) SetIniString(s);
   }
-  if (OnIniReadData) OnIniReadData(this, ini, FSection);
+  if (FOnIniReadData) FOnIniReadData(this, ini, FSection);
 }
 
 void TZYLListBox::DoWriteData() {
@@ -834,7 +832,7 @@ void TZYLListBox::DoWriteData() {
     ini->DeleteKey(FSection, FIniKey);
     ini->WriteString(FSection, FIniKey, GetIniString());
   }
-  if (OnIniWriteData) OnIniWriteData(this, ini, FSection);
+  if (FOnIniWriteData) FOnIniWriteData(this, ini, FSection);
 }
 
 // ---------------------------------------------------------------------------------------------

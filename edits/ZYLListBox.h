@@ -9,6 +9,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -159,18 +160,27 @@ class TZYLListBox : public TZYLCustomScrollBox {
   const vcl::TSectionTrackEvent& GetSectionTrackEvent() const;
   void SetSectionTrackEvent(const vcl::TSectionTrackEvent& Value);
 
-  vcl::TDrawItemEvent OnDrawItem;
-  vcl::TDrawItemEvent OnPrepareDrawItem;
-  TZYLLBGetLineSettingsEvent OnGetLineSettings;
-  TZYLLBCompareItemEvent OnSSCompareItem;
-  TSectionEvent OnHeaderSized;
-  vcl::TSectionNotifyEvent OnHeaderSectionResize;
-  TZYLIniCtrlEvent OnIniReadData;
-  TZYLIniCtrlEvent OnIniWriteData;
+  const vcl::TDrawItemEvent& GetOnDrawItem() const { return FOnDrawItem; }
+  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { FOnDrawItem = Value; }
+  const vcl::TDrawItemEvent& GetOnPrepareDrawItem() const { return FOnPrepareDrawItem; }
+  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { FOnPrepareDrawItem = Value; }
+  const TZYLLBGetLineSettingsEvent& GetOnGetLineSettings() const { return FOnGetLineSettings; }
+  void SetOnGetLineSettings(const TZYLLBGetLineSettingsEvent& Value) { FOnGetLineSettings = Value; }
+  const TZYLLBCompareItemEvent& GetOnSSCompareItem() const { return FOnSSCompareItem; }
+  void SetOnSSCompareItem(const TZYLLBCompareItemEvent& Value) { FOnSSCompareItem = Value; }
+  const TSectionEvent& GetOnHeaderSized() const { return FOnHeaderSized; }
+  void SetOnHeaderSized(const TSectionEvent& Value) { FOnHeaderSized = Value; }
+  const vcl::TSectionNotifyEvent& GetOnHeaderSectionResize() const {
+    return FOnHeaderSectionResize;
+  }
+  void SetOnHeaderSectionResize(const vcl::TSectionNotifyEvent& Value) {
+    FOnHeaderSectionResize = Value;
+  }
+  const TZYLIniCtrlEvent& GetOnIniReadData() const { return FOnIniReadData; }
+  void SetOnIniReadData(const TZYLIniCtrlEvent& Value) { FOnIniReadData = Value; }
+  const TZYLIniCtrlEvent& GetOnIniWriteData() const { return FOnIniWriteData; }
+  void SetOnIniWriteData(const TZYLIniCtrlEvent& Value) { FOnIniWriteData = Value; }
   // The setters of the drawing and header events, which form streams bind handlers through.
-  void SetOnDrawItem(const vcl::TDrawItemEvent& Value) { OnDrawItem = Value; }
-  void SetOnPrepareDrawItem(const vcl::TDrawItemEvent& Value) { OnPrepareDrawItem = Value; }
-  void SetOnHeaderSized(const TSectionEvent& Value) { OnHeaderSized = Value; }
 
   // Rows and columns.
   int AddLine(std::initializer_list<std::string> Columns);
@@ -184,8 +194,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   bool GetSelected(int I) const;
   void SetSelected(int I, bool Value);
   vcl::TCanvas* GetCanvas() const;
-  TZYLMyListBox* ListBox() const { return FListBox; }
-  TZYLHeaderControl* Header() const { return FHeader; }
+  TZYLMyListBox* ListBox() const { return FListBox.get(); }
+  TZYLHeaderControl* Header() const { return FHeader.get(); }
 
   // Sorts the rows by the listed columns (compared as strings by character codes), or by
   // OnSSCompareItem when it is assigned.
@@ -238,8 +248,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   int CompareRows(const std::string& S, const std::string& P, const std::vector<int>& Columns);
   void QuickSort(int L, int R, const std::vector<int>& Columns);
 
-  TZYLHeaderControl* FHeader = nullptr;
-  TZYLMyListBox* FListBox = nullptr;
+  std::unique_ptr<TZYLHeaderControl> FHeader;
+  std::unique_ptr<TZYLMyListBox> FListBox;
   char FDelimiter = ';';
   TZYLLBGridLines FGridLines = glNone;
   vcl::TColor FGridHorzColor = 0xC0C0C0;
@@ -263,6 +273,22 @@ class TZYLListBox : public TZYLCustomScrollBox {
   std::string FSection = "Common";
   std::string FIniKey = "ListBoxData";
   bool FAligning = false;  // AlignControls is placing header and list
+
+ protected:
+  TZYLIniCtrlEvent FOnIniWriteData;
+  TZYLIniCtrlEvent FOnIniReadData;
+
+ protected:
+  vcl::TSectionNotifyEvent FOnHeaderSectionResize;
+  TSectionEvent FOnHeaderSized;
+
+ protected:
+  TZYLLBCompareItemEvent FOnSSCompareItem;
+  TZYLLBGetLineSettingsEvent FOnGetLineSettings;
+
+ protected:
+  vcl::TDrawItemEvent FOnPrepareDrawItem;
+  vcl::TDrawItemEvent FOnDrawItem;
 };
 
 inline constexpr vcl::TUnitEntry ZYLListBoxUnit = vcl::ClassesUnit<TZYLListBox>("ZYLListBox");

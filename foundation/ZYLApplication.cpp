@@ -130,13 +130,13 @@ TZYLApplication::~TZYLApplication() {
 void TZYLApplication::SetUseXPThemes(bool Value) {
   if (Value == FUseXPThemes) return;
   FUseXPThemes = Value;
-  if (OnThemeChange) OnThemeChange(this);
+  if (FOnThemeChange) FOnThemeChange(this);
 }
 
 void TZYLApplication::SetXPThemesOwnControlsOnly(bool Value) {
   if (Value == FXPOwnControlsOnly) return;
   FXPOwnControlsOnly = Value;
-  if (OnThemeChange) OnThemeChange(this);
+  if (FOnThemeChange) FOnThemeChange(this);
 }
 
 bool TZYLApplication::GetUseXPThemes() const { return FUseXPThemes && XPThemesAvailable; }
@@ -145,7 +145,7 @@ bool TZYLApplication::GetXPThemesSupported() const { return XPThemesAvailable; }
 void TZYLApplication::SetEditMode(TZYLEditModes Value) {
   if (Value == FEditMode) return;
   FEditMode = Value;
-  if (OnEditModeChange) OnEditModeChange(this);
+  if (FOnEditModeChange) FOnEditModeChange(this);
 }
 
 vcl::TBitmap* TZYLApplication::GetBrushBitmap(vcl::TColor Color) {
@@ -222,9 +222,9 @@ std::string TZYLApplication::HeaderBlock() {
   out += "Started: " + vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", win::CurrentClock().Now()) +
          "\n";
   out += rule + "\n";
-  if (OnHeaderWrite) {
+  if (FOnHeaderWrite) {
     std::string own;
-    OnHeaderWrite(this, own);
+    FOnHeaderWrite(this, own);
     if (!own.empty() && own.back() != '\n') own += '\n';
     out += own;
   }
@@ -255,7 +255,7 @@ void TZYLApplication::Log(const std::string& Text) {
     if (!FLogStarted && Options.contains(aoLogAlwaysClear)) restart = true;
     if (!restart && LogMaxSize > 0 && size + int64_t(out.size()) > LogMaxSize) {
       bool cancel = false;
-      if (OnMaxLogSize) OnMaxLogSize(this, file, cancel);
+      if (FOnMaxLogSize) FOnMaxLogSize(this, file, cancel);
       if (!cancel && LogMaxAction == laBackupLog) {
         const std::string backup = vcl::NativeFileName(vcl::ChangeFileExt(file, ".BAK"));
         std::ifstream from(native, std::ios::binary);
@@ -281,7 +281,7 @@ void TZYLApplication::Log(const std::string& Text) {
 
 void TZYLApplication::HandleException(vcl::TObject* Sender, vcl::Exception& E) {
   bool cancel = false;
-  if (OnException) OnException(Sender, E, cancel);
+  if (FOnException) FOnException(Sender, E, cancel);
   if (cancel) return;
   if (Options.contains(aoLogException)) {
     std::string name = "Application";

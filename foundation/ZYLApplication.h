@@ -82,13 +82,15 @@ class TZYLApplication : public vcl::TObject {
   bool XPThemesReserved() const { return FXPReserved; }
   bool GetUseXPThemes() const;
   bool GetXPThemesSupported() const;
-  vcl::TNotifyEvent OnThemeChange;
+  const vcl::TNotifyEvent& GetOnThemeChange() const { return FOnThemeChange; }
+  void SetOnThemeChange(const vcl::TNotifyEvent& Value) { FOnThemeChange = Value; }
 
   // Edit mode (insert, shift, ...), shared by the owner-drawn edits; it starts as {emInsert}
   // (typing inserts). Setting a different value runs OnEditModeChange.
   TZYLEditModes EditMode() const { return FEditMode; }
   void SetEditMode(TZYLEditModes Value);
-  vcl::TNotifyEvent OnEditModeChange;
+  const vcl::TNotifyEvent& GetOnEditModeChange() const { return FOnEditModeChange; }
+  void SetOnEditModeChange(const vcl::TNotifyEvent& Value) { FOnEditModeChange = Value; }
 
   // An owned 8 x 8 checkerboard of Color and white, rebuilt only when Color changes.
   vcl::TBitmap* GetBrushBitmap(vcl::TColor Color);
@@ -132,15 +134,18 @@ class TZYLApplication : public vcl::TObject {
   std::string LogFileName() const;
   int64_t LogMaxSize = -1;
   TZYLLogAction LogMaxAction = laNone;
-  TZYLMaxLogSizeEvent OnMaxLogSize;
-  TZYLOnHeaderWrite OnHeaderWrite;
+  const TZYLMaxLogSizeEvent& GetOnMaxLogSize() const { return FOnMaxLogSize; }
+  void SetOnMaxLogSize(const TZYLMaxLogSizeEvent& Value) { FOnMaxLogSize = Value; }
+  const TZYLOnHeaderWrite& GetOnHeaderWrite() const { return FOnHeaderWrite; }
+  void SetOnHeaderWrite(const TZYLOnHeaderWrite& Value) { FOnHeaderWrite = Value; }
   // Appends an entry; errors of the file system raise EFCreateError / EWriteError.
   void Log(const std::string& Text);
   // The framework application's exception handler: OnException first; unless it cancels,
   // with aoLogException "<Sender name>, Address: <address> <message>" goes to the log, then the
   // framework application shows the message.
   void HandleException(vcl::TObject* Sender, vcl::Exception& E);
-  TZYLExceptionEvent OnException;
+  const TZYLExceptionEvent& GetOnException() const { return FOnException; }
+  void SetOnException(const TZYLExceptionEvent& Value) { FOnException = Value; }
 
  private:
   std::string HeaderBlock();
@@ -164,6 +169,17 @@ class TZYLApplication : public vcl::TObject {
   std::unique_ptr<TZYLInstanceLock> FLock;
   bool FPrevInstance = false;
   bool FOwnsPool = false;
+
+ protected:
+  TZYLExceptionEvent FOnException;
+  TZYLOnHeaderWrite FOnHeaderWrite;
+
+ protected:
+  TZYLMaxLogSizeEvent FOnMaxLogSize;
+  vcl::TNotifyEvent FOnEditModeChange;
+
+ protected:
+  vcl::TNotifyEvent FOnThemeChange;
 };
 
 // The application object (nil until the unit's initialization created it).

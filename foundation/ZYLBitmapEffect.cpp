@@ -130,7 +130,7 @@ TZYLBitmapEffectObject::TZYLBitmapEffectObject() {
 
 TZYLBitmapEffectObject::~TZYLBitmapEffectObject() {
   FAlpha.reset();
-  delete FBuffer;
+  FBuffer.reset();
 }
 
 void TZYLBitmapEffectObject::Assign(vcl::TPersistent* Source) {
@@ -201,17 +201,17 @@ void TZYLBitmapEffectObject::SetAlpha(TZYLAlphaObject* Value) {
   if (Value && Value != FAlpha) FAlpha->Assign(Value);
 }
 
-void TZYLBitmapEffectObject::DestroyBuffer() { vcl::FreeAndNil(FBuffer); }
+void TZYLBitmapEffectObject::DestroyBuffer() { FBuffer.reset(); }
 
 void TZYLBitmapEffectObject::Draw(vcl::TBitmap* Bitmap) {
   if (!Bitmap || Bitmap->Empty() || !GetActive()) return;
   if (FBuffered && FBuffer) {
-    Bitmap->Assign(FBuffer);
+    Bitmap->Assign(FBuffer.get());
     return;
   }
   Apply(Bitmap);
   if (FBuffered) {
-    FBuffer = new vcl::TBitmap();
+    FBuffer.reset(new vcl::TBitmap());
     FBuffer->Assign(Bitmap);
   }
 }

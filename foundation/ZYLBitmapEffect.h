@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -107,7 +108,7 @@ class TZYLBitmapEffectObject : public TZYLObject {
   bool FBuffered = false;
   int8_t FBrightness = 0;
   TZYLOwned<TZYLAlphaObject> FAlpha;
-  vcl::TBitmap* FBuffer = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBuffer;
 };
 
 }  // namespace zyl

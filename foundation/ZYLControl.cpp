@@ -154,7 +154,7 @@ void TZYLControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TZYLControl::BoundsChange(TZYLBoundsChangeStates State) {
-  if (OnBoundsChange) OnBoundsChange(this, State);
+  if (FOnBoundsChange) FOnBoundsChange(this, State);
 }
 
 void TZYLControl::MouseEnter() {

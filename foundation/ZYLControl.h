@@ -84,11 +84,10 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
   vcl::TControl* BackControl(int) override { return nullptr; }
   int BackControlCount() override { return 0; }
 
-  TZYLBoundsChangeEvent OnBoundsChange;
   vcl::TNotifyEvent OnMouseEnter;
   vcl::TNotifyEvent OnMouseExit;
-  const TZYLBoundsChangeEvent& GetOnBoundsChange() const { return OnBoundsChange; }
-  void SetOnBoundsChange(const TZYLBoundsChangeEvent& E) { OnBoundsChange = E; }
+  const TZYLBoundsChangeEvent& GetOnBoundsChange() const { return FOnBoundsChange; }
+  void SetOnBoundsChange(const TZYLBoundsChangeEvent& E) { FOnBoundsChange = E; }
   const vcl::TNotifyEvent& GetOnMouseEnter() const { return OnMouseEnter; }
   void SetOnMouseEnter(const vcl::TNotifyEvent& E) { OnMouseEnter = E; }
   const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
@@ -110,6 +109,9 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
   bool FCtlXP = true;
   int FUpdateCount = 0;
   bool FMouseAbove = false;
+
+ protected:
+  TZYLBoundsChangeEvent FOnBoundsChange;
 };
 
 // ---- TZYLBaseControl ----

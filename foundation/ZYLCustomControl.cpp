@@ -314,11 +314,11 @@ void TZYLCustomControl::WMKILLFOCUS(vcl::TWMKillFocus& Message) {
 }
 
 void TZYLCustomControl::CMAfterEnter(vcl::TMessage&) {
-  if (OnAfterEnter) OnAfterEnter(this);
+  if (FOnAfterEnter) FOnAfterEnter(this);
 }
 
 void TZYLCustomControl::CMAfterExit(vcl::TMessage&) {
-  if (OnAfterExit) OnAfterExit(this);
+  if (FOnAfterExit) FOnAfterExit(this);
 }
 
 void TZYLCustomControl::Loaded() {
@@ -442,7 +442,7 @@ void TZYLCustomControl::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift
 void TZYLCustomControl::FinishPosSizeDrag() {
   FPosSizeDrag = psdNone;
   if (MouseCapture()) SetMouseCapture(false);
-  if (BoundsRect() != FDragBounds && OnMove) OnMove(this);
+  if (BoundsRect() != FDragBounds && FOnMove) FOnMove(this);
 }
 
 void TZYLCustomControl::DefineProperties(vcl::TFiler* Filer) {

@@ -105,9 +105,8 @@ class TZYLCustomControl : public vcl::TCustomControl,
   void SetAllowSizing(bool Value) override { FAllowSizing = Value; }
   bool GetControlLocked() const override { return FControlLocked; }
   void SetControlLocked(bool Value) override;
-  vcl::TNotifyEvent OnMove;
-  const vcl::TNotifyEvent& GetOnMove() const { return OnMove; }
-  void SetOnMove(const vcl::TNotifyEvent& E) { OnMove = E; }
+  const vcl::TNotifyEvent& GetOnMove() const { return FOnMove; }
+  void SetOnMove(const vcl::TNotifyEvent& E) { FOnMove = E; }
   // Transparent and the parent's background is usable.
   virtual bool CheckOptimized();
   // The change handler of owned objects: repaints (unless updating).
@@ -145,12 +144,10 @@ class TZYLCustomControl : public vcl::TCustomControl,
   const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
   void SetOnMouseExit(const vcl::TNotifyEvent& E) { OnMouseExit = E; }
   // Raised from the messages the focus handlers post, so after the focus has moved.
-  vcl::TNotifyEvent OnAfterEnter;
-  vcl::TNotifyEvent OnAfterExit;
-  const vcl::TNotifyEvent& GetOnAfterEnter() const { return OnAfterEnter; }
-  void SetOnAfterEnter(const vcl::TNotifyEvent& E) { OnAfterEnter = E; }
-  const vcl::TNotifyEvent& GetOnAfterExit() const { return OnAfterExit; }
-  void SetOnAfterExit(const vcl::TNotifyEvent& E) { OnAfterExit = E; }
+  const vcl::TNotifyEvent& GetOnAfterEnter() const { return FOnAfterEnter; }
+  void SetOnAfterEnter(const vcl::TNotifyEvent& E) { FOnAfterEnter = E; }
+  const vcl::TNotifyEvent& GetOnAfterExit() const { return FOnAfterExit; }
+  void SetOnAfterExit(const vcl::TNotifyEvent& E) { FOnAfterExit = E; }
 
  protected:
   // Paints the common background over the client rectangle: the parent's background for a
@@ -218,6 +215,13 @@ class TZYLCustomControl : public vcl::TCustomControl,
   void FinishPosSizeDrag();
   // The theme handle of GetXPBevelParams' class (opened when missing), with its part and state.
   void* BevelTheme(int& Part, int& State);
+
+ protected:
+  vcl::TNotifyEvent FOnAfterExit;
+  vcl::TNotifyEvent FOnAfterEnter;
+
+ protected:
+  vcl::TNotifyEvent FOnMove;
 };
 
 }  // namespace zyl

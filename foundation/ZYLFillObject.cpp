@@ -60,7 +60,7 @@ TZYLShapeFill::TZYLShapeFill() {
 TZYLShapeFill::~TZYLShapeFill() {
   FGradient.reset();
   FBitmap.reset();
-  delete FListBitmap;
+  FListBitmap.reset();
 }
 
 bool TZYLShapeFill::HasBitmapData() const { return HasPicture(FBitmap); }
@@ -74,7 +74,7 @@ void TZYLShapeFill::Assign(vcl::TPersistent* Source) {
     FStyle = s->FStyle;
     FTileMode = s->FTileMode;
     FBitmap->Assign(s->FBitmap);
-    SetListBitmap(s->FListBitmap);
+    SetListBitmap(s->FListBitmap.get());
     FGradient->Assign(s->FGradient);
     FUpdate = wasUpdating;
     Change();
@@ -113,12 +113,12 @@ void TZYLShapeFill::SetBitmap(vcl::TBitmap* Value) {
 }
 
 void TZYLShapeFill::SetListBitmap(vcl::TBitmap* Value) {
-  if (Value == FListBitmap) return;
+  if (Value == FListBitmap.get()) return;
   if (!Value) {
     if (!FListBitmap) return;
-    vcl::FreeAndNil(FListBitmap);
+    FListBitmap.reset();
   } else {
-    if (!FListBitmap) FListBitmap = new vcl::TBitmap();
+    if (!FListBitmap) FListBitmap.reset(new vcl::TBitmap());
     FListBitmap->Assign(Value);
   }
   Change();
@@ -137,7 +137,7 @@ void TZYLShapeFill::SetGradient(TZYLGradient* Value) {
 }
 
 vcl::TBitmap* TZYLShapeFill::GetBitmap() const {
-  return (FStyle == sfBitmap || FStyle == sfBrushBitmap) ? FBitmap : FListBitmap;
+  return (FStyle == sfBitmap || FStyle == sfBrushBitmap) ? FBitmap.get() : FListBitmap.get();
 }
 
 bool TZYLShapeFill::GetEmpty() const {
@@ -147,8 +147,7 @@ bool TZYLShapeFill::GetEmpty() const {
     case sfBitmap:
     case sfBrushBitmap:
       return !HasPicture(FBitmap);
-    case sfBitmapList:
-      return !HasPicture(FListBitmap);
+    case sfBitmapList: return !HasPicture(FListBitmap.get());
     default:
       return false;
   }
@@ -159,8 +158,7 @@ win::HPALETTE TZYLShapeFill::GetPalette() const {
     case sfBrushBitmap:
     case sfBitmap:
       return HasPicture(FBitmap) ? FBitmap->Palette() : nullptr;
-    case sfBitmapList:
-      return HasPicture(FListBitmap) ? FListBitmap->Palette() : nullptr;
+    case sfBitmapList: return HasPicture(FListBitmap.get()) ? FListBitmap->Palette() : nullptr;
     case sfGradient:
       return FGradient->Palette();
     default:

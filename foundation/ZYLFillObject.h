@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -43,7 +44,7 @@ class TZYLShapeFill : public TZYLObject {
   vcl::TBitmap* Bitmap() const { return FBitmap.get(); }
   void SetBitmap(vcl::TBitmap* Value);
   // The bitmap taken from an image list (null when none); SetListBitmap copies, null clears.
-  vcl::TBitmap* ListBitmap() const { return FListBitmap; }
+  vcl::TBitmap* ListBitmap() const { return FListBitmap.get(); }
   void SetListBitmap(vcl::TBitmap* Value);
   // Takes image Index of entry ListIndex of List as the list bitmap, quietly (the caller
   // repaints); clears it when List is null or has no such image.
@@ -66,7 +67,7 @@ class TZYLShapeFill : public TZYLObject {
   TZYLFillStyle FStyle = sfBrush;
   TZYLTileMode FTileMode = tmTile;
   TZYLOwned<vcl::TBitmap> FBitmap;
-  vcl::TBitmap* FListBitmap = nullptr;
+  std::unique_ptr<vcl::TBitmap> FListBitmap;
   TZYLOwned<TZYLGradient> FGradient;
 };
 

@@ -27,7 +27,7 @@ win::LRESULT TZYLTimerWindow::WndProc(win::HWND h, win::UINT msg, win::WPARAM w,
   if (msg == win::WM_TIMER && w == 1) {
     auto* self =
         reinterpret_cast<TZYLTimerWindow*>(win::GetWindowLongPtr(h, win::GWLP_USERDATA));
-    if (self && self->OnTick) self->OnTick(nullptr);
+    if (self && self->GetOnTick()) self->GetOnTick()(nullptr);
     return 0;
   }
   return win::DefWindowProc(h, msg, w, l);
@@ -72,7 +72,7 @@ ZYL_CLASS_IMPL(TZYLTimerPool) {}
 
 TZYLTimerPool::TZYLTimerPool(vcl::TComponent* AOwner)
     : inherited(AOwner), FWindow(std::make_unique<TZYLTimerWindow>()) {
-  FWindow->OnTick = vcl::TNotifyEvent(this, &TZYLTimerPool::Tick);
+  FWindow->SetOnTick(vcl::TNotifyEvent(this, &TZYLTimerPool::Tick));
 }
 
 TZYLTimerPool::~TZYLTimerPool() {
@@ -119,7 +119,7 @@ void TZYLTimerPool::Tick(vcl::TObject*) {
       if (!t || !t->FEnabled) continue;
       if (++t->FCounter >= t->PoolTicks()) {
         t->FCounter = 0;
-        if (t->OnTimer) t->OnTimer(t);
+        if (t->GetOnTimer()) t->GetOnTimer()(t);
       }
     }
   }
@@ -143,7 +143,7 @@ void ZYLTimerPoolDone() {
 
 TZYLTimer::TZYLTimer(TZYLTimerInterval Interval, vcl::TNotifyEvent AOnTimer, bool Enabled,
                      bool Global)
-    : OnTimer(AOnTimer),
+    : FOnTimer(AOnTimer),
       FInterval(std::clamp(Interval, 1, 65535)),
       FEnabled(Enabled),
       FGlobal(Global) {
@@ -160,7 +160,7 @@ void TZYLTimer::Attach() {
   } else {
     if (!FOwn) {
       FOwn = std::make_unique<TZYLTimerWindow>();
-      FOwn->OnTick = vcl::TNotifyEvent(this, &TZYLTimer::OwnTick);
+      FOwn->SetOnTick(vcl::TNotifyEvent(this, &TZYLTimer::OwnTick));
     }
     if (FEnabled)
       FOwn->Start(static_cast<uint32_t>(FInterval));
@@ -175,7 +175,7 @@ void TZYLTimer::Detach() {
 }
 
 void TZYLTimer::OwnTick(vcl::TObject*) {
-  if (FEnabled && OnTimer) OnTimer(this);
+  if (FEnabled && FOnTimer) FOnTimer(this);
 }
 
 void TZYLTimer::SetInterval(TZYLTimerInterval Value) {
@@ -236,9 +236,9 @@ class TZYLHiTimer::TWorker {
           vcl::TThread::Synchronize([this] {
             if (!stop_) owner_->RunQueuedTick();
           });
-        } else if (owner_->OnTimer) {
+        } else if (owner_->GetOnTimer()) {
           // In the worker itself; stop_ (set before the worker is joined) ends the ticks.
-          owner_->OnTimer(owner_);
+          owner_->GetOnTimer()(owner_);
         }
       } else {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -282,7 +282,7 @@ void TZYLHiTimer::Restart() {
     FWorker = std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval));
   } else {
     FWindow = std::make_unique<TZYLTimerWindow>();
-    FWindow->OnTick = vcl::TNotifyEvent(this, &TZYLHiTimer::DoTick);
+    FWindow->SetOnTick(vcl::TNotifyEvent(this, &TZYLHiTimer::DoTick));
     FWindow->Start(static_cast<uint32_t>(FInterval));
   }
 }
@@ -330,26 +330,24 @@ void TZYLHiTimer::RunQueuedTick() {
 }
 
 void TZYLHiTimer::DoTick(vcl::TObject*) {
-  if (FEnabled && OnTimer) OnTimer(this);
+  if (FEnabled && FOnTimer) FOnTimer(this);
 }
 
 void TZYLModeTimer::Create(TZYLTimerMode Mode, TZYLTimerInterval Interval,
-                           const vcl::TNotifyEvent& OnTimer) {
+                           const vcl::TNotifyEvent& FOnTimer) {
   Free();
   if (Mode == tmNormal || Mode == tmGlobalTimer) {
-    FTimer = new TZYLTimer(Interval, OnTimer, false, Mode == tmGlobalTimer);
+    FTimer.reset(new TZYLTimer(Interval, FOnTimer, false, Mode == tmGlobalTimer));
   } else {
-    FHiTimer = new TZYLHiTimer(nullptr);  // disabled until Enable
-    FHiTimer->SetOnTimer(OnTimer);
+    FHiTimer.reset(new TZYLHiTimer(nullptr));  // disabled until Enable
+    FHiTimer->SetOnTimer(FOnTimer);
     FHiTimer->SetUseThread(Mode == tmThreaded);
   }
 }
 
 void TZYLModeTimer::Free() {
-  delete FTimer;
-  FTimer = nullptr;
-  delete FHiTimer;
-  FHiTimer = nullptr;
+  FTimer.reset();
+  FHiTimer.reset();
 }
 
 void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval,
@@ -366,9 +364,9 @@ void TZYLModeTimer::Enable(bool On, TZYLTimerInterval Interval,
   }
 }
 
-TZYLStepTimer::TZYLStepTimer(TZYLTimerInterval Interval, const vcl::TNotifyEvent& OnTimer,
+TZYLStepTimer::TZYLStepTimer(TZYLTimerInterval Interval, const vcl::TNotifyEvent& FOnTimer,
                              std::function<void()> OnStop)
-    : FInterval(Interval), FOnTimer(OnTimer), FOnStop(std::move(OnStop)) {}
+    : FInterval(Interval), FOnTimer(FOnTimer), FOnStop(std::move(OnStop)) {}
 
 void TZYLStepTimer::SetMode(TZYLTimerMode Value, bool Loading) {
   if (Value == FMode) return;

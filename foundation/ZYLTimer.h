@@ -29,12 +29,16 @@ class TZYLTimerWindow {
   void Start(uint32_t Interval);
   void Stop();
   bool Running() const { return FRunning; }
-  vcl::TNotifyEvent OnTick;
+  const vcl::TNotifyEvent& GetOnTick() const { return FOnTick; }
+  void SetOnTick(const vcl::TNotifyEvent& Value) { FOnTick = Value; }
 
  private:
   static win::LRESULT WndProc(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
   win::HWND FHandle = nullptr;
   bool FRunning = false;
+
+ protected:
+  vcl::TNotifyEvent FOnTick;
 };
 
 class TZYLTimer;
@@ -78,7 +82,8 @@ class TZYLTimer : public vcl::TObject {
   bool Global() const { return FGlobal; }
   // Moves the timer between the pool and a system timer of its own.
   void SetGlobal(bool Value);
-  vcl::TNotifyEvent OnTimer;
+  const vcl::TNotifyEvent& GetOnTimer() const { return FOnTimer; }
+  void SetOnTimer(const vcl::TNotifyEvent& Value) { FOnTimer = Value; }
   // The number of base ticks between two events on the pool (at least 1).
   int PoolTicks() const;
 
@@ -92,6 +97,9 @@ class TZYLTimer : public vcl::TObject {
   bool FGlobal;
   int FCounter = 0;
   std::unique_ptr<TZYLTimerWindow> FOwn;
+
+ protected:
+  vcl::TNotifyEvent FOnTimer;
 };
 
 // A high-resolution timer. With UseThread a worker thread watches the clock and, with
@@ -114,9 +122,8 @@ class TZYLHiTimer : public TZYLCustomComponent {
   // Kept for the worker thread; the stand-in threads all run at the system's one priority.
   vcl::TThreadPriority ThreadPriority() const { return FPriority; }
   void SetThreadPriority(vcl::TThreadPriority Value);
-  vcl::TNotifyEvent OnTimer;
-  const vcl::TNotifyEvent& GetOnTimer() const { return OnTimer; }
-  void SetOnTimer(const vcl::TNotifyEvent& Value) { OnTimer = Value; }
+  const vcl::TNotifyEvent& GetOnTimer() const { return FOnTimer; }
+  void SetOnTimer(const vcl::TNotifyEvent& Value) { FOnTimer = Value; }
   // Ticks the worker found due but the main thread has not run yet.
   int PendingTicks() const { return FPending.load(); }
   void Loaded() override;
@@ -135,6 +142,9 @@ class TZYLHiTimer : public TZYLCustomComponent {
   std::unique_ptr<TZYLTimerWindow> FWindow;
   std::unique_ptr<TWorker> FWorker;
   std::atomic<int> FPending{0};
+
+ protected:
+  vcl::TNotifyEvent FOnTimer;
 };
 
 // The timer of a control that offers the four timer modes: a TZYLTimer of its own or on the
@@ -151,12 +161,12 @@ class TZYLModeTimer {
   void Free();
   // Starts the timer with Interval (a high-resolution one also with ThreadPriority), or stops it.
   void Enable(bool On, TZYLTimerInterval Interval, vcl::TThreadPriority ThreadPriority);
-  TZYLTimer* Timer() const { return FTimer; }
-  TZYLHiTimer* HiTimer() const { return FHiTimer; }
+  TZYLTimer* Timer() const { return FTimer.get(); }
+  TZYLHiTimer* HiTimer() const { return FHiTimer.get(); }
 
  private:
-  TZYLTimer* FTimer = nullptr;
-  TZYLHiTimer* FHiTimer = nullptr;
+  std::unique_ptr<TZYLTimer> FTimer;
+  std::unique_ptr<TZYLHiTimer> FHiTimer;
 };
 
 // The timer of a control that runs by steps and publishes TimerMode, Interval and

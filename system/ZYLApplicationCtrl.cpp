@@ -111,33 +111,29 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
   }
   if (Designing(this) && ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     const std::string name = ClassName();
-    Detach();
-    delete FCheckBitmap;
-    delete FIcon;
-    delete FHintFont;
-    delete FIconFont;
-    delete FMenuFont;
+    Detach();  // the owned bitmap, icon and fonts go with the members
     throw ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner);
   }
   if (TZYLApplication* app = ZYLApplication())
-    app->OnEditModeChange = vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange);
+    app->SetOnEditModeChange(vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange));
 }
 
 TZYLApplicationCtrl::~TZYLApplicationCtrl() {
   Detach();
-  delete FIcon;
-  delete FHintFont;
-  delete FIconFont;
-  delete FMenuFont;
-  delete FCheckBitmap;
+  FIcon.reset();
+  FHintFont.reset();
+  FIconFont.reset();
+  FMenuFont.reset();
+  FCheckBitmap.reset();
 }
 
 // Withdraws every handler of the application objects that still points at this component, so
 // that none of them calls a freed component.
 void TZYLApplicationCtrl::Detach() {
   if (TZYLApplication* app = ZYLApplication()) {
-    if (app->OnEditModeChange == vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
-      app->OnEditModeChange = nullptr;
+    if (app->GetOnEditModeChange() ==
+        vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
+      app->SetOnEditModeChange(nullptr);
   }
   if (vcl::Application &&
       vcl::Application->OnException == vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException))
@@ -148,21 +144,21 @@ void TZYLApplicationCtrl::Detach() {
     if (handed && target == handed) target = nullptr;
   };
   if (vcl::TApplication* a = vcl::Application) {
-    withdraw(a->OnHint, OnHint);
-    withdraw(a->OnShowHint, OnShowHint);
-    withdraw(a->OnActivate, OnActivate);
-    withdraw(a->OnDeactivate, OnDeactivate);
-    withdraw(a->OnMessage, OnMessage);
-    withdraw(a->OnHelp, OnHelp);
-    withdraw(a->OnIdle, OnIdle);
-    withdraw(a->OnRestore, OnRestore);
-    withdraw(a->OnMinimize, OnMinimize);
-    withdraw(a->OnActionUpdate, OnActionUpdate);
-    withdraw(a->OnActionExecute, OnActionExecute);
+    withdraw(a->OnHint, FOnHint);
+    withdraw(a->OnShowHint, FOnShowHint);
+    withdraw(a->OnActivate, FOnActivate);
+    withdraw(a->OnDeactivate, FOnDeactivate);
+    withdraw(a->OnMessage, FOnMessage);
+    withdraw(a->OnHelp, FOnHelp);
+    withdraw(a->OnIdle, FOnIdle);
+    withdraw(a->OnRestore, FOnRestore);
+    withdraw(a->OnMinimize, FOnMinimize);
+    withdraw(a->OnActionUpdate, FOnActionUpdate);
+    withdraw(a->OnActionExecute, FOnActionExecute);
   }
   if (vcl::TScreen* s = vcl::Screen) {
-    withdraw(s->OnActiveFormChange, OnActiveFormChange);
-    withdraw(s->OnActiveControlChange, OnActiveControlChange);
+    withdraw(s->OnActiveFormChange, FOnActiveFormChange);
+    withdraw(s->OnActiveControlChange, FOnActiveControlChange);
   }
 }
 
@@ -179,9 +175,9 @@ void TZYLApplicationCtrl::SetLogName(const std::string& Value) {
 
 vcl::TFont* TZYLApplicationCtrl::GetFont(int Index) const {
   switch (Index) {
-    case fiHintFont: return FHintFont;
-    case fiIconFont: return FIconFont;
-    case fiMenuFont: return FMenuFont;
+    case fiHintFont: return FHintFont.get();
+    case fiIconFont: return FIconFont.get();
+    case fiMenuFont: return FMenuFont.get();
   }
   return nullptr;
 }
@@ -191,7 +187,7 @@ void TZYLApplicationCtrl::SetFont(int Index, vcl::TFont* Value) {
 }
 
 void TZYLApplicationCtrl::DoEditModeChange(vcl::TObject*) {
-  if (OnEditModeChange) OnEditModeChange(this);
+  if (FOnEditModeChange) FOnEditModeChange(this);
 }
 
 void TZYLApplicationCtrl::AppException(vcl::TObject* Sender, vcl::Exception& E) {
@@ -204,7 +200,7 @@ void TZYLApplicationCtrl::Loaded() {
   TZYLApplication* app = ZYLApplication();
   // 1. The library's application object and its settings storage.
   if (app) {
-    if (FCheckBitmap && !FCheckBitmap->Empty()) app->SetCheckBitmap(FCheckBitmap);
+    if (FCheckBitmap && !FCheckBitmap->Empty()) app->SetCheckBitmap(FCheckBitmap.get());
     app->Options = FOptions;
     app->Company = FCompany;
     app->Version = FVersion;
@@ -221,11 +217,11 @@ void TZYLApplicationCtrl::Loaded() {
       ini->SetTarget(FIniTarget);
     }
     // 2. Exceptions and the log events.
-    if (vcl::Application && (FOptions.contains(aoLogException) || OnException))
+    if (vcl::Application && (FOptions.contains(aoLogException) || FOnException))
       vcl::Application->OnException = vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException);
-    if (OnException) app->OnException = OnException;
-    if (OnMaxLogSize) app->OnMaxLogSize = OnMaxLogSize;
-    if (OnHeaderWrite) app->OnHeaderWrite = OnHeaderWrite;
+    if (FOnException) app->SetOnException(FOnException);
+    if (FOnMaxLogSize) app->SetOnMaxLogSize(FOnMaxLogSize);
+    if (FOnHeaderWrite) app->SetOnHeaderWrite(FOnHeaderWrite);
   }
   vcl::TApplication* a = vcl::Application;
   if (a) {
@@ -235,7 +231,7 @@ void TZYLApplicationCtrl::Loaded() {
     else
       a->SetHelpFile(vcl::ExtractFileName(a->HelpFile()));
     // 4. The icon (the component keeps its copy).
-    if (FIcon && !FIcon->Empty() && a->Icon()) a->Icon()->Assign(FIcon);
+    if (FIcon && !FIcon->Empty() && a->Icon()) a->Icon()->Assign(FIcon.get());
     // 5. Hints, title and the system-setting switches.
     a->SetShowHint(FShowHint);
     if (!FTitle.empty()) a->SetTitle(FTitle);
@@ -246,25 +242,25 @@ void TZYLApplicationCtrl::Loaded() {
     a->UpdateFormatSettings = FUpdateFormatSettings;
     a->UpdateMetricSettings = FUpdateMetricSettings;
     // 6. The events; an unassigned one leaves the existing handler in place.
-    if (OnHint) a->OnHint = OnHint;
-    if (OnShowHint) a->OnShowHint = OnShowHint;
-    if (OnActivate) a->OnActivate = OnActivate;
-    if (OnDeactivate) a->OnDeactivate = OnDeactivate;
-    if (OnMessage) a->OnMessage = OnMessage;
-    if (OnHelp) a->OnHelp = OnHelp;
-    if (OnIdle) a->OnIdle = OnIdle;
-    if (OnRestore) a->OnRestore = OnRestore;
-    if (OnMinimize) a->OnMinimize = OnMinimize;
-    if (OnActionUpdate) a->OnActionUpdate = OnActionUpdate;
-    if (OnActionExecute) a->OnActionExecute = OnActionExecute;
+    if (FOnHint) a->OnHint = FOnHint;
+    if (FOnShowHint) a->OnShowHint = FOnShowHint;
+    if (FOnActivate) a->OnActivate = FOnActivate;
+    if (FOnDeactivate) a->OnDeactivate = FOnDeactivate;
+    if (FOnMessage) a->OnMessage = FOnMessage;
+    if (FOnHelp) a->OnHelp = FOnHelp;
+    if (FOnIdle) a->OnIdle = FOnIdle;
+    if (FOnRestore) a->OnRestore = FOnRestore;
+    if (FOnMinimize) a->OnMinimize = FOnMinimize;
+    if (FOnActionUpdate) a->OnActionUpdate = FOnActionUpdate;
+    if (FOnActionExecute) a->OnActionExecute = FOnActionExecute;
   }
   if (vcl::TScreen* s = vcl::Screen) {
-    if (OnActiveFormChange) s->OnActiveFormChange = OnActiveFormChange;
-    if (OnActiveControlChange) s->OnActiveControlChange = OnActiveControlChange;
+    if (FOnActiveFormChange) s->OnActiveFormChange = FOnActiveFormChange;
+    if (FOnActiveControlChange) s->OnActiveControlChange = FOnActiveControlChange;
     // 7. The screen fonts chosen by SystemOptions.
-    if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont);
-    if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont);
-    if (FSystemOptions.contains(soSetMenuFont)) s->MenuFont()->Assign(FMenuFont);
+    if (FSystemOptions.contains(soSetIconFont)) s->IconFont()->Assign(FIconFont.get());
+    if (FSystemOptions.contains(soSetHintFont)) s->HintFont()->Assign(FHintFont.get());
+    if (FSystemOptions.contains(soSetMenuFont)) s->MenuFont()->Assign(FMenuFont.get());
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLApplication.h"
@@ -40,7 +41,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   explicit TZYLApplicationCtrl(vcl::TComponent* AOwner);
   ~TZYLApplicationCtrl() override;
 
-  vcl::TBitmap* CheckBitmap() const { return FCheckBitmap; }
+  vcl::TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
   void SetCheckBitmap(vcl::TBitmap* Value);
   const std::string& Company() const { return FCompany; }
   void SetCompany(const std::string& Value) { FCompany = Value; }
@@ -79,7 +80,7 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   int32_t HintShortPause() const { return FHintShortPause; }
   void SetHintShortPause(int32_t Value) { FHintShortPause = Value; }
   // The icon stays readable after Loaded handed it to the application.
-  vcl::TIcon* Icon() const { return FIcon; }
+  vcl::TIcon* Icon() const { return FIcon.get(); }
   void SetIcon(vcl::TIcon* Value);
   const std::string& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
@@ -94,57 +95,77 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   // Index: one of TFontProp (null for any other); the setter copies.
   vcl::TFont* GetFont(int Index) const;
   void SetFont(int Index, vcl::TFont* Value);
-  vcl::TFont* HintFont() const { return FHintFont; }
-  vcl::TFont* IconFont() const { return FIconFont; }
-  vcl::TFont* MenuFont() const { return FMenuFont; }
+  vcl::TFont* HintFont() const { return FHintFont.get(); }
+  vcl::TFont* IconFont() const { return FIconFont.get(); }
+  vcl::TFont* MenuFont() const { return FMenuFont.get(); }
   TSystemOptions SystemOptions() const { return FSystemOptions; }
   void SetSystemOptions(TSystemOptions Value) { FSystemOptions = Value; }
-
-  // Events, handed over at load when assigned.
-  TZYLExceptionEvent OnException;
-  TZYLMaxLogSizeEvent OnMaxLogSize;
-  TZYLOnHeaderWrite OnHeaderWrite;
-  vcl::TNotifyEvent OnActivate, OnDeactivate, OnMinimize, OnRestore, OnHint;
-  vcl::THelpEvent OnHelp;
-  vcl::TIdleEvent OnIdle;
-  vcl::TMessageEvent OnMessage;
-  vcl::TShowHintEvent OnShowHint;
-  TActionEvent OnActionExecute, OnActionUpdate;
-  vcl::TNotifyEvent OnActiveFormChange, OnActiveControlChange;
-  vcl::TNotifyEvent OnEditModeChange;
 
   // Fires OnEditModeChange (the application object's edit-mode notification ends here).
   void DoEditModeChange(vcl::TObject* Sender);
   void Loaded() override;
 
-  // Accessors the type information uses for the events.
-#define ZYL_APPCTRL_EVENT(Type, Name) \
-  const Type& Get##Name() const { return Name; } \
-  void Set##Name(const Type& Value) { Name = Value; }
-  ZYL_APPCTRL_EVENT(TZYLExceptionEvent, OnException)
-  ZYL_APPCTRL_EVENT(TZYLMaxLogSizeEvent, OnMaxLogSize)
-  ZYL_APPCTRL_EVENT(TZYLOnHeaderWrite, OnHeaderWrite)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActivate)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnDeactivate)
-  ZYL_APPCTRL_EVENT(vcl::THelpEvent, OnHelp)
-  ZYL_APPCTRL_EVENT(vcl::TIdleEvent, OnIdle)
-  ZYL_APPCTRL_EVENT(vcl::TMessageEvent, OnMessage)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnMinimize)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnHint)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnRestore)
-  ZYL_APPCTRL_EVENT(vcl::TShowHintEvent, OnShowHint)
-  ZYL_APPCTRL_EVENT(TActionEvent, OnActionExecute)
-  ZYL_APPCTRL_EVENT(TActionEvent, OnActionUpdate)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveFormChange)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnActiveControlChange)
-  ZYL_APPCTRL_EVENT(vcl::TNotifyEvent, OnEditModeChange)
-#undef ZYL_APPCTRL_EVENT
+  // Events, handed over to the application object, the framework's application and the
+  // screen at load when assigned.
+  const TZYLExceptionEvent& GetOnException() const { return FOnException; }
+  void SetOnException(const TZYLExceptionEvent& Value) { FOnException = Value; }
+  const TZYLMaxLogSizeEvent& GetOnMaxLogSize() const { return FOnMaxLogSize; }
+  void SetOnMaxLogSize(const TZYLMaxLogSizeEvent& Value) { FOnMaxLogSize = Value; }
+  const TZYLOnHeaderWrite& GetOnHeaderWrite() const { return FOnHeaderWrite; }
+  void SetOnHeaderWrite(const TZYLOnHeaderWrite& Value) { FOnHeaderWrite = Value; }
+  const vcl::TNotifyEvent& GetOnActivate() const { return FOnActivate; }
+  void SetOnActivate(const vcl::TNotifyEvent& Value) { FOnActivate = Value; }
+  const vcl::TNotifyEvent& GetOnDeactivate() const { return FOnDeactivate; }
+  void SetOnDeactivate(const vcl::TNotifyEvent& Value) { FOnDeactivate = Value; }
+  const vcl::THelpEvent& GetOnHelp() const { return FOnHelp; }
+  void SetOnHelp(const vcl::THelpEvent& Value) { FOnHelp = Value; }
+  const vcl::TIdleEvent& GetOnIdle() const { return FOnIdle; }
+  void SetOnIdle(const vcl::TIdleEvent& Value) { FOnIdle = Value; }
+  const vcl::TMessageEvent& GetOnMessage() const { return FOnMessage; }
+  void SetOnMessage(const vcl::TMessageEvent& Value) { FOnMessage = Value; }
+  const vcl::TNotifyEvent& GetOnMinimize() const { return FOnMinimize; }
+  void SetOnMinimize(const vcl::TNotifyEvent& Value) { FOnMinimize = Value; }
+  const vcl::TNotifyEvent& GetOnHint() const { return FOnHint; }
+  void SetOnHint(const vcl::TNotifyEvent& Value) { FOnHint = Value; }
+  const vcl::TNotifyEvent& GetOnRestore() const { return FOnRestore; }
+  void SetOnRestore(const vcl::TNotifyEvent& Value) { FOnRestore = Value; }
+  const vcl::TShowHintEvent& GetOnShowHint() const { return FOnShowHint; }
+  void SetOnShowHint(const vcl::TShowHintEvent& Value) { FOnShowHint = Value; }
+  const TActionEvent& GetOnActionExecute() const { return FOnActionExecute; }
+  void SetOnActionExecute(const TActionEvent& Value) { FOnActionExecute = Value; }
+  const TActionEvent& GetOnActionUpdate() const { return FOnActionUpdate; }
+  void SetOnActionUpdate(const TActionEvent& Value) { FOnActionUpdate = Value; }
+  const vcl::TNotifyEvent& GetOnActiveFormChange() const { return FOnActiveFormChange; }
+  void SetOnActiveFormChange(const vcl::TNotifyEvent& Value) { FOnActiveFormChange = Value; }
+  const vcl::TNotifyEvent& GetOnActiveControlChange() const { return FOnActiveControlChange; }
+  void SetOnActiveControlChange(const vcl::TNotifyEvent& Value) { FOnActiveControlChange = Value; }
+  const vcl::TNotifyEvent& GetOnEditModeChange() const { return FOnEditModeChange; }
+  void SetOnEditModeChange(const vcl::TNotifyEvent& Value) { FOnEditModeChange = Value; }
+
+ protected:
+  TZYLExceptionEvent FOnException;
+  TZYLMaxLogSizeEvent FOnMaxLogSize;
+  TZYLOnHeaderWrite FOnHeaderWrite;
+  vcl::TNotifyEvent FOnActivate;
+  vcl::TNotifyEvent FOnDeactivate;
+  vcl::THelpEvent FOnHelp;
+  vcl::TIdleEvent FOnIdle;
+  vcl::TMessageEvent FOnMessage;
+  vcl::TNotifyEvent FOnMinimize;
+  vcl::TNotifyEvent FOnHint;
+  vcl::TNotifyEvent FOnRestore;
+  vcl::TShowHintEvent FOnShowHint;
+  TActionEvent FOnActionExecute;
+  TActionEvent FOnActionUpdate;
+  vcl::TNotifyEvent FOnActiveFormChange;
+  vcl::TNotifyEvent FOnActiveControlChange;
+  vcl::TNotifyEvent FOnEditModeChange;
 
  private:
   void AppException(vcl::TObject* Sender, vcl::Exception& E);
   void Detach();
 
-  vcl::TBitmap* FCheckBitmap;
+  std::unique_ptr<vcl::TBitmap> FCheckBitmap;
   std::string FCompany;
   TOptions FOptions;
   std::string FVersion;
@@ -162,15 +183,15 @@ class TZYLApplicationCtrl : public TZYLCustomComponent {
   int32_t FHintPause = 500;
   int32_t FHintHidePause = 2500;
   int32_t FHintShortPause = 50;
-  vcl::TIcon* FIcon;
+  std::unique_ptr<vcl::TIcon> FIcon;
   std::string FHelpFile;
   bool FShowHint = true;
   std::string FTitle;
   bool FUpdateMetricSettings = true;
   bool FUpdateFormatSettings = true;
-  vcl::TFont* FHintFont;
-  vcl::TFont* FIconFont;
-  vcl::TFont* FMenuFont;
+  std::unique_ptr<vcl::TFont> FHintFont;
+  std::unique_ptr<vcl::TFont> FIconFont;
+  std::unique_ptr<vcl::TFont> FMenuFont;
   TSystemOptions FSystemOptions;
 };
 

@@ -46,12 +46,12 @@ bool TZYLBack::PaintClientArea(win::HDC DC) {
     return true;
   }
   if (!FBuffer) {
-    FBuffer = new vcl::TBitmap();
+    FBuffer.reset(new vcl::TBitmap());
     FBuffer->SetWidth(client.Right);
     FBuffer->SetHeight(client.Bottom);
     FImageList->ClipDraw(FBuffer->Canvas(), client, flags, 0, transparent, FListIndex, FImageIndex);
   }
-  canvas.Draw(0, 0, FBuffer);
+  canvas.Draw(0, 0, FBuffer.get());
   return true;
 }
 

@@ -40,12 +40,9 @@ ZYL_CLASS_IMPL(TZYLBaseDialog) {
 TZYLBaseDialog::TZYLBaseDialog(vcl::TComponent* AOwner)
     : inherited(AOwner), FHints(new vcl::TStringList()) {}
 
-TZYLBaseDialog::~TZYLBaseDialog() {
-  delete FHints;
-  FHints = nullptr;
-}
+TZYLBaseDialog::~TZYLBaseDialog() { FHints.reset(); }
 
-vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints; }
+vcl::TStrings* TZYLBaseDialog::Hints() const { return FHints.get(); }
 void TZYLBaseDialog::SetHints(vcl::TStrings* Value) { FHints->Assign(Value); }
 
 void TZYLBaseDialog::SetCaptionTitle(const std::string& Value) {

@@ -93,7 +93,7 @@ class TZYLBaseDialog : public TZYLContainerComponent {
   std::string FCaptionTitle;
   std::string FCustomButton;
   TZYLDlgEffect FEffect = deNone;
-  vcl::TStringList* FHints;
+  std::unique_ptr<vcl::TStringList> FHints;
   bool FShowHints = true;
   bool FCaptionFill = false;
   uint8_t FColors = 32;

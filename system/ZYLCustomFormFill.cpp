@@ -41,10 +41,7 @@ TZYLCustomFormFill::~TZYLCustomFormFill() {
   FreeBuffer();
 }
 
-void TZYLCustomFormFill::FreeBuffer() {
-  delete FBuffer;
-  FBuffer = nullptr;
-}
+void TZYLCustomFormFill::FreeBuffer() { FBuffer.reset(); }
 
 void TZYLCustomFormFill::SetImageList(TZYLCustomImageList* Value) {
   if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(nullptr);

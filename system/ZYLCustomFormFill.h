@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLOwned.h"
@@ -64,10 +65,10 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   void DefineProperties(vcl::TFiler* Filer) override;
 
   // The buffered background (null until a paint built it).
-  vcl::TBitmap* Buffer() const { return FBuffer; }
+  vcl::TBitmap* Buffer() const { return FBuffer.get(); }
 
   // IZYLBackground: the buffer is the background that transparent controls copy from.
-  vcl::TBitmap* BackBitmap() override { return FBuffer; }
+  vcl::TBitmap* BackBitmap() override { return FBuffer.get(); }
   bool BackBitmapCheck() override { return FBuffer != nullptr; }
   bool BackDrawArea(vcl::TCanvas* Canvas, const vcl::TRect& DestRect, const vcl::TPoint& Source,
                     uint16_t Flags) override;
@@ -96,7 +97,7 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   int FListIndex = 0;
   TZYLPaintMode FPaintMode = pcControl;
   TZYLPaintEvent FOnPaint;
-  vcl::TBitmap* FBuffer = nullptr;
+  std::unique_ptr<vcl::TBitmap> FBuffer;
   // Whether paints go through the buffer.
   bool FBuffered = false;
   // Set by WM_SIZE and by every change: the buffer is built again.

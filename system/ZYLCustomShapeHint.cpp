@@ -22,10 +22,10 @@ ZYL_CLASS_IMPL(TZYLCustomShapeHint) {
 }
 
 TZYLCustomShapeHint::TZYLCustomShapeHint(vcl::TComponent* AOwner) : inherited(AOwner) {
-  FShadow = new TZYLShadow();
+  FShadow.reset(new TZYLShadow());
 }
 
-TZYLCustomShapeHint::~TZYLCustomShapeHint() { delete FShadow; }
+TZYLCustomShapeHint::~TZYLCustomShapeHint() { FShadow.reset(); }
 
 void TZYLCustomShapeHint::SetShadow(TZYLShadow* Value) {
   if (Value) FShadow->Assign(Value);

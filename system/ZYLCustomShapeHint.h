@@ -2,6 +2,8 @@
 // side of its point, the shape, the shadow) and the close notification their windows fire.
 #pragma once
 
+#include <memory>
+
 #include "platform/classes/Events.h"
 #include "system/ZYLCustomHint.h"
 
@@ -27,7 +29,7 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   TZYLHintStyle Style() const { return FStyle; }
   void SetStyle(TZYLHintStyle Value) { FStyle = Value; }
   // The owned shadow; the setter copies.
-  TZYLShadow* Shadow() const { return FShadow; }
+  TZYLShadow* Shadow() const { return FShadow.get(); }
   void SetShadow(TZYLShadow* Value);
   // Whether a balloon shown on demand takes the mouse capture and closes at the first click
   // or key press (published by the message hint only).
@@ -35,9 +37,8 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   void SetSetCapture(bool Value) { FSetCapture = Value; }
 
   // Fired when a balloon drawn with these settings closes.
-  vcl::TNotifyEvent OnCloseHintWindow;
-  const vcl::TNotifyEvent& GetOnCloseHintWindow() const { return OnCloseHintWindow; }
-  void SetOnCloseHintWindow(const vcl::TNotifyEvent& E) { OnCloseHintWindow = E; }
+  const vcl::TNotifyEvent& GetOnCloseHintWindow() const { return FOnCloseHintWindow; }
+  void SetOnCloseHintWindow(const vcl::TNotifyEvent& E) { FOnCloseHintWindow = E; }
 
  protected:
   // The window of the message hint (nil when none is shown).
@@ -47,8 +48,11 @@ class TZYLCustomShapeHint : public TZYLCustomHint {
   vcl::TColor FBorderColor = 0;
   TZYLHintPosition FPosition = hpAboveRight;
   TZYLHintStyle FStyle = hsNoseRoundRect;
-  TZYLShadow* FShadow = nullptr;
+  std::unique_ptr<TZYLShadow> FShadow;
   bool FSetCapture = true;
+
+ protected:
+  vcl::TNotifyEvent FOnCloseHintWindow;
 };
 
 }  // namespace zyl

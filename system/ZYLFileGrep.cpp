@@ -208,7 +208,7 @@ struct TZYLFileGrep::TSearch {
 
 TZYLFileGrep::TZYLFileGrep(vcl::TComponent* AOwner)
     : inherited(AOwner), FFoundList(new vcl::TStringList()) {
-  for (TZYLDateTime*& date : FDates) date = new TZYLDateTime();
+  for (std::unique_ptr<TZYLDateTime>& date : FDates) date = std::make_unique<TZYLDateTime>();
 }
 
 TZYLFileGrep::~TZYLFileGrep() {
@@ -228,8 +228,8 @@ TZYLFileGrep::~TZYLFileGrep() {
     FThread = nullptr;
     while (!done->load()) vcl::CheckSynchronize(1000);
   }
-  for (TZYLDateTime* date : FDates) delete date;
-  delete FFoundList;
+  for (std::unique_ptr<TZYLDateTime>& date : FDates) date.reset();
+  FFoundList.reset();
 }
 
 void TZYLFileGrep::SetDate(int Index, TZYLDateTime* Value) { FDates[Index]->Assign(Value); }
@@ -239,7 +239,7 @@ void TZYLFileGrep::SetThreadPriority(vcl::TThreadPriority Value) {
   if (FThread) FThread->SetPriority(Value);
 }
 
-vcl::TStrings* TZYLFileGrep::FoundList() const { return FFoundList; }
+vcl::TStrings* TZYLFileGrep::FoundList() const { return FFoundList.get(); }
 
 void TZYLFileGrep::SetOutStringList(TZYLListBox* Value) {
   ZYLSetReference(this, FOutStringList, Value);

@@ -95,7 +95,7 @@ class TZYLFileGrep : public TZYLCustomComponent {
   void SetDirs(const std::string& Value) { FDirs = Value; }
   TZYLFileGrepAttributes Attributes() const { return FAttributes; }
   void SetAttributes(TZYLFileGrepAttributes Value) { FAttributes = Value; }
-  TZYLDateTime* GetDate(int Index) const { return FDates[Index]; }
+  TZYLDateTime* GetDate(int Index) const { return FDates[Index].get(); }
   // Copies the value into the limit's own object.
   void SetDate(int Index, TZYLDateTime* Value);
   int64_t MinSize() const { return FMinSize; }
@@ -171,7 +171,7 @@ class TZYLFileGrep : public TZYLCustomComponent {
   std::string FFileMasks;
   std::string FDirs;
   TZYLFileGrepAttributes FAttributes{fmAnyfile};
-  TZYLDateTime* FDates[diCount];
+  std::unique_ptr<TZYLDateTime> FDates[diCount];
   int64_t FMinSize = 0;
   int64_t FMaxSize = 0;
   std::string FContent;
@@ -188,7 +188,7 @@ class TZYLFileGrep : public TZYLCustomComponent {
   TZYLFoundEvent FOnFound;
   TZYLFileChangeEvent FOnDirChange, FOnFileChange, FOnErrorOpenFile;
 
-  vcl::TStringList* FFoundList;
+  std::unique_ptr<vcl::TStringList> FFoundList;
   TZYLSearchThread* FThread = nullptr;
   // Shared with the search thread: set once its search has run (or was dropped).
   std::shared_ptr<std::atomic<bool>> FThreadDone;

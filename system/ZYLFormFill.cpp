@@ -71,7 +71,7 @@ bool TZYLFormFill::PaintClientArea(win::HDC DC) {
   const int width = form->ClientWidth(), height = form->ClientHeight();
   if (FFillObject->Style() != sfGradient && !FBuffered)
     return FFillObject->FillCanvas(&canvas, vcl::TRect{0, 0, width + 1, height + 1}, form->Color());
-  if (!FBuffer) FBuffer = new vcl::TBitmap();
+  if (!FBuffer) FBuffer.reset(new vcl::TBitmap());
   if (FSizeChanged || FBuffer->Width() != width || FBuffer->Height() != height) {
     FBuffer->SetWidth(0);
     FBuffer->SetHeight(0);
@@ -82,7 +82,7 @@ bool TZYLFormFill::PaintClientArea(win::HDC DC) {
     FSizeChanged = false;
   }
   FFillObject->Gradient()->SetRealPalette(&canvas);
-  canvas.Draw(0, 0, FBuffer);
+  canvas.Draw(0, 0, FBuffer.get());
   return true;
 }
 

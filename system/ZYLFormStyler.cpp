@@ -79,11 +79,7 @@ TZYLFormStyler::TZYLFormStyler(vcl::TComponent* AOwner)
   FForceWindowProc = true;
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), false)) {
-    // This class's destructor does not run for a constructor that throws.
-    delete FIconBitmap;
-    delete FCanvas;
-    FCanvas = nullptr;
-    FIconBitmap = nullptr;
+    // The members free the canvas and the icon bitmap.
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
   }
 }
@@ -94,12 +90,10 @@ TZYLFormStyler::~TZYLFormStyler() {
   if (FCaptionTaken && form && !form->ComponentState().contains(vcl::csDestroying))
     form->SetCaption(FCaption);
   FCanvas->SetHandle(nullptr);
-  delete FCanvas;
-  FCanvas = nullptr;
+  FCanvas.reset();
   FFont.reset();
   FFont3D.reset();
-  delete FIconBitmap;
-  FIconBitmap = nullptr;
+  FIconBitmap.reset();
 }
 
 void TZYLFormStyler::SetAlignment(vcl::TAlignment Value) {
@@ -237,7 +231,7 @@ void TZYLFormStyler::PaintTitleBar(bool TakeIconSnapshot) {
   const win::TWindowDC dc(wnd, win::GetWindowDC(wnd));
   if (!dc) return;
   const TRaisedFlag painting(FPainting);
-  const vcl::TCanvasBinding binding(FCanvas, dc);
+  const vcl::TCanvasBinding binding(FCanvas.get(), dc);
   uint32_t flags = ZYL_NC_ALWAYS;
   if (FPaintMode == pcOwnerDraw && FOptions.contains(fsAdjustRect)) flags |= ZYL_NC_OWNERDRAW;
   if (form->BorderStyle() == vcl::bsSingle) flags |= ZYL_NC_SINGLEBORDER;
@@ -255,7 +249,7 @@ void TZYLFormStyler::CallClipped(const TZYLPaintEvent& Event, const vcl::TRect& 
   const win::TSavedClip clip(dc);
   const win::TOwnedObject<win::HRGN> region(win::CreateRectRgnIndirect(&Rect));
   win::SelectClipRgn(dc, region);
-  Event(this, FCanvas, Rect);
+  Event(this, FCanvas.get(), Rect);
 }
 
 void TZYLFormStyler::PaintCaptionArea(const vcl::TRect& CaptionRect, const vcl::TRect& TextRect,
@@ -272,7 +266,7 @@ void TZYLFormStyler::PaintCaptionArea(const vcl::TRect& CaptionRect, const vcl::
     FIconBitmap->SetWidth(width);
     FIconBitmap->SetHeight(height);
     const vcl::TRect area{0, 0, width, height};
-    FIconBitmap->Canvas()->CopyRect(area, FCanvas,
+    FIconBitmap->Canvas()->CopyRect(area, FCanvas.get(),
                                     vcl::TRect{CaptionRect.Left, CaptionRect.Top,
                                                CaptionRect.Left + width, CaptionRect.Top + height});
   }
@@ -281,15 +275,15 @@ void TZYLFormStyler::PaintCaptionArea(const vcl::TRect& CaptionRect, const vcl::
   const win::HDC dc = FCanvas->Handle();
   const win::TSavedClip clip(dc);
   win::ExcludeClipRect(dc, TextRect.Right, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
-  ZYLGradientPaint(FCanvas, CaptionRect, vcl::clBlack,
+  ZYLGradientPaint(FCanvas.get(), CaptionRect, vcl::clBlack,
                    FActive ? vcl::clActiveCaption : vcl::clInactiveCaption, FColors, gstHorizontal,
                    0, 0);
   if (withIcon && vcl::NewStyleControls && !FIconBitmap->Empty()) {
     ZYLBmpDraw(
-        FCanvas,
+        FCanvas.get(),
         vcl::TRect{CaptionRect.Left, CaptionRect.Top, CaptionRect.Left + FIconBitmap->Width(),
                    CaptionRect.Top + FIconBitmap->Height()},
-        FIconBitmap, dsfTransparent, FIconBitmap->TransparentColor());
+        FIconBitmap.get(), dsfTransparent, FIconBitmap->TransparentColor());
   }
 }
 
@@ -331,8 +325,9 @@ void TZYLFormStyler::PaintText(const vcl::TRect& TextRect) {
     format |= win::DT_RIGHT;
   else if (FAlignment == vcl::taCenter)
     format |= win::DT_CENTER;
-  ZYLDrawTextExt(FCanvas, FCaption, FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D.get(),
-                 TextRect, format, TZYLDrawTextStyles{dtEnabled, dtClip});
+  ZYLDrawTextExt(FCanvas.get(), FCaption,
+                 FOptions.contains(fsUseDefaultFont) ? nullptr : FFont3D.get(), TextRect, format,
+                 TZYLDrawTextStyles{dtEnabled, dtClip});
 }
 
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLOwned.h"
@@ -96,8 +97,8 @@ class TZYLFormStyler : public TZYLWndProcComponent {
   TZYLPaintEvent FOnPaint;
   TZYLPaintEvent FOnCaptionPaint;
   std::string FCaption;
-  vcl::TCanvas* FCanvas;
-  vcl::TBitmap* FIconBitmap;
+  std::unique_ptr<vcl::TCanvas> FCanvas;
+  std::unique_ptr<vcl::TBitmap> FIconBitmap;
   bool FActive = false;
   bool FPainting = false;
   // Init moved the form's text into Caption (RestoreState gives it back).

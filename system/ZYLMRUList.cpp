@@ -94,7 +94,7 @@ TZYLMRUList::~TZYLMRUList() {
   }
   delete FPopup;
   FPopup = nullptr;
-  delete FEntries;
+  FEntries.reset();
 }
 
 void TZYLMRUList::CreateSectionDefault(std::string& Section) {
@@ -103,7 +103,7 @@ void TZYLMRUList::CreateSectionDefault(std::string& Section) {
   Section = owner + "." + ClassName().substr(4);
 }
 
-vcl::TStrings* TZYLMRUList::Entries() const { return FEntries; }
+vcl::TStrings* TZYLMRUList::Entries() const { return FEntries.get(); }
 
 void TZYLMRUList::SetMaxEntries(uint8_t Value) {
   if (FMaxEntries == Value) return;
@@ -209,20 +209,20 @@ void TZYLMRUList::CheckSharedFile(const std::string& FileName) {
 }
 
 void TZYLMRUList::CheckClearList(vcl::TObject* Sender) {
-  if (OnClearListClick) OnClearListClick(this);
+  if (FOnClearListClick) FOnClearListClick(this);
   HandleMenuClick(Sender);
 }
 
 void TZYLMRUList::RestoreState() {
   TZYLIniCtrl* ini = IniCtrl();
   if (!ini) return;
-  ini->ReadStringsExt(Section(), kValuePrefix, FEntries, FMaxEntries);
+  ini->ReadStringsExt(Section(), kValuePrefix, FEntries.get(), FMaxEntries);
   UpdateMenu();
 }
 
 void TZYLMRUList::SaveState() {
   if (TZYLIniCtrl* ini = IniCtrl())
-    ini->WriteStringsExt(Section(), kValuePrefix, FEntries, FMaxEntries);
+    ini->WriteStringsExt(Section(), kValuePrefix, FEntries.get(), FMaxEntries);
 }
 
 void TZYLMRUList::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
@@ -402,7 +402,7 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
   if (!item) return;
   const auto tag = item->Tag();
   if (tag == ClearItemTag) {
-    if (OnClearListClick) OnClearListClick(this);
+    if (FOnClearListClick) FOnClearListClick(this);
     if (FShared) return;
     if (ZYLMessageDlg(kClearQuestion, vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0) ==
         vcl::mrYes) {

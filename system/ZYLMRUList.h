@@ -9,6 +9,7 @@
 // accelerator.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,13 +93,14 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   std::string ShownText(const std::string& FileName) const;
 
   TZYLMRUClickEvent OnClick;
-  vcl::TNotifyEvent OnChange, OnClearListClick;
   const TZYLMRUClickEvent& GetOnClick() const { return OnClick; }
   void SetOnClick(const TZYLMRUClickEvent& Value) { OnClick = Value; }
+  // Its own change event, apart from the component base's (which it hides).
+  vcl::TNotifyEvent OnChange;
   const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
   void SetOnChange(const vcl::TNotifyEvent& Value) { OnChange = Value; }
-  const vcl::TNotifyEvent& GetOnClearListClick() const { return OnClearListClick; }
-  void SetOnClearListClick(const vcl::TNotifyEvent& Value) { OnClearListClick = Value; }
+  const vcl::TNotifyEvent& GetOnClearListClick() const { return FOnClearListClick; }
+  void SetOnClearListClick(const vcl::TNotifyEvent& Value) { FOnClearListClick = Value; }
 
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
@@ -121,7 +123,7 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   vcl::TMenuItem* FMenuItem = nullptr;
   int32_t FHelpContext = 0;
   std::string FHint;
-  vcl::TStringList* FEntries;
+  std::unique_ptr<vcl::TStringList> FEntries;
   TZYLMRUListOptions FOptions{moShowAccel, moSubIfEmpty};
   TZYLMRUListStyle FStyle = msAfterItem;
   bool FUpdating = false;
@@ -130,6 +132,9 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   vcl::TPopupMenu* FPopup = nullptr;
   TZYLMRUDisplay FDisplay = mdFileName;
   std::vector<TZYLMRUItem*> FItems;
+
+ protected:
+  vcl::TNotifyEvent FOnClearListClick;
 };
 
 inline constexpr vcl::TUnitEntry ZYLMRUListUnit = vcl::ClassesUnit<TZYLMRUList>("ZYLMRUList");

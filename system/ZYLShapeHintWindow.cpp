@@ -404,8 +404,8 @@ void TZYLShapeHintWindow::WndProc(vcl::TMessage& Message) {
     return;
   }
   if (FExternal) {
-    if (Message.Msg == win::WM_DESTROY && FShapeHint && FShapeHint->OnCloseHintWindow)
-      FShapeHint->OnCloseHintWindow(FShapeHint);
+    if (Message.Msg == win::WM_DESTROY && FShapeHint && FShapeHint->GetOnCloseHintWindow())
+      FShapeHint->GetOnCloseHintWindow()(FShapeHint);
     if (FShapeHint && FShapeHint->SetCapture() && IsCloseMessage(Message.Msg)) {
       vcl::SetCaptureControl(nullptr);
       ReleaseHandle();
@@ -418,7 +418,7 @@ void TZYLShapeHintWindow::WndProc(vcl::TMessage& Message) {
     if (FShowing) {
       FShowing = false;
       TZYLCustomShapeHint* s = GetShapeHintControl();
-      if (s && s->OnCloseHintWindow) s->OnCloseHintWindow(s);
+      if (s && s->GetOnCloseHintWindow()) s->GetOnCloseHintWindow()(s);
     }
   }
   inherited::WndProc(Message);

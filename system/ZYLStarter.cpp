@@ -72,7 +72,7 @@ TZYLStarter::~TZYLStarter() {
   FStartTimer.reset();
   FProcessTimer.reset();
   CloseProcess();
-  delete FStartTime;
+  FStartTime.reset();
 }
 
 std::string TZYLStarter::GetString(int Index) const {
@@ -184,7 +184,7 @@ void TZYLStarter::CheckForProcessEnd(vcl::TObject*) {
   CloseProcess();
   if (FProcessTimer) {
     FProcessTimer->SetEnabled(false);
-    FProcessTimer->OnTimer = {};
+    FProcessTimer->SetOnTimer({});
   }
   if (FOnFinished) FOnFinished(this);
 }

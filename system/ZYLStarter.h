@@ -56,7 +56,7 @@ class TZYLStarter : public TZYLCustomComponent {
   bool AutoStart() const { return FAutoStart; }
   // Arms or disarms the start timer.
   void SetAutoStart(bool Value);
-  TZYLDateTime* StartTime() const { return FStartTime; }
+  TZYLDateTime* StartTime() const { return FStartTime.get(); }
   // Copies the value into the owned object.
   void SetStartTime(TZYLDateTime* Value);
   bool Wait() const { return FWait; }
@@ -92,7 +92,7 @@ class TZYLStarter : public TZYLCustomComponent {
   int FLastError = 0;
   // When AutoStart was last switched on or off.
   double FArmedAt = 0;
-  TZYLDateTime* FStartTime;
+  std::unique_ptr<TZYLDateTime> FStartTime;
   std::unique_ptr<TZYLTimer> FStartTimer;
   std::unique_ptr<TZYLTimer> FProcessTimer;
   win::HANDLE FProcess = nullptr;

@@ -122,10 +122,10 @@ TZYLSysInfo::TZYLSysInfo(vcl::TComponent* AOwner)
       FProcessorInfo(new TZYLCPUInfoObject()) {}
 
 TZYLSysInfo::~TZYLSysInfo() {
-  delete FProcessorInfo;
-  delete FPrinters;
-  delete FFonts;
-  delete FEnvironment;
+  FProcessorInfo.reset();
+  FPrinters.reset();
+  FFonts.reset();
+  FEnvironment.reset();
 }
 
 bool TZYLSysInfo::Reading() const {
@@ -286,7 +286,7 @@ vcl::TStrings* TZYLSysInfo::GetFonts() {
   if (vcl::Screen)
     for (const std::string& name : vcl::Screen->Fonts()) FFonts->Add(name);
   FFonts->EndUpdate();
-  return FFonts;
+  return FFonts.get();
 }
 
 vcl::TStrings* TZYLSysInfo::GetPrinters() {
@@ -296,12 +296,12 @@ vcl::TStrings* TZYLSysInfo::GetPrinters() {
   vcl::TStrings* installed = vcl::Printer()->Printers();
   for (int i = 0; i < installed->Count(); ++i) FPrinters->Add(installed->Get(i));
   FPrinters->EndUpdate();
-  return FPrinters;
+  return FPrinters.get();
 }
 
 vcl::TStrings* TZYLSysInfo::GetEnvString() {
-  ZYLSIEnvironment(FEnvironment);
-  return FEnvironment;
+  ZYLSIEnvironment(FEnvironment.get());
+  return FEnvironment.get();
 }
 
 int32_t TZYLSysInfo::GetProcessorNumber() { return ZYLSIProcessorCount(); }

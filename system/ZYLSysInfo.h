@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
@@ -139,7 +140,7 @@ class TZYLSysInfo : public TZYLCustomComponent {
   int32_t GetProcessorNumber();
   int32_t GetColorDepth();
   void SetInteger(int32_t) {}
-  TZYLCPUInfoObject* ProcessorInfo() const { return FProcessorInfo; }
+  TZYLCPUInfoObject* ProcessorInfo() const { return FProcessorInfo.get(); }
   int32_t KeyboardDelay();
   void SetKeyboardDelay(int32_t Value);
   int32_t KeyboardSpeed();
@@ -167,10 +168,10 @@ class TZYLSysInfo : public TZYLCustomComponent {
   bool Reading() const;
   void SetLockKey(uint8_t VirtualKey, bool Value);
 
-  vcl::TStringList* FEnvironment;
-  vcl::TStringList* FFonts;
-  vcl::TStringList* FPrinters;
-  TZYLCPUInfoObject* FProcessorInfo;
+  std::unique_ptr<vcl::TStringList> FEnvironment;
+  std::unique_ptr<vcl::TStringList> FFonts;
+  std::unique_ptr<vcl::TStringList> FPrinters;
+  std::unique_ptr<TZYLCPUInfoObject> FProcessorInfo;
 };
 
 inline constexpr vcl::TUnitEntry ZYLSysInfoUnit = vcl::ClassesUnit<TZYLSysInfo>("ZYLSysInfo");

@@ -78,15 +78,13 @@ TZYLSysMenu::TZYLSysMenu(vcl::TComponent* AOwner)
   if (ComponentState().contains(vcl::csDesigning) &&
       ZYLCheckForSameClass(AOwner, ClassType(), false)) {
     // This class's destructor does not run for a constructor that throws.
-    delete FWorking;
-    FWorking = nullptr;
+    FWorking.reset();
     throw ZYLEOneInstError(ClassName(), ZYLEOneInstError::okInvalidOwner);
   }
 }
 
 TZYLSysMenu::~TZYLSysMenu() {
-  delete FWorking;
-  FWorking = nullptr;
+  FWorking.reset();
   FItems.reset();
 }
 

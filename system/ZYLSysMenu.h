@@ -4,6 +4,7 @@
 // form.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "foundation/ZYLClass.h"
@@ -92,7 +93,7 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   bool ValidIndex(int Index) const;
 
   TZYLOwned<vcl::TStringList> FItems;
-  vcl::TStringList* FWorking;
+  std::unique_ptr<vcl::TStringList> FWorking;
   int FInsertFrom = -1;
   vcl::TPopupMenu* FMenu = nullptr;
   TZYLSysMenuMode FMode = mmItems;

@@ -11,6 +11,28 @@ namespace win::user {
 
 namespace {
 
+// The set-1 scan code of each key that has one besides the letter and digit rows.
+struct KeyScan {
+  BYTE Vk, Scan;
+};
+constexpr KeyScan kKeyScans[] = {
+    {VK_ESCAPE, 0x01},  {VK_OEM_MINUS, 0x0C}, {VK_OEM_PLUS, 0x0D},   {VK_BACK, 0x0E},
+    {VK_TAB, 0x0F},     {VK_OEM_4, 0x1A},     {VK_OEM_6, 0x1B},      {VK_RETURN, 0x1C},
+    {VK_CONTROL, 0x1D}, {VK_LCONTROL, 0x1D},  {VK_RCONTROL, 0x1D},   {VK_OEM_1, 0x27},
+    {VK_OEM_7, 0x28},   {VK_OEM_3, 0x29},     {VK_SHIFT, 0x2A},      {VK_LSHIFT, 0x2A},
+    {VK_OEM_5, 0x2B},   {VK_OEM_COMMA, 0x33}, {VK_OEM_PERIOD, 0x34}, {VK_OEM_2, 0x35},
+    {VK_RSHIFT, 0x36},  {VK_MULTIPLY, 0x37},  {VK_MENU, 0x38},       {VK_LMENU, 0x38},
+    {VK_RMENU, 0x38},   {VK_SPACE, 0x39},     {VK_CAPITAL, 0x3A},    {VK_NUMLOCK, 0x45},
+    {VK_SCROLL, 0x46},  {VK_HOME, 0x47},      {VK_NUMPAD7, 0x47},    {VK_UP, 0x48},
+    {VK_NUMPAD8, 0x48}, {VK_PRIOR, 0x49},     {VK_NUMPAD9, 0x49},    {VK_SUBTRACT, 0x4A},
+    {VK_LEFT, 0x4B},    {VK_NUMPAD4, 0x4B},   {VK_CLEAR, 0x4C},      {VK_NUMPAD5, 0x4C},
+    {VK_RIGHT, 0x4D},   {VK_NUMPAD6, 0x4D},   {VK_ADD, 0x4E},        {VK_END, 0x4F},
+    {VK_NUMPAD1, 0x4F}, {VK_DOWN, 0x50},      {VK_NUMPAD2, 0x50},    {VK_NEXT, 0x51},
+    {VK_NUMPAD3, 0x51}, {VK_INSERT, 0x52},    {VK_NUMPAD0, 0x52},    {VK_DELETE, 0x53},
+    {VK_DECIMAL, 0x53}, {VK_OEM_102, 0x56},   {VK_F11, 0x57},        {VK_F12, 0x58},
+    {VK_DIVIDE, 0x35},  {VK_LWIN, 0x5B},      {VK_RWIN, 0x5C},       {VK_APPS, 0x5D},
+};
+
 // Set-1 scan codes of the US layout, by virtual key (0 = none).
 struct ScanTable {
   BYTE Scan[256] = {};
@@ -24,52 +46,8 @@ struct ScanTable {
     for (int i = 0; i < 9; ++i) Scan[static_cast<BYTE>(a[i])] = static_cast<BYTE>(0x1E + i);
     const char* z = "ZXCVBNM";
     for (int i = 0; i < 7; ++i) Scan[static_cast<BYTE>(z[i])] = static_cast<BYTE>(0x2C + i);
-    Scan[VK_ESCAPE] = 0x01;
-    Scan[VK_OEM_MINUS] = 0x0C;
-    Scan[VK_OEM_PLUS] = 0x0D;
-    Scan[VK_BACK] = 0x0E;
-    Scan[VK_TAB] = 0x0F;
-    Scan[VK_OEM_4] = 0x1A;
-    Scan[VK_OEM_6] = 0x1B;
-    Scan[VK_RETURN] = 0x1C;
-    Scan[VK_CONTROL] = Scan[VK_LCONTROL] = 0x1D;
-    Scan[VK_RCONTROL] = 0x1D;
-    Scan[VK_OEM_1] = 0x27;
-    Scan[VK_OEM_7] = 0x28;
-    Scan[VK_OEM_3] = 0x29;
-    Scan[VK_SHIFT] = Scan[VK_LSHIFT] = 0x2A;
-    Scan[VK_OEM_5] = 0x2B;
-    Scan[VK_OEM_COMMA] = 0x33;
-    Scan[VK_OEM_PERIOD] = 0x34;
-    Scan[VK_OEM_2] = 0x35;
-    Scan[VK_RSHIFT] = 0x36;
-    Scan[VK_MULTIPLY] = 0x37;
-    Scan[VK_MENU] = Scan[VK_LMENU] = Scan[VK_RMENU] = 0x38;
-    Scan[VK_SPACE] = 0x39;
-    Scan[VK_CAPITAL] = 0x3A;
+    for (const KeyScan& k : kKeyScans) Scan[k.Vk] = k.Scan;
     for (int i = 0; i < 10; ++i) Scan[VK_F1 + i] = static_cast<BYTE>(0x3B + i);
-    Scan[VK_NUMLOCK] = 0x45;
-    Scan[VK_SCROLL] = 0x46;
-    Scan[VK_HOME] = Scan[VK_NUMPAD7] = 0x47;
-    Scan[VK_UP] = Scan[VK_NUMPAD8] = 0x48;
-    Scan[VK_PRIOR] = Scan[VK_NUMPAD9] = 0x49;
-    Scan[VK_SUBTRACT] = 0x4A;
-    Scan[VK_LEFT] = Scan[VK_NUMPAD4] = 0x4B;
-    Scan[VK_CLEAR] = Scan[VK_NUMPAD5] = 0x4C;
-    Scan[VK_RIGHT] = Scan[VK_NUMPAD6] = 0x4D;
-    Scan[VK_ADD] = 0x4E;
-    Scan[VK_END] = Scan[VK_NUMPAD1] = 0x4F;
-    Scan[VK_DOWN] = Scan[VK_NUMPAD2] = 0x50;
-    Scan[VK_NEXT] = Scan[VK_NUMPAD3] = 0x51;
-    Scan[VK_INSERT] = Scan[VK_NUMPAD0] = 0x52;
-    Scan[VK_DELETE] = Scan[VK_DECIMAL] = 0x53;
-    Scan[VK_OEM_102] = 0x56;
-    Scan[VK_F11] = 0x57;
-    Scan[VK_F12] = 0x58;
-    Scan[VK_DIVIDE] = 0x35;
-    Scan[VK_LWIN] = 0x5B;
-    Scan[VK_RWIN] = 0x5C;
-    Scan[VK_APPS] = 0x5D;
     for (BYTE vk : {VK_HOME, VK_UP, VK_PRIOR, VK_LEFT, VK_RIGHT, VK_END, VK_DOWN, VK_NEXT,
                     VK_INSERT, VK_DELETE, VK_DIVIDE, VK_RCONTROL, VK_RMENU, VK_LWIN, VK_RWIN,
                     VK_APPS, VK_NUMLOCK})

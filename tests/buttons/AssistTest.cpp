@@ -65,10 +65,10 @@ class AssistTest : public ::testing::Test {
     wizard_->SetBounds(0, 0, 320, 200);
     wizard_->SetParent(host_.Panel());
     for (int i = 0; i < 4; ++i) pages_.push_back(MakePage(i));
-    wizard_->OnPageChanging = TZYLAssistPageChangingEvent(&log_, &TWizardLog::Changing);
-    wizard_->OnPageChanged = vcl::TNotifyEvent(&log_, &TWizardLog::Changed);
-    wizard_->OnFinish = vcl::TNotifyEvent(&log_, &TWizardLog::Finish);
-    wizard_->OnCancel = vcl::TNotifyEvent(&log_, &TWizardLog::Cancel);
+    wizard_->SetOnPageChanging(TZYLAssistPageChangingEvent(&log_, &TWizardLog::Changing));
+    wizard_->SetOnPageChanged(vcl::TNotifyEvent(&log_, &TWizardLog::Changed));
+    wizard_->SetOnFinish(vcl::TNotifyEvent(&log_, &TWizardLog::Finish));
+    wizard_->SetOnCancel(vcl::TNotifyEvent(&log_, &TWizardLog::Cancel));
     tk::MouseMove(600, 400);
   }
   TZYLAssistPage* MakePage(int I) {
@@ -76,8 +76,8 @@ class AssistTest : public ::testing::Test {
     p->SetName("P" + std::to_string(I));
     p->SetColor(kPageColours[I]);
     p->SetAssistControl(wizard_);
-    p->OnPageEnter = vcl::TNotifyEvent(&log_, &TWizardLog::Enter);
-    p->OnPageExit = vcl::TNotifyEvent(&log_, &TWizardLog::Exit);
+    p->SetOnPageEnter(vcl::TNotifyEvent(&log_, &TWizardLog::Enter));
+    p->SetOnPageExit(vcl::TNotifyEvent(&log_, &TWizardLog::Exit));
     return p;
   }
   std::string Active() const { return TWizardLog::NameOf(wizard_->ActivePage()); }

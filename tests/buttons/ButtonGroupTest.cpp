@@ -31,7 +31,7 @@ class GroupFixture {
     group_->SetBounds(10, 10, 200, 110);
     group_->SetCaption("Options");
     group_->SetParent(host_.Panel());
-    group_->OnChange = vcl::TNotifyEvent(&rec_, &buttontest::TRecorder::Click);
+    group_->SetOnChange(vcl::TNotifyEvent(&rec_, &buttontest::TRecorder::Click));
     SetItems(4);
     THost::Idle();
   }

@@ -25,7 +25,7 @@ class CheckBoxTest : public ::testing::Test {
     box_->SetBounds(10, 10, 120, 20);
     box_->SetCaption("Option");
     box_->SetParent(host_.Panel());
-    box_->OnChange = vcl::TNotifyEvent(&rec_, &buttontest::TRecorder::Click);
+    box_->SetOnChange(vcl::TNotifyEvent(&rec_, &buttontest::TRecorder::Click));
     THost::Idle();
   }
   void ClickBox() {

@@ -37,9 +37,9 @@ struct Recorder : vcl::TObject {
   void Stop(vcl::TObject*) { ++Stops; }
   void Attach(TZYLAniCtrl* A) {
     Ani = A;
-    A->OnAnimate = vcl::TNotifyEvent(this, &Recorder::Animate);
+    A->SetOnAnimate(vcl::TNotifyEvent(this, &Recorder::Animate));
     A->OnStart = vcl::TNotifyEvent(this, &Recorder::Start);
-    A->OnStop = vcl::TNotifyEvent(this, &Recorder::Stop);
+    A->SetOnStop(vcl::TNotifyEvent(this, &Recorder::Stop));
   }
 };
 

@@ -183,9 +183,9 @@ TEST_F(ClockTest, DigitalTextOfEveryMode) {
 TEST_F(ClockTest, CountdownEndsOnTheTimerAndRaisesTheAlarm) {
   TZYLClock* c = Place(120, 120);
   TEvents ev;
-  c->OnCountdownStart = vcl::TNotifyEvent(&ev, &TEvents::CStart);
-  c->OnCountdownEnd = vcl::TNotifyEvent(&ev, &TEvents::CEnd);
-  c->OnAlarm = vcl::TNotifyEvent(&ev, &TEvents::Alarm);
+  c->SetOnCountdownStart(vcl::TNotifyEvent(&ev, &TEvents::CStart));
+  c->SetOnCountdownEnd(vcl::TNotifyEvent(&ev, &TEvents::CEnd));
+  c->SetOnAlarm(vcl::TNotifyEvent(&ev, &TEvents::Alarm));
   c->SetClockOptions({coShowAnalog, coShowDigital, co24Hour, coEnableAlarm});
   Time().Advance(500);  // half-way between two ticks
   c->StartCountdown();
@@ -212,7 +212,7 @@ TEST_F(ClockTest, CountdownEndsOnTheTimerAndRaisesTheAlarm) {
 TEST_F(ClockTest, AlarmFlashesForRepeatAlarmTicksThenReturnsToNormal) {
   TZYLClock* c = Place(160, 120);
   TEvents ev;
-  c->OnAlarm = vcl::TNotifyEvent(&ev, &TEvents::Alarm);
+  c->SetOnAlarm(vcl::TNotifyEvent(&ev, &TEvents::Alarm));
   c->SetClockOptions({coShowDigital, co24Hour, coEnableAlarm});
   c->SetTransparent(false);
   c->SetAlarmTime(vcl::Now() + Secs(1.5));
@@ -339,8 +339,8 @@ TEST_F(ClockTest, DigitalOnlySizesToItsTextAndFaceIsCached) {
 TEST_F(ClockTest, ModeChangesStopCountdownAndStopWatch) {
   TZYLClock c(nullptr);
   TEvents ev;
-  c.OnStopWatchStart = vcl::TNotifyEvent(&ev, &TEvents::WStart);
-  c.OnStopWatchEnd = vcl::TNotifyEvent(&ev, &TEvents::WEnd);
+  c.SetOnStopWatchStart(vcl::TNotifyEvent(&ev, &TEvents::WStart));
+  c.SetOnStopWatchEnd(vcl::TNotifyEvent(&ev, &TEvents::WEnd));
   c.StartCountdown();
   EXPECT_TRUE(c.Countdown()->Enabled());
   c.SetMode(cmNormal);

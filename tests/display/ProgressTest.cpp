@@ -249,7 +249,7 @@ TEST_F(ProgressScreenTest, OneBlockWhenSegmentsDoNotFit) {
 
 TEST_F(ProgressScreenTest, SegmentColoursFromTheEvent) {
   auto* p = Make(10, 10, 103, 20);
-  p->OnGetColor = TZYLProgressColorEvent(p, &TProgressProbe::SegmentColor);
+  p->SetOnGetColor(TZYLProgressColorEvent(p, &TProgressProbe::SegmentColor));
   p->SetPercentValue(30);
   Idle();
   EXPECT_TRUE(p->ColorCalls.empty());  // pgSmallBar ignores the event
@@ -303,7 +303,7 @@ TEST_F(ProgressScreenTest, OwnerDrawGetsTheRectangles) {
   p->SetPercentValue(25);
   Idle();
   EXPECT_TRUE(p->Painted.empty());  // nothing assigned: an empty bar
-  p->OnPaint = TZYLProgressPaintEvent(p, &TProgressProbe::OwnerPaint);
+  p->SetOnPaint(TZYLProgressPaintEvent(p, &TProgressProbe::OwnerPaint));
   p->Invalidate();
   Idle();
   ASSERT_EQ(p->Painted.size(), 3u);
@@ -316,10 +316,10 @@ TEST_F(ProgressScreenTest, OwnerDrawGetsTheRectangles) {
 
 TEST_F(ProgressScreenTest, AFailingPaintLeavesTheMeterUsable) {
   auto* p = Make(10, 10, 100, 20, [](TProgressProbe* q) { q->SetStyle(pgOwnerDraw); });
-  p->OnPaint = TZYLProgressPaintEvent(p, &TProgressProbe::FailingPaint);
+  p->SetOnPaint(TZYLProgressPaintEvent(p, &TProgressProbe::FailingPaint));
   EXPECT_THROW(p->SetPercentValue(60), vcl::Exception);
   EXPECT_EQ(p->LastDrawValue(), 60);  // the draw counts as done
-  p->OnPaint = TZYLProgressPaintEvent(p, &TProgressProbe::OwnerPaint);
+  p->SetOnPaint(TZYLProgressPaintEvent(p, &TProgressProbe::OwnerPaint));
   const int before = p->Bars;
   p->SetPercentValue(80);  // not refused as a nested draw
   EXPECT_EQ(p->Bars, before + 1);

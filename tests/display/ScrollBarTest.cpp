@@ -57,7 +57,7 @@ class ScrollBarTest : public ::testing::Test {
     bar_ = new TZYLScrollBar(form_.get());
     bar_->SetBounds(10, 10, 202, 16);
     bar_->SetParent(form_.get());
-    bar_->OnScroll = vcl::TScrollEvent(&log_, &TScrollLog::Scroll);
+    bar_->SetOnScroll(vcl::TScrollEvent(&log_, &TScrollLog::Scroll));
     form_->Show();
     tk::RunUntilIdle();
   }
@@ -357,7 +357,7 @@ TEST_F(ScrollBarTest, HandlerPositionIsKeptInRange) {
 }
 
 TEST_F(ScrollBarTest, NoHandlerNoReports) {
-  bar_->OnScroll = nullptr;
+  bar_->SetOnScroll(nullptr);
   Click(190, 8);
   EXPECT_EQ(bar_->Position(), 1);
 }
@@ -413,8 +413,8 @@ TEST_F(ScrollBarTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
   tk::RunUntilIdle();
   bar_->OnEnter = vcl::TNotifyEvent(&log, &TFocusLog::Enter);
   bar_->OnExit = vcl::TNotifyEvent(&log, &TFocusLog::Exit);
-  bar_->OnAfterEnter = vcl::TNotifyEvent(&log, &TFocusLog::AfterEnter);
-  bar_->OnAfterExit = vcl::TNotifyEvent(&log, &TFocusLog::AfterExit);
+  bar_->SetOnAfterEnter(vcl::TNotifyEvent(&log, &TFocusLog::AfterEnter));
+  bar_->SetOnAfterExit(vcl::TNotifyEvent(&log, &TFocusLog::AfterExit));
   bar_->SetFocus();
   EXPECT_EQ(log.Log, (std::vector<std::string>{"enter focused"}));  // not yet: posted
   tk::RunUntilIdle();

@@ -44,9 +44,9 @@ struct Recorder : vcl::TObject {
   void Stop(vcl::TObject*) { ++Stops; }
   void Attach(TZYLScrollText* T) {
     S = T;
-    T->OnScroll = vcl::TNotifyEvent(this, &Recorder::Scroll);
+    T->SetOnScroll(vcl::TNotifyEvent(this, &Recorder::Scroll));
     T->OnStart = vcl::TNotifyEvent(this, &Recorder::Start);
-    T->OnStop = vcl::TNotifyEvent(this, &Recorder::Stop);
+    T->SetOnStop(vcl::TNotifyEvent(this, &Recorder::Stop));
   }
 };
 

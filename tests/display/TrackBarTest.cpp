@@ -35,8 +35,8 @@ class TRecorder : public vcl::TObject {
   std::vector<std::string> Log;
   int Override = -1;  // a value the OnTrack handler answers for line and page codes
   void Attach(TZYLCustomTrackBar* B) {
-    B->OnTrack = vcl::TScrollEvent(this, &TRecorder::Track);
-    B->OnChange = vcl::TNotifyEvent(this, &TRecorder::Changed);
+    B->SetOnTrack(vcl::TScrollEvent(this, &TRecorder::Track));
+    B->SetOnChange(vcl::TNotifyEvent(this, &TRecorder::Changed));
   }
   void Track(vcl::TObject*, vcl::TScrollCode Code, int& Pos) {
     Log.push_back(vcl::GetEnumName(vcl::TypeInfoOf<vcl::TScrollCode>(), Code) + " " +
@@ -435,7 +435,7 @@ TEST_F(TrackBarTest, VerticalTicksStandWhereTheThumbOfTheirValueStands) {
     void Tick(vcl::TObject*, vcl::TCanvas*, int v, vcl::TPoint p) { Out->push_back({v, p}); }
   } sink;
   sink.Out = &ticks;
-  b->OnDrawTick = TZYLDrawTickEvent(&sink, &TSink::Tick);
+  b->SetOnDrawTick(TZYLDrawTickEvent(&sink, &TSink::Tick));
   b->SetTickStyle(tsOwnerDraw);
   b->SetTickMarks(tmBoth);
   THost::Client(b);
@@ -477,7 +477,7 @@ class TrackBarLong : public TrackBarTest, public ::testing::WithParamInterface<T
     b->SetTickMarks(tmBoth);
     b->SetTickStyle(Style);
     b->Canvas()->OnChange = vcl::TNotifyEvent(&count_, &TDrawCount::Changed);
-    b->OnDrawTick = TZYLDrawTickEvent(&count_, &TDrawCount::Tick);
+    b->SetOnDrawTick(TZYLDrawTickEvent(&count_, &TDrawCount::Tick));
     THost::Idle();
     count_.Calls = count_.Ticks = 0;
     b->Invalidate();

@@ -156,7 +156,7 @@ TEST_F(AutoCompleteTest, UnknownWordsAreAddedOnceOnExitOrEnter) {
 }
 
 TEST_F(AutoCompleteTest, OnAddMayChangeOrRefuseTheWord) {
-  ac_->OnAdd = TZYLAutoCompleteAddEvent(&host_.Events(), &edittest::TRecorder::AddWord);
+  ac_->SetOnAdd(TZYLAutoCompleteAddEvent(&host_.Events(), &edittest::TRecorder::AddWord));
   ac_->Add(edit_, "no");
   ac_->Add(edit_, "yes");
   EXPECT_EQ(Words()->Count(), 4);

@@ -126,8 +126,8 @@ TEST_F(ColorComboTest, ARightClickOpensTheColourDialogWhenAllowed) {
   TZYLColorComboBox* combo = Combo();
   combo->SetOptions(
       {zyl::coDefaultColors, zyl::coCustomColors, zyl::coAllowAnyColor, zyl::coAllowDialog});
-  combo->OnBeforeDialogShow =
-      zyl::TZYLOnColorDialogEvent(&host_.Events(), &edittest::TRecorder::ColorDialog);
+  combo->SetOnBeforeDialogShow(
+      zyl::TZYLOnColorDialogEvent(&host_.Events(), &edittest::TRecorder::ColorDialog));
   vcl::testkit::TDialogScript script;
   script.ChooseColor(vcl::clRed);
   const win::POINT p = THost::At(combo, 20, 8);

@@ -347,7 +347,7 @@ TEST_F(ComboBoxBase, AFlatBoxTurnsHotWhenTheMouseComesStraightOntoItsTextField) 
 TEST_F(ComboBoxBase, TheEditChildReportsClicksAndKeepsTheBorderSunken) {
   TZYLComboBox* combo = Combo({"a"});
   combo->SetFlat(true);
-  combo->OnEditClick = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified);
+  combo->SetOnEditClick(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified));
   const win::POINT p = THost::At(combo, 20, 8);
   win::testkit::Click(p.X, p.Y);
   THost::Idle();

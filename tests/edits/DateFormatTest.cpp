@@ -175,8 +175,8 @@ TEST_F(DateFormat, EventsAndAssignment) {
   } sink;
   sink.log = &log;
   TZYLDateFormat g;
-  g.OnFormatChange = vcl::TNotifyEvent(&sink, &TLog::Change);
-  g.OnFormatChanged = vcl::TNotifyEvent(&sink, &TLog::Changed);
+  g.SetOnFormatChange(vcl::TNotifyEvent(&sink, &TLog::Change));
+  g.SetOnFormatChanged(vcl::TNotifyEvent(&sink, &TLog::Changed));
   g.SetFormatStr("yyyy");  // not in force: only the warning before
   g.SetFormat(dfCustom);
   g.SetFormatStr("yyyy");  // unchanged

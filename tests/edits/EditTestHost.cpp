@@ -56,7 +56,7 @@ void THost::Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, 
   E->SetName(Name);
   E->SetBounds(X, Y, W, H);
   E->SetParent(form_.get());
-  E->OnChange = vcl::TNotifyEvent(&rec_, &TRecorder::Changed);
+  E->SetOnChange(vcl::TNotifyEvent(&rec_, &TRecorder::Changed));
   Idle();
 }
 

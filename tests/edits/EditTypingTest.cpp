@@ -37,8 +37,8 @@ class EditTypingTest : public ::testing::Test {
 };
 
 TEST_F(EditTypingTest, TypedCharactersAreInsertedAtTheCaretAndReported) {
-  edit_->OnModified = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified);
-  edit_->OnTextChangedAt = TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt);
+  edit_->SetOnModified(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified));
+  edit_->SetOnTextChangedAt(TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt));
   tk::TypeText("ab");
   EXPECT_EQ(host_.Events().Take(), "modified at1 change at2 change");
   EXPECT_EQ(State(edit_), "ab|3|3+0");

@@ -42,11 +42,11 @@ void Play(const std::string& Keys) {
 ZYL_CLASS_IMPL(TEvents) {}
 
 void TEvents::Attach(zyl::TZYLCustomListBox* List) {
-  List->OnEditShow = zyl::TZYLListBoxEditShowEvent(this, &TEvents::Show);
-  List->OnEditMeasure = zyl::TZYLListBoxEditMeasureEvent(this, &TEvents::Measure);
-  List->OnEditChange = zyl::TZYLListBoxEditChangeEvent(this, &TEvents::Change);
-  List->OnEditHide = vcl::TNotifyEvent(this, &TEvents::Hide);
-  List->OnSelect = vcl::TNotifyEvent(this, &TEvents::Select);
+  List->SetOnEditShow(zyl::TZYLListBoxEditShowEvent(this, &TEvents::Show));
+  List->SetOnEditMeasure(zyl::TZYLListBoxEditMeasureEvent(this, &TEvents::Measure));
+  List->SetOnEditChange(zyl::TZYLListBoxEditChangeEvent(this, &TEvents::Change));
+  List->SetOnEditHide(vcl::TNotifyEvent(this, &TEvents::Hide));
+  List->SetOnSelect(vcl::TNotifyEvent(this, &TEvents::Select));
 }
 
 void TEvents::Show(vcl::TObject*, int, bool& Cancel) { Cancel = CancelShow; }

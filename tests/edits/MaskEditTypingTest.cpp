@@ -236,7 +236,7 @@ TEST_P(MaskTypingCost, AKeyAsksAboutThePositionItTypes) {
   const int at = GetParam();
   constexpr int kPositions = 10'000;
   TRuleAsked asked;
-  edit_->OnUserRule = TZYLOnUserRule(&asked, &TRuleAsked::Rule);
+  edit_->SetOnUserRule(TZYLOnUserRule(&asked, &TRuleAsked::Rule));
   edit_->SetMask(std::string(kPositions, 'r'));
   const std::string filled(kPositions, '5');
   edit_->SetText(filled);
@@ -359,8 +359,8 @@ TEST_F(DateTyping, DigitsFillTheFieldsAsTheyCan) {
 }
 
 TEST_F(DateTyping, LeavingTheFieldWritesTheDisplayFormOrKeepsTheFocus) {
-  edit_->OnValidationError = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event);
-  edit_->OnChange = nullptr;
+  edit_->SetOnValidationError(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event));
+  edit_->SetOnChange(nullptr);
   host_.Events().Take();
   Show(2024, 5, 10);
   THost::Focus(other_);

@@ -143,7 +143,7 @@ TEST(MaskLanguage, TheUserRuleDecidesItsPositions) {
       Ok = C == 'x';
     }
   } rule;
-  e->OnUserRule = TZYLOnUserRule(&rule, &TRule::Rule);
+  e->SetOnUserRule(TZYLOnUserRule(&rule, &TRule::Rule));
   e->SetMask("0r");
   EXPECT_TRUE(e->RealCharAllowedAt(2, 'x'));
   EXPECT_FALSE(e->RealCharAllowedAt(2, 'y'));
@@ -296,7 +296,7 @@ TEST_F(MaskValues, LeavingTheFieldLimitsTheValueOnlyWithCheckRange) {
   THost::Focus(other_);
   EXPECT_EQ(edit_->RawText(), "150");
   edit_->SetCheckRange(true);
-  edit_->OnRangeError = TZYLOnRangeError(&range, &TRange::Hit);
+  edit_->SetOnRangeError(TZYLOnRangeError(&range, &TRange::Hit));
   for (const auto& [kind, text, want] :
        {std::tuple{meInteger, "150", "100"}, std::tuple{meInteger, "-3", "0"},
         std::tuple{meWord, "250", "100"}, std::tuple{meFloat, "-0.5", "0"},
@@ -325,7 +325,7 @@ TEST_F(MaskValues, ARequiredPositionLeftEmptyKeepsTheFocus) {
 }
 
 TEST_F(MaskValues, ATimeThatIsNoneIsReportedAndKeepsTheFocus) {
-  edit_->OnValidationError = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event);
+  edit_->SetOnValidationError(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event));
   edit_->SetMaskType(meTime);
   THost::Focus(edit_);
   host_.Events().Take();

@@ -9,7 +9,7 @@ MemoFixture::MemoFixture() {
   memo_->SetName("Memo1");
   memo_->SetBounds(10, 10, 200, 120);
   memo_->SetParent(host_.Form());
-  memo_->OnChange = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Changed);
+  memo_->SetOnChange(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Changed));
   other_ = host_.Edit("Other", 10, 200, 100);
   edittest::THost::Focus(memo_);
 }

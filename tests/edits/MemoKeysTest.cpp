@@ -175,7 +175,7 @@ TEST_F(MemoRows, TheCaretRowIsReportedWhenItChanges) {
   } watcher;
   watcher.Rows = &seen;
   watcher.Memo = memo_;
-  memo_->OnCurrentRowChanged = vcl::TNotifyEvent(&watcher, &TSeen::Changed);
+  memo_->SetOnCurrentRowChanged(vcl::TNotifyEvent(&watcher, &TSeen::Changed));
   memo_->SetCaretPos(1);
   for (const win::BYTE k : {win::VK_DOWN, win::VK_RIGHT, win::VK_DOWN, win::VK_UP}) tk::KeyPress(k);
   EXPECT_EQ(seen, (std::vector<int>{2, 3, 2}));

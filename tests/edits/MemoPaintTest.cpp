@@ -142,7 +142,7 @@ TEST_F(MemoPaint, TheMarginHearsOfEveryDrawnRow) {
   } log;
   memo_->Margin()->SetWidth(20);
   memo_->SetText("ab\r\ncde\r\n\tx");
-  memo_->OnMarginRowPaint = TZYLOnMarginRowPaint(&log, &TRowLog::Row);
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&log, &TRowLog::Row));
   memo_->Invalidate();
   THost::Idle();
   ASSERT_GE(log.Log.size(), 3u);
@@ -164,8 +164,8 @@ struct TDrawCount : vcl::TObject {
 TEST_F(MemoPaint, LinesChangesAreDrawnOnceByTheNextPaint) {
   Fit(memo_, 0, 4);
   TDrawCount count;
-  memo_->OnMarginRowPaint = TZYLOnMarginRowPaint(&count, &TDrawCount::Row);
-  memo_->OnChange = vcl::TNotifyEvent(&count, &TDrawCount::Changed);
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&count, &TDrawCount::Row));
+  memo_->SetOnChange(vcl::TNotifyEvent(&count, &TDrawCount::Changed));
   std::string text;
   for (int i = 1; i <= 20; ++i) {
     const std::string line = "line " + std::to_string(i);

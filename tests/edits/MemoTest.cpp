@@ -34,7 +34,7 @@ TEST_F(MemoTest, EnterBreaksTheLineAndTheRowsFollowTheTyping) {
     void Count(vcl::TObject*) { ++*N; }
   } counter;
   counter.N = &counted;
-  memo_->OnRowCountChanged = vcl::TNotifyEvent(&counter, &TCounter::Count);
+  memo_->SetOnRowCountChanged(vcl::TNotifyEvent(&counter, &TCounter::Count));
   tk::TypeText("ab");
   tk::KeyPress(win::VK_RETURN);
   tk::TypeText("cd");

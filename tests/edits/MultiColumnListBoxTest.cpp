@@ -62,9 +62,9 @@ class MultiColumnListBoxTest : public ::testing::Test {
       if (i >= static_cast<size_t>(s->Count())) s->Add();
       s->Items(static_cast<int>(i))->SetWidth(Widths[i]);
     }
-    b->OnHeaderSized = TSectionEvent(&events_, &TBoxEvents::Sized);
-    b->OnIniReadData = TZYLIniCtrlEvent(&events_, &TBoxEvents::Read);
-    b->OnIniWriteData = TZYLIniCtrlEvent(&events_, &TBoxEvents::Write);
+    b->SetOnHeaderSized(TSectionEvent(&events_, &TBoxEvents::Sized));
+    b->SetOnIniReadData(TZYLIniCtrlEvent(&events_, &TBoxEvents::Read));
+    b->SetOnIniWriteData(TZYLIniCtrlEvent(&events_, &TBoxEvents::Write));
     THost::Idle();
     return b;
   }
@@ -163,7 +163,7 @@ TEST_F(MultiColumnListBoxTest, SpecialSortOrdersByTheListedColumnsOrByTheHandler
   EXPECT_EQ(b->ItemPart(0, 0) + b->ItemPart(1, 0) + b->ItemPart(4, 0), "aac");
   b->GetItems()->Clear();
   for (const char* row : {"ccc", "a", "bb", "dddd"}) b->GetItems()->Add(row);
-  b->OnSSCompareItem = TZYLLBCompareItemEvent(&events_, &TBoxEvents::ByLength);
+  b->SetOnSSCompareItem(TZYLLBCompareItemEvent(&events_, &TBoxEvents::ByLength));
   b->SpecialSort();
   EXPECT_EQ(Joined(b->GetItems()), "a,bb,ccc,dddd");
 }

@@ -117,7 +117,7 @@ TEST_F(SingleLineEditTest, HoldingTheButtonRightOfTheEditKeepsScrollingTheSelect
 }
 
 TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClicks) {
-  edit_->OnBtnClick = TZYLOnBtnClick(&host_.Events(), &edittest::TRecorder::BtnClick);
+  edit_->SetOnBtnClick(TZYLOnBtnClick(&host_.Events(), &edittest::TRecorder::BtnClick));
   edit_->CustomButtons()->Add();
   edit_->CustomButtons()->Add();
   THost::Idle();

@@ -116,9 +116,9 @@ TEST_F(SpinEditTest, TheValueIsLimitedToTheRange) {
 }
 
 TEST_F(SpinEditTest, ArrowsStepAndRepeatWhileHeldAndTheValueFollowsOnLeaving) {
-  ext_->OnSpinBtnUpClick = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event);
-  ext_->OnSpinBtnDownClick = vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified);
-  ext_->OnChange = nullptr;
+  ext_->SetOnSpinBtnUpClick(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Event));
+  ext_->SetOnSpinBtnDownClick(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified));
+  ext_->SetOnChange(nullptr);
   const win::POINT up = Arrow(ext_, sbUp), down = Arrow(ext_, sbDown);
   tk::Click(up.X, up.Y);
   EXPECT_TRUE(ext_->Focused());

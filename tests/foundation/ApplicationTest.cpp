@@ -87,8 +87,8 @@ TEST(Application, CheckCellsThemeSwitchesAndEditMode) {
   EXPECT_EQ(app.GetCheckCustomWidth(), 13);
 
   Counter themes, modes;
-  app.OnThemeChange = vcl::TNotifyEvent(&themes, &Counter::Hit);
-  app.OnEditModeChange = vcl::TNotifyEvent(&modes, &Counter::Hit);
+  app.SetOnThemeChange(vcl::TNotifyEvent(&themes, &Counter::Hit));
+  app.SetOnEditModeChange(vcl::TNotifyEvent(&modes, &Counter::Hit));
   EXPECT_FALSE(app.GetUseXPThemes());  // no theme engine
   ZYLUseStandInThemes(true);
   EXPECT_TRUE(app.GetUseXPThemes());
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LogTest, HeaderBlockWithTheHandlersLinesAndSpecialEntries) {
   Handlers h;
-  app_.OnHeaderWrite = TZYLOnHeaderWrite(&h, &Handlers::Header);
+  app_.SetOnHeaderWrite(TZYLOnHeaderWrite(&h, &Handlers::Header));
   app_.Options = {aoLogHeader, aoLogNr};
   app_.Log("first");
   app_.Log("#Line");
@@ -215,8 +215,8 @@ TEST_P(LogMaxSize, ActionUnlessTheHandlerCancels) {
   const MaxCase& c = GetParam();
   Handlers h;
   h.cancel = c.cancel;
-  app_.OnMaxLogSize = TZYLMaxLogSizeEvent(&h, &Handlers::MaxSize);
-  app_.OnHeaderWrite = TZYLOnHeaderWrite(&h, &Handlers::Header);
+  app_.SetOnMaxLogSize(TZYLMaxLogSizeEvent(&h, &Handlers::MaxSize));
+  app_.SetOnHeaderWrite(TZYLOnHeaderWrite(&h, &Handlers::Header));
   app_.Options = {aoLogHeader};
   app_.LogMaxSize = 200;
   app_.LogMaxAction = c.action;
@@ -264,7 +264,7 @@ TEST_F(LogTest, LogPrefixPlacesABareNameAndErrorsRaise) {
 TEST_F(LogTest, ExceptionsAreLoggedAndShownUnlessTheHandlerCancels) {
   Handlers h;
   app_.Options = {aoLogException};
-  app_.OnException = TZYLExceptionEvent(&h, &Handlers::Exception);
+  app_.SetOnException(TZYLExceptionEvent(&h, &Handlers::Exception));
   vcl::TComponent comp(nullptr);
   comp.SetName("Button1");
   vcl::EConvertError e("bad number");

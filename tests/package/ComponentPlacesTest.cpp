@@ -19,6 +19,7 @@
 #include "platform/designer/DesignRegistry.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/package/PackageFixture.h"
 
 namespace {
 
@@ -76,14 +77,11 @@ bool HasPicture(const std::string& ClassName) {
          size > 0;
 }
 
-class ComponentPlaces : public ::testing::Test {
+class ComponentPlaces : public packagetest::TPackageFixture<> {
  protected:
   void SetUp() override {
-    const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
-    module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
-    ASSERT_NE(module_, nullptr);
-    for (vcl::TClass c : vcl::RegisteredClasses())
-      if (std::find(before.begin(), before.end(), c) == before.end()) registered_.push_back(c);
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
     design_ = vcl::LoadDesignPackageFile("zyl70se_B5_design");
     for (const std::string& page : vcl::PalettePages())
       for (vcl::TClass c : vcl::PaletteClasses(page)) palette_.insert(c->ClassName());
@@ -92,17 +90,14 @@ class ComponentPlaces : public ::testing::Test {
   }
   void TearDown() override {
     if (design_) vcl::UnloadDesignPackageFile(design_);
-    if (module_) vcl::UnloadPackage(module_);
+    TPackageFixture::TearDown();
   }
 
   bool Registered(const std::string& Name) const {
     return std::any_of(registered_.begin(), registered_.end(),
                        [&](vcl::TClass c) { return Name == c->ClassName(); });
   }
-  vcl::testkit::TControlsSession session_;
-  win::HMODULE module_ = nullptr;
   win::HMODULE design_ = nullptr;
-  std::vector<vcl::TClass> registered_;
   // The classes on the IDE's palette pages, and those the registration tables list.
   std::set<std::string> palette_, paletteRows_;
 };

@@ -26,6 +26,7 @@
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/package/PackageFixture.h"
 #include "tests/support/ErrorOf.h"
 
 namespace {
@@ -114,21 +115,16 @@ class TStage {
   vcl::TComponent* component_ = nullptr;
 };
 
-class ExtremeValues : public ::testing::TestWithParam<int> {
+class ExtremeValues : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
  protected:
   void SetUp() override {
-    module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
-    ASSERT_NE(module_, nullptr);
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
     for (vcl::TClass c : vcl::RegisteredClasses())
       if (c->FactoryKind() == vcl::fkComponent) classes_.push_back(c);
     std::sort(classes_.begin(), classes_.end(),
               [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
   }
-  void TearDown() override {
-    if (module_) vcl::UnloadPackage(module_);
-  }
-  vcl::testkit::TControlsSession session_;
-  win::HMODULE module_ = nullptr;
   std::vector<vcl::TClass> classes_;
 };
 

@@ -23,17 +23,15 @@
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/package/PackageFixture.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PublishedList.h"
 
 namespace {
 
 // One class's published list: "Name" is written unless empty / zero / unassigned, "Name=v"
-// has the default v, "Name?" is stored by a rule of the class, "Name!" is never stored.
-const char* const kControl =
-    "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint? HelpContext=0?";
-const char* const kComponent = "Name! Tag=0";
-
+// has the default v, "Name?" is stored by a rule of the class, "Name!" is never stored; a row
+// may start with "@control" or "@component" (testsupport::ExpandPublishedRow).
 const std::map<std::string, std::string>& Expected() {
   static const std::map<std::string, std::string> table = {
 #include "tests/package/PublishedTable.inc"
@@ -43,35 +41,17 @@ const std::map<std::string, std::string>& Expected() {
 
 std::string Describe(vcl::TClass cls) { return testsupport::PublishedList(cls); }
 
-class PackageClasses : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
-    module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
-    ASSERT_NE(module_, nullptr);
-    for (vcl::TClass c : vcl::RegisteredClasses())
-      if (std::find(before.begin(), before.end(), c) == before.end()) classes_.push_back(c);
-  }
-  void TearDown() override {
-    if (module_) vcl::UnloadPackage(module_);
-  }
-  vcl::testkit::TControlsSession session_;
-  win::HMODULE module_ = nullptr;
-  std::vector<vcl::TClass> classes_;
-};
+using PackageClasses = packagetest::TPackageFixture<>;
 
 TEST_F(PackageClasses, PublishTheirListsWithDefaultsAndStoredRules) {
-  ASSERT_GT(classes_.size(), 20u);
-  for (vcl::TClass cls : classes_) {
+  ASSERT_GT(registered_.size(), 20u);
+  for (vcl::TClass cls : registered_) {
     auto it = Expected().find(cls->ClassName());
     if (it == Expected().end()) {
       ADD_FAILURE() << "no row for " << cls->ClassName() << ": " << Describe(cls);
       continue;
     }
-    std::string expected = it->second;
-    for (auto [macro, text] : {std::pair{"@control", kControl}, {"@component", kComponent}})
-      if (expected.rfind(macro, 0) == 0) expected = text + expected.substr(std::string(macro).size());
-    EXPECT_EQ(Describe(cls), expected) << cls->ClassName();
+    EXPECT_EQ(Describe(cls), testsupport::ExpandPublishedRow(it->second)) << cls->ClassName();
   }
 }
 
@@ -216,12 +196,12 @@ std::vector<std::vector<std::string>> Paths(vcl::TComponent* c) {
 
 TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
   // Every handler the host publishes exists before the first lookup of a method by name.
-  for (vcl::TClass cls : classes_)
+  for (vcl::TClass cls : registered_)
     for (const vcl::TPropInfo* p : vcl::GetPropList(cls))
       if (p->Kind() == vcl::tkMethod) HandlerFor(p->PropType->Signature);
   int checked = 0, events = 0;
   std::set<std::string> references;  // "Class.Property" of the component references checked
-  for (vcl::TClass cls : classes_) {
+  for (vcl::TClass cls : registered_) {
     if (cls->FactoryKind() != vcl::fkComponent) continue;
     std::vector<std::vector<std::string>> paths;
     {
@@ -356,7 +336,7 @@ TEST_F(PackageClasses, EveryPublishedValueChangedAtOnceSurvivesAFormStream) {
   std::vector<vcl::TClass> all;
   for (vcl::TClass cls : vcl::RegisteredClasses())
     if (cls->FactoryKind() == vcl::fkComponent) all.push_back(cls);
-  ASSERT_GT(all.size(), classes_.size());
+  ASSERT_GT(all.size(), registered_.size());
   int classes = 0;
   for (vcl::TClass cls : all) {
     // Forms are the roots of form files; menu items are streamed only as part of a menu.

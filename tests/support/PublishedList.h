@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/classes/TypeInfo.h"
 
@@ -33,6 +34,17 @@ inline std::string PublishedList(vcl::TClass cls) {
     if (p->StoredRule == vcl::srNever) s += '!';
   }
   return s;
+}
+
+// A table row of a published list, with "@control" or "@component" at its start standing for
+// what every control publishes through TControl, or every component through TComponent.
+inline std::string ExpandPublishedRow(std::string row) {
+  static const char* const kControl =
+      "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint? HelpContext=0?";
+  static const char* const kComponent = "Name! Tag=0";
+  for (auto [macro, text] : {std::pair{"@control", kControl}, {"@component", kComponent}})
+    if (row.rfind(macro, 0) == 0) row = text + row.substr(std::string(macro).size());
+  return row;
 }
 
 }  // namespace testsupport

@@ -250,7 +250,7 @@ TEST_F(MRUList, ClearItemAsksFirst) {
   list_->SetOptions({moShowAccel, moSubClearOption});
   list_->SetMenuItem(open);
   Fill({"a", "b"});
-  list_->OnClearListClick = vcl::TNotifyEvent(&listener_, &TListener::Clear);
+  list_->SetOnClearListClick(vcl::TNotifyEvent(&listener_, &TListener::Clear));
   script.Press("No");
   Choose({"Open", "Clear List..."});
   EXPECT_EQ(Join(list_->Entries()), "b|a");
@@ -268,7 +268,7 @@ TEST_F(MRUList, ClearItemAsksFirst) {
 
 TEST_F(MRUList, CheckClearListTellsThenHandlesTheClickedEntry) {
   Fill({"a", "b"});
-  list_->OnClearListClick = vcl::TNotifyEvent(&listener_, &TListener::Clear);
+  list_->SetOnClearListClick(vcl::TNotifyEvent(&listener_, &TListener::Clear));
   list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
   vcl::TMenuItem entry(nullptr);
   entry.SetTag(1);  // the second entry, "a"

@@ -358,7 +358,7 @@ TEST_F(ShapeHintTest, EllipseNosesPointAtTheTipOnEverySide) {
 TEST_F(ShapeHintTest, MessageHintWithCaptureClosesAtTheFirstClick) {
   TZYLMessageHint m(nullptr);
   TCloseProbe probe;
-  m.OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
+  m.SetOnCloseHintWindow(vcl::TNotifyEvent(&probe, &TCloseProbe::Closed));
   m.ShowMessage("Click me away", 500, 400);
   ASSERT_TRUE(m.GetState());
   EXPECT_EQ(vcl::GetCaptureControl(), m.MessageWindow());
@@ -393,7 +393,7 @@ TEST_F(ShapeHintTest, MessageHintWithoutCaptureStaysUntilHidden) {
   TZYLMessageHint m(nullptr);
   m.SetSetCapture(false);
   TCloseProbe probe;
-  m.OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
+  m.SetOnCloseHintWindow(vcl::TNotifyEvent(&probe, &TCloseProbe::Closed));
   m.ShowMessage("Stay", 500, 400);
   EXPECT_EQ(vcl::GetCaptureControl(), nullptr);
   tk::Click(20, 20);
@@ -415,7 +415,7 @@ TEST_F(ShapeHintTest, MessageHintWithoutCaptureStaysUntilHidden) {
 TEST_F(ShapeHintTest, DestroyingAMessageHintClosesItsBalloon) {
   auto* m = new TZYLMessageHint(nullptr);
   TCloseProbe probe;
-  m->OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
+  m->SetOnCloseHintWindow(vcl::TNotifyEvent(&probe, &TCloseProbe::Closed));
   m->ShowMessage("Going", 500, 400);
   win::HWND h = m->MessageWindow()->Handle();
   delete m;
@@ -530,7 +530,7 @@ TEST_F(ShapeHintTest, ApplicationBalloonAimsAtTheCursorAndReportsHiding) {
   s.SetStyle(hsRect);
   s.Shadow()->SetDepth(0);
   TCloseProbe probe;
-  s.OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
+  s.SetOnCloseHintWindow(vcl::TNotifyEvent(&probe, &TCloseProbe::Closed));
   tk::MouseMove(300, 300);
   TZYLShapeHintWindow w(nullptr);
   w.ActivateHint(vcl::TRect{10, 10, 80, 30}, "From the application");
@@ -571,7 +571,7 @@ TEST_F(ShapeHintTest, ApplicationHintsAreBalloonsAndReportClosing) {
   TZYLShapeHint s(nullptr);
   s.SetEnabled(true);
   TCloseProbe probe;
-  s.OnCloseHintWindow = vcl::TNotifyEvent(&probe, &TCloseProbe::Closed);
+  s.SetOnCloseHintWindow(vcl::TNotifyEvent(&probe, &TCloseProbe::Closed));
   vcl::TPanel* panel = PanelForm();
   panel->SetShowHint(true);
   const win::POINT p = tk::ScreenPoint(panel->Handle(), 50, 30);

@@ -224,8 +224,8 @@ TEST_F(AppCtrlTest, AssignedEventsReplaceAndUnassignedOnesStay) {
   vcl::Application->OnMinimize = vcl::TNotifyEvent(&keep, &Sink::Notify);
   vcl::Screen->OnActiveFormChange = vcl::TNotifyEvent(&keep, &Sink::Notify);
   TZYLApplicationCtrl c(nullptr);
-  c.OnHint = vcl::TNotifyEvent(&s, &Sink::Notify);
-  c.OnActiveControlChange = vcl::TNotifyEvent(&s, &Sink::Other);
+  c.SetOnHint(vcl::TNotifyEvent(&s, &Sink::Notify));
+  c.SetOnActiveControlChange(vcl::TNotifyEvent(&s, &Sink::Other));
   c.Loaded();
   EXPECT_EQ(vcl::Application->OnHint, vcl::TNotifyEvent(&s, &Sink::Notify));
   EXPECT_EQ(vcl::Application->OnMinimize, vcl::TNotifyEvent(&keep, &Sink::Notify));
@@ -240,8 +240,8 @@ TEST_F(AppCtrlTest, HandedOverEventsAreWithdrawnWhenTheComponentGoes) {
   vcl::Application->OnMinimize = vcl::TNotifyEvent(&keep, &Sink::Notify);
   {
     TZYLApplicationCtrl c(nullptr);
-    c.OnActivate = vcl::TNotifyEvent(&s, &Sink::Notify);
-    c.OnActiveFormChange = vcl::TNotifyEvent(&s, &Sink::Other);
+    c.SetOnActivate(vcl::TNotifyEvent(&s, &Sink::Notify));
+    c.SetOnActiveFormChange(vcl::TNotifyEvent(&s, &Sink::Other));
     c.Loaded();
     EXPECT_EQ(vcl::Application->OnActivate, vcl::TNotifyEvent(&s, &Sink::Notify));
   }
@@ -254,13 +254,13 @@ TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   Sink s;
   TZYLApplication* app = ZYLApplication();
   auto* c = new TZYLApplicationCtrl(nullptr);
-  c->OnEditModeChange = vcl::TNotifyEvent(&s, &Sink::Notify);
+  c->SetOnEditModeChange(vcl::TNotifyEvent(&s, &Sink::Notify));
   app->SetEditMode({emInsert, emCaps});
   app->SetEditMode({emInsert, emCaps});  // unchanged: no event
   ASSERT_EQ(s.Senders.size(), 1u);
   EXPECT_EQ(s.Senders[0], c);
   delete c;
-  EXPECT_FALSE(app->OnEditModeChange.Assigned());
+  EXPECT_FALSE(app->GetOnEditModeChange().Assigned());
   app->SetEditMode({emCaps});  // reaches no freed component
   EXPECT_EQ(s.Senders.size(), 1u);
 }
@@ -270,10 +270,10 @@ TEST_F(AppCtrlTest, ExceptionHandlersAreHandedOverAndWithdrawnOnFree) {
   TZYLApplication* app = ZYLApplication();
   auto* c = new TZYLApplicationCtrl(nullptr);
   c->SetOptions({});
-  c->OnException = TZYLExceptionEvent(&s, &Sink::Exception);
+  c->SetOnException(TZYLExceptionEvent(&s, &Sink::Exception));
   c->Loaded();
   ASSERT_TRUE(vcl::Application->OnException.Assigned());
-  EXPECT_EQ(app->OnException, TZYLExceptionEvent(&s, &Sink::Exception));
+  EXPECT_EQ(app->GetOnException(), TZYLExceptionEvent(&s, &Sink::Exception));
   vcl::Exception e("broken");
   vcl::Application->OnException(nullptr, e);
   ASSERT_EQ(s.Texts.size(), 1u);
@@ -286,8 +286,8 @@ TEST_F(AppCtrlTest, WithoutExceptionSettingsNoHandlerIsInstalled) {
   TZYLApplicationCtrl c(nullptr);
   c.Loaded();  // the default options hold no aoLogException
   EXPECT_FALSE(vcl::Application->OnException.Assigned());
-  EXPECT_FALSE(ZYLApplication()->OnException.Assigned());
-  EXPECT_FALSE(ZYLApplication()->OnMaxLogSize.Assigned());
+  EXPECT_FALSE(ZYLApplication()->GetOnException().Assigned());
+  EXPECT_FALSE(ZYLApplication()->GetOnMaxLogSize().Assigned());
 }
 
 TEST_F(AppCtrlTest, AnEmptyCheckBitmapKeepsTheBuiltInOne) {
@@ -347,8 +347,8 @@ TEST_F(AppCtrlTest, LogHandlersAreHandedOverAndTheirLinesFollowTheHeader) {
   c.SetLogName(dir.File("app"));
   c.SetLogMaxsize(300);
   c.SetLogMaxAction(laClearLog);
-  c.OnMaxLogSize = TZYLMaxLogSizeEvent(&s, &LogSink::MaxSize);
-  c.OnHeaderWrite = TZYLOnHeaderWrite(&s, &LogSink::Header);
+  c.SetOnMaxLogSize(TZYLMaxLogSizeEvent(&s, &LogSink::MaxSize));
+  c.SetOnHeaderWrite(TZYLOnHeaderWrite(&s, &LogSink::Header));
   c.Loaded();
   app->Log("first");
   std::ifstream f(dir.File("app.LOG"));
@@ -361,8 +361,8 @@ TEST_F(AppCtrlTest, LogHandlersAreHandedOverAndTheirLinesFollowTheHeader) {
   for (int i = 0; s.Names.empty() && i < 20; ++i) app->Log("filler line to pass the limit");
   ASSERT_FALSE(s.Names.empty());
   EXPECT_EQ(s.Names[0], dir.File("app.LOG"));
-  app->OnMaxLogSize = nullptr;
-  app->OnHeaderWrite = nullptr;
+  app->SetOnMaxLogSize(nullptr);
+  app->SetOnHeaderWrite(nullptr);
 }
 
 TEST_F(AppCtrlTest, IconGoesToTheApplicationAndStaysReadable) {

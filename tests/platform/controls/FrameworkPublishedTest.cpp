@@ -20,23 +20,12 @@
 
 namespace {
 
-// The properties every control publishes through TControl, and every component through
-// TComponent; a row starting with "@control" or "@component" begins with them.
-const char* const kControl =
-    "Name! Tag=0 Left Top Width Height Cursor=crDefault Hint? HelpContext=0?";
-const char* const kComponent = "Name! Tag=0";
-
+// A row may start with "@control" or "@component" (testsupport::ExpandPublishedRow).
 const std::map<std::string, std::string>& Expected() {
   static const std::map<std::string, std::string> table = {
 #include "tests/platform/controls/FrameworkPublishedTable.inc"
   };
   return table;
-}
-
-std::string Expand(std::string row) {
-  for (auto [macro, text] : {std::pair{"@control", kControl}, {"@component", kComponent}})
-    if (row.rfind(macro, 0) == 0) row = text + row.substr(std::string(macro).size());
-  return row;
 }
 
 // "vcl::TForm" for a class of the framework; a test's class lives in a namespace below.
@@ -66,7 +55,8 @@ TEST(FrameworkClasses, PublishTheirListsWithDefaultsAndStoredRules) {
       ADD_FAILURE() << "no row for " << cls->ClassName() << ": " << testsupport::PublishedList(cls);
       continue;
     }
-    EXPECT_EQ(testsupport::PublishedList(cls), Expand(it->second)) << cls->ClassName();
+    EXPECT_EQ(testsupport::PublishedList(cls), testsupport::ExpandPublishedRow(it->second))
+        << cls->ClassName();
   }
   // Every row names a registered class.
   EXPECT_EQ(checked, static_cast<int>(Expected().size()));

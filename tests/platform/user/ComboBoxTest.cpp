@@ -16,11 +16,6 @@ namespace {
 using namespace testkit;
 using testsupport::ExpectCases;
 
-void ExpectAnswers(std::initializer_list<std::pair<LRESULT, LRESULT>> cases) {
-  int i = 0;
-  for (const auto& [got, want] : cases) EXPECT_EQ(got, want) << "case " << i++;
-}
-
 // What the combo's parent saw.
 struct Seen {
   std::vector<WORD> Codes;

@@ -16,12 +16,6 @@ namespace {
 using namespace testkit;
 using testsupport::ExpectCases;
 
-// Answers of the list against what they should be, naming the position of a wrong one.
-void ExpectAnswers(std::initializer_list<std::pair<LRESULT, LRESULT>> cases) {
-  int i = 0;
-  for (const auto& [got, want] : cases) EXPECT_EQ(got, want) << "case " << i++;
-}
-
 // What the parent of the list saw: notifications, measured and drawn items.
 struct Seen {
   std::vector<WORD> Codes;
@@ -57,10 +51,7 @@ class ListBoxTest : public UserTest {
   void SetUp() override {
     UserTest::SetUp();
     seen = Seen();
-    WNDCLASSA wc;
-    wc.lpfnWndProc = ParentProc;
-    wc.lpszClassName = "ListParent";
-    RegisterClassA(&wc);
+    RegisterProc("ListParent", ParentProc);
     parent_ = CreateWindowExA(0, "ListParent", "", WS_POPUP | WS_VISIBLE, 50, 50, 300, 300, nullptr,
                               nullptr, nullptr, nullptr);
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,6 +106,12 @@ inline testkit::TMessageRecorder::Entry First(const testkit::TMessageRecorder& r
     if (e.Hwnd == h && e.Msg == msg) return e;
   ADD_FAILURE() << "no " << testkit::MessageName(msg);
   return {h, msg, 0, 0};
+}
+
+// Answers of a control against what they should be, naming the position of a wrong one.
+inline void ExpectAnswers(std::initializer_list<std::pair<LRESULT, LRESULT>> cases) {
+  int i = 0;
+  for (const auto& [got, want] : cases) EXPECT_EQ(got, want) << "case " << i++;
 }
 
 // A test fixture with a fresh session and the test classes.

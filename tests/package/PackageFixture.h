@@ -1,0 +1,37 @@
+// The fixture of the tests that look at the library's run-time package as a host does: a
+// session, the package loaded for the test (unloaded after it) and the classes it registered
+// on loading. Base is the gtest fixture to stand on (a parameterised one, say).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/classes/Registry.h"
+#include "platform/sys/Packages.h"
+#include "platform/testkit/ControlsSession.h"
+
+namespace packagetest {
+
+template <class Base = ::testing::Test>
+class TPackageFixture : public Base {
+ protected:
+  void SetUp() override {
+    const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
+    module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);
+    ASSERT_NE(module_, nullptr);
+    for (vcl::TClass c : vcl::RegisteredClasses())
+      if (std::find(before.begin(), before.end(), c) == before.end()) registered_.push_back(c);
+  }
+  void TearDown() override {
+    if (module_) vcl::UnloadPackage(module_);
+  }
+
+  vcl::testkit::TControlsSession session_;
+  win::HMODULE module_ = nullptr;
+  // The classes the package registered on loading.
+  std::vector<vcl::TClass> registered_;
+};
+
+}  // namespace packagetest
