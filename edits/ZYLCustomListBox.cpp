@@ -115,7 +115,7 @@ ZYL_CLASS_IMPL(TZYLCustomListBox) {
       .Prop("MeasureItemEvent", &C::MeasureItemEvent, &C::SetMeasureItemEvent)
       .Default(false)
       .Publish("MultiSelect")
-      .Prop("OnSelect", &C::GetOnSelect, nullptr)
+      .Prop("OnSelect", &C::GetOnSelect, &C::SetOnSelect)
       .Publish({"Align",       "BorderStyle",    "Ctl3D",          "Color",       "DragCursor",
                 "DragMode",    "Enabled",        "ExtendedSelect", "Font",        "ImeMode",
                 "ImeName",     "IntegralHeight", "ItemHeight",     "ParentColor", "ParentCtl3D",
@@ -135,10 +135,10 @@ ZYL_CLASS_IMPL(TZYLCustomListBox) {
       .Default(0)
       .Declare("LargeTextOptions", &C::LargeTextOptions, &C::SetLargeTextOptions)
       .Default(lbltNone)
-      .Declare("OnEditShow", &C::GetOnEditShow, nullptr)
-      .Declare("OnEditMeasure", &C::GetOnEditMeasure, nullptr)
-      .Declare("OnEditChange", &C::GetOnEditChange, nullptr)
-      .Declare("OnEditHide", &C::GetOnEditHide, nullptr)
+      .Declare("OnEditShow", &C::GetOnEditShow, &C::SetOnEditShow)
+      .Declare("OnEditMeasure", &C::GetOnEditMeasure, &C::SetOnEditMeasure)
+      .Declare("OnEditChange", &C::GetOnEditChange, &C::SetOnEditChange)
+      .Declare("OnEditHide", &C::GetOnEditHide, &C::SetOnEditHide)
       .Declare("LabelPosition", &C::LabelPosition, &C::SetLabelPosition)
       .Default(vcl::lpAbove)
       .Declare("LabelSpacing", &C::LabelSpacing, &C::SetLabelSpacing)

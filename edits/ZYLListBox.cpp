@@ -185,15 +185,15 @@ ZYL_CLASS_IMPL(TZYLListBox) {
       .Prop("OnPrepareDrawItem", &C::GetOnPrepareDrawItem, &C::SetOnPrepareDrawItem)
       .Prop("OnMeasureItem", &C::GetMeasureItemEvent, &C::SetMeasureItemEvent)
       .Prop("OnSelect", &C::GetOnSelect, &C::SetOnSelect)
-      .Prop("OnGetLineSettings", &C::GetOnGetLineSettings, nullptr)
-      .Prop("OnSSCompareItem", &C::GetOnSSCompareItem, nullptr)
+      .Prop("OnGetLineSettings", &C::GetOnGetLineSettings, &C::SetOnGetLineSettings)
+      .Prop("OnSSCompareItem", &C::GetOnSSCompareItem, &C::SetOnSSCompareItem)
       .Prop("OnHeaderSized", &C::GetOnHeaderSized, &C::SetOnHeaderSized)
-      .Prop("OnHeaderSectionResize", &C::GetOnHeaderSectionResize, nullptr)
+      .Prop("OnHeaderSectionResize", &C::GetOnHeaderSectionResize, &C::SetOnHeaderSectionResize)
       .Prop("OnHeaderDrawSection", &C::GetDrawSectionEvent, &C::SetDrawSectionEvent)
       .Prop("OnHeaderSectionClick", &C::GetSectionEvent, &C::SetSectionEvent)
       .Prop("OnHeaderSectionTrack", &C::GetSectionTrackEvent, &C::SetSectionTrackEvent)
-      .Prop("OnIniReadData", &C::GetOnIniReadData, nullptr)
-      .Prop("OnIniWriteData", &C::GetOnIniWriteData, nullptr)
+      .Prop("OnIniReadData", &C::GetOnIniReadData, &C::SetOnIniReadData)
+      .Prop("OnIniWriteData", &C::GetOnIniWriteData, &C::SetOnIniWriteData)
       .Publish({"OnClick", "OnDblClick", "OnEnter", "OnExit", "OnDragDrop", "OnDragOver",
                 "OnEndDrag", "OnStartDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnKeyDown",
                 "OnKeyUp", "OnKeyPress", "OnResize", "OnEndDock", "OnStartDock"});
