@@ -28,6 +28,55 @@ bool TControlScrollBar::IsScrollBarVisible() const {
 
 bool TControlScrollBar::IsRangeStored() const { return !control_ || !control_->AutoScroll(); }
 
+int32_t TControlScrollBar::PageIncrement() const { return std::max(1, ControlSize() * 9 / 10); }
+
+int32_t TControlScrollBar::LineIncrement() const {
+  return smooth_ ? std::max(1, PageIncrement() / 10) : increment_;
+}
+
+void TControlScrollBar::Changed() {
+  if (control_) control_->UpdateScrollBars();
+}
+
+void TControlScrollBar::SetPixels(int32_t& Field, int32_t Value) {
+  if (Value < 0 || Value > 32767) throw EInvalidOperation(SScrollBarRange);
+  if (Field == Value) return;
+  Field = Value;
+  Changed();
+}
+
+void TControlScrollBar::SetButtonSize(int32_t Value) { SetPixels(buttonSize_, Value); }
+void TControlScrollBar::SetSize(int32_t Value) { SetPixels(size_, Value); }
+void TControlScrollBar::SetThumbSize(int32_t Value) { SetPixels(thumbSize_, Value); }
+
+void TControlScrollBar::SetColor(TColor Value) {
+  parentColor_ = false;
+  if (color_ == Value) return;
+  color_ = Value;
+  Changed();
+}
+
+// Following the parent again brings back the highlight colour.
+void TControlScrollBar::SetParentColor(bool Value) {
+  if (parentColor_ == Value) return;
+  parentColor_ = Value;
+  if (Value) color_ = clBtnHighlight;
+  Changed();
+}
+
+void TControlScrollBar::SetSmooth(bool Value) {
+  if (smooth_ == Value) return;
+  smooth_ = Value;
+  Changed();
+}
+
+void TControlScrollBar::SetStyle(TScrollBarStyle Value) {
+  if (Value < ssRegular || Value > ssHotTrack) throw EInvalidOperation(SScrollBarRange);
+  if (style_ == Value) return;
+  style_ = Value;
+  Changed();
+}
+
 void TControlScrollBar::SetIncrement(int32_t Value) {
   if (Value < 1 || Value > 32767) throw EInvalidOperation(SScrollBarRange);
   increment_ = Value;
@@ -69,11 +118,11 @@ void TControlScrollBar::SetPosition(int32_t Value) {
 }
 
 void TControlScrollBar::ScrollMessage(uint16_t Code) {
-  const int32_t page = std::max(1, ControlSize() * 9 / 10);
+  const int32_t page = PageIncrement();
   const int bar = kind_ == sbHorizontal ? SB_HORZ : SB_VERT;
   switch (Code) {
-    case SB_LINEUP: SetPosition(position_ - increment_); break;
-    case SB_LINEDOWN: SetPosition(position_ + increment_); break;
+    case SB_LINEUP: SetPosition(position_ - LineIncrement()); break;
+    case SB_LINEDOWN: SetPosition(position_ + LineIncrement()); break;
     case SB_PAGEUP: SetPosition(position_ - page); break;
     case SB_PAGEDOWN: SetPosition(position_ + page); break;
     case SB_THUMBTRACK:
@@ -92,9 +141,16 @@ void TControlScrollBar::ScrollMessage(uint16_t Code) {
 
 void TControlScrollBar::Assign(TPersistent* Source) {
   if (auto* s = dynamic_cast<TControlScrollBar*>(Source)) {
+    buttonSize_ = s->buttonSize_;
+    color_ = s->color_;
     increment_ = s->increment_;
     margin_ = s->margin_;
+    parentColor_ = s->parentColor_;
     range_ = s->range_;
+    smooth_ = s->smooth_;
+    size_ = s->size_;
+    style_ = s->style_;
+    thumbSize_ = s->thumbSize_;
     tracking_ = s->tracking_;
     visible_ = s->visible_;
     SetPosition(s->position_);
@@ -106,15 +162,31 @@ void TControlScrollBar::Assign(TPersistent* Source) {
 
 ZYL_CLASS_IMPL(TControlScrollBar) {
   using C = TControlScrollBar;
-  b.Prop("Increment", &C::Increment, &C::SetIncrement)
+  b.Prop("ButtonSize", &C::ButtonSize, &C::SetButtonSize)
+      .Default(0)
+      .Prop("Color", &C::Color, &C::SetColor, ColorTypeInfo())
+      .Default(clBtnHighlight)
+      .Stored(&C::IsColorStored)
+      .Prop("Increment", &C::Increment, &C::SetIncrement)
       .Default(8)
+      .Stored(&C::IsIncrementStored)
       .Prop("Margin", &C::Margin, &C::SetMargin)
       .Default(0)
+      .Prop("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(true)
       .Prop("Position", &C::Position, &C::SetPosition)
       .Default(0)
       .Prop("Range", &C::Range, &C::SetRange)
       .Default(0)
       .Stored(&C::IsRangeStored)
+      .Prop("Smooth", &C::Smooth, &C::SetSmooth)
+      .Default(false)
+      .Prop("Size", &C::Size, &C::SetSize)
+      .Default(0)
+      .Prop("Style", &C::Style, &C::SetStyle)
+      .Default(ssRegular)
+      .Prop("ThumbSize", &C::ThumbSize, &C::SetThumbSize)
+      .Default(0)
       .Prop("Tracking", &C::Tracking, &C::SetTracking)
       .Default(false)
       .Prop("Visible", &C::Visible, &C::SetVisible)
