@@ -121,6 +121,10 @@ class TControlScrollBar : public TPersistent {
   int32_t PageIncrement() const;
   // The distance a line scrolls: Increment, or a tenth of a page when Smooth.
   int32_t LineIncrement() const;
+  // Whether the bar looks other than the classic bar of the system's size.
+  bool HasOwnLook() const;
+  // Gives the window's frame bar this bar's look.
+  void ApplyLook(win::HWND Wnd) const;
   // Sets one of the pixel sizes and shows the bar anew.
   void SetPixels(int32_t& Field, int32_t Value);
   // Repaints the bar as it now looks.
@@ -176,6 +180,8 @@ class TScrollingWinControl : public TWinControl {
  private:
   friend class TControlScrollBar;
   void CalcAutoRange();
+  // Gives the window's frame bars the looks of the scroll bars when one changed.
+  void ApplyBarLooks();
   // Moves the children by (dx, dy) as the contents scroll.
   void ScrollContents(int dx, int dy);
   TControlScrollBar* horz_;
@@ -183,6 +189,7 @@ class TScrollingWinControl : public TWinControl {
   bool autoScroll_ = true;
   int autoRangeCount_ = 0;
   bool updating_ = false;
+  bool lookChanged_ = false;  // a bar's look is not yet on the window
 };
 
 // A scrolling container with a sunken border.

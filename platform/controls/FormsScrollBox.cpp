@@ -35,7 +35,27 @@ int32_t TControlScrollBar::LineIncrement() const {
 }
 
 void TControlScrollBar::Changed() {
-  if (control_) control_->UpdateScrollBars();
+  if (!control_) return;
+  control_->lookChanged_ = true;
+  control_->UpdateScrollBars();
+}
+
+bool TControlScrollBar::HasOwnLook() const {
+  return style_ != ssRegular || size_ > 0 || buttonSize_ > 0 || thumbSize_ > 0 || !parentColor_;
+}
+
+void TControlScrollBar::ApplyLook(HWND Wnd) const {
+  const bool horz = kind_ == sbHorizontal;
+  const int mode = style_ == ssFlat       ? FSB_FLAT_MODE
+                   : style_ == ssHotTrack ? FSB_ENCARTA_MODE
+                                          : FSB_REGULAR_MODE;
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_HSTYLE : WSB_PROP_VSTYLE, mode, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CYHSCROLL : WSB_PROP_CXVSCROLL, size_, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CXHSCROLL : WSB_PROP_CYVSCROLL, buttonSize_, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CXHTHUMB : WSB_PROP_CYVTHUMB, thumbSize_, FALSE);
+  const TColor back = parentColor_ ? clBtnHighlight : color_;
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_HBKGCOLOR : WSB_PROP_VBKGCOLOR,
+                       static_cast<INT_PTR>(ColorToRGB(back)), FALSE);
 }
 
 void TControlScrollBar::SetPixels(int32_t& Field, int32_t Value) {
@@ -154,7 +174,7 @@ void TControlScrollBar::Assign(TPersistent* Source) {
     tracking_ = s->tracking_;
     visible_ = s->visible_;
     SetPosition(s->position_);
-    if (control_) control_->UpdateScrollBars();
+    Changed();
     return;
   }
   TPersistent::Assign(Source);
@@ -256,6 +276,7 @@ void TScrollingWinControl::UpdateScrollBars() {
   if (updating_ || !horz_ || !vert_ || !HandleAllocated()) return;
   updating_ = true;
   TFinally done([this] { updating_ = false; });
+  ApplyBarLooks();
   // Showing one bar narrows the client area for the other: settle in two rounds.
   for (int round = 0; round < 2; ++round)
     for (TControlScrollBar* sb : {horz_, vert_}) {
@@ -280,6 +301,21 @@ void TScrollingWinControl::UpdateScrollBars() {
         updating_ = true;
       }
     }
+}
+
+// Bars of the classic look leave the window's bars as the system makes them.
+void TScrollingWinControl::ApplyBarLooks() {
+  if (!lookChanged_) return;
+  lookChanged_ = false;
+  if (!horz_->HasOwnLook() && !vert_->HasOwnLook()) {
+    UninitializeFlatSB(Handle());
+    return;
+  }
+  InitializeFlatSB(Handle());
+  horz_->ApplyLook(Handle());
+  vert_->ApplyLook(Handle());
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TScrollingWinControl::ScrollContents(int dx, int dy) {
@@ -327,6 +363,8 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
 
 void TScrollingWinControl::CreateWnd() {
   TWinControl::CreateWnd();
+  // A new window has the classic bars.
+  lookChanged_ = horz_->HasOwnLook() || vert_->HasOwnLook();
   UpdateScrollBars();
 }
 

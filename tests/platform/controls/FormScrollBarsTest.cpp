@@ -452,5 +452,72 @@ TEST_F(FormScrolling, ASmoothBarScrollsATenthOfAPagePerLine) {
   EXPECT_EQ(v->Increment(), 8);
 }
 
+// A bar of its own look on a form whose block lies far below: the bar as wide as Size, arrows
+// ButtonSize long and a thumb ThumbSize long right below the up arrow; flat bars (hot-tracked
+// ones too while the mouse is elsewhere) have a shadow outline where the classic bar has a
+// raised edge, and a plain track of the bar's colour.
+struct BarLookCase {
+  const char* Name;
+  TScrollBarStyle Style;
+  bool Flat;
+};
+
+void PrintTo(const BarLookCase& c, std::ostream* os) { *os << c.Name; }
+
+class FormBarLook : public FormScrolling, public ::testing::WithParamInterface<BarLookCase> {};
+
+TEST_P(FormBarLook, DrawsTheBarAtItsSizesInItsStyleAndColour) {
+  Build(600);
+  const int plainClient = form_->ClientWidth();
+  const int systemWidth = win::GetSystemMetrics(win::SM_CXVSCROLL);
+  TControlScrollBar* v = form_->VertScrollBar();
+  v->SetStyle(GetParam().Style);
+  v->SetSize(30);
+  v->SetButtonSize(20);
+  v->SetThumbSize(40);
+  v->SetColor(clRed);
+  RunUntilIdle();
+  ASSERT_TRUE(v->IsScrollBarVisible());
+  EXPECT_EQ(form_->ClientWidth(), plainClient - (30 - systemWidth));
+  const TCapture whole = RenderWindow(form_->Handle());
+  const TPoint origin = form_->ClientToScreen({0, 0});
+  const int bx = origin.X - form_->Left() + form_->ClientWidth();  // the bar's left edge
+  const int by = origin.Y - form_->Top();
+  const win::COLORREF shadow = win::GetSysColor(win::COLOR_BTNSHADOW);
+  const win::COLORREF face = win::GetSysColor(win::COLOR_BTNFACE);
+  const win::COLORREF red = ColorToRGB(clRed);
+  // The thumb's outline, its face, and the track just past it.
+  EXPECT_EQ(whole.Color(bx + 15, by + 20) == shadow, GetParam().Flat);
+  EXPECT_EQ(whole.Color(bx + 15, by + 40), face);
+  EXPECT_NE(whole.Color(bx + 15, by + 58), red);
+  if (GetParam().Flat) {
+    EXPECT_EQ(whole.Color(bx + 15, by + 61), red);
+    EXPECT_EQ(whole.Color(bx + 29, by + 80), red);  // the bar's last column
+  } else {
+    // The classic track checkers the face with the colour.
+    const win::COLORREF a = whole.Color(bx + 15, by + 80), b = whole.Color(bx + 16, by + 80);
+    EXPECT_TRUE((a == red && b == face) || (a == face && b == red)) << a << " " << b;
+  }
+  // The up arrow's top-left corner: shadow when flat, the light of a raised edge otherwise.
+  EXPECT_EQ(whole.Color(bx, by) == shadow, GetParam().Flat);
+  EXPECT_EQ(whole.Color(bx, by) == win::GetSysColor(win::COLOR_3DLIGHT), !GetParam().Flat);
+  // Back to the classic look of the system's size.
+  v->SetStyle(ssRegular);
+  v->SetSize(0);
+  v->SetButtonSize(0);
+  v->SetThumbSize(0);
+  v->SetParentColor(true);
+  RunUntilIdle();
+  EXPECT_EQ(form_->ClientWidth(), plainClient);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, FormBarLook,
+                         ::testing::Values(BarLookCase{"Regular", ssRegular, false},
+                                           BarLookCase{"Flat", ssFlat, true},
+                                           BarLookCase{"HotTrack", ssHotTrack, true}),
+                         [](const ::testing::TestParamInfo<BarLookCase>& info) {
+                           return info.param.Name;
+                         });
+
 }  // namespace
 }  // namespace vcl::testing
