@@ -58,26 +58,47 @@ using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 // bar per direction that shows the rest.
 
 ZYL_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
+// How a scrolling control's bar looks: the raised bar, flat, or flat with the part under the
+// mouse raised.
+ZYL_ENUM(TScrollBarStyle, ssRegular, ssFlat, ssHotTrack)
 
 class TScrollingWinControl;
 
 // One scroll bar of a scrolling control: Range is the extent of the contents in pixels (set
 // by hand, which ends the control's AutoScroll, or from the children with AutoScroll), Position
 // how far they are scrolled; the bar shows when Visible and the range exceeds the client area.
+// Size, ButtonSize and ThumbSize are the bar's width (height), its arrow buttons' length and its
+// thumb's length in pixels, 0 for the system's; Color paints a flat bar's track unless
+// ParentColor. A Smooth bar scrolls a tenth of a page per line instead of Increment.
 class TControlScrollBar : public TPersistent {
   ZYL_CLASS(TControlScrollBar, TPersistent)
   TControlScrollBar(TScrollingWinControl* Control = nullptr, TScrollBarKind Kind = sbHorizontal)
       : control_(Control), kind_(Kind) {}
 
   TScrollBarKind Kind() const { return kind_; }
-  int32_t Increment() const { return increment_; }
+  int32_t ButtonSize() const { return buttonSize_; }
+  void SetButtonSize(int32_t Value);
+  TColor Color() const { return color_; }
+  void SetColor(TColor Value);
+  // The distance a line scrolls: a tenth of a page when Smooth.
+  int32_t Increment() const { return LineIncrement(); }
   void SetIncrement(int32_t Value);
   int32_t Margin() const { return margin_; }
   void SetMargin(int32_t Value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool Value);
   int32_t Position() const { return position_; }
   void SetPosition(int32_t Value);
   int32_t Range() const { return range_; }
   void SetRange(int32_t Value);
+  bool Smooth() const { return smooth_; }
+  void SetSmooth(bool Value);
+  int32_t Size() const { return size_; }
+  void SetSize(int32_t Value);
+  TScrollBarStyle Style() const { return style_; }
+  void SetStyle(TScrollBarStyle Value);
+  int32_t ThumbSize() const { return thumbSize_; }
+  void SetThumbSize(int32_t Value);
   bool Tracking() const { return tracking_; }
   void SetTracking(bool Value) { tracking_ = Value; }
   bool Visible() const { return visible_; }
@@ -93,13 +114,34 @@ class TControlScrollBar : public TPersistent {
   friend class TScrollingWinControl;
   void ScrollMessage(uint16_t Code);
   bool IsRangeStored() const;
+  bool IsColorStored() const { return !parentColor_; }
+  bool IsIncrementStored() const { return !smooth_; }
   int32_t LastPosition() const;
+  // The distance a page scrolls, nine tenths of the client extent.
+  int32_t PageIncrement() const;
+  // The distance a line scrolls: Increment, or a tenth of a page when Smooth.
+  int32_t LineIncrement() const;
+  // Whether the bar looks other than the classic bar of the system's size.
+  bool HasOwnLook() const;
+  // Gives the window's frame bar this bar's look.
+  void ApplyLook(win::HWND Wnd) const;
+  // Sets one of the pixel sizes and shows the bar anew.
+  void SetPixels(int32_t& Field, int32_t Value);
+  // Repaints the bar as it now looks.
+  void Changed();
   TScrollingWinControl* control_;
   TScrollBarKind kind_;
+  int32_t buttonSize_ = 0;
+  TColor color_ = clBtnHighlight;
   int32_t increment_ = 8;
   int32_t margin_ = 0;
+  bool parentColor_ = true;
   int32_t position_ = 0;
   int32_t range_ = 0;
+  bool smooth_ = false;
+  int32_t size_ = 0;
+  TScrollBarStyle style_ = ssRegular;
+  int32_t thumbSize_ = 0;
   bool tracking_ = false;
   bool visible_ = true;
 };
@@ -138,6 +180,8 @@ class TScrollingWinControl : public TWinControl {
  private:
   friend class TControlScrollBar;
   void CalcAutoRange();
+  // Gives the window's frame bars the looks of the scroll bars when one changed.
+  void ApplyBarLooks();
   // Moves the children by (dx, dy) as the contents scroll.
   void ScrollContents(int dx, int dy);
   TControlScrollBar* horz_;
@@ -145,6 +189,7 @@ class TScrollingWinControl : public TWinControl {
   bool autoScroll_ = true;
   int autoRangeCount_ = 0;
   bool updating_ = false;
+  bool lookChanged_ = false;  // a bar's look is not yet on the window
 };
 
 // A scrolling container with a sunken border.

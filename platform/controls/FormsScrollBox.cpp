@@ -28,6 +28,75 @@ bool TControlScrollBar::IsScrollBarVisible() const {
 
 bool TControlScrollBar::IsRangeStored() const { return !control_ || !control_->AutoScroll(); }
 
+int32_t TControlScrollBar::PageIncrement() const { return std::max(1, ControlSize() * 9 / 10); }
+
+int32_t TControlScrollBar::LineIncrement() const {
+  return smooth_ ? std::max(1, PageIncrement() / 10) : increment_;
+}
+
+void TControlScrollBar::Changed() {
+  if (!control_) return;
+  control_->lookChanged_ = true;
+  control_->UpdateScrollBars();
+}
+
+bool TControlScrollBar::HasOwnLook() const {
+  return style_ != ssRegular || size_ > 0 || buttonSize_ > 0 || thumbSize_ > 0 || !parentColor_;
+}
+
+void TControlScrollBar::ApplyLook(HWND Wnd) const {
+  const bool horz = kind_ == sbHorizontal;
+  const int mode = style_ == ssFlat       ? FSB_FLAT_MODE
+                   : style_ == ssHotTrack ? FSB_ENCARTA_MODE
+                                          : FSB_REGULAR_MODE;
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_HSTYLE : WSB_PROP_VSTYLE, mode, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CYHSCROLL : WSB_PROP_CXVSCROLL, size_, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CXHSCROLL : WSB_PROP_CYVSCROLL, buttonSize_, FALSE);
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_CXHTHUMB : WSB_PROP_CYVTHUMB, thumbSize_, FALSE);
+  const TColor back = parentColor_ ? clBtnHighlight : color_;
+  FlatSB_SetScrollProp(Wnd, horz ? WSB_PROP_HBKGCOLOR : WSB_PROP_VBKGCOLOR,
+                       static_cast<INT_PTR>(ColorToRGB(back)), FALSE);
+}
+
+void TControlScrollBar::SetPixels(int32_t& Field, int32_t Value) {
+  if (Value < 0 || Value > 32767) throw EInvalidOperation(SScrollBarRange);
+  if (Field == Value) return;
+  Field = Value;
+  Changed();
+}
+
+void TControlScrollBar::SetButtonSize(int32_t Value) { SetPixels(buttonSize_, Value); }
+void TControlScrollBar::SetSize(int32_t Value) { SetPixels(size_, Value); }
+void TControlScrollBar::SetThumbSize(int32_t Value) { SetPixels(thumbSize_, Value); }
+
+void TControlScrollBar::SetColor(TColor Value) {
+  parentColor_ = false;
+  if (color_ == Value) return;
+  color_ = Value;
+  Changed();
+}
+
+// Following the parent again brings back the highlight colour.
+void TControlScrollBar::SetParentColor(bool Value) {
+  if (parentColor_ == Value) return;
+  parentColor_ = Value;
+  if (Value) color_ = clBtnHighlight;
+  Changed();
+}
+
+void TControlScrollBar::SetSmooth(bool Value) {
+  if (smooth_ == Value) return;
+  smooth_ = Value;
+  Changed();
+}
+
+void TControlScrollBar::SetStyle(TScrollBarStyle Value) {
+  if (Value < ssRegular || Value > ssHotTrack) throw EInvalidOperation(SScrollBarRange);
+  if (style_ == Value) return;
+  style_ = Value;
+  Changed();
+}
+
 void TControlScrollBar::SetIncrement(int32_t Value) {
   if (Value < 1 || Value > 32767) throw EInvalidOperation(SScrollBarRange);
   increment_ = Value;
@@ -69,11 +138,11 @@ void TControlScrollBar::SetPosition(int32_t Value) {
 }
 
 void TControlScrollBar::ScrollMessage(uint16_t Code) {
-  const int32_t page = std::max(1, ControlSize() * 9 / 10);
+  const int32_t page = PageIncrement();
   const int bar = kind_ == sbHorizontal ? SB_HORZ : SB_VERT;
   switch (Code) {
-    case SB_LINEUP: SetPosition(position_ - increment_); break;
-    case SB_LINEDOWN: SetPosition(position_ + increment_); break;
+    case SB_LINEUP: SetPosition(position_ - LineIncrement()); break;
+    case SB_LINEDOWN: SetPosition(position_ + LineIncrement()); break;
     case SB_PAGEUP: SetPosition(position_ - page); break;
     case SB_PAGEDOWN: SetPosition(position_ + page); break;
     case SB_THUMBTRACK:
@@ -92,13 +161,20 @@ void TControlScrollBar::ScrollMessage(uint16_t Code) {
 
 void TControlScrollBar::Assign(TPersistent* Source) {
   if (auto* s = dynamic_cast<TControlScrollBar*>(Source)) {
+    buttonSize_ = s->buttonSize_;
+    color_ = s->color_;
     increment_ = s->increment_;
     margin_ = s->margin_;
+    parentColor_ = s->parentColor_;
     range_ = s->range_;
+    smooth_ = s->smooth_;
+    size_ = s->size_;
+    style_ = s->style_;
+    thumbSize_ = s->thumbSize_;
     tracking_ = s->tracking_;
     visible_ = s->visible_;
     SetPosition(s->position_);
-    if (control_) control_->UpdateScrollBars();
+    Changed();
     return;
   }
   TPersistent::Assign(Source);
@@ -106,15 +182,31 @@ void TControlScrollBar::Assign(TPersistent* Source) {
 
 ZYL_CLASS_IMPL(TControlScrollBar) {
   using C = TControlScrollBar;
-  b.Prop("Increment", &C::Increment, &C::SetIncrement)
+  b.Prop("ButtonSize", &C::ButtonSize, &C::SetButtonSize)
+      .Default(0)
+      .Prop("Color", &C::Color, &C::SetColor, ColorTypeInfo())
+      .Default(clBtnHighlight)
+      .Stored(&C::IsColorStored)
+      .Prop("Increment", &C::Increment, &C::SetIncrement)
       .Default(8)
+      .Stored(&C::IsIncrementStored)
       .Prop("Margin", &C::Margin, &C::SetMargin)
       .Default(0)
+      .Prop("ParentColor", &C::ParentColor, &C::SetParentColor)
+      .Default(true)
       .Prop("Position", &C::Position, &C::SetPosition)
       .Default(0)
       .Prop("Range", &C::Range, &C::SetRange)
       .Default(0)
       .Stored(&C::IsRangeStored)
+      .Prop("Smooth", &C::Smooth, &C::SetSmooth)
+      .Default(false)
+      .Prop("Size", &C::Size, &C::SetSize)
+      .Default(0)
+      .Prop("Style", &C::Style, &C::SetStyle)
+      .Default(ssRegular)
+      .Prop("ThumbSize", &C::ThumbSize, &C::SetThumbSize)
+      .Default(0)
       .Prop("Tracking", &C::Tracking, &C::SetTracking)
       .Default(false)
       .Prop("Visible", &C::Visible, &C::SetVisible)
@@ -184,6 +276,7 @@ void TScrollingWinControl::UpdateScrollBars() {
   if (updating_ || !horz_ || !vert_ || !HandleAllocated()) return;
   updating_ = true;
   TFinally done([this] { updating_ = false; });
+  ApplyBarLooks();
   // Showing one bar narrows the client area for the other: settle in two rounds.
   for (int round = 0; round < 2; ++round)
     for (TControlScrollBar* sb : {horz_, vert_}) {
@@ -208,6 +301,21 @@ void TScrollingWinControl::UpdateScrollBars() {
         updating_ = true;
       }
     }
+}
+
+// Bars of the classic look leave the window's bars as the system makes them.
+void TScrollingWinControl::ApplyBarLooks() {
+  if (!lookChanged_) return;
+  lookChanged_ = false;
+  if (!horz_->HasOwnLook() && !vert_->HasOwnLook()) {
+    UninitializeFlatSB(Handle());
+    return;
+  }
+  InitializeFlatSB(Handle());
+  horz_->ApplyLook(Handle());
+  vert_->ApplyLook(Handle());
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TScrollingWinControl::ScrollContents(int dx, int dy) {
@@ -255,6 +363,8 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
 
 void TScrollingWinControl::CreateWnd() {
   TWinControl::CreateWnd();
+  // A new window has the classic bars.
+  lookChanged_ = horz_->HasOwnLook() || vert_->HasOwnLook();
   UpdateScrollBars();
 }
 

@@ -53,7 +53,10 @@ NcLayout Layout(const Wnd* w) {
   l.Inner = r;
   if (w->ExStyle & WS_EX_CLIENTEDGE) InflateRect(&r, -2, -2);
   if (w->ExStyle & WS_EX_STATICEDGE) InflateRect(&r, -1, -1);
-  const int sv = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
+  const int sv =
+      w->Scroll[SB_VERT].Thick > 0 ? w->Scroll[SB_VERT].Thick : GetSystemMetrics(SM_CXVSCROLL);
+  const int sh =
+      w->Scroll[SB_HORZ].Thick > 0 ? w->Scroll[SB_HORZ].Thick : GetSystemMetrics(SM_CYHSCROLL);
   if (w->Style & WS_VSCROLL) {
     const int bottom = (w->Style & WS_HSCROLL) ? r.Bottom - sh : r.Bottom;
     l.VScroll = (w->ExStyle & WS_EX_LEFTSCROLLBAR) ? Rect(r.Left, r.Top, r.Left + sv, bottom)
@@ -237,7 +240,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCCALCSIZE: {
       if (!lParam) return 0;
       RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-      *r = DefaultClientRect(w->Style, w->ExStyle, *r, w->IsChild());
+      *r = DefaultClientRect(w->Style, w->ExStyle, *r, w->IsChild(), w->Scroll[SB_VERT].Thick,
+                             w->Scroll[SB_HORZ].Thick);
       return 0;
     }
     case WM_NCHITTEST: return DefaultNcHitTest(w, PointFromLParam(lParam));

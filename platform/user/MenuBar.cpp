@@ -370,7 +370,8 @@ bool MenuBarDefProc(Wnd* w, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
                        : reinterpret_cast<RECT*>(lParam);
       const int width = r->Right - r->Left;
       const Bar b = LayoutBar(w, width);
-      *r = DefaultClientRect(w->Style, w->ExStyle, *r, false);
+      *r = DefaultClientRect(w->Style, w->ExStyle, *r, false, w->Scroll[SB_VERT].Thick,
+                             w->Scroll[SB_HORZ].Thick);
       r->Top = std::min(r->Top + b.Area.Height(), r->Bottom);
       return true;
     }

@@ -12,7 +12,10 @@ bool ScrollThumb(const ScrollState& s, int length, int arrow, int& offset, int& 
   if (track <= 0 || range <= 0 || (s.Page > 0 && s.Page >= range) || s.Disabled == ESB_DISABLE_BOTH)
     return false;
   const int minThumb = std::min(track, 8);
-  size = s.Page > 0 ? static_cast<int>(static_cast<int64_t>(track) * s.Page / range) : arrow;
+  if (s.Thumb > 0)
+    size = s.Thumb;
+  else
+    size = s.Page > 0 ? static_cast<int>(static_cast<int64_t>(track) * s.Page / range) : arrow;
   size = std::clamp(size, minThumb, track);
   const int64_t span = range - std::max<int64_t>(static_cast<int64_t>(s.Page), 1);
   offset = arrow + (span > 0 ? static_cast<int>((track - size) * (static_cast<int64_t>(s.Pos) - s.Min) / span) : 0);
@@ -185,6 +188,83 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
     return TRUE;
   }
   SetBarVisible(w, bar, show != 0);
+  return TRUE;
+}
+
+namespace {
+
+// The field of the bar a flat scroll bar property sets; nullptr for an unknown property.
+int* FlatField(Wnd* w, UINT index) {
+  ScrollState& h = w->Scroll[SB_HORZ];
+  ScrollState& v = w->Scroll[SB_VERT];
+  switch (index) {
+    case WSB_PROP_CYVSCROLL: return &v.Arrow;
+    case WSB_PROP_CXHSCROLL: return &h.Arrow;
+    case WSB_PROP_CYHSCROLL: return &h.Thick;
+    case WSB_PROP_CXVSCROLL: return &v.Thick;
+    case WSB_PROP_CXHTHUMB: return &h.Thumb;
+    case WSB_PROP_CYVTHUMB: return &v.Thumb;
+    case WSB_PROP_VSTYLE: return &v.FlatMode;
+    case WSB_PROP_HSTYLE: return &h.FlatMode;
+    default: return nullptr;
+  }
+}
+
+void ResetFlatLook(ScrollState& s) {
+  s.FlatMode = FSB_REGULAR_MODE;
+  s.Thick = s.Arrow = s.Thumb = 0;
+  s.HasBack = false;
+}
+
+}  // namespace
+
+BOOL InitializeFlatSB(HWND hwnd) {
+  Wnd* w = FromHandle(hwnd);
+  if (!w) return FALSE;
+  w->FlatBars = true;
+  return TRUE;
+}
+
+BOOL UninitializeFlatSB(HWND hwnd) {
+  Wnd* w = FromHandle(hwnd);
+  if (!w) return FALSE;
+  w->FlatBars = false;
+  for (ScrollState& s : w->Scroll) ResetFlatLook(s);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return TRUE;
+}
+
+BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw) {
+  Wnd* w = FromHandle(hwnd);
+  if (!w || !w->FlatBars) return FALSE;
+  if (index == WSB_PROP_VBKGCOLOR || index == WSB_PROP_HBKGCOLOR) {
+    ScrollState& s = w->Scroll[index == WSB_PROP_VBKGCOLOR ? SB_VERT : SB_HORZ];
+    s.HasBack = true;
+    s.Back = static_cast<COLORREF>(value);
+  } else {
+    int* field = FlatField(w, index);
+    const bool mode = index == WSB_PROP_VSTYLE || index == WSB_PROP_HSTYLE;
+    if (!field || value < 0 || value > (mode ? FSB_FLAT_MODE : 32767)) return FALSE;
+    *field = static_cast<int>(value);
+  }
+  if (redraw)
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return TRUE;
+}
+
+BOOL FlatSB_GetScrollProp(HWND hwnd, UINT index, int* value) {
+  Wnd* w = FromHandle(hwnd);
+  if (!w || !w->FlatBars || !value) return FALSE;
+  if (index == WSB_PROP_VBKGCOLOR || index == WSB_PROP_HBKGCOLOR) {
+    const ScrollState& s = w->Scroll[index == WSB_PROP_VBKGCOLOR ? SB_VERT : SB_HORZ];
+    *value = static_cast<int>(s.HasBack ? s.Back : GetSysColor(COLOR_BTNHIGHLIGHT));
+    return TRUE;
+  }
+  int* field = FlatField(w, index);
+  if (!field) return FALSE;
+  *value = *field;
   return TRUE;
 }
 

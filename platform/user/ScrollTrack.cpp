@@ -44,7 +44,7 @@ ScrollParts ScrollBarParts(const TRect& area, bool vertical, const ScrollState& 
   const int thick = vertical ? area.Width() : area.Height();
   const int length = vertical ? area.Height() : area.Width();
   if (thick <= 0 || length <= 0) return p;
-  const int arrow = std::min(thick, length / 2);
+  const int arrow = std::min(st.Arrow > 0 ? st.Arrow : thick, length / 2);
   auto span = [&](int from, int to) {
     return vertical ? Rect(area.Left, area.Top + from, area.Right, area.Top + to)
                     : Rect(area.Left + from, area.Top, area.Left + to, area.Bottom);
@@ -80,10 +80,13 @@ void PaintScrollBar(HDC dc, const TRect& area, bool vertical, const ScrollState&
   const bool pressedShown = st.PressedOver;
   RECT track = vertical ? Rect(area.Left, p.Up.Bottom, area.Right, p.Down.Top)
                         : Rect(p.Up.Right, area.Top, p.Down.Left, area.Bottom);
+  const bool flat = st.FlatMode != FSB_REGULAR_MODE;
+  const COLORREF back = st.HasBack ? st.Back : GetSysColor(COLOR_BTNHIGHLIGHT);
   if (!IsRectEmpty(&track)) {
-    const TOwnedObject<HBRUSH> brush(TrackBrush());
+    // A flat bar's track is plain; the classic one checkers the face with the track colour.
+    const TOwnedObject<HBRUSH> brush(flat ? CreateSolidBrush(back) : TrackBrush());
     const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
-    const COLORREF oldBk = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    const COLORREF oldBk = SetBkColor(dc, back);
     FillRect(dc, &track, brush);
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBk);
@@ -98,8 +101,12 @@ void PaintScrollBar(HDC dc, const TRect& area, bool vertical, const ScrollState&
   RECT a = p.Up, b = p.Down;
   const UINT upOff = (all || (st.Disabled & ESB_DISABLE_LTUP)) ? DFCS_INACTIVE : 0;
   const UINT downOff = (all || (st.Disabled & ESB_DISABLE_RTDN)) ? DFCS_INACTIVE : 0;
-  const UINT upPushed = pressedShown && st.Pressed == kSbLineUp ? DFCS_PUSHED | DFCS_FLAT : 0;
-  const UINT downPushed = pressedShown && st.Pressed == kSbLineDown ? DFCS_PUSHED | DFCS_FLAT : 0;
+  // Flat arrows (a hot-tracked bar's too while the mouse is elsewhere) have no raised edge.
+  const UINT flatArrow = flat ? DFCS_FLAT : 0;
+  const UINT upPushed =
+      pressedShown && st.Pressed == kSbLineUp ? DFCS_PUSHED | DFCS_FLAT : flatArrow;
+  const UINT downPushed =
+      pressedShown && st.Pressed == kSbLineDown ? DFCS_PUSHED | DFCS_FLAT : flatArrow;
   if (!IsRectEmpty(&a))
     DrawFrameControl(dc, &a, DFC_SCROLL,
                      (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | upOff | upPushed);
@@ -108,7 +115,7 @@ void PaintScrollBar(HDC dc, const TRect& area, bool vertical, const ScrollState&
                      (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | downOff | downPushed);
   if (!IsRectEmpty(&p.Thumb)) {
     RECT t = p.Thumb;
-    DrawEdge(dc, &t, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    DrawEdge(dc, &t, EDGE_RAISED, BF_RECT | BF_MIDDLE | (flat ? BF_FLAT : 0));
   }
 }
 

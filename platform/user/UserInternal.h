@@ -53,6 +53,13 @@ struct ScrollState {
   int Pressed = 0;
   bool PressedOver = false;
   bool Tracking = false;
+  // The look the flat scroll bar calls gave a frame bar; sizes of 0 take the system's.
+  int FlatMode = 0;  // FSB_REGULAR_MODE, FSB_ENCARTA_MODE or FSB_FLAT_MODE
+  int Thick = 0;     // the width of a vertical bar, the height of a horizontal one
+  int Arrow = 0;     // the length of the arrow buttons
+  int Thumb = 0;     // the length of the thumb
+  bool HasBack = false;
+  COLORREF Back = 0;  // the track's colour when HasBack
 };
 
 // The parts of a scroll bar.
@@ -103,6 +110,7 @@ struct Wnd {
   HICON IconSm = nullptr;
 
   ScrollState Scroll[2];  // SB_HORZ, SB_VERT
+  bool FlatBars = false;  // InitializeFlatSB was called
   ScrollState CtlBar;     // the bar of a SCROLLBAR control (SB_CTL)
   bool IsScrollBarCtl =
       false;  // its procedure (or the one it passes on to) is the SCROLLBAR class's
@@ -323,7 +331,9 @@ TRect ScreenWindowRect(const Wnd* w);
 TRect ScreenClientRect(const Wnd* w);
 bool ReallyVisible(const Wnd* w);   // the window and every ancestor visible
 // Non-client geometry from styles (client rect inside the window rect).
-TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild);
+// The bars are vBar wide and hBar high, the system's sizes when 0.
+TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild, int vBar = 0,
+                        int hBar = 0);
 void NonClientMetrics(DWORD style, DWORD exStyle, bool isChild, int& border, int& caption);
 
 // The window changed its minimised or maximised state (internal WINDOWPOS flag): WM_SIZE

@@ -313,6 +313,13 @@ BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
 BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+// The look of a window's frame bars: InitializeFlatSB makes them take the properties set with
+// FlatSB_SetScrollProp (WSB_PROP_...: sizes in pixels, 0 for the system's, the track colour,
+// the FSB_ mode of each bar); UninitializeFlatSB gives back the classic bars.
+BOOL InitializeFlatSB(HWND hwnd);
+BOOL UninitializeFlatSB(HWND hwnd);
+BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw);
+BOOL FlatSB_GetScrollProp(HWND hwnd, UINT index, int* value);
 
 // The parts of a window of the COMBOBOX class (FALSE for any other window).
 BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);

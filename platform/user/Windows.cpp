@@ -233,7 +233,10 @@ void NonClientMetrics(DWORD style, DWORD exStyle, bool isChild, int& border, int
     caption = GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
 }
 
-TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild) {
+TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool isChild, int vBar,
+                        int hBar) {
+  if (vBar <= 0) vBar = GetSystemMetrics(SM_CXVSCROLL);
+  if (hBar <= 0) hBar = GetSystemMetrics(SM_CYHSCROLL);
   int border, caption;
   NonClientMetrics(style, exStyle, isChild, border, caption);
   TRect r = window;
@@ -243,11 +246,11 @@ TRect DefaultClientRect(DWORD style, DWORD exStyle, const TRect& window, bool is
   if (exStyle & WS_EX_STATICEDGE) InflateRect(&r, -1, -1);
   if (style & WS_VSCROLL) {
     if (exStyle & WS_EX_LEFTSCROLLBAR)
-      r.Left += GetSystemMetrics(SM_CXVSCROLL);
+      r.Left += vBar;
     else
-      r.Right -= GetSystemMetrics(SM_CXVSCROLL);
+      r.Right -= vBar;
   }
-  if (style & WS_HSCROLL) r.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  if (style & WS_HSCROLL) r.Bottom -= hBar;
   if (r.Right < r.Left) r.Right = r.Left;
   if (r.Bottom < r.Top) r.Bottom = r.Top;
   return r;

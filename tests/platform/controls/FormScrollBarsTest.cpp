@@ -9,6 +9,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ExtCtrls.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/PublishedList.h"
 
 namespace vcl::testing {
 
@@ -342,6 +343,181 @@ TEST_F(FormScrolling, AFormWithoutAutoScrollShowsNoBarsForChildrenBeyondIt) {
   EXPECT_TRUE(HasStyle(form_.get(), win::WS_VSCROLL));
   EXPECT_EQ(form_->VertScrollBar()->Range(), 340);
 }
+
+// ---- The bars' looks: style, sizes, colour, smooth scrolling ----
+
+// What a scroll bar publishes, in the designer's order, with defaults and stored rules.
+TEST(ControlScrollBarPublished, ListsTheLookBesideTheRangeInTheDesignersOrder) {
+  EXPECT_EQ(testsupport::PublishedList(TControlScrollBar::StaticClass()),
+            "ButtonSize=0 Color=clBtnHighlight? Increment=8? Margin=0 ParentColor=True "
+            "Position=0 Range=0? Smooth=False Size=0 Style=ssRegular ThumbSize=0 "
+            "Tracking=False Visible=True");
+}
+
+TEST_F(FormScrollBarsTest, ABarReadFromAFormKeepsItsLook) {
+  const std::string text =
+      "object ScrollForm: TScrollForm\n  Left = 0\n  Top = 0\n  Width = 300\n  Height = 200\n"
+      "  HorzScrollBar.ButtonSize = 12\n  HorzScrollBar.Color = clRed\n"
+      "  HorzScrollBar.ParentColor = False\n  HorzScrollBar.Size = 10\n"
+      "  HorzScrollBar.Style = ssFlat\n  HorzScrollBar.ThumbSize = 30\n"
+      "  VertScrollBar.Smooth = True\n  VertScrollBar.Style = ssHotTrack\nend\n";
+  TScrollForm f(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(text), &f);
+  const TControlScrollBar* h = f.HorzScrollBar();
+  EXPECT_EQ(h->ButtonSize(), 12);
+  EXPECT_EQ(h->Color(), clRed);
+  EXPECT_FALSE(h->ParentColor());
+  EXPECT_EQ(h->Size(), 10);
+  EXPECT_EQ(h->Style(), ssFlat);
+  EXPECT_EQ(h->ThumbSize(), 30);
+  EXPECT_FALSE(h->Smooth());
+  const TControlScrollBar* v = f.VertScrollBar();
+  EXPECT_TRUE(v->Smooth());
+  EXPECT_EQ(v->Style(), ssHotTrack);
+  EXPECT_TRUE(v->ParentColor());
+  EXPECT_EQ(v->Color(), clBtnHighlight);
+  EXPECT_EQ(v->Size(), 0);
+  // A smooth bar's increment follows the page and is not written.
+  EXPECT_EQ(TextOf(&f).find("VertScrollBar.Increment"), std::string::npos);
+  // Assigned to another form's bar, the look goes along.
+  TScrollForm g(nullptr);
+  g.SetHorzScrollBar(f.HorzScrollBar());
+  EXPECT_EQ(g.HorzScrollBar()->Style(), ssFlat);
+  EXPECT_EQ(g.HorzScrollBar()->Color(), clRed);
+  EXPECT_EQ(g.HorzScrollBar()->ThumbSize(), 30);
+}
+
+TEST_F(FormScrollBarsTest, AColourOfItsOwnEndsParentColorAndParentColorBringsBackTheHighlight) {
+  TScrollForm f(nullptr);
+  TControlScrollBar* h = f.HorzScrollBar();
+  h->SetColor(clLime);
+  EXPECT_FALSE(h->ParentColor());
+  EXPECT_NE(TextOf(&f).find("HorzScrollBar.Color = clLime"), std::string::npos);
+  h->SetParentColor(true);
+  EXPECT_EQ(h->Color(), clBtnHighlight);
+  EXPECT_EQ(TextOf(&f).find("HorzScrollBar.Color"), std::string::npos);
+  EXPECT_EQ(TextOf(&f).find("HorzScrollBar.ParentColor"), std::string::npos);
+}
+
+struct BadLookCase {
+  const char* Name;
+  void (*Set)(TControlScrollBar*, int32_t);
+  int32_t Value;
+};
+
+void PrintTo(const BadLookCase& c, std::ostream* os) { *os << c.Name; }
+
+class BarLookOutOfRange : public FormScrollBarsTest,
+                          public ::testing::WithParamInterface<BadLookCase> {};
+
+// Sizes are pixels from 0 (the system's) up; a size refused leaves the bar as it was.
+TEST_P(BarLookOutOfRange, IsRefusedAndLeavesTheBarAsItWas) {
+  TScrollForm f(nullptr);
+  TControlScrollBar* h = f.HorzScrollBar();
+  EXPECT_THROW(GetParam().Set(h, GetParam().Value), EInvalidOperation);
+  EXPECT_EQ(h->Size(), 0);
+  EXPECT_EQ(h->ButtonSize(), 0);
+  EXPECT_EQ(h->ThumbSize(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BarLookOutOfRange,
+    ::testing::Values(
+        BadLookCase{"NegativeSize", [](TControlScrollBar* b, int32_t v) { b->SetSize(v); }, -1},
+        BadLookCase{"HugeSize", [](TControlScrollBar* b, int32_t v) { b->SetSize(v); }, 1 << 20},
+        BadLookCase{"NegativeButton", [](TControlScrollBar* b, int32_t v) { b->SetButtonSize(v); },
+                    -5},
+        BadLookCase{"NegativeThumb", [](TControlScrollBar* b, int32_t v) { b->SetThumbSize(v); },
+                    INT32_MIN},
+        BadLookCase{
+            "StyleOutOfList",
+            [](TControlScrollBar* b, int32_t v) { b->SetStyle(static_cast<TScrollBarStyle>(v)); },
+            3}),
+    [](const ::testing::TestParamInfo<BadLookCase>& info) { return info.param.Name; });
+
+// A line of a smooth bar is a tenth of its page (nine tenths of the client area); the plain bar
+// moves by Increment.
+TEST_F(FormScrolling, ASmoothBarScrollsATenthOfAPagePerLine) {
+  Build(600);
+  TControlScrollBar* v = form_->VertScrollBar();
+  const int line = form_->ClientHeight() * 9 / 10 / 10;
+  ASSERT_GT(line, 8);
+  form_->Perform(win::WM_VSCROLL, win::SB_LINEDOWN, 0);
+  EXPECT_EQ(v->Position(), 8);
+  v->SetSmooth(true);
+  EXPECT_EQ(v->Increment(), line);
+  form_->Perform(win::WM_VSCROLL, win::SB_LINEDOWN, 0);
+  EXPECT_EQ(v->Position(), 8 + line);
+  v->SetSmooth(false);
+  EXPECT_EQ(v->Increment(), 8);
+}
+
+// A bar of its own look on a form whose block lies far below: the bar as wide as Size, arrows
+// ButtonSize long and a thumb ThumbSize long right below the up arrow; flat bars (hot-tracked
+// ones too while the mouse is elsewhere) have a shadow outline where the classic bar has a
+// raised edge, and a plain track of the bar's colour.
+struct BarLookCase {
+  const char* Name;
+  TScrollBarStyle Style;
+  bool Flat;
+};
+
+void PrintTo(const BarLookCase& c, std::ostream* os) { *os << c.Name; }
+
+class FormBarLook : public FormScrolling, public ::testing::WithParamInterface<BarLookCase> {};
+
+TEST_P(FormBarLook, DrawsTheBarAtItsSizesInItsStyleAndColour) {
+  Build(600);
+  const int plainClient = form_->ClientWidth();
+  const int systemWidth = win::GetSystemMetrics(win::SM_CXVSCROLL);
+  TControlScrollBar* v = form_->VertScrollBar();
+  v->SetStyle(GetParam().Style);
+  v->SetSize(30);
+  v->SetButtonSize(20);
+  v->SetThumbSize(40);
+  v->SetColor(clRed);
+  RunUntilIdle();
+  ASSERT_TRUE(v->IsScrollBarVisible());
+  EXPECT_EQ(form_->ClientWidth(), plainClient - (30 - systemWidth));
+  const TCapture whole = RenderWindow(form_->Handle());
+  const TPoint origin = form_->ClientToScreen({0, 0});
+  const int bx = origin.X - form_->Left() + form_->ClientWidth();  // the bar's left edge
+  const int by = origin.Y - form_->Top();
+  const win::COLORREF shadow = win::GetSysColor(win::COLOR_BTNSHADOW);
+  const win::COLORREF face = win::GetSysColor(win::COLOR_BTNFACE);
+  const win::COLORREF red = ColorToRGB(clRed);
+  // The thumb's outline, its face, and the track just past it.
+  EXPECT_EQ(whole.Color(bx + 15, by + 20) == shadow, GetParam().Flat);
+  EXPECT_EQ(whole.Color(bx + 15, by + 40), face);
+  EXPECT_NE(whole.Color(bx + 15, by + 58), red);
+  if (GetParam().Flat) {
+    EXPECT_EQ(whole.Color(bx + 15, by + 61), red);
+    EXPECT_EQ(whole.Color(bx + 29, by + 80), red);  // the bar's last column
+  } else {
+    // The classic track checkers the face with the colour.
+    const win::COLORREF a = whole.Color(bx + 15, by + 80), b = whole.Color(bx + 16, by + 80);
+    EXPECT_TRUE((a == red && b == face) || (a == face && b == red)) << a << " " << b;
+  }
+  // The up arrow's top-left corner: shadow when flat, the light of a raised edge otherwise.
+  EXPECT_EQ(whole.Color(bx, by) == shadow, GetParam().Flat);
+  EXPECT_EQ(whole.Color(bx, by) == win::GetSysColor(win::COLOR_3DLIGHT), !GetParam().Flat);
+  // Back to the classic look of the system's size.
+  v->SetStyle(ssRegular);
+  v->SetSize(0);
+  v->SetButtonSize(0);
+  v->SetThumbSize(0);
+  v->SetParentColor(true);
+  RunUntilIdle();
+  EXPECT_EQ(form_->ClientWidth(), plainClient);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, FormBarLook,
+                         ::testing::Values(BarLookCase{"Regular", ssRegular, false},
+                                           BarLookCase{"Flat", ssFlat, true},
+                                           BarLookCase{"HotTrack", ssHotTrack, true}),
+                         [](const ::testing::TestParamInfo<BarLookCase>& info) {
+                           return info.param.Name;
+                         });
 
 }  // namespace
 }  // namespace vcl::testing

@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Forms with AutoScroll and scroll bars of their own.
 INSTANTIATE_TEST_SUITE_P(ScrollingForms, FormWriteBack,
                          ::testing::Values("scroll_ranges.txt", "scroll_dialog.txt",
-                                           "scroll_sizeable.txt"));
+                                           "scroll_sizeable.txt", "scroll_flat.txt"));
 
 }  // namespace
 }  // namespace vcl::testing
