@@ -338,10 +338,12 @@ TEST_F(CalendarPropsTest, ProgramRangesAreCheckedAgainstMultiSelectAndTheLongest
   EXPECT_DOUBLE_EQ(cal->EndDate(), At(2024, 2, 14));
   const std::pair<const char*, TDateTime> refused[] = {{"before the first day", At(2024, 2, 9)},
                                                        {"32 days", At(2024, 3, 12)}};
-  for (auto [name, end] : refused)
-    EXPECT_EQ(testsupport::ErrorOf<EDateTimeError>([&] { cal->SetEndDate(end); }),
+  for (const auto& [name, end] : refused) {
+    const TDateTime last = end;
+    EXPECT_EQ(testsupport::ErrorOf<EDateTimeError>([&] { cal->SetEndDate(last); }),
               "Failed to set calendar selected range")
         << name;
+  }
   cal->SetEndDate(At(2024, 3, 11));  // 31 days
   EXPECT_DOUBLE_EQ(cal->EndDate(), At(2024, 3, 11));
   // A shorter longest range cuts the selection at its end.
