@@ -121,6 +121,10 @@ constexpr int kMargin = 4;    // left and right of the grid
 constexpr int kTitlePad = 3;  // around the title's text and arrows
 constexpr int kGap = 2;       // between the parts, top to bottom
 
+// The border the layout leaves: BorderWidth keeps what it was given, but no screen shows a
+// border wider than this, and the layout's sums stay within int.
+int LayoutBorder(int32_t BorderWidth) { return std::min<int32_t>(BorderWidth, 0x3FFF); }
+
 TSize TextSize(TFont* font, const std::string& text) {
   TMemoryDC dc;
   TSelectedObject chosen(dc, font->Handle());
@@ -445,13 +449,13 @@ int TMonthCalendar::CellWidth() {
 
 TSize TMonthCalendar::RequiredSize() {
   const TRect today = TodayRect();
-  return TSize{TitleRect().Right + borderWidth_, today.Bottom + kGap + borderWidth_};
+  return TSize{TitleRect().Right + LayoutBorder(borderWidth_), today.Bottom + kGap + LayoutBorder(borderWidth_)};
 }
 
-int TMonthCalendar::GridLeft() { return borderWidth_ + kMargin + (weekNumbers_ ? CellWidth() : 0); }
+int TMonthCalendar::GridLeft() { return LayoutBorder(borderWidth_) + kMargin + (weekNumbers_ ? CellWidth() : 0); }
 
 TRect TMonthCalendar::TitleRect() {
-  const int b = borderWidth_;
+  const int b = LayoutBorder(borderWidth_);
   return TRect{b, b, GridLeft() + 7 * CellWidth() + kMargin, b + CellHeight() + 2 * kTitlePad + 2};
 }
 
@@ -473,12 +477,12 @@ TRect TMonthCalendar::DayCellRect(int Row, int Column) {
 
 TRect TMonthCalendar::WeekNumberRect(int Row) {
   const TRect day = DayCellRect(Row, 0);
-  return TRect{borderWidth_ + kMargin, day.Top, day.Left, day.Bottom};
+  return TRect{LayoutBorder(borderWidth_) + kMargin, day.Top, day.Left, day.Bottom};
 }
 
 TRect TMonthCalendar::TodayRect() {
   const TRect last = DayCellRect(5, 6);
-  return TRect{borderWidth_ + kMargin, last.Bottom + kGap, last.Right,
+  return TRect{LayoutBorder(borderWidth_) + kMargin, last.Bottom + kGap, last.Right,
                showToday_ ? last.Bottom + kGap + CellHeight() : last.Bottom};
 }
 

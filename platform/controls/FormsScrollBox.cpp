@@ -20,7 +20,9 @@ int32_t TControlScrollBar::ControlSize() const {
   return kind_ == sbHorizontal ? control_->ClientWidth() : control_->ClientHeight();
 }
 
-int32_t TControlScrollBar::LastPosition() const { return std::max(0, range_ - ControlSize()); }
+int32_t TControlScrollBar::LastPosition() const {
+  return std::max(0, ClampToInt(int64_t{range_} - ControlSize()));
+}
 
 bool TControlScrollBar::IsScrollBarVisible() const {
   return visible_ && control_ && range_ > ControlSize();
