@@ -449,10 +449,13 @@ int TMonthCalendar::CellWidth() {
 
 TSize TMonthCalendar::RequiredSize() {
   const TRect today = TodayRect();
-  return TSize{TitleRect().Right + LayoutBorder(borderWidth_), today.Bottom + kGap + LayoutBorder(borderWidth_)};
+  return TSize{TitleRect().Right + LayoutBorder(borderWidth_),
+               today.Bottom + kGap + LayoutBorder(borderWidth_)};
 }
 
-int TMonthCalendar::GridLeft() { return LayoutBorder(borderWidth_) + kMargin + (weekNumbers_ ? CellWidth() : 0); }
+int TMonthCalendar::GridLeft() {
+  return LayoutBorder(borderWidth_) + kMargin + (weekNumbers_ ? CellWidth() : 0);
+}
 
 TRect TMonthCalendar::TitleRect() {
   const int b = LayoutBorder(borderWidth_);
