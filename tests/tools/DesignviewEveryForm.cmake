@@ -2,6 +2,7 @@
 # no example in its gallery, a layout that declares no form class, and a folder without layouts;
 # the package's own layouts pass the check.
 #   cmake -DDESIGNVIEW=<tool> -DLAYOUTS=<design folder> -DWORK=<folder> -P DesignviewEveryForm.cmake
+include("${CMAKE_CURRENT_LIST_DIR}/ExpectRun.cmake")
 file(REMOVE_RECURSE "${WORK}")
 file(GLOB layouts "${LAYOUTS}/*.dfm")
 list(LENGTH layouts count)
@@ -15,15 +16,7 @@ function(expect name dir rc wanted)
   set(out "${WORK}/${name}-out")
   execute_process(COMMAND "${DESIGNVIEW}" "${out}" "${dir}" RESULT_VARIABLE got
                   OUTPUT_QUIET ERROR_VARIABLE err)
-  if(NOT got STREQUAL "${rc}")
-    message(FATAL_ERROR "${name}: exit code ${got}, expected ${rc}\n${err}")
-  endif()
-  foreach(text IN LISTS wanted)
-    string(FIND "${err}" "${text}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "${name}: \"${text}\" not on stderr:\n${err}")
-    endif()
-  endforeach()
+  expect_run("${name}" "${got}" "${rc}" "${err}" "${wanted}")
   file(GLOB made "${out}/*.png")
   if(NOT rc EQUAL 0 AND made)
     message(FATAL_ERROR "${name}: pictures made although the check failed: ${made}")

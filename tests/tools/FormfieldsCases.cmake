@@ -4,6 +4,7 @@
 # class that differs from the ancestor's; a shared list naming a form without a form file is
 # refused; a bad command line is a usage error.
 #   cmake -DFORMFIELDS=<tool> -DWORK=<folder> -P FormfieldsCases.cmake
+include("${CMAKE_CURRENT_LIST_DIR}/ExpectRun.cmake")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/out")
 
@@ -11,15 +12,7 @@ file(MAKE_DIRECTORY "${WORK}/out")
 function(expect name rc wanted)
   execute_process(COMMAND "${FORMFIELDS}" ${ARGN} RESULT_VARIABLE got OUTPUT_QUIET
                   ERROR_VARIABLE err WORKING_DIRECTORY "${WORK}")
-  if(NOT got STREQUAL "${rc}")
-    message(FATAL_ERROR "${name}: exit code ${got}, expected ${rc}\n${err}")
-  endif()
-  foreach(text IN LISTS wanted)
-    string(FIND "${err}" "${text}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "${name}: \"${text}\" not on stderr:\n${err}")
-    endif()
-  endforeach()
+  expect_run("${name}" "${got}" "${rc}" "${err}" "${wanted}")
 endfunction()
 
 # Every text of `wanted` is in `file`; none of `unwanted` is.
