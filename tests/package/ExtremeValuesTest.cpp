@@ -46,8 +46,12 @@ std::string Text(const Path& path) {
   return s;
 }
 
-// The limits of the type and the values next to them, 0 and +-1, and the halves between.
-std::vector<int64_t> EdgeValues(int64_t min, int64_t max) {
+// The limits of an integer property's type (int64's for a 64-bit one) and the values next to
+// them, 0 and +-1, and the halves between.
+std::vector<int64_t> EdgeValues(const vcl::TPropInfo* p) {
+  const bool wide = p->Kind() == vcl::tkInt64;
+  const int64_t min = wide ? INT64_MIN : p->PropType->MinValue;
+  const int64_t max = wide ? INT64_MAX : p->PropType->MaxValue;
   std::set<int64_t> values{min, min + 1, min / 2, -1, 0, 1, max / 2, max - 1, max};
   std::vector<int64_t> inRange;
   for (int64_t v : values)
@@ -150,9 +154,7 @@ TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsShowsAndPaints) {
       const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
       ASSERT_NE(p, nullptr);
       const bool wide = p->Kind() == vcl::tkInt64;
-      const int64_t min = wide ? INT64_MIN : p->PropType->MinValue;
-      const int64_t max = wide ? INT64_MAX : p->PropType->MaxValue;
-      for (int64_t v : EdgeValues(min, max)) {
+      for (int64_t v : EdgeValues(p)) {
         SCOPED_TRACE(v);
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
           if (wide)
@@ -246,10 +248,7 @@ TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsReadFromAFormTakesInput) {
         p = vcl::FindPropInfo(target, path.back());
         ASSERT_NE(p, nullptr);
       }
-      const bool wide = p->Kind() == vcl::tkInt64;
-      const int64_t min = wide ? INT64_MIN : p->PropType->MinValue;
-      const int64_t max = wide ? INT64_MAX : p->PropType->MaxValue;
-      for (int64_t v : EdgeValues(min, max)) {
+      for (int64_t v : EdgeValues(p)) {
         SCOPED_TRACE(v);
         const std::string bytes = FormWith(cls, path, v);
         if (bytes.empty()) continue;
