@@ -24,6 +24,14 @@ TWinControl* g_creationControl = nullptr;
 TControl* g_captureControl = nullptr;
 TControl* g_mouseControl = nullptr;
 
+bool RegisterOwnClass(const WNDCLASSA& WindowClass) {
+  WNDCLASSA existing;
+  const bool registered = GetClassInfoA(nullptr, WindowClass.lpszClassName, &existing) != 0;
+  if (registered && existing.lpfnWndProc == WindowClass.lpfnWndProc) return true;
+  if (registered) UnregisterClassA(WindowClass.lpszClassName, nullptr);
+  return RegisterClassA(&WindowClass) != 0;
+}
+
 std::string FormatName(const char* fmt, const std::string& name) {
   std::string s = fmt;
   auto pos = s.find("%s");

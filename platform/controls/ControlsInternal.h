@@ -33,6 +33,12 @@ struct TStandardClasses {
 
 inline constexpr const char* SParentRequired = "Control '%s' has no parent window";
 
+// Registers WindowClass (name and procedure given) for one of the framework's own windows,
+// unless its name is registered with the same procedure already; a registration of the name
+// with another procedure is replaced. False when the window system refuses (the other
+// procedure's class stays while windows of it live).
+bool RegisterOwnClass(const win::WNDCLASSA& WindowClass);
+
 // fmt with its "%s" replaced by name.
 std::string FormatName(const char* fmt, const std::string& name);
 

@@ -217,14 +217,10 @@ void TTimer::UpdateTimer() {
   if (ComponentState().contains(csLoading) || ComponentState().contains(csDesigning)) return;
   if (interval_ == 0 || !enabled_ || !onTimer_) return;
   if (!window_) {
-    WNDCLASSA existing;
-    if (!GetClassInfoA(nullptr, "TTimerWindow", &existing) || existing.lpfnWndProc != &TimerWndProc) {
-      if (existing.lpfnWndProc) UnregisterClassA("TTimerWindow", nullptr);
-      WNDCLASSA wc;
-      wc.lpfnWndProc = &TimerWndProc;
-      wc.lpszClassName = "TTimerWindow";
-      RegisterClassA(&wc);
-    }
+    WNDCLASSA wc;
+    wc.lpfnWndProc = &TimerWndProc;
+    wc.lpszClassName = "TTimerWindow";
+    controls_internal::RegisterOwnClass(wc);
     window_ = CreateWindowExA(0, "TTimerWindow", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               nullptr, nullptr);
     if (!window_) throw EOutOfResources(SNoTimers);

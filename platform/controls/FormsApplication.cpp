@@ -13,6 +13,7 @@
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlsInternal.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/CanvasGuards.h"
 #include "platform/graphics/Icon.h"
@@ -159,15 +160,11 @@ LRESULT TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 void TApplication::CreateHandle() {
-  WNDCLASSA existing;
-  if (!GetClassInfoA(nullptr, "TApplication", &existing) || existing.lpfnWndProc != &AppWndProc) {
-    if (existing.lpfnWndProc) UnregisterClassA("TApplication", nullptr);
-    WNDCLASSA wc;
-    wc.lpfnWndProc = &AppWndProc;
-    wc.lpszClassName = "TApplication";
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_ARROW));
-    RegisterClassA(&wc);
-  }
+  WNDCLASSA wc;
+  wc.lpfnWndProc = &AppWndProc;
+  wc.lpszClassName = "TApplication";
+  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(IDC_ARROW));
+  controls_internal::RegisterOwnClass(wc);
   const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
   handle_ = CreateWindowExA(0, "TApplication", title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,

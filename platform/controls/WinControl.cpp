@@ -125,15 +125,10 @@ void TWinControl::CreateWnd() {
       throw EInvalidOperation(FormatName(SParentRequired, Name()));
   }
   defWndProc_ = params.WindowClass.lpfnWndProc;
-  WNDCLASSA existing;
-  const bool registered = GetClassInfoA(nullptr, params.WinClassName.c_str(), &existing) != 0;
-  if (!registered || existing.lpfnWndProc != &ControlWndProc) {
-    if (registered) UnregisterClassA(params.WinClassName.c_str(), nullptr);
-    WNDCLASSA wc = params.WindowClass;
-    wc.lpfnWndProc = &ControlWndProc;
-    wc.lpszClassName = params.WinClassName.c_str();
-    if (!RegisterClassA(&wc)) throw EOutOfResources(Format(SWindowClass, {params.WinClassName}));
-  }
+  WNDCLASSA wc = params.WindowClass;
+  wc.lpfnWndProc = &ControlWndProc;
+  wc.lpszClassName = params.WinClassName.c_str();
+  if (!RegisterOwnClass(wc)) throw EOutOfResources(Format(SWindowClass, {params.WinClassName}));
   g_creationControl = this;
   {
     TFinally created([] { g_creationControl = nullptr; });
