@@ -26,6 +26,21 @@ void FillSolid(TCanvas* c, const TRect& r, TColor color) {
   c->Brush()->SetColor(color);
   c->FillRect(r);
 }
+
+// The range checks of the progress and track bars. A bar refuses a Min above its Max, except
+// while it loads (a form file sets them one after the other).
+void CheckRange(const TComponent* Bar, int32_t AMin, int32_t AMax) {
+  if (AMin > AMax && !Bar->ComponentState().contains(csLoading))
+    throw EInvalidOperation(Format(SPropertyOutOfRange, {Bar->ClassName()}));
+}
+
+// Once loaded: a damaged file's Min above Max leaves an empty range rather than a broken bar,
+// and raises.
+void CheckLoadedRange(const TComponent* Bar, int32_t Min, int32_t& Max) {
+  if (Min <= Max) return;
+  Max = Min;
+  throw EInvalidOperation(Format(SPropertyOutOfRange, {Bar->ClassName()}));
+}
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -38,20 +53,15 @@ TProgressBar::TProgressBar(TComponent* AOwner) : TCustomControl(AOwner) {
   SetColor(clBtnFace);
 }
 
-void TProgressBar::CheckRange(int32_t AMin, int32_t AMax) {
-  if (AMin > AMax && !ComponentState().contains(csLoading))
-    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-}
-
 void TProgressBar::SetMin(int32_t Value) {
-  CheckRange(Value, max_);
+  CheckRange(this, Value, max_);
   min_ = Value;
   SetPosition(position_);
   Invalidate();
 }
 
 void TProgressBar::SetMax(int32_t Value) {
-  CheckRange(min_, Value);
+  CheckRange(this, min_, Value);
   max_ = Value;
   SetPosition(position_);
   Invalidate();
@@ -59,10 +69,7 @@ void TProgressBar::SetMax(int32_t Value) {
 
 void TProgressBar::Loaded() {
   TCustomControl::Loaded();
-  if (min_ > max_) {
-    max_ = min_;  // a damaged file leaves an empty range rather than a broken control
-    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  }
+  CheckLoadedRange(this, min_, max_);
   SetPosition(position_);
 }
 
@@ -167,20 +174,15 @@ TTrackBar::TTrackBar(TComponent* AOwner) : TCustomControl(AOwner) {
   tabStop_ = true;
 }
 
-void TTrackBar::CheckRange(int32_t AMin, int32_t AMax) {
-  if (AMin > AMax && !ComponentState().contains(csLoading))
-    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-}
-
 void TTrackBar::SetMin(int32_t Value) {
-  CheckRange(Value, max_);
+  CheckRange(this, Value, max_);
   min_ = Value;
   if (!ComponentState().contains(csLoading)) position_ = std::clamp(position_, min_, max_);
   Invalidate();
 }
 
 void TTrackBar::SetMax(int32_t Value) {
-  CheckRange(min_, Value);
+  CheckRange(this, min_, Value);
   max_ = Value;
   if (!ComponentState().contains(csLoading)) position_ = std::clamp(position_, min_, max_);
   Invalidate();
@@ -188,10 +190,7 @@ void TTrackBar::SetMax(int32_t Value) {
 
 void TTrackBar::Loaded() {
   TCustomControl::Loaded();
-  if (min_ > max_) {
-    max_ = min_;
-    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  }
+  CheckLoadedRange(this, min_, max_);
   position_ = std::clamp(position_, min_, max_);
 }
 

@@ -44,7 +44,6 @@ class TProgressBar : public TCustomControl {
 
  protected:
   void Paint() override;
-  void CheckRange(int32_t AMin, int32_t AMax);
 
   int32_t min_ = 0, max_ = 100, position_ = 0, step_ = 10;
   bool smooth_ = false;
@@ -107,7 +106,6 @@ class TTrackBar : public TCustomControl {
   void WMGetDlgCode(TMessage& Message);
   void CMFocusChanged(TCMFocusChanged& Message);
   void CMEnabledChanged(TMessage& Message);
-  void CheckRange(int32_t AMin, int32_t AMax);
   bool Horizontal() const { return orientation_ == trHorizontal; }
   // Ticks drawn along one side of the channel.
   void DrawTicks(bool Before);

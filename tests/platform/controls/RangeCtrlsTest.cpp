@@ -4,6 +4,7 @@
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
+#include "platform/classes/TypeInfo.h"
 #include "tests/support/ErrorOf.h"
 
 namespace vcl::testing {
@@ -80,6 +81,35 @@ TEST_F(RangeCtrlsTest, RangesOutOfOrderInAFormFileAreReadInAnyOrder) {
   EXPECT_EQ(track->Position(), 30);
   EXPECT_EQ(track->Min(), 20);
 }
+
+// A form file whose Min lies above Max: reading fails with the bar's out-of-range error, and
+// the bar is left with an empty range at Min instead of a broken one.
+struct TDamagedRange {
+  const char* Object;
+  const char* Message;
+};
+class DamagedRangeTest : public RangeCtrlsTest,
+                         public ::testing::WithParamInterface<TDamagedRange> {};
+
+TEST_P(DamagedRangeTest, AMinAboveMaxInAFormFileRaisesAndLeavesAnEmptyRange) {
+  const TObj text{"Form1: TForm",
+                  {"BorderStyle = bsNone", "Width = 300", "Height = 100"},
+                  {{GetParam().Object, {"Min = 50", "Max = 10", "Position = 30"}}}};
+  form_ = std::make_unique<TForm>(nullptr);
+  EXPECT_EQ(testsupport::ErrorOf<EReadError>([&] {
+              ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+            }),
+            GetParam().Message);
+  auto* bar = form_->FindComponent("Bar");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetOrdProp(bar, "Min"), 50);
+  EXPECT_EQ(GetOrdProp(bar, "Max"), 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bars, DamagedRangeTest,
+    ::testing::Values(TDamagedRange{"Bar: TProgressBar", "TProgressBar property out of range"},
+                      TDamagedRange{"Bar: TTrackBar", "TTrackBar property out of range"}));
 
 struct TTrackKey {
   win::BYTE Key;

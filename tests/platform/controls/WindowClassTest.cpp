@@ -24,7 +24,7 @@ enum class TBefore { Nothing, Foreign, Own, ForeignWithWindow };
 struct TRegisterCase {
   const char* Name;
   TBefore Before;
-  bool Registered;   // the answer
+  bool Registered;    // the answer
   WNDPROC ProcAfter;  // the procedure the name has afterwards
   UINT StyleAfter;
 };
