@@ -1,5 +1,6 @@
 // TCustomGroupBox and TGroupBox: a framed, captioned container.
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlPaint.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
@@ -57,19 +58,7 @@ void TCustomGroupBox::Paint() {
     c->Brush()->SetColor(color_);
     c->Brush()->SetStyle(bsSolid);
     c->FillRect(t);
-    SetBkMode(c->Handle(), TRANSPARENT);
-    if (!enabled_) {
-      TRect o = t;
-      OffsetRect(&o, 1, 1);
-      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
-      DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &o,
-                DT_SINGLELINE | DT_LEFT);
-      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
-    } else {
-      SetTextColor(c->Handle(), static_cast<COLORREF>(ColorToRGB(font_->Color())));
-    }
-    DrawTextA(c->Handle(), text_.c_str(), static_cast<int>(text_.size()), &t,
-              DT_SINGLELINE | DT_LEFT);
+    DrawCaption(c, text_, t, DT_SINGLELINE | DT_LEFT, enabled_);
   }
 }
 

@@ -1,5 +1,6 @@
 // TCustomLabel and TLabel: text on the parent's surface.
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlPaint.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
@@ -80,19 +81,12 @@ void TCustomLabel::DoDrawText(TRect& Rect, uint32_t Flags) {
   if ((Flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == "&"))) text += ' ';
   if (!showAccelChar_) Flags |= DT_NOPREFIX;
   canvas_->Font()->Assign(font_);
-  HDC dc = canvas_->Handle();
-  canvas_->RequiredState({csHandleValid, csFontValid});
-  SetBkMode(dc, TRANSPARENT);
-  if (!enabled_) {
-    OffsetRect(&Rect, 1, 1);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &Rect, Flags);
-    OffsetRect(&Rect, -1, -1);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
-  } else {
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font_->Color())));
+  if (!(Flags & DT_CALCRECT)) {
+    DrawCaption(canvas_, text, Rect, Flags, enabled_);
+    return;
   }
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &Rect, Flags);
+  canvas_->RequiredState({csHandleValid, csFontValid});
+  DrawTextA(canvas_->Handle(), text.c_str(), static_cast<int>(text.size()), &Rect, Flags);
 }
 
 void TCustomLabel::Paint() {

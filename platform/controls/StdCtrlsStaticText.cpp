@@ -1,5 +1,6 @@
 // TCustomStaticText and TStaticText: a windowed label.
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ControlPaint.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
@@ -92,21 +93,9 @@ void TCustomStaticText::Paint() {
   canvas_->Brush()->SetStyle(bsSolid);
   canvas_->FillRect(r);
   canvas_->Font()->Assign(font_);
-  canvas_->RequiredState({csHandleValid, csFontValid});
-  HDC dc = canvas_->Handle();
-  SetBkMode(dc, TRANSPARENT);
   const uint32_t flags =
       DT_SINGLELINE | alignments[alignment_] | (showAccelChar_ ? 0 : DT_NOPREFIX);
-  if (!enabled_) {
-    TRect o = r;
-    OffsetRect(&o, 1, 1);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
-    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &o, flags);
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
-  } else {
-    SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font_->Color())));
-  }
-  DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, flags);
+  DrawCaption(canvas_, text_, r, flags, enabled_);
 }
 
 void TCustomStaticText::CMTextChanged(TMessage& Message) {
