@@ -237,9 +237,43 @@ TRect TButtonGlyph::Draw(TCanvas* Canvas, const TRect& Client, const TPoint& Off
 }
 
 // ---------------------------------------------------------------------------------------------
+// TGlyphButton
+
+template <class Base>
+void TGlyphButton<Base>::SetLayout(TButtonLayout Value) {
+  layout_ = Value;
+  this->Invalidate();
+}
+template <class Base>
+void TGlyphButton<Base>::SetMargin(int32_t Value) {
+  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {this->ClassName()}));
+  margin_ = Value;
+  this->Invalidate();
+}
+template <class Base>
+void TGlyphButton<Base>::SetSpacing(int32_t Value) {
+  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {this->ClassName()}));
+  spacing_ = Value;
+  this->Invalidate();
+}
+template <class Base>
+void TGlyphButton<Base>::SetNumGlyphs(TNumGlyphs Value) {
+  glyph_.SetNumGlyphs(Value);
+  this->Invalidate();
+}
+template <class Base>
+void TGlyphButton<Base>::DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client,
+                                             const TPoint& Offset, TButtonState State) {
+  glyph_.Draw(Canvas, Client, Offset, this->text_, layout_, margin_, spacing_, State);
+}
+
+template class TGlyphButton<TGraphicControl>;
+template class TGlyphButton<TButton>;
+
+// ---------------------------------------------------------------------------------------------
 // TSpeedButton
 
-TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGlyphButton(AOwner) {
   controlStyle_ = {csCaptureMouse, csDoubleClicks};
   width_ = 23;
   height_ = 22;
@@ -253,25 +287,6 @@ void TSpeedButton::GlyphChanged(TObject*) { Invalidate(); }
 
 void TSpeedButton::SetGlyph(TBitmap* Value) { glyph_.Glyph()->Assign(Value); }
 
-void TSpeedButton::SetNumGlyphs(TNumGlyphs Value) {
-  glyph_.SetNumGlyphs(Value);
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout Value) {
-  layout_ = Value;
-  Invalidate();
-}
-void TSpeedButton::SetMargin(int32_t Value) {
-  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  margin_ = Value;
-  Invalidate();
-}
-void TSpeedButton::SetSpacing(int32_t Value) {
-  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  spacing_ = Value;
-  Invalidate();
-}
 void TSpeedButton::SetFlat(bool Value) {
   flat_ = Value;
   Invalidate();
@@ -407,7 +422,7 @@ void TSpeedButton::Paint() {
   }
   c->Font()->Assign(font_);
   const TPoint offset = pressed ? TPoint{1, 1} : TPoint{0, 0};
-  glyph_.Draw(c, r, offset, text_, layout_, margin_, spacing_, shown);
+  DrawGlyphAndCaption(c, r, offset, shown);
 }
 
 void TSpeedButton::CMEnabledChanged(TMessage& Message) {
@@ -481,7 +496,7 @@ ZYL_CLASS_IMPL(TSpeedButton) {
 // ---------------------------------------------------------------------------------------------
 // TBitBtn
 
-TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner) {
+TBitBtn::TBitBtn(TComponent* AOwner) : TGlyphButton(AOwner) {
   glyph_.Glyph()->OnChange = TNotifyEvent(this, &TBitBtn::GlyphChanged);
 }
 
@@ -522,24 +537,6 @@ void TBitBtn::SetKind(TBitBtnKind Value) {
 
 bool TBitBtn::IsCustomCaption() { return Kind() == bkCustom || Caption() != kKinds[kind_].Caption; }
 
-void TBitBtn::SetLayout(TButtonLayout Value) {
-  layout_ = Value;
-  Invalidate();
-}
-void TBitBtn::SetMargin(int32_t Value) {
-  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  margin_ = Value;
-  Invalidate();
-}
-void TBitBtn::SetSpacing(int32_t Value) {
-  if (Value < -1) throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
-  spacing_ = Value;
-  Invalidate();
-}
-void TBitBtn::SetNumGlyphs(TNumGlyphs Value) {
-  glyph_.SetNumGlyphs(Value);
-  Invalidate();
-}
 void TBitBtn::SetStyle(TButtonStyle Value) {
   style_ = Value;
   Invalidate();
@@ -563,7 +560,7 @@ void TBitBtn::Paint() {
   c->Font()->Assign(font_);
   const TButtonState state = !enabled_ ? bsDisabled : down_ ? bsDown : bsUp;
   const TPoint offset = down_ ? TPoint{1, 1} : TPoint{0, 0};
-  glyph_.Draw(c, inner, offset, text_, layout_, margin_, spacing_, state);
+  DrawGlyphAndCaption(c, inner, offset, state);
   if (Focused()) {
     TRect f = r;
     InflateRect(&f, -3, -3);

@@ -49,7 +49,37 @@ class TButtonGlyph {
   TNumGlyphs numGlyphs_ = 1;
 };
 
-class TSpeedButton : public TGraphicControl {
+// What the speed button and the bitmap button share over their different ancestors (Base): the
+// glyph and where it sits beside the caption. Setting any of it repaints the button; a Margin
+// or Spacing below -1 raises EInvalidOperation naming the button's class.
+template <class Base>
+class TGlyphButton : public Base {
+ public:
+  TBitmap* Glyph() const { return glyph_.Glyph(); }
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout Value);
+  // The glyph's distance from the edge it sits at; -1 centres glyph and caption together.
+  int32_t Margin() const { return margin_; }
+  void SetMargin(int32_t Value);
+  TNumGlyphs NumGlyphs() const { return glyph_.NumGlyphs(); }
+  void SetNumGlyphs(TNumGlyphs Value);
+  // Between glyph and caption; -1 centres the caption in the space left.
+  int32_t Spacing() const { return spacing_; }
+  void SetSpacing(int32_t Value);
+
+ protected:
+  explicit TGlyphButton(TComponent* AOwner) : Base(AOwner) {}
+  // Glyph and caption in Client, for the button's State.
+  void DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const TPoint& Offset,
+                           TButtonState State);
+
+  TButtonGlyph glyph_;
+  TButtonLayout layout_ = blGlyphLeft;
+  int32_t margin_ = -1;
+  int32_t spacing_ = 4;
+};
+
+class TSpeedButton : public TGlyphButton<TGraphicControl> {
   ZYL_CLASS(TSpeedButton, TGraphicControl)
   ZYL_MESSAGES(TSpeedButton)
   explicit TSpeedButton(TComponent* AOwner);
@@ -63,16 +93,7 @@ class TSpeedButton : public TGraphicControl {
   void SetFlat(bool Value);
   int32_t GroupIndex() const { return groupIndex_; }
   void SetGroupIndex(int32_t Value);
-  TBitmap* Glyph() const { return glyph_.Glyph(); }
   void SetGlyph(TBitmap* Value);
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout Value);
-  int32_t Margin() const { return margin_; }
-  void SetMargin(int32_t Value);
-  TNumGlyphs NumGlyphs() const { return glyph_.NumGlyphs(); }
-  void SetNumGlyphs(TNumGlyphs Value);
-  int32_t Spacing() const { return spacing_; }
-  void SetSpacing(int32_t Value);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool Value);
   // The look being shown: up, down while pressed, exclusive while it stays down.
@@ -97,7 +118,6 @@ class TSpeedButton : public TGraphicControl {
   void CMMouseLeave(TMessage& Message);
   void CMDialogChar(TCMDialogChar& Message);
 
-  TButtonGlyph glyph_;
   bool allowAllUp_ = false;
   bool down_ = false;
   bool dragging_ = false;
@@ -105,32 +125,20 @@ class TSpeedButton : public TGraphicControl {
   bool mouseInControl_ = false;
   bool transparent_ = true;
   int32_t groupIndex_ = 0;
-  TButtonLayout layout_ = blGlyphLeft;
-  int32_t margin_ = -1;
-  int32_t spacing_ = 4;
   TButtonState state_ = bsUp;
 };
 
-class TBitBtn : public TButton {
+class TBitBtn : public TGlyphButton<TButton> {
   ZYL_CLASS(TBitBtn, TButton)
   ZYL_MESSAGES(TBitBtn)
   explicit TBitBtn(TComponent* AOwner);
   ~TBitBtn() override;
 
-  TBitmap* Glyph() const { return glyph_.Glyph(); }
   void SetGlyph(TBitmap* Value);
   // Choosing a kind other than bkCustom sets its caption, glyph, modal result and Default or
   // Cancel; changing any of them afterwards makes the button custom again.
   TBitBtnKind Kind() const;
   void SetKind(TBitBtnKind Value);
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout Value);
-  int32_t Margin() const { return margin_; }
-  void SetMargin(int32_t Value);
-  TNumGlyphs NumGlyphs() const { return glyph_.NumGlyphs(); }
-  void SetNumGlyphs(TNumGlyphs Value);
-  int32_t Spacing() const { return spacing_; }
-  void SetSpacing(int32_t Value);
   TButtonStyle Style() const { return style_; }
   void SetStyle(TButtonStyle Value);
   void Click() override;
@@ -142,13 +150,12 @@ class TBitBtn : public TButton {
   void Paint() override;
   void GlyphChanged(TObject* Sender);
 
-  TButtonGlyph glyph_;
   TBitBtnKind kind_ = bkCustom;
-  TButtonLayout layout_ = blGlyphLeft;
-  int32_t margin_ = -1;
-  int32_t spacing_ = 4;
   TButtonStyle style_ = bsAutoDetect;
   bool settingKind_ = false;
 };
+
+extern template class TGlyphButton<TGraphicControl>;
+extern template class TGlyphButton<TButton>;
 
 }  // namespace vcl

@@ -69,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      l->SetLayout(tlCenter);
                                      return l;
                                    }},
-                      TCaptionCase{"StaticText",
-                                   [](TComponent* o) { return new TStaticText(o); }},
+                      TCaptionCase{"StaticText", [](TComponent* o) { return new TStaticText(o); }},
                       TCaptionCase{"GroupBox", [](TComponent* o) { return new TGroupBox(o); }}),
     [](const ::testing::TestParamInfo<TCaptionCase>& i) { return std::string(i.param.Name); });
 
