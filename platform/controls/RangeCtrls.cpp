@@ -26,51 +26,53 @@ void FillSolid(TCanvas* c, const TRect& r, TColor color) {
   c->Brush()->SetColor(color);
   c->FillRect(r);
 }
-
-// The range checks of the progress and track bars. A bar refuses a Min above its Max, except
-// while it loads (a form file sets them one after the other).
-void CheckRange(const TComponent* Bar, int32_t AMin, int32_t AMax) {
-  if (AMin > AMax && !Bar->ComponentState().contains(csLoading))
-    throw EInvalidOperation(Format(SPropertyOutOfRange, {Bar->ClassName()}));
-}
-
-// Once loaded: a damaged file's Min above Max leaves an empty range rather than a broken bar,
-// and raises.
-void CheckLoadedRange(const TComponent* Bar, int32_t Min, int32_t& Max) {
-  if (Min <= Max) return;
-  Max = Min;
-  throw EInvalidOperation(Format(SPropertyOutOfRange, {Bar->ClassName()}));
-}
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TRangeControl
+
+void TRangeControl::CheckRange(int32_t AMin, int32_t AMax) const {
+  if (AMin > AMax && !ComponentState().contains(csLoading))
+    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
+}
+
+void TRangeControl::RangeChanged() {
+  if (!ComponentState().contains(csLoading)) position_ = std::clamp(position_, min_, max_);
+  Invalidate();
+}
+
+void TRangeControl::SetMin(int32_t Value) {
+  CheckRange(Value, max_);
+  min_ = Value;
+  RangeChanged();
+}
+
+void TRangeControl::SetMax(int32_t Value) {
+  CheckRange(min_, Value);
+  max_ = Value;
+  RangeChanged();
+}
+
+void TRangeControl::Loaded() {
+  TCustomControl::Loaded();
+  if (min_ > max_) {
+    max_ = min_;
+    throw EInvalidOperation(Format(SPropertyOutOfRange, {ClassName()}));
+  }
+  const int32_t kept = std::clamp(position_, min_, max_);
+  if (kept == position_) return;
+  position_ = kept;
+  Invalidate();
+}
 
 // ---------------------------------------------------------------------------------------------
 // TProgressBar
 
-TProgressBar::TProgressBar(TComponent* AOwner) : TCustomControl(AOwner) {
+TProgressBar::TProgressBar(TComponent* AOwner) : TRangeControl(AOwner, 100) {
   controlStyle_ = {csOpaque};
   width_ = 150;
   height_ = 16;
   SetColor(clBtnFace);
-}
-
-void TProgressBar::SetMin(int32_t Value) {
-  CheckRange(this, Value, max_);
-  min_ = Value;
-  SetPosition(position_);
-  Invalidate();
-}
-
-void TProgressBar::SetMax(int32_t Value) {
-  CheckRange(this, min_, Value);
-  max_ = Value;
-  SetPosition(position_);
-  Invalidate();
-}
-
-void TProgressBar::Loaded() {
-  TCustomControl::Loaded();
-  CheckLoadedRange(this, min_, max_);
-  SetPosition(position_);
 }
 
 void TProgressBar::SetPosition(int32_t Value) {
@@ -167,31 +169,11 @@ ZYL_CLASS_IMPL(TProgressBar) {
 // ---------------------------------------------------------------------------------------------
 // TTrackBar
 
-TTrackBar::TTrackBar(TComponent* AOwner) : TCustomControl(AOwner) {
+TTrackBar::TTrackBar(TComponent* AOwner) : TRangeControl(AOwner, 10) {
   controlStyle_ = {csCaptureMouse, csOpaque};
   width_ = 150;
   height_ = 45;
   tabStop_ = true;
-}
-
-void TTrackBar::SetMin(int32_t Value) {
-  CheckRange(this, Value, max_);
-  min_ = Value;
-  if (!ComponentState().contains(csLoading)) position_ = std::clamp(position_, min_, max_);
-  Invalidate();
-}
-
-void TTrackBar::SetMax(int32_t Value) {
-  CheckRange(this, min_, Value);
-  max_ = Value;
-  if (!ComponentState().contains(csLoading)) position_ = std::clamp(position_, min_, max_);
-  Invalidate();
-}
-
-void TTrackBar::Loaded() {
-  TCustomControl::Loaded();
-  CheckLoadedRange(this, min_, max_);
-  position_ = std::clamp(position_, min_, max_);
 }
 
 void TTrackBar::SetPosition(int32_t Value) {

@@ -17,17 +17,35 @@ ZYL_ENUM(TUDBtnType, btNext, btPrev)
 using TUDClickEvent = TEvent<void(TObject* Sender, TUDBtnType Button)>;
 using TUDChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
 
-class TProgressBar : public TCustomControl {
-  ZYL_CLASS(TProgressBar, TCustomControl)
-  explicit TProgressBar(TComponent* AOwner);
-
-  // Min above Max raises EInvalidOperation (checked after loading for form files).
+// What the progress bar and the track bar share: a Position kept within Min..Max. Min above Max
+// raises EInvalidOperation naming the bar's class; while the bar loads they are taken as they
+// come (a form file sets them one after the other) and checked once it is loaded.
+class TRangeControl : public TCustomControl {
+ public:
   int32_t Min() const { return min_; }
   void SetMin(int32_t Value);
   int32_t Max() const { return max_; }
   void SetMax(int32_t Value);
-  // Kept within Min..Max.
   int32_t Position() const { return position_; }
+  // A damaged file's Min above Max leaves an empty range at Min, and raises.
+  void Loaded() override;
+
+ protected:
+  TRangeControl(TComponent* AOwner, int32_t AMax) : TCustomControl(AOwner), max_(AMax) {}
+
+  int32_t min_ = 0, max_, position_ = 0;
+
+ private:
+  void CheckRange(int32_t AMin, int32_t AMax) const;
+  // Brings Position into the range after Min or Max changed, and repaints.
+  void RangeChanged();
+};
+
+class TProgressBar : public TRangeControl {
+  ZYL_CLASS(TProgressBar, TCustomControl)
+  explicit TProgressBar(TComponent* AOwner);
+
+  // Kept within Min..Max.
   void SetPosition(int32_t Value);
   int32_t Step() const { return step_; }
   void SetStep(int32_t Value) { step_ = Value; }
@@ -40,27 +58,21 @@ class TProgressBar : public TCustomControl {
   void StepBy(int32_t Delta);
   // The filled part of the client area.
   TRect BarRect();
-  void Loaded() override;
 
  protected:
   void Paint() override;
 
-  int32_t min_ = 0, max_ = 100, position_ = 0, step_ = 10;
+  int32_t step_ = 10;
   bool smooth_ = false;
   TProgressBarOrientation orientation_ = pbHorizontal;
 };
 
-class TTrackBar : public TCustomControl {
+class TTrackBar : public TRangeControl {
   ZYL_CLASS(TTrackBar, TCustomControl)
   ZYL_MESSAGES(TTrackBar)
   explicit TTrackBar(TComponent* AOwner);
 
-  int32_t Min() const { return min_; }
-  void SetMin(int32_t Value);
-  int32_t Max() const { return max_; }
-  void SetMax(int32_t Value);
   // Kept within Min..Max; a change tells OnChange.
-  int32_t Position() const { return position_; }
   void SetPosition(int32_t Value);
   int32_t Frequency() const { return frequency_; }
   void SetFrequency(int32_t Value);
@@ -95,7 +107,6 @@ class TTrackBar : public TCustomControl {
   TNotifyEvent OnChange;
   const TNotifyEvent& GetOnChange() const { return OnChange; }
   void SetOnChange(const TNotifyEvent& E) { OnChange = E; }
-  void Loaded() override;
 
  protected:
   void Paint() override;
@@ -112,7 +123,7 @@ class TTrackBar : public TCustomControl {
   // The classic thumb pointing at its ticks.
   void DrawPointedThumb(const TRect& Thumb);
 
-  int32_t min_ = 0, max_ = 10, position_ = 0, frequency_ = 1;
+  int32_t frequency_ = 1;
   int32_t lineSize_ = 1, pageSize_ = 2, selStart_ = 0, selEnd_ = 0, thumbLength_ = 20;
   TTrackBarOrientation orientation_ = trHorizontal;
   TTickMark tickMarks_ = tmBottomRight;

@@ -94,7 +94,7 @@ class DamagedRangeTest : public RangeCtrlsTest,
 TEST_P(DamagedRangeTest, AMinAboveMaxInAFormFileRaisesAndLeavesAnEmptyRange) {
   const TObj text{"Form1: TForm",
                   {"BorderStyle = bsNone", "Width = 300", "Height = 100"},
-                  {{GetParam().Object, {"Min = 50", "Max = 10", "Position = 30"}}}};
+                  {{GetParam().Object, {"Min = 50", "Max = 10", "Position = 30"}, {}}}};
   form_ = std::make_unique<TForm>(nullptr);
   EXPECT_EQ(testsupport::ErrorOf<EReadError>([&] {
               ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
