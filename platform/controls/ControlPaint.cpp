@@ -22,6 +22,13 @@ TSize MeasureText(TFont* Font, const std::string& Text) {
   return TSize{size.cx, size.cy};
 }
 
+TRect MeasureCaption(TFont* Font, const std::string& Text, TRect Rect, unsigned Flags) {
+  TMemoryDC dc(nullptr);
+  TSelectedObject font(dc, Font->Handle());
+  DrawTextA(dc, Text.c_str(), static_cast<int>(Text.size()), &Rect, Flags | DT_CALCRECT);
+  return Rect;
+}
+
 void DrawCaption(TCanvas* Canvas, const std::string& Text, TRect Rect, unsigned Flags,
                  bool Enabled) {
   if (Text.empty()) return;

@@ -12,6 +12,10 @@ namespace vcl {
 // The extent of Text in Font (its height for an empty text), measured on a memory DC.
 TSize MeasureText(TFont* Font, const std::string& Text);
 
+// The rectangle Text takes in Font from Rect's top-left (within Rect's width where Flags break
+// words): DrawText with DT_CALCRECT and Flags, on a memory DC.
+TRect MeasureCaption(TFont* Font, const std::string& Text, TRect Rect, unsigned Flags);
+
 // Draws Text in Rect with DrawText Flags in the canvas's font, transparently; a disabled
 // caption is embossed (highlight one pixel down-right, shadow on top).
 void DrawCaption(TCanvas* Canvas, const std::string& Text, TRect Rect, unsigned Flags,

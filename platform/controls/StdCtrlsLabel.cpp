@@ -113,16 +113,11 @@ void TCustomLabel::Paint() {
 void TCustomLabel::AdjustBounds() {
   if (ComponentState().contains(csReading) || ComponentState().contains(csLoading) || !autoSize_)
     return;
-  TRect r = GetClientRect();
-  {
-    TMemoryDC dc;
-    TSelectedObject font(dc, font_->Handle());
-    std::string text = text_;
-    if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0) |
-                  (showAccelChar_ ? 0 : DT_NOPREFIX));
-  }
+  std::string text = text_;
+  if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
+  const TRect r = MeasureCaption(
+      font_, text, GetClientRect(),
+      DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | (showAccelChar_ ? 0 : DT_NOPREFIX));
   int x = left_;
   if (alignment_ == taRightJustify) x += width_ - r.Right;
   SetBounds(x, top_, r.Right, r.Bottom);

@@ -74,14 +74,8 @@ void TCustomStaticText::Loaded() {
 void TCustomStaticText::AdjustBounds() {
   if (!autoSize_ || ComponentState().contains(csLoading) || ComponentState().contains(csReading))
     return;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font_->Handle());
-  std::string t = text_.empty() ? " " : text_;
-  RECT r{0, 0, 0, 0};
-  DrawTextA(dc, t.c_str(), static_cast<int>(t.size()), &r,
-            DT_SINGLELINE | DT_CALCRECT | (showAccelChar_ ? 0 : DT_NOPREFIX));
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  const TRect r = MeasureCaption(font_, text_.empty() ? " " : text_, TRect{},
+                                 DT_SINGLELINE | (showAccelChar_ ? 0 : DT_NOPREFIX));
   const int border = borderStyle_ == sbsNone ? 0 : 2;
   SetBounds(left_, top_, r.Right + border, r.Bottom + border);
 }
