@@ -4,7 +4,6 @@
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
-#include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
