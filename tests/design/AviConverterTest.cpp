@@ -24,10 +24,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 constexpr int kW = 80, kH = 40, kFrames = 26;
 constexpr uint32_t kFrameMs = 50;
 

@@ -34,9 +34,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
-
 // A component whose making is counted: a paste must never make one.
 int probesMade = 0;
 class TListProbe : public vcl::TComponent {

@@ -36,9 +36,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the buttons' units that register their classes.

@@ -210,3 +210,13 @@ class TRecordedPicker {
 };
 
 }  // namespace zyl::designtest
+
+namespace zyl {
+
+// The short names every component editor test uses.
+using designtest::EditorFor;
+using designtest::MakeNamed;
+using designtest::TDesignedForm;
+using designtest::TMenuCase;
+
+}  // namespace zyl

@@ -68,10 +68,6 @@ ZYL_CLASS_IMPL(TZYLDBTestLEDLabel) {}
 
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 // The display units the editors' components come from, entered while a test runs.

@@ -48,6 +48,12 @@ void AnswerEditorAs(vcl::testkit::TDialogScript& script, F change, TEnding endin
       cancelButton);
 }
 
+// What the Exception ending raises inside the editor form.
+inline constexpr char kEditorFailure[] = "failure inside the editor";
+// Expects the message a run left by `ending` (any but Ok) raised: kEditorFailure for
+// Exception, the script's report that the form stayed open for Unanswered, none otherwise.
+void ExpectEndingError(TEnding ending, const std::string& error);
+
 // The message of the vcl::Exception that Run raises, or "" when it returns.
 std::string MessageOf(const std::function<void()>& Run);
 // What running an editor came to: what it answered, and the message of the vcl::Exception it
@@ -107,3 +113,13 @@ T* On(vcl::TCustomForm* form, const std::string& name) {
 }
 
 }  // namespace zyl::designtest
+
+namespace zyl {
+
+// The short names every editor test uses: the two test kits and the steps above.
+namespace vt = vcl::testkit;
+namespace wt = win::testkit;
+using designtest::On;
+using designtest::TEnding;
+
+}  // namespace zyl

@@ -37,9 +37,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-
 // Notes the errors the application shows while a form runs, as the IDE shows them.
 struct TShownErrors : vcl::TObject {
   std::vector<std::string> Texts;

@@ -117,3 +117,11 @@ class TLineListEditorFixture : public ::testing::Test {
 };
 
 }  // namespace zyl::designtest
+
+namespace zyl {
+
+// The short names both list editor tests use.
+using designtest::BoxLines;
+using designtest::ItemNames;
+
+}  // namespace zyl

@@ -25,9 +25,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the panels' units that register their classes.

@@ -22,10 +22,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::BoxLines;
-using designtest::ItemNames;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 class StringListEditor

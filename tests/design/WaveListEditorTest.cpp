@@ -29,11 +29,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::BoxLines;
-using designtest::ItemNames;
-using designtest::TEnding;
-
 class WaveListEditor
     : public designtest::TLineListEditorFixture<TZYLWaveListEditorDlg, TZYLWaveList> {
  protected:
