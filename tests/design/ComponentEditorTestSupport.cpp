@@ -80,11 +80,13 @@ void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases) {
   }
 }
 
-void TDesignedForm::ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs) {
+vcl::IFormDesigner* TDesignedForm::ExpectMenu(vcl::TComponent* c,
+                                              const std::vector<std::string>& Verbs) {
   EXPECT_EQ(Menu(c).Verbs(), Verbs);
   TRecordedLaunchers launchers(SettingsObjectsOf(c));
   TRecordedPicker picker;
   ExpectEachVerbRuns(c);
+  return picker.Designer;
 }
 
 void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
@@ -94,6 +96,9 @@ void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
     const bool before = vcl::GetOrdProp(c, Prop) != 0;
     std::map<std::string, std::string> expected = SimpleProps(c);
     expected[Prop] = before ? "False" : "True";
+    // Checked and State are one value of a check box (a radio button has no State).
+    if (Prop == "Checked" && expected.count("State"))
+      expected["State"] = before ? "cbUnchecked" : "cbChecked";
     designer_->ResetModified();
     Menu(c).Execute(Label + BoolStr[before]);
     EXPECT_EQ(SimpleProps(c), expected);

@@ -62,7 +62,8 @@ class TDesignedForm {
   void ExpectEachVerbRuns(vcl::TComponent* c);
   // Expects c's menu to be Verbs, then runs each verb as ExpectEachVerbRuns does, with the
   // settings objects that have no launcher in the package and the image picker stood in for.
-  void ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs);
+  // Answers the designer the picker was handed (nullptr when no verb picked an image).
+  vcl::IFormDesigner* ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs);
   // Runs the toggle of Prop, captioned Label and the BoolStr entry, twice: each run flips Prop
   // and changes no other simple property, reports one modification, and the caption follows.
   void ExpectToggle(vcl::TComponent* c, const std::string& Prop, const std::string& Label);
