@@ -42,29 +42,13 @@ class TListProbe : public vcl::TComponent {
 };
 ZYL_CLASS_IMPL(TListProbe) {}
 
-// Counts the change notices of a list.
-struct TChanges : vcl::TObject {
-  int N = 0;
-  void Count(vcl::TObject*) { ++N; }
-};
-
-// Notes the errors the application shows while a form runs, as the IDE shows them.
-struct TShownErrors : vcl::TObject {
-  std::vector<std::string> Texts;
-  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
-};
-
-class BitmapListEditor : public ::testing::Test {
+class BitmapListEditor : public ::testing::Test, protected designtest::TEditorFileSession {
  protected:
   BitmapListEditor() {
-    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
     vcl::RegisterClass(TListProbe::StaticClass());
     vcl::Clipboard()->Clear();
   }
-  ~BitmapListEditor() override {
-    vcl::UnRegisterClass(TListProbe::StaticClass());
-    vcl::Application->OnException = {};
-  }
+  ~BitmapListEditor() override { vcl::UnRegisterClass(TListProbe::StaticClass()); }
 
   // Fills list_ with items of widths 1 .. n (height 2), idents 100 + i and descriptions "i".
   void Fill(int n) {
@@ -111,11 +95,6 @@ class BitmapListEditor : public ::testing::Test {
     designtest::ClickListLine(f->lb->ListBox(), line);
   }
 
-  testsupport::TCurrentDirGuard here_;
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  testsupport::TempDir dir_;
-  TShownErrors errors_;
   TZYLBitmapList list_{nullptr};
   std::vector<vt::TShownDialog> shown_;
 };
@@ -135,8 +114,8 @@ TEST_F(BitmapListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
 
 TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
   Fill(4);
-  TChanges changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &TChanges::Count);
+  designtest::TChangeCount changes;
+  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
   ASSERT_TRUE(Run(ChangeEverything));
   // Line 1 moved down to 2, then the current line (2, the former item 1) was removed.
   EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "3"}));

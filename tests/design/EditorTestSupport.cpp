@@ -317,6 +317,12 @@ void AnswerEditor(vcl::testkit::TDialogScript& script,
   });
 }
 
+TEditorFileSession::TEditorFileSession() {
+  vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
+}
+
+TEditorFileSession::~TEditorFileSession() { vcl::Application->OnException = {}; }
+
 void ExpectEndingError(TEnding ending, const std::string& error) {
   if (ending == TEnding::Exception) {
     EXPECT_EQ(error, kEditorFailure);

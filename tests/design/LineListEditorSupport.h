@@ -22,12 +22,6 @@
 
 namespace zyl::designtest {
 
-// Notes the errors the application shows while a form runs, as the IDE shows them.
-struct TShownErrors : vcl::TObject {
-  std::vector<std::string> Texts;
-  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
-};
-
 // Counts the change notices of a list.
 struct TChangeCount : vcl::TObject {
   int N = 0;
@@ -85,13 +79,9 @@ inline void ExpectOnlyOKChanges(vcl::TComponent* list, const std::function<void(
 // Opens TDlg::Edit on the fixture's TList: `steps` run on the form, then it is left as the
 // ending says; `after` scripts the dialogs the steps open.
 template <class TDlg, class TList>
-class TLineListEditorFixture : public ::testing::Test {
+class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSession {
  protected:
-  TLineListEditorFixture() {
-    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
-    vcl::Clipboard()->Clear();
-  }
-  ~TLineListEditorFixture() override { vcl::Application->OnException = {}; }
+  TLineListEditorFixture() { vcl::Clipboard()->Clear(); }
 
   bool Run(const std::function<void(TDlg*)>& steps, TEnding ending = TEnding::Ok,
            const std::function<void(vcl::testkit::TDialogScript&)>& after = {}) {
@@ -107,11 +97,6 @@ class TLineListEditorFixture : public ::testing::Test {
 
   static void Select(TDlg* f, int line) { ClickListLine(f->lb->ListBox(), line); }
 
-  testsupport::TCurrentDirGuard here_;
-  vcl::testkit::TControlsSession session_;
-  TEditorUnits units_;
-  testsupport::TempDir dir_;
-  TShownErrors errors_;
   TList list_{nullptr};
   std::vector<vcl::testkit::TShownDialog> shown_;
 };
