@@ -42,12 +42,10 @@ class TListProbe : public vcl::TComponent {
 };
 ZYL_CLASS_IMPL(TListProbe) {}
 
-class BitmapListEditor : public ::testing::Test, protected designtest::TEditorFileSession {
+class BitmapListEditor
+    : public designtest::TLineListEditorFixture<TZYLBitmapListEditorDlg, TZYLBitmapList> {
  protected:
-  BitmapListEditor() {
-    vcl::RegisterClass(TListProbe::StaticClass());
-    vcl::Clipboard()->Clear();
-  }
+  BitmapListEditor() { vcl::RegisterClass(TListProbe::StaticClass()); }
   ~BitmapListEditor() override { vcl::UnRegisterClass(TListProbe::StaticClass()); }
 
   // Fills list_ with items of widths 1 .. n (height 2), idents 100 + i and descriptions "i".
@@ -64,25 +62,6 @@ class BitmapListEditor : public ::testing::Test, protected designtest::TEditorFi
     }
   }
 
-  // The descriptions of a list's items, in order: what the tests follow items by.
-  static std::vector<std::string> Names(const TZYLCustomContainer* list) {
-    std::vector<std::string> names;
-    for (int i = 0; i < list->Count(); ++i) names.push_back(list->Item(i)->Description);
-    return names;
-  }
-
-  // Opens the editor on list_; `steps` runs on the form, then it is left as `ending` says.
-  bool Run(const std::function<void(TZYLBitmapListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
-           const std::function<void(vt::TDialogScript&)>& after = {}) {
-    vt::TDialogScript script;
-    designtest::AnswerEditorAs<TZYLBitmapListEditorDlg>(script, steps, ending, "ZYLButton1",
-                                                        "ZYLButton2");
-    if (after) after(script);
-    const bool ok = TZYLBitmapListEditorDlg::Edit(&list_);
-    shown_ = script.Shown();
-    return ok;
-  }
-
   std::string BitmapFile(const std::string& name, int w, int h) {
     vcl::TBitmap bmp;
     bmp.SetSize(w, h);
@@ -90,13 +69,6 @@ class BitmapListEditor : public ::testing::Test, protected designtest::TEditorFi
     bmp.SaveToFile(path);
     return path;
   }
-
-  static void Select(TZYLBitmapListEditorDlg* f, int line) {
-    designtest::ClickListLine(f->lb->ListBox(), line);
-  }
-
-  TZYLBitmapList list_{nullptr};
-  std::vector<vt::TShownDialog> shown_;
 };
 
 // Changes that every ending but OK must take back.
@@ -118,7 +90,7 @@ TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
   list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
   ASSERT_TRUE(Run(ChangeEverything));
   // Line 1 moved down to 2, then the current line (2, the former item 1) was removed.
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "3"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
   for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
   EXPECT_LE(changes.N, 1);
 }
@@ -160,7 +132,7 @@ TEST_F(BitmapListEditor, MultiSelectDisablesMovingAndPropertiesOfTwoAndDeletesEx
     vt::ClickControl(f->remove);
   }));
   EXPECT_EQ(states, (std::vector<bool>{true, true, true, false, false}));
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "4"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "4"}));
 }
 
 TEST_F(BitmapListEditor, DeletingTheLastItemSelectsTheNewLastAndDeletingAllSelectsNothing) {
@@ -186,12 +158,12 @@ TEST_F(BitmapListEditor, CutOfThreeLinesThenPasteWithNoLineCurrentAppendsThemInO
     for (int line : {1, 3, 4}) f->lb->SetSelected(line, true);
     f->lb->SetSelected(0, false);
     vt::ClickControl(f->btnCut);
-    EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0", "2", "5"}));
+    EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0", "2", "5"}));
     vt::ClickControl(f->singleselect);
     f->lb->SetInteger(TZYLListBox::iiItemIndex, -1);
     f->mnuPaste->Click();
   }));
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "5", "1", "3", "4"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "5", "1", "3", "4"}));
   // What was pasted is a copy: the items carry their bitmaps and idents.
   EXPECT_EQ(list_.GetArrayItem(3)->Ident, 101);
   EXPECT_EQ(list_.GetArrayItem(5)->GetBitmap()->Width(), 5);
@@ -215,7 +187,7 @@ TEST_F(BitmapListEditor, PasteBeforeTheCurrentLineOrAfterTheLastOne) {
       Select(f, c.current);
       vt::ClickControl(f->btnPaste);
     }));
-    EXPECT_EQ(Names(&list_), c.expected);
+    EXPECT_EQ(ItemNames(&list_), c.expected);
   }
 }
 
@@ -229,7 +201,7 @@ TEST_F(BitmapListEditor, PasteOfAnotherClassMakesNothingAndADamagedStreamChanges
     vt::ClickControl(f->btnPaste);
   }));
   EXPECT_EQ(probesMade, 0);
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1"}));
 
   // A bitmap list's stream cut short: the reader refuses it, the list stays as it was.
   TZYLBitmapList other(nullptr);
@@ -287,14 +259,14 @@ TEST_F(BitmapListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
   ASSERT_TRUE(Run(
       [&](TZYLBitmapListEditorDlg* f) {
         vt::ClickControl(f->btnLoad);  // the corrupt file
-        EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0"}));
+        EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0"}));
         vt::ClickControl(f->btnLoad);  // the saved one
         for (int i = 0; i < f->mru->Entries()->Count(); ++i)
           mru.push_back(f->mru->Entries()->Strings(i));
       },
       TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
   EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1", "2"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
   ASSERT_FALSE(mru.empty());
   EXPECT_EQ(mru[0], file);
   // The folder of the list file is remembered for the list kind.

@@ -1,6 +1,6 @@
-// What the tests of the list editors with text lines (the wave and the string list editors)
-// share: a fixture that opens the editor's static Edit on a list of its kind under a dialog
-// script, the lines and item descriptions a test follows, the errors the application shows,
+// What the tests of the list editors with a line per item (the wave, string and bitmap list
+// editors) share: a fixture that opens the editor's static Edit on a list of its kind under a
+// dialog script, the lines and item descriptions a test follows, the errors the application shows,
 // and a clipboard holding a damaged component stream.
 #pragma once
 
