@@ -97,6 +97,55 @@ class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSess
 
   static void Select(TDlg* f, int line) { ClickListLine(f->lb->ListBox(), line); }
 
+  // Makes list_ n items described "0" .. "n-1" with idents 100 + i, of the kind's own content.
+  virtual void Fill(int n) = 0;
+
+  // Moves line 1 down to 2, compresses every item, then removes the current line (2, the former
+  // item 1).
+  static void MoveCompressAndRemove(TDlg* f) {
+    ClickListLine(f->lb->ListBox(), 1);
+    vcl::testkit::ClickControl(f->Down);
+    f->checkall->Click();
+    vcl::testkit::ClickControl(f->remove);
+  }
+
+  // OK after MoveCompressAndRemove on four items: the list holds "0", "2" and "3", every item
+  // compressed, and is told of the change once at most.
+  void ExpectOKAssignsOnce() {
+    Fill(4);
+    TChangeCount changes;
+    list_.OnChange = vcl::TNotifyEvent(&changes, &TChangeCount::Count);
+    ASSERT_TRUE(Run(MoveCompressAndRemove));
+    EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
+    for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
+    EXPECT_LE(changes.N, 1);
+  }
+
+  // A list of the kind whose stream is cut short, pasted: the reader refuses it, the user sees
+  // one error and the list stays as it was.
+  void ExpectDamagedPasteChangesNothing() {
+    TList other(nullptr);
+    other.Add();
+    PutDamagedComponent(&other, 12);
+    const std::string before = vcl::WriteComponentToBytes(&list_);
+    ASSERT_TRUE(Run([](TDlg* f) { vcl::testkit::ClickControl(f->btnPaste); }));
+    EXPECT_EQ(errors_.Texts.size(), 1u);
+    EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  }
+
+  // Clearing (by `clear`) three items asks first: "No" keeps every item, "Yes" clears the list.
+  void ExpectClearAsksFirst(const std::function<void(TDlg*)>& clear) {
+    for (const char* answer : {"No", "Yes"}) {
+      SCOPED_TRACE(answer);
+      Fill(3);
+      ASSERT_TRUE(
+          Run(clear, TEnding::Ok, [&](vcl::testkit::TDialogScript& s) { s.Press(answer); }));
+      ASSERT_EQ(shown_.size(), 2u);
+      EXPECT_EQ(shown_[1].Text, "Really delete List?");
+      EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
+    }
+  }
+
   TList list_{nullptr};
   std::vector<vcl::testkit::TShownDialog> shown_;
 };

@@ -34,7 +34,7 @@ class StringListEditor
     item->Ident = ident;
     item->Description = name;
   }
-  void Fill(int n) {
+  void Fill(int n) override {
     list_.Clear();
     for (int i = 0; i < n; ++i)
       AddItem(std::to_string(i), Strings(static_cast<size_t>(i + 1), "line"),

@@ -43,7 +43,7 @@ class WaveListEditor
     item->Compressed = compressed;
     item->Description = name;
   }
-  void Fill(int n) {
+  void Fill(int n) override {
     list_.Clear();
     for (int i = 0; i < n; ++i) AddWave(std::to_string(i), 10 + i, static_cast<uint16_t>(100 + i));
   }
@@ -60,22 +60,14 @@ class WaveListEditor
   }
 };
 
-// Changes that every ending but OK must take back.
-void ChangeEverything(TZYLWaveListEditorDlg* f) {
-  designtest::ClickListLine(f->lb->ListBox(), 1);
-  vt::ClickControl(f->Down);
-  f->checkall->Click();
-  vt::ClickControl(f->remove);
-}
-
 TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
   designtest::ExpectOnlyOKChanges(
-      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(ChangeEverything, e); });
+      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(MoveCompressAndRemove, e); });
   const std::string before = vcl::WriteComponentToBytes(&list_);
   // "Quit and Cancel" from the File menu too.
   EXPECT_FALSE(Run(
       [](TZYLWaveListEditorDlg* f) {
-        ChangeEverything(f);
+        MoveCompressAndRemove(f);
         f->quit2->Click();
       },
       TEnding::Unanswered));
@@ -83,13 +75,7 @@ TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
 }
 
 TEST_F(WaveListEditor, OKAssignsTheWorkingListOnce) {
-  Fill(4);
-  designtest::TChangeCount changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
-  ASSERT_TRUE(Run(ChangeEverything));
-  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
-  for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
-  EXPECT_LE(changes.N, 1);
+  ExpectOKAssignsOnce();
   // "Quit" accepts as OK does.
   EXPECT_TRUE(Run([](TZYLWaveListEditorDlg* f) { f->Quit1->Click(); }, TEnding::Unanswered));
 }
@@ -242,13 +228,8 @@ TEST_F(WaveListEditor, CutThenPasteKeepsTheOrderAndADamagedStreamChangesNothing)
   }));
   EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"1", "3", "0", "2", "4"}));
 
-  TZYLWaveList other(nullptr);
-  other.Add();
-  designtest::PutDamagedComponent(&other, 12);
+  ExpectDamagedPasteChangesNothing();
   const std::string before = vcl::WriteComponentToBytes(&list_);
-  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
   // A list of another kind is ignored.
   TZYLStringList strings(nullptr);
   strings.Add();
@@ -426,15 +407,7 @@ TEST_F(WaveListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
 }
 
 TEST_F(WaveListEditor, ClearAnsweredNoKeepsEveryItemAndYesClears) {
-  for (const char* answer : {"No", "Yes"}) {
-    SCOPED_TRACE(answer);
-    Fill(3);
-    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { f->ClearAll1->Click(); }, TEnding::Ok,
-                    [&](vt::TDialogScript& s) { s.Press(answer); }));
-    ASSERT_EQ(shown_.size(), 2u);
-    EXPECT_EQ(shown_[1].Text, "Really delete List?");
-    EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
-  }
+  ExpectClearAsksFirst([](TZYLWaveListEditorDlg* f) { f->ClearAll1->Click(); });
 }
 
 TEST_F(WaveListEditor, AddOffersTheCountAndTheDefaultsAndAddsAnItemWithoutAWave) {
