@@ -224,29 +224,11 @@ TEST_F(BitmapListEditor, DroppedFilesWithTheBitmapExtensionAreAddedWithTheListDe
 }
 
 TEST_F(BitmapListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
-  Fill(3);
-  const std::string file = dir_.File("three.bml");
-  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnSave); }, TEnding::Ok,
-                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
-  std::vector<std::string> mru;
-  Fill(1);
-  const std::string corrupt = dir_.File("bad.bml");
-  std::ofstream(corrupt, std::ios::binary) << "ZYLBML30 and then nothing a list holds";
-  ASSERT_TRUE(Run(
-      [&](TZYLBitmapListEditorDlg* f) {
-        vt::ClickControl(f->btnLoad);  // the corrupt file
-        EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0"}));
-        vt::ClickControl(f->btnLoad);  // the saved one
-        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
-          mru.push_back(f->mru->Entries()->Strings(i));
-      },
-      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
-  ASSERT_FALSE(mru.empty());
-  EXPECT_EQ(mru[0], file);
-  // The folder of the list file is remembered for the list kind.
-  EXPECT_EQ(ZYLRestoreListPath(icBitmap), dir_.Path());
+  // Both files load through the Load button.
+  const auto load = [](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnLoad); };
+  ExpectListFilesSaveAndLoad(
+      ".bml", "ZYLBML30", icBitmap,
+      [](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnSave); }, load, load);
 }
 
 TEST_F(BitmapListEditor, AnMRUEntryOfAMissingFileIsRemovedAndNothingLoads) {

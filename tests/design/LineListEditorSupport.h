@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "design/pZYLDsgnCPGet.h"
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
@@ -131,6 +133,41 @@ class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSess
     ASSERT_TRUE(Run([](TDlg* f) { vcl::testkit::ClickControl(f->btnPaste); }));
     EXPECT_EQ(errors_.Texts.size(), 1u);
     EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  }
+
+  // Saves three items (by `save`) to a list file of extension `ext`, then on one item loads a
+  // file of that kind cut off after its header `header` (by `load`: the working list keeps its
+  // item and the user sees one error) and then the saved file (by `loadSaved`): OK leaves the
+  // three items, the saved file heads the recently used files and its folder is remembered for
+  // the list kind `kind`.
+  void ExpectListFilesSaveAndLoad(const std::string& ext, const std::string& header,
+                                  TZYLListItemClassType kind,
+                                  const std::function<void(TDlg*)>& save,
+                                  const std::function<void(TDlg*)>& load,
+                                  const std::function<void(TDlg*)>& loadSaved) {
+    Fill(3);
+    const std::string file = dir_.File("three" + ext);
+    ASSERT_TRUE(
+        Run(save, TEnding::Ok, [&](vcl::testkit::TDialogScript& s) { s.ChooseFiles({file}); }));
+    Fill(1);
+    const std::string corrupt = dir_.File("bad" + ext);
+    std::ofstream(corrupt, std::ios::binary) << header << " and then nothing a list holds";
+    std::vector<std::string> mru;
+    ASSERT_TRUE(Run(
+        [&](TDlg* f) {
+          load(f);
+          EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0"}));
+          loadSaved(f);
+          for (int i = 0; i < f->mru->Entries()->Count(); ++i)
+            mru.push_back(f->mru->Entries()->Strings(i));
+        },
+        TEnding::Ok,
+        [&](vcl::testkit::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
+    EXPECT_EQ(errors_.Texts.size(), 1u);
+    EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
+    ASSERT_FALSE(mru.empty());
+    EXPECT_EQ(mru[0], file);
+    EXPECT_EQ(ZYLRestoreListPath(kind), dir_.Path());
   }
 
   // Clearing (by `clear`) three items asks first: "No" keeps every item, "Yes" clears the list.
