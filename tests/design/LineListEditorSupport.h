@@ -170,6 +170,16 @@ class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSess
     EXPECT_EQ(ZYLRestoreListPath(kind), dir_.Path());
   }
 
+  // Choosing a recently used list file of extension `ext` that is gone drops its entry and loads
+  // nothing: the list keeps the items it had.
+  void ExpectMissingRecentFileDropped(const std::string& ext) {
+    const int count = list_.Count();
+    bool remove = false;
+    ASSERT_TRUE(Run([&](TDlg* f) { f->mruClick(f->mru, dir_.File("gone" + ext), remove); }));
+    EXPECT_TRUE(remove);
+    EXPECT_EQ(list_.Count(), count);
+  }
+
   // Clearing (by `clear`) three items asks first: "No" keeps every item, "Yes" clears the list.
   void ExpectClearAsksFirst(const std::function<void(TDlg*)>& clear) {
     for (const char* answer : {"No", "Yes"}) {
