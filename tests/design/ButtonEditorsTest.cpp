@@ -231,15 +231,7 @@ TEST_F(ButtonEditors, ItemsAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
   auto* group = form_.Add<TZYLRadioGroup>("Radio1");
   const std::string module = "Form1.Radio1.Items";
   EXPECT_EQ(ZYLStringsModuleName(Designer(), group, ".Items"), module);
-  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
-      module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
-  const int shown = vcl::ModuleShowCount(module);
-  vt::TDialogScript script;
-  form_.Menu(group).Execute("Items");
-  EXPECT_TRUE(script.Shown().empty());
-  EXPECT_EQ(vcl::ModuleShowCount(module), shown + 1);
-  EXPECT_EQ(Designer()->ModifiedCount(), 1);
-  vcl::CloseModule(module);
+  form_.ExpectOpenStringsBroughtToFront(group, "Items", module);
 }
 
 // The group box editor's table; "Make Bevel CtlXP compatible" hands the bevel to the window.

@@ -67,6 +67,10 @@ class TDesignedForm {
   // Runs the toggle of Prop, captioned Label and the BoolStr entry, twice: each run flips Prop
   // and changes no other simple property, reports one modification, and the caption follows.
   void ExpectToggle(vcl::TComponent* c, const std::string& Prop, const std::string& Label);
+  // With the strings of c open in the code editor as Module, running Verb shows no form, brings
+  // Module to the front once and reports one modification in all; Module is closed afterwards.
+  void ExpectOpenStringsBroughtToFront(vcl::TComponent* c, const std::string& Verb,
+                                       const std::string& Module);
   // The components the form owns now, by name.
   std::vector<std::string> ComponentNames() const;
 

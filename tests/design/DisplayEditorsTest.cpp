@@ -580,16 +580,7 @@ TEST_F(DisplayEditors, VerbsWithoutActionChangeNothing) {
 // form.
 TEST_F(DisplayEditors, LinesAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
   auto* text = form_.Add<TZYLScrollText>("Scroll1");
-  const std::string module = "Form1.Scroll1.Ident";
-  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
-      module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
-  const int shown = vcl::ModuleShowCount(module);
-  vt::TDialogScript script;
-  form_.Menu(text).Execute("Lines");
-  EXPECT_TRUE(script.Shown().empty());
-  EXPECT_EQ(vcl::ModuleShowCount(module), shown + 1);
-  EXPECT_EQ(Designer()->ModifiedCount(), 1);
-  vcl::CloseModule(module);
+  form_.ExpectOpenStringsBroughtToFront(text, "Lines", "Form1.Scroll1.Ident");
 }
 
 }  // namespace
