@@ -103,6 +103,11 @@ void Mouse(TArt& a, int X, int Y) {
   a.Line(X, Y + 3, X + 6, Y + 3, 'k');
   a.Line(X + 3, Y, X + 3, Y + 3, 'k');
 }
+// The round yellow balloon of the hints; the caller draws its tail.
+void Balloon(TArt& a) {
+  a.Disc(11, 10, 7, 'Y');
+  a.Circle(11, 10, 7, 'k');
+}
 void Strip(TArt& a, int X, int Y, const char* Colours) {
   for (int i = 0; Colours[i]; ++i) {
     a.Fill(X + i * 6, Y, X + i * 6 + 4, Y + 4, Colours[i]);
@@ -175,8 +180,7 @@ const TPicture kPictures[] = {
     {"TZYLShapeHint",
      [](TArt& a) {
        a.Tile();
-       a.Disc(11, 10, 7, 'Y');
-       a.Circle(11, 10, 7, 'k');
+       Balloon(a);
        a.Line(6, 15, 3, 20, 'k');
        a.Line(3, 20, 9, 16, 'k');
        a.Text(8, 8, "HI", 'k');
@@ -184,8 +188,7 @@ const TPicture kPictures[] = {
     {"TZYLMessageHint",
      [](TArt& a) {
        a.Tile();
-       a.Disc(11, 10, 7, 'Y');
-       a.Circle(11, 10, 7, 'k');
+       Balloon(a);
        a.Line(14, 16, 19, 20, 'k');
        a.BigLetter(9, 7, '!', 'R');
      }},

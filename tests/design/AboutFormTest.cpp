@@ -16,10 +16,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 class AboutForm : public RegistryTest {
  protected:
   // Opens the form: `steps` on it, then it is closed as `ending` says (Cancel is the OK

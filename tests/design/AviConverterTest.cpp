@@ -24,10 +24,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 constexpr int kW = 80, kH = 40, kFrames = 26;
 constexpr uint32_t kFrameMs = 50;
 
@@ -55,19 +51,8 @@ std::string Clip(int frames) {
   return testsupport::MakeAviClip(clip);
 }
 
-// Notes the errors the application shows while the form runs, as the IDE shows them.
-struct TShownErrors : vcl::TObject {
-  std::vector<std::string> Texts;
-  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
-};
-
-class AviConverter : public ::testing::Test {
+class AviConverter : public ::testing::Test, protected designtest::TEditorFileSession {
  protected:
-  AviConverter() {
-    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
-  }
-  ~AviConverter() override { vcl::Application->OnException = {}; }
-
   std::string File(const std::string& name, const std::string& bytes) {
     const std::string path = dir_.File(name);
     std::ofstream(path, std::ios::binary) << bytes;
@@ -85,11 +70,6 @@ class AviConverter : public ::testing::Test {
     return ok;
   }
 
-  testsupport::TCurrentDirGuard here_;
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  testsupport::TempDir dir_;
-  TShownErrors errors_;
   TZYLImageListItem item_;
 };
 

@@ -34,9 +34,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
-
 // A component whose making is counted: a paste must never make one.
 int probesMade = 0;
 class TListProbe : public vcl::TComponent {
@@ -45,32 +42,14 @@ class TListProbe : public vcl::TComponent {
 };
 ZYL_CLASS_IMPL(TListProbe) {}
 
-// Counts the change notices of a list.
-struct TChanges : vcl::TObject {
-  int N = 0;
-  void Count(vcl::TObject*) { ++N; }
-};
-
-// Notes the errors the application shows while a form runs, as the IDE shows them.
-struct TShownErrors : vcl::TObject {
-  std::vector<std::string> Texts;
-  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
-};
-
-class BitmapListEditor : public ::testing::Test {
+class BitmapListEditor
+    : public designtest::TLineListEditorFixture<TZYLBitmapListEditorDlg, TZYLBitmapList> {
  protected:
-  BitmapListEditor() {
-    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
-    vcl::RegisterClass(TListProbe::StaticClass());
-    vcl::Clipboard()->Clear();
-  }
-  ~BitmapListEditor() override {
-    vcl::UnRegisterClass(TListProbe::StaticClass());
-    vcl::Application->OnException = {};
-  }
+  BitmapListEditor() { vcl::RegisterClass(TListProbe::StaticClass()); }
+  ~BitmapListEditor() override { vcl::UnRegisterClass(TListProbe::StaticClass()); }
 
   // Fills list_ with items of widths 1 .. n (height 2), idents 100 + i and descriptions "i".
-  void Fill(int n) {
+  void Fill(int n) override {
     list_.Clear();
     for (int i = 0; i < n; ++i) {
       auto item = std::make_unique<TZYLBitmapListItem>();
@@ -83,25 +62,6 @@ class BitmapListEditor : public ::testing::Test {
     }
   }
 
-  // The descriptions of a list's items, in order: what the tests follow items by.
-  static std::vector<std::string> Names(const TZYLCustomContainer* list) {
-    std::vector<std::string> names;
-    for (int i = 0; i < list->Count(); ++i) names.push_back(list->Item(i)->Description);
-    return names;
-  }
-
-  // Opens the editor on list_; `steps` runs on the form, then it is left as `ending` says.
-  bool Run(const std::function<void(TZYLBitmapListEditorDlg*)>& steps, TEnding ending = TEnding::Ok,
-           const std::function<void(vt::TDialogScript&)>& after = {}) {
-    vt::TDialogScript script;
-    designtest::AnswerEditorAs<TZYLBitmapListEditorDlg>(script, steps, ending, "ZYLButton1",
-                                                        "ZYLButton2");
-    if (after) after(script);
-    const bool ok = TZYLBitmapListEditorDlg::Edit(&list_);
-    shown_ = script.Shown();
-    return ok;
-  }
-
   std::string BitmapFile(const std::string& name, int w, int h) {
     vcl::TBitmap bmp;
     bmp.SetSize(w, h);
@@ -109,43 +69,14 @@ class BitmapListEditor : public ::testing::Test {
     bmp.SaveToFile(path);
     return path;
   }
-
-  static void Select(TZYLBitmapListEditorDlg* f, int line) {
-    designtest::ClickListLine(f->lb->ListBox(), line);
-  }
-
-  testsupport::TCurrentDirGuard here_;
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  testsupport::TempDir dir_;
-  TShownErrors errors_;
-  TZYLBitmapList list_{nullptr};
-  std::vector<vt::TShownDialog> shown_;
 };
-
-// Changes that every ending but OK must take back.
-void ChangeEverything(TZYLBitmapListEditorDlg* f) {
-  designtest::ClickListLine(f->lb->ListBox(), 1);
-  vt::ClickControl(f->Down);
-  f->checkall->Click();
-  vt::ClickControl(f->remove);
-}
 
 TEST_F(BitmapListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
   designtest::ExpectOnlyOKChanges(
-      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(ChangeEverything, e); });
+      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(MoveCompressAndRemove, e); });
 }
 
-TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
-  Fill(4);
-  TChanges changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &TChanges::Count);
-  ASSERT_TRUE(Run(ChangeEverything));
-  // Line 1 moved down to 2, then the current line (2, the former item 1) was removed.
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "3"}));
-  for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
-  EXPECT_LE(changes.N, 1);
-}
+TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) { ExpectOKAssignsOnce(); }
 
 TEST_F(BitmapListEditor, AnEmptyListDisablesEveryCommandThatNeedsItems) {
   std::vector<std::string> enabled;
@@ -184,7 +115,7 @@ TEST_F(BitmapListEditor, MultiSelectDisablesMovingAndPropertiesOfTwoAndDeletesEx
     vt::ClickControl(f->remove);
   }));
   EXPECT_EQ(states, (std::vector<bool>{true, true, true, false, false}));
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "4"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "4"}));
 }
 
 TEST_F(BitmapListEditor, DeletingTheLastItemSelectsTheNewLastAndDeletingAllSelectsNothing) {
@@ -210,12 +141,12 @@ TEST_F(BitmapListEditor, CutOfThreeLinesThenPasteWithNoLineCurrentAppendsThemInO
     for (int line : {1, 3, 4}) f->lb->SetSelected(line, true);
     f->lb->SetSelected(0, false);
     vt::ClickControl(f->btnCut);
-    EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0", "2", "5"}));
+    EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0", "2", "5"}));
     vt::ClickControl(f->singleselect);
     f->lb->SetInteger(TZYLListBox::iiItemIndex, -1);
     f->mnuPaste->Click();
   }));
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "5", "1", "3", "4"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "5", "1", "3", "4"}));
   // What was pasted is a copy: the items carry their bitmaps and idents.
   EXPECT_EQ(list_.GetArrayItem(3)->Ident, 101);
   EXPECT_EQ(list_.GetArrayItem(5)->GetBitmap()->Width(), 5);
@@ -239,7 +170,7 @@ TEST_F(BitmapListEditor, PasteBeforeTheCurrentLineOrAfterTheLastOne) {
       Select(f, c.current);
       vt::ClickControl(f->btnPaste);
     }));
-    EXPECT_EQ(Names(&list_), c.expected);
+    EXPECT_EQ(ItemNames(&list_), c.expected);
   }
 }
 
@@ -253,16 +184,9 @@ TEST_F(BitmapListEditor, PasteOfAnotherClassMakesNothingAndADamagedStreamChanges
     vt::ClickControl(f->btnPaste);
   }));
   EXPECT_EQ(probesMade, 0);
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1"}));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1"}));
 
-  // A bitmap list's stream cut short: the reader refuses it, the list stays as it was.
-  TZYLBitmapList other(nullptr);
-  other.Add();
-  designtest::PutDamagedComponent(&other, 12);
-  const std::string before = vcl::WriteComponentToBytes(&list_);
-  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+  ExpectDamagedPasteChangesNothing();
 }
 
 TEST_F(BitmapListEditor, DroppedFilesWithTheBitmapExtensionAreAddedWithTheListDefaults) {
@@ -300,50 +224,20 @@ TEST_F(BitmapListEditor, DroppedFilesWithTheBitmapExtensionAreAddedWithTheListDe
 }
 
 TEST_F(BitmapListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
-  Fill(3);
-  const std::string file = dir_.File("three.bml");
-  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnSave); }, TEnding::Ok,
-                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
-  std::vector<std::string> mru;
-  Fill(1);
-  const std::string corrupt = dir_.File("bad.bml");
-  std::ofstream(corrupt, std::ios::binary) << "ZYLBML30 and then nothing a list holds";
-  ASSERT_TRUE(Run(
-      [&](TZYLBitmapListEditorDlg* f) {
-        vt::ClickControl(f->btnLoad);  // the corrupt file
-        EXPECT_EQ(Names(f->WorkList()), (std::vector<std::string>{"0"}));
-        vt::ClickControl(f->btnLoad);  // the saved one
-        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
-          mru.push_back(f->mru->Entries()->Strings(i));
-      },
-      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "1", "2"}));
-  ASSERT_FALSE(mru.empty());
-  EXPECT_EQ(mru[0], file);
-  // The folder of the list file is remembered for the list kind.
-  EXPECT_EQ(ZYLRestoreListPath(icBitmap), dir_.Path());
+  // Both files load through the Load button.
+  const auto load = [](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnLoad); };
+  ExpectListFilesSaveAndLoad(
+      ".bml", "ZYLBML30", icBitmap,
+      [](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->btnSave); }, load, load);
 }
 
 TEST_F(BitmapListEditor, AnMRUEntryOfAMissingFileIsRemovedAndNothingLoads) {
   Fill(2);
-  bool remove = false;
-  ASSERT_TRUE(
-      Run([&](TZYLBitmapListEditorDlg* f) { f->mruClick(f->mru, dir_.File("gone.bml"), remove); }));
-  EXPECT_TRUE(remove);
-  EXPECT_EQ(list_.Count(), 2);
+  ExpectMissingRecentFileDropped(".bml");
 }
 
 TEST_F(BitmapListEditor, ClearAnsweredNoKeepsEveryItemAndYesClears) {
-  for (const char* answer : {"No", "Yes"}) {
-    SCOPED_TRACE(answer);
-    Fill(3);
-    ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->clear); }, TEnding::Ok,
-                    [&](vt::TDialogScript& s) { s.Press(answer); }));
-    ASSERT_EQ(shown_.size(), 2u);
-    EXPECT_EQ(shown_[1].Text, "Really delete List?");
-    EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
-  }
+  ExpectClearAsksFirst([](TZYLBitmapListEditorDlg* f) { vt::ClickControl(f->clear); });
 }
 
 TEST_F(BitmapListEditor, AddOffersTheItemCountAsIdAndWithNoPictureAddsAnEmptyItem) {

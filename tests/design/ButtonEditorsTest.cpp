@@ -36,9 +36,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the buttons' units that register their classes.
@@ -116,72 +113,32 @@ std::vector<designtest::TMenuCase> ButtonCases() {
 // Each editor lists its verbs in order and runs each without error (forms it opens are
 // closed).
 TEST_F(ButtonEditors, EachEditorListsItsVerbsInOrderAndRunsEachWithoutError) {
-  for (const designtest::TMenuCase& c : ButtonCases()) {
-    SCOPED_TRACE(c.Name);
-    vcl::TComponent* button = c.Make(form_);
-    EXPECT_EQ(form_.Menu(button).Verbs(), c.Verbs);
-    designtest::TRecordedLaunchers launchers(designtest::SettingsObjectsOf(button));
-    designtest::TRecordedPicker picker;
-    form_.ExpectEachVerbRuns(button);
-  }
+  designtest::ExpectMenus(form_, ButtonCases());
 }
 
 // A toggle changes exactly the property it names and reports once; its caption follows.
-struct TToggleCase {
-  const char* Name;
-  vcl::TComponent* (*Make)(TDesignedForm&);
-  const char* Prop;
-};
-
 TEST_F(ButtonEditors, EachToggleChangesExactlyItsProperty) {
-  const TToggleCase cases[] = {
-      {"speed button",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed1"); },
+  const designtest::TToggleCase cases[] = {
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed1"); },
+       "Enabled", "Enabled"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed2"); },
+       "EnterColorChange", "EnterColorChange"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed3"); },
+       "CtlXP", "CtlXP"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLButton>("Button1"); }, "Enabled",
        "Enabled"},
-      {"speed button",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed2"); },
-       "EnterColorChange"},
-      {"speed button",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLSpeedButton>("Speed3"); },
-       "CtlXP"},
-      {"windowed button",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLButton>("Button1"); },
-       "Enabled"},
-      {"check box",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
-       "Checked"},
-      {"check box",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check2"); },
-       "Transparent"},
-      {"radio group",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
-       "Transparent"},
-      {"radio button",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioButton>("RadioB1"); },
-       "Checked"},
-      {"group box",
-       [](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLGroupBox>("GroupBox1"); },
-       "CtlXP"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check1"); },
+       "Checked", "Checked"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLCheckBox>("Check2"); },
+       "Transparent", "Transparent"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioGroup>("Radio1"); },
+       "Transparent", "Transparent"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLRadioButton>("RadioB1"); },
+       "Checked", "Checked"},
+      {[](TDesignedForm& f) -> vcl::TComponent* { return f.Add<TZYLGroupBox>("GroupBox1"); },
+       "CtlXP", "CtlXP"},
   };
-  for (const TToggleCase& c : cases) {
-    SCOPED_TRACE(std::string(c.Name) + " " + c.Prop);
-    vcl::TComponent* button = c.Make(form_);
-    for (int round = 0; round < 2; ++round) {
-      const bool before = vcl::GetOrdProp(button, c.Prop) != 0;
-      std::map<std::string, std::string> expected = designtest::SimpleProps(button);
-      expected[c.Prop] = before ? "False" : "True";
-      // Checked and State are one value of the check box (the radio button has no State).
-      if (std::string(c.Prop) == "Checked" && expected.count("State"))
-        expected["State"] = before ? "cbUnchecked" : "cbChecked";
-      Designer()->ResetModified();
-      form_.Menu(button).Execute(c.Prop + std::string(BoolStr[before]));
-      EXPECT_EQ(designtest::SimpleProps(button), expected);
-      EXPECT_EQ(Designer()->ModifiedCount(), 1);
-      const Strings verbs = form_.Menu(button).Verbs();
-      EXPECT_NE(std::find(verbs.begin(), verbs.end(), c.Prop + std::string(BoolStr[!before])),
-                verbs.end());
-    }
-  }
+  designtest::ExpectToggles(form_, cases);
 }
 
 // The image verbs store the pick in their own order and properties; "Select Glyph" and
@@ -274,15 +231,7 @@ TEST_F(ButtonEditors, ItemsAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
   auto* group = form_.Add<TZYLRadioGroup>("Radio1");
   const std::string module = "Form1.Radio1.Items";
   EXPECT_EQ(ZYLStringsModuleName(Designer(), group, ".Items"), module);
-  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
-      module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
-  const int shown = vcl::ModuleShowCount(module);
-  vt::TDialogScript script;
-  form_.Menu(group).Execute("Items");
-  EXPECT_TRUE(script.Shown().empty());
-  EXPECT_EQ(vcl::ModuleShowCount(module), shown + 1);
-  EXPECT_EQ(Designer()->ModifiedCount(), 1);
-  vcl::CloseModule(module);
+  form_.ExpectOpenStringsBroughtToFront(group, "Items", module);
 }
 
 // The group box editor's table; "Make Bevel CtlXP compatible" hands the bevel to the window.

@@ -27,11 +27,8 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
 using designtest::AddStrip;
 using designtest::ClickRow;
-using designtest::TEnding;
 
 // A face table from (list index, image index) pairs in state order.
 TZYLButtonFaceIndex Table(const std::vector<std::pair<int, int>>& entries) {

@@ -40,9 +40,6 @@ ZYL_CLASS_IMPL(TZYLDBTestLabel) {}
 
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
-
 // An editor over the standard kinds; the "Twinkle" toggle is offered only to a multi-line label,
 // and double-clicking opens OnDblClick.
 class TLabelTestEditor : public TZYLVerbEditor<vcl::TDefaultEditor> {

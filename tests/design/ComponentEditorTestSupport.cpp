@@ -1,6 +1,7 @@
 #include "tests/design/ComponentEditorTestSupport.h"
 
 #include "design/pZYLCE.h"
+#include "design/pZYLDsgnCPGetStrings.h"
 
 #include <algorithm>
 #include <map>
@@ -12,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Control.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/designer/ToolsAPI.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/support/ErrorOf.h"
 
@@ -80,11 +83,13 @@ void ExpectMenus(TDesignedForm& Form, std::span<const TMenuCase> Cases) {
   }
 }
 
-void TDesignedForm::ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs) {
+vcl::IFormDesigner* TDesignedForm::ExpectMenu(vcl::TComponent* c,
+                                              const std::vector<std::string>& Verbs) {
   EXPECT_EQ(Menu(c).Verbs(), Verbs);
   TRecordedLaunchers launchers(SettingsObjectsOf(c));
   TRecordedPicker picker;
   ExpectEachVerbRuns(c);
+  return picker.Designer;
 }
 
 void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
@@ -94,6 +99,9 @@ void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
     const bool before = vcl::GetOrdProp(c, Prop) != 0;
     std::map<std::string, std::string> expected = SimpleProps(c);
     expected[Prop] = before ? "False" : "True";
+    // Checked and State are one value of a check box (a radio button has no State).
+    if (Prop == "Checked" && expected.count("State"))
+      expected["State"] = before ? "cbUnchecked" : "cbChecked";
     designer_->ResetModified();
     Menu(c).Execute(Label + BoolStr[before]);
     EXPECT_EQ(SimpleProps(c), expected);
@@ -101,6 +109,19 @@ void TDesignedForm::ExpectToggle(vcl::TComponent* c, const std::string& Prop,
     const std::vector<std::string> verbs = Menu(c).Verbs();
     EXPECT_NE(std::find(verbs.begin(), verbs.end(), Label + BoolStr[!before]), verbs.end());
   }
+}
+
+void TDesignedForm::ExpectOpenStringsBroughtToFront(vcl::TComponent* c, const std::string& Verb,
+                                                    const std::string& Module) {
+  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
+      Module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
+  const int shown = vcl::ModuleShowCount(Module);
+  vcl::testkit::TDialogScript script;
+  Menu(c).Execute(Verb);
+  EXPECT_TRUE(script.Shown().empty());
+  EXPECT_EQ(vcl::ModuleShowCount(Module), shown + 1);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  vcl::CloseModule(Module);
 }
 
 std::vector<vcl::TPersistent*> SettingsObjectsOf(vcl::TComponent* c) {

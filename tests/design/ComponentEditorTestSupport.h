@@ -62,10 +62,15 @@ class TDesignedForm {
   void ExpectEachVerbRuns(vcl::TComponent* c);
   // Expects c's menu to be Verbs, then runs each verb as ExpectEachVerbRuns does, with the
   // settings objects that have no launcher in the package and the image picker stood in for.
-  void ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs);
+  // Answers the designer the picker was handed (nullptr when no verb picked an image).
+  vcl::IFormDesigner* ExpectMenu(vcl::TComponent* c, const std::vector<std::string>& Verbs);
   // Runs the toggle of Prop, captioned Label and the BoolStr entry, twice: each run flips Prop
   // and changes no other simple property, reports one modification, and the caption follows.
   void ExpectToggle(vcl::TComponent* c, const std::string& Prop, const std::string& Label);
+  // With the strings of c open in the code editor as Module, running Verb shows no form, brings
+  // Module to the front once and reports one modification in all; Module is closed afterwards.
+  void ExpectOpenStringsBroughtToFront(vcl::TComponent* c, const std::string& Verb,
+                                       const std::string& Module);
   // The components the form owns now, by name.
   std::vector<std::string> ComponentNames() const;
 
@@ -210,3 +215,13 @@ class TRecordedPicker {
 };
 
 }  // namespace zyl::designtest
+
+namespace zyl {
+
+// The short names every component editor test uses.
+using designtest::EditorFor;
+using designtest::MakeNamed;
+using designtest::TDesignedForm;
+using designtest::TMenuCase;
+
+}  // namespace zyl

@@ -52,8 +52,6 @@ extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-
 // The most forms one verb may bring up in a row (an editor and the dialogs it asks from).
 constexpr size_t kAnswers = 4;
 

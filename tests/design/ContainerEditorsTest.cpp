@@ -19,9 +19,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 class ContainerEditors : public designtest::TComponentEditorTest<designtest::TEditorUnits> {

@@ -23,10 +23,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::On;
-using designtest::TEnding;
 using vcl::TDateTime;
 
 TDateTime At(int y, int m, int d, int h = 0, int n = 0, int s = 0) {

@@ -68,41 +68,30 @@ ZYL_CLASS_IMPL(TZYLDBTestLEDLabel) {}
 
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
-// The display units the editors' components come from, entered while a test runs.
-struct TDisplayUnits {
-  TDisplayUnits() {
-    for (const auto& u : kUnits) u.first();
+// The data-aware stand-ins, registered for streaming while a test runs.
+struct TDBTestClasses {
+  TDBTestClasses() {
     vcl::RegisterClass(TZYLDBTestImage::StaticClass());
     vcl::RegisterClass(TZYLDBTestLEDLabel::StaticClass());
   }
-  ~TDisplayUnits() {
+  ~TDBTestClasses() {
     vcl::UnRegisterClass(TZYLDBTestLEDLabel::StaticClass());
     vcl::UnRegisterClass(TZYLDBTestImage::StaticClass());
-    for (auto u = std::rbegin(kUnits); u != std::rend(kUnits); ++u) u->second();
   }
-  static constexpr std::pair<void (*)(), void (*)()> kUnits[] = {
-      {pZYLStrEditorDlgInit, pZYLStrEditorDlgDone},
-      {ZYLAniCtrlUnit.Init, ZYLAniCtrlUnit.FInit},
-      {ZYLBoundLabelUnit.Init, ZYLBoundLabelUnit.FInit},
-      {ZYLClockInit, ZYLClockDone},
-      {ZYLDockLabelUnit.Init, ZYLDockLabelUnit.FInit},
-      {ZYLGlyphLabelUnit.Init, ZYLGlyphLabelUnit.FInit},
-      {ZYLLabelFillUnit.Init, ZYLLabelFillUnit.FInit},
-      {ZYLLImageUnit.Init, ZYLLImageUnit.FInit},
-      {ZYLRepeatedShapeUnit.Init, ZYLRepeatedShapeUnit.FInit},
-      {ZYLSBarUnit.Init, ZYLSBarUnit.FInit},
-      {ZYLScrollTextUnit.Init, ZYLScrollTextUnit.FInit},
-      {ZYLShadowFillUnit.Init, ZYLShadowFillUnit.FInit},
-      {ZYLTechnicalLineUnit.Init, ZYLTechnicalLineUnit.FInit},
-      {ZYLTrackBarUnit.Init, ZYLTrackBarUnit.FInit},
-  };
 };
+
+// The display units the editors' components come from, entered while a test runs.
+using TDisplayUnits = designtest::TEntered<
+    designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
+    designtest::TEntryUnit<ZYLAniCtrlUnit>, designtest::TEntryUnit<ZYLBoundLabelUnit>,
+    designtest::TEntryUnit<ZYLClockUnit>, designtest::TEntryUnit<ZYLDockLabelUnit>,
+    designtest::TEntryUnit<ZYLGlyphLabelUnit>, designtest::TEntryUnit<ZYLLabelFillUnit>,
+    designtest::TEntryUnit<ZYLLImageUnit>, designtest::TEntryUnit<ZYLRepeatedShapeUnit>,
+    designtest::TEntryUnit<ZYLSBarUnit>, designtest::TEntryUnit<ZYLScrollTextUnit>,
+    designtest::TEntryUnit<ZYLShadowFillUnit>, designtest::TEntryUnit<ZYLTechnicalLineUnit>,
+    designtest::TEntryUnit<ZYLTrackBarUnit>, TDBTestClasses>;
 
 class DisplayEditors
     : public designtest::TLaunchingEditorTest<designtest::TStringsUnits, TDisplayUnits> {
@@ -591,16 +580,7 @@ TEST_F(DisplayEditors, VerbsWithoutActionChangeNothing) {
 // form.
 TEST_F(DisplayEditors, LinesAlreadyOpenInTheCodeEditorAreBroughtToTheFront) {
   auto* text = form_.Add<TZYLScrollText>("Scroll1");
-  const std::string module = "Form1.Scroll1.Ident";
-  vcl::ModuleServices()->CreateModule(std::make_shared<TZYLStringsModuleCreator>(
-      module, std::make_unique<vcl::TStringStream>("a\r\nb\r\n"), 0.0));
-  const int shown = vcl::ModuleShowCount(module);
-  vt::TDialogScript script;
-  form_.Menu(text).Execute("Lines");
-  EXPECT_TRUE(script.Shown().empty());
-  EXPECT_EQ(vcl::ModuleShowCount(module), shown + 1);
-  EXPECT_EQ(Designer()->ModifiedCount(), 1);
-  vcl::CloseModule(module);
+  form_.ExpectOpenStringsBroughtToFront(text, "Lines", "Form1.Scroll1.Ident");
 }
 
 }  // namespace

@@ -54,11 +54,6 @@ ZYL_CLASS_IMPL(TZYLDBMemo) {}
 
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 // A list box of the form with one header section per width, captioned "C0", "C1", ...

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include <gtest/gtest.h>
+
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLMMButton.h"
@@ -309,10 +311,26 @@ void AnswerEditor(vcl::testkit::TDialogScript& script,
         break;
       case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
       case TEnding::Escape: wt::KeyPress(win::VK_ESCAPE); break;
-      case TEnding::Exception: throw vcl::Exception("failure inside the editor");
+      case TEnding::Exception: throw vcl::Exception(kEditorFailure);
       case TEnding::Unanswered: break;
     }
   });
+}
+
+TEditorFileSession::TEditorFileSession() {
+  vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
+}
+
+TEditorFileSession::~TEditorFileSession() { vcl::Application->OnException = {}; }
+
+void ExpectEndingError(TEnding ending, const std::string& error) {
+  if (ending == TEnding::Exception) {
+    EXPECT_EQ(error, kEditorFailure);
+  } else if (ending == TEnding::Unanswered) {
+    EXPECT_NE(error.find("stayed open"), std::string::npos) << error;
+  } else {
+    EXPECT_EQ(error, "");
+  }
 }
 
 }  // namespace zyl::designtest

@@ -12,6 +12,8 @@
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/EnvGuard.h"
+#include "tests/support/TempDir.h"
 
 namespace vcl {
 class TPageControl;
@@ -25,6 +27,30 @@ class TEditorUnits {
  public:
   TEditorUnits();
   ~TEditorUnits();
+};
+
+// Notes the errors the application shows while a form runs, as the IDE shows them.
+struct TShownErrors : vcl::TObject {
+  std::vector<std::string> Texts;
+  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
+};
+
+// What the tests of the editors that read and write files run in: the working folder given back
+// afterwards, a controls session with the editor units, a temporary folder of their own, and the
+// errors the application shows while it lives noted in errors_.
+class TEditorFileSession {
+ public:
+  TEditorFileSession();
+  ~TEditorFileSession();
+  TEditorFileSession(const TEditorFileSession&) = delete;
+  TEditorFileSession& operator=(const TEditorFileSession&) = delete;
+
+ protected:
+  testsupport::TCurrentDirGuard here_;
+  vcl::testkit::TControlsSession session_;
+  TEditorUnits units_;
+  testsupport::TempDir dir_;
+  TShownErrors errors_;
 };
 
 // How a test leaves the editor after its changes.
@@ -47,6 +73,12 @@ void AnswerEditorAs(vcl::testkit::TDialogScript& script, F change, TEnding endin
       script, [change](vcl::TCustomForm* f) { change(static_cast<TDlg*>(f)); }, ending, okButton,
       cancelButton);
 }
+
+// What the Exception ending raises inside the editor form.
+inline constexpr char kEditorFailure[] = "failure inside the editor";
+// Expects the message a run left by `ending` (any but Ok) raised: kEditorFailure for
+// Exception, the script's report that the form stayed open for Unanswered, none otherwise.
+void ExpectEndingError(TEnding ending, const std::string& error);
 
 // The message of the vcl::Exception that Run raises, or "" when it returns.
 std::string MessageOf(const std::function<void()>& Run);
@@ -107,3 +139,13 @@ T* On(vcl::TCustomForm* form, const std::string& name) {
 }
 
 }  // namespace zyl::designtest
+
+namespace zyl {
+
+// The short names every editor test uses: the two test kits and the steps above.
+namespace vt = vcl::testkit;
+namespace wt = win::testkit;
+using designtest::On;
+using designtest::TEnding;
+
+}  // namespace zyl

@@ -23,8 +23,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
 using Dlg = TZYL3DEffectEditorDlg;
 
 const designtest::TPalette kPal = {{'.', vcl::clSilver}, {'R', vcl::clRed}};

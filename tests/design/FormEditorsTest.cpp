@@ -24,10 +24,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::MakeNamed;
-using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
 
 class FormEditors : public designtest::TLaunchingEditorTest<> {

@@ -18,8 +18,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
 using TColors = std::vector<vcl::TColor>;
 
 class GradientEditor : public ::testing::Test {

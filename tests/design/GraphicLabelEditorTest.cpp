@@ -24,9 +24,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
 using Editor = TZYLFormGraphicLabelEditor;
 
 class GraphicLabelEditor : public ::testing::Test {

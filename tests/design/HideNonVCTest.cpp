@@ -25,8 +25,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
 using vcl::TComponent;
 using vcl::TRect;
 

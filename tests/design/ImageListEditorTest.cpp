@@ -30,9 +30,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
-
 // A W x H picture of one colour.
 std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor color) {
   auto bmp = std::make_unique<vcl::TBitmap>();

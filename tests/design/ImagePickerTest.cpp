@@ -32,13 +32,9 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
 using designtest::AddBitmap;
 using designtest::AddStrip;
-using designtest::On;
 using designtest::Rows;
-using designtest::TEnding;
 
 TZYLCustImgListSelectDlg* Picker(vcl::TCustomForm* form) {
   return static_cast<TZYLCustImgListSelectDlg*>(form);

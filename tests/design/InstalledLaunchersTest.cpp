@@ -49,9 +49,6 @@ extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TDesignedForm;
-
 std::vector<TDesignedForm::TRegistration> Editors() {
   using vcl::ComponentEditorClassOf;
   return {

@@ -37,22 +37,8 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-
-// Notes the errors the application shows while a form runs, as the IDE shows them.
-struct TShownErrors : vcl::TObject {
-  std::vector<std::string> Texts;
-  void Show(vcl::TObject*, vcl::Exception& e) { Texts.push_back(e.Message()); }
-};
-
-class ItemDialogs : public ::testing::Test {
+class ItemDialogs : public ::testing::Test, protected designtest::TEditorFileSession {
  protected:
-  ItemDialogs() {
-    vcl::Application->OnException = vcl::TExceptionEvent(&errors_, &TShownErrors::Show);
-  }
-  ~ItemDialogs() override { vcl::Application->OnException = {}; }
-
   // Creates the form, runs `steps` on it while it is shown modally (`after` answers the
   // dialogs the steps bring up, in order) and answers the form's own modal result; `shown`
   // receives what each dialog showed.
@@ -79,12 +65,6 @@ class ItemDialogs : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
-
-  testsupport::TCurrentDirGuard here_;
-  vt::TControlsSession session_;
-  designtest::TEditorUnits units_;
-  testsupport::TempDir dir_;
-  TShownErrors errors_;
 };
 
 struct TFormCase {

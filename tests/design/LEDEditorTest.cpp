@@ -17,10 +17,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 class LEDEditor : public ::testing::Test {
  protected:
   // Opens the editor on the LED of label_ with one answer: `look`, then `ending`.

@@ -57,11 +57,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::On;
-using designtest::TEnding;
-
 // One launcher as the data-driven test sees it: a holder named Target whose form stream
 // carries the edited value, the launcher on that value, the steps of a user's change in the
 // form (not yet accepted; they may answer dialogs the form opens), the button that accepts and

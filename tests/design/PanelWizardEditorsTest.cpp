@@ -25,9 +25,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::TDesignedForm;
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the panels' units that register their classes.
@@ -75,13 +72,9 @@ TEST_F(PanelWizardEditors, EachPanelListsItsVerbsInOrderAndRunsEachWithoutError)
   };
   for (const designtest::TMenuCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    vcl::TComponent* panel = c.Make(form_);
-    EXPECT_EQ(form_.Menu(panel).Verbs(), c.Verbs);
-    designtest::TRecordedLaunchers launchers(designtest::SettingsObjectsOf(panel));
-    designtest::TRecordedPicker picker;
-    form_.ExpectEachVerbRuns(panel);
+    vcl::IFormDesigner* picked = form_.ExpectMenu(c.Make(form_), c.Verbs);
     // The verbs that pick an image handed the picker the component's designer.
-    if (c.Verbs.front() == "ImageList") EXPECT_EQ(picker.Designer, Designer());
+    if (c.Verbs.front() == "ImageList") EXPECT_EQ(picked, Designer());
   }
 }
 

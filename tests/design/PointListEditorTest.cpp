@@ -21,10 +21,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 using TPoints = std::vector<vcl::TPoint>;
 
 TPoints PointsOf(const TZYLPointList& list) {

@@ -74,8 +74,6 @@ extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TEnding;
 using designtest::TPropertyEditorPackage;
 
 // What the registrations give a property: the editor of its type, unless a registration for

@@ -27,10 +27,7 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
 using Dlg = TZYLfrmRegionFromBMPdlg;
-using designtest::TEnding;
 using TAnswer = std::function<void(Dlg*)>;
 
 // '.' the background (silver), 'R' and 'N' the shape (red, navy), 'W' white.

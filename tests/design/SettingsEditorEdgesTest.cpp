@@ -47,10 +47,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::On;
-using designtest::TEnding;
-
 class SettingsEditorEdges : public ::testing::Test {
  protected:
   // Queues one answer to the next editor: `look` on the form, then `ending`.

@@ -27,10 +27,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 class SettingsEditorPreviews : public ::testing::Test {
  protected:
   // Queues `look` on the next editor, then OK.

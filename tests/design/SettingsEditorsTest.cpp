@@ -25,11 +25,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::On;
-using designtest::TEnding;
-
 // Notes the custom colours a colour dialog starts with.
 struct TDialogWatch : vcl::TObject {
   std::string Custom;

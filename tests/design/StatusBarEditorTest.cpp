@@ -19,9 +19,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::TDesignedForm;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 // What one added panel is expected to be: an information label of that kind (or, for

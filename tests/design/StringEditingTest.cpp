@@ -30,9 +30,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
 using testsupport::ErrorOf;
 
 // Scripts one answer to the string editor: `steps` on it, then OK or Cancel by its buttons.

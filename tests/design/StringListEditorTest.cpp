@@ -22,10 +22,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::BoxLines;
-using designtest::ItemNames;
-using designtest::TEnding;
 using Strings = std::vector<std::string>;
 
 class StringListEditor
@@ -38,7 +34,7 @@ class StringListEditor
     item->Ident = ident;
     item->Description = name;
   }
-  void Fill(int n) {
+  void Fill(int n) override {
     list_.Clear();
     for (int i = 0; i < n; ++i)
       AddItem(std::to_string(i), Strings(static_cast<size_t>(i + 1), "line"),

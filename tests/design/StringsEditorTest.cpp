@@ -23,10 +23,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::TEnding;
-
 // Types into an edit of a modeless dialog's form.
 void TypeIn(vcl::TCustomForm* dialog, const std::string& edit, const std::string& text) {
   vt::TypeInto(designtest::On<vcl::TWinControl>(dialog, edit), text);

@@ -44,18 +44,7 @@ TStringsUnits::~TStringsUnits() {
 
 void AnswerStringsEditor(vcl::testkit::TDialogScript& script,
                          const std::function<void(TZYLFrmStringEditor*)>& steps, TEnding ending) {
-  script.Do([steps, ending](vcl::TCustomForm* form) {
-    auto* f = static_cast<TZYLFrmStringEditor*>(form);
-    steps(f);
-    switch (ending) {
-      case TEnding::Ok: vcl::testkit::ClickControl(f->ZYLButton1); break;
-      case TEnding::Cancel: vcl::testkit::ClickControl(f->btnCancel); break;
-      case TEnding::CloseBox: ClickCloseBox(form->Handle()); break;
-      case TEnding::Escape: win::testkit::KeyPress(win::VK_ESCAPE); break;
-      case TEnding::Exception: throw vcl::Exception("failure inside the editor");
-      case TEnding::Unanswered: break;
-    }
-  });
+  AnswerEditorAs<TZYLFrmStringEditor>(script, steps, ending, "ZYLButton1", "btnCancel");
 }
 
 }  // namespace zyl::designtest

@@ -38,12 +38,7 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::EditorFor;
-using designtest::MakeNamed;
-using designtest::TMenuCase;
 using Strings = std::vector<std::string>;
-using designtest::TEnding;
 
 class SystemEditors : protected designtest::TTempRegistry,
                       public designtest::TLaunchingEditorTest<> {

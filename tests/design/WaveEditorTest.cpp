@@ -32,10 +32,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-namespace wt = win::testkit;
-using designtest::On;
-using designtest::TEnding;
 using TDlg = TZYLWaveEditorDlg;
 
 // Drive Q: holds Sounds\A (two waves and a text named like one) and Sounds\B (one wave); the

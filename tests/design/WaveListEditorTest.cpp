@@ -29,11 +29,6 @@
 namespace zyl {
 namespace {
 
-namespace vt = vcl::testkit;
-using designtest::BoxLines;
-using designtest::ItemNames;
-using designtest::TEnding;
-
 class WaveListEditor
     : public designtest::TLineListEditorFixture<TZYLWaveListEditorDlg, TZYLWaveList> {
  protected:
@@ -48,7 +43,7 @@ class WaveListEditor
     item->Compressed = compressed;
     item->Description = name;
   }
-  void Fill(int n) {
+  void Fill(int n) override {
     list_.Clear();
     for (int i = 0; i < n; ++i) AddWave(std::to_string(i), 10 + i, static_cast<uint16_t>(100 + i));
   }
@@ -65,22 +60,14 @@ class WaveListEditor
   }
 };
 
-// Changes that every ending but OK must take back.
-void ChangeEverything(TZYLWaveListEditorDlg* f) {
-  designtest::ClickListLine(f->lb->ListBox(), 1);
-  vt::ClickControl(f->Down);
-  f->checkall->Click();
-  vt::ClickControl(f->remove);
-}
-
 TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
   designtest::ExpectOnlyOKChanges(
-      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(ChangeEverything, e); });
+      &list_, [this] { Fill(4); }, [this](TEnding e) { return Run(MoveCompressAndRemove, e); });
   const std::string before = vcl::WriteComponentToBytes(&list_);
   // "Quit and Cancel" from the File menu too.
   EXPECT_FALSE(Run(
       [](TZYLWaveListEditorDlg* f) {
-        ChangeEverything(f);
+        MoveCompressAndRemove(f);
         f->quit2->Click();
       },
       TEnding::Unanswered));
@@ -88,13 +75,7 @@ TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
 }
 
 TEST_F(WaveListEditor, OKAssignsTheWorkingListOnce) {
-  Fill(4);
-  designtest::TChangeCount changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
-  ASSERT_TRUE(Run(ChangeEverything));
-  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
-  for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
-  EXPECT_LE(changes.N, 1);
+  ExpectOKAssignsOnce();
   // "Quit" accepts as OK does.
   EXPECT_TRUE(Run([](TZYLWaveListEditorDlg* f) { f->Quit1->Click(); }, TEnding::Unanswered));
 }
@@ -247,13 +228,8 @@ TEST_F(WaveListEditor, CutThenPasteKeepsTheOrderAndADamagedStreamChangesNothing)
   }));
   EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"1", "3", "0", "2", "4"}));
 
-  TZYLWaveList other(nullptr);
-  other.Add();
-  designtest::PutDamagedComponent(&other, 12);
+  ExpectDamagedPasteChangesNothing();
   const std::string before = vcl::WriteComponentToBytes(&list_);
-  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { vt::ClickControl(f->btnPaste); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
   // A list of another kind is ignored.
   TZYLStringList strings(nullptr);
   strings.Add();
@@ -399,47 +375,17 @@ TEST_F(WaveListEditor, AddFilesTakesWaveFilesAndRestoresTheFileDialog) {
 }
 
 TEST_F(WaveListEditor, ListFilesSaveLoadAndACorruptFileChangesNothing) {
-  Fill(3);
-  const std::string file = dir_.File("three.wvl");
-  ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { f->mnuSave->Click(); }, TEnding::Ok,
-                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
-  Fill(1);
-  const std::string corrupt = dir_.File("bad.wvl");
-  std::ofstream(corrupt, std::ios::binary) << "ZYLWVL30 and then nothing a list holds";
-  std::vector<std::string> mru;
-  ASSERT_TRUE(Run(
-      [&](TZYLWaveListEditorDlg* f) {
-        vt::ClickControl(f->btnLoad);
-        EXPECT_EQ(ItemNames(f->WorkList()), (std::vector<std::string>{"0"}));
-        f->mnuLoad->Click();
-        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
-          mru.push_back(f->mru->Entries()->Strings(i));
-      },
-      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({corrupt}).ChooseFiles({file}); }));
-  EXPECT_EQ(errors_.Texts.size(), 1u);
-  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
+  // Saved from the File menu; the corrupt file loads by the button, the saved one by the menu.
+  ExpectListFilesSaveAndLoad(
+      ".wvl", "ZYLWVL30", icWave, [](TZYLWaveListEditorDlg* f) { f->mnuSave->Click(); },
+      [](TZYLWaveListEditorDlg* f) { vt::ClickControl(f->btnLoad); },
+      [](TZYLWaveListEditorDlg* f) { f->mnuLoad->Click(); });
   EXPECT_EQ(list_.GetArrayItem(2)->Wave()->GetSize(), WaveSize(12));
-  ASSERT_FALSE(mru.empty());
-  EXPECT_EQ(mru[0], file);
-  EXPECT_EQ(ZYLRestoreListPath(icWave), dir_.Path());
-  // An entry whose file is gone is dropped and nothing loads.
-  bool remove = false;
-  ASSERT_TRUE(
-      Run([&](TZYLWaveListEditorDlg* f) { f->mruClick(f->mru, dir_.File("gone.wvl"), remove); }));
-  EXPECT_TRUE(remove);
-  EXPECT_EQ(list_.Count(), 3);
+  ExpectMissingRecentFileDropped(".wvl");
 }
 
 TEST_F(WaveListEditor, ClearAnsweredNoKeepsEveryItemAndYesClears) {
-  for (const char* answer : {"No", "Yes"}) {
-    SCOPED_TRACE(answer);
-    Fill(3);
-    ASSERT_TRUE(Run([&](TZYLWaveListEditorDlg* f) { f->ClearAll1->Click(); }, TEnding::Ok,
-                    [&](vt::TDialogScript& s) { s.Press(answer); }));
-    ASSERT_EQ(shown_.size(), 2u);
-    EXPECT_EQ(shown_[1].Text, "Really delete List?");
-    EXPECT_EQ(list_.Count(), std::string(answer) == "No" ? 3 : 0);
-  }
+  ExpectClearAsksFirst([](TZYLWaveListEditorDlg* f) { f->ClearAll1->Click(); });
 }
 
 TEST_F(WaveListEditor, AddOffersTheCountAndTheDefaultsAndAddsAnItemWithoutAWave) {
