@@ -4,6 +4,7 @@
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
+#include "platform/rtl/Consts.h"
 #include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
 
@@ -265,7 +266,7 @@ void TCustomCheckBox::CreateWnd() {
 }
 
 void TCustomCheckBox::SetAlignment(TLeftRight Value) {
-  ChangeAlignment(Value, "A check box is aligned left or right");
+  ChangeAlignment(Value, SCheckBoxAlignment);
 }
 
 void TCustomCheckBox::SetState(TCheckBoxState Value) {
@@ -336,7 +337,7 @@ void TRadioButton::CreateWnd() {
 }
 
 void TRadioButton::SetAlignment(TLeftRight Value) {
-  ChangeAlignment(Value, "A radio button is aligned left or right");
+  ChangeAlignment(Value, SRadioButtonAlignment);
 }
 
 void TRadioButton::SetChecked(bool Value) {

@@ -196,6 +196,8 @@ constexpr const char SNoScrollBarClass[] = "Cannot find window class ScrollBar";
 constexpr const char SNoListBoxClass[] = "No list box class";
 constexpr const char SEditBorderStyle[] = "Edit borders are bsNone or bsSingle";
 constexpr const char SNegativeMaxLength[] = "MaxLength cannot be negative";
+constexpr const char SCheckBoxAlignment[] = "A check box is aligned left or right";
+constexpr const char SRadioButtonAlignment[] = "A radio button is aligned left or right";
 constexpr const char SWindowClass[] = "Cannot register window class %s";
 constexpr const char SWindowCreate[] = "Error creating window for %s";
 
