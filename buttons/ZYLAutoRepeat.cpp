@@ -1,6 +1,9 @@
 #include "buttons/ZYLAutoRepeat.h"
 
+#include <cstdint>
+
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Numbers.h"
 
 namespace zyl {
 
@@ -9,7 +12,7 @@ TZYLAutoRepeat::TZYLAutoRepeat(const vcl::TNotifyEvent& OnRepeat) : FOnRepeat(On
 TZYLAutoRepeat::~TZYLAutoRepeat() = default;
 
 void TZYLAutoRepeat::Start(int Interval) {
-  const int first = Interval + FirstDelay;
+  const int first = vcl::ClampToInt(int64_t{Interval} + FirstDelay);
   if (!FTimer) {
     FTimer = std::make_unique<TZYLTimer>(first, FOnRepeat, true, false);
   } else {

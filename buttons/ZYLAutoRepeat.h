@@ -22,6 +22,7 @@ class TZYLAutoRepeat {
   TZYLAutoRepeat(const TZYLAutoRepeat&) = delete;
   TZYLAutoRepeat& operator=(const TZYLAutoRepeat&) = delete;
 
+  // An interval near int's limit gives the timer's longest delay, never a wrapped one.
   void Start(int Interval);
   void Continue(int Interval);
   void Stop();
