@@ -7,7 +7,6 @@
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
-#include "foundation/ZYLTimer.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -91,7 +90,7 @@ TZYLCustomButton::TZYLCustomButton(vcl::TComponent* AOwner)
   SetBounds(Left(), Top(), 75, 25);
 }
 
-TZYLCustomButton::~TZYLCustomButton() { FTimer.reset(); }
+TZYLCustomButton::~TZYLCustomButton() { FRepeat.Free(); }
 
 void TZYLCustomButton::SetButtonLayout(TZYLButtonLayout* Value) {
   if (Value) FLayout->Assign(Value);
@@ -147,11 +146,9 @@ void TZYLCustomButton::SetVisible(bool Value) {
   inherited::SetVisible(Value);
 }
 
-bool TZYLCustomButton::Repeating() const { return FTimer && FTimer->Enabled(); }
+bool TZYLCustomButton::Repeating() const { return FRepeat.Running(); }
 
-void TZYLCustomButton::StopRepeat() {
-  if (FTimer) FTimer->SetEnabled(false);
-}
+void TZYLCustomButton::StopRepeat() { FRepeat.Stop(); }
 
 void TZYLCustomButton::Release() {
   StopRepeat();
@@ -166,7 +163,7 @@ void TZYLCustomButton::DoRepeat(vcl::TObject*) {
     StopRepeat();
     return;
   }
-  FTimer->SetInterval(FRepeatInterval);  // the first tick came after the longer delay
+  FRepeat.Continue(FRepeatInterval);  // the first tick came after the longer delay
   if (FHeldOver) Click();
 }
 
@@ -188,17 +185,7 @@ void TZYLCustomButton::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shif
     if (CanFocus() && !Focused()) SetFocus();
     FHeld = FHeldOver = true;
     Invalidate();
-    if (FRepeatClick) {
-      const int first = FRepeatInterval + FirstRepeatDelay;
-      if (!FTimer) {
-        FTimer = std::make_unique<TZYLTimer>(
-            first, vcl::TNotifyEvent(this, &TZYLCustomButton::DoRepeat), true, false);
-      } else {
-        FTimer->SetEnabled(false);
-        FTimer->SetInterval(first);
-        FTimer->SetEnabled(true);
-      }
-    }
+    if (FRepeatClick) FRepeat.Start(FRepeatInterval);
   }
   inherited::MouseDown(Button, Shift, X, Y);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "buttons/ZYLAutoRepeat.h"
 #include "foundation/ZYLCustomControl.h"
 #include "foundation/ZYLOwned.h"
 #include "platform/controls/Forms.h"
@@ -21,13 +22,12 @@ namespace zyl {
 
 class TZYLButtonLayout;
 class TZYLFxCaption;
-class TZYLTimer;
 
 class TZYLCustomButton : public TZYLCustomControl {
   ZYL_CLASS(TZYLCustomButton, TZYLCustomControl)
   ZYL_MESSAGES(TZYLCustomButton)
   // The first repeat comes this much later than RepeatInterval.
-  static constexpr int FirstRepeatDelay = 200;
+  static constexpr int FirstRepeatDelay = TZYLAutoRepeat::FirstDelay;
 
   explicit TZYLCustomButton(vcl::TComponent* AOwner);
   ~TZYLCustomButton() override;
@@ -104,7 +104,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   std::unique_ptr<vcl::TBitmap> FListGlyph;
   TZYLOwned<TZYLButtonLayout> FLayout;
   TZYLOwned<TZYLFxCaption> FFontFX;
-  std::unique_ptr<TZYLTimer> FTimer;
+  TZYLAutoRepeat FRepeat{vcl::TNotifyEvent(this, &TZYLCustomButton::DoRepeat)};
   TZYLUserButtonStyle FExtStyle = ubsWin40;
   vcl::TModalResult FModalResult = vcl::mrNone;
   int FRepeatInterval = 100;

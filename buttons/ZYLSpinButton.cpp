@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "foundation/ZYLTimer.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
@@ -71,7 +70,7 @@ TZYLSpinButton::TZYLSpinButton(vcl::TComponent* AOwner) : inherited(AOwner) {
   SetBounds(Left(), Top(), 20, 20);
 }
 
-TZYLSpinButton::~TZYLSpinButton() { FTimer.reset(); }
+TZYLSpinButton::~TZYLSpinButton() { FRepeat.Free(); }
 
 void TZYLSpinButton::SetBtns(TZYLSpinButtons Value) {
   if (Value == FBtns) return;
@@ -166,11 +165,9 @@ bool TZYLSpinButton::PartAt(int X, int Y, TZYLSingleSpinButton& Part) const {
   return false;
 }
 
-bool TZYLSpinButton::Repeating() const { return FTimer && FTimer->Enabled(); }
+bool TZYLSpinButton::Repeating() const { return FRepeat.Running(); }
 
-void TZYLSpinButton::StopRepeat() {
-  if (FTimer) FTimer->SetEnabled(false);
-}
+void TZYLSpinButton::StopRepeat() { FRepeat.Stop(); }
 
 void TZYLSpinButton::Fire(int Part) {
   if (Part == NoPart) return;
@@ -183,7 +180,7 @@ void TZYLSpinButton::DoRepeat(vcl::TObject*) {
     StopRepeat();
     return;
   }
-  FTimer->SetInterval(FInterval);  // the first tick came after the longer delay
+  FRepeat.Continue(FInterval);  // the first tick came after the longer delay
   if (FHot == FPressed) Fire(FPressed);
 }
 
@@ -194,15 +191,7 @@ void TZYLSpinButton::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift,
   FPressed = FHot = part;
   FDown = true;
   Redraw();
-  const int first = FInterval + FirstRepeatDelay;
-  if (!FTimer) {
-    FTimer = std::make_unique<TZYLTimer>(first, vcl::TNotifyEvent(this, &TZYLSpinButton::DoRepeat),
-                                         true, false);
-  } else {
-    FTimer->SetEnabled(false);
-    FTimer->SetInterval(first);
-    FTimer->SetEnabled(true);
-  }
+  FRepeat.Start(FInterval);
   Fire(part);
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "buttons/ZYLAutoRepeat.h"
 #include "foundation/ZYLControl.h"
 
 namespace vcl {
@@ -18,8 +19,6 @@ class TBitmap;
 
 namespace zyl {
 
-class TZYLTimer;
-
 ZYL_ENUM(TZYLSingleSpinButton, sbUp, sbDown, sbLeft, sbRight)
 using TZYLSpinButtons = vcl::TSet<TZYLSingleSpinButton>;
 
@@ -27,7 +26,7 @@ class TZYLSpinButton : public TZYLGraphicControl {
   ZYL_CLASS(TZYLSpinButton, TZYLGraphicControl)
   ZYL_MESSAGES(TZYLSpinButton)
   // The delay added to the repeat interval before the first repeat.
-  static constexpr int FirstRepeatDelay = 200;
+  static constexpr int FirstRepeatDelay = TZYLAutoRepeat::FirstDelay;
 
   explicit TZYLSpinButton(vcl::TComponent* AOwner);
   ~TZYLSpinButton() override;
@@ -91,7 +90,7 @@ class TZYLSpinButton : public TZYLGraphicControl {
   void Redraw();
 
   std::unique_ptr<vcl::TBitmap> FState;  // the picture is built here, then copied
-  std::unique_ptr<TZYLTimer> FTimer;
+  TZYLAutoRepeat FRepeat{vcl::TNotifyEvent(this, &TZYLSpinButton::DoRepeat)};
   vcl::TNotifyEvent FClick[sbRight + 1];
   TZYLSpinButtons FBtns{sbUp};
   bool FSkew = false;

@@ -131,19 +131,13 @@ ZYL_CLASS_IMPL(TZYLBaseEdit) {
       .Default(false)
       .Declare("TabOnEnter", &C::TabOnEnter, &C::SetTabOnEnter)
       .Default(false)
-      .Declare("Text", &C::Text, &C::SetText)
-      .Declare("EditLabel", &C::EditLabel, nullptr)
-      .Stored(false)  // the label is written whole as "SubLabel"
-      .Declare("LabelPosition", &C::LabelPosition, &C::SetLabelPosition)
-      .Default(vcl::lpAbove)
-      .Declare("LabelSpacing", &C::LabelSpacing, &C::SetLabelSpacing)
-      .Default(3)
-      .Declare("LabelSync", &C::LabelSync, &C::SetLabelSync)
-      .Default(false);
+      .Declare("Text", &C::Text, &C::SetText);
+  TZYLLabelProperties::Declare(b);
 }
 
 TZYLBaseEdit::TZYLBaseEdit(vcl::TComponent* AOwner)
     : inherited(AOwner),
+      TZYLLabelProperties(this),
       FUndo(std::make_unique<TZYLDynLIFOBuffer>()),
       FRedo(std::make_unique<TZYLDynLIFOBuffer>()) {
   vcl::TControlStyle style = ControlStyle();

@@ -27,7 +27,7 @@
 #include <string>
 
 #include "buttons/ZYLCustomBevelPanel.h"
-#include "display/ZYLBoundLabel.h"
+#include "edits/ZYLLabelProperties.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLOwned.h"
 #include "platform/controls/ExtCtrls.h"
@@ -64,7 +64,7 @@ struct TZYLUndoRecord {
   int SelLength = 0;
 };
 
-class TZYLBaseEdit : public TZYLCustomBevelPanel {
+class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   ZYL_CLASS(TZYLBaseEdit, TZYLCustomBevelPanel)
   ZYL_MESSAGES(TZYLBaseEdit)
 
@@ -205,17 +205,6 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   void GotoParaEnd();
   void GotoNextWord();
   void GotoPrevWord();
-
-  // ---- Bound label ----
-  bool HasLabel() const { return FLabelBinding.HasLabel(); }
-  void SetHasLabel(bool Value) { FLabelBinding.SetHasLabel(Value); }
-  TZYLBoundLabel* EditLabel() const { return FLabelBinding.Label(); }
-  vcl::TLabelPosition LabelPosition() const { return FLabelBinding.Position(); }
-  void SetLabelPosition(vcl::TLabelPosition Value) { FLabelBinding.SetPosition(Value); }
-  int LabelSpacing() const { return FLabelBinding.Spacing(); }
-  void SetLabelSpacing(int Value) { FLabelBinding.SetSpacing(Value); }
-  bool LabelSync() const { return FLabelBinding.Sync(); }
-  void SetLabelSync(bool Value) { FLabelBinding.SetSync(Value); }
 
   // The rectangles: inside the bevel, the painted area, the text area.
   const vcl::TRect& InnerRect() const { return FInnerRect; }
@@ -431,7 +420,6 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel {
   bool FSelHidden = false;
   vcl::TImeMode FImeMode = vcl::imDontCare;
   std::string FImeName;
-  TZYLLabelBinding FLabelBinding{this};
   int FCharWidth[256] = {};
   std::string FWidthKey;  // the font the character widths belong to
 

@@ -39,7 +39,8 @@ ZYL_CLASS_IMPL(TZYLCustomImageComboBox) {
       .Default(false);
 }
 
-TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner) : inherited(AOwner) {
+TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner)
+    : inherited(AOwner), TZYLImageBoxSettings(this) {
   FChangeLink.reset(new TZYLChangeLink());
   FChangeLink->SetSender(this);
   FChangeLink.Link(TNotifyEvent(this, &TZYLCustomImageComboBox::GetIMLChange));
@@ -59,16 +60,6 @@ TZYLCustomImageComboBox::~TZYLCustomImageComboBox() {
 // ---------------------------------------------------------------------------------------------
 // Properties
 
-void TZYLCustomImageComboBox::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(nullptr);
-}
-
-void TZYLCustomImageComboBox::SetIndex(int Value) {
-  if (Value < 0 || Value == FListIndex) return;
-  FListIndex = Value;
-  if (FImageList) GetIMLChange(nullptr);
-}
-
 void TZYLCustomImageComboBox::SetDelimiter(char Value) {
   FDelimiter = Value;
   Invalidate();
@@ -86,8 +77,6 @@ void TZYLCustomImageComboBox::SetOptions(TZYLImageBoxOptions Value) {
 }
 
 void TZYLCustomImageComboBox::SetFont3D(TZYL3DCaption* Value) { FFont3D->Assign(Value); }
-
-void TZYLCustomImageComboBox::SetLayout(TZYLGlyphTextLayout* Value) { FLayout->Assign(Value); }
 
 void TZYLCustomImageComboBox::SetMultiline(bool Value) {
   FMultiLine = Value;
@@ -116,10 +105,6 @@ void TZYLCustomImageComboBox::GetIMLChange(TObject* Sender) {
 
 // ---------------------------------------------------------------------------------------------
 // Images
-
-int TZYLCustomImageComboBox::ImageCount() const {
-  return imageitems::ImageCount(FImageList, FListIndex);
-}
 
 bool TZYLCustomImageComboBox::ValidImage(int Image) const {
   return Image >= 0 && Image < ImageCount();
@@ -154,10 +139,6 @@ std::string TZYLCustomImageComboBox::GetItemString(int Index) {
   return FOptions.contains(lboCheckImageNr)
              ? GetStringValue(Index)
              : (Index >= 0 && Index < Items()->Count() ? Items()->Get(Index) : std::string());
-}
-
-bool TZYLCustomImageComboBox::HasControl() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
 }
 
 // ---------------------------------------------------------------------------------------------

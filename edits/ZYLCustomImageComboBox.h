@@ -8,38 +8,27 @@
 #include <string>
 
 #include "edits/ZYLCustomComboBox.h"
-#include "edits/ZYLCustomImageListBox.h"
+#include "edits/ZYLImageBoxSettings.h"
 #include "foundation/ZYLOwned.h"
 
 namespace zyl {
 
 class TZYL3DCaption;
 
-class TZYLCustomImageComboBox : public TZYLCustomComboBox {
+class TZYLCustomImageComboBox : public TZYLCustomComboBox, public TZYLImageBoxSettings {
   ZYL_CLASS(TZYLCustomImageComboBox, TZYLCustomComboBox)
   ZYL_MESSAGES(TZYLCustomImageComboBox)
   explicit TZYLCustomImageComboBox(vcl::TComponent* AOwner);
   ~TZYLCustomImageComboBox() override;
 
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  void SetImageList(TZYLCustomImageList* Value);
-  int ListIndex() const { return FListIndex; }
-  // Negative values are ignored.
-  void SetIndex(int Value);
-  char Delimiter() const { return FDelimiter; }
   void SetDelimiter(char Value);
-  int DefaultItem() const { return FDefaultItem; }
   void SetDefaultItem(int Value);
-  TZYLImageBoxOptions Options() const { return FOptions; }
   // lboCalcHeight gives the entries their own heights.
   void SetOptions(TZYLImageBoxOptions Value);
   TZYL3DCaption* Font3D() const { return FFont3D.get(); }
   void SetFont3D(TZYL3DCaption* Value);
-  TZYLGlyphTextLayout* Layout() const { return FLayout.get(); }
-  void SetLayout(TZYLGlyphTextLayout* Value);
   bool MultiLine() const { return FMultiLine; }
   void SetMultiline(bool Value);
-  bool ImagesOnly() const { return FImagesOnly; }
   void SetImagesOnly(bool Value);
 
   // The image an entry shows; -1 for none.
@@ -48,10 +37,6 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
   void SetImageIndex(int Index, int ImageIndex);
   // The text part of an entry ("" beyond the entries).
   std::string GetStringValue(int Index);
-  // The image list is stored as a component reference (a list of the global container is
-  // streamed as "Internal").
-  bool HasControl() const;
-  bool StoreItems() const { return !FImagesOnly; }
   void UpdateEmptyList();
   void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
@@ -62,28 +47,19 @@ class TZYLCustomImageComboBox : public TZYLCustomComboBox {
   virtual int GetFieldValue() { return -1; }
   // The text an entry shows.
   virtual std::string GetItemString(int Index);
-  virtual void GetIMLChange(vcl::TObject* Sender);
+  void GetIMLChange(vcl::TObject* Sender) override;
   void DefineProperties(vcl::TFiler* Filer) override;
   void DrawItem(int Index, vcl::TRect Rect, vcl::TOwnerDrawState State) override;
   void MeasureItem(int Index, int& Height) override;
   void WMNCHitTest(vcl::TMessage& Message);
 
  private:
-  // The number of images entries can show, and whether Image is one of them.
-  int ImageCount() const;
+  // Whether Image is one of the images entries can show.
   bool ValidImage(int Image) const;
   int ImageSize(int Image, bool Height) const;
 
-  TZYLCustomImageList* FImageList = nullptr;
-  int FListIndex = 0;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
-  char FDelimiter = '|';
-  int FDefaultItem = -1;
-  TZYLImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
   TZYLOwned<TZYL3DCaption> FFont3D;
-  TZYLOwned<TZYLGlyphTextLayout> FLayout;
   bool FMultiLine = false;
-  bool FImagesOnly = false;
   // The entry a form file chose, kept while the blank entries are not made yet (a window made
   // while the form is read has none to choose from).
   int FLoadingIndex = -1;

@@ -40,7 +40,8 @@ ZYL_CLASS_IMPL(TZYLCustomImageListBox) {
 
 ZYL_CLASS_IMPL(TZYLCustomDerivedImageListBox) {}
 
-TZYLCustomImageListBox::TZYLCustomImageListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLCustomImageListBox::TZYLCustomImageListBox(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLImageBoxSettings(this) {
   FChangeLink.reset(new TZYLChangeLink(),
                     vcl::TNotifyEvent(this, &TZYLCustomImageListBox::GetIMLChange));
   FLayout.reset(new TZYLGlyphTextLayout(),
@@ -56,16 +57,6 @@ TZYLCustomImageListBox::~TZYLCustomImageListBox() {
 // ---------------------------------------------------------------------------------------------
 // Properties
 
-void TZYLCustomImageListBox::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(nullptr);
-}
-
-void TZYLCustomImageListBox::SetIndex(int Value) {
-  if (Value < 0 || Value == FListIndex) return;
-  FListIndex = Value;
-  if (FImageList) GetIMLChange(nullptr);
-}
-
 void TZYLCustomImageListBox::SetGlyphNumber(uint8_t Value) {
   if (Value == 0 || Value == FGlyphNumber) return;
   FGlyphNumber = Value;
@@ -78,8 +69,6 @@ void TZYLCustomImageListBox::SetGlyphColumn(uint8_t Value) {
   FGlyphColumn = Value;
   if (FImageList) GetIMLChange(nullptr);
 }
-
-void TZYLCustomImageListBox::SetLayout(TZYLGlyphTextLayout* Value) { FLayout->Assign(Value); }
 
 void TZYLCustomImageListBox::SetDelimiter(char Value) {
   if (FDelimiter == Value) return;
@@ -124,10 +113,6 @@ void TZYLCustomImageListBox::GetIMLChange(vcl::TObject* Sender) {
 
 bool TZYLCustomImageListBox::IMLEmpty() const { return !FImageList || FImageList->Count() == 0; }
 
-int TZYLCustomImageListBox::ImageCount() const {
-  return imageitems::ImageCount(FImageList, FListIndex);
-}
-
 bool TZYLCustomImageListBox::ValidImage(int Image) const {
   if (IMLEmpty() || Image < 0) return false;
   return ZYLIsSingleItemImageList(FImageList) ? FImageList->IsValidItem(Image, 0)
@@ -165,8 +150,6 @@ int TZYLCustomImageListBox::GetImageWidth(int Index) {
 bool TZYLCustomImageListBox::CheckCont() const {
   return FImageList && ZYLIsGlobalIdent(FImageList);
 }
-
-bool TZYLCustomImageListBox::HasControl() const { return FImageList && !CheckCont(); }
 
 // ---------------------------------------------------------------------------------------------
 // Text, measuring and drawing

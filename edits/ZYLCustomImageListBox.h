@@ -5,46 +5,28 @@
 // reads away three properties older form files hold.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "edits/ZYLCustomListBox.h"
-#include "foundation/ZYLOwned.h"
+#include "edits/ZYLImageBoxSettings.h"
 
 namespace zyl {
 
-class TZYLChangeLink;
-class TZYLCustomImageList;
-class TZYLGlyphTextLayout;
-
-ZYL_ENUM(TZYLImageBoxOption, lboImageListOrder, lboCheckImageNr, lboCalcHeight,
-         lboTransparentImages)
-using TZYLImageBoxOptions = vcl::TSet<TZYLImageBoxOption>;
-
-class TZYLCustomImageListBox : public TZYLCustomListBox {
+class TZYLCustomImageListBox : public TZYLCustomListBox, public TZYLImageBoxSettings {
   ZYL_CLASS(TZYLCustomImageListBox, TZYLCustomListBox)
   explicit TZYLCustomImageListBox(vcl::TComponent* AOwner);
   ~TZYLCustomImageListBox() override;
 
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  void SetImageList(TZYLCustomImageList* Value);
-  int ListIndex() const { return FListIndex; }
-  // Negative values are ignored.
-  void SetIndex(int Value);
-  char Delimiter() const { return FDelimiter; }
   void SetDelimiter(char Value);
-  TZYLImageBoxOptions Options() const { return FOptions; }
   void SetOptions(TZYLImageBoxOptions Value);
-  int DefaultItem() const { return FDefaultItem; }
   void SetDefaultItem(int Value);
   // Glyphs side by side in one image (0 is ignored) and the one drawn (below GlyphNumber).
   uint8_t GlyphNumber() const { return FGlyphNumber; }
   void SetGlyphNumber(uint8_t Value);
   uint8_t GlyphColumn() const { return FGlyphColumn; }
   void SetGlyphColumn(uint8_t Value);
-  TZYLGlyphTextLayout* Layout() const { return FLayout.get(); }
-  void SetLayout(TZYLGlyphTextLayout* Value);
   // One empty item per image of the list; the items are then not stored.
-  bool ImagesOnly() const { return FImagesOnly; }
   void SetImagesOnly(bool Value);
 
   // Item Index becomes its text, the delimiter and ImageIndex.
@@ -55,16 +37,13 @@ class TZYLCustomImageListBox : public TZYLCustomListBox {
   void UpdateEmptyList();
   // The image list is a list of the global container (streamed as "Internal").
   bool CheckCont() const;
-  // The image list is stored as a component reference.
-  bool HasControl() const;
-  bool StoreItems() const { return !FImagesOnly; }
 
   std::string GetStringValue(int Index) override;
   int GetHorzExtent(int Index) override;
   bool CanEdit() override { return !FImagesOnly; }
   virtual int GetImageHeight(int Index);
   virtual int GetImageWidth(int Index);
-  virtual void GetIMLChange(vcl::TObject* Sender);
+  void GetIMLChange(vcl::TObject* Sender) override;
 
  protected:
   void DefineProperties(vcl::TFiler* Filer) override;
@@ -74,23 +53,12 @@ class TZYLCustomImageListBox : public TZYLCustomListBox {
   void MeasureItem(int Index, int& Height) override;
 
  private:
-  // The number of images items can show: entries of a single-item list, else images of entry
-  // ListIndex.
-  int ImageCount() const;
   bool ValidImage(int Image) const;
   // The text part of an item (before the delimiter with lboCheckImageNr).
   std::string ItemText(int Index);
 
-  TZYLCustomImageList* FImageList = nullptr;
-  int FListIndex = 0;
-  char FDelimiter = '|';
-  TZYLImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
-  int FDefaultItem = -1;
   uint8_t FGlyphNumber = 1;
   uint8_t FGlyphColumn = 0;
-  TZYLOwned<TZYLGlyphTextLayout> FLayout;
-  bool FImagesOnly = false;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
 };
 
 class TZYLCustomDerivedImageListBox : public TZYLCustomListBox {

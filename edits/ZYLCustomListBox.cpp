@@ -138,21 +138,15 @@ ZYL_CLASS_IMPL(TZYLCustomListBox) {
       .Declare("OnEditShow", &C::GetOnEditShow, &C::SetOnEditShow)
       .Declare("OnEditMeasure", &C::GetOnEditMeasure, &C::SetOnEditMeasure)
       .Declare("OnEditChange", &C::GetOnEditChange, &C::SetOnEditChange)
-      .Declare("OnEditHide", &C::GetOnEditHide, &C::SetOnEditHide)
-      .Declare("LabelPosition", &C::LabelPosition, &C::SetLabelPosition)
-      .Default(vcl::lpAbove)
-      .Declare("LabelSpacing", &C::LabelSpacing, &C::SetLabelSpacing)
-      .Default(3)
-      .Declare("LabelSync", &C::LabelSync, &C::SetLabelSync)
-      .Default(false)
-      .Declare("EditLabel", &C::EditLabel, nullptr)
-      .Stored(false);  // the label is written whole as "SubLabel"
+      .Declare("OnEditHide", &C::GetOnEditHide, &C::SetOnEditHide);
+  TZYLLabelProperties::Declare(b);
 }
 
 ZYL_CLASS_IMPL(TZYLCustomListBoxEdit) {}
 ZYL_CLASS_IMPL(TCustomListControl) {}
 
-TZYLCustomListBox::TZYLCustomListBox(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLCustomListBox::TZYLCustomListBox(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLLabelProperties(this) {
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLCustomListBox::GetChange));
   style_ = vcl::lbOwnerDrawFixed;
 }

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "display/ZYLBoundLabel.h"
+#include "edits/ZYLLabelProperties.h"
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLOwned.h"
@@ -47,7 +47,10 @@ class TCustomListControl : public vcl::TCustomListBox {
   explicit TCustomListControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
 };
 
-class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public IZYLBackground {
+class TZYLCustomListBox : public vcl::TCustomListBox,
+                          public IZYLThemes,
+                          public IZYLBackground,
+                          public TZYLLabelProperties {
   ZYL_CLASS(TZYLCustomListBox, vcl::TCustomListBox)
   ZYL_MESSAGES(TZYLCustomListBox)
   explicit TZYLCustomListBox(vcl::TComponent* AOwner);
@@ -144,16 +147,6 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   void InitHorzExtent();
   void SetHorzExtent();
   int HorzExtent() const { return FHorzExtent; }
-  // Creates (true) or frees (false) the caption label.
-  void SetHasLabel(bool Value) { FLabelBinding.SetHasLabel(Value); }
-  bool HasLabel() const { return FLabelBinding.HasLabel(); }
-  TZYLBoundLabel* EditLabel() const { return FLabelBinding.Label(); }
-  vcl::TLabelPosition LabelPosition() const { return FLabelBinding.Position(); }
-  void SetLabelPosition(vcl::TLabelPosition Value) { FLabelBinding.SetPosition(Value); }
-  int LabelSpacing() const { return FLabelBinding.Spacing(); }
-  void SetLabelSpacing(int Value) { FLabelBinding.SetSpacing(Value); }
-  bool LabelSync() const { return FLabelBinding.Sync(); }
-  void SetLabelSync(bool Value) { FLabelBinding.SetSync(Value); }
   void DoOnEditExit(vcl::TObject* Sender);
   void DoOnEditKeyDown(vcl::TObject* Sender, uint16_t& Key, vcl::TShiftState Shift);
   // A Tab typed into the editor is swallowed whole: its character too.
@@ -278,7 +271,6 @@ class TZYLCustomListBox : public vcl::TCustomListBox, public IZYLThemes, public 
   bool FMouseInControl = false;
   std::unique_ptr<vcl::THintWindow> FHintWindow;
   void* FThemeHandle = nullptr;
-  TZYLLabelBinding FLabelBinding{this};
 
  protected:
   vcl::TNotifyEvent FOnEditHide;

@@ -195,11 +195,8 @@ std::string TZYLDateFormat::GetDTEditString(vcl::TDateTime Date) const {
   return Write(y, m, d, true);
 }
 
-void TZYLDateFormat::StrToYMD(const std::string& Text, int& Year, int& Month, int& Day) const {
-  const vcl::TFormatSettings& fs = vcl::FormatSettings;
-  Year = 1900;
-  Month = 1;
-  Day = 1;
+template <class F>
+void TZYLDateFormat::WalkRuns(const std::string& Text, F Visit) const {
   const std::string picture = vcl::UpperCase(GetFormatStr());
   size_t t = 0;
   for (size_t i = 0; i < picture.size();) {
@@ -209,71 +206,22 @@ void TZYLDateFormat::StrToYMD(const std::string& Text, int& Year, int& Month, in
       if (t < Text.size()) ++t;
       continue;
     }
-    while (t < Text.size() && Text[t] == ' ') ++t;
     int run = 0;
     while (i < picture.size() && picture[i] == letter) ++i, ++run;
-    size_t length = 0;
-    if (letter == 'D' && run >= 3) {
-      MatchName(Text, t, fs.LongDayNames, fs.ShortDayNames, length);
-      t += length;
-    } else if (letter == 'M' && run >= 3) {
-      Month = MatchName(Text, t, fs.LongMonthNames, fs.ShortMonthNames, length);
-      t += length;
-    } else {
-      // Two digits at the most, four for a four-letter run and for a year written in full.
-      const size_t most = run == 4 || (letter == 'Y' && run != 2) ? 4 : 2;
-      int value = 0;
-      size_t digits = 0;
-      while (digits < most && t < Text.size() && IsDigit(Text[t])) {
-        value = value * 10 + (Text[t] - '0');
-        ++t, ++digits;
-      }
-      if (digits > 0) {
-        if (letter == 'D') {
-          Day = value;
-        } else if (letter == 'M') {
-          Month = value;
-        } else {
-          if (value < 100) {
-            const int century = CurrentYear() / 100 * 100;
-            value += value <= GetYearDelta() ? century : century - 100;
-          }
-          Year = value;
-        }
-      }
-    }
-    if (i >= picture.size() || picture[i] != ' ')
-      while (t < Text.size() && Text[t] == ' ') ++t;
+    if (!Visit(letter, run, t, i < picture.size() ? picture[i] : '\0')) return;
   }
-}
-
-vcl::TDateTime TZYLDateFormat::StrToDate(const std::string& Text) const {
-  int y = 0, m = 0, d = 0;
-  StrToYMD(Text, y, m, d);
-  if (m == 2 && d > 28 && y >= 1 && y <= 9999) d = std::min(d, vcl::MonthDays(y, 2));
-  return vcl::EncodeDate(y, m, d);
 }
 
 template <class F>
 void TZYLDateFormat::WalkFields(const std::string& Text, F Visit) const {
   const vcl::TFormatSettings& fs = vcl::FormatSettings;
-  const std::string picture = vcl::UpperCase(GetFormatStr());
-  size_t t = 0;
-  for (size_t i = 0; i < picture.size();) {
-    const char letter = picture[i];
-    if (!IsFieldLetter(letter)) {
-      ++i;
-      if (t < Text.size()) ++t;
-      continue;
-    }
-    int run = 0;
-    while (i < picture.size() && picture[i] == letter) ++i, ++run;
+  WalkRuns(Text, [&](char Letter, int Run, size_t& t, char) {
     TField field;
-    field.Type = TypeOf(letter, run);
-    if (letter != 'Y' && run >= 3) {
+    field.Type = TypeOf(Letter, Run);
+    if (Letter != 'Y' && Run >= 3) {
       size_t length = 0;
       field.Start = static_cast<int>(t) + 1;
-      if (letter == 'D')
+      if (Letter == 'D')
         MatchName(Text, t, fs.LongDayNames, fs.ShortDayNames, length);
       else
         MatchName(Text, t, fs.LongMonthNames, fs.ShortMonthNames, length);
@@ -285,8 +233,58 @@ void TZYLDateFormat::WalkFields(const std::string& Text, F Visit) const {
       while (t < Text.size() && IsDigit(Text[t])) ++t;
     }
     field.End = static_cast<int>(t) + 1;
-    if (!Visit(field)) return;
-  }
+    return Visit(field);
+  });
+}
+
+void TZYLDateFormat::StrToYMD(const std::string& Text, int& Year, int& Month, int& Day) const {
+  const vcl::TFormatSettings& fs = vcl::FormatSettings;
+  Year = 1900;
+  Month = 1;
+  Day = 1;
+  WalkRuns(Text, [&](char Letter, int Run, size_t& t, char Next) {
+    while (t < Text.size() && Text[t] == ' ') ++t;
+    size_t length = 0;
+    if (Letter == 'D' && Run >= 3) {
+      MatchName(Text, t, fs.LongDayNames, fs.ShortDayNames, length);
+      t += length;
+    } else if (Letter == 'M' && Run >= 3) {
+      Month = MatchName(Text, t, fs.LongMonthNames, fs.ShortMonthNames, length);
+      t += length;
+    } else {
+      // Two digits at the most, four for a four-letter run and for a year written in full.
+      const size_t most = Run == 4 || (Letter == 'Y' && Run != 2) ? 4 : 2;
+      int value = 0;
+      size_t digits = 0;
+      while (digits < most && t < Text.size() && IsDigit(Text[t])) {
+        value = value * 10 + (Text[t] - '0');
+        ++t, ++digits;
+      }
+      if (digits > 0) {
+        if (Letter == 'D') {
+          Day = value;
+        } else if (Letter == 'M') {
+          Month = value;
+        } else {
+          if (value < 100) {
+            const int century = CurrentYear() / 100 * 100;
+            value += value <= GetYearDelta() ? century : century - 100;
+          }
+          Year = value;
+        }
+      }
+    }
+    if (Next != ' ')
+      while (t < Text.size() && Text[t] == ' ') ++t;
+    return true;
+  });
+}
+
+vcl::TDateTime TZYLDateFormat::StrToDate(const std::string& Text) const {
+  int y = 0, m = 0, d = 0;
+  StrToYMD(Text, y, m, d);
+  if (m == 2 && d > 28 && y >= 1 && y <= 9999) d = std::min(d, vcl::MonthDays(y, 2));
+  return vcl::EncodeDate(y, m, d);
 }
 
 void TZYLDateFormat::GetPatInfo(int Index, const std::string& Text, int& Type, int& End,

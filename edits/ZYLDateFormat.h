@@ -86,8 +86,13 @@ class TZYLDateFormat : public TZYLObject {
     int Start = 0;
     int End = 0;
   };
-  // Walks the picture and the text together, calling Visit for each field until it answers
-  // false.
+  // Walks the picture and the text together: a picture character that is no field letter
+  // passes one character of the text; for each run of a field letter, Visit(letter, run length,
+  // text position, picture character after the run or '\0') reads the field from the position
+  // on, moving it, until it answers false.
+  template <class F>
+  void WalkRuns(const std::string& Text, F Visit) const;
+  // Calls Visit for each field WalkRuns finds, with its type and place, until it answers false.
   template <class F>
   void WalkFields(const std::string& Text, F Visit) const;
   std::string Write(int Year, int Month, int Day, bool EditForm) const;

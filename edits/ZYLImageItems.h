@@ -1,7 +1,7 @@
 // The entry handling the image combo box and the image list box share: each entry names an image
 // of a library image list, by its place (lboImageListOrder) or by the number after a delimiter
-// ("text|number"); the two boxes stand on different framework bases, so each keeps its own fields
-// and hands them to these functions, and declares the properties they share through
+// ("text|number"); the two boxes stand on different framework bases, so each hands its settings
+// (TZYLImageBoxSettings) to these functions, and declares the properties they share through
 // DeclareProps.
 #pragma once
 

@@ -52,7 +52,8 @@ bool Designing(const vcl::TComponent* c) { return c->ComponentState().contains(v
 
 }  // namespace
 
-TZYLFormDisplay::TZYLFormDisplay(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLFormDisplay::TZYLFormDisplay(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLFormHostBase(this) {
   FBevel->BeginUpdate();
   FBevel->SetMode(bmCustom);
   FBevel->EndUpdate(false);

@@ -24,7 +24,7 @@ using TZYLFormClass = vcl::TClass;
 // The text of the error Execute raises for a nil form.
 extern const char* const SZYLFormNotInstanced;
 
-class TZYLFormDisplay : public TZYLCustomBevelPanel {
+class TZYLFormDisplay : public TZYLCustomBevelPanel, public TZYLFormHostBase {
   ZYL_CLASS(TZYLFormDisplay, TZYLCustomBevelPanel)
   ZYL_MESSAGES(TZYLFormDisplay)
   explicit TZYLFormDisplay(vcl::TComponent* AOwner);
@@ -59,14 +59,7 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   void HideForm(vcl::TCustomForm* Form);
   void MoveForm(vcl::TCustomForm* Form, int NewIndex);
   vcl::TCustomForm* FindNextForm(vcl::TCustomForm* Form, bool GoForward) const;
-  void SelectNextForm(bool GoForward) { FForms.SelectNextForm(GoForward); }
-  vcl::TCustomForm* ActiveForm() const { return FForms.Active(); }
-  void SetActiveForm(vcl::TCustomForm* Form) { FForms.SetActiveForm(Form); }
-  int ActiveFormIndex() const { return FForms.ActiveIndex(); }
   void SetActiveFormIndex(int Index);
-  int Count() const { return FForms.Count(); }
-  vcl::TCustomForm* Forms(int Index) const { return FForms.Get(Index); }
-  int FormIndex(vcl::TCustomForm* Form) const { return FForms.IndexOf(Form); }
 
   // The single form. Execute raises EZYLFormDisplay for nil; false for the form shown already.
   // The previous single form is freed when the display owns it, otherwise hidden and
@@ -92,8 +85,6 @@ class TZYLFormDisplay : public TZYLCustomBevelPanel {
   vcl::TRect PlaceOf(vcl::TCustomForm* Form);
   void Unhook();
 
-  TZYLHostedForms FForms{this, [this](vcl::TCustomForm* F) { HideForm(F); },
-                         [this](int Index) { SetActiveFormIndex(Index); }};
   vcl::TCustomForm* FSingle = nullptr;
   std::string FFormName;
   bool FHookWindowProc = false;

@@ -79,6 +79,34 @@ class TZYLHostedForms {
   int FActive = -1;
 };
 
+// The hosted forms as a host control hands them out: the second base of the form display and
+// the form tab control beside their framework bases.
+class TZYLFormHostBase {
+ public:
+  TZYLFormHostBase(const TZYLFormHostBase&) = delete;
+  TZYLFormHostBase& operator=(const TZYLFormHostBase&) = delete;
+
+  void SelectNextForm(bool GoForward) { FForms.SelectNextForm(GoForward); }
+  vcl::TCustomForm* ActiveForm() const { return FForms.Active(); }
+  void SetActiveForm(vcl::TCustomForm* Form) { FForms.SetActiveForm(Form); }
+  int ActiveFormIndex() const { return FForms.ActiveIndex(); }
+  int Count() const { return FForms.Count(); }
+  vcl::TCustomForm* Forms(int Index) const { return FForms.Get(Index); }
+  int FormIndex(vcl::TCustomForm* Form) const { return FForms.IndexOf(Form); }
+
+ protected:
+  // Host hides the active form with its HideForm and activates an index with its
+  // SetActiveFormIndex.
+  template <class H>
+  explicit TZYLFormHostBase(H* Host)
+      : FForms(
+            Host, [Host](vcl::TCustomForm* Form) { Host->HideForm(Form); },
+            [Host](int Index) { Host->SetActiveFormIndex(Index); }) {}
+  ~TZYLFormHostBase() = default;
+
+  TZYLHostedForms FForms;
+};
+
 // A form of FormClass owned by Owner, its form stream read; EInvalidCast for a nil class or one
 // that makes no form.
 vcl::TCustomForm* ZYLCreateHostedForm(vcl::TClass FormClass, vcl::TComponent* Owner);

@@ -37,7 +37,8 @@ ZYL_CLASS_IMPL(TZYLFormTabControl) {
                 "OnResize",   "OnStartDock",     "OnStartDrag"});
 }
 
-TZYLFormTabControl::TZYLFormTabControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+TZYLFormTabControl::TZYLFormTabControl(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLFormHostBase(this) {}
 
 TZYLFormTabControl::~TZYLFormTabControl() { FForms.ReleaseAll(); }
 

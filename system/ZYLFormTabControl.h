@@ -12,7 +12,7 @@
 
 namespace zyl {
 
-class TZYLFormTabControl : public vcl::TCustomTabControl {
+class TZYLFormTabControl : public vcl::TCustomTabControl, public TZYLFormHostBase {
   ZYL_CLASS(TZYLFormTabControl, vcl::TCustomTabControl)
   ZYL_MESSAGES(TZYLFormTabControl)
   explicit TZYLFormTabControl(vcl::TComponent* AOwner);
@@ -36,16 +36,9 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   void HideForm(vcl::TCustomForm* Form);
   void MoveForm(vcl::TCustomForm* Form, int NewIndex);
   vcl::TCustomForm* FindNextForm(vcl::TCustomForm* Form, bool GoForward) const;
-  void SelectNextForm(bool GoForward) { FForms.SelectNextForm(GoForward); }
   // Activates the first form with that caption; false when there is none.
   bool SetActiveFormByName(const std::string& Name);
-  vcl::TCustomForm* ActiveForm() const { return FForms.Active(); }
-  void SetActiveForm(vcl::TCustomForm* Form) { FForms.SetActiveForm(Form); }
-  int ActiveFormIndex() const { return FForms.ActiveIndex(); }
   void SetActiveFormIndex(int Index);
-  int Count() const { return FForms.Count(); }
-  vcl::TCustomForm* Forms(int Index) const { return FForms.Get(Index); }
-  int FormIndex(vcl::TCustomForm* Form) const { return FForms.IndexOf(Form); }
 
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   // Forms read from a form stream as the control's children are hosted in their order, the
@@ -63,8 +56,6 @@ class TZYLFormTabControl : public vcl::TCustomTabControl {
   // only when no form is shown any more).
   void AfterRemoval(int Index, bool KeepShown);
 
-  TZYLHostedForms FForms{this, [this](vcl::TCustomForm* F) { HideForm(F); },
-                         [this](int Index) { SetActiveFormIndex(Index); }};
   bool FSaveResources = false;
   bool FUseResForms = false;
   TZYLFormDisplayChangeEvent FOnChanging;

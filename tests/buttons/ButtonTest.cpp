@@ -3,6 +3,7 @@
 // are those of the speed button in the same style.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,21 @@ TEST_F(ButtonTest, HeldButtonRepeatsUntilReleasedOrHidden) {
   EXPECT_EQ(rec_.Take(), "");
   ok_->SetVisible(true);
   EXPECT_EQ(ok_->ButtonState(), bsUp);
+}
+
+// A repeat interval at int's limit (a form file may hold one) keeps the first repeat back like
+// any long interval: the delay before it never wraps round to a short one.
+TEST_F(ButtonTest, LongestRepeatIntervalKeepsTheRepeatBack) {
+  ok_->SetRepeatClick(true);
+  ok_->SetRepeatInterval(std::numeric_limits<int>::max());
+  const win::POINT p = Middle(ok_);
+  tk::MouseDown(p.X, p.Y);
+  EXPECT_TRUE(ok_->Repeating());
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(rec_.Take(), "");
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_FALSE(ok_->Repeating());
+  EXPECT_EQ(rec_.Take(), "Ok");
 }
 
 TEST_F(ButtonTest, DefaultButtonWearsAFrameWhileItTakesReturn) {
