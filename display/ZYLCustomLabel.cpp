@@ -65,8 +65,7 @@ void TZYLCustomLabel::CorrectBounds() {
   SetBounds(Left(), Top(), r.Right + ZYLLabelControlGap(this), r.Bottom);
 }
 
-void TZYLCustomLabel::AlignLabelText(const std::string& Text, vcl::TRect& Rect,
-                                     uint32_t& Flags) {
+void TZYLCustomLabel::AlignLabelText(const std::string& Text, vcl::TRect& Rect, uint32_t& Flags) {
   if (FAutoSize) return;
   const bool rotated = FFontFX->Angle() != 0;
   if (rotated || !FMultiLine) Flags |= win::DT_SINGLELINE;
