@@ -45,6 +45,21 @@ vcl::TRect InkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl
   return box;
 }
 
+vcl::TRect MarkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor Back) {
+  vcl::TRect box{0, 0, 0, 0};
+  bool any = false;
+  const vcl::TColor back = vcl::ColorToRGB(Back);
+  for (int y = std::max(0, Area.Top); y < std::min(Cap.Height, Area.Bottom); ++y)
+    for (int x = std::max(0, Area.Left); x < std::min(Cap.Width, Area.Right); ++x) {
+      if (static_cast<vcl::TColor>(Cap.Color(x, y)) == back) continue;
+      box = any ? vcl::TRect{std::min(box.Left, x), std::min(box.Top, y),
+                             std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)}
+                : vcl::TRect{x, y, x + 1, y + 1};
+      any = true;
+    }
+  return box;
+}
+
 int InkCount(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C) {
   int n = 0;
   const vcl::TColor want = vcl::ColorToRGB(C);
