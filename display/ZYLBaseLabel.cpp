@@ -5,6 +5,7 @@
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLSysUtils.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Messages.h"
@@ -109,6 +110,16 @@ uint32_t TZYLBaseLabel::PrepareText(vcl::TCanvas* Canvas, const std::string& Tex
   Canvas->Brush()->SetColor(Color());
   Canvas->Font()->SetColor(Font()->Color());
   return flags;
+}
+
+void TZYLBaseLabel::PaintLabelText(
+    const std::function<void(vcl::TCanvas*, const std::string&)>& Draw) {
+  const std::string text = GetLabelText();
+  FDrawing = true;
+  vcl::TFinally reset([this] { FDrawing = false; });
+  vcl::TCanvas* c = Canvas();
+  if (!Transparent()) FillControl();
+  Draw(c, text);
 }
 
 bool TZYLBaseLabel::GetBool(int Index) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -113,6 +114,9 @@ class TZYLBaseLabel : public TZYLBaseGraphicControl {
   // the DrawText flags (TextFlags, single line unless MultiLine).
   uint32_t PrepareText(vcl::TCanvas* Canvas, const std::string& Text, TZYL3DCaption* Font3D,
                        vcl::TRect& Rect);
+  // Paint's frame around Draw: the painting flag is set while it runs, and an opaque label's
+  // background is filled first. Draw gets the canvas and the label text.
+  void PaintLabelText(const std::function<void(vcl::TCanvas*, const std::string&)>& Draw);
   void CMDialogChar(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
   void CMTextChanged(vcl::TMessage& Message);

@@ -3,7 +3,6 @@
 #include "foundation/ZYL3DCaption.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLProcs.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -66,54 +65,48 @@ void TZYLCustomLabel::CorrectBounds() {
   SetBounds(Left(), Top(), r.Right + ZYLLabelControlGap(this), r.Bottom);
 }
 
+void TZYLCustomLabel::AlignLabelText(const std::string& Text, vcl::TRect& Rect, uint32_t& Flags) {
+  if (FAutoSize) return;
+  const bool rotated = FFontFX->Angle() != 0;
+  if (rotated || !FMultiLine) Flags |= win::DT_SINGLELINE;
+  const bool moved = rotated ? FAlignment != agTopLeft : FMultiLine && FAlignment >= agCenterLeft;
+  if (moved)
+    Rect = ZYLAlignTextRect(FAlignment, Text, FFontFX, Rect, Font(), FMultiLine, FShowAccelChar,
+                            static_cast<int32_t>(Flags));
+}
+
 void TZYLCustomLabel::Paint() {
   if (FDrawing || ComponentState().contains(vcl::csLoading)) return;
   if (GetEmpty()) {
     inherited::Paint();
     return;
   }
-  const std::string text = GetLabelText();
-  FDrawing = true;
-  vcl::TFinally reset([this] { FDrawing = false; });
-  vcl::TCanvas* c = Canvas();
-  if (!Transparent()) FillControl();
-  vcl::TRect rect = ClientRect();
-  rect.Left += ZYLLabelControlGap(this);
-  TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
-  vcl::TRect clip;
-  const vcl::TRect* clipRect = nullptr;
-  if (FBevel->GetBevelExtend() != 0) {
-    const bool bevelTransparent = FBevel->BorderColor() == Color() || Transparent();
-    rect = FBevel->PaintBevel(c, rect, bevelTransparent);
-    clip = rect;
-    win::OffsetRect(&clip, Left(), Top());
-    clipRect = &clip;
-    styles += dtClip;
-  }
-  uint32_t flags = DrawTextBiDiModeFlags(0);
-  c->SetFont(Font());
-  if (!FAutoSize) {
-    const bool lower = FAlignment >= agCenterLeft;
-    if (FFontFX->Angle() != 0) {
-      flags |= win::DT_SINGLELINE;
-      if (FAlignment != agTopLeft)
-        rect = ZYLAlignTextRect(FAlignment, text, FFontFX, rect, Font(), FMultiLine, FShowAccelChar,
-                                static_cast<int32_t>(flags));
-    } else if (!FMultiLine) {
-      flags |= win::DT_SINGLELINE;
-    } else if (lower) {
-      rect = ZYLAlignTextRect(FAlignment, text, FFontFX, rect, Font(), FMultiLine, FShowAccelChar,
-                              static_cast<int32_t>(flags));
+  PaintLabelText([this](vcl::TCanvas* c, const std::string& text) {
+    vcl::TRect rect = ClientRect();
+    rect.Left += ZYLLabelControlGap(this);
+    TZYLDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
+    vcl::TRect clip;
+    const vcl::TRect* clipRect = nullptr;
+    if (FBevel->GetBevelExtend() != 0) {
+      const bool bevelTransparent = FBevel->BorderColor() == Color() || Transparent();
+      rect = FBevel->PaintBevel(c, rect, bevelTransparent);
+      clip = rect;
+      win::OffsetRect(&clip, Left(), Top());
+      clipRect = &clip;
+      styles += dtClip;
     }
-  }
-  flags = TextFlags(flags);
-  c->Brush()->SetColor(Color());
-  c->Font()->SetColor(Font()->Color());
-  if (!FTwinklePhase) {
-    if (FTwinkleColor == vcl::clNone) return;
-    c->Font()->SetColor(FTwinkleColor);
-  }
-  ZYLDrawTextExt(c, text, FFontFX, rect, static_cast<int32_t>(flags), styles, clipRect);
+    uint32_t flags = DrawTextBiDiModeFlags(0);
+    c->SetFont(Font());
+    AlignLabelText(text, rect, flags);
+    flags = TextFlags(flags);
+    c->Brush()->SetColor(Color());
+    c->Font()->SetColor(Font()->Color());
+    if (!FTwinklePhase) {
+      if (FTwinkleColor == vcl::clNone) return;
+      c->Font()->SetColor(FTwinkleColor);
+    }
+    ZYLDrawTextExt(c, text, FFontFX, rect, static_cast<int32_t>(flags), styles, clipRect);
+  });
 }
 
 }  // namespace zyl

@@ -2,6 +2,9 @@
 // caption (FontFX) that may rotate the text.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "display/ZYLBaseLabel.h"
 #include "foundation/ZYLOwned.h"
 
@@ -33,6 +36,11 @@ class TZYLCustomLabel : public TZYLBaseLabel {
 
  protected:
   void Paint() override;
+  // Places Text in Rect for painting unless the label sizes itself: a rotated caption is one
+  // line, moved to its place by Alignment (other than agTopLeft); an upright one is one line
+  // without MultiLine, else moved to its place when aligned below the top. Flags gets
+  // DT_SINGLELINE where the text is one line; it is passed on to the alignment as it stands.
+  void AlignLabelText(const std::string& Text, vcl::TRect& Rect, uint32_t& Flags);
 
   TZYLOwned<TZYLBevel> FBevel;
   TZYLOwned<TZYLFxCaption> FFontFX;

@@ -7,7 +7,6 @@
 #include "foundation/ZYLGraph.h"
 #include "foundation/ZYLObject.h"
 #include "foundation/ZYLProcs.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -80,46 +79,33 @@ void TZYLCustomLabelFill::Paint() {
     inherited::Paint();
     return;
   }
-  const std::string text = GetLabelText();
-  FDrawing = true;
-  vcl::TFinally reset([this] { FDrawing = false; });
-  vcl::TCanvas* c = Canvas();
-  if (!Transparent()) FillControl();
-  const bool bevelTransparent = FBevel->BorderColor() == Color() || Transparent();
-  const vcl::TRect target = FBevel->PaintBevel(c, ClientRect(), bevelTransparent);
-  const int w = target.Right - target.Left, h = target.Bottom - target.Top;
-  if (w <= 0 || h <= 0) return;
+  PaintLabelText([this](vcl::TCanvas* c, const std::string& text) {
+    const bool bevelTransparent = FBevel->BorderColor() == Color() || Transparent();
+    const vcl::TRect target = FBevel->PaintBevel(c, ClientRect(), bevelTransparent);
+    const int w = target.Right - target.Left, h = target.Bottom - target.Top;
+    if (w <= 0 || h <= 0) return;
 
-  vcl::TBitmap textBmp;
-  ZYLBmpCreateFromRect(&textBmp, target, FBrushBackColor);
-  textBmp.SetPixelFormat(vcl::pf24bit);
-  vcl::TRect r{0, 0, w, h};
-  uint32_t flags = GetOptionsFlag() | DrawTextBiDiModeFlags(0);
-  if (!FAutoSize) {
-    if (FFontFX->Angle() != 0) {
-      flags |= win::DT_SINGLELINE;
-      if (FAlignment != agTopLeft)
-        r = ZYLAlignTextRect(FAlignment, text, FFontFX, r, Font(), FMultiLine, FShowAccelChar,
-                             static_cast<int32_t>(flags));
-    } else if (!FMultiLine) {
-      flags |= win::DT_SINGLELINE;
-    } else if (FAlignment >= agCenterLeft) {
-      r = ZYLAlignTextRect(FAlignment, text, FFontFX, r, Font(), FMultiLine, FShowAccelChar,
-                           static_cast<int32_t>(flags));
-    }
-  }
-  flags = TextFlags(flags & ~GetOptionsFlag());
-  vcl::TCanvas* tc = textBmp.Canvas();
-  tc->Brush()->SetColor(Color());
-  tc->SetFont(Font());
-  ZYLDrawTextExt(tc, text, FFontFX, r, static_cast<int32_t>(flags), TZYLDrawTextStyles{dtEnabled});
+    vcl::TBitmap textBmp;
+    ZYLBmpCreateFromRect(&textBmp, target, FBrushBackColor);
+    textBmp.SetPixelFormat(vcl::pf24bit);
+    vcl::TRect r{0, 0, w, h};
+    uint32_t flags = GetOptionsFlag() | DrawTextBiDiModeFlags(0);
+    AlignLabelText(text, r, flags);
+    flags = TextFlags(flags & ~GetOptionsFlag());
+    vcl::TCanvas* tc = textBmp.Canvas();
+    tc->Brush()->SetColor(Color());
+    tc->SetFont(Font());
+    ZYLDrawTextExt(tc, text, FFontFX, r, static_cast<int32_t>(flags),
+                   TZYLDrawTextStyles{dtEnabled});
 
-  vcl::TBitmap fillBmp;
-  fillBmp.SetSize(w, h);
-  fillBmp.SetPixelFormat(vcl::pf24bit);
-  const vcl::TColor fillBack = FFillObject->Style() == sfBrush ? FBrushBackColor : Font()->Color();
-  FFillObject->FillCanvas(fillBmp.Canvas(), vcl::TRect{0, 0, w, h}, fillBack);
-  ZYLMaskBmpDraw(c, target, &textBmp, &fillBmp, Font()->Color(), FBrushBackColor);
+    vcl::TBitmap fillBmp;
+    fillBmp.SetSize(w, h);
+    fillBmp.SetPixelFormat(vcl::pf24bit);
+    const vcl::TColor fillBack =
+        FFillObject->Style() == sfBrush ? FBrushBackColor : Font()->Color();
+    FFillObject->FillCanvas(fillBmp.Canvas(), vcl::TRect{0, 0, w, h}, fillBack);
+    ZYLMaskBmpDraw(c, target, &textBmp, &fillBmp, Font()->Color(), FBrushBackColor);
+  });
 }
 
 }  // namespace zyl

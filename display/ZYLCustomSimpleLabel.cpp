@@ -4,7 +4,6 @@
 #include "foundation/ZYLObject.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLStrings.h"
-#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
@@ -158,19 +157,16 @@ void TZYLCustomSimpleLabel::Paint() {
     if (ComponentState().contains(vcl::csDesigning)) DrawDashedFrame();
     return;
   }
-  const std::string text = GetLabelText();
-  FDrawing = true;
-  vcl::TFinally reset([this] { FDrawing = false; });
-  vcl::TCanvas* c = Canvas();
-  vcl::TRect rect = ClientRect();
-  if (!Transparent()) FillControl();
-  const uint32_t flags = PrepareText(c, text, FFont3D, rect);
-  if (!FTwinklePhase) {
-    if (FTwinkleColor == vcl::clNone) return;
-    c->Font()->SetColor(FTwinkleColor);
-  }
-  ZYLDrawTextExt(c, text, FFont3D, rect, static_cast<int32_t>(flags),
-                 TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled});
+  PaintLabelText([this](vcl::TCanvas* c, const std::string& text) {
+    vcl::TRect rect = ClientRect();
+    const uint32_t flags = PrepareText(c, text, FFont3D, rect);
+    if (!FTwinklePhase) {
+      if (FTwinkleColor == vcl::clNone) return;
+      c->Font()->SetColor(FTwinkleColor);
+    }
+    ZYLDrawTextExt(c, text, FFont3D, rect, static_cast<int32_t>(flags),
+                   TZYLDrawTextStyles{Enabled() ? dtEnabled : dtDisabled});
+  });
 }
 
 }  // namespace zyl

@@ -19,7 +19,8 @@ ZYL_CLASS_IMPL(TZYLContainerComponent) {
       .Default(0);
 }
 
-TZYLContainerComponent::TZYLContainerComponent(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLContainerComponent::TZYLContainerComponent(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLImageListClient(this) {
   FChangeLink.reset(new TZYLChangeLink(),
                     vcl::TNotifyEvent(this, &TZYLContainerComponent::GetIMLChange));
 }
@@ -29,20 +30,9 @@ TZYLContainerComponent::~TZYLContainerComponent() {
   FChangeLink.reset();
 }
 
-bool TZYLContainerComponent::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
-}
-
 void TZYLContainerComponent::SetImageList(TZYLCustomImageList* Value) {
   FPendingIdent.clear();
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(FImageList);
-}
-
-void TZYLContainerComponent::SetIndex(int Index, int Value) {
-  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
-  if (field == Value) return;
-  field = Value;
-  GetIMLChange(this);
+  TZYLImageListClient::SetImageList(Value);
 }
 
 void TZYLContainerComponent::GetIMLChange(vcl::TObject* Sender) { GetChange(Sender); }

@@ -8,29 +8,17 @@
 #include <string>
 
 #include "foundation/ZYLCustomComponent.h"
-#include "foundation/ZYLOwned.h"
+#include "foundation/ZYLImageListClient.h"
 
 namespace zyl {
 
-class TZYLChangeLink;
-class TZYLCustomImageList;
-
-class TZYLContainerComponent : public TZYLCustomComponent {
+class TZYLContainerComponent : public TZYLCustomComponent, public TZYLImageListClient {
   ZYL_CLASS(TZYLContainerComponent, TZYLCustomComponent)
   explicit TZYLContainerComponent(vcl::TComponent* AOwner);
   ~TZYLContainerComponent() override;
 
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  // Moves the change link and the free notification to the new list, then GetIMLChange.
+  // Also forgets a signature still waiting for Loaded.
   void SetImageList(TZYLCustomImageList* Value);
-  // Index 0 ImageIndex, 1 ListIndex; a changed value calls GetIMLChange.
-  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
-  void SetIndex(int Index, int Value);
-  int ImageIndex() const { return FImageIndex; }
-  int ListIndex() const { return FListIndex; }
-  // ImageList is written as a component reference unless it is a list of the global container
-  // (that one goes as "Internal").
-  bool IsImageListStored() const;
 
   void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
@@ -39,12 +27,7 @@ class TZYLContainerComponent : public TZYLCustomComponent {
  protected:
   // Called when the list changes, another list is set, an index changes or the list is freed
   // (Sender is then null). The base runs the component's change handler.
-  virtual void GetIMLChange(vcl::TObject* Sender);
-
-  TZYLCustomImageList* FImageList = nullptr;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
-  int FImageIndex = 0;
-  int FListIndex = 0;
+  void GetIMLChange(vcl::TObject* Sender) override;
 
  private:
   void ReadInternal(vcl::TReader* Reader);

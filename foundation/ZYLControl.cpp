@@ -245,7 +245,8 @@ ZYL_CLASS_IMPL(TZYLBaseControl) {
       .Declare("ListIndex", &C::GetIndex, &C::SetIndex).Index(iiListIndex).Default(0);
 }
 
-TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLImageListClient(this) {
   FChangeLink.reset(new TZYLChangeLink(), vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
   FBackFX.reset(new TZYLBitmapEffectObject(),
                 vcl::TNotifyEvent(this, &TZYLBaseControl::GetIMLChange));
@@ -257,24 +258,8 @@ TZYLBaseControl::~TZYLBaseControl() {
   FBackFX.reset();
 }
 
-bool TZYLBaseControl::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
-}
-
-void TZYLBaseControl::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(FImageList);
-}
-
-void TZYLBaseControl::SetIndex(int Index, int Value) {
-  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(this);
-}
-
 void TZYLBaseControl::SetBackFX(TZYLBitmapEffectObject* Value) {
   if (Value) FBackFX->Assign(Value);
-}
-
-bool TZYLBaseControl::IMLEmpty() const {
-  return !FImageList || !FImageList->IsValidItem(FListIndex, FImageIndex);
 }
 
 TRect TZYLBaseControl::GetScreenRect(const TRect& Rect) {

@@ -9,6 +9,7 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLImageListClient.h"
 #include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 
@@ -16,8 +17,6 @@ namespace zyl {
 
 class TZYLBevel;
 class TZYLBitmapEffectObject;
-class TZYLChangeLink;
-class TZYLCustomImageList;
 
 using TZYLBoundsChangeEvent =
     vcl::TEvent<void(vcl::TObject* Sender, TZYLBoundsChangeStates State)>;
@@ -115,42 +114,27 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
 };
 
 // ---- TZYLBaseControl ----
-class TZYLBaseControl : public TZYLControl {
+// Its image list reference (TZYLImageListClient) repaints on every change.
+class TZYLBaseControl : public TZYLControl, public TZYLImageListClient {
   ZYL_CLASS(TZYLBaseControl, TZYLControl)
   explicit TZYLBaseControl(vcl::TComponent* AOwner);
   ~TZYLBaseControl() override;
 
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  // Moves the change link from the old list to the new one and asks for a free notification.
-  void SetImageList(TZYLCustomImageList* Value);
-  // Index 0 ImageIndex, 1 ListIndex; a changed value repaints.
-  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
-  void SetIndex(int Index, int Value);
-  int ImageIndex() const { return FImageIndex; }
-  int ListIndex() const { return FListIndex; }
   // Stores ImageIndex without repainting.
   void SetImageIndex(int Value) { FImageIndex = Value; }
   TZYLBitmapEffectObject* BackFX() const { return FBackFX.get(); }
   void SetBackFX(TZYLBitmapEffectObject* Value);
-  // True when no list is set or it has no image at ListIndex / ImageIndex.
-  bool IMLEmpty() const;
-  // ImageList is streamed as a reference unless it is a list of the global container.
-  bool IsImageListStored() const;
   vcl::TRect GetScreenRect(const vcl::TRect& Rect);
   void BackUpdate() override;
 
  protected:
-  virtual void GetIMLChange(vcl::TObject* Sender);
+  void GetIMLChange(vcl::TObject* Sender) override;
   virtual bool CheckOptimized() { return false; }
   void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void DefineProperties(vcl::TFiler* Filer) override;
 
-  TZYLCustomImageList* FImageList = nullptr;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
   TZYLOwned<TZYLBitmapEffectObject> FBackFX;
-  int FImageIndex = 0;
-  int FListIndex = 0;
 };
 
 // ---- TZYLBaseGraphicControl ----

@@ -50,7 +50,8 @@ ZYL_CLASS_IMPL(TZYLCustomControl) {
   b.Declare("OnAfterExit", &C::GetOnAfterExit, &C::SetOnAfterExit);
 }
 
-TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner) : inherited(AOwner) {
+TZYLCustomControl::TZYLCustomControl(vcl::TComponent* AOwner)
+    : inherited(AOwner), TZYLImageListClient(this) {
   FChangeLink.reset(new TZYLChangeLink(),
                     vcl::TNotifyEvent(this, &TZYLCustomControl::GetIMLChange));
   FBackFX.reset(new TZYLBitmapEffectObject(),
@@ -179,22 +180,6 @@ void TZYLCustomControl::SetBoolean(bool Value) {
   if (FFocused == Value) return;
   FFocused = Value;
   if (!Value && FFlat) RestoreBorderBack();
-}
-
-void TZYLCustomControl::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(FImageList);
-}
-
-void TZYLCustomControl::SetIndex(int Index, int Value) {
-  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(this);
-}
-
-bool TZYLCustomControl::IMLEmpty() const {
-  return !FImageList || !FImageList->IsValidItem(FListIndex, FImageIndex);
-}
-
-bool TZYLCustomControl::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
 }
 
 void TZYLCustomControl::SetBackFX(TZYLBitmapEffectObject* Value) {

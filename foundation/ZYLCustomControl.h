@@ -20,6 +20,7 @@
 
 #include "foundation/IntfZYLBackground.h"
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLImageListClient.h"
 #include "foundation/ZYLOwned.h"
 #include "platform/controls/Controls.h"
 
@@ -29,14 +30,14 @@ class TZYLBevel;
 class TZYLBitmapEffectObject;
 class TZYLChangeLink;
 class TZYLFaceController;
-class TZYLCustomImageList;
 class TZYLFillObject;
 
 class TZYLCustomControl : public vcl::TCustomControl,
                           public IZYLBackground,
                           public IZYLThemes,
                           public IZYLFaceController,
-                          public IZYLControlPosSize {
+                          public IZYLControlPosSize,
+                          public TZYLImageListClient {
   ZYL_CLASS(TZYLCustomControl, vcl::TCustomControl)
   ZYL_MESSAGES(TZYLCustomControl)
   explicit TZYLCustomControl(vcl::TComponent* AOwner);
@@ -62,15 +63,6 @@ class TZYLCustomControl : public vcl::TCustomControl,
   void SetBoolean(bool Value);
   bool MouseAbove() const { return FMouseAbove; }
 
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  void SetImageList(TZYLCustomImageList* Value);
-  // Index 0 ImageIndex, 1 ListIndex; a changed value runs the image-list change handler.
-  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
-  void SetIndex(int Index, int Value);
-  int ImageIndex() const { return FImageIndex; }
-  int ListIndex() const { return FListIndex; }
-  bool IMLEmpty() const;
-  bool IsImageListStored() const;
   TZYLBitmapEffectObject* BackFX() const { return FBackFX.get(); }
   void SetBackFX(TZYLBitmapEffectObject* Value);
 
@@ -164,7 +156,7 @@ class TZYLCustomControl : public vcl::TCustomControl,
   virtual bool GetBorderCtlXP() const;
   // The face controller's change link calls this: repaints.
   virtual void FaceControllerChange(vcl::TObject* Sender);
-  virtual void GetIMLChange(vcl::TObject* Sender) { GetChange(Sender); }
+  void GetIMLChange(vcl::TObject* Sender) override { GetChange(Sender); }
   virtual void RestoreBorderFront() {}
   virtual void RestoreBorderBack() {}
   virtual void MouseEnter();
@@ -192,11 +184,7 @@ class TZYLCustomControl : public vcl::TCustomControl,
   bool FFocused = false;
   bool FMouseAbove = false;
   int FUpdateCount = 0;
-  TZYLCustomImageList* FImageList = nullptr;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
   TZYLOwned<TZYLBitmapEffectObject> FBackFX;
-  int FImageIndex = 0;
-  int FListIndex = 0;
   void* FTheme = nullptr;
   std::string FThemeClass;
   // Read it through FaceController(), which drops a reference the controller outlived.

@@ -56,7 +56,13 @@ struct TAlignCase {
   int Row;     // 0 top, 1 middle, 2 bottom
 };
 
-class LabelAlignment : public LabelTest, public ::testing::WithParamInterface<TAlignCase> {};
+class LabelAlignment : public LabelTest, public ::testing::WithParamInterface<TAlignCase> {
+ protected:
+  // The gap the alignment puts the ink against: the near side, both sides alike, the far side.
+  static int GapOf(int place, int nearGap, int farGap) {
+    return place == 0 ? nearGap : place == 2 ? farGap : std::abs(nearGap - farGap);
+  }
+};
 
 TEST_P(LabelAlignment, PlacesTheTextInItsCellOfTheGrid) {
   const TAlignCase c = GetParam();
@@ -71,13 +77,30 @@ TEST_P(LabelAlignment, PlacesTheTextInItsCellOfTheGrid) {
     const TRect box = InkBox(host_.Capture(), l->BoundsRect(), vcl::clBlack);
     ASSERT_GT(box.Right, box.Left);
     // The ink touches the sides the alignment names and is centred on the others.
-    // The gap the alignment puts the ink against: the near side, both sides alike, the far
-    // side.
-    auto gapOf = [](int place, int nearGap, int farGap) {
-      return place == 0 ? nearGap : place == 2 ? farGap : std::abs(nearGap - farGap);
-    };
-    EXPECT_LE(gapOf(c.Column, box.Left - 20, 170 - box.Right), 3) << "x";
-    EXPECT_LE(gapOf(c.Row, box.Top - 20, 110 - box.Bottom), 3) << "y";
+    EXPECT_LE(GapOf(c.Column, box.Left - 20, 170 - box.Right), 3) << "x";
+    EXPECT_LE(GapOf(c.Row, box.Top - 20, 110 - box.Bottom), 3) << "y";
+    delete l;
+  }
+}
+
+// A turned caption is one line whatever MultiLine says, placed in its cell by the alignment.
+TEST_P(LabelAlignment, PlacesATurnedCaptionInItsCellToo) {
+  const TAlignCase c = GetParam();
+  for (bool multiLine : {false, true}) {
+    SCOPED_TRACE(multiLine ? "multi-line" : "single line");
+    TZYLLabel* l = Make("Xy\nZ");
+    l->FontFX()->SetAngle(90);
+    l->SetAutoSize(false);
+    l->SetMultiLine(multiLine);
+    l->SetBounds(20, 20, 150, 90);
+    l->SetAlignment(c.Alignment);
+    host_.Show();
+    const TRect box = labeltest::MarkBox(host_.Capture(), l->BoundsRect(), vcl::clWhite);
+    ASSERT_GT(box.Right, box.Left);
+    // One line turned upright: taller than wide.
+    EXPECT_GT(box.Bottom - box.Top, box.Right - box.Left);
+    EXPECT_LE(GapOf(c.Column, box.Left - 20, 170 - box.Right), 3) << "x";
+    EXPECT_LE(GapOf(c.Row, box.Top - 20, 110 - box.Bottom), 3) << "y";
     delete l;
   }
 }

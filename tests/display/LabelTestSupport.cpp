@@ -1,6 +1,7 @@
 #include "tests/display/LabelTestSupport.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -26,13 +27,16 @@ win::testkit::TCapture THost::Capture() const {
   return filltest::THostSession::Capture(panel_);
 }
 
-vcl::TRect InkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C) {
+namespace {
+
+// The bounding box of the pixels inside Area whose colour (as RGB) Hit accepts.
+vcl::TRect BoxWhere(const win::testkit::TCapture& Cap, const vcl::TRect& Area,
+                    const std::function<bool(vcl::TColor)>& Hit) {
   vcl::TRect box{0, 0, 0, 0};
   bool any = false;
-  const vcl::TColor want = vcl::ColorToRGB(C);
   for (int y = std::max(0, Area.Top); y < std::min(Cap.Height, Area.Bottom); ++y)
     for (int x = std::max(0, Area.Left); x < std::min(Cap.Width, Area.Right); ++x) {
-      if (static_cast<vcl::TColor>(Cap.Color(x, y)) != want) continue;
+      if (!Hit(static_cast<vcl::TColor>(Cap.Color(x, y)))) continue;
       if (!any) {
         box = {x, y, x + 1, y + 1};
         any = true;
@@ -43,6 +47,18 @@ vcl::TRect InkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl
       box.Bottom = std::max(box.Bottom, y + 1);
     }
   return box;
+}
+
+}  // namespace
+
+vcl::TRect InkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C) {
+  const vcl::TColor want = vcl::ColorToRGB(C);
+  return BoxWhere(Cap, Area, [want](vcl::TColor c) { return c == want; });
+}
+
+vcl::TRect MarkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor Back) {
+  const vcl::TColor back = vcl::ColorToRGB(Back);
+  return BoxWhere(Cap, Area, [back](vcl::TColor c) { return c != back; });
 }
 
 int InkCount(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C) {

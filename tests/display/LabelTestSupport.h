@@ -37,6 +37,9 @@ class THost {
 
 // The bounding box of the pixels of colour C inside Area (empty when there are none).
 vcl::TRect InkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C);
+// The bounding box of the pixels inside Area that are not Back (empty when there are none): the
+// ink of text drawn smoothed, whose pixels are shades rather than one colour.
+vcl::TRect MarkBox(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor Back);
 // How many pixels of colour C lie inside Area.
 int InkCount(const win::testkit::TCapture& Cap, const vcl::TRect& Area, vcl::TColor C);
 // The part of a capture inside R.
