@@ -33,15 +33,6 @@ bool ReadText(const std::string& name, const char* pattern, bool reason, std::st
   return true;
 }
 
-// Replaces the list's contents inside one update bracket.
-void Fill(TStrings* list, const std::vector<std::string>& items) {
-  if (!list) return;
-  list->BeginUpdate();
-  TFinally endUpdate([&] { list->EndUpdate(); });
-  list->Clear();
-  for (const auto& i : items) list->Add(i);
-}
-
 std::vector<std::string> ValueLines(const TIniText& text, const std::string& section) {
   std::vector<std::string> lines;
   for (const auto& [k, v] : text.Values(section)) lines.push_back(k + "=" + v);
@@ -175,23 +166,23 @@ bool TCustomIniFile::ValueExists(const std::string& Section, const std::string& 
 }
 
 void TIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, Model()->Keys(Section));
+  FillStrings(Strings, Model()->Keys(Section));
 }
 
-void TIniFile::ReadSections(TStrings* Strings) { Fill(Strings, Model()->Sections()); }
+void TIniFile::ReadSections(TStrings* Strings) { FillStrings(Strings, Model()->Sections()); }
 
 void TIniFile::ReadSectionValues(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, ValueLines(*Model(), Section));
+  FillStrings(Strings, ValueLines(*Model(), Section));
 }
 
 void TMemIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, text_.Keys(Section));
+  FillStrings(Strings, text_.Keys(Section));
 }
 
-void TMemIniFile::ReadSections(TStrings* Strings) { Fill(Strings, text_.Sections()); }
+void TMemIniFile::ReadSections(TStrings* Strings) { FillStrings(Strings, text_.Sections()); }
 
 void TMemIniFile::ReadSectionValues(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, ValueLines(text_, Section));
+  FillStrings(Strings, ValueLines(text_, Section));
 }
 
 void TMemIniFile::GetStrings(TStrings* List) {
