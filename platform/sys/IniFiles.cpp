@@ -39,6 +39,13 @@ std::vector<std::string> ValueLines(const TIniText& text, const std::string& sec
   return lines;
 }
 
+// The value `tryParse` reads from the text, or `fallback` when the text is empty or unreadable.
+double ParsedOr(const std::string& text, double fallback,
+                bool (*tryParse)(const std::string&, double&)) {
+  double v;
+  return (!text.empty() && tryParse(text, v)) ? v : fallback;
+}
+
 bool IsHex(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
@@ -74,9 +81,7 @@ void TCustomIniFile::WriteBool(const std::string& Section, const std::string& Id
 
 double TCustomIniFile::ReadFloat(const std::string& Section, const std::string& Ident,
                                  double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  double v;
-  return (!s.empty() && TryStrToFloat(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToFloat);
 }
 
 void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& Ident, double Value) {
@@ -84,9 +89,7 @@ void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& I
 }
 
 double TCustomIniFile::ReadDate(const std::string& Section, const std::string& Ident, double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToDate(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToDate);
 }
 
 void TCustomIniFile::WriteDate(const std::string& Section, const std::string& Ident, double Value) {
@@ -95,9 +98,7 @@ void TCustomIniFile::WriteDate(const std::string& Section, const std::string& Id
 
 double TCustomIniFile::ReadDateTime(const std::string& Section, const std::string& Ident,
                                     double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToDateTime(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToDateTime);
 }
 
 void TCustomIniFile::WriteDateTime(const std::string& Section, const std::string& Ident,
@@ -106,9 +107,7 @@ void TCustomIniFile::WriteDateTime(const std::string& Section, const std::string
 }
 
 double TCustomIniFile::ReadTime(const std::string& Section, const std::string& Ident, double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToTime(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToTime);
 }
 
 void TCustomIniFile::WriteTime(const std::string& Section, const std::string& Ident, double Value) {
