@@ -434,6 +434,13 @@ void RegisterIntegerConsts(const TTypeInfo* intType, TIdentToInt identToInt,
   IdentMaps()[intType] = {identToInt, intToIdent};
 }
 
+const TTypeInfo* MakeIntegerConstsTypeInfo(const char* typeName, int64_t minValue, int64_t maxValue,
+                                           TIdentToInt identToInt, TIntToIdent intToIdent) {
+  const TTypeInfo* t = MakeIntegerTypeInfo(typeName, minValue, maxValue);
+  RegisterIntegerConsts(t, identToInt, intToIdent);
+  return t;
+}
+
 TIdentToInt FindIdentToInt(const TTypeInfo* intType) {
   std::lock_guard<std::mutex> lock(IdentMutex());
   auto it = IdentMaps().find(intType);
