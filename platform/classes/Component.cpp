@@ -9,6 +9,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 
@@ -18,15 +19,6 @@ ZYL_CLASS_IMPL(TComponent) {
 }
 
 namespace {
-
-std::string LowerKey(const std::string& s) {
-  std::string k = s;
-  for (char& c : k)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return k;
-}
-
-bool SameText(const std::string& a, const std::string& b) { return LowerKey(a) == LowerKey(b); }
 
 [[noreturn]] void ListIndexError(int index) { throw EListError(Format(SListIndexError, {index})); }
 
@@ -113,7 +105,7 @@ bool TComponent::RecallOfComponents(const void* Key, void*& Value) const {
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty() || !names_) return nullptr;
-  auto range = names_->Map.equal_range(LowerKey(AName));
+  auto range = names_->Map.equal_range(LowerCase(AName));
   if (range.first == range.second) return nullptr;
   // With several (possible while renaming) the first in list order wins.
   TComponent* best = range.first->second;
@@ -127,7 +119,7 @@ TComponent* TComponent::FindComponent(const std::string& AName) const {
 
 void TComponent::IndexName(TComponent* AComponent, bool add) {
   if (AComponent->name_.empty()) return;
-  const std::string key = LowerKey(AComponent->name_);
+  const std::string key = LowerCase(AComponent->name_);
   if (add) {
     if (!names_) names_ = std::make_unique<TNameIndex>();
     names_->Map.emplace(key, AComponent);

@@ -27,24 +27,6 @@ uint32_t ReadFormResourceHeader(const std::function<uint8_t()>& next) {
   return size;
 }
 
-std::string LowerKey(const std::string& s) {
-  std::string k = s;
-  for (char& c : k)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return k;
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace filer_detail
 
 // ---------------------------------------------------------------------------------------------

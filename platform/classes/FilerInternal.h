@@ -29,10 +29,6 @@ class EDamagedStream : public EReadError {
 // and raises at the end. Returns the declared size; EReadError when it is no such header.
 uint32_t ReadFormResourceHeader(const std::function<uint8_t()>& next);
 
-// ASCII case-insensitive comparison and key of names.
-std::string LowerKey(const std::string& s);
-bool SameText(const std::string& a, const std::string& b);
-
 // A reference read into a property, waiting for its target.
 struct TPropFixup {
   TPersistent* Instance;

@@ -10,6 +10,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 namespace filer_detail {

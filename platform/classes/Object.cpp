@@ -10,25 +10,11 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-std::string LowerKey(const std::string& s) {
-  std::string k = s;
-  for (char& c : k) c = LowerAscii(c);
-  return k;
-}
-
-bool SameIdent(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
 
 std::mutex& TypeInfoMutex() {
   static std::mutex m;
@@ -195,7 +181,7 @@ int64_t GetEnumValue(const TTypeInfo* info, const std::string& name) {
   if (!info) return -1;
   std::string n = Trimmed(name);
   for (size_t i = 0; i < info->Names.size(); ++i)
-    if (SameIdent(info->Names[i], n)) return static_cast<int64_t>(i);
+    if (SameText(info->Names[i], n)) return static_cast<int64_t>(i);
   return -1;
 }
 
@@ -245,7 +231,7 @@ const TClassInfo::TCache& TClassInfo::Cache() const {
   for (TClass c = this; c; c = c->parent_) chain.push_back(c);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     for (const TPropInfo* p : (*it)->props_) {
-      const std::string key = LowerKey(p->Name);
+      const std::string key = LowerCase(p->Name);
       auto found = cache->ByName.find(key);
       if (found != cache->ByName.end()) {
         // A redeclared property keeps its ancestor's place.
@@ -266,14 +252,14 @@ const std::vector<const TPropInfo*>& TClassInfo::AllProps() const { return Cache
 
 const TPropInfo* TClassInfo::FindProp(const std::string& name) const {
   const TCache& c = Cache();
-  auto it = c.ByName.find(LowerKey(name));
+  auto it = c.ByName.find(LowerCase(name));
   return it == c.ByName.end() ? nullptr : it->second;
 }
 
 const TMethodCode* TClassInfo::MethodAddress(const std::string& name) const {
   for (TClass c = this; c; c = c->parent_)
     for (const auto& m : c->methods_)
-      if (SameIdent(m.Name, name)) return m.Code;
+      if (SameText(m.Name, name)) return m.Code;
   return nullptr;
 }
 
@@ -310,7 +296,7 @@ void TClassInfo::AddField(const std::string& name, TFieldSetter setter, const vo
 bool TClassInfo::SetField(TObject* self, const std::string& name, TObject* value) const {
   for (TClass c = this; c; c = c->parent_)
     for (const auto& f : c->fields_)
-      if (SameIdent(f.Name, name)) {
+      if (SameText(f.Name, name)) {
         f.Setter(self, value, f.Member);
         return true;
       }
@@ -348,7 +334,7 @@ TClass TObject::StaticClass() {
 const std::string& TObject::ClassName() const { return ClassType()->ClassName(); }
 TClass TObject::ClassParent() const { return ClassType()->ClassParent(); }
 bool TObject::InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
-bool TObject::ClassNameIs(const std::string& name) const { return SameIdent(ClassName(), name); }
+bool TObject::ClassNameIs(const std::string& name) const { return SameText(ClassName(), name); }
 
 const TMethodCode* TObject::MethodAddress(const std::string& name) const {
   return ClassType()->MethodAddress(name);

@@ -3,12 +3,14 @@
 #include "platform/classes/ObjectText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/FilerInternal.h"
@@ -509,27 +511,25 @@ class TTextToBinary {
     }
   }
 
+  // A float or a double goes to the stream as its bit pattern behind the value's tag.
+  template <class F>
+  void FloatValue(TValueType tag, F value) {
+    using TBits = std::conditional_t<sizeof(F) == 4, uint32_t, uint64_t>;
+    w_.Value(tag);
+    w_.Unsigned(std::bit_cast<TBits>(value), sizeof value);
+  }
+
   void ConvertFloat() {
     const long double v = p_.TokenFloat();
     const std::string& text = p_.TokenString();
     const bool special = p_.SpecialFloat();
     switch (p_.FloatType()) {
-      case 's': {
-        const float f = special ? static_cast<float>(v) : std::strtof(text.c_str(), nullptr);
-        uint32_t bits;
-        std::memcpy(&bits, &f, sizeof f);
-        w_.Value(vaSingle);
-        w_.Unsigned(bits, 4);
+      case 's':
+        FloatValue(vaSingle, special ? static_cast<float>(v) : std::strtof(text.c_str(), nullptr));
         break;
-      }
-      case 'd': {
-        const double d = special ? static_cast<double>(v) : std::strtod(text.c_str(), nullptr);
-        uint64_t bits;
-        std::memcpy(&bits, &d, sizeof d);
-        w_.Value(vaDate);
-        w_.Unsigned(bits, 8);
+      case 'd':
+        FloatValue(vaDate, special ? static_cast<double>(v) : std::strtod(text.c_str(), nullptr));
         break;
-      }
       case 'c': {
         int64_t raw;
         if (!special && text.find_first_of(".eE") == std::string::npos) {

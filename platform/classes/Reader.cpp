@@ -1,6 +1,7 @@
 #include "platform/classes/Filer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -18,6 +19,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 
@@ -169,6 +171,14 @@ T LittleEndian(const uint8_t* b, size_t n) {
   for (size_t i = 0; i < n; ++i) v |= static_cast<uint64_t>(b[i]) << (8 * i);
   return static_cast<T>(v);
 }
+
+// The next sizeof(T) bytes of the stream, little end first.
+template <class T>
+T ReadLittleEndian(TReader& r) {
+  uint8_t b[sizeof(T)];
+  r.Read(b, sizeof b);
+  return LittleEndian<T>(b, sizeof b);
+}
 }  // namespace
 
 int32_t TReader::ReadInteger() {
@@ -184,9 +194,7 @@ int32_t TReader::ReadInteger() {
 int64_t TReader::ReadInt64() {
   if (NextValue() == vaInt64) {
     ReadValue();
-    uint8_t b[8];
-    Read(b, 8);
-    return static_cast<int64_t>(LittleEndian<uint64_t>(b, 8));
+    return static_cast<int64_t>(ReadLittleEndian<uint64_t>(*this));
   }
   return ReadInteger();
 }
@@ -226,31 +234,19 @@ double TReader::ReadFloat() {
 float TReader::ReadSingle() {
   if (NextValue() != vaSingle) return static_cast<float>(ReadFloat());
   ReadValue();
-  uint8_t b[4];
-  Read(b, 4);
-  const uint32_t bits = LittleEndian<uint32_t>(b, 4);
-  float f;
-  std::memcpy(&f, &bits, 4);
-  return f;
+  return std::bit_cast<float>(ReadLittleEndian<uint32_t>(*this));
 }
 
 double TReader::ReadDate() {
   if (NextValue() != vaDate) return ReadFloat();
   ReadValue();
-  uint8_t b[8];
-  Read(b, 8);
-  const uint64_t bits = LittleEndian<uint64_t>(b, 8);
-  double d;
-  std::memcpy(&d, &bits, 8);
-  return d;
+  return std::bit_cast<double>(ReadLittleEndian<uint64_t>(*this));
 }
 
 int64_t TReader::ReadCurrency() {
   if (NextValue() == vaCurrency) {
     ReadValue();
-    uint8_t b[8];
-    Read(b, 8);
-    return static_cast<int64_t>(LittleEndian<uint64_t>(b, 8));
+    return static_cast<int64_t>(ReadLittleEndian<uint64_t>(*this));
   }
   const double v = ReadFloat() * 10000.0;
   if (!(std::fabs(v) < 9.2e18)) PropValueError();

@@ -521,4 +521,12 @@ void TStringList::SetCaseSensitive(bool Value) {
   }
 }
 
+void FillStrings(TStrings* List, const std::vector<std::string>& Items) {
+  if (!List) return;
+  List->BeginUpdate();
+  TFinally endUpdate([&] { List->EndUpdate(); });
+  List->Clear();
+  for (const auto& i : Items) List->Add(i);
+}
+
 }  // namespace vcl

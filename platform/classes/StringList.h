@@ -106,6 +106,10 @@ class TStrings : public TPersistent {
   char nameValueSeparator_ = '=';
 };
 
+// Replaces the contents of `List` with `Items` inside one update bracket; a null list is
+// left alone.
+void FillStrings(TStrings* List, const std::vector<std::string>& Items);
+
 class TStringList;
 using TStringListSortCompare = int (*)(TStringList* List, int Index1, int Index2);
 

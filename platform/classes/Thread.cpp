@@ -1,5 +1,6 @@
 #include "platform/classes/Thread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -70,6 +71,30 @@ void RunOnMainThread(const std::function<void()>& proc) {
   if (request.Error) std::rethrow_exception(request.Error);
 }
 
+// Runs each request taken off the queue and tells its waiting thread that it was served.
+void ServeRequests(TSyncQueue& q, const std::deque<TSyncRequest*>& batch) {
+  for (TSyncRequest* r : batch) {
+    try {
+      r->Proc();
+    } catch (...) {  // the exception goes back to the thread that asked for the call
+      r->Error = std::current_exception();
+    }
+    {
+      std::lock_guard<std::mutex> lock(q.Mutex);
+      r->Done = true;
+    }
+    q.Served.notify_all();
+  }
+}
+
+// Takes a thread off the list of starts the main thread has still to make.
+void DropPendingStart(TThread* thread) {
+  std::lock_guard<std::mutex> lock(Queue().Mutex);
+  auto& p = Queue().PendingStarts;
+  auto it = std::find(p.begin(), p.end(), thread);
+  if (it != p.end()) p.erase(it);
+}
+
 }  // namespace
 
 bool IsMainThread() { return std::this_thread::get_id() == gMainThread; }
@@ -95,18 +120,7 @@ bool CheckSynchronize(int TimeoutMs) {
     batch.swap(q.Requests);
   }
   for (TThread* t : starts) t->Start();
-  for (TSyncRequest* r : batch) {
-    try {
-      r->Proc();
-    } catch (...) {  // the exception goes back to the thread that asked for the call
-      r->Error = std::current_exception();
-    }
-    {
-      std::lock_guard<std::mutex> lock(q.Mutex);
-      r->Done = true;
-    }
-    q.Served.notify_all();
-  }
+  ServeRequests(q, batch);
   return !batch.empty();
 }
 
@@ -137,15 +151,7 @@ TThread::TThread(bool CreateSuspended) : state_(std::make_shared<TState>()) {
 }
 
 TThread::~TThread() {
-  {
-    std::lock_guard<std::mutex> lock(Queue().Mutex);
-    auto& p = Queue().PendingStarts;
-    for (auto it = p.begin(); it != p.end(); ++it)
-      if (*it == this) {
-        p.erase(it);
-        break;
-      }
-  }
+  DropPendingStart(this);
   bool running;
   {
     std::lock_guard<std::mutex> lock(state_->Mutex);
@@ -162,15 +168,7 @@ void TThread::Start() {
     state_->Started = true;
     state_->Pending = false;
   }
-  {
-    std::lock_guard<std::mutex> lock(Queue().Mutex);
-    auto& p = Queue().PendingStarts;
-    for (auto it = p.begin(); it != p.end(); ++it)
-      if (*it == this) {
-        p.erase(it);
-        break;
-      }
-  }
+  DropPendingStart(this);
   std::thread t(&TThread::Run, this, state_);
   {
     std::lock_guard<std::mutex> lock(state_->Mutex);
@@ -272,18 +270,7 @@ int TThread::WaitFor() {
         });
         batch.swap(q.Requests);
       }
-      for (TSyncRequest* r : batch) {
-        try {
-          r->Proc();
-        } catch (...) {  // the exception goes back to the thread that asked for the call
-          r->Error = std::current_exception();
-        }
-        {
-          std::lock_guard<std::mutex> lock(q.Mutex);
-          r->Done = true;
-        }
-        q.Served.notify_all();
-      }
+      ServeRequests(q, batch);
     }
   } else {
     std::unique_lock<std::mutex> lock(state->Mutex);

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/FloatFormat.h"
@@ -52,6 +53,14 @@ void Write(TObject* obj, const TPropInfo* prop, const TPropValue& v) {
   CheckOwner(obj, prop);
   if (!prop->Access->CanWrite()) typeinfo_detail::RaiseReadOnly(*prop);
   prop->Access->Set(*prop, obj, v);
+}
+
+// Writes a value that sets only the given field.
+template <class T, class V>
+void WriteField(TObject* obj, const TPropInfo* prop, T TPropValue::*field, V&& value) {
+  TPropValue v;
+  v.*field = std::forward<V>(value);
+  Write(obj, prop, v);
 }
 
 constexpr std::initializer_list<TTypeKind> kOrdinal = {tkInteger, tkChar, tkEnumeration, tkSet,
@@ -175,9 +184,7 @@ int64_t GetOrdProp(TObject* obj, const TPropInfo* prop) {
 
 void SetOrdProp(TObject* obj, const TPropInfo* prop, int64_t value) {
   CheckKind(prop, kOrdinal);
-  TPropValue v;
-  v.Ord = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Ord, value);
 }
 
 int64_t GetInt64Prop(TObject* obj, const TPropInfo* prop) {
@@ -187,9 +194,7 @@ int64_t GetInt64Prop(TObject* obj, const TPropInfo* prop) {
 
 void SetInt64Prop(TObject* obj, const TPropInfo* prop, int64_t value) {
   CheckKind(prop, {tkInt64, tkInteger});
-  TPropValue v;
-  v.Ord = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Ord, value);
 }
 
 double GetFloatProp(TObject* obj, const TPropInfo* prop) {
@@ -199,9 +204,7 @@ double GetFloatProp(TObject* obj, const TPropInfo* prop) {
 
 void SetFloatProp(TObject* obj, const TPropInfo* prop, double value) {
   CheckKind(prop, {tkFloat});
-  TPropValue v;
-  v.Float = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Float, value);
 }
 
 std::string GetStrProp(TObject* obj, const TPropInfo* prop) {
@@ -211,9 +214,7 @@ std::string GetStrProp(TObject* obj, const TPropInfo* prop) {
 
 void SetStrProp(TObject* obj, const TPropInfo* prop, const std::string& value) {
   CheckKind(prop, {tkLString, tkString, tkWString});
-  TPropValue v;
-  v.Str = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Str, value);
 }
 
 TObject* GetObjectProp(TObject* obj, const TPropInfo* prop) {
@@ -227,9 +228,7 @@ void SetObjectProp(TObject* obj, const TPropInfo* prop, TObject* value) {
     TClass expected = prop->PropType->ClassType();
     if (expected && !value->InheritsFrom(expected)) typeinfo_detail::RaiseInvalidClass(*prop);
   }
-  TPropValue v;
-  v.Obj = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Obj, value);
 }
 
 TMethod GetMethodProp(TObject* obj, const TPropInfo* prop) {
@@ -239,9 +238,7 @@ TMethod GetMethodProp(TObject* obj, const TPropInfo* prop) {
 
 void SetMethodProp(TObject* obj, const TPropInfo* prop, const TMethod& value) {
   CheckKind(prop, {tkMethod});
-  TPropValue v;
-  v.Method = value;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Method, value);
 }
 
 std::string GetEnumProp(TObject* obj, const TPropInfo* prop) {
@@ -253,9 +250,7 @@ void SetEnumProp(TObject* obj, const TPropInfo* prop, const std::string& value) 
   CheckKind(prop, {tkEnumeration});
   int64_t n = GetEnumValue(prop->PropType, value);
   if (n < 0) RaiseInvalidElement(value);
-  TPropValue v;
-  v.Ord = n;
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Ord, n);
 }
 
 std::string GetSetProp(TObject* obj, const TPropInfo* prop, bool brackets) {
@@ -265,9 +260,7 @@ std::string GetSetProp(TObject* obj, const TPropInfo* prop, bool brackets) {
 
 void SetSetProp(TObject* obj, const TPropInfo* prop, const std::string& value) {
   CheckKind(prop, {tkSet});
-  TPropValue v;
-  v.Ord = static_cast<int64_t>(StringToSet(prop->PropType, value));
-  Write(obj, prop, v);
+  WriteField(obj, prop, &TPropValue::Ord, static_cast<int64_t>(StringToSet(prop->PropType, value)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -439,6 +432,13 @@ void RegisterIntegerConsts(const TTypeInfo* intType, TIdentToInt identToInt,
                            TIntToIdent intToIdent) {
   std::lock_guard<std::mutex> lock(IdentMutex());
   IdentMaps()[intType] = {identToInt, intToIdent};
+}
+
+const TTypeInfo* MakeIntegerConstsTypeInfo(const char* typeName, int64_t minValue, int64_t maxValue,
+                                           TIdentToInt identToInt, TIntToIdent intToIdent) {
+  const TTypeInfo* t = MakeIntegerTypeInfo(typeName, minValue, maxValue);
+  RegisterIntegerConsts(t, identToInt, intToIdent);
+  return t;
 }
 
 TIdentToInt FindIdentToInt(const TTypeInfo* intType) {

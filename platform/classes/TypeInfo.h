@@ -453,6 +453,9 @@ using TIdentToInt = bool (*)(const std::string& ident, int32_t& value);
 using TIntToIdent = bool (*)(int32_t value, std::string& ident);
 void RegisterIntegerConsts(const TTypeInfo* intType, TIdentToInt identToInt,
                            TIntToIdent intToIdent);
+// A new integer type of the range (MakeIntegerTypeInfo) with its identifier maps registered.
+const TTypeInfo* MakeIntegerConstsTypeInfo(const char* typeName, int64_t minValue, int64_t maxValue,
+                                           TIdentToInt identToInt, TIntToIdent intToIdent);
 TIdentToInt FindIdentToInt(const TTypeInfo* intType);
 TIntToIdent FindIntToIdent(const TTypeInfo* intType);
 

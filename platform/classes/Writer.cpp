@@ -18,6 +18,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace vcl {
 
@@ -246,7 +247,7 @@ void TWriter::WriteComponent(TComponent* Component) {
     Component->SetComponentStateFlag(csWriting, true);
     const TFinally written([Component] { Component->SetComponentStateFlag(csWriting, false); });
     if (ancestorList_) {
-      auto it = ancestorList_->ByName.find(LowerKey(Component->Name()));
+      auto it = ancestorList_->ByName.find(LowerCase(Component->Name()));
       ancestor_ = it == ancestorList_->ByName.end() ? nullptr : it->second;
     }
     if (OnFindAncestor) {
@@ -292,7 +293,7 @@ void TWriter::WriteData(TComponent* Instance) {
         ancestor->GetChildren(
             [&list](TComponent* child) {
               list.Items.push_back(child);
-              list.ByName.emplace(LowerKey(child->Name()), child);
+              list.ByName.emplace(LowerCase(child->Name()), child);
             },
             rootAncestor_);
         ancestorList_ = &list;

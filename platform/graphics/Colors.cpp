@@ -156,11 +156,8 @@ void GetColorValues(const std::function<void(const std::string&)>& Proc) {
 }
 
 const TTypeInfo* ColorTypeInfo() {
-  static const TTypeInfo* const info = [] {
-    const TTypeInfo* t = MakeIntegerTypeInfo("TColor", INT32_MIN, INT32_MAX);
-    RegisterIntegerConsts(t, &IdentToColor, &ColorToIdent);
-    return t;
-  }();
+  static const TTypeInfo* const info =
+      MakeIntegerConstsTypeInfo("TColor", INT32_MIN, INT32_MAX, &IdentToColor, &ColorToIdent);
   return info;
 }
 
@@ -191,11 +188,8 @@ void GetCursorValues(const std::function<void(const std::string&)>& Proc) {
 }
 
 const TTypeInfo* CursorTypeInfo() {
-  static const TTypeInfo* const info = [] {
-    const TTypeInfo* t = MakeIntegerTypeInfo("TCursor", INT16_MIN, INT16_MAX);
-    RegisterIntegerConsts(t, &IdentToCursor, &CursorToIdent);
-    return t;
-  }();
+  static const TTypeInfo* const info =
+      MakeIntegerConstsTypeInfo("TCursor", INT16_MIN, INT16_MAX, &IdentToCursor, &CursorToIdent);
   return info;
 }
 

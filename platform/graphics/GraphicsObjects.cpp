@@ -76,11 +76,8 @@ bool IdentToCharset(const std::string& Ident, int32_t& Charset) {
 }
 
 const TTypeInfo* FontCharsetTypeInfo() {
-  static const TTypeInfo* const info = [] {
-    const TTypeInfo* t = MakeIntegerTypeInfo("TFontCharset", 0, 255);
-    RegisterIntegerConsts(t, &IdentToCharset, &CharsetToIdent);
-    return t;
-  }();
+  static const TTypeInfo* const info =
+      MakeIntegerConstsTypeInfo("TFontCharset", 0, 255, &IdentToCharset, &CharsetToIdent);
   return info;
 }
 

@@ -37,6 +37,26 @@ std::string ZeroPadDigits(const std::string& digits, int precision) {
   return neg ? "-" + d : d;
 }
 
+// What a float conversion (e, f, g, n, m) asks of the float formatter: the format, the
+// significant digits and the digits (after the point, or of the exponent); a precision < 0
+// means none was given.
+struct TFloatLayout {
+  TFloatFormat Format;
+  int Precision;
+  int Digits;
+};
+
+TFloatLayout FloatLayout(char type, int precision) {
+  const bool given = precision >= 0;
+  switch (type) {
+    case 'e': return {ffExponent, given ? precision : 15, 3};
+    case 'f': return {ffFixed, 18, given ? precision : 2};
+    case 'g': return {ffGeneral, given ? precision : 15, 0};
+    case 'n': return {ffNumber, 18, given ? precision : 2};
+    default: return {ffCurrency, 18, given ? precision : ActiveFormatSettings().CurrencyDecimals};
+  }
+}
+
 std::string DoFormat(const std::string& format, const TVarRec* args, size_t count) {
   std::string out;
   size_t argIndex = 0;
@@ -129,29 +149,9 @@ std::string DoFormat(const std::string& format, const TVarRec* args, size_t coun
         if (a.VType == TVarRec::vtExtended) v = a.VExtended;
         else if (a.VType == TVarRec::vtCurrency) { v = static_cast<double>(a.VInt) / 10000.0; currency = true; }
         else FormatError(format);
-        switch (type) {
-          case 'e':
-            s = currency ? CurrencyToStrF(a.VInt, ffExponent, 3)
-                         : FloatToStrF(v, ffExponent, precision < 0 ? 15 : precision, 3);
-            break;
-          case 'f':
-            s = currency ? CurrencyToStrF(a.VInt, ffFixed, precision < 0 ? 2 : precision)
-                         : FloatToStrF(v, ffFixed, 18, precision < 0 ? 2 : precision);
-            break;
-          case 'g':
-            s = currency ? CurrencyToStrF(a.VInt, ffGeneral, 0)
-                         : FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 0);
-            break;
-          case 'n':
-            s = currency ? CurrencyToStrF(a.VInt, ffNumber, precision < 0 ? 2 : precision)
-                         : FloatToStrF(v, ffNumber, 18, precision < 0 ? 2 : precision);
-            break;
-          default: {
-            const int d = precision < 0 ? ActiveFormatSettings().CurrencyDecimals : precision;
-            s = currency ? CurrencyToStrF(a.VInt, ffCurrency, d) : FloatToStrF(v, ffCurrency, 18, d);
-            break;
-          }
-        }
+        const TFloatLayout l = FloatLayout(type, precision);
+        s = currency ? CurrencyToStrF(a.VInt, l.Format, l.Digits)
+                     : FloatToStrF(v, l.Format, l.Precision, l.Digits);
         break;
       }
       case 'p': {

@@ -33,19 +33,17 @@ bool ReadText(const std::string& name, const char* pattern, bool reason, std::st
   return true;
 }
 
-// Replaces the list's contents inside one update bracket.
-void Fill(TStrings* list, const std::vector<std::string>& items) {
-  if (!list) return;
-  list->BeginUpdate();
-  TFinally endUpdate([&] { list->EndUpdate(); });
-  list->Clear();
-  for (const auto& i : items) list->Add(i);
-}
-
 std::vector<std::string> ValueLines(const TIniText& text, const std::string& section) {
   std::vector<std::string> lines;
   for (const auto& [k, v] : text.Values(section)) lines.push_back(k + "=" + v);
   return lines;
+}
+
+// The value `tryParse` reads from the text, or `fallback` when the text is empty or unreadable.
+double ParsedOr(const std::string& text, double fallback,
+                bool (*tryParse)(const std::string&, double&)) {
+  double v;
+  return (!text.empty() && tryParse(text, v)) ? v : fallback;
 }
 
 bool IsHex(char c) {
@@ -83,9 +81,7 @@ void TCustomIniFile::WriteBool(const std::string& Section, const std::string& Id
 
 double TCustomIniFile::ReadFloat(const std::string& Section, const std::string& Ident,
                                  double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  double v;
-  return (!s.empty() && TryStrToFloat(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToFloat);
 }
 
 void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& Ident, double Value) {
@@ -93,9 +89,7 @@ void TCustomIniFile::WriteFloat(const std::string& Section, const std::string& I
 }
 
 double TCustomIniFile::ReadDate(const std::string& Section, const std::string& Ident, double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToDate(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToDate);
 }
 
 void TCustomIniFile::WriteDate(const std::string& Section, const std::string& Ident, double Value) {
@@ -104,9 +98,7 @@ void TCustomIniFile::WriteDate(const std::string& Section, const std::string& Id
 
 double TCustomIniFile::ReadDateTime(const std::string& Section, const std::string& Ident,
                                     double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToDateTime(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToDateTime);
 }
 
 void TCustomIniFile::WriteDateTime(const std::string& Section, const std::string& Ident,
@@ -115,9 +107,7 @@ void TCustomIniFile::WriteDateTime(const std::string& Section, const std::string
 }
 
 double TCustomIniFile::ReadTime(const std::string& Section, const std::string& Ident, double Default) {
-  const std::string s = ReadString(Section, Ident, "");
-  TDateTime v;
-  return (!s.empty() && TryStrToTime(s, v)) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, ""), Default, TryStrToTime);
 }
 
 void TCustomIniFile::WriteTime(const std::string& Section, const std::string& Ident, double Value) {
@@ -175,23 +165,23 @@ bool TCustomIniFile::ValueExists(const std::string& Section, const std::string& 
 }
 
 void TIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, Model()->Keys(Section));
+  FillStrings(Strings, Model()->Keys(Section));
 }
 
-void TIniFile::ReadSections(TStrings* Strings) { Fill(Strings, Model()->Sections()); }
+void TIniFile::ReadSections(TStrings* Strings) { FillStrings(Strings, Model()->Sections()); }
 
 void TIniFile::ReadSectionValues(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, ValueLines(*Model(), Section));
+  FillStrings(Strings, ValueLines(*Model(), Section));
 }
 
 void TMemIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, text_.Keys(Section));
+  FillStrings(Strings, text_.Keys(Section));
 }
 
-void TMemIniFile::ReadSections(TStrings* Strings) { Fill(Strings, text_.Sections()); }
+void TMemIniFile::ReadSections(TStrings* Strings) { FillStrings(Strings, text_.Sections()); }
 
 void TMemIniFile::ReadSectionValues(const std::string& Section, TStrings* Strings) {
-  Fill(Strings, ValueLines(text_, Section));
+  FillStrings(Strings, ValueLines(text_, Section));
 }
 
 void TMemIniFile::GetStrings(TStrings* List) {

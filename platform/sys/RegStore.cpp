@@ -20,6 +20,7 @@
 #include "platform/base/Finally.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/sys/SysFiles.h"
 #include "platform/sys/WinReg.h"
 
 namespace win::regstore {
@@ -29,7 +30,7 @@ namespace {
 using vcl::ERegistryException;
 
 // Hive files larger than this are refused rather than read into memory.
-constexpr off_t kMaxHiveSize = off_t{64} * 1024 * 1024;
+constexpr off_t kMaxHiveSize = static_cast<off_t>(vcl::sysfiles::kMaxFileSize);
 constexpr size_t kMaxKeyNameLen = 255;
 constexpr size_t kMaxValueNameLen = 16383;
 // Keys nest at most this many levels below a root key.
@@ -115,26 +116,10 @@ size_t Height(const Node& n) {
 }
 
 struct Stamp {
-  bool exists = false;
-  dev_t dev = 0;
-  ino_t ino = 0;
-  off_t size = 0;
-  long long sec = 0;
-  long nsec = 0;
+  vcl::sysfiles::TFileStamp file;
   std::string token;  // the header's save token ("" for files this store did not write)
   bool operator==(const Stamp&) const = default;
 };
-
-Stamp StampOf(const struct stat& st) {
-  Stamp s;
-  s.exists = true;
-  s.dev = st.st_dev;
-  s.ino = st.st_ino;
-  s.size = st.st_size;
-  s.sec = st.st_mtim.tv_sec;
-  s.nsec = st.st_mtim.tv_nsec;
-  return s;
-}
 
 struct CachedHive {
   Stamp stamp;
@@ -483,29 +468,18 @@ class Fd {
 
 // Reads the hive file; false when it does not exist.
 bool LoadFile(const std::string& file, std::string& text, Stamp& stamp) {
+  stamp = Stamp{};
   Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) {
     if (errno == ENOENT) return false;
     throw ERegistryException(vcl::Format(vcl::SRegHiveOpen, {file, ErrnoText(errno)}));
   }
-  struct stat st;
-  if (::fstat(fd.get(), &st) != 0)
-    throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
-  if (!S_ISREG(st.st_mode)) throw ERegistryException(vcl::Format(vcl::SRegHiveNotAFile, {file}));
-  if (st.st_size > kMaxHiveSize)
-    throw ERegistryException(vcl::Format(vcl::SRegHiveTooLarge, {file}));
-  text.assign(static_cast<size_t>(st.st_size), '\0');
-  size_t got = 0;
-  while (got < text.size()) {
-    ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(errno)}));
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
+  switch (const int rc = vcl::sysfiles::ReadOpenFile(fd.get(), text, stamp.file)) {
+    case 0: return true;
+    case EISDIR: throw ERegistryException(vcl::Format(vcl::SRegHiveNotAFile, {file}));
+    case EFBIG: throw ERegistryException(vcl::Format(vcl::SRegHiveTooLarge, {file}));
+    default: throw ERegistryException(vcl::Format(vcl::SRegHiveRead, {file, ErrnoText(rc)}));
   }
-  text.resize(got);
-  stamp = StampOf(st);
-  return true;
 }
 
 std::unique_ptr<Node> LoadTree(const std::string& file, Stamp& stamp) {
@@ -591,9 +565,7 @@ Stamp SaveTree(const std::string& file, const Node& root) {
     ::unlink(tmp.c_str());
     throw ERegistryException(vcl::Format(vcl::SRegHiveReplace, {file, ErrnoText(err)}));
   }
-  Stamp stamp = StampOf(st);
-  stamp.token = token;
-  return stamp;
+  return Stamp{vcl::sysfiles::StampOf(st), token};
 }
 
 class FileLock {
@@ -648,14 +620,14 @@ CachedHive& CurrentTree(const std::string& file) {
   CachedHive& c = Cache()[file];
   struct stat st;
   Stamp now;
-  if (::stat(file.c_str(), &st) == 0) now = StampOf(st);
+  if (::stat(file.c_str(), &st) == 0) now.file = vcl::sysfiles::StampOf(st);
   // Same file facts are not enough (inode numbers are reused, times are coarse): the save
   // token must match too, and files without one are always read again.
   bool fresh = false;
-  if (c.root && now.exists && !c.stamp.token.empty()) {
+  if (c.root && now.file.Exists && !c.stamp.token.empty()) {
     now.token = c.stamp.token;
     fresh = now == c.stamp && ReadToken(file) == c.stamp.token;
-  } else if (c.root && !now.exists && !c.stamp.exists) {
+  } else if (c.root && !now.file.Exists && !c.stamp.file.Exists) {
     fresh = true;
   }
   if (!fresh) {

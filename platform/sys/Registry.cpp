@@ -44,14 +44,6 @@ win::DWORD RegDataToDataType(TRegDataType t) {
   }
 }
 
-void Fill(TStrings* list, const std::vector<std::string>& items) {
-  if (!list) return;
-  list->BeginUpdate();
-  TFinally endUpdate([&] { list->EndUpdate(); });
-  list->Clear();
-  for (const auto& i : items) list->Add(i);
-}
-
 [[noreturn]] void ReadError(const std::string& name) {
   throw ERegistryException(Format(SInvalidRegType, {name}));
 }
@@ -198,9 +190,9 @@ std::vector<std::string> TRegistry::ValueNames() {
   return names;
 }
 
-void TRegistry::GetKeyNames(TStrings* Strings) { Fill(Strings, KeyNames()); }
+void TRegistry::GetKeyNames(TStrings* Strings) { FillStrings(Strings, KeyNames()); }
 
-void TRegistry::GetValueNames(TStrings* Strings) { Fill(Strings, ValueNames()); }
+void TRegistry::GetValueNames(TStrings* Strings) { FillStrings(Strings, ValueNames()); }
 
 bool TRegistry::HasSubKeys() {
   TRegKeyInfo info;
@@ -394,7 +386,7 @@ void TRegIniFile::WriteBool(const std::string& Section, const std::string& Ident
 void TRegIniFile::ReadSection(const std::string& Section, TStrings* Strings) {
   std::vector<std::string> names;
   InSection(Section, false, [&] { names = ValueNames(); });
-  Fill(Strings, names);
+  FillStrings(Strings, names);
 }
 
 void TRegIniFile::ReadSections(TStrings* Strings) { GetKeyNames(Strings); }
@@ -404,7 +396,7 @@ void TRegIniFile::ReadSectionValues(const std::string& Section, TStrings* String
   InSection(Section, false, [&] {
     for (const auto& name : ValueNames()) lines.push_back(name + "=" + TRegistry::ReadString(name));
   });
-  Fill(Strings, lines);
+  FillStrings(Strings, lines);
 }
 
 void TRegIniFile::EraseSection(const std::string& Section) { TRegistry::DeleteKey(Section); }

@@ -14,9 +14,7 @@
 
 namespace vcl::sysfiles {
 
-namespace {
-
-TFileStamp FromStat(const struct stat& st) {
+TFileStamp StampOf(const struct stat& st) {
   TFileStamp s;
   s.Exists = true;
   s.Dev = st.st_dev;
@@ -27,13 +25,11 @@ TFileStamp FromStat(const struct stat& st) {
   return s;
 }
 
-}  // namespace
-
 TFileStamp StampOf(const std::string& name) {
   const std::string native = NativeFileName(name);
   struct stat st {};
   if (native.empty() || ::stat(native.c_str(), &st) != 0) return TFileStamp{};
-  return FromStat(st);
+  return StampOf(st);
 }
 
 int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp) {
@@ -47,6 +43,12 @@ int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp)
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
+  return ReadOpenFile(fd, text, stamp);
+}
+
+int ReadOpenFile(int fd, std::string& text, TFileStamp& stamp) {
+  text.clear();
+  stamp = TFileStamp{};
   struct stat st {};
   if (::fstat(fd, &st) != 0) return errno;
   if (!S_ISREG(st.st_mode)) return EISDIR;
@@ -64,7 +66,7 @@ int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp)
     got += static_cast<size_t>(n);
   }
   text.resize(got);
-  stamp = FromStat(st);
+  stamp = StampOf(st);
   return 0;
 }
 

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+struct stat;
+
 namespace vcl::sysfiles {
 
 // Identifies one version of a file on disk (Exists false: no file).
@@ -21,10 +23,15 @@ constexpr uint64_t kMaxFileSize = uint64_t{64} * 1024 * 1024;
 
 // The stamp of the file now (Exists false when it does not exist or its drive is unmapped).
 TFileStamp StampOf(const std::string& name);
+// The stamp of the file a stat or fstat call described.
+TFileStamp StampOf(const struct stat& st);
 // Reads the whole file: 0, or ENOENT when there is no such file (or its drive is not mapped),
 // EISDIR for something that is not a regular file, EFBIG above kMaxFileSize, else the errno
 // of the failure. `stamp` is the stamp of the text read.
 int ReadWholeFile(const std::string& name, std::string& text, TFileStamp& stamp);
+// The same for a file already open for reading as `fd` (which stays open), for callers that
+// tell a failure to open from a failure to read.
+int ReadOpenFile(int fd, std::string& text, TFileStamp& stamp);
 // Replaces the file's contents through a temporary file in the same folder that is renamed
 // over it (keeping the mode of an existing file and writing through symbolic links). False
 // with errno set on failure, leaving the old file as it was.

@@ -91,7 +91,7 @@ int Report(const TEntry& e, int32_t height, bool bold, bool italic, FONTENUMPROC
   ntm.ntmFontSig.fsCsb[0] = e.Face.CharSet == SYMBOL_CHARSET ? 0x80000000u : 1u;
 
   DWORD type = e.Face.TrueType ? TRUETYPE_FONTTYPE : RASTER_FONTTYPE;
-  return proc(reinterpret_cast<const LOGFONTA*>(&elf), reinterpret_cast<const TEXTMETRICA*>(&ntm), type, data);
+  return proc(reinterpret_cast<const LOGFONTA*>(&elf), &ntm.ntmTm, type, data);
 }
 
 // All styles (TrueType) or sizes (raster) of one name.

@@ -139,27 +139,8 @@ struct ENUMLOGFONTEXA {
   BYTE elfScript[LF_FACESIZE] = {0};
 };
 
-struct NEWTEXTMETRICA {
-  LONG tmHeight = 0;
-  LONG tmAscent = 0;
-  LONG tmDescent = 0;
-  LONG tmInternalLeading = 0;
-  LONG tmExternalLeading = 0;
-  LONG tmAveCharWidth = 0;
-  LONG tmMaxCharWidth = 0;
-  LONG tmWeight = 0;
-  LONG tmOverhang = 0;
-  LONG tmDigitizedAspectX = 0;
-  LONG tmDigitizedAspectY = 0;
-  BYTE tmFirstChar = 0;
-  BYTE tmLastChar = 0;
-  BYTE tmDefaultChar = 0;
-  BYTE tmBreakChar = 0;
-  BYTE tmItalic = 0;
-  BYTE tmUnderlined = 0;
-  BYTE tmStruckOut = 0;
-  BYTE tmPitchAndFamily = 0;
-  BYTE tmCharSet = 0;
+// The metrics of TEXTMETRICA, followed by those only font enumeration reports.
+struct NEWTEXTMETRICA : TEXTMETRICA {
   DWORD ntmFlags = 0;
   UINT ntmSizeEM = 0;
   UINT ntmCellHeight = 0;

@@ -37,6 +37,10 @@ constexpr int kMaxDepth = kMaxMenuNesting;
 constexpr UINT kItemBits = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_BITMAP | MF_OWNERDRAW |
                            MF_POPUP | MF_MENUBARBREAK | MF_MENUBREAK | MF_HILITE |
                            MF_SEPARATOR | MF_DEFAULT | MF_RIGHTJUSTIFY | MF_USECHECKBITMAPS;
+// An item's bits that a MENUITEMINFOA carries as its type and as its state.
+constexpr UINT kTypeBits = MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK |
+                           MF_SEPARATOR | MF_RIGHTJUSTIFY | MFT_RADIOCHECK;
+constexpr UINT kStateBits = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT;
 
 struct MenuTable {
   std::mutex Mutex;
@@ -101,6 +105,13 @@ bool Locate(MenuTable& t, Menu* m, UINT id, UINT flags, Menu*& owner, size_t& in
     }
   }
   return false;
+}
+
+// The item an (id, flags) pair names, as Locate finds it; null when there is none.
+MenuItem* LocateItem(MenuTable& t, HMENU menu, UINT id, UINT flags) {
+  Menu* owner = nullptr;
+  size_t index = 0;
+  return Locate(t, Find(t, menu), id, flags, owner, index) ? &owner->Items[index] : nullptr;
 }
 
 bool MakeItem(MenuTable& t, UINT flags, UINT_PTR idNewItem, LPCSTR text, MenuItem& item) {
@@ -211,10 +222,8 @@ BOOL InsertMenuItemA(HMENU menu, UINT position, BOOL byPosition, LPCMENUITEMINFO
   MenuItem item;
   UINT type = 0;
   if (info->fMask & (MIIM_FTYPE | MIIM_TYPE)) type = info->fType;
-  item.Flags = type & (MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK | MF_SEPARATOR |
-                       MF_RIGHTJUSTIFY | MFT_RADIOCHECK);
-  if (info->fMask & MIIM_STATE)
-    item.Flags |= info->fState & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT);
+  item.Flags = type & kTypeBits;
+  if (info->fMask & MIIM_STATE) item.Flags |= info->fState & kStateBits;
   if (info->fMask & MIIM_ID) item.Id = info->wID;
   if ((info->fMask & MIIM_SUBMENU) && info->hSubMenu) {
     if (info->hSubMenu == menu || !Find(t, info->hSubMenu)) return FALSE;
@@ -243,16 +252,11 @@ BOOL GetMenuItemInfoA(HMENU menu, UINT position, BOOL byPosition, LPMENUITEMINFO
   if (!info || info->cbSize != sizeof(MENUITEMINFOA)) return FALSE;
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
-  Menu* owner = nullptr;
-  size_t index = 0;
-  if (!Locate(t, Find(t, menu), position, byPosition ? MF_BYPOSITION : MF_BYCOMMAND, owner, index))
-    return FALSE;
-  const MenuItem& item = owner->Items[index];
-  if (info->fMask & (MIIM_FTYPE | MIIM_TYPE))
-    info->fType = item.Flags & (MF_BITMAP | MF_OWNERDRAW | MF_MENUBARBREAK | MF_MENUBREAK |
-                                MF_SEPARATOR | MF_RIGHTJUSTIFY | MFT_RADIOCHECK);
-  if (info->fMask & MIIM_STATE)
-    info->fState = item.Flags & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT);
+  const MenuItem* found = LocateItem(t, menu, position, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+  if (!found) return FALSE;
+  const MenuItem& item = *found;
+  if (info->fMask & (MIIM_FTYPE | MIIM_TYPE)) info->fType = item.Flags & kTypeBits;
+  if (info->fMask & MIIM_STATE) info->fState = item.Flags & kStateBits;
   if (info->fMask & MIIM_ID) info->wID = static_cast<UINT>(item.Id);
   if (info->fMask & MIIM_SUBMENU) info->hSubMenu = item.SubMenu;
   if (info->fMask & MIIM_DATA) info->dwItemData = item.Data;
@@ -303,13 +307,12 @@ HMENU GetSubMenu(HMENU menu, int pos) {
 int GetMenuStringA(HMENU menu, UINT idItem, LPSTR buffer, int maxCount, UINT flags) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
-  Menu* owner = nullptr;
-  size_t index = 0;
-  if (!Locate(t, Find(t, menu), idItem, flags, owner, index)) {
+  const MenuItem* item = LocateItem(t, menu, idItem, flags);
+  if (!item) {
     if (buffer && maxCount > 0) buffer[0] = '\0';
     return 0;
   }
-  const std::string& text = owner->Items[index].Text;
+  const std::string& text = item->Text;
   // Without a buffer the answer is the text's length.
   if (!buffer || maxCount <= 0) return buffer ? 0 : static_cast<int>(text.size());
   const size_t n = std::min(text.size(), static_cast<size_t>(maxCount) - 1);
@@ -321,10 +324,9 @@ int GetMenuStringA(HMENU menu, UINT idItem, LPSTR buffer, int maxCount, UINT fla
 UINT GetMenuState(HMENU menu, UINT id, UINT flags) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
-  Menu* owner = nullptr;
-  size_t index = 0;
-  if (!Locate(t, Find(t, menu), id, flags, owner, index)) return static_cast<UINT>(-1);
-  const MenuItem& item = owner->Items[index];
+  const MenuItem* found = LocateItem(t, menu, id, flags);
+  if (!found) return static_cast<UINT>(-1);
+  const MenuItem& item = *found;
   if (item.SubMenu) {
     // A submenu's item count is in the high byte, its flags in the low one.
     const Menu* sub = Find(t, item.SubMenu);
@@ -337,10 +339,9 @@ UINT GetMenuState(HMENU menu, UINT id, UINT flags) {
 DWORD CheckMenuItem(HMENU menu, UINT idCheckItem, UINT check) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
-  Menu* owner = nullptr;
-  size_t index = 0;
-  if (!Locate(t, Find(t, menu), idCheckItem, check, owner, index)) return static_cast<DWORD>(-1);
-  MenuItem& item = owner->Items[index];
+  MenuItem* found = LocateItem(t, menu, idCheckItem, check);
+  if (!found) return static_cast<DWORD>(-1);
+  MenuItem& item = *found;
   const DWORD before = item.Flags & MF_CHECKED;
   item.Flags = (item.Flags & ~MF_CHECKED) | (check & MF_CHECKED);
   return before;
@@ -349,10 +350,9 @@ DWORD CheckMenuItem(HMENU menu, UINT idCheckItem, UINT check) {
 BOOL EnableMenuItem(HMENU menu, UINT idEnableItem, UINT enable) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
-  Menu* owner = nullptr;
-  size_t index = 0;
-  if (!Locate(t, Find(t, menu), idEnableItem, enable, owner, index)) return -1;
-  MenuItem& item = owner->Items[index];
+  MenuItem* found = LocateItem(t, menu, idEnableItem, enable);
+  if (!found) return -1;
+  MenuItem& item = *found;
   const UINT before = item.Flags & (MF_GRAYED | MF_DISABLED);
   item.Flags = (item.Flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
   return static_cast<BOOL>(before);

@@ -18,7 +18,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +28,7 @@
 #include <sstream>
 
 #include "platform/user/UserInternal.h"
+#include "platform/user/WindowsInternal.h"
 
 namespace win::user {
 
@@ -74,14 +74,6 @@ std::string Unescape(const std::string& s) {
     out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
   }
   return out;
-}
-
-bool SameText(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && !b[i];
 }
 
 void RemoveOwnFile() {
@@ -347,7 +339,7 @@ HWND FindForeignWindow(LPCSTR className, LPCSTR windowName) {
     const long pid = std::strtol(e->d_name, &end, 10);
     if (pid <= 0 || *end || pid == self || pid > 0xFFFFFFF) continue;
     ReadEntries(folder, pid, [&](const TEntry& entry) {
-      if (className && !SameText(entry.Class, className)) return true;
+      if (className && !windows_internal::SameText(entry.Class, className)) return true;
       if (windowName && entry.Title != windowName) return true;
       found = reinterpret_cast<HWND>(kForeignTag | (static_cast<uintptr_t>(pid) << 32) |
                                      (entry.Handle & 0xFFFFFFFFu));

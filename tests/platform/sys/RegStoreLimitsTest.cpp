@@ -1,6 +1,7 @@
 // Limits of the registry store: hostile hive files, deep keys, many values.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -194,6 +195,42 @@ TEST_F(RegStoreLimits, WritesKeepAnotherWritersChanges) {
   EXPECT_EQ(Get("", "theirs"), std::string("2\0", 2));
   EXPECT_EQ(Get("", "mine"), std::string("3\0", 2));
   EXPECT_NE(HiveText().find("V 1 :theirs s:2\n"), std::string::npos);
+}
+
+// A hive file the store cannot take is refused with a message naming it, and left as it is.
+TEST_F(RegStoreLimits, UnreadableHivesRaiseTheirReason) {
+  struct TCase {
+    const char* What;
+    void (*Make)(const std::string& file);
+    const char* Message;  // with %s for the hive's file name
+  };
+  const TCase cases[] = {
+      {"a folder", [](const std::string& f) { std::filesystem::create_directories(f); },
+       "Registry hive '%s' is not a file"},
+      {"over 64 MiB",
+       [](const std::string& f) {
+         std::ofstream(f, std::ios::binary) << "ZYLREG 1\n";
+         std::filesystem::resize_file(f, 64u * 1024 * 1024 + 1);  // sparse: nothing is written
+       },
+       "Registry hive '%s' is too large"},
+  };
+  for (const TCase& c : cases) {
+    const std::string file = folder_ + "/HKEY_LOCAL_MACHINE.hive";
+    std::filesystem::remove_all(file);
+    std::filesystem::create_directories(folder_);
+    c.Make(file);
+    std::string expected = c.Message;
+    expected.replace(expected.find("%s"), 2, file);
+    EXPECT_EQ(testsupport::ErrorOf<vcl::ERegistryException>(
+                  [] { regstore::KeyExists(HKEY_LOCAL_MACHINE, ""); }),
+              expected)
+        << c.What;
+    HKEY k = nullptr;
+    EXPECT_NE(RegCreateKeyA(HKEY_LOCAL_MACHINE, "New", &k), 0) << c.What;
+    EXPECT_EQ(std::filesystem::is_directory(file), std::string(c.What) == "a folder") << c.What;
+    // The other hives are untouched by the failure.
+    EXPECT_EQ(regstore::CreateKey(HKEY_CURRENT_USER, "Fine", nullptr), 0) << c.What;
+  }
 }
 
 }  // namespace
