@@ -67,8 +67,8 @@ void ListLines(benchmark::State& state, DWORD style, bool descending) {
       state, lines,
       [&] {
         HWND h = CreateWindowExA(0, "ListBox", "",
-                                 WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | style, 0, 0,
-                                 200, 300, nullptr, nullptr, nullptr, nullptr);
+                                 WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | style, 0, 0, 200,
+                                 300, nullptr, nullptr, nullptr, nullptr);
         for (const std::string& s : texts)
           SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
         SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(lines - 1), 0);

@@ -105,8 +105,7 @@ struct TCase {
   size_t n;
   std::string text;
   double seconds = 0, reference = 0;
-  explicit TCase(benchmark::State& state)
-      : n(static_cast<size_t>(state.range(0))), text(Text(n)) {}
+  explicit TCase(benchmark::State& state) : n(static_cast<size_t>(state.range(0))), text(Text(n)) {}
   // Reports the time per line and its multiple of the reference under the counter Versus.
   void Report(benchmark::State& state, const char* Versus) const {
     const double runs = static_cast<double>(state.iterations());
