@@ -13,20 +13,8 @@ namespace {
 using AnchorsTest = ControlsTest;
 using win::MulDiv;
 
-// A container whose client area is its whole size.
-std::unique_ptr<TPanel> MakeHost(int w, int h) {
-  auto p = std::make_unique<TPanel>(nullptr);
-  p->SetBevelOuter(bvNone);
-  p->SetBounds(0, 0, w, h);
-  return p;
-}
-
 TPanel* AddAnchored(TWinControl* host, TAnchors anchors, int l, int t, int w, int h) {
-  auto* c = new TPanel(host);
-  c->SetBounds(l, t, w, h);
-  c->SetAnchors(anchors);
-  c->SetParent(host);
-  return c;
+  return AddPanel(host, l, t, w, h, [anchors](TPanel* c) { c->SetAnchors(anchors); });
 }
 
 TEST_F(AnchorsTest, AnchorsFollowTheAlignmentAndAreStoredOnlyWhenTheyDiffer) {

@@ -69,6 +69,25 @@ inline TLabel* FixedLabel(TWinControl* parent, int x, int y, int w, int h,
   return l;
 }
 
+// A bare container whose client area is its whole size (no window needed for alignment).
+inline std::unique_ptr<TPanel> MakeHost(int w, int h) {
+  auto p = std::make_unique<TPanel>(nullptr);
+  p->SetBevelOuter(bvNone);
+  p->SetBounds(0, 0, w, h);
+  return p;
+}
+
+// A panel of the host at the given bounds, given Setup (its alignment, its anchors) before it
+// joins the host.
+template <class Setup>
+TPanel* AddPanel(TWinControl* host, int l, int t, int w, int h, Setup setup) {
+  auto* c = new TPanel(host);
+  c->SetBounds(l, t, w, h);
+  setup(c);
+  c->SetParent(host);
+  return c;
+}
+
 // A form without a frame, so that its client area is the given size.
 inline std::unique_ptr<TForm> FramelessForm(int w, int h, int x = 0, int y = 0) {
   auto f = std::make_unique<TForm>(nullptr);
@@ -76,6 +95,19 @@ inline std::unique_ptr<TForm> FramelessForm(int w, int h, int x = 0, int y = 0) 
   f->SetBounds(x, y, w, h);
   return f;
 }
+
+// The fixture of the tests on one borderless form at the screen's top-left: NewForm makes it
+// (W by H unless asked otherwise), Show shows it.
+template <int W, int H>
+class OneFormTest : public ControlsTest {
+ protected:
+  TForm* NewForm(int w = W, int h = H) {
+    form_ = FramelessForm(w, h);
+    return form_.get();
+  }
+  void Show() { ShowNow(form_.get()); }
+  std::unique_ptr<TForm> form_;
+};
 
 // The bytes of a file of tests/platform/controls/data/ (form texts of the smallest inputs that
 // once made a control fail).

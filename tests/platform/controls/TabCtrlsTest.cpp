@@ -17,13 +17,9 @@ namespace {
 
 using namespace win::testkit;
 
-class TabCtrlsTest : public ControlsTest {
+class TabCtrlsTest : public OneFormTest<320, 240> {
  protected:
   TabCtrlsTest() { RegisterCommonControls(); }
-  TForm* NewForm(int w = 320, int h = 240) {
-    form_ = FramelessForm(w, h);
-    return form_.get();
-  }
   // A page control filling most of the form, with one sheet per caption.
   TPageControl* NewPages(const std::vector<std::string>& captions, int w = 300, int h = 200) {
     auto* pc = Place<TPageControl>(NewForm(), 10, 10, w, h, "Pages");
@@ -34,7 +30,6 @@ class TabCtrlsTest : public ControlsTest {
     }
     return pc;
   }
-  void Show() { ShowNow(form_.get()); }
   // Clicks the middle of tab Index.
   void ClickTab(TCustomTabControl* tc, int index) {
     const TRect r = tc->TabRect(index);
@@ -47,7 +42,6 @@ class TabCtrlsTest : public ControlsTest {
     KeyPress(win::VK_TAB);
     SetShiftState(false, false, false);
   }
-  std::unique_ptr<TForm> form_;
 };
 
 // Records OnChanging and OnChange, refusing changes while Refuse is set.
