@@ -23,6 +23,11 @@ namespace {
 std::string ToText(const std::string& binary) { return ObjectBinaryToTextString(binary); }
 std::string ToBinary(const std::string& text) { return ObjectTextToBinaryString(text); }
 
+// The bytes of a file of tests/platform/classes/data/.
+std::string ClassesData(const std::string& name) {
+  return testsupport::SourceFile("tests/platform/classes/data/" + name);
+}
+
 // One property of a root component holding `value` (the bytes of one tagged value).
 std::string OneProperty(const std::string& value) {
   TFormBytes b;
@@ -365,13 +370,8 @@ TEST(ObjectText, InlineAndKeywordsInAnyCase) {
 }
 
 TEST(ObjectText, TheSampleFormPairMatches) {
-  auto load = [](const std::string& name) {
-    TMemoryStream m;
-    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-  };
-  const std::string text = load("format_sample.txt");
-  const std::string binary = load("format_sample.dfm");
+  const std::string text = ClassesData("format_sample.txt");
+  const std::string binary = ClassesData("format_sample.dfm");
   EXPECT_EQ(TestStreamFormatString(binary), sofBinary);
   EXPECT_EQ(TestStreamFormatString(text), sofText);
   EXPECT_EQ(ObjectTextToBinaryString(text), binary);
@@ -631,14 +631,9 @@ TEST(ObjectText, TheResourceIsNamedAfterTheRootsClassInUpperCase) {
 }
 
 TEST(ObjectText, BinaryFormFilesReadAndWrittenBackAreTheSameBytes) {
-  auto load = [](const std::string& name) {
-    TMemoryStream m;
-    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-  };
-  const std::string sample = load("format_sample.dfm");
+  const std::string sample = ClassesData("format_sample.dfm");
   const std::string files[] = {
-      load("formbmp.dfm"),  // as the IDE writes a form of class TFormBmp
+      ClassesData("formbmp.dfm"),  // as the IDE writes a form of class TFormBmp
       ResourceHeader("TSAMPLEFORM", sample.size()) + sample,
   };
   for (const std::string& file : files) {

@@ -112,9 +112,7 @@ class OneFormTest : public ControlsTest {
 // The bytes of a file of tests/platform/controls/data/ (form texts of the smallest inputs that
 // once made a control fail).
 inline std::string TestData(const std::string& name) {
-  TMemoryStream m;
-  m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/controls/data/" + name);
-  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  return testsupport::SourceFile("tests/platform/controls/data/" + name);
 }
 
 // The component of that name and class, or null.
