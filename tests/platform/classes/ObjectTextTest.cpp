@@ -335,19 +335,22 @@ TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
   EXPECT_EQ(ErrorOf<EParserError>(
                 [&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }),
             "'=' expected on line 3");
-  EXPECT_THROW(ToBinary(""), EParserError);
-  EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 2"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = [a b]\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = <item\r\n"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = #70000\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 1.2.3\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = -\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = )\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 Null 2)\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA [x]\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend"), EParserError);
+  const std::string malformed[] = {
+      "",
+      "thing A: TA\r\nend",
+      "object A: TA\r\n  P = 'abc\r\nend",
+      "object A: TA\r\n  P = (1 2",
+      "object A: TA\r\n  P = [a b]\r\nend",
+      "object A: TA\r\n  P = <item\r\n",
+      "object A: TA\r\n  P = #70000\r\nend",
+      "object A: TA\r\n  P = 1.2.3\r\nend",
+      "object A: TA\r\n  P = -\r\nend",
+      "object A: TA\r\n  P = )\r\nend",
+      "object A: TA\r\n  P = (1 Null 2)\r\nend",
+      "object A: TA [x]\r\nend",
+      "object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend",
+  };
+  for (const std::string& text : malformed) EXPECT_THROW(ToBinary(text), EParserError) << text;
   std::string deep = "object A: TA\r\n  P = ";
   for (int i = 0; i < 100000; ++i) deep += '(';
   EXPECT_THROW(ToBinary(deep), EParserError);
