@@ -203,8 +203,7 @@ TEST_F(AnchorsTest, AFormReadFromAStreamThenResizedKeepsItsAnchors) {
          "AutoSize = False"}},
        {"Top1: TPanel", {"Left = 0", "Top = 0", "Width = 400", "Height = 5", "Align = alTop"}}}};
   RegisterStandardControls();
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(kAnchoredForm)), form.get());
+  auto form = FormFromText(kAnchoredForm);
   auto* panel = Find<TPanel>(form.get(), "Panel1");
   auto* label = Find<TLabel>(form.get(), "Label1");
   auto* button = Find<TButton>(form.get(), "Button1");

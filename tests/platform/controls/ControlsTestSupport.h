@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/ExtCtrls.h"
@@ -163,6 +165,19 @@ inline std::string ObjectText(const TObj& o, const std::string& indent = "") {
   for (const std::string& p : o.Props) s += indent + "  " + p + "\n";
   for (const TObj& c : o.Children) s += ObjectText(c, indent + "  ");
   return s + indent + "end\n";
+}
+
+// Reads a form's text into Root.
+inline void ReadObjectText(const TObj& text, TComponent* root) {
+  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), root);
+}
+
+// A new form of class T read from its text.
+template <class T = TForm>
+std::unique_ptr<T> FormFromText(const TObj& text) {
+  auto form = std::make_unique<T>(nullptr);
+  ReadObjectText(text, form.get());
+  return form;
 }
 
 // The colour a capture shows for a framework colour.

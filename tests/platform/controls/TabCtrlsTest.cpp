@@ -375,8 +375,7 @@ TEST_F(TabCtrlsTest, AFormFileWithPagesLoadsAndShowsItsActivePage) {
                       {"Caption = 'Second'", "ImageIndex = 1"},
                       {{"Button1: TButton", {"Left = 4", "Top = 4", "Caption = 'Go'"}}}},
                      {"TabSheet3: TTabSheet", {"Caption = 'Hidden'", "TabVisible = False"}}}}}};
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText(text);
   form->Show();
   Idle();
   auto* pc = Find<TPageControl>(form.get(), "PageControl1");
@@ -606,8 +605,7 @@ TEST_F(TabCtrlsTest, APageControlReadWithImagesShowsThemAndForgetsAFreedList) {
                     {{"One: TTabSheet", {"Caption = 'One'", "ImageIndex = 1"}, {}},
                      {"Two: TTabSheet", {"Caption = 'Two'"}, {}},
                      {"Three: TTabSheet", {"Caption = 'Three'", "ImageIndex = -1"}, {}}}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* pc = Find<TPageControl>(form_.get(), "Pages");
   auto* list = Find<TImageList>(form_.get(), "Pictures");
   ASSERT_NE(pc, nullptr);
@@ -717,8 +715,7 @@ TEST_F(TabCtrlsTest, AFormFileSetsPicturesMultiSelectAndThePictureHandler) {
                     {"Left = 8", "Top = 8", "Width = 280", "Height = 180", "Images = ImageList1",
                      "MultiSelect = True", "Style = tsButtons", "OnGetImageIndex = TabsGetImage"},
                     {}}}};
-  auto form = std::make_unique<TTabImageForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText<TTabImageForm>(text);
   auto* tc = Find<TTabControl>(form.get(), "Tabs1");
   ASSERT_NE(tc, nullptr);
   EXPECT_EQ(tc->Images(), Find<TImageList>(form.get(), "ImageList1"));
