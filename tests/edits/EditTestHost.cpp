@@ -1,6 +1,5 @@
 #include "tests/edits/EditTestHost.h"
 
-#include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
 
@@ -29,27 +28,12 @@ void TRecorder::TakePopup(vcl::TObject*, vcl::TPoint MousePos, bool& Handled) {
 
 void TRecorder::ColorDialog(vcl::TObject*, vcl::TColorDialog*) { Log.push_back("dialog"); }
 
-std::string TRecorder::Take() {
-  std::string s;
-  for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
-  Log.clear();
-  return s;
-}
+std::string TRecorder::Take() { return testsupport::TakeLog(Log); }
 
-THost::THost() : session_(640, 480) {
-  ownsApp_ = !zyl::ZYLApplication();
-  if (ownsApp_) zyl::ZYLApplicationInit();
-  form_ = std::make_unique<vcl::TForm>(nullptr);
-  form_->SetBorderStyle(vcl::bsNone);
-  form_->SetBounds(0, 0, 320, 240);
+THost::THost() : session_(640, 480), form_(testsupport::FramelessForm(320, 240)) {
   form_->SetColor(vcl::clBtnFace);
   form_->Show();
   Idle();
-}
-
-THost::~THost() {
-  form_.reset();
-  if (ownsApp_) zyl::ZYLApplicationDone();
 }
 
 void THost::Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H) {

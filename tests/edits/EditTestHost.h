@@ -12,6 +12,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/AppScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace edittest {
@@ -40,7 +41,6 @@ class TRecorder : public vcl::TObject {
 class THost {
  public:
   THost();
-  ~THost();
   vcl::TForm* Form() const { return form_.get(); }
   // A single-line edit on the form, named Name, with its events going to Events().
   zyl::TZYLEdit* Edit(const char* Name, int X, int Y, int W = 150, int H = 21) {
@@ -67,9 +67,9 @@ class THost {
  private:
   void Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H);
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
+  TRecorder rec_;  // outlives the form, whose edits report to it
   std::unique_ptr<vcl::TForm> form_;
-  TRecorder rec_;
 };
 
 }  // namespace edittest
