@@ -15,6 +15,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -202,8 +203,7 @@ TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
       "    MaxValue = 50\n"
       "  end\n"
       "end\n";
-  auto f = std::make_unique<vcl::TForm>(nullptr);
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
+  auto f = testsupport::FormFromText(form);
   ZYLSpinEditUnit.FInit();
   auto* a = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("A"));
   auto* b = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("B"));
