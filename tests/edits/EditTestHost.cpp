@@ -2,6 +2,7 @@
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace edittest {
 
@@ -58,6 +59,15 @@ void THost::Chord(win::BYTE Key, bool Shift, bool Ctrl) {
   win::testkit::SetShiftState(Shift, Ctrl, false);
   win::testkit::KeyPress(Key);
   win::testkit::SetShiftState(false, false, false);
+}
+
+size_t THost::ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour) {
+  vcl::testkit::TDialogScript script;
+  script.ChooseColor(Colour);
+  const win::POINT p = At(Control, 20, 8);
+  win::testkit::Click(p.X, p.Y, 1);
+  Idle();
+  return script.Shown().size();
 }
 
 win::testkit::TCapture THost::Shot(vcl::TControl* Control) {

@@ -3,6 +3,8 @@
 // (keys, characters, mouse) and captured from the screen; a recorder of the edits' events.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +63,9 @@ class THost {
   static void Idle() { win::testkit::RunUntilIdle(); }
   // Presses Key with the modifiers held.
   static void Chord(win::BYTE Key, bool Shift, bool Ctrl = false);
+  // Clicks Control at (20, 8) with the colour dialog answering Colour; answers how many dialogs
+  // were shown.
+  static size_t ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour);
   // What the screen shows of a control (after running until idle).
   win::testkit::TCapture Shot(vcl::TControl* Control);
 
@@ -70,6 +75,18 @@ class THost {
   testsupport::TAppScope app_;
   TRecorder rec_;  // outlives the form, whose edits report to it
   std::unique_ptr<vcl::TForm> form_;
+};
+
+// A parameterised fixture whose host holds one focused edit of class E, named Name, W wide at
+// (10, 10).
+template <class E, class Param>
+class TFocusedEditTest : public ::testing::TestWithParam<Param> {
+ protected:
+  TFocusedEditTest(const char* Name, int W) : edit_(host_.Place<E>(Name, 10, 10, W)) {
+    THost::Focus(edit_);
+  }
+  THost host_;
+  E* edit_;
 };
 
 }  // namespace edittest

@@ -33,14 +33,9 @@ struct StepCase {
   const char* Expected;  // the texts after each key, joined by spaces
 };
 
-class SpinKeys : public ::testing::TestWithParam<StepCase> {
+class SpinKeys : public edittest::TFocusedEditTest<TZYLExtSpinEdit, StepCase> {
  protected:
-  SpinKeys() {
-    edit_ = host_.Place<TZYLExtSpinEdit>("Spin1", 10, 10, 120);
-    THost::Focus(edit_);
-  }
-  THost host_;
-  TZYLExtSpinEdit* edit_ = nullptr;
+  SpinKeys() : TFocusedEditTest("Spin1", 120) {}
 };
 
 TEST_P(SpinKeys, StepWithinTheRange) {
