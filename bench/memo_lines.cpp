@@ -21,12 +21,12 @@
 
 #include "bench/ThreadTime.h"
 #include "edits/ZYLMemo.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUserConsts.h"
+#include "tests/support/AppScope.h"
 
 namespace bench_memo {
 
@@ -47,15 +47,11 @@ std::string Text(size_t n) {
 // of the same size beside it.
 struct TScene {
   vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
+  testsupport::TAppScope app;
+  std::unique_ptr<vcl::TForm> form = testsupport::FramelessForm(720, 300);
   zyl::TZYLMemo* memo = nullptr;
   vcl::TMemo* framework = nullptr;
   TScene() {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 720, 300);
     memo = new zyl::TZYLMemo(form.get());
     memo->SetBounds(10, 10, 300, 240);
     memo->SetScrollBars(zyl::ZYLCustomMemo::skVertical);
@@ -67,10 +63,6 @@ struct TScene {
     form->Show();
     memo->SetFocus();
     win::testkit::RunUntilIdle();
-  }
-  ~TScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
   }
   // Shows the end: the caret after the last character, and the page painted.
   void ShowEnd() {
