@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/Counters.h"
 #include "bench/ThreadTime.h"
 #include "edits/ZYLMemo.h"
 #include "platform/controls/Forms.h"
@@ -100,9 +101,7 @@ struct TCase {
   explicit TCase(benchmark::State& state) : n(static_cast<size_t>(state.range(0))), text(Text(n)) {}
   // Reports the time per line and its multiple of the reference under the counter Versus.
   void Report(benchmark::State& state, const char* Versus) const {
-    const double runs = static_cast<double>(state.iterations());
-    state.counters["ns_per_line"] = seconds / runs * 1e9 / static_cast<double>(n);
-    state.counters[Versus] = seconds / reference;
+    benchcounters::ReportPerUnit(state, seconds, reference, n, "ns_per_line", Versus);
   }
 };
 
