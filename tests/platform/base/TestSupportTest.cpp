@@ -1,9 +1,11 @@
-// The tests' own helpers that other tests stand on: the files of the sources they read.
+// The tests' own helpers that other tests stand on: the files of the sources they read, and
+// the one-line check of a raised error on a standard exception.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -19,13 +21,16 @@ TEST(SourceFile, AnswersEveryByteOfTheFile) {
 }
 
 TEST(SourceFile, AMissingFileIsAnErrorNamingIt) {
-  try {
-    testsupport::SourceFile("tests/no such folder/none.bin");
-    FAIL() << "no error";
-  } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("tests/no such folder/none.bin"), std::string::npos)
-        << e.what();
-  }
+  const std::string error = testsupport::ErrorOf<std::runtime_error>(
+      [] { testsupport::SourceFile("tests/no such folder/none.bin"); });
+  EXPECT_EQ(error, "cannot read " + testsupport::SourceDir() + "/tests/no such folder/none.bin");
+}
+
+TEST(ErrorOf, TakesTheTextOfAStandardException) {
+  EXPECT_EQ(
+      testsupport::ErrorOf<std::out_of_range>([] { throw std::out_of_range("past the end"); }),
+      "past the end");
+  EXPECT_EQ(testsupport::ErrorOf<std::runtime_error>([] {}), "<no error>");
 }
 
 }  // namespace
