@@ -218,8 +218,7 @@ void TTimer::UpdateTimer() {
   if (interval_ == 0 || !enabled_ || !onTimer_) return;
   if (!window_) {
     WNDCLASSA existing;
-    if (!GetClassInfoA(nullptr, "TTimerWindow", &existing) ||
-        existing.lpfnWndProc != &TimerWndProc) {
+    if (!GetClassInfoA(nullptr, "TTimerWindow", &existing) || existing.lpfnWndProc != &TimerWndProc) {
       if (existing.lpfnWndProc) UnregisterClassA("TTimerWindow", nullptr);
       WNDCLASSA wc;
       wc.lpfnWndProc = &TimerWndProc;
