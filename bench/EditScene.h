@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "bench/ThreadTime.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/AppScope.h"
 
 namespace benchedit {
 
@@ -38,15 +38,11 @@ inline double MemcpySeconds(const std::string& S) {
 template <class TEdit>
 struct TEditScene {
   vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
+  testsupport::TAppScope app;
+  std::unique_ptr<vcl::TForm> form = testsupport::FramelessForm(300, 60);
   TEdit* edit = nullptr;
 
   explicit TEditScene(const std::function<void(TEdit*)>& Prepare = {}) {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 300, 60);
     edit = new TEdit(form.get());
     edit->SetBounds(10, 10, 200, 21);
     if (Prepare) Prepare(edit);
@@ -54,10 +50,6 @@ struct TEditScene {
     form->Show();
     edit->SetFocus();
     win::testkit::RunUntilIdle();
-  }
-  ~TEditScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
   }
   TEditScene(const TEditScene&) = delete;
   TEditScene& operator=(const TEditScene&) = delete;

@@ -17,11 +17,11 @@
 #include "edits/ZYLColorComboBox.h"
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLComboBox.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/AppScope.h"
 
 namespace {
 
@@ -30,19 +30,11 @@ using benchtime::ThreadSeconds;
 // A session with a borderless form on which the boxes stand.
 struct TScene {
   vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
+  testsupport::TAppScope app;
+  std::unique_ptr<vcl::TForm> form = testsupport::FramelessForm(400, 300);
   TScene() {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 400, 300);
     form->Show();
     win::testkit::RunUntilIdle();
-  }
-  ~TScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
   }
   template <class T>
   T* Place(int Height) {

@@ -14,10 +14,10 @@
 
 #include "bench/ThreadTime.h"
 #include "edits/ZYLComboBox.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/AppScope.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ std::vector<std::string> Words(size_t n) {
 
 void BM_ComboSearch(benchmark::State& state) {
   vcl::testkit::TControlsSession session(1024, 768);
-  const bool ownsApp = !zyl::ZYLApplication();
-  if (ownsApp) zyl::ZYLApplicationInit();
+  const testsupport::TAppScope app;
   {
     auto form = std::make_unique<vcl::TForm>(nullptr);
     form->SetBounds(0, 0, 400, 300);
@@ -84,7 +83,6 @@ void BM_ComboSearch(benchmark::State& state) {
         seconds / static_cast<double>(state.iterations()) * 1e6 / kSearches;
     state.counters["vs_binary"] = seconds / reference;
   }
-  if (ownsApp) zyl::ZYLApplicationDone();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/Counters.h"
 #include "bench/EditScene.h"
 #include "edits/ZYLEdit.h"
 #include "platform/controls/Clipbrd.h"
@@ -33,9 +34,7 @@ struct TScene : benchedit::TEditScene<zyl::TZYLEdit> {
 };
 
 void Report(benchmark::State& state, double seconds, double reference, size_t n) {
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_char"] = seconds / runs * 1e9 / static_cast<double>(n);
-  state.counters["vs_memcpy"] = seconds / reference;
+  benchcounters::ReportPerUnit(state, seconds, reference, n, "ns_per_char", "vs_memcpy");
 }
 
 void BM_TypeCharacters(benchmark::State& state) {

@@ -15,13 +15,13 @@
 #include <string>
 
 #include "display/ZYLLabel.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/AppScope.h"
 
 namespace bench_labels {
 
@@ -70,8 +70,7 @@ double ReferenceSeconds(vcl::TBitmap* Target, int labels) {
 
 void BM_PaintLabels(benchmark::State& state) {
   vcl::testkit::TControlsSession session(1024, 768);
-  const bool ownsApp = !zyl::ZYLApplication();
-  if (ownsApp) zyl::ZYLApplicationInit();
+  const testsupport::TAppScope app;
   const int labels = static_cast<int>(state.range(0));
   std::unique_ptr<vcl::TForm> form(MakeForm(labels));
   form->Show();
@@ -90,7 +89,6 @@ void BM_PaintLabels(benchmark::State& state) {
   state.counters["us_per_label"] = seconds / n * 1e6 / labels;
   state.counters["vs_fillrect"] = seconds / reference;
   form.reset();
-  if (ownsApp) zyl::ZYLApplicationDone();
 }
 
 BENCHMARK(BM_PaintLabels)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -28,33 +28,17 @@ double Seconds(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double>(b - a).count();
 }
 
-// Lines added to a list box of the given style, in the given order (descending: each line
-// sorts before the ones already there).
-void ListLines(benchmark::State& state, DWORD style, bool descending) {
-  testkit::TSession session;
-  const int lines = static_cast<int>(state.range(0));
-  std::vector<std::string> texts;
-  texts.reserve(static_cast<size_t>(lines));
-  for (int i = 0; i < lines; ++i) {
-    const std::string n = std::to_string(descending ? lines - i : i);
-    texts.push_back("Line number " + std::string(8 - n.size(), '0') + n);
-  }
+// Times Fill (which answers the window it filled, then left to paint) against Reference on the
+// same lines, and reports both per line and their ratio.
+template <class Fill, class Reference>
+void MeasureLines(benchmark::State& state, int lines, Fill fill, Reference reference) {
   double self = 0, ref = 0;
   for (auto _ : state) {
     auto t0 = Clock::now();
-    HWND h =
-        CreateWindowExA(0, "ListBox", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | style,
-                        0, 0, 200, 300, nullptr, nullptr, nullptr, nullptr);
-    for (const std::string& s : texts)
-      SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-    SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(lines - 1), 0);
+    HWND h = fill();
     testkit::RunUntilIdle();
     auto t1 = Clock::now();
-    std::vector<std::string> copy;
-    for (const std::string& s : texts) copy.push_back(s);
-    size_t total = 0;
-    for (const std::string& s : copy) total += s.size();
-    benchmark::DoNotOptimize(total);
+    reference();
     auto t2 = Clock::now();
     self += Seconds(t0, t1);
     ref += Seconds(t1, t2);
@@ -66,6 +50,37 @@ void ListLines(benchmark::State& state, DWORD style, bool descending) {
   state.counters["ns_per_line"] = self / runs / lines * 1e9;
   state.counters["ref_ns_per_line"] = ref / runs / lines * 1e9;
   state.counters["vs_ref"] = self / ref;
+}
+
+// Lines added to a list box of the given style, in the given order (descending: each line
+// sorts before the ones already there).
+void ListLines(benchmark::State& state, DWORD style, bool descending) {
+  testkit::TSession session;
+  const int lines = static_cast<int>(state.range(0));
+  std::vector<std::string> texts;
+  texts.reserve(static_cast<size_t>(lines));
+  for (int i = 0; i < lines; ++i) {
+    const std::string n = std::to_string(descending ? lines - i : i);
+    texts.push_back("Line number " + std::string(8 - n.size(), '0') + n);
+  }
+  MeasureLines(
+      state, lines,
+      [&] {
+        HWND h = CreateWindowExA(0, "ListBox", "",
+                                 WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | style, 0, 0, 200,
+                                 300, nullptr, nullptr, nullptr, nullptr);
+        for (const std::string& s : texts)
+          SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+        SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(lines - 1), 0);
+        return h;
+      },
+      [&] {
+        std::vector<std::string> copy;
+        for (const std::string& s : texts) copy.push_back(s);
+        size_t total = 0;
+        for (const std::string& s : copy) total += s.size();
+        benchmark::DoNotOptimize(total);
+      });
 }
 
 void BM_ListLines(benchmark::State& state) { ListLines(state, 0, false); }
@@ -81,35 +96,26 @@ void BM_MemoLines(benchmark::State& state) {
   texts.reserve(static_cast<size_t>(lines));
   for (int i = 0; i < lines; ++i)
     texts.push_back((i ? "\r\nLine number " : "Line number ") + std::to_string(i));
-  double self = 0, ref = 0;
-  for (auto _ : state) {
-    auto t0 = Clock::now();
-    HWND h = CreateWindowExA(0, "Edit", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 0, 0,
-                             200, 300, nullptr, nullptr, nullptr, nullptr);
-    for (const std::string& s : texts) {
-      const LRESULT end = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
-      SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(end), end);
-      SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    SendMessageA(h, WM_VSCROLL, SB_BOTTOM, 0);
-    testkit::RunUntilIdle();
-    auto t1 = Clock::now();
-    std::string copy;
-    for (const std::string& s : texts) copy += s;
-    size_t breaks = 0;
-    for (char c : copy) breaks += c == '\n';
-    benchmark::DoNotOptimize(breaks);
-    auto t2 = Clock::now();
-    self += Seconds(t0, t1);
-    ref += Seconds(t1, t2);
-    state.PauseTiming();
-    DestroyWindow(h);
-    state.ResumeTiming();
-  }
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_line"] = self / runs / lines * 1e9;
-  state.counters["ref_ns_per_line"] = ref / runs / lines * 1e9;
-  state.counters["vs_ref"] = self / ref;
+  MeasureLines(
+      state, lines,
+      [&] {
+        HWND h = CreateWindowExA(0, "Edit", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE,
+                                 0, 0, 200, 300, nullptr, nullptr, nullptr, nullptr);
+        for (const std::string& s : texts) {
+          const LRESULT end = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
+          SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(end), end);
+          SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(s.c_str()));
+        }
+        SendMessageA(h, WM_VSCROLL, SB_BOTTOM, 0);
+        return h;
+      },
+      [&] {
+        std::string copy;
+        for (const std::string& s : texts) copy += s;
+        size_t breaks = 0;
+        for (char c : copy) breaks += c == '\n';
+        benchmark::DoNotOptimize(breaks);
+      });
 }
 BENCHMARK(BM_MemoLines)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

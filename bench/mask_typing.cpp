@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/Counters.h"
 #include "bench/EditScene.h"
 #include "edits/ZYLMaskEdit.h"
 #include "platform/user/WinUserConsts.h"
@@ -60,9 +61,7 @@ void BM_TypeIntoMask(benchmark::State& state) {
     if (text.size() != n || text[0] != keys[0] || text[1248] != keys[kKeys - 1] || text[4] != '-')
       state.SkipWithError("digits lost");
   }
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_key"] = seconds / runs * 1e9 / static_cast<double>(kKeys);
-  state.counters["vs_memcpy"] = seconds / reference;
+  benchcounters::ReportPerUnit(state, seconds, reference, kKeys, "ns_per_key", "vs_memcpy");
 }
 
 BENCHMARK(BM_TypeIntoMask)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -16,26 +16,20 @@
 // 104 us -> 2.2 us.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <memory>
 #include <string>
 
+#include "bench/Counters.h"
+#include "bench/ThreadTime.h"
 #include "edits/ZYLMemo.h"
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUserConsts.h"
+#include "tests/support/AppScope.h"
 
 namespace bench_memo {
-
-double Now() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 // Line i of the text: a few words, every fifth line long enough to wrap in the memo.
 std::string Line(size_t i) {
@@ -54,15 +48,11 @@ std::string Text(size_t n) {
 // of the same size beside it.
 struct TScene {
   vcl::testkit::TControlsSession session{1024, 768};
-  bool ownsApp = !zyl::ZYLApplication();
-  std::unique_ptr<vcl::TForm> form;
+  testsupport::TAppScope app;
+  std::unique_ptr<vcl::TForm> form = testsupport::FramelessForm(720, 300);
   zyl::TZYLMemo* memo = nullptr;
   vcl::TMemo* framework = nullptr;
   TScene() {
-    if (ownsApp) zyl::ZYLApplicationInit();
-    form = std::make_unique<vcl::TForm>(nullptr);
-    form->SetBorderStyle(vcl::bsNone);
-    form->SetBounds(0, 0, 720, 300);
     memo = new zyl::TZYLMemo(form.get());
     memo->SetBounds(10, 10, 300, 240);
     memo->SetScrollBars(zyl::ZYLCustomMemo::skVertical);
@@ -74,10 +64,6 @@ struct TScene {
     form->Show();
     memo->SetFocus();
     win::testkit::RunUntilIdle();
-  }
-  ~TScene() {
-    form.reset();
-    if (ownsApp) zyl::ZYLApplicationDone();
   }
   // Shows the end: the caret after the last character, and the page painted.
   void ShowEnd() {
@@ -92,7 +78,7 @@ double WalkSeconds(const std::string& S) {
   int widths[256];
   for (int i = 0; i < 256; ++i) widths[i] = 5 + i % 4;
   const int rounds = static_cast<int>(std::max<size_t>(1, 20'000'000 / (S.size() + 1)));
-  const double t0 = Now();
+  const double t0 = benchtime::ThreadSeconds();
   for (int r = 0; r < rounds; ++r) {
     long width = 0, breaks = 0;
     for (const char c : S) {
@@ -102,84 +88,84 @@ double WalkSeconds(const std::string& S) {
     benchmark::DoNotOptimize(width);
     benchmark::DoNotOptimize(breaks);
   }
-  return (Now() - t0) / rounds;
+  return (benchtime::ThreadSeconds() - t0) / rounds;
 }
 
-void Report(benchmark::State& state, double seconds, double reference, size_t n) {
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_line"] = seconds / runs * 1e9 / static_cast<double>(n);
-  state.counters["vs_walk"] = seconds / reference;
-}
+// One case: the scene, its line count and text, and the seconds the memo and the reference took
+// over all iterations.
+struct TCase {
+  TScene scene;
+  size_t n;
+  std::string text;
+  double seconds = 0, reference = 0;
+  explicit TCase(benchmark::State& state) : n(static_cast<size_t>(state.range(0))), text(Text(n)) {}
+  // Reports the time per line and its multiple of the reference under the counter Versus.
+  void Report(benchmark::State& state, const char* Versus) const {
+    benchcounters::ReportPerUnit(state, seconds, reference, n, "ns_per_line", Versus);
+  }
+};
 
 void BM_FillScrollPaint(benchmark::State& state) {
-  TScene scene;
-  const size_t n = static_cast<size_t>(state.range(0));
-  const std::string text = Text(n);
-  double seconds = 0, reference = 0;
+  TCase c(state);
+  TScene& scene = c.scene;
   for (auto _ : state) {
     scene.memo->Lines()->Clear();
-    reference += WalkSeconds(text);
-    const double t0 = Now();
-    scene.memo->Lines()->SetTextStr(text);
+    c.reference += WalkSeconds(c.text);
+    const double t0 = benchtime::ThreadSeconds();
+    scene.memo->Lines()->SetTextStr(c.text);
     scene.ShowEnd();
-    seconds += Now() - t0;
-    if (scene.memo->Lines()->Count() != static_cast<int>(n)) state.SkipWithError("lines lost");
+    c.seconds += benchtime::ThreadSeconds() - t0;
+    if (scene.memo->Lines()->Count() != static_cast<int>(c.n)) state.SkipWithError("lines lost");
     if (scene.memo->TopRow() + scene.memo->PageRows() - 1 != scene.memo->GetRowCount())
       state.SkipWithError("not at the end");
   }
-  Report(state, seconds, reference, n);
+  c.Report(state, "vs_walk");
 }
 
 // The framework's memo given the lines one by one and painted: answers the seconds.
 double FrameworkAddSeconds(TScene& Scene, size_t N) {
   Scene.framework->Lines()->Clear();
-  const double t0 = Now();
+  const double t0 = benchtime::ThreadSeconds();
   for (size_t i = 0; i < N; ++i) Scene.framework->Lines()->Add(Line(i));
   Scene.framework->Repaint();
-  const double seconds = Now() - t0;
+  const double seconds = benchtime::ThreadSeconds() - t0;
   benchmark::DoNotOptimize(Scene.framework->Lines()->Count());
   return seconds;
 }
 
 void BM_AddLines(benchmark::State& state) {
-  TScene scene;
-  const size_t n = static_cast<size_t>(state.range(0));
-  const std::string text = Text(n);
-  double seconds = 0, reference = 0;
+  TCase c(state);
+  TScene& scene = c.scene;
   for (auto _ : state) {
     scene.memo->Lines()->Clear();
     scene.memo->ClearUndo();
-    reference += FrameworkAddSeconds(scene, n);
-    const double t0 = Now();
-    for (size_t i = 0; i < n; ++i) scene.memo->Lines()->Add(Line(i));
+    c.reference += FrameworkAddSeconds(scene, c.n);
+    const double t0 = benchtime::ThreadSeconds();
+    for (size_t i = 0; i < c.n; ++i) scene.memo->Lines()->Add(Line(i));
     scene.ShowEnd();
-    seconds += Now() - t0;
-    if (scene.memo->RawText() != text) state.SkipWithError("text differs");
-    if (scene.framework->Lines()->Count() != static_cast<int>(n))
+    c.seconds += benchtime::ThreadSeconds() - t0;
+    if (scene.memo->RawText() != c.text) state.SkipWithError("text differs");
+    if (scene.framework->Lines()->Count() != static_cast<int>(c.n))
       state.SkipWithError("the framework's memo lost lines");
   }
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_line"] = seconds / runs * 1e9 / static_cast<double>(n);
-  state.counters["vs_framework"] = seconds / reference;
+  c.Report(state, "vs_framework");
 }
 
 void BM_ReadLines(benchmark::State& state) {
-  TScene scene;
-  const size_t n = static_cast<size_t>(state.range(0));
-  const std::string text = Text(n);
-  scene.memo->Lines()->SetTextStr(text);
-  double seconds = 0, reference = 0;
+  TCase c(state);
+  TScene& scene = c.scene;
+  scene.memo->Lines()->SetTextStr(c.text);
   for (auto _ : state) {
-    reference += WalkSeconds(text);
+    c.reference += WalkSeconds(c.text);
     scene.memo->Lines()->Put(0, Line(0));  // a change: the lines are found again
-    const double t0 = Now();
+    const double t0 = benchtime::ThreadSeconds();
     size_t chars = 0;
     for (int i = 0; i < scene.memo->Lines()->Count(); ++i)
       chars += scene.memo->Lines()->Get(i).size();
-    seconds += Now() - t0;
-    if (chars + 2 * (n - 1) != text.size()) state.SkipWithError("lines differ");
+    c.seconds += benchtime::ThreadSeconds() - t0;
+    if (chars + 2 * (c.n - 1) != c.text.size()) state.SkipWithError("lines differ");
   }
-  Report(state, seconds, reference, n);
+  c.Report(state, "vs_walk");
 }
 
 BENCHMARK(BM_FillScrollPaint)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

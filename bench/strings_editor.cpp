@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/Counters.h"
 #include "bench/ThreadTime.h"
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSimplePanel.h"
@@ -95,9 +96,7 @@ double WalkSeconds(const std::string& S) {
 }
 
 void Report(benchmark::State& state, double seconds, double reference, size_t n) {
-  const double runs = static_cast<double>(state.iterations());
-  state.counters["ns_per_line"] = seconds / runs * 1e9 / static_cast<double>(n);
-  state.counters["vs_walk"] = seconds / reference;
+  benchcounters::ReportPerUnit(state, seconds, reference, n, "ns_per_line", "vs_walk");
 }
 
 void BM_ReplaceAll(benchmark::State& state) {

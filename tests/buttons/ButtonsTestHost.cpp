@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 
@@ -21,29 +20,14 @@ void TRecorder::Click(vcl::TObject* Sender) {
   Log.push_back(c && !c->Name().empty() ? c->Name() : "click");
 }
 
-std::string TRecorder::Take() {
-  std::string s;
-  for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
-  Log.clear();
-  return s;
-}
+std::string TRecorder::Take() { return testsupport::TakeLog(Log); }
 
-THost::THost() : session_(640, 480) {
-  ownsApp_ = !zyl::ZYLApplication();
-  if (ownsApp_) zyl::ZYLApplicationInit();
-  form_ = std::make_unique<vcl::TForm>(nullptr);
-  form_->SetBorderStyle(vcl::bsNone);
-  form_->SetBounds(0, 0, 320, 240);
+THost::THost() : session_(640, 480), form_(testsupport::FramelessForm(320, 240)) {
   panel_ = new TPlainPanel(form_.get());
   panel_->SetBounds(0, 0, 320, 240);
   panel_->SetParent(form_.get());
   form_->Show();
   Idle();
-}
-
-THost::~THost() {
-  form_.reset();
-  if (ownsApp_) zyl::ZYLApplicationDone();
 }
 
 win::POINT THost::At(vcl::TControl* Control, int X, int Y) {

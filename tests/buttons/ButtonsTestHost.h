@@ -10,6 +10,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/AppScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace buttontest {
@@ -38,7 +39,6 @@ class TRecorder : public vcl::TObject {
 class THost {
  public:
   THost();
-  ~THost();
   vcl::TForm* Form() const { return form_.get(); }
   TPlainPanel* Panel() const { return panel_; }
   // Client point of the panel in screen coordinates.
@@ -49,7 +49,7 @@ class THost {
 
  private:
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
   std::unique_ptr<vcl::TForm> form_;
   TPlainPanel* panel_ = nullptr;
 };

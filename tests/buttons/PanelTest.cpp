@@ -28,6 +28,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/user/WinUser.h"
 #include "tests/buttons/PanelTestSupport.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -392,18 +393,17 @@ TEST_F(PanelTest, AStatusBarIsOldStyleUnlessItsFormSaysOtherwise) {
 TEST_F(PanelTest, AStatusBarLeavesTheTabOrderOfAFormAsRead) {
   vcl::RegisterClass(vcl::TEdit::StaticClass());
   ZYLStatusBarUnit.Init();
-  std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
-                                                            "  object Bar: TZYLStatusBar\n"
-                                                            "  end\n"
-                                                            "  object First: TEdit\n"
-                                                            "    TabOrder = 0\n"
-                                                            "  end\n"
-                                                            "  object Second: TEdit\n"
-                                                            "    TabOrder = 1\n"
-                                                            "  end\n"
-                                                            "end\n"),
-                              form.get());
+  std::unique_ptr<vcl::TForm> form = testsupport::FormFromText(
+      "object F: TForm\n"
+      "  object Bar: TZYLStatusBar\n"
+      "  end\n"
+      "  object First: TEdit\n"
+      "    TabOrder = 0\n"
+      "  end\n"
+      "  object Second: TEdit\n"
+      "    TabOrder = 1\n"
+      "  end\n"
+      "end\n");
   ZYLStatusBarUnit.FInit();
   std::vector<vcl::TWinControl*> order;
   form->GetTabOrderList(order);

@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "foundation/ZYLApplication.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/AppScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace paneltest {
@@ -15,17 +15,12 @@ namespace paneltest {
 class THost {
  public:
   THost() : session_(640, 480) {
-    ownsApp_ = !zyl::ZYLApplication();
-    if (ownsApp_) zyl::ZYLApplicationInit();
     Form = new vcl::TForm(nullptr);
     Form->SetBorderStyle(vcl::bsNone);
     Form->SetColor(vcl::clWhite);
     Form->SetBounds(0, 0, 400, 300);
   }
-  ~THost() {
-    delete Form;
-    if (ownsApp_) zyl::ZYLApplicationDone();
-  }
+  ~THost() { delete Form; }
   THost(const THost&) = delete;
   THost& operator=(const THost&) = delete;
 
@@ -55,7 +50,7 @@ class THost {
 
  private:
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
 };
 
 inline win::COLORREF Rgb(vcl::TColor c) { return static_cast<win::COLORREF>(vcl::ColorToRGB(c)); }

@@ -16,6 +16,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "tests/display/LabelTestSupport.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -185,22 +186,21 @@ TEST_F(DockLabelTest, AClickOnTheLabelFocusesTheControl) {
 
 TEST_F(DockLabelTest, OlderFormsAdjustSizeLoadsIntoAdjustDockedSize) {
   ZYLDockLabelUnit.Init();
-  std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
-                                                            "  object E: TEdit\n"
-                                                            "    Left = 100\n"
-                                                            "    Top = 80\n"
-                                                            "    Width = 60\n"
-                                                            "    Height = 30\n"
-                                                            "  end\n"
-                                                            "  object D: TZYLDockLabel\n"
-                                                            "    Width = 40\n"
-                                                            "    Height = 15\n"
-                                                            "    AdjustSize = True\n"
-                                                            "    FocusControl = E\n"
-                                                            "  end\n"
-                                                            "end\n"),
-                              form.get());
+  std::unique_ptr<vcl::TForm> form = testsupport::FormFromText(
+      "object F: TForm\n"
+      "  object E: TEdit\n"
+      "    Left = 100\n"
+      "    Top = 80\n"
+      "    Width = 60\n"
+      "    Height = 30\n"
+      "  end\n"
+      "  object D: TZYLDockLabel\n"
+      "    Width = 40\n"
+      "    Height = 15\n"
+      "    AdjustSize = True\n"
+      "    FocusControl = E\n"
+      "  end\n"
+      "end\n");
   ZYLDockLabelUnit.FInit();
   auto* d = dynamic_cast<TZYLDockLabel*>(form->FindComponent("D"));
   ASSERT_NE(d, nullptr);

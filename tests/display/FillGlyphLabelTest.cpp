@@ -30,6 +30,14 @@ class FillLabelTest : public ::testing::Test {
     Setup(l);
     return l;
   }
+  // A fill label filled from item 1 of List.
+  TZYLLabelFill* ListFill(TZYLImageList* List) {
+    TZYLLabelFill* l = MakeFill();
+    l->FillObject()->SetFillStyle(sfBitmapList);
+    l->SetImageList(List);
+    l->SetIndex(iiImageIndex, 1);
+    return l;
+  }
   template <class L>
   void Setup(L* l) {
     l->SetParent(host_.Panel());
@@ -89,10 +97,7 @@ TEST_F(FillLabelTest, TheFillShowsOnlyThroughTheLetters) {
 
 TEST_F(FillLabelTest, TheImageListsItemFillsTheLettersUntilTheListGoes) {
   TZYLImageList* list = imagetest::MakeFrames(host_.Form(), 3, 8, 8);
-  TZYLLabelFill* l = MakeFill();
-  l->FillObject()->SetFillStyle(sfBitmapList);
-  l->SetImageList(list);
-  l->SetIndex(iiImageIndex, 1);
+  TZYLLabelFill* l = ListFill(list);
   const TRect all{0, 0, l->Width(), l->Height()};
   const int lime = InkCount(Shot(l), all, imagetest::FrameColor(1));
   EXPECT_GT(lime, 50);
@@ -106,10 +111,7 @@ TEST_F(FillLabelTest, TheImageListsItemFillsTheLettersUntilTheListGoes) {
 
 TEST_F(FillLabelTest, FreeingTheImageListClearsTheListBitmapAndRepaintsPlain) {
   TZYLImageList* list = imagetest::MakeFrames(host_.Form(), 3, 8, 8);
-  TZYLLabelFill* l = MakeFill();
-  l->FillObject()->SetFillStyle(sfBitmapList);
-  l->SetImageList(list);
-  l->SetIndex(iiImageIndex, 1);
+  TZYLLabelFill* l = ListFill(list);
   const TRect all{0, 0, l->Width(), l->Height()};
   ASSERT_GT(InkCount(Shot(l), all, imagetest::FrameColor(1)), 50);
   delete list;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/testkit/ControlsSession.h"
@@ -35,14 +34,7 @@ std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor Color) {
   return b;
 }
 
-THostSession::THostSession() : session_(800, 600) {
-  ownsApp_ = !zyl::ZYLApplication();
-  if (ownsApp_) zyl::ZYLApplicationInit();
-}
-
-THostSession::~THostSession() {
-  if (ownsApp_) zyl::ZYLApplicationDone();
-}
+THostSession::THostSession() : session_(800, 600) {}
 
 vcl::TForm* THostSession::MakeHost(TPicturePanel*& Panel, int w, int h) {
   auto* form = new vcl::TForm(nullptr);

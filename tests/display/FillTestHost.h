@@ -11,6 +11,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/AppScope.h"
 
 namespace filltest {
 
@@ -31,7 +32,6 @@ std::unique_ptr<vcl::TBitmap> Plain(int w, int h, vcl::TColor Color);
 class THostSession {
  public:
   THostSession();
-  ~THostSession();
   // A borderless w x h form at (0, 0) with a picture panel (Pattern) filling it.
   vcl::TForm* MakeHost(TPicturePanel*& Panel, int w = 160, int h = 120);
   static void Idle() { win::testkit::RunUntilIdle(); }
@@ -41,7 +41,7 @@ class THostSession {
 
  private:
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
 };
 
 inline vcl::TColor At(const win::testkit::TCapture& c, int x, int y) {

@@ -9,7 +9,6 @@
 
 #include "buttons/ZYLSpinButton.h"
 #include "display/ZYLSBar.h"
-#include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
@@ -22,6 +21,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/user/WinUserConsts.h"
+#include "tests/support/AppScope.h"
 #include "tests/support/Cases.h"
 #include "tests/support/PixelCheck.h"
 
@@ -48,22 +48,13 @@ struct TScrollLog : vcl::TObject {
 
 class ScrollBarTest : public ::testing::Test {
  protected:
-  ScrollBarTest() : session_(640, 480) {
-    ownsApp_ = !ZYLApplication();
-    if (ownsApp_) ZYLApplicationInit();
-    form_ = std::make_unique<vcl::TForm>(nullptr);
-    form_->SetBorderStyle(vcl::bsNone);
-    form_->SetBounds(0, 0, 320, 240);
+  ScrollBarTest() : session_(640, 480), form_(testsupport::FramelessForm(320, 240)) {
     bar_ = new TZYLScrollBar(form_.get());
     bar_->SetBounds(10, 10, 202, 16);
     bar_->SetParent(form_.get());
     bar_->SetOnScroll(vcl::TScrollEvent(&log_, &TScrollLog::Scroll));
     form_->Show();
     tk::RunUntilIdle();
-  }
-  ~ScrollBarTest() override {
-    form_.reset();
-    if (ownsApp_) ZYLApplicationDone();
   }
   // A point of the bar in screen coordinates.
   win::POINT At(int X, int Y) const {
@@ -75,13 +66,21 @@ class ScrollBarTest : public ::testing::Test {
     const win::POINT p = At(X, Y);
     tk::Click(p.X, p.Y);
   }
+  // Holds the mouse down at (X, Y) for Ms milliseconds, then lets it go.
+  void Hold(int X, int Y, int Ms) {
+    const win::POINT p = At(X, Y);
+    tk::AdvanceClock(1000);  // not a double click
+    tk::MouseDown(p.X, p.Y);
+    tk::AdvanceClock(Ms);
+    tk::MouseUp(p.X, p.Y);
+  }
   int ThumbLeft() const { return bar_->Thumb()->Left(); }
 
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
+  TScrollLog log_;  // outlives the form, whose bar reports to it
   std::unique_ptr<vcl::TForm> form_;
   TZYLScrollBar* bar_ = nullptr;
-  TScrollLog log_;
 };
 
 TEST_F(ScrollBarTest, NewBar) {
@@ -243,11 +242,7 @@ TEST_F(ScrollBarTest, TrackClickPagesAndTheHoldRepeatsUntilTheThumbReachesTheMou
 }
 
 TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeat) {
-  const win::POINT p = At(170, 8);
-  tk::AdvanceClock(1000);
-  tk::MouseDown(p.X, p.Y);
-  tk::AdvanceClock(100);
-  tk::MouseUp(p.X, p.Y);
+  Hold(170, 8, 100);
   EXPECT_EQ(bar_->Position(), 20);
   EXPECT_FALSE(bar_->Repeating());
   tk::AdvanceClock(1000);
@@ -288,11 +283,7 @@ TEST_F(ScrollBarTest, ArrowButtons) {
   Click(190, 8);
   EXPECT_EQ(log_.Take(), "");
   // Held, the arrow repeats on its own timer.
-  const win::POINT p = At(8, 8);
-  tk::AdvanceClock(1000);
-  tk::MouseDown(p.X, p.Y);
-  tk::AdvanceClock(300);
-  tk::MouseUp(p.X, p.Y);
+  Hold(8, 8, 300);
   EXPECT_EQ(bar_->Position(), 98);
 }
 

@@ -61,6 +61,12 @@ struct RunLog {
       if (r.Text == Text) return &r;
     return nullptr;
   }
+  // Logs the runs S draws, S set to W x H without lines.
+  void Watch(TZYLScrollText& S, int W, int H) {
+    S.SetRunHook(&RunLog::Hook, this);
+    S.SetBounds(0, 0, W, H);
+    S.Lines()->Clear();
+  }
 };
 
 std::vector<int> Range(int From, int To) {
@@ -377,9 +383,7 @@ TEST_F(ScrollTextTest, APassRunsFromJustOutsideOneEdgeToJustOutsideTheOther) {
 TEST_F(ScrollTextTest, BoldRunsAndTheirPlaces) {
   TZYLScrollText s(nullptr);
   RunLog log;
-  s.SetRunHook(&RunLog::Hook, &log);
-  s.SetBounds(0, 0, 300, 60);
-  s.Lines()->Clear();
+  log.Watch(s, 300, 60);
   s.Lines()->Add("plain <b>bold</b> tail");
   s.SetSteps(2);
   s.ExecuteEnh(1);  // the line stands in the middle
@@ -435,9 +439,7 @@ TEST_F(ScrollTextTest, BoldRunsAndTheirPlaces) {
 TEST_F(ScrollTextTest, AnOpenBoldTagCarriesOverLinesEvenWhenTheyAreNotDrawn) {
   TZYLScrollText s(nullptr);
   RunLog log;
-  s.SetRunHook(&RunLog::Hook, &log);
-  s.SetBounds(0, 0, 200, 20);
-  s.Lines()->Clear();
+  log.Watch(s, 200, 20);
   for (const char* l : {"<b>first", "second", "third", "fourth</b> done"}) s.Lines()->Add(l);
   ASSERT_GT(s.LineHeight(), 0);
   ASSERT_LT(s.LineHeight(), 20);

@@ -15,6 +15,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/sys/ShellApi.h"
 #include "tests/display/LabelTestSupport.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -199,15 +200,14 @@ TEST_F(SimpleLabelTest, LinkLookCounterAndCursorFollowTheMode) {
 
 TEST_F(SimpleLabelTest, AnOlderFormsLinkSwitchLoadsAsAnInternetLink) {
   ZYLSimpleLabelUnit.Init();
-  std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString("object F: TForm\n"
-                                                            "  object L: TZYLSimpleLabel\n"
-                                                            "    Caption = 'http://example.org'\n"
-                                                            "    UseAsJump = True\n"
-                                                            "    InActiveColor = clGreen\n"
-                                                            "  end\n"
-                                                            "end\n"),
-                              form.get());
+  std::unique_ptr<vcl::TForm> form = testsupport::FormFromText(
+      "object F: TForm\n"
+      "  object L: TZYLSimpleLabel\n"
+      "    Caption = 'http://example.org'\n"
+      "    UseAsJump = True\n"
+      "    InActiveColor = clGreen\n"
+      "  end\n"
+      "end\n");
   ZYLSimpleLabelUnit.FInit();
   auto* l = dynamic_cast<TZYLSimpleLabel*>(form->FindComponent("L"));
   ASSERT_NE(l, nullptr);

@@ -8,7 +8,6 @@
 #include "edits/ZYLColorComboBox.h"
 #include "platform/graphics/Colors.h"
 #include "platform/sys/IniFiles.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/TempDir.h"
@@ -128,19 +127,12 @@ TEST_F(ColorComboTest, ARightClickOpensTheColourDialogWhenAllowed) {
       {zyl::coDefaultColors, zyl::coCustomColors, zyl::coAllowAnyColor, zyl::coAllowDialog});
   combo->SetOnBeforeDialogShow(
       zyl::TZYLOnColorDialogEvent(&host_.Events(), &edittest::TRecorder::ColorDialog));
-  vcl::testkit::TDialogScript script;
-  script.ChooseColor(vcl::clRed);
-  const win::POINT p = THost::At(combo, 20, 8);
-  win::testkit::Click(p.X, p.Y, 1);
-  THost::Idle();
-  ASSERT_EQ(script.Shown().size(), 1u);
+  ASSERT_EQ(THost::ClickChoosingColor(combo, vcl::clRed), 1u);
   EXPECT_EQ(combo->Text(), "clRed");
   EXPECT_EQ(host_.Events().Take(), "dialog");
   // Without the option a right click shows nothing.
   combo->SetOptions({zyl::coDefaultColors});
-  win::testkit::Click(p.X, p.Y, 1);
-  THost::Idle();
-  EXPECT_EQ(script.Shown().size(), 1u);
+  EXPECT_EQ(THost::ClickChoosingColor(combo, vcl::clRed), 0u);
 }
 
 TEST_F(ColorComboTest, CustomColoursSurviveAnIniFile) {

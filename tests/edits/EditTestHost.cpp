@@ -1,8 +1,8 @@
 #include "tests/edits/EditTestHost.h"
 
-#include "foundation/ZYLApplication.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
+#include "platform/testkit/DialogScript.h"
 
 namespace edittest {
 
@@ -29,27 +29,12 @@ void TRecorder::TakePopup(vcl::TObject*, vcl::TPoint MousePos, bool& Handled) {
 
 void TRecorder::ColorDialog(vcl::TObject*, vcl::TColorDialog*) { Log.push_back("dialog"); }
 
-std::string TRecorder::Take() {
-  std::string s;
-  for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
-  Log.clear();
-  return s;
-}
+std::string TRecorder::Take() { return testsupport::TakeLog(Log); }
 
-THost::THost() : session_(640, 480) {
-  ownsApp_ = !zyl::ZYLApplication();
-  if (ownsApp_) zyl::ZYLApplicationInit();
-  form_ = std::make_unique<vcl::TForm>(nullptr);
-  form_->SetBorderStyle(vcl::bsNone);
-  form_->SetBounds(0, 0, 320, 240);
+THost::THost() : session_(640, 480), form_(testsupport::FramelessForm(320, 240)) {
   form_->SetColor(vcl::clBtnFace);
   form_->Show();
   Idle();
-}
-
-THost::~THost() {
-  form_.reset();
-  if (ownsApp_) zyl::ZYLApplicationDone();
 }
 
 void THost::Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H) {
@@ -74,6 +59,15 @@ void THost::Chord(win::BYTE Key, bool Shift, bool Ctrl) {
   win::testkit::SetShiftState(Shift, Ctrl, false);
   win::testkit::KeyPress(Key);
   win::testkit::SetShiftState(false, false, false);
+}
+
+size_t THost::ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour) {
+  vcl::testkit::TDialogScript script;
+  script.ChooseColor(Colour);
+  const win::POINT p = At(Control, 20, 8);
+  win::testkit::Click(p.X, p.Y, 1);
+  Idle();
+  return script.Shown().size();
 }
 
 win::testkit::TCapture THost::Shot(vcl::TControl* Control) {

@@ -3,6 +3,8 @@
 // (keys, characters, mouse) and captured from the screen; a recorder of the edits' events.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/AppScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace edittest {
@@ -40,7 +43,6 @@ class TRecorder : public vcl::TObject {
 class THost {
  public:
   THost();
-  ~THost();
   vcl::TForm* Form() const { return form_.get(); }
   // A single-line edit on the form, named Name, with its events going to Events().
   zyl::TZYLEdit* Edit(const char* Name, int X, int Y, int W = 150, int H = 21) {
@@ -61,15 +63,30 @@ class THost {
   static void Idle() { win::testkit::RunUntilIdle(); }
   // Presses Key with the modifiers held.
   static void Chord(win::BYTE Key, bool Shift, bool Ctrl = false);
+  // Clicks Control at (20, 8) with the colour dialog answering Colour; answers how many dialogs
+  // were shown.
+  static size_t ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour);
   // What the screen shows of a control (after running until idle).
   win::testkit::TCapture Shot(vcl::TControl* Control);
 
  private:
   void Placed(zyl::TZYLBaseEdit* E, const char* Name, int X, int Y, int W, int H);
   vcl::testkit::TControlsSession session_;
-  bool ownsApp_ = false;
+  testsupport::TAppScope app_;
+  TRecorder rec_;  // outlives the form, whose edits report to it
   std::unique_ptr<vcl::TForm> form_;
-  TRecorder rec_;
+};
+
+// A parameterised fixture whose host holds one focused edit of class E, named Name, W wide at
+// (10, 10).
+template <class E, class Param>
+class TFocusedEditTest : public ::testing::TestWithParam<Param> {
+ protected:
+  TFocusedEditTest(const char* Name, int W) : edit_(host_.Place<E>(Name, 10, 10, W)) {
+    THost::Focus(edit_);
+  }
+  THost host_;
+  E* edit_;
 };
 
 }  // namespace edittest

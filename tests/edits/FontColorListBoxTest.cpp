@@ -13,7 +13,6 @@
 #include "edits/ZYLFontSymbols.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/testkit/DialogScript.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 
@@ -93,12 +92,7 @@ TEST_F(ListBoxesTest, TheColourListBoxDrawsSwatchAndNameInIts3DText) {
 TEST_F(ListBoxesTest, ARightClickOnTheColourListOpensTheDialog) {
   auto* list = PlaceList<zyl::TZYLColorListBox>(host_, "Colors", 10, 10);
   list->SetOptions({zyl::coDefaultColors, zyl::coAllowDialog});
-  vcl::testkit::TDialogScript script;
-  script.ChooseColor(vcl::clBlue);
-  const win::POINT p = THost::At(list, 20, 8);
-  win::testkit::Click(p.X, p.Y, 1);
-  THost::Idle();
-  ASSERT_EQ(script.Shown().size(), 1u);
+  ASSERT_EQ(THost::ClickChoosingColor(list, vcl::clBlue), 1u);
   EXPECT_EQ(list->SelectedColor(), vcl::clBlue);
 }
 

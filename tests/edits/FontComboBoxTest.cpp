@@ -9,14 +9,13 @@
 #include "edits/ZYLFontComboBox.h"
 #include "edits/ZYLFontSymbols.h"
 #include "foundation/ZYLProcs.h"
-#include "platform/classes/ObjectText.h"
-#include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Printers.h"
 #include "platform/rtl/StrUtils.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/FormText.h"
 
 namespace {
 
@@ -173,13 +172,7 @@ TEST_F(FontComboTest, FastModeTakesTheScreensListAndLearnsTypesWhileDrawing) {
       "  end\n"
       "end\n";
   zyl::ZYLFontComboBoxUnit.Init();
-  vcl::TMemoryStream text, binary;
-  text.Write(form.data(), static_cast<int32_t>(form.size()));
-  text.SetPosition(0);
-  vcl::ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
-  auto f = std::make_unique<vcl::TForm>(nullptr);
-  binary.ReadComponent(f.get());
+  auto f = testsupport::FormFromText(form);
   auto* combo = dynamic_cast<TZYLFontComboBox*>(f->FindComponent("Fonts"));
   ASSERT_NE(combo, nullptr);
   f->Show();

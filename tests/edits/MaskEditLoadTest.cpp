@@ -14,6 +14,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/controls/Forms.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -52,8 +53,7 @@ TEST_P(MaskEditLoad, AFloatTextOfAnotherLocaleIsRepaired) {
       std::string("object F: TForm\n  object M: TZYLMaskEdit\n") + c.Properties + "  end\nend\n";
   ZYLMaskEditUnit.Init();
   vcl::TFinally done([] { ZYLMaskEditUnit.FInit(); });
-  auto f = std::make_unique<vcl::TForm>(nullptr);
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
+  auto f = testsupport::FormFromText(form);
   auto* m = dynamic_cast<TZYLMaskEdit*>(f->FindComponent("M"));
   ASSERT_NE(m, nullptr);
   EXPECT_EQ(m->RawText(), c.Text);

@@ -59,14 +59,9 @@ struct TypingCase {
   const char* Expected;  // State after
 };
 
-class MaskTyping : public ::testing::TestWithParam<TypingCase> {
+class MaskTyping : public edittest::TFocusedEditTest<TZYLMaskEdit, TypingCase> {
  protected:
-  MaskTyping() {
-    edit_ = host_.Place<TZYLMaskEdit>("Mask1", 10, 10, 200);
-    THost::Focus(edit_);
-  }
-  THost host_;
-  TZYLMaskEdit* edit_ = nullptr;
+  MaskTyping() : TFocusedEditTest("Mask1", 200) {}
 };
 
 TEST_P(MaskTyping, TypedKeysGiveTheText) {

@@ -20,6 +20,7 @@
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -234,13 +235,7 @@ TEST_F(SingleLineEditTest, TheRetiredButtonStylePropertyIsReadIntoCustomButtonsS
       "    CustomButtonStyle = ubsOffice\n"
       "  end\n"
       "end\n";
-  vcl::TMemoryStream text, binary;
-  text.Write(form.data(), static_cast<int32_t>(form.size()));
-  text.SetPosition(0);
-  vcl::ObjectTextToBinary(&text, &binary);
-  binary.SetPosition(0);
-  auto f = std::make_unique<vcl::TForm>(nullptr);
-  binary.ReadComponent(f.get());
+  auto f = testsupport::FormFromText(form);
   auto* e = dynamic_cast<TZYLEdit*>(f->FindComponent("E"));
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->CustomButtonsStyle(), ubsOffice);

@@ -15,6 +15,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/FormText.h"
 
 namespace zyl {
 namespace {
@@ -32,14 +33,9 @@ struct StepCase {
   const char* Expected;  // the texts after each key, joined by spaces
 };
 
-class SpinKeys : public ::testing::TestWithParam<StepCase> {
+class SpinKeys : public edittest::TFocusedEditTest<TZYLExtSpinEdit, StepCase> {
  protected:
-  SpinKeys() {
-    edit_ = host_.Place<TZYLExtSpinEdit>("Spin1", 10, 10, 120);
-    THost::Focus(edit_);
-  }
-  THost host_;
-  TZYLExtSpinEdit* edit_ = nullptr;
+  SpinKeys() : TFocusedEditTest("Spin1", 120) {}
 };
 
 TEST_P(SpinKeys, StepWithinTheRange) {
@@ -202,8 +198,7 @@ TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
       "    MaxValue = 50\n"
       "  end\n"
       "end\n";
-  auto f = std::make_unique<vcl::TForm>(nullptr);
-  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(form), f.get());
+  auto f = testsupport::FormFromText(form);
   ZYLSpinEditUnit.FInit();
   auto* a = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("A"));
   auto* b = dynamic_cast<TZYLSpinEdit*>(f->FindComponent("B"));

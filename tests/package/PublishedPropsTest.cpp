@@ -190,6 +190,28 @@ std::vector<std::vector<std::string>> Paths(vcl::TComponent* c) {
   return paths;
 }
 
+// A new component of the class, named "X", on a new host form named "Host" (and in it, when
+// it is a control).
+vcl::TComponent* NewOnHost(vcl::TClass cls, std::unique_ptr<vcl::TForm>& form) {
+  form.reset(new TEventsHost(nullptr));
+  form->SetName("Host");
+  vcl::TComponent* c = cls->Create(form.get());
+  c->SetName("X");
+  if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form.get());
+  return c;
+}
+
+// The host written to a form stream (the bytes kept in Bytes), freed, and read back into a new
+// host.
+std::unique_ptr<vcl::TForm> WrittenAndReadBack(std::unique_ptr<vcl::TForm>& form,
+                                               std::string& Bytes) {
+  Bytes = vcl::WriteComponentToBytes(form.get());
+  form.reset();  // some components allow one instance only
+  std::unique_ptr<vcl::TForm> back(new TEventsHost(nullptr));
+  vcl::ReadComponentFromBytes(Bytes, back.get());
+  return back;
+}
+
 // A form file binds a published event by writing it: an event without a setter would be
 // refused when a form names a handler for it, and left out of the round trip below.
 TEST_F(PackageClasses, EveryPublishedEventCanBeBoundByAForm) {
@@ -216,11 +238,8 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
     for (const auto& path : paths) {
       std::string name = path[0] + (path.size() > 1 ? "." + path[1] : "");
       SCOPED_TRACE(cls->ClassName() + "." + name);
-      std::unique_ptr<vcl::TForm> form(new TEventsHost(nullptr));
-      form->SetName("Host");
-      vcl::TComponent* c = cls->Create(form.get());
-      c->SetName("X");
-      if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form.get());
+      std::unique_ptr<vcl::TForm> form;
+      vcl::TComponent* c = NewOnHost(cls, form);
       vcl::TObject* target = Walk(c, path);
       ASSERT_NE(target, nullptr);
       const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
@@ -232,10 +251,8 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
           vcl::SetOrdProp(c, a, 0);
       const std::string value = Change(form.get(), target, p);
       if (value.empty()) continue;
-      const std::string bytes = vcl::WriteComponentToBytes(form.get());
-      form.reset();  // some components allow one instance only
-      std::unique_ptr<vcl::TForm> back(new TEventsHost(nullptr));
-      vcl::ReadComponentFromBytes(bytes, back.get());
+      std::string bytes;
+      const std::unique_ptr<vcl::TForm> back = WrittenAndReadBack(form, bytes);
       vcl::TComponent* c2 = back->FindComponent("X");
       ASSERT_NE(c2, nullptr);
       EXPECT_EQ(Read(Walk(c2, path), vcl::FindPropInfo(Walk(c2, path), path.back()), back.get()),
@@ -294,11 +311,8 @@ std::map<std::string, std::string> Values(vcl::TComponent* c, vcl::TComponent* r
 // back and compares.
 void ChangeAllAndReadBack(vcl::TClass cls) {
   SCOPED_TRACE(cls->ClassName());
-  std::unique_ptr<vcl::TForm> form(new TEventsHost(nullptr));
-  form->SetName("Host");
-  vcl::TComponent* c = cls->Create(form.get());
-  c->SetName("X");
-  if (auto* control = dynamic_cast<vcl::TControl*>(c)) control->SetParent(form.get());
+  std::unique_ptr<vcl::TForm> form;
+  vcl::TComponent* c = NewOnHost(cls, form);
   const std::vector<std::vector<std::string>> paths = Paths(c);
   // The events stay unassigned: they are streamed by name only (the test above), and a class
   // may rightly call one while a form is read. So does the action: a control linked to one
@@ -313,10 +327,8 @@ void ChangeAllAndReadBack(vcl::TClass cls) {
         [&] { Change(form.get(), target, p, "Ref" + std::to_string(++refs)); });
   }
   const std::map<std::string, std::string> before = Values(c, form.get(), paths);
-  const std::string bytes = vcl::WriteComponentToBytes(form.get());
-  form.reset();  // some components allow one instance only
-  std::unique_ptr<vcl::TForm> back(new TEventsHost(nullptr));
-  vcl::ReadComponentFromBytes(bytes, back.get());
+  std::string bytes;
+  const std::unique_ptr<vcl::TForm> back = WrittenAndReadBack(form, bytes);
   vcl::TComponent* c2 = back->FindComponent("X");
   ASSERT_NE(c2, nullptr);
   const std::map<std::string, std::string> after = Values(c2, back.get(), paths);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace testsupport {
@@ -28,5 +30,12 @@ TempDir::~TempDir() {
 }
 
 std::string SourceDir() { return ZYL_SOURCE_DIR; }
+
+std::string SourceFile(const std::string& relative) {
+  const std::string path = SourceDir() + "/" + relative;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 }  // namespace testsupport

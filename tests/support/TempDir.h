@@ -23,4 +23,8 @@ class TempDir {
 // The folder of the project's sources (for fixtures under tests/ and examples/).
 std::string SourceDir();
 
+// The bytes of a file of the sources, named from the source folder ("tests/fuzz/x/seed.bin");
+// a std::runtime_error naming it when it cannot be read.
+std::string SourceFile(const std::string& relative);
+
 }  // namespace testsupport

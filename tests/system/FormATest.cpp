@@ -21,6 +21,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
+#include "tests/support/FormText.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -74,8 +75,7 @@ class FormComponent : public ::testing::Test {
         "  end\n"
         "  object Ini1: TZYLIniCtrl\n    IniFile = '" +
         IniPath() + "'\n    IniPrefix = ppFixed\n  end\nend\n";
-    auto form = std::make_unique<vcl::TForm>(nullptr);
-    vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), form.get());
+    auto form = testsupport::FormFromText(text);
     Component(form.get())->SetOnNoRestoreData(vcl::TNotifyEvent(&events_, &TEvents::OnNoRestore));
     return form;
   }

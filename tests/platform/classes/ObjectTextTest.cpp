@@ -23,6 +23,11 @@ namespace {
 std::string ToText(const std::string& binary) { return ObjectBinaryToTextString(binary); }
 std::string ToBinary(const std::string& text) { return ObjectTextToBinaryString(text); }
 
+// The bytes of a file of tests/platform/classes/data/.
+std::string ClassesData(const std::string& name) {
+  return testsupport::SourceFile("tests/platform/classes/data/" + name);
+}
+
 // One property of a root component holding `value` (the bytes of one tagged value).
 std::string OneProperty(const std::string& value) {
   TFormBytes b;
@@ -330,19 +335,22 @@ TEST(ObjectText, MalformedTextRaisesParserErrorsWithTheLine) {
   EXPECT_EQ(ErrorOf<EParserError>(
                 [&] { ToBinary("object A: TA\r\n  Left = 1\r\n  Top 2\r\nend\r\n"); }),
             "'=' expected on line 3");
-  EXPECT_THROW(ToBinary(""), EParserError);
-  EXPECT_THROW(ToBinary("thing A: TA\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 'abc\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 2"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = [a b]\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = <item\r\n"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = #70000\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = 1.2.3\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = -\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = )\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  P = (1 Null 2)\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA [x]\r\nend"), EParserError);
-  EXPECT_THROW(ToBinary("object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend"), EParserError);
+  const std::string malformed[] = {
+      "",
+      "thing A: TA\r\nend",
+      "object A: TA\r\n  P = 'abc\r\nend",
+      "object A: TA\r\n  P = (1 2",
+      "object A: TA\r\n  P = [a b]\r\nend",
+      "object A: TA\r\n  P = <item\r\n",
+      "object A: TA\r\n  P = #70000\r\nend",
+      "object A: TA\r\n  P = 1.2.3\r\nend",
+      "object A: TA\r\n  P = -\r\nend",
+      "object A: TA\r\n  P = )\r\nend",
+      "object A: TA\r\n  P = (1 Null 2)\r\nend",
+      "object A: TA [x]\r\nend",
+      "object A: TA\r\n  " + std::string(256, 'N') + " = 1\r\nend",
+  };
+  for (const std::string& text : malformed) EXPECT_THROW(ToBinary(text), EParserError) << text;
   std::string deep = "object A: TA\r\n  P = ";
   for (int i = 0; i < 100000; ++i) deep += '(';
   EXPECT_THROW(ToBinary(deep), EParserError);
@@ -365,13 +373,8 @@ TEST(ObjectText, InlineAndKeywordsInAnyCase) {
 }
 
 TEST(ObjectText, TheSampleFormPairMatches) {
-  auto load = [](const std::string& name) {
-    TMemoryStream m;
-    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-  };
-  const std::string text = load("format_sample.txt");
-  const std::string binary = load("format_sample.dfm");
+  const std::string text = ClassesData("format_sample.txt");
+  const std::string binary = ClassesData("format_sample.dfm");
   EXPECT_EQ(TestStreamFormatString(binary), sofBinary);
   EXPECT_EQ(TestStreamFormatString(text), sofText);
   EXPECT_EQ(ObjectTextToBinaryString(text), binary);
@@ -631,14 +634,9 @@ TEST(ObjectText, TheResourceIsNamedAfterTheRootsClassInUpperCase) {
 }
 
 TEST(ObjectText, BinaryFormFilesReadAndWrittenBackAreTheSameBytes) {
-  auto load = [](const std::string& name) {
-    TMemoryStream m;
-    m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/classes/data/" + name);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-  };
-  const std::string sample = load("format_sample.dfm");
+  const std::string sample = ClassesData("format_sample.dfm");
   const std::string files[] = {
-      load("formbmp.dfm"),  // as the IDE writes a form of class TFormBmp
+      ClassesData("formbmp.dfm"),  // as the IDE writes a form of class TFormBmp
       ResourceHeader("TSAMPLEFORM", sample.size()) + sample,
   };
   for (const std::string& file : files) {

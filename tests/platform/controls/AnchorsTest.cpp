@@ -13,20 +13,8 @@ namespace {
 using AnchorsTest = ControlsTest;
 using win::MulDiv;
 
-// A container whose client area is its whole size.
-std::unique_ptr<TPanel> MakeHost(int w, int h) {
-  auto p = std::make_unique<TPanel>(nullptr);
-  p->SetBevelOuter(bvNone);
-  p->SetBounds(0, 0, w, h);
-  return p;
-}
-
 TPanel* AddAnchored(TWinControl* host, TAnchors anchors, int l, int t, int w, int h) {
-  auto* c = new TPanel(host);
-  c->SetBounds(l, t, w, h);
-  c->SetAnchors(anchors);
-  c->SetParent(host);
-  return c;
+  return AddPanel(host, l, t, w, h, [anchors](TPanel* c) { c->SetAnchors(anchors); });
 }
 
 TEST_F(AnchorsTest, AnchorsFollowTheAlignmentAndAreStoredOnlyWhenTheyDiffer) {
@@ -215,8 +203,7 @@ TEST_F(AnchorsTest, AFormReadFromAStreamThenResizedKeepsItsAnchors) {
          "AutoSize = False"}},
        {"Top1: TPanel", {"Left = 0", "Top = 0", "Width = 400", "Height = 5", "Align = alTop"}}}};
   RegisterStandardControls();
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(kAnchoredForm)), form.get());
+  auto form = FormFromText(kAnchoredForm);
   auto* panel = Find<TPanel>(form.get(), "Panel1");
   auto* label = Find<TLabel>(form.get(), "Label1");
   auto* button = Find<TButton>(form.get(), "Button1");

@@ -124,8 +124,7 @@ TEST_F(BarsTest, APanelCollectionLoadsFromAFormFile) {
                      "Panels = <item Text = 'One' Width = 120 end item Alignment = taCenter "
                      "Bevel = pbRaised Text = 'Two' Width = 50 end>",
                      "SimplePanel = False"}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* sb = Find<TStatusBar>(form_.get(), "StatusBar1");
   ASSERT_NE(sb, nullptr);
   ASSERT_EQ(sb->Panels()->Count(), 2);

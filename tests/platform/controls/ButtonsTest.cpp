@@ -274,8 +274,7 @@ TEST_F(ButtonsTest, BitButtonsCloseTheirFormAndStreamOnlyWhatDiffersFromTheirKin
        {"Shut: TBitBtn",
         {"Left = 100", "Top = 10", "Width = 75", "Height = 25", "Caption = '&Done'",
          "Kind = bkClose", "TabOrder = 1"}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* ok = Find<TBitBtn>(form_.get(), "Ok");
   auto* shut = Find<TBitBtn>(form_.get(), "Shut");
   ASSERT_TRUE(ok && shut);

@@ -23,9 +23,7 @@ std::string TextOf(TComponent* c) { return ObjectBinaryToTextString(WriteCompone
 template <class T = TForm>
 std::unique_ptr<T> ReadText(const TObj& text) {
   RegisterStandardControls();
-  auto form = std::make_unique<T>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
-  return form;
+  return FormFromText<T>(text);
 }
 
 TEST_F(ConstraintsTest, LimitsKeepMinimumBelowMaximumAndRejectNegativeSizes) {

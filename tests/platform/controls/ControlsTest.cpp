@@ -12,20 +12,8 @@ namespace {
 
 using AlignTest = ControlsTest;
 
-// A bare container whose client area is its whole size (no window needed for alignment).
-std::unique_ptr<TPanel> MakeHost(int w, int h) {
-  auto p = std::make_unique<TPanel>(nullptr);
-  p->SetBevelOuter(bvNone);
-  p->SetBounds(0, 0, w, h);
-  return p;
-}
-
 TPanel* AddAligned(TPanel* host, TAlign a, int l, int t, int w, int h) {
-  auto* c = new TPanel(host);
-  c->SetBounds(l, t, w, h);
-  c->SetAlign(a);
-  c->SetParent(host);
-  return c;
+  return AddPanel(host, l, t, w, h, [a](TPanel* c) { c->SetAlign(a); });
 }
 
 TEST_F(AlignTest, SidesAreTakenInOrderTopBottomLeftRightClient) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/ExtCtrls.h"
@@ -69,6 +71,25 @@ inline TLabel* FixedLabel(TWinControl* parent, int x, int y, int w, int h,
   return l;
 }
 
+// A bare container whose client area is its whole size (no window needed for alignment).
+inline std::unique_ptr<TPanel> MakeHost(int w, int h) {
+  auto p = std::make_unique<TPanel>(nullptr);
+  p->SetBevelOuter(bvNone);
+  p->SetBounds(0, 0, w, h);
+  return p;
+}
+
+// A panel of the host at the given bounds, given Setup (its alignment, its anchors) before it
+// joins the host.
+template <class Setup>
+TPanel* AddPanel(TWinControl* host, int l, int t, int w, int h, Setup setup) {
+  auto* c = new TPanel(host);
+  c->SetBounds(l, t, w, h);
+  setup(c);
+  c->SetParent(host);
+  return c;
+}
+
 // A form without a frame, so that its client area is the given size.
 inline std::unique_ptr<TForm> FramelessForm(int w, int h, int x = 0, int y = 0) {
   auto f = std::make_unique<TForm>(nullptr);
@@ -77,12 +98,23 @@ inline std::unique_ptr<TForm> FramelessForm(int w, int h, int x = 0, int y = 0) 
   return f;
 }
 
+// The fixture of the tests on one borderless form at the screen's top-left: NewForm makes it
+// (W by H unless asked otherwise), Show shows it.
+template <int W, int H>
+class OneFormTest : public ControlsTest {
+ protected:
+  TForm* NewForm(int w = W, int h = H) {
+    form_ = FramelessForm(w, h);
+    return form_.get();
+  }
+  void Show() { ShowNow(form_.get()); }
+  std::unique_ptr<TForm> form_;
+};
+
 // The bytes of a file of tests/platform/controls/data/ (form texts of the smallest inputs that
 // once made a control fail).
 inline std::string TestData(const std::string& name) {
-  TMemoryStream m;
-  m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/controls/data/" + name);
-  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  return testsupport::SourceFile("tests/platform/controls/data/" + name);
 }
 
 // The component of that name and class, or null.
@@ -133,6 +165,19 @@ inline std::string ObjectText(const TObj& o, const std::string& indent = "") {
   for (const std::string& p : o.Props) s += indent + "  " + p + "\n";
   for (const TObj& c : o.Children) s += ObjectText(c, indent + "  ");
   return s + indent + "end\n";
+}
+
+// Reads a form's text into Root.
+inline void ReadObjectText(const TObj& text, TComponent* root) {
+  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), root);
+}
+
+// A new form of class T read from its text.
+template <class T = TForm>
+std::unique_ptr<T> FormFromText(const TObj& text) {
+  auto form = std::make_unique<T>(nullptr);
+  ReadObjectText(text, form.get());
+  return form;
 }
 
 // The colour a capture shows for a framework colour.

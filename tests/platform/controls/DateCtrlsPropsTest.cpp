@@ -732,8 +732,8 @@ TEST_P(CalendarRangeFormTest, TheRangeIsCheckedOnceLoaded) {
   const TRangeForm& c = GetParam();
   const TObj text{"Form1: TForm", {"BorderStyle = bsNone"}, {{"Cal: TMonthCalendar", c.Props, {}}}};
   auto form = std::make_unique<TForm>(nullptr);
-  const std::string error = testsupport::ErrorOf<Exception>(
-      [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get()); });
+  const std::string error =
+      testsupport::ErrorOf<Exception>([&] { ReadObjectText(text, form.get()); });
   EXPECT_EQ(error, *c.Error ? c.Error : "<no error>");
   if (*c.Error) return;
   auto* cal = Find<TMonthCalendar>(form.get(), "Cal");

@@ -537,8 +537,7 @@ TEST_F(DateCtrlsTest, BothControlsKeepTheirPropertiesThroughAFormStream) {
        {"Cal: TMonthCalendar",
         {"Left = 8", "Top = 40", "Width = 180", "Height = 150", "Date = 45351.0",
          "MaxDate = 45380.0", "MinDate = 45320.0", "ShowTodayCircle = False", "TabOrder = 1"}}}};
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText(text);
   auto* p = Find<TDateTimePicker>(form.get(), "Picker");
   auto* cal = Find<TMonthCalendar>(form.get(), "Cal");
   ASSERT_TRUE(p && cal);
@@ -567,9 +566,7 @@ TEST_F(DateCtrlsTest, AFormFileWithLimitsOutOfOrderIsCheckedOnceLoaded) {
       {"BorderStyle = bsNone"},
       {{"Picker: TDateTimePicker", {"Date = 45351.0", "MaxDate = 45300.0", "MinDate = 45400.0"}}}};
   auto form = std::make_unique<TForm>(nullptr);
-  EXPECT_EQ(testsupport::ErrorOf<Exception>([&] {
-              ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(bad)), form.get());
-            }),
+  EXPECT_EQ(testsupport::ErrorOf<Exception>([&] { ReadObjectText(bad, form.get()); }),
             "Failed to set calendar min/max range");
 }
 
@@ -606,8 +603,8 @@ TEST_P(OutOfCalendarTest, FormValuesAreClampedOrRefusedAndTheKeysStepWithin) {
                      std::string(c.Property) + " = " + c.Value, "TabOrder = 0"},
                     {}}}};
   form_ = std::make_unique<TForm>(nullptr);
-  const std::string error = testsupport::ErrorOf<Exception>(
-      [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get()); });
+  const std::string error =
+      testsupport::ErrorOf<Exception>([&] { ReadObjectText(text, form_.get()); });
   if (c.Want == kRefused) {
     EXPECT_EQ(error,
               "Error reading X." + std::string(c.Property) + ": Date or time is not a number");

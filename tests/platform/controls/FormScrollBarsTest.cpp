@@ -23,12 +23,6 @@ namespace {
 
 using namespace win::testkit;
 
-std::string LoadData(const std::string& name) {
-  TMemoryStream m;
-  m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/controls/data/" + name);
-  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-}
-
 std::string WithoutCarriageReturns(std::string s) {
   std::erase(s, '\r');
   return s;
@@ -174,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
 // As the designer writes a form whose scroll bars have settings of their own: the binary
 // reader takes it, the form keeps every setting, and writes the same bytes back.
 TEST_F(FormScrollBarsTest, ABinaryFormFileWithScrollBarsReadsAndWritesBackTheSameBytes) {
-  const std::string file = LoadData("scroll_form.dfm");
+  const std::string file = TestData("scroll_form.dfm");
   TScrollForm f(nullptr);
   TStringStream s(file);
   ReadForm(&s, &f);
@@ -198,14 +192,14 @@ TEST_F(FormScrollBarsTest, ABinaryFormFileWithScrollBarsReadsAndWritesBackTheSam
   EXPECT_EQ(panel->Top(), 460);  // as stored: already scrolled by the position read
   EXPECT_EQ(BinaryFormFile(WriteComponentToBytes(&f)), file);
   // The file and its text are one form.
-  const std::string text = LoadData("scroll_form.txt");
+  const std::string text = TestData("scroll_form.txt");
   EXPECT_EQ(WithoutCarriageReturns(ObjectBinaryToTextString(file)), WithoutCarriageReturns(text));
   EXPECT_EQ(BinaryFormFile(ObjectTextToBinaryString(text)), file);
 }
 
 TEST_F(FormScrollBarsTest, ABarWithARangeOfItsOwnShowsOnTheReadForm) {
   TScrollForm f(nullptr);
-  TStringStream s(LoadData("scroll_form.dfm"));
+  TStringStream s(TestData("scroll_form.dfm"));
   ReadForm(&s, &f);
   ShowNow(&f);
   // The vertical bar shows at its position; the horizontal one is hidden by Visible = False.

@@ -66,11 +66,7 @@ std::vector<TWrittenObject> ObjectsOf(const std::string& text) {
   return objects;
 }
 
-std::string Load(const std::string& name) {
-  TMemoryStream m;
-  m.LoadFromFile(testsupport::SourceDir() + "/tests/platform/controls/data/writeback/" + name);
-  return std::string(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-}
+std::string Load(const std::string& name) { return TestData("writeback/" + name); }
 
 // The classes the texts name are registered for reading.
 class WithFormClasses : public ControlsTest {

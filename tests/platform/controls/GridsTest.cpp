@@ -148,8 +148,7 @@ TEST_F(GridsTest, AGridReadWithoutFixedCellsStartsInItsFirstCell) {
   const TObj text{"Form1: TForm",
                   {"Width = 300", "Height = 200"},
                   {{"Grid: TStringGrid", {"FixedCols = 0", "FixedRows = 0"}, {}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* g = Find<TStringGrid>(form_.get(), "Grid");
   ASSERT_NE(g, nullptr);
   EXPECT_EQ(Cur(g), "0,0");
@@ -514,8 +513,7 @@ TEST_P(GridSizesTest, ColWidthsAreReadFromTheFormStream) {
                   {"Width = 300", "Height = 200"},
                   {{"Grid: TStringGrid", {"DefaultColWidth = 40", c.Lines}, {}}}};
   form_ = std::make_unique<TForm>(nullptr);
-  const std::string error = ErrorOf<EReadError>(
-      [&] { ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get()); });
+  const std::string error = ErrorOf<EReadError>([&] { ReadObjectText(text, form_.get()); });
   auto* g = Find<TStringGrid>(form_.get(), "Grid");
   std::string widths;
   for (int i = 0; g && i < g->ColCount(); ++i) widths += Format("%d ", {g->ColWidths(i)});

@@ -90,8 +90,7 @@ TEST_F(MaskEditTest, AFormKeepsTheMaskAndTheText) {
         {"Left = 8", "Top = 8", "Width = 80", "Height = 21", "EditMask = '!99/99/00;1;_'",
          "MaxLength = 8", "TabOrder = 0", "Text = '12/05/99'"},
         {}}}};
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText(text);
   auto* e = Find<TMaskEdit>(form.get(), "Date");
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->Text(), "12/05/99");

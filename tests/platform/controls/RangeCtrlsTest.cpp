@@ -72,8 +72,7 @@ TEST_F(RangeCtrlsTest, RangesOutOfOrderInAFormFileAreReadInAnyOrder) {
                   {"BorderStyle = bsNone", "Width = 300", "Height = 100"},
                   {{"Bar: TProgressBar", {"Min = 200", "Max = 300", "Position = 250"}},
                    {"Track: TTrackBar", {"Top = 30", "Min = 20", "Max = 40", "Position = 30"}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* bar = Find<TProgressBar>(form_.get(), "Bar");
   auto* track = Find<TTrackBar>(form_.get(), "Track");
   ASSERT_TRUE(bar && track);

@@ -22,18 +22,8 @@ struct TScrollLog : TObject {
   void Changed(TObject*) { ++Changes; }
 };
 
-class ScrollingControlsTest : public ControlsTest {
+class ScrollingControlsTest : public OneFormTest<400, 300> {
  protected:
-  TForm* NewForm(int w = 400, int h = 300) {
-    form_.reset(new TForm(nullptr));
-    form_->SetBorderStyle(bsNone);
-    form_->SetBounds(0, 0, w, h);
-    return form_.get();
-  }
-  void Show() {
-    form_->Show();
-    RunUntilIdle();
-  }
   // A horizontal bar 200 by 16 at (10, 10), logged.
   TScrollBar* Bar(TScrollLog& log) {
     auto* b = Place<TScrollBar>(form_.get(), 10, 10, 200, 16);
@@ -41,7 +31,6 @@ class ScrollingControlsTest : public ControlsTest {
     b->SetOnChange(TNotifyEvent(&log, &TScrollLog::Changed));
     return b;
   }
-  std::unique_ptr<TForm> form_;
 };
 
 // ---- TScrollBar ----

@@ -16,19 +16,8 @@ namespace {
 using namespace win::testkit;
 using win::COLORREF;
 
-class StdControlsTest : public ControlsTest {
+class StdControlsTest : public OneFormTest<300, 200> {
  protected:
-  // A borderless form at the screen's top-left, shown.
-  TForm* NewForm(int w = 300, int h = 200) {
-    form_.reset(new TForm(nullptr));
-    form_->SetBorderStyle(bsNone);
-    form_->SetBounds(0, 0, w, h);
-    return form_.get();
-  }
-  void Show() {
-    form_->Show();
-    Idle();
-  }
   template <class T>
   T* Add(int x, int y, int w, int h) {
     auto* c = new T(form_.get());
@@ -41,7 +30,6 @@ class StdControlsTest : public ControlsTest {
     Click(p.X, p.Y);
     Session().Clock().Advance(1000);  // the next click is not a double click
   }
-  std::unique_ptr<TForm> form_;
 };
 
 struct TCounter : TObject {

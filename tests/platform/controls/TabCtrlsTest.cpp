@@ -17,13 +17,9 @@ namespace {
 
 using namespace win::testkit;
 
-class TabCtrlsTest : public ControlsTest {
+class TabCtrlsTest : public OneFormTest<320, 240> {
  protected:
   TabCtrlsTest() { RegisterCommonControls(); }
-  TForm* NewForm(int w = 320, int h = 240) {
-    form_ = FramelessForm(w, h);
-    return form_.get();
-  }
   // A page control filling most of the form, with one sheet per caption.
   TPageControl* NewPages(const std::vector<std::string>& captions, int w = 300, int h = 200) {
     auto* pc = Place<TPageControl>(NewForm(), 10, 10, w, h, "Pages");
@@ -34,7 +30,6 @@ class TabCtrlsTest : public ControlsTest {
     }
     return pc;
   }
-  void Show() { ShowNow(form_.get()); }
   // Clicks the middle of tab Index.
   void ClickTab(TCustomTabControl* tc, int index) {
     const TRect r = tc->TabRect(index);
@@ -47,7 +42,6 @@ class TabCtrlsTest : public ControlsTest {
     KeyPress(win::VK_TAB);
     SetShiftState(false, false, false);
   }
-  std::unique_ptr<TForm> form_;
 };
 
 // Records OnChanging and OnChange, refusing changes while Refuse is set.
@@ -381,8 +375,7 @@ TEST_F(TabCtrlsTest, AFormFileWithPagesLoadsAndShowsItsActivePage) {
                       {"Caption = 'Second'", "ImageIndex = 1"},
                       {{"Button1: TButton", {"Left = 4", "Top = 4", "Caption = 'Go'"}}}},
                      {"TabSheet3: TTabSheet", {"Caption = 'Hidden'", "TabVisible = False"}}}}}};
-  auto form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText(text);
   form->Show();
   Idle();
   auto* pc = Find<TPageControl>(form.get(), "PageControl1");
@@ -612,8 +605,7 @@ TEST_F(TabCtrlsTest, APageControlReadWithImagesShowsThemAndForgetsAFreedList) {
                     {{"One: TTabSheet", {"Caption = 'One'", "ImageIndex = 1"}, {}},
                      {"Two: TTabSheet", {"Caption = 'Two'"}, {}},
                      {"Three: TTabSheet", {"Caption = 'Three'", "ImageIndex = -1"}, {}}}}}};
-  form_ = std::make_unique<TForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form_.get());
+  form_ = FormFromText(text);
   auto* pc = Find<TPageControl>(form_.get(), "Pages");
   auto* list = Find<TImageList>(form_.get(), "Pictures");
   ASSERT_NE(pc, nullptr);
@@ -723,8 +715,7 @@ TEST_F(TabCtrlsTest, AFormFileSetsPicturesMultiSelectAndThePictureHandler) {
                     {"Left = 8", "Top = 8", "Width = 280", "Height = 180", "Images = ImageList1",
                      "MultiSelect = True", "Style = tsButtons", "OnGetImageIndex = TabsGetImage"},
                     {}}}};
-  auto form = std::make_unique<TTabImageForm>(nullptr);
-  ReadComponentFromBytes(ObjectTextToBinaryString(ObjectText(text)), form.get());
+  auto form = FormFromText<TTabImageForm>(text);
   auto* tc = Find<TTabControl>(form.get(), "Tabs1");
   ASSERT_NE(tc, nullptr);
   EXPECT_EQ(tc->Images(), Find<TImageList>(form.get(), "ImageList1"));

@@ -14,19 +14,16 @@
 #include "platform/classes/StringList.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/sys/IniFiles.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StringItems.h"
+#include "tests/support/TempDir.h"
 
 using namespace vcl;
 using Strs = std::vector<std::string>;
 
 namespace {
 
-Strs Items(const TStrings& list) {
-  Strs r;
-  for (int i = 0; i < list.Count(); ++i) r.push_back(list.Strings(i));
-  return r;
-}
+using testsupport::Items;
 
 class IniFilesTest : public ::testing::Test {
  protected:

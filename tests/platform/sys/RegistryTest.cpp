@@ -12,17 +12,14 @@
 #include "platform/sys/Registry.h"
 #include "tests/platform/sys/RegistryFixture.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StringItems.h"
 
 using namespace vcl;
 using Strs = std::vector<std::string>;
 
 namespace {
 
-Strs Items(const TStrings& list) {
-  Strs r;
-  for (int i = 0; i < list.Count(); ++i) r.push_back(list.Strings(i));
-  return r;
-}
+using testsupport::Items;
 
 std::string ErrorOf(const std::function<void()>& f) {
   return testsupport::ErrorOf<ERegistryException>(f);

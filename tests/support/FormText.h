@@ -1,0 +1,20 @@
+// Forms of the tests given as the text of a form file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/controls/Forms.h"
+
+namespace testsupport {
+
+// A new form read from the text of a form file ("object F: TForm ... end").
+inline std::unique_ptr<vcl::TForm> FormFromText(const std::string& Text) {
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(Text), form.get());
+  return form;
+}
+
+}  // namespace testsupport
