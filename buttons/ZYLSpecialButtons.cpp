@@ -97,7 +97,7 @@ void TZYLSpecialButton::DoClick() {
   const int index = Index();
   if (ClickMethod) ClickMethod(this, index);
   if (TZYLSpecialButtons* list = Buttons())
-    if (list->OnItemClick) list->OnItemClick(this, index);
+    if (list->GetOnItemClick()) list->GetOnItemClick()(this, index);
 }
 
 TZYLSpecialButtons::TZYLSpecialButtons(vcl::TWinControl* Owner, bool Flag)
@@ -113,7 +113,7 @@ TZYLSpecialButton* TZYLSpecialButtons::GetItem(int Index) const {
 
 void TZYLSpecialButtons::Update(vcl::TCollectionItem* Item) {
   inherited::Update(Item);
-  if (OnChange) OnChange(this);
+  if (FOnChange) FOnChange(this);
 }
 
 }  // namespace zyl

@@ -88,12 +88,17 @@ class TZYLSpecialButtons : public vcl::TOwnedCollection {
   TZYLSpecialButton* GetItem(int Index) const;
 
   // Runs when the collection or one of its items changed: the owner rebuilds its buttons.
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
   // Runs after an item's own click method, with the item's index (the owner's handling).
-  TZYLSpecialButtonClick OnItemClick;
+  const TZYLSpecialButtonClick& GetOnItemClick() const { return FOnItemClick; }
+  void SetOnItemClick(const TZYLSpecialButtonClick& Value) { FOnItemClick = Value; }
 
  protected:
   void Update(vcl::TCollectionItem* Item) override;
+
+  vcl::TNotifyEvent FOnChange;
+  TZYLSpecialButtonClick FOnItemClick;
 
  private:
   vcl::TWinControl* FControl;

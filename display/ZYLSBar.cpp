@@ -734,7 +734,7 @@ ZYL_CLASS_IMPL(TZYLScrollBarObject) {
       .Default(true)
       .Prop("BackStyle", &C::BackStyle, &C::SetBackStyle)
       .Default(bsDefault)
-      .Prop("OnChange", &C::OnChange, &C::SetOnChange);
+      .Prop("OnChange", &C::GetOnChange, &C::SetOnChange);
 }
 
 TZYLScrollBarObject::TZYLScrollBarObject() : FColor(vcl::clBtnFace), FThumbColor(vcl::clBtnFace) {

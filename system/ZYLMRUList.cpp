@@ -201,7 +201,7 @@ void TZYLMRUList::ShareList(vcl::TStrings* Strings) {
 
 void TZYLMRUList::CheckSharedFile(const std::string& FileName) {
   bool remove = false;
-  if (OnClick) OnClick(this, FileName, remove);
+  if (FOnClick) FOnClick(this, FileName, remove);
   if (remove)
     Remove(FileName);
   else
@@ -394,7 +394,7 @@ void TZYLMRUList::UpdateMenu() {
     if (stops) return;
   }
   if (FButton) FillDropDown();
-  if (OnChange && (FMenuItem || FButton)) OnChange(this);
+  if (FMenuItem || FButton) Change();
 }
 
 void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
@@ -415,7 +415,7 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
   // A copy: the handler and the reordering below change the list and rebuild the menu.
   const std::string entry = FEntries->Strings(static_cast<int>(tag));
   bool remove = false;
-  if (OnClick) OnClick(this, entry, remove);
+  if (FOnClick) FOnClick(this, entry, remove);
   if (FShared) return;
   if (remove)
     Remove(entry);

@@ -92,13 +92,10 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   // The text an entry shows (before the accelerator), at most MaxLength characters.
   std::string ShownText(const std::string& FileName) const;
 
-  TZYLMRUClickEvent OnClick;
-  const TZYLMRUClickEvent& GetOnClick() const { return OnClick; }
-  void SetOnClick(const TZYLMRUClickEvent& Value) { OnClick = Value; }
-  // Its own change event, apart from the component base's (which it hides).
-  vcl::TNotifyEvent OnChange;
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& Value) { OnChange = Value; }
+  const TZYLMRUClickEvent& GetOnClick() const { return FOnClick; }
+  void SetOnClick(const TZYLMRUClickEvent& Value) { FOnClick = Value; }
+  // OnChange is the component base's: it fires (unless updating) after the menu or the
+  // button's drop-down was rebuilt.
   const vcl::TNotifyEvent& GetOnClearListClick() const { return FOnClearListClick; }
   void SetOnClearListClick(const vcl::TNotifyEvent& Value) { FOnClearListClick = Value; }
 
@@ -134,6 +131,7 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   std::vector<TZYLMRUItem*> FItems;
 
  protected:
+  TZYLMRUClickEvent FOnClick;
   vcl::TNotifyEvent FOnClearListClick;
 };
 

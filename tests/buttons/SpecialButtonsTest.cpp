@@ -85,7 +85,7 @@ TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
   b->Button()->SetBounds(60, 0, 20, 20);
   b->SetOnClick(vcl::TNotifyEvent(&log_, &TClickLog::Click));
   b->ClickMethod = TZYLSpecialButtonClick(&log_, &TClickLog::Item);
-  buttons_->OnItemClick = TZYLSpecialButtonClick(&log_, &TClickLog::Owner);
+  buttons_->SetOnItemClick(TZYLSpecialButtonClick(&log_, &TClickLog::Owner));
   const win::POINT p = THost::At(b->Button(), 5, 5);
   tk::Click(p.X, p.Y);
   EXPECT_EQ(log_.Take(), "click item1 owner1");
@@ -97,7 +97,7 @@ TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
 
 TEST_F(SpecialButtonsTest, PropertiesPassThroughAndWidthReportsAChange) {
   TZYLSpecialButton* a = buttons_->Add();
-  buttons_->OnChange = vcl::TNotifyEvent(&log_, &TClickLog::Changed);
+  buttons_->SetOnChange(vcl::TNotifyEvent(&log_, &TClickLog::Changed));
   a->SetCtlXP(false);
   a->SetCaption("Go");
   a->SetGroupIndex(2);

@@ -139,7 +139,7 @@ TEST_F(BitmapListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
 TEST_F(BitmapListEditor, OKAssignsTheWorkingListOnce) {
   Fill(4);
   TChanges changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &TChanges::Count);
+  list_.SetOnChange(vcl::TNotifyEvent(&changes, &TChanges::Count));
   ASSERT_TRUE(Run(ChangeEverything));
   // Line 1 moved down to 2, then the current line (2, the former item 1) was removed.
   EXPECT_EQ(Names(&list_), (std::vector<std::string>{"0", "2", "3"}));

@@ -90,7 +90,7 @@ TEST_F(WaveListEditor, EveryEndingButOKLeavesTheListsStreamAsItWas) {
 TEST_F(WaveListEditor, OKAssignsTheWorkingListOnce) {
   Fill(4);
   designtest::TChangeCount changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
+  list_.SetOnChange(vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count));
   ASSERT_TRUE(Run(ChangeEverything));
   EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
   for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);

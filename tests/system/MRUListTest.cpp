@@ -134,7 +134,7 @@ TEST_F(MRUList, ListOperationsKeepOrderAndLimits) {
   list_->ShareList(&more);
   EXPECT_EQ(Join(list_->Entries()), "x|y|z");
   listener_.RemoveIt = true;
-  list_->OnClick = TZYLMRUClickEvent(&listener_, &TListener::Click);
+  list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
   list_->CheckSharedFile("y");
   EXPECT_EQ(Join(list_->Entries()), "x|z");
   listener_.RemoveIt = false;
@@ -228,7 +228,7 @@ TEST_F(MRUList, ClickingAnEntryReportsAndReorders) {
   Fill({"a.txt", "b.txt", "c.txt"});
   list_->SetMenuItem(Item("Exit"));
   list_->SetStyle(msBeforeItem);
-  list_->OnClick = TZYLMRUClickEvent(&listener_, &TListener::Click);
+  list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
   Choose({"3 a.txt"});
   EXPECT_EQ(Join(list_->Entries()), "a.txt|c.txt|b.txt");
   EXPECT_EQ(Captions(popup_->Items()), "Open|Save|-|*&1 a.txt|*&2 c.txt|*&3 b.txt|*-|Exit");
@@ -305,7 +305,7 @@ TEST_F(MRUList, ItemsDoNotOutliveTheListOrItsMenuItem) {
 TEST_F(MRUList, ButtonDropDownFollowsTheList) {
   auto* button = new TZYL3DEffectButton(form_.get());
   button->SetParent(form_.get());
-  list_->OnChange = vcl::TNotifyEvent(&listener_, &TListener::Change);
+  list_->SetOnChange(vcl::TNotifyEvent(&listener_, &TListener::Change));
   list_->SetButton(button);
   ASSERT_NE(list_->DropDownMenu(), nullptr);
   EXPECT_EQ(button->DropDown(), list_->DropDownMenu());
