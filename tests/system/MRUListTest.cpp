@@ -9,6 +9,7 @@
 #include "buttons/ZYL3DButton.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
@@ -320,6 +321,33 @@ TEST_F(MRUList, ButtonDropDownFollowsTheList) {
   delete list_;
   list_ = nullptr;
   EXPECT_EQ(button->DropDown(), nullptr);
+}
+
+// The list has one change event, the component base's: a handler a form binds through the
+// published name is the one the base holds, and it fires when the list's menu changes.
+TEST_F(MRUList, OnChangeIsTheOneChangeEventOfTheComponent) {
+  const vcl::TNotifyEvent heard(&listener_, &TListener::Change);
+  TZYLCustomComponent* base = list_;
+  vcl::SetMethodProp(list_, "OnChange", heard.Method());
+  EXPECT_TRUE(base->GetOnChange() == heard);
+  // Without a menu item or a button nothing is shown, and no change is told.
+  Fill({"a"});
+  EXPECT_TRUE(listener_.Heard.empty());
+  list_->SetMenuItem(Item("Save"));
+  Fill({"b"});
+  list_->Remove("a");
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"change", "change", "change"}));
+
+  // A handler set through the base is the published one and fires the same way.
+  listener_.Heard.clear();
+  base->SetOnChange(vcl::TNotifyEvent());
+  EXPECT_EQ(vcl::GetMethodProp(list_, "OnChange").Code, nullptr);
+  list_->Add("c");
+  EXPECT_TRUE(listener_.Heard.empty());
+  base->SetOnChange(heard);
+  EXPECT_TRUE(vcl::TNotifyEvent::FromMethod(vcl::GetMethodProp(list_, "OnChange")) == heard);
+  list_->Add("d");
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"change"}));
 }
 
 TEST_F(MRUList, SettingsKeepTheListBetweenRuns) {
