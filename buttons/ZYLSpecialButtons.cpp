@@ -39,7 +39,7 @@ ZYL_CLASS_IMPL(TZYLSpecialButton) {
 ZYL_CLASS_IMPL(TZYLSpecialButtons) {}
 
 TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(Collection) {
-  FButton = new TZYLCustomSpeedButton(nullptr);
+  FButton.reset(new TZYLCustomSpeedButton(nullptr));
   FButton->OnClick = vcl::TNotifyEvent(this, &TZYLSpecialButton::ButtonClick);
   if (TZYLSpecialButtons* list = Buttons()) {
     if (vcl::TWinControl* c = list->Control()) {
@@ -49,10 +49,7 @@ TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(C
   }
 }
 
-TZYLSpecialButton::~TZYLSpecialButton() {
-  delete FButton;
-  FButton = nullptr;
-}
+TZYLSpecialButton::~TZYLSpecialButton() = default;
 
 TZYLSpecialButtons* TZYLSpecialButton::Buttons() const {
   return dynamic_cast<TZYLSpecialButtons*>(Collection());

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "buttons/ZYLSpeedButton.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/classes/Collection.h"
 
 namespace zyl {
@@ -23,7 +24,7 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
   ~TZYLSpecialButton() override;
   void Assign(vcl::TPersistent* Source) override;
 
-  // The visible button.
+  // The visible button (null once someone else freed it).
   TZYLCustomSpeedButton* Button() const { return FButton; }
 
   std::string Caption() const { return FButton->Caption(); }
@@ -71,7 +72,7 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
  private:
   void ButtonClick(vcl::TObject* Sender);
   TZYLSpecialButtons* Buttons() const;
-  TZYLCustomSpeedButton* FButton = nullptr;
+  TZYLOwnedComponent<TZYLCustomSpeedButton> FButton;
   vcl::TNotifyEvent FOnClick;
 };
 

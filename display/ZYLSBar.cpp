@@ -501,11 +501,11 @@ void TZYLScrollBar::Paint() {
     if (FBackStyle == bsDefault && fill == FBack) {
       // The checker pattern, for this paint only.
       const TZYLFillStyle was = FBack->Style();
-      FBack->SetOnChange(nullptr);
+      FBack.Link({});
       vcl::TFinally restore([&] {
         FBack->SetFillStyle(was);
         FBack->SetBitmap(nullptr);
-        FBack->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
+        FBack.Link(vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
       });
       FBack->SetBitmap(FChecker.get());
       FBack->SetFillStyle(sfBrushBitmap);

@@ -15,6 +15,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 
@@ -126,7 +127,8 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   bool FUpdating = false;
   bool FShared = false;
   TZYLBaseGraphicButton* FButton = nullptr;
-  vcl::TPopupMenu* FPopup = nullptr;
+  // Made with the list as owner; whoever frees it first, it is freed once.
+  TZYLOwnedComponent<vcl::TPopupMenu> FPopup;
   TZYLMRUDisplay FDisplay = mdFileName;
   std::vector<TZYLMRUItem*> FItems;
 

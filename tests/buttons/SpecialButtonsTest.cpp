@@ -79,6 +79,31 @@ TEST_F(SpecialButtonsTest, ItemsOwnVisibleButtonsOnTheControl) {
   EXPECT_EQ(loose.Add()->Button()->Parent(), nullptr);
 }
 
+// The visible button may be freed before its item, by the user or by the control it stands on:
+// the item forgets it, and freeing the item or the owner afterwards frees nothing twice.
+TEST_F(SpecialButtonsTest, AButtonFreedFirstIsNotFreedAgain) {
+  TZYLSpecialButton* a = buttons_->Add();
+  buttons_->Add();
+  delete a->Button();
+  EXPECT_EQ(a->Button(), nullptr);
+  EXPECT_EQ(edit_->ControlCount(), 1);
+  buttons_->Delete(0);
+  EXPECT_EQ(buttons_->Count(), 1);
+  delete buttons_->GetItem(0)->Button();
+  delete edit_;
+  edit_ = nullptr;
+
+  auto* parent = new TButtonHost(host_.Form());
+  parent->SetParent(host_.Panel());
+  {
+    TZYLSpecialButtons outer(parent, false);
+    TZYLSpecialButton* item = outer.Add();
+    EXPECT_EQ(item->Button()->Parent(), parent);
+    delete parent;
+    EXPECT_EQ(item->Button(), nullptr);
+  }
+}
+
 TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
   buttons_->Add();
   TZYLSpecialButton* b = buttons_->Add();

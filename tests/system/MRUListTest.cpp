@@ -350,6 +350,27 @@ TEST_F(MRUList, OnChangeIsTheOneChangeEventOfTheComponent) {
   EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"change"}));
 }
 
+// The drop-down menu the list made may be freed by someone else first: the list forgets it,
+// makes a new one on the next change, and frees nothing twice when it goes.
+TEST_F(MRUList, ADropDownFreedFirstIsNotFreedAgain) {
+  auto* button = new TZYL3DEffectButton(form_.get());
+  button->SetParent(form_.get());
+  Fill({"a"});
+  list_->SetButton(button);
+  ASSERT_NE(list_->DropDownMenu(), nullptr);
+  delete list_->DropDownMenu();
+  EXPECT_EQ(list_->DropDownMenu(), nullptr);
+  EXPECT_EQ(button->DropDown(), nullptr);
+  list_->Add("b");
+  ASSERT_NE(list_->DropDownMenu(), nullptr);
+  EXPECT_EQ(button->DropDown(), list_->DropDownMenu());
+  EXPECT_EQ(Captions(list_->DropDownMenu()->Items()), "*&1 b|*&2 a");
+  delete list_->DropDownMenu();
+  delete list_;
+  list_ = nullptr;
+  EXPECT_EQ(button->DropDown(), nullptr);
+}
+
 TEST_F(MRUList, SettingsKeepTheListBetweenRuns) {
   testsupport::TempDir dir;
   auto* ini = new TZYLIniCtrl(form_.get());
