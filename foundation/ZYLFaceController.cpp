@@ -154,8 +154,7 @@ ZYL_CLASS_IMPL(TZYLFaceController) {
 
 TZYLFaceController::TZYLFaceController(vcl::TComponent* AOwner) : inherited(AOwner) {
   for (auto& s : FSettings)
-    s.reset(new TZYLFaceSetting(),
-            vcl::TNotifyEvent(this, &TZYLFaceController::SettingChanged));
+    s.reset(new TZYLFaceSetting(), vcl::TNotifyEvent(this, &TZYLFaceController::SettingChanged));
 }
 
 TZYLFaceController::~TZYLFaceController() = default;

@@ -95,7 +95,8 @@ int TZYLTipDlg::GetTipsCount() const { return FTips->Count(); }
 
 void TZYLTipDlg::TipsChange(vcl::TObject* /*Sender*/) {
   FTips.Link({});
-  const vcl::TFinally rehook([this] { FTips.Link(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange)); });
+  const vcl::TFinally rehook(
+      [this] { FTips.Link(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange)); });
   RemoveEmptyLines(FTips.get());
 }
 
