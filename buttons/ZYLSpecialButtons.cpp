@@ -92,7 +92,7 @@ void TZYLSpecialButton::ButtonClick(vcl::TObject* Sender) {
 
 void TZYLSpecialButton::DoClick() {
   const int index = Index();
-  if (ClickMethod) ClickMethod(this, index);
+  if (FClickMethod) FClickMethod(this, index);
   if (TZYLSpecialButtons* list = Buttons())
     if (list->GetOnItemClick()) list->GetOnItemClick()(this, index);
 }

@@ -64,16 +64,20 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
   const vcl::TMouseEvent& GetOnMouseUp() const { return FButton->OnMouseUp; }
   void SetOnMouseUp(const vcl::TMouseEvent& E) { FButton->OnMouseUp = E; }
   // The click method the owner sets: called with the item and its index.
-  TZYLSpecialButtonClick ClickMethod;
+  const TZYLSpecialButtonClick& GetClickMethod() const { return FClickMethod; }
+  void SetClickMethod(const TZYLSpecialButtonClick& Value) { FClickMethod = Value; }
 
   // Fires the item's click method, then the collection's item click (the owner's handling).
   void DoClick();
+
+ protected:
+  vcl::TNotifyEvent FOnClick;
+  TZYLSpecialButtonClick FClickMethod;
 
  private:
   void ButtonClick(vcl::TObject* Sender);
   TZYLSpecialButtons* Buttons() const;
   TZYLOwnedComponent<TZYLCustomSpeedButton> FButton;
-  vcl::TNotifyEvent FOnClick;
 };
 
 class TZYLSpecialButtons : public vcl::TOwnedCollection {

@@ -29,7 +29,7 @@ ZYL_CLASS_IMPL(TZYLCustomBrowseEdit) {
 TZYLCustomBrowseEdit::TZYLCustomBrowseEdit(vcl::TComponent* AOwner) : inherited(AOwner) {
   TZYLSpecialButton* button = CustomButtons()->Add();
   SetCustomButtonWidth(BrowseButtonWidth);
-  button->ClickMethod = TZYLSpecialButtonClick(this, &TZYLCustomBrowseEdit::DoOnBrowseClick);
+  button->SetClickMethod(TZYLSpecialButtonClick(this, &TZYLCustomBrowseEdit::DoOnBrowseClick));
   button->SetCtlXP(false);
 }
 

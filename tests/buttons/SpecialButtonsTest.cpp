@@ -109,7 +109,7 @@ TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
   TZYLSpecialButton* b = buttons_->Add();
   b->Button()->SetBounds(60, 0, 20, 20);
   b->SetOnClick(vcl::TNotifyEvent(&log_, &TClickLog::Click));
-  b->ClickMethod = TZYLSpecialButtonClick(&log_, &TClickLog::Item);
+  b->SetClickMethod(TZYLSpecialButtonClick(&log_, &TClickLog::Item));
   buttons_->SetOnItemClick(TZYLSpecialButtonClick(&log_, &TClickLog::Owner));
   const win::POINT p = THost::At(b->Button(), 5, 5);
   tk::Click(p.X, p.Y);
