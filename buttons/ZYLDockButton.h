@@ -29,7 +29,7 @@ class TZYLButtonDocking : public Base {
       : Base(AOwner), FLink(std::make_unique<TZYLDockLink>(this)) {
     FLink->SetPosition(DefaultPosition);
     FLink->SetAdjustDockedSize(true);
-    FLink->OnControlLost = [this] { DropControl(); };
+    FLink->SetOnControlLost([this] { DropControl(); });
     this->SetBounds(this->Left(), this->Top(), DefaultSize, DefaultSize);
   }
   ~TZYLButtonDocking() override {

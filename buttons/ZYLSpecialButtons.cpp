@@ -39,7 +39,7 @@ ZYL_CLASS_IMPL(TZYLSpecialButton) {
 ZYL_CLASS_IMPL(TZYLSpecialButtons) {}
 
 TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(Collection) {
-  FButton = new TZYLCustomSpeedButton(nullptr);
+  FButton.reset(new TZYLCustomSpeedButton(nullptr));
   FButton->OnClick = vcl::TNotifyEvent(this, &TZYLSpecialButton::ButtonClick);
   if (TZYLSpecialButtons* list = Buttons()) {
     if (vcl::TWinControl* c = list->Control()) {
@@ -49,10 +49,7 @@ TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(C
   }
 }
 
-TZYLSpecialButton::~TZYLSpecialButton() {
-  delete FButton;
-  FButton = nullptr;
-}
+TZYLSpecialButton::~TZYLSpecialButton() = default;
 
 TZYLSpecialButtons* TZYLSpecialButton::Buttons() const {
   return dynamic_cast<TZYLSpecialButtons*>(Collection());
@@ -95,9 +92,9 @@ void TZYLSpecialButton::ButtonClick(vcl::TObject* Sender) {
 
 void TZYLSpecialButton::DoClick() {
   const int index = Index();
-  if (ClickMethod) ClickMethod(this, index);
+  if (FClickMethod) FClickMethod(this, index);
   if (TZYLSpecialButtons* list = Buttons())
-    if (list->OnItemClick) list->OnItemClick(this, index);
+    if (list->GetOnItemClick()) list->GetOnItemClick()(this, index);
 }
 
 TZYLSpecialButtons::TZYLSpecialButtons(vcl::TWinControl* Owner, bool Flag)
@@ -113,7 +110,7 @@ TZYLSpecialButton* TZYLSpecialButtons::GetItem(int Index) const {
 
 void TZYLSpecialButtons::Update(vcl::TCollectionItem* Item) {
   inherited::Update(Item);
-  if (OnChange) OnChange(this);
+  if (FOnChange) FOnChange(this);
 }
 
 }  // namespace zyl

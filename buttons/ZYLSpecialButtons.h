@@ -8,6 +8,7 @@
 #include <string>
 
 #include "buttons/ZYLSpeedButton.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/classes/Collection.h"
 
 namespace zyl {
@@ -23,7 +24,7 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
   ~TZYLSpecialButton() override;
   void Assign(vcl::TPersistent* Source) override;
 
-  // The visible button.
+  // The visible button (null once someone else freed it).
   TZYLCustomSpeedButton* Button() const { return FButton; }
 
   std::string Caption() const { return FButton->Caption(); }
@@ -63,16 +64,20 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
   const vcl::TMouseEvent& GetOnMouseUp() const { return FButton->OnMouseUp; }
   void SetOnMouseUp(const vcl::TMouseEvent& E) { FButton->OnMouseUp = E; }
   // The click method the owner sets: called with the item and its index.
-  TZYLSpecialButtonClick ClickMethod;
+  const TZYLSpecialButtonClick& GetClickMethod() const { return FClickMethod; }
+  void SetClickMethod(const TZYLSpecialButtonClick& Value) { FClickMethod = Value; }
 
   // Fires the item's click method, then the collection's item click (the owner's handling).
   void DoClick();
 
+ protected:
+  vcl::TNotifyEvent FOnClick;
+  TZYLSpecialButtonClick FClickMethod;
+
  private:
   void ButtonClick(vcl::TObject* Sender);
   TZYLSpecialButtons* Buttons() const;
-  TZYLCustomSpeedButton* FButton = nullptr;
-  vcl::TNotifyEvent FOnClick;
+  TZYLOwnedComponent<TZYLCustomSpeedButton> FButton;
 };
 
 class TZYLSpecialButtons : public vcl::TOwnedCollection {
@@ -88,12 +93,17 @@ class TZYLSpecialButtons : public vcl::TOwnedCollection {
   TZYLSpecialButton* GetItem(int Index) const;
 
   // Runs when the collection or one of its items changed: the owner rebuilds its buttons.
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
   // Runs after an item's own click method, with the item's index (the owner's handling).
-  TZYLSpecialButtonClick OnItemClick;
+  const TZYLSpecialButtonClick& GetOnItemClick() const { return FOnItemClick; }
+  void SetOnItemClick(const TZYLSpecialButtonClick& Value) { FOnItemClick = Value; }
 
  protected:
   void Update(vcl::TCollectionItem* Item) override;
+
+  vcl::TNotifyEvent FOnChange;
+  TZYLSpecialButtonClick FOnItemClick;
 
  private:
   vcl::TWinControl* FControl;

@@ -190,7 +190,7 @@ void TZYLAniCtrl::Play() {
   FPassCount = 0;
   FImageIndex = GetFirstFrame();
   FAnimate = true;
-  if (OnStart) OnStart(this);
+  if (FOnStart) FOnStart(this);
   ShowFrame(true);
   FTimer.Enable(true);
 }

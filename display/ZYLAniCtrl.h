@@ -87,9 +87,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   // The timer handler: one step of the animation.
   void GetTimer(vcl::TObject* Sender);
 
-  vcl::TNotifyEvent OnStart;
-  const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
-  void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
+  const vcl::TNotifyEvent& GetOnStart() const { return FOnStart; }
+  void SetOnStart(const vcl::TNotifyEvent& E) { FOnStart = E; }
   const vcl::TNotifyEvent& GetOnAnimate() const { return FOnAnimate; }
   void SetOnAnimate(const vcl::TNotifyEvent& E) { FOnAnimate = E; }
   const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
@@ -132,6 +131,7 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   bool FInLoaded = false;
 
  protected:
+  vcl::TNotifyEvent FOnStart;
   vcl::TNotifyEvent FOnStop;
   vcl::TNotifyEvent FOnAnimate;
 };

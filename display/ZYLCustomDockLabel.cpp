@@ -30,7 +30,7 @@ ZYL_CLASS_IMPL(TZYLCustomDockLabel) {
 TZYLCustomDockLabel::TZYLCustomDockLabel(vcl::TComponent* AOwner)
     : inherited(AOwner), FLink(std::make_unique<TZYLDockLink>(this)) {
   FAutoSize = false;
-  FLink->OnControlLost = [this] { inherited::SetControl(nullptr); };
+  FLink->SetOnControlLost([this] { inherited::SetControl(nullptr); });
 }
 
 TZYLCustomDockLabel::~TZYLCustomDockLabel() {

@@ -128,8 +128,7 @@ TZYLCustomTrackBar::TZYLCustomTrackBar(vcl::TComponent* AOwner)
   SetBounds(Left(), Top(), 220, 35);
   FPageTimer = std::make_unique<TZYLTimer>(
       300, vcl::TNotifyEvent(this, &TZYLCustomTrackBar::TimerExpired), false, false);
-  FThumb = std::make_unique<vcl::TBitmap>();
-  FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
+  FThumb.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
   FTrackFillObject.reset(new TZYLFillObject(),
                          vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
   // A control made by code has a thumb without calling Init; loading rebuilds it in Loaded.
@@ -139,7 +138,6 @@ TZYLCustomTrackBar::TZYLCustomTrackBar(vcl::TComponent* AOwner)
 TZYLCustomTrackBar::~TZYLCustomTrackBar() {
   FTrackFillObject.reset();
   FPageTimer.reset();
-  FThumb->OnChange = nullptr;
 }
 
 void TZYLCustomTrackBar::Init() { CreateThumb(); }
@@ -311,9 +309,7 @@ void TZYLCustomTrackBar::SetThumbStyle(TZYLThumbStyle Value) {
 }
 
 void TZYLCustomTrackBar::EmptyThumb() {
-  FThumb->OnChange = nullptr;
-  FThumb = std::make_unique<vcl::TBitmap>();
-  FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
+  FThumb.reset(new vcl::TBitmap(), vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
   FThumbCross = FThumbLength = FThumbHalf = 0;
 }
 
@@ -348,9 +344,9 @@ void TZYLCustomTrackBar::TakeCustomSizes() {
 
 bool TZYLCustomTrackBar::ThumbFromList() {
   if (IMLEmpty()) return false;
-  FThumb->OnChange = nullptr;
+  FThumb.Link({});
   vcl::TFinally back(
-      [this] { FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange); });
+      [this] { FThumb.Link(vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange)); });
   FImageList->GetBitmapItem(FListIndex, FImageIndex, FThumb.get());
   FThumbStyle = tsCustom;
   FThumbFromList = true;

@@ -215,7 +215,7 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   vcl::TRect FThumbRect{};
   vcl::TRect FTickArea{};
   TZYLThumbStyle FThumbStyle = tsStandard;
-  std::unique_ptr<vcl::TBitmap> FThumb;
+  TZYLOwned<vcl::TBitmap> FThumb;
   TZYLOwned<TZYLFillObject> FTrackFillObject;
   bool FThumbDragging = false;
   int FThumbCross = 0;

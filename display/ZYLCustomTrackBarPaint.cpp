@@ -175,7 +175,7 @@ void TZYLCustomTrackBar::DrawTicks() {
 
 void TZYLCustomTrackBar::CreateThumb() {
   if (ComponentState().contains(vcl::csLoading)) return;
-  FThumb->OnChange = nullptr;
+  FThumb.Link({});
   const bool horizontal = FOrientation == toHorizontal;
   // A thumb as wide as the track, within int's range.
   const int tw = std::min(FTrackWidth, INT32_MAX - 16);
@@ -228,7 +228,7 @@ void TZYLCustomTrackBar::CreateThumb() {
   }
   FThumbHalf = FThumbLength / 2;
   FThumbBack.reset();  // its size follows the new frame
-  FThumb->OnChange = vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange);
+  FThumb.Link(vcl::TNotifyEvent(this, &TZYLCustomTrackBar::GetChange));
 }
 
 void TZYLCustomTrackBar::PaintPointedThumb(vcl::TBitmap* F, int W, int H, bool Second) {

@@ -501,11 +501,11 @@ void TZYLScrollBar::Paint() {
     if (FBackStyle == bsDefault && fill == FBack) {
       // The checker pattern, for this paint only.
       const TZYLFillStyle was = FBack->Style();
-      FBack->SetOnChange(nullptr);
+      FBack.Link({});
       vcl::TFinally restore([&] {
         FBack->SetFillStyle(was);
         FBack->SetBitmap(nullptr);
-        FBack->SetOnChange(vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
+        FBack.Link(vcl::TNotifyEvent(this, &TZYLScrollBar::GetChange));
       });
       FBack->SetBitmap(FChecker.get());
       FBack->SetFillStyle(sfBrushBitmap);
@@ -734,7 +734,7 @@ ZYL_CLASS_IMPL(TZYLScrollBarObject) {
       .Default(true)
       .Prop("BackStyle", &C::BackStyle, &C::SetBackStyle)
       .Default(bsDefault)
-      .Prop("OnChange", &C::OnChange, &C::SetOnChange);
+      .Prop("OnChange", &C::GetOnChange, &C::SetOnChange);
 }
 
 TZYLScrollBarObject::TZYLScrollBarObject() : FColor(vcl::clBtnFace), FThumbColor(vcl::clBtnFace) {

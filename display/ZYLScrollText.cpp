@@ -260,7 +260,7 @@ void TZYLScrollText::ExecuteEnh(int32_t Start) {
   }
   FScroll = true;
   FStepCounter = (Start >= 0 && Start <= FSteps - 1) ? Start : 0;
-  if (OnStart) OnStart(this);
+  if (FOnStart) FOnStart(this);
   if (!FScroll) return;  // OnStart stopped it again
   PaintImage();
   FTimer.Enable(true);

@@ -124,9 +124,8 @@ class TZYLScrollText : public TZYLGraphicControl {
     FRunHookData = Data;
   }
 
-  vcl::TNotifyEvent OnStart;
-  const vcl::TNotifyEvent& GetOnStart() const { return OnStart; }
-  void SetOnStart(const vcl::TNotifyEvent& E) { OnStart = E; }
+  const vcl::TNotifyEvent& GetOnStart() const { return FOnStart; }
+  void SetOnStart(const vcl::TNotifyEvent& E) { FOnStart = E; }
   const vcl::TNotifyEvent& GetOnScroll() const { return FOnScroll; }
   void SetOnScroll(const vcl::TNotifyEvent& E) { FOnScroll = E; }
   const vcl::TNotifyEvent& GetOnStop() const { return FOnStop; }
@@ -171,6 +170,7 @@ class TZYLScrollText : public TZYLGraphicControl {
   void* FRunHookData = nullptr;
 
  protected:
+  vcl::TNotifyEvent FOnStart;
   vcl::TNotifyEvent FOnStop;
   vcl::TNotifyEvent FOnScroll;
 };

@@ -52,9 +52,7 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
       .On(vcl::CM_VISIBLECHANGED, &C::CMVisibleChangedEdit)
       .On(vcl::CM_ENABLEDCHANGED, &C::CMEnabledChangedEdit)
       .On(vcl::CM_BIDIMODECHANGED, &C::CMBiDiModeChangedEdit)
-      .On(CM_ZYLBOUNDLABELCHANGE, &C::CMBoundLabelChange)
-      .On(CM_ZYLAFTERENTER, &C::CMAfterEnter)
-      .On(CM_ZYLAFTEREXIT, &C::CMAfterExit);
+      .On(CM_ZYLBOUNDLABELCHANGE, &C::CMBoundLabelChange);
   for (win::UINT msg = win::EM_GETSEL; msg <= win::EM_CHARFROMPOS; ++msg) m.On(msg, &C::EMMessage);
 }
 
@@ -715,14 +713,6 @@ void TZYLBaseEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TZYLBaseEdit::CMBoundLabelChange(vcl::TMessage& /*Message*/) { PlaceLabel(); }
-
-void TZYLBaseEdit::CMAfterEnter(vcl::TMessage& /*Message*/) {
-  if (OnAfterEnter) OnAfterEnter(this);
-}
-
-void TZYLBaseEdit::CMAfterExit(vcl::TMessage& /*Message*/) {
-  if (OnAfterExit) OnAfterExit(this);
-}
 
 void TZYLBaseEdit::SetParent(vcl::TWinControl* AParent) {
   inherited::SetParent(AParent);

@@ -229,13 +229,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   const std::string& ImeName() const { return FImeName; }
   void SetImeName(const std::string& Value) { FImeName = Value; }
 
-  // The events.
-  vcl::TNotifyEvent OnAfterEnter;  // after the focus came (posted)
-  vcl::TNotifyEvent OnAfterExit;   // after the focus went (posted)
-  const vcl::TNotifyEvent& GetOnAfterEnter() const { return OnAfterEnter; }
-  void SetOnAfterEnter(const vcl::TNotifyEvent& E) { OnAfterEnter = E; }
-  const vcl::TNotifyEvent& GetOnAfterExit() const { return OnAfterExit; }
-  void SetOnAfterExit(const vcl::TNotifyEvent& E) { OnAfterExit = E; }
+  // The events (OnAfterEnter and OnAfterExit are the control base's).
   const vcl::TMouseWheelEvent& GetOnMouseWheel() const { return OnMouseWheel; }
   void SetOnMouseWheel(const vcl::TMouseWheelEvent& E) { OnMouseWheel = E; }
   const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
@@ -342,8 +336,6 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void CMEnabledChangedEdit(vcl::TMessage& Message);
   void CMBiDiModeChangedEdit(vcl::TMessage& Message);
   void CMBoundLabelChange(vcl::TMessage& Message);
-  void CMAfterEnter(vcl::TMessage& Message);
-  void CMAfterExit(vcl::TMessage& Message);
 
   std::string FText;
   int FCaretPos = 1;

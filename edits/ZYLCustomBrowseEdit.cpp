@@ -29,7 +29,7 @@ ZYL_CLASS_IMPL(TZYLCustomBrowseEdit) {
 TZYLCustomBrowseEdit::TZYLCustomBrowseEdit(vcl::TComponent* AOwner) : inherited(AOwner) {
   TZYLSpecialButton* button = CustomButtons()->Add();
   SetCustomButtonWidth(BrowseButtonWidth);
-  button->ClickMethod = TZYLSpecialButtonClick(this, &TZYLCustomBrowseEdit::DoOnBrowseClick);
+  button->SetClickMethod(TZYLSpecialButtonClick(this, &TZYLCustomBrowseEdit::DoOnBrowseClick));
   button->SetCtlXP(false);
 }
 
@@ -40,7 +40,7 @@ TZYLSpecialButton* TZYLCustomBrowseEdit::BrowseButton() const {
 // One OnBrowse a click: the descendants' DoBrowse leave it to this handler.
 void TZYLCustomBrowseEdit::DoOnBrowseClick(vcl::TObject* /*Sender*/, int /*Index*/) {
   DoBrowse();
-  if (OnBrowse) OnBrowse(this);
+  if (FOnBrowse) FOnBrowse(this);
 }
 
 void TZYLCustomBrowseEdit::RunDialog(bool TakeFocus, const std::function<void()>& Prepare,
@@ -48,10 +48,10 @@ void TZYLCustomBrowseEdit::RunDialog(bool TakeFocus, const std::function<void()>
                                      const std::function<void()>& Accept) {
   if (TakeFocus && !Focused() && CanFocus()) SetFocus();
   Prepare();
-  if (OnBeforeBrowse) OnBeforeBrowse(this);
+  if (FOnBeforeBrowse) FOnBeforeBrowse(this);
   if (!Execute()) return;
   Accept();
-  if (OnDlgChange) OnDlgChange(this);
+  if (FOnDlgChange) FOnDlgChange(this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -39,15 +39,15 @@ class TZYLCustomBrowseEdit : public TZYLCustomEdit {
   // Whether the text now shows a shortened form of FullText.
   bool TextReduced() const { return FReduced; }
 
-  vcl::TNotifyEvent OnDlgChange;     // a dialog changed the text
-  vcl::TNotifyEvent OnBeforeBrowse;  // a dialog is about to open
-  vcl::TNotifyEvent OnBrowse;        // after browsing
-  const vcl::TNotifyEvent& GetOnDlgChange() const { return OnDlgChange; }
-  void SetOnDlgChange(const vcl::TNotifyEvent& E) { OnDlgChange = E; }
-  const vcl::TNotifyEvent& GetOnBeforeBrowse() const { return OnBeforeBrowse; }
-  void SetOnBeforeBrowse(const vcl::TNotifyEvent& E) { OnBeforeBrowse = E; }
-  const vcl::TNotifyEvent& GetOnBrowse() const { return OnBrowse; }
-  void SetOnBrowse(const vcl::TNotifyEvent& E) { OnBrowse = E; }
+  // A dialog changed the text.
+  const vcl::TNotifyEvent& GetOnDlgChange() const { return FOnDlgChange; }
+  void SetOnDlgChange(const vcl::TNotifyEvent& E) { FOnDlgChange = E; }
+  // A dialog is about to open.
+  const vcl::TNotifyEvent& GetOnBeforeBrowse() const { return FOnBeforeBrowse; }
+  void SetOnBeforeBrowse(const vcl::TNotifyEvent& E) { FOnBeforeBrowse = E; }
+  // After browsing.
+  const vcl::TNotifyEvent& GetOnBrowse() const { return FOnBrowse; }
+  void SetOnBrowse(const vcl::TNotifyEvent& E) { FOnBrowse = E; }
 
  protected:
   // The browse button's work (nothing here).
@@ -67,6 +67,10 @@ class TZYLCustomBrowseEdit : public TZYLCustomEdit {
   void DoEnter() override;
   void DoExit() override;
   void WMSizeBrowse(vcl::TWMSize& Message);
+
+  vcl::TNotifyEvent FOnDlgChange;
+  vcl::TNotifyEvent FOnBeforeBrowse;
+  vcl::TNotifyEvent FOnBrowse;
 
  private:
   void DoOnBrowseClick(vcl::TObject* Sender, int Index);

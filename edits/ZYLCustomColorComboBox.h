@@ -12,6 +12,7 @@
 
 #include "edits/ZYLCustomComboBox.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/graphics/Colors.h"
 
@@ -88,10 +89,7 @@ template <class Self, class Base>
 class TZYLColorListControl : public Base {
  public:
   explicit TZYLColorListControl(vcl::TComponent* AOwner)
-      : Base(AOwner), FCustomColors(std::make_unique<vcl::TStringList>()) {
-    FCustomColors->SetOnChange(vcl::TNotifyEvent(this, &TZYLColorListControl::CustomColorsChange));
-  }
-  ~TZYLColorListControl() override { FCustomColors->SetOnChange(vcl::TNotifyEvent()); }
+      : Base(AOwner), FCustomColors(this, &TZYLColorListControl::CustomColorsChange) {}
 
   bool CustomMode() const { return FCustomMode; }
   // A change rebuilds the list (not while loading).
@@ -194,7 +192,7 @@ class TZYLColorListControl : public Base {
   void CustomColorsChange(vcl::TObject* Sender) { self().GetChange(Sender); }
 
   bool FCustomMode = false;
-  std::unique_ptr<vcl::TStringList> FCustomColors;
+  TZYLOwned<vcl::TStringList> FCustomColors;
   TZYLColorCBOptions FOptions{coDefaultColors, coAllowAnyColor};
   TZYLColorCBStyle FDisplayStyle = csColorText;
   vcl::TColorDialogOptions FDlgOptions;

@@ -89,12 +89,12 @@ ZYL_CLASS_IMPL(TZYLCustomEdit) {
 TZYLCustomEdit::TZYLCustomEdit(vcl::TComponent* AOwner)
     : inherited(AOwner), FButtons(new TZYLSpecialButtons(this, true)) {
   FButtons.Link(vcl::TNotifyEvent(this, &TZYLCustomEdit::ButtonsChanged));
-  FButtons->OnItemClick = TZYLSpecialButtonClick(this, &TZYLCustomEdit::ButtonClicked);
+  FButtons->SetOnItemClick(TZYLSpecialButtonClick(this, &TZYLCustomEdit::ButtonClicked));
   FSelectAllFromEnd = true;
 }
 
 TZYLCustomEdit::~TZYLCustomEdit() {
-  FButtons->OnItemClick = nullptr;
+  FButtons->SetOnItemClick({});
   FButtons.reset();
 }
 

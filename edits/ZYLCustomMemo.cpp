@@ -254,10 +254,10 @@ TZYLCustomMemo::TZYLCustomMemo(vcl::TComponent* AOwner)
 }
 
 TZYLCustomMemo::~TZYLCustomMemo() {
-  FMargin->SetOnChange(nullptr);
-  FLineStyle->OnChange = nullptr;
-  FHorzObj->SetOnChange(nullptr);
-  FVertObj->SetOnChange(nullptr);
+  FMargin.Link({});
+  FLineStyle.Link({});
+  FHorzObj.Link({});
+  FVertObj.Link({});
   FreeBar(FHBar);
   FreeBar(FVBar);
 }

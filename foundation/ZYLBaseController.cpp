@@ -15,7 +15,7 @@ void TZYLChangeLink::Unregister() {
 }
 
 void TZYLChangeLink::Change() {
-  if (OnChange) OnChange(FSender);
+  if (FOnChange) FOnChange(FSender);
 }
 
 ZYL_CLASS_IMPL(TZYLBaseController) {}

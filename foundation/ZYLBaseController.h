@@ -20,11 +20,15 @@ class TZYLChangeLink : public vcl::TObject {
 
   vcl::TObject* Sender() const { return FSender; }
   void SetSender(vcl::TObject* Value) { FSender = Value; }
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
   virtual void Change();
   // Leaves the controller the link is registered with, if any. Safe while that controller is
   // being destroyed: its destructor has unregistered every link by then.
   void Unregister();
+
+ protected:
+  vcl::TNotifyEvent FOnChange;
 
  private:
   friend class TZYLBaseController;

@@ -124,7 +124,7 @@ void TZYLDockLink::DockControl() {
 void TZYLDockLink::Lose() {
   RestoreWndProc();
   FControl = nullptr;
-  if (OnControlLost) OnControlLost();
+  if (FOnControlLost) FOnControlLost();
 }
 
 void TZYLDockLink::InitWndProc() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "foundation/ZYLClass.h"
 #include "platform/controls/ControlTypes.h"
@@ -102,7 +103,11 @@ class TZYLDockLink : public vcl::TObject {
 
   // Called when the link drops its control by itself: the control's window is destroyed with
   // the control, or another dock component took it first while a form was read.
-  std::function<void()> OnControlLost;
+  const std::function<void()>& GetOnControlLost() const { return FOnControlLost; }
+  void SetOnControlLost(std::function<void()> Value) { FOnControlLost = std::move(Value); }
+
+ protected:
+  std::function<void()> FOnControlLost;
 
  private:
   void InitWndProc();

@@ -191,7 +191,7 @@ ZYL_CLASS_IMPL(TZYLImageListConnector) {
 }
 TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)
     : inherited(AOwner), FLink(std::make_unique<TZYLChangeLink>()) {
-  FLink->OnChange = vcl::TNotifyEvent(this, &TZYLImageListConnector::ListChanged);
+  FLink->SetOnChange(vcl::TNotifyEvent(this, &TZYLImageListConnector::ListChanged));
 }
 TZYLImageListConnector::~TZYLImageListConnector() { SetImageList(nullptr); }
 

@@ -159,12 +159,12 @@ void TZYLControl::BoundsChange(TZYLBoundsChangeStates State) {
 
 void TZYLControl::MouseEnter() {
   FMouseAbove = true;
-  if (OnMouseEnter) OnMouseEnter(this);
+  if (FOnMouseEnter) FOnMouseEnter(this);
 }
 
 void TZYLControl::MouseExit() {
   FMouseAbove = false;
-  if (OnMouseExit) OnMouseExit(this);
+  if (FOnMouseExit) FOnMouseExit(this);
 }
 
 void TZYLControl::CMMouseEnter(vcl::TMessage& Message) {

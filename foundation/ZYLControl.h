@@ -83,14 +83,12 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
   vcl::TControl* BackControl(int) override { return nullptr; }
   int BackControlCount() override { return 0; }
 
-  vcl::TNotifyEvent OnMouseEnter;
-  vcl::TNotifyEvent OnMouseExit;
   const TZYLBoundsChangeEvent& GetOnBoundsChange() const { return FOnBoundsChange; }
   void SetOnBoundsChange(const TZYLBoundsChangeEvent& E) { FOnBoundsChange = E; }
-  const vcl::TNotifyEvent& GetOnMouseEnter() const { return OnMouseEnter; }
-  void SetOnMouseEnter(const vcl::TNotifyEvent& E) { OnMouseEnter = E; }
-  const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
-  void SetOnMouseExit(const vcl::TNotifyEvent& E) { OnMouseExit = E; }
+  const vcl::TNotifyEvent& GetOnMouseEnter() const { return FOnMouseEnter; }
+  void SetOnMouseEnter(const vcl::TNotifyEvent& E) { FOnMouseEnter = E; }
+  const vcl::TNotifyEvent& GetOnMouseExit() const { return FOnMouseExit; }
+  void SetOnMouseExit(const vcl::TNotifyEvent& E) { FOnMouseExit = E; }
   bool MouseAbove() const { return FMouseAbove; }
 
  protected:
@@ -111,6 +109,8 @@ class TZYLControl : public vcl::TGraphicControl, public IZYLBackground, public I
 
  protected:
   TZYLBoundsChangeEvent FOnBoundsChange;
+  vcl::TNotifyEvent FOnMouseEnter;
+  vcl::TNotifyEvent FOnMouseExit;
 };
 
 // ---- TZYLBaseControl ----

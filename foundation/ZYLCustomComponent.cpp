@@ -25,7 +25,7 @@ void TZYLCustomComponent::EndUpdate(bool DoChange) {
 }
 
 void TZYLCustomComponent::Change() {
-  if (!IsUpdating() && OnChange) OnChange(this);
+  if (!IsUpdating() && FOnChange) FOnChange(this);
 }
 
 void TZYLCustomComponent::GetChange(vcl::TObject* /*Sender*/) { Change(); }

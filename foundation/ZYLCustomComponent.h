@@ -24,7 +24,8 @@ class TZYLCustomComponent : public vcl::TComponent {
   TZYLAboutVar About() const { return {}; }
   void SetAbout(const TZYLAboutVar&) {}
 
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
 
   // An update counter brackets changes; EndUpdate(true) at zero calls Change.
   void BeginUpdate() { ++FUpdateCount; }
@@ -43,6 +44,7 @@ class TZYLCustomComponent : public vcl::TComponent {
  protected:
   int FUpdateCount = 0;
   bool FCtlXP = true;
+  vcl::TNotifyEvent FOnChange;
 };
 
 }  // namespace zyl

@@ -241,7 +241,7 @@ void TZYLCustomControl::MouseEnter() {
     RecreateWnd();
   }
   FMouseAbove = true;
-  if (OnMouseEnter) OnMouseEnter(this);
+  if (FOnMouseEnter) FOnMouseEnter(this);
 }
 
 void TZYLCustomControl::MouseExit() {
@@ -259,7 +259,7 @@ void TZYLCustomControl::MouseExit() {
       Invalidate();
     }
   }
-  if (OnMouseExit) OnMouseExit(this);
+  if (FOnMouseExit) FOnMouseExit(this);
 }
 
 void TZYLCustomControl::CMMouseEnter(vcl::TMessage& Message) {

@@ -129,12 +129,10 @@ class TZYLCustomControl : public vcl::TCustomControl,
   vcl::TControl* BackControl(int) override { return nullptr; }
   int BackControlCount() override { return 0; }
 
-  vcl::TNotifyEvent OnMouseEnter;
-  vcl::TNotifyEvent OnMouseExit;
-  const vcl::TNotifyEvent& GetOnMouseEnter() const { return OnMouseEnter; }
-  void SetOnMouseEnter(const vcl::TNotifyEvent& E) { OnMouseEnter = E; }
-  const vcl::TNotifyEvent& GetOnMouseExit() const { return OnMouseExit; }
-  void SetOnMouseExit(const vcl::TNotifyEvent& E) { OnMouseExit = E; }
+  const vcl::TNotifyEvent& GetOnMouseEnter() const { return FOnMouseEnter; }
+  void SetOnMouseEnter(const vcl::TNotifyEvent& E) { FOnMouseEnter = E; }
+  const vcl::TNotifyEvent& GetOnMouseExit() const { return FOnMouseExit; }
+  void SetOnMouseExit(const vcl::TNotifyEvent& E) { FOnMouseExit = E; }
   // Raised from the messages the focus handlers post, so after the focus has moved.
   const vcl::TNotifyEvent& GetOnAfterEnter() const { return FOnAfterEnter; }
   void SetOnAfterEnter(const vcl::TNotifyEvent& E) { FOnAfterEnter = E; }
@@ -207,6 +205,8 @@ class TZYLCustomControl : public vcl::TCustomControl,
  protected:
   vcl::TNotifyEvent FOnAfterExit;
   vcl::TNotifyEvent FOnAfterEnter;
+  vcl::TNotifyEvent FOnMouseEnter;
+  vcl::TNotifyEvent FOnMouseExit;
 
  protected:
   vcl::TNotifyEvent FOnMove;

@@ -153,19 +153,11 @@ ZYL_CLASS_IMPL(TZYLFaceController) {
 }
 
 TZYLFaceController::TZYLFaceController(vcl::TComponent* AOwner) : inherited(AOwner) {
-  for (auto& s : FSettings) {
-    s = new TZYLFaceSetting();
-    s->SetOnChange(vcl::TNotifyEvent(this, &TZYLFaceController::SettingChanged));
-  }
+  for (auto& s : FSettings)
+    s.reset(new TZYLFaceSetting(), vcl::TNotifyEvent(this, &TZYLFaceController::SettingChanged));
 }
 
-TZYLFaceController::~TZYLFaceController() {
-  for (auto& s : FSettings) {
-    s->SetOnChange(nullptr);
-    delete s;
-    s = nullptr;
-  }
-}
+TZYLFaceController::~TZYLFaceController() = default;
 
 void TZYLFaceController::SettingChanged(vcl::TObject* /*Sender*/) { Change(); }
 
@@ -185,7 +177,7 @@ void TZYLFaceController::Assign(vcl::TPersistent* Source) {
 
 TZYLFaceSetting* TZYLFaceController::Setting(TZYLFaceState State) const {
   const int i = static_cast<int>(State);
-  return i >= 0 && i < ZYLFaceStateCount ? FSettings[i] : nullptr;
+  return i >= 0 && i < ZYLFaceStateCount ? FSettings[i].get() : nullptr;
 }
 
 bool TZYLFaceController::IsDefault() const {

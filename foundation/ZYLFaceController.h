@@ -143,7 +143,7 @@ class TZYLFaceController : public TZYLBaseController {
  private:
   void SettingChanged(vcl::TObject* Sender);
 
-  TZYLFaceSetting* FSettings[ZYLFaceStateCount] = {};
+  TZYLOwned<TZYLFaceSetting> FSettings[ZYLFaceStateCount];
   vcl::TControl* FHotControl = nullptr;
 };
 

@@ -16,7 +16,7 @@ class TZYLObject : public vcl::TPersistent {
   ZYL_CLASS(TZYLObject, vcl::TPersistent)
   TZYLObject() = default;
 
-  const vcl::TNotifyEvent& OnChange() const { return FOnChange; }
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
   void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
   // The update flag: a Boolean, not a counter.
   bool Updating() const { return FUpdate; }

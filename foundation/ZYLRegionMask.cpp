@@ -34,19 +34,9 @@ ZYL_CLASS_IMPL(TZYLRegionMask) {
       .Default(spfDefault);
 }
 
-TZYLRegionMask::TZYLRegionMask() {
-  for (vcl::TBitmap** b : {&FBorderBmp, &FBorderUpBmp, &FBorderDnBmp}) {
-    *b = new vcl::TBitmap();
-    (*b)->OnChange = vcl::TNotifyEvent(this, &TZYLRegionMask::BitmapChanged);
-  }
-}
+TZYLRegionMask::TZYLRegionMask() = default;
 
-TZYLRegionMask::~TZYLRegionMask() {
-  for (vcl::TBitmap* b : {FBorderBmp, FBorderUpBmp, FBorderDnBmp}) {
-    b->OnChange = nullptr;
-    delete b;
-  }
-}
+TZYLRegionMask::~TZYLRegionMask() = default;
 
 void TZYLRegionMask::BitmapChanged(vcl::TObject* /*Sender*/) { Change(); }
 

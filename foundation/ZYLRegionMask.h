@@ -8,6 +8,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwned.h"
 #include "platform/base/Types.h"
 
 namespace vcl {
@@ -69,9 +70,9 @@ class TZYLRegionMask : public TZYLObject {
 
   std::vector<uint8_t> FData;
   uint32_t FDataSize = 0;
-  vcl::TBitmap* FBorderBmp = nullptr;
-  vcl::TBitmap* FBorderUpBmp = nullptr;
-  vcl::TBitmap* FBorderDnBmp = nullptr;
+  TZYLOwned<vcl::TBitmap> FBorderBmp{this, &TZYLRegionMask::BitmapChanged};
+  TZYLOwned<vcl::TBitmap> FBorderUpBmp{this, &TZYLRegionMask::BitmapChanged};
+  TZYLOwned<vcl::TBitmap> FBorderDnBmp{this, &TZYLRegionMask::BitmapChanged};
   TZYLSavePixelFormat FPixelFormat = spfDefault;
   bool FCompressed = false;
 };

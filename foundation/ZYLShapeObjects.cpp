@@ -228,7 +228,7 @@ void TZYLPointList::EndUpdate(bool DoChange) {
 }
 
 void TZYLPointList::Change() {
-  if (FUpdateCount == 0 && OnChange) OnChange(this);
+  if (FUpdateCount == 0 && FOnChange) FOnChange(this);
 }
 
 void TZYLPointList::Notify(void* Item, vcl::TListNotification Action) {

@@ -110,7 +110,8 @@ class TZYLPointList : public vcl::TList {
   ZYL_CLASS(TZYLPointList, vcl::TList)
   TZYLPointList() = default;
 
-  vcl::TNotifyEvent OnChange;
+  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
 
   static void* PackPoint(const vcl::TPoint& P);
   static vcl::TPoint UnpackPoint(const void* Item);
@@ -138,6 +139,8 @@ class TZYLPointList : public vcl::TList {
 
  protected:
   void Notify(void* Item, vcl::TListNotification Action) override;
+
+  vcl::TNotifyEvent FOnChange;
 
  private:
   int FUpdateCount = 0;

@@ -92,8 +92,7 @@ TZYLMRUList::~TZYLMRUList() {
     FButton->RemoveFreeNotification(this);
     FButton = nullptr;
   }
-  delete FPopup;
-  FPopup = nullptr;
+  FPopup.reset();
   FEntries.reset();
 }
 
@@ -201,7 +200,7 @@ void TZYLMRUList::ShareList(vcl::TStrings* Strings) {
 
 void TZYLMRUList::CheckSharedFile(const std::string& FileName) {
   bool remove = false;
-  if (OnClick) OnClick(this, FileName, remove);
+  if (FOnClick) FOnClick(this, FileName, remove);
   if (remove)
     Remove(FileName);
   else
@@ -229,7 +228,6 @@ void TZYLMRUList::Notification(vcl::TComponent* AComponent, vcl::TOperation Oper
   inherited::Notification(AComponent, Operation);
   if (Operation != vcl::opRemove) return;
   std::erase(FItems, AComponent);
-  if (AComponent == FPopup) FPopup = nullptr;
   if (AComponent == FMenuItem) {
     FMenuItem = nullptr;
     UpdateMenu();
@@ -354,10 +352,7 @@ void TZYLMRUList::FillMenuItem() {
 }
 
 void TZYLMRUList::FillDropDown() {
-  if (!FPopup) {
-    FPopup = new vcl::TPopupMenu(this);
-    FPopup->FreeNotification(this);
-  }
+  if (!FPopup) FPopup.reset(new vcl::TPopupMenu(this));
   vcl::TMenuItem* root = FPopup->Items();
   int index = 0;
   if (FEntries->Count() > 0) {
@@ -376,11 +371,7 @@ void TZYLMRUList::ClearMenu() {
     item->RemoveFreeNotification(this);
     delete item;
   }
-  if (FPopup && !FButton) {
-    vcl::TPopupMenu* popup = FPopup;
-    FPopup = nullptr;
-    delete popup;
-  }
+  if (!FButton) FPopup.reset();
 }
 
 void TZYLMRUList::UpdateMenu() {
@@ -394,7 +385,7 @@ void TZYLMRUList::UpdateMenu() {
     if (stops) return;
   }
   if (FButton) FillDropDown();
-  if (OnChange && (FMenuItem || FButton)) OnChange(this);
+  if (FMenuItem || FButton) Change();
 }
 
 void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
@@ -415,7 +406,7 @@ void TZYLMRUList::HandleMenuClick(vcl::TObject* Sender) {
   // A copy: the handler and the reordering below change the list and rebuild the menu.
   const std::string entry = FEntries->Strings(static_cast<int>(tag));
   bool remove = false;
-  if (OnClick) OnClick(this, entry, remove);
+  if (FOnClick) FOnClick(this, entry, remove);
   if (FShared) return;
   if (remove)
     Remove(entry);

@@ -15,6 +15,7 @@
 
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLIniCtrl.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 
@@ -92,13 +93,10 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   // The text an entry shows (before the accelerator), at most MaxLength characters.
   std::string ShownText(const std::string& FileName) const;
 
-  TZYLMRUClickEvent OnClick;
-  const TZYLMRUClickEvent& GetOnClick() const { return OnClick; }
-  void SetOnClick(const TZYLMRUClickEvent& Value) { OnClick = Value; }
-  // Its own change event, apart from the component base's (which it hides).
-  vcl::TNotifyEvent OnChange;
-  const vcl::TNotifyEvent& GetOnChange() const { return OnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& Value) { OnChange = Value; }
+  const TZYLMRUClickEvent& GetOnClick() const { return FOnClick; }
+  void SetOnClick(const TZYLMRUClickEvent& Value) { FOnClick = Value; }
+  // OnChange is the component base's: it fires (unless updating) after the menu or the
+  // button's drop-down was rebuilt.
   const vcl::TNotifyEvent& GetOnClearListClick() const { return FOnClearListClick; }
   void SetOnClearListClick(const vcl::TNotifyEvent& Value) { FOnClearListClick = Value; }
 
@@ -129,11 +127,13 @@ class TZYLMRUList : public TZYLCustomIniComponent {
   bool FUpdating = false;
   bool FShared = false;
   TZYLBaseGraphicButton* FButton = nullptr;
-  vcl::TPopupMenu* FPopup = nullptr;
+  // Made with the list as owner; whoever frees it first, it is freed once.
+  TZYLOwnedComponent<vcl::TPopupMenu> FPopup;
   TZYLMRUDisplay FDisplay = mdFileName;
   std::vector<TZYLMRUItem*> FItems;
 
  protected:
+  TZYLMRUClickEvent FOnClick;
   vcl::TNotifyEvent FOnClearListClick;
 };
 

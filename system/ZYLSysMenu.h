@@ -50,8 +50,6 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   void SetShowEntries(TZYLSysMenuEntries Value) { FShowEntries = Value; }
   const TZYLSysMenuClickEvent& GetOnClick() const { return FOnClick; }
   void SetOnClick(const TZYLSysMenuClickEvent& Value) { FOnClick = Value; }
-  const vcl::TNotifyEvent& GetOnChange() const { return FOnChange; }
-  void SetOnChange(const vcl::TNotifyEvent& Value) { FOnChange = Value; }
 
   // Whether the own entries are in the system menu.
   bool Active() const { return FActive; }
@@ -102,7 +100,6 @@ class TZYLSysMenu : public TZYLWndProcComponent {
   bool FActive = false;
   vcl::TMenuItem* FFoundItem = nullptr;
   TZYLSysMenuClickEvent FOnClick;
-  vcl::TNotifyEvent FOnChange;
 };
 
 inline constexpr vcl::TUnitEntry ZYLSysMenuUnit = vcl::ClassesUnit<TZYLSysMenu>("ZYLSysMenu");

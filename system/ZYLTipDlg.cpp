@@ -94,9 +94,9 @@ void TZYLTipDlg::SetTips(vcl::TStrings* Value) { FTips->Assign(Value); }
 int TZYLTipDlg::GetTipsCount() const { return FTips->Count(); }
 
 void TZYLTipDlg::TipsChange(vcl::TObject* /*Sender*/) {
-  FTips->SetOnChange({});
+  FTips.Link({});
   const vcl::TFinally rehook(
-      [this] { FTips->SetOnChange(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange)); });
+      [this] { FTips.Link(vcl::TNotifyEvent(this, &TZYLTipDlg::TipsChange)); });
   RemoveEmptyLines(FTips.get());
 }
 

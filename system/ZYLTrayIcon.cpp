@@ -233,19 +233,19 @@ void TZYLTrayIcon::TrayWndProc(vcl::TMessage& Message) {
   vcl::TShiftState twice = shift;
   twice.Include(vcl::ssDouble);
   auto down = [&](vcl::TMouseButton button, vcl::TShiftState s) {
-    if (OnMouseDown) OnMouseDown(this, button, s, at.X, at.Y);
+    if (FOnMouseDown) FOnMouseDown(this, button, s, at.X, at.Y);
   };
   auto up = [&](vcl::TMouseButton button) {
-    if (OnClick) OnClick(this);
-    if (OnMouseUp) OnMouseUp(this, button, shift, at.X, at.Y);
+    if (FOnClick) FOnClick(this);
+    if (FOnMouseUp) FOnMouseUp(this, button, shift, at.X, at.Y);
   };
   auto doubleClick = [&](vcl::TMouseButton button) {
-    if (OnDblClick) OnDblClick(this);
+    if (FOnDblClick) FOnDblClick(this);
     down(button, twice);
   };
   switch (static_cast<win::UINT>(Message.LParam)) {
     case win::WM_MOUSEMOVE:
-      if (OnMouseMove) OnMouseMove(this, shift, at.X, at.Y);
+      if (FOnMouseMove) FOnMouseMove(this, shift, at.X, at.Y);
       break;
     case win::WM_LBUTTONDOWN: down(vcl::mbLeft, shift); break;
     case win::WM_LBUTTONUP: up(vcl::mbLeft); break;
@@ -253,7 +253,7 @@ void TZYLTrayIcon::TrayWndProc(vcl::TMessage& Message) {
     case win::WM_RBUTTONDOWN:
       down(vcl::mbRight, shift);
       if (FPopupMenu) {
-        if (OnPopUp) OnPopUp(this);
+        if (FOnPopUp) FOnPopUp(this);
         win::SetForegroundWindow(AppWindow());
         if (vcl::Application) vcl::Application->ProcessMessages();
         FPopupMenu->SetPopupComponent(this);
@@ -299,7 +299,7 @@ void TZYLTrayIcon::WndProc(vcl::TMessage& Message) {
              FNoClose && FActive) {
     HideApplication();
     HideForm();
-    if (OnNoClose) OnNoClose(Owner());
+    if (FOnNoClose) FOnNoClose(Owner());
     return;
   }
   inherited::WndProc(Message);

@@ -69,28 +69,30 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
   // The timer of the animation (null while there is none).
   const TZYLModeTimer& Timers() const { return FTimers; }
 
-  vcl::TNotifyEvent OnClick, OnDblClick, OnPopUp, OnNoClose;
-  vcl::TMouseEvent OnMouseDown, OnMouseUp;
-  vcl::TMouseMoveEvent OnMouseMove;
-  const vcl::TNotifyEvent& GetOnClick() const { return OnClick; }
-  void SetOnClick(const vcl::TNotifyEvent& Value) { OnClick = Value; }
-  const vcl::TNotifyEvent& GetOnDblClick() const { return OnDblClick; }
-  void SetOnDblClick(const vcl::TNotifyEvent& Value) { OnDblClick = Value; }
-  const vcl::TNotifyEvent& GetOnPopUp() const { return OnPopUp; }
-  void SetOnPopUp(const vcl::TNotifyEvent& Value) { OnPopUp = Value; }
-  const vcl::TNotifyEvent& GetOnNoClose() const { return OnNoClose; }
-  void SetOnNoClose(const vcl::TNotifyEvent& Value) { OnNoClose = Value; }
-  const vcl::TMouseEvent& GetOnMouseDown() const { return OnMouseDown; }
-  void SetOnMouseDown(const vcl::TMouseEvent& Value) { OnMouseDown = Value; }
-  const vcl::TMouseEvent& GetOnMouseUp() const { return OnMouseUp; }
-  void SetOnMouseUp(const vcl::TMouseEvent& Value) { OnMouseUp = Value; }
-  const vcl::TMouseMoveEvent& GetOnMouseMove() const { return OnMouseMove; }
-  void SetOnMouseMove(const vcl::TMouseMoveEvent& Value) { OnMouseMove = Value; }
+  const vcl::TNotifyEvent& GetOnClick() const { return FOnClick; }
+  void SetOnClick(const vcl::TNotifyEvent& Value) { FOnClick = Value; }
+  const vcl::TNotifyEvent& GetOnDblClick() const { return FOnDblClick; }
+  void SetOnDblClick(const vcl::TNotifyEvent& Value) { FOnDblClick = Value; }
+  const vcl::TNotifyEvent& GetOnPopUp() const { return FOnPopUp; }
+  void SetOnPopUp(const vcl::TNotifyEvent& Value) { FOnPopUp = Value; }
+  const vcl::TNotifyEvent& GetOnNoClose() const { return FOnNoClose; }
+  void SetOnNoClose(const vcl::TNotifyEvent& Value) { FOnNoClose = Value; }
+  const vcl::TMouseEvent& GetOnMouseDown() const { return FOnMouseDown; }
+  void SetOnMouseDown(const vcl::TMouseEvent& Value) { FOnMouseDown = Value; }
+  const vcl::TMouseEvent& GetOnMouseUp() const { return FOnMouseUp; }
+  void SetOnMouseUp(const vcl::TMouseEvent& Value) { FOnMouseUp = Value; }
+  const vcl::TMouseMoveEvent& GetOnMouseMove() const { return FOnMouseMove; }
+  void SetOnMouseMove(const vcl::TMouseMoveEvent& Value) { FOnMouseMove = Value; }
 
   void Loaded() override;
   void DefineProperties(vcl::TFiler* Filer) override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void WndProc(vcl::TMessage& Message) override;
+
+ protected:
+  vcl::TNotifyEvent FOnClick, FOnDblClick, FOnPopUp, FOnNoClose;
+  vcl::TMouseEvent FOnMouseDown, FOnMouseUp;
+  vcl::TMouseMoveEvent FOnMouseMove;
 
  private:
   void NotifyIcon(win::DWORD Message, win::HICON IconHandle = nullptr);

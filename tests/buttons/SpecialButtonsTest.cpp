@@ -79,13 +79,38 @@ TEST_F(SpecialButtonsTest, ItemsOwnVisibleButtonsOnTheControl) {
   EXPECT_EQ(loose.Add()->Button()->Parent(), nullptr);
 }
 
+// The visible button may be freed before its item, by the user or by the control it stands on:
+// the item forgets it, and freeing the item or the owner afterwards frees nothing twice.
+TEST_F(SpecialButtonsTest, AButtonFreedFirstIsNotFreedAgain) {
+  TZYLSpecialButton* a = buttons_->Add();
+  buttons_->Add();
+  delete a->Button();
+  EXPECT_EQ(a->Button(), nullptr);
+  EXPECT_EQ(edit_->ControlCount(), 1);
+  buttons_->Delete(0);
+  EXPECT_EQ(buttons_->Count(), 1);
+  delete buttons_->GetItem(0)->Button();
+  delete edit_;
+  edit_ = nullptr;
+
+  auto* parent = new TButtonHost(host_.Form());
+  parent->SetParent(host_.Panel());
+  {
+    TZYLSpecialButtons outer(parent, false);
+    TZYLSpecialButton* item = outer.Add();
+    EXPECT_EQ(item->Button()->Parent(), parent);
+    delete parent;
+    EXPECT_EQ(item->Button(), nullptr);
+  }
+}
+
 TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
   buttons_->Add();
   TZYLSpecialButton* b = buttons_->Add();
   b->Button()->SetBounds(60, 0, 20, 20);
   b->SetOnClick(vcl::TNotifyEvent(&log_, &TClickLog::Click));
-  b->ClickMethod = TZYLSpecialButtonClick(&log_, &TClickLog::Item);
-  buttons_->OnItemClick = TZYLSpecialButtonClick(&log_, &TClickLog::Owner);
+  b->SetClickMethod(TZYLSpecialButtonClick(&log_, &TClickLog::Item));
+  buttons_->SetOnItemClick(TZYLSpecialButtonClick(&log_, &TClickLog::Owner));
   const win::POINT p = THost::At(b->Button(), 5, 5);
   tk::Click(p.X, p.Y);
   EXPECT_EQ(log_.Take(), "click item1 owner1");
@@ -97,7 +122,7 @@ TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {
 
 TEST_F(SpecialButtonsTest, PropertiesPassThroughAndWidthReportsAChange) {
   TZYLSpecialButton* a = buttons_->Add();
-  buttons_->OnChange = vcl::TNotifyEvent(&log_, &TClickLog::Changed);
+  buttons_->SetOnChange(vcl::TNotifyEvent(&log_, &TClickLog::Changed));
   a->SetCtlXP(false);
   a->SetCaption("Go");
   a->SetGroupIndex(2);

@@ -116,7 +116,7 @@ class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSess
   void ExpectOKAssignsOnce() {
     Fill(4);
     TChangeCount changes;
-    list_.OnChange = vcl::TNotifyEvent(&changes, &TChangeCount::Count);
+    list_.SetOnChange(vcl::TNotifyEvent(&changes, &TChangeCount::Count));
     ASSERT_TRUE(Run(MoveCompressAndRemove));
     EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
     for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);

@@ -67,7 +67,7 @@ TEST_F(StringListEditor, EveryEndingButOKLeavesTheListsStreamAsItWasAndOKAssigns
       &list_, [this] { Fill(3); }, [this](TEnding e) { return Run(ChangeEverything, e); });
   Fill(3);
   designtest::TChangeCount changes;
-  list_.OnChange = vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count);
+  list_.SetOnChange(vcl::TNotifyEvent(&changes, &designtest::TChangeCount::Count));
   ASSERT_TRUE(Run(ChangeEverything));
   EXPECT_EQ(ItemNames(&list_), (Strings{"1", "2"}));
   EXPECT_TRUE(list_.Item(0)->Compressed);

@@ -38,7 +38,7 @@ struct Recorder : vcl::TObject {
   void Attach(TZYLAniCtrl* A) {
     Ani = A;
     A->SetOnAnimate(vcl::TNotifyEvent(this, &Recorder::Animate));
-    A->OnStart = vcl::TNotifyEvent(this, &Recorder::Start);
+    A->SetOnStart(vcl::TNotifyEvent(this, &Recorder::Start));
     A->SetOnStop(vcl::TNotifyEvent(this, &Recorder::Stop));
   }
 };

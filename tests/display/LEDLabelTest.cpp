@@ -55,7 +55,7 @@ TEST_F(LEDLabelTest, StyleAndValueText) {
   TZYLLEDLabel l(nullptr);
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csReplicatable));
   EXPECT_TRUE(l.ControlStyle().contains(vcl::csOpaque));
-  EXPECT_EQ(l.LED()->OnChange().Assigned(), true);
+  EXPECT_EQ(l.LED()->GetOnChange().Assigned(), true);
 
   l.SetCaption("Hi");
   EXPECT_EQ(l.GetLabelText(), "Hi");

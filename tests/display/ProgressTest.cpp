@@ -93,7 +93,7 @@ TEST(SmallBarTest, SettingsAndSegmentLength) {
 
 TEST(ProgressTest, SegmentDelta) {
   TZYLProgress p(nullptr);
-  EXPECT_EQ(p.SmallBar()->OnChange().Method().Data, static_cast<vcl::TObject*>(&p));
+  EXPECT_EQ(p.SmallBar()->GetOnChange().Method().Data, static_cast<vcl::TObject*>(&p));
   p.SetStyle(pgBar);
   EXPECT_EQ(p.Delta(), 1);
   p.SetStyle(pgSmallBar);
@@ -390,7 +390,7 @@ ZYL_CLASS_IMPL(TFillProbe) {}
 TEST(ProgressFillTest, FillCaptionColoursAndStream) {
   filltest::THostSession host;
   TFillProbe f(nullptr);
-  EXPECT_EQ(f.FillObject()->OnChange().Method().Data, static_cast<vcl::TObject*>(&f));
+  EXPECT_EQ(f.FillObject()->GetOnChange().Method().Data, static_cast<vcl::TObject*>(&f));
   f.SetColor(vcl::clYellow);
   f.Font()->SetColor(vcl::clBlack);
   f.Font()->SetSize(20);

@@ -45,7 +45,7 @@ struct Recorder : vcl::TObject {
   void Attach(TZYLScrollText* T) {
     S = T;
     T->SetOnScroll(vcl::TNotifyEvent(this, &Recorder::Scroll));
-    T->OnStart = vcl::TNotifyEvent(this, &Recorder::Start);
+    T->SetOnStart(vcl::TNotifyEvent(this, &Recorder::Start));
     T->SetOnStop(vcl::TNotifyEvent(this, &Recorder::Stop));
   }
 };
@@ -208,7 +208,7 @@ TEST_F(ScrollTextTest, StartStepsAndWhatKeepsAStartFromHappening) {
   struct Stopper : vcl::TObject {
     void Start(vcl::TObject* Sender) { static_cast<TZYLScrollText*>(Sender)->Stop(); }
   } stopper;
-  s->OnStart = vcl::TNotifyEvent(&stopper, &Stopper::Start);
+  s->SetOnStart(vcl::TNotifyEvent(&stopper, &Stopper::Start));
   r.Steps.clear();
   s->Execute();
   EXPECT_FALSE(s->Scroll());

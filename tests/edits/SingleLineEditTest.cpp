@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buttons/ZYLSpecialButtons.h"
 #include "display/ZYLBoundLabel.h"
@@ -13,6 +14,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -34,6 +36,35 @@ class SingleLineEditTest : public ::testing::Test {
   THost host_;
   TZYLEdit* edit_ = nullptr;
 };
+
+// OnAfterEnter and OnAfterExit, bound through their published names as a form binds them, come
+// once the focus has moved; they are the control base's events, one of each name.
+TEST_F(SingleLineEditTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
+  struct TFocusLog : vcl::TObject {
+    std::vector<std::string> Log;
+    TZYLEdit* Edit = nullptr;
+    void Note(const char* what) {
+      Log.push_back(std::string(what) + (Edit->Focused() ? " focused" : " not focused"));
+    }
+    void AfterEnter(vcl::TObject*) { Note("after enter"); }
+    void AfterExit(vcl::TObject*) { Note("after exit"); }
+  } log;
+  log.Edit = edit_;
+  TZYLEdit* other = host_.Edit("Other", 10, 60, 120);
+  THost::Focus(other);
+  const vcl::TNotifyEvent afterEnter(&log, &TFocusLog::AfterEnter);
+  const vcl::TNotifyEvent afterExit(&log, &TFocusLog::AfterExit);
+  vcl::SetMethodProp(edit_, "OnAfterEnter", afterEnter.Method());
+  vcl::SetMethodProp(edit_, "OnAfterExit", afterExit.Method());
+  const TZYLCustomControl* base = edit_;
+  EXPECT_TRUE(base->GetOnAfterEnter() == afterEnter);
+  EXPECT_TRUE(base->GetOnAfterExit() == afterExit);
+  edit_->SetFocus();
+  EXPECT_TRUE(log.Log.empty()) << "posted, not yet come";
+  tk::RunUntilIdle();
+  THost::Focus(other);
+  EXPECT_EQ(log.Log, (std::vector<std::string>{"after enter focused", "after exit not focused"}));
+}
 
 TEST_F(SingleLineEditTest, PasswordCharacterShowsInPlaceOfEveryCharacterAndBlocksCopying) {
   TZYLEdit* plain = host_.Edit("Plain", 10, 60, 120);

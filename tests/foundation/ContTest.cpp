@@ -276,7 +276,7 @@ TEST(ImageList, ContainerOperationsNotify) {
   TZYLStringList list;
   TZYLChangeLink link;
   TCounter changes;
-  link.OnChange = vcl::TNotifyEvent(&changes, &TCounter::Hit);
+  link.SetOnChange(vcl::TNotifyEvent(&changes, &TCounter::Hit));
   list.RegisterChanges(&link);
   list.SetDefaultCompressed(true);
   EXPECT_EQ(list.Add(), 0);
@@ -473,7 +473,7 @@ TEST(ImageListConnector, ForwardsChangesAndForgetsAFreedList) {
   auto* list = new TZYLImageList(&owner);
   TZYLImageListConnector conn(nullptr);
   TCounter c;
-  conn.OnChange = vcl::TNotifyEvent(&c, &TCounter::Hit);
+  conn.SetOnChange(vcl::TNotifyEvent(&c, &TCounter::Hit));
   conn.SetImageList(list);
   EXPECT_EQ(c.n, 1);
   EXPECT_EQ(list->LinkCount(), 1);

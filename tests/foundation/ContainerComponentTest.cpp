@@ -71,7 +71,7 @@ TEST(ContainerComponentTest, ChangeLinkReportsEachListChangeOnce) {
   TZYLImageList first(nullptr), second(nullptr);
   TProbeComp c(nullptr);
   TCounter onChange;
-  c.OnChange = vcl::TNotifyEvent(&onChange, &TCounter::On);
+  c.SetOnChange(vcl::TNotifyEvent(&onChange, &TCounter::On));
 
   c.SetImageList(&first);
   ASSERT_EQ(c.Changes(), 1);

@@ -56,7 +56,7 @@ class TProbe : public vcl::TObject,
 // Counts the calls of a change link.
 class TLinkCounter : public vcl::TObject {
  public:
-  TLinkCounter() { Link.OnChange = vcl::TNotifyEvent(this, &TLinkCounter::Changed); }
+  TLinkCounter() { Link.SetOnChange(vcl::TNotifyEvent(this, &TLinkCounter::Changed)); }
   TZYLChangeLink Link;
   int Calls = 0;
   vcl::TObject* LastSender = nullptr;

@@ -590,7 +590,7 @@ TEST(ZYLGraphShape, CalcAndDrawThroughTheSettingsObjects) {
   TZYLSimpleBevel bevel;
   TZYLPointList list;
   TChangeCounter counter;
-  list.OnChange = vcl::TNotifyEvent(&counter, &TChangeCounter::Changed);
+  list.SetOnChange(vcl::TNotifyEvent(&counter, &TChangeCounter::Changed));
   ZYLShapeCalc(r, stOctagon, nullptr, false, nullptr, 0, &bevel, &shadow, &list);
   EXPECT_EQ(counter.Count, 1);  // one change for the whole outline
   const auto expect = ZYLShapeOutline(

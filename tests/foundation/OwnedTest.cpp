@@ -1,12 +1,16 @@
 // TZYLOwned: the holder of an owner's settings object links the object's change notification,
 // unlinks it before freeing the object, and frees on reset, on move-assignment and at the end.
+// TZYLOwnedComponent: the holder of a component that someone else may free first frees it
+// exactly once.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 #include "foundation/ZYLBaseController.h"
 #include "foundation/ZYLObject.h"
 #include "foundation/ZYLOwned.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/graphics/GraphicsObjects.h"
 
 using namespace zyl;
@@ -141,6 +145,61 @@ TEST(ZYLOwned, MovingHandsTheObjectOverOnce) {
   c.reset();
   EXPECT_EQ(freedA, 1);
   EXPECT_EQ(owner.Count, 1);
+}
+
+// A component that counts how often it is freed.
+class TCountedComponent : public vcl::TComponent {
+ public:
+  TCountedComponent(vcl::TComponent* AOwner, int* Freed) : vcl::TComponent(AOwner), FFreed(Freed) {}
+  ~TCountedComponent() override { ++*FFreed; }
+
+ private:
+  int* FFreed;
+};
+
+TEST(ZYLOwnedComponent, FreesItsComponentOnceWhoeverGoesFirst) {
+  enum TFirst { fHolder, fUser, fOwner };
+  struct Case {
+    TFirst First;
+    const char* Name;
+  };
+  const Case cases[] = {{fHolder, "the holder"}, {fUser, "the user"}, {fOwner, "the owner"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    int freed = 0;
+    auto owner = std::make_unique<vcl::TComponent>(nullptr);
+    {
+      TZYLOwnedComponent<TCountedComponent> held(new TCountedComponent(owner.get(), &freed));
+      ASSERT_NE(held.get(), nullptr);
+      if (c.First == fUser) delete held.get();
+      if (c.First == fOwner) owner.reset();
+      EXPECT_EQ(freed, c.First == fHolder ? 0 : 1);
+      EXPECT_EQ(held.get() == nullptr, c.First != fHolder) << "the holder forgets a freed one";
+    }
+    EXPECT_EQ(freed, 1);
+    if (owner) {
+      EXPECT_EQ(owner->ComponentCount(), 0);
+    }
+  }
+}
+
+TEST(ZYLOwnedComponent, ResetFreesTheOldComponentUnlessItIsGoneAlready) {
+  int freedA = 0, freedB = 0, freedC = 0;
+  TZYLOwnedComponent<TCountedComponent> held(new TCountedComponent(nullptr, &freedA));
+  held.reset(new TCountedComponent(nullptr, &freedB));
+  EXPECT_EQ(freedA, 1);
+  EXPECT_EQ(freedB, 0);
+  TCountedComponent* b = held.get();
+  delete b;
+  EXPECT_EQ(held.get(), nullptr);
+  held.reset(new TCountedComponent(nullptr, &freedC));
+  EXPECT_EQ(freedB, 1) << "a component freed from outside is not freed again";
+  EXPECT_NE(held.get(), nullptr);
+  held.reset();
+  EXPECT_EQ(freedC, 1);
+  EXPECT_EQ(held.get(), nullptr);
+  held.reset();  // resetting an empty holder does nothing
+  EXPECT_EQ(freedA + freedB + freedC, 3);
 }
 
 }  // namespace

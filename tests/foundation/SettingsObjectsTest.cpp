@@ -416,7 +416,7 @@ TEST(SettingsObjects, DateTimeParts) {
 TEST(SettingsObjects, PointListPacksAndSignalsEveryChange) {
   TZYLPointList l;
   TCounter c;
-  l.OnChange = vcl::TNotifyEvent(&c, &TCounter::Hit);
+  l.SetOnChange(vcl::TNotifyEvent(&c, &TCounter::Hit));
   l.AddPoint({-5, 7});
   l.AddPoint({32767, -32768});
   EXPECT_EQ(c.Count, 2);
@@ -601,9 +601,9 @@ TEST(Controllers, LinksAreCalledAndUnregisteredLastToFirst) {
   auto* ctl = new TZYLBaseController(nullptr);
   TZYLChangeLink a, b;
   TCounter ca, cb, own;
-  a.OnChange = vcl::TNotifyEvent(&ca, &TCounter::Hit);
-  b.OnChange = vcl::TNotifyEvent(&cb, &TCounter::Hit);
-  ctl->OnChange = vcl::TNotifyEvent(&own, &TCounter::Hit);
+  a.SetOnChange(vcl::TNotifyEvent(&ca, &TCounter::Hit));
+  b.SetOnChange(vcl::TNotifyEvent(&cb, &TCounter::Hit));
+  ctl->SetOnChange(vcl::TNotifyEvent(&own, &TCounter::Hit));
   ctl->RegisterChanges(&a);
   ctl->RegisterChanges(&b);
   ctl->RegisterChanges(&a);
@@ -679,7 +679,7 @@ TEST(Controllers, SupportsAndCustomComponent) {
   EXPECT_FALSE(c.UseXP());
   ZYLSetThemeQuery(nullptr);
   TCounter cnt;
-  c.OnChange = vcl::TNotifyEvent(&cnt, &TCounter::Hit);
+  c.SetOnChange(vcl::TNotifyEvent(&cnt, &TCounter::Hit));
   c.BeginUpdate();
   c.BeginUpdate();
   c.GetChange(nullptr);

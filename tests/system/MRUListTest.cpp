@@ -9,6 +9,7 @@
 #include "buttons/ZYL3DButton.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
@@ -134,7 +135,7 @@ TEST_F(MRUList, ListOperationsKeepOrderAndLimits) {
   list_->ShareList(&more);
   EXPECT_EQ(Join(list_->Entries()), "x|y|z");
   listener_.RemoveIt = true;
-  list_->OnClick = TZYLMRUClickEvent(&listener_, &TListener::Click);
+  list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
   list_->CheckSharedFile("y");
   EXPECT_EQ(Join(list_->Entries()), "x|z");
   listener_.RemoveIt = false;
@@ -228,7 +229,7 @@ TEST_F(MRUList, ClickingAnEntryReportsAndReorders) {
   Fill({"a.txt", "b.txt", "c.txt"});
   list_->SetMenuItem(Item("Exit"));
   list_->SetStyle(msBeforeItem);
-  list_->OnClick = TZYLMRUClickEvent(&listener_, &TListener::Click);
+  list_->SetOnClick(TZYLMRUClickEvent(&listener_, &TListener::Click));
   Choose({"3 a.txt"});
   EXPECT_EQ(Join(list_->Entries()), "a.txt|c.txt|b.txt");
   EXPECT_EQ(Captions(popup_->Items()), "Open|Save|-|*&1 a.txt|*&2 c.txt|*&3 b.txt|*-|Exit");
@@ -305,7 +306,7 @@ TEST_F(MRUList, ItemsDoNotOutliveTheListOrItsMenuItem) {
 TEST_F(MRUList, ButtonDropDownFollowsTheList) {
   auto* button = new TZYL3DEffectButton(form_.get());
   button->SetParent(form_.get());
-  list_->OnChange = vcl::TNotifyEvent(&listener_, &TListener::Change);
+  list_->SetOnChange(vcl::TNotifyEvent(&listener_, &TListener::Change));
   list_->SetButton(button);
   ASSERT_NE(list_->DropDownMenu(), nullptr);
   EXPECT_EQ(button->DropDown(), list_->DropDownMenu());
@@ -317,6 +318,54 @@ TEST_F(MRUList, ButtonDropDownFollowsTheList) {
   EXPECT_EQ(button->DropDown(), nullptr);
   EXPECT_EQ(list_->DropDownMenu(), nullptr);
   list_->SetButton(button);
+  delete list_;
+  list_ = nullptr;
+  EXPECT_EQ(button->DropDown(), nullptr);
+}
+
+// The list has one change event, the component base's: a handler a form binds through the
+// published name is the one the base holds, and it fires when the list's menu changes.
+TEST_F(MRUList, OnChangeIsTheOneChangeEventOfTheComponent) {
+  const vcl::TNotifyEvent heard(&listener_, &TListener::Change);
+  TZYLCustomComponent* base = list_;
+  vcl::SetMethodProp(list_, "OnChange", heard.Method());
+  EXPECT_TRUE(base->GetOnChange() == heard);
+  // Without a menu item or a button nothing is shown, and no change is told.
+  Fill({"a"});
+  EXPECT_TRUE(listener_.Heard.empty());
+  list_->SetMenuItem(Item("Save"));
+  Fill({"b"});
+  list_->Remove("a");
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"change", "change", "change"}));
+
+  // A handler set through the base is the published one and fires the same way.
+  listener_.Heard.clear();
+  base->SetOnChange(vcl::TNotifyEvent());
+  EXPECT_EQ(vcl::GetMethodProp(list_, "OnChange").Code, nullptr);
+  list_->Add("c");
+  EXPECT_TRUE(listener_.Heard.empty());
+  base->SetOnChange(heard);
+  EXPECT_TRUE(vcl::TNotifyEvent::FromMethod(vcl::GetMethodProp(list_, "OnChange")) == heard);
+  list_->Add("d");
+  EXPECT_EQ(listener_.Heard, (std::vector<std::string>{"change"}));
+}
+
+// The drop-down menu the list made may be freed by someone else first: the list forgets it,
+// makes a new one on the next change, and frees nothing twice when it goes.
+TEST_F(MRUList, ADropDownFreedFirstIsNotFreedAgain) {
+  auto* button = new TZYL3DEffectButton(form_.get());
+  button->SetParent(form_.get());
+  Fill({"a"});
+  list_->SetButton(button);
+  ASSERT_NE(list_->DropDownMenu(), nullptr);
+  delete list_->DropDownMenu();
+  EXPECT_EQ(list_->DropDownMenu(), nullptr);
+  EXPECT_EQ(button->DropDown(), nullptr);
+  list_->Add("b");
+  ASSERT_NE(list_->DropDownMenu(), nullptr);
+  EXPECT_EQ(button->DropDown(), list_->DropDownMenu());
+  EXPECT_EQ(Captions(list_->DropDownMenu()->Items()), "*&1 b|*&2 a");
+  delete list_->DropDownMenu();
   delete list_;
   list_ = nullptr;
   EXPECT_EQ(button->DropDown(), nullptr);
