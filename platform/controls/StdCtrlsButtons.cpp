@@ -4,8 +4,8 @@
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
-#include "platform/rtl/Consts.h"
 #include "platform/gdi/GdiGuards.h"
+#include "platform/rtl/Consts.h"
 #include "platform/text/Text.h"
 
 namespace vcl {
@@ -265,9 +265,7 @@ void TCustomCheckBox::CreateWnd() {
   SendMessageA(handle_, BM_SETCHECK, static_cast<WPARAM>(state_), 0);
 }
 
-void TCustomCheckBox::SetAlignment(TLeftRight Value) {
-  ChangeAlignment(Value, SCheckBoxAlignment);
-}
+void TCustomCheckBox::SetAlignment(TLeftRight Value) { ChangeAlignment(Value, SCheckBoxAlignment); }
 
 void TCustomCheckBox::SetState(TCheckBoxState Value) {
   if (state_ == Value) return;
@@ -336,9 +334,7 @@ void TRadioButton::CreateWnd() {
   SendMessageA(handle_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TRadioButton::SetAlignment(TLeftRight Value) {
-  ChangeAlignment(Value, SRadioButtonAlignment);
-}
+void TRadioButton::SetAlignment(TLeftRight Value) { ChangeAlignment(Value, SRadioButtonAlignment); }
 
 void TRadioButton::SetChecked(bool Value) {
   if (checked_ == Value) return;
