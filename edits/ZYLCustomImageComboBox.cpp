@@ -51,10 +51,9 @@ TZYLCustomImageComboBox::TZYLCustomImageComboBox(TComponent* AOwner)
 }
 
 TZYLCustomImageComboBox::~TZYLCustomImageComboBox() {
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
+  ReleaseImageList();
   FFont3D.reset();
   FLayout.reset();
-  FChangeLink.reset();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -161,7 +160,7 @@ void TZYLCustomImageComboBox::Loaded() {
 
 void TZYLCustomImageComboBox::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+  if (ForgetRemovedList(AComponent, Operation)) GetIMLChange(nullptr);
 }
 
 void TZYLCustomImageComboBox::DefineProperties(TFiler* Filer) {

@@ -49,8 +49,7 @@ TZYLCustomImageListBox::TZYLCustomImageListBox(vcl::TComponent* AOwner)
 }
 
 TZYLCustomImageListBox::~TZYLCustomImageListBox() {
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink.reset();
+  ReleaseImageList();
   FLayout.reset();
 }
 
@@ -249,7 +248,7 @@ void TZYLCustomImageListBox::Loaded() {
 
 void TZYLCustomImageListBox::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+  if (ForgetRemovedList(AComponent, Operation)) GetIMLChange(nullptr);
 }
 
 void TZYLCustomImageListBox::DefineProperties(vcl::TFiler* Filer) {

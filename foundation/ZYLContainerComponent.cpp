@@ -25,10 +25,7 @@ TZYLContainerComponent::TZYLContainerComponent(vcl::TComponent* AOwner)
                     vcl::TNotifyEvent(this, &TZYLContainerComponent::GetIMLChange));
 }
 
-TZYLContainerComponent::~TZYLContainerComponent() {
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink.reset();
-}
+TZYLContainerComponent::~TZYLContainerComponent() { ReleaseImageList(); }
 
 void TZYLContainerComponent::SetImageList(TZYLCustomImageList* Value) {
   FPendingIdent.clear();
@@ -50,7 +47,7 @@ void TZYLContainerComponent::Loaded() {
 void TZYLContainerComponent::Notification(vcl::TComponent* AComponent,
                                           vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+  if (ForgetRemovedList(AComponent, Operation)) GetIMLChange(nullptr);
 }
 
 void TZYLContainerComponent::DefineProperties(vcl::TFiler* Filer) {

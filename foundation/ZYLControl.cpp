@@ -253,8 +253,7 @@ TZYLBaseControl::TZYLBaseControl(vcl::TComponent* AOwner)
 }
 
 TZYLBaseControl::~TZYLBaseControl() {
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink.reset();
+  ReleaseImageList();
   FBackFX.reset();
 }
 
@@ -282,7 +281,7 @@ void TZYLBaseControl::Loaded() {
 
 void TZYLBaseControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
+  ForgetRemovedList(AComponent, Operation);
 }
 
 void TZYLBaseControl::DefineProperties(vcl::TFiler* Filer) {

@@ -65,8 +65,7 @@ TZYLCustomControl::~TZYLCustomControl() {
   // unregistered the link already: the reference must not be followed then.
   if (FImageList && FChangeLink->Sender() != static_cast<vcl::TObject*>(FImageList))
     FImageList = nullptr;
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink.reset();
+  ReleaseImageList();
   if (TZYLFaceController* fc = FaceController()) {
     fc->UnRegisterChanges(FFaceLink);
     fc->LeaveHot(this);
@@ -313,7 +312,7 @@ void TZYLCustomControl::Loaded() {
 
 void TZYLCustomControl::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
+  ForgetRemovedList(AComponent, Operation);
   if (Operation == vcl::opRemove && AComponent && FFaceController &&
       AComponent == static_cast<vcl::TComponent*>(FFaceController)) {  // compared, not followed
     FFaceLink->Unregister();

@@ -6,7 +6,8 @@
 
 namespace zyl {
 
-TZYLImageListClient::TZYLImageListClient(vcl::TComponent* Client) : FClient(Client) {}
+TZYLImageListClient::TZYLImageListClient(vcl::TComponent* Client, TIndexRule Rule)
+    : FClient(Client), FIndexRule(Rule) {}
 
 TZYLImageListClient::~TZYLImageListClient() = default;
 
@@ -15,7 +16,19 @@ void TZYLImageListClient::SetImageList(TZYLCustomImageList* Value) {
 }
 
 void TZYLImageListClient::SetIndex(int Index, int Value) {
-  if (ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) GetIMLChange(FClient);
+  if (FIndexRule == irListed && Value < 0) return;
+  if (!ZYLStoreValue(Index == iiImageIndex ? FImageIndex : FListIndex, Value)) return;
+  if (FIndexRule == irAny || FImageList) GetIMLChange(FClient);
+}
+
+bool TZYLImageListClient::ForgetRemovedList(vcl::TComponent* AComponent,
+                                            vcl::TOperation Operation) {
+  return ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation);
+}
+
+void TZYLImageListClient::ReleaseImageList() {
+  ZYLLinkImageList(FClient, FChangeLink, FImageList, nullptr);
+  FChangeLink.reset();
 }
 
 bool TZYLImageListClient::IMLEmpty() const {

@@ -23,7 +23,8 @@ class TZYLImageListClient {
   // Moves the change link and the free notification to the new list, then GetIMLChange with
   // the list; the same list does nothing.
   void SetImageList(TZYLCustomImageList* Value);
-  // Index 0 ImageIndex, 1 ListIndex; a changed value calls GetIMLChange with the client.
+  // Index 0 ImageIndex, 1 ListIndex; a changed value calls GetIMLChange with the client (under
+  // irListed only a value of at least 0, and the call only while a list is set).
   int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
   void SetIndex(int Index, int Value);
   int ImageIndex() const { return FImageIndex; }
@@ -35,10 +36,22 @@ class TZYLImageListClient {
   bool IsImageListStored() const;
 
  protected:
+  // How SetIndex takes a value: irAny stores every value and reports each change; irListed
+  // ignores negative values and reports a change only while a list is set (an index means
+  // nothing without one).
+  enum TIndexRule { irAny, irListed };
+
   // Client is the component that derives from this class; the link's owner and the one the
-  // list's free notification reaches.
-  explicit TZYLImageListClient(vcl::TComponent* Client);
+  // list's free notification reaches. The deriving class makes FChangeLink.
+  explicit TZYLImageListClient(vcl::TComponent* Client, TIndexRule Rule = irAny);
   ~TZYLImageListClient();
+
+  // For the client's Notification: when AComponent is the list being removed, leaves it through
+  // the link, forgets it and answers true (the client decides whether to call GetIMLChange).
+  bool ForgetRemovedList(vcl::TComponent* AComponent, vcl::TOperation Operation);
+  // For the client's destructor, while the component is still whole: leaves the list and frees
+  // the change link.
+  void ReleaseImageList();
 
   // Called when the list changes, another list is set or an index changes.
   virtual void GetIMLChange(vcl::TObject* Sender) = 0;
@@ -50,6 +63,7 @@ class TZYLImageListClient {
 
  private:
   vcl::TComponent* FClient;
+  TIndexRule FIndexRule;
 };
 
 }  // namespace zyl

@@ -33,39 +33,22 @@ ZYL_CLASS_IMPL(TZYLCustomFormFill) {
 }
 
 TZYLCustomFormFill::TZYLCustomFormFill(vcl::TComponent* AOwner)
-    : inherited(AOwner), FChangeLink(this, &TZYLCustomFormFill::ImageListChanged) {}
+    : inherited(AOwner), TZYLImageListClient(this, irListed) {
+  FChangeLink.reset(new TZYLChangeLink(),
+                    vcl::TNotifyEvent(this, &TZYLCustomFormFill::ImageListChanged));
+}
 
 TZYLCustomFormFill::~TZYLCustomFormFill() {
-  ZYLLinkImageList(this, FChangeLink, FImageList, nullptr);
-  FChangeLink.reset();
+  ReleaseImageList();
   FreeBuffer();
 }
 
 void TZYLCustomFormFill::FreeBuffer() { FBuffer.reset(); }
 
-void TZYLCustomFormFill::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FChangeLink, FImageList, Value)) GetIMLChange(nullptr);
-}
-
-bool TZYLCustomFormFill::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
-}
-
-void TZYLCustomFormFill::SetIndex(int Index, int Value) {
-  int& field = Index == iiImageIndex ? FImageIndex : FListIndex;
-  if (Value == field || Value < 0) return;
-  field = Value;
-  if (FImageList) GetIMLChange(nullptr);
-}
-
 void TZYLCustomFormFill::SetPaintMode(TZYLPaintMode Value) {
   if (Value == FPaintMode) return;
   FPaintMode = Value;
   GetChange(this);
-}
-
-bool TZYLCustomFormFill::IMLEmpty() const {
-  return !FImageList || !FImageList->IsValidItem(FListIndex, FImageIndex);
 }
 
 void TZYLCustomFormFill::GetChange(vcl::TObject*) {
@@ -96,7 +79,7 @@ void TZYLCustomFormFill::RestoreState() {
 
 void TZYLCustomFormFill::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (ZYLImageListRemoved(FChangeLink, FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+  if (ForgetRemovedList(AComponent, Operation)) GetIMLChange(nullptr);
 }
 
 void TZYLCustomFormFill::DefineProperties(vcl::TFiler* Filer) {

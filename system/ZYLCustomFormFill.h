@@ -1,7 +1,7 @@
 // TZYLCustomFormFill: the base of the components that paint their owner form's client area in
 // place of its plain colour. It hooks the form's window procedure, answers WM_ERASEBKGND with
-// the virtual PaintClientArea, holds an image list (change link and free notification; a list
-// of the global container travels in form streams as "Internal") and offers the form's
+// the virtual PaintClientArea, holds an image list (TZYLImageListClient; a list of the global
+// container travels in form streams as "Internal") and offers the form's
 // background to transparent controls through IZYLBackground. TZYLPaintMode and
 // TZYLPaintEvent are shared with the title-bar styler.
 #pragma once
@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "foundation/IntfZYLBackground.h"
+#include "foundation/ZYLImageListClient.h"
 #include "foundation/ZYLOwned.h"
 #include "foundation/ZYLWndProcComponent.h"
 
@@ -23,38 +24,26 @@ class TWriter;
 
 namespace zyl {
 
-class TZYLChangeLink;
-class TZYLCustomImageList;
-
 ZYL_ENUM(TZYLPaintMode, pcNone, pcControl, pcOwnerDraw)
 
 using TZYLPaintEvent =
     vcl::TEvent<void(vcl::TObject* Sender, vcl::TCanvas* aCanvas, const vcl::TRect& Dest)>;
 
-class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
+// ImageIndex and ListIndex ignore negative values and repaint only while a list is set.
+class TZYLCustomFormFill : public TZYLWndProcComponent,
+                           public IZYLBackground,
+                           public TZYLImageListClient {
   ZYL_CLASS(TZYLCustomFormFill, TZYLWndProcComponent)
   explicit TZYLCustomFormFill(vcl::TComponent* AOwner);
   ~TZYLCustomFormFill() override;
 
   bool DefaultFill() const { return FDefaultFill; }
   void SetDefaultFill(bool Value) { FDefaultFill = Value; }
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  // Moves the change link and the free notification to the new list, then GetIMLChange.
-  void SetImageList(TZYLCustomImageList* Value);
-  // ImageList is written as a reference unless it is a list of the global container.
-  bool IsImageListStored() const;
-  // Index: iiImageIndex or iiListIndex; an unchanged or negative value is ignored.
-  int GetIndex(int Index) const { return Index == iiImageIndex ? FImageIndex : FListIndex; }
-  void SetIndex(int Index, int Value);
-  int ImageIndex() const { return FImageIndex; }
-  int ListIndex() const { return FListIndex; }
   TZYLPaintMode PaintMode() const { return FPaintMode; }
   void SetPaintMode(TZYLPaintMode Value);
   const TZYLPaintEvent& GetOnPaint() const { return FOnPaint; }
   void SetOnPaint(const TZYLPaintEvent& Value) { FOnPaint = Value; }
 
-  // Whether there is no usable image: no list, or the list lacks (ListIndex, ImageIndex).
-  bool IMLEmpty() const;
   // Invalidates the owner form's whole client area, with erasing.
   void Invalidate();
 
@@ -80,9 +69,8 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   int BackControlCount() override;
 
  protected:
-  // The list, an index or the list's content changed (Sender null when the component itself
-  // asks). The base invalidates the form.
-  virtual void GetIMLChange(vcl::TObject* Sender);
+  // The list, an index or the list's content changed. The base invalidates the form.
+  void GetIMLChange(vcl::TObject* Sender) override;
   // Paints the client area into DC; true when it did (the erase then ends there). The base
   // calls OnPaint in owner-draw mode.
   virtual bool PaintClientArea(win::HDC DC);
@@ -91,10 +79,6 @@ class TZYLCustomFormFill : public TZYLWndProcComponent, public IZYLBackground {
   void FreeBuffer();
 
   bool FDefaultFill = true;
-  TZYLCustomImageList* FImageList = nullptr;
-  TZYLOwned<TZYLChangeLink> FChangeLink;
-  int FImageIndex = 0;
-  int FListIndex = 0;
   TZYLPaintMode FPaintMode = pcControl;
   TZYLPaintEvent FOnPaint;
   std::unique_ptr<vcl::TBitmap> FBuffer;

@@ -67,9 +67,8 @@ win::HWND AppWindow() { return vcl::Application ? vcl::Application->Handle() : n
 win::UINT ZYLTaskbarCreatedMessage() { return g_taskbarCreated; }
 
 TZYLTrayIcon::TZYLTrayIcon(vcl::TComponent* AOwner)
-    : inherited(AOwner),
-      FIcon(this, &TZYLTrayIcon::IconChanged),
-      FLink(this, &TZYLTrayIcon::GetIMLChange) {
+    : inherited(AOwner), TZYLImageListClient(this), FIcon(this, &TZYLTrayIcon::IconChanged) {
+  FChangeLink.reset(new TZYLChangeLink(), vcl::TNotifyEvent(this, &TZYLTrayIcon::GetIMLChange));
   FWindow = vcl::AllocateHWnd(vcl::TWndMethod(this, &TZYLTrayIcon::TrayWndProc));
   // Only the field: the icon goes into the tray when the component is loaded.
   FActive = true;
@@ -77,8 +76,7 @@ TZYLTrayIcon::TZYLTrayIcon(vcl::TComponent* AOwner)
 
 TZYLTrayIcon::~TZYLTrayIcon() {
   FTimers.Free();
-  ZYLLinkImageList(this, FLink.get(), FImageList, nullptr);
-  FLink.Link({});
+  ReleaseImageList();
   RestoreState();
   FHint.clear();
   NotifyIcon(win::NIM_DELETE);
@@ -148,12 +146,6 @@ void TZYLTrayIcon::SetPopupMenu(vcl::TPopupMenu* Value) {
   ZYLSetReference(this, FPopupMenu, Value);
 }
 
-void TZYLTrayIcon::SetImageList(TZYLCustomImageList* Value) {
-  if (ZYLLinkImageList(this, FLink.get(), FImageList, Value)) GetIMLChange(FImageList);
-}
-
-bool TZYLTrayIcon::IsImageListStored() const { return FImageList && !ZYLIsGlobalIdent(FImageList); }
-
 void TZYLTrayIcon::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
@@ -168,7 +160,7 @@ void TZYLTrayIcon::Notification(vcl::TComponent* AComponent, vcl::TOperation Ope
   inherited::Notification(AComponent, Operation);
   if (Operation != vcl::opRemove) return;
   if (AComponent == FPopupMenu) FPopupMenu = nullptr;
-  if (ZYLImageListRemoved(FLink.get(), FImageList, AComponent, Operation)) GetIMLChange(nullptr);
+  if (ForgetRemovedList(AComponent, Operation)) GetIMLChange(nullptr);
 }
 
 void TZYLTrayIcon::SetAnimated(bool Value) {

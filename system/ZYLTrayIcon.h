@@ -9,6 +9,7 @@
 #include <string>
 
 #include "foundation/ZYLClass.h"
+#include "foundation/ZYLImageListClient.h"
 #include "foundation/ZYLOwned.h"
 #include "foundation/ZYLTimer.h"
 #include "foundation/ZYLWndProcComponent.h"
@@ -21,13 +22,12 @@ class TPopupMenu;
 
 namespace zyl {
 
-class TZYLChangeLink;
-class TZYLCustomImageList;
-
 // The message the taskbar sends when it is re-created (0 when it cannot be had).
 win::UINT ZYLTaskbarCreatedMessage();
 
-class TZYLTrayIcon : public TZYLWndProcComponent {
+// The animation's frames are the images of entry ListIndex of its image list (TZYLImageListClient;
+// ImageIndex is not used).
+class TZYLTrayIcon : public TZYLWndProcComponent, public TZYLImageListClient {
   ZYL_CLASS(TZYLTrayIcon, TZYLWndProcComponent)
   // The icon's message to the hidden window, and the longest tip.
   static constexpr win::UINT CallbackMessage = win::WM_USER + 101;
@@ -50,9 +50,7 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
   void SetShowMinimizedIcon(bool Value) { FShowMinimizedIcon = Value; }
   vcl::TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(vcl::TPopupMenu* Value);
-  TZYLCustomImageList* ImageList() const { return FImageList; }
-  void SetImageList(TZYLCustomImageList* Value);
-  int ListIndex() const { return FListIndex; }
+  // Only stored: the next frame shown reads it.
   void SetListIndex(int Value) { FListIndex = Value; }
   TZYLTimerMode TimerMode() const { return FTimerMode; }
   void SetTimerMode(TZYLTimerMode Value);
@@ -97,7 +95,7 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
  private:
   void NotifyIcon(win::DWORD Message, win::HICON IconHandle = nullptr);
   void IconChanged(vcl::TObject* Sender);
-  void GetIMLChange(vcl::TObject* Sender);
+  void GetIMLChange(vcl::TObject* Sender) override;
   void GetTimer(vcl::TObject* Sender);
   void TrayWndProc(vcl::TMessage& Message);
   void ActivateTimer();
@@ -105,7 +103,6 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
   void EnableTimer(bool Enable);
   void HideApplication();
   void HideForm();
-  bool IsImageListStored() const;
 
   bool FActive = false;
   std::string FHint;
@@ -113,9 +110,6 @@ class TZYLTrayIcon : public TZYLWndProcComponent {
   bool FNoClose = false;
   bool FShowMinimizedIcon = false;
   vcl::TPopupMenu* FPopupMenu = nullptr;
-  TZYLCustomImageList* FImageList = nullptr;
-  TZYLOwned<TZYLChangeLink> FLink;
-  int FListIndex = 0;
   TZYLTimerMode FTimerMode = tmNormal;
   vcl::TThreadPriority FThreadPriority = vcl::tpNormal;
   TZYLTimerInterval FInterval = 200;

@@ -163,6 +163,23 @@ TEST_F(TrayIcon, TheAnimationCyclesThroughTheFramesOfItsEntry) {
   EXPECT_TRUE(tray_->Timers().Timer()->Enabled());
 }
 
+TEST_F(TrayIcon, AFreedImageListEndsTheFramesAndLeavesTheIconShown) {
+  TZYLImageList* frames = Frames();
+  tray_->SetImageList(frames);
+  tray_->SetInterval(100);
+  tray_->SetAnimated(true);
+  tray_->Loaded();
+  wt::AdvanceClock(100);
+  ASSERT_NE(InTray(), nullptr);
+  EXPECT_EQ(IconColor(InTray()->Icon), vcl::clRed);
+  delete frames;
+  EXPECT_EQ(tray_->ImageList(), nullptr);
+  // The timer goes on but has no frame to show: the last one stays in the tray.
+  wt::AdvanceClock(300);
+  ASSERT_NE(InTray(), nullptr);
+  EXPECT_EQ(IconColor(InTray()->Icon), vcl::clRed);
+}
+
 TEST_F(TrayIcon, MinimizeHidesAndNoCloseTurnsCloseIntoHiding) {
   tray_->SetNoClose(true);
   tray_->SetOnNoClose(vcl::TNotifyEvent(&listener_, &TListener::NoClose));
