@@ -117,6 +117,11 @@ class TLineListEditorFixture : public ::testing::Test, protected TEditorFileSess
     Fill(4);
     TChangeCount changes;
     list_.SetOnChange(vcl::TNotifyEvent(&changes, &TChangeCount::Count));
+    // The list outlives the counter: it is unlinked on every way out of this check.
+    struct TUnlink {
+      TList& List;
+      ~TUnlink() { List.SetOnChange({}); }
+    } unlink{list_};
     ASSERT_TRUE(Run(MoveCompressAndRemove));
     EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "2", "3"}));
     for (int i = 0; i < list_.Count(); ++i) EXPECT_TRUE(list_.Item(i)->Compressed);
