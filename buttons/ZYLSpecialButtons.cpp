@@ -1,6 +1,7 @@
 #include "buttons/ZYLSpecialButtons.h"
 
 #include "foundation/ZYL3DCaption.h"
+#include "foundation/ZYLConst.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
@@ -51,6 +52,11 @@ TZYLSpecialButton::TZYLSpecialButton(vcl::TCollection* Collection) : inherited(C
 
 TZYLSpecialButton::~TZYLSpecialButton() = default;
 
+TZYLCustomSpeedButton* TZYLSpecialButton::Btn() const {
+  if (!FButton) throw vcl::EInvalidOperation(SZYLSpecialButtonFreed);
+  return FButton;
+}
+
 TZYLSpecialButtons* TZYLSpecialButton::Buttons() const {
   return dynamic_cast<TZYLSpecialButtons*>(Collection());
 }
@@ -80,7 +86,7 @@ void TZYLSpecialButton::Assign(vcl::TPersistent* Source) {
 }
 
 void TZYLSpecialButton::SetWidth(int Value) {
-  if (Value == FButton->Width()) return;
+  if (Value == Btn()->Width()) return;
   FButton->SetWidth(Value);
   Changed(false);
 }

@@ -27,42 +27,42 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
   // The visible button (null once someone else freed it).
   TZYLCustomSpeedButton* Button() const { return FButton; }
 
-  std::string Caption() const { return FButton->Caption(); }
-  void SetCaption(const std::string& Value) { FButton->SetCaption(Value); }
-  vcl::TBitmap* GetGlyph() const { return FButton->GetGlyph(); }
-  void SetGlyph(vcl::TBitmap* Value) { FButton->SetGlyph(Value); }
-  TZYLButtonLayout* Layout() const { return FButton->Layout(); }
-  void SetLayout(TZYLButtonLayout* Value) { FButton->SetLayout(Value); }
-  TZYLFxCaption* FontFX() const { return FButton->FontFX(); }
-  void SetFontFX(TZYLFxCaption* Value) { FButton->SetFontFX(Value); }
-  bool AllowAllUp() const { return FButton->AllowAllUp(); }
-  void SetAllowAllUp(bool Value) { FButton->SetAllowAllUp(Value); }
-  int GroupIndex() const { return FButton->GroupIndex(); }
-  void SetGroupIndex(int Value) { FButton->SetGroupIndex(Value); }
-  bool CtlXP() const { return FButton->GetCtlXP(); }
+  std::string Caption() const { return Btn()->Caption(); }
+  void SetCaption(const std::string& Value) { Btn()->SetCaption(Value); }
+  vcl::TBitmap* GetGlyph() const { return Btn()->GetGlyph(); }
+  void SetGlyph(vcl::TBitmap* Value) { Btn()->SetGlyph(Value); }
+  TZYLButtonLayout* Layout() const { return Btn()->Layout(); }
+  void SetLayout(TZYLButtonLayout* Value) { Btn()->SetLayout(Value); }
+  TZYLFxCaption* FontFX() const { return Btn()->FontFX(); }
+  void SetFontFX(TZYLFxCaption* Value) { Btn()->SetFontFX(Value); }
+  bool AllowAllUp() const { return Btn()->AllowAllUp(); }
+  void SetAllowAllUp(bool Value) { Btn()->SetAllowAllUp(Value); }
+  int GroupIndex() const { return Btn()->GroupIndex(); }
+  void SetGroupIndex(int Value) { Btn()->SetGroupIndex(Value); }
+  bool CtlXP() const { return Btn()->GetCtlXP(); }
   // Passes the value to the visible button.
-  void SetCtlXP(bool Value) { FButton->SetCtlXP(Value); }
-  bool Enabled() const { return FButton->Enabled(); }
-  void SetEnabled(bool Value) { FButton->SetEnabled(Value); }
-  vcl::TCursor Cursor() const { return FButton->Cursor(); }
-  void SetCursor(vcl::TCursor Value) { FButton->SetCursor(Value); }
-  vcl::TFont* Font() const { return FButton->Font(); }
-  void SetFont(vcl::TFont* Value) { FButton->SetFont(Value); }
-  bool IsFontStored() const { return !FButton->ParentFont(); }
-  bool ParentFont() const { return FButton->ParentFont(); }
-  void SetParentFont(bool Value) { FButton->SetParentFont(Value); }
-  bool Pressed() const { return FButton->Pressed(); }
-  void SetPressed(bool Value) { FButton->SetPressed(Value); }
+  void SetCtlXP(bool Value) { Btn()->SetCtlXP(Value); }
+  bool Enabled() const { return Btn()->Enabled(); }
+  void SetEnabled(bool Value) { Btn()->SetEnabled(Value); }
+  vcl::TCursor Cursor() const { return Btn()->Cursor(); }
+  void SetCursor(vcl::TCursor Value) { Btn()->SetCursor(Value); }
+  vcl::TFont* Font() const { return Btn()->Font(); }
+  void SetFont(vcl::TFont* Value) { Btn()->SetFont(Value); }
+  bool IsFontStored() const { return !Btn()->ParentFont(); }
+  bool ParentFont() const { return Btn()->ParentFont(); }
+  void SetParentFont(bool Value) { Btn()->SetParentFont(Value); }
+  bool Pressed() const { return Btn()->Pressed(); }
+  void SetPressed(bool Value) { Btn()->SetPressed(Value); }
   // The visible button's width; a change makes the owner lay its buttons out again.
-  int Width() const { return FButton->Width(); }
+  int Width() const { return Btn()->Width(); }
   void SetWidth(int Value);
 
   const vcl::TNotifyEvent& GetOnClick() const { return FOnClick; }
   void SetOnClick(const vcl::TNotifyEvent& E) { FOnClick = E; }
-  const vcl::TMouseEvent& GetOnMouseDown() const { return FButton->OnMouseDown; }
-  void SetOnMouseDown(const vcl::TMouseEvent& E) { FButton->OnMouseDown = E; }
-  const vcl::TMouseEvent& GetOnMouseUp() const { return FButton->OnMouseUp; }
-  void SetOnMouseUp(const vcl::TMouseEvent& E) { FButton->OnMouseUp = E; }
+  const vcl::TMouseEvent& GetOnMouseDown() const { return Btn()->OnMouseDown; }
+  void SetOnMouseDown(const vcl::TMouseEvent& E) { Btn()->OnMouseDown = E; }
+  const vcl::TMouseEvent& GetOnMouseUp() const { return Btn()->OnMouseUp; }
+  void SetOnMouseUp(const vcl::TMouseEvent& E) { Btn()->OnMouseUp = E; }
   // The click method the owner sets: called with the item and its index.
   const TZYLSpecialButtonClick& GetClickMethod() const { return FClickMethod; }
   void SetClickMethod(const TZYLSpecialButtonClick& Value) { FClickMethod = Value; }
@@ -77,6 +77,9 @@ class TZYLSpecialButton : public vcl::TCollectionItem {
  private:
   void ButtonClick(vcl::TObject* Sender);
   TZYLSpecialButtons* Buttons() const;
+  // The button, or EInvalidOperation once someone else freed it.
+  TZYLCustomSpeedButton* Btn() const;
+
   TZYLOwnedComponent<TZYLCustomSpeedButton> FButton;
 };
 

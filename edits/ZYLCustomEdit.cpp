@@ -137,7 +137,8 @@ void TZYLCustomEdit::SetCustomButtonXP(bool Value) {
 }
 
 void TZYLCustomEdit::SetCustomButtonsXPMode(bool Value) {
-  for (int i = 0; i < FButtons->Count(); ++i) FButtons->GetItem(i)->SetCtlXP(Value);
+  for (int i = 0; i < FButtons->Count(); ++i)
+    if (TZYLSpecialButton* item = FButtons->GetItem(i); item->Button()) item->SetCtlXP(Value);
 }
 
 void TZYLCustomEdit::DoThemeChanged() {
@@ -192,6 +193,7 @@ void TZYLCustomEdit::SetBorders() {
   const int top = FBevel->Mode() == bmWindows && !UseXP() ? 0 : FPaintRect.Top;
   for (int i = 0; i < FButtons->Count(); ++i) {
     TZYLCustomSpeedButton* b = FButtons->GetItem(i)->Button();
+    if (!b) continue;  // freed by someone else: its place stays empty
     b->SetStyle(FButtonsStyle);
     b->SetBounds(vcl::ClampToInt(int64_t{FPaintRect.Right} + int64_t{i} * FButtonWidth + 1), top,
                  FButtonWidth, FPaintRect.Bottom - top);

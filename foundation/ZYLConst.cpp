@@ -43,6 +43,7 @@ const char* const SZYLInvalidWaveItem = "Invalid wave item";
 const char* const SZYLListStreamVersion = "Unknown list stream version";
 const char* const SZYLInvalidListStream = "Invalid list stream";
 const char* const SZYLConnectorShowsItself = "An image list connector cannot show itself";
+const char* const SZYLSpecialButtonFreed = "The button of this embedded button item was freed";
 const char* const SZYLDateListNoVersion = "Invalid date list: no version";
 const char* const SZYLDateListVersion = "Invalid date list: version %d";
 const char* const SZYLDateListPartial = "Invalid date list: partial record";

@@ -46,6 +46,7 @@ extern const char* const SZYLInvalidWaveItem;
 extern const char* const SZYLListStreamVersion;
 extern const char* const SZYLInvalidListStream;
 extern const char* const SZYLConnectorShowsItself;
+extern const char* const SZYLSpecialButtonFreed;
 extern const char* const SZYLDateListNoVersion;
 extern const char* const SZYLDateListVersion;
 extern const char* const SZYLDateListPartial;

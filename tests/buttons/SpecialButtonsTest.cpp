@@ -3,6 +3,7 @@
 // stream of the collection.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -102,6 +103,28 @@ TEST_F(SpecialButtonsTest, AButtonFreedFirstIsNotFreedAgain) {
     delete parent;
     EXPECT_EQ(item->Button(), nullptr);
   }
+}
+
+// An item whose button is gone answers every use of the button's settings with an error naming
+// that, never by reaching into the freed button; the list and its other items go on.
+TEST_F(SpecialButtonsTest, AnItemWhoseButtonWasFreedRefusesTheButtonsSettings) {
+  TZYLSpecialButton* a = buttons_->Add();
+  TZYLSpecialButton* b = buttons_->Add();
+  delete a->Button();
+  const std::function<void()> uses[] = {
+      [&] { a->Caption(); },         [&] { a->SetCaption("x"); },
+      [&] { a->GetGlyph(); },        [&] { a->Layout(); },
+      [&] { a->SetEnabled(false); }, [&] { a->Width(); },
+      [&] { a->SetWidth(30); },      [&] { a->Font(); },
+      [&] { a->SetPressed(true); },  [&] { a->GetOnMouseDown(); },
+      [&] { b->Assign(a); },
+  };
+  for (const auto& use : uses)
+    EXPECT_EQ(testsupport::ErrorOf<vcl::EInvalidOperation>(use),
+              "The button of this embedded button item was freed");
+  b->SetCaption("still here");
+  EXPECT_EQ(b->Caption(), "still here");
+  EXPECT_EQ(buttons_->Count(), 2);
 }
 
 TEST_F(SpecialButtonsTest, ClickRunsTheUsersEventThenTheItemThenTheOwner) {

@@ -167,6 +167,24 @@ TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClick
   EXPECT_EQ(edit_->PaintRect().Right, client - 41);
 }
 
+// A button freed by code leaves its place empty; the edit lays out and styles the others.
+TEST_F(SingleLineEditTest, AButtonFreedByCodeLeavesItsPlaceAndTheOthersFollowTheEdit) {
+  edit_->CustomButtons()->Add();
+  edit_->CustomButtons()->Add();
+  delete edit_->CustomButtons()->GetItem(0)->Button();
+  edit_->SetBounds(10, 10, 150, 24);
+  edit_->SetCustomButtonXP(true);
+  edit_->SetCtlXP(!edit_->GetCtlXP());
+  edit_->SetCustomButtonWidth(20);
+  THost::Idle();
+  const int client = edit_->ClientWidth();
+  EXPECT_EQ(edit_->PaintRect().Right, client - 41);
+  TZYLCustomSpeedButton* second = edit_->CustomButtons()->GetItem(1)->Button();
+  EXPECT_EQ(second->Left(), client - 41 + 20 + 1);
+  EXPECT_EQ(second->Width(), 20);
+  EXPECT_EQ(edit_->CustomButtons()->GetItem(1)->CtlXP(), edit_->GetCtlXP());
+}
+
 TEST_F(SingleLineEditTest, AutoSizeFollowsTheFontAndLeavesRoomForTheButtons) {
   edit_->CustomButtons()->Add();
   edit_->CustomButtons()->Add();
