@@ -1,6 +1,7 @@
 #include "system/ZYLShapeHint.h"
 
 #include "foundation/ZYLFormUtils.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
@@ -11,28 +12,6 @@
 #include "system/ZYLShapeHintWindow.h"
 
 namespace zyl {
-
-namespace {
-
-// Hears when the balloon of ShowHint is freed.
-class TBalloonWatch : public vcl::TComponent {
- public:
-  explicit TBalloonWatch(vcl::TComponent* Balloon) : vcl::TComponent(nullptr) {
-    Balloon->FreeNotification(this);
-  }
-  bool Freed() const { return FFreed; }
-
- protected:
-  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override {
-    vcl::TComponent::Notification(AComponent, Operation);
-    if (Operation == vcl::opRemove) FFreed = true;
-  }
-
- private:
-  bool FFreed = false;
-};
-
-}  // namespace
 
 ZYL_CLASS_IMPL(TZYLShapeHint) {
   b.Publish("Enabled");
@@ -56,9 +35,10 @@ void TZYLShapeHint::ShowHint(const std::string& Text, int32_t X, int32_t Y, uint
   // meanwhile, and the balloon with it. Only a balloon still there is freed afterwards, and
   // nothing of this component is touched after the wait.
   auto* w = new TZYLShapeHintWindow(this);
-  const TBalloonWatch watch(w);
+  TZYLFreeWatch watch;
+  watch.Watch(w);
   const vcl::TFinally free([w, &watch] {
-    if (!watch.Freed()) delete w;
+    if (watch.Watched()) delete w;
   });
   w->ActivateHint(vcl::TRect{X, Y, -1, -1}, Text);
   ZYLWait(Time);
