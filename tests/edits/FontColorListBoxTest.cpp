@@ -15,6 +15,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/StringItems.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ T* PlaceList(THost& Host, const char* Name, int X, int Y, int W = 160, int H = 2
   c->SetParent(Host.Form());
   THost::Idle();
   return c;
-}
-
-std::vector<std::string> Texts(vcl::TStrings* Items) {
-  std::vector<std::string> out;
-  for (int i = 0; i < Items->Count(); ++i) out.push_back(Items->Get(i));
-  return out;
 }
 
 // The screen's picture of item Index of a list box (its client area's rectangle of the item).
@@ -99,7 +94,7 @@ TEST_F(ListBoxesTest, ARightClickOnTheColourListOpensTheDialog) {
 TEST_F(ListBoxesTest, TheFontListBoxListsTheFontsAndTellsItsSizeList) {
   auto* fonts = PlaceList<zyl::TZYLFontListBox>(host_, "Fonts", 10, 10);
   auto* combo = combotest::Place<zyl::TZYLFontComboBox>(host_, "Combo", 180, 10);
-  std::vector<std::string> listed = Texts(fonts->Items());
+  std::vector<std::string> listed = testsupport::Items(*fonts->Items());
   std::vector<std::string> sorted = combotest::Texts(combo);
   std::sort(listed.begin(), listed.end(),
             [](auto& a, auto& b) { return vcl::CompareText(a, b) < 0; });
@@ -109,7 +104,7 @@ TEST_F(ListBoxesTest, TheFontListBoxListsTheFontsAndTellsItsSizeList) {
   fonts->SetSelectedFont("ms sans serif");
   EXPECT_EQ(fonts->SelectedFont(), "MS Sans Serif");
   EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
-  EXPECT_EQ(Texts(sizes->Items()), (std::vector<std::string>{"8", "10", "12"}));
+  EXPECT_EQ(testsupport::Items(*sizes->Items()), (std::vector<std::string>{"8", "10", "12"}));
   // A click on another face reaches the size list too.
   fonts->SetTopIndex(fonts->Items()->IndexOf("Arial"));
   THost::Idle();

@@ -7,6 +7,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/support/Cases.h"
+#include "tests/support/StringItems.h"
 
 using namespace zyl;
 
@@ -217,12 +218,6 @@ TEST(Utils, ButtonFaces) {
 
 namespace {
 
-std::vector<std::string> Lines(const vcl::TStrings& l) {
-  std::vector<std::string> r;
-  for (int i = 0; i < l.Count(); ++i) r.push_back(l.Strings(i));
-  return r;
-}
-
 class TChangeCounter : public vcl::TObject {
  public:
   void Changed(vcl::TObject*) { ++count; }
@@ -238,7 +233,7 @@ TEST(StringLists, ParseToStrListClearsFirstAndChangesOnce) {
   TChangeCounter c;
   l.SetOnChange(vcl::TNotifyEvent(&c, &TChangeCounter::Changed));
   ZYLParseToStrList("10,20,,30,", ',', &l);
-  EXPECT_EQ(Lines(l), (V{"10", "20", "", "30"}));
+  EXPECT_EQ(testsupport::Items(l), (V{"10", "20", "", "30"}));
   EXPECT_EQ(c.count, 1);
   ZYLParseToStrList("", ',', &l);
   EXPECT_EQ(l.Count(), 0);
@@ -250,7 +245,7 @@ TEST(StringLists, RemoveEmptyLinesKeepsTheOthersInOrder) {
   vcl::TStringList l;
   for (const char* s : {"", "a", "  ", "\t", " b ", "", "c"}) l.Add(s);
   RemoveEmptyLines(&l);
-  EXPECT_EQ(Lines(l), (V{"a", " b ", "c"}));
+  EXPECT_EQ(testsupport::Items(l), (V{"a", " b ", "c"}));
   vcl::TStringList e;
   RemoveEmptyLines(&e);
   EXPECT_EQ(e.Count(), 0);
@@ -261,7 +256,7 @@ TEST(StringLists, DividerList) {
   vcl::TStringList l;
   l.Add("x");
   ZYLGetDivider(&l, 16);
-  EXPECT_EQ(Lines(l), (V{"1", "2", "4", "8"}));
+  EXPECT_EQ(testsupport::Items(l), (V{"1", "2", "4", "8"}));
   ZYLGetDivider(&l, 1);
   EXPECT_EQ(l.Count(), 0);
 }
