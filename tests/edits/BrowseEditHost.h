@@ -13,6 +13,7 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/AppScope.h"
 
 namespace browsetest {
 
@@ -24,10 +25,7 @@ struct TEvents : vcl::TObject {
   void Browse(vcl::TObject*) { Log.push_back("browse"); }
   // Joins the log with spaces and clears it.
   std::string Take() {
-    std::string s;
-    for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
-    Log.clear();
-    return s;
+    return testsupport::TakeLog(Log);
   }
 };
 

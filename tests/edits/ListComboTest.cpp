@@ -15,6 +15,7 @@
 #include "platform/testkit/DialogScript.h"
 #include "tests/edits/EditTestHost.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/AppScope.h"
 
 namespace zyl {
 namespace {
@@ -33,10 +34,7 @@ struct TComboEvents : vcl::TObject {
   void Cancelled(vcl::TObject*) { Log.push_back("cancel"); }
   void Item(vcl::TObject*) { Log.push_back("item"); }
   std::string Take() {
-    std::string s;
-    for (const std::string& e : Log) s += (s.empty() ? "" : " ") + e;
-    Log.clear();
-    return s;
+    return testsupport::TakeLog(Log);
   }
 };
 
