@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/sys/RegStore.h"
@@ -42,13 +41,6 @@ TValue Str(const std::string& s) { return TValue{REG_SZ, s + '\0'}; }
 std::string Get(const std::string& key, const std::string& name) {
   TValue v;
   return regstore::QueryValue(HKEY_CURRENT_USER, key, name, v) == 0 ? v.Data : "<missing>";
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 class RegStoreLimits : public RegistryTest {};
@@ -107,8 +99,7 @@ TEST_F(RegStoreLimits, HivesWithKeysDeeperThan512LevelsAreRefused) {
 }
 
 TEST_F(RegStoreLimits, KeptRegressionInputsAreRefused) {
-  const std::string text =
-      ReadFile(testsupport::SourceDir() + "/tests/fuzz/reghive/regress/blank-line.bin");
+  const std::string text = testsupport::SourceFile("tests/fuzz/reghive/regress/blank-line.bin");
   ASSERT_EQ(text.size(), 11u);
   WriteHive(text);
   const std::string error = testsupport::ErrorOf<regstore::EHiveCorrupt>(
