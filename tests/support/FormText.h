@@ -10,9 +10,10 @@
 
 namespace testsupport {
 
-// A new form read from the text of a form file ("object F: TForm ... end").
-inline std::unique_ptr<vcl::TForm> FormFromText(const std::string& Text) {
-  auto form = std::make_unique<vcl::TForm>(nullptr);
+// A new form of class T read from the text of a form file ("object F: TForm ... end").
+template <class T = vcl::TForm>
+std::unique_ptr<T> FormFromText(const std::string& Text) {
+  auto form = std::make_unique<T>(nullptr);
   vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(Text), form.get());
   return form;
 }

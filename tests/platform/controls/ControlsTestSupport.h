@@ -17,6 +17,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/FormText.h"
 #include "tests/support/TempDir.h"
 
 namespace vcl::testing {
@@ -175,9 +176,7 @@ inline void ReadObjectText(const TObj& text, TComponent* root) {
 // A new form of class T read from its text.
 template <class T = TForm>
 std::unique_ptr<T> FormFromText(const TObj& text) {
-  auto form = std::make_unique<T>(nullptr);
-  ReadObjectText(text, form.get());
-  return form;
+  return testsupport::FormFromText<T>(ObjectText(text));
 }
 
 // The colour a capture shows for a framework colour.
