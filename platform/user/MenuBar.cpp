@@ -342,8 +342,7 @@ void KeyMenu(Wnd* w, char key) {
 void MenuBarChanged(HWND h) {
   Wnd* w = FromHandle(h);
   if (!w) return;
-  SetWindowPos(h, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FrameChanged(h);
   if ((w = FromHandle(h)) && ReallyVisible(w)) PaintBar(w);
 }
 

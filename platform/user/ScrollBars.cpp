@@ -81,8 +81,7 @@ void SetBarVisible(Wnd* w, int bar, bool show) {
     w->Style |= bit;
   else
     w->Style &= ~bit;
-  SetWindowPos(w->Handle, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FrameChanged(w->Handle);
 }
 
 void RedrawFrame(Wnd* w) {
@@ -183,8 +182,7 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
     const DWORD before = w->Style;
     w->Style = show ? (w->Style | bits) : (w->Style & ~bits);
     if (w->Style != before)
-      SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      FrameChanged(hwnd);
     return TRUE;
   }
   SetBarVisible(w, bar, show != 0);
@@ -230,8 +228,7 @@ BOOL UninitializeFlatSB(HWND hwnd) {
   if (!w) return FALSE;
   w->FlatBars = false;
   for (ScrollState& s : w->Scroll) ResetFlatLook(s);
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FrameChanged(hwnd);
   return TRUE;
 }
 
@@ -249,8 +246,7 @@ BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw) {
     *field = static_cast<int>(value);
   }
   if (redraw)
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FrameChanged(hwnd);
   return TRUE;
 }
 

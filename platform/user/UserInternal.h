@@ -295,6 +295,12 @@ inline bool Wnd::PaintStuck() const { return PaintRepeats >= kPaintRepeatLimit; 
 
 // Window coordinates and sizes are kept within this range, so that no sum of them overflows.
 constexpr int kMaxCoord = 1 << 24;
+// Has the window's frame measured and drawn again, its place and size kept.
+inline void FrameChanged(HWND h) {
+  SetWindowPos(h, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 inline int ClampCoord(int v) { return v < -kMaxCoord ? -kMaxCoord : v > kMaxCoord ? kMaxCoord : v; }
 inline int ClampSize(int v) { return v < 0 ? 0 : v > kMaxCoord ? kMaxCoord : v; }
 
