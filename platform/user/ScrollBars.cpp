@@ -181,8 +181,7 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
     const DWORD bits = WS_HSCROLL | WS_VSCROLL;
     const DWORD before = w->Style;
     w->Style = show ? (w->Style | bits) : (w->Style & ~bits);
-    if (w->Style != before)
-      FrameChanged(hwnd);
+    if (w->Style != before) FrameChanged(hwnd);
     return TRUE;
   }
   SetBarVisible(w, bar, show != 0);
@@ -245,8 +244,7 @@ BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw) {
     if (!field || value < 0 || value > (mode ? FSB_FLAT_MODE : 32767)) return FALSE;
     *field = static_cast<int>(value);
   }
-  if (redraw)
-    FrameChanged(hwnd);
+  if (redraw) FrameChanged(hwnd);
   return TRUE;
 }
 
