@@ -24,9 +24,7 @@ struct TEvents : vcl::TObject {
   void DlgChange(vcl::TObject*) { Log.push_back("dlgchange"); }
   void Browse(vcl::TObject*) { Log.push_back("browse"); }
   // Joins the log with spaces and clears it.
-  std::string Take() {
-    return testsupport::TakeLog(Log);
-  }
+  std::string Take() { return testsupport::TakeLog(Log); }
 };
 
 inline void Listen(zyl::TZYLCustomBrowseEdit* Edit, TEvents& Events) {

@@ -14,8 +14,8 @@
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/DialogScript.h"
 #include "tests/edits/EditTestHost.h"
-#include "tests/support/PixelCheck.h"
 #include "tests/support/AppScope.h"
+#include "tests/support/PixelCheck.h"
 
 namespace zyl {
 namespace {
@@ -33,9 +33,7 @@ struct TComboEvents : vcl::TObject {
   void Accepted(vcl::TObject*) { Log.push_back("accept"); }
   void Cancelled(vcl::TObject*) { Log.push_back("cancel"); }
   void Item(vcl::TObject*) { Log.push_back("item"); }
-  std::string Take() {
-    return testsupport::TakeLog(Log);
-  }
+  std::string Take() { return testsupport::TakeLog(Log); }
 };
 
 class ListComboTest : public ::testing::Test {
