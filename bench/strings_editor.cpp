@@ -59,14 +59,14 @@ struct TScene {
     zyl::ZYLInformationLabelUnit.Init();
     zyl::ZYLGlyphLabelUnit.Init();
     zyl::ZYLFormStylerUnit.Init();
-    zyl::pZYLStringsEditorDlgInit();
+    zyl::pZYLStringsEditorDlgUnit.Init();
     form = zyl::ZYLCreateEditorForm<zyl::TZYLFrmStringEditor>(nullptr);
     form->Show();
     win::testkit::RunUntilIdle();
   }
   ~TScene() {
     form.reset();
-    zyl::pZYLStringsEditorDlgDone();
+    zyl::pZYLStringsEditorDlgUnit.FInit();
     zyl::ZYLFormStylerUnit.FInit();
     zyl::ZYLGlyphLabelUnit.FInit();
     zyl::ZYLInformationLabelUnit.FInit();

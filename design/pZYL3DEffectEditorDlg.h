@@ -91,7 +91,7 @@ class TZYL3DEffectEditorDlg : public TZYLObjectEditorForm {
   std::unique_ptr<TZYLCaption> FCaption;
 };
 
-void pZYL3DEffectEditorDlgInit();
-void pZYL3DEffectEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYL3DEffectEditorDlgUnit =
+    ZYLEditorFormUnit<TZYL3DEffectEditorDlg>("pZYL3DEffectEditorDlg");
 
 }  // namespace zyl

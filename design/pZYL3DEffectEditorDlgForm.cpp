@@ -33,10 +33,6 @@ ZYL_CLASS_IMPL(TZYL3DEffectEditorDlg) {
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYL3DEffectEditorDlg.dfm.inc"
-    ;
-
 constexpr int kMaxBevelWidth = 5;
 const char kFormCaption[] = "3DEffect-Editor";
 const char kBusyCaption[] = "Please wait - effect is being generated...";
@@ -149,11 +145,5 @@ void TZYL3DEffectEditorDlg::cmbStateChange(TObject*) {
       BtnImg->Picture()->Assign(shown);
     }
 }
-
-void pZYL3DEffectEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYL3DEffectEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYL3DEffectEditorDlgDone() { ZYLLeaveEditorUnit(TZYL3DEffectEditorDlg::StaticClass()); }
 
 }  // namespace zyl

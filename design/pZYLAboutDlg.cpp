@@ -22,9 +22,6 @@ ZYL_CLASS_IMPL(TZYLToolsAbout) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLAboutDlg.dfm.inc"
-    ;
 
 // The picture at the top: the suite's name on a blue gradient, the size of the image control.
 void AddBanner(TZYLBitmapList* List, int Width, int Height) {
@@ -61,9 +58,5 @@ void TZYLToolsAbout::FormCreate(vcl::TObject*) {
 void TZYLToolsAbout::FormClose(vcl::TObject*, vcl::TCloseAction&) {
   ZYLWriteEditorOptions(editorset->Value());
 }
-
-void pZYLAboutDlgInit() { ZYLEnterEditorUnit(TZYLToolsAbout::StaticClass(), kLayout); }
-
-void pZYLAboutDlgDone() { ZYLLeaveEditorUnit(TZYLToolsAbout::StaticClass()); }
 
 }  // namespace zyl

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "design/pZYLAboutDlg.fieldtypes.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/Forms.h"
 
 namespace zyl {
@@ -26,7 +27,7 @@ class TZYLToolsAbout : public vcl::TForm {
   void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
 };
 
-void pZYLAboutDlgInit();
-void pZYLAboutDlgDone();
+inline constexpr vcl::TUnitEntry pZYLAboutDlgUnit =
+    ZYLEditorFormUnit<TZYLToolsAbout>("pZYLAboutDlg");
 
 }  // namespace zyl

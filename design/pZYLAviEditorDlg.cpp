@@ -26,12 +26,6 @@ ZYL_CLASS_IMPL(TZYLFrmcavi) {
       .Method("Button1Click", &T::Button1Click);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLAviEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 TZYLFrmcavi::TZYLFrmcavi(vcl::TComponent* AOwner) : inherited(AOwner) {}
 TZYLFrmcavi::~TZYLFrmcavi() { ZYLFormDestroying(this); }
 
@@ -91,7 +85,7 @@ void TZYLFrmcavi::Button1Click(TObject*) {
 void pZYLAviEditorDlgInit() {
   vcl::RegisterCommonControls();  // the animation control
   vcl::RegisterDialogs();
-  ZYLEnterEditorUnit(TZYLFrmcavi::StaticClass(), kLayout);
+  ZYLEnterEditorUnit(TZYLFrmcavi::StaticClass(), TZYLFrmcavi::FormLayout());
 }
 
 void pZYLAviEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmcavi::StaticClass()); }

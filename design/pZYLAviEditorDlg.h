@@ -8,6 +8,7 @@
 
 #include "design/pZYLAviEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -38,5 +39,7 @@ class TZYLFrmcavi : public vcl::TForm {
 
 void pZYLAviEditorDlgInit();
 void pZYLAviEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLAviEditorDlgUnit{"pZYLAviEditorDlg", &pZYLAviEditorDlgInit,
+                                                      &pZYLAviEditorDlgDone};
 
 }  // namespace zyl

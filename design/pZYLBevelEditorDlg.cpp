@@ -36,14 +36,6 @@ ZYL_CLASS_IMPL(TZYLBevelEditorDlg) {
       .Method("tb4Enter", &T::tb4Enter);
 }
 
-namespace {
-
-const char kLayout[] =
-#include "design/pZYLBevelEditorDlg.dfm.inc"
-    ;
-
-}  // namespace
-
 bool TZYLBevelEditorDlg::Edit(TZYLBevel* Bevel) {
   auto dlg = ZYLCreateEditorForm<TZYLBevelEditorDlg>(vcl::Application);
   dlg->Copy()->Assign(Bevel);
@@ -189,9 +181,5 @@ void TZYLBevelEditorDlg::resetClick(TObject*) {
 void TZYLBevelEditorDlg::tb4Enter(TObject*) {
   if (stWindows->CanFocus()) stWindows->SetFocus();
 }
-
-void pZYLBevelEditorDlgInit() { ZYLEnterEditorUnit(TZYLBevelEditorDlg::StaticClass(), kLayout); }
-
-void pZYLBevelEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBevelEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "design/pZYLBevelEditorDlg.fieldtypes.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/Forms.h"
 
 namespace zyl {
@@ -54,7 +55,7 @@ class TZYLBevelEditorDlg : public vcl::TForm {
 
 // The unit's initialization and finalization: the form class, its layout and the classes of
 // its controls for the form reader.
-void pZYLBevelEditorDlgInit();
-void pZYLBevelEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLBevelEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLBevelEditorDlg>("pZYLBevelEditorDlg");
 
 }  // namespace zyl

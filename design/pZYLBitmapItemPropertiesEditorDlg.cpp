@@ -14,12 +14,6 @@ ZYL_CLASS_IMPL(Tzylfrmbiprop) {
   b.Method("FormCreate", &T::FormCreate);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLBitmapItemPropertiesEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 void Tzylfrmbiprop::FormCreate(vcl::TObject* Sender) {
   inherited::FormCreate(Sender);
   img->SetStyle(sbKeepAspRatio);
@@ -38,11 +32,5 @@ void Tzylfrmbiprop::LoadPicture(const std::string& File) {
   chosen.LoadFromFile(File);
   img->Bitmap()->Assign(&chosen);
 }
-
-void pZYLBitmapItemPropertiesEditorDlgInit() {
-  ZYLEnterEditorUnit(Tzylfrmbiprop::StaticClass(), kLayout);
-}
-
-void pZYLBitmapItemPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(Tzylfrmbiprop::StaticClass()); }
 
 }  // namespace zyl

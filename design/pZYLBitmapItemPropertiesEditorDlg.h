@@ -5,6 +5,7 @@
 
 #include "design/pZYLBitmapItemPropertiesEditorDlg.fieldtypes.h"
 #include "design/pZYLItemPropDlgs.h"
+#include "design/pZYLObjectEditor.h"
 
 namespace zyl {
 
@@ -23,7 +24,7 @@ class Tzylfrmbiprop : public TZYLItemPropForm {
   void LoadPicture(const std::string& File) override;
 };
 
-void pZYLBitmapItemPropertiesEditorDlgInit();
-void pZYLBitmapItemPropertiesEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLBitmapItemPropertiesEditorDlgUnit =
+    ZYLEditorFormUnit<Tzylfrmbiprop>("pZYLBitmapItemPropertiesEditorDlg");
 
 }  // namespace zyl

@@ -30,9 +30,6 @@ ZYL_CLASS_IMPL(TZYLBitmapListEditorDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLBitmapListEditor.dfm.inc"
-    ;
 
 constexpr int32_t kCentred = 0x25;                 // centred, vertically centred, one line
 constexpr TZYLDrawStyleFlags kKeepAspect = 0x610;  // stretched both ways, aspect kept
@@ -162,11 +159,5 @@ void TZYLBitmapListEditorDlg::Saveasbitmap1Click(TObject*) {
   if (!bmp || !SavePictureDialog->Execute()) return;
   bmp->SaveToFile(SavePictureDialog->FileName());
 }
-
-void pZYLBitmapListEditorInit() {
-  ZYLEnterEditorUnit(TZYLBitmapListEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLBitmapListEditorDone() { ZYLLeaveEditorUnit(TZYLBitmapListEditorDlg::StaticClass()); }
 
 }  // namespace zyl

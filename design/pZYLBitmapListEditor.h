@@ -6,6 +6,7 @@
 
 #include "design/pZYLBitmapListEditor.fieldtypes.h"
 #include "design/pZYLListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace zyl {
@@ -38,7 +39,7 @@ class TZYLBitmapListEditorDlg : public TZYLListEditorForm {
   TZYLAppendStep LoadDropped(const std::string& File) override;
 };
 
-void pZYLBitmapListEditorInit();
-void pZYLBitmapListEditorDone();
+inline constexpr vcl::TUnitEntry pZYLBitmapListEditorUnit =
+    ZYLEditorFormUnit<TZYLBitmapListEditorDlg>("pZYLBitmapListEditor");
 
 }  // namespace zyl

@@ -13,12 +13,6 @@ ZYL_CLASS_IMPL(TZYLBitmapStyleEditorDlg) {
   b.Method("predChange", &T::predChange);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLBitmapStyleEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 TZYLBitmapStyle TZYLBitmapStyleEditorDlg::Edit(TZYLBitmapStyle Style) {
   auto dlg = ZYLCreateEditorForm<TZYLBitmapStyleEditorDlg>(vcl::Application);
   dlg->test->SetStyle(Style);
@@ -42,11 +36,5 @@ void TZYLBitmapStyleEditorDlg::predChange(vcl::TObject*) {
   else
     test->SetBounds(test->Left(), test->Top(), PreviewWidth, PreviewHeight);
 }
-
-void pZYLBitmapStyleEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLBitmapStyleEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLBitmapStyleEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBitmapStyleEditorDlg::StaticClass()); }
 
 }  // namespace zyl

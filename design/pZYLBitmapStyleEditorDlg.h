@@ -27,7 +27,7 @@ class TZYLBitmapStyleEditorDlg : public TZYLObjectEditorForm {
   void predChange(vcl::TObject* Sender);
 };
 
-void pZYLBitmapStyleEditorDlgInit();
-void pZYLBitmapStyleEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLBitmapStyleEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLBitmapStyleEditorDlg>("pZYLBitmapStyleEditorDlg");
 
 }  // namespace zyl

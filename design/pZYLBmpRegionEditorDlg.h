@@ -13,6 +13,7 @@
 #include "platform/base/Types.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TBitmap;
@@ -100,5 +101,7 @@ class TZYLfrmRegionFromBMPdlg : public vcl::TForm {
 
 void pZYLBmpRegionEditorDlgInit();
 void pZYLBmpRegionEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLBmpRegionEditorDlgUnit{
+    "pZYLBmpRegionEditorDlg", &pZYLBmpRegionEditorDlgInit, &pZYLBmpRegionEditorDlgDone};
 
 }  // namespace zyl

@@ -43,10 +43,6 @@ ZYL_CLASS_IMPL(TZYLfrmRegionFromBMPdlg) {
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLBmpRegionEditorDlg.dfm.inc"
-    ;
-
 // The magnified view: kZoomPixels x kZoomPixels pixels, each a kZoomScale square.
 constexpr int kZoomPixels = 20;
 constexpr int kZoomScale = 4;
@@ -245,7 +241,7 @@ void TZYLfrmRegionFromBMPdlg::CancelButtonClick(TObject*) {
 
 void pZYLBmpRegionEditorDlgInit() {
   vcl::RegisterButtons();
-  ZYLEnterEditorUnit(TZYLfrmRegionFromBMPdlg::StaticClass(), kLayout);
+  ZYLEnterEditorUnit(TZYLfrmRegionFromBMPdlg::StaticClass(), TZYLfrmRegionFromBMPdlg::FormLayout());
 }
 
 void pZYLBmpRegionEditorDlgDone() { ZYLLeaveEditorUnit(TZYLfrmRegionFromBMPdlg::StaticClass()); }

@@ -17,12 +17,6 @@ ZYL_CLASS_IMPL(TZYLBrushEditorDlg) {
   b.Method("cmbcChange", &T::cmbcChange).Method("cmbChange", &T::cmbChange);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLBrushEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLBrushEditorDlg::Edit(vcl::TBrush* Brush) {
   return ZYLEditOnCopy<TZYLBrushEditorDlg>(Brush);
 }
@@ -47,9 +41,5 @@ void TZYLBrushEditorDlg::cmbChange(TObject*) {
   Copy()->SetStyle(static_cast<vcl::TBrushStyle>(cmb->ItemIndex()));
   Refill();
 }
-
-void pZYLBrushEditorDlgInit() { ZYLEnterEditorUnit(TZYLBrushEditorDlg::StaticClass(), kLayout); }
-
-void pZYLBrushEditorDlgDone() { ZYLLeaveEditorUnit(TZYLBrushEditorDlg::StaticClass()); }
 
 }  // namespace zyl

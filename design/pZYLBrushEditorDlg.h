@@ -26,7 +26,7 @@ class TZYLBrushEditorDlg : public TZYLObjectEditorForm {
   void cmbChange(vcl::TObject* Sender);
 };
 
-void pZYLBrushEditorDlgInit();
-void pZYLBrushEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLBrushEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLBrushEditorDlg>("pZYLBrushEditorDlg");
 
 }  // namespace zyl

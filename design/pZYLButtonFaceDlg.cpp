@@ -34,10 +34,6 @@ ZYL_CLASS_IMPL(TZYLButtonFaceDlg) {
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLButtonFaceDlg.dfm.inc"
-    ;
-
 constexpr int kStateCount = bsDefaultEd + 1;
 constexpr int kMaxRowHeight = 40;
 // The part of the list's width the "State" column and the margins take.
@@ -143,9 +139,5 @@ void TZYLButtonFaceDlg::ResetBtnClick(TObject*) {
   ZYLMMCopyFace(Faces, InitialFaces);
   TableChanged(SelectedRow());
 }
-
-void pZYLButtonFaceDlgInit() { ZYLEnterEditorUnit(TZYLButtonFaceDlg::StaticClass(), kLayout); }
-
-void pZYLButtonFaceDlgDone() { ZYLLeaveEditorUnit(TZYLButtonFaceDlg::StaticClass()); }
 
 }  // namespace zyl

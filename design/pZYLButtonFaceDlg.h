@@ -6,6 +6,7 @@
 #pragma once
 
 #include "design/pZYLButtonFaceDlg.fieldtypes.h"
+#include "design/pZYLObjectEditor.h"
 #include "foundation/ZYLClass.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
@@ -53,7 +54,7 @@ class TZYLButtonFaceDlg : public vcl::TForm {
   TZYLCustomImageList* FImageList = nullptr;
 };
 
-void pZYLButtonFaceDlgInit();
-void pZYLButtonFaceDlgDone();
+inline constexpr vcl::TUnitEntry pZYLButtonFaceDlgUnit =
+    ZYLEditorFormUnit<TZYLButtonFaceDlg>("pZYLButtonFaceDlg");
 
 }  // namespace zyl

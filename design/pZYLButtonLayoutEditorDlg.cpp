@@ -20,12 +20,6 @@ ZYL_CLASS_IMPL(TZYLButtonLayoutEditorDlg) {
       .Method("apChange", &T::apChange);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLButtonLayoutEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLButtonLayoutEditorDlg::Edit(TZYLButtonLayout* Layout) {
   return ZYLEditOnCopy<TZYLButtonLayoutEditorDlg>(Layout);
 }
@@ -63,14 +57,6 @@ void TZYLButtonLayoutEditorDlg::arrowSpinChange(TObject* Sender) {
 void TZYLButtonLayoutEditorDlg::apChange(TObject*) {
   if (!Filling() && ap->ItemIndex() >= 0)
     Copy()->SetArrowPosition(static_cast<TZYLArrowPosition>(ap->ItemIndex()));
-}
-
-void pZYLButtonLayoutEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLButtonLayoutEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLButtonLayoutEditorDlgDone() {
-  ZYLLeaveEditorUnit(TZYLButtonLayoutEditorDlg::StaticClass());
 }
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 
 #include "design/pZYLButtonLayoutEditorDlg.fieldtypes.h"
 #include "design/pZYLLayoutEditorForm.h"
+#include "design/pZYLObjectEditor.h"
 
 namespace zyl {
 
@@ -25,7 +26,7 @@ class TZYLButtonLayoutEditorDlg : public TZYLLayoutEditorForm {
   void apChange(vcl::TObject* Sender);
 };
 
-void pZYLButtonLayoutEditorDlgInit();
-void pZYLButtonLayoutEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLButtonLayoutEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLButtonLayoutEditorDlg>("pZYLButtonLayoutEditorDlg");
 
 }  // namespace zyl

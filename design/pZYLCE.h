@@ -14,6 +14,7 @@
 
 #include "platform/designer/DesignEditors.h"
 #include "platform/graphics/Colors.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -128,6 +129,7 @@ bool ZYLEditPropertyNamed(vcl::TPropertyEditor* PropertyEditor, const std::strin
 // removes them and gives back the picker and face editor set before.
 void pZYLCEInit();
 void pZYLCEDone();
+inline constexpr vcl::TUnitEntry pZYLCEUnit{"pZYLCE", &pZYLCEInit, &pZYLCEDone};
 int ZYLCEUnitEntries();
 void ZYLInstallEditorLaunchers();
 void ZYLRemoveEditorLaunchers();

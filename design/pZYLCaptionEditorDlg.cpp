@@ -23,12 +23,6 @@ ZYL_CLASS_IMPL(TZYLCaptionEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLCaptionEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLCaptionEditorDlg::Edit(TZYLCaption* Caption, bool ShowMultiLine) {
   return ZYLEditPrepared<TZYLCaptionEditorDlg>(
       Caption, [ShowMultiLine](TZYLCaptionEditorDlg* f) { f->chk->SetVisible(ShowMultiLine); });
@@ -67,11 +61,5 @@ void TZYLCaptionEditorDlg::resetClick(TObject*) {
   Copy()->Assign(&defaults);
   SetLabels();
 }
-
-void pZYLCaptionEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLCaptionEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLCaptionEditorDlgDone() { ZYLLeaveEditorUnit(TZYLCaptionEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -32,7 +32,7 @@ class TZYLCaptionEditorDlg : public TZYLObjectEditorForm {
   void resetClick(vcl::TObject* Sender);
 };
 
-void pZYLCaptionEditorDlgInit();
-void pZYLCaptionEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLCaptionEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLCaptionEditorDlg>("pZYLCaptionEditorDlg");
 
 }  // namespace zyl

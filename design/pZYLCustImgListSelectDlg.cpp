@@ -37,10 +37,6 @@ ZYL_CLASS_IMPL(TZYLCustImgListSelectDlg) {
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLCustImgListSelectDlg.dfm.inc"
-    ;
-
 // The sections of the image rows.
 enum TImageColumn { icNumber, icIdent, icPicture };
 constexpr int kSingleIdentWidth = 38;
@@ -193,11 +189,5 @@ void TZYLCustImgListSelectDlg::lbDrawItem(vcl::TWinControl*, int Index, TRect Re
   r.Bottom = height < itemHeight - 4 ? r.Top + height : Rect.Bottom - 2;
   FImageList->DrawExt(canvas, r, kPictureFlags, listIndex, image);
 }
-
-void pZYLCustImgListSelectDlgInit() {
-  ZYLEnterEditorUnit(TZYLCustImgListSelectDlg::StaticClass(), kLayout);
-}
-
-void pZYLCustImgListSelectDlgDone() { ZYLLeaveEditorUnit(TZYLCustImgListSelectDlg::StaticClass()); }
 
 }  // namespace zyl

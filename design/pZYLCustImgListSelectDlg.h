@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "design/pZYLCustImgListSelectDlg.fieldtypes.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -62,7 +63,7 @@ class TZYLCustImgListSelectDlg : public vcl::TForm {
   TZYLCustomImageList* FImageList = nullptr;
 };
 
-void pZYLCustImgListSelectDlgInit();
-void pZYLCustImgListSelectDlgDone();
+inline constexpr vcl::TUnitEntry pZYLCustImgListSelectDlgUnit =
+    ZYLEditorFormUnit<TZYLCustImgListSelectDlg>("pZYLCustImgListSelectDlg");
 
 }  // namespace zyl

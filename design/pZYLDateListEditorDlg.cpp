@@ -66,12 +66,6 @@ ZYL_CLASS_IMPL(TZYLDateListEditorDlg) {
       .Method("DesTextChangedAt", &T::DesTextChangedAt);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLDateListEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLDateListEditorDlg::Edit(TZYLDateList* List) {
   auto dlg = ZYLCreateEditorForm<TZYLDateListEditorDlg>(vcl::Application);
   dlg->SetLines(ZYLDateListToLines(List));
@@ -176,11 +170,5 @@ void TZYLDateListEditorDlg::DesTextChangedAt(TObject*, int) {
   const std::string description = Des->Text();
   RewriteSelected(nullptr, nullptr, &description);
 }
-
-void pZYLDateListEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLDateListEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLDateListEditorDlgDone() { ZYLLeaveEditorUnit(TZYLDateListEditorDlg::StaticClass()); }
 
 }  // namespace zyl

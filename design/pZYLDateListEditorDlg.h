@@ -60,7 +60,7 @@ class TZYLDateListEditorDlg : public TZYLObjectEditorForm {
                        const std::string* Description);
 };
 
-void pZYLDateListEditorDlgInit();
-void pZYLDateListEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLDateListEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLDateListEditorDlg>("pZYLDateListEditorDlg");
 
 }  // namespace zyl

@@ -22,12 +22,6 @@ ZYL_CLASS_IMPL(TZYLFrmDateTimeEditor) {
       .Method("FormCloseQuery", &T::FormCloseQuery);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLDateTimeEditor.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLFrmDateTimeEditor::Edit(TZYLDateTime* Value) {
   auto dlg = ZYLCreateEditorForm<TZYLFrmDateTimeEditor>(vcl::Application);
   dlg->SetDateTime(Value);
@@ -91,9 +85,5 @@ void TZYLFrmDateTimeEditor::FormCloseQuery(TObject*, bool& CanClose) {
   vcl::MessageDlg(problem, vcl::mtError, {vcl::mbOK}, 0);
   DayEdit->SetFocus();
 }
-
-void pZYLDateTimeEditorInit() { ZYLEnterEditorUnit(TZYLFrmDateTimeEditor::StaticClass(), kLayout); }
-
-void pZYLDateTimeEditorDone() { ZYLLeaveEditorUnit(TZYLFrmDateTimeEditor::StaticClass()); }
 
 }  // namespace zyl

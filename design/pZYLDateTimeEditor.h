@@ -37,7 +37,7 @@ class TZYLFrmDateTimeEditor : public TZYLObjectEditorForm {
   void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
 };
 
-void pZYLDateTimeEditorInit();
-void pZYLDateTimeEditorDone();
+inline constexpr vcl::TUnitEntry pZYLDateTimeEditorUnit =
+    ZYLEditorFormUnit<TZYLFrmDateTimeEditor>("pZYLDateTimeEditor");
 
 }  // namespace zyl

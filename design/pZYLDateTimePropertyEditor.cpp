@@ -17,9 +17,6 @@ ZYL_CLASS_IMPL(TZYLFrmDateTimePropertyEditor) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLDateTimePropertyEditor.dfm.inc"
-    ;
 
 // The samples of ComboBox1 after "Custom", with the formats they stand for.
 struct TSample {
@@ -60,14 +57,6 @@ void TZYLFrmDateTimePropertyEditor::Edit1Change(TObject*) {
 
 void TZYLFrmDateTimePropertyEditor::ComboBox1Change(TObject*) {
   if (const char* format = SampleFormat(ComboBox1->Text())) Edit1->SetText(format);
-}
-
-void pZYLDateTimePropertyEditorInit() {
-  ZYLEnterEditorUnit(TZYLFrmDateTimePropertyEditor::StaticClass(), kLayout);
-}
-
-void pZYLDateTimePropertyEditorDone() {
-  ZYLLeaveEditorUnit(TZYLFrmDateTimePropertyEditor::StaticClass());
 }
 
 }  // namespace zyl

@@ -29,7 +29,7 @@ class TZYLFrmDateTimePropertyEditor : public TZYLObjectEditorForm {
   void ComboBox1Change(vcl::TObject* Sender);
 };
 
-void pZYLDateTimePropertyEditorInit();
-void pZYLDateTimePropertyEditorDone();
+inline constexpr vcl::TUnitEntry pZYLDateTimePropertyEditorUnit =
+    ZYLEditorFormUnit<TZYLFrmDateTimePropertyEditor>("pZYLDateTimePropertyEditor");
 
 }  // namespace zyl

@@ -28,9 +28,6 @@ ZYL_CLASS_IMPL(TZYLFillEditorDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLFillEditorDlg.dfm.inc"
-    ;
 
 // The option each check box stands for, in the order ck1, ck2, ck3.
 constexpr TZYLFillOption kBoxOptions[] = {foFillInner, foQuickDraw, foGrUseBitmap};
@@ -112,9 +109,5 @@ void TZYLFillEditorDlg::resetClick(TObject*) {
   Copy()->Assign(&defaults);
   SetLabels();
 }
-
-void pZYLFillEditorDlgInit() { ZYLEnterEditorUnit(TZYLFillEditorDlg::StaticClass(), kLayout); }
-
-void pZYLFillEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFillEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -36,7 +36,7 @@ class TZYLFillEditorDlg : public TZYLObjectEditorForm {
   void resetClick(vcl::TObject* Sender);
 };
 
-void pZYLFillEditorDlgInit();
-void pZYLFillEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLFillEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLFillEditorDlg>("pZYLFillEditorDlg");
 
 }  // namespace zyl

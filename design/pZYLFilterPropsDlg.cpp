@@ -20,9 +20,6 @@ ZYL_CLASS_IMPL(TZYLFilterPropsDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLFilterPropsDlg.dfm.inc"
-    ;
 
 // The text of Rest before its next "|" (all of it when there is none); that text and the "|"
 // are taken off Rest.
@@ -69,9 +66,5 @@ void TZYLFilterPropsDlg::OKBtnClick(TObject*) {
   if (!filter.empty()) filter.pop_back();
   Filter = filter;
 }
-
-void pZYLFilterPropsDlgInit() { ZYLEnterEditorUnit(TZYLFilterPropsDlg::StaticClass(), kLayout); }
-
-void pZYLFilterPropsDlgDone() { ZYLLeaveEditorUnit(TZYLFilterPropsDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -34,7 +34,7 @@ class TZYLFilterPropsDlg : public TZYLObjectEditorForm {
   void OKBtnClick(vcl::TObject* Sender);
 };
 
-void pZYLFilterPropsDlgInit();
-void pZYLFilterPropsDlgDone();
+inline constexpr vcl::TUnitEntry pZYLFilterPropsDlgUnit =
+    ZYLEditorFormUnit<TZYLFilterPropsDlg>("pZYLFilterPropsDlg");
 
 }  // namespace zyl

@@ -22,12 +22,6 @@ ZYL_CLASS_IMPL(TZYLFxEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLFxEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 void TZYLFxEditorDlg::Prepare(const char* Caption) {
   SetCaption(Caption);
   TZYLFormStyleOptions options = fs->Options();
@@ -105,9 +99,5 @@ void TZYLFxEditorDlg::resetClick(TObject*) {
   test->SetFontFX(&defaults);
   SetLabels();
 }
-
-void pZYLFxEditorDlgInit() { ZYLEnterEditorUnit(TZYLFxEditorDlg::StaticClass(), kLayout); }
-
-void pZYLFxEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFxEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -37,7 +37,7 @@ class TZYLFxEditorDlg : public TZYLObjectEditorForm {
   void Prepare(const char* Caption);
 };
 
-void pZYLFxEditorDlgInit();
-void pZYLFxEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLFxEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLFxEditorDlg>("pZYLFxEditorDlg");
 
 }  // namespace zyl

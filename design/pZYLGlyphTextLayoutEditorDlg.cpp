@@ -9,12 +9,6 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(TZYLGlyphTextLayoutEditorDlg) { DescribeFields(b); }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLGlyphTextLayoutEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLGlyphTextLayoutEditorDlg::Edit(TZYLGlyphTextLayout* Layout) {
   return ZYLEditPrepared<TZYLGlyphTextLayoutEditorDlg>(
       Layout, {}, [Layout](TZYLGlyphTextLayoutEditorDlg* f) {
@@ -25,14 +19,6 @@ bool TZYLGlyphTextLayoutEditorDlg::Edit(TZYLGlyphTextLayout* Layout) {
         Layout->SetSpacing(copy->Spacing());
         Layout->SetAlignText2Glyph(copy->AlignText2Glyph());
       });
-}
-
-void pZYLGlyphTextLayoutEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLGlyphTextLayoutEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLGlyphTextLayoutEditorDlgDone() {
-  ZYLLeaveEditorUnit(TZYLGlyphTextLayoutEditorDlg::StaticClass());
 }
 
 }  // namespace zyl

@@ -4,6 +4,7 @@
 
 #include "design/pZYLGlyphTextLayoutEditorDlg.fieldtypes.h"
 #include "design/pZYLLayoutEditorForm.h"
+#include "design/pZYLObjectEditor.h"
 
 namespace zyl {
 
@@ -21,7 +22,7 @@ class TZYLGlyphTextLayoutEditorDlg : public TZYLLayoutEditorForm {
   static bool Edit(TZYLGlyphTextLayout* Layout);
 };
 
-void pZYLGlyphTextLayoutEditorDlgInit();
-void pZYLGlyphTextLayoutEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLGlyphTextLayoutEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLGlyphTextLayoutEditorDlg>("pZYLGlyphTextLayoutEditorDlg");
 
 }  // namespace zyl

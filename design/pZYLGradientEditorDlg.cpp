@@ -23,9 +23,6 @@ namespace zyl {
 using vcl::TObject;
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLGradientEditorDlg.dfm.inc"
-    ;
 const char kExt[] = "Ext >>";
 const char kStd[] = "Std >>";
 }  // namespace
@@ -147,11 +144,5 @@ void TZYLGradientEditorDlg::FormCloseQuery(TObject*, bool& CanClose) {
   CanClose = false;
   vcl::MessageDlg(vcl::SZYLGradientTooFewColors, vcl::mtError, {vcl::mbOK}, 0);
 }
-
-void pZYLGradientEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLGradientEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLGradientEditorDlgDone() { ZYLLeaveEditorUnit(TZYLGradientEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -43,7 +43,7 @@ class TZYLGradientEditorDlg : public TZYLObjectEditorForm {
   void ShowLayout(bool Std);
 };
 
-void pZYLGradientEditorDlgInit();
-void pZYLGradientEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLGradientEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLGradientEditorDlg>("pZYLGradientEditorDlg");
 
 }  // namespace zyl

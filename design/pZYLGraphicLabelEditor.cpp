@@ -22,10 +22,6 @@ using vcl::TObject;
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLGraphicLabelEditor.dfm.inc"
-    ;
-
 // The 3D styles the style list offers, in its order (the later styles have no entry).
 constexpr std::array<TZYLThreeDStyle, 8> kStyles = {tdNone,         tdSunken,       tdRaised,
                                                     tdSunkenShadow, tdRaisedShadow, tdPColorSunken,
@@ -225,11 +221,5 @@ void TZYLFormGraphicLabelEditor::CheckBoxAutoToggleClick(TObject*) {
 void TZYLFormGraphicLabelEditor::CheckBoxToggledClick(TObject*) {
   SetAttribute(ZYLGrlf::taToggled, CheckBoxToggled);
 }
-
-void pZYLGraphicLabelEditorInit() {
-  ZYLEnterEditorUnit(TZYLFormGraphicLabelEditor::StaticClass(), kLayout);
-}
-
-void pZYLGraphicLabelEditorDone() { ZYLLeaveEditorUnit(TZYLFormGraphicLabelEditor::StaticClass()); }
 
 }  // namespace zyl

@@ -53,7 +53,7 @@ class TZYLFormGraphicLabelEditor : public TZYLObjectEditorForm {
   void SetAttribute(int Attribute, vcl::TCheckBox* Box);
 };
 
-void pZYLGraphicLabelEditorInit();
-void pZYLGraphicLabelEditorDone();
+inline constexpr vcl::TUnitEntry pZYLGraphicLabelEditorUnit =
+    ZYLEditorFormUnit<TZYLFormGraphicLabelEditor>("pZYLGraphicLabelEditor");
 
 }  // namespace zyl

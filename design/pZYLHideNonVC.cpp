@@ -23,10 +23,6 @@ TZYLHideNonVCfrm* ZYLHideNonVCfrm = nullptr;
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLHideNonVC.dfm.inc"
-    ;
-
 // The stand-in designer's icon windows, as the hider walks them.
 class TDesignerIconWindows final : public IZYLIconWindows {
  public:
@@ -393,7 +389,7 @@ void TZYLHideNonVCEditor::ExecuteVerb(int Index) {
 }
 
 void pZYLHideNonVCInit() {
-  ZYLEnterEditorUnit(TZYLHideNonVCfrm::StaticClass(), kLayout);
+  ZYLEnterEditorUnit(TZYLHideNonVCfrm::StaticClass(), TZYLHideNonVCfrm::FormLayout());
   ZYLSetIconWindows(&gIconWindows);
 }
 

@@ -11,6 +11,7 @@
 #include "design/pZYLHideNonVC.fieldtypes.h"
 #include "platform/designer/DesignEditors.h"
 #include "platform/designer/FormDesigner.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -103,5 +104,7 @@ class TZYLHideNonVCEditor : public vcl::TComponentEditor {
 
 void pZYLHideNonVCInit();
 void pZYLHideNonVCDone();
+inline constexpr vcl::TUnitEntry pZYLHideNonVCUnit{"pZYLHideNonVC", &pZYLHideNonVCInit,
+                                                   &pZYLHideNonVCDone};
 
 }  // namespace zyl

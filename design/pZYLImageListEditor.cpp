@@ -46,9 +46,6 @@ ZYL_CLASS_IMPL(TZYLImageListEditorDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLImageListEditor.dfm.inc"
-    ;
 
 constexpr int32_t kCentred = 0x25;
 constexpr TZYLDrawStyleFlags kStretch = 16;
@@ -474,11 +471,5 @@ void TZYLImageListEditorDlg::lbDrawItem(vcl::TWinControl*, int Index, vcl::TRect
   }
   FStrip->DrawExt(c, pic, stretch ? kStretch : 0, Index);
 }
-
-void pZYLImageListEditorInit() {
-  ZYLEnterEditorUnit(TZYLImageListEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLImageListEditorDone() { ZYLLeaveEditorUnit(TZYLImageListEditorDlg::StaticClass()); }
 
 }  // namespace zyl

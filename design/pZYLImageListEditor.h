@@ -7,6 +7,7 @@
 
 #include "design/pZYLImageListEditor.fieldtypes.h"
 #include "design/pZYLListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace zyl {
@@ -81,7 +82,7 @@ class TZYLImageListEditorDlg : public TZYLListEditorForm {
   int FStripIndex = -1;
 };
 
-void pZYLImageListEditorInit();
-void pZYLImageListEditorDone();
+inline constexpr vcl::TUnitEntry pZYLImageListEditorUnit =
+    ZYLEditorFormUnit<TZYLImageListEditorDlg>("pZYLImageListEditor");
 
 }  // namespace zyl

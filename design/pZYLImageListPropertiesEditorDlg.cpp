@@ -17,12 +17,6 @@ ZYL_CLASS_IMPL(TZYLFrmprop) {
   b.Method("FormCreate", &T::FormCreate).Method("ZYLButton1Click", &T::ZYLButton1Click);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLImageListPropertiesEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 void TZYLFrmprop::FormCreate(vcl::TObject*) {
   SetCaption("ImageList Properties");
   ed2->SetMaxLength(4);  // the spin edit's length limit is not a property of form files
@@ -43,11 +37,5 @@ void TZYLFrmprop::ZYLButton1Click(vcl::TObject*) {
   ed2->SetIntValue(chosen.Width());
   ed1->SetIntValue(chosen.Height());
 }
-
-void pZYLImageListPropertiesEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLFrmprop::StaticClass(), kLayout);
-}
-
-void pZYLImageListPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmprop::StaticClass()); }
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLImageListPropertiesEditorDlg.fieldtypes.h"
+#include "design/pZYLObjectEditor.h"
 #include "platform/controls/Forms.h"
 
 namespace zyl {
@@ -24,7 +25,7 @@ class TZYLFrmprop : public vcl::TForm {
   void ZYLButton1Click(vcl::TObject* Sender);
 };
 
-void pZYLImageListPropertiesEditorDlgInit();
-void pZYLImageListPropertiesEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLImageListPropertiesEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLFrmprop>("pZYLImageListPropertiesEditorDlg");
 
 }  // namespace zyl

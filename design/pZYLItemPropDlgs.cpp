@@ -59,15 +59,15 @@ void TZYLItemPropForm::changeClick(vcl::TObject*) {
 }
 
 void pZYLItemPropDlgsInit() {
-  pZYLBitmapItemPropertiesEditorDlgInit();
-  pZYLImageListPropertiesEditorDlgInit();
-  pZYLPictureItemPropertiesEditorDlgInit();
+  pZYLBitmapItemPropertiesEditorDlgUnit.Init();
+  pZYLImageListPropertiesEditorDlgUnit.Init();
+  pZYLPictureItemPropertiesEditorDlgUnit.Init();
 }
 
 void pZYLItemPropDlgsDone() {
-  pZYLPictureItemPropertiesEditorDlgDone();
-  pZYLImageListPropertiesEditorDlgDone();
-  pZYLBitmapItemPropertiesEditorDlgDone();
+  pZYLPictureItemPropertiesEditorDlgUnit.FInit();
+  pZYLImageListPropertiesEditorDlgUnit.FInit();
+  pZYLBitmapItemPropertiesEditorDlgUnit.FInit();
 }
 
 }  // namespace zyl

@@ -10,6 +10,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Graphic.h"
+#include "platform/sys/Packages.h"
 
 namespace zyl {
 
@@ -60,5 +61,7 @@ class TZYLItemPropForm : public TZYLItemHeaderForm {
 // The dialogs' units (each registers its form class and layout).
 void pZYLItemPropDlgsInit();
 void pZYLItemPropDlgsDone();
+inline constexpr vcl::TUnitEntry pZYLItemPropDlgsUnit{"pZYLItemPropDlgs", &pZYLItemPropDlgsInit,
+                                                      &pZYLItemPropDlgsDone};
 
 }  // namespace zyl

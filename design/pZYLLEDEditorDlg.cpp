@@ -24,12 +24,6 @@ ZYL_CLASS_IMPL(TZYLLEDEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLLEDEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLLEDEditorDlg::Edit(TZYLLED* LED) { return ZYLEditOnCopy<TZYLLEDEditorDlg>(LED); }
 
 TZYLLED* TZYLLEDEditorDlg::Copy() const { return test->LED(); }
@@ -90,9 +84,5 @@ void TZYLLEDEditorDlg::resetClick(TObject*) {
   Copy()->Assign(&defaults);
   SetLabels();
 }
-
-void pZYLLEDEditorDlgInit() { ZYLEnterEditorUnit(TZYLLEDEditorDlg::StaticClass(), kLayout); }
-
-void pZYLLEDEditorDlgDone() { ZYLLeaveEditorUnit(TZYLLEDEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -33,7 +33,7 @@ class TZYLLEDEditorDlg : public TZYLObjectEditorForm {
   void resetClick(vcl::TObject* Sender);
 };
 
-void pZYLLEDEditorDlgInit();
-void pZYLLEDEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLLEDEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLLEDEditorDlg>("pZYLLEDEditorDlg");
 
 }  // namespace zyl

@@ -15,12 +15,6 @@ ZYL_CLASS_IMPL(TZYLfrmMaskEditDlg) {
   b.Method("MaskListBoxClick", &T::MaskListBoxClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLMaskEditDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLfrmMaskEditDlg::Edit(std::string& Mask) {
   auto dlg = ZYLCreateEditorForm<TZYLfrmMaskEditDlg>(vcl::Application);
   dlg->MaskEdit->SetText(Mask);
@@ -35,9 +29,5 @@ void TZYLfrmMaskEditDlg::MaskListBoxClick(vcl::TObject*) {
   const std::string line = MaskListBox->GetItems()->Strings(index);
   MaskEdit->SetText(line.substr(0, line.find('|')));
 }
-
-void pZYLMaskEditDlgInit() { ZYLEnterEditorUnit(TZYLfrmMaskEditDlg::StaticClass(), kLayout); }
-
-void pZYLMaskEditDlgDone() { ZYLLeaveEditorUnit(TZYLfrmMaskEditDlg::StaticClass()); }
 
 }  // namespace zyl

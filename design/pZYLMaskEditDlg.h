@@ -22,7 +22,7 @@ class TZYLfrmMaskEditDlg : public TZYLObjectEditorForm {
   void MaskListBoxClick(vcl::TObject* Sender);
 };
 
-void pZYLMaskEditDlgInit();
-void pZYLMaskEditDlgDone();
+inline constexpr vcl::TUnitEntry pZYLMaskEditDlgUnit =
+    ZYLEditorFormUnit<TZYLfrmMaskEditDlg>("pZYLMaskEditDlg");
 
 }  // namespace zyl

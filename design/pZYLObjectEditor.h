@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TCustomComboBox;
@@ -132,5 +133,22 @@ bool ZYLEditPrepared(TObj* Edited, const std::function<void(TDlg*)>& Prepare,
 void ZYLEnterEditorUnit(vcl::TClass FormClass, const char* Layout);
 void ZYLLeaveEditorUnit(vcl::TClass FormClass);
 int ZYLEditorUnitEntries();
+
+// The unit of an editor form that does nothing but enter it: the form class with the layout
+// its form file gives it (FormLayout, which the build makes from the form file).
+template <class Form>
+struct TZYLEditorFormUnit {
+  static void Init() { ZYLEnterEditorUnit(Form::StaticClass(), Form::FormLayout()); }
+  static void Done() { ZYLLeaveEditorUnit(Form::StaticClass()); }
+};
+
+// The entry of such a unit, as a value its header holds and unit tables name:
+//   inline constexpr vcl::TUnitEntry pZYLTeethEditorDlgUnit =
+//       ZYLEditorFormUnit<TZYLTeethEditorDlg>("pZYLTeethEditorDlg");
+// A unit whose initialization does more keeps its procedures and makes its entry of them.
+template <class Form>
+constexpr vcl::TUnitEntry ZYLEditorFormUnit(const char* Name) {
+  return {Name, &TZYLEditorFormUnit<Form>::Init, &TZYLEditorFormUnit<Form>::Done};
+}
 
 }  // namespace zyl

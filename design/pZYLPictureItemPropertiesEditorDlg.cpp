@@ -9,12 +9,6 @@ namespace zyl {
 
 ZYL_CLASS_IMPL(Tzylfrmpiprop) { DescribeFields(b); }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLPictureItemPropertiesEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 vcl::TPoint Tzylfrmpiprop::PictureSize() const {
   return {img->Picture()->Width(), img->Picture()->Height()};
 }
@@ -30,11 +24,5 @@ void Tzylfrmpiprop::LoadPicture(const std::string& File) {
   chosen.LoadFromFile(File);
   img->Picture()->Assign(&chosen);
 }
-
-void pZYLPictureItemPropertiesEditorDlgInit() {
-  ZYLEnterEditorUnit(Tzylfrmpiprop::StaticClass(), kLayout);
-}
-
-void pZYLPictureItemPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(Tzylfrmpiprop::StaticClass()); }
 
 }  // namespace zyl

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/pZYLItemPropDlgs.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLPictureItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
@@ -21,7 +22,7 @@ class Tzylfrmpiprop : public TZYLItemPropForm {
   void LoadPicture(const std::string& File) override;
 };
 
-void pZYLPictureItemPropertiesEditorDlgInit();
-void pZYLPictureItemPropertiesEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLPictureItemPropertiesEditorDlgUnit =
+    ZYLEditorFormUnit<Tzylfrmpiprop>("pZYLPictureItemPropertiesEditorDlg");
 
 }  // namespace zyl

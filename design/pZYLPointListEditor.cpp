@@ -32,9 +32,6 @@ ZYL_CLASS_IMPL(TfrmTZYLPointListEditor) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLPointListEditor.dfm.inc"
-    ;
 
 // The line of a point: X, Y, each followed by the list's delimiter.
 std::string LineOf(const vcl::TPoint& P) {
@@ -143,11 +140,5 @@ void TfrmTZYLPointListEditor::StoreCoordinate(TZYLSpinEdit* Edit, int Column) {
 void TfrmTZYLPointListEditor::XValExit(TObject*) { StoreCoordinate(XVal, 0); }
 
 void TfrmTZYLPointListEditor::YValExit(TObject*) { StoreCoordinate(YVal, 1); }
-
-void pZYLPointListEditorInit() {
-  ZYLEnterEditorUnit(TfrmTZYLPointListEditor::StaticClass(), kLayout);
-}
-
-void pZYLPointListEditorDone() { ZYLLeaveEditorUnit(TfrmTZYLPointListEditor::StaticClass()); }
 
 }  // namespace zyl

@@ -53,7 +53,7 @@ class TfrmTZYLPointListEditor : public TZYLObjectEditorForm {
   std::unique_ptr<TZYLPointList> FPoints;
 };
 
-void pZYLPointListEditorInit();
-void pZYLPointListEditorDone();
+inline constexpr vcl::TUnitEntry pZYLPointListEditorUnit =
+    ZYLEditorFormUnit<TfrmTZYLPointListEditor>("pZYLPointListEditor");
 
 }  // namespace zyl

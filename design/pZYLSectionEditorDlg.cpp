@@ -18,12 +18,6 @@ ZYL_CLASS_IMPL(TZYLSectionEditorDlg) {
   b.Method("sized", &T::sized);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLSectionEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 void TZYLSectionEditorDlg::sized(vcl::TObject*, int, int) {
   vcl::THeaderSections* sections = lb->GetHeaderSections();
   lb1->Clear();
@@ -54,11 +48,5 @@ bool TZYLSectionEditorDlg::Edit(TZYLListBox* ListBox, TPreview Preview) {
   if (Preview == TPreview::ListWidth) ListBox->Invalidate();
   return true;
 }
-
-void pZYLSectionEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLSectionEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLSectionEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSectionEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -38,7 +38,7 @@ class TZYLSectionEditorDlg : public vcl::TForm {
   void sized(vcl::TObject* Sender, int ASection, int AWidth);
 };
 
-void pZYLSectionEditorDlgInit();
-void pZYLSectionEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLSectionEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLSectionEditorDlg>("pZYLSectionEditorDlg");
 
 }  // namespace zyl

@@ -21,12 +21,6 @@ ZYL_CLASS_IMPL(TZYLShadowEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLShadowEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLShadowEditorDlg::Edit(TZYLShadow* Shadow) {
   return ZYLEditOnCopy<TZYLShadowEditorDlg>(Shadow);
 }
@@ -61,9 +55,5 @@ void TZYLShadowEditorDlg::spindChange(TObject*) {
   Copy()->SetDepth(static_cast<uint8_t>(value));
   Refill();
 }
-
-void pZYLShadowEditorDlgInit() { ZYLEnterEditorUnit(TZYLShadowEditorDlg::StaticClass(), kLayout); }
-
-void pZYLShadowEditorDlgDone() { ZYLLeaveEditorUnit(TZYLShadowEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -25,7 +25,7 @@ class TZYLShadowEditorDlg : public TZYLCopyEditorForm<TZYLShadow> {
   void spindChange(vcl::TObject* Sender);
 };
 
-void pZYLShadowEditorDlgInit();
-void pZYLShadowEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLShadowEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLShadowEditorDlg>("pZYLShadowEditorDlg");
 
 }  // namespace zyl

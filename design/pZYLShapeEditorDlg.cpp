@@ -13,12 +13,6 @@ ZYL_CLASS_IMPL(TZYLShapeEditorDlg) {
   b.Method("FormActivate", &T::FormActivate).Method("predChange", &T::predChange);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLShapeEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 TZYLShapeType TZYLShapeEditorDlg::Edit(TZYLShapeType Shape) {
   auto dlg = ZYLCreateEditorForm<TZYLShapeEditorDlg>(vcl::Application);
   dlg->test->SetShape(Shape);
@@ -41,9 +35,5 @@ void TZYLShapeEditorDlg::predChange(vcl::TObject*) {
   test->SetShape(static_cast<TZYLShapeType>(index));
   Refill();
 }
-
-void pZYLShapeEditorDlgInit() { ZYLEnterEditorUnit(TZYLShapeEditorDlg::StaticClass(), kLayout); }
-
-void pZYLShapeEditorDlgDone() { ZYLLeaveEditorUnit(TZYLShapeEditorDlg::StaticClass()); }
 
 }  // namespace zyl

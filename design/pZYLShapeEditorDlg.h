@@ -25,7 +25,7 @@ class TZYLShapeEditorDlg : public TZYLObjectEditorForm {
   void predChange(vcl::TObject* Sender);
 };
 
-void pZYLShapeEditorDlgInit();
-void pZYLShapeEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLShapeEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLShapeEditorDlg>("pZYLShapeEditorDlg");
 
 }  // namespace zyl

@@ -21,12 +21,6 @@ ZYL_CLASS_IMPL(TZYLSimpleBevelEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLSimpleBevelEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLSimpleBevelEditorDlg::Edit(TZYLSimpleBevel* Bevel) {
   return ZYLEditOnCopy<TZYLSimpleBevelEditorDlg>(Bevel);
 }
@@ -67,11 +61,5 @@ void TZYLSimpleBevelEditorDlg::cmbColorChange(TObject* Sender) {
   Copy()->SetColor(prop, box->SelectedColor());
   Refill();
 }
-
-void pZYLSimpleBevelEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLSimpleBevelEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLSimpleBevelEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSimpleBevelEditorDlg::StaticClass()); }
 
 }  // namespace zyl

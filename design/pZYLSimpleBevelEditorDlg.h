@@ -26,7 +26,7 @@ class TZYLSimpleBevelEditorDlg : public TZYLCopyEditorForm<TZYLSimpleBevel> {
   void cmbColorChange(vcl::TObject* Sender);
 };
 
-void pZYLSimpleBevelEditorDlgInit();
-void pZYLSimpleBevelEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLSimpleBevelEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLSimpleBevelEditorDlg>("pZYLSimpleBevelEditorDlg");
 
 }  // namespace zyl

@@ -21,12 +21,6 @@ ZYL_CLASS_IMPL(TZYLSmallBarEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLSmallBarEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLSmallBarEditorDlg::Edit(TZYLSmallBar* SmallBar) {
   return ZYLEditOnCopy<TZYLSmallBarEditorDlg>(SmallBar);
 }
@@ -61,11 +55,5 @@ void TZYLSmallBarEditorDlg::spinChange(TObject* Sender) {
 void TZYLSmallBarEditorDlg::chkClick(TObject*) {
   if (!Filling()) Copy()->SetAutoSize(chk->Checked());
 }
-
-void pZYLSmallBarEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLSmallBarEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLSmallBarEditorDlgDone() { ZYLLeaveEditorUnit(TZYLSmallBarEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -26,7 +26,7 @@ class TZYLSmallBarEditorDlg : public TZYLCopyEditorForm<TZYLSmallBar> {
   void chkClick(vcl::TObject* Sender);
 };
 
-void pZYLSmallBarEditorDlgInit();
-void pZYLSmallBarEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLSmallBarEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLSmallBarEditorDlg>("pZYLSmallBarEditorDlg");
 
 }  // namespace zyl

@@ -12,23 +12,11 @@ ZYL_CLASS_IMPL(TZYLStatusBarEditorDlg) {
   b.Method("ListBoxDblClick", &T::ListBoxDblClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLStatusBarEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 int TZYLStatusBarEditorDlg::Choose() {
   auto dlg = ZYLCreateEditorForm<TZYLStatusBarEditorDlg>(vcl::Application);
   return ZYLRunEditorForm(dlg.get()) ? dlg->ListBox->ItemIndex() : -1;
 }
 
 void TZYLStatusBarEditorDlg::ListBoxDblClick(vcl::TObject*) { SetModalResult(vcl::mrOk); }
-
-void pZYLStatusBarEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLStatusBarEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLStatusBarEditorDlgDone() { ZYLLeaveEditorUnit(TZYLStatusBarEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -30,7 +30,7 @@ class TZYLStatusBarEditorDlg : public TZYLObjectEditorForm {
   void ListBoxDblClick(vcl::TObject* Sender);
 };
 
-void pZYLStatusBarEditorDlgInit();
-void pZYLStatusBarEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLStatusBarEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLStatusBarEditorDlg>("pZYLStatusBarEditorDlg");
 
 }  // namespace zyl

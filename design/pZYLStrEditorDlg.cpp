@@ -12,9 +12,6 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLStrEditorDlg) { DescribeFields(b); }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLStrEditorDlg.dfm.inc"
-    ;
 constexpr char kStringCaption[] = "String-Editor";
 constexpr char kHintCaption[] = "Hint-Editor";
 constexpr char kShortHintLabel[] = "&ShortHint:";
@@ -52,9 +49,5 @@ bool TZYLStrEditorDlg::EditHint(std::string& Hint) {
   Hint = vcl::Trim(longHint).empty() ? dlg->str->Text() : dlg->str->Text() + "|" + longHint;
   return true;
 }
-
-void pZYLStrEditorDlgInit() { ZYLEnterEditorUnit(TZYLStrEditorDlg::StaticClass(), kLayout); }
-
-void pZYLStrEditorDlgDone() { ZYLLeaveEditorUnit(TZYLStrEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -28,7 +28,7 @@ class TZYLStrEditorDlg : public vcl::TForm {
 // The largest memo length: what -1 stands for.
 constexpr int32_t ZYLStrEditorMaxLength = 2147483647;
 
-void pZYLStrEditorDlgInit();
-void pZYLStrEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLStrEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLStrEditorDlg>("pZYLStrEditorDlg");
 
 }  // namespace zyl

@@ -17,9 +17,6 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLStringListEditorDlg) { DescribeFields(b); }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLStringListEditorDlg.dfm.inc"
-    ;
 
 // The string list kind: its items, its files and its item dialog.
 const TZYLLineListKind kKind{
@@ -70,11 +67,5 @@ void TZYLStringListEditorDlg::ContentFromForm(TZYLLineItemForm* Form, TZYLListIt
   static_cast<TZYLStringListItem*>(Item)->SetList(
       static_cast<TZYLfrmsiprop*>(Form)->Editor->Lines());
 }
-
-void pZYLStringListEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLStringListEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLStringListEditorDlgDone() { ZYLLeaveEditorUnit(TZYLStringListEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLStringListEditorDlg.fieldtypes.h"
 
 namespace zyl {
@@ -32,7 +33,7 @@ class TZYLStringListEditorDlg : public TZYLLineListEditorForm {
   void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
 };
 
-void pZYLStringListEditorDlgInit();
-void pZYLStringListEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLStringListEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLStringListEditorDlg>("pZYLStringListEditorDlg");
 
 }  // namespace zyl

@@ -24,9 +24,6 @@ ZYL_CLASS_IMPL(TZYLfrmsiprop) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLStringListItemPropertiesEditorDlg.dfm.inc"
-    ;
 
 constexpr char kTextMask[] = "*.txt";
 }  // namespace
@@ -74,14 +71,6 @@ void TZYLfrmsiprop::dropClick(vcl::TObject* Sender) {
   if (!menu || !button) return;
   const vcl::TPoint p = button->ClientToScreen({0, button->Height()});
   menu->Popup(p.X, p.Y);
-}
-
-void pZYLStringListItemPropertiesEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLfrmsiprop::StaticClass(), kLayout);
-}
-
-void pZYLStringListItemPropertiesEditorDlgDone() {
-  ZYLLeaveEditorUnit(TZYLfrmsiprop::StaticClass());
 }
 
 }  // namespace zyl

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLStringListItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
@@ -29,7 +30,7 @@ class TZYLfrmsiprop : public TZYLLineItemForm {
   void dropClick(vcl::TObject* Sender);
 };
 
-void pZYLStringListItemPropertiesEditorDlgInit();
-void pZYLStringListItemPropertiesEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLStringListItemPropertiesEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLfrmsiprop>("pZYLStringListItemPropertiesEditorDlg");
 
 }  // namespace zyl

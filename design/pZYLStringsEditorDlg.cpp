@@ -46,9 +46,6 @@ ZYL_CLASS_IMPL(TZYLFrmStringEditor) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLStringsEditorDlg.dfm.inc"
-    ;
 constexpr char kPrintTitle[] = "StringList #%d";
 constexpr char kPosFormat[] = "Line: %3d   Col: %3d";
 }  // namespace
@@ -167,9 +164,5 @@ void TZYLFrmStringEditor::ReplaceDialogReplace(TObject*) {
 
 void TZYLFrmStringEditor::ZYLButton1Click(TObject*) { SetModalResult(vcl::mrOk); }
 void TZYLFrmStringEditor::btnCancelClick(TObject*) { SetModalResult(vcl::mrCancel); }
-
-void pZYLStringsEditorDlgInit() { ZYLEnterEditorUnit(TZYLFrmStringEditor::StaticClass(), kLayout); }
-
-void pZYLStringsEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmStringEditor::StaticClass()); }
 
 }  // namespace zyl

@@ -56,7 +56,7 @@ class TZYLFrmStringEditor : public vcl::TForm {
 // Puts the nine tool glyphs (16 x 16, in the order of the tool buttons) into Item.
 void ZYLStringEditorToolGlyphs(TZYLImageListItem* Item);
 
-void pZYLStringsEditorDlgInit();
-void pZYLStringsEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLStringsEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLFrmStringEditor>("pZYLStringsEditorDlg");
 
 }  // namespace zyl

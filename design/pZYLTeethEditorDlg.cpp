@@ -20,12 +20,6 @@ ZYL_CLASS_IMPL(TZYLTeethEditorDlg) {
       .Method("resetClick", &T::resetClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLTeethEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 bool TZYLTeethEditorDlg::Edit(TZYLTeeth* Teeth) { return ZYLEditOnCopy<TZYLTeethEditorDlg>(Teeth); }
 
 TZYLTeeth* TZYLTeethEditorDlg::Copy() const { return test->Teeth(); }
@@ -65,9 +59,5 @@ void TZYLTeethEditorDlg::chkClick(TObject* Sender) {
   Copy()->SetBoolean(box == chkc ? TZYLTeeth::biSetPerCount : TZYLTeeth::biOffset, box->Checked());
   Refill();
 }
-
-void pZYLTeethEditorDlgInit() { ZYLEnterEditorUnit(TZYLTeethEditorDlg::StaticClass(), kLayout); }
-
-void pZYLTeethEditorDlgDone() { ZYLLeaveEditorUnit(TZYLTeethEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -27,7 +27,7 @@ class TZYLTeethEditorDlg : public TZYLCopyEditorForm<TZYLTeeth> {
   void chkClick(vcl::TObject* Sender);
 };
 
-void pZYLTeethEditorDlgInit();
-void pZYLTeethEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLTeethEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLTeethEditorDlg>("pZYLTeethEditorDlg");
 
 }  // namespace zyl

@@ -23,9 +23,6 @@ ZYL_CLASS_IMPL(TZYLTransparentEditorDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLTransparentEditorDlg.dfm.inc"
-    ;
 
 const char kModeTexts[] =
     "No transparent drawing\r\n"
@@ -84,11 +81,5 @@ void TZYLTransparentEditorDlg::cmbChange(TObject*) {
   Copy()->SetStyle(static_cast<TZYLTransparentMode>(cmb->ItemIndex()));
   Refill();
 }
-
-void pZYLTransparentEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLTransparentEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLTransparentEditorDlgDone() { ZYLLeaveEditorUnit(TZYLTransparentEditorDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -30,7 +30,7 @@ class TZYLTransparentEditorDlg : public TZYLObjectEditorForm {
   void cmbChange(vcl::TObject* Sender);
 };
 
-void pZYLTransparentEditorDlgInit();
-void pZYLTransparentEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLTransparentEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLTransparentEditorDlg>("pZYLTransparentEditorDlg");
 
 }  // namespace zyl

@@ -8,12 +8,6 @@
 
 namespace zyl {
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLValueChoiceDlg.dfm.inc"
-    ;
-}  // namespace
-
 ZYL_CLASS_IMPL(TZYLValueChoiceDlg) { DescribeFields(b); }
 
 bool TZYLValueChoiceDlg::Choose(vcl::TObject* Instance, const vcl::TPropInfo* Prop) {
@@ -45,8 +39,5 @@ bool TZYLValueChoiceDlg::Choose(vcl::TObject* Instance, const vcl::TPropInfo* Pr
   vcl::SetOrdProp(Instance, Prop, chosen);
   return true;
 }
-
-void pZYLValueChoiceDlgInit() { ZYLEnterEditorUnit(TZYLValueChoiceDlg::StaticClass(), kLayout); }
-void pZYLValueChoiceDlgDone() { ZYLLeaveEditorUnit(TZYLValueChoiceDlg::StaticClass()); }
 
 }  // namespace zyl

@@ -24,7 +24,7 @@ class TZYLValueChoiceDlg : public vcl::TForm {
 #include "design/pZYLValueChoiceDlg.fields.h"
 };
 
-void pZYLValueChoiceDlgInit();
-void pZYLValueChoiceDlgDone();
+inline constexpr vcl::TUnitEntry pZYLValueChoiceDlgUnit =
+    ZYLEditorFormUnit<TZYLValueChoiceDlg>("pZYLValueChoiceDlg");
 
 }  // namespace zyl

@@ -28,10 +28,6 @@ const char* const ZYLWavePathsSection = "WavePaths";
 
 namespace {
 
-const char kLayout[] =
-#include "design/pZYLWaveEditorDlg.dfm.inc"
-    ;
-
 const char kPathValue[] = "Path";
 const char kLockValue[] = "Lock";
 const char kLockPathValue[] = "LockPath";
@@ -236,7 +232,7 @@ void pZYLWaveEditorDlgInit() {
   vcl::RegisterStandardControls();  // the folder, file and drive boxes
   vcl::RegisterButtons();
   vcl::RegisterDialogs();
-  ZYLEnterEditorUnit(TZYLWaveEditorDlg::StaticClass(), kLayout);
+  ZYLEnterEditorUnit(TZYLWaveEditorDlg::StaticClass(), TZYLWaveEditorDlg::FormLayout());
 }
 
 void pZYLWaveEditorDlgDone() { ZYLLeaveEditorUnit(TZYLWaveEditorDlg::StaticClass()); }

@@ -10,6 +10,7 @@
 
 #include "design/pZYLWaveEditorDlg.fieldtypes.h"
 #include "platform/controls/Forms.h"
+#include "platform/sys/Packages.h"
 
 namespace vcl {
 class TLabel;
@@ -69,5 +70,7 @@ void ZYLShowWaveFacts(const TZYLWave* Wave, vcl::TLabel* Format, vcl::TLabel* Si
 
 void pZYLWaveEditorDlgInit();
 void pZYLWaveEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLWaveEditorDlgUnit{"pZYLWaveEditorDlg", &pZYLWaveEditorDlgInit,
+                                                       &pZYLWaveEditorDlgDone};
 
 }  // namespace zyl

@@ -16,12 +16,6 @@ ZYL_CLASS_IMPL(TZYLFrmwiprop) {
   b.Method("changeClick", &T::changeClick);
 }
 
-namespace {
-const char kLayout[] =
-#include "design/pZYLWaveItemPropertiesEditorDlg.dfm.inc"
-    ;
-}  // namespace
-
 void TZYLFrmwiprop::SetLabels() {
   ZYLShowWaveFacts(c->Wave(), format, size, bits, samplerate, Channels);
 }
@@ -30,11 +24,5 @@ void TZYLFrmwiprop::changeClick(vcl::TObject*) {
   ZYLCPGetWave(c->Wave());
   SetLabels();
 }
-
-void pZYLWaveItemPropertiesEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLFrmwiprop::StaticClass(), kLayout);
-}
-
-void pZYLWaveItemPropertiesEditorDlgDone() { ZYLLeaveEditorUnit(TZYLFrmwiprop::StaticClass()); }
 
 }  // namespace zyl

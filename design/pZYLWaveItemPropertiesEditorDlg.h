@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLWaveItemPropertiesEditorDlg.fieldtypes.h"
 
 namespace zyl {
@@ -21,7 +22,7 @@ class TZYLFrmwiprop : public TZYLLineItemForm {
   void changeClick(vcl::TObject* Sender);
 };
 
-void pZYLWaveItemPropertiesEditorDlgInit();
-void pZYLWaveItemPropertiesEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLWaveItemPropertiesEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLFrmwiprop>("pZYLWaveItemPropertiesEditorDlg");
 
 }  // namespace zyl

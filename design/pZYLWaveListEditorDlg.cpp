@@ -22,9 +22,6 @@ ZYL_CLASS_IMPL(TZYLWaveListEditorDlg) {
 }
 
 namespace {
-const char kLayout[] =
-#include "design/pZYLWaveListEditorDlg.dfm.inc"
-    ;
 
 // The wave list kind: its items, its files and its item dialog.
 const TZYLLineListKind kKind{
@@ -90,11 +87,5 @@ void TZYLWaveListEditorDlg::ContentFromForm(TZYLLineItemForm* Form, TZYLListItem
   // An emptied wave empties the item's wave.
   static_cast<TZYLWaveListItem*>(Item)->SetWave(static_cast<TZYLFrmwiprop*>(Form)->c->Wave());
 }
-
-void pZYLWaveListEditorDlgInit() {
-  ZYLEnterEditorUnit(TZYLWaveListEditorDlg::StaticClass(), kLayout);
-}
-
-void pZYLWaveListEditorDlgDone() { ZYLLeaveEditorUnit(TZYLWaveListEditorDlg::StaticClass()); }
 
 }  // namespace zyl

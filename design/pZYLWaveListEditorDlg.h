@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/pZYLLineListEditor.h"
+#include "design/pZYLObjectEditor.h"
 #include "design/pZYLWaveListEditorDlg.fieldtypes.h"
 
 namespace zyl {
@@ -38,7 +39,7 @@ class TZYLWaveListEditorDlg : public TZYLLineListEditorForm {
   void ContentFromForm(TZYLLineItemForm* Form, TZYLListItem* Item) override;
 };
 
-void pZYLWaveListEditorDlgInit();
-void pZYLWaveListEditorDlgDone();
+inline constexpr vcl::TUnitEntry pZYLWaveListEditorDlgUnit =
+    ZYLEditorFormUnit<TZYLWaveListEditorDlg>("pZYLWaveListEditorDlg");
 
 }  // namespace zyl

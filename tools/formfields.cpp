@@ -1,13 +1,16 @@
 // formfields: makes an editor form's component fields from its form file, for the build.
 //
-//   formfields LAYOUT OUTDIR [SHARED...]
+//   formfields LAYOUT OUTDIR NAMESPACE [SHARED...]
 //   formfields SHARED OUTDIR
 //
-// LAYOUT is a form file in text form (<Folder>/<Form>.dfm). Into OUTDIR it writes
-//   <Form>.dfm.inc       the form file as a string literal, for the unit that registers it;
+// LAYOUT is a form file in text form (<Folder>/<Form>.dfm) of a form class of NAMESPACE,
+// declared in <Folder>/<Form>.h. Into OUTDIR it writes
+//   <Form>.layout.cpp    the definition of the form class's FormLayout: the form file as it
+//                        stands, for the unit that registers it;
 //   <Form>.fields.h      one field per component of the file, typed by the component's class,
-//                        and the template DescribeFields that publishes them; the form's header
-//                        includes it inside the class body, where the access is public;
+//                        the template DescribeFields that publishes them and the declaration of
+//                        FormLayout; the form's header includes it inside the class body, where
+//                        the access is public;
 //   <Form>.fieldtypes.h  the declarations of the classes those fields name, for the top of the
 //                        form's header.
 // A component that one of the SHARED lists declares, by the same name, for a class the form
@@ -333,7 +336,7 @@ std::string FieldTypes(const TFieldSet& set) {
   return text;
 }
 
-std::string Fields(const TFieldSet& set) {
+std::string Fields(const TFieldSet& set, bool form) {
   const std::string which = set.Forms.empty() ? "one per component of the form file"
                                               : "one per component its forms share";
   std::string text = Header(set) + Comment("The fields of " + set.Owner + ", " + which +
@@ -346,25 +349,37 @@ std::string Fields(const TFieldSet& set) {
   text +=
       "\n" + Comment("Publishes the fields above; " + set.Owner + "'s class description calls it.");
   text += "template <class Builder>\n";
-  if (set.Fields.empty()) return text + "static void DescribeFields(Builder&) {}\n";
-  text += "static void DescribeFields(Builder& b) {\n";
-  for (const TField& f : set.Fields)
-    text += "  b.Field(\"" + f.Name + "\", &" + set.Owner + "::" + f.Name + ");\n";
-  return text + "}\n";
+  if (set.Fields.empty()) {
+    text += "static void DescribeFields(Builder&) {}\n";
+  } else {
+    text += "static void DescribeFields(Builder& b) {\n";
+    for (const TField& f : set.Fields)
+      text += "  b.Field(\"" + f.Name + "\", &" + set.Owner + "::" + f.Name + ");\n";
+    text += "}\n";
+  }
+  if (form)
+    text += "\n" +
+            Comment("The form file " + set.File + " as it stands (" + BaseName(set.File) +
+                    ".layout.cpp): what the form's unit registers for " + set.Owner + ".") +
+            "static const char* FormLayout();\n";
+  return text;
 }
 
-// The form file as a raw string literal, exactly as it stands.
-std::string Layout(const std::string& path) {
-  const std::string text = ReadText(path);
+// The definition of the form class's FormLayout: the form file as a raw string literal,
+// exactly as it stands. The class is declared in the header beside the form file.
+std::string Layout(const TFieldSet& form, const std::string& ns) {
+  const std::string text = ReadText(form.File);
   if (text.find(")zyllayout\"") != std::string::npos)
-    throw EFormFields(path, 0, "holds the literal's end marker");
-  return "R\"zyllayout(" + text + ")zyllayout\"\n";
+    throw EFormFields(form.File, 0, "holds the literal's end marker");
+  const std::string header = form.File.substr(0, form.File.size() - 4) + ".h";
+  return Header(form) + "#include \"" + header + "\"\n\nconst char* " + ns + "::" + form.Owner +
+         "::FormLayout() {\n  return R\"zyllayout(" + text + ")zyllayout\";\n}\n";
 }
 
-void Write(const TFieldSet& set, const std::string& outDir) {
+void Write(const TFieldSet& set, const std::string& outDir, bool form) {
   const std::string stem = outDir + "/" + BaseName(set.File);
   WriteIfChanged(stem + ".fieldtypes.h", FieldTypes(set));
-  WriteIfChanged(stem + ".fields.h", Fields(set));
+  WriteIfChanged(stem + ".fields.h", Fields(set, form));
 }
 
 bool EndsWith(const std::string& s, const std::string& end) {
@@ -375,27 +390,27 @@ bool EndsWith(const std::string& s, const std::string& end) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const bool layout = args.size() >= 2 && EndsWith(args[0], ".dfm");
+  const bool layout = args.size() >= 3 && EndsWith(args[0], ".dfm") && IsIdentifier(args[2]);
   const bool shared = args.size() == 2 && EndsWith(args[0], ".fields");
   if (!layout && !shared) {
     std::fprintf(stderr,
-                 "usage: formfields <Form>.dfm OUTDIR [<Class>.fields...]\n"
+                 "usage: formfields <Form>.dfm OUTDIR NAMESPACE [<Class>.fields...]\n"
                  "       formfields <Class>.fields OUTDIR\n"
                  "  writes the fields of a form's components (and the form file as a literal)\n");
     return 2;
   }
   try {
     if (shared) {
-      Write(ReadShared(args[0]), args[1]);
+      Write(ReadShared(args[0]), args[1], false);
       return 0;
     }
     TFieldSet form = ReadLayout(args[0]);
-    for (size_t i = 2; i < args.size(); ++i) {
+    for (size_t i = 3; i < args.size(); ++i) {
       const TFieldSet ancestor = ReadShared(args[i]);
       if (ancestor.Forms.count(BaseName(args[0]))) DropInherited(form, ancestor);
     }
-    Write(form, args[1]);
-    WriteIfChanged(args[1] + "/" + BaseName(args[0]) + ".dfm.inc", Layout(args[0]));
+    Write(form, args[1], true);
+    WriteIfChanged(args[1] + "/" + BaseName(args[0]) + ".layout.cpp", Layout(form, args[2]));
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "formfields: %s\n", e.what());

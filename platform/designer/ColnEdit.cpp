@@ -1,6 +1,7 @@
 #include "platform/designer/ColnEdit.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "platform/classes/Collection.h"
@@ -27,18 +28,15 @@ ZYL_CLASS_IMPL(TCollectionEditor) {
 
 namespace {
 
-const char kLayout[] =
-#include "platform/designer/ColnEdit.dfm.inc"
-    ;
-
 // The form's class and its layout, made known to the form reader once.
 void RegisterLayout() {
   static const bool registered = [] {
     RegisterStandardControls();
     RegisterClass(TListBox::StaticClass());
     RegisterClass(TCollectionEditor::StaticClass());
-    RegisterResource(HInstance, RT_RCDATA, TCollectionEditor::StaticClass()->ClassName(), kLayout,
-                     sizeof(kLayout) - 1);
+    const char* layout = TCollectionEditor::FormLayout();
+    RegisterResource(HInstance, RT_RCDATA, TCollectionEditor::StaticClass()->ClassName(), layout,
+                     std::strlen(layout));
     return true;
   }();
   (void)registered;

@@ -39,10 +39,11 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the buttons' units that register their classes.
-using TButtonUnits = designtest::TEntered<
-    designtest::TStringsUnits, designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
-    designtest::TEntryUnit<ZYL3DButtonUnit>, designtest::TEntryUnit<ZYLMMButtonUnit>,
-    designtest::TEntryUnit<ZYLShapeButtonUnit>>;
+using TButtonUnits =
+    designtest::TEntered<designtest::TStringsUnits, designtest::TEntryUnit<pZYLStrEditorDlgUnit>,
+                         designtest::TEntryUnit<ZYL3DButtonUnit>,
+                         designtest::TEntryUnit<ZYLMMButtonUnit>,
+                         designtest::TEntryUnit<ZYLShapeButtonUnit>>;
 
 class ButtonEditors : public designtest::TComponentEditorTest<TButtonUnits> {
  protected:

@@ -92,7 +92,7 @@ class ComponentEditorFrame : public ::testing::Test {
  protected:
   ComponentEditorFrame() {
     vcl::RegisterClass(TZYLDBTestLabel::StaticClass());
-    pZYLStrEditorDlgInit();
+    pZYLStrEditorDlgUnit.Init();
     pZYLCEInit();  // the package's launchers
     form_->SetName("Form1");
     designer_ = new vcl::TFormDesigner(form_);
@@ -111,7 +111,7 @@ class ComponentEditorFrame : public ::testing::Test {
     delete designer_;
     delete form_;
     pZYLCEDone();
-    pZYLStrEditorDlgDone();
+    pZYLStrEditorDlgUnit.FInit();
     vcl::UnRegisterClass(TZYLDBTestLabel::StaticClass());
   }
   template <class T>

@@ -97,15 +97,6 @@ TDesignedForm::TRegistration EditorFor() {
 template <class... T>
 struct TEntered : T... {};
 
-// One unit entered for a fixture: Init when the fixture is made, Done when it goes.
-template <void (*Init)(), void (*Done)()>
-struct TUnit {
-  TUnit() { Init(); }
-  ~TUnit() { Done(); }
-  TUnit(const TUnit&) = delete;
-  TUnit& operator=(const TUnit&) = delete;
-};
-
 // One unit entered through its entry: its Init when the fixture is made, its FInit when it goes.
 template <const vcl::TUnitEntry& Entry>
 struct TEntryUnit {

@@ -84,14 +84,14 @@ struct TDBTestClasses {
 
 // The display units the editors' components come from, entered while a test runs.
 using TDisplayUnits = designtest::TEntered<
-    designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
-    designtest::TEntryUnit<ZYLAniCtrlUnit>, designtest::TEntryUnit<ZYLBoundLabelUnit>,
-    designtest::TEntryUnit<ZYLClockUnit>, designtest::TEntryUnit<ZYLDockLabelUnit>,
-    designtest::TEntryUnit<ZYLGlyphLabelUnit>, designtest::TEntryUnit<ZYLLabelFillUnit>,
-    designtest::TEntryUnit<ZYLLImageUnit>, designtest::TEntryUnit<ZYLRepeatedShapeUnit>,
-    designtest::TEntryUnit<ZYLSBarUnit>, designtest::TEntryUnit<ZYLScrollTextUnit>,
-    designtest::TEntryUnit<ZYLShadowFillUnit>, designtest::TEntryUnit<ZYLTechnicalLineUnit>,
-    designtest::TEntryUnit<ZYLTrackBarUnit>, TDBTestClasses>;
+    designtest::TEntryUnit<pZYLStrEditorDlgUnit>, designtest::TEntryUnit<ZYLAniCtrlUnit>,
+    designtest::TEntryUnit<ZYLBoundLabelUnit>, designtest::TEntryUnit<ZYLClockUnit>,
+    designtest::TEntryUnit<ZYLDockLabelUnit>, designtest::TEntryUnit<ZYLGlyphLabelUnit>,
+    designtest::TEntryUnit<ZYLLabelFillUnit>, designtest::TEntryUnit<ZYLLImageUnit>,
+    designtest::TEntryUnit<ZYLRepeatedShapeUnit>, designtest::TEntryUnit<ZYLSBarUnit>,
+    designtest::TEntryUnit<ZYLScrollTextUnit>, designtest::TEntryUnit<ZYLShadowFillUnit>,
+    designtest::TEntryUnit<ZYLTechnicalLineUnit>, designtest::TEntryUnit<ZYLTrackBarUnit>,
+    TDBTestClasses>;
 
 class DisplayEditors
     : public designtest::TLaunchingEditorTest<designtest::TStringsUnits, TDisplayUnits> {

@@ -129,5 +129,48 @@ TEST_P(EditorFormFields, EveryHandlerTheFormFileNamesIsPublished) {
 INSTANTIATE_TEST_SUITE_P(EveryForm, EditorFormFields, ::testing::ValuesIn(DesignLayouts()),
                          [](const auto& info) { return info.param; });
 
+// Each form file's unit, of the file's name, is a row of the design package's table: entered
+// alone it makes the form class known with the form file as its layout; left, it takes both back.
+class EditorFormUnits : public ::testing::TestWithParam<std::string> {
+ protected:
+  EditorFormUnits() { vcl::InitializePackage(*GetPackageInfoTable()); }
+  ~EditorFormUnits() override { vcl::FinalizePackage(*GetPackageInfoTable()); }
+
+  vt::TControlsSession session_;
+};
+
+TEST_P(EditorFormUnits, TheUnitOfTheFormFileEntersTheFormAndLeavesIt) {
+  const vcl::TPackageUnitTable& table = ZYLDesignUnitTable();
+  const vcl::TUnitEntry* unit =
+      std::find_if(table.Units, table.Units + table.UnitCount,
+                   [&](const vcl::TUnitEntry& u) { return GetParam() == u.Name; });
+  ASSERT_NE(unit, table.Units + table.UnitCount) << "no unit of the name in the table";
+  const std::string formClass =
+      ObjectsOf(testsupport::SourceDir() + "/design/" + GetParam() + ".dfm")[0].Class;
+  ASSERT_EQ(vcl::GetClass(formClass), nullptr);
+  const int entries = ZYLEditorUnitEntries();
+
+  unit->Init();
+  const vcl::TClass cls = vcl::GetClass(formClass);
+  ASSERT_NE(cls, nullptr);
+  EXPECT_EQ(ZYLEditorUnitEntries(), entries + 1);
+  {
+    std::unique_ptr<vcl::TComponent> form(cls->Create(vcl::Application));
+    EXPECT_NO_THROW(ZYLLoadEditorForm(static_cast<vcl::TCustomForm*>(form.get())));
+    EXPECT_GE(form->ComponentCount(), 1);
+  }
+  unit->FInit();
+  EXPECT_EQ(vcl::GetClass(formClass), nullptr);
+  EXPECT_EQ(ZYLEditorUnitEntries(), entries);
+  // With the class registered again by hand, no layout is left to read.
+  vcl::RegisterClass(cls);
+  std::unique_ptr<vcl::TComponent> form(cls->Create(vcl::Application));
+  EXPECT_ANY_THROW(ZYLLoadEditorForm(static_cast<vcl::TCustomForm*>(form.get())));
+  vcl::UnRegisterClass(cls);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryForm, EditorFormUnits, ::testing::ValuesIn(DesignLayouts()),
+                         [](const auto& info) { return info.param; });
+
 }  // namespace
 }  // namespace zyl

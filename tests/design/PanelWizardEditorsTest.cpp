@@ -28,10 +28,11 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // The string editor's unit and the panels' units that register their classes.
-using TPanelUnits = designtest::TEntered<
-    designtest::TEditorUnits, designtest::TUnit<pZYLStrEditorDlgInit, pZYLStrEditorDlgDone>,
-    designtest::TEntryUnit<ZYLAssistUnit>, designtest::TEntryUnit<ZYLBackPanelUnit>,
-    designtest::TEntryUnit<ZYLPanelFillUnit>>;
+using TPanelUnits =
+    designtest::TEntered<designtest::TEditorUnits, designtest::TEntryUnit<pZYLStrEditorDlgUnit>,
+                         designtest::TEntryUnit<ZYLAssistUnit>,
+                         designtest::TEntryUnit<ZYLBackPanelUnit>,
+                         designtest::TEntryUnit<ZYLPanelFillUnit>>;
 
 class PanelWizardEditors : public designtest::TComponentEditorTest<TPanelUnits> {
  protected:

@@ -55,7 +55,7 @@ void TypeAtEnd(TZYLStrEditorDlg* f, const std::string& text) {
 class StringEditing : public ::testing::Test {
  protected:
   StringEditing() {
-    pZYLStrEditorDlgInit();
+    pZYLStrEditorDlgUnit.Init();
     form_ = std::make_unique<vcl::TForm>(nullptr);
     form_->SetName("Form1");
     designer_ = std::make_unique<vcl::TFormDesigner>(form_.get());
@@ -83,7 +83,7 @@ class StringEditing : public ::testing::Test {
     vcl::SetIDEServicesInstalled(true);
     designer_.reset();
     form_.reset();
-    pZYLStrEditorDlgDone();
+    pZYLStrEditorDlgUnit.FInit();
   }
   vt::TInspectorDriver Inspect(vcl::TPersistent* c, const std::string& prop) {
     return vt::TInspectorDriver(designer_.get(), {c}, prop);

@@ -24,13 +24,13 @@ TStringsUnits::TStringsUnits() {
   ZYLInformationLabelUnit.Init();
   ZYLLImageUnit.Init();
   ZYLFormAUnit.Init();
-  pZYLStringsEditorDlgInit();
-  pZYLAboutDlgInit();
+  pZYLStringsEditorDlgUnit.Init();
+  pZYLAboutDlgUnit.Init();
 }
 
 TStringsUnits::~TStringsUnits() {
-  pZYLAboutDlgDone();
-  pZYLStringsEditorDlgDone();
+  pZYLAboutDlgUnit.FInit();
+  pZYLStringsEditorDlgUnit.FInit();
   ZYLFormAUnit.FInit();
   ZYLLImageUnit.FInit();
   ZYLInformationLabelUnit.FInit();

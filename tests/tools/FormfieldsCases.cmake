@@ -60,24 +60,31 @@ expect_text("${WORK}/out/TBaseForm.fields.h"
 expect_text("${WORK}/out/TBaseForm.fieldtypes.h" "class TButton;class TZYLListBox" "")
 
 # The form: a field per component, nested ones too; btOK is the base's, List (not "list") its own.
-expect(form 0 "" pSample.dfm out TBaseForm.fields)
+expect(form 0 "" pSample.dfm out zyl TBaseForm.fields)
 expect_text("${WORK}/out/pSample.fields.h"
   "vcl::TLabel* lbName = nullptr;vcl::TPageControl* pages = nullptr;vcl::TTabSheet* sheet = nullptr;zyl::TZYLSpinEdit* spin = nullptr;zyl::TZYLListBox* List = nullptr;  b.Field(\"lbName\", &TSampleDlg::lbName);  b.Field(\"List\", &TSampleDlg::List)"
   "btOK;Fake")
 expect_text("${WORK}/out/pSample.fieldtypes.h"
   "namespace vcl {;class TLabel;class TPageControl;class TTabSheet;namespace zyl {;class TZYLListBox;class TZYLSpinEdit"
   "class TButton")
-# The form file as the literal its unit registers, exactly as it stands.
+# The form class declares FormLayout; its definition, beside the class's header, answers the
+# form file exactly as it stands.
+expect_text("${WORK}/out/pSample.fields.h" "static const char* FormLayout();" "")
 file(READ "${WORK}/pSample.dfm" text)
-file(READ "${WORK}/out/pSample.dfm.inc" literal)
-if(NOT literal STREQUAL "R\"zyllayout(${text})zyllayout\"\n")
-  message(FATAL_ERROR "the literal is not the form file:\n${literal}")
+file(READ "${WORK}/out/pSample.layout.cpp" layout)
+expect_text("${WORK}/out/pSample.layout.cpp"
+  "#include \"pSample.h\";const char* zyl::TSampleDlg::FormLayout() {" "")
+string(FIND "${layout}" "return R\"zyllayout(${text})zyllayout\";\n}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the layout is not the form file:\n${layout}")
 endif()
+# A shared list's class has no form file, so no FormLayout.
+expect_text("${WORK}/out/TBaseForm.fields.h" "" "FormLayout")
 
 # What cannot become a field stops the build with the file and line.
 function(refused name text wanted)
   file(WRITE "${WORK}/${name}.dfm" "${text}")
-  expect(${name} 1 "${wanted}" ${name}.dfm out TBaseForm.fields)
+  expect(${name} 1 "${wanted}" ${name}.dfm out zyl TBaseForm.fields)
 endfunction()
 refused(pNoName "object F: TF\n  object TButton\n  end\nend\n"
   "pNoName.dfm:2: the component \"TButton\" has no name")
@@ -90,10 +97,10 @@ refused(pBadName "object F: TF\n  object 9a: TLabel\n  end\nend\n"
 file(WRITE "${WORK}/TOther.fields" "class TOther\nforms pClash\nbtOK: TButton\n")
 file(WRITE "${WORK}/pClash.dfm" "object F: TF\n  object btOK: TZYLButton\n  end\nend\n")
 expect(clash 1 "pClash.dfm:2: the component btOK is a TZYLButton, but TOther declares it a TButton"
-  pClash.dfm out TOther.fields)
+  pClash.dfm out zyl TOther.fields)
 file(WRITE "${WORK}/pEmpty.dfm" "")
-expect(empty 1 "pEmpty.dfm:1: no form in the file" pEmpty.dfm out)
-expect(missing 1 "pMissing.dfm:0: cannot be read" pMissing.dfm out)
+expect(empty 1 "pEmpty.dfm:1: no form in the file" pEmpty.dfm out zyl)
+expect(missing 1 "pMissing.dfm:0: cannot be read" pMissing.dfm out zyl)
 file(WRITE "${WORK}/TGone.fields" "class TGone\nforms pSample pRenamed\nbtOK: TButton\n")
 expect(gone 1 "TGone.fields:2: the form pRenamed has no form file pRenamed.dfm" TGone.fields out)
 file(WRITE "${WORK}/TNoClass.fields" "forms pSample\nbtOK: TButton\n")
@@ -102,3 +109,5 @@ expect(noclass 1 "TNoClass.fields:1: no \"class\" line" TNoClass.fields out)
 # A bad command line.
 expect(usage 2 "usage: formfields" pSample.txt out)
 expect(usage_short 2 "usage: formfields" pSample.dfm)
+expect(usage_namespace 2 "usage: formfields" pSample.dfm out)
+expect(usage_bad_namespace 2 "usage: formfields" pSample.dfm out zyl::x)
