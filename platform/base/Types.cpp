@@ -10,8 +10,6 @@ BOOL SetRect(LPRECT r, int l, int t, int rr, int b) {
   return TRUE;
 }
 
-BOOL SetRectEmpty(LPRECT r) { return SetRect(r, 0, 0, 0, 0); }
-
 BOOL CopyRect(LPRECT dst, const RECT* src) {
   if (!dst || !src) return FALSE;
   *dst = *src;

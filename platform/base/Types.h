@@ -120,7 +120,6 @@ inline TPoint PointFromLParam(LPARAM lp) {
 
 // The platform's rectangle helpers (USER32), with their signatures.
 BOOL SetRect(LPRECT r, int l, int t, int rr, int b);
-BOOL SetRectEmpty(LPRECT r);
 BOOL CopyRect(LPRECT dst, const RECT* src);
 BOOL IsRectEmpty(const RECT* r);
 BOOL EqualRect(const RECT* a, const RECT* b);

@@ -55,8 +55,6 @@ void TCollectionItem::SetIndex(int Value) {
 
 std::string TCollectionItem::DisplayName() const { return ClassName(); }
 
-void TCollectionItem::SetDisplayName(const std::string&) { Changed(false); }
-
 void TCollectionItem::Changed(bool AllItems) {
   if (collection_ && collection_->updateCount_ == 0) collection_->Update(AllItems ? nullptr : this);
 }

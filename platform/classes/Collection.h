@@ -30,7 +30,6 @@ class TCollectionItem : public TPersistent {
   virtual void SetIndex(int Value);
   // The class name unless overridden.
   virtual std::string DisplayName() const;
-  virtual void SetDisplayName(const std::string& Value);
 
   std::string GetNamePath() override;
   TPersistent* GetOwner() override;

@@ -252,7 +252,6 @@ class TWriter : public TFiler {
                             const TStreamProc& WriteData, bool HasData) override;
   void FlushBuffer() override;
 
-  void WriteRootComponent(TComponent* Root);
   // Writes Root with only what differs from Ancestor (an instance of Root's ancestor class).
   void WriteDescendent(TComponent* Root, TComponent* Ancestor);
   void WriteComponent(TComponent* Component);

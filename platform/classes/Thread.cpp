@@ -230,11 +230,6 @@ bool TThread::Finished() const {
   return state_->Finished;
 }
 
-uint64_t TThread::ThreadID() const {
-  std::lock_guard<std::mutex> lock(state_->Mutex);
-  return state_->Started ? IdOf(state_->Id) : 0;
-}
-
 std::exception_ptr TThread::FatalException() const {
   std::lock_guard<std::mutex> lock(state_->Mutex);
   return state_->Fatal;

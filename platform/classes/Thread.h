@@ -52,7 +52,6 @@ class TThread : public TObject {
   TThreadPriority Priority() const { return priority_; }
   void SetPriority(TThreadPriority Value) { priority_ = Value; }
   int ReturnValue() const { return returnValue_; }
-  uint64_t ThreadID() const;
   // The exception that ended Execute, if one did.
   std::exception_ptr FatalException() const;
   // Called on the main thread (through Synchronize) after Execute ends.

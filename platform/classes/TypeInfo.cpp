@@ -166,10 +166,6 @@ bool IsPublishedProp(const TObject* obj, const std::string& name) {
   return GetPropInfo(obj, name) != nullptr;
 }
 
-bool PropIsType(const TObject* obj, const std::string& name, TTypeKind kind) {
-  return FindPropInfo(obj, name)->Kind() == kind;
-}
-
 TTypeKind PropType(const TObject* obj, const std::string& name) {
   return FindPropInfo(obj, name)->Kind();
 }

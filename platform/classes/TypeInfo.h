@@ -384,7 +384,6 @@ std::vector<const TPropInfo*> GetPropList(const TObject* obj);
 // Only the properties whose kind is in `kinds`.
 std::vector<const TPropInfo*> GetPropList(TClass cls, TSet<TTypeKind> kinds);
 bool IsPublishedProp(const TObject* obj, const std::string& name);
-bool PropIsType(const TObject* obj, const std::string& name, TTypeKind kind);
 TTypeKind PropType(const TObject* obj, const std::string& name);
 
 // Ordinal kinds: integer, char, enumeration (bool included) and set (its bits).

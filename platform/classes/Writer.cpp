@@ -227,8 +227,6 @@ void TWriter::DefineBinaryProperty(const std::string& Name, const TStreamProc&,
   WriteBinary(WriteData);
 }
 
-void TWriter::WriteRootComponent(TComponent* Root) { WriteDescendent(Root, nullptr); }
-
 void TWriter::WriteDescendent(TComponent* Root, TComponent* AAncestor) {
   rootAncestor_ = AAncestor;
   ancestor_ = AAncestor;

@@ -136,12 +136,6 @@ bool TCustomAction::Update() {
   return handled;
 }
 
-bool TCustomAction::DoHint(std::string& HintStr) {
-  bool canShow = true;
-  if (OnHint) OnHint(HintStr, canShow);
-  return canShow;
-}
-
 template <class F>
 void TCustomAction::ForEachLink(F Set) {
   for (TBasicActionLink* link : std::vector<TBasicActionLink*>(clients_))

@@ -109,8 +109,6 @@ class TCustomAction : public TContainedAction {
   // When no handler took the update, an enabled action with DisableIfNoHandler is enabled only
   // while it has an OnExecute.
   bool Update() override;
-  // Runs OnHint; false when the handler refuses the hint.
-  virtual bool DoHint(std::string& HintStr);
 
   // Each setter hands the value to the clients whose property still follows the action, then
   // stores it.

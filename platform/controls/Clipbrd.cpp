@@ -291,11 +291,4 @@ TClipboard* Clipboard() {
   return c.get();
 }
 
-TClipboard* SetClipboard(TClipboard* Value) {
-  auto& c = GlobalClipboard();
-  TClipboard* old = c.release();
-  c.reset(Value);
-  return old;
-}
-
 }  // namespace vcl

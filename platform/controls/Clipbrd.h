@@ -67,7 +67,5 @@ class TClipboard : public TPersistent {
 
 // The global clipboard object, created on first use.
 TClipboard* Clipboard();
-// Replaces the global object; the previous one is returned and no longer owned.
-TClipboard* SetClipboard(TClipboard* Value);
 
 }  // namespace vcl

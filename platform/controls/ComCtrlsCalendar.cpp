@@ -31,11 +31,6 @@ SYSTEMTIME DateTimeToSystemTime(TDateTime Value) {
   return st;
 }
 
-TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value) {
-  return JoinDateTime(EncodeDate(Value.wYear, Value.wMonth, Value.wDay),
-                      EncodeTime(Value.wHour, Value.wMinute, Value.wSecond, Value.wMilliseconds));
-}
-
 namespace {
 TDateTime FirstDay() {
   static const TDateTime first = EncodeDate(1, 1, 1);

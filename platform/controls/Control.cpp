@@ -259,7 +259,6 @@ void TControl::RequestAlign() {
 }
 
 void TControl::BringToFront() { SetZOrder(true); }
-void TControl::SendToBack() { SetZOrder(false); }
 
 void TControl::SetZOrder(bool TopMost) {
   if (!parent_) return;

@@ -77,7 +77,6 @@ class TControl : public TComponent {
   TSizeConstraints* Constraints() const { return constraints_; }
   void SetConstraints(TSizeConstraints* Value) { constraints_->Assign(Value); }
   void BringToFront();
-  void SendToBack();
   void SetZOrder(bool TopMost);
   bool HasParent() const override;
   TComponent* GetParentComponent() const override;

@@ -94,7 +94,6 @@ class TDragDockObject : public TObject {
 // Shift state from the key flags of a mouse message, and from the keyboard.
 TShiftState KeysToShiftState(uint32_t Keys);
 TShiftState KeyDataToShiftState(int32_t KeyData);
-TShiftState KeyboardStateToShiftState();
 
 // What CreateParams fills in for CreateWnd.
 struct TCreateParams {

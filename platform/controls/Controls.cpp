@@ -89,17 +89,6 @@ TShiftState KeyDataToShiftState(int32_t KeyData) {
   return s;
 }
 
-TShiftState KeyboardStateToShiftState() {
-  TShiftState s;
-  if (GetKeyState(VK_SHIFT) < 0) s += ssShift;
-  if (GetKeyState(VK_CONTROL) < 0) s += ssCtrl;
-  if (GetKeyState(VK_MENU) < 0) s += ssAlt;
-  if (GetKeyState(VK_LBUTTON) < 0) s += ssLeft;
-  if (GetKeyState(VK_RBUTTON) < 0) s += ssRight;
-  if (GetKeyState(VK_MBUTTON) < 0) s += ssMiddle;
-  return s;
-}
-
 TWinControl* FindControl(HWND Handle) { return TWinControl::FindControl(Handle); }
 
 TWinControl* TWinControl::FindControl(HWND Handle) {

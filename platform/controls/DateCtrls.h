@@ -110,8 +110,6 @@ TDateTime DatePart(TDateTime Value);
 TDateTime TimePart(TDateTime Value);
 TDateTime JoinDateTime(TDateTime ADate, TDateTime ATime);
 win::SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
-// EConvertError for parts that make no date or time.
-TDateTime SystemTimeToDateTime(const win::SYSTEMTIME& Value);
 
 // A value the date controls take: days before the calendar's first (0001-01-01) or after its
 // last (9999-12-31) become that day, keeping the time (an infinity at midnight); EDateTimeError

@@ -165,7 +165,6 @@ class TOpenDialog : public TCommonDialog {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& Value) { title_ = Value; }
   TStrings* HistoryList() const { return history_; }
-  void SetHistoryList(TStrings* Value);
 
   TCloseQueryEvent OnCanClose;
   TNotifyEvent OnFolderChange;

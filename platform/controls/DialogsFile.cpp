@@ -341,8 +341,6 @@ TOpenDialog::~TOpenDialog() {
   delete history_;
 }
 
-void TOpenDialog::SetHistoryList(TStrings* Value) { history_->Assign(Value); }
-
 bool TOpenDialog::DoCanClose() {
   bool can = true;
   if (OnCanClose) OnCanClose(this, can);

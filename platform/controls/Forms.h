@@ -165,7 +165,6 @@ class TScrollingWinControl : public TWinControl {
   // scrolling parent the control that got it.
   void AutoScrollInView(TControl* AControl);
   void DisableAutoRange() { ++autoRangeCount_; }
-  void EnableAutoRange();
   // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
   void UpdateScrollBars();
 

@@ -242,10 +242,6 @@ void TScrollingWinControl::SetAutoScroll(bool Value) {
   }
 }
 
-void TScrollingWinControl::EnableAutoRange() {
-  if (autoRangeCount_ > 0 && --autoRangeCount_ == 0) CalcAutoRange();
-}
-
 // The ranges reach the right and bottom edges of the children (scrolled back to the origin),
 // plus the margin. Only children kept at the near edge count: aligned there, or anchored to it
 // and not to the far one (the others move with the client area); children aligned to the far

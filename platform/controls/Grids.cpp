@@ -136,12 +136,6 @@ TGridCoord TCustomGrid::MouseCoord(int X, int Y) {
   return c;
 }
 
-void TCustomGrid::MouseToCell(int X, int Y, int32_t& ACol, int32_t& ARow) {
-  const TGridCoord c = MouseCoord(X, Y);
-  ACol = c.X;
-  ARow = c.Y;
-}
-
 TRect TCustomGrid::CellRect(int32_t ACol, int32_t ARow) {
   const TAxisInfo h = AxisInfo(true, topLeft_.X), v = AxisInfo(false, topLeft_.Y);
   const int64_t x = CellStart(h, true, ACol), y = CellStart(v, false, ARow);
@@ -356,7 +350,6 @@ void TCustomGrid::SetRow(int32_t Value) {
 }
 
 void TCustomGrid::SetLeftCol(int32_t Value) { MoveTopLeft(Value, topLeft_.Y); }
-void TCustomGrid::SetTopRow(int32_t Value) { MoveTopLeft(topLeft_.X, Value); }
 
 TGridRect TCustomGrid::Selection() const {
   TGridRect r{std::min(anchor_.X, current_.X), std::min(anchor_.Y, current_.Y),

@@ -92,7 +92,6 @@ class TCustomGrid : public TCustomControl {
 
   // The cell under a client point (-1 for a part of the control outside every cell).
   TGridCoord MouseCoord(int X, int Y);
-  void MouseToCell(int X, int Y, int32_t& ACol, int32_t& ARow);
   // A cell's client rectangle without its grid lines; empty when the cell is not visible.
   TRect CellRect(int32_t ACol, int32_t ARow);
 
@@ -134,7 +133,6 @@ class TCustomGrid : public TCustomControl {
   int32_t LeftCol() const { return topLeft_.X; }
   void SetLeftCol(int32_t Value);
   int32_t TopRow() const { return topLeft_.Y; }
-  void SetTopRow(int32_t Value);
   TGridOptions Options() const { return options_; }
   void SetOptions(TGridOptions Value);
   TScrollStyle ScrollBars() const { return scrollBars_; }
@@ -167,7 +165,6 @@ class TCustomGrid : public TCustomControl {
  public:
   void MoveColumn(int32_t FromIndex, int32_t ToIndex);
   void MoveRow(int32_t FromIndex, int32_t ToIndex);
-  void DeleteColumn(int32_t ACol);
   void DeleteRow(int32_t ARow);
   void InvalidateCell(int32_t ACol, int32_t ARow);
   void InvalidateCol(int32_t ACol);
@@ -353,7 +350,6 @@ class TStringGrid : public TDrawGrid {
   void SetObjects(int32_t ACol, int32_t ARow, TObject* Value);
   // The column or row as strings; the object stays the grid's.
   TStrings* Cols(int32_t Index);
-  void SetCols(int32_t Index, TStrings* Value);
   TStrings* Rows(int32_t Index);
   void SetRows(int32_t Index, TStrings* Value);
 

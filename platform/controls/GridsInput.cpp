@@ -101,13 +101,6 @@ void TCustomGrid::MoveRow(int32_t FromIndex, int32_t ToIndex) {
 void TCustomGrid::ColumnMoved(int32_t, int32_t) {}
 void TCustomGrid::RowMoved(int32_t, int32_t) {}
 
-void TCustomGrid::DeleteColumn(int32_t ACol) {
-  if (ACol < 0 || ACol >= colCount_) throw EInvalidGridOperation(SIndexOutOfRange);
-  if (colCount_ - 1 <= fixedCols_) throw EInvalidGridOperation(STooManyDeleted);
-  MoveColumn(ACol, colCount_ - 1);
-  SetColCount(colCount_ - 1);
-}
-
 void TCustomGrid::DeleteRow(int32_t ARow) {
   if (ARow < 0 || ARow >= rowCount_) throw EInvalidGridOperation(SIndexOutOfRange);
   if (rowCount_ - 1 <= fixedRows_) throw EInvalidGridOperation(STooManyDeleted);

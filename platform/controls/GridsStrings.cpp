@@ -71,7 +71,6 @@ TStrings* TStringGrid::Rows(int32_t Index) {
   return line.get();
 }
 
-void TStringGrid::SetCols(int32_t Index, TStrings* Value) { Cols(Index)->Assign(Value); }
 void TStringGrid::SetRows(int32_t Index, TStrings* Value) { Rows(Index)->Assign(Value); }
 
 void TStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) {

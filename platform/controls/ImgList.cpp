@@ -93,13 +93,6 @@ ZYL_CLASS_IMPL(TChangeLink) {}
 
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
-TCustomImageList* TCustomImageList::CreateSize(int AWidth, int AHeight) {
-  auto list = std::make_unique<TCustomImageList>(nullptr);
-  list->SetWidth(AWidth);
-  list->SetHeight(AHeight);
-  return list.release();
-}
-
 TCustomImageList::~TCustomImageList() {
   for (TChangeLink* link : clients_) link->SetSender(nullptr);
 }
@@ -267,22 +260,9 @@ void TCustomImageList::Insert(int Index, TBitmap* Image, TBitmap* Mask) {
   InsertImages(Index, std::move(cut));
 }
 
-void TCustomImageList::InsertMasked(int Index, TBitmap* Image, TColor MaskColor) {
-  CheckIndex(Index, true);
-  std::vector<TImage> cut = Cut(Image, nullptr, true, MaskColor);
-  cut.resize(1);
-  InsertImages(Index, std::move(cut));
-}
-
 void TCustomImageList::Replace(int Index, TBitmap* Image, TBitmap* Mask) {
   CheckIndex(Index);
   images_[static_cast<size_t>(Index)] = std::move(Cut(Image, Mask, false, clNone).front());
-  Changed();
-}
-
-void TCustomImageList::ReplaceMasked(int Index, TBitmap* NewImage, TColor MaskColor) {
-  CheckIndex(Index);
-  images_[static_cast<size_t>(Index)] = std::move(Cut(NewImage, nullptr, true, MaskColor).front());
   Changed();
 }
 

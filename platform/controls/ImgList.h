@@ -40,8 +40,6 @@ class TChangeLink : public TObject {
 class TCustomImageList : public TComponent {
   ZYL_CLASS(TCustomImageList, TComponent)
   explicit TCustomImageList(TComponent* AOwner);
-  // An empty list of images of the given size.
-  static TCustomImageList* CreateSize(int AWidth, int AHeight);
   ~TCustomImageList() override;
 
   void Assign(TPersistent* Source) override;
@@ -80,9 +78,7 @@ class TCustomImageList : public TComponent {
   // Another list's images, which must have this list's size.
   void AddImages(TCustomImageList* Value);
   void Insert(int Index, TBitmap* Image, TBitmap* Mask);
-  void InsertMasked(int Index, TBitmap* Image, TColor MaskColor);
   void Replace(int Index, TBitmap* Image, TBitmap* Mask);
-  void ReplaceMasked(int Index, TBitmap* NewImage, TColor MaskColor);
   void Move(int CurIndex, int NewIndex);
   void Delete(int Index);
   void Clear();

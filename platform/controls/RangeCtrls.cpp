@@ -94,8 +94,6 @@ void TProgressBar::SetOrientation(TProgressBarOrientation Value) {
   Invalidate();
 }
 
-void TProgressBar::StepBy(int32_t Delta) { SetPosition(position_ + Delta); }
-
 void TProgressBar::StepIt() {
   int64_t next = static_cast<int64_t>(position_) + step_;
   const int64_t range = static_cast<int64_t>(max_) - min_;

@@ -55,7 +55,6 @@ class TProgressBar : public TRangeControl {
   void SetOrientation(TProgressBarOrientation Value);
   // Moves on by Step; past Max the bar starts over from Min.
   void StepIt();
-  void StepBy(int32_t Delta);
   // The filled part of the client area.
   TRect BarRect();
 

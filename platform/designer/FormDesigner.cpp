@@ -227,7 +227,6 @@ void TFormDesigner::PlaceIconWindow(TIconWindow* Window, int X, int Y) {
 }
 
 void TFormDesigner::SetShowComponentCaptions(bool Value) { showCaptions = Value; }
-bool TFormDesigner::ShowComponentCaptions() { return showCaptions; }
 
 TFormDesigner* TFormDesigner::FindDesigner(const std::string& RootName) {
   for (TFormDesigner* d : LiveDesigners())

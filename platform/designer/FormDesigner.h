@@ -100,7 +100,6 @@ class TFormDesigner final : public IFormDesigner {
   // Moves only the window, as a program moving it does: DesignInfo stays.
   void PlaceIconWindow(TIconWindow* Window, int X, int Y);
   static void SetShowComponentCaptions(bool Value);
-  static bool ShowComponentCaptions();
 
   // The designer of the live designed form named `RootName` (ignoring case), nullptr if none.
   static TFormDesigner* FindDesigner(const std::string& RootName);

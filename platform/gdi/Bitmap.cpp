@@ -152,11 +152,6 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bpp, const void* b
   return static_cast<HBITMAP>(AddObject(b));
 }
 
-HBITMAP CreateBitmapIndirect(const BITMAP* bm) {
-  if (!bm) return nullptr;
-  return CreateBitmap(bm->bmWidth, bm->bmHeight, bm->bmPlanes, bm->bmBitsPixel, bm->bmBits);
-}
-
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
   if (width < 0 || height < 0) return nullptr;
   DCObj* d = dc ? LookupDC(dc) : nullptr;
@@ -431,13 +426,6 @@ LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits) {
   const size_t used = std::min<size_t>(size, rowBytes * b->Surf->Height);
   SetDdbBits(*b, static_cast<const uint8_t*>(bits), used);
   return LONG(used - used % rowBytes);
-}
-
-BOOL GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE size) {
-  BitmapObj* b = LookupBitmap(bitmap);
-  if (!b || !size) return FALSE;
-  *size = b->Dimension;
-  return TRUE;
 }
 
 BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, LPSIZE old) {

@@ -235,13 +235,7 @@ COLORREF SetDCBrushColor(HDC h, COLORREF c) {
 COLORREF SetDCPenColor(HDC h, COLORREF c) {
   return SetAttr(h, &DCState::DcPenColor, c, CLR_INVALID);
 }
-COLORREF GetDCBrushColor(HDC h) { return GetAttr(h, &DCState::DcBrushColor, CLR_INVALID); }
 COLORREF GetDCPenColor(HDC h) { return GetAttr(h, &DCState::DcPenColor, CLR_INVALID); }
-
-BOOL GdiFlush() {
-  // Drawing is synchronous; DIB section bits are written back by every call.
-  return TRUE;
-}
 
 namespace {
 std::atomic<int> g_logPixels{96};
@@ -338,13 +332,6 @@ BOOL ShiftPoints(HDC h, LPPOINT pts, int count, int sign) {
   return TRUE;
 }
 
-// Mapping is one to one in MM_TEXT: both extents are 1 by 1.
-BOOL UnitExtent(HDC h, LPSIZE size) {
-  ZYL_DC_OR(FALSE);
-  if (size) *size = {1, 1};
-  return TRUE;
-}
-
 }  // namespace
 
 int SetMapMode(HDC h, int mode) {
@@ -352,11 +339,6 @@ int SetMapMode(HDC h, int mode) {
   return SetAttr(h, &DCState::MapMode, mode, 0, [](int m) { return m == MM_TEXT; });
 }
 int GetMapMode(HDC h) { return GetAttr(h, &DCState::MapMode, 0); }
-int SetGraphicsMode(HDC h, int mode) {
-  return SetAttr(h, &DCState::GraphicsMode, mode, 0,
-                 [](int m) { return OneOf(m, GM_COMPATIBLE, GM_ADVANCED); });
-}
-int GetGraphicsMode(HDC h) { return GetAttr(h, &DCState::GraphicsMode, 0); }
 
 BOOL SetWindowOrgEx(HDC h, int x, int y, LPPOINT old) {
   return MovePointAttr(h, &DCState::WindowOrg, {x, y}, old);
@@ -372,19 +354,11 @@ BOOL GetViewportOrgEx(HDC h, LPPOINT org) { return GetPointAttr(h, &DCState::Vie
 BOOL OffsetViewportOrgEx(HDC h, int dx, int dy, LPPOINT old) {
   return OffsetPointAttr(h, &DCState::ViewportOrg, dx, dy, old);
 }
-BOOL GetWindowExtEx(HDC h, LPSIZE size) { return UnitExtent(h, size); }
-BOOL GetViewportExtEx(HDC h, LPSIZE size) { return UnitExtent(h, size); }
 BOOL LPtoDP(HDC h, LPPOINT pts, int count) { return ShiftPoints(h, pts, count, +1); }
 BOOL DPtoLP(HDC h, LPPOINT pts, int count) { return ShiftPoints(h, pts, count, -1); }
-BOOL GetDCOrgEx(HDC h, LPPOINT org) {
-  ZYL_DC_OR(FALSE);
-  if (org) *org = dc->SurfaceOrigin;
-  return TRUE;
-}
 BOOL SetBrushOrgEx(HDC h, int x, int y, LPPOINT old) {
   return MovePointAttr(h, &DCState::BrushOrg, {x, y}, old);
 }
-BOOL GetBrushOrgEx(HDC h, LPPOINT org) { return GetPointAttr(h, &DCState::BrushOrg, org); }
 int SetROP2(HDC h, int mode) {
   return SetAttr(h, &DCState::Rop2, mode, 0, [](int m) { return InRange(m, R2_BLACK, R2_WHITE); });
 }
@@ -409,17 +383,14 @@ int SetPolyFillMode(HDC h, int mode) {
   return SetAttr(h, &DCState::PolyFillMode, mode, 0,
                  [](int m) { return OneOf(m, ALTERNATE, WINDING); });
 }
-int GetPolyFillMode(HDC h) { return GetAttr(h, &DCState::PolyFillMode, 0); }
 int SetStretchBltMode(HDC h, int mode) {
   return SetAttr(h, &DCState::StretchMode, mode, 0,
                  [](int m) { return InRange(m, BLACKONWHITE, HALFTONE); });
 }
-int GetStretchBltMode(HDC h) { return GetAttr(h, &DCState::StretchMode, 0); }
 int SetArcDirection(HDC h, int dir) {
   return SetAttr(h, &DCState::ArcDirection, dir, 0,
                  [](int d) { return OneOf(d, AD_COUNTERCLOCKWISE, AD_CLOCKWISE); });
 }
-int GetArcDirection(HDC h) { return GetAttr(h, &DCState::ArcDirection, 0); }
 BOOL GetCurrentPositionEx(HDC h, LPPOINT pos) { return GetPointAttr(h, &DCState::CurrentPos, pos); }
 
 // ---------------------------------------------------------------------------------------------

@@ -491,15 +491,6 @@ BOOL PolylineTo(HDC h, const POINT* pts, DWORD count) {
   return TRUE;
 }
 
-BOOL PolyPolyline(HDC h, const POINT* pts, const DWORD* counts, DWORD polyCount) {
-  if (!pts || !counts) return FALSE;
-  for (DWORD i = 0; i < polyCount; ++i) {
-    if (!Polyline(h, pts, int(counts[i]))) return FALSE;
-    pts += counts[i];
-  }
-  return TRUE;
-}
-
 BOOL PolyBezier(HDC h, const POINT* pts, DWORD count) {
   ZYL_DRAW_DC(FALSE);
   if (!pts || count < 4 || (count - 1) % 3 != 0) return FALSE;
@@ -516,16 +507,6 @@ BOOL PolyBezier(HDC h, const POINT* pts, DWORD count) {
   const POINT last = flat.back();
   if (dc->S.Pen && dc->S.Pen->Width <= 1) StrokePolyline(*dc, {last, {last.X + 1, last.Y}}, false);
   return TRUE;
-}
-
-BOOL PolyBezierTo(HDC h, const POINT* pts, DWORD count) {
-  DCObj* dc = LookupDC(h);
-  if (!dc || !pts || count < 3 || count % 3 != 0) return FALSE;
-  std::vector<POINT> all{dc->S.CurrentPos};
-  all.insert(all.end(), pts, pts + count);
-  const BOOL ok = PolyBezier(h, all.data(), DWORD(all.size()));
-  if (ok) dc->S.CurrentPos = pts[count - 1];
-  return ok;
 }
 
 }  // namespace win

@@ -557,39 +557,6 @@ BOOL Arc(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   return TRUE;
 }
 
-BOOL ArcTo(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
-  DCObj* dc = LookupDC(h);
-  if (!dc) return FALSE;
-  // A line to the arc's start, the arc, and the current position moves to its end.
-  const TRect box = Normalized(TRect{l, t, r, b});
-  const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
-  const double a = (double(box.Right) - box.Left) / 2, c = (double(box.Bottom) - box.Top) / 2;
-  if (a <= 0 || c <= 0) return FALSE;
-  double sx, sy, ex, ey;
-  RayPoint(cx, cy, a, c, {xs, ys}, sx, sy);
-  RayPoint(cx, cy, a, c, {xe, ye}, ex, ey);
-  LineTo(h, int(std::lround(sx)), int(std::lround(sy)));
-  Arc(h, l, t, r, b, xs, ys, xe, ye);
-  dc->S.CurrentPos = {int(std::lround(ex)), int(std::lround(ey))};
-  return TRUE;
-}
-
-BOOL AngleArc(HDC h, int x, int y, DWORD radius, float startAngle, float sweepAngle) {
-  DCObj* dc = LookupDC(h);
-  if (!dc || radius > (1u << 24)) return FALSE;
-  const double r = radius;
-  const double a0 = startAngle * kPi / 180, a1 = (startAngle + sweepAngle) * kPi / 180;
-  const int n = std::clamp(int(std::abs(sweepAngle) * r / 30) + 2, 2, 720);
-  std::vector<POINT> pts;
-  for (int i = 0; i <= n; ++i) {
-    const double t = a0 + (a1 - a0) * i / n;
-    pts.push_back({int(std::lround(x + r * std::cos(t))), int(std::lround(y - r * std::sin(t)))});
-  }
-  LineTo(h, pts[0].X, pts[0].Y);
-  PolylineTo(h, pts.data() + 1, DWORD(pts.size() - 1));
-  return TRUE;
-}
-
 BOOL Pie(HDC h, int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
   ZYL_DRAW_DC(FALSE);
   if (Recording(*dc)) {

@@ -705,10 +705,8 @@ int GetObjectA(HGDIOBJ obj, int size, LPVOID buffer);
 inline int GetObject(HGDIOBJ obj, int size, LPVOID buffer) { return GetObjectA(obj, size, buffer); }
 DWORD GetObjectType(HGDIOBJ obj);
 HGDIOBJ GetCurrentObject(HDC dc, UINT type);
-BOOL GdiFlush();
 COLORREF SetDCBrushColor(HDC dc, COLORREF color);
 COLORREF SetDCPenColor(HDC dc, COLORREF color);
-COLORREF GetDCBrushColor(HDC dc);
 COLORREF GetDCPenColor(HDC dc);
 
 HPEN CreatePen(int style, int width, COLORREF color);
@@ -737,7 +735,6 @@ inline HFONT CreateFont(int height, int width, int escapement, int orientation, 
 
 // Bitmaps
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
-HBITMAP CreateBitmapIndirect(const BITMAP* bm);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
                          HANDLE section, DWORD offset);
@@ -755,7 +752,6 @@ int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, i
                   const BITMAPINFO* info, UINT usage, DWORD rop);
 LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
 LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
-BOOL GetBitmapDimensionEx(HBITMAP bitmap, LPSIZE size);
 BOOL SetBitmapDimensionEx(HBITMAP bitmap, int width, int height, LPSIZE old);
 UINT GetDIBColorTable(HDC dc, UINT start, UINT count, RGBQUAD* colors);
 UINT SetDIBColorTable(HDC dc, UINT start, UINT count, const RGBQUAD* colors);
@@ -767,10 +763,8 @@ HPALETTE SelectPalette(HDC dc, HPALETTE pal, BOOL forceBackground);
 UINT RealizePalette(HDC dc);
 UINT GetPaletteEntries(HPALETTE pal, UINT start, UINT count, PALETTEENTRY* entries);
 UINT SetPaletteEntries(HPALETTE pal, UINT start, UINT count, const PALETTEENTRY* entries);
-BOOL ResizePalette(HPALETTE pal, UINT count);
 UINT GetNearestPaletteIndex(HPALETTE pal, COLORREF color);
 COLORREF GetNearestColor(HDC dc, COLORREF color);
-UINT GetSystemPaletteEntries(HDC dc, UINT start, UINT count, PALETTEENTRY* entries);
 BOOL UnrealizeObject(HGDIOBJ obj);
 
 // Regions
@@ -807,21 +801,15 @@ int ScreenLogPixels();
 BOOL SetScreenLogPixels(int dpi);
 int SetMapMode(HDC dc, int mode);
 int GetMapMode(HDC dc);
-int SetGraphicsMode(HDC dc, int mode);
-int GetGraphicsMode(HDC dc);
 BOOL SetWindowOrgEx(HDC dc, int x, int y, LPPOINT old);
 BOOL GetWindowOrgEx(HDC dc, LPPOINT org);
 BOOL OffsetWindowOrgEx(HDC dc, int dx, int dy, LPPOINT old);
 BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT old);
 BOOL GetViewportOrgEx(HDC dc, LPPOINT org);
 BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT old);
-BOOL GetWindowExtEx(HDC dc, LPSIZE size);
-BOOL GetViewportExtEx(HDC dc, LPSIZE size);
 BOOL LPtoDP(HDC dc, LPPOINT points, int count);
 BOOL DPtoLP(HDC dc, LPPOINT points, int count);
-BOOL GetDCOrgEx(HDC dc, LPPOINT org);
 BOOL SetBrushOrgEx(HDC dc, int x, int y, LPPOINT old);
-BOOL GetBrushOrgEx(HDC dc, LPPOINT org);
 int SetROP2(HDC dc, int mode);
 int GetROP2(HDC dc);
 int SetBkMode(HDC dc, int mode);
@@ -835,11 +823,8 @@ UINT GetTextAlign(HDC dc);
 int SetTextCharacterExtra(HDC dc, int extra);
 int GetTextCharacterExtra(HDC dc);
 int SetPolyFillMode(HDC dc, int mode);
-int GetPolyFillMode(HDC dc);
 int SetStretchBltMode(HDC dc, int mode);
-int GetStretchBltMode(HDC dc);
 int SetArcDirection(HDC dc, int direction);
-int GetArcDirection(HDC dc);
 BOOL GetCurrentPositionEx(HDC dc, LPPOINT pos);
 
 // Clipping (regions given in device coordinates)
@@ -852,19 +837,15 @@ int GetClipBox(HDC dc, LPRECT r);
 int GetClipRgn(HDC dc, HRGN rgn);
 BOOL PtVisible(HDC dc, int x, int y);
 BOOL RectVisible(HDC dc, const RECT* r);
-int SelectClipPath(HDC dc, int mode);
 
 // Paths
 BOOL BeginPath(HDC dc);
 BOOL EndPath(HDC dc);
 BOOL AbortPath(HDC dc);
-BOOL CloseFigure(HDC dc);
 HRGN PathToRegion(HDC dc);
 BOOL StrokePath(HDC dc);
-BOOL FillPath(HDC dc);
 BOOL StrokeAndFillPath(HDC dc);
 BOOL WidenPath(HDC dc);
-BOOL FlattenPath(HDC dc);
 int GetPath(HDC dc, LPPOINT points, BYTE* types, int count);
 
 // Pixels, lines and curves
@@ -875,14 +856,9 @@ BOOL MoveToEx(HDC dc, int x, int y, LPPOINT old);
 BOOL LineTo(HDC dc, int x, int y);
 BOOL Polyline(HDC dc, const POINT* points, int count);
 BOOL PolylineTo(HDC dc, const POINT* points, DWORD count);
-BOOL PolyPolyline(HDC dc, const POINT* points, const DWORD* counts, DWORD polyCount);
 BOOL PolyBezier(HDC dc, const POINT* points, DWORD count);
-BOOL PolyBezierTo(HDC dc, const POINT* points, DWORD count);
 BOOL Arc(HDC dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
          int yEnd);
-BOOL ArcTo(HDC dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-           int yEnd);
-BOOL AngleArc(HDC dc, int x, int y, DWORD radius, float startAngle, float sweepAngle);
 
 // Filled shapes (outlined with the pen, filled with the brush)
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
@@ -930,7 +906,6 @@ HICON CopyIcon(HICON icon);
 // it), null for any other handle. DrawIconEx, GetIconInfo and CopyIcon ask it.
 using TStockIconProvider = HICON (*)(HICON icon);
 void SetStockIconProvider(TStockIconProvider provider);
-BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step,
                 HBRUSH flickerFreeBrush, UINT flags);
 

@@ -233,7 +233,6 @@ struct DCState {
   int StretchMode = BLACKONWHITE;
   int ArcDirection = AD_COUNTERCLOCKWISE;
   int MapMode = MM_TEXT;
-  int GraphicsMode = GM_COMPATIBLE;
   POINT WindowOrg;
   POINT ViewportOrg;
   POINT BrushOrg;

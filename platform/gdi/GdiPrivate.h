@@ -137,8 +137,6 @@ class SpanPainter {
   int top_ = INT32_MAX, bottom_ = INT32_MIN;
 };
 uint8_t Rop2ToRop3(int rop2);
-// Paints one row span (surface coordinates, already clipped) with a constant pen pixel.
-void PenSpan(Surface* s, int y, int x0, int x1, uint32_t pixel, uint8_t rop3);
 // Fills a region (surface coordinates, already clipped) with a constant pixel.
 void FillRegionPixel(Surface* s, const Region& r, uint32_t pixel, uint8_t rop3);
 // The pen's pixel on this DC's surface (resolved and mapped for monochrome surfaces).

@@ -111,10 +111,6 @@ HICON CopyIcon(HICON h) {
   return CreateIconIndirect(&icon->Info);
 }
 
-BOOL DrawIcon(HDC dc, int x, int y, HICON icon) {
-  return DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-}
-
 BOOL DrawIconEx(HDC dc, int x, int y, HICON given, int w, int hh, UINT, HBRUSH brush, UINT flags) {
   const TStockIcon stock(given);
   DCObj* d = LookupDC(dc);

@@ -412,13 +412,6 @@ UINT SetPaletteEntries(HPALETTE pal, UINT start, UINT count, const PALETTEENTRY*
   return n;
 }
 
-BOOL ResizePalette(HPALETTE pal, UINT count) {
-  PaletteObj* p = LookupPalette(pal);
-  if (!p || p->Stock || count == 0 || count > 4096) return FALSE;
-  p->Entries.resize(count);
-  return TRUE;
-}
-
 UINT GetNearestPaletteIndex(HPALETTE pal, COLORREF color) {
   PaletteObj* p = LookupPalette(pal);
   if (!p || p->Entries.empty()) return CLR_INVALID;
@@ -444,16 +437,6 @@ COLORREF GetNearestColor(HDC dc, COLORREF color) {
   Surface* s = d->Target();
   if (s && s->Monochrome) return PixelToColor(MonoPixelOf(ColorToPixel(c)));
   return c;
-}
-
-UINT GetSystemPaletteEntries(HDC, UINT start, UINT count, PALETTEENTRY* entries) {
-  // A true-colour display has no system palette; answer the static colours of the default
-  // palette so callers that insist still get sensible values.
-  auto def = std::static_pointer_cast<PaletteObj>(StockShared(DEFAULT_PALETTE));
-  if (!entries) return 0;
-  UINT n = 0;
-  for (UINT i = start; i < start + count && i < def->Entries.size(); ++i) entries[n++] = def->Entries[i];
-  return n;
 }
 
 BOOL UnrealizeObject(HGDIOBJ obj) { return LookupObject(obj) ? TRUE : FALSE; }

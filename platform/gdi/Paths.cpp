@@ -76,13 +76,6 @@ BOOL AbortPath(HDC h) {
   return TRUE;
 }
 
-BOOL CloseFigure(HDC h) {
-  DCObj* dc = LookupDC(h);
-  if (!dc || !dc->PathOpen || !dc->CurPath || dc->CurPath->Types.empty()) return FALSE;
-  dc->CurPath->Types.back() |= PT_CLOSEFIGURE;
-  return TRUE;
-}
-
 HRGN PathToRegion(HDC h) {
   DCObj* dc = ClosedPath(h);
   if (!dc) return nullptr;
@@ -92,16 +85,6 @@ HRGN PathToRegion(HDC h) {
   auto o = std::make_shared<RegionObj>();
   o->Rgn = std::move(r);
   return static_cast<HRGN>(AddObject(o));
-}
-
-BOOL FillPath(HDC h) {
-  DCObj* dc = ClosedPath(h);
-  if (!dc || !dc->Target()) return FALSE;
-  DrawScope scope(*dc);
-  const BrushObj* b = dc->S.Brush.get();
-  if (b && b->Style != BS_NULL) FillRegionWithBrush(*dc, PathArea(*dc), b, Rop2ToRop3(dc->S.Rop2));
-  dc->CurPath.reset();
-  return TRUE;
 }
 
 BOOL StrokePath(HDC h) {
@@ -141,8 +124,6 @@ BOOL WidenPath(HDC h) {
   return TRUE;
 }
 
-BOOL FlattenPath(HDC h) { return ClosedPath(h) ? TRUE : FALSE; }  // curves are flat already
-
 int GetPath(HDC h, LPPOINT points, BYTE* types, int count) {
   DCObj* dc = ClosedPath(h);
   if (!dc) return -1;
@@ -155,16 +136,6 @@ int GetPath(HDC h, LPPOINT points, BYTE* types, int count) {
     types[i] = p.Types[i];
   }
   return n;
-}
-
-int SelectClipPath(HDC h, int mode) {
-  DCObj* dc = ClosedPath(h);
-  if (!dc) return FALSE;
-  HRGN rgn = PathToRegion(h);
-  if (!rgn) return FALSE;
-  const int r = ExtSelectClipRgn(h, rgn, mode);
-  DeleteObject(rgn);
-  return r != ERROR ? TRUE : FALSE;
 }
 
 }  // namespace win

@@ -151,12 +151,6 @@ uint8_t Rop2ToRop3(int rop2) {
   return r;
 }
 
-void PenSpan(Surface* s, int y, int x0, int x1, uint32_t pixel, uint8_t rop3) {
-  if (x0 >= x1) return;
-  RopRowConst(s->Row(y) + x0, nullptr, pixel, x1 - x0, rop3);
-  s->Touch({x0, y, x1, y + 1});
-}
-
 void FillRegionPixel(Surface* s, const Region& r, uint32_t pixel, uint8_t rop3) {
   for (const TRect& q : r.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y)

@@ -402,12 +402,6 @@ win::HBITMAP TBitmap::MaskHandle() {
   return maskHandle_;
 }
 
-void TBitmap::SetMaskHandle(win::HBITMAP Value) {
-  if (Value == maskHandle_) return;
-  if (maskHandle_) win::DeleteObject(maskHandle_);
-  maskHandle_ = Value;
-}
-
 win::HBITMAP TBitmap::ReleaseMaskHandle() {
   win::HBITMAP h = MaskHandle();
   maskHandle_ = nullptr;
@@ -448,13 +442,6 @@ void TBitmap::SetPalette(win::HPALETTE Value) {
     win::SetDIBColorTable(dc.DC(), 0, n, table.data());
   }
   Changed(this);
-}
-
-win::HPALETTE TBitmap::ReleasePalette() {
-  win::HPALETTE p = Palette();
-  FreeContext();
-  palette_ = nullptr;
-  return p;
 }
 
 TBitmapHandleType TBitmap::HandleType() {

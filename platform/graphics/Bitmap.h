@@ -48,11 +48,9 @@ class TBitmap : public TGraphic {
   // A monochrome mask of the transparent colour (white where the picture is transparent),
   // created when first asked for.
   win::HBITMAP MaskHandle();
-  void SetMaskHandle(win::HBITMAP Value);
   win::HBITMAP ReleaseMaskHandle();
   win::HPALETTE Palette() override;
   void SetPalette(win::HPALETTE Value) override;
-  win::HPALETTE ReleasePalette();
 
   TBitmapHandleType HandleType();
   void SetHandleType(TBitmapHandleType Value);

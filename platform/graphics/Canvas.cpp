@@ -326,8 +326,6 @@ TPoint TCanvas::PenPos() {
   return p;
 }
 
-void TCanvas::SetPenPos(TPoint Value) { MoveTo(Value.X, Value.Y); }
-
 void TCanvas::Lock() {
   lock_->Mutex.lock();
   ++lockCount_;

@@ -83,7 +83,6 @@ class TCanvas : public TPersistent {
   void SetPixels(int X, int Y, TColor Value);
   TRect ClipRect();
   TPoint PenPos();
-  void SetPenPos(TPoint Value);
 
   // The device context (created by derived canvases when first needed). Setting another
   // one first deselects the tools from the old one.

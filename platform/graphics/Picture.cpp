@@ -158,11 +158,6 @@ void TPicture::RegisterFileFormat(const std::string& Extension, const std::strin
   FileFormats().push_back({Extension, Description, GraphicClass});
 }
 
-void TPicture::UnregisterGraphicClass(TGraphicClass GraphicClass) {
-  auto& f = FileFormats();
-  std::erase_if(f, [&](const TFileFormat& x) { return x.Class == GraphicClass; });
-}
-
 std::string GraphicExtension(TGraphicClass GraphicClass) {
   for (const auto& f : FileFormats())
     if (f.Class == GraphicClass) return f.Extension;

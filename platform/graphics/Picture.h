@@ -43,7 +43,6 @@ class TPicture : public TPersistent {
   // File formats: extension without the dot, description, graphic class.
   static void RegisterFileFormat(const std::string& Extension, const std::string& Description,
                                  TGraphicClass GraphicClass);
-  static void UnregisterGraphicClass(TGraphicClass GraphicClass);
 
   TNotifyEvent OnChange;
 

@@ -176,11 +176,6 @@ LPSTR CharUpperA(LPSTR s) {
   return s;
 }
 
-LPSTR CharLowerA(LPSTR s) {
-  if (s) CharLowerBuffA(s, static_cast<DWORD>(std::strlen(s)));
-  return s;
-}
-
 DWORD CharUpperBuffA(LPSTR s, DWORD length) {
   if (!s) return 0;
   for (DWORD i = 0; i < length; ++i) s[i] = CharUpperChar(s[i]);
@@ -235,10 +230,6 @@ bool SetOemCodePage(unsigned codePage) {
 }
 
 char32_t AnsiCharToUnicode(unsigned char ch) { return ch < 0x80 ? ch : kCp1252[ch - 0x80]; }
-
-char32_t OemCharToUnicode(unsigned char ch, unsigned codePage) {
-  return ch < 0x80 ? ch : OemTable(codePage)[ch - 0x80];
-}
 
 int UnicodeToAnsiChar(char32_t cp) { return Reverse(kCp1252, cp); }
 

@@ -20,7 +20,6 @@ CHAR CharUpperChar(CHAR ch);
 CHAR CharLowerChar(CHAR ch);
 // Converts a zero-terminated string in place and returns it.
 LPSTR CharUpperA(LPSTR s);
-LPSTR CharLowerA(LPSTR s);
 DWORD CharUpperBuffA(LPSTR s, DWORD length);
 DWORD CharLowerBuffA(LPSTR s, DWORD length);
 
@@ -44,7 +43,6 @@ bool SetOemCodePage(unsigned codePage);
 
 // The Unicode code point of a character of page 1252, 437 or 850 (0 .. 0xFFFF).
 char32_t AnsiCharToUnicode(unsigned char ch);
-char32_t OemCharToUnicode(unsigned char ch, unsigned codePage);
 // The page-1252 character of a code point, or -1 when the page has none.
 int UnicodeToAnsiChar(char32_t cp);
 

@@ -447,13 +447,6 @@ void FloatToDecimal(TFloatRec& result, double value, int precision, int decimals
   result.Exponent = r.special == 1 ? int16_t{0x7FFF} : r.special == 2 ? int16_t{-32768} : static_cast<int16_t>(r.exp);
 }
 
-void CurrencyToDecimal(TFloatRec& result, int64_t scaled, int precision, int decimals) {
-  const Raw r = RoundRaw(FromScaled(scaled), std::clamp(precision, 1, kCurrencyPrecision), decimals);
-  result.Negative = r.neg;
-  result.Digits = r.digits;
-  result.Exponent = static_cast<int16_t>(r.exp);
-}
-
 std::string FloatToStr(double value) { return FloatToStrF(value, ffGeneral, kDoublePrecision, 0); }
 
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits) {

@@ -47,9 +47,6 @@ bool TryStrToFloat(const std::string& s, double& value);
 double StrToFloat(const std::string& s);
 double StrToFloatDef(const std::string& s, double def);
 
-// The same routines over a Currency value given as its count of 1/10000 (exact digits, up
-// to 19 significant digits); used by the Currency unit.
-void CurrencyToDecimal(TFloatRec& result, int64_t scaled, int precision, int decimals);
 std::string CurrencyToStrF(int64_t scaled, TFloatFormat format, int digits);
 std::string FormatCurrencyScaled(const std::string& format, int64_t scaled);
 

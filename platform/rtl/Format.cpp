@@ -184,10 +184,6 @@ std::string Format(const std::string& format, const std::vector<TVarRec>& args) 
   return DoFormat(format, args.data(), args.size());
 }
 
-void FmtStr(std::string& result, const std::string& format, std::initializer_list<TVarRec> args) {
-  result = Format(format, args);
-}
-
 std::string Format(const std::string& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings) {
   const TActiveFormatSettings active(settings);
   return DoFormat(format, args.begin(), args.size());

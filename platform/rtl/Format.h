@@ -54,7 +54,6 @@ struct TVarRec {
 
 std::string Format(const std::string& format, std::initializer_list<TVarRec> args);
 std::string Format(const std::string& format, const std::vector<TVarRec>& args);
-void FmtStr(std::string& result, const std::string& format, std::initializer_list<TVarRec> args);
 
 // The same with the given settings instead of FormatSettings.
 std::string Format(const std::string& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings);

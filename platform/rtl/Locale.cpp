@@ -308,8 +308,6 @@ bool OrderBySingleWeights(const char* s1, size_t n1, const char* s2, size_t n2, 
 namespace win {
 
 LCID GetThreadLocale() { return LANG_ENGLISH_US; }
-LCID GetUserDefaultLCID() { return LANG_ENGLISH_US; }
-LCID GetSystemDefaultLCID() { return LANG_ENGLISH_US; }
 
 int GetLocaleInfoA(LCID, LCTYPE type, LPSTR data, int size) {
   type &= ~(LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP);
@@ -440,11 +438,6 @@ TActiveFormatSettings::TActiveFormatSettings(const TFormatSettings& settings) : 
 TActiveFormatSettings::~TActiveFormatSettings() { t_active = previous_; }
 
 void GetFormatSettings() { FormatSettings = FormatSettingsFromLocale(); }
-
-void ResetLocale() {
-  Current() = EnglishUs();
-  GetFormatSettings();
-}
 
 TFormatSettingsScope::TFormatSettingsScope()
     : saved_(FormatSettings), savedLocale_(new LocaleTable(Current())) {}

@@ -99,8 +99,6 @@ constexpr LCTYPE LOCALE_INEGNUMBER = 0x1010;
 constexpr LCTYPE LOCALE_IDEFAULTMACCODEPAGE = 0x1011;
 
 LCID GetThreadLocale();
-LCID GetUserDefaultLCID();
-LCID GetSystemDefaultLCID();
 // Copies the item's text with its terminating zero; returns the characters written including
 // the zero, the size needed when `size` is 0, and 0 for an unknown item or a short buffer.
 int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR data, int size);
@@ -187,9 +185,6 @@ void GetFormatSettings();
 // A locale item as text, or `def` when the locale has no such item.
 std::string GetLocaleStr(win::LCID locale, int localeType, const std::string& def);
 char GetLocaleChar(win::LCID locale, int localeType, char def);
-
-// Restores the locale table to its English/US values (and FormatSettings with it).
-void ResetLocale();
 
 // Saves the locale table and FormatSettings; restores both when it goes out of scope.
 class TFormatSettingsScope {

@@ -25,8 +25,6 @@ int Pos(const std::string& sub, const std::string& s) {
   return p == std::string::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-int AnsiPos(const std::string& sub, const std::string& s) { return Pos(sub, s); }
-
 void Insert(const std::string& source, std::string& s, int64_t index) {
   if (source.empty()) return;
   const int64_t len = static_cast<int64_t>(s.size());
@@ -40,10 +38,6 @@ void Delete(std::string& s, int64_t index, int64_t count) {
   if (index < 1 || index > len || count <= 0) return;
   if (count > len - index + 1) count = len - index + 1;
   s.erase(static_cast<size_t>(index - 1), static_cast<size_t>(count));
-}
-
-std::string StringOfChar(char ch, int count) {
-  return count > 0 ? std::string(static_cast<size_t>(count), ch) : std::string();
 }
 
 namespace {
@@ -331,13 +325,6 @@ size_t StrLen(const char* s) { return s ? std::strlen(s) : 0; }
 
 char* StrEnd(char* s) { return s ? s + std::strlen(s) : s; }
 
-char* StrCopy(char* dest, const char* source) {
-  const size_t n = StrLen(source);
-  if (n) std::memcpy(dest, source, n);
-  dest[n] = 0;
-  return dest;
-}
-
 char* StrLCopy(char* dest, const char* source, size_t maxLen) {
   size_t n = 0;
   if (source)
@@ -397,8 +384,6 @@ const char* StrPos(const char* s, const char* sub) {
 const char* PCharOrNull(const std::string& s) { return s.empty() ? nullptr : s.c_str(); }
 
 char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-
-bool SameStr(const std::string& a, const std::string& b) { return a == b; }
 
 std::string AdjustLineBreaks(const std::string& s) {
   std::string r;

@@ -13,12 +13,10 @@ namespace vcl {
 std::string Copy(const std::string& s, int64_t index, int64_t count);
 // Position (1-based) of the first occurrence, 0 when absent or when `sub` is empty.
 int Pos(const std::string& sub, const std::string& s);
-int AnsiPos(const std::string& sub, const std::string& s);
 // Inserts `source` before position `index` (clamped to 1 .. Length + 1).
 void Insert(const std::string& source, std::string& s, int64_t index);
 // Deletes up to `count` characters from `index`; nothing when index is out of 1 .. Length.
 void Delete(std::string& s, int64_t index, int64_t count);
-std::string StringOfChar(char ch, int count);
 
 // Remove characters up to and including the space (control characters too).
 std::string Trim(const std::string& s);
@@ -83,7 +81,6 @@ bool TryStrToInt64(const std::string& s, int64_t& value);
 // Zero-terminated strings (PChar); null pointers count as empty where the framework allows.
 size_t StrLen(const char* s);
 char* StrEnd(char* s);
-char* StrCopy(char* dest, const char* source);
 // Copies at most maxLen characters and always terminates (dest holds maxLen + 1).
 char* StrLCopy(char* dest, const char* source, size_t maxLen);
 char* StrPCopy(char* dest, const std::string& source);
@@ -100,7 +97,6 @@ const char* StrPos(const char* s, const char* sub);
 const char* PCharOrNull(const std::string& s);
 
 char UpCase(char c);
-bool SameStr(const std::string& a, const std::string& b);
 // Every line break (CR, LF, LF CR or CR LF) becomes CR LF.
 std::string AdjustLineBreaks(const std::string& s);
 

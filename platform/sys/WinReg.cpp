@@ -89,14 +89,6 @@ LONG RegCloseKey(HKEY hKey) {
   return regstore::CloseHandle(hKey) ? regerr::kSuccess : regerr::kInvalidHandle;
 }
 
-LONG RegFlushKey(HKEY hKey) {
-  // Every change is on disk when its function returns.
-  HKEY root;
-  std::string path;
-  DWORD access;
-  return regstore::Resolve(hKey, root, path, access) ? regerr::kSuccess : regerr::kInvalidHandle;
-}
-
 LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
   if (!lpSubKey || !*lpSubKey) return regerr::kInvalidParameter;
   return Guard([&] { return regstore::DeleteKey(hKey, lpSubKey, false); });

@@ -68,7 +68,6 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, 
                      DWORD* lpdwDisposition);
 LONG RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, HKEY* phkResult);
 LONG RegCloseKey(HKEY hKey);
-LONG RegFlushKey(HKEY hKey);
 // Deletes a key without subkeys (a key with subkeys answers ERROR_ACCESS_DENIED).
 LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey);
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);

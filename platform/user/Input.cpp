@@ -216,8 +216,6 @@ void ResetInputState() {
   s.Cursor = {s.ScreenWidth / 2, s.ScreenHeight / 2};
   s.HasCursorClip = false;
   s.CurrentCursor = nullptr;
-  s.CursorCount = 0;
-  s.SwapButtons = false;
   s.LastDownMsg = 0;
   s.LastDownHwnd = nullptr;
   s.LastDownTime = 0;
@@ -438,9 +436,7 @@ void InjectMouseMove(int x, int y) {
 void InjectMouseButton(int button, bool down) {
   static const UINT downs[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
   if (button < 0 || button > 2) return;
-  int b = button;
-  if (UserState().SwapButtons && b < 2) b = 1 - b;
-  GenerateMouse(down ? downs[b] : downs[b] + 1, 0);
+  GenerateMouse(down ? downs[button] : downs[button] + 1, 0);
 }
 
 void InjectMouseWheel(int delta) { GenerateMouse(WM_MOUSEWHEEL, static_cast<DWORD>(static_cast<WORD>(delta))); }
@@ -571,23 +567,11 @@ HICON LoadIconA(HINSTANCE inst, LPCSTR name) {
   return reinterpret_cast<HICON>(0x00020000u | id);
 }
 
-int ShowCursor(BOOL show) {
-  State& s = UserState();
-  return show ? ++s.CursorCount : --s.CursorCount;
-}
-
 UINT GetDoubleClickTime() { return UserState().DoubleClickTime; }
 
 BOOL SetDoubleClickTime(UINT ms) {
   UserState().DoubleClickTime = ms ? ms : 500;
   return TRUE;
-}
-
-BOOL SwapMouseButton(BOOL swap) {
-  State& s = UserState();
-  const BOOL old = s.SwapButtons ? TRUE : FALSE;
-  s.SwapButtons = swap != 0;
-  return old;
 }
 
 SHORT GetKeyState(int vk) {

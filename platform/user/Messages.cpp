@@ -189,7 +189,6 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, UINT flags) {
     if (!found) break;
     if (remove && IsInputMessage(m.message) && !PreprocessInput(m)) continue;  // eaten
     q.LastTime = m.time;
-    q.LastPos = m.pt;
     *out = m;
     return true;
   }
@@ -330,22 +329,6 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT,
-                            DWORD_PTR* result) {
-  if (!FromHandle(hwnd) && hwnd != HWND_BROADCAST) return 0;
-  const LRESULT r = SendMessageA(hwnd, msg, wParam, lParam);
-  if (result) *result = static_cast<DWORD_PTR>(r);
-  return 1;
-}
-
-BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w && hwnd != HWND_BROADCAST) return FALSE;
-  if (w && w->ThreadId != CurrentThread()) return PostMessageA(hwnd, msg, wParam, lParam);
-  SendMessageA(hwnd, msg, wParam, lParam);
-  return TRUE;
-}
-
 BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   EnsureInit();
   if (!hwnd) return PostThreadMessageA(CurrentThread(), msg, wParam, lParam);
@@ -451,10 +434,6 @@ DWORD GetQueueStatus(UINT flags) {
   return MAKELONG(static_cast<WORD>(status), static_cast<WORD>(status));
 }
 
-BOOL GetInputState() {
-  return (HIWORD(GetQueueStatus(QS_INPUT)) != 0) ? TRUE : FALSE;
-}
-
 LRESULT DispatchMessageA(const MSG* msg) {
   if (!msg) return 0;
   if (msg->message == WM_TIMER && msg->lParam) {
@@ -498,13 +477,6 @@ UINT RegisterWindowMessageA(LPCSTR name) {
 BOOL InSendMessage() { return t_inInterThreadSend > 0 ? TRUE : FALSE; }
 
 DWORD GetMessageTime() { return QueueOf(CurrentThread()).LastTime; }
-
-DWORD GetMessagePos() {
-  const POINT p = QueueOf(CurrentThread()).LastPos;
-  return MAKELONG(static_cast<WORD>(p.X), static_cast<WORD>(p.Y));
-}
-
-LPARAM GetMessageExtraInfo() { return 0; }
 
 // ---- Timers ----
 

@@ -69,7 +69,7 @@ int GetSystemMetrics(int index) {
     case SM_CYVSCROLL: return 16;
     case SM_CXHSCROLL: return 16;
     case SM_DEBUG: return 0;
-    case SM_SWAPBUTTON: return s.SwapButtons ? 1 : 0;
+    case SM_SWAPBUTTON: return 0;
     case SM_CXMIN: return 112;
     case SM_CYMIN: return 27;
     case SM_CXSIZE: return 18;

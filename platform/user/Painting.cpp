@@ -496,19 +496,6 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   return TRUE;
 }
 
-BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return FALSE;
-  if (!rgn) return InvalidateRect(hwnd, nullptr, erase);
-  gdi::RegionObj* o = gdi::LookupRegion(rgn);
-  if (!o) return FALSE;
-  Region r = o->Rgn;
-  r.Offset(w->Client.Left, w->Client.Top);
-  r = r.Intersected(w->Client);
-  InvalidateWnd(w, &r, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
-  return TRUE;
-}
-
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return FALSE;
@@ -720,11 +707,6 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
   if (updateRect) *updateRect = inval.IsEmpty() ? TRect{} : inval.Bounds();
   CaretHideForPaint(hwnd, false);
   return inval.IsEmpty() ? NULLREGION : inval.Complexity();
-}
-
-BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip) {
-  return ScrollWindowEx(hwnd, dx, dy, scroll, clip, nullptr, nullptr,
-                        SW_INVALIDATE | SW_ERASE | (scroll ? 0 : SW_SCROLLCHILDREN)) != ERROR;
 }
 
 BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,

@@ -248,20 +248,6 @@ BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw) {
   return TRUE;
 }
 
-BOOL FlatSB_GetScrollProp(HWND hwnd, UINT index, int* value) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !w->FlatBars || !value) return FALSE;
-  if (index == WSB_PROP_VBKGCOLOR || index == WSB_PROP_HBKGCOLOR) {
-    const ScrollState& s = w->Scroll[index == WSB_PROP_VBKGCOLOR ? SB_VERT : SB_HORZ];
-    *value = static_cast<int>(s.HasBack ? s.Back : GetSysColor(COLOR_BTNHIGHLIGHT));
-    return TRUE;
-  }
-  int* field = FlatField(w, index);
-  if (!field) return FALSE;
-  *value = *field;
-  return TRUE;
-}
-
 BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
   if (Wnd* c = Control(hwnd, static_cast<int>(bar)))
     return static_cast<BOOL>(Send(c, SBM_ENABLE_ARROWS, arrows, 0));

@@ -188,9 +188,8 @@ struct ThreadQueue {
   bool WakeRequested = false;  // WakeMessageLoop: run the loop hook without a message
   std::vector<Timer> Timers;
   uint64_t TimerSerial = 0;
-  // Last retrieved message (GetMessageTime/Pos).
+  // Time of the last retrieved message (GetMessageTime).
   DWORD LastTime = 0;
-  POINT LastPos;
 };
 
 struct HotKey {
@@ -253,10 +252,8 @@ struct State {
   TRect CursorClip;
   bool HasCursorClip = false;
   HCURSOR CurrentCursor = nullptr;
-  int CursorCount = 0;
   BYTE AsyncKeys[256] = {};  // bit 0x80 down, 0x01 toggled
   BYTE ThreadKeys[256] = {};
-  bool SwapButtons = false;
   // Double-click detection.
   UINT LastDownMsg = 0;
   HWND LastDownHwnd = nullptr;

@@ -264,10 +264,6 @@ BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
   return TRUE;
 }
 
-BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu) {
-  return AdjustWindowRectEx(rect, style, menu, 0);
-}
-
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
   return SetWindowPosImpl(hwnd, insertAfter, x, y, cx, cy, flags, false);
 }
@@ -604,9 +600,6 @@ BOOL ShowOwnedPopups(HWND hwnd, BOOL show) {
   return TRUE;
 }
 
-BOOL OpenIcon(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_RESTORE), TRUE) : FALSE; }
-BOOL CloseWindow(HWND hwnd) { return FromHandle(hwnd) ? (ShowWindow(hwnd, SW_MINIMIZE), TRUE) : FALSE; }
-
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
   Wnd* w = FromHandle(hwnd);
   if (!w || !wp) return FALSE;
@@ -719,10 +712,6 @@ HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags) {
 
 HWND ChildWindowFromPoint(HWND parent, POINT pt) { return ChildWindowFromPointEx(parent, pt, CWP_ALL); }
 
-HWND RealChildWindowFromPoint(HWND parent, POINT pt) {
-  return ChildWindowFromPointEx(parent, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-}
-
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
   Wnd* w = FromHandle(hwnd);
   if (!w) return 0;
@@ -750,18 +739,6 @@ int GetWindowRgn(HWND hwnd, HRGN rgn) {
   if (!w || !r || !w->HasWindowRgn) return ERROR;
   r->Rgn = w->WindowRgn;
   return r->Rgn.Complexity();
-}
-
-BOOL FlashWindow(HWND hwnd, BOOL invert) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return FALSE;
-  const BOOL was = UserState().Active == hwnd ? TRUE : FALSE;
-  if (invert) {
-    w->Flashed = !w->Flashed;
-    w->FlashCount++;
-    Send(w, WM_NCACTIVATE, w->Flashed ? !was : was, 0);
-  }
-  return was;
 }
 
 BOOL FlashWindowEx(const FLASHWINFO* info) {

@@ -228,8 +228,6 @@ uintptr_t SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value);
 // ---- Windows ----
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param);
-HWND CreateWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
-                   int height, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 BOOL IsWindowVisible(HWND hwnd);
@@ -244,8 +242,6 @@ HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetAncestor(HWND hwnd, UINT flags);
 HWND GetWindow(HWND hwnd, UINT cmd);
 HWND GetTopWindow(HWND hwnd);
-HWND GetNextWindow(HWND hwnd, UINT cmd);
-HWND GetLastActivePopup(HWND hwnd);
 // A top-level window of this program, else of another program of this system (through the
 // shared window registry, see WindowRegistry.cpp; such a handle answers only
 // GetWindowThreadProcessId).
@@ -264,18 +260,14 @@ LONG GetWindowLongA(HWND hwnd, int index);
 LONG SetWindowLongA(HWND hwnd, int index, LONG value);
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
-WORD GetWindowWord(HWND hwnd, int index);
-WORD SetWindowWord(HWND hwnd, int index, WORD value);
 
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount);
 int GetWindowTextLengthA(HWND hwnd);
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
-int InternalGetWindowText(HWND hwnd, LPSTR buffer, int maxCount);
 
 BOOL SetPropA(HWND hwnd, LPCSTR name, HANDLE data);
 HANDLE GetPropA(HWND hwnd, LPCSTR name);
 HANDLE RemovePropA(HWND hwnd, LPCSTR name);
-int EnumPropsA(HWND hwnd, PROPENUMPROCA proc);
 
 // Geometry.
 BOOL GetWindowRect(HWND hwnd, LPRECT rect);
@@ -283,24 +275,19 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect);
 BOOL ClientToScreen(HWND hwnd, LPPOINT pt);
 BOOL ScreenToClient(HWND hwnd, LPPOINT pt);
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
-BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL ShowWindow(HWND hwnd, int cmd);
 BOOL ShowOwnedPopups(HWND hwnd, BOOL show);
 BOOL BringWindowToTop(HWND hwnd);
-BOOL OpenIcon(HWND hwnd);
-BOOL CloseWindow(HWND hwnd);
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp);
 BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp);
 HWND WindowFromPoint(POINT pt);
 HWND ChildWindowFromPoint(HWND parent, POINT pt);
 HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags);
-HWND RealChildWindowFromPoint(HWND parent, POINT pt);
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw);
 int GetWindowRgn(HWND hwnd, HRGN rgn);
-BOOL FlashWindow(HWND hwnd, BOOL invert);
 BOOL FlashWindowEx(const FLASHWINFO* info);
 
 // Standard scroll bars of a window (SB_HORZ, SB_VERT; SB_CTL is not supported). Setting a
@@ -319,7 +306,6 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 BOOL InitializeFlatSB(HWND hwnd);
 BOOL UninitializeFlatSB(HWND hwnd);
 BOOL FlatSB_SetScrollProp(HWND hwnd, UINT index, INT_PTR value, BOOL redraw);
-BOOL FlatSB_GetScrollProp(HWND hwnd, UINT index, int* value);
 
 // The parts of a window of the COMBOBOX class (FALSE for any other window).
 BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
@@ -328,9 +314,6 @@ BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT flags,
-                            UINT timeout, DWORD_PTR* result);
-BOOL SendNotifyMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL PostThreadMessageA(DWORD threadId, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
@@ -342,18 +325,14 @@ BOOL WaitMessage();
 DWORD MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll, DWORD ms,
                                 DWORD wakeMask);
 DWORD GetQueueStatus(UINT flags);
-BOOL GetInputState();
 UINT RegisterWindowMessageA(LPCSTR name);
 BOOL InSendMessage();
 DWORD GetMessageTime();
-DWORD GetMessagePos();
-LPARAM GetMessageExtraInfo();
 
 // ---- Painting ----
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 BOOL ValidateRgn(HWND hwnd, HRGN rgn);
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
@@ -365,7 +344,6 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 HWND WindowFromDC(HDC dc);
-BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
                    LPRECT updateRect, UINT flags);
 BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
@@ -385,10 +363,8 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 HCURSOR LoadCursorA(HINSTANCE inst, LPCSTR name);
 HICON LoadIconA(HINSTANCE inst, LPCSTR name);
-int ShowCursor(BOOL show);
 UINT GetDoubleClickTime();
 BOOL SetDoubleClickTime(UINT ms);
-BOOL SwapMouseButton(BOOL swap);
 SHORT GetKeyState(int vk);
 SHORT GetAsyncKeyState(int vk);
 BOOL GetKeyboardState(BYTE* state);

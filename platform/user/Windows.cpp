@@ -621,12 +621,6 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   return FromHandle(h) ? h : nullptr;
 }
 
-HWND CreateWindowA(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
-                   int height, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param) {
-  return CreateWindowExA(0, className, windowName, style, x, y, width, height, parent, menu,
-                         inst, param);
-}
-
 static void MarkDestroying(Wnd* w) {
   w->Destroying = true;
   for (Wnd* c : w->Children) MarkDestroying(c);

@@ -140,23 +140,6 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
   return SetLongImpl(hwnd, index, value, true);
 }
 
-WORD GetWindowWord(HWND hwnd, int index) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
-  WORD v;
-  std::memcpy(&v, w->Extra.data() + index, 2);
-  return v;
-}
-
-WORD SetWindowWord(HWND hwnd, int index, WORD value) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || index < 0 || static_cast<size_t>(index) + 2 > w->Extra.size()) return 0;
-  WORD old;
-  std::memcpy(&old, w->Extra.data() + index, 2);
-  std::memcpy(w->Extra.data() + index, &value, 2);
-  return old;
-}
-
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   proc = ResolveProc(proc);
   if (!proc) return 0;
@@ -187,15 +170,6 @@ int GetWindowTextLengthA(HWND hwnd) {
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
   if (!FromHandle(hwnd)) return FALSE;
   return SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
-}
-
-int InternalGetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !buffer || maxCount <= 0) return 0;
-  const int n = std::min<int>(static_cast<int>(w->Text.size()), maxCount - 1);
-  std::memcpy(buffer, w->Text.data(), static_cast<size_t>(n));
-  buffer[n] = 0;
-  return n;
 }
 
 // ---- Properties ----
@@ -242,18 +216,6 @@ HANDLE RemovePropA(HWND hwnd, LPCSTR name) {
       return d;
     }
   return nullptr;
-}
-
-int EnumPropsA(HWND hwnd, PROPENUMPROCA proc) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w || !proc) return -1;
-  auto copy = w->Props;
-  int last = -1;
-  for (auto& p : copy) {
-    last = proc(hwnd, p.first.c_str(), p.second);
-    if (!last) break;
-  }
-  return last;
 }
 
 }  // namespace win

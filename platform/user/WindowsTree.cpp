@@ -175,16 +175,6 @@ HWND GetTopWindow(HWND hwnd) {
   return w->Children.front()->Handle;
 }
 
-HWND GetNextWindow(HWND hwnd, UINT cmd) { return GetWindow(hwnd, cmd); }
-
-HWND GetLastActivePopup(HWND hwnd) {
-  Wnd* w = FromHandle(hwnd);
-  if (!w) return nullptr;
-  Wnd* a = FromHandle(UserState().Active);
-  if (a && a->Owner == w) return a->Handle;
-  return hwnd;
-}
-
 static bool MatchesFind(Wnd* w, LPCSTR className, LPCSTR windowName) {
   if (className) {
     const uintptr_t v = reinterpret_cast<uintptr_t>(className);

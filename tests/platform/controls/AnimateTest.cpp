@@ -23,13 +23,6 @@ win::COLORREF PaletteColor(int i) {
                   static_cast<win::BYTE>(40 + i * 7));
 }
 
-std::string Chunk(const std::string& id, const std::string& data) {
-  return testsupport::RiffChunk(id, data);
-}
-std::string List(const std::string& type, const std::string& data) {
-  return testsupport::RiffList(type, data);
-}
-
 // The bytes of frame k: bottom-up rows of 8-bit indices, or runs of RLE8 / RLE4.
 std::string FrameBytes(int k, uint32_t compression) {
   std::string s;
