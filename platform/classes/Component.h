@@ -131,7 +131,6 @@ class TComponent : public TPersistent {
 
   // State changes used by the form streams.
   void SetComponentStateFlag(TComponentStateItem item, bool on);
-  void SetComponentStyle(TComponentStyle style) { style_ = style; }
 
  protected:
   virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,

@@ -77,13 +77,9 @@ class TFiler : public TObject {
     root_ = Value;
     lookupRoot_ = Value;
   }
-  // The root the names of references are relative to (an inline frame while it is written).
-  TComponent* LookupRoot() const { return lookupRoot_; }
   // While writing a descendant: the ancestor object of the one being written.
   TPersistent* Ancestor() const { return ancestor_; }
   void SetAncestor(TPersistent* Value) { ancestor_ = Value; }
-  bool IgnoreChildren() const { return ignoreChildren_; }
-  void SetIgnoreChildren(bool Value) { ignoreChildren_ = Value; }
 
  protected:
   TStream* stream_;
@@ -93,7 +89,6 @@ class TFiler : public TObject {
   TComponent* root_ = nullptr;
   TComponent* lookupRoot_ = nullptr;
   TPersistent* ancestor_ = nullptr;
-  bool ignoreChildren_ = false;
 };
 
 // Hooks of the reader, as the framework's reader events.

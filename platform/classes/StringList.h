@@ -63,7 +63,6 @@ class TStrings : public TPersistent {
   void SetValues(const std::string& Name, const std::string& Value);
   std::string ValueFromIndex(int Index) const;
   void SetValueFromIndex(int Index, const std::string& Value);
-  char NameValueSeparator() const { return nameValueSeparator_; }
   void SetNameValueSeparator(char c) { nameValueSeparator_ = c; }
 
   // Lines ended by CR LF; setting accepts CR LF, LF or CR (and stops at a NUL).

@@ -54,8 +54,6 @@ class TThread : public TObject {
   int ReturnValue() const { return returnValue_; }
   // The exception that ended Execute, if one did.
   std::exception_ptr FatalException() const;
-  // Called on the main thread (through Synchronize) after Execute ends.
-  const TNotifyEvent& OnTerminate() const { return onTerminate_; }
   void SetOnTerminate(const TNotifyEvent& Value) { onTerminate_ = Value; }
 
   void Synchronize(const TThreadMethod& Method);

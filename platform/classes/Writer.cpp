@@ -285,20 +285,18 @@ void TWriter::WriteData(TComponent* Instance) {
     const TRestore childPos(childPos_, 0);
     const TRestore root(root_, root_);
     const TRestore rootAncestor(rootAncestor_, rootAncestor_);
-    if (!ignoreChildren_) {
-      if (auto* ancestor = dynamic_cast<TComponent*>(ancestor_)) {
-        if (ancestor->ComponentState().contains(csInline)) rootAncestor_ = ancestor;
-        ancestor->GetChildren(
-            [&list](TComponent* child) {
-              list.Items.push_back(child);
-              list.ByName.emplace(LowerCase(child->Name()), child);
-            },
-            rootAncestor_);
-        ancestorList_ = &list;
-      }
-      if (Instance->ComponentState().contains(csInline)) root_ = Instance;
-      Instance->GetChildren([this](TComponent* child) { WriteComponent(child); }, root_);
+    if (auto* ancestor = dynamic_cast<TComponent*>(ancestor_)) {
+      if (ancestor->ComponentState().contains(csInline)) rootAncestor_ = ancestor;
+      ancestor->GetChildren(
+          [&list](TComponent* child) {
+            list.Items.push_back(child);
+            list.ByName.emplace(LowerCase(child->Name()), child);
+          },
+          rootAncestor_);
+      ancestorList_ = &list;
     }
+    if (Instance->ComponentState().contains(csInline)) root_ = Instance;
+    Instance->GetChildren([this](TComponent* child) { WriteComponent(child); }, root_);
   }
   WriteListEnd();
 }

@@ -36,16 +36,11 @@ class TBasicAction : public TComponent {
   virtual bool Execute();
   // Runs OnUpdate; true when a handler took the update.
   virtual bool Update();
-  // Actions that act on a target (the focused control) answer here; plain actions do not.
-  virtual bool HandlesTarget(TObject* /*Target*/) { return false; }
-  virtual void ExecuteTarget(TObject* /*Target*/) {}
-  virtual void UpdateTarget(TObject* /*Target*/) {}
 
   // The links of the clients.
   void RegisterChanges(TBasicActionLink* Value);
   void UnRegisterChanges(TBasicActionLink* Value);
   int ClientCount() const { return static_cast<int>(clients_.size()); }
-  TBasicActionLink* Clients(int Index) const { return clients_.at(static_cast<size_t>(Index)); }
   // The client that runs the action while it runs (null otherwise).
   TComponent* ActionComponent() const { return actionComponent_; }
   void SetActionComponent(TComponent* Value) { actionComponent_ = Value; }

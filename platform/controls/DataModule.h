@@ -25,11 +25,8 @@ class TDataModule : public TComponent {
   bool InitFromResources();
   void DoCreate();
 
-  // The designer's view: where its window was, how big, and how far it was scrolled.
-  TPoint DesignOffset() const { return designOffset_; }
   void SetDesignOffset(TPoint Value) { designOffset_ = Value; }
   TPoint DesignSize() const { return designSize_; }
-  void SetDesignSize(TPoint Value) { designSize_ = Value; }
 
   bool OldCreateOrder() const { return oldCreateOrder_; }
   void SetOldCreateOrder(bool Value) { oldCreateOrder_ = Value; }

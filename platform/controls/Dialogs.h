@@ -164,7 +164,6 @@ class TOpenDialog : public TCommonDialog {
   void SetOptions(TOpenOptions Value) { options_ = Value; }
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& Value) { title_ = Value; }
-  TStrings* HistoryList() const { return history_; }
 
   TCloseQueryEvent OnCanClose;
   TNotifyEvent OnFolderChange;
@@ -199,7 +198,6 @@ class TOpenDialog : public TCommonDialog {
   int32_t filterIndex_ = 1;
   TOpenOptions options_ = {ofHideReadOnly, ofEnableSizing};
   TStrings* files_;
-  TStrings* history_;
 };
 
 // The save dialog: as the open dialog, asking before it overwrites a file with

@@ -333,13 +333,9 @@ class TFileForm : public TForm {
 
 }  // namespace
 
-TOpenDialog::TOpenDialog(TComponent* AOwner)
-    : TCommonDialog(AOwner), files_(new TStringList), history_(new TStringList) {}
+TOpenDialog::TOpenDialog(TComponent* AOwner) : TCommonDialog(AOwner), files_(new TStringList) {}
 
-TOpenDialog::~TOpenDialog() {
-  delete files_;
-  delete history_;
-}
+TOpenDialog::~TOpenDialog() { delete files_; }
 
 bool TOpenDialog::DoCanClose() {
   bool can = true;

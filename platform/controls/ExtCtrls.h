@@ -176,7 +176,6 @@ class TCustomRadioGroup : public TCustomGroupBox {
   // The radio button of item Index.
   TRadioButton* Buttons(int Index) const;
   void Loaded() override;
-  void FlipChildren(bool) {}
 
  protected:
   void ItemsChanged(TObject* Sender);

@@ -108,7 +108,6 @@ class TControlScrollBar : public TPersistent {
   // The client extent the bar scrolls over.
   int32_t ControlSize() const;
   void Assign(TPersistent* Source) override;
-  void ChangeBiDiPosition() {}
 
  private:
   friend class TScrollingWinControl;
@@ -164,7 +163,6 @@ class TScrollingWinControl : public TWinControl {
   // ScrollInView, unless this control or AControl is being read: the focus passes each
   // scrolling parent the control that got it.
   void AutoScrollInView(TControl* AControl);
-  void DisableAutoRange() { ++autoRangeCount_; }
   // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
   void UpdateScrollBars();
 
@@ -275,7 +273,6 @@ class TCustomForm : public TScrollingWinControl {
   bool OldCreateOrder() const { return oldCreateOrder_; }
   void SetOldCreateOrder(bool Value) { oldCreateOrder_ = Value; }
   int32_t TextHeight() const { return textHeight_; }
-  void SetTextHeight(int32_t Value) { textHeight_ = Value; }
   void ScaleBy(int M, int D);
   TCanvas* Canvas() const { return canvas_; }
   bool KeyPreview() const { return keyPreview_; }
@@ -316,7 +313,6 @@ class TCustomForm : public TScrollingWinControl {
   void UpdateActions();
   bool IsActionShortCut(TWMKey& Message);
   TEvent<void(TWMKey& Msg, bool& Handled)> OnShortCut;
-  void SetOnShortCut(const TEvent<void(TWMKey& Msg, bool& Handled)>& E) { OnShortCut = E; }
   TRect GetClientRect() override;
 
   // ---- Focus ----
@@ -327,7 +323,6 @@ class TCustomForm : public TScrollingWinControl {
   // old focused control to the new one. False when the focus moved elsewhere meanwhile.
   bool SetFocusedControl(TWinControl* Control);
   void DefocusControl(TWinControl* Control, bool Removing);
-  TWinControl* FocusedControl() const { return focusedControl_; }
   bool CanFocus() override { return visible_ && enabled_; }
   void SetFocus() override;
 

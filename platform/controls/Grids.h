@@ -143,7 +143,6 @@ class TCustomGrid : public TCustomControl {
   int32_t VisibleColCount();
   int32_t VisibleRowCount();
   TInplaceEdit* InplaceEditor() const { return editor_; }
-  TGridState GridState() const { return state_; }
 
  protected:
   virtual void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) = 0;
@@ -169,7 +168,6 @@ class TCustomGrid : public TCustomControl {
   void InvalidateCell(int32_t ACol, int32_t ARow);
   void InvalidateCol(int32_t ACol);
   void InvalidateRow(int32_t ARow);
-  void InvalidateGrid() { Invalidate(); }
   void ShowEditor();
   void HideEditor();
   // Moves the current cell, with the selection following (extended from the anchor when

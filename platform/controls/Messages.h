@@ -186,7 +186,6 @@ struct TWMPaint : TMessage {
 using TWMEraseBkgnd = TWMPaint;
 
 struct TWMSize : TMessage {
-  uint32_t SizeType() const { return static_cast<uint32_t>(WParam); }
   int Width() const { return LParamLo(); }
   int Height() const { return LParamHi(); }
 };
@@ -194,30 +193,20 @@ struct TWMMove : TMessage {
   int XPos() const { return win::GET_X_LPARAM(LParam); }
   int YPos() const { return win::GET_Y_LPARAM(LParam); }
 };
-struct TWMWindowPosMsg : TMessage {
-  win::WINDOWPOS* WindowPos() const { return reinterpret_cast<win::WINDOWPOS*>(LParam); }
-};
-struct TWMSetFocus : TMessage {
-  win::HWND FocusedWnd() const { return reinterpret_cast<win::HWND>(WParam); }
-};
+struct TWMWindowPosMsg : TMessage {};
+struct TWMSetFocus : TMessage {};
 using TWMKillFocus = TWMSetFocus;
 struct TWMActivate : TMessage {
   uint16_t Active() const { return WParamLo(); }
-  bool Minimized() const { return WParamHi() != 0; }
-  win::HWND ActiveWindow() const { return reinterpret_cast<win::HWND>(LParam); }
 };
-struct TWMTimer : TMessage {
-  uintptr_t TimerID() const { return WParam; }
-};
+struct TWMTimer : TMessage {};
 struct TWMCommand : TMessage {
-  uint16_t ItemID() const { return WParamLo(); }
   uint16_t NotifyCode() const { return WParamHi(); }
   win::HWND Ctl() const { return reinterpret_cast<win::HWND>(LParam); }
 };
 struct TWMSetCursor : TMessage {
   win::HWND CursorWnd() const { return reinterpret_cast<win::HWND>(WParam); }
   int16_t HitTest() const { return static_cast<int16_t>(LParamLo()); }
-  uint16_t MouseMsg() const { return LParamHi(); }
 };
 using TWMGetDlgCode = TMessage;
 using TWMClose = TMessage;

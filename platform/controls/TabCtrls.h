@@ -203,7 +203,6 @@ class TTabSheet : public TWinControl {
   explicit TTabSheet(TComponent* AOwner);
   ~TTabSheet() override;
 
-  TPageControl* PageControl() const { return pageControl_; }
   void SetPageControl(TPageControl* Value);
   // The position among the control's pages; EListError outside 0..PageCount-1.
   int PageIndex() const;
@@ -216,7 +215,6 @@ class TTabSheet : public TWinControl {
   void SetHighlighted(bool Value);
   int32_t ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int32_t Value);
-  bool IsPageIndexStored() const { return false; }
 
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;

@@ -51,7 +51,6 @@ class TWinControl : public TControl {
   void DisableAlign();
   void EnableAlign();
   void Realign();
-  bool AlignDisabled() const { return alignLevel_ != 0; }
   int32_t BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int32_t Value);
 

@@ -107,12 +107,10 @@ class TRegistry : public TObject {
   win::HKEY CurrentKey() const { return currentKey_; }
   const std::string& CurrentPath() const { return currentPath_; }
   bool LazyWrite() const { return lazyWrite_; }
-  void SetLazyWrite(bool Value) { lazyWrite_ = Value; }
   win::HKEY RootKey() const { return rootKey_; }
   // Closes the current key when the root changes.
   void SetRootKey(win::HKEY Value);
   uint32_t Access() const { return access_; }
-  void SetAccess(uint32_t Value) { access_ = Value; }
 
  protected:
   void ChangeKey(win::HKEY Value, const std::string& Path);

@@ -76,7 +76,6 @@ LPITEMIDLIST ILCreateFromPathA(LPCSTR path);
 // The file-system path of the list into `path` (MAX_PATH bytes); FALSE (and "") for a virtual
 // item or a null list.
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, LPSTR path);
-inline BOOL SHGetPathFromIDList(LPCITEMIDLIST p, LPSTR s) { return SHGetPathFromIDListA(p, s); }
 // The name the shell shows for the list's last item ("Desktop", "My Computer", a folder name).
 std::string ItemIDListDisplayName(LPCITEMIDLIST pidl);
 // True for the virtual items (no file-system path).
@@ -172,7 +171,6 @@ struct BROWSEINFOA {
 // Shows the folder browser; the chosen item's list (free it with CoTaskMemFree), or null when
 // the user cancels. Null (ERROR_NOT_SUPPORTED) when no dialog is installed.
 LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info);
-inline LPITEMIDLIST SHBrowseForFolder(BROWSEINFOA* info) { return SHBrowseForFolderA(info); }
 
 // The dialog behind SHBrowseForFolderA; returns the previous one.
 using TBrowseForFolderProc = LPITEMIDLIST (*)(BROWSEINFOA* info);

@@ -22,14 +22,10 @@ struct ABC {
 using LPABC = ABC*;
 
 BOOL GetTextMetricsA(HDC dc, LPTEXTMETRICA tm);
-inline BOOL GetTextMetrics(HDC dc, LPTEXTMETRICA tm) { return GetTextMetricsA(dc, tm); }
 // Width of the string (advances plus the character extra of every character) and the
 // font's cell height.
 BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, LPSIZE size);
 inline BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int count, LPSIZE size) {
-  return GetTextExtentPoint32A(dc, text, count, size);
-}
-inline BOOL GetTextExtentPointA(HDC dc, LPCSTR text, int count, LPSIZE size) {
   return GetTextExtentPoint32A(dc, text, count, size);
 }
 // Also reports how many characters fit into maxExtent (when fit is given) and the running
@@ -38,9 +34,6 @@ BOOL GetTextExtentExPointA(HDC dc, LPCSTR text, int count, int maxExtent, LPINT 
                            LPSIZE size);
 BOOL GetCharWidthA(HDC dc, UINT first, UINT last, LPINT widths);
 BOOL GetCharWidth32A(HDC dc, UINT first, UINT last, LPINT widths);
-inline BOOL GetCharWidth(HDC dc, UINT first, UINT last, LPINT widths) {
-  return GetCharWidthA(dc, first, last, widths);
-}
 BOOL GetCharABCWidthsA(HDC dc, UINT first, UINT last, LPABC widths);
 // Copies the face name of the selected font; returns the characters copied including the
 // terminating zero, or the length of the name plus one when name is null.

@@ -76,7 +76,6 @@ UINT EnumClipboardFormats(UINT format);
 // Ids from 0xC000 up, shared with the registered window messages; names compare without
 // regard to case. 0 for an empty name.
 UINT RegisterClipboardFormatA(LPCSTR name);
-inline UINT RegisterClipboardFormat(LPCSTR name) { return RegisterClipboardFormatA(name); }
 // The registered name of a format (not of the predefined ones): characters copied, 0 if none.
 int GetClipboardFormatNameA(UINT format, LPSTR buffer, int size);
 HWND GetClipboardOwner();

@@ -492,11 +492,8 @@ void WakeMessageLoop(DWORD threadId);
 
 // Unsuffixed aliases of the A functions.
 inline ATOM RegisterClass(const WNDCLASSA* wc) { return RegisterClassA(wc); }
-inline ATOM RegisterClassEx(const WNDCLASSEXA* wc) { return RegisterClassExA(wc); }
 inline BOOL UnregisterClass(LPCSTR n, HINSTANCE i) { return UnregisterClassA(n, i); }
 inline BOOL GetClassInfo(HINSTANCE i, LPCSTR n, WNDCLASSA* wc) { return GetClassInfoA(i, n, wc); }
-inline int GetClassName(HWND h, LPSTR b, int n) { return GetClassNameA(h, b, n); }
-inline DWORD GetClassLong(HWND h, int i) { return GetClassLongA(h, i); }
 inline HWND CreateWindowEx(DWORD ex, LPCSTR c, LPCSTR n, DWORD s, int x, int y, int w, int h,
                            HWND p, HMENU m, HINSTANCE i, LPVOID a) {
   return CreateWindowExA(ex, c, n, s, x, y, w, h, p, m, i, a);
@@ -505,35 +502,21 @@ inline LONG GetWindowLong(HWND h, int i) { return GetWindowLongA(h, i); }
 inline LONG SetWindowLong(HWND h, int i, LONG v) { return SetWindowLongA(h, i, v); }
 inline LONG_PTR GetWindowLongPtr(HWND h, int i) { return GetWindowLongPtrA(h, i); }
 inline LONG_PTR SetWindowLongPtr(HWND h, int i, LONG_PTR v) { return SetWindowLongPtrA(h, i, v); }
-inline int GetWindowText(HWND h, LPSTR b, int n) { return GetWindowTextA(h, b, n); }
-inline int GetWindowTextLength(HWND h) { return GetWindowTextLengthA(h); }
-inline BOOL SetWindowText(HWND h, LPCSTR t) { return SetWindowTextA(h, t); }
-inline BOOL SetProp(HWND h, LPCSTR n, HANDLE d) { return SetPropA(h, n, d); }
-inline HANDLE GetProp(HWND h, LPCSTR n) { return GetPropA(h, n); }
-inline HANDLE RemoveProp(HWND h, LPCSTR n) { return RemovePropA(h, n); }
 inline LRESULT DefWindowProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
 inline LRESULT CallWindowProc(WNDPROC p, HWND h, UINT m, WPARAM w, LPARAM l) {
   return CallWindowProcA(p, h, m, w, l);
 }
 inline LRESULT SendMessage(HWND h, UINT m, WPARAM w, LPARAM l) { return SendMessageA(h, m, w, l); }
 inline BOOL PostMessage(HWND h, UINT m, WPARAM w, LPARAM l) { return PostMessageA(h, m, w, l); }
-inline BOOL PostThreadMessage(DWORD t, UINT m, WPARAM w, LPARAM l) {
-  return PostThreadMessageA(t, m, w, l);
-}
 inline BOOL PeekMessage(LPMSG m, HWND h, UINT a, UINT b, UINT r) { return PeekMessageA(m, h, a, b, r); }
 inline BOOL GetMessage(LPMSG m, HWND h, UINT a, UINT b) { return GetMessageA(m, h, a, b); }
 inline LRESULT DispatchMessage(const MSG* m) { return DispatchMessageA(m); }
 inline UINT RegisterWindowMessage(LPCSTR n) { return RegisterWindowMessageA(n); }
 inline HWND FindWindow(LPCSTR c, LPCSTR n) { return FindWindowA(c, n); }
-inline HCURSOR LoadCursor(HINSTANCE i, LPCSTR n) { return LoadCursorA(i, n); }
 inline HICON LoadIcon(HINSTANCE i, LPCSTR n) { return LoadIconA(i, n); }
-inline UINT MapVirtualKey(UINT c, UINT t) { return MapVirtualKeyA(c, t); }
 inline BOOL AppendMenu(HMENU m, UINT f, UINT_PTR id, LPCSTR t) { return AppendMenuA(m, f, id, t); }
 inline BOOL InsertMenu(HMENU m, UINT p, UINT f, UINT_PTR id, LPCSTR t) {
   return InsertMenuA(m, p, f, id, t);
-}
-inline int GetMenuString(HMENU m, UINT id, LPSTR b, int n, UINT f) {
-  return GetMenuStringA(m, id, b, n, f);
 }
 inline BOOL SystemParametersInfo(UINT a, UINT u, LPVOID p, UINT w) {
   return SystemParametersInfoA(a, u, p, w);
