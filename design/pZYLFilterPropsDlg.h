@@ -14,8 +14,7 @@ class TZYLFilterPropsDlg : public TZYLObjectEditorForm {
   ZYL_CLASS(TZYLFilterPropsDlg, TZYLObjectEditorForm)
   explicit TZYLFilterPropsDlg(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-  // The rows the grid starts with, and the rows it gains for every pair read.
-  static constexpr int StartRows = 100;
+  // The rows the grid gains for every pair read (its form file starts it with 100).
   static constexpr int RowsPerPair = 10;
 
   // Edits Filter in the form; true exactly on OK, which stores the rebuilt filter in Filter.
