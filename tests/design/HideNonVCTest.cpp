@@ -195,12 +195,10 @@ TEST_F(HideNonVC, TheIconRoutinesMoveOnlyTheComponentsIconWindow) {
   EXPECT_EQ(Icon(hider_), IconAt(Place(130, 20)));
   // With captions shown both routines refuse and the icon stays.
   vcl::TFormDesigner::SetShowComponentCaptions(true);
-  const std::string refused = testsupport::ErrorOf<vcl::Exception>([&] {
-    ZYLRemoveContainer(form_, timer1_);
-  });
-  const std::string refusedShow = testsupport::ErrorOf<vcl::Exception>([&] {
-    ZYLShowContainer(form_, timer1_);
-  });
+  const std::string refused =
+      testsupport::ErrorOf<vcl::Exception>([&] { ZYLRemoveContainer(form_, timer1_); });
+  const std::string refusedShow =
+      testsupport::ErrorOf<vcl::Exception>([&] { ZYLShowContainer(form_, timer1_); });
   vcl::TFormDesigner::SetShowComponentCaptions(false);
   const std::string text =
       "TZYLHideNonVC: Display of component caption in designmode is activated.\r"

@@ -107,6 +107,9 @@ TEST_F(WaveListEditor, SetWavesGivesTheWorkingListACopyOfTheGivenList) {
   f->SetWaves(&other);
   EXPECT_EQ(designtest::ItemNames(work), std::vector<std::string>{"only"});
   EXPECT_FALSE(work->DefaultCompressed());
+  // No list is refused and the working list keeps what it holds.
+  EXPECT_THROW(f->SetWaves(nullptr), vcl::EConvertError);
+  EXPECT_EQ(designtest::ItemNames(work), std::vector<std::string>{"only"});
 }
 
 TEST_F(WaveListEditor, EachLineShowsIndexSizeIdentCompressedFlagAndDescription) {

@@ -331,7 +331,7 @@ TEST_F(EditUndoTest, GetSelTextBufAnswersTheSelectionsLengthCutToTheBuffer) {
     win::LPARAM To;
     int BufSize;
     int Result;
-  } const cases[] = {{6, 11, 16, 5}, {6, 11, 6, 5}, {6, 11, 5, 5}, {6, 11, 3, 3},
+  } const cases[] = {{6, 11, 16, 5}, {6, 11, 6, 5}, {6, 11, 5, 5},  {6, 11, 3, 3},
                      {0, 11, 4, 4},  {6, 11, 0, 0}, {6, 11, -1, 0}, {4, 4, 16, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.From) + "-" + std::to_string(c.To) + " in " +

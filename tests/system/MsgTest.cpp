@@ -302,7 +302,8 @@ TEST_F(MessageBox, TheFormatAndPositionRoutinesGoToTheBoxOrTheFramework) {
   ASSERT_EQ(seen_.size(), 3u);
   testsupport::ExpectCases({{seen_[0].Text, "3 files in Temp"},
                             {seen_[1].Text, "Save?"},
-                            {seen_[1].Buttons.at(0) + "," + seen_[1].Buttons.at(1), "Yes,No"}});
+                            {seen_[1].Buttons.at(0) + "," + seen_[1].Buttons.at(1), "Yes,No"},
+                            {seen_[1].Default, "Yes"}});
   ASSERT_EQ(places.size(), 3u);
   EXPECT_EQ(places[1], places[2]);
   // Without a box the framework's dialogs show and answer.

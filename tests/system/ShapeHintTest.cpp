@@ -540,9 +540,9 @@ TEST_F(ShapeHintTest, ShowControlHintShowsNothingForAHiddenOrParentlessControlOr
   vcl::TPanel orphan(nullptr);
   orphan.SetHint("Orphan hint");
   panel->SetVisible(false);
-  for (vcl::TControl* control : {static_cast<vcl::TControl*>(nullptr),
-                                 static_cast<vcl::TControl*>(&orphan),
-                                 static_cast<vcl::TControl*>(panel)}) {
+  for (vcl::TControl* control :
+       {static_cast<vcl::TControl*>(nullptr), static_cast<vcl::TControl*>(&orphan),
+        static_cast<vcl::TControl*>(panel)}) {
     const TBalloonSeen seen = LookAtBalloon(s, [&] { s.ShowControlHint("x", control, 250); });
     EXPECT_FALSE(seen.Shown) << (control ? control->Hint() : "none");
     EXPECT_TRUE(seen.Text.empty());
