@@ -46,8 +46,6 @@ class TZYLCustomHint : public TZYLCustomComponent {
   void Loaded() override;
 
  protected:
-  // Stores Enabled without touching the application's hint machinery.
-  void StoreEnabled(bool Value) { FEnabled = Value; }
   // Enabling for a kind of hint component of which one at a time is the application's
   // current one, kept in Current: at run time an enabled component becomes current and a
   // disabled current one leaves the place empty; disabling another than the current one only
@@ -56,7 +54,7 @@ class TZYLCustomHint : public TZYLCustomComponent {
   void SetEnabledAsCurrent(bool Value, T*& Current) {
     const bool designing = ComponentState().contains(vcl::csDesigning);
     if (!Value && Current && Current != this && !designing) {
-      StoreEnabled(false);
+      FEnabled = false;
       return;
     }
     TZYLCustomHint::SetEnabled(Value);

@@ -169,6 +169,59 @@ TEST_F(HideNonVC, WithCaptionsShownHidingIsRefusedAndChangesNothing) {
   EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));
 }
 
+TEST_F(HideNonVC, TheIconRoutinesMoveOnlyTheComponentsIconWindow) {
+  std::vector<TComponent*> others{timer1_, timer2_, menu_, hider_};
+  for (TComponent* c : {static_cast<TComponent*>(timer1_), static_cast<TComponent*>(timer2_),
+                        static_cast<TComponent*>(menu_)}) {
+    SCOPED_TRACE(c->Name());
+    const int32_t place = c->DesignInfo();
+    ZYLRemoveContainer(form_, c);
+    EXPECT_EQ(Icon(c), (TRect{-40, 0, -12, 28}));
+    EXPECT_EQ(c->DesignInfo(), place);  // the mark is the caller's business
+    for (TComponent* o : others) {
+      if (o == c) continue;
+      EXPECT_EQ(Icon(o), IconAt(o->DesignInfo())) << o->Name();
+    }
+    // Shown again at the place its DesignInfo holds now.
+    c->SetDesignInfo(Place(70, 40));
+    ZYLShowContainer(form_, c);
+    EXPECT_EQ(Icon(c), IconAt(Place(70, 40)));
+    c->SetDesignInfo(place);
+    ZYLShowContainer(form_, c);
+    EXPECT_EQ(Icon(c), IconAt(place));
+  }
+  // The hider's own icon never moves.
+  ZYLRemoveContainer(form_, hider_);
+  EXPECT_EQ(Icon(hider_), IconAt(Place(130, 20)));
+  // With captions shown both routines refuse and the icon stays.
+  vcl::TFormDesigner::SetShowComponentCaptions(true);
+  const std::string refused =
+      testsupport::ErrorOf<vcl::Exception>([&] { ZYLRemoveContainer(form_, timer1_); });
+  const std::string refusedShow =
+      testsupport::ErrorOf<vcl::Exception>([&] { ZYLShowContainer(form_, timer1_); });
+  vcl::TFormDesigner::SetShowComponentCaptions(false);
+  const std::string text =
+      "TZYLHideNonVC: Display of component caption in designmode is activated.\r"
+      "Please disable this option or remove TZYLHideNonVC component.";
+  EXPECT_EQ(refused, text);
+  EXPECT_EQ(refusedShow, text);
+  EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));
+}
+
+TEST_F(HideNonVC, WithoutIconWindowsTheIconRoutinesDoNothing) {
+  // A form nobody designs has no icon windows, and a component of another form has none here.
+  vcl::TForm plain(nullptr);
+  auto* timer = new vcl::TTimer(&plain);
+  timer->SetDesignInfo(Place(5, 6));
+  ZYLRemoveContainer(&plain, timer);
+  ZYLShowContainer(&plain, timer);
+  EXPECT_EQ(timer->DesignInfo(), Place(5, 6));
+  ZYLRemoveContainer(form_, timer);
+  for (TComponent* c : {static_cast<TComponent*>(timer1_), static_cast<TComponent*>(timer2_),
+                        static_cast<TComponent*>(menu_), static_cast<TComponent*>(hider_)})
+    EXPECT_EQ(Icon(c), IconAt(c->DesignInfo())) << c->Name();
+}
+
 TEST_F(HideNonVC, RemovingTheHiderShowsEveryHiddenIconAtItsPlace) {
   timer1_->SetTag(11);
   hider_->HideComponent(timer1_);
@@ -289,6 +342,29 @@ TEST_F(HideNonVC, TheWindowFollowsTheDesignersSelectionNamesAndNewComponents) {
   form_->SetName("Main");
   designer_->Modified();
   EXPECT_EQ(w->Caption(), "Main.ZYLHideNonVC1");
+}
+
+TEST_F(HideNonVC, SelectOneLeavesExactlyThatItemSelected) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  const auto selected = [&] {
+    std::vector<std::string> items;
+    for (int i = 0; i < w->cbList->Items()->Count(); ++i)
+      if (w->cbList->Selected(i)) items.push_back(w->cbList->Items()->Strings(i));
+    return items;
+  };
+  w->SelectAll();
+  ASSERT_EQ(w->cbList->SelCount(), 4);
+  w->SelectOne(2);
+  EXPECT_EQ(selected(), std::vector<std::string>{"Timer2 [TTimer]"});
+  w->SelectOne(0);
+  EXPECT_EQ(selected(), std::vector<std::string>{"PopupMenu1 [TPopupMenu]"});
+  // An index that names no item leaves nothing selected.
+  for (int index : {-1, 4}) {
+    w->SelectAll();
+    w->SelectOne(index);
+    EXPECT_TRUE(selected().empty()) << index;
+  }
 }
 
 TEST_F(HideNonVC, DeletingThroughTheWindowAndTheDesigner) {

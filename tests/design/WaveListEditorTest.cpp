@@ -80,6 +80,38 @@ TEST_F(WaveListEditor, OKAssignsTheWorkingListOnce) {
   EXPECT_TRUE(Run([](TZYLWaveListEditorDlg* f) { f->Quit1->Click(); }, TEnding::Unanswered));
 }
 
+TEST_F(WaveListEditor, SetWavesGivesTheWorkingListACopyOfTheGivenList) {
+  Fill(3);
+  list_.SetDefaultCompressed(true);
+  auto f = ZYLCreateEditorForm<TZYLWaveListEditorDlg>(nullptr);
+  f->SetWaves(&list_);
+  f->SetLabels(-1);
+  TZYLWaveList* work = f->WaveList();
+  ASSERT_NE(work, &list_);
+  EXPECT_EQ(designtest::ItemNames(work), (std::vector<std::string>{"0", "1", "2"}));
+  EXPECT_TRUE(work->DefaultCompressed());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(work->GetArrayItem(i)->Ident, 100 + i) << i;
+    EXPECT_EQ(work->GetArrayItem(i)->Wave()->GetSize(), WaveSize(10 + i)) << i;
+  }
+  EXPECT_EQ(designtest::BoxLines(f->lb).size(), 3u);
+  // The working list is a copy: editing it leaves the given list alone.
+  work->GetArrayItem(1)->Description = "changed";
+  work->GetArrayItem(1)->Wave()->SetData(testsupport::MakeWave(1, 8000, 8, 99));
+  work->Delete(0);
+  EXPECT_EQ(designtest::ItemNames(&list_), (std::vector<std::string>{"0", "1", "2"}));
+  EXPECT_EQ(list_.GetArrayItem(1)->Wave()->GetSize(), WaveSize(11));
+  // A second list replaces what the working list held.
+  TZYLWaveList other(nullptr);
+  other.GetArrayItem(other.Add())->Description = "only";
+  f->SetWaves(&other);
+  EXPECT_EQ(designtest::ItemNames(work), std::vector<std::string>{"only"});
+  EXPECT_FALSE(work->DefaultCompressed());
+  // No list is refused and the working list keeps what it holds.
+  EXPECT_THROW(f->SetWaves(nullptr), vcl::EConvertError);
+  EXPECT_EQ(designtest::ItemNames(work), std::vector<std::string>{"only"});
+}
+
 TEST_F(WaveListEditor, EachLineShowsIndexSizeIdentCompressedFlagAndDescription) {
   AddWave("first", 0);
   AddWave("Click", 40, 7, true);

@@ -293,6 +293,14 @@ TEST_F(LabelTest, FontSmoothingSetsTheFontQuality) {
   EXPECT_EQ(quality(), win::DEFAULT_QUALITY);
 }
 
+TEST_F(LabelTest, SystemFontSmoothingStateReadsTheSystemsSetting) {
+  for (bool on : {false, true, false}) {
+    ASSERT_TRUE(win::SystemParametersInfoA(win::SPI_SETFONTSMOOTHING, on ? 1 : 0, nullptr, 0));
+    EXPECT_EQ(TZYLBaseLabel::SystemFontSmoothingState(), on);
+    EXPECT_EQ(TZYLLabel::SystemFontSmoothingState(), on);  // a class method of every label
+  }
+}
+
 // ---- Empty labels and options ----
 
 TEST_F(LabelTest, AnEmptyTransparentLabelPaintsNothingButItsBevel) {

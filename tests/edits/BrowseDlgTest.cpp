@@ -109,6 +109,27 @@ TEST_F(BrowseDlg, SettersReachTheOpenDialog) {
   EXPECT_EQ(dlg_->SelectedFolder(), dir_.File("alpha/beta"));
 }
 
+TEST_F(BrowseDlg, EnableOKButtonSwitchesTheOpenDialogsOK) {
+  dlg_->SetOptions({doShowPath});  // OK starts disabled
+  dlg_->SetPath(dir_.File("alpha"));
+  dlg_->EnableOKButton(true);  // closed: there is no button to switch
+  TDialogScript script;
+  std::vector<bool> seen;
+  script.Do([&](vcl::TCustomForm* form) {
+    auto* ok = dynamic_cast<vcl::TControl*>(vcl::testkit::DialogControl(form, "OK"));
+    ASSERT_NE(ok, nullptr);
+    seen.push_back(ok->Enabled());
+    for (bool value : {true, false, true}) {
+      dlg_->EnableOKButton(value);
+      seen.push_back(ok->Enabled());
+    }
+    vcl::testkit::ClickControl(ok);
+  });
+  ASSERT_TRUE(dlg_->Execute());
+  EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(dlg_->SelectedFolder(), dir_.File("alpha"));
+}
+
 TEST_F(BrowseDlg, TypedNamesAreValidatedByTheApplication) {
   dlg_->SetOptions({doReturnFileSysDirs, doAllowEdit, doEnableOK});
   dlg_->SetOnValidate(TZYLBrowseDlgEditValidateEvent(&listener_, &TListener::Validate));

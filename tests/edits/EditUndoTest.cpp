@@ -4,6 +4,8 @@
 // messages answered from the edit's own text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "edits/ZYLEditAutoComplete.h"
@@ -320,6 +322,39 @@ TEST_F(EditUndoTest, ATextBufferReplacesTheSelectionAsOneUndoStep) {
   EXPECT_EQ(edit_->RawText(), "XYdef");
   edit_->Undo();
   EXPECT_EQ(edit_->RawText(), "aXYdef");
+}
+
+TEST_F(EditUndoTest, GetSelTextBufAnswersTheSelectionsLengthCutToTheBuffer) {
+  edit_->SetText("Hello world");
+  struct {
+    win::WPARAM From;
+    win::LPARAM To;
+    int BufSize;
+    int Result;
+  } const cases[] = {{6, 11, 16, 5}, {6, 11, 6, 5}, {6, 11, 5, 5},  {6, 11, 3, 3},
+                     {0, 11, 4, 4},  {6, 11, 0, 0}, {6, 11, -1, 0}, {4, 4, 16, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.From) + "-" + std::to_string(c.To) + " in " +
+                 std::to_string(c.BufSize));
+    edit_->Perform(win::EM_SETSEL, c.From, c.To);
+    const std::string selected = edit_->GetSelText();
+    // Guard bytes around the buffer show any write past its size.
+    std::string buffer(32, '#');
+    char* start = buffer.data() + 8;
+    EXPECT_EQ(edit_->GetSelTextBuf(start, c.BufSize), c.Result);
+    const size_t size = static_cast<size_t>(std::max(c.BufSize, 0));
+    EXPECT_EQ(buffer.substr(0, 8), std::string(8, '#'));
+    EXPECT_EQ(buffer.substr(8 + size), std::string(24 - size, '#'));
+    if (size == 0) continue;
+    // What was written is the start of the selection, ended by a zero inside the buffer.
+    const std::string written(start, strnlen(start, size));
+    EXPECT_LT(written.size(), size);
+    EXPECT_EQ(selected.compare(0, written.size(), written), 0) << written;
+  }
+  // Without a buffer only the length is answered.
+  edit_->Perform(win::EM_SETSEL, 6, 11);
+  EXPECT_EQ(edit_->GetSelTextBuf(nullptr, 16), 5);
+  EXPECT_EQ(edit_->RawText(), "Hello world");
 }
 
 TEST_F(EditUndoTest, TextMessagesAnswerFromTheEditsText) {

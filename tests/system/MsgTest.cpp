@@ -282,5 +282,45 @@ TEST_F(MessageBox, TheGlobalRoutinesUseTheLastBoxAndFallBackToTheFramework) {
   EXPECT_EQ(script_.Pending(), 0u);
 }
 
+TEST_F(MessageBox, TheFormatAndPositionRoutinesGoToTheBoxOrTheFramework) {
+  // Through the registered box: the arguments format the text; X and Y leave the box where
+  // its Position puts it.
+  std::vector<vcl::TPoint> places;
+  const auto place = [&] {
+    script_.Do([&](vcl::TCustomForm* form) { places.push_back({form->Left(), form->Top()}); });
+  };
+  place();
+  Answer("OK");
+  ZYLShowMessageFmt("%d files in %s", {vcl::TVarRec(3), vcl::TVarRec("Temp")});
+  place();
+  Answer("No");
+  EXPECT_EQ(ZYLMessageDlgPos("Save?", vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0, 5, 7),
+            vcl::mrNo);
+  place();
+  Answer("No");
+  ZYLMessageDlg("Save?", vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0);
+  ASSERT_EQ(seen_.size(), 3u);
+  testsupport::ExpectCases({{seen_[0].Text, "3 files in Temp"},
+                            {seen_[1].Text, "Save?"},
+                            {seen_[1].Buttons.at(0) + "," + seen_[1].Buttons.at(1), "Yes,No"},
+                            {seen_[1].Default, "Yes"}});
+  ASSERT_EQ(places.size(), 3u);
+  EXPECT_EQ(places[1], places[2]);
+  // Without a box the framework's dialogs show and answer.
+  delete box_;
+  box_ = nullptr;
+  script_.Press("OK");
+  ZYLShowMessageFmt("%d files in %s", {vcl::TVarRec(3), vcl::TVarRec("Temp")});
+  ASSERT_FALSE(script_.Shown().empty());
+  EXPECT_EQ(script_.Shown().back().Form, "MessageForm");
+  EXPECT_EQ(script_.Shown().back().Text, "3 files in Temp");
+  script_.Press("No");
+  EXPECT_EQ(ZYLMessageDlgPos("Save?", vcl::mtConfirmation, {vcl::mbYes, vcl::mbNo}, 0, 5, 7),
+            vcl::mrNo);
+  EXPECT_EQ(script_.Shown().back().Form, "MessageForm");
+  EXPECT_EQ(script_.Shown().back().Text, "Save?");
+  EXPECT_EQ(script_.Pending(), 0u);
+}
+
 }  // namespace
 }  // namespace zyl

@@ -1,6 +1,7 @@
 // The balloon hints: settings, placement, shapes, the on-demand balloons and the message hint.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -477,6 +478,75 @@ TEST_F(ShapeHintTest, ShowHintShowsForItsTimeOnlyWhileAShapeHintIsEnabled) {
   EXPECT_LT(win::CurrentClock().Milliseconds() - t1, 400u);
   EXPECT_TRUE(visible);
   EXPECT_EQ(s.ComponentCount(), 0);  // freed after the wait
+}
+
+// What a balloon of a TZYLShapeHint showed half-way through its wait.
+struct TBalloonSeen {
+  bool Shown = false;
+  std::string Text;
+  win::RECT Rect{};
+};
+
+// Runs `show` (a call that waits while its balloon is up) and looks at the balloon of `hint`
+// 100 ms into it; a call that shows nothing returns before the look.
+TBalloonSeen LookAtBalloon(TZYLShapeHint& hint, const std::function<void()>& show) {
+  static TZYLShapeHint* lookAt;
+  static TBalloonSeen seen;
+  lookAt = &hint;
+  seen = TBalloonSeen{};
+  const win::UINT_PTR id =
+      win::SetTimer(nullptr, 0, 100, [](win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
+        win::KillTimer(nullptr, id);
+        if (lookAt->ComponentCount() != 1) return;
+        auto* w = static_cast<vcl::TWinControl*>(lookAt->Components(0));
+        seen.Shown = w->HandleAllocated() && win::IsWindowVisible(w->Handle());
+        seen.Text = w->Text();
+        win::GetWindowRect(w->Handle(), &seen.Rect);
+      });
+  show();
+  win::KillTimer(nullptr, id);
+  return seen;
+}
+
+TEST_F(ShapeHintTest, ShowControlHintAimsAtTheControlsCentreWithItsTextOrHint) {
+  vcl::TPanel* panel = PanelForm();
+  TZYLShapeHint s(nullptr);
+  s.SetEnabled(true);
+  // The centre: the top-left corner on the screen plus half the width and half the height.
+  const vcl::TPoint corner = panel->ClientToScreen({0, 0});
+  const vcl::TPoint centre{corner.X + 50, corner.Y + 30};
+  const TBalloonSeen atCentre =
+      LookAtBalloon(s, [&] { s.ShowHint("Given", centre.X, centre.Y, 250); });
+  ASSERT_TRUE(atCentre.Shown);
+  const struct {
+    std::string Text;
+    std::string Shown;
+  } cases[] = {{"Given", "Given"}, {"", "Panel hint"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Shown);
+    const TBalloonSeen seen = LookAtBalloon(s, [&] { s.ShowControlHint(c.Text, panel, 250); });
+    EXPECT_TRUE(seen.Shown);
+    EXPECT_EQ(seen.Text, c.Shown);
+    EXPECT_EQ(seen.Rect.Left, atCentre.Rect.Left);
+    EXPECT_EQ(seen.Rect.Bottom, atCentre.Rect.Bottom);
+    EXPECT_EQ(s.ComponentCount(), 0);  // freed after the wait
+  }
+}
+
+TEST_F(ShapeHintTest, ShowControlHintShowsNothingForAHiddenOrParentlessControlOrNone) {
+  vcl::TPanel* panel = PanelForm();
+  TZYLShapeHint s(nullptr);
+  s.SetEnabled(true);
+  vcl::TPanel orphan(nullptr);
+  orphan.SetHint("Orphan hint");
+  panel->SetVisible(false);
+  for (vcl::TControl* control :
+       {static_cast<vcl::TControl*>(nullptr), static_cast<vcl::TControl*>(&orphan),
+        static_cast<vcl::TControl*>(panel)}) {
+    const TBalloonSeen seen = LookAtBalloon(s, [&] { s.ShowControlHint("x", control, 250); });
+    EXPECT_FALSE(seen.Shown) << (control ? control->Hint() : "none");
+    EXPECT_TRUE(seen.Text.empty());
+  }
 }
 
 // How the form that owns a waiting TZYLShapeHint goes away in the middle of the wait.
