@@ -189,17 +189,12 @@ struct TWMSize : TMessage {
   int Width() const { return LParamLo(); }
   int Height() const { return LParamHi(); }
 };
-struct TWMMove : TMessage {
-  int XPos() const { return win::GET_X_LPARAM(LParam); }
-  int YPos() const { return win::GET_Y_LPARAM(LParam); }
-};
 struct TWMWindowPosMsg : TMessage {};
 struct TWMSetFocus : TMessage {};
 using TWMKillFocus = TWMSetFocus;
 struct TWMActivate : TMessage {
   uint16_t Active() const { return WParamLo(); }
 };
-struct TWMTimer : TMessage {};
 struct TWMCommand : TMessage {
   uint16_t NotifyCode() const { return WParamHi(); }
   win::HWND Ctl() const { return reinterpret_cast<win::HWND>(LParam); }
@@ -223,10 +218,6 @@ using TCMControlListChange = TCMControlChange;
 // CM_FOCUSCHANGED: the newly focused control in LParam.
 struct TCMFocusChanged : TMessage {
   TWinControl* Sender() const { return reinterpret_cast<TWinControl*>(LParam); }
-};
-// CM_CANCELMODE: the control that asks others to cancel their modes, in LParam.
-struct TCMCancelMode : TMessage {
-  TControl* Sender() const { return reinterpret_cast<TControl*>(LParam); }
 };
 struct THintInfo;
 // CM_HINTSHOW: the hint information in LParam; a non-zero Result suppresses the hint.
