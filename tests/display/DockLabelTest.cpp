@@ -141,6 +141,36 @@ TEST_F(DockLabelTest, MovingTheLabelMovesTheControlWhenItReflects) {
   EXPECT_EQ(l->BoundsRect(), At(30, 20, 40, 15));
 }
 
+struct TToLabelCase {
+  TZYLDockPosition Position;
+  bool AdjustDockedSize;
+  vcl::TRect Control;  // beside the label at (150, 60, 40 x 15), Margin 4
+};
+
+class DockLabelToLabel : public DockLabelTest,
+                         public ::testing::WithParamInterface<TToLabelCase> {};
+
+TEST_P(DockLabelToLabel, AdjustToLabelPutsTheControlOnTheOtherSideOfTheLabel) {
+  const TToLabelCase c = GetParam();
+  TZYLDockLabel* l = Dock(c.Position);
+  l->SetBoolean(TZYLCustomDockLabel::bpAdjustDockedSize, c.AdjustDockedSize);
+  l->SetBounds(150, 60, 40, 15);  // not reflecting: the control stays where it is
+  ASSERT_EQ(ctl_->BoundsRect(), At(100, 80, 60, 30));
+  l->AdjustToLabel();
+  EXPECT_EQ(ctl_->BoundsRect(), c.Control);
+  EXPECT_EQ(l->BoundsRect(), At(150, 60, 40, 15));  // the label is not placed again
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, DockLabelToLabel,
+                         ::testing::Values(TToLabelCase{dpLeft, false, {194, 60, 254, 90}},
+                                           TToLabelCase{dpLeft, true, {194, 60, 254, 75}},
+                                           TToLabelCase{dpRight, false, {86, 60, 146, 90}},
+                                           TToLabelCase{dpRight, true, {86, 60, 146, 75}},
+                                           TToLabelCase{dpTop, false, {150, 79, 210, 109}},
+                                           TToLabelCase{dpTop, true, {150, 79, 190, 109}},
+                                           TToLabelCase{dpBottom, false, {150, 26, 210, 56}},
+                                           TToLabelCase{dpBottom, true, {150, 26, 190, 56}}));
+
 TEST_F(DockLabelTest, ARecreatedWindowKeepsItsLabelAndAFreedControlLetsGo) {
   TZYLDockLabel* l = Dock(dpLeft);
   host_.Show();

@@ -134,6 +134,22 @@ TEST_F(TrackBarTest, MovingAnEndPastThePositionMovesIt) {
   EXPECT_EQ(rec_.Log, (TLog{"scBottom 6", "chg", "scTop -4", "chg", "scTop -1", "chg"}));
 }
 
+TEST_F(TrackBarTest, GetPositionAnswersThePositionReached) {
+  TZYLTrackBar* b = Make();
+  TZYLCustomTrackBar* bar = b;
+  EXPECT_EQ(bar->GetPosition(), 0);
+  // Each value asked for and the position it gives within MinValue 0 .. MaxValue 10.
+  const std::pair<int, int> steps[] = {{7, 7}, {40, 10}, {-3, 0}, {10, 10}};
+  for (const auto& [asked, reached] : steps) {
+    b->SetPosition(asked);
+    EXPECT_EQ(bar->GetPosition(), reached) << asked;
+    EXPECT_EQ(bar->GetPosition(), b->Position());
+  }
+  // The user's step: Left from 10 goes one LineSize down.
+  Key(b, win::VK_LEFT);
+  EXPECT_EQ(bar->GetPosition(), 9);
+}
+
 struct TRefusal {
   const char* Name;
   int Index;

@@ -1,10 +1,12 @@
 // The font size combo box: the sizes of scalable and raster fonts, a font without sizes, the
 // checked and nearest sizes, keys refused while no font is named or the editor is off, a typed
-// text that is no number when the focus leaves, the link that follows a font combo box, and Enter
-// and Escape in the combo and the list box reaching the form's buttons.
+// text that is no number when the focus leaves, the link that follows a font combo or list box
+// and moves from one to the other, and Enter and Escape in the combo and the list box reaching
+// the form's buttons.
 #include <gtest/gtest.h>
 
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
 #include "platform/controls/StdCtrls.h"
@@ -150,6 +152,37 @@ TEST_F(FontSizeComboTest, FollowsTheLinkedFontCombo) {
   // The font combo going away ends the link.
   delete fonts;
   EXPECT_EQ(sizes->FontCombo(), nullptr);
+}
+
+TEST_F(FontSizeComboTest, SetFontControlMovesTheLinkFromOneFontControlToTheNext) {
+  auto* fonts = Place<zyl::TZYLFontComboBox>(host_, "Fonts", 10, 60, 200);
+  auto* list = new zyl::TZYLFontListBox(host_.Form());
+  list->SetBounds(220, 60, 150, 100);
+  list->SetParent(host_.Form());
+  TZYLFontSizeComboBox* sizes = Sizes("");
+  // Linking reads nothing yet: the size box follows the control's next choice.
+  sizes->SetFontControl(fonts);
+  EXPECT_EQ(sizes->FontCombo(), fonts);
+  EXPECT_EQ(sizes->FontList(), nullptr);
+  EXPECT_EQ(sizes->FontName(), "");
+  fonts->SetSelectedFont("Arial");
+  EXPECT_EQ(sizes->FontName(), "Arial");
+  // The list box takes over; the combo box's choices no longer reach the size box.
+  sizes->SetFontControl(list);
+  EXPECT_EQ(sizes->FontCombo(), nullptr);
+  EXPECT_EQ(sizes->FontList(), list);
+  fonts->SetSelectedFont("System");
+  EXPECT_EQ(sizes->FontName(), "Arial");
+  list->SetSelectedFont("MS Sans Serif");
+  EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
+  EXPECT_EQ(Texts(sizes), (std::vector<std::string>{"8", "10", "12"}));
+  // None: the size box follows nothing, and the list may go without touching it.
+  sizes->SetFontControl(nullptr);
+  EXPECT_EQ(sizes->FontList(), nullptr);
+  list->SetSelectedFont("Arial");
+  EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
+  delete list;
+  EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
 }
 
 }  // namespace

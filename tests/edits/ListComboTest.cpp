@@ -1,7 +1,8 @@
 // The list combo box driven as a user drives it: the list opened by its button, F4 and Down,
 // accepted by Enter or a click on an item, cancelled by Escape, focus loss and clicks elsewhere;
-// stepping through the items with Up and the wheel while closed; the list-only style; and the
-// history edit, which is a list combo under its own name.
+// stepping through the items with Up and the wheel while closed; the list-only style; the
+// history edit, which is a list combo under its own name; and a drop-down edit whose control is
+// made on its first drop-down.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "buttons/ZYLSpecialButtons.h"
 #include "edits/ZYLHistoryEdit.h"
 #include "edits/ZYLListComboBox.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/DialogScript.h"
@@ -269,6 +271,47 @@ TEST_F(ListComboTest, NoneSelectedUntilAnItemIsChosen) {
   EXPECT_EQ(combo_->GetSelectedText(), "banana");
   combo_->SetItemIndex(-1);
   EXPECT_TRUE(combo_->NoneSelected());
+}
+
+// A drop-down edit whose control, a panel, is made on the first drop-down.
+class TPanelCombo : public TZYLCustomExtCombo {
+ public:
+  using TZYLCustomExtCombo::TZYLCustomExtCombo;
+  int Made = 0;
+
+ protected:
+  void CreateControl() override {
+    ++Made;
+    auto* panel = new vcl::TPanel(this);
+    panel->SetBounds(0, 0, 150, 60);
+    SetControl(panel);
+  }
+};
+
+TEST_F(ListComboTest, GetControlAnswersTheControlThatDropsDown) {
+  // The list combo's control is its list, made with it.
+  EXPECT_EQ(static_cast<TZYLCustomExtCombo*>(combo_)->GetControl(), combo_->GetListBox());
+  // A control made on the first drop-down: none before, then that one for good.
+  auto* panels = new TPanelCombo(host_.Form());
+  panels->SetBounds(10, 60, 120, 21);
+  panels->SetParent(host_.Form());
+  THost::Idle();
+  EXPECT_EQ(panels->GetControl(), nullptr);
+  panels->Open();
+  vcl::TWinControl* made = panels->GetControl();
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(made->Handle()));
+  win::RECT r;
+  win::GetWindowRect(made->Handle(), &r);
+  const win::POINT under = THost::At(panels, 0, panels->Height() - 2);
+  EXPECT_EQ(r.Left, under.X);
+  EXPECT_EQ(r.Top, under.Y);
+  panels->Close(false);
+  EXPECT_FALSE(win::IsWindowVisible(made->Handle()));
+  panels->DoDropDownClick();  // only clears the just-closed mark
+  panels->Open();
+  EXPECT_EQ(panels->GetControl(), made);
+  EXPECT_EQ(panels->Made, 1);
 }
 
 }  // namespace

@@ -230,6 +230,40 @@ TEST_F(WndProcComponentTest, DesigningHooksOnlyWithDesignEnabled) {
   EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), 42);
 }
 
+namespace {
+
+struct TDesignCase {
+  const char* Name;
+  bool Designing;
+  bool DesignEnabled;
+  bool Hooked;  // after Loaded
+};
+
+class WndProcDesignEnabled : public WndProcComponentTest,
+                             public ::testing::WithParamInterface<TDesignCase> {};
+
+}  // namespace
+
+TEST_P(WndProcDesignEnabled, LoadedHooksUnlessDesigningWithoutDesignEnabled) {
+  const TDesignCase& c = GetParam();
+  vcl::TForm* f = MakeForm();
+  auto* h = new TProbeHook(f);
+  EXPECT_FALSE(h->DesignEnabled());  // off from the start
+  h->SetDesigning(c.Designing);
+  h->SetDesignEnabled(c.DesignEnabled);
+  EXPECT_EQ(h->DesignEnabled(), c.DesignEnabled);
+  h->Loaded();
+  EXPECT_EQ(h->Hooked(), c.Hooked);
+  EXPECT_EQ(f->Perform(WM_PROBE, 0, 0), c.Hooked ? 42 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, WndProcDesignEnabled,
+                         ::testing::Values(TDesignCase{"Running", false, false, true},
+                                           TDesignCase{"RunningDesignEnabled", false, true, true},
+                                           TDesignCase{"Designing", true, false, false},
+                                           TDesignCase{"DesigningDesignEnabled", true, true, true}),
+                         [](const auto& i) { return std::string(i.param.Name); });
+
 TEST_F(WndProcComponentTest, FormKindFollowsFormStyle) {
   vcl::TForm* f = MakeForm();
   f->SetFormStyle(vcl::fsMDIForm);

@@ -301,6 +301,28 @@ TEST_F(Display, TheSingleFormIsFreedOnlyWhenTheDisplayMadeIt) {
   EXPECT_ANY_THROW(display_->ExecuteEnh(vcl::TButton::StaticClass()));
 }
 
+TEST_F(Display, SettingTheFormShowsItAsTheSingleForm) {
+  ShowHost();
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { display_->SetForm(nullptr); }),
+            SZYLFormNotInstanced);
+  EXPECT_EQ(display_->Form(), nullptr);
+  display_->SetForm(F(0));
+  wt::RunUntilIdle();
+  EXPECT_EQ(display_->Form(), F(0));
+  EXPECT_EQ(display_->FormName(), "HostedA");
+  EXPECT_TRUE(F(0)->Visible());
+  EXPECT_EQ(win::GetParent(F(0)->Handle()), display_->Handle());
+  EXPECT_EQ(F(0)->BoundsRect(), display_->BeveledRect());
+  EXPECT_TRUE(Shows(display_->BeveledRect(), vcl::clRed, "form_display_set_form"));
+  // Another form takes its place; the one handed in before is hidden, not freed.
+  display_->SetForm(F(1));
+  wt::RunUntilIdle();
+  EXPECT_EQ(display_->Form(), F(1));
+  EXPECT_EQ(display_->FormName(), "HostedB");
+  EXPECT_FALSE(F(0)->Visible());
+  EXPECT_TRUE(Shows(display_->BeveledRect(), vcl::clLime, "form_display_set_form_next"));
+}
+
 // The tab control.
 class TabHosting : public Hosting {
  protected:
