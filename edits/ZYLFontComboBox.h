@@ -24,8 +24,8 @@ using TZYLFontCBOptions = vcl::TSet<TZYLFontCBOption>;
 ZYL_ENUM(TZYLFontComboExampleAlign, eaComboBox, eaDropDownList)
 
 namespace fontsizes {
-// Points the font-change hook of a font combo or list box at Event (an empty one clears it).
-void Hook(vcl::TWinControl* FontControl, const vcl::TNotifyEvent& Event);
+// The font-change hook of a font combo or list box; null for any other control.
+vcl::TNotifyEvent* FontHook(vcl::TWinControl* FontControl);
 }  // namespace fontsizes
 
 // The font lists' shared pieces.
@@ -86,7 +86,7 @@ class TZYLFontComboBox : public TZYLCustomComboBox {
 
   // Fired by Change: the linked size control follows the choice.
   vcl::TNotifyEvent FOnFontChange;
-  friend void fontsizes::Hook(vcl::TWinControl*, const vcl::TNotifyEvent&);
+  friend vcl::TNotifyEvent* fontsizes::FontHook(vcl::TWinControl*);
 
  private:
   std::unique_ptr<vcl::TBitmap> FBitmap;

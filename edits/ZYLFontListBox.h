@@ -56,7 +56,7 @@ class TZYLFontListBox : public TZYLCustomDerivedImageListBox {
 
   // Fired by SetSelectedFont and DoSelect: the linked size control follows the choice.
   vcl::TNotifyEvent FOnFontChange;
-  friend void fontsizes::Hook(vcl::TWinControl*, const vcl::TNotifyEvent&);
+  friend vcl::TNotifyEvent* fontsizes::FontHook(vcl::TWinControl*);
 
  private:
   TZYLFontCBOptions FOptions{foScreenFonts, foDisplaySymbol};

@@ -129,9 +129,10 @@ bool KeyAccepted(char Key, bool Editor) {
   return Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || k < 32;
 }
 
-void Hook(TWinControl* FontControl, const TNotifyEvent& Event) {
-  if (auto* combo = dynamic_cast<TZYLFontComboBox*>(FontControl)) combo->FOnFontChange = Event;
-  if (auto* list = dynamic_cast<TZYLFontListBox*>(FontControl)) list->FOnFontChange = Event;
+TNotifyEvent* FontHook(TWinControl* FontControl) {
+  if (auto* combo = dynamic_cast<TZYLFontComboBox*>(FontControl)) return &combo->FOnFontChange;
+  if (auto* list = dynamic_cast<TZYLFontListBox*>(FontControl)) return &list->FOnFontChange;
+  return nullptr;
 }
 
 bool FilterKey(char& Key, bool Editor, bool HasFont) {
@@ -159,12 +160,14 @@ void TFontLink::SetList(TZYLFontListBox* Value) { Set(Value); }
 void TFontLink::Set(TWinControl* Value) {
   if (FControl == Value) return;
   if (FControl) {
-    Hook(FControl, TNotifyEvent());
+    // The font control has one hook: another size control that linked since keeps it.
+    TNotifyEvent* hook = FontHook(FControl);
+    if (hook && *hook == FOnFontChange) hook->Clear();
     FControl->RemoveFreeNotification(FClient);
   }
   FControl = Value;
   if (!Value) return;
-  Hook(Value, FOnFontChange);
+  if (TNotifyEvent* hook = FontHook(Value)) *hook = FOnFontChange;
   Value->FreeNotification(FClient);
 }
 

@@ -185,6 +185,27 @@ TEST_F(FontSizeComboTest, SetFontControlMovesTheLinkFromOneFontControlToTheNext)
   EXPECT_EQ(sizes->FontName(), "MS Sans Serif");
 }
 
+TEST_F(FontSizeComboTest, ASizeBoxLeavingAFontControlKeepsTheHookAnotherTookSince) {
+  auto* fonts = Place<zyl::TZYLFontComboBox>(host_, "Fonts", 10, 60, 200);
+  auto* first = Place<TZYLFontSizeComboBox>(host_, "First", 10, 10, 80);
+  auto* second = Place<TZYLFontSizeComboBox>(host_, "Second", 10, 100, 80);
+  first->SetFontControl(fonts);
+  // The font control has one hook: the second size box takes it.
+  second->SetFontControl(fonts);
+  fonts->SetSelectedFont("Arial");
+  EXPECT_EQ(second->FontName(), "Arial");
+  // The first one leaving, by a new link or by going, leaves the second one's hook alone.
+  first->SetFontControl(nullptr);
+  fonts->SetSelectedFont("System");
+  EXPECT_EQ(second->FontName(), "System");
+  first->SetFontControl(fonts);
+  second->SetFontControl(nullptr);
+  second->SetFontControl(fonts);
+  delete first;
+  fonts->SetSelectedFont("Arial");
+  EXPECT_EQ(second->FontName(), "Arial");
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
