@@ -186,7 +186,7 @@ void TFormDesigner::ActivateDesignWindow(TDesignWindow* Window) {
 
 void TFormDesigner::SyncIconWindows() {
   for (TComponent* c : inserted_)
-    if (root_ && c->Owner() == root_ && !IsVisual(c) && !c->HasParent() && !IconWindowOf(c))
+    if (root_ && c->Owner() == root_ && !IsVisual(c) && !c->HasParent() && !FindIconWindow(c))
       icons_.push_front(TIconWindow(c));
   inserted_.clear();
 }
@@ -203,10 +203,15 @@ TIconWindow* TFormDesigner::NextIconWindow(const TIconWindow* Window) {
   return nullptr;
 }
 
-TIconWindow* TFormDesigner::IconWindowOf(const TComponent* Component) {
+TIconWindow* TFormDesigner::FindIconWindow(const TComponent* Component) {
   for (TIconWindow& icon : icons_)
     if (icon.component_ == Component) return &icon;
   return nullptr;
+}
+
+TIconWindow* TFormDesigner::IconWindowOf(const TComponent* Component) {
+  SyncIconWindows();
+  return FindIconWindow(Component);
 }
 
 int TFormDesigner::IconWindowCount() {

@@ -106,7 +106,10 @@ class TFormDesigner final : public IFormDesigner {
 
  private:
   void Detach();
+  // Gives the components inserted since the last call their icon windows.
   void SyncIconWindows();
+  // The icon window of the component among those listed so far.
+  TIconWindow* FindIconWindow(const TComponent* Component);
   template <class F>
   void Broadcast(F notify);
 

@@ -225,6 +225,17 @@ TEST_F(FormDesignerTest, NonVisualComponentsGetIconWindowsNewestFirst) {
   EXPECT_EQ(designer_->IconWindowOf(t2), nullptr);
 }
 
+TEST_F(FormDesignerTest, AComponentJustAddedHasItsIconWindowAtOnce) {
+  auto* t1 = Add<TTimer>("Timer1");
+  t1->SetDesignInfo((12 << 16) | 34);
+  // Asked first, before any walk of the icon windows.
+  TIconWindow* icon = designer_->IconWindowOf(t1);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->Component(), t1);
+  EXPECT_EQ(icon->BoundsRect(), (TRect{34, 12, 62, 40}));
+  EXPECT_EQ(designer_->IconWindowCount(), 1);
+}
+
 TEST_F(FormDesignerTest, PlacingAnIconWindowLeavesDesignInfoAndMenuItemsHaveNoIcon) {
   auto* t1 = Add<TTimer>("Timer1");
   auto* item = Add<TMenuItem>("Item1");
