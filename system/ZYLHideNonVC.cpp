@@ -40,10 +40,10 @@ void MoveContainer(vcl::TCustomForm* Form, int Index, int X, int Y) {
 }
 
 int DesignLeft(const vcl::TComponent* c) {
-  return static_cast<uint16_t>(static_cast<uint32_t>(c->DesignInfo()) & 0xFFFF);
+  return static_cast<int16_t>(static_cast<uint32_t>(c->DesignInfo()) & 0xFFFF);
 }
 int DesignTop(const vcl::TComponent* c) {
-  return static_cast<uint16_t>(static_cast<uint32_t>(c->DesignInfo()) >> 16);
+  return static_cast<int16_t>(static_cast<uint32_t>(c->DesignInfo()) >> 16);
 }
 
 }  // namespace

@@ -208,6 +208,17 @@ TEST_F(HideNonVC, TheIconRoutinesMoveOnlyTheComponentsIconWindow) {
   EXPECT_EQ(Icon(timer1_), IconAt(Place(10, 20)));
 }
 
+TEST_F(HideNonVC, AnIconLeftOrAboveTheFormComesBackWhereTheDesignerKeptIt) {
+  // The designer keeps a place left of or above the form as 16-bit words: -5 is 0xFFFB.
+  const int32_t place = static_cast<int32_t>((0xFFF4u << 16) | 0xFFFBu);
+  timer1_->SetDesignInfo(place);
+  EXPECT_EQ(Icon(timer1_), (TRect{-5, -12, 23, 16}));
+  ZYLRemoveContainer(form_, timer1_);
+  EXPECT_EQ(Icon(timer1_), (TRect{-40, 0, -12, 28}));
+  ZYLShowContainer(form_, timer1_);
+  EXPECT_EQ(Icon(timer1_), (TRect{-5, -12, 23, 16}));
+}
+
 TEST_F(HideNonVC, WithoutIconWindowsTheIconRoutinesDoNothing) {
   // A form nobody designs has no icon windows, and a component of another form has none here.
   vcl::TForm plain(nullptr);
