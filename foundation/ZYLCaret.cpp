@@ -63,6 +63,23 @@ TZYLCaret::~TZYLCaret() {
   ZYLLinkImageList(FListWatch.get(), FListLink.get(), FImageList, nullptr);
 }
 
+void TZYLCaret::Assign(vcl::TPersistent* Source) {
+  auto* s = dynamic_cast<TZYLCaret*>(Source);
+  if (!s) {
+    inherited::Assign(Source);
+    return;
+  }
+  SetBlinkRate(s->FBlinkRate);
+  SetStyle(s->FStyle);
+  SetWord(wiWidth, s->FWidth);
+  SetWord(wiHeight, s->FHeight);
+  SetImageList(s->FImageList);
+  SetWord(wiImageIndex, s->FImageIndex);
+  SetWord(wiListIndex, s->FListIndex);
+  SetCaretBmpMode(s->FCaretBmpMode);
+  SetBitmap(s->FBitmap.get());
+}
+
 void TZYLCaret::SetBlinkRate(uint32_t Value) {
   if (FBlinkRate == Value) return;
   FBlinkRate = Value;

@@ -30,6 +30,9 @@ class TZYLCaret : public TZYLObject {
 
   explicit TZYLCaret(TZYLCustomControl* Owner);
   ~TZYLCaret() override;
+  // From another caret: its settings (blink rate, style, sizes, pictures and their list); the
+  // position and the shown state stay this caret's own.
+  void Assign(vcl::TPersistent* Source) override;
 
   TZYLCustomControl* Owner() const { return FOwner; }
 

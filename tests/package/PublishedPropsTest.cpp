@@ -366,4 +366,61 @@ TEST_F(PackageClasses, EveryPublishedValueChangedAtOnceSurvivesAFormStream) {
   EXPECT_GT(classes, 150);
 }
 
+// Every owned object a component publishes (a font, a bevel, a caret's settings ...), given to
+// another component of the class through its property, is copied into that component's own
+// object: every published value of it arrives, and each component keeps an object of its own.
+// A value the object's class leaves out of the copy is named with its rule.
+const std::map<std::string, std::string>& NotCopied() {
+  static const std::map<std::string, std::string> rules = {
+      {"TZYLScrollBarObject.Cursor", "a scroll bar's settings are copied without the cursor"},
+  };
+  return rules;
+}
+
+TEST_F(PackageClasses, EveryOwnedObjectSetThroughItsPropertyIsCopiedWhole) {
+  int checked = 0;
+  for (vcl::TClass cls : registered_) {
+    if (cls->FactoryKind() != vcl::fkComponent) continue;
+    std::vector<std::string> owned;
+    {
+      std::unique_ptr<vcl::TForm> probe(new TEventsHost(nullptr));
+      vcl::TComponent* c = cls->Create(probe.get());
+      for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+        vcl::TObject* sub = p->Kind() == vcl::tkClass ? vcl::GetObjectProp(c, p) : nullptr;
+        if (sub && p->IsWritable() && !dynamic_cast<vcl::TComponent*>(sub))
+          owned.push_back(p->Name);
+      }
+    }
+    for (const std::string& name : owned) {
+      SCOPED_TRACE(cls->ClassName() + "." + name);
+      std::unique_ptr<vcl::TForm> fromHost, toHost;
+      vcl::TComponent* from = NewOnHost(cls, fromHost);
+      std::unique_ptr<vcl::TForm> keep = std::move(fromHost);  // one instance per host
+      vcl::TComponent* to = nullptr;
+      if (testsupport::ErrorOf<vcl::Exception>([&] { to = NewOnHost(cls, toHost); }) !=
+          "<no error>")
+        continue;  // a class of one instance per application
+      vcl::TObject* source = vcl::GetObjectProp(from, name);
+      std::vector<const vcl::TPropInfo*> values;
+      for (const vcl::TPropInfo* q : vcl::GetPropList(source))
+        if (q->Kind() != vcl::tkClass && q->Kind() != vcl::tkMethod && q->IsWritable())
+          values.push_back(q);
+      for (const vcl::TPropInfo* q : values)
+        testsupport::ErrorOf<vcl::Exception>([&] { Change(keep.get(), source, q); });
+      const std::string error = testsupport::ErrorOf<vcl::Exception>(
+          [&] { vcl::SetObjectProp(to, vcl::FindPropInfo(to, name), source); });
+      EXPECT_EQ(error, "<no error>");
+      if (error != "<no error>") continue;
+      vcl::TObject* got = vcl::GetObjectProp(to, name);
+      ASSERT_NE(got, nullptr);
+      EXPECT_NE(got, source) << "the component keeps an object of its own";
+      for (const vcl::TPropInfo* q : values)
+        if (!NotCopied().count(source->ClassName() + "." + q->Name))
+          EXPECT_EQ(vcl::GetPropValue(got, q->Name), vcl::GetPropValue(source, q)) << q->Name;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 100);
+}
+
 }  // namespace
