@@ -12,6 +12,8 @@
 #include "display/ZYLGlyphLabel.h"
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/testkit/ControlsSession.h"
@@ -321,6 +323,41 @@ TEST_F(MessageBox, TheFormatAndPositionRoutinesGoToTheBoxOrTheFramework) {
   EXPECT_EQ(script_.Shown().back().Text, "Save?");
   EXPECT_EQ(script_.Pending(), 0u);
 }
+
+
+// A box read from an older form file: its ButtonStyle line is read (never written again) and
+// sets ButtonsStyle: nbsAutoDetect gives ubsWin40, an old name gives the style of its place in
+// the old names' table, any other name leaves the style as the file set it before.
+struct TOldStyleCase {
+  const char* Name;
+  const char* Lines;
+  TZYLUserButtonStyle Style;
+};
+
+class MessageBoxOldFile : public ::testing::TestWithParam<TOldStyleCase> {};
+
+TEST_P(MessageBoxOldFile, ButtonStyleIsReadAndNotWritten) {
+  ZYLMsgUnit.Init();
+  const std::string text =
+      std::string("object Box: TZYLMessageBoxDlg\n") + GetParam().Lines + "end\n";
+  TZYLMessageBoxDlg box(nullptr);
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &box);
+  EXPECT_EQ(box.ButtonsStyle(), GetParam().Style);
+  const std::string written = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(&box));
+  EXPECT_EQ(written.find("ButtonStyle "), std::string::npos) << written;
+  ZYLMsgUnit.FInit();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MessageBoxOldFile,
+    ::testing::Values(
+        TOldStyleCase{"AutoDetect", "  ButtonsStyle = ubsFlat\n  ButtonStyle = nbsAutoDetect\n",
+                      ubsWin40},
+        TOldStyleCase{"Win31", "  ButtonStyle = nbsWin31\n", ubsWin40},
+        TOldStyleCase{"Win40", "  ButtonStyle = nbsWin40\n", ubsVorlix},
+        TOldStyleCase{"Unknown", "  ButtonsStyle = ubsFlat\n  ButtonStyle = nbsOther\n", ubsFlat},
+        TOldStyleCase{"None", "  ButtonsStyle = ubsOffice\n", ubsOffice}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace zyl
