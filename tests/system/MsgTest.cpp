@@ -324,7 +324,6 @@ TEST_F(MessageBox, TheFormatAndPositionRoutinesGoToTheBoxOrTheFramework) {
   EXPECT_EQ(script_.Pending(), 0u);
 }
 
-
 // A box read from an older form file: its ButtonStyle line is read (never written again) and
 // sets ButtonsStyle: nbsAutoDetect gives ubsWin40, an old name gives the style of its place in
 // the old names' table, any other name leaves the style as the file set it before.
