@@ -358,5 +358,37 @@ INSTANTIATE_TEST_SUITE_P(
         TOldStyleCase{"None", "  ButtonsStyle = ubsOffice\n", ubsOffice}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Both of the box's image lists may be the global container's: each is written as an
+// "Internal" identifier and each comes back to its own property.
+TEST(MessageBoxGlobalLists, EachGlobalListComesBackToItsOwnProperty) {
+  vcl::testkit::TControlsSession session;
+  const bool had = ZYLContainer() != nullptr;
+  ZYLContainerInit();
+  ZYLMsgUnit.Init();
+  TZYLCustomImageList* bitmaps = ZYLContainer()->BitmapList();
+  TZYLCustomImageList* images = ZYLContainer()->ImageList();
+  struct {
+    TZYLCustomImageList* Back;
+    TZYLCustomImageList* Glyphs;
+  } const cases[] = {{bitmaps, images}, {images, bitmaps}, {nullptr, images}, {images, nullptr}};
+  for (const auto& c : cases) {
+    std::string bytes;
+    {
+      TZYLMessageBoxDlg box(nullptr);
+      box.SetImageList(c.Back);
+      box.SetCustomGlyphImageList(c.Glyphs);
+      bytes = vcl::WriteComponentToBytes(&box);
+    }
+    const std::string text = vcl::ObjectBinaryToTextString(bytes);
+    SCOPED_TRACE(text);
+    TZYLMessageBoxDlg back(nullptr);
+    vcl::ReadComponentFromBytes(bytes, &back);
+    EXPECT_EQ(back.ImageList(), c.Back);
+    EXPECT_EQ(back.CustomGlyphImageList(), c.Glyphs);
+  }
+  ZYLMsgUnit.FInit();
+  if (!had) ZYLContainerDone();
+}
+
 }  // namespace
 }  // namespace zyl
