@@ -366,6 +366,52 @@ TEST_F(PackageClasses, EveryPublishedValueChangedAtOnceSurvivesAFormStream) {
   EXPECT_GT(classes, 150);
 }
 
+// Every published reference to another component (an image list, a menu, an action, a focus
+// control ..., on the component or on an object it owns) is cleared when that component is
+// freed, and the component still shows and paints.
+TEST_F(PackageClasses, EveryReferenceIsClearedWhenItsComponentIsFreed) {
+  int checked = 0;
+  for (vcl::TClass cls : registered_) {
+    if (cls->FactoryKind() != vcl::fkComponent) continue;
+    std::vector<std::vector<std::string>> refs;
+    {
+      std::unique_ptr<vcl::TForm> probe(new TEventsHost(nullptr));
+      vcl::TComponent* c = cls->Create(probe.get());
+      for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+        if (p->Kind() != vcl::tkClass) continue;
+        vcl::TObject* sub = vcl::GetObjectProp(c, p);
+        if (sub && !dynamic_cast<vcl::TComponent*>(sub)) {
+          for (const vcl::TPropInfo* q : vcl::GetPropList(sub))
+            if (q->Kind() == vcl::tkClass && q->IsWritable()) refs.push_back({p->Name, q->Name});
+        } else if (p->IsWritable()) {
+          refs.push_back({p->Name});
+        }
+      }
+    }
+    for (const auto& path : refs) {
+      SCOPED_TRACE(cls->ClassName() + "." + path[0] + (path.size() > 1 ? "." + path[1] : ""));
+      std::unique_ptr<vcl::TForm> form;
+      vcl::TComponent* c = NewOnHost(cls, form);
+      vcl::TObject* target = Walk(c, path);
+      if (!target) continue;
+      const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
+      if (p->Kind() != vcl::tkClass) continue;
+      std::string made;
+      testsupport::ErrorOf<vcl::Exception>([&] { made = Change(form.get(), target, p); });
+      if (made.empty()) continue;
+      vcl::TComponent* ref = form->FindComponent(made);
+      ASSERT_NE(ref, nullptr);
+      vcl::TComponent* menu = form->FindComponent(made + "Menu");
+      delete (menu ? menu : ref);
+      EXPECT_EQ(vcl::GetObjectProp(Walk(c, path), p), nullptr);
+      form->Show();
+      form->Repaint();
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 50);
+}
+
 // Every owned object a component publishes (a font, a bevel, a caret's settings ...), given to
 // another component of the class through its property, is copied into that component's own
 // object: every published value of it arrives, and each component keeps an object of its own.
