@@ -69,6 +69,7 @@ void TZYLCaret::Assign(vcl::TPersistent* Source) {
     inherited::Assign(Source);
     return;
   }
+  if (s == this) return;
   SetBlinkRate(s->FBlinkRate);
   SetStyle(s->FStyle);
   SetWord(wiWidth, s->FWidth);
