@@ -146,6 +146,37 @@ TEST_F(CaretTest, ShapePerStyle) {
   for (const auto& [style, dims] : shapes) EXPECT_EQ(Shown(c, style).Dims(), dims) << int(style);
 }
 
+TEST_F(CaretTest, AssignTakesAnotherCaretsSettingsAndKeepsItsOwnPlace) {
+  vcl::TBitmap pic;
+  Fill(pic, 3, 2, vcl::clWhite);
+  TZYLCaret from(ctl_);
+  from.SetBlinkRate(333);
+  from.SetWord(TZYLCaret::wiWidth, 6);
+  from.SetWord(TZYLCaret::wiHeight, 12);
+  from.SetWord(TZYLCaret::wiImageIndex, 2);
+  from.SetWord(TZYLCaret::wiListIndex, 1);
+  from.SetCaretBmpMode(cbTile);
+  from.SetBitmap(&pic);
+  from.SetPos(TZYLCaret::piX, 40);
+  TZYLCaret c(ctl_);
+  c.SetPos(TZYLCaret::piX, 5);
+  c.Assign(&from);
+  EXPECT_EQ(c.BlinkRate(), 333u);
+  EXPECT_EQ(c.Width(), 6);
+  EXPECT_EQ(c.Height(), 12);
+  EXPECT_EQ(c.ImageIndex(), 2);
+  EXPECT_EQ(c.ListIndex(), 1);
+  EXPECT_EQ(c.CaretBmpMode(), cbTile);
+  EXPECT_EQ(c.Bitmap()->Width(), 3);
+  EXPECT_NE(c.Bitmap(), from.Bitmap());
+  EXPECT_EQ(c.GetPos(TZYLCaret::piX), 5);  // the place is the caret's own
+  EXPECT_EQ(Shown(c, csBlock).Dims(), (std::array<int, 3>{6, 12, 72}));
+  // Given its own settings, a caret keeps them.
+  c.Assign(&c);
+  EXPECT_EQ(c.Bitmap()->Width(), 3);
+  EXPECT_EQ(c.Width(), 6);
+}
+
 TEST_F(CaretTest, BitmapCaretPlacedByMode) {
   // A 3 x 2 picture: white (inverts to black) except one black pixel that leaves white.
   vcl::TBitmap pic;
