@@ -39,12 +39,9 @@ void MoveContainer(vcl::TCustomForm* Form, int Index, int X, int Y) {
   if (Index >= 0) gIconWindows->Move(Form, Index, X, Y);
 }
 
-int DesignLeft(const vcl::TComponent* c) {
-  return static_cast<int16_t>(static_cast<uint32_t>(c->DesignInfo()) & 0xFFFF);
-}
-int DesignTop(const vcl::TComponent* c) {
-  return static_cast<int16_t>(static_cast<uint32_t>(c->DesignInfo()) >> 16);
-}
+// DesignInfo packs the icon's place as a point in an LPARAM: signed low and high words.
+int DesignLeft(const vcl::TComponent* c) { return win::GET_X_LPARAM(c->DesignInfo()); }
+int DesignTop(const vcl::TComponent* c) { return win::GET_Y_LPARAM(c->DesignInfo()); }
 
 }  // namespace
 

@@ -23,6 +23,7 @@
 #include "platform/user/WinUserConsts.h"
 #include "tests/support/AppScope.h"
 #include "tests/support/Cases.h"
+#include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {
@@ -385,18 +386,8 @@ TEST_F(ScrollBarTest, FocusShowsTheCheckerCaretUnlessHidden) {
 }
 
 TEST_F(ScrollBarTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
-  struct TFocusLog : vcl::TObject {
-    std::vector<std::string> Log;
-    TZYLScrollBar* Bar = nullptr;
-    void Note(const char* what) {
-      Log.push_back(std::string(what) + (Bar->Focused() ? " focused" : " not focused"));
-    }
-    void Enter(vcl::TObject*) { Note("enter"); }
-    void Exit(vcl::TObject*) { Note("exit"); }
-    void AfterEnter(vcl::TObject*) { Note("after enter"); }
-    void AfterExit(vcl::TObject*) { Note("after exit"); }
-  } log;
-  log.Bar = bar_;
+  using testsupport::TFocusLog;
+  TFocusLog log(bar_);
   auto* other = new TZYLScrollBar(form_.get());
   other->SetBounds(10, 100, 100, 16);
   other->SetParent(form_.get());

@@ -22,6 +22,7 @@
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/FocusLog.h"
 #include "tests/support/FormText.h"
 
 namespace zyl {
@@ -40,16 +41,8 @@ class SingleLineEditTest : public ::testing::Test {
 // OnAfterEnter and OnAfterExit, bound through their published names as a form binds them, come
 // once the focus has moved; they are the control base's events, one of each name.
 TEST_F(SingleLineEditTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
-  struct TFocusLog : vcl::TObject {
-    std::vector<std::string> Log;
-    TZYLEdit* Edit = nullptr;
-    void Note(const char* what) {
-      Log.push_back(std::string(what) + (Edit->Focused() ? " focused" : " not focused"));
-    }
-    void AfterEnter(vcl::TObject*) { Note("after enter"); }
-    void AfterExit(vcl::TObject*) { Note("after exit"); }
-  } log;
-  log.Edit = edit_;
+  using testsupport::TFocusLog;
+  TFocusLog log(edit_);
   TZYLEdit* other = host_.Edit("Other", 10, 60, 120);
   THost::Focus(other);
   const vcl::TNotifyEvent afterEnter(&log, &TFocusLog::AfterEnter);

@@ -11,6 +11,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
@@ -425,8 +426,7 @@ TEST(Wave, WaveListFileRoundTrip) {
 }
 
 TEST(GlobalContainer, IdentsResolveToTheGlobalLists) {
-  const bool had = ZYLContainer() != nullptr;
-  ZYLContainerInit();
+  testsupport::TContainerScope container;
   TZYLContainer* c = ZYLContainer();
   ASSERT_NE(c, nullptr);
   EXPECT_TRUE(ZYLIsGlobalIdent(c->ImageList()));
@@ -441,12 +441,10 @@ TEST(GlobalContainer, IdentsResolveToTheGlobalLists) {
   EXPECT_EQ(ZYLGlobalList(""), nullptr);
   TZYLContainerCtrl ctrl;
   EXPECT_EQ(ctrl.Container(), c);
-  if (!had) ZYLContainerDone();
 }
 
 TEST(GlobalContainer, IdentThroughFormStreamReadsBackTheSameList) {
-  const bool had = ZYLContainer() != nullptr;
-  ZYLContainerInit();
+  testsupport::TContainerScope container;
   TZYLContainer* c = ZYLContainer();
   vcl::TMemoryStream m;
   {
@@ -465,7 +463,6 @@ TEST(GlobalContainer, IdentThroughFormStreamReadsBackTheSameList) {
     EXPECT_EQ(ZYLReadGlobalIdent(&r), nullptr);
     EXPECT_EQ(ZYLReadGlobalIdent(&r), nullptr);
   }
-  if (!had) ZYLContainerDone();
 }
 
 TEST(ImageListConnector, ForwardsChangesAndForgetsAFreedList) {

@@ -12,6 +12,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
+#include "tests/support/ContainerScope.h"
 
 namespace zyl {
 namespace {
@@ -45,18 +46,6 @@ ZYL_CLASS_IMPL(TRoot) {}
 struct TCounter : vcl::TObject {
   int N = 0;
   void On(vcl::TObject*) { ++N; }
-};
-
-// Keeps the global container for one test and puts the previous state back.
-class GlobalContainer {
- public:
-  GlobalContainer() : had_(ZYLContainer() != nullptr) { ZYLContainerInit(); }
-  ~GlobalContainer() {
-    if (!had_) ZYLContainerDone();
-  }
-
- private:
-  bool had_;
 };
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
@@ -148,7 +137,7 @@ TEST(ContainerComponentTest, FreeingTheListClearsTheReference) {
 }
 
 TEST(ContainerComponentTest, GlobalListRoundTripsAsInternal) {
-  GlobalContainer global;
+  testsupport::TContainerScope global;
   vcl::RegisterClasses({TProbeComp::StaticClass()});
   for (TZYLCustomImageList* list :
        {static_cast<TZYLCustomImageList*>(ZYLContainer()->ImageList()),
@@ -184,7 +173,7 @@ TEST(ContainerComponentTest, GlobalListRoundTripsAsInternal) {
 TEST(ContainerComponentTest, UnknownOrMissingGlobalListReadsAsNone) {
   std::string bytes;
   {
-    GlobalContainer global;
+    testsupport::TContainerScope global;
     TProbeComp c(nullptr);
     c.SetImageList(ZYLContainer()->ImageList());
     bytes = vcl::WriteComponentToBytes(&c);
@@ -192,7 +181,7 @@ TEST(ContainerComponentTest, UnknownOrMissingGlobalListReadsAsNone) {
   const std::string signature = ZYLListSignature(icImageList);
   // A signature of a list kind that is no image list.
   {
-    GlobalContainer global;
+    testsupport::TContainerScope global;
     const std::string foreign = Replace(bytes, signature, ZYLListSignature(icWave));
     ASSERT_NE(foreign, bytes);
     TProbeComp d(nullptr);
@@ -239,7 +228,7 @@ TEST(ContainerComponentTest, LocalListStreamsAsAReference) {
 }
 
 TEST(ContainerComponentTest, ContainerControlUsesItsOwnContainerWhileDesigned) {
-  GlobalContainer global;
+  testsupport::TContainerScope global;
   TZYLContainerCtrl running(nullptr), designed(nullptr);
   designed.SetDesigning(true);
   TZYLContainer* own = designed.Container();

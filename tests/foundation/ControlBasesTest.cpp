@@ -21,6 +21,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {
@@ -692,8 +693,7 @@ TEST_F(ControlBasesTest, WindowedThemeHandleAndThemedBevel) {
 }
 
 TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
-  const bool had = ZYLContainer() != nullptr;
-  ZYLContainerInit();
+  testsupport::TContainerScope container;
   TZYLCustomImageList* global = ZYLContainer()->ImageList();
   std::string bytes;
   {
@@ -720,7 +720,6 @@ TEST_F(ControlBasesTest, GlobalImageListStreamsAsInternalIdent) {
     EXPECT_FALSE(d.Transparent());
     EXPECT_EQ(d.Bevel()->WidthOuter(), 3);
   }
-  if (!had) ZYLContainerDone();
 }
 
 TEST_F(ControlBasesTest, BackUpdateRepaintsTransparentControlsAndDropsTheEffectCache) {

@@ -174,16 +174,18 @@ vcl::TObject* Walk(vcl::TObject* obj, const std::vector<std::string>& path) {
 }
 
 // Every property path of a new component: its own simple properties and events and those of
-// the persistent objects it owns (one level down).
-std::vector<std::vector<std::string>> Paths(vcl::TComponent* c) {
+// the persistent objects it owns (one level down). With References, the paths of its references
+// to other components instead: its own and those of the objects it owns.
+std::vector<std::vector<std::string>> Paths(vcl::TComponent* c, bool References = false) {
   std::vector<std::vector<std::string>> paths;
   for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
     if (p->Name == "Name") continue;
     vcl::TObject* sub = p->Kind() == vcl::tkClass ? vcl::GetObjectProp(c, p) : nullptr;
     if (sub && !dynamic_cast<vcl::TComponent*>(sub)) {
       for (const vcl::TPropInfo* q : vcl::GetPropList(sub))
-        if (q->Kind() != vcl::tkClass && q->IsWritable()) paths.push_back({p->Name, q->Name});
-    } else if (p->IsWritable()) {
+        if ((q->Kind() == vcl::tkClass) == References && q->IsWritable())
+          paths.push_back({p->Name, q->Name});
+    } else if (p->IsWritable() && (!References || p->Kind() == vcl::tkClass)) {
       paths.push_back({p->Name});
     }
   }
@@ -376,17 +378,7 @@ TEST_F(PackageClasses, EveryReferenceIsClearedWhenItsComponentIsFreed) {
     std::vector<std::vector<std::string>> refs;
     {
       std::unique_ptr<vcl::TForm> probe(new TEventsHost(nullptr));
-      vcl::TComponent* c = cls->Create(probe.get());
-      for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
-        if (p->Kind() != vcl::tkClass) continue;
-        vcl::TObject* sub = vcl::GetObjectProp(c, p);
-        if (sub && !dynamic_cast<vcl::TComponent*>(sub)) {
-          for (const vcl::TPropInfo* q : vcl::GetPropList(sub))
-            if (q->Kind() == vcl::tkClass && q->IsWritable()) refs.push_back({p->Name, q->Name});
-        } else if (p->IsWritable()) {
-          refs.push_back({p->Name});
-        }
-      }
+      refs = Paths(cls->Create(probe.get()), true);
     }
     for (const auto& path : refs) {
       SCOPED_TRACE(cls->ClassName() + "." + path[0] + (path.size() > 1 ? "." + path[1] : ""));

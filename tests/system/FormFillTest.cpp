@@ -20,6 +20,7 @@
 #include "system/ZYLBack.h"
 #include "system/ZYLFormFill.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/PixelCheck.h"
 
 namespace zyl {
@@ -166,8 +167,7 @@ TEST_F(FormFill, OwnerDrawingWithoutAHandlerLeavesTheErasingToTheForm) {
 }
 
 TEST_F(FormFill, AGlobalListTravelsAsItsIdentifier) {
-  const bool had = ZYLContainer() != nullptr;
-  ZYLContainerInit();
+  testsupport::TContainerScope container;
   ZYLBackUnit.Init();
   TZYLCustomImageList* list = ZYLContainer()->BitmapList();
   std::string bytes;
@@ -186,7 +186,6 @@ TEST_F(FormFill, AGlobalListTravelsAsItsIdentifier) {
     EXPECT_EQ(read.ImageList(), list);
   }
   ZYLBackUnit.FInit();
-  if (!had) ZYLContainerDone();
 }
 
 // The back component: the image tiled over the client area, or the form's colour when the

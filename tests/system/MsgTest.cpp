@@ -22,6 +22,7 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLMsg.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/ErrorOf.h"
 
 namespace zyl {
@@ -362,8 +363,7 @@ INSTANTIATE_TEST_SUITE_P(
 // "Internal" identifier and each comes back to its own property.
 TEST(MessageBoxGlobalLists, EachGlobalListComesBackToItsOwnProperty) {
   vcl::testkit::TControlsSession session;
-  const bool had = ZYLContainer() != nullptr;
-  ZYLContainerInit();
+  testsupport::TContainerScope container;
   ZYLMsgUnit.Init();
   TZYLCustomImageList* bitmaps = ZYLContainer()->BitmapList();
   TZYLCustomImageList* images = ZYLContainer()->ImageList();
@@ -387,7 +387,6 @@ TEST(MessageBoxGlobalLists, EachGlobalListComesBackToItsOwnProperty) {
     EXPECT_EQ(back.CustomGlyphImageList(), c.Glyphs);
   }
   ZYLMsgUnit.FInit();
-  if (!had) ZYLContainerDone();
 }
 
 }  // namespace
