@@ -1,5 +1,7 @@
 #include "design/pZYLHideNonVC.h"
 
+#include <unordered_map>
+
 #include "design/pZYLObjectEditor.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
@@ -46,8 +48,7 @@ class TDesignerIconWindows final : public IZYLIconWindows {
   }
   static vcl::TIconWindow* At(vcl::TCustomForm* Form, int Index) {
     vcl::TFormDesigner* d = Of(Form);
-    vcl::TIconWindow* w = d ? d->FirstIconWindow() : nullptr;
-    for (int i = 0; w && i < Index; ++i) w = d->NextIconWindow(w);
+    vcl::TIconWindow* w = d ? d->IconWindowAt(Index) : nullptr;
     if (!w) throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
     return w;
   }
@@ -155,30 +156,28 @@ void TZYLHideNonVCfrm::CheckButtonStates() {
   btshowall->SetEnabled(any);
 }
 
+std::vector<TComponent*> TZYLHideNonVCfrm::SelectedComponents(bool Hidden) const {
+  std::vector<TComponent*> chosen;
+  for (int i = 0; i < cbList->Items()->Count(); ++i)
+    if (cbList->Selected(i) && TZYLHideNonVC::IsHidden(GetSelected(i)) == Hidden)
+      chosen.push_back(GetSelected(i));
+  return chosen;
+}
+
 void TZYLHideNonVCfrm::HideSelection() {
   if (!FComponent) return;
-  bool changed = false;
-  for (int i = 0; i < cbList->Items()->Count(); ++i) {
-    TComponent* c = GetSelected(i);
-    if (!cbList->Selected(i) || TZYLHideNonVC::IsHidden(c)) continue;
-    FComponent->HideComponent(c);
-    changed = true;
-  }
+  const std::vector<TComponent*> chosen = SelectedComponents(false);
+  FComponent->HideComponents(chosen);
   // The form's stream changes with the places: the designer must save it.
-  if (changed && FFormDesigner) FFormDesigner->Modified();
+  if (!chosen.empty() && FFormDesigner) FFormDesigner->Modified();
   CheckInfo();
 }
 
 void TZYLHideNonVCfrm::ShowSelection() {
   if (!FComponent) return;
-  bool changed = false;
-  for (int i = 0; i < cbList->Items()->Count(); ++i) {
-    TComponent* c = GetSelected(i);
-    if (!cbList->Selected(i) || !TZYLHideNonVC::IsHidden(c)) continue;
-    FComponent->ShowComponent(c);
-    changed = true;
-  }
-  if (changed && FFormDesigner) FFormDesigner->Modified();
+  const std::vector<TComponent*> chosen = SelectedComponents(true);
+  FComponent->ShowComponents(chosen);
+  if (!chosen.empty() && FFormDesigner) FFormDesigner->Modified();
   CheckInfo();
 }
 
@@ -295,9 +294,15 @@ void TZYLHideNonVCfrm::SelectionChanged(const vcl::TDesignerSelections& List) {
   FSelfSelected = false;
   SelectNone();
   vcl::TCustomForm* form = DesignedForm();
+  // Each listed component's first item, found once for the whole selection.
+  std::unordered_map<const TComponent*, int> items;
+  if (form && List.Count() > 0)
+    for (int i = cbList->Items()->Count() - 1; i >= 0; --i) items[GetSelected(i)] = i;
   for (int i = 0; i < List.Count(); ++i) {
     auto* c = dynamic_cast<TComponent*>(List[i]);
-    if (form && ZYLCheckValidComponent(c, form)) SelectAdd(IndexOfComponent(c));
+    if (!form || !ZYLCheckValidComponent(c, form)) continue;
+    const auto at = items.find(c);
+    if (at != items.end()) SelectAdd(at->second);
   }
   CheckButtonStates();
 }

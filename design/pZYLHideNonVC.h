@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "design/pZYLHideNonVC.fieldtypes.h"
 #include "platform/designer/DesignEditors.h"
@@ -47,6 +48,8 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   void BeginUpdate();
   void EndUpdate();
   vcl::TComponent* GetSelected(int Index) const;
+  // The selected components that are hidden (Hidden) or shown, in list order.
+  std::vector<vcl::TComponent*> SelectedComponents(bool Hidden) const;
   void DoSelectAll(bool Hide);
 
   // ---- The designer's notices ----
