@@ -1,6 +1,6 @@
 #include "design/pZYLHideNonVC.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 #include "design/pZYLObjectEditor.h"
 #include "platform/base/Restore.h"
@@ -106,14 +106,54 @@ void TZYLHideNonVCfrm::HandleNewComponent(TObject*, TComponent*) { FNewComponent
 
 void TZYLHideNonVCfrm::Initialize() {
   cbList->Items()->Clear();
+  FItemOf.clear();
+  FItemsKnown = true;
+  FNamesForm = nullptr;
   vcl::TCustomForm* form = DesignedForm();
   if (!form) return;
   BeginUpdate();
+  FUnnamedItem = false;
   for (int i = 0; i < form->ComponentCount(); ++i) {
     TComponent* c = form->Components(i);
-    if (ZYLCheckValidComponent(c, form)) cbList->Items()->AddObject(BuildAddString(c), c);
+    if (!ZYLCheckValidComponent(c, form)) continue;
+    ListComponent(c);
+    FUnnamedItem = FUnnamedItem || c->Name().empty();
   }
   EndUpdate();
+  FNamesForm = form;
+  FNamesFreed = form->NamesFreed();
+}
+
+// The list is sorted: an item goes to its place among the others. Only a list with a window
+// answers that place at once (without one the items are sorted later).
+void TZYLHideNonVCfrm::ListComponent(TComponent* C) {
+  const int at = cbList->Items()->AddObject(BuildAddString(C), C);
+  if (!FItemsKnown) return;
+  if (!cbList->HandleAllocated()) {
+    FItemsKnown = false;
+    return;
+  }
+  for (auto& [c, item] : FItemOf)
+    if (item >= at) ++item;
+  const auto [known, fresh] = FItemOf.emplace(C, at);
+  if (!fresh) known->second = std::min(known->second, at);
+}
+
+void TZYLHideNonVCfrm::DropItem(int Index) {
+  cbList->Items()->Delete(Index);
+  if (!FItemsKnown) return;
+  if (!cbList->HandleAllocated()) {
+    FItemsKnown = false;
+    return;
+  }
+  for (auto it = FItemOf.begin(); it != FItemOf.end();) {
+    if (it->second == Index) {
+      it = FItemOf.erase(it);
+      continue;
+    }
+    if (it->second > Index) --it->second;
+    ++it;
+  }
 }
 
 std::string TZYLHideNonVCfrm::BuildAddString(TComponent* C) {
@@ -124,8 +164,14 @@ std::string TZYLHideNonVCfrm::GetAddStringName(const std::string& S) {
   return vcl::Trim(S.substr(0, S.find('[')));
 }
 
-int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) const {
-  return cbList->Items()->IndexOfObject(C);
+int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) {
+  if (!FItemsKnown) {
+    FItemOf.clear();
+    for (int i = 0; i < cbList->Items()->Count(); ++i) FItemOf.emplace(GetSelected(i), i);
+    FItemsKnown = true;
+  }
+  const auto at = FItemOf.find(C);
+  return at == FItemOf.end() ? -1 : at->second;
 }
 
 TComponent* TZYLHideNonVCfrm::GetSelected(int Index) const {
@@ -187,10 +233,14 @@ void TZYLHideNonVCfrm::DeleteSelection() {
     // Deleting a component removes its item (ComponentDeleted), so the list may have shrunk.
     if (i >= cbList->Items()->Count() || !cbList->Selected(i)) continue;
     TComponent* c = GetSelected(i);
+    // Nothing is renamed meanwhile, and the selection is handed over once at the end.
+    vcl::TRestore<int> deleting(FDeletingItem, i);
     if (TComponent* owner = c->Owner()) owner->RemoveComponent(c);
     if (designer) designer->Modified();
     delete c;
   }
+  if (vcl::TCustomForm* form = DesignedForm(); form && form == FNamesForm)
+    FNamesFreed = form->NamesFreed();
   UpdateSelection();
 }
 
@@ -261,19 +311,28 @@ void TZYLHideNonVCfrm::FormModified() {
     TComponent* last =
         form->ComponentCount() ? form->Components(form->ComponentCount() - 1) : nullptr;
     if (!last || last->Name().empty()) return;
-    if (ZYLCheckValidComponent(last, form) && IndexOfComponent(last) < 0)
-      cbList->Items()->AddObject(BuildAddString(last), last);
-  } else {
-    for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
-      TComponent* c = GetSelected(i);
-      if (GetAddStringName(cbList->Items()->Strings(i)) == c->Name()) continue;
-      const bool selected = cbList->Selected(i);
-      cbList->Items()->Delete(i);
-      const int at = cbList->Items()->AddObject(BuildAddString(c), c);
-      if (selected) cbList->SetSelected(at, true);
-    }
+    if (ZYLCheckValidComponent(last, form) && IndexOfComponent(last) < 0) ListComponent(last);
+  } else if (FDeletingItem < 0 &&
+             (form != FNamesForm || form->NamesFreed() != FNamesFreed || FUnnamedItem)) {
+    RenameItems();
   }
   FNewComponent = false;
+}
+
+void TZYLHideNonVCfrm::RenameItems() {
+  vcl::TCustomForm* form = DesignedForm();
+  FUnnamedItem = false;
+  for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
+    TComponent* c = GetSelected(i);
+    FUnnamedItem = FUnnamedItem || c->Name().empty();
+    if (GetAddStringName(cbList->Items()->Strings(i)) == c->Name()) continue;
+    const bool selected = cbList->Selected(i);
+    DropItem(i);
+    ListComponent(c);
+    if (selected) cbList->SetSelected(cbList->Items()->Count() - 1, true);
+  }
+  FNamesForm = form;
+  FNamesFreed = form ? form->NamesFreed() : 0;
 }
 
 void TZYLHideNonVCfrm::ComponentDeleted(vcl::TPersistent* AComponent) {
@@ -283,26 +342,24 @@ void TZYLHideNonVCfrm::ComponentDeleted(vcl::TPersistent* AComponent) {
     return;
   }
   // A listed component is dropped even while a new one is announced: its item must not stay.
-  const int index = cbList->Items()->IndexOfObject(AComponent);
+  if (FDeletingItem >= 0 && GetSelected(FDeletingItem) == AComponent) {
+    DropItem(FDeletingItem);
+    return;
+  }
+  const int index = IndexOfComponent(dynamic_cast<TComponent*>(AComponent));
   if (index < 0) return;
-  cbList->Items()->Delete(index);
+  DropItem(index);
   UpdateSelection();
 }
 
 void TZYLHideNonVCfrm::SelectionChanged(const vcl::TDesignerSelections& List) {
-  if (FSetting) return;
+  if (FSetting || FDeletingItem >= 0) return;
   FSelfSelected = false;
   SelectNone();
   vcl::TCustomForm* form = DesignedForm();
-  // Each listed component's first item, found once for the whole selection.
-  std::unordered_map<const TComponent*, int> items;
-  if (form && List.Count() > 0)
-    for (int i = cbList->Items()->Count() - 1; i >= 0; --i) items[GetSelected(i)] = i;
   for (int i = 0; i < List.Count(); ++i) {
     auto* c = dynamic_cast<TComponent*>(List[i]);
-    if (!form || !ZYLCheckValidComponent(c, form)) continue;
-    const auto at = items.find(c);
-    if (at != items.end()) SelectAdd(at->second);
+    if (form && ZYLCheckValidComponent(c, form)) SelectAdd(IndexOfComponent(c));
   }
   CheckButtonStates();
 }
