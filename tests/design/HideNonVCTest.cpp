@@ -334,8 +334,9 @@ TEST_F(HideNonVC, HidingAndShowingManyAtOnceActsOnEachAsAlone) {
 
 TEST_F(HideNonVC, WithCaptionsShownHidingManyIsRefusedAtTheFirst) {
   vcl::TFormDesigner::SetShowComponentCaptions(true);
-  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
-                [&] { hider_->HideComponents({timer1_, timer2_, menu_}); }),
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] {
+              hider_->HideComponents({timer1_, timer2_, menu_});
+            }),
             vcl::SZYLHideCaptionsShown);
   vcl::TFormDesigner::SetShowComponentCaptions(false);
   for (TComponent* c : {static_cast<TComponent*>(timer1_), static_cast<TComponent*>(timer2_),
@@ -434,6 +435,55 @@ TEST_F(HideNonVC, SelectOneLeavesExactlyThatItemSelected) {
     w->SelectOne(index);
     EXPECT_TRUE(selected().empty()) << index;
   }
+}
+
+// Components placed, renamed and deleted while the window is open land among the sorted items:
+// the designer's selection still picks out exactly their items.
+TEST_F(HideNonVC, TheWindowFindsItemsAmongManyPlacedRenamedAndDeleted) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  std::vector<vcl::TTimer*> placed;
+  for (int i = 3; i <= 14; ++i) {  // Timer10 to Timer14 sort between Timer1 and Timer2
+    auto* t = new vcl::TTimer(form_);
+    t->SetName(designer_->UniqueName("TTimer"));
+    designer_->Modified();
+    designer_->SelectComponent(t);
+    placed.push_back(t);
+    EXPECT_EQ(w->cbList->SelCount(), 1) << t->Name();
+    EXPECT_TRUE(w->cbList->Selected(w->cbList->Items()->IndexOf(t->Name() + " [TTimer]")));
+  }
+  const auto select = [&](const std::vector<TComponent*>& chosen) {
+    vcl::TDesignerSelections list;
+    for (TComponent* c : chosen) list.Add(c);
+    designer_->SetSelections(list);
+    std::vector<std::string> items;
+    for (int i = 0; i < w->cbList->Items()->Count(); ++i)
+      if (w->cbList->Selected(i)) items.push_back(w->cbList->Items()->Strings(i));
+    return items;
+  };
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(select({placed[9], timer1_, placed[0]}),
+            (Names{"Timer1 [TTimer]", "Timer12 [TTimer]", "Timer3 [TTimer]"}));
+  delete placed[8];  // Timer11
+  delete timer2_;
+  EXPECT_EQ(select({placed[9], placed[7], menu_}),
+            (Names{"PopupMenu1 [TPopupMenu]", "Timer10 [TTimer]", "Timer12 [TTimer]"}));
+  placed[9]->SetName("Alarm");
+  designer_->Modified();
+  EXPECT_EQ(w->cbList->Items()->Strings(0), "Alarm [TTimer]");
+  EXPECT_EQ(select({placed[9], placed[11]}), (Names{"Alarm [TTimer]", "Timer14 [TTimer]"}));
+  // A component listed without a name is listed under the name it gets.
+  auto* unnamed = new vcl::TTimer(form_);
+  w->Initialize();
+  auto* named = new vcl::TTimer(form_);
+  named->SetName("Clock");
+  designer_->Modified();
+  unnamed->SetName("Buzzer");
+  designer_->Modified();
+  EXPECT_EQ(w->cbList->Items()->Strings(1), "Buzzer [TTimer]");
+  EXPECT_EQ(w->cbList->Items()->Strings(2), "Clock [TTimer]");
+  EXPECT_EQ(select({named, unnamed}), (Names{"Buzzer [TTimer]", "Clock [TTimer]"}));
+  EXPECT_EQ(w->cbList->Items()->Count(), 16);
 }
 
 TEST_F(HideNonVC, DeletingThroughTheWindowAndTheDesigner) {
