@@ -142,7 +142,8 @@ void TZYLHideNonVCfrm::ListComponent(TComponent* C) {
 void TZYLHideNonVCfrm::DropItem(int Index) {
   cbList->Items()->Delete(Index);
   if (!FItemsKnown) return;
-  if (!cbList->HandleAllocated()) {
+  // A run of deletions finds the items again once, after it.
+  if (!cbList->HandleAllocated() || FDeletingItem >= 0) {
     FItemsKnown = false;
     return;
   }
