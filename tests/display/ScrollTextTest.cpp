@@ -717,31 +717,32 @@ std::vector<std::string> Numbered(int From, int To) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, ScrollTextLinesEdit,
-    ::testing::Values(
-        TLinesEdit{"AddedOneByOne",
-                   [](vcl::TStrings* l) {
-                     l->Clear();
-                     for (const std::string& t : Numbered(1, 12)) l->Add(t);
-                   },
-                   Numbered(1, 12)},
-        TLinesEdit{"LongerLineAddedLast",
-                   [](vcl::TStrings* l) { l->Add("a line longer than the others"); },
-                   {"one", "two", "three", "a line longer than the others"}},
-        TLinesEdit{"InsertedFirst", [](vcl::TStrings* l) { l->Insert(0, "zero"); },
-                   {"zero", "one", "two", "three"}},
-        TLinesEdit{"WidestDeleted", [](vcl::TStrings* l) { l->Delete(2); }, {"one", "two"}},
-        TLinesEdit{"ChangedInPlace", [](vcl::TStrings* l) { l->Put(1, "a wider second line"); },
-                   {"one", "a wider second line", "three"}},
-        TLinesEdit{"InOneUpdate",
-                   [](vcl::TStrings* l) {
-                     l->BeginUpdate();
-                     l->Clear();
-                     for (const std::string& t : Numbered(1, 9)) l->Add(t);
-                     l->EndUpdate();
-                   },
-                   Numbered(1, 9)}),
+    ::testing::Values(TLinesEdit{"AddedOneByOne",
+                                 [](vcl::TStrings* l) {
+                                   l->Clear();
+                                   for (const std::string& t : Numbered(1, 12)) l->Add(t);
+                                 },
+                                 Numbered(1, 12)},
+                      TLinesEdit{"LongerLineAddedLast",
+                                 [](vcl::TStrings* l) { l->Add("a line longer than the others"); },
+                                 {"one", "two", "three", "a line longer than the others"}},
+                      TLinesEdit{"InsertedFirst",
+                                 [](vcl::TStrings* l) { l->Insert(0, "zero"); },
+                                 {"zero", "one", "two", "three"}},
+                      TLinesEdit{
+                          "WidestDeleted", [](vcl::TStrings* l) { l->Delete(2); }, {"one", "two"}},
+                      TLinesEdit{"ChangedInPlace",
+                                 [](vcl::TStrings* l) { l->Put(1, "a wider second line"); },
+                                 {"one", "a wider second line", "three"}},
+                      TLinesEdit{"InOneUpdate",
+                                 [](vcl::TStrings* l) {
+                                   l->BeginUpdate();
+                                   l->Clear();
+                                   for (const std::string& t : Numbered(1, 9)) l->Add(t);
+                                   l->EndUpdate();
+                                 },
+                                 Numbered(1, 9)}),
     [](const auto& i) { return std::string(i.param.name); });
-
 
 }  // namespace
 }  // namespace zyl

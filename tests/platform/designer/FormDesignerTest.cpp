@@ -249,8 +249,8 @@ TEST_F(FormDesignerTest, IconWindowsByPlaceFollowTheWalk) {
   EXPECT_EQ(byPlace().size(), 3u);
   delete t2;
   EXPECT_EQ(byPlace(), walk());
-  EXPECT_EQ(byPlace(), (std::vector<TIconWindow*>{designer_->IconWindowOf(p1),
-                                                  designer_->IconWindowOf(t1)}));
+  EXPECT_EQ(byPlace(),
+            (std::vector<TIconWindow*>{designer_->IconWindowOf(p1), designer_->IconWindowOf(t1)}));
   EXPECT_EQ(designer_->IconWindowAt(-1), nullptr);
   EXPECT_EQ(designer_->IconWindowAt(2), nullptr);
   // A window of another form's designer has no next one here.
