@@ -89,7 +89,7 @@ class TControlScrollBar : public TPersistent {
   void SetParentColor(bool Value);
   int32_t Position() const { return position_; }
   void SetPosition(int32_t Value);
-  int32_t Range() const { return range_; }
+  int32_t Range() const;
   void SetRange(int32_t Value);
   bool Smooth() const { return smooth_; }
   void SetSmooth(bool Value);
@@ -176,7 +176,11 @@ class TScrollingWinControl : public TWinControl {
 
  private:
   friend class TControlScrollBar;
+  // Asks for the ranges the children reach (AutoScroll). Without a window nothing shows them:
+  // they are worked out when next read or when the window comes (SettleAutoRange), so that
+  // children placed one by one before then are walked once, not once each.
   void CalcAutoRange();
+  void SettleAutoRange();
   // Gives the window's frame bars the looks of the scroll bars when one changed.
   void ApplyBarLooks();
   // Moves the children by (dx, dy) as the contents scroll.
@@ -185,6 +189,7 @@ class TScrollingWinControl : public TWinControl {
   TControlScrollBar* vert_;
   bool autoScroll_ = true;
   int autoRangeCount_ = 0;
+  bool autoRangeStale_ = false;  // the ranges wait for SettleAutoRange
   bool updating_ = false;
   bool lookChanged_ = false;  // a bar's look is not yet on the window
 };
