@@ -259,7 +259,14 @@ void TScrollingWinControl::SetAutoScroll(bool Value) {
 void TScrollingWinControl::CalcAutoRange() {
   if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
   autoRangeStale_ = true;
-  if (HandleAllocated()) SettleAutoRange();
+  if (HandleAllocated() && !autoRangePosted_ &&
+      win::PostMessageA(Handle(), CM_AUTORANGE, 0, 0))
+    autoRangePosted_ = true;
+}
+
+void TScrollingWinControl::CMAutoRange(TMessage& /*Message*/) {
+  autoRangePosted_ = false;
+  SettleAutoRange();
 }
 
 void TScrollingWinControl::SettleAutoRange() {
@@ -383,6 +390,7 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
 
 void TScrollingWinControl::CreateWnd() {
   TWinControl::CreateWnd();
+  autoRangePosted_ = false;  // what was posted went with the old window
   // A new window has the classic bars.
   lookChanged_ = horz_->HasOwnLook() || vert_->HasOwnLook();
   UpdateScrollBars();
@@ -420,7 +428,8 @@ void TScrollingWinControl::WMSize(TWMSize& Message) {
 ZYL_MESSAGE_MAP(TScrollingWinControl) {
   m.On(WM_HSCROLL, &TScrollingWinControl::WMHScroll)
       .On(WM_VSCROLL, &TScrollingWinControl::WMVScroll)
-      .On(WM_SIZE, &TScrollingWinControl::WMSize);
+      .On(WM_SIZE, &TScrollingWinControl::WMSize)
+      .On(CM_AUTORANGE, &TScrollingWinControl::CMAutoRange);
 }
 
 ZYL_CLASS_IMPL(TScrollingWinControl) {

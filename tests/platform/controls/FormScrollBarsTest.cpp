@@ -565,5 +565,33 @@ TEST_F(FormScrollBarsTest, ARangeSetOrCopiedBeforeTheWindowStands) {
   EXPECT_EQ(g.VertScrollBar()->Range(), 310);
 }
 
+// On a shown form the bars follow children placed one by one once the messages come round,
+// and a range read before then is already the children's.
+TEST_F(FormScrollBarsTest, ShownFormsBarsFollowChildrenPlacedOneByOne) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsNone);
+  f.SetAutoScroll(true);
+  f.SetBounds(0, 0, 300, 200);
+  ShowNow(&f);
+  EXPECT_FALSE(HasStyle(&f, win::WS_HSCROLL));
+  for (int i = 0; i < 40; ++i) Place<TPanel>(&f, 10 * i, 2 * i, 20, 10);
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 410);
+  EXPECT_EQ(f.VertScrollBar()->Range(), 88);
+  Idle();
+  EXPECT_TRUE(HasStyle(&f, win::WS_HSCROLL));
+  EXPECT_FALSE(HasStyle(&f, win::WS_VSCROLL));
+  for (int i = 0; i < 40; ++i) Place<TPanel>(&f, 5, 300 + i, 20, 10);
+  Idle();
+  EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+  EXPECT_EQ(f.VertScrollBar()->Range(), 349);
+  // The window made again keeps following.
+  f.RecreateWnd();
+  Idle();
+  Place<TPanel>(&f, 5, 600, 20, 10);
+  Idle();
+  EXPECT_EQ(f.VertScrollBar()->Range(), 610);
+  EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+}
+
 }  // namespace
 }  // namespace vcl::testing
