@@ -259,8 +259,7 @@ void TScrollingWinControl::SetAutoScroll(bool Value) {
 void TScrollingWinControl::CalcAutoRange() {
   if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
   autoRangeStale_ = true;
-  if (HandleAllocated() && !autoRangePosted_ &&
-      win::PostMessageA(Handle(), CM_AUTORANGE, 0, 0))
+  if (HandleAllocated() && !autoRangePosted_ && win::PostMessageA(Handle(), CM_AUTORANGE, 0, 0))
     autoRangePosted_ = true;
 }
 
