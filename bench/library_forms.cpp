@@ -6,6 +6,11 @@
 // of as many of the framework's controls of mixed classes ("vs_framework": how many times the
 // framework form's cost per control the library form's is). Linear work keeps both the same at
 // both sizes. Times are the thread's CPU time.
+//
+// Per control on the development machine, shared with other builds, before and after a form
+// stopped walking all its children for its scroll range at every control placed
+// (1,000 | 10,000 controls): creating 19 us | 148 us -> 12 us | 13 us; reading 16 us | 31 us
+// -> 10 us | 11 us; the designer placing 15 us | 126 us -> 9 us | 8 us.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

@@ -4,6 +4,10 @@
 // 20,000 tabs and reports the time per tab ("us_per_tab") and its cost as a multiple
 // ("vs_ref") of a reference measured in the same run (the captions made and walked once).
 // Times are the thread's CPU time.
+//
+// Freeing the form after each run is not measured; before a page control being freed stopped
+// laying out its tabs as each sheet went, it took the whole run from 17 ms (2,000 pages) to
+// 1.4 s (20,000 pages); after, 4.6 ms to 46 ms.
 #include <benchmark/benchmark.h>
 
 #include <memory>

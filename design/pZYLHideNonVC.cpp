@@ -1,5 +1,7 @@
 #include "design/pZYLHideNonVC.h"
 
+#include <algorithm>
+
 #include "design/pZYLObjectEditor.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/TypeInfo.h"
@@ -46,8 +48,7 @@ class TDesignerIconWindows final : public IZYLIconWindows {
   }
   static vcl::TIconWindow* At(vcl::TCustomForm* Form, int Index) {
     vcl::TFormDesigner* d = Of(Form);
-    vcl::TIconWindow* w = d ? d->FirstIconWindow() : nullptr;
-    for (int i = 0; w && i < Index; ++i) w = d->NextIconWindow(w);
+    vcl::TIconWindow* w = d ? d->IconWindowAt(Index) : nullptr;
     if (!w) throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
     return w;
   }
@@ -105,14 +106,55 @@ void TZYLHideNonVCfrm::HandleNewComponent(TObject*, TComponent*) { FNewComponent
 
 void TZYLHideNonVCfrm::Initialize() {
   cbList->Items()->Clear();
+  FItemOf.clear();
+  FItemsKnown = true;
+  FNamesForm = nullptr;
   vcl::TCustomForm* form = DesignedForm();
   if (!form) return;
   BeginUpdate();
+  FUnnamedItem = false;
   for (int i = 0; i < form->ComponentCount(); ++i) {
     TComponent* c = form->Components(i);
-    if (ZYLCheckValidComponent(c, form)) cbList->Items()->AddObject(BuildAddString(c), c);
+    if (!ZYLCheckValidComponent(c, form)) continue;
+    ListComponent(c);
+    FUnnamedItem = FUnnamedItem || c->Name().empty();
   }
   EndUpdate();
+  FNamesForm = form;
+  FNamesFreed = form->NamesFreed();
+}
+
+// The list is sorted: an item goes to its place among the others. Only a list with a window
+// answers that place at once (without one the items are sorted later).
+void TZYLHideNonVCfrm::ListComponent(TComponent* C) {
+  const int at = cbList->Items()->AddObject(BuildAddString(C), C);
+  if (!FItemsKnown) return;
+  if (!cbList->HandleAllocated()) {
+    FItemsKnown = false;
+    return;
+  }
+  for (auto& [c, item] : FItemOf)
+    if (item >= at) ++item;
+  const auto [known, fresh] = FItemOf.emplace(C, at);
+  if (!fresh) known->second = std::min(known->second, at);
+}
+
+void TZYLHideNonVCfrm::DropItem(int Index) {
+  cbList->Items()->Delete(Index);
+  if (!FItemsKnown) return;
+  // A run of deletions finds the items again once, after it.
+  if (!cbList->HandleAllocated() || FDeletingItem >= 0) {
+    FItemsKnown = false;
+    return;
+  }
+  for (auto it = FItemOf.begin(); it != FItemOf.end();) {
+    if (it->second == Index) {
+      it = FItemOf.erase(it);
+      continue;
+    }
+    if (it->second > Index) --it->second;
+    ++it;
+  }
 }
 
 std::string TZYLHideNonVCfrm::BuildAddString(TComponent* C) {
@@ -123,8 +165,14 @@ std::string TZYLHideNonVCfrm::GetAddStringName(const std::string& S) {
   return vcl::Trim(S.substr(0, S.find('[')));
 }
 
-int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) const {
-  return cbList->Items()->IndexOfObject(C);
+int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) {
+  if (!FItemsKnown) {
+    FItemOf.clear();
+    for (int i = 0; i < cbList->Items()->Count(); ++i) FItemOf.emplace(GetSelected(i), i);
+    FItemsKnown = true;
+  }
+  const auto at = FItemOf.find(C);
+  return at == FItemOf.end() ? -1 : at->second;
 }
 
 TComponent* TZYLHideNonVCfrm::GetSelected(int Index) const {
@@ -155,30 +203,28 @@ void TZYLHideNonVCfrm::CheckButtonStates() {
   btshowall->SetEnabled(any);
 }
 
+std::vector<TComponent*> TZYLHideNonVCfrm::SelectedComponents(bool Hidden) const {
+  std::vector<TComponent*> chosen;
+  for (int i = 0; i < cbList->Items()->Count(); ++i)
+    if (cbList->Selected(i) && TZYLHideNonVC::IsHidden(GetSelected(i)) == Hidden)
+      chosen.push_back(GetSelected(i));
+  return chosen;
+}
+
 void TZYLHideNonVCfrm::HideSelection() {
   if (!FComponent) return;
-  bool changed = false;
-  for (int i = 0; i < cbList->Items()->Count(); ++i) {
-    TComponent* c = GetSelected(i);
-    if (!cbList->Selected(i) || TZYLHideNonVC::IsHidden(c)) continue;
-    FComponent->HideComponent(c);
-    changed = true;
-  }
+  const std::vector<TComponent*> chosen = SelectedComponents(false);
+  FComponent->HideComponents(chosen);
   // The form's stream changes with the places: the designer must save it.
-  if (changed && FFormDesigner) FFormDesigner->Modified();
+  if (!chosen.empty() && FFormDesigner) FFormDesigner->Modified();
   CheckInfo();
 }
 
 void TZYLHideNonVCfrm::ShowSelection() {
   if (!FComponent) return;
-  bool changed = false;
-  for (int i = 0; i < cbList->Items()->Count(); ++i) {
-    TComponent* c = GetSelected(i);
-    if (!cbList->Selected(i) || !TZYLHideNonVC::IsHidden(c)) continue;
-    FComponent->ShowComponent(c);
-    changed = true;
-  }
-  if (changed && FFormDesigner) FFormDesigner->Modified();
+  const std::vector<TComponent*> chosen = SelectedComponents(true);
+  FComponent->ShowComponents(chosen);
+  if (!chosen.empty() && FFormDesigner) FFormDesigner->Modified();
   CheckInfo();
 }
 
@@ -188,10 +234,14 @@ void TZYLHideNonVCfrm::DeleteSelection() {
     // Deleting a component removes its item (ComponentDeleted), so the list may have shrunk.
     if (i >= cbList->Items()->Count() || !cbList->Selected(i)) continue;
     TComponent* c = GetSelected(i);
+    // Nothing is renamed meanwhile, and the selection is handed over once at the end.
+    vcl::TRestore<int> deleting(FDeletingItem, i);
     if (TComponent* owner = c->Owner()) owner->RemoveComponent(c);
     if (designer) designer->Modified();
     delete c;
   }
+  if (vcl::TCustomForm* form = DesignedForm(); form && form == FNamesForm)
+    FNamesFreed = form->NamesFreed();
   UpdateSelection();
 }
 
@@ -262,19 +312,28 @@ void TZYLHideNonVCfrm::FormModified() {
     TComponent* last =
         form->ComponentCount() ? form->Components(form->ComponentCount() - 1) : nullptr;
     if (!last || last->Name().empty()) return;
-    if (ZYLCheckValidComponent(last, form) && IndexOfComponent(last) < 0)
-      cbList->Items()->AddObject(BuildAddString(last), last);
-  } else {
-    for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
-      TComponent* c = GetSelected(i);
-      if (GetAddStringName(cbList->Items()->Strings(i)) == c->Name()) continue;
-      const bool selected = cbList->Selected(i);
-      cbList->Items()->Delete(i);
-      const int at = cbList->Items()->AddObject(BuildAddString(c), c);
-      if (selected) cbList->SetSelected(at, true);
-    }
+    if (ZYLCheckValidComponent(last, form) && IndexOfComponent(last) < 0) ListComponent(last);
+  } else if (FDeletingItem < 0 &&
+             (form != FNamesForm || form->NamesFreed() != FNamesFreed || FUnnamedItem)) {
+    RenameItems();
   }
   FNewComponent = false;
+}
+
+void TZYLHideNonVCfrm::RenameItems() {
+  vcl::TCustomForm* form = DesignedForm();
+  FUnnamedItem = false;
+  for (int i = cbList->Items()->Count() - 1; i >= 0; --i) {
+    TComponent* c = GetSelected(i);
+    FUnnamedItem = FUnnamedItem || c->Name().empty();
+    if (GetAddStringName(cbList->Items()->Strings(i)) == c->Name()) continue;
+    const bool selected = cbList->Selected(i);
+    DropItem(i);
+    ListComponent(c);
+    if (selected) cbList->SetSelected(cbList->Items()->Count() - 1, true);
+  }
+  FNamesForm = form;
+  FNamesFreed = form ? form->NamesFreed() : 0;
 }
 
 void TZYLHideNonVCfrm::ComponentDeleted(vcl::TPersistent* AComponent) {
@@ -284,14 +343,18 @@ void TZYLHideNonVCfrm::ComponentDeleted(vcl::TPersistent* AComponent) {
     return;
   }
   // A listed component is dropped even while a new one is announced: its item must not stay.
-  const int index = cbList->Items()->IndexOfObject(AComponent);
+  if (FDeletingItem >= 0 && GetSelected(FDeletingItem) == AComponent) {
+    DropItem(FDeletingItem);
+    return;
+  }
+  const int index = IndexOfComponent(dynamic_cast<TComponent*>(AComponent));
   if (index < 0) return;
-  cbList->Items()->Delete(index);
+  DropItem(index);
   UpdateSelection();
 }
 
 void TZYLHideNonVCfrm::SelectionChanged(const vcl::TDesignerSelections& List) {
-  if (FSetting) return;
+  if (FSetting || FDeletingItem >= 0) return;
   FSelfSelected = false;
   SelectNone();
   vcl::TCustomForm* form = DesignedForm();

@@ -6,7 +6,10 @@
 // The unit also gives the hider the stand-in designer's icon windows.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "design/pZYLHideNonVC.fieldtypes.h"
 #include "platform/designer/DesignEditors.h"
@@ -47,6 +50,8 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   void BeginUpdate();
   void EndUpdate();
   vcl::TComponent* GetSelected(int Index) const;
+  // The selected components that are hidden (Hidden) or shown, in list order.
+  std::vector<vcl::TComponent*> SelectedComponents(bool Hidden) const;
   void DoSelectAll(bool Hide);
 
   // ---- The designer's notices ----
@@ -76,7 +81,13 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   void HandleNewComponent(vcl::TObject* Sender, vcl::TComponent* C);
   vcl::TCustomForm* DesignedForm() const;
   std::string CaptionText() const;
-  int IndexOfComponent(vcl::TComponent* C) const;
+  // The first item of C; -1 when C is not listed.
+  int IndexOfComponent(vcl::TComponent* C);
+  // Lists C at the end, and forgets the items' places after an item is dropped.
+  void ListComponent(vcl::TComponent* C);
+  void DropItem(int Index);
+  // Gives each listed component's item its current name (after a rename).
+  void RenameItems();
 
   vcl::IFormDesigner* FFormDesigner = nullptr;
   TZYLHideNonVC* FComponent = nullptr;
@@ -86,6 +97,16 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   bool FSetting = false;       // this window is setting the designer's selection
   std::string FCaptionText;
   int FUpdateCount = 0;
+  // The first item of each listed component, while FItemsKnown (found again after a drop).
+  std::unordered_map<const vcl::TComponent*, int> FItemOf;
+  bool FItemsKnown = false;
+  // The form and its count of freed names when the items' names were last checked, and
+  // whether an item then had no name: a rename frees the old name, so only a changed count
+  // (or an item without a name) asks for the names to be checked again.
+  const vcl::TComponent* FNamesForm = nullptr;
+  uint64_t FNamesFreed = 0;
+  bool FUnnamedItem = false;
+  int FDeletingItem = -1;  // the item whose component DeleteSelection is freeing
 };
 
 // The one design window (nullptr when none is open).

@@ -322,8 +322,10 @@ std::string TZYLScrollText::GetAsTickerText() const {
   return s;
 }
 
-void TZYLScrollText::CalculateDimensions() {
-  if (IsLoading(this)) return;
+void TZYLScrollText::CalculateDimensions() { FMeasured = false; }
+
+void TZYLScrollText::Measure() const {
+  if (FMeasured || IsLoading(this)) return;
   FLineHeight = ZYLGet3DTextHeight(FFont3D, Font());
   if (FScrollMode == smTicker) {
     FTextHeight = FLineHeight;
@@ -335,6 +337,7 @@ void TZYLScrollText::CalculateDimensions() {
       w = std::max(w, ZYLGet3DTextWidth(FLines->Get(i), FFont3D, Font()));
     FTextWidth = w;
   }
+  FMeasured = true;
 }
 
 // ---- Notifications ----
@@ -345,6 +348,12 @@ void TZYLScrollText::GetChange(vcl::TObject* Sender) {
   if (IsLoading(this)) return;
   if (Sender && (Sender == Font() || Sender == FFont3D || Sender == FLines))
     CalculateDimensions();
+  // Lines often change one after another (added one by one): they are painted once, when the
+  // window next paints, rather than measured and drawn whole again after every one.
+  if (Sender && Sender == FLines) {
+    if (!IsUpdating()) Invalidate();
+    return;
+  }
   inherited::GetChange(Sender);
 }
 
@@ -387,6 +396,7 @@ bool TZYLScrollText::CanDrawNow() {
 }
 
 TPoint TZYLScrollText::TextOrigin() const {
+  Measure();
   const int32_t xo = FTextWidth > FInnerWidth ? 0 : (FInnerWidth - FTextWidth) / 2;
   const int32_t yo = FTextHeight > FInnerHeight ? 0 : (FInnerHeight - FTextHeight) / 2;
   const double f = static_cast<double>(FStepCounter) / FSteps;
@@ -460,6 +470,7 @@ void TZYLScrollText::DrawLine(vcl::TCanvas* Canvas, const std::string& Line, con
 }
 
 void TZYLScrollText::PaintImage() {
+  Measure();
   const TRect inner = BeveledRect();
   FInnerWidth = std::max(0, inner.Width());
   FInnerHeight = std::max(0, inner.Height());

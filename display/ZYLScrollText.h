@@ -84,7 +84,9 @@ class TZYLScrollText : public TZYLGraphicControl {
   void Reverse();
   // All lines joined, each followed by one blank.
   std::string GetAsTickerText() const;
-  // Line height, text width and text height of the current mode (not while loading).
+  // Asks for the line height, text width and text height of the current mode to be measured
+  // again; they are measured when next read (not while loading), so that a run of changes to
+  // the lines measures them once.
   void CalculateDimensions();
 
   // True when Lines has no line.
@@ -98,9 +100,18 @@ class TZYLScrollText : public TZYLGraphicControl {
 
   // State, for inspection.
   int32_t StepCounter() const { return FStepCounter; }
-  int32_t LineHeight() const { return FLineHeight; }
-  int32_t TextWidth() const { return FTextWidth; }
-  int32_t TextHeight() const { return FTextHeight; }
+  int32_t LineHeight() const {
+    Measure();
+    return FLineHeight;
+  }
+  int32_t TextWidth() const {
+    Measure();
+    return FTextWidth;
+  }
+  int32_t TextHeight() const {
+    Measure();
+    return FTextHeight;
+  }
   int32_t InnerWidth() const { return FInnerWidth; }
   int32_t InnerHeight() const { return FInnerHeight; }
   // The origin of the text block at the current step, inside the bevel.
@@ -141,6 +152,8 @@ class TZYLScrollText : public TZYLGraphicControl {
 
  private:
   bool CanDrawNow();
+  // Measures the sizes CalculateDimensions asked for, once.
+  void Measure() const;
   // Draws one line (marquee) or the ticker text into Rect of Canvas by the bold state.
   void DrawLine(vcl::TCanvas* Canvas, const std::string& Line, const vcl::TRect& Rect,
                 bool Align, bool& Bold);
@@ -160,9 +173,11 @@ class TZYLScrollText : public TZYLGraphicControl {
   int32_t FSteps = 100;
   int32_t FInnerWidth = 0;
   int32_t FInnerHeight = 0;
-  int32_t FTextHeight = 0;
-  int32_t FTextWidth = 0;
-  int32_t FLineHeight = 0;
+  // The sizes CalculateDimensions asks for, and whether they are up to date.
+  mutable int32_t FTextHeight = 0;
+  mutable int32_t FTextWidth = 0;
+  mutable int32_t FLineHeight = 0;
+  mutable bool FMeasured = false;
   int32_t FStepCounter = 0;
   int32_t FXOffset = 0;
   int32_t FYOffset = 0;

@@ -1,6 +1,8 @@
 #include "system/ZYLHideNonVC.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 #include "foundation/ZYLFormUtils.h"
 #include "platform/classes/Filer.h"
@@ -18,22 +20,43 @@ IZYLIconWindows* gIconWindows = nullptr;
 
 bool Designing(const vcl::TComponent* c) { return c->ComponentState().contains(vcl::csDesigning); }
 
-// The z-order place of the component's icon window among the windows of class "TContainer",
-// after checking its size; -1 when there is none (or the component is a hider).
-int FindContainer(vcl::TCustomForm* Form, vcl::TComponent* Component) {
-  if (!gIconWindows || !Form || dynamic_cast<TZYLHideNonVC*>(Component)) return -1;
-  const int wanted = ZYLGetNonVCIndex(Form, Component);
-  const int count = gIconWindows->Count(Form);
-  for (int i = 0, seen = 0; i < count; ++i) {
-    if (!vcl::SameText(gIconWindows->ClassName(Form, i).substr(0, 64), "TContainer")) continue;
-    if (seen++ != wanted) continue;
-    const vcl::TRect r = gIconWindows->Bounds(Form, i);
+// The icon windows of a form's components, walked once: each component's place among the
+// windows of class "TContainer" (ZYLGetNonVCIndex) and the z-order places of those windows.
+class TContainerTable {
+ public:
+  explicit TContainerTable(vcl::TCustomForm* Form) : form_(Form) {
+    if (!gIconWindows || !Form) return;
+    for (int i = Form->ComponentCount() - 1; i >= 0; --i) {
+      vcl::TComponent* c = Form->Components(i);
+      nonVC_.emplace(c, valid_);
+      if (ZYLCheckValidComponent(c, Form)) ++valid_;
+    }
+    const int count = gIconWindows->Count(Form);
+    for (int i = 0; i < count; ++i)
+      if (vcl::SameText(gIconWindows->ClassName(Form, i).substr(0, 64), "TContainer"))
+        containers_.push_back(i);
+  }
+
+  // The z-order place of the component's icon window, after checking its size; -1 when there
+  // is none (or the component is a hider).
+  int Find(vcl::TComponent* Component) const {
+    if (!gIconWindows || !form_ || dynamic_cast<TZYLHideNonVC*>(Component)) return -1;
+    const auto at = nonVC_.find(Component);
+    const size_t wanted = at == nonVC_.end() ? valid_ : at->second;
+    if (wanted >= containers_.size()) return -1;
+    const int i = containers_[wanted];
+    const vcl::TRect r = gIconWindows->Bounds(form_, i);
     if (r.Width() != defComWidth || r.Height() != defComWidth)
       throw vcl::Exception(vcl::SZYLHideCaptionsShown);
     return i;
   }
-  return -1;
-}
+
+ private:
+  vcl::TCustomForm* form_;
+  std::unordered_map<const vcl::TComponent*, size_t> nonVC_;
+  size_t valid_ = 0;
+  std::vector<int> containers_;
+};
 
 void MoveContainer(vcl::TCustomForm* Form, int Index, int X, int Y) {
   if (Index >= 0) gIconWindows->Move(Form, Index, X, Y);
@@ -64,11 +87,12 @@ int ZYLGetNonVCIndex(vcl::TComponent* Form, vcl::TComponent* Component) {
 }
 
 void ZYLRemoveContainer(vcl::TCustomForm* Form, vcl::TComponent* Component) {
-  MoveContainer(Form, FindContainer(Form, Component), -40, 0);
+  MoveContainer(Form, TContainerTable(Form).Find(Component), -40, 0);
 }
 
 void ZYLShowContainer(vcl::TCustomForm* Form, vcl::TComponent* Component) {
-  MoveContainer(Form, FindContainer(Form, Component), DesignLeft(Component), DesignTop(Component));
+  MoveContainer(Form, TContainerTable(Form).Find(Component), DesignLeft(Component),
+                DesignTop(Component));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -89,6 +113,7 @@ TZYLHideNonVC::~TZYLHideNonVC() {
   FOnNewComponent = nullptr;
   vcl::TComponent* owner = Owner();
   if (!owner || !Designing(this) || owner->ComponentState().contains(vcl::csDestroying)) return;
+  const TContainerTable windows(OwnerForm());
   for (int i = owner->ComponentCount() - 1; i >= 0; --i) {
     vcl::TComponent* c = owner->Components(i);
     if (!ZYLCheckValidComponent(c, owner) || !IsHidden(c)) continue;
@@ -96,7 +121,7 @@ TZYLHideNonVC::~TZYLHideNonVC() {
     // component gets its place back and shows there when the form is next opened.
     const int window = [&] {
       try {
-        return FindContainer(OwnerForm(), c);
+        return windows.Find(c);
       } catch (const vcl::Exception&) {
         return -1;
       }
@@ -114,36 +139,44 @@ bool TZYLHideNonVC::IsHidden(const vcl::TComponent* Component) {
   return Component->DesignInfo() == defHideX;
 }
 
-void TZYLHideNonVC::HideComponent(vcl::TComponent* Component) {
-  // A hider never hides itself: its icon is the way to its window.
-  if (IsHidden(Component) || dynamic_cast<TZYLHideNonVC*>(Component)) return;
-  const int window = FindContainer(OwnerForm(), Component);
-  if (FUseTagInfo) {
-    RememberTag(Component);
-    Component->SetTag(Component->DesignInfo());
+void TZYLHideNonVC::HideComponent(vcl::TComponent* Component) { HideComponents({Component}); }
+
+void TZYLHideNonVC::ShowComponent(vcl::TComponent* Component) { ShowComponents({Component}); }
+
+void TZYLHideNonVC::HideComponents(const std::vector<vcl::TComponent*>& Components) {
+  const TContainerTable windows(OwnerForm());
+  for (vcl::TComponent* c : Components) {
+    // A hider never hides itself: its icon is the way to its window.
+    if (IsHidden(c) || dynamic_cast<TZYLHideNonVC*>(c)) continue;
+    const int window = windows.Find(c);
+    if (FUseTagInfo) {
+      RememberTag(c);
+      c->SetTag(c->DesignInfo());
+    }
+    c->SetDesignInfo(defHideX);
+    MoveContainer(OwnerForm(), window, -40, 0);
   }
-  Component->SetDesignInfo(defHideX);
-  MoveContainer(OwnerForm(), window, -40, 0);
 }
 
-void TZYLHideNonVC::ShowComponent(vcl::TComponent* Component) {
-  if (!IsHidden(Component)) return;
-  const int window = FindContainer(OwnerForm(), Component);
-  Unmark(Component);
-  MoveContainer(OwnerForm(), window, DesignLeft(Component), DesignTop(Component));
+void TZYLHideNonVC::ShowComponents(const std::vector<vcl::TComponent*>& Components) {
+  const TContainerTable windows(OwnerForm());
+  for (vcl::TComponent* c : Components) {
+    if (!IsHidden(c)) continue;
+    const int window = windows.Find(c);
+    Unmark(c);
+    MoveContainer(OwnerForm(), window, DesignLeft(c), DesignTop(c));
+  }
 }
 
 int32_t TZYLHideNonVC::UserTag(vcl::TComponent* Component) {
   ResolveUserTags();
-  for (const auto& [c, tag] : FUserTags)
-    if (c == Component) return tag;
-  return 0;
+  const auto at = FUserTags.find(Component);
+  return at == FUserTags.end() ? 0 : at->second.Tag;
 }
 
 void TZYLHideNonVC::RememberTag(vcl::TComponent* Component) {
   ResolveUserTags();
-  std::erase_if(FUserTags, [&](const auto& e) { return e.first == Component; });
-  FUserTags.emplace_back(Component, Component->Tag());
+  FUserTags.insert_or_assign(Component, TUserTag{FNextOrder++, Component->Tag()});
 }
 
 // The place waits in Tag when the component was hidden with UseTagInfo (a remembered Tag says
@@ -151,34 +184,33 @@ void TZYLHideNonVC::RememberTag(vcl::TComponent* Component) {
 // user's value back.
 void TZYLHideNonVC::Unmark(vcl::TComponent* Component) {
   ResolveUserTags();
-  auto it = std::find_if(FUserTags.begin(), FUserTags.end(),
-                         [&](const auto& e) { return e.first == Component; });
+  const auto it = FUserTags.find(Component);
   const bool remembered = it != FUserTags.end();
   if (!FUseTagInfo && !remembered) {
     Component->SetDesignInfo(0);
     return;
   }
   Component->SetDesignInfo(Component->Tag() != 0 ? Component->Tag() : 0);
-  Component->SetTag(remembered ? it->second : 0);
+  Component->SetTag(remembered ? it->second.Tag : 0);
   if (remembered) FUserTags.erase(it);
 }
 
 void TZYLHideNonVC::ResolveUserTags() {
   if (FPendingTags.empty() || !Owner() || ComponentState().contains(vcl::csLoading)) return;
-  for (auto it = FPendingTags.begin(); it != FPendingTags.end();) {
-    if (vcl::TComponent* c = Owner()->FindComponent(it->first)) {
-      FUserTags.emplace_back(c, it->second);
-      it = FPendingTags.erase(it);
-    } else {
-      ++it;
-    }
+  std::vector<std::pair<std::string, int32_t>> unresolved;
+  for (auto& [name, tag] : FPendingTags) {
+    if (vcl::TComponent* c = Owner()->FindComponent(name))
+      FUserTags.emplace(c, TUserTag{FNextOrder++, tag});
+    else
+      unresolved.emplace_back(std::move(name), tag);
   }
+  FPendingTags = std::move(unresolved);
 }
 
 void TZYLHideNonVC::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (Operation == vcl::opRemove) {
-    std::erase_if(FUserTags, [&](const auto& e) { return e.first == AComponent; });
+    FUserTags.erase(AComponent);
     return;
   }
   if (Designing(this) && AComponent != this && ZYLCheckValidComponent(AComponent, Owner()) &&
@@ -209,9 +241,12 @@ void TZYLHideNonVC::ReadUserTags(vcl::TReader* Reader) {
 
 void TZYLHideNonVC::WriteUserTags(vcl::TWriter* Writer) {
   Writer->WriteListBegin();
-  for (const auto& [c, tag] : FUserTags) {
+  std::vector<std::pair<uint64_t, vcl::TComponent*>> remembered;
+  for (const auto& [c, tag] : FUserTags) remembered.emplace_back(tag.Order, c);
+  std::sort(remembered.begin(), remembered.end());
+  for (const auto& [order, c] : remembered) {
     Writer->WriteString(c->Name());
-    Writer->WriteInteger(tag);
+    Writer->WriteInteger(FUserTags.at(c).Tag);
   }
   for (const auto& [name, tag] : FPendingTags) {
     Writer->WriteString(name);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -72,6 +73,10 @@ class TZYLHideNonVC : public TZYLCustomComponent {
   // icon window shows a caption.
   void HideComponent(vcl::TComponent* Component);
   void ShowComponent(vcl::TComponent* Component);
+  // The same for each of Components in turn, the form's icon windows walked once for all; an
+  // icon window showing a caption stops the run at its component.
+  void HideComponents(const std::vector<vcl::TComponent*>& Components);
+  void ShowComponents(const std::vector<vcl::TComponent*>& Components);
   // The Tag the user gave a component that is hidden now (0 when none is remembered).
   int32_t UserTag(vcl::TComponent* Component);
 
@@ -90,9 +95,17 @@ class TZYLHideNonVC : public TZYLCustomComponent {
   void ReadUserTags(vcl::TReader* Reader);
   void WriteUserTags(vcl::TWriter* Writer);
 
+  // The user's Tag of a hidden component, and when it was remembered (the order they are
+  // written in).
+  struct TUserTag {
+    uint64_t Order;
+    int32_t Tag;
+  };
+
   bool FUseTagInfo = true;
   TZYLHideNonVCNewEvent FOnNewComponent;
-  std::vector<std::pair<vcl::TComponent*, int32_t>> FUserTags;
+  std::unordered_map<vcl::TComponent*, TUserTag> FUserTags;
+  uint64_t FNextOrder = 0;
   std::vector<std::pair<std::string, int32_t>> FPendingTags;
 };
 

@@ -89,7 +89,7 @@ class TControlScrollBar : public TPersistent {
   void SetParentColor(bool Value);
   int32_t Position() const { return position_; }
   void SetPosition(int32_t Value);
-  int32_t Range() const { return range_; }
+  int32_t Range() const;
   void SetRange(int32_t Value);
   bool Smooth() const { return smooth_; }
   void SetSmooth(bool Value);
@@ -176,7 +176,13 @@ class TScrollingWinControl : public TWinControl {
 
  private:
   friend class TControlScrollBar;
+  // Asks for the ranges the children reach (AutoScroll). They are worked out when next read,
+  // when the window comes or when its bars are next set, at the latest when the window's
+  // messages next come round (SettleAutoRange): children placed one by one are walked once,
+  // not once each.
   void CalcAutoRange();
+  void SettleAutoRange();
+  void CMAutoRange(TMessage& Message);
   // Gives the window's frame bars the looks of the scroll bars when one changed.
   void ApplyBarLooks();
   // Moves the children by (dx, dy) as the contents scroll.
@@ -185,6 +191,8 @@ class TScrollingWinControl : public TWinControl {
   TControlScrollBar* vert_;
   bool autoScroll_ = true;
   int autoRangeCount_ = 0;
+  bool autoRangeStale_ = false;   // the ranges wait for SettleAutoRange
+  bool autoRangePosted_ = false;  // a CM_AUTORANGE is on its way
   bool updating_ = false;
   bool lookChanged_ = false;  // a bar's look is not yet on the window
 };

@@ -20,12 +20,17 @@ int32_t TControlScrollBar::ControlSize() const {
   return kind_ == sbHorizontal ? control_->ClientWidth() : control_->ClientHeight();
 }
 
+int32_t TControlScrollBar::Range() const {
+  if (control_) control_->SettleAutoRange();
+  return range_;
+}
+
 int32_t TControlScrollBar::LastPosition() const {
-  return std::max(0, ClampToInt(int64_t{range_} - ControlSize()));
+  return std::max(0, ClampToInt(int64_t{Range()} - ControlSize()));
 }
 
 bool TControlScrollBar::IsScrollBarVisible() const {
-  return visible_ && control_ && range_ > ControlSize();
+  return visible_ && control_ && Range() > ControlSize();
 }
 
 bool TControlScrollBar::IsRangeStored() const { return !control_ || !control_->AutoScroll(); }
@@ -113,7 +118,10 @@ void TControlScrollBar::SetMargin(int32_t Value) {
 void TControlScrollBar::SetRange(int32_t Value) {
   if (Value < 0) throw EInvalidOperation(SScrollBarRange);
   // A range set by hand is kept: the children no longer decide it.
-  if (control_) control_->autoScroll_ = false;
+  if (control_) {
+    control_->SettleAutoRange();  // the other bar keeps the range the children gave it
+    control_->autoScroll_ = false;
+  }
   range_ = Value;
   if (control_) control_->UpdateScrollBars();
 }
@@ -168,7 +176,9 @@ void TControlScrollBar::Assign(TPersistent* Source) {
     increment_ = s->increment_;
     margin_ = s->margin_;
     parentColor_ = s->parentColor_;
-    range_ = s->range_;
+    // The copied range stands until the children next change it.
+    if (control_) control_->SettleAutoRange();
+    range_ = s->Range();
     smooth_ = s->smooth_;
     size_ = s->size_;
     style_ = s->style_;
@@ -248,6 +258,20 @@ void TScrollingWinControl::SetAutoScroll(bool Value) {
 // edge add their size, as the room they take from the rest.
 void TScrollingWinControl::CalcAutoRange() {
   if (!autoScroll_ || autoRangeCount_ > 0 || !horz_ || ComponentState().contains(csLoading)) return;
+  autoRangeStale_ = true;
+  if (HandleAllocated() && !autoRangePosted_ && win::PostMessageA(Handle(), CM_AUTORANGE, 0, 0))
+    autoRangePosted_ = true;
+}
+
+void TScrollingWinControl::CMAutoRange(TMessage& /*Message*/) {
+  autoRangePosted_ = false;
+  SettleAutoRange();
+}
+
+void TScrollingWinControl::SettleAutoRange() {
+  if (!autoRangeStale_) return;
+  autoRangeStale_ = false;
+  if (!autoScroll_ || !horz_) return;
   // Children at the integer limits give ranges brought back into range.
   int64_t right = 0, bottom = 0, farWidth = 0, farHeight = 0;
   for (int i = 0; i < ControlCount(); ++i) {
@@ -272,6 +296,10 @@ void TScrollingWinControl::CalcAutoRange() {
 
 void TScrollingWinControl::UpdateScrollBars() {
   if (updating_ || !horz_ || !vert_ || !HandleAllocated()) return;
+  if (autoRangeStale_) {
+    SettleAutoRange();  // which comes back here with the ranges
+    return;
+  }
   updating_ = true;
   TFinally done([this] { updating_ = false; });
   ApplyBarLooks();
@@ -361,6 +389,7 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
 
 void TScrollingWinControl::CreateWnd() {
   TWinControl::CreateWnd();
+  autoRangePosted_ = false;  // what was posted went with the old window
   // A new window has the classic bars.
   lookChanged_ = horz_->HasOwnLook() || vert_->HasOwnLook();
   UpdateScrollBars();
@@ -368,6 +397,7 @@ void TScrollingWinControl::CreateWnd() {
 
 void TScrollingWinControl::ChangeScale(int M, int D) {
   // Ranges and positions are pixels too.
+  SettleAutoRange();
   for (TControlScrollBar* sb : {horz_, vert_}) {
     sb->range_ = MulDiv(sb->range_, M, D);
     sb->position_ = MulDiv(sb->position_, M, D);
@@ -397,7 +427,8 @@ void TScrollingWinControl::WMSize(TWMSize& Message) {
 ZYL_MESSAGE_MAP(TScrollingWinControl) {
   m.On(WM_HSCROLL, &TScrollingWinControl::WMHScroll)
       .On(WM_VSCROLL, &TScrollingWinControl::WMVScroll)
-      .On(WM_SIZE, &TScrollingWinControl::WMSize);
+      .On(WM_SIZE, &TScrollingWinControl::WMSize)
+      .On(CM_AUTORANGE, &TScrollingWinControl::CMAutoRange);
 }
 
 ZYL_CLASS_IMPL(TScrollingWinControl) {

@@ -104,6 +104,8 @@ constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 64;
 constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 65;
 constexpr UINT CM_DOCKNOTIFICATION = CM_BASE + 66;
 constexpr UINT CM_MOUSEWHEEL = CM_BASE + 67;
+// Posted by a scrolling control to itself: the children changed, the auto range waits.
+constexpr UINT CM_AUTORANGE = CM_BASE + 68;
 
 // ---- Reflected notifications: a parent hands these back to the child that caused them ----
 constexpr UINT CN_BASE = 0xBC00;

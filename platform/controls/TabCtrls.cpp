@@ -351,6 +351,8 @@ TRect TCustomTabControl::DisplayRect() {
 void TCustomTabControl::AdjustClientRect(TRect& Rect) { Rect = DisplayRect(); }
 
 void TCustomTabControl::TabsLayoutChanged() {
+  // A control going away (its pages freed one by one with it) has no rows to lay out.
+  if (ComponentState().contains(csDestroying)) return;
   const int area = AreaHeight();
   if (area != lastAreaHeight_) {
     lastAreaHeight_ = area;

@@ -1,5 +1,6 @@
 // TTabSheet and TPageControl: pages shown one at a time inside a tab control's frame.
 #include <algorithm>
+#include <iterator>
 
 #include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
@@ -276,6 +277,16 @@ void TPageControl::RemovePage(TTabSheet* Page) {
   } else if (Page == activePage_) {
     TTabSheet* next = FindNextPage(Page, true, !ComponentState().contains(csDesigning));
     ChangeActivePage(next == Page ? nullptr : next);
+  }
+  if (ComponentState().contains(csDestroying)) {
+    // The control goes with its pages: only its list of them is kept, searched from the end,
+    // where freeing them starts.
+    const auto at = std::find(pages_.rbegin(), pages_.rend(), Page);
+    if (at != pages_.rend()) pages_.erase(std::next(at).base());
+    Page->pageControl_ = nullptr;
+    Page->tabShowing_ = false;
+    tabIndex_ = -1;
+    return;
   }
   // Only the page's own tab goes; the others keep their measured widths.
   const int tab = Page->TabIndex();

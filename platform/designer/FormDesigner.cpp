@@ -1,6 +1,7 @@
 #include "platform/designer/FormDesigner.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/StrUtils.h"
@@ -52,6 +53,8 @@ void TFormDesigner::Detach() {
   TCustomForm* form = root_;
   root_ = nullptr;
   icons_.clear();
+  iconOf_.clear();
+  byPlace_.clear();
   inserted_.clear();
   selection_.Clear();
   Broadcast([&](TDesignWindow* w) { w->FormClosed(form); });
@@ -90,7 +93,11 @@ void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
     return;
   }
   std::erase(inserted_, component);
-  icons_.remove_if([&](const TIconWindow& icon) { return icon.component_ == component; });
+  if (const auto icon = iconOf_.find(component); icon != iconOf_.end()) {
+    icons_.erase(icon->second);
+    iconOf_.erase(icon);
+    byPlaceStale_ = true;
+  }
   std::erase_if(shownMethods_, [&](const TShownMethod& m) { return m.Instance == AnObject; });
   if (selection_.Remove(AnObject)) {
     const TDesignerSelections now = selection_;
@@ -186,8 +193,11 @@ void TFormDesigner::ActivateDesignWindow(TDesignWindow* Window) {
 
 void TFormDesigner::SyncIconWindows() {
   for (TComponent* c : inserted_)
-    if (root_ && c->Owner() == root_ && !IsVisual(c) && !c->HasParent() && !FindIconWindow(c))
+    if (root_ && c->Owner() == root_ && !IsVisual(c) && !c->HasParent() && !FindIconWindow(c)) {
       icons_.push_front(TIconWindow(c));
+      iconOf_.emplace(c, icons_.begin());
+      byPlaceStale_ = true;
+    }
   inserted_.clear();
 }
 
@@ -198,15 +208,25 @@ TIconWindow* TFormDesigner::FirstIconWindow() {
 
 TIconWindow* TFormDesigner::NextIconWindow(const TIconWindow* Window) {
   SyncIconWindows();
-  for (auto it = icons_.begin(); it != icons_.end(); ++it)
-    if (&*it == Window) return ++it == icons_.end() ? nullptr : &*it;
-  return nullptr;
+  const auto icon = Window ? iconOf_.find(Window->component_) : iconOf_.end();
+  if (icon == iconOf_.end() || &*icon->second != Window) return nullptr;
+  const auto next = std::next(icon->second);
+  return next == icons_.end() ? nullptr : &*next;
 }
 
 TIconWindow* TFormDesigner::FindIconWindow(const TComponent* Component) {
-  for (TIconWindow& icon : icons_)
-    if (icon.component_ == Component) return &icon;
-  return nullptr;
+  const auto icon = iconOf_.find(Component);
+  return icon == iconOf_.end() ? nullptr : &*icon->second;
+}
+
+TIconWindow* TFormDesigner::IconWindowAt(int Index) {
+  SyncIconWindows();
+  if (byPlaceStale_) {
+    byPlace_.clear();
+    for (TIconWindow& icon : icons_) byPlace_.push_back(&icon);
+    byPlaceStale_ = false;
+  }
+  return Index >= 0 && Index < static_cast<int>(byPlace_.size()) ? byPlace_[Index] : nullptr;
 }
 
 TIconWindow* TFormDesigner::IconWindowOf(const TComponent* Component) {

@@ -94,6 +94,8 @@ class TFormDesigner final : public IFormDesigner {
   TIconWindow* NextIconWindow(const TIconWindow* Window);
   TIconWindow* IconWindowOf(const TComponent* Component);
   int IconWindowCount();
+  // The icon window at z-order place Index (0 the newest); nullptr when there is none.
+  TIconWindow* IconWindowAt(int Index);
   // Moves the icon as the user drags it (its size and place in the z-order stay) and keeps the
   // place in DesignInfo.
   void MoveIconWindow(TIconWindow* Window, int X, int Y);
@@ -120,6 +122,11 @@ class TFormDesigner final : public IFormDesigner {
   std::vector<TDesignWindow*> windows_;
   TDesignWindow* active_ = nullptr;
   std::list<TIconWindow> icons_;       // newest first
+  // Each listed component's icon window, and the windows by z-order place (listed again when
+  // icons_ changed since).
+  std::unordered_map<const TComponent*, std::list<TIconWindow>::iterator> iconOf_;
+  std::vector<TIconWindow*> byPlace_;
+  bool byPlaceStale_ = false;
   std::vector<TComponent*> inserted_;  // components not yet judged for an icon window
   // Per base name (lower case): the number UniqueName last gave, below which every number was
   // taken while the form's name and its count of freed names were as recorded.

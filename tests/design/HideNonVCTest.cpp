@@ -285,6 +285,65 @@ TEST_F(HideNonVC, TheUsersTagsTravelWithTheFormStream) {
             std::string::npos);
 }
 
+// Many components hidden and shown in one call: each as if hidden or shown alone, the hider
+// and the components already in that state left as they are.
+TEST_F(HideNonVC, HidingAndShowingManyAtOnceActsOnEachAsAlone) {
+  std::vector<TComponent*> timers;
+  for (int i = 0; i < 40; ++i) {
+    auto* t = Add<vcl::TTimer>("Many" + std::to_string(i), Place(200 + i, 60 + i));
+    t->SetTag(1000 + i);
+    timers.push_back(t);
+  }
+  hider_->HideComponent(timer1_);
+  std::vector<TComponent*> chosen = timers;
+  chosen.insert(chosen.begin() + 5, timer1_);  // hidden already
+  chosen.push_back(hider_);                    // never hidden
+  hider_->HideComponents(chosen);
+  for (int i = 0; i < 40; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(timers[i]->DesignInfo(), defHideX);
+    EXPECT_EQ(timers[i]->Tag(), Place(200 + i, 60 + i));
+    EXPECT_EQ(hider_->UserTag(timers[i]), 1000 + i);
+    EXPECT_EQ(Icon(timers[i]), (TRect{-40, 0, -12, 28}));
+  }
+  EXPECT_EQ(timer1_->Tag(), Place(10, 20));
+  EXPECT_EQ(hider_->DesignInfo(), Place(130, 20));
+  EXPECT_EQ(Icon(hider_), IconAt(Place(130, 20)));
+  EXPECT_EQ(Icon(timer2_), IconAt(Place(50, 20)));  // not chosen: stays
+  // The remembered Tags are written in the order the components were hidden.
+  const std::string text = vcl::ObjectBinaryToTextString(vcl::WriteComponentToBytes(form_));
+  size_t last = text.find("'Timer1'");
+  ASSERT_NE(last, std::string::npos);
+  for (int i = 0; i < 40; ++i) {
+    const size_t at = text.find("'Many" + std::to_string(i) + "'");
+    ASSERT_NE(at, std::string::npos) << i;
+    EXPECT_GT(at, last) << i;
+    last = at;
+  }
+  chosen.push_back(timer2_);  // shown already
+  hider_->ShowComponents(chosen);
+  for (int i = 0; i < 40; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(timers[i]->DesignInfo(), Place(200 + i, 60 + i));
+    EXPECT_EQ(timers[i]->Tag(), 1000 + i);
+    EXPECT_EQ(Icon(timers[i]), IconAt(Place(200 + i, 60 + i)));
+  }
+  EXPECT_EQ(timer1_->DesignInfo(), Place(10, 20));
+  EXPECT_EQ(Icon(timer2_), IconAt(Place(50, 20)));
+}
+
+TEST_F(HideNonVC, WithCaptionsShownHidingManyIsRefusedAtTheFirst) {
+  vcl::TFormDesigner::SetShowComponentCaptions(true);
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] {
+              hider_->HideComponents({timer1_, timer2_, menu_});
+            }),
+            vcl::SZYLHideCaptionsShown);
+  vcl::TFormDesigner::SetShowComponentCaptions(false);
+  for (TComponent* c : {static_cast<TComponent*>(timer1_), static_cast<TComponent*>(timer2_),
+                        static_cast<TComponent*>(menu_)})
+    EXPECT_NE(c->DesignInfo(), defHideX) << c->Name();
+}
+
 TEST_F(HideNonVC, TheWindowListsTheComponentsAndHidesAndShowsTheChosenOnes) {
   timer2_->SetTag(9);
   TZYLHideNonVCfrm* w = OpenWindow();
@@ -376,6 +435,55 @@ TEST_F(HideNonVC, SelectOneLeavesExactlyThatItemSelected) {
     w->SelectOne(index);
     EXPECT_TRUE(selected().empty()) << index;
   }
+}
+
+// Components placed, renamed and deleted while the window is open land among the sorted items:
+// the designer's selection still picks out exactly their items.
+TEST_F(HideNonVC, TheWindowFindsItemsAmongManyPlacedRenamedAndDeleted) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  std::vector<vcl::TTimer*> placed;
+  for (int i = 3; i <= 14; ++i) {  // Timer10 to Timer14 sort between Timer1 and Timer2
+    auto* t = new vcl::TTimer(form_);
+    t->SetName(designer_->UniqueName("TTimer"));
+    designer_->Modified();
+    designer_->SelectComponent(t);
+    placed.push_back(t);
+    EXPECT_EQ(w->cbList->SelCount(), 1) << t->Name();
+    EXPECT_TRUE(w->cbList->Selected(w->cbList->Items()->IndexOf(t->Name() + " [TTimer]")));
+  }
+  const auto select = [&](const std::vector<TComponent*>& chosen) {
+    vcl::TDesignerSelections list;
+    for (TComponent* c : chosen) list.Add(c);
+    designer_->SetSelections(list);
+    std::vector<std::string> items;
+    for (int i = 0; i < w->cbList->Items()->Count(); ++i)
+      if (w->cbList->Selected(i)) items.push_back(w->cbList->Items()->Strings(i));
+    return items;
+  };
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(select({placed[9], timer1_, placed[0]}),
+            (Names{"Timer1 [TTimer]", "Timer12 [TTimer]", "Timer3 [TTimer]"}));
+  delete placed[8];  // Timer11
+  delete timer2_;
+  EXPECT_EQ(select({placed[9], placed[7], menu_}),
+            (Names{"PopupMenu1 [TPopupMenu]", "Timer10 [TTimer]", "Timer12 [TTimer]"}));
+  placed[9]->SetName("Alarm");
+  designer_->Modified();
+  EXPECT_EQ(w->cbList->Items()->Strings(0), "Alarm [TTimer]");
+  EXPECT_EQ(select({placed[9], placed[11]}), (Names{"Alarm [TTimer]", "Timer14 [TTimer]"}));
+  // A component listed without a name is listed under the name it gets.
+  auto* unnamed = new vcl::TTimer(form_);
+  w->Initialize();
+  auto* named = new vcl::TTimer(form_);
+  named->SetName("Clock");
+  designer_->Modified();
+  unnamed->SetName("Buzzer");
+  designer_->Modified();
+  EXPECT_EQ(w->cbList->Items()->Strings(1), "Buzzer [TTimer]");
+  EXPECT_EQ(w->cbList->Items()->Strings(2), "Clock [TTimer]");
+  EXPECT_EQ(select({named, unnamed}), (Names{"Buzzer [TTimer]", "Clock [TTimer]"}));
+  EXPECT_EQ(w->cbList->Items()->Count(), 16);
 }
 
 TEST_F(HideNonVC, DeletingThroughTheWindowAndTheDesigner) {

@@ -669,5 +669,80 @@ TEST_F(ScrollTextTest, ExampleFormReadsEveryControlAndPaints) {
   }
 }
 
+// Lines changed one after another on a shown scrolling text: the text block and the next
+// painted frame follow every change, as if the lines had been set at once.
+struct TLinesEdit {
+  const char* name;
+  std::function<void(vcl::TStrings*)> edit;
+  std::vector<std::string> lines;  // the lines after the edit
+};
+
+class ScrollTextLinesEdit : public ScrollTextTest,
+                            public ::testing::WithParamInterface<TLinesEdit> {};
+
+TEST_P(ScrollTextLinesEdit, BlockAndFrameFollowTheLines) {
+  auto* s = OnHost(300, 200);
+  s->SetBounds(0, 0, 300, 200);
+  RunLog log;
+  s->SetRunHook(&RunLog::Hook, &log);
+  s->SetAlignment(vcl::taLeftJustify);
+  s->SetSteps(2);
+  Show(s);
+  s->Lines()->Clear();
+  for (const char* l : {"one", "two", "three"}) s->Lines()->Add(l);
+  Idle();
+  GetParam().edit(s->Lines());
+  Idle();
+  const std::vector<std::string>& want = GetParam().lines;
+  const int lh = ZYLGet3DTextHeight(s->Font3D(), s->Font());
+  int widest = 0;
+  for (const std::string& l : want)
+    widest = std::max(widest, ZYLGet3DTextWidth(l, s->Font3D(), s->Font()));
+  EXPECT_EQ(s->TextHeight(), int(want.size()) * lh);
+  EXPECT_EQ(s->TextWidth(), widest);
+  // Half way through the pass the whole block stands inside: every line is drawn, in order.
+  log.Runs.clear();
+  s->ExecuteEnh(1);
+  s->Stop();
+  std::vector<std::string> drawn;
+  for (const auto& r : log.Runs) drawn.push_back(r.Text);
+  EXPECT_EQ(drawn, want);
+}
+
+std::vector<std::string> Numbered(int From, int To) {
+  std::vector<std::string> v;
+  for (int i = From; i <= To; ++i) v.push_back("line " + std::to_string(i));
+  return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ScrollTextLinesEdit,
+    ::testing::Values(TLinesEdit{"AddedOneByOne",
+                                 [](vcl::TStrings* l) {
+                                   l->Clear();
+                                   for (const std::string& t : Numbered(1, 12)) l->Add(t);
+                                 },
+                                 Numbered(1, 12)},
+                      TLinesEdit{"LongerLineAddedLast",
+                                 [](vcl::TStrings* l) { l->Add("a line longer than the others"); },
+                                 {"one", "two", "three", "a line longer than the others"}},
+                      TLinesEdit{"InsertedFirst",
+                                 [](vcl::TStrings* l) { l->Insert(0, "zero"); },
+                                 {"zero", "one", "two", "three"}},
+                      TLinesEdit{
+                          "WidestDeleted", [](vcl::TStrings* l) { l->Delete(2); }, {"one", "two"}},
+                      TLinesEdit{"ChangedInPlace",
+                                 [](vcl::TStrings* l) { l->Put(1, "a wider second line"); },
+                                 {"one", "a wider second line", "three"}},
+                      TLinesEdit{"InOneUpdate",
+                                 [](vcl::TStrings* l) {
+                                   l->BeginUpdate();
+                                   l->Clear();
+                                   for (const std::string& t : Numbered(1, 9)) l->Add(t);
+                                   l->EndUpdate();
+                                 },
+                                 Numbered(1, 9)}),
+    [](const auto& i) { return std::string(i.param.name); });
+
 }  // namespace
 }  // namespace zyl

@@ -513,5 +513,85 @@ INSTANTIATE_TEST_SUITE_P(Styles, FormBarLook,
                            return info.param.Name;
                          });
 
+// Children placed, moved and freed before the form has a window: the ranges read at any time
+// reach the farthest child, and the window's bars start from them.
+TEST_F(FormScrollBarsTest, RangesFollowChildrenPlacedBeforeTheWindow) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsNone);
+  f.SetAutoScroll(true);
+  f.SetBounds(0, 0, 300, 200);
+  std::vector<TPanel*> panels;
+  for (int i = 0; i < 50; ++i) {
+    panels.push_back(Place<TPanel>(&f, 10 * i, 5 * i, 20, 10));
+    EXPECT_EQ(f.HorzScrollBar()->Range(), 10 * i + 20) << i;
+    EXPECT_EQ(f.VertScrollBar()->Range(), 5 * i + 10) << i;
+  }
+  ASSERT_FALSE(f.HandleAllocated());
+  for (int i = 0; i < 20; ++i) Place<TPanel>(&f, i, i, 5, 5);  // nearer: nothing changes
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 510);
+  EXPECT_EQ(f.VertScrollBar()->Range(), 255);
+  delete panels.back();  // the farthest goes: the one before reaches farthest
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 500);
+  EXPECT_EQ(f.VertScrollBar()->Range(), 250);
+  panels[3]->SetBounds(700, 400, 20, 10);
+  f.HorzScrollBar()->SetPosition(5000);  // as far as it goes: the range less the client
+  EXPECT_EQ(f.HorzScrollBar()->Position(), 720 - 300);
+  EXPECT_TRUE(f.VertScrollBar()->IsScrollBarVisible());
+  ShowNow(&f);
+  EXPECT_TRUE(HasStyle(&f, win::WS_HSCROLL));
+  EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 720);
+  EXPECT_EQ(f.VertScrollBar()->Range(), 410);
+}
+
+TEST_F(FormScrollBarsTest, ARangeSetOrCopiedBeforeTheWindowStands) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsNone);
+  f.SetAutoScroll(true);
+  f.SetBounds(0, 0, 300, 200);
+  Place<TPanel>(&f, 400, 300, 20, 10);
+  f.HorzScrollBar()->SetRange(1000);  // by hand: the children no longer decide
+  EXPECT_FALSE(f.AutoScroll());
+  Place<TPanel>(&f, 900, 300, 200, 10);
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 1000);
+  TForm g(nullptr);
+  g.SetBorderStyle(bsNone);
+  g.SetAutoScroll(true);
+  g.SetBounds(0, 0, 300, 200);
+  Place<TPanel>(&g, 400, 300, 20, 10);
+  g.HorzScrollBar()->Assign(f.HorzScrollBar());
+  EXPECT_EQ(g.HorzScrollBar()->Range(), 1000);
+  g.VertScrollBar()->Assign(f.VertScrollBar());  // f's children count for f's bars
+  EXPECT_EQ(g.VertScrollBar()->Range(), 310);
+}
+
+// On a shown form the bars follow children placed one by one once the messages come round,
+// and a range read before then is already the children's.
+TEST_F(FormScrollBarsTest, ShownFormsBarsFollowChildrenPlacedOneByOne) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsNone);
+  f.SetAutoScroll(true);
+  f.SetBounds(0, 0, 300, 200);
+  ShowNow(&f);
+  EXPECT_FALSE(HasStyle(&f, win::WS_HSCROLL));
+  for (int i = 0; i < 40; ++i) Place<TPanel>(&f, 10 * i, 2 * i, 20, 10);
+  EXPECT_EQ(f.HorzScrollBar()->Range(), 410);
+  EXPECT_EQ(f.VertScrollBar()->Range(), 88);
+  Idle();
+  EXPECT_TRUE(HasStyle(&f, win::WS_HSCROLL));
+  EXPECT_FALSE(HasStyle(&f, win::WS_VSCROLL));
+  for (int i = 0; i < 40; ++i) Place<TPanel>(&f, 5, 300 + i, 20, 10);
+  Idle();
+  EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+  EXPECT_EQ(f.VertScrollBar()->Range(), 349);
+  // The window made again keeps following.
+  f.RecreateWnd();
+  Idle();
+  Place<TPanel>(&f, 5, 600, 20, 10);
+  Idle();
+  EXPECT_EQ(f.VertScrollBar()->Range(), 610);
+  EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+}
+
 }  // namespace
 }  // namespace vcl::testing

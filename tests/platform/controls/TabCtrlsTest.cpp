@@ -154,6 +154,29 @@ TEST_F(TabCtrlsTest, TheSelectionFollowsItsTabWhenTabsComeAndGo) {
             "List index out of bounds (5)");
 }
 
+// A sheet freed alone takes its tab with it; the form freed goes with the page control and
+// every sheet, the active one among them.
+TEST_F(TabCtrlsTest, SheetsFreedAloneOrWithTheirForm) {
+  TPageControl* pc = NewPages({"one", "two", "three", "four"});
+  for (int i = 0; i < 200; ++i) {
+    auto* sheet = new TTabSheet(form_.get());
+    sheet->SetCaption("more");
+    sheet->SetPageControl(pc);
+  }
+  Show();
+  pc->SetActivePage(pc->Pages(100));
+  delete pc->Pages(1);
+  ASSERT_EQ(pc->PageCount(), 203);
+  EXPECT_EQ(pc->Tabs()->Count(), 203);
+  EXPECT_EQ(pc->Tabs()->Strings(1), "three");
+  EXPECT_EQ(pc->Pages(2)->TabIndex(), 2);
+  EXPECT_EQ(pc->ActivePage(), pc->Pages(99));
+  Idle();
+  form_.reset();  // the page control, its sheets and their windows go together
+  Idle();
+  EXPECT_EQ(form_, nullptr);
+}
+
 TEST_F(TabCtrlsTest, BadPageIndicesRaiseTheFrameworksErrors) {
   TPageControl* pc = NewPages({"A", "B", "C"});
   pc->Pages(0)->SetPageIndex(2);

@@ -225,6 +225,43 @@ TEST_F(FormDesignerTest, NonVisualComponentsGetIconWindowsNewestFirst) {
   EXPECT_EQ(designer_->IconWindowOf(t2), nullptr);
 }
 
+// The icon windows by z-order place are the walk's, through insertions and removals.
+TEST_F(FormDesignerTest, IconWindowsByPlaceFollowTheWalk) {
+  auto walk = [&] {
+    std::vector<TIconWindow*> order;
+    for (TIconWindow* w = designer_->FirstIconWindow(); w; w = designer_->NextIconWindow(w))
+      order.push_back(w);
+    return order;
+  };
+  auto byPlace = [&] {
+    std::vector<TIconWindow*> order;
+    for (int i = 0; designer_->IconWindowAt(i); ++i) order.push_back(designer_->IconWindowAt(i));
+    return order;
+  };
+  EXPECT_EQ(designer_->IconWindowAt(0), nullptr);
+  auto* t1 = Add<TTimer>("Timer1");
+  auto* t2 = Add<TTimer>("Timer2");
+  EXPECT_EQ(designer_->IconWindowAt(0), designer_->IconWindowOf(t2));  // newest first
+  EXPECT_EQ(byPlace(), walk());
+  auto* p1 = Add<TPopupMenu>("Popup1");
+  Add<TButton>("Button1");
+  EXPECT_EQ(byPlace(), walk());
+  EXPECT_EQ(byPlace().size(), 3u);
+  delete t2;
+  EXPECT_EQ(byPlace(), walk());
+  EXPECT_EQ(byPlace(),
+            (std::vector<TIconWindow*>{designer_->IconWindowOf(p1), designer_->IconWindowOf(t1)}));
+  EXPECT_EQ(designer_->IconWindowAt(-1), nullptr);
+  EXPECT_EQ(designer_->IconWindowAt(2), nullptr);
+  // A window of another form's designer has no next one here.
+  TForm other(nullptr);
+  TFormDesigner otherDesigner(&other);
+  auto* t3 = new TTimer(&other);
+  t3->SetName("Timer3");
+  EXPECT_EQ(designer_->NextIconWindow(otherDesigner.IconWindowOf(t3)), nullptr);
+  EXPECT_EQ(designer_->NextIconWindow(nullptr), nullptr);
+}
+
 TEST_F(FormDesignerTest, AComponentJustAddedHasItsIconWindowAtOnce) {
   auto* t1 = Add<TTimer>("Timer1");
   t1->SetDesignInfo((12 << 16) | 34);
