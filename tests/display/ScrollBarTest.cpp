@@ -25,6 +25,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -477,6 +478,92 @@ TEST(ScrollBarObject, DefaultsAssignAndCopyOntoABar) {
   EXPECT_EQ(bar.Back()->Brush()->Color(), vcl::clLime);
   EXPECT_EQ(bar.Thumb()->Color(), vcl::clNavy);
   EXPECT_EQ(bar.Cursor(), vcl::crDefault);
+}
+
+// ---- Themes ----
+
+// The thumb as the theme draws it: its face in the colour of its state inside the frame, and
+// the gripper (state 0) on a square round its centre, grown along each side that leaves more
+// than 4 pixels to the thumb's edge.
+struct TThumbState {
+  const char* Name;
+  int State;
+  int BarHeight;
+};
+
+// The bars of these tests are made while themes are on, as a program's bars are.
+class ThemedScrollBar : public ScrollBarTest {
+ protected:
+  TZYLScrollBar* NewBar(int W, int H) {
+    auto* b = new TZYLScrollBar(form_.get());
+    b->SetBounds(10, 40, W, H);
+    b->SetParent(form_.get());
+    tk::RunUntilIdle();
+    return b;
+  }
+  testsupport::TThemeScope themes_;
+};
+
+class ThemedScrollBarThumb : public ThemedScrollBar,
+                             public ::testing::WithParamInterface<TThumbState> {};
+
+TEST_P(ThemedScrollBarThumb, ShowsItsStateAndTheGripper) {
+  const TThumbState& k = GetParam();
+  TZYLScrollBar* bar = NewBar(202, k.BarHeight);
+  bar->SetPosition(40);
+  tk::RunUntilIdle();
+  TZYLScrollBarThumb* thumb = bar->Thumb();
+  const int w = thumb->Width(), h = thumb->Height();
+  const vcl::TPoint middle = thumb->ClientToScreen(vcl::TPoint{w / 2, h / 2});
+  if (k.State == 2) tk::MouseMove(middle.X, middle.Y);
+  if (k.State == 3) tk::MouseDown(middle.X, middle.Y);
+  if (k.State == 4) thumb->SetEnabled(false);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(thumb->Handle(), false);
+  if (k.State == 3) tk::MouseUp(middle.X, middle.Y);
+  win::RECT g{w / 2 - 2, h / 2 - 2, w / 2 + 2, h / 2 + 2};
+  if (g.Top > 4) g.Top -= 2, g.Bottom += 2;
+  if (g.Left > 4) g.Left -= 2, g.Right += 2;
+  const uint32_t frame =
+      k.State == 4 ? testsupport::kThemeFrameDisabled : testsupport::kThemeFrame;
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot,
+      [&](int x, int y) -> win::COLORREF {
+        const bool inGripper = x >= g.Left && x < g.Right && y >= g.Top && y < g.Bottom;
+        if (inGripper)
+          return x == g.Left || x == g.Right - 1 || y == g.Top || y == g.Bottom - 1
+                     ? testsupport::kThemeFrame
+                     : ZYLThemeFaceColor(0);
+        return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? frame : ZYLThemeFaceColor(k.State);
+      },
+      std::string("sbar_thumb_") + k.Name));
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ThemedScrollBarThumb,
+                         ::testing::Values(TThumbState{"Normal", 1, 16},
+                                           TThumbState{"Hot", 2, 16},
+                                           TThumbState{"Pressed", 3, 16},
+                                           TThumbState{"Disabled", 4, 16},
+                                           TThumbState{"LowBar", 1, 10}),
+                         [](const auto& i) { return std::string(i.param.Name); });
+
+// A themed bar builds its track picture from the theme's lower track when its kind is set (and
+// when it is read from a form): the track shows the theme's face, not the checker, and a
+// focused themed bar shows no checker caret on its thumb.
+TEST_F(ThemedScrollBar, TrackShowsTheThemesLowerTrackAndNoCaret) {
+  TZYLScrollBar* bar = NewBar(16, 202);
+  bar->SetKind(skVertical);
+  EXPECT_EQ(bar->Checker()->Width(), 16);
+  EXPECT_EQ(bar->Checker()->Height(), 202);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(bar->Handle(), false);
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [](int, int) { return win::COLORREF(ZYLThemeFaceColor(0)); }, "sbar_themed_track",
+      win::RECT{4, TrackArea.Left, 12, TrackArea.Right}));
+  bar->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_TRUE(bar->Focused());
+  EXPECT_FALSE(bar->Caret()->Built());
 }
 
 }  // namespace
