@@ -524,8 +524,7 @@ TEST_P(ThemedScrollBarThumb, ShowsItsStateAndTheGripper) {
   win::RECT g{w / 2 - 2, h / 2 - 2, w / 2 + 2, h / 2 + 2};
   if (g.Top > 4) g.Top -= 2, g.Bottom += 2;
   if (g.Left > 4) g.Left -= 2, g.Right += 2;
-  const uint32_t frame =
-      k.State == 4 ? testsupport::kThemeFrameDisabled : testsupport::kThemeFrame;
+  const uint32_t frame = k.State == 4 ? testsupport::kThemeFrameDisabled : testsupport::kThemeFrame;
   EXPECT_TRUE(tk::PixelsMatch(
       shot,
       [&](int x, int y) -> win::COLORREF {
@@ -540,8 +539,7 @@ TEST_P(ThemedScrollBarThumb, ShowsItsStateAndTheGripper) {
 }
 
 INSTANTIATE_TEST_SUITE_P(States, ThemedScrollBarThumb,
-                         ::testing::Values(TThumbState{"Normal", 1, 16},
-                                           TThumbState{"Hot", 2, 16},
+                         ::testing::Values(TThumbState{"Normal", 1, 16}, TThumbState{"Hot", 2, 16},
                                            TThumbState{"Pressed", 3, 16},
                                            TThumbState{"Disabled", 4, 16},
                                            TThumbState{"LowBar", 1, 10}),

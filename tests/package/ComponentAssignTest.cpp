@@ -57,10 +57,32 @@ const std::vector<TCopyRow>& CopyRows() {
       // timer or the image list.
       {zyl::TZYLCustomTrackBar::StaticClass(),
        false,
-       {"TrackFillObject", "TrackTransparent", "ThumbStyle", "FocusColor", "FocusStyle", "Thumb",
-        "PageSize", "TickLength", "ThumbColor", "MinValue", "MaxValue", "TrackWidth", "LineSize",
-        "Orientation", "Position", "TickColor", "TickMarks", "TickStyle", "TrackBorder",
-        "UseFocusColor", "Transparent", "BackFX", "Cursor", "Enabled", "Font", "Color"}},
+       {"TrackFillObject",
+        "TrackTransparent",
+        "ThumbStyle",
+        "FocusColor",
+        "FocusStyle",
+        "Thumb",
+        "PageSize",
+        "TickLength",
+        "ThumbColor",
+        "MinValue",
+        "MaxValue",
+        "TrackWidth",
+        "LineSize",
+        "Orientation",
+        "Position",
+        "TickColor",
+        "TickMarks",
+        "TickStyle",
+        "TrackBorder",
+        "UseFocusColor",
+        "Transparent",
+        "BackFX",
+        "Cursor",
+        "Enabled",
+        "Font",
+        "Color"}},
   };
   return rows;
 }
@@ -108,17 +130,19 @@ vcl::TComponent* MakeReference(vcl::TComponent* Form, vcl::TClass Want, const st
 }
 
 // Sets the property to a value other than its current one where it takes one.
-void ChangeValue(vcl::TComponent* Form, vcl::TObject* Obj, const vcl::TPropInfo* P,
-                 int& Refs) {
+void ChangeValue(vcl::TComponent* Form, vcl::TObject* Obj, const vcl::TPropInfo* P, int& Refs) {
   switch (P->Kind()) {
-    case vcl::tkEnumeration: case vcl::tkSet: case vcl::tkInteger: case vcl::tkChar: {
+    case vcl::tkEnumeration:
+    case vcl::tkSet:
+    case vcl::tkInteger:
+    case vcl::tkChar: {
       const int64_t was = vcl::GetOrdProp(Obj, P);
       std::vector<int64_t> tries = {was + 3, was - 3, was + 1, was - 1, 1, 0};
       if (P->Kind() == vcl::tkEnumeration)
         tries = {P->PropType->MaxValue, P->PropType->MinValue + 1, P->PropType->MinValue};
       if (P->Kind() == vcl::tkSet)
-        for (int64_t bit = P->PropType->CompType->MaxValue;
-             bit >= P->PropType->CompType->MinValue; --bit)
+        for (int64_t bit = P->PropType->CompType->MaxValue; bit >= P->PropType->CompType->MinValue;
+             --bit)
           tries.insert(tries.begin(), was ^ (int64_t{1} << bit));
       for (int64_t v : tries) {
         if (v == was) continue;
@@ -128,9 +152,9 @@ void ChangeValue(vcl::TComponent* Form, vcl::TObject* Obj, const vcl::TPropInfo*
       return;
     }
     case vcl::tkFloat: vcl::SetFloatProp(Obj, P, vcl::GetFloatProp(Obj, P) + 1.5); return;
-    case vcl::tkString: case vcl::tkLString: case vcl::tkWString:
-      vcl::SetStrProp(Obj, P, vcl::GetStrProp(Obj, P) + "Qx");
-      return;
+    case vcl::tkString:
+    case vcl::tkLString:
+    case vcl::tkWString: vcl::SetStrProp(Obj, P, vcl::GetStrProp(Obj, P) + "Qx"); return;
     case vcl::tkClass: {
       vcl::TClass want = P->PropType->ClassType();
       if (!want || !want->InheritsFrom(vcl::TComponent::StaticClass())) return;
@@ -243,8 +267,7 @@ TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
       if (copied.count(Head(name))) {
         EXPECT_EQ(value, from[name]) << name << " is copied";
         if (value != fresh[name]) seen.insert(Head(name));
-      }
-      else
+      } else
         EXPECT_EQ(value, fresh[name]) << name << " stays the receiver's";
     }
     // Every copied value the class publishes was changed in the source and arrived (but a
