@@ -12,6 +12,7 @@
 
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLImageListEditor.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
 #include "edits/ZYLListBox.h"
@@ -23,7 +24,10 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/FileUtils.h"
+#include "system/ZYLMRUList.h"
 #include "tests/design/EditorTestSupport.h"
+#include "tests/design/ImageListSupport.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
 
@@ -261,6 +265,44 @@ TEST_F(ImageListEditor, ABitmapIsCutIntoAsManyImagesAsTheChosenDivisorOfItsWidth
             (std::vector<std::string>{"1", "2", "3", "4", "6", "8", "12", "16", "24", "48"}));
   ASSERT_EQ(list_.GetArrayItem(0)->GetCount(), 4);
   EXPECT_EQ(list_.GetArrayItem(0)->Width(), 12);
+}
+
+// The list files of the left-hand level: opening one remembers its folder (and the file in the
+// drop-down list of recent files), and the next file dialog starts there, so that a name without
+// a folder is saved, or added from, beside it.
+TEST_F(ImageListEditor, TheListFilesRememberTheirFolderAndTheNextDialogStartsThere) {
+  testsupport::TEnvGuard registry{"ZYL_REGISTRY_DIR", dir_.File("registry")};
+  const std::string folder = dir_.File("lists"), file = folder + "/two.iml";
+  vcl::ForceDirectories(folder);
+  {
+    TZYLImageList two(nullptr);
+    designtest::AddStrip(two, 4, 4, {vcl::clRed}, "one");
+    designtest::AddStrip(two, 4, 4, {vcl::clBlue}, "two");
+    two.SaveToFile(file);
+  }
+  std::vector<std::string> recent;
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) { f->mnuLoadIML->Click(); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
+  ASSERT_EQ(list_.Count(), 2);
+  EXPECT_EQ(list_.GetArrayItem(1)->Description, "two");
+  EXPECT_EQ(ZYLRestoreListPath(icImageList), folder);
+  // Wherever the program stands meanwhile.
+  const std::string elsewhere = dir_.File("elsewhere");
+  vcl::ForceDirectories(elsewhere);
+  vcl::SetCurrentDir(elsewhere);
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        f->mnuSaveIML->Click();
+        for (int i = 0; i < f->mru->Entries()->Count(); ++i)
+          recent.push_back(f->mru->Entries()->Strings(i));
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({"copy.iml"}); }));
+  EXPECT_TRUE(vcl::FileExists(folder + "/copy.iml"));
+  EXPECT_EQ(recent, (std::vector<std::string>{folder + "/copy.iml", file}));
+  vcl::SetCurrentDir(elsewhere);
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) { f->AddList1->Click(); }, TEnding::Ok,
+                  [&](vt::TDialogScript& s) { s.ChooseFiles({"copy.iml"}); }));
+  EXPECT_EQ(list_.Count(), 4);
 }
 
 }  // namespace
