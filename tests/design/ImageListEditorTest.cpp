@@ -305,5 +305,81 @@ TEST_F(ImageListEditor, TheListFilesRememberTheirFolderAndTheNextDialogStartsThe
   EXPECT_EQ(list_.Count(), 4);
 }
 
+// A recently used list file that still exists replaces the working list, with no strip current;
+// one that is gone loses its entry and the list stays as it was.
+TEST_F(ImageListEditor, ARecentListFileIsOpenedOrItsEntryDroppedWhenGone) {
+  const std::string file = dir_.File("recent.iml");
+  {
+    TZYLImageList saved(nullptr);
+    designtest::AddStrip(saved, 4, 4, {vcl::clRed, vcl::clBlue}, "saved");
+    saved.SaveToFile(file);
+  }
+  AddStrip(1, "own");
+  bool removeSaved = false, removeGone = false;
+  std::string label;
+  ASSERT_TRUE(Run([&](TZYLImageListEditorDlg* f) {
+    PickStrip(f, 0);
+    f->mruClick(f->mru, dir_.File("gone.iml"), removeGone);
+    ASSERT_EQ(f->ImageList()->Count(), 1);
+    EXPECT_EQ(f->ImageList()->GetArrayItem(0)->Description, "own");
+    f->mruClick(f->mru, file, removeSaved);
+    label = f->lbl->Caption();
+    EXPECT_EQ(f->CurrentStrip(), nullptr);
+  }));
+  EXPECT_TRUE(removeGone);
+  EXPECT_FALSE(removeSaved);
+  EXPECT_EQ(label, "none");
+  ASSERT_EQ(list_.Count(), 1);
+  EXPECT_EQ(list_.GetArrayItem(0)->Description, "saved");
+  EXPECT_EQ(list_.GetArrayItem(0)->GetCount(), 2);
+}
+
+// The current strip's images saved as one bitmap, side by side, through a dialog titled for it;
+// the dialog then shows the list files again.
+TEST_F(ImageListEditor, TheCurrentStripIsSavedAsOneBitmapOfItsImagesSideBySide) {
+  AddStrip(0, "empty");
+  AddStrip(3, "three");
+  const std::string file = dir_.File("strip.bmp");
+  std::string extAfter;
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 1);
+        f->saveasbmp->Click();
+        extAfter = f->SaveDialog->DefaultExt();
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({file}); }));
+  ASSERT_EQ(shown_.size(), 2u);
+  EXPECT_EQ(shown_[1].Caption, "Save Bitmap-File as...");
+  EXPECT_EQ(extAfter, "iml");
+  vcl::TBitmap saved;
+  saved.LoadFromFile(file);
+  ASSERT_EQ(saved.Width(), 12);
+  ASSERT_EQ(saved.Height(), 4);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(static_cast<int>(saved.Canvas()->Pixels(4 * i + 1, 1)), i + 1) << i;
+}
+
+// A strip saved to a file of one strip and loaded into another: that strip takes the saved
+// strip's size and images in place of its own.
+TEST_F(ImageListEditor, AStripFileLoadedIntoAStripReplacesItsImagesAndSize) {
+  AddStrip(3, "three");
+  AddStrip(1, "tall", 8);
+  const std::string file = dir_.File("one.iml");
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 0);
+        f->mnuSave->Click();
+        PickStrip(f, 1);
+        f->mnuLoad->Click();
+        EXPECT_EQ(f->lb->GetItems()->Count(), 3);
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({file}).ChooseFiles({file}); }));
+  ASSERT_EQ(list_.Count(), 2);
+  EXPECT_EQ(Colors(list_.GetArrayItem(1)), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(list_.GetArrayItem(1)->Height(), 4);
+  EXPECT_EQ(list_.GetArrayItem(1)->Description, "tall");
+  EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 2, 3}));
+}
+
 }  // namespace
 }  // namespace zyl
