@@ -282,5 +282,24 @@ TEST_F(BitmapListEditor, PropertiesWriteTheDialogsValuesIntoTheItem) {
   EXPECT_EQ(list_.GetArrayItem(1)->GetBitmap()->Width(), 2);
 }
 
+// "Save as bitmap" writes the current item's bitmap to the file chosen in the picture dialog,
+// which makes a name without extension a bitmap file; with no item nothing is asked.
+TEST_F(BitmapListEditor, SaveAsBitmapWritesTheCurrentItemsBitmap) {
+  Fill(3);
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        Select(f, 2);
+        f->Saveasbitmap1->Click();
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({dir_.File("third")}); }));
+  vcl::TBitmap saved;
+  saved.LoadFromFile(dir_.File("third.bmp"));
+  EXPECT_EQ(saved.Width(), 3);
+  EXPECT_EQ(saved.Height(), 2);
+  list_.Clear();
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { f->Saveasbitmap1->Click(); }));
+  EXPECT_EQ(shown_.size(), 1u);  // the editor only
+}
+
 }  // namespace
 }  // namespace zyl
