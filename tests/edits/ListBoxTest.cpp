@@ -11,6 +11,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "display/ZYLBoundLabel.h"
 #include "edits/ZYLExtListBox.h"
+#include "foundation/ZYLClass.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
@@ -178,6 +179,25 @@ TEST_F(ListBoxTest, AFlatBorderIsLoweredOnlyWhileFocusedOrHovered) {
   EXPECT_NE(corner(), lime);  // a lowered frame
   THost::Focus(other);
   EXPECT_EQ(corner(), lime);
+}
+
+// Themes that come on while the list shows reach it as the window system's theme-change message,
+// or as the library's own from its parent: either makes it build its window anew, themed.
+TEST_F(ListBoxTest, EitherThemeChangeMessageMakesAShownListThemed) {
+  for (const win::UINT message : {win::WM_THEMECHANGED, static_cast<win::UINT>(CM_ZYLTHEMECHANGED)}) {
+    SCOPED_TRACE(message);
+    TZYLExtListBox* l = List({"a"});
+    auto corner = [&] { return tk::CaptureWindow(l->Handle()).Color(0, 0); };
+    const win::COLORREF before = corner();
+    ZYLUseStandInThemes(true);
+    l->Perform(message, 0, 0);
+    THost::Idle();
+    const win::COLORREF after = corner();
+    ZYLUseStandInThemes(false);
+    EXPECT_NE(before, 0x7A7A7Au);
+    EXPECT_EQ(after, 0x7A7A7Au);
+    delete l;
+  }
 }
 
 TEST_F(ListBoxTest, AThemedListFramesItselfWithTheEditThemeByState) {
