@@ -184,7 +184,8 @@ TEST_F(ListBoxTest, AFlatBorderIsLoweredOnlyWhileFocusedOrHovered) {
 // Themes that come on while the list shows reach it as the window system's theme-change message,
 // or as the library's own from its parent: either makes it build its window anew, themed.
 TEST_F(ListBoxTest, EitherThemeChangeMessageMakesAShownListThemed) {
-  for (const win::UINT message : {win::WM_THEMECHANGED, static_cast<win::UINT>(CM_ZYLTHEMECHANGED)}) {
+  for (const win::UINT message :
+       {win::WM_THEMECHANGED, static_cast<win::UINT>(CM_ZYLTHEMECHANGED)}) {
     SCOPED_TRACE(message);
     TZYLExtListBox* l = List({"a"});
     auto corner = [&] { return tk::CaptureWindow(l->Handle()).Color(0, 0); };

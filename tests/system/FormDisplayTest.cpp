@@ -482,9 +482,9 @@ TEST_F(Display, AThemeChangeReachesTheActiveFormsGraphicControls) {
   wt::RunUntilIdle();
   activeG->Changes = activeW->Changes = otherG->Changes = otherW->Changes = 0;
   display_->SetCtlXP(!display_->GetCtlXP());
-  EXPECT_EQ((std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes,
-                              otherW->Changes}),
-            (std::vector<int>{1, 0, 0, 0}));
+  EXPECT_EQ(
+      (std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes, otherW->Changes}),
+      (std::vector<int>{1, 0, 0, 0}));
 }
 
 // The tab control, told of a theme change, passes it on to every control of the active form.
@@ -495,9 +495,9 @@ TEST_F(TabHosting, AThemeChangeReachesEveryControlOfTheActiveForm) {
   AddAll(2);
   activeG->Changes = activeW->Changes = otherG->Changes = otherW->Changes = 0;
   tabs_->Perform(win::WM_THEMECHANGED, 0, 0);
-  EXPECT_EQ((std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes,
-                              otherW->Changes}),
-            (std::vector<int>{1, 1, 0, 0}));
+  EXPECT_EQ(
+      (std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes, otherW->Changes}),
+      (std::vector<int>{1, 1, 0, 0}));
 }
 
 }  // namespace
