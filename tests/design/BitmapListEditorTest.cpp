@@ -13,6 +13,8 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLBitmapItemPropertiesEditorDlg.h"
 #include "design/pZYLBitmapListEditor.h"
+#include "buttons/ZYLButton.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLListBox.h"
@@ -299,6 +301,35 @@ TEST_F(BitmapListEditor, SaveAsBitmapWritesTheCurrentItemsBitmap) {
   list_.Clear();
   ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { f->Saveasbitmap1->Click(); }));
   EXPECT_EQ(shown_.size(), 1u);  // the editor only
+}
+
+// "Add Items from BML..." offers the items of the chosen list file in the picker; the ones picked
+// are appended in their order, the last of them becomes the current line, and the file's folder
+// is remembered for bitmap lists.
+TEST_F(BitmapListEditor, AddItemsFromAListFileAppendsThePickedItems) {
+  testsupport::TEnvGuard registry{"ZYL_REGISTRY_DIR", dir_.File("registry")};
+  const std::string file = dir_.File("three.bml");
+  Fill(3);
+  list_.SaveToFile(file);
+  Fill(1);
+  int current = -1;
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        f->mnuAddFromFile->Click();
+        current = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({file}).Do([](vcl::TCustomForm* d) {
+          auto* picker = static_cast<TZYLCustImgListSelectDlg*>(d);
+          for (int i = 0; i < picker->lb->GetItems()->Count(); ++i)
+            picker->lb->SetSelected(i, i == 0 || i == 2);
+          vt::ClickControl(picker->btnOk);
+        });
+      }));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "0", "2"}));
+  EXPECT_EQ(current, 2);
+  EXPECT_EQ(ZYLRestoreListPath(icBitmap), dir_.Path());
 }
 
 }  // namespace
