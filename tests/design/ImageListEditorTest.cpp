@@ -12,6 +12,8 @@
 
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "buttons/ZYLButton.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLImageListEditor.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
@@ -379,6 +381,41 @@ TEST_F(ImageListEditor, AStripFileLoadedIntoAStripReplacesItsImagesAndSize) {
   EXPECT_EQ(list_.GetArrayItem(1)->Height(), 4);
   EXPECT_EQ(list_.GetArrayItem(1)->Description, "tall");
   EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 2, 3}));
+}
+
+// "Add" on the current strip appends the picture chosen in the picture dialog, as the last and
+// now current line; "&Add items from IML..." appends the images picked from a list file's strip.
+TEST_F(ImageListEditor, PicturesAndImagesOfAListFileAreAppendedToTheCurrentStrip) {
+  AddStrip(1, "first");
+  const std::string picture = dir_.File("nine.bmp"), file = dir_.File("other.iml");
+  Plain(4, 4, 9)->SaveToFile(picture);
+  {
+    TZYLImageList other(nullptr);
+    auto* strip = static_cast<TZYLImageListItem*>(other.Item(other.Add()));
+    strip->SetInteger(TZYLImageListItem::iiWidth, 4);
+    strip->SetInteger(TZYLImageListItem::iiHeight, 4);
+    for (int c : {20, 21, 22}) strip->Add(Plain(4, 4, c).get(), nullptr);
+    other.SaveToFile(file);
+  }
+  int currentAfterAdd = -1;
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 0);
+        f->Add1->Click();
+        currentAfterAdd = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+        f->mnuAddFromFile->Click();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({picture}).ChooseFiles({file}).Do([](vcl::TCustomForm* d) {
+          auto* picker = static_cast<TZYLCustImgListSelectDlg*>(d);
+          for (int i = 0; i < picker->lb->GetItems()->Count(); ++i)
+            picker->lb->SetSelected(i, i != 1);
+          vt::ClickControl(picker->btnOk);
+        });
+      }));
+  EXPECT_EQ(currentAfterAdd, 1);
+  EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 9, 20, 22}));
 }
 
 }  // namespace
