@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLBitmapItemPropertiesEditorDlg.h"
 #include "design/pZYLBitmapListEditor.h"
-#include "buttons/ZYLButton.h"
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "display/ZYLSimpleLabel.h"

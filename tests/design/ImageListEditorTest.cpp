@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
-#include "buttons/ZYLButton.h"
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLImageListEditor.h"
