@@ -480,6 +480,48 @@ TEST(ScrollBarObject, DefaultsAssignAndCopyOntoABar) {
   EXPECT_EQ(bar.Cursor(), vcl::crDefault);
 }
 
+// The arrows and the thumb are laid out in the client area less the bevel: with the platform's
+// border (bevel mode bmWindows) the window's edge takes its part of the bar first.
+struct TBorderCase {
+  const char* Name;
+  TZYLBevelMode Mode;
+  TZYLScrollBarKind Kind;
+};
+
+class ScrollBarBorder : public ScrollBarTest, public ::testing::WithParamInterface<TBorderCase> {};
+
+TEST_P(ScrollBarBorder, ArrowsAndThumbStayInsideTheClientArea) {
+  const TBorderCase& k = GetParam();
+  const bool vertical = k.Kind == skVertical;
+  bar_->SetKind(k.Kind);
+  bar_->SetBounds(10, 10, vertical ? 16 : 202, vertical ? 202 : 16);
+  bar_->Bevel()->SetMode(k.Mode);
+  tk::RunUntilIdle();
+  const int ext = bar_->BevelExt();
+  const vcl::TRect client = bar_->ClientRect();
+  const vcl::TRect track{ext, ext, client.Right - ext, client.Bottom - ext};
+  ASSERT_GT(vertical ? track.Bottom : track.Right, 100);
+  const vcl::TRect inc = bar_->IncButton()->BoundsRect(), dec = bar_->DecButton()->BoundsRect();
+  if (vertical) {
+    EXPECT_EQ(inc.Bottom, track.Bottom);
+    EXPECT_EQ(dec.Top, track.Top + 1);
+    EXPECT_EQ(inc.Right, track.Right);
+  } else {
+    EXPECT_EQ(inc.Right, track.Right);
+    EXPECT_EQ(dec.Left, track.Left);
+    EXPECT_EQ(inc.Bottom, track.Bottom + 1);
+  }
+  EXPECT_EQ(vertical ? bar_->Thumb()->Width() : bar_->Thumb()->Height(),
+            vertical ? track.Right - track.Left : track.Bottom - track.Top);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ScrollBarBorder,
+    ::testing::Values(TBorderCase{"StandardHorizontal", bmStandard, skHorizontal},
+                      TBorderCase{"WindowsHorizontal", bmWindows, skHorizontal},
+                      TBorderCase{"WindowsVertical", bmWindows, skVertical}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
 // ---- Themes ----
 
 // The thumb as the theme draws it: its face in the colour of its state inside the frame, and
@@ -562,6 +604,26 @@ TEST_F(ThemedScrollBar, TrackShowsTheThemesLowerTrackAndNoCaret) {
   tk::RunUntilIdle();
   EXPECT_TRUE(bar->Focused());
   EXPECT_FALSE(bar->Caret()->Built());
+}
+
+// With the platform's border (bevel mode bmWindows) a themed bar draws its frame and background
+// through the theme in the normal state (focus or the mouse change nothing); a see-through bar,
+// whose track is not filled, shows it between the thumb and the arrows.
+TEST_F(ThemedScrollBar, AThemedWindowsBorderIsTheThemesScrollBarFrame) {
+  TZYLScrollBar* bar = NewBar(202, 16);
+  bar->Bevel()->SetMode(bmWindows);
+  bar->SetTransparent(true);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(bar->Handle(), false);
+  const int right = bar->IncButton()->Left() - 1, left = bar->Thumb()->Left() + bar->Thumb()->Width();
+  ASSERT_LT(left + 4, right);
+  const int h = shot.Height;
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot,
+      [&](int, int y) -> win::COLORREF {
+        return y == 0 || y == h - 1 ? testsupport::kThemeFrame : ZYLThemeFaceColor(1);
+      },
+      "sbar_themed_border", win::RECT{left + 2, 0, right - 2, h}));
 }
 
 }  // namespace
