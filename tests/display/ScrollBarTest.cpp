@@ -615,7 +615,8 @@ TEST_F(ThemedScrollBar, AThemedWindowsBorderIsTheThemesScrollBarFrame) {
   bar->SetTransparent(true);
   tk::RunUntilIdle();
   const tk::TCapture shot = tk::CaptureWindow(bar->Handle(), false);
-  const int right = bar->IncButton()->Left() - 1, left = bar->Thumb()->Left() + bar->Thumb()->Width();
+  const int right = bar->IncButton()->Left() - 1,
+            left = bar->Thumb()->Left() + bar->Thumb()->Width();
   ASSERT_LT(left + 4, right);
   const int h = shot.Height;
   EXPECT_TRUE(tk::PixelsMatch(
