@@ -18,6 +18,7 @@
 #include "design/pZYLImageListEditor.h"
 #include "design/pZYLImageListPropertiesEditorDlg.h"
 #include "edits/ZYLListBox.h"
+#include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLCont.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/StringList.h"
@@ -416,6 +417,46 @@ TEST_F(ImageListEditor, PicturesAndImagesOfAListFileAreAppendedToTheCurrentStrip
       }));
   EXPECT_EQ(currentAfterAdd, 1);
   EXPECT_EQ(Colors(list_.GetArrayItem(0)), (std::vector<int>{1, 9, 20, 22}));
+}
+
+// Strip properties: a new strip's dialog offers the defaults and, cancelled, keeps the strip with
+// them; a double click on a strip line shows its values and OK writes the changed ones back.
+// Up and Down move the selected strip, which stays selected.
+TEST_F(ImageListEditor, StripPropertiesAndMovesWorkOnTheSelectedStrip) {
+  AddStrip(1, "first");
+  AddStrip(2, "second");
+  std::vector<std::string> offered, shown;
+  std::string selected;
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        f->Add3->Click();
+        designtest::ClickRow(f->lbm, 1, true);
+        f->Up2->Click();
+        selected = f->lbl->Caption();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+           auto* dlg = static_cast<TZYLFrmprop*>(d);
+           offered = {std::to_string(dlg->ed1->IntValue()), std::to_string(dlg->ed2->IntValue()),
+                      std::to_string(dlg->ed3->IntValue()), dlg->desc->Text()};
+           vt::ClickControl(dlg->btCancel);
+         }).Do([&](vcl::TCustomForm* d) {
+          auto* dlg = static_cast<TZYLFrmprop*>(d);
+          shown = {std::to_string(dlg->ed1->IntValue()), dlg->desc->Text()};
+          vt::TypeInto(dlg->desc, "renamed");
+          vt::ClickControl(dlg->btOK);
+        });
+      }));
+  EXPECT_EQ(offered, (std::vector<std::string>{"16", "16", "4", ""}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"4", "second"}));
+  ASSERT_EQ(list_.Count(), 3);
+  std::vector<std::string> order;
+  for (int i = 0; i < 3; ++i) order.push_back(list_.GetArrayItem(i)->Description);
+  EXPECT_EQ(order, (std::vector<std::string>{"renamed", "first", ""}));
+  EXPECT_EQ(selected, "renamed");
+  EXPECT_EQ(list_.GetArrayItem(2)->Width(), 16);
+  EXPECT_EQ(list_.GetArrayItem(2)->AllocBy, 4);
 }
 
 }  // namespace
