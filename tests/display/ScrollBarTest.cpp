@@ -627,5 +627,14 @@ TEST_F(ThemedScrollBar, AThemedWindowsBorderIsTheThemesScrollBarFrame) {
       "sbar_themed_border", win::RECT{left + 2, 0, right - 2, h}));
 }
 
+// The bar's theme switch reaches its arrow buttons, both ways.
+TEST_F(ScrollBarTest, TheThemeSwitchReachesTheArrows) {
+  for (bool on : {false, true}) {
+    bar_->SetCtlXP(on);
+    EXPECT_EQ(bar_->DecButton()->GetCtlXP(), on);
+    EXPECT_EQ(bar_->IncButton()->GetCtlXP(), on);
+  }
+}
+
 }  // namespace
 }  // namespace zyl

@@ -397,5 +397,18 @@ TEST_F(MemoTest, EmScrollMovesARowOrFiveRows) {
   }
 }
 
+// The memo's theme switch reaches both of its scroll bars, both ways.
+TEST_F(MemoTest, TheThemeSwitchReachesTheScrollBars) {
+  memo_->SetScrollBars(ZYLCustomMemo::skBoth);
+  THost::Idle();
+  ASSERT_NE(memo_->VertBar(), nullptr);
+  ASSERT_NE(memo_->HorzBar(), nullptr);
+  for (bool on : {false, true}) {
+    memo_->SetCtlXP(on);
+    EXPECT_EQ(memo_->VertBar()->GetCtlXP(), on);
+    EXPECT_EQ(memo_->HorzBar()->GetCtlXP(), on);
+  }
+}
+
 }  // namespace
 }  // namespace zyl
