@@ -323,4 +323,51 @@ TEST_F(ComponentAssign, RefusesWhatItCannotTakeAndIgnoresItself) {
   EXPECT_GT(classes, 30);
 }
 
+// An object owned by an object a component owns (the bevel of a scroll bar's settings, the alpha
+// of a back effect ...), given through its property, is copied into the holder's own object:
+// every published value arrives and the holder keeps its object. Over every registered class.
+TEST_F(ComponentAssign, ObjectsInsideOwnedObjectsAreCopiedWhenSet) {
+  std::set<std::string> checked;
+  for (vcl::TClass cls : registered_) {
+    if (cls->FactoryKind() != vcl::fkComponent) continue;
+    std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr)), srcForm(new vcl::TForm(nullptr));
+    vcl::TComponent* c = nullptr;
+    vcl::TComponent* src = nullptr;
+    if (testsupport::ErrorOf<vcl::Exception>([&] {
+          c = NewOn(cls, form.get(), "X");
+          src = NewOn(cls, srcForm.get(), "X");
+        }) != "<no error>")
+      continue;  // a class of one instance per application
+    for (const auto& [outer, holder] : OwnedObjects(c)) {
+      vcl::TObject* srcHolder = vcl::GetObjectProp(src, outer);
+      for (const vcl::TPropInfo* q : vcl::GetPropList(holder)) {
+        if (!q->IsWritable() || !IsOwnedObject(holder, q)) continue;
+        const std::string name = cls->ClassName() + "." + outer + "." + q->Name;
+        SCOPED_TRACE(name);
+        vcl::TObject* own = vcl::GetObjectProp(holder, q);
+        vcl::TObject* given = vcl::GetObjectProp(srcHolder, q->Name);
+        ASSERT_NE(given, nullptr);
+        int refs = 0;
+        std::vector<const vcl::TPropInfo*> values;
+        for (const vcl::TPropInfo* v : vcl::GetPropList(given))
+          if (v->Kind() != vcl::tkClass && v->Kind() != vcl::tkMethod && v->IsWritable()) {
+            values.push_back(v);
+            ChangeValue(srcForm.get(), given, v, refs);
+          }
+        EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
+                      [&] { vcl::SetObjectProp(holder, q, given); }),
+                  "<no error>");
+        EXPECT_EQ(vcl::GetObjectProp(holder, q), own) << "the holder keeps its own object";
+        for (const vcl::TPropInfo* v : values)
+          EXPECT_EQ(vcl::GetPropValue(own, v->Name), vcl::GetPropValue(given, v)) << v->Name;
+        checked.insert(name);
+      }
+    }
+  }
+  // Among them the settings objects of the memo's scroll bars and the edits' back effects.
+  for (const char* path : {"TZYLMemo.HorizScrollBar.Back", "TZYLMemo.VertScrollBar.Bevel",
+                           "TZYLEdit.BackFX.Alpha"})
+    EXPECT_EQ(checked.count(path), 1u) << path;
+}
+
 }  // namespace
