@@ -283,6 +283,19 @@ TEST_F(MemoTest, LinesOutsideTheListRaise) {
   EXPECT_EQ(memo_->RawText(), "a\r\nb");
 }
 
+// Clearing the lines clears the memo's text; lines added then are the only ones.
+TEST_F(MemoTest, ClearingTheLinesEmptiesTheMemo) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  lines->SetTextStr("first\r\nsecond\r\nthird");
+  ASSERT_EQ(lines->Count(), 3);
+  lines->Clear();
+  EXPECT_EQ(memo_->RawText(), "");
+  EXPECT_EQ(lines->Count(), 0);
+  lines->Add("only");
+  EXPECT_EQ(lines->Count(), 1);
+  EXPECT_EQ(lines->Get(0), "only");
+}
+
 TEST_F(MemoTest, LinesTravelThroughStreamsAndStringLists) {
   TZYLMemoStrings* lines = memo_->Lines();
   lines->SetTextStr("first\r\nsecond");

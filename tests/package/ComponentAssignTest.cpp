@@ -354,9 +354,9 @@ TEST_F(ComponentAssign, ObjectsInsideOwnedObjectsAreCopiedWhenSet) {
             values.push_back(v);
             ChangeValue(srcForm.get(), given, v, refs);
           }
-        EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
-                      [&] { vcl::SetObjectProp(holder, q, given); }),
-                  "<no error>");
+        EXPECT_EQ(
+            testsupport::ErrorOf<vcl::Exception>([&] { vcl::SetObjectProp(holder, q, given); }),
+            "<no error>");
         EXPECT_EQ(vcl::GetObjectProp(holder, q), own) << "the holder keeps its own object";
         for (const vcl::TPropInfo* v : values)
           EXPECT_EQ(vcl::GetPropValue(own, v->Name), vcl::GetPropValue(given, v)) << v->Name;
@@ -365,8 +365,8 @@ TEST_F(ComponentAssign, ObjectsInsideOwnedObjectsAreCopiedWhenSet) {
     }
   }
   // Among them the settings objects of the memo's scroll bars and the edits' back effects.
-  for (const char* path : {"TZYLMemo.HorizScrollBar.Back", "TZYLMemo.VertScrollBar.Bevel",
-                           "TZYLEdit.BackFX.Alpha"})
+  for (const char* path :
+       {"TZYLMemo.HorizScrollBar.Back", "TZYLMemo.VertScrollBar.Bevel", "TZYLEdit.BackFX.Alpha"})
     EXPECT_EQ(checked.count(path), 1u) << path;
 }
 
