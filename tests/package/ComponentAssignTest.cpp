@@ -102,13 +102,16 @@ bool CopiedBy(vcl::TClass Cls, std::set<std::string>& Names) {
   return covered;
 }
 
-// Values that follow a copied one by the framework's own rule: a font given to a control is its
-// own (ParentFont off), so is a colour (ParentColor off), and AutoSize measures the size again.
+// Values that follow a copied one by the framework's or the class's own rule: a font given to a
+// control is its own (ParentFont off), so is a colour (ParentColor off), and AutoSize measures
+// the size again.
 const std::map<std::string, std::vector<std::string>>& Follows() {
   static const std::map<std::string, std::vector<std::string>> rules = {
       {"Font", {"ParentFont"}},
       {"Color", {"ParentColor"}},
       {"AutoSize", {"Width", "Height"}},
+      // An auto-sized edit measures its height with the bevel's extent.
+      {"Bevel", {"Width", "Height"}},
       // An angled caption needs a font that turns: one that does not is switched to one that
       // does, and an auto-sized control measures the turned caption again.
       {"FontFX", {"Font", "ParentFont", "Width", "Height"}},
