@@ -5,6 +5,7 @@
 // strip by a divisor of its width.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLCheckBox.h"
 #include "buttons/ZYLSpeedButton.h"
+#include "design/pZYLAviEditorDlg.h"
 #include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLImageListEditor.h"
@@ -32,6 +34,7 @@
 #include "tests/design/EditorTestSupport.h"
 #include "tests/design/ImageListSupport.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -457,6 +460,52 @@ TEST_F(ImageListEditor, StripPropertiesAndMovesWorkOnTheSelectedStrip) {
   EXPECT_EQ(selected, "renamed");
   EXPECT_EQ(list_.GetArrayItem(2)->Width(), 16);
   EXPECT_EQ(list_.GetArrayItem(2)->AllocBy, 4);
+}
+
+// "Add Items from AVI..." on a strip that has images asks first: No keeps the strip; Yes opens
+// the clip converter, whose frames then replace the strip's images and size.
+TEST_F(ImageListEditor, AClipReplacesTheStripsImagesAfterAYes) {
+  AddStrip(2, "two");
+  testsupport::TAviClipLayout clip;
+  clip.Width = 8;
+  clip.Height = 6;
+  clip.MicroSecPerFrame = 100000;
+  for (int i = 0; i < 256; ++i) clip.Palette.push_back(static_cast<uint32_t>(i * 0x010101));
+  for (int k = 0; k < 3; ++k) clip.Frames.push_back(std::string(8 * 6, static_cast<char>(10 + k)));
+  const std::string file = dir_.File("clip.avi");
+  {
+    std::ofstream out(file, std::ios::binary);
+    out << testsupport::MakeAviClip(clip);
+  }
+  int afterNo = -1;
+  std::vector<std::string> asked;
+  ASSERT_TRUE(Run(
+      [&](TZYLImageListEditorDlg* f) {
+        PickStrip(f, 0);
+        f->avi2iml->Click();
+        afterNo = f->CurrentStrip()->GetCount();
+        f->avi2iml->Click();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Press("No")
+            .Press("Yes")
+            .Do([](vcl::TCustomForm* d) {
+              auto* converter = static_cast<TZYLFrmcavi*>(d);
+              vt::ClickControl(converter->aviLoad);
+              vt::ClickControl(converter->ZYLButton1);
+            })
+            .ChooseFiles({file});
+      }));
+  EXPECT_EQ(afterNo, 2);
+  for (size_t i = 1; i < shown_.size(); ++i) asked.push_back(shown_[i].Text);
+  ASSERT_GE(asked.size(), 2u);
+  EXPECT_EQ(asked[0], asked[1]);
+  EXPECT_NE(asked[0].find("The current list contains items."), std::string::npos);
+  TZYLImageListItem* strip = list_.GetArrayItem(0);
+  EXPECT_EQ(strip->GetCount(), 3);
+  EXPECT_EQ(strip->Width(), 8);
+  EXPECT_EQ(strip->Height(), 6);
 }
 
 }  // namespace
