@@ -23,6 +23,7 @@
 #include "tests/edits/EditTestHost.h"
 #include "tests/edits/ListTestSupport.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -194,11 +195,23 @@ TEST_F(ListBoxTest, EitherThemeChangeMessageMakesAShownListThemed) {
     l->Perform(message, 0, 0);
     THost::Idle();
     const win::COLORREF after = corner();
+    delete l;  // while the themes are on: its theme handle is closed with it
     ZYLUseStandInThemes(false);
     EXPECT_NE(before, 0x7A7A7Au);
     EXPECT_EQ(after, 0x7A7A7Au);
-    delete l;
   }
+}
+
+// A themed list holds the "Edit" theme data while it has its window, and gives it back when it
+// is freed.
+TEST_F(ListBoxTest, AFreedThemedListClosesItsThemeData) {
+  testsupport::TThemeScope themes;
+  TZYLExtListBox* l = List({"a"});
+  const HTHEME theme = static_cast<HTHEME>(l->ThemeHandle());
+  ASSERT_NE(theme, nullptr);
+  EXPECT_EQ(ZYLThemeClass(theme), "Edit");
+  delete l;
+  EXPECT_EQ(ZYLThemeClass(theme), "");  // no longer open
 }
 
 TEST_F(ListBoxTest, AThemedListFramesItselfWithTheEditThemeByState) {
