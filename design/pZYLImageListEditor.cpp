@@ -238,25 +238,28 @@ void TZYLImageListEditorDlg::OpenListFile(const std::string& File) {
 void TZYLImageListEditorDlg::OpenMRUFile(const std::string& File) { OpenListFile(File); }
 
 void TZYLImageListEditorDlg::fileClick(TObject* Sender) {
+  // The list files of the whole image list: their folder is remembered for the kind, and the
+  // files opened or saved go to the recently used list.
   if (Is(Sender, {load, mnuLoadIML})) {
-    FileDialog->SetFileName("*." + Suffix());
-    if (!FileDialog->Execute()) return;
-    OpenListFile(FileDialog->FileName());
-    if (mru) mru->Add(FileDialog->FileName());
+    if (!RunFileDialog(FileDialog)) return;
+    const std::string file = FileDialog->FileName();
+    OpenListFile(file);
+    RememberFile(file, mru);
   } else if (Is(Sender, {Save, mnuSaveIML})) {
-    SaveDialog->SetFileName("*." + Suffix());
-    if (!SaveDialog->Execute()) return;
-    ImageList()->SaveToFile(SaveDialog->FileName());
-    if (mru) mru->Add(SaveDialog->FileName());
+    if (!RunFileDialog(SaveDialog)) return;
+    const std::string file = SaveDialog->FileName();
+    ImageList()->SaveToFile(file);
+    RememberFile(file, mru);
   } else if (Is(Sender, {addlist, AddList1})) {
-    FileDialog->SetFileName("*." + Suffix());
-    if (!FileDialog->Execute()) return;
+    if (!RunFileDialog(FileDialog)) return;
+    const std::string file = FileDialog->FileName();
     TZYLImageList other(nullptr);
-    other.LoadFromFile(FileDialog->FileName());
+    other.LoadFromFile(file);
     ImageList()->AddList(&other);
     FStrip = nullptr;
     FStripIndex = -1;
     SetMainList(-1, true);
+    RememberFile(file, nullptr);
   } else if (Sender == Quit1) {
     SetModalResult(vcl::mrOk);
   } else if (Sender == quit2) {

@@ -363,9 +363,9 @@ bool TZYLListEditorForm::RunFileDialog(vcl::TOpenDialog* Dialog) {
   return Dialog->Execute();
 }
 
-void TZYLListEditorForm::RememberFile(const std::string& File, bool ToMRU) {
+void TZYLListEditorForm::RememberFile(const std::string& File, TZYLMRUList* MRU) {
   ZYLSaveListPath(ListKind(), vcl::ExtractFileDir(File));
-  if (TZYLMRUList* list = ToMRU ? FilesMRU() : nullptr) list->Add(File);
+  if (MRU) MRU->Add(File);
 }
 
 void TZYLListEditorForm::LoadAndShow(const std::string& File) {
@@ -380,18 +380,18 @@ void TZYLListEditorForm::fileactionClick(TObject* Sender) {
     if (!RunFileDialog(FileDialog)) return;
     const std::string file = FileDialog->FileName();
     LoadAndShow(file);
-    RememberFile(file, true);
+    RememberFile(file, FilesMRU());
   } else if (Is(Sender, {btnSave, mnuSave})) {
     if (!RunFileDialog(SaveDialog)) return;
     const std::string file = SaveDialog->FileName();
     SaveListFile(file);
-    RememberFile(file, true);
+    RememberFile(file, FilesMRU());
   } else if (Sender == mnuAddFromFile) {
     if (!RunFileDialog(FileDialog)) return;
     const std::string file = FileDialog->FileName();
     if (AddFromListFile(file)) {
       SetLabels(ItemCount() - 1, true);
-      RememberFile(file, false);
+      RememberFile(file, nullptr);
     }
   } else if (Is(Sender, {Quit1, ZYLButton1})) {
     SetModalResult(vcl::mrOk);

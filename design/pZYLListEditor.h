@@ -127,6 +127,11 @@ class TZYLListEditorForm : public vcl::TForm {
   std::string EditedClassName() const;
   // Reloads the working list from File and shows it.
   void LoadAndShow(const std::string& File);
+  // Runs a list file dialog of the kind: it starts in the folder last remembered for the kind,
+  // showing the kind's files.
+  bool RunFileDialog(vcl::TOpenDialog* Dialog);
+  // Remembers the folder of a list file of the kind, and the file in MRU when one is given.
+  void RememberFile(const std::string& File, TZYLMRUList* MRU);
 
  private:
   void SetSelectMode(vcl::TObject* Sender);
@@ -134,8 +139,6 @@ class TZYLListEditorForm : public vcl::TForm {
   void DeleteSelected();
   void MoveCurrent(int Step);
   void AddFilesFromDialog();
-  bool RunFileDialog(vcl::TOpenDialog* Dialog);
-  void RememberFile(const std::string& File, bool ToMRU);
 
   std::unique_ptr<TZYLCustomContainer> FList;
   std::string FSuffix;

@@ -421,10 +421,11 @@ void TZYLScrollBar::DoDec(vcl::TObject*) {
 // ---- Layout and painting ----
 
 namespace {
-// The bar inside its bevel, in 64 bits: the bar's size may lie at int's limits.
-vcl::TRect TrackArea(int Width, int Height, int Ext) {
-  return vcl::TRect{Ext, Ext, vcl::ClampToInt(int64_t{Width} - Ext),
-                    vcl::ClampToInt(int64_t{Height} - Ext)};
+// The client area inside the bevel, in 64 bits: the bar's size may lie at int's limits. The
+// client area is the bar's size less the window's edge, which the platform's border takes.
+vcl::TRect TrackArea(const vcl::TRect& Client, int Ext) {
+  return vcl::TRect{Ext, Ext, vcl::ClampToInt(int64_t{Client.Right} - Ext),
+                    vcl::ClampToInt(int64_t{Client.Bottom} - Ext)};
 }
 }  // namespace
 
@@ -443,7 +444,7 @@ void TZYLScrollBar::SetButtons() {
   FThumb->EndUpdate(false);
 
   const int ext = BevelExt();
-  const vcl::TRect r = TrackArea(Width(), Height(), ext);
+  const vcl::TRect r = TrackArea(ClientRect(), ext);
   const int b = FButtonWidth;
   const bool vertical = FKind == skVertical;
   FDecBtn->SetBtns({vertical ? sbUp : sbLeft});
@@ -489,13 +490,13 @@ void TZYLScrollBar::Paint() {
   if (IsUpdating()) return;
   vcl::TCanvas* c = Canvas();
   FillControl();
-  const vcl::TRect client{0, 0, Width(), Height()};
+  const vcl::TRect client = ClientRect();
   if (UseXP() && Bevel()->Mode() == bmWindows)
     BevelXP(c, client);
   else
     Bevel()->PaintBevel(c, client, true);
   const int ext = BevelExt();
-  FTrackRect = TrackArea(Width(), Height(), ext);
+  FTrackRect = TrackArea(client, ext);
   TZYLFillObject* fill = GetFillObject();
   if (fill && fill->Style() != sfNone && !Transparent()) {
     if (FBackStyle == bsDefault && fill == FBack) {

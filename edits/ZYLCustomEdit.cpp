@@ -291,6 +291,12 @@ void TZYLCustomEdit::EMSetPasswordChar(vcl::TMessage& Message) {
 
 void TZYLCustomEdit::GetChange(vcl::TObject* Sender) {
   if (Sender == Font3D()) InvalidateWidths(1);
+  // A bevel of another extent needs another height: the edit hears of it as a bevel change,
+  // measured while its window still stands (the bevel panel then builds the window anew).
+  const vcl::TComponentState st = ComponentState();
+  if (Sender && Sender == Bevel() && !st.contains(vcl::csLoading) && !st.contains(vcl::csReading) &&
+      !st.contains(vcl::csDestroying))
+    Perform(CM_ZYLBEVELCHANGED, 0, 0);
   inherited::GetChange(Sender);
 }
 

@@ -154,6 +154,9 @@ TZYLCustomListBox::TZYLCustomListBox(vcl::TComponent* AOwner)
 TZYLCustomListBox::~TZYLCustomListBox() {
   CloseEditor();
   FreeHintWindow();
+  // The base destroys the window after this class is gone, without this class's DestroyWnd:
+  // the theme data is given back here.
+  FreeXPThemeHandles();
   FFont3D.reset();
 }
 

@@ -164,6 +164,8 @@ class TZYLCustomListBox : public vcl::TCustomListBox,
   virtual void DoThemeChanged();
   virtual void CreateXPThemeHandles();
   virtual void FreeXPThemeHandles();
+  // The theme data of class "Edit" while themed (null otherwise).
+  void* ThemeHandle() const { return FThemeHandle; }
   virtual void DoSelect();
   virtual int GetFieldValue() { return -1; }
   virtual void EnterEditMode(bool Insert, int Index);

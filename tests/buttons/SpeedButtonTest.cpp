@@ -14,6 +14,7 @@
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -258,6 +259,27 @@ TEST_F(SpeedButtonTest, DropDownArrowAndReference) {
   EXPECT_EQ(a->DropDown(), menu);
   delete menu;
   EXPECT_EQ(a->DropDown(), nullptr);
+}
+
+// Under the platform's themes every style lets the background through (the theme draws the
+// face); without them the opaque styles are opaque again when the style is set.
+TEST_F(SpeedButtonTest, ThemedDrawingMakesEveryStyleSeeThrough) {
+  const TZYLUserButtonStyle opaque[] = {ubsWin31, ubsWin40, ubsOffice};
+  for (TZYLUserButtonStyle style : opaque) {
+    SCOPED_TRACE(static_cast<int>(style));
+    auto* a = Add("A", 10);
+    a->SetCtlXP(true);
+    {
+      testsupport::TThemeScope themes;
+      a->SetStyle(style);
+      EXPECT_FALSE(a->ControlStyle().contains(vcl::csOpaque));
+      EXPECT_TRUE(a->SeeThrough());
+    }
+    a->SetStyle(style);
+    EXPECT_TRUE(a->ControlStyle().contains(vcl::csOpaque));
+    EXPECT_FALSE(a->SeeThrough());
+    delete a;
+  }
 }
 
 }  // namespace

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLBitmapItemPropertiesEditorDlg.h"
 #include "design/pZYLBitmapListEditor.h"
+#include "design/pZYLCustImgListSelectDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "display/ZYLSimpleLabel.h"
 #include "edits/ZYLListBox.h"
@@ -280,6 +282,54 @@ TEST_F(BitmapListEditor, PropertiesWriteTheDialogsValuesIntoTheItem) {
   EXPECT_EQ(list_.Item(1)->Ident, 7);
   EXPECT_TRUE(list_.Item(1)->Compressed);
   EXPECT_EQ(list_.GetArrayItem(1)->GetBitmap()->Width(), 2);
+}
+
+// "Save as bitmap" writes the current item's bitmap to the file chosen in the picture dialog,
+// which makes a name without extension a bitmap file; with no item nothing is asked.
+TEST_F(BitmapListEditor, SaveAsBitmapWritesTheCurrentItemsBitmap) {
+  Fill(3);
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        Select(f, 2);
+        f->Saveasbitmap1->Click();
+      },
+      TEnding::Ok, [&](vt::TDialogScript& s) { s.ChooseFiles({dir_.File("third")}); }));
+  vcl::TBitmap saved;
+  saved.LoadFromFile(dir_.File("third.bmp"));
+  EXPECT_EQ(saved.Width(), 3);
+  EXPECT_EQ(saved.Height(), 2);
+  list_.Clear();
+  ASSERT_TRUE(Run([&](TZYLBitmapListEditorDlg* f) { f->Saveasbitmap1->Click(); }));
+  EXPECT_EQ(shown_.size(), 1u);  // the editor only
+}
+
+// "Add Items from BML..." offers the items of the chosen list file in the picker; the ones picked
+// are appended in their order, the last of them becomes the current line, and the file's folder
+// is remembered for bitmap lists.
+TEST_F(BitmapListEditor, AddItemsFromAListFileAppendsThePickedItems) {
+  testsupport::TEnvGuard registry{"ZYL_REGISTRY_DIR", dir_.File("registry")};
+  const std::string file = dir_.File("three.bml");
+  Fill(3);
+  list_.SaveToFile(file);
+  Fill(1);
+  int current = -1;
+  ASSERT_TRUE(Run(
+      [&](TZYLBitmapListEditorDlg* f) {
+        f->mnuAddFromFile->Click();
+        current = f->lb->GetInteger(TZYLListBox::iiItemIndex);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.ChooseFiles({file}).Do([](vcl::TCustomForm* d) {
+          auto* picker = static_cast<TZYLCustImgListSelectDlg*>(d);
+          for (int i = 0; i < picker->lb->GetItems()->Count(); ++i)
+            picker->lb->SetSelected(i, i == 0 || i == 2);
+          vt::ClickControl(picker->btnOk);
+        });
+      }));
+  EXPECT_EQ(ItemNames(&list_), (std::vector<std::string>{"0", "0", "2"}));
+  EXPECT_EQ(current, 2);
+  EXPECT_EQ(ZYLRestoreListPath(icBitmap), dir_.Path());
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Menus.h"
 #include "platform/sys/ShellApi.h"
+#include "platform/testkit/TestKit.h"
+#include "platform/user/WinUserConsts.h"
 #include "tests/design/LineListEditorSupport.h"
 
 namespace zyl {
@@ -288,6 +290,53 @@ TEST_F(StringListEditor, APastedWaveListIsIgnoredAndAPastedStringListInserted) {
     f->mnuPaste->Click();
   }));
   EXPECT_EQ(ItemNames(&list_), (Strings{"pasted", "0", "1"}));
+}
+
+// The item dialog's "&File" and "&Edit" buttons drop their menus down below themselves: File's
+// "&Open" loads a text file into the memo; Edit, with nothing selected, offers Cut, Copy and
+// Delete disabled.
+TEST_F(StringListEditor, TheItemDialogsButtonsDropTheirMenusBelowThemselves) {
+  Fill(1);
+  const std::string in = TextFile("in.txt", {"one", "two", "three"});
+  std::vector<win::testkit::TOpenMenu> editMenu;
+  vcl::TPoint below;
+  std::string lines;
+  ASSERT_TRUE(Run(
+      [&](TZYLStringListEditorDlg* f) {
+        designtest::ClickListLine(f->lb->ListBox(), 0);
+        vt::ClickControl(f->btnProp);
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+           TZYLfrmsiprop* dlg = Dialog(d);
+           below = dlg->btnEdit->ClientToScreen({0, dlg->btnEdit->Height()});
+           win::testkit::ChooseMenuPath({"Open"});
+           vt::ClickControl(dlg->btnfile);
+           lines = dlg->l->Caption();
+           win::testkit::SetMenuHandler([&] {
+             editMenu = win::testkit::OpenMenus();
+             win::testkit::QueueClick(0, 0);  // outside: the menu closes
+           });
+           vt::ClickControl(dlg->btnEdit);
+           win::testkit::SetMenuHandler(nullptr);
+           vt::ClickControl(dlg->Button1);
+         }).ChooseFiles({in});
+      }));
+  EXPECT_EQ(lines, "3");
+  EXPECT_EQ(Lines(list_.GetArrayItem(0)->GetList()), (Strings{"one", "two", "three"}));
+  ASSERT_EQ(editMenu.size(), 1u);
+  for (const char* item : {"Cut", "Copy", "Delete"}) {
+    const int i = editMenu[0].Find(item);
+    ASSERT_GE(i, 0) << item;
+    EXPECT_NE(editMenu[0].Items[static_cast<size_t>(i)].Flags & win::MF_GRAYED, 0u) << item;
+  }
+  // The menu's first item starts at the button's bottom-left corner (within the menu's frame).
+  const win::RECT first = editMenu[0].Items[0].Rect;
+  EXPECT_GE(first.Left, below.X);
+  EXPECT_LE(first.Left, below.X + 4);
+  EXPECT_GE(first.Top, below.Y);
+  EXPECT_LE(first.Top, below.Y + 4);
 }
 
 }  // namespace

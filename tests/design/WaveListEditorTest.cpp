@@ -11,6 +11,7 @@
 #include "buttons/ZYLSpeedButton.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLObjectEditor.h"
+#include "design/pZYLWaveEditorDlg.h"
 #include "design/pZYLWaveItemPropertiesEditorDlg.h"
 #include "design/pZYLWaveListEditorDlg.h"
 #include "display/ZYLSimpleLabel.h"
@@ -24,6 +25,7 @@
 #include "platform/sys/ShellApi.h"
 #include "system/ZYLMRUList.h"
 #include "tests/design/LineListEditorSupport.h"
+#include "tests/support/EnvGuard.h"
 #include "tests/support/MediaFiles.h"
 
 namespace zyl {
@@ -496,6 +498,37 @@ TEST_F(WaveListEditor, PropertiesCancelledInTheItemDialogChangeNothing) {
         });
       }));
   EXPECT_EQ(vcl::WriteComponentToBytes(&list_), before);
+}
+
+// "&Change" in the item dialog opens the wave editor on the item's wave: emptied there, the
+// dialog shows no wave any more, and OK empties the item's wave.
+TEST_F(WaveListEditor, ChangeEditsTheItemsWaveInTheWaveEditorAndAnEmptiedWaveEmptiesTheItem) {
+  testsupport::TEnvGuard registry{"ZYL_REGISTRY_DIR", dir_.File("registry")};
+  Fill(2);
+  list_.GetArrayItem(1)->Wave()->SetData(testsupport::MakeWave(2, 22050, 16, 8));
+  std::vector<std::string> before, after;
+  ASSERT_TRUE(Run(
+      [&](TZYLWaveListEditorDlg* f) {
+        Select(f, 1);
+        f->Properties1->Click();
+      },
+      TEnding::Ok,
+      [&](vt::TDialogScript& s) {
+        s.Do([&](vcl::TCustomForm* d) {
+           auto* dlg = static_cast<TZYLFrmwiprop*>(d);
+           before = {dlg->format->Caption(), dlg->Channels->Caption()};
+           vt::ClickControl(dlg->change);
+           after = {dlg->format->Caption(), dlg->Channels->Caption()};
+           vt::ClickControl(dlg->Button1);
+         }).Do([&](vcl::TCustomForm* d) {
+          auto* editor = static_cast<TZYLWaveEditorDlg*>(d);
+          vt::ClickControl(editor->Clear);
+          vt::ClickControl(editor->ok);
+        });
+      }));
+  EXPECT_EQ(before, (std::vector<std::string>{"PCM-Wave", "Stereo"}));
+  EXPECT_EQ(after, (std::vector<std::string>{"No Wave-File selected", "---"}));
+  EXPECT_TRUE(list_.GetArrayItem(1)->Wave()->GetEmpty());
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -477,6 +478,162 @@ TEST(ScrollBarObject, DefaultsAssignAndCopyOntoABar) {
   EXPECT_EQ(bar.Back()->Brush()->Color(), vcl::clLime);
   EXPECT_EQ(bar.Thumb()->Color(), vcl::clNavy);
   EXPECT_EQ(bar.Cursor(), vcl::crDefault);
+}
+
+// The arrows and the thumb are laid out in the client area less the bevel: with the platform's
+// border (bevel mode bmWindows) the window's edge takes its part of the bar first.
+struct TBorderCase {
+  const char* Name;
+  TZYLBevelMode Mode;
+  TZYLScrollBarKind Kind;
+};
+
+class ScrollBarBorder : public ScrollBarTest, public ::testing::WithParamInterface<TBorderCase> {};
+
+TEST_P(ScrollBarBorder, ArrowsAndThumbStayInsideTheClientArea) {
+  const TBorderCase& k = GetParam();
+  const bool vertical = k.Kind == skVertical;
+  bar_->SetKind(k.Kind);
+  bar_->SetBounds(10, 10, vertical ? 16 : 202, vertical ? 202 : 16);
+  bar_->Bevel()->SetMode(k.Mode);
+  tk::RunUntilIdle();
+  const int ext = bar_->BevelExt();
+  const vcl::TRect client = bar_->ClientRect();
+  const vcl::TRect track{ext, ext, client.Right - ext, client.Bottom - ext};
+  ASSERT_GT(vertical ? track.Bottom : track.Right, 100);
+  const vcl::TRect inc = bar_->IncButton()->BoundsRect(), dec = bar_->DecButton()->BoundsRect();
+  if (vertical) {
+    EXPECT_EQ(inc.Bottom, track.Bottom);
+    EXPECT_EQ(dec.Top, track.Top + 1);
+    EXPECT_EQ(inc.Right, track.Right);
+  } else {
+    EXPECT_EQ(inc.Right, track.Right);
+    EXPECT_EQ(dec.Left, track.Left);
+    EXPECT_EQ(inc.Bottom, track.Bottom + 1);
+  }
+  EXPECT_EQ(vertical ? bar_->Thumb()->Width() : bar_->Thumb()->Height(),
+            vertical ? track.Right - track.Left : track.Bottom - track.Top);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ScrollBarBorder,
+    ::testing::Values(TBorderCase{"StandardHorizontal", bmStandard, skHorizontal},
+                      TBorderCase{"WindowsHorizontal", bmWindows, skHorizontal},
+                      TBorderCase{"WindowsVertical", bmWindows, skVertical}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+// ---- Themes ----
+
+// The thumb as the theme draws it: its face in the colour of its state inside the frame, and
+// the gripper (state 0) on a square round its centre, grown along each side that leaves more
+// than 4 pixels to the thumb's edge.
+struct TThumbState {
+  const char* Name;
+  int State;
+  int BarHeight;
+};
+
+// The bars of these tests are made while themes are on, as a program's bars are.
+class ThemedScrollBar : public ScrollBarTest {
+ protected:
+  TZYLScrollBar* NewBar(int W, int H) {
+    auto* b = new TZYLScrollBar(form_.get());
+    b->SetBounds(10, 40, W, H);
+    b->SetParent(form_.get());
+    tk::RunUntilIdle();
+    return b;
+  }
+  testsupport::TThemeScope themes_;
+};
+
+class ThemedScrollBarThumb : public ThemedScrollBar,
+                             public ::testing::WithParamInterface<TThumbState> {};
+
+TEST_P(ThemedScrollBarThumb, ShowsItsStateAndTheGripper) {
+  const TThumbState& k = GetParam();
+  TZYLScrollBar* bar = NewBar(202, k.BarHeight);
+  bar->SetPosition(40);
+  tk::RunUntilIdle();
+  TZYLScrollBarThumb* thumb = bar->Thumb();
+  const int w = thumb->Width(), h = thumb->Height();
+  const vcl::TPoint middle = thumb->ClientToScreen(vcl::TPoint{w / 2, h / 2});
+  if (k.State == 2) tk::MouseMove(middle.X, middle.Y);
+  if (k.State == 3) tk::MouseDown(middle.X, middle.Y);
+  if (k.State == 4) thumb->SetEnabled(false);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(thumb->Handle(), false);
+  if (k.State == 3) tk::MouseUp(middle.X, middle.Y);
+  win::RECT g{w / 2 - 2, h / 2 - 2, w / 2 + 2, h / 2 + 2};
+  if (g.Top > 4) g.Top -= 2, g.Bottom += 2;
+  if (g.Left > 4) g.Left -= 2, g.Right += 2;
+  const uint32_t frame = k.State == 4 ? testsupport::kThemeFrameDisabled : testsupport::kThemeFrame;
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot,
+      [&](int x, int y) -> win::COLORREF {
+        const bool inGripper = x >= g.Left && x < g.Right && y >= g.Top && y < g.Bottom;
+        if (inGripper)
+          return x == g.Left || x == g.Right - 1 || y == g.Top || y == g.Bottom - 1
+                     ? testsupport::kThemeFrame
+                     : ZYLThemeFaceColor(0);
+        return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? frame : ZYLThemeFaceColor(k.State);
+      },
+      std::string("sbar_thumb_") + k.Name));
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ThemedScrollBarThumb,
+                         ::testing::Values(TThumbState{"Normal", 1, 16}, TThumbState{"Hot", 2, 16},
+                                           TThumbState{"Pressed", 3, 16},
+                                           TThumbState{"Disabled", 4, 16},
+                                           TThumbState{"LowBar", 1, 10}),
+                         [](const auto& i) { return std::string(i.param.Name); });
+
+// A themed bar builds its track picture from the theme's lower track when its kind is set (and
+// when it is read from a form): the track shows the theme's face, not the checker, and a
+// focused themed bar shows no checker caret on its thumb.
+TEST_F(ThemedScrollBar, TrackShowsTheThemesLowerTrackAndNoCaret) {
+  TZYLScrollBar* bar = NewBar(16, 202);
+  bar->SetKind(skVertical);
+  EXPECT_EQ(bar->Checker()->Width(), 16);
+  EXPECT_EQ(bar->Checker()->Height(), 202);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(bar->Handle(), false);
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [](int, int) { return win::COLORREF(ZYLThemeFaceColor(0)); }, "sbar_themed_track",
+      win::RECT{4, TrackArea.Left, 12, TrackArea.Right}));
+  bar->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_TRUE(bar->Focused());
+  EXPECT_FALSE(bar->Caret()->Built());
+}
+
+// With the platform's border (bevel mode bmWindows) a themed bar draws its frame and background
+// through the theme in the normal state (focus or the mouse change nothing); a see-through bar,
+// whose track is not filled, shows it between the thumb and the arrows.
+TEST_F(ThemedScrollBar, AThemedWindowsBorderIsTheThemesScrollBarFrame) {
+  TZYLScrollBar* bar = NewBar(202, 16);
+  bar->Bevel()->SetMode(bmWindows);
+  bar->SetTransparent(true);
+  tk::RunUntilIdle();
+  const tk::TCapture shot = tk::CaptureWindow(bar->Handle(), false);
+  const int right = bar->IncButton()->Left() - 1,
+            left = bar->Thumb()->Left() + bar->Thumb()->Width();
+  ASSERT_LT(left + 4, right);
+  const int h = shot.Height;
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot,
+      [&](int, int y) -> win::COLORREF {
+        return y == 0 || y == h - 1 ? testsupport::kThemeFrame : ZYLThemeFaceColor(1);
+      },
+      "sbar_themed_border", win::RECT{left + 2, 0, right - 2, h}));
+}
+
+// The bar's theme switch reaches its arrow buttons, both ways.
+TEST_F(ScrollBarTest, TheThemeSwitchReachesTheArrows) {
+  for (bool on : {false, true}) {
+    bar_->SetCtlXP(on);
+    EXPECT_EQ(bar_->DecButton()->GetCtlXP(), on);
+    EXPECT_EQ(bar_->IncButton()->GetCtlXP(), on);
+  }
 }
 
 }  // namespace

@@ -368,6 +368,25 @@ TEST_F(TrackBarTest, CustomThumbBitmapAndItsEmptyingBringBackTheStandardOne) {
   EXPECT_TRUE(b->ThumbBitmap()->Empty());
 }
 
+// Assign gives the receiver a copy of the source's thumb picture: its own, of the same size.
+TEST_F(TrackBarTest, AssignCopiesACustomThumbPictureIntoTheReceiversOwn) {
+  TZYLTrackBar* a = Make();
+  TZYLTrackBar* b = host_.Add<TZYLTrackBar>(10, 60, 220, 35);
+  vcl::TBitmap pic;
+  pic.SetSize(16, 9);  // two frames of 8 x 9
+  a->SetThumb(&pic);
+  b->Assign(a);
+  EXPECT_EQ(b->ThumbStyle(), tsCustom);
+  ASSERT_NE(b->GetThumb(), nullptr);
+  EXPECT_NE(b->GetThumb(), a->GetThumb());
+  EXPECT_EQ(b->GetThumb()->Width(), 16);
+  EXPECT_EQ(b->GetThumb()->Height(), 9);
+  EXPECT_EQ(b->ThumbLength(), 8);
+  a->SetThumbStyle(tsStandard);  // the source's change stays its own
+  EXPECT_EQ(b->ThumbStyle(), tsCustom);
+  EXPECT_EQ(b->GetThumb()->Width(), 16);
+}
+
 TEST_F(TrackBarTest, ImageListThumbFollowsItsEntry) {
   TZYLTrackBar* b = Make();
   auto* list = new TZYLImageList(host_.Form);

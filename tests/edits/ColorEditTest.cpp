@@ -6,11 +6,13 @@
 #include <string>
 
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLEdit.h"
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/DialogScript.h"
 #include "tests/edits/BrowseEditHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -177,6 +179,53 @@ TEST_F(ColorEditTest, ColouredTextIsDrawnInTheColourAndTheFontKeepsItsOwn) {
   edit_->SetPaintStyle(ceText);
   EXPECT_GT(tk::CountDifferentPixels(host_.Shot(edit_), host_.Shot(plain)), 0);
 }
+
+// ---- Themes ----
+
+// The themed border of the colour edit, read-only from the start, takes the normal edit's
+// states: normal, focused, hot (over focused), disabled (over all), never the read-only one a
+// plain read-only edit shows.
+struct TThemedBorder {
+  const char* Name;
+  bool Focused, Hot, Disabled;
+  int State;
+};
+
+class ThemedColorEdit : public ::testing::TestWithParam<TThemedBorder> {
+ protected:
+  testsupport::TThemeScope themes_;  // before the host: its edits are made themed
+  THost host_;
+};
+
+TEST_P(ThemedColorEdit, ShowsTheStatesOfAnEditThatCanBeTypedIn) {
+  const TThemedBorder& k = GetParam();
+  auto* edit = browsetest::Place<TZYLColorEdit>(host_, "Color", 10, 10, 150);
+  auto* plain = browsetest::Place<TZYLEdit>(host_, "Plain", 10, 60, 150);
+  plain->SetReadOnly(true);
+  ASSERT_TRUE(edit->UseXP());
+  ASSERT_TRUE(edit->ReadOnly());
+  if (k.Focused) THost::Focus(edit);
+  if (k.Hot) {
+    const win::POINT p = THost::At(edit, 40, 10);
+    tk::MouseMove(p.X, p.Y);
+  }
+  if (k.Disabled) edit->SetEnabled(false);
+  edit->Invalidate();
+  THost::Idle();
+  // Inside the one-pixel frame the theme paints the face of the state.
+  EXPECT_EQ(host_.Shot(edit).Color(1, 1), ZYLThemeFaceColor(k.State));
+  if (!k.Focused && !k.Hot && !k.Disabled) {
+    EXPECT_EQ(host_.Shot(plain).Color(1, 1), ZYLThemeFaceColor(6));  // a read-only edit
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ThemedColorEdit,
+                         ::testing::Values(TThemedBorder{"Normal", false, false, false, 1},
+                                           TThemedBorder{"Focused", true, false, false, 5},
+                                           TThemedBorder{"Hot", false, true, false, 2},
+                                           TThemedBorder{"HotAndFocused", true, true, false, 2},
+                                           TThemedBorder{"Disabled", true, true, true, 4}),
+                         [](const auto& i) { return std::string(i.param.Name); });
 
 }  // namespace
 }  // namespace zyl

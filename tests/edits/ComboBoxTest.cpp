@@ -393,4 +393,19 @@ TEST_F(ComboBoxBase, RecentItemsWithTheirOwnStyleSurviveAFormStream) {
   EXPECT_EQ(copy->Style(), vcl::csDropDown);
 }
 
+// A theme change builds the box's window anew (the new look comes with the new window); the
+// items and the selection stay.
+TEST_F(ComboBoxBase, AThemeChangeBuildsTheWindowAnewKeepingItemsAndSelection) {
+  TZYLComboBox* combo = Combo({"a", "b", "c"});
+  combo->SetItemIndex(1);
+  const win::HWND before = combo->Handle();
+  combo->Perform(win::WM_THEMECHANGED, 0, 0);
+  edittest::THost::Idle();
+  EXPECT_NE(combo->Handle(), before);
+  EXPECT_FALSE(win::IsWindow(before));
+  EXPECT_EQ(combo->Items()->Count(), 3);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Text(), "b");
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -160,6 +161,90 @@ TEST_F(ThemedEditClientArea, TheSelectionStaysOffTheThemedFrame) {
     }
   EXPECT_EQ(onFrame, 0);
   EXPECT_GT(inside, 0);
+}
+
+// ---- The flat border ----
+
+// A flat edit shows its bevel only while it is hot or focused: at rest the border strips take
+// the edit's background; the mouse above or the focus bring the bevel (the front look), and it
+// goes again when both have left.
+TEST(FlatEdit, ShowsItsBevelOnlyWhileHotOrFocused) {
+  THost host;
+  TZYLEdit* edit = host.Edit("Flat", 10, 40, 120);
+  TZYLEdit* other = host.Edit("Other", 10, 100, 120);
+  edit->SetColor(vcl::clYellow);
+  edit->Bevel()->SetMode(bmStandard);  // a bevel of its own, inside the client area
+  edit->SetFlat(true);
+  THost::Idle();
+  ASSERT_GT(edit->BevelExt(), 0);
+  const win::COLORREF yellow = vcl::ColorToRGB(vcl::clYellow);
+  // The left border strip, half way down.
+  const auto border = [&] { return host.Shot(edit).Color(0, edit->Height() / 2); };
+  const auto away = [&] {
+    const win::POINT p = THost::At(other, 60, 10);
+    tk::MouseMove(p.X, p.Y);
+    THost::Idle();
+  };
+  const auto over = [&] {
+    const win::POINT p = THost::At(edit, 60, 10);
+    tk::MouseMove(p.X, p.Y);
+    THost::Idle();
+  };
+  struct TStep {
+    const char* Name;
+    std::function<void()> Do;
+    bool Bevel;
+  };
+  const TStep steps[] = {
+      {"rest", [&] { away(); }, false},
+      {"hot", [&] { over(); }, true},
+      {"left again", [&] { away(); }, false},
+      {"focused", [&] { THost::Focus(edit); }, true},
+      {"focused, mouse gone", [&] { away(); }, true},
+      {"focus gone", [&] { THost::Focus(other); }, false},
+  };
+  for (const TStep& step : steps) {
+    step.Do();
+    if (step.Bevel)
+      EXPECT_NE(border(), yellow) << step.Name;
+    else
+      EXPECT_EQ(border(), yellow) << step.Name;
+  }
+}
+
+// Under themes a flat edit with the platform's border keeps the themed frame in every state and
+// shows its state in the face: normal at rest, hot under the mouse, focused with the focus.
+TEST(FlatEdit, ThemedKeepsTheThemedFrameAndShowsTheState) {
+  testsupport::TThemeScope themes;
+  THost host;
+  TZYLEdit* edit = host.Edit("Flat", 10, 40, 120);
+  TZYLEdit* other = host.Edit("Other", 10, 100, 120);
+  edit->Bevel()->SetMode(bmWindows);
+  edit->SetFlat(true);
+  THost::Idle();
+  ASSERT_TRUE(edit->UseXP());
+  const auto moveTo = [&](TZYLEdit* e) {
+    const win::POINT p = THost::At(e, 60, 10);
+    tk::MouseMove(p.X, p.Y);
+    THost::Idle();
+  };
+  struct TStep {
+    const char* Name;
+    std::function<void()> Do;
+    int State;
+  };
+  const TStep steps[] = {
+      {"rest", [&] { moveTo(other); }, 1},
+      {"hot", [&] { moveTo(edit); }, 2},
+      {"left again", [&] { moveTo(other); }, 1},
+      {"focused", [&] { THost::Focus(edit); }, 5},
+  };
+  for (const TStep& step : steps) {
+    step.Do();
+    const tk::TCapture shot = host.Shot(edit);
+    EXPECT_EQ(shot.Color(0, edit->Height() / 2), testsupport::kThemeFrame) << step.Name;
+    EXPECT_EQ(shot.Color(1, 1), ZYLThemeFaceColor(step.State)) << step.Name;
+  }
 }
 
 }  // namespace

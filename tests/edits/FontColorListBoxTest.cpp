@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 #include "edits/ZYLColorListBox.h"
 #include "edits/ZYLFontComboBox.h"
@@ -11,6 +13,7 @@
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
 #include "edits/ZYLFontSymbols.h"
+#include "platform/controls/Messages.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
 #include "tests/edits/ComboTestHost.h"
@@ -185,5 +188,37 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"Arial", false, 13, -1}, SizeCase{"MS Sans Serif", true, 11, 10},
                       SizeCase{"MS Sans Serif", true, 100, 12},
                       SizeCase{"No Such Face", true, 12, -1}, SizeCase{"", false, 12, -1}));
+
+// When the system's font table changes, the font lists are made again and keep the chosen face:
+// a face missing from the list meanwhile is there again.
+TEST_F(ListBoxesTest, AChangedFontTableListsTheFacesAgainKeepingTheChoice) {
+  auto* combo = combotest::Place<zyl::TZYLFontComboBox>(host_, "Combo", 180, 10);
+  auto* list = PlaceList<zyl::TZYLFontListBox>(host_, "Fonts", 10, 10, 150, 150);
+  struct TCase {
+    const char* Name;
+    vcl::TStrings* Items;
+    std::function<void()> Choose;
+    std::function<std::string()> Chosen;
+    vcl::TWinControl* Control;
+  };
+  const TCase cases[] = {
+      {"combo", combo->Items(), [&] { combo->SetSelectedFont("Courier New"); },
+       [&] { return combo->SelectedFont(); }, combo},
+      {"list", list->Items(), [&] { list->SetSelectedFont("Courier New"); },
+       [&] { return list->SelectedFont(); }, list},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int faces = c.Items->Count();
+    ASSERT_GT(faces, 10);
+    c.Choose();
+    ASSERT_EQ(c.Chosen(), "Courier New");
+    c.Items->Delete(c.Items->IndexOf("Arial"));
+    c.Control->Perform(vcl::CM_FONTCHANGE, 0, 0);
+    EXPECT_EQ(c.Items->Count(), faces);
+    EXPECT_GE(c.Items->IndexOf("Arial"), 0);
+    EXPECT_EQ(c.Chosen(), "Courier New");
+  }
+}
 
 }  // namespace

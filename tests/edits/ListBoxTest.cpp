@@ -11,6 +11,7 @@
 #include "buttons/ZYLSimplePanel.h"
 #include "display/ZYLBoundLabel.h"
 #include "edits/ZYLExtListBox.h"
+#include "foundation/ZYLClass.h"
 #include "foundation/ZYLXPStyles.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
@@ -22,6 +23,7 @@
 #include "tests/edits/EditTestHost.h"
 #include "tests/edits/ListTestSupport.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ThemeScope.h"
 
 namespace zyl {
 namespace {
@@ -178,6 +180,38 @@ TEST_F(ListBoxTest, AFlatBorderIsLoweredOnlyWhileFocusedOrHovered) {
   EXPECT_NE(corner(), lime);  // a lowered frame
   THost::Focus(other);
   EXPECT_EQ(corner(), lime);
+}
+
+// Themes that come on while the list shows reach it as the window system's theme-change message,
+// or as the library's own from its parent: either makes it build its window anew, themed.
+TEST_F(ListBoxTest, EitherThemeChangeMessageMakesAShownListThemed) {
+  for (const win::UINT message :
+       {win::WM_THEMECHANGED, static_cast<win::UINT>(CM_ZYLTHEMECHANGED)}) {
+    SCOPED_TRACE(message);
+    TZYLExtListBox* l = List({"a"});
+    auto corner = [&] { return tk::CaptureWindow(l->Handle()).Color(0, 0); };
+    const win::COLORREF before = corner();
+    ZYLUseStandInThemes(true);
+    l->Perform(message, 0, 0);
+    THost::Idle();
+    const win::COLORREF after = corner();
+    delete l;  // while the themes are on: its theme handle is closed with it
+    ZYLUseStandInThemes(false);
+    EXPECT_NE(before, 0x7A7A7Au);
+    EXPECT_EQ(after, 0x7A7A7Au);
+  }
+}
+
+// A themed list holds the "Edit" theme data while it has its window, and gives it back when it
+// is freed.
+TEST_F(ListBoxTest, AFreedThemedListClosesItsThemeData) {
+  testsupport::TThemeScope themes;
+  TZYLExtListBox* l = List({"a"});
+  const HTHEME theme = static_cast<HTHEME>(l->ThemeHandle());
+  ASSERT_NE(theme, nullptr);
+  EXPECT_EQ(ZYLThemeClass(theme), "Edit");
+  delete l;
+  EXPECT_EQ(ZYLThemeClass(theme), "");  // no longer open
 }
 
 TEST_F(ListBoxTest, AThemedListFramesItselfWithTheEditThemeByState) {

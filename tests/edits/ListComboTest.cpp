@@ -185,6 +185,34 @@ TEST_F(ListComboTest, FocusLossAndClicksElsewhereCancel) {
   EXPECT_TRUE(combo_->Focused());
 }
 
+// The window system's cancel mode (a modal loop or a menu starting, say) closes an open list
+// without taking its item; the text stays as typed.
+TEST_F(ListComboTest, CancelModeClosesTheListWithoutTakingTheItem) {
+  combo_->SetText("typed");
+  ClickButton(combo_);
+  ASSERT_TRUE(combo_->DroppedDown());
+  events_.Take();
+  tk::KeyPress(win::VK_DOWN);  // an item highlighted, not taken
+  combo_->Perform(win::WM_CANCELMODE, 0, 0);
+  THost::Idle();
+  EXPECT_FALSE(combo_->DroppedDown());
+  EXPECT_FALSE(ListShown(combo_));
+  EXPECT_EQ(combo_->RawText(), "typed");
+  EXPECT_EQ(events_.Take(), "cancel");
+}
+
+// Sorted, set while the list exists, sorts the list's items; the list shows them in order.
+TEST_F(ListComboTest, SortedSortsTheExistingList) {
+  combo_->Items()->Clear();
+  for (const char* s : {"pear", "apple", "fig"}) combo_->Items()->Add(s);
+  combo_->SetSorted(true);
+  EXPECT_TRUE(combo_->GetListBox()->Sorted());
+  std::vector<std::string> shown;
+  for (int i = 0; i < combo_->GetListBox()->Items()->Count(); ++i)
+    shown.push_back(combo_->GetListBox()->Items()->Strings(i));
+  EXPECT_EQ(shown, (std::vector<std::string>{"apple", "fig", "pear"}));
+}
+
 TEST_F(ListComboTest, AnApplicationThatForbidsDroppingKeepsItClosed) {
   events_.Allow = false;
   ClickButton(combo_);

@@ -283,6 +283,19 @@ TEST_F(MemoTest, LinesOutsideTheListRaise) {
   EXPECT_EQ(memo_->RawText(), "a\r\nb");
 }
 
+// Clearing the lines clears the memo's text; lines added then are the only ones.
+TEST_F(MemoTest, ClearingTheLinesEmptiesTheMemo) {
+  TZYLMemoStrings* lines = memo_->Lines();
+  lines->SetTextStr("first\r\nsecond\r\nthird");
+  ASSERT_EQ(lines->Count(), 3);
+  lines->Clear();
+  EXPECT_EQ(memo_->RawText(), "");
+  EXPECT_EQ(lines->Count(), 0);
+  lines->Add("only");
+  EXPECT_EQ(lines->Count(), 1);
+  EXPECT_EQ(lines->Get(0), "only");
+}
+
 TEST_F(MemoTest, LinesTravelThroughStreamsAndStringLists) {
   TZYLMemoStrings* lines = memo_->Lines();
   lines->SetTextStr("first\r\nsecond");
@@ -394,6 +407,19 @@ TEST_F(MemoTest, EmScrollMovesARowOrFiveRows) {
     const win::LRESULT r = memo_->Perform(win::EM_SCROLL, step.Code, 0);
     EXPECT_EQ(memo_->TopRow(), step.Top);
     EXPECT_EQ(r, (win::LRESULT{1} << 16) | step.Moved);
+  }
+}
+
+// The memo's theme switch reaches both of its scroll bars, both ways.
+TEST_F(MemoTest, TheThemeSwitchReachesTheScrollBars) {
+  memo_->SetScrollBars(ZYLCustomMemo::skBoth);
+  THost::Idle();
+  ASSERT_NE(memo_->VertBar(), nullptr);
+  ASSERT_NE(memo_->HorzBar(), nullptr);
+  for (bool on : {false, true}) {
+    memo_->SetCtlXP(on);
+    EXPECT_EQ(memo_->VertBar()->GetCtlXP(), on);
+    EXPECT_EQ(memo_->HorzBar()->GetCtlXP(), on);
   }
 }
 

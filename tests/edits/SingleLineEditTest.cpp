@@ -3,12 +3,14 @@
 // clicks, auto size, alignment, the caption label, and what a form stream keeps of it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "buttons/ZYLSpecialButtons.h"
 #include "display/ZYLBoundLabel.h"
+#include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCaret.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -191,6 +193,31 @@ TEST_F(SingleLineEditTest, AutoSizeFollowsTheFontAndLeavesRoomForTheButtons) {
   edit_->Font()->SetSize(8);
   b.Canvas()->SetFont(edit_->Font());
   EXPECT_EQ(edit_->Height(), b.Canvas()->TextHeight("Qp") * 5 / 4 + 5);
+}
+
+// The height also follows the bevel: a change of its mode or of its width sizes the edit anew
+// (the text row plus twice the bevel, or plus 5 for the platform's border).
+TEST_F(SingleLineEditTest, AutoSizeFollowsTheBevel) {
+  edit_->SetAutoSize(true);
+  vcl::TBitmap b;
+  b.Canvas()->SetFont(edit_->Font());
+  const int row = b.Canvas()->TextHeight("Qp") * 5 / 4;
+  struct TStep {
+    const char* Name;
+    std::function<void()> Change;
+    int Height;
+  };
+  const TStep steps[] = {
+      {"own bevel", [&] { edit_->Bevel()->SetMode(bmStandard); }, -1},
+      {"wider border", [&] { edit_->Bevel()->SetBorderWidth(3); }, -1},
+      {"platform's border", [&] { edit_->Bevel()->SetMode(bmWindows); }, row + 5},
+  };
+  for (const TStep& step : steps) {
+    step.Change();
+    edittest::THost::Idle();
+    const int want = step.Height >= 0 ? step.Height : row + 2 * edit_->Bevel()->GetBevelExtend();
+    EXPECT_EQ(edit_->Height(), want) << step.Name;
+  }
 }
 
 TEST_F(SingleLineEditTest, AnotherFontIsMeasuredWithThatFont) {

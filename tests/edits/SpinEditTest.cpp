@@ -210,5 +210,16 @@ TEST_F(SpinEditTest, OlderFormsGiveTheirBorderStyleToTheBevel) {
   EXPECT_EQ(b->IntValue(), 42);
 }
 
+// The edit's theme switch reaches its spin button, both ways, on either spin edit.
+TEST_F(SpinEditTest, TheThemeSwitchReachesTheSpinButton) {
+  for (TZYLCustomExtSpinEdit* e :
+       {static_cast<TZYLCustomExtSpinEdit*>(ext_), static_cast<TZYLCustomExtSpinEdit*>(spin_)}) {
+    for (bool on : {false, true}) {
+      e->SetCtlXP(on);
+      EXPECT_EQ(e->SpinButton()->GetCtlXP(), on) << e->Name();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zyl

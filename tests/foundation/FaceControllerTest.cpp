@@ -295,6 +295,36 @@ TEST_F(FaceControllerTest, EverySettingChangeCallsTheLinksOnce) {
   EXPECT_EQ(b.Calls, 8);
 }
 
+// A state's bevel and fill given through their properties are copied into the state's own
+// objects, and the controller's users hear of the change.
+TEST_F(FaceControllerTest, ABevelOrFillGivenToAStateIsCopiedIntoItsOwn) {
+  TZYLFaceController fc(nullptr);
+  TLinkCounter a;
+  fc.RegisterChanges(&a.Link);
+  TZYLBevel bevel;
+  bevel.SetBorderWidth(4);
+  TZYLFillObject fill;
+  fill.Brush()->SetColor(vcl::clRed);
+  TZYLFaceSetting* hot = fc.Setting(fcsHot);
+  const struct {
+    const char* Name;
+    vcl::TObject* Given;
+    vcl::TObject* Own;
+    const char* Value;  // of the given object, as text
+  } cases[] = {{"Bevel", &bevel, hot->Bevel(), "BorderWidth"},
+               {"FillObject", &fill, hot->FillObject(), "Style"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int before = a.Calls;
+    vcl::SetObjectProp(hot, c.Name, c.Given);
+    EXPECT_EQ(vcl::GetObjectProp(hot, c.Name), c.Own);
+    EXPECT_EQ(vcl::GetPropValue(c.Own, c.Value), vcl::GetPropValue(c.Given, c.Value));
+    EXPECT_GT(a.Calls, before);
+  }
+  EXPECT_EQ(hot->Bevel()->BorderWidth(), 4);
+  EXPECT_EQ(hot->FillObject()->Brush()->Color(), vcl::clRed);
+}
+
 // ---- The windowed control's look ----
 
 TEST_F(FaceControllerTest, ControlPaintsTheLookOfItsState) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/Filer.h"
@@ -13,11 +14,13 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/ImgList.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WinUserConsts.h"
 #include "system/ZYLFormDisplay.h"
 #include "system/ZYLFormTabControl.h"
 #include "tests/support/ErrorOf.h"
@@ -442,6 +445,59 @@ TEST_F(TabHosting, MovingAndFindingByCaption) {
   const int made = tabs_->AddFormClassExt(vcl::TForm::StaticClass(), true, "Made");
   EXPECT_EQ(tabs_->Tabs()->Strings(made), "Made");
   EXPECT_EQ(tabs_->Forms(made)->Owner(), tabs_);
+}
+
+// ---- Theme changes ----
+
+// A graphic and a windowed control that count the theme-change messages they receive.
+template <class Base>
+class TThemeProbe : public Base {
+ public:
+  using Base::Base;
+  int Changes = 0;
+  void WndProc(vcl::TMessage& Message) override {
+    if (Message.Msg == win::WM_THEMECHANGED) ++Changes;
+    Base::WndProc(Message);
+  }
+};
+using TGraphicProbe = TThemeProbe<vcl::TLabel>;
+using TWindowProbe = TThemeProbe<vcl::TPanel>;
+
+// Puts a graphic and a windowed probe on hosted form i.
+std::pair<TGraphicProbe*, TWindowProbe*> Probes(vcl::TForm* Form) {
+  auto* g = new TGraphicProbe(Form);
+  g->SetParent(Form);
+  auto* w = new TWindowProbe(Form);
+  w->SetParent(Form);
+  return {g, w};
+}
+
+// The display passes a theme change on to the active form's graphic controls only (the
+// windowed ones hear of it from the window system); the other forms' controls hear nothing.
+TEST_F(Display, AThemeChangeReachesTheActiveFormsGraphicControls) {
+  ShowHost();
+  const auto [activeG, activeW] = Probes(F(1));
+  const auto [otherG, otherW] = Probes(F(0));
+  for (int i = 0; i < 3; ++i) display_->AddFormExt(F(i), i == 1);
+  wt::RunUntilIdle();
+  activeG->Changes = activeW->Changes = otherG->Changes = otherW->Changes = 0;
+  display_->SetCtlXP(!display_->GetCtlXP());
+  EXPECT_EQ(
+      (std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes, otherW->Changes}),
+      (std::vector<int>{1, 0, 0, 0}));
+}
+
+// The tab control, told of a theme change, passes it on to every control of the active form.
+TEST_F(TabHosting, AThemeChangeReachesEveryControlOfTheActiveForm) {
+  ShowHost();
+  const auto [activeG, activeW] = Probes(F(2));
+  const auto [otherG, otherW] = Probes(F(0));
+  AddAll(2);
+  activeG->Changes = activeW->Changes = otherG->Changes = otherW->Changes = 0;
+  tabs_->Perform(win::WM_THEMECHANGED, 0, 0);
+  EXPECT_EQ(
+      (std::vector<int>{activeG->Changes, activeW->Changes, otherG->Changes, otherW->Changes}),
+      (std::vector<int>{1, 1, 0, 0}));
 }
 
 }  // namespace
