@@ -18,6 +18,7 @@
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StreamCopy.h"
 
 namespace zyl {
 namespace {
@@ -268,6 +269,17 @@ TEST_F(AssistTest, AFormReadBackShowsTheActivePageItWroteWithItsPagesInOrder) {
                             {shown, "P2"},
                             {read->NavCaption(TZYLAssist::nbFinish), "&Done"},
                             {read->NavCaption(TZYLAssist::nbNext), "&Next >"}});
+}
+
+// Every button caption a user empties stays empty when the form is opened again.
+TEST(AssistCaptions, AnEmptiedButtonCaptionComesBackEmptyFromAFormFile) {
+  THost host;
+  for (const char* name : {"BackCaption", "NextCaption", "FinishCaption", "CancelCaption"}) {
+    auto* wizard = new TZYLAssist(host.Form());
+    wizard->SetParent(host.Panel());
+    EXPECT_EQ(testsupport::EmptiedTextReadBack(wizard, name), "") << name;
+    delete wizard;
+  }
 }
 
 }  // namespace

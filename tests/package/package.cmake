@@ -6,6 +6,7 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PropertyStage.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/HostileTextTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentPlacesTest.cpp)
 target_link_libraries(test_package PRIVATE zyl70se_B5 zyl70se_B5_design platform_headless
