@@ -50,7 +50,7 @@ ZYL_CLASS_IMPL(TZYLAssist) {
   for (int i = 0; i < nbCount; ++i)
     b.Prop(kCaptionNames[i], &C::NavCaption, &C::SetNavCaption).Index(i).Stored([i](C* c) {
       return c->NavCaption(i) != kDefaultCaptions[i];
-    });
+    }).EmptyStored();
   b.Publish({"Align", "Anchors"})
       .Publish("Color")
       .Default(vcl::clBtnFace)

@@ -36,7 +36,7 @@ const TTypeInfo* TestColorType() {
 
 ZYL_CLASS_IMPL(TStreamStyle) {
   b.Prop("Size", &TStreamStyle::Size, &TStreamStyle::SetSize).Default(8)
-   .Prop("FaceName", &TStreamStyle::FaceName, &TStreamStyle::SetFaceName)
+   .Prop("FaceName", &TStreamStyle::FaceName, &TStreamStyle::SetFaceName).EmptyStored()
    .Prop("Bold", &TStreamStyle::Bold, &TStreamStyle::SetBold).Default(TSides{});
 }
 
