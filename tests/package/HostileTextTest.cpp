@@ -6,8 +6,8 @@
 // that lead nowhere or to a folder; masks and formats with unbalanced or unknown directives.
 // A setter may refuse a value with the framework's error, and a paint may find a picture too
 // big to hold; anything else is a fault. Each value is also written to a form file and read
-// from it: the value comes back as the component held it, then the form is shown and the
-// component is clicked, dragged across and typed into.
+// from it (also by way of the form file's text): the value comes back as the component held it, then the form is shown and the
+// component is clicked, dragged across and typed into, and a dialog component is executed.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -17,6 +17,7 @@
 
 #include "platform/classes/Component.h"
 #include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
@@ -63,6 +64,7 @@ std::vector<THostile> HostileValues(const std::string& folder) {
       {"a doubled accelerator mark", "&&"},
       {"bytes that are not UTF-8", "\xff\xfe \xc3( \xe2\x82 \xc0\xaf end\x80"},
       {"an embedded NUL", std::string("before\0after", 12)},
+      {"format directives", "100% %s %d %n %*.*f %"},
       {"a file that does not exist", folder + "/no such folder/no such file.dat", TFor::FileName},
       {"a folder", folder, TFor::FileName},
       {"unbalanced directives", "!(999) 'quoted [x {y %z;1;", TFor::Pattern},
@@ -79,7 +81,7 @@ bool Contains(const std::string& name, std::initializer_list<const char*> parts)
 // What a property's name says it holds.
 TFor Meant(const std::string& name) {
   if (Contains(name, {"File", "Path", "Dir", "Folder"})) return TFor::FileName;
-  if (Contains(name, {"Mask", "Format"})) return TFor::Pattern;
+  if (Contains(name, {"Mask", "Format", "Filter"})) return TFor::Pattern;
   return TFor::Any;
 }
 
@@ -210,6 +212,11 @@ TEST_P(HostileText, EveryTextPropertyWithHostileContentsPaintsComesBackAndTakesI
                                        v.Name);
           bytes = vcl::WriteComponentToBytes(stage.Form());
         }
+        // A form file kept as text holds the same.
+        std::string throughText;
+        EXPECT_NO_THROW(throughText = vcl::ObjectTextToBinaryString(vcl::ObjectBinaryToTextString(bytes)));
+        EXPECT_TRUE(throughText == bytes) << "through text: " << throughText.size() << " bytes of "
+                                          << bytes.size();
         std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(cls);
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
             [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }));
@@ -229,6 +236,8 @@ TEST_P(HostileText, EveryTextPropertyWithHostileContentsPaintsComesBackAndTakesI
         if (!form->HandleAllocated()) continue;
         EXPECT_NO_THROW(
             testsupport::ErrorOf<vcl::Exception>([&] { packagetest::TakeInput(form.get(), c); }));
+        // A dialog comes up with the value and is closed at once.
+        EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { packagetest::Execute(c); }));
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
             [&] { packagetest::PaintShown(form.get()); }));
       }

@@ -5,7 +5,9 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/Controls.h"
+#include "platform/controls/Dialogs.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLBaseDialog.h"
 #include "tests/support/ErrorOf.h"
 
 namespace packagetest {
@@ -148,6 +150,12 @@ void TakeInput(vcl::TCustomForm* form, vcl::TComponent* c) {
                         win::VK_END, win::VK_PRIOR, win::VK_NEXT, win::VK_BACK, win::VK_DELETE})
     win::testkit::KeyPress(key);
   win::testkit::RunUntilIdle();
+}
+
+bool Execute(vcl::TComponent* c) {
+  if (auto* common = dynamic_cast<vcl::TCommonDialog*>(c)) return common->Execute();
+  if (auto* own = dynamic_cast<zyl::TZYLBaseDialog*>(c)) return own->Execute();
+  return false;
 }
 
 }  // namespace packagetest

@@ -84,4 +84,8 @@ vcl::TComponent* ReadComponent(vcl::TClass cls, vcl::TCustomForm* root);
 // A user's click, drag and typing on the component of a shown form.
 void TakeInput(vcl::TCustomForm* form, vcl::TComponent* c);
 
+// Executes a dialog component (the framework's common dialogs and the library's); false for
+// another component.
+bool Execute(vcl::TComponent* c);
+
 }  // namespace packagetest
