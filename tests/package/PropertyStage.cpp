@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/classes/Collection.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/controls/Controls.h"
@@ -18,15 +19,36 @@ std::string Text(const Path& path) {
   return s;
 }
 
+namespace {
+
+constexpr char kFirstItem[] = "[0]";
+
+// The first item of a collection, added when there is none.
+vcl::TObject* FirstItem(vcl::TObject* obj) {
+  auto* collection = dynamic_cast<vcl::TCollection*>(obj);
+  if (!collection) return nullptr;
+  if (collection->Count() == 0) collection->Add();
+  return collection->Items(0);
+}
+
+}  // namespace
+
 vcl::TObject* Walk(vcl::TObject* obj, const Path& path) {
-  for (size_t i = 0; obj && i + 1 < path.size(); ++i) obj = vcl::GetObjectProp(obj, path[i]);
+  for (size_t i = 0; obj && i + 1 < path.size(); ++i) {
+    const std::string& part = path[i];
+    const size_t item = part.size() - std::min(part.size(), sizeof(kFirstItem) - 1);
+    if (part.compare(item, std::string::npos, kFirstItem) == 0)
+      obj = FirstItem(vcl::GetObjectProp(obj, part.substr(0, item)));
+    else
+      obj = vcl::GetObjectProp(obj, part);
+  }
   return obj;
 }
 
 bool IsForm(vcl::TClass cls) { return cls->InheritsFrom(vcl::TCustomForm::StaticClass()); }
 
 void PropertyPaths(vcl::TObject* obj, const Path& prefix, int depth, const TPropFilter& take,
-                   std::vector<Path>& paths) {
+                   std::vector<Path>& paths, bool items) {
   for (const vcl::TPropInfo* p : vcl::GetPropList(obj)) {
     Path path = prefix;
     path.push_back(p->Name);
@@ -34,16 +56,19 @@ void PropertyPaths(vcl::TObject* obj, const Path& prefix, int depth, const TProp
       paths.push_back(path);
     } else if (p->Kind() == vcl::tkClass && depth < kOwnedDepth) {
       vcl::TObject* sub = vcl::GetObjectProp(obj, p);
-      if (sub && !dynamic_cast<vcl::TComponent*>(sub))
-        PropertyPaths(sub, path, depth + 1, take, paths);
+      if (!sub || dynamic_cast<vcl::TComponent*>(sub)) continue;
+      PropertyPaths(sub, path, depth + 1, take, paths, items);
+      if (!items || !dynamic_cast<vcl::TCollection*>(sub)) continue;
+      path.back() += kFirstItem;
+      PropertyPaths(FirstItem(sub), path, depth + 1, take, paths, items);
     }
   }
 }
 
-std::vector<Path> PropertyPathsOf(vcl::TClass cls, const TPropFilter& take) {
+std::vector<Path> PropertyPathsOf(vcl::TClass cls, const TPropFilter& take, bool items) {
   std::vector<Path> paths;
   TStage probe(cls);
-  PropertyPaths(probe.Component(), {}, 0, take, paths);
+  PropertyPaths(probe.Component(), {}, 0, take, paths, items);
   return paths;
 }
 

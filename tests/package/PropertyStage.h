@@ -28,7 +28,8 @@ using Path = std::vector<std::string>;
 std::string Text(const Path& path);
 
 // The object a path leads to (the last part names the property); nullptr when an owned object
-// on the way is missing.
+// on the way is missing. A part "Panels[0]" stands for the first item of the collection Panels,
+// which is added when the collection is empty.
 vcl::TObject* Walk(vcl::TObject* obj, const Path& path);
 
 bool IsForm(vcl::TClass cls);
@@ -38,12 +39,13 @@ using TPropFilter = std::function<bool(vcl::TObject* obj, const vcl::TPropInfo* 
 
 // The paths of the properties of `obj` that `take` accepts, and of those of the persistent
 // objects it owns, `depth` levels down already (components it refers to are their own classes'
-// business).
+// business). With `items`, also those of the first item of each collection it owns (one is
+// added to an empty collection).
 void PropertyPaths(vcl::TObject* obj, const Path& prefix, int depth, const TPropFilter& take,
-                   std::vector<Path>& paths);
+                   std::vector<Path>& paths, bool items = false);
 
 // The paths `take` accepts on a new component of the class.
-std::vector<Path> PropertyPathsOf(vcl::TClass cls, const TPropFilter& take);
+std::vector<Path> PropertyPathsOf(vcl::TClass cls, const TPropFilter& take, bool items = false);
 
 // The registered component classes (the framework's and the package's) by name.
 std::vector<vcl::TClass> ComponentClasses();
