@@ -3,8 +3,8 @@
 // item of the collections they own, given hostile and big contents on a shown form that is
 // painted after each value with the virtual clock moved on: nothing, a 64 KiB line, 5,000 lines,
 // line breaks of every kind and tabs, a trailing or doubled accelerator mark, bytes that are not
-// UTF-8, an embedded NUL, format directives, unclosed markup; file names that lead nowhere or to
-// a folder; masks, formats and filters with unbalanced or unknown directives. A setter may
+// UTF-8, an embedded NUL, format directives, unclosed markup; file names that lead nowhere, to
+// a folder or to a file of another kind; masks, formats and filters with unbalanced or unknown directives. A setter may
 // refuse a value with the framework's error, and a paint may find a picture too big to hold;
 // anything else is a fault. Each value is also written to a form file (which keeps it through
 // the file's text too) and read from it: the value comes back as the component held it; then
@@ -12,6 +12,7 @@
 // component is executed and closed.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -55,7 +56,10 @@ std::string Lines(int n) {
   return s;
 }
 
-// The table; `folder` is a folder that exists.
+// A file of the folder below that holds plain text, whatever its name says.
+constexpr char kPlainFile[] = "plain.avi";
+
+// The table; `folder` is a folder that exists, with the plain file in it.
 std::vector<THostile> HostileValues(const std::string& folder) {
   return {
       {"nothing", ""},
@@ -69,6 +73,7 @@ std::vector<THostile> HostileValues(const std::string& folder) {
       {"format directives", "100% %s %d %n %*.*f %"},
       {"unclosed markup", "<b><i><u>open </b></b> <font color=\"x | |"},
       {"a file that does not exist", folder + "/no such folder/no such file.dat", TFor::FileName},
+      {"a file of another kind", folder + "/" + kPlainFile, TFor::FileName},
       {"a folder", folder, TFor::FileName},
       {"unbalanced directives", "!(999) 'quoted [x {y %z;1;", TFor::Pattern},
       {"unknown directives", "%q %- %*.*k \\ yyyyy zzzzzz ;;;; \\", TFor::Pattern},
@@ -167,6 +172,7 @@ class HostileText : public packagetest::TPackageFixture<::testing::TestWithParam
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
     classes_ = packagetest::ComponentClasses();
+    std::ofstream(folder_.File(kPlainFile)) << "not a picture, a sound, a video or a list\r\n";
   }
   // The values for a property, by its name.
   std::vector<THostile> ValuesFor(const std::string& name) const {
