@@ -3,13 +3,13 @@
 // item of the collections they own, given hostile and big contents on a shown form that is
 // painted after each value with the virtual clock moved on: nothing, a 64 KiB line, 5,000 lines,
 // line breaks of every kind and tabs, a trailing or doubled accelerator mark, bytes that are not
-// UTF-8, an embedded NUL, format directives, unclosed markup; file names that lead nowhere, to
-// a folder or to a file of another kind; masks, formats and filters with unbalanced or unknown directives. A setter may
-// refuse a value with the framework's error, and a paint may find a picture too big to hold;
-// anything else is a fault. Each value is also written to a form file (which keeps it through
-// the file's text too) and read from it: the value comes back as the component held it; then
-// the form is shown, the component is clicked, dragged across and typed into, and a dialog
-// component is executed and closed.
+// UTF-8, an embedded NUL, format directives, unclosed markup and separators; file names that
+// lead nowhere, to a folder or to a file of another kind; masks, formats and filters with
+// unbalanced or unknown directives. A setter may refuse a value with the framework's error, and
+// a paint may find a picture too big to hold; anything else is a fault. Each value is also
+// written to a form file (which keeps it through the file's text too) and read from it: the
+// value comes back as the component held it; then the form is shown, the component is clicked,
+// dragged across and typed into, and a dialog component is executed and closed.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -71,7 +71,7 @@ std::vector<THostile> HostileValues(const std::string& folder) {
       {"bytes that are not UTF-8", "\xff\xfe \xc3( \xe2\x82 \xc0\xaf end\x80"},
       {"an embedded NUL", std::string("before\0after", 12)},
       {"format directives", "100% %s %d %n %*.*f %"},
-      {"unclosed markup", "<b><i><u>open </b></b> <font color=\"x | |"},
+      {"unclosed markup and separators", "<b><i><u>open </b></b> <font color=\"x | ; , = ' |"},
       {"a file that does not exist", folder + "/no such folder/no such file.dat", TFor::FileName},
       {"a file of another kind", folder + "/" + kPlainFile, TFor::FileName},
       {"a folder", folder, TFor::FileName},
