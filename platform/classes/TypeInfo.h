@@ -16,8 +16,9 @@
 // Declare, as a protected property) is published by name with the ancestor's getter, setter,
 // type, index, default and stored rule; modifiers after it change only this class's copy:
 //
-//   ZYL_CLASS_IMPL(TControl) { b.Declare("Align", &TControl::Align, &TControl::SetAlign).Default(alNone); }
-//   ZYL_CLASS_IMPL(TBar) { b.Publish("Align").Publish("Color").Default(clBlack); }
+//   ZYL_CLASS_IMPL(TControl) { b.Declare("Align", &TControl::Align,
+//   &TControl::SetAlign).Default(alNone); } ZYL_CLASS_IMPL(TBar) {
+//   b.Publish("Align").Publish("Color").Default(clBlack); }
 //
 // A named integer type (TColor, TCursor: aliases of int32_t) is passed explicitly, as its
 // MakeIntegerTypeInfo result, so that its identifier map applies.

@@ -97,8 +97,7 @@ TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsShowsAndPaints) {
       ASSERT_NE(p, nullptr);
       for (int64_t v : EdgeValues(p)) {
         SCOPED_TRACE(v);
-        EXPECT_NO_THROW(
-            testsupport::ErrorOf<vcl::Exception>([&] { SetInteger(v)(target, p); }));
+        EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { SetInteger(v)(target, p); }));
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
         ++cases;
       }

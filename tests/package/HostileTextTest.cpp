@@ -94,8 +94,7 @@ TFor Meant(const std::string& name) {
 }
 
 bool IsText(const vcl::TPropInfo* p) {
-  return p->Kind() == vcl::tkString || p->Kind() == vcl::tkLString ||
-         p->Kind() == vcl::tkWString;
+  return p->Kind() == vcl::tkString || p->Kind() == vcl::tkLString || p->Kind() == vcl::tkWString;
 }
 
 // A writable text property (the component's name is its identity, not its contents) or a string
@@ -152,16 +151,15 @@ const std::map<std::string, std::string>& ClassRules() {
                                      const std::vector<std::string>& want) {
   if (got == want) return ::testing::AssertionSuccess();
   if (got.size() != want.size())
-    return ::testing::AssertionFailure()
-           << got.size() << " items come back of " << want.size();
+    return ::testing::AssertionFailure() << got.size() << " items come back of " << want.size();
   for (size_t i = 0; i < got.size(); ++i) {
     if (got[i] == want[i]) continue;
     size_t at = 0;
     while (at < got[i].size() && at < want[i].size() && got[i][at] == want[i][at]) ++at;
     return ::testing::AssertionFailure()
-           << "item " << i << " of " << want[i].size() << " bytes comes back with "
-           << got[i].size() << ", first differing at byte " << at << ": \""
-           << got[i].substr(at, 16) << "\" for \"" << want[i].substr(at, 16) << "\"";
+           << "item " << i << " of " << want[i].size() << " bytes comes back with " << got[i].size()
+           << ", first differing at byte " << at << ": \"" << got[i].substr(at, 16) << "\" for \""
+           << want[i].substr(at, 16) << "\"";
   }
   return ::testing::AssertionFailure();
 }
@@ -211,22 +209,23 @@ TEST_P(HostileText, EveryTextPropertyWithHostileContentsPaintsComesBackAndTakesI
           const vcl::TPropInfo* p = vcl::FindPropInfo(target, path.back());
           ASSERT_NE(p, nullptr);
           std::string refused;
-          EXPECT_NO_THROW(refused = testsupport::ErrorOf<vcl::Exception>(
-                              [&] { SetText(v.Value)(target, p); }));
+          EXPECT_NO_THROW(
+              refused = testsupport::ErrorOf<vcl::Exception>([&] { SetText(v.Value)(target, p); }));
           EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
           ++cases;
           if (refused != "<no error>") continue;
           written = Held(target, path.back());
-          stored = StoredAlong(c, path) &&
-                   !ClassRules().count(cls->ClassName() + "." + packagetest::Text(path) + "@" +
-                                       v.Name);
+          stored =
+              StoredAlong(c, path) &&
+              !ClassRules().count(cls->ClassName() + "." + packagetest::Text(path) + "@" + v.Name);
           bytes = vcl::WriteComponentToBytes(stage.Form());
         }
         // A form file kept as text holds the same.
         std::string throughText;
-        EXPECT_NO_THROW(throughText = vcl::ObjectTextToBinaryString(vcl::ObjectBinaryToTextString(bytes)));
-        EXPECT_TRUE(throughText == bytes) << "through text: " << throughText.size() << " bytes of "
-                                          << bytes.size();
+        EXPECT_NO_THROW(throughText =
+                            vcl::ObjectTextToBinaryString(vcl::ObjectBinaryToTextString(bytes)));
+        EXPECT_TRUE(throughText == bytes)
+            << "through text: " << throughText.size() << " bytes of " << bytes.size();
         std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(cls);
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
             [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }));

@@ -101,9 +101,8 @@ void TStage::Paint() { PaintShown(form_.get()); }
 
 void PaintShown(vcl::TCustomForm* form) {
   if (form->HandleAllocated())
-    win::RedrawWindow(
-        form->Handle(), nullptr, nullptr,
-        win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);
+    win::RedrawWindow(form->Handle(), nullptr, nullptr,
+                      win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);
   win::testkit::RunUntilIdle();
   win::testkit::AdvanceClock(kTimerSpan);
 }
@@ -135,9 +134,8 @@ std::string FormWith(vcl::TClass cls, const Path& path, const TSetValue& set,
 }
 
 std::unique_ptr<vcl::TCustomForm> NewRoot(vcl::TClass cls) {
-  return std::unique_ptr<vcl::TCustomForm>(IsForm(cls)
-                                               ? static_cast<vcl::TCustomForm*>(cls->Create(nullptr))
-                                               : new vcl::TForm(nullptr));
+  return std::unique_ptr<vcl::TCustomForm>(
+      IsForm(cls) ? static_cast<vcl::TCustomForm*>(cls->Create(nullptr)) : new vcl::TForm(nullptr));
 }
 
 vcl::TComponent* ReadComponent(vcl::TClass cls, vcl::TCustomForm* root) {
