@@ -48,9 +48,10 @@ ZYL_CLASS_IMPL(TZYLAssist) {
   b.Publish("About").Prop("ActivePage", &C::ActivePage, &C::SetActivePage);
   // A caption is written when it is not the one a new wizard has.
   for (int i = 0; i < nbCount; ++i)
-    b.Prop(kCaptionNames[i], &C::NavCaption, &C::SetNavCaption).Index(i).Stored([i](C* c) {
-      return c->NavCaption(i) != kDefaultCaptions[i];
-    });
+    b.Prop(kCaptionNames[i], &C::NavCaption, &C::SetNavCaption)
+        .Index(i)
+        .Stored([i](C* c) { return c->NavCaption(i) != kDefaultCaptions[i]; })
+        .EmptyStored();
   b.Publish({"Align", "Anchors"})
       .Publish("Color")
       .Default(vcl::clBtnFace)

@@ -228,6 +228,7 @@ ZYL_CLASS_IMPL(TZYLClock) {
       .Default(vcl::clBtnFace)
       .Prop("CustomDateTimeFormat", &C::CustomDateTimeFormat, &C::SetDateTimeFormat)
       .Stored(&C::IsFormatStored)
+      .EmptyStored()
       .Prop("Digital", &C::Digital, &C::SetDigital)
       .Prop("DigitalColor", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
       .Index(fcDigital)

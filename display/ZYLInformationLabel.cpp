@@ -56,6 +56,7 @@ ZYL_CLASS_IMPL(TZYLInformationLabel) {
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
       .Publish({"Caption", "Color", "Cursor"})
       .Prop("DateTimeFormat", &C::DateTimeFormat, &C::SetDateTimeFormat, DateTimeFormatTypeInfo())
+      .EmptyStored()
       .Prop("DividerValue", &C::DividerValue, &C::SetDevide)
       .Default(0)
       .Publish({"Enabled", "Font"})

@@ -141,6 +141,7 @@ TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   FLines.reset(new vcl::TStringList());
   FLines->Add(ClassName());
+  FLines->SetEmptyStored(true);
   FLines.Link(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   SetBounds(Left(), Top(), 200, 20);
   FTimer.Activate();

@@ -112,6 +112,7 @@ ZYL_CLASS_IMPL(TZYLFontComboBox) {
       .Prop("ExampleAlign", &C::ExampleAlign, &C::SetExampleAlign)
       .Default(eaComboBox)
       .Prop("ExampleText", &C::ExampleText, &C::SetExampleText)
+      .EmptyStored()
       .Prop("ExampleFontSize", &C::ExampleFontSize, &C::SetExampleFontSize)
       .Default(12)
       .Prop("FastMode", &C::FastMode, &C::SetFastMode)

@@ -25,6 +25,7 @@ ZYL_CLASS_IMPL(TZYLFontListBox) {
   b.Prop("Options", &C::Options, &C::SetOptions)
       .Default(TZYLFontCBOptions{foScreenFonts, foDisplaySymbol})
       .Prop("ExampleText", &C::ExampleText, &C::SetExampleText)
+      .EmptyStored()
       .Prop("ExampleFontSize", &C::ExampleFontSize, &C::SetExampleFontSize)
       .Default(12)
       .Prop("ExampleAlign", &C::ExampleAlign, &C::SetExampleAlign)

@@ -53,8 +53,12 @@ class TStrings : public TPersistent {
 
   void Assign(TPersistent* Source) override;
   // Streams the lines as the extra property "Strings" (a list of strings), written when the
-  // list differs from the ancestor's (without one: when it is not empty).
+  // list differs from the ancestor's (without one: when it is not empty, or always when its
+  // owner starts it with lines of its own, see SetEmptyStored).
   void DefineProperties(TFiler* Filer) override;
+  // The list of an owner that fills it when made writes its lines even when there are none,
+  // so that reading a form does not give the starting lines back.
+  void SetEmptyStored(bool Value) { emptyStored_ = Value; }
 
   // "name=value" lines. Names(i) is the text before the first separator ("" without one);
   // SetValues with "" deletes the line.
@@ -103,6 +107,7 @@ class TStrings : public TPersistent {
   char delimiter_ = ',';
   char quoteChar_ = '"';
   char nameValueSeparator_ = '=';
+  bool emptyStored_ = false;
 };
 
 // Replaces the contents of `List` with `Items` inside one update bracket; a null list is

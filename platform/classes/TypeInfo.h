@@ -16,7 +16,9 @@
 // Declare, as a protected property) is published by name with the ancestor's getter, setter,
 // type, index, default and stored rule; modifiers after it change only this class's copy:
 //
-//   ZYL_CLASS_IMPL(TControl) { b.Declare("Align", &TControl::Align, &TControl::SetAlign).Default(alNone); }
+//   ZYL_CLASS_IMPL(TControl) {
+//     b.Declare("Align", &TControl::Align, &TControl::SetAlign).Default(alNone);
+//   }
 //   ZYL_CLASS_IMPL(TBar) { b.Publish("Align").Publish("Color").Default(clBlack); }
 //
 // A named integer type (TColor, TCursor: aliases of int32_t) is passed explicitly, as its
@@ -32,8 +34,9 @@
 // classes get none. Other shapes (e.g. settings objects built with an owner) call Factory().
 //
 // Default rules: ordinal and set properties are stored unless a Default is given and the value
-// equals it; strings are stored unless empty, floats and Int64 unless zero, events when
-// assigned, objects when not null.
+// equals it; strings are stored unless empty (or always, with EmptyStored, when the object
+// starts with a text of its own), floats and Int64 unless zero, events when assigned, objects
+// when not null.
 #pragma once
 
 #include <concepts>
@@ -90,6 +93,9 @@ struct TPropInfo {
   int NameIndex = 0;  // position in the declaring class's list
   // Turns a default into the value the getter's type reads (none for other than integers).
   int64_t (*NormalizeDefault)(int64_t) = nullptr;
+  // A text property of an object that starts with a text of its own: its empty value is written
+  // too, so that reading a form does not give the starting text back.
+  bool EmptyStored = false;
 
   TTypeKind Kind() const { return PropType ? PropType->Kind : tkUnknown; }
   bool HasDefault() const { return Default != NoDefault; }
@@ -268,6 +274,11 @@ class TClassBuilder {
   }
   TClassBuilder& NoDefault() {
     last_->Default = vcl::NoDefault;
+    return *this;
+  }
+  // The text property's empty value is written (the object starts with another text).
+  TClassBuilder& EmptyStored() {
+    last_->EmptyStored = true;
     return *this;
   }
   TClassBuilder& Index(int32_t index) {

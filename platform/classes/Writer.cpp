@@ -417,7 +417,7 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
     case tkLString:
     case tkWString: {
       const std::string v = GetStrProp(Instance, Prop);
-      if (ancestor ? v == GetStrProp(ancestor, Prop) : v.empty()) return;
+      if (ancestor ? v == GetStrProp(ancestor, Prop) : v.empty() && !Prop->EmptyStored) return;
       WritePropName(Prop->Name);
       WriteString(v);
       break;

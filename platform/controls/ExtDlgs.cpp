@@ -82,7 +82,7 @@ TSavePictureDialog::TSavePictureDialog(TComponent* AOwner) : TOpenPictureDialog(
 }
 
 ZYL_CLASS_IMPL(TOpenPictureDialog) {
-  b.Publish("Filter").Stored(&TOpenPictureDialog::IsFilterStored);
+  b.Publish("Filter").Stored(&TOpenPictureDialog::IsFilterStored).EmptyStored();
 }
 
 ZYL_CLASS_IMPL(TSavePictureDialog) {}

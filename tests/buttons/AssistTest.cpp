@@ -18,6 +18,7 @@
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StreamCopy.h"
 
 namespace zyl {
 namespace {
@@ -268,6 +269,27 @@ TEST_F(AssistTest, AFormReadBackShowsTheActivePageItWroteWithItsPagesInOrder) {
                             {shown, "P2"},
                             {read->NavCaption(TZYLAssist::nbFinish), "&Done"},
                             {read->NavCaption(TZYLAssist::nbNext), "&Next >"}});
+}
+
+// Every button caption a user empties stays empty when the form is opened again.
+TEST(AssistCaptions, AnEmptiedButtonCaptionComesBackEmptyFromAFormFile) {
+  THost host;
+  for (int i = TZYLAssist::nbBack; i < TZYLAssist::nbCount; ++i) {
+    const auto which = TZYLAssist::TNavButton(i);
+    std::unique_ptr<vcl::TForm> source(new vcl::TForm(nullptr));
+    auto* wizard = new TZYLAssist(source.get());
+    wizard->SetName("Wizard");
+    wizard->SetParent(source.get());
+    wizard->SetNavCaption(which, "");
+    const std::string bytes = vcl::WriteComponentToBytes(source.get());
+    ZYLAssistUnit.Init();
+    std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
+    vcl::ReadComponentFromBytes(bytes, copy.get());
+    ZYLAssistUnit.FInit();
+    auto* read = dynamic_cast<TZYLAssist*>(copy->FindComponent("Wizard"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->NavCaption(which), "") << i;
+  }
 }
 
 }  // namespace

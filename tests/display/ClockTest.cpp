@@ -21,6 +21,7 @@
 #include "platform/rtl/DateTime.h"
 #include "tests/display/FillTestHost.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/StreamCopy.h"
 
 namespace zyl {
 namespace {
@@ -401,6 +402,11 @@ TEST_F(ClockTest, TimerFollowsEnabledAndThePool) {
   EXPECT_FALSE(c.Timer()->Enabled());
   c.SetEnabled(true);
   EXPECT_TRUE(c.Timer()->Enabled());
+}
+
+TEST_F(ClockTest, AnEmptiedCustomFormatComesBackEmptyFromAFormFile) {
+  TZYLClock* c = Place(120, 60);
+  EXPECT_EQ(testsupport::EmptiedTextReadBack(c, "CustomDateTimeFormat"), "");
 }
 
 }  // namespace

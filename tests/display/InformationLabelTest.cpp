@@ -11,6 +11,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "tests/display/LabelTestSupport.h"
 #include "tests/support/Cases.h"
+#include "tests/support/StreamCopy.h"
 
 namespace zyl {
 namespace {
@@ -142,6 +143,13 @@ TEST_F(InformationLabelTest, NoTimerAtDesignTimeAndTheGlobalPoolAt500) {
   EXPECT_FALSE(l->Timer()->Global());
   EXPECT_EQ(l->Timer()->Interval(), 250);  // the lock keys' own interval again
   EXPECT_TRUE(l->Timer()->Enabled());
+}
+
+TEST_F(InformationLabelTest, AnEmptiedDateFormatComesBackEmptyFromAFormFile) {
+  TCountingInfo* l = Make(itCurrentDateTime);
+  const std::unique_ptr<TZYLInformationLabel> plain(new TZYLInformationLabel(nullptr));
+  EXPECT_EQ(testsupport::EmptiedTextReadBack(plain.get(), "DateTimeFormat"), "");
+  EXPECT_EQ(testsupport::EmptiedTextReadBack(l, "DateTimeFormat"), "");
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
+#include "tests/support/StreamCopy.h"
 
 namespace zyl {
 namespace {
@@ -743,6 +744,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  },
                                  Numbered(1, 9)}),
     [](const auto& i) { return std::string(i.param.name); });
+
+// A scrolling text starts with a line of its own; a user who empties the lines finds them empty
+// when the form is opened again.
+TEST_F(ScrollTextTest, EmptiedLinesComeBackEmptyFromAFormFile) {
+  auto* s = new TZYLScrollText(owner_.get());
+  ASSERT_EQ(s->Lines()->Count(), 1);
+  s->Lines()->Clear();
+  const std::unique_ptr<TZYLScrollText> copy = testsupport::StreamCopy(s);
+  EXPECT_EQ(copy->Lines()->Count(), 0);
+}
 
 }  // namespace
 }  // namespace zyl

@@ -7,15 +7,18 @@
 #include <memory>
 
 #include "edits/ZYLFontComboBox.h"
+#include "edits/ZYLFontListBox.h"
 #include "edits/ZYLFontSymbols.h"
 #include "foundation/ZYLProcs.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Printers.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/FormText.h"
+#include "tests/support/StreamCopy.h"
 
 namespace {
 
@@ -184,6 +187,17 @@ TEST_F(FontComboTest, FastModeTakesTheScreensListAndLearnsTypesWhileDrawing) {
   EXPECT_EQ(TypeOf(combo, "Arial"), win::TRUETYPE_FONTTYPE);
   f.reset();
   zyl::ZYLFontComboBoxUnit.FInit();
+}
+
+// A user who empties the example text in the designer finds it empty when the form is opened
+// again, in the combo box and in both list boxes.
+TEST(FontListsExampleText, AnEmptiedExampleTextComesBackEmptyFromAFormFile) {
+  vcl::testkit::TControlsSession session;
+  for (vcl::TClass cls : {TZYLFontComboBox::StaticClass(), zyl::TZYLFontListBox::StaticClass(),
+                          zyl::TZYLLabeledFontListBox::StaticClass()}) {
+    const std::unique_ptr<vcl::TComponent> list(cls->Create(nullptr));
+    EXPECT_EQ(testsupport::EmptiedTextReadBack(list.get(), "ExampleText"), "") << cls->ClassName();
+  }
 }
 
 }  // namespace

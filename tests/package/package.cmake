@@ -4,7 +4,9 @@
 # linked too, so that the test of where each component is known can read its tables.
 add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/PropertyStage.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/HostileTextTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentPlacesTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentAssignTest.cpp)

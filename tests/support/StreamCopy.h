@@ -8,6 +8,7 @@
 #include "platform/classes/Component.h"
 #include "platform/classes/Object.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/TypeInfo.h"
 
 namespace testsupport {
 
@@ -37,6 +38,13 @@ inline std::unique_ptr<vcl::TComponent> StreamCopyOf(vcl::TComponent* c) {
   std::unique_ptr<vcl::TComponent> copy(c->ClassType()->Create(nullptr));
   stream.ReadComponent(copy.get());
   return copy;
+}
+
+// The text property `Name` of `c` emptied, then `c` written to a form stream and read back: the
+// text the copy holds.
+inline std::string EmptiedTextReadBack(vcl::TComponent* c, const std::string& Name) {
+  vcl::SetStrProp(c, Name, "");
+  return vcl::GetStrProp(StreamCopyOf(c).get(), Name);
 }
 
 }  // namespace testsupport

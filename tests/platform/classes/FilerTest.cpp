@@ -124,6 +124,27 @@ TEST_F(FilerTest, DefaultsAreNotWritten) {
   EXPECT_EQ(WriteRoot(&form), expected.Bytes());
 }
 
+// A text that a new object already holds (the settings' face name) is written when it is
+// emptied, so that reading the form does not give it back; an empty text a new object holds
+// anyway (the caption) stays out of the stream.
+TEST_F(FilerTest, AnEmptiedTextThatANewObjectHoldsComesBackEmpty) {
+  TStreamForm form(nullptr);
+  form.SetName("Form1");
+  auto* w = new TStreamWidget(&form);
+  w->SetName("W");
+  w->Style()->SetFaceName("");
+  const std::string bytes = WriteRoot(&form);
+  const std::string text = ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("    Style.FaceName = ''\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Caption"), std::string::npos) << text;
+  std::unique_ptr<TStreamForm> back(static_cast<TStreamForm*>(ReadRoot(bytes)));
+  ASSERT_NE(back, nullptr);
+  auto* w2 = static_cast<TStreamWidget*>(back->FindComponent("W"));
+  ASSERT_NE(w2, nullptr);
+  EXPECT_EQ(w2->Style()->FaceName(), "");
+  EXPECT_EQ(WriteRoot(back.get()), bytes);
+}
+
 // A property written under a former name reads into the property that has it now, also a path
 // below a former object name; it is written under the new name only, and a path below a former
 // name that leads nowhere is still an unknown property.

@@ -35,9 +35,12 @@ const TTypeInfo* TestColorType() {
 }
 
 ZYL_CLASS_IMPL(TStreamStyle) {
-  b.Prop("Size", &TStreamStyle::Size, &TStreamStyle::SetSize).Default(8)
-   .Prop("FaceName", &TStreamStyle::FaceName, &TStreamStyle::SetFaceName)
-   .Prop("Bold", &TStreamStyle::Bold, &TStreamStyle::SetBold).Default(TSides{});
+  b.Prop("Size", &TStreamStyle::Size, &TStreamStyle::SetSize)
+      .Default(8)
+      .Prop("FaceName", &TStreamStyle::FaceName, &TStreamStyle::SetFaceName)
+      .EmptyStored()
+      .Prop("Bold", &TStreamStyle::Bold, &TStreamStyle::SetBold)
+      .Default(TSides{});
 }
 
 void TStreamStyle::Assign(TPersistent* Source) {

@@ -321,6 +321,23 @@ TEST(StringList, StreamsAsTheStringsPropertyOfAForm) {
   EXPECT_EQ(text2.find("Lines"), std::string::npos) << text2;
 }
 
+// A list its owner fills when made writes its emptiness, and reading it empties the list.
+TEST(StringList, AnEmptiedListOfAnOwnerThatFillsItIsWrittenEmpty) {
+  sl_test::TMemoLike memo(nullptr);
+  memo.SetName("Memo1");
+  memo.Lines()->SetEmptyStored(true);
+  TMemoryStream m;
+  m.WriteComponent(&memo);
+  const std::string bytes(static_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+  const std::string text = ObjectBinaryToTextString(bytes);
+  EXPECT_NE(text.find("Lines.Strings = ()"), std::string::npos) << text;
+  sl_test::TMemoLike back(nullptr);
+  back.Lines()->Add("filled when made");
+  m.SetPosition(0);
+  m.ReadComponent(&back);
+  EXPECT_EQ(back.Lines()->Count(), 0);
+}
+
 namespace {
 
 // Words of lower-case letters, whose order in the list is the plain alphabetical one.

@@ -12,6 +12,7 @@
 #include "platform/testkit/DialogScript.h"
 #include "tests/platform/controls/ControlsTestSupport.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/StreamCopy.h"
 #include "tests/support/TempDir.h"
 
 namespace vcl::testing {
@@ -387,6 +388,15 @@ TEST_F(FileDialogsTest, DialogsInAFormStreamLoad) {
   EXPECT_EQ(Find<TReplaceDialog>(f.get(), "Replacer")->ReplaceText(), "x");
   EXPECT_EQ(Find<TPrintDialog>(f.get(), "Printing")->Copies(), 2);
   EXPECT_NE(Find<TPrinterSetupDialog>(f.get(), "Setup"), nullptr);
+}
+
+// A picture dialog whose filter the user emptied shows every file when the form is opened
+// again, not the graphic types a new one lists.
+TEST_F(FileDialogsTest, AnEmptiedPictureFilterComesBackEmptyFromAFormFile) {
+  TOpenPictureDialog open(nullptr);
+  TSavePictureDialog save(nullptr);
+  EXPECT_EQ(testsupport::EmptiedTextReadBack(&open, "Filter"), "");
+  EXPECT_EQ(testsupport::EmptiedTextReadBack(&save, "Filter"), "");
 }
 
 }  // namespace
