@@ -277,6 +277,19 @@ TEST_F(PropertyEditorsTest, ComponentReferencesSetByNameAndClearedByEmptyText) {
   EXPECT_EQ(button->PopupMenu(), nullptr);
 }
 
+// A scroll box's border is none or single: the other styles of a form are neither offered nor
+// taken, and a refused style is a property error that leaves the border.
+TEST_F(PropertyEditorsTest, AScrollBoxOffersTheBorderStylesItTakes) {
+  auto* box = Add<TScrollBox>("ScrollBox1");
+  TInspectorDriver inspect(designer_, {box}, "BorderStyle");
+  EXPECT_EQ(inspect.Values(), (std::vector<std::string>{"bsNone", "bsSingle"}));
+  inspect.SetValue("bsNone");
+  EXPECT_EQ(box->BorderStyle(), bsNone);
+  EXPECT_EQ(inspect.Value(), "bsNone");
+  EXPECT_NE(ErrorOf<EPropertyError>([&] { inspect.SetValue("bsDialog"); }), "<no error>");
+  EXPECT_EQ(box->BorderStyle(), bsNone);
+}
+
 // A reference the component keeps itself (no setter) is shown, and its sub-properties, but is
 // not typed into: read-only, without a list of names.
 TEST_F(PropertyEditorsTest, AReferenceWithoutSetterIsReadOnly) {
