@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/base/Finally.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Clipbrd.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -159,11 +163,100 @@ void TFormDesigner::ShowMethod(TPersistent* Instance, const std::string& EventNa
 }
 
 TEditState TFormDesigner::GetEditState() {
-  return active_ ? active_->GetEditState() : TEditState{};
+  if (active_) return active_->GetEditState();
+  TEditState state;
+  if (!SelectedComponents().empty()) state += TEditState{esCanCopy, esCanCut, esCanDelete};
+  if (root_ && Clipboard()->HasFormat(CF_COMPONENT)) state += esCanPaste;
+  return state;
 }
 
 void TFormDesigner::EditAction(TEditAction Action) {
-  if (active_) active_->EditAction(Action);
+  if (active_) return active_->EditAction(Action);
+  if (!root_) return;
+  switch (Action) {
+    case eaCopy: CopySelection(); break;
+    case eaCut:
+      CopySelection();
+      DeleteSelection();
+      break;
+    case eaDelete: DeleteSelection(); break;
+    case eaPaste: PasteFromClipboard(); break;
+    default: break;
+  }
+}
+
+// ---- The form's own edit commands ----
+
+std::vector<TComponent*> TFormDesigner::SelectedComponents() {
+  std::vector<TComponent*> owned;
+  for (int i = 0; root_ && i < selection_.Count(); ++i) {
+    auto* c = dynamic_cast<TComponent*>(selection_[i]);
+    if (c && c != root_ && c->Owner() == root_) owned.push_back(c);
+  }
+  // A control inside a selected one goes with it.
+  std::vector<TComponent*> list;
+  for (TComponent* c : owned) {
+    auto* control = dynamic_cast<TControl*>(c);
+    bool inside = false;
+    for (TWinControl* p = control ? control->Parent() : nullptr; p && !inside; p = p->Parent())
+      inside = std::find(owned.begin(), owned.end(), p) != owned.end();
+    if (!inside) list.push_back(c);
+  }
+  return list;
+}
+
+void TFormDesigner::CopySelection() {
+  const std::vector<TComponent*> list = SelectedComponents();
+  if (list.empty()) return;
+  TStringStream stream;
+  {
+    TWriter writer(&stream, 4096);
+    writer.SetRoot(root_);
+    writer.WriteSignature();
+    for (TComponent* c : list) writer.WriteComponent(c);
+  }
+  Clipboard()->SetComponentStream(stream.DataString());
+}
+
+void TFormDesigner::DeleteSelection() {
+  const std::vector<TComponent*> list = SelectedComponents();
+  if (list.empty()) return;
+  // Each leaves the selection as it goes (Notification).
+  for (TComponent* c : list) delete c;
+  Modified();
+}
+
+void TFormDesigner::PasteFromClipboard() {
+  const std::string bytes = Clipboard()->ComponentStream();
+  if (bytes.empty()) return;
+  TWinControl* parent = root_;
+  if (selection_.Count() == 1) {
+    auto* target = dynamic_cast<TWinControl*>(selection_[0]);
+    if (target && target->Owner() == root_ &&
+        target->ControlStyle().contains(csAcceptsControls))
+      parent = target;
+  }
+  std::vector<TComponent*> pasted;
+  // A paste that fails takes what it read with it.
+  const TOnFailure undo([&] {
+    for (auto it = pasted.rbegin(); it != pasted.rend(); ++it) delete *it;
+  });
+  TStringStream stream(bytes);
+  TReader reader(&stream);
+  reader.SetOwner(root_);
+  reader.SetParent(parent);
+  reader.OnSetName = [this](TReader*, TComponent* c, std::string& name) {
+    if (name.empty() || root_->FindComponent(name) || SameText(root_->Name(), name))
+      name = UniqueName(c->ClassName());
+  };
+  reader.ReadSignature();
+  while (reader.BytesLeft() > 0)
+    if (TComponent* c = reader.ReadComponent(nullptr)) pasted.push_back(c);
+  if (pasted.empty()) return;
+  TDesignerSelections now;
+  for (TComponent* c : pasted) now.Add(c);
+  SetSelections(now);
+  Modified();
 }
 
 void TFormDesigner::AddDesignWindow(TDesignWindow* Window) {

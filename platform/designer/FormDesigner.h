@@ -75,6 +75,14 @@ class TFormDesigner final : public IFormDesigner {
   std::string GetMethodName(const TMethod& Method) override;
   void ShowMethod(TPersistent* Instance, const std::string& EventName,
                   const std::string& MethodName) override;
+  // Answered by the active design window; without one, by the form itself: the edit commands
+  // then work on the components of the selection that the form owns (never the form, nor a
+  // control whose parent is selected too). Copy puts them on the clipboard as their form
+  // stream (with the controls the form keeps on them); cut copies and frees them; delete frees
+  // them; paste reads the clipboard's components into the selected control when it accepts
+  // controls, else into the form, all owned by the form, each name the form holds already
+  // replaced by a unique one (UniqueName), and selects them. A change is one modification; a
+  // paste that fails leaves nothing behind.
   TEditState GetEditState() override;
   void EditAction(TEditAction Action) override;
   void AddDesignWindow(TDesignWindow* Window) override;
@@ -112,6 +120,11 @@ class TFormDesigner final : public IFormDesigner {
   TIconWindow* FindIconWindow(const TComponent* Component);
   template <class F>
   void Broadcast(F notify);
+  // The form's own edit commands.
+  std::vector<TComponent*> SelectedComponents();
+  void CopySelection();
+  void DeleteSelection();
+  void PasteFromClipboard();
 
   TCustomForm* root_;
   int modifiedCount_ = 0;
