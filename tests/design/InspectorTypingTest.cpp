@@ -15,12 +15,9 @@
 #include "platform/designer/DesignEditors.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/designer/FormDesigner.h"
-#include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
 #include "tests/design/PropertyEditorsSupport.h"
 #include "tests/support/DesignerDrivers.h"
-
-extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 
 namespace zyl {
 namespace {
@@ -159,21 +156,11 @@ std::string Shown(const std::string& text) {
 class TypingIntoTheInspector : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
-    vcl::InitializePackage(*GetPackageInfoTable());
-    started_ = true;
-    for (vcl::TClass c : vcl::RegisteredClasses())
-      if (std::find(before.begin(), before.end(), c) == before.end() &&
-          c->FactoryKind() == vcl::fkComponent)
-        classes_.push_back(c);
-    for (vcl::TClass c : classes_) {
+    for (vcl::TClass c : package_.Classes()) {
       designtest::TInspectedForm form;
       for (const auto& editor : vcl::GetComponentProperties(form.Designer(), form.Add(c)))
         rows_.push_back({c, editor->GetName()});
     }
-  }
-  void TearDown() override {
-    if (started_) vcl::FinalizePackage(*GetPackageInfoTable());
   }
   // Whether the user types into the row: not into a read-only value, but into a set's text.
   static bool Typed(TDesignedRow& row) {
@@ -183,9 +170,9 @@ class TypingIntoTheInspector : public ::testing::Test {
   }
 
   vt::TControlsSession session_;
+  designtest::TPackageClasses package_;
   designtest::TPropertyEditorPackage editors_{ZYLEditorOptionsRegisterDefault};
-  bool started_ = false;
-  std::vector<vcl::TClass> classes_;
+  const std::vector<vcl::TClass>& classes_ = package_.Classes();
   std::vector<TRow> rows_;
 };
 
