@@ -7,6 +7,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Clipbrd.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -101,6 +102,14 @@ void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
     Broadcast([&](TDesignWindow* w) { w->SelectionChanged(now); });
   }
   Broadcast([&](TDesignWindow* w) { w->ComponentDeleted(AnObject); });
+}
+
+void TFormDesigner::ValidateRename(TComponent*, const std::string& CurName,
+                                   const std::string& NewName) {
+  // A stream writes names as short strings, and an unnamed component cannot be referred to
+  // (a component comes in without a name: only taking one away is refused).
+  if (NewName.empty() && !CurName.empty()) throw EComponentError(SBlankComponentName);
+  if (NewName.size() > 255) throw EComponentError(SComponentNameTooLong);
 }
 
 std::string TFormDesigner::UniqueName(const std::string& BaseName) {

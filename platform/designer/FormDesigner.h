@@ -61,6 +61,10 @@ class TFormDesigner final : public IFormDesigner {
   // ---- IFormDesigner ----
   void Modified() override;
   void Notification(TPersistent* AnObject, TOperation Operation) override;
+  // The form and its components keep names a form stream holds: taking a name away, or one
+  // longer than 255 characters, raises EComponentError.
+  void ValidateRename(TComponent* AComponent, const std::string& CurName,
+                      const std::string& NewName) override;
   TComponent* GetRoot() override { return root_; }
   TCustomForm* Form() override { return root_; }
   // Drops a leading "T" and appends the smallest number from 1 that no component (nor the form)

@@ -200,6 +200,37 @@ TEST_F(FormDesignerTest, EditCommandsGoToTheActiveDesignWindow) {
   EXPECT_TRUE(designer_->DesignWindows().empty());
 }
 
+// A component of a designed form keeps a name the form stream can hold and that references can
+// name: a blank name or one longer than a stream's 255 characters is refused, the name kept.
+TEST_F(FormDesignerTest, ARenameToABlankOrOverlongNameIsRefused) {
+  auto* button = Add<TButton>("Button1");
+  testkit::TInspectorDriver name(designer_, {button}, "Name");
+  const std::string longest(255, 'x');
+  struct Case {
+    std::string typed;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"", "A component name cannot be blank"},
+      {std::string(256, 'x'), "A component name is at most 255 characters long"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorOf<EComponentError>([&] { name.SetValue(c.typed); }), c.error);
+    EXPECT_EQ(button->Name(), "Button1");
+  }
+  name.SetValue(longest);
+  TForm back(nullptr);
+  ReadComponentFromBytes(WriteComponentToBytes(form_), &back);
+  EXPECT_NE(back.FindComponent(longest), nullptr);
+  // The form itself too; outside a designer names are the program's business.
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { form_->SetName(""); }),
+            "A component name cannot be blank");
+  TButton plain(nullptr);
+  plain.SetName("Plain");
+  plain.SetName("");
+  EXPECT_EQ(plain.Name(), "");
+}
+
 // ---- The form's own edit commands (no design window active) ----
 
 // A second designed form, "Other", empty.
