@@ -221,8 +221,8 @@ class IDesignerHook {
   virtual void Notification(TPersistent* AnObject, TOperation Operation) = 0;
   // Asked before the form (AComponent null) or a component it owns is renamed; raises to
   // refuse the name.
-  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,
-                              const std::string& NewName) {}
+  virtual void ValidateRename(TComponent* /*AComponent*/, const std::string& /*CurName*/,
+                              const std::string& /*NewName*/) {}
 };
 
 // A form is a scrolling control: a sizeable one scrolls its children into view by default
