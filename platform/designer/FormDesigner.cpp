@@ -241,8 +241,7 @@ void TFormDesigner::PasteFromClipboard() {
   TWinControl* parent = root_;
   if (selection_.Count() == 1) {
     auto* target = dynamic_cast<TWinControl*>(selection_[0]);
-    if (target && target->Owner() == root_ &&
-        target->ControlStyle().contains(csAcceptsControls))
+    if (target && target->Owner() == root_ && target->ControlStyle().contains(csAcceptsControls))
       parent = target;
   }
   std::vector<TComponent*> pasted;

@@ -92,9 +92,8 @@ bool Paste(TDesigned& form, vcl::TClass cls) {
   } catch (const vcl::EReadError& e) {
     // The reader passes a component's own error on as a read error of the same text.
     const std::string name = cls->ClassName();
-    EXPECT_TRUE(
-        e.Message() == ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner).Message() ||
-        e.Message() == ZYLEOneInstError(name, ZYLEOneInstError::okSecondInstance).Message())
+    EXPECT_TRUE(e.Message() == ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner).Message() ||
+                e.Message() == ZYLEOneInstError(name, ZYLEOneInstError::okSecondInstance).Message())
         << e.Message();
     EXPECT_EQ(form.form->ComponentCount(), count);
     return false;

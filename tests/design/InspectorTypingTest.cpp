@@ -251,8 +251,7 @@ const TDeclined* Declined(TDesignedRow& row, const TRow& r, const std::string& v
   for (const TDeclined& d : kDeclined) {
     const std::string want = d.Value;
     if (IsA(r.Class, d.Class) && r.Property == d.Property &&
-        (want.empty() || want == value ||
-         (want == "<itself>" && value == row.Component()->Name())))
+        (want.empty() || want == value || (want == "<itself>" && value == row.Component()->Name())))
       return &d;
   }
   return nullptr;

@@ -301,7 +301,8 @@ TEST_F(PropertyEditorsTest, AReferenceWithoutSetterIsReadOnly) {
   EXPECT_FALSE(inspect.Attributes().contains(paValueList));
   EXPECT_EQ(inspect.Value(), "Button1");
   // A settable reference keeps its list.
-  EXPECT_FALSE(TInspectorDriver(designer_, {button}, "PopupMenu").Attributes().contains(paReadOnly));
+  EXPECT_FALSE(
+      TInspectorDriver(designer_, {button}, "PopupMenu").Attributes().contains(paReadOnly));
 }
 
 // The inspector's rows: every published property with a setter, and objects (whose
@@ -309,8 +310,10 @@ TEST_F(PropertyEditorsTest, AReferenceWithoutSetterIsReadOnly) {
 TEST_F(PropertyEditorsTest, TheInspectorShowsNoValueThatCannotBeSet) {
   auto* holder = Add<TDzEventHolder>("Holder1");
   std::vector<std::string> rows;
-  for (const auto& editor : GetComponentProperties(designer_, holder)) rows.push_back(editor->GetName());
-  EXPECT_EQ(rows, (std::vector<std::string>{"Name", "Tag", "Items", "Partner", "OnEnter", "OnExit"}));
+  for (const auto& editor : GetComponentProperties(designer_, holder))
+    rows.push_back(editor->GetName());
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{"Name", "Tag", "Items", "Partner", "OnEnter", "OnExit"}));
 }
 
 TEST_F(PropertyEditorsTest, EditStepsThroughAValueList) {
