@@ -235,6 +235,22 @@ void TFormDesigner::DeleteSelection() {
   Modified();
 }
 
+void TFormDesigner::RepointCopies(const std::vector<TComponent*>& Read,
+                                  const std::unordered_map<std::string, TComponent*>& Renamed) {
+  if (Renamed.empty()) return;
+  // A name of the clipboard's stream meant the component read under it: where that name was
+  // taken on the form, the reference found the form's component and goes to the copy.
+  for (TComponent* c : Read)
+    for (const TPropInfo* p : GetPropList(c)) {
+      if (p->Kind() != tkClass || !p->IsWritable()) continue;
+      auto* target = dynamic_cast<TComponent*>(GetObjectProp(c, p));
+      if (!target || target->Owner() != root_) continue;
+      if (std::find(Read.begin(), Read.end(), target) != Read.end()) continue;
+      auto copy = Renamed.find(LowerCase(target->Name()));
+      if (copy != Renamed.end()) SetObjectProp(c, p, copy->second);
+    }
+}
+
 void TFormDesigner::PasteFromClipboard() {
   const std::string bytes = Clipboard()->ComponentStream();
   if (bytes.empty()) return;
@@ -253,14 +269,20 @@ void TFormDesigner::PasteFromClipboard() {
   TReader reader(&stream);
   reader.SetOwner(root_);
   reader.SetParent(parent);
-  reader.OnSetName = [this](TReader*, TComponent* c, std::string& name) {
-    if (name.empty() || root_->FindComponent(name) || SameText(root_->Name(), name))
-      name = UniqueName(c->ClassName());
+  // Every component read, with the name the clipboard gave it, and the new names given.
+  std::vector<TComponent*> read;
+  std::unordered_map<std::string, TComponent*> renamed;  // by the old name, lower case
+  reader.OnSetName = [&](TReader*, TComponent* c, std::string& name) {
+    read.push_back(c);
+    if (!name.empty() && !root_->FindComponent(name) && !SameText(root_->Name(), name)) return;
+    if (!name.empty()) renamed[LowerCase(name)] = c;
+    name = UniqueName(c->ClassName());
   };
   reader.ReadSignature();
   while (reader.BytesLeft() > 0)
     if (TComponent* c = reader.ReadComponent(nullptr)) pasted.push_back(c);
   if (pasted.empty()) return;
+  RepointCopies(read, renamed);
   TDesignerSelections now;
   for (TComponent* c : pasted) now.Add(c);
   SetSelections(now);

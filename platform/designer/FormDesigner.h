@@ -85,7 +85,8 @@ class TFormDesigner final : public IFormDesigner {
   // stream (with the controls the form keeps on them); cut copies and frees them; delete frees
   // them; paste reads the clipboard's components into the selected control when it accepts
   // controls, else into the form, all owned by the form, each name the form holds already
-  // replaced by a unique one (UniqueName), and selects them. A change is one modification; a
+  // replaced by a unique one (UniqueName; a copy's reference to another copy so renamed
+  // follows it), and selects them. A change is one modification; a
   // paste that fails leaves nothing behind.
   TEditState GetEditState() override;
   void EditAction(TEditAction Action) override;
@@ -129,6 +130,10 @@ class TFormDesigner final : public IFormDesigner {
   void CopySelection();
   void DeleteSelection();
   void PasteFromClipboard();
+  // Points the references of the components read by a paste that name a component of the
+  // clipboard renamed on the way (Renamed, by its old name in lower case) at that copy.
+  void RepointCopies(const std::vector<TComponent*>& Read,
+                     const std::unordered_map<std::string, TComponent*>& Renamed);
 
   TCustomForm* root_;
   int modifiedCount_ = 0;

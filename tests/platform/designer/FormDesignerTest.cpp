@@ -314,6 +314,31 @@ TEST_F(FormDesignerTest, APanelPastesWithItsControlsIntoTheSelectedContainerAllO
   EXPECT_EQ(again->Parent(), back.FindComponent("Panel2"));
 }
 
+// Copies that take new names keep referring to each other; a reference to a component that
+// was not copied stays with that component.
+TEST_F(FormDesignerTest, RenamedCopiesReferToEachOtherAndOthersStay) {
+  const TClipboardEmptied emptied;
+  auto* popup = Add<TPopupMenu>("Popup1");
+  auto* panel = Add<TPanel>("Panel1");
+  auto* edit = new TEdit(form_);
+  edit->SetName("Edit1");
+  edit->SetParent(panel);
+  auto* label = new TLabel(form_);
+  label->SetName("Label1");
+  label->SetParent(panel);
+  label->SetFocusControl(edit);
+  label->SetPopupMenu(popup);
+  designer_->SelectComponent(panel);
+  designer_->EditAction(eaCopy);
+  designer_->SelectComponent(form_);
+  designer_->EditAction(eaPaste);
+  auto* copy = dynamic_cast<TLabel*>(form_->FindComponent("Label2"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->FocusControl(), form_->FindComponent("Edit2"));
+  EXPECT_EQ(copy->PopupMenu(), popup);
+  EXPECT_EQ(label->FocusControl(), edit);
+}
+
 TEST_F(FormDesignerTest, CutTakesTheComponentAwayAndDeleteFreesIt) {
   const TClipboardEmptied emptied;
   auto* timer = Add<TTimer>("Timer1");
