@@ -214,11 +214,22 @@ void TZYLCustomTrackBar::SetInteger(int Index, int Value) {
       if (Value > FPosition) SetPosition(Value);
       break;
     case iiTrackBorder: FTrackBorder = Value; break;
-    case iiTrackWidth:
+    case iiTrackWidth: {
       if (Value < 3) return;
+      const int was = FTrackWidth;
       FTrackWidth = Value;
-      if (FThumbStyle != tsCustom) CreateThumb();
+      if (FThumbStyle == tsCustom) break;
+      try {
+        CreateThumb();
+      } catch (const vcl::EOutOfResources&) {
+        // No thumb can be that wide: the width is out of range like one below 3, and the bar
+        // keeps its width and its thumb.
+        FTrackWidth = was;
+        CreateThumb();
+        return;
+      }
       break;
+    }
     case iiTickLength: FTickLength = Value; break;
     case iiMargin:
       if (Value < 1) return;

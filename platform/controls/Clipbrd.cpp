@@ -176,6 +176,15 @@ std::string ClassNameIn(const std::string& bytes) {
 }
 }  // namespace
 
+std::string TClipboard::ComponentStream() {
+  TOpenGuard g(this);
+  return ReadFormat(ComponentFormat());
+}
+
+void TClipboard::SetComponentStream(const std::string& Bytes) {
+  SetBuffer(ComponentFormat(), Bytes.data(), Bytes.size());
+}
+
 std::string TClipboard::ComponentClassName() {
   std::string bytes;
   {

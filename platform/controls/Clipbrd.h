@@ -48,6 +48,10 @@ class TClipboard : public TPersistent {
   // stream or a name Owner already holds; a refused paste leaves nothing behind.
   void SetComponent(TComponent* Component);
   TComponent* GetComponent(TComponent* Owner, TComponent* Parent);
+  // The bytes of the component format as they are (a signature and one or more components, as
+  // a form designer copies its selection; "" when none), and such bytes put on the clipboard.
+  std::string ComponentStream();
+  void SetComponentStream(const std::string& Bytes);
   // The class name of the component on the clipboard, read from the head of its stream without
   // making anything; "" when no component is there, EReadError for a damaged head.
   std::string ComponentClassName();

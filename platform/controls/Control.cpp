@@ -317,13 +317,11 @@ void TControl::SetParentFont(bool Value) {
 }
 
 void TControl::SetShowHint(bool Value) {
-  if (showHint_ != Value) {
-    showHint_ = Value;
-    parentShowHint_ = false;
-    Perform(CM_SHOWHINTCHANGED, 0, 0);
-  } else {
-    parentShowHint_ = false;
-  }
+  // The value the control follows, set again, leaves it following its parent.
+  if (showHint_ == Value) return;
+  showHint_ = Value;
+  parentShowHint_ = false;
+  Perform(CM_SHOWHINTCHANGED, 0, 0);
 }
 
 void TControl::SetParentShowHint(bool Value) {

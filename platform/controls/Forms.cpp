@@ -255,6 +255,12 @@ void TCustomForm::Loaded() {
   }
 }
 
+void TCustomForm::ValidateRename(TComponent* AComponent, const std::string& CurName,
+                                 const std::string& NewName) {
+  TScrollingWinControl::ValidateRename(AComponent, CurName, NewName);
+  if (designer_) designer_->ValidateRename(AComponent, CurName, NewName);
+}
+
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TScrollingWinControl::Notification(AComponent, Operation);
   if (Operation == opRemove) {

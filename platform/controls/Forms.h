@@ -227,6 +227,10 @@ class IDesignerHook {
   virtual ~IDesignerHook() = default;
   virtual void Modified() = 0;
   virtual void Notification(TPersistent* AnObject, TOperation Operation) = 0;
+  // Asked before the form (AComponent null) or a component it owns is renamed; raises to
+  // refuse the name.
+  virtual void ValidateRename(TComponent* /*AComponent*/, const std::string& /*CurName*/,
+                              const std::string& /*NewName*/) {}
 };
 
 // A form is a scrolling control: a sizeable one scrolls its children into view by default
@@ -339,6 +343,9 @@ class TCustomForm : public TScrollingWinControl {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ReadState(TReader* Reader) override;
+  // The form's designer, when it has one, may refuse the name as well.
+  void ValidateRename(TComponent* AComponent, const std::string& CurName,
+                      const std::string& NewName) override;
   // PixelsPerInch and TextHeight follow every published property and event.
   void DefineProperties(TFiler* Filer) override;
 

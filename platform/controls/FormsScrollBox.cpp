@@ -465,8 +465,18 @@ void TCustomScrollBox::CreateParams(TCreateParams& Params) {
   }
 }
 
+namespace {
+// A scroll box's border takes the first two of the form's styles only: its published type is
+// the range bsNone .. bsSingle, so that the other styles are neither offered nor read.
+const TTypeInfo* ScrollBoxBorderStyleTypeInfo() {
+  static const TTypeInfo* t = MakeEnumTypeInfo("TBorderStyle", "bsNone, bsSingle");
+  return t;
+}
+}  // namespace
+
 ZYL_CLASS_IMPL(TCustomScrollBox) {
-  b.Declare("BorderStyle", &TCustomScrollBox::BorderStyle, &TCustomScrollBox::SetBorderStyle)
+  b.Declare("BorderStyle", &TCustomScrollBox::BorderStyle, &TCustomScrollBox::SetBorderStyle,
+            ScrollBoxBorderStyleTypeInfo())
       .Default(bsSingle);
 }
 

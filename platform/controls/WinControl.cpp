@@ -688,10 +688,8 @@ void TWinControl::CMFontChanged(TMessage& Message) {
 }
 
 void TWinControl::SetCtl3D(bool Value) {
-  if (ctl3D_ == Value) {
-    parentCtl3D_ = false;
-    return;
-  }
+  // The value the control follows, set again, leaves it following its parent.
+  if (ctl3D_ == Value) return;
   ctl3D_ = Value;
   parentCtl3D_ = false;
   Perform(CM_CTL3DCHANGED, 0, 0);

@@ -196,6 +196,8 @@ void TCollectionProperty::Edit() {
 }
 
 TPropertyAttributes TComponentProperty::GetAttributes() {
+  // A reference the component keeps itself is shown, not chosen.
+  if (!GetPropInfo()->IsWritable()) return {paMultiSelect, paReadOnly};
   return {paMultiSelect, paValueList, paSortList, paRevertable};
 }
 

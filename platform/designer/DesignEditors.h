@@ -236,6 +236,7 @@ class TComponentProperty : public TPropertyEditor {
  public:
   static constexpr char EditorClassName[] = "TComponentProperty";
   using TPropertyEditor::TPropertyEditor;
+  // A value list of the form's components; read-only when the property has no setter.
   TPropertyAttributes GetAttributes() override;
   // The designer's name of the referenced component ("" for none).
   std::string GetValue() override;

@@ -203,7 +203,8 @@ std::vector<std::unique_ptr<TPropertyEditor>> GetComponentProperties(IFormDesign
                                                                      TPersistent* Component) {
   std::vector<std::unique_ptr<TPropertyEditor>> editors;
   for (const TPropInfo* prop : GetPropList(Component))
-    editors.push_back(GetPropertyEditor(Designer, {Component}, prop));
+    if (prop->IsWritable() || prop->Kind() == tkClass)
+      editors.push_back(GetPropertyEditor(Designer, {Component}, prop));
   return editors;
 }
 

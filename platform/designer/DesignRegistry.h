@@ -50,7 +50,9 @@ TPropertyEditorClass FindPropertyEditorClass(const TPropInfo* Prop, TClass Compo
 std::unique_ptr<TPropertyEditor> GetPropertyEditor(IFormDesigner* Designer,
                                                    const std::vector<TPersistent*>& Components,
                                                    const TPropInfo* Prop);
-// The editors of every published property of one component, in declaration order.
+// The editors of the rows the object inspector shows of one component, in declaration order:
+// every published property with a setter, and every object property (its sub-properties are
+// edited) with or without one.
 std::vector<std::unique_ptr<TPropertyEditor>> GetComponentProperties(IFormDesigner* Designer,
                                                                      TPersistent* Component);
 

@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/base/Finally.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace vcl {
@@ -106,6 +111,14 @@ void TFormDesigner::Notification(TPersistent* AnObject, TOperation Operation) {
   Broadcast([&](TDesignWindow* w) { w->ComponentDeleted(AnObject); });
 }
 
+void TFormDesigner::ValidateRename(TComponent*, const std::string& CurName,
+                                   const std::string& NewName) {
+  // A stream writes names as short strings, and an unnamed component cannot be referred to
+  // (a component comes in without a name: only taking one away is refused).
+  if (NewName.empty() && !CurName.empty()) throw EComponentError(SBlankComponentName);
+  if (NewName.size() > 255) throw EComponentError(SComponentNameTooLong);
+}
+
 std::string TFormDesigner::UniqueName(const std::string& BaseName) {
   std::string base = BaseName;
   if (base.size() > 1 && (base[0] == 'T' || base[0] == 't')) base.erase(0, 1);
@@ -166,11 +179,121 @@ void TFormDesigner::ShowMethod(TPersistent* Instance, const std::string& EventNa
 }
 
 TEditState TFormDesigner::GetEditState() {
-  return active_ ? active_->GetEditState() : TEditState{};
+  if (active_) return active_->GetEditState();
+  TEditState state;
+  if (!SelectedComponents().empty()) state += TEditState{esCanCopy, esCanCut, esCanDelete};
+  if (root_ && Clipboard()->HasFormat(CF_COMPONENT)) state += esCanPaste;
+  return state;
 }
 
 void TFormDesigner::EditAction(TEditAction Action) {
-  if (active_) active_->EditAction(Action);
+  if (active_) return active_->EditAction(Action);
+  if (!root_) return;
+  switch (Action) {
+    case eaCopy: CopySelection(); break;
+    case eaCut:
+      CopySelection();
+      DeleteSelection();
+      break;
+    case eaDelete: DeleteSelection(); break;
+    case eaPaste: PasteFromClipboard(); break;
+    default: break;
+  }
+}
+
+// ---- The form's own edit commands ----
+
+std::vector<TComponent*> TFormDesigner::SelectedComponents() {
+  std::vector<TComponent*> owned;
+  for (int i = 0; root_ && i < selection_.Count(); ++i) {
+    auto* c = dynamic_cast<TComponent*>(selection_[i]);
+    if (c && c != root_ && c->Owner() == root_) owned.push_back(c);
+  }
+  // A control inside a selected one goes with it.
+  std::vector<TComponent*> list;
+  for (TComponent* c : owned) {
+    auto* control = dynamic_cast<TControl*>(c);
+    bool inside = false;
+    for (TWinControl* p = control ? control->Parent() : nullptr; p && !inside; p = p->Parent())
+      inside = std::find(owned.begin(), owned.end(), p) != owned.end();
+    if (!inside) list.push_back(c);
+  }
+  return list;
+}
+
+void TFormDesigner::CopySelection() {
+  const std::vector<TComponent*> list = SelectedComponents();
+  if (list.empty()) return;
+  TStringStream stream;
+  {
+    TWriter writer(&stream, 4096);
+    writer.SetRoot(root_);
+    writer.WriteSignature();
+    for (TComponent* c : list) writer.WriteComponent(c);
+  }
+  Clipboard()->SetComponentStream(stream.DataString());
+}
+
+void TFormDesigner::DeleteSelection() {
+  const std::vector<TComponent*> list = SelectedComponents();
+  if (list.empty()) return;
+  // Each leaves the selection as it goes (Notification).
+  for (TComponent* c : list) delete c;
+  Modified();
+}
+
+void TFormDesigner::RepointCopies(const std::vector<TComponent*>& Read,
+                                  const std::unordered_map<std::string, TComponent*>& Renamed) {
+  if (Renamed.empty()) return;
+  // A name of the clipboard's stream meant the component read under it: where that name was
+  // taken on the form, the reference found the form's component and goes to the copy.
+  for (TComponent* c : Read)
+    for (const TPropInfo* p : GetPropList(c)) {
+      if (p->Kind() != tkClass || !p->IsWritable()) continue;
+      auto* target = dynamic_cast<TComponent*>(GetObjectProp(c, p));
+      if (!target || target->Owner() != root_) continue;
+      if (std::find(Read.begin(), Read.end(), target) != Read.end()) continue;
+      auto copy = Renamed.find(LowerCase(target->Name()));
+      if (copy != Renamed.end()) SetObjectProp(c, p, copy->second);
+    }
+}
+
+void TFormDesigner::PasteFromClipboard() {
+  const std::string bytes = Clipboard()->ComponentStream();
+  if (bytes.empty()) return;
+  TWinControl* parent = root_;
+  if (selection_.Count() == 1) {
+    auto* target = dynamic_cast<TWinControl*>(selection_[0]);
+    if (target && target->Owner() == root_ && target->ControlStyle().contains(csAcceptsControls))
+      parent = target;
+  }
+  std::vector<TComponent*> pasted;
+  // A paste that fails takes what it read with it.
+  const TOnFailure undo([&] {
+    for (auto it = pasted.rbegin(); it != pasted.rend(); ++it) delete *it;
+  });
+  TStringStream stream(bytes);
+  TReader reader(&stream);
+  reader.SetOwner(root_);
+  reader.SetParent(parent);
+  // Every component read, with the name the clipboard gave it, and the new names given.
+  std::vector<TComponent*> read;
+  std::unordered_map<std::string, TComponent*> renamed;  // by the old name, lower case
+  reader.OnSetName = [&](TReader*, TComponent* c, std::string& name) {
+    read.push_back(c);
+    if (!name.empty() && !root_->FindComponent(name) && !SameText(root_->Name(), name)) return;
+    if (!name.empty()) renamed[LowerCase(name)] = c;
+    name = UniqueName(c->ClassName());
+  };
+  reader.ReadSignature();
+  while (reader.BytesLeft() > 0)
+    if (TComponent* c = reader.ReadComponent(nullptr)) pasted.push_back(c);
+  if (pasted.empty()) return;
+  RepointCopies(read, renamed);
+  TDesignerSelections now;
+  for (TComponent* c : pasted) now.Add(c);
+  SetSelections(now);
+  Modified();
 }
 
 void TFormDesigner::AddDesignWindow(TDesignWindow* Window) {

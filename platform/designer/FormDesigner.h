@@ -61,6 +61,10 @@ class TFormDesigner final : public IFormDesigner {
   // ---- IFormDesigner ----
   void Modified() override;
   void Notification(TPersistent* AnObject, TOperation Operation) override;
+  // The form and its components keep names a form stream holds: taking a name away, or one
+  // longer than 255 characters, raises EComponentError.
+  void ValidateRename(TComponent* AComponent, const std::string& CurName,
+                      const std::string& NewName) override;
   TComponent* GetRoot() override { return root_; }
   TCustomForm* Form() override { return root_; }
   // Drops a leading "T" and appends the smallest number from 1 that no component (nor the form)
@@ -75,6 +79,15 @@ class TFormDesigner final : public IFormDesigner {
   std::string GetMethodName(const TMethod& Method) override;
   void ShowMethod(TPersistent* Instance, const std::string& EventName,
                   const std::string& MethodName) override;
+  // Answered by the active design window; without one, by the form itself: the edit commands
+  // then work on the components of the selection that the form owns (never the form, nor a
+  // control whose parent is selected too). Copy puts them on the clipboard as their form
+  // stream (with the controls the form keeps on them); cut copies and frees them; delete frees
+  // them; paste reads the clipboard's components into the selected control when it accepts
+  // controls, else into the form, all owned by the form, each name the form holds already
+  // replaced by a unique one (UniqueName; a copy's reference to another copy so renamed
+  // follows it), and selects them. A change is one modification; a
+  // paste that fails leaves nothing behind.
   TEditState GetEditState() override;
   void EditAction(TEditAction Action) override;
   void AddDesignWindow(TDesignWindow* Window) override;
@@ -114,6 +127,15 @@ class TFormDesigner final : public IFormDesigner {
   TIconWindow* FindIconWindow(const TComponent* Component);
   template <class F>
   void Broadcast(F notify);
+  // The form's own edit commands.
+  std::vector<TComponent*> SelectedComponents();
+  void CopySelection();
+  void DeleteSelection();
+  void PasteFromClipboard();
+  // Points the references of the components read by a paste that name a component of the
+  // clipboard renamed on the way (Renamed, by its old name in lower case) at that copy.
+  void RepointCopies(const std::vector<TComponent*>& Read,
+                     const std::unordered_map<std::string, TComponent*>& Renamed);
 
   TCustomForm* root_;
   int modifiedCount_ = 0;

@@ -1,5 +1,7 @@
 #include "tests/design/PropertyEditorsSupport.h"
 
+#include <algorithm>
+
 #include "buttons/ZYLScrollBox.h"
 #include "design/pZYLRegister.h"
 #include "edits/ZYLCustomComboBox.h"
@@ -7,13 +9,28 @@
 #include "foundation/ZYLControl.h"
 #include "foundation/ZYLCustomComponent.h"
 #include "foundation/ZYLCustomControl.h"
+#include "platform/classes/Registry.h"
 #include "platform/designer/DesignRegistry.h"
+#include "platform/sys/Packages.h"
+
+extern "C" const vcl::TPackageUnitTable* GetPackageInfoTable();
 
 namespace zyl::designtest {
 
 namespace {
 constexpr char kPackage[] = "property editors under test";
 }
+
+TPackageClasses::TPackageClasses() {
+  const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
+  vcl::InitializePackage(*GetPackageInfoTable());
+  for (vcl::TClass c : vcl::RegisteredClasses())
+    if (std::find(before.begin(), before.end(), c) == before.end() &&
+        c->FactoryKind() == vcl::fkComponent)
+      classes_.push_back(c);
+}
+
+TPackageClasses::~TPackageClasses() { vcl::FinalizePackage(*GetPackageInfoTable()); }
 
 TPropertyEditorPackage::TPropertyEditorPackage(int32_t Options) {
   vcl::LoadDesignPackage(kPackage, [Options] {

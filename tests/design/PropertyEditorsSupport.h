@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/controls/Forms.h"
 #include "platform/designer/FormDesigner.h"
@@ -18,6 +19,20 @@ class TPropertyEditorPackage {
   ~TPropertyEditorPackage();
   TPropertyEditorPackage(const TPropertyEditorPackage&) = delete;
   TPropertyEditorPackage& operator=(const TPropertyEditorPackage&) = delete;
+};
+
+// The library's package units started as a host starts them, for the length of a scope, and
+// the component classes the package registered.
+class TPackageClasses {
+ public:
+  TPackageClasses();
+  ~TPackageClasses();
+  TPackageClasses(const TPackageClasses&) = delete;
+  TPackageClasses& operator=(const TPackageClasses&) = delete;
+  const std::vector<vcl::TClass>& Classes() const { return classes_; }
+
+ private:
+  std::vector<vcl::TClass> classes_;
 };
 
 // Whether components of the class get the string-list editor for their TStrings properties

@@ -168,19 +168,32 @@ TEST_P(TrackBarRefusal, OutOfRangeSettingsAreIgnored) {
 }
 
 using TI = TZYLCustomTrackBar;
-INSTANTIATE_TEST_SUITE_P(Settings, TrackBarRefusal,
-                         ::testing::Values(TRefusal{"MaxEqualMin", TI::iiMaxValue, 0, 10},
-                                           TRefusal{"MaxBelowMin", TI::iiMaxValue, -5, 10},
-                                           TRefusal{"MinEqualMax", TI::iiMinValue, 10, 0},
-                                           TRefusal{"MinAboveMax", TI::iiMinValue, 12, 0},
-                                           TRefusal{"TrackWidth2", TI::iiTrackWidth, 2, 10},
-                                           TRefusal{"TrackWidth3", TI::iiTrackWidth, 3, 3},
-                                           TRefusal{"Margin0", TI::iiMargin, 0, 1},
-                                           TRefusal{"TickGapBelow", TI::iiTickGap, -2, -1},
-                                           TRefusal{"TickGapZero", TI::iiTickGap, 0, 0},
-                                           TRefusal{"PageAny", TI::iiPageSize, -7, -7},
-                                           TRefusal{"LineAny", TI::iiLineSize, 0, 0}),
-                         [](const auto& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Settings, TrackBarRefusal,
+    ::testing::Values(TRefusal{"MaxEqualMin", TI::iiMaxValue, 0, 10},
+                      TRefusal{"MaxBelowMin", TI::iiMaxValue, -5, 10},
+                      TRefusal{"MinEqualMax", TI::iiMinValue, 10, 0},
+                      TRefusal{"MinAboveMax", TI::iiMinValue, 12, 0},
+                      TRefusal{"TrackWidth2", TI::iiTrackWidth, 2, 10},
+                      TRefusal{"TrackWidth3", TI::iiTrackWidth, 3, 3},
+                      TRefusal{"TrackWidthNoThumb", TI::iiTrackWidth, INT32_MAX, 10},
+                      TRefusal{"TrackWidthHuge", TI::iiTrackWidth, 0xFF0000, 10},
+                      TRefusal{"Margin0", TI::iiMargin, 0, 1},
+                      TRefusal{"TickGapBelow", TI::iiTickGap, -2, -1},
+                      TRefusal{"TickGapZero", TI::iiTickGap, 0, 0},
+                      TRefusal{"PageAny", TI::iiPageSize, -7, -7},
+                      TRefusal{"LineAny", TI::iiLineSize, 0, 0}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+// A width too wide for any thumb is ignored like any out-of-range width: the bar keeps its
+// width and its thumb.
+TEST_F(TrackBarTest, AWidthTooWideForAThumbLeavesTheBarAsItWas) {
+  TZYLTrackBar* b = Make();
+  const vcl::TRect thumb = b->ThumbRect();
+  b->SetInteger(TI::iiTrackWidth, INT32_MAX);
+  EXPECT_EQ(b->GetInteger(TI::iiTrackWidth), 10);
+  EXPECT_EQ(b->ThumbRect(), thumb);
+}
 
 TEST_F(TrackBarTest, TheWidestRangeStaysExactAndPaints) {
   TZYLTrackBar* b = Make();

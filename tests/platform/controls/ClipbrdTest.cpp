@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/ExtCtrls.h"
@@ -106,6 +107,33 @@ TEST_F(ClipbrdTest, ComponentsCopyAndPaste) {
   EXPECT_EQ(copy->Left(), 10);
   EXPECT_EQ(copy->Width(), 90);
   EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { c->SetComponent(nullptr); }), "No component to copy");
+}
+
+// The component format's bytes go on and come off the clipboard as they are: a designer's
+// copy of several components is read by the one-component paste as its first component.
+TEST_F(ClipbrdTest, AComponentStreamIsKeptAsItIs) {
+  TClipboard* c = Clipboard();
+  EXPECT_EQ(c->ComponentStream(), "");
+  std::unique_ptr<TForm> form(new TForm(nullptr));
+  auto* first = new TButton(form.get());
+  first->SetName("First");
+  auto* second = new TEdit(form.get());
+  second->SetName("Second");
+  TStringStream stream;
+  {
+    TWriter writer(&stream, 4096);
+    writer.SetRoot(form.get());
+    writer.WriteSignature();
+    writer.WriteComponent(first);
+    writer.WriteComponent(second);
+  }
+  c->SetComponentStream(stream.DataString());
+  EXPECT_TRUE(c->HasFormat(CF_COMPONENT));
+  EXPECT_EQ(c->ComponentStream(), stream.DataString());
+  EXPECT_EQ(c->ComponentClassName(), "TButton");
+  std::unique_ptr<TForm> other(new TForm(nullptr));
+  EXPECT_NE(dynamic_cast<TButton*>(c->GetComponent(other.get(), other.get())), nullptr);
+  c->Clear();
 }
 
 TEST_F(ClipbrdTest, APanelWithChildrenPastesOntoAnotherForm) {

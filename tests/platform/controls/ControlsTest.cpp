@@ -125,6 +125,27 @@ TEST_F(PropagationTest, ReparentingPicksUpTheNewParentsSettings) {
   EXPECT_FALSE(label->ShowHint());
 }
 
+// Setting a control's own value to the one it already follows changes nothing: it keeps
+// following its parent.
+TEST_F(PropagationTest, SettingTheFollowedValueAgainKeepsFollowingTheParent) {
+  TForm form(nullptr);
+  auto* panel = Place<TPanel>(&form, 0, 0, 50, 50);
+  auto* label = Place<TLabel>(panel, 0, 0, 10, 10, nullptr, &form);
+  label->SetShowHint(label->ShowHint());
+  EXPECT_TRUE(label->ParentShowHint());
+  panel->SetCtl3D(panel->Ctl3D());
+  EXPECT_TRUE(panel->ParentCtl3D());
+  form.SetShowHint(true);
+  form.SetCtl3D(false);
+  EXPECT_TRUE(label->ShowHint());
+  EXPECT_FALSE(panel->Ctl3D());
+  // Another value is the control's own.
+  label->SetShowHint(false);
+  panel->SetCtl3D(true);
+  EXPECT_FALSE(label->ParentShowHint());
+  EXPECT_FALSE(panel->ParentCtl3D());
+}
+
 TEST_F(PropagationTest, NotificationsReachControlsInOrder) {
   TForm form(nullptr);
   TMessageSpy spy(&form, CM_BASE, CM_BASE + 0xFF);

@@ -39,6 +39,8 @@ ZYL_CLASS_IMPL(TDzBack) {}
 ZYL_CLASS_IMPL(TDzEventHolder) {
   using C = TDzEventHolder;
   b.Prop("Items", &C::Items, nullptr)
+      .Prop("Count", &C::Count, nullptr)
+      .Prop("Partner", &C::Partner, nullptr)
       .Prop("OnEnter", &C::OnEnter, [](C* c, TNotifyEvent e) { c->OnEnter = e; })
       .Prop("OnExit", &C::OnExit, [](C* c, TNotifyEvent e) { c->OnExit = e; });
 }

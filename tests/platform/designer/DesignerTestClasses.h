@@ -102,9 +102,14 @@ class TDzEventHolder : public TComponent {
   TNotifyEvent OnExit;
   TStrings* Items() const { return items_; }
   ~TDzEventHolder() override { delete items_; }
+  // Read-only values: a count and a component the holder keeps itself.
+  int Count() const { return items_->Count(); }
+  TComponent* Partner() const { return partner_; }
+  void SetPartner(TComponent* v) { partner_ = v; }
 
  private:
   TStrings* items_ = new TStringList;
+  TComponent* partner_ = nullptr;
 };
 
 // A designed form with a published handler.

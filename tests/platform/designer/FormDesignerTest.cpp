@@ -3,9 +3,12 @@
 // context-menu driver, and lifetimes of forms, designers and design windows.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/classes/Filer.h"
+#include "platform/controls/Clipbrd.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
@@ -195,6 +198,176 @@ TEST_F(FormDesignerTest, EditCommandsGoToTheActiveDesignWindow) {
   delete window;
   EXPECT_EQ(designer_->ActiveDesignWindow(), nullptr);
   EXPECT_TRUE(designer_->DesignWindows().empty());
+}
+
+// A component of a designed form keeps a name the form stream can hold and that references can
+// name: a blank name or one longer than a stream's 255 characters is refused, the name kept.
+TEST_F(FormDesignerTest, ARenameToABlankOrOverlongNameIsRefused) {
+  auto* button = Add<TButton>("Button1");
+  testkit::TInspectorDriver name(designer_, {button}, "Name");
+  const std::string longest(255, 'x');
+  struct Case {
+    std::string typed;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"", "A component name cannot be blank"},
+      {std::string(256, 'x'), "A component name is at most 255 characters long"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorOf<EComponentError>([&] { name.SetValue(c.typed); }), c.error);
+    EXPECT_EQ(button->Name(), "Button1");
+  }
+  name.SetValue(longest);
+  TForm back(nullptr);
+  ReadComponentFromBytes(WriteComponentToBytes(form_), &back);
+  EXPECT_NE(back.FindComponent(longest), nullptr);
+  // The form itself too; outside a designer names are the program's business.
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { form_->SetName(""); }),
+            "A component name cannot be blank");
+  TButton plain(nullptr);
+  plain.SetName("Plain");
+  plain.SetName("");
+  EXPECT_EQ(plain.Name(), "");
+}
+
+// ---- The form's own edit commands (no design window active) ----
+
+// A second designed form, "Other", empty.
+struct TOtherForm {
+  TOtherForm() : form(new TForm(nullptr)) {
+    form->SetName("Other");
+    designer = std::make_unique<TFormDesigner>(form.get());
+  }
+  ~TOtherForm() { designer.reset(); }
+  std::unique_ptr<TForm> form;
+  std::unique_ptr<TFormDesigner> designer;
+};
+
+// Empties the clipboard at the end of a test, however it ends.
+struct TClipboardEmptied {
+  ~TClipboardEmptied() { Clipboard()->Clear(); }
+};
+
+TEST_F(FormDesignerTest, ACopiedComponentPastesOnAnotherFormWithItsValuesAndItsName) {
+  const TClipboardEmptied emptied;
+  auto* button = Add<TButton>("Button1");
+  button->SetCaption("Copy me");
+  button->SetBounds(10, 20, 90, 30);
+  designer_->SelectComponent(button);
+  EXPECT_TRUE(designer_->GetEditState().contains(esCanCopy));
+  EXPECT_TRUE(designer_->GetEditState().contains(esCanCut));
+  EXPECT_TRUE(designer_->GetEditState().contains(esCanDelete));
+  designer_->ResetModified();
+  designer_->EditAction(eaCopy);
+  EXPECT_EQ(designer_->ModifiedCount(), 0);
+  TOtherForm other;
+  EXPECT_TRUE(other.designer->GetEditState().contains(esCanPaste));
+  other.designer->EditAction(eaPaste);
+  auto* pasted = dynamic_cast<TButton*>(other.form->FindComponent("Button1"));
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->Owner(), other.form.get());
+  EXPECT_EQ(pasted->Parent(), other.form.get());
+  EXPECT_EQ(pasted->Caption(), "Copy me");
+  EXPECT_EQ(pasted->BoundsRect(), button->BoundsRect());
+  EXPECT_TRUE(pasted->ComponentState().contains(csDesigning));
+  EXPECT_EQ(other.designer->ModifiedCount(), 1);
+  TDesignerSelections selected;
+  other.designer->GetSelections(selected);
+  ASSERT_EQ(selected.Count(), 1);
+  EXPECT_EQ(selected[0], pasted);
+  // Pasted again, on the same form, it takes the next free name.
+  other.designer->EditAction(eaPaste);
+  auto* second = dynamic_cast<TButton*>(other.form->FindComponent("Button2"));
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->Caption(), "Copy me");
+}
+
+TEST_F(FormDesignerTest, APanelPastesWithItsControlsIntoTheSelectedContainerAllOwnedByTheForm) {
+  const TClipboardEmptied emptied;
+  auto* panel = Add<TPanel>("Panel1");
+  auto* inner = new TEdit(form_);
+  inner->SetName("Edit1");
+  inner->SetText("typed");
+  inner->SetParent(panel);
+  designer_->SelectComponent(panel);
+  designer_->EditAction(eaCopy);
+  // Into a group box of the same form: every name is taken, so each copy gets a new one.
+  auto* box = Add<TGroupBox>("GroupBox1");
+  designer_->SelectComponent(box);
+  designer_->EditAction(eaPaste);
+  auto* pasted = dynamic_cast<TPanel*>(form_->FindComponent("Panel2"));
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->Parent(), box);
+  EXPECT_EQ(pasted->Owner(), form_);
+  ASSERT_EQ(pasted->ControlCount(), 1);
+  auto* innerCopy = dynamic_cast<TEdit*>(pasted->Controls(0));
+  ASSERT_NE(innerCopy, nullptr);
+  EXPECT_EQ(innerCopy->Name(), "Edit2");
+  EXPECT_EQ(innerCopy->Owner(), form_);
+  EXPECT_EQ(innerCopy->Text(), "typed");
+  // The copies are the form's: saved with it and read back.
+  TForm back(nullptr);
+  ReadComponentFromBytes(WriteComponentToBytes(form_), &back);
+  auto* again = dynamic_cast<TEdit*>(back.FindComponent("Edit2"));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->Parent(), back.FindComponent("Panel2"));
+}
+
+// Copies that take new names keep referring to each other; a reference to a component that
+// was not copied stays with that component.
+TEST_F(FormDesignerTest, RenamedCopiesReferToEachOtherAndOthersStay) {
+  const TClipboardEmptied emptied;
+  auto* popup = Add<TPopupMenu>("Popup1");
+  auto* panel = Add<TPanel>("Panel1");
+  auto* edit = new TEdit(form_);
+  edit->SetName("Edit1");
+  edit->SetParent(panel);
+  auto* label = new TLabel(form_);
+  label->SetName("Label1");
+  label->SetParent(panel);
+  label->SetFocusControl(edit);
+  label->SetPopupMenu(popup);
+  designer_->SelectComponent(panel);
+  designer_->EditAction(eaCopy);
+  designer_->SelectComponent(form_);
+  designer_->EditAction(eaPaste);
+  auto* copy = dynamic_cast<TLabel*>(form_->FindComponent("Label2"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->FocusControl(), form_->FindComponent("Edit2"));
+  EXPECT_EQ(copy->PopupMenu(), popup);
+  EXPECT_EQ(label->FocusControl(), edit);
+}
+
+TEST_F(FormDesignerTest, CutTakesTheComponentAwayAndDeleteFreesIt) {
+  const TClipboardEmptied emptied;
+  auto* timer = Add<TTimer>("Timer1");
+  timer->SetInterval(250);
+  auto* button = Add<TButton>("Button1");
+  designer_->SelectComponent(timer);
+  designer_->ResetModified();
+  designer_->EditAction(eaCut);
+  EXPECT_EQ(form_->FindComponent("Timer1"), nullptr);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  TDesignerSelections selected;
+  designer_->GetSelections(selected);
+  EXPECT_EQ(selected.Count(), 0);
+  EXPECT_FALSE(designer_->GetEditState().contains(esCanCopy));
+  // Pasted back, it has its name and value again.
+  designer_->EditAction(eaPaste);
+  auto* back = dynamic_cast<TTimer*>(form_->FindComponent("Timer1"));
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->Interval(), 250);
+  designer_->SelectComponent(button);
+  designer_->ResetModified();
+  designer_->EditAction(eaDelete);
+  EXPECT_EQ(form_->FindComponent("Button1"), nullptr);
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
+  // The form itself is neither copied nor deleted.
+  designer_->SelectComponent(form_);
+  EXPECT_EQ(designer_->GetEditState(), TEditState{esCanPaste});
+  designer_->EditAction(eaDelete);
+  EXPECT_EQ(form_->FindComponent("Timer1"), back);
 }
 
 TEST_F(FormDesignerTest, NonVisualComponentsGetIconWindowsNewestFirst) {

@@ -9,6 +9,7 @@
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/designer/DesignRegistry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
 #include "tests/platform/designer/DesignerTestSupport.h"
@@ -274,6 +275,45 @@ TEST_F(PropertyEditorsTest, ComponentReferencesSetByNameAndClearedByEmptyText) {
   EXPECT_EQ(inspect.Value(), "Popup1");
   inspect.SetValue("");
   EXPECT_EQ(button->PopupMenu(), nullptr);
+}
+
+// A scroll box's border is none or single: the other styles of a form are neither offered nor
+// taken, and a refused style is a property error that leaves the border.
+TEST_F(PropertyEditorsTest, AScrollBoxOffersTheBorderStylesItTakes) {
+  auto* box = Add<TScrollBox>("ScrollBox1");
+  TInspectorDriver inspect(designer_, {box}, "BorderStyle");
+  EXPECT_EQ(inspect.Values(), (std::vector<std::string>{"bsNone", "bsSingle"}));
+  inspect.SetValue("bsNone");
+  EXPECT_EQ(box->BorderStyle(), bsNone);
+  EXPECT_EQ(inspect.Value(), "bsNone");
+  EXPECT_NE(ErrorOf<EPropertyError>([&] { inspect.SetValue("bsDialog"); }), "<no error>");
+  EXPECT_EQ(box->BorderStyle(), bsNone);
+}
+
+// A reference the component keeps itself (no setter) is shown, and its sub-properties, but is
+// not typed into: read-only, without a list of names.
+TEST_F(PropertyEditorsTest, AReferenceWithoutSetterIsReadOnly) {
+  auto* holder = Add<TDzEventHolder>("Holder1");
+  auto* button = Add<TButton>("Button1");
+  holder->SetPartner(button);
+  TInspectorDriver inspect(designer_, {holder}, "Partner");
+  EXPECT_TRUE(inspect.Attributes().contains(paReadOnly));
+  EXPECT_FALSE(inspect.Attributes().contains(paValueList));
+  EXPECT_EQ(inspect.Value(), "Button1");
+  // A settable reference keeps its list.
+  EXPECT_FALSE(
+      TInspectorDriver(designer_, {button}, "PopupMenu").Attributes().contains(paReadOnly));
+}
+
+// The inspector's rows: every published property with a setter, and objects (whose
+// sub-properties are edited) with or without one; a value that cannot be set is not shown.
+TEST_F(PropertyEditorsTest, TheInspectorShowsNoValueThatCannotBeSet) {
+  auto* holder = Add<TDzEventHolder>("Holder1");
+  std::vector<std::string> rows;
+  for (const auto& editor : GetComponentProperties(designer_, holder))
+    rows.push_back(editor->GetName());
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{"Name", "Tag", "Items", "Partner", "OnEnter", "OnExit"}));
 }
 
 TEST_F(PropertyEditorsTest, EditStepsThroughAValueList) {
