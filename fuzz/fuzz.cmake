@@ -17,7 +17,12 @@ set(zyl_fuzz_targets
   reghive=platform_sys
   mask=zyl_edits
   clipboard_component=platform_controls
-  avi=platform_graphics)
+  avi=platform_graphics
+  region=zyl_foundation
+  dates=zyl_edits
+  numbers=platform_rtl
+  clipboard_formats=platform_controls
+  form_package=zyl_system)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
 target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)
@@ -25,10 +30,13 @@ if(NOT ZYL_FUZZ)
   add_library(zyl_fuzzreplay STATIC ${CMAKE_SOURCE_DIR}/fuzz/ReplayMain.cpp)
   target_link_libraries(zyl_fuzzreplay PUBLIC zyl_options)
 endif()
+# scripts/fuzz.sh takes its default target list from this file, one name a line.
+set(zyl_fuzz_names)
 foreach(entry IN LISTS zyl_fuzz_targets)
   string(REPLACE "=" ";" entry "${entry}")
   list(GET entry 0 target)
   list(GET entry 1 module)
+  string(APPEND zyl_fuzz_names "${target}\n")
   add_executable(fuzz_${target} ${CMAKE_SOURCE_DIR}/fuzz/${target}.cpp)
   target_link_libraries(fuzz_${target} PRIVATE ${module} zyl_fuzzsupport)
   set_target_properties(fuzz_${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
@@ -44,3 +52,6 @@ foreach(entry IN LISTS zyl_fuzz_targets)
   set_tests_properties(fuzz.${target} PROPERTIES
     ENVIRONMENT "ZYL_TEST_TMP=${CMAKE_BINARY_DIR}/testtmp")
 endforeach()
+# The package's unit table registers every component of the library for streaming.
+target_sources(fuzz_form_package PRIVATE ${CMAKE_SOURCE_DIR}/zyl70se_B5.cpp)
+file(WRITE ${CMAKE_BINARY_DIR}/fuzz/targets.txt "${zyl_fuzz_names}")
