@@ -23,7 +23,8 @@ set(zyl_fuzz_targets
   numbers=platform_rtl
   clipboard_formats=platform_controls
   form_package=zyl_system
-  shell_icon=platform_sys)
+  shell_icon=platform_sys
+  drawtext=platform_text)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
 target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)
