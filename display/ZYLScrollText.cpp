@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/ZYL3DCaption.h"
@@ -29,6 +31,19 @@ using vcl::TRect;
 namespace {
 
 bool IsLoading(const vcl::TComponent* C) { return C->ComponentState().contains(vcl::csLoading); }
+
+// The lines of a new control: one line, the control's class name. A stream holds the lines
+// whenever they differ from that line, so that an emptied list reads back empty.
+class TZYLScrollLines : public vcl::TStringList {
+ public:
+  explicit TZYLScrollLines(std::string First) : FFirst(std::move(First)) { Add(FFirst); }
+
+ protected:
+  bool DiffersFromNew() const override { return GetCount() != 1 || Get(0) != FFirst; }
+
+ private:
+  std::string FFirst;
+};
 
 constexpr int32_t kTextFlags = win::DT_SINGLELINE | win::DT_NOPREFIX;
 
@@ -139,8 +154,7 @@ TZYLScrollText::TZYLScrollText(vcl::TComponent* AOwner) : inherited(AOwner) {
   DisableTransMode();
   FBackBitmap.reset(new vcl::TBitmap());
   FFont3D.reset(new TZYL3DCaption(), vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
-  FLines.reset(new vcl::TStringList());
-  FLines->Add(ClassName());
+  FLines.reset(new TZYLScrollLines(ClassName()));
   FLines.Link(vcl::TNotifyEvent(this, &TZYLScrollText::GetChange));
   SetBounds(Left(), Top(), 200, 20);
   FTimer.Activate();

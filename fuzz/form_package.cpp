@@ -2,6 +2,7 @@
 // component's own stream data (its defined properties) is read: the stream is read into a form,
 // which is shown and drawn; what was read is written, and the written stream must read into a
 // new form and write again to the same bytes.
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -52,6 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   form.reset();  // some components allow one instance at a time
   std::unique_ptr<vcl::TForm> again(new vcl::TForm(nullptr));
   vcl::ReadComponentFromBytes(written, again.get());
-  if (vcl::WriteComponentToBytes(again.get()) != written) std::abort();
+  const std::string rewritten = vcl::WriteComponentToBytes(again.get());
+  if (rewritten != written) {
+    // Both streams as text, for finding the property that changed.
+    std::fprintf(stderr, "written:\n%s\nread and written again:\n%s\n",
+                 vcl::ObjectBinaryToTextString(written).c_str(),
+                 vcl::ObjectBinaryToTextString(rewritten).c_str());
+    std::abort();
+  }
   return 0;
 }

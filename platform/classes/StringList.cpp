@@ -139,7 +139,7 @@ void TStrings::DefineProperties(TFiler* Filer) {
     auto* strings = dynamic_cast<TStrings*>(ancestor);
     hasData = strings ? !Equals(strings) : true;
   } else {
-    hasData = GetCount() > 0;
+    hasData = DiffersFromNew();
   }
   Filer->DefineProperty(
       "Strings",

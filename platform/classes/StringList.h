@@ -53,7 +53,7 @@ class TStrings : public TPersistent {
 
   void Assign(TPersistent* Source) override;
   // Streams the lines as the extra property "Strings" (a list of strings), written when the
-  // list differs from the ancestor's (without one: when it is not empty).
+  // list differs from the ancestor's (without one: when DiffersFromNew).
   void DefineProperties(TFiler* Filer) override;
 
   // "name=value" lines. Names(i) is the text before the first separator ("" without one);
@@ -92,6 +92,10 @@ class TStrings : public TPersistent {
 
  protected:
   virtual void SetUpdateState(bool Updating);
+  // Whether the lines differ from those of a new list, so that a stream must hold them: any
+  // line here. A list its owner fills on creation answers for that content, so that an
+  // emptied list is written too and reads back empty.
+  virtual bool DiffersFromNew() const { return GetCount() > 0; }
   // Compares two strings as IndexOf and sorting do.
   virtual int CompareStrings(const std::string& S1, const std::string& S2) const;
   [[noreturn]] void Error(const char* Msg, int Data) const;
