@@ -75,19 +75,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memcpy(aligned.data(), data + 8, size - 8);
   const auto* rd = reinterpret_cast<const win::RGNDATA*>(aligned.data());
   const auto rdSize = static_cast<win::DWORD>(size - 8);
-  if (win::HRGN rgn = win::ExtCreateRegion(nullptr, rdSize, rd)) {
-    Exercise(rgn, dx, dy);
-    win::OffsetRgn(rgn, dx, dy);
-    CheckOwnData(rgn);
-    win::DeleteObject(rgn);
+  win::HRGN plain = win::ExtCreateRegion(nullptr, rdSize, rd);
+  if (plain) {
+    Exercise(plain, dx, dy);
+    win::HRGN offset = win::CreateRectRgn(0, 0, 0, 0);
+    win::CombineRgn(offset, plain, nullptr, win::RGN_COPY);
+    win::OffsetRgn(offset, dx, dy);
+    CheckOwnData(offset);
+    win::DeleteObject(offset);
   }
+  // The same data moved by a translation: refused when the coordinates cannot hold it, else
+  // the region moved by the whole numbers of the translation.
   win::XFORM moved;
   moved.eDx = static_cast<float>(dx);
   moved.eDy = static_cast<float>(dy);
+  const auto fits = [](float d) { return d > -2147483649.0 && d < 2147483648.0; };
   if (win::HRGN rgn = win::ExtCreateRegion(&moved, rdSize, rd)) {
+    if (!plain || !fits(moved.eDx) || !fits(moved.eDy)) std::abort();
     CheckOwnData(rgn);
+    win::HRGN expect = win::CreateRectRgn(0, 0, 0, 0);
+    win::CombineRgn(expect, plain, nullptr, win::RGN_COPY);
+    win::OffsetRgn(expect, static_cast<int>(moved.eDx), static_cast<int>(moved.eDy));
+    if (!win::EqualRgn(rgn, expect)) std::abort();
+    win::DeleteObject(expect);
     win::DeleteObject(rgn);
   }
+  if (plain) win::DeleteObject(plain);
 
   zyl::TZYLRegionMask mask;
   fuzz::Expect([&] {
