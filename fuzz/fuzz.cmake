@@ -25,7 +25,8 @@ set(zyl_fuzz_targets
   form_package=zyl_system
   shell_icon=platform_sys
   drawtext=platform_text
-  settings=zyl_system)
+  settings=zyl_system
+  pictures=zyl_edits)
 add_library(zyl_fuzzsupport STATIC ${CMAKE_SOURCE_DIR}/fuzz/FuzzSupport.cpp
   ${CMAKE_SOURCE_DIR}/fuzz/FormFuzz.cpp)
 target_link_libraries(zyl_fuzzsupport PUBLIC zyl_options zyl_foundation zyl_testkit)
