@@ -20,7 +20,7 @@ set(zyl_fuzz_targets
   avi=platform_graphics
   region=zyl_foundation
   dates=zyl_edits
-  numbers=platform_rtl
+  numbers=platform_graphics
   clipboard_formats=platform_controls
   form_package=zyl_system
   shell_icon=platform_sys

@@ -1,6 +1,6 @@
 // Numbers as texts: a text read as a floating-point and a currency value under separators the
-// input gives, values written by a number picture and by a Format directive string of the
-// input. Bad text or a bad directive is refused with an error; the trying readers agree with
+// input gives, as a whole number and as a colour, values written by a number picture and by a
+// Format directive string of the input. Bad text or a bad directive is refused with an error; the trying readers agree with
 // the raising ones, and what a value writes reads back to the same text or value.
 //
 // Input: the decimal separator, the thousand separator, a byte of digits, then three lines: the
@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
+#include "platform/graphics/Colors.h"
 #include "platform/rtl/Currency.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Locale.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace {
 
@@ -98,6 +100,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Expect([&] { vcl::CurrToStrF(c, format, digits, fs); });
     fuzz::Expect([&] { vcl::FormatCurr(picture, c, fs); });
   }
+
+  // Whole numbers and colours, as colour edits read them: the trying readers agree with the
+  // raising ones, and a colour's text reads back to the same colour.
+  int32_t small = 0;
+  const bool okSmall = vcl::TryStrToInt(text, small);
+  try {
+    if (vcl::StrToInt(text) != small || !okSmall) std::abort();
+  } catch (const vcl::EConvertError&) {
+    if (okSmall) std::abort();
+  }
+  int64_t big = 0;
+  const bool okBig = vcl::TryStrToInt64(text, big);
+  try {
+    if (vcl::StrToInt64(text) != big || !okBig) std::abort();
+  } catch (const vcl::EConvertError&) {
+    if (okBig) std::abort();
+  }
+  if (okSmall && (!okBig || big != small)) std::abort();
+  fuzz::Expect([&] {
+    const vcl::TColor color = vcl::StringToColor(text);
+    if (vcl::StringToColor(vcl::ColorToString(color)) != color) std::abort();
+  });
 
   const std::vector<vcl::TVarRec> args{
       vcl::TVarRec(42),        vcl::TVarRec(-7ll),      vcl::TVarRec(values.back()),
