@@ -85,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Expect([&] {
     const std::string text = clip->AsText();
     char buffer[16];
-    if (clip->GetTextBuf(buffer, sizeof(buffer)) != static_cast<int>(std::min<size_t>(text.size(), 15)))
+    if (clip->GetTextBuf(buffer, sizeof(buffer)) !=
+        static_cast<int>(std::min<size_t>(text.size(), 15)))
       std::abort();
   });
   fuzz::Expect([&] { clip->ComponentClassName(); });

@@ -5,8 +5,8 @@
 //
 // Input: the date separator, the time separator, then four lines: the short date format, the
 // long time format, the text and the picture.
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>

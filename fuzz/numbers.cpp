@@ -1,7 +1,8 @@
 // Numbers as texts: a text read as a floating-point and a currency value under separators the
 // input gives, as a whole number and as a colour, values written by a number picture and by a
-// Format directive string of the input. Bad text or a bad directive is refused with an error; the trying readers agree with
-// the raising ones, and what a value writes reads back to the same text or value.
+// Format directive string of the input. Bad text or a bad directive is refused with an error; the
+// trying readers agree with the raising ones, and what a value writes reads back to the same text
+// or value.
 //
 // Input: the decimal separator, the thousand separator, a byte of digits, then three lines: the
 // text, the number picture and the Format string.
@@ -123,10 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (vcl::StringToColor(vcl::ColorToString(color)) != color) std::abort();
   });
 
-  const std::vector<vcl::TVarRec> args{
-      vcl::TVarRec(42),        vcl::TVarRec(-7ll),      vcl::TVarRec(values.back()),
-      vcl::TVarRec(text),      vcl::TVarRec('x'),       vcl::TVarRec(static_cast<const void*>(&fs)),
-      vcl::TVarRec(amounts.back()), vcl::TVarRec(true), vcl::TVarRec(digits)};
+  const std::vector<vcl::TVarRec> args{vcl::TVarRec(42),
+                                       vcl::TVarRec(-7ll),
+                                       vcl::TVarRec(values.back()),
+                                       vcl::TVarRec(text),
+                                       vcl::TVarRec('x'),
+                                       vcl::TVarRec(static_cast<const void*>(&fs)),
+                                       vcl::TVarRec(amounts.back()),
+                                       vcl::TVarRec(true),
+                                       vcl::TVarRec(digits)};
   fuzz::Expect([&] { vcl::Format(directives, args, fs); });
   fuzz::Expect([&] { vcl::Format(text, args, fs); });
   return 0;

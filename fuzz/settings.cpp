@@ -55,7 +55,8 @@ void ReadSection(zyl::TZYLIniCtrl& ctrl, const std::string& section, vcl::TStrin
     if (FontState(font) != before) std::abort();  // a refused read keeps the font as it was
   }
   vcl::TStringList list;
-  fuzz::Expect([&] { ctrl.ReadStringsExt(section, keys.Count() ? keys.Strings(0) : "", &list, 64); });
+  fuzz::Expect(
+      [&] { ctrl.ReadStringsExt(section, keys.Count() ? keys.Strings(0) : "", &list, 64); });
   fuzz::Expect([&] { zyl::ZYLLoadCustomColorList(&ctrl, section, &list); });
 }
 

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (win::UINT flags : {win::SHGFI_ICON, win::SHGFI_ICON | win::SHGFI_SMALLICON,
                           win::SHGFI_ICONLOCATION | win::SHGFI_TYPENAME | win::SHGFI_DISPLAYNAME}) {
     win::SHFILEINFOA info{};
-    if (win::SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), flags) && (flags & win::SHGFI_ICON))
+    if (win::SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), flags) &&
+        (flags & win::SHGFI_ICON))
       DrawAndDestroy(info.hIcon);
   }
   return 0;

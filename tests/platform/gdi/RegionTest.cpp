@@ -122,9 +122,13 @@ TEST(Regions, DataWithATranslationMovesTheRectanglesOrIsRefused) {
     bool Made;
   };
   const float inf = std::numeric_limits<float>::infinity();
-  const Case cases[] = {{7, -3, true},      {0, 0, true},      {3e9f, 0, false},
-                        {0, -3e9f, false},  {2147483648.f, 0, false},
-                        {inf, 0, false},    {0, std::nanf(""), false}};
+  const Case cases[] = {{7, -3, true},
+                        {0, 0, true},
+                        {3e9f, 0, false},
+                        {0, -3e9f, false},
+                        {2147483648.f, 0, false},
+                        {inf, 0, false},
+                        {0, std::nanf(""), false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Dx << ", " << c.Dy);
     XFORM x;
