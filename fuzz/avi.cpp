@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vcl::TBitmap target;
     const int64_t pixels = int64_t(clip.Width()) * clip.Height();
     const int64_t frames = pixels > 0 ? vcl::bmp::kMaxPixels / pixels : 0;
-    for (int i = 0; i < clip.FrameCount() && i < 4 && (i == 0 || i < frames); ++i) clip.DrawFrame(i, &target);
+    for (int i = 0; i < clip.FrameCount() && i < 4 && (i == 0 || i < frames); ++i)
+      clip.DrawFrame(i, &target);
   });
   return 0;
 }
