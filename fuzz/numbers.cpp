@@ -118,7 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const vcl::EConvertError&) {
     if (okBig) std::abort();
   }
-  if (okSmall && (!okBig || big != small)) std::abort();
+  // Hexadecimal text is a bit pattern: a 32-bit one reads as a negative whole number, so the
+  // two agree in their low 32 bits.
+  if (okSmall && (!okBig || static_cast<int32_t>(static_cast<uint64_t>(big)) != small))
+    std::abort();
   fuzz::Expect([&] {
     const vcl::TColor color = vcl::StringToColor(text);
     if (vcl::StringToColor(vcl::ColorToString(color)) != color) std::abort();
