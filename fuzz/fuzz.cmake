@@ -59,3 +59,13 @@ endforeach()
 # The package's unit table registers every component of the library for streaming.
 target_sources(fuzz_form_package PRIVATE ${CMAKE_SOURCE_DIR}/zyl70se_B5.cpp)
 file(WRITE ${CMAKE_BINARY_DIR}/fuzz/targets.txt "${zyl_fuzz_names}")
+# Every entry point of fuzz/ is one of the targets above: one left out would be neither
+# replayed nor fuzzed.
+file(GLOB zyl_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+foreach(source IN LISTS zyl_fuzz_sources)
+  file(STRINGS ${source} defines REGEX "^extern \"C\" int LLVMFuzzerTestOneInput\\(")
+  get_filename_component(target ${source} NAME_WE)
+  if(defines AND NOT zyl_fuzz_names MATCHES "(^|\n)${target}\n")
+    message(FATAL_ERROR "fuzz/${target}.cpp is an entry point missing from fuzz/fuzz.cmake")
+  endif()
+endforeach()
