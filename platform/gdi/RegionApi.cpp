@@ -143,9 +143,12 @@ HRGN ExtCreateRegion(const XFORM* xform, DWORD size, const RGNDATA* data) {
     std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + h.dwSize,
                 size_t(h.nCount) * sizeof(RECT));
   if (xform) {
-    // Only translations (and identity scaling) are supported.
+    // Only translations (and identity scaling) are supported, by whole numbers the
+    // coordinates can hold.
     if (xform->eM11 != 1 || xform->eM22 != 1 || xform->eM12 != 0 || xform->eM21 != 0)
       return nullptr;
+    const auto fits = [](float d) { return d > -2147483649.0 && d < 2147483648.0; };
+    if (!fits(xform->eDx) || !fits(xform->eDy)) return nullptr;
     for (TRect& r : rects) OffsetRect(&r, int(xform->eDx), int(xform->eDy));
   }
   return NewRegion(Region::FromRects(rects));

@@ -755,5 +755,24 @@ TEST_F(ScrollTextTest, EmptiedLinesComeBackEmptyFromAFormFile) {
   EXPECT_EQ(copy->Lines()->Count(), 0);
 }
 
+TEST_F(ScrollTextTest, LinesComeBackFromAStreamAsTheyWereWritten) {
+  // A new control holds one line, its class name; whatever the lines were when written is what
+  // a stream reads back into a new control, an emptied list too.
+  const std::vector<std::vector<std::string>> cases = {
+      {"TZYLScrollText"}, {}, {"first", "<b>second</b>"}, {""}, {"TZYLScrollText", "more"}};
+  for (const auto& lines : cases) {
+    SCOPED_TRACE(testing::PrintToString(lines));
+    TZYLScrollText written(owner_.get());
+    written.Lines()->Clear();
+    for (const std::string& l : lines) written.Lines()->Add(l);
+    const std::string bytes = vcl::WriteComponentToBytes(&written);
+    TZYLScrollText read(owner_.get());
+    vcl::ReadComponentFromBytes(bytes, &read);
+    std::vector<std::string> got;
+    for (int i = 0; i < read.Lines()->GetCount(); ++i) got.push_back(read.Lines()->Get(i));
+    EXPECT_EQ(got, lines);
+  }
+}
+
 }  // namespace
 }  // namespace zyl

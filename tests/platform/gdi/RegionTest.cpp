@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
@@ -106,6 +108,43 @@ TEST(Regions, DataRoundTripKeepsTheRectangles) {
   data->rdh.nCount = 1000000;
   EXPECT_EQ(ExtCreateRegion(nullptr, DWORD(buf.size()), data), nullptr);
   for (HRGN h : {a, b, c}) DeleteObject(h);
+}
+
+// A translation moves every rectangle; one the coordinates cannot hold (or no number at all)
+// makes no region.
+TEST(Regions, DataWithATranslationMovesTheRectanglesOrIsRefused) {
+  HRGN a = CreateRectRgn(0, 0, 10, 10), b = CreateRectRgn(5, 5, 25, 19);
+  CombineRgn(a, a, b, RGN_OR);
+  std::vector<char> buf = DataOf(a);
+  const auto* data = reinterpret_cast<const RGNDATA*>(buf.data());
+  struct Case {
+    float Dx, Dy;
+    bool Made;
+  };
+  const float inf = std::numeric_limits<float>::infinity();
+  const Case cases[] = {{7, -3, true},
+                        {0, 0, true},
+                        {3e9f, 0, false},
+                        {0, -3e9f, false},
+                        {2147483648.f, 0, false},
+                        {inf, 0, false},
+                        {0, std::nanf(""), false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Dx << ", " << c.Dy);
+    XFORM x;
+    x.eDx = c.Dx;
+    x.eDy = c.Dy;
+    HRGN moved = ExtCreateRegion(&x, DWORD(buf.size()), data);
+    EXPECT_EQ(moved != nullptr, c.Made);
+    if (!moved) continue;
+    HRGN expect = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(expect, a, nullptr, RGN_COPY);
+    OffsetRgn(expect, int(c.Dx), int(c.Dy));
+    EXPECT_TRUE(EqualRgn(moved, expect));
+    DeleteObject(moved);
+    DeleteObject(expect);
+  }
+  for (HRGN h : {a, b}) DeleteObject(h);
 }
 
 // Elliptic and rounded regions leave out the box's right column and bottom row: they hold
