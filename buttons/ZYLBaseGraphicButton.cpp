@@ -31,7 +31,12 @@ ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
       .Default(false)
       .Publish({"Align", "Anchors"})
       .Prop("ButtonLayout", &C::Layout, &C::SetLayout)
-      .Publish({"Caption", "Color", "Constraints"})
+      .Publish("Caption")
+      // A new button is in the button face colour, not the control's declared window colour:
+      // the colour is always written.
+      .Publish("Color")
+      .NoDefault()
+      .Publish("Constraints")
       .Prop("DropDown", &C::DropDown, &C::SetDropDown)
       .Publish("Enabled")
       .Prop("EnterColor", &C::EnterColor, &C::SetEnterColor, vcl::ColorTypeInfo())

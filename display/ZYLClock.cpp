@@ -213,7 +213,10 @@ ZYL_CLASS_IMPL(TZYLClock) {
   using C = TZYLClock;
   b.Publish("About")
       .Prop("Bevel", &C::Bevel, &C::SetBevel)
+      // A new clock is in the button face colour, not the control's declared window colour: the
+      // colour is always written.
       .Publish("Color")
+      .NoDefault()
       .Prop("ColorBigTick", &C::GetFaceColors, &C::SetFaceColors, vcl::ColorTypeInfo())
       .Index(fcBigTick)
       .Default(0x808000)

@@ -124,10 +124,9 @@ ZYL_CLASS_IMPL(TZYLListBox) {
       .Stored(&C::IsSectionStored)
       .Prop("IniKey", &C::IniKey, &C::SetIniKey)
       .Stored(&C::IsIniKeyStored)
-      // Declared white; the inner list starts in the window colour, so the colour is written.
+      // The inner list starts in the window colour: the colour is always written, white too.
       .Prop("Color", &C::GetColor, &C::SetColor, color)
       .Index(ciColor)
-      .Default(vcl::clWhite)
       .Prop("BevelFocusShadowColor", &C::GetColor, &C::SetColor, color)
       .Index(ciBevelFocusShadowColor)
       .Default(0x808080)

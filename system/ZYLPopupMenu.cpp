@@ -62,10 +62,19 @@ constexpr int16_t kTextOffsetY = -2;
 
 }  // namespace
 
+// The side bar's caption effects: a menu's caption starts upwards, so its angle is always
+// written (an angle of 0 set by the user comes back as 0).
+class TZYLPopupFxCaption : public TZYLFxCaption {
+  ZYL_CLASS(TZYLPopupFxCaption, TZYLFxCaption)
+  TZYLPopupFxCaption() { SetAngle(kUpwards); }
+};
+
+ZYL_CLASS_IMPL(TZYLPopupFxCaption) { b.Publish("Angle").NoDefault(); }
+
 TZYLPopupMenu::TZYLPopupMenu(vcl::TComponent* AOwner)
     : inherited(AOwner),
       FFont(new vcl::TFont()),
-      FFontFX(new TZYLFxCaption()),
+      FFontFX(new TZYLPopupFxCaption()),
       FFillObject(new TZYLFillObject()),
       FBevel(new TZYLBevel()),
       FLayout(new TZYLGlyphTextLayout()),
@@ -74,7 +83,6 @@ TZYLPopupMenu::TZYLPopupMenu(vcl::TComponent* AOwner)
   FFont->SetName("Arial");
   FFont->SetSize(kFontSize);
   FFont->SetStyle({vcl::fsBold, vcl::fsItalic});
-  FFontFX->SetAngle(kUpwards);
   FFillObject->SetDefaultFillStyle(sfGradient);
   FFillObject->Gradient()->SetColor(vcl::clBlack);
   FFillObject->Gradient()->SetEndColor(vcl::clBlue);

@@ -34,9 +34,9 @@
 // classes get none. Other shapes (e.g. settings objects built with an owner) call Factory().
 //
 // Default rules: ordinal and set properties are stored unless a Default is given and the value
-// equals it; strings are stored unless empty (or always, with EmptyStored, when the object
-// starts with a text of its own), floats and Int64 unless zero, events when assigned, objects
-// when not null.
+// equals it; strings are stored unless empty, floats and Int64 unless zero (empty texts and zero
+// floats always, with EmptyStored, when the object starts with a value of its own), events when
+// assigned, objects when not null.
 #pragma once
 
 #include <concepts>
@@ -93,8 +93,8 @@ struct TPropInfo {
   int NameIndex = 0;  // position in the declaring class's list
   // Turns a default into the value the getter's type reads (none for other than integers).
   int64_t (*NormalizeDefault)(int64_t) = nullptr;
-  // A text property of an object that starts with a text of its own: its empty value is written
-  // too, so that reading a form does not give the starting text back.
+  // A text or float property of an object that starts with a value of its own: its empty value
+  // (no text, zero) is written too, so that reading a form does not give the starting value back.
   bool EmptyStored = false;
 
   TTypeKind Kind() const { return PropType ? PropType->Kind : tkUnknown; }
@@ -276,7 +276,8 @@ class TClassBuilder {
     last_->Default = vcl::NoDefault;
     return *this;
   }
-  // The text property's empty value is written (the object starts with another text).
+  // The text or float property's empty value (no text, zero) is written (the object starts
+  // with another value).
   TClassBuilder& EmptyStored() {
     last_->EmptyStored = true;
     return *this;

@@ -400,7 +400,7 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
     }
     case tkFloat: {
       const double v = GetFloatProp(Instance, Prop);
-      if (ancestor ? v == GetFloatProp(ancestor, Prop) : v == 0) return;
+      if (ancestor ? v == GetFloatProp(ancestor, Prop) : v == 0 && !Prop->EmptyStored) return;
       WritePropName(Prop->Name);
       switch (Prop->PropType->FloatType) {
         case ftSingle: WriteSingle(static_cast<float>(v)); break;

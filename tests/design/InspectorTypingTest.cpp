@@ -227,13 +227,8 @@ constexpr TDeclined kDeclined[] = {
     {"TZYLNImage", "Control", "<itself>", false},
     {"TZYLImageListConnector", "ImageList", "<itself>", false},
     {"TZYLAssist", "ActivePage", "", false},
-    // Known losses of the form stream, not mended yet: the colour a new component of these
-    // classes has differs from the declared default, so the default itself is not written and
-    // comes back as the new component's colour;
-    {"TZYLBaseGraphicButton", "Color", "clWindow", true},
-    {"TZYLClock", "Color", "clWindow", true},
-    {"TZYLListBox", "Color", "clWhite", true},
-    // and a global list in any image-list property but the one written as a global
+    // Known losses of the form stream, not mended yet: a global list in any image-list property but
+    // the one written as a global
     // identifier is not written at all.
     {"TZYLCustomButtonGroup", "GlyphImageList", "", true},
     {"TZYLMMButton", "ButtonFaceImageList", "", true},
