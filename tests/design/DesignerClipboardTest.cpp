@@ -142,7 +142,7 @@ class CopyAndPaste : public ::testing::Test {
   vt::TControlsSession session_;
   designtest::TPackageClasses package_;
   designtest::TPropertyEditorPackage editors_{ZYLEditorOptionsRegisterDefault};
-  const TClipboardEmptied emptied_;
+  TClipboardEmptied emptied_;
 };
 
 TEST_F(CopyAndPaste, EveryClassPastesOnAnotherFormWithItsValuesAndNameAndAgainUnderANewName) {

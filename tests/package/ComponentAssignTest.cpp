@@ -358,7 +358,7 @@ TEST_F(ComponentAssign, ObjectsInsideOwnedObjectsAreCopiedWhenSet) {
             ChangeValue(srcForm.get(), given, v, refs);
           }
         EXPECT_EQ(
-            testsupport::ErrorOf<vcl::Exception>([&] { vcl::SetObjectProp(holder, q, given); }),
+            testsupport::ErrorOf<vcl::Exception>([&, h = holder] { vcl::SetObjectProp(h, q, given); }),
             "<no error>");
         EXPECT_EQ(vcl::GetObjectProp(holder, q), own) << "the holder keeps its own object";
         for (const vcl::TPropInfo* v : values)
