@@ -415,8 +415,11 @@ void TZYLBaseEdit::ComputeRects() {
   FPaintRect = FInnerRect;
   ModifyPaintRect();
   FVertInset = FOptions.contains(eoNarrowHeight) ? 0 : 1;
-  FTextRect = TRect{FPaintRect.Left + 1, FPaintRect.Top + FVertInset, FPaintRect.Right - 1,
-                    FPaintRect.Bottom - FVertInset};
+  // In 64 bits: a control's bounds may lie at int's limits.
+  FTextRect = TRect{vcl::ClampToInt(int64_t{FPaintRect.Left} + 1),
+                    vcl::ClampToInt(int64_t{FPaintRect.Top} + FVertInset),
+                    vcl::ClampToInt(int64_t{FPaintRect.Right} - 1),
+                    vcl::ClampToInt(int64_t{FPaintRect.Bottom} - FVertInset)};
   ModifyTextRect();
 }
 

@@ -357,9 +357,9 @@ TEST_F(ComponentAssign, ObjectsInsideOwnedObjectsAreCopiedWhenSet) {
             values.push_back(v);
             ChangeValue(srcForm.get(), given, v, refs);
           }
-        EXPECT_EQ(
-            testsupport::ErrorOf<vcl::Exception>([&, h = holder] { vcl::SetObjectProp(h, q, given); }),
-            "<no error>");
+        EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
+                      [&, h = holder] { vcl::SetObjectProp(h, q, given); }),
+                  "<no error>");
         EXPECT_EQ(vcl::GetObjectProp(holder, q), own) << "the holder keeps its own object";
         for (const vcl::TPropInfo* v : values)
           EXPECT_EQ(vcl::GetPropValue(own, v->Name), vcl::GetPropValue(given, v)) << v->Name;
