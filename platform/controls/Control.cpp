@@ -293,7 +293,12 @@ void TControl::SetEnabled(bool Value) {
 }
 
 void TControl::SetColor(TColor Value) {
-  if (color_ == Value) return;
+  if (color_ == Value) {
+    // A colour read from a form was written because the control kept a colour of its own: it
+    // stops following its parent even when its colour is the one it had before the parent's.
+    if (ComponentState().contains(csReading)) parentColor_ = false;
+    return;
+  }
   color_ = Value;
   parentColor_ = false;
   Perform(CM_COLORCHANGED, 0, 0);

@@ -227,12 +227,7 @@ constexpr TDeclined kDeclined[] = {
     {"TZYLNImage", "Control", "<itself>", false},
     {"TZYLImageListConnector", "ImageList", "<itself>", false},
     {"TZYLAssist", "ActivePage", "", false},
-    // Known losses of the form stream, not mended yet: the window colour chosen for a control
-    // that follows its parent's colour is written, but a designed form read back gives the
-    // control its parent's colour again;
-    {"TZYLBaseGraphicButton", "Color", "clWindow", true},
-    {"TZYLClock", "Color", "clWindow", true},
-    // and a global list in any image-list property but
+    // Known losses of the form stream, not mended yet: a global list in any image-list property but
     // the one written as a global
     // identifier is not written at all.
     {"TZYLCustomButtonGroup", "GlyphImageList", "", true},
