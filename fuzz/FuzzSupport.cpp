@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/controls/StdCtrls.h"
+#include "platform/testkit/ControlsSession.h"
+
 namespace fuzz {
 
 const std::string& ScratchFolder() {
@@ -23,6 +26,16 @@ const std::string& ScratchFolder() {
     return dir.string();
   }();
   return folder;
+}
+
+void StartClipboardSession() {
+  static vcl::testkit::TControlsSession* session = [] {
+    setenv("ZYL_CLIPBOARD_FILE", (ScratchFolder() + "/clipboard").c_str(), 1);
+    auto* s = new vcl::testkit::TControlsSession(640, 480);
+    vcl::RegisterStandardControls();
+    return s;
+  }();
+  (void)session;
 }
 
 std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size) {

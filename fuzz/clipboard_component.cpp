@@ -8,7 +8,6 @@
 #include "platform/controls/Clipbrd.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/testkit/ControlsSession.h"
 
 namespace {
 
@@ -28,14 +27,7 @@ void Put(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // Kept for the whole run: the screen, the registered controls and a clipboard of this process.
-  static vcl::testkit::TControlsSession* session = [] {
-    setenv("ZYL_CLIPBOARD_FILE", (fuzz::ScratchFolder() + "/clipboard").c_str(), 1);
-    auto* s = new vcl::testkit::TControlsSession(640, 480);
-    vcl::RegisterStandardControls();
-    return s;
-  }();
-  (void)session;
+  fuzz::StartClipboardSession();
   std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
   fuzz::Expect([&] {
     Put(fuzz::Bytes(data, size));

@@ -16,7 +16,6 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
-#include "platform/testkit/ControlsSession.h"
 #include "platform/user/Clipboard.h"
 #include "platform/user/WinUserConsts.h"
 
@@ -64,14 +63,7 @@ void ReadEveryFormat() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // Kept for the whole run: the screen, the registered controls and a clipboard of this process.
-  static vcl::testkit::TControlsSession* session = [] {
-    setenv("ZYL_CLIPBOARD_FILE", (fuzz::ScratchFolder() + "/clipboard").c_str(), 1);
-    auto* s = new vcl::testkit::TControlsSession(640, 480);
-    vcl::RegisterStandardControls();
-    return s;
-  }();
-  (void)session;
+  fuzz::StartClipboardSession();
   if (size < 1) return 0;
   const std::string bytes = fuzz::Bytes(data + 1, size - 1);
   switch (data[0] % 4) {

@@ -18,20 +18,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& s, size_t count) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  while (lines.size() + 1 < count) {
-    const size_t cut = s.find('\n', from);
-    if (cut == std::string::npos) break;
-    lines.push_back(s.substr(from, cut - from));
-    from = cut + 1;
-  }
-  lines.push_back(s.substr(std::min(from, s.size())));
-  lines.resize(count);
-  return lines;
-}
-
 using TTry = bool (*)(const std::string&, vcl::TDateTime&, const vcl::TFormatSettings&);
 using TRead = vcl::TDateTime (*)(const std::string&, const vcl::TFormatSettings&);
 
@@ -61,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vcl::TFormatSettings fs = vcl::FormatSettings;
   fs.DateSeparator = static_cast<char>(data[0]);
   fs.TimeSeparator = static_cast<char>(data[1]);
-  const std::vector<std::string> lines = Lines(fuzz::Bytes(data + 2, size - 2), 4);
+  const std::vector<std::string> lines = fuzz::Lines(fuzz::Bytes(data + 2, size - 2), 4);
   fs.ShortDateFormat = lines[0];
   fs.LongTimeFormat = lines[1];
   const std::string& text = lines[2];

@@ -22,20 +22,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& s, size_t count) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  while (lines.size() + 1 < count) {
-    const size_t cut = s.find('\n', from);
-    if (cut == std::string::npos) break;
-    lines.push_back(s.substr(from, cut - from));
-    from = cut + 1;
-  }
-  lines.push_back(s.substr(std::min(from, s.size())));
-  lines.resize(count);
-  return lines;
-}
-
 // A separator a number's own text cannot hold otherwise (no digit, sign, blank or exponent).
 bool PlainSeparator(char c) {
   return std::ispunct(static_cast<unsigned char>(c)) && c != '+' && c != '-';
@@ -55,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs.ThousandSeparator = static_cast<char>(data[1]);
   const int digits = data[2] % 20;
   const auto format = static_cast<vcl::TFloatFormat>(data[2] / 20 % 5);
-  const std::vector<std::string> lines = Lines(fuzz::Bytes(data + 3, size - 3), 3);
+  const std::vector<std::string> lines = fuzz::Lines(fuzz::Bytes(data + 3, size - 3), 3);
   const std::string& text = lines[0];
   const std::string& picture = lines[1];
   const std::string& directives = lines[2];

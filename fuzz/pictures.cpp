@@ -13,27 +13,9 @@
 #include "edits/ZYLCurrencySettings.h"
 #include "fuzz/FuzzSupport.h"
 
-namespace {
-
-std::vector<std::string> Lines(const std::string& s, size_t count) {
-  std::vector<std::string> lines;
-  size_t from = 0;
-  while (lines.size() + 1 < count) {
-    const size_t cut = s.find('\n', from);
-    if (cut == std::string::npos) break;
-    lines.push_back(s.substr(from, cut - from));
-    from = cut + 1;
-  }
-  lines.push_back(s.substr(std::min(from, s.size())));
-  lines.resize(count);
-  return lines;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
-  const std::vector<std::string> lines = Lines(fuzz::Bytes(data + 4, size - 4), 4);
+  const std::vector<std::string> lines = fuzz::Lines(fuzz::Bytes(data + 4, size - 4), 4);
   zyl::TZYLCurrencySettings settings;
   settings.SetSystemDefaults(zyl::cmUser);
   settings.SetDigits(data[0] % 24);
