@@ -134,13 +134,7 @@ TEST_P(ExtremeValues, EveryIntegerPropertyAtItsLimitsReadFromAFormTakesInput) {
             [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }));
         vcl::TComponent* c = packagetest::ReadComponent(cls, form.get());
         if (!c) continue;
-        EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
-          form->Show();
-          win::testkit::RunUntilIdle();
-        }));
-        if (!form->HandleAllocated()) continue;
-        EXPECT_NO_THROW(
-            testsupport::ErrorOf<vcl::Exception>([&] { packagetest::TakeInput(form.get(), c); }));
+        if (!packagetest::ShowAndTakeInput(form.get(), c)) continue;
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
             [&] { packagetest::PaintShown(form.get()); }));
         ++cases;

@@ -238,13 +238,7 @@ TEST_P(HostileText, EveryTextPropertyWithHostileContentsPaintsComesBackAndTakesI
           EXPECT_TRUE(SameItems(Held(target, path.back()), written));
           ++compared;
         }
-        EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
-          form->Show();
-          win::testkit::RunUntilIdle();
-        }));
-        if (!form->HandleAllocated()) continue;
-        EXPECT_NO_THROW(
-            testsupport::ErrorOf<vcl::Exception>([&] { packagetest::TakeInput(form.get(), c); }));
+        if (!packagetest::ShowAndTakeInput(form.get(), c)) continue;
         // A dialog comes up with the value and is closed at once.
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { packagetest::Execute(c); }));
         EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(

@@ -1,5 +1,7 @@
 #include "tests/package/PropertyStage.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "platform/classes/Collection.h"
@@ -160,6 +162,16 @@ win::POINT Inside(vcl::TCustomForm* form, vcl::TComponent* c) {
 }
 
 }  // namespace
+
+bool ShowAndTakeInput(vcl::TCustomForm* form, vcl::TComponent* c) {
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
+    form->Show();
+    win::testkit::RunUntilIdle();
+  }));
+  if (!form->HandleAllocated()) return false;
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { TakeInput(form, c); }));
+  return true;
+}
 
 void TakeInput(vcl::TCustomForm* form, vcl::TComponent* c) {
   const win::POINT at = Inside(form, c);

@@ -86,6 +86,10 @@ vcl::TComponent* ReadComponent(vcl::TClass cls, vcl::TCustomForm* root);
 // A user's click, drag and typing on the component of a shown form.
 void TakeInput(vcl::TCustomForm* form, vcl::TComponent* c);
 
+// Shows the form read from a form file and takes a user's input on the component, expecting
+// no error but the framework's; false when the form got no window.
+bool ShowAndTakeInput(vcl::TCustomForm* form, vcl::TComponent* c);
+
 // Executes a dialog component (the framework's common dialogs and the library's); false for
 // another component.
 bool Execute(vcl::TComponent* c);
