@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/pZYLDsgnOptions.h"
@@ -97,6 +98,21 @@ class TDesignedRow {
   std::unique_ptr<vt::TInspectorDriver> inspect_;
 };
 
+// Rows whose value the system changes on its own between two readings (free memory): what
+// they show is not compared with what was typed.
+constexpr std::pair<const char*, const char*> kLive[] = {
+    {"TZYLSysInfo", "MemPhysFree"},
+    {"TZYLSysInfo", "MemPageFree"},
+    {"TZYLSysInfo", "MemVirtFree"},
+    {"TZYLSysInfo", "MemoryLoaded"},
+};
+
+bool Live(const TRow& row) {
+  return std::any_of(std::begin(kLive), std::end(kLive), [&](const auto& live) {
+    return row.Class->ClassName() == live.first && row.Property == live.second;
+  });
+}
+
 // The refusals a row may answer a typed text with: the editors' errors, and the errors the
 // components' own setters raise for values they do not take.
 struct TRefusal {
@@ -161,6 +177,10 @@ class TypingIntoTheInspector : public ::testing::Test {
       for (const auto& editor : vcl::GetComponentProperties(form.Designer(), form.Add(c)))
         rows_.push_back({c, editor->GetName()});
     }
+    for (const auto& [cls, property] : kLive)
+      EXPECT_TRUE(std::any_of(rows_.begin(), rows_.end(), [&](const TRow& r) {
+        return r.Class->ClassName() == cls && r.Property == property;
+      })) << cls << "." << property << " is no row";
   }
   // Whether the user types into the row: not into a read-only value, but into a set's text.
   static bool Typed(TDesignedRow& row) {
@@ -191,7 +211,7 @@ TEST_F(TypingIntoTheInspector, TheShownValueTypedBackChangesNothing) {
     row.Designer()->ResetModified();
     const TTyped t = Type(r, row.Inspect(), shown);
     EXPECT_TRUE(t.Taken) << Shown(shown) << ": " << t.Refusal << t.Fault;
-    EXPECT_EQ(row.Inspect().Value(), shown);
+    if (!Live(r)) EXPECT_EQ(row.Inspect().Value(), shown);
     EXPECT_TRUE(row.Stream() == before) << "the form changed";
     EXPECT_LE(row.Designer()->ModifiedCount(), 1);
   }
@@ -315,7 +335,7 @@ TEST_F(TypingIntoTheInspector, AnyTextIsTakenConsistentlyOrRefusedWithTheFormUnc
       const std::string after = row.Stream();
       const TTyped again = Type(r, row.Inspect(), shown);
       EXPECT_TRUE(again.Taken) << Shown(shown) << ": " << again.Refusal << again.Fault;
-      EXPECT_EQ(row.Inspect().Value(), shown);
+      if (!Live(r)) EXPECT_EQ(row.Inspect().Value(), shown);
       EXPECT_TRUE(row.Stream() == after) << "the shown value typed back changed the form";
     }
   }
