@@ -178,9 +178,10 @@ class TypingIntoTheInspector : public ::testing::Test {
         rows_.push_back({c, editor->GetName()});
     }
     for (const auto& [cls, property] : kLive)
-      EXPECT_TRUE(std::any_of(rows_.begin(), rows_.end(), [&](const TRow& r) {
-        return r.Class->ClassName() == cls && r.Property == property;
-      })) << cls << "." << property << " is no row";
+      EXPECT_TRUE(std::any_of(
+          rows_.begin(), rows_.end(),
+          [&](const TRow& r) { return r.Class->ClassName() == cls && r.Property == property; }))
+          << cls << "." << property << " is no row";
   }
   // Whether the user types into the row: not into a read-only value, but into a set's text.
   static bool Typed(TDesignedRow& row) {
@@ -211,7 +212,9 @@ TEST_F(TypingIntoTheInspector, TheShownValueTypedBackChangesNothing) {
     row.Designer()->ResetModified();
     const TTyped t = Type(r, row.Inspect(), shown);
     EXPECT_TRUE(t.Taken) << Shown(shown) << ": " << t.Refusal << t.Fault;
-    if (!Live(r)) EXPECT_EQ(row.Inspect().Value(), shown);
+    if (!Live(r)) {
+      EXPECT_EQ(row.Inspect().Value(), shown);
+    }
     EXPECT_TRUE(row.Stream() == before) << "the form changed";
     EXPECT_LE(row.Designer()->ModifiedCount(), 1);
   }
@@ -335,7 +338,9 @@ TEST_F(TypingIntoTheInspector, AnyTextIsTakenConsistentlyOrRefusedWithTheFormUnc
       const std::string after = row.Stream();
       const TTyped again = Type(r, row.Inspect(), shown);
       EXPECT_TRUE(again.Taken) << Shown(shown) << ": " << again.Refusal << again.Fault;
-      if (!Live(r)) EXPECT_EQ(row.Inspect().Value(), shown);
+      if (!Live(r)) {
+        EXPECT_EQ(row.Inspect().Value(), shown);
+      }
       EXPECT_TRUE(row.Stream() == after) << "the shown value typed back changed the form";
     }
   }
