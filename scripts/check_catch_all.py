@@ -13,25 +13,18 @@ import os
 import re
 import sys
 
+from sources import shipped_sources
+
 CATCH_ALL = re.compile(r"\bcatch\s*\(\s*\.\.\.\s*\)")
 
 
 def handlers(root):
-    for dirpath, dirs, files in os.walk(root):
-        rel = os.path.relpath(dirpath, root)
-        dirs[:] = sorted(
-            d for d in dirs
-            if not d.startswith(".") and not d.startswith("build")
-            and not (rel == "." and d == "tests"))
-        for name in sorted(files):
-            if not name.endswith((".h", ".cpp")):
-                continue
-            path = os.path.join(dirpath, name)
-            with open(path, encoding="utf-8", errors="replace") as f:
-                for number, line in enumerate(f, 1):
-                    code = line.split("//", 1)[0]
-                    if CATCH_ALL.search(code):
-                        yield f"{os.path.relpath(path, root)}:{number}: {line.strip()}"
+    for path in shipped_sources(root):
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for number, line in enumerate(f, 1):
+                code = line.split("//", 1)[0]
+                if CATCH_ALL.search(code):
+                    yield f"{os.path.relpath(path, root)}:{number}: {line.strip()}"
 
 
 def main(argv):
