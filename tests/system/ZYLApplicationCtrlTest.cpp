@@ -387,3 +387,34 @@ TEST_F(AppCtrlTest, IconGoesToTheApplicationAndStaysReadable) {
   EXPECT_FALSE(c.Icon()->Empty());
   vcl::Application->Icon()->Assign(&before);
 }
+
+// The hint settings and the two update switches start from what the running application holds;
+// a component set back to the declared defaults keeps them through its form stream, whatever
+// the application holds when the form is read.
+TEST_F(AppCtrlTest, ApplicationSettingsSetToTheirDefaultsComeBackFromAFormStream) {
+  vcl::TApplication* a = vcl::Application;
+  a->SetHintColor(vcl::clRed);
+  a->SetHintPause(700);
+  a->SetHintHidePause(9000);
+  a->SetHintShortPause(7);
+  a->SetShowHint(false);
+  a->UpdateMetricSettings = false;
+  a->UpdateFormatSettings = false;
+  TZYLApplicationCtrl written(nullptr);
+  written.SetHintColor(vcl::clInfoBk);
+  written.SetHintPause(500);
+  written.SetHintHidePause(2500);
+  written.SetHintShortPause(50);
+  written.SetShowHint(true);
+  written.SetUpdateMetricSettings(true);
+  written.SetUpdateFormatSettings(true);
+  TZYLApplicationCtrl read(nullptr);
+  vcl::ReadComponentFromBytes(vcl::WriteComponentToBytes(&written), &read);
+  EXPECT_EQ(read.HintColor(), vcl::clInfoBk);
+  EXPECT_EQ(read.HintPause(), 500);
+  EXPECT_EQ(read.HintHidePause(), 2500);
+  EXPECT_EQ(read.HintShortPause(), 50);
+  EXPECT_TRUE(read.ShowHint());
+  EXPECT_TRUE(read.UpdateMetricSettings());
+  EXPECT_TRUE(read.UpdateFormatSettings());
+}
