@@ -182,7 +182,6 @@ BOOL IsMenu(HMENU menu) {
   return Find(t, menu) ? TRUE : FALSE;
 }
 
-
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR newItem) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
