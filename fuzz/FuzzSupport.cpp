@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/controls/StdCtrls.h"
+#include "platform/rtl/Locale.h"
 #include "platform/testkit/ControlsSession.h"
 
 namespace fuzz {
@@ -36,6 +37,14 @@ void StartClipboardSession() {
     return s;
   }();
   (void)session;
+}
+
+void ReadLocaleOnce() {
+  static const bool localeRead = [] {
+    vcl::GetFormatSettings();
+    return true;
+  }();
+  (void)localeRead;
 }
 
 std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size) {

@@ -44,6 +44,10 @@ std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_
 // clipboard of this process (in the scratch folder), kept for the whole run.
 void StartClipboardSession();
 
+// Reads the system's locale into the global format settings, once per run, so that an input
+// starts from the same settings as every other.
+void ReadLocaleOnce();
+
 // Runs f; an exception of the framework's family is the reader's answer to bad input.
 template <class F>
 void Expect(F&& f) {

@@ -38,11 +38,7 @@ void Agree(TTry tryRead, TRead read, const std::string& text, const vcl::TFormat
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool localeRead = [] {
-    vcl::GetFormatSettings();
-    return true;
-  }();
-  (void)localeRead;
+  fuzz::ReadLocaleOnce();
   if (size < 2) return 0;
   vcl::TFormatSettings fs = vcl::FormatSettings;
   fs.DateSeparator = static_cast<char>(data[0]);

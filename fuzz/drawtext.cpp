@@ -11,6 +11,7 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/text/Text.h"
 
@@ -24,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (vcl::Utf8ToAnsi(vcl::AnsiToUtf8(once)) != once) std::abort();
   vcl::Utf8ToAnsi(text);
 
-  win::HDC dc = win::CreateCompatibleDC(nullptr);
-  win::HBITMAP bmp = win::CreateCompatibleBitmap(dc, 256, 128);
-  win::HGDIOBJ old = win::SelectObject(dc, bmp);
+  const win::TMemoryDC dc;
+  const win::TOwnedObject<win::HBITMAP> bmp(win::CreateCompatibleBitmap(dc, 256, 128));
+  const win::TSelectedObject selected(dc, bmp);
   win::RECT r{4, 4, 4 + width, 100};
   const int count = static_cast<int>(text.size());
   win::DrawTextA(dc, text.c_str(), count, &r, flags | win::DT_CALCRECT);
@@ -42,8 +43,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   win::RECT ex{0, 0, width, 60};
   win::DrawTextExA(dc, buffer.data(), count, &ex, flags | win::DT_MODIFYSTRING, &params);
   if (params.uiLengthDrawn > text.size()) std::abort();
-  win::SelectObject(dc, old);
-  win::DeleteObject(bmp);
-  win::DeleteDC(dc);
   return 0;
 }

@@ -30,11 +30,7 @@ bool PlainSeparator(char c) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool localeRead = [] {
-    vcl::GetFormatSettings();
-    return true;
-  }();
-  (void)localeRead;
+  fuzz::ReadLocaleOnce();
   if (size < 3) return 0;
   vcl::TFormatSettings fs = vcl::FormatSettings;
   fs.DecimalSeparator = static_cast<char>(data[0]);

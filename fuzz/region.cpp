@@ -13,6 +13,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/classes/Streams.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/graphics/Bitmap.h"
 
 namespace {
@@ -51,18 +52,14 @@ void Exercise(win::HRGN rgn, int dx, int dy) {
   CheckOwnData(other);
   win::DeleteObject(other);
 
-  win::HDC dc = win::CreateCompatibleDC(nullptr);
-  win::HBITMAP bmp = win::CreateCompatibleBitmap(dc, 64, 48);
-  win::HGDIOBJ old = win::SelectObject(dc, bmp);
-  win::HBRUSH brush = win::CreateSolidBrush(0x00FF00);
+  const win::TMemoryDC dc;
+  const win::TOwnedObject<win::HBITMAP> bmp(win::CreateCompatibleBitmap(dc, 64, 48));
+  const win::TSelectedObject selected(dc, bmp);
+  const win::TOwnedObject<win::HBRUSH> brush(win::CreateSolidBrush(0x00FF00));
   win::FillRgn(dc, rgn, brush);
   win::FrameRgn(dc, rgn, brush, 2, 2);
   win::InvertRgn(dc, rgn);
   win::SelectClipRgn(dc, rgn);
-  win::SelectObject(dc, old);
-  win::DeleteObject(brush);
-  win::DeleteObject(bmp);
-  win::DeleteDC(dc);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiGuards.h"
 #include "platform/sys/ShellIcons.h"
 #include "platform/user/WinUser.h"
 
@@ -13,14 +14,13 @@ namespace {
 
 void DrawAndDestroy(win::HICON icon) {
   if (!icon) return;
-  win::HDC dc = win::CreateCompatibleDC(nullptr);
-  win::HBITMAP bmp = win::CreateCompatibleBitmap(dc, 48, 48);
-  win::HGDIOBJ old = win::SelectObject(dc, bmp);
-  win::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, win::DI_NORMAL);
-  win::DrawIconEx(dc, 8, 8, icon, 16, 16, 0, nullptr, win::DI_NORMAL);
-  win::SelectObject(dc, old);
-  win::DeleteObject(bmp);
-  win::DeleteDC(dc);
+  {
+    const win::TMemoryDC dc;
+    const win::TOwnedObject<win::HBITMAP> bmp(win::CreateCompatibleBitmap(dc, 48, 48));
+    const win::TSelectedObject selected(dc, bmp);
+    win::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, win::DI_NORMAL);
+    win::DrawIconEx(dc, 8, 8, icon, 16, 16, 0, nullptr, win::DI_NORMAL);
+  }
   win::DestroyIcon(icon);
 }
 

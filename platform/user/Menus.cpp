@@ -182,17 +182,6 @@ BOOL IsMenu(HMENU menu) {
   return Find(t, menu) ? TRUE : FALSE;
 }
 
-BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR newItem) {
-  MenuTable& t = T();
-  std::lock_guard lock(t.Mutex);
-  Menu* m = Find(t, menu);
-  MenuItem item;
-  if (!m || !MakeItem(t, flags, idNewItem, newItem, item)) return FALSE;
-  if (item.SubMenu == menu) return FALSE;
-  m->Items.push_back(std::move(item));
-  return TRUE;
-}
-
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR newItem) {
   MenuTable& t = T();
   std::lock_guard lock(t.Mutex);
@@ -211,6 +200,11 @@ BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCS
   if (!Locate(t, m, position, flags, owner, index)) return FALSE;
   owner->Items.insert(owner->Items.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
   return TRUE;
+}
+
+// Appending is inserting past the last position.
+BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR newItem) {
+  return InsertMenuA(menu, static_cast<UINT>(-1), flags | MF_BYPOSITION, idNewItem, newItem);
 }
 
 BOOL InsertMenuItemA(HMENU menu, UINT position, BOOL byPosition, LPCMENUITEMINFOA info) {

@@ -58,6 +58,17 @@ win::COLORREF Rgb(vcl::TColor c) { return win::COLORREF(vcl::ColorToRGB(c)); }
 
 const vcl::TColor kPageColours[4] = {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow};
 
+// The form written to a form stream and read into a new form, with the wizard's unit started
+// for the reading as an application starts it.
+std::unique_ptr<vcl::TForm> ReadBack(vcl::TForm* source) {
+  const std::string bytes = vcl::WriteComponentToBytes(source);
+  ZYLAssistUnit.Init();
+  std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
+  vcl::ReadComponentFromBytes(bytes, copy.get());
+  ZYLAssistUnit.FInit();
+  return copy;
+}
+
 class AssistTest : public ::testing::Test {
  protected:
   AssistTest() {
@@ -251,11 +262,7 @@ TEST_F(AssistTest, AFormReadBackShowsTheActivePageItWroteWithItsPagesInOrder) {
     source->InsertComponent(c);
   }
   wizard_->SetParent(source.get());
-  const std::string bytes = vcl::WriteComponentToBytes(source.get());
-  ZYLAssistUnit.Init();
-  std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
-  vcl::ReadComponentFromBytes(bytes, copy.get());
-  ZYLAssistUnit.FInit();
+  const std::unique_ptr<vcl::TForm> copy = ReadBack(source.get());
   auto* read = dynamic_cast<TZYLAssist*>(copy->FindComponent("Wizard"));
   ASSERT_NE(read, nullptr);
   ASSERT_EQ(read->GetCount(), 4);
@@ -281,11 +288,7 @@ TEST(AssistCaptions, AnEmptiedButtonCaptionComesBackEmptyFromAFormFile) {
     wizard->SetName("Wizard");
     wizard->SetParent(source.get());
     wizard->SetNavCaption(which, "");
-    const std::string bytes = vcl::WriteComponentToBytes(source.get());
-    ZYLAssistUnit.Init();
-    std::unique_ptr<vcl::TForm> copy(new vcl::TForm(nullptr));
-    vcl::ReadComponentFromBytes(bytes, copy.get());
-    ZYLAssistUnit.FInit();
+    const std::unique_ptr<vcl::TForm> copy = ReadBack(source.get());
     auto* read = dynamic_cast<TZYLAssist*>(copy->FindComponent("Wizard"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->NavCaption(which), "") << i;

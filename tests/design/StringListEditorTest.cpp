@@ -64,6 +64,12 @@ void ChangeEverything(TZYLStringListEditorDlg* f) {
   vt::ClickControl(f->remove);
 }
 
+// Opens the item dialog on the first item through the properties button.
+void OpenFirstItem(TZYLStringListEditorDlg* f) {
+  designtest::ClickListLine(f->lb->ListBox(), 0);
+  vt::ClickControl(f->btnProp);
+}
+
 TEST_F(StringListEditor, EveryEndingButOKLeavesTheListsStreamAsItWasAndOKAssignsOnce) {
   designtest::ExpectOnlyOKChanges(
       &list_, [this] { Fill(3); }, [this](TEnding e) { return Run(ChangeEverything, e); });
@@ -252,13 +258,8 @@ TEST_F(StringListEditor, TheItemDialogLoadsAndSavesTextFiles) {
   Fill(1);
   const std::string in = TextFile("in.txt", {"from", "file"});
   const std::string out = dir_.File("out.txt");
-  ASSERT_TRUE(Run(
-      [&](TZYLStringListEditorDlg* f) {
-        designtest::ClickListLine(f->lb->ListBox(), 0);
-        vt::ClickControl(f->btnProp);
-      },
-      TEnding::Ok,
-      [&](vt::TDialogScript& s) {
+  ASSERT_TRUE(
+      Run(OpenFirstItem, TEnding::Ok, [&](vt::TDialogScript& s) {
         s.Do([&](vcl::TCustomForm* d) {
            Dialog(d)->Open2->Click();
            EXPECT_EQ(Dialog(d)->l->Caption(), "2");
@@ -301,13 +302,8 @@ TEST_F(StringListEditor, TheItemDialogsButtonsDropTheirMenusBelowThemselves) {
   std::vector<win::testkit::TOpenMenu> editMenu;
   vcl::TPoint below;
   std::string lines;
-  ASSERT_TRUE(Run(
-      [&](TZYLStringListEditorDlg* f) {
-        designtest::ClickListLine(f->lb->ListBox(), 0);
-        vt::ClickControl(f->btnProp);
-      },
-      TEnding::Ok,
-      [&](vt::TDialogScript& s) {
+  ASSERT_TRUE(
+      Run(OpenFirstItem, TEnding::Ok, [&](vt::TDialogScript& s) {
         s.Do([&](vcl::TCustomForm* d) {
            TZYLfrmsiprop* dlg = Dialog(d);
            below = dlg->btnEdit->ClientToScreen({0, dlg->btnEdit->Height()});

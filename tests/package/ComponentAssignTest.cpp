@@ -244,69 +244,77 @@ std::string Head(const std::string& Name) { return Name.substr(0, Name.find('.')
 
 using ComponentAssign = packagetest::TPackageFixture<>;
 
-TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
-  int classes = 0;
-  for (vcl::TClass cls : registered_) {
+// Runs `check` on each of the classes that is a component whose Assign copies something, with
+// the names it copies, under a trace of the class's name; answers how many it ran on.
+template <class F>
+int ForEachCopyingClass(const std::vector<vcl::TClass>& classes, F&& check) {
+  int count = 0;
+  for (vcl::TClass cls : classes) {
     std::set<std::string> copied;
     if (cls->FactoryKind() != vcl::fkComponent || !CopiedBy(cls, copied)) continue;
     SCOPED_TRACE(cls->ClassName());
-    ++classes;
-    std::unique_ptr<vcl::TForm> srcForm(new vcl::TForm(nullptr));
-    std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr)), twinForm(new vcl::TForm(nullptr));
-    vcl::TComponent* src = ChangedSource(cls, srcForm.get());
-    vcl::TComponent* dst = NewOn(cls, form.get(), "X");
-    vcl::TComponent* twin = NewOn(cls, twinForm.get(), "X");
-    const std::map<std::string, vcl::TObject*> ownedBefore = OwnedObjects(dst);
-    dst->Assign(src);
-
-    std::set<std::string> follows;
-    for (const std::string& name : copied)
-      if (auto it = Follows().find(name); it != Follows().end())
-        follows.insert(it->second.begin(), it->second.end());
-    std::map<std::string, std::string> from = Values(src), fresh = Values(twin);
-    std::set<std::string> seen;  // the copied names whose values the copy changed
-    for (const auto& [name, value] : Values(dst)) {
-      if (follows.count(Head(name)) && !copied.count(Head(name))) continue;
-      if (copied.count(Head(name))) {
-        EXPECT_EQ(value, from[name]) << name << " is copied";
-        if (value != fresh[name]) seen.insert(Head(name));
-      } else
-        EXPECT_EQ(value, fresh[name]) << name << " stays the receiver's";
-    }
-    // Every copied value the class publishes was changed in the source and arrived (but a
-    // picture, which the values here do not show).
-    for (const std::string& name : copied)
-      if (vcl::GetPropInfo(cls, name) && !IsPicture(cls, name))
-        EXPECT_EQ(seen.count(name), 1u) << name << " was not changed by the copy";
-    // An object the receiver had is kept; one it makes for a copy is its own too.
-    for (const auto& [name, object] : OwnedObjects(dst)) {
-      if (auto it = ownedBefore.find(name); it != ownedBefore.end())
-        EXPECT_EQ(object, it->second) << name << " is the receiver's own object";
-      EXPECT_NE(object, vcl::GetObjectProp(src, name)) << name;
-    }
-    // The components the source referred to, freed with it, are no longer referred to by the
-    // receiver, which still shows and paints.
-    srcForm.reset();
-    for (const vcl::TPropInfo* p : vcl::GetPropList(dst)) {
-      if (p->Kind() != vcl::tkClass || IsOwnedObject(dst, p)) continue;
-      auto* ref = dynamic_cast<vcl::TComponent*>(vcl::GetObjectProp(dst, p));
-      if (!ref || ref->Owner() != dst) EXPECT_EQ(ref, nullptr) << p->Name;  // not its own part
-    }
-    form->Show();
-    form->Repaint();
+    ++count;
+    check(cls, copied);
   }
+  return count;
+}
+
+TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
+  const int classes =
+      ForEachCopyingClass(registered_, [&](vcl::TClass cls, const std::set<std::string>& copied) {
+        std::unique_ptr<vcl::TForm> srcForm(new vcl::TForm(nullptr));
+        std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr)),
+            twinForm(new vcl::TForm(nullptr));
+        vcl::TComponent* src = ChangedSource(cls, srcForm.get());
+        vcl::TComponent* dst = NewOn(cls, form.get(), "X");
+        vcl::TComponent* twin = NewOn(cls, twinForm.get(), "X");
+        const std::map<std::string, vcl::TObject*> ownedBefore = OwnedObjects(dst);
+        dst->Assign(src);
+
+        std::set<std::string> follows;
+        for (const std::string& name : copied)
+          if (auto it = Follows().find(name); it != Follows().end())
+            follows.insert(it->second.begin(), it->second.end());
+        std::map<std::string, std::string> from = Values(src), fresh = Values(twin);
+        std::set<std::string> seen;  // the copied names whose values the copy changed
+        for (const auto& [name, value] : Values(dst)) {
+          if (follows.count(Head(name)) && !copied.count(Head(name))) continue;
+          if (copied.count(Head(name))) {
+            EXPECT_EQ(value, from[name]) << name << " is copied";
+            if (value != fresh[name]) seen.insert(Head(name));
+          } else
+            EXPECT_EQ(value, fresh[name]) << name << " stays the receiver's";
+        }
+        // Every copied value the class publishes was changed in the source and arrived (but a
+        // picture, which the values here do not show).
+        for (const std::string& name : copied)
+          if (vcl::GetPropInfo(cls, name) && !IsPicture(cls, name))
+            EXPECT_EQ(seen.count(name), 1u) << name << " was not changed by the copy";
+        // An object the receiver had is kept; one it makes for a copy is its own too.
+        for (const auto& [name, object] : OwnedObjects(dst)) {
+          if (auto it = ownedBefore.find(name); it != ownedBefore.end())
+            EXPECT_EQ(object, it->second) << name << " is the receiver's own object";
+          EXPECT_NE(object, vcl::GetObjectProp(src, name)) << name;
+        }
+        // The components the source referred to, freed with it, are no longer referred to by the
+        // receiver, which still shows and paints.
+        srcForm.reset();
+        for (const vcl::TPropInfo* p : vcl::GetPropList(dst)) {
+          if (p->Kind() != vcl::tkClass || IsOwnedObject(dst, p)) continue;
+          auto* ref = dynamic_cast<vcl::TComponent*>(vcl::GetObjectProp(dst, p));
+          if (!ref || ref->Owner() != dst) EXPECT_EQ(ref, nullptr) << p->Name;  // not its own part
+        }
+        form->Show();
+        form->Repaint();
+      });
   EXPECT_GT(classes, 30);
 }
 
 // A component assigned to itself stays as it was; nothing, or an object that is no component
 // of a fitting class, is refused with the framework's assignment error and changes nothing.
 TEST_F(ComponentAssign, RefusesWhatItCannotTakeAndIgnoresItself) {
-  int classes = 0;
-  for (vcl::TClass cls : registered_) {
-    std::set<std::string> copied;
-    if (cls->FactoryKind() != vcl::fkComponent || !CopiedBy(cls, copied)) continue;
-    SCOPED_TRACE(cls->ClassName());
-    ++classes;
+  const int classes = ForEachCopyingClass(registered_, [&](vcl::TClass cls,
+                                                           const std::set<std::string>&) {
     std::unique_ptr<vcl::TForm> form(new vcl::TForm(nullptr));
     vcl::TComponent* c = ChangedSource(cls, form.get());
     const std::map<std::string, std::string> before = Values(c);
@@ -322,7 +330,7 @@ TEST_F(ComponentAssign, RefusesWhatItCannotTakeAndIgnoresItself) {
       EXPECT_EQ(testsupport::ErrorOf<vcl::EConvertError>([&] { c->Assign(r.Source); }), r.Error);
       EXPECT_EQ(Values(c), before);
     }
-  }
+  });
   EXPECT_GT(classes, 30);
 }
 
