@@ -36,14 +36,10 @@ inline constexpr const char* kSubjectName = "Subject";
 // The list Pick names on a form whose own list is Own.
 inline zyl::TZYLCustomImageList* PickedList(TListPick Pick, zyl::TZYLCustomImageList* Own) {
   switch (Pick) {
-    case TListPick::GlobalImages:
-      return zyl::ZYLContainer()->ImageList();
-    case TListPick::GlobalBitmaps:
-      return zyl::ZYLContainer()->BitmapList();
-    case TListPick::FormOwned:
-      return Own;
-    case TListPick::None:
-      break;
+    case TListPick::GlobalImages: return zyl::ZYLContainer()->ImageList();
+    case TListPick::GlobalBitmaps: return zyl::ZYLContainer()->BitmapList();
+    case TListPick::FormOwned: return Own;
+    case TListPick::None: break;
   }
   return nullptr;
 }
