@@ -23,11 +23,31 @@ namespace testsupport {
 // What an image-list property holds.
 enum class TListPick { None, GlobalImages, GlobalBitmaps, FormOwned };
 
-// An image-list property and the stream property that names a global list in it.
+// An image-list property and the stream property that names a global list in it; the property
+// of an owned object is named by its path ("Caret.ImageList").
 struct TListProperty {
   const char* Name;
   const char* Internal;
 };
+
+// The object that holds the property at Path below Subject, and the property's own name.
+inline std::pair<vcl::TObject*, std::string> PropertyAt(vcl::TObject* Subject,
+                                                       const std::string& Path) {
+  const size_t dot = Path.rfind('.');
+  if (dot == std::string::npos) return {Subject, Path};
+  const auto [holder, name] = PropertyAt(Subject, Path.substr(0, dot));
+  return {vcl::GetObjectProp(holder, name), Path.substr(dot + 1)};
+}
+
+inline vcl::TObject* GetListAt(vcl::TObject* Subject, const std::string& Path) {
+  const auto [holder, name] = PropertyAt(Subject, Path);
+  return vcl::GetObjectProp(holder, name);
+}
+
+inline void SetListAt(vcl::TObject* Subject, const std::string& Path, vcl::TObject* List) {
+  const auto [holder, name] = PropertyAt(Subject, Path);
+  vcl::SetObjectProp(holder, name, List);
+}
 
 // The form's own list of the subject is the form's component of this name.
 inline constexpr const char* kFormListName = "FormImages";
@@ -86,7 +106,7 @@ inline void ExpectListsSurviveTheForm(vcl::TClass Class, const std::vector<TList
     auto* own = static_cast<zyl::TZYLCustomImageList*>(form->FindComponent(kFormListName));
     vcl::TComponent* subject = form->FindComponent(kSubjectName);
     for (size_t i = 0; i < Props.size(); ++i)
-      vcl::SetObjectProp(subject, Props[i].Name, PickedList(Picks[i], own));
+      SetListAt(subject, Props[i].Name, PickedList(Picks[i], own));
     bytes = vcl::WriteComponentToBytes(form.get());
   }
   const std::string text = vcl::ObjectBinaryToTextString(bytes);
@@ -118,7 +138,7 @@ inline void ExpectListsSurviveTheForm(vcl::TClass Class, const std::vector<TList
   ASSERT_NE(subject, nullptr);
   ASSERT_NE(own, nullptr);
   for (size_t i = 0; i < Props.size(); ++i)
-    EXPECT_EQ(vcl::GetObjectProp(subject, Props[i].Name), PickedList(Picks[i], own))
+    EXPECT_EQ(GetListAt(subject, Props[i].Name), PickedList(Picks[i], own))
         << Props[i].Name;
 }
 
@@ -145,7 +165,7 @@ inline void ExpectUnknownIdentReadsAsNone(vcl::TClass Class, const TListProperty
     EXPECT_NO_THROW(vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), &back));
     vcl::TComponent* subject = back.FindComponent(kSubjectName);
     ASSERT_NE(subject, nullptr);
-    EXPECT_EQ(vcl::GetObjectProp(subject, Prop.Name), nullptr);
+    EXPECT_EQ(GetListAt(subject, Prop.Name), nullptr);
   }
 }
 
