@@ -32,7 +32,7 @@ struct TListProperty {
 
 // The object that holds the property at Path below Subject, and the property's own name.
 inline std::pair<vcl::TObject*, std::string> PropertyAt(vcl::TObject* Subject,
-                                                       const std::string& Path) {
+                                                        const std::string& Path) {
   const size_t dot = Path.rfind('.');
   if (dot == std::string::npos) return {Subject, Path};
   const auto [holder, name] = PropertyAt(Subject, Path.substr(0, dot));
@@ -138,8 +138,7 @@ inline void ExpectListsSurviveTheForm(vcl::TClass Class, const std::vector<TList
   ASSERT_NE(subject, nullptr);
   ASSERT_NE(own, nullptr);
   for (size_t i = 0; i < Props.size(); ++i)
-    EXPECT_EQ(GetListAt(subject, Props[i].Name), PickedList(Picks[i], own))
-        << Props[i].Name;
+    EXPECT_EQ(GetListAt(subject, Props[i].Name), PickedList(Picks[i], own)) << Props[i].Name;
 }
 
 // ExpectListsSurviveTheForm for every choice of lists in Props.
