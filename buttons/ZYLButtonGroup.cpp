@@ -43,6 +43,7 @@ ZYL_CLASS_IMPL(TZYLCustomButtonGroup) {
       .Index(giImageIndex)
       .Default(0)
       .Prop("GlyphImageList", &C::GlyphImageList, &C::SetGlyphImageList)
+      .Stored(&C::IsGlyphImageListStored)
       .Prop("GlyphListIndex", &C::GetGlyphIndex, &C::SetGlyphIndex)
       .Index(giListIndex)
       .Default(0)
@@ -139,6 +140,17 @@ void TZYLCustomButtonGroup::Notification(vcl::TComponent* AComponent, vcl::TOper
   if (Operation != vcl::opRemove || AComponent != FGlyphImageList) return;
   FGlyphImageList = nullptr;
   Invalidate();
+}
+
+bool TZYLCustomButtonGroup::IsGlyphImageListStored() const {
+  return ZYLIsReferenceStored(FGlyphImageList);
+}
+
+void TZYLCustomButtonGroup::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  ZYLDefineGlobalIdent(
+      Filer, FGlyphImageList, [this](TZYLCustomImageList* L) { SetGlyphImageList(L); },
+      "GlyphImageListInternal");
 }
 
 void TZYLCustomButtonGroup::ItemsChange(vcl::TObject*) {

@@ -3,7 +3,8 @@
 // each drawn as a box and its text (Font, Font3D). The box is the system's check or radio
 // mark, or, with GlyphImageList set, the image GlyphImageIndex (unchecked) or the one after
 // it (checked) of the list's entry GlyphListIndex. A click on an item or the space bar on the
-// focused item changes it; the arrow keys move the focus between items.
+// focused item changes it; the arrow keys move the focus between items. A glyph list of the
+// global container streams as "GlyphImageListInternal".
 // TZYLCustomCheckGroup checks items independently (Value holds item i in bit i);
 // TZYLCustomRadioGroup checks one item (ItemIndex). TZYLCheckGroup and TZYLRadioGroup
 // publish them.
@@ -71,6 +72,9 @@ class TZYLCustomButtonGroup : public TZYLCustomGroupBox {
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void KeyDown(uint16_t& Key, vcl::TShiftState Shift) override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+  // A global glyph list goes as its identifier instead of a reference.
+  void DefineProperties(vcl::TFiler* Filer) override;
+  bool IsGlyphImageListStored() const;
   // What a click or the space bar does to item Index.
   virtual void ItemClicked(int Index) = 0;
   // The system's mark of an item (DFCS_BUTTONCHECK or DFCS_BUTTONRADIO).

@@ -19,7 +19,8 @@ namespace zyl {
 ZYL_CLASS_IMPL(TZYLCustomMMButton) {
   b.IgnoresInsertNotification();  // its Notification acts on removals only
   using C = TZYLCustomMMButton;
-  b.Declare("ButtonFaceImageList", &C::ButtonFaceImageList, &C::SetButtonFaceImageList);
+  b.Declare("ButtonFaceImageList", &C::ButtonFaceImageList, &C::SetButtonFaceImageList)
+      .Stored(&C::IsButtonFaceImageListStored);
 }
 
 ZYL_CLASS_IMPL(TZYLMMButton) {
@@ -155,8 +156,15 @@ void TZYLCustomMMButton::WriteIndices(vcl::TStream* Stream) {
   Stream->WriteBuffer(bytes, TableBytes);
 }
 
+bool TZYLCustomMMButton::IsButtonFaceImageListStored() const {
+  return ZYLIsReferenceStored(FFaceList);
+}
+
 void TZYLCustomMMButton::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
+  ZYLDefineGlobalIdent(
+      Filer, FFaceList, [this](TZYLCustomImageList* L) { SetButtonFaceImageList(L); },
+      "ButtonFaceImageListInternal");
   Filer->DefineBinaryProperty(
       "ButtonFace",
       [this](vcl::TStream* s) {

@@ -5,7 +5,8 @@
 // transparent colour (the bottom-left pixel of the face at rest, taken by SetTransCol) lets
 // the parent show through. A state whose picture is missing shows the plain raised face.
 // The strip, the table and the colour stream as "ButtonFace", "ButtonFaceIndicesNew2" and
-// "ButtonFaceTransColNew". TZYLMMButton publishes it.
+// "ButtonFaceTransColNew", a face list of the global container as "ButtonFaceImageListInternal".
+// TZYLMMButton publishes it.
 #pragma once
 
 #include <memory>
@@ -49,7 +50,9 @@ class TZYLCustomMMButton : public TZYLBaseGraphicButton {
 
  protected:
   vcl::TRect DrawFace(vcl::TCanvas* Canvas, const vcl::TRect& Rect, TZYLButtonState State) override;
+  // A global face list goes as its identifier instead of a reference.
   void DefineProperties(vcl::TFiler* Filer) override;
+  bool IsButtonFaceImageListStored() const;
   void Loaded() override;
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
   void FaceListChanged(vcl::TObject* Sender);

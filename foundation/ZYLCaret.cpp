@@ -36,6 +36,7 @@ ZYL_CLASS_IMPL(TZYLCaret) {
       .Index(wiHeight)
       .Default(10)
       .Prop("ImageList", &TZYLCaret::ImageList, &TZYLCaret::SetImageList)
+      .Stored(&TZYLCaret::IsImageListStored)
       .Prop("ImageIndex", &TZYLCaret::GetWord, &TZYLCaret::SetWord)
       .Index(wiImageIndex)
       .Default(0)
@@ -102,6 +103,13 @@ void TZYLCaret::SetCaretBmpMode(TZYLCaretBitmap Value) {
 
 void TZYLCaret::SetImageList(TZYLCustomImageList* Value) {
   if (ZYLLinkImageList(FListWatch.get(), FListLink.get(), FImageList, Value)) Change();
+}
+
+bool TZYLCaret::IsImageListStored() const { return ZYLIsReferenceStored(FImageList); }
+
+void TZYLCaret::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLCaret::ImageListFreed() {

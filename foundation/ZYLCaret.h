@@ -13,6 +13,7 @@
 namespace vcl {
 class TBitmap;
 class TComponent;
+class TFiler;
 }  // namespace vcl
 
 namespace zyl {
@@ -86,6 +87,9 @@ class TZYLCaret : public TZYLObject {
   void SetCaretPos(int X, int Y);
 
  protected:
+  // A global list goes as "Internal", its identifier, instead of a reference.
+  void DefineProperties(vcl::TFiler* Filer) override;
+  bool IsImageListStored() const;
   void RestoreBlinkTime();
   void MakeBitmapCaret(int& W, int& H);
   // The list in ImageList is being freed.

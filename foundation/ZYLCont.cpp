@@ -431,10 +431,14 @@ TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader) {
 }
 
 void ZYLDefineGlobalIdent(vcl::TFiler* Filer, TZYLCustomImageList* List,
-                          const std::function<void(TZYLCustomImageList*)>& Set) {
+                          const std::function<void(TZYLCustomImageList*)>& Set, const char* Name) {
   Filer->DefineProperty(
-      "Internal", [Set](vcl::TReader* r) { Set(ZYLReadGlobalIdent(r)); },
+      Name, [Set](vcl::TReader* r) { Set(ZYLReadGlobalIdent(r)); },
       [List](vcl::TWriter* w) { ZYLWriteGlobalIdent(w, List); }, List && ZYLIsGlobalIdent(List));
+}
+
+bool ZYLIsReferenceStored(const TZYLCustomImageList* List) {
+  return List && !ZYLIsGlobalIdent(List);
 }
 
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List) {

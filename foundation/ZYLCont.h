@@ -374,7 +374,8 @@ class TZYLWaveComp : public TZYLCustomComponent {
 };
 
 // An image list that shows another one: every query and drawing goes to ImageList (nothing
-// without one), and every change of that list is passed on to this one's links.
+// without one), and every change of that list is passed on to this one's links. A list of the
+// global container streams as "Internal".
 class TZYLImageListConnector : public TZYLCustomImageList {
   ZYL_CLASS(TZYLImageListConnector, TZYLCustomImageList)
   explicit TZYLImageListConnector(vcl::TComponent* AOwner = nullptr);
@@ -398,7 +399,12 @@ class TZYLImageListConnector : public TZYLCustomImageList {
   void ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Rect, uint16_t Flags, int32_t Offset,
                 vcl::TColor TransparentColor, int ListIndex, int Index) const override;
 
+ protected:
+  // A global list goes as its identifier instead of a reference.
+  void DefineProperties(vcl::TFiler* Filer) override;
+
  private:
+  bool IsImageListStored() const;
   void ListChanged(vcl::TObject* Sender);
   TZYLCustomImageList* FImageList = nullptr;
   std::unique_ptr<TZYLChangeLink> FLink;
@@ -448,10 +454,15 @@ std::string ZYLGlobalIdent(const TZYLCustomImageList* List);
 TZYLCustomImageList* ZYLGlobalList(const std::string& Ident);
 void ZYLWriteGlobalIdent(vcl::TWriter* Writer, const TZYLCustomImageList* List);
 TZYLCustomImageList* ZYLReadGlobalIdent(vcl::TReader* Reader);
-// Defines the "Internal" property through which a stream names List when it is a global list;
-// reading it hands the list named to Set.
+// Defines the property Name ("Internal" for ImageList) through which a stream names List when it
+// is a global list; reading it hands the list named to Set (nil for a name no global list has).
+// A component with several image-list properties gives each its own name.
 void ZYLDefineGlobalIdent(vcl::TFiler* Filer, TZYLCustomImageList* List,
-                          const std::function<void(TZYLCustomImageList*)>& Set);
+                          const std::function<void(TZYLCustomImageList*)>& Set,
+                          const char* Name = "Internal");
+// The stored rule of an image-list property written as a component reference: List is set and
+// not a global list (that one goes through ZYLDefineGlobalIdent).
+bool ZYLIsReferenceStored(const TZYLCustomImageList* List);
 bool ZYLIsSingleItemImageList(const TZYLCustomImageList* List);
 
 // How a component holds an image list: `Slot` is its reference, `Link` its change link.

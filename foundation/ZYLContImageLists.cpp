@@ -187,7 +187,8 @@ TZYLWaveListItem* TZYLWaveList::GetArrayItem(int Index) const {
 
 ZYL_CLASS_IMPL(TZYLImageListConnector) {
   b.IgnoresInsertNotification();  // its Notification acts on removals only
-  b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList);
+  b.Prop("ImageList", &TZYLImageListConnector::ImageList, &TZYLImageListConnector::SetImageList)
+      .Stored(&TZYLImageListConnector::IsImageListStored);
 }
 TZYLImageListConnector::TZYLImageListConnector(vcl::TComponent* AOwner)
     : inherited(AOwner), FLink(std::make_unique<TZYLChangeLink>()) {
@@ -243,6 +244,13 @@ void TZYLImageListConnector::ClipDraw(vcl::TCanvas* Canvas, const win::TRect& Re
 void TZYLImageListConnector::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
   if (ZYLImageListRemoved(FLink.get(), FImageList, AComponent, Operation)) Change();
+}
+
+bool TZYLImageListConnector::IsImageListStored() const { return ZYLIsReferenceStored(FImageList); }
+
+void TZYLImageListConnector::DefineProperties(vcl::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  ZYLDefineGlobalIdent(Filer, FImageList, [this](TZYLCustomImageList* L) { SetImageList(L); });
 }
 
 void TZYLImageListConnector::ListChanged(vcl::TObject*) { Change(); }

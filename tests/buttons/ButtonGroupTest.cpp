@@ -15,6 +15,8 @@
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/buttons/ButtonsTestHost.h"
+#include "tests/support/ContainerScope.h"
+#include "tests/support/GlobalListStream.h"
 
 namespace zyl {
 namespace {
@@ -168,6 +170,20 @@ TEST_F(CheckGroupTest, GlyphListShowsTheUncheckedImageOrTheOneAfterIt) {
   EXPECT_EQ(group_->GlyphImageList(), nullptr);
   EXPECT_EQ(centre(0), systemMark);
   EXPECT_NE(centre(1), win::COLORREF(vcl::ColorToRGB(vcl::clYellow)));
+}
+
+// A group's two lists, ImageList and GlyphImageList, may each be a list of the global container
+// or one of the form: each comes back to its own property when the form is read again.
+TEST(ButtonGroupStream, BothListsComeBackWhenTheFormIsReadAgain) {
+  THost host;
+  testsupport::TContainerScope container;
+  ZYLButtonGroupUnit.Init();
+  const std::vector<testsupport::TListProperty> lists = {
+      {"ImageList", "Internal"}, {"GlyphImageList", "GlyphImageListInternal"}};
+  for (vcl::TClass cls : {TZYLCheckGroup::StaticClass(), TZYLRadioGroup::StaticClass()})
+    testsupport::ExpectEveryPickSurvivesTheForm(cls, lists);
+  testsupport::ExpectUnknownIdentReadsAsNone(TZYLCheckGroup::StaticClass(), lists[1]);
+  ZYLButtonGroupUnit.FInit();
 }
 
 struct MarkCase {

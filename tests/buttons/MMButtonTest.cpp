@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buttons/ZYLMMButton.h"
 #include "foundation/ZYLClass.h"
@@ -17,7 +18,9 @@
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/GlobalListStream.h"
 
 namespace zyl {
 namespace {
@@ -180,6 +183,18 @@ TEST_F(MMButtonTest, StripTableAndColourSurviveAFormStream) {
       tk::MakeCapture(13, 13, [&](int x, int y) { return Rgb(a.Canvas()->Pixels(x, y)); }),
       tk::MakeCapture(13, 13, [&](int x, int y) { return Rgb(b.Canvas()->Pixels(x, y)); }),
       "mm_strip_streamed"));
+}
+
+// The button's two lists, ImageList and ButtonFaceImageList, may each be a list of the global
+// container or one of the form: each comes back to its own property when the form is read again.
+TEST_F(MMButtonTest, BothListsComeBackWhenTheFormIsReadAgain) {
+  testsupport::TContainerScope container;
+  ZYLMMButtonUnit.Init();
+  const std::vector<testsupport::TListProperty> lists = {
+      {"ImageList", "Internal"}, {"ButtonFaceImageList", "ButtonFaceImageListInternal"}};
+  testsupport::ExpectEveryPickSurvivesTheForm(TZYLMMButton::StaticClass(), lists);
+  testsupport::ExpectUnknownIdentReadsAsNone(TZYLMMButton::StaticClass(), lists[1]);
+  ZYLMMButtonUnit.FInit();
 }
 
 TEST_F(MMButtonTest, ADamagedFaceTableIsAReadError) {

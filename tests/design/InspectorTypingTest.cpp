@@ -250,12 +250,6 @@ constexpr TDeclined kDeclined[] = {
     {"TZYLNImage", "Control", "<itself>", false},
     {"TZYLImageListConnector", "ImageList", "<itself>", false},
     {"TZYLAssist", "ActivePage", "", false},
-    // Known losses of the form stream, not mended yet: a global list in any image-list property but
-    // the one written as a global
-    // identifier is not written at all.
-    {"TZYLCustomButtonGroup", "GlyphImageList", "", true},
-    {"TZYLMMButton", "ButtonFaceImageList", "", true},
-    {"TZYLImageListConnector", "ImageList", "", true},
 };
 
 // Whether the class is the named one or descends from it.

@@ -24,8 +24,10 @@
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/ContainerScope.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/FormText.h"
+#include "tests/support/GlobalListStream.h"
 
 namespace zyl {
 namespace {
@@ -293,6 +295,16 @@ TEST_F(SingleLineEditTest, FormStreamsKeepTheLabelOnlyWhenThereIsOne) {
   EXPECT_EQ(e->PasswordChar(), '#');
   EXPECT_EQ(l->EditLabel()->Caption(), "Name:");
   copy.reset();
+  ZYLEditUnit.FInit();
+}
+
+// The edit's own list and its caret's list may each be a list of the global container or one of
+// the form: each comes back to its own property when the form is read again.
+TEST_F(SingleLineEditTest, ItsListAndItsCaretsListComeBackWhenTheFormIsReadAgain) {
+  testsupport::TContainerScope container;
+  ZYLEditUnit.Init();
+  testsupport::ExpectEveryPickSurvivesTheForm(
+      TZYLEdit::StaticClass(), {{"ImageList", "Internal"}, {"Caret.ImageList", "Caret.Internal"}});
   ZYLEditUnit.FInit();
 }
 

@@ -9,6 +9,7 @@
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLCustomControl.h"
+#include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Bitmap.h"
@@ -16,6 +17,8 @@
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/ContainerScope.h"
+#include "tests/support/GlobalListStream.h"
 
 namespace zyl {
 namespace {
@@ -32,6 +35,19 @@ class TWhiteControl : public TZYLCustomControl {
   }
 };
 ZYL_CLASS_IMPL(TWhiteControl) {}
+
+// A control that publishes its caret's settings, as the edits do.
+class TCaretControl : public TZYLCustomControl {
+  ZYL_CLASS(TCaretControl, TZYLCustomControl)
+  explicit TCaretControl(vcl::TComponent* AOwner)
+      : inherited(AOwner), FCaret(std::make_unique<TZYLCaret>(this)) {}
+  TZYLCaret* Caret() const { return FCaret.get(); }
+  void SetCaret(TZYLCaret* Value) { FCaret->Assign(Value); }
+
+ private:
+  std::unique_ptr<TZYLCaret> FCaret;
+};
+ZYL_CLASS_IMPL(TCaretControl) { b.Prop("Caret", &TCaretControl::Caret, &TCaretControl::SetCaret); }
 
 // Counts OnChange calls and remembers the last sender.
 class TChangeCounter : public vcl::TObject {
@@ -406,6 +422,17 @@ TEST_F(CaretTest, FreedImageListIsForgotten) {
   c.SetWord(1, 5);
   EXPECT_EQ(Shown(c, csBlock).Count, 15);
   c.DestroyCaret();
+}
+
+// The caret's list may be a list of the global container or one of the form: the caret of the
+// control read back shows the same list.
+TEST_F(CaretTest, ItsListComesBackWhenTheFormIsReadAgain) {
+  testsupport::TContainerScope container;
+  vcl::RegisterClass(TCaretControl::StaticClass());
+  const testsupport::TListProperty list = {"Caret.ImageList", "Caret.Internal"};
+  testsupport::ExpectEveryPickSurvivesTheForm(TCaretControl::StaticClass(), {list});
+  testsupport::ExpectUnknownIdentReadsAsNone(TCaretControl::StaticClass(), list);
+  vcl::UnRegisterClass(TCaretControl::StaticClass());
 }
 
 TEST_F(CaretTest, ACaretFreedBeforeItsListLeavesIt) {

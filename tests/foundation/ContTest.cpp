@@ -11,8 +11,10 @@
 #include "platform/classes/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/testkit/ControlsSession.h"
 #include "tests/support/ContainerScope.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/GlobalListStream.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/support/TempDir.h"
 
@@ -479,6 +481,16 @@ TEST(ImageListConnector, ForwardsChangesAndForgetsAFreedList) {
   delete list;  // free notification clears the reference
   EXPECT_EQ(conn.ImageList(), nullptr);
   EXPECT_EQ(c.n, 3);
+}
+
+// A connector may show a list of the global container or one of the form: it shows the same
+// list when the form is read again.
+TEST(ImageListConnector, ItsListComesBackWhenTheFormIsReadAgain) {
+  vcl::testkit::TControlsSession session;
+  testsupport::TContainerScope container;
+  const testsupport::TListProperty list = {"ImageList", "Internal"};
+  testsupport::ExpectEveryPickSurvivesTheForm(TZYLImageListConnector::StaticClass(), {list});
+  testsupport::ExpectUnknownIdentReadsAsNone(TZYLImageListConnector::StaticClass(), list);
 }
 
 TEST(ImageListItem, DrawExtAnswersAPaintedAreaInsideTheTargetForEveryFlag) {
