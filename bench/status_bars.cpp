@@ -8,6 +8,16 @@
 // reported per panel ("us_per_panel") and beside a reference measured in the same run: one
 // walk over the panels reading each one's width ("vs_walk": how many such walks the phase
 // costs; linear work keeps it the same at both sizes). Times are the thread's CPU time.
+//
+// Per panel on the development machine, shared with other builds (1,000 | 10,000). The
+// framework's bar, before a collection searched the item it drops from its end: adding
+// 0.40 us | 0.29 us, reading 0.22 us | 0.19 us, freeing 0.14 us | 1.1 us; after, freeing
+// 0.016 us | 0.019 us (adding and reading as before). The library's bar, before the controls of
+// one alignment were ordered by one sort (each was inserted into a list): aligning once
+// 7.2 us | 21 us, one by one 119 us | 2.7 ms, reading 4.1 us | 35 us, freeing 0.38 us | 1.7 us;
+// after, 7.4 us | 8.6 us, 85 us | 0.98 ms (the moves), 4.3 us | 4.7 us, 0.38 us | 1.5 us
+// (callgrind counts 12.8 times the instructions for freeing ten times the labels: the rest of
+// the growth is the memory of 10,000 labels).
 #include <benchmark/benchmark.h>
 
 #include <memory>
