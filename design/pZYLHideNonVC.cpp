@@ -1,6 +1,8 @@
 #include "design/pZYLHideNonVC.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "design/pZYLObjectEditor.h"
 #include "platform/base/Restore.h"
@@ -13,6 +15,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/user/ListComboConsts.h"
+#include "platform/user/ListOrder.h"
 #include "system/ZYLFormStyler.h"
 #include "system/ZYLHideNonVC.h"
 
@@ -106,8 +109,8 @@ void TZYLHideNonVCfrm::HandleNewComponent(TObject*, TComponent*) { FNewComponent
 
 void TZYLHideNonVCfrm::Initialize() {
   cbList->Items()->Clear();
-  FItemOf.clear();
-  FItemsKnown = true;
+  FListedText.clear();
+  FItemsKnown = false;
   FNamesForm = nullptr;
   vcl::TCustomForm* form = DesignedForm();
   if (!form) return;
@@ -124,37 +127,21 @@ void TZYLHideNonVCfrm::Initialize() {
   FNamesFreed = form->NamesFreed();
 }
 
-// The list is sorted: an item goes to its place among the others. Only a list with a window
-// answers that place at once (without one the items are sorted later).
+// The list is sorted: an item goes to its place among the others, and is found again by the
+// text it was listed under (a renamed component keeps that text until RenameItems).
 void TZYLHideNonVCfrm::ListComponent(TComponent* C) {
-  const int at = cbList->Items()->AddObject(BuildAddString(C), C);
-  if (!FItemsKnown) return;
-  if (!cbList->HandleAllocated()) {
-    FItemsKnown = false;
-    return;
-  }
-  for (auto& [c, item] : FItemOf)
-    if (item >= at) ++item;
-  const auto [known, fresh] = FItemOf.emplace(C, at);
-  if (!fresh) known->second = std::min(known->second, at);
+  const std::string text = BuildAddString(C);
+  cbList->Items()->AddObject(text, C);
+  FItemsKnown = false;
+  const auto [known, fresh] = FListedText.emplace(C, text);
+  if (!fresh && win::ListCompareText(text, known->second) < 0) known->second = text;
 }
 
 void TZYLHideNonVCfrm::DropItem(int Index) {
+  TComponent* c = GetSelected(Index);
   cbList->Items()->Delete(Index);
-  if (!FItemsKnown) return;
-  // A run of deletions finds the items again once, after it.
-  if (!cbList->HandleAllocated() || FDeletingItem >= 0) {
-    FItemsKnown = false;
-    return;
-  }
-  for (auto it = FItemOf.begin(); it != FItemOf.end();) {
-    if (it->second == Index) {
-      it = FItemOf.erase(it);
-      continue;
-    }
-    if (it->second > Index) --it->second;
-    ++it;
-  }
+  FItemsKnown = false;
+  FListedText.erase(c);
 }
 
 std::string TZYLHideNonVCfrm::BuildAddString(TComponent* C) {
@@ -165,14 +152,42 @@ std::string TZYLHideNonVCfrm::GetAddStringName(const std::string& S) {
   return vcl::Trim(S.substr(0, S.find('[')));
 }
 
+void TZYLHideNonVCfrm::KnowItems(int Lookups) {
+  if (FItemsKnown) return;
+  const int count = cbList->Items()->Count();
+  // A search reads about log2(count) items, the walk each item once: a few lookups search.
+  if (cbList->HandleAllocated() &&
+      int64_t{Lookups} * std::bit_width(static_cast<unsigned>(count)) < count)
+    return;
+  FItemOf.clear();
+  for (int i = 0; i < count; ++i) FItemOf.emplace(GetSelected(i), i);
+  FItemsKnown = true;
+}
+
 int TZYLHideNonVCfrm::IndexOfComponent(TComponent* C) {
-  if (!FItemsKnown) {
-    FItemOf.clear();
-    for (int i = 0; i < cbList->Items()->Count(); ++i) FItemOf.emplace(GetSelected(i), i);
-    FItemsKnown = true;
+  const auto listed = FListedText.find(C);
+  if (listed == FListedText.end()) return -1;
+  KnowItems(1);
+  if (FItemsKnown) {
+    const auto at = FItemOf.find(C);
+    return at == FItemOf.end() ? -1 : at->second;
   }
-  const auto at = FItemOf.find(C);
-  return at == FItemOf.end() ? -1 : at->second;
+  // The window's list keeps its items sorted: the first item not before the text, then the
+  // run of items equal to it.
+  vcl::TStrings* items = cbList->Items();
+  const int count = items->Count();
+  int first = 0, last = count;
+  while (first < last) {
+    const int mid = first + (last - first) / 2;
+    if (win::ListCompareText(items->Strings(mid), listed->second) < 0)
+      first = mid + 1;
+    else
+      last = mid;
+  }
+  for (int i = first; i < count && win::ListCompareText(items->Strings(i), listed->second) == 0;
+       ++i)
+    if (GetSelected(i) == C) return i;
+  return -1;
 }
 
 TComponent* TZYLHideNonVCfrm::GetSelected(int Index) const {
@@ -358,6 +373,7 @@ void TZYLHideNonVCfrm::SelectionChanged(const vcl::TDesignerSelections& List) {
   FSelfSelected = false;
   SelectNone();
   vcl::TCustomForm* form = DesignedForm();
+  KnowItems(List.Count());
   for (int i = 0; i < List.Count(); ++i) {
     auto* c = dynamic_cast<TComponent*>(List[i]);
     if (form && ZYLCheckValidComponent(c, form)) SelectAdd(IndexOfComponent(c));

@@ -83,7 +83,10 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   std::string CaptionText() const;
   // The first item of C; -1 when C is not listed.
   int IndexOfComponent(vcl::TComponent* C);
-  // Lists C at the end, and forgets the items' places after an item is dropped.
+  // Walks the items into FItemOf unless Lookups searches cost less (a list without a window
+  // is always walked: it sorts its items later).
+  void KnowItems(int Lookups);
+  // Lists C among the sorted items; drops the item at Index.
   void ListComponent(vcl::TComponent* C);
   void DropItem(int Index);
   // Gives each listed component's item its current name (after a rename).
@@ -97,7 +100,10 @@ class TZYLHideNonVCfrm : public vcl::TDesignWindow {
   bool FSetting = false;       // this window is setting the designer's selection
   std::string FCaptionText;
   int FUpdateCount = 0;
-  // The first item of each listed component, while FItemsKnown (found again after a drop).
+  // The text each listed component's item was listed under (the first, were it listed twice).
+  std::unordered_map<const vcl::TComponent*, std::string> FListedText;
+  // The first item of each listed component, while FItemsKnown (an added or dropped item moves
+  // the others: they are then searched by their text, or walked again for many lookups).
   std::unordered_map<const vcl::TComponent*, int> FItemOf;
   bool FItemsKnown = false;
   // The form and its count of freed names when the items' names were last checked, and

@@ -23,14 +23,11 @@ std::string ZYLFormatDigitPicture(const std::string& Value, const std::string& P
     sign = "-";
     digits.erase(0, 1);
   }
-  std::string out;
+  // The picture's characters are filled in place, last first: one pass over it.
+  std::string out = Picture;
   size_t left = digits.size();  // digits not taken yet: digits[0 .. left)
-  for (size_t i = Picture.size(); i-- > 0;) {
-    if (Picture[i] == '0')
-      out.insert(out.begin(), left > 0 ? digits[--left] : '0');
-    else
-      out.insert(out.begin(), Picture[i]);
-  }
+  for (size_t i = out.size(); i-- > 0;)
+    if (out[i] == '0') out[i] = left > 0 ? digits[--left] : '0';
   return sign + digits.substr(0, left) + out;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/classes/Collection.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "platform/base/Finally.h"
@@ -154,8 +155,9 @@ void TCollection::InsertItem(TCollectionItem* Item, bool checkClass) {
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
   Notify(Item, cnExtracting);
-  auto it = std::find(items_.begin(), items_.end(), Item);
-  if (it != items_.end()) items_.erase(it);
+  // Searched from the end: a collection is emptied last item first.
+  auto it = std::find(items_.rbegin(), items_.rend(), Item);
+  if (it != items_.rend()) items_.erase(std::next(it).base());
   Item->collection_ = nullptr;
   Changed();
 }

@@ -121,11 +121,15 @@ bool TStatusBar::SizeGripShown() {
 }
 
 TRect TStatusBar::PanelRect(int Index) {
-  TStatusPanel* p = panels_->Items(Index);  // raises for a bad index
+  panels_->Items(Index);  // raises for a bad index
   int x = 0;
   for (int i = 0; i < Index; ++i) x += panels_->Items(i)->Width() + kPanelGap;
-  const int right = Index == panels_->Count() - 1 ? width_ : x + p->Width();
-  return TRect{x, kBarTop, std::min(right, width_), height_};
+  return PanelRectAt(Index, x);
+}
+
+TRect TStatusBar::PanelRectAt(int Index, int Left) {
+  const int right = Index == panels_->Count() - 1 ? width_ : Left + panels_->Items(Index)->Width();
+  return TRect{Left, kBarTop, std::min(right, width_), height_};
 }
 
 void TStatusBar::DrawPanelFrame(TStatusPanelBevel Bevel, TRect& Rect) {
@@ -172,10 +176,12 @@ void TStatusBar::Paint() {
     c->Brush()->SetStyle(bsClear);
     DrawCaption(c, simpleText_, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, enabled_);
   } else {
-    for (int i = 0; i < panels_->Count(); ++i) {
-      const TRect r = PanelRect(i);
-      if (r.Left >= width_) break;
-      DrawPanel(panels_->Items(i), r);
+    // One walk: each panel starts where the one before it ended.
+    int x = 0;
+    for (int i = 0; i < panels_->Count() && x < width_; ++i) {
+      TStatusPanel* p = panels_->Items(i);
+      DrawPanel(p, PanelRectAt(i, x));
+      x += p->Width() + kPanelGap;
     }
   }
   if (SizeGripShown()) {

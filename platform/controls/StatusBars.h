@@ -94,6 +94,8 @@ class TStatusBar : public TCustomControl {
   void Paint() override;
   virtual void DrawPanel(TStatusPanel* Panel, const TRect& Rect);
   void DrawPanelFrame(TStatusPanelBevel Bevel, TRect& Rect);
+  // Where panel Index is drawn when it starts at Left.
+  TRect PanelRectAt(int Index, int Left);
   void CMFontChanged(TMessage& Message);
   void WMSize(TWMSize& Message);
 

@@ -357,8 +357,12 @@ std::vector<TControl*> TWinControl::AlignWorkInOrder() {
     nextChildKey_ = key;
   }
   std::vector<TControl*> list = alignWork_;
-  std::sort(list.begin(), list.end(),
-            [](const TControl* a, const TControl* b) { return a->childKey_ < b->childKey_; });
+  const auto before = [](const TControl* a, const TControl* b) {
+    return a->childKey_ < b->childKey_;
+  };
+  // Kept in the order the children came, unless their z-order changed since.
+  if (!std::is_sorted(list.begin(), list.end(), before))
+    std::sort(list.begin(), list.end(), before);
   return list;
 }
 
@@ -486,13 +490,30 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   // Only the children that need it are walked, in the order of Controls(i).
   const std::vector<TControl*> work = AlignWorkInOrder();
   std::vector<TControl*> list;
-  auto insertBefore = [](TControl* c1, TControl* c2, TAlign a) {
+  // The order the controls of one alignment take from their edge: the control being aligned
+  // first, then each other one in Controls(i) order before the first it lies before. For the
+  // top and left edges a control lies before those starting after it (ties keep that order);
+  // for the bottom and right ones before those ending at or before its end (ties reverse
+  // it). One stable sort gives the same order.
+  auto order = [&list](TAlign a) {
+    const auto sortBy = [&list](auto key, bool fromEnd) {
+      if (fromEnd) std::reverse(list.begin(), list.end());
+      const auto before = [&](const TControl* c1, const TControl* c2) {
+        return fromEnd ? key(c1) > key(c2) : key(c1) < key(c2);
+      };
+      if (!std::is_sorted(list.begin(), list.end(), before))
+        std::stable_sort(list.begin(), list.end(), before);
+    };
     switch (a) {
-      case alTop: return c1->top_ < c2->top_;
-      case alBottom: return int64_t{c1->top_} + c1->height_ >= int64_t{c2->top_} + c2->height_;
-      case alLeft: return c1->left_ < c2->left_;
-      case alRight: return int64_t{c1->left_} + c1->width_ >= int64_t{c2->left_} + c2->width_;
-      default: return false;
+      case alTop: sortBy([](const TControl* c) { return int64_t{c->top_}; }, false); break;
+      case alBottom:
+        sortBy([](const TControl* c) { return int64_t{c->top_} + c->height_; }, true);
+        break;
+      case alLeft: sortBy([](const TControl* c) { return int64_t{c->left_}; }, false); break;
+      case alRight:
+        sortBy([](const TControl* c) { return int64_t{c->left_} + c->width_; }, true);
+        break;
+      default: break;
     }
   };
   auto shown = [](TControl* c) {
@@ -540,12 +561,9 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     list.clear();
     if (AControl && AControl->parent_ == this && AControl->align_ == a && shown(AControl))
       list.push_back(AControl);
-    for (TControl* c : work) {
-      if (c->align_ != a || !shown(c) || c == AControl) continue;
-      size_t j = 0;
-      while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
-      list.insert(list.begin() + static_cast<long>(j), c);
-    }
+    for (TControl* c : work)
+      if (c->align_ == a && shown(c) && c != AControl) list.push_back(c);
+    order(a);
     for (TControl* c : list) doPosition(c, a);
   }
   // Controls that are not aligned follow their anchors.

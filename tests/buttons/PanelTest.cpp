@@ -21,6 +21,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
@@ -315,6 +316,44 @@ TEST_F(PanelTest, StatusBarGapAndPlace) {
   EXPECT_EQ(bar->GetControlGap(), 7);
   bar->SetControlGap(-1);  // refused
   EXPECT_EQ(bar->GetControlGap(), 7);
+}
+
+// Panels put on a shown bar one at a time, each placed and then aligned as the bar's editor
+// does: a new left panel goes before the left ones (it starts at the left edge), a new right
+// panel before the right ones (the right edge is taken): each panel lies beside the one added
+// after it, by its width.
+TEST_F(PanelTest, StatusBarPanelsAddedOneAtATimeLieSideBySide) {
+  auto* bar = host_.Add<TZYLStatusBar>(0, 0, 200, 19);
+  host_.Show();
+  constexpr int kLeft = 120, kRight = 5;  // the right ones fit on the bar
+  const int widths[] = {30, 12, 45, 7, 20};
+  std::vector<vcl::TControl*> lefts, rights;
+  TRect firstLeft{}, firstRight{};
+  for (int i = 0; i < kLeft + kRight; ++i) {
+    const bool left = i < kLeft;
+    auto* p = new vcl::TPanel(host_.Form);
+    p->SetParent(bar);
+    p->SetWidth(widths[i % 5]);
+    p->SetAlign(left ? vcl::alLeft : vcl::alRight);
+    (left ? lefts : rights).push_back(p);
+    if (i == 0) firstLeft = p->BoundsRect();
+    if (i == kLeft) firstRight = p->BoundsRect();
+  }
+  for (size_t k = 0; k < lefts.size(); ++k) {
+    const TRect r = lefts[k]->BoundsRect();
+    EXPECT_EQ(r.Width(), widths[k % 5]) << "left " << k;
+    EXPECT_EQ(r.Top, firstLeft.Top) << "left " << k;
+    EXPECT_EQ(r.Bottom, firstLeft.Bottom) << "left " << k;
+    const int after = k + 1 < lefts.size() ? lefts[k + 1]->BoundsRect().Right : firstLeft.Left;
+    EXPECT_EQ(r.Left, after) << "left " << k;
+  }
+  for (size_t k = 0; k < rights.size(); ++k) {
+    const TRect r = rights[k]->BoundsRect();
+    EXPECT_EQ(r.Width(), widths[(kLeft + k) % 5]) << "right " << k;
+    EXPECT_EQ(r.Top, firstRight.Top) << "right " << k;
+    const int before = k > 0 ? rights[k - 1]->BoundsRect().Left : firstRight.Right;
+    EXPECT_EQ(r.Right, before) << "right " << k;
+  }
 }
 
 TEST_F(PanelTest, StatusBarSimpleTextReplacesTheCaption) {

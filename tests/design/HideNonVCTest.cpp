@@ -2,6 +2,8 @@
 // its design window (opened through the context menu) and the hider's streamed Tags.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,12 @@ class HideNonVC : public ::testing::Test {
     std::vector<std::string> items;
     for (int i = 0; i < w->cbList->Items()->Count(); ++i)
       items.push_back(w->cbList->Items()->Strings(i));
+    return items;
+  }
+  std::vector<std::string> SelectedItems(TZYLHideNonVCfrm* w) {
+    std::vector<std::string> items;
+    for (int i = 0; i < w->cbList->Items()->Count(); ++i)
+      if (w->cbList->Selected(i)) items.push_back(w->cbList->Items()->Strings(i));
     return items;
   }
   // Clicks the item of the list (with control held: adds it to the selection).
@@ -484,6 +492,50 @@ TEST_F(HideNonVC, TheWindowFindsItemsAmongManyPlacedRenamedAndDeleted) {
   EXPECT_EQ(w->cbList->Items()->Strings(2), "Clock [TTimer]");
   EXPECT_EQ(select({named, unnamed}), (Names{"Buzzer [TTimer]", "Clock [TTimer]"}));
   EXPECT_EQ(w->cbList->Items()->Count(), 16);
+}
+
+// Many components placed in a scattered name order, each selected by the designer as it is
+// placed: the window selects exactly the new item each time, and its items stay in the list's
+// sorted order (letters compared without their case) also after renames and deletions.
+TEST_F(HideNonVC, ManyPlacedComponentsAreFoundAndListedInOrder) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  constexpr int kCount = 120;
+  std::vector<TComponent*> placed;
+  for (int i = 1; i <= kCount; ++i) {
+    const int k = i * 37 % (kCount + 1);  // 37 and 121 share no factor: every k once
+    TComponent* c = i % 3 == 0 ? static_cast<TComponent*>(new vcl::TPopupMenu(form_))
+                               : static_cast<TComponent*>(new vcl::TTimer(form_));
+    c->SetName((i % 2 ? "clock" : "Clock") + std::to_string(k));
+    designer_->Modified();
+    designer_->SelectComponent(c);
+    placed.push_back(c);
+    const std::string text = c->Name() + " [" + c->ClassName() + "]";
+    ASSERT_EQ(SelectedItems(w), std::vector<std::string>{text});
+  }
+  placed[10]->SetName("Alarm");
+  designer_->Modified();
+  delete placed[20];
+  delete placed[30];
+  const std::vector<TComponent*> chosen = {placed[10], placed[40], placed[kCount - 1], menu_};
+  vcl::TDesignerSelections list;
+  for (TComponent* c : chosen) list.Add(c);
+  designer_->SetSelections(list);
+  std::vector<std::string> expected;
+  for (TComponent* c : chosen) expected.push_back(c->Name() + " [" + c->ClassName() + "]");
+  const auto lower = [](std::string t) {
+    for (char& ch : t) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return t;
+  };
+  const auto before = [&](const std::string& a, const std::string& b) {
+    return lower(a) < lower(b);
+  };
+  std::sort(expected.begin(), expected.end(), before);
+  EXPECT_EQ(SelectedItems(w), expected);
+  const std::vector<std::string> items = Items(w);
+  EXPECT_EQ(items.size(), static_cast<size_t>(kCount - 2 + 4));
+  EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), before));
+  EXPECT_EQ(items.front(), "Alarm [TTimer]");
 }
 
 TEST_F(HideNonVC, DeletingThroughTheWindowAndTheDesigner) {

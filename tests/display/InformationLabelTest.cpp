@@ -3,7 +3,9 @@
 // change), the date and time kept current, the timer at design time and on the global pool.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "display/ZYLInformationLabel.h"
 #include "foundation/ZYLSysUtils.h"
@@ -81,6 +83,43 @@ TEST(InformationDigitPicture, FillsThePictureFromTheRight) {
       {ZYLFormatDigitPicture("123", ""), "123"},
       {ZYLFormatDigitPicture("77", "[000]"), "[077]"},
   });
+}
+
+// Text made of Count copies of Piece.
+std::string Repeat(const std::string& Piece, int Count) {
+  std::string s;
+  for (int i = 0; i < Count; ++i) s += Piece;
+  return s;
+}
+
+struct TLongPicture {
+  const char* Name;
+  std::string Value, Picture, Expected;
+};
+
+// Pictures and values thousands of characters long follow the same rules as short ones.
+TEST(InformationDigitPicture, LongPicturesFollowTheSameRules) {
+  const std::vector<TLongPicture> cases = {
+      // One digit, then zeros put in front of it until the picture's first character.
+      {"padded", "7", "#" + std::string(5000, '0'), "#" + std::string(4999, '0') + "7"},
+      // Each ",000" group takes three digits, the comma going before them.
+      {"groups", Repeat("123", 1000), Repeat(",000", 1000), Repeat(",123", 1000)},
+      // The digits the picture has no room for stay in front.
+      {"overflow", Repeat("9", 4000), std::string(3000, '0'), Repeat("9", 4000)},
+      // The minus sign stays first, before the picture's characters and its padding.
+      {"negative", "-" + Repeat("45", 2000), "[" + std::string(5000, '0') + "]",
+       "-[" + std::string(1000, '0') + Repeat("45", 2000) + "]"},
+      // A picture without zeros takes no digit: all of them stay in front of it.
+      {"no zeros", "12", Repeat("ab", 2000), "12" + Repeat("ab", 2000)},
+      // Each digit followed by the character after its zero.
+      {"separated", Repeat("12345", 200), Repeat("0.", 1000), Repeat("1.2.3.4.5.", 200)},
+  };
+  for (const TLongPicture& c : cases) {
+    const std::string got = ZYLFormatDigitPicture(c.Value, c.Picture);
+    ASSERT_EQ(got.size(), c.Expected.size()) << c.Name;
+    const auto diff = std::mismatch(got.begin(), got.end(), c.Expected.begin());
+    EXPECT_EQ(diff.first, got.end()) << c.Name << ": differs at " << (diff.first - got.begin());
+  }
 }
 
 TEST_F(InformationLabelTest, TheNumberFormatAppliesToNumericKindsOnly) {

@@ -4,6 +4,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FormText.h"
 
 namespace vcl::testing {
 namespace {
@@ -44,6 +45,45 @@ TEST_F(BarsTest, PanelsFollowEachOtherAndTheLastReachesTheEdge) {
   EXPECT_EQ(testsupport::ErrorOf<EInvalidOperation>([&] { sb->Panels()->Items(0)->SetWidth(-1); }),
             "Width property out of range");
 }
+
+// Many panels of mixed widths, most of them past the bar's right edge: each panel starts two
+// pixels after the one before it ends and is as wide as its Width, the last reaching the
+// bar's edge, clipped there; what shows is each visible panel's sunken frame.
+class ManyPanelsTest : public BarsTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ManyPanelsTest, EveryPanelLiesWhereTheWidthsBeforeItPutIt) {
+  const bool readBack = GetParam();
+  constexpr int kCount = 400, kBarWidth = 300, kBarHeight = 19;
+  const int widths[] = {40, 10, 0, 25, 3, 60, 1};
+  std::vector<int> all;
+  for (int i = 0; i < kCount; ++i) all.push_back(widths[i % 7]);
+  TStatusBar* sb = NewStatus(all);  // one panel at a time
+  if (readBack) {
+    const std::string text = ObjectBinaryToTextString(WriteComponentToBytes(form_.get()));
+    form_ = testsupport::FormFromText<TForm>(text);
+    sb = dynamic_cast<TStatusBar*>(form_->Components(0));
+    ASSERT_NE(sb, nullptr);
+  }
+  ASSERT_EQ(sb->Panels()->Count(), kCount);
+  Show();
+  const TCapture cap = Capture();
+  const int top = 100 - kBarHeight;
+  int left = 0;
+  for (int i = 0; i < kCount; ++i) {
+    const int right = i == kCount - 1 ? kBarWidth : left + all[i];
+    const TRect want{left, 2, std::min(right, kBarWidth), kBarHeight};
+    ASSERT_EQ(sb->PanelRect(i), want) << "panel " << i;
+    if (want.Left < kBarWidth && want.Width() >= 2) {
+      EXPECT_EQ(cap.Color(want.Left, top + want.Top), Rgb(clBtnShadow)) << "panel " << i;
+      EXPECT_EQ(cap.Color(want.Right - 1, top + want.Bottom - 1), Rgb(clBtnHighlight))
+          << "panel " << i;
+    }
+    if (right < kBarWidth) EXPECT_EQ(cap.Color(right, top + 10), Rgb(clBtnFace)) << "gap " << i;
+    left = right + 2;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltAndRead, ManyPanelsTest, ::testing::Bool());
 
 struct TAlignCase {
   TAlignment Alignment;

@@ -56,6 +56,34 @@ TEST_F(AlignTest, ControlsOfOneSideStackByPositionAndHiddenOnesLeaveRoom) {
   EXPECT_EQ(a->Top(), 15);
 }
 
+// Controls of one edge that stand at the same place keep the parent's order of controls when
+// read from top to bottom or left to right, at every edge; a control then aligned there from
+// the same place comes before them all.
+class AlignTiesTest : public ControlsTest, public ::testing::WithParamInterface<TAlign> {};
+
+TEST_P(AlignTiesTest, TiedControlsShowInTheParentsOrder) {
+  const TAlign edge = GetParam();
+  const bool across = edge == alLeft || edge == alRight;
+  auto host = MakeHost(200, 200);
+  const auto at = [&](TControl* c) { return across ? c->Left() : c->Top(); };
+  host->DisableAlign();
+  std::vector<TControl*> tied;
+  for (int i = 0; i < 3; ++i) tied.push_back(AddAligned(host.get(), edge, 0, 0, 20, 20));
+  host->EnableAlign();
+  EXPECT_LT(at(tied[0]), at(tied[1]));
+  EXPECT_LT(at(tied[1]), at(tied[2]));
+  TPanel* last = AddPanel(host.get(), 0, 0, 20, 20, [](TPanel*) {});
+  last->SetAlign(edge);
+  EXPECT_LT(at(last), at(tied[0]));
+  EXPECT_LT(at(tied[0]), at(tied[1]));
+  EXPECT_LT(at(tied[1]), at(tied[2]));
+  // Side by side, without gaps.
+  std::vector<int> places{at(last), at(tied[0]), at(tied[1]), at(tied[2])};
+  for (size_t i = 1; i < places.size(); ++i) EXPECT_EQ(places[i] - places[i - 1], 20) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, AlignTiesTest, ::testing::Values(alTop, alBottom, alLeft, alRight));
+
 TEST_F(AlignTest, BordersDisabledAlignmentAndSideSwitches) {
   auto host = MakeHost(100, 100);
   host->SetBorderWidth(3);
