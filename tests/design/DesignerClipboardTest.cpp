@@ -31,7 +31,11 @@ struct TDesigned {
     form->SetName(name);
     designer = std::make_unique<vcl::TFormDesigner>(form.get());
   }
-  ~TDesigned() { designer.reset(); }
+  // The form goes while it is designed, as a host closes a designed form.
+  ~TDesigned() {
+    form.reset();
+    designer.reset();
+  }
   vcl::TComponent* Add(vcl::TClass cls, vcl::TWinControl* parent = nullptr) {
     vcl::TComponent* c = cls->Create(form.get());
     c->SetName(designer->UniqueName(cls->ClassName()));

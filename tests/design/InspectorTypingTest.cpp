@@ -50,8 +50,10 @@ class TDesignedRow {
     }
     Inspect(component_);
   }
+  // The form goes while it is designed, as a host closes a designed form.
   ~TDesignedRow() {
     inspect_.reset();
+    form_.reset();
     designer_.reset();
   }
   vt::TInspectorDriver& Inspect() { return *inspect_; }
@@ -65,8 +67,8 @@ class TDesignedRow {
     const std::string bytes = Stream();
     const std::string name = component_->Name();
     inspect_.reset();
-    designer_.reset();
     form_.reset();
+    designer_.reset();
     Design(std::make_unique<vcl::TForm>(nullptr));
     vcl::ReadComponentFromBytes(bytes, form_.get());
     component_ = form_->FindComponent(name);

@@ -55,9 +55,11 @@ TInspectedForm::TInspectedForm() : form_(std::make_unique<vcl::TForm>(nullptr)) 
   designer_ = std::make_unique<vcl::TFormDesigner>(form_.get());
 }
 
+// The form goes while it is designed, as a host closes a designed form: its components are
+// freed as designed ones (they write no settings).
 TInspectedForm::~TInspectedForm() {
-  designer_.reset();
   form_.reset();
+  designer_.reset();
 }
 
 vcl::TComponent* TInspectedForm::Add(vcl::TClass Class) {
