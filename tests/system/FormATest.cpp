@@ -15,6 +15,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/ShellApi.h"
 #include "platform/testkit/ControlsSession.h"
@@ -361,6 +362,42 @@ TEST(AutoDock, TheRuleByNumbers) {
   EXPECT_EQ(d.Dock(-20, 650, 200, 100, work), (win::TPoint{0, 600}));  // pulled back in
   // Sums at the integer limits do not wrap.
   EXPECT_EQ(d.Dock(INT32_MAX - 10, 100, 200, 100, work), (win::TPoint{800, 100}));
+}
+
+// The docking settings set as a whole: every value is the source's, and the rule follows them.
+TEST_F(FormComponent, DockingSetAsAWholeTakesEveryValue) {
+  vcl::TForm form(nullptr);
+  auto* f = new TZYLForm(&form);
+  TZYLAutoDockObject source;
+  source.SetEnabled(true);
+  source.SetAfterMove(false);
+  source.SetSides({adTop, adRight});
+  source.SetMoveOut({adRight});
+  const int distances[] = {11, 12, 13, 14};
+  for (const TZYLAutoDockSide side : {adLeft, adTop, adBottom, adRight})
+    source.SetDistance(side, distances[side]);
+  f->SetAutoDock(&source);
+  TZYLAutoDockObject* d = f->AutoDock();
+  ASSERT_NE(d, &source);
+  EXPECT_TRUE(d->Enabled());
+  EXPECT_FALSE(d->AfterMove());
+  EXPECT_EQ(d->Sides(), (TZYLAutoDockSides{adTop, adRight}));
+  EXPECT_EQ(d->MoveOut(), (TZYLAutoDockSides{adRight}));
+  for (const TZYLAutoDockSide side : {adLeft, adTop, adBottom, adRight})
+    EXPECT_EQ(d->Distance(side), distances[side]) << side;
+  const win::TRect work{0, 0, 1000, 700};
+  // The left edge no longer attracts; the top does closer than 12 pixels, the right closer
+  // than 14, and the form may still be moved out past the right edge.
+  EXPECT_EQ(d->Dock(5, 11, 200, 100, work), (win::TPoint{5, 0}));
+  EXPECT_EQ(d->Dock(5, 12, 200, 100, work), (win::TPoint{5, 12}));
+  EXPECT_EQ(d->Dock(787, 300, 200, 100, work), (win::TPoint{800, 300}));
+  EXPECT_EQ(d->Dock(786, 300, 200, 100, work), (win::TPoint{786, 300}));
+  EXPECT_EQ(d->Dock(850, 300, 200, 100, work), (win::TPoint{850, 300}));
+  // A later change of the source stays with the source.
+  source.SetEnabled(false);
+  EXPECT_TRUE(d->Enabled());
+  vcl::TPen pen;
+  EXPECT_THROW(d->Assign(&pen), vcl::EConvertError);
 }
 
 TEST_F(FormComponent, MovingCanBeCancelledWhileTheFormMoves) {
