@@ -451,6 +451,12 @@ TEST_F(MemoTest, AMarginSetAsAWholeIsCopiedAndNarrowsTheText) {
   // Nothing to copy from: the margin keeps its values.
   memo_->SetMargin(nullptr);
   EXPECT_EQ(m->Width(), 30);
+  // The margin's fill set as a whole is copied into its own fill.
+  TZYLFillObject fill;
+  fill.SetFillStyle(sfGradient);
+  m->SetFillObject(&fill);
+  ASSERT_NE(m->FillObject(), &fill);
+  EXPECT_EQ(m->FillObject()->Style(), sfGradient);
 }
 
 // A margin object copies only from another margin object.
