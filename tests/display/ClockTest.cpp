@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -335,6 +336,35 @@ TEST_F(ClockTest, DigitalOnlySizesToItsTextAndFaceIsCached) {
   auto cap = filltest::THostSession::Capture(panel_);
   // "12:00": the first cell's middle verticals lit.
   EXPECT_EQ(At(cap, 10 + e + 9, 10 + e + 8), vcl::clRed);
+}
+
+// What makes the cached face be drawn again: a new background from the parent, a new size or
+// a new colour; each time the next paint draws it and the face is clean again.
+TEST_F(ClockTest, BackgroundSizeAndColourChangesRedrawTheFace) {
+  TZYLClock* c = Place(100, 100);
+  c->SetTransparent(false);
+  Idle();
+  struct {
+    const char* Name;
+    std::function<void()> Change;
+  } const cases[] = {
+      {"background", [&] { c->BackUpdate(); }},
+      {"size", [&] { c->SetBounds(c->Left(), c->Top(), 120, 110); }},
+      {"colour", [&] { c->SetColor(vcl::clYellow); }},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.Name);
+    ASSERT_FALSE(c->FaceDirty());
+    c->BeginUpdate();  // hold the repaint to see the flag
+    k.Change();
+    EXPECT_TRUE(c->FaceDirty());
+    c->EndUpdate(true);
+    Idle();
+    EXPECT_FALSE(c->FaceDirty());
+  }
+  // The new colour is the face's ground.
+  const auto cap = filltest::THostSession::Capture(panel_);
+  EXPECT_EQ(At(cap, 10 + 3, 10 + 3), vcl::clYellow);
 }
 
 TEST_F(ClockTest, ModeChangesStopCountdownAndStopWatch) {
