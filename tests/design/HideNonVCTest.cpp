@@ -528,7 +528,9 @@ class TNotingEditor : public vcl::TComponentEditor {
   using TComponentEditor::TComponentEditor;
   int GetVerbCount() override { return 2; }
   std::string GetVerb(int Index) override { return Index == 0 ? "First" : "Second"; }
-  void ExecuteVerb(int Index) override { Ran.push_back(Component()->Name() + ":" + GetVerb(Index)); }
+  void ExecuteVerb(int Index) override {
+    Ran.push_back(Component()->Name() + ":" + GetVerb(Index));
+  }
   static inline std::vector<std::string> Ran;
 };
 

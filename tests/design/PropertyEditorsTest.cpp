@@ -21,8 +21,8 @@
 #include "design/pZYLDsgnOptions.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLPE.h"
-#include "design/pZYLPointListEditor.h"
 #include "design/pZYLPEStrings.h"
+#include "design/pZYLPointListEditor.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
@@ -946,7 +946,10 @@ TEST_F(FacesAndDates, APointListTakesTheEditedPointsOnlyOnOK) {
     holder->Sets = 0;
     vt::TDialogScript script;
     designtest::AnswerEditor(
-        script, [](vcl::TCustomForm* f) { vt::ClickControl(static_cast<TfrmTZYLPointListEditor*>(f)->btAdd); },
+        script,
+        [](vcl::TCustomForm* f) {
+          vt::ClickControl(static_cast<TfrmTZYLPointListEditor*>(f)->btAdd);
+        },
         ending);
     editor.Edit();
     EXPECT_EQ(script.Pending(), 0u);

@@ -155,8 +155,7 @@ TEST_P(ImageListBoxCopies, DrawTheImageOrOneColumnOfIt) {
   const int left = r.Left + l->Margin();
   // Each quarter of the strip is 16 pixels wide; the glyph shows the quarters from FirstQuarter.
   EXPECT_TRUE(tk::PixelsMatch(
-      shot,
-      [&](int x, int) { return vcl::ColorToRGB(kQuarter[c.FirstQuarter + (x - left) / 16]); },
+      shot, [&](int x, int) { return vcl::ColorToRGB(kQuarter[c.FirstQuarter + (x - left) / 16]); },
       std::string("copied_") + c.Name, win::RECT{left, r.Top + 1, left + c.Width, r.Top + 11}));
   EXPECT_NE(shot.Color(left + c.Width, r.Top + 2),
             vcl::ColorToRGB(kQuarter[(c.FirstQuarter + c.Width / 16) % 4]));

@@ -9,10 +9,10 @@
 
 #include "display/ZYLSBar.h"
 #include "foundation/ZYLFillObject.h"
-#include "platform/graphics/Colors.h"
-#include "platform/graphics/GraphicsObjects.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
@@ -495,7 +495,8 @@ TEST_P(MemoScrollObj, IsCopiedOntoTheBarOfItsSide) {
   const ScrollObjCase& c = GetParam();
   memo_->SetScrollBars(c.Bars);
   THost::Idle();
-  TZYLScrollBar* bar = c.Index == TZYLCustomMemo::soHorizontal ? memo_->HorzBar() : memo_->VertBar();
+  TZYLScrollBar* bar =
+      c.Index == TZYLCustomMemo::soHorizontal ? memo_->HorzBar() : memo_->VertBar();
   ASSERT_NE(bar, nullptr);
   TZYLScrollBarObject source;
   source.SetColor(TZYLScrollBarObject::cpColor, vcl::clRed);
@@ -528,11 +529,12 @@ TEST_P(MemoScrollObj, IsCopiedOntoTheBarOfItsSide) {
   EXPECT_EQ(memo_->GetScrollObj(other)->GetInteger(TZYLScrollBarObject::ipButtonWidth), 16);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sides, MemoScrollObj,
-    ::testing::Values(ScrollObjCase{"Horizontal", TZYLCustomMemo::soHorizontal, ZYLCustomMemo::skBoth},
-                      ScrollObjCase{"Vertical", TZYLCustomMemo::soVertical, ZYLCustomMemo::skVertical}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Sides, MemoScrollObj,
+                         ::testing::Values(ScrollObjCase{"Horizontal", TZYLCustomMemo::soHorizontal,
+                                                         ZYLCustomMemo::skBoth},
+                                           ScrollObjCase{"Vertical", TZYLCustomMemo::soVertical,
+                                                         ZYLCustomMemo::skVertical}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 // Settings set while the memo shows no bar are kept and given to the bar it makes later.
 TEST_F(MemoTest, ScrollBarSettingsWaitForTheBar) {
