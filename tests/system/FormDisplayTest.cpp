@@ -456,8 +456,8 @@ TEST_F(TabHosting, FindsNeighboursWithoutWrappingAndMakesFormsOfAClass) {
     vcl::TCustomForm* From;
     bool Forward;
     vcl::TCustomForm* Next;
-  } const steps[] = {{F(0), true, F(1)},     {F(1), true, F(2)},   {F(2), true, nullptr},
-                     {F(2), false, F(1)},    {F(0), false, nullptr}, {nullptr, true, nullptr},
+  } const steps[] = {{F(0), true, F(1)},          {F(1), true, F(2)},     {F(2), true, nullptr},
+                     {F(2), false, F(1)},         {F(0), false, nullptr}, {nullptr, true, nullptr},
                      {host_.get(), true, nullptr}};
   for (const auto& step : steps)
     EXPECT_EQ(tabs_->FindNextForm(step.From, step.Forward), step.Next)
