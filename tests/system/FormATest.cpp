@@ -47,6 +47,9 @@ struct TEvents : vcl::TObject {
   void OnMoving(vcl::TObject*, int, int, bool& Cancel) { Cancel = CancelMoving; }
   void OnSuspend(vcl::TObject*, bool& Cancel) { Cancel = CancelSuspend; }
   void OnSize(vcl::TObject*, uint16_t x, uint16_t y, uint16_t flag) { Sizes = {x, y, flag}; }
+  std::vector<std::string> Texts;
+  void OnIni(vcl::TObject*, const std::string& Text) { Texts.push_back("ini " + Text); }
+  void OnDevMode(vcl::TObject*, const std::string& Text) { Texts.push_back("device " + Text); }
 };
 
 win::TRect Bounds(vcl::TCustomForm* f) {
@@ -433,9 +436,20 @@ TEST_F(FormComponent, SystemMessagesBecomeEvents) {
   EXPECT_EQ(win::SendMessageA(h, win::WM_POWER, 1, 0), -1);
   win::SendMessageA(h, win::WM_SIZE, 2, win::MAKELPARAM(640, 480));
   EXPECT_EQ(events_.Sizes, (std::vector<int>{640, 480, 2}));
+  // The settings and device changes hand on the text the message points to; none, empty.
+  f->SetOnIniChange(TZYLSendStringEvent(&events_, &TEvents::OnIni));
+  f->SetOnDevModeChange(TZYLSendStringEvent(&events_, &TEvents::OnDevMode));
+  const char section[] = "intl";
+  const char device[] = "Laser 5";
+  win::SendMessageA(h, win::WM_WININICHANGE, 0, reinterpret_cast<win::LPARAM>(section));
+  win::SendMessageA(h, win::WM_DEVMODECHANGE, 0, reinterpret_cast<win::LPARAM>(device));
+  win::SendMessageA(h, win::WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(events_.Texts, (std::vector<std::string>{"ini intl", "device Laser 5", "ini "}));
   // Switched off, the component lets everything pass.
   f->SetEnabled(false);
   EXPECT_EQ(win::SendMessageA(h, win::WM_POWER, 1, 0), 0);
+  win::SendMessageA(h, win::WM_DEVMODECHANGE, 0, reinterpret_cast<win::LPARAM>(device));
+  EXPECT_EQ(events_.Texts.size(), 3u);
 }
 
 TEST_F(FormComponent, TrackInfoHandlersGetTheLimitsByReference) {
