@@ -955,7 +955,9 @@ TEST_F(FacesAndDates, APointListTakesTheEditedPointsOnlyOnOK) {
     EXPECT_EQ(script.Pending(), 0u);
     ASSERT_EQ(holder->Points()->Count(), ok ? 2 : 1);
     EXPECT_EQ(holder->Points()->Point(0), (vcl::TPoint{3, 4}));
-    if (ok) EXPECT_EQ(holder->Points()->Point(1), (vcl::TPoint{0, 0}));
+    if (ok) {
+      EXPECT_EQ(holder->Points()->Point(1), (vcl::TPoint{0, 0}));
+    }
     EXPECT_EQ(holder->Sets, ok ? 1 : 0);
     EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
   }

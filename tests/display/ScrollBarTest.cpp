@@ -399,7 +399,9 @@ TEST_F(ScrollBarTest, TheFocusGivenToTheThumbGoesToTheBar) {
     win::SetFocus(bar_->Thumb()->Handle());
     tk::RunUntilIdle();
     EXPECT_EQ(bar_->Focused(), can);
-    if (can) EXPECT_TRUE(bar_->Caret()->Built());
+    if (can) {
+      EXPECT_TRUE(bar_->Caret()->Built());
+    }
   }
 }
 
