@@ -381,6 +381,10 @@ TEST_F(MemoTest, ARowsStartNumberAndLengthFollowThePositionAndTheCaret) {
   for (const auto& c : cases) {
     EXPECT_EQ(memo_->CalcCharRowStart(c.Pos, row), c.Start) << c.Pos;
     EXPECT_EQ(row, c.Row) << c.Pos;
+    // Counted from 0 for a position inside the text.
+    if (c.Pos <= memo_->GetLength()) {
+      EXPECT_EQ(memo_->CalcRowFromChar(c.Pos), c.Row - 1) << c.Pos;
+    }
   }
   // The caret's row length counts its line break.
   memo_->SetCaretPos(2);
