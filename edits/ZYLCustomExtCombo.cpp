@@ -56,12 +56,16 @@ TZYLCustomExtCombo::~TZYLCustomExtCombo() {
   delete control;
 }
 
+// The just-closed mark only keeps the button's click that closed the list from opening it
+// again; a request from code opens the list whatever closed it before.
 void TZYLCustomExtCombo::SetDroppedDown(bool Value) {
   if (Value == FDroppedDown) return;
-  if (Value)
+  if (Value) {
+    FJustClosed = false;
     DoDropDownClick();
-  else
+  } else {
     Close(false);
+  }
 }
 
 bool TZYLCustomExtCombo::CanDropDown() {

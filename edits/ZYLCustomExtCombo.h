@@ -24,7 +24,7 @@ class TZYLCustomExtCombo : public TZYLCustomMaskEdit {
   ~TZYLCustomExtCombo() override;
 
   bool DroppedDown() const { return FDroppedDown; }
-  // Opens or closes (without accepting) the control.
+  // Opens (also just after a close without accepting) or closes (without accepting) the control.
   void SetDroppedDown(bool Value);
   // The width descendants give the control (0: the edit's).
   int DropDownWidth() const { return FDropDownWidth; }

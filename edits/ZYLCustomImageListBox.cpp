@@ -110,7 +110,8 @@ void TZYLCustomImageListBox::GetIMLChange(vcl::TObject* Sender) {
 // ---------------------------------------------------------------------------------------------
 // Images
 
-bool TZYLCustomImageListBox::IMLEmpty() const { return !FImageList || FImageList->Count() == 0; }
+// GetCount: a list that shows another's images (a connector) holds no items of its own.
+bool TZYLCustomImageListBox::IMLEmpty() const { return !FImageList || FImageList->GetCount() == 0; }
 
 bool TZYLCustomImageListBox::ValidImage(int Image) const {
   if (IMLEmpty() || Image < 0) return false;

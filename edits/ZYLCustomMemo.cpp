@@ -262,8 +262,11 @@ TZYLCustomMemo::~TZYLCustomMemo() {
   FreeBar(FVBar);
 }
 
+// The memo starts again at its top, also when the text stays the same.
 void TZYLCustomMemo::SetStrings(TZYLMemoStrings* Value) {
-  if (Value && Value != FLines.get()) SetText(Value->GetTextStr());
+  if (!Value || Value == FLines.get()) return;
+  SetText(Value->GetTextStr());
+  Select(1, 0);
 }
 
 bool TZYLCustomMemo::GetMemoBoolean(int Index) const {

@@ -139,6 +139,7 @@ class TZYLCustomMemo : public TZYLBaseEdit {
 
   // ---- Properties ----
   TZYLMemoStrings* Lines() const { return FLines.get(); }
+  // Takes the other lines' text; the caret goes to 1 with nothing selected, the top row first.
   void SetStrings(TZYLMemoStrings* Value);
   // While a change through Lines runs, and between Lines.BeginUpdate and its last EndUpdate,
   // the memo draws nothing (a paint that comes meanwhile included); the last end invalidates

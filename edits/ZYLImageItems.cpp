@@ -8,8 +8,8 @@
 namespace zyl::imageitems {
 
 int ImageCount(const TZYLCustomImageList* List, int ListIndex) {
-  if (!List || List->Count() == 0) return 0;
-  return ZYLIsSingleItemImageList(List) ? List->Count() : List->ItemCount(ListIndex);
+  if (!List || List->GetCount() == 0) return 0;
+  return ZYLIsSingleItemImageList(List) ? List->GetCount() : List->ItemCount(ListIndex);
 }
 
 int ImageSize(const TZYLCustomImageList* List, int ListIndex, int Image, bool Height) {

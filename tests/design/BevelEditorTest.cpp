@@ -326,6 +326,36 @@ TEST_F(BevelEditor, UncheckingAllSidesLeavesNoSide) {
   EXPECT_EQ(bevel_.BorderSides(), TZYLFrameSides({fsTop}));
 }
 
+// Each style list sets its style of the bevel to the chosen item.
+TEST_F(BevelEditor, EachStyleListSetsItsStyle) {
+  struct {
+    TZYLBevelMode Mode;
+    const char* List;
+    const char* Item;
+    std::function<int(const TZYLBevel&)> Style;
+    int Expected;
+  } const cases[] = {
+      {bmStandard, "cmbStandard", "lsFrameInset",
+       [](const TZYLBevel& b) { return static_cast<int>(b.StandardStyle()); }, lsFrameInset},
+      {bmCustom, "cmb", "bvShadow",
+       [](const TZYLBevel& b) { return static_cast<int>(b.StyleInner()); }, bvShadow},
+      {bmCustom, "cmb1", "bvFrameLowered",
+       [](const TZYLBevel& b) { return static_cast<int>(b.StyleOuter()); }, bvFrameLowered},
+      {bmEdge, "cmbEdge", "etBump",
+       [](const TZYLBevel& b) { return static_cast<int>(b.EdgeStyle()); }, etBump},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.List);
+    bevel_.Assign(std::make_unique<TZYLBevel>().get());
+    bevel_.SetMode(c.Mode);
+    Run([&](TZYLBevelEditorDlg* f) {
+      designtest::ChooseComboItem(On<vcl::TWinControl>(f, c.List), c.Item);
+    });
+    EXPECT_EQ(c.Style(bevel_), c.Expected);
+    EXPECT_EQ(bevel_.Mode(), c.Mode);
+  }
+}
+
 TEST_F(BevelEditor, ARadioButtonSwitchesTheModeAndCancelForgetsIt) {
   bevel_.SetMode(bmCustom);
   Run(

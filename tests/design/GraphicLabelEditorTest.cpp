@@ -191,5 +191,38 @@ TEST_F(GraphicLabelEditor, ThePreviewDrawsTheWorkingCopy) {
   EXPECT_EQ(label_.Transform(), ZYLGrlf::tmWave);  // cancelled
 }
 
+// SetValue puts another label into the preview and fills every control from it anew.
+TEST_F(GraphicLabelEditor, SetValueFillsTheControlsFromTheGivenLabel) {
+  label_.SetTransform(ZYLGrlf::tmSpeaker);
+  label_.SetTransAttr({ZYLGrlf::taPerspective});
+  TZYLGraphicLabel other(nullptr);
+  other.SetTransform(ZYLGrlf::tmArrow);
+  other.SetFactor(77);
+  other.SetTransAttr({ZYLGrlf::taPerspective, ZYLGrlf::taToggled});
+  other.SetPerspective(ZYLGrlf::tpFrog);
+  other.SetToggle(12);
+  other.FontFX()->SetAngle(45);
+  other.FontFX()->SetColor(TZYL3DCaption::ciShadowColor, vcl::clMaroon);
+  other.Font()->SetSize(20);
+  EXPECT_FALSE(Run(
+      [&](Editor* f) {
+        f->SetValue(&other);
+        testsupport::ExpectCases(
+            {{f->ComboBoxTransform->Text(), "tmArrow"},
+             {Num(f->ZYLSpinEditFactor->IntValue()), "77"},
+             {f->ComboBoxPerspective->Text(), "Frog"},
+             {Num(f->ZYLSpinEditToggle->IntValue()), "12"},
+             {Num(f->CheckBoxToggled->Checked()), "1"},
+             {Num(f->CheckBoxEqualLetters->Checked()), "0"},
+             {Num(f->ZYLSpinEditAngle->IntValue()), "45"},
+             {Num(f->ZYLShadowColorComboBox->SelectedColor()), Num(vcl::clMaroon)},
+             {Num(f->ZYLFontSizeComboBox->Selected()), "20"},
+             {Num(f->ZYLGraphicLabel->Transform()), Num(ZYLGrlf::tmArrow)}});
+      },
+      TEnding::Cancel));
+  // Cancelled: the edited label is as it was.
+  EXPECT_EQ(label_.Transform(), ZYLGrlf::tmSpeaker);
+}
+
 }  // namespace
 }  // namespace zyl

@@ -10,6 +10,7 @@
 #include "design/pZYLHideNonVC.h"
 #include "foundation/ZYLClass.h"
 #include "foundation/ZYLConst.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/controls/ExtCtrls.h"
@@ -570,6 +571,41 @@ TEST_F(HideNonVC, ThePopupMenuOffersTheVerbsOfTheCurrentComponent) {
   w->popMenuPopup(w->popMenu);
   EXPECT_EQ(w->popMenu->Items()->Count(),
             vcl::GetComponentEditor(timer1_, designer_)->GetVerbCount());
+}
+
+// A component editor that notes which of its two verbs ran, on which component.
+class TNotingEditor : public vcl::TComponentEditor {
+ public:
+  static constexpr char EditorClassName[] = "TNotingEditor";
+  using TComponentEditor::TComponentEditor;
+  int GetVerbCount() override { return 2; }
+  std::string GetVerb(int Index) override { return Index == 0 ? "First" : "Second"; }
+  void ExecuteVerb(int Index) override {
+    Ran.push_back(Component()->Name() + ":" + GetVerb(Index));
+  }
+  static inline std::vector<std::string> Ran;
+};
+
+// Clicking a verb of the popup menu runs that verb of the current component's editor.
+TEST_F(HideNonVC, APopupVerbRunsOnTheCurrentComponent) {
+  TZYLHideNonVCfrm* w = OpenWindow();
+  ASSERT_NE(w, nullptr);
+  vcl::LoadDesignPackage("hide-test-verbs", [] {
+    vcl::RegisterComponentEditor(vcl::TTimer::StaticClass(),
+                                 vcl::ComponentEditorClassOf<TNotingEditor>());
+  });
+  vcl::TFinally unload([] { vcl::UnloadDesignPackage("hide-test-verbs"); });
+  TNotingEditor::Ran.clear();
+  ClickItem(w, "Timer2 [TTimer]");
+  w->popMenuPopup(w->popMenu);
+  ASSERT_EQ(w->popMenu->Items()->Count(), 2);
+  w->popMenu->Items()->Items(1)->Click();
+  w->popMenu->Items()->Items(0)->Click();
+  ClickItem(w, "Timer1 [TTimer]");
+  w->popMenuPopup(w->popMenu);
+  w->popMenu->Items()->Items(1)->Click();
+  EXPECT_EQ(TNotingEditor::Ran,
+            (std::vector<std::string>{"Timer2:Second", "Timer2:First", "Timer1:Second"}));
 }
 
 TEST_F(HideNonVC, ClosingTheDesignedFormFreesTheWindow) {

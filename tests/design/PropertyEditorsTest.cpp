@@ -22,6 +22,7 @@
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPEStrings.h"
+#include "design/pZYLPointListEditor.h"
 #include "display/ZYLFill.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
@@ -793,6 +794,23 @@ ZYL_CLASS_IMPL(TDatedComponent) {
   b.Prop("Dates", &TDatedComponent::Dates, &TDatedComponent::SetDates);
 }
 
+class TPointedComponent : public vcl::TComponent {
+  ZYL_CLASS(TPointedComponent, vcl::TComponent)
+  explicit TPointedComponent(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  TZYLPointList* Points() const { return points_.get(); }
+  void SetPoints(TZYLPointList* Value) {
+    points_->Assign(*Value);
+    ++Sets;
+  }
+  int Sets = 0;
+
+ private:
+  std::unique_ptr<TZYLPointList> points_ = std::make_unique<TZYLPointList>();
+};
+ZYL_CLASS_IMPL(TPointedComponent) {
+  b.Prop("Points", &TPointedComponent::Points, &TPointedComponent::SetPoints);
+}
+
 class FacesAndDates : public PropertyValues {
  protected:
   FacesAndDates() {
@@ -910,6 +928,38 @@ TEST_F(FacesAndDates, ADateListIsReplacedOnlyByLinesThatAllConvert) {
     EXPECT_EQ(ZYLDateListToLines(holder->Dates()), c.Want);
     const bool changed = c.Want != first;
     EXPECT_EQ(form_.Designer()->ModifiedCount(), changed ? 1 : 0);
+  }
+}
+
+// A point list is edited in place through its editor: OK gives the list the edited points and
+// sets it again, which the designer hears of once; Cancel leaves it and reports nothing.
+TEST_F(FacesAndDates, APointListTakesTheEditedPointsOnlyOnOK) {
+  auto* holder = form_.Add<TPointedComponent>();
+  holder->Points()->AddPoint({3, 4});
+  TZYLPointListProperty editor(form_.Designer(), {holder}, vcl::GetPropInfo(holder, "Points"));
+  EXPECT_EQ(static_cast<int>(editor.GetAttributes().Bits()),
+            ExpectedAttributes().at("TZYLPointListProperty"));
+  for (const TEnding ending : {TEnding::Cancel, TEnding::Ok}) {
+    const bool ok = ending == TEnding::Ok;
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    form_.Designer()->ResetModified();
+    holder->Sets = 0;
+    vt::TDialogScript script;
+    designtest::AnswerEditor(
+        script,
+        [](vcl::TCustomForm* f) {
+          vt::ClickControl(static_cast<TfrmTZYLPointListEditor*>(f)->btAdd);
+        },
+        ending);
+    editor.Edit();
+    EXPECT_EQ(script.Pending(), 0u);
+    ASSERT_EQ(holder->Points()->Count(), ok ? 2 : 1);
+    EXPECT_EQ(holder->Points()->Point(0), (vcl::TPoint{3, 4}));
+    if (ok) {
+      EXPECT_EQ(holder->Points()->Point(1), (vcl::TPoint{0, 0}));
+    }
+    EXPECT_EQ(holder->Sets, ok ? 1 : 0);
+    EXPECT_EQ(form_.Designer()->ModifiedCount(), ok ? 1 : 0);
   }
 }
 

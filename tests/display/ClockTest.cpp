@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -337,6 +338,35 @@ TEST_F(ClockTest, DigitalOnlySizesToItsTextAndFaceIsCached) {
   EXPECT_EQ(At(cap, 10 + e + 9, 10 + e + 8), vcl::clRed);
 }
 
+// What makes the cached face be drawn again: a new background from the parent, a new size or
+// a new colour; each time the next paint draws it and the face is clean again.
+TEST_F(ClockTest, BackgroundSizeAndColourChangesRedrawTheFace) {
+  TZYLClock* c = Place(100, 100);
+  c->SetTransparent(false);
+  Idle();
+  struct {
+    const char* Name;
+    std::function<void()> Change;
+  } const cases[] = {
+      {"background", [&] { c->BackUpdate(); }},
+      {"size", [&] { c->SetBounds(c->Left(), c->Top(), 120, 110); }},
+      {"colour", [&] { c->SetColor(vcl::clYellow); }},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.Name);
+    ASSERT_FALSE(c->FaceDirty());
+    c->BeginUpdate();  // hold the repaint to see the flag
+    k.Change();
+    EXPECT_TRUE(c->FaceDirty());
+    c->EndUpdate(true);
+    Idle();
+    EXPECT_FALSE(c->FaceDirty());
+  }
+  // The new colour is the face's ground.
+  const auto cap = filltest::THostSession::Capture(panel_);
+  EXPECT_EQ(At(cap, 10 + 3, 10 + 3), vcl::clYellow);
+}
+
 TEST_F(ClockTest, ModeChangesStopCountdownAndStopWatch) {
   TZYLClock c(nullptr);
   TEvents ev;
@@ -407,6 +437,69 @@ TEST_F(ClockTest, TimerFollowsEnabledAndThePool) {
 TEST_F(ClockTest, AnEmptiedCustomFormatComesBackEmptyFromAFormFile) {
   TZYLClock* c = Place(120, 60);
   EXPECT_EQ(testsupport::EmptiedTextReadBack(c, "CustomDateTimeFormat"), "");
+}
+
+struct HandCase {
+  const char* Name;
+  void (TZYLClock::*Set)(TZYLClockHand*);
+  TZYLClockHand* (TZYLClock::*Get)() const;
+  int Length;  // tenths of the radius
+};
+
+class ClockHandSet : public ClockTest, public ::testing::WithParamInterface<HandCase> {};
+
+// A hand set as a whole takes colour, thickness and visibility; the clock draws it so at once.
+TEST_P(ClockHandSet, TakesTheOtherHandsLookAndIsDrawnSo) {
+  const HandCase& h = GetParam();
+  TZYLClock* c = Place(121, 121);
+  c->SetTransparent(false);
+  c->SetColor(vcl::clWhite);
+  c->SetEnabled(false);  // every hand points up
+  TZYLClockHand hidden;
+  hidden.SetVisible(false);
+  for (auto set : {&TZYLClock::SetHourHand, &TZYLClock::SetMinuteHand, &TZYLClock::SetSecondHand})
+    (c->*set)(&hidden);
+  TZYLClockHand red(vcl::clRed, 3);
+  (c->*h.Set)(&red);
+  TZYLClockHand* own = (c->*h.Get)();
+  ASSERT_NE(own, &red);
+  EXPECT_EQ(own->Color(), vcl::clRed);
+  EXPECT_EQ(own->Thickness(), 3);
+  EXPECT_TRUE(own->Visible());
+  Idle();
+  const auto cap = filltest::THostSession::Capture(panel_);
+  const int cx = 10 + 60, cy = 10 + 60;
+  const int R = 60 - 4;
+  // Along the hand, up to its length; the face beyond it, before the scale begins.
+  EXPECT_EQ(At(cap, cx, cy - R * (h.Length * 10 - 5) / 100), vcl::clRed);
+  EXPECT_EQ(At(cap, cx + 1, cy - R * 2 / 10), vcl::clRed);
+  EXPECT_EQ(At(cap, cx, cy - R * (h.Length * 10 + 5) / 100), vcl::clWhite);
+  // The hidden hands are not drawn: nothing beside the thin red one.
+  EXPECT_EQ(At(cap, cx + 3, cy - R * 2 / 10), vcl::clWhite);
+  // Later changes of the source stay with the source.
+  red.SetColor(vcl::clBlue);
+  EXPECT_EQ(own->Color(), vcl::clRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, ClockHandSet,
+    ::testing::Values(HandCase{"Hour", &TZYLClock::SetHourHand, &TZYLClock::HourHand, 5},
+                      HandCase{"Minute", &TZYLClock::SetMinuteHand, &TZYLClock::MinuteHand, 6},
+                      HandCase{"Second", &TZYLClock::SetSecondHand, &TZYLClock::SecondHand, 7}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+// A copied hand is written to a form by its own defaults, not by those of the hand it copied.
+TEST_F(ClockTest, ACopiedHandIsStoredByItsOwnDefaults) {
+  TZYLClock c(nullptr);
+  TZYLClockHand like(0xFFFF00, 5);
+  c.SetSecondHand(&like);
+  EXPECT_TRUE(c.SecondHand()->IsColorStored());
+  EXPECT_TRUE(c.SecondHand()->IsThicknessStored());
+  c.SetHourHand(&like);
+  EXPECT_FALSE(c.HourHand()->IsColorStored());
+  EXPECT_FALSE(c.HourHand()->IsThicknessStored());
+  vcl::TPen pen;
+  EXPECT_THROW(c.HourHand()->Assign(&pen), vcl::EConvertError);
 }
 
 }  // namespace

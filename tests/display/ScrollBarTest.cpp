@@ -386,6 +386,25 @@ TEST_F(ScrollBarTest, FocusShowsTheCheckerCaretUnlessHidden) {
   EXPECT_FALSE(bar_->TabStop());
 }
 
+// The focus given to the thumb's own window goes on to the bar, when the bar takes the focus.
+TEST_F(ScrollBarTest, TheFocusGivenToTheThumbGoesToTheBar) {
+  auto* other = new TZYLScrollBar(form_.get());
+  other->SetBounds(10, 100, 100, 16);
+  other->SetParent(form_.get());
+  for (const bool can : {true, false}) {
+    SCOPED_TRACE(can);
+    other->SetFocus();
+    tk::RunUntilIdle();
+    bar_->SetCanBeFocused(can);
+    win::SetFocus(bar_->Thumb()->Handle());
+    tk::RunUntilIdle();
+    EXPECT_EQ(bar_->Focused(), can);
+    if (can) {
+      EXPECT_TRUE(bar_->Caret()->Built());
+    }
+  }
+}
+
 TEST_F(ScrollBarTest, AfterEnterAndAfterExitComeOnceTheFocusHasMoved) {
   using testsupport::TFocusLog;
   TFocusLog log(bar_);

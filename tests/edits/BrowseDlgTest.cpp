@@ -109,6 +109,23 @@ TEST_F(BrowseDlg, SettersReachTheOpenDialog) {
   EXPECT_EQ(dlg_->SelectedFolder(), dir_.File("alpha/beta"));
 }
 
+// A folder given by its item list is selected in the open dialog as one given by its path.
+TEST_F(BrowseDlg, AnItemListSelectsItsFolderInTheOpenDialog) {
+  dlg_->SetOptions({doReturnFileSysDirs, doEnableOK});
+  win::PItemIDList item = nullptr;
+  ASSERT_TRUE(TZYLBrowseDlg::ConvertPathToItemIDList(dir_.File("alpha/beta"), item));
+  TDialogScript script;
+  script.Do([&](vcl::TCustomForm* form) {
+    dlg_->SetSelected(item);
+    vcl::testkit::ClickControl(
+        dynamic_cast<vcl::TControl*>(vcl::testkit::DialogControl(form, "OK")));
+  });
+  const bool chosen = dlg_->Execute();
+  win::CoTaskMemFree(item);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(dlg_->SelectedFolder(), dir_.File("alpha/beta"));
+}
+
 TEST_F(BrowseDlg, EnableOKButtonSwitchesTheOpenDialogsOK) {
   dlg_->SetOptions({doShowPath});  // OK starts disabled
   dlg_->SetPath(dir_.File("alpha"));

@@ -9,6 +9,7 @@
 #include "edits/ZYLComboBox.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Colors.h"
+#include "platform/user/ListComboConsts.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/StreamCopy.h"
@@ -391,6 +392,36 @@ TEST_F(ComboBoxBase, RecentItemsWithTheirOwnStyleSurviveAFormStream) {
   const std::unique_ptr<TZYLComboBox> copy = testsupport::StreamCopy(combo);
   EXPECT_TRUE(copy->MRUList());
   EXPECT_EQ(copy->Style(), vcl::csDropDown);
+}
+
+// Items of varying height are all as high as ItemHeight, whatever OnMeasureItem answers, and 4
+// pixels higher while the recently-used block is on.
+struct TMeasureAnswer : vcl::TObject {
+  int Asked = 0;
+  void Measure(vcl::TWinControl*, int, int& Height) {
+    ++Asked;
+    Height = 40;
+  }
+};
+
+TEST_F(ComboBoxBase, MeasuredItemsTakeTheItemHeightAndRoomForTheRecentBlock) {
+  TZYLComboBox* combo = Combo({"a", "b", "c"});
+  TMeasureAnswer answer;
+  combo->OnMeasureItem = vcl::TMeasureItemEvent(&answer, &TMeasureAnswer::Measure);
+  combo->SetItemHeight(18);
+  for (const bool recent : {false, true}) {
+    SCOPED_TRACE(recent);
+    combo->SetMRUList(recent);
+    combo->SetStyle(vcl::csOwnerDrawVariable);
+    THost::Idle();
+    answer.Asked = 0;
+    combo->RecreateWnd();
+    combo->HandleNeeded();
+    THost::Idle();
+    EXPECT_GT(answer.Asked, 0);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(combo->Perform(win::CB_GETITEMHEIGHT, i, 0), recent ? 22 : 18) << i;
+  }
 }
 
 // A theme change builds the box's window anew (the new look comes with the new window); the

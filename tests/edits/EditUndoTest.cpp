@@ -196,6 +196,12 @@ TEST_F(EditUndoTest, TextOperationsWorkOnPositions) {
   EXPECT_EQ(edit_->CountWords(), 3);  // a last word counts once a delimiter follows it
   edit_->SetCaretPos(8);
   EXPECT_EQ(edit_->GetCurrentWord(), "three");
+  // Lower case for a range only; the selection stays where it was.
+  edit_->SetText("ONE TWO THREE");
+  edit_->Select(2, 2);
+  edit_->Lower(5, 5);
+  EXPECT_EQ(edit_->RawText(), "ONE two tHREE");
+  EXPECT_EQ(Sel(), "2+2");
 }
 
 struct SearchCase {

@@ -53,6 +53,24 @@ TEST_F(FontSizeComboTest, ScalableFontsOfferTheStandardSizesRasterFontsTheirOwn)
   EXPECT_EQ(sizes->Selected(), 14);
 }
 
+// When the system's font table changes, the box keeps its face, the face's sizes and the chosen
+// size, whatever its font.
+TEST_F(FontSizeComboTest, AChangedFontTableKeepsTheFaceItsSizesAndTheChoice) {
+  for (const int size : {5, 16}) {
+    SCOPED_TRACE(size);
+    TZYLFontSizeComboBox* sizes = Sizes("Arial");
+    sizes->Font()->SetSize(size);
+    sizes->SetSelected(14);
+    sizes->Perform(vcl::CM_FONTCHANGE, 0, 0);
+    THost::Idle();
+    EXPECT_EQ(sizes->FontName(), "Arial");
+    EXPECT_EQ(Texts(sizes), Standard());
+    EXPECT_EQ(sizes->Selected(), 14);
+    EXPECT_EQ(sizes->Text(), "14");
+    delete sizes;
+  }
+}
+
 struct SelectCase {
   const char* Face;
   bool Nearest;

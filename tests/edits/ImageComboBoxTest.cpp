@@ -72,22 +72,33 @@ TEST_F(ImageComboTest, EntriesTakeTheirImageByPlaceOrByNumber) {
   EXPECT_EQ(combo->Items()->Get(1), "Save|0");
 }
 
+// The images come straight from an image list, or as copies from a list of another kind (a
+// connector that shows the image list's images).
 TEST_F(ImageComboTest, DroppedEntriesShowTheirImageBesideTheText) {
-  TZYLImageComboBox* combo = Combo({"Red", "Lime", "Blue"});
-  combo->SetImageList(SolidImages(host_.Form(), 3, 12));
-  combo->SetItemHeight(16);
-  combotest::ClickButton(combo);
-  const win::testkit::TCapture list = combotest::ShotWindow(combo->ListHandle());
-  for (int i = 0; i < 3; ++i) {
-    const win::RECT r = combotest::ListItemRect(combo, i);
-    // The image stands at the left of the item, centred in its height.
-    const int top = 1 + r.Top + (r.Bottom - 1 - r.Top - 12) / 2;
-    const win::RECT image{1 + 1 + 1, top + 1, 1 + 1 + 11, top + 11};
-    EXPECT_TRUE(win::testkit::PixelsMatch(
-        list, [&](int, int) { return static_cast<win::COLORREF>(kFills[i]); },
-        "image_" + std::to_string(i), image));
+  zyl::TZYLImageList* images = SolidImages(host_.Form(), 3, 12);
+  auto* connector = new zyl::TZYLImageListConnector(host_.Form());
+  connector->SetImageList(images);
+  for (zyl::TZYLCustomImageList* source : {static_cast<zyl::TZYLCustomImageList*>(images),
+                                           static_cast<zyl::TZYLCustomImageList*>(connector)}) {
+    const std::string kind = source == images ? "list" : "connector";
+    SCOPED_TRACE(kind);
+    TZYLImageComboBox* combo = Combo({"Red", "Lime", "Blue"});
+    combo->SetImageList(source);
+    combo->SetItemHeight(16);
+    combotest::ClickButton(combo);
+    const win::testkit::TCapture list = combotest::ShotWindow(combo->ListHandle());
+    for (int i = 0; i < 3; ++i) {
+      const win::RECT r = combotest::ListItemRect(combo, i);
+      // The image stands at the left of the item, centred in its height.
+      const int top = 1 + r.Top + (r.Bottom - 1 - r.Top - 12) / 2;
+      const win::RECT image{1 + 1 + 1, top + 1, 1 + 1 + 11, top + 11};
+      EXPECT_TRUE(win::testkit::PixelsMatch(
+          list, [&](int, int) { return static_cast<win::COLORREF>(kFills[i]); },
+          kind + "_image_" + std::to_string(i), image));
+    }
+    combotest::ClickButton(combo);
+    delete combo;
   }
-  combotest::ClickButton(combo);
 }
 
 TEST_F(ImageComboTest, ImagesOnlyMakesOneBlankEntryPerImageThatFormsDoNotKeep) {

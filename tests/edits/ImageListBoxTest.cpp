@@ -8,6 +8,7 @@
 
 #include "edits/ZYLImageListBox.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLGlyphLayout.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
@@ -125,6 +126,62 @@ TEST_F(ImageListBoxTest, GlyphColumnsCutOneColumnOfTheStrip) {
   l->SetGlyphColumn(3);
   l->SetGlyphNumber(2);
   EXPECT_EQ(l->GlyphColumn(), 1);
+}
+
+// An image list of another kind (here a connector to a strip list) hands each image out as a
+// copy: the whole image is drawn, or with GlyphNumber 2 or more one column of it.
+struct CopiedGlyphCase {
+  const char* Name;
+  int Number;
+  int Column;
+  int Width;         // of the drawn glyph
+  int FirstQuarter;  // the strip quarter at the glyph's left edge
+};
+
+class ImageListBoxCopies : public ImageListBoxTest,
+                           public ::testing::WithParamInterface<CopiedGlyphCase> {};
+
+TEST_P(ImageListBoxCopies, DrawTheImageOrOneColumnOfIt) {
+  const CopiedGlyphCase& c = GetParam();
+  TZYLImageListBox* l = Box({"", ""});
+  auto* connector = new TZYLImageListConnector(host_.Form());
+  connector->SetImageList(MakeStrips(host_.Form(), 2, 64, 12));
+  l->SetImageList(connector);
+  l->SetGlyphNumber(c.Number);
+  l->SetGlyphColumn(c.Column);
+  l->SetHideFocus(true);
+  const tk::TCapture shot = host_.Shot(l);
+  const vcl::TRect r = l->ItemRect(1);
+  const int left = r.Left + l->Margin();
+  // Each quarter of the strip is 16 pixels wide; the glyph shows the quarters from FirstQuarter.
+  EXPECT_TRUE(tk::PixelsMatch(
+      shot, [&](int x, int) { return vcl::ColorToRGB(kQuarter[c.FirstQuarter + (x - left) / 16]); },
+      std::string("copied_") + c.Name, win::RECT{left, r.Top + 1, left + c.Width, r.Top + 11}));
+  EXPECT_NE(shot.Color(left + c.Width, r.Top + 2),
+            vcl::ColorToRGB(kQuarter[(c.FirstQuarter + c.Width / 16) % 4]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Glyphs, ImageListBoxCopies,
+                         ::testing::Values(CopiedGlyphCase{"Whole", 1, 0, 64, 0},
+                                           CopiedGlyphCase{"Half_2", 2, 1, 32, 2},
+                                           CopiedGlyphCase{"Quarter_3", 4, 2, 16, 2}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// A box that scrolls long items sideways is as wide as its widest item: the text, 2 pixels and
+// the layout's horizontal offset, and the image and the spacing when the text stands beside it.
+TEST_F(ImageListBoxTest, TheSidewaysExtentMakesRoomForTheImageBesideTheText) {
+  TZYLImageListBox* l = Box({"short", "a much longer entry", "mid"});
+  l->SetLargeTextOptions(lbltHorzScrollBar);
+  const int textOnly = l->HorzExtent();
+  ASSERT_GT(textOnly, 0);
+  l->Layout()->SetOffset(TZYLGlyphTextLayout::oiOffsetX, 5);
+  EXPECT_EQ(l->HorzExtent(), textOnly + 5);
+  l->SetImageList(MakeStrips(host_.Form(), 3, 24, 8));
+  l->Layout()->SetSpacing(7);
+  EXPECT_EQ(l->HorzExtent(), textOnly + 5 + 24 + 7);
+  // The text above or below the image: the image takes no width of its own.
+  l->Layout()->SetAlignText2Glyph(taBottom);
+  EXPECT_EQ(l->HorzExtent(), textOnly + 5);
 }
 
 TEST_F(ImageListBoxTest, ComputedHeightsMakeRoomForTallImages) {

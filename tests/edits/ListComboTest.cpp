@@ -201,6 +201,31 @@ TEST_F(ListComboTest, CancelModeClosesTheListWithoutTakingTheItem) {
   EXPECT_EQ(events_.Take(), "cancel");
 }
 
+// DroppedDown set from code opens and closes the list as the button does; closing so takes no
+// item, and setting it again opens the list again.
+TEST_F(ListComboTest, DroppedDownSetFromCodeOpensAndClosesTheList) {
+  combo_->SetText("typed");
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    combo_->SetDroppedDown(true);
+    THost::Idle();
+    EXPECT_TRUE(combo_->DroppedDown());
+    EXPECT_TRUE(ListShown(combo_));
+    EXPECT_EQ(events_.Take(), "before dropdown");
+    combo_->SetDroppedDown(true);  // already open: stays so
+    EXPECT_TRUE(combo_->DroppedDown());
+    EXPECT_EQ(events_.Take(), "");
+    combo_->SetDroppedDown(false);
+    THost::Idle();
+    EXPECT_FALSE(combo_->DroppedDown());
+    EXPECT_FALSE(ListShown(combo_));
+    EXPECT_EQ(combo_->RawText(), "typed");
+    EXPECT_EQ(events_.Take(), "cancel");
+    combo_->SetDroppedDown(false);  // already closed: nothing
+    EXPECT_EQ(events_.Take(), "");
+  }
+}
+
 // Sorted, set while the list exists, sorts the list's items; the list shows them in order.
 TEST_F(ListComboTest, SortedSortsTheExistingList) {
   combo_->Items()->Clear();

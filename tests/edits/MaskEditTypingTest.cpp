@@ -199,6 +199,34 @@ TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
   EXPECT_EQ(edit_->RawText(), " g");
 }
 
+// Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
+// before it cuts and pastes as in any edit.
+TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
+  struct {
+    const char* Name;
+    int Start, Length;
+    bool Cut;
+    const char* Text;
+    const char* Clip;
+  } const cases[] = {
+      {"cut before", 1, 2, true, "5 kg", "42"},
+      {"cut into", 2, 3, true, "425 kg", "77"},
+      {"paste before", 2, 1, false, "4775 kg", "77"},
+      {"paste into", 3, 2, false, "425 kg", "77"},
+  };
+  edit_->SetMaskType(meInteger);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetText("425 kg");
+    vcl::Clipboard()->SetAsText("77");
+    edit_->Select(c.Start, c.Length);
+    edit_->Perform(c.Cut ? win::WM_CUT : win::WM_PASTE, 0, 0);
+    EXPECT_EQ(edit_->RawText(), c.Text);
+    EXPECT_EQ(vcl::Clipboard()->AsText(), c.Clip);
+  }
+}
+
 TEST_F(MaskEditTyping, ABlankCharChangeRedrawsTheTemplate) {
   edit_->SetMask("!0!0\\-00");
   EXPECT_EQ(edit_->RawText(), "__-__");

@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "display/ZYLSBar.h"
+#include "foundation/ZYLFillObject.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/user/EditButtonConsts.h"
 #include "platform/user/WinUserConsts.h"
@@ -378,6 +381,10 @@ TEST_F(MemoTest, ARowsStartNumberAndLengthFollowThePositionAndTheCaret) {
   for (const auto& c : cases) {
     EXPECT_EQ(memo_->CalcCharRowStart(c.Pos, row), c.Start) << c.Pos;
     EXPECT_EQ(row, c.Row) << c.Pos;
+    // Counted from 0 for a position inside the text.
+    if (c.Pos <= memo_->GetLength()) {
+      EXPECT_EQ(memo_->CalcRowFromChar(c.Pos), c.Row - 1) << c.Pos;
+    }
   }
   // The caret's row length counts its line break.
   memo_->SetCaretPos(2);
@@ -420,6 +427,149 @@ TEST_F(MemoTest, TheThemeSwitchReachesTheScrollBars) {
     memo_->SetCtlXP(on);
     EXPECT_EQ(memo_->VertBar()->GetCtlXP(), on);
     EXPECT_EQ(memo_->HorzBar()->GetCtlXP(), on);
+  }
+}
+
+// The memo's owned settings objects set as a whole, as the form designer and code set them: the
+// owned object takes the values and stays the memo's own.
+TEST_F(MemoTest, AMarginSetAsAWholeIsCopiedAndNarrowsTheText) {
+  auto textWidth = [&] { return memo_->TextRect().Right - memo_->TextRect().Left; };
+  const int wide = textWidth();
+  TZYLMarginObject source;
+  source.SetWidth(30);
+  source.SetAlignment(maRight);
+  source.FillObject()->SetFillStyle(sfBitmap);
+  source.FillObject()->Brush()->SetColor(vcl::clYellow);
+  memo_->SetMargin(&source);
+  TZYLMarginObject* m = memo_->Margin();
+  ASSERT_NE(m, &source);
+  EXPECT_EQ(m->Width(), 30);
+  EXPECT_EQ(m->Alignment(), maRight);
+  EXPECT_EQ(m->FillObject()->Style(), sfBitmap);
+  EXPECT_EQ(m->FillObject()->Brush()->Color(), vcl::clYellow);
+  // The changed margin lays the text out again beside the strip.
+  EXPECT_EQ(textWidth(), wide - 30);
+  // Later changes of the source stay with the source.
+  source.SetWidth(4);
+  EXPECT_EQ(m->Width(), 30);
+  // Nothing to copy from: the margin keeps its values.
+  memo_->SetMargin(nullptr);
+  EXPECT_EQ(m->Width(), 30);
+  // The margin's fill set as a whole is copied into its own fill.
+  TZYLFillObject fill;
+  fill.SetFillStyle(sfGradient);
+  m->SetFillObject(&fill);
+  ASSERT_NE(m->FillObject(), &fill);
+  EXPECT_EQ(m->FillObject()->Style(), sfGradient);
+}
+
+// A margin object copies only from another margin object.
+TEST_F(MemoTest, AMarginTakesNoOtherKindOfObject) {
+  vcl::TPen pen;
+  memo_->Margin()->SetWidth(12);
+  EXPECT_THROW(memo_->Margin()->Assign(&pen), vcl::EConvertError);
+  EXPECT_EQ(memo_->Margin()->Width(), 12);
+}
+
+TEST_F(MemoTest, ALineStyleSetAsAWholeRulesTheRows) {
+  memo_->SetLined(true);
+  const int thin = memo_->RowHeight("");
+  vcl::TPen pen;
+  pen.SetColor(vcl::clRed);
+  pen.SetWidth(3);
+  memo_->SetLineStyle(&pen);
+  ASSERT_NE(memo_->LineStyle(), &pen);
+  EXPECT_EQ(memo_->LineStyle()->Color(), vcl::clRed);
+  EXPECT_EQ(memo_->LineStyle()->Width(), 3);
+  // A lined row is the character height plus the pen's width.
+  EXPECT_EQ(memo_->RowHeight(""), thin + 2);
+}
+
+struct ScrollObjCase {
+  const char* Name;
+  int Index;
+  ZYLCustomMemo::TZYLScrollBarKind Bars;
+};
+
+class MemoScrollObj : public MemoTest, public ::testing::WithParamInterface<ScrollObjCase> {};
+
+// A scroll-bar settings object set as a whole is copied, but for its cursor, and reaches the
+// bar the memo shows on that side.
+TEST_P(MemoScrollObj, IsCopiedOntoTheBarOfItsSide) {
+  const ScrollObjCase& c = GetParam();
+  memo_->SetScrollBars(c.Bars);
+  THost::Idle();
+  TZYLScrollBar* bar =
+      c.Index == TZYLCustomMemo::soHorizontal ? memo_->HorzBar() : memo_->VertBar();
+  ASSERT_NE(bar, nullptr);
+  TZYLScrollBarObject source;
+  source.SetColor(TZYLScrollBarObject::cpColor, vcl::clRed);
+  source.SetColor(TZYLScrollBarObject::cpThumbColor, vcl::clLime);
+  source.SetInteger(TZYLScrollBarObject::ipButtonWidth, 21);
+  source.SetInteger(TZYLScrollBarObject::ipSmallChange, 3);
+  source.SetInteger(TZYLScrollBarObject::ipLargeChange, 17);
+  source.SetAllowMousePos(false);
+  source.SetBackStyle(bsUser);
+  source.SetCursor(vcl::crHandPoint);
+  source.Back()->Brush()->SetColor(vcl::clNavy);
+  memo_->SetScrollObj(c.Index, &source);
+  TZYLScrollBarObject* own = memo_->GetScrollObj(c.Index);
+  ASSERT_NE(own, &source);
+  EXPECT_EQ(own->GetColor(TZYLScrollBarObject::cpColor), vcl::clRed);
+  EXPECT_EQ(own->GetInteger(TZYLScrollBarObject::ipButtonWidth), 21);
+  EXPECT_EQ(own->Back()->Brush()->Color(), vcl::clNavy);
+  EXPECT_EQ(own->Cursor(), vcl::crDefault);
+  EXPECT_EQ(bar->Color(), vcl::clRed);
+  EXPECT_EQ(bar->ThumbColor(), vcl::clLime);
+  EXPECT_EQ(bar->ButtonWidth(), 21);
+  EXPECT_EQ(bar->SmallChange(), 3);
+  EXPECT_EQ(bar->LargeChange(), 17);
+  EXPECT_FALSE(bar->AllowMousePos());
+  EXPECT_EQ(bar->BackStyle(), bsUser);
+  EXPECT_EQ(bar->Back()->Brush()->Color(), vcl::clNavy);
+  // The other side's settings are untouched.
+  const int other = 1 - c.Index;
+  EXPECT_EQ(memo_->GetScrollObj(other)->GetColor(TZYLScrollBarObject::cpColor), vcl::clBtnFace);
+  EXPECT_EQ(memo_->GetScrollObj(other)->GetInteger(TZYLScrollBarObject::ipButtonWidth), 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, MemoScrollObj,
+                         ::testing::Values(ScrollObjCase{"Horizontal", TZYLCustomMemo::soHorizontal,
+                                                         ZYLCustomMemo::skBoth},
+                                           ScrollObjCase{"Vertical", TZYLCustomMemo::soVertical,
+                                                         ZYLCustomMemo::skVertical}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// Settings set while the memo shows no bar are kept and given to the bar it makes later.
+TEST_F(MemoTest, ScrollBarSettingsWaitForTheBar) {
+  TZYLScrollBarObject source;
+  source.SetInteger(TZYLScrollBarObject::ipButtonWidth, 19);
+  memo_->SetScrollObj(TZYLCustomMemo::soVertical, &source);
+  EXPECT_EQ(memo_->VertBar(), nullptr);
+  memo_->SetScrollBars(ZYLCustomMemo::skVertical);
+  THost::Idle();
+  ASSERT_NE(memo_->VertBar(), nullptr);
+  EXPECT_EQ(memo_->VertBar()->ButtonWidth(), 19);
+}
+
+// Lines set as a whole: the memo takes the other lines' text and starts again at its top with
+// the caret on the first character and nothing selected.
+TEST_F(MemoTest, LinesSetAsAWholeStartTheMemoAtItsTop) {
+  Fit(memo_, 0, 2);
+  for (const bool same : {false, true}) {
+    SCOPED_TRACE(same ? "same text" : "other text");
+    memo_->SetText("1\r\n2\r\n3\r\n4\r\n5\r\n6");
+    memo_->Select(memo_->GetLength() - 1, 2);
+    THost::Idle();
+    ASSERT_GT(memo_->TopRow(), 1);
+    auto* source = new TZYLMemo(host_.Form());
+    source->SetText(same ? memo_->RawText() : "a\r\nb");
+    memo_->SetStrings(source->Lines());
+    EXPECT_EQ(memo_->RawText(), source->RawText());
+    EXPECT_EQ(memo_->CaretPos(), 1);
+    EXPECT_EQ(memo_->SelLength(), 0);
+    EXPECT_EQ(memo_->TopRow(), 1);
+    delete source;
   }
 }
 

@@ -94,6 +94,22 @@ TEST_F(MultiColumnListBoxTest, RowsAreJoinedSplitAndChangedByColumn) {
   EXPECT_EQ(b->GetItems()->Count(), 0);
 }
 
+// The row at a point of the inner list: below the last row none, or, when the row need not
+// exist, the number of rows.
+TEST_F(MultiColumnListBoxTest, TheRowAtAPointOfTheList) {
+  TZYLListBox* b = Box({80, 80});
+  for (const char* row : {"a|1", "b|2", "c|3"}) b->GetItems()->Add(row);
+  THost::Idle();
+  auto* inner = b->ListBox();
+  for (int i = 0; i < 3; ++i) {
+    const vcl::TRect r = inner->ItemRect(i);
+    EXPECT_EQ(b->ItemAtPos({r.Left + 3, (r.Top + r.Bottom) / 2}, true), i);
+  }
+  const vcl::TPoint below{3, inner->ItemRect(2).Bottom + 5};
+  EXPECT_EQ(b->ItemAtPos(below, true), -1);
+  EXPECT_EQ(b->ItemAtPos(below, false), 3);
+}
+
 TEST_F(MultiColumnListBoxTest, ColumnsBeyondTheSectionsAndBlankRowsShowNothing) {
   TZYLListBox* b = Box({40});
   b->GetFont(TZYLListBox::fiFont)->SetColor(vcl::clBlack);

@@ -5,7 +5,9 @@
 
 #include "edits/ZYLFontSymbols.h"
 #include "edits/ZYLPrinterComboBox.h"
+#include "foundation/ZYLProcs.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/Printers.h"
 #include "tests/edits/ComboTestHost.h"
 
@@ -73,6 +75,25 @@ TEST_F(PrinterComboTest, NoPrintersGiveAnEmptyListAndNoError) {
   combotest::ClickButton(combo);
   EXPECT_EQ(combo->Text(), "");
   EXPECT_EQ(vcl::Printer()->PrinterIndex(), -1);
+}
+
+// When the system's font table changes the items are measured again (one pixel above the
+// font's height, at least 10) and the chosen printer stays chosen.
+TEST_F(PrinterComboTest, AChangedFontTableMeasuresTheItemsAgainKeepingTheChoice) {
+  for (const int size : {5, 16}) {
+    SCOPED_TRACE(size);
+    TZYLPrinterComboBox* combo = Combo({});
+    combo->Font()->SetSize(size);
+    combo->SetSelectedPrinter("Zeta Laser");
+    combo->SetItemHeight(40);
+    combo->Perform(vcl::CM_FONTCHANGE, 0, 0);
+    THost::Idle();
+    const int h = zyl::ZYLGetFontHeight(combo->Font());
+    EXPECT_EQ(combo->ItemHeight(), h < 10 ? 10 : h + 1);
+    EXPECT_EQ(combo->SelectedPrinter(), "Zeta Laser");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    delete combo;
+  }
 }
 
 TEST_F(PrinterComboTest, DrawsThePrinterSymbolBesideEachNameWhenAsked) {

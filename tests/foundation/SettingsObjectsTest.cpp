@@ -481,6 +481,27 @@ TEST(SettingsObjects, DateListStreamAndCorruptInput) {
   EXPECT_EQ(back.Count(), 0);
 }
 
+// Clearing a date list empties it with one change notice; an empty list has nothing to
+// write to a form.
+TEST(SettingsObjects, DateListClearEmptiesItWithOneChange) {
+  TZYLDateList l;
+  l.AddDate({45000.5, "first"});
+  l.AddDate({45001.25, "second"});
+  TCounter c;
+  l.SetOnChange(vcl::TNotifyEvent(&c, &TCounter::Hit));
+  l.Clear();
+  EXPECT_EQ(l.Count(), 0);
+  EXPECT_EQ(c.Count, 1);
+  EXPECT_EQ(l.GetSetStr(), "{0 dates}");
+  TZYLDateRecord got;
+  EXPECT_FALSE(l.GetDate(0, got));
+  // Dates added afterwards are the only ones.
+  l.AddDate({45002.0, "third"});
+  ASSERT_EQ(l.Count(), 1);
+  ASSERT_TRUE(l.GetDate(0, got));
+  EXPECT_EQ(got.Description, "third");
+}
+
 TEST(SettingsObjects, RegionMaskDataAndCorruptInput) {
   TZYLRegionMask m;
   win::HRGN rgn = win::CreateRectRgn(0, 0, 10, 10);

@@ -15,6 +15,7 @@
 #include "platform/classes/StringList.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/ShellApi.h"
 #include "platform/testkit/ControlsSession.h"
@@ -46,6 +47,9 @@ struct TEvents : vcl::TObject {
   void OnMoving(vcl::TObject*, int, int, bool& Cancel) { Cancel = CancelMoving; }
   void OnSuspend(vcl::TObject*, bool& Cancel) { Cancel = CancelSuspend; }
   void OnSize(vcl::TObject*, uint16_t x, uint16_t y, uint16_t flag) { Sizes = {x, y, flag}; }
+  std::vector<std::string> Texts;
+  void OnIni(vcl::TObject*, const std::string& Text) { Texts.push_back("ini " + Text); }
+  void OnDevMode(vcl::TObject*, const std::string& Text) { Texts.push_back("device " + Text); }
 };
 
 win::TRect Bounds(vcl::TCustomForm* f) {
@@ -363,6 +367,42 @@ TEST(AutoDock, TheRuleByNumbers) {
   EXPECT_EQ(d.Dock(INT32_MAX - 10, 100, 200, 100, work), (win::TPoint{800, 100}));
 }
 
+// The docking settings set as a whole: every value is the source's, and the rule follows them.
+TEST_F(FormComponent, DockingSetAsAWholeTakesEveryValue) {
+  vcl::TForm form(nullptr);
+  auto* f = new TZYLForm(&form);
+  TZYLAutoDockObject source;
+  source.SetEnabled(true);
+  source.SetAfterMove(false);
+  source.SetSides({adTop, adRight});
+  source.SetMoveOut({adRight});
+  const int distances[] = {11, 12, 13, 14};
+  for (const TZYLAutoDockSide side : {adLeft, adTop, adBottom, adRight})
+    source.SetDistance(side, distances[side]);
+  f->SetAutoDock(&source);
+  TZYLAutoDockObject* d = f->AutoDock();
+  ASSERT_NE(d, &source);
+  EXPECT_TRUE(d->Enabled());
+  EXPECT_FALSE(d->AfterMove());
+  EXPECT_EQ(d->Sides(), (TZYLAutoDockSides{adTop, adRight}));
+  EXPECT_EQ(d->MoveOut(), (TZYLAutoDockSides{adRight}));
+  for (const TZYLAutoDockSide side : {adLeft, adTop, adBottom, adRight})
+    EXPECT_EQ(d->Distance(side), distances[side]) << side;
+  const win::TRect work{0, 0, 1000, 700};
+  // The left edge no longer attracts; the top does closer than 12 pixels, the right closer
+  // than 14, and the form may still be moved out past the right edge.
+  EXPECT_EQ(d->Dock(5, 11, 200, 100, work), (win::TPoint{5, 0}));
+  EXPECT_EQ(d->Dock(5, 12, 200, 100, work), (win::TPoint{5, 12}));
+  EXPECT_EQ(d->Dock(787, 300, 200, 100, work), (win::TPoint{800, 300}));
+  EXPECT_EQ(d->Dock(786, 300, 200, 100, work), (win::TPoint{786, 300}));
+  EXPECT_EQ(d->Dock(850, 300, 200, 100, work), (win::TPoint{850, 300}));
+  // A later change of the source stays with the source.
+  source.SetEnabled(false);
+  EXPECT_TRUE(d->Enabled());
+  vcl::TPen pen;
+  EXPECT_THROW(d->Assign(&pen), vcl::EConvertError);
+}
+
 TEST_F(FormComponent, MovingCanBeCancelledWhileTheFormMoves) {
   vcl::TForm form(nullptr);
   form.SetBounds(300, 300, 300, 200);
@@ -396,9 +436,20 @@ TEST_F(FormComponent, SystemMessagesBecomeEvents) {
   EXPECT_EQ(win::SendMessageA(h, win::WM_POWER, 1, 0), -1);
   win::SendMessageA(h, win::WM_SIZE, 2, win::MAKELPARAM(640, 480));
   EXPECT_EQ(events_.Sizes, (std::vector<int>{640, 480, 2}));
+  // The settings and device changes hand on the text the message points to; none, empty.
+  f->SetOnIniChange(TZYLSendStringEvent(&events_, &TEvents::OnIni));
+  f->SetOnDevModeChange(TZYLSendStringEvent(&events_, &TEvents::OnDevMode));
+  const char section[] = "intl";
+  const char device[] = "Laser 5";
+  win::SendMessageA(h, win::WM_WININICHANGE, 0, reinterpret_cast<win::LPARAM>(section));
+  win::SendMessageA(h, win::WM_DEVMODECHANGE, 0, reinterpret_cast<win::LPARAM>(device));
+  win::SendMessageA(h, win::WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(events_.Texts, (std::vector<std::string>{"ini intl", "device Laser 5", "ini "}));
   // Switched off, the component lets everything pass.
   f->SetEnabled(false);
   EXPECT_EQ(win::SendMessageA(h, win::WM_POWER, 1, 0), 0);
+  win::SendMessageA(h, win::WM_DEVMODECHANGE, 0, reinterpret_cast<win::LPARAM>(device));
+  EXPECT_EQ(events_.Texts.size(), 3u);
 }
 
 TEST_F(FormComponent, TrackInfoHandlersGetTheLimitsByReference) {

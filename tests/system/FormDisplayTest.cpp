@@ -447,6 +447,32 @@ TEST_F(TabHosting, MovingAndFindingByCaption) {
   EXPECT_EQ(tabs_->Forms(made)->Owner(), tabs_);
 }
 
+// The tab control finds the neighbours of a form without wrapping around, and makes forms of a
+// class with itself as their owner, shown or not as asked.
+TEST_F(TabHosting, FindsNeighboursWithoutWrappingAndMakesFormsOfAClass) {
+  ShowHost();
+  AddAll(1);
+  struct {
+    vcl::TCustomForm* From;
+    bool Forward;
+    vcl::TCustomForm* Next;
+  } const steps[] = {{F(0), true, F(1)},          {F(1), true, F(2)},     {F(2), true, nullptr},
+                     {F(2), false, F(1)},         {F(0), false, nullptr}, {nullptr, true, nullptr},
+                     {host_.get(), true, nullptr}};
+  for (const auto& step : steps)
+    EXPECT_EQ(tabs_->FindNextForm(step.From, step.Forward), step.Next)
+        << (step.From ? step.From->Caption() : "nil") << " " << step.Forward;
+  const int hidden = tabs_->AddFormClass(vcl::TForm::StaticClass(), false);
+  EXPECT_EQ(hidden, 3);
+  EXPECT_EQ(tabs_->Forms(hidden)->Owner(), tabs_);
+  EXPECT_EQ(tabs_->ActiveForm(), F(1));
+  EXPECT_EQ(tabs_->FindNextForm(F(2), true), tabs_->Forms(hidden));
+  const int shown = tabs_->AddFormClass(vcl::TForm::StaticClass(), true);
+  EXPECT_EQ(shown, 4);
+  EXPECT_EQ(tabs_->ActiveForm(), tabs_->Forms(shown));
+  EXPECT_EQ(tabs_->Tabs()->Count(), 5);
+}
+
 // ---- Theme changes ----
 
 // A graphic and a windowed control that count the theme-change messages they receive.

@@ -134,6 +134,35 @@ TEST_F(FormFill, AnImageOfTheListBecomesTheFill) {
   EXPECT_EQ(fill->FillObject()->ListBitmap(), nullptr);
 }
 
+// The form's background offered to transparent controls: an area of the painted buffer copied
+// from a point of the client area, nothing before the form was painted; points stay as given.
+TEST_F(FormFill, TheBackgroundIsHandedOutFromThePaintedBuffer) {
+  auto* fill = new TZYLFormFill(form_.get());
+  fill->FillObject()->SetFillStyle(sfBitmapList);
+  fill->SetImageList(CheckList());
+  vcl::TBitmap dest;
+  dest.SetSize(12, 8);
+  dest.Canvas()->Brush()->SetColor(vcl::clWhite);
+  dest.Canvas()->FillRect(vcl::TRect{0, 0, 12, 8});
+  EXPECT_FALSE(fill->BackBitmapCheck());
+  EXPECT_FALSE(fill->BackDrawArea(dest.Canvas(), vcl::TRect{0, 0, 12, 8}, vcl::TPoint{0, 0}, 0));
+  EXPECT_EQ(dest.Canvas()->Pixels(0, 0), vcl::clWhite);
+  Show(fill);
+  ASSERT_TRUE(fill->BackBitmapCheck());
+  EXPECT_FALSE(fill->isTransparentSet());
+  EXPECT_EQ(fill->BackMapPoint(vcl::TPoint{7, 9}), (vcl::TPoint{7, 9}));
+  // From (3, 4) on: the check's colour at (x, y) of the area is the client's at (x + 3, y + 4);
+  // the area goes to (2, 1) of the canvas, the rest of the canvas stays white.
+  ASSERT_TRUE(fill->BackDrawArea(dest.Canvas(), vcl::TRect{2, 1, 10, 7}, vcl::TPoint{3, 4}, 0));
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 12; ++x) {
+      const bool inside = x >= 2 && x < 10 && y >= 1 && y < 7;
+      const vcl::TColor want =
+          inside ? ((x - 2 + 3 + y - 1 + 4) % 2 ? vcl::clYellow : vcl::clRed) : vcl::clWhite;
+      EXPECT_EQ(dest.Canvas()->Pixels(x, y), want) << x << "," << y;
+    }
+}
+
 TEST_F(FormFill, NegativeOrUnchangedIndicesAreIgnored) {
   auto* fill = new TZYLFormFill(form_.get());
   fill->SetIndex(iiImageIndex, 3);

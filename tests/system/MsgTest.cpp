@@ -325,6 +325,29 @@ TEST_F(MessageBox, TheFormatAndPositionRoutinesGoToTheBoxOrTheFramework) {
   EXPECT_EQ(script_.Pending(), 0u);
 }
 
+// The global message-box routine: through the registered box the Windows flags choose the
+// buttons and the default one and the answer is the pressed button's identifier; without a box
+// the framework's message box shows the text under the caption.
+TEST_F(MessageBox, TheMessageBoxRoutineGoesToTheBoxOrTheFramework) {
+  Answer("No");
+  EXPECT_EQ(ZYLMessageBox("Delete the file?", "Files", 4 | 0x20 | 0x100), vcl::mrNo);
+  ASSERT_EQ(seen_.size(), 1u);
+  EXPECT_EQ(seen_[0].Caption, "Files");
+  EXPECT_EQ(seen_[0].Text, "Delete the file?");
+  EXPECT_EQ(seen_[0].Buttons, (std::vector<std::string>{"Yes", "No"}));
+  EXPECT_EQ(seen_[0].Default, "No");
+  delete box_;
+  box_ = nullptr;
+  script_.Press("OK");
+  ZYLMessageBox("Saved.", "Files", 0);
+  ASSERT_FALSE(script_.Shown().empty());
+  EXPECT_EQ(script_.Shown().back().Form, "MessageBox");
+  EXPECT_EQ(script_.Shown().back().Caption, "Files");
+  EXPECT_EQ(script_.Shown().back().Text, "Saved.");
+  EXPECT_EQ(seen_.size(), 1u);
+  EXPECT_EQ(script_.Pending(), 0u);
+}
+
 // A box read from an older form file: its ButtonStyle line is read (never written again) and
 // sets ButtonsStyle: nbsAutoDetect gives ubsWin40, an old name gives the style of its place in
 // the old names' table, any other name leaves the style as the file set it before.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
 #include "platform/classes/StringList.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
@@ -96,6 +98,41 @@ TEST_F(SysMenu, OwnEntriesGoInAtTheirPlaceAndReportTheirClicks) {
   menu_->UpdateMenu();
   EXPECT_EQ(Entries(System())[0], "C=1");
   EXPECT_EQ(Entries(System()).size(), standard.size() + 1);
+}
+
+// With HandleApp (set from a form file) the entries go into the application window's system
+// menu as well, and their commands there reach OnClick; other commands go on to the application.
+TEST(SysMenuApplication, EntriesOfTheApplicationsMenuReportTheirClicks) {
+  vcl::testkit::TControlsSession session;
+  ZYLSysMenuUnit.Init();
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  vcl::ReadComponentFromBytes(
+      vcl::ObjectTextToBinaryString("object Form1: TForm\n"
+                                    "  object SysMenu1: TZYLSysMenu\n"
+                                    "    HandleApp = True\n"
+                                    "    InsertFrom = 0\n"
+                                    "    Items.Strings = (\n      'A'\n      'B')\n"
+                                    "  end\nend\n"),
+      form.get());
+  auto* menu = dynamic_cast<TZYLSysMenu*>(form->FindComponent("SysMenu1"));
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(menu->AppHooked());
+  TListener listener;
+  menu->SetOnClick(TZYLSysMenuClickEvent(&listener, &TListener::Click));
+  const win::HWND app = vcl::Application->Handle();
+  const std::vector<std::string> entries = Entries(win::GetSystemMenu(app, false));
+  ASSERT_GE(entries.size(), 2u);
+  EXPECT_EQ((std::vector<std::string>{entries[0], entries[1]}),
+            (std::vector<std::string>{"A=1", "B=2"}));
+  win::SendMessageA(app, win::WM_SYSCOMMAND, 2, 0);
+  win::SendMessageA(app, win::WM_SYSCOMMAND, 7, 0);  // no entry of ours
+  EXPECT_EQ(listener.Heard, (std::vector<std::string>{"1 B"}));
+  // Disabled, the component leaves the application's commands alone.
+  menu->SetEnabled(false);
+  win::SendMessageA(app, win::WM_SYSCOMMAND, 1, 0);
+  EXPECT_EQ(listener.Heard.size(), 1u);
+  form.reset();
+  ZYLSysMenuUnit.FInit();
 }
 
 TEST_F(SysMenu, InsertFromOutOfRangeAppendsAndStatesFollowTheEntries) {
