@@ -1,0 +1,496 @@
+// The keyboard as a user meets it, over every registered control class (the framework's and the
+// library's package's). A shown form holding one control of each class is tabbed through
+// forwards and backwards: the focus visits every control that can take it (a tab stop, enabled
+// and shown with all its parents) once per round in tab order, goes into containers, and wraps.
+// Then each control that has the focus is given the keys a user tries; nothing may raise, the
+// focus stays in the control (an arrow the control leaves alone moves among the siblings), and
+// Tab still leaves it. A second sweep puts each class on a form between an edit and two
+// buttons, a default one and a cancel one: Enter and Escape click them unless the control wants
+// the key, and the control's accelerator focuses it, clicks it or focuses its FocusControl.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
+#include "tests/package/PackageFixture.h"
+#include "tests/package/PropertyStage.h"
+
+namespace {
+
+using vcl::TControl;
+using vcl::TWinControl;
+namespace kit = win::testkit;
+
+// The classes are dealt round-robin to this many tests in the sweep with one form per class.
+constexpr int kShards = 4;
+
+// The control classes of the registry (forms are the stage, not its cast).
+std::vector<vcl::TClass> ControlClasses() {
+  std::vector<vcl::TClass> classes;
+  for (vcl::TClass c : packagetest::ComponentClasses())
+    if (c->InheritsFrom(TControl::StaticClass()) && !packagetest::IsForm(c)) classes.push_back(c);
+  return classes;
+}
+
+std::string NameOf(TControl* c) {
+  if (!c) return "nothing";
+  return c->ClassName() + (c->Name().empty() ? "" : " " + c->Name());
+}
+
+// The controls a user reaches with Tab inside `parent`, in order: its windowed children by tab
+// order, each one that is a tab stop, then the stops inside it; a hidden or disabled control
+// keeps its whole inside out of reach.
+void TabStops(TWinControl* parent, std::vector<TWinControl*>& stops) {
+  std::vector<TWinControl*> children;
+  for (int i = 0; i < parent->ControlCount(); ++i)
+    if (auto* w = dynamic_cast<TWinControl*>(parent->Controls(i))) children.push_back(w);
+  std::stable_sort(children.begin(), children.end(),
+                   [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  for (TWinControl* w : children) {
+    if (!w->Visible() || !w->Enabled()) continue;
+    if (w->TabStop()) stops.push_back(w);
+    TabStops(w, stops);
+  }
+}
+
+// The control that holds the focus: the form's active control, checked against the window
+// that has the system's focus (the control's own or one inside it).
+TWinControl* Focused(vcl::TCustomForm* form) {
+  TWinControl* active = form->ActiveControl();
+  const win::HWND focus = win::GetFocus();
+  if (!active || !active->HandleAllocated()) return nullptr;
+  if (focus != active->Handle() && !win::IsChild(active->Handle(), focus)) return nullptr;
+  return active;
+}
+
+bool Inside(TControl* c, TWinControl* container) {
+  for (; c; c = c->Parent())
+    if (c == container) return true;
+  return false;
+}
+
+// A key as a user presses it, with the modifiers held around it.
+struct TKey {
+  const char* Name;
+  win::BYTE Vk;
+  bool Shift = false, Ctrl = false, Alt = false;
+};
+
+void Press(const TKey& key) {
+  if (key.Shift || key.Ctrl || key.Alt) kit::SetShiftState(key.Shift, key.Ctrl, key.Alt);
+  kit::KeyPress(key.Vk);
+  if (key.Shift || key.Ctrl || key.Alt) kit::SetShiftState(false, false, false);
+  kit::RunUntilIdle();
+}
+
+bool IsArrow(win::BYTE vk) {
+  return vk == win::VK_LEFT || vk == win::VK_RIGHT || vk == win::VK_UP || vk == win::VK_DOWN;
+}
+
+// What a user tries on a focused control. Escape follows the keys that drop a list down; the
+// letter and the digit are no control's accelerator on the stages below.
+const std::vector<TKey>& UserKeys() {
+  static const std::vector<TKey> keys = {
+      {"Left", win::VK_LEFT},
+      {"Right", win::VK_RIGHT},
+      {"Up", win::VK_UP},
+      {"Down", win::VK_DOWN},
+      {"Home", win::VK_HOME},
+      {"End", win::VK_END},
+      {"PageUp", win::VK_PRIOR},
+      {"PageDown", win::VK_NEXT},
+      {"Space", win::VK_SPACE},
+      {"Enter", win::VK_RETURN},
+      {"Escape", win::VK_ESCAPE},
+      {"Delete", win::VK_DELETE},
+      {"Backspace", win::VK_BACK},
+      {"F4", win::VK_F4},
+      {"Escape", win::VK_ESCAPE},
+      {"Alt+Down", win::VK_DOWN, false, false, true},
+      {"Escape", win::VK_ESCAPE},
+      {"Ctrl+A", 'A', false, true},
+      {"Ctrl+C", 'C', false, true},
+      {"Ctrl+V", 'V', false, true},
+      {"Ctrl+X", 'X', false, true},
+      {"Ctrl+Z", 'Z', false, true},
+      {"letter q", 'Q'},
+      {"digit 7", '7'},
+  };
+  return keys;
+}
+
+// A container gets an edit of the framework's inside, where the focus goes through it.
+vcl::TEdit* PutEditInside(TControl* c) {
+  auto* container = dynamic_cast<TWinControl*>(c);
+  if (!container || !c->ControlStyle().contains(vcl::csAcceptsControls)) return nullptr;
+  auto* edit = new vcl::TEdit(c->Owner());
+  edit->SetBounds(2, 2, 40, 20);
+  edit->SetParent(container);
+  return edit;
+}
+
+// Counts the clicks of the controls of a form that publish OnClick; the handler a control had
+// is still called.
+class TClickLog {
+ public:
+  void Watch(TControl* c) {
+    if (vcl::IsPublishedProp(c, "OnClick") && vcl::PropType(c, "OnClick") == vcl::tkMethod) {
+      auto tap = std::make_unique<TTap>();
+      tap->Control = c;
+      try {
+        tap->Previous = vcl::TNotifyEvent::FromMethod(vcl::GetMethodProp(c, "OnClick"));
+        vcl::SetMethodProp(c, "OnClick", vcl::TNotifyEvent(tap.get(), &TTap::Clicked).Method());
+        taps_.push_back(std::move(tap));
+      } catch (const vcl::Exception&) {
+        // Another kind of click event: not counted.
+      }
+    }
+    if (auto* w = dynamic_cast<TWinControl*>(c))
+      for (int i = 0; i < w->ControlCount(); ++i) Watch(w->Controls(i));
+  }
+  std::map<TControl*, int> Counts() const {
+    std::map<TControl*, int> counts;
+    for (const auto& tap : taps_) counts[tap->Control] = tap->Count;
+    return counts;
+  }
+  // The controls clicked since the counts were taken.
+  std::vector<TControl*> ClickedSince(const std::map<TControl*, int>& counts) const {
+    std::vector<TControl*> clicked;
+    for (const auto& tap : taps_)
+      if (tap->Count != counts.at(tap->Control)) clicked.push_back(tap->Control);
+    return clicked;
+  }
+
+ private:
+  struct TTap : vcl::TObject {
+    void Clicked(vcl::TObject* Sender) {
+      ++Count;
+      Previous(Sender);
+    }
+    TControl* Control = nullptr;
+    vcl::TNotifyEvent Previous;
+    int Count = 0;
+  };
+  std::vector<std::unique_ptr<TTap>> taps_;
+};
+
+// A published Boolean that is on ("Default", "Cancel").
+bool Publishes(TControl* c, const char* name) {
+  return vcl::IsPublishedProp(c, name) && vcl::PropType(c, name) == vcl::tkEnumeration &&
+         vcl::GetOrdProp(c, name) != 0;
+}
+
+// The control of the class between an edit and the form's two buttons.
+struct TBetween {
+  explicit TBetween(vcl::TClass cls) : Form(nullptr) {
+    Form.SetBounds(0, 0, 420, 300);
+    Before = new vcl::TEdit(&Form);
+    Before->SetName("Before");
+    Before->SetBounds(8, 8, 80, 24);
+    Before->SetParent(&Form);
+    X = static_cast<TControl*>(cls->Create(&Form));
+    X->SetName("X");
+    X->SetBounds(8, 40, 200, 120);
+    X->SetParent(&Form);
+    PutEditInside(X);
+    Ok = NewButton("OK", 8);
+    Ok->SetDefault(true);
+    Cancel = NewButton("Cancel", 100);
+    Cancel->SetCancel(true);
+  }
+  vcl::TButton* NewButton(const char* name, int left) {
+    auto* b = new vcl::TButton(&Form);
+    b->SetName(name);
+    b->SetBounds(left, 200, 80, 26);
+    b->SetParent(&Form);
+    return b;
+  }
+  vcl::TForm Form;
+  vcl::TEdit* Before;
+  TControl* X;
+  vcl::TButton* Ok;
+  vcl::TButton* Cancel;
+};
+
+// Whether a focused control says it wants a key the form would otherwise take.
+bool WantsKey(TWinControl* c, win::BYTE vk) {
+  return c->Perform(vcl::CM_WANTSPECIALKEY, vk, 0) != 0 ||
+         (c->Perform(win::WM_GETDLGCODE, 0, 0) & win::DLGC_WANTALLKEYS) != 0;
+}
+
+// What the accelerator of a class's caption does from another control, for the classes where it
+// acts: a push or speed button clicks without taking the focus, a check box or radio button
+// takes the focus and clicks, a group box passes the focus to its first child, a label or static
+// text focuses its FocusControl. The caption of any other class is no accelerator.
+const std::map<std::string, std::string>& AcceleratorRules() {
+  static const std::map<std::string, std::string> rules = {
+      {"TBitBtn", "click"},
+      {"TButton", "click"},
+      {"TCheckBox", "focus click"},
+      {"TGroupBox", "focus"},
+      {"TLabel", "focus control"},
+      {"TRadioButton", "focus click"},
+      {"TSpeedButton", "click"},
+      {"TStaticText", "focus control"},
+      {"TZYL3DEffectButton", "click"},
+      {"TZYLBaseGraphicButton", "click"},
+      {"TZYLBoundLabel", "focus control"},
+      {"TZYLButton", "click"},
+      {"TZYLCheckBox", "focus click"},
+      {"TZYLDockButton", "click"},
+      {"TZYLDockLabel", "focus control"},
+      {"TZYLDockSpeedButton", "click"},
+      {"TZYLGlyphLabel", "focus control"},
+      {"TZYLGroupBox", "focus"},
+      {"TZYLLabel", "focus control"},
+      {"TZYLLabelFill", "focus control"},
+      {"TZYLMMButton", "click"},
+      {"TZYLRadioButton", "focus click"},
+      {"TZYLShapeButton", "click"},
+      {"TZYLSpeedButton", "click"},
+      {"TZYLStaticText", "focus control"},
+  };
+  return rules;
+}
+
+class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    classes_ = ControlClasses();
+  }
+  // A failure, noted once per class and what happened; reported at the end.
+  void Note(std::string what) {
+    if (!stage_.empty()) what = stage_ + ": " + what;
+    if (std::find(faults_.begin(), faults_.end(), what) == faults_.end()) faults_.push_back(what);
+  }
+  std::string Faults() const {
+    std::string s;
+    for (const std::string& f : faults_) s += "\n  " + f;
+    return s;
+  }
+  // No message box came up from an error on the way.
+  void CheckNoShownError(const std::string& where) {
+    const std::vector<std::string>& shown = vcl::Application->ShownExceptions();
+    for (size_t i = shownSeen_; i < shown.size(); ++i)
+      Note(where + " shows the error \"" + shown[i] + "\"");
+    shownSeen_ = shown.size();
+  }
+  // Tabs once round the stops from the first, forwards or backwards (Shift+Tab); each press
+  // must land on the next stop in the round.
+  int TabRound(vcl::TCustomForm* form, const std::vector<TWinControl*>& stops, bool forward) {
+    int moves = 0;
+    const int n = static_cast<int>(stops.size());
+    stops[0]->SetFocus();
+    kit::RunUntilIdle();
+    if (!forward) kit::SetShiftState(true, false, false);
+    for (int i = 0; i < n; ++i) {
+      const int from = forward ? i : (n - i) % n;
+      const int to = forward ? (i + 1) % n : (2 * n - i - 1) % n;
+      TWinControl* was = Focused(form);
+      kit::KeyPress(win::VK_TAB);
+      TWinControl* now = Focused(form);
+      if (was != stops[from])
+        Note("the round lost its place before " + NameOf(stops[from]) + " (at " + NameOf(was) +
+             ")");
+      if (now == stops[to]) {
+        ++moves;
+        continue;
+      }
+      Note(std::string(forward ? "Tab" : "Shift+Tab") + " from " + NameOf(stops[from]) +
+           " goes to " + NameOf(now) + ", not " + NameOf(stops[to]));
+      if (stops[to]->CanFocus()) stops[to]->SetFocus();
+      kit::RunUntilIdle();
+    }
+    if (!forward) kit::SetShiftState(false, false, false);
+    return moves;
+  }
+  // Presses the user's keys on a stop, bringing the focus back to it before each. Answers the
+  // keys after which the focus is where it should be.
+  int TryKeys(vcl::TCustomForm* form, TWinControl* stop) {
+    int kept = 0;
+    for (const TKey& key : UserKeys()) {
+      if (Focused(form) != stop && stop->CanFocus()) stop->SetFocus();
+      kit::RunUntilIdle();
+      const std::string where = NameOf(stop) + " after " + key.Name;
+      try {
+        Press(key);
+      } catch (const std::exception& e) {
+        Note(where + " raises \"" + e.what() + "\"");
+        kit::SetShiftState(false, false, false);
+        continue;
+      }
+      CheckNoShownError(where);
+      TWinControl* now = Focused(form);
+      // An arrow a control does not want moves the focus among the controls of its parent.
+      const bool there = now == stop || Inside(now, stop) ||
+                         (IsArrow(key.Vk) && !key.Alt && now && now->Parent() == stop->Parent());
+      if (there)
+        ++kept;
+      else
+        Note(where + " has the focus on " + NameOf(now));
+    }
+    return kept;
+  }
+
+  // The accelerator of the control's caption, pressed from the cancel button: it focuses the
+  // control, clicks it, or focuses its FocusControl.
+  void Accelerator(TBetween& stage, const TClickLog& clicks) {
+    TControl* x = stage.X;
+    if (!vcl::IsPublishedProp(x, "Caption")) return;
+    const vcl::TTypeKind kind = vcl::PropType(x, "Caption");
+    if (kind != vcl::tkString && kind != vcl::tkLString && kind != vcl::tkWString) return;
+    vcl::SetStrProp(x, "Caption", "&Kilo");
+    const bool hands = vcl::IsPublishedProp(x, "FocusControl");
+    if (hands) vcl::SetObjectProp(x, "FocusControl", stage.Before);
+    stage.Cancel->SetFocus();
+    kit::RunUntilIdle();
+    const std::map<TControl*, int> before = clicks.Counts();
+    Press({"Alt+K", 'K', false, false, true});
+    CheckNoShownError(NameOf(x) + " after its accelerator");
+    TWinControl* now = Focused(&stage.Form);
+    const std::vector<TControl*> clicked = clicks.ClickedSince(before);
+    std::string what;
+    if (now == stage.Before)
+      what = "focus control";
+    else if (now == x || Inside(now, dynamic_cast<TWinControl*>(x)))
+      what = "focus";
+    if (std::find(clicked.begin(), clicked.end(), x) != clicked.end())
+      what += what.empty() ? "click" : " click";
+    if (what.empty()) what = "nothing";
+    const auto rule = AcceleratorRules().find(x->ClassName());
+    const std::string want = rule == AcceleratorRules().end() ? "nothing" : rule->second;
+    if (what != want) Note("its accelerator does " + what + ", not " + want);
+    ++accelerators_;
+  }
+
+  std::vector<vcl::TClass> classes_;
+  int accelerators_ = 0;
+  std::vector<std::string> faults_;
+  // The class whose stage is being swept, when there is one per class.
+  std::string stage_;
+  size_t shownSeen_ = 0;
+};
+
+// One control of every class on one form: two rounds of Tab and one of Shift+Tab visit every
+// stop in order, then each stop takes the keys.
+TEST_P(KeyboardSweep, OneFormOfEveryClassTabsRoundAndTakesTheKeys) {
+  ASSERT_GT(classes_.size(), 60u);
+  vcl::testkit::TDialogScript noAnswers;
+  vcl::TForm form(nullptr);
+  form.SetBounds(0, 0, 1320, 1000);
+  std::map<std::string, int> perClass;
+  int at = 0;
+  for (vcl::TClass cls : classes_) {
+    auto* c = static_cast<TControl*>(cls->Create(&form));
+    c->SetName("C" + std::to_string(at));
+    c->SetBounds(8 + (at % 11) * 118, 8 + (at / 11) * 82, 110, 74);
+    c->SetParent(&form);
+    ++at;
+    PutEditInside(c);
+  }
+  form.Show();
+  kit::RunUntilIdle();
+  shownSeen_ = vcl::Application->ShownExceptions().size();
+  std::vector<TWinControl*> stops;
+  TabStops(&form, stops);
+  ASSERT_GT(stops.size(), 40u);
+  // Every stop is reached from the one before and the round wraps, twice over.
+  const int n = static_cast<int>(stops.size());
+  EXPECT_EQ(TabRound(&form, stops, true), n);
+  EXPECT_EQ(TabRound(&form, stops, true), n);
+  EXPECT_EQ(TabRound(&form, stops, false), n);
+  int keys = 0;
+  for (TWinControl* stop : stops) {
+    const int kept = TryKeys(&form, stop);
+    keys += kept;
+    perClass[stop->ClassName()] += kept;
+  }
+  // With every third control disabled and every fifth hidden, the rounds pass them and all
+  // that is inside them by.
+  for (int i = 0; i < form.ControlCount(); ++i) {
+    if (i % 3 == 1) form.Controls(i)->SetEnabled(false);
+    if (i % 5 == 2) form.Controls(i)->SetVisible(false);
+  }
+  kit::RunUntilIdle();
+  std::vector<TWinControl*> fewer;
+  TabStops(&form, fewer);
+  ASSERT_GT(fewer.size(), 10u);
+  ASSERT_LT(fewer.size(), stops.size());
+  const int m = static_cast<int>(fewer.size());
+  EXPECT_EQ(TabRound(&form, fewer, true), m);
+  EXPECT_EQ(TabRound(&form, fewer, false), m);
+  EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:" << Faults();
+  EXPECT_GT(keys, n * 10);
+  RecordProperty("stops", n);
+  RecordProperty("keys", keys);
+}
+
+// Each class on its own form between an edit and the default and cancel buttons: the Tab
+// rounds, Enter and Escape on every stop, and the accelerator of its caption.
+TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
+  vcl::testkit::TDialogScript noAnswers;
+  int cases = 0;
+  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
+    const vcl::TClass cls = classes_[k];
+    stage_ = cls->ClassName();
+    TBetween stage(cls);
+    TClickLog clicks;
+    stage.Form.Show();
+    kit::RunUntilIdle();
+    clicks.Watch(&stage.Form);
+    shownSeen_ = vcl::Application->ShownExceptions().size();
+    std::vector<TWinControl*> stops;
+    TabStops(&stage.Form, stops);
+    ASSERT_GE(stops.size(), 3u);
+    const int n = static_cast<int>(stops.size());
+    EXPECT_EQ(TabRound(&stage.Form, stops, true), n);
+    EXPECT_EQ(TabRound(&stage.Form, stops, false), n);
+    for (TWinControl* stop : stops) {
+      for (const win::BYTE vk : {win::VK_RETURN, win::VK_ESCAPE}) {
+        const bool enter = vk == win::VK_RETURN;
+        stop->SetFocus();
+        kit::RunUntilIdle();
+        const bool wants = WantsKey(stop, vk);
+        const std::map<TControl*, int> before = clicks.Counts();
+        Press({enter ? "Enter" : "Escape", vk});
+        CheckNoShownError(NameOf(stop));
+        const std::vector<TControl*> clicked = clicks.ClickedSince(before);
+        // Enter clicks the focused push button or else the default one, Escape the cancel
+        // one; a control that wants the key keeps it.
+        bool right = clicked.empty() == wants && clicked.size() <= 1;
+        if (!clicked.empty())
+          right =
+              right && (enter ? Publishes(clicked[0], "Default") ||
+                                    (clicked[0] == stop && vcl::IsPublishedProp(stop, "Default"))
+                              : Publishes(clicked[0], "Cancel"));
+        if (!right)
+          Note(NameOf(stop) + (enter ? " Enter" : " Escape") + " clicks " +
+               (clicked.empty() ? "nothing" : NameOf(clicked[0])) +
+               (clicked.size() > 1 ? " and more" : "") + (wants ? " (wants the key)" : ""));
+        ++cases;
+      }
+    }
+    Accelerator(stage, clicks);
+  }
+  EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:" << Faults();
+  EXPECT_GT(cases, 0);
+  EXPECT_GT(accelerators_, 0);
+  RecordProperty("cases", cases);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, KeyboardSweep, ::testing::Range(0, kShards));
+
+}  // namespace
