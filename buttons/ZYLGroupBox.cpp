@@ -85,11 +85,15 @@ void TZYLCustomGroupBox::PartChange(vcl::TObject*) {
   Invalidate();
 }
 
-// The marked letter of the caption passes the focus to the first control inside in tab order
-// that takes it.
+// The marked letter of the caption passes the focus to the first tab stop inside, in tab order,
+// that takes it; a box with none that is a tab stop itself (a group that draws its buttons)
+// takes the focus.
 void TZYLCustomGroupBox::CMDialogChar(vcl::TCMDialogChar& Message) {
   if (vcl::IsAccel(Message.CharCode(), Caption()) && CanFocus()) {
-    if (vcl::TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
+    if (vcl::TWinControl* first = FindNextControl(nullptr, true, true, false))
+      first->SetFocus();
+    else if (TabStop())
+      SetFocus();
     Message.Result = 1;
     return;
   }

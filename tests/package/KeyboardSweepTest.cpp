@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
@@ -140,6 +141,40 @@ vcl::TEdit* PutEditInside(TControl* c) {
   return edit;
 }
 
+// A control that lists items gets three, the second one chosen where it publishes the choice,
+// so that the keys have something to move through.
+void GiveItems(TControl* c) {
+  if (!vcl::IsPublishedProp(c, "Items") || vcl::PropType(c, "Items") != vcl::tkClass) return;
+  auto* items = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(c, "Items"));
+  if (!items) return;
+  for (const char* item : {"One", "Two", "Three"}) items->Add(item);
+  if (vcl::IsPublishedProp(c, "ItemIndex") && vcl::PropType(c, "ItemIndex") == vcl::tkInteger)
+    vcl::SetOrdProp(c, "ItemIndex", 1);
+}
+
+// The published simple values of a control, by name.
+std::map<std::string, std::string> Values(TControl* c) {
+  std::map<std::string, std::string> values;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+    if (p->Kind() == vcl::tkClass || p->Kind() == vcl::tkMethod) continue;
+    try {
+      values[p->Name] = vcl::GetPropValue(c, p);
+    } catch (const vcl::Exception&) {
+      // A value with no text form is not compared.
+    }
+  }
+  return values;
+}
+
+// The names of the values that differ.
+std::string Changed(const std::map<std::string, std::string>& was,
+                    const std::map<std::string, std::string>& now) {
+  std::string names;
+  for (const auto& [name, value] : was)
+    if (now.count(name) && now.at(name) != value) names += (names.empty() ? "" : ", ") + name;
+  return names;
+}
+
 // Counts the clicks of the controls of a form that publish OnClick; the handler a control had
 // is still called.
 class TClickLog {
@@ -204,6 +239,7 @@ struct TBetween {
     X->SetBounds(8, 40, 200, 120);
     X->SetParent(&Form);
     PutEditInside(X);
+    GiveItems(X);
     Ok = NewButton("OK", 8);
     Ok->SetDefault(true);
     Cancel = NewButton("Cancel", 100);
@@ -231,7 +267,8 @@ bool WantsKey(TWinControl* c, win::BYTE vk) {
 
 // What the accelerator of a class's caption does from another control, for the classes where it
 // acts: a push or speed button clicks without taking the focus, a check box or radio button
-// takes the focus and clicks, a group box passes the focus to its first child, a label or static
+// takes the focus and clicks, a group box passes the focus to its first child (a group of
+// buttons it draws itself takes it), a label or static
 // text focuses its FocusControl. The caption of any other class is no accelerator.
 const std::map<std::string, std::string>& AcceleratorRules() {
   static const std::map<std::string, std::string> rules = {
@@ -241,6 +278,7 @@ const std::map<std::string, std::string>& AcceleratorRules() {
       {"TGroupBox", "focus"},
       {"TLabel", "focus control"},
       {"TRadioButton", "focus click"},
+      {"TRadioGroup", "focus"},
       {"TSpeedButton", "click"},
       {"TStaticText", "focus control"},
       {"TZYL3DEffectButton", "click"},
@@ -248,6 +286,7 @@ const std::map<std::string, std::string>& AcceleratorRules() {
       {"TZYLBoundLabel", "focus control"},
       {"TZYLButton", "click"},
       {"TZYLCheckBox", "focus click"},
+      {"TZYLCheckGroup", "focus"},
       {"TZYLDockButton", "click"},
       {"TZYLDockLabel", "focus control"},
       {"TZYLDockSpeedButton", "click"},
@@ -257,6 +296,7 @@ const std::map<std::string, std::string>& AcceleratorRules() {
       {"TZYLLabelFill", "focus control"},
       {"TZYLMMButton", "click"},
       {"TZYLRadioButton", "focus click"},
+      {"TZYLRadioGroup", "focus"},
       {"TZYLShapeButton", "click"},
       {"TZYLSpeedButton", "click"},
       {"TZYLStaticText", "focus control"},
@@ -345,6 +385,40 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
     return kept;
   }
 
+  // A control that publishes WantTabs keeps Tab while it is on and passes it on when off; one
+  // that publishes WantReturns keeps Enter from the default button while it is on.
+  void WantedKeys(TBetween& stage, const TClickLog& clicks) {
+    auto* x = dynamic_cast<TWinControl*>(stage.X);
+    if (!x || !x->CanFocus()) return;
+    for (const bool on : {true, false}) {
+      if (vcl::IsPublishedProp(x, "WantTabs")) {
+        vcl::SetOrdProp(x, "WantTabs", on);
+        x->SetFocus();
+        kit::RunUntilIdle();
+        Press({"Tab", win::VK_TAB});
+        TWinControl* now = Focused(&stage.Form);
+        if ((now == x) != on)
+          Note(std::string("Tab with WantTabs ") + (on ? "on" : "off") + " goes to " +
+               NameOf(now));
+        ++wanted_;
+      }
+      if (vcl::IsPublishedProp(x, "WantReturns")) {
+        vcl::SetOrdProp(x, "WantReturns", on);
+        x->SetFocus();
+        kit::RunUntilIdle();
+        const std::map<TControl*, int> before = clicks.Counts();
+        Press({"Enter", win::VK_RETURN});
+        const std::vector<TControl*> clicked = clicks.ClickedSince(before);
+        const bool okClicked =
+            std::find(clicked.begin(), clicked.end(), stage.Ok) != clicked.end();
+        if (okClicked == on)
+          Note(std::string("Enter with WantReturns ") + (on ? "on" : "off") +
+               (okClicked ? " clicks" : " does not click") + " the default button");
+        ++wanted_;
+      }
+    }
+  }
+
   // The accelerator of the control's caption, pressed from the cancel button: it focuses the
   // control, clicks it, or focuses its FocusControl.
   void Accelerator(TBetween& stage, const TClickLog& clicks) {
@@ -378,6 +452,7 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
 
   std::vector<vcl::TClass> classes_;
   int accelerators_ = 0;
+  int wanted_ = 0;
   std::vector<std::string> faults_;
   // The class whose stage is being swept, when there is one per class.
   std::string stage_;
@@ -400,6 +475,7 @@ TEST_P(KeyboardSweep, OneFormOfEveryClassTabsRoundAndTakesTheKeys) {
     c->SetParent(&form);
     ++at;
     PutEditInside(c);
+    GiveItems(c);
   }
   form.Show();
   kit::RunUntilIdle();
@@ -456,8 +532,13 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
     TabStops(&stage.Form, stops);
     ASSERT_GE(stops.size(), 3u);
     const int n = static_cast<int>(stops.size());
+    // Passing through with Tab changes no value.
+    const std::map<std::string, std::string> shown = Values(stage.X);
     EXPECT_EQ(TabRound(&stage.Form, stops, true), n);
     EXPECT_EQ(TabRound(&stage.Form, stops, false), n);
+    if (const std::string changed = Changed(shown, Values(stage.X)); !changed.empty())
+      Note("Tab passing through changes " + changed);
+    WantedKeys(stage, clicks);
     for (TWinControl* stop : stops) {
       for (const win::BYTE vk : {win::VK_RETURN, win::VK_ESCAPE}) {
         const bool enter = vk == win::VK_RETURN;
@@ -465,8 +546,13 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
         kit::RunUntilIdle();
         const bool wants = WantsKey(stop, vk);
         const std::map<TControl*, int> before = clicks.Counts();
+        const std::map<std::string, std::string> held = Values(stage.X);
         Press({enter ? "Enter" : "Escape", vk});
         CheckNoShownError(NameOf(stop));
+        if (stop != stage.X && !Inside(stop, dynamic_cast<TWinControl*>(stage.X)))
+          if (const std::string changed = Changed(held, Values(stage.X)); !changed.empty())
+            Note(std::string(enter ? "Enter" : "Escape") + " on " + NameOf(stop) + " changes " +
+                 changed);
         const std::vector<TControl*> clicked = clicks.ClickedSince(before);
         // Enter clicks the focused push button or else the default one, Escape the cancel
         // one; a control that wants the key keeps it.
@@ -487,7 +573,7 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
   }
   EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:" << Faults();
   EXPECT_GT(cases, 0);
-  EXPECT_GT(accelerators_, 0);
+  EXPECT_GT(accelerators_ + wanted_, 0);
   RecordProperty("cases", cases);
 }
 

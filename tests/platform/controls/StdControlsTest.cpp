@@ -652,6 +652,27 @@ TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
   EXPECT_TRUE(inner->Focused());
 }
 
+// A radio group's accelerator passes the focus to its chosen button, the one tab stop among
+// its buttons, and leaves the choice as it is.
+TEST_F(StdControlsTest, TheRadioGroupsAcceleratorFocusesTheChosenButton) {
+  NewForm();
+  auto* group = Add<TRadioGroup>(10, 10, 150, 100);
+  group->SetCaption("&Size");
+  for (const char* item : {"Small", "Medium", "Large"}) group->Items()->Add(item);
+  group->SetItemIndex(1);
+  TCounter n;
+  group->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  auto* other = Add<TButton>(200, 10, 75, 25);
+  Show();
+  other->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('S');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(group->Buttons(1)->Focused());
+  EXPECT_EQ(group->ItemIndex(), 1);
+  EXPECT_EQ(n.Clicks, 0);
+}
+
 // The caption's accelerator focuses a check box and toggles it, and focuses and checks a radio
 // button; once checked, pressing it again leaves the radio button checked.
 TEST_F(StdControlsTest, AcceleratorsPressCheckBoxesAndRadioButtons) {
