@@ -398,8 +398,7 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
         Press({"Tab", win::VK_TAB});
         TWinControl* now = Focused(&stage.Form);
         if ((now == x) != on)
-          Note(std::string("Tab with WantTabs ") + (on ? "on" : "off") + " goes to " +
-               NameOf(now));
+          Note(std::string("Tab with WantTabs ") + (on ? "on" : "off") + " goes to " + NameOf(now));
         ++wanted_;
       }
       if (vcl::IsPublishedProp(x, "WantReturns")) {
@@ -409,8 +408,7 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
         const std::map<TControl*, int> before = clicks.Counts();
         Press({"Enter", win::VK_RETURN});
         const std::vector<TControl*> clicked = clicks.ClickedSince(before);
-        const bool okClicked =
-            std::find(clicked.begin(), clicked.end(), stage.Ok) != clicked.end();
+        const bool okClicked = std::find(clicked.begin(), clicked.end(), stage.Ok) != clicked.end();
         if (okClicked == on)
           Note(std::string("Enter with WantReturns ") + (on ? "on" : "off") +
                (okClicked ? " clicks" : " does not click") + " the default button");
