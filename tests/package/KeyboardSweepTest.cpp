@@ -407,14 +407,17 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
       }
       CheckNoShownError(where);
       TWinControl* now = Focused(form);
-      if (reacted && (now != stop || stop->Text() != textWas || !Changed(was, Values(stop)).empty() ||
-                      Differs(shownWas, kit::RenderWindow(stop->Handle()))))
+      if (reacted &&
+          (now != stop || stop->Text() != textWas || !Changed(was, Values(stop)).empty() ||
+           Differs(shownWas, kit::RenderWindow(stop->Handle()))))
         ++*reacted;
       // An arrow a control does not want moves the focus among the controls of its parent.
       const bool there = now == stop || Inside(now, stop) ||
                          (IsArrow(key.Vk) && !key.Alt && now && now->Parent() == stop->Parent());
-      if (there) ++kept;
-      else Note(where + " has the focus on " + NameOf(now));
+      if (there)
+        ++kept;
+      else
+        Note(where + " has the focus on " + NameOf(now));
     }
     return kept;
   }
