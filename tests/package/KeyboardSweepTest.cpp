@@ -199,6 +199,18 @@ std::string Changed(const std::map<std::string, std::string>& was,
   return names;
 }
 
+// The shown top-level windows (a dropped-down list is one).
+int ShownWindows() {
+  int n = 0;
+  win::EnumWindows(
+      [](win::HWND h, win::LPARAM l) -> win::BOOL {
+        if (win::IsWindowVisible(h)) ++*reinterpret_cast<int*>(l);
+        return 1;
+      },
+      reinterpret_cast<win::LPARAM>(&n));
+  return n;
+}
+
 // Two pictures of a window differ (in size or in a pixel).
 bool Differs(const kit::TCapture& a, const kit::TCapture& b) {
   return a.Width != b.Width || a.Height != b.Height || kit::CountDifferentPixels(a, b) > 0;
@@ -454,6 +466,28 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
     }
   }
 
+  // A control that drops a list down on F4 closes it again on Escape and on Enter, which then
+  // click neither of the form's buttons, and keeps the focus.
+  void DropDowns(TBetween& stage, const TClickLog& clicks) {
+    auto* x = dynamic_cast<TWinControl*>(stage.X);
+    if (!x || !x->CanFocus()) return;
+    for (const TKey& key : {TKey{"Escape", win::VK_ESCAPE}, TKey{"Enter", win::VK_RETURN}}) {
+      x->SetFocus();
+      kit::RunUntilIdle();
+      const int shown = ShownWindows();
+      Press({"F4", win::VK_F4});
+      if (ShownWindows() == shown) return;  // nothing to drop down
+      const std::map<TControl*, int> before = clicks.Counts();
+      Press(key);
+      const std::vector<TControl*> clicked = clicks.ClickedSince(before);
+      const std::string where = std::string(key.Name) + " on the dropped-down list";
+      if (ShownWindows() != shown) Note(where + " leaves it open");
+      if (!clicked.empty()) Note(where + " clicks " + NameOf(clicked[0]));
+      if (Focused(&stage.Form) != x) Note(where + " moves the focus to " + NameOf(Focused(&stage.Form)));
+      ++dropped_;
+    }
+  }
+
   // The accelerator of the control's caption, pressed from the cancel button: it focuses the
   // control, clicks it, or focuses its FocusControl.
   void Accelerator(TBetween& stage, const TClickLog& clicks) {
@@ -489,6 +523,7 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
   int accelerators_ = 0;
   int wanted_ = 0;
   int keys_ = 0;
+  int dropped_ = 0;
   std::vector<std::string> faults_;
   // The class whose stage is being swept, when there is one per class.
   std::string stage_;
@@ -576,6 +611,7 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
     EXPECT_EQ(TabRound(&stage.Form, stops, false), n);
     if (const std::string changed = Changed(shown, Values(stage.X)); !changed.empty())
       Note("Tab passing through changes " + changed);
+    Accelerator(stage, clicks);
     // The user's keys on the edit before leave the control as it is; on the control they keep
     // the focus there.
     const std::map<std::string, std::string> beforeKeys = Values(stage.X);
@@ -585,6 +621,7 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
     if (auto* x = dynamic_cast<TWinControl*>(stage.X); x && x->CanFocus() && x->TabStop())
       keys_ += TryKeys(&stage.Form, x);
     WantedKeys(stage, clicks);
+    DropDowns(stage, clicks);
     for (TWinControl* stop : stops) {
       for (const win::BYTE vk : {win::VK_RETURN, win::VK_ESCAPE}) {
         const bool enter = vk == win::VK_RETURN;
@@ -615,11 +652,11 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
         ++cases;
       }
     }
-    Accelerator(stage, clicks);
   }
   EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:" << Faults();
   EXPECT_GT(cases, 0);
-  EXPECT_GT(accelerators_ + wanted_, 0);
+  EXPECT_GT(accelerators_ + wanted_ + dropped_, 0);
+  RecordProperty("dropped", dropped_);
   EXPECT_GT(keys_, cases);
   RecordProperty("cases", cases);
 }
