@@ -483,7 +483,8 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
       const std::string where = std::string(key.Name) + " on the dropped-down list";
       if (ShownWindows() != shown) Note(where + " leaves it open");
       if (!clicked.empty()) Note(where + " clicks " + NameOf(clicked[0]));
-      if (Focused(&stage.Form) != x) Note(where + " moves the focus to " + NameOf(Focused(&stage.Form)));
+      if (Focused(&stage.Form) != x)
+        Note(where + " moves the focus to " + NameOf(Focused(&stage.Form)));
       ++dropped_;
     }
   }
