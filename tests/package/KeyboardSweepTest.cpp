@@ -490,15 +490,35 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
   }
 
   // The accelerator of the control's caption, pressed from the cancel button: it focuses the
-  // control, clicks it, or focuses its FocusControl.
+  // control, clicks it, or focuses its FocusControl, as its class's rule says. Once the control
+  // is disabled, or shows "&" as it is (ShowAccelChar off), it does nothing.
   void Accelerator(TBetween& stage, const TClickLog& clicks) {
     TControl* x = stage.X;
     if (!vcl::IsPublishedProp(x, "Caption")) return;
     const vcl::TTypeKind kind = vcl::PropType(x, "Caption");
     if (kind != vcl::tkString && kind != vcl::tkLString && kind != vcl::tkWString) return;
     vcl::SetStrProp(x, "Caption", "&Kilo");
-    const bool hands = vcl::IsPublishedProp(x, "FocusControl");
-    if (hands) vcl::SetObjectProp(x, "FocusControl", stage.Before);
+    if (vcl::IsPublishedProp(x, "FocusControl"))
+      vcl::SetObjectProp(x, "FocusControl", stage.Before);
+    const auto rule = AcceleratorRules().find(x->ClassName());
+    const std::string want = rule == AcceleratorRules().end() ? "nothing" : rule->second;
+    if (const std::string did = AcceleratorDoes(stage, clicks); did != want)
+      Note("its accelerator does " + did + ", not " + want);
+    if (vcl::IsPublishedProp(x, "ShowAccelChar")) {
+      vcl::SetOrdProp(x, "ShowAccelChar", 0);
+      if (const std::string did = AcceleratorDoes(stage, clicks); did != "nothing")
+        Note("its accelerator with ShowAccelChar off does " + did);
+      vcl::SetOrdProp(x, "ShowAccelChar", 1);
+    }
+    x->SetEnabled(false);
+    if (const std::string did = AcceleratorDoes(stage, clicks); did != "nothing")
+      Note("its accelerator while disabled does " + did);
+    x->SetEnabled(true);
+    ++accelerators_;
+  }
+  // Presses Alt+K from the cancel button and tells what came of it.
+  std::string AcceleratorDoes(TBetween& stage, const TClickLog& clicks) {
+    TControl* x = stage.X;
     stage.Cancel->SetFocus();
     kit::RunUntilIdle();
     const std::map<TControl*, int> before = clicks.Counts();
@@ -513,11 +533,7 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
       what = "focus";
     if (std::find(clicked.begin(), clicked.end(), x) != clicked.end())
       what += what.empty() ? "click" : " click";
-    if (what.empty()) what = "nothing";
-    const auto rule = AcceleratorRules().find(x->ClassName());
-    const std::string want = rule == AcceleratorRules().end() ? "nothing" : rule->second;
-    if (what != want) Note("its accelerator does " + what + ", not " + want);
-    ++accelerators_;
+    return what.empty() ? "nothing" : what;
   }
 
   std::vector<vcl::TClass> classes_;
