@@ -268,8 +268,10 @@ bool Publishes(TControl* c, const char* name) {
 }
 
 // The control of the class between an edit and the form's two buttons.
+// The control of the class between an edit and the form's two buttons, of the framework's or of
+// the library's button class.
 struct TBetween {
-  explicit TBetween(vcl::TClass cls) : Form(nullptr) {
+  TBetween(vcl::TClass cls, vcl::TClass buttons) : Form(nullptr) {
     Form.SetBounds(0, 0, 420, 300);
     Before = new vcl::TEdit(&Form);
     Before->SetName("Before");
@@ -281,13 +283,13 @@ struct TBetween {
     X->SetParent(&Form);
     PutEditInside(X);
     GiveItems(X);
-    Ok = NewButton("OK", 8);
-    Ok->SetDefault(true);
-    Cancel = NewButton("Cancel", 100);
-    Cancel->SetCancel(true);
+    Ok = NewButton(buttons, "OK", 8);
+    vcl::SetOrdProp(Ok, "Default", 1);
+    Cancel = NewButton(buttons, "Cancel", 100);
+    vcl::SetOrdProp(Cancel, "Cancel", 1);
   }
-  vcl::TButton* NewButton(const char* name, int left) {
-    auto* b = new vcl::TButton(&Form);
+  TWinControl* NewButton(vcl::TClass buttons, const char* name, int left) {
+    auto* b = static_cast<TWinControl*>(buttons->Create(&Form));
     b->SetName(name);
     b->SetBounds(left, 200, 80, 26);
     b->SetParent(&Form);
@@ -296,8 +298,8 @@ struct TBetween {
   vcl::TForm Form;
   vcl::TEdit* Before;
   TControl* X;
-  vcl::TButton* Ok;
-  vcl::TButton* Cancel;
+  TWinControl* Ok;
+  TWinControl* Cancel;
 };
 
 // Whether a focused control says it wants a key the form would otherwise take.
@@ -609,10 +611,15 @@ TEST_P(KeyboardSweep, OneFormOfEveryClassTabsRoundAndTakesTheKeys) {
 TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
   vcl::testkit::TDialogScript noAnswers;
   int cases = 0;
-  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
-    const vcl::TClass cls = classes_[k];
-    stage_ = cls->ClassName();
-    TBetween stage(cls);
+  // The form's buttons are the framework's, then the library's push buttons.
+  std::vector<vcl::TClass> buttons = {vcl::TButton::StaticClass()};
+  for (vcl::TClass c : classes_)
+    if (c->ClassName() == "TZYLButton") buttons.push_back(c);
+  ASSERT_EQ(buttons.size(), 2u);
+  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size() * 2; k += kShards) {
+    const vcl::TClass cls = classes_[k / 2];
+    stage_ = cls->ClassName() + " with " + buttons[k % 2]->ClassName() + "s";
+    TBetween stage(cls, buttons[k % 2]);
     TClickLog clicks;
     stage.Form.Show();
     kit::RunUntilIdle();
