@@ -676,6 +676,17 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
         ++cases;
       }
     }
+    // Disabled, then hidden, the control and all inside it are passed by.
+    for (const bool hide : {false, true}) {
+      stage.X->SetEnabled(hide);
+      stage.X->SetVisible(!hide);
+      kit::RunUntilIdle();
+      std::vector<TWinControl*> rest;
+      TabStops(&stage.Form, rest);
+      ASSERT_EQ(rest.size(), 3u);  // the edit and the two buttons
+      EXPECT_EQ(TabRound(&stage.Form, rest, true), 3);
+      EXPECT_EQ(TabRound(&stage.Form, rest, false), 3);
+    }
   }
   EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:" << Faults();
   EXPECT_GT(cases, 0);
