@@ -128,6 +128,8 @@ const std::vector<TKey>& UserKeys() {
       {"Ctrl+Z", 'Z', false, true},
       {"letter q", 'Q'},
       {"digit 7", '7'},
+      {"Ctrl+Tab", win::VK_TAB, false, true},
+      {"Ctrl+Shift+Tab", win::VK_TAB, true, true},
   };
   return keys;
 }
