@@ -1,19 +1,22 @@
 // The keyboard as a user meets it, over every registered control class (the framework's and the
-// library's package's). A shown form holding one control of each class is tabbed through
-// forwards and backwards: the focus visits every control that can take it (a tab stop, enabled
-// and shown with all its parents) once per round in tab order, goes into containers, and wraps.
-// Then each control that has the focus is given the keys a user tries; nothing may raise, the
-// focus stays in the control (an arrow the control leaves alone moves among the siblings), and
-// Tab still leaves it. A second sweep puts each class on a form between an edit and two
-// buttons, a default one and a cancel one: Enter and Escape click them unless the control wants
-// the key, and the control's accelerator focuses it, clicks it or focuses its FocusControl.
+// library's package's). A shown form holding one control of each class (containers with an
+// edit inside, lists with items) is tabbed through forwards and backwards: the focus visits
+// every control that can take it (a tab stop, enabled and shown with all its parents) once per
+// round in tab order, goes into containers, and wraps; disabled and hidden controls are passed
+// by. Then each control that has the focus is given the keys a user tries: nothing may raise
+// or show an error, the focus stays in the control (an arrow the control leaves alone moves
+// among the siblings), and every class answers some key. A second sweep puts each class on a
+// form between an edit and two buttons, a default one and a cancel one (the framework's, then
+// the library's): the Tab rounds change no value, Enter and Escape click those buttons unless
+// the focused control wants the key, keys on the edit leave the control alone, WantTabs and
+// WantReturns decide who takes Tab and Enter, a dropped-down list closes on Escape and Enter,
+// and the control's accelerator focuses it, clicks it or focuses its FocusControl.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/classes/Component.h"
