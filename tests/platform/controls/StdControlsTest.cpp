@@ -652,6 +652,29 @@ TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
   EXPECT_TRUE(inner->Focused());
 }
 
+// With the focus in an edit, which types the letters pressed alone, Alt and the marked letter
+// still reach the button's accelerator and type nothing; the letter alone is typed.
+TEST_F(StdControlsTest, AltAndTheMarkedLetterClickAButtonFromAnEdit) {
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 100, 21);
+  auto* go = Add<TButton>(200, 10, 75, 25);
+  go->SetCaption("&Go");
+  TCounter n;
+  go->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  Show();
+  edit->SetFocus();
+  edit->SetText("");
+  SetShiftState(false, false, true);
+  KeyPress('G');
+  SetShiftState(false, false, false);
+  EXPECT_EQ(n.Clicks, 1);
+  EXPECT_EQ(edit->Text(), "");
+  EXPECT_TRUE(edit->Focused());
+  KeyPress('G');
+  EXPECT_EQ(n.Clicks, 1);
+  EXPECT_EQ(edit->Text(), "g");
+}
+
 // A radio group's accelerator passes the focus to its chosen button, the one tab stop among
 // its buttons, and leaves the choice as it is.
 TEST_F(StdControlsTest, TheRadioGroupsAcceleratorFocusesTheChosenButton) {
