@@ -531,7 +531,8 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
     ++accelerators_;
   }
   // Presses Alt+K from the cancel button (or another control) and tells what came of it.
-  std::string AcceleratorDoes(TBetween& stage, const TClickLog& clicks, TWinControl* from = nullptr) {
+  std::string AcceleratorDoes(TBetween& stage, const TClickLog& clicks,
+                              TWinControl* from = nullptr) {
     TControl* x = stage.X;
     (from ? from : stage.Cancel)->SetFocus();
     kit::RunUntilIdle();
