@@ -530,6 +530,27 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
     x->SetEnabled(true);
     ++accelerators_;
   }
+  // From the control, focused, Alt and the marked letter of the default button's caption click
+  // that button and leave the focus where it is.
+  void AcceleratorFromTheControl(TBetween& stage, const TClickLog& clicks) {
+    auto* x = dynamic_cast<TWinControl*>(stage.X);
+    if (!x || !x->CanFocus() || !x->TabStop()) return;
+    vcl::SetStrProp(stage.Ok, "Caption", "&Oscar");
+    x->SetFocus();
+    kit::RunUntilIdle();
+    const std::map<TControl*, int> before = clicks.Counts();
+    Press({"Alt+O", 'O', false, false, true});
+    CheckNoShownError(NameOf(x) + " after Alt+O");
+    const std::vector<TControl*> clicked = clicks.ClickedSince(before);
+    if (clicked.size() != 1 || clicked[0] != stage.Ok)
+      Note("Alt+O from the control clicks " +
+           (clicked.empty() ? std::string("nothing") : NameOf(clicked[0])) + ", not the OK button");
+    if (TWinControl* now = Focused(&stage.Form); now != x && !Inside(now, x))
+      Note("Alt+O from the control moves the focus to " + NameOf(now));
+    vcl::SetStrProp(stage.Ok, "Caption", "OK");
+    ++accelerators_;
+  }
+
   // Presses Alt+K from the cancel button (or another control) and tells what came of it.
   std::string AcceleratorDoes(TBetween& stage, const TClickLog& clicks,
                               TWinControl* from = nullptr) {
@@ -649,6 +670,7 @@ TEST_P(KeyboardSweep, EachClassBetweenAnEditAndTheFormsButtons) {
     if (const std::string changed = Changed(shown, Values(stage.X)); !changed.empty())
       Note("Tab passing through changes " + changed);
     Accelerator(stage, clicks);
+    AcceleratorFromTheControl(stage, clicks);
     // The user's keys on the edit before leave the control as it is; on the control they keep
     // the focus there.
     const std::map<std::string, std::string> beforeKeys = Values(stage.X);
