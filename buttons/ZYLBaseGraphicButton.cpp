@@ -10,6 +10,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Messages.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -20,7 +21,8 @@ namespace zyl {
 ZYL_MESSAGE_MAP(TZYLBaseGraphicButton) {
   m.On(vcl::CM_BUTTONPRESSED, &TZYLBaseGraphicButton::CMButtonPressed)
       .On(vcl::CM_ENABLEDCHANGED, &TZYLBaseGraphicButton::CMEnabledChanged)
-      .On(vcl::CM_TEXTCHANGED, &TZYLBaseGraphicButton::CMTextChanged);
+      .On(vcl::CM_TEXTCHANGED, &TZYLBaseGraphicButton::CMTextChanged)
+      .On(vcl::CM_DIALOGCHAR, &TZYLBaseGraphicButton::CMDialogChar);
 }
 
 ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
@@ -222,6 +224,17 @@ void TZYLBaseGraphicButton::MouseEnter() {
 void TZYLBaseGraphicButton::MouseExit() {
   inherited::MouseExit();
   Invalidate();
+}
+
+// The marked letter of the caption clicks a shown, enabled button on a showing parent.
+void TZYLBaseGraphicButton::CMDialogChar(vcl::TCMDialogChar& Message) {
+  if (vcl::IsAccel(Message.CharCode(), Caption()) && Enabled() && Visible() && Parent() &&
+      Parent()->Showing()) {
+    Click();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
 }
 
 void TZYLBaseGraphicButton::Click() {

@@ -79,6 +79,7 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   void CMButtonPressed(vcl::TMessage& Message);
   void CMEnabledChanged(vcl::TMessage& Message);
   void CMTextChanged(vcl::TMessage& Message);
+  void CMDialogChar(vcl::TCMDialogChar& Message);
   void GlyphChanged(vcl::TObject* Sender);
   // Tells the other buttons of the group that this one is pressed now.
   void UpdateExclusive();

@@ -21,6 +21,7 @@ namespace zyl {
 
 ZYL_MESSAGE_MAP(TZYLCustomButton) {
   m.On(vcl::CM_DIALOGKEY, &TZYLCustomButton::CMDialogKey)
+      .On(vcl::CM_DIALOGCHAR, &TZYLCustomButton::CMDialogChar)
       .On(vcl::CM_FOCUSCHANGED, &TZYLCustomButton::CMFocusChanged)
       .On(vcl::CM_ENABLEDCHANGED, &TZYLCustomButton::CMEnabledChanged)
       .On(vcl::CM_TEXTCHANGED, &TZYLCustomButton::CMTextChanged)
@@ -239,6 +240,16 @@ void TZYLCustomButton::CMDialogKey(vcl::TCMDialogKey& Message) {
   const uint16_t key = Message.CharCode();
   if (((key == win::VK_RETURN && FActive) || (key == win::VK_ESCAPE && FCancel)) &&
       vcl::KeyDataToShiftState(Message.KeyData()).empty() && CanFocus()) {
+    Click();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
+}
+
+// The marked letter of the caption clicks the button; the focus stays where it is.
+void TZYLCustomButton::CMDialogChar(vcl::TCMDialogChar& Message) {
+  if (vcl::IsAccel(Message.CharCode(), Caption()) && CanFocus()) {
     Click();
     Message.Result = 1;
     return;

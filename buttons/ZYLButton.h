@@ -94,6 +94,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   void DoRepeat(vcl::TObject* Sender);
   void Release();
   void CMDialogKey(vcl::TCMDialogKey& Message);
+  void CMDialogChar(vcl::TCMDialogChar& Message);
   void CMFocusChanged(vcl::TCMFocusChanged& Message);
   void CMEnabledChanged(vcl::TMessage& Message);
   void CMTextChanged(vcl::TMessage& Message);

@@ -10,6 +10,7 @@
 #include "foundation/ZYLXPStyles.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -20,7 +21,8 @@ namespace zyl {
 
 ZYL_MESSAGE_MAP(TZYLButtonControl) {
   m.On(vcl::CM_TEXTCHANGED, &TZYLButtonControl::CMTextChanged)
-      .On(vcl::CM_FONTCHANGED, &TZYLButtonControl::CMFontChanged);
+      .On(vcl::CM_FONTCHANGED, &TZYLButtonControl::CMFontChanged)
+      .On(vcl::CM_DIALOGCHAR, &TZYLButtonControl::CMDialogChar);
 }
 
 // What the check box and the radio button both publish; each adds its own state.
@@ -116,6 +118,18 @@ void TZYLButtonControl::KeyPress(char& Key) {
     ClickMark();
     inherited::Click();
   }
+}
+
+// The marked letter of the caption focuses the control and, once it has the focus, clicks its
+// mark as the space bar does.
+void TZYLButtonControl::CMDialogChar(vcl::TCMDialogChar& Message) {
+  if (vcl::IsAccel(Message.CharCode(), Caption()) && CanFocus()) {
+    SetFocus();
+    if (Focused()) Click();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
 }
 
 void TZYLButtonControl::Loaded() {

@@ -70,6 +70,7 @@ class TZYLButtonControl : public TZYLCustomControl {
   bool GetPicture(vcl::TBitmap* Picture);
   void CMTextChanged(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
+  void CMDialogChar(vcl::TCMDialogChar& Message);
 
   TZYLOwned<TZYLGlyphTextLayout> FAlignment;
   TZYLOwned<TZYLFxCaption> FFont3D;

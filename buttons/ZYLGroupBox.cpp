@@ -8,6 +8,7 @@
 #include "foundation/ZYLProcs.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
@@ -17,7 +18,8 @@ namespace zyl {
 
 ZYL_MESSAGE_MAP(TZYLCustomGroupBox) {
   m.On(vcl::CM_TEXTCHANGED, &TZYLCustomGroupBox::CMTextChanged)
-      .On(vcl::CM_FONTCHANGED, &TZYLCustomGroupBox::CMFontChanged);
+      .On(vcl::CM_FONTCHANGED, &TZYLCustomGroupBox::CMFontChanged)
+      .On(vcl::CM_DIALOGCHAR, &TZYLCustomGroupBox::CMDialogChar);
 }
 
 ZYL_CLASS_IMPL(TZYLCustomGroupBox) {
@@ -81,6 +83,21 @@ void TZYLCustomGroupBox::SetCaptionFont3D(TZYLFxCaption* Value) {
 void TZYLCustomGroupBox::PartChange(vcl::TObject*) {
   Realign();
   Invalidate();
+}
+
+// The marked letter of the caption passes the focus to the first tab stop inside, in tab order,
+// that takes it; a box with none that is a tab stop itself (a group that draws its buttons)
+// takes the focus.
+void TZYLCustomGroupBox::CMDialogChar(vcl::TCMDialogChar& Message) {
+  if (vcl::IsAccel(Message.CharCode(), Caption()) && CanFocus()) {
+    if (vcl::TWinControl* first = FindNextControl(nullptr, true, true, false))
+      first->SetFocus();
+    else if (TabStop())
+      SetFocus();
+    Message.Result = 1;
+    return;
+  }
+  ZYL_INHERITED(Message);
 }
 
 void TZYLCustomGroupBox::CMTextChanged(vcl::TMessage& Message) {

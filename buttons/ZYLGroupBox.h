@@ -45,6 +45,7 @@ class TZYLCustomGroupBox : public TZYLCustomBevelPanel {
   void PartChange(vcl::TObject* Sender);
   void CMTextChanged(vcl::TMessage& Message);
   void CMFontChanged(vcl::TMessage& Message);
+  void CMDialogChar(vcl::TCMDialogChar& Message);
 
   TZYLOwned<vcl::TFont> FCaptionFont;
   TZYLOwned<TZYLFxCaption> FCaptionFont3D;

@@ -267,6 +267,7 @@ class TZYLCustomMemo : public TZYLBaseEdit {
   bool DoMouseWheel(vcl::TShiftState Shift, int WheelDelta, vcl::TPoint MousePos) override;
 
   void WMGetDlgCodeMemo(vcl::TMessage& Message);
+  void CMWantSpecialKeyMemo(vcl::TMessage& Message);
   void CMFontChangedMemo(vcl::TMessage& Message);
   void EMMemo(vcl::TMessage& Message);
 

@@ -36,7 +36,9 @@ constexpr int EmScrollPage = 5;
 
 ZYL_MESSAGE_MAP(TZYLCustomMemo) {
   using C = TZYLCustomMemo;
-  m.On(win::WM_GETDLGCODE, &C::WMGetDlgCodeMemo).On(vcl::CM_FONTCHANGED, &C::CMFontChangedMemo);
+  m.On(win::WM_GETDLGCODE, &C::WMGetDlgCodeMemo)
+      .On(vcl::CM_WANTSPECIALKEY, &C::CMWantSpecialKeyMemo)
+      .On(vcl::CM_FONTCHANGED, &C::CMFontChangedMemo);
   for (win::UINT msg = win::EM_GETSEL; msg <= win::EM_CHARFROMPOS; ++msg) m.On(msg, &C::EMMemo);
 }
 
@@ -446,6 +448,12 @@ void TZYLCustomMemo::WMGetDlgCodeMemo(vcl::TMessage& Message) {
     Message.Result |= win::DLGC_WANTTAB;
   else
     Message.Result &= ~win::DLGC_WANTTAB;
+}
+
+// Enter breaks the line of a memo that wants returns before the form's default button can
+// take it.
+void TZYLCustomMemo::CMWantSpecialKeyMemo(vcl::TMessage& Message) {
+  Message.Result = Message.WParam == win::VK_RETURN && FWantReturns ? 1 : 0;
 }
 
 // The multi-line edit messages; rows and characters count from 0.

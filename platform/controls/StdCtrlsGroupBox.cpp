@@ -70,12 +70,8 @@ void TCustomGroupBox::CMTextChanged(TMessage& Message) {
 
 void TCustomGroupBox::CMDialogChar(TCMDialogChar& Message) {
   if (IsAccel(Message.CharCode(), text_) && CanFocus()) {
-    // The accelerator moves the focus to the first control inside that takes it.
-    for (int i = 0; i < ControlCount(); ++i)
-      if (auto* w = dynamic_cast<TWinControl*>(Controls(i)); w && w->CanFocus()) {
-        w->SetFocus();
-        break;
-      }
+    // The accelerator moves the focus to the first tab stop inside, in tab order, that takes it.
+    if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
     Message.Result = 1;
     return;
   }

@@ -219,7 +219,9 @@ void TWinControl::CNKeyDown(TWMKey& Message) {
 void TWinControl::CNChar(TWMKey& Message) {
   Message.Result = 1;
   if (!ComponentState().contains(csDesigning)) {
-    if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
+    // A letter held with Alt is no character the control types: it is always offered to the
+    // form's accelerators, even from a control that wants the characters.
+    if (Message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
       if (TCustomForm* form = vcl::GetParentForm(this))
         if (form->Perform(CM_DIALOGCHAR, Message.CharCode(), Message.KeyData()) != 0) return;
     }

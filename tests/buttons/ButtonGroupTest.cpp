@@ -48,6 +48,16 @@ class GroupFixture {
     const win::POINT p = THost::At(group_, r.Left + 5, (r.Top + r.Bottom) / 2);
     tk::Click(p.X, p.Y);
   }
+  // Alt and the marked letter of the caption, from the host's panel: the group takes the focus
+  // as a tab stop and keeps its items as they are; answers whether it has the focus and the
+  // marks.
+  std::string Accelerated() {
+    group_->SetCaption("&Options");
+    host_.Panel()->SetFocus();
+    THost::Idle();
+    THost::Accelerator('O');
+    return std::string(group_->Focused() ? "focused " : "not focused ") + Marks();
+  }
   // One letter per item: x checked, - not.
   std::string Marks() {
     std::string s;
@@ -119,6 +129,25 @@ TEST_F(CheckGroupTest, ClicksAndTheSpaceBarToggleItems) {
   group_->SetEnabled(false);
   ClickItem(1);
   EXPECT_EQ(Marks(), "x-x-");
+}
+
+// The marked letter of the caption focuses the group, which draws its items itself; no item
+// changes. A group that is no tab stop is passed by.
+TEST_F(RadioGroupTest, TheMarkedLetterFocusesTheGroup) {
+  group_->SetItemIndex(1);
+  rec_.Take();
+  EXPECT_EQ(Accelerated(), "focused -x--");
+  EXPECT_EQ(rec_.Take(), "");
+  group_->SetTabStop(false);
+  EXPECT_EQ(Accelerated(), "not focused -x--");
+}
+
+TEST_F(CheckGroupTest, TheMarkedLetterFocusesTheGroup) {
+  ClickItem(2);
+  host_.Panel()->SetFocus();
+  rec_.Take();
+  EXPECT_EQ(Accelerated(), "focused --x-");
+  EXPECT_EQ(rec_.Take(), "");
 }
 
 TEST_F(RadioGroupTest, OneItemIsChosenAtATime) {

@@ -117,6 +117,37 @@ INSTANTIATE_TEST_SUITE_P(Roles, ButtonKeys,
                                            KeyCase{true, true, "Ok", win::VK_ESCAPE, "Other"},
                                            KeyCase{true, false, "", win::VK_ESCAPE, ""}));
 
+struct AcceleratorCase {
+  const char* Caption;
+  bool Enabled;
+  bool Alt;  // held with the letter K
+  const char* Clicked;
+};
+
+class ButtonAccelerators : public ButtonTest,
+                           public ::testing::WithParamInterface<AcceleratorCase> {};
+
+// The marked letter of a caption clicks the button from another button (alone too, as that
+// button takes no characters) and leaves the focus where it is.
+TEST_P(ButtonAccelerators, TheMarkedLetterClicksTheButton) {
+  const AcceleratorCase& c = GetParam();
+  ok_->SetCaption(c.Caption);
+  ok_->SetEnabled(c.Enabled);
+  other_->SetFocus();
+  THost::Idle();
+  THost::Accelerator('K', c.Alt);
+  EXPECT_EQ(rec_.Take(), c.Clicked);
+  EXPECT_TRUE(other_->Focused());
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, ButtonAccelerators,
+                         ::testing::Values(AcceleratorCase{"&Kilo", true, true, "Ok"},
+                                           AcceleratorCase{"&Kilo", true, false, "Ok"},
+                                           AcceleratorCase{"Kilo", true, true, ""},
+                                           AcceleratorCase{"&&Kilo", true, true, ""},
+                                           AcceleratorCase{"Ki&lo", true, true, ""},
+                                           AcceleratorCase{"&Kilo", false, true, ""}));
+
 struct RepeatStep {
   int Ms;
   size_t Clicks;  // clicks so far after the step

@@ -30,6 +30,12 @@ THost::THost() : session_(640, 480), form_(testsupport::FramelessForm(320, 240))
   Idle();
 }
 
+void THost::Accelerator(char Letter, bool Alt) {
+  if (Alt) win::testkit::SetShiftState(false, false, true);
+  win::testkit::KeyPress(static_cast<win::BYTE>(Letter));
+  if (Alt) win::testkit::SetShiftState(false, false, false);
+}
+
 win::POINT THost::At(vcl::TControl* Control, int X, int Y) {
   const vcl::TPoint p = Control->ClientToScreen(vcl::TPoint{X, Y});
   return {p.X, p.Y};

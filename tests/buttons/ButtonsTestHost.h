@@ -44,6 +44,9 @@ class THost {
   // Client point of the panel in screen coordinates.
   static win::POINT At(vcl::TControl* Control, int X, int Y);
   static void Idle() { win::testkit::RunUntilIdle(); }
+  // A letter key held with Alt (`alt` false: the letter alone), as a user presses an
+  // accelerator.
+  static void Accelerator(char Letter, bool Alt = true);
   // What the screen shows of a control's rectangle (after running until idle).
   win::testkit::TCapture Shot(vcl::TControl* Control);
 

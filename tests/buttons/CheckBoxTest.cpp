@@ -74,6 +74,38 @@ TEST_F(CheckBoxTest, ChangeIsReportedOncePerNewState) {
   EXPECT_EQ(rec_.Take(), "");
 }
 
+struct BoxAcceleratorCase {
+  const char* Caption;
+  bool Enabled;
+  const char* States;  // after each of two presses of Alt+O
+  bool Focused;
+};
+
+class CheckBoxAccelerators : public CheckBoxTest,
+                             public ::testing::WithParamInterface<BoxAcceleratorCase> {};
+
+// The marked letter of the caption focuses the box and toggles it, as the space bar does.
+TEST_P(CheckBoxAccelerators, TheMarkedLetterFocusesAndTogglesTheBox) {
+  const BoxAcceleratorCase& c = GetParam();
+  box_->SetCaption(c.Caption);
+  box_->SetEnabled(c.Enabled);
+  host_.Panel()->SetFocus();
+  THost::Idle();
+  std::string states;
+  for (int i = 0; i < 2; ++i) {
+    THost::Accelerator('O');
+    states += StateChar(box_->State());
+  }
+  EXPECT_EQ(states, c.States);
+  EXPECT_EQ(box_->Focused(), c.Focused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, CheckBoxAccelerators,
+                         ::testing::Values(BoxAcceleratorCase{"&Option", true, "cu", true},
+                                           BoxAcceleratorCase{"Opti&on", true, "cu", true},
+                                           BoxAcceleratorCase{"Option", true, "uu", false},
+                                           BoxAcceleratorCase{"&Option", false, "uu", false}));
+
 TEST_F(CheckBoxTest, SpaceBarTogglesTheFocusedBox) {
   box_->SetFocus();
   tk::KeyPress(win::VK_SPACE);

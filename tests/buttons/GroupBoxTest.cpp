@@ -10,6 +10,7 @@
 #include "buttons/ZYLGroupBox.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCont.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/buttons/ButtonsTestHost.h"
@@ -104,6 +105,45 @@ TEST_F(GroupBoxTest, HoldsControlsBelowItsCaptionStrip) {
   auto* group = Place<TZYLCheckGroup>("Group", 160);
   EXPECT_FALSE(group->ControlStyle().contains(vcl::csAcceptsControls));
 }
+
+struct GroupAcceleratorCase {
+  const char* Caption;
+  bool Enabled;
+  int Children;         // edits in the box, the second first in tab order
+  const char* Focused;  // the control focused after Alt+O
+};
+
+class GroupBoxAccelerators : public GroupBoxTest,
+                             public ::testing::WithParamInterface<GroupAcceleratorCase> {};
+
+// The marked letter of the caption passes the focus to the first control of the box in tab
+// order; an empty box, a disabled one or an unmarked caption leave it where it is.
+TEST_P(GroupBoxAccelerators, TheMarkedLetterFocusesTheFirstChild) {
+  const GroupAcceleratorCase& c = GetParam();
+  host_.Panel()->SetName("Panel");
+  box_->SetCaption(c.Caption);
+  box_->SetEnabled(c.Enabled);
+  for (int i = 0; i < c.Children; ++i) {
+    auto* edit = new vcl::TEdit(host_.Form());
+    edit->SetName("Edit" + std::to_string(i));
+    edit->SetBounds(8, 30 + 26 * i, 80, 22);
+    edit->SetParent(box_);
+    edit->SetTabOrder(0);
+  }
+  host_.Panel()->SetFocus();
+  THost::Idle();
+  THost::Accelerator('O');
+  auto* focused = vcl::TWinControl::FindControl(win::GetFocus());
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(focused->Name(), c.Focused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, GroupBoxAccelerators,
+                         ::testing::Values(GroupAcceleratorCase{"&Options", true, 2, "Edit1"},
+                                           GroupAcceleratorCase{"&Options", true, 1, "Edit0"},
+                                           GroupAcceleratorCase{"&Options", true, 0, "Panel"},
+                                           GroupAcceleratorCase{"Options", true, 2, "Panel"},
+                                           GroupAcceleratorCase{"&Options", false, 2, "Panel"}));
 
 TEST_F(GroupBoxTest, ShowsItsPictureBeforeTheCaption) {
   box_->SetImageList(buttontest::MakeGlyphList(host_.Form(), {vcl::clLime}));

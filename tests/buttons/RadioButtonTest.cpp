@@ -130,6 +130,28 @@ struct ArrowCase {
   const char* Clicks;  // what OnClick heard
 };
 
+// The marked letter of a radio button's caption, pressed on the check box, focuses and checks
+// it; without the mark, or disabled, it stays as it is.
+TEST_F(RadioButtonTest, TheMarkedLetterFocusesAndChecksTheButton) {
+  radios_[1]->SetCaption("&Zulu");
+  radios_[2]->SetCaption("Zero");
+  radios_[0]->SetChecked(true);
+  rec_.Take();
+  box_->SetFocus();
+  THost::Idle();
+  THost::Accelerator('Z');
+  EXPECT_EQ(Marks(), "-x-|--");
+  EXPECT_TRUE(radios_[1]->Focused());
+  EXPECT_EQ(rec_.Take(), "Radio1");
+  radios_[1]->SetEnabled(false);
+  radios_[0]->SetChecked(true);
+  box_->SetFocus();
+  THost::Idle();
+  THost::Accelerator('Z');
+  EXPECT_EQ(Marks(), "x--|--");
+  EXPECT_TRUE(box_->Focused());
+}
+
 class RadioButtonArrows : public RadioButtonTest,
                           public ::testing::WithParamInterface<ArrowCase> {};
 

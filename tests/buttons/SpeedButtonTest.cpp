@@ -74,6 +74,26 @@ TEST_F(SpeedButtonTest, GroupKeepsOneButtonPressed) {
   EXPECT_EQ(rec_.Take(), "A B B B");
 }
 
+// The marked letter of a caption clicks the button; the focus stays on the control that has it.
+// Only a shown and enabled button with the letter marked reacts.
+TEST_F(SpeedButtonTest, TheMarkedLetterClicksTheButton) {
+  TZYLSpeedButton* a = Add("A", 10);
+  TZYLSpeedButton* b = Add("B", 50);
+  a->SetCaption("&Alpha");
+  b->SetCaption("Alpha");
+  host_.Panel()->SetFocus();
+  THost::Idle();
+  THost::Accelerator('A');
+  EXPECT_EQ(rec_.Take(), "A");
+  EXPECT_TRUE(host_.Panel()->Focused());
+  a->SetEnabled(false);
+  THost::Accelerator('A');
+  a->SetEnabled(true);
+  a->SetVisible(false);
+  THost::Accelerator('A');
+  EXPECT_EQ(rec_.Take(), "");
+}
+
 TEST_F(SpeedButtonTest, WithoutGroupIndexNeverPressed) {
   auto* a = Add("A", 10);
   a->SetPressed(true);

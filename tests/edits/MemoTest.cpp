@@ -11,6 +11,8 @@
 #include "foundation/ZYLFillObject.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/SysUtils.h"
@@ -225,6 +227,46 @@ TEST_F(MemoTest, TabIsTypedOnlyWhenWanted) {
   EXPECT_EQ(memo_->RawText(), "a\tb");
   EXPECT_TRUE(memo_->Focused());
 }
+
+struct ReturnCase {
+  bool WantReturns;
+  win::BYTE Key;
+  const char* Text;     // after the key, typed between "a" and "b"
+  const char* Clicked;  // the default button's clicks, then the cancel button's
+};
+
+class MemoReturns : public MemoFixture, public ::testing::WithParamInterface<ReturnCase> {};
+
+// On a form with a default and a cancel button, Enter breaks the line of a memo that wants
+// returns and clicks the default button of one that does not; Escape goes to the cancel button.
+TEST_P(MemoReturns, EnterStaysInAMemoThatWantsReturns) {
+  const ReturnCase& c = GetParam();
+  edittest::TRecorder okClicks, cancelClicks;
+  auto* ok = new vcl::TButton(host_.Form());
+  ok->SetBounds(10, 240, 75, 25);
+  ok->SetParent(host_.Form());
+  ok->SetDefault(true);
+  ok->OnClick = vcl::TNotifyEvent(&okClicks, &edittest::TRecorder::Event);
+  auto* cancel = new vcl::TButton(host_.Form());
+  cancel->SetBounds(100, 240, 75, 25);
+  cancel->SetParent(host_.Form());
+  cancel->SetCancel(true);
+  cancel->OnClick = vcl::TNotifyEvent(&cancelClicks, &edittest::TRecorder::Event);
+  vcl::SetOrdProp(memo_, "WantReturns", c.WantReturns);
+  memo_->SetText("ab");
+  THost::Focus(memo_);
+  memo_->SetCaretPos(2);
+  tk::KeyPress(c.Key);
+  EXPECT_EQ(memo_->RawText(), c.Text);
+  EXPECT_EQ(okClicks.Take() + "|" + cancelClicks.Take(), c.Clicked);
+  EXPECT_TRUE(memo_->Focused());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MemoReturns,
+                         ::testing::Values(ReturnCase{true, win::VK_RETURN, "a\r\nb", "|"},
+                                           ReturnCase{false, win::VK_RETURN, "ab", "event|"},
+                                           ReturnCase{true, win::VK_ESCAPE, "ab", "|event"},
+                                           ReturnCase{false, win::VK_ESCAPE, "ab", "|event"}));
 
 // ---------------------------------------------------------------------------------------------
 // Lines

@@ -652,6 +652,50 @@ TEST_F(StdControlsTest, GroupBoxesKeepTheirChildrenBelowTheCaption) {
   EXPECT_TRUE(inner->Focused());
 }
 
+// With the focus in an edit, which types the letters pressed alone, Alt and the marked letter
+// still reach the button's accelerator and type nothing; the letter alone is typed.
+TEST_F(StdControlsTest, AltAndTheMarkedLetterClickAButtonFromAnEdit) {
+  NewForm();
+  auto* edit = Add<TEdit>(10, 10, 100, 21);
+  auto* go = Add<TButton>(200, 10, 75, 25);
+  go->SetCaption("&Go");
+  TCounter n;
+  go->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  Show();
+  edit->SetFocus();
+  edit->SetText("");
+  SetShiftState(false, false, true);
+  KeyPress('G');
+  SetShiftState(false, false, false);
+  EXPECT_EQ(n.Clicks, 1);
+  EXPECT_EQ(edit->Text(), "");
+  EXPECT_TRUE(edit->Focused());
+  KeyPress('G');
+  EXPECT_EQ(n.Clicks, 1);
+  EXPECT_EQ(edit->Text(), "g");
+}
+
+// A radio group's accelerator passes the focus to its chosen button, the one tab stop among
+// its buttons, and leaves the choice as it is.
+TEST_F(StdControlsTest, TheRadioGroupsAcceleratorFocusesTheChosenButton) {
+  NewForm();
+  auto* group = Add<TRadioGroup>(10, 10, 150, 100);
+  group->SetCaption("&Size");
+  for (const char* item : {"Small", "Medium", "Large"}) group->Items()->Add(item);
+  group->SetItemIndex(1);
+  TCounter n;
+  group->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+  auto* other = Add<TButton>(200, 10, 75, 25);
+  Show();
+  other->SetFocus();
+  SetShiftState(false, false, true);
+  KeyPress('S');
+  SetShiftState(false, false, false);
+  EXPECT_TRUE(group->Buttons(1)->Focused());
+  EXPECT_EQ(group->ItemIndex(), 1);
+  EXPECT_EQ(n.Clicks, 0);
+}
+
 // The caption's accelerator focuses a check box and toggles it, and focuses and checks a radio
 // button; once checked, pressing it again leaves the radio button checked.
 TEST_F(StdControlsTest, AcceleratorsPressCheckBoxesAndRadioButtons) {
