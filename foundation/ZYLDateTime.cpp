@@ -139,13 +139,6 @@ int TZYLDateList::AddDate(const TZYLDateRecord& Rec) {
   return Count() - 1;
 }
 
-void TZYLDateList::Delete(int Index) {
-  if (Index < 0 || Index >= Count())
-    throw vcl::EListError(vcl::Format(vcl::SListIndexError, {Index}));
-  FItems.erase(FItems.begin() + Index);
-  Change();
-}
-
 void TZYLDateList::Clear() {
   if (FItems.empty()) return;
   FItems.clear();

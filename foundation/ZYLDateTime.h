@@ -85,7 +85,6 @@ class TZYLDateList : public TZYLObject {
   bool GetDate(int Index, TZYLDateRecord& Rec) const;
   // Appends an entry (the description cut to 40 characters) and returns its index.
   int AddDate(const TZYLDateRecord& Rec);
-  void Delete(int Index);
   virtual void Clear();
 
   // Reads from the stream's position to its end; a wrong version, a partial record or a

@@ -215,13 +215,6 @@ void TZYLPointList::Assign(const TZYLPointList& Source) {
   EndUpdate(true);
 }
 
-bool TZYLPointList::Equals(const TZYLPointList& Other) const {
-  if (Count() != Other.Count()) return false;
-  for (int i = 0; i < Count(); ++i)
-    if (Items(i) != Other.Items(i)) return false;
-  return true;
-}
-
 void TZYLPointList::EndUpdate(bool DoChange) {
   if (FUpdateCount > 0) --FUpdateCount;
   if (DoChange) Change();

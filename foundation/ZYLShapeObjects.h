@@ -124,7 +124,6 @@ class TZYLPointList : public vcl::TList {
   void PutPoint(int Index, const vcl::TPoint& P);
   void Clear() override;
   void Assign(const TZYLPointList& Source);
-  bool Equals(const TZYLPointList& Other) const;
 
   void BeginUpdate() { ++FUpdateCount; }
   void EndUpdate(bool DoChange = true);
