@@ -1,0 +1,417 @@
+// The mouse as a user meets it on every registered control class (the framework's and the
+// library's package's), each on a shown form: the mouse moves in, across a grid of points
+// (corners, edge middles, the centre and one pixel outside each edge) and out; the control is
+// clicked, double clicked, right clicked, dragged from inside to outside and back, dragged out
+// and released there, and the wheel turns both ways. Each step is made at the size the control
+// takes and, where the class allows them, at 1 x 1 and 0 x 0 pixels; then on the control
+// disabled and on it hidden. No step raises, no step leaves the mouse captured once the button
+// is up, a published value changes only where a click is meant to change it, a disabled or
+// hidden control hands no click, change or mouse event to its handlers, and the control still
+// paints. What each class received is counted, so the sweep cannot pass by doing nothing.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/DateCtrls.h"
+#include "platform/controls/Forms.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
+#include "platform/user/WinUser.h"
+#include "tests/package/PackageFixture.h"
+#include "tests/package/PropertyStage.h"
+#include "tests/support/ErrorOf.h"
+
+namespace {
+
+namespace tk = win::testkit;
+using packagetest::Path;
+using packagetest::TStage;
+
+// The classes are dealt round-robin to this many tests, which CI runs side by side.
+constexpr int kShards = 8;
+// Longer than any double-click time: the next click is a click of its own.
+constexpr uint64_t kApart = 1000;
+
+bool IsControlClass(vcl::TClass cls) {
+  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !packagetest::IsForm(cls);
+}
+
+// Whether an event's name says the mouse, a click or a change of the user's raises it.
+bool IsInputEvent(const std::string& name) {
+  for (const char* part : {"Click", "Change", "Mouse", "Wheel", "ContextPopup", "Scroll"})
+    if (name.find(part) != std::string::npos) return true;
+  return false;
+}
+
+// The mouse entering and leaving: the framework tells a disabled control too (its hint shows
+// there), so these are the only input events a disabled control hears.
+bool IsEnterOrExit(const std::string& name) {
+  return name == "OnMouseEnter" || name == "OnMouseExit" || name == "OnMouseLeave";
+}
+
+// Counts the calls of one event of a control, whatever its signature among the mouse's.
+class TTally : public vcl::TObject {
+ public:
+  explicit TTally(std::string event) : Event(std::move(event)) {}
+  std::string Event;
+  int Calls = 0;
+  void Notify(vcl::TObject*) { ++Calls; }
+  void Mouse(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) { ++Calls; }
+  void Move(vcl::TObject*, vcl::TShiftState, int, int) { ++Calls; }
+  void Wheel(vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool&) { ++Calls; }
+  void WheelUpDown(vcl::TObject*, vcl::TShiftState, vcl::TPoint, bool&) { ++Calls; }
+  void Popup(vcl::TObject*, vcl::TPoint, bool&) { ++Calls; }
+};
+
+template <class E>
+bool IsOfType(const vcl::TPropInfo* p) {
+  return p->PropType == vcl::ZylTypeInfo(static_cast<E*>(nullptr));
+}
+
+// A tally on every published input event of the control whose signature is one of the mouse's.
+std::vector<std::unique_ptr<TTally>> TallyEvents(vcl::TControl* c) {
+  std::vector<std::unique_ptr<TTally>> tallies;
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+    if (p->Kind() != vcl::tkMethod || !IsInputEvent(p->Name)) continue;
+    auto t = std::make_unique<TTally>(p->Name);
+    vcl::TMethod m;
+    if (IsOfType<vcl::TNotifyEvent>(p)) m = vcl::TNotifyEvent(t.get(), &TTally::Notify).Method();
+    else if (IsOfType<vcl::TMouseEvent>(p)) m = vcl::TMouseEvent(t.get(), &TTally::Mouse).Method();
+    else if (IsOfType<vcl::TMouseMoveEvent>(p))
+      m = vcl::TMouseMoveEvent(t.get(), &TTally::Move).Method();
+    else if (IsOfType<vcl::TMouseWheelEvent>(p))
+      m = vcl::TMouseWheelEvent(t.get(), &TTally::Wheel).Method();
+    else if (IsOfType<vcl::TMouseWheelUpDownEvent>(p))
+      m = vcl::TMouseWheelUpDownEvent(t.get(), &TTally::WheelUpDown).Method();
+    else if (IsOfType<vcl::TContextPopupEvent>(p))
+      m = vcl::TContextPopupEvent(t.get(), &TTally::Popup).Method();
+    else
+      continue;
+    vcl::SetMethodProp(c, p, m);
+    tallies.push_back(std::move(t));
+  }
+  return tallies;
+}
+
+// The calls of the events other than the mouse's entering and leaving.
+int Calls(const std::vector<std::unique_ptr<TTally>>& tallies) {
+  int n = 0;
+  for (const auto& t : tallies)
+    if (!IsEnterOrExit(t->Event)) n += t->Calls;
+  return n;
+}
+
+int CallsOf(const std::vector<std::unique_ptr<TTally>>& tallies, const std::string& event) {
+  for (const auto& t : tallies)
+    if (t->Event == event) return t->Calls;
+  return 0;
+}
+
+// "OnClick x2 OnMouseDown x3" for a failure's message.
+std::string Fired(const std::vector<std::unique_ptr<TTally>>& tallies) {
+  std::string s;
+  for (const auto& t : tallies)
+    if (t->Calls) s += (s.empty() ? "" : " ") + t->Event + " x" + std::to_string(t->Calls);
+  return s;
+}
+
+bool IsMouseMessage(win::UINT msg) {
+  return (msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST) ||
+         msg == vcl::CM_MOUSEENTER || msg == vcl::CM_MOUSELEAVE;
+}
+
+// Counts the mouse messages a control's window procedure receives, chaining to it; restores it
+// when done.
+class TMouseCounter : public vcl::TObject {
+ public:
+  explicit TMouseCounter(vcl::TControl* c) : control_(c), old_(c->WindowProc()) {
+    c->SetWindowProc(vcl::TWndMethod(this, &TMouseCounter::Proc));
+  }
+  ~TMouseCounter() override { control_->SetWindowProc(old_); }
+  int Messages = 0;
+
+ private:
+  void Proc(vcl::TMessage& m) {
+    if (IsMouseMessage(m.Msg)) ++Messages;
+    old_(m);
+  }
+  vcl::TControl* control_;
+  vcl::TWndMethod old_;
+};
+
+// The published values of a control and of the persistent objects it owns, by path.
+using TValues = std::map<std::string, std::string>;
+
+bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
+  return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
+}
+
+TValues ValuesOf(vcl::TControl* c) {
+  std::vector<Path> paths;
+  packagetest::PropertyPaths(c, {}, 0, &IsValue, paths);
+  TValues values;
+  for (const Path& path : paths)
+    if (vcl::TObject* target = packagetest::Walk(c, path))
+      values[packagetest::Text(path)] = vcl::GetPropValue(target, path.back());
+  return values;
+}
+
+// The paths whose values differ.
+std::set<std::string> Changed(const TValues& before, const TValues& after) {
+  std::set<std::string> changed;
+  for (const auto& [path, value] : before) {
+    auto it = after.find(path);
+    if (it == after.end() || it->second != value) changed.insert(path);
+  }
+  return changed;
+}
+
+// The published values a user's mouse changes on a control of the class, where the class is
+// meant to change them: the state a click toggles or picks, the position a click, a drag or a
+// wheel notch moves, the value an arrow click or a wheel notch steps. `Changes` may change;
+// `Sure` must change once at the size the class takes, since the sweep clicks the middle and
+// the corners inside the border and turns the wheel up twice and down once.
+struct TMeant {
+  std::set<std::string> Changes;
+  std::set<std::string> Sure;
+};
+
+const std::map<std::string, TMeant>& MeantChanges() {
+  static const std::map<std::string, TMeant> meant = {
+      // A click toggles a check box and checks a radio button.
+      {"TCheckBox", {{"Checked", "State"}, {"Checked"}}},
+      // The framework's radio button is a tab stop while it is checked.
+      {"TRadioButton", {{"Checked", "TabStop"}, {"Checked"}}},
+      {"TZYLCheckBox", {{"Checked", "State"}, {"Checked"}}},
+      {"TZYLRadioButton", {{"Checked"}, {"Checked"}}},
+      // Track and channel clicks page, arrows and wheel notches step.
+      {"TScrollBar", {{"Position"}, {"Position"}}},
+      {"TTrackBar", {{"Position"}, {"Position"}}},
+      {"TUpDown", {{"Position"}, {"Position"}}},
+      {"TZYLScrollBar", {{"Position"}, {"Position"}}},
+      {"TZYLTrackBar", {{"Position"}, {"Position"}}},
+      // A click on a day picks it.
+      {"TMonthCalendar", {{"Date", "EndDate"}, {"Date"}}},
+      // The whole-number spin edit reads its value from the text an arrow or a notch steps;
+      // the others keep theirs until the focus leaves.
+      {"TZYLSpinEdit", {{"Value"}, {"Value"}}},
+  };
+  return meant;
+}
+
+// Whether a list or a calendar the control drops down is open.
+bool DroppedDown(vcl::TControl* c) {
+  if (auto* picker = dynamic_cast<vcl::TDateTimePicker*>(c)) return picker->DroppedDown();
+  auto* combo = dynamic_cast<vcl::TCustomComboBox*>(c);
+  return combo && combo->HandleAllocated() && combo->DroppedDown();
+}
+
+// Where one step of the user's happens, in the control's client coordinates.
+struct TGrid {
+  int W;
+  int H;
+  // Corners, edge middles, the centre, the corners inside a border (where arrow buttons
+  // stand), and one pixel outside each edge.
+  std::vector<vcl::TPoint> Points() const {
+    return {{0, 0},      {W - 1, 0},     {0, H - 1},     {W - 1, H - 1}, {W / 2, 0},
+            {0, H / 2},  {W - 1, H / 2}, {W / 2, H - 1}, {W / 2, H / 2}, {3, 3},
+            {W - 4, 3},  {3, H - 4},     {W - 4, H - 4}, {-1, -1},       {W / 2, -1},
+            {-1, H / 2}, {W, H / 2},     {W / 2, H},     {W, H}};
+  }
+  vcl::TPoint Centre() const { return {W / 2, H / 2}; }
+  vcl::TPoint Outside() const { return {W + 30, H + 30}; }
+};
+
+// What a sweep of one control saw.
+struct TSweepCount {
+  int Steps = 0;
+  int Events = 0;  // the mouse's entering and leaving apart
+  int Entered = 0;
+  int Exited = 0;
+  std::string Fired;
+  int Messages = 0;
+  std::set<std::string> Changed;
+};
+
+class MouseSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (vcl::TClass cls : packagetest::ComponentClasses())
+      if (IsControlClass(cls)) classes_.push_back(cls);
+    tk::CloseMenusWhenIdle(true);
+  }
+  void TearDown() override {
+    tk::CloseMenusWhenIdle(false);
+    TPackageFixture::TearDown();
+  }
+
+  // Runs one step of the user's on the control and records what changed in its values during
+  // it; the mouse is never left captured once the buttons are up.
+  void Step(vcl::TControl* c, const char* name, const std::function<void()>& input,
+            TSweepCount& count) {
+    SCOPED_TRACE(name);
+    const TValues before = ValuesOf(c);
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(input));
+    // An open drop-down keeps the mouse until it closes, as the system's does.
+    if (!DroppedDown(c)) {
+      EXPECT_EQ(win::GetCapture(), nullptr);
+      EXPECT_EQ(vcl::GetCaptureControl(), nullptr);
+    }
+    for (const std::string& path : Changed(before, ValuesOf(c))) count.Changed.insert(path);
+    ++count.Steps;
+    tk::AdvanceClock(kApart);
+  }
+
+  // The whole of the user's mouse on the control at its present size.
+  TSweepCount Sweep(vcl::TControl* c) {
+    TSweepCount count;
+    std::vector<std::unique_ptr<TTally>> tallies = TallyEvents(c);
+    TMouseCounter messages(c);
+    const TGrid grid{c->Width(), c->Height()};
+    auto at = [c](vcl::TPoint p) { return c->ClientToScreen(p); };
+    const vcl::TPoint centre = at(grid.Centre()), outside = at(grid.Outside());
+    Step(c, "moves across", [&] {
+      tk::MouseMove(outside.X, outside.Y);
+      for (vcl::TPoint p : grid.Points()) tk::MouseMove(at(p).X, at(p).Y);
+      tk::MouseMove(outside.X, outside.Y);
+    }, count);
+    for (vcl::TPoint p : grid.Points()) {
+      SCOPED_TRACE(std::to_string(p.X) + "," + std::to_string(p.Y));
+      Step(c, "click", [&] { tk::Click(at(p).X, at(p).Y); }, count);
+    }
+    Step(c, "double click", [&] { tk::DoubleClick(centre.X, centre.Y); }, count);
+    Step(c, "right click", [&] { tk::Click(centre.X, centre.Y, 1); }, count);
+    Step(c, "drag out and back", [&] {
+      tk::MouseDown(centre.X, centre.Y);
+      tk::MouseMove(outside.X, outside.Y);
+      tk::MouseMove(centre.X, centre.Y);
+      tk::MouseUp(centre.X, centre.Y);
+    }, count);
+    Step(c, "drag out and release there",
+         [&] { tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y}); }, count);
+    Step(c, "right drag out", [&] { tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y}, 4, 1); },
+         count);
+    Step(c, "wheel", [&] {
+      tk::MouseMove(centre.X, centre.Y);
+      tk::Wheel(win::WHEEL_DELTA);
+      tk::Wheel(win::WHEEL_DELTA);
+      tk::Wheel(-win::WHEEL_DELTA);
+      tk::MouseMove(outside.X, outside.Y);
+    }, count);
+    count.Events = Calls(tallies);
+    count.Fired = Fired(tallies);
+    count.Entered = CallsOf(tallies, "OnMouseEnter");
+    count.Exited = CallsOf(tallies, "OnMouseExit") + CallsOf(tallies, "OnMouseLeave");
+    count.Messages = messages.Messages;
+    return count;
+  }
+
+  // The changes of the sweep are those the class is meant to make.
+  void ExpectMeantChanges(vcl::TClass cls, const TSweepCount& count, bool sure) {
+    static const TMeant none;
+    auto it = MeantChanges().find(cls->ClassName());
+    const TMeant& meant = it == MeantChanges().end() ? none : it->second;
+    for (const std::string& path : count.Changed)
+      EXPECT_TRUE(meant.Changes.count(path)) << path << " changed under the mouse";
+    if (!sure) return;
+    for (const std::string& path : meant.Sure)
+      EXPECT_TRUE(count.Changed.count(path)) << path << " never changed under the mouse";
+  }
+
+  std::vector<vcl::TClass> classes_;
+};
+
+// Sets the control's bounds; false when the class keeps a size of its own.
+bool Resize(vcl::TControl* c, int w, int h) {
+  c->SetBounds(8, 8, w, h);
+  tk::RunUntilIdle();
+  return c->Width() == w && c->Height() == h;
+}
+
+// Whether the control shows on a plain form: a page shows in its page control only, and a
+// bound label sizes itself to its caption, which is its owner's name (none here).
+bool ShowsAlone(vcl::TControl* c) {
+  auto* w = dynamic_cast<vcl::TWinControl*>(c);
+  return c->Visible() && (!w || w->Showing()) && c->Width() > 0 && c->Height() > 0;
+}
+
+TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
+  ASSERT_GT(classes_.size(), 60u);
+  // Every dialog a click brings up is closed at once with the script's error.
+  vcl::testkit::TDialogScript noAnswers;
+  int swept = 0, reached = 0, sized = 0;
+  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
+    const vcl::TClass cls = classes_[k];
+    SCOPED_TRACE(cls->ClassName());
+    TStage stage(cls);
+    auto* c = static_cast<vcl::TControl*>(stage.Component());
+    c->SetName("X");
+    stage.Paint();
+    const bool shows = ShowsAlone(c);
+    // At the size the class takes.
+    {
+      SCOPED_TRACE("shown");
+      const TSweepCount count = Sweep(c);
+      ExpectMeantChanges(cls, count, shows);
+      EXPECT_EQ(count.Entered, count.Exited) << "the mouse left";
+      EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
+      ++swept;
+      if (!shows) continue;
+      EXPECT_GT(count.Messages + count.Events, 0) << "nothing reached the control";
+      if (count.Events + count.Messages > 0) ++reached;
+    }
+    // Disabled: no click, change or mouse event reaches the handlers, and nothing changes.
+    {
+      SCOPED_TRACE("disabled");
+      c->SetEnabled(false);
+      stage.Paint();
+      const TSweepCount count = Sweep(c);
+      EXPECT_EQ(count.Events, 0) << count.Fired;
+      EXPECT_EQ(count.Entered, count.Exited) << "the mouse left";
+      EXPECT_EQ(count.Changed, std::set<std::string>{});
+      EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
+      c->SetEnabled(true);
+    }
+    // Hidden: nothing at all.
+    {
+      SCOPED_TRACE("hidden");
+      c->SetVisible(false);
+      stage.Paint();
+      const TSweepCount count = Sweep(c);
+      EXPECT_EQ(count.Events + count.Entered + count.Exited, 0) << count.Fired;
+      EXPECT_EQ(count.Changed, std::set<std::string>{});
+      c->SetVisible(true);
+    }
+    // At the smallest sizes, where the class allows them.
+    for (int side : {1, 0}) {
+      SCOPED_TRACE(std::to_string(side) + " x " + std::to_string(side));
+      if (!Resize(c, side, side)) continue;
+      const TSweepCount count = Sweep(c);
+      ExpectMeantChanges(cls, count, false);
+      EXPECT_EQ(count.Entered, count.Exited) << "the mouse left";
+      EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
+      ++sized;
+    }
+  }
+  EXPECT_GT(swept, 0);
+  EXPECT_GT(reached, 0);
+  EXPECT_GT(sized, 0);
+  RecordProperty("swept", swept);
+  RecordProperty("reached", reached);
+  RecordProperty("sized", sized);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, MouseSweep, ::testing::Range(0, kShards));
+
+}  // namespace
