@@ -1,15 +1,19 @@
 // The mouse as a user meets it on every registered control class (the framework's and the
-// library's package's), each on a shown form: the mouse moves in, across a grid of points
-// (corners, edge middles, the centre and one pixel outside each edge) and out; the control is
-// clicked, double clicked, right clicked, dragged from inside to outside and back, dragged out
-// and released there, and the wheel turns both ways. Each step is made at the size the control
-// takes and, where the class allows them, at 1 x 1 and 0 x 0 pixels; then on the control
-// disabled and on it hidden. No step raises, no step leaves the mouse captured once the button
-// is up, a published value changes only where a click is meant to change it, a disabled or
-// hidden control hands no click, change or mouse event to its handlers, and the control still
-// paints. What each class received is counted, so the sweep cannot pass by doing nothing.
+// library's package's), each on a shown form with a caption or text and, where it lists items,
+// three of them: the mouse moves in, across a grid of points (corners, edge middles, the
+// centre, the corners inside a border and one pixel outside each edge) and out; the control is
+// clicked at each point, double clicked, right clicked, dragged from inside to outside and
+// back, dragged out and released there, and the wheel turns both ways. Each step is made at
+// the size the control takes and, where the class allows them, at 1 x 1 and 0 x 0 pixels; then
+// on the control disabled and on it hidden. No step raises, no step leaves the mouse captured
+// once the button is up (but for an open drop-down), a published value changes only where a
+// click is meant to change it (and does change there), every mouse entering is followed by its
+// leaving, a disabled control hands no click, change or mouse event to its handlers and shows
+// its caption disabled, a hidden one hears nothing, and the control still paints. What each
+// class received is counted, so the sweep cannot pass by doing nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -18,6 +22,7 @@
 #include <vector>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/DateCtrls.h"
@@ -193,6 +198,13 @@ const std::map<std::string, TMeant>& MeantChanges() {
       {"TRadioButton", {{"Checked", "TabStop"}, {"Checked"}}},
       {"TZYLCheckBox", {{"Checked", "State"}, {"Checked"}}},
       {"TZYLRadioButton", {{"Checked"}, {"Checked"}}},
+      // A click on a group's button picks its item; on a check group's, toggles its bit.
+      {"TRadioGroup", {{"ItemIndex"}, {"ItemIndex"}}},
+      {"TZYLRadioGroup", {{"ItemIndex"}, {"ItemIndex"}}},
+      {"TZYLCheckGroup", {{"Value"}, {"Value"}}},
+      // A click on a line of a list that publishes its item index selects the line.
+      {"TZYLImageListBox", {{"ItemIndex"}, {"ItemIndex"}}},
+      {"TZYLLabeledImageListBox", {{"ItemIndex"}, {"ItemIndex"}}},
       // Track and channel clicks page, arrows and wheel notches step.
       {"TScrollBar", {{"Position"}, {"Position"}}},
       {"TTrackBar", {{"Position"}, {"Position"}}},
@@ -339,6 +351,50 @@ bool Resize(vcl::TControl* c, int w, int h) {
   return c->Width() == w && c->Height() == h;
 }
 
+// Three items for a control that lists items (a button group's buttons, a list's lines), so
+// that a click has one to pick.
+void GiveItems(vcl::TControl* c) {
+  const vcl::TPropInfo* p = vcl::GetPropInfo(c, "Items");
+  if (!p || p->Kind() != vcl::tkClass) return;
+  if (auto* items = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(c, p))) {
+    for (const char* item : {"One", "Two", "Three"}) items->Add(item);
+    tk::RunUntilIdle();
+  }
+}
+
+// The published caption or text of the control ("" when it has none); `set` gives it one.
+std::string Shown(vcl::TControl* c, const std::string& set = "") {
+  for (const char* name : {"Caption", "Text"}) {
+    const vcl::TPropInfo* p = vcl::GetPropInfo(c, name);
+    if (!p || (p->Kind() != vcl::tkString && p->Kind() != vcl::tkLString)) continue;
+    if (!set.empty() && p->IsWritable()) vcl::SetStrProp(c, p, set);
+    return vcl::GetStrProp(c, p);
+  }
+  return "";
+}
+
+// Controls whose caption or text looks the same disabled: the transformed text of the graphic
+// label has no disabled look, the meters show no text unless asked to, and the framework's
+// panel draws its caption alike.
+const std::set<std::string>& SameLookDisabled() {
+  static const std::set<std::string> classes = {"TZYLGraphicLabel", "TZYLProgress",
+                                                "TZYLProgressFill", "TPanel"};
+  return classes;
+}
+
+// What the form shows of the control, painted afresh.
+tk::TCapture Picture(TStage& stage, vcl::TControl* c) {
+  stage.Paint();
+  const tk::TCapture form = tk::RenderWindow(stage.Form()->Handle(), false);
+  tk::TCapture part;
+  const int left = std::max(c->Left(), 0), top = std::max(c->Top(), 0);
+  part.Width = std::max(std::min(c->Left() + c->Width(), form.Width) - left, 0);
+  part.Height = std::max(std::min(c->Top() + c->Height(), form.Height) - top, 0);
+  for (int y = 0; y < part.Height; ++y)
+    for (int x = 0; x < part.Width; ++x) part.Pixels.push_back(form.Pixel(left + x, top + y));
+  return part;
+}
+
 // Whether the control shows on a plain form: a page shows in its page control only, and a
 // bound label sizes itself to its caption, which is its owner's name (none here).
 bool ShowsAlone(vcl::TControl* c) {
@@ -350,13 +406,15 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
   ASSERT_GT(classes_.size(), 60u);
   // Every dialog a click brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers;
-  int swept = 0, reached = 0, sized = 0;
+  int swept = 0, reached = 0, sized = 0, greyed = 0;
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
     SCOPED_TRACE(cls->ClassName());
     TStage stage(cls);
     auto* c = static_cast<vcl::TControl*>(stage.Component());
     c->SetName("X");
+    GiveItems(c);
+    Shown(c, "Mouse");
     stage.Paint();
     const bool shows = ShowsAlone(c);
     // At the size the class takes.
@@ -374,8 +432,14 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
     // Disabled: no click, change or mouse event reaches the handlers, and nothing changes.
     {
       SCOPED_TRACE("disabled");
+      const tk::TCapture enabled = Picture(stage, c);
       c->SetEnabled(false);
-      stage.Paint();
+      const tk::TCapture disabled = Picture(stage, c);
+      // A control showing a caption or a text shows it disabled.
+      if (shows && !Shown(c).empty() && !SameLookDisabled().count(cls->ClassName())) {
+        EXPECT_GT(tk::CountDifferentPixels(enabled, disabled), 0) << "looks enabled";
+        ++greyed;
+      }
       const TSweepCount count = Sweep(c);
       EXPECT_EQ(count.Events, 0) << count.Fired;
       EXPECT_EQ(count.Entered, count.Exited) << "the mouse left";
@@ -407,9 +471,11 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
   EXPECT_GT(swept, 0);
   EXPECT_GT(reached, 0);
   EXPECT_GT(sized, 0);
+  EXPECT_GT(greyed, 0);
   RecordProperty("swept", swept);
   RecordProperty("reached", reached);
   RecordProperty("sized", sized);
+  RecordProperty("greyed", greyed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, MouseSweep, ::testing::Range(0, kShards));
