@@ -31,9 +31,15 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "system/ZYLHint.h"
+#include "system/ZYLHintWindow.h"
+#include "system/ZYLMessageHint.h"
+#include "system/ZYLShapeHint.h"
+#include "system/ZYLShapeHintWindow.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FreeProbe.h"
 
 namespace {
 
@@ -479,5 +485,290 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, MouseSweep, ::testing::Range(0, kShards));
+
+
+// ---- Hints ----
+
+// The hint every control is given: the window shows the part before the bar.
+constexpr char kHint[] = "Short|The long part of the hint";
+constexpr char kShortHint[] = "Short";
+
+bool TakesHint(vcl::TClass cls) {
+  const vcl::TPropInfo* hint = vcl::GetPropInfo(cls, "Hint");
+  return hint && hint->IsWritable() && vcl::GetPropInfo(cls, "ShowHint");
+}
+
+// The application's hint window while it shows, else nullptr.
+vcl::THintWindow* ShownHint() {
+  vcl::THintWindow* w = vcl::Application->HintWindow();
+  return w && w->HandleAllocated() && win::IsWindowVisible(w->Handle()) ? w : nullptr;
+}
+
+// A control of the class on a shown form of its own, with the hint and ShowHint set through
+// their published properties.
+struct THinted {
+  std::unique_ptr<vcl::TForm> Form{new vcl::TForm(nullptr)};
+  vcl::TControl* Control;
+  explicit THinted(vcl::TClass cls) {
+    Form->SetBounds(0, 0, 320, 240);
+    Control = static_cast<vcl::TControl*>(cls->Create(Form.get()));
+    Control->SetBounds(8, 8, 120, 60);
+    Control->SetParent(Form.get());
+    vcl::SetStrProp(Control, "Hint", kHint);
+    vcl::SetOrdProp(Control, "ShowHint", 1);
+    Shown(Control, "Mouse");
+    Form->Show();
+    tk::RunUntilIdle();
+  }
+  // A point of the form itself, away from the control (an aligned control may have moved);
+  // the form shows no hint.
+  vcl::TPoint Away() const {
+    const int w = Form->ClientWidth(), h = Form->ClientHeight();
+    for (vcl::TPoint p : std::initializer_list<vcl::TPoint>{
+             {w - 4, h - 4}, {w - 4, 4}, {4, h - 4}, {w / 2, h - 4}, {w - 4, h / 2}}) {
+      const vcl::TPoint at = Form->ClientToScreen(p);
+      if (vcl::FindDragTarget(at, true) == Form.get()) return at;
+    }
+    ADD_FAILURE() << "no point of the form itself";
+    return Form->ClientToScreen({w - 4, h - 4});
+  }
+  // A point of the grid in the client area of the control, where the control is found under
+  // the mouse, or a part of it that was handed the control's hint; false when there is none.
+  bool RestingPoint(vcl::TPoint& at) const {
+    const TGrid grid{Control->Width(), Control->Height()};
+    for (vcl::TPoint p : grid.Points()) {
+      if (p.X < 0 || p.Y < 0 || p.X >= grid.W || p.Y >= grid.H) continue;
+      at = Control->ClientToScreen(p);
+      if (HintsAt(at)) return true;
+    }
+    return false;
+  }
+
+ private:
+  bool HintsAt(vcl::TPoint at) const {
+    vcl::TControl* target = vcl::FindDragTarget(at, true);
+    if (!target || (target != Control && target->Hint() != kHint)) return false;
+    vcl::TControl* up = target;
+    while (up && up != Control) up = up->Parent();
+    if (!up) return false;
+    // Hints come with the moves over a window's client area only.
+    const win::HWND window = win::WindowFromPoint({at.X, at.Y});
+    return window && win::SendMessageA(window, win::WM_NCHITTEST, 0,
+                                       win::MAKELPARAM(at.X, at.Y)) == win::HTCLIENT;
+  }
+};
+
+void MoveTo(vcl::TPoint p) { tk::MouseMove(p.X, p.Y); }
+
+// Rests the mouse on the control: nothing shows before the application's pause, the short
+// part shows after it in a window of the class `window`.
+void ExpectHintAfterThePause(vcl::TPoint at, vcl::TClass window) {
+  MoveTo(at);
+  tk::AdvanceClock(vcl::Application->HintPause() - 10);
+  EXPECT_EQ(ShownHint(), nullptr) << "shown before the pause";
+  tk::AdvanceClock(20);
+  vcl::THintWindow* shown = ShownHint();
+  ASSERT_NE(shown, nullptr) << "no hint after the pause";
+  EXPECT_EQ(shown->Caption(), kShortHint);
+  EXPECT_EQ(shown->ClassType(), window);
+}
+
+// The hint shows after the pause and hides after the hide pause; shown again, it hides when
+// the mouse leaves.
+void ExpectHintCycle(const THinted& h, vcl::TPoint at, vcl::TClass window) {
+  MoveTo(h.Away());
+  ExpectHintAfterThePause(at, window);
+  tk::AdvanceClock(vcl::Application->HintHidePause() + 10);
+  EXPECT_EQ(ShownHint(), nullptr) << "shown after the hide pause";
+  MoveTo(h.Away());
+  {
+    SCOPED_TRACE("again");
+    ExpectHintAfterThePause(at, window);
+  }
+  MoveTo(h.Away());
+  EXPECT_EQ(ShownHint(), nullptr) << "shown after the mouse left";
+}
+
+class HintSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (vcl::TClass cls : packagetest::ComponentClasses())
+      if (IsControlClass(cls) && TakesHint(cls)) classes_.push_back(cls);
+  }
+  std::vector<vcl::TClass> classes_;
+};
+
+// Every control class with a hint shows the hint's short part in the application's hint
+// window after the application's pause, and hides it after the hide pause or when the mouse
+// leaves.
+TEST_P(HintSweep, EveryControlShowsTheShortHintAfterThePauseAndHidesIt) {
+  ASSERT_GT(classes_.size(), 60u);
+  int rested = 0;
+  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
+    SCOPED_TRACE(classes_[k]->ClassName());
+    THinted h(classes_[k]);
+    vcl::TPoint at;
+    if (!h.RestingPoint(at)) continue;
+    ExpectHintCycle(h, at, vcl::THintWindow::StaticClass());
+    ++rested;
+  }
+  EXPECT_GT(rested, 0);
+  RecordProperty("rested", rested);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, HintSweep, ::testing::Range(0, kShards));
+
+// The hint components of the library: a hint and a shaped hint on the form put their window
+// in place of the application's; a message hint leaves the application's alone and shows its
+// own balloon on demand.
+enum class THintComponent { None, Hint, ShapeHint, MessageHint };
+
+struct THintComponentCase {
+  const char* Name;
+  THintComponent Kind;
+  const char* Control;
+};
+
+vcl::TClass ClassOf(const char* name) {
+  for (vcl::TClass cls : packagetest::ComponentClasses())
+    if (cls->ClassName() == name) return cls;
+  return nullptr;
+}
+
+// The component on the form, enabled; the class of the window the application's hints show in
+// then.
+vcl::TClass Install(THintComponent kind, vcl::TForm* form) {
+  switch (kind) {
+    case THintComponent::None:
+      return vcl::THintWindow::StaticClass();
+    case THintComponent::Hint:
+      (new zyl::TZYLHint(form))->SetEnabled(true);
+      return zyl::TZYLHintWindow::StaticClass();
+    case THintComponent::ShapeHint:
+      (new zyl::TZYLShapeHint(form))->SetEnabled(true);
+      return zyl::TZYLShapeHintWindow::StaticClass();
+    case THintComponent::MessageHint:
+      (new zyl::TZYLMessageHint(form))->SetEnabled(true);
+      return vcl::THintWindow::StaticClass();
+  }
+  return nullptr;
+}
+
+class HintComponents : public packagetest::TPackageFixture<
+                           ::testing::TestWithParam<THintComponentCase>> {
+ protected:
+  void TearDown() override {
+    vcl::TApplication::HintWindowClass = nullptr;
+    TPackageFixture::TearDown();
+  }
+};
+
+TEST_P(HintComponents, ShowTheShortHintInTheirWindow) {
+  const THintComponentCase& c = GetParam();
+  const vcl::TClass cls = ClassOf(c.Control);
+  ASSERT_NE(cls, nullptr);
+  THinted h(cls);
+  const vcl::TClass window = Install(c.Kind, h.Form.get());
+  vcl::TPoint at;
+  ASSERT_TRUE(h.RestingPoint(at));
+  ExpectHintCycle(h, at, window);
+  if (c.Kind != THintComponent::MessageHint) return;
+  // The message hint's balloon, at the control's centre with the control's hint.
+  zyl::TZYLMessageHint* message = nullptr;
+  for (int i = 0; i < h.Form->ComponentCount(); ++i)
+    if (auto* m = dynamic_cast<zyl::TZYLMessageHint*>(h.Form->Components(i))) message = m;
+  ASSERT_NE(message, nullptr);
+  message->SetSetCapture(false);
+  message->ShowControlMessage("", h.Control);
+  ASSERT_NE(message->MessageWindow(), nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(message->MessageWindow()->Handle()));
+  EXPECT_EQ(message->MessageWindow()->Caption(), kHint);
+  message->HideMessage();
+  EXPECT_FALSE(message->GetState());
+}
+
+// What goes while the hint shows: the control alone, or its form with the hint component.
+struct TFreedCase {
+  const char* Name;
+  THintComponentCase Hint;
+  bool WholeForm;
+};
+
+class HintFreed : public packagetest::TPackageFixture<::testing::TestWithParam<TFreedCase>> {
+ protected:
+  void TearDown() override {
+    vcl::TApplication::HintWindowClass = nullptr;
+    TPackageFixture::TearDown();
+  }
+};
+
+TEST_P(HintFreed, TakesTheHintWindowWithItAndLaterMovesDoNothing) {
+  const TFreedCase& c = GetParam();
+  const vcl::TClass cls = ClassOf(c.Hint.Control);
+  ASSERT_NE(cls, nullptr);
+  auto h = std::make_unique<THinted>(cls);
+  const vcl::TClass window = Install(c.Hint.Kind, h->Form.get());
+  vcl::TPoint at;
+  ASSERT_TRUE(h->RestingPoint(at));
+  MoveTo(h->Away());
+  ExpectHintAfterThePause(at, window);
+  vcl::THintWindow* shown = ShownHint();
+  ASSERT_NE(shown, nullptr);
+  const win::HWND handle = shown->Handle();
+  testsupport::TFreeProbe control(h->Control);
+  if (c.WholeForm)
+    h.reset();
+  else
+    delete h->Control;
+  EXPECT_TRUE(control.Freed);
+  tk::RunUntilIdle();
+  EXPECT_EQ(ShownHint(), nullptr);
+  EXPECT_FALSE(win::IsWindow(handle));
+  // The mouse rests and moves on where the control was: nothing shows, nothing raises.
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
+    tk::AdvanceClock(vcl::Application->HintPause() + vcl::Application->HintHidePause());
+    MoveTo({at.X + 1, at.Y + 1});
+    tk::AdvanceClock(vcl::Application->HintPause() + 10);
+    MoveTo({at.X + 2, at.Y});
+  }));
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+// A few control classes of each kind: windowed and graphic, the library's and the framework's.
+std::vector<THintComponentCase> HintComponentCases() {
+  std::vector<THintComponentCase> cases;
+  const std::pair<const char*, THintComponent> kinds[] = {{"Hint", THintComponent::Hint},
+                                                          {"ShapeHint", THintComponent::ShapeHint},
+                                                          {"MessageHint",
+                                                           THintComponent::MessageHint}};
+  for (const auto& [kind, k] : kinds)
+    for (const char* control : {"TZYLButton", "TZYLLabel", "TZYLEdit", "TZYLTrackBar", "TButton"})
+      cases.push_back({kind, k, control});
+  return cases;
+}
+
+std::string CaseName(const THintComponentCase& c) { return std::string(c.Name) + "_" + c.Control; }
+
+INSTANTIATE_TEST_SUITE_P(Cases, HintComponents, ::testing::ValuesIn(HintComponentCases()),
+                         [](const auto& info) { return CaseName(info.param); });
+
+std::vector<TFreedCase> FreedCases() {
+  std::vector<TFreedCase> cases;
+  const std::pair<const char*, THintComponent> kinds[] = {
+      {"Plain", THintComponent::None},
+      {"Hint", THintComponent::Hint},
+      {"ShapeHint", THintComponent::ShapeHint}};
+  for (const auto& [kind, k] : kinds)
+    for (const char* control : {"TZYLButton", "TZYLLabel"})
+      for (bool form : {false, true}) cases.push_back({form ? "Form" : "Control", {kind, k, control}, form});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HintFreed, ::testing::ValuesIn(FreedCases()),
+                         [](const auto& info) {
+                           return std::string(info.param.Name) + "_" + CaseName(info.param.Hint);
+                         });
 
 }  // namespace
