@@ -150,8 +150,8 @@ std::string Fired(const std::vector<std::unique_ptr<TTally>>& tallies) {
 }
 
 bool IsMouseMessage(win::UINT msg) {
-  return (msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST) ||
-         msg == vcl::CM_MOUSEENTER || msg == vcl::CM_MOUSELEAVE;
+  return (msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST) || msg == vcl::CM_MOUSEENTER ||
+         msg == vcl::CM_MOUSELEAVE;
 }
 
 // Counts the mouse messages a control's window procedure receives, chaining to it; restores it
@@ -312,34 +312,54 @@ class MouseSweep : public packagetest::TPackageFixture<::testing::TestWithParam<
     const TGrid grid{c->Width(), c->Height()};
     auto at = [c](vcl::TPoint p) { return c->ClientToScreen(p); };
     const vcl::TPoint centre = at(grid.Centre()), outside = at(grid.Outside());
-    Step(c, "moves across", [&] {
-      tk::MouseMove(outside.X, outside.Y);
-      for (vcl::TPoint p : grid.Points()) tk::MouseMove(at(p).X, at(p).Y);
-      tk::MouseMove(outside.X, outside.Y);
-    }, count);
+    Step(
+        c, "moves across",
+        [&] {
+          tk::MouseMove(outside.X, outside.Y);
+          for (vcl::TPoint p : grid.Points()) tk::MouseMove(at(p).X, at(p).Y);
+          tk::MouseMove(outside.X, outside.Y);
+        },
+        count);
     for (vcl::TPoint p : grid.Points()) {
       SCOPED_TRACE(std::to_string(p.X) + "," + std::to_string(p.Y));
-      Step(c, "click", [&] { tk::Click(at(p).X, at(p).Y); }, count);
+      Step(
+          c, "click", [&] { tk::Click(at(p).X, at(p).Y); }, count);
     }
-    Step(c, "double click", [&] { tk::DoubleClick(centre.X, centre.Y); }, count);
-    Step(c, "right click", [&] { tk::Click(centre.X, centre.Y, 1); }, count);
-    Step(c, "drag out and back", [&] {
-      tk::MouseDown(centre.X, centre.Y);
-      tk::MouseMove(outside.X, outside.Y);
-      tk::MouseMove(centre.X, centre.Y);
-      tk::MouseUp(centre.X, centre.Y);
-    }, count);
-    Step(c, "drag out and release there",
-         [&] { tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y}); }, count);
-    Step(c, "right drag out", [&] { tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y}, 4, 1); },
-         count);
-    Step(c, "wheel", [&] {
-      tk::MouseMove(centre.X, centre.Y);
-      tk::Wheel(win::WHEEL_DELTA);
-      tk::Wheel(win::WHEEL_DELTA);
-      tk::Wheel(-win::WHEEL_DELTA);
-      tk::MouseMove(outside.X, outside.Y);
-    }, count);
+    Step(
+        c, "double click", [&] { tk::DoubleClick(centre.X, centre.Y); }, count);
+    Step(
+        c, "right click", [&] { tk::Click(centre.X, centre.Y, 1); }, count);
+    Step(
+        c, "drag out and back",
+        [&] {
+          tk::MouseDown(centre.X, centre.Y);
+          tk::MouseMove(outside.X, outside.Y);
+          tk::MouseMove(centre.X, centre.Y);
+          tk::MouseUp(centre.X, centre.Y);
+        },
+        count);
+    Step(
+        c, "drag out and release there",
+        [&] {
+          tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y});
+        },
+        count);
+    Step(
+        c, "right drag out",
+        [&] {
+          tk::Drag({centre.X, centre.Y}, {outside.X, outside.Y}, 4, 1);
+        },
+        count);
+    Step(
+        c, "wheel",
+        [&] {
+          tk::MouseMove(centre.X, centre.Y);
+          tk::Wheel(win::WHEEL_DELTA);
+          tk::Wheel(win::WHEEL_DELTA);
+          tk::Wheel(-win::WHEEL_DELTA);
+          tk::MouseMove(outside.X, outside.Y);
+        },
+        count);
     count.Events = Calls(tallies);
     count.Fired = Fired(tallies);
     count.Entered = CallsOf(tallies, "OnMouseEnter");
@@ -500,7 +520,6 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
 
 INSTANTIATE_TEST_SUITE_P(Shards, MouseSweep, ::testing::Range(0, kShards));
 
-
 // ---- Hints ----
 
 // The hint every control is given: the window shows the part before the bar.
@@ -567,8 +586,8 @@ struct THinted {
     if (!up) return false;
     // Hints come with the moves over a window's client area only.
     const win::HWND window = win::WindowFromPoint({at.X, at.Y});
-    return window && win::SendMessageA(window, win::WM_NCHITTEST, 0,
-                                       win::MAKELPARAM(at.X, at.Y)) == win::HTCLIENT;
+    return window && win::SendMessageA(window, win::WM_NCHITTEST, 0, win::MAKELPARAM(at.X, at.Y)) ==
+                         win::HTCLIENT;
   }
 };
 
@@ -655,8 +674,7 @@ vcl::TClass ClassOf(const char* name) {
 // then.
 vcl::TClass Install(THintComponent kind, vcl::TForm* form) {
   switch (kind) {
-    case THintComponent::None:
-      return vcl::THintWindow::StaticClass();
+    case THintComponent::None: return vcl::THintWindow::StaticClass();
     case THintComponent::Hint:
       (new zyl::TZYLHint(form))->SetEnabled(true);
       return zyl::TZYLHintWindow::StaticClass();
@@ -670,8 +688,8 @@ vcl::TClass Install(THintComponent kind, vcl::TForm* form) {
   return nullptr;
 }
 
-class HintComponents : public packagetest::TPackageFixture<
-                           ::testing::TestWithParam<THintComponentCase>> {
+class HintComponents
+    : public packagetest::TPackageFixture<::testing::TestWithParam<THintComponentCase>> {
  protected:
   void TearDown() override {
     vcl::TApplication::HintWindowClass = nullptr;
@@ -753,10 +771,10 @@ TEST_P(HintFreed, TakesTheHintWindowWithItAndLaterMovesDoNothing) {
 // A few control classes of each kind: windowed and graphic, the library's and the framework's.
 std::vector<THintComponentCase> HintComponentCases() {
   std::vector<THintComponentCase> cases;
-  const std::pair<const char*, THintComponent> kinds[] = {{"Hint", THintComponent::Hint},
-                                                          {"ShapeHint", THintComponent::ShapeHint},
-                                                          {"MessageHint",
-                                                           THintComponent::MessageHint}};
+  const std::pair<const char*, THintComponent> kinds[] = {
+      {"Hint", THintComponent::Hint},
+      {"ShapeHint", THintComponent::ShapeHint},
+      {"MessageHint", THintComponent::MessageHint}};
   for (const auto& [kind, k] : kinds)
     for (const char* control : {"TZYLButton", "TZYLLabel", "TZYLEdit", "TZYLTrackBar", "TButton"})
       cases.push_back({kind, k, control});
@@ -770,19 +788,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, HintComponents, ::testing::ValuesIn(HintComponen
 
 std::vector<TFreedCase> FreedCases() {
   std::vector<TFreedCase> cases;
-  const std::pair<const char*, THintComponent> kinds[] = {
-      {"Plain", THintComponent::None},
-      {"Hint", THintComponent::Hint},
-      {"ShapeHint", THintComponent::ShapeHint}};
+  const std::pair<const char*, THintComponent> kinds[] = {{"Plain", THintComponent::None},
+                                                          {"Hint", THintComponent::Hint},
+                                                          {"ShapeHint", THintComponent::ShapeHint}};
   for (const auto& [kind, k] : kinds)
     for (const char* control : {"TZYLButton", "TZYLLabel"})
-      for (bool form : {false, true}) cases.push_back({form ? "Form" : "Control", {kind, k, control}, form});
+      for (bool form : {false, true})
+        cases.push_back({form ? "Form" : "Control", {kind, k, control}, form});
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, HintFreed, ::testing::ValuesIn(FreedCases()),
-                         [](const auto& info) {
-                           return std::string(info.param.Name) + "_" + CaseName(info.param.Hint);
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, HintFreed, ::testing::ValuesIn(FreedCases()), [](const auto& info) {
+  return std::string(info.param.Name) + "_" + CaseName(info.param.Hint);
+});
 
 }  // namespace

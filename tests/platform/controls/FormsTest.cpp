@@ -359,7 +359,8 @@ TEST_P(HintControlFreed, TheHintGoesWithItAndLaterMovesShowNothing) {
   ShowNow(form.get());
   const TPoint at = ScreenOf(b, 10, 10);
   MoveTo(b, 10, 10);
-  win::testkit::AdvanceClock(c.Shown ? Application->HintPause() + 10 : Application->HintPause() / 2);
+  win::testkit::AdvanceClock(c.Shown ? Application->HintPause() + 10
+                                     : Application->HintPause() / 2);
   THintWindow* hint = Application->HintWindow();
   const win::HWND shown = hint && hint->HandleAllocated() ? hint->Handle() : nullptr;
   EXPECT_EQ(shown != nullptr, c.Shown);
