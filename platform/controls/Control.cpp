@@ -28,6 +28,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 TControl::~TControl() {
   if (g_mouseControl == this) g_mouseControl = nullptr;
   if (g_captureControl == this) g_captureControl = nullptr;
+  if (Application) Application->ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);
   SetAction(nullptr);
   constraints_->SetOnChange(TNotifyEvent());

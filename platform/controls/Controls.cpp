@@ -23,6 +23,8 @@ std::unordered_map<HWND, TWinControl*>& HandleMap() {
 TWinControl* g_creationControl = nullptr;
 TControl* g_captureControl = nullptr;
 TControl* g_mouseControl = nullptr;
+// Whether g_mouseControl heard CM_MOUSEENTER (and so is owed CM_MOUSELEAVE).
+bool g_mouseEntered = false;
 
 bool RegisterOwnClass(const WNDCLASSA& WindowClass) {
   WNDCLASSA existing;
@@ -141,11 +143,25 @@ void UpdateMouseControl() {
   TControl* target = FindDragTarget(p, true);
   if (target && target->ComponentState().contains(csDesigning)) target = nullptr;
   TControl* capture = GetCaptureControl();
-  if (g_mouseControl == target) return;
+  // While another control keeps the mouse, the one under the cursor is entered only once the
+  // mouse is let go; a control that was entered always hears the leave, so enter and leave
+  // come in pairs whoever holds the mouse meanwhile.
+  const bool mayEnter = target && (!capture || target == capture);
+  if (g_mouseControl == target) {
+    if (mayEnter && !g_mouseEntered) {
+      g_mouseEntered = true;
+      target->Perform(CM_MOUSEENTER, 0, 0);
+    }
+    return;
+  }
   TControl* old = g_mouseControl;
-  if (old && (!capture || old == capture)) old->Perform(CM_MOUSELEAVE, 0, 0);
+  const bool leave = old && g_mouseEntered;
+  g_mouseEntered = false;
+  if (leave) old->Perform(CM_MOUSELEAVE, 0, 0);
   g_mouseControl = target;
-  if (target && (!capture || target == capture)) target->Perform(CM_MOUSEENTER, 0, 0);
+  if (!mayEnter) return;
+  g_mouseEntered = true;
+  target->Perform(CM_MOUSEENTER, 0, 0);
 }
 
 void ResetControlsGlobals() {
@@ -153,6 +169,7 @@ void ResetControlsGlobals() {
   g_creationControl = nullptr;
   g_captureControl = nullptr;
   g_mouseControl = nullptr;
+  g_mouseEntered = false;
   if (Application) Application->ResetHandle();
   if (Screen) {
     Screen->UpdateSystemFonts();

@@ -610,6 +610,10 @@ class TApplication : public TComponent {
   void FormDestroyed(TCustomForm* Form) {
     if (mainForm_ == Form) mainForm_ = nullptr;
   }
+  // Forgets a control being destroyed: its hint, waiting or shown, goes with it.
+  void ControlDestroyed(TControl* Control) {
+    if (hintControl_ == Control) CancelHint();
+  }
   // Hooks of the application window: every message to it goes to the hooks first, the one
   // hooked last first, until one answers true (the message is then handled, with the Result
   // the hook left). The same hook may be added more than once; Unhook removes one entry.

@@ -8,6 +8,7 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/HostileTextTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/KeyboardSweepTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/MouseSweepTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentPlacesTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentAssignTest.cpp)

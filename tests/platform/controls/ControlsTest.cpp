@@ -485,6 +485,66 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
   EXPECT_EQ(logOf(3), (TLines{"leave -"}));
 }
 
+// A control hears the mouse leave exactly when it heard it enter, whoever holds the mouse
+// meanwhile: a press on a disabled label goes to the form, which keeps the mouse while the
+// button is down; a press on a panel keeps the mouse with the panel while it is dragged onto a
+// label, which is entered once the button is up.
+struct TEnterLeaveCase {
+  const char* Name;
+  bool LabelEnabled;
+  bool PressOnPanel;
+  const char* Expected;  // the label's messages, each step's after a '|'
+};
+
+class MouseEnterLeave : public ControlsTest,
+                        public ::testing::WithParamInterface<TEnterLeaveCase> {};
+
+TEST_P(MouseEnterLeave, EveryEnterHasItsLeave) {
+  const TEnterLeaveCase& c = GetParam();
+  auto form = FramelessForm(300, 200, 100, 100);
+  auto* panel = Place<TPanel>(form.get(), 10, 10, 60, 60, "P");
+  auto* label = FixedLabel(form.get(), 100, 10, 60, 60, "L", form.get());
+  label->SetEnabled(c.LabelEnabled);
+  ShowNow(form.get());
+  TMessageSpy spy(label, CM_MOUSEENTER, CM_MOUSELEAVE);
+  std::string log;
+  // What the program's loop does when it runs out of messages, which tracks the mouse too.
+  auto step = [&] {
+    Idle();
+    win::MSG none{};
+    Application->Idle(none);
+    for (UINT m : spy.Msgs) log += m == CM_MOUSEENTER ? "enter " : "leave ";
+    log += "|";
+    spy.Clear();
+  };
+  const TPoint onLabel = ScreenOf(label, 20, 20), off = ScreenOf(form.get(), 200, 150);
+  const TPoint start = c.PressOnPanel ? ScreenOf(panel, 20, 20) : onLabel;
+  win::testkit::MouseMove(start.X, start.Y);
+  step();
+  win::testkit::MouseDown(start.X, start.Y);
+  win::testkit::MouseMove(off.X, off.Y);
+  win::testkit::MouseMove(onLabel.X, onLabel.Y);
+  win::testkit::MouseMove(off.X, off.Y);
+  win::testkit::MouseMove(onLabel.X, onLabel.Y);
+  win::testkit::MouseUp(onLabel.X, onLabel.Y);
+  step();
+  win::testkit::MouseMove(off.X, off.Y);
+  step();
+  EXPECT_EQ(log, c.Expected);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MouseEnterLeave,
+    ::testing::Values(
+        // Pressed on itself, the label keeps the mouse and hears every crossing.
+        TEnterLeaveCase{"EnabledLabel", true, false, "enter |leave enter leave enter |leave |"},
+        // The form keeps the mouse: the label hears the leave once the form lets it go.
+        TEnterLeaveCase{"DisabledLabel", false, false, "enter |leave enter |leave |"},
+        // Dragged onto from the panel: entered when the button is up, then left.
+        TEnterLeaveCase{"DraggedOnto", true, true, "|enter |leave |"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
   auto form = FramelessForm(200, 100);
   auto* label = FixedLabel(form.get(), 20, 20, 50, 20);

@@ -340,6 +340,54 @@ TEST_F(FormsTest, HintsShowAfterThePauseAndHideAfterTheirTime) {
   Application->OnShowHint = nullptr;
 }
 
+// The control under a resting mouse, or its form, freed while its hint waits to show or shows.
+struct THintFreedCase {
+  const char* Name;
+  bool Shown;      // freed once the hint shows, else during the pause
+  bool WholeForm;  // the form goes, else the control alone
+};
+
+class HintControlFreed : public FormsTest, public ::testing::WithParamInterface<THintFreedCase> {};
+
+TEST_P(HintControlFreed, TheHintGoesWithItAndLaterMovesShowNothing) {
+  const THintFreedCase& c = GetParam();
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetBounds(50, 50, 300, 200);
+  auto* b = Place<TButton>(form.get(), 20, 20, 80, 25);
+  b->SetHint("Going|Freed under the mouse");
+  b->SetShowHint(true);
+  ShowNow(form.get());
+  const TPoint at = ScreenOf(b, 10, 10);
+  MoveTo(b, 10, 10);
+  win::testkit::AdvanceClock(c.Shown ? Application->HintPause() + 10
+                                     : Application->HintPause() / 2);
+  THintWindow* hint = Application->HintWindow();
+  const win::HWND shown = hint && hint->HandleAllocated() ? hint->Handle() : nullptr;
+  EXPECT_EQ(shown != nullptr, c.Shown);
+  if (c.WholeForm)
+    form.reset();
+  else
+    delete b;
+  Idle();
+  // The hint of the freed control is gone with it, and its window with the hint.
+  EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->HandleAllocated());
+  if (shown) EXPECT_FALSE(win::IsWindow(shown));
+  // The pause runs out with the mouse still resting: no hint of the freed control shows.
+  win::testkit::AdvanceClock(Application->HintPause());
+  EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->HandleAllocated());
+  // The mouse moves on where the control was: no hint comes, nothing touches the freed control.
+  win::testkit::MouseMove(at.X + 1, at.Y);
+  win::testkit::AdvanceClock(Application->HintPause() + Application->HintHidePause());
+  EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->HandleAllocated());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HintControlFreed,
+                         ::testing::Values(THintFreedCase{"ControlDuringThePause", false, false},
+                                           THintFreedCase{"ControlWhileShown", true, false},
+                                           THintFreedCase{"FormDuringThePause", false, true},
+                                           THintFreedCase{"FormWhileShown", true, true}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(FormsTest, AHintWindowLeavesTheMouseToTheWindowsBelowIt) {
   TForm form(nullptr);
   form.SetBounds(50, 50, 300, 200);
