@@ -135,8 +135,10 @@ void Report(benchmark::State& state, double Seconds, double Reference, int n) {
   state.counters["vs_walk"] = Seconds / Reference;
 }
 
-template <class TBar>
-void BM_AddPanels(benchmark::State& state) {
+// Times filling a shown form's bar with n panels through Fill(form, n), the queue run until
+// idle included; Fault(bar, n) names what went wrong with the bar filled, or answers null.
+template <class FFill, class FFault>
+void TimeFilling(benchmark::State& state, FFill Fill, FFault Fault) {
   const TSession session;
   const int n = static_cast<int>(state.range(0));
   double seconds = 0, reference = 0;
@@ -145,32 +147,30 @@ void BM_AddPanels(benchmark::State& state) {
     form->Show();
     win::testkit::RunUntilIdle(1 << 30);
     const double t0 = ThreadSeconds();
-    TBar* bar = Fill(form.get(), n, static_cast<TBar*>(nullptr));
+    auto* bar = Fill(form.get(), n);
     win::testkit::RunUntilIdle(1 << 30);
     seconds += ThreadSeconds() - t0;
     reference += WalkSeconds(bar);
-    if (PanelCount(bar) != n) state.SkipWithError("panels lost");
+    if (const char* fault = Fault(bar, n)) state.SkipWithError(fault);
   }
   Report(state, seconds, reference, n);
 }
 
+template <class TBar>
+void BM_AddPanels(benchmark::State& state) {
+  TimeFilling(
+      state, [](vcl::TForm* Form, int n) { return Fill(Form, n, static_cast<TBar*>(nullptr)); },
+      [](TBar* bar, int n) { return PanelCount(bar) != n ? "panels lost" : nullptr; });
+}
+
 void AddPanelsOneByOne(benchmark::State& state, bool AtEnd) {
-  const TSession session;
-  const int n = static_cast<int>(state.range(0));
-  double seconds = 0, reference = 0;
-  for (auto _ : state) {
-    std::unique_ptr<vcl::TForm> form = NewForm();
-    form->Show();
-    win::testkit::RunUntilIdle(1 << 30);
-    const double t0 = ThreadSeconds();
-    zyl::TZYLStatusBar* bar = FillLibraryBar(form.get(), n, false, AtEnd);
-    win::testkit::RunUntilIdle(1 << 30);
-    seconds += ThreadSeconds() - t0;
-    reference += WalkSeconds(bar);
-    if ((bar->Controls(0)->Left() < bar->Controls(n - 1)->Left()) != AtEnd)
-      state.SkipWithError("the labels stand in the wrong order");
-  }
-  Report(state, seconds, reference, n);
+  TimeFilling(
+      state, [AtEnd](vcl::TForm* Form, int n) { return FillLibraryBar(Form, n, false, AtEnd); },
+      [AtEnd](zyl::TZYLStatusBar* bar, int n) {
+        return (bar->Controls(0)->Left() < bar->Controls(n - 1)->Left()) != AtEnd
+                   ? "the labels stand in the wrong order"
+                   : nullptr;
+      });
 }
 
 void BM_AddPanelsOneByOne(benchmark::State& state) { AddPanelsOneByOne(state, false); }
