@@ -123,9 +123,9 @@ class TZYLHiTimer : public TZYLCustomComponent {
   vcl::TThreadPriority ThreadPriority() const { return FPriority; }
   void SetThreadPriority(vcl::TThreadPriority Value);
   const vcl::TNotifyEvent& GetOnTimer() const { return FOnTimer; }
-  void SetOnTimer(const vcl::TNotifyEvent& Value) { FOnTimer = Value; }
+  void SetOnTimer(const vcl::TNotifyEvent& Value);
   // Ticks the worker found due but the main thread has not run yet.
-  int PendingTicks() const { return FPending.load(); }
+  int PendingTicks() const;
   void Loaded() override;
 
  private:
@@ -133,7 +133,6 @@ class TZYLHiTimer : public TZYLCustomComponent {
   void Restart();
   void StopAll();
   void DoTick(vcl::TObject*);
-  void RunQueuedTick();
   TZYLTimerInterval FInterval = 1000;
   bool FEnabled = false;
   bool FUseThread = true;
@@ -141,7 +140,6 @@ class TZYLHiTimer : public TZYLCustomComponent {
   vcl::TThreadPriority FPriority = vcl::tpNormal;
   std::unique_ptr<TZYLTimerWindow> FWindow;
   std::unique_ptr<TWorker> FWorker;
-  std::atomic<int> FPending{0};
 
  protected:
   vcl::TNotifyEvent FOnTimer;
