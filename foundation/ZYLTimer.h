@@ -103,9 +103,11 @@ class TZYLTimer : public vcl::TObject {
 };
 
 // A high-resolution timer. With UseThread a worker thread watches the clock and, with
-// Synchronize, queues each tick to the main thread (run by CheckSynchronize, which the message
-// loop calls); without Synchronize the tick runs in the worker itself. Without UseThread a
-// window timer of Interval ms ticks. A new timer is disabled, threaded and synchronized.
+// Synchronize, queues each tick to the main thread (run by CheckSynchronize, which the
+// application's idle loop calls) and waits for it; without Synchronize the tick runs in the
+// worker itself. Without UseThread a window timer of Interval ms ticks. A new timer is
+// disabled, threaded and synchronized. Stopping or freeing the timer (also from its own tick)
+// withdraws a queued tick: no tick comes after, and none reaches a component being destroyed.
 class TZYLHiTimer : public TZYLCustomComponent {
   ZYL_CLASS(TZYLHiTimer, TZYLCustomComponent)
   explicit TZYLHiTimer(vcl::TComponent* AOwner = nullptr);
