@@ -46,7 +46,15 @@ TSyncQueue& Queue() {
   return *q;
 }
 
+// Held while the wake hook runs and while it is replaced: once SetWakeMainThread returns, no
+// call of the old hook is still under way in another thread (its owner may go).
+std::mutex& HookMutex() {
+  static auto* m = new std::mutex;
+  return *m;
+}
+
 void WakeHook() {
+  std::lock_guard<std::mutex> hook(HookMutex());
   std::function<void()> wake;
   {
     std::lock_guard<std::mutex> lock(Queue().Mutex);
@@ -126,6 +134,7 @@ uint64_t MainThreadID() { return IdOf(gMainThread); }
 uint64_t GetCurrentThreadID() { return IdOf(std::this_thread::get_id()); }
 
 std::function<void()> SetWakeMainThread(std::function<void()> Hook) {
+  std::lock_guard<std::mutex> hook(HookMutex());
   std::lock_guard<std::mutex> lock(Queue().Mutex);
   return std::exchange(Queue().Wake, std::move(Hook));
 }

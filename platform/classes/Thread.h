@@ -109,7 +109,8 @@ class TThread : public TObject {
 // true when at least one method ran. Also starts threads created with TThread(false).
 bool CheckSynchronize(int TimeoutMs = 0);
 // Called (from any thread) whenever a Synchronize request is queued. Returns the hook it
-// replaces.
+// replaces, which is no longer running anywhere when this returns. The hook must not itself
+// set the hook.
 std::function<void()> SetWakeMainThread(std::function<void()> Hook);
 bool IsMainThread();
 uint64_t MainThreadID();

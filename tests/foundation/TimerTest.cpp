@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <thread>
@@ -167,6 +169,51 @@ TEST_F(TimerTest, HiTimerWithoutSynchronizeTicksInTheWorker) {
   EXPECT_GE(w.hits.load(), 1);
   EXPECT_FALSE(w.onMain);
   EXPECT_EQ(t.PendingTicks(), 0);  // nothing was queued to the main thread
+}
+
+namespace {
+
+// Counts the ticks of two handlers that a worker calls; the main thread waits on it.
+struct TTwoHandlers : vcl::TObject {
+  void HitFirst(vcl::TObject*) { Count(0); }
+  void HitSecond(vcl::TObject*) { Count(1); }
+  void Count(int i) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      ++hits[i];
+    }
+    changed.notify_all();
+  }
+  // Waits until the two handlers together have had Total ticks, the second at least Second.
+  void WaitFor(int Total, int Second) {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return hits[0] + hits[1] >= Total && hits[1] >= Second; });
+  }
+  std::mutex mutex;
+  std::condition_variable changed;
+  int hits[2] = {0, 0};
+};
+
+}  // namespace
+
+// Without Synchronize the worker calls the handler itself: a handler set while the worker takes
+// a tick reaches it without a race, and the next tick goes to it.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeTakesAHandlerSetWhileItTicks) {
+  TTwoHandlers h;
+  TZYLHiTimer t(nullptr);
+  t.SetSynchronize(false);
+  t.SetOnTimer(vcl::TNotifyEvent(&h, &TTwoHandlers::HitFirst));
+  t.SetInterval(10);
+  t.SetEnabled(true);
+  session_.Clock().Advance(10);
+  t.SetOnTimer(vcl::TNotifyEvent(&h, &TTwoHandlers::HitSecond));  // the tick is under way
+  h.WaitFor(1, 0);
+  session_.Clock().Advance(10);
+  h.WaitFor(2, 1);
+  t.SetEnabled(false);
+  std::lock_guard<std::mutex> lock(h.mutex);
+  EXPECT_EQ(h.hits[0] + h.hits[1], 2);
+  EXPECT_GE(h.hits[1], 1);
 }
 
 TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {

@@ -14,16 +14,17 @@ class TWakeSignal {
  public:
   // The hook it replaces (the application's, which wakes its message loop) is still called.
   TWakeSignal() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    previous_ = vcl::SetWakeMainThread([this] {
-      std::function<void()> previous;
+    // The hook it replaces is taken first, so that the new one finds it set (the hook runs
+    // under the queue's hook lock, which orders it after this).
+    previous_ = vcl::SetWakeMainThread(nullptr);
+    vcl::SetWakeMainThread([this] {
       {
+        // Notified under the lock: the waiter may go as soon as it sees the count.
         std::lock_guard<std::mutex> lock(mutex_);
         ++wakes_;
-        previous = previous_;
+        cv_.notify_all();
       }
-      cv_.notify_all();
-      if (previous) previous();
+      if (previous_) previous_();
     });
   }
   ~TWakeSignal() { vcl::SetWakeMainThread(previous_); }
