@@ -317,8 +317,8 @@ void TZYLHiTimer::Restart() {
   const vcl::TComponentState st = ComponentState();
   if (!FEnabled || st.contains(vcl::csDesigning) || st.contains(vcl::csLoading)) return;
   if (FUseThread) {
-    FWorker = std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval), FSynchronize,
-                                        FOnTimer);
+    FWorker =
+        std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval), FSynchronize, FOnTimer);
   } else {
     FWindow = std::make_unique<TZYLTimerWindow>();
     FWindow->SetOnTick(vcl::TNotifyEvent(this, &TZYLHiTimer::DoTick));

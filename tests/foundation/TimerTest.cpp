@@ -6,8 +6,8 @@
 #include <future>
 #include <mutex>
 #include <string>
-#include <utility>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "foundation/ZYLTimer.h"
