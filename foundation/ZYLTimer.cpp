@@ -224,13 +224,14 @@ class TZYLHiTimer::TWorker {
     const uint64_t first = win::CurrentClock().Milliseconds() + Interval;
     thread_ = std::thread(&TWorker::Run, shared_, Owner, Interval, first, Sync);
   }
-  // Runs on the main thread. The worker's queued tick is withdrawn, so it stops without the
-  // main thread; inside that very tick (its handler stops the timer) the worker is waiting
-  // for it and goes on its own once the tick returns.
+  // The worker's queued tick is withdrawn, so it stops without the main thread. Inside that
+  // very tick (its handler stops the timer) the worker is waiting for it, and inside the
+  // worker itself (a handler without Synchronize) it is the caller: either way it goes on
+  // its own once the handler returns.
   ~TWorker() {
     shared_->Stop = true;
     shared_->Channel.Close();
-    if (shared_->InTick)
+    if (shared_->InTick || thread_.get_id() == std::this_thread::get_id())
       thread_.detach();
     else
       thread_.join();

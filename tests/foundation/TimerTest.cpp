@@ -216,6 +216,33 @@ TEST_F(TimerTest, HiTimerWithoutSynchronizeTakesAHandlerSetWhileItTicks) {
   EXPECT_GE(h.hits[1], 1);
 }
 
+// Without Synchronize the handler runs in the worker; one that stops the timer there ends the
+// worker once it returns, and no later tick comes.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeStoppedByItsHandlerInTheWorker) {
+  struct Stopper : vcl::TObject {
+    TZYLHiTimer* timer = nullptr;
+    std::atomic<int> hits{0};
+    std::promise<void> stopped;
+    void Hit(vcl::TObject*) {
+      if (++hits > 1) return;
+      timer->SetEnabled(false);
+      stopped.set_value();
+    }
+  } s;
+  std::future<void> stopped = s.stopped.get_future();
+  TZYLHiTimer t(nullptr);
+  s.timer = &t;
+  t.SetSynchronize(false);
+  t.SetOnTimer(vcl::TNotifyEvent(&s, &Stopper::Hit));
+  t.SetInterval(10);
+  t.SetEnabled(true);
+  session_.Clock().Advance(10);
+  stopped.wait();
+  EXPECT_FALSE(t.Enabled());
+  session_.Clock().Advance(100);
+  EXPECT_EQ(s.hits.load(), 1);
+}
+
 TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
   Recorder r;
   TZYLModeTimer m;
