@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -143,10 +144,10 @@ void ZYLTimerPoolDone() {
 
 TZYLTimer::TZYLTimer(TZYLTimerInterval Interval, vcl::TNotifyEvent AOnTimer, bool Enabled,
                      bool Global)
-    : FOnTimer(AOnTimer),
-      FInterval(std::clamp(Interval, 1, 65535)),
+    : FInterval(std::clamp(Interval, 1, 65535)),
       FEnabled(Enabled),
-      FGlobal(Global) {
+      FGlobal(Global),
+      FOnTimer(AOnTimer) {
   Attach();
 }
 
@@ -210,47 +211,79 @@ void TZYLTimer::SetGlobal(bool Value) {
 // ---------------------------------------------------------------------------------------------
 // TZYLHiTimer
 
-// Watches the current clock and queues a tick to the main thread whenever one is due.
+// Watches the current clock and, whenever a tick is due, hands it to the main thread through
+// its channel (or, without Synchronize, calls the event in the worker itself). The thread
+// shares only TShared with the timer; the timer is touched on the main thread only, by a
+// tick that finds the worker still running.
 class TZYLHiTimer::TWorker {
  public:
-  TWorker(TZYLHiTimer* Owner, uint32_t Interval)
-      : owner_(Owner), interval_(Interval),
-        next_(win::CurrentClock().Milliseconds() + Interval),
-        thread_([this] { Run(); }) {}
+  TWorker(TZYLHiTimer* Owner, uint32_t Interval, bool Sync, const vcl::TNotifyEvent& OnTimer)
+      : shared_(std::make_shared<TShared>()) {
+    shared_->Event = OnTimer;
+    // The first tick is due one interval after the start, not after the thread got going.
+    const uint64_t first = win::CurrentClock().Milliseconds() + Interval;
+    thread_ = std::thread(&TWorker::Run, shared_, Owner, Interval, first, Sync);
+  }
+  // The worker's queued tick is withdrawn, so it stops without the main thread. Inside that
+  // very tick (its handler stops the timer) the worker is waiting for it, and inside the
+  // worker itself (a handler without Synchronize) it is the caller: either way it goes on
+  // its own once the handler returns.
   ~TWorker() {
-    stop_ = true;
-    // The worker may wait in Synchronize for the main thread: keep running the queue.
-    while (!done_) vcl::CheckSynchronize(1);
-    thread_.join();
+    shared_->Stop = true;
+    shared_->Channel.Close();
+    if (shared_->InTick || thread_.get_id() == std::this_thread::get_id())
+      thread_.detach();
+    else
+      thread_.join();
+  }
+  int Pending() const { return shared_->Pending.load(); }
+  void SetEvent(const vcl::TNotifyEvent& Value) {
+    std::lock_guard<std::mutex> lock(shared_->EventMutex);
+    shared_->Event = Value;
   }
 
  private:
-  void Run() {
-    while (!stop_) {
+  struct TShared {
+    std::atomic<bool> Stop{false};
+    std::atomic<bool> InTick{false};  // the main thread runs this worker's tick
+    std::atomic<int> Pending{0};
+    vcl::TSyncChannel Channel;
+    std::mutex EventMutex;
+    vcl::TNotifyEvent Event;  // what the worker calls without Synchronize
+  };
+
+  static void Run(std::shared_ptr<TShared> shared, TZYLHiTimer* owner, uint32_t interval,
+                  uint64_t next, bool sync) {
+    const std::function<void()> tick = [shared, owner] {
+      --shared->Pending;
+      if (shared->Stop) return;
+      shared->InTick = true;
+      const vcl::TFinally done([&shared] { shared->InTick = false; });
+      owner->DoTick(owner);
+    };
+    while (!shared->Stop) {
       const uint64_t now = win::CurrentClock().Milliseconds();
-      if (now >= next_) {
-        next_ += interval_;
-        if (next_ <= now) next_ = now + interval_;  // skip ticks missed while blocked
-        if (owner_->FSynchronize) {
-          owner_->FPending++;
-          vcl::TThread::Synchronize([this] {
-            if (!stop_) owner_->RunQueuedTick();
-          });
-        } else if (owner_->GetOnTimer()) {
-          // In the worker itself; stop_ (set before the worker is joined) ends the ticks.
-          owner_->GetOnTimer()(owner_);
-        }
-      } else {
+      if (now < next) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
+        continue;
+      }
+      next += interval;
+      if (next <= now) next = now + interval;  // skip ticks missed while blocked
+      if (sync) {
+        ++shared->Pending;
+        if (!shared->Channel.Synchronize(tick)) --shared->Pending;  // withdrawn: never ran
+      } else {
+        vcl::TNotifyEvent event;
+        {
+          std::lock_guard<std::mutex> lock(shared->EventMutex);
+          event = shared->Event;
+        }
+        if (event) event(owner);
       }
     }
-    done_ = true;
   }
-  TZYLHiTimer* owner_;
-  uint32_t interval_;
-  uint64_t next_;
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> done_{false};
+
+  std::shared_ptr<TShared> shared_;
   std::thread thread_;
 };
 
@@ -271,7 +304,13 @@ TZYLHiTimer::~TZYLHiTimer() { StopAll(); }
 void TZYLHiTimer::StopAll() {
   FWorker.reset();
   FWindow.reset();
-  FPending = 0;
+}
+
+int TZYLHiTimer::PendingTicks() const { return FWorker ? FWorker->Pending() : 0; }
+
+void TZYLHiTimer::SetOnTimer(const vcl::TNotifyEvent& Value) {
+  FOnTimer = Value;
+  if (FWorker) FWorker->SetEvent(Value);
 }
 
 void TZYLHiTimer::Restart() {
@@ -279,7 +318,8 @@ void TZYLHiTimer::Restart() {
   const vcl::TComponentState st = ComponentState();
   if (!FEnabled || st.contains(vcl::csDesigning) || st.contains(vcl::csLoading)) return;
   if (FUseThread) {
-    FWorker = std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval));
+    FWorker =
+        std::make_unique<TWorker>(this, static_cast<uint32_t>(FInterval), FSynchronize, FOnTimer);
   } else {
     FWindow = std::make_unique<TZYLTimerWindow>();
     FWindow->SetOnTick(vcl::TNotifyEvent(this, &TZYLHiTimer::DoTick));
@@ -324,13 +364,9 @@ void TZYLHiTimer::Loaded() {
   Restart();
 }
 
-void TZYLHiTimer::RunQueuedTick() {
-  if (FPending > 0) --FPending;
-  DoTick(this);
-}
-
+// A tick that comes while the owner frees its components reaches no one.
 void TZYLHiTimer::DoTick(vcl::TObject*) {
-  if (FEnabled && FOnTimer) FOnTimer(this);
+  if (FEnabled && FOnTimer && !ComponentState().contains(vcl::csDestroying)) FOnTimer(this);
 }
 
 void TZYLModeTimer::Create(TZYLTimerMode Mode, TZYLTimerInterval Interval,

@@ -103,9 +103,11 @@ class TZYLTimer : public vcl::TObject {
 };
 
 // A high-resolution timer. With UseThread a worker thread watches the clock and, with
-// Synchronize, queues each tick to the main thread (run by CheckSynchronize, which the message
-// loop calls); without Synchronize the tick runs in the worker itself. Without UseThread a
-// window timer of Interval ms ticks. A new timer is disabled, threaded and synchronized.
+// Synchronize, queues each tick to the main thread (run by CheckSynchronize, which the
+// application's idle loop calls) and waits for it; without Synchronize the tick runs in the
+// worker itself. Without UseThread a window timer of Interval ms ticks. A new timer is
+// disabled, threaded and synchronized. Stopping or freeing the timer (also from its own tick)
+// withdraws a queued tick: no tick comes after, and none reaches a component being destroyed.
 class TZYLHiTimer : public TZYLCustomComponent {
   ZYL_CLASS(TZYLHiTimer, TZYLCustomComponent)
   explicit TZYLHiTimer(vcl::TComponent* AOwner = nullptr);
@@ -123,9 +125,9 @@ class TZYLHiTimer : public TZYLCustomComponent {
   vcl::TThreadPriority ThreadPriority() const { return FPriority; }
   void SetThreadPriority(vcl::TThreadPriority Value);
   const vcl::TNotifyEvent& GetOnTimer() const { return FOnTimer; }
-  void SetOnTimer(const vcl::TNotifyEvent& Value) { FOnTimer = Value; }
+  void SetOnTimer(const vcl::TNotifyEvent& Value);
   // Ticks the worker found due but the main thread has not run yet.
-  int PendingTicks() const { return FPending.load(); }
+  int PendingTicks() const;
   void Loaded() override;
 
  private:
@@ -133,7 +135,6 @@ class TZYLHiTimer : public TZYLCustomComponent {
   void Restart();
   void StopAll();
   void DoTick(vcl::TObject*);
-  void RunQueuedTick();
   TZYLTimerInterval FInterval = 1000;
   bool FEnabled = false;
   bool FUseThread = true;
@@ -141,7 +142,6 @@ class TZYLHiTimer : public TZYLCustomComponent {
   vcl::TThreadPriority FPriority = vcl::tpNormal;
   std::unique_ptr<TZYLTimerWindow> FWindow;
   std::unique_ptr<TWorker> FWorker;
-  std::atomic<int> FPending{0};
 
  protected:
   vcl::TNotifyEvent FOnTimer;

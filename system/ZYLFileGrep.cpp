@@ -171,11 +171,16 @@ TZYLSearchThread::TZYLSearchThread(TZYLFileGrep* Grep, std::shared_ptr<std::atom
 }
 
 void TZYLSearchThread::Execute() {
+  // The flag outlives this thread, which frees itself: the component may wait on it.
+  const std::shared_ptr<std::atomic<bool>> done = FDone;
+  const vcl::TFinally finished([&done] {
+    done->store(true);
+    done->notify_all();
+  });
   Synchronize(vcl::TThreadMethod(this, &TZYLSearchThread::StartGrep));
 }
 
 void TZYLSearchThread::StartGrep() {
-  const vcl::TFinally done([this] { FDone->store(true); });
   if (!FGrep) return;
   // A component freed during its search has forgotten this thread (and cleared FGrep).
   const vcl::TFinally forget([this] {
@@ -221,12 +226,13 @@ TZYLFileGrep::~TZYLFileGrep() {
     FThread = nullptr;
   }
   if (FThread) {
-    // The thread waits for the main thread to run the search: it is told the component is
-    // gone, and served until it has seen that.
+    // The thread waits for the main thread to run the search: its call is withdrawn, so it
+    // ends on its own, and the main thread serves nothing else meanwhile.
     FThread->Forget();
-    const std::shared_ptr<std::atomic<bool>> done = FThreadDone;
+    FThread->CancelSynchronize();
+    const std::shared_ptr<std::atomic<bool>> done = std::move(FThreadDone);
     FThread = nullptr;
-    while (!done->load()) vcl::CheckSynchronize(1000);
+    done->wait(false);
   }
   for (std::unique_ptr<TZYLDateTime>& date : FDates) date.reset();
   FFoundList.reset();

@@ -55,8 +55,9 @@ int32_t ZYLFileGrepAttributeMask(TZYLFileGrepAttributes Attributes);
 // Starts a search by handing it to the main thread and ends when it is done.
 class TZYLSearchThread : public vcl::TThread {
   ZYL_CLASS(TZYLSearchThread, vcl::TThread)
-  // Created suspended; frees itself when done. Done is set once the search has run on the
-  // main thread (or was dropped).
+  // Created suspended; frees itself when done. Done is set (and notified) once the search has
+  // run on the main thread or its call was withdrawn, when the thread touches nothing more of
+  // the component.
   TZYLSearchThread(TZYLFileGrep* Grep, std::shared_ptr<std::atomic<bool>> Done);
 
   // The component is going: the search, if it has not started, will not.

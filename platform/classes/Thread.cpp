@@ -6,6 +6,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/TypeInfo.h"
@@ -25,14 +26,16 @@ const std::thread::id gMainThread = std::this_thread::get_id();
 
 struct TSyncRequest {
   std::function<void()> Proc;
+  const TSyncChannel* Channel = nullptr;
   std::exception_ptr Error;
   bool Done = false;
+  bool Withdrawn = false;  // taken off the queue by Close, never run
 };
 
 struct TSyncQueue {
   std::mutex Mutex;
   std::condition_variable Queued;  // a request arrived (or a pending start)
-  std::condition_variable Served;  // a request was run
+  std::condition_variable Served;  // a request was run or withdrawn
   std::deque<TSyncRequest*> Requests;
   std::vector<TThread*> PendingStarts;
   std::function<void()> Wake;
@@ -43,7 +46,15 @@ TSyncQueue& Queue() {
   return *q;
 }
 
+// Held while the wake hook runs and while it is replaced: once SetWakeMainThread returns, no
+// call of the old hook is still under way in another thread (its owner may go).
+std::mutex& HookMutex() {
+  static auto* m = new std::mutex;
+  return *m;
+}
+
 void WakeHook() {
+  std::lock_guard<std::mutex> hook(HookMutex());
   std::function<void()> wake;
   {
     std::lock_guard<std::mutex> lock(Queue().Mutex);
@@ -52,16 +63,25 @@ void WakeHook() {
   if (wake) wake();
 }
 
-void RunOnMainThread(const std::function<void()>& proc) {
+// Runs proc on the main thread and waits for it. False when the channel (if any) is closed
+// before proc begins; `closed` is the channel's flag, read under the queue's lock.
+bool RunOnMainThread(const std::function<void()>& proc, const TSyncChannel* channel,
+                     const bool* closed) {
+  TSyncQueue& q = Queue();
   if (IsMainThread()) {
+    if (closed) {
+      std::lock_guard<std::mutex> lock(q.Mutex);
+      if (*closed) return false;
+    }
     proc();
-    return;
+    return true;
   }
   TSyncRequest request;
   request.Proc = proc;
-  TSyncQueue& q = Queue();
+  request.Channel = channel;
   {
     std::lock_guard<std::mutex> lock(q.Mutex);
+    if (closed && *closed) return false;
     q.Requests.push_back(&request);
   }
   q.Queued.notify_all();
@@ -69,11 +89,22 @@ void RunOnMainThread(const std::function<void()>& proc) {
   std::unique_lock<std::mutex> lock(q.Mutex);
   q.Served.wait(lock, [&] { return request.Done; });
   if (request.Error) std::rethrow_exception(request.Error);
+  return !request.Withdrawn;
 }
 
-// Runs each request taken off the queue and tells its waiting thread that it was served.
-void ServeRequests(TSyncQueue& q, const std::deque<TSyncRequest*>& batch) {
-  for (TSyncRequest* r : batch) {
+// Runs up to `round` requests (those queued when the caller looked), each taken off the queue
+// only as its turn comes (a request withdrawn meanwhile, even by an earlier one of the round,
+// does not run), and tells each waiting thread that it was served. Returns how many ran.
+size_t ServeRequests(TSyncQueue& q, size_t round) {
+  size_t ran = 0;
+  for (; ran < round; ++ran) {
+    TSyncRequest* r;
+    {
+      std::lock_guard<std::mutex> lock(q.Mutex);
+      if (q.Requests.empty()) break;
+      r = q.Requests.front();
+      q.Requests.pop_front();
+    }
     try {
       r->Proc();
     } catch (...) {  // the exception goes back to the thread that asked for the call
@@ -85,6 +116,7 @@ void ServeRequests(TSyncQueue& q, const std::deque<TSyncRequest*>& batch) {
     }
     q.Served.notify_all();
   }
+  return ran;
 }
 
 // Takes a thread off the list of starts the main thread has still to make.
@@ -101,27 +133,55 @@ bool IsMainThread() { return std::this_thread::get_id() == gMainThread; }
 uint64_t MainThreadID() { return IdOf(gMainThread); }
 uint64_t GetCurrentThreadID() { return IdOf(std::this_thread::get_id()); }
 
-void SetWakeMainThread(std::function<void()> Hook) {
+std::function<void()> SetWakeMainThread(std::function<void()> Hook) {
+  std::lock_guard<std::mutex> hook(HookMutex());
   std::lock_guard<std::mutex> lock(Queue().Mutex);
-  Queue().Wake = std::move(Hook);
+  return std::exchange(Queue().Wake, std::move(Hook));
 }
 
 bool CheckSynchronize(int TimeoutMs) {
   if (!IsMainThread()) return false;
   TSyncQueue& q = Queue();
   std::vector<TThread*> starts;
-  std::deque<TSyncRequest*> batch;
+  size_t round;
   {
     std::unique_lock<std::mutex> lock(q.Mutex);
     if (q.Requests.empty() && q.PendingStarts.empty() && TimeoutMs > 0)
       q.Queued.wait_for(lock, std::chrono::milliseconds(TimeoutMs),
                         [&] { return !q.Requests.empty() || !q.PendingStarts.empty(); });
     starts.swap(q.PendingStarts);
-    batch.swap(q.Requests);
+    round = q.Requests.size();  // the threads started now queue for the next call
   }
   for (TThread* t : starts) t->Start();
-  ServeRequests(q, batch);
-  return !batch.empty();
+  return ServeRequests(q, round) > 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TSyncChannel
+
+bool TSyncChannel::Synchronize(const std::function<void()>& Proc) {
+  return RunOnMainThread(Proc, this, &closed_);
+}
+
+void TSyncChannel::Close() {
+  TSyncQueue& q = Queue();
+  {
+    std::lock_guard<std::mutex> lock(q.Mutex);
+    closed_ = true;
+    auto withdrawn = std::stable_partition(q.Requests.begin(), q.Requests.end(),
+                                           [this](TSyncRequest* r) { return r->Channel != this; });
+    for (auto it = withdrawn; it != q.Requests.end(); ++it) {
+      (*it)->Withdrawn = true;
+      (*it)->Done = true;
+    }
+    q.Requests.erase(withdrawn, q.Requests.end());
+  }
+  q.Served.notify_all();
+}
+
+bool TSyncChannel::Closed() const {
+  std::lock_guard<std::mutex> lock(Queue().Mutex);
+  return closed_;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -136,6 +196,7 @@ struct TThread::TState {
   bool Pending = false;  // created running, start not yet taken
   std::thread::id Id;
   std::exception_ptr Fatal;
+  TSyncChannel Channel;  // the thread's calls to the main thread
 };
 
 TThread::TThread(bool CreateSuspended) : state_(std::make_shared<TState>()) {
@@ -255,7 +316,7 @@ int TThread::WaitFor() {
         std::lock_guard<std::mutex> lock(state->Mutex);
         if (state->Finished) break;
       }
-      std::deque<TSyncRequest*> batch;
+      size_t round;
       {
         std::unique_lock<std::mutex> lock(q.Mutex);
         q.Queued.wait_for(lock, std::chrono::milliseconds(20), [&] {
@@ -263,9 +324,9 @@ int TThread::WaitFor() {
           std::lock_guard<std::mutex> l2(state->Mutex);
           return state->Finished;
         });
-        batch.swap(q.Requests);
+        round = q.Requests.size();
       }
-      ServeRequests(q, batch);
+      ServeRequests(q, round);
     }
   } else {
     std::unique_lock<std::mutex> lock(state->Mutex);
@@ -274,14 +335,21 @@ int TThread::WaitFor() {
   return returnValue_;
 }
 
+void TThread::CancelSynchronize() { state_->Channel.Close(); }
+
 void TThread::Synchronize(const TThreadMethod& Method) {
-  RunOnMainThread([&Method] { Method(); });
+  state_->Channel.Synchronize([&Method] { Method(); });
 }
 
-void TThread::Synchronize(TThread*, const TThreadMethod& Method) {
-  RunOnMainThread([&Method] { Method(); });
+void TThread::Synchronize(TThread* Thread, const TThreadMethod& Method) {
+  if (Thread)
+    Thread->Synchronize(Method);
+  else
+    RunOnMainThread([&Method] { Method(); }, nullptr, nullptr);
 }
 
-void TThread::Synchronize(const std::function<void()>& Proc) { RunOnMainThread(Proc); }
+void TThread::Synchronize(const std::function<void()>& Proc) {
+  RunOnMainThread(Proc, nullptr, nullptr);
+}
 
 }  // namespace vcl

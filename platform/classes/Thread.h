@@ -11,6 +11,11 @@
 // the method runs at once. The hook set with SetWakeMainThread is called whenever a method is
 // queued, so that a waiting message loop wakes up.
 //
+// CancelSynchronize withdraws the thread's calls the main thread has not begun and makes its
+// later ones return at once without running: an owner that is going lets its thread end
+// without the main thread. The main thread takes queued calls one at a time, so a call
+// withdrawn by an earlier one of the same round never runs.
+//
 // Freeing a thread that never started does not run Execute.
 // A derived class whose Execute uses its own members stops the thread (Terminate and WaitFor)
 // in its own destructor: the TThread destructor waits too, but the derived part is gone by then.
@@ -28,6 +33,26 @@ namespace vcl {
 ZYL_ENUM(TThreadPriority, tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical)
 
 using TThreadMethod = TEvent<void()>;
+
+// A worker's hand-over of calls to the main thread that its owner can close. Synchronize runs
+// Proc on the main thread (at once when called there; else queued and waited for until the
+// main thread has run it) and returns true, or false when the channel was closed before Proc
+// began. Close withdraws the queued calls and refuses later ones: their procedures never run
+// and their workers stop waiting. A call already running is not waited for. An exception
+// raised by Proc is raised again in the caller. Close it before it goes while a worker may
+// still call it.
+class TSyncChannel {
+ public:
+  TSyncChannel() = default;
+  TSyncChannel(const TSyncChannel&) = delete;
+  TSyncChannel& operator=(const TSyncChannel&) = delete;
+  bool Synchronize(const std::function<void()>& Proc);
+  void Close();
+  bool Closed() const;
+
+ private:
+  bool closed_ = false;  // under the synchronisation queue's lock
+};
 
 class TThread : public TObject {
   ZYL_CLASS(TThread, TObject)
@@ -56,6 +81,8 @@ class TThread : public TObject {
   std::exception_ptr FatalException() const;
   void SetOnTerminate(const TNotifyEvent& Value) { onTerminate_ = Value; }
 
+  // Withdraws this thread's calls to the main thread and refuses its later ones.
+  void CancelSynchronize();
   void Synchronize(const TThreadMethod& Method);
   static void Synchronize(TThread* Thread, const TThreadMethod& Method);
   // Queues a plain function the same way (for code without an object at hand).
@@ -81,8 +108,10 @@ class TThread : public TObject {
 // Waits up to TimeoutMs for a first request when none is queued (0: does not wait). Returns
 // true when at least one method ran. Also starts threads created with TThread(false).
 bool CheckSynchronize(int TimeoutMs = 0);
-// Called (from any thread) whenever a Synchronize request is queued.
-void SetWakeMainThread(std::function<void()> Hook);
+// Called (from any thread) whenever a Synchronize request is queued. Returns the hook it
+// replaces, which is no longer running anywhere when this returns. The hook must not itself
+// set the hook.
+std::function<void()> SetWakeMainThread(std::function<void()> Hook);
 bool IsMainThread();
 uint64_t MainThreadID();
 uint64_t GetCurrentThreadID();

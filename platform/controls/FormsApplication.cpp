@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/base/Clock.h"
 #include "platform/base/Finally.h"
@@ -12,6 +14,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Resources.h"
 #include "platform/classes/Streams.h"
+#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/gdi/GdiGuards.h"
@@ -120,6 +123,8 @@ std::string GetLongHint(const std::string& Hint) {
 
 namespace {
 constexpr UINT_PTR HintTimerId = 0x4854;
+// The threads' wake hook that was set before the application's (put back when it goes).
+std::function<void()> previousWake;
 enum { htmNone, htmShow, htmHide };
 TControl* GetHintControl(TControl* c) {
   while (c && !c->ShowHint()) c = c->Parent();
@@ -131,9 +136,14 @@ TControl* GetHintControl(TControl* c) {
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   icon_ = new TIcon;
   icon_->OnChange = TNotifyEvent(this, &TApplication::IconChanged);
+  // A worker's Synchronize call wakes the loop of the thread that made the application, whose
+  // Idle serves it.
+  const DWORD loop = GetCurrentThreadId();
+  previousWake = SetWakeMainThread([loop] { WakeMessageLoop(loop); });
 }
 
 TApplication::~TApplication() {
+  SetWakeMainThread(std::move(previousWake));
   Destroying();
   DestroyComponents();
   delete hintWindow_;
@@ -296,6 +306,8 @@ void TApplication::Idle(const MSG&) {
   bool done = true;
   if (OnIdle) OnIdle(this, done);
   if (done) DoActionIdle();
+  // The threads' calls to the main thread run here; after one, the loop looks again at once.
+  if (CheckSynchronize()) done = false;
   if (done && !terminated_) {
     // A virtual clock has nothing to wait for unless a timer is due; a real one waits.
     if (CurrentClock().IsVirtual())

@@ -278,12 +278,14 @@ using namespace user;
 MessageLoopHook SetMessageLoopHook(MessageLoopHook hook) { return g_loopHook.exchange(hook); }
 
 void WakeMessageLoop(DWORD threadId) {
-  ThreadQueue& q = QueueOf(threadId);
+  // Called from other threads: the queue stays alive while it is woken, even if the window
+  // system is reset meanwhile.
+  const std::shared_ptr<ThreadQueue> q = SharedQueueOf(threadId);
   {
-    std::lock_guard lock(q.Mutex);
-    q.WakeRequested = true;
+    std::lock_guard lock(q->Mutex);
+    q->WakeRequested = true;
   }
-  q.Wake.notify_all();
+  q->Wake.notify_all();
 }
 
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -322,6 +322,8 @@ void ResetAll(int screenWidth, int screenHeight);
 
 DWORD CurrentThread();
 ThreadQueue& QueueOf(DWORD threadId);
+// The same, kept alive for a caller on another thread while the window system is reset.
+std::shared_ptr<ThreadQueue> SharedQueueOf(DWORD threadId);
 Wnd* FromHandle(HWND h);  // null for stale or foreign handles
 
 // Calls a window's procedure, keeping the structure alive meanwhile.

@@ -48,7 +48,9 @@ DWORD CurrentThread() {
   return t_threadId;
 }
 
-ThreadQueue& QueueOf(DWORD threadId) {
+ThreadQueue& QueueOf(DWORD threadId) { return *SharedQueueOf(threadId); }
+
+std::shared_ptr<ThreadQueue> SharedQueueOf(DWORD threadId) {
   State& s = UserState();
   std::lock_guard lock(s.TableMutex);
   auto& q = s.Queues[threadId];
@@ -56,7 +58,7 @@ ThreadQueue& QueueOf(DWORD threadId) {
     q = std::make_shared<ThreadQueue>();
     q->ThreadId = threadId;
   }
-  return *q;
+  return q;
 }
 
 Wnd* FromHandle(HWND h) {

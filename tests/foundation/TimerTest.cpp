@@ -1,13 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Clock.h"
 #include "platform/classes/Thread.h"
+#include "platform/controls/Forms.h"
+#include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/support/WakeSignal.h"
 
 using namespace zyl;
 namespace tk = win::testkit;
@@ -113,6 +122,7 @@ TEST_F(TimerTest, HiTimerWindowMode) {
 }
 
 TEST_F(TimerTest, HiTimerThreadHandsTicksToTheMainThread) {
+  testsupport::TWakeSignal wake;
   Recorder r;
   TZYLHiTimer t(nullptr);
   t.SetOnTimer(r.Event());
@@ -122,13 +132,15 @@ TEST_F(TimerTest, HiTimerThreadHandsTicksToTheMainThread) {
   vcl::CheckSynchronize(0);
   EXPECT_TRUE(r.times.empty());
   session_.Clock().Advance(10);
-  // The worker queues the tick; the main thread runs it (waiting for the worker's hand-over,
-  // bounded).
-  for (int i = 0; i < 2000 && r.times.empty(); ++i) vcl::CheckSynchronize(5);
+  // The worker queues the tick and waits; the main thread runs it.
+  wake.WaitForWake();
+  EXPECT_EQ(t.PendingTicks(), 1);
+  EXPECT_TRUE(vcl::CheckSynchronize(0));
   ASSERT_EQ(r.times.size(), 1u);
   EXPECT_EQ(r.senders[0], &t);
   session_.Clock().Advance(10);
-  for (int i = 0; i < 2000 && r.times.size() < 2; ++i) vcl::CheckSynchronize(5);
+  wake.WaitForWake();
+  EXPECT_TRUE(vcl::CheckSynchronize(0));
   EXPECT_EQ(r.times.size(), 2u);
   t.SetUseThread(false);  // stops the worker cleanly
   EXPECT_EQ(t.PendingTicks(), 0);
@@ -138,23 +150,97 @@ TEST_F(TimerTest, HiTimerWithoutSynchronizeTicksInTheWorker) {
   struct Worker : vcl::TObject {
     std::atomic<int> hits{0};
     std::atomic<bool> onMain{false};
-    std::thread::id main = std::this_thread::get_id();
+    const std::thread::id main = std::this_thread::get_id();
+    std::promise<void> first;
     void Hit(vcl::TObject*) {
       if (std::this_thread::get_id() == main) onMain = true;
-      ++hits;
+      if (++hits == 1) first.set_value();
     }
   } w;
+  std::future<void> firstHit = w.first.get_future();
   TZYLHiTimer t(nullptr);
   t.SetSynchronize(false);
   t.SetOnTimer(vcl::TNotifyEvent(&w, &Worker::Hit));
   t.SetInterval(10);
   t.SetEnabled(true);
   session_.Clock().Advance(10);
-  for (int i = 0; i < 2000 && w.hits == 0; ++i) vcl::CheckSynchronize(5);
+  firstHit.wait();  // the worker's own tick, without the main thread
   t.SetEnabled(false);
   EXPECT_GE(w.hits.load(), 1);
   EXPECT_FALSE(w.onMain);
   EXPECT_EQ(t.PendingTicks(), 0);  // nothing was queued to the main thread
+}
+
+namespace {
+
+// Counts the ticks of two handlers that a worker calls; the main thread waits on it.
+struct TTwoHandlers : vcl::TObject {
+  void HitFirst(vcl::TObject*) { Count(0); }
+  void HitSecond(vcl::TObject*) { Count(1); }
+  void Count(int i) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      ++hits[i];
+    }
+    changed.notify_all();
+  }
+  // Waits until the two handlers together have had Total ticks, the second at least Second.
+  void WaitFor(int Total, int Second) {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return hits[0] + hits[1] >= Total && hits[1] >= Second; });
+  }
+  std::mutex mutex;
+  std::condition_variable changed;
+  int hits[2] = {0, 0};
+};
+
+}  // namespace
+
+// Without Synchronize the worker calls the handler itself: a handler set while the worker takes
+// a tick reaches it without a race, and the next tick goes to it.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeTakesAHandlerSetWhileItTicks) {
+  TTwoHandlers h;
+  TZYLHiTimer t(nullptr);
+  t.SetSynchronize(false);
+  t.SetOnTimer(vcl::TNotifyEvent(&h, &TTwoHandlers::HitFirst));
+  t.SetInterval(10);
+  t.SetEnabled(true);
+  session_.Clock().Advance(10);
+  t.SetOnTimer(vcl::TNotifyEvent(&h, &TTwoHandlers::HitSecond));  // the tick is under way
+  h.WaitFor(1, 0);
+  session_.Clock().Advance(10);
+  h.WaitFor(2, 1);
+  t.SetEnabled(false);
+  std::lock_guard<std::mutex> lock(h.mutex);
+  EXPECT_EQ(h.hits[0] + h.hits[1], 2);
+  EXPECT_GE(h.hits[1], 1);
+}
+
+// Without Synchronize the handler runs in the worker; one that stops the timer there ends the
+// worker once it returns, and no later tick comes.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeStoppedByItsHandlerInTheWorker) {
+  struct Stopper : vcl::TObject {
+    TZYLHiTimer* timer = nullptr;
+    std::atomic<int> hits{0};
+    std::promise<void> stopped;
+    void Hit(vcl::TObject*) {
+      if (++hits > 1) return;
+      timer->SetEnabled(false);
+      stopped.set_value();
+    }
+  } s;
+  std::future<void> stopped = s.stopped.get_future();
+  TZYLHiTimer t(nullptr);
+  s.timer = &t;
+  t.SetSynchronize(false);
+  t.SetOnTimer(vcl::TNotifyEvent(&s, &Stopper::Hit));
+  t.SetInterval(10);
+  t.SetEnabled(true);
+  session_.Clock().Advance(10);
+  stopped.wait();
+  EXPECT_FALSE(t.Enabled());
+  session_.Clock().Advance(100);
+  EXPECT_EQ(s.hits.load(), 1);
 }
 
 TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
@@ -188,4 +274,126 @@ TEST_F(TimerTest, ModeTimerHoldsTheTimerOfItsModeAndStartsItOnlyWhenEnabled) {
   EXPECT_EQ(r.times.size(), 7u);
   m.Free();
   EXPECT_EQ(m.HiTimer(), nullptr);
+}
+
+namespace {
+
+// Stands for a form: it owns its threaded timers and handles their ticks; the ticks it got are
+// counted outside it, so that a test can ask after it is gone.
+struct TTickingOwner : vcl::TComponent {
+  explicit TTickingOwner(int& Hits) : vcl::TComponent(nullptr), hits(Hits) {}
+  TZYLHiTimer* AddTimer() {
+    auto* t = new TZYLHiTimer(this);
+    t->SetOnTimer(vcl::TNotifyEvent(this, &TTickingOwner::Hit));
+    t->SetInterval(10);
+    t->SetEnabled(true);
+    return t;
+  }
+  void Hit(vcl::TObject* Sender) {
+    ++hits;
+    if (onHit) onHit(static_cast<TZYLHiTimer*>(Sender));
+  }
+  int& hits;
+  std::function<void(TZYLHiTimer*)> onHit;
+};
+
+enum class TStopBy { Disabling, FreeingTheTimer, FreeingItsOwner };
+
+struct TStopCase {
+  const char* Name;
+  TStopBy By;
+};
+
+class HiTimerStoppedFromItsOwnTick : public TimerTest,
+                                     public ::testing::WithParamInterface<TStopCase> {};
+
+}  // namespace
+
+// The tick's handler stops the timer whose worker waits for that very tick: the worker lets go
+// and no later tick comes.
+TEST_P(HiTimerStoppedFromItsOwnTick, EndsTheWorkerWithoutWaitingForIt) {
+  testsupport::TWakeSignal wake;
+  int hits = 0;
+  auto* owner = new TTickingOwner(hits);
+  TZYLHiTimer* timer = owner->AddTimer();
+  const TStopBy by = GetParam().By;
+  owner->onHit = [&owner, by](TZYLHiTimer* t) {
+    if (by == TStopBy::Disabling) t->SetEnabled(false);
+    if (by == TStopBy::FreeingTheTimer) delete t;
+    if (by == TStopBy::FreeingItsOwner) delete std::exchange(owner, nullptr);
+  };
+  session_.Clock().Advance(10);
+  wake.WaitForWake();
+  EXPECT_TRUE(vcl::CheckSynchronize(0));
+  EXPECT_EQ(hits, 1);
+  if (by == TStopBy::Disabling) {
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(timer->PendingTicks(), 0);
+  }
+  // The clock goes on; nothing is queued any more.
+  session_.Clock().Advance(100);
+  EXPECT_FALSE(vcl::CheckSynchronize(0));
+  EXPECT_EQ(hits, 1);
+  delete owner;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HiTimerStoppedFromItsOwnTick,
+                         ::testing::Values(TStopCase{"Disabling", TStopBy::Disabling},
+                                           TStopCase{"FreeingTheTimer", TStopBy::FreeingTheTimer},
+                                           TStopCase{"FreeingItsOwner", TStopBy::FreeingItsOwner}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// The owner goes while the ticks of both its timers wait: freeing one timer serves none of the
+// queued calls, so no tick reaches the half-freed owner.
+TEST_F(TimerTest, AnOwnerFreedWhileItsTicksWaitHearsNoTick) {
+  testsupport::TWakeSignal wake;
+  int hits = 0;
+  auto* owner = new TTickingOwner(hits);
+  owner->AddTimer();
+  owner->AddTimer();
+  session_.Clock().Advance(10);
+  wake.WaitForWake(2);
+  delete owner;
+  EXPECT_EQ(hits, 0);
+  EXPECT_FALSE(vcl::CheckSynchronize(0));
+  EXPECT_EQ(hits, 0);
+}
+
+// Both ticks are queued; the first one frees the other timer, whose tick then never comes.
+TEST_F(TimerTest, ATickFreeingAnotherTimerWithdrawsItsQueuedTick) {
+  testsupport::TWakeSignal wake;
+  int hits = 0;
+  TTickingOwner owner(hits);
+  TZYLHiTimer* timers[2] = {owner.AddTimer(), owner.AddTimer()};
+  owner.onHit = [&timers](TZYLHiTimer* t) {
+    TZYLHiTimer*& other = timers[t == timers[0] ? 1 : 0];
+    delete std::exchange(other, nullptr);
+  };
+  session_.Clock().Advance(10);
+  wake.WaitForWake(2);
+  EXPECT_TRUE(vcl::CheckSynchronize(0));
+  EXPECT_EQ(hits, 1);
+  EXPECT_EQ(owner.ComponentCount(), 1);
+}
+
+// The user's path: a form's threaded timer ticks while the application runs its message loop,
+// with nothing else draining the main thread's queue.
+TEST(HiTimerInAnApplication, TicksThroughTheMessageLoop) {
+  vcl::testkit::TControlsSession screen(320, 240);
+  testsupport::TWakeSignal wake;
+  auto* form = new vcl::TForm(nullptr);
+  auto* timer = new TZYLHiTimer(form);
+  Recorder r;
+  timer->SetOnTimer(r.Event());
+  timer->SetInterval(10);
+  timer->SetEnabled(true);
+  for (int tick = 1; tick <= 3; ++tick) {
+    screen.Clock().Advance(10);
+    wake.WaitForWake();
+    vcl::Application->HandleMessage();
+    EXPECT_EQ(r.times.size(), static_cast<size_t>(tick));
+  }
+  ASSERT_FALSE(r.senders.empty());
+  EXPECT_EQ(r.senders[0], timer);
+  delete form;
 }

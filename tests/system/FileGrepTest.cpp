@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "edits/ZYLListBox.h"
@@ -29,6 +30,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FreeProbe.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WakeSignal.h"
 
 namespace zyl {
 namespace {
@@ -407,6 +409,25 @@ TEST_F(FileGrep, FreeingTheComponentWhileItsThreadWaitsRunsNoSearch) {
   EXPECT_TRUE(rec_.Ends.empty());
   // Nothing is left for the main thread to serve.
   EXPECT_FALSE(vcl::CheckSynchronize(0));
+}
+
+// Freeing the component lets its waiting thread go without serving the main thread's queue:
+// another worker's call, queued behind the search, runs only when the queue is next served.
+TEST_F(FileGrep, FreeingTheComponentWhileItsThreadWaitsServesNoOtherCall) {
+  testsupport::TWakeSignal wake;
+  grep_->SetThreadedSearch(true);
+  grep_->Grep();
+  wake.WaitForWake();  // the search thread waits for the main thread
+  bool otherRan = false;
+  std::thread other([&otherRan] { vcl::TThread::Synchronize([&otherRan] { otherRan = true; }); });
+  wake.WaitForWake();
+  grep_.reset();
+  EXPECT_FALSE(otherRan);
+  EXPECT_TRUE(rec_.Dirs.empty());
+  EXPECT_TRUE(vcl::CheckSynchronize(0));
+  other.join();
+  EXPECT_TRUE(otherRan);
+  EXPECT_TRUE(rec_.Ends.empty());
 }
 
 // Sets a form's close action.

@@ -4,41 +4,18 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <future>
 #include <mutex>
 #include <thread>
+
+#include "tests/support/WakeSignal.h"
 
 using namespace vcl;
 
 namespace {
 
-// Waits (without a clock) until the wake hook reports a queued Synchronize request.
-class TWakeSignal {
- public:
-  TWakeSignal() {
-    SetWakeMainThread([this] {
-      std::lock_guard<std::mutex> lock(mutex_);
-      ++wakes_;
-      cv_.notify_all();
-    });
-  }
-  ~TWakeSignal() { SetWakeMainThread(nullptr); }
-  void WaitForWake() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    cv_.wait(lock, [&] { return wakes_ > seen_; });
-    seen_ = wakes_;
-  }
-  int Wakes() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return wakes_;
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable cv_;
-  int wakes_ = 0;
-  int seen_ = 0;
-};
+using testsupport::TWakeSignal;
 
 class TWorker : public TThread {
  public:
@@ -50,6 +27,7 @@ class TWorker : public TThread {
   void Report() {
     ranOnMain = IsMainThread();
     ++reports;
+    if (onReport) onReport();
   }
   void Fail() { throw EConvertError("bad value"); }
   std::atomic<bool> ranOnMain{false};
@@ -58,6 +36,7 @@ class TWorker : public TThread {
   std::atomic<bool> sawError{false};
   bool failInSync = false;
   bool loopUntilTerminated = false;
+  std::function<void()> onReport;  // runs on the main thread inside Report
 
  protected:
   void Execute() override {
@@ -216,4 +195,58 @@ TEST(Thread, AThreadCannotWaitForItself) {
   t.Start();
   t.WaitFor();
   EXPECT_TRUE(t.refused);
+}
+
+TEST(Thread, CancelSynchronizeWithdrawsTheWaitingCallAndRefusesLaterOnes) {
+  TWakeSignal wake;
+  TWorker w(true);
+  w.failInSync = true;  // a second call after the first
+  w.Start();
+  wake.WaitForWake();  // the first call waits for the main thread
+  w.CancelSynchronize();
+  // Neither call runs; the thread ends without the main thread serving anything.
+  EXPECT_EQ(w.WaitFor(), 42);
+  EXPECT_EQ(w.reports.load(), 0);
+  EXPECT_FALSE(w.sawError.load());
+  EXPECT_FALSE(CheckSynchronize());
+}
+
+TEST(Thread, ACallWithdrawnByAnEarlierCallOfTheSameRoundDoesNotRun) {
+  TWakeSignal wake;
+  TWorker first(true), second(true);
+  first.Start();
+  wake.WaitForWake();
+  second.Start();
+  wake.WaitForWake();  // both calls are queued
+  first.onReport = [&second] { second.CancelSynchronize(); };
+  EXPECT_TRUE(CheckSynchronize());
+  EXPECT_EQ(first.reports.load(), 1);
+  EXPECT_EQ(second.reports.load(), 0);
+  EXPECT_EQ(first.WaitFor(), 42);
+  EXPECT_EQ(second.WaitFor(), 42);
+}
+
+TEST(Thread, ASyncChannelClosedOnTheMainThreadRunsNothing) {
+  TSyncChannel channel;
+  int calls = 0;
+  EXPECT_TRUE(channel.Synchronize([&] { ++calls; }));  // on the main thread: at once
+  EXPECT_EQ(calls, 1);
+  channel.Close();
+  EXPECT_TRUE(channel.Closed());
+  EXPECT_FALSE(channel.Synchronize([&] { ++calls; }));
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(Thread, ASyncChannelClosedWhileItsWorkerWaitsLetsTheWorkerGo) {
+  TWakeSignal wake;
+  TSyncChannel channel;
+  std::atomic<int> calls{0};
+  std::promise<bool> result;
+  std::thread worker([&] { result.set_value(channel.Synchronize([&] { ++calls; })); });
+  wake.WaitForWake();
+  channel.Close();
+  EXPECT_FALSE(result.get_future().get());
+  worker.join();
+  EXPECT_EQ(calls.load(), 0);
+  EXPECT_FALSE(CheckSynchronize());
 }
