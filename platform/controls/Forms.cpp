@@ -487,6 +487,12 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
   if (Removing && Control->ContainsControl(focusedControl_)) focusedControl_ = Control->Parent();
+  // A control the focus is on its way to goes: the move stops without touching it.
+  for (TFocusing* f = focusing_; Removing && f; f = f->Outer) {
+    if (!f->Control || !Control->ContainsControl(f->Control)) continue;
+    f->Control = nullptr;
+    ++g_focusCount;
+  }
   if (Control->ContainsControl(activeControl_)) {
     if (ComponentState().contains(csDestroying)) activeControl_ = nullptr;
     else SetActiveControl(nullptr);
@@ -504,10 +510,16 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;
   Control->controlState_ += csFocusing;
+  TFocusing focusing{Control, focusing_};
+  focusing_ = &focusing;
   struct TClear {
-    TWinControl* c;
-    ~TClear() { c->controlState_ -= csFocusing; }
-  } clear{Control};
+    TCustomForm* form;
+    TFocusing& f;
+    ~TClear() {
+      form->focusing_ = f.Outer;
+      if (f.Control) f.Control->controlState_ -= csFocusing;
+    }
+  } clear{this, focusing};
   if (Screen && Screen->FocusedForm() != this) {
     if (TCustomForm* old = Screen->FocusedForm()) {
       Screen->SetFocusedForm(nullptr);

@@ -332,7 +332,8 @@ class TCustomForm : public TScrollingWinControl {
   void SetActiveControl(TWinControl* Control);
   void FocusControl(TWinControl* Control);
   // Called by a control that gets the focus: sends CM_EXIT / CM_ENTER along the way from the
-  // old focused control to the new one. False when the focus moved elsewhere meanwhile.
+  // old focused control to the new one. False when the focus moved elsewhere meanwhile, or
+  // when a handler freed the control on the way (which is then left alone).
   bool SetFocusedControl(TWinControl* Control);
   void DefocusControl(TWinControl* Control, bool Removing);
   bool CanFocus() override { return visible_ && enabled_; }
@@ -427,6 +428,13 @@ class TCustomForm : public TScrollingWinControl {
   IDesignerHook* designer_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
+  // The controls SetFocusedControl is moving the focus to, innermost call first; a control
+  // freed meanwhile is cleared here.
+  struct TFocusing {
+    TWinControl* Control;
+    TFocusing* Outer;
+  };
+  TFocusing* focusing_ = nullptr;
   TControlCanvas* canvas_;
   TPrintScale printScale_ = poProportional;
   TDefaultMonitor defaultMonitor_ = dmActiveForm;
