@@ -40,6 +40,7 @@
 #include "foundation/ZYLControl.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ActnList.h"
@@ -191,26 +192,23 @@ void AddEventKinds(THandlers& h) {
         zyl::TZYLOnPopUpEvent, zyl::TZYLSysMenuClickEvent, zyl::TZYLWLFormEvent>();
 }
 
-// A component of the class on a shown form with an edit to move the focus to, the form and
-// the component watched for being freed. The form is freed at the end unless something freed
-// it before.
+// A component of the class on a shown form read from a form file, as a user's forms are, with
+// an edit to move the focus to; the form and the component are watched for being freed. The
+// form is freed at the end unless something freed it before.
 class TFreeStage {
  public:
   explicit TFreeStage(vcl::TClass cls) {
-    if (packagetest::IsForm(cls)) {
-      form_ = static_cast<vcl::TCustomForm*>(cls->Create(nullptr));
-      component_ = form_;
-    } else {
-      form_ = new vcl::TForm(nullptr);
-      component_ = cls->Create(form_);
-      if (auto* control = dynamic_cast<vcl::TControl*>(component_)) {
-        // The size given, not the one its empty contents would ask for.
-        if (const vcl::TPropInfo* a = vcl::GetPropInfo(control, "AutoSize"); a && a->IsWritable())
-          vcl::SetOrdProp(control, a, 0);
-        control->SetBounds(8, 8, 120, 60);
-        control->SetParent(form_);
-      }
+    std::string bytes;
+    {
+      std::unique_ptr<vcl::TCustomForm> made = packagetest::NewRoot(cls);
+      if (!packagetest::IsForm(cls)) Place(cls->Create(made.get()), made.get())->SetName("X");
+      bytes = vcl::WriteComponentToBytes(made.get());
     }
+    form_ = packagetest::NewRoot(cls).release();
+    vcl::ReadComponentFromBytes(bytes, form_);
+    component_ = packagetest::ReadComponent(cls, form_);
+    // A menu item is streamed as part of a menu only.
+    if (!component_) component_ = Place(cls->Create(form_), form_);
     other_ = new vcl::TEdit(form_);
     other_->SetBounds(200, 180, 80, 24);
     other_->SetParent(form_);
@@ -238,6 +236,17 @@ class TFreeStage {
   vcl::TWinControl* other_ = nullptr;
   std::unique_ptr<testsupport::TFreeProbe> formGone_;
   std::unique_ptr<testsupport::TFreeProbe> componentGone_;
+
+  // A control is placed on the form at the size given, not the one its empty contents ask for.
+  static vcl::TComponent* Place(vcl::TComponent* c, vcl::TCustomForm* form) {
+    auto* control = dynamic_cast<vcl::TControl*>(c);
+    if (!control) return c;
+    if (const vcl::TPropInfo* a = vcl::GetPropInfo(control, "AutoSize"); a && a->IsWritable())
+      vcl::SetOrdProp(control, a, 0);
+    control->SetBounds(8, 8, 120, 60);
+    control->SetParent(form);
+    return c;
+  }
 };
 
 // The middle of the control on the form in screen coordinates (a corner of the form for a
@@ -261,6 +270,14 @@ struct TStep {
 vcl::TControl* ControlOf(const TFreeStage& s) {
   auto* control = dynamic_cast<vcl::TControl*>(s.Component());
   return control && control != s.Form() ? control : nullptr;
+}
+
+// A click on the icon the component put in the tray, if any.
+void ClickTray(bool doubleClick) {
+  const std::vector<win::TTrayIcon> icons = win::testkit::TrayIcons();
+  if (icons.empty()) return;
+  win::testkit::AdvanceClock(1000);
+  win::testkit::ClickTrayIcon(icons[0].Wnd, icons[0].ID, 0, doubleClick);
 }
 
 const std::vector<TStep>& Steps() {
@@ -305,17 +322,14 @@ const std::vector<TStep>& Steps() {
          if (ControlOf(s) || s.Component() == s.Form() || !enabled || !enabled->IsWritable() ||
              vcl::GetOrdProp(s.Component(), enabled))
            return;
+         // Ticks in the main thread, on the virtual clock.
+         if (const vcl::TPropInfo* thread = vcl::GetPropInfo(s.Component(), "UseThread"))
+           vcl::SetOrdProp(s.Component(), thread, 0);
          vcl::SetOrdProp(s.Component(), enabled, 1);
          win::testkit::AdvanceClock(2000);
        }},
-      {"tray icon clicked and double-clicked",
-       [](const TFreeStage&, win::POINT) {
-         const std::vector<win::TTrayIcon> icons = win::testkit::TrayIcons();
-         if (icons.empty()) return;
-         win::testkit::ClickTrayIcon(icons[0].Wnd, icons[0].ID);
-         win::testkit::AdvanceClock(1000);
-         win::testkit::ClickTrayIcon(icons[0].Wnd, icons[0].ID, 0, true);
-       }},
+      {"tray icon clicked", [](const TFreeStage&, win::POINT) { ClickTray(false); }},
+      {"tray icon double-clicked", [](const TFreeStage&, win::POINT) { ClickTray(true); }},
       {"hidden",
        [](const TFreeStage& s, win::POINT) {
          if (vcl::TControl* c = ControlOf(s)) c->Hide();
@@ -337,8 +351,9 @@ const std::vector<TStep>& Steps() {
 }
 
 // Takes the steps until a handler has acted; answers the step it acted in ("" for none), and
-// the message of an error that came out of a step.
-std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, const TCase& c,
+// the message of an error that came out of a step. When no handler acted, none acts later
+// (a component may tell of its end while the form frees it).
+std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, TCase& c,
                                 std::string& error) {
   for (const TStep& step : Steps()) {
     try {
@@ -351,6 +366,7 @@ std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, const TCase&
     }
     if (c.Acted) return step.Name;
   }
+  c.Acted = true;
   return "";
 }
 
@@ -473,8 +489,8 @@ TEST_P(FreedFromEvents, AHandlerReleasingTheFormFreesItOnceWhenTheLoopRuns) {
     if (raised) ++raising;
     else silent.push_back(cls->ClassName());
   }
-  // Most classes have an event that the input raised.
-  EXPECT_GE(raising * 4, classes * 3) << ::testing::PrintToString(silent);
+  // Most classes (two in three) have an event that the input raised.
+  EXPECT_GE(raising * 3, classes * 2) << ::testing::PrintToString(silent);
   RecordProperty("raising", raising);
 }
 
