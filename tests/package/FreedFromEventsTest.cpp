@@ -18,6 +18,7 @@
 #include <set>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLAssist.h"
@@ -47,6 +48,7 @@
 #include "platform/controls/ControlTypes.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/DateCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Grids.h"
@@ -60,6 +62,7 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "system/ZYLBaseDialog.h"
 #include "system/ZYLCustomFormFill.h"
 #include "system/ZYLFMDrop.h"
 #include "system/ZYLFileGrep.h"
@@ -69,6 +72,7 @@
 #include "system/ZYLHideNonVC.h"
 #include "system/ZYLHookComponent.h"
 #include "system/ZYLMRUList.h"
+#include "system/ZYLMsg.h"
 #include "system/ZYLPopupMenu.h"
 #include "system/ZYLSysMenu.h"
 #include "system/ZYLWindowListDlg.h"
@@ -542,5 +546,120 @@ TEST_P(FreedFromEvents, AHandlerFreeingALinkedSiblingLeavesTheComponentWorking) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, FreedFromEvents, ::testing::Range(0, kShards));
+
+// ---------------------------------------------------------------------------------------------
+// The owner form freed while one of its dialogs runs its modal loop.
+
+// Runs the dialog's modal loop the way its class offers; false when the class has none.
+// `accepted` is what Execute answers (a message box: whether its answer is other than cancel).
+bool ExecuteModal(vcl::TComponent* c, bool& accepted) {
+  if (auto* own = dynamic_cast<zyl::TZYLBaseDialog*>(c)) {
+    accepted = own->Execute();
+  } else if (auto* box = dynamic_cast<zyl::TZYLMessageBoxDlg*>(c)) {
+    accepted = box->Execute("", "Go on?", {}, {vcl::mbOK, vcl::mbCancel}, -1, 0, -1, -1, 0) !=
+               vcl::mrCancel;
+  } else if (auto* browse = dynamic_cast<zyl::TZYLBrowseDlg*>(c)) {
+    accepted = browse->Execute();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// How the owner goes while the dialog waits.
+enum class TOwnerEnd { TimerReleases, TimerClosesWithFree, DialogEventReleases };
+
+// The owner form's timer and close handler, and the dialog's event.
+class TOwnerEnder : public vcl::TObject {
+ public:
+  TOwnerEnder(vcl::TCustomForm* owner, TOwnerEnd how) : owner_(owner), how_(how) {}
+  void Tick(vcl::TObject* timer) {
+    static_cast<vcl::TTimer*>(timer)->SetEnabled(false);
+    if (how_ == TOwnerEnd::TimerReleases) owner_->Release();
+    else owner_->Close();
+  }
+  void Closing(vcl::TObject*, vcl::TCloseAction& action) { action = vcl::caFree; }
+  void DialogEvent(vcl::TObject*) {
+    if (!std::exchange(released_, true)) owner_->Release();
+  }
+
+ private:
+  vcl::TCustomForm* owner_;
+  TOwnerEnd how_;
+  bool released_ = false;
+};
+
+struct TOwnerEndCase {
+  const char* Name;
+  TOwnerEnd How;
+};
+
+// The package's component classes; no script answers the dialogs: they wait for the user.
+class OwnerFreedDuringDialog : public packagetest::TPackageFixture<> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (vcl::TClass cls : registered_)
+      if (cls->FactoryKind() == vcl::fkComponent) classes_.push_back(cls);
+  }
+  std::vector<vcl::TClass> classes_;
+};
+
+TEST_F(OwnerFreedDuringDialog, EndsTheDialogWhoseExecuteReturns) {
+  const TOwnerEndCase ends[] = {
+      {"a timer of the owner releases it", TOwnerEnd::TimerReleases},
+      {"a timer of the owner closes it, its OnClose asking to free it",
+       TOwnerEnd::TimerClosesWithFree},
+      {"the dialog's OnCustomize releases the owner", TOwnerEnd::DialogEventReleases},
+  };
+  int dialogs = 0;
+  for (vcl::TClass cls : classes_) {
+    for (const TOwnerEndCase& end : ends) {
+      SCOPED_TRACE(cls->ClassName() + ": " + end.Name);
+      auto* owner = new vcl::TForm(nullptr);
+      owner->SetBounds(0, 0, 320, 240);
+      vcl::TComponent* dialog = cls->Create(owner);
+      const vcl::TPropInfo* customize = vcl::GetPropInfo(dialog, "OnCustomize");
+      testsupport::TFreeProbe ownerGone(owner), dialogGone(dialog);
+      TOwnerEnder ender(owner, end.How);
+      if (end.How == TOwnerEnd::DialogEventReleases) {
+        if (!customize) {
+          delete owner;
+          continue;
+        }
+        vcl::SetMethodProp(dialog, customize,
+                           vcl::TNotifyEvent(&ender, &TOwnerEnder::DialogEvent).Method());
+      } else {
+        auto* timer = new vcl::TTimer(owner);
+        timer->SetInterval(100);
+        timer->SetOnTimer(vcl::TNotifyEvent(&ender, &TOwnerEnder::Tick));
+        owner->OnClose = vcl::TCloseEvent(&ender, &TOwnerEnder::Closing);
+      }
+      owner->Show();
+      win::testkit::RunUntilIdle();
+      bool accepted = true, modal = false;
+      std::string error;
+      try {
+        modal = ExecuteModal(dialog, accepted);
+      } catch (const std::exception& e) {
+        error = e.what();
+      }
+      if (!modal) {
+        delete owner;
+        continue;
+      }
+      ++dialogs;
+      EXPECT_EQ(error, "");
+      // The dialog was cancelled; an about box answers true however it closes.
+      EXPECT_EQ(accepted, cls->ClassName() == "TZYLAboutDlg");
+      win::testkit::RunUntilIdle();
+      EXPECT_EQ(ownerGone.Times, 1);
+      EXPECT_EQ(dialogGone.Times, 1);
+      if (!ownerGone.Freed) delete owner;
+    }
+  }
+  EXPECT_GE(dialogs, 6 * 2);
+}
 
 }  // namespace
