@@ -383,7 +383,8 @@ void TCustomForm::CMRelease(TMessage&) {
 }
 
 TReleaseHold::TReleaseHold(TComponent* Component) : modalDepth_(ModalForms().size()) {
-  for (TComponent* c = Component; c && !form_; c = c->Owner()) form_ = dynamic_cast<TCustomForm*>(c);
+  for (TComponent* c = Component; c && !form_; c = c->Owner())
+    form_ = dynamic_cast<TCustomForm*>(c);
   if (form_) form_->holds_.push_back(this);
 }
 

@@ -48,8 +48,8 @@
 #include "platform/controls/ControlTypes.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/DateCtrls.h"
-#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Grids.h"
 #include "platform/controls/HeaderCtrls.h"
@@ -162,12 +162,11 @@ class THandlers {
 
 // Every event type the framework's controls and the library declare.
 void AddEventKinds(THandlers& h) {
-  h.Add<zyl::TZYLAssistPageChangingEvent, zyl::TZYLSpecialButtonClick,
-        zyl::TZYLProgressColorEvent, zyl::TZYLProgressPaintEvent, zyl::TZYLDrawTickEvent,
-        zyl::TZYLTextChangeEvent, zyl::TZYLBrowseDlgEditValidateEvent,
-        zyl::TZYLBrowseDlgSelectionChangeEvent, zyl::TZYLBrowseExecuteEvent,
-        zyl::TZYLOnColorDialogEvent, zyl::TZYLOnBtnClick, zyl::TZYLAllowDropEvent,
-        zyl::TZYLListBoxEditChangeEvent, zyl::TZYLListBoxEditMeasureEvent,
+  h.Add<zyl::TZYLAssistPageChangingEvent, zyl::TZYLSpecialButtonClick, zyl::TZYLProgressColorEvent,
+        zyl::TZYLProgressPaintEvent, zyl::TZYLDrawTickEvent, zyl::TZYLTextChangeEvent,
+        zyl::TZYLBrowseDlgEditValidateEvent, zyl::TZYLBrowseDlgSelectionChangeEvent,
+        zyl::TZYLBrowseExecuteEvent, zyl::TZYLOnColorDialogEvent, zyl::TZYLOnBtnClick,
+        zyl::TZYLAllowDropEvent, zyl::TZYLListBoxEditChangeEvent, zyl::TZYLListBoxEditMeasureEvent,
         zyl::TZYLListBoxEditShowEvent, zyl::TZYLOnRangeError, zyl::TZYLOnUserRule,
         zyl::TZYLOnMarginRowPaint, zyl::TZYLAutoCompleteAddEvent, zyl::TSectionEvent,
         zyl::TZYLIniCtrlEvent, zyl::TZYLLBCompareItemEvent, zyl::TZYLLBGetLineSettingsEvent,
@@ -176,24 +175,24 @@ void AddEventKinds(THandlers& h) {
   h.Add<vcl::TNotifyEvent, vcl::TThreadMethod, vcl::TActionEvent, vcl::THintEvent,
         vcl::TContextPopupEvent, vcl::TDragDropEvent, vcl::TDragOverEvent, vcl::TEndDragEvent,
         vcl::TKeyEvent, vcl::TKeyPressEvent, vcl::TMouseEvent, vcl::TMouseMoveEvent,
-        vcl::TMouseWheelEvent, vcl::TMouseWheelUpDownEvent, vcl::TScrollEvent,
-        vcl::TStartDockEvent, vcl::TStartDragEvent, vcl::TWndMethod, vcl::TDTParseInputEvent,
-        vcl::TOnGetMonthInfoEvent, vcl::TFDApplyEvent, vcl::TCloseEvent, vcl::TCloseQueryEvent,
-        vcl::TExceptionEvent, vcl::THelpEvent, vcl::TIdleEvent, vcl::TMessageEvent,
-        vcl::TShowHintEvent, vcl::TWindowHook, vcl::TDrawCellEvent, vcl::TGetEditEvent,
-        vcl::TMovedEvent, vcl::TSelectCellEvent, vcl::TSetEditEvent, vcl::TDrawSectionEvent,
-        vcl::TSectionNotifyEvent, vcl::TSectionTrackEvent, vcl::TAdvancedMenuDrawItemEvent,
-        vcl::TMenuChangeEvent, vcl::TMenuDrawItemEvent, vcl::TMenuMeasureItemEvent,
-        vcl::TUDChangingEvent, vcl::TUDClickEvent, vcl::TCanResizeEvent, vcl::TDrawPanelEvent,
-        vcl::TDrawItemEvent, vcl::TMeasureItemEvent, vcl::TDrawTabEvent, vcl::TTabChangingEvent,
+        vcl::TMouseWheelEvent, vcl::TMouseWheelUpDownEvent, vcl::TScrollEvent, vcl::TStartDockEvent,
+        vcl::TStartDragEvent, vcl::TWndMethod, vcl::TDTParseInputEvent, vcl::TOnGetMonthInfoEvent,
+        vcl::TFDApplyEvent, vcl::TCloseEvent, vcl::TCloseQueryEvent, vcl::TExceptionEvent,
+        vcl::THelpEvent, vcl::TIdleEvent, vcl::TMessageEvent, vcl::TShowHintEvent, vcl::TWindowHook,
+        vcl::TDrawCellEvent, vcl::TGetEditEvent, vcl::TMovedEvent, vcl::TSelectCellEvent,
+        vcl::TSetEditEvent, vcl::TDrawSectionEvent, vcl::TSectionNotifyEvent,
+        vcl::TSectionTrackEvent, vcl::TAdvancedMenuDrawItemEvent, vcl::TMenuChangeEvent,
+        vcl::TMenuDrawItemEvent, vcl::TMenuMeasureItemEvent, vcl::TUDChangingEvent,
+        vcl::TUDClickEvent, vcl::TCanResizeEvent, vcl::TDrawPanelEvent, vcl::TDrawItemEvent,
+        vcl::TMeasureItemEvent, vcl::TDrawTabEvent, vcl::TTabChangingEvent,
         vcl::TTabGetImageEvent>();
-  h.Add<zyl::TActionEvent, zyl::TZYLPaintEvent, zyl::TZYLFMDragDropEvent,
-        zyl::TZYLFileChangeEvent, zyl::TZYLFoundEvent, zyl::TZYLDisplayChangeEvent,
-        zyl::TZYLMaxInfoEvent, zyl::TZYLMovingEvent, zyl::TZYLSendIntegerEvent,
-        zyl::TZYLSendStringEvent, zyl::TZYLSizingChangeEvent, zyl::TZYLStandardEvent,
-        zyl::TZYLTrackInfoEvent, zyl::TZYLFDMessageEvent, zyl::TZYLFormDisplayChangeEvent,
-        zyl::TZYLHideNonVCNewEvent, zyl::TZYLMessageEvent, zyl::TZYLMRUClickEvent,
-        zyl::TZYLOnPopUpEvent, zyl::TZYLSysMenuClickEvent, zyl::TZYLWLFormEvent>();
+  h.Add<zyl::TActionEvent, zyl::TZYLPaintEvent, zyl::TZYLFMDragDropEvent, zyl::TZYLFileChangeEvent,
+        zyl::TZYLFoundEvent, zyl::TZYLDisplayChangeEvent, zyl::TZYLMaxInfoEvent,
+        zyl::TZYLMovingEvent, zyl::TZYLSendIntegerEvent, zyl::TZYLSendStringEvent,
+        zyl::TZYLSizingChangeEvent, zyl::TZYLStandardEvent, zyl::TZYLTrackInfoEvent,
+        zyl::TZYLFDMessageEvent, zyl::TZYLFormDisplayChangeEvent, zyl::TZYLHideNonVCNewEvent,
+        zyl::TZYLMessageEvent, zyl::TZYLMRUClickEvent, zyl::TZYLOnPopUpEvent,
+        zyl::TZYLSysMenuClickEvent, zyl::TZYLWLFormEvent>();
 }
 
 // A component of the class on a shown form read from a form file, as a user's forms are, with
@@ -287,11 +286,14 @@ void ClickTray(bool doubleClick) {
 const std::vector<TStep>& Steps() {
   using win::testkit::RunUntilIdle;
   static const std::vector<TStep> steps = {
-      {"mouse moved in", [](const TFreeStage&, win::POINT at) { win::testkit::MouseMove(at.X, at.Y); }},
+      {"mouse moved in",
+       [](const TFreeStage&, win::POINT at) { win::testkit::MouseMove(at.X, at.Y); }},
       {"mouse moved across",
        [](const TFreeStage&, win::POINT at) { win::testkit::MouseMove(at.X + 3, at.Y + 2); }},
-      {"mouse pressed", [](const TFreeStage&, win::POINT at) { win::testkit::MouseDown(at.X, at.Y); }},
-      {"mouse released", [](const TFreeStage&, win::POINT at) { win::testkit::MouseUp(at.X, at.Y); }},
+      {"mouse pressed",
+       [](const TFreeStage&, win::POINT at) { win::testkit::MouseDown(at.X, at.Y); }},
+      {"mouse released",
+       [](const TFreeStage&, win::POINT at) { win::testkit::MouseUp(at.X, at.Y); }},
       {"clicked",
        [](const TFreeStage&, win::POINT at) {
          win::testkit::AdvanceClock(1000);  // not a double click
@@ -346,8 +348,10 @@ const std::vector<TStep>& Steps() {
        }},
       {"resized (the form moved and resized for a component that is no control)",
        [](const TFreeStage& s, win::POINT) {
-         if (vcl::TControl* c = ControlOf(s)) c->SetBounds(10, 12, 150, 90);
-         else s.Form()->SetBounds(20, 16, 360, 280);
+         if (vcl::TControl* c = ControlOf(s))
+           c->SetBounds(10, 12, 150, 90);
+         else
+           s.Form()->SetBounds(20, 16, 360, 280);
          RunUntilIdle();
        }},
   };
@@ -357,8 +361,7 @@ const std::vector<TStep>& Steps() {
 // Takes the steps until a handler has acted; answers the step it acted in ("" for none), and
 // the message of an error that came out of a step. When no handler acted, none acts later
 // (a component may tell of its end while the form frees it).
-std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, TCase& c,
-                                std::string& error) {
+std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, TCase& c, std::string& error) {
   for (const TStep& step : Steps()) {
     try {
       step.Run(s, at);
@@ -490,8 +493,10 @@ TEST_P(FreedFromEvents, AHandlerReleasingTheFormFreesItOnceWhenTheLoopRuns) {
       EXPECT_EQ(c.LateCalls, 0);
     }
     ++classes;
-    if (raised) ++raising;
-    else silent.push_back(cls->ClassName());
+    if (raised)
+      ++raising;
+    else
+      silent.push_back(cls->ClassName());
   }
   // Most classes (two in three) have an event that the input raised.
   EXPECT_GE(raising * 3, classes * 2) << ::testing::PrintToString(silent);
@@ -575,8 +580,10 @@ class TOwnerEnder : public vcl::TObject {
   TOwnerEnder(vcl::TCustomForm* owner, TOwnerEnd how) : owner_(owner), how_(how) {}
   void Tick(vcl::TObject* timer) {
     static_cast<vcl::TTimer*>(timer)->SetEnabled(false);
-    if (how_ == TOwnerEnd::TimerReleases) owner_->Release();
-    else owner_->Close();
+    if (how_ == TOwnerEnd::TimerReleases)
+      owner_->Release();
+    else
+      owner_->Close();
   }
   void Closing(vcl::TObject*, vcl::TCloseAction& action) { action = vcl::caFree; }
   void DialogEvent(vcl::TObject*) {

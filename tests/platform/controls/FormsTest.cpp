@@ -258,8 +258,10 @@ struct THeldModal : TLog {
   void Tick(TObject* timer) {
     static_cast<TTimer*>(timer)->SetEnabled(false);
     Add("tick");
-    if (FreeOutright) delete Owner;
-    else Owner->Release();
+    if (FreeOutright)
+      delete Owner;
+    else
+      Owner->Release();
   }
   void Destroyed(TObject*) { Add("destroy"); }
   // What the component's call does: the hold, then the dialog's loop.
