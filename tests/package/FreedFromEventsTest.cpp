@@ -94,8 +94,7 @@ struct TCase {
   vcl::TCustomForm* Form = nullptr;
   vcl::TComponent* Sibling = nullptr;
   const testsupport::TFreeProbe* FormGone = nullptr;
-  int Calls = 0;      // while the form was there
-  int LateCalls = 0;  // after it was freed
+  int LateCalls = 0;  // calls after the form was freed
   bool Acted = false;
 };
 
@@ -110,7 +109,6 @@ class THandlerBase : public vcl::TObject {
       ++Case->LateCalls;
       return;
     }
-    ++Case->Calls;
     if (Case->Acted) return;
     Case->Acted = true;
     if (Case->Act == TAct::ReleaseForm)
