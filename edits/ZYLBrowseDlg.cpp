@@ -161,7 +161,12 @@ bool TZYLBrowseDlg::ExecuteEnh(vcl::TCustomForm* ParentForm) {
   info.lpfn = &TZYLBrowseDlg::Callback;
   info.lParam = reinterpret_cast<win::LPARAM>(this);
   TItemList chosen;
-  chosen.Items = win::SHBrowseForFolderA(&info);
+  {
+    // The owner form released meanwhile closes the browser, and is freed once this call has
+    // returned.
+    const vcl::TReleaseHold hold(this);
+    chosen.Items = win::SHBrowseForFolderA(&info);
+  }
   FHandle = nullptr;
   if (!chosen.Items) return false;
   FSelectedFolder = PathOf(chosen.Items);

@@ -165,6 +165,9 @@ int TZYLBaseDialog::BaseExecute(vcl::TCustomForm* Form, vcl::TCustomForm* Target
     Back->SetEnabled(true);
   }
   ZYLSetCtlXP(Form, CtlXP());
+  // The owner form released meanwhile (by a handler, or by its timer while the loop waits)
+  // ends the loop, and is freed once this call has returned.
+  const vcl::TReleaseHold hold(this);
   DoCustomize(Form);
   return Form->ShowModal();
 }

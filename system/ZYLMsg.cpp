@@ -368,6 +368,8 @@ int TZYLMessageBoxDlg::Execute(const std::string& Caption, const std::string& Ms
   const std::string text = Args.empty() ? Msg : vcl::Format(Msg, Args);
   std::unique_ptr<vcl::TForm> form(BuildForm(caption, text, Buttons, type, DefaultButton));
   PlaySound();
+  // The owner form released meanwhile ends the loop, and is freed once this call has returned.
+  const vcl::TReleaseHold hold(this);
   if (FOnCustomize) FOnCustomize(form.get());
   return form->ShowModal();
 }

@@ -103,6 +103,9 @@ void TZYLTipDlg::TipsChange(vcl::TObject* /*Sender*/) {
 bool TZYLTipDlg::ExecuteEnh(vcl::TCustomForm* Target, TZYLTipsDialogMode Mode) {
   if (Mode == moStart && !FShowAtStart) return false;
   if (FTips->Count() == 0) {
+    // The owner form released while the message waits ends it, and is freed once this call
+    // has returned.
+    const vcl::TReleaseHold hold(this);
     vcl::MessageDlg(SZYLNoTips, vcl::mtWarning, {vcl::mbOK}, 0);
     return false;
   }

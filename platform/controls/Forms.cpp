@@ -36,6 +36,12 @@ namespace {
 const char* const SCannotFocus = "Cannot focus a disabled or invisible window";
 const char* const SCannotShowModal = "Cannot make a visible window modal";
 
+// The forms whose modal loops run, outermost first.
+std::vector<TCustomForm*>& ModalForms() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+
 TModalFormHandler& ModalHandler() {
   static TModalFormHandler h;
   return h;
@@ -88,6 +94,7 @@ TCustomForm::~TCustomForm() {
     } catch (...) {  // a destructor lets nothing out: what the handler raises is dropped
     }
   }
+  for (TReleaseHold* hold : holds_) hold->form_ = nullptr;
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);
   // Owned components go first, while the form is whole and hears of each of them.
@@ -362,7 +369,31 @@ void TCustomForm::Release() {
   else delete this;
 }
 
-void TCustomForm::CMRelease(TMessage&) { delete this; }
+void TCustomForm::CMRelease(TMessage&) {
+  if (holds_.empty()) {
+    delete this;
+    return;
+  }
+  // A component of the form runs a modal loop further down this stack: the loops begun since
+  // the first hold are ended, and the form is released again when the last hold ends.
+  releaseHeld_ = true;
+  const std::vector<TCustomForm*>& modal = ModalForms();
+  for (size_t i = holds_.front()->modalDepth_; i < modal.size(); ++i)
+    modal[i]->modalResult_ = mrCancel;
+}
+
+TReleaseHold::TReleaseHold(TComponent* Component) : modalDepth_(ModalForms().size()) {
+  for (TComponent* c = Component; c && !form_; c = c->Owner())
+    form_ = dynamic_cast<TCustomForm*>(c);
+  if (form_) form_->holds_.push_back(this);
+}
+
+TReleaseHold::~TReleaseHold() {
+  if (!form_) return;
+  std::erase(form_->holds_, this);
+  if (form_->holds_.empty() && std::exchange(form_->releaseHeld_, false))
+    PostMessageA(form_->Handle(), CM_RELEASE, 0, 0);
+}
 
 void TCustomForm::WMClose(TMessage&) { Close(); }
 
@@ -385,6 +416,8 @@ TModalResult TCustomForm::ShowModal() {
   if (GetCapture()) SendMessageA(GetCapture(), WM_CANCELMODE, 0, 0);
   ReleaseCapture();
   formState_ += fsModal;
+  ModalForms().push_back(this);
+  const TFinally unlisted([this] { std::erase(ModalForms(), this); });
   HWND activeWindow = GetActiveWindow();
   // The other forms are disabled while this one is modal.
   std::vector<HWND> disabled;
@@ -487,6 +520,12 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
   if (Removing && Control->ContainsControl(focusedControl_)) focusedControl_ = Control->Parent();
+  // A control the focus is on its way to goes: the move stops without touching it.
+  for (TFocusing* f = focusing_; Removing && f; f = f->Outer) {
+    if (!f->Control || !Control->ContainsControl(f->Control)) continue;
+    f->Control = nullptr;
+    ++g_focusCount;
+  }
   if (Control->ContainsControl(activeControl_)) {
     if (ComponentState().contains(csDestroying)) activeControl_ = nullptr;
     else SetActiveControl(nullptr);
@@ -504,10 +543,16 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;
   Control->controlState_ += csFocusing;
+  TFocusing focusing{Control, focusing_};
+  focusing_ = &focusing;
   struct TClear {
-    TWinControl* c;
-    ~TClear() { c->controlState_ -= csFocusing; }
-  } clear{Control};
+    TCustomForm* form;
+    TFocusing& f;
+    ~TClear() {
+      form->focusing_ = f.Outer;
+      if (f.Control) f.Control->controlState_ -= csFocusing;
+    }
+  } clear{this, focusing};
   if (Screen && Screen->FocusedForm() != this) {
     if (TCustomForm* old = Screen->FocusedForm()) {
       Screen->SetFocusedForm(nullptr);

@@ -235,6 +235,27 @@ class IDesignerHook {
 
 // A form is a scrolling control: a sizeable one scrolls its children into view by default
 // (setting BorderStyle sets AutoScroll to whether the form is sizeable).
+class TCustomForm;
+
+// Keeps the form that owns a component (the nearest form among its owners) from being freed by
+// its release while the component runs modal loops, such as a dialog component's Execute: a
+// release that comes meanwhile ends the modal loops begun since the hold began (their forms'
+// ModalResult becomes mrCancel), and the form is released again when the hold ends, so that it
+// is freed after the component's call has returned. A form freed otherwise meanwhile leaves
+// the hold without a form.
+class TReleaseHold {
+ public:
+  explicit TReleaseHold(TComponent* Component);
+  ~TReleaseHold();
+  TReleaseHold(const TReleaseHold&) = delete;
+  TReleaseHold& operator=(const TReleaseHold&) = delete;
+
+ private:
+  friend class TCustomForm;
+  TCustomForm* form_ = nullptr;
+  size_t modalDepth_ = 0;  // the modal loops running when the hold began
+};
+
 class TCustomForm : public TScrollingWinControl {
   ZYL_CLASS(TCustomForm, TScrollingWinControl)
   ZYL_MESSAGES(TCustomForm)
@@ -257,7 +278,8 @@ class TCustomForm : public TScrollingWinControl {
   virtual TModalResult ShowModal();
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult Value) { modalResult_ = Value; }
-  // Frees the form once the messages now queued are handled.
+  // Frees the form once the messages now queued are handled; while a TReleaseHold holds it,
+  // once the hold has ended.
   void Release();
   // The form designer hosting this form while it is designed.
   IDesignerHook* Designer() const { return designer_; }
@@ -332,7 +354,8 @@ class TCustomForm : public TScrollingWinControl {
   void SetActiveControl(TWinControl* Control);
   void FocusControl(TWinControl* Control);
   // Called by a control that gets the focus: sends CM_EXIT / CM_ENTER along the way from the
-  // old focused control to the new one. False when the focus moved elsewhere meanwhile.
+  // old focused control to the new one. False when the focus moved elsewhere meanwhile, or
+  // when a handler freed the control on the way (which is then left alone).
   bool SetFocusedControl(TWinControl* Control);
   void DefocusControl(TWinControl* Control, bool Removing);
   bool CanFocus() override { return visible_ && enabled_; }
@@ -427,6 +450,17 @@ class TCustomForm : public TScrollingWinControl {
   IDesignerHook* designer_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
+  // The controls SetFocusedControl is moving the focus to, innermost call first; a control
+  // freed meanwhile is cleared here.
+  struct TFocusing {
+    TWinControl* Control;
+    TFocusing* Outer;
+  };
+  TFocusing* focusing_ = nullptr;
+  // The holds on the form's release, and whether a release came while one was held.
+  std::vector<TReleaseHold*> holds_;
+  bool releaseHeld_ = false;
+  friend class TReleaseHold;
   TControlCanvas* canvas_;
   TPrintScale printScale_ = poProportional;
   TDefaultMonitor defaultMonitor_ = dmActiveForm;

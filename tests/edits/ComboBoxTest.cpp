@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "edits/ZYLComboBox.h"
 #include "platform/controls/Forms.h"
@@ -269,6 +270,34 @@ TEST_F(ComboBoxBase, EnterAndAMouseChoiceHandTheFocusOverButArrowKeysDoNot) {
   THost::Focus(combo);
   win::testkit::KeyPress(win::VK_RETURN);
   EXPECT_TRUE(combo->Focused());
+}
+
+// A handler of the box's exit frees the control the focus is being handed to.
+struct TFreeOnExit : vcl::TObject {
+  vcl::TControl* Victim = nullptr;
+  void Exit(vcl::TObject*) { delete std::exchange(Victim, nullptr); }
+};
+
+TEST_F(ComboBoxBase, AFocusControlFreedWhileTheFocusMovesToItLeavesTheBoxWorking) {
+  TZYLComboBox* combo = Combo({"a", "b", "c"});
+  combo->SetStyle(vcl::csDropDownList);
+  TFreeOnExit freer;
+  freer.Victim = host_.Edit("Next", 10, 100);
+  combo->SetFocusControl(static_cast<vcl::TWinControl*>(freer.Victim));
+  THost::Focus(combo);
+  combo->OnExit = vcl::TNotifyEvent(&freer, &TFreeOnExit::Exit);
+  win::testkit::KeyPress(win::VK_RETURN);
+  THost::Idle();
+  EXPECT_EQ(freer.Victim, nullptr);
+  EXPECT_EQ(combo->FocusControl(), nullptr);
+  // The box takes the focus and its keys as before; Enter now keeps the focus.
+  combo->OnExit = nullptr;
+  THost::Focus(combo);
+  win::testkit::KeyPress(win::VK_DOWN);
+  win::testkit::KeyPress(win::VK_RETURN);
+  THost::Idle();
+  EXPECT_TRUE(combo->Focused());
+  EXPECT_EQ(combo->Text(), "a");  // the first item, nothing having been chosen before
 }
 
 TEST_F(ComboBoxBase, TheFocusReallyMovesToAControlOnAnotherForm) {

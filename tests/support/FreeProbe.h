@@ -13,9 +13,13 @@ class TFreeProbe : public vcl::TComponent {
   }
   void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override {
     vcl::TComponent::Notification(AComponent, Operation);
-    if (Operation == vcl::opRemove) Freed = true;
+    if (Operation != vcl::opRemove) return;
+    Freed = true;
+    ++Times;
   }
   bool Freed = false;
+  // How many times the watched component told of its end.
+  int Times = 0;
 };
 
 }  // namespace testsupport

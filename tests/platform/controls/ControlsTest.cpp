@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
@@ -401,6 +402,43 @@ TEST_F(FocusTest, SetFocusRefusesWhatCannotTakeIt) {
   TButton orphan(nullptr);
   EXPECT_FALSE(orphan.CanFocus());
   EXPECT_THROW(orphan.SetFocus(), EInvalidOperation);
+}
+
+// A handler that frees the control the focus is moving to, while the focus leaves the old one:
+// the move stops, nothing is left pointing at the freed control and the form takes the focus on.
+struct TFreeOnExit : TObject {
+  TControl* Victim = nullptr;
+  void Exit(TObject*) { delete std::exchange(Victim, nullptr); }
+};
+
+TEST_F(FocusTest, AControlFreedWhileTheFocusMovesToItIsForgotten) {
+  for (const bool byTab : {true, false}) {
+    SCOPED_TRACE(byTab ? "tab" : "set focus");
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* a = Place<TButton>(&form, 5, 5, 40, 20, "A");
+    auto* b = Place<TButton>(&form, 50, 5, 40, 20, "B");
+    auto* c = Place<TButton>(&form, 95, 5, 40, 20, "C");
+    ShowNow(&form);
+    a->SetFocus();
+    const void* freed = b;
+    TFreeOnExit freer;
+    freer.Victim = b;
+    a->OnExit = TNotifyEvent(&freer, &TFreeOnExit::Exit);
+    if (byTab)
+      win::testkit::KeyPress(win::VK_TAB);
+    else
+      b->SetFocus();
+    win::testkit::RunUntilIdle();
+    EXPECT_EQ(freer.Victim, nullptr);
+    EXPECT_EQ(form.FindComponent("B"), nullptr);
+    EXPECT_NE(static_cast<const void*>(form.ActiveControl()), freed);
+    // The focus goes on from where it is.
+    a->OnExit = nullptr;
+    c->SetFocus();
+    EXPECT_TRUE(c->Focused());
+    EXPECT_EQ(form.ActiveControl(), c);
+  }
 }
 
 TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {

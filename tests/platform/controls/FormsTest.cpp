@@ -250,6 +250,65 @@ TEST_F(FormsTest, CloseActionsHideOrFreeTheForm) {
   EXPECT_EQ(c.Entries, (TLines{"close", "close", "destroy"}));
 }
 
+// A component of a form runs a modal loop under a hold on the form's release, as a dialog
+// component's Execute does; the form's timer releases (or frees) the form while the loop waits.
+struct THeldModal : TLog {
+  TForm* Owner = nullptr;
+  bool FreeOutright = false;
+  void Tick(TObject* timer) {
+    static_cast<TTimer*>(timer)->SetEnabled(false);
+    Add("tick");
+    if (FreeOutright)
+      delete Owner;
+    else
+      Owner->Release();
+  }
+  void Destroyed(TObject*) { Add("destroy"); }
+  // What the component's call does: the hold, then the dialog's loop.
+  TModalResult Run(TComponent* c) {
+    const TReleaseHold hold(c);
+    TForm dialog(nullptr);
+    const TModalResult result = dialog.ShowModal();
+    Add("returned");
+    return result;
+  }
+};
+
+TEST_F(FormsTest, AFormReleasedWhileItsComponentRunsAModalLoopEndsItAndGoesAfterTheCall) {
+  THeldModal h;
+  h.Owner = new TForm(nullptr);
+  h.Owner->OnDestroy = TNotifyEvent(&h, &THeldModal::Destroyed);
+  auto* dialogComponent = new TComponent(h.Owner);
+  auto* timer = new TTimer(h.Owner);
+  timer->SetInterval(50);
+  timer->SetOnTimer(TNotifyEvent(&h, &THeldModal::Tick));
+  ShowNow(h.Owner);
+  const int before = Screen->FormCount();
+  EXPECT_EQ(h.Run(dialogComponent), mrCancel);
+  EXPECT_EQ(h.Entries, (TLines{"tick", "returned"}));
+  Idle();
+  EXPECT_EQ(h.Entries, (TLines{"tick", "returned", "destroy"}));
+  EXPECT_EQ(Screen->FormCount(), before - 1);
+}
+
+TEST_F(FormsTest, AHeldFormFreedOutrightLeavesTheHoldWithoutIt) {
+  THeldModal h;
+  h.FreeOutright = true;
+  h.Owner = new TForm(nullptr);
+  h.Owner->OnDestroy = TNotifyEvent(&h, &THeldModal::Destroyed);
+  auto* timer = new TTimer(h.Owner);
+  timer->SetInterval(50);
+  timer->SetOnTimer(TNotifyEvent(&h, &THeldModal::Tick));
+  ShowNow(h.Owner);
+  {
+    const TReleaseHold hold(h.Owner);
+    win::testkit::AdvanceClock(100);
+    EXPECT_EQ(h.Entries, (TLines{"tick", "destroy"}));
+  }
+  Idle();
+  EXPECT_EQ(h.Entries, (TLines{"tick", "destroy"}));
+}
+
 TEST_F(FormsTest, ApplicationCreatesTheMainFormAndRunsUntilItCloses) {
   TTestForm* f = nullptr;
   Application->CreateForm(f);
