@@ -179,11 +179,13 @@ class TypingIntoTheInspector : public ::testing::Test {
       for (const auto& editor : vcl::GetComponentProperties(form.Designer(), form.Add(c)))
         rows_.push_back({c, editor->GetName()});
     }
-    for (const auto& [cls, property] : kLive)
-      EXPECT_TRUE(std::any_of(
-          rows_.begin(), rows_.end(),
-          [&](const TRow& r) { return r.Class->ClassName() == cls && r.Property == property; }))
-          << cls << "." << property << " is no row";
+    for (const auto& live : kLive)
+      EXPECT_TRUE(std::any_of(rows_.begin(), rows_.end(),
+                              [&](const TRow& r) {
+                                return r.Class->ClassName() == live.first &&
+                                       r.Property == live.second;
+                              }))
+          << live.first << "." << live.second << " is no row";
   }
   // Whether the user types into the row: not into a read-only value, but into a set's text.
   static bool Typed(TDesignedRow& row) {
