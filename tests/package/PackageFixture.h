@@ -11,6 +11,7 @@
 #include "platform/classes/Registry.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/support/ApplicationSettings.h"
 
 namespace packagetest {
 
@@ -29,6 +30,8 @@ class TPackageFixture : public Base {
   }
 
   vcl::testkit::TControlsSession session_;
+  // What a loaded application settings component copies into the application goes back.
+  testsupport::TApplicationSettingsScope settings_;
   win::HMODULE module_ = nullptr;
   // The classes the package registered on loading.
   std::vector<vcl::TClass> registered_;
