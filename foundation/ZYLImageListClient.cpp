@@ -35,8 +35,6 @@ bool TZYLImageListClient::IMLEmpty() const {
   return !FImageList || !FImageList->IsValidItem(FListIndex, FImageIndex);
 }
 
-bool TZYLImageListClient::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
-}
+bool TZYLImageListClient::IsImageListStored() const { return ZYLIsReferenceStored(FImageList); }
 
 }  // namespace zyl

@@ -225,7 +225,7 @@ void TZYLMessageBoxDlg::SetCustomGlyphImageList(TZYLCustomImageList* Value) {
 }
 
 bool TZYLMessageBoxDlg::IsCustomGlyphImageListStored() const {
-  return FCustomGlyphImageList && !ZYLIsGlobalIdent(FCustomGlyphImageList);
+  return ZYLIsReferenceStored(FCustomGlyphImageList);
 }
 
 void TZYLMessageBoxDlg::SetCustomGlyphIndex(int Index, int Value) {
@@ -308,19 +308,11 @@ void TZYLMessageBoxDlg::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   // The background list goes as "Internal"; the custom glyph's global list has a name of its
   // own, so that a reader gives each identifier to its list.
-  Filer->DefineProperty(
-      "GlyphInternal", [this](vcl::TReader* r) { ReadGlyphIdent(r); },
-      [this](vcl::TWriter* w) { WriteGlyphIdent(w); }, ZYLIsGlobalIdent(FCustomGlyphImageList));
+  ZYLDefineGlobalIdent(
+      Filer, FCustomGlyphImageList, [this](TZYLCustomImageList* L) { SetCustomGlyphImageList(L); },
+      "GlyphInternal");
   Filer->DefineProperty(
       "ButtonStyle", [this](vcl::TReader* r) { ReadButtonStyle(r); }, nullptr, false);
-}
-
-void TZYLMessageBoxDlg::ReadGlyphIdent(vcl::TReader* Reader) {
-  SetCustomGlyphImageList(ZYLReadGlobalIdent(Reader));
-}
-
-void TZYLMessageBoxDlg::WriteGlyphIdent(vcl::TWriter* Writer) {
-  ZYLWriteGlobalIdent(Writer, FCustomGlyphImageList);
 }
 
 void TZYLMessageBoxDlg::ReadButtonStyle(vcl::TReader* Reader) {

@@ -131,8 +131,6 @@ class TZYLMessageBoxDlg : public TZYLContainerComponent {
   void FormKeyDown(vcl::TObject* Sender, uint16_t& Key, vcl::TShiftState Shift);
   void HelpClick(vcl::TObject* Sender);
   void ShowAgainClick(vcl::TObject* Sender);
-  void ReadGlyphIdent(vcl::TReader* Reader);
-  void WriteGlyphIdent(vcl::TWriter* Writer);
   void ReadButtonStyle(vcl::TReader* Reader);
   // Builds the box's form (owned by the caller) with its buttons.
   vcl::TForm* BuildForm(const std::string& Caption, const std::string& Text,

@@ -117,9 +117,7 @@ void TZYLPopupMenu::SetImageList(TZYLCustomImageList* Value) {
   ZYLSetReference(this, FImageList, Value);
 }
 
-bool TZYLPopupMenu::IsImageListStored() const {
-  return FImageList && !ZYLIsGlobalIdent(FImageList);
-}
+bool TZYLPopupMenu::IsImageListStored() const { return ZYLIsReferenceStored(FImageList); }
 
 void TZYLPopupMenu::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
