@@ -22,6 +22,7 @@
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLApplicationCtrl.h"
+#include "tests/support/ApplicationSettings.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/TempDir.h"
@@ -35,21 +36,11 @@ class AppCtrlTest : public ::testing::Test {
   AppCtrlTest() : session_(800, 600) {
     ownsApp_ = !ZYLApplication();
     if (ownsApp_) ZYLApplicationInit();
-    saved_ = Save();
   }
   ~AppCtrlTest() override {
-    // The framework's application outlives a test; what the component copies into it is put
-    // back.
+    // The settings the component copies into the application go back with settings_; its
+    // events are taken back here.
     vcl::TApplication* a = vcl::Application;
-    a->SetTitle(saved_.Title);
-    a->SetHelpFile(saved_.Help);
-    a->SetShowHint(saved_.ShowHint);
-    a->SetHintColor(saved_.Color);
-    a->SetHintPause(saved_.Pause);
-    a->SetHintShortPause(saved_.ShortPause);
-    a->SetHintHidePause(saved_.HidePause);
-    a->UpdateMetricSettings = saved_.Metrics;
-    a->UpdateFormatSettings = saved_.Formats;
     a->OnException = nullptr;
     a->OnHint = nullptr;
     a->OnMinimize = nullptr;
@@ -59,27 +50,9 @@ class AppCtrlTest : public ::testing::Test {
   }
 
  private:
-  struct TSaved {
-    std::string Title, Help;
-    bool ShowHint, Metrics, Formats;
-    vcl::TColor Color;
-    int32_t Pause, ShortPause, HidePause;
-  };
-  static TSaved Save() {
-    vcl::TApplication* a = vcl::Application;
-    return {a->Title(),
-            a->HelpFile(),
-            a->ShowHint(),
-            a->UpdateMetricSettings,
-            a->UpdateFormatSettings,
-            a->HintColor(),
-            a->HintPause(),
-            a->HintShortPause(),
-            a->HintHidePause()};
-  }
   vcl::testkit::TControlsSession session_;
+  testsupport::TApplicationSettingsScope settings_;
   bool ownsApp_ = false;
-  TSaved saved_;
 };
 
 class Sink : public vcl::TObject {
