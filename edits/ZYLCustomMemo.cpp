@@ -676,7 +676,9 @@ int TZYLCustomMemo::CalcRowStart(int Row) {
   return FRows[static_cast<size_t>(Row)];
 }
 
-int TZYLCustomMemo::CalcRowFromChar(int Pos) { return RowOf(Pos); }
+// A position past the end of the text (the caret's place after the last character is still in
+// it) lies on no row and answers 0.
+int TZYLCustomMemo::CalcRowFromChar(int Pos) { return Pos > GetLength() + 1 ? 0 : RowOf(Pos); }
 
 int TZYLCustomMemo::CalcCharRowStart(int Pos, int& Row) {
   const int r = RowOf(Pos);

@@ -527,7 +527,9 @@ void TZYLCustomMemo::EMMemo(vcl::TMessage& Message) {
       r = FFmtLines ? 1 : 0;
       break;
     case EM_LINEFROMCHAR:
-      r = RowOf(static_cast<int>(w) == -1 ? FSelStart : static_cast<int>(w) + 1);
+      r = CalcRowFromChar(static_cast<int>(w) == -1
+                              ? FSelStart
+                              : vcl::ClampToInt(int64_t{static_cast<int>(w)} + 1));
       break;
     case EM_GETFIRSTVISIBLELINE: r = TopRow() - 1; break;
     case EM_POSFROMCHAR: {

@@ -119,7 +119,9 @@ TEST_F(MemoTest, WrapsAfterTheLastDelimiterThatFitsOrAtTheLastCharacterThatFits)
   std::string joined;
   for (size_t i = 2; i < rows.size(); ++i) {
     EXPECT_LE(memo_->RowWidth(rows[i]), width) << i;
-    if (i + 1 < rows.size()) EXPECT_GT(memo_->RowWidth(rows[i] + "x"), width) << i;
+    if (i + 1 < rows.size()) {
+      EXPECT_GT(memo_->RowWidth(rows[i] + "x"), width) << i;
+    }
     joined += rows[i];
   }
   EXPECT_EQ(joined, std::string(33, 'x'));
@@ -423,11 +425,19 @@ TEST_F(MemoTest, ARowsStartNumberAndLengthFollowThePositionAndTheCaret) {
   for (const auto& c : cases) {
     EXPECT_EQ(memo_->CalcCharRowStart(c.Pos, row), c.Start) << c.Pos;
     EXPECT_EQ(row, c.Row) << c.Pos;
-    // Counted from 0 for a position inside the text.
-    if (c.Pos <= memo_->GetLength()) {
-      EXPECT_EQ(memo_->CalcRowFromChar(c.Pos), c.Row - 1) << c.Pos;
-    }
+    // Counted from 0 for a position inside the text; 0 beyond its end.
+    EXPECT_EQ(memo_->CalcRowFromChar(c.Pos), c.Pos <= memo_->GetLength() + 1 ? c.Row - 1 : 0)
+        << c.Pos;
   }
+  // The edit message asks the same, by a position counted from 0 or the selection's start.
+  struct {
+    win::WPARAM At;
+    win::LRESULT Row;
+  } const asked[] = {{0, 0}, {4, 1}, {7, 1}, {8, 0}, {98, 0}, {0x7FFFFFFF, 0}};
+  for (const auto& a : asked)
+    EXPECT_EQ(memo_->Perform(win::EM_LINEFROMCHAR, a.At, 0), a.Row) << a.At;
+  memo_->SetCaretPos(8);
+  EXPECT_EQ(memo_->Perform(win::EM_LINEFROMCHAR, static_cast<win::WPARAM>(-1), 0), 1);
   // The caret's row length counts its line break.
   memo_->SetCaretPos(2);
   EXPECT_EQ(memo_->GetColumns(), 4);
