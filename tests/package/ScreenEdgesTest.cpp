@@ -22,6 +22,7 @@
 #include "edits/ZYLCustomListComboBox.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLEditAutoComplete.h"
+#include "foundation/ZYLClass.h"
 #include "foundation/ZYLCont.h"
 #include "platform/base/Finally.h"
 #include "platform/classes/StringList.h"
@@ -34,6 +35,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLCustomHint.h"
+#include "system/ZYLCustomShapeHint.h"
 #include "system/ZYLHintWindow.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMsg.h"
@@ -147,6 +149,8 @@ class TWindowWatch {
     vcl::SetModalFormHandler(previous_);
   }
   TWindowWatch(const TWindowWatch&) = delete;
+  // How often a submenu was seen open.
+  int Submenus = 0;
   TWindowWatch& operator=(const TWindowWatch&) = delete;
 
   void Begin(TWay way) {
@@ -170,7 +174,16 @@ class TWindowWatch {
     f->SetModalResult(vcl::mrCancel);
   }
   void OnMenu() {
-    for (const tk::TOpenMenu& m : tk::OpenMenus()) {
+    const std::vector<tk::TOpenMenu> open = tk::OpenMenus();
+    // A menu just opened: Down takes its first item and Right opens that item's submenu.
+    if (open.size() == 1 && open[0].Highlighted < 0) {
+      for (win::BYTE key : {win::VK_DOWN, win::VK_RIGHT}) {
+        tk::QueueKey(key, true);
+        tk::QueueKey(key, false);
+      }
+    }
+    if (open.size() > 1) ++Submenus;
+    for (const tk::TOpenMenu& m : open) {
       const bool known = std::any_of(seen_.begin(), seen_.end(),
                                      [&](const TOpened& o) { return o.Window == m.Window; });
       if (!known) seen_.push_back({way_, "menu", RectOf(m.Window), m.Window});
@@ -385,6 +398,36 @@ void ExpectListShows(const TOpened& w) {
   EXPECT_GE(client.Bottom - client.Top, line) << w.What << " shows no whole line";
 }
 
+// The settings a component's window is placed by, each in turn (the first leaves them as they
+// are): a dialog's place on the screen and on the active form, and, for the message box, its
+// own place pushed past the screen's corner; a balloon's side of its point.
+std::vector<std::function<void()>> Placings(vcl::TComponent* c) {
+  std::vector<std::function<void()>> placings{[] {}};
+  if (vcl::GetPropInfo(c, "RelatePos")) {
+    for (zyl::TZYLDlgPosRel relate : {zyl::brScreen, zyl::brActiveWindow})
+      for (int p = zyl::bpCustom; p <= zyl::bpBottomRight; ++p)
+        placings.push_back([c, relate, p] {
+          vcl::SetOrdProp(c, "RelatePos", relate);
+          vcl::SetOrdProp(c, "Position", p);
+        });
+  }
+  if (vcl::GetPropInfo(c, "BoxLeft")) {
+    placings.push_back([c] {
+      vcl::SetOrdProp(c, "Position", zyl::bpCustom);
+      vcl::SetOrdProp(c, "BoxLeft", 5000);
+      vcl::SetOrdProp(c, "BoxTop", 5000);
+    });
+  }
+  // A drop-down list wider than its control.
+  if (vcl::GetPropInfo(c, "DropDownWidth"))
+    placings.push_back([c] { vcl::SetOrdProp(c, "DropDownWidth", 300); });
+  if (auto* shape = dynamic_cast<zyl::TZYLCustomShapeHint*>(c))
+    for (zyl::TZYLHintPosition p :
+         {zyl::hpAboveLeft, zyl::hpAboveRight, zyl::hpBelowLeft, zyl::hpBelowRight})
+      placings.push_back([shape, p] { shape->SetPosition(p); });
+  return placings;
+}
+
 // Shows a dialog component: Execute, or the message box's ShowMessage.
 void ExecuteDialog(vcl::TComponent* c) {
   if (packagetest::Execute(c)) return;
@@ -403,6 +446,20 @@ void PrintTo(const TEdgeCase& c, std::ostream* os) {
   *os << c.Screen.Name << " " << NameOf(c.Place);
 }
 
+// Three items, the first with a submenu of three more, long enough to reach past an edge.
+void GiveMenuItems(vcl::TPopupMenu* menu) {
+  for (const char* caption : {"One", "Two", "Three"}) {
+    auto* item = new vcl::TMenuItem(menu);
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+  }
+  for (const char* caption : {"Four with a long caption", "Five", "Six"}) {
+    auto* item = new vcl::TMenuItem(menu);
+    item->SetCaption(caption);
+    menu->Items()->Items(0)->Add(item);
+  }
+}
+
 // What a class needs before it opens its window: the hint components enabled, the message
 // hint's balloon without the mouse's capture, the tray icon shown with a menu, the auto-complete
 // list linked to the edit beside it with words to offer.
@@ -412,11 +469,7 @@ void Prepare(TPlaced& stage) {
   if (auto* message = dynamic_cast<zyl::TZYLMessageHint*>(c)) message->SetSetCapture(false);
   if (auto* tray = dynamic_cast<zyl::TZYLTrayIcon*>(c)) {
     auto* menu = new vcl::TPopupMenu(stage.Form());
-    for (const char* caption : {"One", "Two", "Three"}) {
-      auto* item = new vcl::TMenuItem(menu);
-      item->SetCaption(caption);
-      menu->Items()->Add(item);
-    }
+    GiveMenuItems(menu);
     tray->SetPopupMenu(menu);
     // Made in code, it comes into the tray as it is switched on.
     tray->SetActive(false);
@@ -488,25 +541,27 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
     vcl::TControl* c = stage.Control();
     TWindowWatch watch;
     watch_ = &watch;
+    vcl::TComponent* component = stage.Component();
     // Resting on the control brings up the hint.
     const vcl::TPoint middle = stage.At(c->Width() / 2, c->Height() / 2);
-    TakeAndClose(cls, c, TWay::Hover, [&] {
-      tk::MouseMove(middle.X, middle.Y);
-      tk::AdvanceClock(vcl::Application->HintPause() + 20);
-    });
-    tk::MouseMove(stage.Point().X, stage.Point().Y);
-    vcl::TComponent* component = stage.Component();
+    for (const auto& place : Placings(component)) {
+      place();
+      TakeAndClose(cls, c, TWay::Hover, [&] {
+        tk::MouseMove(middle.X, middle.Y);
+        tk::AdvanceClock(vcl::Application->HintPause() + 20);
+      });
+      tk::MouseMove(stage.Point().X, stage.Point().Y);
+    }
     if (component == c) {
       SweepControl(cls, stage);
     } else {
-      TakeAndClose(cls, c, TWay::Execute, [&] { ExecuteDialog(component); });
+      for (const auto& place : Placings(component)) {
+        place();
+        TakeAndClose(cls, c, TWay::Execute, [&] { ExecuteDialog(component); });
+      }
     }
     if (auto* menu = dynamic_cast<vcl::TPopupMenu*>(component)) {
-      for (const char* caption : {"One", "Two", "Three"}) {
-        auto* item = new vcl::TMenuItem(menu);
-        item->SetCaption(caption);
-        menu->Items()->Add(item);
-      }
+      GiveMenuItems(menu);
       TakeAndClose(cls, c, TWay::Popup, [&] { menu->Popup(stage.Point().X, stage.Point().Y); });
     }
     if (dynamic_cast<zyl::TZYLTrayIcon*>(component)) {
@@ -515,10 +570,14 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
         TakeAndClose(cls, c, TWay::Tray, [&] { tk::ClickTrayIcon(icon.Wnd, icon.ID, 1); });
     }
     if (auto* message = dynamic_cast<zyl::TZYLMessageHint*>(component)) {
-      TakeAndClose(cls, c, TWay::Message, [&] { message->ShowControlMessage("Message", c); });
-      message->HideMessage();
+      for (const auto& place : Placings(component)) {
+        place();
+        TakeAndClose(cls, c, TWay::Message, [&] { message->ShowControlMessage("Message", c); });
+        message->HideMessage();
+      }
     }
     if (dynamic_cast<zyl::TZYLEditAutoComplete*>(component)) SweepTyping(cls, stage);
+    submenus_ += watch.Submenus;
     watch_ = nullptr;
   }
 
@@ -526,7 +585,9 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
     vcl::TControl* c = stage.Control();
     auto* w = dynamic_cast<vcl::TWinControl*>(c);
     // The drop-down key; the open list shows its items, Down and Enter choose the next.
-    if (w && w->CanFocus()) {
+    for (const auto& place : Placings(c)) {
+      if (!w || !w->CanFocus()) break;
+      place();
       w->SetFocus();
       tk::RunUntilIdle();
       ChooseFirst(c);
@@ -575,6 +636,7 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
   std::map<std::string, std::map<TWay, std::string>> opened_;
   int windows_ = 0;
   int chosen_ = 0;
+  int submenus_ = 0;
 };
 
 TEST_P(ScreenEdges, EveryWindowAComponentOpensLiesOnTheScreen) {
@@ -588,6 +650,7 @@ TEST_P(ScreenEdges, EveryWindowAComponentOpensLiesOnTheScreen) {
   EXPECT_GT(swept, 150);
   EXPECT_GT(windows_, 0);
   EXPECT_GT(chosen_, 0);
+  EXPECT_GT(submenus_, 0);
   // The ways that opened a window of the class's own are those the table names, all of them.
   for (const auto& [name, ways] : opened_)
     for (const auto& [way, what] : ways) {
@@ -604,6 +667,7 @@ TEST_P(ScreenEdges, EveryWindowAComponentOpensLiesOnTheScreen) {
   RecordProperty("swept", swept);
   RecordProperty("windows", windows_);
   RecordProperty("chosen", chosen_);
+  RecordProperty("submenus", submenus_);
 }
 
 std::vector<TEdgeCase> EdgeCases() {
