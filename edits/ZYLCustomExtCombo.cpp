@@ -135,7 +135,8 @@ void TZYLCustomExtCombo::DoDropDownClick(vcl::TObject* /*Sender*/) {
     p.Y = vcl::ClampToInt(int64_t{p.Y} - (Height() - 2) - FControl->Height());
   DropDown();
   // A control wider than the room right of the edit is moved sideways onto the screen.
-  p.X = win::user::MoveOntoScreen(vcl::Bounds(p.X, p.Y, FControl->Width(), FControl->Height())).Left;
+  p.X =
+      win::user::MoveOntoScreen(vcl::Bounds(p.X, p.Y, FControl->Width(), FControl->Height())).Left;
   const win::HWND wnd = FControl->Handle();
   win::SetParent(wnd, win::GetDesktopWindow());
   win::SetWindowLongPtr(wnd, win::GWL_EXSTYLE,

@@ -171,8 +171,8 @@ void TZYLEditAutoComplete::CreatePopup(TZYLBaseEdit* Edit, vcl::TStrings* String
   // Under the edit, or above it near the bottom of the screen.
   win::RECT edit{};
   win::GetWindowRect(Edit->Handle(), &edit);
-  const win::RECT r = win::user::DropBeside(win::RECT{p.X, edit.Top, p.X + Edit->Width(), p.Y},
-                                            p.X, Edit->Width(), height, height);
+  const win::RECT r = win::user::DropBeside(win::RECT{p.X, edit.Top, p.X + Edit->Width(), p.Y}, p.X,
+                                            Edit->Width(), height, height);
   win::SetWindowPos(FListBox->Handle(), win::HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                     win::SWP_SHOWWINDOW | win::SWP_NOACTIVATE);
 }

@@ -480,8 +480,9 @@ void TDateTimePicker::DropDown() {
   // with the picker's, moved sideways onto the screen where the picker stands near its edge.
   const TPoint at = ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, 0});
   const TPoint origin = ClientToScreen(TPoint{0, 0});
-  const RECT r = win::user::DropBeside(Rect(origin.X, origin.Y, origin.X + width_, origin.Y + height_),
-                                       at.X, need.cx + 2, need.cy + 2, need.cy + 2);
+  const RECT r =
+      win::user::DropBeside(Rect(origin.X, origin.Y, origin.X + width_, origin.Y + height_), at.X,
+                            need.cx + 2, need.cy + 2, need.cy + 2);
   calendar_->HandleNeeded();
   SetWindowPos(calendar_->Handle(), HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                SWP_SHOWWINDOW | SWP_NOACTIVATE);

@@ -132,8 +132,8 @@ TEST_P(AutoCompletePlaceTest, ThePopupOpensUnderOrAboveTheEditOnTheScreen) {
   ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), sh);
   vcl::TForm* form = host_.Form();
   const vcl::TPoint at = edit_->ClientToScreen(vcl::TPoint{0, 0});
-  form->SetBounds(form->Left(), form->Top() + sh - c.Bottom - edit_->Height() - at.Y,
-                  form->Width(), form->Height());
+  form->SetBounds(form->Left(), form->Top() + sh - c.Bottom - edit_->Height() - at.Y, form->Width(),
+                  form->Height());
   THost::Idle();
   ac_->SetMode(TZYLAutoCompleteModes{amPopup});
   tk::TypeText("a");

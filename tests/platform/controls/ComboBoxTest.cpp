@@ -292,7 +292,8 @@ TEST_P(ListPlaceTest, TheListOpensOnTheScreen) {
   EXPECT_LE(r.Bottom, sh);
   EXPECT_EQ(r.Width(), std::max(c.DroppedWidth, combo.Width()));
   if (c.Left != kAgainstRight) EXPECT_EQ(r.Left, combo.Left);
-  const int line = static_cast<int>(win::SendMessageA(combo_->ListHandle(), win::LB_GETITEMHEIGHT, 0, 0));
+  const int line =
+      static_cast<int>(win::SendMessageA(combo_->ListHandle(), win::LB_GETITEMHEIGHT, 0, 0));
   switch (c.Side) {
     case TListPlaceCase::Below:
       EXPECT_EQ(r.Top, combo.Bottom);
@@ -315,15 +316,15 @@ TEST_P(ListPlaceTest, TheListOpensOnTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ListPlaceTest,
-    ::testing::Values(
-        TListPlaceCase{"Middle", 300, 300, 3, 8, 0, TListPlaceCase::Below},
-        TListPlaceCase{"AtTheBottom", 300, 0, 3, 8, 0, TListPlaceCase::Above},
-        TListPlaceCase{"NearTheBottom", 300, 60, 20, 8, 0, TListPlaceCase::Above},
-        TListPlaceCase{"AtTheRightWiderThanTheCombo", kAgainstRight, 300, 3, 8, 300,
-                       TListPlaceCase::Below},
-        TListPlaceCase{"AtTheBottomRightWiderThanTheCombo", kAgainstRight, 0, 3, 8, 300,
-                       TListPlaceCase::Above},
-        TListPlaceCase{"TooLongForEitherSide", 300, 200, 60, 60, 0, TListPlaceCase::AboveCut}),
+    ::testing::Values(TListPlaceCase{"Middle", 300, 300, 3, 8, 0, TListPlaceCase::Below},
+                      TListPlaceCase{"AtTheBottom", 300, 0, 3, 8, 0, TListPlaceCase::Above},
+                      TListPlaceCase{"NearTheBottom", 300, 60, 20, 8, 0, TListPlaceCase::Above},
+                      TListPlaceCase{"AtTheRightWiderThanTheCombo", kAgainstRight, 300, 3, 8, 300,
+                                     TListPlaceCase::Below},
+                      TListPlaceCase{"AtTheBottomRightWiderThanTheCombo", kAgainstRight, 0, 3, 8,
+                                     300, TListPlaceCase::Above},
+                      TListPlaceCase{"TooLongForEitherSide", 300, 200, 60, 60, 0,
+                                     TListPlaceCase::AboveCut}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ComboBoxTest, LoadsFromAFormFile) {
