@@ -418,6 +418,10 @@ std::vector<std::function<void()>> Placings(vcl::TComponent* c) {
       vcl::SetOrdProp(c, "BoxTop", 5000);
     });
   }
+  // A popup menu to the right of its point, or centred on it.
+  if (auto* menu = dynamic_cast<vcl::TPopupMenu*>(c))
+    for (vcl::TPopupAlignment a : {vcl::paRight, vcl::paCenter, vcl::paLeft})
+      placings.push_back([menu, a] { menu->SetAlignment(a); });
   // A drop-down list wider than its control.
   if (vcl::GetPropInfo(c, "DropDownWidth"))
     placings.push_back([c] { vcl::SetOrdProp(c, "DropDownWidth", 300); });
@@ -562,7 +566,10 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
     }
     if (auto* menu = dynamic_cast<vcl::TPopupMenu*>(component)) {
       GiveMenuItems(menu);
-      TakeAndClose(cls, c, TWay::Popup, [&] { menu->Popup(stage.Point().X, stage.Point().Y); });
+      for (const auto& place : Placings(component)) {
+        place();
+        TakeAndClose(cls, c, TWay::Popup, [&] { menu->Popup(stage.Point().X, stage.Point().Y); });
+      }
     }
     if (dynamic_cast<zyl::TZYLTrayIcon*>(component)) {
       // The menu comes up at the mouse, wherever it is when the icon is clicked.
@@ -573,6 +580,10 @@ class ScreenEdges : public packagetest::TPackageFixture<::testing::TestWithParam
       for (const auto& place : Placings(component)) {
         place();
         TakeAndClose(cls, c, TWay::Message, [&] { message->ShowControlMessage("Message", c); });
+        message->HideMessage();
+        // At the place's own point: a corner pixel at a corner.
+        TakeAndClose(cls, c, TWay::Message,
+                     [&] { message->ShowMessage("Message", stage.Point().X, stage.Point().Y); });
         message->HideMessage();
       }
     }
