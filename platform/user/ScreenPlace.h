@@ -1,5 +1,5 @@
-// Where the windows a program pops up go on the screen: hints, menus, drop-down lists and
-// calendars are moved onto it rather than left partly off it.
+// Where the windows a program pops up go on the screen: hints, drop-down lists and calendars
+// are moved onto it rather than left partly off it.
 #pragma once
 
 #include "platform/user/WinUser.h"
