@@ -5,6 +5,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/user/ScreenPlace.h"
 #include "platform/user/WinUserConsts.h"
 
 namespace zyl {
@@ -133,6 +134,9 @@ void TZYLCustomExtCombo::DoDropDownClick(vcl::TObject* /*Sender*/) {
   if (int64_t{p.Y} + FControl->Height() > screenHeight)
     p.Y = vcl::ClampToInt(int64_t{p.Y} - (Height() - 2) - FControl->Height());
   DropDown();
+  // A control wider than the room right of the edit is moved sideways onto the screen.
+  p.X =
+      win::user::MoveOntoScreen(vcl::Bounds(p.X, p.Y, FControl->Width(), FControl->Height())).Left;
   const win::HWND wnd = FControl->Handle();
   win::SetParent(wnd, win::GetDesktopWindow());
   win::SetWindowLongPtr(wnd, win::GWL_EXSTYLE,

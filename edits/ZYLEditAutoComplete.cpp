@@ -12,6 +12,7 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/user/ScreenPlace.h"
 #include "platform/user/WinUserConsts.h"
 #include "platform/user/WndProcThunk.h"
 
@@ -167,7 +168,12 @@ void TZYLEditAutoComplete::CreatePopup(TZYLBaseEdit* Edit, vcl::TStrings* String
   FListBox->Canvas()->SetFont(FListBox->Font());
   const int rows = std::min(Strings->Count(), MaxPopupRows);
   const int height = rows * FListBox->Canvas()->TextHeight(Strings->Get(0)) + 5;
-  win::SetWindowPos(FListBox->Handle(), win::HWND_TOPMOST, p.X, p.Y, Edit->Width(), height,
+  // Under the edit, or above it near the bottom of the screen.
+  win::RECT edit{};
+  win::GetWindowRect(Edit->Handle(), &edit);
+  const win::RECT r = win::user::DropBeside(win::RECT{p.X, edit.Top, p.X + Edit->Width(), p.Y}, p.X,
+                                            Edit->Width(), height, height);
+  win::SetWindowPos(FListBox->Handle(), win::HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                     win::SWP_SHOWWINDOW | win::SWP_NOACTIVATE);
 }
 

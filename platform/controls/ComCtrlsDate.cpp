@@ -10,6 +10,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/user/ScreenPlace.h"
 
 namespace vcl {
 
@@ -475,11 +476,15 @@ void TDateTimePicker::DropDown() {
   calendar_->SetMaxDate(limits_.Max);
   calendar_->SetDate(DatePart(dateTime_));
   const TSize need = calendar_->RequiredSize();
-  // Below the picker, its left or right edge in line with the picker's.
-  const TPoint at =
-      ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, height_});
+  // Below the picker, or above it when there is no room below; its left or right edge in line
+  // with the picker's, moved sideways onto the screen where the picker stands near its edge.
+  const TPoint at = ClientToScreen(TPoint{calAlignment_ == dtaRight ? width_ - need.cx - 2 : 0, 0});
+  const TPoint origin = ClientToScreen(TPoint{0, 0});
+  const RECT r =
+      win::user::DropBeside(Rect(origin.X, origin.Y, origin.X + width_, origin.Y + height_), at.X,
+                            need.cx + 2, need.cy + 2, need.cy + 2);
   calendar_->HandleNeeded();
-  SetWindowPos(calendar_->Handle(), HWND_TOPMOST, at.X, at.Y, need.cx + 2, need.cy + 2,
+  SetWindowPos(calendar_->Handle(), HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(),
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
   SetCapture(Handle());
   Invalidate();

@@ -25,6 +25,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/text/Text.h"
 #include "platform/user/DCGuards.h"
+#include "platform/user/ScreenPlace.h"
 
 namespace vcl {
 
@@ -51,9 +52,8 @@ void THintWindow::CreateParams(TCreateParams& Params) {
 void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
   text_ = AHint;
   if (handle_) SetWindowTextA(handle_, AHint.c_str());
-  const int sw = GetSystemMetrics(SM_CXSCREEN);
-  if (Rect.Right > sw) OffsetRect(&Rect, sw - Rect.Right, 0);
-  if (Rect.Left < 0) OffsetRect(&Rect, -Rect.Left, 0);
+  // Kept within the screen, as the window system keeps its tips.
+  Rect = win::user::MoveOntoScreen(Rect);
   left_ = Rect.Left;
   top_ = Rect.Top;
   width_ = Rect.Width();

@@ -11,6 +11,7 @@
 
 #include "platform/base/Numbers.h"
 #include "platform/text/Text.h"
+#include "platform/user/ScreenPlace.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
 
@@ -158,7 +159,7 @@ bool Choose(Combo& c, int i) {
 void Redraw(const Combo& c) { InvalidateRect(c.Hwnd, nullptr, TRUE); }
 
 // Where the dropped list goes, in screen coordinates: under the combo, or above it when the
-// screen has no room below.
+// screen has no room below; on the screen across.
 RECT DropRect(const Combo& c) {
   RECT w;
   GetWindowRect(c.Hwnd, &w);
@@ -181,11 +182,10 @@ RECT DropRect(const Combo& c) {
   if (h == 0) h = c.ItemHeight;
   h += 2;  // the list's border
   const int64_t width = std::max<int64_t>(c.DroppedWidth, int64_t{w.Right} - w.Left);
-  RECT r{w.Left, w.Bottom, vcl::ClampToInt(w.Left + width), vcl::ClampToInt(w.Bottom + h)};
-  const int screen = GetSystemMetrics(SM_CYSCREEN);
-  if (r.Bottom > screen && w.Top - h >= 0)
-    r = RECT{w.Left, vcl::ClampToInt(w.Top - h), vcl::ClampToInt(w.Left + width), w.Top};
-  return r;
+  // A list too long for either side is cut to the room it gets, one line at the least: it
+  // scrolls.
+  return user::DropBeside(w, w.Left, vcl::ClampToInt(width), vcl::ClampToInt(h),
+                          std::min(vcl::ClampToInt(h), c.ItemHeight + 2));
 }
 
 void ShowDrop(Combo& c) {

@@ -115,6 +115,54 @@ TEST_F(AutoCompleteTest, ThePopupListsTheMatchesAndUpDownEnterEscapeWorkInIt) {
   EXPECT_EQ(ac_->PopupList(), nullptr);
 }
 
+// The edit put near the bottom of the screen (640 x 480): the list opens under it where it
+// fits, else above it, as wide as the edit and in line with it; the keys still work in it.
+struct TPopupPlaceCase {
+  const char* Name;
+  int Bottom;  // how far the edit's bottom edge is from the screen's bottom
+  bool Above;
+};
+
+class AutoCompletePlaceTest : public AutoCompleteTest,
+                              public ::testing::WithParamInterface<TPopupPlaceCase> {};
+
+TEST_P(AutoCompletePlaceTest, ThePopupOpensUnderOrAboveTheEditOnTheScreen) {
+  const TPopupPlaceCase& c = GetParam();
+  constexpr int sh = 480;
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), sh);
+  vcl::TForm* form = host_.Form();
+  const vcl::TPoint at = edit_->ClientToScreen(vcl::TPoint{0, 0});
+  form->SetBounds(form->Left(), form->Top() + sh - c.Bottom - edit_->Height() - at.Y, form->Width(),
+                  form->Height());
+  THost::Idle();
+  ac_->SetMode(TZYLAutoCompleteModes{amPopup});
+  tk::TypeText("a");
+  vcl::TListBox* list = ac_->PopupList();
+  ASSERT_NE(list, nullptr);
+  win::RECT r{}, e{};
+  win::GetWindowRect(list->Handle(), &r);
+  win::GetWindowRect(edit_->Handle(), &e);
+  const vcl::TPoint below = edit_->ClientToScreen(vcl::TPoint{0, edit_->Height()});
+  EXPECT_EQ(r.Left, below.X);
+  EXPECT_EQ(r.Width(), edit_->Width());
+  if (c.Above)
+    EXPECT_EQ(r.Bottom, e.Top);
+  else
+    EXPECT_EQ(r.Top, below.Y);
+  EXPECT_GE(r.Top, 0);
+  EXPECT_LE(r.Bottom, sh);
+  tk::KeyPress(win::VK_DOWN);
+  EXPECT_EQ(edit_->RawText(), "apple");
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(ac_->PopupList(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AutoCompletePlaceTest,
+                         ::testing::Values(TPopupPlaceCase{"WithRoomBelow", 100, false},
+                                           TPopupPlaceCase{"AtTheBottom", 0, true},
+                                           TPopupPlaceCase{"NearTheBottom", 20, true}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(AutoCompleteTest, ThePopupClosesWhenNothingOrOnlyTheTextItselfMatches) {
   ac_->SetMode(TZYLAutoCompleteModes{amPopup});
   tk::TypeText("b");

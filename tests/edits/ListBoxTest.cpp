@@ -405,6 +405,40 @@ TEST_F(ListBoxTest, TheLargeTextHintComesBackOnEveryHoverAndLeavesTheMouseToTheL
   }
 }
 
+// The list at the screen's bottom-right corner (640 x 480), its first line the last the screen
+// shows: the hint with the whole text is moved onto the screen and keeps showing while the
+// mouse moves along the line.
+TEST_F(ListBoxTest, TheLargeTextHintAtTheScreensCornerStaysOnTheScreen) {
+  constexpr int sw = 640, sh = 480;
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CXSCREEN), sw);
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), sh);
+  const std::string xs(50, 'x');
+  TZYLExtListBox* l = List({xs, "short"});
+  l->SetLargeTextOptions(lbltShowHint);
+  vcl::TForm* form = host_.Form();
+  const win::POINT at = THost::At(l, 0, 0);
+  form->SetBounds(form->Left() + sw - l->Width() - at.X, form->Top() + sh - 10 - at.Y,
+                  form->Width(), form->Height());
+  THost::Idle();
+  const vcl::TRect item = l->ItemRect(0);
+  for (int dx : {0, 2, 4}) {
+    SCOPED_TRACE(dx);
+    const win::POINT p = THost::At(l, item.Left + 4 + dx, item.Top + 3);
+    ASSERT_LT(p.Y, sh);
+    tk::MouseMove(p.X, p.Y);
+    THost::Idle();
+    ASSERT_TRUE(l->IsHintWindowActive());
+    EXPECT_EQ(l->GetHintWindow()->Caption(), xs);
+    win::RECT r{};
+    win::GetWindowRect(l->GetHintWindow()->Handle(), &r);
+    EXPECT_GE(r.Left, 0);
+    EXPECT_GE(r.Top, 0);
+    EXPECT_LE(r.Right, sw);
+    EXPECT_LE(r.Bottom, sh);
+    EXPECT_GT(r.Right - r.Left, l->Width());  // the whole text, wider than the list
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Look
 

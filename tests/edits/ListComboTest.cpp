@@ -259,6 +259,46 @@ TEST_F(ListComboTest, NearTheScreensBottomTheListOpensAboveTheEdit) {
   EXPECT_EQ(r.Bottom, top.Y);  // it ends where the edit begins
 }
 
+// A list wider than the edit (DropDownWidth), the edit near an edge of the screen (640 x 480):
+// the list keeps its width and row under (or above) the edit and is moved sideways onto the
+// screen; where there is room it starts in line with the edit.
+struct TWideListCase {
+  const char* Name;
+  int Left;  // the form's left edge on the screen
+  int DropDownWidth;
+  int ListLeft;  // where the list starts; kInLine: where the edit's client area starts
+};
+
+constexpr int kInLine = -1;
+
+class WideListTest : public ListComboTest, public ::testing::WithParamInterface<TWideListCase> {};
+
+TEST_P(WideListTest, TheListIsMovedSidewaysOntoTheScreen) {
+  const TWideListCase& c = GetParam();
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CXSCREEN), 640);
+  host_.Form()->SetBounds(c.Left, 100, 320, 240);
+  combo_->SetDropDownWidth(c.DropDownWidth);
+  THost::Idle();
+  ClickButton(combo_);
+  ASSERT_TRUE(combo_->DroppedDown());
+  win::RECT r;
+  win::GetWindowRect(combo_->GetListBox()->Handle(), &r);
+  EXPECT_EQ(r.Left, c.ListLeft == kInLine ? THost::At(combo_, 0, 0).X : c.ListLeft);
+  EXPECT_EQ(r.Right - r.Left, c.DropDownWidth);
+  EXPECT_EQ(r.Top, THost::At(combo_, 0, combo_->Height() - 2).Y);
+  // The keyboard still takes an item from it.
+  tk::KeyPress(win::VK_DOWN);
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_FALSE(combo_->DroppedDown());
+  EXPECT_EQ(combo_->ItemIndex(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WideListTest,
+                         ::testing::Values(TWideListCase{"WithRoom", 100, 300, kInLine},
+                                           TWideListCase{"AtTheRightEdge", 400, 300, 340},
+                                           TWideListCase{"WiderThanTheScreen", 400, 700, 0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(ListComboTest, UpAndTheWheelStepThroughTheItemsWhileClosed) {
   THost::Focus(combo_);
   tk::TypeText("own words");

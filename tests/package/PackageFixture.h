@@ -1,6 +1,7 @@
 // The fixture of the tests that look at the library's run-time package as a host does: a
 // session, the package loaded for the test (unloaded after it) and the classes it registered
-// on loading. Base is the gtest fixture to stand on (a parameterised one, say).
+// on loading, on a screen of the size the test asks for (1024 x 768 unless it says). Base is the
+// gtest fixture to stand on (a parameterised one, say).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,6 +19,9 @@ namespace packagetest {
 template <class Base = ::testing::Test>
 class TPackageFixture : public Base {
  protected:
+  // The session's screen is of the size given.
+  explicit TPackageFixture(int screenWidth = 1024, int screenHeight = 768)
+      : session_(screenWidth, screenHeight) {}
   void SetUp() override {
     const std::vector<vcl::TClass> before = vcl::RegisteredClasses();
     module_ = vcl::LoadPackage(ZYL_LIBRARY_PACKAGE);

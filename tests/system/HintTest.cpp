@@ -250,6 +250,34 @@ TEST_F(HintTest, ActivateSizesTheWindowFromHintControl) {
   EXPECT_EQ(bevelled.Bottom - bevelled.Top, wide.Bottom - wide.Top + 2 * grown);
 }
 
+// Asked for past an edge of the screen (1024 x 768), the window sized from HintControl is
+// moved onto it whole, its size kept.
+TEST_F(HintTest, TheWindowSizedFromHintControlStaysOnTheScreen) {
+  TZYLHint h(nullptr);
+  h.SetEnabled(true);
+  TZYLHintWindow w(nullptr);
+  const std::string text = "one two three";
+  w.ActivateHint(vcl::TRect{200, 100, 201, 101}, text);
+  const win::RECT inside = WindowRect(&w);
+  const int width = inside.Right - inside.Left, height = inside.Bottom - inside.Top;
+  struct TCase {
+    const char* Name;
+    vcl::TPoint Asked, Shown;
+  };
+  for (const TCase& c : {TCase{"right", {1020, 100}, {1024 - width, 100}},
+                         TCase{"bottom", {200, 765}, {200, 768 - height}},
+                         TCase{"bottom right", {1020, 765}, {1024 - width, 768 - height}},
+                         TCase{"top left", {-40, -30}, {0, 0}}}) {
+    SCOPED_TRACE(c.Name);
+    w.ActivateHint(vcl::TRect{c.Asked.X, c.Asked.Y, c.Asked.X + 1, c.Asked.Y + 1}, text);
+    const win::RECT r = WindowRect(&w);
+    EXPECT_EQ(r.Left, c.Shown.X);
+    EXPECT_EQ(r.Top, c.Shown.Y);
+    EXPECT_EQ(r.Right - r.Left, width);
+    EXPECT_EQ(r.Bottom - r.Top, height);
+  }
+}
+
 TEST_F(HintTest, PaintDrawsBevelBackgroundAndTextOfHintControl) {
   TZYLHint h(nullptr);
   h.SetEnabled(true);

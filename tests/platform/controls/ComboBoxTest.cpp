@@ -242,6 +242,91 @@ constexpr const char* kComboForm = R"(object Form1: TForm
 end
 )";
 
+// A combo box put against the edges of the screen (800 x 600): its list opens under it, or
+// above it where there is no room below; a list too long for either side takes the side with
+// more room and is cut to it; a list wider than the combo is moved sideways onto the screen.
+// The open list still takes the keyboard's choice.
+struct TListPlaceCase {
+  const char* Name;
+  int Left;    // the combo's left edge on the screen; kAgainstRight: its right edge at the
+               // screen's
+  int Bottom;  // how far the combo's bottom edge is from the screen's bottom
+  int Items;
+  int Rows;          // DropDownCount
+  int DroppedWidth;  // 0: the combo's width
+  enum { Below, Above, AboveCut } Side;
+};
+
+constexpr int kAgainstRight = -1;
+
+class ListPlaceTest : public ComboBoxTest, public ::testing::WithParamInterface<TListPlaceCase> {};
+
+TEST_P(ListPlaceTest, TheListOpensOnTheScreen) {
+  const TListPlaceCase& c = GetParam();
+  constexpr int sw = 800, sh = 600;
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CXSCREEN), sw);
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), sh);
+  Fill(c.Items);
+  combo_->SetDropDownCount(c.Rows);
+  Show();
+  if (c.DroppedWidth)
+    win::SendMessageA(combo_->Handle(), win::CB_SETDROPPEDWIDTH,
+                      static_cast<win::WPARAM>(c.DroppedWidth), 0);
+  const TPoint at = combo_->ClientToScreen({0, 0});
+  const int left = c.Left == kAgainstRight ? sw - combo_->Width() : c.Left;
+  form_->SetBounds(form_->Left() + left - at.X,
+                   form_->Top() + sh - c.Bottom - combo_->Height() - at.Y, form_->Width(),
+                   form_->Height());
+  Idle();
+  win::RECT combo;
+  win::GetWindowRect(combo_->Handle(), &combo);
+  combo_->SetItemIndex(0);
+  combo_->SetFocus();
+  win::testkit::KeyPress(win::VK_F4);
+  ASSERT_TRUE(combo_->DroppedDown());
+  win::RECT r;
+  win::GetWindowRect(combo_->ListHandle(), &r);
+  EXPECT_GE(r.Left, 0);
+  EXPECT_LE(r.Right, sw);
+  EXPECT_GE(r.Top, 0);
+  EXPECT_LE(r.Bottom, sh);
+  EXPECT_EQ(r.Width(), std::max(c.DroppedWidth, combo.Width()));
+  if (c.Left != kAgainstRight) EXPECT_EQ(r.Left, combo.Left);
+  const int line =
+      static_cast<int>(win::SendMessageA(combo_->ListHandle(), win::LB_GETITEMHEIGHT, 0, 0));
+  switch (c.Side) {
+    case TListPlaceCase::Below:
+      EXPECT_EQ(r.Top, combo.Bottom);
+      EXPECT_EQ(r.Height(), std::min(c.Items, c.Rows) * line + 2);
+      break;
+    case TListPlaceCase::Above:
+      EXPECT_EQ(r.Bottom, combo.Top);
+      EXPECT_EQ(r.Height(), std::min(c.Items, c.Rows) * line + 2);
+      break;
+    case TListPlaceCase::AboveCut:
+      EXPECT_EQ(r.Bottom, combo.Top);
+      EXPECT_EQ(r.Top, 0);
+      break;
+  }
+  win::testkit::KeyPress(win::VK_DOWN);
+  win::testkit::KeyPress(win::VK_RETURN);
+  EXPECT_FALSE(combo_->DroppedDown());
+  EXPECT_EQ(combo_->ItemIndex(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListPlaceTest,
+    ::testing::Values(TListPlaceCase{"Middle", 300, 300, 3, 8, 0, TListPlaceCase::Below},
+                      TListPlaceCase{"AtTheBottom", 300, 0, 3, 8, 0, TListPlaceCase::Above},
+                      TListPlaceCase{"NearTheBottom", 300, 60, 20, 8, 0, TListPlaceCase::Above},
+                      TListPlaceCase{"AtTheRightWiderThanTheCombo", kAgainstRight, 300, 3, 8, 300,
+                                     TListPlaceCase::Below},
+                      TListPlaceCase{"AtTheBottomRightWiderThanTheCombo", kAgainstRight, 0, 3, 8,
+                                     300, TListPlaceCase::Above},
+                      TListPlaceCase{"TooLongForEitherSide", 300, 200, 60, 60, 0,
+                                     TListPlaceCase::AboveCut}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(ComboBoxTest, LoadsFromAFormFile) {
   auto form = std::make_unique<TForm>(nullptr);
   ReadComponentFromBytes(ObjectTextToBinaryString(kComboForm), form.get());

@@ -311,6 +311,10 @@ class PickerAlignmentTest : public CalendarPropsTest,
 TEST_P(PickerAlignmentTest, TheCalendarLinesUpWithTheChosenEdge) {
   auto* p = Picker(At(2024, 2, 10));
   p->SetCalAlignment(GetParam());
+  // Away from the screen's left edge, so that a calendar wider than the picker lined up with
+  // its right edge has room on the screen (at the edge it is moved onto the screen).
+  form_->SetBounds(100, form_->Top(), form_->Width(), form_->Height());
+  Idle();
   Press(win::VK_F4);
   ASSERT_TRUE(p->DroppedDown());
   win::RECT r;

@@ -181,6 +181,70 @@ TEST_F(DateCtrlsTest, TheCalendarDropsDownAndTheKeyboardPicksADay) {
   EXPECT_EQ(log.Count, 1);
 }
 
+// A picker put against the edges of the screen (800 x 600): the calendar opens under the
+// picker, or above it when there is no room below, and is moved sideways onto the screen.
+struct TCalendarPlaceCase {
+  const char* Name;
+  int Left;    // the picker's left edge on the screen; kAgainstRight: its right edge at the
+               // screen's
+  int Bottom;  // how far the picker's bottom edge is from the screen's bottom
+  TDTCalAlignment Alignment;
+  bool Above;
+};
+
+constexpr int kAgainstRight = -1;
+
+class CalendarPlaceTest : public DateCtrlsTest,
+                          public ::testing::WithParamInterface<TCalendarPlaceCase> {};
+
+TEST_P(CalendarPlaceTest, TheCalendarOpensOnTheScreen) {
+  const TCalendarPlaceCase& c = GetParam();
+  constexpr int sw = 800, sh = 600;
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CXSCREEN), sw);
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), sh);
+  auto* p = Picker(At(2024, 2, 28));
+  p->SetCalAlignment(c.Alignment);
+  // The form moved so that the picker stands where the case puts it.
+  const TPoint at = p->ClientToScreen({0, 0});
+  const int left = c.Left == kAgainstRight ? sw - p->Width() : c.Left;
+  form_->SetBounds(form_->Left() + left - at.X, form_->Top() + sh - c.Bottom - p->Height() - at.Y,
+                   form_->Width(), form_->Height());
+  Idle();
+  const TPoint top = p->ClientToScreen({0, 0});
+  Press(win::VK_F4);
+  ASSERT_TRUE(p->DroppedDown());
+  win::RECT r;
+  win::GetWindowRect(p->DropDownCalendar()->Handle(), &r);
+  if (c.Above)
+    EXPECT_EQ(r.Bottom, top.Y);
+  else
+    EXPECT_EQ(r.Top, top.Y + p->Height());
+  EXPECT_GE(r.Left, 0);
+  EXPECT_LE(r.Right, sw);
+  EXPECT_GE(r.Top, 0);
+  EXPECT_LE(r.Bottom, sh);
+  // Where the picker leaves room, the calendar's edge stays in line with the picker's.
+  if (c.Alignment == dtaLeft && top.X + r.Width() <= sw) EXPECT_EQ(r.Left, top.X);
+  if (c.Alignment == dtaRight && top.X + p->Width() - r.Width() >= 0)
+    EXPECT_EQ(r.Right, top.X + p->Width());
+  // Still the keyboard's: Down goes a week on, Enter takes it.
+  Press(win::VK_DOWN);
+  Press(win::VK_RETURN);
+  EXPECT_DOUBLE_EQ(p->Date(), At(2024, 3, 6));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalendarPlaceTest,
+    ::testing::Values(TCalendarPlaceCase{"Middle", 300, 300, dtaLeft, false},
+                      TCalendarPlaceCase{"AtTheBottom", 300, 0, dtaLeft, true},
+                      TCalendarPlaceCase{"NearTheBottom", 300, 100, dtaLeft, true},
+                      TCalendarPlaceCase{"AtTheRight", kAgainstRight, 300, dtaLeft, false},
+                      TCalendarPlaceCase{"AtTheBottomRight", kAgainstRight, 0, dtaLeft, true},
+                      TCalendarPlaceCase{"RightAlignedInTheMiddle", 300, 300, dtaRight, false},
+                      TCalendarPlaceCase{"RightAlignedAtTheLeft", 0, 300, dtaRight, false},
+                      TCalendarPlaceCase{"RightAlignedAtTheTopLeft", 0, 579, dtaRight, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(DateCtrlsTest, TheMouseOpensTheCalendarAndPicksADayOrClosesOutside) {
   auto* p = Picker(At(2024, 2, 10));
   const TRect button = p->ButtonRect();

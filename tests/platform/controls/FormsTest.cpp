@@ -473,6 +473,45 @@ TEST_F(FormsTest, AHintWindowLeavesTheMouseToTheWindowsBelowIt) {
   EXPECT_EQ(MouseControl(), b);
 }
 
+// A hint asked for where it would leave the screen (800 x 600) is moved onto it, keeping its
+// size; one wider or taller than the screen starts at its left or top edge.
+struct THintPlaceCase {
+  const char* Name;
+  TRect Asked;
+  TPoint Shown;
+};
+
+class HintKeptOnScreen : public FormsTest, public ::testing::WithParamInterface<THintPlaceCase> {};
+
+TEST_P(HintKeptOnScreen, TheHintWindowMovesOntoTheScreen) {
+  const THintPlaceCase& c = GetParam();
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CXSCREEN), 800);
+  ASSERT_EQ(win::GetSystemMetrics(win::SM_CYSCREEN), 600);
+  THintWindow hint(nullptr);
+  hint.ActivateHint(c.Asked, "Kept on the screen");
+  ASSERT_TRUE(win::IsWindowVisible(hint.Handle()));
+  win::RECT r;
+  win::GetWindowRect(hint.Handle(), &r);
+  EXPECT_EQ(r.Left, c.Shown.X);
+  EXPECT_EQ(r.Top, c.Shown.Y);
+  EXPECT_EQ(r.Right - r.Left, c.Asked.Width());
+  EXPECT_EQ(r.Bottom - r.Top, c.Asked.Height());
+  EXPECT_EQ(hint.Left(), c.Shown.X);
+  EXPECT_EQ(hint.Top(), c.Shown.Y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HintKeptOnScreen,
+    ::testing::Values(THintPlaceCase{"Inside", Rect(100, 100, 200, 120), {100, 100}},
+                      THintPlaceCase{"PastTheRight", Rect(750, 100, 850, 120), {700, 100}},
+                      THintPlaceCase{"PastTheLeft", Rect(-30, 100, 70, 120), {0, 100}},
+                      THintPlaceCase{"PastTheBottom", Rect(100, 590, 200, 610), {100, 580}},
+                      THintPlaceCase{"PastTheTop", Rect(100, -15, 200, 5), {100, 0}},
+                      THintPlaceCase{"PastTheBottomRight", Rect(790, 590, 890, 610), {700, 580}},
+                      THintPlaceCase{"WiderThanTheScreen", Rect(-50, 100, 1750, 120), {0, 100}},
+                      THintPlaceCase{"TallerThanTheScreen", Rect(10, 20, 110, 820), {10, 0}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(FormsTest, ScreenTracksFormsAndTheActiveForm) {
   const int before = Screen->FormCount();
   auto a = std::make_unique<TForm>(nullptr), b = std::make_unique<TForm>(nullptr);
