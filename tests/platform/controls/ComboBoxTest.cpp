@@ -291,7 +291,9 @@ TEST_P(ListPlaceTest, TheListOpensOnTheScreen) {
   EXPECT_GE(r.Top, 0);
   EXPECT_LE(r.Bottom, sh);
   EXPECT_EQ(r.Width(), std::max(c.DroppedWidth, combo.Width()));
-  if (c.Left != kAgainstRight) EXPECT_EQ(r.Left, combo.Left);
+  if (c.Left != kAgainstRight) {
+    EXPECT_EQ(r.Left, combo.Left);
+  }
   const int line =
       static_cast<int>(win::SendMessageA(combo_->ListHandle(), win::LB_GETITEMHEIGHT, 0, 0));
   switch (c.Side) {

@@ -224,9 +224,12 @@ TEST_P(CalendarPlaceTest, TheCalendarOpensOnTheScreen) {
   EXPECT_GE(r.Top, 0);
   EXPECT_LE(r.Bottom, sh);
   // Where the picker leaves room, the calendar's edge stays in line with the picker's.
-  if (c.Alignment == dtaLeft && top.X + r.Width() <= sw) EXPECT_EQ(r.Left, top.X);
-  if (c.Alignment == dtaRight && top.X + p->Width() - r.Width() >= 0)
+  if (c.Alignment == dtaLeft && top.X + r.Width() <= sw) {
+    EXPECT_EQ(r.Left, top.X);
+  }
+  if (c.Alignment == dtaRight && top.X + p->Width() - r.Width() >= 0) {
     EXPECT_EQ(r.Right, top.X + p->Width());
+  }
   // Still the keyboard's: Down goes a week on, Enter takes it.
   Press(win::VK_DOWN);
   Press(win::VK_RETURN);
