@@ -431,7 +431,8 @@ vcl::TMethod HandlerOf(TBoxInput* in, const std::string& event) {
   if (event == "OnMouseDown" || event == "OnMouseUp")
     return vcl::TMouseEvent(in, &TBoxInput::Mouse).Method();
   if (event == "OnMouseMove") return vcl::TMouseMoveEvent(in, &TBoxInput::Move).Method();
-  if (event == "OnKeyDown" || event == "OnKeyUp") return vcl::TKeyEvent(in, &TBoxInput::Key).Method();
+  if (event == "OnKeyDown" || event == "OnKeyUp")
+    return vcl::TKeyEvent(in, &TBoxInput::Key).Method();
   if (event == "OnKeyPress") return vcl::TKeyPressEvent(in, &TBoxInput::Char).Method();
   return vcl::TNotifyEvent(in, &TBoxInput::Notify).Method();
 }
@@ -486,18 +487,18 @@ void FocusToOther(TZYLListBox* B, vcl::TWinControl* Other) {
 }
 
 const TBoxEventCase kBoxEvents[] = {
-    {"OnClick", ClickRow},       {"OnDblClick", DoubleClickRow}, {"OnMouseDown", ClickRow},
-    {"OnMouseUp", ClickRow},     {"OnMouseMove", MoveOverRows},  {"OnKeyDown", TypeIntoBox},
-    {"OnKeyUp", TypeIntoBox},    {"OnKeyPress", TypeIntoBox},    {"OnEnter", FocusFromOther},
+    {"OnClick", ClickRow},    {"OnDblClick", DoubleClickRow}, {"OnMouseDown", ClickRow},
+    {"OnMouseUp", ClickRow},  {"OnMouseMove", MoveOverRows},  {"OnKeyDown", TypeIntoBox},
+    {"OnKeyUp", TypeIntoBox}, {"OnKeyPress", TypeIntoBox},    {"OnEnter", FocusFromOther},
     {"OnExit", FocusToOther},
 };
 
 // How the handler comes to the box.
 enum class TBoxWay {
-  SetBeforeShown,    // made in code, the handler set before the box is on the form
-  SetWhenShown,      // made in code, the handler set once the box shows
-  BoundByFile,       // read from a form file that binds the form's method
-  SetAfterReading,   // read from a form file without the handler, then set in code
+  SetBeforeShown,       // made in code, the handler set before the box is on the form
+  SetWhenShown,         // made in code, the handler set once the box shows
+  BoundByFile,          // read from a form file that binds the form's method
+  SetAfterReading,      // read from a form file without the handler, then set in code
   ChangedAfterReading,  // read from a form file that binds one, then another set in code
   ClearedAfterReading,  // read from a form file that binds one, then cleared in code
 };
