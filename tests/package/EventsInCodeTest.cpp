@@ -201,7 +201,7 @@ const std::vector<TSilent>& SilentPairs() {
       {"TZYLPrinterComboBox",
        "OnChange",
        "made in code it lists the printers once Init is called (a loaded one lists them on "
-       "loading); after the first pick a second round has no other printer to go to",
+       "loading); the one printer here, once picked, leaves a second round nothing to pick",
        {TWay::MadeInCode, TWay::ChangedAfterLoading}},
       {"TZYLPrinterComboBox", "OnClick", kComboClick},
       {"TZYLPrinterComboBox", "OnDblClick", kComboDblClick},
