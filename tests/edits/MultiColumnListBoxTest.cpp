@@ -589,6 +589,28 @@ TEST_P(BoxEventsInCode, TheHandlerGivenRunsWithTheInnerListAsSender) {
   }
 }
 
+// A handler set on the inner list itself is kept while the box's stays as it was; a handler
+// then set on the box replaces it.
+TEST_F(MultiColumnListBoxTest, AHandlerOfTheInnerListStaysUntilTheBoxsChanges) {
+  TZYLListBox* b = Box({50});
+  b->AddLine({"one"});
+  b->AddLine({"two"});
+  TBoxInput inner, box;
+  b->ListBox()->OnClick = vcl::TNotifyEvent(&inner, &TBoxInput::Notify);
+  ClickRow(b, nullptr);
+  THost::Idle();
+  EXPECT_EQ(inner.Senders, std::vector<vcl::TObject*>{b->ListBox()});
+  b->OnClick = vcl::TNotifyEvent(&box, &TBoxInput::Notify);
+  inner.Senders.clear();
+  tk::AdvanceClock(1000);
+  const vcl::TRect r = b->ListBox()->ItemRect(0);
+  const win::POINT p = THost::At(b->ListBox(), r.Left + 5, r.Top + 2);
+  tk::Click(p.X, p.Y);
+  THost::Idle();
+  EXPECT_TRUE(inner.Senders.empty());
+  EXPECT_EQ(box.Senders, std::vector<vcl::TObject*>{b->ListBox()});
+}
+
 const TBoxWayCase kBoxWays[] = {
     {"SetBeforeShown", TBoxWay::SetBeforeShown},
     {"SetWhenShown", TBoxWay::SetWhenShown},
