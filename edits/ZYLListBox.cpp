@@ -39,12 +39,22 @@ void TZYLHeaderControl::SetSectionWidth(int I, int W) {
   if (OnSectionResize) OnSectionResize(this, s);
 }
 
+void TZYLHeaderControl::WndProc(vcl::TMessage& Message) {
+  if (auto* box = dynamic_cast<TZYLListBox*>(Owner())) box->PassHandlers();
+  inherited::WndProc(Message);
+}
+
 ZYL_CLASS_IMPL(TZYLMyListBox) {}
 
 void TZYLMyListBox::MouseMove(vcl::TShiftState Shift, int X, int Y) {
   inherited::MouseMove(Shift, X, Y);
   if (!HandleAllocated()) return;
   if (auto* box = dynamic_cast<TZYLListBox*>(Owner())) box->InternalMouseMove(Shift, X, Y);
+}
+
+void TZYLMyListBox::WndProc(vcl::TMessage& Message) {
+  if (auto* box = dynamic_cast<TZYLListBox*>(Owner())) box->PassHandlers();
+  inherited::WndProc(Message);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -844,27 +854,43 @@ void TZYLListBox::ReadState(vcl::TReader* Reader) {
 
 void TZYLListBox::Loaded() {
   inherited::Loaded();
-  FListBox->OnClick = OnClick;
-  FListBox->OnDblClick = OnDblClick;
-  FListBox->OnEnter = OnEnter;
-  FListBox->OnExit = OnExit;
-  FListBox->OnDragDrop = OnDragDrop;
-  FListBox->OnDragOver = OnDragOver;
-  FListBox->OnEndDrag = OnEndDrag;
-  FListBox->OnStartDrag = OnStartDrag;
-  FListBox->OnMouseDown = OnMouseDown;
-  FListBox->OnMouseMove = OnMouseMove;
-  FListBox->OnMouseUp = OnMouseUp;
-  FListBox->OnKeyDown = OnKeyDown;
-  FListBox->OnKeyUp = OnKeyUp;
-  FListBox->OnKeyPress = OnKeyPress;
-  FHeader->OnDragDrop = OnDragDrop;
-  FHeader->OnDragOver = OnDragOver;
-  FHeader->OnEndDrag = OnEndDrag;
-  FHeader->OnStartDrag = OnStartDrag;
+  PassHandlers(true);
   if (!ComponentState().contains(vcl::csDesigning)) DoReadData();
   UpdateVirtualWidth();
   Realign();
+}
+
+namespace {
+
+// Gives the controls the box's handler when it differs from the one given last, or always.
+template <class E, class... Controls>
+void Pass(const E& From, E& Last, bool All, Controls&... To) {
+  if (!All && From == Last) return;
+  ((To = From), ...);
+  Last = From;
+}
+
+}  // namespace
+
+void TZYLListBox::PassHandlers(bool All) {
+  // The inner controls come and go with the box.
+  if (!FListBox || !FHeader || ComponentState().contains(vcl::csDestroying)) return;
+  TZYLMyListBox& L = *FListBox;
+  TZYLHeaderControl& H = *FHeader;
+  Pass(OnClick, FPassed.Click, All, L.OnClick);
+  Pass(OnDblClick, FPassed.DblClick, All, L.OnDblClick);
+  Pass(OnEnter, FPassed.Enter, All, L.OnEnter);
+  Pass(OnExit, FPassed.Exit, All, L.OnExit);
+  Pass(OnDragDrop, FPassed.DragDrop, All, L.OnDragDrop, H.OnDragDrop);
+  Pass(OnDragOver, FPassed.DragOver, All, L.OnDragOver, H.OnDragOver);
+  Pass(OnEndDrag, FPassed.EndDrag, All, L.OnEndDrag, H.OnEndDrag);
+  Pass(OnStartDrag, FPassed.StartDrag, All, L.OnStartDrag, H.OnStartDrag);
+  Pass(OnMouseDown, FPassed.MouseDown, All, L.OnMouseDown);
+  Pass(OnMouseMove, FPassed.MouseMove, All, L.OnMouseMove);
+  Pass(OnMouseUp, FPassed.MouseUp, All, L.OnMouseUp);
+  Pass(OnKeyDown, FPassed.KeyDown, All, L.OnKeyDown);
+  Pass(OnKeyUp, FPassed.KeyUp, All, L.OnKeyUp);
+  Pass(OnKeyPress, FPassed.KeyPress, All, L.OnKeyPress);
 }
 
 void TZYLListBox::SetIniUse(TZYLIniUse Value) {

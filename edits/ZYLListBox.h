@@ -41,6 +41,10 @@ class TZYLHeaderControl : public vcl::THeaderControl {
   int GetSectionWidth(int I) const;
   // Sets section I's width when it differs, then fires OnSectionResize for it.
   void SetSectionWidth(int I, int W);
+
+ protected:
+  // Takes the box's drag handlers before each message (see TZYLListBox::PassHandlers).
+  void WndProc(vcl::TMessage& Message) override;
 };
 
 // The inner list: every mouse move is passed on to the box.
@@ -50,6 +54,8 @@ class TZYLMyListBox : public TZYLExtListBox {
 
  protected:
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+  // Takes the box's handlers before each message (see TZYLListBox::PassHandlers).
+  void WndProc(vcl::TMessage& Message) override;
 };
 
 class TZYLListBox : public TZYLCustomScrollBox {
@@ -222,6 +228,13 @@ class TZYLListBox : public TZYLCustomScrollBox {
   void SetEnabled(bool Value) override;
   // Called by the inner list on every mouse move (after its own handling).
   virtual void InternalMouseMove(vcl::TShiftState Shift, int X, int Y);
+  // Gives the inner list the box's click, focus, drag, mouse and key handlers, and the header
+  // its drag handlers, where the box's differ from those it gave last. Loading gives all of
+  // them; the inner list and the header ask again before each message they handle, so that a
+  // handler set or changed in code on the box runs as one read from a form file does (with
+  // the inner control as Sender), while one set on the inner list itself stays until the
+  // box's changes. `All` gives every one of them, as loading does.
+  void PassHandlers(bool All = false);
 
  protected:
   virtual void DoReadData();
@@ -248,8 +261,22 @@ class TZYLListBox : public TZYLCustomScrollBox {
   int CompareRows(const std::string& S, const std::string& P, const std::vector<int>& Columns);
   void QuickSort(int L, int R, const std::vector<int>& Columns);
 
+  // The handlers the inner controls were last given.
+  struct TPassed {
+    vcl::TNotifyEvent Click, DblClick, Enter, Exit;
+    vcl::TDragDropEvent DragDrop;
+    vcl::TDragOverEvent DragOver;
+    vcl::TEndDragEvent EndDrag;
+    vcl::TStartDragEvent StartDrag;
+    vcl::TMouseEvent MouseDown, MouseUp;
+    vcl::TMouseMoveEvent MouseMove;
+    vcl::TKeyEvent KeyDown, KeyUp;
+    vcl::TKeyPressEvent KeyPress;
+  };
+
   std::unique_ptr<TZYLHeaderControl> FHeader;
   std::unique_ptr<TZYLMyListBox> FListBox;
+  TPassed FPassed;
   char FDelimiter = ';';
   TZYLLBGridLines FGridLines = glNone;
   vcl::TColor FGridHorzColor = 0xC0C0C0;

@@ -70,7 +70,8 @@ TZYLTrayIcon::TZYLTrayIcon(vcl::TComponent* AOwner)
     : inherited(AOwner), TZYLImageListClient(this), FIcon(this, &TZYLTrayIcon::IconChanged) {
   FChangeLink.reset(new TZYLChangeLink(), vcl::TNotifyEvent(this, &TZYLTrayIcon::GetIMLChange));
   FWindow = vcl::AllocateHWnd(vcl::TWndMethod(this, &TZYLTrayIcon::TrayWndProc));
-  // Only the field: the icon goes into the tray when the component is loaded.
+  // Only the field: the icon goes into the tray when the component is loaded or, made in code,
+  // when it is switched on.
   FActive = true;
 }
 
@@ -108,8 +109,13 @@ void TZYLTrayIcon::NotifyIcon(win::DWORD Message, win::HICON IconHandle) {
 }
 
 void TZYLTrayIcon::SetActive(bool Value) {
-  if (!vcl::NewStyleControls || Value == FActive) return;
+  // One made in code reads active from the start, but its icon waits for loading, which never
+  // comes: switching it on puts the icon in the tray.
+  const bool waiting = Value && FActive && !FInTray && !Designing(this) &&
+                       !ComponentState().contains(vcl::csLoading);
+  if (!vcl::NewStyleControls || (Value == FActive && !waiting)) return;
   FActive = Value;
+  FInTray = Value && !Designing(this);
   if (Designing(this)) return;
   // The form hook follows Active; Enabled stays the user's switch of the hook (and keeps its
   // stored value).

@@ -105,6 +105,8 @@ class TZYLTrayIcon : public TZYLWndProcComponent, public TZYLImageListClient {
   void HideForm();
 
   bool FActive = false;
+  // Whether switching on put the icon in the tray (and switching off has not taken it out).
+  bool FInTray = false;
   std::string FHint;
   TZYLOwned<vcl::TIcon> FIcon;
   bool FNoClose = false;

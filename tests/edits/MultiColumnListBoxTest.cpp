@@ -4,6 +4,7 @@
 // the settings file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -12,8 +13,10 @@
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "platform/base/Finally.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
@@ -383,6 +386,241 @@ TEST_F(MultiColumnListBoxTest, EnabledAndAllowResizeKeepTheirOwnValues) {
   EXPECT_FALSE(copy->Header()->Enabled());
   EXPECT_TRUE(copy->GetBool(TZYLListBox::biEnabled));
 }
+
+// What the box's handlers heard: the Sender of each call.
+class TBoxInput : public vcl::TObject {
+  ZYL_CLASS(TBoxInput, vcl::TObject)
+ public:
+  std::vector<vcl::TObject*> Senders;
+  void Notify(vcl::TObject* Sender) { Senders.push_back(Sender); }
+  void Mouse(vcl::TObject* Sender, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    Senders.push_back(Sender);
+  }
+  void Move(vcl::TObject* Sender, vcl::TShiftState, int, int) { Senders.push_back(Sender); }
+  void Key(vcl::TObject* Sender, uint16_t&, vcl::TShiftState) { Senders.push_back(Sender); }
+  void Char(vcl::TObject* Sender, char&) { Senders.push_back(Sender); }
+};
+ZYL_CLASS_IMPL(TBoxInput) {}
+
+// A form whose form file binds the box's events to its methods, as a designer writes them.
+class TBoxForm : public vcl::TForm {
+  ZYL_CLASS(TBoxForm, vcl::TForm)
+ public:
+  explicit TBoxForm(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  TBoxInput Heard;
+  void BoxNotify(vcl::TObject* Sender) { Heard.Notify(Sender); }
+  void BoxMouse(vcl::TObject* Sender, vcl::TMouseButton B, vcl::TShiftState S, int X, int Y) {
+    Heard.Mouse(Sender, B, S, X, Y);
+  }
+  void BoxMove(vcl::TObject* Sender, vcl::TShiftState S, int X, int Y) {
+    Heard.Move(Sender, S, X, Y);
+  }
+  void BoxKey(vcl::TObject* Sender, uint16_t& K, vcl::TShiftState S) { Heard.Key(Sender, K, S); }
+  void BoxChar(vcl::TObject* Sender, char& K) { Heard.Char(Sender, K); }
+};
+ZYL_CLASS_IMPL(TBoxForm) {
+  b.Method("BoxNotify", &TBoxForm::BoxNotify)
+      .Method("BoxMouse", &TBoxForm::BoxMouse)
+      .Method("BoxMove", &TBoxForm::BoxMove)
+      .Method("BoxKey", &TBoxForm::BoxKey)
+      .Method("BoxChar", &TBoxForm::BoxChar);
+}
+
+// The handler of `in` for a published event of the box, by the event's kind.
+vcl::TMethod HandlerOf(TBoxInput* in, const std::string& event) {
+  if (event == "OnMouseDown" || event == "OnMouseUp")
+    return vcl::TMouseEvent(in, &TBoxInput::Mouse).Method();
+  if (event == "OnMouseMove") return vcl::TMouseMoveEvent(in, &TBoxInput::Move).Method();
+  if (event == "OnKeyDown" || event == "OnKeyUp")
+    return vcl::TKeyEvent(in, &TBoxInput::Key).Method();
+  if (event == "OnKeyPress") return vcl::TKeyPressEvent(in, &TBoxInput::Char).Method();
+  return vcl::TNotifyEvent(in, &TBoxInput::Notify).Method();
+}
+
+// The form's method for the event, as the form file names it.
+vcl::TMethod FormHandlerOf(TBoxForm* form, const std::string& event) {
+  if (event == "OnMouseDown" || event == "OnMouseUp")
+    return vcl::TMouseEvent(form, &TBoxForm::BoxMouse).Method();
+  if (event == "OnMouseMove") return vcl::TMouseMoveEvent(form, &TBoxForm::BoxMove).Method();
+  if (event == "OnKeyDown" || event == "OnKeyUp")
+    return vcl::TKeyEvent(form, &TBoxForm::BoxKey).Method();
+  if (event == "OnKeyPress") return vcl::TKeyPressEvent(form, &TBoxForm::BoxChar).Method();
+  return vcl::TNotifyEvent(form, &TBoxForm::BoxNotify).Method();
+}
+
+// The box's events that the inner list raises, and what a user does to raise each.
+struct TBoxEventCase {
+  const char* Event;
+  void (*Input)(TZYLListBox* Box, vcl::TWinControl* Other);
+};
+
+// A point of the list's second row, in screen coordinates.
+win::POINT SecondRow(TZYLListBox* B) {
+  const vcl::TRect r = B->ListBox()->ItemRect(1);
+  return THost::At(B->ListBox(), r.Left + 5, r.Top + 2);
+}
+
+void ClickRow(TZYLListBox* B, vcl::TWinControl*) {
+  const win::POINT p = SecondRow(B);
+  tk::Click(p.X, p.Y);
+}
+void DoubleClickRow(TZYLListBox* B, vcl::TWinControl*) {
+  const win::POINT p = SecondRow(B);
+  tk::DoubleClick(p.X, p.Y);
+}
+void MoveOverRows(TZYLListBox* B, vcl::TWinControl*) {
+  const win::POINT p = SecondRow(B);
+  tk::MouseMove(p.X, p.Y);
+  tk::MouseMove(p.X + 4, p.Y + 1);
+}
+void TypeIntoBox(TZYLListBox* B, vcl::TWinControl*) {
+  THost::Focus(B);
+  tk::TypeText("t");
+}
+void FocusFromOther(TZYLListBox* B, vcl::TWinControl* Other) {
+  THost::Focus(Other);
+  ClickRow(B, Other);
+}
+void FocusToOther(TZYLListBox* B, vcl::TWinControl* Other) {
+  THost::Focus(B);
+  THost::Focus(Other);
+}
+
+const TBoxEventCase kBoxEvents[] = {
+    {"OnClick", ClickRow},    {"OnDblClick", DoubleClickRow}, {"OnMouseDown", ClickRow},
+    {"OnMouseUp", ClickRow},  {"OnMouseMove", MoveOverRows},  {"OnKeyDown", TypeIntoBox},
+    {"OnKeyUp", TypeIntoBox}, {"OnKeyPress", TypeIntoBox},    {"OnEnter", FocusFromOther},
+    {"OnExit", FocusToOther},
+};
+
+// How the handler comes to the box.
+enum class TBoxWay {
+  SetBeforeShown,       // made in code, the handler set before the box is on the form
+  SetWhenShown,         // made in code, the handler set once the box shows
+  BoundByFile,          // read from a form file that binds the form's method
+  SetAfterReading,      // read from a form file without the handler, then set in code
+  ChangedAfterReading,  // read from a form file that binds one, then another set in code
+  ClearedAfterReading,  // read from a form file that binds one, then cleared in code
+};
+
+struct TBoxWayCase {
+  const char* Name;
+  TBoxWay Way;
+};
+
+class BoxEventsInCode : public ::testing::TestWithParam<TBoxWayCase> {
+ protected:
+  void SetUp() override {
+    for (vcl::TClass c : {TZYLListBox::StaticClass(), TBoxForm::StaticClass()})
+      vcl::RegisterClass(c);
+  }
+  void TearDown() override {
+    for (vcl::TClass c : {TZYLListBox::StaticClass(), TBoxForm::StaticClass()})
+      vcl::UnRegisterClass(c);
+  }
+  // A form holding the box (named Box, two rows) and an edit; the box's event bound to the
+  // form's method in the form file when `bound`.
+  static std::unique_ptr<TBoxForm> ReadForm(const std::string& event, bool bound) {
+    std::string bytes;
+    {
+      TBoxForm written(nullptr);
+      written.SetName("BoxForm");
+      auto* b = new TZYLListBox(&written);
+      b->SetName("Box");
+      b->SetParent(&written);
+      if (bound) vcl::SetMethodProp(b, event, FormHandlerOf(&written, event));
+      bytes = vcl::WriteComponentToBytes(&written);
+    }
+    auto form = std::make_unique<TBoxForm>(nullptr);
+    vcl::ReadComponentFromBytes(bytes, form.get());
+    return form;
+  }
+  THost host_;  // the session
+};
+
+// The handler the user gave the box runs on the user's input, named the inner list as Sender
+// (the box itself may tell of the focus too), however and whenever it was given; a handler
+// replaced or cleared runs no more.
+TEST_P(BoxEventsInCode, TheHandlerGivenRunsWithTheInnerListAsSender) {
+  const TBoxWay way = GetParam().Way;
+  const bool fromFile = way != TBoxWay::SetBeforeShown && way != TBoxWay::SetWhenShown;
+  const bool bound = way == TBoxWay::BoundByFile || way == TBoxWay::ChangedAfterReading ||
+                     way == TBoxWay::ClearedAfterReading;
+  for (const TBoxEventCase& c : kBoxEvents) {
+    SCOPED_TRACE(c.Event);
+    TBoxInput mine;
+    std::unique_ptr<TBoxForm> form =
+        fromFile ? ReadForm(c.Event, bound) : std::make_unique<TBoxForm>(nullptr);
+    auto* b = fromFile ? static_cast<TZYLListBox*>(form->FindComponent("Box"))
+                       : new TZYLListBox(form.get());
+    ASSERT_NE(b, nullptr);
+    if (way == TBoxWay::SetBeforeShown) vcl::SetMethodProp(b, c.Event, HandlerOf(&mine, c.Event));
+    b->SetBounds(5, 5, 200, 120);
+    b->SetParent(form.get());
+    auto* other = new vcl::TEdit(form.get());
+    other->SetBounds(5, 140, 80, 21);
+    other->SetParent(form.get());
+    form->SetBounds(0, 0, 300, 220);
+    form->Show();
+    b->AddLine({"one"});
+    b->AddLine({"two"});
+    THost::Idle();
+    if (way == TBoxWay::SetWhenShown || way == TBoxWay::SetAfterReading ||
+        way == TBoxWay::ChangedAfterReading)
+      vcl::SetMethodProp(b, c.Event, HandlerOf(&mine, c.Event));
+    if (way == TBoxWay::ClearedAfterReading) vcl::SetMethodProp(b, c.Event, vcl::TMethod{});
+    // Only what the input raises counts (showing the form may have focused the box).
+    mine.Senders.clear();
+    form->Heard.Senders.clear();
+    tk::AdvanceClock(1000);  // not a double click of an earlier one
+    c.Input(b, other);
+    THost::Idle();
+    const std::vector<vcl::TObject*>& heard =
+        way == TBoxWay::BoundByFile ? form->Heard.Senders : mine.Senders;
+    const std::vector<vcl::TObject*>& silent =
+        way == TBoxWay::BoundByFile ? mine.Senders : form->Heard.Senders;
+    EXPECT_TRUE(silent.empty());
+    if (way == TBoxWay::ClearedAfterReading) {
+      EXPECT_TRUE(heard.empty());
+      continue;
+    }
+    EXPECT_NE(std::find(heard.begin(), heard.end(), b->ListBox()), heard.end());
+    for (vcl::TObject* sender : heard) EXPECT_TRUE(sender == b->ListBox() || sender == b);
+  }
+}
+
+// A handler set on the inner list itself is kept while the box's stays as it was; a handler
+// then set on the box replaces it.
+TEST_F(MultiColumnListBoxTest, AHandlerOfTheInnerListStaysUntilTheBoxsChanges) {
+  TZYLListBox* b = Box({50});
+  b->AddLine({"one"});
+  b->AddLine({"two"});
+  TBoxInput inner, box;
+  b->ListBox()->OnClick = vcl::TNotifyEvent(&inner, &TBoxInput::Notify);
+  ClickRow(b, nullptr);
+  THost::Idle();
+  EXPECT_EQ(inner.Senders, std::vector<vcl::TObject*>{b->ListBox()});
+  b->OnClick = vcl::TNotifyEvent(&box, &TBoxInput::Notify);
+  inner.Senders.clear();
+  tk::AdvanceClock(1000);
+  const vcl::TRect r = b->ListBox()->ItemRect(0);
+  const win::POINT p = THost::At(b->ListBox(), r.Left + 5, r.Top + 2);
+  tk::Click(p.X, p.Y);
+  THost::Idle();
+  EXPECT_TRUE(inner.Senders.empty());
+  EXPECT_EQ(box.Senders, std::vector<vcl::TObject*>{b->ListBox()});
+}
+
+const TBoxWayCase kBoxWays[] = {
+    {"SetBeforeShown", TBoxWay::SetBeforeShown},
+    {"SetWhenShown", TBoxWay::SetWhenShown},
+    {"BoundByFile", TBoxWay::BoundByFile},
+    {"SetAfterReading", TBoxWay::SetAfterReading},
+    {"ChangedAfterReading", TBoxWay::ChangedAfterReading},
+    {"ClearedAfterReading", TBoxWay::ClearedAfterReading},
+};
+INSTANTIATE_TEST_SUITE_P(Ways, BoxEventsInCode, ::testing::ValuesIn(kBoxWays),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace zyl

@@ -12,75 +12,34 @@
 
 #include <algorithm>
 #include <exception>
-#include <functional>
-#include <map>
-#include <memory>
-#include <set>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
-#include "buttons/ZYLAssist.h"
-#include "buttons/ZYLSpecialButtons.h"
-#include "display/ZYLCustomProgress.h"
-#include "display/ZYLCustomTrackBar.h"
-#include "edits/ZYLBaseEdit.h"
 #include "edits/ZYLBrowseDlg.h"
-#include "edits/ZYLBrowseEdit.h"
-#include "edits/ZYLCustomColorComboBox.h"
-#include "edits/ZYLCustomEdit.h"
-#include "edits/ZYLCustomExtCombo.h"
-#include "edits/ZYLCustomListBox.h"
-#include "edits/ZYLCustomMaskEdit.h"
-#include "edits/ZYLCustomMemo.h"
-#include "edits/ZYLEditAutoComplete.h"
-#include "edits/ZYLListBox.h"
-#include "foundation/ZYLApplication.h"
-#include "foundation/ZYLBuffer.h"
-#include "foundation/ZYLControl.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
-#include "platform/classes/Filer.h"
-#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
-#include "platform/controls/ActnList.h"
-#include "platform/controls/ControlTypes.h"
 #include "platform/controls/Controls.h"
-#include "platform/controls/DateCtrls.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/HeaderCtrls.h"
 #include "platform/controls/Menus.h"
-#include "platform/controls/RangeCtrls.h"
-#include "platform/controls/Splitter.h"
-#include "platform/controls/StatusBars.h"
 #include "platform/controls/StdCtrls.h"
-#include "platform/controls/TabCtrls.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
-#include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLBaseDialog.h"
-#include "system/ZYLCustomFormFill.h"
-#include "system/ZYLFMDrop.h"
-#include "system/ZYLFileGrep.h"
-#include "system/ZYLFormA.h"
-#include "system/ZYLFormDisplay.h"
-#include "system/ZYLFormHost.h"
-#include "system/ZYLHideNonVC.h"
-#include "system/ZYLHookComponent.h"
-#include "system/ZYLMRUList.h"
 #include "system/ZYLMsg.h"
-#include "system/ZYLPopupMenu.h"
-#include "system/ZYLSysMenu.h"
-#include "system/ZYLWindowListDlg.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/FreeProbe.h"
 
 namespace {
+
+using packagetest::Spot;
+using packagetest::TInputStage;
+using packagetest::TMade;
 
 // The classes are dealt round-robin to this many tests, which CI runs side by side.
 constexpr int kShards = 8;
@@ -98,269 +57,25 @@ struct TCase {
   bool Acted = false;
 };
 
-class THandlerBase : public vcl::TObject {
- public:
-  TCase* Case = nullptr;
-
- protected:
-  void Called() {
-    if (!Case) return;
-    if (Case->FormGone && Case->FormGone->Freed) {
-      ++Case->LateCalls;
-      return;
-    }
-    if (Case->Acted) return;
-    Case->Acted = true;
-    if (Case->Act == TAct::ReleaseForm)
-      Case->Form->Release();
-    else
-      delete Case->Sibling;
+// What the first event to reach a handler does; a call after the form was freed is counted.
+void Act(TCase& c) {
+  if (c.FormGone && c.FormGone->Freed) {
+    ++c.LateCalls;
+    return;
   }
-};
-
-template <class E>
-class THandler;
-
-template <class R, class... Args>
-class THandler<vcl::TEvent<R(Args...)>> : public THandlerBase {
- public:
-  R Handle(Args...) {
-    Called();
-    if constexpr (!std::is_void_v<R>) return R();
-  }
-};
-
-// One handler per event signature, bound to the case at hand.
-class THandlers {
- public:
-  template <class... E>
-  void Add() {
-    (AddOne<E>(), ...);
-  }
-  // The method for an event of the signature; nullptr for a signature not listed below.
-  const vcl::TMethod* For(const void* signature, TCase& c) {
-    auto it = methods_.find(signature);
-    if (it == methods_.end()) return nullptr;
-    hosts_.at(signature)->Case = &c;
-    return &it->second;
-  }
-
- private:
-  template <class E>
-  void AddOne() {
-    const void* signature = E::SignatureId();
-    if (hosts_.count(signature)) return;
-    auto host = std::make_unique<THandler<E>>();
-    methods_[signature] = E(host.get(), &THandler<E>::Handle).Method();
-    hosts_[signature] = std::move(host);
-  }
-  std::map<const void*, std::unique_ptr<THandlerBase>> hosts_;
-  std::map<const void*, vcl::TMethod> methods_;
-};
-
-// Every event type the framework's controls and the library declare.
-void AddEventKinds(THandlers& h) {
-  h.Add<zyl::TZYLAssistPageChangingEvent, zyl::TZYLSpecialButtonClick, zyl::TZYLProgressColorEvent,
-        zyl::TZYLProgressPaintEvent, zyl::TZYLDrawTickEvent, zyl::TZYLTextChangeEvent,
-        zyl::TZYLBrowseDlgEditValidateEvent, zyl::TZYLBrowseDlgSelectionChangeEvent,
-        zyl::TZYLBrowseExecuteEvent, zyl::TZYLOnColorDialogEvent, zyl::TZYLOnBtnClick,
-        zyl::TZYLAllowDropEvent, zyl::TZYLListBoxEditChangeEvent, zyl::TZYLListBoxEditMeasureEvent,
-        zyl::TZYLListBoxEditShowEvent, zyl::TZYLOnRangeError, zyl::TZYLOnUserRule,
-        zyl::TZYLOnMarginRowPaint, zyl::TZYLAutoCompleteAddEvent, zyl::TSectionEvent,
-        zyl::TZYLIniCtrlEvent, zyl::TZYLLBCompareItemEvent, zyl::TZYLLBGetLineSettingsEvent,
-        zyl::TZYLExceptionEvent, zyl::TZYLMaxLogSizeEvent, zyl::TZYLOnHeaderWrite,
-        zyl::TZYLBufferEntryDestroy, zyl::TZYLBoundsChangeEvent>();
-  h.Add<vcl::TNotifyEvent, vcl::TThreadMethod, vcl::TActionEvent, vcl::THintEvent,
-        vcl::TContextPopupEvent, vcl::TDragDropEvent, vcl::TDragOverEvent, vcl::TEndDragEvent,
-        vcl::TKeyEvent, vcl::TKeyPressEvent, vcl::TMouseEvent, vcl::TMouseMoveEvent,
-        vcl::TMouseWheelEvent, vcl::TMouseWheelUpDownEvent, vcl::TScrollEvent, vcl::TStartDockEvent,
-        vcl::TStartDragEvent, vcl::TWndMethod, vcl::TDTParseInputEvent, vcl::TOnGetMonthInfoEvent,
-        vcl::TFDApplyEvent, vcl::TCloseEvent, vcl::TCloseQueryEvent, vcl::TExceptionEvent,
-        vcl::THelpEvent, vcl::TIdleEvent, vcl::TMessageEvent, vcl::TShowHintEvent, vcl::TWindowHook,
-        vcl::TDrawCellEvent, vcl::TGetEditEvent, vcl::TMovedEvent, vcl::TSelectCellEvent,
-        vcl::TSetEditEvent, vcl::TDrawSectionEvent, vcl::TSectionNotifyEvent,
-        vcl::TSectionTrackEvent, vcl::TAdvancedMenuDrawItemEvent, vcl::TMenuChangeEvent,
-        vcl::TMenuDrawItemEvent, vcl::TMenuMeasureItemEvent, vcl::TUDChangingEvent,
-        vcl::TUDClickEvent, vcl::TCanResizeEvent, vcl::TDrawPanelEvent, vcl::TDrawItemEvent,
-        vcl::TMeasureItemEvent, vcl::TDrawTabEvent, vcl::TTabChangingEvent,
-        vcl::TTabGetImageEvent>();
-  h.Add<zyl::TActionEvent, zyl::TZYLPaintEvent, zyl::TZYLFMDragDropEvent, zyl::TZYLFileChangeEvent,
-        zyl::TZYLFoundEvent, zyl::TZYLDisplayChangeEvent, zyl::TZYLMaxInfoEvent,
-        zyl::TZYLMovingEvent, zyl::TZYLSendIntegerEvent, zyl::TZYLSendStringEvent,
-        zyl::TZYLSizingChangeEvent, zyl::TZYLStandardEvent, zyl::TZYLTrackInfoEvent,
-        zyl::TZYLFDMessageEvent, zyl::TZYLFormDisplayChangeEvent, zyl::TZYLHideNonVCNewEvent,
-        zyl::TZYLMessageEvent, zyl::TZYLMRUClickEvent, zyl::TZYLOnPopUpEvent,
-        zyl::TZYLSysMenuClickEvent, zyl::TZYLWLFormEvent>();
-}
-
-// A component of the class on a shown form read from a form file, as a user's forms are, with
-// an edit to move the focus to; the form and the component are watched for being freed. The
-// form is freed at the end unless something freed it before.
-class TFreeStage {
- public:
-  explicit TFreeStage(vcl::TClass cls) {
-    std::string bytes;
-    {
-      std::unique_ptr<vcl::TCustomForm> made = packagetest::NewRoot(cls);
-      if (!packagetest::IsForm(cls)) Place(cls->Create(made.get()), made.get())->SetName("X");
-      bytes = vcl::WriteComponentToBytes(made.get());
-    }
-    form_ = packagetest::NewRoot(cls).release();
-    vcl::ReadComponentFromBytes(bytes, form_);
-    component_ = packagetest::ReadComponent(cls, form_);
-    // A menu item is streamed as part of a menu only.
-    if (!component_) component_ = Place(cls->Create(form_), form_);
-    other_ = new vcl::TEdit(form_);
-    other_->SetBounds(200, 180, 80, 24);
-    other_->SetParent(form_);
-    form_->SetBounds(0, 0, 320, 240);
-    formGone_ = std::make_unique<testsupport::TFreeProbe>(form_);
-    componentGone_ = std::make_unique<testsupport::TFreeProbe>(component_);
-    form_->Show();
-    win::testkit::RunUntilIdle();
-  }
-  ~TFreeStage() {
-    if (!formGone_->Freed) delete form_;
-  }
-  TFreeStage(const TFreeStage&) = delete;
-  TFreeStage& operator=(const TFreeStage&) = delete;
-
-  vcl::TCustomForm* Form() const { return form_; }
-  vcl::TComponent* Component() const { return component_; }
-  vcl::TWinControl* Other() const { return other_; }
-  const testsupport::TFreeProbe& FormGone() const { return *formGone_; }
-  const testsupport::TFreeProbe& ComponentGone() const { return *componentGone_; }
-
- private:
-  vcl::TCustomForm* form_ = nullptr;
-  vcl::TComponent* component_ = nullptr;
-  vcl::TWinControl* other_ = nullptr;
-  std::unique_ptr<testsupport::TFreeProbe> formGone_;
-  std::unique_ptr<testsupport::TFreeProbe> componentGone_;
-
-  // A control is placed on the form at the size given, not the one its empty contents ask for.
-  static vcl::TComponent* Place(vcl::TComponent* c, vcl::TCustomForm* form) {
-    auto* control = dynamic_cast<vcl::TControl*>(c);
-    if (!control) return c;
-    if (const vcl::TPropInfo* a = vcl::GetPropInfo(control, "AutoSize"); a && a->IsWritable())
-      vcl::SetOrdProp(control, a, 0);
-    control->SetBounds(8, 8, 120, 60);
-    control->SetParent(form);
-    return c;
-  }
-};
-
-// The middle of the control on the form in screen coordinates (a corner of the form for a
-// component that is no control, or the form itself).
-win::POINT Spot(const TFreeStage& s) {
-  auto* control = dynamic_cast<vcl::TControl*>(s.Component());
-  int x = 4, y = 4;
-  if (control && control != s.Form() && control->Parent() == s.Form()) {
-    x = control->Left() + control->Width() / 2;
-    y = control->Top() + control->Height() / 2;
-  }
-  return win::testkit::ScreenPoint(s.Form()->Handle(), x, y);
-}
-
-// One thing a user does, or the clock.
-struct TStep {
-  const char* Name;
-  std::function<void(const TFreeStage&, win::POINT at)> Run;
-};
-
-vcl::TControl* ControlOf(const TFreeStage& s) {
-  auto* control = dynamic_cast<vcl::TControl*>(s.Component());
-  return control && control != s.Form() ? control : nullptr;
-}
-
-// A click on the icon the component put in the tray, if any.
-void ClickTray(bool doubleClick) {
-  const std::vector<win::TTrayIcon> icons = win::testkit::TrayIcons();
-  if (icons.empty()) return;
-  win::testkit::AdvanceClock(1000);
-  win::testkit::ClickTrayIcon(icons[0].Wnd, icons[0].ID, 0, doubleClick);
-}
-
-const std::vector<TStep>& Steps() {
-  using win::testkit::RunUntilIdle;
-  static const std::vector<TStep> steps = {
-      {"mouse moved in",
-       [](const TFreeStage&, win::POINT at) { win::testkit::MouseMove(at.X, at.Y); }},
-      {"mouse moved across",
-       [](const TFreeStage&, win::POINT at) { win::testkit::MouseMove(at.X + 3, at.Y + 2); }},
-      {"mouse pressed",
-       [](const TFreeStage&, win::POINT at) { win::testkit::MouseDown(at.X, at.Y); }},
-      {"mouse released",
-       [](const TFreeStage&, win::POINT at) { win::testkit::MouseUp(at.X, at.Y); }},
-      {"clicked",
-       [](const TFreeStage&, win::POINT at) {
-         win::testkit::AdvanceClock(1000);  // not a double click
-         win::testkit::Click(at.X, at.Y);
-       }},
-      {"double-clicked",
-       [](const TFreeStage&, win::POINT at) {
-         win::testkit::AdvanceClock(1000);
-         win::testkit::DoubleClick(at.X, at.Y);
-       }},
-      {"wheel turned", [](const TFreeStage&, win::POINT) { win::testkit::Wheel(-120); }},
-      {"focused",
-       [](const TFreeStage& s, win::POINT) {
-         auto* w = dynamic_cast<vcl::TWinControl*>(s.Component());
-         if (w && w != s.Form() && w->CanFocus()) w->SetFocus();
-         RunUntilIdle();
-       }},
-      {"key pressed", [](const TFreeStage&, win::POINT) { win::testkit::KeyPress(win::VK_DOWN); }},
-      {"character typed", [](const TFreeStage&, win::POINT) { win::testkit::TypeText("a"); }},
-      {"return pressed",
-       [](const TFreeStage&, win::POINT) { win::testkit::KeyPress(win::VK_RETURN); }},
-      {"focus moved away",
-       [](const TFreeStage& s, win::POINT) {
-         if (s.Other()->CanFocus()) s.Other()->SetFocus();
-         RunUntilIdle();
-       }},
-      {"clock moved on", [](const TFreeStage&, win::POINT) { win::testkit::AdvanceClock(2000); }},
-      {"switched on and the clock moved on",
-       [](const TFreeStage& s, win::POINT) {
-         // A component that runs on the clock once it is enabled.
-         const vcl::TPropInfo* enabled = vcl::GetPropInfo(s.Component(), "Enabled");
-         if (ControlOf(s) || s.Component() == s.Form() || !enabled || !enabled->IsWritable() ||
-             vcl::GetOrdProp(s.Component(), enabled))
-           return;
-         // Ticks in the main thread, on the virtual clock.
-         if (const vcl::TPropInfo* thread = vcl::GetPropInfo(s.Component(), "UseThread"))
-           vcl::SetOrdProp(s.Component(), thread, 0);
-         vcl::SetOrdProp(s.Component(), enabled, 1);
-         win::testkit::AdvanceClock(2000);
-       }},
-      {"tray icon clicked", [](const TFreeStage&, win::POINT) { ClickTray(false); }},
-      {"tray icon double-clicked", [](const TFreeStage&, win::POINT) { ClickTray(true); }},
-      {"hidden",
-       [](const TFreeStage& s, win::POINT) {
-         if (vcl::TControl* c = ControlOf(s)) c->Hide();
-         RunUntilIdle();
-       }},
-      {"shown",
-       [](const TFreeStage& s, win::POINT) {
-         if (vcl::TControl* c = ControlOf(s)) c->Show();
-         RunUntilIdle();
-       }},
-      {"resized (the form moved and resized for a component that is no control)",
-       [](const TFreeStage& s, win::POINT) {
-         if (vcl::TControl* c = ControlOf(s))
-           c->SetBounds(10, 12, 150, 90);
-         else
-           s.Form()->SetBounds(20, 16, 360, 280);
-         RunUntilIdle();
-       }},
-  };
-  return steps;
+  if (c.Acted) return;
+  c.Acted = true;
+  if (c.Act == TAct::ReleaseForm)
+    c.Form->Release();
+  else
+    delete c.Sibling;
 }
 
 // Takes the steps until a handler has acted; answers the step it acted in ("" for none), and
 // the message of an error that came out of a step. When no handler acted, none acts later
 // (a component may tell of its end while the form frees it).
-std::string TakeStepsUntilActed(const TFreeStage& s, win::POINT at, TCase& c, std::string& error) {
-  for (const TStep& step : Steps()) {
+std::string TakeStepsUntilActed(const TInputStage& s, win::POINT at, TCase& c, std::string& error) {
+  for (const packagetest::TStep& step : packagetest::Steps()) {
     try {
       step.Run(s, at);
       if (c.Acted) win::testkit::RunUntilIdle();
@@ -426,23 +141,19 @@ class FreedFromEvents : public packagetest::TPackageFixture<::testing::TestWithP
   void SetUp() override {
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
-    AddEventKinds(handlers_);
     for (vcl::TClass cls : registered_)
       if (cls->FactoryKind() == vcl::fkComponent) classes_.push_back(cls);
     std::sort(classes_.begin(), classes_.end(),
               [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
   }
-  // The published events of the class.
   static std::vector<const vcl::TPropInfo*> Events(vcl::TClass cls) {
-    std::vector<const vcl::TPropInfo*> events;
-    for (const vcl::TPropInfo* p : vcl::GetPropList(cls))
-      if (p->Kind() == vcl::tkMethod) events.push_back(p);
-    return events;
+    return packagetest::EventsOf(cls);
   }
   // Binds the event of the stage's component to the case's handler; false when the signature
   // has no handler here (which fails).
-  bool Bind(const TFreeStage& s, const vcl::TPropInfo* event, TCase& c) {
-    const vcl::TMethod* m = handlers_.For(event->PropType->Signature, c);
+  bool Bind(const TInputStage& s, const vcl::TPropInfo* event, TCase& c) {
+    const vcl::TMethod* m =
+        handlers_.For(event->PropType->Signature, [&c](vcl::TObject*) { Act(c); });
     if (!m) {
       ADD_FAILURE() << "no handler for the signature of " << event->Name;
       return false;
@@ -450,7 +161,7 @@ class FreedFromEvents : public packagetest::TPackageFixture<::testing::TestWithP
     vcl::SetMethodProp(s.Component(), event, *m);
     return true;
   }
-  THandlers handlers_;
+  packagetest::THandlers handlers_;
   std::vector<vcl::TClass> classes_;
   // Every dialog the input brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers_;
@@ -467,7 +178,7 @@ TEST_P(FreedFromEvents, AHandlerReleasingTheFormFreesItOnceWhenTheLoopRuns) {
     for (const vcl::TPropInfo* event : Events(cls)) {
       SCOPED_TRACE(cls->ClassName() + "." + event->Name);
       TCase c;
-      TFreeStage s(cls);
+      TInputStage s(cls, TMade::FromFormFile);
       c.Form = s.Form();
       c.FormGone = &s.FormGone();
       if (!Bind(s, event, c)) continue;
@@ -514,7 +225,7 @@ TEST_P(FreedFromEvents, AHandlerFreeingALinkedSiblingLeavesTheComponentWorking) 
         SCOPED_TRACE(cls->ClassName() + "." + ref->Name + " freed in " + event->Name);
         TCase c;
         c.Act = TAct::FreeSibling;
-        TFreeStage s(cls);
+        TInputStage s(cls, TMade::FromFormFile);
         c.Form = s.Form();
         c.FormGone = &s.FormGone();
         c.Sibling = LinkSibling(s.Form(), s.Component(), ref);

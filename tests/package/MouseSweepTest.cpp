@@ -36,6 +36,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -390,17 +391,6 @@ bool Resize(vcl::TControl* c, int w, int h) {
   return c->Width() == w && c->Height() == h;
 }
 
-// Three items for a control that lists items (a button group's buttons, a list's lines), so
-// that a click has one to pick.
-void GiveItems(vcl::TControl* c) {
-  const vcl::TPropInfo* p = vcl::GetPropInfo(c, "Items");
-  if (!p || p->Kind() != vcl::tkClass) return;
-  if (auto* items = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(c, p))) {
-    for (const char* item : {"One", "Two", "Three"}) items->Add(item);
-    tk::RunUntilIdle();
-  }
-}
-
 // The published caption or text of the control ("" when it has none); `set` gives it one.
 std::string Shown(vcl::TControl* c, const std::string& set = "") {
   for (const char* name : {"Caption", "Text"}) {
@@ -452,7 +442,7 @@ TEST_P(MouseSweep, EveryControlTakesTheMouseAtEverySizeAndInEveryState) {
     TStage stage(cls);
     auto* c = static_cast<vcl::TControl*>(stage.Component());
     c->SetName("X");
-    GiveItems(c);
+    packagetest::GiveItems(c);
     Shown(c, "Mouse");
     stage.Paint();
     const bool shows = ShowsAlone(c);

@@ -141,6 +141,29 @@ TEST_F(TrayIcon, MouseActionsBecomeEventsAndTheRightButtonShowsTheMenu) {
   EXPECT_EQ(tray_->PopupMenu(), nullptr);
 }
 
+// Made in code, the icon reads active but waits for the switch: switching it on puts it in the
+// tray, where the mouse reaches the handlers set in code, with the component as Sender.
+TEST_F(TrayIcon, MadeInCodeItGoesIntoTheTrayWhenSwitchedOn) {
+  struct TSenders : vcl::TObject {
+    std::vector<vcl::TObject*> Heard;
+    void Click(vcl::TObject* Sender) { Heard.push_back(Sender); }
+  } senders;
+  tray_->SetOnClick(vcl::TNotifyEvent(&senders, &TSenders::Click));
+  EXPECT_TRUE(tray_->Active());
+  EXPECT_EQ(InTray(), nullptr);
+  tray_->SetActive(true);
+  ASSERT_NE(InTray(), nullptr);
+  EXPECT_FALSE(vcl::Application->ShowMainForm());
+  wt::ClickTrayIcon(tray_->WindowHandle(), 0, 0);
+  EXPECT_EQ(senders.Heard, std::vector<vcl::TObject*>{tray_});
+  // Switched on again, it stays in the tray once; switched off, it leaves.
+  tray_->SetActive(true);
+  EXPECT_EQ(wt::TrayIcons().size(), 1u);
+  tray_->SetActive(false);
+  EXPECT_EQ(InTray(), nullptr);
+  EXPECT_TRUE(vcl::Application->ShowMainForm());
+}
+
 TEST_F(TrayIcon, TheAnimationCyclesThroughTheFramesOfItsEntry) {
   tray_->SetImageList(Frames());
   tray_->SetInterval(100);
