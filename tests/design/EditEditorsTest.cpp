@@ -232,8 +232,9 @@ TEST_F(EditEditors, EachToggleChangesExactlyItsProperty) {
       EXPECT_EQ(designtest::SimpleProps(component), expected);
       // A list box's header takes no drags while the box is disabled; AllowResize keeps its own
       // value for when the box is enabled again.
-      if (auto* list = dynamic_cast<TZYLListBox*>(component))
+      if (auto* list = dynamic_cast<TZYLListBox*>(component)) {
         EXPECT_EQ(list->Header()->Enabled(), !before);
+      }
       EXPECT_EQ(Designer()->ModifiedCount(), 1);
       const Strings verbs = form_.Menu(component).Verbs();
       EXPECT_NE(std::find(verbs.begin(), verbs.end(), caption(!before)), verbs.end());

@@ -176,7 +176,9 @@ TEST_F(ImagePicker, LeavingWithoutOKChangesNothing) {
         testsupport::ErrorOf<vcl::Exception>([&] { accepted = Pick(choice); });
     EXPECT_EQ(error, ending == TEnding::Exception ? "failure inside the editor" : "<no error>");
     EXPECT_EQ(choice, (TChoice{&strips_, 0, 2}));
-    if (ending != TEnding::Exception) EXPECT_FALSE(accepted);
+    if (ending != TEnding::Exception) {
+      EXPECT_FALSE(accepted);
+    }
   }
 }
 
