@@ -139,7 +139,9 @@ void ZYLTimerPoolDone() {
   globalPool = nullptr;
 }
 
-void ZYLTimerInit() { vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()}); }
+void ZYLTimerInit() {
+  vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
+}
 
 void ZYLTimerDone() {
   vcl::UnRegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});

@@ -34,10 +34,12 @@ class TZYLShapeHint : public TZYLCustomShapeHint {
 // The centre of a control in screen co-ordinates.
 vcl::TPoint ZYLControlCentre(vcl::TControl* Control);
 
-// The unit registers TZYLShapeHint for streaming; its finalization also takes back TZYLShapeHintWindow
-// where the application still uses it, since the class goes with the unit's code.
+// The unit registers TZYLShapeHint for streaming; its finalization also takes back
+// TZYLShapeHintWindow where the application still uses it, since the class goes with the unit's
+// code.
 void ZYLShapeHintInit();
 void ZYLShapeHintDone();
-inline constexpr vcl::TUnitEntry ZYLShapeHintUnit{"ZYLShapeHint", &ZYLShapeHintInit, &ZYLShapeHintDone};
+inline constexpr vcl::TUnitEntry ZYLShapeHintUnit{"ZYLShapeHint", &ZYLShapeHintInit,
+                                                  &ZYLShapeHintDone};
 
 }  // namespace zyl

@@ -158,8 +158,8 @@ TEST_F(HintTest, TheLastEnabledWinsAndDestructionClearsOnlyItself) {
 TEST_F(HintTest, FinalizingTheUnitPutsBackThePlainHintWindow) {
   struct TCase {
     const char* Name;
-    bool Enabled;    // an enabled hint component went before the unit
-    bool ShowHint;   // the application's ShowHint at the end
+    bool Enabled;       // an enabled hint component went before the unit
+    bool ShowHint;      // the application's ShowHint at the end
     vcl::TClass Other;  // a class someone else installed afterwards, or nil
   };
   const vcl::TClass plain = vcl::THintWindow::StaticClass();
