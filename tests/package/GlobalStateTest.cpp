@@ -3,9 +3,9 @@
 // cursor and fonts), the window system (window classes, windows, timers, hot keys, tray icons)
 // and the library's own globals (the current hint components, the global image lists, the
 // application object's handlers). Over every component class of the library's package:
-//  - a component read from a form file, shown, used and freed leaves all of it as it found it,
-//    but for what the table below says the component keeps on purpose (and each entry there
-//    must still hold);
+//  - a component read from a form file (every event set to a handler of the form), shown, used
+//    and freed leaves all of it as it found it, but for what the table below says the component
+//    keeps on purpose (and each entry there must still hold);
 //  - made and freed a thousand times, no global list grows;
 // and the package, unloaded after components that set global state were used and freed, leaves
 // nothing in the application, the screen or the window system that refers to its classes or its
@@ -279,6 +279,48 @@ const TKept* KeptOf(vcl::TClass cls) {
 // ---------------------------------------------------------------------------------------------
 // The sweep
 
+// The root of the sweep's forms: it publishes a handler, doing nothing, for every event
+// signature of the package's classes, so that every event of a component goes into its form
+// file set, and a component that hands its handlers on to the application, the screen or the
+// library's application object does so in the sweep.
+class TSweepHost : public vcl::TForm {
+  ZYL_CLASS(TSweepHost, vcl::TForm)
+  using TForm::TForm;
+};
+ZYL_CLASS_IMPL(TSweepHost) {}
+
+void SweepHandler() {}
+
+bool IsSweepHost(const vcl::TObject* object) { return dynamic_cast<const TSweepHost*>(object); }
+
+// The host's handler of a signature, published on first use; every one is made before the
+// first lookup of a method by name builds the class's caches.
+const vcl::TMethodCode* SweepHandlerFor(const void* signature) {
+  static std::map<const void*, const vcl::TMethodCode*> handlers;
+  auto it = handlers.find(signature);
+  if (it != handlers.end()) return it->second;
+  const size_t index = handlers.size();
+  const vcl::TMethodCode* code = vcl::InternMethodCode(&index, sizeof(index), signature,
+                                                       typeid(TSweepHost), &IsSweepHost,
+                                                       &SweepHandler);
+  const_cast<vcl::TClassInfo*>(TSweepHost::StaticClass())
+      ->AddMethod("Sweep" + std::to_string(index), code);
+  return handlers.emplace(signature, code).first->second;
+}
+
+// Every published event of the component set to the host's handler.
+void SetEvents(vcl::TComponent* c, TSweepHost* host) {
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c))
+    if (p->Kind() == vcl::tkMethod && p->IsWritable())
+      vcl::SetMethodProp(c, p, vcl::TMethod{SweepHandlerFor(p->PropType->Signature), host});
+}
+
+// A new root for the class's form file: the class itself for a form class, the host else.
+std::unique_ptr<vcl::TCustomForm> SweepRoot(vcl::TClass cls) {
+  if (packagetest::IsForm(cls)) return packagetest::NewRoot(cls);
+  return std::make_unique<TSweepHost>(nullptr);
+}
+
 bool IsImageListClass(vcl::TClass c) {
   return c && c->InheritsFrom(zyl::TZYLCustomImageList::StaticClass());
 }
@@ -305,15 +347,16 @@ void LinkGlobalLists(vcl::TComponent* c) {
 // A form file holding a component of the class named X (the form itself for a form class),
 // its image-list references on the global lists and the table's setup applied.
 std::string FormFile(vcl::TClass cls, const TKept* kept) {
-  std::unique_ptr<vcl::TCustomForm> made = packagetest::NewRoot(cls);
+  std::unique_ptr<vcl::TCustomForm> made = SweepRoot(cls);
   vcl::TComponent* c = made.get();
-  if (!packagetest::IsForm(cls)) {
+  if (auto* host = dynamic_cast<TSweepHost*>(made.get())) {
     c = cls->Create(made.get());
     c->SetName("X");
     if (auto* control = dynamic_cast<vcl::TControl*>(c)) {
       control->SetBounds(8, 8, 120, 60);
       control->SetParent(made.get());
     }
+    SetEvents(c, host);
   }
   LinkGlobalLists(c);
   if (kept && kept->Setup) kept->Setup(c);
@@ -323,7 +366,7 @@ std::string FormFile(vcl::TClass cls, const TKept* kept) {
 // Reads the form file, shows the form, takes a user's input on the component, runs its dialog
 // when it has one and lets the clock run; then frees the form.
 void ReadShowUseAndFree(vcl::TClass cls, const std::string& bytes) {
-  std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(cls);
+  std::unique_ptr<vcl::TCustomForm> form = SweepRoot(cls);
   EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
       [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }));
   form->SetBounds(0, 0, 320, 240);
@@ -348,6 +391,9 @@ class GlobalState : public packagetest::TPackageFixture<::testing::TestWithParam
       if (c->FactoryKind() == vcl::fkComponent) classes_.push_back(c);
     std::sort(classes_.begin(), classes_.end(),
               [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+    for (vcl::TClass c : classes_)
+      for (const vcl::TPropInfo* p : vcl::GetPropList(c))
+        if (p->Kind() == vcl::tkMethod) SweepHandlerFor(p->PropType->Signature);
     // What the first form of a session brings up once (the application's window, the screen's
     // font list) is there before the first look.
     vcl::TForm warm(nullptr);
