@@ -42,6 +42,7 @@
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "system/ZYLOneInstance.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
 #include "system/ZYLTrayIcon.h"
@@ -171,6 +172,19 @@ TState Snapshot() {
   s["Screen.MenuFont"] = FontText(sc->MenuFont());
   s["Screen.FormCount"] = std::to_string(sc->FormCount());
 
+  win::RECT clip{};
+  win::GetClipCursor(&clip);
+  s["cursor clip"] = std::to_string(clip.Left) + "," + std::to_string(clip.Top) + "," +
+                     std::to_string(clip.Right) + "," + std::to_string(clip.Bottom);
+  s["capture"] = Hex(win::GetCapture());
+  const win::user::State& u = win::user::UserState();
+  s["system settings"] = std::to_string(u.KeyboardDelay) + " " + std::to_string(u.KeyboardSpeed) +
+                         " " + std::to_string(u.WheelLines) + " " +
+                         std::to_string(u.DragFullWindows) + " " +
+                         std::to_string(u.FontSmoothing) + " " + std::to_string(u.WarningBeep) +
+                         " " + std::to_string(u.ScreenSaveActive) + " " +
+                         std::to_string(u.SnapToDefButton) + " " + std::to_string(u.MinAnimate) +
+                         " " + u.Wallpaper;
   s["window classes"] = WindowClassesText();
   s["windows"] = WindowsText();
   s["timers"] = std::to_string(TimerCount());
@@ -182,6 +196,7 @@ TState Snapshot() {
   s["registered classes"] = std::to_string(vcl::RegisteredClasses().size());
 
   s["HintControl"] = Hex(zyl::HintControl);
+  s["single-instance components"] = std::to_string(zyl::ZYLOneInstanceCount());
   s["ShapeHintControl"] = Hex(zyl::ShapeHintControl);
   if (zyl::TZYLApplication* app = zyl::ZYLApplication()) {
     s["ZYLApplication.OnException"] = EventText(app->GetOnException());
