@@ -30,6 +30,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/gdi/GdiInternal.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -42,9 +43,12 @@
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "system/ZYLMessageHint.h"
+#include "system/ZYLMouseFencer.h"
 #include "system/ZYLOneInstance.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
+#include "system/ZYLStopWatch.h"
 #include "system/ZYLTrayIcon.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
@@ -239,12 +243,16 @@ std::string Describe(const std::set<std::string>& names, const TState& before,
 }
 
 // ---------------------------------------------------------------------------------------------
-// What a component keeps on purpose
+// What the sweep does beyond the common use, and what a component keeps on purpose
 
 struct TKept {
   const char* Class;
   // Set on the new component before it goes into the form file.
   std::function<void(vcl::TComponent*)> Setup;
+  // Done with the component read from the form file, after the common use: what only code
+  // asks of it.
+  std::function<void(vcl::TComponent*)> Use;
+  // What it leaves changed on purpose (none: it leaves everything as it found it).
   std::set<std::string> Items;
   const char* Reason;
 };
@@ -253,16 +261,19 @@ const std::vector<TKept>& KeptTable() {
   static const std::vector<TKept> table = {
       {"TZYLFormShadow",
        {},
+       {},
        {"window classes"},
        "the shadow registers its strips' window class when it first makes them and unregisters "
        "it only when it is switched off; freed, it leaves the class registered until its unit "
        "is finalized"},
       {"TZYLHint",
        {},
+       {},
        {"Application.HintWindowClass", "Application.HintWindow"},
        "an enabled hint component installs its hint window class and leaves it installed when "
        "it goes; the window then paints as a plain hint window"},
       {"TZYLShapeHint",
+       {},
        {},
        {"Application.HintWindowClass", "Application.HintWindow"},
        "an enabled balloon hint installs the balloon window class as the hint component does "
@@ -273,14 +284,40 @@ const std::vector<TKept>& KeptTable() {
          ctrl->SetTitle("Kept title");
          ctrl->SetHintPause(1234);
        },
+       {},
        {"Application.Title", "Application.HintPause"},
        "the application settings component copies its settings into the application once, "
        "when it is loaded; they are the application's from then on"},
       {"TZYLTrayIcon",
        {},
+       {},
        {"Application.ShowMainForm"},
        "an active tray icon hides the application's main form at start; freeing it takes the "
        "icon out of the tray but does not switch the main form back on"},
+      {"TZYLStopWatch",
+       [](vcl::TComponent* c) { static_cast<zyl::TZYLStopWatch*>(c)->SetWaitCursor(true); },
+       [](vcl::TComponent* c) { static_cast<zyl::TZYLStopWatch*>(c)->Start(); },
+       {},
+       "a watch freed while it runs takes back the hourglass it put up"},
+      {"TZYLMouseFencer",
+       {},
+       [](vcl::TComponent* c) { static_cast<zyl::TZYLMouseFencer*>(c)->Execute(); },
+       {},
+       "a fence still up when the fencer goes is lifted"},
+      {"TZYLMessageHint",
+       {},
+       [](vcl::TComponent* c) {
+         static_cast<zyl::TZYLMessageHint*>(c)->ShowMessage("Sweep", 40, 40);
+       },
+       {},
+       "a message still shown when its component goes is closed, and its capture goes"},
+      {"TZYLGlobalHotKey",
+       [](vcl::TComponent* c) {
+         static_cast<zyl::TZYLGlobalHotKey*>(c)->SetHotKey(vcl::ShortCut('G', {vcl::ssCtrl}));
+       },
+       {},
+       {},
+       "the hot key registered while the form loads goes with the component"},
   };
   return table;
 }
@@ -379,8 +416,9 @@ std::string FormFile(vcl::TClass cls, const TKept* kept) {
 }
 
 // Reads the form file, shows the form, takes a user's input on the component, runs its dialog
-// when it has one and lets the clock run; then frees the form.
-void ReadShowUseAndFree(vcl::TClass cls, const std::string& bytes) {
+// when it has one, does what the table asks and lets the clock run; then frees the form.
+void ReadShowUseAndFree(vcl::TClass cls, const std::string& bytes,
+                        const std::function<void(vcl::TComponent*)>& use) {
   std::unique_ptr<vcl::TCustomForm> form = SweepRoot(cls);
   EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
       [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }));
@@ -393,6 +431,7 @@ void ReadShowUseAndFree(vcl::TClass cls, const std::string& bytes) {
     packagetest::Execute(c);
   } catch (const vcl::testkit::EDialogScript&) {
   }
+  if (use) use(c);
   win::testkit::AdvanceClock(2000);
   form.reset();
   win::testkit::RunUntilIdle();
@@ -434,7 +473,7 @@ TEST_P(GlobalState, AComponentUsedAndFreedLeavesTheGlobalStateAsItFoundIt) {
     testsupport::TApplicationSettingsScope back;
     const std::string bytes = FormFile(cls, kept);
     const TState before = Snapshot();
-    ReadShowUseAndFree(cls, bytes);
+    ReadShowUseAndFree(cls, bytes, kept ? kept->Use : nullptr);
     const TState after = Snapshot();
     const std::set<std::string> changed = Changed(before, after);
     const std::set<std::string> expected = kept ? kept->Items : std::set<std::string>{};
