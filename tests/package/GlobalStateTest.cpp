@@ -25,6 +25,7 @@
 
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
+#include "foundation/ZYLWndProcComponent.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -201,6 +202,7 @@ TState Snapshot() {
 
   s["HintControl"] = Hex(zyl::HintControl);
   s["single-instance components"] = std::to_string(zyl::ZYLOneInstanceCount());
+  s["hooked controls"] = std::to_string(zyl::ZYLHookedControlCount());
   s["ShapeHintControl"] = Hex(zyl::ShapeHintControl);
   if (zyl::TZYLApplication* app = zyl::ZYLApplication()) {
     s["ZYLApplication.OnException"] = EventText(app->GetOnException());
@@ -503,6 +505,7 @@ TState ListCounts(vcl::TCustomForm* form) {
   s["GDI objects"] = std::to_string(win::gdi::LiveObjectCount());
   s["timers"] = std::to_string(TimerCount());
   s["registered classes"] = std::to_string(vcl::RegisteredClasses().size());
+  s["hooked controls"] = std::to_string(zyl::ZYLHookedControlCount());
   if (zyl::TZYLContainer* cont = zyl::ZYLContainer()) {
     s["global ImageList"] = ListText(cont->ImageList());
     s["global BitmapList"] = ListText(cont->BitmapList());
@@ -515,17 +518,23 @@ TEST_P(GlobalState, AComponentMadeAndFreedAThousandTimesGrowsNoGlobalList) {
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
     SCOPED_TRACE(cls->ClassName());
+    // A shown form: a control placed on it gets its window at once.
     vcl::TForm form(nullptr);
+    form.SetBounds(0, 0, 320, 240);
+    form.Show();
     const bool isForm = packagetest::IsForm(cls);
     auto round = [&] {
       vcl::TComponent* c = cls->Create(isForm ? nullptr : &form);
-      if (auto* control = dynamic_cast<vcl::TControl*>(c); control && !isForm)
+      if (auto* control = dynamic_cast<vcl::TControl*>(c); control && !isForm) {
+        control->SetBounds(8, 8, 120, 60);
         control->SetParent(&form);
+      }
       LinkGlobalLists(c);
       delete c;
     };
     // What the first one makes once (a class's shared picture, say) is there before counting.
     round();
+    win::testkit::RunUntilIdle();
     const TState before = ListCounts(&form);
     for (int i = 0; i < kRounds; ++i) round();
     win::testkit::RunUntilIdle();
@@ -556,9 +565,10 @@ void AddEvent(std::vector<std::pair<std::string, const void*>>& refs, const std:
   refs.emplace_back(name + " (class)", m.Code->Class);
 }
 
-// Everything of the application, the screen and the window system that points at code or a
-// class: the event handlers, the hint window class and window, the procedures of the window
-// classes and of the windows, and the message loop's hook.
+// Everything of the application, the screen, the window system and the class registry that
+// points at code or a class: the event handlers, the hint window class and window, the
+// procedures of the window classes, of the windows and of the timers, the message loop's hook
+// and the classes the form reader knows.
 std::vector<std::pair<std::string, const void*>> CodeReferences() {
   std::vector<std::pair<std::string, const void*>> refs;
   vcl::TApplication* a = vcl::Application;
@@ -584,9 +594,19 @@ std::vector<std::pair<std::string, const void*>> CodeReferences() {
   for (const auto& [handle, wnd] : win::user::UserState().Handles)
     if (wnd && wnd->Class)
       refs.emplace_back("window of " + wnd->Class->Name, reinterpret_cast<const void*>(wnd->Proc));
+  {
+    win::user::ThreadQueue& q = win::user::QueueOf(win::GetCurrentThreadId());
+    std::lock_guard<std::mutex> lock(q.Mutex);
+    for (const auto& t : q.Timers) {
+      refs.emplace_back("timer procedure", reinterpret_cast<const void*>(t.Proc));
+      refs.emplace_back("timer work", reinterpret_cast<const void*>(t.Tick));
+    }
+  }
   const win::MessageLoopHook hook = win::SetMessageLoopHook(nullptr);
   win::SetMessageLoopHook(hook);
   refs.emplace_back("message loop hook", reinterpret_cast<const void*>(hook));
+  for (vcl::TClass c : vcl::RegisteredClasses())
+    refs.emplace_back("registered class " + c->ClassName(), ClassCode(c));
   return refs;
 }
 
