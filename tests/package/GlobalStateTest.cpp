@@ -285,9 +285,11 @@ const std::vector<TKept>& KeptTable() {
          auto* ctrl = static_cast<zyl::TZYLApplicationCtrl*>(c);
          ctrl->SetTitle("Kept title");
          ctrl->SetHintPause(1234);
+         ctrl->HintFont()->SetSize(13);
+         ctrl->SetSystemOptions({zyl::soSetHintFont});
        },
        {},
-       {"Application.Title", "Application.HintPause"},
+       {"Application.Title", "Application.HintPause", "Screen.HintFont"},
        "the application settings component copies its settings into the application once, "
        "when it is loaded; they are the application's from then on"},
       {"TZYLTrayIcon",
