@@ -182,6 +182,7 @@ TState Snapshot() {
   s["cursor clip"] = std::to_string(clip.Left) + "," + std::to_string(clip.Top) + "," +
                      std::to_string(clip.Right) + "," + std::to_string(clip.Bottom);
   s["capture"] = Hex(win::GetCapture());
+  s["capture control"] = Hex(vcl::GetCaptureControl());
   const win::user::State& u = win::user::UserState();
   s["system settings"] = std::to_string(u.KeyboardDelay) + " " + std::to_string(u.KeyboardSpeed) +
                          " " + std::to_string(u.WheelLines) + " " +
