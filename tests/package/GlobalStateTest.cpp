@@ -184,13 +184,12 @@ TState Snapshot() {
   s["capture"] = Hex(win::GetCapture());
   s["capture control"] = Hex(vcl::GetCaptureControl());
   const win::user::State& u = win::user::UserState();
-  s["system settings"] = std::to_string(u.KeyboardDelay) + " " + std::to_string(u.KeyboardSpeed) +
-                         " " + std::to_string(u.WheelLines) + " " +
-                         std::to_string(u.DragFullWindows) + " " +
-                         std::to_string(u.FontSmoothing) + " " + std::to_string(u.WarningBeep) +
-                         " " + std::to_string(u.ScreenSaveActive) + " " +
-                         std::to_string(u.SnapToDefButton) + " " + std::to_string(u.MinAnimate) +
-                         " " + u.Wallpaper;
+  s["system settings"] =
+      std::to_string(u.KeyboardDelay) + " " + std::to_string(u.KeyboardSpeed) + " " +
+      std::to_string(u.WheelLines) + " " + std::to_string(u.DragFullWindows) + " " +
+      std::to_string(u.FontSmoothing) + " " + std::to_string(u.WarningBeep) + " " +
+      std::to_string(u.ScreenSaveActive) + " " + std::to_string(u.SnapToDefButton) + " " +
+      std::to_string(u.MinAnimate) + " " + u.Wallpaper;
   s["window classes"] = WindowClassesText();
   s["windows"] = WindowsText();
   s["timers"] = std::to_string(TimerCount());
@@ -357,9 +356,8 @@ const vcl::TMethodCode* SweepHandlerFor(const void* signature) {
   auto it = handlers.find(signature);
   if (it != handlers.end()) return it->second;
   const size_t index = handlers.size();
-  const vcl::TMethodCode* code = vcl::InternMethodCode(&index, sizeof(index), signature,
-                                                       typeid(TSweepHost), &IsSweepHost,
-                                                       &SweepHandler);
+  const vcl::TMethodCode* code = vcl::InternMethodCode(
+      &index, sizeof(index), signature, typeid(TSweepHost), &IsSweepHost, &SweepHandler);
   const_cast<vcl::TClassInfo*>(TSweepHost::StaticClass())
       ->AddMethod("Sweep" + std::to_string(index), code);
   return handlers.emplace(signature, code).first->second;

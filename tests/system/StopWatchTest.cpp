@@ -154,8 +154,8 @@ TEST_F(StopWatchTest, WaitCursorWhileRunning) {
 TEST_F(StopWatchTest, FreedWhileRunningItTakesItsHourglassBack) {
   struct TCase {
     const char* Name;
-    bool Stopped;            // Stop ran before the watch was freed
-    vcl::TCursor SetSince;   // a cursor someone set while the watch ran (crDefault: none)
+    bool Stopped;           // Stop ran before the watch was freed
+    vcl::TCursor SetSince;  // a cursor someone set while the watch ran (crDefault: none)
     vcl::TCursor Expected;
   };
   for (const TCase& c : std::initializer_list<TCase>{
