@@ -204,8 +204,11 @@ class TZYLStepTimer {
   std::function<void()> FOnStop;
 };
 
-// The unit: the timer components registered for streaming.
-inline constexpr vcl::TUnitEntry ZYLTimerUnit =
-    vcl::ClassesUnit<TZYLTimerPool, TZYLHiTimer>("ZYLTimer");
+// The unit: the timer components registered for streaming. The timer windows' class, which
+// the first timer window registers, goes with the unit's finalization, since its procedure is
+// the unit's code.
+void ZYLTimerInit();
+void ZYLTimerDone();
+inline constexpr vcl::TUnitEntry ZYLTimerUnit{"ZYLTimer", &ZYLTimerInit, &ZYLTimerDone};
 
 }  // namespace zyl

@@ -186,4 +186,6 @@ ZYL_CLASS_IMPL(TZYLWndProcComponent) {
       .Default(false);
 }
 
+int ZYLHookedControlCount() { return static_cast<int>(HookChains().size()); }
+
 }  // namespace zyl

@@ -90,4 +90,7 @@ class TZYLWndProcComponent : public TZYLCustomComponent {
   vcl::TWndMethod FOwnWindowProc;
 };
 
+// The number of controls whose WindowProc carries hooks of these components now.
+int ZYLHookedControlCount();
+
 }  // namespace zyl

@@ -137,6 +137,10 @@ void TZYLApplicationCtrl::Detach() {
     if (app->GetOnEditModeChange() ==
         vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
       app->SetOnEditModeChange(nullptr);
+    // The exception and log handlers handed over at Loaded are the form's as well.
+    if (FOnException && app->GetOnException() == FOnException) app->SetOnException(nullptr);
+    if (FOnMaxLogSize && app->GetOnMaxLogSize() == FOnMaxLogSize) app->SetOnMaxLogSize(nullptr);
+    if (FOnHeaderWrite && app->GetOnHeaderWrite() == FOnHeaderWrite) app->SetOnHeaderWrite(nullptr);
   }
   if (vcl::Application &&
       vcl::Application->OnException == vcl::TExceptionEvent(this, &TZYLApplicationCtrl::AppException))

@@ -10,6 +10,17 @@
 
 namespace zyl {
 
+namespace {
+
+// Has the application make its hint window anew, of the class now installed.
+void RemakeHintWindow() {
+  const bool show = vcl::Application->ShowHint();
+  vcl::Application->SetShowHint(!show);
+  vcl::Application->SetShowHint(show);
+}
+
+}  // namespace
+
 // The hint settings, published by the hint components that use them.
 ZYL_CLASS_IMPL(TZYLCustomHint) {
   using C = TZYLCustomHint;
@@ -59,10 +70,15 @@ void TZYLCustomHint::SetEnabled(bool Value) {
       FEnabled && FHintWindowClass ? FHintWindowClass : vcl::THintWindow::StaticClass();
   // The application recreates its hint window on each change of ShowHint: toggling it twice
   // brings up a window of the new class at once.
+  if (vcl::Application) RemakeHintWindow();
+}
+
+void ZYLReleaseHintWindowClass(vcl::TClass OwnClass) {
+  if (vcl::TApplication::HintWindowClass == OwnClass)
+    vcl::TApplication::HintWindowClass = vcl::THintWindow::StaticClass();
   if (!vcl::Application) return;
-  const bool show = vcl::Application->ShowHint();
-  vcl::Application->SetShowHint(!show);
-  vcl::Application->SetShowHint(show);
+  if (vcl::THintWindow* w = vcl::Application->HintWindow(); w && w->ClassType() == OwnClass)
+    RemakeHintWindow();
 }
 
 void TZYLCustomHint::Loaded() {

@@ -75,4 +75,10 @@ class TZYLCustomHint : public TZYLCustomComponent {
   int32_t FMaxWidth = -4;
 };
 
+// For the finalization of a unit whose hint-window class may still be installed: while
+// OwnClass is the application's hint-window class, the plain hint window becomes it again; and
+// while the application holds a hint window of OwnClass, it makes a new one of the class now in
+// use. Any other class someone installed stays.
+void ZYLReleaseHintWindowClass(vcl::TClass OwnClass);
+
 }  // namespace zyl

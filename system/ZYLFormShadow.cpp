@@ -250,4 +250,11 @@ void TZYLFormShadow::WndProc(vcl::TMessage& Message) {
   }
 }
 
+void ZYLFormShadowInit() { vcl::RegisterClasses({TZYLFormShadow::StaticClass()}); }
+
+void ZYLFormShadowDone() {
+  vcl::UnRegisterClasses({TZYLFormShadow::StaticClass()});
+  win::UnregisterClassA(kClassName, nullptr);
+}
+
 }  // namespace zyl

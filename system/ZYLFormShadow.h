@@ -60,7 +60,12 @@ class TZYLFormShadow : public TZYLWndProcComponent {
   int FSavedStyle = 0;
 };
 
-inline constexpr vcl::TUnitEntry ZYLFormShadowUnit =
-    vcl::ClassesUnit<TZYLFormShadow>("ZYLFormShadow");
+// The unit registers TZYLFormShadow for streaming; its finalization also unregisters the
+// strips' window class, which a freed shadow leaves registered and whose procedure is the
+// unit's code.
+void ZYLFormShadowInit();
+void ZYLFormShadowDone();
+inline constexpr vcl::TUnitEntry ZYLFormShadowUnit{"ZYLFormShadow", &ZYLFormShadowInit,
+                                                   &ZYLFormShadowDone};
 
 }  // namespace zyl

@@ -32,6 +32,10 @@ class TZYLHint : public TZYLCustomHint {
 // The TZYLHint enabled at run time, or nil; the last one enabled wins.
 extern TZYLHint* HintControl;
 
-inline constexpr vcl::TUnitEntry ZYLHintUnit = vcl::ClassesUnit<TZYLHint>("ZYLHint");
+// The unit registers TZYLHint for streaming; its finalization also takes back TZYLHintWindow
+// where the application still uses it, since the class goes with the unit's code.
+void ZYLHintInit();
+void ZYLHintDone();
+inline constexpr vcl::TUnitEntry ZYLHintUnit{"ZYLHint", &ZYLHintInit, &ZYLHintDone};
 
 }  // namespace zyl

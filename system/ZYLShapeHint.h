@@ -34,6 +34,12 @@ class TZYLShapeHint : public TZYLCustomShapeHint {
 // The centre of a control in screen co-ordinates.
 vcl::TPoint ZYLControlCentre(vcl::TControl* Control);
 
-inline constexpr vcl::TUnitEntry ZYLShapeHintUnit = vcl::ClassesUnit<TZYLShapeHint>("ZYLShapeHint");
+// The unit registers TZYLShapeHint for streaming; its finalization also takes back
+// TZYLShapeHintWindow where the application still uses it, since the class goes with the unit's
+// code.
+void ZYLShapeHintInit();
+void ZYLShapeHintDone();
+inline constexpr vcl::TUnitEntry ZYLShapeHintUnit{"ZYLShapeHint", &ZYLShapeHintInit,
+                                                  &ZYLShapeHintDone};
 
 }  // namespace zyl

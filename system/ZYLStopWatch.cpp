@@ -29,7 +29,11 @@ ZYL_CLASS_IMPL(TZYLStopWatch) {
 
 TZYLStopWatch::TZYLStopWatch(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-TZYLStopWatch::~TZYLStopWatch() { SetControl(nullptr); }
+TZYLStopWatch::~TZYLStopWatch() {
+  if (FHourGlass && vcl::Screen && vcl::Screen->Cursor() == vcl::crHourGlass)
+    vcl::Screen->SetCursor(vcl::crDefault);
+  SetControl(nullptr);
+}
 
 void TZYLStopWatch::SetControl(vcl::TControl* Value) { ZYLSetReference(this, FControl, Value); }
 
@@ -68,7 +72,10 @@ void TZYLStopWatch::Start() {
   if (FActive) Stop();
   FElapsedTime = 0;
   FActive = true;
-  if (FWaitCursor && vcl::Screen) vcl::Screen->SetCursor(vcl::crHourGlass);
+  if (FWaitCursor && vcl::Screen) {
+    vcl::Screen->SetCursor(vcl::crHourGlass);
+    FHourGlass = true;
+  }
   if (FControl) {
     WriteControlCaption(FCaption);
     FControl->SetEnabled(false);
@@ -94,6 +101,7 @@ double TZYLStopWatch::Stop() {
     FElapsedTime = static_cast<double>(static_cast<uint32_t>(FStopTick - FStartTick)) / 1000.0;
   }
   if (FWaitCursor && vcl::Screen) vcl::Screen->SetCursor(vcl::crDefault);
+  FHourGlass = false;
   if (FControl) {
     WriteControlCaption(GetDisplayCaption());
     FControl->SetEnabled(true);

@@ -20,6 +20,8 @@ namespace zyl {
 class TZYLStopWatch : public TZYLCustomComponent {
   ZYL_CLASS(TZYLStopWatch, TZYLCustomComponent)
   explicit TZYLStopWatch(vcl::TComponent* AOwner);
+  // Freed while it runs, the watch takes back the hourglass it put up, unless the screen has
+  // shown another cursor since.
   ~TZYLStopWatch() override;
 
   // Stops a running measurement first, then starts a new one.
@@ -66,6 +68,8 @@ class TZYLStopWatch : public TZYLCustomComponent {
   bool FCounterStarted = false;  // the start counter was read
   bool FActive = false;
   bool FWaitCursor = false;
+  // Set while the screen shows the hourglass this watch put up.
+  bool FHourGlass = false;
   vcl::TControl* FControl = nullptr;
   double FElapsedTime = 0;
   std::string FSuffix;

@@ -39,7 +39,32 @@ class TimerTest : public ::testing::Test {
   tk::TSession session_;
 };
 
+bool TimerClassRegistered() {
+  win::WNDCLASSA wc;
+  return win::GetClassInfoA(nullptr, "TZYLTimerWindow", &wc) != 0;
+}
+
 }  // namespace
+
+// The timer windows' class holds a procedure of this unit: finalizing the unit takes it out
+// of the window system, so that nothing there is left to call code that was unloaded; a timer
+// made after the unit started again registers it anew and ticks.
+TEST_F(TimerTest, FinalizingTheUnitUnregistersTheTimerWindowClass) {
+  {
+    Recorder r;
+    TZYLTimer t(100, r.Event(), true, true);
+  }
+  ZYLTimerPoolDone();
+  ASSERT_TRUE(TimerClassRegistered());
+  ZYLTimerUnit.FInit();
+  EXPECT_FALSE(TimerClassRegistered());
+  ZYLTimerUnit.Init();
+  Recorder a;
+  TZYLTimer t(100, a.Event(), true, true);
+  EXPECT_TRUE(TimerClassRegistered());
+  tk::AdvanceClock(200);
+  EXPECT_EQ(a.times.size(), 2u);
+}
 
 TEST_F(TimerTest, PoolFiresItemsEveryIntervalDiv50Ticks) {
   Recorder a, b, c;

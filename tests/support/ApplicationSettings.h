@@ -2,7 +2,8 @@
 // (the application settings component, loaded) leaves them behind, as an enabled hint
 // component leaves the application's hint window class on its own. This scope keeps what such
 // a component changes and puts it back at its end, so that each test starts from the same
-// application.
+// application. An active tray icon, freed, leaves the main form switched off; that comes back
+// too.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,8 @@ class TApplicationSettingsScope {
         hintFont_(Copy(vcl::Screen->HintFont())),
         iconFont_(Copy(vcl::Screen->IconFont())),
         menuFont_(Copy(vcl::Screen->MenuFont())),
-        hintWindowClass_(vcl::TApplication::HintWindowClass) {}
+        hintWindowClass_(vcl::TApplication::HintWindowClass),
+        showMainForm_(vcl::Application->ShowMainForm()) {}
   ~TApplicationSettingsScope() {
     vcl::TApplication* a = vcl::Application;
     a->SetTitle(title_);
@@ -45,6 +47,7 @@ class TApplicationSettingsScope {
     vcl::Screen->IconFont()->Assign(iconFont_.get());
     vcl::Screen->MenuFont()->Assign(menuFont_.get());
     vcl::TApplication::HintWindowClass = hintWindowClass_;
+    a->SetShowMainForm(showMainForm_);
   }
   TApplicationSettingsScope(const TApplicationSettingsScope&) = delete;
   TApplicationSettingsScope& operator=(const TApplicationSettingsScope&) = delete;
@@ -62,6 +65,7 @@ class TApplicationSettingsScope {
   int32_t hintPause_, hintShortPause_, hintHidePause_;
   std::unique_ptr<vcl::TFont> hintFont_, iconFont_, menuFont_;
   vcl::TClass hintWindowClass_;
+  bool showMainForm_;
 };
 
 }  // namespace testsupport

@@ -61,6 +61,26 @@ class FormShadow : public ::testing::Test {
   TZYLFormShadow* shadow_;
 };
 
+// A shadow freed leaves its strips' class registered, as only switching it off takes the
+// class out; the class holds a procedure of this unit, so finalizing the unit takes it out of
+// the window system. A shadow made after the unit started again registers it anew.
+TEST_F(FormShadow, FinalizingTheUnitUnregistersTheStripClass) {
+  auto registered = [] {
+    win::WNDCLASSA wc;
+    return win::GetClassInfoA(nullptr, "ZYLShadowClass", &wc) != 0;
+  };
+  delete shadow_;
+  EXPECT_EQ(StripCount(), 0);
+  ASSERT_TRUE(registered());
+  ZYLFormShadowUnit.FInit();
+  EXPECT_FALSE(registered());
+  ZYLFormShadowUnit.Init();
+  shadow_ = new TZYLFormShadow(form_.get());
+  shadow_->Loaded();
+  EXPECT_TRUE(registered());
+  EXPECT_EQ(StripCount(), 2);
+}
+
 TEST_F(FormShadow, TwoStripsStandAlongTheRightAndBottomEdges) {
   ASSERT_NE(shadow_->RightStrip(), nullptr);
   ASSERT_NE(shadow_->BottomStrip(), nullptr);

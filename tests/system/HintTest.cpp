@@ -21,6 +21,7 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLHint.h"
 #include "system/ZYLHintWindow.h"
+#include "system/ZYLShapeHintWindow.h"
 #include "tests/support/ErrorOf.h"
 
 using namespace zyl;
@@ -148,6 +149,45 @@ TEST_F(HintTest, TheLastEnabledWinsAndDestructionClearsOnlyItself) {
   EXPECT_EQ(HintControl, nullptr);
   // The class stays installed; its windows then behave as plain hint windows.
   EXPECT_EQ(vcl::TApplication::HintWindowClass, TZYLHintWindow::StaticClass());
+}
+
+// The hint window class outlives the component, but not the unit that holds its code: the
+// unit's finalization gives the application back the plain hint window while its own class is
+// the one in use (also when the window of the application is one of its own), and leaves any
+// other class alone.
+TEST_F(HintTest, FinalizingTheUnitPutsBackThePlainHintWindow) {
+  struct TCase {
+    const char* Name;
+    bool Enabled;       // an enabled hint component went before the unit
+    bool ShowHint;      // the application's ShowHint at the end
+    vcl::TClass Other;  // a class someone else installed afterwards, or nil
+  };
+  const vcl::TClass plain = vcl::THintWindow::StaticClass();
+  for (const TCase& c : std::initializer_list<TCase>{
+           {"enabled, hints shown", true, true, nullptr},
+           {"enabled, hints off", true, false, nullptr},
+           {"never enabled", false, true, nullptr},
+           {"another class installed since", true, true, TZYLShapeHintWindow::StaticClass()}}) {
+    SCOPED_TRACE(c.Name);
+    vcl::Application->SetShowHint(true);
+    {
+      TZYLHint h(nullptr);
+      h.SetEnabled(c.Enabled);
+    }
+    if (c.Other) {
+      vcl::TApplication::HintWindowClass = c.Other;
+      vcl::Application->SetShowHint(false);
+      vcl::Application->SetShowHint(true);
+    }
+    vcl::Application->SetShowHint(c.ShowHint);
+    ZYLHintUnit.FInit();
+    ZYLHintUnit.Init();
+    EXPECT_EQ(vcl::Application->ShowHint(), c.ShowHint);
+    const vcl::TClass expected = c.Other ? c.Other : plain;
+    EXPECT_EQ(vcl::TApplication::HintWindowClass, expected);
+    EXPECT_EQ(AppHintClass(), c.ShowHint ? expected : nullptr);
+    EXPECT_EQ(HintControl, nullptr);
+  }
 }
 
 TEST_F(HintTest, DesignTimeStoresSettingsOnlyAndAllowsOneInstance) {

@@ -18,6 +18,7 @@
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "system/ZYLHintWindow.h"
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
@@ -134,6 +135,31 @@ TEST_F(ShapeHintTest, EnablingAndTheMessageHintLeavingTheHintMachineryAlone) {
   EXPECT_THROW(new TZYLShapeHint(form), ZYLEOneInstError);
   EXPECT_EQ(form->ComponentCount(), 1);
   delete form;
+}
+
+// The balloon window class outlives the component but not its unit: finalizing the unit puts
+// the plain hint window back while the balloon class is the one in use, and leaves another
+// class alone.
+TEST_F(ShapeHintTest, FinalizingTheUnitPutsBackThePlainHintWindow) {
+  const vcl::TClass plain = vcl::THintWindow::StaticClass();
+  for (const bool otherSince : {false, true}) {
+    SCOPED_TRACE(otherSince ? "another class installed since" : "the balloon class in use");
+    vcl::Application->SetShowHint(true);
+    {
+      TZYLShapeHint h(nullptr);
+      h.SetEnabled(true);
+    }
+    ASSERT_EQ(vcl::Application->HintWindow()->ClassType(), TZYLShapeHintWindow::StaticClass());
+    if (otherSince) vcl::TApplication::HintWindowClass = TZYLHintWindow::StaticClass();
+    ZYLShapeHintUnit.FInit();
+    ZYLShapeHintUnit.Init();
+    const vcl::TClass expected = otherSince ? TZYLHintWindow::StaticClass() : plain;
+    EXPECT_EQ(vcl::TApplication::HintWindowClass, expected);
+    // No window of the balloon class is left with the application.
+    EXPECT_EQ(vcl::Application->HintWindow()->ClassType(), expected);
+    EXPECT_TRUE(vcl::Application->ShowHint());
+    EXPECT_EQ(ShapeHintControl, nullptr);
+  }
 }
 
 TEST_F(ShapeHintTest, CalculateDimensionsPerStyle) {

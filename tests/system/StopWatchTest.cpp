@@ -148,6 +148,34 @@ TEST_F(StopWatchTest, WaitCursorWhileRunning) {
   EXPECT_EQ(vcl::Screen->Cursor(), vcl::crCross);
 }
 
+// The hourglass belongs to the running watch: freed while it runs, the watch gives the screen
+// its cursor back, unless someone set another cursor since; a stopped watch leaves the cursor
+// alone.
+TEST_F(StopWatchTest, FreedWhileRunningItTakesItsHourglassBack) {
+  struct TCase {
+    const char* Name;
+    bool Stopped;           // Stop ran before the watch was freed
+    vcl::TCursor SetSince;  // a cursor someone set while the watch ran (crDefault: none)
+    vcl::TCursor Expected;
+  };
+  for (const TCase& c : std::initializer_list<TCase>{
+           {"running", false, vcl::crDefault, vcl::crDefault},
+           {"running, another cursor set since", false, vcl::crCross, vcl::crCross},
+           {"stopped, another cursor set since", true, vcl::crCross, vcl::crCross}}) {
+    SCOPED_TRACE(c.Name);
+    vcl::Screen->SetCursor(vcl::crDefault);
+    {
+      TZYLStopWatch w(nullptr);
+      w.SetWaitCursor(true);
+      w.Start();
+      ASSERT_EQ(vcl::Screen->Cursor(), vcl::crHourGlass);
+      if (c.Stopped) w.Stop();
+      if (c.SetSince != vcl::crDefault) vcl::Screen->SetCursor(c.SetSince);
+    }
+    EXPECT_EQ(vcl::Screen->Cursor(), c.Expected);
+  }
+}
+
 TEST_F(StopWatchTest, ControlsWithoutATextCaptionAreOnlyDisabledAndEnabled) {
   TZYLStopWatch w(nullptr);
   TPlainControl plain(nullptr);

@@ -338,6 +338,37 @@ TEST_F(AppCtrlTest, LogHandlersAreHandedOverAndTheirLinesFollowTheHeader) {
   app->SetOnHeaderWrite(nullptr);
 }
 
+// The exception and log handlers handed to the library's application object belong to the
+// component's form as well: once the component is freed the application object calls none of
+// them, and handlers someone else set there afterwards stay.
+TEST_F(AppCtrlTest, HandlersHandedToTheApplicationObjectAreWithdrawnOnFree) {
+  Sink s;
+  LogSink logs;
+  TZYLApplication* app = ZYLApplication();
+  auto* c = new TZYLApplicationCtrl(nullptr);
+  c->SetOnException(TZYLExceptionEvent(&s, &Sink::Exception));
+  c->SetOnMaxLogSize(TZYLMaxLogSizeEvent(&logs, &LogSink::MaxSize));
+  c->SetOnHeaderWrite(TZYLOnHeaderWrite(&logs, &LogSink::Header));
+  c->Loaded();
+  ASSERT_TRUE(app->GetOnException().Assigned());
+  ASSERT_TRUE(app->GetOnMaxLogSize().Assigned());
+  ASSERT_TRUE(app->GetOnHeaderWrite().Assigned());
+  delete c;
+  EXPECT_FALSE(app->GetOnException().Assigned());
+  EXPECT_FALSE(app->GetOnMaxLogSize().Assigned());
+  EXPECT_FALSE(app->GetOnHeaderWrite().Assigned());
+
+  // A handler another party installed after the load is not the component's to take away.
+  Sink other;
+  auto* d = new TZYLApplicationCtrl(nullptr);
+  d->SetOnException(TZYLExceptionEvent(&s, &Sink::Exception));
+  d->Loaded();
+  app->SetOnException(TZYLExceptionEvent(&other, &Sink::Exception));
+  delete d;
+  EXPECT_EQ(app->GetOnException(), TZYLExceptionEvent(&other, &Sink::Exception));
+  app->SetOnException(nullptr);
+}
+
 TEST_F(AppCtrlTest, IconGoesToTheApplicationAndStaysReadable) {
   TZYLApplicationCtrl c(nullptr);
   vcl::TIcon before;
