@@ -139,14 +139,7 @@ void ZYLTimerPoolDone() {
   globalPool = nullptr;
 }
 
-void ZYLTimerInit() {
-  vcl::RegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
-}
-
-void ZYLTimerDone() {
-  vcl::UnRegisterClasses({TZYLTimerPool::StaticClass(), TZYLHiTimer::StaticClass()});
-  win::UnregisterClassA(TimerWindowClass, nullptr);
-}
+void ZYLTimerRelease() { win::UnregisterClassA(TimerWindowClass, nullptr); }
 
 // ---------------------------------------------------------------------------------------------
 // TZYLTimer

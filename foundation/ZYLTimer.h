@@ -207,8 +207,8 @@ class TZYLStepTimer {
 // The unit: the timer components registered for streaming. The timer windows' class, which
 // the first timer window registers, goes with the unit's finalization, since its procedure is
 // the unit's code.
-void ZYLTimerInit();
-void ZYLTimerDone();
-inline constexpr vcl::TUnitEntry ZYLTimerUnit{"ZYLTimer", &ZYLTimerInit, &ZYLTimerDone};
+void ZYLTimerRelease();
+inline constexpr vcl::TUnitEntry ZYLTimerUnit =
+    vcl::ClassesUnitReleasing<&ZYLTimerRelease, TZYLTimerPool, TZYLHiTimer>("ZYLTimer");
 
 }  // namespace zyl

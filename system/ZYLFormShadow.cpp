@@ -250,11 +250,6 @@ void TZYLFormShadow::WndProc(vcl::TMessage& Message) {
   }
 }
 
-void ZYLFormShadowInit() { vcl::RegisterClasses({TZYLFormShadow::StaticClass()}); }
-
-void ZYLFormShadowDone() {
-  vcl::UnRegisterClasses({TZYLFormShadow::StaticClass()});
-  win::UnregisterClassA(kClassName, nullptr);
-}
+void ZYLFormShadowRelease() { win::UnregisterClassA(kClassName, nullptr); }
 
 }  // namespace zyl

@@ -63,9 +63,8 @@ class TZYLFormShadow : public TZYLWndProcComponent {
 // The unit registers TZYLFormShadow for streaming; its finalization also unregisters the
 // strips' window class, which a freed shadow leaves registered and whose procedure is the
 // unit's code.
-void ZYLFormShadowInit();
-void ZYLFormShadowDone();
-inline constexpr vcl::TUnitEntry ZYLFormShadowUnit{"ZYLFormShadow", &ZYLFormShadowInit,
-                                                   &ZYLFormShadowDone};
+void ZYLFormShadowRelease();
+inline constexpr vcl::TUnitEntry ZYLFormShadowUnit =
+    vcl::ClassesUnitReleasing<&ZYLFormShadowRelease, TZYLFormShadow>("ZYLFormShadow");
 
 }  // namespace zyl

@@ -39,11 +39,6 @@ void TZYLHint::SetBevel(TZYLBevel* Value) {
 
 void TZYLHint::SetEnabled(bool Value) { SetEnabledAsCurrent(Value, HintControl); }
 
-void ZYLHintInit() { vcl::RegisterClasses({TZYLHint::StaticClass()}); }
-
-void ZYLHintDone() {
-  vcl::UnRegisterClasses({TZYLHint::StaticClass()});
-  ZYLReleaseHintWindowClass(TZYLHintWindow::StaticClass());
-}
+void ZYLHintRelease() { ZYLReleaseHintWindowClass(TZYLHintWindow::StaticClass()); }
 
 }  // namespace zyl

@@ -34,8 +34,8 @@ extern TZYLHint* HintControl;
 
 // The unit registers TZYLHint for streaming; its finalization also takes back TZYLHintWindow
 // where the application still uses it, since the class goes with the unit's code.
-void ZYLHintInit();
-void ZYLHintDone();
-inline constexpr vcl::TUnitEntry ZYLHintUnit{"ZYLHint", &ZYLHintInit, &ZYLHintDone};
+void ZYLHintRelease();
+inline constexpr vcl::TUnitEntry ZYLHintUnit =
+    vcl::ClassesUnitReleasing<&ZYLHintRelease, TZYLHint>("ZYLHint");
 
 }  // namespace zyl

@@ -57,11 +57,6 @@ vcl::TPoint ZYLControlCentre(vcl::TControl* Control) {
   return {tl.X + Control->Width() / 2, tl.Y + Control->Height() / 2};
 }
 
-void ZYLShapeHintInit() { vcl::RegisterClasses({TZYLShapeHint::StaticClass()}); }
-
-void ZYLShapeHintDone() {
-  vcl::UnRegisterClasses({TZYLShapeHint::StaticClass()});
-  ZYLReleaseHintWindowClass(TZYLShapeHintWindow::StaticClass());
-}
+void ZYLShapeHintRelease() { ZYLReleaseHintWindowClass(TZYLShapeHintWindow::StaticClass()); }
 
 }  // namespace zyl

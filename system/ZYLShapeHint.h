@@ -37,9 +37,8 @@ vcl::TPoint ZYLControlCentre(vcl::TControl* Control);
 // The unit registers TZYLShapeHint for streaming; its finalization also takes back
 // TZYLShapeHintWindow where the application still uses it, since the class goes with the unit's
 // code.
-void ZYLShapeHintInit();
-void ZYLShapeHintDone();
-inline constexpr vcl::TUnitEntry ZYLShapeHintUnit{"ZYLShapeHint", &ZYLShapeHintInit,
-                                                  &ZYLShapeHintDone};
+void ZYLShapeHintRelease();
+inline constexpr vcl::TUnitEntry ZYLShapeHintUnit =
+    vcl::ClassesUnitReleasing<&ZYLShapeHintRelease, TZYLShapeHint>("ZYLShapeHint");
 
 }  // namespace zyl

@@ -43,6 +43,23 @@ constexpr TUnitEntry ClassesUnit(const char* Name) {
   return {Name, &TClassesUnit<C...>::Init, &TClassesUnit<C...>::Done};
 }
 
+// The entry of a unit that also gives back, when it is finalized, what its code left in
+// process-wide state beyond its components (a window class whose procedure is the unit's):
+// `Release` runs after its classes are unregistered.
+//   inline constexpr vcl::TUnitEntry ZYLHintUnit =
+//       vcl::ClassesUnitReleasing<&ZYLHintRelease, TZYLHint>("ZYLHint");
+template <TUnitProc Release, class... C>
+struct TReleasingClassesUnit {
+  static void Done() {
+    TClassesUnit<C...>::Done();
+    Release();
+  }
+};
+template <TUnitProc Release, class... C>
+constexpr TUnitEntry ClassesUnitReleasing(const char* Name) {
+  return {Name, &TClassesUnit<C...>::Init, &TReleasingClassesUnit<Release, C...>::Done};
+}
+
 struct TPackageUnitTable {
   int UnitCount;
   const TUnitEntry* Units;

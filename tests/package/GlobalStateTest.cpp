@@ -550,7 +550,7 @@ INSTANTIATE_TEST_SUITE_P(Shards, GlobalState, ::testing::Range(0, kShards));
 // Unloading the package
 
 // Where the package's code and classes lie: the module that holds a class of the package.
-const void* PackageBase() { return ModuleOf(reinterpret_cast<const void*>(&zyl::ZYLHintInit)); }
+const void* PackageBase() { return ModuleOf(reinterpret_cast<const void*>(&zyl::ZYLHintRelease)); }
 
 bool InPackage(const void* p) { return p && ModuleOf(p) == PackageBase(); }
 
