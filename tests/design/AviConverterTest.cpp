@@ -156,7 +156,7 @@ TEST_F(AviConverter, AFileThatIsNoClipIsRefusedAndTheShownClipStays) {
       {clip, other, broken}, TEnding::Ok));
   EXPECT_EQ(shown, (std::vector<std::string>{clip, "4", "open"}));
   EXPECT_EQ(errors_.Texts,
-            (std::vector<std::string>{"The AVI clip's compression (????) is not supported",
+            (std::vector<std::string>{"The AVI clip's compression (?\?\?\?) is not supported",
                                       "The AVI clip is damaged"}));
   EXPECT_EQ(item_.GetCount(), 4);  // the clip kept is the one converted
 }

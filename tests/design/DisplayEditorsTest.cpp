@@ -429,10 +429,14 @@ TEST_F(DisplayEditors, TheImageListVerbsSeedThePickerAndStoreItsAnswer) {
     EXPECT_EQ(picker.Seeded[0].ListIndex, 1);
     EXPECT_EQ(picker.Seeded[0].ImageIndex, row.SeedImage);
     EXPECT_EQ(picker.Designer, Designer());
-    if (!row.Confirm) EXPECT_EQ(designtest::StreamOf(c), before);
+    if (!row.Confirm) {
+      EXPECT_EQ(designtest::StreamOf(c), before);
+    }
     EXPECT_EQ(vcl::GetObjectProp(c, "ImageList"), row.Confirm ? list : nullptr);
     EXPECT_EQ(vcl::GetOrdProp(c, "ListIndex"), row.Confirm ? 3 : 1);
-    if (indexed) EXPECT_EQ(vcl::GetOrdProp(c, "ImageIndex"), row.StoredImage);
+    if (indexed) {
+      EXPECT_EQ(vcl::GetOrdProp(c, "ImageIndex"), row.StoredImage);
+    }
     EXPECT_EQ(Designer()->ModifiedCount(), row.Reports);
   }
 }

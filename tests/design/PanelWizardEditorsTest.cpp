@@ -75,7 +75,9 @@ TEST_F(PanelWizardEditors, EachPanelListsItsVerbsInOrderAndRunsEachWithoutError)
     SCOPED_TRACE(c.Name);
     vcl::IFormDesigner* picked = form_.ExpectMenu(c.Make(form_), c.Verbs);
     // The verbs that pick an image handed the picker the component's designer.
-    if (c.Verbs.front() == "ImageList") EXPECT_EQ(picked, Designer());
+    if (c.Verbs.front() == "ImageList") {
+      EXPECT_EQ(picked, Designer());
+    }
   }
 }
 

@@ -401,7 +401,9 @@ TEST_F(ListBoxTest, TheLargeTextHintComesBackOnEveryHoverAndLeavesTheMouseToTheL
     // The hint lies under the mouse, yet the point belongs to the list.
     EXPECT_EQ(win::WindowFromPoint(p), l->Handle());
     ASSERT_EQ(l->IsHintWindowActive(), s.Caption != nullptr);
-    if (s.Caption) EXPECT_EQ(l->GetHintWindow()->Caption(), s.Caption);
+    if (s.Caption) {
+      EXPECT_EQ(l->GetHintWindow()->Caption(), s.Caption);
+    }
   }
 }
 

@@ -69,7 +69,9 @@ TEST_P(MemoKeys, MoveByRows) {
   EXPECT_EQ(memo_->CaretPos(), c.WantCaret);
   EXPECT_EQ(memo_->TopRow(), c.WantTop);
   EXPECT_EQ(memo_->SelLength(), c.WantSelLength);
-  if (c.WantSelLength > 0) EXPECT_EQ(memo_->SelStart(), c.WantSelStart);
+  if (c.WantSelLength > 0) {
+    EXPECT_EQ(memo_->SelStart(), c.WantSelStart);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

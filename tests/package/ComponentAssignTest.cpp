@@ -288,8 +288,9 @@ TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
         // Every copied value the class publishes was changed in the source and arrived (but a
         // picture, which the values here do not show).
         for (const std::string& name : copied)
-          if (vcl::GetPropInfo(cls, name) && !IsPicture(cls, name))
+          if (vcl::GetPropInfo(cls, name) && !IsPicture(cls, name)) {
             EXPECT_EQ(seen.count(name), 1u) << name << " was not changed by the copy";
+          }
         // An object the receiver had is kept; one it makes for a copy is its own too.
         for (const auto& [name, object] : OwnedObjects(dst)) {
           if (auto it = ownedBefore.find(name); it != ownedBefore.end())

@@ -219,8 +219,9 @@ std::unique_ptr<vcl::TForm> WrittenAndReadBack(std::unique_ptr<vcl::TForm>& form
 TEST_F(PackageClasses, EveryPublishedEventCanBeBoundByAForm) {
   for (vcl::TClass cls : registered_)
     for (const vcl::TPropInfo* p : vcl::GetPropList(cls))
-      if (p->Kind() == vcl::tkMethod)
+      if (p->Kind() == vcl::tkMethod) {
         EXPECT_TRUE(p->IsWritable()) << cls->ClassName() << "." << p->Name;
+      }
 }
 
 TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
@@ -528,8 +529,9 @@ TEST_F(PackageClasses, EveryOwnedObjectSetThroughItsPropertyIsCopiedWhole) {
       ASSERT_NE(got, nullptr);
       EXPECT_NE(got, source) << "the component keeps an object of its own";
       for (const vcl::TPropInfo* q : values)
-        if (!NotCopied().count(source->ClassName() + "." + q->Name))
+        if (!NotCopied().count(source->ClassName() + "." + q->Name)) {
           EXPECT_EQ(vcl::GetPropValue(got, q->Name), vcl::GetPropValue(source, q)) << q->Name;
+        }
       ++checked;
     }
   }

@@ -241,7 +241,9 @@ TEST_P(DirDlgBadName, IsReportedAndTheListStays) {
   EXPECT_TRUE(dialog_->Execute());
   EXPECT_EQ(listener_.Errors, 1);
   EXPECT_EQ(dir_, "D:\\Data");
-  if (*c.Outside) EXPECT_FALSE(drive_d_.Has(c.Outside));
+  if (*c.Outside) {
+    EXPECT_FALSE(drive_d_.Has(c.Outside));
+  }
   // Without one, a warning says so and the dialog stays open.
   dialog_->SetOnFolderError({});
   script_.Do([](vcl::TCustomForm* form) { Click(form, "NewFolder"); });
